@@ -1,0 +1,66 @@
+// Files and folders. Every path the program gives is built by MakePath from the
+// names the program writes with '\' (MakePath(ProgramDir(), "texte\\Texte" + lang
+// + ".txt")): '\' becomes '/', names keep their spelling.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/rtl/DateTime.h"
+
+constexpr char PathDelim = '/';
+
+std::string MakePath(std::string_view folder, std::string_view relative);   // joins, '\' -> '/'
+std::string ToNativePath(std::string_view path);                            // '\' -> '/'
+
+bool FileExists(const std::string& fileName);        // a regular file
+bool DirectoryExists(const std::string& dir);
+bool ForceDirectories(const std::string& dir);       // creates every missing level
+bool CreateDir(const std::string& dir);
+bool RemoveDir(const std::string& dir);              // an empty folder
+bool DeleteFile(const std::string& fileName);
+bool RenameFile(const std::string& oldName, const std::string& newName);   // replaces the target
+// Copies in full; false (and no partial target left) on any short read or write.
+bool CopyFile(const std::string& source, const std::string& target, bool failIfExists);
+
+// '/' and '\' are both taken as separators when extracting.
+std::string ExtractFilePath(std::string_view fileName);   // with its trailing separator
+std::string ExtractFileDir(std::string_view fileName);    // without
+std::string ExtractFileName(std::string_view fileName);
+std::string ExtractFileExt(std::string_view fileName);    // with its dot, "" when none
+std::string ChangeFileExt(std::string_view fileName, std::string_view ext);
+std::string IncludeTrailingPathDelimiter(std::string_view dir);
+std::string ExcludeTrailingPathDelimiter(std::string_view dir);
+std::string ExpandFileName(std::string_view fileName);
+
+int64_t FileSize(const std::string& fileName);    // -1 when absent
+TDateTime FileDate(const std::string& fileName);  // last write, 0 when absent
+bool FileSetDate(const std::string& fileName, TDateTime date);
+
+struct TSearchRec
+{
+    std::string Name;   // name only
+    int64_t Size = 0;
+    TDateTime Time = 0;
+    bool Directory = false;
+};
+// Entries of a folder whose names match the mask ("*.xmc", "stat12_*.txt"; '*' and
+// '?', without regard to case), sorted by name. Folders only when asked.
+std::vector<TSearchRec> ListFiles(const std::string& dir, std::string_view mask, bool withFolders = false);
+bool MatchesMask(std::string_view name, std::string_view mask);
+
+std::string GetTempDir();                 // with a trailing separator
+std::string GetTempFileName(std::string_view prefix);   // creates it empty
+std::string ProgramFile();                // the running executable
+std::string ProgramDir();                 // its folder, with a trailing separator
+// Where the program writes: ProgramDir() when writable, else the user's
+// configuration folder (~/.config/brivantel/), created on demand.
+std::string WritableDir();
+
+// Whole files.
+bool ReadFileBytes(const std::string& fileName, std::string& data);
+// Written to a temporary file beside the target, then renamed over it: a failed
+// save never leaves a half-written file.
+bool WriteFileAtomic(const std::string& fileName, std::string_view data);
