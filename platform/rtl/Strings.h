@@ -85,4 +85,25 @@ bool TryStrToFloat(std::string_view s, double& value);
 long long Round(double v);
 long long Trunc(double v);
 
+// The library's float conversions, shared by Format and FormatFloat.
+enum TFloatFormat { ffGeneral, ffExponent, ffFixed, ffNumber, ffCurrency };
+// ffGeneral: shortest text with `precision` significant digits, scientific when
+// the value is below 0.00001 or has more integer digits than `precision`
+// (`digits` = least exponent digits). ffExponent: d.ddd E+ddd with `precision`
+// significant digits. ffFixed, ffNumber (thousand separators), ffCurrency:
+// `digits` decimals. Halves are rounded away from zero on the decimal digits.
+std::string FloatToStrF(double v, TFloatFormat format, int precision, int digits);
+// Decimal digits of a value: value = 0.Digits x 10^Exponent, at most `precision`
+// significant digits (<= 18) and `decimals` digits after the point, rounded half
+// away from zero; no trailing zeros. Zero gives empty Digits and Exponent 0.
+struct TFloatRec
+{
+    int Exponent = 0;
+    bool Negative = false;
+    bool Nan = false;
+    bool Infinite = false;
+    std::string Digits;
+};
+TFloatRec FloatToDecimal(double v, int precision, int decimals);
+
 std::string QuotedStr(std::string_view s);   // 'it''s'
