@@ -368,8 +368,11 @@ public:
     int DeviceHeight() const;
 
 protected:
-    // A canvas that opens its painter only when it draws (a bitmap's canvas).
+    // A canvas that opens its painter only when it draws (a bitmap's canvas)
+    // overrides this and attaches the painter it opens.
     virtual QPainter* RequirePainter() const { return Painter(); }
+    // Detaches without forgetting the clip (a bitmap canvas closing its painter).
+    void ReleasePainter();
 
 private:
     friend struct CanvasAccess;
