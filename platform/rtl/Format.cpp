@@ -192,7 +192,9 @@ std::string Format(std::string_view fmt, const TVarRec* args, int count)
                 const long long v = a.I;
                 const unsigned long long mag = v < 0 ? 0ULL - static_cast<unsigned long long>(v)
                                                      : static_cast<unsigned long long>(v);
-                text = (v < 0 ? "-" : "") + Digits(mag, minDigits);
+                text = Digits(mag, minDigits);
+                if (v < 0)
+                    text.insert(text.begin(), '-');
             }
             break;
         }
