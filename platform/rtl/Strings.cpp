@@ -360,70 +360,111 @@ namespace {
 // Primary key of a byte: the base letter in lower case, without accent; the
 // ligatures and the sharp s spread over two letters. Other bytes stand for
 // themselves.
-const char* BaseLetters(unsigned char c, char& single)
+struct PrimaryTable
 {
-    switch (c) {
-    case 0x8C: case 0x9C: return "oe";
-    case 0xC6: case 0xE6: return "ae";
-    case 0xDF: return "ss";
-    default: break;
+    unsigned char first[256];
+    unsigned char second[256];   // 0 when the byte gives one letter
+    PrimaryTable()
+    {
+        for (int c = 0; c < 256; ++c) {
+            const unsigned char l = Cases().lower[c];
+            unsigned char r = l;
+            if (l >= 0xE0 && l <= 0xE5)
+                r = 'a';
+            else if (l == 0xE7)
+                r = 'c';
+            else if (l >= 0xE8 && l <= 0xEB)
+                r = 'e';
+            else if (l >= 0xEC && l <= 0xEF)
+                r = 'i';
+            else if (l == 0xF0)
+                r = 'd';
+            else if (l == 0xF1)
+                r = 'n';
+            else if ((l >= 0xF2 && l <= 0xF6) || l == 0xF8)
+                r = 'o';
+            else if (l >= 0xF9 && l <= 0xFC)
+                r = 'u';
+            else if (l == 0xFD || l == 0xFF)
+                r = 'y';
+            else if (l == 0x9A)
+                r = 's';
+            else if (l == 0x9E)
+                r = 'z';
+            else if (l == 0x83)
+                r = 'f';
+            first[c] = r;
+            second[c] = 0;
+        }
+        auto two = [this](int c, char x, char y) {
+            first[c] = static_cast<unsigned char>(x);
+            second[c] = static_cast<unsigned char>(y);
+        };
+        two(0x8C, 'o', 'e');
+        two(0x9C, 'o', 'e');
+        two(0xC6, 'a', 'e');
+        two(0xE6, 'a', 'e');
+        two(0xDF, 's', 's');
     }
-    unsigned char l = Cases().lower[c];
-    char r;
-    if (l < 0x80) {
-        r = static_cast<char>(l);
-    } else if (l >= 0xE0 && l <= 0xE5) {
-        r = 'a';
-    } else if (l == 0xE7) {
-        r = 'c';
-    } else if (l >= 0xE8 && l <= 0xEB) {
-        r = 'e';
-    } else if (l >= 0xEC && l <= 0xEF) {
-        r = 'i';
-    } else if (l == 0xF0) {
-        r = 'd';
-    } else if (l == 0xF1) {
-        r = 'n';
-    } else if ((l >= 0xF2 && l <= 0xF6) || l == 0xF8) {
-        r = 'o';
-    } else if (l >= 0xF9 && l <= 0xFC) {
-        r = 'u';
-    } else if (l == 0xFD || l == 0xFF) {
-        r = 'y';
-    } else if (l == 0x9A) {
-        r = 's';
-    } else if (l == 0x9E) {
-        r = 'z';
-    } else if (l == 0x83) {
-        r = 'f';
-    } else {
-        r = static_cast<char>(l);
-    }
-    single = r;
-    return nullptr;
+};
+
+const PrimaryTable& Primary()
+{
+    static const PrimaryTable t;
+    return t;
 }
 
-std::string PrimaryKey(std::string_view s)
+// Reads the primary letters of a text one by one, without building the key.
+struct PrimaryReader
 {
-    std::string k;
-    k.reserve(s.size());
-    for (char ch : s) {
-        char single = 0;
-        if (const char* two = BaseLetters(static_cast<unsigned char>(ch), single))
-            k += two;
-        else
-            k += single;
+    std::string_view s;
+    size_t i = 0;
+    unsigned char pending = 0;
+    bool Next(unsigned char& out)
+    {
+        if (pending) {
+            out = pending;
+            pending = 0;
+            return true;
+        }
+        if (i >= s.size())
+            return false;
+        const auto c = static_cast<unsigned char>(s[i++]);
+        out = Primary().first[c];
+        pending = Primary().second[c];
+        return true;
     }
-    return k;
+};
+
+int ComparePrimary(std::string_view a, std::string_view b)
+{
+    PrimaryReader ra{a}, rb{b};
+    for (;;) {
+        unsigned char ca = 0, cb = 0;
+        const bool ha = ra.Next(ca);
+        const bool hb = rb.Next(cb);
+        if (!ha || !hb)
+            return ha ? 1 : (hb ? -1 : 0);
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
 }
 
-std::string SecondaryKey(std::string_view s)
+// With accents, without case.
+int CompareSecondary(std::string_view a, std::string_view b)
 {
-    return AnsiLowerCase(s);
+    const auto& low = Cases().lower;
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        const int d = low[static_cast<unsigned char>(a[i])] - low[static_cast<unsigned char>(b[i])];
+        if (d != 0)
+            return d;
+    }
+    return static_cast<int>(a.size()) - static_cast<int>(b.size());
 }
 
 // Lower case before upper case, byte by byte.
-int TertiaryCompare(std::string_view a, std::string_view b)
+int CompareTertiary(std::string_view a, std::string_view b)
 {
     const size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; ++i) {
@@ -445,9 +486,9 @@ int Sign(int v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }
 
 int AnsiCompareText(std::string_view a, std::string_view b)
 {
-    int d = CompareStr(PrimaryKey(a), PrimaryKey(b));
+    int d = ComparePrimary(a, b);
     if (d == 0)
-        d = CompareStr(SecondaryKey(a), SecondaryKey(b));
+        d = CompareSecondary(a, b);
     if (d == 0)
         d = CompareStr(a, b);
     return Sign(d);
@@ -455,16 +496,16 @@ int AnsiCompareText(std::string_view a, std::string_view b)
 
 bool AnsiSameText(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() && AnsiLowerCase(a) == AnsiLowerCase(b);
+    return a.size() == b.size() && CompareSecondary(a, b) == 0;
 }
 
 int AnsiCompareStr(std::string_view a, std::string_view b)
 {
-    int d = CompareStr(PrimaryKey(a), PrimaryKey(b));
+    int d = ComparePrimary(a, b);
     if (d == 0)
-        d = CompareStr(SecondaryKey(a), SecondaryKey(b));
+        d = CompareSecondary(a, b);
     if (d == 0)
-        d = TertiaryCompare(a, b);
+        d = CompareTertiary(a, b);
     if (d == 0)
         d = CompareStr(a, b);
     return Sign(d);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <vector>
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Format.h"
@@ -160,6 +162,16 @@ TEST(Compare, AnsiOrderOfNames)
     EXPECT_EQ(AnsiCompareText("b", "A"), -AnsiCompareText("A", "b"));
     EXPECT_TRUE(AnsiSameText(L1("ÉLÈVE"), L1("élève")));
     EXPECT_FALSE(AnsiSameText(L1("élève"), "eleve"));
+    // Ligatures and the sharp s weigh as two letters.
+    EXPECT_LT(AnsiCompareText(L1("Œdipe"), "Oedipf"), 0);
+    EXPECT_GT(AnsiCompareText(L1("Œdipe"), "Oedipd"), 0);
+    EXPECT_LT(AnsiCompareText(L1("Straße"), "Strassf"), 0);
+    EXPECT_NE(AnsiCompareText(L1("Straße"), "Strasse"), 0);
+    // A sorted list of names: accents do not push a name to the end.
+    std::vector<std::string> names = {"Zidane", L1("Éboué"), "ebert", "Abidal", L1("Ébert"), "Ebert", "eboue"};
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b) { return AnsiCompareText(a, b) < 0; });
+    EXPECT_EQ(names, (std::vector<std::string>{"Abidal", "Ebert", "ebert", L1("Ébert"), "eboue", L1("Éboué"), "Zidane"}));
     EXPECT_LT(AnsiCompareStr("abc", "Abc"), 0);   // lower case first
     EXPECT_LT(AnsiCompareStr("Abc", "abd"), 0);   // letters before case
 }
