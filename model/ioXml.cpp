@@ -1,0 +1,477 @@
+#include "model/ioXml.h"
+
+#include <algorithm>
+
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Streams.h"
+#include "platform/rtl/Strings.h"
+#include "platform/rtl/TextFile.h"
+
+// ---------------------------------------------------------------------------
+// Escapes
+
+std::string EncodeTexteXml(std::string_view texte)
+{
+    std::string r;
+    r.reserve(texte.size());
+    for (char c : texte) {
+        switch (c) {
+        case '&': r += "##0#"; break;
+        case '<': r += "##1#"; break;
+        case '>': r += "##2#"; break;
+        case '+': r += "##3#"; break;
+        default: r += c;
+        }
+    }
+    return r;
+}
+
+std::string DecodeTexteXml(std::string_view texte)
+{
+    static const char car[4] = {'&', '<', '>', '+'};
+    if (texte.find("##") == std::string_view::npos)
+        return std::string(texte);
+    std::string r;
+    r.reserve(texte.size());
+    size_t i = 0;
+    const size_t n = texte.size();
+    while (i < n) {
+        if (texte[i] == '#' && i + 3 < n && texte[i + 1] == '#' && texte[i + 2] >= '0' &&
+            texte[i + 2] <= '3' && texte[i + 3] == '#') {
+            r += car[texte[i + 2] - '0'];
+            i += 4;
+        } else {
+            r += texte[i++];
+        }
+    }
+    return r;
+}
+
+// ---------------------------------------------------------------------------
+// Writer
+
+TXmlWriter::TXmlWriter() = default;
+
+TXmlWriter::TXmlWriter(const std::string& nomFichier)
+    : fichier_(std::make_unique<TTextWriter>(nomFichier)), nomFichier_(nomFichier)
+{
+    EcritLigne(XmlDeclaration);
+}
+
+TXmlWriter::~TXmlWriter()
+{
+    // A derived writer has closed its elements already; here only the file
+    // variant has anything left to write.
+    if (fichier_) {
+        try {
+            FermeJusqua(0);
+            fichier_->Close();
+        } catch (const Exception&) {
+            // A destructor cannot report; the file is incomplete.
+        }
+    }
+}
+
+void TXmlWriter::EcritLigne(const std::string& ligne)
+{
+    if (fichier_)
+        fichier_->WriteLine(ligne);
+}
+
+void TXmlWriter::OuvreElement(const std::string& nom, const std::string& texte)
+{
+    EcritBaliseEnAttente();
+    pile_.push_back({"<" + nom, nom, EncodeTexteXml(texte)});
+    enAttente_ = true;
+}
+
+void TXmlWriter::AjouteAttribut(const std::string& nom, const std::string& valeur, bool force)
+{
+    if ((valeur.empty() && !force) || pile_.empty())
+        return;
+    const std::string v = EncodeTexteXml(valeur);
+    // The reader ends a quoted value at its closing quote followed by a blank,
+    // "/" or the end of the tag: choose the quote that cannot end it early.
+    auto convient = [&v](char q) {
+        for (size_t i = 0; i < v.size(); ++i)
+            if (v[i] == q && (i + 1 == v.size() || v[i + 1] == ' ' || v[i + 1] == '/'))
+                return false;
+        return true;
+    };
+    char q = '"';
+    if (v.find('"') != std::string::npos) {
+        if (v.find('\'') == std::string::npos || (!convient('"') && convient('\'')))
+            q = '\'';
+    }
+    std::string& balise = pile_.back().balise;
+    balise += ' ';
+    balise += nom;
+    balise += '=';
+    balise += q;
+    balise += v;
+    balise += q;
+}
+
+void TXmlWriter::AjouteAttributEntier(const std::string& nom, int32_t valeur)
+{
+    AjouteAttribut(nom, IntToStr(valeur), false);
+}
+
+void TXmlWriter::EcritElement(const std::string& nom, const std::string& valeur, bool force)
+{
+    if (valeur.empty() && !force)
+        return;
+    EcritBaliseEnAttente();
+    if (valeur.empty())
+        EcritLigne("<" + nom + " />");
+    else
+        EcritLigne("<" + nom + ">" + EncodeTexteXml(valeur) + "</" + nom + ">");
+}
+
+void TXmlWriter::EcritElementEntier(const std::string& nom, int32_t valeur)
+{
+    EcritElement(nom, IntToStr(valeur), false);
+}
+
+void TXmlWriter::EcritElementBooleen(const std::string& nom, bool valeur)
+{
+    EcritElement(nom, valeur ? "1" : "0", false);
+}
+
+void TXmlWriter::EcritElementPositif(const std::string& nom, int32_t valeur)
+{
+    if (valeur > 0)
+        EcritElementEntier(nom, valeur);
+}
+
+void TXmlWriter::EcritElementRapport(const std::string& nom, int32_t a, int32_t b)
+{
+    if (a < 1 && b < 1)
+        return;
+    EcritElement(nom, IntToStr(a) + "/" + IntToStr(b), false);
+}
+
+void TXmlWriter::EcritBaliseEnAttente()
+{
+    if (!enAttente_)
+        return;
+    enAttente_ = false;
+    const Ouvert& o = pile_.back();
+    EcritLigne(o.balise + ">" + o.texte);
+}
+
+void TXmlWriter::FermeElement(const std::string& nom)
+{
+    EcritBaliseEnAttente();
+    for (int i = static_cast<int>(pile_.size()) - 1; i >= 0; --i) {
+        if (pile_[i].nom == nom) {
+            FermeJusqua(i);
+            return;
+        }
+    }
+}
+
+void TXmlWriter::FermeJusqua(int profondeur)
+{
+    if (profondeur < 0)
+        profondeur = 0;
+    // An element about to be closed has its start tag written first.
+    if (static_cast<int>(pile_.size()) > profondeur)
+        EcritBaliseEnAttente();
+    while (static_cast<int>(pile_.size()) > profondeur) {
+        EcritLigne("</" + pile_.back().nom + ">");
+        pile_.pop_back();
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Memory stream writer
+
+TXmlMemoryStreamWriter::TXmlMemoryStreamWriter(TMemoryStream* flux, bool avecDeclaration)
+{
+    if (!flux) {
+        propre_ = std::make_unique<TMemoryStream>();
+        flux = propre_.get();
+    }
+    flux_ = flux;
+    if (avecDeclaration)
+        EcritLigne(XmlDeclaration);
+}
+
+TXmlMemoryStreamWriter::~TXmlMemoryStreamWriter()
+{
+    try {
+        FermeJusqua(0);
+    } catch (const Exception&) {
+    }
+    if (!propre_)
+        flux_->SetPosition(0);
+}
+
+void TXmlMemoryStreamWriter::EcritLigne(const std::string& ligne)
+{
+    std::string l;
+    l.reserve(ligne.size() + 2);
+    l += ligne;
+    l += "\r\n";
+    flux_->WriteBuffer(l.data(), static_cast<long>(l.size()));
+}
+
+// ---------------------------------------------------------------------------
+// Reader
+
+TXmlReader::TXmlReader() = default;
+
+TXmlReader::TXmlReader(const std::string& nomFichier)
+    : fichier_(std::make_unique<TTextReader>(nomFichier)), nomFichier_(nomFichier)
+{
+}
+
+TXmlReader::~TXmlReader() = default;
+
+void TXmlReader::Complete(std::string_view suite)
+{
+    if (pos_ > 0) {
+        tampon_.erase(0, std::min(pos_, tampon_.size()));
+        pos_ = 0;
+    }
+    tampon_ += suite;
+}
+
+bool TXmlReader::LitLigne()
+{
+    if (!fichier_)
+        return false;
+    std::string ligne;
+    if (!fichier_->ReadLine(ligne))
+        return false;
+    ligne.insert(ligne.begin(), ' ');
+    Complete(ligne);
+    return true;
+}
+
+// Looks for c at or after position ou, refilling the buffer as needed (a refill
+// moves the unread part to the start: ou and pos_ shift with it). On success ou
+// is the position of c.
+bool TXmlReader::ChercheApres(char c, size_t& ou)
+{
+    size_t depuis = ou;
+    for (;;) {
+        const size_t p = tampon_.find(c, depuis);
+        if (p != std::string::npos) {
+            ou = p;
+            return true;
+        }
+        const size_t decalage = pos_;
+        const size_t fin = tampon_.size();
+        if (!LitLigne())
+            return false;
+        // Everything before fin has been searched already.
+        depuis = fin - decalage;
+        ou -= decalage;
+    }
+}
+
+uint8_t TXmlReader::ElementSuivant()
+{
+    // 1. A ">" at or after the read position.
+    size_t sup = pos_;
+    if (!ChercheApres('>', sup))
+        return xmlFinFlux;
+    // 2. The tag text runs from the first "<" to that ">".
+    const size_t inf = tampon_.find('<', pos_);
+    std::string balise;
+    if (inf != std::string::npos && inf < sup)
+        balise.assign(tampon_, inf + 1, sup - inf - 1);
+    pos_ = sup + 1;
+    // 3. Nothing between: malformed, taken as the end.
+    if (balise.empty())
+        return xmlFinFlux;
+    // 4. End tag.
+    if (balise[0] == '/') {
+        nom_.clear();
+        return xmlFin;
+    }
+    // 5. Declaration.
+    if (balise[0] == '?') {
+        nom_ = "xml";
+        return xmlComplet;
+    }
+    // 6. DOCTYPE, or a comment (which keeps the previous name).
+    if (balise[0] == '!') {
+        const int p = Pos("DOCTYPE", balise);
+        if (p > 0) {
+            std::string reste = Trim(std::string_view(balise).substr(std::min(balise.size(), size_t(p) + 7)));
+            const size_t blanc = reste.find(' ');
+            nom_ = blanc == std::string::npos ? reste : reste.substr(0, blanc);
+        }
+        return xmlComplet;
+    }
+    // 7. Start tag: the name, then the attributes.
+    const size_t blanc = balise.find(' ');
+    bool barre = false;
+    if (blanc == std::string::npos) {
+        nom_ = balise;
+        attrNoms_.clear();
+        attrValeurs_.clear();
+    } else {
+        nom_ = balise.substr(0, blanc);
+        LitAttributs(balise, blanc, barre);
+    }
+    texte_.clear();
+    if (barre)
+        return xmlComplet;
+    // 8. What follows: children, text, or the end tag at once.
+    size_t p = pos_;
+    if (!ChercheApres('>', p))
+        return xmlFinFlux;
+    while (pos_ < tampon_.size() && tampon_[pos_] == ' ')
+        ++pos_;
+    if (pos_ >= tampon_.size())
+        return xmlFinFlux;
+    size_t ouvrant = pos_;
+    if (tampon_[pos_] != '<') {
+        // A text, up to the next "<" (which may still be to read).
+        if (!ChercheApres('<', ouvrant))
+            return xmlFinFlux;
+        texte_.assign(tampon_, pos_, ouvrant - pos_);
+        pos_ = ouvrant;
+    }
+    // The "<" and the ">" closing its tag must be in the buffer to decide.
+    size_t ferme = ouvrant;
+    if (!ChercheApres('>', ferme))
+        return xmlFinFlux;
+    ouvrant = pos_;
+    if (tampon_[ouvrant + 1] == '/') {
+        pos_ = ferme + 1;
+        return xmlComplet;
+    }
+    return xmlDebut;
+}
+
+// The attributes of a start tag, from position debut (the blank after the name).
+void TXmlReader::LitAttributs(const std::string& s, size_t i, bool& barre)
+{
+    attrNoms_.clear();
+    attrValeurs_.clear();
+    const size_t n = s.size();
+    while (i < n) {
+        if (s[i] == '/')
+            break;
+        while (i < n && s[i] == ' ')
+            ++i;
+        const size_t egal = s.find('=', i);
+        if (egal == std::string::npos)
+            break;
+        std::string nom = s.substr(i, egal - i);
+        i = egal + 1;
+        while (i < n && s[i] == ' ')
+            ++i;
+        std::string valeur;
+        bool fait = false;
+        if (i < n && (s[i] == '"' || s[i] == '\'')) {
+            // A quoted value ends at its quote followed by a blank, "/" or the
+            // end of the tag.
+            const char q = s[i];
+            for (size_t k = i + 1; k < n; ++k) {
+                if (s[k] == q && (k + 1 == n || s[k + 1] == ' ' || s[k + 1] == '/')) {
+                    valeur = s.substr(i + 1, k - i - 1);
+                    i = k + 1;
+                    fait = true;
+                    break;
+                }
+            }
+        }
+        if (!fait) {
+            // Up to the next blank outside quotes.
+            const size_t debut = i;
+            char q = 0;
+            while (i < n) {
+                const char c = s[i];
+                if (q) {
+                    if (c == q)
+                        q = 0;
+                } else if (c == ' ') {
+                    break;
+                } else if (c == '"' || c == '\'') {
+                    q = c;
+                }
+                ++i;
+            }
+            valeur = s.substr(debut, i - debut);
+            if (!valeur.empty() && (valeur[0] == '"' || valeur[0] == '\''))
+                valeur = valeur.size() >= 2 ? valeur.substr(1, valeur.size() - 2) : std::string();
+        }
+        attrNoms_.push_back(std::move(nom));
+        attrValeurs_.push_back(std::move(valeur));
+    }
+    barre = i < n && s[i] == '/';
+}
+
+int32_t TXmlReader::TexteEntier() const
+{
+    return StrToIntDef(texte_, 0);
+}
+
+std::string TXmlReader::ValeurAttribut(std::string_view nom) const
+{
+    for (size_t i = 0; i < attrNoms_.size(); ++i)
+        if (SameText(attrNoms_[i], nom))
+            return DecodeTexteXml(attrValeurs_[i]);
+    return {};
+}
+
+void TXmlReader::SauteElement(uint8_t jeton)
+{
+    if (jeton != xmlDebut)
+        return;
+    int profondeur = 1;
+    while (profondeur > 0) {
+        const uint8_t j = ElementSuivant();
+        if (j == xmlDebut)
+            ++profondeur;
+        else if (j == xmlFin)
+            --profondeur;
+        else if (j == xmlFinFlux)
+            return;
+    }
+}
+
+void TXmlReader::LitChamps(std::span<const std::string> noms, std::span<std::string> valeurs)
+{
+    const size_t count = std::min(noms.size(), valeurs.size());
+    uint8_t j = ElementSuivant();
+    while (j != xmlFin && j != xmlFinFlux) {
+        for (size_t i = 0; i < count; ++i) {
+            if (nom_ == noms[i]) {
+                valeurs[i] = Texte();
+                break;
+            }
+        }
+        SauteElement(j);
+        j = ElementSuivant();
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Stream reader
+
+TXmlStreamReader::TXmlStreamReader(TStream& flux) : flux_(flux) {}
+
+TXmlStreamReader::~TXmlStreamReader()
+{
+    try {
+        flux_.SetPosition(0);
+    } catch (const Exception&) {
+    }
+}
+
+bool TXmlStreamReader::LitLigne()
+{
+    char bloc[1024];
+    const long lu = flux_.Read(bloc, sizeof bloc);
+    if (lu <= 0)
+        return false;
+    Complete(std::string_view(bloc, static_cast<size_t>(lu)));
+    return true;
+}

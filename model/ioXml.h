@@ -1,0 +1,187 @@
+// The program's own small XML layer: every document it writes and reads (the
+// season document, the championship templates, the connection settings, the
+// categories, the skins list) goes through these four classes.
+//
+// It is not a general XML processor. The writer puts one tag per line, without
+// indentation, lines ending in CR LF, and replaces four characters by escapes of
+// its own ("##0#" &, "##1#" <, "##2#" >, "##3#" +). The reader is a pull reader
+// that understands what the writer produces, plus a declaration, a DOCTYPE line
+// and attributes between single or double quotes. Both work on Windows-1252
+// bytes: no character is converted, although the declaration names UTF-8 (that
+// text is part of the file format and stays as it is).
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TMemoryStream;
+class TStream;
+class TTextReader;
+class TTextWriter;
+
+// The declaration line every document starts with.
+inline constexpr const char* XmlDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
+
+// & < > + become "##0#" "##1#" "##2#" "##3#"; nothing else changes.
+std::string EncodeTexteXml(std::string_view texte);
+// The reverse, in one pass from left to right: "##d#" with d from 0 to 3 gives
+// its character back; every other byte is copied.
+std::string DecodeTexteXml(std::string_view texte);
+
+// ---------------------------------------------------------------------------
+// Writer into a text file (created or truncated, the declaration written first).
+// I/O failures raise EInOutError.
+class TXmlWriter
+{
+public:
+    explicit TXmlWriter(const std::string& nomFichier);
+    // Closes every element still open (innermost first), then the file.
+    virtual ~TXmlWriter();
+    TXmlWriter(const TXmlWriter&) = delete;
+    TXmlWriter& operator=(const TXmlWriter&) = delete;
+
+    // Opens an element that will hold children or attributes; its start tag is
+    // written when the next line is (attributes may be added until then). The
+    // text, escaped, follows the start tag on the same line.
+    void OuvreElement(const std::string& nom, const std::string& texte = {});
+    // Adds name="escaped value" to the innermost open element's start tag when
+    // the value is not empty or force is set. A value holding a double quote is
+    // written between single quotes. An attribute added after the start tag was
+    // written is lost.
+    void AjouteAttribut(const std::string& nom, const std::string& valeur, bool force = false);
+    void AjouteAttributEntier(const std::string& nom, int32_t valeur);
+    // Leaf element on one line: <n>value</n>, or <n /> for an empty value with
+    // force set; nothing at all for an empty value without force.
+    void EcritElement(const std::string& nom, const std::string& valeur, bool force = false);
+    void EcritElementEntier(const std::string& nom, int32_t valeur);
+    void EcritElementBooleen(const std::string& nom, bool valeur);   // "1" or "0"
+    void EcritElementPositif(const std::string& nom, int32_t valeur);   // only when above 0
+    // "a/b", not written when both a and b are below 1.
+    void EcritElementRapport(const std::string& nom, int32_t a, int32_t b);
+    // Writes the pending start tag, if any.
+    void EcritBaliseEnAttente();
+    // Closes the innermost open element of that name and every element opened
+    // inside it; a name that is not open only writes the pending start tag.
+    void FermeElement(const std::string& nom);
+    // Closes elements until depth remain open (0: all).
+    void FermeJusqua(int profondeur);
+    std::string CodeTexte(std::string_view texte) const { return EncodeTexteXml(texte); }
+
+    int Profondeur() const { return static_cast<int>(pile_.size()); }
+    const std::string& NomFichier() const { return nomFichier_; }
+
+protected:
+    TXmlWriter();   // for writers that put their lines elsewhere
+    // Writes one line followed by CR LF.
+    virtual void EcritLigne(const std::string& ligne);
+
+private:
+    struct Ouvert
+    {
+        std::string balise;   // "<name" and the attributes added so far
+        std::string nom;
+        std::string texte;    // escaped
+    };
+    std::unique_ptr<TTextWriter> fichier_;
+    std::string nomFichier_;
+    std::vector<Ouvert> pile_;
+    bool enAttente_ = false;
+};
+
+// Writer into a memory stream: the caller's stream (rewound to 0 when the writer
+// is destroyed, so that the caller can save or copy it), or a stream of its own
+// when none is given. Lines are written at the stream's current position.
+class TXmlMemoryStreamWriter : public TXmlWriter
+{
+public:
+    explicit TXmlMemoryStreamWriter(TMemoryStream* flux = nullptr, bool avecDeclaration = true);
+    ~TXmlMemoryStreamWriter() override;
+
+    TMemoryStream& Flux() { return *flux_; }
+
+protected:
+    void EcritLigne(const std::string& ligne) override;
+
+private:
+    std::unique_ptr<TMemoryStream> propre_;
+    TMemoryStream* flux_;
+};
+
+// ---------------------------------------------------------------------------
+// Token codes of TXmlReader::ElementSuivant.
+enum : uint8_t {
+    xmlDebut = 0,     // start tag of an element whose content (children, maybe after text) follows
+    xmlFin = 1,       // an end tag; the current name becomes empty
+    xmlComplet = 2,   // declaration (name "xml"), DOCTYPE, <n ... />, or an element
+                      // with text only or no content (its end tag already read)
+    xmlFinFlux = 3,   // end of input
+};
+
+// Pull reader over a text file (lines are joined with a blank). A missing file
+// raises EInOutError: callers test for it first. Malformed input never raises:
+// the reader answers xmlFinFlux where a tag is expected and the input ends.
+class TXmlReader
+{
+public:
+    explicit TXmlReader(const std::string& nomFichier);
+    virtual ~TXmlReader();
+    TXmlReader(const TXmlReader&) = delete;
+    TXmlReader& operator=(const TXmlReader&) = delete;
+
+    uint8_t ElementSuivant();
+    const std::string& Nom() const { return nom_; }
+    std::string Texte() const { return DecodeTexteXml(texte_); }
+    const std::string& TexteBrut() const { return texte_; }
+    int32_t TexteEntier() const;   // the raw text as an integer, 0 when not a number
+    // The value of the named attribute of the last start tag (names compared
+    // without regard to case), escapes undone; empty when absent.
+    std::string ValeurAttribut(std::string_view nom) const;
+    int NbAttribut() const { return static_cast<int>(attrNoms_.size()); }
+    // Given the token just read: after xmlDebut reads on to the matching end tag
+    // (or the end of input); any other token: nothing.
+    void SauteElement(uint8_t jeton);
+    // Reads the children of the current element up to its end tag: a child whose
+    // name equals (case counts) noms[i] gets its decoded text in valeurs[i];
+    // other children are skipped.
+    void LitChamps(std::span<const std::string> noms, std::span<std::string> valeurs);
+
+protected:
+    TXmlReader();
+    // Appends more input to the unread part of the buffer (which becomes the new
+    // buffer, read from its start); false when nothing is left.
+    virtual bool LitLigne();
+    void Complete(std::string_view suite);   // for LitLigne: unread tail + suite
+
+private:
+    bool ChercheApres(char c, size_t& ou);   // refills until c is found at or after ou
+    void LitAttributs(const std::string& balise, size_t debut, bool& barre);
+
+    std::unique_ptr<TTextReader> fichier_;
+    std::string nomFichier_;
+    std::vector<std::string> attrNoms_;
+    std::vector<std::string> attrValeurs_;
+    std::string nom_;
+    std::string texte_;
+    std::string tampon_;
+    size_t pos_ = 0;   // 0-based read position in tampon_
+};
+
+// Pull reader over a stream, from its current position, by chunks of at most
+// 1024 bytes (line breaks stay CR LF inside texts). The stream is not owned; it
+// is rewound to 0 when the reader is destroyed.
+class TXmlStreamReader : public TXmlReader
+{
+public:
+    explicit TXmlStreamReader(TStream& flux);
+    ~TXmlStreamReader() override;
+
+protected:
+    bool LitLigne() override;
+
+private:
+    TStream& flux_;
+};

@@ -1,0 +1,118 @@
+#include "model/oTraducteur.h"
+
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Files.h"
+#include "platform/rtl/Strings.h"
+#include "platform/rtl/TextFile.h"
+
+TTraducteur::TTraducteur(std::string nomFichier) : nomFichier_(std::move(nomFichier))
+{
+    charge_ = ChargeFichier();
+}
+
+bool TTraducteur::ChargeFichier()
+{
+    if (!FileExists(nomFichier_))
+        return false;
+    try {
+        TTextReader fichier(nomFichier_);
+        std::string ligne;
+        bool premiere = true;
+        while (fichier.ReadLine(ligne)) {
+            // A byte-order mark some editors put at the start would hide the
+            // first id.
+            if (premiere && ligne.compare(0, 3, "\xEF\xBB\xBF") == 0)
+                ligne.erase(0, 3);
+            premiere = false;
+            const size_t tab = ligne.find('\t');
+            Entree e;
+            if (tab == std::string::npos) {
+                // Not a text (a blank line, a heading): kept in file order, but it
+                // answers id 0 only when no line gives id 0 explicitly.
+                e.id = 0;
+                e.texte = ligne;
+                entrees_.push_back(std::move(e));
+                index_.try_emplace(0, NbTexte() - 1);
+                continue;
+            }
+            e.id = StrToIntDef(std::string_view(ligne).substr(0, tab), 0);
+            e.texte = ligne.substr(tab + 1);
+            entrees_.push_back(std::move(e));
+            index_[entrees_.back().id] = NbTexte() - 1;
+        }
+        return true;
+    } catch (const Exception&) {
+        return false;
+    }
+}
+
+std::string TTraducteur::Traduire(int id) const
+{
+    const auto it = index_.find(id);
+    return it == index_.end() ? std::string() : entrees_[it->second].texte;
+}
+
+std::string TTraducteur::TraduireFormat(int id, std::initializer_list<TVarRec> args) const
+{
+    return TraduireFormat(id, args.begin(), static_cast<int>(args.size()));
+}
+
+std::string TTraducteur::TraduireFormat(int id, const TVarRec* args, int count) const
+{
+    std::string texte = Traduire(id);
+    int p = Pos("%rc", texte);
+    if (p > 0) {
+        std::string resultat;
+        while (p > 0) {
+            resultat += Trim(std::string_view(texte).substr(0, p - 1));
+            resultat += '\r';
+            texte.erase(0, p + 2);
+            p = Pos("%rc", texte);
+        }
+        texte = resultat + Trim(texte);
+    }
+    try {
+        return Format(texte, args, count);
+    } catch (const Exception&) {
+        // A language text that does not match its arguments is shown as it is.
+        return texte;
+    }
+}
+
+void TTraducteur::SetProduit(std::string nomCourt, std::string titre)
+{
+    nomCourt_ = std::move(nomCourt);
+    titre_ = std::move(titre);
+}
+
+// ---------------------------------------------------------------------------
+
+namespace {
+std::unique_ptr<TTraducteur>& Global()
+{
+    static std::unique_ptr<TTraducteur> traducteur;
+    return traducteur;
+}
+}   // namespace
+
+TTraducteur* Traducteur()
+{
+    return Global().get();
+}
+
+void InstalleTraducteur(std::unique_ptr<TTraducteur> traducteur)
+{
+    Global() = std::move(traducteur);
+}
+
+std::string Traduire(int id)
+{
+    const TTraducteur* t = Traducteur();
+    return t ? t->Traduire(id) : std::string();
+}
+
+std::string TraduireFormat(int id, std::initializer_list<TVarRec> args)
+{
+    const TTraducteur* t = Traducteur();
+    return t ? t->TraduireFormat(id, args) : std::string();
+}

@@ -1,0 +1,67 @@
+// The translator: every caption and message of the interface by numeric text id,
+// from the language file texte\Texte<lang>.txt beside the program.
+//
+// Language file: Windows-1252 text, one entry per line: the decimal text id, a
+// tab, the text to the end of the line. A text may hold "%rc" (a line break in
+// the formatted lookup) and Format directives ("%s", "%d"...).
+#pragma once
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/rtl/Format.h"
+
+class TTraducteur
+{
+public:
+    // Keeps the name and loads the file (a missing file leaves it empty: every
+    // lookup then gives an empty text; Charge() tells).
+    explicit TTraducteur(std::string nomFichier);
+
+    // Reads the file; true when it exists and was read to its end. The entries
+    // read before a failure stay.
+    bool ChargeFichier();
+    bool Charge() const { return charge_; }
+    const std::string& NomFichier() const { return nomFichier_; }
+    int NbTexte() const { return static_cast<int>(entrees_.size()); }
+
+    // The text of the id; an empty text when no line has it.
+    std::string Traduire(int id) const;
+    // The text of the id, each "%rc" turned into a carriage return (the parts
+    // around it trimmed), then formatted with the arguments. When the text and
+    // the arguments do not match, the text is given back unformatted.
+    std::string TraduireFormat(int id, std::initializer_list<TVarRec> args) const;
+    std::string TraduireFormat(int id, const TVarRec* args, int count) const;
+
+    // The short product name and the product title, given by the main window
+    // for the formatted texts that name them.
+    void SetProduit(std::string nomCourt, std::string titre);
+    const std::string& NomCourt() const { return nomCourt_; }
+    const std::string& TitreProduit() const { return titre_; }
+
+private:
+    struct Entree
+    {
+        int id;
+        std::string texte;
+    };
+    std::string nomFichier_;
+    std::vector<Entree> entrees_;             // in file order
+    std::unordered_map<int, int> index_;      // id -> entry
+    bool charge_ = false;
+    std::string nomCourt_;
+    std::string titre_;
+};
+
+// The process-wide translator, created by the main window; nullptr until then
+// (code that may run earlier tests it first).
+TTraducteur* Traducteur();
+// Installs the translator (the previous one is freed; nullptr frees it).
+void InstalleTraducteur(std::unique_ptr<TTraducteur> traducteur);
+
+// Shortcuts through the process-wide translator: an empty text when none exists.
+std::string Traduire(int id);
+std::string TraduireFormat(int id, std::initializer_list<TVarRec> args);
