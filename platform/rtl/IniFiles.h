@@ -6,7 +6,11 @@
 #include <string>
 #include <string_view>
 
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StringList.h"
+
+// A write that cannot reach the file: "Impossible d'écrire dans <file>".
+BZ_DECLARE_EXCEPTION(EIniFileException, Exception)
 
 class TIniFile
 {

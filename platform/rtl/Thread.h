@@ -18,6 +18,11 @@ bool IsMainThread();
 // Runs the queued calls (main thread only); answers whether any ran.
 bool CheckSynchronize(int timeoutMs = 0);
 
+// C++ cannot start the thread from the base constructor (Execute is not yet
+// callable then): a thread created with createSuspended == false starts on the
+// main thread's next pump of queued calls (event loop or CheckSynchronize), or
+// at Start()/WaitFor(), whichever comes first. A derived class whose Execute
+// uses its own members calls Terminate() and WaitFor() in its destructor.
 class TThread
 {
 public:
@@ -46,7 +51,12 @@ protected:
     void Synchronize(const std::function<void()>& method) { Synchronize(this, method); }
 
 private:
+    // Lets a start posted by the constructor find the object, or learn that it
+    // is gone.
+    struct StartGate;
     void Run();
+    std::shared_ptr<StartGate> gate_;
+    bool autoStart_ = false;
     std::thread thread_;
     std::atomic<bool> terminated_{false};
     std::atomic<bool> finished_{false};

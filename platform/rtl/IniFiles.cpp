@@ -1,0 +1,284 @@
+#include "platform/rtl/IniFiles.h"
+
+#include <vector>
+
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Files.h"
+#include "platform/rtl/Strings.h"
+
+// Every call reads the file afresh and every change rewrites it at once, so two
+// TIniFile objects on one file (or two programs) always see the same values.
+// Lines the program does not understand (comments, text before the first
+// section, lines without '=') are kept as they are.
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+Lines LoadLines(const std::string& fileName)
+{
+    Lines lines;
+    std::string data;
+    if (!ReadFileBytes(fileName, data))
+        return lines;   // a missing file reads as empty
+    size_t i = 0;
+    const size_t n = data.size();
+    while (i < n) {
+        size_t j = i;
+        while (j < n && data[j] != '\r' && data[j] != '\n')
+            ++j;
+        lines.emplace_back(data, i, j - i);
+        if (j < n && data[j] == '\r')
+            ++j;
+        if (j < n && data[j] == '\n')
+            ++j;
+        i = j;
+    }
+    return lines;
+}
+
+void SaveLines(const std::string& fileName, const Lines& lines)
+{
+    std::string data;
+    for (const std::string& l : lines) {
+        data += l;
+        data += "\r\n";
+    }
+    if (!WriteFileAtomic(fileName, data))
+        throw EIniFileException(L1("Impossible d'écrire dans ") + fileName);
+}
+
+// "[name]": the name, trimmed.
+bool SectionName(const std::string& line, std::string& name)
+{
+    const std::string t = Trim(line);
+    if (t.empty() || t[0] != '[')
+        return false;
+    const size_t close = t.find(']');
+    name = Trim(t.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+    return true;
+}
+
+// "key = value": both trimmed. Comments and lines without '=' are no keys.
+bool KeyLine(const std::string& line, std::string& key, std::string* value = nullptr)
+{
+    const size_t start = line.find_first_not_of(" \t");
+    if (start == std::string::npos || line[start] == ';' || line[start] == '[')
+        return false;
+    const size_t eq = line.find('=');
+    if (eq == std::string::npos)
+        return false;
+    key = Trim(line.substr(0, eq));
+    if (value)
+        *value = Trim(line.substr(eq + 1));
+    return true;
+}
+
+// Lines [first, last) of the first section of that name; first is the
+// header. False when there is no such section.
+bool FindSection(const Lines& lines, std::string_view section, size_t& first, size_t& last)
+{
+    std::string name;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (SectionName(lines[i], name) && AnsiSameText(name, section)) {
+            first = i;
+            last = i + 1;
+            while (last < lines.size() && !SectionName(lines[last], name))
+                ++last;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Index of the key's line in the section, or -1.
+long FindKey(const Lines& lines, size_t first, size_t last, std::string_view ident)
+{
+    std::string key;
+    for (size_t i = first + 1; i < last; ++i)
+        if (KeyLine(lines[i], key) && AnsiSameText(key, ident))
+            return static_cast<long>(i);
+    return -1;
+}
+
+// A value in matching quotes is read without them.
+std::string Unquote(std::string v)
+{
+    if (v.size() >= 2 && (v[0] == '"' || v[0] == '\'') && v.back() == v[0])
+        return v.substr(1, v.size() - 2);
+    return v;
+}
+
+// A line break inside a value would make new lines of the file: blanks instead.
+std::string OneLine(std::string_view s)
+{
+    std::string r(s);
+    for (char& c : r)
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    return r;
+}
+
+} // namespace
+
+TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName))
+{
+}
+
+std::string TIniFile::ReadString(std::string_view section, std::string_view ident, std::string_view def) const
+{
+    const Lines lines = LoadLines(fileName_);
+    size_t first = 0, last = 0;
+    if (!FindSection(lines, section, first, last))
+        return std::string(def);
+    const long i = FindKey(lines, first, last, ident);
+    if (i < 0)
+        return std::string(def);
+    std::string key, value;
+    KeyLine(lines[static_cast<size_t>(i)], key, &value);
+    return Unquote(std::move(value));
+}
+
+void TIniFile::WriteString(std::string_view section, std::string_view ident, std::string_view value)
+{
+    Lines lines = LoadLines(fileName_);
+    const std::string line = OneLine(Trim(ident)) + "=" + OneLine(value);
+    size_t first = 0, last = 0;
+    if (!FindSection(lines, section, first, last)) {
+        if (!lines.empty() && !Trim(lines.back()).empty())
+            lines.emplace_back();
+        std::string header(1, '[');
+        header += OneLine(Trim(section));
+        header += ']';
+        lines.push_back(std::move(header));
+        lines.push_back(line);
+    } else if (const long i = FindKey(lines, first, last, ident); i >= 0) {
+        if (lines[static_cast<size_t>(i)] == line)
+            return;
+        lines[static_cast<size_t>(i)] = line;
+    } else {
+        // After the section's last non-blank line.
+        size_t at = last;
+        while (at > first + 1 && Trim(lines[at - 1]).empty())
+            --at;
+        lines.insert(lines.begin() + static_cast<long>(at), line);
+    }
+    SaveLines(fileName_, lines);
+}
+
+int TIniFile::ReadInteger(std::string_view section, std::string_view ident, int def) const
+{
+    std::string s = ReadString(section, ident, "");
+    if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X'))
+        s.replace(0, 2, 1, '$');
+    return StrToIntDef(s, def);
+}
+
+void TIniFile::WriteInteger(std::string_view section, std::string_view ident, int value)
+{
+    WriteString(section, ident, IntToStr(value));
+}
+
+bool TIniFile::ReadBool(std::string_view section, std::string_view ident, bool def) const
+{
+    return ReadInteger(section, ident, def ? 1 : 0) != 0;
+}
+
+void TIniFile::WriteBool(std::string_view section, std::string_view ident, bool value)
+{
+    WriteString(section, ident, value ? "1" : "0");
+}
+
+double TIniFile::ReadFloat(std::string_view section, std::string_view ident, double def) const
+{
+    const std::string s = ReadString(section, ident, "");
+    return s.empty() ? def : StrToFloatDef(s, def);
+}
+
+void TIniFile::WriteFloat(std::string_view section, std::string_view ident, double value)
+{
+    WriteString(section, ident, FloatToStr(value));
+}
+
+void TIniFile::ReadSection(std::string_view section, TStringList& keys) const
+{
+    keys.Clear();
+    const Lines lines = LoadLines(fileName_);
+    size_t first = 0, last = 0;
+    if (!FindSection(lines, section, first, last))
+        return;
+    std::string key;
+    for (size_t i = first + 1; i < last; ++i)
+        if (KeyLine(lines[i], key) && FindKey(lines, first, i, key) < 0)   // each key once
+            keys.Add(key);
+}
+
+void TIniFile::ReadSections(TStringList& sections) const
+{
+    sections.Clear();
+    const Lines lines = LoadLines(fileName_);
+    std::string name;
+    std::vector<std::string> seen;
+    for (const std::string& l : lines) {
+        if (!SectionName(l, name))
+            continue;
+        bool dup = false;
+        for (const std::string& s : seen)
+            dup = dup || AnsiSameText(s, name);
+        if (!dup) {
+            seen.push_back(name);
+            sections.Add(name);
+        }
+    }
+}
+
+void TIniFile::ReadSectionValues(std::string_view section, TStringList& values) const
+{
+    values.Clear();
+    const Lines lines = LoadLines(fileName_);
+    size_t first = 0, last = 0;
+    if (!FindSection(lines, section, first, last))
+        return;
+    std::string key, value;
+    for (size_t i = first + 1; i < last; ++i)
+        if (KeyLine(lines[i], key, &value) && FindKey(lines, first, i, key) < 0)
+            values.Add(key + "=" + Unquote(value));
+}
+
+void TIniFile::EraseSection(std::string_view section)
+{
+    Lines lines = LoadLines(fileName_);
+    size_t first = 0, last = 0;
+    if (!FindSection(lines, section, first, last))
+        return;
+    lines.erase(lines.begin() + static_cast<long>(first), lines.begin() + static_cast<long>(last));
+    SaveLines(fileName_, lines);
+}
+
+void TIniFile::DeleteKey(std::string_view section, std::string_view ident)
+{
+    Lines lines = LoadLines(fileName_);
+    size_t first = 0, last = 0;
+    if (!FindSection(lines, section, first, last))
+        return;
+    const long i = FindKey(lines, first, last, ident);
+    if (i < 0)
+        return;
+    lines.erase(lines.begin() + i);
+    SaveLines(fileName_, lines);
+}
+
+bool TIniFile::SectionExists(std::string_view section) const
+{
+    // As the library does: a section exists when it holds at least one key.
+    TStringList keys;
+    ReadSection(section, keys);
+    return keys.Count() > 0;
+}
+
+bool TIniFile::ValueExists(std::string_view section, std::string_view ident) const
+{
+    const Lines lines = LoadLines(fileName_);
+    size_t first = 0, last = 0;
+    return FindSection(lines, section, first, last) && FindKey(lines, first, last, ident) >= 0;
+}

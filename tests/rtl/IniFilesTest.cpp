@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+
+#include "platform/rtl/Files.h"
+#include "platform/rtl/IniFiles.h"
+#include "platform/rtl/Strings.h"
+#include "TempDir.h"
+
+namespace {
+
+std::string Bytes(const std::string& name)
+{
+    std::string b;
+    ReadFileBytes(name, b);
+    return b;
+}
+
+} // namespace
+
+TEST(IniFiles, MissingFileReadsAsEmpty)
+{
+    TempDir dir;
+    TIniFile ini(dir.File("absent.ini"));
+    EXPECT_EQ(ini.ReadString("General", "Langue", "fr"), "fr");
+    EXPECT_EQ(ini.ReadInteger("General", "Taille", 12), 12);
+    EXPECT_FALSE(ini.SectionExists("General"));
+    TStringList l;
+    l.Add("stale");
+    ini.ReadSections(l);
+    EXPECT_EQ(l.Count(), 0);
+    EXPECT_FALSE(FileExists(ini.FileName()));   // reading creates nothing
+}
+
+TEST(IniFiles, WritesAreOnDiskAtOnceAndSeenByAnotherObject)
+{
+    TempDir dir;
+    const std::string name = dir.File("brivantel.ini");
+    TIniFile a(name);
+    TIniFile b(name);
+    a.WriteString("General", "Langue", "en");
+    EXPECT_EQ(b.ReadString("general", "LANGUE", "fr"), "en");
+    b.WriteInteger("GENERAL", "taille", 14);
+    EXPECT_EQ(a.ReadInteger("General", "Taille", 0), 14);
+    EXPECT_EQ(Bytes(name), "[General]\r\nLangue=en\r\ntaille=14\r\n");
+    a.WriteString("Fenetre", "Gauche", "10");
+    a.WriteString("General", "Langue", "de");   // in place, the section keeps its place
+    EXPECT_EQ(Bytes(name), "[General]\r\nLangue=de\r\ntaille=14\r\n\r\n[Fenetre]\r\nGauche=10\r\n");
+}
+
+TEST(IniFiles, ReadsHandWrittenFiles)
+{
+    TempDir dir;
+    const std::string name = dir.File("main.ini");
+    ASSERT_TRUE(WriteFileAtomic(name,
+        "; settings\n"
+        "orphan=1\n"
+        "[ Couleurs ]\n"
+        "  Fond  =  $FF00  \n"
+        "Texte=0x1a\n"
+        "; Cadre=3\n"
+        "Bordure=-7\n"
+        "Mauvais=12a\n"
+        "Vide=\n"
+        "Cite=\"  a b  \"\r\n"
+        "\r\n"
+        "[Options]\r"
+        "Son=1\r"
+        "Muet=0\r"
+        "Mot=oui\r"));
+    TIniFile ini(name);
+    EXPECT_EQ(ini.ReadInteger("couleurs", "fond", 0), 0xFF00);
+    EXPECT_EQ(ini.ReadInteger("Couleurs", "Texte", 0), 0x1a);
+    EXPECT_EQ(ini.ReadInteger("Couleurs", "Bordure", 0), -7);
+    EXPECT_EQ(ini.ReadInteger("Couleurs", "Mauvais", 5), 5);
+    EXPECT_EQ(ini.ReadInteger("Couleurs", "Cadre", 3), 3);   // commented out
+    EXPECT_EQ(ini.ReadString("Couleurs", "Vide", "def"), "");   // present but empty
+    EXPECT_EQ(ini.ReadString("Couleurs", "Cite", ""), "  a b  ");
+    EXPECT_EQ(ini.ReadString("", "orphan", "none"), "none");
+    EXPECT_TRUE(ini.ReadBool("Options", "Son", false));
+    EXPECT_FALSE(ini.ReadBool("Options", "Muet", true));
+    EXPECT_TRUE(ini.ReadBool("Options", "Mot", true));   // not a number: the default
+    EXPECT_FALSE(ini.ReadBool("Options", "Mot", false));
+
+    TStringList l;
+    ini.ReadSections(l);
+    EXPECT_EQ(l.CommaText(), "Couleurs,Options");
+    ini.ReadSection("COULEURS", l);
+    EXPECT_EQ(l.CommaText(), "Fond,Texte,Bordure,Mauvais,Vide,Cite");
+    ini.ReadSectionValues("Options", l);
+    EXPECT_EQ(l.CommaText(), "Son=1,Muet=0,Mot=oui");
+    EXPECT_TRUE(ini.ValueExists("options", "MOT"));
+    EXPECT_FALSE(ini.ValueExists("options", "Cadre"));
+
+    // A change keeps the comments and the lines it does not understand.
+    ini.WriteBool("Options", "Son", false);
+    ini.WriteString("Couleurs", "Nouveau", "x");
+    const std::string b = Bytes(name);
+    EXPECT_NE(b.find("; settings\r\norphan=1\r\n[ Couleurs ]\r\n"), std::string::npos);
+    EXPECT_NE(b.find("; Cadre=3\r\n"), std::string::npos);
+    EXPECT_NE(b.find("Cite=\"  a b  \"\r\nNouveau=x\r\n\r\n[Options]\r\nSon=0\r\n"), std::string::npos);
+}
+
+TEST(IniFiles, EraseSectionAndDeleteKey)
+{
+    TempDir dir;
+    TIniFile ini(dir.File("e.ini"));
+    ini.WriteString("A", "x", "1");
+    ini.WriteString("A", "y", "2");
+    ini.WriteString("B", "z", "3");
+    ini.DeleteKey("a", "X");
+    EXPECT_FALSE(ini.ValueExists("A", "x"));
+    EXPECT_EQ(ini.ReadString("A", "y", ""), "2");
+    ini.EraseSection("a");
+    EXPECT_FALSE(ini.SectionExists("A"));
+    EXPECT_TRUE(ini.SectionExists("b"));
+    EXPECT_EQ(ini.ReadString("B", "z", ""), "3");
+    ini.DeleteKey("B", "z");
+    EXPECT_FALSE(ini.SectionExists("B"));   // a section without keys does not count
+}
+
+TEST(IniFiles, NumbersAndLineBreaksInValues)
+{
+    TempDir dir;
+    TIniFile ini(dir.File("n.ini"));
+    ini.WriteInteger("N", "neg", -2147483647 - 1);
+    EXPECT_EQ(ini.ReadInteger("N", "neg", 0), -2147483647 - 1);
+    ini.WriteFloat("N", "f", 2.5);
+    EXPECT_DOUBLE_EQ(ini.ReadFloat("N", "f", 0), 2.5);
+    EXPECT_DOUBLE_EQ(ini.ReadFloat("N", "neg", 1), -2147483648.0);
+    EXPECT_DOUBLE_EQ(ini.ReadFloat("N", "none", 1.5), 1.5);
+    // A value cannot make new lines (or keys) of the file.
+    ini.WriteString("N", "texte", "a\r\n[X]\nb=c");
+    EXPECT_FALSE(ini.SectionExists("X"));
+    EXPECT_EQ(ini.ReadString("N", "texte", ""), "a  [X] b=c");
+}
+
+TEST(IniFiles, FailedWriteRaisesAndKeepsTheFile)
+{
+    TempDir dir;
+    const std::string name = dir.File("x.ini");
+    TIniFile ini(name);
+    ini.WriteString("S", "k", "v");
+    {
+        FileSizeLimit limit(100);   // the next file cannot be written in full
+        EXPECT_THROW(ini.WriteString("S", "k", std::string(500, 'w')), EIniFileException);
+    }
+    EXPECT_EQ(ini.ReadString("S", "k", ""), "v");
+    EXPECT_EQ(ListFiles(dir.Path(), "*").size(), 1u);
+    EXPECT_THROW(TIniFile(dir.File("none/x.ini")).WriteInteger("S", "k", 1), EIniFileException);
+}
