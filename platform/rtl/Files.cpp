@@ -404,10 +404,10 @@ bool FileSetDate(const std::string& fileName, TDateTime date)
 
 // ---- listing ------------------------------------------------------------------------
 
-bool MatchesMask(std::string_view name, std::string_view mask)
+namespace {
+
+bool MatchWild(std::string_view name, std::string_view mask)
 {
-    if (mask.empty() || mask == "*" || mask == "*.*")
-        return true;
     // Iterative wildcard match with back-tracking to the last '*'.
     size_t n = 0, m = 0, starM = std::string_view::npos, starN = 0;
     while (n < name.size()) {
@@ -427,6 +427,20 @@ bool MatchesMask(std::string_view name, std::string_view mask)
     while (m < mask.size() && mask[m] == '*')
         ++m;
     return m == mask.size();
+}
+
+} // namespace
+
+bool MatchesMask(std::string_view name, std::string_view mask)
+{
+    if (mask.empty() || mask == "*" || mask == "*.*")
+        return true;
+    // As the platform's folder search does, a final ".*" also matches a name
+    // without extension ("stat*.*" finds "stat12").
+    if (MatchWild(name, mask))
+        return true;
+    return mask.size() > 2 && mask.substr(mask.size() - 2) == ".*" && name.find('.') == std::string_view::npos &&
+           MatchWild(name, mask.substr(0, mask.size() - 2));
 }
 
 std::vector<TSearchRec> ListFiles(const std::string& dir, std::string_view mask, bool withFolders)

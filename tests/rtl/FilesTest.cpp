@@ -110,6 +110,8 @@ TEST(Files, ListFilesWithMasksWithoutRegardToCase)
     EXPECT_TRUE(MatchesMask("Stat12_9.TXT", "stat*_?.txt"));
     EXPECT_TRUE(MatchesMask(std::string("\xC9t\xE9.txt"), std::string("\xE9T\xC9*")));
     EXPECT_FALSE(MatchesMask("stat12.txt", "stat*_*.txt"));
+    EXPECT_TRUE(MatchesMask("noext", "no*.*"));
+    EXPECT_FALSE(MatchesMask("noext", "no*.txt"));
 }
 
 TEST(Files, CopyFileCopiesInFullOrNotAtAll)
