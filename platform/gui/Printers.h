@@ -1,0 +1,68 @@
+// The printer: one document at a time, drawn page by page on its canvas in
+// device pixels (PageWidth x PageHeight); fonts keep their size in points.
+// With no printer installed, or when an output file is set, the document goes
+// to a PDF file, and OutputFileName() says where (show it to the user).
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/gui/Graphics.h"
+#include "platform/rtl/Exceptions.h"
+
+BZ_DECLARE_EXCEPTION(EPrinter, Exception)
+
+enum TPrinterOrientation { poPortrait, poLandscape };
+
+class TPrinter
+{
+public:
+    TPrinter();
+    ~TPrinter();
+    TPrinter(const TPrinter&) = delete;
+    TPrinter& operator=(const TPrinter&) = delete;
+
+    // EPrinter when a document is already open or the output cannot be opened.
+    void BeginDoc();
+    void EndDoc();
+    // Ends the document without printing it (a PDF file is removed).
+    void Abort();
+    void NewPage();
+    TCanvas& Canvas();
+
+    int PageWidth() const;    // device pixels of the printable area
+    int PageHeight() const;
+    int PageNumber() const { return pageNumber_; }
+    int XResolution() const;  // device pixels per inch
+    int YResolution() const;
+    TPrinterOrientation Orientation() const { return orientation_; }
+    void SetOrientation(TPrinterOrientation orientation);   // EPrinter while printing
+    const std::string& Title() const { return title_; }
+    void SetTitle(const std::string& title) { title_ = title; }
+    bool Printing() const { return printing_; }
+    bool Aborted() const { return aborted_; }
+
+    // Printers of the system; empty when none is installed.
+    static std::vector<std::string> Printers();
+    // A PDF file to print to instead of the printer ("" = the printer, or, with
+    // none installed, <temporary folder>/<title>.pdf).
+    void SetOutputFileName(const std::string& fileName) { outputSetting_ = fileName; }
+    // Where the current or last document goes: the PDF file, "" on a printer.
+    const std::string& OutputFileName() const { return outputFile_; }
+    bool PrintsToFile() const { return !outputFile_.empty(); }
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d_;
+    TPrinterOrientation orientation_ = poPortrait;
+    std::string title_;
+    std::string outputSetting_;
+    std::string outputFile_;
+    bool printing_ = false;
+    bool aborted_ = false;
+    int pageNumber_ = 0;
+};
+
+// The program's printer.
+TPrinter& Printer();
