@@ -1,0 +1,60 @@
+#include "model/Penalites.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+TPenalite* TPenalites::Penalite(int i) const
+{
+    if (i < 0 || i >= Nombre())
+        return nullptr;
+    return items_[static_cast<size_t>(i)].get();
+}
+
+TPenalite* TPenalites::Ajoute(int e1, int e2, int32_t s1, int32_t s2, int journee, int type)
+{
+    if (journee < 0 || journee > 255)
+        return nullptr;
+    auto p = std::make_unique<TPenalite>();
+    p->e1 = static_cast<uint16_t>(e1);
+    p->e2 = static_cast<uint16_t>(e2);
+    p->s1 = s1;
+    p->s2 = s2;
+    p->Journee = static_cast<uint8_t>(journee);
+    p->Type = static_cast<uint8_t>(type);
+    auto it = std::find_if(items_.begin(), items_.end(),
+                           [journee](const auto& r) { return r->Journee >= journee; });
+    return items_.insert(it, std::move(p))->get();
+}
+
+void TPenalites::AjoutePoints(int equipe, int32_t points)
+{
+    if (TPenalite* p = Cherche(equipe, 0, 0)) {
+        const int32_t net = (p->Type == penalitePointsAjoutes ? p->s1 : -p->s1) + points;
+        p->Type = net < 0 ? penalitePointsRetires : penalitePointsAjoutes;
+        p->s1 = std::abs(net);
+        return;
+    }
+    Ajoute(equipe, 0, std::abs(points), 0, 0, points < 0 ? penalitePointsRetires : penalitePointsAjoutes);
+}
+
+TPenalite* TPenalites::Cherche(int e1, int e2, int journee) const
+{
+    for (const auto& p : items_)
+        if (p->Journee == journee && p->e1 == e1 && p->e2 == e2)
+            return p.get();
+    return nullptr;
+}
+
+std::vector<TPenalite*> TPenalites::ListeJournee(int journee) const
+{
+    std::vector<TPenalite*> liste;
+    for (const auto& p : items_)
+        if (p->Journee == journee)
+            liste.push_back(p.get());
+    return liste;
+}
+
+void TPenalites::SupprimeJournee(int journee)
+{
+    std::erase_if(items_, [journee](const auto& p) { return p->Journee == journee; });
+}
