@@ -1,0 +1,230 @@
+#include "platform/sys/UnzDll.h"
+
+#include <zip.h>
+#include <zlib.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+namespace {
+
+struct ExtractJob
+{
+    UnzParams* p = nullptr;
+    bool cancelled = false;
+
+    bool callback(ZCallBackStruct& record)
+    {
+        if (RunCallback(p->Callback, p->Caller, false, record)) cancelled = true;
+        return cancelled;
+    }
+    void report(int32_t error, const std::string& text)
+    {
+        if (ReportLibraryMessage(p->Callback, p->Caller, false, error, text)) cancelled = true;
+    }
+    void notify(int32_t action, int64_t size, const std::string& text = {})
+    {
+        ZCallBackStruct record;
+        record.ActionCode = action;
+        record.FileSize = size;
+        SetCallbackText(record, text);
+        callback(record);
+    }
+    void skipped(const std::string& name, ZipSkipType type, int32_t error)
+    {
+        ZCallBackStruct record;
+        record.ActionCode = zacSkipped;
+        record.ErrorCode = error;
+        record.FileSize = type + 1;
+        SetCallbackText(record, name);
+        callback(record);
+    }
+};
+
+int32_t fileError(zip_file_t* f)
+{
+    return f ? zip_error_code_zip(zip_file_get_error(f)) : ZIP_ER_INTERNAL;
+}
+
+// Opens the entry, asking for a password when it is encrypted and the one given fails.
+zip_file_t* openEntry(ExtractJob& job, zip_t* za, zip_uint64_t index, const zip_stat_t& st, const std::string& name)
+{
+    if (!(st.valid & ZIP_STAT_ENCRYPTION_METHOD) || st.encryption_method == ZIP_EM_NONE) {
+        zip_file_t* f = zip_fopen_index(za, index, 0);
+        if (!f) {
+            const int code = zip_error_code_zip(zip_get_error(za));
+            if (code == ZIP_ER_COMPNOTSUPP) {
+                job.skipped(name, zstCompressionUnknown, zeMethod);
+                job.report(zeMethod, "Compression method not supported: " + name);
+            } else {
+                job.skipped(name, zstGeneralExtractError, zeData);
+                job.report(zeData, std::string("Cannot read ") + name + ": " + zip_strerror(za));
+            }
+        }
+        return f;
+    }
+    std::string password = job.p->Password ? job.p->Password : "";
+    uint32_t asksLeft = std::min<uint32_t>(job.p->PasswordReqCount, 15);
+    for (;;) {
+        if (!password.empty()) {
+            if (zip_file_t* f = zip_fopen_index_encrypted(za, index, 0, password.c_str())) return f;
+            const int code = zip_error_code_zip(zip_get_error(za));
+            if (code != ZIP_ER_WRONGPASSWD && code != ZIP_ER_NOPASSWD) {
+                job.skipped(name, code == ZIP_ER_ENCRNOTSUPP ? zstNoEncryptionDLL : zstGeneralExtractError, zeData);
+                job.report(zeData, std::string("Cannot read ") + name + ": " + zip_strerror(za));
+                return nullptr;
+            }
+        }
+        if (asksLeft == 0 || job.cancelled) break;
+        ZCallBackStruct record;
+        record.ActionCode = zacPassword;
+        record.ErrorCode = 0;   // extract password
+        record.FileSize = asksLeft;
+        SetCallbackText(record, name);
+        job.callback(record);
+        if (record.ErrorCode != 1 || record.ActionCode == 0) break;   // none given, or cancel all
+        password.assign(record.FileNameOrMsg, strnlen(record.FileNameOrMsg, 80));
+        asksLeft = std::min<uint32_t>(asksLeft - 1, static_cast<uint32_t>(std::clamp<int64_t>(record.FileSize, 0, 15)));
+    }
+    job.skipped(name, zstBadPassword, zePassword);
+    job.report(zePassword, "No valid password for " + name);
+    return nullptr;
+}
+
+bool extract(ExtractJob& job, zip_t* za, const std::string& spec)
+{
+    UnzParams& p = *job.p;
+    const int64_t found = LibzipFindEntry(za, spec);
+    if (found < 0) {
+        job.report(zeNotFound, "Entry not found: " + spec);
+        return false;
+    }
+    const auto index = static_cast<zip_uint64_t>(found);
+    const std::string name = LibzipEntryName(za, index);
+    zip_stat_t st;
+    zip_stat_init(&st);
+    if (zip_stat_index(za, index, 0, &st) < 0 || !(st.valid & ZIP_STAT_SIZE)) {
+        job.report(zeData, std::string("Cannot read ") + name + ": " + zip_strerror(za));
+        return false;
+    }
+    job.notify(zacCount, 1);
+    job.notify(zacSize, static_cast<int64_t>(st.size));
+    job.notify(zacItem, static_cast<int64_t>(st.size), name);
+
+    uint8_t* out = p.OutStream;
+    const auto size = static_cast<int64_t>(st.size);
+    if (size != p.OutStreamSize || (size > 0 && !out)) {
+        ZCallBackStruct record;
+        record.ActionCode = zacOutputSize;
+        record.FileSize = size;
+        SetCallbackText(record, name);
+        job.callback(record);
+        if (record.ErrorCode == 1 || (size > 0 && !record.Memory)) {
+            job.report(zeMemory, "No room for " + name);
+            return false;
+        }
+        out = record.Memory;
+    }
+
+    zip_file_t* f = openEntry(job, za, index, st, name);
+    if (!f) return false;
+    auto fail = [&](int32_t code, const std::string& text, ZipSkipType skip) {
+        zip_fclose(f);
+        job.skipped(name, skip, code);
+        job.report(code, text);
+        return false;
+    };
+    int64_t done = 0;
+    while (done < size) {
+        const zip_int64_t n = zip_fread(f, out + done, static_cast<zip_uint64_t>(std::min<int64_t>(size - done, 1 << 20)));
+        if (n < 0) {
+            if (fileError(f) == ZIP_ER_CRC) break;   // checked below
+            return fail(zeData, "Damaged data in " + name, zstGeneralExtractError);
+        }
+        if (n == 0) return fail(zeSize, "Data of " + name + " shorter than its size", zstZipFileFormatWrong);
+        done += n;
+        job.notify(zacProgress, n);
+        if (job.cancelled) return fail(zeCancelled, "Extract cancelled", zstGeneralExtractError);
+    }
+    if (done == size) {
+        uint8_t extra = 0;
+        const zip_int64_t n = zip_fread(f, &extra, 1);
+        if (n > 0) return fail(zeSize, "Data of " + name + " longer than its size", zstZipFileFormatWrong);
+        if (n < 0 && fileError(f) != ZIP_ER_CRC)
+            return fail(zeData, "Damaged data in " + name, zstGeneralExtractError);
+    }
+    zip_fclose(f);
+    if (done != size) {
+        job.skipped(name, zstZipFileFormatWrong, zeSize);
+        job.report(zeSize, "Data of " + name + " shorter than its size");
+        return false;
+    }
+    uLong crc = crc32(0L, Z_NULL, 0);
+    for (int64_t at = 0; at < size;) {
+        const auto chunk = static_cast<uInt>(std::min<int64_t>(size - at, 1 << 30));
+        crc = crc32(crc, out + at, chunk);
+        at += chunk;
+    }
+    if ((st.valid & ZIP_STAT_CRC) && crc != st.crc) {
+        ZCallBackStruct record;
+        record.ActionCode = zacCRCError;
+        record.ErrorCode = static_cast<int32_t>(crc);
+        record.FileSize = st.crc;
+        SetCallbackText(record, name);
+        job.callback(record);
+        if (record.ErrorCode != 1) {
+            job.report(zeCRC, "CRC error in " + name);
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+int32_t GetUnzDllVersion() { return kArchiveLibraryVersion; }
+
+int32_t UnzDllExec(UnzParams* params)
+{
+    if (!params) return 0;
+    ExtractJob job;
+    job.p = params;
+    UnzParams& p = *params;
+    if (p.Version < kArchiveLibraryVersion || !p.ArchiveName || !*p.ArchiveName || p.SpecCount < 1 || !p.Specs ||
+        !p.Specs[0].FileSpec || !*p.Specs[0].FileSpec) {
+        job.report(zeParameters, "Nothing to extract");
+        return 0;
+    }
+    if (p.UseOutStream == 0 || p.OutStreamSize < 0) {
+        job.report(zeParameters, "Only extraction into a memory stream is supported");
+        return 0;
+    }
+    const std::string archive = p.ArchiveName;
+    ZipLayout layout;
+    if (!LocateZipData(archive, layout)) {
+        job.report(zeArchiveOpen, archive + " is not a zip archive");
+        return 0;
+    }
+    if (layout.ThisDisk != 0 || layout.DirectoryDisk != 0) {
+        job.report(zeMultiDisk, archive + " is a part of a spanned set");
+        return 0;
+    }
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* src = zip_source_file_create(archive.c_str(), layout.Shift,
+                                               static_cast<zip_int64_t>(layout.ZipEnd - layout.Shift), &error);
+    zip_t* za = src ? zip_open_from_source(src, ZIP_RDONLY, &error) : nullptr;
+    if (!za) {
+        job.report(zeArchiveOpen, "Cannot open " + archive + ": " + zip_error_strerror(&error));
+        if (src) zip_source_free(src);
+        zip_error_fini(&error);
+        return 0;
+    }
+    zip_error_fini(&error);
+    const bool ok = extract(job, za, p.Specs[0].FileSpec);
+    zip_discard(za);
+    if (!ok) return 0;
+    job.notify(zacEndOfBatch, 0);
+    return 1;
+}
