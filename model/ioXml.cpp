@@ -81,7 +81,13 @@ void TXmlWriter::EcritLigne(const std::string& ligne)
 void TXmlWriter::OuvreElement(const std::string& nom, const std::string& texte)
 {
     EcritBaliseEnAttente();
-    pile_.push_back({"<" + nom, nom, EncodeTexteXml(texte)});
+    Ouvert o;
+    o.balise.reserve(nom.size() + 32);
+    o.balise += '<';
+    o.balise += nom;
+    o.nom = nom;
+    o.texte = EncodeTexteXml(texte);
+    pile_.push_back(std::move(o));
     enAttente_ = true;
 }
 
@@ -122,10 +128,21 @@ void TXmlWriter::EcritElement(const std::string& nom, const std::string& valeur,
     if (valeur.empty() && !force)
         return;
     EcritBaliseEnAttente();
-    if (valeur.empty())
-        EcritLigne("<" + nom + " />");
-    else
-        EcritLigne("<" + nom + ">" + EncodeTexteXml(valeur) + "</" + nom + ">");
+    ligne_.assign(1, '<');
+    ligne_ += nom;
+    if (valeur.empty()) {
+        ligne_ += " />";
+    } else {
+        ligne_ += '>';
+        if (valeur.find_first_of("&<>+") == std::string::npos)
+            ligne_ += valeur;
+        else
+            ligne_ += EncodeTexteXml(valeur);
+        ligne_ += "</";
+        ligne_ += nom;
+        ligne_ += '>';
+    }
+    EcritLigne(ligne_);
 }
 
 void TXmlWriter::EcritElementEntier(const std::string& nom, int32_t valeur)
@@ -157,7 +174,10 @@ void TXmlWriter::EcritBaliseEnAttente()
         return;
     enAttente_ = false;
     const Ouvert& o = pile_.back();
-    EcritLigne(o.balise + ">" + o.texte);
+    ligne_ = o.balise;
+    ligne_ += '>';
+    ligne_ += o.texte;
+    EcritLigne(ligne_);
 }
 
 void TXmlWriter::FermeElement(const std::string& nom)
@@ -179,7 +199,10 @@ void TXmlWriter::FermeJusqua(int profondeur)
     if (static_cast<int>(pile_.size()) > profondeur)
         EcritBaliseEnAttente();
     while (static_cast<int>(pile_.size()) > profondeur) {
-        EcritLigne("</" + pile_.back().nom + ">");
+        ligne_.assign("</");
+        ligne_ += pile_.back().nom;
+        ligne_ += '>';
+        EcritLigne(ligne_);
         pile_.pop_back();
     }
 }
@@ -210,11 +233,9 @@ TXmlMemoryStreamWriter::~TXmlMemoryStreamWriter()
 
 void TXmlMemoryStreamWriter::EcritLigne(const std::string& ligne)
 {
-    std::string l;
-    l.reserve(ligne.size() + 2);
-    l += ligne;
-    l += "\r\n";
-    flux_->WriteBuffer(l.data(), static_cast<long>(l.size()));
+    if (!ligne.empty())
+        flux_->WriteBuffer(ligne.data(), static_cast<long>(ligne.size()));
+    flux_->WriteBuffer("\r\n", 2);
 }
 
 // ---------------------------------------------------------------------------

@@ -90,6 +90,7 @@ private:
     std::string nomFichier_;
     std::vector<Ouvert> pile_;
     bool enAttente_ = false;
+    std::string ligne_;   // the line being built
 };
 
 // Writer into a memory stream: the caller's stream (rewound to 0 when the writer
