@@ -1,5 +1,7 @@
 #include "model/oTraducteur.h"
 
+#include <exception>
+
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
@@ -41,7 +43,7 @@ bool TTraducteur::ChargeFichier()
             index_[entrees_.back().id] = NbTexte() - 1;
         }
         return true;
-    } catch (const Exception&) {
+    } catch (const std::exception&) {
         return false;
     }
 }
@@ -73,7 +75,7 @@ std::string TTraducteur::TraduireFormat(int id, const TVarRec* args, int count) 
     }
     try {
         return Format(texte, args, count);
-    } catch (const Exception&) {
+    } catch (const std::exception&) {
         // A language text that does not match its arguments is shown as it is.
         return texte;
     }

@@ -448,3 +448,36 @@ TEST(XmlRoundTrip, WriteReadWriteIsByteIdentical)
     });
     EXPECT_EQ(second, premier);
 }
+
+// Foreign input of every shape: the reader always ends, each token eats input.
+TEST(XmlReader, ArbitraryInputEnds)
+{
+    const std::string alphabet = "<>/ =\"'!?ab#0\r\n";
+    uint32_t graine = 12345;
+    auto hasard = [&graine] {
+        graine = graine * 1103515245u + 12345u;
+        return graine >> 16;
+    };
+    DossierTemp d;
+    for (int essai = 0; essai < 400; ++essai) {
+        std::string doc;
+        const size_t taille = hasard() % 3000;
+        for (size_t i = 0; i < taille; ++i)
+            doc += alphabet[hasard() % alphabet.size()];
+        const auto parFlux = JetonsFlux(doc);
+        EXPECT_LE(parFlux.size(), doc.size() + 1);
+        EXPECT_EQ(parFlux.back().code, xmlFinFlux);
+        TXmlReader fichier(d.Ecrit("f.xml", doc));
+        const auto parFichier = Jetons(fichier, static_cast<int>(doc.size()) + 2);
+        EXPECT_EQ(parFichier.back().code, xmlFinFlux);
+        // Skipping and reading fields end as well.
+        TMemoryStream m;
+        Remplit(m, doc);
+        TXmlStreamReader r(m);
+        r.SauteElement(xmlDebut);
+        const std::string noms[] = {"a"};
+        std::string valeurs[1];
+        r.LitChamps(noms, valeurs);
+        EXPECT_EQ(Jetons(r, static_cast<int>(doc.size()) + 2).back().code, xmlFinFlux);
+    }
+}
