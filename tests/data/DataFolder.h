@@ -12,12 +12,18 @@
 
 namespace datatest {
 
-// The data folder, with no trailing separator; empty when the tests run
-// outside CTest and BZ_DATA_DIR is not set.
+// The data folder, with no trailing separator: BZ_DATA_DIR when set, else the
+// data folder of the sources the tests were built from.
 inline std::string DataDir()
 {
     const char* d = std::getenv("BZ_DATA_DIR");
-    return d ? std::string(d) : std::string();
+    if (d && *d)
+        return std::string(d);
+#ifdef BZ_SOURCE_DATA_DIR
+    return BZ_SOURCE_DATA_DIR;
+#else
+    return std::string();
+#endif
 }
 
 inline std::string ReadFile(const std::string& path)

@@ -17,8 +17,7 @@ class OtherFiles : public ::testing::Test
 protected:
     void SetUp() override
     {
-        if (DataDir().empty())
-            GTEST_SKIP() << "BZ_DATA_DIR not set";
+        ASSERT_FALSE(DataDir().empty()) << "no data folder: set BZ_DATA_DIR";
     }
 };
 

@@ -185,7 +185,9 @@ void CheckScenario(const TLectureParam& p, int code)
                         EXPECT_TRUE(places.insert({g, pl}).second) << key << " place used twice";
                     } else {
                         ASSERT_GE(s, 2) << key << "=" << it->second;
-                        const std::string prefix = "T" + std::to_string(s - 1) + "_";
+                        std::string prefix = "T";
+                        prefix += std::to_string(s - 1);
+                        prefix += '_';
                         ASSERT_EQ(it->second.rfind(prefix, 0), 0u) << key << "=" << it->second;
                         const int w = StrToIntDef(it->second.substr(prefix.size()), 0);
                         EXPECT_TRUE(w >= 1 && w <= previousMatches) << key << "=" << it->second;
@@ -211,8 +213,7 @@ class Templates : public ::testing::Test
 protected:
     void SetUp() override
     {
-        if (DataDir().empty())
-            GTEST_SKIP() << "BZ_DATA_DIR not set";
+        ASSERT_FALSE(DataDir().empty()) << "no data folder: set BZ_DATA_DIR";
     }
 };
 

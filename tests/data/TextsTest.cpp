@@ -71,8 +71,7 @@ class Texts : public ::testing::Test
 protected:
     void SetUp() override
     {
-        if (DataDir().empty())
-            GTEST_SKIP() << "BZ_DATA_DIR not set";
+        ASSERT_FALSE(DataDir().empty()) << "no data folder: set BZ_DATA_DIR";
         ids_ = ReadIds(MakePath(DataDir(), "texte\\ids.tsv"));
     }
     std::vector<TextId> ids_;
@@ -165,9 +164,7 @@ TEST_F(Texts, FormattedTextsMatchTheArgumentsOfTheirCallers)
             }
             std::vector<std::string> shown;
             std::vector<TVarRec> args = SampleArgs(e.args, shown);
-            size_t p;
-            while ((p = text.find("%rc")) != std::string::npos)
-                text.replace(p, 3, "\r");
+            text = StringReplace(text, "%rc", "\r", rfReplaceAll);
             EXPECT_EQ(CountDirectives(text), static_cast<int>(args.size()))
                 << lang << " id " << e.id << " (" << e.usage << "): '" << t.Traduire(e.id) << "' for arguments "
                 << e.args;
