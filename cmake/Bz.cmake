@@ -33,8 +33,9 @@ function(bz_test name)
     target_link_libraries(test_${name} PRIVATE bz_test_main)
   endif()
   set_target_properties(test_${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/bin)
+  # The data folder and the offscreen platform reach the tests through the
+  # entry point (tests/support/main/Main.cpp), which sets them when unset.
   gtest_discover_tests(test_${name}
     DISCOVERY_MODE PRE_TEST
-    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests/bin
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;BZ_DATA_DIR=${CMAKE_SOURCE_DIR}/data;BZ_BUILD_BIN=${CMAKE_BINARY_DIR}/bin")
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests/bin)
 endfunction()

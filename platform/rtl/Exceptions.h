@@ -40,4 +40,4 @@ BZ_DECLARE_EXCEPTION(EFormatError, Exception)   // Format(): directive and argum
 BZ_DECLARE_EXCEPTION(EThread, Exception)
 
 // Silent exception: aborts an operation without a message to the user.
-[[noreturn]] inline void Abort() { throw EAbort("Op\xE9ration annul\xE9e"); }
+[[noreturn]] inline void Abort() { throw EAbort("Op\xE9ration annul\xE9" "e"); }
