@@ -1,6 +1,7 @@
 // The printer on Qt's QPrinter, with a PDF file when no printer is installed.
 #include "platform/gui/Printers.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -128,8 +129,25 @@ int TPrinter::PageHeight() const { return d_->Get().height(); }
 int TPrinter::XResolution() const { return d_->Get().logicalDpiX(); }
 int TPrinter::YResolution() const { return d_->Get().logicalDpiY(); }
 
+struct PrinterAccess
+{
+    // The program's printer lets its Qt printer go with the application object.
+    static void Release()
+    {
+        TPrinter& p = Printer();
+        if (p.printing_) p.Abort();
+        p.d_->painter.reset();
+        p.d_->printer.reset();
+    }
+};
+
 TPrinter& Printer()
 {
     static TPrinter printer;
+    static bool hooked = [] {
+        if (QCoreApplication::instance()) qAddPostRoutine(&PrinterAccess::Release);
+        return true;
+    }();
+    (void)hooked;
     return printer;
 }

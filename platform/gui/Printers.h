@@ -53,6 +53,7 @@ public:
     bool PrintsToFile() const { return !outputFile_.empty(); }
 
 private:
+    friend struct PrinterAccess;
     struct Impl;
     std::unique_ptr<Impl> d_;
     TPrinterOrientation orientation_ = poPortrait;
