@@ -1,0 +1,1 @@
+bz_fuzzer(zipdir ${CMAKE_CURRENT_SOURCE_DIR}/FuzzZipDirectory.cpp files)
