@@ -1,0 +1,1630 @@
+#include "platform/gui/ComCtrls.h"
+
+#include <QCalendarWidget>
+#include <QDateEdit>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QProgressBar>
+#include <QSlider>
+#include <QStyledItemDelegate>
+#include <QTabBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/gui/ExtCtrls.h"
+#include "platform/gui/GuiPrivate.h"
+#include "platform/gui/ImgList.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/rtl/Strings.h"
+
+using namespace guiimpl;
+
+// ============================================================================
+// tree view: the widget
+// ============================================================================
+namespace {
+
+TTreeNode* NodeFromItem(QTreeWidgetItem* item)
+{
+    return item ? static_cast<TTreeNode*>(item->data(0, Qt::UserRole).value<void*>()) : nullptr;
+}
+
+class TreeWidget : public QTreeWidget
+{
+public:
+    explicit TreeWidget(TTreeView* t) : tree(t) {}
+    TTreeView* tree;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override
+    {
+        QTreeWidgetItem* it = itemAt(e->position().toPoint());
+        if (it && it != currentItem() && tree && !tree->AllowChange(NodeFromItem(it)))
+        {
+            e->accept();
+            return;
+        }
+        QTreeWidget::mousePressEvent(e);
+    }
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers mods) override
+    {
+        QModelIndex next = QTreeWidget::moveCursor(action, mods);
+        if (next.isValid() && next != currentIndex() && tree &&
+            !tree->AllowChange(NodeFromItem(itemFromIndex(next))))
+            return currentIndex();
+        return next;
+    }
+};
+
+class TreeDelegate : public QStyledItemDelegate
+{
+public:
+    explicit TreeDelegate(TTreeView* t) : tree(t) {}
+    TTreeView* tree;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        auto* w = static_cast<QTreeWidget*>(tree->Widget());
+        TTreeNode* node = NodeFromItem(w->itemFromIndex(index));
+        if (!node)
+            return;
+        painter->save();
+        tree->PaintNode(*painter, node, QRectToTRect(option.rect), option.state & QStyle::State_Selected);
+        painter->restore();
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize s = QStyledItemDelegate::sizeHint(option, index);
+        int h = QFontMetrics(tree->Widget()->font()).height() + 2;
+        if (tree->Images())
+            h = std::max(h, tree->Images()->Height());
+        if (tree->StateImages())
+            h = std::max(h, tree->StateImages()->Height());
+        s.setHeight(h);
+        return s;
+    }
+};
+
+}  // namespace
+
+struct TTreeView::Impl
+{
+    TreeWidget* widget = nullptr;
+    int updating = 0;
+};
+
+// ============================================================================
+// TTreeNode
+// ============================================================================
+TTreeNode::TTreeNode(TTreeView* tree, TTreeNode* parent) : tree_(tree), parent_(parent)
+{
+}
+
+TTreeNode::~TTreeNode() = default;
+
+static QTreeWidgetItem* QItem(const TTreeNode* n)
+{
+    return static_cast<QTreeWidgetItem*>(n->Item());
+}
+
+void TTreeNode::Refresh()
+{
+    if (QTreeWidgetItem* it = QItem(this))
+    {
+        it->setText(0, AnsiToQString(text_));
+        // Repaint: the delegate draws images and state images.
+        it->setData(0, Qt::UserRole + 1, imageIndex_ * 1000 + stateIndex_);
+    }
+}
+
+void TTreeNode::SetText(const std::string& t) { text_ = t; Refresh(); }
+void TTreeNode::SetImageIndex(int i) { imageIndex_ = i; Refresh(); }
+void TTreeNode::SetSelectedIndex(int i) { selectedIndex_ = i; Refresh(); }
+void TTreeNode::SetStateIndex(int i) { stateIndex_ = i; Refresh(); }
+
+TTreeNode* TTreeNode::Item(int i) const
+{
+    return i >= 0 && i < Count() ? children_[static_cast<size_t>(i)].get() : nullptr;
+}
+
+int TTreeNode::Index() const
+{
+    const auto& list = parent_ ? parent_->children_ : tree_->nodes_->roots_;
+    for (size_t i = 0; i < list.size(); ++i)
+        if (list[i].get() == this)
+            return static_cast<int>(i);
+    return -1;
+}
+
+TTreeNode* TTreeNode::getNextSibling() const
+{
+    const auto& list = parent_ ? parent_->children_ : tree_->nodes_->roots_;
+    int i = Index();
+    return i >= 0 && i + 1 < static_cast<int>(list.size()) ? list[static_cast<size_t>(i) + 1].get() : nullptr;
+}
+
+TTreeNode* TTreeNode::getPrevSibling() const
+{
+    const auto& list = parent_ ? parent_->children_ : tree_->nodes_->roots_;
+    int i = Index();
+    return i > 0 ? list[static_cast<size_t>(i) - 1].get() : nullptr;
+}
+
+TTreeNode* TTreeNode::GetNext() const
+{
+    if (!children_.empty())
+        return children_.front().get();
+    for (const TTreeNode* n = this; n; n = n->parent_)
+        if (TTreeNode* s = n->getNextSibling())
+            return s;
+    return nullptr;
+}
+
+int TTreeNode::Level() const
+{
+    int l = 0;
+    for (TTreeNode* p = parent_; p; p = p->parent_)
+        ++l;
+    return l;
+}
+
+int TTreeNode::AbsoluteIndex() const
+{
+    int i = 0;
+    for (TTreeNode* n = tree_->nodes_->GetFirstNode(); n; n = n->GetNext(), ++i)
+        if (n == this)
+            return i;
+    return -1;
+}
+
+bool TTreeNode::HasAsParent(const TTreeNode* node) const
+{
+    for (TTreeNode* p = parent_; p; p = p->parent_)
+        if (p == node)
+            return true;
+    return false;
+}
+
+bool TTreeNode::Expanded() const
+{
+    return QItem(this) && QItem(this)->isExpanded();
+}
+
+void TTreeNode::SetExpanded(bool v)
+{
+    if (v == Expanded())
+        return;
+    bool allow = true;
+    if (v && tree_->OnExpanding)
+        tree_->OnExpanding(tree_, this, allow);
+    if (!v && tree_->OnCollapsing)
+        tree_->OnCollapsing(tree_, this, allow);
+    if (allow && QItem(this))
+        QItem(this)->setExpanded(v);
+}
+
+void TTreeNode::Expand(bool recurse)
+{
+    SetExpanded(true);
+    if (recurse)
+        for (auto& c : children_)
+            c->Expand(true);
+}
+
+void TTreeNode::Collapse(bool recurse)
+{
+    SetExpanded(false);
+    if (recurse)
+        for (auto& c : children_)
+            c->Collapse(true);
+}
+
+bool TTreeNode::Selected() const
+{
+    return tree_->Selected() == this;
+}
+
+void TTreeNode::SetSelected(bool v)
+{
+    if (v)
+        tree_->SetSelected(this);
+    else if (Selected())
+        tree_->SetSelected(nullptr);
+}
+
+void TTreeNode::MakeVisible()
+{
+    for (TTreeNode* p = parent_; p; p = p->parent_)
+        p->SetExpanded(true);
+    if (QItem(this))
+        tree_->t_->widget->scrollToItem(QItem(this));
+}
+
+TRect TTreeNode::DisplayRect(bool textOnly) const
+{
+    if (!QItem(this))
+        return {};
+    TRect r = QRectToTRect(tree_->t_->widget->visualItemRect(QItem(this)));
+    if (textOnly)
+    {
+        int x = r.Left + 2;
+        if (tree_->StateImages() && stateIndex_ > 0)
+            x += tree_->StateImages()->Width();
+        if (tree_->Images() && imageIndex_ >= 0)
+            x += tree_->Images()->Width() + 2;
+        int w = QFontMetrics(tree_->Widget()->font()).horizontalAdvance(AnsiToQString(text_)) + 4;
+        r.Left = x;
+        r.Right = std::min(r.Right, x + w);
+    }
+    return r;
+}
+
+void TTreeNode::Delete()
+{
+    tree_->nodes_->Delete(this);
+}
+
+void TTreeNode::DeleteChildren()
+{
+    while (!children_.empty())
+        tree_->nodes_->Delete(children_.back().get());
+}
+
+TTreeNodes* TTreeNode::Owner() const
+{
+    return tree_->nodes_.get();
+}
+
+// ============================================================================
+// TTreeNodes
+// ============================================================================
+TTreeNodes::~TTreeNodes()
+{
+    Clear();
+}
+
+int TTreeNodes::Count() const
+{
+    int n = 0;
+    for (TTreeNode* x = GetFirstNode(); x; x = x->GetNext())
+        ++n;
+    return n;
+}
+
+TTreeNode* TTreeNodes::Item(int absoluteIndex) const
+{
+    int i = 0;
+    for (TTreeNode* x = GetFirstNode(); x; x = x->GetNext(), ++i)
+        if (i == absoluteIndex)
+            return x;
+    return nullptr;
+}
+
+TTreeNode* TTreeNodes::TopItem(int i) const
+{
+    return i >= 0 && i < TopCount() ? roots_[static_cast<size_t>(i)].get() : nullptr;
+}
+
+std::vector<std::unique_ptr<TTreeNode>>& TTreeNodes::SiblingList(TTreeNode* parent)
+{
+    return parent ? parent->children_ : roots_;
+}
+
+TTreeNode* TTreeNodes::InsertAt(TTreeNode* parent, int index, const std::string& text, intptr_t data)
+{
+    auto& list = SiblingList(parent);
+    index = std::clamp(index, 0, static_cast<int>(list.size()));
+    std::unique_ptr<TTreeNode> node(new TTreeNode(tree_, parent));
+    node->text_ = text;
+    node->Data = data;
+    auto* item = new QTreeWidgetItem;
+    item->setText(0, AnsiToQString(text));
+    item->setData(0, Qt::UserRole, QVariant::fromValue<void*>(node.get()));
+    node->item_ = item;
+    TTreeNode* raw = node.get();
+    list.insert(list.begin() + index, std::move(node));
+    ++tree_->t_->updating;
+    if (parent)
+        QItem(parent)->insertChild(index, item);
+    else
+        tree_->t_->widget->insertTopLevelItem(index, item);
+    --tree_->t_->updating;
+    return raw;
+}
+
+TTreeNode* TTreeNodes::Add(TTreeNode* sibling, const std::string& text)
+{
+    return AddObject(sibling, text, 0);
+}
+
+TTreeNode* TTreeNodes::AddObject(TTreeNode* sibling, const std::string& text, intptr_t data)
+{
+    TTreeNode* parent = sibling ? sibling->parent_ : nullptr;
+    return InsertAt(parent, static_cast<int>(SiblingList(parent).size()), text, data);
+}
+
+TTreeNode* TTreeNodes::AddFirst(TTreeNode* sibling, const std::string& text)
+{
+    return InsertAt(sibling ? sibling->parent_ : nullptr, 0, text, 0);
+}
+
+TTreeNode* TTreeNodes::AddChild(TTreeNode* parent, const std::string& text)
+{
+    return AddChildObject(parent, text, 0);
+}
+
+TTreeNode* TTreeNodes::AddChildObject(TTreeNode* parent, const std::string& text, intptr_t data)
+{
+    return InsertAt(parent, static_cast<int>(SiblingList(parent).size()), text, data);
+}
+
+TTreeNode* TTreeNodes::AddChildFirst(TTreeNode* parent, const std::string& text)
+{
+    return InsertAt(parent, 0, text, 0);
+}
+
+TTreeNode* TTreeNodes::Insert(TTreeNode* sibling, const std::string& text)
+{
+    return InsertObject(sibling, text, 0);
+}
+
+TTreeNode* TTreeNodes::InsertObject(TTreeNode* sibling, const std::string& text, intptr_t data)
+{
+    if (!sibling)
+        return AddObject(nullptr, text, data);
+    return InsertAt(sibling->parent_, sibling->Index(), text, data);
+}
+
+static void Forget(TTreeNode* n, TTreeView* tree, std::vector<TTreeNode*>& all)
+{
+    all.push_back(n);
+    for (int i = 0; i < n->Count(); ++i)
+        Forget(n->Item(i), tree, all);
+    (void)tree;
+}
+
+void TTreeNodes::Delete(TTreeNode* node)
+{
+    if (!node)
+        return;
+    std::vector<TTreeNode*> all;
+    Forget(node, tree_, all);
+    if (tree_->OnDeletion && !tree_->Destroying())
+        for (auto it = all.rbegin(); it != all.rend(); ++it)
+            Guard([&] { tree_->OnDeletion(tree_, *it); });
+    auto& list = SiblingList(node->parent_);
+    auto pos = std::find_if(list.begin(), list.end(), [&](auto& p) { return p.get() == node; });
+    if (pos == list.end())
+        return;
+    std::unique_ptr<TTreeNode> owned = std::move(*pos);
+    list.erase(pos);
+    QTreeWidgetItem* item = QItem(node);
+    for (TTreeNode* n : all)
+    {
+        if (QTreeWidgetItem* i = QItem(n))
+            i->setData(0, Qt::UserRole, QVariant());
+        n->item_ = nullptr;
+    }
+    if (tree_->Destroying())
+        ++tree_->t_->updating;
+    delete item;   // the children's items go with it
+    if (tree_->Destroying())
+        --tree_->t_->updating;
+}
+
+void TTreeNodes::Clear()
+{
+    ++tree_->t_->updating;
+    while (!roots_.empty())
+        Delete(roots_.back().get());
+    --tree_->t_->updating;
+}
+
+void TTreeNodes::BeginUpdate()
+{
+    if (updateCount_++ == 0)
+        tree_->t_->widget->setUpdatesEnabled(false);
+}
+
+void TTreeNodes::EndUpdate()
+{
+    if (--updateCount_ == 0)
+        tree_->t_->widget->setUpdatesEnabled(true);
+}
+
+// ============================================================================
+// TTreeView
+// ============================================================================
+TTreeView::TTreeView(TComponent* AOwner) : TWinControl(AOwner), t_(std::make_unique<Impl>())
+{
+    t_->widget = new TreeWidget(this);
+    t_->widget->setColumnCount(1);
+    t_->widget->header()->hide();
+    t_->widget->setItemDelegate(new TreeDelegate(this));
+    t_->widget->setIndentation(19);
+    t_->widget->setSelectionMode(QAbstractItemView::SingleSelection);
+    t_->widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t_->widget->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    nodes_ = std::make_unique<TTreeNodes>(this);
+    SetWidget(t_->widget);
+    WatchWidget(t_->widget->viewport());
+    SetColor(clWindow);
+    SetTabStop(true);
+    QObject::connect(t_->widget, &QTreeWidget::currentItemChanged, HubObject(),
+                     [this](QTreeWidgetItem* cur, QTreeWidgetItem*) {
+                         if (t_->updating)
+                             return;
+                         if (cur && !cur->isSelected())
+                             cur->setSelected(true);
+                         Guard([&] { Change(NodeFromItem(cur)); });
+                     });
+    QObject::connect(t_->widget, &QTreeWidget::itemExpanded, HubObject(), [this](QTreeWidgetItem* it) {
+        if (!t_->updating && OnExpanded)
+            Guard([&] { OnExpanded(this, NodeFromItem(it)); });
+    });
+    QObject::connect(t_->widget, &QTreeWidget::itemCollapsed, HubObject(), [this](QTreeWidgetItem* it) {
+        if (!t_->updating && OnCollapsed)
+            Guard([&] { OnCollapsed(this, NodeFromItem(it)); });
+    });
+    SetBounds(0, 0, 121, 97);
+}
+
+TTreeView::~TTreeView()
+{
+    state_ |= csDestroying;
+    ++t_->updating;
+    nodes_.reset();
+    t_->widget->tree = nullptr;
+}
+
+QWidget* TTreeView::ClientWidget() const
+{
+    return t_ ? t_->widget->viewport() : nullptr;
+}
+
+TTreeNode* TTreeView::NodeOfItem(void* item) const
+{
+    return NodeFromItem(static_cast<QTreeWidgetItem*>(item));
+}
+
+TTreeNode* TTreeView::Selected() const
+{
+    return NodeFromItem(t_->widget->currentItem());
+}
+
+bool TTreeView::AllowChange(TTreeNode* node)
+{
+    bool allow = true;
+    Guard([&] { allow = CanChange(node); });
+    return allow;
+}
+
+bool TTreeView::CanChange(TTreeNode* Node)
+{
+    bool allow = true;
+    if (OnChanging)
+        OnChanging(this, Node, allow);
+    return allow;
+}
+
+void TTreeView::Change(TTreeNode* Node)
+{
+    if (OnChange)
+        OnChange(this, Node);
+}
+
+void TTreeView::SetSelected(TTreeNode* node)
+{
+    if (node == Selected())
+        return;
+    if (!AllowChange(node))
+        return;
+    if (node)
+        t_->widget->setCurrentItem(QItem(node));
+    else
+    {
+        t_->widget->setCurrentItem(nullptr);
+        t_->widget->clearSelection();
+    }
+}
+
+void TTreeView::SetImages(TImageList* list)
+{
+    if (images_)
+        images_->RemoveFreeNotification(this);
+    images_ = list;
+    if (list)
+        list->FreeNotification(this);
+    t_->widget->doItemsLayout();
+}
+
+void TTreeView::SetStateImages(TImageList* list)
+{
+    if (stateImages_)
+        stateImages_->RemoveFreeNotification(this);
+    stateImages_ = list;
+    if (list)
+        list->FreeNotification(this);
+    t_->widget->doItemsLayout();
+}
+
+void TTreeView::Notification(TComponent* component, bool removing)
+{
+    TWinControl::Notification(component, removing);
+    if (removing && component == images_)
+        images_ = nullptr;
+    if (removing && component == stateImages_)
+        stateImages_ = nullptr;
+}
+
+int TTreeView::Indent() const { return t_->widget->indentation(); }
+void TTreeView::SetIndent(int i) { t_->widget->setIndentation(i); }
+
+void TTreeView::SetShowLines(bool v)
+{
+    showLines_ = v;
+}
+
+void TTreeView::SetShowRoot(bool v)
+{
+    showRoot_ = v;
+    t_->widget->setRootIsDecorated(v);
+}
+
+TTreeNode* TTreeView::TopItem() const
+{
+    return NodeFromItem(t_->widget->itemAt(QPoint(1, 1)));
+}
+
+TTreeNode* TTreeView::GetNodeAt(int X, int Y) const
+{
+    return NodeFromItem(t_->widget->itemAt(QPoint(X, Y)));
+}
+
+THitTests TTreeView::GetHitTestInfoAt(int X, int Y) const
+{
+    QWidget* vp = t_->widget->viewport();
+    THitTests r = 0;
+    if (Y < 0)
+        r |= htAbove;
+    if (Y >= vp->height())
+        r |= htBelow;
+    if (X < 0)
+        r |= htToLeft;
+    if (X >= vp->width())
+        r |= htToRight;
+    if (r)
+        return r;
+    QTreeWidgetItem* it = t_->widget->itemAt(QPoint(X, Y));
+    TTreeNode* node = NodeFromItem(it);
+    if (!node)
+        return htNowhere;
+    QRect rect = t_->widget->visualItemRect(it);
+    if (X < rect.left())
+    {
+        int buttonLeft = rect.left() - t_->widget->indentation();
+        return (node->HasChildren() && X >= buttonLeft) ? htOnButton : htOnIndent;
+    }
+    int x = rect.left();
+    if (stateImages_ && node->StateIndex() > 0)
+    {
+        if (X < x + stateImages_->Width())
+            return htOnItem | htOnStateIcon;
+        x += stateImages_->Width();
+    }
+    if (images_ && node->ImageIndex() >= 0)
+    {
+        if (X < x + images_->Width() + 2)
+            return htOnItem | htOnIcon;
+        x += images_->Width() + 2;
+    }
+    int tw = QFontMetrics(t_->widget->font()).horizontalAdvance(AnsiToQString(node->Text())) + 4;
+    if (X < x + tw)
+        return htOnItem | htOnLabel;
+    return htOnRight;
+}
+
+void TTreeView::FullExpand()
+{
+    for (TTreeNode* n = nodes_->GetFirstNode(); n; n = n->GetNext())
+        n->SetExpanded(true);
+}
+
+void TTreeView::FullCollapse()
+{
+    for (TTreeNode* n = nodes_->GetFirstNode(); n; n = n->GetNext())
+        n->SetExpanded(false);
+}
+
+void TTreeView::PaintNode(QPainter& painter, TTreeNode* node, const TRect& rect, bool selected)
+{
+    int x = rect.Left;
+    TCanvas c;
+    c.AttachPainter(&painter);
+    if (stateImages_ && node->StateIndex() > 0)
+    {
+        stateImages_->Draw(c, x, rect.Top + (rect.Height() - stateImages_->Height()) / 2, node->StateIndex());
+        x += stateImages_->Width();
+    }
+    if (images_ && node->ImageIndex() >= 0)
+    {
+        int idx = selected && node->SelectedIndex() >= 0 ? node->SelectedIndex() : node->ImageIndex();
+        images_->Draw(c, x, rect.Top + (rect.Height() - images_->Height()) / 2, idx);
+        x += images_->Width() + 2;
+    }
+    c.Font = Font();
+    int tw = c.TextWidth(node->Text()) + 4;
+    TRect tr = Rect(x, rect.Top, RowSelect ? rect.Right : std::min(rect.Right, x + tw), rect.Bottom);
+    bool showSel = selected && (!HideSelection || Focused());
+    if (showSel)
+    {
+        c.Brush.SetColor(clHighlight);
+        c.FillRect(tr);
+        c.Font.SetColor(clHighlightText);
+    }
+    c.Brush.SetStyle(bsClear);
+    c.TextOut(x + 2, tr.Top + (tr.Height() - c.TextHeight(node->Text())) / 2, node->Text());
+    c.DetachPainter();
+}
+
+// ============================================================================
+// tab strip
+// ============================================================================
+namespace {
+
+class TabBar : public QTabBar
+{
+public:
+    explicit TabBar(TCustomTabControl* c) : control(c) {}
+    TCustomTabControl* control;
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override
+    {
+        int i = tabAt(e->position().toPoint());
+        if (control && e->button() == Qt::LeftButton && i >= 0 && i != currentIndex() && !control->AllowTabChange())
+        {
+            e->accept();
+            return;
+        }
+        QTabBar::mousePressEvent(e);
+    }
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        if (control && (e->key() == Qt::Key_Left || e->key() == Qt::Key_Right) && !control->AllowTabChange())
+        {
+            e->accept();
+            return;
+        }
+        QTabBar::keyPressEvent(e);
+    }
+    void wheelEvent(QWheelEvent* e) override { e->ignore(); }
+    QSize tabSizeHint(int index) const override
+    {
+        QSize s = QTabBar::tabSizeHint(index);
+        if (control && control->TabWidth() > 0)
+            s.setWidth(control->TabWidth());
+        if (control && control->TabHeight() > 0)
+            s.setHeight(control->TabHeight());
+        return s;
+    }
+    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+    void paintEvent(QPaintEvent* e) override
+    {
+        if (!control || !control->OwnerDraw())
+        {
+            QTabBar::paintEvent(e);
+            return;
+        }
+        QPainter p(this);
+        p.fillRect(rect(), TColorToQColor(control->Color()));
+        for (int i = 0; i < count(); ++i)
+        {
+            if (!isTabVisible(i))
+                continue;
+            QRect r = tabRect(i);
+            if (!r.intersects(e->rect()))
+                continue;
+            p.save();
+            control->PaintTab(p, i, QRectToTRect(r), i == currentIndex());
+            p.restore();
+        }
+    }
+};
+
+// The frame under the strip and around the pages.
+class TabFrame : public QWidget
+{
+public:
+    explicit TabFrame(TCustomTabControl* c) : control(c) {}
+    TCustomTabControl* control;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (!control)
+            return;
+        QPainter p(this);
+        p.fillRect(rect(), TColorToQColor(control->Color()));
+        TCanvas c;
+        c.AttachPainter(&p);
+        TRect r = Rect(0, control->StripHeight(), width(), height());
+        if (control->StripHeight() > 0 || control->TabHeight() != 1)
+            Frame3D(c, r, clBtnHighlight, cl3DDkShadow, 1);
+        c.DetachPainter();
+    }
+};
+
+}  // namespace
+
+struct TCustomTabControl::TabImpl
+{
+    TabFrame* frame = nullptr;
+    TabBar* bar = nullptr;
+    TCanvas canvas;
+    int updating = 0;
+};
+
+TCustomTabControl::TCustomTabControl(TComponent* AOwner) : TWinControl(AOwner), tb_(std::make_unique<TabImpl>())
+{
+    tb_->frame = new TabFrame(this);
+    tb_->bar = new TabBar(this);
+    tb_->bar->setParent(tb_->frame);
+    tb_->bar->setExpanding(false);
+    tb_->bar->setDrawBase(false);
+    tb_->bar->setUsesScrollButtons(true);
+    SetWidget(tb_->frame);
+    WatchWidget(tb_->bar);
+    SetTabStop(true);
+    QObject::connect(tb_->bar, &QTabBar::currentChanged, HubObject(), [this](int i) {
+        if (tb_->updating)
+            return;
+        Guard([&] { TabChanged(i); });
+    });
+    SetBounds(0, 0, 289, 193);
+}
+
+TCustomTabControl::~TCustomTabControl()
+{
+    tb_->bar->control = nullptr;
+    tb_->frame->control = nullptr;
+}
+
+void TCustomTabControl::SetOwnerDraw(bool v)
+{
+    ownerDraw_ = v;
+    tb_->bar->update();
+}
+
+void TCustomTabControl::SetTabWidth(int w)
+{
+    tabWidth_ = w;
+    LayoutStrip();
+}
+
+void TCustomTabControl::SetTabHeight(int h)
+{
+    tabHeight_ = h;
+    LayoutStrip();
+}
+
+int TCustomTabControl::TabCount() const { return tb_->bar->count(); }
+
+int TCustomTabControl::StripHeight() const
+{
+    bool any = false;
+    for (int i = 0; i < tb_->bar->count(); ++i)
+        any = any || tb_->bar->isTabVisible(i);
+    if (!any || tabHeight_ == 1)
+        return 0;
+    if (tabHeight_ > 0)
+        return tabHeight_ + 2;
+    return tb_->bar->sizeHint().height();
+}
+
+TRect TCustomTabControl::DisplayRect() const
+{
+    int sh = StripHeight();
+    if (sh == 0 && tabHeight_ == 1)
+        return Rect(0, 0, width_, height_);
+    return Rect(4, sh + 4, std::max(4, width_ - 4), std::max(sh + 4, height_ - 4));
+}
+
+TRect TCustomTabControl::TabRect(int index) const
+{
+    QRect r = tb_->bar->tabRect(index);
+    if (!r.isValid())
+        return {};
+    r.translate(tb_->bar->pos());
+    return QRectToTRect(r);
+}
+
+int TCustomTabControl::IndexOfTabAt(int X, int Y) const
+{
+    return tb_->bar->tabAt(QPoint(X, Y) - tb_->bar->pos());
+}
+
+TCanvas& TCustomTabControl::Canvas() { return tb_->canvas; }
+
+void TCustomTabControl::LayoutStrip()
+{
+    int sh = StripHeight();
+    tb_->bar->setVisible(sh > 0);
+    tb_->bar->setGeometry(2, 0, std::max(0, width_ - 4), sh);
+    tb_->frame->update();
+    LayoutPages();
+}
+
+void TCustomTabControl::BoundsChanged(bool sized)
+{
+    if (sized)
+        LayoutStrip();
+    TWinControl::BoundsChanged(sized);
+}
+
+void TCustomTabControl::InsertTab(int index, const std::string& text)
+{
+    ++tb_->updating;
+    tb_->bar->insertTab(index, AnsiToQString(text));
+    --tb_->updating;
+    LayoutStrip();
+}
+
+void TCustomTabControl::RemoveTab(int index)
+{
+    ++tb_->updating;
+    tb_->bar->removeTab(index);
+    --tb_->updating;
+    LayoutStrip();
+}
+
+void TCustomTabControl::SetTabText(int index, const std::string& text)
+{
+    tb_->bar->setTabText(index, AnsiToQString(text));
+    LayoutStrip();
+}
+
+void TCustomTabControl::SetTabVisible(int index, bool v)
+{
+    ++tb_->updating;
+    tb_->bar->setTabVisible(index, v);
+    --tb_->updating;
+    LayoutStrip();
+}
+
+int TCustomTabControl::CurrentTab() const { return tb_->bar->currentIndex(); }
+
+void TCustomTabControl::SetCurrentTab(int index)
+{
+    ++tb_->updating;
+    tb_->bar->setCurrentIndex(index);
+    --tb_->updating;
+}
+
+bool TCustomTabControl::AllowTabChange()
+{
+    bool allow = true;
+    Guard([&] { allow = CanChange(); });
+    return allow;
+}
+
+bool TCustomTabControl::CanChange()
+{
+    bool allow = true;
+    if (OnChanging)
+        OnChanging(this, allow);
+    return allow;
+}
+
+void TCustomTabControl::Change()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+void TCustomTabControl::PaintTab(QPainter& painter, int index, const TRect& rect, bool active)
+{
+    TCanvas& c = tb_->canvas;
+    c.AttachPainter(&painter);
+    c.Font = Font();
+    c.Brush.SetColor(Color());
+    // The strip is a child of the frame: the rectangle handed over is the
+    // frame's (the control's) coordinates, as TabRect gives them.
+    TRect r = rect;
+    QPoint off = tb_->bar->pos();
+    painter.translate(-off);
+    OffsetRect(r, off.x(), off.y());
+    Guard([&] { DrawTab(index, r, active); });
+    c.DetachPainter();
+}
+
+void TCustomTabControl::DrawTab(int TabIndex, const TRect& Rect, bool Active)
+{
+    if (OnDrawTab)
+    {
+        OnDrawTab(this, TabIndex, Rect, Active);
+        return;
+    }
+    TCanvas& c = tb_->canvas;
+    c.FillRect(Rect);
+    TRect r = Rect;
+    c.Brush.SetStyle(bsClear);
+    c.TextRect(r, QStringToAnsi(tb_->bar->tabText(TabIndex)), tfCenter | tfVerticalCenter | tfSingleLine);
+}
+
+// ============================================================================
+// TTabSheet, TPageControl
+// ============================================================================
+TTabSheet::TTabSheet(TComponent* AOwner) : TWinControl(AOwner)
+{
+    auto* w = new QWidget;
+    w->setAutoFillBackground(false);
+    SetWidget(w);
+    SetParentColor(true);
+    SetVisible(false);
+}
+
+TTabSheet::~TTabSheet()
+{
+    state_ |= csDestroying;
+    SetPageControl(nullptr);
+}
+
+void TTabSheet::SetPageControl(TPageControl* pc)
+{
+    SetParent(pc);
+}
+
+void TTabSheet::SetParent(TWinControl* parent)
+{
+    auto* pc = dynamic_cast<TPageControl*>(parent);
+    if (pageControl_ && pageControl_ != pc)
+    {
+        TPageControl* old = pageControl_;
+        pageControl_ = nullptr;
+        old->RemovePage(this);
+    }
+    TWinControl::SetParent(parent);
+    if (pc && pageControl_ != pc)
+    {
+        pageControl_ = pc;
+        pc->InsertPage(this);
+    }
+}
+
+int TTabSheet::PageIndex() const
+{
+    if (!pageControl_)
+        return -1;
+    auto& p = pageControl_->pages_;
+    auto it = std::find(p.begin(), p.end(), this);
+    return it == p.end() ? -1 : static_cast<int>(it - p.begin());
+}
+
+void TTabSheet::SetPageIndex(int i)
+{
+    if (!pageControl_)
+        return;
+    TPageControl* pc = pageControl_;
+    int cur = PageIndex();
+    i = std::clamp(i, 0, pc->PageCount() - 1);
+    if (i == cur)
+        return;
+    pc->pages_.erase(pc->pages_.begin() + cur);
+    pc->pages_.insert(pc->pages_.begin() + i, this);
+    ++pc->tb_->updating;
+    pc->tb_->bar->moveTab(cur, i);
+    --pc->tb_->updating;
+}
+
+void TTabSheet::SetTabVisible(bool v)
+{
+    tabVisible_ = v;
+    if (pageControl_)
+    {
+        pageControl_->SetTabVisible(PageIndex(), v);
+        if (!v && pageControl_->ActivePage() == this)
+            pageControl_->SetActivePage(pageControl_->FindNextPage(this, true, true));
+    }
+}
+
+int TTabSheet::TabIndex() const
+{
+    if (!pageControl_ || !tabVisible_)
+        return -1;
+    int n = 0;
+    for (TTabSheet* p : pageControl_->pages_)
+    {
+        if (p == this)
+            return n;
+        if (p->tabVisible_)
+            ++n;
+    }
+    return -1;
+}
+
+void TTabSheet::ApplyText()
+{
+    if (pageControl_)
+        pageControl_->SetTabText(PageIndex(), text_);
+}
+
+TPageControl::TPageControl(TComponent* AOwner) : TCustomTabControl(AOwner)
+{
+}
+
+TPageControl::~TPageControl()
+{
+    state_ |= csDestroying;
+}
+
+TTabSheet* TPageControl::Pages(int i) const
+{
+    return i >= 0 && i < PageCount() ? pages_[static_cast<size_t>(i)] : nullptr;
+}
+
+int TPageControl::ActivePageIndex() const
+{
+    return active_ ? active_->PageIndex() : -1;
+}
+
+void TPageControl::SetActivePageIndex(int i)
+{
+    SetActivePage(Pages(i));
+}
+
+void TPageControl::InsertPage(TTabSheet* page)
+{
+    pages_.push_back(page);
+    InsertTab(PageCount() - 1, page->Caption());
+    SetTabVisible(PageCount() - 1, page->tabVisible_);
+    TRect r = DisplayRect();
+    page->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+    if (!active_)
+        SetActivePage(page);
+    else
+        page->SetVisible(false);
+}
+
+void TPageControl::RemovePage(TTabSheet* page)
+{
+    auto it = std::find(pages_.begin(), pages_.end(), page);
+    if (it == pages_.end())
+        return;
+    int i = static_cast<int>(it - pages_.begin());
+    pages_.erase(it);
+    RemoveTab(i);
+    if (active_ == page)
+    {
+        active_ = nullptr;
+        if (!Destroying())
+            SetActivePage(Pages(std::min(i, PageCount() - 1)));
+    }
+}
+
+void TPageControl::ShowPage(TTabSheet* page)
+{
+    TTabSheet* old = active_;
+    if (old == page)
+        return;
+    active_ = page;
+    if (page)
+        page->SetVisible(true);
+    if (old && old->pageControl_ == this)
+    {
+        old->SetVisible(false);
+        if (old->OnHide)
+            Guard([&] { old->OnHide(old); });
+    }
+    if (page && page->OnShow)
+        Guard([&] { page->OnShow(page); });
+}
+
+void TPageControl::SetActivePage(TTabSheet* page)
+{
+    if (page && page->pageControl_ != this)
+        return;
+    ShowPage(page);
+    SetCurrentTab(page ? page->PageIndex() : -1);
+}
+
+TTabSheet* TPageControl::FindNextPage(TTabSheet* current, bool goForward, bool checkTabVisible) const
+{
+    int n = PageCount();
+    if (n == 0)
+        return nullptr;
+    int start = current ? current->PageIndex() : (goForward ? n - 1 : 0);
+    int i = start;
+    for (int k = 0; k < n; ++k)
+    {
+        i = (i + (goForward ? 1 : n - 1)) % n;
+        TTabSheet* p = pages_[static_cast<size_t>(i)];
+        if (!checkTabVisible || p->tabVisible_)
+            return p == current && k == 0 ? nullptr : p;
+    }
+    return nullptr;
+}
+
+void TPageControl::SelectNextPage(bool goForward)
+{
+    TTabSheet* p = FindNextPage(active_, goForward, true);
+    if (p && p != active_ && AllowTabChange())
+    {
+        SetActivePage(p);
+        Change();
+    }
+}
+
+void TPageControl::TabChanged(int index)
+{
+    ShowPage(Pages(index));
+    Change();
+}
+
+void TPageControl::LayoutPages()
+{
+    TRect r = DisplayRect();
+    for (TTabSheet* p : pages_)
+        p->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+}
+
+void TPageControl::ControlsChanged()
+{
+    LayoutPages();
+}
+
+// ============================================================================
+// TTabControl
+// ============================================================================
+class TabStrings : public TStrings
+{
+public:
+    explicit TabStrings(TTabControl* c) : control(c) {}
+    TTabControl* control;
+    std::vector<Object> objects;
+    QTabBar* bar() const { return control->tb_->bar; }
+    int Count() const override { return bar()->count(); }
+    std::string Strings(int i) const override { return QStringToAnsi(bar()->tabText(i)); }
+    void SetString(int i, const std::string& s) override { control->SetTabText(i, s); }
+    Object Objects(int i) const override
+    {
+        return i >= 0 && i < static_cast<int>(objects.size()) ? objects[static_cast<size_t>(i)] : 0;
+    }
+    void SetObject(int i, Object o) override
+    {
+        if (i >= 0 && i < static_cast<int>(objects.size()))
+            objects[static_cast<size_t>(i)] = o;
+    }
+    void InsertObject(int index, const std::string& s, Object o) override
+    {
+        index = std::clamp(index, 0, Count());
+        objects.insert(objects.begin() + index, o);
+        control->InsertTab(index, s);
+    }
+    void Delete(int i) override
+    {
+        if (i < 0 || i >= Count())
+            return;
+        objects.erase(objects.begin() + i);
+        control->RemoveTab(i);
+    }
+    void Clear() override
+    {
+        while (Count() > 0)
+            Delete(Count() - 1);
+    }
+};
+
+TTabControl::TTabControl(TComponent* AOwner) : TCustomTabControl(AOwner), tabs_(std::make_unique<TabStrings>(this))
+{
+}
+
+TTabControl::~TTabControl() = default;
+
+TStrings& TTabControl::Tabs() { return *tabs_; }
+int TTabControl::TabIndex() const { return CurrentTab(); }
+void TTabControl::SetTabIndex(int i) { SetCurrentTab(i); }
+
+void TTabControl::TabChanged(int)
+{
+    Change();
+}
+
+void TTabControl::AdjustClientRect(TRect& r) const
+{
+    r = DisplayRect();
+}
+
+// ============================================================================
+// TTrackBar
+// ============================================================================
+static QSlider* Slider(const TTrackBar* t) { return static_cast<QSlider*>(t->Widget()); }
+
+TTrackBar::TTrackBar(TComponent* AOwner) : TWinControl(AOwner)
+{
+    auto* s = new QSlider(Qt::Horizontal);
+    s->setRange(0, 10);
+    s->setTickPosition(QSlider::TicksBelow);
+    s->setTickInterval(1);
+    s->setPageStep(2);
+    SetWidget(s);
+    SetTabStop(true);
+    QObject::connect(s, &QSlider::valueChanged, HubObject(), [this] { Guard([&] { Changed(); }); });
+    SetBounds(0, 0, 150, 45);
+}
+
+TTrackBar::~TTrackBar() = default;
+int TTrackBar::Min() const { return Slider(this)->minimum(); }
+void TTrackBar::SetMin(int v) { Slider(this)->setMinimum(v); }
+int TTrackBar::Max() const { return Slider(this)->maximum(); }
+void TTrackBar::SetMax(int v) { Slider(this)->setMaximum(v); }
+int TTrackBar::Position() const { return Slider(this)->value(); }
+void TTrackBar::SetPosition(int v) { Slider(this)->setValue(v); }
+int TTrackBar::Frequency() const { return Slider(this)->tickInterval(); }
+void TTrackBar::SetFrequency(int v) { Slider(this)->setTickInterval(v); }
+int TTrackBar::PageSize() const { return Slider(this)->pageStep(); }
+void TTrackBar::SetPageSize(int v) { Slider(this)->setPageStep(v); }
+
+void TTrackBar::SetOrientation(TTrackBarOrientation o)
+{
+    if (o == orientation_)
+        return;
+    orientation_ = o;
+    Slider(this)->setOrientation(o == trHorizontal ? Qt::Horizontal : Qt::Vertical);
+    SetBounds(left_, top_, height_, width_);
+}
+
+void TTrackBar::Changed()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+// ============================================================================
+// TUpDown
+// ============================================================================
+struct TUpDown::Impl
+{
+    QToolButton* next = nullptr;
+    QToolButton* prev = nullptr;
+};
+
+TUpDown::TUpDown(TComponent* AOwner) : TWinControl(AOwner), u_(std::make_unique<Impl>())
+{
+    auto* w = new QWidget;
+    u_->next = new QToolButton(w);
+    u_->prev = new QToolButton(w);
+    u_->next->setFocusPolicy(Qt::NoFocus);
+    u_->prev->setFocusPolicy(Qt::NoFocus);
+    u_->next->setAutoRepeat(true);
+    u_->prev->setAutoRepeat(true);
+    SetWidget(w);
+    QObject::connect(u_->next, &QToolButton::clicked, HubObject(), [this] { Guard([&] { ClickButton(btNext); }); });
+    QObject::connect(u_->prev, &QToolButton::clicked, HubObject(), [this] { Guard([&] { ClickButton(btPrev); }); });
+    SetBounds(0, 0, 17, 21);
+    Arrange();
+}
+
+TUpDown::~TUpDown() = default;
+
+void TUpDown::Arrange()
+{
+    if (orientation_ == udVertical)
+    {
+        u_->next->setArrowType(Qt::UpArrow);
+        u_->prev->setArrowType(Qt::DownArrow);
+        int h = height_ / 2;
+        u_->next->setGeometry(0, 0, width_, h);
+        u_->prev->setGeometry(0, h, width_, height_ - h);
+    }
+    else
+    {
+        u_->prev->setArrowType(Qt::LeftArrow);
+        u_->next->setArrowType(Qt::RightArrow);
+        int w = width_ / 2;
+        u_->prev->setGeometry(0, 0, w, height_);
+        u_->next->setGeometry(w, 0, width_ - w, height_);
+    }
+}
+
+void TUpDown::BoundsChanged(bool sized)
+{
+    TWinControl::BoundsChanged(sized);
+    if (sized)
+        Arrange();
+}
+
+void TUpDown::SetOrientation(TUDOrientation o)
+{
+    orientation_ = o;
+    Arrange();
+}
+
+void TUpDown::SetPosition(int v)
+{
+    position_ = std::clamp(v, std::min(Min, Max), std::max(Min, Max));
+    if (associate_)
+        associate_->SetText(IntToStr(position_));
+}
+
+void TUpDown::SetAssociate(TWinControl* c)
+{
+    if (associate_)
+        associate_->RemoveFreeNotification(this);
+    associate_ = c;
+    if (c)
+    {
+        c->FreeNotification(this);
+        c->SetText(IntToStr(position_));
+    }
+}
+
+void TUpDown::Notification(TComponent* component, bool removing)
+{
+    TWinControl::Notification(component, removing);
+    if (removing && component == associate_)
+        associate_ = nullptr;
+}
+
+void TUpDown::ClickButton(TUDBtnType button)
+{
+    bool allow = true;
+    if (OnChanging)
+        OnChanging(this, allow);
+    if (!allow)
+        return;
+    if (associate_)
+        position_ = std::clamp(StrToIntDef(associate_->Text(), position_), std::min(Min, Max), std::max(Min, Max));
+    int p = position_ + (button == btNext ? Increment : -Increment);
+    if (p > Max)
+        p = Wrap ? Min : Max;
+    if (p < Min)
+        p = Wrap ? Max : Min;
+    SetPosition(p);
+    if (OnClick)
+        OnClick(this, button);
+}
+
+// ============================================================================
+// TProgressBar
+// ============================================================================
+static QProgressBar* PB(const TProgressBar* p) { return static_cast<QProgressBar*>(p->Widget()); }
+
+TProgressBar::TProgressBar(TComponent* AOwner) : TWinControl(AOwner)
+{
+    auto* b = new QProgressBar;
+    b->setRange(0, 100);
+    b->setValue(0);
+    b->setTextVisible(false);
+    SetWidget(b);
+    SetBounds(0, 0, 150, 16);
+}
+
+TProgressBar::~TProgressBar() = default;
+int TProgressBar::Min() const { return PB(this)->minimum(); }
+void TProgressBar::SetMin(int v) { PB(this)->setMinimum(v); }
+int TProgressBar::Max() const { return PB(this)->maximum(); }
+void TProgressBar::SetMax(int v) { PB(this)->setMaximum(v); }
+int TProgressBar::Position() const { return PB(this)->value(); }
+void TProgressBar::SetPosition(int v) { PB(this)->setValue(std::clamp(v, Min(), Max())); }
+void TProgressBar::StepIt() { StepBy(Step); }
+
+void TProgressBar::StepBy(int delta)
+{
+    int p = Position() + delta;
+    if (p > Max())
+        p = Min() + (p - Max()) - 1;   // wraps as the library's bar does
+    SetPosition(p);
+}
+
+void TProgressBar::SetOrientation(TProgressBarOrientation o)
+{
+    orientation_ = o;
+    PB(this)->setOrientation(o == pbHorizontal ? Qt::Horizontal : Qt::Vertical);
+}
+
+// ============================================================================
+// TStatusBar
+// ============================================================================
+TStatusBar::TStatusBar(TComponent* AOwner) : TCustomControl(AOwner)
+{
+    SetColor(clBtnFace);
+    SetAlign(alBottom);
+    SetBounds(0, 0, 200, 19);
+}
+
+TStatusPanel& TStatusBar::AddPanel()
+{
+    panels_.emplace_back();
+    Invalidate();
+    return panels_.back();
+}
+
+void TStatusBar::ClearPanels()
+{
+    panels_.clear();
+    Invalidate();
+}
+
+void TStatusBar::SetPanelText(int i, const std::string& text)
+{
+    if (i >= 0 && i < PanelCount())
+    {
+        panels_[static_cast<size_t>(i)].Text = text;
+        Invalidate();
+    }
+}
+
+void TStatusBar::SetSimplePanel(bool v)
+{
+    simplePanel_ = v;
+    Invalidate();
+}
+
+void TStatusBar::SetSimpleText(const std::string& t)
+{
+    simpleText_ = t;
+    Invalidate();
+}
+
+void TStatusBar::Paint()
+{
+    TCanvas& c = Canvas();
+    c.Font = Font();
+    auto cell = [&](TRect r, const std::string& text, TAlignment a, TStatusPanelBevel bevel) {
+        if (bevel != pbNone)
+        {
+            TRect fr = r;
+            Frame3D(c, fr, bevel == pbLowered ? clBtnShadow : clBtnHighlight,
+                    bevel == pbLowered ? clBtnHighlight : clBtnShadow, 1);
+        }
+        TRect tr = r;
+        InflateRect(tr, -3, -1);
+        c.Brush.SetStyle(bsClear);
+        c.TextRect(tr, text,
+                   tfSingleLine | tfVerticalCenter |
+                       (a == taCenter ? tfCenter : a == taRightJustify ? tfRight : tfLeft));
+    };
+    if (simplePanel_ || panels_.empty())
+    {
+        cell(Rect(0, 2, width_, height_), simplePanel_ ? simpleText_ : text_, taLeftJustify,
+             simplePanel_ || !text_.empty() ? pbLowered : pbNone);
+        return;
+    }
+    int x = 0;
+    for (size_t i = 0; i < panels_.size(); ++i)
+    {
+        const TStatusPanel& p = panels_[i];
+        int right = i + 1 == panels_.size() ? width_ : x + p.Width;
+        cell(Rect(x, 2, right - 2, height_), p.Text, p.Alignment, p.Bevel);
+        x = right;
+    }
+}
+
+// ============================================================================
+// TDateTimePicker, TMonthCalendar
+// ============================================================================
+static QDate ToQDate(double d)
+{
+    int y, m, day;
+    DecodeDate(d, y, m, day);
+    return QDate(y, m, day);
+}
+
+static double FromQDate(const QDate& d)
+{
+    double r = 0;
+    if (d.isValid())
+        TryEncodeDate(d.year(), d.month(), d.day(), r);
+    return r;
+}
+
+struct TDateTimePicker::Impl
+{
+    QDateTimeEdit* edit = nullptr;
+    int updating = 0;
+};
+
+TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TWinControl(AOwner), d_(std::make_unique<Impl>())
+{
+    d_->edit = new QDateTimeEdit;
+    d_->edit->setCalendarPopup(true);
+    d_->edit->setDisplayFormat("dd/MM/yyyy");
+    d_->edit->setDate(QDate::currentDate());
+    SetWidget(d_->edit);
+    if (QLineEdit* e = d_->edit->findChild<QLineEdit*>())
+        WatchWidget(e);
+    SetColor(clWindow);
+    SetTabStop(true);
+    QObject::connect(d_->edit, &QDateTimeEdit::dateTimeChanged, HubObject(), [this] {
+        if (!d_->updating && OnChange)
+            Guard([&] { OnChange(this); });
+    });
+    SetBounds(0, 0, 186, 21);
+}
+
+TDateTimePicker::~TDateTimePicker() = default;
+
+double TDateTimePicker::Date() const { return FromQDate(d_->edit->date()); }
+
+void TDateTimePicker::SetDate(double date)
+{
+    ++d_->updating;
+    d_->edit->setDate(ToQDate(date));
+    --d_->updating;
+}
+
+double TDateTimePicker::Time() const
+{
+    QTime t = d_->edit->time();
+    return (t.msecsSinceStartOfDay()) / 86400000.0;
+}
+
+void TDateTimePicker::SetTime(double time)
+{
+    ++d_->updating;
+    double frac = std::fabs(time - std::trunc(time));
+    d_->edit->setTime(QTime::fromMSecsSinceStartOfDay(static_cast<int>(std::lround(frac * 86400000.0)) % 86400000));
+    --d_->updating;
+}
+
+void TDateTimePicker::SetDateTime(double dt)
+{
+    SetDate(std::floor(dt));
+    SetTime(dt - std::floor(dt));
+}
+
+void TDateTimePicker::SetKind(TDateTimeKind k)
+{
+    kind_ = k;
+    d_->edit->setCalendarPopup(k == dtkDate);
+    SetDateFormat(dateFormat_);
+}
+
+void TDateTimePicker::SetDateFormat(TDTDateFormat f)
+{
+    dateFormat_ = f;
+    if (kind_ == dtkTime)
+        d_->edit->setDisplayFormat("HH:mm:ss");
+    else
+        d_->edit->setDisplayFormat(f == dfShort ? "dd/MM/yyyy" : "dddd d MMMM yyyy");
+}
+
+double TDateTimePicker::MinDate() const { return FromQDate(d_->edit->minimumDate()); }
+void TDateTimePicker::SetMinDate(double d) { d_->edit->setMinimumDate(ToQDate(d)); }
+double TDateTimePicker::MaxDate() const { return FromQDate(d_->edit->maximumDate()); }
+void TDateTimePicker::SetMaxDate(double d) { d_->edit->setMaximumDate(ToQDate(d)); }
+
+TMonthCalendar::TMonthCalendar(TComponent* AOwner) : TWinControl(AOwner)
+{
+    auto* c = new QCalendarWidget;
+    c->setGridVisible(false);
+    c->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    SetWidget(c);
+    SetColor(clWindow);
+    SetTabStop(true);
+    QObject::connect(c, &QCalendarWidget::selectionChanged, HubObject(), [this] {
+        if (!updating_)
+            Guard([&] { Click(); });
+    });
+    SetBounds(0, 0, 225, 160);
+}
+
+TMonthCalendar::~TMonthCalendar() = default;
+
+double TMonthCalendar::Date() const
+{
+    return FromQDate(static_cast<QCalendarWidget*>(Widget())->selectedDate());
+}
+
+void TMonthCalendar::SetDate(double date)
+{
+    ++updating_;
+    static_cast<QCalendarWidget*>(Widget())->setSelectedDate(ToQDate(date));
+    --updating_;
+}

@@ -1,0 +1,1474 @@
+#include "platform/gui/Controls.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QToolTip>
+
+#include <algorithm>
+
+#include "platform/gui/Forms.h"
+#include "platform/gui/GuiPrivate.h"
+#include "platform/gui/Menus.h"
+#include "platform/rtl/Exceptions.h"
+
+using namespace guiimpl;
+
+static TMouse mouseInstance;
+TMouse* Mouse = &mouseInstance;
+
+// ============================================================================
+// helpers
+// ============================================================================
+namespace guiimpl {
+
+void HandleException(const std::exception& e)
+{
+    if (Application)
+        Application->HandleException(e);
+}
+
+void Guard(const std::function<void()>& f)
+{
+    try
+    {
+        f();
+    }
+    catch (const std::exception& e)
+    {
+        HandleException(e);
+    }
+}
+
+static const char* const kControlProperty = "bzControl";
+
+TControl* ControlOf(QWidget* w)
+{
+    for (; w; w = w->parentWidget())
+    {
+        QVariant v = w->property(kControlProperty);
+        if (v.isValid())
+            return static_cast<TControl*>(v.value<void*>());
+    }
+    return nullptr;
+}
+
+TControl* ControlAtGlobal(const QPoint& global)
+{
+    QList<QWidget*> tops;
+    if (QWidget* active = QApplication::activeWindow())
+        tops.append(active);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (!tops.contains(w))
+            tops.append(w);
+    for (QWidget* top : tops)
+    {
+        if (!top->isVisible() || !top->geometry().contains(global))
+            continue;
+        QWidget* w = top->childAt(top->mapFromGlobal(global));
+        if (!w)
+            w = top;
+        for (; w; w = w->parentWidget())
+        {
+            TControl* c = ControlOf(w);
+            if (!c)
+                break;
+            if (c->Enabled())
+                return c;
+            w = c->Widget();
+        }
+    }
+    return nullptr;
+}
+
+TShiftState ShiftFromQt(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons)
+{
+    TShiftState s = 0;
+    if (mods & Qt::ShiftModifier)
+        s |= ssShift;
+    if (mods & Qt::ControlModifier)
+        s |= ssCtrl;
+    if (mods & Qt::AltModifier)
+        s |= ssAlt;
+    if (buttons & Qt::LeftButton)
+        s |= ssLeft;
+    if (buttons & Qt::RightButton)
+        s |= ssRight;
+    if (buttons & Qt::MiddleButton)
+        s |= ssMiddle;
+    return s;
+}
+
+struct KeyPair
+{
+    int qt;
+    WORD vk;
+};
+static const KeyPair kKeys[] = {
+    {Qt::Key_Backspace, VK_BACK}, {Qt::Key_Tab, VK_TAB}, {Qt::Key_Backtab, VK_TAB},
+    {Qt::Key_Return, VK_RETURN}, {Qt::Key_Enter, VK_RETURN}, {Qt::Key_Shift, VK_SHIFT},
+    {Qt::Key_Control, VK_CONTROL}, {Qt::Key_Alt, VK_MENU}, {Qt::Key_Pause, VK_PAUSE},
+    {Qt::Key_CapsLock, VK_CAPITAL}, {Qt::Key_Escape, VK_ESCAPE}, {Qt::Key_Space, VK_SPACE},
+    {Qt::Key_PageUp, VK_PRIOR}, {Qt::Key_PageDown, VK_NEXT}, {Qt::Key_End, VK_END},
+    {Qt::Key_Home, VK_HOME}, {Qt::Key_Left, VK_LEFT}, {Qt::Key_Up, VK_UP},
+    {Qt::Key_Right, VK_RIGHT}, {Qt::Key_Down, VK_DOWN}, {Qt::Key_Insert, VK_INSERT},
+    {Qt::Key_Delete, VK_DELETE}, {Qt::Key_Asterisk, VK_MULTIPLY}, {Qt::Key_Plus, VK_ADD},
+    {Qt::Key_Minus, VK_SUBTRACT}, {Qt::Key_Slash, VK_DIVIDE},
+};
+
+WORD VkFromQtKey(int key)
+{
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return static_cast<WORD>(key);
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F12)
+        return static_cast<WORD>(VK_F1 + (key - Qt::Key_F1));
+    for (const KeyPair& k : kKeys)
+        if (k.qt == key)
+            return k.vk;
+    if (key > 0 && key < 256)
+        return static_cast<WORD>(key);
+    return 0;
+}
+
+int QtKeyFromVk(WORD vk)
+{
+    if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9'))
+        return vk;
+    if (vk >= VK_F1 && vk <= VK_F12)
+        return Qt::Key_F1 + (vk - VK_F1);
+    for (const KeyPair& k : kKeys)
+        if (k.vk == vk)
+            return k.qt;
+    return vk;
+}
+
+Qt::CursorShape QtCursor(TCursor c)
+{
+    switch (c)
+    {
+    case crNone: return Qt::BlankCursor;
+    case crCross: return Qt::CrossCursor;
+    case crIBeam: return Qt::IBeamCursor;
+    case crSizeNESW: return Qt::SizeBDiagCursor;
+    case crSizeNS: return Qt::SizeVerCursor;
+    case crSizeNWSE: return Qt::SizeFDiagCursor;
+    case crSizeWE: return Qt::SizeHorCursor;
+    case crUpArrow: return Qt::UpArrowCursor;
+    case crHourGlass:
+    case crSQLWait: return Qt::WaitCursor;
+    case crDrag:
+    case crMultiDrag: return Qt::DragMoveCursor;
+    case crNoDrop:
+    case crNo: return Qt::ForbiddenCursor;
+    case crHSplit: return Qt::SplitHCursor;
+    case crVSplit: return Qt::SplitVCursor;
+    case crAppStart: return Qt::BusyCursor;
+    case crHelp: return Qt::WhatsThisCursor;
+    case crHandPoint: return Qt::PointingHandCursor;
+    case crSizeAll: return Qt::SizeAllCursor;
+    default: return Qt::ArrowCursor;
+    }
+}
+
+QObject* HubOf(TControl* c)
+{
+    return c ? c->HubObject() : nullptr;
+}
+
+// ---------------------------------------------------------------------------
+void PaintWidget::paintEvent(QPaintEvent*)
+{
+    if (!control || control->Destroying())
+        return;
+    QPainter p(this);
+    Dispatch::Paint(control, p);
+}
+
+void Dispatch::Paint(TControl* c, QPainter& p)
+{
+    Guard([&] { c->PaintWidget(p); });
+}
+
+void Dispatch::Resized(TControl* c, int w, int h)
+{
+    if (w != c->width_ || h != c->height_)
+        c->SetBounds(c->left_, c->top_, w, h);
+}
+
+bool ControlHub::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!control || control->Destroying() || !watched->isWidgetType())
+        return false;
+    return Dispatch::Event(control, static_cast<QWidget*>(watched), event);
+}
+
+// The widget a control's coordinates are measured in: the client area of a
+// windowed control (under a form's menu, inside a list's frame).
+static QWidget* CoordWidget(const TControl* c)
+{
+    if (auto* w = dynamic_cast<const TWinControl*>(c))
+        if (QWidget* cw = w->ClientWidget())
+            return cw;
+    return c->Widget();
+}
+
+static QPoint ToControl(TControl* c, QWidget* watched, const QPointF& pos)
+{
+    QPoint p = pos.toPoint();
+    QWidget* coord = CoordWidget(c);
+    if (!coord || coord == watched)
+        return p;
+    QWidget* top = watched->window();
+    if (coord->window() != top)
+        return p;
+    return coord->mapFrom(top, watched->mapTo(top, p));
+}
+
+static TMouseButton ButtonOf(Qt::MouseButton b)
+{
+    if (b == Qt::RightButton)
+        return mbRight;
+    if (b == Qt::MiddleButton)
+        return mbMiddle;
+    return mbLeft;
+}
+
+static QEvent* handlingKey = nullptr;
+
+bool Dispatch::Event(TControl* c, QWidget* watched, QEvent* e)
+{
+    switch (e->type())
+    {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    {
+        auto* me = static_cast<QMouseEvent*>(e);
+        if (DragManager::Get().Active() && DragManager::Get().Mouse(me))
+            return true;
+        QPoint p = ToControl(c, watched, me->position());
+        TShiftState shift = ShiftFromQt(me->modifiers(), me->buttons());
+        QPointer<QWidget> guard(watched);
+        if (e->type() == QEvent::MouseMove)
+        {
+            Guard([&] { c->MouseMove(shift, p.x(), p.y()); });
+        }
+        else if (e->type() == QEvent::MouseButtonPress)
+        {
+            TMouseButton b = ButtonOf(me->button());
+            Guard([&] {
+                c->MouseDown(b, shift, p.x(), p.y());
+                if (b == mbLeft && c->DragMode == dmAutomatic && !DragManager::Get().Active())
+                    c->BeginDrag(false);
+            });
+            if (c->impl_)
+                c->impl_->pressedInside = (b == mbLeft);
+        }
+        else if (e->type() == QEvent::MouseButtonDblClick)
+        {
+            TMouseButton b = ButtonOf(me->button());
+            Guard([&] {
+                if (b == mbLeft)
+                    c->DblClick();
+                c->MouseDown(b, shift | ssDouble, p.x(), p.y());
+            });
+        }
+        else
+        {
+            TMouseButton b = ButtonOf(me->button());
+            bool click = c->impl_ && c->impl_->pressedInside && b == mbLeft;
+            if (c->impl_)
+                c->impl_->pressedInside = false;
+            Guard([&] {
+                if (click && c->ClicksFromMouse() && c->ClientRect().Contains({p.x(), p.y()}))
+                    c->Click();
+                c->MouseUp(b, shift, p.x(), p.y());
+            });
+        }
+        // The widget handles the event next; it never travels up to the
+        // parent widgets (WA_NoMousePropagation): the library has no such propagation.
+        return !guard;
+    }
+    case QEvent::Enter:
+        if (watched == c->Widget() && c->impl_ && !c->impl_->mouseInside)
+        {
+            c->impl_->mouseInside = true;
+            Guard([&] { c->MouseEnter(); });
+        }
+        return false;
+    case QEvent::Leave:
+        if (watched == c->Widget() && c->impl_ && c->impl_->mouseInside)
+        {
+            c->impl_->mouseInside = false;
+            Guard([&] { c->MouseLeave(); });
+        }
+        return false;
+    case QEvent::ToolTip:
+    {
+        auto* he = static_cast<QHelpEvent*>(e);
+        if (c->ShowHint() && !c->Hint().empty())
+            QToolTip::showText(he->globalPos(), AnsiToQString(c->Hint()), watched);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    case QEvent::ContextMenu:
+    {
+        auto* ce = static_cast<QContextMenuEvent*>(e);
+        for (TControl* x = c; x; x = x->Parent())
+            if (x->PopupMenu())
+            {
+                TPopupMenu* m = x->PopupMenu();
+                m->PopupComponent = c;
+                Guard([&] { m->Popup(ce->globalPos().x(), ce->globalPos().y()); });
+                return true;
+            }
+        return false;
+    }
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    {
+        auto* win = dynamic_cast<TWinControl*>(c);
+        if (!win || handlingKey == e)
+            return false;
+        auto* ke = static_cast<QKeyEvent*>(e);
+        if (e->type() == QEvent::KeyPress && ke->key() == Qt::Key_Escape && DragManager::Get().Active())
+        {
+            DragManager::Get().End(false, QCursor::pos());
+            return true;
+        }
+        QPointer<QWidget> guard(watched);
+        QEvent* saved = handlingKey;
+        handlingKey = e;
+        bool swallow = false;
+        WORD key = VkFromQtKey(ke->key());
+        TShiftState shift = ShiftFromQt(ke->modifiers(), Qt::NoButton);
+        TForm* form = c->ParentForm();
+        Guard([&] {
+            if (e->type() == QEvent::KeyRelease)
+            {
+                if (form && form != c && form->KeyPreview && key)
+                    static_cast<TWinControl*>(form)->KeyUp(key, shift);
+                if (key)
+                    win->KeyUp(key, shift);
+                swallow = key == 0;
+                return;
+            }
+            if (form && form != c && form->KeyPreview && key)
+                static_cast<TWinControl*>(form)->KeyDown(key, shift);
+            if (key)
+                win->KeyDown(key, shift);
+            if (key == 0)
+            {
+                swallow = true;
+                return;
+            }
+            if ((key == VK_RETURN || key == VK_ESCAPE) && !(shift & (ssCtrl | ssAlt)) &&
+                !win->WantsKey(key) && form && form->DialogKey(key, shift))
+            {
+                swallow = true;
+                return;
+            }
+            std::string text = QStringToAnsi(ke->text());
+            if (text.size() == 1)
+            {
+                char ch = text[0];
+                char original = ch;
+                if (form && form != c && form->KeyPreview)
+                    static_cast<TWinControl*>(form)->KeyPress(ch);
+                if (ch)
+                    win->KeyPress(ch);
+                if (ch == 0)
+                    swallow = true;
+                else if (ch != original && guard)
+                {
+                    // The handler changed the character: the widget gets the new one.
+                    QKeyEvent replaced(QEvent::KeyPress, ke->key(), ke->modifiers(),
+                                       AnsiToQString(std::string(1, ch)));
+                    handlingKey = &replaced;
+                    static_cast<QObject*>(watched)->event(&replaced);
+                    swallow = true;
+                }
+            }
+        });
+        handlingKey = saved;
+        if (!guard || swallow)
+        {
+            e->accept();
+            return true;
+        }
+        // Inner parts (the edit of a combo box) ignore keys their owner handles.
+        handlingKey = e;
+        static_cast<QObject*>(watched)->event(e);
+        if (!e->isAccepted() && c->Widget() && watched != c->Widget())
+            static_cast<QObject*>(c->Widget())->event(e);
+        handlingKey = saved;
+        e->accept();
+        return true;
+    }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+    {
+        auto* fe = static_cast<QFocusEvent*>(e);
+        auto* win = dynamic_cast<TWinControl*>(c);
+        if (!win || fe->reason() == Qt::ActiveWindowFocusReason || fe->reason() == Qt::PopupFocusReason)
+            return false;
+        // Focus moving between the inner parts of one control is no change.
+        QWidget* root = c->Widget();
+        QWidget* now = QApplication::focusWidget();
+        if (e->type() == QEvent::FocusOut && now && root && (now == root || root->isAncestorOf(now)))
+            return false;
+        if (e->type() == QEvent::FocusIn && watched != root && root && fe->reason() != Qt::OtherFocusReason)
+        {
+            // entering through an inner part: the owner enters once
+        }
+        Guard([&] {
+            if (e->type() == QEvent::FocusIn)
+                win->DoEnter();
+            else
+                win->DoExit();
+        });
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+// ============================================================================
+// drag and drop
+// ============================================================================
+DragManager& DragManager::Get()
+{
+    static DragManager m;
+    return m;
+}
+
+void DragManager::Begin(TControl* source, bool immediate, int threshold)
+{
+    if (source_)
+        return;
+    source_ = source;
+    started_ = false;
+    target_ = nullptr;
+    accept_ = false;
+    threshold_ = threshold < 0 ? 5 : threshold;
+    startGlobal_ = QCursor::pos();
+    startShift_ = ShiftFromQt(QApplication::queryKeyboardModifiers(), QApplication::mouseButtons());
+    if (immediate)
+    {
+        started_ = true;
+        Guard([&] { source_->DoStartDrag(); });
+    }
+}
+
+void DragManager::Over(const QPoint& global)
+{
+    TControl* t = ControlAtGlobal(global);
+    if (t != target_ && target_)
+    {
+        TPoint p = target_->ScreenToClient({global.x(), global.y()});
+        bool a = false;
+        TControl* old = target_;
+        Guard([&] { old->DragOver(source_, p.X, p.Y, dsDragLeave, a); });
+    }
+    TDragState state = (t == target_) ? dsDragMove : dsDragEnter;
+    target_ = t;
+    accept_ = false;
+    if (t)
+    {
+        TPoint p = t->ScreenToClient({global.x(), global.y()});
+        bool a = false;
+        Guard([&] { t->DragOver(source_, p.X, p.Y, state, a); });
+        accept_ = a;
+    }
+    Qt::CursorShape shape = QtCursor(accept_ ? source_->DragCursor : crNoDrop);
+    if (cursorSet_)
+        QApplication::changeOverrideCursor(QCursor(shape));
+    else
+        QApplication::setOverrideCursor(QCursor(shape));
+    cursorSet_ = true;
+}
+
+bool DragManager::Mouse(QMouseEvent* e)
+{
+    if (!source_)
+        return false;
+    QPoint global = e->globalPosition().toPoint();
+    switch (e->type())
+    {
+    case QEvent::MouseMove:
+        if (!started_)
+        {
+            if ((global - startGlobal_).manhattanLength() < threshold_ || !(e->buttons() & Qt::LeftButton))
+                return false;
+            started_ = true;
+            Guard([&] { source_->DoStartDrag(); });
+            if (!source_)
+                return true;
+        }
+        Over(global);
+        return true;
+    case QEvent::MouseButtonRelease:
+        if (!started_)
+        {
+            // Released before the threshold: no drag, an ordinary click.
+            source_ = nullptr;
+            return false;
+        }
+        End(true, global);
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        return started_;
+    default:
+        return false;
+    }
+}
+
+void DragManager::End(bool drop, const QPoint& global)
+{
+    TControl* source = source_;
+    if (!source)
+        return;
+    bool started = started_;
+    if (drop && started)
+        Over(global);
+    TControl* target = target_;
+    bool accept = accept_;
+    source_ = nullptr;
+    started_ = false;
+    target_ = nullptr;
+    if (cursorSet_)
+    {
+        QApplication::restoreOverrideCursor();
+        cursorSet_ = false;
+    }
+    if (!started)
+        return;
+    TPoint p{global.x(), global.y()};
+    if (drop && target && accept)
+    {
+        TPoint tp = target->ScreenToClient(p);
+        Guard([&] { target->DragDrop(source, tp.X, tp.Y); });
+        TPoint sp = source->ScreenToClient(p);
+        Guard([&] { source->DoEndDrag(target, sp.X, sp.Y); });
+    }
+    else
+    {
+        if (target)
+        {
+            TPoint tp = target->ScreenToClient(p);
+            bool a = false;
+            Guard([&] { target->DragOver(source, tp.X, tp.Y, dsDragLeave, a); });
+        }
+        Guard([&] { source->DoEndDrag(nullptr, 0, 0); });
+    }
+}
+
+void DragManager::Forget(TControl* c)
+{
+    if (source_ == c)
+    {
+        source_ = nullptr;
+        started_ = false;
+        if (cursorSet_)
+        {
+            QApplication::restoreOverrideCursor();
+            cursorSet_ = false;
+        }
+    }
+    if (target_ == c)
+        target_ = nullptr;
+}
+
+}  // namespace guiimpl
+
+TShiftState DragStartShiftState()
+{
+    return DragManager::Get().StartShift();
+}
+
+TControl* DragSource()
+{
+    return DragManager::Get().Started() ? DragManager::Get().Source() : nullptr;
+}
+
+TShiftState CurrentShiftState()
+{
+    return ShiftFromQt(QApplication::queryKeyboardModifiers(), QApplication::mouseButtons());
+}
+
+TPoint TMouse::CursorPos() const
+{
+    QPoint p = QCursor::pos();
+    return {p.x(), p.y()};
+}
+
+void TMouse::SetCursorPos(TPoint p)
+{
+    QCursor::setPos(p.X, p.Y);
+}
+
+int ScreenTextWidth(const TFont& font, const std::string& text)
+{
+    TCanvas c;
+    c.Font = font;
+    return c.TextWidth(text);
+}
+
+int ScreenTextHeight(const TFont& font, const std::string& text)
+{
+    TCanvas c;
+    c.Font = font;
+    return c.TextHeight(text);
+}
+
+// ============================================================================
+// TControl
+// ============================================================================
+TControl::TControl(TComponent* AOwner)
+    : TComponent(AOwner), impl_(std::make_unique<ControlImpl>())
+{
+    impl_->hub = std::make_unique<ControlHub>(this);
+    font_.OnChange = [this](TFont&) {
+        if (!applyingParentFont_)
+            parentFont_ = false;
+        ApplyFont();
+        if (auto* w = dynamic_cast<TWinControl*>(this))
+            for (TControl* child : w->controls_)
+                child->ParentFontChanged();
+    };
+}
+
+TControl::~TControl()
+{
+    state_ |= csDestroying;
+    DragManager::Get().Forget(this);
+    impl_->hub.reset();   // cuts every connection and event filter first
+    if (parent_)
+        SetParent(nullptr);
+    if (impl_->widget)
+    {
+        QWidget* w = impl_->widget;
+        impl_->widget = nullptr;
+        w->setProperty(kControlProperty, QVariant());
+        delete w;
+    }
+}
+
+QObject* TControl::HubObject() const
+{
+    return impl_ ? impl_->hub.get() : nullptr;
+}
+
+QWidget* TControl::Widget() const
+{
+    return impl_ ? impl_->widget.data() : nullptr;
+}
+
+void TControl::SetWidget(QWidget* w)
+{
+    if (impl_->widget)
+    {
+        QWidget* old = impl_->widget;
+        impl_->widget = nullptr;
+        delete old;
+    }
+    impl_->widget = w;
+    if (!w)
+        return;
+    w->setProperty(kControlProperty, QVariant::fromValue<void*>(this));
+    w->setMouseTracking(true);
+    w->installEventFilter(impl_->hub.get());
+    w->setAttribute(Qt::WA_NoMousePropagation);
+    if (!parent_ && !w->isWindow())
+        w->hide();
+    UpdateWidgetGeometry();
+    ApplyFont();
+    ApplyColor();
+    ApplyEnabled();
+    w->setCursor(QtCursor(cursor_));
+    if (auto* wc = dynamic_cast<TWinControl*>(this))
+        wc->ApplyFocusPolicy();
+}
+
+void TControl::WatchWidget(QWidget* inner)
+{
+    if (!inner)
+        return;
+    inner->setMouseTracking(true);
+    inner->setAttribute(Qt::WA_NoMousePropagation);
+    inner->installEventFilter(impl_->hub.get());
+}
+
+TForm* TControl::ParentForm() const
+{
+    const TControl* c = this;
+    while (c->parent_)
+        c = c->parent_;
+    return dynamic_cast<TForm*>(const_cast<TControl*>(c));
+}
+
+void TControl::SetParent(TWinControl* parent)
+{
+    if (parent == parent_)
+        return;
+    if (parent == this)
+        throw EInvalidOperation("Un contrôle ne peut pas être son propre parent");
+    if (parent_)
+    {
+        TWinControl* old = parent_;
+        auto& list = old->controls_;
+        list.erase(std::remove(list.begin(), list.end(), this), list.end());
+        auto& tabs = old->tabList_;
+        tabs.erase(std::remove(tabs.begin(), tabs.end(), this), tabs.end());
+        parent_ = nullptr;
+        if (!old->Destroying())
+        {
+            old->AlignControls();
+            old->ControlsChanged();
+        }
+    }
+    parent_ = parent;
+    QWidget* w = Widget();
+    if (parent)
+    {
+        parent->controls_.push_back(this);
+        if (auto* win = dynamic_cast<TWinControl*>(this))
+            parent->tabList_.push_back(win);
+        if (w)
+        {
+            w->setParent(parent->ClientWidget());
+            UpdateWidgetGeometry();
+        }
+        if (parentFont_)
+            ParentFontChanged();
+        if (parentColor_)
+            ParentColorChanged();
+        if (w)
+            w->setVisible(visible_);
+        if (dynamic_cast<TWinControl*>(this))
+            parent->ApplyTabOrder();
+        parent->AlignControls(this);
+        parent->ControlsChanged();
+    }
+    else if (w && !w->isWindow())
+    {
+        w->hide();
+        w->setParent(nullptr);
+    }
+}
+
+void TControl::UpdateWidgetGeometry()
+{
+    if (QWidget* w = Widget())
+        w->setGeometry(left_, top_, width_, height_);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height)
+{
+    width = std::max(0, width);
+    height = std::max(0, height);
+    bool sized = width != width_ || height != height_;
+    if (!sized && left == left_ && top == top_)
+        return;
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    UpdateWidgetGeometry();
+    BoundsChanged(sized);
+    if (parent_ && align_ != alNone && !parent_->aligning_)
+        parent_->AlignControls(this);
+}
+
+void TControl::BoundsChanged(bool sized)
+{
+    if (sized)
+        Guard([&] { Resize(); });
+}
+
+TPoint TControl::ClientToScreen(TPoint p) const
+{
+    if (QWidget* w = CoordWidget(this))
+    {
+        QPoint g = w->mapToGlobal(QPoint(p.X, p.Y));
+        return {g.x(), g.y()};
+    }
+    return p;
+}
+
+TPoint TControl::ScreenToClient(TPoint p) const
+{
+    if (QWidget* w = CoordWidget(this))
+    {
+        QPoint l = w->mapFromGlobal(QPoint(p.X, p.Y));
+        return {l.x(), l.y()};
+    }
+    return p;
+}
+
+void TControl::SetAlign(TAlign a)
+{
+    if (a == align_)
+        return;
+    align_ = a;
+    if (parent_)
+        parent_->AlignControls(this);
+}
+
+void TControl::SetVisible(bool v)
+{
+    if (v == visible_)
+        return;
+    visible_ = v;
+    if (QWidget* w = Widget())
+        if (parent_ || w->isWindow())
+            w->setVisible(v);
+    if (parent_)
+        parent_->AlignControls(this);
+}
+
+bool TControl::Showing() const
+{
+    QWidget* w = Widget();
+    return w && w->isVisible();
+}
+
+void TControl::SetEnabled(bool e)
+{
+    if (e == enabled_)
+        return;
+    enabled_ = e;
+    ApplyEnabled();
+}
+
+void TControl::ApplyEnabled()
+{
+    if (QWidget* w = Widget())
+        w->setEnabled(enabled_);
+}
+
+TColor TControl::Color() const
+{
+    if (parentColor_ && parent_)
+        return parent_->Color();
+    return color_;
+}
+
+void TControl::SetColor(TColor c)
+{
+    color_ = c;
+    colorSet_ = true;
+    parentColor_ = false;
+    ApplyColor();
+    if (auto* w = dynamic_cast<TWinControl*>(this))
+        for (TControl* child : w->controls_)
+            child->ParentColorChanged();
+}
+
+void TControl::SetParentColor(bool v)
+{
+    parentColor_ = v;
+    ApplyColor();
+}
+
+void TControl::ParentColorChanged()
+{
+    if (!parentColor_)
+        return;
+    ApplyColor();
+    if (auto* w = dynamic_cast<TWinControl*>(this))
+        for (TControl* child : w->controls_)
+            child->ParentColorChanged();
+}
+
+void TControl::ApplyColor()
+{
+    QWidget* w = Widget();
+    if (!w)
+        return;
+    QColor q = TColorToQColor(Color());
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, q);
+    pal.setColor(QPalette::Base, q);
+    pal.setColor(QPalette::Button, q);
+    w->setPalette(pal);
+}
+
+void TControl::SetParentFont(bool v)
+{
+    parentFont_ = v;
+    if (v)
+        ParentFontChanged();
+}
+
+void TControl::ParentFontChanged()
+{
+    if (!parentFont_ || !parent_)
+        return;
+    applyingParentFont_ = true;
+    font_.Assign(parent_->font_);   // OnChange applies it and passes it down
+    applyingParentFont_ = false;
+}
+
+void TControl::ApplyFont()
+{
+    QWidget* w = Widget();
+    if (!w)
+        return;
+    w->setFont(TFontToQFont(font_));
+    QColor q = TColorToQColor(font_.Color());
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, q);
+    pal.setColor(QPalette::Text, q);
+    pal.setColor(QPalette::ButtonText, q);
+    w->setPalette(pal);
+}
+
+void TControl::SetText(const std::string& s)
+{
+    if (s == text_)
+        return;
+    text_ = s;
+    ApplyText();
+}
+
+void TControl::ApplyText()
+{
+    if (QWidget* w = Widget())
+        w->setWindowTitle(AnsiToQString(text_));
+}
+
+bool TControl::ShowHint() const
+{
+    if (!parentShowHint_)
+        return showHint_;
+    if (parent_)
+        return parent_->ShowHint();
+    return showHint_;
+}
+
+void TControl::SetCursor(TCursor c)
+{
+    cursor_ = c;
+    if (QWidget* w = Widget())
+        w->setCursor(QtCursor(c));
+}
+
+void TControl::SetPopupMenu(TPopupMenu* m)
+{
+    if (popupMenu_)
+        popupMenu_->RemoveFreeNotification(this);
+    popupMenu_ = m;
+    if (m)
+        m->FreeNotification(this);
+    if (QWidget* w = Widget())
+        w->setContextMenuPolicy(Qt::DefaultContextMenu);
+}
+
+void TControl::Notification(TComponent* component, bool removing)
+{
+    TComponent::Notification(component, removing);
+    if (removing && component == popupMenu_)
+        popupMenu_ = nullptr;
+}
+
+void TControl::Invalidate()
+{
+    if (QWidget* w = Widget())
+        w->update();
+}
+
+void TControl::Repaint()
+{
+    if (QWidget* w = Widget())
+        w->repaint();
+}
+
+void TControl::Update()
+{
+    if (QWidget* w = Widget())
+        w->repaint();
+}
+
+void TControl::BringToFront()
+{
+    if (QWidget* w = Widget())
+        w->raise();
+    if (parent_)
+    {
+        auto& list = parent_->controls_;
+        list.erase(std::remove(list.begin(), list.end(), this), list.end());
+        list.push_back(this);
+    }
+}
+
+void TControl::SendToBack()
+{
+    if (QWidget* w = Widget())
+        w->lower();
+    if (parent_)
+    {
+        auto& list = parent_->controls_;
+        list.erase(std::remove(list.begin(), list.end(), this), list.end());
+        list.insert(list.begin(), this);
+    }
+}
+
+void TControl::BeginDrag(bool immediate, int threshold)
+{
+    DragManager::Get().Begin(this, immediate, threshold);
+}
+
+void TControl::EndDrag(bool drop)
+{
+    if (DragManager::Get().Source() == this)
+        DragManager::Get().End(drop, QCursor::pos());
+}
+
+bool TControl::Dragging() const
+{
+    return DragManager::Get().Source() == this && DragManager::Get().Started();
+}
+
+void TControl::Click()
+{
+    if (OnClick)
+        OnClick(this);
+}
+
+void TControl::DblClick()
+{
+    if (OnDblClick)
+        OnDblClick(this);
+}
+
+void TControl::DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept)
+{
+    Accept = static_cast<bool>(OnDragOver);
+    if (OnDragOver)
+        OnDragOver(this, Source, X, Y, State, Accept);
+}
+
+void TControl::DragDrop(TObject* Source, int X, int Y)
+{
+    if (OnDragDrop)
+        OnDragDrop(this, Source, X, Y);
+}
+
+void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    if (OnMouseDown)
+        OnMouseDown(this, Button, Shift, X, Y);
+}
+
+void TControl::MouseMove(TShiftState Shift, int X, int Y)
+{
+    if (OnMouseMove)
+        OnMouseMove(this, Shift, X, Y);
+}
+
+void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    if (OnMouseUp)
+        OnMouseUp(this, Button, Shift, X, Y);
+}
+
+void TControl::MouseEnter()
+{
+    if (OnMouseEnter)
+        OnMouseEnter(this);
+}
+
+void TControl::MouseLeave()
+{
+    if (OnMouseLeave)
+        OnMouseLeave(this);
+}
+
+void TControl::Resize()
+{
+    if (OnResize)
+        OnResize(this);
+}
+
+void TControl::DoStartDrag()
+{
+    if (OnStartDrag)
+        OnStartDrag(this);
+}
+
+void TControl::DoEndDrag(TObject* Target, int X, int Y)
+{
+    if (OnEndDrag)
+        OnEndDrag(this, Target, X, Y);
+}
+
+void TControl::PaintWidget(QPainter&)
+{
+}
+
+void TControl::ParentResized(int dw, int dh)
+{
+    if (align_ != alNone)
+        return;
+    int l = left_, t = top_, w = width_, h = height_;
+    if (anchors_ & akRight)
+    {
+        if (anchors_ & akLeft)
+            w += dw;
+        else
+            l += dw;
+    }
+    else if (!(anchors_ & akLeft))
+        l += dw / 2;
+    if (anchors_ & akBottom)
+    {
+        if (anchors_ & akTop)
+            h += dh;
+        else
+            t += dh;
+    }
+    else if (!(anchors_ & akTop))
+        t += dh / 2;
+    SetBounds(l, t, w, h);
+}
+
+// ============================================================================
+// TWinControl
+// ============================================================================
+TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner)
+{
+}
+
+TWinControl::~TWinControl()
+{
+    state_ |= csDestroying;
+    impl_->hub.reset();
+    // The children go with their parent, the last first.
+    while (!controls_.empty())
+    {
+        TControl* c = controls_.back();
+        c->SetParent(nullptr);
+        c->Free();
+    }
+}
+
+QWidget* TWinControl::ClientWidget() const
+{
+    return Widget();
+}
+
+int TWinControl::ClientWidth() const
+{
+    return width_;
+}
+
+int TWinControl::ClientHeight() const
+{
+    return height_;
+}
+
+TControl* TWinControl::ControlAtPos(TPoint p, bool allowDisabled) const
+{
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it)
+    {
+        TControl* c = *it;
+        if (c->Visible() && (allowDisabled || c->Enabled()) && c->BoundsRect().Contains(p))
+            return c;
+    }
+    return nullptr;
+}
+
+bool TWinControl::ContainsControl(const TControl* c) const
+{
+    for (; c; c = c->Parent())
+        if (c == this)
+            return true;
+    return false;
+}
+
+void TWinControl::ApplyFocusPolicy()
+{
+    QWidget* w = Widget();
+    if (!w)
+        return;
+    if (FocusOnClick())
+        w->setFocusPolicy(tabStop_ ? Qt::StrongFocus : Qt::ClickFocus);
+    else
+        w->setFocusPolicy(tabStop_ ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void TWinControl::SetTabStop(bool v)
+{
+    tabStop_ = v;
+    ApplyFocusPolicy();
+}
+
+int TWinControl::TabOrder() const
+{
+    TWinControl* p = Parent();
+    if (!p)
+        return -1;
+    auto it = std::find(p->tabList_.begin(), p->tabList_.end(), this);
+    return it == p->tabList_.end() ? -1 : static_cast<int>(it - p->tabList_.begin());
+}
+
+void TWinControl::SetTabOrder(int order)
+{
+    TWinControl* p = Parent();
+    if (!p)
+        return;
+    auto& list = p->tabList_;
+    list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    order = std::clamp(order, 0, static_cast<int>(list.size()));
+    list.insert(list.begin() + order, this);
+    p->ApplyTabOrder();
+}
+
+void TWinControl::ApplyTabOrder()
+{
+    QWidget* prev = nullptr;
+    for (TWinControl* c : tabList_)
+    {
+        QWidget* w = c->Widget();
+        if (!w)
+            continue;
+        if (prev)
+            QWidget::setTabOrder(prev, w);
+        prev = w;
+    }
+}
+
+void TWinControl::SetFocus()
+{
+    if (QWidget* w = Widget())
+    {
+        if (QWidget* top = w->window(); top && top->isVisible())
+            top->activateWindow();
+        w->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+bool TWinControl::Focused() const
+{
+    QWidget* w = Widget();
+    QWidget* f = QApplication::focusWidget();
+    return w && f && (f == w || (w->focusProxy() == f) || (w->isAncestorOf(f) && ControlOf(f) == this));
+}
+
+bool TWinControl::CanFocus() const
+{
+    for (const TControl* c = this; c; c = c->Parent())
+        if (!c->Visible() || !c->Enabled())
+            return false;
+    return true;
+}
+
+bool TWinControl::DialogKey(WORD key, TShiftState shift)
+{
+    for (TControl* c : controls_)
+        if (auto* w = dynamic_cast<TWinControl*>(c))
+            if (w->Visible() && w->Enabled() && w->DialogKey(key, shift))
+                return true;
+    return false;
+}
+
+void TWinControl::KeyDown(WORD& Key, TShiftState Shift)
+{
+    if (OnKeyDown)
+        OnKeyDown(this, Key, Shift);
+}
+
+void TWinControl::KeyPress(char& Key)
+{
+    if (OnKeyPress)
+        OnKeyPress(this, Key);
+}
+
+void TWinControl::KeyUp(WORD& Key, TShiftState Shift)
+{
+    if (OnKeyUp)
+        OnKeyUp(this, Key, Shift);
+}
+
+void TWinControl::DoEnter()
+{
+    if (OnEnter)
+        OnEnter(this);
+}
+
+void TWinControl::DoExit()
+{
+    if (OnExit)
+        OnExit(this);
+}
+
+void TWinControl::BoundsChanged(bool sized)
+{
+    int cw = ClientWidth(), ch = ClientHeight();
+    if (cw != lastClientW_ || ch != lastClientH_)
+    {
+        int dw = cw - lastClientW_, dh = ch - lastClientH_;
+        lastClientW_ = cw;
+        lastClientH_ = ch;
+        for (TControl* c : std::vector<TControl*>(controls_))
+            c->ParentResized(dw, dh);
+        AlignControls();
+    }
+    if (sized)
+        Guard([&] { Resize(); });
+}
+
+void TWinControl::AlignControls(TControl* changed)
+{
+    if (alignDisabled_ || aligning_ || Destroying())
+        return;
+    aligning_ = true;
+    TRect r = Rect(0, 0, ClientWidth(), ClientHeight());
+    AdjustClientRect(r);
+    auto collect = [&](TAlign a) {
+        std::vector<TControl*> list;
+        for (TControl* c : controls_)
+            if (c->align_ == a && c->visible_)
+                list.push_back(c);
+        auto key = [a](TControl* c) {
+            switch (a)
+            {
+            case alTop: return c->top_;
+            case alBottom: return -(c->top_ + c->height_);
+            case alLeft: return c->left_;
+            case alRight: return -(c->left_ + c->width_);
+            default: return 0;
+            }
+        };
+        std::stable_sort(list.begin(), list.end(), [&](TControl* x, TControl* y) {
+            int kx = key(x), ky = key(y);
+            if (kx != ky)
+                return kx < ky;
+            return x == changed && y != changed;
+        });
+        return list;
+    };
+    for (TControl* c : collect(alTop))
+    {
+        c->SetBounds(r.Left, r.Top, std::max(0, r.Width()), c->height_);
+        r.Top += c->height_;
+    }
+    for (TControl* c : collect(alBottom))
+    {
+        c->SetBounds(r.Left, r.Bottom - c->height_, std::max(0, r.Width()), c->height_);
+        r.Bottom -= c->height_;
+    }
+    for (TControl* c : collect(alLeft))
+    {
+        c->SetBounds(r.Left, r.Top, c->width_, std::max(0, r.Height()));
+        r.Left += c->width_;
+    }
+    for (TControl* c : collect(alRight))
+    {
+        c->SetBounds(r.Right - c->width_, r.Top, c->width_, std::max(0, r.Height()));
+        r.Right -= c->width_;
+    }
+    for (TControl* c : collect(alClient))
+        c->SetBounds(r.Left, r.Top, std::max(0, r.Width()), std::max(0, r.Height()));
+    aligning_ = false;
+}
+
+// ============================================================================
+// TGraphicControl, TCustomControl
+// ============================================================================
+TGraphicControl::TGraphicControl(TComponent* AOwner) : TGraphicControl(AOwner, nullptr)
+{
+}
+
+TGraphicControl::TGraphicControl(TComponent* AOwner, QWidget* widget)
+    : TControl(AOwner), canvas_(std::make_unique<TCanvas>())
+{
+    SetParentColor(true);
+    if (!widget)
+    {
+        widget = new guiimpl::PaintWidget(this);
+        widget->setAttribute(Qt::WA_NoSystemBackground);
+    }
+    widget->setFocusPolicy(Qt::NoFocus);
+    SetWidget(widget);
+}
+
+TGraphicControl::~TGraphicControl() = default;
+
+TCanvas& TGraphicControl::Canvas()
+{
+    return *canvas_;
+}
+
+void TGraphicControl::Paint()
+{
+    if (OnPaint)
+        OnPaint(this);
+}
+
+void TGraphicControl::PaintWidget(QPainter& painter)
+{
+    canvas_->AttachPainter(&painter);
+    canvas_->Font = Font();
+    canvas_->Brush.SetColor(Color());
+    try
+    {
+        Paint();
+    }
+    catch (...)
+    {
+        canvas_->DetachPainter();
+        throw;
+    }
+    canvas_->DetachPainter();
+}
+
+TCustomControl::TCustomControl(TComponent* AOwner)
+    : TWinControl(AOwner), canvas_(std::make_unique<TCanvas>())
+{
+    auto* w = new guiimpl::PaintWidget(this);
+    w->setAttribute(Qt::WA_OpaquePaintEvent);
+    SetWidget(w);
+    ApplyFocusPolicy();
+}
+
+TCustomControl::~TCustomControl() = default;
+
+TCanvas& TCustomControl::Canvas()
+{
+    return *canvas_;
+}
+
+void TCustomControl::Paint()
+{
+    if (OnPaint)
+        OnPaint(this);
+}
+
+void TCustomControl::PaintWidget(QPainter& painter)
+{
+    if (Opaque)
+        painter.fillRect(QRect(0, 0, width_, height_), TColorToQColor(Color()));
+    canvas_->AttachPainter(&painter);
+    canvas_->Font = Font();
+    canvas_->Brush.SetColor(Color());
+    try
+    {
+        Paint();
+    }
+    catch (...)
+    {
+        canvas_->DetachPainter();
+        throw;
+    }
+    canvas_->DetachPainter();
+}

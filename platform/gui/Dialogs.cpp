@@ -1,0 +1,303 @@
+#include "platform/gui/Dialogs.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFile>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+#include "platform/gui/Forms.h"
+#include "platform/gui/GuiPrivate.h"
+#include "platform/gui/Printers.h"
+#include "platform/rtl/Files.h"
+#include "platform/rtl/Strings.h"
+
+namespace {
+TMessageHook messageHook;
+TDialogHook dialogHook;
+
+QWidget* DialogParent()
+{
+    if (Screen)
+        if (TForm* f = Screen->ActiveForm())
+            return f->Widget();
+    return QApplication::activeWindow();
+}
+
+std::string FsName(const QString& s)
+{
+    return QFile::encodeName(s).toStdString();
+}
+
+QString FromFsName(const std::string& s)
+{
+    return QFile::decodeName(QByteArray::fromStdString(s));
+}
+
+int ShowRequest(const TMessageRequest& r)
+{
+    if (messageHook)
+        return messageHook(r);
+    QMessageBox box(DialogParent());
+    box.setWindowTitle(AnsiToQString(r.Caption));
+    box.setText(AnsiToQString(r.Text));
+    switch (r.Type)
+    {
+    case mtWarning: box.setIcon(QMessageBox::Warning); break;
+    case mtError: box.setIcon(QMessageBox::Critical); break;
+    case mtInformation: box.setIcon(QMessageBox::Information); break;
+    case mtConfirmation: box.setIcon(QMessageBox::Question); break;
+    default: break;
+    }
+    struct B
+    {
+        TMsgDlgBtn b;
+        QMessageBox::StandardButton q;
+        int result;
+    };
+    const B map[] = {
+        {mbYes, QMessageBox::Yes, mrYes}, {mbNo, QMessageBox::No, mrNo}, {mbOK, QMessageBox::Ok, mrOk},
+        {mbCancel, QMessageBox::Cancel, mrCancel}, {mbAbort, QMessageBox::Abort, mrAbort},
+        {mbRetry, QMessageBox::Retry, mrRetry}, {mbIgnore, QMessageBox::Ignore, mrIgnore},
+        {mbAll, QMessageBox::YesToAll, mrAll}, {mbNoToAll, QMessageBox::NoToAll, mrNoToAll},
+        {mbYesToAll, QMessageBox::YesToAll, mrYesToAll}, {mbHelp, QMessageBox::Help, 0},
+    };
+    for (const B& b : map)
+        if (r.Buttons & b.b)
+        {
+            box.addButton(b.q);
+            if (b.result == r.DefaultResult)
+                box.setDefaultButton(b.q);
+        }
+    int q = box.exec();
+    for (const B& b : map)
+        if (b.q == q && (r.Buttons & b.b))
+            return b.result;
+    return (r.Buttons & mbCancel) ? mrCancel : (r.Buttons & mbNo) ? mrNo : mrOk;
+}
+
+std::string AppTitle()
+{
+    return Application ? Application->Title() : std::string();
+}
+}  // namespace
+
+void SetMessageHook(TMessageHook hook)
+{
+    messageHook = std::move(hook);
+}
+
+void SetDialogHook(TDialogHook hook)
+{
+    dialogHook = std::move(hook);
+}
+
+void ShowMessage(const std::string& text)
+{
+    TMessageRequest r;
+    r.Text = text;
+    r.Caption = AppTitle();
+    r.Type = mtCustom;
+    r.Buttons = mbOK;
+    r.DefaultResult = mrOk;
+    ShowRequest(r);
+}
+
+int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int)
+{
+    TMessageRequest r;
+    r.Text = text;
+    switch (type)
+    {
+    case mtWarning: r.Caption = "Avertissement"; break;
+    case mtError: r.Caption = "Erreur"; break;
+    case mtInformation: r.Caption = "Information"; break;
+    case mtConfirmation: r.Caption = "Confirmation"; break;
+    default: r.Caption = AppTitle(); break;
+    }
+    r.Type = type;
+    r.Buttons = buttons ? buttons : mbOK;
+    r.DefaultResult = (buttons & mbOK) ? mrOk : (buttons & mbYes) ? mrYes : mrCancel;
+    return ShowRequest(r);
+}
+
+int ShowMessageBox(const std::string& text, const std::string& caption, int flags)
+{
+    TMessageRequest r;
+    r.Text = text;
+    r.Caption = caption;
+    switch (flags & 0xF0)
+    {
+    case MB_ICONERROR: r.Type = mtError; break;
+    case MB_ICONQUESTION: r.Type = mtConfirmation; break;
+    case MB_ICONWARNING: r.Type = mtWarning; break;
+    case MB_ICONINFORMATION: r.Type = mtInformation; break;
+    default: r.Type = mtCustom; break;
+    }
+    int order[3] = {0, 0, 0};
+    switch (flags & 0x0F)
+    {
+    case MB_OKCANCEL: r.Buttons = mbOK | mbCancel; order[0] = mrOk; order[1] = mrCancel; break;
+    case MB_ABORTRETRYIGNORE:
+        r.Buttons = mbAbort | mbRetry | mbIgnore;
+        order[0] = mrAbort; order[1] = mrRetry; order[2] = mrIgnore;
+        break;
+    case MB_YESNOCANCEL:
+        r.Buttons = mbYes | mbNo | mbCancel;
+        order[0] = mrYes; order[1] = mrNo; order[2] = mrCancel;
+        break;
+    case MB_YESNO: r.Buttons = mbYes | mbNo; order[0] = mrYes; order[1] = mrNo; break;
+    case MB_RETRYCANCEL: r.Buttons = mbRetry | mbCancel; order[0] = mrRetry; order[1] = mrCancel; break;
+    default: r.Buttons = mbOK; order[0] = mrOk; break;
+    }
+    int def = (flags & MB_DEFBUTTON3) ? 2 : (flags & MB_DEFBUTTON2) ? 1 : 0;
+    r.DefaultResult = order[def] ? order[def] : order[0];
+    return ShowRequest(r);   // IDOK... are the same numbers as mrOk...
+}
+
+// ============================================================================
+// dialogs
+// ============================================================================
+bool TCommonDialog::Execute()
+{
+    if (OnShow)
+        OnShow(this);
+    bool ok = dialogHook ? dialogHook(*this) : DoExecute();
+    if (dialogHook && ok)
+        if (auto* open = dynamic_cast<TOpenDialog*>(this))
+        {
+            open->FileName = ApplyDefaultExt(open->FileName, open->DefaultExt);
+            if (open->Files.empty() && !open->FileName.empty())
+                open->Files.push_back(open->FileName);
+        }
+    if (OnClose)
+        OnClose(this);
+    return ok;
+}
+
+std::vector<std::pair<std::string, std::string>> SplitDialogFilter(const std::string& filter)
+{
+    std::vector<std::pair<std::string, std::string>> r;
+    std::vector<std::string> parts;
+    std::string cur;
+    for (char c : filter)
+    {
+        if (c == '|')
+        {
+            parts.push_back(cur);
+            cur.clear();
+        }
+        else
+            cur += c;
+    }
+    if (!filter.empty())
+        parts.push_back(cur);
+    for (size_t i = 0; i + 1 < parts.size(); i += 2)
+        r.emplace_back(parts[i], parts[i + 1]);
+    if (parts.size() % 2 == 1 && !parts.back().empty())
+        r.emplace_back(parts.back(), parts.back());
+    return r;
+}
+
+std::string ApplyDefaultExt(const std::string& fileName, const std::string& defaultExt)
+{
+    if (fileName.empty() || defaultExt.empty())
+        return fileName;
+    std::string name = fileName;
+    size_t slash = name.find_last_of("/\\");
+    std::string base = slash == std::string::npos ? name : name.substr(slash + 1);
+    if (base.find('.') != std::string::npos)
+        return fileName;
+    std::string ext = defaultExt;
+    if (!ext.empty() && ext[0] == '.')
+        ext.erase(0, 1);
+    return name + "." + ext;
+}
+
+bool TOpenDialog::DoExecute()
+{
+    QFileDialog dlg(DialogParent(), AnsiToQString(Title));
+    dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+    dlg.setAcceptMode(IsSaveDialog() ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    if (IsSaveDialog())
+        dlg.setFileMode(QFileDialog::AnyFile);
+    else if (Options & ofAllowMultiSelect)
+        dlg.setFileMode(QFileDialog::ExistingFiles);
+    else if (Options & ofFileMustExist)
+        dlg.setFileMode(QFileDialog::ExistingFile);
+    else
+        dlg.setFileMode(QFileDialog::AnyFile);
+    if (IsSaveDialog() && !(Options & ofOverwritePrompt))
+        dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
+    QStringList filters;
+    for (auto& [desc, patterns] : SplitDialogFilter(Filter))
+    {
+        QString p = QString::fromLatin1(patterns.c_str());
+        p.replace(';', ' ');
+        QStringList list = p.split(' ', Qt::SkipEmptyParts);
+        for (QString& x : list)
+            if (x == "*.*")
+                x = "*";
+        filters << AnsiToQString(desc) + " (" + list.join(' ') + ")";
+    }
+    if (!filters.isEmpty())
+    {
+        dlg.setNameFilters(filters);
+        int i = std::clamp(FilterIndex, 1, static_cast<int>(filters.size())) - 1;
+        dlg.selectNameFilter(filters[i]);
+    }
+    if (!DefaultExt.empty())
+        dlg.setDefaultSuffix(QString::fromStdString(DefaultExt));
+    std::string dir = InitialDir;
+    if (dir.empty() && !FileName.empty())
+        dir = ExtractFileDir(FileName);
+    if (!dir.empty())
+        dlg.setDirectory(FromFsName(dir));
+    if (!FileName.empty())
+        dlg.selectFile(FromFsName(FileName));
+    if (dlg.exec() != QDialog::Accepted)
+        return false;
+    Files.clear();
+    for (const QString& f : dlg.selectedFiles())
+        Files.push_back(FsName(f));
+    FileName = Files.empty() ? std::string() : Files.front();
+    int idx = filters.indexOf(dlg.selectedNameFilter());
+    if (idx >= 0)
+        FilterIndex = idx + 1;
+    return !FileName.empty();
+}
+
+bool TColorDialog::DoExecute()
+{
+    QColor c = QColorDialog::getColor(TColorToQColor(Color), DialogParent(), AnsiToQString(Title));
+    if (!c.isValid())
+        return false;
+    Color = QColorToTColor(c);
+    return true;
+}
+
+bool TFontDialog::DoExecute()
+{
+    bool ok = false;
+    QFont f = QFontDialog::getFont(&ok, TFontToQFont(Font), DialogParent(), AnsiToQString(Title));
+    if (ok)
+        QFontToTFont(f, Font);
+    return ok;
+}
+
+bool TPrinterSetupDialog::DoExecute()
+{
+    QPrinter printer;
+    printer.setPageOrientation(Printer().Orientation() == poLandscape ? QPageLayout::Landscape
+                                                                      : QPageLayout::Portrait);
+    QPageSetupDialog dlg(&printer, DialogParent());
+    if (dlg.exec() != QDialog::Accepted)
+        return false;
+    Printer().SetOrientation(printer.pageLayout().orientation() == QPageLayout::Landscape ? poLandscape
+                                                                                         : poPortrait);
+    return true;
+}

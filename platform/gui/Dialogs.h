@@ -1,0 +1,143 @@
+// Common dialogs (open, save, colour, font, printer set-up) and message boxes.
+// Tests answer them without a person: while a hook is installed, Execute and
+// the message boxes call it instead of showing anything.
+#pragma once
+
+#include "platform/gui/Classes.h"
+#include "platform/gui/Graphics.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// ---- message boxes -------------------------------------------------------------
+// Flags of ShowMessageBox (the platform's message box).
+enum : int
+{
+    MB_OK = 0, MB_OKCANCEL = 1, MB_ABORTRETRYIGNORE = 2, MB_YESNOCANCEL = 3, MB_YESNO = 4,
+    MB_RETRYCANCEL = 5, MB_ICONERROR = 0x10, MB_ICONQUESTION = 0x20, MB_ICONWARNING = 0x30,
+    MB_ICONINFORMATION = 0x40, MB_DEFBUTTON2 = 0x100, MB_DEFBUTTON3 = 0x200,
+};
+// Answers (the same numbers as the modal results mrOk...).
+enum : int { IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, IDYES = 6, IDNO = 7 };
+
+enum TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
+enum TMsgDlgBtn : unsigned
+{
+    mbYes = 1, mbNo = 2, mbOK = 4, mbCancel = 8, mbAbort = 16, mbRetry = 32, mbIgnore = 64,
+    mbAll = 128, mbNoToAll = 256, mbYesToAll = 512, mbHelp = 1024,
+};
+using TMsgDlgButtons = unsigned;
+constexpr TMsgDlgButtons mbYesNoCancel = mbYes | mbNo | mbCancel;
+constexpr TMsgDlgButtons mbOKCancel = mbOK | mbCancel;
+
+// A message box as a test hook sees it.
+struct TMessageRequest
+{
+    std::string Text;      // Windows-1252
+    std::string Caption;
+    TMsgDlgType Type = mtInformation;
+    TMsgDlgButtons Buttons = mbOK;
+    int DefaultResult = 1;   // the modal result of the default button
+};
+// Answers a modal result (mrOk, mrYes...).
+using TMessageHook = std::function<int(const TMessageRequest& request)>;
+void SetMessageHook(TMessageHook hook);   // nullptr: real message boxes
+
+void ShowMessage(const std::string& text);
+// Answers the modal result of the button pressed (mrYes, mrNo, mrCancel...).
+int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext = 0);
+// The platform's message box: MB_ flags in, ID answers out.
+int ShowMessageBox(const std::string& text, const std::string& caption, int flags);
+
+// ---- common dialogs --------------------------------------------------------------
+class TCommonDialog;
+// Called by Execute instead of the dialog: fill the dialog's fields, answer
+// what Execute returns.
+using TDialogHook = std::function<bool(TCommonDialog& dialog)>;
+void SetDialogHook(TDialogHook hook);   // nullptr: real dialogs
+
+class TCommonDialog : public TComponent
+{
+public:
+    explicit TCommonDialog(TComponent* AOwner) : TComponent(AOwner) {}
+    // Shows the dialog and waits; true when the user confirmed.
+    bool Execute();
+    std::string Title;
+    int HelpContext = 0;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnClose;
+
+protected:
+    virtual bool DoExecute() = 0;
+};
+
+enum TOpenOption : unsigned
+{
+    ofReadOnly = 1, ofOverwritePrompt = 2, ofHideReadOnly = 4, ofNoChangeDir = 8,
+    ofShowHelp = 16, ofNoValidate = 32, ofAllowMultiSelect = 64, ofExtensionDifferent = 128,
+    ofPathMustExist = 256, ofFileMustExist = 512, ofCreatePrompt = 1024, ofShareAware = 2048,
+    ofNoReadOnlyReturn = 4096, ofNoTestFileCreate = 8192, ofEnableSizing = 0x40000,
+};
+using TOpenOptions = unsigned;
+
+// File names are file-system names (the bytes the files are opened with).
+class TOpenDialog : public TCommonDialog
+{
+public:
+    explicit TOpenDialog(TComponent* AOwner) : TCommonDialog(AOwner) {}
+    std::string FileName;
+    // "Text files|*.txt|All|*.*": description and patterns (";" between several).
+    std::string Filter;
+    int FilterIndex = 1;   // 1-based
+    std::string DefaultExt;   // without the dot
+    std::string InitialDir;
+    TOpenOptions Options = ofHideReadOnly | ofEnableSizing;
+    std::vector<std::string> Files;   // every chosen file (ofAllowMultiSelect)
+    virtual bool IsSaveDialog() const { return false; }
+
+protected:
+    bool DoExecute() override;
+};
+
+class TSaveDialog : public TOpenDialog
+{
+public:
+    explicit TSaveDialog(TComponent* AOwner) : TOpenDialog(AOwner) {}
+    bool IsSaveDialog() const override { return true; }
+};
+
+class TColorDialog : public TCommonDialog
+{
+public:
+    explicit TColorDialog(TComponent* AOwner) : TCommonDialog(AOwner) {}
+    TColor Color = clBlack;
+
+protected:
+    bool DoExecute() override;
+};
+
+class TFontDialog : public TCommonDialog
+{
+public:
+    explicit TFontDialog(TComponent* AOwner) : TCommonDialog(AOwner) {}
+    TFont Font;
+
+protected:
+    bool DoExecute() override;
+};
+
+// Chooses the orientation of the program's printer (Printer()).
+class TPrinterSetupDialog : public TCommonDialog
+{
+public:
+    explicit TPrinterSetupDialog(TComponent* AOwner) : TCommonDialog(AOwner) {}
+
+protected:
+    bool DoExecute() override;
+};
+
+// Splits a dialog filter into (description, patterns) pairs.
+std::vector<std::pair<std::string, std::string>> SplitDialogFilter(const std::string& filter);
+// The file name with DefaultExt added when it has no extension.
+std::string ApplyDefaultExt(const std::string& fileName, const std::string& defaultExt);

@@ -1,0 +1,103 @@
+// The Qt side of the controls, for the window layer's own .cpp files (and the
+// window test kit): the widget behind a control, event delivery, conversions.
+#pragma once
+
+#include <QEvent>
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <exception>
+#include <functional>
+#include <vector>
+
+#include "platform/gui/Controls.h"
+#include "platform/gui/GraphicsQt.h"
+
+namespace guiimpl {
+
+// Receives the events of a control's widgets (the widget itself and inner
+// parts such as a list's viewport) and hands them to the control. It is also
+// the context of every signal connection of the control, so that deleting it
+// first cuts them all.
+class ControlHub : public QObject
+{
+public:
+    explicit ControlHub(TControl* c) : control(c) {}
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    TControl* control;
+};
+
+struct ControlImpl
+{
+    QPointer<QWidget> widget;
+    std::unique_ptr<ControlHub> hub;
+    bool pressedInside = false;
+    bool mouseInside = false;
+};
+
+// A widget that paints through its control (graphic and custom controls).
+class PaintWidget : public QWidget
+{
+public:
+    explicit PaintWidget(TControl* c) : control(c) {}
+    TControl* control;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// Entry points into the controls' protected members.
+struct Dispatch
+{
+    static bool Event(TControl* c, QWidget* watched, QEvent* e);
+    static void Paint(TControl* c, QPainter& p);
+    static void KeyDown(TWinControl* c, WORD& key, TShiftState shift) { c->KeyDown(key, shift); }
+    static void KeyPress(TWinControl* c, char& key) { c->KeyPress(key); }
+    static void Resized(TControl* c, int w, int h);
+};
+
+// Runs a call into the program's code; an exception goes to the application's
+// handler instead of through Qt.
+void Guard(const std::function<void()>& f);
+void HandleException(const std::exception& e);
+
+// The control a widget belongs to (the widget or one of its parents), or nullptr.
+TControl* ControlOf(QWidget* w);
+// The control at a point of the screen (the deepest enabled one).
+TControl* ControlAtGlobal(const QPoint& global);
+QObject* HubOf(TControl* c);
+
+TShiftState ShiftFromQt(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons);
+WORD VkFromQtKey(int key);
+int QtKeyFromVk(WORD vk);
+Qt::CursorShape QtCursor(TCursor c);
+
+// Builds the drag that BeginDrag starts, and routes mouse events while it runs.
+class DragManager
+{
+public:
+    static DragManager& Get();
+    void Begin(TControl* source, bool immediate, int threshold);
+    bool Active() const { return source_ != nullptr; }
+    bool Started() const { return started_; }
+    TControl* Source() const { return source_; }
+    TShiftState StartShift() const { return startShift_; }
+    // Answers true when the event belongs to the drag (then it is consumed).
+    bool Mouse(QMouseEvent* e);
+    void End(bool drop, const QPoint& global);
+    void Forget(TControl* c);
+
+private:
+    void Over(const QPoint& global);
+    TControl* source_ = nullptr;
+    bool started_ = false;
+    int threshold_ = 5;
+    QPoint startGlobal_;
+    TShiftState startShift_ = 0;
+    TControl* target_ = nullptr;
+    bool accept_ = false;
+    bool cursorSet_ = false;
+};
+
+}  // namespace guiimpl
