@@ -1,0 +1,274 @@
+#include "model/ChampionnatFootRugby.h"
+
+#include <initializer_list>
+
+#include "model/oTraducteur.h"
+
+namespace {
+
+// Adds the event score of every team of the championship into scores, and
+// clears the flag of a team with a record without minute.
+void CompteListe(const TDonneesChampionnat& c, const TListeDonnees* liste, int points, bool sauf800,
+                 std::vector<int>& scores, std::vector<uint8_t>& drapeaux)
+{
+    if (!liste)
+        return;
+    for (int i = 0; i < liste->Nombre(); ++i) {
+        const TDonneesEvt* d = liste->Donnee(i);
+        const int p = c.IndexEquipe(d->IdEquipe());
+        if (p < 0)
+            continue;
+        if (!(sauf800 && (d->Mot() & evtHorsScore)))
+            scores[static_cast<size_t>(p)] += points;
+        if (d->Mot() == 0)
+            drapeaux[static_cast<size_t>(p)] = 0;
+    }
+}
+
+void Dimensionne(const TDonneesChampionnat& c, std::vector<int>& scores, std::vector<uint8_t>& drapeaux)
+{
+    const size_t nb = static_cast<size_t>(c.NbEquipe());
+    if (scores.size() < nb)
+        scores.resize(nb, 0);
+    if (drapeaux.size() < nb)
+        drapeaux.resize(nb, 1);
+}
+
+void SupprimeExtras(TDonneesChampionnat& c, int idEquipe, int n, std::initializer_list<int> types)
+{
+    if (TInfoCompJour* j = c.Journee(n))
+        for (int t : types)
+            if (TListeDonnees* l = j->Liste(t))
+                l->SupprimeEquipes({idEquipe});
+}
+
+void RemplaceExtras(TDonneesChampionnat& c, const TPairesIds& paires, std::initializer_list<int> types)
+{
+    for (const auto& [ancien, nouveau] : paires)
+        for (int n = 1; n <= c.NbJour(); ++n)
+            if (TInfoCompJour* j = c.Journee(n))
+                for (int t : types)
+                    if (TListeDonnees* l = j->Liste(t))
+                        for (int i = 0; i < l->Nombre(); ++i)
+                            if (l->Donnee(i)->IdJoueur() == ancien)
+                                l->Donnee(i)->SetIdJoueur(nouveau);
+}
+
+std::unique_ptr<TListeResultat> SelectionListe(const TDonneesChampionnat& c, int n, int type)
+{
+    const TInfoCompJour* j = c.Journee(n);
+    const TListeDonnees* l = j ? j->Liste(type) : nullptr;
+    if (!l)
+        return nullptr;
+    auto r = std::make_unique<TListeResultat>(nullptr, l);
+    for (int i = 0; i < l->Nombre(); ++i)
+        r->Ajoute(l->Donnee(i));
+    return r;
+}
+
+std::vector<TListeDonnees*> Listes(const TDonneesChampionnat& c, int n, std::initializer_list<int> types)
+{
+    std::vector<TListeDonnees*> listes;
+    if (const TInfoCompJour* j = c.Journee(n))
+        for (int t : types)
+            listes.push_back(j->Liste(t));
+    return listes;
+}
+
+void OptionsDefaut(TDonneesChampionnat& c, std::initializer_list<int> valeurs)
+{
+    int i = 19;
+    for (int v : valeurs)
+        c.SetOption(i++, v);
+}
+
+}   // namespace
+
+// ---------------------------------------------------------------------------
+// Football
+
+TDonneesChampionnatFootball::TDonneesChampionnatFootball(TSaison* saison, uint8_t flags, uint8_t valeur)
+    : TDonneesChampionnat(saison, flags, valeur, {11, 3, 15, 45})
+{
+}
+
+void TDonneesChampionnatFootball::OptionsParDefaut()
+{
+    OptionsDefaut(*this, {3, 0, 0, -2, -3, 3, 1, 0});
+}
+
+void TDonneesChampionnatFootball::ScoresEvenements(int n, std::vector<int>& scores, std::string& texte,
+                                                   std::vector<uint8_t>& drapeaux)
+{
+    texte = Traduire(154);
+    Dimensionne(*this, scores, drapeaux);
+    if (const TInfoCompJour* j = Journee(n)) {
+        CompteListe(*this, j->Liste(2), 1, true, scores, drapeaux);
+        CompteListe(*this, j->Liste(3), 0, false, scores, drapeaux);
+    }
+}
+
+void TDonneesChampionnatFootball::ParamsSport(int& nbTitulaire, int& nbRemp, int& prolongation, int& periode) const
+{
+    nbTitulaire = 11;
+    nbRemp = 3;
+    prolongation = 15;
+    periode = 45;
+}
+
+void TDonneesChampionnatFootball::BonusOffensif(int n, int m, int, int, int32_t (&bonus)[2])
+{
+    bonus[0] = bonus[1] = 0;
+    const TInfoComp* match = Match(n, m);
+    if (!match)
+        return;
+    for (int cote = 0; cote < 2; ++cote) {
+        const uint16_t s = match->Score(cote);
+        bonus[cote] = s != TInfoComp::ScoreVide && !(s & TInfoComp::Qualifie) && s <= BonusBut ? 1 : 0;
+    }
+}
+
+void TDonneesChampionnatFootball::SupprimeDonneesEquipe(int idEquipe, int n, bool compo)
+{
+    TDonneesChampionnat::SupprimeDonneesEquipe(idEquipe, n, compo);
+    SupprimeExtras(*this, idEquipe, n, {4});
+}
+
+void TDonneesChampionnatFootball::EcritEvenementsMatch(TXmlWriter&, const TInfoComp&, int, bool)
+{
+    // Written with the season document.
+}
+
+bool TDonneesChampionnatFootball::LitEvenementMatch(const std::string&, TXmlReader&, uint8_t, TInfoComp&, int)
+{
+    // Read with the season document.
+    return false;
+}
+
+void TDonneesChampionnatFootball::RemplaceJoueurs(const TPairesIds& paires)
+{
+    TDonneesChampionnat::RemplaceJoueurs(paires);
+    RemplaceExtras(*this, paires, {4});
+}
+
+void TDonneesChampionnatFootball::CopieMatchs(const TDonneesChampionnat& source, const TCorrespondanceStade& stades)
+{
+    TDonneesChampionnat::CopieMatchs(source, stades);
+}
+
+std::unique_ptr<TListeResultat> TDonneesChampionnatFootball::ListeClassementJoueur(int n, int type)
+{
+    switch (type) {
+    case 1: return SelectionListe(*this, n, 2);
+    case 37: return SelectionListe(*this, n, 3);
+    case 38: return SelectionListe(*this, n, 4);
+    default: return nullptr;
+    }
+}
+
+std::vector<TListeDonnees*> TDonneesChampionnatFootball::ListesDonnees(int n)
+{
+    return Listes(*this, n, {2, 3, 4});
+}
+
+// ---------------------------------------------------------------------------
+// Rugby
+
+TDonneesChampionnatRugby::TDonneesChampionnatRugby(TSaison* saison, uint8_t flags, uint8_t valeur)
+    : TDonneesChampionnat(saison, flags, valeur, {15, 7, 10, 40})
+{
+}
+
+int TDonneesChampionnatRugby::PointsType(int type)
+{
+    switch (type) {
+    case 2: return 5;
+    case 6: return 2;
+    case 5: return 3;
+    case 7: return 3;
+    default: return 0;
+    }
+}
+
+void TDonneesChampionnatRugby::OptionsParDefaut()
+{
+    OptionsDefaut(*this, {51, 0, 0, -1, -2, 2, 1, 0});
+}
+
+void TDonneesChampionnatRugby::ScoresEvenements(int n, std::vector<int>& scores, std::string& texte,
+                                                std::vector<uint8_t>& drapeaux)
+{
+    texte = Traduire(515);
+    Dimensionne(*this, scores, drapeaux);
+    if (const TInfoCompJour* j = Journee(n))
+        for (int t : {2, 3, 6, 5, 7})
+            CompteListe(*this, j->Liste(t), PointsType(t), false, scores, drapeaux);
+}
+
+void TDonneesChampionnatRugby::ParamsSport(int& nbTitulaire, int& nbRemp, int& prolongation, int& periode) const
+{
+    nbTitulaire = 15;
+    nbRemp = 7;
+    prolongation = 10;
+    periode = 40;
+}
+
+void TDonneesChampionnatRugby::BonusOffensif(int n, int, int position1, int position2, int32_t (&bonus)[2])
+{
+    bonus[0] = bonus[1] = 0;
+    const TInfoCompJour* j = Journee(n);
+    const TListeDonnees* essais = j ? j->Liste(2) : nullptr;
+    if (!essais)
+        return;
+    const int positions[2] = {position1, position2};
+    for (int cote = 0; cote < 2; ++cote) {
+        const int id = IdEquipe(positions[cote]);
+        if (id >= 0)
+            bonus[cote] = essais->CompteEquipe(id, 1, false) >= BonusBut ? 1 : 0;
+    }
+}
+
+void TDonneesChampionnatRugby::SupprimeDonneesEquipe(int idEquipe, int n, bool compo)
+{
+    TDonneesChampionnat::SupprimeDonneesEquipe(idEquipe, n, compo);
+    SupprimeExtras(*this, idEquipe, n, {6, 5, 7});
+}
+
+void TDonneesChampionnatRugby::EcritEvenementsMatch(TXmlWriter&, const TInfoComp&, int, bool)
+{
+    // Written with the season document.
+}
+
+bool TDonneesChampionnatRugby::LitEvenementMatch(const std::string&, TXmlReader&, uint8_t, TInfoComp&, int)
+{
+    // Read with the season document.
+    return false;
+}
+
+void TDonneesChampionnatRugby::RemplaceJoueurs(const TPairesIds& paires)
+{
+    TDonneesChampionnat::RemplaceJoueurs(paires);
+    RemplaceExtras(*this, paires, {6, 5, 7});
+}
+
+void TDonneesChampionnatRugby::CopieMatchs(const TDonneesChampionnat& source, const TCorrespondanceStade& stades)
+{
+    TDonneesChampionnat::CopieMatchs(source, stades);
+}
+
+std::unique_ptr<TListeResultat> TDonneesChampionnatRugby::ListeClassementJoueur(int n, int type)
+{
+    switch (type) {
+    case 1: return SelectionListe(*this, n, 2);
+    case 2: return SelectionListe(*this, n, 6);
+    case 3: return SelectionListe(*this, n, 5);
+    case 4: return SelectionListe(*this, n, 7);
+    case 37: return SelectionListe(*this, n, 3);
+    default: return nullptr;
+    }
+}
+
+std::vector<TListeDonnees*> TDonneesChampionnatRugby::ListesDonnees(int n)
+{
+    return Listes(*this, n, {2, 3, 6, 5, 7});
+}

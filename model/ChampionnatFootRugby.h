@@ -1,0 +1,62 @@
+// The championships of the football and rugby seasons: the sport's match
+// constants, default options, kinds of event data and the score they imply,
+// the bonus rule read by the standings, and the upkeep of the sport's extra
+// event lists.
+//
+// Data kinds: 2 goals (football) or tries (rugby), 3 bookings and sendings-off
+// (0x80), 4 assists (football), 5 penalty goals, 6 conversions, 7 drop goals
+// (rugby).
+#pragma once
+
+#include "model/Championnat.h"
+
+class TDonneesChampionnatFootball : public TDonneesChampionnat
+{
+public:
+    TDonneesChampionnatFootball(TSaison* saison, uint8_t flags, uint8_t valeur = 0);
+
+    void OptionsParDefaut() override;
+    void ScoresEvenements(int n, std::vector<int>& scores, std::string& texte,
+                          std::vector<uint8_t>& drapeaux) override;
+    void ParamsSport(int& nbTitulaire, int& nbRemp, int& prolongation, int& periode) const override;
+    // 1 for a side whose raw score word (flag included) is at most BonusBut.
+    void BonusOffensif(int n, int m, int position1, int position2, int32_t (&bonus)[2]) override;
+    int ChampBonusDefensif() const override { return 1; }
+    void SupprimeDonneesEquipe(int idEquipe, int n, bool compo) override;
+    void EcritEvenementsMatch(TXmlWriter& ecrivain, const TInfoComp& match, int n, bool evenements) override;
+    bool LitEvenementMatch(const std::string& nom, TXmlReader& lecteur, uint8_t jeton, TInfoComp& match,
+                           int n) override;
+    void RemplaceJoueurs(const TPairesIds& paires) override;
+    void CopieMatchs(const TDonneesChampionnat& source, const TCorrespondanceStade& stades) override;
+    // Kind 1 goals, 37 discipline, 38 assists.
+    std::unique_ptr<TListeResultat> ListeClassementJoueur(int n, int type) override;
+    std::vector<TListeDonnees*> ListesDonnees(int n) override;
+    std::vector<uint8_t> TypesDonnees() const override { return {2, 3, 4}; }
+};
+
+class TDonneesChampionnatRugby : public TDonneesChampionnat
+{
+public:
+    TDonneesChampionnatRugby(TSaison* saison, uint8_t flags, uint8_t valeur = 0);
+
+    // Points of one record of a data kind in the score (0 for other kinds).
+    static int PointsType(int type);
+
+    void OptionsParDefaut() override;
+    void ScoresEvenements(int n, std::vector<int>& scores, std::string& texte,
+                          std::vector<uint8_t>& drapeaux) override;
+    void ParamsSport(int& nbTitulaire, int& nbRemp, int& prolongation, int& periode) const override;
+    // 1 for a side with at least BonusBut tries on the matchday.
+    void BonusOffensif(int n, int m, int position1, int position2, int32_t (&bonus)[2]) override;
+    int ChampBonusDefensif() const override { return 0; }
+    void SupprimeDonneesEquipe(int idEquipe, int n, bool compo) override;
+    void EcritEvenementsMatch(TXmlWriter& ecrivain, const TInfoComp& match, int n, bool evenements) override;
+    bool LitEvenementMatch(const std::string& nom, TXmlReader& lecteur, uint8_t jeton, TInfoComp& match,
+                           int n) override;
+    void RemplaceJoueurs(const TPairesIds& paires) override;
+    void CopieMatchs(const TDonneesChampionnat& source, const TCorrespondanceStade& stades) override;
+    // Kind 1 tries, 2 conversions, 3 penalty goals, 4 drop goals, 37 discipline.
+    std::unique_ptr<TListeResultat> ListeClassementJoueur(int n, int type) override;
+    std::vector<TListeDonnees*> ListesDonnees(int n) override;
+    std::vector<uint8_t> TypesDonnees() const override { return {2, 3, 6, 5, 7}; }
+};

@@ -1,0 +1,396 @@
+#include "model/InfoComp.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "model/Saison.h"
+#include "platform/rtl/Strings.h"
+
+namespace {
+
+constexpr int MaxLigne = 255;   // starters or substitution records per side
+
+void NouveauTitulaire(std::vector<uint16_t>& compo)
+{
+    compo.insert(compo.end(), {0, 0, 255, 0});
+}
+
+void NouveauRemplacement(std::vector<uint16_t>& remp)
+{
+    remp.insert(remp.end(), {0, 0, 0, 0, 0, 0, 255});
+}
+
+}   // namespace
+
+TInfoComp::TInfoComp(int domicile, int exterieur, int nbTitulaire, int nbRemp)
+    : nbTitulaire_(0), nbRemp_(0),
+      equipes_{static_cast<uint16_t>(domicile), static_cast<uint16_t>(exterieur)}
+{
+    std::memset(scoresPeriode_, 255, sizeof scoresPeriode_);
+    for (auto& c : compo_)
+        c.assign(1, 0);
+    SetNbTitulaire(nbTitulaire);
+    SetNbRemp(nbRemp);
+}
+
+// ---------------------------------------------------------------------------
+// Sizes
+
+void TInfoComp::SetNbTitulaire(int v)
+{
+    v = std::clamp(v, 0, MaxLigne);
+    int garde = v;
+    if (v < nbTitulaire_) {
+        // Keep every slot up to the last filled one on either side.
+        for (int c = 0; c < 2; ++c)
+            for (int s = nbTitulaire_; s > garde; --s)
+                if (Lit32(&compo_[c][static_cast<size_t>(4 * s - 3)]) != 0) {
+                    garde = s;
+                    break;
+                }
+    }
+    for (auto& compo : compo_) {
+        compo.resize(static_cast<size_t>(1 + 4 * std::min(garde, nbTitulaire_)));
+        while (static_cast<int>(compo.size()) < 1 + 4 * garde)
+            NouveauTitulaire(compo);
+    }
+    nbTitulaire_ = garde;
+}
+
+void TInfoComp::SetNbRemp(int v)
+{
+    v = std::clamp(v, 0, MaxLigne);
+    int garde = v;
+    if (v < nbRemp_) {
+        for (int c = 0; c < 2; ++c)
+            for (int r = nbRemp_; r > garde; --r) {
+                const uint16_t* m = &remp_[c][static_cast<size_t>(7 * (r - 1))];
+                if (Lit32(m + 1) != 0 || Lit32(m + 3) != 0) {
+                    garde = r;
+                    break;
+                }
+            }
+    }
+    for (auto& remp : remp_) {
+        remp.resize(static_cast<size_t>(7 * std::min(garde, nbRemp_)));
+        while (static_cast<int>(remp.size()) < 7 * garde)
+            NouveauRemplacement(remp);
+    }
+    nbRemp_ = garde;
+}
+
+// ---------------------------------------------------------------------------
+// Plain fields
+
+int TInfoComp::IdEquipe(int cote) const
+{
+    return cote == 0 || cote == 1 ? equipes_[cote] : 65535;
+}
+
+void TInfoComp::SetIdEquipe(int cote, int id)
+{
+    if (cote == 0 || cote == 1)
+        equipes_[cote] = static_cast<uint16_t>(id);
+}
+
+int TInfoComp::Cote(int idEquipe) const
+{
+    if (idEquipe == equipes_[0])
+        return 0;
+    if (idEquipe == equipes_[1])
+        return 1;
+    return -1;
+}
+
+uint16_t TInfoComp::Score(int cote) const
+{
+    return cote == 0 || cote == 1 ? scores_[cote] : ScoreVide;
+}
+
+void TInfoComp::SetScore(int cote, int valeur)
+{
+    if (cote == 0 || cote == 1)
+        scores_[cote] = static_cast<uint16_t>(valeur);
+}
+
+int TInfoComp::TempsAdd(int k) const
+{
+    return k == 1 || k == 2 ? tempsAdd_[k - 1] : -1;
+}
+
+void TInfoComp::SetTempsAdd(int k, int v)
+{
+    if (k == 1 || k == 2)
+        tempsAdd_[k - 1] = static_cast<uint8_t>(v);
+}
+
+int32_t TInfoComp::Officiel(int k) const
+{
+    return k >= 1 && k <= 3 ? officiels_[k - 1] : -1;
+}
+
+void TInfoComp::SetOfficiel(int k, int32_t id)
+{
+    if (k >= 1 && k <= 3)
+        officiels_[k - 1] = id;
+}
+
+int TInfoComp::NoteOfficiel(int k) const
+{
+    return k >= 1 && k <= 3 ? notesOfficiels_[k - 1] : 0;
+}
+
+void TInfoComp::SetNoteOfficiel(int k, int v)
+{
+    if (k >= 1 && k <= 3)
+        notesOfficiels_[k - 1] = static_cast<uint8_t>(v);
+}
+
+int TInfoComp::ScorePeriode(int cote, int k) const
+{
+    if ((cote != 0 && cote != 1) || k < 1 || k > 6)
+        return 0;
+    return scoresPeriode_[cote][k - 1];
+}
+
+void TInfoComp::SetScorePeriode(int cote, int k, int v)
+{
+    if ((cote == 0 || cote == 1) && k >= 1 && k <= 6)
+        scoresPeriode_[cote][k - 1] = static_cast<uint8_t>(v);
+}
+
+std::string TInfoComp::Libelle(const TSaison* saison) const
+{
+    std::string s;
+    if (saison)
+        s = saison->NomEquipe(equipes_[0]) + " - " + saison->NomEquipe(equipes_[1]);
+    else
+        s = " - ";
+    if (ScoresSaisis())
+        s += " : " + IntToStr(scores_[0] & 0x7FFF) + " - " + IntToStr(scores_[1] & 0x7FFF);
+    return s;
+}
+
+// ---------------------------------------------------------------------------
+// Line-ups
+
+uint16_t* TInfoComp::Mot(int cote, int s, int offset)
+{
+    return const_cast<uint16_t*>(static_cast<const TInfoComp*>(this)->Mot(cote, s, offset));
+}
+
+const uint16_t* TInfoComp::Mot(int cote, int s, int offset) const
+{
+    if (cote < 0 || s < 1 || s > nbTitulaire_)
+        return nullptr;
+    return &compo_[cote][static_cast<size_t>(4 * s - 3 + offset)];
+}
+
+uint16_t* TInfoComp::MotRemp(int cote, int r, int k)
+{
+    return const_cast<uint16_t*>(static_cast<const TInfoComp*>(this)->MotRemp(cote, r, k));
+}
+
+const uint16_t* TInfoComp::MotRemp(int cote, int r, int k) const
+{
+    if (cote < 0 || r < 1 || r > nbRemp_ || k < 0 || k > 6)
+        return nullptr;
+    return &remp_[cote][static_cast<size_t>(7 * (r - 1) + k)];
+}
+
+int32_t TInfoComp::JoueurTitulaire(int equipe, int s) const
+{
+    const uint16_t* m = Mot(Cote(equipe), s, 0);
+    return m ? Lit32(m) : 0;
+}
+
+void TInfoComp::SetJoueurTitulaire(int equipe, int s, int32_t id)
+{
+    if (uint16_t* m = Mot(Cote(equipe), s, 0))
+        Ecrit32(m, id);
+}
+
+int32_t TInfoComp::ValeurRemplacement(int equipe, int r, int k) const
+{
+    const uint16_t* m = MotRemp(Cote(equipe), r, k);
+    if (!m)
+        return 0;
+    return k == 1 || k == 3 ? Lit32(m) : *m;
+}
+
+void TInfoComp::SetValeurRemplacement(int equipe, int r, int32_t valeur, int k)
+{
+    uint16_t* m = MotRemp(Cote(equipe), r, k);
+    if (!m)
+        return;
+    if (k == 1 || k == 3)
+        Ecrit32(m, valeur);
+    else
+        *m = static_cast<uint16_t>(valeur);
+}
+
+void TInfoComp::SetRemplacement(int equipe, int32_t sortant, int32_t entrant, int minute, int r)
+{
+    uint16_t* m = MotRemp(Cote(equipe), r, 0);
+    if (!m)
+        return;
+    Ecrit32(m + 1, sortant);
+    Ecrit32(m + 3, entrant);
+    m[5] = static_cast<uint16_t>(minute);
+}
+
+int TInfoComp::Maillot(int equipe, int slot) const
+{
+    const int c = Cote(equipe);
+    if (const uint16_t* m = Mot(c, slot, 3))
+        return *m & 0xFF;
+    if (const uint16_t* m = MotRemp(c, slot - nbTitulaire_, 0))
+        return *m & 0xFF;
+    return 0;
+}
+
+void TInfoComp::SetMaillot(int equipe, int slot, int v)
+{
+    const int c = Cote(equipe);
+    uint16_t* m = Mot(c, slot, 3);
+    if (!m)
+        m = MotRemp(c, slot - nbTitulaire_, 0);
+    if (m)
+        *m = static_cast<uint16_t>(v & 0xFF);
+}
+
+int TInfoComp::Note(int equipe, int slot) const
+{
+    const int c = Cote(equipe);
+    if (const uint16_t* m = Mot(c, slot, 2))
+        return *m;
+    if (const uint16_t* m = MotRemp(c, slot - nbTitulaire_, 6))
+        return *m;
+    return -1;
+}
+
+void TInfoComp::SetNote(int equipe, int slot, int v)
+{
+    const int c = Cote(equipe);
+    uint16_t* m = Mot(c, slot, 2);
+    if (!m)
+        m = MotRemp(c, slot - nbTitulaire_, 6);
+    if (!m)
+        return;
+    *m = static_cast<uint16_t>(v);
+    if (v < 255)
+        compo_[c][0] = static_cast<uint16_t>((compo_[c][0] & 0x0F) | 0x10);
+}
+
+bool TInfoComp::CompositionSaisie(int equipe) const
+{
+    const int c = Cote(equipe);
+    return c >= 0 && (compo_[c][0] & 0x0F) != 0;
+}
+
+bool TInfoComp::NotesSaisies(int equipe) const
+{
+    const int c = Cote(equipe);
+    return c >= 0 && (compo_[c][0] >> 4) != 0;
+}
+
+void TInfoComp::SetCompositionSaisie(int equipe)
+{
+    const int c = Cote(equipe);
+    if (c >= 0)
+        compo_[c][0] = static_cast<uint16_t>((compo_[c][0] & 0xF0) + 1);
+}
+
+int32_t TInfoComp::Capitaine(int equipe) const
+{
+    const int c = Cote(equipe);
+    return c >= 0 ? capitaines_[c] : 0;
+}
+
+void TInfoComp::SetCapitaine(int equipe, int32_t v)
+{
+    const int c = Cote(equipe);
+    if (c >= 0)
+        capitaines_[c] = v;
+}
+
+void TInfoComp::EffaceComposition(int equipe)
+{
+    const int c = Cote(equipe);
+    if (c < 0)
+        return;
+    compo_[c].assign(1, 0);
+    for (int s = 0; s < nbTitulaire_; ++s)
+        NouveauTitulaire(compo_[c]);
+    remp_[c].clear();
+    for (int r = 0; r < nbRemp_; ++r)
+        NouveauRemplacement(remp_[c]);
+}
+
+std::string TInfoComp::TexteComposition(int equipe, const TSaison* saison) const
+{
+    const int c = Cote(equipe);
+    if (c < 0 || !saison)
+        return {};
+    struct Titulaire
+    {
+        int32_t id;
+        TInfoJoueur info;
+    };
+    std::vector<Titulaire> titulaires;
+    for (int s = 1; s <= nbTitulaire_; ++s) {
+        const int32_t id = JoueurTitulaire(equipe, s);
+        TInfoJoueur info;
+        if (id == 0 || !saison->InfoJoueur(id, equipe, info))
+            continue;
+        auto it = std::find_if(titulaires.begin(), titulaires.end(),
+                               [&](const Titulaire& t) { return t.info.NumeroPoste > info.NumeroPoste; });
+        titulaires.insert(it, {id, std::move(info)});
+    }
+    std::string texte;
+    for (size_t i = 0; i < titulaires.size(); ++i) {
+        const Titulaire& t = titulaires[i];
+        if (i > 0)
+            texte += titulaires[i - 1].info.NumeroPoste == t.info.NumeroPoste ? " , " : " - ";
+        texte += t.info.Prenom + " " + t.info.Nom;
+        for (int r = 1; r <= nbRemp_; ++r) {
+            if (ValeurRemplacement(equipe, r, 1) != t.id)
+                continue;
+            TInfoJoueur entrant;
+            const int32_t idEntrant = ValeurRemplacement(equipe, r, 3);
+            if (idEntrant != 0 && saison->InfoJoueur(idEntrant, equipe, entrant))
+                texte += " (" + entrant.Prenom + " " + entrant.Nom + " " +
+                         IntToStr(ValeurRemplacement(equipe, r, 5)) + "\xB0)";
+        }
+    }
+    return texte;
+}
+
+bool TInfoComp::ControleMinutes(int equipe) const
+{
+    for (int r = 1; r <= nbRemp_; ++r)
+        if (ValeurRemplacement(equipe, r, 1) != 0 && ValeurRemplacement(equipe, r, 5) == 0)
+            return false;
+    return true;
+}
+
+bool TInfoComp::ControleRemplacements(int equipe) const
+{
+    for (int r = 1; r <= nbRemp_; ++r)
+        if ((ValeurRemplacement(equipe, r, 1) != 0) != (ValeurRemplacement(equipe, r, 3) != 0))
+            return false;
+    return true;
+}
+
+void TInfoComp::TrieRemplacements()
+{
+    for (auto& remp : remp_) {
+        for (int i = 0; i < nbRemp_; ++i)
+            for (int j = i + 1; j < nbRemp_; ++j) {
+                uint16_t* a = &remp[static_cast<size_t>(7 * i)];
+                uint16_t* b = &remp[static_cast<size_t>(7 * j)];
+                if (b[5] != 0 && b[5] < a[5])
+                    std::swap_ranges(a, a + 7, b);
+            }
+    }
+}
