@@ -174,7 +174,10 @@ TJournees::TJournees(TDonneesChampionnat* championnat, int nbTitulaire, int nbRe
 
 TJournees::~TJournees()
 {
-    Vide(true);
+    // Freed without emptying the lists one by one: that would flag the
+    // statistics of a season that may already be going away.
+    parDate_.clear();
+    parNumero_.clear();
 }
 
 void TJournees::Vide(bool listes)
