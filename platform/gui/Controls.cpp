@@ -238,6 +238,7 @@ static TMouseButton ButtonOf(Qt::MouseButton b)
 }
 
 static QEvent* handlingKey = nullptr;
+TShiftState lastShift = 0;
 
 bool Dispatch::Event(TControl* c, QWidget* watched, QEvent* e)
 {
@@ -249,10 +250,15 @@ bool Dispatch::Event(TControl* c, QWidget* watched, QEvent* e)
     case QEvent::MouseMove:
     {
         auto* me = static_cast<QMouseEvent*>(e);
-        if (DragManager::Get().Active() && DragManager::Get().Mouse(me))
-            return true;
+        if (DragManager::Get().Active())
+        {
+            lastShift = ShiftFromQt(me->modifiers(), me->buttons());
+            if (DragManager::Get().Mouse(me))
+                return true;
+        }
         QPoint p = ToControl(c, watched, me->position());
         TShiftState shift = ShiftFromQt(me->modifiers(), me->buttons());
+        lastShift = shift;
         QPointer<QWidget> guard(watched);
         if (e->type() == QEvent::MouseMove)
         {
@@ -348,22 +354,25 @@ bool Dispatch::Event(TControl* c, QWidget* watched, QEvent* e)
         bool swallow = false;
         WORD key = VkFromQtKey(ke->key());
         TShiftState shift = ShiftFromQt(ke->modifiers(), Qt::NoButton);
+        lastShift = shift;
         TForm* form = c->ParentForm();
         Guard([&] {
             if (e->type() == QEvent::KeyRelease)
             {
                 if (form && form != c && form->KeyPreview && key)
                     static_cast<TWinControl*>(form)->KeyUp(key, shift);
+                WORD original = key;
                 if (key)
                     win->KeyUp(key, shift);
-                swallow = key == 0;
+                swallow = key == 0 && original != 0;
                 return;
             }
+            WORD original = key;
             if (form && form != c && form->KeyPreview && key)
                 static_cast<TWinControl*>(form)->KeyDown(key, shift);
             if (key)
                 win->KeyDown(key, shift);
-            if (key == 0)
+            if (key == 0 && original != 0)
             {
                 swallow = true;
                 return;
@@ -459,7 +468,7 @@ void DragManager::Begin(TControl* source, bool immediate, int threshold)
     accept_ = false;
     threshold_ = threshold < 0 ? 5 : threshold;
     startGlobal_ = QCursor::pos();
-    startShift_ = ShiftFromQt(QApplication::queryKeyboardModifiers(), QApplication::mouseButtons());
+    startShift_ = lastShift;
     if (immediate)
     {
         started_ = true;
@@ -601,7 +610,7 @@ TControl* DragSource()
 
 TShiftState CurrentShiftState()
 {
-    return ShiftFromQt(QApplication::queryKeyboardModifiers(), QApplication::mouseButtons());
+    return lastShift;
 }
 
 TPoint TMouse::CursorPos() const

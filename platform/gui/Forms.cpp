@@ -467,7 +467,8 @@ void TForm::SetVisible(bool v)
         if (w)
         {
             w->show();
-            w->raise();
+            if (QGuiApplication::platformName() != "offscreen")
+                w->raise();
             w->activateWindow();
             if (f_->activeControl && f_->activeControl->CanFocus())
                 f_->activeControl->SetFocus();
@@ -497,7 +498,8 @@ void TForm::BringToFront()
 {
     if (QWidget* w = Widget())
     {
-        w->raise();
+        if (QGuiApplication::platformName() != "offscreen")
+            w->raise();
         w->activateWindow();
     }
 }

@@ -68,6 +68,8 @@ TControl* ControlOf(QWidget* w);
 TControl* ControlAtGlobal(const QPoint& global);
 QObject* HubOf(TControl* c);
 
+// The shift state of the last mouse or key event a control received.
+extern TShiftState lastShift;
 TShiftState ShiftFromQt(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons);
 WORD VkFromQtKey(int key);
 int QtKeyFromVk(WORD vk);

@@ -1,0 +1,376 @@
+#include "tests/support/gui/GuiKit.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QTimer>
+
+#include <deque>
+
+#include "platform/gui/GuiPrivate.h"
+
+namespace kit {
+
+namespace {
+std::vector<TMessageRequest> messages;
+std::vector<std::string> dialogs;
+std::deque<int> messageAnswers;
+TDialogHook dialogAnswer;
+std::deque<std::function<void(TForm*)>> modalActions;
+bool modalWatch = false;
+
+Qt::KeyboardModifiers QtMods(TShiftState s)
+{
+    Qt::KeyboardModifiers m;
+    if (s & ssShift)
+        m |= Qt::ShiftModifier;
+    if (s & ssCtrl)
+        m |= Qt::ControlModifier;
+    if (s & ssAlt)
+        m |= Qt::AltModifier;
+    return m;
+}
+
+Qt::MouseButton QtButton(TMouseButton b)
+{
+    return b == mbRight ? Qt::RightButton : b == mbMiddle ? Qt::MiddleButton : Qt::LeftButton;
+}
+
+QWidget* CoordWidget(TControl* c)
+{
+    if (auto* w = dynamic_cast<TWinControl*>(c))
+        if (w->ClientWidget())
+            return w->ClientWidget();
+    return c->Widget();
+}
+
+// The widget under a point of the control, and the point in it.
+QWidget* Target(TControl* c, int x, int y, QPoint& local)
+{
+    QWidget* coord = CoordWidget(c);
+    QWidget* w = coord->childAt(x, y);
+    // Stay within this control: a child control's widget is a target of its own.
+    if (!w || guiimpl::ControlOf(w) != c)
+        w = coord;
+    local = w->mapFrom(coord, QPoint(x, y));
+    if (w == coord)
+        local = QPoint(x, y);
+    return w;
+}
+
+void SendMouse(QWidget* w, QEvent::Type type, const QPoint& local, Qt::MouseButton button,
+               Qt::MouseButtons buttons, Qt::KeyboardModifiers mods)
+{
+    QPoint global = w->mapToGlobal(local);
+    QCursor::setPos(global);
+    QMouseEvent e(type, QPointF(local), QPointF(global), button, buttons, mods);
+    QApplication::sendEvent(w, &e);
+}
+
+void CheckModal()
+{
+    if (modalActions.empty())
+    {
+        modalWatch = false;
+        return;
+    }
+    for (int i = 0; i < Screen->FormCount(); ++i)
+    {
+        TForm* f = Screen->Forms(i);
+        if (f->Modal() && f->Visible())
+        {
+            auto action = modalActions.front();
+            modalActions.pop_front();
+            action(f);
+            break;
+        }
+    }
+    QTimer::singleShot(10, qApp, CheckModal);
+}
+}  // namespace
+
+void Process(int ms)
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (ms <= 0)
+        return;
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+}
+
+bool WaitUntil(const std::function<bool()>& cond, int timeoutMs)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!cond())
+    {
+        if (t.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+    }
+    return true;
+}
+
+TComponent* FindByName(TComponent* root, const std::string& name)
+{
+    return root ? root->FindComponentDeep(name) : nullptr;
+}
+
+void ShowForm(TForm* form)
+{
+    form->Show();
+    Process();
+}
+
+void WhenModal(const std::function<void(TForm*)>& action)
+{
+    modalActions.push_back(action);
+    if (!modalWatch)
+    {
+        modalWatch = true;
+        QTimer::singleShot(10, qApp, CheckModal);
+    }
+}
+
+int RunModal(TForm* form, const std::function<void(TForm*)>& action)
+{
+    WhenModal(action);
+    return form->ShowModal();
+}
+
+void MouseDown(TControl* c, int x, int y, TMouseButton button, TShiftState shift)
+{
+    QPoint local;
+    QWidget* w = Target(c, x, y, local);
+    SendMouse(w, QEvent::MouseButtonPress, local, QtButton(button), QtButton(button), QtMods(shift));
+}
+
+void MouseUp(TControl* c, int x, int y, TMouseButton button, TShiftState shift)
+{
+    QPoint local;
+    QWidget* w = Target(c, x, y, local);
+    SendMouse(w, QEvent::MouseButtonRelease, local, QtButton(button), Qt::NoButton, QtMods(shift));
+}
+
+void MouseMove(TControl* c, int x, int y, TShiftState shift)
+{
+    QPoint local;
+    QWidget* w = Target(c, x, y, local);
+    SendMouse(w, QEvent::MouseMove, local, Qt::NoButton, Qt::NoButton, QtMods(shift));
+}
+
+void Click(TControl* c, int x, int y, TShiftState shift)
+{
+    if (x < 0)
+    {
+        QWidget* coord = CoordWidget(c);
+        x = coord->width() / 2;
+        y = coord->height() / 2;
+    }
+    QPoint local;
+    QWidget* w = Target(c, x, y, local);
+    QPointer<QWidget> alive(w);
+    SendMouse(w, QEvent::MouseButtonPress, local, Qt::LeftButton, Qt::LeftButton, QtMods(shift));
+    if (alive)
+        SendMouse(w, QEvent::MouseButtonRelease, local, Qt::LeftButton, Qt::NoButton, QtMods(shift));
+    Process();
+}
+
+void DblClick(TControl* c, int x, int y)
+{
+    if (x < 0)
+    {
+        QWidget* coord = CoordWidget(c);
+        x = coord->width() / 2;
+        y = coord->height() / 2;
+    }
+    QPoint local;
+    QWidget* w = Target(c, x, y, local);
+    QPointer<QWidget> alive(w);
+    SendMouse(w, QEvent::MouseButtonPress, local, Qt::LeftButton, Qt::LeftButton, {});
+    if (alive)
+        SendMouse(w, QEvent::MouseButtonRelease, local, Qt::LeftButton, Qt::NoButton, {});
+    if (alive)
+        SendMouse(w, QEvent::MouseButtonDblClick, local, Qt::LeftButton, Qt::LeftButton, {});
+    if (alive)
+        SendMouse(w, QEvent::MouseButtonRelease, local, Qt::LeftButton, Qt::NoButton, {});
+    Process();
+}
+
+static QWidget* KeyTarget(TWinControl* c)
+{
+    if (c)
+    {
+        if (!c->Focused())
+        {
+            c->SetFocus();
+            Process();
+        }
+        QWidget* f = QApplication::focusWidget();
+        if (f && (f == c->Widget() || c->Widget()->isAncestorOf(f)))
+            return f;
+        return c->Widget();
+    }
+    return QApplication::focusWidget();
+}
+
+void Type(TWinControl* c, const std::string& text)
+{
+    QWidget* w = KeyTarget(c);
+    for (char ch : text)
+    {
+        if (!w)
+            return;
+        QPointer<QWidget> alive(w);
+        QString s = AnsiToQString(std::string(1, ch));
+        int key = s.isEmpty() ? 0 : s.at(0).toUpper().unicode();
+        if (ch == '\r')
+            key = Qt::Key_Return;
+        else if (ch == '\b')
+            key = Qt::Key_Backspace;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, s);
+        QApplication::sendEvent(w, &press);
+        if (!alive)
+            return;
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, s);
+        QApplication::sendEvent(w, &release);
+    }
+    Process();
+}
+
+void PressKey(TWinControl* c, WORD vk, TShiftState shift)
+{
+    QWidget* w = KeyTarget(c);
+    if (!w)
+        return;
+    int key = guiimpl::QtKeyFromVk(vk);
+    QString text;
+    if (vk == VK_RETURN)
+        text = "\r";
+    else if (vk == VK_ESCAPE)
+        text = QString(QChar(27));
+    else if (vk == VK_BACK)
+        text = "\b";
+    else if (vk == VK_SPACE)
+        text = " ";
+    else if (vk == VK_TAB)
+        text = "\t";
+    else if (((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')) && !(shift & (ssCtrl | ssAlt)))
+        text = QString(QChar((shift & ssShift) || vk <= '9' ? vk : vk + 32));
+    QPointer<QWidget> alive(w);
+    QKeyEvent press(QEvent::KeyPress, key, QtMods(shift), text);
+    QApplication::sendEvent(w, &press);
+    if (alive)
+    {
+        QKeyEvent release(QEvent::KeyRelease, key, QtMods(shift), text);
+        QApplication::sendEvent(w, &release);
+    }
+    Process();
+}
+
+void Drag(TControl* from, TPoint fromPt, TControl* to, TPoint toPt, TShiftState shift)
+{
+    Qt::KeyboardModifiers mods = QtMods(shift);
+    QPoint local;
+    QWidget* w = Target(from, fromPt.X, fromPt.Y, local);
+    QPointer<QWidget> alive(w);
+    SendMouse(w, QEvent::MouseButtonPress, local, Qt::LeftButton, Qt::LeftButton, mods);
+    // Moves go to the pressed widget (the mouse is grabbed), with the position
+    // on the screen over the target.
+    TPoint g = to->ClientToScreen(toPt);
+    QPoint global(g.X, g.Y);
+    QPoint start = w->mapToGlobal(local);
+    QPoint steps[] = {start + QPoint(8, 8), (start + global) / 2, global};
+    for (const QPoint& p : steps)
+    {
+        if (!alive)
+            return;
+        QCursor::setPos(p);
+        QMouseEvent e(QEvent::MouseMove, QPointF(w->mapFromGlobal(p)), QPointF(p), Qt::NoButton, Qt::LeftButton, mods);
+        QApplication::sendEvent(w, &e);
+    }
+    if (!alive)
+        return;
+    QMouseEvent e(QEvent::MouseButtonRelease, QPointF(w->mapFromGlobal(global)), QPointF(global), Qt::LeftButton,
+                  Qt::NoButton, mods);
+    QApplication::sendEvent(w, &e);
+    Process();
+}
+
+std::vector<TMessageRequest>& Messages() { return messages; }
+std::vector<std::string>& Dialogs() { return dialogs; }
+
+void AnswerMessages(std::vector<int> results)
+{
+    messageAnswers.assign(results.begin(), results.end());
+}
+
+void AnswerDialogs(TDialogHook hook)
+{
+    dialogAnswer = std::move(hook);
+}
+
+static std::string DialogName(TCommonDialog& d)
+{
+    if (dynamic_cast<TSaveDialog*>(&d))
+        return "TSaveDialog";
+    if (dynamic_cast<TOpenDialog*>(&d))
+        return "TOpenDialog";
+    if (dynamic_cast<TColorDialog*>(&d))
+        return "TColorDialog";
+    if (dynamic_cast<TFontDialog*>(&d))
+        return "TFontDialog";
+    if (dynamic_cast<TPrinterSetupDialog*>(&d))
+        return "TPrinterSetupDialog";
+    return "TCommonDialog";
+}
+
+void ResetAnswers()
+{
+    messages.clear();
+    dialogs.clear();
+    messageAnswers.clear();
+    dialogAnswer = nullptr;
+    modalActions.clear();
+    SetMessageHook([](const TMessageRequest& r) {
+        messages.push_back(r);
+        if (!messageAnswers.empty())
+        {
+            int a = messageAnswers.front();
+            messageAnswers.pop_front();
+            return a;
+        }
+        return r.DefaultResult;
+    });
+    SetDialogHook([](TCommonDialog& d) {
+        dialogs.push_back(DialogName(d));
+        return dialogAnswer ? dialogAnswer(d) : false;
+    });
+}
+
+std::string OutputDir()
+{
+    QString dir = QCoreApplication::applicationDirPath() + "/gui-out";
+    QDir().mkpath(dir);
+    return dir.toStdString();
+}
+
+std::string GrabToPng(TControl* c, const std::string& baseName)
+{
+    Process();
+    QWidget* w = c->Widget();
+    std::string path = OutputDir() + "/" + baseName + ".png";
+    if (!w)
+        return {};
+    QPixmap pm = w->grab();
+    pm.save(QString::fromStdString(path), "PNG");
+    return path;
+}
+
+}  // namespace kit

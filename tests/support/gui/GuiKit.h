@@ -1,0 +1,81 @@
+// Kit for window tests: the application runs offscreen (this library brings
+// main()), message boxes and common dialogs are answered by the test, and
+// helpers drive controls as a user does.
+//
+//   bz_test(<name> LIBS <libs> bz_gui_kit OWN_MAIN)
+//
+// Without an answer set, a message box answers its default button and a common
+// dialog is cancelled; both are recorded in kit::Messages() / kit::Dialogs().
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "platform/gui/Controls.h"
+#include "platform/gui/Dialogs.h"
+#include "platform/gui/Forms.h"
+
+namespace kit {
+
+// ---- events --------------------------------------------------------------------
+// Runs pending events (and waits ms milliseconds doing so).
+void Process(int ms = 0);
+// Processes events until cond() holds; false after timeoutMs.
+bool WaitUntil(const std::function<bool()>& cond, int timeoutMs = 3000);
+
+// ---- finding controls ----------------------------------------------------------
+// The component of that name under root (at any depth of ownership), or nullptr.
+TComponent* FindByName(TComponent* root, const std::string& name);
+template <class T>
+T* Find(TComponent* root, const std::string& name)
+{
+    return dynamic_cast<T*>(FindByName(root, name));
+}
+
+// ---- forms ------------------------------------------------------------------------
+// Shows a form modeless and lets it settle.
+void ShowForm(TForm* form);
+// Runs form->ShowModal(); once the form is up, action(form) runs (set
+// ModalResult, click a button, press Escape...). Answers the modal result.
+int RunModal(TForm* form, const std::function<void(TForm*)>& action);
+// The next form that runs modally (shown by the code under test) gets action
+// once it is up. Any number may be queued; they run in order.
+void WhenModal(const std::function<void(TForm*)>& action);
+
+// ---- mouse and keyboard (client coordinates of the control) -------------------------
+void MouseDown(TControl* c, int x, int y, TMouseButton button = mbLeft, TShiftState shift = 0);
+void MouseUp(TControl* c, int x, int y, TMouseButton button = mbLeft, TShiftState shift = 0);
+void MouseMove(TControl* c, int x, int y, TShiftState shift = 0);
+// Press and release; at the centre when x is -1.
+void Click(TControl* c, int x = -1, int y = -1, TShiftState shift = 0);
+void DblClick(TControl* c, int x = -1, int y = -1);
+// Focuses the control and types the text (Windows-1252).
+void Type(TWinControl* c, const std::string& text);
+// Presses and releases a key (virtual key code) in the control (focused first),
+// or in the focused control when c is nullptr.
+void PressKey(TWinControl* c, WORD vk, TShiftState shift = 0);
+// Drags from a point of one control to a point of another with the shift state
+// held from the press to the release.
+void Drag(TControl* from, TPoint fromPt, TControl* to, TPoint toPt, TShiftState shift = 0);
+
+// ---- answers ---------------------------------------------------------------------------
+std::vector<TMessageRequest>& Messages();
+std::vector<std::string>& Dialogs();   // class names of the dialogs executed
+// The next message boxes answer these results, in order (then the default button).
+void AnswerMessages(std::vector<int> results);
+// Common dialogs run hook (which fills their fields) until reset.
+void AnswerDialogs(TDialogHook hook);
+// Back to the default answers; clears the records. Runs before every test.
+void ResetAnswers();
+
+// ---- pictures ----------------------------------------------------------------------------
+// Where tests write pictures (a folder "gui-out" beside the test executable).
+std::string OutputDir();
+// Grabs the control (a form: its client area with the menu) to a PNG file;
+// answers the path written.
+std::string GrabToPng(TControl* c, const std::string& baseName);
+
+}  // namespace kit

@@ -1,0 +1,26 @@
+// Entry point of the window tests: the application object offscreen, the
+// default answers of message boxes and dialogs reset before every test.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "platform/gui/Forms.h"
+#include "tests/support/gui/GuiKit.h"
+
+namespace {
+class ResetListener : public ::testing::EmptyTestEventListener
+{
+    void OnTestStart(const ::testing::TestInfo&) override { kit::ResetAnswers(); }
+};
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    ::testing::InitGoogleTest(&argc, argv);
+    TApplication app(argc, argv);
+    app.SetTitle("Tests");
+    ::testing::UnitTest::GetInstance()->listeners().Append(new ResetListener);
+    kit::ResetAnswers();
+    return RUN_ALL_TESTS();
+}
