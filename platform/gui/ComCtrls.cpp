@@ -52,6 +52,21 @@ protected:
         }
         QTreeWidget::mousePressEvent(e);
     }
+    void focusInEvent(QFocusEvent* e) override
+    {
+        // Qt makes the first item current when an empty selection gets the
+        // focus; the library's tree selects nothing by itself.
+        bool none = !currentIndex().isValid() && tree;
+        if (none)
+            tree->BeginInternalChange();
+        QTreeWidget::focusInEvent(e);
+        if (none)
+        {
+            if (currentIndex().isValid())
+                selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::Clear);
+            tree->EndInternalChange();
+        }
+    }
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers mods) override
     {
         QModelIndex next = QTreeWidget::moveCursor(action, mods);
@@ -486,6 +501,9 @@ QWidget* TTreeView::ClientWidget() const
 {
     return t_ ? t_->widget->viewport() : nullptr;
 }
+
+void TTreeView::BeginInternalChange() { ++t_->updating; }
+void TTreeView::EndInternalChange() { --t_->updating; }
 
 TTreeNode* TTreeView::NodeOfItem(void* item) const
 {

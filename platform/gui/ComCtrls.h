@@ -175,6 +175,9 @@ public:
 
     // Window layer.
     bool AllowChange(TTreeNode* node);
+    // Changes of the current node between these run no event.
+    void BeginInternalChange();
+    void EndInternalChange();
     TTreeNode* NodeOfItem(void* item) const;
     void PaintNode(QPainter& painter, TTreeNode* node, const TRect& rect, bool selected);
 

@@ -795,6 +795,8 @@ void TControl::SetBounds(int left, int top, int width, int height)
     BoundsChanged(sized);
     if (parent_ && align_ != alNone && !parent_->aligning_)
         parent_->AlignControls(this);
+    if (parent_ && !parent_->Destroying())
+        parent_->ChildBoundsChanged(this);
 }
 
 void TControl::BoundsChanged(bool sized)

@@ -307,6 +307,8 @@ protected:
     virtual void AlignControls(TControl* changed = nullptr);
     // A child was added or removed.
     virtual void ControlsChanged() {}
+    // A child moved or changed size.
+    virtual void ChildBoundsChanged(TControl* child) { (void)child; }
     void BoundsChanged(bool sized) override;
     // False: a click does not give the focus (custom controls take it in code).
     virtual bool FocusOnClick() const { return true; }

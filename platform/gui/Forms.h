@@ -167,6 +167,7 @@ public:
 
 protected:
     void ControlsChanged() override { UpdateScrollRange(); }
+    void ChildBoundsChanged(TControl*) override { UpdateScrollRange(); }
     void BoundsChanged(bool sized) override;
     void AlignControls(TControl* changed = nullptr) override;
 

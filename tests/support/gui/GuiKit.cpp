@@ -162,7 +162,12 @@ void MouseMove(TControl* c, int x, int y, TShiftState shift)
 {
     QPoint local;
     QWidget* w = Target(c, x, y, local);
-    SendMouse(w, QEvent::MouseMove, local, Qt::NoButton, Qt::NoButton, QtMods(shift));
+    Qt::MouseButtons held;
+    if (shift & ssLeft)
+        held |= Qt::LeftButton;
+    if (shift & ssRight)
+        held |= Qt::RightButton;
+    SendMouse(w, QEvent::MouseMove, local, Qt::NoButton, held, QtMods(shift));
 }
 
 void Click(TControl* c, int x, int y, TShiftState shift)

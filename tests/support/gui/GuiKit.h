@@ -48,6 +48,7 @@ void WhenModal(const std::function<void(TForm*)>& action);
 // ---- mouse and keyboard (client coordinates of the control) -------------------------
 void MouseDown(TControl* c, int x, int y, TMouseButton button = mbLeft, TShiftState shift = 0);
 void MouseUp(TControl* c, int x, int y, TMouseButton button = mbLeft, TShiftState shift = 0);
+// ssLeft / ssRight in shift: the button is held.
 void MouseMove(TControl* c, int x, int y, TShiftState shift = 0);
 // Press and release; at the centre when x is -1.
 void Click(TControl* c, int x = -1, int y = -1, TShiftState shift = 0);
