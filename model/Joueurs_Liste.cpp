@@ -1,0 +1,417 @@
+// The season's player list: the sorted list of all players and the team blocks.
+#include <algorithm>
+
+#include "model/Joueurs.h"
+#include "model/ioXml.h"
+#include "platform/rtl/Strings.h"
+
+namespace {
+
+TDemandeJoueur& Demande()
+{
+    static TDemandeJoueur f;
+    return f;
+}
+
+// The list order: Nom, Prenom (case ignored), then the club. The club, not
+// the team of the current championship, so that the order holds whichever
+// championship is current.
+int CompareCle(const TJoueur& a, const TJoueur& b)
+{
+    int d = CompareNomPersonne(a.Nom, b.Nom);
+    if (d == 0)
+        d = CompareNomPersonne(a.Prenom, b.Prenom);
+    if (d == 0)
+        d = static_cast<int>(a.ClubActuel) - static_cast<int>(b.ClubActuel);
+    return d;
+}
+
+TJoueur* Ptr(TJoueur* p) { return p; }
+TJoueur* Ptr(const std::unique_ptr<TJoueur>& p) { return p.get(); }
+
+// The place after every entry that does not sort after p.
+template <class V>
+size_t PlaceApres(const V& liste, const TJoueur& p)
+{
+    const auto it = std::upper_bound(liste.begin(), liste.end(), p,
+                                     [](const TJoueur& q, const auto& e) { return CompareCle(q, *Ptr(e)) < 0; });
+    return static_cast<size_t>(it - liste.begin());
+}
+
+// The index of p in a sorted list: first among its equals, then anywhere (a
+// player whose names or club changed since it was filed).
+template <class V>
+int Trouve(const V& liste, const TJoueur* p)
+{
+    auto [debut, fin] = std::equal_range(liste.begin(), liste.end(), *p, [](const auto& a, const auto& b) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(a)>, TJoueur>)
+            return CompareCle(a, *Ptr(b)) < 0;
+        else
+            return CompareCle(*Ptr(a), b) < 0;
+    });
+    for (auto it = debut; it != fin; ++it)
+        if (Ptr(*it) == p)
+            return static_cast<int>(it - liste.begin());
+    for (size_t i = 0; i < liste.size(); ++i)
+        if (Ptr(liste[i]) == p)
+            return static_cast<int>(i);
+    return -1;
+}
+
+} // namespace
+
+void InstalleDemandeJoueur(TDemandeJoueur f)
+{
+    Demande() = std::move(f);
+}
+
+TJoueur* TListJoueurEquipe::Joueur(int i) const
+{
+    return i >= 0 && i < Nombre() ? joueurs_[static_cast<size_t>(i)] : nullptr;
+}
+
+// ---------------------------------------------------------------------------
+
+TJoueurs::TJoueurs(TSaisonFiches* saison) : saison_(saison)
+{
+    AjouteBloc(65535);
+}
+
+TJoueurs::~TJoueurs()
+{
+    // The blocks go first: they refer to the players.
+    blocs_.clear();
+}
+
+TJoueur* TJoueurs::Joueur(int i) const
+{
+    return i >= 0 && i < NbJoueur() ? joueurs_[static_cast<size_t>(i)].get() : nullptr;
+}
+
+int TJoueurs::IndexJoueur(const TJoueur* p) const
+{
+    return p ? Trouve(joueurs_, p) : -1;
+}
+
+TListJoueurEquipe* TJoueurs::BlocEquipe(int t) const
+{
+    const auto it = std::lower_bound(blocs_.begin(), blocs_.end(), t,
+                                     [](const auto& b, int id) { return b->IdEquipe() < id; });
+    return it != blocs_.end() && (*it)->IdEquipe() == t ? it->get() : nullptr;
+}
+
+TListJoueurEquipe* TJoueurs::Bloc(int i) const
+{
+    return i >= 0 && i < NbBloc() ? blocs_[static_cast<size_t>(i)].get() : nullptr;
+}
+
+void TJoueurs::AjouteBloc(int t)
+{
+    if (BlocEquipe(t))
+        return;
+    const auto it = std::upper_bound(blocs_.begin(), blocs_.end(), t,
+                                     [](int id, const auto& b) { return id < b->IdEquipe(); });
+    blocs_.insert(it, std::make_unique<TListJoueurEquipe>(t));
+}
+
+// Files p in the blocks of its club and of its national team.
+void TJoueurs::Classe(TJoueur* p)
+{
+    p->blocClub_ = -1;
+    p->blocNational_ = -1;
+    if (TListJoueurEquipe* b = BlocEquipe(p->ClubActuel)) {
+        b->joueurs_.insert(b->joueurs_.begin() + static_cast<long>(PlaceApres(b->joueurs_, *p)), p);
+        p->blocClub_ = p->ClubActuel;
+    }
+    if (p->EquipeNational < TJoueur::Aucun && p->EquipeNational != p->ClubActuel)
+        if (TListJoueurEquipe* b = BlocEquipe(p->EquipeNational)) {
+            b->joueurs_.insert(b->joueurs_.begin() + static_cast<long>(PlaceApres(b->joueurs_, *p)), p);
+            p->blocNational_ = p->EquipeNational;
+        }
+}
+
+// Takes p out of the blocks it was filed in.
+void TJoueurs::Declasse(TJoueur* p)
+{
+    for (int t : {p->blocClub_, p->blocNational_})
+        if (t >= 0)
+            if (TListJoueurEquipe* b = BlocEquipe(t)) {
+                const int i = Trouve(b->joueurs_, p);
+                if (i >= 0)
+                    b->joueurs_.erase(b->joueurs_.begin() + i);
+            }
+    p->blocClub_ = -1;
+    p->blocNational_ = -1;
+}
+
+TJoueur* TJoueurs::InsereJoueur(std::unique_ptr<TJoueur> p, TPairesIds* paires)
+{
+    if (!p)
+        return nullptr;
+    if (p->Numero <= 0)
+        p->Numero = ++numeroMax_;
+    else if (p->Numero > numeroMax_)
+        numeroMax_ = p->Numero;
+    const size_t i = PlaceApres(joueurs_, *p);
+    if (i > 0) {
+        TJoueur* e = joueurs_[i - 1].get();
+        if (CompareCle(*e, *p) == 0) {
+            if (paires)
+                paires->emplace_back(p->Numero, e->Numero);
+            return e;   // p is freed
+        }
+    }
+    TJoueur* garde = p.get();
+    joueurs_.insert(joueurs_.begin() + static_cast<long>(i), std::move(p));
+    Classe(garde);
+    return garde;
+}
+
+void TJoueurs::Applique(TPairesIds& paires)
+{
+    if (!paires.empty() && saison_)
+        saison_->AppliqueRenumerotation(paires);
+    paires.clear();
+}
+
+TJoueur* TJoueurs::AjouteJoueur(std::unique_ptr<TJoueur> p)
+{
+    TPairesIds paires;
+    TJoueur* garde = InsereJoueur(std::move(p), &paires);
+    Applique(paires);
+    return garde;
+}
+
+std::unique_ptr<TJoueur> TJoueurs::RetireJoueur(const TJoueur* p, int* index)
+{
+    const int i = IndexJoueur(p);
+    if (index)
+        *index = i;
+    if (i < 0)
+        return nullptr;
+    auto u = std::move(joueurs_[static_cast<size_t>(i)]);
+    joueurs_.erase(joueurs_.begin() + i);
+    Declasse(u.get());
+    return u;
+}
+
+TJoueur* TJoueurs::RangeJoueur(TJoueur* p, TPairesIds* paires)
+{
+    auto u = RetireJoueur(p);
+    if (!u)
+        return p;
+    if (paires)
+        return InsereJoueur(std::move(u), paires);
+    return AjouteJoueur(std::move(u));
+}
+
+void TJoueurs::ChangeEquipeNationale(TJoueur* p, int t)
+{
+    if (!p)
+        return;
+    if (p->blocNational_ >= 0)
+        if (TListJoueurEquipe* b = BlocEquipe(p->blocNational_)) {
+            const int i = Trouve(b->joueurs_, p);
+            if (i >= 0)
+                b->joueurs_.erase(b->joueurs_.begin() + i);
+        }
+    p->blocNational_ = -1;
+    p->EquipeNational = static_cast<uint16_t>(t);
+    if (IndexJoueur(p) < 0 || t >= TJoueur::Aucun || t == p->blocClub_)
+        return;
+    if (TListJoueurEquipe* b = BlocEquipe(t)) {
+        b->joueurs_.insert(b->joueurs_.begin() + static_cast<long>(PlaceApres(b->joueurs_, *p)), p);
+        p->blocNational_ = t;
+    }
+}
+
+TJoueur* TJoueurs::ChercheJoueur(int32_t n, int t) const
+{
+    if (n == 0)
+        return nullptr;
+    if (t >= 0 && t < 65535)
+        if (const TListJoueurEquipe* b = BlocEquipe(t))
+            for (TJoueur* p : b->joueurs_)
+                if (p->Numero == n)
+                    return p;
+    for (const auto& p : joueurs_)
+        if (p->Numero == n)
+            return p.get();
+    return nullptr;
+}
+
+TJoueur* TJoueurs::ChercheJoueurNom(std::string_view nom, std::string_view prenom) const
+{
+    const auto it = std::lower_bound(joueurs_.begin(), joueurs_.end(), 0, [&](const auto& e, int) {
+        const int d = CompareNomPersonne(e->Nom, nom);
+        return d < 0 || (d == 0 && CompareNomPersonne(e->Prenom, prenom) < 0);
+    });
+    if (it != joueurs_.end() && CompareNomPersonne((*it)->Nom, nom) == 0 &&
+        CompareNomPersonne((*it)->Prenom, prenom) == 0)
+        return it->get();
+    return nullptr;
+}
+
+TJoueur* TJoueurs::CreeJoueurInexistant(const std::string& nom, const std::string& prenom, int t)
+{
+    if (!saison_)
+        return nullptr;
+    auto p = saison_->CreeJoueur(nom, prenom, -1, t);
+    if (!p)
+        return nullptr;
+    p->SetPoste(p->PosteNouveauJoueur());
+    return AjouteJoueur(std::move(p));
+}
+
+TJoueur* TJoueurs::ChercheOuCreeJoueur(const std::string& nom, const std::string& prenom, bool silencieux, int t)
+{
+    if (nom.empty())
+        return nullptr;
+    const std::string n = Copy(Trim(nom), 1, 255);
+    const std::string p = Copy(Trim(prenom), 1, 255);
+    if (n.empty())
+        return nullptr;
+    if (TJoueur* j = ChercheJoueurNom(n, p))
+        return j;
+    const TDemandeJoueur& demande = Demande();
+    if (silencieux || lectureSilencieuse_ || !demande || !saison_)
+        return CreeJoueurInexistant(n, p, t);
+    return demande(*saison_, n, p, t);
+}
+
+std::vector<TJoueur*> TJoueurs::ListeJoueursEquipe(int t, int categorie) const
+{
+    std::vector<TJoueur*> v;
+    const TListJoueurEquipe* b = BlocEquipe(t);
+    if (!b)
+        return v;
+    for (int poste = 1; poste <= 10; ++poste)
+        for (TJoueur* p : b->joueurs_)
+            if (p->NumeroPoste() == poste && (categorie == 0 || p->categorie == categorie))
+                v.push_back(p);
+    return v;
+}
+
+int TJoueurs::NbJoueurPays(int code) const
+{
+    return static_cast<int>(
+        std::count_if(joueurs_.begin(), joueurs_.end(), [code](const auto& p) { return p->CodePays == code; }));
+}
+
+void TJoueurs::RemplacePays(int nouveau, int ancien)
+{
+    for (auto& p : joueurs_)
+        if (p->CodePays == ancien)
+            p->CodePays = static_cast<uint16_t>(nouveau);
+}
+
+// Empties t's block; its players no longer stand in it.
+void TJoueurs::VideBloc(int t)
+{
+    TListJoueurEquipe* b = BlocEquipe(t);
+    if (!b)
+        return;
+    for (TJoueur* p : b->joueurs_) {
+        if (p->blocClub_ == t)
+            p->blocClub_ = -1;
+        if (p->blocNational_ == t)
+            p->blocNational_ = -1;
+    }
+    b->joueurs_.clear();
+}
+
+void TJoueurs::SupprimeJoueursEquipe(int t)
+{
+    std::vector<TJoueur*> cibles;
+    for (const auto& p : joueurs_)
+        if (p->IdEquipe() == t)
+            cibles.push_back(p.get());
+    // Out of every block before it is freed: no block keeps a freed player.
+    for (TJoueur* p : cibles)
+        RetireJoueur(p);
+    VideBloc(t);
+}
+
+void TJoueurs::RetireJoueursEquipe(int t, int32_t c, TPairesIds* paires)
+{
+    std::vector<TJoueur*> cibles;
+    for (const auto& p : joueurs_)
+        if (p->IdEquipe() == t)
+            cibles.push_back(p.get());
+    TPairesIds locales;
+    for (TJoueur* p : cibles) {
+        auto u = RetireJoueur(p);
+        if (!u)
+            continue;
+        if (c >= 0 && !u->StatsSeulement(static_cast<uint32_t>(c))) {
+            u->SetIdEquipe(TJoueur::Aucun);
+            InsereJoueur(std::move(u), paires ? paires : &locales);
+        }
+    }
+    VideBloc(t);
+    Applique(locales);
+}
+
+std::vector<std::unique_ptr<TJoueur>> TJoueurs::Vide()
+{
+    for (auto& b : blocs_)
+        b->joueurs_.clear();
+    for (auto& p : joueurs_) {
+        p->blocClub_ = -1;
+        p->blocNational_ = -1;
+    }
+    std::vector<std::unique_ptr<TJoueur>> v;
+    v.swap(joueurs_);
+    return v;
+}
+
+void TJoueurs::Libere()
+{
+    for (auto& b : blocs_)
+        b->joueurs_.clear();
+    joueurs_.clear();
+}
+
+void TJoueurs::RazStats(bool tout)
+{
+    for (auto& p : joueurs_)
+        p->RazStats(tout);
+}
+
+void TJoueurs::Ecrit(TXmlWriter& x, int premier, int dernier, TStringList* fichiers, TSaisonFiches* saison) const
+{
+    x.OuvreElement("Joueurs");
+    int debut = 0, fin = NbJoueur() - 1;
+    if (premier >= 0 && dernier > -1) {
+        debut = premier;
+        fin = std::min(dernier, NbJoueur() - 1);
+    }
+    for (int i = debut; i <= fin; ++i)
+        joueurs_[static_cast<size_t>(i)]->Ecrit(x, 65535, fichiers, saison);
+    x.FermeElement("Joueurs");
+}
+
+void TJoueurs::Lit(TXmlReader& x, TSaisonFiches* saison, TPairesIds* paires)
+{
+    TSaisonFiches* fabrique = saison_ ? saison_ : saison;
+    uint8_t j = x.ElementSuivant();
+    while (j != xmlFin && j != xmlFinFlux) {
+        if (x.Nom() == "Joueur" && j == xmlDebut && fabrique) {
+            std::unique_ptr<TJoueur> p = fabrique->CreeJoueur("", "", -1, TJoueur::Aucun);
+            if (p) {
+                p->Lit(x, saison);
+                if (!p->Nom.empty() && p->Numero > 0) {
+                    if (paires)
+                        InsereJoueur(std::move(p), paires);
+                    else
+                        AjouteJoueur(std::move(p));
+                }
+            } else {
+                x.SauteElement(j);
+            }
+        } else {
+            x.SauteElement(j);
+        }
+        j = x.ElementSuivant();
+    }
+}
