@@ -580,6 +580,18 @@ void TTreeView::Notification(TComponent* component, bool removing)
         stateImages_ = nullptr;
 }
 
+void TTreeView::ApplyColor()
+{
+    TWinControl::ApplyColor();
+    // The nodes paint their own selection; the rest of the row stays plain.
+    if (QWidget* w = Widget())
+    {
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::Highlight, pal.color(QPalette::Base));
+        w->setPalette(pal);
+    }
+}
+
 int TTreeView::Indent() const { return t_->widget->indentation(); }
 void TTreeView::SetIndent(int i) { t_->widget->setIndentation(i); }
 
@@ -1079,6 +1091,11 @@ TPageControl::TPageControl(TComponent* AOwner) : TCustomTabControl(AOwner)
 TPageControl::~TPageControl()
 {
     state_ |= csDestroying;
+    // The sheets go with the control (as its children) once the tab strip is gone.
+    for (TTabSheet* p : pages_)
+        p->pageControl_ = nullptr;
+    pages_.clear();
+    active_ = nullptr;
 }
 
 TTabSheet* TPageControl::Pages(int i) const

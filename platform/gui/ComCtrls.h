@@ -186,6 +186,7 @@ protected:
     virtual bool CanChange(TTreeNode* Node);
     void Notification(TComponent* component, bool removing) override;
     bool ClicksFromMouse() const override { return true; }
+    void ApplyColor() override;
 
 private:
     friend class TTreeNodes;

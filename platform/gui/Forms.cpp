@@ -374,6 +374,7 @@ void TForm::SetMenu(TMainMenu* menu)
 {
     if (menu_ == menu)
         return;
+    int ch = ClientHeight();
     if (menu_ && menu_->Bar())
         menu_->Bar()->hide();
     menu_ = menu;
@@ -383,6 +384,7 @@ void TForm::SetMenu(TMainMenu* menu)
         menu_->Bar()->show();
     }
     // The client area keeps its size; the window grows by the bar.
+    SetClientHeight(ch);
     UpdateWidgetGeometry();
     AlignControls();
 }
