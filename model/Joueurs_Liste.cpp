@@ -111,7 +111,18 @@ void TJoueurs::AjouteBloc(int t)
         return;
     const auto it = std::upper_bound(blocs_.begin(), blocs_.end(), t,
                                      [](int id, const auto& b) { return id < b->IdEquipe(); });
-    blocs_.insert(it, std::make_unique<TListJoueurEquipe>(t));
+    TListJoueurEquipe* b = blocs_.insert(it, std::make_unique<TListJoueurEquipe>(t))->get();
+    // Players of that team filed before it had a block stand in it now (in
+    // list order, which is the block's order).
+    for (const auto& p : joueurs_) {
+        if (p->ClubActuel == t && p->blocClub_ < 0) {
+            b->joueurs_.push_back(p.get());
+            p->blocClub_ = t;
+        } else if (p->EquipeNational == t && p->ClubActuel != t && p->blocNational_ < 0) {
+            b->joueurs_.push_back(p.get());
+            p->blocNational_ = t;
+        }
+    }
 }
 
 // Files p in the blocks of its club and of its national team.

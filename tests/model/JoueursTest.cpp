@@ -728,3 +728,23 @@ TEST(ChoixJoueur, Fields)
     EXPECT_EQ(vide.NumeroJoueur(), 0);
     EXPECT_EQ(vide.Texte, "");
 }
+
+TEST(Joueurs, ABlockAddedLaterListsTheTeamsPlayers)
+{
+    TSaisonFichesEssai s;
+    auto& js = s.Joueurs();
+    auto p = Joueur(s, "B", "", 6);
+    p->EquipeNational = 9;
+    TJoueur* b = js.AjouteJoueur(std::move(p));
+    TJoueur* a = js.AjouteJoueur(Joueur(s, "A", "", 6));
+    EXPECT_EQ(js.BlocEquipe(6), nullptr);
+    s.AjouteEquipe("Six", 6);
+    s.AjouteEquipe("Neuf", 9);
+    ASSERT_EQ(js.BlocEquipe(6)->Nombre(), 2);
+    EXPECT_EQ(js.BlocEquipe(6)->Joueur(0), a);
+    EXPECT_EQ(js.BlocEquipe(9)->Joueur(0), b);
+    EXPECT_EQ(VerifieJoueurs(js), "");
+    js.RetireJoueur(b);
+    EXPECT_EQ(js.BlocEquipe(9)->Nombre(), 0);
+    EXPECT_EQ(js.BlocEquipe(6)->Nombre(), 1);
+}
