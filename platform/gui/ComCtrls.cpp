@@ -460,7 +460,9 @@ TTreeView::TTreeView(TComponent* AOwner) : TWinControl(AOwner), t_(std::make_uni
     t_->widget = new TreeWidget(this);
     t_->widget->setColumnCount(1);
     t_->widget->header()->hide();
-    t_->widget->setItemDelegate(new TreeDelegate(this));
+    auto* delegate = new TreeDelegate(this);
+    delegate->setParent(t_->widget);
+    t_->widget->setItemDelegate(delegate);
     t_->widget->setIndentation(19);
     t_->widget->setSelectionMode(QAbstractItemView::SingleSelection);
     t_->widget->setEditTriggers(QAbstractItemView::NoEditTriggers);

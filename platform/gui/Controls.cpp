@@ -201,8 +201,12 @@ void Dispatch::Resized(TControl* c, int w, int h)
 
 bool ControlHub::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!control || control->Destroying() || !watched->isWidgetType())
+    if (!control || !watched->isWidgetType())
         return false;
+    // A window being freed runs no more events (focus moving as its controls go).
+    for (TControl* x = control; x; x = x->Parent())
+        if (x->Destroying())
+            return false;
     return Dispatch::Event(control, static_cast<QWidget*>(watched), event);
 }
 
@@ -423,25 +427,36 @@ bool Dispatch::Event(TControl* c, QWidget* watched, QEvent* e)
     case QEvent::FocusIn:
     case QEvent::FocusOut:
     {
+        // OnEnter and OnExit follow the control that has the focus within its
+        // form; a window losing or regaining the activation changes nothing.
         auto* fe = static_cast<QFocusEvent*>(e);
         auto* win = dynamic_cast<TWinControl*>(c);
-        if (!win || fe->reason() == Qt::ActiveWindowFocusReason || fe->reason() == Qt::PopupFocusReason)
+        if (!win || fe->reason() == Qt::PopupFocusReason)
             return false;
-        // Focus moving between the inner parts of one control is no change.
-        QWidget* root = c->Widget();
-        QWidget* now = QApplication::focusWidget();
-        if (e->type() == QEvent::FocusOut && now && root && (now == root || root->isAncestorOf(now)))
-            return false;
-        if (e->type() == QEvent::FocusIn && watched != root && root && fe->reason() != Qt::OtherFocusReason)
+        TForm* form = c->ParentForm();
+        if (e->type() == QEvent::FocusOut)
         {
-            // entering through an inner part: the owner enters once
+            if (fe->reason() == Qt::ActiveWindowFocusReason)
+                return false;
+            QWidget* root = c->Widget();
+            QWidget* now = QApplication::focusWidget();
+            if (now && root && (now == root || root->isAncestorOf(now)))
+                return false;   // between the inner parts of one control
+            if (form && form->EnteredControl() != win)
+                return false;
+            if (form)
+                form->SetEnteredControl(nullptr);
+            Guard([&] { win->DoExit(); });
+            return false;
         }
-        Guard([&] {
-            if (e->type() == QEvent::FocusIn)
-                win->DoEnter();
-            else
-                win->DoExit();
-        });
+        TWinControl* old = form ? form->EnteredControl() : nullptr;
+        if (old == win)
+            return false;
+        if (form)
+            form->SetEnteredControl(win);
+        if (old)
+            Guard([&] { old->DoExit(); });
+        Guard([&] { win->DoEnter(); });
         return false;
     }
     default:
@@ -1167,8 +1182,9 @@ TWinControl::~TWinControl()
     while (!controls_.empty())
     {
         TControl* c = controls_.back();
+        c->BeforeDestruction();   // no more events from here on
         c->SetParent(nullptr);
-        c->Free();
+        delete c;
     }
 }
 

@@ -78,6 +78,8 @@ struct TForm::FormImpl
     bool releaseAfterModal = false;
     bool placing = false;
     TWinControl* activeControl = nullptr;
+    TWinControl* entered = nullptr;
+    QPointer<QObject> enteredAlive;
 };
 
 // ============================================================================
@@ -238,9 +240,9 @@ void TForm::WidgetActivated(bool active)
     if (active)
     {
         Screen->AddForm(this);   // moves it first
-        if (f_->activeControl && f_->activeControl->CanFocus())
-            f_->activeControl->SetFocus();
         Guard([&] { Activate(); });
+        if (f_->activeControl && f_->activeControl->CanFocus() && !f_->activeControl->Focused())
+            f_->activeControl->SetFocus();
     }
     else
         Guard([&] { Deactivate(); });
@@ -256,6 +258,17 @@ void TForm::Deactivate()
 {
     if (OnDeactivate)
         OnDeactivate(this);
+}
+
+TWinControl* TForm::EnteredControl() const
+{
+    return f_->enteredAlive ? f_->entered : nullptr;
+}
+
+void TForm::SetEnteredControl(TWinControl* c)
+{
+    f_->entered = c;
+    f_->enteredAlive = c ? c->HubObject() : nullptr;
 }
 
 bool TForm::Active() const
@@ -472,7 +485,7 @@ void TForm::SetVisible(bool v)
             if (QGuiApplication::platformName() != "offscreen")
                 w->raise();
             w->activateWindow();
-            if (f_->activeControl && f_->activeControl->CanFocus())
+            if (w->isActiveWindow() && f_->activeControl && f_->activeControl->CanFocus())
                 f_->activeControl->SetFocus();
         }
         shownOnce_ = true;

@@ -108,6 +108,9 @@ public:
     // Window layer: the window system resized or moved the window.
     void WidgetResized();
     void WidgetActivated(bool active);
+    // Window layer: the control that last got OnEnter (nullptr after OnExit).
+    TWinControl* EnteredControl() const;
+    void SetEnteredControl(TWinControl* c);
 
 protected:
     virtual void DoShow();

@@ -375,13 +375,7 @@ void TEdit::Change()
 void TEdit::DoEnter()
 {
     if (AutoSelect)
-    {
-        QPointer<QLineEdit> e(e_->edit);
-        QTimer::singleShot(0, HubObject(), [e] {
-            if (e && e->hasFocus())
-                e->selectAll();
-        });
-    }
+        e_->edit->selectAll();
     TWinControl::DoEnter();
 }
 

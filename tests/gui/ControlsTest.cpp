@@ -1,8 +1,13 @@
 // Components, alignment, anchors, events and drag and drop between controls.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QWidget>
+
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/Forms.h"
+#include "platform/gui/Menus.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
 #include "tests/support/gui/GuiKit.h"
@@ -173,6 +178,66 @@ TEST(Controls, TextCrossesAsWindows1252)
     e->SetText("");
     kit::Type(e, "\xE0 \x80");   // à and the euro sign
     EXPECT_EQ(e->Text(), "\xE0 \x80");
+}
+
+TEST(Controls, FocusActivationMouseEnterAndPopups)
+{
+    TOwned<TForm> f(new TForm(nullptr));
+    f->SetBounds(20, 20, 300, 200);
+    auto* a = new TEdit(f.get());
+    a->SetParent(f.get());
+    a->SetBounds(10, 10, 100, 21);
+    auto* b = new TEdit(f.get());
+    b->SetParent(f.get());
+    b->SetBounds(10, 40, 100, 21);
+    std::vector<std::string> log;
+    f->OnActivate = [&](TObject*) { log.push_back("activate"); };
+    a->OnEnter = [&](TObject*) { log.push_back("enter a"); };
+    a->OnExit = [&](TObject*) { log.push_back("exit a"); };
+    b->OnEnter = [&](TObject*) { log.push_back("enter b"); };
+    f->SetActiveControl(a);
+    kit::ShowForm(f.get());
+    b->SetFocus();
+    kit::Process();
+    EXPECT_TRUE(b->Focused());
+    EXPECT_FALSE(a->Focused());
+    std::vector<std::string> want = {"activate", "enter a", "exit a", "enter b"};
+    EXPECT_EQ(log, want);
+    EXPECT_EQ(f->ActiveControl(), b);
+    EXPECT_EQ(Screen->ActiveForm(), f.get());
+
+    int enters = 0, leaves = 0;
+    Mouse->SetCursorPos({3000, 3000});   // away from the window
+    kit::Process();
+    auto* p = new TPanel(f.get());
+    p->SetParent(f.get());
+    p->SetBounds(150, 10, 100, 100);
+    p->OnMouseEnter = [&](TObject*) { ++enters; };
+    p->OnMouseLeave = [&](TObject*) { ++leaves; };
+    kit::Process();
+    QEvent enter(QEvent::Enter), leave(QEvent::Leave);
+    QApplication::sendEvent(p->Widget(), &enter);
+    QApplication::sendEvent(p->Widget(), &leave);
+    EXPECT_EQ(enters, 1);
+    EXPECT_EQ(leaves, 1);
+
+    // A right click (context menu) pops up the control's menu, or its parent's.
+    auto* menu = new TPopupMenu(f.get());
+    auto* item = new TMenuItem(f.get());
+    item->SetCaption("Copier");
+    menu->Items()->Add(item);
+    TObject* popped = nullptr;
+    menu->OnPopup = [&](TObject* m) { popped = m; };
+    f->SetPopupMenu(menu);
+    QContextMenuEvent ce(QContextMenuEvent::Mouse, QPoint(5, 5), p->Widget()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(p->Widget(), &ce);
+    EXPECT_EQ(popped, menu);
+    EXPECT_EQ(menu->PopupComponent, p);
+    EXPECT_TRUE(menu->IsOpen());
+    menu->CloseMenu();
+    // Freeing the menu clears the reference.
+    menu->Free();
+    EXPECT_EQ(f->PopupMenu(), nullptr);
 }
 
 // ---- drag and drop --------------------------------------------------------------
