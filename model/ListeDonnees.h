@@ -134,9 +134,19 @@ public:
     void Ajoute(TDonneesEvt* d, int index = -1);
     int Nombre() const { return static_cast<int>(items_.size()); }
     TDonneesEvt* Resultat(int i) const;   // nullptr out of range
+    // A record made for this selection alone (a computed value such as a
+    // ratio): the selection keeps it for its lifetime and files it as Ajoute.
+    TDonneesEvt* AjoutePropre(std::unique_ptr<TDonneesEvt> d)
+    {
+        TDonneesEvt* p = d.get();
+        propres_.push_back(std::move(d));
+        Ajoute(p);
+        return p;
+    }
 
 private:
     TComparateurResultat comparateur_;
     const TListeDonnees* contexte_;
     std::vector<TDonneesEvt*> items_;
+    std::vector<std::unique_ptr<TDonneesEvt>> propres_;
 };

@@ -1,0 +1,310 @@
+// The XML of the statistic championships: entry options, evaluation weights and
+// weighting bands, period scores and the box score of a match.
+#include <algorithm>
+#include <span>
+
+#include "model/ChampionnatStat.h"
+#include "model/Joueurs.h"
+#include "model/ioXml.h"
+#include "platform/rtl/Strings.h"
+
+namespace {
+
+// One element of the box score: a code, or a pair of codes written "a/b".
+struct TElementStat
+{
+    const char* nom;
+    int code;
+    int second;   // 0: a single code
+};
+
+constexpr TElementStat ElementsBasket[] = {
+    {"TempsJeu", 5, 0},  {"Pts", 6, 0},         {"Tir2Pts", 7, 8},        {"Tir3Pts", 9, 10},
+    {"LancerF", 11, 12}, {"Rebond", 13, 14},    {"Passe", 15, 0},         {"Faute", 16, 0},
+    {"FauteProvoque", 17, 0}, {"Interception", 18, 0}, {"Contre", 19, 0}, {"BallePerdue", 20, 0},
+};
+
+constexpr TElementStat ElementsHandball[] = {
+    {"But", 21, 0},          {"Tir", 22, 0},          {"Penalty", 23, 0},     {"PenaltyTotal", 24, 0},
+    {"GardTirArret", 25, 0}, {"GardTir", 26, 0},      {"GardPenArret", 27, 0}, {"GardPen", 28, 0},
+    {"BallePerdue", 29, 0},  {"Passe", 30, 0},        {"Interception", 31, 0}, {"Avertissement", 32, 0},
+    {"_2minute", 33, 0},     {"Disqualif", 34, 0},    {"Expulsion", 35, 0},   {"Match", 36, 0},
+};
+
+std::span<const TElementStat> Elements(int sport)
+{
+    if (sport == sportStatHandball)
+        return ElementsHandball;
+    return ElementsBasket;
+}
+
+// Reads the children of the element just opened (nothing for a complete one)
+// up to its end tag, handing each leaf (name, decoded text) to f; elements with
+// children are skipped.
+template <class F>
+void LitFeuilles(TXmlReader& lecteur, uint8_t jeton, F&& f)
+{
+    if (jeton != xmlDebut)
+        return;
+    for (;;) {
+        const uint8_t t = lecteur.ElementSuivant();
+        if (t == xmlFin || t == xmlFinFlux)
+            return;
+        if (t == xmlComplet)
+            f(lecteur.Nom(), lecteur.Texte());
+        else
+            lecteur.SauteElement(t);
+    }
+}
+
+int Entier(const std::string& texte)
+{
+    return StrToIntDef(Trim(texte), 0);
+}
+
+}   // namespace
+
+// ---------------------------------------------------------------------------
+// Entry options, weights, bands
+
+void TDonneesChampionnatStat::EcritOptionsSaisie(TXmlWriter& ecrivain)
+{
+    ecrivain.OuvreElement("OptionsSaisie");
+    for (int k = 1; k <= NbStatActive; ++k)
+        ecrivain.EcritElementBooleen("Option", StatActive(k) != 0);
+    ecrivain.FermeElement("OptionsSaisie");
+    ecrivain.OuvreElement("ValeurEval");
+    for (int i = premiereEval_; i <= derniereEval_; ++i)
+        ecrivain.EcritElementEntier("Option", ValeurEval(i));
+    ecrivain.FermeElement("ValeurEval");
+    if (!ponderations_.empty()) {
+        ecrivain.OuvreElement("PondEvals");
+        for (const TPonderation& p : ponderations_) {
+            ecrivain.OuvreElement("PondEval");
+            ecrivain.EcritElementEntier("Min", p.Min);
+            ecrivain.EcritElementEntier("Max", p.Max);
+            ecrivain.EcritElementEntier("Ponderation", p.Ponderation);
+            ecrivain.FermeElement("PondEval");
+        }
+        ecrivain.FermeElement("PondEvals");
+    }
+}
+
+int TDonneesChampionnatStat::LitOptionsSaisie(TXmlReader& lecteur)
+{
+    return LitOptionsSaisieJeton(lecteur, xmlDebut) ? 1 : 0;
+}
+
+bool TDonneesChampionnatStat::LitOptionsSaisieJeton(TXmlReader& lecteur, uint8_t jeton)
+{
+    const std::string nom = lecteur.Nom();
+    if (nom == "OptionsSaisie")
+        LitOptions(lecteur, jeton);
+    else if (nom == "ValeurEval")
+        LitValeursEval(lecteur, jeton);
+    else if (nom == "PondEvals")
+        LitPonderations(lecteur, jeton);
+    else
+        return false;
+    return true;
+}
+
+void TDonneesChampionnatStat::LitOptions(TXmlReader& lecteur, uint8_t jeton)
+{
+    std::fill(std::begin(statActive_), std::end(statActive_), uint8_t{1});
+    int k = 0;
+    LitFeuilles(lecteur, jeton, [&](const std::string& nom, const std::string& texte) {
+        if (nom != "Option")
+            return;
+        ++k;
+        if (k <= NbStatActive && Entier(texte) == 0)
+            statActive_[k - 1] = 0;
+    });
+}
+
+void TDonneesChampionnatStat::LitValeursEval(TXmlReader& lecteur, uint8_t jeton)
+{
+    std::fill(evals_.begin(), evals_.end(), 0);
+    int i = premiereEval_;
+    LitFeuilles(lecteur, jeton, [&](const std::string& nom, const std::string& texte) {
+        if (nom != "Option")
+            return;
+        SetValeurEval(i, Entier(texte));
+        if (i < derniereEval_)
+            ++i;
+    });
+}
+
+void TDonneesChampionnatStat::LitPonderations(TXmlReader& lecteur, uint8_t jeton)
+{
+    ponderations_.clear();
+    if (jeton != xmlDebut)
+        return;
+    for (;;) {
+        const uint8_t t = lecteur.ElementSuivant();
+        if (t == xmlFin || t == xmlFinFlux)
+            return;
+        if (lecteur.Nom() != "PondEval") {
+            lecteur.SauteElement(t);
+            continue;
+        }
+        TPonderation p;
+        LitFeuilles(lecteur, t, [&](const std::string& nom, const std::string& texte) {
+            const int v = Entier(texte);
+            if (nom == "Min")
+                p.Min = static_cast<uint8_t>(std::clamp(v, 0, 255));
+            else if (nom == "Max")
+                p.Max = static_cast<uint8_t>(std::clamp(v, 0, 255));
+            else if (nom == "Ponderation")
+                p.Ponderation = static_cast<uint16_t>(std::clamp(v, 0, 65535));
+        });
+        ponderations_.push_back(p);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Period scores
+
+void TDonneesChampionnatStat::EcritScoresPeriode(TXmlWriter& ecrivain, const TInfoComp& match)
+{
+    for (int cote = 0; cote < 2; ++cote) {
+        // Up to the last period with a score; a period without one before it
+        // is written as 255 (none) so that the later ones keep their place.
+        int dernier = 0;
+        for (int k = 1; k <= nbPeriodes_; ++k)
+            if (match.ScorePeriode(cote, k) != 255)
+                dernier = k;
+        if (dernier == 0)
+            continue;
+        const std::string nom = cote == 0 ? "ScorePeriode1" : "ScorePeriode2";
+        ecrivain.OuvreElement(nom);
+        for (int k = 1; k <= dernier; ++k)
+            ecrivain.EcritElementEntier("ItemPeriode", match.ScorePeriode(cote, k));
+        ecrivain.FermeElement(nom);
+    }
+}
+
+void TDonneesChampionnatStat::LitScoresPeriode(TXmlReader& lecteur, TInfoComp& match)
+{
+    LitScoresPeriodeJeton(lecteur, xmlDebut, match);
+}
+
+void TDonneesChampionnatStat::LitScoresPeriodeJeton(TXmlReader& lecteur, uint8_t jeton, TInfoComp& match)
+{
+    const int cote = lecteur.Nom() == "ScorePeriode2" ? 1 : 0;
+    int k = 0;
+    LitFeuilles(lecteur, jeton, [&](const std::string& nom, const std::string& texte) {
+        if (nom != "ItemPeriode")
+            return;
+        ++k;
+        if (k <= nbPeriodes_)
+            match.SetScorePeriode(cote, k, std::clamp(Entier(texte), 0, 255));
+    });
+}
+
+// ---------------------------------------------------------------------------
+// Box score
+
+void TDonneesChampionnatStat::EcritEvenementsMatch(TXmlWriter& ecrivain, const TInfoComp& match, int n,
+                                                   bool evenements)
+{
+    if (evenements)
+        EcritStatMatch(ecrivain, match, n, false);
+}
+
+void TDonneesChampionnatStat::EcritStatMatch(TXmlWriter& ecrivain, const TInfoComp& match, int n, bool noms)
+{
+    const std::string element = NomElementStat();
+    for (int cote = 0; cote < 2; ++cote) {
+        const int equipe = match.IdEquipe(cote);
+        // A team playing twice on the matchday has its records written with
+        // its first match only.
+        if (equipe == AucuneEquipe || (cote == 1 && match.IdEquipe(0) == equipe) || MatchEquipe(n, equipe) != &match)
+            continue;
+        TListeStatTir stats(sport_);
+        stats.Calcule(equipe, Saison(), true, *this, n, 2);
+        for (int i = 0; i < stats.Nombre(); ++i) {
+            const TStatTir& s = *stats.StatTir(i);
+            ecrivain.OuvreElement(element);
+            ecrivain.AjouteAttributEntier("Equipe", cote + 1);
+            if (noms && s.Joueur()) {
+                ecrivain.EcritElement("Nom", s.Joueur()->Nom);
+                ecrivain.EcritElement("Prenom", s.Joueur()->Prenom);
+            } else {
+                ecrivain.AjouteAttributEntier("Joueur", s.IdJoueur());
+            }
+            for (const TElementStat& e : Elements(sport_)) {
+                if (e.second)
+                    ecrivain.EcritElementRapport(e.nom, s.Valeur(e.code), s.Valeur(e.second));
+                else
+                    ecrivain.EcritElementPositif(e.nom, s.Valeur(e.code));
+            }
+            ecrivain.FermeElement(element);
+        }
+    }
+}
+
+bool TDonneesChampionnatStat::LitEvenementMatch(const std::string& nom, TXmlReader& lecteur, uint8_t jeton,
+                                                TInfoComp& match, int n)
+{
+    if (nom != NomElementStat())
+        return false;
+    LitStatElement(lecteur, jeton, match, n);
+    return true;
+}
+
+void TDonneesChampionnatStat::LitStatElement(TXmlReader& lecteur, uint8_t jeton, TInfoComp& match, int n)
+{
+    const std::string attrEquipe = lecteur.ValeurAttribut("Equipe");
+    const int cote = attrEquipe.empty() ? 1 : StrToIntDef(Trim(attrEquipe), 1);
+    const std::string attrJoueur = lecteur.ValeurAttribut("Joueur");
+    int32_t idJoueur = attrJoueur.empty() ? -1 : StrToIntDef(Trim(attrJoueur), -1);
+
+    std::string nomJoueur, prenomJoueur;
+    int valeurs[16] = {};
+    const auto elements = Elements(sport_);
+    LitFeuilles(lecteur, jeton, [&](const std::string& enfant, const std::string& texte) {
+        if (enfant == "Nom") {
+            nomJoueur = texte;
+            return;
+        }
+        if (enfant == "Prenom") {
+            prenomJoueur = texte;
+            return;
+        }
+        for (const TElementStat& e : elements) {
+            if (enfant != e.nom)
+                continue;
+            if (e.second) {
+                const int barre = Pos("/", texte);
+                const std::string a = barre ? Copy(texte, 1, barre - 1) : texte;
+                const std::string b = barre ? Copy(texte, barre + 1, Length(texte)) : std::string();
+                valeurs[e.code - premierCode_] = Entier(a);
+                valeurs[e.second - premierCode_] = Entier(b);
+            } else {
+                valeurs[e.code - premierCode_] = Entier(texte);
+            }
+            return;
+        }
+    });
+
+    if (cote != 1 && cote != 2)
+        return;
+    const int equipe = match.IdEquipe(cote - 1);
+    if (equipe == AucuneEquipe)
+        return;
+    if (idJoueur == -1) {
+        TJoueurs* joueurs = JoueursSaison(Saison());
+        TJoueur* j = joueurs ? joueurs->ChercheOuCreeJoueur(nomJoueur, prenomJoueur, false, equipe) : nullptr;
+        if (!j)
+            return;
+        idJoueur = j->Numero;
+    }
+    for (int code = premierCode_; code <= dernierCode_; ++code) {
+        const int v = valeurs[code - premierCode_];
+        if (v <= 0)
+            continue;
+        if (TListeDonnees* l = ListeStat(n, code))
+            l->Ajoute(TDonneesEvt::CreateId(idJoueur, equipe, static_cast<uint16_t>(std::min(v, 65535))));
+    }
+}

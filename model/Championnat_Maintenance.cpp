@@ -1,0 +1,128 @@
+#include "model/Championnat_Maintenance.h"
+
+#include <algorithm>
+
+namespace {
+
+// The id at source's position of an id of source, in cible; -1 when none.
+int IdCorrespondant(const TDonneesChampionnat& cible, const TDonneesChampionnat& source, int id)
+{
+    const int p = source.IndexEquipe(id);
+    return p < 0 ? -1 : cible.IdEquipe(p);
+}
+
+void CopieComposition(const TInfoComp& de, int idDe, TInfoComp& vers, int idVers)
+{
+    const int nbTit = std::min(de.NbTitulaire(), vers.NbTitulaire());
+    for (int s = 1; s <= nbTit; ++s)
+        vers.SetJoueurTitulaire(idVers, s, de.JoueurTitulaire(idDe, s));
+    if (de.CompositionSaisie(idDe))
+        vers.SetCompositionSaisie(idVers);
+    const int nbRemp = std::min(de.NbRemp(), vers.NbRemp());
+    for (int r = 1; r <= nbRemp; ++r) {
+        vers.SetValeurRemplacement(idVers, r, de.ValeurRemplacement(idDe, r, 1), 1);
+        vers.SetValeurRemplacement(idVers, r, de.ValeurRemplacement(idDe, r, 3), 3);
+        vers.SetValeurRemplacement(idVers, r, de.ValeurRemplacement(idDe, r, 5), 5);
+    }
+    // Starters, then the players coming on: never a slot past the last one.
+    for (int s = 1; s <= nbTit; ++s)
+        vers.SetNote(idVers, s, de.Note(idDe, s));
+    for (int r = 1; r <= nbRemp; ++r)
+        vers.SetNote(idVers, vers.NbTitulaire() + r, de.Note(idDe, de.NbTitulaire() + r));
+}
+
+}   // namespace
+
+void CopieEnregistrements(const TDonneesChampionnat& cible, const TDonneesChampionnat& source,
+                          const TListeDonnees& de, TListeDonnees& vers)
+{
+    for (int i = 0; i < de.Nombre(); ++i) {
+        const TDonneesEvt* d = de.Donnee(i);
+        const int equipe = IdCorrespondant(cible, source, d->IdEquipe());
+        if (equipe < 0)
+            continue;
+        vers.Ajoute(TDonneesEvt::CreateId(d->IdJoueur(), equipe, d->Mot()));
+    }
+}
+
+void CopieMatchsChampionnat(TDonneesChampionnat& cible, const TDonneesChampionnat& source,
+                            const TCorrespondanceStade& stades)
+{
+    cible.NbJournee = source.NbJournee;
+    for (int n = 1; n <= source.NbJour(); ++n) {
+        const TInfoCompJour* j = source.Journee(n);
+        if (!j)
+            continue;
+        for (int i = 0; i < j->NbMatchs(); ++i) {
+            const TInfoComp& m = *j->Match(i);
+            const int dom = IdCorrespondant(cible, source, m.IdEquipe(0));
+            const int ext = IdCorrespondant(cible, source, m.IdEquipe(1));
+            if (dom < 0 || ext < 0)
+                continue;
+            const int s1 = m.Score(0) == TInfoComp::ScoreVide ? TInfoComp::ScoreVide : m.Score(0) & 0x7FFF;
+            const int s2 = m.Score(1) == TInfoComp::ScoreVide ? TInfoComp::ScoreVide : m.Score(1) & 0x7FFF;
+            TInfoComp* c = cible.CreeMatch(n, dom, ext, s1, s2, -1);
+            if (!c)
+                continue;
+            c->SetAffluence(m.Affluence());
+            c->SetCommentaire(m.Commentaire());
+            for (int k = 1; k <= 3; ++k)
+                c->SetOfficiel(k, m.Officiel(k));
+            c->SetDateMatch(m.DateMatch());
+            c->SetStade(stades ? stades(m.Stade()) : m.Stade());
+        }
+    }
+    const std::vector<uint8_t> types = cible.TypesDonnees();
+    for (int n = 1; n <= source.NbJour(); ++n) {
+        const TInfoCompJour* j = source.Journee(n);
+        if (!j)
+            continue;
+        cible.SetDateJournee(n, source.DateJournee(n));
+        for (int p = 0; p < std::min(cible.NbEquipe(), source.NbEquipe()); ++p) {
+            const int idDe = source.IdEquipe(p), idVers = cible.IdEquipe(p);
+            const TInfoComp* de = source.MatchEquipe(n, idDe);
+            TInfoComp* vers = cible.MatchEquipe(n, idVers);
+            if (de && vers)
+                CopieComposition(*de, idDe, *vers, idVers);
+        }
+        const TInfoCompJour* jc = cible.Journee(n);
+        if (!jc)
+            continue;
+        for (uint8_t t : types) {
+            const TListeDonnees* l = j->Liste(t);
+            TListeDonnees* lc = jc->Liste(t);
+            if (l && lc)
+                CopieEnregistrements(cible, source, *l, *lc);
+        }
+    }
+}
+
+void RemplaceArbitresChampionnat(TDonneesChampionnat& c, const TPairesIds& paires)
+{
+    for (const auto& [ancien, nouveau] : paires)
+        for (int n = 1; n <= c.NbJour(); ++n)
+            if (const TInfoCompJour* j = c.Journee(n))
+                for (int i = 0; i < j->NbMatchs(); ++i) {
+                    TInfoComp& m = *j->Match(i);
+                    for (int k = 1; k <= 3; ++k)
+                        if (m.Officiel(k) == ancien)
+                            m.SetOfficiel(k, nouveau);
+                }
+}
+
+TInfoComp* DernierMatchArbitre(const TDonneesChampionnat& c, int32_t id, int domicile, int exterieur, int& n)
+{
+    for (n = std::min(n, c.NbJour() + 1) - 1; n >= 1; --n) {
+        const TInfoCompJour* j = c.Journee(n);
+        if (!j)
+            continue;
+        for (int i = 0; i < j->NbMatchs(); ++i) {
+            TInfoComp* m = j->Match(i);
+            const bool equipe = m->Cote(domicile) >= 0 || m->Cote(exterieur) >= 0;
+            if (equipe && (m->Officiel(1) == id || m->Officiel(2) == id || m->Officiel(3) == id))
+                return m;
+        }
+    }
+    n = 0;
+    return nullptr;
+}

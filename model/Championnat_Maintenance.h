@@ -1,0 +1,36 @@
+// Operations that work across many matchdays of a championship at once: the
+// copy of the results of one championship into another with the same team
+// positions, the replacement of official ids after a merge of referee records,
+// and the search of the last match of a referee.
+#pragma once
+
+#include <cstdint>
+
+#include "model/Championnat.h"
+
+// Copies the results of source into cible, team positions for team positions:
+// the current matchday; every match of every matchday of the source whose two
+// teams have positions here (scores, attendance, comment, officials, date, and
+// the stadium through stades, kept as it is when stades is empty); the
+// matchday dates; for each position playing on both sides, the starters, the
+// substitution records (players and minute), the entered mark and the ratings
+// of the starters and substitutes; then the records of every data kind 2..7 of
+// the championship's sport, teams mapped by position (records of teams without
+// a position here are dropped). This is the common part of CopieMatchs.
+void CopieMatchsChampionnat(TDonneesChampionnat& cible, const TDonneesChampionnat& source,
+                            const TCorrespondanceStade& stades);
+
+// Appends to vers copies of the records of de (player, team, whole word), the
+// team mapped from its position in source to the same position in cible;
+// records whose team has no position in source or cible are dropped.
+void CopieEnregistrements(const TDonneesChampionnat& cible, const TDonneesChampionnat& source,
+                          const TListeDonnees& de, TListeDonnees& vers);
+
+// Every official 1, 2 and 3 of every match of every matchday 1..NbJour equal to
+// an old id of the pairs becomes its new id (pairs in order).
+void RemplaceArbitresChampionnat(TDonneesChampionnat& c, const TPairesIds& paires);
+
+// Searches the matchdays below n, downwards, for a match of the home or the
+// away team in which id is official 1, 2 or 3: the match, n left at its
+// matchday; nullptr and n = 0 when none.
+TInfoComp* DernierMatchArbitre(const TDonneesChampionnat& c, int32_t id, int domicile, int exterieur, int& n);

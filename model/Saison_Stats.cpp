@@ -1,0 +1,331 @@
+#include "model/Saison_Stats.h"
+
+#include <algorithm>
+#include <array>
+
+#include "model/Championnat.h"
+#include "model/Joueurs.h"
+#include "model/Personnels.h"
+
+namespace {
+
+constexpr uint16_t NonCompte = evtRouge | evtHorsScore;   // not a scoring record
+
+void Ajoute(TPersonnelStat& p, uint32_t c, int type, long long v)
+{
+    if (v <= 0)
+        return;
+    p.SetStat(c, type, static_cast<int>(std::min<long long>(65535, p.Stat(c, type) + v)));
+}
+
+void AjouteAvertissements(TPersonnelStat& p, uint32_t c, long long v)
+{
+    if (v > 0)
+        p.SetNbAvertissement(c, static_cast<int>(std::min<long long>(65535, p.NbAvertissement(c) + v)));
+}
+
+void AjouteExpulsions(TPersonnelStat& p, uint32_t c, long long v)
+{
+    if (v > 0)
+        p.SetNbExpulsion(c, static_cast<int>(std::min<long long>(65535, p.NbExpulsion(c) + v)));
+}
+
+// Basketball and handball statistic codes of a sport.
+void CodesSport(int sport, int& premier, int& dernier)
+{
+    premier = sport == 3 ? 21 : 5;
+    dernier = premier + 15;
+}
+
+// One counting pass over the championships: every player (full pass), or one
+// player of one team.
+class TPasseJoueurs
+{
+public:
+    TPasseJoueurs(const TSourceStats& source, TRapportStats* rapport, TJoueur* seul, int equipeSeul)
+        : source_(source), rapport_(rapport), seul_(seul), equipeSeul_(equipeSeul)
+    {
+    }
+
+    void Compte()
+    {
+        for (TDonneesChampionnat* c : source_.Championnats) {
+            if (!c || (seul_ && c->IndexEquipe(equipeSeul_) < 0))
+                continue;
+            for (int n = DerniereJourneeJouee(*c); n >= 1; --n)
+                Journee(*c, n);
+        }
+    }
+
+private:
+    // The player a record or line-up entry counts for; nullptr when it counts
+    // for nobody in this pass (an unknown player is reported).
+    TJoueur* Joueur(int32_t id, int equipe, const TDonneesChampionnat& c, int n, int type)
+    {
+        if (JoueurNonDesigne(id))
+            return nullptr;
+        if (seul_)
+            return id == seul_->Numero && equipe == seul_->IdEquipe() ? seul_ : nullptr;
+        TJoueur* j = source_.Joueurs ? source_.Joueurs->ChercheJoueur(id, equipe) : nullptr;
+        if (!j && rapport_)
+            rapport_->Orphelins.push_back({c.CodeChamp, n, type, id, equipe});
+        return j;
+    }
+
+    // Scoring records (without 0x80 and 0x800) as one of the kind.
+    void CompteButs(const TDonneesChampionnat& c, int n, int typeDonnee, int typeStat)
+    {
+        const TInfoCompJour* j = c.Journee(n);
+        const TListeDonnees* l = j ? j->Liste(typeDonnee) : nullptr;
+        if (!l)
+            return;
+        for (int i = 0; i < l->Nombre(); ++i) {
+            const TDonneesEvt& d = *l->Donnee(i);
+            if (d.Mot() & NonCompte)
+                continue;
+            if (TJoueur* p = Joueur(d.IdJoueur(), d.IdEquipe(), c, n, typeDonnee))
+                Ajoute(*p, static_cast<uint32_t>(c.CodeChamp), typeStat, 1);
+        }
+    }
+
+    void Journee(TDonneesChampionnat& c, int n)
+    {
+        const TInfoCompJour* j = c.Journee(n);
+        if (!j)
+            return;
+        const uint32_t code = static_cast<uint32_t>(c.CodeChamp);
+
+        CompteButs(c, n, 2, 1);
+
+        if (const TListeDonnees* l = j->Liste(3))
+            for (int i = 0; i < l->Nombre(); ++i) {
+                const TDonneesEvt& d = *l->Donnee(i);
+                if (TJoueur* p = Joueur(d.IdJoueur(), d.IdEquipe(), c, n, 3)) {
+                    if (d.Mot() & evtRouge)
+                        AjouteExpulsions(*p, code, 1);
+                    else
+                        AjouteAvertissements(*p, code, 1);
+                }
+            }
+
+        for (int pos = 0; pos < c.NbEquipe(); ++pos) {
+            const int id = c.IdEquipe(pos);
+            if (seul_ && id != equipeSeul_)
+                continue;
+            const TInfoComp* m = c.MatchEquipe(n, id);
+            if (!m)
+                continue;
+            for (int s = 1; s <= m->NbTitulaire(); ++s)
+                if (const int32_t pid = m->JoueurTitulaire(id, s))
+                    if (TJoueur* p = Joueur(pid, id, c, n, 0))
+                        Ajoute(*p, code, 0, 1);
+            for (int r = 1; r <= m->NbRemp(); ++r)
+                if (const int32_t pid = m->ValeurRemplacement(id, r, 3))
+                    if (TJoueur* p = Joueur(pid, id, c, n, 0))
+                        Ajoute(*p, code, 0, 1);
+        }
+
+        switch (source_.Sport) {
+        case 0:
+            if (const TListeDonnees* l = j->Liste(4))
+                for (int i = 0; i < l->Nombre(); ++i) {
+                    const TDonneesEvt& d = *l->Donnee(i);
+                    if (auto* p = dynamic_cast<TJoueurFootball*>(Joueur(d.IdJoueur(), d.IdEquipe(), c, n, 4)))
+                        p->SetNbPasse(code, std::min(65535, p->NbPasse(code) + 1));
+                }
+            break;
+        case 1:
+            CompteButs(c, n, 6, 2);
+            CompteButs(c, n, 5, 3);
+            CompteButs(c, n, 7, 4);
+            break;
+        case 2:
+        case 3: {
+            int premier, dernier;
+            CodesSport(source_.Sport, premier, dernier);
+            const int codeMatch = source_.Sport == 2 ? 5 : 36;
+            for (int s = premier; s <= dernier; ++s) {
+                const TListeDonnees* l = j->ListeStat(s, source_.Sport);
+                if (!l)
+                    continue;
+                for (int i = 0; i < l->Nombre(); ++i) {
+                    const TDonneesEvt& d = *l->Donnee(i);
+                    if (TJoueur* p = Joueur(d.IdJoueur(), d.IdEquipe(), c, n, s)) {
+                        Ajoute(*p, code, s, d.Mot());
+                        if (s == codeMatch && d.Mot() >= 1)
+                            Ajoute(*p, code, 0, 1);
+                    }
+                }
+            }
+            break;
+        }
+        default: break;
+        }
+    }
+
+    const TSourceStats& source_;
+    TRapportStats* rapport_;
+    TJoueur* seul_;
+    int equipeSeul_;
+};
+
+}   // namespace
+
+int DerniereJourneeJouee(const TDonneesChampionnat& c)
+{
+    return c.CalculeDerniereJournee();
+}
+
+TRapportStats CalculeStatJoueurs(const TSourceStats& source)
+{
+    TRapportStats rapport;
+    if (source.Joueurs)
+        source.Joueurs->RazStats(true);
+    TPasseJoueurs(source, &rapport, nullptr, 0).Compte();
+    return rapport;
+}
+
+void CalculeStatJoueur(const TSourceStats& source, int32_t idJoueur, int idEquipe)
+{
+    TJoueur* p = source.Joueurs ? source.Joueurs->ChercheJoueur(idJoueur, idEquipe) : nullptr;
+    if (!p)
+        return;
+    p->RazStats(true);
+    TPasseJoueurs(source, nullptr, p, idEquipe).Compte();
+}
+
+void CompteStatSport(const TSourceStats& source)
+{
+    if (!source.Arbitres)
+        return;
+    source.Arbitres->RazStats(true);
+    using TCompteurs = std::array<long long, 3>;
+    for (TDonneesChampionnat* c : source.Championnats) {
+        if (!c)
+            continue;
+        const uint32_t code = static_cast<uint32_t>(c->CodeChamp);
+        for (int n = DerniereJourneeJouee(*c); n >= 1; --n) {
+            const TInfoCompJour* j = c->Journee(n);
+            if (!j)
+                continue;
+            std::vector<TCompteurs> cpt(static_cast<size_t>(c->NbEquipe()), TCompteurs{});
+            auto parcourt = [&](const TListeDonnees* l, auto&& f) {
+                if (!l)
+                    return;
+                for (int i = 0; i < l->Nombre(); ++i) {
+                    const TDonneesEvt& d = *l->Donnee(i);
+                    const int p = c->IndexEquipe(d.IdEquipe());
+                    if (p >= 0)
+                        f(cpt[static_cast<size_t>(p)], d.Mot());
+                }
+            };
+            switch (source.Sport) {
+            case 2:
+                parcourt(j->ListeStat(16, 2), [](TCompteurs& t, uint16_t v) {
+                    t[0] += v;
+                    if (v >= 5)
+                        ++t[1];
+                });
+                break;
+            case 3:
+                parcourt(j->ListeStat(24, 3), [](TCompteurs& t, uint16_t v) { t[0] += v; });
+                parcourt(j->ListeStat(33, 3), [](TCompteurs& t, uint16_t v) { t[1] += v; });
+                parcourt(j->ListeStat(34, 3), [](TCompteurs& t, uint16_t v) { t[2] += v; });
+                break;
+            default:
+                parcourt(j->Liste(2), [](TCompteurs& t, uint16_t v) {
+                    if (v & (evt100 | evtHorsScore))
+                        ++t[0];
+                });
+                parcourt(j->Liste(3), [](TCompteurs& t, uint16_t v) { ++t[(v & evtRouge) ? 2 : 1]; });
+                break;
+            }
+            for (int i = 0; i < j->NbMatchs(); ++i) {
+                const TInfoComp& m = *j->Match(i);
+                TCompteurs somme{};
+                for (int cote = 0; cote < 2; ++cote) {
+                    const int p = c->IndexEquipe(m.IdEquipe(cote));
+                    if (p >= 0)
+                        for (int k = 0; k < 3; ++k)
+                            somme[static_cast<size_t>(k)] += cpt[static_cast<size_t>(p)][static_cast<size_t>(k)];
+                }
+                for (int k = 1; k <= 3; ++k) {
+                    const int32_t id = m.Officiel(k);
+                    auto* a = id > 0 ? dynamic_cast<TPersonnelStat*>(source.Arbitres->ChercheNumero(id)) : nullptr;
+                    if (!a)
+                        continue;
+                    Ajoute(*a, code, 0, 1);
+                    switch (source.Sport) {
+                    case 2:
+                        AjouteAvertissements(*a, code, somme[0]);
+                        AjouteExpulsions(*a, code, somme[1]);
+                        break;
+                    case 3:
+                        Ajoute(*a, code, 24, somme[0]);
+                        Ajoute(*a, code, 33, somme[1]);
+                        Ajoute(*a, code, 34, somme[2]);
+                        break;
+                    default:
+                        Ajoute(*a, code, 1, somme[0]);
+                        AjouteAvertissements(*a, code, somme[1]);
+                        AjouteExpulsions(*a, code, somme[2]);
+                        break;
+                    }
+                }
+            }
+        }
+    }
+}
+
+int SupprimeOrphelins(const TSourceStats& source)
+{
+    if (!source.Joueurs)
+        return 0;
+    auto inconnu = [&](int32_t id, int equipe) {
+        return !JoueurNonDesigne(id) && !source.Joueurs->ChercheJoueur(id, equipe);
+    };
+    auto nettoie = [&](TListeDonnees* l) {
+        int nb = 0;
+        if (!l)
+            return nb;
+        for (int i = l->Nombre() - 1; i >= 0; --i)
+            if (inconnu(l->Donnee(i)->IdJoueur(), l->Donnee(i)->IdEquipe())) {
+                l->Retire(i);
+                ++nb;
+            }
+        return nb;
+    };
+    int nb = 0;
+    for (TDonneesChampionnat* c : source.Championnats) {
+        if (!c)
+            continue;
+        for (int n = 1; n <= c->NbJour(); ++n) {
+            const TInfoCompJour* j = c->Journee(n);
+            if (!j)
+                continue;
+            for (int t = 2; t <= 7; ++t)
+                nb += nettoie(j->Liste(t));
+            for (int s = 5; s <= 36; ++s)
+                nb += nettoie(j->ListeStat(s, s <= 20 ? 2 : 3));
+            for (int i = 0; i < j->NbMatchs(); ++i) {
+                TInfoComp& m = *j->Match(i);
+                for (int cote = 0; cote < 2; ++cote) {
+                    const int id = m.IdEquipe(cote);
+                    if (cote == 1 && m.IdEquipe(0) == id)
+                        continue;
+                    for (int s = 1; s <= m.NbTitulaire(); ++s)
+                        if (inconnu(m.JoueurTitulaire(id, s), id)) {
+                            m.SetJoueurTitulaire(id, s, 0);
+                            ++nb;
+                        }
+                    for (int r = 1; r <= m.NbRemp(); ++r)
+                        if (inconnu(m.ValeurRemplacement(id, r, 3), id)) {
+                            m.SetValeurRemplacement(id, r, 0, 3);
+                            ++nb;
+                        }
+                }
+            }
+        }
+    }
+    return nb;
+}

@@ -1,0 +1,84 @@
+// The players' and referees' statistics of a season, counted from the match
+// data of its championships: matches played (line-ups, or the basketball and
+// handball playing-time and match codes), goals and the other scoring kinds,
+// bookings and sendings-off, football assists, the basketball and handball
+// statistic codes, and the referees' counts.
+//
+// The passes never change the match data. A record or a line-up slot naming a
+// player the season does not know is left where it is, counted for nobody, and
+// listed in the report; removing such entries is a separate, explicit repair
+// (SupprimeOrphelins) after which the season is to be marked modified.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TDonneesChampionnat;
+class TJoueurs;
+class TPersonnels;
+
+// What the passes read and count into.
+struct TSourceStats
+{
+    int Sport = 0;   // 0 football, 1 rugby, 2 basketball, 3 handball
+    std::vector<TDonneesChampionnat*> Championnats;   // in tree order
+    TJoueurs* Joueurs = nullptr;
+    TPersonnels* Arbitres = nullptr;
+};
+
+// A record or a line-up entry naming a player the season does not know.
+struct TOrphelin
+{
+    int32_t CodeChamp = 0;
+    int Journee = 0;
+    // Data kind 2..7, statistic code 5..36, or 0 for a line-up entry (a
+    // starter slot, or the player coming on in a substitution record).
+    int Type = 0;
+    int32_t IdJoueur = 0;
+    int IdEquipe = 65535;
+    bool operator==(const TOrphelin&) const = default;
+};
+
+struct TRapportStats
+{
+    std::vector<TOrphelin> Orphelins;
+    bool Vide() const { return Orphelins.empty(); }
+};
+
+// Player ids that name nobody on purpose: 0 (not entered) and 0x0FFFFFFF.
+inline bool JoueurNonDesigne(int32_t id)
+{
+    return id == 0 || id == 0x0FFFFFFF;
+}
+
+// Every player's statistics dropped, then counted again over every
+// championship, from its last played matchday down to 1: matches played,
+// scoring records (kind 1), bookings and sendings-off, then the sport's own
+// counts (football assists; rugby conversions, penalty goals, drop goals as
+// kinds 2, 3, 4; basketball and handball every statistic code, codes 5 and 36
+// adding a match played). Records carrying 0x80 or 0x800 are not scoring
+// records. Statistics are kept under the championship's CodeChamp.
+TRapportStats CalculeStatJoueurs(const TSourceStats& source);
+
+// One player's statistics dropped and counted again from the championships
+// holding the team (only records and line-up entries of that team): the same
+// counts as the full pass. Nothing when the player is not found.
+void CalculeStatJoueur(const TSourceStats& source, int32_t idJoueur, int idEquipe);
+
+// Every referee's statistics dropped and counted again: one match per match
+// officiated and, from both teams of the match, football and rugby: scoring
+// records carrying 0x100 or 0x800 (kind 1), bookings, sendings-off;
+// basketball: the sum of the fouls (code 16) as bookings, the number of
+// players with five fouls or more as sendings-off; handball: the sums of codes
+// 24, 33 and 34 under those kinds.
+void CompteStatSport(const TSourceStats& source);
+
+// The repair: removes every record naming a player the season does not know
+// and clears such line-up entries to 0. Returns the number of entries changed
+// (the season is then to be marked modified when it is above 0).
+int SupprimeOrphelins(const TSourceStats& source);
+
+// The last played matchday of a championship: the highest matchday holding a
+// score (0 when none).
+int DerniereJourneeJouee(const TDonneesChampionnat& c);
