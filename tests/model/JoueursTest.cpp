@@ -247,6 +247,8 @@ TEST(Joueur, BirthDateInOneFixedFormat)
     EXPECT_EQ(TexteVersDateNaissance("le 9 mars"), 0);
     EXPECT_EQ(TexteVersDateNaissance(""), 0);
     EXPECT_EQ(DateNaissanceVersTexte(0), "30/12/1899");
+    EXPECT_EQ(DateNaissanceVersTexte(EncodeDate(1850, 6, 1)), "01/06/1850");
+    EXPECT_EQ(TexteVersDateNaissance("01/06/1850"), EncodeDate(1850, 6, 1));
 
     // A date that does not read leaves 0 and the rest of the card is read.
     auto q = LitUn("<Joueur>\r\n<Nom>A</Nom>\r\n<DateNaissance>bientôt</DateNaissance>\r\n<Numero>4</Numero>\r\n</Joueur>\r\n", s);
