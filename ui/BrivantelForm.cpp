@@ -1,0 +1,259 @@
+#include "ui/BrivantelForm.h"
+
+#include "model/Championnat.h"
+#include "model/Saison.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/ExtCtrls.h"
+#include "ui/Bouton.h"
+#include "ui/Dessin.h"
+#include "ui/Fond.h"
+
+#include <vector>
+
+namespace
+{
+std::vector<TBrivantelForm::TAppliqueurCouleurs>& Appliqueurs()
+{
+    static std::vector<TBrivantelForm::TAppliqueurCouleurs> a;
+    return a;
+}
+
+TServicesFicheJoueur& Services()
+{
+    static TServicesFicheJoueur s;
+    return s;
+}
+}
+
+TBrivantelForm::TBrivantelForm(TComponent* AOwner) : TForm(AOwner)
+{
+    if (Dessin)
+        Couleurs = Dessin->Couleurs;
+}
+
+void TBrivantelForm::ChangeSaison(TSaison* saison)
+{
+    Saison = saison;
+}
+
+void TBrivantelForm::Signale()
+{
+    if (OnModification)
+        OnModification();
+}
+
+void TBrivantelForm::ChangeCouleurs(const TCouleurElement& couleurs)
+{
+    Couleurs = couleurs;
+    AppliqueCouleurs();
+}
+
+void TBrivantelForm::EnregistreAppliqueur(TAppliqueurCouleurs appliqueur)
+{
+    Appliqueurs().push_back(std::move(appliqueur));
+}
+
+const TBrivantelForm::TDessinControle& TBrivantelForm::DessinDe(TControl* c)
+{
+    auto it = dessins_.find(c);
+    if (it == dessins_.end())
+    {
+        it = dessins_.emplace(c, TDessinControle{c->Color(), c->Font().Color()}).first;
+        c->FreeNotification(this);
+    }
+    return it->second;
+}
+
+void TBrivantelForm::Notification(TComponent* component, bool removing)
+{
+    if (removing)
+        dessins_.erase(static_cast<TControl*>(component));
+    TForm::Notification(component, removing);
+}
+
+void TBrivantelForm::AppliqueCouleurs()
+{
+    if (!fenetreDessinee_)
+    {
+        couleurDessin_ = Color();
+        fenetreDessinee_ = true;
+    }
+    SetColor(CouleurFondSchema(couleurDessin_, Couleurs));
+    for (int i = 0; i < ControlCount(); ++i)
+    {
+        TControl* c = Controls(i);
+        if (dynamic_cast<TLabel*>(c) || dynamic_cast<TCheckBox*>(c) || dynamic_cast<TBoutonCoche*>(c) ||
+            dynamic_cast<TRadioButton*>(c))
+        {
+            c->Font().SetColor(CouleurTexteSchema(DessinDe(c).Police, Couleurs));
+            continue;
+        }
+        bool pris = false;
+        for (const auto& a : Appliqueurs())
+            if (a(c, Couleurs))
+            {
+                pris = true;
+                break;
+            }
+        if (pris)
+            continue;
+        if (auto* p = dynamic_cast<TPanel*>(c))
+            p->SetColor(CouleurFondSchema(DessinDe(c).Couleur, Couleurs));
+        else if (auto* b = dynamic_cast<TBoutonCopie*>(c))
+        {
+            const bool clair = Dessin && b->Modele() == Dessin->Boutonorange2;
+            b->Setcouleur(clair ? Couleurs.EcritureBOrangeClair : Couleurs.EcritureBOrange);
+            b->SetcouleurOver(clair ? Couleurs.EcritureOnBOrangeClair : Couleurs.EcritureOnBOrange);
+        }
+    }
+}
+
+void TBrivantelForm::CouleursLigneSchema(int ligne, TColor& couleurTexte, TColor& couleurFond, bool suivie,
+                                         const TCouleurElement& couleurs)
+{
+    const bool impaire = (ligne % 2) != 0;
+    couleurFond = impaire ? couleurs.CouleurFond1Tableau : couleurs.CouleurFond2Tableau;
+    couleurTexte = impaire ? couleurs.CouleurTexte1Tableau : couleurs.CouleurTexte2Tableau;
+    if (suivie)
+    {
+        couleurFond = couleurs.CouleurFondSuiviTableau;
+        couleurTexte = couleurs.CouleurTexteSuiviTableau;
+    }
+}
+
+void TBrivantelForm::CouleurFondLigneSchema(int ligne, TColor& couleurFond, const TCouleurElement& couleurs)
+{
+    couleurFond = (ligne % 2) != 0 ? couleurs.CouleurFond1Tableau : couleurs.CouleurFond2Tableau;
+}
+
+// ============================================================================
+// TFootForm services
+// ============================================================================
+void EnregistreServicesFicheJoueur(TServicesFicheJoueur services)
+{
+    Services() = std::move(services);
+}
+
+TGeometrieChoixEquipe GeometrieChoixEquipe(int n)
+{
+    TGeometrieChoixEquipe g;
+    const int lignes = n > 0 ? (n - 1) / 3 : -1;
+    g.HauteurClient = lignes * 20 + 60;
+    g.HautBouton = lignes * 20 + 28;
+    return g;
+}
+
+int PreselectionEquipe(int equipe, int interdite)
+{
+    if (equipe + 1 == interdite)
+        return interdite == 1 ? 1 : 0;
+    return equipe;
+}
+
+bool TFootForm::ChoisitEquipe(TSaison* saison, const std::string& titre, const TCouleurElement& couleurs,
+                              int interdite, int& equipe)
+{
+    const TDonneesChampionnat* ch = saison ? saison->ChampionnatCourant() : nullptr;
+    const int n = ch ? ch->NbEquipe() : 0;
+    const TGeometrieChoixEquipe g = GeometrieChoixEquipe(n);
+
+    TOwned<TBrivantelForm> f(new TBrivantelForm(nullptr));
+    f->SetBorderStyle(bsDialog);
+    f->SetBorderIcons(biSystemMenu);
+    f->Position = poMainFormCenter;
+    f->SetCaption(titre);
+    f->SetWidth(480);
+    f->SetClientHeight(g.HauteurClient);
+    f->Couleurs = couleurs;
+
+    auto* fond = new TFondCopie(f.get());
+    fond->SetParent(f.get());
+    fond->SetAlign(alClient);
+    if (Dessin)
+        fond->SetModele(Dessin->FondCarrebleuSimple);
+
+    auto* ok = new TBoutonCopie(f.get());
+    ok->SetName("b_Valider");
+    if (Dessin)
+        ok->SetModele(Dessin->BoutonOrange);
+    ok->SetCaption(Traduire(29));
+    ok->Default = true;
+    ok->ModalResult = mrOk;
+    ok->SetBounds(196, g.HautBouton, 80, ok->Height());
+    ok->SetDecalY(-3);
+    ok->Font().SetStyle(fsBold);
+    ok->Setcouleur(0);
+    ok->SetcouleurOver(0xFF8000);
+    ok->SetParent(fond);
+
+    equipe = PreselectionEquipe(equipe, interdite);
+    std::vector<TCarreCoche*> cases;
+    for (int k = 1; k <= n; ++k)
+    {
+        auto* c = new TCarreCoche(f.get());
+        c->SetCaption(saison->NomEquipePosition(k - 1));
+        c->SetBoundsRect(TGeometrieChoixEquipe::Case(k));
+        c->Tag = k - 1;
+        c->Setgroupe(0);
+        c->SetEnabled(k != interdite);
+        c->Font().SetColor(couleurs.CouleurTitre);
+        c->SetParent(fond);
+        c->SetChecked(k - 1 == equipe);
+        cases.push_back(c);
+    }
+    f->DoCreate();
+    if (f->ShowModal() != mrOk)
+        return false;
+    for (TCarreCoche* c : cases)
+        if (c->Checked())
+        {
+            equipe = static_cast<int>(c->Tag);
+            return true;
+        }
+    return false;
+}
+
+TJoueur* TFootForm::OuvreFicheJoueur(TJoueur* joueur, TSaison* saison)
+{
+    const TServicesFicheJoueur& s = Services();
+    if (!joueur || !s.CreeFiche)
+        return nullptr;
+    TOwned<TFicheJoueurForm> fiche(s.CreeFiche(saison));
+    if (!fiche)
+        return nullptr;
+    // The card's own scheme: the skin module's, given to every new window.
+    fiche->ChangeCouleurs(fiche->Couleurs);
+    fiche->ChangeSaison(saison);
+    const TDonneesChampionnat* ch = saison ? saison->ChampionnatCourant() : nullptr;
+    fiche->ChangeJoueur(ch ? ch->CodeChamp : 0, joueur);
+    fiche->Tag = 0x30000 + (s.EquipeJoueur ? s.EquipeJoueur(joueur, saison) : 0);
+    return fiche->ShowModal() == mrOk ? joueur : nullptr;
+}
+
+TJoueur* TFootForm::OuvreFicheJoueurId(int32_t id, TSaison* saison)
+{
+    if (id < 1 || !Services().ChercheJoueur)
+        return nullptr;
+    return OuvreFicheJoueur(Services().ChercheJoueur(id, saison), saison);
+}
+
+void TFootForm::CompareBornes(bool& avant, bool& apres, const uint8_t* departage, int a, int b)
+{
+    avant = a < b;
+    apres = a > b;
+    if (a == b && departage)
+    {
+        avant = departage[1] < departage[0];
+        apres = departage[0] < departage[1];
+    }
+}
+
+void IntegreFiche(TForm* fiche, TWinControl* parent)
+{
+    if (!fiche || !parent)
+        return;
+    fiche->SetBorderStyle(bsNone);
+    fiche->SetParent(parent);
+    fiche->SetAlign(alClient);
+    fiche->Show();
+}

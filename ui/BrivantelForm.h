@@ -1,0 +1,135 @@
+// The base windows. Every dialog and view is a TBrivantelForm; every
+// championship view a TFootForm.
+//
+// A window takes its colours from the scheme it is given:
+//     auto* f = new Tf_Xxx(owner);       // builds its controls, DoCreate()
+//     f->ChangeCouleurs(Dessin->Couleurs);   // or the opener's Couleurs
+//     f->ChangeSaison(saison);
+// AppliqueCouleurs colours the window and its direct children from the colours
+// they were designed with (recorded the first time it runs), so a window can
+// take a new scheme any number of times. A window is "dark" when designed with
+// $6F3000 (CouleurFondFonceDessin), otherwise light; text designed white,
+// yellow ($00FFFF), $EE9C04/$FFE155, red, $FF9191, $FFFF00 or $80FF80 takes
+// the scheme's matching colour.
+#pragma once
+
+#include "platform/gui/Forms.h"
+#include "ui/Couleurs.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <unordered_map>
+
+class TSaison;
+class TJoueur;
+
+class TBrivantelForm : public TForm
+{
+public:
+    // The scheme starts as the skin module's current one (the defaults without it).
+    explicit TBrivantelForm(TComponent* AOwner);
+
+    // Set by the main window: marks the season modified.
+    std::function<void()> OnModification;
+    TSaison* Saison = nullptr;
+    TCouleurElement Couleurs;
+
+    virtual void ChangeSaison(TSaison* saison);
+    // Tells the main window the season changed (nothing without a handler).
+    virtual void Signale();
+    virtual void AppliqueCouleurs();
+    // Copies the scheme, then AppliqueCouleurs.
+    void ChangeCouleurs(const TCouleurElement& couleurs);
+
+    // Colours of table row `ligne`: odd rows Fond1/Texte1, even rows Fond2/Texte2,
+    // the followed row its own colours.
+    static void CouleursLigneSchema(int ligne, TColor& couleurTexte, TColor& couleurFond, bool suivie,
+                                    const TCouleurElement& couleurs);
+    void CouleursLigne(int ligne, TColor& couleurTexte, TColor& couleurFond, bool suivie) const
+    {
+        CouleursLigneSchema(ligne, couleurTexte, couleurFond, suivie, Couleurs);
+    }
+    static void CouleurFondLigneSchema(int ligne, TColor& couleurFond, const TCouleurElement& couleurs);
+    void CouleurFondLigne(int ligne, TColor& couleurFond) const { CouleurFondLigneSchema(ligne, couleurFond, Couleurs); }
+
+    // Colours a child of a kind this unit does not know (the colour grid): answers
+    // true when it took the control. Registered once at start-up.
+    using TAppliqueurCouleurs = std::function<bool(TControl* controle, const TCouleurElement& couleurs)>;
+    static void EnregistreAppliqueur(TAppliqueurCouleurs appliqueur);
+
+    // The colours a child was designed with (recorded at the first AppliqueCouleurs).
+    struct TDessinControle
+    {
+        TColor Couleur = 0;
+        TColor Police = 0;
+    };
+
+protected:
+    void Notification(TComponent* component, bool removing) override;
+    // The designed colours of a child, recorded the first time it is asked.
+    const TDessinControle& DessinDe(TControl* c);
+
+private:
+    std::unordered_map<TControl*, TDessinControle> dessins_;
+    bool fenetreDessinee_ = false;
+    TColor couleurDessin_ = 0;
+};
+
+// ---- services of the championship views ---------------------------------------------------
+// The record card of a player, as the sport's card windows derive from it.
+class TFicheJoueurForm : public TBrivantelForm
+{
+public:
+    using TBrivantelForm::TBrivantelForm;
+    // The championship the card is opened from and the player shown.
+    virtual void ChangeJoueur(int32_t codeChampionnat, TJoueur* joueur) = 0;
+};
+
+// What the player cards need from the sport switch and the players list; the
+// program registers it at start-up.
+struct TServicesFicheJoueur
+{
+    // A new card window of the season's sport, without owner (nullptr: none).
+    std::function<TFicheJoueurForm*(TSaison* saison)> CreeFiche;
+    // The player's team id in the current championship (club or national team).
+    std::function<int(TJoueur* joueur, TSaison* saison)> EquipeJoueur;
+    // A player of the season by id, nullptr when none.
+    std::function<TJoueur*(int32_t id, TSaison* saison)> ChercheJoueur;
+};
+void EnregistreServicesFicheJoueur(TServicesFicheJoueur services);
+
+// Geometry of the team choice dialog for n teams.
+struct TGeometrieChoixEquipe
+{
+    int HauteurClient = 0;
+    int HautBouton = 0;
+    // Check box k (1..n).
+    static TRect Case(int k) { return Bounds(((k - 1) % 3) * 155 + 10, ((k - 1) / 3) * 20 + 5, 145, 20); }
+};
+TGeometrieChoixEquipe GeometrieChoixEquipe(int n);
+// The preselected position once the forbidden team (position + 1, 0 none) is avoided.
+int PreselectionEquipe(int equipe, int interdite);
+
+class TFootForm : public TBrivantelForm
+{
+public:
+    using TBrivantelForm::TBrivantelForm;
+
+    virtual void Imprime() = 0;
+    virtual void EnregistreHTML(const std::string& nomFichier) = 0;
+
+    // Modal choice of one team of the current championship; equipe is a position
+    // (from 0), interdite the position + 1 of a team that cannot be chosen.
+    static bool ChoisitEquipe(TSaison* saison, const std::string& titre, const TCouleurElement& couleurs,
+                              int interdite, int& equipe);
+    // Opens the player's record card modally; the player when it was validated.
+    static TJoueur* OuvreFicheJoueur(TJoueur* joueur, TSaison* saison);
+    static TJoueur* OuvreFicheJoueurId(int32_t id, TSaison* saison);
+    // avant when a < b, apres when a > b; equal values go by the tie record
+    // (two bytes: first, second) when one is given.
+    static void CompareBornes(bool& avant, bool& apres, const uint8_t* departage, int a, int b);
+};
+
+// Shows a window inside a control: no border, filling the control's client area.
+void IntegreFiche(TForm* fiche, TWinControl* parent);
