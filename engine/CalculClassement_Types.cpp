@@ -1,0 +1,206 @@
+// The standings engine: totals of the kinds that do not accumulate the matches
+// (statistic codes, discipline, attendance, form tables, ages). Each runs once
+// per group, at the group's offset; a record whose team is not in the group is
+// counted for no position.
+#include <algorithm>
+
+#include "engine/CalculClassement.h"
+#include "engine/Statistique.h"
+#include "model/Championnat.h"
+
+namespace {
+
+inline uint16_t Mot(int64_t v) { return static_cast<uint16_t>(v); }
+
+// The statistic lists of a championship: basketball (codes 5..20) or handball
+// (codes 21..36), by the kinds its matchdays hold; 0 for neither.
+int SportStatistique(const TDonneesChampionnat& c)
+{
+    for (uint8_t t : c.TypesDonnees()) {
+        if (t == 0)
+            return 2;
+        if (t == 1)
+            return 3;
+    }
+    return 0;
+}
+
+// The two data codes summed by a statistic code (0: none).
+void CodesStatistique(int code, int sport, int& premier, int& second)
+{
+    premier = second = 0;
+    switch (code) {
+    case 50: premier = 7; second = 8; break;
+    case 52: premier = 9; second = 10; break;
+    case 54: premier = 11; second = 12; break;
+    case 56: premier = 13; break;
+    case 58: premier = 14; break;
+    case 60: premier = 16; break;
+    case 62: premier = sport == 2 ? 18 : sport == 3 ? 31 : 0; break;   // steals
+    case 64: premier = 19; break;
+    case 66: premier = sport == 2 ? 20 : sport == 3 ? 29 : 0; break;   // turnovers
+    case 68: premier = 17; break;
+    case 70: premier = 32; break;
+    case 72: premier = 33; break;
+    case 74: premier = 34; break;
+    case 76: premier = 23; break;
+    default: break;
+    }
+}
+
+}  // namespace
+
+void TCalculClassement::TotauxStatistiques(int g, int code)
+{
+    TDonneesChampionnat& c = *groupes_[static_cast<size_t>(g)];
+    const int o = decalages_[static_cast<size_t>(g)];
+    for (int s = 0; s < NbEquipeGroupe(g); ++s)
+        Total(o + s, 6) = Total(o + s, 7) = 0;
+    const int sport = SportStatistique(c);
+    int premier, second;
+    CodesStatistique(code, sport, premier, second);
+    if (code >= 55)
+        second = 0;
+    auto somme = [&](int codeDonnee, int champ, int m) {
+        const TInfoCompJour* j = c.Journee(m);
+        const TListeDonnees* liste = j && codeDonnee > 0 ? j->ListeStat(codeDonnee, codeDonnee <= 20 ? 2 : 3) : nullptr;
+        if (!liste)
+            return;
+        for (int r = 0; r < liste->Nombre(); ++r) {
+            const TDonneesEvt* d = liste->Donnee(r);
+            const int s = c.IndexEquipe(d->IdEquipe());
+            if (s >= 0)
+                Total(o + s, champ) = Mot(Total(o + s, champ) + d->Mot());
+        }
+    };
+    for (int m = 1; m <= c.NbJour(); ++m) {
+        somme(premier, 6, m);
+        somme(second, 7, m);
+    }
+}
+
+void TCalculClassement::TotauxDiscipline(int g, int premiere, int derniere)
+{
+    TDonneesChampionnat& c = *groupes_[static_cast<size_t>(g)];
+    const int o = decalages_[static_cast<size_t>(g)];
+    if (premiere == 0) {
+        premiere = 1;
+        derniere = c.NbJour();
+    }
+    // Bookings and sendings-off are counted afresh with the points, whatever
+    // an earlier table left in these totals.
+    for (int s = 0; s < NbEquipeGroupe(g); ++s)
+        Total(o + s, 4) = Total(o + s, 5) = Total(o + s, 6) = 0;
+    const int fin = std::min(derniere, c.NbJour());
+    for (int m = std::max(premiere, 1); m <= fin; ++m) {
+        const TListeDonnees* liste = c.ListeAvertis(m);
+        if (!liste)
+            continue;
+        for (int r = 0; r < liste->Nombre(); ++r) {
+            const TDonneesEvt* d = liste->Donnee(r);
+            const int s = c.IndexEquipe(d->IdEquipe());
+            if (s < 0)
+                continue;
+            const int i = o + s;
+            if (d->Mot() & evtRouge) {
+                ++Total(i, 5);
+                Total(i, 6) = Mot(Total(i, 6) + PoidsRouge);
+            } else {
+                ++Total(i, 4);
+                Total(i, 6) = Mot(Total(i, 6) + PoidsJaune);
+            }
+        }
+    }
+}
+
+void TCalculClassement::TotauxAffluence()
+{
+    std::vector<TAffluence> affluences(static_cast<size_t>(n_));
+    for (int g = 0; g < NbGroupes(); ++g) {
+        TDonneesChampionnat& c = *groupes_[static_cast<size_t>(g)];
+        championnat_ = &c;
+        const int o = decalages_[static_cast<size_t>(g)];
+        for (int m = 1; m <= c.NbJour(); ++m)
+            for (int k = 1; k <= c.NbMatchJournee(m); ++k) {
+                const int32_t affluence = c.AffluenceMatch(m, k);
+                if (affluence <= 0)
+                    continue;
+                const int s = c.IndexEquipe(c.ValeurMatch(m, 4 * k - 3));
+                if (s < 0)
+                    continue;
+                TAffluence& a = affluences[static_cast<size_t>(o + s)];
+                a.Somme += static_cast<uint32_t>(affluence);
+                ++a.Nombre;
+            }
+    }
+    for (int i = 0; i < n_; ++i) {
+        TAffluence& a = affluences[static_cast<size_t>(i)];
+        if (a.Nombre > 0)
+            a.Somme /= a.Nombre;
+        a.Position = i;
+        a.IdEquipe = Mot(IdEquipePosition(i));
+    }
+    SortAttendance(affluences);
+}
+
+void TCalculClassement::TotauxForme(int g, int type, int premiere, int derniere)
+{
+    TDonneesChampionnat& c = *groupes_[static_cast<size_t>(g)];
+    const int o = decalages_[static_cast<size_t>(g)];
+    if (premiere == 0) {
+        premiere = 1;
+        derniere = c.NbJour();
+    }
+    const int s = type - 100;
+    const int situation = s / 3;
+    const int lieux = s % 3;   // 0 both venues, 1 at home, 2 away
+    auto opt = [&c](int k) { return static_cast<int64_t>(static_cast<int16_t>(c.Option(k))); };
+    for (int p = 0; p < NbEquipeGroupe(g); ++p) {
+        const int i = o + p;
+        int matchs = 0;
+        TSituations comptes;
+        TStatistique::SeriesEquipeChampionnat(c, premiere, derniere, c.IdEquipe(p), matchs, comptes);
+        for (int r = 0; r < 3; ++r) {
+            int v = 0;
+            if (lieux != 2)
+                v += comptes[r][situation][0];
+            if (lieux != 1)
+                v += comptes[r][situation][1];
+            Total(i, 2 + r) = Mot(v);
+        }
+        const int64_t V = T(i, 2), N = T(i, 3), P = T(i, 4);
+        Total(i, 5) = Mot(V + N + P);
+        Total(i, 1) = Mot(V * opt(4) + N * opt(5) + P * opt(6));
+        Total(i, 6) = Mot(T(i, 5) > 0 ? int64_t{T(i, 1)} * 100 / T(i, 5) : 0);
+    }
+}
+
+void TCalculClassement::TotauxAges(int g)
+{
+    TDonneesChampionnat& c = *groupes_[static_cast<size_t>(g)];
+    const int o = decalages_[static_cast<size_t>(g)];
+    const int reference = static_cast<int16_t>(c.Option(8));
+    std::vector<int> ages;
+    for (int p = 0; p < NbEquipeGroupe(g); ++p) {
+        ages.clear();
+        if (AgesEquipe)
+            AgesEquipe(c.IdEquipe(p), ages);
+        int64_t somme = 0;
+        int nombre = 0, plusJeune = 255, plusVieux = 0;
+        for (int age : ages) {
+            if (age == 0)
+                continue;
+            const int a = reference - age;
+            if (a <= 0)
+                continue;
+            somme += a;
+            ++nombre;
+            plusJeune = std::min(plusJeune, a);
+            plusVieux = std::max(plusVieux, a);
+        }
+        const int i = o + p;
+        Total(i, 1) = Mot(nombre > 0 ? somme * 10 / nombre : 0);
+        Total(i, 2) = Mot(plusJeune);
+        Total(i, 3) = Mot(plusVieux);
+    }
+}

@@ -1,0 +1,169 @@
+#include "engine/Statistique.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "model/Championnat.h"
+#include "model/ChampionnatFootRugby.h"
+
+namespace {
+
+// The range of matchdays of one championship.
+void Plage(const TDonneesChampionnat& c, bool tout, int premiere, int derniere, int& debut, int& fin)
+{
+    if (tout) {
+        debut = 1;
+        fin = c.CalculeDerniereJournee();
+    } else {
+        debut = std::max(premiere, 1);
+        fin = derniere;
+    }
+    fin = std::min(fin, c.NbJour());
+}
+
+int ScoreSansDrapeau(uint16_t s)
+{
+    return s == TInfoComp::ScoreVide ? s : s & ~TInfoComp::Qualifie;
+}
+
+// (minute, weight) of the scoring records of one side, by minute.
+using TButs = std::vector<std::pair<int, int>>;
+
+void AjouteButs(const TListeDonnees* liste, int idEquipe, int poids, TButs& buts)
+{
+    if (!liste)
+        return;
+    for (int r = 0; r < liste->Nombre(); ++r) {
+        const TDonneesEvt* d = liste->Donnee(r);
+        if (d->IdEquipe() != idEquipe || (d->Mot() & evtHorsScore))
+            continue;
+        const int minute = d->Mot() & evtMinute;
+        auto it = std::upper_bound(buts.begin(), buts.end(), minute,
+                                   [](int m, const std::pair<int, int>& b) { return m < b.first; });
+        buts.insert(it, {minute, poids});
+    }
+}
+
+}  // namespace
+
+void TStatistique::ScoresFrequents(const std::vector<TDonneesChampionnat*>& championnats, int& total, int premiere,
+                                   int derniere, int idEquipe, int lieu, TScoresFrequents& resultat)
+{
+    total = 0;
+    uint16_t matrice[8][8] = {};
+    const bool tout = premiere == 0 || championnats.size() >= 2;
+    for (TDonneesChampionnat* c : championnats) {
+        if (!c)
+            continue;
+        const bool vainqueurDabord = (c->Option(11) & 2) != 0;
+        int debut, fin;
+        Plage(*c, tout, premiere, derniere, debut, fin);
+        for (int m = debut; m <= fin; ++m)
+            for (int k = 1; k <= c->NbMatchJournee(m); ++k) {
+                const int dom = c->ValeurMatch(m, 4 * k - 3), ext = c->ValeurMatch(m, 4 * k - 1);
+                bool exterieur = false;
+                if (idEquipe >= 0) {
+                    if (dom == idEquipe && (lieu == 0 || lieu == 2))
+                        exterieur = false;
+                    else if (ext == idEquipe && (lieu == 1 || lieu == 2))
+                        exterieur = true;
+                    else
+                        continue;
+                }
+                int a = c->ValeurMatch(m, 4 * k - 2), b = c->ValeurMatch(m, 4 * k);
+                if (a >= 65535 || b >= 65535)
+                    continue;
+                if (idEquipe >= 0 ? exterieur : vainqueurDabord && a < b)
+                    std::swap(a, b);
+                a = std::min(a, 7);
+                b = std::min(b, 7);
+                ++matrice[a][b];
+                ++total;
+            }
+    }
+    TScoresFrequents entrees;
+    for (int a = 0; a < 8; ++a)
+        for (int b = 0; b < 8; ++b)
+            entrees[static_cast<size_t>(a * 8 + b)] = {matrice[a][b], static_cast<uint16_t>(a * 8 + b)};
+    for (size_t i = 0; i < 63; ++i)
+        for (size_t j = i + 1; j < 64; ++j)
+            if (entrees[i].Nombre < entrees[j].Nombre)
+                std::swap(entrees[i], entrees[j]);
+    resultat = entrees;
+}
+
+void TStatistique::SeriesEquipe(const std::vector<TDonneesChampionnat*>& championnats, int premiere, int derniere,
+                                int idEquipe, int& matchs, TSituations& comptes)
+{
+    comptes = {};
+    matchs = 0;
+    const bool tout = premiere == 0 || championnats.size() >= 2;
+    for (TDonneesChampionnat* c : championnats) {
+        if (!c)
+            continue;
+        const bool rugby = dynamic_cast<const TDonneesChampionnatRugby*>(c) != nullptr;
+        int debut, fin;
+        Plage(*c, tout, premiere, derniere, debut, fin);
+        for (int m = debut; m <= fin; ++m) {
+            const TInfoComp* match = c->MatchEquipe(m, idEquipe);
+            if (!match)
+                continue;
+            const int sDom = ScoreSansDrapeau(match->Score(0)), sExt = ScoreSansDrapeau(match->Score(1));
+            if (sDom >= 65535 || sExt >= 65535)
+                continue;
+            ++matchs;
+            const int lieu = match->IdEquipe(0) == idEquipe ? 0 : 1;
+            const int idAdverse = match->IdEquipe(1 - lieu);
+
+            TButs buts[2];   // 0 the team, 1 its opponent
+            const int ids[2] = {idEquipe, idAdverse};
+            for (int cote = 0; cote < 2; ++cote) {
+                AjouteButs(c->ListeButeurs(m), ids[cote], rugby ? 5 : 1, buts[cote]);
+                if (rugby) {
+                    AjouteButs(c->ListeDonnees(6, m), ids[cote], 2, buts[cote]);
+                    AjouteButs(c->ListeDonnees(5, m), ids[cote], 3, buts[cote]);
+                    AjouteButs(c->ListeDonnees(7, m), ids[cote], 3, buts[cote]);
+                }
+            }
+            const int pour = lieu == 0 ? sDom : sExt;
+            const int contre = lieu == 0 ? sExt : sDom;
+            const int resultat = pour > contre ? serVictoire : pour == contre ? serNul : serDefaite;
+
+            const int premierPour = buts[0].empty() ? 200 : buts[0].front().first;
+            const int premierContre = buts[1].empty() ? 200 : buts[1].front().first;
+            if (premierPour < premierContre)
+                ++comptes[resultat][serMarquePremier][lieu];
+            else if (premierPour > premierContre)
+                ++comptes[resultat][serEncaissePremier][lieu];
+
+            int miTemps[2] = {0, 0};
+            for (int cote = 0; cote < 2; ++cote)
+                for (const auto& [minute, poids] : buts[cote])
+                    if (minute <= c->TempsPeriode)
+                        miTemps[cote] += poids;
+            ++comptes[resultat][miTemps[0] > miTemps[1]   ? serMeneMiTemps
+                                : miTemps[0] == miTemps[1] ? serEgaliteMiTemps
+                                                           : serDerriereMiTemps][lieu];
+
+            if (resultat == serVictoire) {
+                // Back from the final score, the latest record first.
+                int courant[2] = {pour, contre};
+                size_t reste[2] = {buts[0].size(), buts[1].size()};
+                while (reste[0] > 0 && reste[1] > 0) {
+                    const int cote = buts[1][reste[1] - 1].first >= buts[0][reste[0] - 1].first ? 1 : 0;
+                    courant[cote] -= buts[cote][--reste[cote]].second;
+                    if (courant[1] > courant[0]) {
+                        ++comptes[serVictoire][serVictoireApresMene][lieu];
+                        break;
+                    }
+                }
+            }
+        }
+    }
+}
+
+void TStatistique::SeriesEquipeChampionnat(TDonneesChampionnat& championnat, int premiere, int derniere,
+                                           int idEquipe, int& matchs, TSituations& comptes)
+{
+    SeriesEquipe({&championnat}, premiere, derniere, idEquipe, matchs, comptes);
+}

@@ -1,0 +1,113 @@
+// Frequent scores and the situation counts of a team.
+#include <gtest/gtest.h>
+
+#include "engine/Statistique.h"
+#include "tests/support/StandingsBuilder.h"
+
+namespace {
+
+using P = std::vector<std::pair<int, int>>;   // (count, code)
+
+P Premiers(const TScoresFrequents& r, int nb)
+{
+    P v;
+    for (int i = 0; i < nb; ++i)
+        v.emplace_back(r[static_cast<size_t>(i)].Nombre, r[static_cast<size_t>(i)].Code);
+    return v;
+}
+
+// 1: 0-1 9:0   2-3 1:3     2: 1-2 2:1   3-0 2:1
+struct Scores
+{
+    TChampionnatEssai c{0, 4, TDonneesChampionnat::TypeChamp, 2};
+    Scores()
+    {
+        Resultat(*c, 1, 0, 1, 9, 0);
+        Resultat(*c, 1, 2, 3, 1, 3);
+        Resultat(*c, 2, 1, 2, 2, 1);
+        Resultat(*c, 2, 3, 0, 2, 1);
+    }
+};
+
+}  // namespace
+
+TEST(FrequentScores, ClampedPairsByCount)
+{
+    Scores s;
+    int total = 0;
+    TScoresFrequents r;
+    TStatistique::ScoresFrequents({s.c.champ.get()}, total, 0, 0, -1, 2, r);
+    EXPECT_EQ(total, 4);
+    // 2-1 twice, then 1-3 and 9-0 (held at 7-0) in the order the exchange sort leaves them.
+    EXPECT_EQ(Premiers(r, 4), (P{{2, 2 * 8 + 1}, {1, 1 * 8 + 3}, {1, 7 * 8 + 0}, {0, 3}}));
+
+    s.c->SetOption(11, 2);   // the winner's score first
+    TStatistique::ScoresFrequents({s.c.champ.get()}, total, 0, 0, -1, 2, r);
+    EXPECT_EQ(Premiers(r, 3), (P{{2, 17}, {1, 3 * 8 + 1}, {1, 56}}));
+
+    // Team 0 away: lost 1-2, its own score first.
+    TStatistique::ScoresFrequents({s.c.champ.get()}, total, 0, 0, s.c->IdEquipe(0), 1, r);
+    EXPECT_EQ(total, 1);
+    EXPECT_EQ(Premiers(r, 1), (P{{1, 1 * 8 + 2}}));
+    TStatistique::ScoresFrequents({s.c.champ.get()}, total, 0, 0, s.c->IdEquipe(0), 2, r);
+    EXPECT_EQ(total, 2);
+    TStatistique::ScoresFrequents({s.c.champ.get()}, total, 2, 2, -1, 2, r);
+    EXPECT_EQ(total, 2);
+}
+
+TEST(Series, FirstGoalHalfTimeAndWinAfterTrailing)
+{
+    TChampionnatEssai c{0, 2, TDonneesChampionnat::TypeChamp, 3};
+    c->TempsPeriode = 45;
+    Resultat(*c, 1, 0, 1, 3, 2);   // 0-2 at 20', then 3-2
+    Evenement(*c, 2, 1, 1, 10);
+    Evenement(*c, 2, 1, 1, 20);
+    Evenement(*c, 2, 1, 0, 50);
+    Evenement(*c, 2, 1, 0, 60);
+    Evenement(*c, 2, 1, 0, 70);
+    Resultat(*c, 2, 1, 0, 0, 0);   // no goal
+    Resultat(*c, 3, 0, 1, 1, 0);
+    Evenement(*c, 2, 3, 0, 30);
+    Evenement(*c, 2, 3, 1, 5, evtHorsScore);   // not counted
+    int matchs = 0;
+    TSituations n;
+    TStatistique::SeriesEquipeChampionnat(*c, 0, 0, c->IdEquipe(0), matchs, n);
+    EXPECT_EQ(matchs, 3);
+    EXPECT_EQ(n[serVictoire][serEncaissePremier][0], 1);
+    EXPECT_EQ(n[serVictoire][serDerriereMiTemps][0], 1);
+    EXPECT_EQ(n[serVictoire][serVictoireApresMene][0], 1);
+    EXPECT_EQ(n[serNul][serMarquePremier][1] + n[serNul][serEncaissePremier][1], 0);
+    EXPECT_EQ(n[serNul][serEgaliteMiTemps][1], 1);
+    EXPECT_EQ(n[serVictoire][serMarquePremier][0], 1);
+    EXPECT_EQ(n[serVictoire][serMeneMiTemps][0], 1);
+    int somme = 0;
+    for (const auto& r : n)
+        for (const auto& s : r)
+            somme += s[0] + s[1];
+    EXPECT_EQ(somme, 6);   // first goal, half-time and comeback; half-time; first goal and half-time
+
+    TStatistique::SeriesEquipeChampionnat(*c, 0, 0, c->IdEquipe(1), matchs, n);
+    EXPECT_EQ(n[serDefaite][serMarquePremier][1], 1);
+    EXPECT_EQ(n[serDefaite][serMeneMiTemps][1], 1);
+    EXPECT_EQ(n[serDefaite][serVictoireApresMene][1], 0);
+}
+
+TEST(Series, RugbyWeights)
+{
+    // A try (5) at 10' for 1, a penalty goal (3) at 20' for 0: 0 trails 3-5
+    // at half-time; a penalty goal at 60' and a drop at 70' win it 9-5.
+    TChampionnatEssai c{1, 2, TDonneesChampionnat::TypeChamp, 1};
+    c->TempsPeriode = 40;
+    Resultat(*c, 1, 0, 1, 9, 5);
+    Evenement(*c, 2, 1, 1, 10);
+    Evenement(*c, 5, 1, 0, 20);
+    Evenement(*c, 5, 1, 0, 60);
+    Evenement(*c, 7, 1, 0, 70);
+    int matchs = 0;
+    TSituations n;
+    TStatistique::SeriesEquipeChampionnat(*c, 1, 1, c->IdEquipe(0), matchs, n);
+    EXPECT_EQ(matchs, 1);
+    EXPECT_EQ(n[serVictoire][serEncaissePremier][0], 1);
+    EXPECT_EQ(n[serVictoire][serDerriereMiTemps][0], 1);
+    EXPECT_EQ(n[serVictoire][serVictoireApresMene][0], 1);
+}
