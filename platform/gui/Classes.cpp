@@ -88,7 +88,11 @@ void TComponent::FreeNotification(TComponent* other)
 
 void TComponent::RemoveFreeNotification(TComponent* other)
 {
+    if (!other)
+        return;
     notified_.erase(std::remove(notified_.begin(), notified_.end(), other), notified_.end());
+    auto& back = other->notified_;
+    back.erase(std::remove(back.begin(), back.end(), this), back.end());
 }
 
 void TComponent::Notification(TComponent*, bool)

@@ -89,8 +89,8 @@ public:
     bool Destroying() const { return (state_ & csDestroying) != 0; }
     void BeforeDestruction() override { state_ |= csDestroying; }
 
-    // Called by a component being destroyed for every component that asked to
-    // be told (FreeNotification), so that references can be cleared.
+    // The two components are told (Notification) when the other is freed, so
+    // that references can be cleared. RemoveFreeNotification undoes it.
     void FreeNotification(TComponent* other);
     void RemoveFreeNotification(TComponent* other);
 

@@ -52,6 +52,15 @@ protected:
         }
         QTreeWidget::mousePressEvent(e);
     }
+    void paintEvent(QPaintEvent* e) override
+    {
+        if (tree && tree->OnCustomDraw)
+        {
+            QPainter p(viewport());
+            tree->PaintBackground(p);
+        }
+        QTreeWidget::paintEvent(e);
+    }
     void focusInEvent(QFocusEvent* e) override
     {
         // Qt makes the first item current when an empty selection gets the
@@ -111,6 +120,7 @@ struct TTreeView::Impl
 {
     TreeWidget* widget = nullptr;
     int updating = 0;
+    TCanvas canvas;
 };
 
 // ============================================================================
@@ -589,7 +599,7 @@ void TTreeView::ApplyColor()
     if (QWidget* w = Widget())
     {
         QPalette pal = w->palette();
-        pal.setColor(QPalette::Highlight, pal.color(QPalette::Base));
+        pal.setColor(QPalette::Highlight, QColor(0, 0, 0, 0));
         w->setPalette(pal);
     }
 }
@@ -673,11 +683,51 @@ void TTreeView::FullCollapse()
         n->SetExpanded(false);
 }
 
+TCanvas& TTreeView::Canvas()
+{
+    return t_->canvas;
+}
+
+void TTreeView::PaintBackground(QPainter& painter)
+{
+    TCanvas& c = t_->canvas;
+    c.AttachPainter(&painter);
+    c.Font = Font();
+    c.Brush.SetColor(Color());
+    bool defaultDraw = true;
+    QWidget* vp = t_->widget->viewport();
+    Guard([&] { OnCustomDraw(this, Rect(0, 0, vp->width(), vp->height()), defaultDraw); });
+    c.DetachPainter();
+}
+
 void TTreeView::PaintNode(QPainter& painter, TTreeNode* node, const TRect& rect, bool selected)
 {
-    int x = rect.Left;
-    TCanvas c;
+    TCanvas& c = t_->canvas;
     c.AttachPainter(&painter);
+    c.Font = Font();
+    bool showSel = selected && (!HideSelection || Focused());
+    if (showSel)
+    {
+        c.Brush.SetColor(clHighlight);
+        c.Font.SetColor(clHighlightText);
+    }
+    else
+    {
+        c.Brush.SetColor(Color());
+        c.Brush.SetStyle(bsClear);
+    }
+    bool defaultDraw = true;
+    if (OnCustomDrawItem)
+    {
+        TCustomDrawState st = (selected ? cdsSelected : 0) | (selected && Focused() ? cdsFocused : 0);
+        Guard([&] { OnCustomDrawItem(this, node, st, defaultDraw); });
+    }
+    if (!defaultDraw)
+    {
+        c.DetachPainter();
+        return;
+    }
+    int x = rect.Left;
     if (stateImages_ && node->StateIndex() > 0)
     {
         stateImages_->Draw(c, x, rect.Top + (rect.Height() - stateImages_->Height()) / 2, node->StateIndex());
@@ -689,16 +739,10 @@ void TTreeView::PaintNode(QPainter& painter, TTreeNode* node, const TRect& rect,
         images_->Draw(c, x, rect.Top + (rect.Height() - images_->Height()) / 2, idx);
         x += images_->Width() + 2;
     }
-    c.Font = Font();
     int tw = c.TextWidth(node->Text()) + 4;
     TRect tr = Rect(x, rect.Top, RowSelect ? rect.Right : std::min(rect.Right, x + tw), rect.Bottom);
-    bool showSel = selected && (!HideSelection || Focused());
-    if (showSel)
-    {
-        c.Brush.SetColor(clHighlight);
+    if (c.Brush.Style() != bsClear)
         c.FillRect(tr);
-        c.Font.SetColor(clHighlightText);
-    }
     c.Brush.SetStyle(bsClear);
     c.TextOut(x + 2, tr.Top + (tr.Height() - c.TextHeight(node->Text())) / 2, node->Text());
     c.DetachPainter();

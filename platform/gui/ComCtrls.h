@@ -131,6 +131,17 @@ enum THitTest : unsigned
 };
 using THitTests = unsigned;
 
+enum TCustomDrawStateFlag : unsigned
+{
+    cdsSelected = 1, cdsGrayed = 2, cdsDisabled = 4, cdsChecked = 8, cdsFocused = 16, cdsDefault = 32, cdsHot = 64,
+};
+using TCustomDrawState = unsigned;
+class TTreeView;
+// Drawing of the tree by the program: the tree's Canvas is set up (font, brush);
+// leave DefaultDraw true to let the tree draw with it, false when drawn.
+using TTVCustomDrawEvent = std::function<void(TTreeView* Sender, const TRect& ARect, bool& DefaultDraw)>;
+using TTVCustomDrawItemEvent =
+    std::function<void(TTreeView* Sender, TTreeNode* Node, TCustomDrawState State, bool& DefaultDraw)>;
 using TTVChangedEvent = std::function<void(TObject* Sender, TTreeNode* Node)>;
 using TTVChangingEvent = std::function<void(TObject* Sender, TTreeNode* Node, bool& AllowChange)>;
 using TTVExpandingEvent = std::function<void(TObject* Sender, TTreeNode* Node, bool& AllowExpansion)>;
@@ -172,6 +183,11 @@ public:
     TTVExpandingEvent OnCollapsing;
     TTVExpandedEvent OnCollapsed;
     TTVExpandedEvent OnDeletion;
+    // OnCustomDraw paints the background before the nodes; OnCustomDrawItem
+    // runs for each node (a clear brush leaves the text transparent).
+    TTVCustomDrawEvent OnCustomDraw;
+    TTVCustomDrawItemEvent OnCustomDrawItem;
+    TCanvas& Canvas();
 
     // Window layer.
     bool AllowChange(TTreeNode* node);
@@ -180,6 +196,7 @@ public:
     void EndInternalChange();
     TTreeNode* NodeOfItem(void* item) const;
     void PaintNode(QPainter& painter, TTreeNode* node, const TRect& rect, bool selected);
+    void PaintBackground(QPainter& painter);
 
 protected:
     virtual void Change(TTreeNode* Node);

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 
+#include "platform/gui/ActnList.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/GuiPrivate.h"
 #include "platform/gui/Menus.h"
@@ -674,6 +675,7 @@ TControl::~TControl()
 {
     state_ |= csDestroying;
     DragManager::Get().Forget(this);
+    SetAction(nullptr);
     impl_->hub.reset();   // cuts every connection and event filter first
     if (parent_)
         SetParent(nullptr);
@@ -1004,6 +1006,36 @@ void TControl::Notification(TComponent* component, bool removing)
     TComponent::Notification(component, removing);
     if (removing && component == popupMenu_)
         popupMenu_ = nullptr;
+    if (removing && component == action_)
+        action_ = nullptr;
+}
+
+void TControl::SetAction(TAction* a)
+{
+    if (a == action_)
+        return;
+    if (action_)
+    {
+        action_->RemoveClient(this);
+        action_->RemoveFreeNotification(this);
+    }
+    action_ = a;
+    if (a)
+    {
+        a->AddClient(this);
+        ActionChanged();
+    }
+}
+
+void TControl::ActionChanged()
+{
+    if (!action_)
+        return;
+    if (!action_->Caption().empty())
+        SetCaption(action_->Caption());
+    SetEnabled(action_->Enabled());
+    SetVisible(action_->Visible());
+    SetHint(action_->Hint());
 }
 
 void TControl::Invalidate()
@@ -1068,6 +1100,8 @@ void TControl::Click()
 {
     if (OnClick)
         OnClick(this);
+    else if (action_)
+        action_->Execute();
 }
 
 void TControl::DblClick()

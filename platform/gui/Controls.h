@@ -18,6 +18,7 @@ class QObject;
 class QPainter;
 class TWinControl;
 class TPopupMenu;
+class TAction;
 class TForm;
 namespace guiimpl { struct ControlImpl; struct Dispatch; class DragManager; }
 
@@ -143,6 +144,11 @@ public:
     void SetCursor(TCursor c);
     TPopupMenu* PopupMenu() const { return popupMenu_; }
     void SetPopupMenu(TPopupMenu* m);
+    // The action the control follows (caption, enabled, visible, hint) and
+    // runs when clicked without an OnClick of its own.
+    TAction* Action() const { return action_; }
+    void SetAction(TAction* a);
+    void ActionChanged();
 
     void Invalidate();
     void Repaint();
@@ -240,6 +246,7 @@ private:
     bool parentShowHint_ = true;
     TCursor cursor_ = crDefault;
     TPopupMenu* popupMenu_ = nullptr;
+    TAction* action_ = nullptr;
 
 protected:
     void Notification(TComponent* component, bool removing) override;

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 
+#include "platform/gui/ActnList.h"
 #include "platform/gui/Controls.h"
 #include "platform/gui/GuiPrivate.h"
 #include "platform/rtl/Strings.h"
@@ -150,11 +151,12 @@ TMenuItem::~TMenuItem()
     }
     if (parent_)
         parent_->Remove(this);
+    SetAction(nullptr);
     delete m_->menu.data();
     delete m_->action.data();
 }
 
-QAction* TMenuItem::Action() const { return m_->action; }
+QAction* TMenuItem::QtAction() const { return m_->action; }
 QMenu* TMenuItem::SubMenu() const { return m_->menu; }
 
 TMenu* TMenuItem::Menu() const
@@ -168,6 +170,43 @@ TMenu* TMenuItem::Menu() const
 void TMenuItem::Notification(TComponent* component, bool removing)
 {
     TComponent::Notification(component, removing);
+    if (removing && component == actionLink_)
+        actionLink_ = nullptr;
+}
+
+void TMenuItem::SetAction(TAction* a)
+{
+    if (a == actionLink_)
+        return;
+    if (actionLink_)
+    {
+        actionLink_->RemoveClient(this);
+        actionLink_->RemoveFreeNotification(this);
+    }
+    actionLink_ = a;
+    if (a)
+    {
+        a->AddClient(this);
+        ActionChanged();
+    }
+}
+
+void TMenuItem::ActionChanged()
+{
+    if (!actionLink_)
+        return;
+    if (!actionLink_->Caption().empty())
+        caption_ = actionLink_->Caption();
+    enabled_ = actionLink_->Enabled();
+    visible_ = actionLink_->Visible();
+    checked_ = actionLink_->Checked();
+    hint_ = actionLink_->Hint();
+    // The action's window hears the shortcut; the item only shows it.
+    shortCut_ = 0;
+    UpdateAction();
+    if (m_->action && actionLink_->ShortCut())
+        m_->action->setText(AnsiToQString(caption_) + "\t" +
+                            QString::fromStdString(ShortCutToText(actionLink_->ShortCut())));
 }
 
 void TMenuItem::UpdateAction()
@@ -325,6 +364,8 @@ void TMenuItem::Click()
         SetChecked(!checked_);
     if (OnClick)
         OnClick(this);
+    else if (actionLink_)
+        actionLink_->Execute();
 }
 
 // ============================================================================
@@ -398,7 +439,7 @@ void TMainMenu::Changed()
         return;
     b_->bar->clear();
     for (int i = 0; i < items_->Count(); ++i)
-        if (QAction* a = items_->Items(i)->Action())
+        if (QAction* a = items_->Items(i)->QtAction())
             b_->bar->addAction(a);
 }
 

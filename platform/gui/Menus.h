@@ -13,6 +13,7 @@ class QAction;
 class QMenu;
 class QMenuBar;
 class TControl;
+class TAction;
 
 // A shortcut: a virtual key code plus scShift / scCtrl / scAlt.
 using TShortCut = uint16_t;
@@ -78,12 +79,16 @@ public:
     // The first sub-item whose caption matches (without "&", ignoring case).
     TMenuItem* Find(const std::string& caption) const;
 
-    // Runs the item as a click does (the check toggle of AutoCheck, OnClick).
+    // Runs the item as a click does (the check toggle of AutoCheck, OnClick,
+    // else its action).
     virtual void Click();
+    TAction* Action() const { return actionLink_; }
+    void SetAction(TAction* a);
+    void ActionChanged();
     TNotifyEvent OnClick;
 
     // Window layer.
-    QAction* Action() const;
+    QAction* QtAction() const;
     QMenu* SubMenu() const;
     TMenu* Menu() const;
 
@@ -106,6 +111,7 @@ private:
     TShortCut shortCut_ = 0;
     TMenuItem* parent_ = nullptr;
     TMenu* menu_ = nullptr;
+    TAction* actionLink_ = nullptr;
     std::vector<TMenuItem*> items_;
 };
 
