@@ -719,7 +719,8 @@ void TTreeView::PaintNode(QPainter& painter, TTreeNode* node, const TRect& rect,
     bool defaultDraw = true;
     if (OnCustomDrawItem)
     {
-        TCustomDrawState st = (selected ? cdsSelected : 0) | (selected && Focused() ? cdsFocused : 0);
+        TCustomDrawState st = (selected ? TCustomDrawState(cdsSelected) : 0u) |
+                              (selected && Focused() ? TCustomDrawState(cdsFocused) : 0u);
         Guard([&] { OnCustomDrawItem(this, node, st, defaultDraw); });
     }
     if (!defaultDraw)

@@ -1,6 +1,7 @@
 #include "platform/gui/Mask.h"
 
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include "platform/gui/Dialogs.h"
@@ -259,9 +260,11 @@ void TMaskEdit::SetText(const std::string& s)
     }
     text_ = s;
     std::string shown = FormatEditText(info_, s);
-    // Qt's mask takes the filled places in order; empty places are set apart
-    // by giving the blank character, which its mask skips.
     QLineEdit* e = LineEdit(this);
+    std::string before = EditText();
+    // The places are filled one by one (Qt's mask would close up the gaps of
+    // empty places); OnChange runs once, after.
+    QSignalBlocker quiet(e);
     e->setText(QString());
     QString q;
     for (size_t i = 0; i < shown.size(); ++i)
@@ -276,6 +279,9 @@ void TMaskEdit::SetText(const std::string& s)
     }
     e->setCursorPosition(0);
     e->setModified(false);
+    quiet.unblock();
+    if (EditText() != before)
+        Guard([&] { Change(); });
 }
 
 bool TMaskEdit::ValidateEdit()

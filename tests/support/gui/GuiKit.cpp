@@ -138,9 +138,30 @@ void WhenModal(const std::function<void(TForm*)>& action)
     }
 }
 
-int RunModal(TForm* form, const std::function<void(TForm*)>& action)
+TOwned<TForm> NewForm(int clientWidth, int clientHeight)
+{
+    TOwned<TForm> f(new TForm(nullptr));
+    f->SetLeft(20);
+    f->SetTop(20);
+    f->SetClientWidth(clientWidth);
+    f->SetClientHeight(clientHeight);
+    return f;
+}
+
+int RunModal(TForm* form, const std::function<void(TForm*)>& action, int timeoutMs)
 {
     WhenModal(action);
+    QPointer<QObject> alive(form->HubObject());
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [alive, form] {
+        if (alive && form->Modal())
+        {
+            ADD_FAILURE() << "the modal form is still up";
+            form->SetModalResult(mrCancel);
+        }
+    });
+    watchdog.start(timeoutMs);
     return form->ShowModal();
 }
 

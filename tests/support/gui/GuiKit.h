@@ -36,11 +36,14 @@ T* Find(TComponent* root, const std::string& name)
 }
 
 // ---- forms ------------------------------------------------------------------------
+// A plain window of that client size, not shown, owned by the caller.
+TOwned<TForm> NewForm(int clientWidth = 400, int clientHeight = 300);
 // Shows a form modeless and lets it settle.
 void ShowForm(TForm* form);
 // Runs form->ShowModal(); once the form is up, action(form) runs (set
 // ModalResult, click a button, press Escape...). Answers the modal result.
-int RunModal(TForm* form, const std::function<void(TForm*)>& action);
+// A form still modal after timeoutMs is a test failure and is cancelled.
+int RunModal(TForm* form, const std::function<void(TForm*)>& action, int timeoutMs = 10000);
 // The next form that runs modally (shown by the code under test) gets action
 // once it is up. Any number may be queued; they run in order.
 void WhenModal(const std::function<void(TForm*)>& action);
