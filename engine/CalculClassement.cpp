@@ -307,15 +307,31 @@ void TCalculClassement::Accumule(int g, int premiere, int derniere, const std::v
 
     const bool bonus = c.BonusBut > 0;
     const int cb = c.ChampBonusDefensif() != 0 ? 1 : 0;
+    // The ids of the filter's teams of this group: a match of other teams is
+    // passed over before its teams are looked up.
+    std::vector<int> idsFiltre;
+    if (masque)
+        for (int s = 0; s < nb; ++s)
+            if ((*masque)[static_cast<size_t>(o + s)])
+                idsFiltre.push_back(c.IdEquipe(s));
+    auto filtre = [&idsFiltre](int id) { return std::find(idsFiltre.begin(), idsFiltre.end(), id) != idsFiltre.end(); };
+
     const int fin = std::min(derniere, c.NbJour());
     for (int m = std::max(premiere, 1); m <= fin; ++m) {
-        const int nbMatchs = c.NbMatchJournee(m);
+        // The match slots of matchday m, read from its matches directly.
+        const TInfoCompJour* journee = c.Journee(m);
+        if (!journee)
+            continue;
+        const int nbMatchs = std::min(c.NbMatchJournee(m), journee->NbMatchs());
         for (int k = 1; k <= nbMatchs; ++k) {
-            const int idDom = c.ValeurMatch(m, 4 * k - 3);
-            const int sDom = c.ValeurMatch(m, 4 * k - 2);
-            const int idExt = c.ValeurMatch(m, 4 * k - 1);
-            const int sExt = c.ValeurMatch(m, 4 * k);
+            const TInfoComp* match = journee->Match(k - 1);
+            const int idDom = match->IdEquipe(0);
+            const int idExt = match->IdEquipe(1);
+            const int sDom = match->Score(0) == TInfoComp::ScoreVide ? 65535 : match->Score(0) & 0x7FFF;
+            const int sExt = match->Score(1) == TInfoComp::ScoreVide ? 65535 : match->Score(1) & 0x7FFF;
             if (idDom >= 65535 || sDom >= 65535 || idExt >= 65535 || sExt >= 65535)
+                continue;
+            if (masque && (!filtre(idDom) || !filtre(idExt)))
                 continue;
             const int h = c.IndexEquipe(idDom);
             const int a = c.IndexEquipe(idExt);
