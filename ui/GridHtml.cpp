@@ -1,0 +1,255 @@
+// The colour grid as HTML: a page or an appended table with the grid's own
+// colours, a table coloured by the caller, and a table of nested groups.
+#include "ui/GridHtml.h"
+
+#include <cctype>
+
+#include "model/Utilities.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Files.h"
+#include "platform/rtl/Strings.h"
+#include "platform/rtl/TextFile.h"
+#include "ui/ColorStringGrid.h"
+
+namespace {
+
+bool Lettre(char c)
+{
+    return std::isalpha(static_cast<unsigned char>(c)) != 0;
+}
+
+// Length of an entity at s[i] ("&amp;", "&#233;", "&#x41;"), 0 when none.
+size_t Entite(std::string_view s, size_t i)
+{
+    size_t j = i + 1;
+    if (j < s.size() && s[j] == '#') {
+        ++j;
+        bool hexa = j < s.size() && (s[j] == 'x' || s[j] == 'X');
+        if (hexa)
+            ++j;
+        size_t debut = j;
+        while (j < s.size() && (hexa ? std::isxdigit(static_cast<unsigned char>(s[j])) : std::isdigit(static_cast<unsigned char>(s[j]))))
+            ++j;
+        if (j == debut)
+            return 0;
+    } else {
+        size_t debut = j;
+        while (j < s.size() && (Lettre(s[j]) || std::isdigit(static_cast<unsigned char>(s[j]))))
+            ++j;
+        if (j == debut || !Lettre(s[debut]))
+            return 0;
+    }
+    return j < s.size() && s[j] == ';' ? j + 1 - i : 0;
+}
+
+const char* Alignement(int a)
+{
+    switch (a) {
+    case 1:
+        return "align=\"center\" ";
+    case 2:
+        return "align=\"right\" ";
+    default:
+        return "align=\"left\" ";
+    }
+}
+
+const char* const CRLF = "\r\n";
+
+}   // namespace
+
+std::string EchappeHTML(std::string_view s, bool gardeBalises)
+{
+    std::string r;
+    r.reserve(s.size());
+    for (size_t i = 0; i < s.size(); ++i) {
+        char c = s[i];
+        if (c == '&') {
+            size_t n = Entite(s, i);
+            if (n) {
+                r.append(s.substr(i, n));
+                i += n - 1;
+            } else {
+                r += "&amp;";
+            }
+        } else if (c == '<') {
+            size_t fin = gardeBalises ? s.find('>', i) : std::string_view::npos;
+            bool balise = fin != std::string_view::npos && i + 1 < s.size() &&
+                          (Lettre(s[i + 1]) || s[i + 1] == '/' || s[i + 1] == '!');
+            if (balise) {
+                r.append(s.substr(i, fin + 1 - i));
+                i = fin;
+            } else {
+                r += "&lt;";
+            }
+        } else if (c == '>') {
+            r += "&gt;";
+        } else {
+            r += c;
+        }
+    }
+    return r;
+}
+
+std::string CouleurHTML(TColor couleur)
+{
+    return CouleurVersTexte(ColorToRGB(couleur));
+}
+
+// ---- the three forms -------------------------------------------------------------------
+
+std::string TColorGridBase::TexteHTML(bool Page) const
+{
+    const TGridModel& g = Grille();
+    std::string s;
+    auto ligne = [&s](const std::string& t) {
+        s += t;
+        s += CRLF;
+    };
+    if (Page) {
+        ligne("<html>");
+        ligne("  <head>");
+        ligne("    <title></title>");
+        ligne("  </head>");
+        ligne("  <body bgcolor=\"#80CCFE\">");
+    }
+    ligne("    <table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">");
+    for (int r = 0; r < g.RowCount(); ++r) {
+        s += "    \t<tr>";
+        std::string couleurTexte = CouleurHTML(CouleurTexteCellule(0, r));
+        for (int c = 0; c < g.ColCount(); ++c) {
+            int largeur = LargeurColonne(c);
+            if (largeur <= 0)
+                continue;
+            bool fixe = c < g.FixedCols() || r < g.FixedRows();
+            s += "    \t  <td bgcolor=\"";
+            s += CouleurHTML(fixe ? CouleurFixe() : CouleurFondCellule(c, r));
+            s += "\" ";
+            s += Alignement(AlignementHCellule(c, r));
+            ligne("width=" + IntToStr(largeur) + ">");
+            bool gras = GrasCellule(c, r);
+            if (gras)
+                s += "    \t\t<b>";
+            std::string texte = TexteGrille(c, r);
+            s += "<font color=\"" + couleurTexte + "\">";
+            s += texte.empty() ? std::string("&nbsp;") : EchappeHTML(texte);
+            s += "</font>";
+            if (gras)
+                s += "</b>";
+            ligne("</td>");
+        }
+        s += "      </tr>";
+    }
+    ligne("    </table>");
+    if (Page) {
+        ligne("  </body>");
+        ligne("</html>");
+    }
+    return s;
+}
+
+void TColorGridBase::EnregistreHTML(const std::string& NomFichier, bool Page)
+{
+    std::string texte = TexteHTML(Page);
+    if (Page) {
+        // The page is written whole or not at all.
+        if (!WriteFileAtomic(NomFichier, texte))
+            throw EFCreateError(L1("Impossible de créer le fichier ") + NomFichier);
+        return;
+    }
+    if (!FileExists(NomFichier))
+        throw EFOpenError(L1("Impossible d'ouvrir le fichier ") + NomFichier);
+    TTextWriter f(NomFichier, true);
+    f.Write(texte);
+    f.Close();
+}
+
+void TColorGridBase::TableHTML(const TCouleursHTML& Couleurs, std::string& Texte, int Largeur,
+                               const std::string& CouleurVide) const
+{
+    const TGridModel& g = Grille();
+    if (Largeur > 0)
+        Texte = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"" + IntToStr(Largeur) + "\">";
+    else
+        Texte = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">";
+    for (int r = 0; r < g.RowCount(); ++r) {
+        bool ligneFixe = r < g.FixedRows();
+        const std::string& fond = ligneFixe ? Couleurs[0] : (r % 2 == 0 ? Couleurs[1] : Couleurs[2]);
+        Texte += "\t<tr bgcolor=\"" + fond + "\">" + CRLF;
+        for (int c = 0; c < g.ColCount(); ++c) {
+            int largeur = LargeurColonne(c);
+            if (largeur <= 0)
+                continue;
+            bool colonneFixe = c < g.FixedCols();
+            bool fixe = ligneFixe || colonneFixe;
+            std::string texte = TexteGrille(c, r);
+            Texte += colonneFixe ? "\t  <td bgcolor=\"" + Couleurs[0] + "\" " : std::string("\t  <td ");
+            if (!ligneFixe && texte.empty() && CouleurVide != "#FFFFFF")
+                Texte += "bgcolor=\"" + CouleurVide + "\" ";
+            Texte += Alignement(AlignementHCellule(c, r));
+            if (r == 0)
+                Texte += "width=" + IntToStr(largeur);
+            Texte += ">";
+            bool gras = GrasCellule(c, r);
+            if (gras)
+                Texte += "<b>";
+            Texte += "<font color=\"" + (fixe ? Couleurs[3] : Couleurs[4]) + "\">";
+            Texte += texte.empty() ? std::string("&nbsp;") : EchappeHTML(texte);
+            Texte += "</font>";
+            if (gras)
+                Texte += "</b>";
+            Texte += std::string("</td>") + CRLF;
+        }
+        Texte += std::string("  </tr>") + CRLF;
+    }
+    Texte += "</table>";
+}
+
+void TColorGridBase::TableHTMLImbriquee(const TCouleursHTML& Couleurs, std::string& Texte) const
+{
+    const TGridModel& g = Grille();
+    Texte = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\">";
+    int groupes = 0;
+    for (int r = 0; r < g.RowCount(); ++r) {
+        bool ligneFixe = r < g.FixedRows();
+        if (ligneFixe) {
+            Texte += "<tr bgcolor=\"" + Couleurs[0] + "\">" + CRLF;
+        } else {
+            bool separe = r > 0 && TraitLigne(r - 1);
+            if (groupes > 0 && separe)
+                Texte += "</table></td></tr>";
+            if (groupes == 0 || separe) {
+                Texte += "<tr bgcolor=\"" + Couleurs[static_cast<size_t>(1 + (groupes + 1) % 2)] + "\">" + CRLF;
+                Texte += "<td colspan=\"" + IntToStr(g.ColCount()) + "\">" + CRLF;
+                Texte += std::string("<table cellspacing=\"0\" cellpadding=\"3\">") + CRLF + "<tr>";
+                ++groupes;
+            } else {
+                Texte += "        <TR>";
+            }
+        }
+        for (int c = 0; c < g.ColCount(); ++c) {
+            int largeur = LargeurColonne(c);
+            if (largeur <= 0)
+                continue;
+            bool colonneFixe = c < g.FixedCols();
+            bool fixe = ligneFixe || colonneFixe;
+            std::string texte = TexteGrille(c, r);
+            Texte += colonneFixe ? "<td bgcolor=\"" + Couleurs[0] + "\" " : std::string("<td ");
+            Texte += Alignement(AlignementHCellule(c, r));
+            Texte += "width=\"" + IntToStr(largeur) + "\">";
+            bool gras = GrasCellule(c, r);
+            if (gras)
+                Texte += "<b>";
+            Texte += "<font color=\"" + (fixe ? Couleurs[3] : Couleurs[4]) + "\">";
+            Texte += texte.empty() ? std::string("&nbsp;") : EchappeHTML(texte);
+            Texte += "</font>";
+            if (gras)
+                Texte += "</b>";
+            Texte += std::string("</td>") + CRLF;
+        }
+        Texte += std::string("</tr>") + CRLF;
+    }
+    if (groupes > 0)
+        Texte += "</table></td></tr>";
+    Texte += "</table>";
+}

@@ -1,0 +1,17 @@
+// HTML written by the colour grid and the text pane: escaping of the texts that
+// come from the season (team and player names) and colours as "#RRGGBB".
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/gui/Graphics.h"
+
+// Escapes a text for an HTML page. Entities already written ("&nbsp;",
+// "&#233;") are kept, and so, with gardeBalises, are tags ("<b>", "</font>",
+// "<br/>", "<!-- -->") that the program writes on purpose into its texts; any
+// other "&", "<", ">" and '"' is escaped.
+std::string EchappeHTML(std::string_view texte, bool gardeBalises = false);
+
+// "#RRGGBB" of a colour (system colours resolved).
+std::string CouleurHTML(TColor couleur);
