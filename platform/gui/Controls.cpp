@@ -322,7 +322,7 @@ bool Dispatch::Event(TControl* c, QWidget* watched, QEvent* e)
     case QEvent::ToolTip:
     {
         auto* he = static_cast<QHelpEvent*>(e);
-        if (c->ShowHint() && !c->Hint().empty())
+        if (c->ShowHint() && !c->Hint().empty() && (!Application || Application->ShowHint))
             QToolTip::showText(he->globalPos(), AnsiToQString(c->Hint()), watched);
         else
             QToolTip::hideText();

@@ -137,9 +137,11 @@ public:
 
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& h) { hint_ = h; }
+    // Hints show when ShowHint is on (by default the parent's setting).
     bool ShowHint() const;
     void SetShowHint(bool v) { showHint_ = v; parentShowHint_ = false; }
-    bool ParentShowHint = true;
+    bool ParentShowHint() const { return parentShowHint_; }
+    void SetParentShowHint(bool v) { parentShowHint_ = v; }
     TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor c);
     TPopupMenu* PopupMenu() const { return popupMenu_; }
