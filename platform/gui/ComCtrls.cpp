@@ -1688,6 +1688,12 @@ TMonthCalendar::TMonthCalendar(TComponent* AOwner) : TWinControl(AOwner)
     c->setGridVisible(false);
     c->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     SetWidget(c);
+    // The day table inside takes the focus and the keys.
+    if (auto* table = c->findChild<QAbstractItemView*>())
+    {
+        WatchWidget(table);
+        WatchWidget(table->viewport());
+    }
     SetColor(clWindow);
     SetTabStop(true);
     QObject::connect(c, &QCalendarWidget::selectionChanged, HubObject(), [this] {

@@ -410,3 +410,30 @@ TEST_F(FormFixture, SplitterResizesItsNeighbour)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FormFixture, DatePickerAndCalendarKeepTheLibrarysDates)
+{
+    auto* dtp = Add<TDateTimePicker>(10, 10, 120, 21);
+    auto* cal = Add<TMonthCalendar>(10, 40, 230, 170);
+    int changes = 0, clicks = 0;
+    dtp->OnChange = [&](TObject*) { ++changes; };
+    cal->OnClick = [&](TObject*) { ++clicks; };
+    dtp->SetDate(45487.0);   // 14/07/2024
+    cal->SetDate(45487.0);
+    EXPECT_DOUBLE_EQ(dtp->Date(), 45487.0);
+    EXPECT_DOUBLE_EQ(cal->Date(), 45487.0);
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(clicks, 0);
+    char typed = 0;
+    cal->OnKeyPress = [&](TObject*, char& k) { typed = k; };
+    kit::ShowForm(f.get());
+    kit::PressKey(cal, VK_RIGHT);
+    EXPECT_DOUBLE_EQ(cal->Date(), 45488.0);   // the user moved a day on
+    EXPECT_EQ(clicks, 1);
+    kit::Type(cal, "x");
+    EXPECT_EQ(typed, 'x');
+}
+
+}  // namespace
