@@ -39,6 +39,7 @@ struct TSaisonStatEssai
                 c = saison->CreeChampionnat(type, 0);
             c->OptionsParDefaut();
             c->CodeChamp = k + 1;
+            c->OrdreClassement = "ac";
             for (int i = 0; i < nbEquipes; ++i)
                 c->AjouteEquipe(saison->AjouteEquipe("Club " + std::to_string(k) + "-" + std::to_string(i)));
             c->SetNbMatch(nbEquipes / 2);
