@@ -4,8 +4,10 @@
 #include <array>
 
 #include "model/Championnat.h"
+#include "model/DescTree.h"
 #include "model/Joueurs.h"
 #include "model/Personnels.h"
+#include "model/Saison.h"
 
 namespace {
 
@@ -328,4 +330,23 @@ int SupprimeOrphelins(const TSourceStats& source)
         }
     }
     return nb;
+}
+
+TSourceStats SourceStats(TSaison& saison)
+{
+    TSourceStats s;
+    s.Sport = saison.Sport();
+    s.Championnats = saison.Arbre().ListeChampionnats();
+    s.Joueurs = &saison.Joueurs();
+    s.Arbitres = &saison.Arbitres();
+    return s;
+}
+
+TRapportStats CalculeStatJoueursSaison(TSaison& saison)
+{
+    if (saison.StatsCalculees())
+        return {};
+    TRapportStats r = CalculeStatJoueurs(SourceStats(saison));
+    saison.SetStatsCalculees(true);
+    return r;
 }

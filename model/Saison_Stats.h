@@ -17,6 +17,7 @@
 class TDonneesChampionnat;
 class TJoueurs;
 class TPersonnels;
+class TSaison;
 
 // What the passes read and count into.
 struct TSourceStats
@@ -82,3 +83,11 @@ int SupprimeOrphelins(const TSourceStats& source);
 // The last played matchday of a championship: the highest matchday holding a
 // score (0 when none).
 int DerniereJourneeJouee(const TDonneesChampionnat& c);
+
+// ---------------------------------------------------------------------------
+// The same on a season: its sport, the championships of its tree in tree
+// order, its players and its referees.
+TSourceStats SourceStats(TSaison& saison);
+// The full pass when the season's statistics are not up to date (then they
+// are); an empty report otherwise.
+TRapportStats CalculeStatJoueursSaison(TSaison& saison);

@@ -119,6 +119,24 @@ TEST(StatsJoueurs, JoueursInconnusSignalesSansRienSupprimer)
     EXPECT_EQ(SupprimeOrphelins(f.s.Source()), 0);
 }
 
+TEST(StatsJoueurs, RecompteDeLaSaisonUneFoisParChangement)
+{
+    Football f;
+    f.s.saison->InvalideStats();
+    EXPECT_TRUE(CalculeStatJoueursSaison(*f.s.saison).Vide());
+    EXPECT_TRUE(f.s.saison->StatsCalculees());
+    EXPECT_EQ(Lit(*f.b1, 1), (Compte{2, 1, 0, 0}));
+    // Up to date: nothing is counted again.
+    f.b1->RazStats(true);
+    CalculeStatJoueursSaison(*f.s.saison);
+    EXPECT_EQ(f.b1->NbMatch(1), 0);
+    // A new record flags the season; the next call counts it.
+    f.s.Evenement(2, 2, f.b1, f.B, 44);
+    EXPECT_FALSE(f.s.saison->StatsCalculees());
+    CalculeStatJoueursSaison(*f.s.saison);
+    EXPECT_EQ(Lit(*f.b1, 1), (Compte{2, 2, 0, 0}));
+}
+
 TEST(StatsJoueurs, RecompteDUnJoueur)
 {
     Football f;
