@@ -215,16 +215,6 @@ void TDonneesChampionnat::RemplaceJoueurs(const TPairesIds& paires)
         saison_->InvalideStats();
 }
 
-void TDonneesChampionnat::EcritChampionnat(TXmlWriter&)
-{
-    // Written with the season document.
-}
-
-void TDonneesChampionnat::LitChampionnat(TXmlReader&)
-{
-    // Read with the season document.
-}
-
 void TDonneesChampionnat::CopieMatchs(const TDonneesChampionnat&, const TCorrespondanceStade&)
 {
     // Comes with the championship maintenance operations.

@@ -118,7 +118,12 @@ public:
     virtual bool LitEvenementMatch(const std::string& nom, TXmlReader& lecteur, uint8_t jeton,
                                    TInfoComp& match, int n) = 0;
     virtual void RemplaceJoueurs(const TPairesIds& paires);
+    // The whole Championnat element of the season document (number form).
     virtual void EcritChampionnat(TXmlWriter& ecrivain);
+    // Reads the children of Championnat (the reader stands just after its
+    // start tag) up to its end tag. Accepts the names form of the matches
+    // (teams, officials, stadiums and players by name, created in the season
+    // when unknown, silently).
     virtual void LitChampionnat(TXmlReader& lecteur);
     virtual void CopieMatchs(const TDonneesChampionnat& source, const TCorrespondanceStade& stades);
     // A new selection of the records of matchday n counted by a player
@@ -321,7 +326,28 @@ protected:
     // The shared empty list handed out for kinds a matchday lacks.
     TListeDonnees* ListeVide();
 
+    // ---- XML of a match's events, for the sports
+    // For each side of the match (home, then away), one element per record of
+    // the list of that kind whose team is that side's and whose word has the
+    // bits avec set and the bits sans clear: attribute Equipe (1, 2), leaves
+    // Joueur and Minute (the whole word, when above 0). A team playing twice on
+    // the matchday has its records written with its first match only.
+    void EcritEvenements(TXmlWriter& x, const TInfoComp& match, int n, int type, const std::string& nom,
+                         uint16_t avec, uint16_t sans) const;
+    // The line-ups of the sides whose line-up is entered.
+    void EcritComposition(TXmlWriter& x, const TInfoComp& match) const;
+    // One event element (the token just read) into the list of that kind of
+    // matchday n, the bits ajout added to its word.
+    void LitEvenements(TXmlReader& x, uint8_t jeton, const TInfoComp& match, int n, int type, uint16_t ajout);
+
 private:
+    void LitJournee(TXmlReader& x, uint8_t jeton);
+    void LitMatch(TXmlReader& x, int n);
+    void LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp& match, int nbTitulaire, int nbRemp);
+    void EcritMatch(TXmlWriter& x, const TInfoComp& match, int n);
+    // Team id of an e1/e2 text: a number, or a team name (found or created).
+    int EquipeLue(const std::string& texte);
+
     uint8_t nbMatch_ = 0;
     std::vector<uint16_t> ids_;
     std::vector<uint16_t> categories_;

@@ -85,10 +85,33 @@ void OptionsDefaut(TDonneesChampionnat& c, std::initializer_list<int> valeurs)
 }   // namespace
 
 // ---------------------------------------------------------------------------
+// Events of both sports
+
+bool TDonneesChampionnatFootRugby::LitEvenementType(const std::string& nom, const char* element, int type,
+                                                   TXmlReader& x, uint8_t jeton, TInfoComp& match, int n)
+{
+    if (nom != element)
+        return false;
+    LitEvenements(x, jeton, match, n, type, 0);
+    return true;
+}
+
+bool TDonneesChampionnatFootRugby::LitEvenementCommun(const std::string& nom, TXmlReader& x, uint8_t jeton,
+                                                     TInfoComp& match, int n)
+{
+    if (nom == "Exclus") {
+        LitEvenements(x, jeton, match, n, 3, evtRouge);
+        return true;
+    }
+    return LitEvenementType(nom, "Buteur", 2, x, jeton, match, n) ||
+           LitEvenementType(nom, "Averti", 3, x, jeton, match, n);
+}
+
+// ---------------------------------------------------------------------------
 // Football
 
 TDonneesChampionnatFootball::TDonneesChampionnatFootball(TSaison* saison, uint8_t flags, uint8_t valeur)
-    : TDonneesChampionnat(saison, flags, valeur, {11, 3, 15, 45})
+    : TDonneesChampionnatFootRugby(saison, flags, valeur, {11, 3, 15, 45})
 {
 }
 
@@ -134,15 +157,22 @@ void TDonneesChampionnatFootball::SupprimeDonneesEquipe(int idEquipe, int n, boo
     SupprimeExtras(*this, idEquipe, n, {4});
 }
 
-void TDonneesChampionnatFootball::EcritEvenementsMatch(TXmlWriter&, const TInfoComp&, int, bool)
+void TDonneesChampionnatFootball::EcritEvenementsMatch(TXmlWriter& x, const TInfoComp& match, int n,
+                                                       bool evenements)
 {
-    // Written with the season document.
+    if (evenements) {
+        EcritEvenements(x, match, n, 2, "Buteur", 0, 0);
+        EcritEvenements(x, match, n, 3, "Averti", 0, evtRouge);
+        EcritEvenements(x, match, n, 3, "Exclus", evtRouge, 0);
+        EcritEvenements(x, match, n, 4, "Passeur", 0, 0);
+    }
+    EcritComposition(x, match);
 }
 
-bool TDonneesChampionnatFootball::LitEvenementMatch(const std::string&, TXmlReader&, uint8_t, TInfoComp&, int)
+bool TDonneesChampionnatFootball::LitEvenementMatch(const std::string& nom, TXmlReader& x, uint8_t jeton,
+                                                    TInfoComp& match, int n)
 {
-    // Read with the season document.
-    return false;
+    return LitEvenementCommun(nom, x, jeton, match, n) || LitEvenementType(nom, "Passeur", 4, x, jeton, match, n);
 }
 
 void TDonneesChampionnatFootball::RemplaceJoueurs(const TPairesIds& paires)
@@ -175,7 +205,7 @@ std::vector<TListeDonnees*> TDonneesChampionnatFootball::ListesDonnees(int n)
 // Rugby
 
 TDonneesChampionnatRugby::TDonneesChampionnatRugby(TSaison* saison, uint8_t flags, uint8_t valeur)
-    : TDonneesChampionnat(saison, flags, valeur, {15, 7, 10, 40})
+    : TDonneesChampionnatFootRugby(saison, flags, valeur, {15, 7, 10, 40})
 {
 }
 
@@ -234,15 +264,25 @@ void TDonneesChampionnatRugby::SupprimeDonneesEquipe(int idEquipe, int n, bool c
     SupprimeExtras(*this, idEquipe, n, {6, 5, 7});
 }
 
-void TDonneesChampionnatRugby::EcritEvenementsMatch(TXmlWriter&, const TInfoComp&, int, bool)
+void TDonneesChampionnatRugby::EcritEvenementsMatch(TXmlWriter& x, const TInfoComp& match, int n, bool evenements)
 {
-    // Written with the season document.
+    if (evenements) {
+        EcritEvenements(x, match, n, 2, "Buteur", 0, 0);
+        EcritEvenements(x, match, n, 3, "Averti", 0, evtRouge);
+        EcritEvenements(x, match, n, 3, "Exclus", evtRouge, 0);
+        EcritEvenements(x, match, n, 6, "Transfo", 0, 0);
+        EcritEvenements(x, match, n, 5, "Penalite", 0, 0);
+        EcritEvenements(x, match, n, 7, "Drop", 0, 0);
+    }
+    EcritComposition(x, match);
 }
 
-bool TDonneesChampionnatRugby::LitEvenementMatch(const std::string&, TXmlReader&, uint8_t, TInfoComp&, int)
+bool TDonneesChampionnatRugby::LitEvenementMatch(const std::string& nom, TXmlReader& x, uint8_t jeton,
+                                                 TInfoComp& match, int n)
 {
-    // Read with the season document.
-    return false;
+    return LitEvenementCommun(nom, x, jeton, match, n) || LitEvenementType(nom, "Transfo", 6, x, jeton, match, n) ||
+           LitEvenementType(nom, "Penalite", 5, x, jeton, match, n) ||
+           LitEvenementType(nom, "Drop", 7, x, jeton, match, n);
 }
 
 void TDonneesChampionnatRugby::RemplaceJoueurs(const TPairesIds& paires)

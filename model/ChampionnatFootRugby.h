@@ -10,7 +10,19 @@
 
 #include "model/Championnat.h"
 
-class TDonneesChampionnatFootball : public TDonneesChampionnat
+// What both sports share: the elements of the scoring and discipline records
+// (Buteur, Averti, Exclus with 0x80).
+class TDonneesChampionnatFootRugby : public TDonneesChampionnat
+{
+protected:
+    using TDonneesChampionnat::TDonneesChampionnat;
+    // Reads the element into the list of that kind when it has that name.
+    bool LitEvenementType(const std::string& nom, const char* element, int type, TXmlReader& x, uint8_t jeton,
+                          TInfoComp& match, int n);
+    bool LitEvenementCommun(const std::string& nom, TXmlReader& x, uint8_t jeton, TInfoComp& match, int n);
+};
+
+class TDonneesChampionnatFootball : public TDonneesChampionnatFootRugby
 {
 public:
     TDonneesChampionnatFootball(TSaison* saison, uint8_t flags, uint8_t valeur = 0);
@@ -34,7 +46,7 @@ public:
     std::vector<uint8_t> TypesDonnees() const override { return {2, 3, 4}; }
 };
 
-class TDonneesChampionnatRugby : public TDonneesChampionnat
+class TDonneesChampionnatRugby : public TDonneesChampionnatFootRugby
 {
 public:
     TDonneesChampionnatRugby(TSaison* saison, uint8_t flags, uint8_t valeur = 0);

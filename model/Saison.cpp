@@ -2,12 +2,43 @@
 
 #include <algorithm>
 
+#include "model/Barrage.h"
 #include "model/Championnat.h"
+#include "model/LectureParametre.h"
+#include "model/MultiSport.h"
 #include "model/Utilities.h"
+#include "model/oTraducteur.h"
+#include "platform/rtl/StringList.h"
+#include "platform/rtl/Strings.h"
 
-TSaison::TSaison() = default;
+TSaison::TSaison(uint8_t sport)
+    : multiSport_(std::make_unique<TMultiSport>(sport)),
+      arbre_(std::make_unique<TDescTree>()),
+      joueurs_(std::make_unique<TJoueurs>(this))
+{
+}
 
-TSaison::~TSaison() = default;
+TSaison::~TSaison()
+{
+    courant_ = nullptr;
+    categories_.clear();
+    statChamps_.clear();
+    // The championships and play-offs go with the tree.
+    arbre_.reset();
+    clubsPrec_.clear();
+    equipes_.clear();
+    joueurs_.reset();
+    arbitres_.Libere();
+    entraineurs_.Libere();
+    rensClubs_.Libere();
+    stades_.Libere();
+    pays_.Vide();
+}
+
+int TSaison::Sport() const
+{
+    return multiSport_->Sport();
+}
 
 // ---------------------------------------------------------------------------
 // Teams
@@ -55,6 +86,8 @@ int TSaison::AjouteEquipe(const std::string& nom, int32_t idVoulu, int logo, boo
             prochainId_ = id + 1;
     }
     equipes_.push_back({nom, static_cast<uint32_t>(id) | (static_cast<uint32_t>(logo & 0xFFFF) << 16)});
+    if (joueurs_)
+        joueurs_->AjouteBloc(id);
     return id;
 }
 
@@ -126,11 +159,357 @@ std::string TSaison::NomEquipePosition(int i) const
 }
 
 // ---------------------------------------------------------------------------
+// Previous clubs
+
+int32_t TSaison::AjouteClubPrec(const std::string& nom, int32_t id)
+{
+    if (id == -1)
+        id = maxClubPrec_ + 1;
+    if (id > maxClubPrec_)
+        maxClubPrec_ = id;
+    clubsPrec_.push_back({nom, id});
+    return id;
+}
+
+int TSaison::ChercheClubPrec(const std::string& nom, bool cree)
+{
+    if (nom.empty())
+        return 0;
+    for (const auto& c : clubsPrec_)
+        if (AnsiSameText(c.Nom, nom))
+            return c.Id;
+    return cree ? AjouteClubPrec(nom, -1) : -1;
+}
+
+std::string TSaison::NomClubPrec(int id) const
+{
+    for (const auto& c : clubsPrec_)
+        if (c.Id == id)
+            return c.Nom;
+    return {};
+}
+
+void TSaison::ClubPrecIndex(int i, int32_t& id, std::string& nom) const
+{
+    if (i < 0 || i >= NbClubPrec()) {
+        id = -1;
+        nom.clear();
+        return;
+    }
+    id = clubsPrec_[static_cast<size_t>(i)].Id;
+    nom = clubsPrec_[static_cast<size_t>(i)].Nom;
+}
+
+void TSaison::RenommeClubPrec(int32_t id, const std::string& nom)
+{
+    for (auto& c : clubsPrec_)
+        if (c.Id == id) {
+            c.Nom = nom;
+            return;
+        }
+}
+
+void TSaison::RemplaceClubPrec(int32_t ancien, int32_t nouveau)
+{
+    for (int i = 0; i < joueurs_->NbJoueur(); ++i) {
+        TJoueur* p = joueurs_->Joueur(i);
+        if (p->ClubPrec == static_cast<uint16_t>(ancien))
+            p->ClubPrec = static_cast<uint16_t>(nouveau);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Championships
+
+bool TSaison::ChampionnatCourantInternational() const
+{
+    return courant_ && (courant_->Types() & TDonneesChampionnat::TypeInternational);
+}
+
+bool TSaison::SelectionneChampionnat(int32_t code)
+{
+    TDonneesChampionnat* c = arbre_->ChampionnatParCode(code);
+    if (!c)
+        return false;
+    courant_ = c;
+    return true;
+}
+
+TDonneesChampionnat* TSaison::ChampionnatSuivant() const
+{
+    return courant_ ? arbre_->ChampionnatSuivant(courant_->CodeChamp) : nullptr;
+}
+
+TDonneesChampionnat* TSaison::ChampionnatPrecedent() const
+{
+    return courant_ ? arbre_->ChampionnatPrecedent(courant_->CodeChamp) : nullptr;
+}
+
+TDonneesChampionnat* TSaison::AjouteChampionnat(std::unique_ptr<TDonneesChampionnat> c, bool attache)
+{
+    if (!c)
+        return nullptr;
+    TDonneesChampionnat* p = c.get();
+    p->SetSaison(this);
+    p->SetSaisonListes(this);
+    // A code held by a championship of the tree already would make one of
+    // them unreachable: the newcomer gets a code of its own.
+    const bool double_ = p->CodeChamp >= 1 && arbre_->ChampionnatParCode(p->CodeChamp) != nullptr;
+    if (attache) {
+        TDescNoeud* libre = nullptr;
+        arbre_->Parcours(false, [&](TDescNoeud& n) {
+            if (!libre && n.Niveau() == 3 && !n.Championnat() && !n.Barrage() && n.CodeCle() == p->CodeChamp)
+                libre = &n;
+        });
+        if (libre) {
+            if (double_)
+                p->CodeChamp = arbre_->CodeMax() + 1;
+            libre->SetChampionnat(std::move(c));
+            return p;
+        }
+    }
+    if (double_)
+        p->CodeChamp = arbre_->CodeMax() + 1;
+    const std::string nom = Traduire(637);
+    arbre_->AjouteChampionnat(nom, nom, std::move(c), Traduire(9));
+    return p;
+}
+
+std::vector<int> TSaison::ListeCodesDivision(int idEquipe) const
+{
+    std::vector<int> codes;
+    for (const TDonneesChampionnat* c : arbre_->ListeChampionnatsEquipe(idEquipe))
+        codes.push_back(c->CodeDivision());
+    return codes;
+}
+
+bool TSaison::PlusieursChampionnats() const
+{
+    return arbre_->PlusieursChampionnats();
+}
+
+void TSaison::SupprimeEquipesChampionnat(int32_t code)
+{
+    TDonneesChampionnat* c = arbre_->ChampionnatParCode(code);
+    if (!c)
+        return;
+    TPairesIds paires;
+    const auto championnats = arbre_->ListeChampionnats();
+    for (int i = 0; i < c->NbEquipe(); ++i) {
+        const int id = c->IdEquipe(i);
+        if (id < 0 || id >= 65535)
+            continue;
+        bool ailleurs = false;
+        for (const TDonneesChampionnat* autre : championnats)
+            if (autre != c && autre->IndexEquipe(id) >= 0)
+                ailleurs = true;
+        if (ailleurs)
+            continue;
+        joueurs_->RetireJoueursEquipe(id, c->CodeChamp, &paires);
+        SupprimeEquipe(id);
+    }
+    AppliqueRenumerotation(paires);
+}
+
+void TSaison::AppliqueRenumerotation(TPairesIds& paires)
+{
+    arbre_->RemplaceJoueurs(paires);
+    paires.clear();
+}
+
+void TSaison::AppliqueRenumerotationArbitres(TPairesIds& paires)
+{
+    arbre_->RemplaceArbitres(paires);
+    paires.clear();
+}
+
+void TSaison::RenumeroteEquipes(TDonneesChampionnat& championnat)
+{
+    // Everything is taken before anything changes, so that ids swapped between
+    // two positions keep their names and squads apart.
+    struct TAvant
+    {
+        int Id;
+        std::string Nom;
+        std::vector<TJoueur*> Joueurs;
+    };
+    std::vector<TAvant> avant;
+    const int nb = championnat.NbEquipe();
+    for (int i = 0; i < nb; ++i) {
+        const int id = championnat.IdEquipe(i);
+        TAvant a{id, NomEquipe(id), {}};
+        if (const TListJoueurEquipe* bloc = id >= 0 && id < 65535 ? joueurs_->BlocEquipe(id) : nullptr)
+            for (TJoueur* p : bloc->Joueurs())
+                if (p->ClubActuel == static_cast<uint16_t>(id))
+                    a.Joueurs.push_back(p);
+        avant.push_back(std::move(a));
+    }
+    for (int i = 0; i < nb; ++i) {
+        const TAvant& a = avant[static_cast<size_t>(i)];
+        if (a.Id < 0 || a.Id >= 65535 || a.Id == i)
+            continue;
+        if (IndexId(i) < 0)
+            AjouteEquipe(a.Nom, i);
+        else
+            RenommeEquipe(i, a.Nom);
+        championnat.SetIdEquipe(i, i);
+    }
+    // The players of the squads taken, each to the team of its position: all
+    // out of the list first, then filed again under their new teams.
+    std::vector<std::unique_ptr<TJoueur>> deplaces;
+    for (int i = 0; i < nb; ++i) {
+        const TAvant& a = avant[static_cast<size_t>(i)];
+        if (a.Id < 0 || a.Id >= 65535 || a.Id == i)
+            continue;
+        for (TJoueur* p : a.Joueurs)
+            if (auto u = joueurs_->RetireJoueur(p)) {
+                u->ClubActuel = static_cast<uint16_t>(i);
+                deplaces.push_back(std::move(u));
+            }
+    }
+    TPairesIds paires;
+    for (auto& u : deplaces)
+        joueurs_->InsereJoueur(std::move(u), &paires);
+    AppliqueRenumerotation(paires);
+}
+
+// ---------------------------------------------------------------------------
+// Statistics names
+
+void TSaison::AjouteStatChamp(const std::string& nom, int32_t cle)
+{
+    // A document gives the whole word: a division it carries is kept.
+    const uint32_t objet = static_cast<uint32_t>(cle);
+    uint32_t division = objet >> 16;
+    const int32_t code = static_cast<int32_t>(objet & 0xFFFF);
+    if (division == 0)
+        if (const TLectureParamMulti* m = LectureParamMulti())
+            if (const TLectureParam* p = m->ParamCourant())
+                if (const TCfgChampionnat* c = p->ChampionnatParCode(code))
+                    division = c->CodeMin() == 65535 ? 0 : static_cast<uint32_t>(c->CodeMin()) & 0xFFFF;
+    statChamps_.push_back({nom, static_cast<uint32_t>(code) | (division << 16)});
+}
+
+int TSaison::EnregistreStatChamp(int32_t idChampionnat, int32_t codeArbre)
+{
+    int32_t cle = -1;
+    std::string nom;
+    for (TDescNoeud* n : arbre_->ListeNoeudsChampionnat()) {
+        const TDonneesChampionnat* c = n->Championnat();
+        if (c->CodeDivision() != idChampionnat || (c->Option(0) & 0x0F) <= 1)
+            continue;
+        if (const TDescNoeud* parent = n->Parent())
+            if (const TDescNoeud* premier = parent->Enfant(0))
+                if (const TDonneesChampionnat* pc = premier->Championnat()) {
+                    cle = pc->CodeDivision();
+                    nom = parent->NomAffiche();
+                }
+        break;
+    }
+    if (cle == -1)
+        cle = idChampionnat;
+    const TLectureParamMulti* m = LectureParamMulti();
+    if (!m)
+        return 0;
+    for (const auto& e : statChamps_)
+        if (e.Objet == static_cast<uint32_t>(cle))
+            return static_cast<int>(e.Objet & 0xFFFF);
+    if (nom.empty() || nom[0] == '#') {
+        if (codeArbre >= 0)
+            nom = arbre_->NomCode(codeArbre);
+        else if (const TLectureParam* p = m->ParamCourant())
+            nom = p->NomCompletDivision(cle);
+    }
+    statChamps_.push_back({nom, static_cast<uint32_t>(cle)});
+    // Always the key's low 16 bits, the id NomStatChamp finds the name by.
+    return static_cast<int>(static_cast<uint32_t>(cle) & 0xFFFF);
+}
+
+std::string TSaison::NomStatChamp(int id) const
+{
+    if (id > 0 && id <= NbStatChamp() && (statChamps_[static_cast<size_t>(id - 1)].Objet & 0xFFFF) == static_cast<uint32_t>(id))
+        return statChamps_[static_cast<size_t>(id - 1)].Nom;
+    for (const auto& e : statChamps_)
+        if ((e.Objet & 0xFFFF) == static_cast<uint32_t>(id))
+            return e.Nom;
+    return {};
+}
+
+const TStatChamp* TSaison::StatChamp(int i) const
+{
+    if (i < 0 || i >= NbStatChamp())
+        return nullptr;
+    return &statChamps_[static_cast<size_t>(i)];
+}
+
+// ---------------------------------------------------------------------------
 // Players
 
-bool TSaison::InfoJoueur(int32_t, int, TInfoJoueur&) const
+std::unique_ptr<TJoueur> TSaison::CreeJoueur(const std::string& nom, const std::string& prenom, int32_t numero,
+                                             int equipe)
 {
-    return false;
+    return TJoueur::CreateSimple(Sport(), this, numero, equipe, prenom, nom);
+}
+
+std::unique_ptr<TJoueur> TSaison::CopieJoueur(const TJoueur& source)
+{
+    return TJoueur::CreateCopieJoueur(this, source);
+}
+
+std::unique_ptr<TJoueur> TSaison::CreeJoueurComplet(int equipeNational, int maillot, int numeroPoste, int age,
+                                                    int clubActuel, const std::string& prenom,
+                                                    const std::string& nom)
+{
+    return TJoueur::CreateNumeroPoste(Sport(), this, equipeNational, maillot, numeroPoste, age, clubActuel, prenom,
+                                      nom);
+}
+
+bool TSaison::InfoJoueur(int32_t id, int equipe, TInfoJoueur& info) const
+{
+    if (id <= 0)
+        return false;
+    const TJoueur* p = joueurs_->ChercheJoueur(id, equipe);
+    if (!p)
+        return false;
+    info.Nom = p->Nom;
+    info.Prenom = p->Prenom;
+    info.NumeroPoste = p->NumeroPoste();
+    return true;
+}
+
+std::unique_ptr<TStringList> TSaison::ListePostes() const
+{
+    auto liste = std::make_unique<TStringList>();
+    int premier = 0, nb = 0, objet = 0;
+    switch (Sport()) {
+    case 0: premier = 791; nb = 4; objet = 0; break;
+    case 1: premier = 489; nb = 9; objet = 5; break;
+    case 2: premier = 568; nb = 6; objet = 15; break;
+    case 3: premier = 1487; nb = 5; objet = 22; break;
+    default: break;
+    }
+    for (int i = 0; i < nb; ++i)
+        liste->AddObject(Traduire(premier + i), objet + i);
+    return liste;
+}
+
+void TSaison::ParamLibelles(int mode, int& texte1, int& car1, int& car2, int& nombre, int& texte2) const
+{
+    switch (Sport()) {
+    case 2:
+        texte1 = 650; texte2 = 648; nombre = 39; car1 = 37; car2 = 37;
+        break;
+    case 3:
+        texte1 = mode == 1 ? 1524 : 1500;
+        texte2 = mode == 1 ? 1525 : 1496;
+        nombre = 24; car1 = 34; car2 = 33;
+        break;
+    default:
+        texte1 = mode == 1 ? 305 : 310;
+        texte2 = mode == 1 ? 306 : 311;
+        nombre = 1; car1 = 37; car2 = 37;
+        break;
+    }
 }
 
 // ---------------------------------------------------------------------------

@@ -1,18 +1,35 @@
-// The root object of a season: its teams (names, ids, crests), categories, the
-// current championship, the save options and the flag that says whether the
-// players' statistics are up to date. A season is always of one sport: the
-// sport's subclass supplies the factories and the sport's constants.
+// The root object of a season: its teams (names, ids, crests), previous clubs,
+// categories, players, coaches, referees, stadiums, club records, countries,
+// the tree of competitions with every championship and play-off, the current
+// championship, the statistics names, the save options and the flag that says
+// whether the players' statistics are up to date. A season is always of one
+// sport: the sport's subclass (SaisonSports.h) supplies the factories and the
+// sport's constants; TMultiSport::CreeSaison creates it.
 //
-// This class grows with the season document: people, stadiums, clubs, the
-// competitions tree and the players list join it there.
+// The season writes and reads its part of the season document (SaisonData) and
+// the competitions part (Championnats) through its tree; the file layer frames
+// the document around them.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "model/DescTree.h"
+#include "model/Joueurs.h"
+#include "model/ListePays.h"
+#include "model/Personnels.h"
+#include "model/SaisonFiches.h"
+#include "model/Stades.h"
+#include "platform/rtl/DateTime.h"
+
 class TDonneesChampionnat;
+class TMultiSport;
+class TStringList;
+class TXmlReader;
+class TXmlWriter;
 
 // What the championship needs to know of a player (line-up texts, sorted
 // selections of events).
@@ -31,56 +48,150 @@ struct TCategorie
     std::string NomCourt;
 };
 
-class TSaison
+// A previous club (players name their earlier clubs by these ids).
+struct TClubPrec
+{
+    std::string Nom;
+    int32_t Id = 0;
+};
+
+// A statistics name: the name under which a championship's player statistics
+// are kept; the object is the key in the low 16 bits and the lowest division
+// code of the template championship holding it in the high 16 bits.
+struct TStatChamp
+{
+    std::string Nom;
+    uint32_t Objet = 0;
+};
+
+class TSaison : public TSaisonFiches
 {
 public:
-    TSaison();
-    virtual ~TSaison();
+    ~TSaison() override;
     TSaison(const TSaison&) = delete;
     TSaison& operator=(const TSaison&) = delete;
 
-    // ---- teams (the entries in insertion order) ----
+    // ---- sport
+    TMultiSport& MultiSport() const { return *multiSport_; }
+    int Sport() const;
+
+    // ---- teams (the entries in insertion order)
     int NbEquipe() const { return static_cast<int>(equipes_.size()); }
     int32_t ProchainIdEquipe() const { return prochainId_; }
     // Id of the team whose name folds (accents, case) to the same key; -1.
-    int ChercheEquipe(const std::string& nom) const;
+    int ChercheEquipe(const std::string& nom) const override;
     // Adds a team; -1 for an empty name or a wanted id outside -1..65534 or
     // already in use. A wanted id of -1 takes the next id; the counter always
     // stays above every id given out. With verifie, a team of that name (see
-    // ChercheEquipe) is reused and its id returned.
+    // ChercheEquipe) is reused and its id returned. A new team gets its block
+    // in the players list.
     int AjouteEquipe(const std::string& nom, int32_t idVoulu = -1, int logo = 0, bool verifie = false);
     void SupprimeEquipe(int id);
     void VideEquipes() { equipes_.clear(); }
     int IdEquipe(int i) const;                  // -1 out of range
     std::string NomEquipeIndex(int i) const;    // empty out of range
-    std::string NomEquipe(int id) const;        // empty when absent
+    std::string NomEquipe(int id) const override;   // empty when absent
     void RenommeEquipe(int id, const std::string& nom);
     int LogoEquipe(int id) const;               // 0 when absent
     void SetLogoEquipe(int id, int logo);
     // The name, followed by the short name of the team's category in that
     // championship when it has one.
-    std::string NomEquipeComplet(int id, const TDonneesChampionnat* championnat) const;
+    std::string NomEquipeComplet(int id, const TDonneesChampionnat* championnat) const override;
     std::string NomEquipeCourant(int id) const { return NomEquipeComplet(id, courant_); }
     std::string NomEquipePosition(int i) const;   // position in the current championship
 
-    // ---- championships ----
+    // ---- previous clubs
+    // Id -1 takes the highest id + 1; the highest id follows the ids added.
+    int32_t AjouteClubPrec(const std::string& nom, int32_t id);
+    // 0 for an empty name; the id of the first club of that name (case
+    // ignored); when none, added with cree, else -1.
+    int ChercheClubPrec(const std::string& nom, bool cree) override;
+    std::string NomClubPrec(int id) const override;   // empty when absent
+    // Id -1 and an empty name out of range.
+    void ClubPrecIndex(int i, int32_t& id, std::string& nom) const;
+    int NbClubPrec() const { return static_cast<int>(clubsPrec_.size()); }
+    int32_t MaxClubPrec() const { return maxClubPrec_; }
+    void RenommeClubPrec(int32_t id, const std::string& nom);
+    // Every player's previous club ancien becomes nouveau.
+    void RemplaceClubPrec(int32_t ancien, int32_t nouveau);
+
+    // ---- the season's lists
+    TListePays& Pays() override { return pays_; }
+    const TListePays& Pays() const { return pays_; }
+    TJoueurs& Joueurs() override { return *joueurs_; }
+    const TJoueurs& Joueurs() const { return *joueurs_; }
+    TPersonnels& Entraineurs() override { return entraineurs_; }
+    TPersonnels& Arbitres() { return arbitres_; }
+    const TPersonnels& Arbitres() const { return arbitres_; }
+    TStades& Stades() override { return stades_; }
+    TRensClubs& RensClubs() { return rensClubs_; }
+    TDescTree& Arbre() const { return *arbre_; }
+
+    // ---- championships
     TDonneesChampionnat* ChampionnatCourant() const { return courant_; }
     void SetChampionnatCourant(TDonneesChampionnat* c) { courant_ = c; }
-    // A new championship of the sport (flags: type bits of the championship).
-    virtual std::unique_ptr<TDonneesChampionnat> CreeChampionnat(uint8_t flags, uint8_t valeur) = 0;
+    bool ChampionnatCourantInternational() const override;
+    // Makes current the championship of that code; false (nothing changed)
+    // when none has it.
+    bool SelectionneChampionnat(int32_t code);
+    // The championship after / before the current one in tree order; nullptr
+    // at the ends and when no championship is current.
+    TDonneesChampionnat* ChampionnatSuivant() const;
+    TDonneesChampionnat* ChampionnatPrecedent() const;
+    // The season takes the championship: with attache, into the level-3 node
+    // of the tree named by its code when there is one free; otherwise it is
+    // filed under the default names (texts 9, 637, 637). A championship whose
+    // code another championship of the tree holds already gets a new code.
+    // The championship then belongs to this season.
+    TDonneesChampionnat* AjouteChampionnat(std::unique_ptr<TDonneesChampionnat> c, bool attache);
+    // Division codes of the championships holding the team.
+    std::vector<int> ListeCodesDivision(int idEquipe) const;
+    bool PlusieursChampionnats() const;
+    // Removes the teams of that championship that no other championship
+    // holds, with their players (or their counts in that championship).
+    void SupprimeEquipesChampionnat(int32_t code);
+    // Player numbers (old, new) rewritten in every championship; the list is
+    // emptied.
+    void AppliqueRenumerotation(TPairesIds& paires) override;
+    // Referee numbers (old, new) rewritten in every championship and in the
+    // competition data of the tree; the list is emptied.
+    void AppliqueRenumerotationArbitres(TPairesIds& paires);
+    // Gives the team at position i of the championship the id i, with its name
+    // and its players (ids must be below the number of teams of the season).
+    void RenumeroteEquipes(TDonneesChampionnat& championnat);
 
-    // ---- the sport's constants ----
+    // ---- statistics names
+    void AjouteStatChamp(const std::string& nom, int32_t cle);
+    int EnregistreStatChamp(int32_t idChampionnat, int32_t codeArbre);
+    std::string NomStatChamp(int id) const;
+    int NbStatChamp() const { return static_cast<int>(statChamps_.size()); }
+    const TStatChamp* StatChamp(int i) const;   // nullptr out of range
+
+    // ---- the sport's factories and constants
+    // A new championship of the sport (flags: type bits of the championship);
+    // nullptr when the sport has no championship class.
+    virtual std::unique_ptr<TDonneesChampionnat> CreeChampionnat(uint8_t flags, uint8_t valeur) = 0;
+    // A new player of the sport (not filed anywhere).
+    std::unique_ptr<TJoueur> CreeJoueur(const std::string& nom, const std::string& prenom, int32_t numero,
+                                        int equipe) override;
+    virtual std::unique_ptr<TJoueur> CopieJoueur(const TJoueur& source);
+    virtual std::unique_ptr<TJoueur> CreeJoueurComplet(int equipeNational, int maillot, int numeroPoste, int age,
+                                                       int clubActuel, const std::string& prenom,
+                                                       const std::string& nom);
+    // The sport's position labels, the position index as object.
+    virtual std::unique_ptr<TStringList> ListePostes() const;
     // 1 when statistic kind 0..10 applies to the sport (2: draws exist), else 0.
     virtual int StatApplicable(int type) const = 0;
     virtual int ValeurSport() const = 0;
     virtual int StatPrincipale() const = 0;
+    virtual void ParamLibelles(int mode, int& texte1, int& car1, int& car2, int& nombre, int& texte2) const;
 
-    // ---- players ----
+    // ---- players
     // Name, first name and position number of a player known to the season
     // (equipe 65535: any team); false when the season does not know it.
     virtual bool InfoJoueur(int32_t id, int equipe, TInfoJoueur& info) const;
 
-    // ---- categories (sorted by id) ----
+    // ---- categories (sorted by id)
     int NbCategorie() const { return static_cast<int>(categories_.size()); }
     const TCategorie* CategorieIndex(int i) const;   // nullptr out of range
     std::string NomCategorie(int32_t id) const;
@@ -88,7 +199,7 @@ public:
     void SetCategorie(int32_t id, const std::string& nom, const std::string& nomCourt);
     void SupprimeCategorie(int32_t id);
 
-    // ---- save options (bytes 0 and 1) ----
+    // ---- save options (bytes 0 and 1)
     uint8_t OptionSauvegarde(int n) const { return n == 0 || n == 1 ? optionsSauve_[n] : 0; }
     void SetOptionSauvegarde(int n, int valeur)
     {
@@ -96,14 +207,38 @@ public:
             optionsSauve_[n] = static_cast<uint8_t>(valeur);
     }
 
-    // ---- player statistics ----
+    TDateTime LastModif = 0;
+
+    // ---- player statistics
     // Every change of match data calls it: the statistics are recounted before
     // their next use.
     void InvalideStats() { statsCalculees_ = 0; }
     bool StatsCalculees() const { return statsCalculees_ != 0; }
     void SetStatsCalculees(bool v) { statsCalculees_ = v ? 1 : 0; }
 
+    // ---- the season document
+    // SaisonData; the running total starts at 5.
+    void EcritSaison(TXmlWriter& x, const TProgression& progression = {});
+    // Equipes: with divisions, the division codes of each team; with a file
+    // list, crests as picture files added to the list.
+    void EcritEquipes(TXmlWriter& x, bool divisions, TStringList* fichiers) const;
+    // Championnats, with the current championship's code (1 when none).
+    void EcritCompetitions(TXmlWriter& x, const TProgression& progression = {});
+    void EcritParamsChamp(TXmlWriter& x) const;
+    // Read the children of SaisonData / Championnats (the reader stands just
+    // after the start tag) up to the end tag. Reading never opens a window.
+    // The merges of namesakes met in SaisonData are applied to the
+    // championships at the end of LitCompetitions.
+    void LitSaison(TXmlReader& x, int& total, const TProgression& progression = {});
+    void LitCompetitions(TXmlReader& x, int& total, const TProgression& progression = {});
+    // The document's elements after its root: SaisonData, then Championnats.
+    void Ecrit(TXmlWriter& x, const TProgression& progression = {});
+    // Reads the children of the root up to its end tag.
+    void Lit(TXmlReader& x, const TProgression& progression = {});
+
 protected:
+    explicit TSaison(uint8_t sport);
+
     struct TEquipe
     {
         std::string Nom;
@@ -115,8 +250,29 @@ protected:
 
     std::vector<TEquipe> equipes_;
     int32_t prochainId_ = 0;
+    TPersonnels arbitres_;
+    TPersonnels entraineurs_;
+    TStades stades_;
+    TRensClubs rensClubs_;
+    TListePays pays_;
+    int32_t maxClubPrec_ = 0;
+    std::vector<TClubPrec> clubsPrec_;
     TDonneesChampionnat* courant_ = nullptr;
-    std::vector<TCategorie> categories_;
+    std::vector<TStatChamp> statChamps_;
     uint8_t optionsSauve_[2] = {0, 0};
+    std::vector<TCategorie> categories_;
     uint8_t statsCalculees_ = 0;
+    std::unique_ptr<TMultiSport> multiSport_;
+    std::unique_ptr<TDescTree> arbre_;
+    std::unique_ptr<TJoueurs> joueurs_;
+
+private:
+    void LitEquipe(TXmlReader& x, uint8_t jeton, bool clubPrec);
+    void LitCategories(TXmlReader& x);
+    void LitDescCompetition(TXmlReader& x);
+
+    // Merges met while reading, applied once the championships are read.
+    TPairesIds pairesJoueurs_;
+    TPairesIds pairesArbitres_;
+    TPairesIds pairesEntraineurs_;
 };

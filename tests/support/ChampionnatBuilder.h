@@ -15,7 +15,7 @@
 class TSaisonEssai : public TSaison
 {
 public:
-    explicit TSaisonEssai(int sport = 0) : sport_(sport) {}
+    explicit TSaisonEssai(int sport = 0) : TSaison(static_cast<uint8_t>(sport)), sport_(sport) {}
 
     std::unique_ptr<TDonneesChampionnat> CreeChampionnat(uint8_t flags, uint8_t valeur) override
     {
@@ -27,22 +27,22 @@ public:
     int ValeurSport() const override { return sport_ == 1 ? 2 : 1; }
     int StatPrincipale() const override { return 1; }
 
-    bool InfoJoueur(int32_t id, int, TInfoJoueur& info) const override
+    bool InfoJoueur(int32_t id, int equipe, TInfoJoueur& info) const override
     {
-        auto it = joueurs_.find(id);
-        if (it == joueurs_.end())
-            return false;
+        auto it = infos_.find(id);
+        if (it == infos_.end())
+            return TSaison::InfoJoueur(id, equipe, info);
         info = it->second;
         return true;
     }
     void AjouteJoueur(int32_t id, const std::string& prenom, const std::string& nom, int poste)
     {
-        joueurs_[id] = TInfoJoueur{nom, prenom, poste};
+        infos_[id] = TInfoJoueur{nom, prenom, poste};
     }
 
 private:
     int sport_;
-    std::map<int32_t, TInfoJoueur> joueurs_;
+    std::map<int32_t, TInfoJoueur> infos_;
 };
 
 // A season with teams "Equipe 0".."Equipe n-1" (ids 0..n-1) and one

@@ -1,0 +1,852 @@
+// The Championnat element of the season document: writing (number form) and
+// reading (number form, names form, and files of earlier versions).
+#include <algorithm>
+#include <optional>
+
+#include "model/Championnat.h"
+#include "model/Saison.h"
+#include "model/Utilities.h"
+#include "model/ioXml.h"
+#include "platform/rtl/Strings.h"
+
+namespace {
+
+constexpr uint16_t ScoreVide = TInfoComp::ScoreVide;
+
+bool IdValide(int id)
+{
+    return id >= 0 && id < 65535;
+}
+
+// The children of the element whose token was just read: f(name, token) for
+// each; f must read or skip the child. Nothing for a complete element.
+template <class F>
+void Enfants(TXmlReader& x, uint8_t jeton, F f)
+{
+    if (jeton != xmlDebut)
+        return;
+    uint8_t j = x.ElementSuivant();
+    while (j != xmlFin && j != xmlFinFlux) {
+        const std::string nom = x.Nom();
+        f(nom, j);
+        j = x.ElementSuivant();
+    }
+}
+
+int32_t Entier(TXmlReader& x, uint8_t jeton)
+{
+    const int32_t v = x.TexteEntier();
+    x.SauteElement(jeton);
+    return v;
+}
+
+std::string Texte(TXmlReader& x, uint8_t jeton)
+{
+    std::string t = x.Texte();
+    x.SauteElement(jeton);
+    return t;
+}
+
+// A date written day/month/four-digit year.
+std::string TexteDate(uint32_t date)
+{
+    return IntToStr(TGestionDate::Jour(date)) + "/" + IntToStr(TGestionDate::Mois(date)) + "/" +
+           IntToStr(TGestionDate::Annee(date));
+}
+
+uint32_t DateLue(const std::string& texte)
+{
+    return TGestionDate::TexteVersDate(Trim(texte));
+}
+
+int Borne(int v, int bas, int haut)
+{
+    return std::clamp(v, bas, haut);
+}
+
+std::vector<int32_t> Nombres(const std::string& texte)
+{
+    std::vector<int32_t> v;
+    size_t debut = 0;
+    while (debut <= texte.size()) {
+        size_t fin = texte.find('-', debut);
+        if (fin == std::string::npos)
+            fin = texte.size();
+        v.push_back(StrToIntDef(Trim(std::string_view(texte).substr(debut, fin - debut)), 0));
+        debut = fin + 1;
+    }
+    return v;
+}
+
+}   // namespace
+
+// ===========================================================================
+// Writing
+
+void TDonneesChampionnat::EcritChampionnat(TXmlWriter& x)
+{
+    x.OuvreElement("Championnat");
+    x.EcritElementEntier("CodeChamp", CodeChamp);
+
+    x.OuvreElement("Type");
+    static const char* const noms[4] = {"TypeChamp", "TypeCoupe", "TypeNational", "TypeInternational"};
+    for (int b = 0; b < 4; ++b)
+        if (types_ & (1 << b))
+            x.AjouteAttribut(noms[b], "1");
+    x.FermeElement("Type");
+
+    if (EstCoupe()) {
+        x.OuvreElement("ToursCoupe");
+        for (const TInfoTourCoupe& t : tours_) {
+            x.OuvreElement("TourCoupe");
+            x.EcritElementEntier("nTour", t.nTour);
+            x.EcritElementEntier("TypeMatch", static_cast<int32_t>(t.TypeMatch));
+            x.EcritElementEntier("NbMatch", t.NbMatch);
+            x.FermeElement("TourCoupe");
+        }
+        x.FermeElement("ToursCoupe");
+        x.OuvreElement("MatchsSuiv");
+        for (uint32_t m : matchsSuiv_)
+            x.EcritElementEntier("Match", static_cast<int32_t>(m));
+        x.FermeElement("MatchsSuiv");
+    }
+
+    x.EcritElementEntier("NbTitulaire", nbTitulaire_);
+    x.EcritElementEntier("NbRemp", nbRemp_);
+    x.EcritElementEntier("TempsPeriode", TempsPeriode);
+    x.EcritElementEntier("TempsPeriodeProlongation", TempsPeriodeProlongation);
+    x.EcritElementEntier("NbEquipe", NbEquipe());
+    x.EcritElementEntier("NbJour", nbJour_);
+    x.EcritElementEntier("NbMatch", nbMatch_);
+    if (NbEquipe() > 0) {
+        std::string ids, cats;
+        for (int i = 0; i < NbEquipe(); ++i) {
+            if (i > 0) {
+                ids += '-';
+                cats += '-';
+            }
+            ids += IntToStr(ids_[static_cast<size_t>(i)]);
+            cats += IntToStr(categories_[static_cast<size_t>(i)]);
+        }
+        x.EcritElement("Conversion", ids);
+        x.EcritElement("categorie", cats);
+    }
+
+    x.OuvreElement("Tranches");
+    for (int i = 0; i < NbTranches(); ++i) {
+        int debut = 0, fin = 0;
+        Tranche(i, debut, fin);
+        x.OuvreElement("Tranche");
+        x.EcritElementEntier("Debut", debut);
+        x.EcritElementEntier("Fin", fin);
+        x.FermeElement("Tranche");
+    }
+    x.FermeElement("Tranches");
+
+    x.OuvreElement("Options");
+    for (int i = 0; i < NbOption; ++i)
+        x.EcritElementEntier("Option", static_cast<int16_t>(options_[i]));
+    x.EcritElementEntier("BonusBut", BonusBut);
+    x.EcritElementEntier("PointBonusBut", PointBonusBut);
+    x.EcritElementEntier("BonusEcart", BonusEcart);
+    x.EcritElementBooleen("PetiteFinale", PetiteFinale);
+    x.EcritElementEntier("CategorieDef", categorieDef_);
+    x.FermeElement("Options");
+
+    for (const auto& g : groupes_) {
+        x.OuvreElement("GroupeEquipe");
+        x.AjouteAttribut("NomGroupe", g->NomGroupe);
+        for (int i = 0; i < g->NbEquipe(); ++i)
+            x.EcritElementEntier("Equipe", g->Equipe(i));
+        x.FermeElement("GroupeEquipe");
+    }
+
+    x.OuvreElement("OptionsArbitre");
+    for (int i = 0; i < NbOptionArbitre; ++i)
+        x.EcritElementEntier("Option", optionsArbitre_[i]);
+    x.FermeElement("OptionsArbitre");
+
+    x.EcritElementEntier("NbJournee", NbJournee);
+    x.EcritElementEntier("Division", Division);
+    x.EcritElementEntier("CodePerso", CodePerso);
+    x.EcritElement("OrdreClassement", OrdreClassement);
+    EcritOptionsSaisie(x);
+
+    for (int n = 1; n <= nbJour_; ++n) {
+        x.OuvreElement("Journee");
+        x.AjouteAttributEntier("Numero", n);
+        const uint32_t date = DateJournee(n);
+        if (TGestionDate::Jour(date) != 0)
+            x.AjouteAttribut("Date", TexteDate(date));
+        // Every match whose two teams are set, however many the matchday holds.
+        if (const TInfoCompJour* j = Journee(n))
+            for (int i = 0; i < j->NbMatchs(); ++i) {
+                const TInfoComp& m = *j->Match(i);
+                if (m.IdEquipe(0) != AucuneEquipe && m.IdEquipe(1) != AucuneEquipe)
+                    EcritMatch(x, m, n);
+            }
+        x.FermeElement("Journee");
+    }
+
+    for (int i = 0; i < penalites_.Nombre(); ++i) {
+        const TPenalite* p = penalites_.Penalite(i);
+        x.OuvreElement("Penalite");
+        x.EcritElementEntier("e1", p->e1);
+        x.EcritElementEntier("e2", p->e2);
+        x.EcritElementEntier("s1", p->s1);
+        x.EcritElementEntier("s2", p->s2);
+        x.EcritElementEntier("Journee", p->Journee);
+        x.EcritElementEntier("Type", p->Type);
+        x.FermeElement("Penalite");
+    }
+    x.FermeElement("Championnat");
+}
+
+void TDonneesChampionnat::EcritMatch(TXmlWriter& x, const TInfoComp& m, int n)
+{
+    const int dom = m.IdEquipe(0), ext = m.IdEquipe(1);
+    x.OuvreElement("Match");
+    x.EcritElementEntier("e1", dom);
+    x.EcritElementEntier("e2", ext);
+    if (m.ScoresSaisis()) {
+        x.EcritElementEntier("s1", m.Score(0) & 0x7FFF);
+        x.EcritElementEntier("s2", m.Score(1) & 0x7FFF);
+    }
+    x.EcritElementPositif("Affluence", m.Affluence());
+    x.EcritElement("Comment", m.Commentaire());
+    x.EcritElementPositif("NoteMatch", m.NoteMatch());
+    if (m.TempsAdd(1) != 255)
+        x.EcritElementEntier("TempsAdd1", m.TempsAdd(1));
+    if (m.TempsAdd(2) != 255 && m.TempsAdd(2) > 0)
+        x.EcritElementEntier("TempsAdd2", m.TempsAdd(2));
+    // Each official in its own place: an unset official before a set one is
+    // written as -1, and each rating follows its official.
+    int dernier = 0;
+    for (int k = 1; k <= 3; ++k)
+        if (m.Officiel(k) > 0)
+            dernier = k;
+    for (int k = 1; k <= dernier; ++k) {
+        x.EcritElementEntier("Arbitre", m.Officiel(k) > 0 ? m.Officiel(k) : -1);
+        if (m.Officiel(k) > 0)
+            x.EcritElementPositif("NoteArbitre", m.NoteOfficiel(k));
+    }
+    if (m.Stade() != 0)
+        x.EcritElementEntier("Stade", m.Stade());
+    if ((Option(11) & 4) && TGestionDate::Jour(m.DateMatch()) != 0)
+        x.EcritElement("DateMatch", TexteDate(m.DateMatch()));
+    EcritScoresPeriode(x, m);
+    EcritEvenementsMatch(x, m, n, true);
+    if (EstCoupe() && m.ScoresSaisis())
+        if (const TPenaltyTab* p = Penalty(n, dom, ext)) {
+            x.OuvreElement("Penalty");
+            x.EcritElementEntier("s1", p->s1);
+            x.EcritElementEntier("s2", p->s2);
+            x.FermeElement("Penalty");
+        }
+    // The side that went through (earlier readers skip this element).
+    if (m.ScoresSaisis()) {
+        if (m.Score(0) & TInfoComp::Qualifie)
+            x.EcritElementEntier("Qualifie", 1);
+        else if (m.Score(1) & TInfoComp::Qualifie)
+            x.EcritElementEntier("Qualifie", 2);
+    }
+    x.FermeElement("Match");
+}
+
+void TDonneesChampionnat::EcritEvenements(TXmlWriter& x, const TInfoComp& match, int n, int type,
+                                          const std::string& nom, uint16_t avec, uint16_t sans) const
+{
+    const TInfoCompJour* j = Journee(n);
+    const TListeDonnees* l = j ? j->Liste(type) : nullptr;
+    if (!l)
+        return;
+    const int ici = j->IndexObjetMatch(&match);
+    for (int cote = 0; cote < 2; ++cote) {
+        const int id = match.IdEquipe(cote);
+        if (id == AucuneEquipe || (cote == 1 && id == match.IdEquipe(0)))
+            continue;
+        if (ici >= 0 && j->IndexMatchEquipe(id) != ici)
+            continue;   // written with the team's first match of the matchday
+        for (int i = 0; i < l->Nombre(); ++i) {
+            const TDonneesEvt* d = l->Donnee(i);
+            if (d->IdEquipe() != id || (d->Mot() & avec) != avec || (d->Mot() & sans) != 0)
+                continue;
+            x.OuvreElement(nom);
+            x.AjouteAttributEntier("Equipe", cote + 1);
+            x.EcritElementEntier("Joueur", d->IdJoueur());
+            x.EcritElementPositif("Minute", d->Mot());
+            x.FermeElement(nom);
+        }
+    }
+}
+
+void TDonneesChampionnat::EcritComposition(TXmlWriter& x, const TInfoComp& match) const
+{
+    const bool maillots = (Option(11) & 16) != 0;
+    for (int cote = 0; cote < 2; ++cote) {
+        const int id = match.IdEquipe(cote);
+        if (id == AucuneEquipe || match.Cote(id) != cote || !match.CompositionSaisie(id))
+            continue;
+        TInfoJoueur info;
+        auto connu = [&](int32_t joueur) { return saison_ && saison_->InfoJoueur(joueur, id, info); };
+        const int nbTit = match.NbTitulaire();
+        x.EcritElementEntier("NbTitulaire", nbTit);
+        x.EcritElementEntier("NbRemp", match.NbRemp());
+        x.OuvreElement("Compo");
+        x.AjouteAttributEntier("Equipe", cote + 1);
+        // Starters are read back in order: an empty slot before a filled one
+        // is written as an empty Tit so that every player keeps his slot.
+        int dernier = 0;
+        for (int s = 1; s <= nbTit; ++s)
+            if (match.JoueurTitulaire(id, s) > 0)
+                dernier = s;
+        for (int s = 1; s <= dernier; ++s) {
+            const int32_t joueur = match.JoueurTitulaire(id, s);
+            x.OuvreElement("Tit");
+            if (joueur > 0) {
+                if (connu(joueur))
+                    x.AjouteAttributEntier("ID", joueur);
+                if (maillots && match.Maillot(id, s) > 0)
+                    x.AjouteAttributEntier("Maillot", match.Maillot(id, s));
+                if (match.Note(id, s) >= 0 && match.Note(id, s) < 255)
+                    x.AjouteAttributEntier("Note", match.Note(id, s));
+            }
+            x.FermeElement("Tit");
+        }
+        for (int r = 1; r <= match.NbRemp(); ++r) {
+            const int32_t entrant = match.ValeurRemplacement(id, r, 3);
+            if (entrant <= 0 || !connu(entrant))
+                continue;
+            x.OuvreElement("Rempl");
+            x.AjouteAttributEntier("ID", entrant);
+            x.AjouteAttributEntier("IdRemp", match.ValeurRemplacement(id, r, 1));
+            if (maillots && match.Maillot(id, nbTit + r) > 0)
+                x.AjouteAttributEntier("Maillot", match.Maillot(id, nbTit + r));
+            const int note = match.Note(id, nbTit + r);
+            if (note >= 0 && note < 255)
+                x.EcritElementEntier("Note", note);
+            x.EcritElementEntier("Minute", match.ValeurRemplacement(id, r, 5));
+            x.FermeElement("Rempl");
+        }
+        x.EcritElementPositif("Capitaine", match.Capitaine(id));
+        x.FermeElement("Compo");
+    }
+}
+
+// ===========================================================================
+// Reading
+
+void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
+{
+    // A championship without a tie-break rule ranks by points, then goal
+    // difference.
+    OrdreClassement = "ac";
+    std::vector<TPenalite> penalites;
+    std::vector<int> journeesPenalites;
+    uint8_t j = x.ElementSuivant();
+    while (j != xmlFin && j != xmlFinFlux) {
+        const std::string nom = x.Nom();
+        if (nom == "CodeChamp") {
+            CodeChamp = Entier(x, j);
+        } else if (nom == "Type") {
+            uint8_t t = x.ValeurAttribut("TypeCoupe") == "1" ? TypeCoupe : TypeChamp;
+            t |= x.ValeurAttribut("TypeInternational") == "1" ? TypeInternational : TypeNational;
+            types_ = t;
+            x.SauteElement(j);
+        } else if (nom == "ToursCoupe") {
+            Enfants(x, j, [&](const std::string& n, uint8_t k) {
+                if (n != "TourCoupe" || k != xmlDebut) {
+                    x.SauteElement(k);
+                    return;
+                }
+                static const std::string champs[3] = {"nTour", "TypeMatch", "NbMatch"};
+                std::string v[3];
+                x.LitChamps(champs, v);
+                TInfoTourCoupe t;
+                const int tour = StrToIntDef(Trim(v[0]), 0);
+                t.nTour = static_cast<uint16_t>(Borne(tour, 0, 65535));
+                t.TypeMatch = static_cast<uint32_t>(StrToIntDef(Trim(v[1]), 0));
+                t.NbMatch = static_cast<uint16_t>(Borne(StrToIntDef(Trim(v[2]), 0), 0, 65535));
+                if (tour > 0 && NbToursCoupe() < TJournees::MaxJournees)
+                    AjouteTourCoupe(t);
+            });
+        } else if (nom == "MatchsSuiv") {
+            Enfants(x, j, [&](const std::string& n, uint8_t k) {
+                if (n == "Match" && matchsSuiv_.size() < 65536)
+                    matchsSuiv_.push_back(static_cast<uint32_t>(x.TexteEntier()));
+                x.SauteElement(k);
+            });
+        } else if (nom == "NbTitulaire") {
+            SetNbTitulaire(Borne(Entier(x, j), 0, 255));
+        } else if (nom == "NbRemp") {
+            SetNbRemp(Borne(Entier(x, j), 0, 255));
+        } else if (nom == "TempsPeriode") {
+            TempsPeriode = Entier(x, j);
+        } else if (nom == "TempsPeriodeProlongation") {
+            TempsPeriodeProlongation = Entier(x, j);
+        } else if (nom == "NbEquipe") {
+            SetNbEquipe(Entier(x, j));
+        } else if (nom == "NbJour") {
+            SetNbJournees(Entier(x, j));
+        } else if (nom == "NbMatch") {
+            SetNbMatch(Entier(x, j));
+        } else if (nom == "Conversion") {
+            const auto v = Nombres(Texte(x, j));
+            for (size_t i = 0; i < v.size() && i < static_cast<size_t>(MaxEquipes); ++i) {
+                if (i >= ids_.size())
+                    SetNbEquipe(static_cast<int>(i) + 1);
+                // A slot holds a team id once at most; anything else leaves it free.
+                const bool valide = IdValide(v[i]) && IndexEquipe(v[i]) < 0;
+                ids_[i] = valide ? static_cast<uint16_t>(v[i]) : AucuneEquipe;
+            }
+        } else if (nom == "categorie") {
+            const auto v = Nombres(Texte(x, j));
+            for (size_t i = 0; i < v.size() && i < ids_.size(); ++i)
+                categories_[i] = static_cast<uint16_t>(v[i]);
+        } else if (nom == "Tranches") {
+            tranches_.clear();
+            Enfants(x, j, [&](const std::string& n, uint8_t k) {
+                if (n != "Tranche" || k != xmlDebut) {
+                    x.SauteElement(k);
+                    return;
+                }
+                static const std::string champs[2] = {"Debut", "Fin"};
+                std::string v[2];
+                x.LitChamps(champs, v);
+                const int debut = StrToIntDef(Trim(v[0]), 0), fin = StrToIntDef(Trim(v[1]), 0);
+                if ((debut > 0 || fin >= 1) && tranches_.size() < 256)
+                    SetTranche(NbTranches(), debut, fin);
+            });
+        } else if (nom == "Options") {
+            SetOption(16, 4);
+            SetOption(17, 2);
+            SetOption(18, 2);
+            OptionsParDefaut();
+            int i = 0;
+            Enfants(x, j, [&](const std::string& n, uint8_t k) {
+                const int32_t v = x.TexteEntier();
+                if (n == "Option")
+                    SetOption(std::min(i++, NbOption - 1), v);
+                else if (n == "BonusBut")
+                    BonusBut = v;
+                else if (n == "PointBonusBut")
+                    PointBonusBut = v;
+                else if (n == "BonusEcart")
+                    BonusEcart = v;
+                else if (n == "PetiteFinale")
+                    PetiteFinale = v == 1;
+                else if (n == "CategorieDef")
+                    categorieDef_ = static_cast<uint16_t>(v);
+                x.SauteElement(k);
+            });
+        } else if (nom == "GroupeEquipe") {
+            auto g = std::make_unique<TGroupeEquipe>();
+            g->NomGroupe = x.ValeurAttribut("NomGroupe");
+            Enfants(x, j, [&](const std::string& n, uint8_t k) {
+                if (n == "Equipe")
+                    g->AjouteEquipe(x.TexteEntier());
+                x.SauteElement(k);
+            });
+            if (g->NbEquipe() > 0)
+                AjouteGroupe(std::move(g));
+        } else if (nom == "OptionsArbitre") {
+            int i = 0;
+            Enfants(x, j, [&](const std::string& n, uint8_t k) {
+                if (n == "Option")
+                    SetOptionArbitre(std::min(i++, NbOptionArbitre - 1), x.TexteEntier());
+                x.SauteElement(k);
+            });
+        } else if (nom == "NbJournee") {
+            NbJournee = static_cast<uint8_t>(Borne(Entier(x, j), 0, 255));
+        } else if (nom == "Division") {
+            Division = Entier(x, j);
+        } else if (nom == "CodePerso") {
+            CodePerso = static_cast<uint16_t>(Entier(x, j));
+        } else if (nom == "OrdreClassement") {
+            OrdreClassement = Trim(Texte(x, j));
+            if (OrdreClassement.empty())
+                OrdreClassement = "ac";
+        } else if (nom == "Journee") {
+            LitJournee(x, j);
+        } else if (nom == "Penalite") {
+            static const std::string champs[6] = {"e1", "e2", "s1", "s2", "Journee", "Type"};
+            std::string v[6];
+            if (j == xmlDebut)
+                x.LitChamps(champs, v);
+            auto val = [&](int i, int def) { return v[i].empty() ? def : StrToIntDef(Trim(v[i]), 0); };
+            penalites.push_back({static_cast<uint16_t>(val(0, 0)), static_cast<uint16_t>(val(1, 0)), val(2, ScoreVide),
+                                 val(3, ScoreVide), 0, static_cast<uint8_t>(val(5, 0))});
+            journeesPenalites.push_back(val(4, 0));
+        } else if (LitOptionsSaisie(x) == 0) {
+            x.SauteElement(j);
+        }
+        j = x.ElementSuivant();
+    }
+    // Each record goes before the records of its matchday: added from the
+    // last, they keep the order of the document.
+    for (size_t i = penalites.size(); i-- > 0;) {
+        const TPenalite& p = penalites[i];
+        penalites_.Ajoute(p.e1, p.e2, p.s1, p.s2, journeesPenalites[i], p.Type);
+    }
+    if (Option(11) & 8)
+        journees_->TrieParDate();
+    DerniereJournee = static_cast<uint8_t>(CalculeDerniereJournee());
+}
+
+void TDonneesChampionnat::LitJournee(TXmlReader& x, uint8_t jeton)
+{
+    const std::string numero = Trim(x.ValeurAttribut("Numero"));
+    int n = 1;
+    if (!numero.empty() && !TryStrToInt(numero, n))
+        n = 1;
+    // Matchday numbers are bytes elsewhere: any other number is no matchday.
+    if (n < 1 || n > TJournees::MaxJournees) {
+        x.SauteElement(jeton);
+        return;
+    }
+    SetDateJournee(n, DateLue(x.ValeurAttribut("Date")));
+    Enfants(x, jeton, [&](const std::string& nom, uint8_t k) {
+        if (nom == "Match" && k == xmlDebut)
+            LitMatch(x, n);
+        else
+            x.SauteElement(k);
+    });
+}
+
+int TDonneesChampionnat::EquipeLue(const std::string& texte)
+{
+    const std::string t = Trim(texte);
+    int id = -1;
+    if (TryStrToInt(t, id))
+        return IdValide(id) ? id : -1;
+    if (t.empty() || !saison_)
+        return -1;
+    return saison_->AjouteEquipe(t, -1, 0, true);
+}
+
+void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
+{
+    TSaison* s = saison_;
+    int equipes[2] = {-1, -1};
+    TInfoComp* match = nullptr;
+    // Values applied once the match exists and every child is read.
+    std::optional<int> scores[2], affluence, noteMatch, tempsAdd[2], forfait, qualifie;
+    std::optional<int32_t> stade;
+    std::optional<uint32_t> date;
+    std::optional<std::string> commentaire;
+    int32_t officiels[3] = {-1, -1, -1};
+    int notes[3] = {0, 0, 0};
+    bool noteLue[3] = {false, false, false};
+    int nbArbitre = 0, nbNote = 0;
+    bool officielsLus = false;
+    int nbTitulaire = nbTitulaire_, nbRemp = nbRemp_;
+    bool penalty = false;
+    int penaltys[2] = {0, 0};
+
+    auto arbitreNomme = [&](uint8_t k) -> int32_t {
+        static const std::string champs[2] = {"Nom", "Prenom"};
+        std::string v[2];
+        x.LitChamps(champs, v);
+        const std::string nom = Trim(v[0]), prenom = Trim(v[1]);
+        if (nom.empty() || !s)
+            return -1;
+        (void)k;
+        if (TPersonnel* p = s->Arbitres().ChercheNom(nom, prenom))
+            return p->Numero;
+        TPersonnel* p = s->Arbitres().AjoutePersonnel(std::make_unique<TPersonnelStat>(-1, 0, prenom, nom));
+        return p ? p->Numero : -1;
+    };
+
+    Enfants(x, xmlDebut, [&](const std::string& nom, uint8_t k) {
+        if (nom == "e1" || nom == "e2") {
+            const int cote = nom == "e1" ? 0 : 1;
+            equipes[cote] = EquipeLue(Texte(x, k));
+            // The match of the two teams; other matches of the matchday stay,
+            // even when a team plays twice.
+            if (cote == 1 && !match && IdValide(equipes[0]) && IdValide(equipes[1]))
+                match = MatchEquipes(n, equipes[0], equipes[1], true, DateJournee(n));
+        } else if (nom == "s1" || nom == "s2") {
+            const int v = Entier(x, k);
+            if (v >= 0 && v <= 0x7FFE)
+                scores[nom == "s1" ? 0 : 1] = v;
+        } else if (nom == "Affluence") {
+            affluence = Entier(x, k);
+        } else if (nom == "Comment") {
+            commentaire = Texte(x, k);
+        } else if (nom == "NoteMatch") {
+            noteMatch = Borne(Entier(x, k), 0, 255);
+        } else if (nom == "TempsAdd1" || nom == "TempsAdd2") {
+            tempsAdd[nom == "TempsAdd1" ? 0 : 1] = Borne(Entier(x, k), 0, 255);
+        } else if (nom == "Arbitre") {
+            const int32_t id = k == xmlDebut ? arbitreNomme(k) : Entier(x, k);
+            nbArbitre = std::min(nbArbitre + 1, 3);
+            officiels[nbArbitre - 1] = id > 0 ? id : -1;
+            officielsLus = true;
+        } else if (nom == "NoteArbitre") {
+            // The rating of the official just read; files that listed the
+            // ratings apart give them in the officials' order.
+            const int v = Borne(Entier(x, k), 0, 255);
+            int cible = nbArbitre > 0 && !noteLue[nbArbitre - 1] ? nbArbitre : 0;
+            if (cible == 0)
+                for (int i = 0; i < 3 && cible == 0; ++i)
+                    if (!noteLue[i])
+                        cible = i + 1;
+            if (cible == 0)
+                cible = 3;
+            notes[cible - 1] = v;
+            noteLue[cible - 1] = true;
+            ++nbNote;
+            officielsLus = true;
+        } else if (nom == "Stade") {
+            if (k == xmlDebut) {
+                static const std::string champs[2] = {"Nom", "Ville"};
+                std::string v[2];
+                x.LitChamps(champs, v);
+                const std::string nomStade = Trim(v[0]), ville = Trim(v[1]);
+                if (!nomStade.empty() && s) {
+                    TStade* st = s->Stades().ChercheStadeNom(nomStade, ville);
+                    if (!st)
+                        st = s->Stades().NouveauStade(nomStade, ville);
+                    if (st)
+                        stade = st->Code;
+                }
+            } else {
+                stade = Entier(x, k);
+            }
+        } else if (nom == "DateMatch") {
+            date = DateLue(Texte(x, k));
+        } else if (nom == "NbTitulaire") {
+            nbTitulaire = Borne(Entier(x, k), 0, 255);
+            if (match)
+                match->SetNbTitulaire(nbTitulaire);
+        } else if (nom == "NbRemp") {
+            nbRemp = Borne(Entier(x, k), 0, 255);
+            if (match)
+                match->SetNbRemp(nbRemp);
+        } else if (nom == "Compo") {
+            if (match)
+                LitComposition(x, k, *match, nbTitulaire, nbRemp);
+            else
+                x.SauteElement(k);
+        } else if (nom == "ScorePeriode1" || nom == "ScorePeriode2") {
+            if (match && k == xmlDebut)
+                LitScoresPeriode(x, *match);
+            else
+                x.SauteElement(k);
+        } else if (nom == "Penalty") {
+            static const std::string champs[2] = {"s1", "s2"};
+            std::string v[2];
+            if (k == xmlDebut)
+                x.LitChamps(champs, v);
+            penalty = true;
+            penaltys[0] = Borne(StrToIntDef(Trim(v[0]), 0), 0, 255);
+            penaltys[1] = Borne(StrToIntDef(Trim(v[1]), 0), 0, 255);
+        } else if (nom == "Qualifie") {
+            qualifie = Entier(x, k);
+        } else if (nom == "Forfait") {
+            forfait = Entier(x, k);
+        } else if (!match || !LitEvenementMatch(nom, x, k, *match, n)) {
+            x.SauteElement(k);
+        }
+    });
+    (void)nbNote;
+    if (!match)
+        return;
+
+    for (int cote = 0; cote < 2; ++cote) {
+        if (scores[cote])
+            match->SetScore(cote, *scores[cote]);
+        if (tempsAdd[cote])
+            match->SetTempsAdd(cote + 1, *tempsAdd[cote]);
+    }
+    if (affluence)
+        match->SetAffluence(*affluence);
+    if (commentaire)
+        match->SetCommentaire(*commentaire);
+    if (noteMatch)
+        match->SetNoteMatch(*noteMatch);
+    if (stade)
+        match->SetStade(*stade);
+    if (officielsLus)
+        for (int k = 1; k <= 3; ++k) {
+            match->SetOfficiel(k, officiels[k - 1]);
+            match->SetNoteOfficiel(k, notes[k - 1]);
+        }
+    // With the dates saved, a match saved without one has none.
+    if (!date && (Option(11) & 4))
+        match->SetDateMatch(0);
+    if (date) {
+        match->SetDateMatch(*date);
+        if (TGestionDate::Jour(DateJournee(n)) == 0 && TGestionDate::Jour(*date) != 0)
+            SetDateJournee(n, *date);
+    }
+    const int dom = equipes[0], ext = equipes[1];
+    if (penalty)
+        AjoutePenalty(n, dom, ext, penaltys[0], penaltys[1]);
+    // The side that went through: as saved, or, in files that did not save
+    // it, the winner of the shoot-out.
+    if (qualifie && (*qualifie == 1 || *qualifie == 2))
+        SetQualifieMatch(n, dom, ext, *qualifie == 2);
+    else if (!qualifie && penalty && penaltys[0] != penaltys[1])
+        SetQualifieMatch(n, dom, ext, penaltys[1] > penaltys[0]);
+    if (forfait && *forfait > 0 && *forfait < 256 && !penalites_.Cherche(dom, ext, n))
+        penalites_.Ajoute(dom, ext, match->Score(0) & 0x7FFF, match->Score(1) & 0x7FFF, n, *forfait);
+}
+
+void TDonneesChampionnat::LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp& match, int nbTitulaire,
+                                         int nbRemp)
+{
+    const bool maillots = (Option(11) & 16) != 0;
+    const int coteCompo = StrToIntDef(Trim(x.ValeurAttribut("Equipe")), 0) - 1;
+    TSaison* s = saison_;
+    int slot = 0, remp = 0;
+    bool nomme = false;
+    // Names form: the players by their number in the document.
+    std::vector<std::pair<int32_t, int32_t>> numeros;
+    auto joueurNumero = [&](int32_t numero) -> int32_t {
+        for (const auto& [num, id] : numeros)
+            if (num == numero)
+                return id;
+        return 0;
+    };
+    auto equipeCote = [&](int cote) { return cote == 0 || cote == 1 ? match.IdEquipe(cote) : -1; };
+    auto equipeValide = [&](int cote) {
+        const int id = equipeCote(cote);
+        return IdValide(id) && match.Cote(id) == cote;
+    };
+    int32_t capitaine = 0;
+    bool capitaineLu = false;
+    bool marques[2] = {false, false};
+
+    Enfants(x, jeton, [&](const std::string& nom, uint8_t k) {
+        if (nom == "Capitaine") {
+            capitaine = Entier(x, k);
+            capitaineLu = true;
+            return;
+        }
+        if (nom != "Tit" && nom != "Rempl") {
+            x.SauteElement(k);
+            return;
+        }
+        const std::string attrId = Trim(x.ValeurAttribut("ID"));
+        const int32_t id = StrToIntDef(attrId, 0);
+        const int32_t idRemp = StrToIntDef(Trim(x.ValeurAttribut("IdRemp")), 0);
+        const int maillot = StrToIntDef(Trim(x.ValeurAttribut("Maillot")), 0);
+        const std::string attrNote = Trim(x.ValeurAttribut("Note"));
+        static const std::string champs[4] = {"Nom", "Prenom", "Note", "Minute"};
+        std::string v[4];
+        if (k == xmlDebut)
+            x.LitChamps(champs, v);
+        const std::string noteTexte = !v[2].empty() ? Trim(v[2]) : attrNote;
+        const int note = noteTexte.empty() ? 255 : Borne(StrToIntDef(noteTexte, 255), 0, 255);
+        const int minute = StrToIntDef(Trim(v[3]), 0);
+
+        if (!Trim(v[0]).empty() || !Trim(v[1]).empty()) {
+            // Names form: ID numbers the place in both line-ups.
+            nomme = true;
+            const int base = nbTitulaire + 3 * nbRemp;
+            if (id < 1 || base < 1)
+                return;
+            const int cote = (id - 1) / base;
+            const int place = (id - 1) % base + 1;
+            if (!equipeValide(cote) || !s)
+                return;
+            const int equipe = equipeCote(cote);
+            TJoueur* p = s->Joueurs().ChercheOuCreeJoueur(Trim(v[0]), Trim(v[1]), true, equipe);
+            const int32_t joueur = p ? p->Numero : 0;
+            numeros.emplace_back(id, joueur);
+            if (place <= nbTitulaire && place <= match.NbTitulaire()) {
+                match.SetJoueurTitulaire(equipe, place, joueur);
+                if (note < 255)
+                    match.SetNote(equipe, place, note);
+            } else if (place > nbTitulaire) {
+                const int r = place - nbTitulaire;
+                if (r > match.NbRemp())
+                    return;
+                match.SetRemplacement(equipe, joueurNumero(idRemp), joueur, minute, r);
+                if (note < 255)
+                    match.SetNote(equipe, match.NbTitulaire() + r, note);
+            }
+            marques[cote] = true;
+            return;
+        }
+        // Number form: starters into slots 1, 2, ..., substitutions into
+        // records 1, 2, ...; what does not fit is left out.
+        if (!equipeValide(coteCompo))
+            return;
+        const int equipe = equipeCote(coteCompo);
+        marques[coteCompo] = true;
+        if (nom == "Tit") {
+            if (++slot > match.NbTitulaire())
+                return;
+            match.SetJoueurTitulaire(equipe, slot, id > 0 ? id : 0);
+            if (maillots && maillot > 0)
+                match.SetMaillot(equipe, slot, maillot);
+            if (note < 255)
+                match.SetNote(equipe, slot, note);
+        } else {
+            if (++remp > match.NbRemp())
+                return;
+            match.SetRemplacement(equipe, idRemp, id, minute, remp);
+            const int place = match.NbTitulaire() + remp;
+            if (maillots && maillot > 0)
+                match.SetMaillot(equipe, place, maillot);
+            if (note < 255)
+                match.SetNote(equipe, place, note);
+        }
+    });
+
+    if (equipeValide(coteCompo))
+        marques[coteCompo] = true;
+    for (int cote = 0; cote < 2; ++cote) {
+        if (!marques[cote])
+            continue;
+        const int equipe = equipeCote(cote);
+        match.SetCompositionSaisie(equipe);
+        if (capitaineLu && capitaine > 0 && (nomme ? cote == coteCompo || coteCompo < 0 : cote == coteCompo)) {
+            const int32_t c = nomme ? joueurNumero(capitaine) : capitaine;
+            if (c > 0)
+                match.SetCapitaine(equipe, c);
+        }
+    }
+}
+
+void TDonneesChampionnat::LitEvenements(TXmlReader& x, uint8_t jeton, const TInfoComp& match, int n, int type,
+                                        uint16_t ajout)
+{
+    const int cote = StrToIntDef(Trim(x.ValeurAttribut("Equipe")), 0) - 1;
+    int32_t joueur = 0;
+    int mot = 0;
+    std::string nom, prenom;
+    Enfants(x, jeton, [&](const std::string& e, uint8_t k) {
+        if (e == "Joueur" && k == xmlDebut) {
+            static const std::string champs[2] = {"Nom", "Prenom"};
+            std::string v[2];
+            x.LitChamps(champs, v);
+            nom = Trim(v[0]);
+            prenom = Trim(v[1]);
+        } else if (e == "Joueur") {
+            joueur = Entier(x, k);
+        } else if (e == "Minute") {
+            mot = Entier(x, k);
+        } else if (e == "Nom") {
+            nom = Trim(Texte(x, k));
+        } else if (e == "Prenom") {
+            prenom = Trim(Texte(x, k));
+        } else {
+            x.SauteElement(k);
+        }
+    });
+    if (cote != 0 && cote != 1)
+        return;
+    const int equipe = match.IdEquipe(cote);
+    TInfoCompJour* j = Journee(n);
+    TListeDonnees* l = j ? j->Liste(type) : nullptr;
+    if (!l || !IdValide(equipe))
+        return;
+    if (!nom.empty() && saison_) {
+        TJoueur* p = saison_->Joueurs().ChercheOuCreeJoueur(nom, prenom, true, equipe);
+        joueur = p ? p->Numero : 0;
+    }
+    l->Ajoute(TDonneesEvt::CreateId(joueur, equipe, static_cast<uint16_t>(static_cast<uint16_t>(mot) | ajout)));
+}

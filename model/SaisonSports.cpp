@@ -1,0 +1,57 @@
+#include "model/SaisonSports.h"
+
+#include "model/ChampionnatFootRugby.h"
+
+namespace {
+
+// Kinds 0..10 of each sport; every other kind gives 0.
+int Applicable(const int (&table)[11], int type)
+{
+    return type >= 0 && type <= 10 ? table[type] : 0;
+}
+
+}   // namespace
+
+std::unique_ptr<TDonneesChampionnat> TSaisonFootball::CreeChampionnat(uint8_t flags, uint8_t valeur)
+{
+    return std::make_unique<TDonneesChampionnatFootball>(this, flags, valeur);
+}
+
+int TSaisonFootball::StatApplicable(int type) const
+{
+    static const int table[11] = {0, 1, 1, 1, 0, 1, 1, 0, 1, 1, 0};
+    return Applicable(table, type);
+}
+
+std::unique_ptr<TDonneesChampionnat> TSaisonRugby::CreeChampionnat(uint8_t flags, uint8_t valeur)
+{
+    return std::make_unique<TDonneesChampionnatRugby>(this, flags, valeur);
+}
+
+int TSaisonRugby::StatApplicable(int type) const
+{
+    static const int table[11] = {1, 0, 1, 0, 0, 1, 1, 0, 0, 0, 0};
+    return Applicable(table, type);
+}
+
+std::unique_ptr<TDonneesChampionnat> TSaisonBasket::CreeChampionnat(uint8_t, uint8_t)
+{
+    return nullptr;
+}
+
+int TSaisonBasket::StatApplicable(int type) const
+{
+    static const int table[11] = {1, 0, 0, 0, 0, 0, 0, 1, 0, 0, 1};
+    return Applicable(table, type);
+}
+
+std::unique_ptr<TDonneesChampionnat> TSaisonHandball::CreeChampionnat(uint8_t, uint8_t)
+{
+    return nullptr;
+}
+
+int TSaisonHandball::StatApplicable(int type) const
+{
+    static const int table[11] = {1, 0, 1, 1, 0, 0, 0, 1, 1, 1, 0};
+    return Applicable(table, type);
+}

@@ -1,0 +1,417 @@
+#include <gtest/gtest.h>
+
+#include "model/Barrage.h"
+#include "model/Championnat.h"
+#include "model/DescTree.h"
+#include "model/MultiSport.h"
+#include "model/Saison.h"
+#include "model/SaisonSports.h"
+#include "platform/rtl/Strings.h"
+#include "tests/support/SaisonBuilder.h"
+
+using essai::Document;
+using essai::Lit;
+using essai::SansDate;
+using essai::TSaisonComplete;
+
+namespace {
+
+// A root holding the season's parts, for hand-written documents.
+std::string Racine(const std::string& saisonData, const std::string& championnats)
+{
+    return "<Gormelide>\r\n<SaisonData>\r\n" + saisonData + "</SaisonData>\r\n<Championnats>\r\n" + championnats +
+           "</Championnats>\r\n</Gormelide>\r\n";
+}
+
+const char* const Equipes = "<Equipes><Equipe><ID>0</ID><Nom>Lens</Nom></Equipe>"
+                            "<Equipe><ID>1</ID><Nom>Lille</Nom></Equipe></Equipes>\r\n";
+
+// A league of teams 0 and 1 with one matchday holding the given matches.
+std::string Ligue(const std::string& code, const std::string& matchs, const std::string& avant = "")
+{
+    return "<Championnat><CodeChamp>" + code +
+           "</CodeChamp><Type TypeChamp=\"1\" TypeNational=\"1\"></Type>"
+           "<NbEquipe>2</NbEquipe><NbJour>1</NbJour><NbMatch>1</NbMatch><Conversion>0-1</Conversion>" +
+           avant + "<Journee Numero=\"1\">" + matchs + "</Journee></Championnat>\r\n";
+}
+
+}   // namespace
+
+TEST(SaisonXml, WholeSeasonRoundTripsByteForByte)
+{
+    for (int sport : {0, 1}) {
+        SCOPED_TRACE(sport);
+        TSaisonComplete a(sport);
+        const std::string doc1 = Document(*a.saison);
+        for (const char* partie : {"<ListePays>", "<Equipes>", "<ClubPrec>", "<Entraineurs>", "<Stades>",
+                                   "<RensClubs>", "<Joueurs>", "<Arbitres>", "<StatChamps>", "<OptionsSauvegarde>",
+                                   "<categories>", "<DescSaison>", "<DescCompetition>", "<Barrage>", "<Compo ",
+                                   "<Buteur ", "<Exclus ", "<Penalty>", "<Qualifie>", "<GroupeEquipe ", "<Penalite>"})
+            EXPECT_NE(doc1.find(partie), std::string::npos) << partie;
+        EXPECT_NE(doc1.find(sport == 0 ? "<Passeur " : "<Drop "), std::string::npos);
+
+        auto b = Lit(sport, doc1);
+        const std::string doc2 = Document(*b);
+        EXPECT_EQ(SansDate(doc1), SansDate(doc2));
+
+        // What the reload holds.
+        TSaison& s = *b;
+        EXPECT_EQ(s.Sport(), sport);
+        EXPECT_EQ(s.NbEquipe(), 9);
+        EXPECT_EQ(s.LogoEquipe(2), 12);
+        EXPECT_EQ(s.NomEquipe(20), L1("Sélection"));
+        EXPECT_EQ(s.Joueurs().NbJoueur(), 24);
+        EXPECT_EQ(s.Arbitres().NbPersonnel(), 3);
+        EXPECT_EQ(s.NomClubPrec(7), "Vieux <Club>");
+        EXPECT_EQ(s.NbCategorie(), 2);
+        EXPECT_EQ(s.OptionSauvegarde(0), 10);
+        ASSERT_EQ(s.Arbre().ListeChampionnats().size(), 3u);
+        ASSERT_NE(s.ChampionnatCourant(), nullptr);
+        EXPECT_EQ(s.ChampionnatCourant()->CodeChamp, a.groupes->CodeChamp);
+        ASSERT_EQ(s.Arbre().ListeBarrages().size(), 1u);
+        EXPECT_EQ(s.Arbre().ListeBarrages()[0]->Code, 3);
+        const auto donnees = s.Arbre().ListeDonneesCompetition(1);
+        ASSERT_EQ(donnees.size(), 1u);
+        EXPECT_EQ(donnees[0]->Arbitres, (std::vector<int32_t>{a.arbitres[0], a.arbitres[2]}));
+
+        TDonneesChampionnat* ligue = s.Arbre().ChampionnatParCode(1);
+        ASSERT_NE(ligue, nullptr);
+        EXPECT_EQ(ligue->OrdreClassement, "abdc");
+        EXPECT_EQ(ligue->DerniereJournee, 4);
+        EXPECT_EQ(ligue->Penalites().Nombre(), a.ligue->Penalites().Nombre());
+        for (int i = 0; i < ligue->Penalites().Nombre(); ++i) {
+            EXPECT_EQ(ligue->Penalites().Penalite(i)->Type, a.ligue->Penalites().Penalite(i)->Type);
+            EXPECT_EQ(ligue->Penalites().Penalite(i)->e1, a.ligue->Penalites().Penalite(i)->e1);
+        }
+        // Officials keep their places and ratings.
+        const TInfoComp* m = ligue->Match(1, 1);
+        ASSERT_NE(m, nullptr);
+        const TInfoComp* m0 = a.ligue->Match(1, 1);
+        for (int k = 1; k <= 3; ++k) {
+            EXPECT_EQ(m->Officiel(k), m0->Officiel(k)) << k;
+            EXPECT_EQ(m->NoteOfficiel(k), m0->NoteOfficiel(k)) << k;
+        }
+        EXPECT_EQ(m->Officiel(1), -1);
+        // Every starter keeps his slot (slot 2 is empty).
+        const int dom = m->IdEquipe(0);
+        EXPECT_EQ(m->JoueurTitulaire(dom, 2), 0);
+        EXPECT_EQ(m->JoueurTitulaire(dom, 3), m0->JoueurTitulaire(dom, 3));
+        EXPECT_EQ(m->Maillot(dom, 1), 9);
+        EXPECT_EQ(m->Stade(), m0->Stade());
+        EXPECT_GE(m->Stade(), 1);
+        // A match without a date keeps none.
+        EXPECT_EQ(ligue->Match(5, 1)->DateMatch(), 0u);
+
+        // The cup: every match of an over-full round, the sides that went through.
+        TDonneesChampionnat* coupe = s.Arbre().ChampionnatParCode(a.coupe->CodeChamp);
+        ASSERT_NE(coupe, nullptr);
+        EXPECT_TRUE(coupe->EstCoupe());
+        EXPECT_EQ(coupe->Journee(1)->NbMatchs(), 3);
+        EXPECT_EQ(coupe->QualifieMatch(1, 0, 4), 1);
+        EXPECT_EQ(coupe->QualifieMatch(1, 1, 5), 0);
+        ASSERT_NE(coupe->Penalty(1, 0, 4), nullptr);
+        EXPECT_EQ(coupe->Penalty(1, 0, 4)->s2, 5);
+        EXPECT_EQ(coupe->NbMatchsSuiv(), 2);
+    }
+}
+
+TEST(SaisonXml, ProgressReachesTheEnd)
+{
+    TSaisonComplete a(0);
+    std::vector<int> totaux;
+    TMemoryStream m;
+    {
+        TXmlMemoryStreamWriter x(&m, false);
+        a.saison->Ecrit(x, [&](int t) { totaux.push_back(t); });
+    }
+    ASSERT_FALSE(totaux.empty());
+    EXPECT_EQ(totaux.front(), 7);
+    EXPECT_EQ(totaux.back(), 90);
+    EXPECT_TRUE(std::is_sorted(totaux.begin(), totaux.end()));
+}
+
+TEST(SaisonXml, NamesFormIsReadSilently)
+{
+    bool demande = false;
+    InstalleDemandeJoueur([&](TSaisonFiches&, const std::string&, const std::string&, int) -> TJoueur* {
+        demande = true;
+        return nullptr;
+    });
+    const std::string match =
+        "<Match Numero=\"1\" Division=\"101\"><e1>Lens</e1><e2>Calais</e2><s1>2</s1><s2>1</s2>"
+        "<Arbitre><Nom>Sifflet</Nom><Prenom>Marc</Prenom></Arbitre><NoteArbitre>7</NoteArbitre>"
+        "<Stade><Nom>Bollaert</Nom><Ville>Lens</Ville></Stade>"
+        "<Buteur Equipe=\"1\"><Joueur><Nom>Dupont</Nom><Prenom>Jean</Prenom></Joueur><Minute>12</Minute></Buteur>"
+        "<Exclus Equipe=\"2\"><Nom>Durand</Nom><Prenom>Luc</Prenom></Exclus>"
+        "<NbTitulaire>11</NbTitulaire><NbRemp>3</NbRemp>"
+        "<Compo><Tit ID=\"1\"><Nom>Dupont</Nom><Prenom>Jean</Prenom><Note>6</Note></Tit>"
+        "<Tit ID=\"2\"><Nom>Petit</Nom><Prenom>Paul</Prenom></Tit>"
+        "<Rempl ID=\"12\" IdRemp=\"2\"><Nom>Grand</Nom><Prenom>Guy</Prenom><Minute>60</Minute></Rempl>"
+        "<Tit ID=\"21\"><Nom>Durand</Nom><Prenom>Luc</Prenom></Tit>"
+        "<Capitaine>1</Capitaine></Compo><Forfait>2</Forfait></Match>";
+    auto s = Lit(0, Racine(Equipes, Ligue("1", match)));
+    InstalleDemandeJoueur(nullptr);
+    EXPECT_FALSE(demande);
+
+    const int calais = s->ChercheEquipe("Calais");
+    ASSERT_GE(calais, 2);
+    TDonneesChampionnat* c = s->Arbre().ChampionnatParCode(1);
+    ASSERT_NE(c, nullptr);
+    const TInfoComp* m = c->MatchEquipes(1, 0, calais);
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(c->ValeurMatch(1, 2), 2);
+    const TPersonnel* arbitre = s->Arbitres().ChercheNom("Sifflet", "Marc");
+    ASSERT_NE(arbitre, nullptr);
+    EXPECT_EQ(m->Officiel(1), arbitre->Numero);
+    EXPECT_EQ(m->NoteOfficiel(1), 7);
+    const TStade* stade = s->Stades().ChercheStadeNom("Bollaert", "Lens");
+    ASSERT_NE(stade, nullptr);
+    EXPECT_EQ(m->Stade(), stade->Code);
+    EXPECT_GE(stade->Code, 1);
+
+    const TJoueur* dupont = s->Joueurs().ChercheJoueurNom("Dupont", "Jean");
+    const TJoueur* petit = s->Joueurs().ChercheJoueurNom("Petit", "Paul");
+    const TJoueur* grand = s->Joueurs().ChercheJoueurNom("Grand", "Guy");
+    const TJoueur* durand = s->Joueurs().ChercheJoueurNom("Durand", "Luc");
+    ASSERT_TRUE(dupont && petit && grand && durand);
+    EXPECT_EQ(dupont->ClubActuel, 0);
+    EXPECT_EQ(durand->ClubActuel, calais);
+    EXPECT_EQ(m->JoueurTitulaire(0, 1), dupont->Numero);
+    EXPECT_EQ(m->JoueurTitulaire(0, 2), petit->Numero);
+    EXPECT_EQ(m->Note(0, 1), 6);
+    EXPECT_EQ(m->ValeurRemplacement(0, 1, 3), grand->Numero);
+    EXPECT_EQ(m->ValeurRemplacement(0, 1, 1), petit->Numero);
+    EXPECT_EQ(m->ValeurRemplacement(0, 1, 5), 60);
+    EXPECT_EQ(m->JoueurTitulaire(calais, 1), durand->Numero);
+    EXPECT_EQ(m->Capitaine(0), dupont->Numero);
+    EXPECT_TRUE(m->CompositionSaisie(0));
+    EXPECT_TRUE(m->CompositionSaisie(calais));
+    ASSERT_EQ(c->ListeButeurs(1)->Nombre(), 1);
+    EXPECT_EQ(c->ListeButeurs(1)->Donnee(0)->IdJoueur(), dupont->Numero);
+    EXPECT_EQ(c->ListeButeurs(1)->Donnee(0)->Mot(), 12);
+    ASSERT_EQ(c->ListeAvertis(1)->Nombre(), 1);
+    EXPECT_EQ(c->ListeAvertis(1)->Donnee(0)->Mot(), evtRouge);
+    const TPenalite* p = c->Penalites().Cherche(0, calais, 1);
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->Type, etatSurTapis);
+    // The players of the names form are players of the season: a save names them.
+    EXPECT_NE(Document(*s).find("<ID>"), std::string::npos);
+}
+
+TEST(SaisonXml, OlderFormsAreRead)
+{
+    // Officials compacted with their ratings after each, a shoot-out without
+    // the saved side, fewer options, a type without attributes, a matchday
+    // without number, no tie-break rule, an older date of change, a crest file.
+    const std::string data = "<Equipes><Equipe><ID>0</ID><Nom>Lens</Nom><Image>12.png</Image></Equipe>"
+                             "<Equipe><ID>1</ID><Nom>Lille</Nom><Image>blason</Image></Equipe></Equipes>\r\n"
+                             "<OptionsSauvegarde><Option>3</Option><Option>4</Option><Option>5</Option>"
+                             "</OptionsSauvegarde>\r\n<LastModif>2004-03-07 10:20</LastModif>\r\n";
+    const std::string coupe =
+        "<Championnat><CodeChamp>4</CodeChamp><Type TypeCoupe=\"1\"></Type><NbEquipe>2</NbEquipe>"
+        "<NbJour>1</NbJour><Conversion>0-1</Conversion>"
+        "<Journee><Match><e1>0</e1><e2>1</e2><s1>1</s1><s2>1</s2><Arbitre>7</Arbitre><NoteArbitre>5</NoteArbitre>"
+        "<Arbitre>9</Arbitre><Penalty><s1>3</s1><s2>4</s2></Penalty></Match></Journee></Championnat>\r\n";
+    const std::string ligue = "<Championnat><CodeChamp>5</CodeChamp><Type></Type>"
+                              "<Options><Option>1</Option><Option>2</Option></Options></Championnat>\r\n";
+    auto s = Lit(0, Racine(data, "<Code>4</Code>" + coupe + ligue));
+    EXPECT_EQ(s->LogoEquipe(0), 12);
+    EXPECT_EQ(s->LogoEquipe(1), 0);
+    EXPECT_EQ(s->OptionSauvegarde(0), 3);
+    EXPECT_EQ(s->OptionSauvegarde(1), 5);
+    int a, mo, j;
+    DecodeDate(s->LastModif, a, mo, j);
+    EXPECT_EQ(a * 10000 + mo * 100 + j, 20040307);
+
+    TDonneesChampionnat* c = s->Arbre().ChampionnatParCode(4);
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(s->ChampionnatCourant(), c);
+    EXPECT_EQ(c->Types(), TDonneesChampionnat::TypeCoupe | TDonneesChampionnat::TypeNational);
+    EXPECT_EQ(c->OrdreClassement, "ac");
+    const TInfoComp* m = c->MatchEquipes(1, 0, 1);
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->Officiel(1), 7);
+    EXPECT_EQ(m->NoteOfficiel(1), 5);
+    EXPECT_EQ(m->Officiel(2), 9);
+    EXPECT_EQ(m->NoteOfficiel(2), 0);
+    EXPECT_EQ(m->Officiel(3), -1);
+    EXPECT_EQ(c->QualifieMatch(1, 0, 1), 1);   // the shoot-out's winner
+
+    TDonneesChampionnat* l = s->Arbre().ChampionnatParCode(5);
+    ASSERT_NE(l, nullptr);
+    EXPECT_EQ(l->Types(), TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational);
+    EXPECT_EQ(l->Option(0), 1);
+    EXPECT_EQ(l->Option(1), 2);
+    EXPECT_EQ(l->Option(16), 4);
+    EXPECT_EQ(l->Option(17), 2);
+    EXPECT_EQ(l->Option(18), 2);
+    EXPECT_EQ(l->Option(19), 3);
+    EXPECT_EQ(static_cast<int16_t>(l->Option(22)), -2);
+    EXPECT_EQ(l->OrdreClassement, "ac");
+}
+
+TEST(SaisonXml, DamagedNumbersAreBounded)
+{
+    std::string tits;
+    for (int i = 0; i < 40; ++i)
+        tits += "<Tit ID=\"" + std::to_string(100 + i) + "\"></Tit>";
+    const std::string matchs = "<Match><e1>0</e1><e2>1</e2><NbTitulaire>11</NbTitulaire><NbRemp>3</NbRemp>"
+                               "<Compo Equipe=\"1\">" + tits + "</Compo></Match>";
+    const std::string c =
+        "<Championnat><CodeChamp>1</CodeChamp><Type TypeChamp=\"1\"></Type><NbTitulaire>2000000000</NbTitulaire>"
+        "<NbEquipe>100000</NbEquipe><NbJour>2147483647</NbJour><Conversion>0-1</Conversion>"
+        "<Journee Numero=\"2147483647\"><Match><e1>0</e1><e2>1</e2></Match></Journee>"
+        "<Journee Numero=\"0\"></Journee><Journee Numero=\"300\"></Journee>"
+        "<Journee Numero=\"3\">" + matchs + "</Journee>"
+        "<Penalite><e1>0</e1><e2>1</e2><Journee>70000</Journee><Type>1</Type></Penalite></Championnat>";
+    auto s = Lit(0, Racine(Equipes, c));
+    TDonneesChampionnat* ch = s->Arbre().ChampionnatParCode(1);
+    ASSERT_NE(ch, nullptr);
+    EXPECT_EQ(ch->NbTitulaire(), 255);
+    EXPECT_EQ(ch->NbEquipe(), 255);
+    EXPECT_LE(ch->NbJour(), 255);
+    EXPECT_EQ(ch->Journees().Nombre(), 3);
+    EXPECT_EQ(ch->Penalites().Nombre(), 0);
+    const TInfoComp* m = ch->MatchEquipes(3, 0, 1);
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->NbTitulaire(), 11);
+    EXPECT_EQ(m->JoueurTitulaire(0, 11), 110);
+    EXPECT_EQ(m->JoueurTitulaire(0, 12), 0);
+}
+
+TEST(SaisonXml, ATeamPlayingTwiceKeepsBothMatches)
+{
+    TSaisonComplete a(0);
+    TDonneesChampionnat& c = *a.groupes;
+    ASSERT_NE(c.MatchEquipes(2, 4, 6, true, 0), nullptr);   // 4 plays 5 and 6 on matchday 2
+    c.ListeButeurs(2)->Ajoute(std::make_unique<TDonneesEvt>(a.Joueurs(4)[0], 4, 10, 0));
+    auto b = Lit(0, Document(*a.saison));
+    TDonneesChampionnat* g = b->Arbre().ChampionnatParCode(c.CodeChamp);
+    ASSERT_NE(g, nullptr);
+    EXPECT_EQ(g->Journee(2)->NbMatchs(), 2);
+    EXPECT_NE(g->MatchEquipes(2, 5, 4), nullptr);
+    EXPECT_NE(g->MatchEquipes(2, 4, 6), nullptr);
+    EXPECT_EQ(g->ListeButeurs(2)->Nombre(), 1);   // written once, with the first match
+}
+
+TEST(SaisonXml, TeamIdsOfAFileAreChecked)
+{
+    const std::string data = "<Equipes><Equipe><ID>0</ID><Nom>Lens</Nom></Equipe>"
+                             "<Equipe><ID>0</ID><Nom>Double</Nom></Equipe>"
+                             "<Equipe><ID>65536</ID><Nom>Trop grand</Nom></Equipe>"
+                             "<Equipe><ID>65535</ID><Nom>Aucune</Nom></Equipe>"
+                             "<Equipe><ID>-4</ID><Nom>Negatif</Nom></Equipe>"
+                             "<Equipe><ID>x</ID><Nom>Texte</Nom></Equipe>"
+                             "<Equipe><ID>3</ID><Nom>Lille</Nom></Equipe></Equipes>";
+    auto s = Lit(1, Racine(data, ""));
+    EXPECT_EQ(s->NbEquipe(), 2);
+    EXPECT_EQ(s->NomEquipe(0), "Lens");
+    EXPECT_EQ(s->NomEquipe(3), "Lille");
+    EXPECT_EQ(s->ProchainIdEquipe(), 4);
+}
+
+TEST(SaisonXml, TwoChampionshipsOfOneCodeAreBothKept)
+{
+    const std::string desc = "<DescSaison><Desc><Level>1</Level><Valeur>France</Valeur><ID>1</ID></Desc>"
+                             "<Desc><Level>2</Level><Valeur>D1</Valeur><ID>2</ID></Desc>"
+                             "<Desc><Level>35</Level><Valeur>D1</Valeur><ID>3</ID></Desc></DescSaison>";
+    auto s = Lit(0, Racine(Equipes, "<Code>2</Code>" + desc + Ligue("2", "") + Ligue("2", "")));
+    const auto liste = s->Arbre().ListeChampionnats();
+    ASSERT_EQ(liste.size(), 2u);
+    EXPECT_EQ(liste[0]->CodeChamp, 2);
+    EXPECT_EQ(liste[1]->CodeChamp, 3);
+    EXPECT_EQ(s->ChampionnatCourant(), liste[0]);
+    EXPECT_EQ(s->Arbre().NoeudChampionnat(liste[0])->Parent()->Nom(), "D1");
+}
+
+TEST(SaisonXml, NamesakesMergedOnLoadKeepTheirReferences)
+{
+    // Two cards of one player (numbers 5 and 9) and of one referee (3 and 4):
+    // the second of each is merged into the first, and every reference
+    // follows it.
+    const std::string data =
+        std::string(Equipes) +
+        "<Joueurs><Joueur><Nom>Dupont</Nom><Prenom>Jean</Prenom><Numero>5</Numero><ClubActuel>0</ClubActuel>"
+        "</Joueur><Joueur><Nom>DUPONT</Nom><Prenom>jean</Prenom><Numero>9</Numero><ClubActuel>0</ClubActuel>"
+        "</Joueur></Joueurs>\r\n<Arbitres><Personnel><Nom>Sifflet</Nom><Prenom>Marc</Prenom><Numero>3</Numero>"
+        "</Personnel><Personnel><Nom>Sifflet</Nom><Prenom>Marc</Prenom><Numero>4</Numero></Personnel></Arbitres>";
+    const std::string match = "<Match><e1>0</e1><e2>1</e2><s1>1</s1><s2>0</s2><Arbitre>4</Arbitre>"
+                              "<Buteur Equipe=\"1\"><Joueur>9</Joueur><Minute>3</Minute></Buteur>"
+                              "<NbTitulaire>11</NbTitulaire><NbRemp>3</NbRemp><Compo Equipe=\"1\">"
+                              "<Tit ID=\"9\"></Tit><Capitaine>9</Capitaine></Compo></Match>";
+    const std::string desc = "<DescSaison><Desc><Level>1</Level><Valeur>F</Valeur><ID>1</ID></Desc>"
+                             "<Desc><Level>2</Level><Valeur>D</Valeur><ID>2</ID></Desc>"
+                             "<Desc><Level>19</Level><Valeur>D</Valeur><ID>3</ID></Desc></DescSaison>"
+                             "<DescCompetition><Code>1</Code><Arbitres><ID>4</ID></Arbitres></DescCompetition>";
+    auto s = Lit(0, Racine(data, desc + Ligue("1", match)));
+    EXPECT_EQ(s->Joueurs().NbJoueur(), 1);
+    EXPECT_EQ(s->Arbitres().NbPersonnel(), 1);
+    TDonneesChampionnat* c = s->Arbre().ChampionnatParCode(1);
+    ASSERT_NE(c, nullptr);
+    const TInfoComp* m = c->MatchEquipes(1, 0, 1);
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->Officiel(1), 3);
+    EXPECT_EQ(c->ListeButeurs(1)->Donnee(0)->IdJoueur(), 5);
+    EXPECT_EQ(m->JoueurTitulaire(0, 1), 5);
+    EXPECT_EQ(m->Capitaine(0), 5);
+    const auto donnees = s->Arbre().ListeDonneesCompetition(1);
+    ASSERT_EQ(donnees.size(), 1u);
+    EXPECT_EQ(donnees[0]->Arbitres, std::vector<int32_t>{3});
+}
+
+TEST(Saison, RenumberingSwappedIdsKeepsNamesAndSquads)
+{
+    TSaisonComplete a(0);
+    TSaison& s = *a.saison;
+    TDonneesChampionnat& c = *a.ligue;   // positions 0..3 hold ids 0..3
+    c.SetIdEquipe(0, 1);
+    c.SetIdEquipe(1, 0);
+    const auto squad0 = a.Joueurs(0), squad1 = a.Joueurs(1);
+    s.RenumeroteEquipes(c);
+    EXPECT_EQ(c.IdEquipe(0), 0);
+    EXPECT_EQ(c.IdEquipe(1), 1);
+    EXPECT_EQ(s.NomEquipe(0), "Lille");
+    EXPECT_EQ(s.NomEquipe(1), "Lens");
+    auto trie = [](std::vector<int32_t> v) {
+        std::sort(v.begin(), v.end());
+        return v;
+    };
+    EXPECT_EQ(trie(a.Joueurs(0)), trie(squad1));
+    EXPECT_EQ(trie(a.Joueurs(1)), trie(squad0));
+    EXPECT_EQ(s.Joueurs().NbJoueur(), 24);
+}
+
+TEST(Saison, NavigationNeedsACurrentChampionship)
+{
+    TSaisonComplete a(1);
+    TSaison& s = *a.saison;
+    s.SetChampionnatCourant(nullptr);
+    EXPECT_EQ(s.ChampionnatSuivant(), nullptr);
+    EXPECT_EQ(s.ChampionnatPrecedent(), nullptr);
+    ASSERT_TRUE(s.SelectionneChampionnat(a.ligue->CodeChamp));
+    EXPECT_EQ(s.ChampionnatSuivant(), a.groupes);
+    EXPECT_EQ(s.ChampionnatPrecedent(), nullptr);
+    EXPECT_FALSE(s.SelectionneChampionnat(999));
+    EXPECT_EQ(s.ChampionnatCourant(), a.ligue);
+    s.SetChampionnatCourant(a.coupe);
+    EXPECT_EQ(s.ChampionnatSuivant(), nullptr);
+    EXPECT_EQ(s.ListeCodesDivision(0).size(), 2u);
+}
+
+TEST(Saison, PreviousClubsAndStatisticsNames)
+{
+    auto s = TMultiSport::CreeSaison(0);
+    EXPECT_EQ(s->ChercheClubPrec("", true), 0);
+    EXPECT_EQ(s->AjouteClubPrec("Ajax", -1), 1);
+    EXPECT_EQ(s->AjouteClubPrec("PSV", 10), 10);
+    EXPECT_EQ(s->ChercheClubPrec("ajax", false), 1);
+    EXPECT_EQ(s->ChercheClubPrec("Feyenoord", false), -1);
+    EXPECT_EQ(s->ChercheClubPrec("Feyenoord", true), 11);
+    int32_t id;
+    std::string nom;
+    s->ClubPrecIndex(5, id, nom);
+    EXPECT_EQ(id, -1);
+    s->AjouteStatChamp("Ligue", 0x00650005);
+    EXPECT_EQ(s->NomStatChamp(5), "Ligue");
+    EXPECT_EQ(s->StatChamp(0)->Objet, 0x00650005u);
+}
