@@ -62,6 +62,11 @@ struct Dispatch
 void Guard(const std::function<void()>& f);
 void HandleException(const std::exception& e);
 
+// The property that ties a widget to its control.
+extern const char* const kControlProperty;
+// The widget a control's coordinates are measured in (the client area of a
+// windowed control: under a form's menu, inside a list's frame).
+QWidget* CoordWidget(const TControl* c);
 // The control a widget belongs to (the widget or one of its parents), or nullptr.
 TControl* ControlOf(QWidget* w);
 // The control at a point of the screen (the deepest enabled one).
