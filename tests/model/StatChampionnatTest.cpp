@@ -326,9 +326,11 @@ TEST(StatChampionnat, OptionsPoidsBandesEtPeriodes)
         TMemoryStream flux;
         Remplit(flux, doc);
         TXmlStreamReader r(flux);
-        for (uint8_t t = r.ElementSuivant(); t != xmlFinFlux; t = r.ElementSuivant())
-            if (t == xmlDebut)
+        for (uint8_t t = r.ElementSuivant(); t != xmlFinFlux; t = r.ElementSuivant()) {
+            if (t == xmlDebut) {
                 EXPECT_EQ(c2.LitOptionsSaisie(r), 1);
+            }
+        }
     }
     EXPECT_EQ(Document([&](TXmlWriter& w) { c2.EcritOptionsSaisie(w); }, false), doc);
 
