@@ -389,6 +389,8 @@ void TSaison::LitCompetitions(TXmlReader& x, int& total, const TProgression& pro
         }
         j = x.ElementSuivant();
     }
+    if (codeLu && !courant_)
+        SelectionneChampionnat(codeCourant);
     // Namesakes merged while the people were read: their references follow.
     AppliqueRenumerotation(pairesJoueurs_);
     AppliqueRenumerotationArbitres(pairesArbitres_);

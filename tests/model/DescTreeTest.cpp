@@ -74,8 +74,8 @@ TEST(DescTree, MoreThan255NodesRoundTrip)
     // data past node 255: each comes back to its own node.
     auto s = TMultiSport::CreeSaison(0);
     for (int i = 1; i <= 300; ++i)
-        s->Arbre().AjouteChampionnat("D" + std::to_string(i), "G" + std::to_string(i / 10), Ligue(*s, i),
-                                     "C" + std::to_string(i / 100));
+        s->Arbre().AjouteChampionnat(essai::NomNumero("D", i), essai::NomNumero("G", i / 10), Ligue(*s, i),
+                                     essai::NomNumero("C", i / 100));
     auto b = std::make_unique<TDonneesBarrage>();
     b->Code = 7;
     TDescNoeud* nb = s->Arbre().AjouteBarrage("Barrage", "C2", std::move(b));
@@ -89,7 +89,7 @@ TEST(DescTree, MoreThan255NodesRoundTrip)
     ASSERT_EQ(noeuds.size(), 300u);
     for (size_t i = 0; i < noeuds.size(); ++i) {
         EXPECT_EQ(noeuds[i]->Championnat()->CodeChamp, static_cast<int>(i) + 1);
-        EXPECT_EQ(noeuds[i]->Nom(), "D" + std::to_string(i + 1));
+        EXPECT_EQ(noeuds[i]->Nom(), essai::NomNumero("D", static_cast<int>(i) + 1));
     }
     EXPECT_EQ(r->ChampionnatCourant()->CodeChamp, 299);
     ASSERT_EQ(r->Arbre().ListeBarrages().size(), 1u);

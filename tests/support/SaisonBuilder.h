@@ -24,6 +24,14 @@
 
 namespace essai {
 
+// A name made of a prefix and a number.
+inline std::string NomNumero(const char* prefixe, int n)
+{
+    std::string s(prefixe);
+    s += std::to_string(n);
+    return s;
+}
+
 // The season's document: SaisonData then Championnats inside a root element.
 inline std::string Document(TSaison& s)
 {
@@ -120,7 +128,7 @@ struct TSaisonComplete
         // Players: three per team, the first of team 1 in the national team.
         for (int t = 0; t < 8; ++t)
             for (int k = 0; k < 3; ++k) {
-                auto p = s.CreeJoueur("Joueur" + std::to_string(t), "P" + std::to_string(k), -1, t);
+                auto p = s.CreeJoueur(NomNumero("Joueur", t), NomNumero("P", k), -1, t);
                 p->Maillot = static_cast<uint8_t>(k + 1);
                 p->DateNaissance = EncodeDate(1990 + k, 3, 7 + t);
                 p->Taille = static_cast<uint16_t>(170 + k);
@@ -207,7 +215,7 @@ struct TSaisonComplete
         match->SetOfficiel(3, arbitres[(graine + 1) % 3]);
         match->SetNoteOfficiel(3, 6);
         match->SetAffluence(12000 + graine);
-        match->SetCommentaire("Match <" + std::to_string(graine) + "> & co");
+        match->SetCommentaire(NomNumero("Match <", graine) + "> & co");
         match->SetNoteMatch(4);
         match->SetTempsAdd(1, 2);
         match->SetTempsAdd(2, 0);
