@@ -299,37 +299,23 @@ void TEditeur::BoundsChanged(bool sized)
 
 // ---- drawing ---------------------------------------------------------------------------
 
-void TEditeur::Dessine(TCanvas& c, const TRect& r, bool Impression)
+std::vector<TEditeur::TRangee> TEditeur::Disposition(TCanvas& c, int W, double k)
 {
-    c.Brush.SetStyle(bsClear);
-    double k = Impression ? echelle_ : 1.0;
     int dx = static_cast<int>(Round(decalX_ * k));
-    int dy = static_cast<int>(Round(decalY_ * k));
-    int hauteurLigne = static_cast<int>(Round(interligne_ * k));
-    if (Impression)
-        hauteurLigne = std::max(hauteurLigne, c.TextHeight("Hg"));
-    int W = r.Width();
+    int pas = static_cast<int>(Round(8 * k));
     std::vector<Morceau> morceaux = Decoupe(c, W);
-    int debutPage = 0;   // first row of the page
-    for (size_t rang = 0; rang < morceaux.size(); ++rang) {
-        const Morceau& m = morceaux[rang];
-        int y = r.Top + (static_cast<int>(rang) - debutPage) * hauteurLigne + dy;
-        if (Impression && y + hauteurLigne > r.Bottom && static_cast<int>(rang) > debutPage) {
-            if (!nouvellePage_)
-                break;
-            nouvellePage_();
-            ++pages_;
-            debutPage = static_cast<int>(rang);
-            y = r.Top + dy;
-        }
+    std::vector<TRangee> rangees;
+    rangees.reserve(morceaux.size());
+    for (const Morceau& m : morceaux) {
         const TLigneEditeur& l = *lignes_[static_cast<size_t>(m.ligne)];
-        if (m.fin <= m.debut)
-            continue;
+        TRangee rangee;
+        rangee.Ligne = m.ligne + 1;
         size_t fin = m.fin;
-        bool finCR = l.Texte[fin - 1] == CR;
+        bool finCR = fin > m.debut && l.Texte[fin - 1] == CR;
         if (finCR)
             --fin;
         int largeur = LargeurTexte(c, l, m.debut, fin);
+        int decalage = static_cast<int>(Round(l.Decalage * k));
         int x;
         switch (l.Alignement) {
         case 1:
@@ -342,24 +328,56 @@ void TEditeur::Dessine(TCanvas& c, const TRect& r, bool Impression)
             x = dx;
             break;
         }
-        x += static_cast<int>(Round(l.Decalage * k));
+        x += decalage;
         int longueur = static_cast<int>(fin - m.debut);
         int reste = 0, cumul = 0;
         if (justifyDoc_ && m.justifie && !finCR && longueur > 0)
-            reste = std::max(0, W - largeur - static_cast<int>(Round(l.Decalage * k)) - 2 * dx);
+            reste = std::max(0, W - largeur - decalage - 2 * dx);
         for (size_t i = m.debut; i < fin; ++i) {
             unsigned char ch = static_cast<unsigned char>(l.Texte[i]);
             if (l.Fixe && i > m.debut && l.Texte[i - 1] == ' ' && ch != ' ')
-                x = dx + static_cast<int>(i - m.debut) * static_cast<int>(Round(8 * k));
-            int couleur = Impression ? 0 : IndexPalette(i < l.Couleurs.size() ? l.Couleurs[i] : 0);
-            c.Font.SetColor(palette_[couleur]);
-            c.TextOut(r.Left + x, y, std::string(1, static_cast<char>(ch)));
-            x += l.Fixe ? static_cast<int>(Round(8 * k)) : LargeurCar(c, ch);
+                x = dx + static_cast<int>(i - m.debut) * pas;
+            rangee.Texte += static_cast<char>(ch);
+            rangee.X.push_back(x);
+            rangee.Couleurs += i < l.Couleurs.size() ? l.Couleurs[i] : '\0';
+            x += l.Fixe ? pas : LargeurCar(c, ch);
             if (reste > 0) {
                 cumul += reste;
                 x += cumul / longueur;
                 cumul %= longueur;
             }
+        }
+        rangees.push_back(std::move(rangee));
+    }
+    return rangees;
+}
+
+void TEditeur::Dessine(TCanvas& c, const TRect& r, bool Impression)
+{
+    c.Brush.SetStyle(bsClear);
+    double k = Impression ? echelle_ : 1.0;
+    int dy = static_cast<int>(Round(decalY_ * k));
+    int hauteurLigne = static_cast<int>(Round(interligne_ * k));
+    if (Impression)
+        hauteurLigne = std::max(hauteurLigne, c.TextHeight("Hg"));
+    std::vector<TRangee> rangees = Disposition(c, r.Width(), k);
+    int debutPage = 0;   // first row of the page
+    for (size_t rang = 0; rang < rangees.size(); ++rang) {
+        const TRangee& rg = rangees[rang];
+        int y = r.Top + (static_cast<int>(rang) - debutPage) * hauteurLigne + dy;
+        if (Impression && y + hauteurLigne > r.Bottom && static_cast<int>(rang) > debutPage) {
+            // The text goes on in the same rectangle of the next page.
+            if (!nouvellePage_)
+                break;
+            nouvellePage_();
+            ++pages_;
+            debutPage = static_cast<int>(rang);
+            y = r.Top + dy;
+        }
+        for (size_t i = 0; i < rg.Texte.size(); ++i) {
+            int couleur = Impression ? 0 : IndexPalette(rg.Couleurs[i]);
+            c.Font.SetColor(palette_[couleur]);
+            c.TextOut(r.Left + rg.X[i], y, std::string(1, rg.Texte[i]));
         }
     }
 }

@@ -68,7 +68,19 @@ public:
     // appended to the existing file.
     void PageHTML(const std::string& NomFichier, bool Complete);
 
-    // ---- drawing and printing ----
+    // ---- layout, drawing and printing ----
+    // One row of the drawn text: a piece of a line and the x of each of its
+    // characters (from the left of the drawing).
+    struct TRangee
+    {
+        int Ligne = 0;                 // 1-based line it comes from
+        std::string Texte;             // the characters drawn (no final carriage return)
+        std::vector<int> X;
+        std::string Couleurs;
+    };
+    // The rows of the text at a width, measured on the canvas; echelle turns the
+    // pane's pixel sizes (margins, indents) into the canvas's.
+    std::vector<TRangee> Disposition(TCanvas& Canvas, int largeur, double echelle = 1.0);
     virtual void Dessine(TCanvas& Canvas, const TRect& Rect, bool Impression);
     // The number of rows the text takes at a width (wrapped pieces and empty lines).
     int NbLignesDessinees(int largeur);
