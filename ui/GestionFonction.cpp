@@ -4,6 +4,7 @@
 
 #include "codecs/PngPicture.h"
 #include "model/Championnat.h"
+#include "model/DescTree.h"
 #include "model/Saison.h"
 #include "model/Utilities.h"
 #include "platform/gui/Pictures.h"
@@ -38,22 +39,6 @@ void EnregistreFonctionsFootForm()
     TClasseFenetre classe{"TFootForm", nullptr};
     for (const char* nom : {"inclure", "ecrire", "AddSuffixeNomFic"})
         GestionFonctions().Ajoute(nom, classe, 5);
-}
-
-TAccesCompetitions& AccesCompetitions()
-{
-    static TAccesCompetitions acces{
-        [](TSaison& s, int code) -> TDonneesChampionnat* {
-            TDonneesChampionnat* c = s.ChampionnatCourant();
-            return c && c->CodeChamp == code ? c : nullptr;
-        },
-        [](TSaison& s, int id) -> TDonneesChampionnat* {
-            TDonneesChampionnat* c = s.ChampionnatCourant();
-            return c && c->CodeDivision() == id ? c : nullptr;
-        },
-        [](TSaison&, int) { return std::string(); },
-    };
-    return acces;
 }
 
 // ---- parameters ------------------------------------------------------------------------
@@ -184,8 +169,7 @@ TDonneesChampionnat* TFonctionsGabarit::ChampionnatParametre(const TStringList& 
     int code;
     if (!TryStrToInt(v, code))
         code = 1;
-    const auto& parCode = AccesCompetitions().ChampionnatParCode;
-    return parCode ? parCode(*Saison, code) : nullptr;
+    return Saison->Arbre().ChampionnatParCode(code);
 }
 
 // ---- page names and files --------------------------------------------------------------
@@ -290,10 +274,8 @@ void TFonctionsGabarit::EcritValeur(const std::string& Nom, const TStringList& P
                 continue;
             try {
                 int id = ParametreEntier("DivisionEx", Parametres, 1);
-                const auto& acces = AccesCompetitions();
-                TDonneesChampionnat* champ = acces.ChampionnatParId ? acces.ChampionnatParId(*Saison, id) : nullptr;
-                if (champ && acces.NomCode)
-                    Resultat += acces.NomCode(*Saison, champ->CodeChamp);
+                if (TDonneesChampionnat* champ = Saison->Arbre().ChampionnatParId(id))
+                    Resultat += Saison->Arbre().NomCode(champ->CodeChamp);
             } catch (const std::exception&) {
                 // A failed lookup writes nothing.
             }

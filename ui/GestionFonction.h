@@ -63,20 +63,6 @@ TGestionFonction& GestionFonctions();
 // Registers "inclure", "ecrire" and "AddSuffixeNomFic" for TFootForm (kind 5).
 void EnregistreFonctionsFootForm();
 
-// How the functions find championships in the season's competition tree. The
-// defaults know only the season's current championship; the program sets
-// lookups through the tree at start-up.
-struct TAccesCompetitions
-{
-    // The championship of that code in the tree; nullptr when none.
-    std::function<TDonneesChampionnat*(TSaison& Saison, int Code)> ChampionnatParCode;
-    // The championship whose combined division code is Id; nullptr when none.
-    std::function<TDonneesChampionnat*(TSaison& Saison, int Id)> ChampionnatParId;
-    // The display name of the championship node of that code; "" when none.
-    std::function<std::string(TSaison& Saison, int Code)> NomCode;
-};
-TAccesCompetitions& AccesCompetitions();
-
 class TFonctionsGabarit
 {
 public:
@@ -92,8 +78,9 @@ public:
     // belong to the item; an item missing its "]" ends with the text.
     static void ParametreListe(const std::string& Nom, const TStringList& Parametres, std::vector<std::string>& Valeurs,
                                const std::string& Defaut);
-    // The championship of code "Division" (1 when not an integer); the season's
-    // current one when the parameter is absent or empty. nullptr when none.
+    // The championship of code "Division" (1 when not an integer) in the
+    // season's competition tree; the season's current one when the parameter is
+    // absent or empty. nullptr when none.
     static TDonneesChampionnat* ChampionnatParametre(const TStringList& Parametres, TSaison* Saison);
     // True for an item without "=".
     static bool MotSimple(const std::string& item);
