@@ -682,12 +682,14 @@ void TColorGridBase::AjusteTaille()
     int hauteur = 0, largeur = 0;
     for (size_t i = 0; i < lignes_.size() && static_cast<int>(i) < g.RowCount(); ++i) {
         int h = static_cast<int>(lignes_[i].Hauteur * fh);
-        g.SetRowHeights(static_cast<int>(i), h);
+        if (g.RowHeights(static_cast<int>(i)) != h)
+            g.SetRowHeights(static_cast<int>(i), h);
         hauteur += h + 1;
     }
     for (size_t i = 0; i < colonnes_.size() && static_cast<int>(i) < g.ColCount(); ++i) {
         int w = static_cast<int>(colonnes_[i].Largeur * fl);
-        g.SetColWidths(static_cast<int>(i), w);
+        if (g.ColWidths(static_cast<int>(i)) != w)
+            g.SetColWidths(static_cast<int>(i), w);
         largeur += w + 1;
     }
     ChangeTailleClient(largeur, hauteur);
