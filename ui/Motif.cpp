@@ -110,21 +110,27 @@ std::vector<TPieceMotif> PlanMotif(int sw, int sh, int l, int t, int r, int b, c
 void PeintMotif(TCanvas& canvas, const TBitmap& image, const TMarge& marge, const TRect& dest)
 {
     const int sw = image.Width(), sh = image.Height();
-    if (sw <= 0 || sh <= 0 || dest.IsEmpty())
+    const int dw = dest.Width(), dh = dest.Height();
+    if (sw <= 0 || sh <= 0 || dw <= 0 || dh <= 0)
         return;
-    const auto plan = PlanMotif(sw, sh, marge.Left(), marge.Top(), marge.Right(), marge.Bottom(), dest);
-    const bool clipped = canvas.Clipped();
-    const TRect clip = canvas.ClipRect();
-    canvas.IntersectClipRect(dest);
-    const uint32_t* base = image.ScanLine(0);
-    const int stride = sh > 1 ? static_cast<int>(image.ScanLine(1) - base) : sw;
+    const auto plan = PlanMotif(sw, sh, marge.Left(), marge.Top(), marge.Right(), marge.Bottom(), Rect(0, 0, dw, dh));
+    // The pieces are copied, alpha included, into a picture of the destination's
+    // size (later pieces replace earlier ones); the result is then drawn over the
+    // canvas with its transparency.
+    std::vector<uint32_t> pixels(static_cast<size_t>(dw) * dh, 0);
     for (const TPieceMotif& p : plan)
-        canvas.DrawImage32(p.Dest, base + static_cast<ptrdiff_t>(p.Source.Top) * stride + p.Source.Left,
-                           p.Source.Width(), p.Source.Height(), stride, true);
-    if (clipped)
-        canvas.SetClipRect(clip);
-    else
-        canvas.ResetClip();
+    {
+        const int x0 = std::max(p.Dest.Left, 0), x1 = std::min(p.Dest.Right, dw);
+        const int y0 = std::max(p.Dest.Top, 0), y1 = std::min(p.Dest.Bottom, dh);
+        if (x0 >= x1)
+            continue;
+        for (int y = y0; y < y1; ++y)
+        {
+            const uint32_t* src = image.ScanLine(p.Source.Top + y - p.Dest.Top) + p.Source.Left + (x0 - p.Dest.Left);
+            std::copy_n(src, x1 - x0, pixels.data() + static_cast<size_t>(y) * dw + x0);
+        }
+    }
+    canvas.DrawImage32(dest, pixels.data(), dw, dh, dw, true);
 }
 
 bool ChargeImageBitmap(const std::string& fichier, TBitmap& bitmap)

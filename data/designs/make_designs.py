@@ -126,8 +126,8 @@ def panel(w, h, m, face, border, shadow, light=0.25, radius=7):
         # only the margins vary: light near the top edge, darker near the bottom
         if y < m:
             return shade(face, light * (1 - y / m))
-        if y >= h - inset - m:
-            return shade(face, -0.18 * (1 - (h - inset - 1 - y) / m))
+        if y >= h - m:   # the bottom margin only: the centre tile stays flat
+            return shade(face, -0.18 * min(1.0, (y - (h - m) + 1) / max(m - inset, 1)))
         return face
     fill_rr(pic, 0, 0, x1, y1, radius, colour)
     ring_rr(pic, 0, 0, x1, y1, radius, 1.2, lambda x, y: border)
