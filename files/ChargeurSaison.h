@@ -1,0 +1,126 @@
+// The season file: a zip archive holding one member, "gormelide.xml", the
+// season as one XML document:
+//
+//     <?xml version="1.0" encoding="UTF-8"?>
+//     <!DOCTYPE Gormelide>
+//     <Gormelide Type="Simple" Division="101" Version="2" format="gormelide">
+//     <SaisonData> ... </SaisonData>
+//     <Championnats> ... </Championnats>
+//     </Gormelide>
+//
+// TChargeurXmp turns a season into such a file and back. It runs on the load
+// and save worker threads; the only question it asks the user (the sport of a
+// file that names none) goes to the user-interface thread by a synchronous
+// call, never through a window opened on the worker.
+//
+//     TChargeurXmp c(fichier, dossierDll);
+//     std::unique_ptr<TSaison> s;
+//     uint8_t etat = c.Charge(s, EnsembleSport(sportTous), progression, true, thread);
+//     c.Sauve(*saison, progression);   // raises EChargeurXmp on any failure
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "model/MultiSport.h"
+#include "platform/rtl/Exceptions.h"
+
+class TSaison;
+class TThread;
+class TMemoryStream;
+
+// A set of sport indexes: member n is bit n (0 football, 1 rugby, 2 basketball,
+// 3 handball); member 4 (sportTous) stands for every sport.
+using TEnsembleSports = uint8_t;
+constexpr TEnsembleSports EnsembleSport(int sport)
+{
+    return sport >= 0 && sport < 8 ? static_cast<TEnsembleSports>(1u << sport) : 0;
+}
+constexpr bool SportDans(TEnsembleSports ensemble, int sport)
+{
+    return (EnsembleSport(sport) & ensemble) != 0;
+}
+
+// Load status of a season file.
+enum : uint8_t {
+    etatExtension = 0,      // the extension is neither .xm? nor .df? (nothing read)
+    etatLecture = 1,        // the file could not be read
+    etatPasSaison = 2,      // not a season document
+    etatSport = 3,          // the season's sport is not accepted
+    etatSansChampionnat = 4,
+    etatCharge = 5,         // success
+};
+
+// Progress of a load or save, in percent.
+using TProgressionFichier = std::function<void(int pourcentage)>;
+
+// A save that did not complete: the file named is left as it was.
+class EChargeurXmp : public Exception
+{
+public:
+    using Exception::Exception;
+};
+
+class TChargeurXmp
+{
+public:
+    static constexpr const char* NomMembre = "gormelide.xml";
+
+    TChargeurXmp(std::string nomFichier, std::string dossierDll);
+
+    const std::string& NomFichier() const { return nomFichier_; }
+    // The sport found in or chosen for the document last read (6 none).
+    uint8_t Sport() const { return sport_; }
+
+    // Reads the file into a new season of its sport. Answers a status 1 to 5;
+    // on any status but 5 saison is empty (a partly read season is freed).
+    // With verifieChampionnat, a season without any championship is status 4.
+    // thread: the worker whose synchronous call carries the sport question to
+    // the user-interface thread (nullptr on that thread).
+    uint8_t Charge(std::unique_ptr<TSaison>& saison, TEnsembleSports sportsAcceptes,
+                   const TProgressionFichier& progression, bool verifieChampionnat, TThread* thread);
+
+    // Writes the season into the file. The new archive is written beside the
+    // file, read back and compared, and only then takes the file's name (with
+    // the season's save option 1, the previous file becomes the backup
+    // NomSauvegarde at that moment). An existing file that is not a zip
+    // archive is never replaced. Any failure raises EChargeurXmp and leaves
+    // the file (and its backup) as they were.
+    bool Sauve(TSaison& saison, const TProgressionFichier& progression);
+
+    // The root's Division attribute (-1 when absent, not a number, or the
+    // document is not a season document); sport from format (6 when it names
+    // none), set only when the header is valid. An archive that cannot be read
+    // raises EChargeurXmp.
+    int LitDivision(uint8_t& sport);
+    // True when the root's Type is "Saison" (any letter case), and when the
+    // document is not a season document at all; raises as LitDivision.
+    bool EstSaison();
+
+    // The question of the sport, on the user-interface thread: the sport-choice
+    // window over the accepted sports with prompt text 1561; 6 when none was
+    // chosen. Replaceable (tests, a program without windows).
+    static std::function<uint8_t(TEnsembleSports sports)> QuestionSport;
+    static uint8_t ChoixSport(TEnsembleSports sports);
+
+    // The season document of a season (declaration, DOCTYPE, root, content).
+    static void EcritDocument(TSaison& saison, TMemoryStream& flux, const TProgressionFichier& progression = {});
+    // The backup name of a file: "~" after the dot of its extension (.xmc gives
+    // .~xmc); a name without extension gets the extension "~".
+    static std::string NomSauvegarde(const std::string& nomFichier);
+
+private:
+    // Extracts the member into flux; false when the archive cannot be read
+    // (missing, not a zip, damaged member). A member that is absent leaves
+    // flux empty and answers true.
+    bool ExtraitDocument(TMemoryStream& flux) const;
+    struct TEntete;
+    bool LitEntete(TEntete& entete);
+
+    std::string dossierDll_;
+    std::string nomFichier_;
+    uint8_t sport_ = sportAucun;
+    TEnsembleSports sportsAcceptes_ = 0;
+};
