@@ -375,8 +375,11 @@ void Tf_Classement::RemplitClassement(bool initCadre, const std::vector<int>* fi
         return;
     }
 
+    // The data of a wider node count only while their list is offered (not
+    // for the points tables, which never offer it).
     std::unique_ptr<TCalculClassement> calcul;
-    if (const auto* liste = CadreParam->ListeChoisie(); liste && !liste->empty())
+    const auto* liste = CadreParam->cb_Champ->Visible() ? CadreParam->ListeChoisie() : nullptr;
+    if (liste && !liste->empty())
         calcul = std::make_unique<TCalculClassement>(*liste, Saison);
     else
         calcul = std::make_unique<TCalculClassement>(c, Saison);

@@ -99,8 +99,9 @@ void VerifieGrille(const TColorStringGrid& g, TSaison& saison, TCalculClassement
         const int groupe = ref.GroupePosition(pos);
         EXPECT_EQ(g.Cells(1, row), saison.NomEquipeComplet(id, ref.Groupe(groupe))) << "row " << row;
         const std::string rang = g.Cells(0, row);
-        if (rang != "-")
+        if (rang != "-") {
             EXPECT_EQ(rang, IntToStr(row)) << "row " << row;
+        }
         const std::string v = g.Cells(2, row);
         if (classement::TablePoints(t)) {
             EXPECT_EQ(v, IntToStr(ref.ValeurTotal(pos, 1)));
@@ -113,8 +114,9 @@ void VerifieGrille(const TColorStringGrid& g, TSaison& saison, TCalculClassement
             EXPECT_EQ(v.back(), '%');
         } else if (t >= 56 && t <= 78) {
             EXPECT_EQ(v, IntToStr(ref.MotLigne(r, 3)));
-            if (t <= 76)
+            if (t <= 76) {
                 EXPECT_EQ(Centiemes(g.Cells(3, row)), ref.ValeurLigne(r, 2));
+            }
         } else if (t >= 100 && t <= 114) {
             EXPECT_EQ(v, IntToStr(ref.ValeurTotal(pos, 5)));
             EXPECT_EQ(Centiemes(g.Cells(6, row)), ref.ValeurTotal(pos, 6));
@@ -160,8 +162,9 @@ TEST_P(Classement, ChaqueTypeDuMenuMontreLaTableDuMoteur)
         auto ref = Reference(s);
         VerifieGrille(*f->sg_Classement, *s.saison, *ref, type, 0, 0, "sport " + std::to_string(GetParam()));
         const std::string titre = classement::Titre(type, s.saison.get());
-        if (!titre.empty())
+        if (!titre.empty()) {
             EXPECT_EQ(hote.Titre(), titre) << "mode " << mode;
+        }
         EXPECT_EQ(f->sg_titre->Visible(), type == 9);
         EXPECT_EQ(f->FondAnglais->Visible(), mode == 4);
         EXPECT_EQ(f->FondfairplayEx->Visible(), mode == 7);
@@ -193,6 +196,19 @@ TEST(ClassementGeneral, ColonnesDomicileEtExterieurEtBandes)
     // the followed team in bold
     for (int row = 1; row < g.RowCount(); ++row)
         EXPECT_EQ(g.GrasCellule(1, row), g.Cells(1, row) == s.saison->NomEquipe(s.c1->IdEquipe(4))) << row;
+    // over a band starting at matchday 10: each match of the band counted once
+    TComboBox* tranche = f->CadreParam->cb_Tranche;
+    tranche->SetItemIndex(2);
+    tranche->OnChange(tranche);
+    auto ref = Reference(s);
+    VerifieGrille(g, *s.saison, *ref, 9, 10, 18, "band");
+    for (int row = 1; row < g.RowCount(); ++row) {
+        EXPECT_EQ(StrToInt(g.Cells(9, row)), 3) << row;   // matchdays 10 to 12 played
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(StrToInt(g.Cells(10 + i, row)) + StrToInt(g.Cells(15 + i, row)), StrToInt(g.Cells(3 + i, row)))
+                << "band, row " << row << " column " << 10 + i;
+    }
+    EXPECT_EQ(hote.Titre(), TraduireFormat(63, {Traduire(52), 10, 18}));
     // vertical lines only between the blocks
     EXPECT_TRUE(g.TraitColonne(9));
     EXPECT_TRUE(g.TraitColonne(14));
@@ -365,6 +381,13 @@ TEST(ClassementChoix, DonneesDuNoeudParent)
     EXPECT_EQ(f->sg_Classement->RowCount(), 21);
     TCalculClassement ref(std::vector<TDonneesChampionnat*>{s.c1, s.c2}, s.saison.get());
     VerifieGrille(*f->sg_Classement, *s.saison, ref, 5, 0, 0, "two leagues");
+    // the general table never takes the data of the wider node
+    hote.Ouvre(s.saison.get(), 1);
+    EXPECT_FALSE(champ->Visible());
+    EXPECT_EQ(f->sg_Classement->RowCount(), 11);
+    hote.Ouvre(s.saison.get(), 5);
+    EXPECT_EQ(champ->ItemIndex(), 1);
+    EXPECT_EQ(f->sg_Classement->RowCount(), 21);
     champ->SetItemIndex(0);
     champ->OnChange(champ);
     EXPECT_EQ(f->sg_Classement->RowCount(), 11);
@@ -543,6 +566,26 @@ TEST(ClassementImage, FootballEtBasket)
         kit::Process(50);
         kit::GrabToPng(hote.fenetre.get(), sport == 0 ? "classement-football-discipline" : "classement-basket-rebonds");
     }
+    // a league without groups nor bands: no tabs, no bottom band
+    auto r = vues::SaisonVue(1);
+    r.saison->SetChampionnatCourant(r.c2);
+    THote hote(760, 560);
+    hote.Ouvre(r.saison.get(), 1);
+    kit::Process(50);
+    kit::GrabToPng(hote.fenetre.get(), "classement-rugby");
+    hote.Ouvre(r.saison.get(), 4);
+    kit::Process(50);
+    kit::GrabToPng(hote.fenetre.get(), "classement-rugby-anglaise");
+
+    // the range dialog
+    Tf_Choixclass d(nullptr);
+    d.ChangeCouleurs(vues::Module()->Couleurs);
+    d.ChangeSaison(r.saison.get());
+    kit::RunModal(&d, [](TForm* f) {
+        kit::Process(50);
+        kit::GrabToPng(f, "choix-journees");
+        f->SetModalResult(mrCancel);
+    });
 }
 
 // ---- the road from a season file ---------------------------------------------------------
