@@ -11,6 +11,7 @@
 
 #include "engine/CalculClassement.h"
 #include "files/TraiteurFichier.h"
+#include "model/MultiSport.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/Menus.h"
@@ -25,6 +26,7 @@
 #include "ui/ColorStringGrid.h"
 #include "views/AfficheClassement.h"
 #include "views/cadreParamClassement.h"
+#include "views/w_Agrandissement.h"
 #include "views/w_ChoixClas.h"
 #include "views/w_Classement.h"
 
@@ -554,6 +556,28 @@ TEST(ClassementSortie, FonctionsDesModelesDePage)
 
 // ---- pictures ---------------------------------------------------------------------------------
 
+TEST(ClassementImage, BlasonsDuCatalogue)
+{
+    auto s = vues::SaisonVue(0);
+    static const int logos[] = {1, 2, 3, 4, 5, 1001, 1002, 1003, 1004, 1005};
+    for (int i = 0; i < 10; ++i)
+        s.saison->SetLogoEquipe(s.c1->IdEquipe(i), logos[i]);
+    s.saison->SetLogoEquipe(s.c1->IdEquipe(9), 77);   // not in the catalogue
+    InstalleNomFichierBlason([](int id) { return MakePath(vues::DossierDonnees(), "blasons\\" + IntToStr(id) + ".png"); });
+    THote hote;
+    Tf_Classement* f = hote.Ouvre(s.saison.get(), 1);
+    int avec = 0;
+    for (int row = 1; row < f->sg_Classement->RowCount(); ++row) {
+        const bool attendu = f->sg_Classement->Cells(1, row) != s.saison->NomEquipe(s.c1->IdEquipe(9));
+        EXPECT_EQ(f->sg_Classement->ImageCellule(1, row) != nullptr, attendu) << row;
+        avec += attendu;
+    }
+    EXPECT_EQ(avec, 9);
+    kit::Process(50);
+    kit::GrabToPng(hote.fenetre.get(), "classement-football-blasons");
+    InstalleNomFichierBlason(nullptr);
+}
+
 TEST(ClassementImage, FootballEtBasket)
 {
     for (int sport : {0, 2}) {
@@ -629,4 +653,18 @@ TEST_P(Classement, SaisonOuverteDepuisSonFichier)
     const std::string attendu = Contenu(memoire, s.saison.get());
     const std::string obtenu = Contenu(disque, lue.get());
     EXPECT_EQ(obtenu, attendu);
+}
+
+TEST(ClassementDetails, UnClicFermeLaFenetre)
+{
+    vues::Module();
+    Tf_Agrandissement d(nullptr);
+    d.sg_TabPart->SetColCount(2);
+    d.sg_TabPart->SetRowCount(2);
+    d.sg_TabPart->EcritCellule(0, 1, "12");
+    const int r = kit::RunModal(&d, [](TForm* f) {
+        auto* a = static_cast<Tf_Agrandissement*>(f);
+        kit::MouseDown(a->sg_TabPart, 10, 10);
+    });
+    EXPECT_EQ(r, mrCancel);
 }
