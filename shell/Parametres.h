@@ -1,0 +1,26 @@
+// The settings file brivantel.ini: its place and the keys that need more than
+// one read (recent files, lists of command ids). Every reader opens the file,
+// reads or writes what it needs and lets it go; TIniFile writes at once.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class TIniFile;
+class TStringList;
+
+inline constexpr const char* NomFichierParametres = "brivantel.ini";
+inline constexpr int MaxDerniersFichiers = 8;
+
+// brivantel.ini in the folder where the program writes (RepertoireEcriture).
+std::string CheminParametres();
+
+// [LastFile]: Count, then File0..File<Count-1>; the non-empty ones are appended.
+void LitDerniersFichiers(const TIniFile& ini, TStringList& liste);
+// Writes Count = min(n, 8) and the first Count entries; older higher entries stay.
+void EcritDerniersFichiers(TIniFile& ini, const TStringList& liste);
+
+// "5-12-198" <-> {5, 12, 198}; an element that is not a number counts as 0;
+// an empty text is an empty list.
+std::vector<int> LitListeCommandes(const std::string& texte);
+std::string TexteListeCommandes(const std::vector<int>& ids);
