@@ -332,7 +332,7 @@ std::vector<TCompteurJoueur> TClassJoueur::TotauxJoueurs(TSaison& saison, int eq
                                                          const TListeChampionnats* championnats, int premiere,
                                                          int derniere, int type)
 {
-    CalculeStatJoueursSaison(saison);
+    saison.CalculeStatJoueurs();
     TCompteurs compteurs(saison);
     for (TDonneesChampionnat* c : Championnats(saison, championnats)) {
         if (!c)
@@ -386,7 +386,7 @@ std::unique_ptr<TListeNotes> TClassJoueur::NotesJoueurs(TSaison& saison, int equ
                                                         const TListeChampionnats* championnats, int premiere,
                                                         int derniere, int mode)
 {
-    CalculeStatJoueursSaison(saison);
+    saison.CalculeStatJoueurs();
     auto notes = std::make_unique<TListeNotes>(&saison);
     for (TDonneesChampionnat* c : Championnats(saison, championnats)) {
         if (!c)
@@ -582,7 +582,7 @@ int64_t TClassArbitre::ValeurType(const TPersonnelStat& a, uint32_t c, int type)
 
 std::vector<TLigneArbitre> TClassArbitre::Classement(TSaison& saison, int type, const TListeChampionnats* championnats)
 {
-    CompteStatSport(SourceStats(saison));
+    saison.CompteStatSport();
     std::vector<TLigneArbitre> lignes;
     for (TDonneesChampionnat* c : Championnats(saison, championnats)) {
         if (!c)

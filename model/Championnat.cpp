@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "model/Championnat_Maintenance.h"
 #include "model/Saison.h"
+#include "model/ioXml.h"
 #include "model/oTraducteur.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
@@ -90,6 +92,11 @@ void TDonneesChampionnat::EcritOptionsSaisie(TXmlWriter&)
 int TDonneesChampionnat::LitOptionsSaisie(TXmlReader&)
 {
     return 0;
+}
+
+bool TDonneesChampionnat::LitOptionsSaisieJeton(TXmlReader& lecteur, uint8_t jeton)
+{
+    return jeton == xmlDebut && LitOptionsSaisie(lecteur) != 0;
 }
 
 void TDonneesChampionnat::LitScoresPeriode(TXmlReader&, TInfoComp&)
@@ -215,9 +222,9 @@ void TDonneesChampionnat::RemplaceJoueurs(const TPairesIds& paires)
         saison_->InvalideStats();
 }
 
-void TDonneesChampionnat::CopieMatchs(const TDonneesChampionnat&, const TCorrespondanceStade&)
+void TDonneesChampionnat::CopieMatchs(const TDonneesChampionnat& source, const TCorrespondanceStade& stades)
 {
-    // Comes with the championship maintenance operations.
+    CopieMatchsChampionnat(*this, source, stades);
 }
 
 void TDonneesChampionnat::SetSaisonListes(TSaison* saison)

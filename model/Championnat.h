@@ -90,6 +90,10 @@ public:
     virtual void EcritScoresPeriode(TXmlWriter& ecrivain, const TInfoComp& match);
     virtual void EcritOptionsSaisie(TXmlWriter& ecrivain);
     virtual int LitOptionsSaisie(TXmlReader& lecteur);
+    // The same, given the token that brought the element: here only an element
+    // with children goes to LitOptionsSaisie (a complete element is left to
+    // the caller to skip); true when the element was taken.
+    virtual bool LitOptionsSaisieJeton(TXmlReader& lecteur, uint8_t jeton);
     // For matchday n: adds into scores (one counter per team position) the
     // score implied by the events of each team, clears the flag of each team
     // with an event record without a minute, and gives the caption of the check.

@@ -117,7 +117,7 @@ public:
     int LitOptionsSaisie(TXmlReader& lecteur) override;
     // The same, given the token that brought the element: a complete element
     // is taken without reading further.
-    bool LitOptionsSaisieJeton(TXmlReader& lecteur, uint8_t jeton);
+    bool LitOptionsSaisieJeton(TXmlReader& lecteur, uint8_t jeton) override;
     // Nothing in these sports: their matchday check does not use it.
     void ScoresEvenements(int n, std::vector<int>& scores, std::string& texte,
                           std::vector<uint8_t>& drapeaux) override;

@@ -477,7 +477,7 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
             penalites.push_back({static_cast<uint16_t>(val(0, 0)), static_cast<uint16_t>(val(1, 0)), val(2, ScoreVide),
                                  val(3, ScoreVide), 0, static_cast<uint8_t>(val(5, 0))});
             journeesPenalites.push_back(val(4, 0));
-        } else if (LitOptionsSaisie(x) == 0) {
+        } else if (!LitOptionsSaisieJeton(x, j)) {
             x.SauteElement(j);
         }
         j = x.ElementSuivant();

@@ -22,6 +22,7 @@
 #include "model/ListePays.h"
 #include "model/Personnels.h"
 #include "model/SaisonFiches.h"
+#include "model/Saison_Stats.h"
 #include "model/Stades.h"
 #include "platform/rtl/DateTime.h"
 
@@ -215,6 +216,16 @@ public:
     void InvalideStats() { statsCalculees_ = 0; }
     bool StatsCalculees() const { return statsCalculees_ != 0; }
     void SetStatsCalculees(bool v) { statsCalculees_ = v ? 1 : 0; }
+    // Every player's statistics counted again from the match data of the
+    // championships of the tree, when they are not up to date (then they are);
+    // the report lists the entries naming players the season does not know
+    // (empty when nothing was counted).
+    virtual TRapportStats CalculeStatJoueurs();
+    // One player's statistics counted again from the championships holding
+    // the team (scoring records and matches played of that team).
+    virtual void CalculeStatJoueur(int32_t idJoueur, int idEquipe);
+    // Every referee's statistics counted again, with the sport's own counts.
+    virtual void CompteStatSport();
 
     // ---- the season document
     // SaisonData; the running total starts at 5.

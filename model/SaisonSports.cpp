@@ -1,6 +1,7 @@
 #include "model/SaisonSports.h"
 
 #include "model/ChampionnatFootRugby.h"
+#include "model/ChampionnatStat.h"
 
 namespace {
 
@@ -34,9 +35,9 @@ int TSaisonRugby::StatApplicable(int type) const
     return Applicable(table, type);
 }
 
-std::unique_ptr<TDonneesChampionnat> TSaisonBasket::CreeChampionnat(uint8_t, uint8_t)
+std::unique_ptr<TDonneesChampionnat> TSaisonBasket::CreeChampionnat(uint8_t flags, uint8_t valeur)
 {
-    return nullptr;
+    return std::make_unique<TDonneesChampionnatBasket>(this, flags, valeur);
 }
 
 int TSaisonBasket::StatApplicable(int type) const
@@ -45,9 +46,9 @@ int TSaisonBasket::StatApplicable(int type) const
     return Applicable(table, type);
 }
 
-std::unique_ptr<TDonneesChampionnat> TSaisonHandball::CreeChampionnat(uint8_t, uint8_t)
+std::unique_ptr<TDonneesChampionnat> TSaisonHandball::CreeChampionnat(uint8_t flags, uint8_t valeur)
 {
-    return nullptr;
+    return std::make_unique<TDonneesChampionnatHandball>(this, flags, valeur);
 }
 
 int TSaisonHandball::StatApplicable(int type) const

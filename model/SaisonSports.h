@@ -1,9 +1,7 @@
 // The seasons of the four sports: each creates its sport switch, then hands out
 // the sport's championships and players and gives the sport's constants.
-//
-// Basketball and handball championships (with their statistic lists) come with
-// their own classes: until then these two seasons create no championship, and
-// a season document of theirs is read without its championships.
+// Basketball and handball championships carry their shooting statistics and
+// the statistic lists of their matches (model/ChampionnatStat.h).
 #pragma once
 
 #include "model/Saison.h"
@@ -32,7 +30,6 @@ class TSaisonBasket : public TSaison
 {
 public:
     TSaisonBasket() : TSaison(2) {}
-    // None yet (see above).
     std::unique_ptr<TDonneesChampionnat> CreeChampionnat(uint8_t flags, uint8_t valeur) override;
     int StatApplicable(int type) const override;
     int ValeurSport() const override { return 3; }
@@ -43,7 +40,6 @@ class TSaisonHandball : public TSaison
 {
 public:
     TSaisonHandball() : TSaison(3) {}
-    // None yet (see above).
     std::unique_ptr<TDonneesChampionnat> CreeChampionnat(uint8_t flags, uint8_t valeur) override;
     int StatApplicable(int type) const override;
     int ValeurSport() const override { return 2; }

@@ -350,3 +350,18 @@ TRapportStats CalculeStatJoueursSaison(TSaison& saison)
     saison.SetStatsCalculees(true);
     return r;
 }
+
+TRapportStats TSaison::CalculeStatJoueurs()
+{
+    return CalculeStatJoueursSaison(*this);
+}
+
+void TSaison::CalculeStatJoueur(int32_t idJoueur, int idEquipe)
+{
+    ::CalculeStatJoueur(SourceStats(*this), idJoueur, idEquipe);
+}
+
+void TSaison::CompteStatSport()
+{
+    ::CompteStatSport(SourceStats(*this));
+}

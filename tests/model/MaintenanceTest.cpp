@@ -164,3 +164,30 @@ TEST(Maintenance, MatchsRetour)
     EXPECT_EQ(c.MatchEquipe(6, a), nullptr);
     EXPECT_FALSE(c.GenereMatchsRetour(false));
 }
+
+// The championship's own copy (football and rugby override it) copies each
+// record of every data kind of the sport once.
+TEST(Maintenance, CopieParLeChampionnatUneFoisParEnregistrement)
+{
+    for (int sport : {0, 1}) {
+        TSaisonStatEssai s(sport, 2, 1, 2);
+        TDonneesChampionnat& src = s.Champ(0);
+        TDonneesChampionnat& cib = s.Champ(1);
+        const int a = s.Equipe(0, 0), b = s.Equipe(1, 0);
+        src.CreeMatch(1, a, b, 3, 1)->SetStade(4);
+        const std::vector<uint8_t> types = src.TypesDonnees();
+        ASSERT_FALSE(types.empty());
+        for (uint8_t t : types)
+            src.ListeDonnees(t, 1)->Ajoute(TDonneesEvt::CreateId(100 + t, a, 10 + t));
+        cib.CopieMatchs(src, {});
+        const int x = s.Equipe(0, 1), y = s.Equipe(1, 1);
+        ASSERT_NE(cib.MatchEquipes(1, x, y), nullptr) << sport;
+        EXPECT_EQ(cib.MatchEquipes(1, x, y)->Score(0), 3);
+        EXPECT_EQ(cib.MatchEquipes(1, x, y)->Stade(), 4);
+        for (uint8_t t : types) {
+            ASSERT_EQ(cib.ListeDonnees(t, 1)->Nombre(), 1) << "sport " << sport << " kind " << int(t);
+            EXPECT_EQ(cib.ListeDonnees(t, 1)->Donnee(0)->IdJoueur(), 100 + t);
+            EXPECT_EQ(cib.ListeDonnees(t, 1)->Donnee(0)->IdEquipe(), x);
+        }
+    }
+}

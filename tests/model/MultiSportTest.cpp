@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/ChampionnatFootRugby.h"
+#include "model/ChampionnatStat.h"
 #include "model/LectureParametre.h"
 #include "model/MultiSport.h"
 #include "model/SaisonSports.h"
@@ -79,8 +80,8 @@ TEST(SaisonSports, FactoriesAndConstants)
     TSaisonHandball h;
     EXPECT_NE(dynamic_cast<TDonneesChampionnatFootball*>(f.CreeChampionnat(5, 0).get()), nullptr);
     EXPECT_NE(dynamic_cast<TDonneesChampionnatRugby*>(r.CreeChampionnat(5, 0).get()), nullptr);
-    EXPECT_EQ(b.CreeChampionnat(5, 0), nullptr);
-    EXPECT_EQ(h.CreeChampionnat(5, 0), nullptr);
+    EXPECT_NE(dynamic_cast<TDonneesChampionnatBasket*>(b.CreeChampionnat(5, 0).get()), nullptr);
+    EXPECT_NE(dynamic_cast<TDonneesChampionnatHandball*>(h.CreeChampionnat(5, 0).get()), nullptr);
     EXPECT_NE(dynamic_cast<TJoueurRugby*>(r.CreeJoueur("A", "B", -1, 0).get()), nullptr);
     EXPECT_NE(dynamic_cast<TJoueurHandball*>(h.CreeJoueur("A", "B", -1, 0).get()), nullptr);
 

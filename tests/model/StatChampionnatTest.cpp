@@ -423,3 +423,40 @@ TEST(StatChampionnat, RemplacementCopieEtSuppression)
     EXPECT_EQ(b.Stat().ListeStat(2, 6)->Nombre(), 1);
     EXPECT_EQ(b.Stat().ListeStat(2, 19)->Nombre(), 0);
 }
+
+// Entry options written by hand as complete elements inside a Championnat
+// element: taken (or skipped) without the reader running past the end of the
+// championship.
+TEST(StatChampionnat, OptionsCompletesDansLeChampionnat)
+{
+    auto lit = [](TDonneesChampionnat& c, const std::string& corps) {
+        TMemoryStream flux;
+        Remplit(flux, "<Championnat>\r\n" + corps + "<NbJournee>4</NbJournee>\r\n</Championnat>\r\n<Apres>1</Apres>\r\n");
+        TXmlStreamReader r(flux);
+        EXPECT_EQ(r.ElementSuivant(), xmlDebut);
+        c.LitChampionnat(r);
+        EXPECT_EQ(r.ElementSuivant(), xmlComplet);
+        return r.Nom();
+    };
+    TSaisonStatEssai b(2, 2, 1);
+    TDonneesChampionnatStat& c = b.Stat();
+    c.AjoutePonderation({0, 10, 50});
+    c.SetStatActive(2, 0);
+    EXPECT_EQ(lit(c, "<PondEvals />\r\n<OptionsSaisie />\r\n<ValeurEval />\r\n"), "Apres");
+    EXPECT_EQ(c.NbJournee, 4);
+    EXPECT_EQ(c.NbPonderations(), 0);   // an empty list of weights
+    EXPECT_EQ(c.StatActive(2), 1);      // no option switched off
+
+    // With children they are read as written.
+    EXPECT_EQ(lit(c, "<PondEvals>\r\n<PondEval>\r\n<Max>9</Max>\r\n</PondEval>\r\n</PondEvals>\r\n"
+                     "<OptionsSaisie>\r\n<Option>1</Option>\r\n<Option>0</Option>\r\n</OptionsSaisie>\r\n"),
+              "Apres");
+    ASSERT_EQ(c.NbPonderations(), 1);
+    EXPECT_EQ(c.Ponderation(0)->Max, 9);
+    EXPECT_EQ(c.StatActive(2), 0);
+
+    // A football championship skips them, complete or not.
+    TSaisonStatEssai f(0, 2, 1);
+    EXPECT_EQ(lit(f.Champ(), "<PondEvals />\r\n<OptionsSaisie>\r\n<Option>0</Option>\r\n</OptionsSaisie>\r\n"), "Apres");
+    EXPECT_EQ(f.Champ().NbJournee, 4);
+}

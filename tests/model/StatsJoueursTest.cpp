@@ -137,6 +137,30 @@ TEST(StatsJoueurs, RecompteDeLaSaisonUneFoisParChangement)
     EXPECT_EQ(Lit(*f.b1, 1), (Compte{2, 2, 0, 0}));
 }
 
+// The season's own operations: the full pass once per change, one player's
+// recount and the referees' pass, over the championships of its tree.
+TEST(StatsJoueurs, OperationsDeLaSaison)
+{
+    Football f;
+    TSaison& saison = *f.s.saison;
+    saison.InvalideStats();
+    EXPECT_TRUE(saison.CalculeStatJoueurs().Vide());
+    EXPECT_TRUE(saison.StatsCalculees());
+    EXPECT_EQ(Lit(*f.a2, 1), (Compte{1, 1, 1, 0}));
+    f.a2->RazStats(true);
+    saison.CalculeStatJoueurs();   // up to date: nothing counted
+    EXPECT_EQ(f.a2->NbMatch(1), 0);
+    saison.CalculeStatJoueur(f.a2->Numero, f.A);
+    EXPECT_EQ(Lit(*f.a2, 1), (Compte{1, 1, 1, 0}));
+    saison.CompteStatSport();
+    EXPECT_EQ(Lit(*f.r2, 1), (Compte{2, 2, 2, 1}));
+    // A record naming nobody is reported by the next pass after a change.
+    f.s.EvenementId(2, 2, 999, f.A, 12);
+    const TRapportStats r = saison.CalculeStatJoueurs();
+    ASSERT_EQ(r.Orphelins.size(), 1u);
+    EXPECT_EQ(r.Orphelins[0].IdJoueur, 999);
+}
+
 TEST(StatsJoueurs, RecompteDUnJoueur)
 {
     Football f;

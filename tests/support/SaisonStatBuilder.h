@@ -30,13 +30,7 @@ struct TSaisonStatEssai
     {
         for (int k = 0; k < nbChamps; ++k) {
             const uint8_t type = TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational;
-            std::unique_ptr<TDonneesChampionnat> c;
-            if (sport == 2)
-                c = std::make_unique<TDonneesChampionnatBasket>(saison.get(), type, 0);
-            else if (sport == 3)
-                c = std::make_unique<TDonneesChampionnatHandball>(saison.get(), type, 0);
-            else
-                c = saison->CreeChampionnat(type, 0);
+            std::unique_ptr<TDonneesChampionnat> c = saison->CreeChampionnat(type, 0);
             c->OptionsParDefaut();
             c->CodeChamp = k + 1;
             c->OrdreClassement = "ac";
