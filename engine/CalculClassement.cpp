@@ -8,6 +8,7 @@
 
 #include "model/Championnat.h"
 #include "model/ChampionnatFootRugby.h"
+#include "model/Joueurs.h"
 #include "model/Saison.h"
 
 namespace {
@@ -53,6 +54,16 @@ TCalculClassement::~TCalculClassement() = default;
 
 void TCalculClassement::Initialise()
 {
+    // Ages come from the season's players, team by team.
+    if (saison_) {
+        TSaison* saison = saison_;
+        AgesEquipe = [saison](int idEquipe, std::vector<int>& ages) {
+            if (const TListJoueurEquipe* bloc = saison->Joueurs().BlocEquipe(idEquipe))
+                for (const TJoueur* j : bloc->Joueurs())
+                    if (j)
+                        ages.push_back(j->Age);
+        };
+    }
     decalages_.assign(1, 0);
     for (const TDonneesChampionnat* g : groupes_)
         decalages_.push_back(decalages_.back() + g->NbEquipe());

@@ -117,9 +117,9 @@ public:
     int PoidsJaune = 1;
     int PoidsRouge = 3;
 
-    // Kind 115: the age bytes of the players of a team id. The season's player
-    // list is not reachable from here yet; until a caller sets this, no team
-    // has a player.
+    // Kind 115: appends the age bytes of the players of a team id. An engine
+    // with a season reads them from the season's players (the team's block);
+    // a caller may replace it. Without a season no team has a player.
     std::function<void(int idEquipe, std::vector<int>& ages)> AgesEquipe;
 
 private:

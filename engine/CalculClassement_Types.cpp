@@ -7,26 +7,15 @@
 #include "engine/CalculClassement.h"
 #include "engine/Statistique.h"
 #include "model/Championnat.h"
+#include "model/ChampionnatStat.h"
 
 namespace {
 
 inline uint16_t Mot(int64_t v) { return static_cast<uint16_t>(v); }
 
-// The statistic lists of a championship: basketball (codes 5..20) or handball
-// (codes 21..36), by the kinds its matchdays hold; 0 for neither.
-int SportStatistique(const TDonneesChampionnat& c)
-{
-    for (uint8_t t : c.TypesDonnees()) {
-        if (t == 0)
-            return 2;
-        if (t == 1)
-            return 3;
-    }
-    return 0;
-}
-
-// The two data codes summed by a statistic code (0: none).
-void CodesStatistique(int code, int sport, int& premier, int& second)
+// The two data codes summed by a statistic code (0: none); steals and
+// turnovers are the championship's own codes.
+void CodesStatistique(int code, const TDonneesChampionnatStat& c, int& premier, int& second)
 {
     premier = second = 0;
     switch (code) {
@@ -36,9 +25,9 @@ void CodesStatistique(int code, int sport, int& premier, int& second)
     case 56: premier = 13; break;
     case 58: premier = 14; break;
     case 60: premier = 16; break;
-    case 62: premier = sport == 2 ? 18 : sport == 3 ? 31 : 0; break;   // steals
+    case 62: premier = c.CodeInterception(); break;
     case 64: premier = 19; break;
-    case 66: premier = sport == 2 ? 20 : sport == 3 ? 29 : 0; break;   // turnovers
+    case 66: premier = c.CodeBallePerdue(); break;
     case 68: premier = 17; break;
     case 70: premier = 32; break;
     case 72: premier = 33; break;
@@ -56,14 +45,17 @@ void TCalculClassement::TotauxStatistiques(int g, int code)
     const int o = decalages_[static_cast<size_t>(g)];
     for (int s = 0; s < NbEquipeGroupe(g); ++s)
         Total(o + s, 6) = Total(o + s, 7) = 0;
-    const int sport = SportStatistique(c);
+    // Only basketball and handball championships hold statistic lists.
+    const auto* stat = dynamic_cast<const TDonneesChampionnatStat*>(&c);
+    if (!stat)
+        return;
     int premier, second;
-    CodesStatistique(code, sport, premier, second);
+    CodesStatistique(code, *stat, premier, second);
     if (code >= 55)
         second = 0;
     auto somme = [&](int codeDonnee, int champ, int m) {
-        const TInfoCompJour* j = c.Journee(m);
-        const TListeDonnees* liste = j && codeDonnee > 0 ? j->ListeStat(codeDonnee, codeDonnee <= 20 ? 2 : 3) : nullptr;
+        // A code of the other sport has no list here.
+        const TListeDonnees* liste = codeDonnee > 0 ? stat->ListeStat(m, codeDonnee) : nullptr;
         if (!liste)
             return;
         for (int r = 0; r < liste->Nombre(); ++r) {

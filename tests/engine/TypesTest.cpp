@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/CalculClassement.h"
+#include "tests/support/SaisonStatBuilder.h"
 #include "tests/support/StandingsBuilder.h"
 
 namespace {
@@ -159,31 +160,41 @@ TEST(Kinds, ScoringRecordCounts)
     EXPECT_EQ(Champ2(calcul), (V{0, 0}));
 }
 
+namespace {
+
+// A statistic record (a counter value) of the team at position p on matchday n.
+void AjouteStat(TSaisonStatEssai& s, int n, int code, int p, int valeur)
+{
+    TListeDonnees* l = s.Stat().ListeStat(n, code);
+    ASSERT_NE(l, nullptr) << code;
+    l->Ajoute(TDonneesEvt::CreateId(1, s.Equipe(p), static_cast<uint16_t>(valeur)));
+}
+
+}  // namespace
+
 // Three basketball teams over four matchdays: 0 plays 2 matches, 1 plays 4,
 // 2 plays 2.
 TEST(Kinds, StatisticCodes)
 {
-    TSaisonEssai saison(0);
-    TChampionnatStatEssai c(&saison, 2);
-    for (int i = 0; i < 3; ++i)
-        c.AjouteEquipe(saison.AjouteEquipe("Equipe " + std::to_string(i)));
+    TSaisonStatEssai b(2, 3, 4);
+    TDonneesChampionnat& c = b.Champ();
     c.SetNbMatch(1);
-    c.SetNbJournees(4);
     Resultat(c, 1, 0, 1, 80, 70);
     Resultat(c, 2, 1, 2, 80, 70);
     Resultat(c, 3, 1, 0, 80, 70);
     Resultat(c, 4, 2, 1, 80, 70);
-    c.AjouteStat(1, 7, 0, 700);    // made two-pointers
-    c.AjouteStat(3, 8, 0, 1400);   // attempted
-    c.AjouteStat(1, 7, 1, 3);
-    c.AjouteStat(2, 8, 1, 4);
-    c.AjouteStat(2, 7, 2, 5);      // no attempt: ratio 0
-    c.AjouteStat(1, 13, 0, 130);   // rebounds
-    c.AjouteStat(2, 13, 1, 300);
-    c.AjouteStat(4, 13, 1, 400);
-    c.AjouteStat(4, 18, 2, 5);     // steals
+    AjouteStat(b, 1, 7, 0, 700);    // made two-pointers
+    AjouteStat(b, 3, 8, 0, 1400);   // attempted
+    AjouteStat(b, 1, 7, 1, 3);
+    AjouteStat(b, 2, 8, 1, 4);
+    AjouteStat(b, 2, 7, 2, 5);      // no attempt: ratio 0
+    AjouteStat(b, 1, 13, 0, 130);   // rebounds
+    AjouteStat(b, 2, 13, 1, 300);
+    AjouteStat(b, 4, 13, 1, 400);
+    AjouteStat(b, 4, 18, 2, 5);     // steals
+    AjouteStat(b, 3, 20, 0, 7);     // turnovers
 
-    TCalculClassement calcul(&c, &saison);
+    TCalculClassement calcul(&c, b.saison.get());
     calcul.Calcule(50, 0, 0);
     EXPECT_EQ(Positions(calcul), (V{1, 0, 2}));
     EXPECT_EQ(Champ2(calcul), (V{7500, 5000, 0}));
@@ -199,21 +210,33 @@ TEST(Kinds, StatisticCodes)
     EXPECT_EQ(Positions(calcul), (V{2, 1, 0}));
     EXPECT_EQ(Champ2(calcul), (V{250, 0, 0}));
 
+    calcul.Calcule(66, 0, 0);   // turnovers: code 20 in basketball
+    EXPECT_EQ(Positions(calcul), (V{0, 2, 1}));
+    EXPECT_EQ(Champ2(calcul), (V{350, 0, 0}));
+
     calcul.Calcule(51, 0, 0);   // an odd code sums nothing
     EXPECT_EQ(Champ2(calcul), (V{0, 0, 0}));
 
-    TChampionnatStatEssai hand(&saison, 3);
-    for (int i = 0; i < 2; ++i)
-        hand.AjouteEquipe(i);
-    hand.SetNbMatch(1);
-    hand.SetNbJournees(1);
-    Resultat(hand, 1, 0, 1, 30, 28);
-    hand.AjouteStat(1, 31, 1, 6);   // steals: code 31 in handball
-    hand.AjouteStat(1, 18, 0, 9);   // not a handball list
-    TCalculClassement h(&hand, &saison);
-    h.Calcule(62, 0, 0);
-    EXPECT_EQ(Positions(h), (V{1, 0}));
-    EXPECT_EQ(Champ2(h), (V{600, 0}));
+    calcul.Calcule(70, 0, 0);   // a handball code: no list here
+    EXPECT_EQ(Champ2(calcul), (V{0, 0, 0}));
+
+    TSaisonStatEssai h(3, 2, 1);
+    Resultat(h.Champ(), 1, 0, 1, 30, 28);
+    AjouteStat(h, 1, 31, 1, 6);   // steals: code 31 in handball
+    AjouteStat(h, 1, 29, 0, 4);   // turnovers: code 29
+    TCalculClassement ch(&h.Champ(), h.saison.get());
+    ch.Calcule(62, 0, 0);
+    EXPECT_EQ(Positions(ch), (V{1, 0}));
+    EXPECT_EQ(Champ2(ch), (V{600, 0}));
+    ch.Calcule(66, 0, 0);
+    EXPECT_EQ(Positions(ch), (V{0, 1}));
+    EXPECT_EQ(Champ2(ch), (V{400, 0}));
+
+    // A football championship has no statistic codes.
+    Ligue4 f;
+    TCalculClassement cf(f.c.champ.get(), f.c.saison.get());
+    cf.Calcule(62, 0, 0);
+    EXPECT_EQ(Champ2(cf), (V{0, 0, 0, 0}));
 }
 
 // 1: 0-1 2:1, goals 0 at 10, 1 at 20, 0 at 80.   2: 1-0 1:1, goals 1 at 5, 0 at 60.
@@ -276,6 +299,34 @@ TEST(Kinds, Ages)
     EXPECT_EQ((V{calcul.ValeurTotal(1, 1), calcul.ValeurTotal(1, 2), calcul.ValeurTotal(1, 3)}), (V{0, 255, 0}));
     EXPECT_EQ((V{calcul.ValeurTotal(2, 1), calcul.ValeurTotal(2, 2), calcul.ValeurTotal(2, 3)}), (V{400, 40, 40}));
     EXPECT_EQ((V{calcul.ValeurTotal(3, 1), calcul.ValeurTotal(3, 2), calcul.ValeurTotal(3, 3)}), (V{0, 255, 0}));
+}
+
+// Without a hook set, the ages are those of the season's players by team.
+TEST(Kinds, AgesOfTheSeasonsPlayers)
+{
+    Ligue4 l;
+    l.c->SetOption(8, 50);
+    TSaison& saison = *l.c.saison;
+    auto joueur = [&](int equipe, int age) {
+        auto j = saison.CreeJoueur("Nom" + std::to_string(saison.Joueurs().NbJoueur()), "P", -1, equipe);
+        j->Age = static_cast<uint8_t>(age);
+        saison.Joueurs().AjouteJoueur(std::move(j));
+    };
+    joueur(0, 20);
+    joueur(0, 30);
+    joueur(1, 0);   // age unknown
+    joueur(2, 10);
+    joueur(2, 60);   // born after the reference year: not counted
+    TCalculClassement calcul(l.c.champ.get(), nullptr);   // the championship's season
+    calcul.Calcule(clsAges, 0, 0);
+    EXPECT_EQ(Positions(calcul), (V{2, 0, 1, 3}));
+    EXPECT_EQ((V{calcul.ValeurTotal(0, 1), calcul.ValeurTotal(0, 2), calcul.ValeurTotal(0, 3)}), (V{250, 20, 30}));
+    EXPECT_EQ((V{calcul.ValeurTotal(1, 1), calcul.ValeurTotal(1, 2), calcul.ValeurTotal(1, 3)}), (V{0, 255, 0}));
+    EXPECT_EQ((V{calcul.ValeurTotal(2, 1), calcul.ValeurTotal(2, 2), calcul.ValeurTotal(2, 3)}), (V{400, 40, 40}));
+    EXPECT_EQ((V{calcul.ValeurTotal(3, 1), calcul.ValeurTotal(3, 2), calcul.ValeurTotal(3, 3)}), (V{0, 255, 0}));
+    // A second table counts the same players once.
+    calcul.Calcule(clsAges, 0, 0);
+    EXPECT_EQ(calcul.ValeurTotal(0, 1), 250);
 }
 
 TEST(Kinds, SameTeamInTwoGroupsIsMerged)

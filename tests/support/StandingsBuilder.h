@@ -1,6 +1,6 @@
 // Championships for the standings tests: results entered by team position, a
-// season of a sport without draws, a championship holding basketball or
-// handball statistic lists, and the table of an engine read as positions.
+// season of a sport without draws, and the table of an engine read as
+// positions.
 #pragma once
 
 #include <memory>
@@ -19,43 +19,6 @@ class TSaisonSansNul : public TSaisonEssai
 public:
     TSaisonSansNul() : TSaisonEssai(0) {}
     int StatApplicable(int) const override { return 0; }
-};
-
-// A league whose matchdays hold the statistic lists of basketball (sport 2)
-// or handball (sport 3).
-class TChampionnatStatEssai : public TDonneesChampionnat
-{
-public:
-    TChampionnatStatEssai(TSaison* saison, int sport)
-        : TDonneesChampionnat(saison, TypeChamp, 0, TParamsSport{0, 0, 5, 20}), sport_(sport)
-    {
-    }
-    void OptionsParDefaut() override {}
-    void ScoresEvenements(int, std::vector<int>&, std::string&, std::vector<uint8_t>&) override {}
-    void ParamsSport(int& t, int& r, int& p, int& d) const override { t = 0; r = 0; p = 5; d = 20; }
-    void BonusOffensif(int n, int m, int, int, int32_t (&bonus)[2]) override
-    {
-        bonus[0] = bonus[1] = 0;
-        if (const TInfoComp* match = Match(n, m))
-            for (int cote = 0; cote < 2; ++cote)
-                bonus[cote] = match->Score(cote) <= BonusBut ? 1 : 0;
-    }
-    int ChampBonusDefensif() const override { return 1; }
-    void EcritEvenementsMatch(TXmlWriter&, const TInfoComp&, int, bool) override {}
-    bool LitEvenementMatch(const std::string&, TXmlReader&, uint8_t, TInfoComp&, int) override { return false; }
-    std::unique_ptr<TListeResultat> ListeClassementJoueur(int, int) override { return nullptr; }
-    std::vector<uint8_t> TypesDonnees() const override { return {static_cast<uint8_t>(sport_ == 2 ? 0 : 1)}; }
-
-    // Adds a statistic record (a counter value) of a team on matchday n.
-    void AjouteStat(int n, int code, int idEquipe, int valeur)
-    {
-        TInfoCompJour* j = Journee(n);
-        if (TListeDonnees* l = j ? j->ListeStat(code, sport_) : nullptr)
-            l->Ajoute(TDonneesEvt::CreateId(1, idEquipe, static_cast<uint16_t>(valeur)));
-    }
-
-private:
-    int sport_;
 };
 
 // Enters a result by team positions (65535 scores leave the match unplayed).
