@@ -1,0 +1,314 @@
+// The season road on a large generated season of each sport (40 championships
+// of 20 teams in full double round robins, 5,000 players, line-ups with
+// substitutions and events, or box scores; tests/support/GrandeSaison.h):
+//
+//   SaisonEcritDocument   the season document into memory
+//   SaisonLitDocument     the same bytes read back into a new season
+//   SaisonSauve           the season file saved (document, deflate, archive,
+//                         read back and compared, synced, renamed)
+//   SaisonOuvre           the season file opened (archive, inflate, document,
+//                         model)
+//   SaisonClassements     the general table of every championship
+//   SaisonPositions       the positions after every matchday of one championship
+//   SaisonRecompte        the players' statistics recount of the whole season
+//
+// Each reports its peak heap use ("pic_Mo") and, where one fits, its ratio to
+// a reference measured in the same run on the same bytes: "x_scan" against a
+// byte scan of the document for '<', "x_deflate" against zlib's deflate of the
+// document at the archive's level (9), "x_reference" against zlib's inflate of
+// those deflated bytes plus the byte scan, "x_parcours" against a plain walk
+// of the match data. Run:
+//   build/bench/bench_brivantel --benchmark_filter=Saison
+#include <benchmark/benchmark.h>
+#include <zlib.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "bench/BenchMemoire.h"
+#include "engine/CalculClassement.h"
+#include "files/ChargeurSaison.h"
+#include "model/ChampionnatStat.h"
+#include "model/Saison_Stats.h"
+#include "model/ioXml.h"
+#include "platform/rtl/Files.h"
+#include "platform/rtl/Streams.h"
+#include "tests/support/GrandeSaison.h"
+
+namespace {
+
+using Horloge = std::chrono::steady_clock;
+
+double Secondes(Horloge::time_point debut)
+{
+    return std::chrono::duration<double>(Horloge::now() - debut).count();
+}
+
+// The best of a few runs of f, in seconds.
+template <class F>
+double Meilleur(F&& f, int fois = 5)
+{
+    double m = 1e9;
+    for (int k = 0; k < fois; ++k) {
+        const auto debut = Horloge::now();
+        f();
+        m = std::min(m, Secondes(debut));
+    }
+    return m;
+}
+
+size_t Scan(const std::string& d)
+{
+    size_t n = 0;
+    for (const char c : d)
+        n += c == '<';
+    return n;
+}
+
+std::string Deflate(const std::string& d, int niveau)
+{
+    z_stream z{};
+    deflateInit2(&z, niveau, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);   // raw, as in the archive
+    std::string sortie(deflateBound(&z, d.size()), '\0');
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(d.data()));
+    z.avail_in = static_cast<uInt>(d.size());
+    z.next_out = reinterpret_cast<Bytef*>(sortie.data());
+    z.avail_out = static_cast<uInt>(sortie.size());
+    deflate(&z, Z_FINISH);
+    sortie.resize(z.total_out);
+    deflateEnd(&z);
+    return sortie;
+}
+
+std::string Inflate(const std::string& paquet, size_t taille)
+{
+    z_stream z{};
+    inflateInit2(&z, -15);
+    std::string sortie(taille, '\0');
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(paquet.data()));
+    z.avail_in = static_cast<uInt>(paquet.size());
+    z.next_out = reinterpret_cast<Bytef*>(sortie.data());
+    z.avail_out = static_cast<uInt>(sortie.size());
+    inflate(&z, Z_FINISH);
+    inflateEnd(&z);
+    return sortie;
+}
+
+// The plain walk: every record and line-up slot of the played matchdays.
+long long Parcours(const TSourceStats& source)
+{
+    long long somme = 0;
+    for (const TDonneesChampionnat* c : source.Championnats)
+        for (int n = DerniereJourneeJouee(*c); n >= 1; --n) {
+            const TInfoCompJour* j = c->Journee(n);
+            for (int t = 2; t <= 7; ++t)
+                if (const TListeDonnees* l = j->Liste(t))
+                    for (int i = 0; i < l->Nombre(); ++i)
+                        somme += l->Donnee(i)->IdJoueur() + l->Donnee(i)->Mot();
+            for (int code = 5; code <= 36; ++code)
+                if (const TListeDonnees* l = j->ListeStat(code, source.Sport))
+                    for (int i = 0; i < l->Nombre(); ++i)
+                        somme += l->Donnee(i)->IdJoueur() + l->Donnee(i)->Mot();
+            for (int i = 0; i < j->NbMatchs(); ++i) {
+                const TInfoComp& m = *j->Match(i);
+                for (int cote = 0; cote < 2; ++cote)
+                    for (int s = 1; s <= m.NbTitulaire(); ++s)
+                        somme += m.JoueurTitulaire(m.IdEquipe(cote), s);
+            }
+        }
+    return somme;
+}
+
+// Everything a sport's benchmarks share, made once.
+struct TBanc
+{
+    std::unique_ptr<essai::TGrandeSaison> g;
+    std::string document;
+    std::string fichier;
+    double scan = 0, deflate = 0, inflate = 0, parcours = 0;
+    size_t tailleFichier = 0;
+
+    explicit TBanc(int sport)
+    {
+        essai::TParamsGrandeSaison p;
+        p.sport = sport;
+        g = essai::GenereGrandeSaison(p);
+        TMemoryStream m;
+        TChargeurXmp::EcritDocument(*g->saison, m);
+        document.assign(reinterpret_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
+        fichier = GetTempDir() + "bench_saison_" + std::to_string(::getpid()) + "_" + std::to_string(sport) + ".xmc";
+        TChargeurXmp(fichier, "Dll\\").Sauve(*g->saison, {});
+        tailleFichier = static_cast<size_t>(FileSize(fichier));
+
+        scan = Meilleur([&] { benchmark::DoNotOptimize(Scan(document)); });
+        std::string paquet;
+        deflate = Meilleur([&] { paquet = Deflate(document, 9); }, 2);
+        inflate = Meilleur([&] { benchmark::DoNotOptimize(Inflate(paquet, document.size())); });
+        const TSourceStats source = SourceStats(*g->saison);
+        parcours = Meilleur([&] { benchmark::DoNotOptimize(Parcours(source)); });
+    }
+    ~TBanc() { DeleteFile(fichier); }
+};
+
+TBanc& Banc(int sport)
+{
+    static std::unique_ptr<TBanc> bancs[4];
+    auto& b = bancs[sport & 3];
+    if (!b)
+        b = std::make_unique<TBanc>(sport & 3);
+    return *b;
+}
+
+// Runs one pass per iteration, timing it and its peak heap use; the counters
+// give the size of the document and the ratio to the reference (seconds).
+template <class F>
+void Mesure(benchmark::State& state, const TBanc& b, F&& passe, const char* nomRatio, double reference)
+{
+    double total = 0;
+    int64_t picMax = 0;
+    for (auto _ : state) {
+        const auto debut = Horloge::now();
+        memoire::Debut();
+        passe();
+        picMax = std::max(picMax, memoire::Fin());
+        total += Secondes(debut);
+    }
+    const double parPasse = total / static_cast<double>(state.iterations());
+    state.counters["pic_Mo"] = static_cast<double>(picMax) / (1 << 20);
+    state.counters["doc_Mo"] = static_cast<double>(b.document.size()) / (1 << 20);
+    if (nomRatio && reference > 0)
+        state.counters[nomRatio] = parPasse / reference;
+}
+
+void BM_SaisonEcritDocument(benchmark::State& state)
+{
+    TBanc& b = Banc(static_cast<int>(state.range(0)));
+    Mesure(
+        state, b,
+        [&] {
+            TMemoryStream m;
+            TChargeurXmp::EcritDocument(*b.g->saison, m);
+            benchmark::DoNotOptimize(m.Size());
+        },
+        "x_scan", b.scan);
+}
+
+void BM_SaisonLitDocument(benchmark::State& state)
+{
+    const int sport = static_cast<int>(state.range(0));
+    TBanc& b = Banc(sport);
+    TMemoryStream m;
+    m.WriteBuffer(b.document.data(), static_cast<long>(b.document.size()));
+    Mesure(
+        state, b,
+        [&] {
+            m.SetPosition(0);
+            auto s = TMultiSport::CreeSaison(sport);
+            TXmlStreamReader x(m);
+            uint8_t j = x.ElementSuivant();
+            while (j == xmlComplet)   // the declaration and the DOCTYPE
+                j = x.ElementSuivant();
+            if (j == xmlDebut)
+                s->Lit(x);
+            benchmark::DoNotOptimize(s->Joueurs().NbJoueur());
+        },
+        "x_scan", b.scan);
+}
+
+void BM_SaisonSauve(benchmark::State& state)
+{
+    TBanc& b = Banc(static_cast<int>(state.range(0)));
+    Mesure(
+        state, b, [&] { TChargeurXmp(b.fichier, "Dll\\").Sauve(*b.g->saison, {}); }, "x_deflate", b.deflate);
+    state.counters["fichier_Mo"] = static_cast<double>(b.tailleFichier) / (1 << 20);
+}
+
+void BM_SaisonOuvre(benchmark::State& state)
+{
+    const int sport = static_cast<int>(state.range(0));
+    TBanc& b = Banc(sport);
+    Mesure(
+        state, b,
+        [&] {
+            std::unique_ptr<TSaison> s;
+            TChargeurXmp c(b.fichier, "Dll\\");
+            if (c.Charge(s, EnsembleSport(sportTous), {}, true, nullptr) != etatCharge)
+                state.SkipWithError("the season file does not open");
+        },
+        "x_reference", b.inflate + b.scan);
+}
+
+void BM_SaisonClassements(benchmark::State& state)
+{
+    TBanc& b = Banc(static_cast<int>(state.range(0)));
+    const auto champs = b.g->saison->Arbre().ListeChampionnats();
+    Mesure(
+        state, b,
+        [&] {
+            for (TDonneesChampionnat* c : champs) {
+                TCalculClassement calcul(c, b.g->saison.get());
+                benchmark::DoNotOptimize(calcul.Calcule(clsGeneral, 0, 0));
+                benchmark::DoNotOptimize(calcul.ValeurLigne(0, 1));
+            }
+        },
+        nullptr, 0);
+    state.counters["par_table"] = benchmark::Counter(static_cast<double>(champs.size()),
+                                                     benchmark::Counter::kIsIterationInvariantRate |
+                                                         benchmark::Counter::kInvert);
+}
+
+void BM_SaisonPositions(benchmark::State& state)
+{
+    TBanc& b = Banc(static_cast<int>(state.range(0)));
+    TDonneesChampionnat* c = b.g->champs.front();
+    const int nbJour = c->NbJour();
+    std::vector<int> positions(static_cast<size_t>(nbJour * c->NbEquipe()));
+    Mesure(
+        state, b,
+        [&] {
+            TCalculClassement calcul(c, b.g->saison.get());
+            for (int m = 1; m <= nbJour; ++m) {
+                const int nb = calcul.Calcule(clsGeneral, m, m);
+                for (int r = 0; r < nb; ++r)
+                    positions[static_cast<size_t>((m - 1) * c->NbEquipe() + calcul.ValeurLigne(r, 1))] = r + 1;
+            }
+            benchmark::DoNotOptimize(positions.data());
+        },
+        nullptr, 0);
+    state.counters["par_journee"] = benchmark::Counter(
+        nbJour, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void BM_SaisonRecompte(benchmark::State& state)
+{
+    TBanc& b = Banc(static_cast<int>(state.range(0)));
+    const TSourceStats source = SourceStats(*b.g->saison);
+    Mesure(
+        state, b,
+        [&] {
+            TRapportStats r = CalculeStatJoueurs(source);
+            benchmark::DoNotOptimize(r);
+        },
+        "x_parcours", b.parcours);
+    state.counters["joueurs"] = static_cast<double>(b.g->saison->Joueurs().NbJoueur());
+}
+
+void Sports(benchmark::internal::Benchmark* b)
+{
+    b->ArgName("sport")->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
+}
+
+}   // namespace
+
+BENCHMARK(BM_SaisonEcritDocument)->Apply(Sports);
+BENCHMARK(BM_SaisonLitDocument)->Apply(Sports);
+BENCHMARK(BM_SaisonSauve)->Apply(Sports);
+BENCHMARK(BM_SaisonOuvre)->Apply(Sports);
+BENCHMARK(BM_SaisonClassements)->Apply(Sports);
+BENCHMARK(BM_SaisonPositions)->Apply(Sports);
+BENCHMARK(BM_SaisonRecompte)->Apply(Sports);
