@@ -12,6 +12,7 @@
 #include <string>
 
 #include "files/ChargeurSaison.h"
+#include "model/MultiSport.h"
 #include "model/Saison.h"
 #include "platform/rtl/Streams.h"
 

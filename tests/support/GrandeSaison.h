@@ -119,6 +119,12 @@ private:
                                         "Olivier", "Pierre", "Quentin", "Romain", "Samuel"};
         return s[i % 50];
     }
+    static const char* Pays(int i)
+    {
+        static const char* const s[] = {"France",   "Italie", "Espagne",  "Allemagne", "Belgique",
+                                        "Portugal", "Suisse", "Pays-Bas", "Autriche",  "Gr\350ce"};
+        return s[i % 10];
+    }
     // Name i: unique for i below 45,000.
     static std::string NomPersonne(int i) { return std::string(Syllabe(i)) + Fin(i / 30); }
     static std::string PrenomPersonne(int i) { return Prenom(i / 900); }
@@ -126,10 +132,8 @@ private:
     void Personnes()
     {
         TSaison& s = *saison;
-        static const char* const pays[] = {"France", "Italie", "Espagne", "Allemagne", "Belgique",
-                                           "Portugal", "Suisse", "Pays-Bas", "Autriche", "Gr\xE8" "ce"};
-        for (const char* n : pays)
-            s.Pays().AjoutePays(n);
+        for (int i = 0; i < 10; ++i)
+            s.Pays().AjoutePays(Pays(i));
         for (int i = 0; i < 60; ++i)
             s.AjouteClubPrec("AS " + std::string(Syllabe(i)) + Fin(i + 7), -1);
 
@@ -242,9 +246,7 @@ private:
         }
         c->NbJournee = static_cast<uint8_t>(nbJour);
         c->DerniereJournee = static_cast<uint8_t>(nbJour);
-        static const char* const pays[] = {"France", "Italie", "Espagne", "Allemagne", "Belgique",
-                                           "Portugal", "Suisse", "Pays-Bas", "Autriche", "Gr\xE8" "ce"};
-        const std::string nom1 = pays[(k / 4) % 10];
+        const std::string nom1 = Pays(k / 4);
         const std::string nom2 = "Division " + std::to_string(k % 4 + 1) + (k >= 40 ? " " + std::to_string(k) : "");
         TDescNoeud* noeud = saison->Arbre().AjouteChampionnat(nom2, nom2, std::move(c), nom1);
         champs.push_back(noeud->Championnat());

@@ -1,0 +1,37 @@
+#!/bin/bash
+# Short fuzzing runs of every fuzz target (not part of CI).
+#   fuzz/run-fuzzers.sh [seconds per target, default 60] [target ...]
+# Builds the fuzzers with clang (ASan + UBSan) in build-fuzz/, writes the seed
+# corpora, then runs each target for the given time. A crash leaves its input
+# in build-fuzz/fuzz/artifacts/<target>/ and the script exits non-zero.
+set -u
+racine=$(cd "$(dirname "$0")/.." && pwd)
+build=${BZ_FUZZ_BUILD:-$racine/build-fuzz}
+duree=${1:-60}
+shift || true
+cibles=("$@")
+[ ${#cibles[@]} -eq 0 ] && cibles=(xml saison zipdir png historique)
+
+CC=clang CXX=clang++ cmake -S "$racine" -B "$build" -G Ninja -DBZ_FUZZ=ON -DBZ_TESTS=OFF -DBZ_BENCH=OFF >/dev/null || exit 1
+cmake --build "$build" -j4 --target fuzz_graines $(printf 'fuzz_%s ' "${cibles[@]}") || exit 1
+
+corpus=$build/fuzz/corpus
+mkdir -p "$corpus"/{xml,saison,zipdir,png,historique}
+"$build/fuzz/fuzz_graines" "$corpus/xml" "$corpus/saison" || exit 1
+# Seeds of the other targets: the PNG pictures of the data folder, a season
+# file (a zip) and the history files, when there are any.
+find "$racine/data" -name '*.png' -size -64k 2>/dev/null | head -50 | xargs -r cp -t "$corpus/png"
+find "$racine/data" \( -name '*.zip' -o -name '*.xmc' \) -size -256k 2>/dev/null | head -10 | xargs -r cp -t "$corpus/zipdir"
+find "$racine/data" -iname '*histo*' -type f -size -256k 2>/dev/null | head -10 | xargs -r cp -t "$corpus/historique"
+
+echec=0
+for c in "${cibles[@]}"; do
+  mkdir -p "$build/fuzz/artifacts/$c"
+  echo "== fuzz_$c: $duree s"
+  ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 \
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+    "$build/fuzz/fuzz_$c" "$corpus/$c" -max_total_time="$duree" -timeout=20 -rss_limit_mb=2048 \
+      -max_len=65536 -artifact_prefix="$build/fuzz/artifacts/$c/" -print_final_stats=1 2>&1 | tail -15
+  [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "fuzz_$c found a fault"; echec=1; }
+done
+exit $echec
