@@ -301,7 +301,8 @@ uint8_t TXmlReader::ElementSuivant()
         return xmlFinFlux;
     // 2. The tag text runs from the first "<" to that ">".
     const size_t inf = tampon_.find('<', pos_);
-    std::string balise;
+    std::string& balise = balise_;   // kept between tags: its capacity is reused
+    balise.clear();
     if (inf != std::string::npos && inf < sup)
         balise.assign(tampon_, inf + 1, sup - inf - 1);
     pos_ = sup + 1;
@@ -336,7 +337,7 @@ uint8_t TXmlReader::ElementSuivant()
         attrNoms_.clear();
         attrValeurs_.clear();
     } else {
-        nom_ = balise.substr(0, blanc);
+        nom_.assign(balise, 0, blanc);
         LitAttributs(balise, blanc, barre);
     }
     texte_.clear();

@@ -168,6 +168,7 @@ private:
     std::string nom_;
     std::string texte_;
     std::string tampon_;
+    std::string balise_;   // the text of the last tag
     size_t pos_ = 0;   // 0-based read position in tampon_
 };
 
