@@ -150,6 +150,19 @@ int PreselectionEquipe(int equipe, int interdite)
     return equipe;
 }
 
+void TFootForm::ExecuteFonction(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,
+                                const TCouleurElement&, const std::string& Pages, TSaison* saison)
+{
+    if (!TFonctionsGabarit::ExecuteFonction(Nom, Parametres, Resultat, Pages, saison))
+        EcritValeur(Nom, Parametres, Resultat, nullptr, Pages, saison);
+}
+
+void TFootForm::EcritValeur(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,
+                            const TStringList* Mots, const std::string& Pages, TSaison* saison)
+{
+    TFonctionsGabarit::EcritValeur(Nom, Parametres, Resultat, Mots, Pages, saison);
+}
+
 bool TFootForm::ChoisitEquipe(TSaison* saison, const std::string& titre, const TCouleurElement& couleurs,
                               int interdite, int& equipe)
 {

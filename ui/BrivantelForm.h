@@ -15,6 +15,7 @@
 
 #include "platform/gui/Forms.h"
 #include "ui/Couleurs.h"
+#include "ui/FonctionsGabarit.h"
 
 #include <cstdint>
 #include <functional>
@@ -111,13 +112,27 @@ TGeometrieChoixEquipe GeometrieChoixEquipe(int n);
 // The preselected position once the forbidden team (position + 1, 0 none) is avoided.
 int PreselectionEquipe(int equipe, int interdite);
 
-class TFootForm : public TBrivantelForm
+// A championship view. It serves the page-template functions every view serves
+// and reads the parameters of a call with the readers of TFonctionsGabarit
+// (Parametre, ParametreEntier, ParametreListe, ChampionnatParametre...).
+class TFootForm : public TBrivantelForm, public TFonctionsGabarit
 {
 public:
     using TBrivantelForm::TBrivantelForm;
 
     virtual void Imprime() = 0;
     virtual void EnregistreHTML(const std::string& nomFichier) = 0;
+
+    // A function of a page template: Resultat is emptied, then "inclure" and
+    // "AddSuffixeNomFic" are served here and every other name goes to
+    // EcritValeur. A view overrides it for its own names and hands the others
+    // on to this one. couleurs: the view's scheme.
+    virtual void ExecuteFonction(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,
+                                 const TCouleurElement& couleurs, const std::string& Pages, TSaison* saison);
+    // Serves "ecrire": appends the values of the bare words of Mots (of
+    // Parametres when Mots is null); nothing for another name.
+    virtual void EcritValeur(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,
+                             const TStringList* Mots, const std::string& Pages, TSaison* saison);
 
     // Modal choice of one team of the current championship; equipe is a position
     // (from 0), interdite the position + 1 of a team that cannot be chosen.

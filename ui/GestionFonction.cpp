@@ -15,7 +15,7 @@
 
 // ---- registry --------------------------------------------------------------------------
 
-void TGestionFonction::Ajoute(const std::string& Nom, const TClasseFenetre& Classe, uint8_t Genre)
+void TGestionFonction::Ajoute(const std::string& Nom, const TClasseVue& Classe, uint8_t Genre)
 {
     entrees_.push_back({Nom, TFonctionEnregistree{Classe, Genre}});
 }
@@ -36,7 +36,7 @@ TGestionFonction& GestionFonctions()
 
 void EnregistreFonctionsFootForm()
 {
-    TClasseFenetre classe{"TFootForm", nullptr};
+    TClasseVue classe{"TFootForm", nullptr};
     for (const char* nom : {"inclure", "ecrire", "AddSuffixeNomFic"})
         GestionFonctions().Ajoute(nom, classe, 5);
 }

@@ -13,6 +13,7 @@
 #include "platform/rtl/Strings.h"
 #include "tests/support/ChampionnatBuilder.h"
 #include "tests/support/gui/GuiKit.h"
+#include "ui/BrivantelForm.h"
 #include "ui/GestionFonction.h"
 #include "ui/Graphe.h"
 
@@ -185,7 +186,7 @@ TEST(FonctionsGabarit, Registry)
     EXPECT_EQ(g.Cherche("AddSuffixeNomFic")->Genre, 5);
     EXPECT_EQ(g.Cherche("ecrire")->Classe.Nom, "TFootForm");
     EXPECT_EQ(g.Cherche("Inclure"), nullptr);
-    g.Ajoute("Classement", TClasseFenetre{"Tf_Classement", nullptr}, 0);
+    g.Ajoute("Classement", TClasseVue{"Tf_Classement", nullptr}, 0);
     EXPECT_EQ(g.Cherche("Classement")->Classe.Nom, "Tf_Classement");
 }
 
@@ -219,4 +220,66 @@ TEST(FonctionsGabarit, ChartPicture)
     png.LoadFromFile(fichier);
     EXPECT_EQ(png.Width(), 200);
     png.SaveToFile(MakePath(kit::OutputDir(), "template-chart.png"));
+}
+
+namespace {
+
+// A view serving one function of its own, writing one word of its own, and
+// handing every other name to the functions all views serve.
+class TVueEssai : public TFootForm
+{
+public:
+    using TFootForm::TFootForm;
+    void Imprime() override {}
+    void EnregistreHTML(const std::string&) override {}
+
+    TColor FondVu = 0;
+
+    void ExecuteFonction(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,
+                         const TCouleurElement& couleurs, const std::string& Pages, TSaison* saison) override
+    {
+        Resultat.clear();
+        if (Nom == "Journees") {
+            // The readers of the parameters, as the views call them.
+            FondVu = couleurs.fondclair;
+            TDonneesChampionnat* c = ChampionnatParametre(Parametres, saison);
+            const int n = ParametreEntier("Journee", Parametres, 1);
+            Resultat = Parametre("Avant", Parametres, "") + (c ? IntToStr(c->NbJour()) : "-") + "/" + IntToStr(n);
+            return;
+        }
+        TFootForm::ExecuteFonction(Nom, Parametres, Resultat, couleurs, Pages, saison);
+    }
+    void EcritValeur(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,
+                     const TStringList* Mots, const std::string& Pages, TSaison* saison) override
+    {
+        if (Nom == "ecrire" && !Mots && Parametres.IndexOf("Vue") >= 0)
+            Resultat += "[vue]";
+        TFootForm::EcritValeur(Nom, Parametres, Resultat, Mots, Pages, saison);
+    }
+};
+
+}   // namespace
+
+TEST(FonctionsGabarit, ServedByTheViews)
+{
+    SaisonArbre s;
+    TVueEssai vue(nullptr);
+    TFootForm& f = vue;
+    TCouleurElement couleurs;
+    couleurs.fondclair = 0x123456;
+    std::string r = "ancien";
+    f.ExecuteFonction("Journees", Liste({"Division=3", "Journee=7", "Avant=J"}), r, couleurs, "a.htm|b.htm",
+                      s.saison.get());
+    EXPECT_EQ(r, "J10/7");
+    EXPECT_EQ(vue.FondVu, TColor(0x123456));
+    // The common functions, through the view.
+    f.ExecuteFonction("AddSuffixeNomFic", Liste({"NumJournee", "Journee=5"}), r, couleurs, "page.htm|m.htm", nullptr);
+    EXPECT_EQ(r, "#*_5*page_5.htm");
+    // "ecrire" reaches the view's own EcritValeur, then the common words.
+    f.ExecuteFonction("ecrire", Liste({"Vue", "NumDivision", "DivisionEx=4"}), r, couleurs, "a|b", nullptr);
+    EXPECT_EQ(r, "[vue]4");
+    // Names nobody serves write nothing.
+    r = "ancien";
+    f.ExecuteFonction("inconnue", Liste({"Vue"}), r, couleurs, "a|b", nullptr);
+    EXPECT_EQ(r, "");
 }
