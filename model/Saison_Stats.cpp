@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_map>
 
 #include "model/Championnat.h"
 #include "model/DescTree.h"
@@ -68,7 +69,16 @@ private:
             return nullptr;
         if (seul_)
             return id == seul_->Numero && equipe == seul_->IdEquipe() ? seul_ : nullptr;
-        TJoueur* j = source_.Joueurs ? source_.Joueurs->ChercheJoueur(id, equipe) : nullptr;
+        // Each player is met on every record of his: the look-up is made once
+        // per number and team in a pass (the players do not change meanwhile).
+        const uint64_t cle = static_cast<uint64_t>(static_cast<uint32_t>(id)) << 32 | static_cast<uint32_t>(equipe);
+        TJoueur* j = nullptr;
+        if (const auto it = trouves_.find(cle); it != trouves_.end()) {
+            j = it->second;
+        } else {
+            j = source_.Joueurs ? source_.Joueurs->ChercheJoueur(id, equipe) : nullptr;
+            trouves_.emplace(cle, j);
+        }
         if (!j && rapport_)
             rapport_->Orphelins.push_back({c.CodeChamp, n, type, id, equipe});
         return j;
@@ -166,6 +176,7 @@ private:
     }
 
     const TSourceStats& source_;
+    std::unordered_map<uint64_t, TJoueur*> trouves_;
     TRapportStats* rapport_;
     TJoueur* seul_;
     int equipeSeul_;
