@@ -1,5 +1,7 @@
 #include "shell/w_Principale.h"
 
+#include "ui/BrivantelForm.h"
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -28,6 +30,7 @@
 #include "ui/ChoixDesign.h"
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
+#include "platform/gui/ActnList.h"
 
 Tf_Principale* f_Principale = nullptr;
 
@@ -67,6 +70,11 @@ Tf_Principale::Tf_Principale(TComponent* AOwner) : TForm(AOwner)
 
 Tf_Principale::~Tf_Principale()
 {
+    // The windows that work on the season go before it.
+    FreeAndNil(Enfant);
+    for (TBrivantelForm*& f : FenetresGardees)
+        FreeAndNil(f);
+    FenetresGardees.clear();
     if (f_Principale == this)
         f_Principale = nullptr;
 }
@@ -228,7 +236,7 @@ void Tf_Principale::CreeComposants()
     b_BrowseFichier = Cree<TButton>(this, p_Ouverture, "b_BrowseFichier");
     b_BrowseFichier->SetBounds(270, 258, 36, 24);
     b_BrowseFichier->SetCaption("...");
-    b_BrowseFichier->OnClick = [this](TObject*) { OpenFile(""); };
+    b_BrowseFichier->OnClick = [this](TObject*) { e_NomFic->SetText(ChoisitFichier(e_NomFic->Text())); };
     bc_Charger = Cree<TBoutonCopie>(this, p_Ouverture, "bc_Charger");
     bc_Charger->SetBounds(322, 255, 120, 30);
     bc_Charger->SetCaption("Charger");
@@ -279,6 +287,49 @@ void Tf_Principale::CreeComposants()
     PopupMenu1->SetName("PopupMenu1");
     sb_ChampPrec->SetPopupMenu(PopupMenu1);
     sb_ChampSuiv->SetPopupMenu(PopupMenu1);
+
+    // The season's handlers.
+    t_AutoSave->OnTimer = [this](TObject* s) { t_AutoSaveTimer(s); };
+    sb_ChampPrec->OnClick = [this](TObject* s) { sb_ChampPrecClick(s); };
+    sb_ChampSuiv->OnClick = [this](TObject* s) { sb_ChampSuivClick(s); };
+    sb_Back->OnClick = [this](TObject*) { NavigueHistorique(true); };
+    sb_Forward->OnClick = [this](TObject*) { NavigueHistorique(false); };
+    tv_Menu->OnMouseMove = [this](TObject* s, TShiftState sh, int x, int y) { tv_MenuMouseMove(s, sh, x, y); };
+    tv_Menu->OnCustomDrawItem = [this](TTreeView* t, TTreeNode* n, TCustomDrawState st, bool& d) {
+        tv_MenuCustomDrawItem(t, n, st, d);
+    };
+    tv_Menu->OnExpanded = [this](TObject*, TTreeNode*) { tv_Menu->Invalidate(); };
+    fc_Titre->OnResize = [this](TObject*) {
+        l_Titre->SetWidth(std::max(fc_Titre->Width() - 73, 10));
+        sb_ChampPrec->SetLeft(fc_Titre->Width() - 70);
+        sb_ChampSuiv->SetLeft(fc_Titre->Width() - 47);
+    };
+
+    // Shortcuts: F2 back, F3 forward, Ctrl+1 .. Ctrl+9 and Ctrl+0 the favourites.
+    ActionList1 = new TActionList(this);
+    ActionList1->SetName("ActionList1");
+    Precedent = new TAction(this);
+    Precedent->SetName("Precedent");
+    Precedent->SetActionList(ActionList1);
+    Precedent->SetShortCut(VK_F2);
+    Precedent->SetEnabled(false);
+    Precedent->OnExecute = [this](TObject*) { NavigueHistorique(true); };
+    Suivant = new TAction(this);
+    Suivant->SetName("Suivant");
+    Suivant->SetActionList(ActionList1);
+    Suivant->SetShortCut(VK_F3);
+    Suivant->SetEnabled(false);
+    Suivant->OnExecute = [this](TObject*) { NavigueHistorique(false); };
+    for (int i = 0; i < 10; ++i)
+    {
+        TAction* a = new TAction(this);
+        a->SetName("Action" + std::to_string(i + 1));
+        a->SetActionList(ActionList1);
+        a->SetShortCut(ShortCut(static_cast<uint16_t>('0' + (i + 1) % 10), ssCtrl));
+        a->Tag = i + 1;
+        a->OnExecute = [this](TObject* s) { Action1Execute(s); };
+        Actions[i] = a;
+    }
 }
 
 // ---- creation --------------------------------------------------------------------------------
@@ -567,18 +618,6 @@ void Tf_Principale::ParamIntro()
 
 // ---- closing ---------------------------------------------------------------------------------
 
-bool Tf_Principale::DemandeEnregistrement()
-{
-    // Nothing to ask until a season can be open and modified.
-    return !Saison || ModifSaison == 0 || ModifSaison == 255;
-}
-
-void Tf_Principale::FermeFenetreEnfant()
-{
-    p_FondAffiche->SetVisible(false);
-    p_Demarrage->SetVisible(true);
-}
-
 void Tf_Principale::FormClose(TObject*, TCloseAction& Action)
 {
     Etat = 2;
@@ -589,8 +628,9 @@ void Tf_Principale::FormClose(TObject*, TCloseAction& Action)
         Action = caNone;
         return;
     }
-    FermeFenetreEnfant();
-    NomFichierCourant.clear();
+    // The child window goes before the season it works on.
+    ShowChildForm(nullptr, false, false, false, true);
+    t_AutoSave->SetEnabled(false);
     Saison.reset();
     Sport = 5;
     FermeAides();
@@ -723,36 +763,3 @@ void Tf_Principale::AfficheAPropos()
 
 void Tf_Principale::AfficheAideProgramme() { AfficheAide(); }
 
-// ---- commands ------------------------------------------------------------------------------
-
-void Tf_Principale::OpenFile(const std::string&)
-{
-    // Opening seasons comes with the season commands.
-}
-
-bool Tf_Principale::CommandeAutre(int, bool, int&) { return true; }
-
-bool Tf_Principale::MenuDispatch(const std::string&, uint32_t id, TTreeNode*, int& param, bool)
-{
-    if (Construction)
-        return true;
-    if ((id & 0xFFFF) == 0xFFFF && id > 0xFFFF)
-    {
-        const int k = static_cast<int>(id >> 16);
-        if (k >= 1 && k <= DerniersFichiers.Count())
-            OpenFile(DerniersFichiers[k - 1]);
-        return false;
-    }
-    if (id > 0xFFFF)
-        return false;
-    if (id < 5)
-        return true;
-    switch (id)
-    {
-    case 12: Close(); return false;
-    case 179: ChoisitLangue(); return false;
-    case 197: AfficheAPropos(); return true;
-    case 198: AfficheAideProgramme(); return true;
-    default: return CommandeAutre(static_cast<int>(id), true, param);
-    }
-}

@@ -2,14 +2,21 @@
 // championship templates, connection settings), reads the settings file, shows
 // the start page and the menu tree, and owns the open season until it closes.
 //
-// Places kept for the season commands (file commands, the full menu records,
-// the dispatcher's commands, the child window host and history): OpenFile,
-// ConstruitMenu / ConstruitMenuSimple / RafraichitMenu, MenuDispatch and
-// CommandeAutre, ValideFenetre, DemandeEnregistrement, FermeFenetreEnfant and
-// the panels p_FondAffiche, Panel5 (title and navigation) and Statut.
+// With a season open it shows the season's menus (tree on the left, menu bar,
+// championships popup), turns every menu command into an action through
+// MenuDispatch, shows one child window at a time in p_FondAffiche, walks the
+// history of visited views (back / forward) and the championships (previous /
+// next), and opens, saves and auto-saves the season file.
+//
+//   w_Principale.cpp           creation, activation, closing, design, dialogs
+//   w_Principale_Menu.cpp      menu records, tree, menu bar, championships
+//   w_Principale_Fichier.cpp   season file commands, recent files, auto-save
+//   w_Principale_Enfant.cpp    child window host, history, championship change
+//   w_Principale_Commandes.cpp the command dispatcher and its launchers
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -25,6 +32,7 @@
 #include "ui/Couleurs.h"
 
 class TSaison;
+class TDonneesChampionnat;
 class TFondCopie;
 class TBoutonCopie;
 class TVueHtml;
@@ -32,6 +40,19 @@ class TPicture;
 
 // One menu record: where it goes in the tree and the menu bar, its caption,
 // its command and the conditions that show it.
+class TBrivantelForm;
+class TAction;
+class TActionList;
+
+// One step of the navigation history: the command, its parameter and the
+// championship it was shown for.
+struct THistorique
+{
+    uint16_t Commande = 0;
+    int32_t Parametre = -1;
+    int32_t Championnat = 0;
+};
+
 struct TRetourMenu
 {
     uint32_t Position = 0;   // (menu depth << 16) + tree level
@@ -56,17 +77,95 @@ public:
     virtual std::string IniFileName() const;
     // Commands without an action of their own; true.
     virtual bool CommandeAutre(int commande, bool memorise, int& param);
+    // The miscellaneous statistics pages (the matchday they show); true when shown.
+    virtual bool AfficheDiversStat(int page, int& param);
+    // A new list of the entries shown for the sport (favourites windows): the
+    // caption, with command + ((level + 1) << 16) as object.
+    virtual std::unique_ptr<TStringList> ListeFonctions();
+    // Opens a season file; an empty name asks with the open dialog first.
     virtual void OpenFile(const std::string& nomFichier);
 
     // The command dispatcher: runs the command of a menu node or item; true
     // when the tree may select the node.
     virtual bool MenuDispatch(const std::string& caption, uint32_t id, TTreeNode* node, int& param, bool historique);
-    // Commits the entries of the child window into the season (none yet).
-    virtual void ValideFenetre() {}
+    // Commits the entries of the child window into the season.
+    virtual void ValideFenetre();
     // The save question of a modified season; false when the user cancels.
     virtual bool DemandeEnregistrement();
     // Closes the child window shown in the central panel and shows the start page.
     virtual void FermeFenetreEnfant();
+    // The program's message box (Tf_MessageUtil); the button's result.
+    virtual int AfficheMessage(const std::string& texte, int boutons);
+
+    // ---- season file commands ----
+    // The open dialog; the chosen file, or defaut when cancelled.
+    std::string ChoisitFichier(const std::string& defaut);
+    // Makes the season current (nullptr keeps the current one).
+    void InstallSeason(std::unique_ptr<TSaison> saison, const std::string& nomFichier, bool garde, int modif);
+    void NouvelleSaison();
+    // Saves as ".xmc"; false when saving failed.
+    bool Enregistrer(bool silencieux);
+    // The save-as dialog; true when saved.
+    bool EnregistrerSous();
+    // Commits the child window's entries, then saves.
+    bool SauvegardeAuto(bool silencieux);
+    // The modification callback of every child window.
+    void SignaleModification();
+    // The recent-files callback of the file layer.
+    void AddRecentFile(const std::string& nomFichier);
+    // Back to the state without a season.
+    void ReinitialiseSaison();
+    // Command 9: closes the season after the save question.
+    void FermeSaison();
+    void t_AutoSaveTimer(TObject* Sender);
+    // The auto-save timer from the season's option.
+    void InitialiseSauvegardeAuto();
+
+    // ---- child window host ----
+    using TCreateurFenetre = std::function<TBrivantelForm*(TComponent* owner)>;
+    // Replaces the child window; an empty creator closes it.
+    TBrivantelForm* ShowChildForm(const TCreateurFenetre& classe, bool entreeHTML, bool entreeImpression,
+                                  bool panneauVisible, bool effaceNomFichier);
+    template <class T>
+    T* ShowChild(bool entreeHTML, bool entreeImpression, bool panneauVisible = false)
+    {
+        return static_cast<T*>(ShowChildForm([](TComponent* o) -> TBrivantelForm* { return new T(o); }, entreeHTML,
+                                             entreeImpression, panneauVisible, false));
+    }
+    // The run-command callback of the child windows.
+    void ExecuteCommande(int id, int param, bool changerChampionnat);
+    void ExecuteEntree(int id, int param, bool historique, bool changerChampionnat);
+    // Back (true) or forward.
+    void NavigueHistorique(bool arriere);
+    void ChangeChampionnat(int32_t idChampionnat, TTreeNode* noeud);
+    void BasculeChampionnat(TDonneesChampionnat* championnat);
+    void sb_ChampPrecClick(TObject* Sender);
+    void sb_ChampSuivClick(TObject* Sender);
+    // The first node of the tree carrying the command (outside the favourites).
+    TTreeNode* TrouveNoeud(int id) const;
+    void AffichePageDemarrage(bool afficher);
+    // Offers or withdraws the print (181) and HTML (182) commands.
+    void EntreeImpression(bool offre);
+    void EntreeHTML(bool offre);
+
+    // ---- menus ----
+    void InsereChampionnats();
+    TMenuItem* AjouteMenuItem(const std::string& caption, uint32_t id, std::vector<TMenuItem*>* hauts,
+                              TMenuItem* parent);
+    void Action1Execute(TObject* Sender);
+    // Commands 228 (full menu) and 229 (simple menu).
+    void ChoisitMenuSimple(bool simple);
+    // After a season is installed: remembered commands cleared, the
+    // championship's title, the auto-save timer.
+    void InitialiseChampionnats();
+    // The title of the current championship and the bars.
+    void AfficheTitreChampionnat();
+    void MajNavigation();
+
+    // How a kind of child window commits what is being typed: answers true when
+    // it took the window. The windows that keep entries register one at start.
+    using TValidation = std::function<bool(TBrivantelForm* enfant)>;
+    static void EnregistreValidation(TValidation validation);
 
     bool InternetConnecte() const;
     int SportParDefaut() const;
@@ -106,7 +205,39 @@ public:
     int TexteTitre = 3;
     std::unique_ptr<TPicture> ImageMenu;
     std::unique_ptr<TPicture> ImageAccueil;
+    // The team of the team sheet, the matchday of the miscellaneous
+    // statistics, the chosen history; -1 unset.
     int ParametresMemorises[3] = {-1, -1, -1};
+    // The child window shown in p_FondAffiche, nullptr when none.
+    TBrivantelForm* Enfant = nullptr;
+    // Set while a command a child asked for runs: the old child is kept.
+    bool Garder = false;
+    std::vector<TBrivantelForm*> FenetresGardees;
+    bool ChangementChampionnat = false;
+    // The championship-change flag of the command a child asked for.
+    bool ChangerChampionnatEnCours = false;
+    // Navigation: newest first, at most 10 each.
+    std::vector<THistorique> Historique, HistoriqueSuivant;
+    THistorique PointCourant{0, -1, 0};
+    uint16_t DerniereCommande = 0;
+    uint16_t CommandePrecedente = 0;
+    // The championship codes a play-off creation added (the first becomes current).
+    std::vector<int32_t> NouveauxChampionnats;
+    // Places remembered by the menu builds.
+    TTreeNode* NoeudDerniers = nullptr;      // the group, or its parent while absent
+    bool GroupeDerniers = false;             // NoeudDerniers is the group itself
+    TTreeNode* NoeudChampionnats = nullptr;  // command 1
+    TTreeNode* Noeud205 = nullptr;
+    TTreeNode* NoeudAide = nullptr;          // command 3
+    TTreeNode* NoeudImpression = nullptr;    // command 181
+    TTreeNode* NoeudHTML = nullptr;          // command 182
+    TMenuItem* MenuDerniers = nullptr;
+    bool GroupeMenuDerniers = false;
+    TMenuItem* MenuChampionnats = nullptr;   // command 1
+    TMenuItem* Menu205 = nullptr;
+    TMenuItem* MenuOptions = nullptr;        // command 2
+    TMenuItem* MenuImpression = nullptr;
+    TMenuItem* MenuHTML = nullptr;
     std::string Langue;
     bool EtatMenuA = false, EtatMenuB = false;
 
@@ -154,6 +285,10 @@ public:
     TTimer* t_AutoSave;
     TMainMenu* mm_Menu;
     TPopupMenu* PopupMenu1;
+    TActionList* ActionList1;
+    TAction* Precedent;   // F2
+    TAction* Suivant;     // F3
+    TAction* Actions[10]; // Ctrl+1 .. Ctrl+9, Ctrl+0
 
 protected:
     void FormCreate(TObject* Sender);
@@ -164,12 +299,23 @@ protected:
     void ParamIntro();
     void RemplitMenus();
     void tv_MenuChanging(TObject* Sender, TTreeNode* Node, bool& AllowChange);
+    void tv_MenuMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void tv_MenuCustomDrawItem(TTreeView* Sender, TTreeNode* Node, TCustomDrawState State, bool& DefaultDraw);
+    // Launchers of the dispatcher.
+    void AfficheClassement(int mode);
+    void AfficheNonDisponible(int commande);
+    void LanceCommande(int commande, bool memorise, int& param, bool& historique);
+    void OptionsSauvegarde();
+    void ChoisitDesign();
+    void ImprimeVue();
+    void EnregistreVueHTML();
     void cb_ConnectDemarreClick(TObject* Sender);
     void PlaceDemarrage();
 
 private:
     void CreeComposants();
     bool activationEnCours_ = false;
+    unsigned generationMenu_ = 0;   // counts the menu rebuilds
 };
 
 // The main window when it exists.

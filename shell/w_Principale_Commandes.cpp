@@ -1,0 +1,333 @@
+// The command dispatcher of the main window and its launchers.
+#include <algorithm>
+#include <initializer_list>
+
+#include "files/w_OptionsSauve.h"
+#include "model/Championnat.h"
+#include "model/Saison.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/Printers.h"
+#include "platform/rtl/Files.h"
+#include "platform/rtl/IniFiles.h"
+#include "platform/rtl/Strings.h"
+#include "shell/Aide.h"
+#include "shell/Commandes.h"
+#include "shell/Globales.h"
+#include "shell/w_Principale.h"
+#include "ui/ChoixDesign.h"
+#include "ui/message2.h"
+#include "views/w_Classement.h"
+
+namespace {
+
+bool Dans(int id, std::initializer_list<int> ids) { return std::find(ids.begin(), ids.end(), id) != ids.end(); }
+bool Entre(int id, int a, int b) { return id >= a && id <= b; }
+
+struct TAttente
+{
+    int Premier, Dernier;
+    const char* Fenetre;
+};
+
+// Commands whose window is not part of the program yet, by window.
+const TAttente Attentes[] = {
+    {5, 5, "Tf_CreationSaison (new season)"},
+    {193, 193, "Tf_CreationSaison (season composition)"},
+    {11, 11, "update check (TEnvoiPage, Tf_MessageMAJ)"},
+    {13, 13, "Tf_Resultats (results of a matchday)"},
+    {14, 14, "scorers page of the sport (match sheet page 2)"},
+    {15, 15, "Tf_Composition (line-ups)"},
+    {16, 16, "second match sheet page of the sport"},
+    {17, 17, "Tf_ButeursBasket (compact basketball scorers)"},
+    {18, 18, "Tf_Notes (player ratings)"},
+    {19, 19, "Tf_FicheMatch (match card)"},
+    {156, 156, "Tf_FicheMatch (match card)"},
+    {20, 20, "Tf_Prevision (forecast)"},
+    {21, 21, "Tf_DiversStat (matches of a date)"},
+    {24, 24, "Tf_DiversStat (matches still to play)"},
+    {151, 151, "Tf_DiversStat (incomplete player records)"},
+    {157, 157, "Tf_DiversStat (team form)"},
+    {161, 163, "Tf_DiversStat (places, home behaviour, place held)"},
+    {171, 171, "Tf_DiversStat (frequent scores)"},
+    {164, 169, "Tf_DiversStat (one statistic per team and matchday)"},
+    {26, 32, "Tf_DiversStat (matchday pages)"},
+    {34, 34, "Tf_InfoGeneral (distribution of a matchday)"},
+    {35, 39, "Tf_DiversStat (matchday pages)"},
+    {233, 233, "Tf_DiversStat (matchday pages)"},
+    {252, 253, "Tf_DiversStat (matchday pages)"},
+    {22, 22, "Tf_RechercheMatch (match search)"},
+    {23, 23, "Tf_Minute (live scoring)"},
+    {33, 33, "Tf_ClassJoueur (player rankings)"},
+    {66, 77, "Tf_ClassJoueur (player rankings)"},
+    {84, 119, "Tf_ClassJoueur (player rankings)"},
+    {239, 248, "Tf_ClassJoueur (player rankings)"},
+    {254, 259, "Tf_ClassJoueur (player rankings)"},
+    {121, 125, "Tf_StatEquipe of the sport (team sheet)"},
+    {128, 130, "Tf_StatEquipe of the sport (team sheet)"},
+    {221, 221, "Tf_StatEquipe of the sport (team sheet)"},
+    {131, 131, "Tf_FicheClub (club card)"},
+    {78, 83, "Tf_InfoEquipes (team information)"},
+    {132, 136, "Tf_InfoEquipes (team information)"},
+    {217, 218, "Tf_InfoEquipes (team information)"},
+    {249, 251, "Tf_InfoEquipes (team information)"},
+    {260, 260, "Tf_InfoEquipes (team information)"},
+    {143, 143, "Tf_Penalite (team points penalties)"},
+    {232, 232, "Tf_AjouterEquipe (add a team)"},
+    {144, 144, "Tf_ModifierEquipe (rename a team)"},
+    {220, 220, "Tf_ModifierClubPrec (previous clubs)"},
+    {145, 145, "Tf_ModifierLogo (team crest)"},
+    {146, 146, "Tf_ModifierNat (nationalities)"},
+    {147, 147, "Tf_Effectifs (squads)"},
+    {148, 148, "Tf_Arbitres (referees)"},
+    {152, 152, "Tf_Stades (stadiums)"},
+    {150, 150, "Tf_Recherche (player search)"},
+    {153, 155, "Tf_Comparaison (comparison)"},
+    {158, 160, "Tf_Statistique (particularities and series)"},
+    {170, 170, "Tf_recap (cross-table)"},
+    {172, 175, "Tf_InfoGeneral of the sport (championship information)"},
+    {176, 176, "championship options window of the sport"},
+    {226, 226, "championship options window of the sport"},
+    {215, 215, "Tf_Favoris (favourites)"},
+    {177, 177, "Tf_FavorisEx (menu management)"},
+    {180, 180, "Tf_OptionInternet (connection settings)"},
+    {192, 192, "history files of the main window (TStats)"},
+    {194, 194, "Tf_CreeBarrage (play-offs)"},
+    {219, 219, "Tf_CompetitionInfo (competition overview)"},
+    {199, 202, "Tf_Historique and Tf_ChoixHistorique (history)"},
+    {225, 225, "Tf_calendrier (calendar)"},
+    {227, 227, "Tf_OptionsFiltre (team categories)"},
+};
+
+}  // namespace
+
+const char* FenetreEnAttente(int commande)
+{
+    for (const TAttente& a : Attentes)
+        if (Entre(commande, a.Premier, a.Dernier))
+            return a.Fenetre;
+    return nullptr;
+}
+
+bool CommandeSansHistorique(int c)
+{
+    return Dans(c, {7, 9, 11, 12, 144, 145, 146, 176, 177, 178, 179, 180, 194, 204, 215, 219, 220, 222, 223, 224, 226,
+                    227, 228, 229, 232});
+}
+
+bool CommandeNonMemorisee(int c)
+{
+    return Entre(c, 26, 32) || c == 34 || c == 39 || Entre(c, 121, 125) || Entre(c, 128, 131) || c == 156 ||
+           Entre(c, 199, 202) || Dans(c, {221, 233, 252, 253});
+}
+
+bool CommandeSansAction(int c)
+{
+    return Dans(c, {120, 126, 127, 188, 189, 190, 195, 196, 216, 222, 223, 224, 231, 238}) || Entre(c, 203, 214);
+}
+
+// ---- the dispatcher -----------------------------------------------------------------------------
+
+bool Tf_Principale::MenuDispatch(const std::string& caption, uint32_t id, TTreeNode* node, int& param,
+                                 bool historique)
+{
+    // 1.
+    if (Construction)
+        return true;
+    // 2. A recent file.
+    if ((id & 0xFFFF) == 0xFFFF && id > 0xFFFF)
+    {
+        const int k = static_cast<int>(id >> 16);
+        if (k >= 1 && k <= DerniersFichiers.Count())
+        {
+            const std::string nom = DerniersFichiers[k - 1];
+            OpenFile(nom);
+        }
+        DerniereCommande = 0;
+        PointCourant.Commande = 0;
+        return false;
+    }
+    // 3. A championship.
+    if (id > 0xFFFF)
+    {
+        ChangeChampionnat(static_cast<int32_t>(id >> 16), node);
+        return false;
+    }
+    // 4. A group.
+    if (id < 5)
+        return true;
+    const int commande = static_cast<int>(id);
+    // 5.
+    bool histo = caption.find("...") == std::string::npos && !CommandeSansHistorique(commande);
+    // 6.
+    if (histo)
+    {
+        if (!(Entre(commande, 121, 125) || Entre(commande, 128, 131) || commande == 221))
+            ParametresMemorises[0] = -1;
+        if (!(Entre(commande, 26, 38) || Dans(commande, {232, 251, 252})))
+            ParametresMemorises[1] = -1;
+        if (!Entre(commande, 199, 202))
+            ParametresMemorises[2] = -1;
+    }
+    // 7.
+    const bool memorise = !CommandeNonMemorisee(commande);
+    if (!memorise)
+        DerniereCommande = 0;
+    // 8.
+    LanceCommande(commande, memorise, param, histo);
+    // 9.
+    if (!histo)
+        return false;
+    // 10.
+    if (historique && !(Garder && ChangerChampionnatEnCours) && PointCourant.Commande >= 5)
+    {
+        Historique.insert(Historique.begin(), PointCourant);
+        if (Historique.size() > 10)
+            Historique.resize(10);
+        HistoriqueSuivant.clear();
+        MajNavigation();
+    }
+    if (memorise)
+        DerniereCommande = static_cast<uint16_t>(commande);
+    const TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
+    PointCourant = THistorique{static_cast<uint16_t>(commande), param, c ? c->CodeChamp : 0};
+    // 11.
+    return true;
+}
+
+void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
+{
+    if (FenetreEnAttente(c))
+    {
+        AfficheNonDisponible(c);
+        // Nothing was shown: no history record, the selection stays.
+        histo = false;
+        return;
+    }
+    // Standings.
+    if (Entre(c, 40, 45))
+        return AfficheClassement(c - 39);
+    if (Entre(c, 62, 63))
+        return AfficheClassement(c - 55);
+    if (Entre(c, 64, 65))
+        return AfficheClassement(c - 34);
+    if (Entre(c, 46, 51))
+        return AfficheClassement(c - 6);
+    if (Entre(c, 52, 61))
+        return AfficheClassement(50 + 2 * (c - 52));
+    if (Entre(c, 234, 237))
+        return AfficheClassement(70 + 2 * (c - 234));
+    if (Entre(c, 137, 142))
+        return AfficheClassement(100 + 3 * (c - 137));
+    switch (c)
+    {
+    case 6: OpenFile(""); return;
+    case 7: SauvegardeAuto(false); return;
+    case 8: EnregistrerSous(); return;
+    case 9: FermeSaison(); return;
+    case 12: Close(); return;
+    case 178: OptionsSauvegarde(); return;
+    case 179: ChoisitLangue(); return;
+    case 181: ImprimeVue(); return;
+    case 182: EnregistreVueHTML(); return;
+    case 197: AfficheAPropos(); return;
+    case 198: AfficheAideProgramme(); return;
+    case 228: ChoisitMenuSimple(false); return;
+    case 229: ChoisitMenuSimple(true); return;
+    case 261: ChoisitDesign(); return;
+    default: break;
+    }
+    // Commands without an action.
+    histo = CommandeAutre(c, memorise, param) || histo;
+}
+
+bool Tf_Principale::CommandeAutre(int, bool, int&) { return true; }
+
+bool Tf_Principale::AfficheDiversStat(int, int&)
+{
+    AfficheNonDisponible(27);
+    return false;
+}
+
+void Tf_Principale::AfficheNonDisponible(int)
+{
+    AfficheMessage(Traduire(TexteVueNonDisponible), mbuValider);
+}
+
+// ---- launchers ------------------------------------------------------------------------------
+
+void Tf_Principale::AfficheClassement(int mode)
+{
+    TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
+    if (!c)
+        return;
+    auto* f = dynamic_cast<Tf_Classement*>(Enfant);
+    if (!f)
+    {
+        f = ShowChild<Tf_Classement>(true, true);
+        f->Statut = Statut;
+        f->ExecuteCommande = [this](int commande, int param, bool change) { ExecuteCommande(commande, param, change); };
+    }
+    f->Tag = (c->Types() & TDonneesChampionnat::TypeChamp) ? mode - 1 : mode - 7;
+    f->AfficheClassement(mode - 1, IniFileName());
+    p_FondAffiche->SetVisible(true);
+}
+
+void Tf_Principale::ImprimeVue()
+{
+    auto* f = dynamic_cast<TFootForm*>(Enfant);
+    if (!f)
+        return;
+    Printer().SetTitle(TraduireFormat(30, {NomCourt, "Zelvor"}));
+    f->Imprime();
+}
+
+void Tf_Principale::EnregistreVueHTML()
+{
+    auto* f = dynamic_cast<TFootForm*>(Enfant);
+    if (!f)
+        return;
+    SaveDialog1->Filter = "HTML (*.htm; *.html)|*.htm;*.html";
+    SaveDialog1->FilterIndex = 1;
+    SaveDialog1->DefaultExt = "htm";
+    std::string titre = Traduire(949);
+    while (!titre.empty() && titre.back() == '.')
+        titre.pop_back();
+    SaveDialog1->Title = titre;
+    SaveDialog1->InitialDir = RepertoireEcriture();
+    SaveDialog1->FileName.clear();
+    if (!SaveDialog1->Execute() || SaveDialog1->FileName.empty())
+        return;
+    std::string nom = SaveDialog1->FileName;
+    if (ExtractFileExt(nom).empty())
+        nom += ".htm";
+    f->EnregistreHTML(nom);
+}
+
+void Tf_Principale::OptionsSauvegarde()
+{
+    if (!Saison)
+        return;
+    TOwned<Tf_OptionSauve> f(new Tf_OptionSauve(this));
+    f->ChangeCouleurs(Couleurs);
+    f->ChangeSaison(Saison.get());
+    f->FichierAide = FichierAide();
+    if (f->ShowModal() == mrOk && f->Tag == 1)
+    {
+        SignaleModification();
+        InitialiseSauvegardeAuto();
+    }
+}
+
+void Tf_Principale::ChoisitDesign()
+{
+    TOwned<Tf_ChoixDesign> f(new Tf_ChoixDesign(this));
+    f->ChangeCouleurs(Couleurs);
+    f->Init(RepertoireProgramme(), NumeroDesign);
+    if (f->ShowModal() != mrOk)
+        return;
+    NumeroDesign = f->Resultat;
+    TIniFile(IniFileName()).WriteInteger("general", "ModeleDesign", NumeroDesign);
+    f.reset();
+    AppliqueDesign();
+    FermeFenetreEnfant();
+}

@@ -1,0 +1,349 @@
+// The child window host of the main window: one child at a time in
+// p_FondAffiche, its commit before saving, the history of visited views and
+// the change of the current championship.
+#include <algorithm>
+
+#include "model/Championnat.h"
+#include "model/Saison.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/ActnList.h"
+#include "platform/rtl/Format.h"
+#include "shell/Globales.h"
+#include "shell/w_Principale.h"
+#include "ui/BrivantelForm.h"
+
+namespace {
+
+constexpr size_t MaxHistorique = 10;
+
+std::vector<Tf_Principale::TValidation>& Validations()
+{
+    static std::vector<Tf_Principale::TValidation> v;
+    return v;
+}
+
+void Empile(std::vector<THistorique>& liste, const THistorique& h)
+{
+    liste.insert(liste.begin(), h);
+    if (liste.size() > MaxHistorique)
+        liste.resize(MaxHistorique);
+}
+
+}  // namespace
+
+void Tf_Principale::EnregistreValidation(TValidation validation)
+{
+    Validations().push_back(std::move(validation));
+}
+
+// ---- the child window -------------------------------------------------------------------------
+
+TBrivantelForm* Tf_Principale::ShowChildForm(const TCreateurFenetre& classe, bool entreeHTML, bool entreeImpression,
+                                             bool panneauVisible, bool effaceNomFichier)
+{
+    // 1., 2.
+    if (effaceNomFichier)
+        NomFichierCourant.clear();
+    Statut->SetPanelText(2, NomFichierCourant.empty() ? std::string() : TraduireFormat(1, {NomFichierCourant}));
+    // 3. Kept windows that accept to close now go (once their event is over).
+    for (auto it = FenetresGardees.begin(); it != FenetresGardees.end();)
+    {
+        TBrivantelForm* f = *it;
+        if (f->CloseQuery())
+        {
+            it = FenetresGardees.erase(it);
+            f->Release();
+        }
+        else
+            ++it;
+    }
+    // 4.
+    if (Enfant)
+    {
+        TBrivantelForm* ancien = Enfant;
+        Enfant = nullptr;
+        if (Garder)
+        {
+            // It is running the command that replaces it.
+            ancien->SetVisible(false);
+            FenetresGardees.push_back(ancien);
+        }
+        else
+            ancien->Free();
+    }
+    // 5.
+    if (classe)
+    {
+        TBrivantelForm* f = classe(this);
+        f->OnModification = [this] { SignaleModification(); };
+        f->ChangeSaison(Saison.get());
+        f->ChangeCouleurs(Couleurs);
+        for (int i = p_FondAffiche->ControlCount() - 1; i >= 0; --i)
+        {
+            TControl* c = p_FondAffiche->Controls(i);
+            c->SetVisible(false);
+            c->SetParent(nullptr);
+        }
+        AffichePageDemarrage(false);
+        p_FondAffiche->SetVisible(panneauVisible);
+        IntegreFiche(f, p_FondAffiche);
+        Enfant = f;
+        EntreeImpression(entreeImpression);
+        EntreeHTML(entreeHTML);
+        return f;
+    }
+    // 6.
+    p_FondAffiche->SetVisible(false);
+    AffichePageDemarrage(true);
+    return nullptr;
+}
+
+void Tf_Principale::FermeFenetreEnfant() { ShowChildForm(nullptr, false, false, false, false); }
+
+void Tf_Principale::ValideFenetre()
+{
+    if (!Enfant)
+        return;
+    for (const auto& v : Validations())
+        if (v(Enfant))
+            return;
+}
+
+void Tf_Principale::AffichePageDemarrage(bool afficher)
+{
+    p_Demarrage->SetVisible(afficher);
+    p_Web->SetVisible(pc_Demarrage->ActivePage() == ts_Web);
+}
+
+// ---- print and HTML entries ----------------------------------------------------------------------
+
+namespace {
+// Inserts an item into the bar before the last top item (before `avant` when given).
+void InsereDansBarre(TMainMenu* menu, TMenuItem* item, TMenuItem* avant)
+{
+    TMenuItem* racine = menu->Items();
+    int place = std::max(racine->Count() - 1, 0);
+    if (avant && racine->IndexOf(avant) >= 0)
+        place = racine->IndexOf(avant);
+    racine->Insert(place, item);
+}
+}  // namespace
+
+void Tf_Principale::EntreeImpression(bool offre)
+{
+    if (NoeudAide)
+    {
+        tv_Menu->BeginInternalChange();
+        if (offre && !NoeudImpression)
+        {
+            tv_Menu->Items().BeginUpdate();
+            NoeudImpression = tv_Menu->Items().InsertObject(NoeudAide, Traduire(714), 181);
+            tv_Menu->Items().EndUpdate();
+        }
+        else if (!offre && NoeudImpression)
+        {
+            tv_Menu->Items().Delete(NoeudImpression);
+            NoeudImpression = nullptr;
+        }
+        tv_Menu->EndInternalChange();
+    }
+    if (MenuOptions)
+    {
+        if (offre && !MenuImpression)
+        {
+            MenuImpression = AjouteMenuItem(Traduire(714), 181, nullptr, nullptr);
+            InsereDansBarre(mm_Menu, MenuImpression, MenuHTML);
+        }
+        else if (!offre && MenuImpression)
+        {
+            mm_Menu->Items()->Remove(MenuImpression);
+            FreeAndNil(MenuImpression);
+        }
+    }
+}
+
+void Tf_Principale::EntreeHTML(bool offre)
+{
+    if (NoeudAide)
+    {
+        tv_Menu->BeginInternalChange();
+        if (offre && !NoeudHTML)
+            NoeudHTML = tv_Menu->Items().InsertObject(NoeudAide, Traduire(949), 182);
+        else if (!offre && NoeudHTML)
+        {
+            tv_Menu->Items().Delete(NoeudHTML);
+            NoeudHTML = nullptr;
+        }
+        tv_Menu->EndInternalChange();
+    }
+    if (MenuOptions)
+    {
+        if (offre && !MenuHTML)
+        {
+            MenuHTML = AjouteMenuItem(Traduire(949), 182, nullptr, nullptr);
+            InsereDansBarre(mm_Menu, MenuHTML, nullptr);
+        }
+        else if (!offre && MenuHTML)
+        {
+            mm_Menu->Items()->Remove(MenuHTML);
+            FreeAndNil(MenuHTML);
+        }
+    }
+}
+
+// ---- commands asked by the child windows ------------------------------------------------------
+
+void Tf_Principale::ExecuteCommande(int id, int param, bool changerChampionnat)
+{
+    ExecuteEntree(id, param, true, changerChampionnat);
+}
+
+void Tf_Principale::ExecuteEntree(int id, int param, bool historique, bool changerChampionnat)
+{
+    struct Restaure
+    {
+        Tf_Principale& f;
+        bool changer;
+        ~Restaure()
+        {
+            f.Garder = false;
+            f.Construction = false;
+            f.ChangerChampionnatEnCours = changer;
+        }
+    } restaure{*this, ChangerChampionnatEnCours};
+    Garder = true;
+    ChangerChampionnatEnCours = changerChampionnat;
+    if (changerChampionnat && Saison)
+        BasculeChampionnat(Saison->ChampionnatCourant());
+    MenuDispatch("", static_cast<uint32_t>(id), nullptr, param, historique);
+    Construction = true;
+    if (TTreeNode* n = TrouveNoeud(id))
+    {
+        n->MakeVisible();
+        tv_Menu->SetSelected(n);
+    }
+    Construction = false;
+    tv_Menu->Invalidate();
+}
+
+// ---- history ----------------------------------------------------------------------------------
+
+void Tf_Principale::MajNavigation()
+{
+    Precedent->SetEnabled(!Historique.empty());
+    Suivant->SetEnabled(!HistoriqueSuivant.empty());
+    sb_Back->SetEnabled(!Historique.empty());
+    sb_Forward->SetEnabled(!HistoriqueSuivant.empty());
+}
+
+void Tf_Principale::NavigueHistorique(bool arriere)
+{
+    std::vector<THistorique>& source = arriere ? Historique : HistoriqueSuivant;
+    std::vector<THistorique>& cible = arriere ? HistoriqueSuivant : Historique;
+    if (source.empty())
+        return;
+    Empile(cible, PointCourant);
+    const THistorique h = source.front();
+    source.erase(source.begin());
+    MajNavigation();
+    bool change = false;
+    if (Saison)
+    {
+        const TDonneesChampionnat* c = Saison->ChampionnatCourant();
+        if (h.Championnat != 0 && (!c || c->CodeChamp != h.Championnat))
+        {
+            ShowChildForm(nullptr, false, false, false, false);
+            change = Saison->SelectionneChampionnat(h.Championnat);
+        }
+    }
+    ExecuteEntree(h.Commande, h.Parametre, false, change);
+}
+
+// ---- championships -------------------------------------------------------------------------------
+
+void Tf_Principale::ChangeChampionnat(int32_t idChampionnat, TTreeNode* noeud)
+{
+    if (ChangementChampionnat || !Saison)
+        return;
+    struct Drapeau
+    {
+        bool& b;
+        ~Drapeau() { b = false; }
+    } drapeau{ChangementChampionnat};
+    ChangementChampionnat = true;
+    // 2.
+    ValideFenetre();
+    ShowChildForm(nullptr, false, false, false, false);
+    // 3.
+    Saison->SelectionneChampionnat(idChampionnat);
+    // 4. (before the menus are rebuilt: the node goes with them)
+    std::string titre;
+    if (noeud && noeud->Parent())
+        titre = noeud->Parent()->Text() + " : " + noeud->Text();
+    else if (noeud)
+        titre = noeud->Text();
+    else if (TitresChampionnats.Count() > 0)
+    {
+        const int i = TitresChampionnats.IndexOfObject(idChampionnat);
+        titre = TitresChampionnats[i < 0 ? 0 : i];
+    }
+    AfficheTitre(titre);
+    // 5.
+    RafraichitMenu(true, true);
+    AfficheBarres(true, true);
+    // 6.
+    if (DerniereCommande != 0)
+    {
+        if (TTreeNode* n = TrouveNoeud(DerniereCommande))
+        {
+            n->MakeVisible();
+            if (tv_Menu->Selected() == n)
+                tv_Menu->SetSelected(nullptr);
+            tv_Menu->SetSelected(n);
+        }
+        else
+        {
+            int p = -1;
+            MenuDispatch("", DerniereCommande, nullptr, p, true);
+        }
+    }
+}
+
+void Tf_Principale::BasculeChampionnat(TDonneesChampionnat* championnat)
+{
+    if (ChangementChampionnat || !championnat)
+        return;
+    for (int& p : ParametresMemorises)
+        p = -1;
+    ChangeChampionnat(championnat->CodeChamp, nullptr);
+}
+
+void Tf_Principale::sb_ChampPrecClick(TObject*)
+{
+    if (Saison)
+        BasculeChampionnat(Saison->ChampionnatPrecedent());
+}
+
+void Tf_Principale::sb_ChampSuivClick(TObject*)
+{
+    if (Saison)
+        BasculeChampionnat(Saison->ChampionnatSuivant());
+}
+
+TTreeNode* Tf_Principale::TrouveNoeud(int id) const
+{
+    const std::string favoris = Traduire(1187);
+    std::function<TTreeNode*(TTreeNode*)> cherche = [&](TTreeNode* n) -> TTreeNode* {
+        if ((n->Data & 0xFFFF) == id && !(n->Parent() && n->Parent()->Text() == favoris))
+            return n;
+        for (int i = 0; i < n->Count(); ++i)
+            if (TTreeNode* r = cherche(n->Item(i)))
+                return r;
+        return nullptr;
+    };
+    TTreeNodes& nodes = tv_Menu->Items();
+    for (TTreeNode* n = nodes.GetFirstNode(); n; n = n->getNextSibling())
+        if (TTreeNode* r = cherche(n))
+            return r;
+    return nullptr;
+}

@@ -1,0 +1,331 @@
+// The command dispatcher: every command id reaches its window or action (or
+// tells that its window is not available yet); the history of visited views;
+// previous and next championship; the main window grabbed with a season open.
+#include <gtest/gtest.h>
+
+#include "model/Championnat.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/ActnList.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/rtl/Format.h"
+#include "platform/sys/WinInet.h"
+#include "shell/Aide.h"
+#include "shell/Commandes.h"
+#include "tests/shell/SaisonEssai.h"
+#include "views/w_Classement.h"
+
+using namespace essai;
+
+namespace {
+
+class Dispatcher : public ::testing::Test
+{
+protected:
+    void SetUp() override { SetInternetConnectedStateOverride(0); }
+    void TearDown() override
+    {
+        SetInternetConnectedStateOverride(-1);
+        FermeAides();
+    }
+};
+
+// The standings mode a command shows, 0 for other commands.
+int ModeClassement(int c)
+{
+    if (c >= 40 && c <= 45)
+        return c - 39;
+    if (c == 62 || c == 63)
+        return c - 55;
+    if (c == 64 || c == 65)
+        return c - 34;
+    if (c >= 46 && c <= 51)
+        return c - 6;
+    if (c >= 52 && c <= 61)
+        return 50 + 2 * (c - 52);
+    if (c >= 234 && c <= 237)
+        return 70 + 2 * (c - 234);
+    if (c >= 137 && c <= 142)
+        return 100 + 3 * (c - 137);
+    return 0;
+}
+
+TOwned<FenetreEssai> OuvreSaison(const std::string& nom, int sport = 0)
+{
+    const std::string dir = Prepare(nom);
+    const std::string fichier = EcritSaison(MakePath(dir, "sauvegarde/" + nom + ".xmc"), sport);
+    auto f = LanceFenetre();
+    f->OpenFile(fichier);
+    EXPECT_TRUE(f->Saison);
+    return f;
+}
+
+}  // namespace
+
+TEST_F(Dispatcher, EveryCommandRoutes)
+{
+    auto f = OuvreSaison("routes");
+    ASSERT_TRUE(f->Saison);
+    const std::string nonDisponible = Traduire(TexteVueNonDisponible);
+    ASSERT_FALSE(nonDisponible.empty());
+    int attente = 0, classements = 0, autres = 0;
+    for (int c = PremiereCommande; c <= DerniereCommandeMenu; ++c)
+    {
+        SCOPED_TRACE("command " + std::to_string(c));
+        if (c == 12 || c == 9 || c == 181)
+            continue;   // closing the window or the season, printing: below
+        std::vector<std::string> vus;
+        auto modal = [&vus](TForm* m) {
+            vus.push_back(m->Name());
+            m->SetModalResult(mrCancel);
+        };
+        if (c == 178 || c == 179 || c == 197 || c == 261)
+            kit::WhenModal(modal);
+        f->Messages.clear();
+        const size_t dialogues = kit::Dialogs().size();
+        int p = -1;
+        const bool selection = f->MenuDispatch("", static_cast<uint32_t>(c), nullptr, p, true);
+        kit::Process();
+        ASSERT_TRUE(f->Saison);
+        if (FenetreEnAttente(c))
+        {
+            ++attente;
+            EXPECT_EQ(f->Messages, (std::vector<std::string>{nonDisponible}));
+            EXPECT_FALSE(selection);
+        }
+        else if (const int mode = ModeClassement(c))
+        {
+            ++classements;
+            auto* cl = dynamic_cast<Tf_Classement*>(f->Enfant);
+            ASSERT_NE(cl, nullptr);
+            EXPECT_EQ(cl->CodeType(), mode - 1);
+            EXPECT_EQ(cl->Tag, mode - 1);   // a league
+            EXPECT_TRUE(f->p_FondAffiche->Visible());
+            EXPECT_TRUE(f->Messages.empty());
+            EXPECT_TRUE(selection);
+            EXPECT_EQ(f->PointCourant.Commande, c);
+        }
+        else
+        {
+            ++autres;
+            EXPECT_TRUE(f->Messages.empty());
+            if (c == 178) {
+                EXPECT_EQ(vus, (std::vector<std::string>{"f_OptionSauve"}));
+            }
+            if (c == 179) {
+                EXPECT_EQ(vus, (std::vector<std::string>{"f_ChoixLangue"}));
+            }
+            if (c == 197) {
+                EXPECT_EQ(vus.size(), 1u);
+            }
+            if (c == 261) {
+                EXPECT_EQ(vus.size(), 1u);
+            }
+            if (c == 6 || c == 8 || c == 182) {
+                EXPECT_EQ(kit::Dialogs().size(), dialogues + 1);
+            }
+            if (c == 228) {
+                EXPECT_FALSE(f->MenuSimple);
+            }
+            if (c == 229) {
+                EXPECT_TRUE(f->MenuSimple);
+            }
+            if (CommandeSansAction(c)) {
+                EXPECT_TRUE(selection);
+            }
+        }
+    }
+    EXPECT_GT(attente, 100);
+    EXPECT_EQ(classements, 36);
+    EXPECT_GT(autres, 30);
+    // Closing the season.
+    Commande(*f, 9);
+    EXPECT_FALSE(f->Saison);
+    EXPECT_TRUE(f->Historique.empty());
+    EXPECT_FALSE(f->sb_Back->Enabled());
+    TermineFenetre(f);
+}
+
+TEST_F(Dispatcher, HistoryFlagsAndRememberedParameters)
+{
+    auto f = OuvreSaison("drapeaux");
+    ASSERT_TRUE(f->Saison);
+    // A caption with "..." makes no record and changes nothing.
+    ASSERT_TRUE(Commande(*f, 40));
+    EXPECT_FALSE(Commande(*f, 41, "Choisir..."));
+    EXPECT_EQ(f->PointCourant.Commande, 40);
+    EXPECT_TRUE(f->Historique.empty());
+    // A command without an action is a navigation point of its own.
+    EXPECT_TRUE(Commande(*f, 120));
+    EXPECT_EQ(f->PointCourant.Commande, 120);
+    ASSERT_EQ(f->Historique.size(), 1u);
+    EXPECT_EQ(f->Historique[0].Commande, 40);
+    EXPECT_EQ(f->DerniereCommande, 120);
+    // The remembered parameters: a view command forgets them.
+    f->ParametresMemorises[0] = 3;
+    f->ParametresMemorises[1] = 5;
+    f->ParametresMemorises[2] = 7;
+    Commande(*f, 42);
+    EXPECT_EQ(f->ParametresMemorises[0], -1);
+    EXPECT_EQ(f->ParametresMemorises[1], -1);
+    EXPECT_EQ(f->ParametresMemorises[2], -1);
+    // Groups select and do nothing; a recent file and a championship do not select.
+    EXPECT_TRUE(Commande(*f, 3));
+    EXPECT_EQ(f->PointCourant.Commande, 42);
+    EXPECT_FALSE(Commande(*f, (9 << 16) + 65535));
+    TermineFenetre(f);
+}
+
+TEST_F(Dispatcher, BackAndForwardWalkTheHistory)
+{
+    auto f = OuvreSaison("historique");
+    ASSERT_TRUE(f->Saison);
+    for (int c : {40, 41, 42})
+        ASSERT_TRUE(Choisit(*f, Noeud(*f, c)));
+    EXPECT_EQ(f->Historique.size(), 2u);
+    EXPECT_TRUE(f->sb_Back->Enabled());
+    EXPECT_TRUE(f->Precedent->Enabled());
+    EXPECT_FALSE(f->sb_Forward->Enabled());
+
+    kit::Click(f->sb_Back);
+    EXPECT_EQ(f->PointCourant.Commande, 41);
+    auto* cl = dynamic_cast<Tf_Classement*>(f->Enfant);
+    ASSERT_NE(cl, nullptr);
+    EXPECT_EQ(cl->CodeType(), 1);
+    EXPECT_EQ(f->tv_Menu->Selected(), Noeud(*f, 41));
+    EXPECT_EQ(f->Historique.size(), 1u);
+    EXPECT_EQ(f->HistoriqueSuivant.size(), 1u);
+    EXPECT_TRUE(f->sb_Forward->Enabled());
+    f->Precedent->Execute();   // F2
+    EXPECT_EQ(f->PointCourant.Commande, 40);
+    EXPECT_FALSE(f->sb_Back->Enabled());
+    f->Suivant->Execute();     // F3
+    kit::Click(f->sb_Forward);
+    EXPECT_EQ(f->PointCourant.Commande, 42);
+    EXPECT_EQ(dynamic_cast<Tf_Classement*>(f->Enfant)->CodeType(), 2);
+    EXPECT_FALSE(f->sb_Forward->Enabled());
+    // A new command empties the forward list.
+    kit::Click(f->sb_Back);
+    Commande(*f, 43);
+    EXPECT_TRUE(f->HistoriqueSuivant.empty());
+
+    // Eleven view commands keep ten records.
+    for (int i = 0; i < 11; ++i)
+        Commande(*f, 40 + i % 6);
+    EXPECT_EQ(f->Historique.size(), 10u);
+    TermineFenetre(f);
+}
+
+TEST_F(Dispatcher, PreviousAndNextChangeTheChampionshipAndShowTheSameView)
+{
+    auto f = OuvreSaison("championnats");
+    ASSERT_TRUE(f->Saison);
+    ASSERT_TRUE(Choisit(*f, Noeud(*f, 41)));
+    ASSERT_EQ(f->Saison->ChampionnatCourant()->CodeChamp, 1);
+    EXPECT_EQ(f->l_Titre->Caption(), "France : Division 1");
+
+    kit::Click(f->sb_ChampPrec);   // the first one: nothing
+    EXPECT_EQ(f->Saison->ChampionnatCourant()->CodeChamp, 1);
+
+    kit::Click(f->sb_ChampSuiv);
+    EXPECT_EQ(f->Saison->ChampionnatCourant()->CodeChamp, 2);
+    EXPECT_EQ(f->l_Titre->Caption(), "France : Division 2");
+    auto* cl = dynamic_cast<Tf_Classement*>(f->Enfant);
+    ASSERT_NE(cl, nullptr);
+    EXPECT_EQ(cl->CodeType(), 1);   // the home table again
+    EXPECT_EQ(f->PointCourant.Championnat, 2);
+    EXPECT_EQ(f->tv_Menu->Selected(), Noeud(*f, 41));
+    kit::Click(f->sb_ChampSuiv);   // the last one: nothing
+    EXPECT_EQ(f->Saison->ChampionnatCourant()->CodeChamp, 2);
+
+    // Back to a record of the other championship switches it first.
+    Commande(*f, 44);
+    const size_t arriere = f->Historique.size();
+    kit::Click(f->sb_Back);
+    EXPECT_EQ(f->PointCourant.Commande, 41);
+    EXPECT_EQ(f->Saison->ChampionnatCourant()->CodeChamp, 2);
+    kit::Click(f->sb_Back);
+    EXPECT_EQ(f->Saison->ChampionnatCourant()->CodeChamp, 1);
+    EXPECT_EQ(f->PointCourant.Commande, 41);
+    EXPECT_EQ(f->PointCourant.Championnat, 1);
+    EXPECT_EQ(f->Historique.size(), arriere - 2);
+    EXPECT_EQ(f->HistoriqueSuivant.size(), 2u);
+    EXPECT_EQ(f->l_Titre->Caption(), "France : Division 1");
+
+    // A championship node of the tree, and the popup of the buttons.
+    EXPECT_FALSE(Choisit(*f, Noeud(*f, 2 << 16)));
+    EXPECT_EQ(f->Saison->ChampionnatCourant()->CodeChamp, 2);
+    EXPECT_EQ(f->l_Titre->Caption(), "France : Division 2");
+    f->PopupMenu1->Items()->Items(0)->Items(0)->Click();
+    EXPECT_EQ(f->Saison->ChampionnatCourant()->CodeChamp, 1);
+    TermineFenetre(f);
+}
+
+TEST_F(Dispatcher, ChildWindowAskingForACommandIsKeptWhileItRuns)
+{
+    auto f = OuvreSaison("garde");
+    ASSERT_TRUE(f->Saison);
+    ASSERT_TRUE(Commande(*f, 40));
+    auto* cl = dynamic_cast<Tf_Classement*>(f->Enfant);
+    ASSERT_NE(cl, nullptr);
+    // The standings window asks for a view that replaces it.
+    cl->ExecuteCommande(13, -1, false);   // not available yet: it stays
+    EXPECT_EQ(f->Enfant, cl);
+    f->ExecuteCommande(120, -1, false);
+    EXPECT_EQ(f->Enfant, cl);
+    f->ShowChild<Tf_Classement>(true, true, true);
+    f->Garder = true;
+    TBrivantelForm* ancien = f->Enfant;
+    f->ShowChild<Tf_Classement>(true, true, true);
+    f->Garder = false;
+    ASSERT_EQ(f->FenetresGardees.size(), 1u);
+    EXPECT_EQ(f->FenetresGardees[0], ancien);
+    EXPECT_FALSE(ancien->Visible());
+    // The next display frees it.
+    f->FermeFenetreEnfant();
+    EXPECT_TRUE(f->FenetresGardees.empty());
+    kit::Process(20);
+    TermineFenetre(f);
+}
+
+TEST_F(Dispatcher, PrintAndHtmlEntriesFollowTheChildWindow)
+{
+    auto f = OuvreSaison("entrees");
+    ASSERT_TRUE(f->Saison);
+    EXPECT_EQ(Noeud(*f, 181), nullptr);
+    Commande(*f, 40);
+    TTreeNode* impression = Noeud(*f, 181);
+    TTreeNode* html = Noeud(*f, 182);
+    ASSERT_NE(impression, nullptr);
+    ASSERT_NE(html, nullptr);
+    EXPECT_EQ(impression->Text(), Traduire(714));
+    EXPECT_EQ(html->getNextSibling(), f->NoeudAide);
+    EXPECT_EQ(impression->getNextSibling(), html);
+    // The HTML command writes the view into the file chosen.
+    const std::string page = MakePath(kit::OutputDir(), "shell_classement.htm");
+    DeleteFile(page);
+    kit::AnswerDialogs([&](TCommonDialog& d) {
+        dynamic_cast<TSaveDialog&>(d).FileName = MakePath(kit::OutputDir(), "shell_classement");
+        return true;
+    });
+    Commande(*f, 182);
+    kit::ResetAnswers();
+    EXPECT_TRUE(FileExists(page));
+    // The start page again: the entries stay until a view withdraws them.
+    f->FermeFenetreEnfant();
+    EXPECT_NE(Noeud(*f, 181), nullptr);
+    Commande(*f, 9);
+    EXPECT_EQ(Noeud(*f, 181), nullptr);
+    TermineFenetre(f);
+}
+
+TEST_F(Dispatcher, MainWindowWithAFootballSeasonShowingTheStandings)
+{
+    auto f = OuvreSaison("image");
+    ASSERT_TRUE(f->Saison);
+    ASSERT_TRUE(Choisit(*f, Noeud(*f, 40)));
+    f->tv_Menu->SetSelected(Noeud(*f, 40));
+    kit::Process(50);
+    const std::string png = kit::GrabToPng(f.get(), "shell_saison_classement");
+    EXPECT_TRUE(FileExists(png));
+    TermineFenetre(f);
+}
