@@ -9,9 +9,9 @@
 #include <random>
 
 #include "files/ZipArchive.h"
-#include "files/w_ChoixLogiciel.h"
 #include "model/Championnat.h"
 #include "model/DescTree.h"
+#include "model/MultiSport.h"
 #include "model/Saison.h"
 #include "model/ioXml.h"
 #include "platform/rtl/Files.h"
@@ -145,10 +145,7 @@ uint8_t TChargeurXmp::ChoixSport(TEnsembleSports sports)
 {
     if (QuestionSport)
         return QuestionSport(sports);
-    TOwned<Tf_ChoixLogiciel> f(new Tf_ChoixLogiciel(nullptr));
-    f->Prepare(sports, TexteQuestionSport);
-    f->ShowModal();
-    return f->SportChoisi();
+    return DemandeSport(sports, TexteQuestionSport);
 }
 
 // ===========================================================================

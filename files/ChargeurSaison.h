@@ -15,7 +15,7 @@
 //
 //     TChargeurXmp c(fichier, dossierDll);
 //     std::unique_ptr<TSaison> s;
-//     uint8_t etat = c.Charge(s, EnsembleSport(sportTous), progression, true, thread);
+//     uint8_t etat = c.Charge(s, TousSports, progression, true, thread);
 //     c.Sauve(*saison, progression);   // raises EChargeurXmp on any failure
 #pragma once
 
@@ -24,7 +24,6 @@
 #include <memory>
 #include <string>
 
-#include "model/MultiSport.h"
 #include "platform/rtl/Exceptions.h"
 
 class TSaison;
@@ -32,7 +31,7 @@ class TThread;
 class TMemoryStream;
 
 // A set of sport indexes: member n is bit n (0 football, 1 rugby, 2 basketball,
-// 3 handball); member 4 (sportTous) stands for every sport.
+// 3 handball); member 4 stands for every sport (TousSports).
 using TEnsembleSports = uint8_t;
 constexpr TEnsembleSports EnsembleSport(int sport)
 {
@@ -42,6 +41,14 @@ constexpr bool SportDans(TEnsembleSports ensemble, int sport)
 {
     return (EnsembleSport(sport) & ensemble) != 0;
 }
+// The set that stands for every sport.
+inline constexpr TEnsembleSports TousSports = 1u << 4;
+// The sport of nothing (no format word, no choice).
+inline constexpr uint8_t AucunSport = 6;
+
+// The sport question with the sport-choice window (defined with the window):
+// 0..3, or 6 when none was chosen.
+uint8_t DemandeSport(TEnsembleSports sports, int texteInvite);
 
 // Load status of a season file.
 enum : uint8_t {
@@ -121,6 +128,6 @@ private:
 
     std::string dossierDll_;
     std::string nomFichier_;
-    uint8_t sport_ = sportAucun;
+    uint8_t sport_ = AucunSport;
     TEnsembleSports sportsAcceptes_ = 0;
 };

@@ -9,7 +9,7 @@
 // method, the sports it accepts, its modified state and status bar.
 //
 //     uint8_t etat;
-//     auto s = TTraiteurFichier::Charger(f, dll, ini, rappel, EnsembleSport(sportTous), etat, true);
+//     auto s = TTraiteurFichier::Charger(f, dll, ini, rappel, TousSports, etat, true);
 //     if (!s) { std::string t; TTraiteurFichier::MessageEtat(etat, ExtractFileName(f), t); ... }
 //     TTraiteurFichier::Sauver(f, saison, &ModifSaison, dll, ini, barre, rappel, true);
 #pragma once

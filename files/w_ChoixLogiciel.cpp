@@ -1,5 +1,6 @@
 #include "files/w_ChoixLogiciel.h"
 
+#include "files/ChargeurSaison.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
@@ -58,7 +59,6 @@ Tf_ChoixLogiciel::Tf_ChoixLogiciel(TComponent* AOwner) : TBrivantelForm(AOwner)
         r->SetCaption(NomsSports[s]);
         r->Font().SetStyle(fsBold);
         r->Font().SetColor(clWhite);
-        r->Setcouleurcoche(clWhite);
         r->SetBounds(40, HautChoix, 130, 20);
         r->SetParent(FondCopie1);
         rc_Sport[s] = r;
@@ -118,4 +118,13 @@ uint8_t Tf_ChoixLogiciel::SportChoisi() const
         if (rc_Sport[s]->Visible() && rc_Sport[s]->Checked())
             return static_cast<uint8_t>(s);
     return sportAucunChoisi;
+}
+
+uint8_t DemandeSport(TEnsembleSports sports, int texteInvite)
+{
+    TOwned<Tf_ChoixLogiciel> f(new Tf_ChoixLogiciel(nullptr));
+    f->ChangeCouleurs(Dessin ? Dessin->Couleurs : TCouleurElement());
+    f->Prepare(sports, texteInvite);
+    f->ShowModal();
+    return f->SportChoisi();
 }

@@ -2,7 +2,7 @@
 // set holds member 4), in two columns, under a prompt.
 //
 //     TOwned<Tf_ChoixLogiciel> f(new Tf_ChoixLogiciel(nullptr));
-//     f->Prepare(EnsembleSport(sportTous), 1561);
+//     f->Prepare(TousSports, 1561);
 //     f->ShowModal();
 //     uint8_t sport = f->SportChoisi();   // 0..3, or 6 when none was chosen
 #pragma once

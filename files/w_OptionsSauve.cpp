@@ -71,7 +71,8 @@ Tf_OptionSauve::Tf_OptionSauve(TComponent* AOwner) : TBrivantelForm(AOwner)
     cc_SauveAuto->SetName("cc_SauveAuto");
     cc_SauveAuto->Font().SetStyle(fsBold);
     cc_SauveAuto->Font().SetColor(clWhite);
-    cc_SauveAuto->Setcouleurcoche(clWhite);
+    // Sized to its caption, measured in the caption's own font.
+    cc_SauveAuto->Canvas().Font = cc_SauveAuto->Font();
     cc_SauveAuto->Setautosize(true);
     cc_SauveAuto->SetCaption("Sauvegarde automatique toutes les");
     cc_SauveAuto->SetBounds(14, 20, 230, 20);
@@ -107,7 +108,8 @@ Tf_OptionSauve::Tf_OptionSauve(TComponent* AOwner) : TBrivantelForm(AOwner)
     cc_ConserveSauve->SetName("cc_ConserveSauve");
     cc_ConserveSauve->Font().SetStyle(fsBold);
     cc_ConserveSauve->Font().SetColor(clWhite);
-    cc_ConserveSauve->Setcouleurcoche(clWhite);
+    // Sized to its caption, measured in the caption's own font.
+    cc_ConserveSauve->Canvas().Font = cc_ConserveSauve->Font();
     cc_ConserveSauve->Setautosize(true);
     cc_ConserveSauve->SetCaption(L1("Conserver l'avant dernière version du fichier de sauvegarde"));
     cc_ConserveSauve->SetBounds(14, 54, 390, 20);
@@ -154,7 +156,9 @@ void Tf_OptionSauve::FormCreate(TObject*)
     Legende(b_Valider, 29);
     Legende(b_Annuler, 125);
     Legende(b_Aide, 787);
-    // The edit box follows the check box's caption, whatever its length.
+    // The check boxes fit their captions; the edit box follows the first one.
+    cc_SauveAuto->Setautosize(true);
+    cc_ConserveSauve->Setautosize(true);
     const int x = cc_SauveAuto->Left() + cc_SauveAuto->Width() + 10;
     Edit12->SetLeft(x);
     ud_TempsAuto->SetLeft(x + 27);

@@ -138,6 +138,18 @@ inline std::string Document(TSaison& s)
     return std::string(reinterpret_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
 }
 
+// The document without the time of its writing (the LastModif line of its
+// Championnats element).
+inline std::string SansHorodatage(const std::string& doc)
+{
+    const size_t c = doc.find("<Championnats>");
+    const size_t p = c == std::string::npos ? c : doc.find("<LastModif>", c);
+    if (p == std::string::npos)
+        return doc;
+    const size_t f = doc.find("\r\n", p);
+    return doc.substr(0, p) + doc.substr(f == std::string::npos ? doc.size() : f + 2);
+}
+
 // A season of the sport: the whole season of the model's tests where the sport
 // has championships, else teams, players, referees and save options.
 inline std::unique_ptr<TSaison> Saison(int sport)

@@ -5,19 +5,37 @@
 
 #include "files/ChargeurSaison.h"
 #include "files/TraiteurFichier.h"
+#include "files/w_ChoixLogiciel.h"
 #include "files/w_EtatSauve.h"
 #include "model/Championnat.h"
 #include "model/DescTree.h"
+#include "platform/gui/ComCtrls.h"
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/Thread.h"
 #include "tests/seasonfiles/FichiersEssai.h"
 #include "tests/support/gui/GuiKit.h"
+#include "ui/message2.h"
 
 using namespace fichiers;
 
 namespace {
 
 const std::string Dll = "Dll\\";
+
+// Runs action on the next modal window of class T, even one shown over
+// another modal window (the progress window stays up under the questions).
+template <class T>
+void QuandModal(const std::function<void(T*)>& action)
+{
+    kit::WhenModal([action](TForm*) {
+        for (int i = 0; i < Screen->FormCount(); ++i)
+            if (auto* f = dynamic_cast<T*>(Screen->Forms(i)); f && f->Modal() && f->Visible()) {
+                action(f);
+                return;
+            }
+        QuandModal<T>(action);
+    });
+}
 
 class SaisonFichier : public ::testing::Test
 {
@@ -31,7 +49,7 @@ protected:
         return TTraiteurFichier::Sauver(fichier, &s, modif, Dll, "", nullptr, nullptr, false);
     }
     std::unique_ptr<TSaison> Charge(const std::string& fichier, uint8_t& etat,
-                                    TEnsembleSports sports = EnsembleSport(sportTous), bool verifie = true)
+                                    TEnsembleSports sports = TousSports, bool verifie = true)
     {
         return TTraiteurFichier::Charger(fichier, Dll, "", nullptr, sports, etat, verifie);
     }
@@ -55,10 +73,388 @@ TEST_F(SaisonFichier, EachSportRoundTripsThroughTheThreadsAndTheWindow)
         EXPECT_EQ(membre, Document(*s));
 
         uint8_t etat = 99;
-        auto lu = Charge(fichier, etat, EnsembleSport(sportTous), avecChampionnats);
+        auto lu = Charge(fichier, etat, TousSports, avecChampionnats);
         ASSERT_EQ(etat, etatCharge);
         ASSERT_TRUE(lu);
         EXPECT_EQ(lu->Sport(), sport);
-        EXPECT_EQ(Document(*lu), membre);
+        // The same document, but for the time of its writing.
+        EXPECT_EQ(SansHorodatage(Document(*lu)), SansHorodatage(membre));
+        EXPECT_NE(SansHorodatage(membre), membre);
     }
+}
+
+TEST_F(SaisonFichier, TheFileIsAZipOfOneMemberHoldingTheFramedDocument)
+{
+    auto s = Saison(1);
+    const std::string fichier = dossier / "rugby.xmc";
+    ASSERT_TRUE(Sauve(*s, fichier));
+    int statut = -1;
+    const std::string liste = Commande("unzip -l '" + fichier + "'", &statut);
+    EXPECT_EQ(statut, 0) << liste;
+    EXPECT_NE(liste.find("gormelide.xml"), std::string::npos) << liste;
+    EXPECT_NE(liste.find("1 file"), std::string::npos) << liste;
+    const std::string doc = Commande("unzip -p '" + fichier + "' gormelide.xml", &statut);
+    EXPECT_EQ(statut, 0);
+    const std::string debut = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!DOCTYPE Gormelide>\r\n"
+                              "<Gormelide Type=\"Saison\" Version=\"2\" format=\"tessavonde\">\r\n<SaisonData>";
+    EXPECT_EQ(doc.substr(0, debut.size()), debut);
+    EXPECT_NE(doc.find("<Championnats"), std::string::npos);
+    EXPECT_EQ(doc.substr(doc.size() - 14), "</Gormelide>\r\n");
+    // Nothing else was left beside it.
+    EXPECT_EQ(ListFiles(dossier.Chemin(), "*").size(), 1u);
+}
+
+TEST_F(SaisonFichier, OneChampionshipIsASimpleFileWithItsDivision)
+{
+    auto s = TMultiSport::CreeSaison(0);
+    for (int i = 0; i < 4; ++i)
+        s->AjouteEquipe("Club " + IntToStr(i));
+    auto c = s->CreeChampionnat(TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational, 0);
+    c->OptionsParDefaut();
+    for (int i = 0; i < 4; ++i)
+        c->AjouteEquipe(i);
+    c->Division = 101;
+    s->SetChampionnatCourant(s->AjouteChampionnat(std::move(c), false));
+    const std::string fichier = dossier / "d1.xmc";
+    ASSERT_TRUE(Sauve(*s, fichier));
+    EXPECT_NE(Membre(fichier).find("<Gormelide Type=\"Simple\" Division=\"101\" Version=\"2\" format=\"gormelide\">"),
+              std::string::npos);
+
+    uint8_t sport = 9;
+    EXPECT_EQ(TTraiteurFichier::DivisionFichier(fichier, Dll, sport), 101);
+    EXPECT_EQ(sport, 0);
+    EXPECT_FALSE(TChargeurXmp(fichier, Dll).EstSaison());
+    // Only the first four characters of the extension count.
+    const std::string autre = dossier / "d1.xmcbackup";
+    ASSERT_TRUE(CopyFile(fichier, autre, false));
+    EXPECT_EQ(TTraiteurFichier::DivisionFichier(autre, Dll, sport), 101);
+    const std::string zip = dossier / "d1.zip";
+    ASSERT_TRUE(CopyFile(fichier, zip, false));
+    sport = 9;
+    EXPECT_EQ(TTraiteurFichier::DivisionFichier(zip, Dll, sport), 0);
+    EXPECT_EQ(sport, 9);
+
+    // Several championships: "Saison", no division.
+    auto tout = Saison(0);
+    const std::string saison = dossier / "tout.xmc";
+    ASSERT_TRUE(Sauve(*tout, saison));
+    EXPECT_TRUE(TChargeurXmp(saison, Dll).EstSaison());
+    EXPECT_EQ(TTraiteurFichier::DivisionFichier(saison, Dll, sport), -1);
+    EXPECT_EQ(sport, 0);
+    // Not a season document: true, -1, the sport untouched; no archive: raised.
+    const std::string etranger = dossier / "etranger.xmd";
+    ASSERT_TRUE(EcritArchive(etranger, "gormelide.xml", "<?xml version=\"1.0\"?>\r\n<Autre/>\r\n"));
+    sport = 9;
+    EXPECT_TRUE(TChargeurXmp(etranger, Dll).EstSaison());
+    EXPECT_EQ(TTraiteurFichier::DivisionFichier(etranger, Dll, sport), -1);
+    EXPECT_EQ(sport, 9);
+    EXPECT_THROW(TTraiteurFichier::DivisionFichier(dossier / "absent.xmc", Dll, sport), EChargeurXmp);
+}
+
+TEST_F(SaisonFichier, EveryLoadStatusHasItsFileAndItsMessage)
+{
+    auto foot = Saison(0);
+    const std::string bon = dossier / "bon.xmc";
+    ASSERT_TRUE(Sauve(*foot, bon));
+    const std::string document = Membre(bon);
+
+    struct Cas
+    {
+        std::string nom;
+        uint8_t etat;
+        TEnsembleSports sports;
+    };
+    // 0: the extension; 1: not an archive; 2: no member, another DOCTYPE;
+    // 3: a sport not accepted; 4: no championship; 5: done.
+    Ecrit(dossier / "saison.txt", Lit(bon));
+    Ecrit(dossier / "pas_zip.xmc", "Ceci n'est pas une archive.\r\n");
+    ASSERT_TRUE(EcritArchive(dossier / "sans_membre.xmc", "autre.xml", document));
+    std::string autreType = document;
+    autreType.replace(autreType.find("<!DOCTYPE Gormelide>"), 20, "<!DOCTYPE Autre>");
+    ASSERT_TRUE(EcritArchive(dossier / "doctype.xmc", "gormelide.xml", autreType));
+    ASSERT_TRUE(EcritArchive(dossier / "vide.xmc", "gormelide.xml", ""));
+    auto vide = TMultiSport::CreeSaison(0);
+    ASSERT_TRUE(Sauve(*vide, dossier / "sans_champ.xmc"));
+    const Cas cas[] = {
+        {"saison.txt", etatExtension, TousSports},
+        {"pas_zip.xmc", etatLecture, TousSports},
+        {"absent.xmc", etatLecture, TousSports},
+        {"sans_membre.xmc", etatPasSaison, TousSports},
+        {"doctype.xmc", etatPasSaison, TousSports},
+        {"vide.xmc", etatPasSaison, TousSports},
+        {"bon.xmc", etatSport, static_cast<TEnsembleSports>(EnsembleSport(1) | EnsembleSport(2))},
+        {"sans_champ.xmc", etatSansChampionnat, TousSports},
+        {"bon.xmc", etatCharge, EnsembleSport(0)},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        uint8_t etat = 99;
+        auto s = Charge(dossier / c.nom, etat, c.sports);
+        EXPECT_EQ(etat, c.etat);
+        EXPECT_EQ(s != nullptr, c.etat == etatCharge);
+        std::string texte;
+        TTraiteurFichier::MessageEtat(etat, c.nom, texte);
+        if (c.etat == etatCharge) {
+            EXPECT_EQ(texte, "");
+        } else {
+            EXPECT_EQ(texte, TraduireFormat(1556 + c.etat, {c.nom}));
+            EXPECT_NE(texte.find(c.nom), std::string::npos) << texte;
+        }
+    }
+    std::string inchange = "garde";
+    TTraiteurFichier::MessageEtat(etatCharge, "x.xmc", inchange);
+    EXPECT_EQ(inchange, "garde");
+    EXPECT_EQ(TraduireFormat(1557, {"pas_zip.xmc"}), L1("Impossible de lire le fichier pas_zip.xmc."));
+}
+
+TEST_F(SaisonFichier, TheLoadThreadReadsXmAndDfExtensionsOnly)
+{
+    EXPECT_TRUE(TChargeThread::ExtensionAcceptee("a/b.xmc"));
+    EXPECT_TRUE(TChargeThread::ExtensionAcceptee("a/b.XMD"));
+    EXPECT_TRUE(TChargeThread::ExtensionAcceptee("b.xmz"));
+    EXPECT_TRUE(TChargeThread::ExtensionAcceptee("b.dfx"));
+    EXPECT_FALSE(TChargeThread::ExtensionAcceptee("b.txt"));
+    EXPECT_FALSE(TChargeThread::ExtensionAcceptee("b.xmcbackup"));
+    EXPECT_FALSE(TChargeThread::ExtensionAcceptee("b"));
+
+    auto s = Saison(0);
+    const std::string fichier = dossier / "saison.xmz";
+    ASSERT_TRUE(Sauve(*s, fichier));
+    TOwned<Tf_EtatSauve> f(new Tf_EtatSauve(nullptr));
+    f->ChargeMode(fichier, Dll, TousSports, true);
+    EXPECT_EQ(f->Caption(), Traduire(450));
+    EXPECT_EQ(f->ShowModal(), mrOk);
+    EXPECT_EQ(f->Etat(), etatCharge);
+    EXPECT_EQ(f->pb_Progression->Position(), 100);
+    auto lu = f->PrendSaison();
+    ASSERT_TRUE(lu);
+    EXPECT_EQ(SansHorodatage(Document(*lu)), SansHorodatage(Membre(fichier)));
+}
+
+TEST_F(SaisonFichier, AFileWithoutSportIsAskedOnTheInterfaceThread)
+{
+    auto s = Saison(2);
+    std::string doc = Document(*s);
+    doc.replace(doc.find(" format=\"pollinarque\""), 21, "");
+    const std::string fichier = dossier / "sans_sport.xmc";
+    ASSERT_TRUE(EcritArchive(fichier, "gormelide.xml", doc));
+
+    // One accepted sport: taken without a question.
+    int questions = 0;
+    TChargeurXmp::QuestionSport = [&](TEnsembleSports) {
+        ++questions;
+        return uint8_t(1);
+    };
+    uint8_t etat = 0;
+    auto lu = Charge(fichier, etat, EnsembleSport(2), false);
+    ASSERT_EQ(etat, etatCharge);
+    EXPECT_EQ(lu->Sport(), 2);
+    EXPECT_EQ(questions, 0);
+
+    // Every sport: the question, on the interface thread, while the file
+    // operation is running; the answer gives the season's sport.
+    bool surInterface = false, enCours = false;
+    TEnsembleSports offerts = 0;
+    TChargeurXmp::QuestionSport = [&](TEnsembleSports sports) {
+        ++questions;
+        surInterface = IsMainThread();
+        enCours = TTraiteurFichier::OperationEnCours();
+        offerts = sports;
+        return uint8_t(1);
+    };
+    lu = Charge(fichier, etat, TousSports, false);
+    ASSERT_EQ(etat, etatCharge);
+    EXPECT_EQ(lu->Sport(), 1);
+    EXPECT_EQ(questions, 1);
+    EXPECT_TRUE(surInterface);
+    EXPECT_TRUE(enCours);
+    EXPECT_EQ(offerts, TousSports);
+    EXPECT_FALSE(TTraiteurFichier::OperationEnCours());
+
+    // No answer: nothing can be made of it.
+    TChargeurXmp::QuestionSport = [](TEnsembleSports) { return AucunSport; };
+    lu = Charge(fichier, etat, TousSports, false);
+    EXPECT_EQ(etat, etatLecture);
+    EXPECT_FALSE(lu);
+    lu = Charge(fichier, etat, static_cast<TEnsembleSports>(EnsembleSport(0) | EnsembleSport(3)), false);
+    EXPECT_EQ(etat, etatSport);
+
+    // An unexpected failure while reading is a read that failed (1), not a
+    // refused extension (0), and leaves no season.
+    TChargeurXmp::QuestionSport = [](TEnsembleSports) -> uint8_t { throw Exception("panne"); };
+    lu = Charge(fichier, etat, TousSports, false);
+    EXPECT_EQ(etat, etatLecture);
+    EXPECT_FALSE(lu);
+
+    // The real question window: the user picks handball.
+    TChargeurXmp::QuestionSport = nullptr;
+    std::string titre;
+    QuandModal<Tf_ChoixLogiciel>([&](Tf_ChoixLogiciel* choix) {
+        titre = choix->Caption();
+        kit::Click(choix->rc_Sport[3]);
+        kit::Click(choix->b_Valider);
+    });
+    lu = Charge(fichier, etat, TousSports, false);
+    ASSERT_EQ(etat, etatCharge);
+    EXPECT_EQ(lu->Sport(), 3);
+    EXPECT_EQ(titre, Traduire(1563));
+}
+
+TEST_F(SaisonFichier, ProgressGoesFromTwoToAHundredOnSaveAndStartsAtZeroOnLoad)
+{
+    auto s = Saison(0);
+    const std::string fichier = dossier / "progression.xmc";
+    std::vector<int> valeurs;
+    TChargeurXmp c(fichier, Dll);
+    ASSERT_TRUE(c.Sauve(*s, [&](int p) { valeurs.push_back(p); }));
+    ASSERT_GE(valeurs.size(), 4u);
+    EXPECT_EQ(valeurs[0], 2);
+    EXPECT_EQ(valeurs[1], 5);
+    EXPECT_EQ(valeurs[valeurs.size() - 2], 90);
+    EXPECT_EQ(valeurs.back(), 100);
+
+    valeurs.clear();
+    std::unique_ptr<TSaison> lu;
+    EXPECT_EQ(c.Charge(lu, TousSports, [&](int p) { valeurs.push_back(p); }, true, nullptr), etatCharge);
+    ASSERT_GE(valeurs.size(), 2u);
+    EXPECT_EQ(valeurs[0], 0);
+    EXPECT_EQ(valeurs[1], 10);
+}
+
+// ---- saves that fail --------------------------------------------------------------
+
+TEST_F(SaisonFichier, SavingOverAFileThatIsNotAnArchiveKeepsItAndFails)
+{
+    const std::string fichier = dossier / "notes.xmc";
+    const std::string contenu = "Mes notes, pas une saison.\r\n";
+    Ecrit(fichier, contenu);
+    auto s = Saison(0);
+    int modif = 1;
+    EXPECT_FALSE(Sauve(*s, fichier, &modif));
+    EXPECT_EQ(modif, 1);
+    EXPECT_EQ(Lit(fichier), contenu);
+    EXPECT_EQ(ListFiles(dossier.Chemin(), "*").size(), 1u);
+
+    // The save worker says so: status 1, modal result 2, the season given back
+    // to nobody but the caller, who still holds it unchanged.
+    const std::string avant = Document(*s);
+    TOwned<Tf_EtatSauve> f(new Tf_EtatSauve(nullptr));
+    f->SauveMode(fichier, Dll, s.get());
+    EXPECT_EQ(f->Caption(), Traduire(452));
+    EXPECT_EQ(f->ShowModal(), mrCancel);
+    EXPECT_EQ(f->Etat(), etatLecture);
+    EXPECT_EQ(f->SaisonSauvee(), nullptr);
+    EXPECT_EQ(Document(*s), avant);
+
+    // With the message asked for: text 529.
+    std::string message;
+    QuandModal<Tf_MessageUtil>([&](Tf_MessageUtil* box) {
+        message = box->Label1->Caption();
+        box->SetModalResult(mrOk);
+    });
+    EXPECT_FALSE(TTraiteurFichier::Sauver(fichier, s.get(), &modif, Dll, "", nullptr, nullptr, true));
+    EXPECT_EQ(message, Traduire(529));
+}
+
+TEST_F(SaisonFichier, SavingIntoAReadOnlyFolderKeepsThePreviousFile)
+{
+    auto ancien = Saison(0);
+    auto nouveau = Saison(1);
+    Montage m(1 << 20);
+    if (m.Monte()) {
+        const std::string fichier = m / "saison.xmc";
+        ASSERT_TRUE(Sauve(*ancien, fichier));
+        const std::string avant = Lit(fichier);
+        ASSERT_TRUE(m.LectureSeule());
+        nouveau->SetOptionSauvegarde(1, 1);
+        int modif = 1;
+        EXPECT_FALSE(Sauve(*nouveau, fichier, &modif));
+        EXPECT_EQ(modif, 1);
+        EXPECT_EQ(Lit(fichier), avant);
+        EXPECT_FALSE(FileExists(m / "saison.~xmc"));
+    } else {
+        // No mount here: a write that comes up short stands in for it.
+        const std::string fichier = dossier / "saison.xmc";
+        ASSERT_TRUE(Sauve(*ancien, fichier));
+        const std::string avant = Lit(fichier);
+        {
+            LimiteTaille limite(64);
+            EXPECT_FALSE(Sauve(*nouveau, fichier));
+        }
+        EXPECT_EQ(Lit(fichier), avant);
+        EXPECT_EQ(ListFiles(dossier.Chemin(), "*").size(), 1u);
+    }
+}
+
+TEST_F(SaisonFichier, SavingOntoAFullDiskKeepsThePreviousFileAndLeavesNoPiece)
+{
+    auto ancien = TMultiSport::CreeSaison(0);
+    ancien->AjouteEquipe("Seul");
+    auto nouveau = Saison(0);
+    nouveau->SetOptionSauvegarde(1, 1);
+    Montage m(256 << 10);
+    std::string fichier;
+    std::string dossierFichier;
+    std::unique_ptr<LimiteTaille> limite;
+    if (m.Monte()) {
+        fichier = m / "saison.xmc";
+        dossierFichier = ExtractFileDir(fichier);
+        ASSERT_TRUE(Sauve(*ancien, fichier));
+        m.Remplit();
+    } else {
+        fichier = dossier / "saison.xmc";
+        dossierFichier = dossier.Chemin();
+        ASSERT_TRUE(Sauve(*ancien, fichier));
+        limite = std::make_unique<LimiteTaille>(FileSize(fichier) + 16);
+    }
+    const std::string avant = Lit(fichier);
+    const size_t nombre = ListFiles(dossierFichier, "*").size();
+    int modif = 1;
+    EXPECT_FALSE(Sauve(*nouveau, fichier, &modif));
+    limite.reset();
+    EXPECT_EQ(modif, 1);
+    EXPECT_EQ(Lit(fichier), avant);
+    EXPECT_EQ(ListFiles(dossierFichier, "*").size(), nombre);
+    EXPECT_FALSE(FileExists(TChargeurXmp::NomSauvegarde(fichier)));
+}
+
+TEST_F(SaisonFichier, TheBackupOptionKeepsThePreviousVersion)
+{
+    EXPECT_EQ(TChargeurXmp::NomSauvegarde("/a/b.xmc"), "/a/b.~xmc");
+    EXPECT_EQ(TChargeurXmp::NomSauvegarde("/a/b"), "/a/b.~");
+
+    auto s = Saison(0);
+    s->SetOptionSauvegarde(1, 1);
+    const std::string fichier = dossier / "saison.xmc";
+    const std::string sauvegarde = dossier / "saison.~xmc";
+    ASSERT_TRUE(Sauve(*s, fichier));
+    EXPECT_FALSE(FileExists(sauvegarde));
+    const std::string v1 = Lit(fichier);
+    s->AjouteEquipe("Nouvelle");
+    ASSERT_TRUE(Sauve(*s, fichier));
+    const std::string v2 = Lit(fichier);
+    EXPECT_NE(v1, v2);
+    EXPECT_EQ(Lit(sauvegarde), v1);
+    s->AjouteEquipe("Encore");
+    ASSERT_TRUE(Sauve(*s, fichier));
+    EXPECT_EQ(Lit(sauvegarde), v2);   // the older backup is replaced
+    EXPECT_NE(Membre(fichier).find("Encore"), std::string::npos);
+
+    // Without the option the backup is left alone.
+    s->SetOptionSauvegarde(1, 0);
+    ASSERT_TRUE(Sauve(*s, fichier));
+    EXPECT_EQ(Lit(sauvegarde), v2);
+}
+
+TEST_F(SaisonFichier, ASaveThroughALinkReplacesTheFileItPointsTo)
+{
+    auto s = Saison(0);
+    const std::string vrai = dossier / "vrai.xmc";
+    ASSERT_TRUE(Sauve(*s, vrai));
+    const std::string lien = dossier / "lien.xmc";
+    std::filesystem::create_symlink(vrai, lien);
+    s->AjouteEquipe("Par le lien");
+    ASSERT_TRUE(Sauve(*s, lien));
+    EXPECT_TRUE(std::filesystem::is_symlink(lien));
+    EXPECT_NE(Membre(vrai).find("Par le lien"), std::string::npos);
 }
