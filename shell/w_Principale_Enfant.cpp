@@ -112,7 +112,6 @@ void Tf_Principale::ValideFenetre()
 void Tf_Principale::AffichePageDemarrage(bool afficher)
 {
     p_Demarrage->SetVisible(afficher);
-    p_Web->SetVisible(pc_Demarrage->ActivePage() == ts_Web);
 }
 
 // ---- print and HTML entries ----------------------------------------------------------------------

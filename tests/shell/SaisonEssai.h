@@ -63,6 +63,7 @@ public:
         return r;
     }
     using Tf_Principale::tv_MenuChanging;
+    using Tf_Principale::tv_MenuMouseMove;
 };
 
 // A program folder with a settings file that starts without dialogs.

@@ -151,6 +151,12 @@ TEST_F(SaisonFenetre, OpensThroughTheFileBoxTheRecentFilesAndTheOpenDialog)
     TTreeNode* recent = Noeud(*f, (2 << 16) + 65535);
     ASSERT_NE(recent, nullptr);
     EXPECT_EQ(recent->Text(), "rugby.xmc");
+    // Its hint is the full name.
+    f->tv_Menu->Items().GetFirstNode()->Expand(true);
+    const TRect r = recent->DisplayRect(true);
+    f->tv_MenuMouseMove(f->tv_Menu, 0, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    EXPECT_EQ(f->tv_Menu->Hint(), rugby);
+    EXPECT_TRUE(f->tv_Menu->ShowHint());
     EXPECT_FALSE(Choisit(*f, recent));
     EXPECT_EQ(f->Sport, 1);
     EXPECT_EQ(f->DerniersFichiers[0], rugby);
@@ -251,6 +257,12 @@ TEST_P(SaisonParSport, MenuTreeShowsTheChampionshipsAndTheGroupsOfTheSport)
     TMenuItem* fichierMenu = racine->Items(0);
     f->RafraichitMenu(true, true);
     EXPECT_EQ(f->mm_Menu->Items()->Items(0), fichierMenu);
+    if (sport == 1)
+    {
+        ASSERT_TRUE(Commande(*f, 46));
+        kit::Process(50);
+        kit::GrabToPng(f.get(), "shell_saison_rugby_barre");
+    }
     TermineFenetre(f);
 }
 
