@@ -1,6 +1,7 @@
 #include "files/ChargeurSaison.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -328,6 +329,10 @@ bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression
     //    is not ours to overwrite.
     const std::string cible = FichierReel(nomFichier_);
     if (FileExists(cible)) {
+        // A file its owner made read-only is not replaced either.
+        struct stat st {};
+        if (::stat(cible.c_str(), &st) == 0 && !(st.st_mode & S_IWUSR))
+            throw EChargeurXmp("Le fichier " + nomFichier_ + " est en lecture seule : il n'est pas remplac\xE9.");
         TZipArchive existant;
         Prepare(existant, dossierDll_);
         existant.SetZipFileName(cible);

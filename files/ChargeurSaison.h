@@ -93,7 +93,7 @@ public:
     // file, read back and compared, and only then takes the file's name (with
     // the season's save option 1, the previous file becomes the backup
     // NomSauvegarde at that moment). An existing file that is not a zip
-    // archive is never replaced. Any failure raises EChargeurXmp and leaves
+    // archive, or that is read-only, is never replaced. Any failure raises EChargeurXmp and leaves
     // the file (and its backup) as they were.
     bool Sauve(TSaison& saison, const TProgressionFichier& progression);
 

@@ -65,6 +65,7 @@ TEST_F(SaisonFichier, EachSportRoundTripsThroughTheThreadsAndTheWindow)
         SCOPED_TRACE(sport);
         auto s = Saison(sport);
         const bool avecChampionnats = s->ChampionnatCourant() != nullptr;
+        EXPECT_TRUE(avecChampionnats);
         const std::string fichier = dossier / ("saison" + IntToStr(sport) + ".xmc");
         int modif = 1;
         ASSERT_TRUE(Sauve(*s, fichier, &modif));
@@ -354,6 +355,20 @@ TEST_F(SaisonFichier, SavingOverAFileThatIsNotAnArchiveKeepsItAndFails)
     });
     EXPECT_FALSE(TTraiteurFichier::Sauver(fichier, s.get(), &modif, Dll, "", nullptr, nullptr, true));
     EXPECT_EQ(message, Traduire(529));
+}
+
+TEST_F(SaisonFichier, AReadOnlyFileIsNotReplaced)
+{
+    auto s = Saison(0);
+    const std::string fichier = dossier / "protege.xmc";
+    ASSERT_TRUE(Sauve(*s, fichier));
+    const std::string avant = Lit(fichier);
+    std::filesystem::permissions(fichier, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    s->AjouteEquipe("Interdite");
+    EXPECT_FALSE(Sauve(*s, fichier));
+    EXPECT_EQ(Lit(fichier), avant);
+    std::filesystem::permissions(fichier, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+    EXPECT_TRUE(Sauve(*s, fichier));
 }
 
 TEST_F(SaisonFichier, SavingIntoAReadOnlyFolderKeepsThePreviousFile)

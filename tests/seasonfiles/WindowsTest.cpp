@@ -10,6 +10,7 @@
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/StdCtrls.h"
+#include "platform/sys/HtmlHelp.h"
 #include "tests/seasonfiles/FichiersEssai.h"
 #include "tests/support/gui/GuiKit.h"
 #include "ui/Bouton.h"
@@ -63,6 +64,36 @@ TEST_F(FenetresFichier, SaveOptionsShowTheSeasonsOptionsInTheirTexts)
     EXPECT_TRUE(f->cc_ConserveSauve->Checked());
     kit::GrabToPng(f, "OptionSauve");
     f->Close();
+}
+
+TEST_F(FenetresFichier, HelpOpensTheOptionsTopicOfTheHelpFile)
+{
+    struct Visionneuse : THtmlHelpViewer
+    {
+        std::string page;
+        bool ShowTopic(const std::string& p) override
+        {
+            page = p;
+            return true;
+        }
+        void CloseAll() override {}
+    } v;
+    Dossier aide;
+    ASSERT_TRUE(ForceDirectories(aide / "html"));
+    Ecrit(aide / "html/menuopt.htm", "<html></html>");
+    RegisterHtmlHelpViewer(&v);
+    LoadHtmlHelp();
+    options->FichierAide = aide.Chemin();
+    EXPECT_EQ(kit::RunModal(options.get(), [&](TForm*) {
+                  kit::Click(options->b_Aide);
+                  kit::Click(options->b_Annuler);
+              }),
+              mrCancel);
+    UnloadHtmlHelp();
+    RegisterHtmlHelpViewer(nullptr);
+    EXPECT_EQ(v.page, HtmlHelpPage(aide.Chemin() + "::/html/menuopt.htm"));
+    EXPECT_NE(v.page.find("menuopt.htm"), std::string::npos);
+    EXPECT_EQ(saison->OptionSauvegarde(0), 10);
 }
 
 TEST_F(FenetresFichier, ValidatingWithoutChangeReportsNothing)
