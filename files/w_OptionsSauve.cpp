@@ -171,7 +171,10 @@ void Tf_OptionSauve::FormShow(TObject*)
         return;
     const int minutes = Saison->OptionSauvegarde(0);
     cc_SauveAuto->SetChecked(minutes != 0);
-    ud_TempsAuto->SetPosition(minutes);
+    // Without auto-save the box keeps its proposal (10 minutes): checking it
+    // then gives a usable interval.
+    if (minutes != 0)
+        ud_TempsAuto->SetPosition(minutes);
     cc_ConserveSauve->SetChecked(Saison->OptionSauvegarde(1) == 1);
 }
 

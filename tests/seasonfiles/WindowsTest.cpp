@@ -125,6 +125,19 @@ TEST_F(FenetresFichier, UncheckingAutoSaveStoresZeroAndStopsTheTimer)
     EXPECT_EQ(timer.Interval(), 180000u);
 }
 
+TEST_F(FenetresFichier, CheckingAutoSaveOnASeasonWithoutItProposesTenMinutes)
+{
+    saison->SetOptionSauvegarde(0, 0);
+    EXPECT_EQ(Valide([](Tf_OptionSauve* f) {
+                  EXPECT_FALSE(f->cc_SauveAuto->Checked());
+                  EXPECT_EQ(f->Edit12->Text(), "10");
+                  kit::Click(f->cc_SauveAuto);
+              }),
+              mrOk);
+    EXPECT_EQ(saison->OptionSauvegarde(0), 10);
+    EXPECT_EQ(options->Tag, 1);
+}
+
 TEST_F(FenetresFichier, TheIntervalIsBoundedSoThatItNeverOverflows)
 {
     // Typed past the largest value the season can keep: the largest value.
