@@ -490,7 +490,7 @@ TEST(ColorStringGridControl, ShowsSortsOnTitleClickAndHotTracks)
 TEST(ColorStringGridControl, PrintsOnePageToPdf)
 {
     FenetreGrille f;
-    std::string pdf = MakePath(kit::OutputDir(), "colour-grid.pdf");
+    std::string pdf = kit::TempDir() + "colour-grid.pdf";
     DeleteFile(pdf);
     Printer().SetOutputFileName(pdf);
     EXPECT_TRUE(f.grid->Imprime());

@@ -85,14 +85,14 @@ TEST_F(EditeurFixe, ColoursAndHtml)
     EXPECT_EQ(e_->LigneHTML(4).substr(0, 20), "<FONT COLOR=#FF8000>");
     EXPECT_EQ(e_->Texte(), e_->LigneHTML(1) + e_->LigneHTML(2) + e_->LigneHTML(3) + e_->LigneHTML(4));
 
-    std::string fichier = MakePath(kit::OutputDir(), "editeur.htm");
+    std::string fichier = kit::TempDir() + "editeur.htm";
     e_->PageHTML(fichier, true);
     e_->PageHTML(fichier, false);
     std::string lu;
     ASSERT_TRUE(ReadFileBytes(fichier, lu));
     EXPECT_EQ(lu, "<HTML>\r\n  <HEAD>\r\n    <TITLE></TITLE>\r\n  </HEAD>\r\n  <BODY BGCOLOR=\"#00306F\">\r\n" +
                       e_->Texte() + "  </BODY>\r\n</HTML>\r\n" + e_->Texte());
-    std::string absent = MakePath(kit::OutputDir(), "absent-editeur.htm");
+    std::string absent = kit::TempDir() + "absent-editeur.htm";
     DeleteFile(absent);
     EXPECT_THROW(e_->PageHTML(absent, false), Exception);
     EXPECT_FALSE(FileExists(absent));
@@ -205,14 +205,14 @@ TEST(EditeurImpression, PrintsOnTwoPagesAndIntoARectangle)
     std::string png = kit::GrabToPng(f.get(), "editeur");
     EXPECT_TRUE(FileExists(png));
 
-    std::string pdf = MakePath(kit::OutputDir(), "editeur.pdf");
+    std::string pdf = kit::TempDir() + "editeur.pdf";
     DeleteFile(pdf);
     Printer().SetOutputFileName(pdf);
     EXPECT_TRUE(e->Imprime());
     Printer().SetOutputFileName("");
     EXPECT_GE(e->PagesImprimees(), 2);
     EXPECT_EQ(e->Height(), hauteur);   // printing leaves the pane's height alone
-    std::string info = MakePath(kit::OutputDir(), "editeur-pdfinfo.txt");
+    std::string info = kit::TempDir() + "editeur-pdfinfo.txt";
     std::string cmd = "pdfinfo '" + pdf + "' > '" + info + "'";
     ASSERT_EQ(std::system(cmd.c_str()), 0);
     std::string texte;
@@ -224,7 +224,7 @@ TEST(EditeurImpression, PrintsOnTwoPagesAndIntoARectangle)
     EXPECT_EQ(std::system(cmd.c_str()), 0);
 
     // Into the lower half of a page of an open document.
-    std::string pdf2 = MakePath(kit::OutputDir(), "editeur-rect.pdf");
+    std::string pdf2 = kit::TempDir() + "editeur-rect.pdf";
     TPrinter& p = Printer();
     p.SetOutputFileName(pdf2);
     p.BeginDoc();

@@ -17,7 +17,7 @@ namespace
 TColor PixelForme(TControl* c, int x, int y)
 {
     TBitmap b;
-    const std::string f = kit::GrabToPng(c, "sonde");
+    const std::string f = kit::GrabToPng(c, "sonde", kit::TempDir());
     TPicture p;
     p.LoadFromFile(f);
     b.Assign(*p.Graphic());
@@ -73,7 +73,7 @@ TEST(Dessin, CopyPaintsItsMastersPicture)
 TEST(Design, ApplyingKeepsUnnamedColoursAndUnknownIdFallsBack)
 {
     essai::Module();
-    const std::string dossier = IncludeTrailingPathDelimiter(GetTempDir() + "u10designs" + IntToStr(rand()));
+    const std::string dossier = kit::TempDir() + "designs-essai/";
     ForceDirectories(dossier + "designs");
     ASSERT_TRUE(WriteFileAtomic(dossier + "designs/designs.xml",
                                 "<designs>\r\n<design id=\"1\" nom=\"Un\">\r\n<fondclair>GG</fondclair>\r\n"

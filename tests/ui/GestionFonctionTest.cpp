@@ -1,5 +1,7 @@
 // Page-template functions: parameters, "inclure", "AddSuffixeNomFic", "ecrire",
 // the registry and the chart pictures.
+#include <unistd.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -114,7 +116,7 @@ TEST(FonctionsGabarit, ChampionshipOfTheDivisionParameter)
 
 TEST(FonctionsGabarit, IncludeFiles)
 {
-    std::string dossier = IncludeTrailingPathDelimiter(MakePath(kit::OutputDir(), "modeles"));
+    std::string dossier = kit::TempDir() + "modeles/";
     ForceDirectories(dossier);
     ASSERT_TRUE(WriteFileAtomic(dossier + "foot.htm", "<p>pied</p>"));
     ASSERT_TRUE(WriteFileAtomic(dossier + "tete.htm", "<h1>"));
@@ -205,10 +207,12 @@ TEST(FonctionsGabarit, ChartPicture)
         g.AjoutePoint(0, x, x);
         g.ChangeCouleurPoint(0, x, CouleursGraphe(0x00C0FF, 0x004080));
     }
+    // The Temp folder beside the program is shared by every test process: a
+    // name of this process.
     std::string dossier = TFonctionsGabarit::DossierTemp();
-    DeleteFile(dossier + "essai-graphe.png");
-    std::string fichier = TFonctionsGabarit::SauveImagePNG(g, "essai-graphe", 0x6F3000);
-    EXPECT_EQ(fichier, dossier + "essai-graphe.png");
+    const std::string nom = "essai-graphe-" + std::to_string(getpid());
+    std::string fichier = TFonctionsGabarit::SauveImagePNG(g, nom, 0x6F3000);
+    EXPECT_EQ(fichier, dossier + nom + ".png");
     TPngPicture png;
     png.LoadFromFile(fichier);
     EXPECT_EQ(png.Width(), 300);
@@ -216,10 +220,11 @@ TEST(FonctionsGabarit, ChartPicture)
     EXPECT_EQ(png.Pixels(1, 1), 0x6F3000u);   // the background
     // Written again over the old file.
     g.SetBounds(0, 0, 200, 120);
-    TFonctionsGabarit::SauveImagePNG(g, "essai-graphe", 0x6F3000);
+    TFonctionsGabarit::SauveImagePNG(g, nom, 0x6F3000);
     png.LoadFromFile(fichier);
     EXPECT_EQ(png.Width(), 200);
     png.SaveToFile(MakePath(kit::OutputDir(), "template-chart.png"));
+    DeleteFile(fichier);
 }
 
 namespace {

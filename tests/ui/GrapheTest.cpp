@@ -387,7 +387,7 @@ TEST(GrapheRendu, LineAndStackedBarChartsToPngAndPdf)
     EXPECT_TRUE(FileExists(MakePath(kit::OutputDir(), "chart-line.png")));
 
     // Both on one portrait page, the line chart in the top half.
-    std::string pdf = MakePath(kit::OutputDir(), "charts.pdf");
+    std::string pdf = kit::TempDir() + "charts.pdf";
     DeleteFile(pdf);
     TPrinter& p = Printer();
     p.SetOutputFileName(pdf);

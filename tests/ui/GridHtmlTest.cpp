@@ -72,7 +72,7 @@ TEST(GridHtml, PageInTheGridsOwnColours)
     EXPECT_EQ(t.g.TexteHTML(true), page);
 
     // Written to a file, then a table appended to it.
-    std::string fichier = MakePath(kit::OutputDir(), "grille.htm");
+    std::string fichier = kit::TempDir() + "grille.htm";
     t.g.EnregistreHTML(fichier, true);
     t.g.EnregistreHTML(fichier, false);
     std::string lu;
@@ -80,7 +80,7 @@ TEST(GridHtml, PageInTheGridsOwnColours)
     EXPECT_EQ(lu, page + table);
 
     // Appending to a file that does not exist is an error; nothing is created.
-    std::string absent = MakePath(kit::OutputDir(), "absent-grille.htm");
+    std::string absent = kit::TempDir() + "absent-grille.htm";
     DeleteFile(absent);
     EXPECT_THROW(t.g.EnregistreHTML(absent, false), Exception);
     EXPECT_FALSE(FileExists(absent));

@@ -12,6 +12,7 @@
 #include <deque>
 
 #include "platform/gui/GuiPrivate.h"
+#include "platform/rtl/Files.h"
 
 namespace kit {
 
@@ -93,15 +94,31 @@ void CheckModal()
 }
 }  // namespace
 
+// Paints now what waits to be painted in every visible window, whatever the
+// load of the machine: a test then reads what the windows show, and counts
+// paints, without depending on when the update request comes.
+static void PeintAttente()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible())
+        {
+            QEvent e(QEvent::UpdateRequest);
+            QApplication::sendEvent(w, &e);
+        }
+}
+
 void Process(int ms)
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    if (ms <= 0)
-        return;
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+    if (ms > 0)
+    {
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < ms)
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+    }
+    PeintAttente();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 bool WaitUntil(const std::function<bool()>& cond, int timeoutMs)
@@ -387,11 +404,17 @@ std::string OutputDir()
     return dir.toStdString();
 }
 
-std::string GrabToPng(TControl* c, const std::string& baseName)
+std::string TempDir()
+{
+    std::string dir = GetTempDir();
+    return dir.empty() || dir.back() == '/' ? dir : dir + "/";
+}
+
+std::string GrabToPng(TControl* c, const std::string& baseName, const std::string& dir)
 {
     Process();
     QWidget* w = c->Widget();
-    std::string path = OutputDir() + "/" + baseName + ".png";
+    std::string path = (dir.empty() ? OutputDir() : dir) + "/" + baseName + ".png";
     if (!w)
         return {};
     QPixmap pm = w->grab();

@@ -21,7 +21,8 @@
 namespace kit {
 
 // ---- events --------------------------------------------------------------------
-// Runs pending events (and waits ms milliseconds doing so).
+// Runs pending events (and waits ms milliseconds doing so), then paints at
+// once what the visible windows still have to paint.
 void Process(int ms = 0);
 // Processes events until cond() holds; false after timeoutMs.
 bool WaitUntil(const std::function<bool()>& cond, int timeoutMs = 3000);
@@ -78,8 +79,12 @@ void ResetAnswers();
 // ---- pictures ----------------------------------------------------------------------------
 // Where tests write pictures (a folder "gui-out" beside the test executable).
 std::string OutputDir();
-// Grabs the control (a form: its client area with the menu) to a PNG file;
-// answers the path written.
-std::string GrabToPng(TControl* c, const std::string& baseName);
+// The temporary folder of this test process (with its separator): files a
+// test writes and reads back go there, so that tests running at the same time
+// never share one.
+std::string TempDir();
+// Grabs the control (a form: its client area with the menu) to a PNG file in
+// dir (gui-out when empty); answers the path written.
+std::string GrabToPng(TControl* c, const std::string& baseName, const std::string& dir = "");
 
 }  // namespace kit

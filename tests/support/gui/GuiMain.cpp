@@ -6,6 +6,7 @@
 
 #include "platform/gui/Forms.h"
 #include "tests/support/gui/GuiKit.h"
+#include "tests/support/main/DossierProcessus.h"
 
 namespace {
 class ResetListener : public ::testing::EmptyTestEventListener
@@ -17,6 +18,7 @@ class ResetListener : public ::testing::EmptyTestEventListener
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    essai_processus::DossierTemporaireDuProcessus();
     ::testing::InitGoogleTest(&argc, argv);
     TApplication app(argc, argv);
     app.SetTitle("Tests");
