@@ -94,6 +94,18 @@ int TDonneesChampionnat::LitOptionsSaisie(TXmlReader&)
     return 0;
 }
 
+void TDonneesChampionnat::BonusScoreBas(int n, int m, int32_t (&bonus)[2]) const
+{
+    bonus[0] = bonus[1] = 0;
+    const TInfoComp* match = Match(n, m);
+    if (!match)
+        return;
+    for (int cote = 0; cote < 2; ++cote) {
+        const uint16_t s = match->Score(cote);
+        bonus[cote] = s != TInfoComp::ScoreVide && !(s & TInfoComp::Qualifie) && s <= BonusBut ? 1 : 0;
+    }
+}
+
 bool TDonneesChampionnat::LitOptionsSaisieJeton(TXmlReader& lecteur, uint8_t jeton)
 {
     return jeton == xmlDebut && LitOptionsSaisie(lecteur) != 0;

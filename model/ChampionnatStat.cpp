@@ -184,14 +184,7 @@ const TPonderation* TDonneesChampionnatStat::Ponderation(int i) const
 
 void TDonneesChampionnatStat::BonusOffensif(int n, int m, int, int, int32_t (&bonus)[2])
 {
-    bonus[0] = bonus[1] = 0;
-    const TInfoComp* match = Match(n, m);
-    if (!match)
-        return;
-    for (int cote = 0; cote < 2; ++cote) {
-        const uint16_t s = match->Score(cote);
-        bonus[cote] = s != TInfoComp::ScoreVide && !(s & TInfoComp::Qualifie) && s <= BonusBut ? 1 : 0;
-    }
+    BonusScoreBas(n, m, bonus);
 }
 
 void TDonneesChampionnatStat::SupprimeDonneesEquipe(int idEquipe, int n, bool compo)

@@ -18,21 +18,6 @@ bool IdValide(int id)
     return id >= 0 && id < 65535;
 }
 
-// The children of the element whose token was just read: f(name, token) for
-// each; f must read or skip the child. Nothing for a complete element.
-template <class F>
-void Enfants(TXmlReader& x, uint8_t jeton, F f)
-{
-    if (jeton != xmlDebut)
-        return;
-    uint8_t j = x.ElementSuivant();
-    while (j != xmlFin && j != xmlFinFlux) {
-        const std::string nom = x.Nom();
-        f(nom, j);
-        j = x.ElementSuivant();
-    }
-}
-
 int32_t Entier(TXmlReader& x, uint8_t jeton)
 {
     const int32_t v = x.TexteEntier();
@@ -354,7 +339,7 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
             types_ = t;
             x.SauteElement(j);
         } else if (nom == "ToursCoupe") {
-            Enfants(x, j, [&](const std::string& n, uint8_t k) {
+            EnfantsXml(x, j, [&](const std::string& n, uint8_t k) {
                 if (n != "TourCoupe" || k != xmlDebut) {
                     x.SauteElement(k);
                     return;
@@ -371,7 +356,7 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
                     AjouteTourCoupe(t);
             });
         } else if (nom == "MatchsSuiv") {
-            Enfants(x, j, [&](const std::string& n, uint8_t k) {
+            EnfantsXml(x, j, [&](const std::string& n, uint8_t k) {
                 if (n == "Match" && matchsSuiv_.size() < 65536)
                     matchsSuiv_.push_back(static_cast<uint32_t>(x.TexteEntier()));
                 x.SauteElement(k);
@@ -405,7 +390,7 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
                 categories_[i] = static_cast<uint16_t>(v[i]);
         } else if (nom == "Tranches") {
             tranches_.clear();
-            Enfants(x, j, [&](const std::string& n, uint8_t k) {
+            EnfantsXml(x, j, [&](const std::string& n, uint8_t k) {
                 if (n != "Tranche" || k != xmlDebut) {
                     x.SauteElement(k);
                     return;
@@ -423,7 +408,7 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
             SetOption(18, 2);
             OptionsParDefaut();
             int i = 0;
-            Enfants(x, j, [&](const std::string& n, uint8_t k) {
+            EnfantsXml(x, j, [&](const std::string& n, uint8_t k) {
                 const int32_t v = x.TexteEntier();
                 if (n == "Option")
                     SetOption(std::min(i++, NbOption - 1), v);
@@ -442,7 +427,7 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
         } else if (nom == "GroupeEquipe") {
             auto g = std::make_unique<TGroupeEquipe>();
             g->NomGroupe = x.ValeurAttribut("NomGroupe");
-            Enfants(x, j, [&](const std::string& n, uint8_t k) {
+            EnfantsXml(x, j, [&](const std::string& n, uint8_t k) {
                 if (n == "Equipe")
                     g->AjouteEquipe(x.TexteEntier());
                 x.SauteElement(k);
@@ -451,7 +436,7 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
                 AjouteGroupe(std::move(g));
         } else if (nom == "OptionsArbitre") {
             int i = 0;
-            Enfants(x, j, [&](const std::string& n, uint8_t k) {
+            EnfantsXml(x, j, [&](const std::string& n, uint8_t k) {
                 if (n == "Option")
                     SetOptionArbitre(std::min(i++, NbOptionArbitre - 1), x.TexteEntier());
                 x.SauteElement(k);
@@ -505,7 +490,7 @@ void TDonneesChampionnat::LitJournee(TXmlReader& x, uint8_t jeton)
         return;
     }
     SetDateJournee(n, DateLue(x.ValeurAttribut("Date")));
-    Enfants(x, jeton, [&](const std::string& nom, uint8_t k) {
+    EnfantsXml(x, jeton, [&](const std::string& nom, uint8_t k) {
         if (nom == "Match" && k == xmlDebut)
             LitMatch(x, n);
         else
@@ -557,7 +542,7 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
         return p ? p->Numero : -1;
     };
 
-    Enfants(x, xmlDebut, [&](const std::string& nom, uint8_t k) {
+    EnfantsXml(x, xmlDebut, [&](const std::string& nom, uint8_t k) {
         if (nom == "e1" || nom == "e2") {
             const int cote = nom == "e1" ? 0 : 1;
             equipes[cote] = EquipeLue(Texte(x, k));
@@ -718,7 +703,7 @@ void TDonneesChampionnat::LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp
     bool capitaineLu = false;
     bool marques[2] = {false, false};
 
-    Enfants(x, jeton, [&](const std::string& nom, uint8_t k) {
+    EnfantsXml(x, jeton, [&](const std::string& nom, uint8_t k) {
         if (nom == "Capitaine") {
             capitaine = Entier(x, k);
             capitaineLu = true;
@@ -818,7 +803,7 @@ void TDonneesChampionnat::LitEvenements(TXmlReader& x, uint8_t jeton, const TInf
     int32_t joueur = 0;
     int mot = 0;
     std::string nom, prenom;
-    Enfants(x, jeton, [&](const std::string& e, uint8_t k) {
+    EnfantsXml(x, jeton, [&](const std::string& e, uint8_t k) {
         if (e == "Joueur" && k == xmlDebut) {
             static const std::string champs[2] = {"Nom", "Prenom"};
             std::string v[2];

@@ -15,21 +15,6 @@
 
 namespace {
 
-// Calls f(name, token) for each child of the element whose token was just
-// read; f reads or skips the child. Nothing for a complete element.
-template <class F>
-void Enfants(TXmlReader& x, uint8_t jeton, F f)
-{
-    if (jeton != xmlDebut)
-        return;
-    uint8_t j = x.ElementSuivant();
-    while (j != xmlFin && j != xmlFinFlux) {
-        const std::string nom = x.Nom();
-        f(nom, j);
-        j = x.ElementSuivant();
-    }
-}
-
 void Signale(const TProgression& progression, int total)
 {
     if (progression)
@@ -174,7 +159,7 @@ void TSaison::LitEquipe(TXmlReader& x, uint8_t jeton, bool clubPrec)
     std::string nom;
     int32_t id = -1;
     int logo = 0;
-    Enfants(x, jeton, [&](const std::string& e, uint8_t k) {
+    EnfantsXml(x, jeton, [&](const std::string& e, uint8_t k) {
         if (e == "Nom") {
             nom = Trim(x.Texte());
         } else if (e == "ID") {
@@ -210,7 +195,7 @@ void TSaison::LitCategories(TXmlReader& x)
         if (x.Nom() == "categorie") {
             const int32_t id = StrToIntDef(Trim(x.ValeurAttribut("ID")), 0);
             std::string nom, court;
-            Enfants(x, j, [&](const std::string& e, uint8_t k) {
+            EnfantsXml(x, j, [&](const std::string& e, uint8_t k) {
                 if (e == "nom")
                     nom = x.Texte();
                 else if (e == "nomcourt")
@@ -250,7 +235,7 @@ void TSaison::LitSaison(TXmlReader& x, int& total, const TProgression& progressi
             etape(2);
         } else if (nom == "Equipes") {
             VideEquipes();
-            Enfants(x, j, [&](const std::string& e, uint8_t k) {
+            EnfantsXml(x, j, [&](const std::string& e, uint8_t k) {
                 if (e == "Equipe")
                     LitEquipe(x, k, false);
                 else
@@ -258,7 +243,7 @@ void TSaison::LitSaison(TXmlReader& x, int& total, const TProgression& progressi
             });
             etape(3);
         } else if (nom == "ClubPrec") {
-            Enfants(x, j, [&](const std::string& e, uint8_t k) {
+            EnfantsXml(x, j, [&](const std::string& e, uint8_t k) {
                 if (e == "Equipe")
                     LitEquipe(x, k, true);
                 else
@@ -281,7 +266,7 @@ void TSaison::LitSaison(TXmlReader& x, int& total, const TProgression& progressi
             arbitres_.Lit("Personnel", x, this, &pairesArbitres_);
             etape(10);
         } else if (nom == "StatChamps") {
-            Enfants(x, j, [&](const std::string& e, uint8_t k) {
+            EnfantsXml(x, j, [&](const std::string& e, uint8_t k) {
                 if (e == "StatChampNom")
                     AjouteStatChamp(Trim(x.Texte()), StrToIntDef(Trim(x.ValeurAttribut("Id")), 0));
                 x.SauteElement(k);
@@ -289,7 +274,7 @@ void TSaison::LitSaison(TXmlReader& x, int& total, const TProgression& progressi
             etape(1);
         } else if (nom == "OptionsSauvegarde") {
             int i = 0;
-            Enfants(x, j, [&](const std::string& e, uint8_t k) {
+            EnfantsXml(x, j, [&](const std::string& e, uint8_t k) {
                 if (e == "Option")
                     SetOptionSauvegarde(std::min(i++, 1), x.TexteEntier());
                 x.SauteElement(k);
@@ -316,7 +301,7 @@ void TSaison::LitDescCompetition(TXmlReader& x)
                 donnees = n->CreeDonneesCompetition();
             x.SauteElement(j);
         } else if (nom == "Arbitres" || nom == "Stades") {
-            Enfants(x, j, [&](const std::string& e, uint8_t k) {
+            EnfantsXml(x, j, [&](const std::string& e, uint8_t k) {
                 if (e == "ID" && donnees)
                     (nom == "Arbitres" ? donnees->Arbitres : donnees->Stades).push_back(x.TexteEntier());
                 x.SauteElement(k);

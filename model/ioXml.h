@@ -187,3 +187,19 @@ protected:
 private:
     TStream& flux_;
 };
+
+// Calls f(name, token) for each child of the element whose token was just
+// read, up to its end tag; f reads or skips the child. Nothing for a complete
+// element.
+template <class F>
+void EnfantsXml(TXmlReader& x, uint8_t jeton, F&& f)
+{
+    if (jeton != xmlDebut)
+        return;
+    uint8_t j = x.ElementSuivant();
+    while (j != xmlFin && j != xmlFinFlux) {
+        const std::string nom = x.Nom();
+        f(nom, j);
+        j = x.ElementSuivant();
+    }
+}

@@ -56,6 +56,20 @@ const char* Alignement(int a)
 
 const char* const CRLF = "\r\n";
 
+// The rest of a cell of the tables coloured by the caller: its text (escaped,
+// "&nbsp;" when empty, bold for a bold cell) in the given colour, then the
+// closing tag and the line break.
+std::string FinCelluleHTML(const std::string& texte, bool gras, const std::string& couleur)
+{
+    std::string s = gras ? "<b>" : "";
+    s.append("<font color=\"").append(couleur).append("\">");
+    s.append(texte.empty() ? std::string("&nbsp;") : EchappeHTML(texte));
+    s.append("</font>");
+    if (gras)
+        s.append("</b>");
+    return s.append("</td>").append(CRLF);
+}
+
 }   // namespace
 
 std::string EchappeHTML(std::string_view s, bool gardeBalises)
@@ -190,15 +204,7 @@ void TColorGridBase::TableHTML(const TCouleursHTML& Couleurs, std::string& Texte
             if (r == 0)
                 Texte += "width=" + IntToStr(largeur);
             Texte += ">";
-            bool gras = GrasCellule(c, r);
-            if (gras)
-                Texte += "<b>";
-            Texte += "<font color=\"" + (fixe ? Couleurs[3] : Couleurs[4]) + "\">";
-            Texte += texte.empty() ? std::string("&nbsp;") : EchappeHTML(texte);
-            Texte += "</font>";
-            if (gras)
-                Texte += "</b>";
-            Texte += std::string("</td>") + CRLF;
+            Texte += FinCelluleHTML(texte, GrasCellule(c, r), fixe ? Couleurs[3] : Couleurs[4]);
         }
         Texte += std::string("  </tr>") + CRLF;
     }
@@ -237,15 +243,7 @@ void TColorGridBase::TableHTMLImbriquee(const TCouleursHTML& Couleurs, std::stri
             Texte += colonneFixe ? "<td bgcolor=\"" + Couleurs[0] + "\" " : std::string("<td ");
             Texte += Alignement(AlignementHCellule(c, r));
             Texte += "width=\"" + IntToStr(largeur) + "\">";
-            bool gras = GrasCellule(c, r);
-            if (gras)
-                Texte += "<b>";
-            Texte += "<font color=\"" + (fixe ? Couleurs[3] : Couleurs[4]) + "\">";
-            Texte += texte.empty() ? std::string("&nbsp;") : EchappeHTML(texte);
-            Texte += "</font>";
-            if (gras)
-                Texte += "</b>";
-            Texte += std::string("</td>") + CRLF;
+            Texte += FinCelluleHTML(texte, GrasCellule(c, r), fixe ? Couleurs[3] : Couleurs[4]);
         }
         Texte += std::string("</tr>") + CRLF;
     }

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "platform/gui/GuiPrivate.h"
+#include "platform/gui/Mask.h"
 
 namespace guiimpl {
 
@@ -96,44 +97,6 @@ public:
 namespace {
 
 int BorderWidth(TBorderStyle b) { return b == bsNone ? 0 : 2; }
-
-// The library's edit masks ("!99/99/0000;1;_") as Qt input masks.
-QString QtInputMask(const std::string& mask)
-{
-    if (mask.empty()) return {};
-    std::string body = mask, blank = "_";
-    size_t semi = body.find(';');
-    if (semi != std::string::npos) {
-        std::string rest = body.substr(semi + 1);
-        body = body.substr(0, semi);
-        size_t semi2 = rest.find(';');
-        if (semi2 != std::string::npos && semi2 + 1 < rest.size()) blank = rest.substr(semi2 + 1, 1);
-    }
-    std::string out;
-    for (size_t i = 0; i < body.size(); ++i) {
-        char c = body[i];
-        switch (c) {
-        case '!': break;   // blanks kept at the start: nothing to do
-        case 'L': out += 'A'; break;
-        case 'l': out += 'a'; break;
-        case 'A': out += 'N'; break;
-        case 'a': out += 'n'; break;
-        case 'C': out += 'X'; break;
-        case 'c': out += 'x'; break;
-        case '0': out += '9'; break;
-        case '9': out += '0'; break;
-        case '#': out += '#'; break;
-        case '>': case '<': out += c; break;
-        case '\\':
-            if (i + 1 < body.size()) out += std::string("\\") + body[++i];
-            break;
-        default:
-            if (std::string("AaNnXx90Dd#HhBb><!;[]{}\\").find(c) != std::string::npos) out += '\\';
-            out += c;
-        }
-    }
-    return AnsiToQString(out + ";" + blank);
-}
 
 }  // namespace
 
@@ -626,7 +589,7 @@ void TCustomGrid::SetEditorMode(bool on)
     parts_->editCol = Col();
     parts_->editRow = Row();
     parts_->original = GetEditText(Col(), Row());
-    parts_->editor->setInputMask(QtInputMask(GetEditMask(Col(), Row())));
+    parts_->editor->setInputMask(AnsiToQString(MaskToQtInputMask(ParseEditMask(GetEditMask(Col(), Row())))));
     parts_->editor->setText(AnsiToQString(parts_->original));
     parts_->editor->setFont(TFontToQFont(Font()));
     parts_->editor->selectAll();

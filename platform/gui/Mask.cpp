@@ -235,7 +235,7 @@ void TMaskEdit::SetEditMask(const std::string& mask)
     std::string value = GetText();
     mask_ = mask;
     info_ = ParseEditMask(mask);
-    LineEdit(this)->setInputMask(QString::fromLatin1(MaskToQtInputMask(info_).c_str()));
+    LineEdit(this)->setInputMask(AnsiToQString(MaskToQtInputMask(info_)));
     SetText(value);
 }
 

@@ -277,6 +277,19 @@ TEST(Kinds, FormTables)
     EXPECT_EQ(Champ2(calcul), (V{100, 0}));
 }
 
+// Reference year 50 and ages giving 30 and 20 years in team 0, none known in
+// team 1, 40 years in team 2, none counted in team 3.
+void AgesAttendus(const TCalculClassement& calcul)
+{
+    EXPECT_EQ(Positions(calcul), (V{2, 0, 1, 3}));
+    auto totaux = [&](int i) { return V{calcul.ValeurTotal(i, 1), calcul.ValeurTotal(i, 2), calcul.ValeurTotal(i, 3)}; };
+    // average x 10, youngest, oldest
+    EXPECT_EQ(totaux(0), (V{250, 20, 30}));
+    EXPECT_EQ(totaux(1), (V{0, 255, 0}));
+    EXPECT_EQ(totaux(2), (V{400, 40, 40}));
+    EXPECT_EQ(totaux(3), (V{0, 255, 0}));
+}
+
 TEST(Kinds, Ages)
 {
     Ligue4 l;
@@ -293,12 +306,7 @@ TEST(Kinds, Ages)
             ages = {60};
     };
     calcul.Calcule(clsAges, 0, 0);
-    EXPECT_EQ(Positions(calcul), (V{2, 0, 1, 3}));
-    //                      average x 10, youngest, oldest
-    EXPECT_EQ((V{calcul.ValeurTotal(0, 1), calcul.ValeurTotal(0, 2), calcul.ValeurTotal(0, 3)}), (V{250, 20, 30}));
-    EXPECT_EQ((V{calcul.ValeurTotal(1, 1), calcul.ValeurTotal(1, 2), calcul.ValeurTotal(1, 3)}), (V{0, 255, 0}));
-    EXPECT_EQ((V{calcul.ValeurTotal(2, 1), calcul.ValeurTotal(2, 2), calcul.ValeurTotal(2, 3)}), (V{400, 40, 40}));
-    EXPECT_EQ((V{calcul.ValeurTotal(3, 1), calcul.ValeurTotal(3, 2), calcul.ValeurTotal(3, 3)}), (V{0, 255, 0}));
+    AgesAttendus(calcul);
 }
 
 // Without a hook set, the ages are those of the season's players by team.
@@ -319,11 +327,7 @@ TEST(Kinds, AgesOfTheSeasonsPlayers)
     joueur(2, 60);   // born after the reference year: not counted
     TCalculClassement calcul(l.c.champ.get(), nullptr);   // the championship's season
     calcul.Calcule(clsAges, 0, 0);
-    EXPECT_EQ(Positions(calcul), (V{2, 0, 1, 3}));
-    EXPECT_EQ((V{calcul.ValeurTotal(0, 1), calcul.ValeurTotal(0, 2), calcul.ValeurTotal(0, 3)}), (V{250, 20, 30}));
-    EXPECT_EQ((V{calcul.ValeurTotal(1, 1), calcul.ValeurTotal(1, 2), calcul.ValeurTotal(1, 3)}), (V{0, 255, 0}));
-    EXPECT_EQ((V{calcul.ValeurTotal(2, 1), calcul.ValeurTotal(2, 2), calcul.ValeurTotal(2, 3)}), (V{400, 40, 40}));
-    EXPECT_EQ((V{calcul.ValeurTotal(3, 1), calcul.ValeurTotal(3, 2), calcul.ValeurTotal(3, 3)}), (V{0, 255, 0}));
+    AgesAttendus(calcul);
     // A second table counts the same players once.
     calcul.Calcule(clsAges, 0, 0);
     EXPECT_EQ(calcul.ValeurTotal(0, 1), 250);

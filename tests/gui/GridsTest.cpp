@@ -338,6 +338,15 @@ TEST(StringGrid, KeysMouseVetoSizingAndEditor)
     // The selection moves on; the editor wrote into its own cell only.
     Key(g, Qt::Key_Down);
     EXPECT_EQ(g.Cells(3, 3), "");
+    // The cell's edit mask: two letters in capitals, a digit refused.
+    g.OnGetEditMask = [](TObject*, int, int, std::string& m) { m = ">LL;1;_"; };
+    Key(g, Qt::Key_F2);
+    ASSERT_TRUE(g.EditorMode());
+    Key(g, Qt::Key_A, "a");
+    Key(g, Qt::Key_1, "1");
+    Key(g, Qt::Key_B, "b");
+    Key(g, Qt::Key_Return);
+    EXPECT_EQ(g.Cells(3, 3), "AB");
     g.Widget()->setParent(nullptr);
 }
 

@@ -532,8 +532,11 @@ TEST(Joueurs, RetireJoueursEquipeKeepsPlayersCountedElsewhere)
 TEST(Joueurs, OrderHoldsWhenTheCurrentChampionshipTurnsInternational)
 {
     TSaisonFichesEssai s;
-    for (int t : {1, 2, 8, 9})
-        s.AjouteEquipe("E" + std::to_string(t), t);
+    for (int t : {1, 2, 8, 9}) {
+        std::string nom = "E";   // built in two steps: the compiler's false overlap warning
+        nom += std::to_string(t);
+        s.AjouteEquipe(nom, t);
+    }
     auto& js = s.Joueurs();
     auto a = Joueur(s, "Martin", "Jean", 1);
     a->EquipeNational = 9;
