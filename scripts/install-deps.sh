@@ -4,7 +4,7 @@
 set -e
 PACKAGES="g++ cmake ninja-build ccache pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  zlib1g-dev libjpeg62-turbo-dev libzip-dev
+  zlib1g-dev libjpeg62-turbo-dev libzip-dev libdeflate-dev
   qt6-base-dev libgl-dev fonts-dejavu-core
   zip unzip pngcheck poppler-utils"
 
