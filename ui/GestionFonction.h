@@ -27,8 +27,6 @@ struct TClasseVue
     std::string Nom;
     std::function<TForm*(TComponent* AOwner)> Cree;
 };
-// The former name, kept until every caller says TClasseVue.
-using TClasseFenetre = TClasseVue;
 
 struct TFonctionEnregistree
 {

@@ -4,7 +4,6 @@
 
 #include "engine/CalculClassement.h"
 #include "model/Championnat.h"
-#include "model/Joueurs.h"
 #include "model/Saison.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
@@ -32,19 +31,6 @@ std::string Texte(int id, const std::string& defaut)
 
 constexpr TColor Aqua = 0xFFFF00;
 constexpr TColor Jaune = 0x00FFFF;
-
-// The ages of the players of a team, for the age table.
-void BrancheAges(TCalculClassement& calcul, TSaison* saison)
-{
-    if (!saison)
-        return;
-    calcul.AgesEquipe = [saison](int idEquipe, std::vector<int>& ages) {
-        if (TListJoueurEquipe* bloc = saison->Joueurs().BlocEquipe(idEquipe))
-            for (TJoueur* j : bloc->Joueurs())
-                if (j)
-                    ages.push_back(j->Age);
-    };
-}
 
 // The positions of a group's teams in a championship.
 std::vector<int> PositionsGroupe(const TDonneesChampionnat& c, const TGroupeEquipe& g)
@@ -385,7 +371,6 @@ void Tf_Classement::RemplitClassement(bool initCadre, const std::vector<int>* fi
         calcul = std::make_unique<TCalculClassement>(c, Saison);
     calcul->PoidsJaune = ud_PointJaune->Position();
     calcul->PoidsRouge = ud_PointRouge->Position();
-    BrancheAges(*calcul, Saison);
 
     AfficheGrille(*calcul, t, *sg_Classement, sg_titre, CadreParam->Premiere(), CadreParam->Derniere(), Statut, 2,
                   Couleurs, filtre);
@@ -550,14 +535,13 @@ int Tf_Classement::TypeParNom(const std::string& nom)
 
 std::string Tf_Classement::TableClassementHTML(int type, TDonneesChampionnat* championnat, TSaison* saison,
                                                const std::string& groupe, int pointJaune, int pointRouge,
-                                               const TStringList& Parametres)
+                                               const TStringList& Parametres, const TCouleurElement& couleurs)
 {
     if (!championnat)
         return {};
     TCalculClassement calcul(championnat, saison);
     calcul.PoidsJaune = pointJaune;
     calcul.PoidsRouge = pointRouge;
-    BrancheAges(calcul, saison);
     std::vector<int> filtre;
     bool avecFiltre = false;
     if (!groupe.empty())
@@ -568,14 +552,14 @@ std::string Tf_Classement::TableClassementHTML(int type, TDonneesChampionnat* ch
                 break;
             }
     TColorGridModel grille;
-    AfficheGrille(calcul, type, grille, 1, championnat->DerniereJournee, Couleurs, avecFiltre ? &filtre : nullptr);
+    AfficheGrille(calcul, type, grille, 1, championnat->DerniereJournee, couleurs, avecFiltre ? &filtre : nullptr);
     std::string html;
     grille.TableHTML(CouleursParametres(Parametres), html, 0, "#FFFFFF");
     return html;
 }
 
 void Tf_Classement::ExecuteFonction(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,
-                                    const std::string& Pages, TSaison* saison)
+                                    const TCouleurElement& couleurs, const std::string& Pages, TSaison* saison)
 {
     Resultat.clear();
     if (Nom == "ClassementEquipe") {
@@ -583,7 +567,7 @@ void Tf_Classement::ExecuteFonction(const std::string& Nom, const TStringList& P
         Resultat = TableClassementHTML(type, TFonctionsGabarit::ChampionnatParametre(Parametres, saison), saison,
                                        TFonctionsGabarit::Parametre("Groupe", Parametres, ""),
                                        TFonctionsGabarit::ParametreEntier("PointJaune", Parametres, 1),
-                                       TFonctionsGabarit::ParametreEntier("PointRouge", Parametres, 3), Parametres);
+                                       TFonctionsGabarit::ParametreEntier("PointRouge", Parametres, 3), Parametres, couleurs);
         return;
     }
     if (Nom == "AgeEquipe") {
@@ -591,14 +575,12 @@ void Tf_Classement::ExecuteFonction(const std::string& Nom, const TStringList& P
         if (!c)
             return;
         TCalculClassement calcul(c, saison);
-        BrancheAges(calcul, saison);
-        TColorGridModel grille;
-        AfficheGrille(calcul, 115, grille, 1, c->DerniereJournee, Couleurs, nullptr);
+            TColorGridModel grille;
+        AfficheGrille(calcul, 115, grille, 1, c->DerniereJournee, couleurs, nullptr);
         grille.TableHTML(CouleursParametres(Parametres), Resultat, 0, "#FFFFFF");
         return;
     }
-    if (!TFonctionsGabarit::ExecuteFonction(Nom, Parametres, Resultat, Pages, saison))
-        TFonctionsGabarit::EcritValeur(Nom, Parametres, Resultat, nullptr, Pages, saison);
+    TFootForm::ExecuteFonction(Nom, Parametres, Resultat, couleurs, Pages, saison);
 }
 
 void EnregistreFonctionsClassement()
@@ -607,7 +589,7 @@ void EnregistreFonctionsClassement()
     if (fait)
         return;
     fait = true;
-    const TClasseFenetre classe{"Tf_Classement", [](TComponent* o) -> TForm* { return new Tf_Classement(o); }};
+    const TClasseVue classe{"Tf_Classement", [](TComponent* o) -> TForm* { return new Tf_Classement(o); }};
     GestionFonctions().Ajoute("ClassementEquipe", classe, 1);
     GestionFonctions().Ajoute("AgeEquipe", classe, 1);
 }

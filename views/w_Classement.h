@@ -51,14 +51,15 @@ public:
     void Imprime() override;
     void EnregistreHTML(const std::string& nomFichier) override;
 
-    // Page-template functions: "ClassementEquipe" and "AgeEquipe" (then the
-    // functions every view serves). Answers the HTML in Resultat.
+    // Page-template functions: "ClassementEquipe" and "AgeEquipe" here, the
+    // others handed to TFootForm. Answers the HTML in Resultat; couleurs: the
+    // scheme the tables are computed with.
     void ExecuteFonction(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,
-                         const std::string& Pages, TSaison* Saison);
+                         const TCouleurElement& couleurs, const std::string& Pages, TSaison* saison) override;
     // The standings table of a kind as an HTML table (Parametres give the colours).
     std::string TableClassementHTML(int type, TDonneesChampionnat* championnat, TSaison* saison,
                                     const std::string& groupe, int pointJaune, int pointRouge,
-                                    const TStringList& Parametres);
+                                    const TStringList& Parametres, const TCouleurElement& couleurs);
     // The kind a "Type" of "ClassementEquipe" names (any letter case); 1 for others.
     static int TypeParNom(const std::string& nom);
 

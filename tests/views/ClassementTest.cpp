@@ -528,7 +528,7 @@ TEST(ClassementSortie, FonctionsDesModelesDePage)
     TStringList p;
     p.Add("Type=Attaque");
     std::string html;
-    f.ExecuteFonction("ClassementEquipe", p, html, "page.html|modele.html", s.saison.get());
+    f.ExecuteFonction("ClassementEquipe", p, html, f.Couleurs, "page.html|modele.html", s.saison.get());
     TCalculClassement ref(s.c1, s.saison.get());
     ref.Calcule(5, 1, s.c1->DerniereJournee);
     // the best attack comes first
@@ -545,15 +545,26 @@ TEST(ClassementSortie, FonctionsDesModelesDePage)
     TStringList g;
     g.Add("Type=general");
     g.Add("Groupe=Poule B");
-    f.ExecuteFonction("ClassementEquipe", g, html, "", s.saison.get());
+    f.ExecuteFonction("ClassementEquipe", g, html, f.Couleurs, "", s.saison.get());
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(html.find(s.saison->NomEquipe(s.c1->IdEquipe(i))) != std::string::npos, i >= 5) << i;
 
     TStringList a;
-    f.ExecuteFonction("AgeEquipe", a, html, "", s.saison.get());
+    f.ExecuteFonction("AgeEquipe", a, html, f.Couleurs, "", s.saison.get());
     EXPECT_NE(html.find("<table"), std::string::npos);
-    f.ExecuteFonction("Inconnue", a, html, "", s.saison.get());
+    f.ExecuteFonction("Inconnue", a, html, f.Couleurs, "", s.saison.get());
     EXPECT_TRUE(html.empty());
+
+    // Through the common view type (as the page builder calls it): the
+    // standings functions are served, the common ones handed on.
+    TFootForm& vue = f;
+    vue.ExecuteFonction("ClassementEquipe", p, html, f.Couleurs, "", s.saison.get());
+    EXPECT_NE(html.find(premier), std::string::npos);
+    TStringList suffixe;
+    suffixe.Add("NumJournee");
+    suffixe.Add("Journee=5");
+    vue.ExecuteFonction("AddSuffixeNomFic", suffixe, html, f.Couleurs, "page.htm|modele.htm", s.saison.get());
+    EXPECT_NE(html.find("page_5.htm"), std::string::npos);
 }
 
 // ---- pictures ---------------------------------------------------------------------------------
