@@ -308,9 +308,9 @@ std::string DecodeEntitesHtml(std::string_view texte)
         bool trouve = false;
         if (!nom.empty() && nom[0] == '#')
         {
-            const int code = nom.size() > 1 && (nom[1] == 'x' || nom[1] == 'X')
-                                 ? StrToIntDef("$" + std::string(nom.substr(2)), -1)
-                                 : StrToIntDef(nom.substr(1), -1);
+            const bool hexa = nom.size() > 1 && (nom[1] == 'x' || nom[1] == 'X');
+            const int code = hexa ? StrToIntDef(std::string(1, '$').append(nom.substr(2)), -1)
+                                  : StrToIntDef(nom.substr(1), -1);
             if (code > 0 && code < 256)
             {
                 r += static_cast<char>(code);

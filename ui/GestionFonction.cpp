@@ -234,7 +234,8 @@ bool TFonctionsGabarit::ExecuteFonction(const std::string& Nom, const TStringLis
                 continue;
             std::string suffixe;
             if (SameText(mot, "NumJournee")) {
-                suffixe = "_" + Parametre("Journee", Parametres, "0");
+                suffixe = '_';
+                suffixe += Parametre("Journee", Parametres, "0");
             } else if (SameText(mot, "DateJournee")) {
                 // A championship that does not exist gives no suffix.
                 TDonneesChampionnat* champ = ChampionnatParametre(Parametres, Saison);
@@ -243,7 +244,8 @@ bool TFonctionsGabarit::ExecuteFonction(const std::string& Nom, const TStringLis
                 int n;
                 if (!TryStrToInt(Trim(Parametre("Journee", Parametres, "0")), n))
                     n = 1;
-                suffixe = "_" + StringReplace(TGestionDate::DateVersTexte(champ->DateJournee(n)), "/", "x", rfReplaceAll);
+                suffixe = '_';
+                suffixe += StringReplace(TGestionDate::DateVersTexte(champ->DateJournee(n)), "/", "x", rfReplaceAll);
             } else {
                 continue;
             }

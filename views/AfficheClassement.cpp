@@ -166,15 +166,20 @@ struct TColonnes
 TColonnes Colonnes(int type, const TSaison* saison, bool sansNul, bool rapportSeul)
 {
     TColonnes c;
+    // Caption 40 + k of the points columns; without draws L and % take the
+    // places of D and L.
+    auto libellePoints = [&](int k) {
+        if (sansNul && k == 2)
+            return Texte(43);
+        if (sansNul && k == 3)
+            return std::string(1, '%');
+        return Texte(40 + k);
+    };
     auto points = [&]() {
-        // Captions 40..47 from column 2; without draws L and % in columns 4, 5.
+        // Captions 40..47 from column 2.
         for (int i = 0; i < 8; ++i) {
             c.largeurs.push_back(i == 0 && rapportSeul ? 0 : 30);
-            c.libelles.push_back(Texte(40 + i));
-        }
-        if (sansNul) {
-            c.libelles[static_cast<size_t>(2)] = Texte(43);
-            c.libelles[static_cast<size_t>(3)] = "%";
+            c.libelles.push_back(libellePoints(i));
         }
     };
     const int t = TypeAffiche(type);
@@ -185,12 +190,7 @@ TColonnes Colonnes(int type, const TSaison* saison, bool sansNul, bool rapportSe
             for (int bloc = 0; bloc < 2; ++bloc)
                 for (int i = 0; i < 5; ++i) {
                     c.largeurs.push_back(30);
-                    std::string s = Texte(41 + i);
-                    if (sansNul && i == 1)
-                        s = Texte(43);
-                    else if (sansNul && i == 2)
-                        s = "%";
-                    c.libelles.push_back(s);
+                    c.libelles.push_back(libellePoints(i + 1));
                 }
     } else if (t == 7) {
         c.nombre = 5;

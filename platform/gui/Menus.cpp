@@ -36,8 +36,11 @@ std::string KeyText(WORD vk)
 {
     if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9'))
         return std::string(1, static_cast<char>(vk));
-    if (vk >= VK_F1 && vk <= VK_F12)
-        return "F" + IntToStr(vk - VK_F1 + 1);
+    if (vk >= VK_F1 && vk <= VK_F12) {
+        std::string texte = "F";
+        texte += IntToStr(vk - VK_F1 + 1);
+        return texte;
+    }
     for (const KeyName& k : kNames)
         if (k.vk == vk)
             return k.name;

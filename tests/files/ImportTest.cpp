@@ -115,12 +115,15 @@ void VerifieReferences(TSaison& s)
     for (int i = 0; i < s.Joueurs().NbJoueur(); ++i) {
         const TJoueur* j = s.Joueurs().Joueur(i);
         EXPECT_TRUE(joueurs.insert(j->Numero).second) << "player number " << j->Numero << " twice";
-        if (j->ClubActuel != TJoueur::Aucun)
+        if (j->ClubActuel != TJoueur::Aucun) {
             EXPECT_FALSE(s.NomEquipe(j->ClubActuel).empty()) << j->Nom;
-        if (j->ClubPrec != TJoueur::Aucun && j->ClubPrec != 0)
+        }
+        if (j->ClubPrec != TJoueur::Aucun && j->ClubPrec != 0) {
             EXPECT_FALSE(s.NomClubPrec(j->ClubPrec).empty()) << j->Nom;
-        if (j->CodePays != TListePays::Aucun)
+        }
+        if (j->CodePays != TListePays::Aucun) {
             EXPECT_FALSE(s.Pays().NomPays(j->CodePays).empty()) << j->Nom;
+        }
     }
     auto joueur = [&](int32_t id) { return id == 0 || joueurs.count(id) == 1; };
     for (int i = 0; i < s.RensClubs().NbRensClub(); ++i) {
@@ -147,10 +150,12 @@ void VerifieReferences(TSaison& s)
                     for (int k = 1; k <= m.NbTitulaire(); ++k)
                         EXPECT_TRUE(joueur(m.JoueurTitulaire(e, k)));
                 }
-                if (m.Arbitre() > 0)
+                if (m.Arbitre() > 0) {
                     EXPECT_NE(s.Arbitres().ChercheNumero(m.Arbitre()), nullptr) << "referee " << m.Arbitre();
-                if (m.Stade() > 0)
+                }
+                if (m.Stade() > 0) {
                     EXPECT_NE(s.Stades().ChercheStade(m.Stade()), nullptr) << "stadium " << m.Stade();
+                }
             }
             for (TListeDonnees* l : c->ListesDonnees(n))
                 for (int i = 0; l && i < l->Nombre(); ++i) {

@@ -165,7 +165,10 @@ inline std::unique_ptr<TSaison> Saison(int sport)
         s->AjouteEquipe(L1("Équipe ") + IntToStr(t));
     for (int t = 0; t < 6; ++t)
         for (int k = 0; k < 4; ++k) {
-            auto p = s->CreeJoueur("Joueur" + IntToStr(t), "P" + IntToStr(k), -1, t);
+            std::string nom = "Joueur", prenom = "P";
+            nom += IntToStr(t);
+            prenom += IntToStr(k);
+            auto p = s->CreeJoueur(nom, prenom, -1, t);
             p->Maillot = static_cast<uint8_t>(k + 4);
             p->CodePays = 0;
             s->Joueurs().AjouteJoueur(std::move(p));
