@@ -167,6 +167,7 @@ void TDonneesChampionnatStat::LitPonderations(TXmlReader& lecteur, uint8_t jeton
 
 void TDonneesChampionnatStat::EcritScoresPeriode(TXmlWriter& ecrivain, const TInfoComp& match)
 {
+    // Both elements every time, even empty, as the program always wrote them.
     for (int cote = 0; cote < 2; ++cote) {
         // Up to the last period with a score; a period without one before it
         // is written as 255 (none) so that the later ones keep their place.
@@ -174,8 +175,6 @@ void TDonneesChampionnatStat::EcritScoresPeriode(TXmlWriter& ecrivain, const TIn
         for (int k = 1; k <= nbPeriodes_; ++k)
             if (match.ScorePeriode(cote, k) != 255)
                 dernier = k;
-        if (dernier == 0)
-            continue;
         const std::string nom = cote == 0 ? "ScorePeriode1" : "ScorePeriode2";
         ecrivain.OuvreElement(nom);
         for (int k = 1; k <= dernier; ++k)
