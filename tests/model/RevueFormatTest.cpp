@@ -795,3 +795,146 @@ TEST(RevueFormat, HandballDocumentLandsInTheModelAndIsWrittenBack)
 
     MemesLignes(Contenu(SaisonPetite(joueurs) + champ), Contenu(Document(a)));
 }
+
+TEST(RevueFormat, NamesFormAndOlderFormsOfTheRecordCardsAreRead)
+{
+    // Countries, teams and clubs by name, a club record of an older version
+    // (colours under the record, the president as plain text), a player whose
+    // national team is its club, a position keyword this version does not know.
+    const std::string data = L({
+        "<SaisonData>",
+        "<ListePays>", "<Nom>France</Nom>", "<Nom>Italie</Nom>", "</ListePays>",
+        "<Equipes>", "<Equipe>", "<ID>0</ID>", "<Nom>Lens</Nom>", "<Image>12.png</Image>", "</Equipe>", "<Equipe>",
+        "<ID>1</ID>", "<Nom>Lille</Nom>", "</Equipe>", "</Equipes>",
+        "<ClubPrec>", "<Equipe>", "<ID>3</ID>", "<Nom>Reims</Nom>", "</Equipe>", "</ClubPrec>",
+        "<Entraineurs>", "<Entraineur>", "<Nom>Roux</Nom>", "<Prenom>Guy</Prenom>", "<CodePays2>Italie</CodePays2>",
+        "<Image>coach.jpg</Image>", "<Numero>4</Numero>", "<ClubActuel2>LILLE</ClubActuel2>",
+        "<ClubPrec2>reims</ClubPrec2>", "</Entraineur>", "</Entraineurs>",
+        "<Stades>", "<Stade>", "<NomStade>Bollaert</NomStade>", "<Ville>Lens</Ville>", "<Code>2</Code>",
+        "<CodePays2>France</CodePays2>", "<Image>0</Image>", "</Stade>", "</Stades>",
+        "<RensClubs>", "<RensClub>", "<Club2>Lens</Club2>", "<CouleurMaillot>#FF0000</CouleurMaillot>",
+        "<CouleurRechange>#FFFF00</CouleurRechange>", "<President>Gervais Martel</President>",
+        "<Stade>", "<NomStade>Bollaert</NomStade>", "<Ville>Lens</Ville>", "</Stade>",
+        "<Entraineur>", "<Nom>Roux</Nom>", "<Prenom>Guy</Prenom>", "</Entraineur>", "</RensClub>", "</RensClubs>",
+        "<Joueurs>", "<Joueur>", "<Nom> Dupont </Nom>", "<Prenom>Jean</Prenom>", "<CodePays2>France</CodePays2>",
+        "<Numero>7</Numero>", "<Poste>Libero</Poste>", "<ClubPrec2>Calais</ClubPrec2>",
+        "<ClubActuel2>Lens</ClubActuel2>", "<EquipeNational2>Lens</EquipeNational2>",
+        "<DateNaissance>1980-03-07</DateNaissance>", "</Joueur>", "</Joueurs>",
+        "<Arbitres>", "<Personnel>", "<Nom>Collina</Nom>", "<CodePays2>Italie</CodePays2>", "<Numero>3</Numero>",
+        "</Personnel>", "</Arbitres>",
+        "<StatChamps>", "<StatChampNom Id=\"x\">Vide</StatChampNom>", "</StatChamps>",
+        "<categories>", "<categorie ID=\"5\">", "<nom>B</nom>", "</categorie>", "<categorie ID=\"2\">",
+        "<nomcourt>sans nom</nomcourt>", "</categorie>", "<categorie ID=\"1\">", "<nom>A</nom>", "</categorie>",
+        "</categories>",
+        "</SaisonData>",
+    });
+    auto s = Lit(0, Cadre("gormelide", data, L({"<Championnats>", "</Championnats>"})));
+    TSaison& a = *s;
+
+    EXPECT_EQ(a.LogoEquipe(0), 12);
+    auto* coach = dynamic_cast<TEntraineur*>(a.Entraineurs().ChercheNumero(4));
+    ASSERT_NE(coach, nullptr);
+    EXPECT_EQ(coach->CodePays, 1);
+    EXPECT_EQ(coach->TexteImage, "coach.jpg");
+    EXPECT_EQ(coach->Image, 0);
+    EXPECT_EQ(coach->ClubActuel, 1);
+    EXPECT_EQ(coach->ClubPrec, 3);
+
+    const TStade* st = a.Stades().ChercheStade(2);
+    ASSERT_NE(st, nullptr);
+    EXPECT_EQ(st->CodePays, 0);
+    EXPECT_EQ(st->TexteImage, "");
+
+    const TRensClub* r = a.RensClubs().ChercheRensClub(0);
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(r->CouleurMaillot(0), "#FF0000");
+    EXPECT_EQ(r->CouleurRechange(0), "#FFFF00");
+    ASSERT_TRUE(r->President);
+    EXPECT_EQ(r->President->Prenom, "Gervais");
+    EXPECT_EQ(r->President->Nom, "Martel");
+    ASSERT_EQ(r->Stades().size(), 1u);
+    EXPECT_EQ(r->Stades()[0], st);
+    ASSERT_EQ(r->Entraineurs().size(), 1u);
+    EXPECT_EQ(r->Entraineurs()[0], coach);
+
+    const TJoueur* p = a.Joueurs().ChercheJoueur(7, 0);
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->Nom, "Dupont");
+    EXPECT_EQ(p->CodePays, 0);
+    EXPECT_EQ(p->Poste, 2);   // the keyword is unknown: the new player's position stays
+    EXPECT_EQ(p->ClubActuel, 0);
+    EXPECT_EQ(p->EquipeNational, TJoueur::Aucun);
+    EXPECT_EQ(a.NomClubPrec(p->ClubPrec), "Calais");   // created by its name
+    EXPECT_EQ(p->DateNaissance, EncodeDate(1980, 3, 7));
+
+    EXPECT_EQ(a.Arbitres().ChercheNumero(3)->CodePays, 1);
+    ASSERT_EQ(a.NbStatChamp(), 1);
+    EXPECT_EQ(a.StatChamp(0)->Objet, 0u);
+    ASSERT_EQ(a.NbCategorie(), 2);
+    EXPECT_EQ(a.CategorieIndex(0)->Id, 1);
+    EXPECT_EQ(a.CategorieIndex(1)->Id, 5);
+}
+
+TEST(RevueFormat, BoxScoresAndPlayOffsOfOlderFormsAreRead)
+{
+    // A box score naming its player, without a side (the home side), pairs
+    // given in part; a play-off of an older version.
+    const std::string match = L({
+        "<s1>7</s1>", "<s2>0</s2>",
+        "<StatBasket>", "<Nom>Parker</Nom>", "<Pts>7</Pts>", "<Tir2Pts>2/x</Tir2Pts>",
+        "<LancerF>3</LancerF>", "</StatBasket>",
+        "<StatBasket Equipe=\"3\" Joueur=\"5\">", "<Pts>4</Pts>", "</StatBasket>",
+    });
+    const std::string sport = L({"<OptionsSaisie>", "<Option>1</Option>", "<Option>0</Option>", "<Option>1</Option>",
+                                 "</OptionsSaisie>", "<PondEvals>", "<PondEval>", "<Max>20</Max>", "</PondEval>",
+                                 "</PondEvals>"});
+    std::string champ = LiguePetite(0, 0, 10, 5, {20, 0, 0, -1, -2, 2, 1, 0}, sport, match);
+    const std::string barrage = L({"<Desc>", "<Level>2</Level>", "<Valeur>#4#Play-off</Valeur>", "<ID>4</ID>",
+                                   "</Desc>", "</DescSaison>"});
+    champ.replace(champ.find("</DescSaison>\r\n"), 15, barrage);
+    std::string options;
+    for (int i = 0; i < 30; ++i)
+        options += "<Option>" + std::to_string(i + 1) + "</Option>\r\n";
+    champ.insert(champ.find("</Championnats>"),
+                 L({"<Barrage>", "<Code>4</Code>", "<TypeEquipe>0</TypeEquipe>", "<ListDiv>",
+                    "<Division>301</Division>", "<ListPlace>", "<Min>0</Min>", "<Max>3</Max>", "</ListPlace>",
+                    "<ListPlace>", "<Min>1</Min>", "<Max>2</Max>", "</ListPlace>", "</ListDiv>", "<TourCoupe>",
+                    "<nMatchTotal>1</nMatchTotal>", "<nTypeTour>2</nTypeTour>", "<RencontreCoupe>1-2-3</RencontreCoupe>",
+                    "<RencontreCoupe>4-5-6-7</RencontreCoupe>", "</TourCoupe>", "<Options>"}) +
+                     options + L({"</Options>", "</Barrage>"}));
+    auto s = Lit(2, Cadre("pollinarque", SaisonPetite(JoueurSimple("Parker", 9, "Meneur", 0)), champ));
+    TSaison& a = *s;
+
+    auto* c = dynamic_cast<TDonneesChampionnatStat*>(a.Arbre().ChampionnatParCode(1));
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(c->StatActive(1), 1);
+    EXPECT_EQ(c->StatActive(2), 0);
+    EXPECT_EQ(c->StatActive(4), 1);
+    ASSERT_EQ(c->NbPonderations(), 1);
+    EXPECT_EQ(*c->Ponderation(0), (TPonderation{0, 20, 100}));
+    // Named, the player is found in the season; the side not 1 or 2 adds nothing.
+    ASSERT_EQ(c->ListeStat(1, 6)->Nombre(), 1);
+    EXPECT_EQ(c->ListeStat(1, 6)->Donnee(0)->IdJoueur(), 9);
+    EXPECT_EQ(c->ListeStat(1, 6)->Donnee(0)->IdEquipe(), 0);
+    EXPECT_EQ(c->ListeStat(1, 7)->Donnee(0)->Mot(), 2);
+    EXPECT_EQ(c->ListeStat(1, 8)->Nombre(), 0);    // "x" counts 0
+    EXPECT_EQ(c->ListeStat(1, 11)->Donnee(0)->Mot(), 3);
+    EXPECT_EQ(c->ListeStat(1, 12)->Nombre(), 0);   // no attempted count given
+
+    const auto barrages = a.Arbre().ListeBarrages();
+    ASSERT_EQ(barrages.size(), 1u);
+    TDonneesBarrage& b = *barrages[0];
+    EXPECT_EQ(b.TypeEquipe, 2);
+    ASSERT_EQ(b.Division(0)->Places.size(), 1u);
+    EXPECT_EQ(b.Division(0)->Places[0].Min, 1);
+    int32_t nb = 0, capacite = 0, type = 0;
+    const TRencontreCoupe* rc = b.Tour(1, nb, capacite, type);
+    ASSERT_NE(rc, nullptr);
+    EXPECT_EQ(capacite, 1);
+    EXPECT_EQ(nb, 1);   // the second pairing does not fit
+    EXPECT_EQ(rc[0].Valeur[2], 3);
+    EXPECT_EQ(rc[0].Valeur[3], 0);
+    EXPECT_EQ(b.Option(0), 1);
+    EXPECT_EQ(b.Option(26), 27);
+    EXPECT_EQ(b.Option(27), 30);
+}
