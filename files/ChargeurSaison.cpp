@@ -167,8 +167,8 @@ bool TChargeurXmp::ExtraitDocument(TMemoryStream& flux) const
     TZipStream* s = zip.ExtractToStream(NomMembre);
     if (!s)
         return false;   // the member is there but cannot be extracted
-    s->SetPosition(0);
-    flux.LoadFromStream(*s);
+    // The document changes hands without a copy (it may be tens of megabytes).
+    flux.Bytes().swap(s->Bytes());
     flux.SetPosition(0);
     return true;
 }
@@ -271,7 +271,12 @@ uint8_t TChargeurXmp::Charge(std::unique_ptr<TSaison>& saison, TEnsembleSports s
             j = x.ElementSuivant();
         }
 
-        if (verifieChampionnat && !saison->ChampionnatCourant() && !saison->Arbre().ChampionnatParCode(-1))
+        // A document that ends before the root's end tag (cut short, a partly
+        // written file) is not loaded: the season read in part would lose the
+        // rest of it at the next save.
+        if (j != xmlFin || x.FinAtteinte())
+            etat = etatLecture;
+        else if (verifieChampionnat && !saison->ChampionnatCourant() && !saison->Arbre().ChampionnatParCode(-1))
             etat = etatSansChampionnat;
         else
             etat = etatCharge;

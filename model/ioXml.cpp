@@ -1,6 +1,7 @@
 #include "model/ioXml.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Streams.h"
@@ -239,6 +240,37 @@ void TXmlMemoryStreamWriter::EcritLigne(const std::string& ligne)
 }
 
 // ---------------------------------------------------------------------------
+// Numbers and blanks
+
+int32_t EntierXml(std::string_view texte, int32_t defaut)
+{
+    const size_t n = texte.size();
+    size_t i = n > 0 && texte[0] == '-' ? 1 : 0;
+    if (n > i && n - i <= 9) {
+        int32_t v = 0;
+        for (; i < n; ++i) {
+            const unsigned d = static_cast<unsigned char>(texte[i]) - static_cast<unsigned>('0');
+            if (d > 9)
+                break;
+            v = v * 10 + static_cast<int32_t>(d);
+        }
+        if (i == n)
+            return texte[0] == '-' ? -v : v;
+    }
+    return StrToIntDef(texte, defaut);
+}
+
+std::string_view SansBlancs(std::string_view texte)
+{
+    size_t a = 0, b = texte.size();
+    while (a < b && static_cast<unsigned char>(texte[a]) <= 0x20)
+        ++a;
+    while (b > a && static_cast<unsigned char>(texte[b - 1]) <= 0x20)
+        --b;
+    return texte.substr(a, b - a);
+}
+
+// ---------------------------------------------------------------------------
 // Reader
 
 TXmlReader::TXmlReader() = default;
@@ -257,6 +289,17 @@ void TXmlReader::Complete(std::string_view suite)
         pos_ = 0;
     }
     tampon_ += suite;
+    donnees_ = tampon_.data();
+    taille_ = tampon_.size();
+}
+
+void TXmlReader::LitEnPlace(const char* donnees, size_t taille)
+{
+    tampon_.clear();
+    donnees_ = donnees;
+    taille_ = donnees ? taille : 0;
+    pos_ = 0;
+    enPlace_ = true;
 }
 
 bool TXmlReader::LitLigne()
@@ -278,13 +321,16 @@ bool TXmlReader::ChercheApres(char c, size_t& ou)
 {
     size_t depuis = ou;
     for (;;) {
-        const size_t p = tampon_.find(c, depuis);
-        if (p != std::string::npos) {
-            ou = p;
-            return true;
+        if (depuis < taille_) {
+            if (const void* p = std::memchr(donnees_ + depuis, c, taille_ - depuis)) {
+                ou = static_cast<size_t>(static_cast<const char*>(p) - donnees_);
+                return true;
+            }
         }
+        if (enPlace_)
+            return false;
         const size_t decalage = pos_;
-        const size_t fin = tampon_.size();
+        const size_t fin = taille_;
         if (!LitLigne())
             return false;
         // Everything before fin has been searched already.
@@ -298,13 +344,19 @@ uint8_t TXmlReader::ElementSuivant()
     // 1. A ">" at or after the read position.
     size_t sup = pos_;
     if (!ChercheApres('>', sup))
-        return xmlFinFlux;
+        return FinFlux();
     // 2. The tag text runs from the first "<" to that ">".
-    const size_t inf = tampon_.find('<', pos_);
-    std::string& balise = balise_;   // kept between tags: its capacity is reused
-    balise.clear();
-    if (inf != std::string::npos && inf < sup)
-        balise.assign(tampon_, inf + 1, sup - inf - 1);
+    std::string_view balise;
+    if (const void* p = std::memchr(donnees_ + pos_, '<', sup - pos_)) {
+        const size_t inf = static_cast<size_t>(static_cast<const char*>(p) - donnees_);
+        balise = std::string_view(donnees_ + inf + 1, sup - inf - 1);
+        // A refill may move the input: a start tag, whose attributes stay
+        // readable until the next start tag, keeps a copy of its own.
+        if (!enPlace_ && !balise.empty() && balise[0] != '/' && balise[0] != '?' && balise[0] != '!') {
+            balise_.assign(balise);
+            balise = balise_;
+        }
+    }
     pos_ = sup + 1;
     // 3. Nothing between: malformed, taken as the end.
     if (balise.empty())
@@ -321,9 +373,10 @@ uint8_t TXmlReader::ElementSuivant()
     }
     // 6. DOCTYPE, or a comment (which keeps the previous name).
     if (balise[0] == '!') {
-        const int p = Pos("DOCTYPE", balise);
+        const std::string b(balise);
+        const int p = Pos("DOCTYPE", b);
         if (p > 0) {
-            std::string reste = Trim(std::string_view(balise).substr(std::min(balise.size(), size_t(p) + 7)));
+            std::string reste = Trim(std::string_view(b).substr(std::min(b.size(), size_t(p) + 7)));
             const size_t blanc = reste.find(' ');
             nom_ = blanc == std::string::npos ? reste : reste.substr(0, blanc);
         }
@@ -332,12 +385,11 @@ uint8_t TXmlReader::ElementSuivant()
     // 7. Start tag: the name, then the attributes.
     const size_t blanc = balise.find(' ');
     bool barre = false;
-    if (blanc == std::string::npos) {
-        nom_ = balise;
-        attrNoms_.clear();
-        attrValeurs_.clear();
+    if (blanc == std::string_view::npos) {
+        nom_.assign(balise);
+        attributs_.clear();
     } else {
-        nom_.assign(balise, 0, blanc);
+        nom_.assign(balise.substr(0, blanc));
         LitAttributs(balise, blanc, barre);
     }
     texte_.clear();
@@ -346,25 +398,25 @@ uint8_t TXmlReader::ElementSuivant()
     // 8. What follows: children, text, or the end tag at once.
     size_t p = pos_;
     if (!ChercheApres('>', p))
-        return xmlFinFlux;
-    while (pos_ < tampon_.size() && tampon_[pos_] == ' ')
+        return FinFlux();
+    while (pos_ < taille_ && donnees_[pos_] == ' ')
         ++pos_;
-    if (pos_ >= tampon_.size())
-        return xmlFinFlux;
+    if (pos_ >= taille_)
+        return FinFlux();
     size_t ouvrant = pos_;
-    if (tampon_[pos_] != '<') {
+    if (donnees_[pos_] != '<') {
         // A text, up to the next "<" (which may still be to read).
         if (!ChercheApres('<', ouvrant))
-            return xmlFinFlux;
-        texte_.assign(tampon_, pos_, ouvrant - pos_);
+            return FinFlux();
+        texte_.assign(donnees_ + pos_, ouvrant - pos_);
         pos_ = ouvrant;
     }
     // The "<" and the ">" closing its tag must be in the buffer to decide.
     size_t ferme = ouvrant;
     if (!ChercheApres('>', ferme))
-        return xmlFinFlux;
+        return FinFlux();
     ouvrant = pos_;
-    if (tampon_[ouvrant + 1] == '/') {
+    if (donnees_[ouvrant + 1] == '/') {
         pos_ = ferme + 1;
         return xmlComplet;
     }
@@ -372,10 +424,9 @@ uint8_t TXmlReader::ElementSuivant()
 }
 
 // The attributes of a start tag, from position debut (the blank after the name).
-void TXmlReader::LitAttributs(const std::string& s, size_t i, bool& barre)
+void TXmlReader::LitAttributs(std::string_view s, size_t i, bool& barre)
 {
-    attrNoms_.clear();
-    attrValeurs_.clear();
+    attributs_.clear();
     const size_t n = s.size();
     while (i < n) {
         if (s[i] == '/')
@@ -383,13 +434,13 @@ void TXmlReader::LitAttributs(const std::string& s, size_t i, bool& barre)
         while (i < n && s[i] == ' ')
             ++i;
         const size_t egal = s.find('=', i);
-        if (egal == std::string::npos)
+        if (egal == std::string_view::npos)
             break;
-        std::string nom = s.substr(i, egal - i);
+        const std::string_view nom = s.substr(i, egal - i);
         i = egal + 1;
         while (i < n && s[i] == ' ')
             ++i;
-        std::string valeur;
+        std::string_view valeur;
         bool fait = false;
         if (i < n && (s[i] == '"' || s[i] == '\'')) {
             // A quoted value ends at its quote followed by a blank, "/" or the
@@ -422,25 +473,37 @@ void TXmlReader::LitAttributs(const std::string& s, size_t i, bool& barre)
             }
             valeur = s.substr(debut, i - debut);
             if (!valeur.empty() && (valeur[0] == '"' || valeur[0] == '\''))
-                valeur = valeur.size() >= 2 ? valeur.substr(1, valeur.size() - 2) : std::string();
+                valeur = valeur.size() >= 2 ? valeur.substr(1, valeur.size() - 2) : std::string_view();
         }
-        attrNoms_.push_back(std::move(nom));
-        attrValeurs_.push_back(std::move(valeur));
+        attributs_.emplace_back(nom, valeur);
     }
     barre = i < n && s[i] == '/';
 }
 
 int32_t TXmlReader::TexteEntier() const
 {
-    return StrToIntDef(texte_, 0);
+    return EntierXml(texte_, 0);
 }
 
 std::string TXmlReader::ValeurAttribut(std::string_view nom) const
 {
-    for (size_t i = 0; i < attrNoms_.size(); ++i)
-        if (SameText(attrNoms_[i], nom))
-            return DecodeTexteXml(attrValeurs_[i]);
+    for (const auto& [n, v] : attributs_)
+        if (SameText(n, nom))
+            return DecodeTexteXml(v);
     return {};
+}
+
+int32_t TXmlReader::AttributEntier(std::string_view nom, int32_t defaut) const
+{
+    for (const auto& [n, v] : attributs_)
+        if (SameText(n, nom)) {
+            // Digits, a sign and blanks are never escaped: only a value holding
+            // an escape needs the decoded text.
+            if (v.find('#') == std::string_view::npos)
+                return EntierXml(SansBlancs(v), defaut);
+            return EntierXml(SansBlancs(DecodeTexteXml(v)), defaut);
+        }
+    return EntierXml({}, defaut);
 }
 
 void TXmlReader::SauteElement(uint8_t jeton)
@@ -478,7 +541,14 @@ void TXmlReader::LitChamps(std::span<const std::string> noms, std::span<std::str
 // ---------------------------------------------------------------------------
 // Stream reader
 
-TXmlStreamReader::TXmlStreamReader(TStream& flux) : flux_(flux) {}
+TXmlStreamReader::TXmlStreamReader(TStream& flux) : flux_(flux)
+{
+    if (auto* m = dynamic_cast<TMemoryStream*>(&flux)) {
+        const int64_t debut = std::clamp<int64_t>(m->Position(), 0, m->Size());
+        LitEnPlace(reinterpret_cast<const char*>(m->Memory()) + debut, static_cast<size_t>(m->Size() - debut));
+        m->SetPosition(m->Size());
+    }
+}
 
 TXmlStreamReader::~TXmlStreamReader()
 {
@@ -490,10 +560,10 @@ TXmlStreamReader::~TXmlStreamReader()
 
 bool TXmlStreamReader::LitLigne()
 {
-    char bloc[1024];
-    const long lu = flux_.Read(bloc, sizeof bloc);
+    bloc_.resize(64 * 1024);
+    const long lu = flux_.Read(bloc_.data(), static_cast<long>(bloc_.size()));
     if (lu <= 0)
         return false;
-    Complete(std::string_view(bloc, static_cast<size_t>(lu)));
+    Complete(std::string_view(bloc_.data(), static_cast<size_t>(lu)));
     return true;
 }

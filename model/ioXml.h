@@ -32,6 +32,13 @@ std::string EncodeTexteXml(std::string_view texte);
 // its character back; every other byte is copied.
 std::string DecodeTexteXml(std::string_view texte);
 
+// StrToIntDef(texte, defaut), with the plain decimal numbers the writer puts
+// (an optional "-" and up to nine digits) read without the general parser.
+int32_t EntierXml(std::string_view texte, int32_t defaut);
+// The text without its leading and trailing blanks (bytes up to the space), as
+// Trim, without a copy.
+std::string_view SansBlancs(std::string_view texte);
+
 // ---------------------------------------------------------------------------
 // Writer into a text file (created or truncated, the declaration written first).
 // I/O failures raise EInOutError.
@@ -125,6 +132,8 @@ enum : uint8_t {
 // Pull reader over a text file (lines are joined with a blank). A missing file
 // raises EInOutError: callers test for it first. Malformed input never raises:
 // the reader answers xmlFinFlux where a tag is expected and the input ends.
+// FinAtteinte tells afterwards whether the input ran out while a token was
+// being read (a document cut short), as opposed to every token being whole.
 class TXmlReader
 {
 public:
@@ -141,7 +150,11 @@ public:
     // The value of the named attribute of the last start tag (names compared
     // without regard to case), escapes undone; empty when absent.
     std::string ValeurAttribut(std::string_view nom) const;
-    int NbAttribut() const { return static_cast<int>(attrNoms_.size()); }
+    // The same value as an integer: StrToIntDef(Trim(ValeurAttribut(nom)), defaut).
+    int32_t AttributEntier(std::string_view nom, int32_t defaut) const;
+    int NbAttribut() const { return static_cast<int>(attributs_.size()); }
+    // True once the input ended where a tag or its content was expected.
+    bool FinAtteinte() const { return finAtteinte_; }
     // Given the token just read: after xmlDebut reads on to the matching end tag
     // (or the end of input); any other token: nothing.
     void SauteElement(uint8_t jeton);
@@ -156,25 +169,40 @@ protected:
     // buffer, read from its start); false when nothing is left.
     virtual bool LitLigne();
     void Complete(std::string_view suite);   // for LitLigne: unread tail + suite
+    // The whole input at once, held by the caller for the reader's lifetime:
+    // read in place, without refills (LitLigne is then never called).
+    void LitEnPlace(const char* donnees, size_t taille);
 
 private:
     bool ChercheApres(char c, size_t& ou);   // refills until c is found at or after ou
-    void LitAttributs(const std::string& balise, size_t debut, bool& barre);
+    uint8_t FinFlux()
+    {
+        finAtteinte_ = true;
+        return xmlFinFlux;
+    }
+    void LitAttributs(std::string_view balise, size_t debut, bool& barre);
 
     std::unique_ptr<TTextReader> fichier_;
     std::string nomFichier_;
-    std::vector<std::string> attrNoms_;
-    std::vector<std::string> attrValeurs_;
+    // Name and raw value of each attribute of the last start tag: views into
+    // the tag's text (balise_, or the input itself when it is read in place).
+    std::vector<std::pair<std::string_view, std::string_view>> attributs_;
     std::string nom_;
     std::string texte_;
     std::string tampon_;
-    std::string balise_;   // the text of the last tag
-    size_t pos_ = 0;   // 0-based read position in tampon_
+    std::string balise_;   // the text of the last tag, when the input is refilled
+    const char* donnees_ = nullptr;   // the input being read: tampon_, or the caller's
+    size_t taille_ = 0;
+    bool enPlace_ = false;
+    bool finAtteinte_ = false;
+    size_t pos_ = 0;   // 0-based read position in donnees_
 };
 
-// Pull reader over a stream, from its current position, by chunks of at most
-// 1024 bytes (line breaks stay CR LF inside texts). The stream is not owned; it
-// is rewound to 0 when the reader is destroyed.
+// Pull reader over a stream, from its current position (line breaks stay CR LF
+// inside texts). A memory stream is read in place, without a copy (its position
+// goes to its end at once, and it must not change while the reader lives);
+// any other stream by chunks of 64 KB. The stream is not owned; it is rewound
+// to 0 when the reader is destroyed.
 class TXmlStreamReader : public TXmlReader
 {
 public:
@@ -186,6 +214,7 @@ protected:
 
 private:
     TStream& flux_;
+    std::vector<char> bloc_;
 };
 
 // Calls f(name, token) for each child of the element whose token was just
