@@ -19,9 +19,9 @@
 #include "model/MultiSport.h"
 #include "model/Saison.h"
 #include "model/Saison_Stats.h"
-#include "model/ioXml.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Streams.h"
+#include "tests/support/SaisonBuilder.h"
 
 namespace {
 
@@ -52,18 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     --size;
 
     if (!parFichier) {
-        auto s = TMultiSport::CreeSaison(sport);
-        TMemoryStream m;
-        m.WriteBuffer(data, static_cast<long>(size));
-        m.SetPosition(0);
-        {
-            TXmlStreamReader x(m);
-            uint8_t j = x.ElementSuivant();
-            while (j == xmlComplet)   // a declaration, a DOCTYPE
-                j = x.ElementSuivant();
-            if (j == xmlDebut)
-                s->Lit(x);
-        }
+        // Read as the tests read a season document (header-only, no test framework).
+        auto s = essai::Lit(sport, std::string(reinterpret_cast<const char*>(data), size));
         Utilise(*s);
         return 0;
     }

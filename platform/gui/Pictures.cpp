@@ -663,7 +663,9 @@ void TPicture::SaveToFile(const std::string& fileName) const
 {
     if (!graphic_) return;
     std::unique_ptr<TGraphic> target = CreateGraphicForFile(fileName);
-    if (!target || typeid(*target) == typeid(*graphic_)) {
+    const TGraphic* cible = target.get();
+    const TGraphic& source = *graphic_;
+    if (!cible || typeid(*cible) == typeid(source)) {
         graphic_->SaveToFile(fileName);
         return;
     }

@@ -8,7 +8,6 @@
 #include <cmath>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 
 #include "engine/CalculClassement.h"
 #include "files/TraiteurFichier.h"
@@ -54,8 +53,9 @@ struct THote
         panneau->SetBevelOuter(bvNone);
         panneau->SetAlign(alClient);
         panneau->SetParent(fenetre.get());
-        // One settings file per test process: the tests run side by side.
-        ini = MakePath(kit::OutputDir(), "brivantel-vues-" + std::to_string(getpid()) + ".ini");
+        // One settings file per test process (the tests run side by side): in
+        // the process's own temporary folder, removed when the process ends.
+        ini = MakePath(GetTempDir(), "brivantel-vues.ini");
         DeleteFile(ini);
         kit::ShowForm(fenetre.get());
     }
@@ -650,8 +650,8 @@ std::string Contenu(THote& hote, TSaison* saison)
 TEST_P(Classement, SaisonOuverteDepuisSonFichier)
 {
     auto s = vues::SaisonVue(GetParam());
-    const std::string fichier = MakePath(kit::OutputDir(), "vues-" + std::to_string(GetParam()) + "-" + std::to_string(getpid()) + ".xmc");
-    const std::string ini = MakePath(kit::OutputDir(), "vues-fichier-" + std::to_string(getpid()) + ".ini");
+    const std::string fichier = MakePath(GetTempDir(), "vues-" + std::to_string(GetParam()) + ".xmc");
+    const std::string ini = MakePath(GetTempDir(), "vues-fichier.ini");
     DeleteFile(fichier);
     ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, s.saison.get(), nullptr, "", ini, nullptr, {}, false));
     uint8_t etat = 0;
