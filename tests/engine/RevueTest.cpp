@@ -2,6 +2,8 @@
 // cases the other engine tests leave aside, grouped by rule family.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "engine/CalculClassement.h"
 #include "engine/Statistique.h"
 #include "model/Penalites.h"
@@ -315,6 +317,25 @@ TEST(RevueHeadToHead, WinsAndDrawsBetweenTwoTeams)
         EXPECT_EQ(Table(*c, k.lettres), k.ordre) << k.lettres;
 }
 
+// The full table (2 W + D) keeps its points between the tied teams too.
+// Three teams, twice against each other:
+//   1: 1-0 0:0   2: 0-1 1:1   3: 1-2 1:0   4: 2-1 1:0   5: 0-2 0:0   6: 2-0 2:2
+// 2 W + D: 4 each (1 and 2 one win, one loss, two draws; 0 four draws).
+// With 3 points a win, 1 and 2 would have 5 and come before 0.
+TEST(RevueHeadToHead, FullTableCountsTwoPointsAWin)
+{
+    TChampionnatEssai c{0, 3, TDonneesChampionnat::TypeChamp, 6};
+    Resultat(*c, 1, 1, 0, 0, 0);
+    Resultat(*c, 2, 0, 1, 1, 1);
+    Resultat(*c, 3, 1, 2, 1, 0);
+    Resultat(*c, 4, 2, 1, 1, 0);
+    Resultat(*c, 5, 0, 2, 0, 0);
+    Resultat(*c, 6, 2, 0, 2, 2);
+    EXPECT_EQ(Table(*c, "u", clsComplet), (V{0, 1, 2}));
+    EXPECT_EQ(Table(*c, "uX", clsComplet), (V{2, 1, 0}));
+    EXPECT_EQ(Table(*c, "", clsGeneral), (V{1, 2, 0}));
+}
+
 // ---------------------------------------------------------------------------
 // Groups
 
@@ -557,4 +578,83 @@ TEST(RevueSeries, RugbyConversionAndComeback)
     EXPECT_EQ(n[serVictoire][serEncaissePremier][1], 1);
     EXPECT_EQ(n[serVictoire][serDerriereMiTemps][1], 1);
     EXPECT_EQ(n[serVictoire][serVictoireApresMene][1], 1);
+}
+
+// ---------------------------------------------------------------------------
+// Random seasons
+
+// Groups of random sizes with random results (some not entered, some naming a
+// team of another group), records, bookings and penalties; every letter and
+// every kind. Each points table holds every position once, in non-increasing
+// order of its ranking value; every other table holds valid positions.
+TEST(RevueRobustesse, RandomSeasonsKeepTheTablesWhole)
+{
+    uint32_t graine = 12345;
+    auto hasard = [&graine](int n) {
+        graine = graine * 1103515245u + 12345u;
+        return static_cast<int>((graine >> 16) % static_cast<uint32_t>(n));
+    };
+    const std::string lettres = "abcdefghijklmnopqrstuvwxyzX";
+    const int types[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 20, 30, 31, 40, 41, 42, 43,
+                         44, 45, 100, 104, 114, 115};
+    for (int essai = 0; essai < 40; ++essai) {
+        TSaisonEssai saison(essai % 2);
+        std::vector<std::unique_ptr<TDonneesChampionnat>> groupes;
+        const int nbGroupes = 1 + hasard(3);
+        int id = 0;
+        for (int g = 0; g < nbGroupes; ++g) {
+            auto c = saison.CreeChampionnat(TDonneesChampionnat::TypeChamp, 0);
+            c->OptionsParDefaut();
+            c->SetOption(4, 3);
+            c->SetOption(5, 1);
+            c->BonusBut = hasard(3);
+            c->BonusEcart = hasard(8);
+            c->PointBonusBut = 1;
+            const int nb = 2 + hasard(5);
+            for (int s = 0; s < nb; ++s)
+                c->AjouteEquipe(saison.AjouteEquipe(std::string("E").append(std::to_string(id++))));
+            c->SetNbMatch(3);
+            c->SetNbJournees(4);
+            for (int n = 1; n <= 4; ++n)
+                for (int k = 0; k < 3; ++k) {
+                    const int dom = hasard(id), ext = hasard(id);
+                    if (dom == ext)
+                        continue;
+                    const bool joue = hasard(5) > 0;
+                    c->CreeMatch(n, dom, ext, joue ? hasard(4) : 65535, joue ? hasard(4) : 65535);
+                    EvenementId(*c, 2 + hasard(6), n, hasard(2) ? dom : ext, hasard(90),
+                                static_cast<uint16_t>(hasard(2) ? evt100 : 0));
+                    EvenementId(*c, 3, n, dom, hasard(90), static_cast<uint16_t>(hasard(2) ? evtRouge : 0));
+                }
+            if (hasard(2))
+                c->Penalites().AjoutePoints(c->IdEquipe(hasard(nb)), hasard(7) - 3);
+            std::string ordre;
+            for (int l = hasard(5); l > 0; --l)
+                ordre += lettres[static_cast<size_t>(hasard(static_cast<int>(lettres.size())))];
+            c->OrdreClassement = ordre;
+            groupes.push_back(std::move(c));
+        }
+        std::vector<TDonneesChampionnat*> liste;
+        for (auto& g : groupes)
+            liste.push_back(g.get());
+        for (int type : types) {
+            TCalculClassement calcul(liste, &saison);
+            const int premiere = hasard(3), derniere = premiere == 0 ? 0 : premiere + hasard(3);
+            const int nb = calcul.Calcule(type, premiere, derniere, nullptr, hasard(2) != 0, 100 + 1 + hasard(5));
+            ASSERT_LE(nb, calcul.NbEquipe());
+            std::vector<int> vus(static_cast<size_t>(calcul.NbEquipe()), 0);
+            for (int r = 0; r < nb; ++r) {
+                const int p = calcul.ValeurLigne(r, 1);
+                ASSERT_TRUE(p >= 0 && p < calcul.NbEquipe()) << type;
+                ++vus[static_cast<size_t>(p)];
+            }
+            const bool points = (type >= 1 && type <= 4) || type == 9;
+            if (points) {
+                EXPECT_EQ(nb, calcul.NbEquipe());
+                EXPECT_EQ(std::count(vus.begin(), vus.end(), 1), calcul.NbEquipe()) << essai << " " << type;
+                for (int r = 0; r + 1 < nb; ++r)
+                    EXPECT_GE(calcul.ValeurLigne(r, 2), calcul.ValeurLigne(r + 1, 2)) << essai << " " << type;
+            }
+        }
+    }
 }
