@@ -104,11 +104,10 @@ protected:
         QPainter p(this);
         p.fillRect(rect(), TColorToQColor(control->Color()));
         TCanvas c;
-        c.AttachPainter(&p);
+        guiimpl::CanvasPaint peinture(c, p);
         TRect r = Rect(0, control->StripHeight(), width(), height());
         if (control->StripHeight() > 0 || control->TabHeight() != 1)
             Frame3D(c, r, clBtnHighlight, cl3DDkShadow, 1);
-        c.DetachPainter();
     }
 };
 
@@ -281,10 +280,7 @@ void TCustomTabControl::Change()
 
 void TCustomTabControl::PaintTab(QPainter& painter, int index, const TRect& rect, bool active)
 {
-    TCanvas& c = tb_->canvas;
-    c.AttachPainter(&painter);
-    c.Font = Font();
-    c.Brush.SetColor(Color());
+    guiimpl::CanvasPaint peinture(tb_->canvas, painter, *this);
     // The strip is a child of the frame: the rectangle handed over is the
     // frame's (the control's) coordinates, as TabRect gives them.
     TRect r = rect;
@@ -292,7 +288,6 @@ void TCustomTabControl::PaintTab(QPainter& painter, int index, const TRect& rect
     painter.translate(-off);
     OffsetRect(r, off.x(), off.y());
     Guard([&] { DrawTab(index, r, active); });
-    c.DetachPainter();
 }
 
 void TCustomTabControl::DrawTab(int TabIndex, const TRect& Rect, bool Active)

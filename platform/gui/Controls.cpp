@@ -986,19 +986,8 @@ void TGraphicControl::Paint()
 
 void TGraphicControl::PaintWidget(QPainter& painter)
 {
-    canvas_->AttachPainter(&painter);
-    canvas_->Font = Font();
-    canvas_->Brush.SetColor(Color());
-    try
-    {
-        Paint();
-    }
-    catch (...)
-    {
-        canvas_->DetachPainter();
-        throw;
-    }
-    canvas_->DetachPainter();
+    guiimpl::CanvasPaint peinture(*canvas_, painter, *this);
+    Paint();
 }
 
 TCustomControl::TCustomControl(TComponent* AOwner)
@@ -1027,17 +1016,6 @@ void TCustomControl::PaintWidget(QPainter& painter)
 {
     if (Opaque)
         painter.fillRect(QRect(0, 0, width_, height_), TColorToQColor(Color()));
-    canvas_->AttachPainter(&painter);
-    canvas_->Font = Font();
-    canvas_->Brush.SetColor(Color());
-    try
-    {
-        Paint();
-    }
-    catch (...)
-    {
-        canvas_->DetachPainter();
-        throw;
-    }
-    canvas_->DetachPainter();
+    guiimpl::CanvasPaint peinture(*canvas_, painter, *this);
+    Paint();
 }

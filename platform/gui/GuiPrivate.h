@@ -47,6 +47,26 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
+// A canvas drawing through a painter while this object lives: the painter is
+// let go however the painting ends (an exception included). Given a control,
+// the canvas starts with its font and, as brush, its colour.
+class CanvasPaint
+{
+public:
+    CanvasPaint(TCanvas& canvas, QPainter& painter) : canvas_(canvas) { canvas_.AttachPainter(&painter); }
+    CanvasPaint(TCanvas& canvas, QPainter& painter, const TControl& control) : CanvasPaint(canvas, painter)
+    {
+        canvas_.Font = control.Font();
+        canvas_.Brush.SetColor(control.Color());
+    }
+    ~CanvasPaint() { canvas_.DetachPainter(); }
+    CanvasPaint(const CanvasPaint&) = delete;
+    CanvasPaint& operator=(const CanvasPaint&) = delete;
+
+private:
+    TCanvas& canvas_;
+};
+
 // Entry points into the controls' protected members.
 struct Dispatch
 {

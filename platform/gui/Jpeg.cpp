@@ -27,6 +27,17 @@ void OnJpegError(j_common_ptr cinfo)
 
 void OnJpegMessage(j_common_ptr, int) {}   // warnings are not shown
 
+// A cleared decompress or compress object whose errors go to err: a fault
+// jumps back to err.jump (set by the caller) with its message.
+template <class Info>
+void PrepareErreurs(Info& cinfo, JpegError& err)
+{
+    std::memset(&cinfo, 0, sizeof cinfo);
+    cinfo.err = jpeg_std_error(&err.pub);
+    err.pub.error_exit = OnJpegError;
+    err.pub.emit_message = OnJpegMessage;
+}
+
 // Decoded pixels, filled by DecodeJpeg. Lives on the heap so that nothing in
 // DecodeJpeg's frame changes between setjmp and longjmp.
 struct Decoded
@@ -43,10 +54,7 @@ bool DecodeJpeg(const uint8_t* data, size_t size, Decoded* out)
 {
     jpeg_decompress_struct cinfo;
     JpegError err;
-    std::memset(&cinfo, 0, sizeof cinfo);
-    cinfo.err = jpeg_std_error(&err.pub);
-    err.pub.error_exit = OnJpegError;
-    err.pub.emit_message = OnJpegMessage;
+    PrepareErreurs(cinfo, err);
     JSAMPLE* row = nullptr;
     if (setjmp(err.jump)) {
         out->error = err.message;
@@ -113,10 +121,7 @@ bool EncodeJpeg(const TBitmap& bmp, int quality, bool grey, Encoded* out)
 {
     jpeg_compress_struct cinfo;
     JpegError err;
-    std::memset(&cinfo, 0, sizeof cinfo);
-    cinfo.err = jpeg_std_error(&err.pub);
-    err.pub.error_exit = OnJpegError;
-    err.pub.emit_message = OnJpegMessage;
+    PrepareErreurs(cinfo, err);
     JSAMPLE* row = nullptr;
     if (setjmp(err.jump)) {
         out->error = err.message;

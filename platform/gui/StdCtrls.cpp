@@ -719,7 +719,27 @@ void TGroupBox::AdjustClientRect(TRect& r) const
 // ============================================================================
 // TComboBox
 // ============================================================================
-class ComboItems : public TStrings
+// The items of a combo or list box: while the box is sorted, an added item goes
+// after the items that sort before it or equal to it.
+class BoxItems : public TStrings
+{
+public:
+    int AddObject(const std::string& s, Object o) override
+    {
+        if (!Sorted())
+            return TStrings::AddObject(s, o);
+        int i = 0;
+        while (i < Count() && AnsiCompareText(Strings(i), s) <= 0)
+            ++i;
+        InsertObject(i, s, o);
+        return i;
+    }
+
+protected:
+    virtual bool Sorted() const = 0;
+};
+
+class ComboItems : public BoxItems
 {
 public:
     explicit ComboItems(TComboBox* c) : box(c) {}
@@ -731,16 +751,7 @@ public:
     Object Objects(int i) const override { return static_cast<Object>(combo()->itemData(i).toLongLong()); }
     void SetObject(int i, Object o) override { combo()->setItemData(i, QVariant::fromValue<qlonglong>(o)); }
     void InsertObject(int index, const std::string& s, Object o) override;
-    int AddObject(const std::string& s, Object o) override
-    {
-        if (!box->Sorted())
-            return TStrings::AddObject(s, o);
-        int i = 0;
-        while (i < Count() && AnsiCompareText(Strings(i), s) <= 0)
-            ++i;
-        InsertObject(i, s, o);
-        return i;
-    }
+    bool Sorted() const override { return box->Sorted(); }
     void Delete(int i) override;
     void Clear() override;
 };
@@ -952,7 +963,7 @@ bool TComboBox::WantsKey(WORD) const
 // ============================================================================
 // list boxes
 // ============================================================================
-class ListItems : public TStrings
+class ListItems : public BoxItems
 {
 public:
     explicit ListItems(TCustomListBox* b) : box(b) {}
@@ -980,16 +991,7 @@ public:
             it->setData(Qt::UserRole, QVariant::fromValue<qlonglong>(o));
     }
     void InsertObject(int index, const std::string& s, Object o) override;
-    int AddObject(const std::string& s, Object o) override
-    {
-        if (!box->Sorted())
-            return TStrings::AddObject(s, o);
-        int i = 0;
-        while (i < Count() && AnsiCompareText(Strings(i), s) <= 0)
-            ++i;
-        InsertObject(i, s, o);
-        return i;
-    }
+    bool Sorted() const override { return box->Sorted(); }
     void Delete(int i) override;
     void Clear() override;
 };
@@ -1249,18 +1251,14 @@ void TCustomListBox::ApplyFont()
 void TCustomListBox::PaintItem(QPainter& painter, int index, const TRect& rect, TOwnerDrawState state)
 {
     TCanvas& c = l_->canvas;
-    c.AttachPainter(&painter);
-    c.Font = Font();
+    guiimpl::CanvasPaint peinture(c, painter, *this);
     c.Pen.SetColor(clBlack);
     if (state & odSelected)
     {
         c.Brush.SetColor(clHighlight);
         c.Font.SetColor(clHighlightText);
     }
-    else
-        c.Brush.SetColor(Color());
     Guard([&] { DrawItem(index, rect, state); });
-    c.DetachPainter();
 }
 
 void TCustomListBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State)

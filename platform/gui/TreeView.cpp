@@ -681,21 +681,16 @@ TCanvas& TTreeView::Canvas()
 
 void TTreeView::PaintBackground(QPainter& painter)
 {
-    TCanvas& c = t_->canvas;
-    c.AttachPainter(&painter);
-    c.Font = Font();
-    c.Brush.SetColor(Color());
+    guiimpl::CanvasPaint peinture(t_->canvas, painter, *this);
     bool defaultDraw = true;
     QWidget* vp = t_->widget->viewport();
     Guard([&] { OnCustomDraw(this, Rect(0, 0, vp->width(), vp->height()), defaultDraw); });
-    c.DetachPainter();
 }
 
 void TTreeView::PaintNode(QPainter& painter, TTreeNode* node, const TRect& rect, bool selected)
 {
     TCanvas& c = t_->canvas;
-    c.AttachPainter(&painter);
-    c.Font = Font();
+    guiimpl::CanvasPaint peinture(c, painter, *this);
     bool showSel = selected && (!HideSelection || Focused());
     if (showSel)
     {
@@ -704,7 +699,6 @@ void TTreeView::PaintNode(QPainter& painter, TTreeNode* node, const TRect& rect,
     }
     else
     {
-        c.Brush.SetColor(Color());
         c.Brush.SetStyle(bsClear);
     }
     bool defaultDraw = true;
@@ -715,10 +709,7 @@ void TTreeView::PaintNode(QPainter& painter, TTreeNode* node, const TRect& rect,
         Guard([&] { OnCustomDrawItem(this, node, st, defaultDraw); });
     }
     if (!defaultDraw)
-    {
-        c.DetachPainter();
         return;
-    }
     int x = rect.Left;
     if (stateImages_ && node->StateIndex() > 0)
     {
@@ -737,6 +728,5 @@ void TTreeView::PaintNode(QPainter& painter, TTreeNode* node, const TRect& rect,
         c.FillRect(tr);
     c.Brush.SetStyle(bsClear);
     c.TextOut(x + 2, tr.Top + (tr.Height() - c.TextHeight(node->Text())) / 2, node->Text());
-    c.DetachPainter();
 }
 
