@@ -12,6 +12,7 @@
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
 #include "platform/sys/OemCodePage.h"
+#include "platform/sys/ZipDeflate.h"
 
 namespace {
 
@@ -90,6 +91,65 @@ void progressCallback(zip_t*, double done, void* state)
     job->notify(zacProgress, static_cast<int64_t>(done * static_cast<double>(job->p->InStreamSize)));
 }
 
+// A libzip source serving a member's data already deflated, with its sizes and
+// CRC: libzip writes it as it stands.
+struct Deflated
+{
+    const zipdeflate::Result* result = nullptr;
+    uint64_t size = 0;   // uncompressed
+    uint64_t position = 0;
+    zip_error_t error;
+
+    Deflated() { zip_error_init(&error); }
+    ~Deflated() { zip_error_fini(&error); }
+    Deflated(const Deflated&) = delete;
+    Deflated& operator=(const Deflated&) = delete;
+};
+
+zip_int64_t deflatedSource(void* state, void* data, zip_uint64_t length, zip_source_cmd_t command)
+{
+    auto& d = *static_cast<Deflated*>(state);
+    const std::string& bytes = d.result->data;
+    switch (command) {
+    case ZIP_SOURCE_OPEN:
+        d.position = 0;
+        return 0;
+    case ZIP_SOURCE_READ: {
+        const uint64_t n = std::min<uint64_t>(length, bytes.size() - d.position);
+        std::memcpy(data, bytes.data() + d.position, n);
+        d.position += n;
+        return static_cast<zip_int64_t>(n);
+    }
+    case ZIP_SOURCE_CLOSE:
+    case ZIP_SOURCE_FREE:
+        return 0;
+    case ZIP_SOURCE_STAT: {
+        if (length < sizeof(zip_stat_t)) {
+            zip_error_set(&d.error, ZIP_ER_INVAL, 0);
+            return -1;
+        }
+        auto* st = static_cast<zip_stat_t*>(data);
+        zip_stat_init(st);
+        st->valid = ZIP_STAT_SIZE | ZIP_STAT_COMP_SIZE | ZIP_STAT_COMP_METHOD | ZIP_STAT_CRC |
+                    ZIP_STAT_ENCRYPTION_METHOD;
+        st->size = d.size;
+        st->comp_size = bytes.size();
+        st->comp_method = ZIP_CM_DEFLATE;
+        st->crc = d.result->crc;
+        st->encryption_method = ZIP_EM_NONE;
+        return sizeof(zip_stat_t);
+    }
+    case ZIP_SOURCE_ERROR:
+        return zip_error_to_data(&d.error, data, length);
+    case ZIP_SOURCE_SUPPORTS:
+        return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE, ZIP_SOURCE_STAT,
+                                              ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, -1);
+    default:
+        zip_error_set(&d.error, ZIP_ER_OPNOTSUPP, 0);
+        return -1;
+    }
+}
+
 int cancelCallback(zip_t*, void* state)
 {
     auto* job = static_cast<AddJob*>(state);
@@ -135,7 +195,28 @@ bool addToArchive(AddJob& job, const std::string& work, const std::string& spec)
     job.notify(zacItem, p.InStreamSize, spec);
     if (job.cancelled) return fail(zeCancelled, "Add cancelled");
 
-    zip_source_t* src = zip_source_buffer(za, p.InStream, static_cast<zip_uint64_t>(p.InStreamSize), 0);
+    // The member is deflated here, on every core, and handed to libzip as it is
+    // to be stored; encrypted members, and any failure of this road, go through
+    // libzip's own deflate.
+    const int level = std::clamp(p.Level, 0, 9);
+    const bool store = level == 0 || hasStoreSuffix(p.StoreSuffixes, spec);
+    zipdeflate::Result deflated;
+    Deflated deflatedState;
+    if (!store && !encrypt && p.InStreamSize > 0) {
+        deflated = zipdeflate::Deflate(p.InStream, static_cast<size_t>(p.InStreamSize), level, [&](uint64_t done) {
+            job.notify(zacProgress, static_cast<int64_t>(done));
+            return job.cancelled;
+        });
+        if (deflated.cancelled || job.cancelled) return fail(zeCancelled, "Add cancelled");
+    }
+    zip_source_t* src = nullptr;
+    if (deflated.ok) {
+        deflatedState.result = &deflated;
+        deflatedState.size = static_cast<uint64_t>(p.InStreamSize);
+        src = zip_source_function(za, deflatedSource, &deflatedState);
+    } else {
+        src = zip_source_buffer(za, p.InStream, static_cast<zip_uint64_t>(p.InStreamSize), 0);
+    }
     if (!src) return fail(zeMemory, zip_strerror(za));
     const int64_t found = LibzipFindEntry(za, spec);
     zip_int64_t index = found;
@@ -155,8 +236,7 @@ bool addToArchive(AddJob& job, const std::string& work, const std::string& spec)
         }
     }
     const auto idx = static_cast<zip_uint64_t>(index);
-    const int level = std::clamp(p.Level, 0, 9);
-    if (level == 0 || hasStoreSuffix(p.StoreSuffixes, spec))
+    if (store)
         zip_set_file_compression(za, idx, ZIP_CM_STORE, 0);
     else
         zip_set_file_compression(za, idx, ZIP_CM_DEFLATE, static_cast<zip_uint32_t>(level));
@@ -172,7 +252,8 @@ bool addToArchive(AddJob& job, const std::string& work, const std::string& spec)
         if (!current || static_cast<size_t>(len) != want || std::memcmp(current, p.ArchiveComment, want) != 0)
             zip_set_archive_comment(za, p.ArchiveComment, static_cast<zip_uint16_t>(want));
     }
-    zip_register_progress_callback_with_state(za, 0.02, progressCallback, nullptr, &job);
+    if (!deflated.ok)   // otherwise the progress was that of the deflate, done already
+        zip_register_progress_callback_with_state(za, 0.02, progressCallback, nullptr, &job);
     zip_register_cancel_callback_with_state(za, cancelCallback, nullptr, &job);
     if (zip_close(za) < 0) {
         if (job.cancelled) return fail(zeCancelled, "Add cancelled");

@@ -1,0 +1,218 @@
+#include "platform/sys/ZipDeflate.h"
+
+#include <libdeflate.h>
+#include <zlib.h>
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace zipdeflate {
+
+namespace {
+
+struct CompressorDeleter
+{
+    void operator()(libdeflate_compressor* c) const { libdeflate_free_compressor(c); }
+};
+using Compressor = std::unique_ptr<libdeflate_compressor, CompressorDeleter>;
+
+struct Piece
+{
+    std::string out;
+    uint32_t crc = 0;
+    bool ok = false;
+};
+
+// Makes a complete deflate stream of `size` uncompressed bytes joinable to what
+// follows: the final mark of its last block is cleared and an empty stored block
+// ends it on a byte boundary. The stream is inflated block by block (zlib tells,
+// at each block boundary, how many bits of the last byte read are unused), which
+// also checks that it gives back exactly `size` bytes.
+bool MakeJoinable(std::string& s, size_t size)
+{
+    z_stream z{};
+    if (inflateInit2(&z, -15) != Z_OK) return false;
+    auto* const base = reinterpret_cast<Bytef*>(s.data());
+    z.next_in = base;
+    z.avail_in = static_cast<uInt>(s.size());
+    std::vector<Bytef> junk(size_t{1} << 16);
+    size_t headerByte = 0;        // where the header of the block being read starts
+    unsigned headerMask = 1;
+    uint64_t produced = 0;
+    int unusedAtEnd = -1;         // unused bits of the last byte, once the final block ended
+    while (unusedAtEnd < 0) {
+        z.next_out = junk.data();
+        z.avail_out = static_cast<uInt>(junk.size());
+        const int ret = inflate(&z, Z_BLOCK);
+        produced += junk.size() - z.avail_out;
+        if (ret != Z_OK) break;   // an error, or a stream end never reached at a block boundary
+        if (!(z.data_type & 128)) {
+            if (z.avail_in == 0 && z.avail_out != 0) break;   // truncated
+            continue;
+        }
+        const int unused = z.data_type & 7;
+        if (z.data_type & 64) {   // the final block has just ended
+            unusedAtEnd = unused;
+            break;
+        }
+        const auto read = static_cast<size_t>(z.next_in - base);
+        if (unused > 0) {
+            headerByte = read - 1;
+            headerMask = 0x100u >> unused;
+        } else {
+            headerByte = read;
+            headerMask = 1;
+        }
+    }
+    const bool whole = z.avail_in == 0;
+    inflateEnd(&z);
+    if (unusedAtEnd < 0 || !whole || produced != size || headerByte >= s.size()) return false;
+    auto& header = reinterpret_cast<unsigned char&>(s[headerByte]);
+    if (!(header & headerMask)) return false;
+    header = static_cast<unsigned char>(header & ~headerMask);
+    if (unusedAtEnd > 0) {
+        auto& last = reinterpret_cast<unsigned char&>(s.back());
+        last = static_cast<unsigned char>(last & (0xFFu >> unusedAtEnd));
+    }
+    // The empty stored block: three zero header bits in the free bits of the
+    // last byte (or a new byte), then LEN 0 and NLEN 0xFFFF on the boundary.
+    if (unusedAtEnd < 3) s.push_back('\0');
+    s.append("\x00\x00\xFF\xFF", 4);
+    return true;
+}
+
+}  // namespace
+
+Result Deflate(const uint8_t* data, size_t size, int level, const Progress& progress, size_t pieceSize,
+               unsigned threads)
+{
+    Result result;
+    level = std::clamp(level, 1, 12);
+    pieceSize = std::max<size_t>(pieceSize, 1);
+    const size_t count = size == 0 ? 1 : (size + pieceSize - 1) / pieceSize;
+    if (threads == 0) threads = std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+    threads = static_cast<unsigned>(std::min<size_t>(threads, count));
+
+    std::vector<Piece> pieces;
+    try {
+        pieces.resize(count);
+    } catch (const std::bad_alloc&) {
+        return result;
+    }
+    std::atomic<size_t> next{0};
+    std::atomic<bool> stop{false};
+    std::mutex mutex;
+    std::condition_variable changed;
+    uint64_t doneBytes = 0;   // guarded by mutex, as finished
+    unsigned finished = 0;
+
+    // Takes pieces until none is left. On the calling thread (inline), it
+    // reports the progress itself after each piece.
+    auto work = [&](bool inlineReport) {
+        Compressor c(libdeflate_alloc_compressor(level));
+        for (;;) {
+            const size_t i = next.fetch_add(1);
+            if (i >= count || stop) break;
+            const size_t from = i * pieceSize;
+            const size_t n = std::min(pieceSize, size - std::min(size, from));
+            Piece& p = pieces[i];
+            try {
+                if (c) {
+                    p.out.resize(libdeflate_deflate_compress_bound(c.get(), n));
+                    const size_t m = libdeflate_deflate_compress(c.get(), data + from, n, p.out.data(), p.out.size());
+                    p.out.resize(m);
+                    p.crc = static_cast<uint32_t>(libdeflate_crc32(0, data + from, n));
+                    p.ok = m > 0 && (i + 1 == count || MakeJoinable(p.out, n));
+                }
+            } catch (const std::bad_alloc&) {
+                p.ok = false;
+            }
+            if (!p.ok) stop = true;
+            uint64_t bytes = 0;
+            {
+                std::lock_guard<std::mutex> lock(mutex);
+                bytes = doneBytes += n;
+            }
+            if (inlineReport && progress && !stop && progress(bytes)) {
+                stop = true;
+                result.cancelled = true;
+            }
+            changed.notify_one();
+        }
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            ++finished;
+        }
+        changed.notify_one();
+    };
+
+    std::vector<std::thread> workers;
+    if (threads > 1) {
+        try {
+            for (unsigned t = 0; t < threads; ++t)
+                workers.emplace_back(work, false);
+        } catch (const std::system_error&) {
+            // Fewer threads than wished: those started do the work.
+        }
+    }
+    if (workers.empty()) {
+        work(true);
+    } else {
+        std::unique_lock<std::mutex> lock(mutex);
+        uint64_t reported = 0;
+        while (finished < workers.size()) {
+            changed.wait(lock);
+            if (progress && doneBytes != reported && !stop) {
+                reported = doneBytes;
+                lock.unlock();
+                if (progress(reported)) {
+                    stop = true;
+                    result.cancelled = true;
+                }
+                lock.lock();
+            }
+        }
+        // The last pieces may all have ended before this thread woke.
+        if (progress && doneBytes != reported && !stop) {
+            reported = doneBytes;
+            lock.unlock();
+            if (progress(reported)) {
+                stop = true;
+                result.cancelled = true;
+            }
+        }
+    }
+    for (std::thread& t : workers)
+        t.join();
+    if (result.cancelled) return result;
+
+    size_t total = 0;
+    for (const Piece& p : pieces) {
+        if (!p.ok) return result;
+        total += p.out.size();
+    }
+    try {
+        result.data.reserve(total);
+    } catch (const std::bad_alloc&) {
+        return result;
+    }
+    uLong crc = crc32(0L, Z_NULL, 0);
+    for (size_t i = 0; i < count; ++i) {
+        Piece& p = pieces[i];
+        const size_t from = i * pieceSize;
+        const size_t n = std::min(pieceSize, size - std::min(size, from));
+        crc = i == 0 ? p.crc : crc32_combine(crc, p.crc, static_cast<z_off_t>(n));
+        result.data += p.out;
+        std::string().swap(p.out);
+    }
+    result.crc = static_cast<uint32_t>(crc);
+    result.ok = true;
+    return result;
+}
+
+}  // namespace zipdeflate
