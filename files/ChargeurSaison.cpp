@@ -39,11 +39,6 @@ public:
     }
 };
 
-std::string Octets(TMemoryStream& m)
-{
-    return std::string(reinterpret_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
-}
-
 // A component that never asks anything: it runs on the worker thread.
 void Prepare(TZipArchive& zip, const std::string& dossierDll)
 {
@@ -297,7 +292,8 @@ void TChargeurXmp::EcritDocument(TSaison& saison, TMemoryStream& flux, const TPr
         if (progression)
             progression(t);
     };
-    flux.Clear();
+    flux.SetSize(0);   // emptied, keeping the room the caller may have reserved
+    flux.SetPosition(0);
     TEcrivainSaison x(&flux);
     x.EcritLigneBrute("<!DOCTYPE Gormelide>");
     x.OuvreElement("Gormelide");
@@ -321,14 +317,16 @@ void TChargeurXmp::EcritDocument(TSaison& saison, TMemoryStream& flux, const TPr
 
 bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression)
 {
-    // 1. The document, in memory.
-    TMemoryStream document;
+    // 1. The document, in memory: written straight into the stream the archive
+    //    component adds (no copy of it is made on the way).
+    TZipArchive zip;
+    Prepare(zip, dossierDll_);
+    TMemoryStream& document = zip.EntryStream;
     document.SetCapacity(saison.Arbre().EstimationCharge() +
                          100LL * (saison.NbEquipe() + saison.NbClubPrec()) +
                          1000LL * saison.Joueurs().NbJoueur());
     EcritDocument(saison, document, progression);
     document.SetPosition(0);
-    const std::string octets = Octets(document);
 
     // 2. Never replace a file that is not a season archive: whatever it is, it
     //    is not ours to overwrite.
@@ -349,9 +347,6 @@ bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression
     const std::string temporaire = NomTemporaire(cible);
     TNettoyage nettoyage(temporaire);
     {
-        TZipArchive zip;
-        Prepare(zip, dossierDll_);
-        zip.EntryStream.LoadFromStream(document);
         zip.SetZipFileName(temporaire);
         zip.AddFromStream(NomMembre, 0, 0);
         if (zip.SuccessCount() != 1)
@@ -367,10 +362,8 @@ bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression
                                                                                 : relu.ExtractToStream(NomMembre);
         if (!s)
             throw EChargeurXmp("L'archive " + nomFichier_ + " \xE9" "crite ne se relit pas.");
-        s->SetPosition(0);
-        TMemoryStream m;
-        m.LoadFromStream(*s);
-        if (Octets(m) != octets)
+        if (s->Size() != document.Size() ||
+            std::memcmp(s->Memory(), document.Memory(), static_cast<size_t>(document.Size())) != 0)
             throw EChargeurXmp("L'archive " + nomFichier_ + " \xE9" "crite ne contient pas le document.");
     }
     if (!Synchronise(temporaire))
