@@ -90,7 +90,7 @@ void OptionsDefaut(TDonneesChampionnat& c, std::initializer_list<int> valeurs)
 bool TDonneesChampionnatFootRugby::LitEvenementType(const std::string& nom, const char* element, int type,
                                                    TXmlReader& x, uint8_t jeton, TInfoComp& match, int n)
 {
-    if (nom != element)
+    if (std::string_view(nom) != element)
         return false;
     LitEvenements(x, jeton, match, n, type, 0);
     return true;
@@ -99,7 +99,7 @@ bool TDonneesChampionnatFootRugby::LitEvenementType(const std::string& nom, cons
 bool TDonneesChampionnatFootRugby::LitEvenementCommun(const std::string& nom, TXmlReader& x, uint8_t jeton,
                                                      TInfoComp& match, int n)
 {
-    if (nom == "Exclus") {
+    if (std::string_view(nom) == "Exclus") {
         LitEvenements(x, jeton, match, n, 3, evtRouge);
         return true;
     }

@@ -13,7 +13,7 @@ namespace {
 // One element of the box score: a code, or a pair of codes written "a/b".
 struct TElementStat
 {
-    const char* nom;
+    std::string_view nom;
     int code;
     int second;   // 0: a single code
 };
@@ -57,9 +57,9 @@ void LitFeuilles(TXmlReader& lecteur, uint8_t jeton, F&& f)
     }
 }
 
-int Entier(const std::string& texte)
+int Entier(std::string_view texte)
 {
-    return StrToIntDef(Trim(texte), 0);
+    return EntierXml(SansBlancs(texte), 0);
 }
 
 }   // namespace
@@ -234,9 +234,9 @@ void TDonneesChampionnatStat::EcritStatMatch(TXmlWriter& ecrivain, const TInfoCo
             }
             for (const TElementStat& e : Elements(sport_)) {
                 if (e.second)
-                    ecrivain.EcritElementRapport(e.nom, s.Valeur(e.code), s.Valeur(e.second));
+                    ecrivain.EcritElementRapport(std::string(e.nom), s.Valeur(e.code), s.Valeur(e.second));
                 else
-                    ecrivain.EcritElementPositif(e.nom, s.Valeur(e.code));
+                    ecrivain.EcritElementPositif(std::string(e.nom), s.Valeur(e.code));
             }
             ecrivain.FermeElement(element);
         }
@@ -254,10 +254,9 @@ bool TDonneesChampionnatStat::LitEvenementMatch(const std::string& nom, TXmlRead
 
 void TDonneesChampionnatStat::LitStatElement(TXmlReader& lecteur, uint8_t jeton, TInfoComp& match, int n)
 {
-    const std::string attrEquipe = lecteur.ValeurAttribut("Equipe");
-    const int cote = attrEquipe.empty() ? 1 : StrToIntDef(Trim(attrEquipe), 1);
-    const std::string attrJoueur = lecteur.ValeurAttribut("Joueur");
-    int32_t idJoueur = attrJoueur.empty() ? -1 : StrToIntDef(Trim(attrJoueur), -1);
+    // Absent, empty or not a number: side 1, no player number.
+    const int cote = lecteur.AttributEntier("Equipe", 1);
+    int32_t idJoueur = lecteur.AttributEntier("Joueur", -1);
 
     std::string nomJoueur, prenomJoueur;
     int valeurs[16] = {};
@@ -275,11 +274,11 @@ void TDonneesChampionnatStat::LitStatElement(TXmlReader& lecteur, uint8_t jeton,
             if (enfant != e.nom)
                 continue;
             if (e.second) {
-                const int barre = Pos("/", texte);
-                const std::string a = barre ? Copy(texte, 1, barre - 1) : texte;
-                const std::string b = barre ? Copy(texte, barre + 1, Length(texte)) : std::string();
-                valeurs[e.code - premierCode_] = Entier(a);
-                valeurs[e.second - premierCode_] = Entier(b);
+                const std::string_view t = texte;
+                const size_t barre = t.find('/');
+                valeurs[e.code - premierCode_] = Entier(barre == std::string_view::npos ? t : t.substr(0, barre));
+                valeurs[e.second - premierCode_] =
+                    Entier(barre == std::string_view::npos ? std::string_view() : t.substr(barre + 1));
             } else {
                 valeurs[e.code - premierCode_] = Entier(texte);
             }

@@ -542,7 +542,8 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
         return p ? p->Numero : -1;
     };
 
-    EnfantsXml(x, xmlDebut, [&](const std::string& nom, uint8_t k) {
+    EnfantsXml(x, xmlDebut, [&](const std::string& nomLu, uint8_t k) {
+        const std::string_view nom = nomLu;
         if (nom == "e1" || nom == "e2") {
             const int cote = nom == "e1" ? 0 : 1;
             equipes[cote] = EquipeLue(Texte(x, k));
@@ -630,7 +631,7 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
             qualifie = Entier(x, k);
         } else if (nom == "Forfait") {
             forfait = Entier(x, k);
-        } else if (!match || !LitEvenementMatch(nom, x, k, *match, n)) {
+        } else if (!match || !LitEvenementMatch(nomLu, x, k, *match, n)) {
             x.SauteElement(k);
         }
     });
@@ -682,7 +683,7 @@ void TDonneesChampionnat::LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp
                                          int nbRemp)
 {
     const bool maillots = (Option(11) & 16) != 0;
-    const int coteCompo = StrToIntDef(Trim(x.ValeurAttribut("Equipe")), 0) - 1;
+    const int coteCompo = x.AttributEntier("Equipe", 0) - 1;
     TSaison* s = saison_;
     int slot = 0, remp = 0;
     bool nomme = false;
@@ -703,7 +704,8 @@ void TDonneesChampionnat::LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp
     bool capitaineLu = false;
     bool marques[2] = {false, false};
 
-    EnfantsXml(x, jeton, [&](const std::string& nom, uint8_t k) {
+    EnfantsXml(x, jeton, [&](const std::string& nomLu, uint8_t k) {
+        const std::string_view nom = nomLu;
         if (nom == "Capitaine") {
             capitaine = Entier(x, k);
             capitaineLu = true;
@@ -713,20 +715,19 @@ void TDonneesChampionnat::LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp
             x.SauteElement(k);
             return;
         }
-        const std::string attrId = Trim(x.ValeurAttribut("ID"));
-        const int32_t id = StrToIntDef(attrId, 0);
-        const int32_t idRemp = StrToIntDef(Trim(x.ValeurAttribut("IdRemp")), 0);
-        const int maillot = StrToIntDef(Trim(x.ValeurAttribut("Maillot")), 0);
+        const int32_t id = x.AttributEntier("ID", 0);
+        const int32_t idRemp = x.AttributEntier("IdRemp", 0);
+        const int maillot = x.AttributEntier("Maillot", 0);
         const std::string attrNote = Trim(x.ValeurAttribut("Note"));
         static const std::string champs[4] = {"Nom", "Prenom", "Note", "Minute"};
         std::string v[4];
         if (k == xmlDebut)
             x.LitChamps(champs, v);
         const std::string noteTexte = !v[2].empty() ? Trim(v[2]) : attrNote;
-        const int note = noteTexte.empty() ? 255 : Borne(StrToIntDef(noteTexte, 255), 0, 255);
-        const int minute = StrToIntDef(Trim(v[3]), 0);
+        const int note = noteTexte.empty() ? 255 : Borne(EntierXml(noteTexte, 255), 0, 255);
+        const int minute = EntierXml(SansBlancs(v[3]), 0);
 
-        if (!Trim(v[0]).empty() || !Trim(v[1]).empty()) {
+        if (!SansBlancs(v[0]).empty() || !SansBlancs(v[1]).empty()) {
             // Names form: ID numbers the place in both line-ups.
             nomme = true;
             const int base = nbTitulaire + 3 * nbRemp;
@@ -799,11 +800,12 @@ void TDonneesChampionnat::LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp
 void TDonneesChampionnat::LitEvenements(TXmlReader& x, uint8_t jeton, const TInfoComp& match, int n, int type,
                                         uint16_t ajout)
 {
-    const int cote = StrToIntDef(Trim(x.ValeurAttribut("Equipe")), 0) - 1;
+    const int cote = x.AttributEntier("Equipe", 0) - 1;
     int32_t joueur = 0;
     int mot = 0;
     std::string nom, prenom;
-    EnfantsXml(x, jeton, [&](const std::string& e, uint8_t k) {
+    EnfantsXml(x, jeton, [&](const std::string& eLu, uint8_t k) {
+        const std::string_view e = eLu;
         if (e == "Joueur" && k == xmlDebut) {
             static const std::string champs[2] = {"Nom", "Prenom"};
             std::string v[2];

@@ -57,10 +57,56 @@ public:
                 continue;
             for (int n = DerniereJourneeJouee(*c); n >= 1; --n)
                 Journee(*c, n);
+            Verse(static_cast<uint32_t>(c->CodeChamp));
         }
     }
 
 private:
+    // The statistics of a championship are summed here while its matchdays
+    // are counted, then added to each player's store once (the store keeps a
+    // list per championship: looking it up on every record is what costs).
+    // Every addition is positive, so adding the sum, capped, gives what the
+    // capped additions one by one give.
+    struct TCumul
+    {
+        TJoueur* joueur = nullptr;
+        std::array<long long, TListeStat::TypeMax + 1> valeurs{};
+        bool touche = false;
+    };
+
+    void Cumule(TJoueur& p, int type, long long v)
+    {
+        if (v <= 0 || type < 0 || type > TListeStat::TypeMax)
+            return;
+        auto [it, nouveau] = cumulIndex_.try_emplace(&p, cumuls_.size());
+        if (nouveau) {
+            cumuls_.emplace_back();
+            cumuls_.back().joueur = &p;
+        }
+        TCumul& c = cumuls_[it->second];
+        if (!c.touche) {
+            c.touche = true;
+            touches_.push_back(it->second);
+        }
+        c.valeurs[static_cast<size_t>(type)] += v;
+    }
+
+    // Adds the sums of the championship just counted, in the order the players
+    // were first met (the order their stores would have created its list in).
+    void Verse(uint32_t code)
+    {
+        for (const size_t i : touches_) {
+            TCumul& c = cumuls_[i];
+            for (size_t t = 0; t < c.valeurs.size(); ++t)
+                if (c.valeurs[t] > 0) {
+                    Ajoute(*c.joueur, code, static_cast<int>(t), c.valeurs[t]);
+                    c.valeurs[t] = 0;
+                }
+            c.touche = false;
+        }
+        touches_.clear();
+    }
+
     // The player a record or line-up entry counts for; nullptr when it counts
     // for nobody in this pass (an unknown player is reported).
     TJoueur* Joueur(int32_t id, int equipe, const TDonneesChampionnat& c, int n, int type)
@@ -96,7 +142,7 @@ private:
             if (d.Mot() & NonCompte)
                 continue;
             if (TJoueur* p = Joueur(d.IdJoueur(), d.IdEquipe(), c, n, typeDonnee))
-                Ajoute(*p, static_cast<uint32_t>(c.CodeChamp), typeStat, 1);
+                Cumule(*p, typeStat, 1);
         }
     }
 
@@ -130,11 +176,11 @@ private:
             for (int s = 1; s <= m->NbTitulaire(); ++s)
                 if (const int32_t pid = m->JoueurTitulaire(id, s))
                     if (TJoueur* p = Joueur(pid, id, c, n, 0))
-                        Ajoute(*p, code, 0, 1);
+                        Cumule(*p, 0, 1);
             for (int r = 1; r <= m->NbRemp(); ++r)
                 if (const int32_t pid = m->ValeurRemplacement(id, r, 3))
                     if (TJoueur* p = Joueur(pid, id, c, n, 0))
-                        Ajoute(*p, code, 0, 1);
+                        Cumule(*p, 0, 1);
         }
 
         switch (source_.Sport) {
@@ -163,9 +209,9 @@ private:
                 for (int i = 0; i < l->Nombre(); ++i) {
                     const TDonneesEvt& d = *l->Donnee(i);
                     if (TJoueur* p = Joueur(d.IdJoueur(), d.IdEquipe(), c, n, s)) {
-                        Ajoute(*p, code, s, d.Mot());
+                        Cumule(*p, s, d.Mot());
                         if (s == codeMatch && d.Mot() >= 1)
-                            Ajoute(*p, code, 0, 1);
+                            Cumule(*p, 0, 1);
                     }
                 }
             }
@@ -177,6 +223,9 @@ private:
 
     const TSourceStats& source_;
     std::unordered_map<uint64_t, TJoueur*> trouves_;
+    std::unordered_map<TJoueur*, size_t> cumulIndex_;
+    std::vector<TCumul> cumuls_;
+    std::vector<size_t> touches_;   // the sums of the current championship, in order
     TRapportStats* rapport_;
     TJoueur* seul_;
     int equipeSeul_;

@@ -395,9 +395,11 @@ uint8_t TXmlReader::ElementSuivant()
     texte_.clear();
     if (barre)
         return xmlComplet;
-    // 8. What follows: children, text, or the end tag at once.
+    // 8. What follows: children, text, or the end tag at once. A refilled
+    // input first takes in what the blanks below may need (read in place,
+    // the searches that follow answer the same).
     size_t p = pos_;
-    if (!ChercheApres('>', p))
+    if (!enPlace_ && !ChercheApres('>', p))
         return FinFlux();
     while (pos_ < taille_ && donnees_[pos_] == ' ')
         ++pos_;
@@ -485,10 +487,21 @@ int32_t TXmlReader::TexteEntier() const
     return EntierXml(texte_, 0);
 }
 
+namespace {
+
+// Attribute names compared without regard to case; the names as written
+// first, the case folded only when they differ.
+bool MemeNom(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && (a == b || SameText(a, b));
+}
+
+}   // namespace
+
 std::string TXmlReader::ValeurAttribut(std::string_view nom) const
 {
     for (const auto& [n, v] : attributs_)
-        if (SameText(n, nom))
+        if (MemeNom(n, nom))
             return DecodeTexteXml(v);
     return {};
 }
@@ -496,7 +509,7 @@ std::string TXmlReader::ValeurAttribut(std::string_view nom) const
 int32_t TXmlReader::AttributEntier(std::string_view nom, int32_t defaut) const
 {
     for (const auto& [n, v] : attributs_)
-        if (SameText(n, nom)) {
+        if (MemeNom(n, nom)) {
             // Digits, a sign and blanks are never escaped: only a value holding
             // an escape needs the decoded text.
             if (v.find('#') == std::string_view::npos)
