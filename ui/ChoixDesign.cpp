@@ -11,6 +11,7 @@
 #include "ui/message2.h"
 
 #include <cctype>
+#include <functional>
 
 namespace
 {
@@ -30,6 +31,25 @@ bool LitRacine(TXmlReader& r)
         if (j == xmlComplet && (r.Nom() == "xml" || (!r.Nom().empty() && r.Nom()[0] == '!')))
             continue;
         return j == xmlDebut && r.Nom() == "designs";
+    }
+}
+
+// Hands each element of the design file's root to f, which reads or skips it
+// and answers false to stop. False, after a message, when the file has no
+// "designs" root.
+bool ParcourtDesigns(const std::string& chemin, const std::function<bool(TXmlReader& r, uint8_t j)>& f)
+{
+    TXmlReader r(chemin);
+    if (!LitRacine(r))
+    {
+        Tf_MessageUtil::Affiche(TraduireFormat(1557, {chemin}), mbuValider);
+        return false;
+    }
+    for (;;)
+    {
+        const uint8_t j = r.ElementSuivant();
+        if (j == xmlFin || j == xmlFinFlux || !f(r, j))
+            return true;
     }
 }
 
@@ -81,36 +101,18 @@ void Tf_ChoixDesign::ChargeDesign(const std::string& dossier, int id, TCouleurEl
     if (!FileExists(chemin))
         return;
     bool trouve = false;
-    {
-        TXmlReader r(chemin);
-        if (!LitRacine(r))
+    const bool lu = ParcourtDesigns(chemin, [&](TXmlReader& r, uint8_t j) {
+        if (r.Nom() != "design" || StrToIntDef(r.ValeurAttribut("id"), 1) != id)
         {
-            Tf_MessageUtil::Affiche(TraduireFormat(1557, {chemin}), mbuValider);
-            return;
+            r.SauteElement(j);
+            return true;
         }
-        for (;;)
-        {
-            const uint8_t j = r.ElementSuivant();
-            if (j == xmlFin || j == xmlFinFlux)
-                break;
-            if (r.Nom() != "design")
-            {
-                r.SauteElement(j);
-                continue;
-            }
-            const int idDesign = StrToIntDef(r.ValeurAttribut("id"), 1);
-            if (idDesign != id)
-            {
-                r.SauteElement(j);
-                continue;
-            }
-            trouve = true;
-            if (j == xmlDebut)
-                Applique(r, dossier, couleurs);
-            break;
-        }
-    }
-    if (!trouve && id != 1)
+        trouve = true;
+        if (j == xmlDebut)
+            Applique(r, dossier, couleurs);
+        return false;
+    });
+    if (lu && !trouve && id != 1)
         ChargeDesign(dossier, 1, couleurs);
 }
 
@@ -194,17 +196,7 @@ void Tf_ChoixDesign::Init(const std::string& dossier, int idCourant)
         Tf_MessageUtil::Affiche(TraduireFormat(1556, {chemin}), mbuValider);
         return;
     }
-    TXmlReader r(chemin);
-    if (!LitRacine(r))
-    {
-        Tf_MessageUtil::Affiche(TraduireFormat(1557, {chemin}), mbuValider);
-        return;
-    }
-    for (;;)
-    {
-        const uint8_t j = r.ElementSuivant();
-        if (j == xmlFin || j == xmlFinFlux)
-            break;
+    ParcourtDesigns(chemin, [&](TXmlReader& r, uint8_t j) {
         if (r.Nom() == "design")
         {
             const int id = StrToIntDef(r.ValeurAttribut("id"), 1);
@@ -218,7 +210,8 @@ void Tf_ChoixDesign::Init(const std::string& dossier, int idCourant)
             }
         }
         r.SauteElement(j);
-    }
+        return true;
+    });
 }
 
 void Tf_ChoixDesign::cb_ModeleChange(TObject*)

@@ -241,21 +241,12 @@ void TColorGridBase::DessineSurCanvas(TCanvas& canvas, const TRect& rect)
 
 bool TColorGridBase::Imprime()
 {
-    TPrinter& p = Printer();
-    try {
-        p.SetOrientation(poLandscape);
-        p.BeginDoc();
+    return PrintDocument(Printer(), poLandscape, [this](TPrinter& p) {
         TCanvas& c = p.Canvas();
         c.Font = PoliceGrille();
         c.Font.SetSize(12);
         DessineSurCanvas(c, Rect(0, 0, p.PageWidth(), p.PageHeight()));
-        p.EndDoc();
-        return true;
-    } catch (const std::exception&) {
-        if (p.Printing())
-            p.Abort();
-        return false;
-    }
+    });
 }
 
 // ---- the control -----------------------------------------------------------------------

@@ -421,16 +421,6 @@ void TEditeur::ImprimeDans(TPrinter& printer, const TRect& r)
 
 bool TEditeur::Imprime()
 {
-    TPrinter& p = Printer();
-    try {
-        p.SetOrientation(poPortrait);
-        p.BeginDoc();
-        ImprimeDans(p, Rect(0, 0, p.PageWidth(), p.PageHeight()));
-        p.EndDoc();
-        return true;
-    } catch (const std::exception&) {
-        if (p.Printing())
-            p.Abort();
-        return false;
-    }
+    return PrintDocument(Printer(), poPortrait,
+                         [this](TPrinter& p) { ImprimeDans(p, Rect(0, 0, p.PageWidth(), p.PageHeight())); });
 }

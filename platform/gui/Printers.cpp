@@ -141,6 +141,24 @@ struct PrinterAccess
     }
 };
 
+bool PrintDocument(TPrinter& printer, TPrinterOrientation orientation, const std::function<void(TPrinter&)>& draw)
+{
+    bool begun = false;
+    try {
+        printer.SetOrientation(orientation);
+        printer.BeginDoc();
+        begun = true;
+        draw(printer);
+        printer.EndDoc();
+        return true;
+    } catch (const std::exception&) {
+        // Only this document is abandoned, not one the printer was busy with.
+        if (begun && printer.Printing())
+            printer.Abort();
+        return false;
+    }
+}
+
 TPrinter& Printer()
 {
     static TPrinter printer;

@@ -4,6 +4,7 @@
 // to a PDF file, and OutputFileName() says where (show it to the user).
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -67,3 +68,9 @@ private:
 
 // The program's printer.
 TPrinter& Printer();
+
+// One document on printer in that orientation: BeginDoc, draw, EndDoc. When
+// anything fails (the printer or the drawing), the document is abandoned and
+// the answer is false; a document the printer is already printing is left as
+// it is.
+bool PrintDocument(TPrinter& printer, TPrinterOrientation orientation, const std::function<void(TPrinter&)>& draw);

@@ -112,3 +112,34 @@ TEST(Printer, WithoutAPrinterTheDocumentGoesToAPdfInTheTemporaryFolder)
     DeleteFile(p.OutputFileName());
     EXPECT_EQ(&Printer(), &Printer());
 }
+
+TEST(Printer, PrintDocumentPrintsWholeOrAbandons)
+{
+    TPrinter p;
+    const std::string file = OutFile("document.pdf");
+    p.SetOutputFileName(file);
+    int largeur = 0, hauteur = 0;
+    EXPECT_TRUE(PrintDocument(p, poLandscape, [&](TPrinter& q) {
+        largeur = q.PageWidth();
+        hauteur = q.PageHeight();
+        q.Canvas().TextOut(100, 100, "Document");
+    }));
+    EXPECT_GT(largeur, hauteur);
+    EXPECT_FALSE(p.Printing());
+    EXPECT_TRUE(FileExists(file));
+
+    // A drawing that fails leaves no document behind and the printer free.
+    DeleteFile(file);
+    EXPECT_FALSE(PrintDocument(p, poPortrait, [](TPrinter& q) {
+        q.Canvas().TextOut(100, 100, "Moitié");
+        throw Exception("panne");
+    }));
+    EXPECT_FALSE(p.Printing());
+    EXPECT_TRUE(p.Aborted());
+    EXPECT_FALSE(FileExists(file));
+    // A printer already busy: the call fails and the open document stays.
+    p.BeginDoc();
+    EXPECT_FALSE(PrintDocument(p, poPortrait, [](TPrinter&) {}));
+    EXPECT_TRUE(p.Printing());
+    p.Abort();
+}

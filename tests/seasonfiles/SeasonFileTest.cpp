@@ -71,7 +71,8 @@ TEST_F(SaisonFichier, EachSportRoundTripsThroughTheThreadsAndTheWindow)
         ASSERT_TRUE(Sauve(*s, fichier, &modif));
         EXPECT_EQ(modif, 0);
         const std::string membre = Membre(fichier);
-        EXPECT_EQ(membre, Document(*s));
+        // The document of the season (written again now: a second may have passed).
+        EXPECT_EQ(SansHorodatage(membre), SansHorodatage(Document(*s)));
 
         uint8_t etat = 99;
         auto lu = Charge(fichier, etat, TousSports, avecChampionnats);
@@ -338,14 +339,14 @@ TEST_F(SaisonFichier, SavingOverAFileThatIsNotAnArchiveKeepsItAndFails)
 
     // The save worker says so: status 1, modal result 2, the season given back
     // to nobody but the caller, who still holds it unchanged.
-    const std::string avant = Document(*s);
+    const std::string avant = SansHorodatage(Document(*s));
     TOwned<Tf_EtatSauve> f(new Tf_EtatSauve(nullptr));
     f->SauveMode(fichier, Dll, s.get());
     EXPECT_EQ(f->Caption(), Traduire(452));
     EXPECT_EQ(f->ShowModal(), mrCancel);
     EXPECT_EQ(f->Etat(), etatLecture);
     EXPECT_EQ(f->SaisonSauvee(), nullptr);
-    EXPECT_EQ(Document(*s), avant);
+    EXPECT_EQ(SansHorodatage(Document(*s)), avant);
 
     // With the message asked for: text 529.
     std::string message;
