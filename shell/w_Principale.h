@@ -147,6 +147,10 @@ public:
     // Offers or withdraws the print (181) and HTML (182) commands.
     void EntreeImpression(bool offre);
     void EntreeHTML(bool offre);
+    // Offers or withdraws command `commande` (caption: text `texte`) as a node
+    // before the help node and as a menu-bar item before `avantMenu`.
+    void OffreEntree(bool offre, TTreeNode*& noeud, TMenuItem*& menu, int texte, uint32_t commande,
+                     TMenuItem* avantMenu);
 
     // ---- menus ----
     void InsereChampionnats();

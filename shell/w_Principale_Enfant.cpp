@@ -128,66 +128,48 @@ void InsereDansBarre(TMainMenu* menu, TMenuItem* item, TMenuItem* avant)
 }
 }  // namespace
 
-void Tf_Principale::EntreeImpression(bool offre)
+void Tf_Principale::OffreEntree(bool offre, TTreeNode*& noeud, TMenuItem*& menu, int texte, uint32_t commande,
+                               TMenuItem* avantMenu)
 {
     if (NoeudAide)
     {
         tv_Menu->BeginInternalChange();
-        if (offre && !NoeudImpression)
+        if (offre && !noeud)
         {
             tv_Menu->Items().BeginUpdate();
-            NoeudImpression = tv_Menu->Items().InsertObject(NoeudAide, Traduire(714), 181);
+            noeud = tv_Menu->Items().InsertObject(NoeudAide, Traduire(texte), commande);
             tv_Menu->Items().EndUpdate();
         }
-        else if (!offre && NoeudImpression)
+        else if (!offre && noeud)
         {
-            tv_Menu->Items().Delete(NoeudImpression);
-            NoeudImpression = nullptr;
+            tv_Menu->Items().Delete(noeud);
+            noeud = nullptr;
         }
         tv_Menu->EndInternalChange();
     }
     if (MenuOptions)
     {
-        if (offre && !MenuImpression)
+        if (offre && !menu)
         {
-            MenuImpression = AjouteMenuItem(Traduire(714), 181, nullptr, nullptr);
-            InsereDansBarre(mm_Menu, MenuImpression, MenuHTML);
+            menu = AjouteMenuItem(Traduire(texte), commande, nullptr, nullptr);
+            InsereDansBarre(mm_Menu, menu, avantMenu);
         }
-        else if (!offre && MenuImpression)
+        else if (!offre && menu)
         {
-            mm_Menu->Items()->Remove(MenuImpression);
-            FreeAndNil(MenuImpression);
+            mm_Menu->Items()->Remove(menu);
+            FreeAndNil(menu);
         }
     }
 }
 
+void Tf_Principale::EntreeImpression(bool offre)
+{
+    OffreEntree(offre, NoeudImpression, MenuImpression, 714, 181, MenuHTML);
+}
+
 void Tf_Principale::EntreeHTML(bool offre)
 {
-    if (NoeudAide)
-    {
-        tv_Menu->BeginInternalChange();
-        if (offre && !NoeudHTML)
-            NoeudHTML = tv_Menu->Items().InsertObject(NoeudAide, Traduire(949), 182);
-        else if (!offre && NoeudHTML)
-        {
-            tv_Menu->Items().Delete(NoeudHTML);
-            NoeudHTML = nullptr;
-        }
-        tv_Menu->EndInternalChange();
-    }
-    if (MenuOptions)
-    {
-        if (offre && !MenuHTML)
-        {
-            MenuHTML = AjouteMenuItem(Traduire(949), 182, nullptr, nullptr);
-            InsereDansBarre(mm_Menu, MenuHTML, nullptr);
-        }
-        else if (!offre && MenuHTML)
-        {
-            mm_Menu->Items()->Remove(MenuHTML);
-            FreeAndNil(MenuHTML);
-        }
-    }
+    OffreEntree(offre, NoeudHTML, MenuHTML, 949, 182, nullptr);
 }
 
 // ---- commands asked by the child windows ------------------------------------------------------
