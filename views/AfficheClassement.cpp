@@ -15,17 +15,9 @@
 #include "platform/rtl/Strings.h"
 #include "ui/BrivantelForm.h"
 #include "ui/Graphe.h"
+#include "views/Textes.h"
 
-namespace {
-
-// A text of the language file, or the French default when it has none.
-std::string Texte(int id, const char* defaut = "")
-{
-    std::string s = Traduire(id);
-    return s.empty() ? std::string(defaut) : s;
-}
-
-}  // namespace
+using vues::Texte;
 
 namespace classement {
 

@@ -7,14 +7,9 @@
 #include "platform/rtl/Strings.h"
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
+#include "views/Textes.h"
 
-namespace {
-std::string Texte(int id, const std::string& defaut)
-{
-    std::string s = Traduire(id);
-    return s.empty() ? defaut : s;
-}
-}  // namespace
+using vues::Texte;
 
 TParamClassement::TParamClassement(TComponent* AOwner) : TPanel(AOwner)
 {

@@ -8,14 +8,9 @@
 #include "ui/Bouton.h"
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
+#include "views/Textes.h"
 
-namespace {
-std::string Texte(int id, const std::string& defaut)
-{
-    std::string s = Traduire(id);
-    return s.empty() ? defaut : s;
-}
-}  // namespace
+using vues::Texte;
 
 Tf_Choixclass::Tf_Choixclass(TComponent* AOwner) : TBrivantelForm(AOwner)
 {

@@ -20,14 +20,11 @@
 #include "views/AfficheClassement.h"
 #include "views/cadreParamClassement.h"
 #include "views/w_ChoixClas.h"
+#include "views/Textes.h"
 
 namespace {
 
-std::string Texte(int id, const std::string& defaut)
-{
-    std::string s = Traduire(id);
-    return s.empty() ? defaut : s;
-}
+using vues::Texte;
 
 constexpr TColor Aqua = 0xFFFF00;
 constexpr TColor Jaune = 0x00FFFF;
