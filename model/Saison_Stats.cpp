@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <unordered_map>
 
 #include "model/Championnat.h"
@@ -66,29 +67,41 @@ private:
     // are counted, then added to each player's store once (the store keeps a
     // list per championship: looking it up on every record is what costs).
     // Every addition is positive, so adding the sum, capped, gives what the
-    // capped additions one by one give.
+    // capped additions one by one give (and the sum may be capped as it grows).
     struct TCumul
     {
         TJoueur* joueur = nullptr;
-        std::array<long long, TListeStat::TypeMax + 1> valeurs{};
+        std::array<uint32_t, TListeStat::TypeMax + 1> valeurs{};
         bool touche = false;
     };
 
-    void Cumule(TJoueur& p, int type, long long v)
+    // A player found for a number and team, with his sums once he has some.
+    struct TTrouve
+    {
+        TJoueur* joueur = nullptr;
+        size_t cumul = SIZE_MAX;
+    };
+
+    void Cumule(TTrouve& t, int type, long long v)
     {
         if (v <= 0 || type < 0 || type > TListeStat::TypeMax)
             return;
-        auto [it, nouveau] = cumulIndex_.try_emplace(&p, cumuls_.size());
-        if (nouveau) {
-            cumuls_.emplace_back();
-            cumuls_.back().joueur = &p;
+        if (t.cumul == SIZE_MAX) {
+            // One player may be found under several numbers or teams.
+            auto [it, nouveau] = cumulIndex_.try_emplace(t.joueur, cumuls_.size());
+            if (nouveau) {
+                cumuls_.emplace_back();
+                cumuls_.back().joueur = t.joueur;
+            }
+            t.cumul = it->second;
         }
-        TCumul& c = cumuls_[it->second];
+        TCumul& c = cumuls_[t.cumul];
         if (!c.touche) {
             c.touche = true;
-            touches_.push_back(it->second);
+            touches_.push_back(t.cumul);
         }
-        c.valeurs[static_cast<size_t>(type)] += v;
+        uint32_t& somme = c.valeurs[static_cast<size_t>(type)];
+        somme = static_cast<uint32_t>(std::min<long long>(65535, somme + v));
     }
 
     // Adds the sums of the championship just counted, in the order the players
@@ -109,25 +122,50 @@ private:
 
     // The player a record or line-up entry counts for; nullptr when it counts
     // for nobody in this pass (an unknown player is reported).
-    TJoueur* Joueur(int32_t id, int equipe, const TDonneesChampionnat& c, int n, int type)
+    TTrouve* Trouve(int32_t id, int equipe, const TDonneesChampionnat& c, int n, int type)
     {
         if (JoueurNonDesigne(id))
             return nullptr;
-        if (seul_)
-            return id == seul_->Numero && equipe == seul_->IdEquipe() ? seul_ : nullptr;
+        if (seul_) {
+            seulTrouve_.joueur = seul_;
+            return id == seul_->Numero && equipe == seul_->IdEquipe() ? &seulTrouve_ : nullptr;
+        }
         // Each player is met on every record of his: the look-up is made once
         // per number and team in a pass (the players do not change meanwhile).
-        const uint64_t cle = static_cast<uint64_t>(static_cast<uint32_t>(id)) << 32 | static_cast<uint32_t>(equipe);
-        TJoueur* j = nullptr;
-        if (const auto it = trouves_.find(cle); it != trouves_.end()) {
-            j = it->second;
-        } else {
-            j = source_.Joueurs ? source_.Joueurs->ChercheJoueur(id, equipe) : nullptr;
-            trouves_.emplace(cle, j);
+        // Numbers are small: the first team met under a number is found by
+        // its index, any other through the map.
+        TTrouve* t = nullptr;
+        if (id >= 0 && id < (1 << 20)) {
+            if (static_cast<size_t>(id) >= parNumero_.size())
+                parNumero_.resize(static_cast<size_t>(id) + 1, 0);
+            uint32_t& k = parNumero_[static_cast<size_t>(id)];
+            if (k == 0) {
+                directs_.push_back({equipe, {source_.Joueurs ? source_.Joueurs->ChercheJoueur(id, equipe) : nullptr}});
+                k = static_cast<uint32_t>(directs_.size());
+            }
+            if (directs_[k - 1].first == equipe)
+                t = &directs_[k - 1].second;
         }
-        if (!j && rapport_)
-            rapport_->Orphelins.push_back({c.CodeChamp, n, type, id, equipe});
-        return j;
+        if (!t) {
+            const uint64_t cle = static_cast<uint64_t>(static_cast<uint32_t>(id)) << 32 | static_cast<uint32_t>(equipe);
+            auto [it, nouveau] = trouves_.try_emplace(cle);
+            if (nouveau)
+                it->second.joueur = source_.Joueurs ? source_.Joueurs->ChercheJoueur(id, equipe) : nullptr;
+            t = &it->second;
+        }
+        if (!t->joueur) {
+            if (rapport_)
+                rapport_->Orphelins.push_back({c.CodeChamp, n, type, id, equipe});
+            return nullptr;
+        }
+        // Valid until the next look-up.
+        return t;
+    }
+
+    TJoueur* Joueur(int32_t id, int equipe, const TDonneesChampionnat& c, int n, int type)
+    {
+        TTrouve* t = Trouve(id, equipe, c, n, type);
+        return t ? t->joueur : nullptr;
     }
 
     // Scoring records (without 0x80 and 0x800) as one of the kind.
@@ -141,7 +179,7 @@ private:
             const TDonneesEvt& d = *l->Donnee(i);
             if (d.Mot() & NonCompte)
                 continue;
-            if (TJoueur* p = Joueur(d.IdJoueur(), d.IdEquipe(), c, n, typeDonnee))
+            if (TTrouve* p = Trouve(d.IdJoueur(), d.IdEquipe(), c, n, typeDonnee))
                 Cumule(*p, typeStat, 1);
         }
     }
@@ -175,11 +213,11 @@ private:
                 continue;
             for (int s = 1; s <= m->NbTitulaire(); ++s)
                 if (const int32_t pid = m->JoueurTitulaire(id, s))
-                    if (TJoueur* p = Joueur(pid, id, c, n, 0))
+                    if (TTrouve* p = Trouve(pid, id, c, n, 0))
                         Cumule(*p, 0, 1);
             for (int r = 1; r <= m->NbRemp(); ++r)
                 if (const int32_t pid = m->ValeurRemplacement(id, r, 3))
-                    if (TJoueur* p = Joueur(pid, id, c, n, 0))
+                    if (TTrouve* p = Trouve(pid, id, c, n, 0))
                         Cumule(*p, 0, 1);
         }
 
@@ -208,7 +246,7 @@ private:
                     continue;
                 for (int i = 0; i < l->Nombre(); ++i) {
                     const TDonneesEvt& d = *l->Donnee(i);
-                    if (TJoueur* p = Joueur(d.IdJoueur(), d.IdEquipe(), c, n, s)) {
+                    if (TTrouve* p = Trouve(d.IdJoueur(), d.IdEquipe(), c, n, s)) {
                         Cumule(*p, s, d.Mot());
                         if (s == codeMatch && d.Mot() >= 1)
                             Cumule(*p, 0, 1);
@@ -222,7 +260,10 @@ private:
     }
 
     const TSourceStats& source_;
-    std::unordered_map<uint64_t, TJoueur*> trouves_;
+    std::unordered_map<uint64_t, TTrouve> trouves_;
+    std::vector<uint32_t> parNumero_;   // number -> 1 + index in directs_, 0 none yet
+    std::vector<std::pair<int, TTrouve>> directs_;   // team, player
+    TTrouve seulTrouve_;
     std::unordered_map<TJoueur*, size_t> cumulIndex_;
     std::vector<TCumul> cumuls_;
     std::vector<size_t> touches_;   // the sums of the current championship, in order
