@@ -10,13 +10,13 @@ build=${BZ_FUZZ_BUILD:-$racine/build-fuzz}
 duree=${1:-60}
 shift || true
 cibles=("$@")
-[ ${#cibles[@]} -eq 0 ] && cibles=(xml saison zipdir png historique)
+[ ${#cibles[@]} -eq 0 ] && cibles=(xml saison zipdir png historique deflate)
 
 CC=clang CXX=clang++ cmake -S "$racine" -B "$build" -G Ninja -DBZ_FUZZ=ON -DBZ_TESTS=OFF -DBZ_BENCH=OFF >/dev/null || exit 1
 cmake --build "$build" -j4 --target fuzz_graines $(printf 'fuzz_%s ' "${cibles[@]}") || exit 1
 
 corpus=$build/fuzz/corpus
-mkdir -p "$corpus"/{xml,saison,zipdir,png,historique}
+mkdir -p "$corpus"/{xml,saison,zipdir,png,historique,deflate}
 "$build/fuzz/fuzz_graines" "$corpus/xml" "$corpus/saison" || exit 1
 # Seeds of the other targets: the PNG pictures of the data folder, a season
 # file (a zip) and the history files, when there are any.
