@@ -10,15 +10,22 @@ namespace {
 
 constexpr int MaxLigne = 255;   // starters or substitution records per side
 
-void NouveauTitulaire(std::vector<uint16_t>& compo)
+// Cuts v to 'garde' words, then grows it to 'taille' with empty entries of
+// 'pas' words whose word 'note' is 255 (no rating); one allocation at most.
+void Ajuste(std::vector<uint16_t>& v, size_t garde, size_t taille, size_t pas, size_t note)
 {
-    compo.insert(compo.end(), {0, 0, 255, 0});
+    v.reserve(taille);
+    v.resize(std::min(garde, taille));
+    const size_t debut = v.size();
+    v.resize(taille, 0);
+    for (size_t i = debut + note; i < taille; i += pas)
+        v[i] = 255;
 }
 
-void NouveauRemplacement(std::vector<uint16_t>& remp)
-{
-    remp.insert(remp.end(), {0, 0, 0, 0, 0, 0, 255});
-}
+// A starter: id (2 words), rating, shirt. A substitution record: shirt, off
+// (2), on (2), minute, rating.
+constexpr size_t PasTitulaire = 4, NoteTitulaire = 2;
+constexpr size_t PasRemplacement = 7, NoteRemplacement = 6;
 
 }   // namespace
 
@@ -27,10 +34,14 @@ TInfoComp::TInfoComp(int domicile, int exterieur, int nbTitulaire, int nbRemp)
       equipes_{static_cast<uint16_t>(domicile), static_cast<uint16_t>(exterieur)}
 {
     std::memset(scoresPeriode_, 255, sizeof scoresPeriode_);
-    for (auto& c : compo_)
-        c.assign(1, 0);
-    SetNbTitulaire(nbTitulaire);
-    SetNbRemp(nbRemp);
+    nbTitulaire = std::clamp(nbTitulaire, 0, MaxLigne);
+    nbRemp = std::clamp(nbRemp, 0, MaxLigne);
+    for (int c = 0; c < 2; ++c) {
+        Ajuste(compo_[c], 1, static_cast<size_t>(1 + 4 * nbTitulaire), PasTitulaire, NoteTitulaire);
+        Ajuste(remp_[c], 0, static_cast<size_t>(7 * nbRemp), PasRemplacement, NoteRemplacement);
+    }
+    nbTitulaire_ = nbTitulaire;
+    nbRemp_ = nbRemp;
 }
 
 // ---------------------------------------------------------------------------
@@ -49,11 +60,9 @@ void TInfoComp::SetNbTitulaire(int v)
                     break;
                 }
     }
-    for (auto& compo : compo_) {
-        compo.resize(static_cast<size_t>(1 + 4 * std::min(garde, nbTitulaire_)));
-        while (static_cast<int>(compo.size()) < 1 + 4 * garde)
-            NouveauTitulaire(compo);
-    }
+    for (auto& compo : compo_)
+        Ajuste(compo, static_cast<size_t>(1 + 4 * std::min(garde, nbTitulaire_)), static_cast<size_t>(1 + 4 * garde),
+               PasTitulaire, NoteTitulaire);
     nbTitulaire_ = garde;
 }
 
@@ -71,11 +80,9 @@ void TInfoComp::SetNbRemp(int v)
                 }
             }
     }
-    for (auto& remp : remp_) {
-        remp.resize(static_cast<size_t>(7 * std::min(garde, nbRemp_)));
-        while (static_cast<int>(remp.size()) < 7 * garde)
-            NouveauRemplacement(remp);
-    }
+    for (auto& remp : remp_)
+        Ajuste(remp, static_cast<size_t>(7 * std::min(garde, nbRemp_)), static_cast<size_t>(7 * garde),
+               PasRemplacement, NoteRemplacement);
     nbRemp_ = garde;
 }
 
@@ -319,12 +326,9 @@ void TInfoComp::EffaceComposition(int equipe)
     const int c = Cote(equipe);
     if (c < 0)
         return;
-    compo_[c].assign(1, 0);
-    for (int s = 0; s < nbTitulaire_; ++s)
-        NouveauTitulaire(compo_[c]);
-    remp_[c].clear();
-    for (int r = 0; r < nbRemp_; ++r)
-        NouveauRemplacement(remp_[c]);
+    compo_[c][0] = 0;
+    Ajuste(compo_[c], 1, static_cast<size_t>(1 + 4 * nbTitulaire_), PasTitulaire, NoteTitulaire);
+    Ajuste(remp_[c], 0, static_cast<size_t>(7 * nbRemp_), PasRemplacement, NoteRemplacement);
 }
 
 std::string TInfoComp::TexteComposition(int equipe, const TSaison* saison) const

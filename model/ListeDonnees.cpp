@@ -1,12 +1,149 @@
 #include "model/ListeDonnees.h"
 
 #include <algorithm>
+#include <atomic>
+#include <cstdlib>
+#include <new>
+#include <thread>
 
 #include "model/Saison.h"
 #include "platform/rtl/Strings.h"
 
+#if defined(__SANITIZE_ADDRESS__)
+#define BZ_EVT_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define BZ_EVT_ASAN 1
+#endif
+#endif
+
+// ---------------------------------------------------------------------------
+// The records' blocks
+
+namespace {
+
+// Fixed-size cells cut from blocks of 4,096; a freed cell goes on a free list
+// and is given again first. Every block is released when no record is left.
+// Its members are all trivial, so that it is never destroyed: records freed
+// while the program exits still find it.
+class TReserveEvt
+{
+public:
+    void* Prend()
+    {
+        Verrou v(verrou_);
+        void* p;
+        if (libres_) {
+            p = libres_;
+            libres_ = libres_->suivant;
+        } else {
+            if (courant_ == fin_)
+                NouveauBloc();
+            p = courant_;
+            courant_ += TailleCellule;
+        }
+        ++vivants_;
+        return p;
+    }
+
+    void Rend(void* p)
+    {
+        Verrou v(verrou_);
+        auto* c = static_cast<Cellule*>(p);
+        c->suivant = libres_;
+        libres_ = c;
+        if (--vivants_ == 0)
+            LibereBlocs();
+    }
+
+private:
+    struct Cellule
+    {
+        Cellule* suivant;
+    };
+    struct Bloc
+    {
+        Bloc* precedent;
+    };
+    static constexpr size_t TailleCellule = sizeof(TDonneesEvt);
+    static constexpr size_t CellulesParBloc = 4096;
+    // The cells start after the block's link, kept at the cells' alignment.
+    static constexpr size_t Entete = (sizeof(Bloc) + alignof(TDonneesEvt) - 1) / alignof(TDonneesEvt) * alignof(TDonneesEvt);
+    static_assert(TailleCellule >= sizeof(Cellule) && TailleCellule % alignof(Cellule) == 0);
+
+    class Verrou
+    {
+    public:
+        explicit Verrou(std::atomic_flag& f) : f_(f)
+        {
+            while (f_.test_and_set(std::memory_order_acquire))
+                std::this_thread::yield();
+        }
+        ~Verrou() { f_.clear(std::memory_order_release); }
+        Verrou(const Verrou&) = delete;
+        Verrou& operator=(const Verrou&) = delete;
+
+    private:
+        std::atomic_flag& f_;
+    };
+
+    void NouveauBloc()
+    {
+        auto* b = static_cast<Bloc*>(std::malloc(Entete + CellulesParBloc * TailleCellule));
+        if (!b)
+            throw std::bad_alloc();
+        b->precedent = blocs_;
+        blocs_ = b;
+        courant_ = reinterpret_cast<char*>(b) + Entete;
+        fin_ = courant_ + CellulesParBloc * TailleCellule;
+    }
+
+    void LibereBlocs()
+    {
+        while (blocs_) {
+            Bloc* precedent = blocs_->precedent;
+            std::free(blocs_);
+            blocs_ = precedent;
+        }
+        libres_ = nullptr;
+        courant_ = fin_ = nullptr;
+    }
+
+    std::atomic_flag verrou_;
+    Cellule* libres_ = nullptr;
+    char* courant_ = nullptr;   // the unused end of the newest block
+    char* fin_ = nullptr;
+    Bloc* blocs_ = nullptr;
+    size_t vivants_ = 0;
+};
+
+constinit TReserveEvt reserveEvt;
+
+}   // namespace
+
 // ---------------------------------------------------------------------------
 // TDonneesEvt
+
+void* TDonneesEvt::operator new(std::size_t taille)
+{
+#ifdef BZ_EVT_ASAN
+    return ::operator new(taille);
+#else
+    (void)taille;   // always sizeof(TDonneesEvt): the class is final
+    return reserveEvt.Prend();
+#endif
+}
+
+void TDonneesEvt::operator delete(void* p) noexcept
+{
+    if (!p)
+        return;
+#ifdef BZ_EVT_ASAN
+    ::operator delete(p);
+#else
+    reserveEvt.Rend(p);
+#endif
+}
 
 TDonneesEvt::TDonneesEvt(int32_t idJoueur, int idEquipe, int minute, uint16_t drapeaux)
     : idJoueur_(idJoueur), idEquipe_(static_cast<uint16_t>(idEquipe))
@@ -48,13 +185,6 @@ void TListeDonnees::Change() const
 {
     if (saison_)
         saison_->InvalideStats();
-}
-
-TDonneesEvt* TListeDonnees::Donnee(int i) const
-{
-    if (i < 0 || i >= Nombre())
-        return nullptr;
-    return items_[static_cast<size_t>(i)].get();
 }
 
 TDonneesEvt* TListeDonnees::Ajoute(std::unique_ptr<TDonneesEvt> d)

@@ -3,6 +3,7 @@
 // the sorted selections taken from them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
@@ -22,7 +23,10 @@ enum : uint16_t {
     evtHorsScore = 0x800,    // not counted in the score (kind 5)
 };
 
-class TDonneesEvt
+// A season with box scores holds millions of these: they are 16 bytes with no
+// virtual table, and `new` takes them from blocks shared by all records instead
+// of the general heap (see operator new below).
+class TDonneesEvt final
 {
 public:
     // No player (id 0), team 65535, minute word 0.
@@ -30,7 +34,13 @@ public:
     // An event: the minute clamped to 0..127 (the bits above it are flags),
     // then the flags added (their minute bits ignored).
     TDonneesEvt(int32_t idJoueur, int idEquipe, int minute, uint16_t drapeaux);
-    virtual ~TDonneesEvt() = default;
+
+    // Records are cut from 64 KB blocks and recycled through a free list
+    // (thread-safe); the blocks go back to the system when the last record
+    // is freed. Under AddressSanitizer every record is a heap object of its
+    // own, so that a use after free is still caught.
+    static void* operator new(std::size_t taille);
+    static void operator delete(void* p) noexcept;
 
     // A record with its whole 16-bit word as given: a word read back from a
     // file, or the value of a statistic code.
@@ -74,7 +84,10 @@ public:
     void SetSaison(TSaison* saison) { saison_ = saison; }
 
     int Nombre() const { return static_cast<int>(items_.size()); }
-    TDonneesEvt* Donnee(int i) const;   // nullptr out of range
+    TDonneesEvt* Donnee(int i) const   // nullptr out of range
+    {
+        return static_cast<size_t>(i) < items_.size() ? items_[static_cast<size_t>(i)].get() : nullptr;
+    }
     TDonneesEvt* Ajoute(std::unique_ptr<TDonneesEvt> d);
     // i clipped to 0..Nombre().
     TDonneesEvt* Insere(int i, std::unique_ptr<TDonneesEvt> d);
