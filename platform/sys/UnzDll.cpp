@@ -9,28 +9,8 @@
 
 namespace {
 
-struct ExtractJob
+struct ExtractJob : ArchiveJob<UnzParams, false>
 {
-    UnzParams* p = nullptr;
-    bool cancelled = false;
-
-    bool callback(ZCallBackStruct& record)
-    {
-        if (RunCallback(p->Callback, p->Caller, false, record)) cancelled = true;
-        return cancelled;
-    }
-    void report(int32_t error, const std::string& text)
-    {
-        if (ReportLibraryMessage(p->Callback, p->Caller, false, error, text)) cancelled = true;
-    }
-    void notify(int32_t action, int64_t size, const std::string& text = {})
-    {
-        ZCallBackStruct record;
-        record.ActionCode = action;
-        record.FileSize = size;
-        SetCallbackText(record, text);
-        callback(record);
-    }
     void skipped(const std::string& name, ZipSkipType type, int32_t error)
     {
         ZCallBackStruct record;

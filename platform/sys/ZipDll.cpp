@@ -16,29 +16,7 @@
 
 namespace {
 
-struct AddJob
-{
-    ZipParams* p = nullptr;
-    bool cancelled = false;
-
-    bool callback(ZCallBackStruct& record)
-    {
-        if (RunCallback(p->Callback, p->Caller, true, record)) cancelled = true;
-        return cancelled;
-    }
-    void report(int32_t error, const std::string& text)
-    {
-        if (ReportLibraryMessage(p->Callback, p->Caller, true, error, text)) cancelled = true;
-    }
-    void notify(int32_t action, int64_t size, const std::string& text = {})
-    {
-        ZCallBackStruct record;
-        record.ActionCode = action;
-        record.FileSize = size;
-        SetCallbackText(record, text);
-        callback(record);
-    }
-};
+using AddJob = ArchiveJob<ZipParams, true>;
 
 // A new empty file beside target (name.zXXXXXX); "" when none can be made.
 std::string tempBeside(const std::string& target)

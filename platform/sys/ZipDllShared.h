@@ -90,6 +90,33 @@ bool RunCallback(ZFunctionPtrType callback, void* caller, bool isZip, ZCallBackS
 bool ReportLibraryMessage(ZFunctionPtrType callback, void* caller, bool isZip, int32_t error,
                           const std::string& text);
 
+// One run of a library over its parameter block (ZipParams or UnzParams): sends
+// the call-backs and remembers whether the caller asked to stop.
+template <class Params, bool IsZip>
+struct ArchiveJob
+{
+    Params* p = nullptr;
+    bool cancelled = false;
+
+    bool callback(ZCallBackStruct& record)
+    {
+        if (RunCallback(p->Callback, p->Caller, IsZip, record)) cancelled = true;
+        return cancelled;
+    }
+    void report(int32_t error, const std::string& text)
+    {
+        if (ReportLibraryMessage(p->Callback, p->Caller, IsZip, error, text)) cancelled = true;
+    }
+    void notify(int32_t action, int64_t size, const std::string& text = {})
+    {
+        ZCallBackStruct record;
+        record.ActionCode = action;
+        record.FileSize = size;
+        SetCallbackText(record, text);
+        callback(record);
+    }
+};
+
 // Helpers over libzip shared by both libraries.
 struct zip;
 // The name of entry index in the program's 8-bit set, '/' turned into '\':
