@@ -7,6 +7,7 @@
 #include <cmath>
 #include <ctime>
 
+#include "platform/rtl/ConvertHelpers.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/Strings.h"
@@ -625,16 +626,12 @@ bool TryStrToDate(std::string_view s, TDateTime& date)
 
 TDateTime StrToDate(std::string_view s)
 {
-    TDateTime d;
-    if (!TryStrToDate(s, d))
-        throw EConvertError("'" + std::string(s) + "' n'est pas une date correcte");
-    return d;
+    return ConvertOrThrow<TDateTime>(s, TryStrToDate, "' n'est pas une date correcte");
 }
 
 TDateTime StrToDateDef(std::string_view s, TDateTime def)
 {
-    TDateTime d;
-    return TryStrToDate(s, d) ? d : def;
+    return ConvertOrDefault(s, TryStrToDate, def);
 }
 
 bool TryStrToTime(std::string_view s, TDateTime& time)
@@ -649,10 +646,7 @@ bool TryStrToTime(std::string_view s, TDateTime& time)
 
 TDateTime StrToTime(std::string_view s)
 {
-    TDateTime t;
-    if (!TryStrToTime(s, t))
-        throw EConvertError("'" + std::string(s) + "' n'est pas une heure correcte");
-    return t;
+    return ConvertOrThrow<TDateTime>(s, TryStrToTime, "' n'est pas une heure correcte");
 }
 
 bool TryStrToDateTime(std::string_view s, TDateTime& dt)
@@ -675,8 +669,5 @@ bool TryStrToDateTime(std::string_view s, TDateTime& dt)
 
 TDateTime StrToDateTime(std::string_view s)
 {
-    TDateTime dt;
-    if (!TryStrToDateTime(s, dt))
-        throw EConvertError("'" + std::string(s) + "' n'est pas une date et heure correcte");
-    return dt;
+    return ConvertOrThrow<TDateTime>(s, TryStrToDateTime, "' n'est pas une date et heure correcte");
 }

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/rtl/ConvertHelpers.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Format.h"
 
@@ -663,16 +664,12 @@ bool TryStrToInt(std::string_view s, int& value)
 
 int StrToInt(std::string_view s)
 {
-    int v;
-    if (!TryStrToInt(s, v))
-        throw EConvertError("'" + std::string(s) + L1("' n'est pas une valeur entière correcte"));
-    return v;
+    return ConvertOrThrow<int>(s, TryStrToInt, L1("' n'est pas une valeur entière correcte"));
 }
 
 int StrToIntDef(std::string_view s, int def)
 {
-    int v;
-    return TryStrToInt(s, v) ? v : def;
+    return ConvertOrDefault(s, TryStrToInt, def);
 }
 
 bool TryStrToInt64(std::string_view s, long long& value)
@@ -682,8 +679,7 @@ bool TryStrToInt64(std::string_view s, long long& value)
 
 long long StrToInt64Def(std::string_view s, long long def)
 {
-    long long v;
-    return TryStrToInt64(s, v) ? v : def;
+    return ConvertOrDefault(s, TryStrToInt64, def);
 }
 
 // ---- floats -------------------------------------------------------------------------------
@@ -1168,16 +1164,12 @@ bool TryStrToFloat(std::string_view s, double& value)
 
 double StrToFloat(std::string_view s)
 {
-    double v;
-    if (!TryStrToFloat(s, v))
-        throw EConvertError("'" + std::string(s) + "' n'est pas une valeur en virgule flottante correcte");
-    return v;
+    return ConvertOrThrow<double>(s, TryStrToFloat, "' n'est pas une valeur en virgule flottante correcte");
 }
 
 double StrToFloatDef(std::string_view s, double def)
 {
-    double v;
-    return TryStrToFloat(s, v) ? v : def;
+    return ConvertOrDefault(s, TryStrToFloat, def);
 }
 
 long long Round(double v)
