@@ -512,7 +512,11 @@ std::string ProgramDir()
 
 std::string WritableDir()
 {
-    const std::string prog = ProgramDir();
+    return WritableDir(ProgramDir());
+}
+
+std::string WritableDir(const std::string& prog)
+{
     if (!prog.empty() && ::access(prog.c_str(), W_OK) == 0)
         return prog;
     std::string base;

@@ -58,6 +58,8 @@ std::string ProgramDir();                 // its folder, with a trailing separat
 // Where the program writes: ProgramDir() when writable, else the user's
 // configuration folder (~/.config/brivantel/), created on demand.
 std::string WritableDir();
+// The same with programDir standing for ProgramDir().
+std::string WritableDir(const std::string& programDir);
 
 // Whole files.
 bool ReadFileBytes(const std::string& fileName, std::string& data);
