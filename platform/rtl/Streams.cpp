@@ -11,6 +11,45 @@
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
 
+namespace {
+
+// Reading and writing at pos in the bytes of a stream held in memory (a vector
+// or a string). A write past the end grows the bytes; a gap is zeroed.
+template <class Bytes>
+long ReadBytesAt(const Bytes& data, int64_t& pos, void* buffer, long count)
+{
+    const int64_t size = static_cast<int64_t>(data.size());
+    if (count <= 0 || pos >= size)
+        return 0;
+    const long n = static_cast<long>(std::min<int64_t>(count, size - pos));
+    std::memcpy(buffer, data.data() + pos, static_cast<size_t>(n));
+    pos += n;
+    return n;
+}
+
+template <class Bytes>
+long WriteBytesAt(Bytes& data, int64_t& pos, const void* buffer, long count)
+{
+    if (count <= 0)
+        return 0;
+    const int64_t end = pos + count;
+    if (end > static_cast<int64_t>(data.size()))
+        data.resize(static_cast<size_t>(end));
+    std::memcpy(data.data() + pos, buffer, static_cast<size_t>(count));
+    pos = end;
+    return count;
+}
+
+template <class Bytes>
+void SetBytesSize(Bytes& data, int64_t& pos, int64_t size)
+{
+    data.resize(static_cast<size_t>(std::max<int64_t>(size, 0)));
+    if (pos > static_cast<int64_t>(data.size()))
+        pos = static_cast<int64_t>(data.size());
+}
+
+}  // namespace
+
 // ---- TStream -------------------------------------------------------------------
 
 void TStream::ReadBuffer(void* buffer, long count)
@@ -59,25 +98,12 @@ int64_t TStream::CopyFrom(TStream& source, int64_t count)
 
 long TMemoryStream::Read(void* buffer, long count)
 {
-    const int64_t size = Size();
-    if (count <= 0 || pos_ >= size)
-        return 0;
-    const long n = static_cast<long>(std::min<int64_t>(count, size - pos_));
-    std::memcpy(buffer, data_.data() + pos_, static_cast<size_t>(n));
-    pos_ += n;
-    return n;
+    return ReadBytesAt(data_, pos_, buffer, count);
 }
 
 long TMemoryStream::Write(const void* buffer, long count)
 {
-    if (count <= 0)
-        return 0;
-    const int64_t end = pos_ + count;
-    if (end > Size())
-        data_.resize(static_cast<size_t>(end));   // a gap after a seek past the end is zeroed
-    std::memcpy(data_.data() + pos_, buffer, static_cast<size_t>(count));
-    pos_ = end;
-    return count;
+    return WriteBytesAt(data_, pos_, buffer, count);   // a gap after a seek past the end is zeroed
 }
 
 int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin)
@@ -94,9 +120,7 @@ int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin)
 
 void TMemoryStream::SetSize(int64_t size)
 {
-    data_.resize(static_cast<size_t>(std::max<int64_t>(size, 0)));
-    if (pos_ > Size())
-        pos_ = Size();
+    SetBytesSize(data_, pos_, size);
 }
 
 void TMemoryStream::Clear()
@@ -221,25 +245,12 @@ void TFileStream::SetSize(int64_t size)
 
 long TStringStream::Read(void* buffer, long count)
 {
-    const int64_t size = static_cast<int64_t>(data_.size());
-    if (count <= 0 || pos_ >= size)
-        return 0;
-    const long n = static_cast<long>(std::min<int64_t>(count, size - pos_));
-    std::memcpy(buffer, data_.data() + pos_, static_cast<size_t>(n));
-    pos_ += n;
-    return n;
+    return ReadBytesAt(data_, pos_, buffer, count);
 }
 
 long TStringStream::Write(const void* buffer, long count)
 {
-    if (count <= 0)
-        return 0;
-    const size_t end = static_cast<size_t>(pos_ + count);
-    if (end > data_.size())
-        data_.resize(end);
-    std::memcpy(data_.data() + pos_, buffer, static_cast<size_t>(count));
-    pos_ = static_cast<int64_t>(end);
-    return count;
+    return WriteBytesAt(data_, pos_, buffer, count);
 }
 
 int64_t TStringStream::Seek(int64_t offset, TSeekOrigin origin)
@@ -256,9 +267,7 @@ int64_t TStringStream::Seek(int64_t offset, TSeekOrigin origin)
 
 void TStringStream::SetSize(int64_t size)
 {
-    data_.resize(static_cast<size_t>(std::max<int64_t>(size, 0)));
-    if (pos_ > static_cast<int64_t>(data_.size()))
-        pos_ = static_cast<int64_t>(data_.size());
+    SetBytesSize(data_, pos_, size);
 }
 
 std::string TStringStream::ReadString(long count)
