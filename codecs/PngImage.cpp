@@ -1,6 +1,7 @@
 // PNG codec core: CRC, zlib helpers, the chunk list, loading and saving the file,
 // and the ancillary chunks.
 #include "codecs/PngImage.h"
+#include "codecs/PngImage_Internal.h"
 
 #include "platform/rtl/Strings.h"
 
@@ -12,6 +13,8 @@
 #include <cstring>
 
 namespace {
+
+using namespace png_internal;
 
 const uint8_t kSignature[8] = {137, 80, 78, 71, 13, 10, 26, 10};
 
@@ -27,19 +30,6 @@ struct CrcTable
         }
     }
 };
-
-uint32_t ReadBE32(const uint8_t* p)
-{
-    return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | uint32_t(p[3]);
-}
-
-void PutBE32(uint8_t* p, uint32_t v)
-{
-    p[0] = uint8_t(v >> 24);
-    p[1] = uint8_t(v >> 16);
-    p[2] = uint8_t(v >> 8);
-    p[3] = uint8_t(v);
-}
 
 // Reads exactly count bytes, or raises the unexpected-end error.
 void ReadExact(TStream& stream, void* buffer, long count)

@@ -1,6 +1,7 @@
 // PNG codec core: the header and its held image, and the image data (row filters,
 // Adam7 interlacing, inflating and deflating the rows).
 #include "codecs/PngImage.h"
+#include "codecs/PngImage_Internal.h"
 
 #include <zlib.h>
 
@@ -11,18 +12,7 @@
 
 namespace {
 
-uint32_t ReadBE32(const uint8_t* p)
-{
-    return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | uint32_t(p[3]);
-}
-
-void PutBE32(uint8_t* p, uint32_t v)
-{
-    p[0] = uint8_t(v >> 24);
-    p[1] = uint8_t(v >> 16);
-    p[2] = uint8_t(v >> 8);
-    p[3] = uint8_t(v);
-}
+using namespace png_internal;
 
 // Bits per pixel of the held image for a colour type and depth; 0 when the PNG
 // format does not allow the combination.
@@ -117,39 +107,6 @@ void UnfilterRow(uint8_t* row, const uint8_t* prior, uint32_t rowBytes, uint32_t
         }
         break;
     default: break;
-    }
-}
-
-// Packed sample access (most significant bits first).
-inline uint8_t GetPacked(const uint8_t* line, uint32_t x, int bits)
-{
-    switch (bits) {
-    case 1: return (line[x >> 3] >> (7 - (x & 7))) & 1;
-    case 2: return (line[x >> 2] >> (6 - 2 * (x & 3))) & 3;
-    case 4: return (line[x >> 1] >> ((x & 1) ? 0 : 4)) & 15;
-    default: return line[x];
-    }
-}
-
-inline void SetPacked(uint8_t* line, uint32_t x, int bits, uint8_t v)
-{
-    switch (bits) {
-    case 1: {
-        int sh = 7 - int(x & 7);
-        line[x >> 3] = uint8_t((line[x >> 3] & ~(1 << sh)) | ((v & 1) << sh));
-        break;
-    }
-    case 2: {
-        int sh = 6 - 2 * int(x & 3);
-        line[x >> 2] = uint8_t((line[x >> 2] & ~(3 << sh)) | ((v & 3) << sh));
-        break;
-    }
-    case 4: {
-        int sh = (x & 1) ? 0 : 4;
-        line[x >> 1] = uint8_t((line[x >> 1] & ~(15 << sh)) | ((v & 15) << sh));
-        break;
-    }
-    default: line[x] = v; break;
     }
 }
 
@@ -278,14 +235,17 @@ void FileRowToHeld(const TPngImage& png, const TChunkIHDR& h, const uint8_t* src
             }
         }
         break;
-    case COLOR_RGB: {
-        const uint32_t step = depth == 16 ? 6 : 3, o = depth == 16 ? 2 : 1;
+    case COLOR_RGB:
+    case COLOR_RGBALPHA: {
+        const bool withAlpha = h.ColorType() == COLOR_RGBALPHA;
+        const uint32_t o = depth == 16 ? 2 : 1, step = (withAlpha ? 4 : 3) * o;
         for (uint32_t i = 0; i < count; ++i) {
             const uint8_t* p = src + i * step;
             uint8_t* d = line + size_t(x0 + i * dx) * 3;
             d[0] = gamma[p[2 * o]];
             d[1] = gamma[p[o]];
             d[2] = gamma[p[0]];
+            if (withAlpha) alpha[x0 + i * dx] = p[3 * o];
         }
         break;
     }
@@ -295,18 +255,6 @@ void FileRowToHeld(const TPngImage& png, const TChunkIHDR& h, const uint8_t* src
             const uint8_t* p = src + i * step;
             line[x0 + i * dx] = p[0];
             alpha[x0 + i * dx] = p[o];
-        }
-        break;
-    }
-    case COLOR_RGBALPHA: {
-        const uint32_t step = depth == 16 ? 8 : 4, o = depth == 16 ? 2 : 1;
-        for (uint32_t i = 0; i < count; ++i) {
-            const uint8_t* p = src + i * step;
-            uint8_t* d = line + size_t(x0 + i * dx) * 3;
-            d[0] = gamma[p[2 * o]];
-            d[1] = gamma[p[o]];
-            d[2] = gamma[p[0]];
-            alpha[x0 + i * dx] = p[3 * o];
         }
         break;
     }

@@ -1,6 +1,7 @@
 // PNG codec core: transparency (tRNS), pixel access, the image as 32-bit pixels
 // for drawing, and building a picture from plain pixels.
 #include "codecs/PngImage.h"
+#include "codecs/PngImage_Internal.h"
 
 #include <algorithm>
 #include <climits>
@@ -8,31 +9,7 @@
 
 namespace {
 
-inline uint8_t HeldIndex(const uint8_t* line, uint32_t x, int bits)
-{
-    switch (bits) {
-    case 1: return (line[x >> 3] >> (7 - (x & 7))) & 1;
-    case 4: return (line[x >> 1] >> ((x & 1) ? 0 : 4)) & 15;
-    default: return line[x];
-    }
-}
-
-inline void SetHeldIndex(uint8_t* line, uint32_t x, int bits, uint8_t v)
-{
-    switch (bits) {
-    case 1: {
-        int sh = 7 - int(x & 7);
-        line[x >> 3] = uint8_t((line[x >> 3] & ~(1 << sh)) | ((v & 1) << sh));
-        break;
-    }
-    case 4: {
-        int sh = (x & 1) ? 0 : 4;
-        line[x >> 1] = uint8_t((line[x >> 1] & ~(15 << sh)) | ((v & 15) << sh));
-        break;
-    }
-    default: line[x] = v; break;
-    }
-}
+using namespace png_internal;
 
 inline uint16_t BE16(const uint8_t* p) { return static_cast<uint16_t>((p[0] << 8) | p[1]); }
 
@@ -259,7 +236,7 @@ TPngColor TPngImage::GetPixel(int x, int y) const
     if (x < 0 || y < 0 || uint32_t(x) >= h.Width() || uint32_t(y) >= h.Height()) return 0;
     const uint8_t* line = h.ScanLine(uint32_t(y));
     if (h.DibHasPalette())
-        return QuadColor(h.ColorTable()[HeldIndex(line, uint32_t(x), h.DibBitsPerPixel())]);
+        return QuadColor(h.ColorTable()[GetPacked(line, uint32_t(x), h.DibBitsPerPixel())]);
     const uint8_t* p = line + size_t(x) * 3;
     return PngRGB(p[2], p[1], p[0]);
 }
@@ -285,7 +262,7 @@ void TPngImage::SetPixel(int x, int y, TPngColor color)
                 best = i;
             }
         }
-        SetHeldIndex(line, uint32_t(x), h.DibBitsPerPixel(), uint8_t(best));
+        SetPacked(line, uint32_t(x), h.DibBitsPerPixel(), uint8_t(best));
         return;
     }
     uint8_t* p = line + size_t(x) * 3;
@@ -319,7 +296,7 @@ std::vector<uint32_t> TPngImage::ToArgb32() const
         const uint8_t* alpha = h.HasAlpha() ? h.AlphaLine(y) : nullptr;
         uint32_t* o = out.data() + size_t(y) * w;
         if (bits <= 8) {
-            for (uint32_t x = 0; x < w; ++x) o[x] = table[HeldIndex(line, x, bits)];
+            for (uint32_t x = 0; x < w; ++x) o[x] = table[GetPacked(line, x, bits)];
             if (alpha)
                 for (uint32_t x = 0; x < w; ++x) o[x] = (o[x] & 0x00FFFFFFu) | (uint32_t(alpha[x]) << 24);
         } else {
