@@ -1,38 +1,12 @@
-// Shared set-up of the window foundation tests: the program's data folder (the
-// sources' data unless BZ_DATA_DIR says otherwise), the French texts, and the
-// skin module with the blue design.
+// Shared set-up of the window foundation tests: the program's data folder, the
+// French texts and the skin module with the blue design.
 #pragma once
 
-#include <cstdlib>
-#include <memory>
-#include <string>
-
-#include "model/oTraducteur.h"
-#include "platform/rtl/Files.h"
-#include "ui/ChoixDesign.h"
-#include "ui/Dessin.h"
+#include "tests/support/DessinEssai.h"
 
 namespace essai {
 
-inline std::string DossierDonnees()
-{
-    if (const char* d = std::getenv("BZ_DATA_DIR"); d && *d)
-        return IncludeTrailingPathDelimiter(d);
-    const std::string ici = __FILE__;   // .../tests/ui/UiEssai.h
-    return IncludeTrailingPathDelimiter(ExtractFileDir(ExtractFileDir(ExtractFileDir(ici))) + "/data");
-}
-
-// The skin module of the tests (created once, blue design and French texts).
-inline TDessin* Module()
-{
-    static TDessin* dessin = [] {
-        if (!Traducteur())
-            InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(DossierDonnees(), "texte\\Textefr.txt")));
-        auto* d = new TDessin(nullptr, DossierDonnees());
-        Tf_ChoixDesign::ChargeDesign(DossierDonnees(), 1, d->Couleurs);
-        return d;
-    }();
-    return dessin;
-}
+using dessin_essai::DossierDonnees;
+using dessin_essai::Module;
 
 }  // namespace essai

@@ -6,7 +6,6 @@
 // team and players with ages. Also the program's texts and the skin module.
 #pragma once
 
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,34 +17,12 @@
 #include "model/ListeDonnees.h"
 #include "model/SaisonSports.h"
 #include "model/Saison.h"
-#include "model/oTraducteur.h"
-#include "platform/rtl/Files.h"
-#include "ui/ChoixDesign.h"
-#include "ui/Dessin.h"
-
+#include "tests/support/DessinEssai.h"
 
 namespace vues {
 
-inline std::string DossierDonnees()
-{
-    if (const char* d = std::getenv("BZ_DATA_DIR"); d && *d)
-        return IncludeTrailingPathDelimiter(d);
-    const std::string ici = __FILE__;   // .../tests/views/VuesEssai.h
-    return IncludeTrailingPathDelimiter(ExtractFileDir(ExtractFileDir(ExtractFileDir(ici))) + "/data");
-}
-
-// The French texts and the skin module with the blue design (once).
-inline TDessin* Module()
-{
-    static TDessin* dessin = [] {
-        if (!Traducteur())
-            InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(DossierDonnees(), "texte\\Textefr.txt")));
-        auto* d = new TDessin(nullptr, DossierDonnees());
-        Tf_ChoixDesign::ChargeDesign(DossierDonnees(), 1, d->Couleurs);
-        return d;
-    }();
-    return dessin;
-}
+using dessin_essai::DossierDonnees;
+using dessin_essai::Module;
 
 // A small deterministic generator.
 struct TAlea
