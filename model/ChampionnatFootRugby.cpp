@@ -34,7 +34,7 @@ void Dimensionne(const TDonneesChampionnat& c, std::vector<int>& scores, std::ve
         drapeaux.resize(nb, 1);
 }
 
-void SupprimeExtras(TDonneesChampionnat& c, int idEquipe, int n, std::initializer_list<int> types)
+void SupprimeExtras(TDonneesChampionnat& c, int idEquipe, int n, const std::vector<uint8_t>& types)
 {
     if (TInfoCompJour* j = c.Journee(n))
         for (int t : types)
@@ -42,7 +42,7 @@ void SupprimeExtras(TDonneesChampionnat& c, int idEquipe, int n, std::initialize
                 l->SupprimeEquipes({idEquipe});
 }
 
-void RemplaceExtras(TDonneesChampionnat& c, const TPairesIds& paires, std::initializer_list<int> types)
+void RemplaceExtras(TDonneesChampionnat& c, const TPairesIds& paires, const std::vector<uint8_t>& types)
 {
     for (const auto& [ancien, nouveau] : paires)
         for (int n = 1; n <= c.NbJour(); ++n)
@@ -64,15 +64,6 @@ std::unique_ptr<TListeResultat> SelectionListe(const TDonneesChampionnat& c, int
     for (int i = 0; i < l->Nombre(); ++i)
         r->Ajoute(l->Donnee(i));
     return r;
-}
-
-std::vector<TListeDonnees*> Listes(const TDonneesChampionnat& c, int n, std::initializer_list<int> types)
-{
-    std::vector<TListeDonnees*> listes;
-    if (const TInfoCompJour* j = c.Journee(n))
-        for (int t : types)
-            listes.push_back(j->Liste(t));
-    return listes;
 }
 
 void OptionsDefaut(TDonneesChampionnat& c, std::initializer_list<int> valeurs)
@@ -105,6 +96,39 @@ bool TDonneesChampionnatFootRugby::LitEvenementCommun(const std::string& nom, TX
     }
     return LitEvenementType(nom, "Buteur", 2, x, jeton, match, n) ||
            LitEvenementType(nom, "Averti", 3, x, jeton, match, n);
+}
+
+// ---------------------------------------------------------------------------
+// Upkeep of the event lists of both sports
+
+std::vector<uint8_t> TDonneesChampionnatFootRugby::TypesExtras() const
+{
+    std::vector<uint8_t> types;
+    for (uint8_t t : TypesDonnees())
+        if (t != 2 && t != 3)
+            types.push_back(t);
+    return types;
+}
+
+void TDonneesChampionnatFootRugby::SupprimeDonneesEquipe(int idEquipe, int n, bool compo)
+{
+    TDonneesChampionnat::SupprimeDonneesEquipe(idEquipe, n, compo);
+    SupprimeExtras(*this, idEquipe, n, TypesExtras());
+}
+
+void TDonneesChampionnatFootRugby::RemplaceJoueurs(const TPairesIds& paires)
+{
+    TDonneesChampionnat::RemplaceJoueurs(paires);
+    RemplaceExtras(*this, paires, TypesExtras());
+}
+
+std::vector<TListeDonnees*> TDonneesChampionnatFootRugby::ListesDonnees(int n)
+{
+    std::vector<TListeDonnees*> listes;
+    if (const TInfoCompJour* j = Journee(n))
+        for (uint8_t t : TypesDonnees())
+            listes.push_back(j->Liste(t));
+    return listes;
 }
 
 // ---------------------------------------------------------------------------
@@ -144,12 +168,6 @@ void TDonneesChampionnatFootball::BonusOffensif(int n, int m, int, int, int32_t 
     BonusScoreBas(n, m, bonus);
 }
 
-void TDonneesChampionnatFootball::SupprimeDonneesEquipe(int idEquipe, int n, bool compo)
-{
-    TDonneesChampionnat::SupprimeDonneesEquipe(idEquipe, n, compo);
-    SupprimeExtras(*this, idEquipe, n, {4});
-}
-
 void TDonneesChampionnatFootball::EcritEvenementsMatch(TXmlWriter& x, const TInfoComp& match, int n,
                                                        bool evenements)
 {
@@ -168,17 +186,6 @@ bool TDonneesChampionnatFootball::LitEvenementMatch(const std::string& nom, TXml
     return LitEvenementCommun(nom, x, jeton, match, n) || LitEvenementType(nom, "Passeur", 4, x, jeton, match, n);
 }
 
-void TDonneesChampionnatFootball::RemplaceJoueurs(const TPairesIds& paires)
-{
-    TDonneesChampionnat::RemplaceJoueurs(paires);
-    RemplaceExtras(*this, paires, {4});
-}
-
-void TDonneesChampionnatFootball::CopieMatchs(const TDonneesChampionnat& source, const TCorrespondanceStade& stades)
-{
-    TDonneesChampionnat::CopieMatchs(source, stades);
-}
-
 std::unique_ptr<TListeResultat> TDonneesChampionnatFootball::ListeClassementJoueur(int n, int type)
 {
     switch (type) {
@@ -187,11 +194,6 @@ std::unique_ptr<TListeResultat> TDonneesChampionnatFootball::ListeClassementJoue
     case 38: return SelectionListe(*this, n, 4);
     default: return nullptr;
     }
-}
-
-std::vector<TListeDonnees*> TDonneesChampionnatFootball::ListesDonnees(int n)
-{
-    return Listes(*this, n, {2, 3, 4});
 }
 
 // ---------------------------------------------------------------------------
@@ -251,12 +253,6 @@ void TDonneesChampionnatRugby::BonusOffensif(int n, int, int position1, int posi
     }
 }
 
-void TDonneesChampionnatRugby::SupprimeDonneesEquipe(int idEquipe, int n, bool compo)
-{
-    TDonneesChampionnat::SupprimeDonneesEquipe(idEquipe, n, compo);
-    SupprimeExtras(*this, idEquipe, n, {6, 5, 7});
-}
-
 void TDonneesChampionnatRugby::EcritEvenementsMatch(TXmlWriter& x, const TInfoComp& match, int n, bool evenements)
 {
     if (evenements) {
@@ -278,17 +274,6 @@ bool TDonneesChampionnatRugby::LitEvenementMatch(const std::string& nom, TXmlRea
            LitEvenementType(nom, "Drop", 7, x, jeton, match, n);
 }
 
-void TDonneesChampionnatRugby::RemplaceJoueurs(const TPairesIds& paires)
-{
-    TDonneesChampionnat::RemplaceJoueurs(paires);
-    RemplaceExtras(*this, paires, {6, 5, 7});
-}
-
-void TDonneesChampionnatRugby::CopieMatchs(const TDonneesChampionnat& source, const TCorrespondanceStade& stades)
-{
-    TDonneesChampionnat::CopieMatchs(source, stades);
-}
-
 std::unique_ptr<TListeResultat> TDonneesChampionnatRugby::ListeClassementJoueur(int n, int type)
 {
     switch (type) {
@@ -299,9 +284,4 @@ std::unique_ptr<TListeResultat> TDonneesChampionnatRugby::ListeClassementJoueur(
     case 37: return SelectionListe(*this, n, 3);
     default: return nullptr;
     }
-}
-
-std::vector<TListeDonnees*> TDonneesChampionnatRugby::ListesDonnees(int n)
-{
-    return Listes(*this, n, {2, 3, 6, 5, 7});
 }

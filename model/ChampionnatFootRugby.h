@@ -11,11 +11,20 @@
 #include "model/Championnat.h"
 
 // What both sports share: the elements of the scoring and discipline records
-// (Buteur, Averti, Exclus with 0x80).
+// (Buteur, Averti, Exclus with 0x80) and the upkeep of the event lists of
+// every kind of TypesDonnees.
 class TDonneesChampionnatFootRugby : public TDonneesChampionnat
 {
+public:
+    // These also upkeep the sport's extra kinds (those of TypesDonnees beyond 2 and 3).
+    void SupprimeDonneesEquipe(int idEquipe, int n, bool compo) override;
+    void RemplaceJoueurs(const TPairesIds& paires) override;
+    // The lists of TypesDonnees, in that order.
+    std::vector<TListeDonnees*> ListesDonnees(int n) override;
+
 protected:
     using TDonneesChampionnat::TDonneesChampionnat;
+    std::vector<uint8_t> TypesExtras() const;
     // Reads the element into the list of that kind when it has that name.
     bool LitEvenementType(const std::string& nom, const char* element, int type, TXmlReader& x, uint8_t jeton,
                           TInfoComp& match, int n);
@@ -34,15 +43,11 @@ public:
     // 1 for a side whose raw score word (flag included) is at most BonusBut.
     void BonusOffensif(int n, int m, int position1, int position2, int32_t (&bonus)[2]) override;
     int ChampBonusDefensif() const override { return 1; }
-    void SupprimeDonneesEquipe(int idEquipe, int n, bool compo) override;
     void EcritEvenementsMatch(TXmlWriter& ecrivain, const TInfoComp& match, int n, bool evenements) override;
     bool LitEvenementMatch(const std::string& nom, TXmlReader& lecteur, uint8_t jeton, TInfoComp& match,
                            int n) override;
-    void RemplaceJoueurs(const TPairesIds& paires) override;
-    void CopieMatchs(const TDonneesChampionnat& source, const TCorrespondanceStade& stades) override;
     // Kind 1 goals, 37 discipline, 38 assists.
     std::unique_ptr<TListeResultat> ListeClassementJoueur(int n, int type) override;
-    std::vector<TListeDonnees*> ListesDonnees(int n) override;
     std::vector<uint8_t> TypesDonnees() const override { return {2, 3, 4}; }
 };
 
@@ -61,14 +66,10 @@ public:
     // 1 for a side with at least BonusBut tries on the matchday.
     void BonusOffensif(int n, int m, int position1, int position2, int32_t (&bonus)[2]) override;
     int ChampBonusDefensif() const override { return 0; }
-    void SupprimeDonneesEquipe(int idEquipe, int n, bool compo) override;
     void EcritEvenementsMatch(TXmlWriter& ecrivain, const TInfoComp& match, int n, bool evenements) override;
     bool LitEvenementMatch(const std::string& nom, TXmlReader& lecteur, uint8_t jeton, TInfoComp& match,
                            int n) override;
-    void RemplaceJoueurs(const TPairesIds& paires) override;
-    void CopieMatchs(const TDonneesChampionnat& source, const TCorrespondanceStade& stades) override;
     // Kind 1 tries, 2 conversions, 3 penalty goals, 4 drop goals, 37 discipline.
     std::unique_ptr<TListeResultat> ListeClassementJoueur(int n, int type) override;
-    std::vector<TListeDonnees*> ListesDonnees(int n) override;
     std::vector<uint8_t> TypesDonnees() const override { return {2, 3, 6, 5, 7}; }
 };
