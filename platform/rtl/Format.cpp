@@ -44,6 +44,17 @@ bool IsIntegerArg(const TVarRec& a)
     return a.VType == TVarRec::vtInteger || a.VType == TVarRec::vtInt64 || a.VType == TVarRec::vtUInt64;
 }
 
+// The argument as an unsigned number: a 32-bit integer by its own 32 bits (-1 is
+// FFFFFFFF), a 64-bit one by its 64 bits.
+unsigned long long UnsignedArg(const TVarRec& a)
+{
+    if (a.VType == TVarRec::vtUInt64)
+        return a.U;
+    if (a.VType == TVarRec::vtInteger)
+        return static_cast<unsigned int>(static_cast<int>(a.I));
+    return static_cast<unsigned long long>(a.I);
+}
+
 // Decimal digits of a magnitude, left-padded with zeros to `minDigits`.
 std::string Digits(unsigned long long u, int minDigits)
 {
@@ -171,23 +182,9 @@ std::string Format(std::string_view fmt, const TVarRec* args, int count)
                 Invalid(fmt);
             const int minDigits = prec;
             if (type == 'x') {
-                unsigned long long u;
-                if (a.VType == TVarRec::vtUInt64)
-                    u = a.U;
-                else if (a.VType == TVarRec::vtInteger)
-                    u = static_cast<unsigned int>(static_cast<int>(a.I));
-                else
-                    u = static_cast<unsigned long long>(a.I);
-                text = HexDigits(u, minDigits);
+                text = HexDigits(UnsignedArg(a), minDigits);
             } else if (type == 'u' || a.VType == TVarRec::vtUInt64) {
-                unsigned long long u;
-                if (a.VType == TVarRec::vtUInt64)
-                    u = a.U;
-                else if (a.VType == TVarRec::vtInteger)
-                    u = static_cast<unsigned int>(static_cast<int>(a.I));
-                else
-                    u = static_cast<unsigned long long>(a.I);
-                text = Digits(u, minDigits);
+                text = Digits(UnsignedArg(a), minDigits);
             } else {
                 const long long v = a.I;
                 const unsigned long long mag = v < 0 ? 0ULL - static_cast<unsigned long long>(v)
