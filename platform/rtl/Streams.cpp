@@ -48,6 +48,23 @@ void SetBytesSize(Bytes& data, int64_t& pos, int64_t size)
         pos = static_cast<int64_t>(data.size());
 }
 
+// Moves count bytes through call (read or write) until done, an error or the end;
+// an interrupted call is repeated. The bytes moved.
+template <class Byte, class Call>
+long Transfer(Byte* p, long count, Call call)
+{
+    long done = 0;
+    while (done < count) {
+        const ssize_t n = call(p + done, static_cast<size_t>(count - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    return done;
+}
+
 }  // namespace
 
 // ---- TStream -------------------------------------------------------------------
@@ -200,32 +217,13 @@ TFileStream::~TFileStream()
 
 long TFileStream::Read(void* buffer, long count)
 {
-    long done = 0;
-    auto* p = static_cast<char*>(buffer);
-    while (done < count) {
-        const ssize_t n = ::read(fd_, p + done, static_cast<size_t>(count - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        done += n;
-    }
-    return done;
+    return Transfer(static_cast<char*>(buffer), count, [this](char* p, size_t n) { return ::read(fd_, p, n); });
 }
 
 long TFileStream::Write(const void* buffer, long count)
 {
-    long done = 0;
-    const auto* p = static_cast<const char*>(buffer);
-    while (done < count) {
-        const ssize_t n = ::write(fd_, p + done, static_cast<size_t>(count - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        done += n;
-    }
-    return done;
+    return Transfer(static_cast<const char*>(buffer), count,
+                    [this](const char* p, size_t n) { return ::write(fd_, p, n); });
 }
 
 int64_t TFileStream::Seek(int64_t offset, TSeekOrigin origin)
