@@ -80,6 +80,25 @@ int CreateSiblingTemp(const std::string& fileName, std::string& tempName)
     return -1;
 }
 
+// Reads fd to its end in 64 KB pieces, handing each to take(bytes, count);
+// false on a read error or when take answers false.
+template <class Take>
+bool ReadToEnd(int fd, Take take)
+{
+    std::vector<char> buf(64 * 1024);
+    for (;;) {
+        const ssize_t n = ::read(fd, buf.data(), buf.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return true;
+        if (!take(buf.data(), static_cast<size_t>(n)))
+            return false;
+    }
+}
+
 bool WriteAll(int fd, const char* p, size_t n)
 {
     while (n > 0) {
@@ -305,25 +324,11 @@ bool CopyFile(const std::string& source, const std::string& target, bool failIfE
         ::close(in);
         return false;
     }
-    bool ok = true;
     int64_t copied = 0;
-    std::vector<char> buf(64 * 1024);
-    for (;;) {
-        const ssize_t n = ::read(in, buf.data(), buf.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            ok = false;
-            break;
-        }
-        if (n == 0)
-            break;
-        if (!WriteAll(out, buf.data(), static_cast<size_t>(n))) {
-            ok = false;
-            break;
-        }
-        copied += n;
-    }
+    bool ok = ReadToEnd(in, [&](const char* p, size_t n) {
+        copied += static_cast<int64_t>(n);
+        return WriteAll(out, p, n);
+    });
     // A source that shrank under us is a short read too.
     ok = ok && copied == static_cast<int64_t>(st.st_size);
     if (ok) {
@@ -545,20 +550,10 @@ bool ReadFileBytes(const std::string& fileName, std::string& data)
     }
     std::string r;
     r.reserve(static_cast<size_t>(st.st_size));
-    char buf[64 * 1024];
-    bool ok = true;
-    for (;;) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            ok = false;
-            break;
-        }
-        if (n == 0)
-            break;
-        r.append(buf, static_cast<size_t>(n));
-    }
+    const bool ok = ReadToEnd(fd, [&r](const char* p, size_t n) {
+        r.append(p, n);
+        return true;
+    });
     ::close(fd);
     if (ok)
         data = std::move(r);
