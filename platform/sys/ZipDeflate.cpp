@@ -165,27 +165,25 @@ Result Deflate(const uint8_t* data, size_t size, int level, const Progress& prog
     } else {
         std::unique_lock<std::mutex> lock(mutex);
         uint64_t reported = 0;
-        while (finished < workers.size()) {
-            changed.wait(lock);
-            if (progress && doneBytes != reported && !stop) {
-                reported = doneBytes;
-                lock.unlock();
-                if (progress(reported)) {
-                    stop = true;
-                    result.cancelled = true;
-                }
-                lock.lock();
-            }
-        }
-        // The last pieces may all have ended before this thread woke.
-        if (progress && doneBytes != reported && !stop) {
+        // Tells the caller of new progress, outside the lock; a stop it asks for
+        // ends the other workers too.
+        auto report = [&] {
+            if (!progress || doneBytes == reported || stop)
+                return;
             reported = doneBytes;
             lock.unlock();
             if (progress(reported)) {
                 stop = true;
                 result.cancelled = true;
             }
+            lock.lock();
+        };
+        while (finished < workers.size()) {
+            changed.wait(lock);
+            report();
         }
+        // The last pieces may all have ended before this thread woke.
+        report();
     }
     for (std::thread& t : workers)
         t.join();
