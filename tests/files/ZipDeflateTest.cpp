@@ -13,6 +13,7 @@
 #include "platform/rtl/Streams.h"
 #include "platform/sys/ZipDeflate.h"
 #include "tests/support/GrandeSaison.h"
+#include "tests/support/SaisonBuilder.h"
 
 namespace {
 
@@ -144,17 +145,21 @@ TEST(ZipDeflate, ASavedSeasonIsADeflateMemberNoLargerThanZlibLevelNine)
         EXPECT_NE(liste.find("Defl:"), std::string::npos) << liste;
         run("unzip -tq '" + fichier + "' >/dev/null 2>&1", &etat);
         EXPECT_EQ(etat, 0);
-        EXPECT_EQ(run("unzip -p '" + fichier + "'"), document);
+        // The saved document carries the time of its writing: compare the rest.
+        // (EXPECT_TRUE, not EXPECT_EQ: a failure must not print megabytes.)
+        const std::string extrait = run("unzip -p '" + fichier + "'");
+        EXPECT_EQ(extrait.size(), document.size());
+        EXPECT_TRUE(essai::SansDate(extrait) == essai::SansDate(document));
 
         TZipArchive zip;
         zip.Unattended = true;
         zip.SetZipFileName(fichier);
         ASSERT_EQ(zip.EntryCount(), 1);
         EXPECT_EQ(zip.DirEntry(0).Method, 8);
-        EXPECT_EQ(zip.DirEntry(0).UnpackedSize, document.size());
-        EXPECT_EQ(zip.DirEntry(0).Crc32, Crc(document));
-        EXPECT_LE(zip.DirEntry(0).PackedSize, Zlib9(document).size()) << "sport " << sport;
-        EXPECT_EQ(extractEntry(fichier, zip.DirEntry(0).NameText), document);
+        EXPECT_EQ(zip.DirEntry(0).UnpackedSize, extrait.size());
+        EXPECT_EQ(zip.DirEntry(0).Crc32, Crc(extrait));
+        EXPECT_LE(zip.DirEntry(0).PackedSize, Zlib9(extrait).size()) << "sport " << sport;
+        EXPECT_TRUE(extractEntry(fichier, zip.DirEntry(0).NameText) == extrait);
     }
 }
 
