@@ -40,20 +40,29 @@ std::span<const TElementStat> Elements(int sport)
 
 // Reads the children of the element just opened (nothing for a complete one)
 // up to its end tag, handing each leaf (name, decoded text) to f; elements with
-// children are skipped.
+// children are skipped. A text without escapes is handed as it stands.
 template <class F>
 void LitFeuilles(TXmlReader& lecteur, uint8_t jeton, F&& f)
 {
     if (jeton != xmlDebut)
         return;
+    std::string decode;
     for (;;) {
         const uint8_t t = lecteur.ElementSuivant();
         if (t == xmlFin || t == xmlFinFlux)
             return;
-        if (t == xmlComplet)
-            f(lecteur.Nom(), lecteur.Texte());
-        else
+        if (t == xmlComplet) {
+            const std::string& brut = lecteur.TexteBrut();
+            // Texts are short: looked at in place rather than searched.
+            if (std::find(brut.begin(), brut.end(), '#') == brut.end()) {
+                f(lecteur.Nom(), std::string_view(brut));
+            } else {
+                decode = lecteur.Texte();
+                f(lecteur.Nom(), std::string_view(decode));
+            }
+        } else {
             lecteur.SauteElement(t);
+        }
     }
 }
 
@@ -113,7 +122,7 @@ void TDonneesChampionnatStat::LitOptions(TXmlReader& lecteur, uint8_t jeton)
 {
     std::fill(std::begin(statActive_), std::end(statActive_), uint8_t{1});
     int k = 0;
-    LitFeuilles(lecteur, jeton, [&](const std::string& nom, const std::string& texte) {
+    LitFeuilles(lecteur, jeton, [&](const std::string& nom, std::string_view texte) {
         if (nom != "Option")
             return;
         ++k;
@@ -126,7 +135,7 @@ void TDonneesChampionnatStat::LitValeursEval(TXmlReader& lecteur, uint8_t jeton)
 {
     std::fill(evals_.begin(), evals_.end(), 0);
     int i = premiereEval_;
-    LitFeuilles(lecteur, jeton, [&](const std::string& nom, const std::string& texte) {
+    LitFeuilles(lecteur, jeton, [&](const std::string& nom, std::string_view texte) {
         if (nom != "Option")
             return;
         SetValeurEval(i, Entier(texte));
@@ -149,7 +158,7 @@ void TDonneesChampionnatStat::LitPonderations(TXmlReader& lecteur, uint8_t jeton
             continue;
         }
         TPonderation p;
-        LitFeuilles(lecteur, t, [&](const std::string& nom, const std::string& texte) {
+        LitFeuilles(lecteur, t, [&](const std::string& nom, std::string_view texte) {
             const int v = Entier(texte);
             if (nom == "Min")
                 p.Min = static_cast<uint8_t>(std::clamp(v, 0, 255));
@@ -192,7 +201,7 @@ void TDonneesChampionnatStat::LitScoresPeriodeJeton(TXmlReader& lecteur, uint8_t
 {
     const int cote = lecteur.Nom() == "ScorePeriode2" ? 1 : 0;
     int k = 0;
-    LitFeuilles(lecteur, jeton, [&](const std::string& nom, const std::string& texte) {
+    LitFeuilles(lecteur, jeton, [&](const std::string& nom, std::string_view texte) {
         if (nom != "ItemPeriode")
             return;
         ++k;
@@ -261,29 +270,31 @@ void TDonneesChampionnatStat::LitStatElement(TXmlReader& lecteur, uint8_t jeton,
     std::string nomJoueur, prenomJoueur;
     int valeurs[16] = {};
     const auto elements = Elements(sport_);
-    LitFeuilles(lecteur, jeton, [&](const std::string& enfant, const std::string& texte) {
-        if (enfant == "Nom") {
-            nomJoueur = texte;
-            return;
-        }
-        if (enfant == "Prenom") {
-            prenomJoueur = texte;
-            return;
-        }
-        for (const TElementStat& e : elements) {
+    // The children come in the order of the table as written: the search
+    // starts after the last one found and goes round.
+    size_t suivant = 0;
+    LitFeuilles(lecteur, jeton, [&](const std::string& enfant, std::string_view texte) {
+        for (size_t r = 0; r < elements.size(); ++r) {
+            const size_t i = (suivant + r) % elements.size();
+            const TElementStat& e = elements[i];
             if (enfant != e.nom)
                 continue;
+            suivant = i + 1;
             if (e.second) {
                 const std::string_view t = texte;
-                const size_t barre = t.find('/');
-                valeurs[e.code - premierCode_] = Entier(barre == std::string_view::npos ? t : t.substr(0, barre));
+                const size_t barre = static_cast<size_t>(std::find(t.begin(), t.end(), '/') - t.begin());
+                valeurs[e.code - premierCode_] = Entier(t.substr(0, barre));
                 valeurs[e.second - premierCode_] =
-                    Entier(barre == std::string_view::npos ? std::string_view() : t.substr(barre + 1));
+                    Entier(barre == t.size() ? std::string_view() : t.substr(barre + 1));
             } else {
                 valeurs[e.code - premierCode_] = Entier(texte);
             }
             return;
         }
+        if (enfant == "Nom")
+            nomJoueur = texte;
+        else if (enfant == "Prenom")
+            prenomJoueur = texte;
     });
 
     if (cote != 1 && cote != 2)
@@ -298,11 +309,14 @@ void TDonneesChampionnatStat::LitStatElement(TXmlReader& lecteur, uint8_t jeton,
             return;
         idJoueur = j->Numero;
     }
+    const TInfoCompJour* journee = Journee(n);
+    if (!journee)
+        return;
     for (int code = premierCode_; code <= dernierCode_; ++code) {
         const int v = valeurs[code - premierCode_];
         if (v <= 0)
             continue;
-        if (TListeDonnees* l = ListeStat(n, code))
+        if (TListeDonnees* l = journee->ListeStat(code, sport_))
             l->Ajoute(TDonneesEvt::CreateId(idJoueur, equipe, static_cast<uint16_t>(std::min(v, 65535))));
     }
 }

@@ -339,17 +339,83 @@ bool TXmlReader::ChercheApres(char c, size_t& ou)
     }
 }
 
+namespace {
+
+// The position of the first byte equal to a or b in [i, n) of d; n when there
+// is none. Eight bytes at a time: a byte equal to a (or b) is a zero byte of
+// x ^ aaaaaaaa, and the lowest byte flagged by (y - 0x01..) & ~y & 0x80.. is
+// the first zero byte of y (a borrow only flags bytes above a zero one).
+inline size_t PremierDe(const char* d, size_t i, size_t n, char a, char b)
+{
+    constexpr uint64_t uns = 0x0101010101010101ull;
+    constexpr uint64_t hauts = 0x8080808080808080ull;
+    const uint64_t ma = uns * static_cast<unsigned char>(a);
+    const uint64_t mb = uns * static_cast<unsigned char>(b);
+    while (n - i >= 8) {
+        uint64_t x;
+        std::memcpy(&x, d + i, 8);
+        const uint64_t xa = x ^ ma;
+        const uint64_t xb = x ^ mb;
+        const uint64_t z = ((xa - uns) & ~xa & hauts) | ((xb - uns) & ~xb & hauts);
+        if (z)
+            return i + static_cast<size_t>(__builtin_ctzll(z) >> 3);
+        i += 8;
+    }
+    while (i < n && d[i] != a && d[i] != b)
+        ++i;
+    return i;
+}
+
+}   // namespace
+
 uint8_t TXmlReader::ElementSuivant()
 {
-    // 1. A ">" at or after the read position.
-    size_t sup = pos_;
-    if (!ChercheApres('>', sup))
-        return FinFlux();
-    // 2. The tag text runs from the first "<" to that ">".
     std::string_view balise;
-    if (const void* p = std::memchr(donnees_ + pos_, '<', sup - pos_)) {
-        const size_t inf = static_cast<size_t>(static_cast<const char*>(p) - donnees_);
+    size_t blanc = std::string_view::npos;   // the first blank of the tag
+    bool rapide = false;   // the tag found by the short path below (blanc known)
+    size_t sup = pos_;
+    // Read in place, tags usually follow each other with only a line break
+    // between: the "<" is found by looking at a few bytes, the name and the
+    // ">" in one pass. The outcome is that of the general search below.
+    const size_t court = std::min(taille_, pos_ + 16);
+    size_t inf = court;
+    if (enPlace_) {
+        if (pos_ + 2 < taille_ && donnees_[pos_] == '\r' && donnees_[pos_ + 1] == '\n' && donnees_[pos_ + 2] == '<')
+            inf = pos_ + 2;   // the writer's line break
+        else
+            inf = PremierDe(donnees_, pos_, court, '<', '>');
+    }
+    if (inf < court) {
+        if (donnees_[inf] == '>') {
+            // No "<" before the ">": nothing between, malformed.
+            pos_ = inf + 1;
+            return xmlFinFlux;
+        }
+        const size_t k = PremierDe(donnees_, inf + 1, taille_, '>', ' ');
+        if (k >= taille_)
+            return FinFlux();
+        if (donnees_[k] == ' ') {
+            blanc = k - inf - 1;
+            const void* p = std::memchr(donnees_ + k, '>', taille_ - k);
+            if (!p)
+                return FinFlux();
+            sup = static_cast<size_t>(static_cast<const char*>(p) - donnees_);
+        } else {
+            sup = k;
+        }
         balise = std::string_view(donnees_ + inf + 1, sup - inf - 1);
+        rapide = true;
+    } else {
+        // 1. A ">" at or after the read position.
+        if (!ChercheApres('>', sup))
+            return FinFlux();
+    }
+    // 2. The tag text runs from the first "<" to that ">".
+    if (rapide) {
+        // Found above.
+    } else if (const void* p = std::memchr(donnees_ + pos_, '<', sup - pos_)) {
+        const size_t debut = static_cast<size_t>(static_cast<const char*>(p) - donnees_);
+        balise = std::string_view(donnees_ + debut + 1, sup - debut - 1);
         // A refill may move the input: a start tag, whose attributes stay
         // readable until the next start tag, keeps a copy of its own.
         if (!enPlace_ && !balise.empty() && balise[0] != '/' && balise[0] != '?' && balise[0] != '!') {
@@ -383,7 +449,8 @@ uint8_t TXmlReader::ElementSuivant()
         return xmlComplet;
     }
     // 7. Start tag: the name, then the attributes.
-    const size_t blanc = balise.find(' ');
+    if (!rapide)
+        blanc = balise.find(' ');
     bool barre = false;
     if (blanc == std::string_view::npos) {
         nom_.assign(balise);
@@ -407,13 +474,24 @@ uint8_t TXmlReader::ElementSuivant()
         return FinFlux();
     size_t ouvrant = pos_;
     if (donnees_[pos_] != '<') {
-        // A text, up to the next "<" (which may still be to read).
-        if (!ChercheApres('<', ouvrant))
+        // A text, up to the next "<" (which may still be to read); a short
+        // one is looked at byte by byte.
+        const size_t limite = std::min(taille_, pos_ + 16);
+        ouvrant = PremierDe(donnees_, pos_, limite, '<', '<');
+        if (ouvrant == limite && !ChercheApres('<', ouvrant))
             return FinFlux();
         texte_.assign(donnees_ + pos_, ouvrant - pos_);
         pos_ = ouvrant;
     }
     // The "<" and the ">" closing its tag must be in the buffer to decide.
+    // The usual "</name>" right there is recognised without a search (the
+    // name holds no ">", so its ">" is the first one).
+    const size_t n = nom_.size();
+    if (ouvrant + n + 2 < taille_ && donnees_[ouvrant + 1] == '/' && donnees_[ouvrant + n + 2] == '>' &&
+        std::memcmp(donnees_ + ouvrant + 2, nom_.data(), n) == 0) {
+        pos_ = ouvrant + n + 3;
+        return xmlComplet;
+    }
     size_t ferme = ouvrant;
     if (!ChercheApres('>', ferme))
         return FinFlux();

@@ -1,0 +1,100 @@
+// The in-place reader's short paths (a tag right after a line break, a short
+// text, the end tag "</name>" right after it) against the general search of
+// the refilled reader: the same tokens on shapes near those paths, and on
+// every cut of them.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "model/ioXml.h"
+#include "platform/rtl/Streams.h"
+#include "platform/rtl/Strings.h"
+
+namespace {
+
+// A stream that is not a memory stream, handing out a few bytes at a time.
+class TFluxLent : public TStream
+{
+public:
+    explicit TFluxLent(std::string octets) : octets_(std::move(octets)) {}
+    long Read(void* buffer, long count) override
+    {
+        const long n = std::min<long>({count, 3L, static_cast<long>(octets_.size() - pos_)});
+        std::memcpy(buffer, octets_.data() + pos_, static_cast<size_t>(n));
+        pos_ += static_cast<size_t>(n);
+        return n;
+    }
+    long Write(const void*, long) override { return 0; }
+    int64_t Seek(int64_t offset, TSeekOrigin) override
+    {
+        pos_ = static_cast<size_t>(std::clamp<int64_t>(offset, 0, static_cast<int64_t>(octets_.size())));
+        return static_cast<int64_t>(pos_);
+    }
+
+private:
+    std::string octets_;
+    size_t pos_ = 0;
+};
+
+std::vector<std::string> Jetons(TXmlReader& r)
+{
+    std::vector<std::string> v;
+    for (int garde = 0; garde < 1000; ++garde) {
+        const uint8_t j = r.ElementSuivant();
+        // (After the end of input the text is left as it was found: not compared.)
+        v.push_back(IntToStr(j) + "|" + r.Nom() + "|" + (j == xmlFinFlux ? "" : r.TexteBrut()) + "|" +
+                    IntToStr(r.NbAttribut()) + "|" +
+                    r.ValeurAttribut("a") + "|" + (r.FinAtteinte() ? "fin" : ""));
+        if (j == xmlFinFlux && garde > 2)
+            break;
+    }
+    return v;
+}
+
+std::vector<std::string> EnPlace(const std::string& doc)
+{
+    TMemoryStream m;
+    m.WriteBuffer(doc.data(), static_cast<long>(doc.size()));
+    m.SetPosition(0);
+    TXmlStreamReader r(m);
+    return Jetons(r);
+}
+
+std::vector<std::string> ParMorceaux(const std::string& doc)
+{
+    TFluxLent f(doc);
+    TXmlStreamReader r(f);
+    return Jetons(r);
+}
+
+}   // namespace
+
+TEST(XmlCourt, ShortPathsReadAsTheGeneralSearch)
+{
+    const std::string docs[] = {
+        "<r>\r\n<Pts>12</Pts>\r\n<Tir>4/8</Tir>\r\n</r>\r\n",
+        "<r>\r\n<Pts>12</Ptss>\r\n<Pts>1</Pt>\r\n<P>1</P >\r\n</r>",   // end tags that only look alike
+        "<r>\r\n<a>texte de plus de seize octets</a>\r\n<b>" + std::string(40, 'x') + "</b></r>",
+        "<r>" + std::string(30, ' ') + "<a>1</a>" + std::string(20, '\n') + "<b/></r>",
+        "<r>\r\n>\r\n<a>1</a>\r\n<>\r\n<b>2</b></r>",   // a ">" or "<>" where a tag is expected
+        "<r>\r\n<a x='1' a=\"v\">t</a>\r\n<b a=2 />\r\n<c\r\n>t</c>\r\n</r>",
+        "<?xml version=\"1.0\"?>\r\n<!DOCTYPE doc>\r\n<doc>\r\n<a>1</a>\r\n</doc>",
+        "<r>\r\n<StatBasket Equipe=\"1\" Joueur=\"7\">\r\n<Pts>12</Pts>\r\n</StatBasket>\r\n</r>",
+        "\r\n<a>1</a>\r\n<a>2</a>\r\n\r\n<a>3</a>x",
+    };
+    for (const std::string& doc : docs) {
+        for (size_t n = 0; n <= doc.size(); ++n) {
+            const std::string coupe = doc.substr(0, n);
+            ASSERT_EQ(EnPlace(coupe), ParMorceaux(coupe)) << coupe;
+        }
+    }
+    const auto v = EnPlace(docs[1]);
+    ASSERT_GE(v.size(), 5u);
+    // Any end tag after the text completes the element, whatever its name.
+    EXPECT_EQ(v[1], "2|Pts|12|0||");
+    EXPECT_EQ(v[2], "2|Pts|1|0||");
+    EXPECT_EQ(v[3], "2|P|1|0||");
+    EXPECT_EQ(v[4], "1||1|0||");
+}
