@@ -588,6 +588,21 @@ int32_t TXmlReader::AttributEntier(std::string_view nom, int32_t defaut) const
 {
     for (const auto& [n, v] : attributs_)
         if (MemeNom(n, nom)) {
+            // The usual value, a plain number without blanks, read at once.
+            const size_t t = v.size();
+            const size_t signe = t > 0 && v[0] == '-' ? 1 : 0;
+            if (t > signe && t - signe <= 9) {
+                int32_t x = 0;
+                size_t k = signe;
+                for (; k < t; ++k) {
+                    const unsigned d = static_cast<unsigned char>(v[k]) - static_cast<unsigned>('0');
+                    if (d > 9)
+                        break;
+                    x = x * 10 + static_cast<int32_t>(d);
+                }
+                if (k == t)
+                    return signe ? -x : x;
+            }
             // Digits, a sign and blanks are never escaped: only a value holding
             // an escape needs the decoded text.
             if (v.find('#') == std::string_view::npos)
