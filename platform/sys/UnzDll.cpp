@@ -1,11 +1,14 @@
 #include "platform/sys/UnzDll.h"
 
+#include <libdeflate.h>
 #include <zip.h>
 #include <zlib.h>
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -72,7 +75,46 @@ zip_file_t* openEntry(ExtractJob& job, zip_t* za, zip_uint64_t index, const zip_
     return nullptr;
 }
 
-bool extract(ExtractJob& job, zip_t* za, const std::string& spec)
+// A plain deflated entry read whole: its compressed bytes through the archive
+// library, inflated by libdeflate straight into `out`, the CRC checked here.
+// True only when the data inflates to exactly `size` bytes with the directory's
+// CRC; anything else (unusual entry, damaged or short data, wrong size or CRC)
+// answers false with nothing reported, and the caller reads the entry again the
+// general way, which reports it.
+bool inflateWhole(zip_t* za, zip_uint64_t index, const zip_stat_t& st, uint64_t archiveBytes,
+                  uint8_t* out, int64_t size)
+{
+    constexpr zip_uint64_t needed = ZIP_STAT_SIZE | ZIP_STAT_COMP_SIZE | ZIP_STAT_COMP_METHOD | ZIP_STAT_CRC |
+                                    ZIP_STAT_ENCRYPTION_METHOD;
+    if ((st.valid & needed) != needed || st.comp_method != ZIP_CM_DEFLATE || st.encryption_method != ZIP_EM_NONE ||
+        size <= 0 || !out || st.comp_size == 0 || st.comp_size > archiveBytes)
+        return false;
+    std::vector<uint8_t> packed;
+    {
+        zip_file_t* f = zip_fopen_index(za, index, ZIP_FL_COMPRESSED);
+        if (!f) return false;
+        packed.resize(static_cast<size_t>(st.comp_size));
+        size_t got = 0;
+        while (got < packed.size()) {
+            const zip_int64_t n = zip_fread(f, packed.data() + got, packed.size() - got);
+            if (n <= 0) break;
+            got += static_cast<size_t>(n);
+        }
+        zip_fclose(f);
+        if (got != packed.size()) return false;
+    }
+    std::unique_ptr<libdeflate_decompressor, decltype(&libdeflate_free_decompressor)> d(
+        libdeflate_alloc_decompressor(), &libdeflate_free_decompressor);
+    if (!d) return false;
+    size_t made = 0;
+    if (libdeflate_deflate_decompress(d.get(), packed.data(), packed.size(), out, static_cast<size_t>(size), &made) !=
+            LIBDEFLATE_SUCCESS ||
+        made != static_cast<size_t>(size))
+        return false;
+    return libdeflate_crc32(0, out, made) == st.crc;
+}
+
+bool extract(ExtractJob& job, zip_t* za, const std::string& spec, uint64_t archiveBytes)
 {
     UnzParams& p = *job.p;
     const int64_t found = LibzipFindEntry(za, spec);
@@ -105,6 +147,20 @@ bool extract(ExtractJob& job, zip_t* za, const std::string& spec)
             return false;
         }
         out = record.Memory;
+    }
+
+    if (inflateWhole(za, index, st, archiveBytes, out, size)) {
+        for (int64_t at = 0; at < size;) {
+            const int64_t n = std::min<int64_t>(size - at, 1 << 20);
+            at += n;
+            job.notify(zacProgress, n);
+            if (job.cancelled) {
+                job.skipped(name, zstGeneralExtractError, zeCancelled);
+                job.report(zeCancelled, "Extract cancelled");
+                return false;
+            }
+        }
+        return true;
     }
 
     zip_file_t* f = openEntry(job, za, index, st, name);
@@ -210,7 +266,7 @@ int32_t UnzDllExec(UnzParams* params)
         return 0;
     }
     zip_error_fini(&error);
-    const bool ok = extract(job, za, p.Specs[0].FileSpec);
+    const bool ok = extract(job, za, p.Specs[0].FileSpec, layout.ZipEnd - layout.Shift);
     zip_discard(za);
     if (!ok) return 0;
     job.notify(zacEndOfBatch, 0);

@@ -322,6 +322,39 @@ TEST(ZipArchive, CrcMismatchIsAnError)
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(s->Memory()), 16), "012X456789abcdef");
 }
 
+TEST(ZipArchive, CrcMismatchOfDeflatedMemberIsAnError)
+{
+    ScratchDir dir;
+    const std::string archive = dir / "crcd.zip";
+    const std::string text = xmlText(50000);
+    ASSERT_EQ(addEntry(archive, "m.xml", text), 1);
+    EXPECT_EQ(extractEntry(archive, "m.xml"), text);
+    std::string bytes = readFile(archive);
+    const size_t cd = bytes.rfind(std::string("PK\x01\x02", 4));
+    ASSERT_NE(cd, std::string::npos);
+    ASSERT_EQ(Get16(reinterpret_cast<uint8_t*>(&bytes[cd + 10])), 8);   // deflated
+    const uint32_t crc = Get32(reinterpret_cast<uint8_t*>(&bytes[cd + 16]));
+    Put32(reinterpret_cast<uint8_t*>(&bytes[cd + 16]), crc ^ 0x10u);
+    Put32(reinterpret_cast<uint8_t*>(&bytes[14]), crc ^ 0x10u);   // the local header agrees
+    writeFile(archive, bytes);
+
+    EXPECT_EQ(extractEntry(archive, "m.xml"), "<null>");
+    TZipArchive reader;
+    reader.Unattended = true;
+    uint32_t found = 0, expected = 0;
+    reader.OnCRC32Error = [&](TZipArchive*, const std::string&, uint32_t f, uint32_t e, bool& doExtract) {
+        found = f;
+        expected = e;
+        doExtract = true;
+    };
+    reader.SetZipFileName(archive);
+    TZipStream* s = reader.ExtractToStream("m.xml");
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(found, crc);
+    EXPECT_EQ(expected, crc ^ 0x10u);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(s->Memory()), static_cast<size_t>(s->Size())), text);
+}
+
 TEST(ZipArchive, DeclaredSizesAreChecked)
 {
     ScratchDir dir;
