@@ -583,9 +583,9 @@ TZipStream* TZipArchive::ExtractToStream(const std::string& EntryName)
         p.DirNames = ExtrOptions.Contains(ExtrDirNames) ? -1 : 0;
         p.OverWrite = ExtrOptions.Contains(ExtrOverWrite) ? -1 : 0;
         p.ArchiveName = text(keep, archive);
-        UnzFileSpec spec;
-        spec.FileSpec = text(keep, FSpecArgs[0]);
-        p.Specs = &spec;
+        UnzFileSpec entry;
+        entry.FileSpec = text(keep, FSpecArgs[0]);
+        p.Specs = &entry;
         p.SpecCount = 1;
         p.UseOutStream = -1;
         p.OutStream = EntryStream.Memory();

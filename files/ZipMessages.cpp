@@ -33,7 +33,7 @@ const std::map<int32_t, const char*>& messageTable()
         {10303, "AddFreshen or AddUpdate not possible on a spanned archive"},
         {10304, "Error %.1d occurred during Auto SFX creation."},
         {10305, "Error - your ZipDLL.dll can not use streams, please update to version >= 1.60"},
-        {10307, "Wildcards are not allowed in Filename or file specification"},
+        {10307, "Wildcards are not allowed in a file or entry name"},
         {10501, "Fatal Error in UnzDLL.DLL: abort exception"},
         {10502, "Warning - Unattended Extract: possible not all files extracted"},
         {10503, "Error - your UnzDLL.dll can not use streams, please update to version >= 1.60"},

@@ -114,12 +114,12 @@ bool inflateWhole(zip_t* za, zip_uint64_t index, const zip_stat_t& st, uint64_t 
     return libdeflate_crc32(0, out, made) == st.crc;
 }
 
-bool extract(ExtractJob& job, zip_t* za, const std::string& spec, uint64_t archiveBytes)
+bool extract(ExtractJob& job, zip_t* za, const std::string& entryName, uint64_t archiveBytes)
 {
     UnzParams& p = *job.p;
-    const int64_t found = LibzipFindEntry(za, spec);
+    const int64_t found = LibzipFindEntry(za, entryName);
     if (found < 0) {
-        job.report(zeNotFound, "Entry not found: " + spec);
+        job.report(zeNotFound, "Entry not found: " + entryName);
         return false;
     }
     const auto index = static_cast<zip_uint64_t>(found);

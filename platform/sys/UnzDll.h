@@ -7,7 +7,7 @@
 
 #include "platform/sys/ZipDllShared.h"
 
-// One file specification of an extract.
+// One entry to extract: its name.
 struct UnzFileSpec
 {
     char* FileSpec = nullptr;

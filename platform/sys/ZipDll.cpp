@@ -136,7 +136,7 @@ int cancelCallback(zip_t*, void* state)
 }
 
 // Adds or replaces the entry in the archive file `work` (a plain zip file, or none).
-bool addToArchive(AddJob& job, const std::string& work, const std::string& spec)
+bool addToArchive(AddJob& job, const std::string& work, const std::string& entryName)
 {
     ZipParams& p = *job.p;
     int error = 0;
@@ -162,22 +162,22 @@ bool addToArchive(AddJob& job, const std::string& work, const std::string& spec)
         record.ActionCode = zacPassword;
         record.ErrorCode = 1;   // add password
         record.FileSize = 1;
-        SetCallbackText(record, spec);
+        SetCallbackText(record, entryName);
         job.callback(record);
         if (record.ErrorCode == 1) password.assign(record.FileNameOrMsg, strnlen(record.FileNameOrMsg, 80));
-        if (password.empty()) return fail(zePassword, "No password given for " + spec);
+        if (password.empty()) return fail(zePassword, "No password given for " + entryName);
     }
 
     job.notify(zacCount, 1);
     job.notify(zacSize, p.InStreamSize);
-    job.notify(zacItem, p.InStreamSize, spec);
+    job.notify(zacItem, p.InStreamSize, entryName);
     if (job.cancelled) return fail(zeCancelled, "Add cancelled");
 
     // The member is deflated here, on every core, and handed to libzip as it is
     // to be stored; encrypted members, and any failure of this road, go through
     // libzip's own deflate.
     const int level = std::clamp(p.Level, 0, 9);
-    const bool store = level == 0 || hasStoreSuffix(p.StoreSuffixes, spec);
+    const bool store = level == 0 || hasStoreSuffix(p.StoreSuffixes, entryName);
     zipdeflate::Result deflated;
     Deflated deflatedState;
     if (!store && !encrypt && p.InStreamSize > 0) {
@@ -196,7 +196,7 @@ bool addToArchive(AddJob& job, const std::string& work, const std::string& spec)
         src = zip_source_buffer(za, p.InStream, static_cast<zip_uint64_t>(p.InStreamSize), 0);
     }
     if (!src) return fail(zeMemory, zip_strerror(za));
-    const int64_t found = LibzipFindEntry(za, spec);
+    const int64_t found = LibzipFindEntry(za, entryName);
     zip_int64_t index = found;
     if (found >= 0) {
         if (zip_file_replace(za, static_cast<zip_uint64_t>(found), src, 0) < 0) {
@@ -204,7 +204,7 @@ bool addToArchive(AddJob& job, const std::string& work, const std::string& spec)
             return fail(zeWrite, zip_strerror(za));
         }
     } else {
-        std::string stored = AnsiToOem(spec);
+        std::string stored = AnsiToOem(entryName);
         for (char& c : stored)
             if (c == '\\') c = '/';
         index = zip_file_add(za, stored.c_str(), src, ZIP_FL_ENC_CP437);
@@ -260,7 +260,7 @@ int32_t ZipDllExec(ZipParams* params)
         return 0;
     }
     const std::string archive = p.ArchiveName;
-    const std::string spec = p.Specs[0].FileSpec;
+    const std::string entryName = p.Specs[0].FileSpec;
 
     ZipLayout layout;
     const bool exists = FileExists(archive);
@@ -288,7 +288,7 @@ int32_t ZipDllExec(ZipParams* params)
     if (!exists || (isZip && prefix == 0 && layout.ZipEnd == layout.FileSize) || (exists && !isZip && prefix == 0)) {
         // A plain archive (or none yet): libzip writes beside it and renames.
         if (exists && !isZip) DeleteFile(archive);   // an empty file
-        return addToArchive(job, archive, spec) ? (job.notify(zacEndOfBatch, 0), 1) : 0;
+        return addToArchive(job, archive, entryName) ? (job.notify(zacEndOfBatch, 0), 1) : 0;
     }
 
     // Bytes in front or after the archive: work on a copy of the zip data, then
@@ -301,7 +301,7 @@ int32_t ZipDllExec(ZipParams* params)
     if (!isZip) DeleteFile(work);   // libzip creates the new archive itself
     bool ok = !isZip || copyRange(archive, copyFrom, copyTo, work, false);
     if (!ok) job.report(zeWrite, "Cannot copy " + archive);
-    ok = ok && addToArchive(job, work, spec);
+    ok = ok && addToArchive(job, work, entryName);
     std::string result = work;
     if (ok && prefix > 0) {
         result = tempBeside(archive);

@@ -9,13 +9,13 @@
 
 #include "platform/sys/ZipDllShared.h"
 
-// One file specification of an add.
+// One entry to add: its name and how to store it.
 struct ZipFileSpec
 {
     char* FileSpec = nullptr;     // the name, without its prefix characters and "<" part
     char* Reserved1 = nullptr;
     char* Reserved2 = nullptr;
-    char* Password = nullptr;     // password of this specification
+    char* Password = nullptr;     // password of this entry
     int32_t Encrypt = 0;          // flag
     uint16_t Recurse = 0;         // 0xFFFF: recurse
     uint16_t Reserved3 = 0;

@@ -119,9 +119,9 @@ std::string LibzipEntryName(zip_t* archive, uint64_t index)
     return name;
 }
 
-int64_t LibzipFindEntry(zip_t* archive, const std::string& spec)
+int64_t LibzipFindEntry(zip_t* archive, const std::string& entryName)
 {
-    std::string wanted = spec;
+    std::string wanted = entryName;
     for (char& c : wanted)
         if (c == '/') c = '\\';
     const zip_int64_t count = zip_get_num_entries(archive, 0);

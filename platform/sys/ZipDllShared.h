@@ -122,5 +122,5 @@ struct zip;
 // The name of entry index in the program's 8-bit set, '/' turned into '\':
 // names of DOS hosts (0) and OS/2 (6) are converted from the OEM code page.
 std::string LibzipEntryName(struct zip* archive, uint64_t index);
-// The first entry whose name equals spec without regard to case ('/' and '\' alike); -1 when none.
-int64_t LibzipFindEntry(struct zip* archive, const std::string& spec);
+// The first entry whose name equals entryName without regard to case ('/' and '\' alike); -1 when none.
+int64_t LibzipFindEntry(struct zip* archive, const std::string& entryName);
