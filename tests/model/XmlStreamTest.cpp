@@ -10,34 +10,11 @@
 #include "model/ioXml.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/Strings.h"
+#include "tests/model/XmlEssai.h"
 
 namespace {
 
-// A stream that is not a memory stream: the reader refills from it.
-class TFluxOctets : public TStream
-{
-public:
-    explicit TFluxOctets(std::string octets) : octets_(std::move(octets)) {}
-    long Read(void* buffer, long count) override
-    {
-        const long n = std::min<long>(count, static_cast<long>(octets_.size() - pos_));
-        std::memcpy(buffer, octets_.data() + pos_, static_cast<size_t>(n));
-        pos_ += static_cast<size_t>(n);
-        return n;
-    }
-    long Write(const void*, long) override { return 0; }
-    int64_t Seek(int64_t offset, TSeekOrigin origin) override
-    {
-        const int64_t base = origin == soFromBeginning ? 0 : origin == soFromCurrent ? static_cast<int64_t>(pos_)
-                                                                                       : static_cast<int64_t>(octets_.size());
-        pos_ = static_cast<size_t>(std::clamp<int64_t>(base + offset, 0, static_cast<int64_t>(octets_.size())));
-        return static_cast<int64_t>(pos_);
-    }
-
-private:
-    std::string octets_;
-    size_t pos_ = 0;
-};
+using xml_essai::TFluxOctets;
 
 // Every token of the document as "code name text attr" lines.
 std::vector<std::string> Jetons(TXmlReader& r)
@@ -55,18 +32,12 @@ std::vector<std::string> Jetons(TXmlReader& r)
 
 std::vector<std::string> EnPlace(const std::string& doc)
 {
-    TMemoryStream m;
-    m.WriteBuffer(doc.data(), static_cast<long>(doc.size()));
-    m.SetPosition(0);
-    TXmlStreamReader r(m);
-    return Jetons(r);
+    return xml_essai::EnPlace(doc, Jetons);
 }
 
 std::vector<std::string> ParMorceaux(const std::string& doc)
 {
-    TFluxOctets f(doc);
-    TXmlStreamReader r(f);
-    return Jetons(r);
+    return xml_essai::ParMorceaux(doc, Jetons);
 }
 
 }   // namespace
