@@ -24,19 +24,14 @@
 #include "model/oTraducteur.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
+#include "tests/support/DessinEssai.h"
 #include "tests/support/SaisonBuilder.h"
 #include "ui/ChoixDesign.h"
 #include "ui/Dessin.h"
 
 namespace fichiers {
 
-inline std::string DossierDonnees()
-{
-    if (const char* d = std::getenv("BZ_DATA_DIR"); d && *d)
-        return IncludeTrailingPathDelimiter(d);
-    const std::string ici = __FILE__;   // .../tests/seasonfiles/FichiersEssai.h
-    return IncludeTrailingPathDelimiter(ExtractFileDir(ExtractFileDir(ExtractFileDir(ici))) + "/data");
-}
+using dessin_essai::DossierDonnees;
 
 // French texts and the skin module with the blue design, once.
 inline void Environnement()

@@ -19,7 +19,7 @@ inline std::string DossierDonnees()
 {
     if (const char* d = std::getenv("BZ_DATA_DIR"); d && *d)
         return d;
-    return (std::filesystem::path(__FILE__).parent_path() / ".." / ".." / "data").lexically_normal().string();
+    return std::string(BZ_SOURCE_DIR) + "/data";
 }
 
 // Copies texte/, config/, designs/, help/ and connexion.xml; answers the folder.

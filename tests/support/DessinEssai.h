@@ -18,8 +18,7 @@ inline std::string DossierDonnees()
 {
     if (const char* d = std::getenv("BZ_DATA_DIR"); d && *d)
         return IncludeTrailingPathDelimiter(d);
-    const std::string ici = __FILE__;   // .../tests/support/DessinEssai.h
-    return IncludeTrailingPathDelimiter(ExtractFileDir(ExtractFileDir(ExtractFileDir(ici))) + "/data");
+    return IncludeTrailingPathDelimiter(std::string(BZ_SOURCE_DIR) + "/data");
 }
 
 // The skin module of the tests (created once, blue design and French texts).

@@ -13,18 +13,13 @@
 #include "platform/gui/Printers.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
+#include "tests/support/DessinEssai.h"
 #include "tests/support/gui/GuiKit.h"
 #include "ui/ColorStringGrid.h"
 
 namespace {
 
-std::string DossierDonnees()
-{
-    if (const char* d = std::getenv("BZ_DATA_DIR"); d && *d)
-        return IncludeTrailingPathDelimiter(d);
-    const std::string ici = __FILE__;
-    return IncludeTrailingPathDelimiter(ExtractFileDir(ExtractFileDir(ExtractFileDir(ici))) + "/data");
-}
+using dessin_essai::DossierDonnees;
 
 // A grid of one fixed row and `corps` body rows in one column of keys.
 std::unique_ptr<TColorGridModel> GrilleCles(const std::vector<std::string>& cles)
