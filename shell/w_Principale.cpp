@@ -10,6 +10,7 @@
 #include "model/LectureParametre.h"
 #include "model/Saison.h"
 #include "model/oTraducteur.h"
+#include "platform/gui/Printers.h"
 #include "net/Connexions.h"
 #include "platform/gui/Pictures.h"
 #include "platform/rtl/Files.h"
@@ -77,6 +78,7 @@ Tf_Principale::~Tf_Principale()
     FenetresGardees.clear();
     if (f_Principale == this)
         f_Principale = nullptr;
+    SetPdfChooser(nullptr, nullptr);
 }
 
 // ---- the window's controls ---------------------------------------------------------------
@@ -278,6 +280,8 @@ void Tf_Principale::CreeComposants()
     OpenDialog1->SetName("OpenDialog1");
     SaveDialog1 = new TSaveDialog(this);
     SaveDialog1->SetName("SaveDialog1");
+    // Every file it names is one the user picks: replacing one asks first.
+    SaveDialog1->Options |= ofOverwritePrompt;
     t_AutoSave = new TTimer(this);
     t_AutoSave->SetName("t_AutoSave");
     t_AutoSave->SetEnabled(false);
@@ -401,6 +405,8 @@ void Tf_Principale::FormCreate(TObject*)
         Application->Tag = 255;
     }
     TTraducteur* tr = Traducteur();
+    if (tr)
+        TraduitCouche();
     // 9.
     const std::string fichierConnexion = MakePath(prog, "connexion.xml");
     InstalleConnexion(std::make_unique<TConnexions>(fichierConnexion));

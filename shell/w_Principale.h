@@ -100,6 +100,15 @@ public:
     // ---- season file commands ----
     // The open dialog; the chosen file, or defaut when cancelled.
     std::string ChoisitFichier(const std::string& defaut);
+    // Where the open dialog starts for that file name.
+    std::string DossierOuverture(const std::string& nomFichier) const;
+    // The status bar's file panel names the current file.
+    void AfficheFichierCourant();
+    // The window layer's own texts in the interface language, and the PDF
+    // file chooser of printing without a printer.
+    void TraduitCouche();
+    // The save dialog of a printout without a printer; "" when cancelled.
+    std::string ChoisitFichierPdf();
     // Makes the season current (nullptr keeps the current one).
     void InstallSeason(std::unique_ptr<TSaison> saison, const std::string& nomFichier, bool garde, int modif);
     void NouvelleSaison();
@@ -243,6 +252,7 @@ public:
     TMenuItem* MenuImpression = nullptr;
     TMenuItem* MenuHTML = nullptr;
     std::string Langue;
+    std::string DernierDossier;   // of the last file opened or chosen
     bool EtatMenuA = false, EtatMenuB = false;
 
     // ---- components ----

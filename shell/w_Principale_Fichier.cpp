@@ -38,16 +38,33 @@ int Tf_Principale::AfficheMessage(const std::string& texte, int boutons)
 std::string Tf_Principale::ChoisitFichier(const std::string& defaut)
 {
     OpenDialog1->Filter = Traduire(8) + " (*.chf)|*.chf|" + Traduire(9) + " (*.chp)|*.chp|" + Traduire(10) +
-                          " (*.sai; *.xmc)|*.sai;*.xmc|" + TraduireFormat(11, {NomCourt}) +
-                          "|*.chp;*.chf;*.sai;*.xmc";
+                          " (*.sai; *.xmc; *.xmd)|*.sai;*.xmc;*.xmd|" + TraduireFormat(11, {NomCourt}) +
+                          "|*.chp;*.chf;*.sai;*.xmc;*.xmd";
     OpenDialog1->FilterIndex = 3;
     OpenDialog1->DefaultExt = "xmc";
     OpenDialog1->Title = Traduire(7);
-    OpenDialog1->InitialDir = MakePath(RepertoireProgramme(), "sauvegarde\\");
+    OpenDialog1->InitialDir = DossierOuverture(defaut);
     OpenDialog1->FileName.clear();
     if (OpenDialog1->Execute())
+    {
+        DernierDossier = ExtractFileDir(OpenDialog1->FileName);
         return OpenDialog1->FileName;
+    }
     return defaut;
+}
+
+std::string Tf_Principale::DossierOuverture(const std::string& nomFichier) const
+{
+    // The folder of the file named in the file box, else the last one used,
+    // else the most recent file's, else the seasons' folder.
+    for (const std::string& f : {nomFichier, e_NomFic->Text()})
+        if (!f.empty() && DirectoryExists(ExtractFileDir(f)))
+            return ExtractFileDir(f);
+    if (!DernierDossier.empty() && DirectoryExists(DernierDossier))
+        return DernierDossier;
+    if (DerniersFichiers.Count() > 0 && DirectoryExists(ExtractFileDir(DerniersFichiers[0])))
+        return ExtractFileDir(DerniersFichiers[0]);
+    return MakePath(RepertoireProgramme(), "sauvegarde\\");
 }
 
 void Tf_Principale::OpenFile(const std::string& nom)
@@ -73,7 +90,12 @@ void Tf_Principale::OpenFile(const std::string& nom)
                                       [this](const std::string& f) { AddRecentFile(f); }, Ensemble(SportsAcceptes),
                                       etat, true);
         if (etat == etatCharge && saison)
+        {
             InstallSeason(std::move(saison), nomFichier, false, 0);
+            // The start page names the open season's file.
+            e_NomFic->SetText(nomFichier);
+            DernierDossier = ExtractFileDir(nomFichier);
+        }
         else
         {
             std::string texte;
@@ -112,6 +134,12 @@ void Tf_Principale::InstallSeason(std::unique_ptr<TSaison> saison, const std::st
     Statut->SetPanelText(2, TraduireFormat(12, {NomFichierCourant}));
     TypeFichier = 0;
     InitialiseChampionnats();
+}
+
+void Tf_Principale::AfficheFichierCourant()
+{
+    Statut->SetPanelText(2, NomFichierCourant.empty() ? std::string()
+                                                      : TraduireFormat(Enfant ? 1 : 12, {NomFichierCourant}));
 }
 
 void Tf_Principale::InitialiseChampionnats()
@@ -203,7 +231,12 @@ bool Tf_Principale::EnregistrerSous()
     const std::string ancien = NomFichierCourant;
     std::string nouveau = SaveDialog1->FileName;
     if (!SameText(ExtractFileExt(nouveau), ".xmc"))
+    {
         nouveau = ChangeFileExt(nouveau, ".xmc");
+        // The dialog asked about the name it was given, not about this one.
+        if (nouveau != SaveDialog1->FileName && FileExists(nouveau) && !ConfirmReplace(nouveau))
+            return false;
+    }
     NomFichierCourant = nouveau;
     const bool ok = TTraiteurFichier::Sauver(nouveau, Saison.get(), &ModifSaison, DossierDll(), IniFileName(), Statut,
                                              [this](const std::string& f) { AddRecentFile(f); }, true);
@@ -213,6 +246,7 @@ bool Tf_Principale::EnregistrerSous()
         NomFichierCourant = ancien;
         return false;
     }
+    AfficheFichierCourant();
     if (!ancien.empty())
     {
         const std::string pict = MakePath(RepertoireProgramme(), "pict\\");

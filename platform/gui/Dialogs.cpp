@@ -9,16 +9,27 @@
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStandardPaths>
 
 #include "platform/gui/Forms.h"
 #include "platform/gui/GuiPrivate.h"
 #include "platform/gui/Printers.h"
 #include "platform/rtl/Files.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/Strings.h"
 
 namespace {
 TMessageHook messageHook;
 TDialogHook dialogHook;
+
+TDialogTexts& Texts()
+{
+    static TDialogTexts texts{L1("Avertissement"), L1("Erreur"), L1("Information"), L1("Confirmation"),
+                              L1("Le fichier %s existe déjà.\nVoulez-vous le remplacer ?"),
+                              L1("Valeur d'entrée incorrecte. Utilisez la touche Echap pour abandonner les "
+                                 "modifications.")};
+    return texts;
+}
 
 QWidget* DialogParent()
 {
@@ -86,6 +97,16 @@ std::string AppTitle()
 }
 }  // namespace
 
+void SetDialogTexts(const TDialogTexts& texts)
+{
+    Texts() = texts;
+}
+
+const TDialogTexts& DialogTexts()
+{
+    return Texts();
+}
+
 void SetMessageHook(TMessageHook hook)
 {
     messageHook = std::move(hook);
@@ -113,10 +134,10 @@ int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons
     r.Text = text;
     switch (type)
     {
-    case mtWarning: r.Caption = "Avertissement"; break;
-    case mtError: r.Caption = "Erreur"; break;
-    case mtInformation: r.Caption = "Information"; break;
-    case mtConfirmation: r.Caption = "Confirmation"; break;
+    case mtWarning: r.Caption = Texts().Warning; break;
+    case mtError: r.Caption = Texts().Error; break;
+    case mtInformation: r.Caption = Texts().Information; break;
+    case mtConfirmation: r.Caption = Texts().Confirmation; break;
     default: r.Caption = AppTitle(); break;
     }
     r.Type = type;
@@ -166,17 +187,59 @@ bool TCommonDialog::Execute()
 {
     if (OnShow)
         OnShow(this);
-    bool ok = dialogHook ? dialogHook(*this) : DoExecute();
-    if (dialogHook && ok)
-        if (auto* open = dynamic_cast<TOpenDialog*>(this))
+    bool ok = false;
+    if (!dialogHook)
+        ok = DoExecute();
+    else
+    {
+        auto* file = dynamic_cast<TOpenDialog*>(this);
+        std::string refused;
+        for (;;)
         {
-            open->FileName = ApplyDefaultExt(open->FileName, open->DefaultExt);
-            if (open->Files.empty() && !open->FileName.empty())
-                open->Files.push_back(open->FileName);
+            ok = dialogHook(*this);
+            if (!ok || !file)
+                break;
+            file->FileName = ApplyDefaultExt(file->FileName, file->DefaultExt);
+            if (file->Files.empty() && !file->FileName.empty())
+                file->Files.push_back(file->FileName);
+            if (!file->AsksBeforeReplacing(file->FileName))
+                break;
+            // The dialog again after a refusal; the same name twice is a user
+            // who gives up.
+            ok = file->FileName != refused && ConfirmReplace(file->FileName);
+            if (ok || file->FileName == refused)
+                break;
+            refused = file->FileName;
+            file->Files.clear();
         }
+    }
     if (OnClose)
         OnClose(this);
     return ok;
+}
+
+bool TOpenDialog::AsksBeforeReplacing(const std::string& fileName) const
+{
+    return IsSaveDialog() && (Options & ofOverwritePrompt) && FileExists(fileName);
+}
+
+std::string UserDocumentsDir()
+{
+    QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (dir.isEmpty())
+        dir = QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
+    return IncludeTrailingPathDelimiter(FsName(dir));
+}
+
+bool ConfirmReplace(const std::string& fileName)
+{
+    TMessageRequest r;
+    r.Text = Format(Texts().ReplaceFile, {ExtractFileName(fileName)});
+    r.Caption = Texts().Confirmation;
+    r.Type = mtWarning;
+    r.Buttons = mbYes | mbNo;
+    r.DefaultResult = mrNo;
+    return ShowRequest(r) == mrYes;
 }
 
 std::vector<std::pair<std::string, std::string>> SplitDialogFilter(const std::string& filter)
@@ -203,6 +266,36 @@ std::vector<std::pair<std::string, std::string>> SplitDialogFilter(const std::st
     return r;
 }
 
+std::vector<std::string> DialogFilterCaptions(const std::string& filter)
+{
+    std::vector<std::string> captions;
+    for (auto [desc, patterns] : SplitDialogFilter(filter))
+    {
+        std::string list, p;
+        for (char c : patterns + ";")
+        {
+            if (c != ';' && c != ' ')
+            {
+                p += c;
+                continue;
+            }
+            if (!p.empty())
+            {
+                if (!list.empty())
+                    list += ' ';
+                list += p == "*.*" ? std::string("*") : p;
+            }
+            p.clear();
+        }
+        // A description that names its patterns already gets them once.
+        const size_t open = desc.rfind('(');
+        if (!desc.empty() && desc.back() == ')' && open != std::string::npos)
+            desc = TrimRight(desc.substr(0, open));
+        captions.push_back(desc + " (" + list + ")");
+    }
+    return captions;
+}
+
 std::string ApplyDefaultExt(const std::string& fileName, const std::string& defaultExt)
 {
     if (fileName.empty() || defaultExt.empty())
@@ -218,9 +311,30 @@ std::string ApplyDefaultExt(const std::string& fileName, const std::string& defa
     return name + "." + ext;
 }
 
+namespace {
+// Asks, in the program's words, before a save replaces a file; a refusal
+// keeps the dialog open, as the platform's own dialog does.
+class FileDialog : public QFileDialog
+{
+public:
+    FileDialog(QWidget* parent, const QString& title, const TOpenDialog& d) : QFileDialog(parent, title), d_(d) {}
+    void accept() override
+    {
+        const QStringList files = selectedFiles();
+        if (d_.IsSaveDialog() && files.size() == 1 && d_.AsksBeforeReplacing(FsName(files.front())) &&
+            !ConfirmReplace(FsName(files.front())))
+            return;
+        QFileDialog::accept();
+    }
+
+private:
+    const TOpenDialog& d_;
+};
+}  // namespace
+
 bool TOpenDialog::DoExecute()
 {
-    QFileDialog dlg(DialogParent(), AnsiToQString(Title));
+    FileDialog dlg(DialogParent(), AnsiToQString(Title), *this);
     dlg.setOption(QFileDialog::DontUseNativeDialog, true);
     dlg.setAcceptMode(IsSaveDialog() ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     if (IsSaveDialog())
@@ -231,19 +345,11 @@ bool TOpenDialog::DoExecute()
         dlg.setFileMode(QFileDialog::ExistingFile);
     else
         dlg.setFileMode(QFileDialog::AnyFile);
-    if (IsSaveDialog() && !(Options & ofOverwritePrompt))
-        dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
+    // The question before replacing a file is ours (FileDialog::accept).
+    dlg.setOption(QFileDialog::DontConfirmOverwrite, true);
     QStringList filters;
-    for (auto& [desc, patterns] : SplitDialogFilter(Filter))
-    {
-        QString p = QString::fromLatin1(patterns.c_str());
-        p.replace(';', ' ');
-        QStringList list = p.split(' ', Qt::SkipEmptyParts);
-        for (QString& x : list)
-            if (x == "*.*")
-                x = "*";
-        filters << AnsiToQString(desc) + " (" + list.join(' ') + ")";
-    }
+    for (const std::string& caption : DialogFilterCaptions(Filter))
+        filters << AnsiToQString(caption);
     if (!filters.isEmpty())
     {
         dlg.setNameFilters(filters);

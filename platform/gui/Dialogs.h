@@ -44,6 +44,19 @@ struct TMessageRequest
 using TMessageHook = std::function<int(const TMessageRequest& request)>;
 void SetMessageHook(TMessageHook hook);   // nullptr: real message boxes
 
+// The texts the window layer shows of its own (message captions, the question
+// before a save replaces a file, the masked-edit refusal), Windows-1252. The
+// program gives them in its interface language once its language is known.
+struct TDialogTexts
+{
+    std::string Warning, Error, Information, Confirmation;
+    std::string ReplaceFile;   // %s: the file name, without its folder
+    std::string InvalidInput;
+};
+// French until the program sets them.
+void SetDialogTexts(const TDialogTexts& texts);
+const TDialogTexts& DialogTexts();
+
 void ShowMessage(const std::string& text);
 // Answers the modal result of the button pressed (mrYes, mrNo, mrCancel...).
 int MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext = 0);
@@ -53,7 +66,9 @@ int ShowMessageBox(const std::string& text, const std::string& caption, int flag
 // ---- common dialogs --------------------------------------------------------------
 class TCommonDialog;
 // Called by Execute instead of the dialog: fill the dialog's fields, answer
-// what Execute returns.
+// what Execute returns. A save dialog with ofOverwritePrompt asks before an
+// existing file is chosen, hook or not; when the user refuses, the dialog is
+// shown again (a hook that names the refused file once more cancels).
 using TDialogHook = std::function<bool(TCommonDialog& dialog)>;
 void SetDialogHook(TDialogHook hook);   // nullptr: real dialogs
 
@@ -82,6 +97,8 @@ enum TOpenOption : unsigned
 using TOpenOptions = unsigned;
 
 // File names are file-system names (the bytes the files are opened with).
+// A save dialog replaces an existing file without asking unless its Options
+// hold ofOverwritePrompt.
 class TOpenDialog : public TCommonDialog
 {
 public:
@@ -95,6 +112,8 @@ public:
     TOpenOptions Options = ofHideReadOnly | ofEnableSizing;
     std::vector<std::string> Files;   // every chosen file (ofAllowMultiSelect)
     virtual bool IsSaveDialog() const { return false; }
+    // A save dialog with ofOverwritePrompt and an existing file.
+    bool AsksBeforeReplacing(const std::string& fileName) const;
 
 protected:
     bool DoExecute() override;
@@ -137,7 +156,17 @@ protected:
     bool DoExecute() override;
 };
 
+// The user's documents folder, with its separator.
+std::string UserDocumentsDir();
+
+// The question before a file is replaced (DialogTexts().ReplaceFile); true
+// when the user accepts.
+bool ConfirmReplace(const std::string& fileName);
+
 // Splits a dialog filter into (description, patterns) pairs.
 std::vector<std::pair<std::string, std::string>> SplitDialogFilter(const std::string& filter);
+// The captions the dialog shows for a filter: each description once followed
+// by its patterns ("Season (*.sai *.xmc)"), whether or not it named them.
+std::vector<std::string> DialogFilterCaptions(const std::string& filter);
 // The file name with DefaultExt added when it has no extension.
 std::string ApplyDefaultExt(const std::string& fileName, const std::string& defaultExt);

@@ -288,7 +288,7 @@ bool TMaskEdit::ValidateEdit()
 {
     if (!IsMasked() || !Modified() || MaskEditTextValid(info_, EditText()))
         return true;
-    ShowMessage(L1("Valeur d'entrée incorrecte. Utilisez la touche Echap pour abandonner les modifications."));
+    ShowMessage(DialogTexts().InvalidInput);
     if (CanFocus())
     {
         QPointer<QLineEdit> e(LineEdit(this));

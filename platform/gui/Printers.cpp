@@ -2,6 +2,7 @@
 #include "platform/gui/Printers.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -24,7 +25,17 @@ std::string SafeFileName(const std::string& title)
     return s.empty() ? std::string("Impression") : s;
 }
 
+std::function<std::string(const std::string&)> pdfChooser;
+std::function<void(const std::string&, bool)> pdfWritten;
+
 }  // namespace
+
+void SetPdfChooser(std::function<std::string(const std::string& title)> chooser,
+                   std::function<void(const std::string& file, bool written)> written)
+{
+    pdfChooser = std::move(chooser);
+    pdfWritten = std::move(written);
+}
 
 struct TPrinter::Impl
 {
@@ -59,24 +70,35 @@ std::vector<std::string> TPrinter::Printers()
 
 void TPrinter::SetOrientation(TPrinterOrientation orientation)
 {
-    if (printing_) throw EPrinter(L1("Impossible de changer l'orientation pendant l'impression"));
+    if (printing_) throw EPrinter("printing");
     orientation_ = orientation;
     d_->Get().setPageOrientation(orientation == poLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 void TPrinter::BeginDoc()
 {
-    if (printing_) throw EPrinter(L1("Impression en cours"));
+    if (printing_) throw EPrinter("printing");
     QPrinter& p = d_->Get();
     p.setPageOrientation(orientation_ == poLandscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     p.setDocName(AnsiToQString(title_));
     p.setCreator(QStringLiteral("Brivantel Zelvor"));
     outputFile_.clear();
+    partFile_.clear();
+    chosen_ = false;
     if (!outputSetting_.empty()) outputFile_ = outputSetting_;
-    else if (QPrinterInfo::availablePrinters().isEmpty()) outputFile_ = GetTempDir() + SafeFileName(title_) + ".pdf";
+    else if (QPrinterInfo::availablePrinters().isEmpty()) {
+        if (pdfChooser) {
+            outputFile_ = pdfChooser(title_);
+            if (outputFile_.empty()) throw EPrinterCancelled(title_);
+            chosen_ = true;
+        } else {
+            outputFile_ = GetTempDir() + SafeFileName(title_) + ".pdf";
+        }
+    }
     if (!outputFile_.empty()) {
+        partFile_ = ExtractFilePath(outputFile_) + "." + ExtractFileName(outputFile_) + ".part";
         p.setOutputFormat(QPrinter::PdfFormat);
-        p.setOutputFileName(QString::fromStdString(outputFile_));
+        p.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(partFile_)));
     } else {
         p.setOutputFormat(QPrinter::NativeFormat);
         p.setPrinterName(QPrinterInfo::defaultPrinter().printerName());
@@ -85,8 +107,8 @@ void TPrinter::BeginDoc()
     d_->painter = std::make_unique<QPainter>();
     if (!d_->painter->begin(&p)) {
         d_->painter.reset();
-        throw EPrinter(outputFile_.empty() ? L1("Impossible d'ouvrir l'imprimante")
-                                           : L1("Impossible de créer le fichier ") + outputFile_);
+        if (chosen_ && pdfWritten) pdfWritten(outputFile_, false);
+        throw EPrinter(outputFile_.empty() ? "printer" : outputFile_);
     }
     d_->canvas.AttachPainter(d_->painter.get());
     printing_ = true;
@@ -98,9 +120,15 @@ void TPrinter::EndDoc()
 {
     if (!printing_) return;
     d_->canvas.DetachPainter();
-    d_->painter->end();
+    const bool ended = d_->painter->end();
     d_->painter.reset();
     printing_ = false;
+    if (partFile_.empty()) return;
+    // The whole document takes the place of the file.
+    const bool written = ended && RenameFile(partFile_, outputFile_);
+    if (!written) DeleteFile(partFile_);
+    if (chosen_ && pdfWritten) pdfWritten(outputFile_, written);
+    if (!written) throw EPrinter(outputFile_);
 }
 
 void TPrinter::Abort()
@@ -112,12 +140,13 @@ void TPrinter::Abort()
     d_->painter.reset();
     printing_ = false;
     aborted_ = true;
-    if (!outputFile_.empty()) DeleteFile(outputFile_);
+    if (!partFile_.empty()) DeleteFile(partFile_);
+    if (chosen_ && pdfWritten) pdfWritten(outputFile_, false);
 }
 
 void TPrinter::NewPage()
 {
-    if (!printing_) throw EPrinter(L1("Aucune impression en cours"));
+    if (!printing_) throw EPrinter("not printing");
     d_->printer->newPage();
     ++pageNumber_;
 }

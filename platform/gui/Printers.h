@@ -1,7 +1,10 @@
 // The printer: one document at a time, drawn page by page on its canvas in
 // device pixels (PageWidth x PageHeight); fonts keep their size in points.
 // With no printer installed, or when an output file is set, the document goes
-// to a PDF file, and OutputFileName() says where (show it to the user).
+// to a PDF file, and OutputFileName() says where. Without a printer the
+// program's chooser (SetPdfChooser) names the file; the PDF is written beside
+// it and put in its place only once whole, so an abandoned document replaces
+// nothing.
 #pragma once
 
 #include <functional>
@@ -47,7 +50,8 @@ public:
     // Printers of the system; empty when none is installed.
     static std::vector<std::string> Printers();
     // A PDF file to print to instead of the printer ("" = the printer, or, with
-    // none installed, <temporary folder>/<title>.pdf).
+    // none installed, the chooser's file; without a chooser
+    // <temporary folder>/<title>.pdf).
     void SetOutputFileName(const std::string& fileName) { outputSetting_ = fileName; }
     // Where the current or last document goes: the PDF file, "" on a printer.
     const std::string& OutputFileName() const { return outputFile_; }
@@ -61,6 +65,8 @@ private:
     std::string title_;
     std::string outputSetting_;
     std::string outputFile_;
+    std::string partFile_;   // where the PDF is written until it is whole
+    bool chosen_ = false;    // outputFile_ came from the chooser
     bool printing_ = false;
     bool aborted_ = false;
     int pageNumber_ = 0;
@@ -68,6 +74,14 @@ private:
 
 // The program's printer.
 TPrinter& Printer();
+
+// Without a printer, BeginDoc asks chooser(title) where the PDF goes ("" =
+// the user cancelled: BeginDoc fails, nothing is written), and tells
+// written(file, true) once that file is in place, written(file, false) when it
+// could not be written. nullptr: the temporary folder, nothing told.
+BZ_DECLARE_EXCEPTION(EPrinterCancelled, EPrinter)
+void SetPdfChooser(std::function<std::string(const std::string& title)> chooser,
+                   std::function<void(const std::string& file, bool written)> written);
 
 // One document on printer in that orientation: BeginDoc, draw, EndDoc. When
 // anything fails (the printer or the drawing), the document is abandoned and

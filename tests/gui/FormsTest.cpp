@@ -2,6 +2,8 @@
 // main-thread calls; the timer; message boxes and dialogs answered by tests.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFileDialog>
 #include <QTimer>
 
 #include <atomic>
@@ -13,6 +15,8 @@
 #include "platform/gui/Menus.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Files.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/Thread.h"
 #include "tests/support/gui/GuiKit.h"
 
@@ -302,12 +306,86 @@ TEST(Dialogs, TestsAnswerMessagesAndFileDialogs)
     EXPECT_EQ(save->FileName, "/tmp/ligue.xmc");
     EXPECT_EQ(kit::Dialogs().size(), 2u);
 
+    // Each caption names its patterns once, whether its description did or not.
+    EXPECT_EQ(DialogFilterCaptions("Saison (*.sai; *.xmc)|*.sai;*.xmc|Tous les fichiers|*.chp;*.*"),
+              (std::vector<std::string>{"Saison (*.sai *.xmc)", "Tous les fichiers (*.chp *)"}));
+
     auto parts = SplitDialogFilter("Texte|*.txt|Tout|*.*");
     ASSERT_EQ(parts.size(), 2u);
     EXPECT_EQ(parts[1].first, "Tout");
     EXPECT_EQ(parts[1].second, "*.*");
     EXPECT_EQ(ApplyDefaultExt("a.b/nom", "txt"), "a.b/nom.txt");
     EXPECT_EQ(ApplyDefaultExt("nom.csv", "txt"), "nom.csv");
+}
+
+// Replacing an existing file through a save dialog: asked only with
+// ofOverwritePrompt; a refusal shows the dialog again (the hook answers the
+// same name: the user gives up) and the file is never touched here.
+TEST(Dialogs, SaveDialogsAskBeforeReplacingAFile)
+{
+    const std::string existing = kit::TempDir() + "existe.xmc";
+    ASSERT_TRUE(WriteFileAtomic(existing, "avant"));
+    struct Case
+    {
+        bool prompt;
+        std::string name;
+        std::vector<int> answers;
+        bool executed;
+        size_t questions;
+        int shown;
+    };
+    const Case cases[] = {
+        {false, existing, {}, true, 0, 1},
+        {true, kit::TempDir() + "nouveau", {}, true, 0, 1},
+        {true, kit::TempDir() + "existe", {mrYes}, true, 1, 1},   // the default extension makes it exist
+        {true, existing, {mrNo}, false, 1, 2},
+        {true, existing, {}, false, 1, 2},   // the question's default is "no"
+    };
+    for (const Case& c : cases)
+    {
+        kit::ResetAnswers();
+        TOwned<TSaveDialog> d(new TSaveDialog(nullptr));
+        d->DefaultExt = "xmc";
+        if (c.prompt)
+            d->Options |= ofOverwritePrompt;
+        int shown = 0;
+        kit::AnswerDialogs([&](TCommonDialog& x) {
+            ++shown;
+            static_cast<TSaveDialog&>(x).FileName = c.name;
+            return true;
+        });
+        kit::AnswerMessages(c.answers);
+        EXPECT_EQ(d->Execute(), c.executed) << c.name;
+        EXPECT_EQ(kit::Messages().size(), c.questions) << c.name;
+        EXPECT_EQ(shown, c.shown) << c.name;
+        if (c.questions)
+        {
+            EXPECT_EQ(kit::Messages()[0].Text, Format(DialogTexts().ReplaceFile, {"existe.xmc"}));
+        }
+    }
+    kit::ResetAnswers();
+
+    // The platform's dialog itself stays open on a refusal.
+    TOwned<TSaveDialog> d(new TSaveDialog(nullptr));
+    d->Options |= ofOverwritePrompt;
+    d->FileName = existing;
+    kit::AnswerMessages({mrNo, mrYes});
+    SetDialogHook(nullptr);
+    bool stillOpen = false;
+    QTimer::singleShot(50, [&] {
+        QDialog* q = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(q, nullptr);
+        q->accept();   // refused: it stays
+        stillOpen = q->isVisible();
+        q->accept();   // accepted
+    });
+    EXPECT_TRUE(d->Execute());
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(kit::Messages().size(), 2u);
+    std::string bytes;
+    ASSERT_TRUE(ReadFileBytes(existing, bytes));
+    EXPECT_EQ(bytes, "avant");
+    kit::ResetAnswers();
 }
 
 TEST(Menus, ItemsClickCheckAndFindShortcuts)

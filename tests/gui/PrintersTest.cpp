@@ -113,6 +113,45 @@ TEST(Printer, WithoutAPrinterTheDocumentGoesToAPdfInTheTemporaryFolder)
     EXPECT_EQ(&Printer(), &Printer());
 }
 
+// Without a printer the chooser names the file; the PDF takes its place only
+// when whole, and the chooser's owner hears how it went.
+TEST(Printer, WithoutAPrinterTheChooserNamesTheFileAndHearsTheResult)
+{
+    if (!TPrinter::Printers().empty()) GTEST_SKIP() << "a printer is installed";
+    const std::string file = OutFile("choisi.pdf");
+    ASSERT_TRUE(WriteFileAtomic(file, "ancien"));
+    std::string answer, told;
+    std::vector<std::string> titles;
+    int written = -1;
+    SetPdfChooser([&](const std::string& t) { titles.push_back(t); return answer; },
+                  [&](const std::string& f, bool ok) { told = f; written = ok; });
+    TPrinter p;
+    p.SetTitle("Classement");
+    auto draw = [](TPrinter& q) { q.Canvas().TextOut(100, 100, "Classement"); };
+    auto bytes = [&] {
+        std::string b;
+        ReadFileBytes(file, b);
+        return b;
+    };
+    // Cancelled: nothing written, nothing told.
+    EXPECT_FALSE(PrintDocument(p, poPortrait, draw));
+    EXPECT_EQ(bytes(), "ancien");
+    EXPECT_EQ(written, -1);
+    // A drawing that fails leaves the old file as it was.
+    answer = file;
+    EXPECT_FALSE(PrintDocument(p, poPortrait, [](TPrinter&) { throw Exception("panne"); }));
+    EXPECT_EQ(bytes(), "ancien");
+    EXPECT_EQ(written, 0);
+    // Whole: in place, and told.
+    EXPECT_TRUE(PrintDocument(p, poPortrait, draw));
+    EXPECT_EQ(bytes().substr(0, 5), "%PDF-");
+    EXPECT_EQ(told, file);
+    EXPECT_EQ(written, 1);
+    EXPECT_EQ(titles, (std::vector<std::string>(3, "Classement")));
+    EXPECT_TRUE(ListFiles(ExtractFilePath(file), "*.part").empty());
+    SetPdfChooser(nullptr, nullptr);
+}
+
 TEST(Printer, PrintDocumentPrintsWholeOrAbandons)
 {
     TPrinter p;

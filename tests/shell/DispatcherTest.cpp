@@ -11,6 +11,7 @@
 #include "platform/sys/WinInet.h"
 #include "shell/Aide.h"
 #include "shell/Commandes.h"
+#include "platform/gui/Printers.h"
 #include "tests/shell/SaisonEssai.h"
 #include "views/w_Classement.h"
 
@@ -308,8 +309,42 @@ TEST_F(Dispatcher, PrintAndHtmlEntriesFollowTheChildWindow)
         return true;
     });
     Commande(*f, 182);
-    kit::ResetAnswers();
     EXPECT_TRUE(FileExists(page));
+    // Once more onto the same page: asked, and refused, left as it was.
+    ASSERT_TRUE(WriteFileAtomic(page, "ancienne"));
+    kit::AnswerMessages({mrNo});
+    Commande(*f, 182);
+    std::string octets;
+    ReadFileBytes(page, octets);
+    EXPECT_EQ(octets, "ancienne");
+    ASSERT_EQ(kit::Messages().size(), 1u);
+    EXPECT_EQ(kit::Messages()[0].Text, TraduireFormat(3404, {"shell_classement.htm"}));
+    kit::ResetAnswers();
+
+    // Printing without a printer: the user names the PDF, proposed in the
+    // documents folder under the view's title, and is told it is written.
+    if (TPrinter::Printers().empty())
+    {
+        const std::string pdf = MakePath(kit::OutputDir(), "shell_classement.pdf");
+        DeleteFile(pdf);
+        std::string propose, dossier, titre;
+        kit::AnswerDialogs([&](TCommonDialog& d) {
+            auto& s = dynamic_cast<TSaveDialog&>(d);
+            propose = s.FileName;
+            dossier = s.InitialDir;
+            titre = s.Title;
+            s.FileName = pdf;
+            return true;
+        });
+        f->Messages.clear();
+        Commande(*f, 181);
+        kit::ResetAnswers();
+        EXPECT_EQ(titre, Traduire(3406));
+        EXPECT_EQ(dossier, UserDocumentsDir());
+        EXPECT_EQ(propose, UserDocumentsDir() + "France _ Division 1 - " + Traduire(52) + ".pdf");
+        EXPECT_TRUE(FileExists(pdf));
+        EXPECT_EQ(f->Messages, (std::vector<std::string>{TraduireFormat(3407, {pdf})}));
+    }
     // The start page again: the entries stay until a view withdraws them.
     f->FermeFenetreEnfant();
     EXPECT_NE(Noeud(*f, 181), nullptr);

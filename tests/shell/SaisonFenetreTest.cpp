@@ -129,14 +129,17 @@ TEST_F(SaisonFenetre, OpensThroughTheFileBoxTheRecentFilesAndTheOpenDialog)
     EXPECT_EQ(f->Sport, 1);
     EXPECT_EQ(f->DerniersFichiers[0], rugby);
 
-    // 3. The open dialog, from the tree's "open" command.
+    // 3. The open dialog, from the tree's "open" command: it starts in the
+    // folder of the file box's file (the open season's) and lists ".xmd".
+    EXPECT_EQ(f->e_NomFic->Text(), rugby);
     std::vector<std::string> titres;
     kit::AnswerDialogs([&](TCommonDialog& d) {
         auto* o = dynamic_cast<TOpenDialog*>(&d);
         titres.push_back(d.Title);
         EXPECT_EQ(o->FilterIndex, 3);
         EXPECT_EQ(o->DefaultExt, "xmc");
-        EXPECT_NE(o->Filter.find("*.sai;*.xmc"), std::string::npos);
+        EXPECT_EQ(DialogFilterCaptions(o->Filter)[2], Traduire(10) + " (*.sai *.xmc *.xmd)");
+        EXPECT_EQ(o->InitialDir, ExtractFileDir(rugby));
         o->FileName = hand;
         return true;
     });
@@ -146,6 +149,7 @@ TEST_F(SaisonFenetre, OpensThroughTheFileBoxTheRecentFilesAndTheOpenDialog)
     ASSERT_TRUE(f->Saison);
     EXPECT_EQ(f->Sport, 3);
     EXPECT_EQ(f->DerniersFichiers.Count(), 3);
+    EXPECT_EQ(f->e_NomFic->Text(), hand);
 
     // 4. A recent file of the tree: the second one is the rugby season.
     TTreeNode* recent = Noeud(*f, (2 << 16) + 65535);
@@ -369,7 +373,29 @@ TEST_F(SaisonFenetre, SaveSaveAsAndAutoSaveWriteTheFileAndClearTheModifiedState)
     EXPECT_GT(Taille(fichier), 0);
     (void)avant;
 
-    // Save as, with a name typed without extension: always ".xmc", pictures copied.
+    // Save as onto an existing file asks; refused, the file stays as it was
+    // and the season keeps its name.
+    const std::string autre = EcritSaison(MakePath(dir, "sauvegarde/autre.xmc"), 1);
+    std::string octets, apres;
+    ReadFileBytes(autre, octets);
+    f->SignaleModification();
+    int montres = 0;
+    kit::AnswerDialogs([&](TCommonDialog& d) {
+        ++montres;
+        dynamic_cast<TSaveDialog&>(d).FileName = montres == 1 ? autre : "";
+        return montres == 1;
+    });
+    kit::AnswerMessages({mrNo});
+    Commande(*f, 8);
+    kit::ResetAnswers();
+    EXPECT_EQ(montres, 2);
+    ReadFileBytes(autre, apres);
+    EXPECT_TRUE(apres == octets);
+    EXPECT_EQ(NomFichierCourant, fichier);
+    EXPECT_EQ(ModifSaison, 1);
+
+    // Save as, with a name typed without extension: always ".xmc", pictures
+    // copied, the status bar names the new file.
     kit::AnswerDialogs([&](TCommonDialog& d) {
         auto* s = dynamic_cast<TSaveDialog*>(&d);
         EXPECT_NE(s, nullptr);
@@ -386,6 +412,7 @@ TEST_F(SaisonFenetre, SaveSaveAsAndAutoSaveWriteTheFileAndClearTheModifiedState)
     EXPECT_TRUE(FileExists(copie));
     EXPECT_EQ(ModifSaison, 0);
     EXPECT_EQ(f->DerniersFichiers[0], copie);
+    EXPECT_EQ(f->Statut->Panels(2).Text, TraduireFormat(1, {copie}));
     EXPECT_TRUE(FileExists(MakePath(dir, "pict/copie.xmc/joueur1.jpg")));
 
     // Auto-save: silent, the child's entries first.

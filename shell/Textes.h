@@ -1,0 +1,13 @@
+// Ids of the program's own texts that the shell shows (language files).
+#pragma once
+
+inline constexpr int TexteAvertissement = 3400;
+inline constexpr int TexteErreur = 3401;
+inline constexpr int TexteInformation = 3402;
+inline constexpr int TexteConfirmation = 3403;
+inline constexpr int TexteRemplaceFichier = 3404;   // %s: the file name
+inline constexpr int TexteSaisieIncorrecte = 3405;
+inline constexpr int TexteImpressionPdf = 3406;
+inline constexpr int TextePdfEcrit = 3407;          // %s: the file
+inline constexpr int TextePdfNonEcrit = 3408;       // %s: the file
+inline constexpr int TexteDocumentPdf = 3409;
