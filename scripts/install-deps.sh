@@ -6,7 +6,8 @@ PACKAGES="g++ cmake ninja-build ccache pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   zlib1g-dev libjpeg62-turbo-dev libzip-dev libdeflate-dev
   qt6-base-dev libgl-dev fonts-dejavu-core
-  zip unzip pngcheck poppler-utils"
+  zip unzip pngcheck poppler-utils
+  libgif-dev gifsicle giflib-tools"
 
 missing=""
 for p in $PACKAGES; do
