@@ -171,7 +171,8 @@ std::string TEditeur::Texte() const
 void TEditeur::PageHTML(const std::string& NomFichier, bool Complete)
 {
     if (Complete) {
-        std::string s = "<HTML>\r\n  <HEAD>\r\n    <TITLE></TITLE>\r\n  </HEAD>\r\n  <BODY BGCOLOR=\"#00306F\">\r\n";
+        std::string s = "<HTML>\r\n  <HEAD>\r\n    " + MetaCharset() +
+                        "\r\n    <TITLE></TITLE>\r\n  </HEAD>\r\n  <BODY BGCOLOR=\"#00306F\">\r\n";
         s += Texte();
         s += "  </BODY>\r\n</HTML>\r\n";
         if (!WriteFileAtomic(NomFichier, s))

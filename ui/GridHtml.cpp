@@ -105,6 +105,11 @@ std::string EchappeHTML(std::string_view s, bool gardeBalises)
     return r;
 }
 
+std::string MetaCharset()
+{
+    return "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">";
+}
+
 std::string CouleurHTML(TColor couleur)
 {
     return CouleurVersTexte(ColorToRGB(couleur));
@@ -123,6 +128,8 @@ std::string TColorGridBase::TexteHTML(bool Page) const
     if (Page) {
         ligne("<html>");
         ligne("  <head>");
+        // The bytes are Windows-1252: browsers must not guess.
+        ligne("    " + MetaCharset());
         ligne("    <title></title>");
         ligne("  </head>");
         ligne("  <body bgcolor=\"#80CCFE\">");

@@ -13,5 +13,9 @@
 // other "&", "<", ">" and '"' is escaped.
 std::string EchappeHTML(std::string_view texte, bool gardeBalises = false);
 
+// The head's declaration of the pages' character set (their bytes are
+// Windows-1252).
+std::string MetaCharset();
+
 // "#RRGGBB" of a colour (system colours resolved).
 std::string CouleurHTML(TColor couleur);

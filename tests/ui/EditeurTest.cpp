@@ -14,7 +14,9 @@
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
 #include "tests/support/gui/GuiKit.h"
+#include "tests/ui/HtmlLu.h"
 #include "ui/Editeur.h"
+#include "ui/GridHtml.h"
 
 namespace {
 
@@ -90,8 +92,13 @@ TEST_F(EditeurFixe, ColoursAndHtml)
     e_->PageHTML(fichier, false);
     std::string lu;
     ASSERT_TRUE(ReadFileBytes(fichier, lu));
-    EXPECT_EQ(lu, "<HTML>\r\n  <HEAD>\r\n    <TITLE></TITLE>\r\n  </HEAD>\r\n  <BODY BGCOLOR=\"#00306F\">\r\n" +
-                      e_->Texte() + "  </BODY>\r\n</HTML>\r\n" + e_->Texte());
+    EXPECT_EQ(lu, "<HTML>\r\n  <HEAD>\r\n    " + MetaCharset() +
+                      "\r\n    <TITLE></TITLE>\r\n  </HEAD>\r\n  <BODY BGCOLOR=\"#00306F\">\r\n" + e_->Texte() +
+                      "  </BODY>\r\n</HTML>\r\n" + e_->Texte());
+    // A browser reads the accented names right.
+    e_->EcritLigne(1, L1("Stade Brestois à Nîmes – Cœur d’Évreux"), true, false, 1);
+    e_->PageHTML(fichier, true);
+    EXPECT_NE(TexteLuParNavigateur(fichier).find("Stade Brestois à Nîmes – Cœur d’Évreux"), std::string::npos);
     std::string absent = kit::TempDir() + "absent-editeur.htm";
     DeleteFile(absent);
     EXPECT_THROW(e_->PageHTML(absent, false), Exception);

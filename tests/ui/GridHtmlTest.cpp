@@ -8,6 +8,7 @@
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
 #include "tests/support/gui/GuiKit.h"
+#include "tests/ui/HtmlLu.h"
 #include "ui/ColorStringGrid.h"
 #include "ui/GridHtml.h"
 
@@ -66,7 +67,8 @@ TEST(GridHtml, PageInTheGridsOwnColours)
         "      </tr>"
         "    </table>\r\n";
     EXPECT_EQ(t.g.TexteHTML(false), table);
-    const std::string page = "<html>\r\n  <head>\r\n    <title></title>\r\n  </head>\r\n"
+    const std::string page = "<html>\r\n  <head>\r\n    " + MetaCharset() +
+                             "\r\n    <title></title>\r\n  </head>\r\n"
                              "  <body bgcolor=\"#80CCFE\">\r\n" +
                              table + "  </body>\r\n</html>\r\n";
     EXPECT_EQ(t.g.TexteHTML(true), page);
@@ -78,6 +80,11 @@ TEST(GridHtml, PageInTheGridsOwnColours)
     std::string lu;
     ASSERT_TRUE(ReadFileBytes(fichier, lu));
     EXPECT_EQ(lu, page + table);
+
+    // A browser reads the accented names right.
+    t.g.RemplitCellule(2, 2, L1("Nîmes Olympique – Cœur d’Évreux"), 0, 1, clGreen, clWhite, true);
+    t.g.EnregistreHTML(fichier, true);
+    EXPECT_NE(TexteLuParNavigateur(fichier).find("Nîmes Olympique – Cœur d’Évreux"), std::string::npos);
 
     // Appending to a file that does not exist is an error; nothing is created.
     std::string absent = kit::TempDir() + "absent-grille.htm";
