@@ -10,18 +10,22 @@ build=${BZ_FUZZ_BUILD:-$racine/build-fuzz}
 duree=${1:-60}
 shift || true
 cibles=("$@")
-[ ${#cibles[@]} -eq 0 ] && cibles=(xml saison zipdir png historique deflate)
+[ ${#cibles[@]} -eq 0 ] && cibles=(xml saison zipdir png historique deflate http)
 
 CC=clang CXX=clang++ cmake -S "$racine" -B "$build" -G Ninja -DBZ_FUZZ=ON -DBZ_TESTS=OFF -DBZ_BENCH=OFF >/dev/null || exit 1
 cmake --build "$build" -j4 --target fuzz_graines $(printf 'fuzz_%s ' "${cibles[@]}") || exit 1
 
 corpus=$build/fuzz/corpus
-mkdir -p "$corpus"/{xml,saison,zipdir,png,historique,deflate}
+mkdir -p "$corpus"/{xml,saison,zipdir,png,historique,deflate,http}
 "$build/fuzz/fuzz_graines" "$corpus/xml" "$corpus/saison" || exit 1
 # Seeds of the other targets: the PNG pictures of the data folder, a season
 # file (a zip) and the history files, when there are any.
 find "$racine/data" -name '*.png' -size -64k 2>/dev/null | head -50 | xargs -r cp -t "$corpus/png"
 find "$racine/data" \( -name '*.zip' -o -name '*.xmc' \) -size -256k 2>/dev/null | head -10 | xargs -r cp -t "$corpus/zipdir"
+# HTTP replies: two option bytes, then the reply.
+printf '\0\1HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\nabcde' > "$corpus/http/longueur"
+printf '\2\7HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5;x\r\nabcde\r\n0\r\n\r\n' > "$corpus/http/morceaux"
+printf '\2\3HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 302 Found\r\nLocation: /x\r\nConnection: close\r\n\r\n' > "$corpus/http/suite"
 find "$racine/data" -iname '*histo*' -type f -size -256k 2>/dev/null | head -10 | xargs -r cp -t "$corpus/historique"
 
 echec=0

@@ -7,7 +7,8 @@ PACKAGES="g++ cmake ninja-build ccache pkg-config
   zlib1g-dev libjpeg62-turbo-dev libzip-dev libdeflate-dev
   qt6-base-dev libgl-dev fonts-dejavu-core libxml2-dev
   zip unzip pngcheck poppler-utils
-  libgif-dev gifsicle giflib-tools"
+  libgif-dev gifsicle giflib-tools
+  lighttpd tinyproxy microsocks curl"
 
 missing=""
 for p in $PACKAGES; do
