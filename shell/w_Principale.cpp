@@ -351,9 +351,10 @@ void Tf_Principale::FormCreate(TObject*)
         NomCourt = NomCourtProduit;
         Version = VersionProduit;
     }
-    // 3.
+    // 3. Dates in one form; numbers shown with the user's decimal separator.
     FormatSettings().ShortDateFormat = "dd/mm/yyyy";
     FormatSettings().DateSeparator = '/';
+    ApplyLocaleNumbers();
     Construction = false;
     PremiereActivation = true;
     for (int& p : ParametresMemorises)

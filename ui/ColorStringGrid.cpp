@@ -8,6 +8,7 @@
 #include <cmath>
 #include <unordered_set>
 
+#include "platform/rtl/Format.h"
 #include "platform/rtl/Strings.h"
 
 TInfoCellule::TInfoCellule() = default;
@@ -105,12 +106,15 @@ void TColorGridBase::ChangeCelluleChaude(int col, int row)
 
 int TColorGridBase::ValeurTexte(const std::string& texte)
 {
+    // The comma, or the decimal separator the numbers are shown with.
+    const char sep = FormatSettings().DecimalSeparator;
+    auto virgule = [sep](char c) { return c == ',' || c == sep; };
     size_t n = 0;
-    while (n < texte.size() && ((texte[n] >= '0' && texte[n] <= '9') || texte[n] == ','))
+    while (n < texte.size() && ((texte[n] >= '0' && texte[n] <= '9') || virgule(texte[n])))
         ++n;
     int virgules = 0, chiffres = 0;
     for (size_t i = 0; i < n; ++i) {
-        if (texte[i] == ',')
+        if (virgule(texte[i]))
             ++virgules;
         else
             ++chiffres;
@@ -120,7 +124,7 @@ int TColorGridBase::ValeurTexte(const std::string& texte)
     double entier = 0, fraction = 0, echelle = 1;
     bool apres = false;
     for (size_t i = 0; i < n; ++i) {
-        if (texte[i] == ',') {
+        if (virgule(texte[i])) {
             apres = true;
         } else if (!apres) {
             entier = entier * 10 + (texte[i] - '0');

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QStyle>
 #include <QGuiApplication>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMetaObject>
 #include <QPalette>
@@ -16,12 +17,14 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <clocale>
 
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/GuiPrivate.h"
 #include "platform/gui/Menus.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/Strings.h"
 #include "platform/rtl/Thread.h"
 
@@ -796,6 +799,16 @@ static void ApplySystemPalette()
     QApplication::setPalette(pal);
 }
 
+void ApplyLocaleNumbers(const std::string& locale)
+{
+    const QLocale l = locale.empty() ? QLocale::system() : QLocale(QString::fromStdString(locale));
+    if (l.language() == QLocale::C)
+        return;
+    const QString point = l.decimalPoint();
+    if (point.size() == 1 && point[0].unicode() < 0x80)
+        FormatSettings().DecimalSeparator = static_cast<char>(point[0].unicode());
+}
+
 TApplication::TApplication(int& argc, char** argv) : TComponent(nullptr), qt_(std::make_unique<QtApp>())
 {
     if (!QApplication::instance())
@@ -804,6 +817,9 @@ TApplication::TApplication(int& argc, char** argv) : TComponent(nullptr), qt_(st
         ownsQt_ = true;
     }
     Application = this;
+    // Qt set the C library's locale from the environment: numbers that the C
+    // library writes or reads stay in one form whatever the user's settings.
+    std::setlocale(LC_NUMERIC, "C");
     if (QStyle* style = QStyleFactory::create("Fusion"))
         QApplication::setStyle(style);
     ApplySystemPalette();

@@ -180,6 +180,12 @@ private:
     TBorderStyle border_ = bsSingle;
 };
 
+// Numbers shown to the user take the decimal separator of the user's regional
+// settings (QLocale::system()), or of the locale named ("en_US", "fr_FR").
+// Without regional settings (the C locale) the program's own stays. Files never
+// depend on it: the C library's numbers stay in the C locale.
+void ApplyLocaleNumbers(const std::string& locale = {});
+
 class TApplication : public TComponent
 {
 public:

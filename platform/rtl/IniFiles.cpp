@@ -4,6 +4,7 @@
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Files.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/Strings.h"
 
 // Every call reads the file afresh and every change rewrites it at once, so two
@@ -192,12 +193,16 @@ void TIniFile::WriteBool(std::string_view section, std::string_view ident, bool 
 double TIniFile::ReadFloat(std::string_view section, std::string_view ident, double def) const
 {
     const std::string s = ReadString(section, ident, "");
-    return s.empty() ? def : StrToFloatDef(s, def);
+    return s.empty() ? def : StrToFloatDef(StringReplace(s, ",", std::string(1, FormatSettings().DecimalSeparator),
+                                                         rfReplaceAll),
+                                           def);
 }
 
 void TIniFile::WriteFloat(std::string_view section, std::string_view ident, double value)
 {
-    WriteString(section, ident, FloatToStr(value));
+    // One form whatever the user's decimal separator: a comma.
+    WriteString(section, ident,
+                StringReplace(FloatToStr(value), std::string(1, FormatSettings().DecimalSeparator), ",", rfReplaceAll));
 }
 
 void TIniFile::ReadSection(std::string_view section, TStringList& keys) const

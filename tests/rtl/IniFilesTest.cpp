@@ -2,6 +2,7 @@
 
 
 #include "platform/rtl/Files.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/Strings.h"
 #include "TempDir.h"
@@ -124,8 +125,14 @@ TEST(IniFiles, NumbersAndLineBreaksInValues)
     TIniFile ini(dir.File("n.ini"));
     ini.WriteInteger("N", "neg", -2147483647 - 1);
     EXPECT_EQ(ini.ReadInteger("N", "neg", 0), -2147483647 - 1);
-    ini.WriteFloat("N", "f", 2.5);
-    EXPECT_DOUBLE_EQ(ini.ReadFloat("N", "f", 0), 2.5);
+    // One form in the file whatever the decimal separator shown to the user.
+    for (char sep : {'.', ','})
+    {
+        FormatSettings().DecimalSeparator = sep;
+        ini.WriteFloat("N", "f", 2.5);
+        EXPECT_EQ(ini.ReadString("N", "f", ""), "2,5");
+        EXPECT_DOUBLE_EQ(ini.ReadFloat("N", "f", 0), 2.5);
+    }
     EXPECT_DOUBLE_EQ(ini.ReadFloat("N", "neg", 1), -2147483648.0);
     EXPECT_DOUBLE_EQ(ini.ReadFloat("N", "none", 1.5), 1.5);
     // A value cannot make new lines (or keys) of the file.

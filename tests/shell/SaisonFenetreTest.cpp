@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "files/ChargeurSaison.h"
 #include "model/Championnat.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ActnList.h"
@@ -16,6 +17,7 @@
 #include "shell/Aide.h"
 #include "tests/shell/SaisonEssai.h"
 #include "ui/BrivantelForm.h"
+#include "ui/ColorStringGrid.h"
 #include "views/w_Classement.h"
 
 using namespace essai;
@@ -524,4 +526,45 @@ TEST_F(SaisonFenetre, TypedEntriesReachTheSeasonBeforeEveryQuestion)
     EXPECT_TRUE(SaisieEssai::SaisonVivanteALaFin);
     EXPECT_TRUE(f->p_Demarrage->Visible());
     TermineFenetre(f);
+}
+
+// Numbers on screen follow the user's locale; what is written does not.
+TEST_F(SaisonFenetre, DecimalSeparatorOfTheLocaleOnScreenOnlyNeverInTheFiles)
+{
+    const std::string dir = Prepare("locale");
+    const std::string fichier = EcritSaison(MakePath(dir, "sauvegarde/basket.xmc"), 2);
+    auto f = LanceFenetre();
+    f->OpenFile(fichier);
+    ASSERT_TRUE(f->Saison);
+    auto document = [&] {
+        TMemoryStream m;
+        TChargeurXmp::EcritDocument(*f->Saison, m);
+        std::string d(reinterpret_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
+        const size_t p = d.find("<LastModif>");
+        if (p != std::string::npos)
+            d.erase(p, d.find("</LastModif>", p) - p);
+        return d;
+    };
+    // The winning ratio of the basketball table, in thousandths.
+    auto ratios = [&] {
+        std::string r;
+        auto* cl = dynamic_cast<Tf_Classement*>(f->Enfant);
+        for (int row = 1; cl && row < cl->sg_Classement->RowCount(); ++row)
+            r += cl->sg_Classement->Cells(8, row) + " ";
+        return r;
+    };
+    std::vector<std::string> documents;
+    for (const auto& [locale, sep] : {std::pair{"en_US", '.'}, std::pair{"fr_FR", ','}})
+    {
+        ApplyLocaleNumbers(locale);
+        ASSERT_TRUE(Commande(*f, 40));
+        const std::string vus = ratios();
+        EXPECT_NE(vus.find(std::string("0") + sep), std::string::npos) << locale << ": " << vus;
+        EXPECT_EQ(vus.find(sep == '.' ? "0," : "0."), std::string::npos) << locale << ": " << vus;
+        documents.push_back(document());
+        f->FermeFenetreEnfant();
+    }
+    EXPECT_TRUE(documents[0] == documents[1]);
+    TermineFenetre(f);
+    FormatSettings().DecimalSeparator = ',';
 }
