@@ -161,6 +161,32 @@ inline TDonneesChampionnat* Ligue(TSaison& s, int sport, const std::string& nom,
     return n3->Championnat();
 }
 
+inline std::unique_ptr<TSaison> NouvelleSaison(int sport)
+{
+    switch (sport) {
+    case 1: return std::make_unique<TSaisonRugby>();
+    case 2: return std::make_unique<TSaisonBasket>();
+    case 3: return std::make_unique<TSaisonHandball>();
+    default: return std::make_unique<TSaisonFootball>();
+    }
+}
+
+// A season of the sport holding one league of n teams and nbJour matchdays
+// without a match, current: tests write the matches they work out by hand.
+inline TSaisonVue LigueVide(int sport, int n, int nbJour)
+{
+    Module();
+    TSaisonVue v;
+    v.sport = sport;
+    v.saison = NouvelleSaison(sport);
+    v.c1 = Ligue(*v.saison, sport, "Essai", 0, n, 0, 1, 1);
+    for (int d = v.c1->NbJour() + 1; d <= nbJour; ++d)
+        v.c1->SetDateJournee(d, 0);
+    v.c1->SetNbJournees(nbJour);
+    v.saison->SetChampionnatCourant(v.c1);
+    return v;
+}
+
 // A season of the sport: two leagues of ten teams (the first played to matchday
 // 12 of 18, the second to 9), the first current, with two groups, two bands,
 // promotion and relegation places, a followed team and aged players.
@@ -169,12 +195,7 @@ inline TSaisonVue SaisonVue(int sport)
     Module();
     TSaisonVue v;
     v.sport = sport;
-    switch (sport) {
-    case 1: v.saison = std::make_unique<TSaisonRugby>(); break;
-    case 2: v.saison = std::make_unique<TSaisonBasket>(); break;
-    case 3: v.saison = std::make_unique<TSaisonHandball>(); break;
-    default: v.saison = std::make_unique<TSaisonFootball>(); break;
-    }
+    v.saison = NouvelleSaison(sport);
     const char* noms[2] = {"Division 1", "Division 2"};
     v.c1 = Ligue(*v.saison, sport, noms[0], 0, 10, 12, 1, 7u + static_cast<uint32_t>(sport));
     v.c2 = Ligue(*v.saison, sport, noms[1], 10, 10, 9, 2, 99u + static_cast<uint32_t>(sport));

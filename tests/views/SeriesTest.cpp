@@ -1,0 +1,116 @@
+// Runs of results worked out by hand: current and longest runs of every
+// group, per venue; an unplayed match; a run longer than 63 matches; rugby
+// scoring by tries; the date order.
+#include <gtest/gtest.h>
+
+#include "model/ListeDonnees.h"
+#include "model/Utilities.h"
+#include "tests/views/VuesEssai.h"
+#include "views/Series.h"
+
+namespace {
+
+struct Match
+{
+    int d, dom, ext, sd, se;
+};
+
+vues::TSaisonVue Joue(int sport, int nbJour, std::initializer_list<Match> matchs)
+{
+    auto v = vues::LigueVide(sport, 2, nbJour);
+    for (const Match& m : matchs)
+        v.c1->CreeMatch(m.d, v.c1->IdEquipe(m.dom), v.c1->IdEquipe(m.ext), m.sd, m.se);
+    return v;
+}
+
+void Attendu(const TSerie& s, int type, int longueur, const char* quoi)
+{
+    EXPECT_EQ(s.Type, type) << quoi;
+    EXPECT_EQ(s.Longueur, longueur) << quoi;
+}
+
+// Team 0 in time order: d1 W 2-0 (home), d2 D 1-1 (away), d3 L 0-1 (home),
+// d4 W 2-0 (away), d5 W 3-0 (home), d6 D 0-0 (away); d7 not played.
+//   results W D L W W D: current draw 1; longest win 2, draw 1, defeat 1
+//   home W L W: current win 1; away D W D: current draw 1
+//   unbeaten: current 3 (d4-d6), longest 3; without a win: current 1, longest 2 (d2-d3)
+//   scored yes yes no yes yes no: current "without" 1, longest with 2, without 1
+//   conceded no yes yes no no no: current clean sheet 3, longest 3; with 2
+TEST(Series, RunsWorkedOutByHand)
+{
+    auto v = Joue(0, 7, {{1, 0, 1, 2, 0}, {2, 1, 0, 1, 1}, {3, 0, 1, 0, 1}, {4, 1, 0, 0, 2}, {5, 0, 1, 3, 0},
+                         {6, 1, 0, 0, 0}, {7, 0, 1, 65535, 65535}});
+    const auto t = series::Calcule(v.saison.get(), 7, 1);
+    ASSERT_EQ(t.size(), 2u);
+    const TSerieEquipe& a = t[0];
+    Attendu(a.Resultat[0].Courante, serNul, 1, "current");
+    EXPECT_EQ(a.Resultat[0].Plus[serVictoire], 2);
+    EXPECT_EQ(a.Resultat[0].Plus[serNul], 1);
+    EXPECT_EQ(a.Resultat[0].Plus[serDefaite], 1);
+    Attendu(a.Resultat[1].Courante, serVictoire, 1, "home");
+    Attendu(a.Resultat[2].Courante, serNul, 1, "away");
+    EXPECT_EQ(a.Invaincu[0].Actuelle(), 3);
+    EXPECT_EQ(a.Invaincu[0].Plus, 3);
+    EXPECT_EQ(a.SansVictoire[0].Actuelle(), 1);
+    EXPECT_EQ(a.SansVictoire[0].Plus, 2);
+    Attendu(a.Marque[0].Courante, serSans, 1, "scored");
+    EXPECT_EQ(a.Marque[0].Plus[serAvec], 2);
+    EXPECT_EQ(a.Marque[0].Plus[serSans], 1);
+    Attendu(a.Encaisse[0].Courante, serSans, 3, "clean sheets");
+    EXPECT_EQ(a.Encaisse[0].Plus[serSans], 3);
+    EXPECT_EQ(a.Encaisse[0].Plus[serAvec], 2);
+    // team 1 mirrors: current draw, longest defeat run 2, winless now 3
+    Attendu(t[1].Resultat[0].Courante, serNul, 1, "other");
+    EXPECT_EQ(t[1].Resultat[0].Plus[serDefaite], 2);
+    EXPECT_EQ(t[1].SansVictoire[0].Actuelle(), 3);
+    EXPECT_EQ(t[1].Invaincu[0].Actuelle(), 1);
+    // a range: matchdays 2 to 4 only (D L W)
+    const auto r = series::Calcule(v.saison.get(), 4, 2);
+    Attendu(r[0].Resultat[0].Courante, serVictoire, 1, "range");
+    EXPECT_EQ(r[0].Invaincu[0].Plus, 1);
+}
+
+// 70 wins in a row: lengths and counts past 63 and 127 keep their kind.
+TEST(Series, LongRunsKeepTheirKind)
+{
+    auto v = vues::LigueVide(0, 2, 140);
+    for (int d = 1; d <= 140; ++d)
+        v.c1->CreeMatch(d, v.c1->IdEquipe(d % 2), v.c1->IdEquipe(1 - d % 2), d % 2 ? 0 : 1, d % 2 ? 1 : 0);
+    const auto t = series::Calcule(v.saison.get(), 140, 1);
+    Attendu(t[0].Resultat[0].Courante, serVictoire, 140, "wins");
+    EXPECT_EQ(t[0].Resultat[0].Plus[serVictoire], 140);
+    Attendu(t[0].Resultat[1].Courante, serVictoire, 70, "home wins");
+    EXPECT_EQ(t[0].Invaincu[0].Actuelle(), 140);
+    EXPECT_EQ(t[0].SansVictoire[0].Actuelle(), 0);
+    EXPECT_EQ(t[0].SansVictoire[0].Courante, 0);   // closed at 0, not unset
+    Attendu(t[1].Marque[0].Courante, serSans, 140, "without scoring");
+    EXPECT_EQ(t[1].SansVictoire[0].Plus, 140);
+}
+
+// Rugby: a side scored when one of its try records counts in the score (a
+// record outside the score does not); the date order walks matchdays by date.
+TEST(Series, RugbyTriesAndDateOrder)
+{
+    auto v = Joue(1, 3, {{1, 0, 1, 3, 0}, {2, 0, 1, 7, 5}, {3, 1, 0, 10, 10}});
+    const int a = v.c1->IdEquipe(0), b = v.c1->IdEquipe(1);
+    v.c1->ListeButeurs(2)->Ajoute(std::make_unique<TDonneesEvt>(1, a, 20, 0));
+    v.c1->ListeButeurs(2)->Ajoute(std::make_unique<TDonneesEvt>(2, b, 30, evtHorsScore));
+    v.c1->ListeButeurs(3)->Ajoute(std::make_unique<TDonneesEvt>(2, b, 30, 0));
+    auto t = series::Calcule(v.saison.get(), 3, 1);
+    // team 0 scored tries on d2 only: no, yes, no; team 1 on d3 only
+    Attendu(t[0].Marque[0].Courante, serSans, 1, "rugby");
+    EXPECT_EQ(t[0].Marque[0].Plus[serAvec], 1);
+    Attendu(t[1].Marque[0].Courante, serAvec, 1, "rugby other");
+    EXPECT_EQ(t[1].Marque[0].Plus[serSans], 2);
+
+    // by date: d3 first, then d1, then d2 (a win of team 0 is the latest)
+    v.c1->SetOption(11, 8);
+    v.c1->SetDateJournee(3, TGestionDate::EncodeDate(1, 8, 2005));
+    v.c1->SetDateJournee(1, TGestionDate::EncodeDate(8, 8, 2005));
+    v.c1->SetDateJournee(2, TGestionDate::EncodeDate(15, 8, 2005));
+    t = series::Calcule(v.saison.get(), 3, 1);
+    Attendu(t[0].Resultat[0].Courante, serVictoire, 2, "by date");
+    EXPECT_EQ(t[0].Invaincu[0].Actuelle(), 3);
+}
+
+}  // namespace
