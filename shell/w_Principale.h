@@ -190,6 +190,11 @@ public:
     void NouvelleEntreeMenu(uint8_t sports, int niveau, const uint32_t (&flags)[7], uint16_t commande,
                             const std::string& libelle, int profondeur);
 
+    // Launchers of the statistics views (w_Principale_Vues.cpp): true when the
+    // command was theirs.
+    bool LanceVues(int c, int& param);
+    void AfficheStatistique(int vue);
+
     // Dialogs of the start and of the help menu.
     void ChoisitLangue();
     void AfficheAstuce();

@@ -82,7 +82,6 @@ const TAttente Attentes[] = {
     {152, 152, "Tf_Stades (stadiums)"},
     {150, 150, "Tf_Recherche (player search)"},
     {153, 155, "Tf_Comparaison (comparison)"},
-    {158, 160, "Tf_Statistique (particularities and series)"},
     {170, 170, "Tf_recap (cross-table)"},
     {172, 175, "Tf_InfoGeneral of the sport (championship information)"},
     {176, 176, "championship options window of the sport"},
@@ -203,6 +202,8 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
         histo = false;
         return;
     }
+    if (LanceVues(c, param))
+        return;
     // Standings.
     if (Entre(c, 40, 45))
         return AfficheClassement(c - 39);

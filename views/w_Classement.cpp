@@ -1,4 +1,5 @@
 #include "views/w_Classement.h"
+#include "views/OutilsVues.h"
 
 #include <memory>
 
@@ -39,15 +40,6 @@ std::vector<int> PositionsGroupe(const TDonneesChampionnat& c, const TGroupeEqui
             v.push_back(p);
     }
     return v;
-}
-
-TCouleursHTML CouleursParametres(const TStringList& p)
-{
-    return {TFonctionsGabarit::Parametre("CouleurTitre", p, "#000080"),
-            TFonctionsGabarit::Parametre("CouleurLigne1", p, "#C0C0C0"),
-            TFonctionsGabarit::Parametre("CouleurLigne2", p, "#FFFFFF"),
-            TFonctionsGabarit::Parametre("FonteTitre", p, "#F0E020"),
-            TFonctionsGabarit::Parametre("FonteLigne", p, "#000000")};
 }
 
 }  // namespace
@@ -551,7 +543,7 @@ std::string Tf_Classement::TableClassementHTML(int type, TDonneesChampionnat* ch
     TColorGridModel grille;
     AfficheGrille(calcul, type, grille, 1, championnat->DerniereJournee, couleurs, avecFiltre ? &filtre : nullptr);
     std::string html;
-    grille.TableHTML(CouleursParametres(Parametres), html, 0, "#FFFFFF");
+    grille.TableHTML(vues::CouleursParametres(Parametres), html, 0, "#FFFFFF");
     return html;
 }
 
@@ -574,7 +566,7 @@ void Tf_Classement::ExecuteFonction(const std::string& Nom, const TStringList& P
         TCalculClassement calcul(c, saison);
             TColorGridModel grille;
         AfficheGrille(calcul, 115, grille, 1, c->DerniereJournee, couleurs, nullptr);
-        grille.TableHTML(CouleursParametres(Parametres), Resultat, 0, "#FFFFFF");
+        grille.TableHTML(vues::CouleursParametres(Parametres), Resultat, 0, "#FFFFFF");
         return;
     }
     TFootForm::ExecuteFonction(Nom, Parametres, Resultat, couleurs, Pages, saison);
