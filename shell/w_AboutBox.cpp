@@ -58,7 +58,7 @@ Tf_AboutBox::Tf_AboutBox(TComponent* AOwner) : TBrivantelForm(AOwner)
     Comments = Libelle(this, Panel1, "Comments", 96, 48, 9, false, clWhite);
     Comments->SetCaption(Texte(733, ""));
     Copyright = Libelle(this, Panel1, "Copyright", 150, 20, 8, false, 0xFFD28C);
-    Copyright->SetCaption(L1("Football · Rugby · Basket-ball · Handball"));
+    Copyright->SetCaption(Texte(3410, "Football · Rugby · Basket-ball · Handball"));
 
     BoutonCopie1 = new TBoutonCopie(this);
     BoutonCopie1->SetName("BoutonCopie1");

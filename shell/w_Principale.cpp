@@ -155,6 +155,8 @@ void Tf_Principale::CreeComposants()
         tv_Menu->SetBounds(10, 10, std::max(fc_Menu->Width() - 20, 10), std::max(fc_Menu->Height() - 20, 10));
     };
     tv_Menu->SetShowLines(false);
+    // The node of the view shown stays marked while the view has the focus.
+    tv_Menu->HideSelection = false;
     tv_Menu->OnChanging = [this](TObject* s, TTreeNode* n, bool& a) { tv_MenuChanging(s, n, a); };
 
     fc_Principale = Cree<TFondCopie>(this, Panel4, "fc_Principale");
@@ -441,6 +443,8 @@ void Tf_Principale::FormCreate(TObject*)
         ts_Web->SetCaption(TraduireFormat(1377, {NomCourt}));
         cb_ConnectDemarre->SetCaption(Traduire(1386));
         Label3->SetCaption(Traduire(1601));
+        // The "modified" panel holds its whole text in either language.
+        Statut->Panels(1).Width = std::max(Statut->Panels(1).Width, Statut->Canvas().TextWidth(Traduire(18)) + 16);
     }
     // 13.
     auto lecture = std::make_unique<TLectureParamMulti>();

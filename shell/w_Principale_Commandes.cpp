@@ -12,6 +12,7 @@
 #include "platform/rtl/Strings.h"
 #include "shell/Aide.h"
 #include "shell/Commandes.h"
+#include "shell/Textes.h"
 #include "shell/Globales.h"
 #include "shell/w_Principale.h"
 #include "ui/ChoixDesign.h"
@@ -301,7 +302,15 @@ void Tf_Principale::EnregistreVueHTML()
     std::string nom = SaveDialog1->FileName;
     if (ExtractFileExt(nom).empty())
         nom += ".htm";
-    f->EnregistreHTML(nom);
+    try
+    {
+        f->EnregistreHTML(nom);
+    }
+    catch (const std::exception&)
+    {
+        // The page is written beside and renamed: nothing half-written stays.
+        AfficheMessage(TraduireFormat(TexteHtmlNonEcrit, {nom}), mbuValider);
+    }
 }
 
 void Tf_Principale::OptionsSauvegarde()
@@ -323,7 +332,7 @@ void Tf_Principale::ChoisitDesign()
 {
     TOwned<Tf_ChoixDesign> f(new Tf_ChoixDesign(this));
     f->ChangeCouleurs(Couleurs);
-    f->Init(RepertoireProgramme(), NumeroDesign);
+    f->Init(RepertoireProgramme(), NumeroDesign, Langue);
     if (f->ShowModal() != mrOk)
         return;
     NumeroDesign = f->Resultat;

@@ -635,10 +635,12 @@ void Tf_Principale::tv_MenuMouseMove(TObject*, TShiftState, int X, int Y)
     }
 }
 
-void Tf_Principale::tv_MenuCustomDrawItem(TTreeView* Sender, TTreeNode* Node, TCustomDrawState, bool& DefaultDraw)
+void Tf_Principale::tv_MenuCustomDrawItem(TTreeView* Sender, TTreeNode* Node, TCustomDrawState State,
+                                         bool& DefaultDraw)
 {
     DefaultDraw = true;
-    if (Construction || !Node)
+    // The selected node keeps the highlight's own text colour: readable on it.
+    if (Construction || !Node || (State & cdsSelected))
         return;
     static const int commandesSimples[] = {20, 40, 44, 45, 66, 156, 159, 165, 170, 171, 172, 217};
     int couleur;

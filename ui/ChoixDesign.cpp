@@ -15,6 +15,13 @@
 
 namespace
 {
+// The translated text, or the design's own before any language is loaded.
+std::string TexteOuDefaut(int id, const std::string& defaut)
+{
+    const std::string t = Traduire(id);
+    return t.empty() ? defaut : t;
+}
+
 std::string CheminDesigns(const std::string& dossier)
 {
     return MakePath(dossier, "designs\\designs.xml");
@@ -119,7 +126,7 @@ void Tf_ChoixDesign::ChargeDesign(const std::string& dossier, int id, TCouleurEl
 Tf_ChoixDesign::Tf_ChoixDesign(TComponent* AOwner) : TBrivantelForm(AOwner)
 {
     SetName("f_ChoixDesign");
-    SetCaption(L1("Choix d'un modèle de design"));
+    SetCaption(TexteOuDefaut(3411, L1("Choix d'un modèle de design")));
     SetBorderStyle(bsDialog);
     SetBorderIcons(biSystemMenu);
     Position = poMainFormCenter;
@@ -136,7 +143,7 @@ Tf_ChoixDesign::Tf_ChoixDesign(TComponent* AOwner) : TBrivantelForm(AOwner)
 
     Label1 = new TLabel(this);
     Label1->SetName("Label1");
-    Label1->SetCaption("Choix du design");
+    Label1->SetCaption(TexteOuDefaut(3412, "Choix du design"));
     Label1->SetTransparent(true);
     Label1->Font().SetStyle(fsBold);
     Label1->Font().SetColor(clWhite);
@@ -183,8 +190,13 @@ Tf_ChoixDesign::Tf_ChoixDesign(TComponent* AOwner) : TBrivantelForm(AOwner)
     DoCreate();
 }
 
-void Tf_ChoixDesign::Init(const std::string& dossier, int idCourant)
+void Tf_ChoixDesign::Init(const std::string& dossier, int idCourant, const std::string& langue)
 {
+    const std::string suffixe = langue.empty() || langue == "fr" ? std::string() : "_" + langue;
+    auto attribut = [&suffixe](TXmlReader& r, const std::string& nom) {
+        const std::string v = suffixe.empty() ? std::string() : r.ValeurAttribut(nom + suffixe);
+        return v.empty() ? r.ValeurAttribut(nom) : v;
+    };
     dossier_ = dossier;
     idCourant_ = idCourant;
     descriptions_.clear();
@@ -200,8 +212,8 @@ void Tf_ChoixDesign::Init(const std::string& dossier, int idCourant)
         if (r.Nom() == "design")
         {
             const int id = StrToIntDef(r.ValeurAttribut("id"), 1);
-            const std::string description = r.ValeurAttribut("description");
-            cb_Modele->Items().AddObject(r.ValeurAttribut("nom"), id);
+            const std::string description = attribut(r, "description");
+            cb_Modele->Items().AddObject(attribut(r, "nom"), id);
             descriptions_.emplace_back(description, id);
             if (id == idCourant)
             {

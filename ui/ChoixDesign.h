@@ -31,7 +31,9 @@ public:
     // masters and to the scheme; an unknown id applies design 1.
     static void ChargeDesign(const std::string& dossier, int id, TCouleurElement& couleurs);
     // Fills the list with the designs of dossier + designs\designs.xml.
-    void Init(const std::string& dossier, int idCourant);
+    // Names and descriptions in the interface language ("fr", "en": the
+    // attributes nom, description, or nom_en, description_en).
+    void Init(const std::string& dossier, int idCourant, const std::string& langue = "fr");
 
     // The id chosen (valid after the result 1).
     int Resultat = 0;

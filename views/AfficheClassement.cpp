@@ -98,6 +98,15 @@ std::string Titre(int type, const TSaison* saison)
     // opens always names itself in the status bar.
     if (type == 30 || type == 31 || (type >= 40 && type <= 45) || (type >= 50 && type <= 78))
         return LibelleValeur(type, saison);
+    // Match situations (scored first ... trailing at half-time), with the
+    // venue when one is chosen; then the ages.
+    if (type >= 100 && type <= 114) {
+        const std::string situation = Texte(1224 + (type - 100) / 3);
+        const int lieu = (type - 100) % 3;
+        return lieu == 0 ? situation : situation + " - " + Texte(lieu == 1 ? 759 : 763);
+    }
+    if (type == 115)
+        return Texte(1229);
     return {};
 }
 

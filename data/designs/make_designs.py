@@ -223,6 +223,8 @@ DESIGNS = [
     {
         'id': 1, 'folder': 'bleu', 'nom': 'Bleu et orange',
         'description': 'Le design d\'origine : panneaux bleus sur fond marine, boutons orange.',
+        'nom_en': 'Blue and orange',
+        'description_en': 'The original design: blue panels on a navy background, orange buttons.',
         'panel': (30, 130, 225), 'panel_border': (8, 52, 120),
         'menu': (14, 62, 138), 'menu_border': (80, 160, 240),
         'hollow': (10, 70, 150), 'mono': (4, 156, 238), 'mono_dark': (0, 48, 111),
@@ -246,6 +248,8 @@ DESIGNS = [
     {
         'id': 2, 'folder': 'ardoise', 'nom': 'Ardoise et vert',
         'description': 'Panneaux gris ardoise sur fond graphite, boutons verts.',
+        'nom_en': 'Slate and green',
+        'description_en': 'Slate grey panels on a graphite background, green buttons.',
         'panel': (84, 96, 110), 'panel_border': (30, 36, 44),
         'menu': (44, 52, 62), 'menu_border': (120, 200, 140),
         'hollow': (50, 58, 68), 'mono': (96, 110, 124), 'mono_dark': (36, 42, 50),
@@ -310,7 +314,9 @@ def pictures(d):
 
 
 def design_xml(d, pics):
-    lines = ['  <design id="%d" nom="%s" description="%s">' % (d['id'], d['nom'], d['description']),
+    # nom and description in French, nom_en and description_en in English
+    lines = ['  <design id="%d" nom="%s" description="%s" nom_en="%s" description_en="%s">'
+             % (d['id'], d['nom'], d['description'], d['nom_en'], d['description_en']),
              '    <base>designs\\%s</base>' % d['folder']]
     for name, rgb in d['colours'].items():
         lines.append('    <%s>%s</%s>' % (name, bgr(rgb), name))

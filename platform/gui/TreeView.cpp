@@ -461,6 +461,10 @@ TTreeView::TTreeView(TComponent* AOwner) : TWinControl(AOwner), t_(std::make_uni
     t_->widget = new TreeWidget(this);
     t_->widget->setColumnCount(1);
     t_->widget->header()->hide();
+    // Labels are never cut: the column is as wide as the widest and the view
+    // scrolls sideways when it needs to.
+    t_->widget->header()->setStretchLastSection(false);
+    t_->widget->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     auto* delegate = new TreeDelegate(this);
     delegate->setParent(t_->widget);
     t_->widget->setItemDelegate(delegate);

@@ -219,3 +219,14 @@ TEST_F(Texts, GivenFrenchTextsAreKeptAsTheyStand)
     EXPECT_EQ(t.Traduire(27), "Continuer");
     EXPECT_EQ(t.Traduire(75), L1("Club précédent"));
 }
+
+// The English texts are English: no French accented letter, no French spelling
+// of the sports.
+TEST_F(Texts, EnglishTextsHaveNoFrenchLetters)
+{
+    const std::string data = ReadFile(LanguageFile("en"));
+    ASSERT_FALSE(data.empty());
+    for (const char* french : {"\xE0", "\xE2", "\xE7", "\xE8", "\xE9", "\xEA", "\xEB", "\xEE", "\xEF", "\xF4", "\xF9",
+                               "\xFB", "Basket-ball"})
+        EXPECT_EQ(data.find(french), std::string::npos) << Cp1252ToUtf8(french) << " in the English texts";
+}

@@ -2,9 +2,11 @@
 // clipboard, and a tree drawn by the program.
 #include <gtest/gtest.h>
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QWidget>
 #include <QWindow>
 
@@ -136,6 +138,14 @@ TEST(TreeDrawing, CustomDrawPaintsBackgroundAndItems)
     QColor ground = img.pixelColor(150 + off.x(), 150 + off.y());
     EXPECT_EQ(ground.green(), 0x80);
     EXPECT_EQ(ground.red(), 0);
+
+    // A label wider than the tree is not cut: the tree scrolls sideways to it.
+    TTreeNode* large = tv->Items().Add(nullptr, "Un libell\xE9 bien plus large que l'arbre qui le montre");
+    kit::Process();
+    auto* zone = qobject_cast<QAbstractScrollArea*>(tv->Widget());
+    ASSERT_NE(zone, nullptr);
+    EXPECT_GT(zone->horizontalScrollBar()->maximum(), 0);
+    EXPECT_GE(large->DisplayRect(false).Right, tv->Canvas().TextWidth(large->Text()));
 }
 
 }  // namespace

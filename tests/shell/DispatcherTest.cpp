@@ -320,6 +320,16 @@ TEST_F(Dispatcher, PrintAndHtmlEntriesFollowTheChildWindow)
     ASSERT_EQ(kit::Messages().size(), 1u);
     EXPECT_EQ(kit::Messages()[0].Text, TraduireFormat(3404, {"shell_classement.htm"}));
     kit::ResetAnswers();
+    // A page that cannot be written says so.
+    const std::string absente = MakePath(kit::OutputDir(), "absent/page.htm");
+    kit::AnswerDialogs([&](TCommonDialog& d) {
+        dynamic_cast<TSaveDialog&>(d).FileName = absente;
+        return true;
+    });
+    f->Messages.clear();
+    Commande(*f, 182);
+    kit::ResetAnswers();
+    EXPECT_EQ(f->Messages, (std::vector<std::string>{TraduireFormat(3413, {absente})}));
 
     // Printing without a printer: the user names the PDF, proposed in the
     // documents folder under the view's title, and is told it is written.
@@ -362,5 +372,39 @@ TEST_F(Dispatcher, MainWindowWithAFootballSeasonShowingTheStandings)
     kit::Process(50);
     const std::string png = kit::GrabToPng(f.get(), "shell_saison_classement");
     EXPECT_TRUE(FileExists(png));
+    // Readable: the selected node keeps the highlight's text colour, the
+    // "modified" panel its whole text.
+    EXPECT_FALSE(f->tv_Menu->HideSelection);
+    TCanvas& c = f->tv_Menu->Canvas();
+    bool parDefaut = true;
+    for (TCustomDrawState etat : {TCustomDrawState(cdsSelected), TCustomDrawState(0)})
+    {
+        c.Font.SetColor(clHighlightText);
+        f->tv_MenuCustomDrawItem(f->tv_Menu, Noeud(*f, 40), etat, parDefaut);
+        EXPECT_EQ(c.Font.Color() == clHighlightText, etat == cdsSelected);
+    }
+    EXPECT_GE(f->Statut->Panels(1).Width, f->Statut->Canvas().TextWidth(Traduire(18)) + 6);
+    TermineFenetre(f);
+}
+
+// The situation commands and the ages: the menu names what the table shows,
+// and so does the status bar, for every venue.
+TEST_F(Dispatcher, SituationTablesAreNamedInTheMenuAndTheStatusBar)
+{
+    auto f = OuvreSaison("situations");
+    ASSERT_TRUE(f->Saison);
+    for (int c = 137; c <= 142; ++c)
+    {
+        ASSERT_NE(Noeud(*f, c), nullptr) << c;
+        EXPECT_EQ(Noeud(*f, c)->Text(), Traduire(1224 + c - 137));
+        Commande(*f, c);
+        EXPECT_EQ(f->Statut->Panels(2).Text, Traduire(1224 + c - 137)) << c;
+    }
+    auto* cl = dynamic_cast<Tf_Classement*>(f->Enfant);
+    ASSERT_NE(cl, nullptr);
+    Commande(*f, 139);
+    cl->mi_Exterieur->Click();
+    EXPECT_EQ(f->Statut->Panels(2).Text, Traduire(1226) + " - " + Traduire(763));
+    kit::GrabToPng(f.get(), "shell_situation_exterieur");
     TermineFenetre(f);
 }

@@ -64,6 +64,7 @@ public:
     }
     using Tf_Principale::tv_MenuChanging;
     using Tf_Principale::tv_MenuMouseMove;
+    using Tf_Principale::tv_MenuCustomDrawItem;
 };
 
 // A program folder with a settings file that starts without dialogs.

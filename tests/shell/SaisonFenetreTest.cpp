@@ -15,8 +15,10 @@
 #include "platform/rtl/Format.h"
 #include "platform/sys/WinInet.h"
 #include "shell/Aide.h"
+#include "shell/w_AboutBox.h"
 #include "tests/shell/SaisonEssai.h"
 #include "ui/BrivantelForm.h"
+#include "ui/ChoixDesign.h"
 #include "ui/ColorStringGrid.h"
 #include "views/w_Classement.h"
 
@@ -567,4 +569,37 @@ TEST_F(SaisonFenetre, DecimalSeparatorOfTheLocaleOnScreenOnlyNeverInTheFiles)
     EXPECT_TRUE(documents[0] == documents[1]);
     TermineFenetre(f);
     FormatSettings().DecimalSeparator = ',';
+}
+
+// The English interface speaks English in the windows of the shell and in
+// what the window layer says itself.
+TEST_F(SaisonFenetre, EnglishInterfaceShowsNoFrenchText)
+{
+    const std::string dir = Prepare("anglais");
+    TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", "en");
+    auto f = LanceFenetre();
+    EXPECT_EQ(DialogTexts().Warning, "Warning");
+    EXPECT_EQ(DialogTexts().ReplaceFile, "The file %s already exists. Do you want to replace it?");
+    std::vector<std::string> vus;
+    kit::WhenModal([&](TForm* d) {
+        if (auto* a = dynamic_cast<Tf_AboutBox*>(d))
+            vus.push_back(a->Copyright->Caption());
+        d->SetModalResult(mrCancel);
+    });
+    Commande(*f, 197);
+    kit::WhenModal([&](TForm* d) {
+        auto* c = dynamic_cast<Tf_ChoixDesign*>(d);
+        ASSERT_NE(c, nullptr);
+        vus.push_back(c->Caption());
+        for (int i = 0; i < c->cb_Modele->Items().Count(); ++i)
+            vus.push_back(c->cb_Modele->Items()[i]);
+        vus.push_back(c->m_Description->Text());
+        kit::GrabToPng(d, "shell_design_en");
+        d->SetModalResult(mrCancel);
+    });
+    Commande(*f, 261);
+    EXPECT_EQ(vus, (std::vector<std::string>{"Football \xB7 Rugby \xB7 Basketball \xB7 Handball", "Choose a design",
+                                             "Blue and orange", "Slate and green",
+                                             "The original design: blue panels on a navy background, orange buttons."}));
+    TermineFenetre(f);
 }
