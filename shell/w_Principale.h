@@ -166,6 +166,10 @@ public:
     TMenuItem* AjouteMenuItem(const std::string& caption, uint32_t id, std::vector<TMenuItem*>* hauts,
                               TMenuItem* parent);
     void Action1Execute(TObject* Sender);
+    // The stored favourites (ex false) or hidden functions (ex true).
+    std::vector<int> LitFavoris(bool ex) const;
+    // Commands 215 (favourites, ex false) and 177 (menu mode, ex true).
+    void ChoisitFavoris(bool ex);
     // Commands 228 (full menu) and 229 (simple menu).
     void ChoisitMenuSimple(bool simple);
     // After a season is installed: remembered commands cleared, the

@@ -87,8 +87,6 @@ const TAttente Attentes[] = {
     {172, 175, "Tf_InfoGeneral of the sport (championship information)"},
     {176, 176, "championship options window of the sport"},
     {226, 226, "championship options window of the sport"},
-    {215, 215, "Tf_Favoris (favourites)"},
-    {177, 177, "Tf_FavorisEx (menu management)"},
     {180, 180, "Tf_OptionInternet (connection settings)"},
     {192, 192, "history files of the main window (TStats)"},
     {194, 194, "Tf_CreeBarrage (play-offs)"},
@@ -233,6 +231,8 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
     case 182: EnregistreVueHTML(); return;
     case 197: AfficheAPropos(); return;
     case 198: AfficheAideProgramme(); return;
+    case 215: ChoisitFavoris(false); return;
+    case 177: ChoisitFavoris(true); return;
     case 228: ChoisitMenuSimple(false); return;
     case 229: ChoisitMenuSimple(true); return;
     case 261: ChoisitDesign(); return;

@@ -68,7 +68,7 @@ TEST_F(Dispatcher, EveryCommandRoutes)
     ASSERT_TRUE(f->Saison);
     const std::string nonDisponible = Traduire(TexteVueNonDisponible);
     ASSERT_FALSE(nonDisponible.empty());
-    int attente = 0, classements = 0, autres = 0;
+    int classements = 0, autres = 0;
     for (int c = PremiereCommande; c <= DerniereCommandeMenu; ++c)
     {
         SCOPED_TRACE("command " + std::to_string(c));
@@ -79,17 +79,18 @@ TEST_F(Dispatcher, EveryCommandRoutes)
             vus.push_back(m->Name());
             m->SetModalResult(mrCancel);
         };
-        if (c == 178 || c == 179 || c == 197 || c == 261)
+        // Whatever dialog a command opens is cancelled (a few in a row at most).
+        for (int k = 0; k < 3; ++k)
             kit::WhenModal(modal);
         f->Messages.clear();
         const size_t dialogues = kit::Dialogs().size();
         int p = -1;
         const bool selection = f->MenuDispatch("", static_cast<uint32_t>(c), nullptr, p, true);
         kit::Process();
+        kit::ForgetModalActions();
         ASSERT_TRUE(f->Saison);
         if (FenetreEnAttente(c))
         {
-            ++attente;
             EXPECT_EQ(f->Messages, (std::vector<std::string>{nonDisponible}));
             EXPECT_FALSE(selection);
         }
@@ -121,6 +122,12 @@ TEST_F(Dispatcher, EveryCommandRoutes)
             if (c == 261) {
                 EXPECT_EQ(vus.size(), 1u);
             }
+            if (c == 215) {
+                EXPECT_EQ(vus, (std::vector<std::string>{"f_Favoris"}));
+            }
+            if (c == 177) {
+                EXPECT_EQ(vus, (std::vector<std::string>{"f_FavorisEx"}));
+            }
             if (c == 6 || c == 8 || c == 182) {
                 EXPECT_EQ(kit::Dialogs().size(), dialogues + 1);
             }
@@ -135,7 +142,6 @@ TEST_F(Dispatcher, EveryCommandRoutes)
             }
         }
     }
-    EXPECT_GT(attente, 100);
     EXPECT_EQ(classements, 36);
     EXPECT_GT(autres, 30);
     // Closing the season.

@@ -9,7 +9,9 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include <algorithm>
 #include <deque>
+#include <vector>
 
 #include "platform/gui/GuiPrivate.h"
 #include "platform/rtl/Files.h"
@@ -72,25 +74,40 @@ void SendMouse(QWidget* w, QEvent::Type type, const QPoint& local, Qt::MouseButt
     QApplication::sendEvent(w, &e);
 }
 
+// The modal forms that got their action and are still up: an action may show
+// another modal form (a message box after a click), which gets the next action
+// while the first waits.
+std::vector<TForm*> actedUpon;
+
 void CheckModal()
 {
+    actedUpon.erase(std::remove_if(actedUpon.begin(), actedUpon.end(),
+                                   [](TForm* f) {
+                                       for (int i = 0; i < Screen->FormCount(); ++i)
+                                           if (Screen->Forms(i) == f)
+                                               return !(f->Modal() && f->Visible());
+                                       return true;
+                                   }),
+                    actedUpon.end());
     if (modalActions.empty())
     {
         modalWatch = false;
         return;
     }
-    for (int i = 0; i < Screen->FormCount(); ++i)
+    QTimer::singleShot(10, qApp, CheckModal);
+    for (int i = Screen->FormCount() - 1; i >= 0; --i)
     {
         TForm* f = Screen->Forms(i);
-        if (f->Modal() && f->Visible())
+        if (f->Modal() && f->Visible() &&
+            std::find(actedUpon.begin(), actedUpon.end(), f) == actedUpon.end())
         {
             auto action = modalActions.front();
             modalActions.pop_front();
+            actedUpon.push_back(f);
             action(f);
             break;
         }
     }
-    QTimer::singleShot(10, qApp, CheckModal);
 }
 }  // namespace
 
@@ -153,6 +170,13 @@ void WhenModal(const std::function<void(TForm*)>& action)
         modalWatch = true;
         QTimer::singleShot(10, qApp, CheckModal);
     }
+}
+
+size_t ForgetModalActions()
+{
+    const size_t n = modalActions.size();
+    modalActions.clear();
+    return n;
 }
 
 TOwned<TForm> NewForm(int clientWidth, int clientHeight)

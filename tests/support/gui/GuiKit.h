@@ -48,6 +48,8 @@ int RunModal(TForm* form, const std::function<void(TForm*)>& action, int timeout
 // The next form that runs modally (shown by the code under test) gets action
 // once it is up. Any number may be queued; they run in order.
 void WhenModal(const std::function<void(TForm*)>& action);
+// Drops the queued actions that no modal form took; answers how many.
+size_t ForgetModalActions();
 
 // ---- mouse and keyboard (client coordinates of the control) -------------------------
 void MouseDown(TControl* c, int x, int y, TMouseButton button = mbLeft, TShiftState shift = 0);
