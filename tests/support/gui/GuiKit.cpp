@@ -74,21 +74,12 @@ void SendMouse(QWidget* w, QEvent::Type type, const QPoint& local, Qt::MouseButt
     QApplication::sendEvent(w, &e);
 }
 
-// The modal forms that got their action and are still up: an action may show
-// another modal form (a message box after a click), which gets the next action
-// while the first waits.
-std::vector<TForm*> actedUpon;
+// The modal forms whose action is running: an action may show another modal
+// form (a message box after a click), which gets the next action meanwhile.
+std::vector<TForm*> busy;
 
 void CheckModal()
 {
-    actedUpon.erase(std::remove_if(actedUpon.begin(), actedUpon.end(),
-                                   [](TForm* f) {
-                                       for (int i = 0; i < Screen->FormCount(); ++i)
-                                           if (Screen->Forms(i) == f)
-                                               return !(f->Modal() && f->Visible());
-                                       return true;
-                                   }),
-                    actedUpon.end());
     if (modalActions.empty())
     {
         modalWatch = false;
@@ -98,13 +89,13 @@ void CheckModal()
     for (int i = Screen->FormCount() - 1; i >= 0; --i)
     {
         TForm* f = Screen->Forms(i);
-        if (f->Modal() && f->Visible() &&
-            std::find(actedUpon.begin(), actedUpon.end(), f) == actedUpon.end())
+        if (f->Modal() && f->Visible() && std::find(busy.begin(), busy.end(), f) == busy.end())
         {
             auto action = modalActions.front();
             modalActions.pop_front();
-            actedUpon.push_back(f);
+            busy.push_back(f);
             action(f);
+            busy.erase(std::find(busy.begin(), busy.end(), f));
             break;
         }
     }
