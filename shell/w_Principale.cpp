@@ -475,6 +475,8 @@ void Tf_Principale::FormCreate(TObject*)
     }
     // 16.
     Application->SetTitle(Titre);
+    // 18. (history files; the crest catalogue and the picture store come with their windows)
+    ChargeStats();
     // 17.
     const int bits = std::min(Screen->ColorDepth(), 24);
     const double couleurs = bits >= 31 ? 2147483648.0 : static_cast<double>(1u << std::max(bits, 0));

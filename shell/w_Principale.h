@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/historique.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/ExtCtrls.h"
@@ -198,6 +199,11 @@ public:
     // command was theirs.
     bool LanceVues(int c, int& param);
     void AfficheStatistique(int vue);
+    // The history files of past seasons, from stats/ of the writable folder.
+    void ChargeStats();
+    std::string DossierStats() const;
+    // Command 192: the current championship into its history file.
+    void AjouteHistorique();
 
     // Dialogs of the start and of the help menu.
     void ChoisitLangue();
@@ -230,6 +236,8 @@ public:
     // The team of the team sheet, the matchday of the miscellaneous
     // statistics, the chosen history; -1 unset.
     int ParametresMemorises[3] = {-1, -1, -1};
+    // The history files of past seasons (loaded at start).
+    std::unique_ptr<TStats> Stats;
     // The child window shown in p_FondAffiche, nullptr when none.
     TBrivantelForm* Enfant = nullptr;
     // Set while a command a child asked for runs: the old child is kept.

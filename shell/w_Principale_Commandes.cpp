@@ -88,7 +88,6 @@ const TAttente Attentes[] = {
     {176, 176, "championship options window of the sport"},
     {226, 226, "championship options window of the sport"},
     {180, 180, "Tf_OptionInternet (connection settings)"},
-    {192, 192, "history files of the main window (TStats)"},
     {194, 194, "Tf_CreeBarrage (play-offs)"},
     {219, 219, "Tf_CompetitionInfo (competition overview)"},
     {199, 202, "Tf_Historique and Tf_ChoixHistorique (history)"},
