@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "codecs/GifPicture.h"
 #include "codecs/PngPicture.h"
 #include "platform/gui/Forms.h"
 #include "platform/rtl/Files.h"
@@ -23,6 +24,7 @@ int main(int argc, char** argv)
     {
         TApplication application(argc, argv);
         RegisterPngFormat();
+        RegisterGifFormat();
         // The help support and its diagnostic report, before any window.
         InstalleVisionneuseAide();
         std::vector<std::string> arguments(argv, argv + argc);

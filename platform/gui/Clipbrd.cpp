@@ -50,6 +50,30 @@ void TClipboard::SetBitmap(const TBitmap& bitmap)
     QGuiApplication::clipboard()->setImage(BitmapImage(bitmap));
 }
 
+namespace {
+// Qt's name for a named clipboard format of the Windows kind.
+QString FormatMime(const std::string& format)
+{
+    return QStringLiteral("application/x-qt-windows-mime;value=\"%1\"").arg(QString::fromLatin1(format.c_str()));
+}
+}  // namespace
+
+void TClipboard::SetFormatData(const std::string& format, const std::vector<uint8_t>& data, const TBitmap* bitmap)
+{
+    auto* mime = new QMimeData;
+    mime->setData(FormatMime(format), QByteArray(reinterpret_cast<const char*>(data.data()), qsizetype(data.size())));
+    if (bitmap) mime->setImageData(BitmapImage(*bitmap));
+    QGuiApplication::clipboard()->setMimeData(mime);
+}
+
+std::vector<uint8_t> TClipboard::FormatData(const std::string& format) const
+{
+    const QMimeData* m = QGuiApplication::clipboard()->mimeData();
+    if (!m) return {};
+    const QByteArray bytes = m->data(FormatMime(format));
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
+}
+
 void TClipboard::Clear()
 {
     QGuiApplication::clipboard()->clear();
