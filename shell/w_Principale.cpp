@@ -282,8 +282,6 @@ void Tf_Principale::CreeComposants()
     OpenDialog1->SetName("OpenDialog1");
     SaveDialog1 = new TSaveDialog(this);
     SaveDialog1->SetName("SaveDialog1");
-    // Every file it names is one the user picks: replacing one asks first.
-    SaveDialog1->Options |= ofOverwritePrompt;
     t_AutoSave = new TTimer(this);
     t_AutoSave->SetName("t_AutoSave");
     t_AutoSave->SetEnabled(false);

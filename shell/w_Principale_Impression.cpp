@@ -44,7 +44,6 @@ std::string Tf_Principale::ChoisitFichierPdf()
     d->DefaultExt = "pdf";
     d->InitialDir = UserDocumentsDir();
     d->FileName = d->InitialDir + nom + ".pdf";
-    d->Options |= ofOverwritePrompt;
     if (!d->Execute() || d->FileName.empty())
         return {};
     return ApplyDefaultExt(d->FileName, "pdf");

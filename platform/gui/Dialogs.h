@@ -97,8 +97,8 @@ enum TOpenOption : unsigned
 using TOpenOptions = unsigned;
 
 // File names are file-system names (the bytes the files are opened with).
-// A save dialog replaces an existing file without asking unless its Options
-// hold ofOverwritePrompt.
+// A save dialog replaces an existing file without asking only when its Options
+// do not hold ofOverwritePrompt (which TSaveDialog sets).
 class TOpenDialog : public TCommonDialog
 {
 public:
@@ -119,10 +119,12 @@ protected:
     bool DoExecute() override;
 };
 
+// Asks before replacing a file unless told otherwise: every file a save
+// dialog names is one the user picks.
 class TSaveDialog : public TOpenDialog
 {
 public:
-    explicit TSaveDialog(TComponent* AOwner) : TOpenDialog(AOwner) {}
+    explicit TSaveDialog(TComponent* AOwner) : TOpenDialog(AOwner) { Options |= ofOverwritePrompt; }
     bool IsSaveDialog() const override { return true; }
 };
 

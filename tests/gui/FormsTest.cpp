@@ -318,9 +318,9 @@ TEST(Dialogs, TestsAnswerMessagesAndFileDialogs)
     EXPECT_EQ(ApplyDefaultExt("nom.csv", "txt"), "nom.csv");
 }
 
-// Replacing an existing file through a save dialog: asked only with
-// ofOverwritePrompt; a refusal shows the dialog again (the hook answers the
-// same name: the user gives up) and the file is never touched here.
+// Replacing an existing file through a save dialog: asked unless
+// ofOverwritePrompt is taken off; a refusal shows the dialog again (the hook
+// answers the same name: the user gives up) and the file is never touched here.
 TEST(Dialogs, SaveDialogsAskBeforeReplacingAFile)
 {
     const std::string existing = kit::TempDir() + "existe.xmc";
@@ -346,8 +346,8 @@ TEST(Dialogs, SaveDialogsAskBeforeReplacingAFile)
         kit::ResetAnswers();
         TOwned<TSaveDialog> d(new TSaveDialog(nullptr));
         d->DefaultExt = "xmc";
-        if (c.prompt)
-            d->Options |= ofOverwritePrompt;
+        if (!c.prompt)
+            d->Options &= ~static_cast<TOpenOptions>(ofOverwritePrompt);
         int shown = 0;
         kit::AnswerDialogs([&](TCommonDialog& x) {
             ++shown;
@@ -367,7 +367,6 @@ TEST(Dialogs, SaveDialogsAskBeforeReplacingAFile)
 
     // The platform's dialog itself stays open on a refusal.
     TOwned<TSaveDialog> d(new TSaveDialog(nullptr));
-    d->Options |= ofOverwritePrompt;
     d->FileName = existing;
     kit::AnswerMessages({mrNo, mrYes});
     SetDialogHook(nullptr);
