@@ -557,7 +557,7 @@ void THttpClient::SocketDataAvailable(int)
 
 void THttpClient::FeedReply(const char* data, int len, bool end)
 {
-    if (state_ == hcIdle || state_ == hcStarting)
+    if ((state_ == hcIdle || state_ == hcStarting) && len > 0)
     {
         ResetReply();
         SetState(hcAwaitingHeader);
@@ -861,12 +861,12 @@ void THttpClient::GetBodyLineNext(const char* data, int len)
     }
     std::weak_ptr<bool> v = alive_;
     auto livre = [&](const char* p, int n) {
-        ReplyCount += n;
-        if (ReplyCount > BodyLimit)
+        if (ReplyCount + n > BodyLimit)
         {
             Fail(httperrTooLarge, "HTTP reply too large");
             return false;
         }
+        ReplyCount += n;
         if (ReplyStream)
             ReplyStream->WriteBuffer(p, n);
         if (OnDocData)

@@ -601,6 +601,7 @@ void Tf_Principale::PremiereActivationFenetre()
     // 7.
     if (montreAstuce)
         AfficheAstuce();
+    VerificationDemarrage();
 }
 
 void Tf_Principale::ParamIntro()

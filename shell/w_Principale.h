@@ -38,6 +38,7 @@ class TFondCopie;
 class TBoutonCopie;
 class TVueHtml;
 class TPicture;
+class THttpClient;
 
 // One menu record: where it goes in the tree and the menu bar, its caption,
 // its command and the conditions that show it.
@@ -210,6 +211,16 @@ public:
     void AfficheAstuce();
     void AfficheAPropos();
     void AfficheAideProgramme();
+    // The update check (command 11) and the connection settings (command 180),
+    // in w_Principale_Internet.cpp.
+    void VerifieMiseAJour();
+    void bc_ConfigConnexionClick(TObject* Sender);
+    std::string RequeteVersion() const;
+    // At start, when the settings ask for it: a check that speaks only when a
+    // newer version is announced.
+    void VerificationDemarrage();
+    bool MiseAJourEnCours = false;
+    std::shared_ptr<THttpClient> VerificationAuto;
 
     // ---- fields ----
     std::unique_ptr<TSaison> Saison;

@@ -34,7 +34,6 @@ struct TAttente
 const TAttente Attentes[] = {
     {5, 5, "Tf_CreationSaison (new season)"},
     {193, 193, "Tf_CreationSaison (season composition)"},
-    {11, 11, "update check (TEnvoiPage, Tf_MessageMAJ)"},
     {13, 13, "Tf_Resultats (results of a matchday)"},
     {14, 14, "scorers page of the sport (match sheet page 2)"},
     {15, 15, "Tf_Composition (line-ups)"},
@@ -87,7 +86,6 @@ const TAttente Attentes[] = {
     {172, 175, "Tf_InfoGeneral of the sport (championship information)"},
     {176, 176, "championship options window of the sport"},
     {226, 226, "championship options window of the sport"},
-    {180, 180, "Tf_OptionInternet (connection settings)"},
     {194, 194, "Tf_CreeBarrage (play-offs)"},
     {219, 219, "Tf_CompetitionInfo (competition overview)"},
     {199, 202, "Tf_Historique and Tf_ChoixHistorique (history)"},
@@ -223,9 +221,11 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
     case 7: SauvegardeAuto(false); return;
     case 8: EnregistrerSous(); return;
     case 9: FermeSaison(); return;
+    case 11: VerifieMiseAJour(); return;
     case 12: Close(); return;
     case 178: OptionsSauvegarde(); return;
     case 179: ChoisitLangue(); return;
+    case 180: bc_ConfigConnexionClick(nullptr); return;
     case 181: ImprimeVue(); return;
     case 182: EnregistreVueHTML(); return;
     case 197: AfficheAPropos(); return;

@@ -154,6 +154,34 @@ TEST(Socket, EcouteEtEchange)
     EXPECT_EQ(evenements, attendu);
 }
 
+// A handler that takes nothing is not called again and again: reading waits
+// until something is received.
+TEST(Socket, PasseSansLecture)
+{
+    TEcoute serveur;
+    TAsyncSocket client;
+    int appels = 0;
+    bool lire = false;
+    std::string lu;
+    client.SetAddr("127.0.0.1");
+    client.SetPort(serveur.Port());
+    client.OnDataAvailable = [&](int) {
+        ++appels;
+        if (lire)
+            lu += client.ReceiveStr();
+    };
+    client.Connect();
+    ASSERT_TRUE(kit::WaitUntil([&] { return serveur.clients.size() == 1 && client.State() == wsConnected; }));
+    serveur.clients[0]->SendStr("abc");
+    kit::WaitUntil([&] { return appels > 0; });
+    kit::Process(100);
+    EXPECT_EQ(appels, 1);
+    lire = true;
+    char c;
+    EXPECT_EQ(client.Receive(&c, 1), 1);   // taking data wakes reading up
+    ASSERT_TRUE(kit::WaitUntil([&] { return lu == "bc"; }));
+}
+
 TEST(Socket, Refus)
 {
     TAsyncSocket client;

@@ -117,6 +117,9 @@ TEST_F(Dispatcher, EveryCommandRoutes)
             if (c == 179) {
                 EXPECT_EQ(vus, (std::vector<std::string>{"f_ChoixLangue"}));
             }
+            if (c == 180) {
+                EXPECT_EQ(vus, (std::vector<std::string>{"f_OptionInternet"}));
+            }
             if (c == 197) {
                 EXPECT_EQ(vus.size(), 1u);
             }
