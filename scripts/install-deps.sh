@@ -8,7 +8,7 @@ PACKAGES="g++ cmake ninja-build ccache pkg-config
   qt6-base-dev libgl-dev fonts-dejavu-core libxml2-dev
   zip unzip pngcheck poppler-utils
   libgif-dev gifsicle giflib-tools
-  lighttpd tinyproxy microsocks curl"
+  lighttpd tinyproxy microsocks dante-server curl"
 
 missing=""
 for p in $PACKAGES; do

@@ -148,7 +148,8 @@ TEST(ClientHttp, ProxyTunnelEtSocks)
 {
     TProxy proxy;
     TSocks socks(false), socksLogin(true);
-    ASSERT_TRUE(proxy.Ok() && socks.Ok() && socksLogin.Ok());
+    TSocks4 socks4;
+    ASSERT_TRUE(proxy.Ok() && socks.Ok() && socksLogin.Ok() && socks4.Ok());
     {
         THttpClient h;
         h.URL = Web().Url("/page.txt");
@@ -161,14 +162,18 @@ TEST(ClientHttp, ProxyTunnelEtSocks)
         EXPECT_EQ(r.erreur, httperrProtocol);
         EXPECT_NE(r.texte.find("Tunnel opened"), std::string::npos) << r.texte;
     }
-    struct Cas { TSocks* serveur; std::string user, pass; int code; };
-    const Cas cas[] = {{&socks, "", "", 200}, {&socksLogin, "u", "p", 200}, {&socksLogin, "u", "faux", 404}};
+    struct Cas { int port; std::string niveau, user, pass; int code; };
+    const Cas cas[] = {{socks.Port(), "5", "", "", 200},
+                       {socksLogin.Port(), "5", "u", "p", 200},
+                       {socksLogin.Port(), "5", "u", "faux", 404},
+                       {socks4.Port(), "4", "", "", 200}};
     for (const Cas& c : cas)
     {
         THttpClient h;
         h.URL = Web().Url("/page.txt");
         h.Ctrl().SetSocksServer("127.0.0.1");
-        h.Ctrl().SetSocksPort(std::to_string(c.serveur->Port()));
+        h.Ctrl().SetSocksPort(std::to_string(c.port));
+        h.Ctrl().SetSocksLevel(c.niveau);
         h.Ctrl().SocksUsercode = c.user;
         h.Ctrl().SocksPassword = c.pass;
         h.Ctrl().SocksAuthentication = c.user.empty() ? socksNoAuthentication : socksAuthenticateUsercode;

@@ -257,8 +257,9 @@ TEST(Socket, ModeLigne)
     EXPECT_EQ(lignes[2], "gh");
 }
 
-// SOCKS replies of our own server: a version error, and a reply naming a
-// bound host of 255 bytes (the longest there is) before the web reply.
+// SOCKS replies of our own server: a version error, a SOCKS 5 reply naming
+// a bound host of 255 bytes (the longest there is), and a SOCKS 4A grant,
+// each before the web reply.
 TEST(Socket, SocksHorsNormes)
 {
     TServeurMaison serveur;
@@ -267,8 +268,12 @@ TEST(Socket, SocksHorsNormes)
     serveur.Ajoute({{std::string("\x05\x00", 2), std::string("\x05\x00\x00\x03", 4) + char(255) + nom + "\x01\x02",
                      "HTTP/1.0 200 OK\r\n\r\npar socks"},
                     30, false, false});
-    struct Cas { std::string attenduTexte; int code; std::string corps; };
-    const Cas cas[] = {{"socks version error", 404, ""}, {"OK", 200, "par socks"}};
+    serveur.Ajoute({{std::string("\x00\x5a\x00\x00\x00\x00\x00\x00", 8) + "HTTP/1.0 200 OK\r\n\r\npar socks 4A"},
+                    0, false, false});
+    struct Cas { std::string niveau, attenduTexte; int code; std::string corps; };
+    const Cas cas[] = {{"5", "socks version error", 404, ""},
+                       {"5", "OK", 200, "par socks"},
+                       {"4A", "OK", 200, "par socks 4A"}};
     for (const Cas& c : cas)
     {
         THttpClient h;
@@ -278,6 +283,7 @@ TEST(Socket, SocksHorsNormes)
         h.URL = "http://127.0.0.1:9/";
         h.Ctrl().SetSocksServer("127.0.0.1");
         h.Ctrl().SetSocksPort(std::to_string(serveur.Port()));
+        h.Ctrl().SetSocksLevel(c.niveau);
         h.OnSocksError = [&](int, const std::string& m) { erreurSocks = m; };
         bool fini = false;
         h.OnRequestDone = [&](THttpRequest, uint16_t) { fini = true; };

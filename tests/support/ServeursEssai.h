@@ -1,7 +1,8 @@
 // Real servers for the network tests, started on free loopback ports by the
 // test process that needs them and stopped when it ends: lighttpd (files,
 // chunked CGI replies, relocations, Basic authentication, ranges, the update
-// check's pages), tinyproxy, microsocks with and without a login, and a small
+// check's pages), tinyproxy, microsocks with and without a login, dante for
+// SOCKS 4, and a small
 // server of our own that answers scripted bytes (malformed replies, silence).
 #pragma once
 
@@ -219,6 +220,35 @@ public:
 
 private:
     int port_;
+    std::unique_ptr<TProcessus> serveur_;
+};
+
+// dante: SOCKS 4 (and 5), without a login.
+class TSocks4
+{
+public:
+    TSocks4() : port_(PortLibre())
+    {
+        conf_ = std::filesystem::temp_directory_path() / ("bz-dante-" + std::to_string(::getpid()) + ".conf");
+        Ecrit(conf_, "logoutput: /dev/null\ninternal: 127.0.0.1 port = " + std::to_string(port_) +
+                         "\nexternal: 127.0.0.1\nsocksmethod: none\nclientmethod: none\n"
+                         "user.privileged: root\nuser.unprivileged: nobody\n"
+                         "client pass { from: 127.0.0.0/8 to: 0.0.0.0/0 }\n"
+                         "socks pass { from: 127.0.0.0/8 to: 0.0.0.0/0 protocol: tcp }\n");
+        serveur_ = std::make_unique<TProcessus>(std::vector<std::string>{"danted", "-f", conf_.string()}, port_);
+    }
+    ~TSocks4()
+    {
+        serveur_.reset();
+        std::error_code e;
+        std::filesystem::remove(conf_, e);
+    }
+    int Port() const { return port_; }
+    bool Ok() const { return serveur_->Ok(); }
+
+private:
+    int port_;
+    std::filesystem::path conf_;
     std::unique_ptr<TProcessus> serveur_;
 };
 
