@@ -524,24 +524,9 @@ void TCustomAsyncSocket::ReverseDnsLookup(const std::string& address)
     DnsResult.clear();
     const uint64_t generation = ++dnsGeneration_;
     dnsPending_ = true;
-    // The address lookup is quick (hosts file or a resolver with its cache):
-    // it runs on this turn and answers from the loop, as a name lookup does.
-    sockaddr_in sa{};
-    sa.sin_family = AF_INET;
-    int err = 0;
-    std::string nom;
-    if (::inet_pton(AF_INET, Trim(address).c_str(), &sa.sin_addr) != 1)
-        err = WSAEINVAL;
-    else
-    {
-        char hote[NI_MAXHOST];
-        if (::getnameinfo(reinterpret_cast<sockaddr*>(&sa), sizeof sa, hote, sizeof hote, nullptr, 0, NI_NAMEREQD) != 0)
-            err = WSAHOST_NOT_FOUND;
-        else
-            nom = hote;
-    }
-    Later([this, generation, err, nom] {
-        if (generation != dnsGeneration_)
+    std::weak_ptr<bool> v = alive_;
+    ResolveAddressAsync(Trim(address), [this, v, generation](int err, std::string nom) {
+        if (v.expired() || generation != dnsGeneration_)
             return;
         dnsPending_ = false;
         if (err == 0)
@@ -549,7 +534,14 @@ void TCustomAsyncSocket::ReverseDnsLookup(const std::string& address)
             DnsResult = nom;
             DnsResultList.push_back(nom);
         }
-        TriggerDnsLookupDone(err);
+        try
+        {
+            TriggerDnsLookupDone(err);
+        }
+        catch (const std::exception& e)
+        {
+            BackgroundException(e);
+        }
     });
 }
 

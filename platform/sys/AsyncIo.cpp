@@ -185,6 +185,29 @@ void ResolveHostAsync(const std::string& host, std::function<void(int, std::vect
     }).detach();
 }
 
+void ResolveAddressAsync(const std::string& address, std::function<void(int, std::string)> done)
+{
+    std::shared_ptr<TRelais> relais = RelaisCourant().relais;
+    std::thread([address, done = std::move(done), relais]() mutable {
+        sockaddr_in sa{};
+        sa.sin_family = AF_INET;
+        int erreur = 0;
+        std::string nom;
+        char hote[NI_MAXHOST];
+        if (::inet_pton(AF_INET, address.c_str(), &sa.sin_addr) != 1)
+            erreur = 10022;
+        else if (::getnameinfo(reinterpret_cast<sockaddr*>(&sa), sizeof sa, hote, sizeof hote, nullptr, 0,
+                               NI_NAMEREQD) != 0)
+            erreur = 11001;
+        else
+            nom = hote;
+        std::lock_guard<std::mutex> l(relais->m);
+        if (relais->objet)
+            QMetaObject::invokeMethod(
+                relais->objet, [done = std::move(done), erreur, nom] { done(erreur, nom); }, Qt::QueuedConnection);
+    }).detach();
+}
+
 int64_t MonotonicMs()
 {
     return std::chrono::duration_cast<std::chrono::milliseconds>(

@@ -50,6 +50,10 @@ void PostCall(std::function<void()> f);
 // non-recoverable, 11004 no data), 0 on success.
 void ResolveHostAsync(const std::string& host, std::function<void(int, std::vector<std::string>)> done);
 
+// Looks up the host name of a dotted IPv4 address on a worker thread;
+// done(error, name) runs later on the loop of the calling thread.
+void ResolveAddressAsync(const std::string& address, std::function<void(int, std::string)> done);
+
 // Milliseconds of a monotonic clock (never wraps, never goes back).
 int64_t MonotonicMs();
 

@@ -89,6 +89,9 @@ TEST(MiseAJour, Echecs)
     {
         const int64_t debut = MonotonicMs();
         std::string texte;
+        // The window stays usable while the fetch waits: its events run.
+        bool traite = false;
+        PostCall([&] { traite = true; });
         try
         {
             TEnvoiPage::LitPage(c.url, c.delai, "", "", texte);
@@ -99,6 +102,7 @@ TEST(MiseAJour, Echecs)
             EXPECT_EQ(e.Message, c.message) << c.url;
         }
         EXPECT_LT(MonotonicMs() - debut, 5000) << c.url;
+        EXPECT_TRUE(traite) << c.url;
         EXPECT_FALSE(TEnvoiPage::EnCours());
     }
     // Blanks are sent as %20; a login goes as Basic authorisation.

@@ -85,6 +85,11 @@ TEST(Socket, MauvaisUsages)
     EXPECT_EQ(fait, -1);
     ASSERT_TRUE(kit::WaitUntil([&] { return fait != -1; }, 10000));
     EXPECT_NE(fait, 0);
+    fait = -1;
+    s.ReverseDnsLookup("127.0.0.1");   // answered later, from the loop
+    EXPECT_EQ(fait, -1);
+    ASSERT_TRUE(kit::WaitUntil([&] { return fait != -1; }, 10000));
+    EXPECT_EQ(fait == 0, !s.DnsResult.empty());
     // Waiting ends after its time-out.
     s.Timeout = 30;
     bool jamais = false;
