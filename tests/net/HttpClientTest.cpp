@@ -142,6 +142,20 @@ TEST(ClientHttp, ConnexionGardee)
     EXPECT_TRUE(Demande(h).corps == ContenuFichier());
     EXPECT_EQ(h.Ctrl().GetXPort(), port);
     EXPECT_THROW(h.SetRequestVer("2.0"), EHttpException);
+    // The blocking variant: a status from 402 on raises with it.
+    h.URL = Web().Url("/page.txt");
+    h.Get();
+    EXPECT_EQ(h.ReplyCode, 200);
+    h.URL = Web().Url("/absent");
+    try
+    {
+        h.Get();
+        ADD_FAILURE() << "no exception for 404";
+    }
+    catch (const EHttpException& e)
+    {
+        EXPECT_EQ(e.ErrorCode, 404);
+    }
 }
 
 TEST(ClientHttp, ProxyTunnelEtSocks)
@@ -217,10 +231,13 @@ TEST(ClientHttp, EchecsDeConnexion)
 TEST(ClientHttp, RequeteEnvoyeeOctetPourOctet)
 {
     TServeurMaison serveur;
-    serveur.Ajoute({{"HTTP/1.0 200 OK\r\n\r\nx"}});
+    serveur.Ajoute({{"HTTP/1.0 200 OK\r\nSet-Cookie: a=1\r\nSet-Cookie: b=2\r\n\r\nx"}});
     THttpClient h;
     h.URL = serveur.Url("/a%20b");
+    std::vector<std::string> cookies;
+    h.OnCookie = [&](const std::string& v, bool&) { cookies.push_back(v); };
     EXPECT_EQ(Demande(h).corps, "x");
+    EXPECT_EQ(cookies, (std::vector<std::string>{"a=1", "b=2"}));
     ASSERT_EQ(serveur.Requetes().size(), 1u);
     EXPECT_EQ(serveur.Requetes()[0], "GET /a%20b HTTP/1.0\r\n"
                                      "Accept: image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*\r\n"
