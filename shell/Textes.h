@@ -12,3 +12,4 @@ inline constexpr int TextePdfEcrit = 3407;          // %s: the file
 inline constexpr int TextePdfNonEcrit = 3408;       // %s: the file
 inline constexpr int TexteDocumentPdf = 3409;
 inline constexpr int TexteHtmlNonEcrit = 3413;      // %s: the file
+inline constexpr int TexteToutesImages = 3414;

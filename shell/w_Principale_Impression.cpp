@@ -18,6 +18,7 @@ void Tf_Principale::TraduitCouche()
     t.Confirmation = Traduire(TexteConfirmation);
     t.ReplaceFile = Traduire(TexteRemplaceFichier);
     t.InvalidInput = Traduire(TexteSaisieIncorrecte);
+    t.AllPictures = Traduire(TexteToutesImages);
     SetDialogTexts(t);
     SetPdfChooser([this](const std::string&) { return ChoisitFichierPdf(); },
                   [this](const std::string& fichier, bool ecrit) {

@@ -27,7 +27,8 @@ TDialogTexts& Texts()
     static TDialogTexts texts{L1("Avertissement"), L1("Erreur"), L1("Information"), L1("Confirmation"),
                               L1("Le fichier %s existe déjà.\nVoulez-vous le remplacer ?"),
                               L1("Valeur d'entrée incorrecte. Utilisez la touche Echap pour abandonner les "
-                                 "modifications.")};
+                                 "modifications."),
+                              "Toutes les images"};
     return texts;
 }
 

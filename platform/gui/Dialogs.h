@@ -52,6 +52,7 @@ struct TDialogTexts
     std::string Warning, Error, Information, Confirmation;
     std::string ReplaceFile;   // %s: the file name, without its folder
     std::string InvalidInput;
+    std::string AllPictures;   // the picture dialogs' first filter
 };
 // French until the program sets them.
 void SetDialogTexts(const TDialogTexts& texts);

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/GraphicsQt.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Format.h"
@@ -553,9 +554,9 @@ std::vector<FileFormat>& Formats()
 {
     static std::vector<FileFormat> formats = {
         {"bmp", "Bitmap", [] { return std::make_unique<TBitmap>(); }},
-        {"jpg", "Image JPEG", [] { return std::make_unique<TJPEGImage>(); }},
-        {"jpeg", "Image JPEG", [] { return std::make_unique<TJPEGImage>(); }},
-        {"png", "Image PNG", [] { return std::make_unique<TQtImageGraphic>(); }},
+        {"jpg", "JPEG", [] { return std::make_unique<TJPEGImage>(); }},
+        {"jpeg", "JPEG", [] { return std::make_unique<TJPEGImage>(); }},
+        {"png", "PNG", [] { return std::make_unique<TQtImageGraphic>(); }},
     };
     return formats;
 }
@@ -618,7 +619,7 @@ std::string TPicture::GraphicFilter()
         all += (all.empty() ? "" : ";") + mask;
         each += "|" + f.description + " (" + mask + ")|" + mask;
     }
-    return "Toutes les images (" + all + ")|" + all + each;
+    return DialogTexts().AllPictures + " (" + all + ")|" + all + each;
 }
 
 TPicture::TPicture() = default;
