@@ -18,6 +18,9 @@ class ResetListener : public ::testing::EmptyTestEventListener
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // Numbers on screen follow the user's locale: the tests run without one,
+    // whatever the machine's, and name a locale where they test one.
+    setenv("LC_ALL", "C.UTF-8", 1);
     essai_processus::DossierTemporaireDuProcessus();
     ::testing::InitGoogleTest(&argc, argv);
     TApplication app(argc, argv);
