@@ -198,8 +198,10 @@ public:
 
     // Launchers of the statistics views (w_Principale_Vues.cpp): true when the
     // command was theirs.
-    bool LanceVues(int c, int& param);
+    bool LanceVues(int c, int& param, bool& histo);
     void AfficheStatistique(int vue);
+    // The pages of the miscellaneous statistics that need no matchday.
+    void AffichePageDivers(int page, int type);
     // The history files of past seasons, from stats/ of the writable folder.
     void ChargeStats();
     std::string DossierStats() const;

@@ -43,18 +43,12 @@ const TAttente Attentes[] = {
     {19, 19, "Tf_FicheMatch (match card)"},
     {156, 156, "Tf_FicheMatch (match card)"},
     {20, 20, "Tf_Prevision (forecast)"},
-    {21, 21, "Tf_DiversStat (matches of a date)"},
-    {24, 24, "Tf_DiversStat (matches still to play)"},
     {151, 151, "Tf_DiversStat (incomplete player records)"},
-    {157, 157, "Tf_DiversStat (team form)"},
-    {161, 163, "Tf_DiversStat (places, home behaviour, place held)"},
-    {171, 171, "Tf_DiversStat (frequent scores)"},
-    {164, 169, "Tf_DiversStat (one statistic per team and matchday)"},
-    {26, 32, "Tf_DiversStat (matchday pages)"},
     {34, 34, "Tf_InfoGeneral (distribution of a matchday)"},
-    {35, 39, "Tf_DiversStat (matchday pages)"},
-    {233, 233, "Tf_DiversStat (matchday pages)"},
-    {252, 253, "Tf_DiversStat (matchday pages)"},
+    {26, 26, "Tf_DiversStat (detailed text of a matchday)"},
+    {39, 39, "Tf_DiversStat (best player of each team)"},
+    {233, 233, "Tf_DiversStat (best player of each team)"},
+    {252, 253, "Tf_DiversStat (best player of each team)"},
     {22, 22, "Tf_RechercheMatch (match search)"},
     {23, 23, "Tf_Minute (live scoring)"},
     {33, 33, "Tf_ClassJoueur (player rankings)"},
@@ -198,7 +192,7 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
         histo = false;
         return;
     }
-    if (LanceVues(c, param))
+    if (LanceVues(c, param, histo))
         return;
     // Standings.
     if (Entre(c, 40, 45))
@@ -242,12 +236,6 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
 }
 
 bool Tf_Principale::CommandeAutre(int, bool, int&) { return true; }
-
-bool Tf_Principale::AfficheDiversStat(int, int&)
-{
-    AfficheNonDisponible(27);
-    return false;
-}
 
 void Tf_Principale::AfficheNonDisponible(int)
 {

@@ -2,15 +2,32 @@
 #include "shell/w_Principale.h"
 
 #include "engine/historique.h"
+#include "platform/gui/Forms.h"
 #include "model/Championnat.h"
 #include "model/Saison.h"
 #include "model/oTraducteur.h"
 #include "platform/rtl/Files.h"
 #include "shell/Globales.h"
 #include "ui/message2.h"
+#include "ui/ColorStringGrid.h"
+#include "views/w_DiversStat.h"
 #include "views/w_Statistique.h"
 
-bool Tf_Principale::LanceVues(int c, int&)
+namespace {
+
+// Commands 26 to 39, 233, 252, 253: the matchday pages, in that order of ids.
+int PageMatchday(int c)
+{
+    if (c >= 26 && c <= 32)
+        return c == 26 ? 7 : c - 26;
+    if (c >= 34 && c <= 39)
+        return c - 26;
+    return c == 233 ? 14 : c == 252 ? 15 : c == 253 ? 16 : 0;
+}
+
+}  // namespace
+
+bool Tf_Principale::LanceVues(int c, int& param, bool& histo)
 {
     if (c >= 158 && c <= 160) {
         AfficheStatistique(c - 158);
@@ -20,7 +37,75 @@ bool Tf_Principale::LanceVues(int c, int&)
         AjouteHistorique();
         return true;
     }
+    if (const int page = PageMatchday(c)) {
+        histo = AfficheDiversStat(page, param) || histo;
+        return true;
+    }
+    static const int pages[][3] = {{21, 13, 0}, {157, 1, 0}, {162, 2, 0}, {163, 3, 0}, {171, 6, 0}, {161, 12, 0},
+                                   {24, 11, 0}, {164, 4, 1}, {165, 4, 2}, {166, 4, 3}, {167, 4, 4}, {168, 4, 5},
+                                   {169, 4, 2}};
+    for (const auto& p : pages)
+        if (p[0] == c) {
+            AffichePageDivers(p[1], p[2]);
+            return true;
+        }
     return false;
+}
+
+bool Tf_Principale::AfficheDiversStat(int page, int& param)
+{
+    if (!Saison || !Saison->ChampionnatCourant())
+        return false;
+    int& journee = ParametresMemorises[1];
+    if (param > -1)
+        journee = param;
+    if (journee == -1)
+        journee = Tf_DiversStat::ChoixJournee(Saison.get(), Couleurs);
+    if (param == -1)
+        param = journee;
+    if (journee == -1)
+        return false;
+    auto* f = dynamic_cast<Tf_DiversStat*>(Enfant);
+    if (!f) {
+        f = ShowChild<Tf_DiversStat>(true, page != 7);
+        f->ExecuteCommande = [this](int commande, int p, bool change) { ExecuteCommande(commande, p, change); };
+        for (TControl* c : {static_cast<TControl*>(f), static_cast<TControl*>(f->sb_Fond),
+                            static_cast<TControl*>(f->sg_Stats)})
+            c->SetPopupMenu(f->pm_ChangeJour);
+    }
+    if (page == 1)
+        f->AfficheJournee(&journee);
+    else if (page == 2)
+        f->AfficheSpectateursJournee(&journee);
+    else if (page >= 3 && page <= 6)
+        f->AfficheJoueursJournee(&journee, page - 2);
+    else if (page >= 9 && page <= 12)
+        f->AfficheJoueursJournee(&journee, page - 4);
+    p_FondAffiche->SetVisible(true);
+    return true;
+}
+
+void Tf_Principale::AffichePageDivers(int page, int type)
+{
+    if (!Saison || !Saison->ChampionnatCourant())
+        return;
+    auto* f = page == 11 ? nullptr : dynamic_cast<Tf_DiversStat*>(Enfant);
+    if (!f) {
+        f = ShowChild<Tf_DiversStat>(true, true);
+        f->ExecuteCommande = [this](int commande, int p, bool change) { ExecuteCommande(commande, p, change); };
+    }
+    switch (page) {
+    case 1: f->AfficheFormeEquipe(); break;
+    case 2: f->AfficheComportementDomicile(); break;
+    case 3: f->AffichePlaceOccupee(); break;
+    case 4: f->AfficheStatParJournee(type); break;
+    case 6: f->AfficheScoresFrequents(); break;
+    case 11: f->AfficheMatchsNonJoues(); break;
+    case 12: f->AfficheFourchetteClassement(); break;
+    case 13: f->AfficheParDate(); break;
+    default: break;
+    }
+    p_FondAffiche->SetVisible(true);
 }
 
 void Tf_Principale::AfficheStatistique(int vue)

@@ -15,6 +15,7 @@
 #include "platform/rtl/Strings.h"
 #include "ui/BrivantelForm.h"
 #include "ui/Graphe.h"
+#include "views/OutilsVues.h"
 #include "views/Textes.h"
 
 using vues::Texte;
@@ -129,26 +130,7 @@ std::string Decimales(double v, int n)
     return Format(n == 1 ? "%.1f" : n == 2 ? "%.2f" : "%.3f", {v});
 }
 
-// The crest of a team through the crest catalogue; none when the catalogue has
-// no file for it or the file is not a picture.
-std::unique_ptr<TPngPicture> Blason(const TSaison* saison, int idEquipe)
-{
-    if (!saison)
-        return nullptr;
-    const int logo = saison->LogoEquipe(idEquipe);
-    if (logo <= 0)
-        return nullptr;
-    const std::string fichier = NomFichierBlason(logo);
-    if (fichier.empty() || !FileExists(fichier))
-        return nullptr;
-    auto image = std::make_unique<TPngPicture>();
-    try {
-        image->LoadFromFile(fichier);
-    } catch (const std::exception&) {
-        return nullptr;
-    }
-    return image;
-}
+using vues::Blason;
 
 // The grid, through its model and its colour records.
 struct TCible

@@ -1,6 +1,9 @@
 #include "views/OutilsVues.h"
 
+#include "codecs/PngPicture.h"
+#include "model/MultiSport.h"
 #include "model/Saison.h"
+#include "platform/rtl/Files.h"
 #include "ui/FonctionsGabarit.h"
 
 namespace vues {
@@ -12,6 +15,25 @@ TCouleursHTML CouleursParametres(const TStringList& p)
             TFonctionsGabarit::Parametre("CouleurLigne2", p, "#FFFFFF"),
             TFonctionsGabarit::Parametre("FonteTitre", p, "#F0E020"),
             TFonctionsGabarit::Parametre("FonteLigne", p, "#000000")};
+}
+
+std::unique_ptr<TPngPicture> Blason(const TSaison* saison, int idEquipe)
+{
+    if (!saison)
+        return nullptr;
+    const int logo = saison->LogoEquipe(idEquipe);
+    if (logo <= 0)
+        return nullptr;
+    const std::string fichier = NomFichierBlason(logo);
+    if (fichier.empty() || !FileExists(fichier))
+        return nullptr;
+    auto image = std::make_unique<TPngPicture>();
+    try {
+        image->LoadFromFile(fichier);
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+    return image;
 }
 
 TGardeChampionnat::TGardeChampionnat(TSaison* saison)

@@ -12,9 +12,9 @@ namespace {
 
 void Ferme(TGroupeSerie& g)
 {
-    if (g.EnCours.Type == serAucune)
+    if (g.EnCours.Type == srsAucune)
         return;
-    if (g.Courante.Type == serAucune)
+    if (g.Courante.Type == srsAucune)
         g.Courante = g.EnCours;
     int& plus = g.Plus[g.EnCours.Type];
     plus = std::max(plus, g.EnCours.Longueur);
@@ -65,24 +65,24 @@ void Traite(TDonneesChampionnat& c, std::vector<TSerieEquipe>& t, int d, int m)
         return;
     TSerieEquipe& H = t[static_cast<size_t>(h)];
     TSerieEquipe& A = t[static_cast<size_t>(a)];
-    const int rh = hs > as ? serVictoire : hs < as ? serDefaite : serNul;
-    const int ra = serDefaite + serVictoire - rh;
+    const int rh = hs > as ? srsVictoire : hs < as ? srsDefaite : srsNul;
+    const int ra = srsDefaite + srsVictoire - rh;
     Ajoute(H.Resultat[0], rh);
     Ajoute(H.Resultat[1], rh);
     Ajoute(A.Resultat[0], ra);
     Ajoute(A.Resultat[2], ra);
     for (int g : {0, 1}) {
-        Compte(H.Invaincu[g], rh != serDefaite);
-        Compte(H.SansVictoire[g], rh != serVictoire);
+        Compte(H.Invaincu[g], rh != srsDefaite);
+        Compte(H.SansVictoire[g], rh != srsVictoire);
     }
     for (int g : {0, 2}) {
-        Compte(A.Invaincu[g], ra != serDefaite);
-        Compte(A.SansVictoire[g], ra != serVictoire);
+        Compte(A.Invaincu[g], ra != srsDefaite);
+        Compte(A.SansVictoire[g], ra != srsVictoire);
     }
     const bool rugby = dynamic_cast<TDonneesChampionnatRugby*>(&c) != nullptr;
     const bool hMarque = rugby ? MarqueRugby(c, d, idH) : hs != 0;
     const bool aMarque = rugby ? MarqueRugby(c, d, idA) : as != 0;
-    const int kh = hMarque ? serAvec : serSans, ka = aMarque ? serAvec : serSans;
+    const int kh = hMarque ? srsAvec : srsSans, ka = aMarque ? srsAvec : srsSans;
     for (int g : {0, 1})
         Ajoute(H.Marque[g], kh);
     for (int g : {0, 2})

@@ -4,7 +4,7 @@
 //
 //     auto series = Tf_Statistique::CalculeSeries(saison, derniere, premiere);
 //     const TSerieEquipe& s = series[position];
-//     if (s.Resultat[0].Courante.Type == serVictoire) ... s.Resultat[0].Courante.Longueur
+//     if (s.Resultat[0].Courante.Type == srsVictoire) ... s.Resultat[0].Courante.Longueur
 //
 // Every length and count is a full int: a run of any length keeps its kind.
 #pragma once
@@ -15,11 +15,11 @@ class TSaison;
 
 // Kinds of run. Result groups: win, draw, defeat. Scoring groups: with (scored
 // or conceded), without (did not score, kept a clean sheet).
-enum : int { serAucune = 0, serVictoire = 1, serNul = 2, serDefaite = 3, serAvec = 1, serSans = 2 };
+enum : int { srsAucune = 0, srsVictoire = 1, srsNul = 2, srsDefaite = 3, srsAvec = 1, srsSans = 2 };
 
 struct TSerie
 {
-    int Type = serAucune;
+    int Type = srsAucune;
     int Longueur = 0;
 };
 
@@ -44,8 +44,8 @@ struct TGroupeCompte
 struct TSerieEquipe
 {
     TGroupeSerie Resultat[3];
-    TGroupeSerie Marque[3];     // serAvec: scored
-    TGroupeSerie Encaisse[3];   // serAvec: conceded, serSans: clean sheet
+    TGroupeSerie Marque[3];     // srsAvec: scored
+    TGroupeSerie Encaisse[3];   // srsAvec: conceded, srsSans: clean sheet
     TGroupeCompte Invaincu[3];
     TGroupeCompte SansVictoire[3];
 };

@@ -153,9 +153,9 @@ int Tf_Statistique::ValeurSerie(const TSerieEquipe& s, int mode, int type, int v
     case 1:
     case 2:
     case 3: return deGroupe(s.Resultat[v], type);
-    case 4: return deGroupe(s.Encaisse[v], serSans);   // clean sheets
-    case 5: return deGroupe(s.Marque[v], serSans);     // without scoring
-    case 6: return deGroupe(s.Marque[v], serAvec);     // scoring
+    case 4: return deGroupe(s.Encaisse[v], srsSans);   // clean sheets
+    case 5: return deGroupe(s.Marque[v], srsSans);     // without scoring
+    case 6: return deGroupe(s.Marque[v], srsAvec);     // scoring
     case 7: return deCompte(s.Invaincu[v]);
     case 8: return deCompte(s.SansVictoire[v]);
     default: return 0;

@@ -14,6 +14,8 @@
 #include "platform/gui/Printers.h"
 #include "tests/shell/SaisonEssai.h"
 #include "views/w_Classement.h"
+#include "views/w_DiversStat.h"
+#include "views/w_Statistique.h"
 
 using namespace essai;
 
@@ -79,6 +81,12 @@ TEST_F(Dispatcher, EveryCommandRoutes)
             vus.push_back(m->Name());
             m->SetModalResult(mrCancel);
         };
+        // The first matchday page of a run gets its matchday; the next ones remember it.
+        if (c == 27)
+            kit::WhenModal([&vus](TForm* m) {
+                vus.push_back(m->Name());
+                m->SetModalResult(1);
+            });
         // Whatever dialog a command opens is cancelled (a few in a row at most).
         for (int k = 0; k < 3; ++k)
             kit::WhenModal(modal);
@@ -134,6 +142,15 @@ TEST_F(Dispatcher, EveryCommandRoutes)
             }
             if (c == 6 || c == 8 || c == 182) {
                 EXPECT_EQ(kit::Dialogs().size(), dialogues + 1);
+            }
+            if ((c >= 27 && c <= 32) || (c >= 35 && c <= 38) || c == 21 || c == 24 || c == 157 ||
+                (c >= 161 && c <= 169) || c == 171) {
+                EXPECT_NE(dynamic_cast<Tf_DiversStat*>(f->Enfant), nullptr);
+                EXPECT_EQ(vus, c == 27 ? std::vector<std::string>{"f_ChoixJournee"}
+                                                  : std::vector<std::string>{});
+            }
+            if (c == 158 || c == 159 || c == 160) {
+                EXPECT_NE(dynamic_cast<Tf_Statistique*>(f->Enfant), nullptr);
             }
             if (c == 228) {
                 EXPECT_FALSE(f->MenuSimple);

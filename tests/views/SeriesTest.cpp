@@ -43,30 +43,30 @@ TEST(Series, RunsWorkedOutByHand)
     const auto t = series::Calcule(v.saison.get(), 7, 1);
     ASSERT_EQ(t.size(), 2u);
     const TSerieEquipe& a = t[0];
-    Attendu(a.Resultat[0].Courante, serNul, 1, "current");
-    EXPECT_EQ(a.Resultat[0].Plus[serVictoire], 2);
-    EXPECT_EQ(a.Resultat[0].Plus[serNul], 1);
-    EXPECT_EQ(a.Resultat[0].Plus[serDefaite], 1);
-    Attendu(a.Resultat[1].Courante, serVictoire, 1, "home");
-    Attendu(a.Resultat[2].Courante, serNul, 1, "away");
+    Attendu(a.Resultat[0].Courante, srsNul, 1, "current");
+    EXPECT_EQ(a.Resultat[0].Plus[srsVictoire], 2);
+    EXPECT_EQ(a.Resultat[0].Plus[srsNul], 1);
+    EXPECT_EQ(a.Resultat[0].Plus[srsDefaite], 1);
+    Attendu(a.Resultat[1].Courante, srsVictoire, 1, "home");
+    Attendu(a.Resultat[2].Courante, srsNul, 1, "away");
     EXPECT_EQ(a.Invaincu[0].Actuelle(), 3);
     EXPECT_EQ(a.Invaincu[0].Plus, 3);
     EXPECT_EQ(a.SansVictoire[0].Actuelle(), 1);
     EXPECT_EQ(a.SansVictoire[0].Plus, 2);
-    Attendu(a.Marque[0].Courante, serSans, 1, "scored");
-    EXPECT_EQ(a.Marque[0].Plus[serAvec], 2);
-    EXPECT_EQ(a.Marque[0].Plus[serSans], 1);
-    Attendu(a.Encaisse[0].Courante, serSans, 3, "clean sheets");
-    EXPECT_EQ(a.Encaisse[0].Plus[serSans], 3);
-    EXPECT_EQ(a.Encaisse[0].Plus[serAvec], 2);
+    Attendu(a.Marque[0].Courante, srsSans, 1, "scored");
+    EXPECT_EQ(a.Marque[0].Plus[srsAvec], 2);
+    EXPECT_EQ(a.Marque[0].Plus[srsSans], 1);
+    Attendu(a.Encaisse[0].Courante, srsSans, 3, "clean sheets");
+    EXPECT_EQ(a.Encaisse[0].Plus[srsSans], 3);
+    EXPECT_EQ(a.Encaisse[0].Plus[srsAvec], 2);
     // team 1 mirrors: current draw, longest defeat run 2, winless now 3
-    Attendu(t[1].Resultat[0].Courante, serNul, 1, "other");
-    EXPECT_EQ(t[1].Resultat[0].Plus[serDefaite], 2);
+    Attendu(t[1].Resultat[0].Courante, srsNul, 1, "other");
+    EXPECT_EQ(t[1].Resultat[0].Plus[srsDefaite], 2);
     EXPECT_EQ(t[1].SansVictoire[0].Actuelle(), 3);
     EXPECT_EQ(t[1].Invaincu[0].Actuelle(), 1);
     // a range: matchdays 2 to 4 only (D L W)
     const auto r = series::Calcule(v.saison.get(), 4, 2);
-    Attendu(r[0].Resultat[0].Courante, serVictoire, 1, "range");
+    Attendu(r[0].Resultat[0].Courante, srsVictoire, 1, "range");
     EXPECT_EQ(r[0].Invaincu[0].Plus, 1);
 }
 
@@ -77,13 +77,13 @@ TEST(Series, LongRunsKeepTheirKind)
     for (int d = 1; d <= 140; ++d)
         v.c1->CreeMatch(d, v.c1->IdEquipe(d % 2), v.c1->IdEquipe(1 - d % 2), d % 2 ? 0 : 1, d % 2 ? 1 : 0);
     const auto t = series::Calcule(v.saison.get(), 140, 1);
-    Attendu(t[0].Resultat[0].Courante, serVictoire, 140, "wins");
-    EXPECT_EQ(t[0].Resultat[0].Plus[serVictoire], 140);
-    Attendu(t[0].Resultat[1].Courante, serVictoire, 70, "home wins");
+    Attendu(t[0].Resultat[0].Courante, srsVictoire, 140, "wins");
+    EXPECT_EQ(t[0].Resultat[0].Plus[srsVictoire], 140);
+    Attendu(t[0].Resultat[1].Courante, srsVictoire, 70, "home wins");
     EXPECT_EQ(t[0].Invaincu[0].Actuelle(), 140);
     EXPECT_EQ(t[0].SansVictoire[0].Actuelle(), 0);
     EXPECT_EQ(t[0].SansVictoire[0].Courante, 0);   // closed at 0, not unset
-    Attendu(t[1].Marque[0].Courante, serSans, 140, "without scoring");
+    Attendu(t[1].Marque[0].Courante, srsSans, 140, "without scoring");
     EXPECT_EQ(t[1].SansVictoire[0].Plus, 140);
 }
 
@@ -98,10 +98,10 @@ TEST(Series, RugbyTriesAndDateOrder)
     v.c1->ListeButeurs(3)->Ajoute(std::make_unique<TDonneesEvt>(2, b, 30, 0));
     auto t = series::Calcule(v.saison.get(), 3, 1);
     // team 0 scored tries on d2 only: no, yes, no; team 1 on d3 only
-    Attendu(t[0].Marque[0].Courante, serSans, 1, "rugby");
-    EXPECT_EQ(t[0].Marque[0].Plus[serAvec], 1);
-    Attendu(t[1].Marque[0].Courante, serAvec, 1, "rugby other");
-    EXPECT_EQ(t[1].Marque[0].Plus[serSans], 2);
+    Attendu(t[0].Marque[0].Courante, srsSans, 1, "rugby");
+    EXPECT_EQ(t[0].Marque[0].Plus[srsAvec], 1);
+    Attendu(t[1].Marque[0].Courante, srsAvec, 1, "rugby other");
+    EXPECT_EQ(t[1].Marque[0].Plus[srsSans], 2);
 
     // by date: d3 first, then d1, then d2 (a win of team 0 is the latest)
     v.c1->SetOption(11, 8);
@@ -109,7 +109,7 @@ TEST(Series, RugbyTriesAndDateOrder)
     v.c1->SetDateJournee(1, TGestionDate::EncodeDate(8, 8, 2005));
     v.c1->SetDateJournee(2, TGestionDate::EncodeDate(15, 8, 2005));
     t = series::Calcule(v.saison.get(), 3, 1);
-    Attendu(t[0].Resultat[0].Courante, serVictoire, 2, "by date");
+    Attendu(t[0].Resultat[0].Courante, srsVictoire, 2, "by date");
     EXPECT_EQ(t[0].Invaincu[0].Actuelle(), 3);
 }
 

@@ -45,29 +45,9 @@ std::vector<std::string> Colonne(const TColorStringGrid& g, int col)
     return v;
 }
 
-// Four teams: 0 Olympique Brivant, 1 Racing Zelvor, 2 Stade Marnois, 3 AS Corvelle.
-//   d1: 0-1 2-0, 2-3 1-1   d2: 1-2 0-1, 3-0 0-3   d3: 0-2 1-0, 1-3 2-2
-// Team 0 W W W (home d1 d3); 1 L L D; 2 D W L; 3 D L D.
-vues::TSaisonVue Quatre()
-{
-    auto v = vues::LigueVide(0, 4, 6);
-    auto m = [&](int d, int a, int b, int sa, int sb) {
-        v.c1->CreeMatch(d, v.c1->IdEquipe(a), v.c1->IdEquipe(b), sa, sb);
-    };
-    m(1, 0, 1, 2, 0);
-    m(1, 2, 3, 1, 1);
-    m(2, 1, 2, 0, 1);
-    m(2, 3, 0, 0, 3);
-    m(3, 0, 2, 1, 0);
-    m(3, 1, 3, 2, 2);
-    v.c1->DerniereJournee = 3;
-    v.c1->SetOption(10, 3);   // followed team: AS Corvelle
-    return v;
-}
-
 TEST(Statistique, SeriesByViewAndVenue)
 {
-    auto s = Quatre();
+    auto s = vues::QuatreEquipes();
     THoteStat h(s.saison.get());
     Tf_Statistique* f = h.vue;
     struct Cas
@@ -147,7 +127,7 @@ TEST(Statistique, ParticularitiesFollowTheEngineAndTheFullRanking)
 
 TEST(Statistique, HtmlPageAndTemplateFunctions)
 {
-    auto s = Quatre();
+    auto s = vues::QuatreEquipes();
     THoteStat h(s.saison.get());
     h.vue->AfficheVue(2);
     const std::string fichier = MakePath(kit::TempDir(), "statistique.html");

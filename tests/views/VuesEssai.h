@@ -187,6 +187,26 @@ inline TSaisonVue LigueVide(int sport, int n, int nbJour)
     return v;
 }
 
+// Four teams: 0 Olympique Brivant, 1 Racing Zelvor, 2 Stade Marnois, 3 AS Corvelle.
+//   d1: 0-1 2-0, 2-3 1-1   d2: 1-2 0-1, 3-0 0-3   d3: 0-2 1-0, 1-3 2-2
+// Team 0 W W W (home d1 d3); 1 L L D; 2 D W L; 3 D L D.
+inline TSaisonVue QuatreEquipes()
+{
+    auto v = LigueVide(0, 4, 6);
+    auto m = [&](int d, int a, int b, int sa, int sb) {
+        v.c1->CreeMatch(d, v.c1->IdEquipe(a), v.c1->IdEquipe(b), sa, sb);
+    };
+    m(1, 0, 1, 2, 0);
+    m(1, 2, 3, 1, 1);
+    m(2, 1, 2, 0, 1);
+    m(2, 3, 0, 0, 3);
+    m(3, 0, 2, 1, 0);
+    m(3, 1, 3, 2, 2);
+    v.c1->DerniereJournee = 3;
+    v.c1->SetOption(10, 3);   // followed team: AS Corvelle
+    return v;
+}
+
 // A season of the sport: two leagues of ten teams (the first played to matchday
 // 12 of 18, the second to 9), the first current, with two groups, two bands,
 // promotion and relegation places, a followed team and aged players.

@@ -1,0 +1,185 @@
+// The miscellaneous statistics on a championship of four teams worked out by
+// hand (see QuatreEquipes): form letters, place held (and a place outside the
+// table), best and worst places, a statistic per matchday, frequent scores, a
+// matchday's results with its scorers and a missed penalty, attendance, the
+// matches of a date and the commands the clicks send; matches still to play;
+// the page functions through the registry; pictures of the window.
+#include <gtest/gtest.h>
+
+#include "model/ListeDonnees.h"
+#include "model/Utilities.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/ExtCtrls.h"
+#include "platform/gui/StdCtrls.h"
+#include "platform/rtl/StringList.h"
+#include "platform/rtl/Strings.h"
+#include "tests/support/HtmlTables.h"
+#include "tests/support/gui/GuiKit.h"
+#include "tests/views/VuesEssai.h"
+#include "ui/ColorStringGrid.h"
+#include "ui/GestionFonction.h"
+#include "views/w_DiversStat.h"
+
+namespace {
+
+const std::string OB = "Olympique Brivant", RZ = "Racing Zelvor", SM = "Stade Marnois", AC = "AS Corvelle";
+
+struct THoteDivers
+{
+    TOwned<TForm> fenetre = kit::NewForm(900, 600);
+    Tf_DiversStat* vue = nullptr;
+    std::vector<std::pair<int, int>> commandes;
+
+    explicit THoteDivers(TSaison* saison)
+    {
+        auto* panneau = new TPanel(fenetre.get());
+        panneau->SetAlign(alClient);
+        panneau->SetParent(fenetre.get());
+        vue = new Tf_DiversStat(fenetre.get());
+        vue->ChangeCouleurs(vues::Module()->Couleurs);
+        vue->ChangeSaison(saison);
+        vue->ExecuteCommande = [this](int c, int p, bool) { commandes.emplace_back(c, p); };
+        IntegreFiche(vue, panneau);
+        kit::ShowForm(fenetre.get());
+    }
+    const TColorStringGrid& G() const { return *vue->sg_Stats; }
+};
+
+std::vector<std::string> Ligne(const TColorStringGrid& g, int row)
+{
+    std::vector<std::string> v;
+    for (int c = 0; c < g.ColCount(); ++c)
+        v.push_back(g.Cells(c, row));
+    return v;
+}
+
+TEST(DiversStat, FormPlacesAndRanges)
+{
+    auto s = vues::QuatreEquipes();
+    THoteDivers h(s.saison.get());
+    h.vue->AfficheFormeEquipe();
+    EXPECT_TRUE(h.vue->Panel1->Visible());
+    const std::vector<std::vector<std::string>> forme = {
+        {OB, "VvV", "VV", "v"}, {RZ, "NDd", "ND", "d"}, {SM, "dvN", "N", "dv"}, {AC, "nDn", "D", "nn"}};
+    for (int p = 0; p < 4; ++p)
+        EXPECT_EQ(Ligne(h.G(), p + 1), forme[static_cast<size_t>(p)]);
+    kit::GrabToPng(h.fenetre.get(), "divers-forme");
+
+    // place held: first place (gap below), last place (gap above), a place past the table
+    h.vue->AffichePlaceOccupee();
+    EXPECT_TRUE(h.vue->Edit4->Visible());
+    EXPECT_EQ(Ligne(h.G(), 1), (std::vector<std::string>{"1", OB, "3", "- 2 pts"}));
+    EXPECT_EQ(Ligne(h.G(), 3), (std::vector<std::string>{"3", OB, "9", "- 5 pts"}));
+    for (const char* place : {"4", "9"}) {
+        h.vue->Edit4->SetText(place);
+        EXPECT_EQ(Ligne(h.G(), 3), (std::vector<std::string>{"3", RZ, "1", "+ 1 pts"})) << place;
+        EXPECT_EQ(h.G().Cells(3, 0), Traduire(216));
+    }
+    kit::GrabToPng(h.fenetre.get(), "divers-place");
+
+    h.vue->AfficheFourchetteClassement();
+    EXPECT_EQ(Ligne(h.G(), 1), (std::vector<std::string>{OB, L1("1°"), L1("1°")}));
+    EXPECT_EQ(Ligne(h.G(), 2), (std::vector<std::string>{RZ, L1("4°"), L1("4°")}));
+
+    // scores per matchday, with the total; a single sending-off is a red cell without text
+    h.vue->AfficheStatParJournee(2);
+    EXPECT_EQ(Ligne(h.G(), 1), (std::vector<std::string>{OB, "2", "3", "1", "6"}));
+    s.c1->ListeAvertis(2)->Ajoute(std::make_unique<TDonneesEvt>(5, s.c1->IdEquipe(3), 50, evtRouge));
+    h.vue->AfficheStatParJournee(1);
+    EXPECT_EQ(Ligne(h.G(), 4), (std::vector<std::string>{AC, "", "", "", "1"}));
+    EXPECT_EQ(h.G().CouleurFondCellule(2, 4), clRed);
+    h.commandes.clear();
+    h.vue->sg_StatsClick(0, 2);
+    ASSERT_EQ(h.commandes.size(), 1u);
+    EXPECT_EQ(h.commandes[0], std::make_pair(125, 1));
+
+    // six different scores: one each, a sixth of the matches
+    h.vue->AfficheScoresFrequents();
+    ASSERT_EQ(h.G().RowCount(), 8);
+    EXPECT_EQ(h.G().Cells(1, 1), "1");
+    EXPECT_EQ(Ligne(h.G(), 7), (std::vector<std::string>{Traduire(328), "0", FormatFloat("0.00", 0)}));
+}
+
+TEST(DiversStat, MatchdayResultsAttendanceAndDates)
+{
+    auto s = vues::QuatreEquipes();
+    const int ob = s.c1->IdEquipe(0), rz = s.c1->IdEquipe(1);
+    auto j = s.saison->CreeJoueur("Buteur", "Jean", 70000, ob);
+    s.saison->Joueurs().AjouteJoueur(std::move(j));
+    TListeDonnees* buts = s.c1->ListeButeurs(1);
+    buts->Ajoute(std::make_unique<TDonneesEvt>(70000, ob, 10, 0));
+    buts->Ajoute(std::make_unique<TDonneesEvt>(70000, ob, 60, 0));
+    buts->Ajoute(std::make_unique<TDonneesEvt>(0x0FFFFFFF, rz, 0, evtHorsScore));   // missed penalty
+    s.c1->SetAffluenceMatch(1, 1, 1000);
+    s.c1->SetAffluenceMatch(1, 2, 3000);
+    THoteDivers h(s.saison.get());
+    int journee = 1;
+    h.vue->AfficheJournee(&journee);
+    EXPECT_EQ(Ligne(h.G(), 1), (std::vector<std::string>{OB + " (1)", "2 - 0", RZ + " (4)", "1000"}));
+    EXPECT_EQ(h.G().Cells(0, 2), "   Buteur (10)");
+    EXPECT_EQ(h.G().Cells(0, 3), "   Buteur (60)");
+    EXPECT_EQ(h.G().Cells(2, 2), LibelleEtat(evtHorsScore) + " (" + Traduire(301) + ")   ");
+    EXPECT_EQ(h.G().Cells(1, 2), "(1-0)");   // the missed penalty is no goal
+    EXPECT_EQ(h.G().DonneeCellule(0, 2), -1 - 70000);   // the player's id stays whole
+    h.commandes.clear();
+    h.vue->sg_StatsClick(1, 1);
+    h.vue->sg_StatsClick(2, 1);
+    EXPECT_EQ(h.commandes, (std::vector<std::pair<int, int>>{{14, 256 + 1}, {123, 1}}));
+    kit::GrabToPng(h.fenetre.get(), "divers-journee");
+
+    h.vue->AfficheSpectateursJournee(&journee);
+    EXPECT_EQ(h.vue->Label1->Caption(), TraduireFormat(341, {4000, 2000}));
+    EXPECT_EQ(h.G().RowCount(), 3);
+
+    // the matches of a date: the second match of matchday 2 opens as match 2
+    const uint32_t date = TGestionDate::EncodeDate(14, 8, 2005);
+    s.c1->SetOption(11, 4);
+    s.c1->SetDateJournee(2, date);
+    h.vue->AfficheParDate();
+    h.vue->bc_Calendrier->SetDate(TGestionDate::DateVersDateTime(date));
+    h.vue->bc_CalendrierDateChange(nullptr);
+    ASSERT_EQ(h.G().RowCount(), 3);
+    EXPECT_EQ(h.G().Cells(0, 1), "14/08/2005");
+    h.commandes.clear();
+    h.vue->sg_StatsClick(1, 2);
+    EXPECT_EQ(h.commandes, (std::vector<std::pair<int, int>>{{14, 2 + 256 * 2}}));
+    kit::GrabToPng(h.fenetre.get(), "divers-date");
+}
+
+TEST(DiversStat, MatchesStillToPlayAndPageFunctions)
+{
+    for (int sport : {0, 2}) {
+        auto s = vues::SaisonVue(sport);
+        // matchday 5: one of five missing (listed); matchday 6: four of five (not late matches)
+        s.c1->SetScoreMatch(5, 0, 0, 65535);
+        for (int m = 0; m < 4; ++m)
+            s.c1->SetScoreMatch(6, m, 0, 65535);
+        THoteDivers h(s.saison.get());
+        h.vue->AfficheMatchsNonJoues();
+        ASSERT_EQ(h.G().RowCount(), 2);
+        EXPECT_EQ(h.G().Cells(0, 1), "5");
+        h.vue->AfficheComportementDomicile();
+        EXPECT_EQ(h.G().RowCount(), 11);
+        kit::GrabToPng(h.fenetre.get(), sport == 0 ? "divers-domicile-football" : "divers-domicile-basket");
+    }
+    auto s = vues::QuatreEquipes();
+    for (const char* nom : {"FormeEquipe", "StatParJournee", "JourneeSimple", "ScoresFrequents"}) {
+        SCOPED_TRACE(nom);
+        const TFonctionEnregistree* e = GestionFonctions().Cherche(nom);
+        ASSERT_NE(e, nullptr);
+        TOwned<TForm> f(e->Classe.Cree(nullptr));
+        TStringList p;
+        p.Add("Journee=1");
+        std::string r;
+        dynamic_cast<TFootForm&>(*f).ExecuteFonction(nom, p, r, vues::Module()->Couleurs, "", s.saison.get());
+        const html_lu::TPage page = html_lu::Lit(r);
+        EXPECT_TRUE(page.equilibree);
+        ASSERT_FALSE(page.tables.empty());
+        if (std::string(nom) == "FormeEquipe") {
+            EXPECT_EQ(page.tables[0][1], (std::vector<std::string>{OB, "VvV", "VV", "v"}));
+        }
+    }
+}
+
+}  // namespace
