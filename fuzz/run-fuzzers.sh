@@ -30,7 +30,9 @@ find "$racine/data" -iname '*histo*' -type f -size -256k 2>/dev/null | head -10 
 
 echec=0
 for c in "${cibles[@]}"; do
-  mkdir -p "$build/fuzz/artifacts/$c"
+  mkdir -p "$build/fuzz/artifacts/$c" "$corpus/$c"
+  # Seeds kept in the tree (small files written by the program's own coders).
+  [ -d "$racine/fuzz/seeds/$c" ] && cp -n "$racine/fuzz/seeds/$c"/* "$corpus/$c"/
   echo "== fuzz_$c: $duree s"
   ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 \
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
