@@ -409,6 +409,16 @@ TEST(GifPicture, IndexesPastTheMapAndTransparency)
     EXPECT_EQ(canvas.Pixels(1, 0), RGB(200, 201, 202));
     EXPECT_EQ(canvas.Pixels(2, 0), clLime);   // past the map
     EXPECT_EQ(canvas.Pixels(0, 1), clLime);
+    // Dithered to the 216 standard colours, on the same transparency.
+    TGifPicture web;
+    web.PaintOptions &= ~poPaletteDisplaysOnly;
+    Load(web, t);
+    ASSERT_TRUE(web.UsesStandardPalette());
+    canvas.Canvas().FillRect(Rect(0, 0, 3, 2));
+    web.Draw(canvas.Canvas(), Rect(0, 0, 3, 2));
+    EXPECT_EQ(canvas.Pixels(0, 0), clLime);
+    EXPECT_EQ(canvas.Pixels(1, 0), RGB(153, 204, 204));   // (c + 3) / 51 per channel
+    EXPECT_EQ(canvas.Pixels(2, 0), clLime);
 }
 
 // A picture of three 4 x 4 frames over a 4 x 4 screen with the given delays and
