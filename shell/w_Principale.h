@@ -202,6 +202,8 @@ public:
     void AfficheStatistique(int vue);
     // The pages of the miscellaneous statistics that need no matchday.
     void AffichePageDivers(int page, int type);
+    // The player and referee rankings (window kind kind - 1).
+    void AfficheClassJoueur(int kind);
     // The history files of past seasons, from stats/ of the writable folder.
     void ChargeStats();
     std::string DossierStats() const;

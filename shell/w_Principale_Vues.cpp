@@ -10,6 +10,7 @@
 #include "shell/Globales.h"
 #include "ui/message2.h"
 #include "ui/ColorStringGrid.h"
+#include "views/w_ClassJoueur.h"
 #include "views/w_DiversStat.h"
 #include "views/w_Statistique.h"
 
@@ -25,6 +26,36 @@ int PageMatchday(int c)
     return c == 233 ? 14 : c == 252 ? 15 : c == 253 ? 16 : 0;
 }
 
+// The ranking of a ranking command (the launcher's kind argument), 0 for others;
+// the referee rankings (116-119, 246-248) give their argument + 10 + 1.
+int Classement(int c)
+{
+    if (c >= 66 && c <= 71)
+        return c - 65;
+    if (c == 72 || c == 73)
+        return c == 73 ? 7 : 8;
+    if (c == 33)
+        return 9;
+    if (c >= 74 && c <= 77)
+        return c - 43;
+    if (c == 84 || c == 85)
+        return c == 84 ? 35 : 50;
+    if (c >= 86 && c <= 98)
+        return c - 50;
+    if (c >= 99 && c <= 115)
+        return c - 48;
+    static const int bas[] = {75, 72, 73, 74, 68, 69, 70};   // 239 .. 245
+    if (c >= 239 && c <= 245)
+        return bas[c - 239];
+    if (c >= 254 && c <= 259)
+        return c == 254 ? 71 : c - 179;
+    if (c >= 116 && c <= 119)
+        return c - 115 + 11;
+    if (c >= 246 && c <= 248)
+        return c - 246 + 6 + 11;
+    return 0;
+}
+
 }  // namespace
 
 bool Tf_Principale::LanceVues(int c, int& param, bool& histo)
@@ -35,6 +66,10 @@ bool Tf_Principale::LanceVues(int c, int& param, bool& histo)
     }
     if (c == 192) {
         AjouteHistorique();
+        return true;
+    }
+    if (const int k = Classement(c)) {
+        AfficheClassJoueur(k);
         return true;
     }
     if (const int page = PageMatchday(c)) {
@@ -169,4 +204,15 @@ void Tf_Principale::AjouteHistorique()
         return;
     }
     AfficheMessage(Traduire(1616), mbuValider);
+}
+
+void Tf_Principale::AfficheClassJoueur(int kind)
+{
+    if (!Saison || !Saison->ChampionnatCourant())
+        return;
+    auto* f = dynamic_cast<Tf_ClassJoueur*>(Enfant);
+    if (!f)
+        f = ShowChild<Tf_ClassJoueur>(true, true);
+    f->AfficheClassement(kind - 1);
+    p_FondAffiche->SetVisible(true);
 }

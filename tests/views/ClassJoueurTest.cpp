@@ -1,0 +1,120 @@
+// The player rankings: ranks with "-" for equal values, a long ranking going
+// on in the text panes, the kinds of the page function ("StatMatch" included),
+// an empty referee ranking; pictures.
+#include <gtest/gtest.h>
+
+#include "model/Joueurs.h"
+#include "model/ListeDonnees.h"
+#include "platform/gui/ExtCtrls.h"
+#include "model/oTraducteur.h"
+#include "platform/rtl/StringList.h"
+#include "tests/support/HtmlTables.h"
+#include "tests/support/gui/GuiKit.h"
+#include "tests/views/VuesEssai.h"
+#include "ui/ColorStringGrid.h"
+#include "ui/Editeur.h"
+#include "ui/GestionFonction.h"
+#include "views/w_ClassJoueur.h"
+
+namespace {
+
+// Scorers: Alpha (Olympique Brivant) 3, Beta (Racing Zelvor) 2, Gamma (Stade
+// Marnois) 2, Delta (AS Corvelle) 1.
+vues::TSaisonVue Buteurs()
+{
+    auto s = vues::QuatreEquipes();
+    const char* noms[] = {"Alpha", "Beta", "Gamma", "Delta"};
+    const int buts[] = {3, 2, 2, 1};
+    for (int i = 0; i < 4; ++i) {
+        const int equipe = s.c1->IdEquipe(i);
+        s.saison->Joueurs().AjouteJoueur(s.saison->CreeJoueur(noms[i], "Jean", 101 + i, equipe));
+        for (int b = 0; b < buts[i]; ++b)
+            s.c1->ListeButeurs(1 + b)->Ajoute(std::make_unique<TDonneesEvt>(101 + i, equipe, 10 + b, 0));
+    }
+    return s;
+}
+
+struct THoteClass
+{
+    TOwned<TForm> fenetre;
+    Tf_ClassJoueur* vue = nullptr;
+    THoteClass(TSaison* saison, int hauteur) : fenetre(kit::NewForm(700, hauteur))
+    {
+        auto* panneau = new TPanel(fenetre.get());
+        panneau->SetAlign(alClient);
+        panneau->SetParent(fenetre.get());
+        vue = new Tf_ClassJoueur(fenetre.get());
+        vue->ChangeCouleurs(vues::Module()->Couleurs);
+        vue->ChangeSaison(saison);
+        IntegreFiche(vue, panneau);
+        kit::ShowForm(fenetre.get());
+    }
+};
+
+TEST(ClassJoueur, RanksAndRunningText)
+{
+    auto s = Buteurs();
+    {
+        THoteClass h(s.saison.get(), 500);
+        h.vue->AfficheClassement(0);
+        const TColorStringGrid& g = *h.vue->sg_Classjoueurs;
+        ASSERT_EQ(g.RowCount(), 5);
+        const std::vector<std::string> rangs = {g.Cells(0, 1), g.Cells(0, 2), g.Cells(0, 3), g.Cells(0, 4)};
+        EXPECT_EQ(rangs, (std::vector<std::string>{"1", "2", "-", "4"}));
+        EXPECT_EQ(g.Cells(1, 1), "Alpha Jean");
+        EXPECT_EQ(g.Cells(2, 1), "3");
+        EXPECT_EQ(g.DonneeCellule(0, 1), 101);
+        EXPECT_FALSE(h.vue->Editeur1->Visible());
+        kit::GrabToPng(h.fenetre.get(), "classjoueur-football");
+        // a negative kind clears and keeps the kind
+        h.vue->AfficheClassement(-1);
+        EXPECT_EQ(h.vue->Type(), 0);
+        // referees: none ranked
+        h.vue->AfficheClassement(12);
+        EXPECT_EQ(g.Cells(1, 1), Traduire(108));
+    }
+    // room for two rows: the tie of Beta and Gamma across the limit leaves only
+    // Alpha in the grid; the rest goes on as text
+    THoteClass h(s.saison.get(), 170);
+    h.vue->AfficheClassement(0);
+    EXPECT_EQ(h.vue->sg_Classjoueurs->RowCount(), 2);
+    TEditeur* e = h.vue->Editeur1->Visible() ? h.vue->Editeur1 : h.vue->Editeur2;
+    ASSERT_TRUE(e->Visible());
+    const std::string texte = e->Texte();
+    EXPECT_NE(texte.find("2. Beta Jean (Racing Zelvor),Gamma Jean (Stade Marnois) 2"), std::string::npos) << texte;
+    EXPECT_NE(texte.find("4. Delta Jean (AS Corvelle) 1"), std::string::npos) << texte;
+    kit::GrabToPng(h.fenetre.get(), "classjoueur-texte");
+}
+
+TEST(ClassJoueur, PageFunctionKinds)
+{
+    struct Cas
+    {
+        const char* type;
+        bool statMatch;
+        int attendu;
+    };
+    const Cas cas[] = {{"BUTEUR", false, 0}, {"buteur", true, 0},   {"point", true, 32}, {"fautes", true, 45},
+                       {"fautesprovoquees", true, 46}, {"tempsjeu", true, 27}, {"evaluation", true, 29},
+                       {"inconnu", false, 0}, {"rebond", false, 28}};
+    for (const Cas& k : cas)
+        EXPECT_EQ(Tf_ClassJoueur::TypeParNom(k.type, k.statMatch), k.attendu) << k.type;
+
+    auto s = Buteurs();
+    const TFonctionEnregistree* e = GestionFonctions().Cherche("ClassementJoueur");
+    ASSERT_NE(e, nullptr);
+    TOwned<TForm> f(e->Classe.Cree(nullptr));
+    TStringList p;
+    p.Add("Type=buteur");
+    std::string r;
+    dynamic_cast<TFootForm&>(*f).ExecuteFonction("ClassementJoueur", p, r, vues::Module()->Couleurs, "",
+                                                 s.saison.get());
+    const html_lu::TPage page = html_lu::Lit(r);
+    EXPECT_TRUE(page.equilibree);
+    ASSERT_EQ(page.tables.size(), 1u);
+    ASSERT_EQ(page.tables[0].size(), 5u);
+    EXPECT_EQ(page.tables[0][4][1], "Delta Jean");
+    ASSERT_NE(GestionFonctions().Cherche("ClassementArbitre"), nullptr);
+}
+
+}  // namespace
