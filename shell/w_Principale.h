@@ -349,6 +349,9 @@ protected:
     void tv_MenuCustomDrawItem(TTreeView* Sender, TTreeNode* Node, TCustomDrawState State, bool& DefaultDraw);
     // Launchers of the dispatcher.
     void AfficheClassement(int mode);
+    // Match entry pages (1 the results of a matchday) and the match search.
+    void AfficheSaisieMatch(int page, int& param);
+    void RechercheMatch();
     void AfficheNonDisponible(int commande);
     void LanceCommande(int commande, bool memorise, int& param, bool& historique);
     void OptionsSauvegarde();

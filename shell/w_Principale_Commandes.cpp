@@ -34,7 +34,6 @@ struct TAttente
 const TAttente Attentes[] = {
     {5, 5, "Tf_CreationSaison (new season)"},
     {193, 193, "Tf_CreationSaison (season composition)"},
-    {13, 13, "Tf_Resultats (results of a matchday)"},
     {14, 14, "scorers page of the sport (match sheet page 2)"},
     {15, 15, "Tf_Composition (line-ups)"},
     {16, 16, "second match sheet page of the sport"},
@@ -49,7 +48,6 @@ const TAttente Attentes[] = {
     {39, 39, "Tf_DiversStat (best player of each team)"},
     {233, 233, "Tf_DiversStat (best player of each team)"},
     {252, 253, "Tf_DiversStat (best player of each team)"},
-    {22, 22, "Tf_RechercheMatch (match search)"},
     {23, 23, "Tf_Minute (live scoring)"},
     {121, 125, "Tf_StatEquipe of the sport (team sheet)"},
     {128, 130, "Tf_StatEquipe of the sport (team sheet)"},
@@ -212,6 +210,8 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
     case 9: FermeSaison(); return;
     case 11: VerifieMiseAJour(); return;
     case 12: Close(); return;
+    case 13: AfficheSaisieMatch(1, param); return;
+    case 22: RechercheMatch(); return;
     case 178: OptionsSauvegarde(); return;
     case 179: ChoisitLangue(); return;
     case 180: bc_ConfigConnexionClick(nullptr); return;

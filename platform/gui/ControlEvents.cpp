@@ -458,9 +458,18 @@ void DragManager::End(bool drop, const QPoint& global)
     if (drop && target && accept)
     {
         TPoint tp = target->ScreenToClient(p);
+        // The drop handler may free the source (or the target): Forget clears
+        // what it frees, and only what is left is told of the end.
+        dropSource_ = source;
+        dropTarget_ = target;
         Guard([&] { target->DragDrop(source, tp.X, tp.Y); });
+        source = dropSource_;
+        TControl* cible = dropTarget_;
+        dropSource_ = dropTarget_ = nullptr;
+        if (!source)
+            return;
         TPoint sp = source->ScreenToClient(p);
-        Guard([&] { source->DoEndDrag(target, sp.X, sp.Y); });
+        Guard([&] { source->DoEndDrag(cible, sp.X, sp.Y); });
     }
     else
     {
@@ -488,6 +497,10 @@ void DragManager::Forget(TControl* c)
     }
     if (target_ == c)
         target_ = nullptr;
+    if (dropSource_ == c)
+        dropSource_ = nullptr;
+    if (dropTarget_ == c)
+        dropTarget_ = nullptr;
 }
 
 }  // namespace guiimpl

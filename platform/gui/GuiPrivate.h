@@ -125,6 +125,9 @@ private:
     TControl* target_ = nullptr;
     bool accept_ = false;
     bool cursorSet_ = false;
+    // While a drop handler runs: the source and target, cleared when freed.
+    TControl* dropSource_ = nullptr;
+    TControl* dropTarget_ = nullptr;
 };
 
 }  // namespace guiimpl

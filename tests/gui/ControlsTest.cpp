@@ -321,6 +321,22 @@ TEST_F(DragFixture, RefusedOrUnhandledTargetsGetNoDrop)
     EXPECT_EQ(endTarget, nullptr);
 }
 
+TEST_F(DragFixture, ADropThatFreesTheSourceEndsWithoutTouchingIt)
+{
+    int ends = 0;
+    target->OnDragOver = [](TObject*, TObject*, int, int, TDragState, bool& accept) { accept = true; };
+    target->OnDragDrop = [&](TObject*, TObject* src, int, int) {
+        static_cast<TControl*>(src)->Free();
+        source = nullptr;
+    };
+    source->OnEndDrag = [&](TObject*, TObject*, int, int) { ++ends; };
+    TRect item = source->ItemRect(0);
+    kit::Drag(source, {item.Left + 5, item.Top + 3}, target, {20, 20});
+    EXPECT_EQ(source, nullptr);
+    EXPECT_EQ(ends, 0);
+    EXPECT_EQ(f->ControlCount(), 2);
+}
+
 TEST_F(DragFixture, AClickWithoutMovingIsNoDrag)
 {
     bool started = false;

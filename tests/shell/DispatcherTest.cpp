@@ -131,6 +131,9 @@ TEST_F(Dispatcher, EveryCommandRoutes)
             if (c == 197) {
                 EXPECT_EQ(vus.size(), 1u);
             }
+            if (c == 22) {
+                EXPECT_EQ(vus, (std::vector<std::string>{"f_RechercheMatch"}));
+            }
             if (c == 261) {
                 EXPECT_EQ(vus.size(), 1u);
             }
@@ -296,7 +299,7 @@ TEST_F(Dispatcher, ChildWindowAskingForACommandIsKeptWhileItRuns)
     auto* cl = dynamic_cast<Tf_Classement*>(f->Enfant);
     ASSERT_NE(cl, nullptr);
     // The standings window asks for a view that replaces it.
-    cl->ExecuteCommande(13, -1, false);   // not available yet: it stays
+    cl->ExecuteCommande(14, -1, false);   // not available yet: it stays
     EXPECT_EQ(f->Enfant, cl);
     f->ExecuteCommande(120, -1, false);
     EXPECT_EQ(f->Enfant, cl);

@@ -247,7 +247,12 @@ private:
         c->NbJournee = static_cast<uint8_t>(nbJour);
         c->DerniereJournee = static_cast<uint8_t>(nbJour);
         const std::string nom1 = Pays(k / 4);
-        const std::string nom2 = "Division " + std::to_string(k % 4 + 1) + (k >= 40 ? " " + std::to_string(k) : "");
+        std::string nom2 = "Division ";
+        nom2 += std::to_string(k % 4 + 1);
+        if (k >= 40) {
+            nom2 += ' ';
+            nom2 += std::to_string(k);
+        }
         TDescNoeud* noeud = saison->Arbre().AjouteChampionnat(nom2, nom2, std::move(c), nom1);
         champs.push_back(noeud->Championnat());
     }

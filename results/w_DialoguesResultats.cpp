@@ -1,0 +1,279 @@
+#include "results/w_DialoguesResultats.h"
+
+#include "model/Championnat.h"
+#include "model/Saison.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/StdCtrls.h"
+#include "platform/rtl/Strings.h"
+#include "results/Controles.h"
+#include "ui/Bouton.h"
+#include "ui/Dessin.h"
+#include "ui/Fond.h"
+#include "ui/message2.h"
+#include "views/Textes.h"
+
+using resultats::Bouton;
+using resultats::Label;
+using vues::Texte;
+
+namespace {
+
+constexpr TColor Jaune = 0x00FFFF;
+
+void Dialogue(TForm* f, const char* nom, const std::string& titre, int w, int h)
+{
+    f->SetName(nom);
+    f->SetCaption(titre);
+    f->SetBorderStyle(bsDialog);
+    f->SetBorderIcons(biSystemMenu);
+    f->Position = poMainFormCenter;
+    f->SetColor(CouleurFondFonceDessin);
+    f->SetClientWidth(w);
+    f->SetClientHeight(h);
+}
+
+}  // namespace
+
+// ---- shoot-out ----------------------------------------------------------------------------
+
+Tf_Penaltys::Tf_Penaltys(TComponent* AOwner) : TBrivantelForm(AOwner)
+{
+    Dialogue(this, "f_Penaltys", "Penalty", 300, 150);
+    Label1 = Label(this, this, "Label1", 10, 10, 280, Jaune, true, L1("Résultats des pénaltys"));
+    Label1->SetAlignment(taCenter);
+    auto cadre = [this](const char* nom, int y) {
+        auto* c = new TCadre(this);
+        c->SetName(nom);
+        if (Dessin)
+            c->SetModele(Dessin->Fond("BoutonCreuxBleu"));
+        c->SetBounds(20, y, 180, 25);
+        c->Selectionnable = false;
+        c->SetParent(this);
+        return c;
+    };
+    auto rond = [this](const char* nom, int y) {
+        auto* e = new TEditRond(this);
+        e->SetName(nom);
+        if (Dessin)
+            e->SetModele(Dessin->Fond("RondCreuxBleu"));
+        e->SetBounds(220, y, 25, 25);
+        e->Maxlength = 2;
+        e->SetParent(this);
+        return e;
+    };
+    Cadre1 = cadre("Cadre1", 36);
+    Cadre2 = cadre("Cadre2", 68);
+    EditRond1 = rond("EditRond1", 36);
+    EditRond2 = rond("EditRond2", 68);
+    bc_Valider = Bouton(this, this, "bc_Valider", "BoutonOrange", 95, 108, 110, Texte(29, "Valider"));
+    bc_Valider->Default = true;
+    bc_Valider->OnClick = [this](TObject* s) { bc_ValiderClick(s); };
+    OnShow = [this](TObject* s) { FormShow(s); };
+    DoCreate();
+}
+
+void Tf_Penaltys::FormShow(TObject*)
+{
+    const auto t = static_cast<uint32_t>(Tag);
+    Cadre1->SetText(Saison ? Saison->NomEquipeCourant(static_cast<int>(t >> 16)) : std::string());
+    Cadre2->SetText(Saison ? Saison->NomEquipeCourant(static_cast<int>(t & 0xFFFF)) : std::string());
+    EditRond1->SetText("0");
+    EditRond2->SetText("0");
+}
+
+void Tf_Penaltys::bc_ValiderClick(TObject*)
+{
+    const int a = std::min(StrToIntDef(EditRond1->Text(), 0), 255);
+    const int b = std::min(StrToIntDef(EditRond2->Text(), 0), 255);
+    if (a == b)
+        return;
+    Tag = (a << 16) + b;
+    SetModalResult(mrOk);
+}
+
+// ---- teams added to a cup -------------------------------------------------------------------
+
+Tf_AjoutEquipeCoupe::Tf_AjoutEquipeCoupe(TComponent* AOwner) : TBrivantelForm(AOwner)
+{
+    Dialogue(this, "f_AjoutEquipeCoupe", L1("Ajout d'équipes pour la coupe"), 360, 330);
+    Label1 = Label(this, this, "Label1", 10, 12, 200, clWhite, true, L1("Nom de l'équipe"));
+    cb_AjoutEquipe = new TComboBox98(this);
+    cb_AjoutEquipe->SetName("cb_AjoutEquipe");
+    cb_AjoutEquipe->SetBounds(10, 32, 220, 22);
+    cb_AjoutEquipe->MinLengthComplete = 1;
+    cb_AjoutEquipe->SetParent(this);
+    b_Ajouter = Bouton(this, this, "b_Ajouter", "BoutonOrange", 240, 28, 110, "Ajouter");
+    b_Ajouter->OnClick = [this](TObject* s) { b_AjouterClick(s); };
+    lb_EquipesPresentes = new TListBox(this);
+    lb_EquipesPresentes->SetName("lb_EquipesPresentes");
+    lb_EquipesPresentes->SetBounds(10, 64, 340, 210);
+    lb_EquipesPresentes->SetParent(this);
+    b_Continuer = Bouton(this, this, "b_Continuer", "BoutonOrange", 125, 288, 110, "Continuer");
+    b_Continuer->ModalResult = mrOk;
+    DoCreate();
+}
+
+void Tf_AjoutEquipeCoupe::Prepare(const TStringList& equipesCoupe, const TStringList& offre)
+{
+    lb_EquipesPresentes->Items().Clear();
+    for (int i = 0; i < equipesCoupe.Count(); ++i)
+        lb_EquipesPresentes->Items().Add(equipesCoupe[i]);
+    cb_AjoutEquipe->Items().Clear();
+    for (int i = 0; i < offre.Count(); ++i)
+        cb_AjoutEquipe->Items().AddObject(offre[i], offre.Objects(i));
+}
+
+void Tf_AjoutEquipeCoupe::b_AjouterClick(TObject*)
+{
+    const int i = cb_AjoutEquipe->ItemIndex();
+    if (i >= 0) {
+        const std::string nom = cb_AjoutEquipe->Items()[i];
+        lb_EquipesPresentes->Items().Add(nom);
+        Resultat.AddObject(nom, cb_AjoutEquipe->Items().Objects(i));
+        cb_AjoutEquipe->Items().Delete(i);
+    } else {
+        const std::string nom = Trim(cb_AjoutEquipe->GetText());
+        if (!nom.empty()) {
+            if (lb_EquipesPresentes->Items().IndexOf(nom) < 0) {
+                lb_EquipesPresentes->Items().Add(nom);
+                Resultat.AddObject(nom, -1);
+            } else
+                Tf_MessageUtil::Affiche(L1("L'équipe est déjà existante dans ce championnat"), mbuValider);
+        }
+    }
+    cb_AjoutEquipe->SetItemIndex(-1);
+    cb_AjoutEquipe->SetText("");
+}
+
+// ---- match search ---------------------------------------------------------------------------
+
+Tf_RechercheMatch::Tf_RechercheMatch(TComponent* AOwner) : TBrivantelForm(AOwner)
+{
+    Dialogue(this, "f_RechercheMatch", Texte(844, "Recherche d'un match"), 440, 250);
+    Label1 = Label(this, this, "Label1", 10, 14, 130, clWhite, true, Texte(842, "Equipe locale"));
+    Label2 = Label(this, this, "Label2", 10, 44, 130, clWhite, true, Texte(843, "Equipe visiteuse"));
+    auto combo = [this](const char* nom, int y) {
+        auto* c = new TComboBox(this);
+        c->SetName(nom);
+        c->SetStyle(csDropDownList);
+        c->SetBounds(150, y, 280, 22);
+        c->SetParent(this);
+        return c;
+    };
+    ComboBox1 = combo("ComboBox1", 10);
+    ComboBox2 = combo("ComboBox2", 40);
+    BoutonCopie1 = Bouton(this, this, "BoutonCopie1", "BoutonOrange", 100, 74, 110, Texte(841, "Rechercher"));
+    BoutonCopie2 = Bouton(this, this, "BoutonCopie2", "BoutonOrange", 230, 74, 110, Texte(125, "Annuler"));
+    BoutonCopie2->ModalResult = mrCancel;
+    BoutonCopie2->Cancel = true;
+    BoutonCopie1->OnClick = [this](TObject* s) { BoutonCopie1Click(s); };
+    Label3 = Label(this, this, "Label3", 10, 120, 200, clWhite, true, Texte(967, "Match aller"));
+    Label5 = Label(this, this, "Label5", 10, 140, 330, Jaune, false, "");
+    Label4 = Label(this, this, "Label4", 10, 180, 200, clWhite, true, Texte(968, "Match retour"));
+    Label6 = Label(this, this, "Label6", 10, 200, 330, Jaune, false, "");
+    b_Voir1 = Bouton(this, this, "b_Voir1", "BoutonOrange", 350, 130, 80, Texte(1060, "Voir"));
+    b_Voir2 = Bouton(this, this, "b_Voir2", "BoutonOrange", 350, 190, 80, Texte(1060, "Voir"));
+    for (TBoutonCopie* b : {b_Voir1, b_Voir2}) {
+        b->ModalResult = mrOk;
+        b->OnClick = [this, b](TObject*) { Tag = b->Tag; };
+    }
+    OnShow = [this](TObject* s) { FormActivate(s); };
+    DoCreate();
+}
+
+void Tf_RechercheMatch::FormActivate(TObject*)
+{
+    Label5->SetCaption("");
+    Label6->SetCaption("");
+    b_Voir1->SetVisible(false);
+    b_Voir2->SetVisible(false);
+    ComboBox1->Items().Clear();
+    ComboBox2->Items().Clear();
+    const TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
+    for (int p = 0; c && p < c->NbEquipe(); ++p) {
+        ComboBox1->Items().Add(Saison->NomEquipePosition(p));
+        ComboBox2->Items().Add(Saison->NomEquipePosition(p));
+    }
+}
+
+void Tf_RechercheMatch::BoutonCopie1Click(TObject*)
+{
+    Tag = 0;
+    Label5->SetCaption("");
+    Label6->SetCaption("");
+    b_Voir1->SetVisible(false);
+    b_Voir2->SetVisible(false);
+    const TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
+    if (!c || ComboBox1->ItemIndex() < 0 || ComboBox2->ItemIndex() < 0)
+        return;
+    const int h = c->IdEquipe(ComboBox1->ItemIndex()), a = c->IdEquipe(ComboBox2->ItemIndex());
+    if (h == a)
+        return;
+    for (int d = 1; d <= c->NbJour(); ++d) {
+        const TInfoCompJour* j = c->Journee(d);
+        const TInfoComp* m = nullptr;
+        for (int k = 0; j && k < j->NbMatchs() && !m; ++k) {
+            const TInfoComp* x = j->Match(k);
+            if ((x->IdEquipe(0) == h && x->IdEquipe(1) == a) || (x->IdEquipe(0) == a && x->IdEquipe(1) == h))
+                m = x;
+        }
+        if (!m)
+            continue;
+        std::string ligne =
+            TraduireFormat(339, {d, Saison->NomEquipeCourant(m->IdEquipe(0)), Saison->NomEquipeCourant(m->IdEquipe(1))});
+        if (m->ScoresSaisis())
+            ligne += " (" + IntToStr(m->Score(0) & 0x7FFF) + " - " + IntToStr(m->Score(1) & 0x7FFF) + ")";
+        const bool retour = d > c->NbJour() / 2;
+        TBoutonCopie* b = retour ? b_Voir2 : b_Voir1;
+        b->Tag = d;
+        b->SetVisible(true);
+        (retour ? Label6 : Label5)->SetCaption(ligne);
+    }
+}
+
+void Tf_RechercheMatch::AppliqueCouleurs()
+{
+    TBrivantelForm::AppliqueCouleurs();
+    Label5->Font().SetColor(*Couleurs.Couleur(17));
+    Label6->Font().SetColor(*Couleurs.Couleur(17));
+}
+
+// ---- matchday check ----------------------------------------------------------------------------
+
+Tf_Validation::Tf_Validation(TComponent* AOwner) : TBrivantelForm(AOwner)
+{
+    Dialogue(this, "f_Validation", Texte(869, L1("Vérification de la saisie de la journée")), 520, 360);
+    Label2 = Label(this, this, "Label2", 10, 8, 500, Jaune, true, "Erreur dans la saisie");
+    FondScroll1 = new TFondScroll(this);
+    FondScroll1->SetName("FondScroll1");
+    if (Dessin) {
+        FondScroll1->SetModele(Dessin->Fond("FondCreuxBleu"));
+        FondScroll1->SetModeleScroll(Dessin->Fond("FondToutBleu"));
+    }
+    FondScroll1->SetBounds(10, 30, 500, 270);
+    FondScroll1->SetParent(this);
+    Label1 = Label(this, this, "Label1", 10, 318, 200, clWhite, true, "");
+    BoutonCopie2 = Bouton(this, this, "BoutonCopie2", "Boutonorange2", 395, 312, 115, Texte(27, "Continuer"));
+    BoutonCopie2->ModalResult = mrOk;
+    BoutonCopie2->Default = true;
+    DoCreate();
+}
+
+void Tf_Validation::Remplit(const TStringList& lignes, int nombre)
+{
+    for (TLabel* l : Lignes)
+        l->Free();
+    Lignes.clear();
+    if (lignes.Count() == 0)
+        Label2->SetCaption(Texte(1566, "Aucune anomalie"));
+    else
+        Label2->SetCaption(Texte(868, L1("Points à vérifier :")));
+    for (int i = 0; i < lignes.Count(); ++i) {
+        TLabel* l = Label(this, nullptr, "", 10, 15 * (i + 1) - 11, 470, *Couleurs.Couleur(i % 2 == 0 ? 16 : 17), true,
+                          lignes[i]);
+        l->SetName("");
+        FondScroll1->InsereControle(l);
+        Lignes.push_back(l);
+    }
+    Label1->SetCaption(nombre < 2 ? TraduireFormat(159, {nombre}) : TraduireFormat(160, {nombre}));
+}

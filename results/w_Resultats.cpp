@@ -1,0 +1,897 @@
+#include "results/w_Resultats.h"
+
+#include <algorithm>
+
+#include "model/Championnat.h"
+#include "model/Saison.h"
+#include "model/Utilities.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/Mask.h"
+#include "platform/gui/Menus.h"
+#include "platform/gui/Printers.h"
+#include "platform/gui/StdCtrls.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/rtl/Strings.h"
+#include "results/Controles.h"
+#include "results/w_DialoguesResultats.h"
+#include "ui/Bouton.h"
+#include "ui/Dessin.h"
+#include "ui/Fond.h"
+#include "ui/message2.h"
+#include "views/Textes.h"
+
+using resultats::Bouton;
+using resultats::Label;
+using vues::Texte;
+
+namespace {
+
+constexpr TColor Jaune = 0x00FFFF;
+constexpr int TailleNumero = 5;
+
+void Habille(TFondModele* c, const char* maitre)
+{
+    if (Dessin)
+        c->SetModele(Dessin->Fond(maitre));
+}
+
+std::string NomCadre(const TCadreDrop* c) { return c->Text(); }
+
+}  // namespace
+
+// ============================================================================
+// creation
+// ============================================================================
+
+Tf_Resultats::Tf_Resultats(TComponent* AOwner) : TFootForm(AOwner)
+{
+    CreeComposants();
+    Label143->SetCaption(Texte(739, L1("Date de la journée")));
+    b_Completer->SetCaption(Texte(740, L1("Compléter le calendrier")));
+    b_Verification->SetCaption(Texte(741, L1("Vérification")));
+    BoutonCopie1->SetCaption(Texte(1201, "Tout effacer"));
+    mi_AjoutEquipe->SetCaption(Texte(897, L1("Ajouter des équipes")));
+    mi_Forfait->SetCaption(Texte(929, "Gagnant par forfait"));
+    mi_TapisVert->SetCaption(Texte(930, "Gagnant sur tapis vert"));
+    mi_MatchNormal->SetCaption(Texte(931, "Match Normal"));
+    mi_MatchRemis->SetCaption(Texte(1478, "Match remis"));
+    mi_MatchArrete->SetCaption(Texte(1479, L1("Match arreté")));
+    mi_ScoreNonParvenu->SetCaption(Texte(1480, "Score non parvenu"));
+    DemandeTirsAuBut = [this](int h, int a) -> uint32_t {
+        TOwned<Tf_Penaltys> f(new Tf_Penaltys(this));
+        f->ChangeSaison(Saison);
+        f->ChangeCouleurs(Couleurs);
+        f->Tag = (h << 16) + a;
+        return f->ShowModal() == mrOk ? static_cast<uint32_t>(f->Tag) : 0u;
+    };
+    DoCreate();
+}
+
+Tf_Resultats::~Tf_Resultats()
+{
+    if (Championnat()) {
+        EnregistrerJournee();
+        if (Championnat()->NbJournee <= Championnat()->DerniereJournee)
+            TrieMatchsClassement();
+    }
+    LibereLignes();
+}
+
+void Tf_Resultats::CreeComposants()
+{
+    SetName("f_Resultats");
+    SetCaption("f_Resultats");
+    SetColor(CouleurFondFonceDessin);
+    SetClientWidth(760);
+    SetClientHeight(560);
+
+    FondCopie2 = new TFondCopie(this);
+    FondCopie2->SetName("FondCopie2");
+    Habille(FondCopie2, "FondCarrebleu");
+    FondCopie2->SetAlign(alBottom);
+    FondCopie2->SetHeight(80);
+    FondCopie2->SetParent(this);
+    Label1 = Label(this, FondCopie2, "Label1", 14, 8, 280, Jaune, true, L1("Journée n°10"));
+    TrackBar1 = new TTrackBar(this);
+    TrackBar1->SetName("TrackBar1");
+    TrackBar1->SetBounds(8, 32, 224, 30);
+    TrackBar1->SetParent(FondCopie2);
+    TrackBar1->OnChange = [this](TObject* s) { TrackBar1Change(s); };
+    b_Completer = Bouton(this, FondCopie2, "b_Completer", "BoutonOrange", 300, 8, 150, "");
+    b_Verification = Bouton(this, FondCopie2, "b_Verification", "BoutonOrange", 300, 42, 150, "");
+    Label143 = Label(this, FondCopie2, "Label143", 462, 4, 150, clWhite, true, "");
+    bde_DateJour = new TDateTimePicker(this);
+    bde_DateJour->SetName("bde_DateJour");
+    bde_DateJour->SetBounds(462, 20, 130, 22);
+    bde_DateJour->SetParent(FondCopie2);
+    bde_DateJour->OnChange = [this](TObject* s) { bde_DateJourChange(s); };
+    bde_DateJour->OnExit = [this](TObject* s) { bde_DateJourExit(s); };
+    BoutonCopie1 = Bouton(this, FondCopie2, "BoutonCopie1", "BoutonOrange", 462, 46, 130, "");
+    b_Completer->OnClick = [this](TObject* s) { b_CompleterClick(s); };
+    b_Verification->OnClick = [this](TObject* s) { b_VerificationClick(s); };
+    BoutonCopie1->OnClick = [this](TObject* s) { BoutonCopie1Click(s); };
+
+    l_Equipe = new TListe(this);
+    l_Equipe->SetName("l_Equipe");
+    l_Equipe->SetAlign(alLeft);
+    l_Equipe->SetWidth(170);
+    l_Equipe->TailleNomLong = TailleNumero;
+    l_Equipe->Gagne_element = true;
+    l_Equipe->CanDrag = true;
+    l_Equipe->Tag = 1;
+    l_Equipe->SetParent(this);
+    l_Equipe->OnDblClick = [this](TObject* s) { l_EquipeDblClick(s); };
+    l_Equipe->OnKeyDown = [this](TObject* s, WORD& k, TShiftState) {
+        if (k == VK_RETURN)
+            l_EquipeDblClick(s);
+    };
+    l_Equipe->OnDragDrop = [this](TObject*, TObject*, int, int) { Signale(); };
+
+    FondMatch = new TFondScroll(this);
+    FondMatch->SetName("FondMatch");
+    Habille(FondMatch, "FondCarrebleu");
+    if (Dessin)
+        FondMatch->SetModeleScroll(Dessin->Fond("FondToutBleu"));
+    FondMatch->SetAlign(alClient);
+    FondMatch->SetParent(this);
+    FondMatch->onresize = [this](TObject*) { PlaceLignes(); };
+
+    auto titre = [this](const char* nom, const std::string& texte) {
+        TLabel* l = Label(this, nullptr, nom, 0, 0, 200, Jaune, true, texte);
+        l->SetAutoSize(true);
+        l->SetVisible(false);
+        FondMatch->InsereControle(l);
+        return l;
+    };
+    l_Finale = titre("l_Finale", "Finale");
+    l_PetiteFinale = titre("l_PetiteFinale", L1("Match pour la troisième place"));
+
+    pm_Forfait = new TPopupMenu(this);
+    pm_Forfait->SetName("pm_Forfait");
+    auto item = [this](TPopupMenu* menu, const char* nom, int etat) {
+        auto* mi = new TMenuItem(this);
+        mi->SetName(nom);
+        mi->Tag = etat;
+        mi->SetRadioItem(true);
+        mi->OnClick = [this](TObject* s) { EtatClick(s); };
+        menu->Items()->Add(mi);
+        return mi;
+    };
+    mi_Forfait = item(pm_Forfait, "mi_Forfait", etatForfait);
+    mi_TapisVert = item(pm_Forfait, "mi_TapisVert", etatSurTapis);
+    mi_MatchRemis = item(pm_Forfait, "mi_MatchRemis", etatReporte);
+    mi_MatchArrete = item(pm_Forfait, "mi_MatchArrete", etatArrete);
+    mi_ScoreNonParvenu = item(pm_Forfait, "mi_ScoreNonParvenu", etatNonRecu);
+    mi_MatchNormal = item(pm_Forfait, "mi_MatchNormal", etatNormal);
+    pm_AjouteEquipeCoupe = new TPopupMenu(this);
+    pm_AjouteEquipeCoupe->SetName("pm_AjouteEquipeCoupe");
+    mi_AjoutEquipe = new TMenuItem(this);
+    mi_AjoutEquipe->SetName("mi_AjoutEquipe");
+    mi_AjoutEquipe->OnClick = [this](TObject* s) { mi_AjoutEquipeClick(s); };
+    pm_AjouteEquipeCoupe->Items()->Add(mi_AjoutEquipe);
+}
+
+TDonneesChampionnat* Tf_Resultats::Championnat() const { return Saison ? Saison->ChampionnatCourant() : nullptr; }
+
+// ============================================================================
+// set-up, rows, loading
+// ============================================================================
+
+void Tf_Resultats::Init()
+{
+    occupe_ = true;
+    dateChoisie_ = false;
+    TDonneesChampionnat* c = Championnat();
+    if (!c)
+        return;
+    systemeDate_ = (c->Option(11) & 8) != 0;
+    const int m = c->NbJour();
+    TrackBar1->SetMin(1);
+    TrackBar1->SetMax(std::max(1, systemeDate_ ? c->Journees().Nombre() : m));
+    TrackBar1->SetWidth(m > 0 ? (200 / m) * m + 24 : 24);
+    if (c->NbJournee < 1)
+        c->NbJournee = 1;
+    if (systemeDate_)
+        TrackBar1->SetPosition(std::max(1, c->Journees().IndexDate(c->DateJournee(c->NbJournee))));
+    else
+        TrackBar1->SetPosition(std::min(static_cast<int>(c->NbJournee), std::max(m, 1)));
+    Label1->SetCaption(LibelleJournee(Saison));
+    if (!c->EstCoupe() && c->NbJournee <= c->DerniereJournee)
+        TrieMatchsClassement();
+    l_Equipe->SetPopupMenu(c->EstCoupe() ? pm_AjouteEquipeCoupe : nullptr);
+    occupe_ = false;
+}
+
+std::string Tf_Resultats::LibelleJournee(TSaison* saison) { return saison ? ::LibelleJournee(*saison) : std::string(); }
+
+void Tf_Resultats::TrieMatchsClassement()
+{
+    if (Saison && ::TrieMatchsClassement(*Saison))
+        Signale();
+}
+
+bool Tf_Resultats::PlacementPermis() const
+{
+    const TDonneesChampionnat* c = Championnat();
+    if (!c)
+        return false;
+    if (!c->EstCoupe())
+        return true;
+    const TInfoTourCoupe* t = c->TourCoupe(c->NbJournee - 1);
+    const uint32_t k = t ? (t->TypeMatch & 240) : 0;
+    return k == 0 || k == 16 || k == 64;
+}
+
+void Tf_Resultats::LibereLignes()
+{
+    for (auto& l : lignes_)
+        for (TControl* c : std::initializer_list<TControl*>{l->Date, l->Domicile, l->Exterieur, l->ScoreDomicile,
+                                                            l->ScoreExterieur, l->Tiret, l->TirsAuBut})
+            if (c)
+                c->Free();
+    lignes_.clear();
+}
+
+void Tf_Resultats::CreeLigne(int r)
+{
+    TDonneesChampionnat* c = Championnat();
+    auto l = std::make_unique<TLigneMatch>();
+    const int tagDom = ((2 * r + 1) << 16) | 1, tagExt = ((2 * r + 2) << 16) | 1;
+    const bool depot = PlacementPermis() || (c && c->EstCoupe() && c->TourCoupe(c->NbJournee - 1) &&
+                                             (c->TourCoupe(c->NbJournee - 1)->TypeMatch & 240) == 192);
+    if (c && (c->Option(11) & 4)) {
+        l->Date = new TMaskEdit(this);
+        l->Date->SetEditMask("!99/99/0000;1;");
+        l->Date->SetWidth(66);
+        l->Date->Tag = r + 1;
+        l->Date->OnExit = [this](TObject* s) { DateLigneExit(s); };
+        FondMatch->InsereControle(l->Date);
+    }
+    auto cadre = [&](int tag) {
+        auto* b = new TCadreDrop(this);
+        b->SetBounds(0, 0, 120, 25);
+        b->Tag = tag;
+        b->Numero = -1;
+        b->Selectionnable = false;
+        b->Drag = depot;
+        b->Drop = depot;
+        b->OnDblClick = [this](TObject* s) { CadreDblClick(s); };
+        b->OnMouseDown = [this](TObject* s, TMouseButton bt, TShiftState sh, int x, int y) {
+            CadreMouseDown(s, bt, sh, x, y);
+        };
+        b->OnDragDrop = [this](TObject* s, TObject* src, int x, int y) { CadreDragDrop(s, src, x, y); };
+        FondMatch->InsereControle(b);
+        return b;
+    };
+    auto score = [&](int tag, int ordre) {
+        auto* e = new TEditRond(this);
+        e->Maxlength = 3;
+        e->Tag = tag;
+        e->OnKeyPress = [this](TObject* s, char& k) { ScoreKeyPress(s, k); };
+        e->OnExit = [this](TObject* s) { DecideQualifie(s); };
+        FondMatch->InsereControle(e);
+        e->SetTabOrder(ordre);
+        return e;
+    };
+    l->Domicile = cadre(tagDom);
+    l->Exterieur = cadre(tagExt);
+    l->ScoreDomicile = score(tagDom, 2 * r + 2);
+    l->ScoreExterieur = score(tagExt, 2 * r + 3);
+    l->Tiret = Label(this, nullptr, "", 0, 0, 8, clWhite, true, "-");
+    FondMatch->InsereControle(l->Tiret);
+    if (c && c->EstCoupe()) {
+        l->TirsAuBut = Label(this, nullptr, "", 0, 0, 160, Jaune, true, "");
+        l->TirsAuBut->Tag = 0;
+        FondMatch->InsereControle(l->TirsAuBut);
+    }
+    lignes_.push_back(std::move(l));
+    PeintLigne(r);
+}
+
+void Tf_Resultats::PeintLigne(int r)
+{
+    TLigneMatch& l = Ligne(r);
+    const char* cadre = l.EtatMatch != etatNormal ? "BoutonCreuxRouge" : (r % 2 == 0 ? "BoutonCreuxBleu" : "BoutonCreuxOrange");
+    const char* rond = l.EtatMatch != etatNormal ? "RondCreuxRouge" : (r % 2 == 0 ? "RondCreuxBleu" : "RondCreuxOrange");
+    Habille(l.Domicile, cadre);
+    Habille(l.Exterieur, cadre);
+    Habille(l.ScoreDomicile, rond);
+    Habille(l.ScoreExterieur, rond);
+}
+
+void Tf_Resultats::CreeLignes()
+{
+    TDonneesChampionnat* c = Championnat();
+    LibereLignes();
+    if (!c)
+        return;
+    const int n = c->NbJournee;
+    const int nb = c->NbMatchJournee(n) + (systemeDate_ ? 1 : 0);
+    for (int r = 0; r < nb; ++r)
+        CreeLigne(r);
+    PlaceLignes();
+    ChargeJournee(false);
+}
+
+void Tf_Resultats::PlaceLignes()
+{
+    const int nb = NbLignes();
+    const TDonneesChampionnat* c = Championnat();
+    const bool finales = c && c->EstCoupe() && nb == 2 && c->NbJournee == c->NbJour() && c->PetiteFinale;
+    l_Finale->SetVisible(finales);
+    l_PetiteFinale->SetVisible(finales);
+    if (nb == 0)
+        return;
+    const int h = FondMatch->Height() - 2 * FondMatch->ScrollTop();
+    const int w = FondMatch->Width() - 2 * FondMatch->ScrollLeft();
+    const int reste = h - 30 * nb - 20;
+    const int ecart = reste > 4 * nb ? reste / nb : 5;
+    const int pas = ecart + 30;
+    const bool dates = Ligne(0).Date != nullptr;
+    int x = dates ? (w - 460) / 2 : (w - 360) / 2;
+    if (dates && w - 460 < 161)
+        x = 80;
+    else if (!dates && w - 360 < 21)
+        x = 10;
+    for (int r = 0; r < nb; ++r) {
+        TLigneMatch& l = Ligne(r);
+        const int y = ecart / 2 + r * pas;
+        if (l.Date)
+            l.Date->SetBounds(x - 75, y, 66, 25);
+        l.Domicile->SetBounds(x, y, 120, 25);
+        l.ScoreDomicile->SetBounds(x + 135, y, 25, 25);
+        l.Tiret->SetBounds(x + 168, y + 5, 8, 16);
+        l.ScoreExterieur->SetBounds(x + 180, y, 25, 25);
+        l.Exterieur->SetBounds(x + 220, y, 120, 25);
+        if (l.TirsAuBut)
+            l.TirsAuBut->SetBounds(x + 120, y + 27, 160, 16);
+    }
+    if (finales)
+        for (int r = 0; r < 2; ++r) {
+            TLabel* t = r == 0 ? l_Finale : l_PetiteFinale;
+            const TLigneMatch& l = Ligne(r);
+            t->SetLeft(l.Tiret->Left() - t->Width() / 2 + 2);
+            t->SetTop(l.Domicile->Top() - 20);
+        }
+    FondMatch->Ajuste();
+}
+
+void Tf_Resultats::RemplitCadre(TCadreDrop* cadre, const std::string& nom, int32_t id)
+{
+    cadre->Numero = nom.empty() ? -1 : id;
+    cadre->SetText(nom);
+}
+
+void Tf_Resultats::AjouteListe(const std::string& nom, int32_t id)
+{
+    l_Equipe->Items().Add(EntreeListe(std::max(id, 0), TailleNumero, false, nom));
+    l_Equipe->Trie(false);
+}
+
+uint32_t Tf_Resultats::DateLigne(int r) const
+{
+    const std::string t = lignes_[static_cast<size_t>(r)]->Date->GetText();
+    return TGestionDate::EncodeDate(StrToIntDef(Trim(Copy(t, 1, 2)), 0), StrToIntDef(Trim(Copy(t, 4, 2)), 0),
+                                    StrToIntDef(Trim(Copy(t, 7, 4)), 0));
+}
+
+void Tf_Resultats::ChargeDates(uint32_t date, bool ecrit)
+{
+    TDonneesChampionnat* c = Championnat();
+    const int n = c->NbJournee;
+    for (int r = 0; r < NbLignes(); ++r) {
+        TLigneMatch& l = Ligne(r);
+        if (!l.Date)
+            continue;
+        const TInfoCompJour* j = c->Journee(n);
+        const TInfoComp* m = j ? j->Match(r) : nullptr;
+        uint32_t d = date;
+        if (ecrit && m && m->DateMatch() != 0)
+            d = m->DateMatch();
+        else if (ecrit && m)
+            c->SetDateMatch(n, r + 1, date);
+        l.Date->SetText(d ? TGestionDate::DateVersTexte(d) : std::string());
+    }
+}
+
+void Tf_Resultats::ChargeJournee(bool garde)
+{
+    TDonneesChampionnat* c = Championnat();
+    if (!c)
+        return;
+    const int n = c->NbJournee;
+    const bool datesJour = (c->Option(11) & 1) != 0;
+    // 1.
+    b_Completer->SetVisible(!systemeDate_);
+    Label143->SetVisible(systemeDate_ || datesJour);
+    bde_DateJour->SetVisible(systemeDate_ || datesJour);
+    // 2. The matchday date.
+    if (dateChoisie_)
+        dateJour_ = TGestionDate::DateTimeVersDate(bde_DateJour->Date());
+    else if (c->ElementDateJournee(n, 1) != 0) {
+        dateJour_ = c->DateJournee(n);
+        bde_DateJour->SetDate(TGestionDate::DateVersDateTime(dateJour_));
+    } else {
+        bde_DateJour->SetDate(Date());
+        dateJour_ = TGestionDate::DateTimeVersDate(Date());
+        if (bde_DateJour->Visible())
+            bde_DateJourExit(bde_DateJour);
+    }
+    // 3. The rows.
+    std::vector<bool> placees(static_cast<size_t>(c->NbEquipe()), false);
+    bool scoreMontre = false;
+    ChargeDates(dateJour_, true);
+    const std::vector<TLigneSaisie> modele = LignesJournee(*Saison);
+    for (int r = 0; r < NbLignes(); ++r) {
+        TLigneMatch& l = Ligne(r);
+        const TLigneSaisie s = r < static_cast<int>(modele.size()) ? modele[static_cast<size_t>(r)] : TLigneSaisie();
+        RemplitCadre(l.Domicile, s.Domicile, s.NumeroDomicile);
+        RemplitCadre(l.Exterieur, s.Exterieur, s.NumeroExterieur);
+        for (int id : {s.NumeroDomicile, s.NumeroExterieur})
+            if (c->IndexEquipe(id) >= 0)
+                placees[static_cast<size_t>(c->IndexEquipe(id))] = true;
+        l.ScoreDomicile->SetText(s.ScoreDomicile);
+        l.ScoreExterieur->SetText(s.ScoreExterieur);
+        scoreMontre = scoreMontre || !s.ScoreDomicile.empty() || !s.ScoreExterieur.empty();
+        l.Qualifie = s.Qualifie;
+        l.EtatMatch = s.Etat;
+        PeintLigne(r);
+        if (l.TirsAuBut) {
+            l.TirsAuBut->Tag = static_cast<int32_t>(s.TirsAuBut);
+            l.TirsAuBut->SetCaption(s.TirsAuBut ? TraduireFormat(286, {TirsDomicile(s.TirsAuBut), TirsExterieur(s.TirsAuBut)})
+                                                : std::string());
+        }
+    }
+    // 4.
+    if (c->EstCoupe() && !scoreMontre && !garde)
+        b_CompleterClick(b_Completer);
+    // 5.
+    l_Equipe->Items().Clear();
+    if (PlacementPermis())
+        for (int p = 0; p < c->NbEquipe(); ++p)
+            if (!placees[static_cast<size_t>(p)] && c->IdEquipe(p) >= 0 && c->IdEquipe(p) < TInfoComp::ScoreVide)
+                l_Equipe->Items().Add(EntreeListe(c->IdEquipe(p), TailleNumero, false, Saison->NomEquipePosition(p)));
+}
+
+// ============================================================================
+// writing
+// ============================================================================
+
+std::vector<TLigneSaisie> Tf_Resultats::LignesSaisies() const
+{
+    std::vector<TLigneSaisie> v;
+    for (const auto& l : lignes_) {
+        TLigneSaisie s;
+        s.Domicile = NomCadre(l->Domicile);
+        s.Exterieur = NomCadre(l->Exterieur);
+        s.NumeroDomicile = l->Domicile->Numero;
+        s.NumeroExterieur = l->Exterieur->Numero;
+        s.ScoreDomicile = l->ScoreDomicile->Text();
+        s.ScoreExterieur = l->ScoreExterieur->Text();
+        s.AvecDate = l->Date != nullptr;
+        if (l->Date)
+            s.Date = l->Date->GetText();
+        s.Etat = l->EtatMatch;
+        s.Qualifie = l->Qualifie;
+        s.TirsAuBut = l->TirsAuBut ? static_cast<uint32_t>(l->TirsAuBut->Tag) : 0u;
+        v.push_back(std::move(s));
+    }
+    return v;
+}
+
+int Tf_Resultats::EnregistrerJournee()
+{
+    if (!Championnat() || !Saison)
+        return -1;
+    std::vector<TEquipeListee> listees;
+    for (int i = 0; i < l_Equipe->Items().Count(); ++i) {
+        const std::string& e = l_Equipe->Items()[i];
+        listees.push_back({NomEntreeListe(e, TailleNumero), NumeroEntreeListe(e, TailleNumero, false)});
+    }
+    const TEcritureJournee r = EcritJournee(*Saison, LignesSaisies(), bde_DateJour->Visible(), dateJour_, listees);
+    if (r.Change)
+        Signale();
+    return r.Supprimee;
+}
+
+// ============================================================================
+// placing teams
+// ============================================================================
+
+int Tf_Resultats::LigneTag(int tag) const
+{
+    const int r = ((tag >> 16) - 1) >> 1;
+    return (tag >> 16) >= 1 && r < NbLignes() ? r : -1;
+}
+
+void Tf_Resultats::l_EquipeDblClick(TObject*)
+{
+    const int i = l_Equipe->ItemIndex();
+    if (!PlacementPermis() || i < 0 || i >= l_Equipe->Items().Count())
+        return;
+    for (int r = 0; r < NbLignes(); ++r) {
+        TLigneMatch& l = Ligne(r);
+        TCadreDrop* cible = l.Domicile->Text().empty() ? l.Domicile : (l.Exterieur->Text().empty() ? l.Exterieur : nullptr);
+        if (!cible)
+            continue;
+        const std::string e = l_Equipe->Items()[i];
+        RemplitCadre(cible, NomEntreeListe(e, TailleNumero), NumeroEntreeListe(e, TailleNumero, false));
+        l_Equipe->Items().Delete(i);
+        VerifieDerniereLigne();
+        Signale();
+        return;
+    }
+}
+
+void Tf_Resultats::VerifieDerniereLigne()
+{
+    if (!systemeDate_ || NbLignes() == 0)
+        return;
+    const TLigneMatch& l = Ligne(NbLignes() - 1);
+    if (l.Domicile->Text().empty() && l.Exterieur->Text().empty())
+        return;
+    CreeLigne(NbLignes());
+    if (Ligne(NbLignes() - 1).Date)
+        Ligne(NbLignes() - 1).Date->SetText(TGestionDate::DateVersTexte(dateJour_));
+    PlaceLignes();
+}
+
+void Tf_Resultats::CadreDragDrop(TObject*, TObject*, int, int)
+{
+    Signale();
+    VerifieDerniereLigne();
+}
+
+void Tf_Resultats::CadreDblClick(TObject* Sender)
+{
+    auto* cadre = dynamic_cast<TCadreDrop*>(Sender);
+    if (!cadre || cadre->Text().empty())
+        return;
+    AjouteListe(cadre->Text(), cadre->Numero);
+    RemplitCadre(cadre, "", -1);
+}
+
+void Tf_Resultats::ScoreKeyPress(TObject* Sender, char& Key)
+{
+    const int r = LigneTag(static_cast<int>(dynamic_cast<TControl*>(Sender)->Tag));
+    if (r < 0 || Ligne(r).Domicile->Text().empty() || Ligne(r).Exterieur->Text().empty())
+        Key = 0;
+}
+
+// ============================================================================
+// match states
+// ============================================================================
+
+void Tf_Resultats::CadreMouseDown(TObject* Sender, TMouseButton Button, TShiftState, int X, int Y)
+{
+    auto* cadre = dynamic_cast<TCadreDrop*>(Sender);
+    if (Button != mbRight || !cadre)
+        return;
+    pm_Forfait->Tag = cadre->Tag >> 16;
+    const int r = LigneTag(static_cast<int>(cadre->Tag));
+    if (r < 0)
+        return;
+    for (TMenuItem* mi : {mi_Forfait, mi_TapisVert, mi_MatchRemis, mi_MatchArrete, mi_ScoreNonParvenu, mi_MatchNormal})
+        mi->SetChecked(mi->Tag == Ligne(r).EtatMatch);
+    const TPoint p = cadre->ClientToScreen({X, Y});
+    pm_Forfait->Popup(p.X, p.Y);
+}
+
+void Tf_Resultats::EtatClick(TObject* Sender)
+{
+    auto* mi = dynamic_cast<TMenuItem*>(Sender);
+    const int cote = static_cast<int>(pm_Forfait->Tag);
+    const int r = (cote - 1) >> 1;
+    if (!mi || cote < 1 || r >= NbLignes())
+        return;
+    TLigneMatch& l = Ligne(r);
+    l.EtatMatch = static_cast<uint8_t>(mi->Tag);
+    PeintLigne(r);
+    TDonneesChampionnat* c = Championnat();
+    if (l.EtatMatch != etatForfait || !c)
+        return;
+    const bool domicile = cote % 2 == 1;
+    const std::string gagnant = IntToStr(c->Option(19)), perdant = IntToStr(c->Option(20));
+    l.ScoreDomicile->SetText(domicile ? gagnant : perdant);
+    l.ScoreExterieur->SetText(domicile ? perdant : gagnant);
+    const int n = c->NbJournee;
+    const int h = IdEquipeSaisie(*Saison, l.Domicile->Text(), l.Domicile->Numero);
+    const int a = IdEquipeSaisie(*Saison, l.Exterieur->Text(), l.Exterieur->Numero);
+    for (TListeDonnees* liste : c->ListesDonnees(n))
+        liste->SupprimeEquipes({h, a});
+    if (TInfoComp* m = c->MatchEquipes(n, h, a)) {
+        m->SetAffluence(0);
+        for (int k = 1; k <= 3; ++k)
+            m->SetOfficiel(k, -1);
+        const int positions[2] = {c->IndexEquipe(h), c->IndexEquipe(a)};
+        c->EffaceCompositions(n, positions, 1);
+    }
+    Saison->InvalideStats();
+}
+
+// ============================================================================
+// matchdays and dates
+// ============================================================================
+
+void Tf_Resultats::TrackBar1Change(TObject*)
+{
+    TDonneesChampionnat* c = Championnat();
+    if (occupe_ || !c)
+        return;
+    int position = TrackBar1->Position();
+    if (!systemeDate_) {
+        if (position == c->NbJournee)
+            return;
+        EnregistrerJournee();
+        c->NbJournee = static_cast<uint8_t>(position);
+        Label1->SetCaption(LibelleJournee(Saison));
+        if (c->NbJournee <= c->DerniereJournee)
+            TrieMatchsClassement();
+        if (!c->EstCoupe())
+            ChargeJournee(false);
+        else
+            CreeLignes();
+    } else {
+        const TInfoCompJour* j = c->Journees().JourneeParDate(position - 1);
+        if (!j)
+            return;
+        const uint32_t date = j->Date();
+        if (date != c->DateJournee(c->NbJournee)) {
+            const int supprimee = EnregistrerJournee();
+            occupe_ = true;
+            if (supprimee >= 0) {
+                if (supprimee < position)
+                    TrackBar1->SetPosition(--position);
+                TrackBar1->SetMax(std::max(1, TrackBar1->Max() - 1));
+            }
+            occupe_ = false;
+            c->NbJournee = static_cast<uint8_t>(std::max(1, c->Journees().NumeroJourneeDate(date)));
+            Label1->SetCaption(TraduireFormat(1481, {TGestionDate::DateVersTexte(date)}));
+            CreeLignes();
+        }
+    }
+    dateChoisie_ = false;
+}
+
+void Tf_Resultats::bde_DateJourChange(TObject*)
+{
+    TDonneesChampionnat* c = Championnat();
+    if (!systemeDate_ || !c)
+        return;
+    dateChoisie_ = true;
+    const uint32_t date = TGestionDate::DateTimeVersDate(bde_DateJour->Date());
+    if (date != c->DateJournee(c->NbJournee)) {
+        EnregistrerJournee();
+        int n = c->Journees().NumeroJourneeDate(date);
+        if (n < 0) {
+            n = -1;
+            c->Journees().CreeJournee(n, date);
+        }
+        c->NbJournee = static_cast<uint8_t>(std::max(n, 1));
+        occupe_ = true;
+        TrackBar1->SetMax(std::max(1, c->Journees().Nombre()));
+        TrackBar1->SetPosition(c->Journees().IndexDate(date));
+        occupe_ = false;
+        Label1->SetCaption(TraduireFormat(1481, {TGestionDate::DateVersTexte(date)}));
+        CreeLignes();
+        Signale();
+    }
+    dateChoisie_ = false;
+}
+
+void Tf_Resultats::bde_DateJourExit(TObject*)
+{
+    TDonneesChampionnat* c = Championnat();
+    if (systemeDate_ || !c)
+        return;
+    const uint32_t date = TGestionDate::DateTimeVersDate(bde_DateJour->Date());
+    dateJour_ = date;
+    if (date != c->DateJournee(c->NbJournee)) {
+        c->SetDateJournee(c->NbJournee, date);
+        Signale();
+    }
+    ChargeDates(date, false);
+}
+
+void Tf_Resultats::DateLigneExit(TObject* Sender)
+{
+    TDonneesChampionnat* c = Championnat();
+    const int r = static_cast<int>(dynamic_cast<TControl*>(Sender)->Tag) - 1;
+    if (!c || r < 0 || r >= NbLignes())
+        return;
+    const uint32_t date = DateLigne(r);
+    if (date != c->DateMatch(c->NbJournee, r + 1)) {
+        c->SetDateMatch(c->NbJournee, r + 1, date);
+        Signale();
+    }
+}
+
+// ============================================================================
+// completion, check, clear all, cup teams
+// ============================================================================
+
+void Tf_Resultats::b_CompleterClick(TObject*)
+{
+    TDonneesChampionnat* c = Championnat();
+    if (!c)
+        return;
+    EnregistrerJournee();
+    bool cree = false;
+    if (!c->EstCoupe()) {
+        const bool oui = Tf_MessageUtil::Affiche(Traduire(1244), mbuOui | mbuAnnuler) == mrYes;
+        if (c->NbJournee > c->NbEquipe() - 1 && c->NbEquipe() > 1) {
+            TrackBar1->SetPosition(c->NbEquipe() - 1);
+            TrackBar1Change(TrackBar1);
+        }
+        cree = c->GenereMatchsRetour(oui);
+    } else
+        cree = CompleteCoupe(*c, c->NbJournee);
+    if (!cree)
+        return;
+    Signale();
+    if (c->EstCoupe())
+        ChargeJournee(true);
+}
+
+void Tf_Resultats::b_VerificationClick(TObject*)
+{
+    TDonneesChampionnat* c = Championnat();
+    if (!c)
+        return;
+    EnregistrerJournee();
+    TOwned<Tf_Validation> f(new Tf_Validation(this));
+    f->ChangeCouleurs(Couleurs);
+    int nombre = 0;
+    std::unique_ptr<TStringList> lignes = c->VerifieJournee(c->NbJournee, nombre);
+    f->Remplit(lignes ? *lignes : TStringList(), nombre);
+    f->ShowModal();
+    f.reset();
+    if (!systemeDate_ && TrackBar1->CanFocus())
+        TrackBar1->SetFocus();
+}
+
+void Tf_Resultats::BoutonCopie1Click(TObject*)
+{
+    for (int r = 0; r < NbLignes(); ++r) {
+        TLigneMatch& l = Ligne(r);
+        for (TCadreDrop* cadre : {l.Domicile, l.Exterieur}) {
+            if (!cadre->Text().empty())
+                AjouteListe(cadre->Text(), cadre->Numero);
+            RemplitCadre(cadre, "", -1);
+        }
+        l.ScoreDomicile->SetText("");
+        l.ScoreExterieur->SetText("");
+    }
+}
+
+void Tf_Resultats::mi_AjoutEquipeClick(TObject*)
+{
+    TDonneesChampionnat* c = Championnat();
+    if (!c)
+        return;
+    TOwned<Tf_AjoutEquipeCoupe> f(new Tf_AjoutEquipeCoupe(this));
+    f->ChangeCouleurs(Couleurs);
+    TStringList coupe, offre;
+    for (int p = 0; p < c->NbEquipe(); ++p)
+        coupe.Add(Saison->NomEquipePosition(p));
+    for (int i = 0; i < Saison->NbEquipe(); ++i)
+        if (c->IndexEquipe(Saison->IdEquipe(i)) < 0)
+            offre.AddObject(Saison->NomEquipeIndex(i), Saison->IdEquipe(i));
+    f->Prepare(coupe, offre);
+    if (f->ShowModal() != mrOk)
+        return;
+    bool ajout = false;
+    for (int i = 0; i < f->Resultat.Count(); ++i) {
+        int id = static_cast<int>(f->Resultat.Objects(i));
+        if (id < 0)
+            id = Saison->AjouteEquipe(f->Resultat[i], -1, 0, true);
+        if (id >= 0 && c->AjouteEquipe(id)) {
+            AjouteListe(Saison->NomEquipeCourant(id), id);
+            ajout = true;
+        }
+    }
+    if (ajout)
+        Signale();
+}
+
+// ============================================================================
+// cup ties
+// ============================================================================
+
+void Tf_Resultats::DecideQualifie(TObject* Sender)
+{
+    TDonneesChampionnat* c = Championnat();
+    auto* e = dynamic_cast<TControl*>(Sender);
+    if (!c || !e || !(c->Types() & TDonneesChampionnat::TypeCoupe))
+        return;
+    const int r = LigneTag(static_cast<int>(e->Tag));
+    if (r < 0)
+        return;
+    TLigneMatch& l = Ligne(r);
+    if (l.ScoreDomicile->Text().empty() || l.ScoreExterieur->Text().empty())
+        return;
+    const int h = IdEquipeChampionnat(*Saison, l.Domicile->Text(), l.Domicile->Numero);
+    const int a = IdEquipeChampionnat(*Saison, l.Exterieur->Text(), l.Exterieur->Numero);
+    if (h < 0 || a < 0)
+        return;
+    const int n = c->NbJournee;
+    const TDecisionTour d = DecideTour(*c, n, h, a, ScoreTexte(l.ScoreDomicile->Text()),
+                                       ScoreTexte(l.ScoreExterieur->Text()));
+    if (d.Aucune)
+        return;
+    if (l.TirsAuBut && d.TirsAuBut) {
+        uint32_t t = static_cast<uint32_t>(l.TirsAuBut->Tag);
+        if (t == 0) {
+            t = DemandeTirsAuBut ? DemandeTirsAuBut(h, a) : 0u;
+            // Closed without a result: nothing is recorded.
+            if (t == 0)
+                return;
+            l.TirsAuBut->Tag = static_cast<int32_t>(t);
+            l.TirsAuBut->SetCaption("Tir au buts : " + IntToStr(TirsDomicile(t)) + " - " + IntToStr(TirsExterieur(t)));
+        }
+        l.Qualifie = TirsDomicile(t) > TirsExterieur(t) ? 0 : 1;
+    } else if (l.TirsAuBut) {
+        l.TirsAuBut->Tag = 0;
+        l.TirsAuBut->SetCaption("");
+    }
+    if (d.Qualifie >= 0)
+        l.Qualifie = static_cast<uint8_t>(d.Qualifie);
+    std::vector<int> qualifies;
+    for (int k = 0; k < NbLignes(); ++k) {
+        const TLigneMatch& x = Ligne(k);
+        const TCadreDrop* cadre = x.Qualifie == 0 ? x.Domicile : (x.Qualifie == 1 ? x.Exterieur : nullptr);
+        qualifies.push_back(cadre ? IdEquipeChampionnat(*Saison, cadre->Text(), cadre->Numero) : -1);
+    }
+    if (AppliqueDecision(*c, n, r, h, a, d.Indecis, qualifies))
+        Signale();
+}
+
+// ============================================================================
+// printing and HTML
+// ============================================================================
+
+void Tf_Resultats::Imprime()
+{
+    TDonneesChampionnat* c = Championnat();
+    if (!c)
+        return;
+    EnregistrerJournee();
+    PrintDocument(Printer(), poPortrait, [&](TPrinter& p) {
+        TCanvas& cv = p.Canvas();
+        cv.Font = Font();
+        cv.Font.SetColor(clBlack);
+        cv.Font.SetSize(14);
+        std::string titre = Traduire(85) + " " + IntToStr(c->NbJournee);
+        if (c->Option(11) & 1)
+            titre += " (" + TGestionDate::DateVersTexte(c->DateJournee(c->NbJournee)) + ")";
+        cv.TextOut(10, 10, titre);
+        const int col = cv.TextWidth("AAAAAMMMMMAAAAAMMM");
+        const int h = 2 * cv.TextHeight("A");
+        const bool dates = (c->Option(11) & 4) != 0;
+        const int x0 = dates ? 120 : 10;
+        const int x1 = x0 + col + 15 + cv.TextWidth("-");
+        for (int r = 0; r < NbLignes(); ++r) {
+            const TLigneMatch& l = Ligne(r);
+            const int y = h * (r + 1) + 10;
+            if (l.Date)
+                cv.TextOut(10, y, l.Date->GetText());
+            const std::string dom = l.Domicile->Text(), ext = l.Exterieur->Text();
+            cv.TextOut(x0 + (col - cv.TextWidth(dom)) / 2, y, dom);
+            cv.TextOut(x0 + col + 10, y, "-");
+            cv.TextOut(x1 + (col - cv.TextWidth(ext)) / 2, y, ext);
+            if (!l.ScoreDomicile->Text().empty()) {
+                const int xs = x1 + col + 30;
+                cv.TextOut(x1 + col + 10, y, ":");
+                cv.TextOut(xs, y, l.ScoreDomicile->Text());
+                cv.TextOut(xs + cv.TextWidth("00"), y, "-");
+                cv.TextOut(xs + cv.TextWidth("000") + cv.TextWidth("-"), y, l.ScoreExterieur->Text());
+            }
+        }
+    });
+}
+
+void Tf_Resultats::EnregistreHTML(const std::string&)
+{
+    Tf_MessageUtil::Affiche(Traduire(3004), mbuValider);
+}

@@ -1,0 +1,136 @@
+// The results page of one matchday of the current championship: the teams are
+// placed on match rows (double click or drag from the list), scores typed,
+// match dates and states set; the track bar moves to another matchday. Nothing
+// reaches the championship while the user types: EnregistrerJournee writes the
+// shown matchday when another is chosen, before the check, the completion and
+// the print, when the main window commits its child, and when the page goes.
+// In a cup, leaving a score box decides the tie (shoot-out, extra match, next
+// round).
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "results/Saisie.h"
+#include "ui/BrivantelForm.h"
+
+class TCadreDrop;
+class TEditRond;
+class TFondCopie;
+class TFondScroll;
+class TLabel;
+class TListe;
+class TMaskEdit;
+class TMenuItem;
+class TPopupMenu;
+class TTrackBar;
+class TDateTimePicker;
+class TBoutonCopie;
+
+// One match row; the window creates and frees its controls.
+struct TLigneMatch
+{
+    TMaskEdit* Date = nullptr;   // only with one date per match
+    TCadreDrop* Domicile = nullptr;
+    TCadreDrop* Exterieur = nullptr;
+    TEditRond* ScoreDomicile = nullptr;
+    TEditRond* ScoreExterieur = nullptr;
+    TLabel* Tiret = nullptr;
+    TLabel* TirsAuBut = nullptr;   // cups only; its Tag holds the result
+    uint8_t Qualifie = 2;
+    uint8_t EtatMatch = etatNormal;
+};
+
+class Tf_Resultats : public TFootForm
+{
+public:
+    explicit Tf_Resultats(TComponent* AOwner);
+    ~Tf_Resultats() override;
+
+    void Init();
+    void CreeLignes();
+    void ChargeJournee(bool garde);
+    // Writes the shown matchday; the matchday deleted, or -1.
+    int EnregistrerJournee();
+    // The caption of the current matchday.
+    static std::string LibelleJournee(TSaison* saison);
+    void TrieMatchsClassement();
+    // Lays the rows out to the panel.
+    void PlaceLignes();
+
+    void Imprime() override;
+    void EnregistreHTML(const std::string& nomFichier) override;
+
+    // ---- what the page shows (tests read it) ----
+    int NbLignes() const { return static_cast<int>(lignes_.size()); }
+    TLigneMatch& Ligne(int r) { return *lignes_[static_cast<size_t>(r)]; }
+    std::vector<TLigneSaisie> LignesSaisies() const;
+    bool PlacementPermis() const;
+    bool SystemeDate() const { return systemeDate_; }
+
+    // ---- handlers ----
+    void l_EquipeDblClick(TObject* Sender);
+    void CadreDblClick(TObject* Sender);
+    void CadreMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void CadreDragDrop(TObject* Sender, TObject* Source, int X, int Y);
+    void ScoreKeyPress(TObject* Sender, char& Key);
+    void DecideQualifie(TObject* Sender);
+    void EtatClick(TObject* Sender);
+    void TrackBar1Change(TObject* Sender);
+    void bde_DateJourChange(TObject* Sender);
+    void bde_DateJourExit(TObject* Sender);
+    void DateLigneExit(TObject* Sender);
+    void b_CompleterClick(TObject* Sender);
+    void b_VerificationClick(TObject* Sender);
+    void BoutonCopie1Click(TObject* Sender);
+    void mi_AjoutEquipeClick(TObject* Sender);
+    // The shoot-out dialog: the result ((home << 16) + away), 0 when cancelled.
+    // Tests replace it.
+    std::function<uint32_t(int h, int a)> DemandeTirsAuBut;
+
+    // ---- components ----
+    TFondScroll* FondMatch;
+    TListe* l_Equipe;
+    TFondCopie* FondCopie2;
+    TLabel* Label1;
+    TLabel* Label143;
+    TTrackBar* TrackBar1;
+    TBoutonCopie* b_Completer;
+    TBoutonCopie* b_Verification;
+    TDateTimePicker* bde_DateJour;
+    TBoutonCopie* BoutonCopie1;
+    TLabel* l_Finale;
+    TLabel* l_PetiteFinale;
+    TPopupMenu* pm_Forfait;
+    TMenuItem* mi_Forfait;
+    TMenuItem* mi_TapisVert;
+    TMenuItem* mi_MatchRemis;
+    TMenuItem* mi_MatchArrete;
+    TMenuItem* mi_ScoreNonParvenu;
+    TMenuItem* mi_MatchNormal;
+    TPopupMenu* pm_AjouteEquipeCoupe;
+    TMenuItem* mi_AjoutEquipe;
+
+private:
+    void CreeComposants();
+    void LibereLignes();
+    void CreeLigne(int r);
+    void PeintLigne(int r);
+    // The row of a box's tag; -1 outside.
+    int LigneTag(int tag) const;
+    TDonneesChampionnat* Championnat() const;
+    // The team box gets the team, or is emptied (id -1).
+    static void RemplitCadre(TCadreDrop* cadre, const std::string& nom, int32_t id);
+    void AjouteListe(const std::string& nom, int32_t id);
+    // In the date system, filling the last row adds an empty one.
+    void VerifieDerniereLigne();
+    void ChargeDates(uint32_t date, bool ecrit);
+    uint32_t DateLigne(int r) const;
+    std::vector<std::unique_ptr<TLigneMatch>> lignes_;
+    bool systemeDate_ = false;
+    bool dateChoisie_ = false;
+    bool occupe_ = true;
+    uint32_t dateJour_ = 0;
+};

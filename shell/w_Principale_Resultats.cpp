@@ -1,0 +1,61 @@
+// The launchers of the results pages: the match entry pages and the match
+// search. The results page commits its matchday when the main window asks.
+#include "model/Championnat.h"
+#include "model/Saison.h"
+#include "model/oTraducteur.h"
+#include "results/w_DialoguesResultats.h"
+#include "results/w_Resultats.h"
+#include "shell/w_Principale.h"
+#include "ui/message2.h"
+
+namespace {
+
+// The results page writes its matchday before a save, an auto-save, a close
+// or a change of championship.
+const bool validationInscrite = [] {
+    Tf_Principale::EnregistreValidation([](TBrivantelForm* enfant) {
+        auto* f = dynamic_cast<Tf_Resultats*>(enfant);
+        if (f)
+            f->EnregistrerJournee();
+        return f != nullptr;
+    });
+    return true;
+}();
+
+}  // namespace
+
+void Tf_Principale::AfficheSaisieMatch(int page, int&)
+{
+    TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
+    if (!c || page != 1)
+        return;
+    (void)validationInscrite;
+    auto* f = ShowChild<Tf_Resultats>(true, true);
+    f->Init();
+    f->CreeLignes();
+    f->PlaceLignes();
+    p_FondAffiche->SetVisible(true);
+}
+
+void Tf_Principale::RechercheMatch()
+{
+    TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
+    if (!c)
+        return;
+    if (c->NbEquipe() < 2)
+    {
+        AfficheMessage(TraduireFormat(294, {2}), mbuValider);
+        return;
+    }
+    TOwned<Tf_RechercheMatch> f(new Tf_RechercheMatch(this));
+    f->ChangeSaison(Saison.get());
+    f->ChangeCouleurs(Couleurs);
+    if (f->ShowModal() != mrOk || f->Tag <= 0)
+        return;
+    const int journee = static_cast<int>(f->Tag);
+    f.reset();
+    FermeFenetreEnfant();
+    c->NbJournee = static_cast<uint8_t>(journee);
+    int param = -1;
+    AfficheSaisieMatch(1, param);
+}

@@ -1,0 +1,449 @@
+// The results page driven through its controls: a league matchday entered in
+// the main window (placing, scores, states, matchday change, standings, save
+// and reopen), a cup round with its shoot-out, the date system, the match
+// search and the check; every window grabbed to PNG.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "engine/CalculClassement.h"
+#include "files/TraiteurFichier.h"
+#include "model/Championnat.h"
+#include "model/Utilities.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/Mask.h"
+#include "platform/gui/Menus.h"
+#include "platform/gui/Printers.h"
+#include "platform/rtl/Files.h"
+#include "results/w_DialoguesResultats.h"
+#include "results/w_Resultats.h"
+#include "tests/shell/SaisonEssai.h"
+#include "tests/support/SaisonBuilder.h"
+#include "ui/ColorStringGrid.h"
+#include "ui/Fond.h"
+#include "views/w_Classement.h"
+
+using namespace essai;
+
+namespace {
+
+constexpr uint16_t V = TInfoComp::ScoreVide;
+
+TPoint Centre(TControl* c) { return {c->Width() / 2, c->Height() / 2}; }
+
+// Double click on entry i of the team list.
+void ChoisitEquipe(Tf_Resultats& r, int i)
+{
+    r.l_Equipe->SetItemIndex(i);
+    const TRect e = r.l_Equipe->ItemRect(i);
+    kit::DblClick(r.l_Equipe, e.Left + 5, e.Top + 3);
+}
+
+void DeposeEquipe(Tf_Resultats& r, int i, TCadreDrop* cadre)
+{
+    const TRect e = r.l_Equipe->ItemRect(i);
+    kit::Drag(r.l_Equipe, {e.Left + 5, e.Top + 3}, cadre, Centre(cadre));
+}
+
+// Types a score and leaves the box (its exit decides a cup tie).
+void Score(TEditRond* e, const std::string& s, TWinControl* ensuite)
+{
+    kit::Type(e, s);
+    ensuite->SetFocus();
+    kit::Process();
+}
+
+std::string Fichier(const std::string& nom, std::unique_ptr<TSaison> s)
+{
+    const std::string f = MakePath(kit::TempDir(), nom + ".xmc");
+    DeleteFile(f);
+    EXPECT_TRUE(TTraiteurFichier::Sauver(f, s.get(), nullptr, "", "", nullptr, {}, false));
+    return f;
+}
+
+std::unique_ptr<TSaison> Relit(const std::string& f)
+{
+    uint8_t etat = 0;
+    auto s = TTraiteurFichier::Charger(f, "", "", nullptr, TousSports, etat, true);
+    EXPECT_EQ(etat, 5);
+    return s;
+}
+
+// A page of its own over a season, shown as the main window shows it.
+TOwned<Tf_Resultats> Page(TSaison* s)
+{
+    vues::Module();
+    TOwned<Tf_Resultats> r(new Tf_Resultats(nullptr));
+    r->ChangeSaison(s);
+    r->ChangeCouleurs(Dessin->Couleurs);
+    kit::ShowForm(r.get());
+    r->Init();
+    r->CreeLignes();
+    kit::Process();
+    return r;
+}
+
+TEST(Resultats, ALeagueMatchdayEnteredThroughTheMainWindow)
+{
+    const std::string dir = Prepare("ligue");
+    auto saison = TMultiSport::CreeSaison(0);
+    saison->SetChampionnatCourant(vues::Ligue(*saison, 0, "Division 1", 0, 6, 0, 1, 7));
+    const std::string fichier = Fichier("ligue", std::move(saison));
+    auto f = LanceFenetre();
+    f->OpenFile(fichier);
+    ASSERT_TRUE(f->Saison);
+    TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
+    ASSERT_TRUE(Commande(*f, 13));
+    auto* r = dynamic_cast<Tf_Resultats*>(f->Enfant);
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(r->Label1->Caption(), TraduireFormat(151, {1}));
+    ASSERT_EQ(r->NbLignes(), 3);
+    ASSERT_EQ(r->l_Equipe->Items().Count(), 6);
+
+    // Two teams by double click, two dragged, two more by double click.
+    ChoisitEquipe(*r, 0);
+    ChoisitEquipe(*r, 0);
+    DeposeEquipe(*r, 0, r->Ligne(1).Domicile);
+    DeposeEquipe(*r, 0, r->Ligne(1).Exterieur);
+    ChoisitEquipe(*r, 0);
+    ChoisitEquipe(*r, 0);
+    EXPECT_EQ(r->l_Equipe->Items().Count(), 0);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_FALSE(r->Ligne(k).Domicile->Text().empty());
+        EXPECT_FALSE(r->Ligne(k).Exterieur->Text().empty());
+    }
+    // A team double-clicked out of its box goes back to the list, and in again.
+    const std::string nom = r->Ligne(2).Exterieur->Text();
+    kit::DblClick(r->Ligne(2).Exterieur);
+    EXPECT_TRUE(r->Ligne(2).Exterieur->Text().empty());
+    ASSERT_EQ(r->l_Equipe->Items().Count(), 1);
+    kit::Type(r->Ligne(2).ScoreDomicile, "7");   // incomplete row: refused
+    EXPECT_TRUE(r->Ligne(2).ScoreDomicile->Text().empty());
+    ChoisitEquipe(*r, 0);
+    EXPECT_EQ(r->Ligne(2).Exterieur->Text(), nom);
+
+    Score(r->Ligne(0).ScoreDomicile, "3", r->Ligne(0).ScoreExterieur);
+    Score(r->Ligne(0).ScoreExterieur, "1", r->TrackBar1);
+    kit::MouseDown(r->Ligne(1).Domicile, 5, 5, mbRight);
+    kit::MouseUp(r->Ligne(1).Domicile, 5, 5, mbRight);
+    r->pm_Forfait->CloseMenu();
+    r->mi_MatchRemis->Click();
+    kit::MouseDown(r->Ligne(2).Exterieur, 5, 5, mbRight);
+    kit::MouseUp(r->Ligne(2).Exterieur, 5, 5, mbRight);
+    r->pm_Forfait->CloseMenu();
+    r->mi_Forfait->Click();
+    EXPECT_EQ(r->Ligne(2).ScoreExterieur->Text(), IntToStr(c->Option(19)));
+    EXPECT_EQ(r->Ligne(2).ScoreDomicile->Text(), IntToStr(c->Option(20)));
+    EXPECT_EQ(c->Journee(1) ? c->Journee(1)->NbMatchs() : 0, 0);   // nothing written yet
+    kit::GrabToPng(f.get(), "resultats_ligue");
+
+    int ids[3][2];
+    for (int k = 0; k < 3; ++k) {
+        ids[k][0] = r->Ligne(k).Domicile->Numero;
+        ids[k][1] = r->Ligne(k).Exterieur->Numero;
+    }
+    r->TrackBar1->SetPosition(2);
+    EXPECT_EQ(c->NbJournee, 2);
+    EXPECT_EQ(ModifSaison, 1);
+    r->TrackBar1->SetPosition(1);
+    ASSERT_EQ(c->Journee(1)->NbMatchs(), 3);
+    const TInfoComp* m0 = c->MatchEquipes(1, ids[0][0], ids[0][1]);
+    ASSERT_NE(m0, nullptr);
+    EXPECT_EQ(m0->Score(0), 3);
+    EXPECT_EQ(m0->Score(1), 1);
+    ASSERT_NE(c->MatchEquipes(1, ids[1][0], ids[1][1]), nullptr);
+    EXPECT_EQ(c->MatchEquipes(1, ids[1][0], ids[1][1])->Score(0), V);
+    const TPenalite* remis = c->Penalites().Cherche(ids[1][0], ids[1][1], 1);
+    ASSERT_NE(remis, nullptr);
+    EXPECT_EQ(remis->Type, etatReporte);
+    const TPenalite* forfait = c->Penalites().Cherche(ids[2][0], ids[2][1], 1);
+    ASSERT_NE(forfait, nullptr);
+    EXPECT_EQ(forfait->Type, etatForfait);
+    EXPECT_EQ(forfait->s2, c->Option(19));
+    EXPECT_EQ(c->DerniereJournee, 1);
+    // The rows show the matchday again (ordered by the table), states in red.
+    int etats = 0;
+    for (int k = 0; k < 3; ++k)
+        etats |= 1 << r->Ligne(k).EtatMatch;
+    EXPECT_EQ(etats, (1 << etatNormal) | (1 << etatReporte) | (1 << etatForfait));
+
+    // The standings show what the engine computes.
+    ASSERT_TRUE(Commande(*f, 40));
+    auto* cl = dynamic_cast<Tf_Classement*>(f->Enfant);
+    ASSERT_NE(cl, nullptr);
+    TCalculClassement calcul(c, f->Saison.get());
+    ASSERT_EQ(calcul.Calcule(clsGeneral, 1, c->NbJour()), 6);
+    const std::string premier = f->Saison->NomEquipePosition(calcul.ValeurLigne(0, 1));
+    bool trouve = false;
+    for (int col = 0; col < cl->sg_Classement->ColCount(); ++col)
+        trouve = trouve || cl->sg_Classement->Cells(col, 1).find(premier) != std::string::npos;
+    EXPECT_TRUE(trouve) << premier;
+
+    // Saved and reopened: the same document and table.
+    std::vector<std::string> dits;
+    RepondBoite(mrOk, &dits);
+    ASSERT_TRUE(Commande(*f, 7) || true);
+    EXPECT_EQ(dits.size(), 1u);
+    EXPECT_EQ(ModifSaison, 0);
+    auto relu = Relit(fichier);
+    ASSERT_TRUE(relu);
+    EXPECT_EQ(Document(*relu), Document(*f->Saison));
+    TCalculClassement calcul2(relu->ChampionnatCourant(), relu.get());
+    calcul2.Calcule(clsGeneral, 1, c->NbJour());
+    for (int k = 0; k < 6; ++k)
+        EXPECT_EQ(calcul2.ValeurLigne(k, 2), calcul.ValeurLigne(k, 2));
+    TermineFenetre(f);
+}
+
+// A cup: semi-finals (single matches) on matchday 1, the final on 2.
+std::unique_ptr<TSaison> Coupe()
+{
+    auto s = TMultiSport::CreeSaison(0);
+    auto c = s->CreeChampionnat(TDonneesChampionnat::TypeCoupe | TDonneesChampionnat::TypeNational, 0);
+    c->OptionsParDefaut();
+    for (int i = 0; i < 4; ++i)
+        c->AjouteEquipe(s->AjouteEquipe(vues::NomsFoot[i]));
+    const TInfoTourCoupe tours[] = {{2, 2, 1}, {1, 1, 1}};
+    c->CreeToursCoupe(tours);
+    c->SetOption(1, 2);
+    c->PetiteFinale = true;
+    c->CreeMatch(1, 0, 1, V, V);
+    c->CreeMatch(1, 2, 3, V, V);
+    c->NbJournee = 1;
+    TDescNoeud* n = s->Arbre().AjouteChampionnat("Coupe", "Coupe", std::move(c), "France");
+    s->SetChampionnatCourant(n->Championnat());
+    return s;
+}
+
+TEST(Resultats, ACupTieGoesToAShootOutOnceAndItsWinnerToTheFinal)
+{
+    auto s = Coupe();
+    TDonneesChampionnat* c = s->ChampionnatCourant();
+    auto r = Page(s.get());
+    ASSERT_EQ(r->NbLignes(), 2);
+    EXPECT_EQ(r->Label1->Caption(), Traduire(272));
+    EXPECT_EQ(r->l_Equipe->Items().Count(), 0);   // a cup round places nobody
+    int dialogues = 0;
+    kit::WhenModal([&](TForm* m) {
+        ++dialogues;
+        auto* p = dynamic_cast<Tf_Penaltys*>(m);
+        ASSERT_NE(p, nullptr);
+        EXPECT_EQ(p->Cadre1->Text(), vues::NomsFoot[0]);
+        kit::GrabToPng(p, "resultats_penaltys");
+        p->EditRond1->SetText("4");
+        p->EditRond2->SetText("4");
+        p->bc_ValiderClick(p);   // equal: refused
+        EXPECT_EQ(p->ModalResult(), mrNone);
+        p->EditRond1->SetText("5");
+        kit::Click(p->bc_Valider);
+    });
+    Score(r->Ligne(0).ScoreDomicile, "1", r->Ligne(0).ScoreExterieur);
+    Score(r->Ligne(0).ScoreExterieur, "1", r->Ligne(1).ScoreDomicile);
+    EXPECT_EQ(dialogues, 1);
+    EXPECT_EQ(r->Ligne(0).TirsAuBut->Caption(), "Tir au buts : 5 - 4");
+    EXPECT_EQ(r->Ligne(0).Qualifie, 0);
+    // Leaving the box again keeps the shoot-out without asking.
+    r->Ligne(0).ScoreExterieur->SetFocus();
+    kit::Process();
+    r->Ligne(1).ScoreDomicile->SetFocus();
+    kit::Process();
+    EXPECT_EQ(dialogues, 1);
+    // The second tie: a cancelled shoot-out records nothing.
+    kit::WhenModal([&](TForm* m) {
+        ++dialogues;
+        m->SetModalResult(mrCancel);
+    });
+    Score(r->Ligne(1).ScoreDomicile, "0", r->Ligne(1).ScoreExterieur);
+    Score(r->Ligne(1).ScoreExterieur, "0", r->TrackBar1);
+    EXPECT_EQ(dialogues, 2);
+    EXPECT_EQ(r->Ligne(1).TirsAuBut->Tag, 0);
+    EXPECT_EQ(r->Ligne(1).Qualifie, 2);
+    EXPECT_EQ(c->Journee(2) ? c->Journee(2)->NbMatchs() : 0, 0);
+    // Then a win places both winners in the final.
+    Score(r->Ligne(1).ScoreDomicile, "2", r->TrackBar1);
+    EXPECT_EQ(r->Ligne(1).Qualifie, 0);
+    ASSERT_NE(c->MatchEquipes(2, 0, 2), nullptr);
+    kit::GrabToPng(r.get(), "resultats_coupe");
+
+    r->EnregistrerJournee();
+    const std::string f = Fichier("coupe", std::move(s));
+    auto relu = Relit(f);
+    ASSERT_TRUE(relu);
+    TDonneesChampionnat* c2 = relu->ChampionnatCourant();
+    ASSERT_NE(c2->Penalty(1, 0, 1), nullptr);
+    EXPECT_EQ(c2->Penalty(1, 0, 1)->s1, 5);
+    EXPECT_EQ(c2->QualifieMatch(1, 0, 1), 0);
+    EXPECT_NE(c2->MatchEquipes(2, 0, 2), nullptr);
+    r->ChangeSaison(relu.get());
+    r->CreeLignes();
+    EXPECT_EQ(r->Ligne(0).TirsAuBut->Caption(), TraduireFormat(286, {5, 4}));
+    // The final matchday with its third-place match shows both captions.
+    r->TrackBar1->SetPosition(2);
+    EXPECT_EQ(r->NbLignes(), 2);
+    EXPECT_TRUE(r->l_Finale->Visible());
+    EXPECT_TRUE(r->l_PetiteFinale->Visible());
+    kit::GrabToPng(r.get(), "resultats_finale");
+    r.reset();
+}
+
+TEST(Resultats, DateSystemEndsWithAnEmptyRowAndCreatesMatchdaysByDate)
+{
+    auto s = TMultiSport::CreeSaison(0);
+    TDonneesChampionnat* c = vues::Ligue(*s, 0, "Division 1", 0, 6, 0, 1, 7);
+    s->SetChampionnatCourant(c);
+    c->SetOption(11, 8 | 4);
+    c->SetNbJournees(0);
+    int n = -1;
+    c->Journees().CreeJournee(n, TGestionDate::EncodeDate(3, 9, 2005));
+    c->CreeMatch(1, c->IdEquipe(0), c->IdEquipe(1), 2, 0, -1, TGestionDate::EncodeDate(3, 9, 2005));
+    c->NbJournee = 1;
+    auto r = Page(s.get());
+    ASSERT_EQ(r->NbLignes(), 2);
+    EXPECT_EQ(r->Label1->Caption(), TraduireFormat(1481, {"03/09/2005"}));
+    ASSERT_NE(r->Ligne(0).Date, nullptr);
+    EXPECT_EQ(r->Ligne(0).Date->GetText(), "03/09/2005");
+    EXPECT_FALSE(r->b_Completer->Visible());
+    EXPECT_TRUE(r->bde_DateJour->Visible());
+    ChoisitEquipe(*r, 0);
+    ChoisitEquipe(*r, 0);
+    EXPECT_EQ(r->NbLignes(), 3);   // filling the last row adds one
+    kit::GrabToPng(r.get(), "resultats_dates");
+    // Another date: the matchday is written and a new one made for it.
+    r->bde_DateJour->SetDate(TGestionDate::DateVersDateTime(TGestionDate::EncodeDate(10, 9, 2005)));
+    r->bde_DateJourChange(r->bde_DateJour);
+    EXPECT_EQ(c->Journees().Nombre(), 2);
+    EXPECT_EQ(c->Journee(1)->NbMatchs(), 2);
+    EXPECT_EQ(r->NbLignes(), 1);
+    r.reset();
+}
+
+TEST(Resultats, SearchOpensTheMatchdayAndTheCheckListsItsFindings)
+{
+    const std::string dir = Prepare("recherche");
+    auto saison = TMultiSport::CreeSaison(0);
+    TDonneesChampionnat* c0 = vues::Ligue(*saison, 0, "Division 1", 0, 6, 5, 1, 7);
+    c0->GenereMatchsRetour(false);
+    saison->SetChampionnatCourant(c0);
+    const std::string fichier = Fichier("recherche", std::move(saison));
+    auto f = LanceFenetre();
+    f->OpenFile(fichier);
+    TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
+    const int a = c->IdEquipe(0), b = c->IdEquipe(1);
+    int retour = 0;
+    for (int d = c->NbJour(); d > c->NbJour() / 2 && !retour; --d)
+        if (c->MatchEquipes(d, a, b) || c->MatchEquipes(d, b, a))
+            retour = d;
+    ASSERT_GT(retour, 0);
+    kit::WhenModal([&](TForm* m) {
+        auto* s = dynamic_cast<Tf_RechercheMatch*>(m);
+        ASSERT_NE(s, nullptr);
+        s->ComboBox1->SetItemIndex(0);
+        s->ComboBox2->SetItemIndex(0);
+        kit::Click(s->BoutonCopie1);
+        EXPECT_FALSE(s->b_Voir1->Visible());
+        EXPECT_FALSE(s->b_Voir2->Visible());
+        s->ComboBox2->SetItemIndex(1);
+        kit::Click(s->BoutonCopie1);
+        EXPECT_TRUE(s->b_Voir1->Visible());
+        ASSERT_TRUE(s->b_Voir2->Visible());
+        EXPECT_EQ(s->Label6->Caption().find(" ("), std::string::npos);   // not played yet
+        EXPECT_NE(s->Label5->Caption().find(" ("), std::string::npos);
+        kit::GrabToPng(s, "resultats_recherche");
+        kit::Click(s->b_Voir2);
+    });
+    ASSERT_TRUE(Commande(*f, 22));
+    auto* r = dynamic_cast<Tf_Resultats*>(f->Enfant);
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(c->NbJournee, retour);
+    EXPECT_EQ(r->TrackBar1->Position(), retour);
+
+    // The check of a played matchday without scorers lists what its model finds.
+    r->TrackBar1->SetPosition(1);
+    int nombre = 0;
+    const auto attendu = c->VerifieJournee(1, nombre);
+    std::vector<std::string> lignes;
+    kit::WhenModal([&](TForm* m) {
+        auto* v = dynamic_cast<Tf_Validation*>(m);
+        ASSERT_NE(v, nullptr);
+        for (TLabel* l : v->Lignes)
+            lignes.push_back(l->Caption());
+        kit::GrabToPng(v, "resultats_validation");
+        kit::Click(v->BoutonCopie2);
+    });
+    kit::Click(r->b_Verification);
+    ASSERT_EQ(static_cast<int>(lignes.size()), attendu->Count());
+    for (int i = 0; i < attendu->Count(); ++i)
+        EXPECT_EQ(lignes[static_cast<size_t>(i)], (*attendu)[i]);
+
+    // Printed: a PDF with the title and the rows.
+    const std::string pdf = MakePath(kit::TempDir(), "journee.pdf");
+    Printer().SetOutputFileName(pdf);
+    r->Imprime();
+    Printer().SetOutputFileName("");
+    const std::string txt = pdf + ".txt";
+    ASSERT_EQ(std::system(("pdftotext " + pdf + " " + txt).c_str()), 0);
+    std::ifstream in(txt);
+    const std::string texte((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(texte.find(Cp1252ToUtf8(Traduire(85)) + " 1"), std::string::npos);
+    EXPECT_NE(texte.find(Cp1252ToUtf8(r->Ligne(0).Domicile->Text())), std::string::npos);
+
+    // Fewer than two teams: refused.
+    f->FermeFenetreEnfant();
+    TDonneesChampionnat* d2 = f->Saison->ChampionnatCourant();
+    while (d2->NbEquipe() > 1)
+        d2->SupprimeEquipe(0);
+    f->Messages.clear();
+    Commande(*f, 22);
+    EXPECT_EQ(f->Messages, (std::vector<std::string>{TraduireFormat(294, {2})}));
+    ModifSaison = 0;
+    TermineFenetre(f);
+}
+
+TEST(Resultats, TeamsAddedToACup)
+{
+    auto s = Coupe();
+    s->AjouteEquipe("Stade Nouveau");
+    TDonneesChampionnat* c = s->ChampionnatCourant();
+    auto r = Page(s.get());
+    std::vector<std::string> messages;
+    kit::WhenModal([&](TForm* m) {
+        auto* a = dynamic_cast<Tf_AjoutEquipeCoupe*>(m);
+        ASSERT_NE(a, nullptr);
+        ASSERT_EQ(a->cb_AjoutEquipe->Items().Count(), 1);
+        ASSERT_EQ(a->lb_EquipesPresentes->Items().Count(), 4);
+        a->cb_AjoutEquipe->SetItemIndex(0);
+        kit::Click(a->b_Ajouter);
+        EXPECT_EQ(a->cb_AjoutEquipe->Items().Count(), 0);
+        a->cb_AjoutEquipe->SetText("AS Toute Neuve");
+        kit::Click(a->b_Ajouter);
+        EXPECT_EQ(a->lb_EquipesPresentes->Items().Count(), 6);
+        EXPECT_EQ(a->Resultat.Objects(1), -1);
+        kit::GrabToPng(a, "resultats_ajout_equipes");
+        kit::Click(a->b_Continuer);
+    });
+    r->mi_AjoutEquipe->Click();
+    EXPECT_EQ(c->NbEquipe(), 6);
+    EXPECT_GE(s->ChercheEquipe("AS Toute Neuve"), 0);
+    EXPECT_EQ(r->l_Equipe->Items().Count(), 2);
+    r.reset();
+
+    // A name already in the cup is refused with a message.
+    TOwned<Tf_AjoutEquipeCoupe> a(new Tf_AjoutEquipeCoupe(nullptr));
+    TStringList coupe, offre;
+    coupe.Add(vues::NomsFoot[1]);
+    a->Prepare(coupe, offre);
+    kit::ShowForm(a.get());
+    a->cb_AjoutEquipe->SetText(vues::NomsFoot[1]);
+    kit::WhenModal([&](TForm* b) {
+        messages.push_back(dynamic_cast<Tf_MessageUtil*>(b)->Label1->Caption());
+        b->SetModalResult(mrOk);
+    });
+    kit::Click(a->b_Ajouter);
+    EXPECT_EQ(messages, (std::vector<std::string>{L1("L'équipe est déjà existante dans ce championnat")}));
+    EXPECT_EQ(a->lb_EquipesPresentes->Items().Count(), 1);
+    EXPECT_EQ(a->Resultat.Count(), 0);
+}
+
+}  // namespace
