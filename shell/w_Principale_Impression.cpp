@@ -19,6 +19,10 @@ void Tf_Principale::TraduitCouche()
     t.ReplaceFile = Traduire(TexteRemplaceFichier);
     t.InvalidInput = Traduire(TexteSaisieIncorrecte);
     t.AllPictures = Traduire(TexteToutesImages);
+    t.Yes = Traduire(121);
+    t.No = Traduire(126);
+    t.Ok = Traduire(123);
+    t.Cancel = Traduire(125);
     SetDialogTexts(t);
     SetPdfChooser([this](const std::string&) { return ChoisitFichierPdf(); },
                   [this](const std::string& fichier, bool ecrit) {

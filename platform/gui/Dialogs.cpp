@@ -28,7 +28,11 @@ TDialogTexts& Texts()
                               L1("Le fichier %s existe déjà.\nVoulez-vous le remplacer ?"),
                               L1("Valeur d'entrée incorrecte. Utilisez la touche Echap pour abandonner les "
                                  "modifications."),
-                              "Toutes les images"};
+                              "Toutes les images",
+                              "Oui",
+                              "Non",
+                              "OK",
+                              "Annuler"};
     return texts;
 }
 
@@ -70,10 +74,12 @@ int ShowRequest(const TMessageRequest& r)
         TMsgDlgBtn b;
         QMessageBox::StandardButton q;
         int result;
+        const std::string* caption = nullptr;
     };
     const B map[] = {
-        {mbYes, QMessageBox::Yes, mrYes}, {mbNo, QMessageBox::No, mrNo}, {mbOK, QMessageBox::Ok, mrOk},
-        {mbCancel, QMessageBox::Cancel, mrCancel}, {mbAbort, QMessageBox::Abort, mrAbort},
+        {mbYes, QMessageBox::Yes, mrYes, &Texts().Yes}, {mbNo, QMessageBox::No, mrNo, &Texts().No},
+        {mbOK, QMessageBox::Ok, mrOk, &Texts().Ok}, {mbCancel, QMessageBox::Cancel, mrCancel, &Texts().Cancel},
+        {mbAbort, QMessageBox::Abort, mrAbort},
         {mbRetry, QMessageBox::Retry, mrRetry}, {mbIgnore, QMessageBox::Ignore, mrIgnore},
         {mbAll, QMessageBox::YesToAll, mrAll}, {mbNoToAll, QMessageBox::NoToAll, mrNoToAll},
         {mbYesToAll, QMessageBox::YesToAll, mrYesToAll}, {mbHelp, QMessageBox::Help, 0},
@@ -81,7 +87,10 @@ int ShowRequest(const TMessageRequest& r)
     for (const B& b : map)
         if (r.Buttons & b.b)
         {
-            box.addButton(b.q);
+            QPushButton* button = box.addButton(b.q);
+            // In the interface language.
+            if (button && b.caption && !b.caption->empty())
+                button->setText(AnsiToQString(*b.caption));
             if (b.result == r.DefaultResult)
                 box.setDefaultButton(b.q);
         }

@@ -53,6 +53,7 @@ struct TDialogTexts
     std::string ReplaceFile;   // %s: the file name, without its folder
     std::string InvalidInput;
     std::string AllPictures;   // the picture dialogs' first filter
+    std::string Yes, No, Ok, Cancel;   // message box buttons ("" = the platform's)
 };
 // French until the program sets them.
 void SetDialogTexts(const TDialogTexts& texts);

@@ -579,6 +579,7 @@ TEST_F(SaisonFenetre, EnglishInterfaceShowsNoFrenchText)
     TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", "en");
     auto f = LanceFenetre();
     EXPECT_EQ(DialogTexts().Warning, "Warning");
+    EXPECT_EQ(DialogTexts().No, "No");
     EXPECT_EQ(DialogTexts().ReplaceFile, "The file %s already exists. Do you want to replace it?");
     std::vector<std::string> vus;
     kit::WhenModal([&](TForm* d) {
