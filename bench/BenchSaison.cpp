@@ -6,6 +6,9 @@
 //   SaisonLitDocument     the same bytes read back into a new season
 //   SaisonSauve           the season file saved (document, deflate, archive,
 //                         read back and compared, synced, renamed)
+//   SaisonSauveUnCoeur    the same, the process pinned to one core
+//   SaisonDeflate         the member's deflate alone on one thread at each
+//                         level, its size against zlib's level 9 ("x_taille")
 //   SaisonOuvre           the season file opened (archive, inflate, document,
 //                         model)
 //   SaisonClassements     the general table of every championship
@@ -27,6 +30,7 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <sched.h>
 #include <unistd.h>
 #include <vector>
 
@@ -38,6 +42,7 @@
 #include "model/ioXml.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Streams.h"
+#include "platform/sys/ZipDeflate.h"
 #include "tests/support/GrandeSaison.h"
 
 namespace {
@@ -132,6 +137,8 @@ struct TBanc
     std::string fichier;
     double scan = 0, deflate = 0, inflate = 0, parcours = 0;
     size_t tailleFichier = 0;
+    size_t tailleZlib9 = 0;
+    double deflateUnCoeur = 0;   // zlib's, pinned to one core as the save is
 
     explicit TBanc(int sport)
     {
@@ -148,6 +155,7 @@ struct TBanc
         scan = Meilleur([&] { benchmark::DoNotOptimize(Scan(document)); });
         std::string paquet;
         deflate = Meilleur([&] { paquet = Deflate(document, 9); }, 2);
+        tailleZlib9 = paquet.size();
         inflate = Meilleur([&] { benchmark::DoNotOptimize(Inflate(paquet, document.size())); });
         const TSourceStats source = SourceStats(*g->saison);
         parcours = Meilleur([&] { benchmark::DoNotOptimize(Parcours(source)); });
@@ -226,6 +234,56 @@ void BM_SaisonSauve(benchmark::State& state)
     Mesure(
         state, b, [&] { TChargeurXmp(b.fichier, "Dll\\").Sauve(*b.g->saison, {}); }, "x_deflate", b.deflate);
     state.counters["fichier_Mo"] = static_cast<double>(b.tailleFichier) / (1 << 20);
+}
+
+// While it lives, the process runs on one core only (threads started
+// meanwhile inherit it).
+class TUnCoeur
+{
+public:
+    TUnCoeur()
+    {
+        ::sched_getaffinity(0, sizeof avant_, &avant_);
+        cpu_set_t un;
+        CPU_ZERO(&un);
+        for (int c = 0; c < CPU_SETSIZE; ++c)
+            if (CPU_ISSET(c, &avant_)) {
+                CPU_SET(c, &un);
+                break;
+            }
+        ::sched_setaffinity(0, sizeof un, &un);
+    }
+    ~TUnCoeur() { ::sched_setaffinity(0, sizeof avant_, &avant_); }
+
+private:
+    cpu_set_t avant_;
+};
+
+void BM_SaisonSauveUnCoeur(benchmark::State& state)
+{
+    TBanc& b = Banc(static_cast<int>(state.range(0)));
+    TUnCoeur unCoeur;
+    if (b.deflateUnCoeur == 0)
+        b.deflateUnCoeur = Meilleur([&] { benchmark::DoNotOptimize(Deflate(b.document, 9)); }, 2);
+    Mesure(
+        state, b, [&] { TChargeurXmp(b.fichier, "Dll\\").Sauve(*b.g->saison, {}); }, "x_deflate", b.deflateUnCoeur);
+    state.counters["fichier_Mo"] = static_cast<double>(FileSize(b.fichier)) / (1 << 20);
+}
+
+void BM_SaisonDeflate(benchmark::State& state)
+{
+    TBanc& b = Banc(static_cast<int>(state.range(0)));
+    const int niveau = static_cast<int>(state.range(1));
+    size_t taille = 0;
+    Mesure(
+        state, b,
+        [&] {
+            taille = zipdeflate::Deflate(reinterpret_cast<const uint8_t*>(b.document.data()), b.document.size(), niveau,
+                                         {}, state.range(2) ? b.document.size() : zipdeflate::kPieceSize, 1)
+                         .data.size();
+        },
+        "x_deflate", b.deflate);
+    state.counters["x_taille"] = static_cast<double>(taille) / static_cast<double>(b.tailleZlib9);
 }
 
 void BM_SaisonOuvre(benchmark::State& state)
@@ -308,6 +366,11 @@ void Sports(benchmark::internal::Benchmark* b)
 BENCHMARK(BM_SaisonEcritDocument)->Apply(Sports);
 BENCHMARK(BM_SaisonLitDocument)->Apply(Sports);
 BENCHMARK(BM_SaisonSauve)->Apply(Sports);
+BENCHMARK(BM_SaisonSauveUnCoeur)->Apply(Sports);
+BENCHMARK(BM_SaisonDeflate)
+    ->ArgNames({"sport", "niveau", "entier"})
+    ->ArgsProduct({{0, 1, 2, 3}, {8, 9}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaisonOuvre)->Apply(Sports);
 BENCHMARK(BM_SaisonClassements)->Apply(Sports);
 BENCHMARK(BM_SaisonPositions)->Apply(Sports);

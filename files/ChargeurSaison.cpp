@@ -4,10 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <random>
 
 #include "files/ZipArchive.h"
 #include "model/Championnat.h"
@@ -15,12 +14,29 @@
 #include "model/MultiSport.h"
 #include "model/Saison.h"
 #include "model/ioXml.h"
+#include "model/oTraducteur.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/Strings.h"
 #include "platform/rtl/Thread.h"
 
 std::function<uint8_t(TEnsembleSports sports)> TChargeurXmp::QuestionSport;
+
+std::string MessageRaison(const TRaisonFichier& raison, const std::string& nomFichier)
+{
+    if (raison.texte == texteAucuneRaison)
+        return {};
+    std::string texte = TraduireFormat(raison.texte, {nomFichier, raison.detail});
+    if (texte.empty())   // no language file (a program without windows)
+        texte = nomFichier + " (" + IntToStr(raison.texte) + ") " + raison.detail;
+    return texte;
+}
+
+EChargeurXmp::EChargeurXmp(int texte, const std::string& nomFichier, std::string detail)
+    : Exception(std::string()), Raison{texte, std::move(detail)}
+{
+    Message = MessageRaison(Raison, nomFichier);
+}
 
 namespace {
 
@@ -46,42 +62,45 @@ void Prepare(TZipArchive& zip, const std::string& dossierDll)
     zip.SetDLLDirectory(dossierDll);
 }
 
-// Whether the archive's directory lists the member (names without regard to case).
-bool ContientMembre(const TZipArchive& zip, const std::string& nom)
+// The index of the member in the archive's directory (names without regard
+// to case); -1 when it is not there.
+int IndexMembre(const TZipArchive& zip, const std::string& nom)
 {
     for (int i = 0; i < zip.EntryCount(); ++i)
         if (SameText(zip.DirEntry(i).NameText, nom))
-            return true;
-    return false;
+            return i;
+    return -1;
 }
 
-// A name beside the file that nothing uses yet, for the archive being written.
-std::string NomTemporaire(const std::string& nomFichier)
-{
-    static std::atomic<unsigned> compteur{0};
-    std::random_device alea;
-    const std::string dossier = ExtractFilePath(nomFichier);
-    const std::string nom = ExtractFileName(nomFichier);
-    for (int essai = 0; essai < 100; ++essai) {
-        const std::string candidat = dossier + "." + nom + "." + IntToStr(static_cast<int>(::getpid())) + "-" +
-                                     IntToStr(static_cast<int>(compteur++)) + "-" +
-                                     IntToStr(static_cast<int>(alea() & 0xFFFFFF)) + ".tmp";
-        std::error_code ec;
-        if (!std::filesystem::exists(std::filesystem::path(candidat), ec) && !ec)
-            return candidat;
-    }
-    throw EChargeurXmp("Aucun nom temporaire libre pour " + nomFichier);
-}
-
-// Puts the file's data on the disk before it takes the season's name.
-bool Synchronise(const std::string& nomFichier)
+// Puts the file's data on the disk before it takes the season's name: 0, or
+// the system's error.
+int Synchronise(const std::string& nomFichier)
 {
     const int fd = ::open(nomFichier.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
+        return errno;
+    const int e = ::fsync(fd) == 0 ? 0 : errno;
     ::close(fd);
-    return ok;
+    return e;
+}
+
+std::string DossierDe(const std::string& fichier)
+{
+    const std::string d = ExtractFileDir(fichier);
+    return d.empty() ? std::string(".") : d;
+}
+
+// The reason of a failed write from the system's text of its error (the
+// archive library reports the system's error in its message).
+int RaisonEcriture(const std::string& message)
+{
+    for (const int e : {ENOSPC, EDQUOT})
+        if (message.find(std::strerror(e)) != std::string::npos)
+            return texteDisquePlein;
+    for (const int e : {EACCES, EPERM, EROFS})
+        if (message.find(std::strerror(e)) != std::string::npos)
+            return texteDossierProtege;
+    return texteEchecEcriture;
 }
 
 // The file a name stands for: a link is followed, so that saving replaces the
@@ -147,21 +166,42 @@ uint8_t TChargeurXmp::ChoixSport(TEnsembleSports sports)
 // ===========================================================================
 // Reading
 
-bool TChargeurXmp::ExtraitDocument(TMemoryStream& flux) const
+uint8_t TChargeurXmp::Echec(int texte, std::string detail)
+{
+    raison_ = {texte, std::move(detail)};
+    return etatLecture;
+}
+
+bool TChargeurXmp::ExtraitDocument(TMemoryStream& flux)
 {
     flux.Clear();
+    raison_ = {};
     if (!FileExists(nomFichier_))
         return false;
     TZipArchive zip;
     Prepare(zip, dossierDll_);
     zip.SetZipFileName(nomFichier_);
-    if (zip.ZipFileName().empty())   // not an archive, or one that cannot be read
+    if (zip.ZipFileName().empty()) {
+        // No end record at all: not an archive; any other failure: the
+        // archive's own reason.
+        if (zip.ErrorCode() == DS_NoValidZip || FileSize(nomFichier_) == 0)
+            Echec(textePasArchive);
+        else
+            Echec(texteArchiveEndommagee, zip.LastMessage());
         return false;
-    if (!ContientMembre(zip, NomMembre))
+    }
+    const int membre = IndexMembre(zip, NomMembre);
+    if (membre < 0)
         return true;   // an archive, but not a season file
+    if (zip.DirEntry(membre).UnpackedSize > TailleMaxDocument) {
+        Echec(texteDocumentTropGrand);
+        return false;
+    }
     TZipStream* s = zip.ExtractToStream(NomMembre);
-    if (!s)
-        return false;   // the member is there but cannot be extracted
+    if (!s) {   // the member is there but cannot be extracted
+        Echec(texteArchiveEndommagee, zip.LastMessage());
+        return false;
+    }
     // The document changes hands without a copy (it may be tens of megabytes).
     flux.Bytes().swap(s->Bytes());
     flux.SetPosition(0);
@@ -172,7 +212,7 @@ bool TChargeurXmp::LitEntete(TEntete& entete)
 {
     TMemoryStream flux;
     if (!ExtraitDocument(flux))
-        throw EChargeurXmp("Impossible de lire l'archive " + nomFichier_);
+        throw EChargeurXmp(raison_.texte, ExtractFileName(nomFichier_), raison_.detail);
     TXmlStreamReader x(flux);
     if (x.ElementSuivant() == xmlFinFlux || UpperCase(x.Nom()) != "XML")
         return false;
@@ -219,7 +259,7 @@ uint8_t TChargeurXmp::Charge(std::unique_ptr<TSaison>& saison, TEnsembleSports s
     try {
         TMemoryStream flux;
         if (!ExtraitDocument(flux))
-            return etatLecture;
+            return etatLecture;   // the reason is set
         int total = 10;
         if (progression)
             progression(total);
@@ -229,12 +269,14 @@ uint8_t TChargeurXmp::Charge(std::unique_ptr<TSaison>& saison, TEnsembleSports s
         };
 
         TXmlStreamReader x(flux);
+        // A header that breaks the rules of documents is damaged, not foreign.
+        const auto pasSaison = [&]() -> uint8_t { return x.Malforme() ? Echec(texteDocumentEndommage) : uint8_t{etatPasSaison}; };
         if (x.ElementSuivant() == xmlFinFlux || UpperCase(x.Nom()) != "XML")
-            return etatPasSaison;
+            return pasSaison();
         if (x.ElementSuivant() == xmlFinFlux || x.Nom() != "Gormelide")
-            return etatPasSaison;
+            return pasSaison();
         if (x.ElementSuivant() != xmlDebut || x.Nom() != "Gormelide")
-            return etatPasSaison;
+            return pasSaison();
 
         sport_ = static_cast<uint8_t>(TMultiSport::SportDeFormat(x.ValeurAttribut("format")));
         if (sport_ == sportAucun) {
@@ -267,10 +309,11 @@ uint8_t TChargeurXmp::Charge(std::unique_ptr<TSaison>& saison, TEnsembleSports s
         }
 
         // A document that ends before the root's end tag (cut short, a partly
-        // written file) is not loaded: the season read in part would lose the
+        // written file), or that is not well-formed (a block missing or
+        // garbled), is not loaded: the season read in part would lose the
         // rest of it at the next save.
-        if (j != xmlFin || x.FinAtteinte())
-            etat = etatLecture;
+        if (j != xmlFin || x.FinAtteinte() || x.Malforme() || !x.ResteBlanc())
+            etat = Echec(texteDocumentEndommage);
         else if (verifieChampionnat && !saison->ChampionnatCourant() && !saison->Arbre().ChampionnatParCode(-1))
             etat = etatSansChampionnat;
         else
@@ -329,30 +372,41 @@ bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression
     document.SetPosition(0);
 
     // 2. Never replace a file that is not a season archive: whatever it is, it
-    //    is not ours to overwrite.
+    //    is not ours to overwrite (an empty file holds nothing to lose).
     const std::string cible = FichierReel(nomFichier_);
+    const std::string nom = ExtractFileName(nomFichier_);
     if (FileExists(cible)) {
         // A file its owner made read-only is not replaced either.
         struct stat st {};
         if (::stat(cible.c_str(), &st) == 0 && !(st.st_mode & S_IWUSR))
-            throw EChargeurXmp("Le fichier " + nomFichier_ + " est en lecture seule : il n'est pas remplac\xE9.");
-        TZipArchive existant;
-        Prepare(existant, dossierDll_);
-        existant.SetZipFileName(cible);
-        if (existant.ZipFileName().empty())
-            throw EChargeurXmp("Le fichier " + nomFichier_ + " n'est pas une archive : il n'est pas remplac\xE9.");
+            throw EChargeurXmp(texteLectureSeule, nom);
+        if (FileSize(cible) > 0) {
+            TZipArchive existant;
+            Prepare(existant, dossierDll_);
+            existant.SetZipFileName(cible);
+            if (existant.ZipFileName().empty())
+                throw EChargeurXmp(texteRemplacementRefuse, nom);
+        }
     }
+    if (::access(DossierDe(cible).c_str(), W_OK | X_OK) != 0)
+        throw EChargeurXmp(texteDossierProtege, nom);
+    // What earlier saves of this file cut short left beside it.
+    RemoveStaleTemps(cible);
+    RemoveStaleTemps(NomSauvegarde(cible));
 
     // 3. The new archive, complete, beside the file.
-    const std::string temporaire = NomTemporaire(cible);
+    const std::string temporaire = SiblingTempName(cible);
+    if (temporaire.empty())
+        throw EChargeurXmp(texteDossierProtege, nom);
     TNettoyage nettoyage(temporaire);
     {
         zip.SetZipFileName(temporaire);
         zip.AddFromStream(NomMembre, 0, 0);
         if (zip.SuccessCount() != 1)
-            throw EChargeurXmp("L'archive " + nomFichier_ + " n'a pas pu \xEAtre \xE9" "crite (" +
-                               IntToStr(zip.ErrorCode()) + " " + zip.LastMessage() + ")");
+            throw EChargeurXmp(RaisonEcriture(zip.LastMessage()), nom, zip.LastMessage());
     }
+    if (progression)
+        progression(92);
     // 4. Read back: the archive holds that document and nothing else.
     {
         TZipArchive relu;
@@ -360,27 +414,33 @@ bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression
         relu.SetZipFileName(temporaire);
         TZipStream* s = relu.ZipFileName().empty() || relu.EntryCount() != 1 ? nullptr
                                                                                 : relu.ExtractToStream(NomMembre);
-        if (!s)
-            throw EChargeurXmp("L'archive " + nomFichier_ + " \xE9" "crite ne se relit pas.");
-        if (s->Size() != document.Size() ||
+        if (!s || s->Size() != document.Size() ||
             std::memcmp(s->Memory(), document.Memory(), static_cast<size_t>(document.Size())) != 0)
-            throw EChargeurXmp("L'archive " + nomFichier_ + " \xE9" "crite ne contient pas le document.");
+            throw EChargeurXmp(texteEchecEcriture, nom, relu.LastMessage());
     }
-    if (!Synchronise(temporaire))
-        throw EChargeurXmp("L'archive " + nomFichier_ + " n'a pas pu \xEAtre \xE9" "crite sur le disque.");
+    if (const int e = Synchronise(temporaire))
+        throw EChargeurXmp(RaisonEcriture(std::strerror(e)), nom, std::strerror(e));
+    if (progression)
+        progression(94);
 
-    // 5. The previous version becomes the backup, then the new archive takes the
-    //    name in one step: at every moment a complete file holds the name.
+    // 5. The previous version becomes the backup (copied beside it, then
+    //    renamed over the old backup), then the new archive takes the name in
+    //    one step: at every moment a complete file holds each name.
     if (saison.OptionSauvegarde(1) && FileExists(cible)) {
         const std::string sauvegarde = NomSauvegarde(cible);
-        if (FileExists(sauvegarde) && !DeleteFile(sauvegarde))
-            throw EChargeurXmp("La sauvegarde " + sauvegarde + " n'a pas pu \xEAtre remplac\xE9" "e.");
-        if (!CopyFile(cible, sauvegarde, true))
-            throw EChargeurXmp("La sauvegarde " + sauvegarde + " n'a pas pu \xEAtre \xE9" "crite.");
+        if (!CopyFile(cible, sauvegarde, false))
+            throw EChargeurXmp(texteEchecEcriture, ExtractFileName(sauvegarde), std::strerror(errno));
+        if (progression)
+            progression(97);
     }
     if (!RenameFile(temporaire, cible))
-        throw EChargeurXmp("L'archive " + nomFichier_ + " n'a pas pu prendre son nom.");
+        throw EChargeurXmp(RaisonEcriture(std::strerror(errno)), nom, std::strerror(errno));
     nettoyage.Garde();
+    if (progression)
+        progression(99);
+    // The rename itself reaches the disk (without this a power cut may bring
+    // the old file back); the file is saved whatever this answers.
+    SyncFolderOf(cible);
     if (progression)
         progression(100);
     return true;

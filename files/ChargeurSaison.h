@@ -60,14 +60,43 @@ enum : uint8_t {
     etatCharge = 5,         // success
 };
 
+// Why a file did not open or a save failed: the id of a text of the language
+// files, which takes the file name and (damaged archive, failed write) the
+// archive's or the system's own reason.
+enum : int {
+    texteAucuneRaison = 0,
+    textePasArchive = 1567,          // not a zip archive at all
+    texteArchiveEndommagee = 1568,   // a zip archive that cannot be read: its reason
+    texteDocumentEndommage = 1569,   // the season document is not well-formed or cut short
+    texteDocumentTropGrand = 1570,   // beyond the size a season document may have
+    texteDisquePlein = 1571,
+    texteDossierProtege = 1572,      // the folder does not let us write
+    texteLectureSeule = 1573,
+    texteRemplacementRefuse = 1574,  // the file is not a season archive: not overwritten
+    texteEchecEcriture = 1575,       // any other failed write: the reason
+};
+
+// The reason of a failure: text id and detail.
+struct TRaisonFichier
+{
+    int texte = texteAucuneRaison;
+    std::string detail;
+};
+// The message of a reason for the file named (its name as shown to the user),
+// in the interface language; empty for no reason.
+std::string MessageRaison(const TRaisonFichier& raison, const std::string& nomFichier);
+
 // Progress of a load or save, in percent.
 using TProgressionFichier = std::function<void(int pourcentage)>;
 
-// A save that did not complete: the file named is left as it was.
+// A save that did not complete: the file named is left as it was. Its
+// message is that of its reason.
 class EChargeurXmp : public Exception
 {
 public:
     using Exception::Exception;
+    EChargeurXmp(int texte, const std::string& nomFichier, std::string detail = {});
+    TRaisonFichier Raison;
 };
 
 class TChargeurXmp
@@ -80,6 +109,13 @@ public:
     const std::string& NomFichier() const { return nomFichier_; }
     // The sport found in or chosen for the document last read (6 none).
     uint8_t Sport() const { return sport_; }
+    // Why the last load did not succeed (status 1), when known.
+    const TRaisonFichier& Raison() const { return raison_; }
+
+    // The largest season document read: four times the largest real season
+    // (64 MB of basketball), so that a small archive cannot make the loader
+    // hold more than a few hundred megabytes.
+    static constexpr int64_t TailleMaxDocument = 256LL << 20;
 
     // Reads the file into a new season of its sport. Answers a status 1 to 5;
     // on any status but 5 saison is empty (a partly read season is freed).
@@ -122,7 +158,8 @@ private:
     // Extracts the member into flux; false when the archive cannot be read
     // (missing, not a zip, damaged member). A member that is absent leaves
     // flux empty and answers true.
-    bool ExtraitDocument(TMemoryStream& flux) const;
+    bool ExtraitDocument(TMemoryStream& flux);
+    uint8_t Echec(int texte, std::string detail = {});
     struct TEntete;
     bool LitEntete(TEntete& entete);
 
@@ -130,4 +167,5 @@ private:
     std::string nomFichier_;
     uint8_t sport_ = AucunSport;
     TEnsembleSports sportsAcceptes_ = 0;
+    TRaisonFichier raison_;
 };

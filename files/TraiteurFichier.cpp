@@ -20,6 +20,7 @@ constexpr int TexteEnregistre = 253;
 constexpr int TexteEchec = 529;
 
 int g_operations = 0;
+TRaisonFichier g_raison;
 
 // Marks a file operation as running for its lifetime.
 class TOperation
@@ -57,6 +58,16 @@ bool TTraiteurFichier::OperationEnCours()
     return g_operations > 0;
 }
 
+const TRaisonFichier& TTraiteurFichier::DerniereRaison()
+{
+    return g_raison;
+}
+
+void TTraiteurFichier::NoteRaison(TRaisonFichier raison)
+{
+    g_raison = std::move(raison);
+}
+
 // ---------------------------------------------------------------------------
 // Loading
 
@@ -65,7 +76,10 @@ uint8_t TTraiteurFichier::ChargeFichier(const std::string& nomFichier, std::uniq
                                         TEnsembleSports sports, bool verifieChampionnat, TThread* thread)
 {
     TChargeurXmp chargeur(nomFichier, dossierDll);
-    return chargeur.Charge(saison, sports, progression, verifieChampionnat, thread);
+    NoteRaison({});
+    const uint8_t etat = chargeur.Charge(saison, sports, progression, verifieChampionnat, thread);
+    NoteRaison(chargeur.Raison());
+    return etat;
 }
 
 std::unique_ptr<TSaison> TTraiteurFichier::Charger(const std::string& nomFichier, const std::string& dossierDll,
@@ -98,6 +112,7 @@ bool TTraiteurFichier::Sauver(const std::string& nomFichier, TSaison* saison, in
 {
     TOperation operation;
     bool resultat = false;
+    NoteRaison({});
     {
         TOwned<Tf_EtatSauve> f = NouvelleFenetre();
         f->SauveMode(nomFichier, dossierDll, saison);
@@ -113,7 +128,11 @@ bool TTraiteurFichier::Sauver(const std::string& nomFichier, TSaison* saison, in
             Tf_MessageUtil::Affiche(Traduire(TexteEnregistre), mbuValider);
         ApresFichier(nomFichier, fichierParametres, rappel);
     } else if (afficheMessage) {
-        Tf_MessageUtil::Affiche(Traduire(TexteEchec), mbuValider);
+        std::string texte = Traduire(TexteEchec);
+        const std::string raison = MessageRaison(g_raison, ExtractFileName(nomFichier));
+        if (!raison.empty())
+            texte += "\r" + raison;
+        Tf_MessageUtil::Affiche(texte, mbuValider);
     }
     return resultat;
 }
@@ -123,7 +142,9 @@ bool TTraiteurFichier::Sauver(const std::string& nomFichier, TSaison* saison, in
 
 void TTraiteurFichier::MessageEtat(uint8_t etat, const std::string& nomFichier, std::string& texte)
 {
-    if (etat <= etatSansChampionnat)
+    if (etat == etatLecture && g_raison.texte != texteAucuneRaison)
+        texte = MessageRaison(g_raison, nomFichier);
+    else if (etat <= etatSansChampionnat)
         texte = TraduireFormat(TexteEtat0 + etat, {nomFichier});
 }
 

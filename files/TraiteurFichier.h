@@ -52,14 +52,21 @@ public:
     // when the file was written and read back. On success: *modifSaison := 0
     // (when given) and panel 1 of the status bar emptied, message 253 when
     // afficheMessage, then ApresFichier. On failure the file, the season and
-    // *modifSaison are left as they were, and message 529 when afficheMessage.
+    // *modifSaison are left as they were, and message 529 with the reason
+    // (disk full, folder not writable, file read-only...) when afficheMessage.
     static bool Sauver(const std::string& nomFichier, TSaison* saison, int* modifSaison,
                        const std::string& dossierDll, const std::string& fichierParametres, TStatusBar* barre,
                        const TRappelFichier& rappel, bool afficheMessage);
 
     // The text of a load status 0 to 4 (text 1556 + status with the file
-    // name); for any other status texte is left as it is.
+    // name); for any other status texte is left as it is. A status 1 whose
+    // reason the last load gave (not an archive, a damaged archive or
+    // document) says that reason instead.
     static void MessageEtat(uint8_t etat, const std::string& nomFichier, std::string& texte);
+    // Why the last load (ChargeFichier) or save (Sauver) did not succeed;
+    // no reason after a success. Set by the worker, read once it has ended.
+    static const TRaisonFichier& DerniereRaison();
+    static void NoteRaison(TRaisonFichier raison);
     // For a ".xmc" file (any letter case): the full name as "LastFile" of
     // section "General" of the settings file (when a path is given), then the
     // call-back (when assigned). Other extensions: nothing.

@@ -88,6 +88,12 @@ void TSauveThread::Execute()
             TChargeurXmp chargeur(nomFichier_, dossierDll_);
             ok = chargeur.Sauve(*SaisonSauvee, [this](int p) { Progression(p); });
         }
+    } catch (const EChargeurXmp& e) {
+        TTraiteurFichier::NoteRaison(e.Raison);
+        ok = false;
+    } catch (const std::exception& e) {
+        TTraiteurFichier::NoteRaison({texteEchecEcriture, e.what()});
+        ok = false;
     } catch (...) {
         ok = false;
     }

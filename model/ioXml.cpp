@@ -366,7 +366,81 @@ inline size_t PremierDe(const char* d, size_t i, size_t n, char a, char b)
     return i;
 }
 
+// Bytes that may stand between tags: the blank and the control characters
+// (line breaks, tabulations).
+inline bool Blancs(const char* d, size_t i, size_t n)
+{
+    for (; i < n; ++i)
+        if (static_cast<unsigned char>(d[i]) > 0x20)
+            return false;
+    return true;
+}
+
+// A name starts with a letter, "_", ":" or a byte of a non-ASCII character.
+inline bool DebutNom(char c)
+{
+    const unsigned char u = static_cast<unsigned char>(c);
+    return static_cast<unsigned>((u | 0x20) - 'a') < 26u || u == '_' || u == ':' || u >= 0x80;
+}
+
 }   // namespace
+
+uint8_t TXmlReader::Refuse()
+{
+    // Nothing is left to read: every later token is the end of input.
+    malforme_ = true;
+    enPlace_ = true;
+    taille_ = 0;
+    pos_ = 0;
+    return xmlFinFlux;
+}
+
+bool TXmlReader::Ouvre(std::string_view nom)
+{
+    const size_t n = ouverts_.size();
+    if (n >= MaxProfondeur)
+        return false;
+    if (enPlace_) {
+        ouverts_.push_back(nom);
+    } else {
+        if (noms_.size() <= n)
+            noms_.resize(n + 1);
+        noms_[n].assign(nom);
+        ouverts_.emplace_back();
+    }
+    return true;
+}
+
+bool TXmlReader::Ferme(std::string_view nom)
+{
+    if (ouverts_.empty())
+        return false;
+    const std::string_view haut = enPlace_ ? ouverts_.back() : std::string_view(noms_[ouverts_.size() - 1]);
+    if (nom.size() != haut.size()) {
+        // Blanks may follow the name.
+        while (nom.size() > haut.size() && static_cast<unsigned char>(nom.back()) <= 0x20)
+            nom.remove_suffix(1);
+        if (nom.size() != haut.size())
+            return false;
+    }
+    if (std::memcmp(nom.data(), haut.data(), nom.size()) != 0)
+        return false;
+    ouverts_.pop_back();
+    return true;
+}
+
+bool TXmlReader::ResteBlanc()
+{
+    if (malforme_)
+        return false;
+    for (;;) {
+        if (!Blancs(donnees_, pos_, taille_))
+            return false;
+        pos_ = taille_;
+        if (enPlace_ || !LitLigne())
+            return true;
+    }
+}
 
 uint8_t TXmlReader::ElementSuivant()
 {
@@ -386,11 +460,8 @@ uint8_t TXmlReader::ElementSuivant()
             inf = PremierDe(donnees_, pos_, court, '<', '>');
     }
     if (inf < court) {
-        if (donnees_[inf] == '>') {
-            // No "<" before the ">": nothing between, malformed.
-            pos_ = inf + 1;
-            return xmlFinFlux;
-        }
+        if (donnees_[inf] == '>' || !Blancs(donnees_, pos_, inf))
+            return Refuse();   // text where a tag must be
         const size_t k = PremierDe(donnees_, inf + 1, taille_, '>', ' ');
         if (k >= taille_)
             return FinFlux();
@@ -415,6 +486,8 @@ uint8_t TXmlReader::ElementSuivant()
         // Found above.
     } else if (const void* p = std::memchr(donnees_ + pos_, '<', sup - pos_)) {
         const size_t debut = static_cast<size_t>(static_cast<const char*>(p) - donnees_);
+        if (!Blancs(donnees_, pos_, debut))
+            return Refuse();
         balise = std::string_view(donnees_ + debut + 1, sup - debut - 1);
         // A refill may move the input: a start tag, whose attributes stay
         // readable until the next start tag, keeps a copy of its own.
@@ -422,13 +495,17 @@ uint8_t TXmlReader::ElementSuivant()
             balise_.assign(balise);
             balise = balise_;
         }
+    } else {
+        return Refuse();   // a ">" without its "<"
     }
     pos_ = sup + 1;
-    // 3. Nothing between: malformed, taken as the end.
+    // 3. Nothing between: malformed.
     if (balise.empty())
-        return xmlFinFlux;
-    // 4. End tag.
+        return Refuse();
+    // 4. End tag: it closes the innermost open element.
     if (balise[0] == '/') {
+        if (!Ferme(balise.substr(1)))
+            return Refuse();
         nom_.clear();
         return xmlFin;
     }
@@ -449,15 +526,22 @@ uint8_t TXmlReader::ElementSuivant()
         return xmlComplet;
     }
     // 7. Start tag: the name, then the attributes.
+    if (!DebutNom(balise[0]))
+        return Refuse();
     if (!rapide)
         blanc = balise.find(' ');
     bool barre = false;
+    std::string_view nom = balise;
     if (blanc == std::string_view::npos) {
-        nom_.assign(balise);
+        barre = balise.back() == '/';
+        nom.remove_suffix(barre ? 1 : 0);
+        nom_.assign(nom);
         attributs_.clear();
     } else {
-        nom_.assign(balise.substr(0, blanc));
-        LitAttributs(balise, blanc, barre);
+        nom = balise.substr(0, blanc);
+        nom_.assign(nom);
+        if (!LitAttributs(balise, blanc, barre))
+            return Refuse();
     }
     texte_.clear();
     if (barre)
@@ -497,26 +581,46 @@ uint8_t TXmlReader::ElementSuivant()
         return FinFlux();
     ouvrant = pos_;
     if (donnees_[ouvrant + 1] == '/') {
+        // The end tag must be this element's.
+        std::string_view fin(donnees_ + ouvrant + 2, ferme - ouvrant - 2);
+        while (!fin.empty() && static_cast<unsigned char>(fin.back()) <= 0x20)
+            fin.remove_suffix(1);
+        if (fin != nom_)
+            return Refuse();
         pos_ = ferme + 1;
         return xmlComplet;
     }
+    if (!Ouvre(nom))
+        return Refuse();
     return xmlDebut;
 }
 
-// The attributes of a start tag, from position debut (the blank after the name).
-void TXmlReader::LitAttributs(std::string_view s, size_t i, bool& barre)
+// The attributes of a start tag, from position debut (the blank after the
+// name); false when an attribute's name cannot be one or there are more
+// attributes than the limit. Each byte is looked at a bounded number of
+// times: a quote without its closing quote is searched for once, not again
+// for every attribute after it.
+bool TXmlReader::LitAttributs(std::string_view s, size_t i, bool& barre)
 {
     attributs_.clear();
     const size_t n = s.size();
+    // From these positions on, no quote of that kind closes a value.
+    size_t sansFinDouble = n, sansFinSimple = n;
     while (i < n) {
         if (s[i] == '/')
             break;
         while (i < n && s[i] == ' ')
             ++i;
         const size_t egal = s.find('=', i);
-        if (egal == std::string_view::npos)
+        if (egal == std::string_view::npos) {
+            // What is left may only be the "/" of an empty element.
+            if (i < n && (s[i] != '/' || i + 1 < n))
+                return false;
             break;
-        const std::string_view nom = s.substr(i, egal - i);
+        }
+        if (attributs_.size() >= MaxAttributs)
+            return false;
+        const std::string_view nom(s.data() + i, egal - i);
         i = egal + 1;
         while (i < n && s[i] == ' ')
             ++i;
@@ -526,13 +630,17 @@ void TXmlReader::LitAttributs(std::string_view s, size_t i, bool& barre)
             // A quoted value ends at its quote followed by a blank, "/" or the
             // end of the tag.
             const char q = s[i];
-            for (size_t k = i + 1; k < n; ++k) {
-                if (s[k] == q && (k + 1 == n || s[k + 1] == ' ' || s[k + 1] == '/')) {
-                    valeur = s.substr(i + 1, k - i - 1);
-                    i = k + 1;
-                    fait = true;
-                    break;
+            if (i < (q == '"' ? sansFinDouble : sansFinSimple)) {
+                for (size_t k = i + 1; k < n; ++k) {
+                    if (s[k] == q && (k + 1 == n || s[k + 1] == ' ' || s[k + 1] == '/')) {
+                        valeur = std::string_view(s.data() + i + 1, k - i - 1);
+                        i = k + 1;
+                        fait = true;
+                        break;
+                    }
                 }
+                if (!fait)
+                    (q == '"' ? sansFinDouble : sansFinSimple) = i;
             }
         }
         if (!fait) {
@@ -558,6 +666,7 @@ void TXmlReader::LitAttributs(std::string_view s, size_t i, bool& barre)
         attributs_.emplace_back(nom, valeur);
     }
     barre = i < n && s[i] == '/';
+    return true;
 }
 
 int32_t TXmlReader::TexteEntier() const

@@ -134,6 +134,13 @@ enum : uint8_t {
 // the reader answers xmlFinFlux where a tag is expected and the input ends.
 // FinAtteinte tells afterwards whether the input ran out while a token was
 // being read (a document cut short), as opposed to every token being whole.
+//
+// The reader keeps the names of the open elements and checks, as it goes, that
+// the input is well-formed: an end tag closes the innermost open element (same
+// name), only blanks stand where a tag must be (text is kept only right after
+// a start tag), a tag has a name. Input that breaks a rule, or a limit below,
+// ends the reading: Malforme() turns true and every later token is xmlFinFlux.
+// Every token is read in time linear in its length.
 class TXmlReader
 {
 public:
@@ -155,6 +162,20 @@ public:
     int NbAttribut() const { return static_cast<int>(attributs_.size()); }
     // True once the input ended where a tag or its content was expected.
     bool FinAtteinte() const { return finAtteinte_; }
+    // True once the input broke a rule of well-formed documents or a limit.
+    bool Malforme() const { return malforme_; }
+    // The number of elements open (start tags read whose end tag was not).
+    int Profondeur() const { return static_cast<int>(ouverts_.size()); }
+    // After the root's end tag: whether only blanks follow up to the end.
+    bool ResteBlanc();
+
+    // Limits that keep the memory a document costs near its own size. The
+    // program's documents nest at most about ten elements deep and carry at
+    // most a dozen attributes on one element; a document beyond either limit
+    // is not one of ours (each attribute costs the reader 32 bytes however
+    // short it is: unbounded, a few bytes of input would cost ten times more).
+    static constexpr size_t MaxProfondeur = 256;
+    static constexpr size_t MaxAttributs = 1024;
     // Given the token just read: after xmlDebut reads on to the matching end tag
     // (or the end of input); any other token: nothing.
     void SauteElement(uint8_t jeton);
@@ -180,7 +201,10 @@ private:
         finAtteinte_ = true;
         return xmlFinFlux;
     }
-    void LitAttributs(std::string_view balise, size_t debut, bool& barre);
+    uint8_t Refuse();   // ends the reading of a malformed input
+    bool LitAttributs(std::string_view balise, size_t debut, bool& barre);
+    bool Ouvre(std::string_view nom);   // nom becomes the innermost open element
+    bool Ferme(std::string_view nom);   // closes the innermost one, of that name
 
     std::unique_ptr<TTextReader> fichier_;
     std::string nomFichier_;
@@ -195,7 +219,12 @@ private:
     size_t taille_ = 0;
     bool enPlace_ = false;
     bool finAtteinte_ = false;
+    bool malforme_ = false;
     size_t pos_ = 0;   // 0-based read position in donnees_
+    // The names of the open elements: views into the input read in place;
+    // otherwise copies in noms_ (same index), ouverts_ then only counting.
+    std::vector<std::string_view> ouverts_;
+    std::vector<std::string> noms_;
 };
 
 // Pull reader over a stream, from its current position (line breaks stay CR LF

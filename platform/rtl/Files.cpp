@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cctype>
+#include <csignal>
 #include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
@@ -59,18 +61,68 @@ TDateTime LocalDateTime(const struct timespec& ts)
     return static_cast<double>(days) + secs / 86400.0;
 }
 
+std::string BaseOf(const std::string& fileName)
+{
+    const size_t p = fileName.rfind('/');
+    return p == std::string::npos ? fileName : fileName.substr(p + 1);
+}
+
+std::string FolderPrefix(const std::string& dir)
+{
+    return dir == "/" ? "/" : dir + "/";
+}
+
+// A sibling temporary name: "." + base + ".pid.counter.hex.tmp".
+std::string TempNameBeside(const std::string& fileName)
+{
+    static std::atomic<unsigned> counter{0};
+    static thread_local std::random_device rd;
+    char suffix[48];
+    std::snprintf(suffix, sizeof suffix, ".%d.%u.%x.tmp", static_cast<int>(::getpid()), counter++, rd());
+    return FolderPrefix(DirOf(fileName)) + "." + BaseOf(fileName) + suffix;
+}
+
+// The writer's process id when name is a temporary of base (see
+// SiblingTempName, with or without a library's ".XXXXXX"); 0 otherwise.
+long TempWriter(std::string_view name, std::string_view base)
+{
+    if (name.size() < base.size() + 2 || name[0] != '.' || name.substr(1, base.size()) != base ||
+        name[base.size() + 1] != '.')
+        return 0;
+    std::string_view rest = name.substr(base.size() + 2);
+    // pid "." counter "." hex ".tmp" [ "." six characters ]
+    auto digits = [&rest](bool hex) {
+        size_t n = 0;
+        while (n < rest.size() && n < 16 && (std::isdigit(static_cast<unsigned char>(rest[n])) ||
+                                             (hex && std::isxdigit(static_cast<unsigned char>(rest[n])))))
+            ++n;
+        const std::string_view d = rest.substr(0, n);
+        rest.remove_prefix(n);
+        return d;
+    };
+    auto dot = [&rest] {
+        if (rest.empty() || rest[0] != '.')
+            return false;
+        rest.remove_prefix(1);
+        return true;
+    };
+    const std::string_view pid = digits(false);
+    if (pid.empty() || pid.size() > 9 || !dot() || digits(false).empty() || !dot() || digits(true).empty())
+        return 0;
+    if (rest.substr(0, 4) != ".tmp")
+        return 0;
+    rest.remove_prefix(4);
+    if (!rest.empty() && !(rest.size() == 7 && rest[0] == '.'))
+        return 0;
+    return std::strtol(std::string(pid).c_str(), nullptr, 10);
+}
+
 // A name no other file has yet, created empty beside `fileName` (the user's
 // umask applies as for any new file). -1 when the folder is not writable.
 int CreateSiblingTemp(const std::string& fileName, std::string& tempName)
 {
-    static std::atomic<unsigned> counter{0};
-    std::random_device rd;
-    const std::string dir = DirOf(fileName);
-    const std::string base = fileName.substr(fileName.rfind('/') == std::string::npos ? 0 : fileName.rfind('/') + 1);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        char suffix[32];
-        std::snprintf(suffix, sizeof suffix, ".%d.%u.%x.tmp", static_cast<int>(::getpid()), counter++, rd());
-        tempName = (dir == "/" ? "/" : dir + "/") + "." + base + suffix;
+        tempName = TempNameBeside(fileName);
         const int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0)
             return fd;
@@ -354,6 +406,50 @@ bool CopyFile(const std::string& source, const std::string& target, bool failIfE
     }
     SyncDir(DirOf(realTarget));
     return true;
+}
+
+std::string SiblingTempName(const std::string& fileName)
+{
+    struct stat st{};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = TempNameBeside(fileName);
+        if (::lstat(name.c_str(), &st) != 0 && errno == ENOENT)
+            return name;
+    }
+    return {};
+}
+
+int RemoveStaleTemps(const std::string& fileName)
+{
+    const std::string dir = DirOf(fileName);
+    const std::string base = BaseOf(fileName);
+    std::vector<std::string> stale;
+    if (DIR* d = ::opendir(dir.c_str())) {
+        while (const dirent* e = ::readdir(d)) {
+            const long pid = TempWriter(e->d_name, base);
+            // A writer still running (this process included) keeps its file;
+            // kill with signal 0 only asks whether the process exists.
+            if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+                stale.emplace_back(FolderPrefix(dir) + e->d_name);
+        }
+        ::closedir(d);
+    }
+    int removed = 0;
+    struct stat st{};
+    for (const std::string& f : stale)
+        if (::lstat(f.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(f.c_str()) == 0)
+            ++removed;
+    return removed;
+}
+
+bool SyncFolderOf(const std::string& fileName)
+{
+    const int fd = ::open(DirOf(fileName).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
 }
 
 int64_t FileSize(const std::string& fileName)

@@ -23,7 +23,22 @@ bool RemoveDir(const std::string& dir);              // an empty folder
 bool DeleteFile(const std::string& fileName);
 bool RenameFile(const std::string& oldName, const std::string& newName);   // replaces the target
 // Copies in full; false (and no partial target left) on any short read or write.
+// The copy is written beside the target and renamed over it: an existing
+// target is replaced in one step, never lost.
 bool CopyFile(const std::string& source, const std::string& target, bool failIfExists);
+
+// Temporary files beside a file. A writer that replaces a file writes the new
+// content first under SiblingTempName(file): "." + name + "." + process id +
+// "." + counter + "." + hex digits + ".tmp", a name not in use (not created).
+// A library that writes that name may add its own ".XXXXXX" while it writes.
+std::string SiblingTempName(const std::string& fileName);
+// Removes the temporaries of that form beside fileName (names made for that
+// very name only) whose writing process is no longer running: what an
+// interrupted writer left. The number removed.
+int RemoveStaleTemps(const std::string& fileName);
+// Syncs the folder holding fileName, so that a rename into it survives a
+// power cut; false when the folder cannot be synced.
+bool SyncFolderOf(const std::string& fileName);
 
 // '/' and '\' are both taken as separators when extracting.
 std::string ExtractFilePath(std::string_view fileName);   // with its trailing separator

@@ -4,6 +4,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Strings.h"
 #include "tests/model/Outils.h"
+#include "tests/model/XmlEssai.h"
 
 namespace {
 const std::string Decl = std::string(XmlDeclaration) + "\r\n";
@@ -246,9 +247,9 @@ TEST(XmlReader, HandWrittenDocument)
     EXPECT_EQ(r.ElementSuivant(), xmlComplet);
     EXPECT_EQ(r.Nom(), "vide2");
     EXPECT_EQ(r.Texte(), "");
-    // Without the blank, the slash belongs to the name and the tag opens.
-    EXPECT_EQ(r.ElementSuivant(), xmlDebut);
-    EXPECT_EQ(r.Nom(), "colle/");
+    // Without the blank, the slash still closes the tag.
+    EXPECT_EQ(r.ElementSuivant(), xmlComplet);
+    EXPECT_EQ(r.Nom(), "colle");
     EXPECT_EQ(r.ElementSuivant(), xmlComplet);
     EXPECT_EQ(r.Nom(), "att");
     EXPECT_EQ(r.NbAttribut(), 3);
@@ -479,5 +480,75 @@ TEST(XmlReader, ArbitraryInputEnds)
         std::string valeurs[1];
         r.LitChamps(noms, valeurs);
         EXPECT_EQ(Jetons(r, static_cast<int>(doc.size()) + 2).back().code, xmlFinFlux);
+    }
+}
+
+// Well-formedness, checked as the document is read: the rules, each broken
+// once, through the three ways of reading (in place, refilled three bytes at
+// a time, from a file); documents that keep the rules but hold unknown
+// elements, texts before children or blanks of any kind read to their end.
+namespace {
+std::string Repete(const std::string& motif, size_t n)
+{
+    std::string s;
+    for (size_t i = 0; i < n; ++i)
+        s += motif;
+    return s;
+}
+}   // namespace
+
+TEST(XmlReader, ADocumentThatIsNotWellFormedEndsTheReading)
+{
+    const std::string debut = Decl + "<!DOCTYPE r>\r\n<r>\r\n";
+    struct Cas
+    {
+        const char* quoi;
+        std::string corps;
+        bool malforme;
+    };
+    const Cas cas[] = {
+        {"well-formed", "<inconnu a='1'>texte<b>2</b><c /><d/></inconnu>\r\n\t<e>3</e >\r\n", false},
+        {"end tag of another element", "<m>\r\n<b>1</b>\r\n</n>\r\n", true},
+        {"leaf closed by another name", "<b>1</c>\r\n", true},
+        {"end tag without its start", "<b>1</b>\r\n</b>\r\n", true},
+        {"text between elements", "<b>1</b>\r\nperdu<c>2</c>\r\n", true},
+        {"text after the last child", "<m>\r\n<b>1</b>\r\nreste</m>\r\n", true},
+        {"garbled block", "<m>\r\n<b>1</b>\r\n<<<>>> & </Matc\r\n<b>2</b>\r\n</m>\r\n", true},
+        {"block removed", "<m>\r\n<b>1</b>\r\n<n>\r\n<b>2</b>\r\n</m>\r\n", true},
+        {"a > alone", "<b>1</b>\r\n>\r\n", true},
+        {"empty tag", "<b>1</b>\r\n<>\r\n", true},
+        {"tag without a name", "<b>1</b>\r\n< b>2</b>\r\n", true},
+        {"a < inside a tag", "<b x='1' <c>2</b>\r\n", true},
+        {"nested too deep", Repete("<p>", TXmlReader::MaxProfondeur + 1), true},
+        {"too many attributes", "<b" + Repete(" a='1'", TXmlReader::MaxAttributs + 1) + ">1</b>\r\n", true},
+        {"as many attributes as allowed", "<b" + Repete(" a='1'", TXmlReader::MaxAttributs) + ">1</b>\r\n",
+         false},
+    };
+    DossierTemp d;
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        const std::string doc = debut + c.corps + "</r>\r\n";
+        auto lit = [&](TXmlReader& r) {
+            int n = 0;
+            while (r.ElementSuivant() != xmlFinFlux && ++n < 100000) {
+            }
+            EXPECT_EQ(r.Malforme(), c.malforme);
+            EXPECT_EQ(r.Profondeur(), c.malforme ? r.Profondeur() : 0);
+            return std::vector<std::string>{r.Malforme() ? "malforme" : "bon"};
+        };
+        xml_essai::EnPlace(doc, lit);
+        xml_essai::ParMorceaux(doc, lit, 3);
+        TXmlReader fichier(d.Ecrit("m.xml", doc));
+        lit(fichier);
+    }
+    // Only blanks may follow the root.
+    for (const auto& [suite, blanc] : {std::pair{"\r\n \t\r\n", true}, std::pair{"\r\n<r>x</r>", false}}) {
+        TMemoryStream m;
+        Remplit(m, debut + "<a>1</a>\r\n</r>" + suite);
+        TXmlStreamReader r(m);
+        uint8_t j = r.ElementSuivant();
+        while (j != xmlFin && j != xmlFinFlux)
+            j = r.ElementSuivant();
+        EXPECT_EQ(r.ResteBlanc(), blanc) << suite;
     }
 }

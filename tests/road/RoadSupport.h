@@ -2,7 +2,12 @@
 // document of a season, and the bytes of a season file.
 #pragma once
 
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <cstdio>
+#include <new>
 
 #include <cstdlib>
 #include <filesystem>
@@ -12,6 +17,9 @@
 #include <string>
 
 #include "files/ChargeurSaison.h"
+#include "files/TraiteurFichier.h"
+#include "files/ZipArchive.h"
+#include "platform/rtl/Files.h"
 #include "model/MultiSport.h"
 #include "model/Saison.h"
 #include "platform/rtl/Streams.h"
@@ -69,10 +77,51 @@ inline void EcritOctets(const std::string& fichier, const std::string& octets)
     f.write(octets.data(), static_cast<std::streamsize>(octets.size()));
 }
 
+// Through the load road of the open command (which keeps the reason of a
+// failure for its message).
 inline uint8_t Charge(const std::string& fichier, std::unique_ptr<TSaison>& s, int sport = sportTous)
 {
-    TChargeurXmp c(fichier, "Dll\\");
-    return c.Charge(s, EnsembleSport(sport), {}, true, nullptr);
+    return TTraiteurFichier::ChargeFichier(fichier, s, "Dll\\", {}, EnsembleSport(sport), true, nullptr);
+}
+
+// The bytes of a season file holding the given member text.
+inline std::string ArchiveDe(const std::string& fichier, const std::string& membre)
+{
+    DeleteFile(fichier);
+    TZipArchive zip;
+    zip.Unattended = true;
+    zip.SetZipFileName(fichier);
+    zip.EntryStream.Write(membre.data(), static_cast<long>(membre.size()));
+    zip.AddFromStream(TChargeurXmp::NomMembre, 0, 0);
+    return zip.SuccessCount() == 1 ? LitOctets(fichier) : std::string();
+}
+
+// Runs f in a child process whose address space may grow by at most `marge`
+// bytes beyond what it has at its start; an allocation beyond ends the child
+// with status 3. The child's exit status (f's answer), or -1 when it was
+// killed.
+template <class F>
+int EnfantLimite(size_t marge, F f)
+{
+    const pid_t pid = ::fork();
+    if (pid < 0)
+        return -1;
+    if (pid == 0) {
+        size_t pages = 0;
+        if (FILE* m = std::fopen("/proc/self/statm", "r")) {
+            if (std::fscanf(m, "%zu", &pages) != 1)
+                pages = 0;
+            std::fclose(m);
+        }
+        const rlim_t limite = static_cast<rlim_t>(pages) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + marge;
+        rlimit r{limite, limite};
+        ::setrlimit(RLIMIT_AS, &r);
+        std::set_new_handler([] { ::_exit(3); });
+        ::_exit(f());
+    }
+    int statut = 0;
+    ::waitpid(pid, &statut, 0);
+    return WIFEXITED(statut) ? WEXITSTATUS(statut) : -WTERMSIG(statut);
 }
 
 }   // namespace route

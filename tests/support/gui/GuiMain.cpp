@@ -21,6 +21,8 @@ int main(int argc, char** argv)
     // Numbers on screen follow the user's locale: the tests run without one,
     // whatever the machine's, and name a locale where they test one.
     setenv("LC_ALL", "C.UTF-8", 1);
+    // The program's data from the sources, whatever folder the tests run in.
+    setenv("BZ_DATA_DIR", BZ_SOURCE_DATA_DIR, 0);
     essai_processus::DossierTemporaireDuProcessus();
     ::testing::InitGoogleTest(&argc, argv);
     TApplication app(argc, argv);
