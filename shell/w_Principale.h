@@ -204,6 +204,8 @@ public:
     void AffichePageDivers(int page, int type);
     // The player and referee rankings (window kind kind - 1).
     void AfficheClassJoueur(int kind);
+    // Team information, view mode 0 to 16.
+    void AfficheInfoEquipes(int mode);
     // The history files of past seasons, from stats/ of the writable folder.
     void ChargeStats();
     std::string DossierStats() const;

@@ -12,6 +12,7 @@
 #include "ui/ColorStringGrid.h"
 #include "views/w_ClassJoueur.h"
 #include "views/w_DiversStat.h"
+#include "views/w_InfoEquipes.h"
 #include "views/w_Statistique.h"
 
 namespace {
@@ -24,6 +25,22 @@ int PageMatchday(int c)
     if (c >= 34 && c <= 39)
         return c - 26;
     return c == 233 ? 14 : c == 252 ? 15 : c == 253 ? 16 : 0;
+}
+
+// The team-information page of a command, -1 for others.
+int ModeInfoEquipes(int c)
+{
+    static const int premiers[] = {132, 134, 135, 136, 133};   // pages 0 to 4
+    for (int i = 0; i < 5; ++i)
+        if (premiers[i] == c)
+            return i;
+    if (c >= 78 && c <= 83)
+        return c - 73;
+    static const int derniers[] = {218, 217, 249, 250, 251, 260};   // pages 11 to 16
+    for (int i = 0; i < 6; ++i)
+        if (derniers[i] == c)
+            return 11 + i;
+    return -1;
 }
 
 // The ranking of a ranking command (the launcher's kind argument), 0 for others;
@@ -66,6 +83,10 @@ bool Tf_Principale::LanceVues(int c, int& param, bool& histo)
     }
     if (c == 192) {
         AjouteHistorique();
+        return true;
+    }
+    if (const int mode = ModeInfoEquipes(c); mode >= 0) {
+        AfficheInfoEquipes(mode);
         return true;
     }
     if (const int k = Classement(c)) {
@@ -214,5 +235,20 @@ void Tf_Principale::AfficheClassJoueur(int kind)
     if (!f)
         f = ShowChild<Tf_ClassJoueur>(true, true);
     f->AfficheClassement(kind - 1);
+    p_FondAffiche->SetVisible(true);
+}
+
+void Tf_Principale::AfficheInfoEquipes(int mode)
+{
+    TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
+    if (!c)
+        return;
+    auto* f = dynamic_cast<Tf_InfoEquipes*>(Enfant);
+    if (!f) {
+        f = ShowChild<Tf_InfoEquipes>(true, true);
+        f->ExecuteCommande = [this](int commande, int p, bool change) { ExecuteCommande(commande, p, change); };
+        f->InitParam(mode, c->CodeChamp);
+    }
+    f->AfficheVue(mode);
     p_FondAffiche->SetVisible(true);
 }

@@ -1,0 +1,139 @@
+// Team information on the four-team championship worked out by hand: tied best
+// players, the best home crowd (a match without a home team skipped), players
+// used, runs of minutes redrawn by the option buttons without recomputing; the
+// page functions; pictures.
+#include <gtest/gtest.h>
+
+#include "model/Joueurs.h"
+#include "model/ListeDonnees.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/ExtCtrls.h"
+#include "platform/rtl/StringList.h"
+#include "tests/support/HtmlTables.h"
+#include "tests/support/gui/GuiKit.h"
+#include "tests/views/VuesEssai.h"
+#include "ui/Bouton.h"
+#include "ui/ColorStringGrid.h"
+#include "ui/GestionFonction.h"
+#include "views/w_InfoEquipes.h"
+
+namespace {
+
+// Olympique Brivant: Alpha and Alpha2 score 2 each (d1, d2); AS Corvelle: Delta
+// 1 (d3, minute 30 of a 2-2 draw). Line-ups of Olympique Brivant: d1 101 102,
+// d2 101 103.
+vues::TSaisonVue Saison()
+{
+    auto s = vues::QuatreEquipes();
+    const int ob = s.c1->IdEquipe(0), ac = s.c1->IdEquipe(3);
+    for (auto [nom, id, equipe] : {std::tuple{"Alpha", 101, ob}, {"Alpha2", 102, ob}, {"Gamma", 103, ob},
+                                   {"Delta", 104, ac}})
+        s.saison->Joueurs().AjouteJoueur(s.saison->CreeJoueur(nom, "Jean", id, equipe));
+    for (int d : {1, 2})
+        for (int id : {101, 102})
+            s.c1->ListeButeurs(d)->Ajoute(std::make_unique<TDonneesEvt>(id, ob, 10, 0));
+    s.c1->ListeButeurs(3)->Ajoute(std::make_unique<TDonneesEvt>(104, ac, 30, 0));
+    s.c1->SetJoueurTitulaire(1, 0, 1, 101);
+    s.c1->SetJoueurTitulaire(1, 0, 2, 102);
+    s.c1->SetCompositionSaisie(1, 0);
+    s.c1->SetJoueurTitulaire(2, 0, 1, 101);
+    s.c1->SetJoueurTitulaire(2, 0, 2, 103);
+    s.c1->SetCompositionSaisie(2, 0);
+    return s;
+}
+
+std::vector<std::string> Colonne(const TColorStringGrid& g, int col)
+{
+    std::vector<std::string> v;
+    for (int r = 1; r < g.RowCount(); ++r)
+        v.push_back(g.Cells(col, r));
+    return v;
+}
+
+TEST(InfoEquipes, ViewsWorkedOutByHand)
+{
+    auto s = Saison();
+    TOwned<TForm> fenetre = kit::NewForm(900, 600);
+    auto* panneau = new TPanel(fenetre.get());
+    panneau->SetAlign(alClient);
+    panneau->SetParent(fenetre.get());
+    auto* f = new Tf_InfoEquipes(fenetre.get());
+    f->ChangeCouleurs(vues::Module()->Couleurs);
+    f->ChangeSaison(s.saison.get());
+    std::vector<std::pair<int, int>> commandes;
+    f->ExecuteCommande = [&](int c, int p, bool) { commandes.emplace_back(c, p); };
+    IntegreFiche(f, panneau);
+    kit::ShowForm(fenetre.get());
+    f->InitParam(0, s.c1->CodeChamp);
+
+    f->AfficheVue(17);   // past the last mode: mode 0
+    EXPECT_EQ(f->Mode(), 0);
+    const TColorStringGrid& g = *f->sg_Buteur;
+    EXPECT_EQ(Colonne(g, 1), (std::vector<std::string>{"Jean  Alpha", "Jean  Alpha2", Traduire(108),
+                                                        Traduire(108), "Jean  Delta"}));
+    EXPECT_EQ(Colonne(g, 0)[0], "Olympique Brivant");
+    EXPECT_EQ(Colonne(g, 0)[1], "");
+    EXPECT_EQ(g.TexteCacheCellule(0, 2), "Olympique Brivant");
+    EXPECT_EQ(Colonne(g, 2)[0], "2");
+    EXPECT_EQ(g.DonneeCellule(1, 1), 101);
+    kit::GrabToPng(fenetre.get(), "infoequipes-buteurs");
+
+    // runs of minutes without scoring (90 a match, goals at the minute of their
+    // records, none read as minute 0): current SM 180, OB 90, RZ 90, AC 60;
+    // best AC 210, RZ 180, SM 180, OB 90
+    f->AfficheVue(11);
+    EXPECT_TRUE(f->fc_Param->Visible());
+    EXPECT_EQ(Colonne(g, 2), (std::vector<std::string>{"180", "90", "90", "60"}));
+    EXPECT_EQ(Colonne(g, 1)[3], "AS Corvelle");
+    EXPECT_EQ(Colonne(g, 0), (std::vector<std::string>{"1", "2", "-", "4"}));
+    kit::Click(f->rc_MeilleureSerie);
+    EXPECT_EQ(Colonne(g, 2), (std::vector<std::string>{"210", "180", "180", "90"}));
+    EXPECT_EQ(Colonne(g, 1)[3], "Olympique Brivant");
+    EXPECT_EQ(f->CalculsSeries(), 1);   // redrawn from the kept table
+    kit::GrabToPng(fenetre.get(), "infoequipes-series");
+    f->Clic(1, 4);   // a run's team opens its sheet
+    EXPECT_EQ(commandes, (std::vector<std::pair<int, int>>{{121, 0}}));
+    // best home crowd: the bigger of Olympique Brivant's two; a match of no home team is skipped
+    s.c1->SetAffluenceMatch(1, 1, 5000);
+    s.c1->SetAffluenceMatch(3, 1, 7000);
+    s.c1->CreeMatch(3, 999, s.c1->IdEquipe(1), 1, 0);
+    s.c1->SetAffluenceMatch(3, 3, 90000);
+    f->AfficheVue(1);
+    const TColorStringGrid& a = *f->sg_Affluence;
+    ASSERT_EQ(a.RowCount(), 1);
+    EXPECT_EQ(a.Cells(0, 0), "Olympique Brivant");
+    EXPECT_EQ(a.Cells(1, 0), "1");
+    EXPECT_EQ(a.Cells(5, 0), "7000 " + Traduire(51));
+
+    // players used: three for Olympique Brivant, none for the others (first, tied)
+    f->AfficheVue(2);
+    EXPECT_EQ(Colonne(g, 0), (std::vector<std::string>{"1", "-", "-", "4"}));
+    EXPECT_EQ(Colonne(g, 2), (std::vector<std::string>{"0", "0", "0", "3"}));
+
+}
+
+TEST(InfoEquipes, PageFunctions)
+{
+    auto s = Saison();
+    const char* noms[] = {"MeilleursButeursEquipe", "MeilleursEssaiEquipe", "MeilleursRealisateurEquipe",
+                          "MeilleursAffluencesEquipe", "JoueursUtilisesEquipe", "NbRemplacementEquipe",
+                          "MeilleursMarqueurEquipe", "MeilleureReussite2ptsEquipe", "MeilleureReussite3ptsEquipe",
+                          "MeilleureReussiteLFEquipe", "MeilleursRebondEquipe", "MeilleursPasseurEquipe"};
+    for (const char* nom : noms) {
+        SCOPED_TRACE(nom);
+        const TFonctionEnregistree* e = GestionFonctions().Cherche(nom);
+        ASSERT_NE(e, nullptr);
+        TOwned<TForm> f(e->Classe.Cree(nullptr));
+        TStringList p;
+        std::string r;
+        dynamic_cast<TFootForm&>(*f).ExecuteFonction(nom, p, r, vues::Module()->Couleurs, "", s.saison.get());
+        const html_lu::TPage page = html_lu::Lit(r);
+        EXPECT_TRUE(page.equilibree);
+        if (std::string(nom) == "JoueursUtilisesEquipe") {
+            ASSERT_EQ(page.tables.size(), 1u);
+            EXPECT_EQ(page.tables[0].back()[2], "3");
+        }
+    }
+}
+
+}  // namespace
