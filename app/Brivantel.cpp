@@ -11,6 +11,7 @@
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
 #include "platform/sys/HtmlHelp.h"
+#include "results/Resultats.h"
 #include "shell/Aide.h"
 #include "shell/Globales.h"
 #include "shell/w_AideHtml.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv)
         RegisterGifFormat();
         // The help support and its diagnostic report, before any window.
         InstalleVisionneuseAide();
+        EnregistreResultats();
         std::vector<std::string> arguments(argv, argv + argc);
         LanceDiagnostic(CalculeDiagnostic(arguments, ProgramFile(), MakePath(RepertoireProgramme(), "help")));
 

@@ -5,7 +5,9 @@
 #include "model/Championnat.h"
 #include "model/Utilities.h"
 #include "model/oTraducteur.h"
+#include "results/Resultats.h"
 #include "results/Saisie.h"
+#include "views/LiensResultats.h"
 #include "tests/support/ChampionnatBuilder.h"
 
 namespace {
@@ -304,6 +306,9 @@ TEST(Tours, CompletingSecondLegsAndCaptions)
     EXPECT_EQ(LibelleJournee(*c.saison), Traduire(272) + " - " + TraduireFormat(621, {2}));
     c->NbJournee = 4;
     EXPECT_EQ(LibelleJournee(*c.saison), Traduire(271));
+    // The views reach the caption once registered.
+    EnregistreResultats();
+    EXPECT_EQ(liens::LibelleJournee(c.saison.get()), Traduire(271));
 }
 
 }  // namespace
