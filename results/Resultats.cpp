@@ -1,6 +1,8 @@
 #include "results/Resultats.h"
 
 #include "results/Saisie.h"
+#include "results/w_VuesResultats.h"
+#include "ui/GestionFonction.h"
 #include "views/LiensResultats.h"
 
 void EnregistreResultats()
@@ -8,4 +10,9 @@ void EnregistreResultats()
     TLiensResultats liens;
     liens.LibelleJournee = [](TSaison* saison) { return saison ? LibelleJournee(*saison) : std::string(); };
     EnregistreLiensResultats(std::move(liens));
+    static bool fonctions = false;
+    if (fonctions)
+        return;
+    fonctions = true;
+    GestionFonctions().Ajoute("Recapitulatif", {"Tf_recap", [](TComponent* o) -> TForm* { return new Tf_recap(o); }}, 1);
 }

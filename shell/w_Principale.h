@@ -354,6 +354,8 @@ protected:
     // Match entry pages (1 the results of a matchday) and the match search.
     void AfficheSaisieMatch(int page, int& param);
     void RechercheMatch();
+    // Live scoring (23), points penalties (143), cross-table (170), calendar (225).
+    void AfficheVueResultats(int commande);
     void AfficheNonDisponible(int commande);
     void LanceCommande(int commande, bool memorise, int& param, bool& historique);
     void OptionsSauvegarde();

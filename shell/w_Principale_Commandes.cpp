@@ -48,12 +48,10 @@ const TAttente Attentes[] = {
     {39, 39, "Tf_DiversStat (best player of each team)"},
     {233, 233, "Tf_DiversStat (best player of each team)"},
     {252, 253, "Tf_DiversStat (best player of each team)"},
-    {23, 23, "Tf_Minute (live scoring)"},
     {121, 125, "Tf_StatEquipe of the sport (team sheet)"},
     {128, 130, "Tf_StatEquipe of the sport (team sheet)"},
     {221, 221, "Tf_StatEquipe of the sport (team sheet)"},
     {131, 131, "Tf_FicheClub (club card)"},
-    {143, 143, "Tf_Penalite (team points penalties)"},
     {232, 232, "Tf_AjouterEquipe (add a team)"},
     {144, 144, "Tf_ModifierEquipe (rename a team)"},
     {220, 220, "Tf_ModifierClubPrec (previous clubs)"},
@@ -64,14 +62,12 @@ const TAttente Attentes[] = {
     {152, 152, "Tf_Stades (stadiums)"},
     {150, 150, "Tf_Recherche (player search)"},
     {153, 155, "Tf_Comparaison (comparison)"},
-    {170, 170, "Tf_recap (cross-table)"},
     {172, 175, "Tf_InfoGeneral of the sport (championship information)"},
     {176, 176, "championship options window of the sport"},
     {226, 226, "championship options window of the sport"},
     {194, 194, "Tf_CreeBarrage (play-offs)"},
     {219, 219, "Tf_CompetitionInfo (competition overview)"},
     {199, 202, "Tf_Historique and Tf_ChoixHistorique (history)"},
-    {225, 225, "Tf_calendrier (calendar)"},
     {227, 227, "Tf_OptionsFiltre (team categories)"},
 };
 
@@ -207,6 +203,7 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
     case 12: Close(); return;
     case 13: AfficheSaisieMatch(1, param); return;
     case 22: RechercheMatch(); return;
+    case 23: case 143: case 170: case 225: AfficheVueResultats(c); return;
     case 178: OptionsSauvegarde(); return;
     case 179: ChoisitLangue(); return;
     case 180: bc_ConfigConnexionClick(nullptr); return;

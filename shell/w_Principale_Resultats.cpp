@@ -5,6 +5,7 @@
 #include "model/oTraducteur.h"
 #include "results/w_DialoguesResultats.h"
 #include "results/w_Resultats.h"
+#include "results/w_VuesResultats.h"
 #include "shell/w_Principale.h"
 #include "ui/message2.h"
 
@@ -58,4 +59,31 @@ void Tf_Principale::RechercheMatch()
     c->NbJournee = static_cast<uint8_t>(journee);
     int param = -1;
     AfficheSaisieMatch(1, param);
+}
+
+void Tf_Principale::AfficheVueResultats(int commande)
+{
+    if (!Saison || !Saison->ChampionnatCourant())
+        return;
+    switch (commande)
+    {
+    case 23:
+        ShowChild<Tf_Minute>(true, true)->Remplit();
+        break;
+    case 143:
+        ShowChild<Tf_Penalite>(true, true)->Affiche();
+        break;
+    case 170:
+        ShowChild<Tf_recap>(true, true)->Affiche();
+        break;
+    case 225: {
+        auto* f = ShowChild<Tf_calendrier>(true, true);
+        f->ExecuteCommande = [this](int c, int p, bool change) { ExecuteCommande(c, p, change); };
+        f->Affiche();
+        break;
+    }
+    default:
+        return;
+    }
+    p_FondAffiche->SetVisible(true);
 }

@@ -75,6 +75,8 @@ std::unique_ptr<TSaison> Relit(const std::string& f)
 TOwned<Tf_Resultats> Page(TSaison* s)
 {
     vues::Module();
+    if (!Traducteur())
+        InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(vues::DossierDonnees(), "texte\\Textefr.txt")));
     TOwned<Tf_Resultats> r(new Tf_Resultats(nullptr));
     r->ChangeSaison(s);
     r->ChangeCouleurs(Dessin->Couleurs);
