@@ -1,6 +1,7 @@
 #include "results/Resultats.h"
 
 #include "results/Saisie.h"
+#include "results/w_Resultats.h"
 #include "results/w_VuesResultats.h"
 #include "ui/GestionFonction.h"
 #include "views/LiensResultats.h"
@@ -14,5 +15,7 @@ void EnregistreResultats()
     if (fonctions)
         return;
     fonctions = true;
+    GestionFonctions().Ajoute("Score", {"Tf_Resultats", [](TComponent* o) -> TForm* { return new Tf_Resultats(o); }},
+                              0);
     GestionFonctions().Ajoute("Recapitulatif", {"Tf_recap", [](TComponent* o) -> TForm* { return new Tf_recap(o); }}, 1);
 }

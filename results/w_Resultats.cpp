@@ -13,7 +13,10 @@
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Strings.h"
+#include "platform/rtl/Files.h"
+#include "platform/rtl/Format.h"
 #include "results/Controles.h"
+#include "results/Resultats_Html.h"
 #include "results/w_DialoguesResultats.h"
 #include "ui/Bouton.h"
 #include "ui/Dessin.h"
@@ -891,7 +894,20 @@ void Tf_Resultats::Imprime()
     });
 }
 
-void Tf_Resultats::EnregistreHTML(const std::string&)
+void Tf_Resultats::EnregistreHTML(const std::string& nomFichier)
 {
-    Tf_MessageUtil::Affiche(Traduire(3004), mbuValider);
+    if (!Saison)
+        return;
+    EnregistrerJournee();
+    if (!WriteFileAtomic(nomFichier, PageJourneeHTML(*Saison, Couleurs)))
+        Tf_MessageUtil::Affiche(Format(L1("Le fichier %s n'a pas pu être écrit."), {nomFichier}), mbuValider);
+}
+
+void Tf_Resultats::ExecuteFonction(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,
+                                   const TCouleurElement& couleurs, const std::string& Pages, TSaison* saison)
+{
+    if (Nom == "Score")
+        Resultat = FonctionScore(Parametres, saison);
+    else
+        TFootForm::ExecuteFonction(Nom, Parametres, Resultat, couleurs, Pages, saison);
 }

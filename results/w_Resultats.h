@@ -62,6 +62,9 @@ public:
 
     void Imprime() override;
     void EnregistreHTML(const std::string& nomFichier) override;
+    // "Score"; the other names as every view serves them.
+    void ExecuteFonction(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,
+                         const TCouleurElement& couleurs, const std::string& Pages, TSaison* saison) override;
 
     // ---- what the page shows (tests read it) ----
     int NbLignes() const { return static_cast<int>(lignes_.size()); }

@@ -1,0 +1,17 @@
+// The results as HTML: the page of the shown matchday and the answer of the
+// template function "Score". Texts from the season are escaped.
+#pragma once
+
+#include <string>
+
+#include "platform/rtl/StringList.h"
+
+class TSaison;
+struct TCouleurElement;
+
+// The page of the current matchday (rows in the colours of the scheme).
+std::string PageJourneeHTML(const TSaison& saison, const TCouleurElement& couleurs);
+// "Score": the results table of matchday "Journee" of the call's championship,
+// each row from the template "FormatLigne"; with "FicheDetail" the played
+// matches link to their detail pages, listed first as "#$page-...#".
+std::string FonctionScore(const TStringList& parametres, TSaison* saison);
