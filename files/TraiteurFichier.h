@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "files/ChargeurSaison.h"
+#include "files/ConstructionSaison.h"
 
 class TSaison;
 class TStade;
@@ -85,6 +86,18 @@ public:
     // mapped through tablePays when the table covers it) filed with merging,
     // or the identical stadium the target already had.
     static TStade* AjouteStade(TSaison& cible, const TStade* stade, const std::vector<uint16_t>& tablePays);
+
+    // The competitions tree of a new season from the entry list (the
+    // play-offs a line files leave barrages). Every file is read first: one
+    // that cannot be read is named in a message and nothing changes (false).
+    // The current championship is then the first of the tree.
+    static bool ConstruitSaison(TSaison& saison, const TListeEntrees& entrees, int sport,
+                                const std::string& dossierDll, TListeBarrages& barrages);
+    // The same for an open season: its championships and play-offs are
+    // filed again where a line names them (new files imported), the others
+    // leave it; barrages holds the play-offs made in the window.
+    static bool CompleteSaison(TSaison& saison, const TListeEntrees& entrees, int sport,
+                               const std::string& dossierDll, TListeBarrages& barrages);
 
     // True while Charger or Sauver runs: timers that fire meanwhile (the
     // auto-save) must not start another file operation.

@@ -114,6 +114,11 @@ public:
     // Makes the season current (nullptr keeps the current one).
     void InstallSeason(std::unique_ptr<TSaison> saison, const std::string& nomFichier, bool garde, int modif);
     void NouvelleSaison();
+    // Commands 193 (recompose the season), 232 (teams of the championship)
+    // and 219 (referees and stadiums of the competitions).
+    void CompositionSaison();
+    void AjouteEquipes();
+    void InfoCompetitions();
     // Saves as ".xmc"; false when saving failed.
     bool Enregistrer(bool silencieux);
     // The save-as dialog; true when saved.

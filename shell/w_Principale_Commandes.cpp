@@ -32,8 +32,6 @@ struct TAttente
 
 // Commands whose window is not part of the program yet, by window.
 const TAttente Attentes[] = {
-    {5, 5, "Tf_CreationSaison (new season)"},
-    {193, 193, "Tf_CreationSaison (season composition)"},
     {14, 14, "scorers page of the sport (match sheet page 2)"},
     {15, 15, "Tf_Composition (line-ups)"},
     {16, 16, "second match sheet page of the sport"},
@@ -52,7 +50,6 @@ const TAttente Attentes[] = {
     {128, 130, "Tf_StatEquipe of the sport (team sheet)"},
     {221, 221, "Tf_StatEquipe of the sport (team sheet)"},
     {131, 131, "Tf_FicheClub (club card)"},
-    {232, 232, "Tf_AjouterEquipe (add a team)"},
     {144, 144, "Tf_ModifierEquipe (rename a team)"},
     {220, 220, "Tf_ModifierClubPrec (previous clubs)"},
     {145, 145, "Tf_ModifierLogo (team crest)"},
@@ -66,7 +63,6 @@ const TAttente Attentes[] = {
     {176, 176, "championship options window of the sport"},
     {226, 226, "championship options window of the sport"},
     {194, 194, "Tf_CreeBarrage (play-offs)"},
-    {219, 219, "Tf_CompetitionInfo (competition overview)"},
     {199, 202, "Tf_Historique and Tf_ChoixHistorique (history)"},
     {227, 227, "Tf_OptionsFiltre (team categories)"},
 };
@@ -195,6 +191,7 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
         return AfficheClassement(100 + 3 * (c - 137));
     switch (c)
     {
+    case 5: NouvelleSaison(); return;
     case 6: OpenFile(""); return;
     case 7: SauvegardeAuto(false); return;
     case 8: EnregistrerSous(); return;
@@ -216,6 +213,9 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
     case 228: ChoisitMenuSimple(false); return;
     case 229: ChoisitMenuSimple(true); return;
     case 261: ChoisitDesign(); return;
+    case 193: CompositionSaison(); return;
+    case 232: AjouteEquipes(); return;
+    case 219: InfoCompetitions(); return;
     default: break;
     }
     // Commands without an action.

@@ -171,13 +171,6 @@ void Tf_Principale::AfficheTitreChampionnat()
     AfficheTitre(TitresChampionnats[i]);
 }
 
-void Tf_Principale::NouvelleSaison()
-{
-    // The season creation window is not part of the program yet: nothing would
-    // be created, so nothing is asked either.
-    AfficheNonDisponible(5);
-}
-
 // ---- saving --------------------------------------------------------------------------------
 
 bool Tf_Principale::DemandeEnregistrement()

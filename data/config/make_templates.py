@@ -58,6 +58,12 @@ def championnat(ident, nom, divisions):
 
 
 def write(name, championnats):
+    # The first template is the custom championship: id 0, one division of
+    # code 0, with the sport's points.
+    pts = {'Championnatfoot.fr': FOOT, 'Championnatrugby.fr': RUGBY,
+           'Championnatbasket.fr': BASKET, 'Championnathand.fr': HAND}[name]
+    championnats = [championnat(0, 'Championnat personnalisé', [
+        divis(0, 'Division personnalisée', 18, pts)])] + list(championnats)
     lines = ['<config>']
     for c in championnats:
         lines += c

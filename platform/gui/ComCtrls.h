@@ -65,6 +65,13 @@ public:
     TRect DisplayRect(bool textOnly) const;
     void Delete();
     void DeleteChildren();
+    // Moves the node (with its children): before dest (naInsert), or as the
+    // last child of dest (naAddChild; a top node when dest is nullptr).
+    enum TNodeAttachMode { naInsert, naAddChild };
+    void MoveTo(TTreeNode* dest, TNodeAttachMode mode);
+    // Opens the label editor on the node (the tree's OnEditing may refuse);
+    // true when it opened.
+    bool EditText();
     TTreeView* TreeView() const { return tree_; }
     TTreeNodes* Owner() const;
 
@@ -146,6 +153,8 @@ using TTVChangedEvent = std::function<void(TObject* Sender, TTreeNode* Node)>;
 using TTVChangingEvent = std::function<void(TObject* Sender, TTreeNode* Node, bool& AllowChange)>;
 using TTVExpandingEvent = std::function<void(TObject* Sender, TTreeNode* Node, bool& AllowExpansion)>;
 using TTVExpandedEvent = std::function<void(TObject* Sender, TTreeNode* Node)>;
+using TTVEditingEvent = std::function<void(TObject* Sender, TTreeNode* Node, bool& AllowEdit)>;
+using TTVEditedEvent = std::function<void(TObject* Sender, TTreeNode* Node, std::string& S)>;
 
 class TTreeView : public TWinControl
 {
@@ -188,6 +197,22 @@ public:
     TTVCustomDrawEvent OnCustomDraw;
     TTVCustomDrawItemEvent OnCustomDrawItem;
     TCanvas& Canvas();
+
+    // Label editing: started by TTreeNode::EditText, or by the user (F2 on
+    // the selected node) unless ReadOnly. OnEditing may
+    // refuse; on Enter (or the editor losing the focus) OnEdited may change
+    // the text before the node takes it; Escape keeps the old text.
+    TTVEditingEvent OnEditing;
+    TTVEditedEvent OnEdited;
+    bool IsEditing() const;
+    TTreeNode* EditedNode() const;
+    // The editor's text (empty when not editing); setting it types into it.
+    std::string EditorText() const;
+    void SetEditorText(const std::string& s);
+    // Closes the editor: the text is taken unless cancel.
+    void EndEditing(bool cancel);
+    // Window layer: the editor follows its node when rows move.
+    void PlaceEditor();
 
     // Window layer.
     bool AllowChange(TTreeNode* node);

@@ -3,7 +3,11 @@
 #include "platform/gui/ComCtrls.h"
 
 #include <QFontMetrics>
+#include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
@@ -67,6 +71,17 @@ protected:
             tree->EndInternalChange();
         }
     }
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        if (e->key() == Qt::Key_F2 && tree && !tree->ReadOnly)
+            if (TTreeNode* n = tree->Selected())
+            {
+                n->EditText();
+                e->accept();
+                return;
+            }
+        QTreeWidget::keyPressEvent(e);
+    }
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers mods) override
     {
         QModelIndex next = QTreeWidget::moveCursor(action, mods);
@@ -107,11 +122,42 @@ public:
 
 }  // namespace
 
+// The label editor: Enter takes the text, Escape keeps the old one, losing
+// the focus takes it.
+class LabelEditor : public QLineEdit
+{
+public:
+    LabelEditor(QWidget* parent, TTreeView* t) : QLineEdit(parent), tree(t) {}
+    TTreeView* tree;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Escape)
+        {
+            tree->EndEditing(e->key() == Qt::Key_Escape);
+            return;
+        }
+        QLineEdit::keyPressEvent(e);
+    }
+    void focusOutEvent(QFocusEvent* e) override
+    {
+        QLineEdit::focusOutEvent(e);
+        if (e->reason() != Qt::PopupFocusReason)
+            QMetaObject::invokeMethod(tree->HubObject(), [t = QPointer<QLineEdit>(this), tree = tree] {
+                if (t && tree->IsEditing())
+                    tree->EndEditing(false);
+            }, Qt::QueuedConnection);
+    }
+};
+
 struct TTreeView::Impl
 {
     TreeWidget* widget = nullptr;
     int updating = 0;
     TCanvas canvas;
+    LabelEditor* editor = nullptr;
+    TTreeNode* edited = nullptr;
 };
 
 // ============================================================================
@@ -285,6 +331,73 @@ void TTreeNode::Delete()
     tree_->nodes_->Delete(this);
 }
 
+void TTreeNode::MoveTo(TTreeNode* dest, TNodeAttachMode mode)
+{
+    if (dest == this || (dest && dest->HasAsParent(this)))
+        return;
+    TTreeNodes& nodes = *tree_->nodes_;
+    auto& from = nodes.SiblingList(parent_);
+    auto pos = std::find_if(from.begin(), from.end(), [&](auto& p) { return p.get() == this; });
+    if (pos == from.end())
+        return;
+    const bool selected = Selected();
+    std::unique_ptr<TTreeNode> owned = std::move(*pos);
+    const int oldIndex = static_cast<int>(pos - from.begin());
+    from.erase(pos);
+    ++tree_->t_->updating;
+    QTreeWidgetItem* item = QItem(this);
+    if (parent_)
+        QItem(parent_)->takeChild(oldIndex);
+    else
+        tree_->t_->widget->takeTopLevelItem(oldIndex);
+    TTreeNode* parent = mode == naAddChild ? dest : (dest ? dest->parent_ : nullptr);
+    auto& to = nodes.SiblingList(parent);
+    int index = static_cast<int>(to.size());
+    if (mode == naInsert && dest)
+        index = dest->Index();
+    parent_ = parent;
+    to.insert(to.begin() + index, std::move(owned));
+    if (parent)
+        QItem(parent)->insertChild(index, item);
+    else
+        tree_->t_->widget->insertTopLevelItem(index, item);
+    std::vector<TTreeNode*> all;
+    for (TTreeNode* n = this; n && (n == this || n->HasAsParent(this)); n = n->GetNext())
+        all.push_back(n);
+    for (TTreeNode* n : all)
+        QItem(n)->setExpanded(true);
+    if (selected)
+        tree_->t_->widget->setCurrentItem(item);
+    --tree_->t_->updating;
+    tree_->PlaceEditor();
+}
+
+bool TTreeNode::EditText()
+{
+    TTreeView* t = tree_;
+    if (t->IsEditing())
+        t->EndEditing(false);
+    bool allow = true;
+    if (t->OnEditing)
+        Guard([&] { t->OnEditing(t, this, allow); });
+    if (!allow)
+        return false;
+    MakeVisible();
+    QTreeWidget* w = t->t_->widget;
+    QRect r = w->visualItemRect(QItem(this));
+    auto* ed = new LabelEditor(w->viewport(), t);
+    // The tree's own palette hides its selection colours: the editor keeps the usual ones.
+    ed->setPalette(QApplication::palette());
+    ed->setText(AnsiToQString(text_));
+    ed->setGeometry(r.left(), r.top(), std::max(120, w->viewport()->width() - r.left() - 2), r.height() + 4);
+    ed->selectAll();
+    ed->show();
+    ed->setFocus();
+    t->t_->editor = ed;
+    t->t_->edited = this;
+    return true;
+}
+
 void TTreeNode::DeleteChildren()
 {
     while (!children_.empty())
@@ -350,6 +463,7 @@ TTreeNode* TTreeNodes::InsertAt(TTreeNode* parent, int index, const std::string&
     else
         tree_->t_->widget->insertTopLevelItem(index, item);
     --tree_->t_->updating;
+    tree_->PlaceEditor();
     return raw;
 }
 
@@ -422,6 +536,8 @@ void TTreeNodes::Delete(TTreeNode* node)
     QTreeWidgetItem* item = QItem(node);
     for (TTreeNode* n : all)
     {
+        if (n == tree_->t_->edited)
+            tree_->EndEditing(true);
         if (QTreeWidgetItem* i = QItem(n))
             i->setData(0, Qt::UserRole, QVariant());
         n->item_ = nullptr;
@@ -496,9 +612,54 @@ TTreeView::TTreeView(TComponent* AOwner) : TWinControl(AOwner), t_(std::make_uni
     SetBounds(0, 0, 121, 97);
 }
 
+bool TTreeView::IsEditing() const { return t_->edited != nullptr; }
+
+void TTreeView::PlaceEditor()
+{
+    if (!t_->edited || !t_->editor)
+        return;
+    QTreeWidget* w = t_->widget;
+    w->doItemsLayout();
+    const QRect r = w->visualItemRect(QItem(t_->edited));
+    t_->editor->setGeometry(r.left(), r.top(), std::max(120, w->viewport()->width() - r.left() - 2), r.height() + 4);
+}
+TTreeNode* TTreeView::EditedNode() const { return t_->edited; }
+
+std::string TTreeView::EditorText() const
+{
+    return t_->editor ? QStringToAnsi(t_->editor->text()) : std::string();
+}
+
+void TTreeView::SetEditorText(const std::string& s)
+{
+    if (t_->editor)
+        t_->editor->setText(AnsiToQString(s));
+}
+
+void TTreeView::EndEditing(bool cancel)
+{
+    TTreeNode* node = t_->edited;
+    LabelEditor* ed = t_->editor;
+    if (!node || !ed)
+        return;
+    t_->edited = nullptr;
+    t_->editor = nullptr;
+    std::string text = QStringToAnsi(ed->text());
+    ed->hide();
+    ed->deleteLater();
+    if (cancel || Destroying())
+        return;
+    if (OnEdited)
+        Guard([&] { OnEdited(this, node, text); });
+    node->SetText(text);
+    t_->widget->setFocus();
+}
+
 TTreeView::~TTreeView()
 {
     state_ |= csDestroying;
+    t_->edited = nullptr;
+    t_->editor = nullptr;
     ++t_->updating;
     nodes_.reset();
     t_->widget->tree = nullptr;

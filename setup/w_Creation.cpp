@@ -1,0 +1,209 @@
+#include "setup/w_Creation.h"
+
+#include <algorithm>
+
+#include "model/LectureParametre.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/Dialogs.h"
+#include "platform/gui/ExtCtrls.h"
+#include "platform/gui/Mask.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/rtl/Files.h"
+#include "platform/rtl/StringList.h"
+#include "platform/rtl/Strings.h"
+#include "setup/Controles.h"
+#include "ui/message2.h"
+
+using namespace setup;
+
+namespace {
+
+TLectureParam* Param()
+{
+    TLectureParamMulti* m = LectureParamMulti();
+    return m ? m->ParamCourant() : nullptr;
+}
+
+}  // namespace
+
+Tf_Creation::Tf_Creation(TComponent* AOwner) : TBrivantelForm(AOwner)
+{
+    PrepareFiche(this, "f_Creation", Traduire(781), 474, 330);
+    FondCopie1 = Fond(this, this, "FondCopie1", 8, 8, 241, 272);
+    Libelle(this, FondCopie1, "Label6", Traduire(783), 10, 8, 220);
+    cb_Championnat = Place(new TComboBox(this), FondCopie1, "cb_Championnat", 10, 28, 220, 22);
+    cb_Championnat->SetStyle(csDropDownList);
+    cb_Championnat->OnChange = [this](TObject*) {
+        const int i = cb_Championnat->ItemIndex();
+        if (i >= 0)
+            indexChampionnat_ = static_cast<int>(cb_Championnat->Items().Objects(i)) - 1;
+        ConstruitDivisions(-1);
+    };
+    RondCoche1 = Coche<TRondCoche>(this, FondCopie1, "RondCoche1", L1("Championnat prédéfini"), 10, 54, 220);
+    FondDivisions = Place(new TPanel(this), FondCopie1, "FondDivisions", 10, 76, 220, 160);
+    FondDivisions->SetBevelOuter(bvNone);
+    FondDivisions->SetParentColor(true);
+    // The custom championship is the templates' first, of id 0.
+    TLectureParam* p = Param();
+    RondCoche2 = Coche<TRondCoche>(this, FondCopie1, "RondCoche2",
+                                   p ? p->NomChampionnatParId(0) : Traduire(9), 10, 242, 188);
+    RondCoche1->OnClick = [this](TObject*) {
+        SpeedButton1->SetEnabled(false);
+        for (TRondCoche* r : radios_)
+            r->SetEnabled(true);
+        ConstruitDivisions(division_);
+    };
+
+    fc_Param = Fond(this, this, "fc_Param", 257, 8, 209, 272);
+    Libelle(this, fc_Param, "Label2", Traduire(782), 10, 8, 190);
+    Edit1 = Place(new TEdit(this), fc_Param, "Edit1", 10, 28, 60, 22);
+    Edit1->SetText("2");
+    UpDown1 = Place(new TUpDown(this), fc_Param, "UpDown1", 70, 28, 16, 22);
+    UpDown1->Min = 2;
+    UpDown1->Max = 255;
+    UpDown1->SetAssociate(Edit1);
+    Libelle(this, fc_Param, "Label3", L1("Saison :"), 10, 60, 190);
+    MaskEdit1 = Place(new TMaskEdit(this), fc_Param, "MaskEdit1", 10, 80, 80, 22);
+    MaskEdit1->SetEditMask("!0000/00;1;");
+    MaskEdit1->SetText("1999/00");
+    Label19 = Libelle(this, fc_Param, "Label19", Traduire(997), 10, 116, 190);
+    rc_National = Coche<TRondCoche>(this, fc_Param, "rc_National", Traduire(995), 10, 138, 190);
+    rc_International = Coche<TRondCoche>(this, fc_Param, "rc_International", Traduire(996), 10, 160, 190);
+    rc_National->SetChecked(true);
+    Label1 = Libelle(this, fc_Param, "Label1", "", 10, 190, 190);
+
+    SpeedButton1 = Place(new TSpeedButton(this), FondCopie1, "SpeedButton1", 200, 242, 30, 22);
+    SpeedButton1->SetCaption("...");
+    SpeedButton1->OnClick = [this](TObject*) {
+        TOpenDialog d(this);
+        d.Filter = Traduire(9) + " (*.Daf, *.xmd)|*.Daf;*.xmd";
+        d.DefaultExt = "xmd";
+        d.Title = Traduire(20);
+        d.InitialDir = Dossier + "data/";
+        if (d.Execute() && !d.FileName.empty()) {
+            NomFichier = d.FileName;
+            Label1->SetCaption(ExtractFileName(d.FileName));
+        }
+    };
+    b_Valider = Bouton(this, this, "b_Valider", Traduire(29), 130, 290);
+    b_Valider->OnClick = [this](TObject*) { b_ValiderClick(); };
+    b_Annuler = Bouton(this, this, "b_Annuler", Traduire(125), 246, 290);
+    b_Annuler->ModalResult = mrCancel;
+    b_Annuler->Cancel = true;
+    OnShow = [this](TObject*) { FormShow(); };
+    DoCreate();
+}
+
+void Tf_Creation::FormShow()
+{
+    mode_ = Tag >> 16;
+    const int32_t preselection = Tag & 0xFFFF;
+    cb_Championnat->Items().Clear();
+    if (TLectureParam* p = Param()) {
+        TStringList l;
+        p->ListeChampionnats(l);
+        for (int i = 1; i < l.Count(); ++i)
+            cb_Championnat->Items().AddObject(l[i], static_cast<TStrings::Object>(i + 1));
+        indexChampionnat_ = std::max(0, p->IndexChampionnat(preselection));
+        if (indexChampionnat_ == 0)
+            indexChampionnat_ = 1;
+        cb_Championnat->SetItemIndex(indexChampionnat_ - 1);
+    }
+    const bool creation = mode_ == 1;
+    fc_Param->SetVisible(creation);
+    SetClientWidth(creation ? 474 : 257);
+    b_Valider->SetLeft(creation ? 130 : 24);
+    b_Annuler->SetLeft(creation ? 246 : 136);
+    SpeedButton1->SetVisible(!creation);
+    SpeedButton1->SetEnabled(false);
+    if (creation)
+        Edit1->SetText("18");
+    RondCoche1->SetChecked(true);
+    // The year of today and the next one's two digits.
+    int a, m, j;
+    DecodeDate(Date(), a, m, j);
+    MaskEdit1->SetText(IntToStr(a) + "/" + Format("%.2d", {static_cast<int>((a + 1) % 100)}));
+    ConstruitDivisions(preselection);
+}
+
+void Tf_Creation::ConstruitDivisions(int32_t preselection)
+{
+    for (TRondCoche* r : radios_)
+        delete r;
+    radios_.clear();
+    TLectureParam* p = Param();
+    const TCfgChampionnat* cfg = p ? p->Championnat(indexChampionnat_) : nullptr;
+    if (!cfg)
+        return;
+    TStringList l;
+    p->ListeDivisionsChampionnat(cfg->Id, l);
+    const int n = l.Count();
+    if (n == 0)
+        return;
+    const int ligne = (FondDivisions->Height() - 32) / (n >= 3 ? n - 1 : n);
+    for (int i = 0; i < n; ++i) {
+        const auto code = static_cast<int32_t>(l.Objects(i));
+        auto* r = Coche<TRondCoche>(this, FondDivisions, "rc_Division" + IntToStr(i), l[i], 4, 4 + i * ligne, 215);
+        r->Tag = code;
+        r->OnClick = [this, r](TObject*) { DivisionClick(r); };
+        if (mode_ == 0 && !FileExists(Dossier + "data/" + p->NomFichierDivision(code) + ".xmd"))
+            r->SetEnabled(false);
+        radios_.push_back(r);
+        if ((i == 0 && preselection < 0) || code == preselection) {
+            r->SetChecked(true);
+            DivisionClick(r);
+        }
+    }
+}
+
+void Tf_Creation::DivisionClick(TRondCoche* r)
+{
+    division_ = r->Tag;
+    TLectureParam* p = Param();
+    Edit1->SetText(IntToStr(p ? p->NbEquipeDivision(division_) : 18));
+}
+
+int32_t Tf_Creation::Division() const { return RondCoche2->Checked() ? 0 : division_; }
+
+int32_t Tf_Creation::Championnat() const
+{
+    const int i = cb_Championnat->ItemIndex();
+    if (RondCoche2->Checked() || i < 0)
+        return 0;
+    TLectureParam* p = Param();
+    const TCfgChampionnat* cfg = p ? p->Championnat(static_cast<int>(cb_Championnat->Items().Objects(i)) - 1) : nullptr;
+    return cfg ? cfg->Id : 0;
+}
+
+uint8_t Tf_Creation::Annee(int i) const
+{
+    return i == 8 ? annee1_ : i == 9 ? annee2_ : 0;
+}
+
+void Tf_Creation::b_ValiderClick()
+{
+    TLectureParam* p = Param();
+    if (RondCoche1->Checked())
+        NomFichier = Dossier + "data/" + (p ? p->NomFichierDivision(division_) : std::string()) + ".xmd";
+    if (mode_ == 1) {
+        const int n = StrToIntDef(Trim(Edit1->Text()), 0);
+        if (n < 2 || n > 255) {
+            Tf_MessageUtil::Affiche(Traduire(3200), mbuValider);
+            return;
+        }
+        const std::string t = MaskEdit1->Text();
+        const int an = StrToIntDef(Trim(t.substr(0, 4)), 0);
+        if (an < 1900 || an > 2155) {
+            Tf_MessageUtil::Affiche(Traduire(3201), mbuValider);
+            return;
+        }
+        NbClub = n;
+        annee1_ = static_cast<uint8_t>(an - 1900);
+        annee2_ = static_cast<uint8_t>(StrToIntDef(Trim(t.size() >= 7 ? t.substr(5, 2) : std::string()), 0));
+    }
+    if (mode_ == 0 && !FileExists(NomFichier)) {
+        Tf_MessageUtil::Affiche(TraduireFormat(258, {NomFichier}), mbuValider);
+        return;
+    }
+    SetModalResult(mrOk);
+}

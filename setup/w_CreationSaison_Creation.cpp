@@ -1,0 +1,337 @@
+// The competitions made on the spot in the composition window: championships
+// of a template division with their teams, the play-offs of a division's
+// scenario, cups.
+#include <algorithm>
+
+#include "model/Barrage.h"
+#include "model/Championnat.h"
+#include "model/LectureParametre.h"
+#include "model/Saison.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/rtl/Files.h"
+#include "platform/rtl/StringList.h"
+#include "platform/rtl/Strings.h"
+#include "setup/Controles.h"
+#include "setup/LectureScenario.h"
+#include "setup/w_Creation.h"
+#include "setup/w_CreationCoupe.h"
+#include "setup/w_CreationSaison.h"
+#include "setup/w_SaisieEquipes.h"
+#include "ui/message2.h"
+
+namespace {
+
+constexpr int ImageFerme = 2;
+constexpr int ImageChampionnat = 4;
+constexpr int32_t BitBarrage = 0x8000;
+
+TLectureParam* Param()
+{
+    TLectureParamMulti* m = LectureParamMulti();
+    return m ? m->ParamCourant() : nullptr;
+}
+
+uint8_t AnneeOctet(int a) { return static_cast<uint8_t>(a > 1900 ? a - 1900 : a); }
+
+}  // namespace
+
+void Tf_CreationSaison::bc_CreeChampClick()
+{
+    if (!Saison)
+        return;
+    TOwned<Tf_Creation> f(new Tf_Creation(this));
+    f->ChangeCouleurs(Couleurs);
+    f->Dossier = dossier_;
+    f->Tag = 0x10001;
+    if (f->ShowModal() != mrOk)
+        return;
+    const int32_t c = f->Division();
+    const uint8_t type = f->rc_International->Checked() ? 3 : 2;
+    if (c > 10000)
+        ChampionnatsSousDivisions(c, type, f->Annee(8), f->Annee(9));
+    else
+        CreeChampionnatModele(c, f->Championnat(), f->NbClub, type, f->Annee(8), f->Annee(9));
+}
+
+bool Tf_CreationSaison::SaisieEquipes(const std::string& titre, int n, std::vector<std::string>& noms)
+{
+    TOwned<Tf_SaisieEquipes> f(new Tf_SaisieEquipes(this));
+    f->ChangeCouleurs(Couleurs);
+    f->Prepare(titre, n, *Saison);
+    if (f->ShowModal() != mrOk)
+        return false;
+    noms = f->Noms();
+    return true;
+}
+
+int32_t Tf_CreationSaison::CreeChampionnatModele(int32_t c, int32_t idModele, int n, uint8_t type, uint8_t annee1,
+                                                 uint8_t annee2)
+{
+    TLectureParam* p = Param();
+    std::vector<std::string> noms;
+    if (!SaisieEquipes(Traduire(26) + " : " + (p ? p->NomCompletDivision(c) : std::string()), n, noms))
+        return -1;
+    // 1.
+    std::unique_ptr<TDonneesChampionnat> ch =
+        Saison->CreeChampionnat(static_cast<uint8_t>(TDonneesChampionnat::TypeChamp | (1u << type)), 0);
+    if (!ch)
+        return -1;
+    ch->SetSaison(Saison);
+    ch->SetCodeDivision(c == 0 ? ++IdPerso : c);
+    // 2.
+    for (const std::string& nom : noms)
+        ch->AjouteEquipe(Saison->AjouteEquipe(nom, -1, 0, true));
+    ch->TrieEquipes();
+    // 3.
+    ch->CodeChamp = ++CodeCourant;
+    // 5.
+    AppliqueModele(*ch, c, annee1, annee2);
+    // 4.
+    TListObj* o = NouvelObjet();
+    o->Division = c;
+    o->GroupeDivision = p ? p->NbGroupeDivision(c) : 0;
+    o->Index = ch->CodeChamp;
+    o->Code = ch->CodeChamp;
+    o->Championnat = ch.get();
+    const int32_t code = ch->CodeChamp;
+    crees_.push_back(std::move(ch));
+    FileChampionnat(o, c, idModele, "Mon championnat " + IntToStr(code));
+    return code;
+}
+
+void Tf_CreationSaison::FileChampionnat(TListObj* o, int32_t c, int32_t idModele, const std::string& texte)
+{
+    TLectureParam* p = Param();
+    TTreeNode* sel = tv_Saison->Selected();
+    if (!sel)
+        sel = tv_Saison->Items().GetFirstNode();
+    // A custom championship with a championship selected goes to its division.
+    if (c < 1 && sel && sel->Level() == 3)
+        sel = sel->Parent();
+    TTreeNode* division = nullptr;
+    if (c < 1 && sel && sel->Level() == 2) {
+        division = sel;
+    } else {
+        TTreeNode* n1 = nullptr;
+        if (c == 0)
+            n1 = sel && sel->Level() == 1 ? sel : NoeudChampionnat(idModele);
+        else
+            n1 = NoeudChampionnat(p ? p->IdChampionnat(c) : idModele);
+        const int32_t groupe = p ? p->NbGroupeDivision(c) : 0;
+        TTreeNode* trouve = nullptr;
+        for (TTreeNode* e = n1->getFirstChild(); e; e = e->getNextSibling())
+            if (!(Rec(e)->Code & BitBarrage) && (Rec(e)->Code & 0x7FFF) >= c) {
+                trouve = e;
+                break;
+            }
+        if (groupe >= 1) {
+            TTreeNode* avant = trouve ? trouve->getPrevSibling() : n1->GetLastChild();
+            if (trouve && Rec(trouve)->Code == groupe)
+                division = trouve;
+            else if (avant && Rec(avant)->Code == groupe)
+                division = avant;
+        }
+        if (!division) {
+            // The node of a grouped division takes the group division's code,
+            // so that its other groups find it.
+            const int32_t code = groupe >= 1 ? groupe : c;
+            division = AjouteNoeud(n1, groupe >= 1 ? nullptr : trouve, p ? p->NomAfficheDivision(code) : "", code,
+                                   ImageFerme);
+            tv_Saison->SetSelected(division);
+            if (c == 0)
+                division->EditText();
+        }
+    }
+    TTreeNode* avant = nullptr;
+    for (TTreeNode* e = division->getFirstChild(); e; e = e->getNextSibling())
+        if (Rec(e)->Objet && Rec(e)->Objet->Division >= c) {
+            avant = e;
+            break;
+        }
+    TTreeNode* n = AjouteNoeud(division, avant, texte, c, ImageChampionnat);
+    Rec(n)->Objet = o;
+}
+
+void Tf_CreationSaison::AppliqueModele(TDonneesChampionnat& ch, int32_t c, uint8_t annee1, uint8_t annee2) const
+{
+    TLectureParam* p = Param();
+    const int n = ch.NbEquipe();
+    ch.SetNbMatch(n / 2);
+    ch.SetNbJournees(((n - 1) / 2) * 4 + 2);
+    ch.SetOption(8, annee1);
+    ch.SetOption(9, annee2);
+    if (!p)
+        return;
+    ch.SetOption(12, p->NbChampLigue(c));
+    if (p->NbPromu(c) > 0 && ch.Option(12) == 0) {
+        ch.SetOption(2, p->NbPromu(c));
+        ch.SetOption(7, 0);
+    } else {
+        ch.SetOption(2, p->NbEuropeen(c));
+        ch.SetOption(7, 1);
+    }
+    ch.SetOption(3, p->NbRelegue(c));
+    int v = 3, nul = 1, d = 0;
+    p->PointsDivision(c, v, nul, d);
+    ch.SetOption(4, v);
+    ch.SetOption(5, nul);
+    ch.SetOption(6, d);
+    ch.SetOption(13, p->NbBarragePromu(c));
+    ch.SetOption(14, p->NbBarrageRelegue(c));
+    ch.SetOption(10, 255);
+    if (p->TypeJournee(c) == 1)
+        ch.SetOption(11, ch.Option(11) | 8);
+}
+
+int32_t Tf_CreationSaison::ChampionnatsSousDivisions(int32_t c, uint8_t type, uint8_t annee1, uint8_t annee2)
+{
+    TLectureParam* p = Param();
+    const TStringList* sous = p ? p->ListeDivision(c) : nullptr;
+    if (!sous)
+        return -1;
+    std::vector<std::pair<std::string, int32_t>> divisions;
+    int32_t premier = -1;
+    for (int i = 0; i < sous->Count(); ++i) {
+        const int32_t code =
+            CreeChampionnatModele(c, p->IdChampionnat(c), static_cast<int>(sous->Objects(i)), type, annee1, annee2);
+        if (code < 0)
+            continue;
+        divisions.emplace_back((*sous)[i], code);
+        if (premier < 0)
+            premier = code;
+    }
+    if (premier < 0)
+        return -1;
+    std::stable_sort(divisions.begin(), divisions.end(),
+                     [](auto& a, auto& b) { return StrToIntDef(a.first, 0) < StrToIntDef(b.first, 0); });
+    TTreeNode* n1 = NoeudChampionnat(p->IdChampionnat(c));
+    CreeTours(c, divisions, premier, n1);
+    return premier;
+}
+
+void Tf_CreationSaison::CreeTours(int32_t c, const std::vector<std::pair<std::string, int32_t>>& divisions,
+                                  int32_t premier, TTreeNode* noeud)
+{
+    TLectureParam* p = Param();
+    std::unique_ptr<TStringList> lignes = p ? p->ListePlayoff(c) : nullptr;
+    if (!lignes || lignes->Count() == 0)
+        return;
+    TLectureScenario s(*lignes, MakePath(DossierEcriture, "config\\spec.cfg"));
+    int a1 = 0, a2 = 0;
+    s.Annees(a1, a2);
+    auto codeGroupe = [&](int g) {
+        return g >= 1 && g <= static_cast<int>(divisions.size()) ? divisions[static_cast<size_t>(g - 1)].second
+                                                                  : premier + g - 1;
+    };
+    for (int n = 2; n <= s.NombreTours(); ++n) {
+        const int type = s.TypeTour(n);
+        if (type != 0 && type != 1)
+            continue;
+        auto b = std::make_unique<TDonneesBarrage>();
+        b->TypeEquipe = static_cast<uint8_t>(s.TypeEquipe());
+        b->SetOption(8, AnneeOctet(a1));
+        b->SetOption(9, AnneeOctet(a2));
+        const bool precedentLigue = s.TypeTour(n - 1) == 0;
+        if (type == 0) {
+            b->TypeGroupe = s.NombreGroupes(n);
+            int v = 0, nul = 0, d = 0;
+            s.Points(n - 1, v, nul, d);
+            b->SetOption(4, static_cast<uint8_t>(v));
+            b->SetOption(5, static_cast<uint8_t>(nul));
+            b->SetOption(6, static_cast<uint8_t>(d));
+            if (precedentLigue)
+                for (int g = 1; g <= s.NombreGroupes(n - 1); ++g)
+                    b->AjouteDivision(premier + g - 1, {{1, s.NombreQualifies(n - 1, g)}});
+        } else {
+            b->TypeGroupe = 0;
+            const int td = s.TypeDate(n);
+            const uint8_t date = td == 1 ? 1 : td == 2 ? 4 : td == 3 ? 5 : 0;
+            b->SetOption(11, static_cast<uint8_t>((b->Option(11) & ~2) | (s.TerrainNeutre(n, 0) ? 2 : date)));
+            b->CodePerso = static_cast<uint16_t>(s.CodeChamp(n));
+            b->SetOption(0, static_cast<uint8_t>((b->Option(0) & 0xF0) + s.ClJoueur(n, 0)));
+            b->SetOption(10, 255);
+            if (precedentLigue)
+                for (int g = 1; g <= s.NombreGroupes(n - 1); ++g)
+                    b->AjouteDivision(codeGroupe(g), {{1, s.NombreQualifies(n - 1, g)}});
+            const int sousTours = s.NombreSousTours(n);
+            if (sousTours >= 1) {
+                TTourCoupe* t = b->AjouteTour(s.MatchSousTour(n, 1), s.TypeSousTour(n, 1));
+                for (int m = 1; m <= s.MatchSousTour(n, 1); ++m) {
+                    int g1, p1, g2, p2;
+                    s.EquipesMatch(n, m, g1, p1, g2, p2);
+                    if (g1 >= 0 && g2 >= 0)
+                        t->AjouteRencontre(static_cast<uint16_t>(codeGroupe(g1)), static_cast<uint16_t>(codeGroupe(g2)),
+                                           static_cast<uint16_t>(p1), static_cast<uint16_t>(p2));
+                }
+            }
+            for (int st = 2; st <= sousTours; ++st) {
+                TTourCoupe* t = b->AjouteTour(s.MatchSousTour(n, st), s.TypeSousTour(n, st));
+                for (int m = 1; m <= s.MatchSousTour(n, st); ++m) {
+                    int e1, e2;
+                    s.EquipeGroupe(n, st, m, e1, e2);
+                    if (e1 != -1 && e2 != -1)
+                        t->AjouteRencontre(static_cast<uint16_t>(st - 1), static_cast<uint16_t>(st - 1),
+                                           static_cast<uint16_t>(e1), static_cast<uint16_t>(e2));
+                }
+            }
+        }
+        const int32_t numero = ++CodeBarrage;
+        b->Code = numero | BitBarrage;
+        const int groupes = b->TypeGroupe;
+        NouveauxBarrages.push_back(std::move(b));
+        AjouteNoeudBarrage(type == 1 ? s.TitreTour(n) : std::string(), numero, groupes, noeud);
+    }
+}
+
+TTreeNode* Tf_CreationSaison::AjouteNoeudBarrage(const std::string& nom, int32_t numero, int groupes,
+                                                 TTreeNode* noeud)
+{
+    std::string texte = nom;
+    if (texte.empty()) {
+        const std::string g = groupes == 0   ? Traduire(266)
+                              : groupes == 1 ? Traduire(264)
+                                             : TraduireFormat(265, {groupes});
+        texte = Traduire(263) + " (" + g + ")";
+    }
+    TTreeNode* n = noeud && noeud->Level() == 2 ? AjouteNoeud(noeud->Parent(), noeud, texte, numero | BitBarrage, ImageFerme)
+                                                : AjouteNoeud(noeud, nullptr, texte, numero | BitBarrage, ImageFerme);
+    return n;
+}
+
+void Tf_CreationSaison::bc_CreeCoupeClick()
+{
+    if (!Saison)
+        return;
+    TOwned<Tf_CreationCoupe> f(new Tf_CreationCoupe(this));
+    f->ChangeCouleurs(Couleurs);
+    if (f->ShowModal() != mrOk)
+        return;
+    const uint8_t type = f->rc_International->Checked() ? 3 : 2;
+    std::unique_ptr<TDonneesChampionnat> ch =
+        Saison->CreeChampionnat(static_cast<uint8_t>(TDonneesChampionnat::TypeCoupe | (1u << type)), 0);
+    if (!ch)
+        return;
+    ch->SetSaison(Saison);
+    ch->SetCodeDivision(++IdPerso);
+    ch->CodeChamp = ++CodeCourant;
+    ch->CreeToursCoupe(f->Tours);
+    if (const TDonneesChampionnat* courant = Saison->ChampionnatCourant()) {
+        ch->SetOption(8, courant->Option(8));
+        ch->SetOption(9, courant->Option(9));
+    }
+    TListObj* o = NouvelObjet();
+    o->Index = o->Code = ch->CodeChamp;
+    o->Championnat = ch.get();
+    crees_.push_back(std::move(ch));
+    TTreeNode* sel = tv_Saison->Selected();
+    const std::string nom = f->e_NomCoupe->Text();
+    if (sel && sel->Level() == 1) {
+        sel = AjouteNoeud(sel, nullptr, nom, 0, ImageFerme);
+        tv_Saison->SetSelected(sel);
+        sel->EditText();
+    }
+    if (sel && sel->Level() == 2) {
+        TTreeNode* n = AjouteNoeud(sel, nullptr, "Ma coupe " + IntToStr(sel->Count() + 1), 0, ImageChampionnat);
+        Rec(n)->Objet = o;
+    }
+}

@@ -1,0 +1,217 @@
+#include "setup/w_RetirerChamp.h"
+
+#include <algorithm>
+
+#include "model/Championnat.h"
+#include "model/DescTree.h"
+#include "model/Joueurs.h"
+#include "model/LectureParametre.h"
+#include "model/Saison.h"
+#include "platform/rtl/Strings.h"
+#include "setup/Controles.h"
+#include "ui/message2.h"
+
+using namespace setup;
+
+constexpr TStrings::Object EquipeNouvelle = 65535;
+
+// ---- removal -------------------------------------------------------------------------------
+
+Tf_RetirerChamp::Tf_RetirerChamp(TComponent* AOwner) : TBrivantelForm(AOwner)
+{
+    PrepareFiche(this, "f_RetirerChamp", Traduire(993), 420, 330);
+    FondCopie1 = Fond(this, this, "FondCopie1", 8, 8, 404, 274);
+    auto* l = Libelle(this, FondCopie1, "Label2", Traduire(992), 10, 8, 384, 48);
+    l->SetWordWrap(true);
+    clb_Championnat = Place(new TCheckListBox(this), FondCopie1, "clb_Championnat", 10, 60, 384, 204);
+    b_Valider = Bouton(this, this, "b_Valider", Traduire(29), 98, 290);
+    b_Valider->OnClick = [this](TObject*) { b_ValiderClick(); };
+    b_Annuler = Bouton(this, this, "b_Annuler", Traduire(125), 226, 290);
+    b_Annuler->ModalResult = mrCancel;
+    b_Annuler->Cancel = true;
+    DoCreate();
+}
+
+void Tf_RetirerChamp::DonneListe(const std::vector<TDonneesChampionnat*>& championnats)
+{
+    liste_ = championnats;
+    clb_Championnat->Items().Clear();
+    TLectureParamMulti* m = LectureParamMulti();
+    TLectureParam* p = m ? m->ParamCourant() : nullptr;
+    for (size_t i = 0; i < liste_.size(); ++i) {
+        const TDonneesChampionnat* c = liste_[i];
+        if (!c)
+            continue;
+        std::string texte = p ? p->NomChampionnat(c->CodeDivision()) + " : " + p->NomDivision(c->CodeDivision())
+                              : std::string();
+        if (Saison)
+            texte = Saison->Arbre().NomCompletCode(c->CodeChamp);
+        clb_Championnat->Items().AddObject(texte, static_cast<TStrings::Object>(i));
+    }
+}
+
+void Tf_RetirerChamp::b_ValiderClick()
+{
+    if (!Saison) {
+        SetModalResult(mrOk);
+        return;
+    }
+    TSaison& s = *Saison;
+    // 1.
+    std::vector<TDonneesChampionnat*> restants = s.Arbre().ListeChampionnats();
+    s.CalculeStatJoueurs();
+    // 2.
+    for (int i = 0; i < clb_Championnat->Items().Count(); ++i) {
+        if (!clb_Championnat->Checked(i))
+            continue;
+        TDonneesChampionnat* c = liste_[static_cast<size_t>(clb_Championnat->Items().Objects(i))];
+        s.SupprimeEquipesChampionnat(c->CodeChamp);
+        std::erase(restants, c);
+    }
+    // 3.
+    TPairesIds paires;
+    std::vector<int> partantes;
+    for (int i = 0; i < s.NbEquipe(); ++i) {
+        const int id = s.IdEquipe(i);
+        if (id < 0)
+            continue;
+        const std::vector<TDonneesChampionnat*> avec = s.Arbre().ListeChampionnatsEquipe(id);
+        const bool garde = std::any_of(avec.begin(), avec.end(), [&](TDonneesChampionnat* c) {
+            return std::find(restants.begin(), restants.end(), c) != restants.end();
+        });
+        if (garde)
+            continue;
+        s.Joueurs().RetireJoueursEquipe(id, avec.empty() ? -1 : avec.front()->CodeChamp, &paires);
+        partantes.push_back(id);
+    }
+    for (int id : partantes)
+        s.SupprimeEquipe(id);
+    // 4.
+    s.AppliqueRenumerotation(paires);
+    // 5. Every player without team, the last one too.
+    if (TListJoueurEquipe* bloc = s.Joueurs().BlocEquipe(65535)) {
+        const std::vector<TJoueur*> sansEquipe = bloc->Joueurs();
+        for (TJoueur* j : sansEquipe)
+            if (j && std::all_of(restants.begin(), restants.end(),
+                                 [&](TDonneesChampionnat* c) { return j->StatsSeulement(static_cast<uint32_t>(c->CodeChamp)); }))
+                s.Joueurs().RetireJoueur(j);
+    }
+    SetModalResult(mrOk);
+}
+
+// ---- team list -----------------------------------------------------------------------------
+
+Tf_AjouterEquipe::Tf_AjouterEquipe(TComponent* AOwner) : TBrivantelForm(AOwner)
+{
+    PrepareFiche(this, "f_AjouterEquipe", Traduire(1482), 420, 360);
+    FondCopie1 = Fond(this, this, "FondCopie1", 8, 8, 404, 304);
+    cb_Equipes = Place(new TComboBox(this), FondCopie1, "cb_Equipes", 10, 10, 270, 22);
+    cb_Equipes->SetSorted(true);
+    bc_Ajouter = Bouton(this, FondCopie1, "bc_Ajouter", Traduire(932), 290, 6, 104, 30);
+    bc_Ajouter->OnClick = [this](TObject*) { bc_AjouterClick(); };
+    l_Equipe = Place(new TListBox(this), FondCopie1, "l_Equipe", 10, 44, 270, 250);
+    bc_Effacer = Bouton(this, FondCopie1, "bc_Effacer", Traduire(1070), 290, 44, 104, 30);
+    bc_Effacer->OnClick = [this](TObject*) { bc_EffacerClick(); };
+    bc_Valider = Bouton(this, this, "bc_Valider", Traduire(29), 98, 320);
+    bc_Valider->OnClick = [this](TObject*) { bc_ValiderClick(); };
+    bc_Annuler = Bouton(this, this, "bc_Annuler", Traduire(125), 226, 320);
+    bc_Annuler->ModalResult = mrCancel;
+    bc_Annuler->Cancel = true;
+    OnShow = [this](TObject*) { Remplit(); };
+    DoCreate();
+}
+
+void Tf_AjouterEquipe::Remplit()
+{
+    cb_Equipes->Items().Clear();
+    l_Equipe->Items().Clear();
+    const TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
+    if (!c)
+        return;
+    for (int i = 0; i < Saison->NbEquipe(); ++i)
+        if (const int id = Saison->IdEquipe(i); c->IndexEquipe(id) < 0)
+            cb_Equipes->Items().AddObject(Saison->NomEquipe(id), id);
+    for (int i = 0; i < c->NbEquipe(); ++i)
+        if (const int id = c->IdEquipe(i); id >= 0 && id != 65535)
+            l_Equipe->Items().AddObject(Saison->NomEquipe(id), id);
+}
+
+void Tf_AjouterEquipe::bc_AjouterClick()
+{
+    const int i = cb_Equipes->ItemIndex();
+    const std::string nom = Trim(cb_Equipes->Text());
+    if (i >= 0 && cb_Equipes->Items()[i] == nom) {
+        l_Equipe->Items().AddObject(nom, cb_Equipes->Items().Objects(i));
+        cb_Equipes->Items().Delete(i);
+    } else if (!nom.empty()) {
+        // A name already listed (or a season team of that name) is not added twice.
+        for (int k = 0; k < l_Equipe->Items().Count(); ++k)
+            if (AnsiSameText(l_Equipe->Items()[k], nom)) {
+                Tf_MessageUtil::Affiche(TraduireFormat(3204, {nom}), mbuValider);
+                return;
+            }
+        const int k = cb_Equipes->Items().IndexOf(nom);
+        if (k >= 0) {
+            l_Equipe->Items().AddObject(cb_Equipes->Items()[k], cb_Equipes->Items().Objects(k));
+            cb_Equipes->Items().Delete(k);
+        } else {
+            l_Equipe->Items().AddObject(nom, EquipeNouvelle);
+        }
+    }
+    cb_Equipes->SetItemIndex(-1);
+    cb_Equipes->SetText("");
+}
+
+void Tf_AjouterEquipe::bc_EffacerClick()
+{
+    const int i = l_Equipe->ItemIndex();
+    if (i < 0)
+        return;
+    const TStrings::Object id = l_Equipe->Items().Objects(i);
+    if (id != EquipeNouvelle)
+        cb_Equipes->Items().AddObject(l_Equipe->Items()[i], id);
+    l_Equipe->Items().Delete(i);
+}
+
+void Tf_AjouterEquipe::bc_ValiderClick()
+{
+    TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
+    if (!c) {
+        SetModalResult(mrOk);
+        return;
+    }
+    std::vector<int> anciens;
+    for (int i = 0; i < c->NbEquipe(); ++i)
+        if (const int id = c->IdEquipe(i); id >= 0 && id != 65535)
+            anciens.push_back(id);
+    std::vector<int> nouveaux;
+    std::vector<std::string> noms;
+    for (int i = 0; i < l_Equipe->Items().Count(); ++i) {
+        const auto id = static_cast<int>(l_Equipe->Items().Objects(i));
+        if (id == EquipeNouvelle)
+            noms.push_back(l_Equipe->Items()[i]);
+        else if (auto it = std::find(anciens.begin(), anciens.end(), id); it != anciens.end())
+            anciens.erase(it);
+        else
+            nouveaux.push_back(id);
+    }
+    // Teams that played keep their matches unless the user agrees.
+    bool joue = false;
+    for (int id : anciens)
+        for (int n = 1; n <= c->NbJour() && !joue; ++n)
+            if (const TInfoComp* m = c->MatchEquipe(n, id); m && m->ScoresSaisis())
+                joue = true;
+    if (joue && Tf_MessageUtil::Affiche(Traduire(3206), mbuOui | mbuNon) != mrYes)
+        return;
+    for (const std::string& nom : noms)
+        nouveaux.push_back(Saison->AjouteEquipe(nom, -1, 0, true));
+    Modifie = !anciens.empty() || !nouveaux.empty();
+    for (int id : anciens)
+        if (const int i = c->IndexEquipe(id); i >= 0)
+            c->SupprimeEquipe(i);
+    for (int id : nouveaux)
+        if (id >= 0 && c->IndexEquipe(id) < 0)
+            c->AjouteEquipe(id);
+    c->TrieEquipes();
+    SetModalResult(mrOk);
+}

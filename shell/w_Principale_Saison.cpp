@@ -1,0 +1,94 @@
+// Launchers of the season set-up windows: new season, composition of the
+// open season, the teams of a championship, the competitions' referees and
+// stadiums.
+#include "model/Saison.h"
+#include "shell/Globales.h"
+#include "shell/w_Principale.h"
+#include "setup/w_CompetitionInfo.h"
+#include "setup/w_CreationSaison.h"
+#include "setup/w_RetirerChamp.h"
+
+namespace {
+
+uint8_t OctetSports(const std::set<int>& sports)
+{
+    uint8_t b = 0;
+    for (int s : sports)
+        if (s >= 0 && s < 8)
+            b = static_cast<uint8_t>(b | (1u << s));
+    return b;
+}
+
+}  // namespace
+
+void Tf_Principale::NouvelleSaison()
+{
+    if (!DemandeEnregistrement())
+        return;
+    TOwned<Tf_CreationSaison> f(new Tf_CreationSaison(this));
+    f->ChangeCouleurs(Couleurs);
+    f->DossierEcriture = RepertoireEcriture();
+    f->Init(IniFileName(), RepertoireProgramme(), OctetSports(SportsAcceptes),
+            [this](const std::string& nom) { AddRecentFile(nom); });
+    f->Statut = Statut;
+    f->Tag = 19;
+    if (f->ShowModal() != mrOk)
+        return;
+    Etat = 2;
+    const std::string nom = f->e_RepSauve->Text();
+    std::unique_ptr<TSaison> saison = f->PrendSaison();
+    f.reset();
+    InstallSeason(std::move(saison), nom, false, 99);
+    tv_Menu->SetSelected(nullptr);
+}
+
+void Tf_Principale::CompositionSaison()
+{
+    if (!Saison)
+        return;
+    TOwned<Tf_CreationSaison> f(new Tf_CreationSaison(this));
+    f->ChangeCouleurs(Couleurs);
+    f->DossierEcriture = RepertoireEcriture();
+    f->Init(IniFileName(), RepertoireProgramme(), OctetSports(SportsAcceptes),
+            [this](const std::string& nom) { AddRecentFile(nom); });
+    f->Statut = Statut;
+    f->ChangeSaison(Saison.get());
+    f->Tag = 96;
+    if (f->ShowModal() != mrOk)
+        return;
+    f.reset();
+    SignaleModification();
+    InsereChampionnats();
+    AfficheTitreChampionnat();
+}
+
+void Tf_Principale::AjouteEquipes()
+{
+    if (!Saison || !Saison->ChampionnatCourant())
+        return;
+    FermeFenetreEnfant();
+    TOwned<Tf_AjouterEquipe> f(new Tf_AjouterEquipe(this));
+    f->ChangeCouleurs(Couleurs);
+    f->ChangeSaison(Saison.get());
+    f->ShowModal();
+    if (!f->Modifie)
+        return;
+    f.reset();
+    SignaleModification();
+    InsereChampionnats();
+}
+
+void Tf_Principale::InfoCompetitions()
+{
+    if (!Saison)
+        return;
+    TOwned<Tf_CompetitionInfo> f(new Tf_CompetitionInfo(this));
+    f->ChangeCouleurs(Couleurs);
+    f->ChangeSaison(Saison.get());
+    f->ShowModal();
+    if (!f->Modifie)
+        return;
+    f.reset();
+    SignaleModification();
+    InsereChampionnats();
+}

@@ -1,0 +1,216 @@
+// A new season as a new user makes it: command 5 in the main window, the
+// sport, the composition window with a template division and its typed
+// teams, a cup, a custom championship and a division of four groups with the
+// play-off of its scenario; validation saves the file and the main window
+// shows the season.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "files/w_ChoixLogiciel.h"
+#include "model/Barrage.h"
+#include "model/Championnat.h"
+#include "model/DescTree.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/Mask.h"
+#include "platform/gui/StdCtrls.h"
+#include "platform/rtl/Strings.h"
+#include "setup/w_Creation.h"
+#include "setup/w_CreationCoupe.h"
+#include "setup/w_CreationSaison.h"
+#include "setup/w_SaisieEquipes.h"
+#include "tests/shell/SaisonEssai.h"
+#include "ui/Bouton.h"
+#include "views/w_Classement.h"
+#include "ui/ColorStringGrid.h"
+
+using namespace essai;
+
+namespace {
+
+// The data folder as an absolute path: the program's file operations may
+// change the current folder.
+const bool dossierAbsolu = [] {
+    setenv("BZ_DATA_DIR", std::filesystem::absolute(DossierDonnees()).lexically_normal().c_str(), 0);
+    return true;
+}();
+
+// The next modal form of type T gets the action; other forms met first (the
+// progress window) are left alone.
+template <class T>
+void Quand(std::function<void(T*)> action)
+{
+    kit::WhenModal([action](TForm* f) {
+        if (auto* t = dynamic_cast<T*>(f))
+            action(t);
+        else {
+            if (auto* m = dynamic_cast<Tf_MessageUtil*>(f))
+                ADD_FAILURE() << "message: " << m->Label1->Caption();
+            Quand<T>(action);
+        }
+    });
+}
+
+void Sport(int s)
+{
+    Quand<Tf_ChoixLogiciel>([s](Tf_ChoixLogiciel* f) {
+        f->rc_Sport[s]->SetChecked(true);
+        f->b_Valider->Click();
+    });
+}
+
+// The template division of that code in the creation window, n clubs.
+void Division(int32_t code, int n, bool perso = false)
+{
+    Quand<Tf_Creation>([=](Tf_Creation* f) {
+        kit::GrabToPng(f, "Creation");
+        if (perso)
+            f->RondCoche2->SetChecked(true);
+        else
+            for (int i = 0; i < f->ComponentCount(); ++i)
+                if (auto* r = dynamic_cast<TRondCoche*>(f->Components(i)); r && r->Tag == code)
+                    r->Click();
+        f->Edit1->SetText(IntToStr(n));
+        f->b_Valider->Click();
+    });
+}
+
+void Equipes(const std::string& prefixe)
+{
+    Quand<Tf_SaisieEquipes>([=](Tf_SaisieEquipes* f) {
+        for (size_t i = 0; i < f->Equipes.size(); ++i)
+            f->Equipes[i]->SetText(prefixe + " " + IntToStr(static_cast<int>(i) + 1));
+        kit::GrabToPng(f, "SaisieEquipes");
+        f->b_Ok->Click();
+    });
+}
+
+TTreeNode* Enfant(TTreeNode* n, int i) { return n ? n->Item(i) : nullptr; }
+
+TEST(NouvelleSaison, FootballComposedValidatedSavedAndShown)
+{
+    const std::string dir = Prepare("setup_nouvelle");
+    auto f = LanceFenetre();
+    Sport(0);
+    Quand<Tf_CreationSaison>([&](Tf_CreationSaison* c) {
+        TTreeNode* racine = c->tv_Saison->Items().GetFirstNode();
+        ASSERT_NE(racine, nullptr);
+        // A template division with 18 typed teams.
+        Division(1, 18);
+        Equipes("Club");
+        c->bc_CreeChamp->Click();
+        TTreeNode* groupe = Enfant(racine, 0);
+        ASSERT_NE(groupe, nullptr);
+        EXPECT_EQ(c->Rec(groupe)->Code, 1);
+        // A 3-round cup under the template group.
+        c->tv_Saison->SetSelected(groupe);
+        Quand<Tf_CreationCoupe>([](Tf_CreationCoupe* k) {
+            k->e_NomCoupe->SetText("Coupe de la ligue");
+            k->e_nTour->SetText("3");
+            EXPECT_EQ(k->NbMatch(3)->Position(), 4);
+            kit::GrabToPng(k, "CreationCoupe");
+            k->b_Valider->Click();
+        });
+        c->bc_CreeCoupe->Click();
+        c->tv_Saison->EndEditing(false);
+        // A custom championship from the root.
+        c->tv_Saison->SetSelected(racine);
+        Division(0, 4, true);
+        Equipes("Perso");
+        c->bc_CreeChamp->Click();
+        c->tv_Saison->SetSelected(racine);
+        // The division of four groups: four group championships and the
+        // cup of its scenario.
+        Division(10004, 16);
+        for (const char* g : {"A", "B", "C", "D"})
+            Equipes(std::string("Groupe ") + g);
+        c->bc_CreeChamp->Click();
+        EXPECT_EQ(c->NouveauxBarrages.size(), 1u);
+        kit::GrabToPng(c, "CreationSaison");
+        RepondBoite(mrOk);   // "saved"
+        c->b_Valider->Click();
+    });
+    ASSERT_TRUE(Commande(*f, 5));
+    kit::Process(50);
+
+    ASSERT_NE(f->Saison, nullptr);
+    TSaison& s = *f->Saison;
+    EXPECT_EQ(ModifSaison, 99);
+    const std::string fichier = MakePath(dir, "sauvegarde\\personnel.xmc");
+    EXPECT_EQ(NomFichierCourant, fichier);
+    EXPECT_TRUE(FileExists(fichier));
+    // 1 league + 1 cup + 1 custom + 4 groups; the scenario's play-off filed.
+    const auto championnats = s.Arbre().ListeChampionnats();
+    ASSERT_EQ(championnats.size(), 7u);
+    EXPECT_EQ(championnats[0]->NbEquipe(), 18);
+    EXPECT_EQ(championnats[0]->NbJour(), 34);
+    EXPECT_EQ(championnats[0]->NbMatch(), 9);
+    EXPECT_EQ(s.Arbre().ListeBarrages().size(), 1u);
+    int cups = 0;
+    for (auto* c : championnats)
+        cups += c->EstCoupe();
+    EXPECT_EQ(cups, 1);
+    // No default node left.
+    for (int i = 0; i < s.Arbre().Racine().NbEnfant(); ++i)
+        EXPECT_NE(s.Arbre().Racine().Enfant(i)->Nom(), Traduire(9));
+    // The standings show the teams.
+    ASSERT_TRUE(s.SelectionneChampionnat(championnats[0]->CodeChamp));
+    Commande(*f, 40);
+    auto* cl = dynamic_cast<Tf_Classement*>(f->Enfant);
+    ASSERT_NE(cl, nullptr);
+    bool trouve = false;
+    for (int r = 0; r < cl->sg_Classement->RowCount(); ++r)
+        for (int k = 0; k < cl->sg_Classement->ColCount(); ++k)
+            trouve = trouve || cl->sg_Classement->Cells(k, r) == "Club 1";
+    EXPECT_TRUE(trouve);
+
+    // The file reopens with the same competitions.
+    uint8_t etat = 0;
+    auto relu = TTraiteurFichier::Charger(fichier, "", "", {}, TousSports, etat, true);
+    ASSERT_EQ(etat, etatCharge);
+    EXPECT_EQ(relu->Arbre().ListeChampionnats().size(), 7u);
+    EXPECT_EQ(relu->Arbre().ListeBarrages().size(), 1u);
+    EXPECT_EQ(relu->NbEquipe(), s.NbEquipe());
+    TermineFenetre(f);
+}
+
+// Cancelling the sport question creates nothing; a new season never
+// replaces a file silently.
+TEST(NouvelleSaison, CancelledSportAndExistingFile)
+{
+    const std::string dir = Prepare("setup_annule");
+    auto f = LanceFenetre();
+    Quand<Tf_ChoixLogiciel>([](Tf_ChoixLogiciel* c) { c->b_Annuler->Click(); });
+    Commande(*f, 5);
+    kit::Process(20);
+    EXPECT_EQ(f->Saison, nullptr);
+
+    const std::string fichier = EcritSaison(MakePath(dir, "sauvegarde\\personnel.xmc"), 1);
+    const auto taille = std::filesystem::file_size(fichier);
+    Sport(1);
+    std::vector<std::string> textes;
+    Quand<Tf_CreationSaison>([&](Tf_CreationSaison* c) {
+        // A whole season is not a championship to compose with.
+        EXPECT_EQ(c->lb_ListeFichier->Items().Count(), 0);
+        for (const char* nom : {"Xv", "Quinze"}) {
+            Division(0, 2, true);
+            Equipes(nom);
+            c->tv_Saison->SetSelected(c->tv_Saison->Items().GetFirstNode());
+            c->bc_CreeChamp->Click();
+            c->tv_Saison->EndEditing(false);
+        }
+        RepondBoite(mrCancel, &textes);
+        c->b_Valider->Click();
+        EXPECT_EQ(c->ModalResult(), mrNone);
+        c->b_Annuler->Click();
+    });
+    Commande(*f, 5);
+    kit::Process(20);
+    ASSERT_EQ(textes.size(), 1u);
+    EXPECT_NE(textes[0].find("personnel.xmc"), std::string::npos);
+    EXPECT_EQ(std::filesystem::file_size(fichier), taille);
+    EXPECT_EQ(f->Saison, nullptr);
+    TermineFenetre(f);
+}
+
+}  // namespace
