@@ -97,7 +97,7 @@ bool Tf_Principale::LanceVues(int c, int& param, bool& histo)
         histo = AfficheDiversStat(page, param) || histo;
         return true;
     }
-    static const int pages[][3] = {{21, 13, 0}, {157, 1, 0}, {162, 2, 0}, {163, 3, 0}, {171, 6, 0}, {161, 12, 0},
+    static const int pages[][3] = {{151, 0, 0}, {21, 13, 0}, {157, 1, 0}, {162, 2, 0}, {163, 3, 0}, {171, 6, 0}, {161, 12, 0},
                                    {24, 11, 0}, {164, 4, 1}, {165, 4, 2}, {166, 4, 3}, {167, 4, 4}, {168, 4, 5},
                                    {169, 4, 2}};
     for (const auto& p : pages)
@@ -137,6 +137,12 @@ bool Tf_Principale::AfficheDiversStat(int page, int& param)
         f->AfficheJoueursJournee(&journee, page - 2);
     else if (page >= 9 && page <= 12)
         f->AfficheJoueursJournee(&journee, page - 4);
+    else if (page == 7)
+        f->AfficheDetailJournee(&journee);
+    else if (page >= 13 && page <= 16) {
+        static const int codes[4] = {6, 21, 22, 25};
+        f->AfficheButeursJournee(&journee, page - 12, codes[page - 13]);
+    }
     p_FondAffiche->SetVisible(true);
     return true;
 }
@@ -145,12 +151,13 @@ void Tf_Principale::AffichePageDivers(int page, int type)
 {
     if (!Saison || !Saison->ChampionnatCourant())
         return;
-    auto* f = page == 11 ? nullptr : dynamic_cast<Tf_DiversStat*>(Enfant);
+    auto* f = page == 11 || page == 0 ? nullptr : dynamic_cast<Tf_DiversStat*>(Enfant);
     if (!f) {
         f = ShowChild<Tf_DiversStat>(true, true);
         f->ExecuteCommande = [this](int commande, int p, bool change) { ExecuteCommande(commande, p, change); };
     }
     switch (page) {
+    case 0: f->AfficheJoueursIncomplets(); break;
     case 1: f->AfficheFormeEquipe(); break;
     case 2: f->AfficheComportementDomicile(); break;
     case 3: f->AffichePlaceOccupee(); break;

@@ -18,6 +18,7 @@
 #include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
 #include "ui/Dessin.h"
+#include "ui/Editeur.h"
 #include "ui/Fond.h"
 #include "ui/GestionFonction.h"
 #include "views/OutilsVues.h"
@@ -79,6 +80,15 @@ Tf_DiversStat::Tf_DiversStat(TComponent* AOwner) : TFootForm(AOwner)
     sg_Stats->SetAutoResize(false);
     sg_Stats->SetParent(sb_Fond);
     sg_Stats->OnHotTrackClick = [this](TObject*, int col, int row) { sg_StatsClick(col, row); };
+
+    e_Detail = new TEditeur(this);
+    e_Detail->SetName("e_Detail");
+    e_Detail->SetInterligne(18);
+    e_Detail->SetJustifyDoc(true);
+    e_Detail->SetBounds(6, 6, 600, 400);
+    e_Detail->SetVisible(false);
+    e_Detail->SetParent(sb_Fond);
+    sg_Stats->OnDblClick = [this](TObject* s) { sg_StatsDblClick(s); };
 
     Label142 = new TLabel(this);
     Label142->SetName("Label142");
@@ -155,10 +165,14 @@ void Tf_DiversStat::AppliqueCouleurs()
     TFootForm::AppliqueCouleurs();
     if (sg_Stats)
         sg_Stats->SetColor(*Couleurs.Couleur(1));
+    if (e_Detail)
+        e_Detail->SetColor(*Couleurs.Couleur(1));
 }
 
-void Tf_DiversStat::PreparePage(bool label1, bool grille, bool place, bool calendrier, int page, bool legende)
+void Tf_DiversStat::PreparePage(bool label1, bool grille, bool place, bool calendrier, int page, bool legende,
+                                bool detail)
 {
+    e_Detail->SetVisible(detail);
     Label1->SetVisible(label1);
     sg_Stats->SetVisible(grille);
     Label142->SetVisible(place);
@@ -177,6 +191,54 @@ void Tf_DiversStat::SansTri()
 }
 
 // ---- entries ---------------------------------------------------------------------------------
+void Tf_DiversStat::AfficheJoueursIncomplets()
+{
+    PreparePage(false, true, false, false, 0, false);
+    SansTri();
+    sg_Stats->SetSelectionVisible(true);
+    RemplitJoueursIncomplets(Saison, *sg_Stats, Couleurs);
+    FondScroll3resize(sb_Fond);
+}
+
+void Tf_DiversStat::sg_StatsDblClick(TObject*)
+{
+    if (Page() != 0 || !Saison)
+        return;
+    const int row = sg_Stats->Row();
+    TJoueur* j = Saison->Joueurs().ChercheJoueur(sg_Stats->DonneeCellule(0, row), -1);
+    // a validated card marks the season modified and rewrites its row
+    if (j && OuvreFicheJoueur(j, Saison)) {
+        Signale();
+        LigneJoueurIncomplet(Saison, *sg_Stats, row, *j, Couleurs);
+    }
+}
+
+void Tf_DiversStat::AfficheButeursJournee(int* journee, int type, int code)
+{
+    PreparePage(false, true, false, false, PageJoueurs, false);
+    SansTri();
+    if (journee && *journee != -1)
+        RemplitMeilleursJournee(*journee, type, Couleurs, code, *sg_Stats, Saison);
+    FondScroll3resize(sb_Fond);
+}
+
+void Tf_DiversStat::AfficheDetailJournee(int* journee)
+{
+    journee_ = journee;
+    codePage_ = 7;
+    PreparePage(false, false, false, false, 10, false, true);
+    if (journee && *journee != -1) {
+        e_Detail->SetJustifyDoc(false);
+        e_Detail->SetWidth(sb_Fond->Width() - 17);
+        const TColor palette[5] = {*Couleurs.Couleur(15), *Couleurs.Couleur(16), *Couleurs.Couleur(16),
+                                   *Couleurs.Couleur(16), *Couleurs.Couleur(17)};
+        EcritDetailJournee(*journee, Saison, false, palette, *e_Detail);
+        e_Detail->SetHeight(std::max(e_Detail->NbLigne(), 1) * 18 + 10);
+    }
+    FondScroll3resize(sb_Fond);
+}
+
+
 void Tf_DiversStat::AfficheFormeEquipe()
 {
     PreparePage(false, true, false, false, PageForme, true);
@@ -336,6 +398,8 @@ void Tf_DiversStat::mi_ChangeJourClick(TObject*)
         AfficheJoueursJournee(journee_, codePage_ - 2);
     else if (codePage_ >= 9 && codePage_ <= 12)
         AfficheJoueursJournee(journee_, codePage_ - 4);
+    else if (codePage_ == 7)
+        AfficheDetailJournee(journee_);
 }
 
 // ---- clicks ----------------------------------------------------------------------------------
@@ -367,7 +431,10 @@ void Tf_DiversStat::sg_StatsClick(int col, int row)
             ExecuteCommande(123, c->IndexEquipe(v), false);
         return;
     case PageJoueurs:
-        if (v < 0)
+        if (v < 0 && col == 1 && sg_Stats->ColCount() == 3) {
+            if (OuvreFicheJoueurId(-1 - v, Saison))
+                Signale();
+        } else if (v < 0)
             if (TJoueur* j = OuvreFicheJoueurId(-1 - v, Saison)) {
                 Signale();
                 const std::string ancien = sg_Stats->Cells(col, row);
@@ -415,6 +482,8 @@ void Tf_DiversStat::FondScroll3resize(TObject*)
     }
     sg_Stats->ChangeHauteurLignes(20);
     sg_Stats->SetHeight(21 * sg_Stats->RowCount() + 1);
+    if (page == 10)
+        e_Detail->SetWidth(W - 17);
     (void)H;
     Panel1->SetTop(sg_Stats->Top() + sg_Stats->Height() + 10);
     Panel1->SetLeft(sg_Stats->Left());
@@ -422,15 +491,28 @@ void Tf_DiversStat::FondScroll3resize(TObject*)
     Label1->SetLeft(sg_Stats->Left());
 }
 
-void Tf_DiversStat::Imprime() { sg_Stats->Imprime(); }
+void Tf_DiversStat::Imprime()
+{
+    if (e_Detail->Visible())
+        e_Detail->Imprime();
+    else
+        sg_Stats->Imprime();
+}
 
-void Tf_DiversStat::EnregistreHTML(const std::string& nomFichier) { sg_Stats->EnregistreHTML(nomFichier, true); }
+void Tf_DiversStat::EnregistreHTML(const std::string& nomFichier)
+{
+    if (e_Detail->Visible())
+        e_Detail->PageHTML(nomFichier, true);
+    else
+        sg_Stats->EnregistreHTML(nomFichier, true);
+}
 
 // ---- page functions ---------------------------------------------------------------------------
 void Tf_DiversStat::ExecuteFonction(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,
                                     const TCouleurElement& couleurs, const std::string& Pages, TSaison* saison)
 {
-    static const char* const noms[] = {"JourneeSimple", "JourneeSpectateur", "JourneeJoueurs", "FormeEquipe",
+    static const char* const noms[] = {"JourneeDetail", "JourneeRealisateur", "JourneeButeur",
+                                       "JourneeSimple", "JourneeSpectateur", "JourneeJoueurs", "FormeEquipe",
                                        "ComportementDomicile", "ScoresFrequents", "FourchetteClass",
                                        "StatParJournee"};
     if (std::find_if(std::begin(noms), std::end(noms), [&](const char* n) { return Nom == n; }) == std::end(noms)) {
@@ -448,9 +530,26 @@ void Tf_DiversStat::ExecuteFonction(const std::string& Nom, const TStringList& P
         return;
     const int journee = StrToIntDef(Parametre("Journee", Parametres, "1"), c->NbJournee);
     const std::string type = LowerCase(Parametre("Type", Parametres, ""));
+    if (Nom == "JourneeDetail") {
+        auto couleur = [&](const char* nom, TColor defaut) {
+            return static_cast<TColor>(ParametreEntier(nom, Parametres, static_cast<int>(defaut)));
+        };
+        const TColor info = couleur("CouleurInfo", couleur("CouleurEquipe", *couleurs.Couleur(16)));
+        const TColor palette[5] = {couleur("CouleurMatch", *couleurs.Couleur(15)), couleur("CouleurButeur", info),
+                                   couleur("CouleurAverti", *couleurs.Couleur(16)),
+                                   couleur("CouleurExclus", *couleurs.Couleur(16)),
+                                   couleur("CouleurEffectif", *couleurs.Couleur(17))};
+        TEditeur e(nullptr);
+        EcritDetailJournee(journee, saison, true, palette, e);
+        Resultat = e.Texte();
+        return;
+    }
     TColorGridModel g;
     bool imbrique = false;
-    if (Nom == "JourneeSimple") {
+    if (Nom == "JourneeRealisateur" || Nom == "JourneeButeur") {
+        RemplitMeilleursJournee(journee, Nom == "JourneeButeur" ? 2 : 1, couleurs, Nom == "JourneeButeur" ? 21 : 6, g,
+                                saison);
+    } else if (Nom == "JourneeSimple") {
         RemplitJournee(journee, saison, couleurs, g);
         imbrique = true;
     } else if (Nom == "JourneeSpectateur") {
@@ -491,9 +590,11 @@ void EnregistreFonctionsDiversStat()
         return;
     fait = true;
     const TClasseVue classe{"Tf_DiversStat", [](TComponent* o) -> TForm* { return new Tf_DiversStat(o); }};
-    for (const char* n : {"JourneeSpectateur", "JourneeSimple", "JourneeJoueurs"})
+    // "JourneeButeur" is served, not registered
+    for (const char* n : {"JourneeDetail", "JourneeSpectateur", "JourneeSimple", "JourneeJoueurs"})
         GestionFonctions().Ajoute(n, classe, 0);
-    for (const char* n : {"FormeEquipe", "ComportementDomicile", "ScoresFrequents", "FourchetteClass", "StatParJournee"})
+    for (const char* n : {"JourneeRealisateur", "FormeEquipe", "ComportementDomicile", "ScoresFrequents",
+                          "FourchetteClass", "StatParJournee"})
         GestionFonctions().Ajoute(n, classe, 1);
 }
 

@@ -21,6 +21,8 @@ class TCarreCoche;
 class TColorGridBase;
 class TColorStringGrid;
 class TDonneesChampionnat;
+class TEditeur;
+class TJoueur;
 class TEdit;
 class TFondCopie;
 class TLabel;
@@ -38,6 +40,7 @@ public:
     ~Tf_DiversStat() override;
 
     // ---- page entries ----
+    void AfficheJoueursIncomplets();              // page 0
     void AfficheFormeEquipe();                    // page 1
     void AfficheComportementDomicile();           // page 2
     void AffichePlaceOccupee();                   // page 3
@@ -45,7 +48,10 @@ public:
     void AfficheJournee(int* journee);            // page 5
     void AfficheScoresFrequents();                // page 6
     void AfficheJoueursJournee(int* journee, int type);   // page 7
+    // The best player of each team (kinds 1-4 and their statistic codes).
+    void AfficheButeursJournee(int* journee, int type, int code);   // page 7
     void AfficheSpectateursJournee(int* journee); // page 8
+    void AfficheDetailJournee(int* journee);      // page 10
     void AfficheMatchsNonJoues();                 // page 11
     void AfficheFourchetteClassement();           // page 12
     void AfficheParDate();                        // page 13
@@ -75,6 +81,13 @@ public:
                                       TSaison* saison);
     static void RemplitSpectateursJournee(int journee, TSaison* saison, std::string& resume,
                                           const TCouleurElement& couleurs, TColorGridBase& g);
+    static void RemplitJoueursIncomplets(TSaison* saison, TColorGridBase& g, const TCouleurElement& couleurs);
+    static void LigneJoueurIncomplet(TSaison* saison, TColorGridBase& g, int row, const TJoueur& j,
+                                     const TCouleurElement& couleurs);
+    static void RemplitMeilleursJournee(int journee, int type, const TCouleurElement& couleurs, int code,
+                                        TColorGridBase& g, TSaison* saison);
+    // Palette: match, information and events, bookings, sendings-off, line-ups.
+    static void EcritDetailJournee(int journee, TSaison* saison, bool html, const TColor (&palette)[5], TEditeur& e);
     static void RemplitFourchetteClassement(TSaison* saison, TColorGridBase& g, const TCouleurElement& couleurs);
     static void RemplitMatchsNonJoues(TSaison* saison, TColorGridBase& g, const TCouleurElement& couleurs);
     // Place n after each played matchday.
@@ -93,7 +106,8 @@ public:
     std::function<void(int commande, int param, bool changeChampionnat)> ExecuteCommande;
 
     TScrollBox* sb_Fond;
-    TColorStringGrid* sg_Stats;
+    TColorStringGrid* sg_Stats = nullptr;
+    TEditeur* e_Detail = nullptr;
     TLabel* Label142;
     TEdit* Edit4;
     TUpDown* UpDown3;
@@ -111,9 +125,11 @@ public:
     void bc_CalendrierDateChange(TObject* Sender);
     void mi_ChangeJourClick(TObject* Sender);
     void sg_StatsClick(int col, int row);
+    void sg_StatsDblClick(TObject* Sender);
 
 private:
-    void PreparePage(bool label1, bool grille, bool place, bool calendrier, int page, bool legende);
+    void PreparePage(bool label1, bool grille, bool place, bool calendrier, int page, bool legende,
+                     bool detail = false);
     void SansTri();
     int* journee_ = nullptr;
     int codePage_ = 0;

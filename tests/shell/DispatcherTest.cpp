@@ -82,7 +82,7 @@ TEST_F(Dispatcher, EveryCommandRoutes)
             m->SetModalResult(mrCancel);
         };
         // The first matchday page of a run gets its matchday; the next ones remember it.
-        if (c == 27)
+        if (c == 26)
             kit::WhenModal([&vus](TForm* m) {
                 vus.push_back(m->Name());
                 m->SetModalResult(1);
@@ -146,10 +146,10 @@ TEST_F(Dispatcher, EveryCommandRoutes)
             if (c == 6 || c == 8 || c == 182) {
                 EXPECT_EQ(kit::Dialogs().size(), dialogues + 1);
             }
-            if ((c >= 27 && c <= 32) || (c >= 35 && c <= 38) || c == 21 || c == 24 || c == 157 ||
+            if ((c >= 26 && c <= 32) || (c >= 35 && c <= 38) || c == 21 || c == 24 || c == 151 || c == 157 ||
                 (c >= 161 && c <= 169) || c == 171) {
                 EXPECT_NE(dynamic_cast<Tf_DiversStat*>(f->Enfant), nullptr);
-                EXPECT_EQ(vus, c == 27 ? std::vector<std::string>{"f_ChoixJournee"}
+                EXPECT_EQ(vus, c == 26 ? std::vector<std::string>{"f_ChoixJournee"}
                                                   : std::vector<std::string>{});
             }
             if (c == 158 || c == 159 || c == 160) {

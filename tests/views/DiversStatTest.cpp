@@ -18,6 +18,8 @@
 #include "tests/support/gui/GuiKit.h"
 #include "tests/views/VuesEssai.h"
 #include "ui/ColorStringGrid.h"
+#include "ui/Editeur.h"
+#include "model/Joueurs.h"
 #include "ui/GestionFonction.h"
 #include "views/w_DiversStat.h"
 
@@ -111,6 +113,7 @@ TEST(DiversStat, MatchdayResultsAttendanceAndDates)
     buts->Ajoute(std::make_unique<TDonneesEvt>(70000, ob, 10, 0));
     buts->Ajoute(std::make_unique<TDonneesEvt>(70000, ob, 60, 0));
     buts->Ajoute(std::make_unique<TDonneesEvt>(0x0FFFFFFF, rz, 0, evtHorsScore));   // missed penalty
+    s.c1->ListeAvertis(1)->Ajoute(std::make_unique<TDonneesEvt>(555, rz, 40, 0));    // not in the players list
     s.c1->SetAffluenceMatch(1, 1, 1000);
     s.c1->SetAffluenceMatch(1, 2, 3000);
     THoteDivers h(s.saison.get());
@@ -127,6 +130,16 @@ TEST(DiversStat, MatchdayResultsAttendanceAndDates)
     h.vue->sg_StatsClick(2, 1);
     EXPECT_EQ(h.commandes, (std::vector<std::pair<int, int>>{{14, 256 + 1}, {123, 1}}));
     kit::GrabToPng(h.fenetre.get(), "divers-journee");
+
+    // the detailed text: half-time without the missed penalty, minutes by player, an unknown player
+    h.vue->AfficheDetailJournee(&journee);
+    EXPECT_TRUE(h.vue->e_Detail->Visible());
+    const std::string texte = h.vue->e_Detail->Texte();
+    for (const std::string& attendu : {OB + " - " + RZ + " : 2 - 0 (1-0)",
+                                       L1("Buteur (10°, 60°) ") + TraduireFormat(340, {OB}),
+                                       Traduire(974) + " : " + Traduire(3472) + L1(" (40°)")})
+        EXPECT_NE(texte.find(attendu), std::string::npos) << attendu << "\n" << texte;
+    kit::GrabToPng(h.fenetre.get(), "divers-detail");
 
     h.vue->AfficheSpectateursJournee(&journee);
     EXPECT_EQ(h.vue->Label1->Caption(), TraduireFormat(341, {4000, 2000}));
@@ -163,6 +176,31 @@ TEST(DiversStat, MatchesStillToPlayAndPageFunctions)
         EXPECT_EQ(h.G().RowCount(), 11);
         kit::GrabToPng(h.fenetre.get(), sport == 0 ? "divers-domicile-football" : "divers-domicile-basket");
     }
+    // each sport's report lines; the best player of each team (basketball)
+    const char* lignes[4] = {"Buteurs : ", "Essais : ", "Statistiques de ", "Statistiques de "};
+    for (int sport = 0; sport < 4; ++sport) {
+        auto v = vues::SaisonVue(sport);
+        TEditeur e(nullptr);
+        const TColor palette[5] = {};
+        Tf_DiversStat::EcritDetailJournee(1, v.saison.get(), false, palette, e);
+        EXPECT_NE(e.Texte().find(L1(lignes[sport])), std::string::npos) << sport << e.Texte();
+        if (sport == 2) {
+            TColorGridModel g;
+            Tf_DiversStat::RemplitMeilleursJournee(1, 1, vues::Module()->Couleurs, 6, g, v.saison.get());
+            EXPECT_EQ(g.RowCount(), 11);
+            EXPECT_GT(StrToIntDef(g.Cells(2, 1), 0), 0);
+        }
+    }
+    // incomplete records: a player without a country code
+    auto v = vues::SaisonVue(0);
+    v.saison->Joueurs().Joueur(2)->CodePays = 0;
+    {
+        THoteDivers h(v.saison.get());
+        h.vue->AfficheJoueursIncomplets();
+        ASSERT_EQ(h.G().RowCount(), 2);
+        EXPECT_EQ(h.G().Cells(0, 1), v.saison->Joueurs().Joueur(2)->Nom);
+    }
+
     auto s = vues::QuatreEquipes();
     for (const char* nom : {"FormeEquipe", "StatParJournee", "JourneeSimple", "ScoresFrequents"}) {
         SCOPED_TRACE(nom);
