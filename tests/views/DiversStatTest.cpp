@@ -12,6 +12,8 @@
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/StdCtrls.h"
+#include "platform/gui/Printers.h"
+#include "platform/rtl/Files.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
 #include "tests/support/HtmlTables.h"
@@ -217,6 +219,28 @@ TEST(DiversStat, MatchesStillToPlayAndPageFunctions)
         if (std::string(nom) == "FormeEquipe") {
             EXPECT_EQ(page.tables[0][1], (std::vector<std::string>{OB, "VvV", "VV", "v"}));
         }
+    }
+}
+
+// A grid page and the text page print to PDF.
+TEST(DiversStat, PagesPrintToPdf)
+{
+    auto s = vues::QuatreEquipes();
+    THoteDivers h(s.saison.get());
+    int journee = 1;
+    for (int page : {1, 10}) {
+        if (page == 1)
+            h.vue->AfficheFormeEquipe();
+        else
+            h.vue->AfficheDetailJournee(&journee);
+        const std::string pdf = MakePath(kit::TempDir(), "divers" + std::to_string(page) + ".pdf");
+        DeleteFile(pdf);
+        Printer().SetOutputFileName(pdf);
+        h.vue->Imprime();
+        Printer().SetOutputFileName("");
+        std::string octets;
+        ASSERT_TRUE(ReadFileBytes(pdf, octets)) << page;
+        EXPECT_EQ(octets.substr(0, 5), "%PDF-");
     }
 }
 
