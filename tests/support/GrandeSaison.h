@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "model/Championnat.h"
+#include "model/Barrage.h"
 #include "model/ChampionnatStat.h"
 #include "model/DescTree.h"
 #include "model/Joueurs.h"
@@ -43,6 +44,9 @@ struct TParamsGrandeSaison
     int nbJoueurs = 5000;
     int nbArbitres = 250;
     uint32_t graine = 20;
+    int nbJoues = -1;        // matchdays played in each league, -1 every one
+    bool coupe = false;      // a cup of eight teams of the first league
+    bool barrage = false;    // a play-off between the first two leagues
 };
 
 // A small deterministic generator.
@@ -85,6 +89,10 @@ public:
         Personnes();
         for (int k = 0; k < p.nbChamps; ++k)
             Championnat(k);
+        if (p.coupe && p.nbEquipes >= 8)
+            Coupe();
+        if (p.barrage && p.nbChamps >= 2)
+            Barrage();
         if (!champs.empty())
             saison->SetChampionnatCourant(champs.front());
     }
@@ -187,9 +195,9 @@ private:
         }
     }
 
-    std::unique_ptr<TDonneesChampionnat> NouveauChampionnat()
+    std::unique_ptr<TDonneesChampionnat> NouveauChampionnat(
+        uint8_t type = TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational)
     {
-        const uint8_t type = TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational;
         std::unique_ptr<TDonneesChampionnat> c;
         // Built by class where the season's factory may not hand these out.
         if (params.sport == 2)
@@ -206,6 +214,7 @@ private:
     {
         const int n = params.nbEquipes;
         const int nbJour = 2 * (n - 1);
+        const int joues = params.nbJoues < 0 ? nbJour : std::min(params.nbJoues, nbJour);
         const int nbPool = static_cast<int>(equipes.size());
         auto c = NouveauChampionnat();
         c->CodeChamp = k + 1;
@@ -240,12 +249,12 @@ private:
                 int a = cercle[static_cast<size_t>(m)], b = cercle[static_cast<size_t>(n - 1 - m)];
                 if ((j > n - 1) != (m % 2 == 1 && j % 2 == 0))
                     std::swap(a, b);
-                Match(*c, j, pool[static_cast<size_t>(a)], pool[static_cast<size_t>(b)]);
+                Match(*c, j, pool[static_cast<size_t>(a)], pool[static_cast<size_t>(b)], j <= joues);
             }
             std::rotate(tour.rbegin(), tour.rbegin() + 1, tour.rend());
         }
-        c->NbJournee = static_cast<uint8_t>(nbJour);
-        c->DerniereJournee = static_cast<uint8_t>(nbJour);
+        c->NbJournee = static_cast<uint8_t>(std::min(nbJour, joues + 1));
+        c->DerniereJournee = static_cast<uint8_t>(joues);
         const std::string nom1 = Pays(k / 4);
         std::string nom2 = "Division ";
         nom2 += std::to_string(k % 4 + 1);
@@ -257,10 +266,67 @@ private:
         champs.push_back(noeud->Championnat());
     }
 
-    // A match of matchday j between two teams of the pool.
-    void Match(TDonneesChampionnat& c, int j, int td, int te)
+    // A cup of the first league's first eight teams: quarter-finals and
+    // semi-finals played (a drawn tie decided by a shoot-out), the final to play.
+    void Coupe()
+    {
+        auto c = NouveauChampionnat(TDonneesChampionnat::TypeCoupe | TDonneesChampionnat::TypeNational);
+        c->CodeChamp = params.nbChamps + 1;
+        c->OrdreClassement = "ac";
+        for (int i = 0; i < 8; ++i)
+            c->AjouteEquipe(equipes[static_cast<size_t>(i)]);
+        for (uint16_t t = 1; t <= 3; ++t)
+            c->AjouteTourCoupe({t, static_cast<uint16_t>(8 >> t), 1});
+        c->SetNbJournees(3);
+        for (int j = 1; j <= 3; ++j)
+            c->SetDateJournee(j, TGestionDate::EncodeDate(10 + j, 5, 2025));
+        std::vector<int> tour{0, 1, 2, 3, 4, 5, 6, 7};
+        for (int j = 1; j <= 3; ++j) {
+            std::vector<int> qualifies;
+            for (size_t m = 0; m + 1 < tour.size(); m += 2) {
+                const int a = tour[m], b = tour[m + 1];
+                TInfoComp* match = Match(*c, j, a, b, j < 3);
+                if (j == 3 || !match)
+                    continue;
+                const int dom = equipes[static_cast<size_t>(a)], ext = equipes[static_cast<size_t>(b)];
+                const int sd = match->Score(0), se = match->Score(1);
+                bool exterieur = se > sd;
+                if (sd == se) {
+                    c->AjoutePenalty(j, dom, ext, 4, 3 + static_cast<int>(m % 4) / 2 * 2);
+                    exterieur = m % 4 != 0;
+                }
+                c->SetQualifieMatch(j, dom, ext, exterieur);
+                qualifies.push_back(exterieur ? b : a);
+            }
+            tour = qualifies;
+        }
+        c->NbJournee = 3;
+        c->DerniereJournee = 2;
+        TDescNoeud* noeud = saison->Arbre().AjouteChampionnat("Coupe", "Coupe", std::move(c), "Coupes");
+        champs.push_back(noeud->Championnat());
+    }
+
+    // A play-off between the last two of the first league and the first two
+    // of the second.
+    void Barrage()
+    {
+        auto b = std::make_unique<TDonneesBarrage>();
+        b->Code = params.nbChamps + 2;
+        b->TypeEquipe = 2;
+        const int n = params.nbEquipes;
+        b->AjouteDivision(champs[0]->CodeDivision(), {{n - 1, n}});
+        b->AjouteDivision(champs[1]->CodeDivision(), {{1, 2}});
+        b->AjouteTour(2, 1)->AjouteRencontre(1, 4, 2, 3);
+        b->SetOption(0, 5);
+        saison->Arbre().AjouteBarrage("Barrage", Pays(0), std::move(b));
+    }
+
+    // A match of matchday j between two teams of the pool, played or to play.
+    TInfoComp* Match(TDonneesChampionnat& c, int j, int td, int te, bool joue = true)
     {
         const int dom = equipes[static_cast<size_t>(td)], ext = equipes[static_cast<size_t>(te)];
+        if (!joue)
+            return c.CreeMatch(j, dom, ext, 65535, 65535, -1, c.DateJournee(j));
         int sd = 0, se = 0;
         switch (params.sport) {
         case 0: sd = h_(4); se = h_(3); break;
@@ -270,7 +336,7 @@ private:
         }
         TInfoComp* match = c.CreeMatch(j, dom, ext, sd, se, -1, c.DateJournee(j));
         if (!match)
-            return;
+            return nullptr;
         match->SetAffluence(2000 + 100 * h_(400));
         match->SetStade(stades[static_cast<size_t>(td)]);
         match->SetOfficiel(1, arbitres[static_cast<size_t>(h_(static_cast<int>(arbitres.size())))]);
@@ -293,6 +359,7 @@ private:
             else
                 FeuilleStat(c, j, equipe, effectif, score);
         }
+        return match;
     }
 
     // Line-up, substitutions, captain, ratings and the events of one side.
