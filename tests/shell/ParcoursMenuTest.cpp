@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "files/TraiteurFichier.h"
+#include "files/w_ChoixLogiciel.h"
 #include "model/Championnat.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/Menus.h"
@@ -25,6 +26,7 @@
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/SaisonBuilder.h"
 #include "tests/support/SaisonParcours.h"
+#include "ui/Bouton.h"
 #include "ui/BrivantelForm.h"
 
 using namespace essai;
@@ -68,12 +70,12 @@ TAttendu Attendu(int c)
         {19, 19, {gVue, "Tf_FicheMatch"}},             {156, 156, {gVue, "Tf_FicheMatch"}},
         {20, 20, {gVue, "Tf_Prevision"}},              {22, 22, {gDialogue, "Tf_RechercheMatch"}},
         {23, 23, {gVue, "Tf_Minute"}},                 {34, 34, {gVue, "Tf_InfoGeneral"}},
-        {21, 39, {gVue, "Tf_DiversStat"}},             {151, 151, {gVue, "Tf_DiversStat"}},
+        {33, 33, {gVue, "Tf_ClassJoueur"}},            {21, 39, {gVue, "Tf_DiversStat"}},             {151, 151, {gVue, "Tf_DiversStat"}},
         {157, 157, {gVue, "Tf_DiversStat"}},           {161, 169, {gVue, "Tf_DiversStat"}},
         {171, 171, {gVue, "Tf_DiversStat"}},           {233, 233, {gVue, "Tf_DiversStat"}},
         {252, 253, {gVue, "Tf_DiversStat"}},           {40, 65, {gVue, "Tf_Classement"}},
         {234, 237, {gVue, "Tf_Classement"}},           {137, 142, {gVue, "Tf_Classement"}},
-        {33, 33, {gVue, "Tf_ClassJoueur"}},            {66, 77, {gVue, "Tf_ClassJoueur"}},
+        {66, 77, {gVue, "Tf_ClassJoueur"}},
         {84, 119, {gVue, "Tf_ClassJoueur"}},           {239, 248, {gVue, "Tf_ClassJoueur"}},
         {254, 259, {gVue, "Tf_ClassJoueur"}},          {121, 125, {gVue, "Tf_StatEquipe"}},
         {128, 130, {gVue, "Tf_StatEquipe"}},           {221, 221, {gVue, "Tf_StatEquipe"}},
@@ -110,11 +112,17 @@ TAttendu Attendu(int c)
 bool DialogueDeChoix(const std::string& classe)
 {
     return classe == "TBrivantelForm" || classe == "Tf_ChoixJournee" || classe == "Tf_ChoixDate" ||
-           classe == "Tf_ChoixHistorique";
+           classe == "Tf_ChoixHistorique" || classe == "Tf_ChoixLogiciel";
 }
 
 void Valide(TForm* f)
 {
+    if (auto* l = dynamic_cast<Tf_ChoixLogiciel*>(f))
+        for (TRondCoche* r : l->rc_Sport)
+            if (r && r->Visible()) {
+                r->SetChecked(true);
+                break;
+            }
     for (const char* nom : {"b_Valider", "bc_Valider", "BoutonCopie1", "bc_Ok", "b_Ok"})
         if (auto* b = kit::Find<TControl>(f, nom); b && b->Visible() && b->Enabled()) {
             kit::Click(b);
