@@ -1,0 +1,221 @@
+// The creation windows' guards and the scenario reader's bounds: club counts
+// and years out of range refused with a message, a season file among the
+// chosen files named while the others are added, each sport's new season
+// from a template, a custom championship with a championship selected filed
+// under its division, a scenario whose counts and sides are bounded.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "files/w_ChoixLogiciel.h"
+#include "model/Championnat.h"
+#include "model/DescTree.h"
+#include "model/LectureParametre.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/Mask.h"
+#include "platform/rtl/StringList.h"
+#include "platform/rtl/Strings.h"
+#include "setup/LectureScenario.h"
+#include "setup/w_Creation.h"
+#include "setup/w_CreationSaison.h"
+#include "setup/w_SaisieEquipes.h"
+#include "tests/shell/SaisonEssai.h"
+#include "ui/Bouton.h"
+
+using namespace essai;
+
+namespace {
+
+template <class T>
+void Quand(std::function<void(T*)> action)
+{
+    kit::WhenModal([action](TForm* f) {
+        if (auto* t = dynamic_cast<T*>(f))
+            action(t);
+        else
+            Quand<T>(action);
+    });
+}
+
+void Equipes(const std::string& prefixe)
+{
+    Quand<Tf_SaisieEquipes>([=](Tf_SaisieEquipes* f) {
+        for (size_t i = 0; i < f->Equipes.size(); ++i)
+            f->Equipes[i]->SetText(prefixe + IntToStr(static_cast<int>(i) + 1));
+        f->b_Ok->Click();
+    });
+}
+
+// A championship file: a season of one league of division 2.
+std::string EcritChampionnat(const std::string& fichier)
+{
+    ForceDirectories(ExtractFileDir(fichier));
+    auto s = TMultiSport::CreeSaison(0);
+    s->SetChampionnatCourant(vues::Ligue(*s, 0, "Division 2", 0, 6, 2, 2, 5u));
+    s->ChampionnatCourant()->SetCodeDivision(2);
+    EXPECT_TRUE(TTraiteurFichier::Sauver(fichier, s.get(), nullptr, "", "", nullptr, {}, false));
+    return fichier;
+}
+
+TEST(Creation, ClubCountsAndYearsOutOfRangeAreRefused)
+{
+    Prepare("setup_bornes");
+    CreeDessin();
+    auto m = std::make_unique<TLectureParamMulti>();
+    m->ChargeParam(MakePath(RepertoireProgramme(), "config\\Championnatfoot.fr"), 0);
+    m->SetSport(0);
+    InstalleLectureParamMulti(std::move(m));
+    struct { const char* clubs; const char* annee; int texte; } cas[] = {
+        {"1", "2020/21", 3200}, {"256", "2020/21", 3200}, {"x", "2020/21", 3200},
+        {"18", "1899/00", 3201}, {"18", "2156/57", 3201}, {"255", "1900/01", 0},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.clubs + std::string(" ") + c.annee);
+        TOwned<Tf_Creation> f(new Tf_Creation(nullptr));
+        f->Tag = 0x10001;
+        std::vector<std::string> textes;
+        const int r = kit::RunModal(f.get(), [&](TForm*) {
+            f->Edit1->SetText(c.clubs);
+            f->MaskEdit1->SetText(c.annee);
+            if (c.texte)
+                RepondBoite(mrOk, &textes);
+            f->b_Valider->Click();
+            if (c.texte)
+                f->b_Annuler->Click();
+        });
+        if (c.texte) {
+            EXPECT_EQ(r, mrCancel);
+            ASSERT_EQ(textes.size(), 1u);
+            EXPECT_EQ(textes[0], Traduire(c.texte));
+        } else {
+            EXPECT_EQ(r, mrOk);
+            EXPECT_EQ(f->NbClub, 255);
+            EXPECT_EQ(f->Annee(8), 0);
+            EXPECT_EQ(f->Annee(9), 1);
+        }
+    }
+}
+
+// Each sport: a season of two template championships of its first template.
+TEST(Creation, EachSportFromATemplate)
+{
+    for (int sport = 1; sport <= 3; ++sport) {
+        SCOPED_TRACE(sport);
+        Prepare("setup_sport" + std::to_string(sport));
+        auto f = LanceFenetre();
+        Quand<Tf_ChoixLogiciel>([sport](Tf_ChoixLogiciel* c) {
+            c->rc_Sport[sport]->SetChecked(true);
+            c->b_Valider->Click();
+        });
+        Quand<Tf_CreationSaison>([](Tf_CreationSaison* c) {
+            for (int k = 0; k < 2; ++k) {
+                Quand<Tf_Creation>([](Tf_Creation* d) {
+                    d->Edit1->SetText("4");
+                    d->b_Valider->Click();
+                });
+                Equipes(k == 0 ? "Nord " : "Sud ");
+                c->tv_Saison->SetSelected(c->tv_Saison->Items().GetFirstNode());
+                c->bc_CreeChamp->Click();
+            }
+            RepondBoite(mrOk);
+            c->b_Valider->Click();
+        });
+        ASSERT_TRUE(Commande(*f, 5));
+        kit::Process(20);
+        ASSERT_NE(f->Saison, nullptr);
+        EXPECT_EQ(f->Saison->Sport(), sport);
+        const auto cs = f->Saison->Arbre().ListeChampionnats();
+        ASSERT_EQ(cs.size(), 2u);
+        // Two divisions of one template code, each with its own node.
+        EXPECT_EQ(cs[0]->CodeDivision(), cs[1]->CodeDivision());
+        EXPECT_NE(f->Saison->Arbre().NoeudChampionnat(cs[0])->Parent(),
+                  f->Saison->Arbre().NoeudChampionnat(cs[1])->Parent());
+        EXPECT_EQ(cs[0]->NbJour(), 6);
+        TermineFenetre(f);
+    }
+}
+
+TEST(Creation, SeasonFileAmongChosenFilesAndCustomUnderItsDivision)
+{
+    const std::string dir = Prepare("setup_fichiers");
+    const std::string saison = EcritSaison(MakePath(dir, "sauvegarde\\entiere.xmc"), 0);
+    const std::string champ = EcritChampionnat(MakePath(dir, "autres\\champ.xmd"));
+    auto f = LanceFenetre();
+    std::vector<std::string> textes;
+    Quand<Tf_ChoixLogiciel>([](Tf_ChoixLogiciel* c) {
+        c->rc_Sport[0]->SetChecked(true);
+        c->b_Valider->Click();
+    });
+    Quand<Tf_CreationSaison>([&](Tf_CreationSaison* c) {
+        SetDialogHook([&](TCommonDialog& d) {
+            auto& o = static_cast<TOpenDialog&>(d);
+            o.Files = {saison, champ};
+            o.FileName = saison;
+            return true;
+        });
+        RepondBoite(mrOk, &textes);
+        c->bc_AjouteFichierClick();
+        SetDialogHook(nullptr);
+        ASSERT_EQ(c->lb_ListeFichier->Items().Count(), 1);
+        EXPECT_EQ(c->lb_ListeFichier->Items()[0], "champ.xmd");
+        // A custom championship made with a championship selected goes
+        // under that championship's division.
+        c->PlaceEntree(0, c->tv_Saison->Items().GetFirstNode());
+        TTreeNode* place = c->tv_Saison->Selected();
+        ASSERT_EQ(place->Level(), 3);
+        Quand<Tf_Creation>([](Tf_Creation* d) {
+            d->RondCoche2->SetChecked(true);
+            d->Edit1->SetText("2");
+            d->b_Valider->Click();
+        });
+        Equipes("Perso ");
+        c->bc_CreeChampClick();
+        EXPECT_EQ(place->Parent()->Count(), 2);
+        c->b_Annuler->Click();
+    });
+    Commande(*f, 5);
+    kit::Process(20);
+    ASSERT_EQ(textes.size(), 1u);
+    EXPECT_NE(textes[0].find("entiere.xmc"), std::string::npos);
+    TermineFenetre(f);
+}
+
+TEST(Scenario, CountsAndSidesAreBounded)
+{
+    const std::string dir = Prepare("setup_scenario");
+    TStringList l;
+    for (const char* ligne : {"[General]", "nTour=999", "TypeEquipe=national", "AnneeDebut=2006", "[Tour2]",
+                              "Type=coupe", "nGroupe=5000", "nQualifieGroupe=2", "nQualifieGroupe2=0",
+                              "nQualifieGroupe3=3", "clJoueur=div", "MatchTour1=100000", "TypeTour1=aller-retour",
+                              "TypeTour2=AllerRetour", "T1_1Equipe1=Tp_G1_2", "T1_1Equipe2=X",
+                              "T2_1Equipe1=T1_4", "T2_1Equipe2=Tp_G200_1", "T2_2Equipe1=Tp_G2_300",
+                              "T2_2Equipe2=Tp_G3_1"})
+        l.Add(ligne);
+    TLectureScenario s(l, MakePath(dir, "nouveau\\config\\spec.cfg"));
+    EXPECT_TRUE(FileExists(MakePath(dir, "nouveau\\config\\spec.cfg")));
+    EXPECT_EQ(s.NombreTours(), TLectureScenario::MaxTours);
+    EXPECT_EQ(s.TypeEquipe(), 2);
+    int a = 0, b = 0;
+    s.Annees(a, b);
+    EXPECT_EQ(b, 2006);
+    EXPECT_EQ(s.TypeTour(2), 1);
+    EXPECT_EQ(s.NombreGroupes(2), TLectureScenario::MaxGroupes);
+    EXPECT_EQ(s.NombreQualifies(2, 2), 2);
+    EXPECT_EQ(s.NombreQualifies(2, 3), 3);
+    EXPECT_EQ(s.ClJoueur(2, 1), 2);
+    EXPECT_EQ(s.MatchSousTour(2, 1), TLectureScenario::MaxMatchs);
+    EXPECT_EQ(s.TypeSousTour(2, 1), -1);
+    EXPECT_EQ(s.TypeSousTour(2, 2), 2);
+    int g1, p1, g2, p2;
+    s.EquipesMatch(2, 1, g1, p1, g2, p2);
+    EXPECT_EQ((std::vector<int>{g1, p1, g2, p2}), (std::vector<int>{1, 2, -1, -1}));
+    int e1, e2;
+    s.EquipeGroupe(2, 2, 1, e1, e2);
+    EXPECT_EQ(e1, 4);
+    EXPECT_EQ(e2, -1);   // group 200 does not fit the side word
+    s.EquipeGroupe(2, 2, 2, e1, e2);
+    EXPECT_EQ(e1, -1);   // place 300 does not either
+    EXPECT_EQ(e2, 0x8000 + 3 * 256 + 1);
+}
+
+}  // namespace
