@@ -361,6 +361,8 @@ protected:
     void RechercheMatch();
     // Live scoring (23), points penalties (143), cross-table (170), calendar (225).
     void AfficheVueResultats(int commande);
+    // Team categories (227): the shared list, championships' and teams' categories.
+    void OptionsFiltre();
     void AfficheNonDisponible(int commande);
     void LanceCommande(int commande, bool memorise, int& param, bool& historique);
     void OptionsSauvegarde();

@@ -59,7 +59,6 @@ const TAttente Attentes[] = {
     {226, 226, "championship options window of the sport"},
     {194, 194, "Tf_CreeBarrage (play-offs)"},
     {199, 202, "Tf_Historique and Tf_ChoixHistorique (history)"},
-    {227, 227, "Tf_OptionsFiltre (team categories)"},
 };
 
 }  // namespace
@@ -196,6 +195,7 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
     case 13: AfficheSaisieMatch(1, param); return;
     case 22: RechercheMatch(); return;
     case 23: case 143: case 170: case 225: AfficheVueResultats(c); return;
+    case 227: OptionsFiltre(); return;
     case 178: OptionsSauvegarde(); return;
     case 179: ChoisitLangue(); return;
     case 180: bc_ConfigConnexionClick(nullptr); return;

@@ -6,6 +6,8 @@
 #include "results/w_DialoguesResultats.h"
 #include "results/w_Resultats.h"
 #include "results/w_VuesResultats.h"
+#include "shell/Globales.h"
+#include "shell/w_OptionsFiltre.h"
 #include "shell/w_Principale.h"
 #include "ui/message2.h"
 
@@ -86,4 +88,18 @@ void Tf_Principale::AfficheVueResultats(int commande)
         return;
     }
     p_FondAffiche->SetVisible(true);
+}
+
+void Tf_Principale::OptionsFiltre()
+{
+    if (!Saison)
+        return;
+    TOwned<Tf_OptionsFiltre> f(new Tf_OptionsFiltre(this));
+    f->ChangeCouleurs(Couleurs);
+    f->Init(Saison.get(), RepertoireEcriture(), RepertoireProgramme());
+    f->ShowModal();
+    f->Termine();
+    // Every change of the season counts, however the dialog was closed.
+    if (f->Change)
+        SignaleModification();
 }

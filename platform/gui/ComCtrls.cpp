@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QSlider>
+#include <QStyleOptionButton>
 #include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QToolButton>
@@ -68,6 +69,11 @@ protected:
     QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
     void paintEvent(QPaintEvent* e) override
     {
+        if (control && !control->OwnerDraw() && control->Style() != tsTabs)
+        {
+            PaintButtons();
+            return;
+        }
         if (!control || !control->OwnerDraw())
         {
             QTabBar::paintEvent(e);
@@ -85,6 +91,31 @@ protected:
             p.save();
             control->PaintTab(p, i, QRectToTRect(r), i == currentIndex());
             p.restore();
+        }
+    }
+
+private:
+    // Each tab a button 2 pixels apart from the next, the active one pressed.
+    void PaintButtons()
+    {
+        QPainter p(this);
+        p.fillRect(rect(), TColorToQColor(control->Color()));
+        for (int i = 0; i < count(); ++i)
+        {
+            if (!isTabVisible(i))
+                continue;
+            QStyleOptionButton o;
+            o.initFrom(this);
+            o.rect = tabRect(i).adjusted(1, 1, -2, -1);
+            o.text = tabText(i);
+            const bool actif = i == currentIndex();
+            if (actif)
+                o.state |= QStyle::State_Sunken | QStyle::State_On;
+            else
+                o.state |= QStyle::State_Raised;
+            if (control->Style() == tsFlatButtons)
+                o.features |= QStyleOptionButton::Flat;
+            style()->drawControl(QStyle::CE_PushButton, &o, &p, this);
         }
     }
 };
@@ -106,7 +137,7 @@ protected:
         TCanvas c;
         guiimpl::CanvasPaint peinture(c, p);
         TRect r = Rect(0, control->StripHeight(), width(), height());
-        if (control->StripHeight() > 0 || control->TabHeight() != 1)
+        if (control->Style() == tsTabs && (control->StripHeight() > 0 || control->TabHeight() != 1))
             Frame3D(c, r, clBtnHighlight, cl3DDkShadow, 1);
     }
 };
@@ -150,6 +181,15 @@ void TCustomTabControl::SetOwnerDraw(bool v)
 {
     ownerDraw_ = v;
     tb_->bar->update();
+}
+
+void TCustomTabControl::SetStyle(TTabStyle s)
+{
+    style_ = s;
+    tb_->bar->setDrawBase(s == tsTabs);
+    tb_->bar->update();
+    if (tb_->frame)
+        tb_->frame->update();
 }
 
 void TCustomTabControl::SetTabWidth(int w)

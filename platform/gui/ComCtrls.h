@@ -248,12 +248,18 @@ private:
 using TDrawTabEvent = std::function<void(TObject* Control, int TabIndex, const TRect& Rect, bool Active)>;
 using TTabChangingEvent = std::function<void(TObject* Sender, bool& AllowChange)>;
 
+// How the tabs look: notebook tabs, raised buttons (the active one pressed)
+// or flat buttons; the button styles draw no frame around the pages.
+enum TTabStyle { tsTabs, tsButtons, tsFlatButtons };
+
 // The tab strip shared by the page control and the tab control.
 class TCustomTabControl : public TWinControl
 {
 public:
     explicit TCustomTabControl(TComponent* AOwner);
     ~TCustomTabControl() override;
+    TTabStyle Style() const { return style_; }
+    void SetStyle(TTabStyle s);
     // Tabs drawn by OnDrawTab (the strip is filled with Color first).
     bool OwnerDraw() const { return ownerDraw_; }
     void SetOwnerDraw(bool v);
@@ -298,6 +304,7 @@ protected:
 
 private:
     bool ownerDraw_ = false;
+    TTabStyle style_ = tsTabs;
     int tabWidth_ = 0;
     int tabHeight_ = 0;
 };

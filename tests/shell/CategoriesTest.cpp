@@ -1,0 +1,140 @@
+// Team categories: the shared file read and written back, and the dialog of
+// command 227 driven through its pages in the main window.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "model/Championnat.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/StdCtrls.h"
+#include "platform/rtl/Files.h"
+#include "shell/w_OptionsFiltre.h"
+#include "tests/shell/SaisonEssai.h"
+
+using namespace essai;
+
+namespace {
+
+std::string Lit(const std::string& f)
+{
+    std::ifstream in(f, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void Ecrit(const std::string& f, const std::string& s)
+{
+    std::ofstream(f, std::ios::binary) << s;
+}
+
+TEST(Categories, FileRoundTripDropsNamelessEntries)
+{
+    const std::string f = MakePath(kit::TempDir(), "categories.xml");
+    Ecrit(f, "<?xml version=\"1.0\"?>\n<categories>\n<LastModif>2005</LastModif>\n"
+             "<categorie ID=\"4\">\n<nom>Moins de 17 ans</nom>\n<nomcourt>U17</nomcourt>\n</categorie>\n"
+             "<categorie ID=\"9\">\n<nomcourt>X</nomcourt>\n</categorie>\n<autre><x>1</x></autre>\n"
+             "<categorie ID=\"2\">\n<nom>Seniors</nom>\n</categorie>\n</categories>\n");
+    TFichierCategories r = LitCategories(f);
+    ASSERT_EQ(r.Liste.size(), 2u);
+    EXPECT_FALSE(r.Illisible);
+    EXPECT_EQ(r.Max, 4);
+    EXPECT_EQ(r.Liste[0].NomCourt, "U17");
+    EXPECT_EQ(r.Liste[1].NomCourt, "");
+    ASSERT_TRUE(EcritCategories(f, r.Liste, false));
+    EXPECT_EQ(Lit(f), "<categories>\r\n<categorie ID=\"4\">\r\n<nom>Moins de 17 ans</nom>\r\n<nomcourt>U17</nomcourt>"
+                      "\r\n</categorie>\r\n<categorie ID=\"2\">\r\n<nom>Seniors</nom>\r\n</categorie>\r\n</categories>\r\n");
+    r.Liste[0].Nom = "A/B & C";
+    EcritCategories(f, r.Liste, false);
+    EXPECT_EQ(LitCategories(f).Liste[0].Nom, "A/B & C");
+    // No file, another root, garbage.
+    EXPECT_FALSE(LitCategories(f + ".absent").Illisible);
+    Ecrit(f, "<designs></designs>");
+    EXPECT_TRUE(LitCategories(f).Illisible);
+    Ecrit(f, "<categories><categorie ID=\"1\"><nom>x</nom></categorie>");
+    EXPECT_TRUE(LitCategories(f).Illisible);
+}
+
+TEST(Categories, DialogOfCommand227)
+{
+    const std::string dir = Prepare("categories");
+    const std::string fichier = EcritSaison(MakePath(dir, "sauvegarde/categories.xmc"), 0);
+    // A file the dialog cannot read: kept aside before being replaced.
+    Ecrit(MakePath(RepertoireEcriture(), "categories.xml"), "\x01\x02 pas du xml <");
+    auto f = LanceFenetre();
+    f->OpenFile(fichier);
+    ASSERT_TRUE(f->Saison);
+    TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
+    ModifSaison = 0;
+    std::vector<std::pair<std::string, std::string>> noms = {{"Juniors", "J"}, {"Moins/18", "U18"}, {"Cadets", "C"}};
+    kit::WhenModal([&](TForm* m) {
+        auto* d = dynamic_cast<Tf_OptionsFiltre*>(m);
+        ASSERT_NE(d, nullptr);
+        EXPECT_EQ(d->pc_Filtre->Style(), tsButtons);
+        size_t k = 0;
+        d->DemandeNoms = [&](const std::string&, std::string& nom, std::string& court) {
+            nom = noms[k].first;
+            court = noms[k].second;
+            ++k;
+            return true;
+        };
+        for (int i = 0; i < 3; ++i)
+            kit::Click(d->b_Ajouter);
+        ASSERT_EQ(d->clb_Categories->Items().Count(), 3);
+        EXPECT_EQ(d->Categories()[2].Id, 3);
+        d->clb_Categories->SetChecked(0, true);
+        d->clb_Categories->SetChecked(1, true);
+        // The third is deleted after the question.
+        d->clb_Categories->SetItemIndex(2);
+        RepondBoite(mrYes);
+        kit::Click(d->b_Effacer);
+        EXPECT_EQ(d->clb_Categories->Items().Count(), 2);
+        // Page 2: the championship's default category.
+        d->pc_Filtre->SetActivePage(d->ts_ChampCateg);
+        d->ChangePage();
+        ASSERT_EQ(d->cb_Categorie->Items().Count(), 3);
+        d->cb_Categorie->SetItemIndex(2);
+        kit::Click(d->bc_Modifier);
+        // Page 3: one team's category.
+        d->pc_Filtre->SetActivePage(d->ts_Equipes);
+        d->ChangePage();
+        ASSERT_GT(d->lb_Equipes->Items().Count(), 1);
+        d->lb_Equipes->SetItemIndex(1);
+        d->cb_CategEquipe->SetItemIndex(0);
+        kit::Click(d->bc_ModifierEquipe);
+        kit::GrabToPng(d, "categories");
+        d->SetModalResult(mrCancel);   // closed without "Valider"
+    });
+    Commande(*f, 227);
+    EXPECT_EQ(c->CategorieDef(), 2);
+    EXPECT_EQ(c->CategorieEquipe(1), 1);
+    EXPECT_EQ(f->Saison->NomCategorie(2), "Moins/18");
+    EXPECT_EQ(ModifSaison, 1);
+    const std::string xml = MakePath(RepertoireEcriture(), "categories.xml");
+    EXPECT_EQ(Lit(xml + ".bak"), "\x01\x02 pas du xml <");
+    const TFichierCategories lu = LitCategories(xml);
+    ASSERT_EQ(lu.Liste.size(), 2u);
+    EXPECT_EQ(lu.Liste[1].Nom, "Moins/18");
+    EXPECT_EQ(lu.Liste[1].NomCourt, "U18");
+    ModifSaison = 0;
+    TermineFenetre(f);
+}
+
+TEST(Categories, ButtonTabsDrawNoFrame)
+{
+    TOwned<TForm> f = kit::NewForm(300, 120);
+    auto* pc = new TPageControl(f.get());
+    pc->SetParent(f.get());
+    pc->SetBounds(0, 0, 300, 120);
+    for (const char* t : {"Un", "Deux", "Trois"}) {
+        auto* p = new TTabSheet(f.get());
+        p->SetCaption(t);
+        p->SetPageControl(pc);
+    }
+    pc->SetStyle(tsButtons);
+    kit::ShowForm(f.get());
+    kit::Click(pc, pc->TabRect(2).Left + 5, pc->TabRect(2).Top + 5);
+    EXPECT_EQ(pc->ActivePageIndex(), 2);
+    kit::GrabToPng(f.get(), "onglets_boutons");
+}
+
+}  // namespace
