@@ -6,6 +6,8 @@
 
 #include "model/Championnat.h"
 #include "results/Saisie.h"
+#include "results/w_VuesResultats.h"
+#include "ui/ColorStringGrid.h"
 #include "tests/support/GrandeSaison.h"
 
 namespace {
@@ -29,5 +31,25 @@ void BM_ResultatsJourneeSuivante(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ResultatsJourneeSuivante)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+namespace {
+
+// The cross-table and the calendar's grids of one championship of the large
+// season (the calendar's tables as the window fills them). Target: 50 ms each.
+void BM_ResultatsRecapitulatif(benchmark::State& state)
+{
+    essai::TParamsGrandeSaison p;
+    auto g = essai::GenereGrandeSaison(p);
+    TDonneesChampionnat* c = g->saison->ChampionnatCourant();
+    TCouleurElement couleurs;
+    for (auto _ : state) {
+        TColorGridModel grille;
+        RemplitRecap(grille, grille, *g->saison, *c, couleurs);
+        benchmark::DoNotOptimize(grille.RowCount());
+    }
+}
+BENCHMARK(BM_ResultatsRecapitulatif)->Unit(benchmark::kMillisecond);
 
 }  // namespace

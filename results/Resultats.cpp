@@ -15,7 +15,8 @@ void EnregistreResultats()
     if (fonctions)
         return;
     fonctions = true;
-    GestionFonctions().Ajoute("Score", {"Tf_Resultats", [](TComponent* o) -> TForm* { return new Tf_Resultats(o); }},
-                              0);
+    const TClasseVue resultats{"Tf_Resultats", [](TComponent* o) -> TForm* { return new Tf_Resultats(o); }};
+    GestionFonctions().Ajoute("Score", resultats, 0);
+    GestionFonctions().Ajoute("RapportMatch", resultats, 4);
     GestionFonctions().Ajoute("Recapitulatif", {"Tf_recap", [](TComponent* o) -> TForm* { return new Tf_recap(o); }}, 1);
 }

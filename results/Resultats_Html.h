@@ -15,3 +15,8 @@ std::string PageJourneeHTML(const TSaison& saison, const TCouleurElement& couleu
 // each row from the template "FormatLigne"; with "FicheDetail" the played
 // matches link to their detail pages, listed first as "#$page-...#".
 std::string FonctionScore(const TStringList& parametres, TSaison* saison);
+// "RapportMatch": the report of match "Match" of matchday "Journee": title,
+// then the sections the call names (MontreAffluence, MontreArbitre,
+// MontreStade, MontreButeur, MontreCarton, MontreEffectif); basketball gives
+// each team's statistics table instead of the events.
+std::string FonctionRapportMatch(const TStringList& parametres, TSaison* saison);

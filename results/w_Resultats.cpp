@@ -908,6 +908,8 @@ void Tf_Resultats::ExecuteFonction(const std::string& Nom, const TStringList& Pa
 {
     if (Nom == "Score")
         Resultat = FonctionScore(Parametres, saison);
+    else if (Nom == "RapportMatch")
+        Resultat = FonctionRapportMatch(Parametres, saison);
     else
         TFootForm::ExecuteFonction(Nom, Parametres, Resultat, couleurs, Pages, saison);
 }

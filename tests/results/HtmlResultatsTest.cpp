@@ -10,9 +10,14 @@
 #include "platform/rtl/Strings.h"
 #include "results/Resultats.h"
 #include "results/w_Resultats.h"
+#include "model/Personnels.h"
+#include "model/Stades.h"
 #include "tests/support/ChampionnatBuilder.h"
+#include "tests/views/VuesEssai.h"
 #include "tests/support/gui/GuiKit.h"
+#include "model/Utilities.h"
 #include "ui/GestionFonction.h"
+#include "ui/GridHtml.h"
 
 namespace {
 
@@ -105,6 +110,65 @@ TEST_F(Html, ScoreRowsStatesAndLinks)
     s = Score({"Journee=2"});
     EXPECT_EQ(Compte(s, "<tr"), 1u);
     EXPECT_NE(s.find(Traduire(85) + " 2"), std::string::npos);
+}
+
+std::string Rapport(TSaison& s, const std::vector<std::string>& p)
+{
+    EnregistreResultats();
+    const TFonctionEnregistree* e = GestionFonctions().Cherche("RapportMatch");
+    EXPECT_NE(e, nullptr);
+    EXPECT_EQ(e->Genre, 4);
+    TOwned<TForm> f(e->Classe.Cree(nullptr));
+    TStringList params;
+    for (const auto& x : p)
+        params.Add(x);
+    std::string r;
+    dynamic_cast<TFootForm*>(f.get())->ExecuteFonction("RapportMatch", params, r, TCouleurElement(), "", &s);
+    return r;
+}
+
+TEST(RapportMatch, SectionsNamedByTheCallForEachSport)
+{
+    vues::TSaisonVue v = vues::SaisonVue(0);
+    TSaison& s = *v.saison;
+    TDonneesChampionnat& c = v.C();
+    TInfoComp* m = c.Match(1, 1);
+    const int h = m->IdEquipe(0), a = m->IdEquipe(1);
+    s.Arbitres().AjoutePersonnel(std::make_unique<TPersonnel>(7, 40, "Jean", "Sifflet"));
+    m->SetArbitre(7);
+    c.ListeButeurs(1)->Vide();
+    c.ListeButeurs(1)->Ajoute(std::make_unique<TDonneesEvt>(0, h, 12, 0x100));
+    c.ListeAvertis(1)->Vide();
+    c.ListeAvertis(1)->Ajoute(std::make_unique<TDonneesEvt>(0, a, 40, 0));
+    c.ListeAvertis(1)->Ajoute(std::make_unique<TDonneesEvt>(0, a, 80, 0x80));
+    m->SetJoueurTitulaire(h, 1, 5);
+    m->SetRemplacement(h, 5, 6, 60, 1);
+    m->SetJoueurTitulaire(a, 1, 9);
+    m->SetRemplacement(a, 9, 10, 70, 1);
+    const std::string base = Rapport(s, {"Journee=1", "Match=1"});
+    EXPECT_EQ(Compte(base, "<tr"), 1u);
+    EXPECT_NE(base.find(Traduire(700)), std::string::npos);
+    const std::string tout =
+        Rapport(s, {"Journee=1", "Match=1", "MontreAffluence", "MontreArbitre", "MontreButeur", "MontreCarton",
+                    "MontreEffectif"});
+    EXPECT_EQ(Compte(tout, "<tr"), Compte(tout, "</tr>"));
+    EXPECT_EQ(Compte(tout, "<td"), Compte(tout, "</td>"));
+    EXPECT_NE(tout.find(IntToStr(m->Affluence())), std::string::npos);
+    EXPECT_NE(tout.find("Jean Sifflet"), std::string::npos);
+    EXPECT_NE(tout.find("12\xB0"), std::string::npos);
+    EXPECT_NE(tout.find(EchappeHTML(LibelleTypeButCourt(1))), std::string::npos);
+    EXPECT_NE(tout.find(Traduire(974)), std::string::npos);
+    EXPECT_NE(tout.find(Traduire(975)), std::string::npos);
+    EXPECT_NE(tout.find(L1("(sorti à la 60") + "\xB0)"), std::string::npos);
+    EXPECT_NE(tout.find(L1("(entré à la 70") + "\xB0)"), std::string::npos);
+    // Rugby adds its kicks; basketball shows each team's statistics.
+    vues::TSaisonVue r = vues::SaisonVue(1);
+    EXPECT_NE(Rapport(*r.saison, {"Journee=1", "MontreButeur"}).find(Traduire(488)), std::string::npos);
+    vues::TSaisonVue b = vues::SaisonVue(2);
+    const std::string basket = Rapport(*b.saison, {"Journee=1", "MontreButeur"});
+    EXPECT_NE(basket.find(Traduire(1233)), std::string::npos);
+    EXPECT_NE(basket.find("%)"), std::string::npos);
+    EXPECT_EQ(basket.find(Traduire(974)), std::string::npos);
 }
 
 }  // namespace
