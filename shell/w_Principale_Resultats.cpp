@@ -79,7 +79,8 @@ void Tf_Principale::AfficheVueResultats(int commande)
         ShowChild<Tf_recap>(true, true)->Affiche();
         break;
     case 225: {
-        auto* f = ShowChild<Tf_calendrier>(true, true);
+        // The calendar offers neither print nor HTML.
+        auto* f = ShowChild<Tf_calendrier>(false, false);
         f->ExecuteCommande = [this](int c, int p, bool change) { ExecuteCommande(c, p, change); };
         f->Affiche();
         break;

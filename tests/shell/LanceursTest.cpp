@@ -1,0 +1,261 @@
+// The launchers of the main window, each against its row: the window shown in
+// the central panel, whether a shown window of the class is kept, which of the
+// print and HTML commands are offered, what is shown after opening; for the
+// dialogs, whether the child window closes first and how a change reaches the
+// season's modified state. Rows whose window is not part of the program yet
+// are marked waiting.
+#include <cxxabi.h>
+
+#include <cstdlib>
+#include <functional>
+#include <typeinfo>
+
+#include <gtest/gtest.h>
+
+#include "files/w_OptionsSauve.h"
+#include "model/Championnat.h"
+#include "platform/sys/WinInet.h"
+#include "setup/w_CompetitionInfo.h"
+#include "setup/w_RetirerChamp.h"
+#include "shell/Aide.h"
+#include "shell/Commandes.h"
+#include "tests/shell/SaisonEssai.h"
+#include "views/w_ClassJoueur.h"
+#include "views/w_DiversStat.h"
+#include "views/w_Statistique.h"
+
+using namespace essai;
+
+namespace {
+
+std::string Classe(const TObject* o)
+{
+    int etat = 0;
+    char* nom = abi::__cxa_demangle(typeid(*o).name(), nullptr, nullptr, &etat);
+    std::string s = etat == 0 && nom ? nom : typeid(*o).name();
+    std::free(nom);
+    return s;
+}
+
+// A launcher of a child window.
+struct TLigneVue
+{
+    int Commande;
+    const char* Classe;
+    bool Reutilise, Html, Impression;
+    bool EnAttente;
+    // What the window shows after opening (empty when the row says nothing more).
+    std::function<void(TBrivantelForm*)> Ensuite = {};
+};
+
+void Vue(TBrivantelForm* f, int vue) { EXPECT_EQ(dynamic_cast<Tf_Statistique&>(*f).Tag, vue); }
+
+const TLigneVue lignesVues[] = {
+    {116, "Tf_ClassJoueur", true, true, true, false},
+    {117, "Tf_ClassJoueur", true, true, true, false},
+    {118, "Tf_ClassJoueur", true, true, true, false},
+    {119, "Tf_ClassJoueur", true, true, true, false},
+    {246, "Tf_ClassJoueur", true, true, true, false},
+    {247, "Tf_ClassJoueur", true, true, true, false},
+    {248, "Tf_ClassJoueur", true, true, true, false},
+    {143, "Tf_Penalite", false, true, true, false},
+    {147, "Tf_Effectifs", false, true, true, true},
+    {148, "Tf_Arbitres", false, true, true, true},
+    {152, "Tf_Stades", false, true, true, true},
+    {151, "Tf_DiversStat", false, true, true, false},
+    {157, "Tf_DiversStat", true, true, true, false},
+    {162, "Tf_DiversStat", true, true, true, false},
+    {163, "Tf_DiversStat", true, true, true, false},
+    {171, "Tf_DiversStat", true, true, true, false},
+    {161, "Tf_DiversStat", true, true, true, false},
+    {21, "Tf_DiversStat", true, true, true, false},
+    {153, "Tf_Comparaison", true, true, false, true},
+    {154, "Tf_Comparaison", true, true, false, true},
+    {155, "Tf_Comparaison", true, true, false, true},
+    {225, "Tf_calendrier", false, false, false, false},
+    {158, "Tf_Statistique", true, true, false, false, [](TBrivantelForm* f) { Vue(f, 0); }},
+    {159, "Tf_Statistique", true, true, false, false, [](TBrivantelForm* f) { Vue(f, 1); }},
+    {160, "Tf_Statistique", true, true, false, false, [](TBrivantelForm* f) { Vue(f, 2); }},
+    {170, "Tf_recap", false, true, true, false},
+    {172, "Tf_InfoGeneral", true, true, true, true},
+    {173, "Tf_InfoGeneral", true, true, true, true},
+    {174, "Tf_InfoGeneral", true, true, true, true},
+    {175, "Tf_InfoGeneral", true, true, true, true},
+    {156, "Tf_FicheMatch", false, false, false, true},
+    {19, "Tf_FicheMatch", false, false, false, true},
+    {20, "Tf_Prevision", false, true, true, true},
+    {202, "Tf_Historique", true, false, false, true},
+    {199, "Tf_Historique", true, false, false, true},
+    {200, "Tf_Historique", true, false, false, true},
+    {201, "Tf_Historique", true, false, false, true},
+};
+
+// How a dialog reports a change: never, by its changed flag, by modal
+// result 1 alone, or by modal result 1 with its Tag at 1.
+enum TChangement { cJamais, cDrapeau, cResultat, cResultatTag };
+
+struct TLigneDialogue
+{
+    int Commande;
+    const char* Classe;
+    bool FermeEnfant;
+    TChangement Changement;
+    bool EnAttente;
+    // Sets the dialog's changed flag (cDrapeau).
+    std::function<void(TForm*)> Modifie = {};
+};
+
+template <class T>
+std::function<void(TForm*)> Drapeau()
+{
+    return [](TForm* f) { dynamic_cast<T&>(*f).Modifie = true; };
+}
+
+const TLigneDialogue lignesDialogues[] = {
+    {232, "Tf_AjouterEquipe", true, cDrapeau, false, Drapeau<Tf_AjouterEquipe>()},
+    {144, "Tf_ModifierEquipe", true, cDrapeau, true},
+    {220, "Tf_ModifierClubPrec", true, cDrapeau, true},
+    {145, "Tf_ModifierLogo", true, cDrapeau, true},
+    {146, "Tf_ModifierNat", false, cDrapeau, true},
+    {131, "Tf_FicheClub", false, cResultat, true},
+    {176, "", false, cResultatTag, true},
+    {226, "", false, cResultatTag, true},
+    {227, "Tf_OptionsFiltre", false, cResultatTag, true},
+    {178, "Tf_OptionSauve", false, cResultatTag, false},
+    {219, "Tf_CompetitionInfo", false, cDrapeau, false, Drapeau<Tf_CompetitionInfo>()},
+    {194, "Tf_CreeBarrage", true, cResultat, true},
+    {215, "Tf_Favoris", false, cJamais, false},
+    {177, "Tf_FavorisEx", false, cJamais, false},
+    {197, "Tf_AboutBox", false, cJamais, false},
+};
+
+class Lanceurs : public ::testing::Test
+{
+protected:
+    void SetUp() override { SetInternetConnectedStateOverride(0); }
+    void TearDown() override
+    {
+        SetInternetConnectedStateOverride(-1);
+        FermeAides();
+    }
+    TOwned<FenetreEssai> Ouvre(const std::string& nom)
+    {
+        const std::string dir = Prepare(nom);
+        const std::string fichier = EcritSaison(MakePath(dir, "sauvegarde/" + nom + ".xmc"), 0);
+        auto f = LanceFenetre();
+        f->OpenFile(fichier);
+        EXPECT_TRUE(f->Saison);
+        return f;
+    }
+};
+
+// Offers of the print and HTML commands as the tree shows them.
+bool Offert(FenetreEssai& f, int commande) { return Noeud(f, commande) != nullptr; }
+
+// Runs the command; the modal dialogs on the way are validated.
+void Lance(FenetreEssai& f, int commande)
+{
+    for (int k = 0; k < 3; ++k)
+        kit::WhenModal([](TForm* m) { m->SetModalResult(mrOk); });
+    Commande(f, commande);
+    kit::ForgetModalActions();
+}
+
+}  // namespace
+
+TEST_F(Lanceurs, ChildWindowsFollowTheirRow)
+{
+    auto f = Ouvre("lanceurs_vues");
+    ASSERT_TRUE(f->Saison);
+    int verifiees = 0;
+    std::vector<int> attente;
+    for (const TLigneVue& l : lignesVues) {
+        SCOPED_TRACE("command " + std::to_string(l.Commande));
+        if (l.EnAttente) {
+            attente.push_back(l.Commande);
+            continue;
+        }
+        ASSERT_EQ(FenetreEnAttente(l.Commande), nullptr);
+        // From another view, both offers withdrawn, the panel hidden.
+        Commande(*f, 40);
+        f->EntreeImpression(false);
+        f->EntreeHTML(false);
+        f->p_FondAffiche->SetVisible(false);
+        Lance(*f, l.Commande);
+        ASSERT_NE(f->Enfant, nullptr);
+        EXPECT_EQ(Classe(f->Enfant).rfind(l.Classe, 0), 0u) << Classe(f->Enfant);
+        EXPECT_EQ(Offert(*f, 181), l.Impression);
+        EXPECT_EQ(Offert(*f, 182), l.Html);
+        EXPECT_TRUE(f->p_FondAffiche->Visible());
+        if (l.Ensuite)
+            l.Ensuite(f->Enfant);
+
+        // Again over the window shown, the offers turned the other way.
+        TBrivantelForm* premiere = f->Enfant;
+        bool liberee = false;
+        auto avant = premiere->OnDestroy;
+        premiere->OnDestroy = [&liberee, avant](TObject* s) {
+            liberee = true;
+            if (avant)
+                avant(s);
+        };
+        f->EntreeImpression(!l.Impression);
+        f->EntreeHTML(!l.Html);
+        Lance(*f, l.Commande);
+        ASSERT_NE(f->Enfant, nullptr);
+        EXPECT_EQ(!liberee && f->Enfant == premiere, l.Reutilise);
+        EXPECT_EQ(Offert(*f, 181), l.Reutilise ? !l.Impression : l.Impression);
+        EXPECT_EQ(Offert(*f, 182), l.Reutilise ? !l.Html : l.Html);
+        if (!liberee)
+            premiere->OnDestroy = avant;
+        EXPECT_TRUE(f->Messages.empty()) << ::testing::PrintToString(f->Messages);
+        ++verifiees;
+    }
+    EXPECT_GE(verifiees, 20);
+    RecordProperty("waiting", ::testing::PrintToString(attente));
+    TermineFenetre(f);
+}
+
+TEST_F(Lanceurs, DialogsCloseTheChildAndReportChangesAsTheirRowSays)
+{
+    auto f = Ouvre("lanceurs_dialogues");
+    ASSERT_TRUE(f->Saison);
+    int verifiees = 0;
+    for (const TLigneDialogue& l : lignesDialogues) {
+        SCOPED_TRACE("command " + std::to_string(l.Commande));
+        if (l.EnAttente)
+            continue;
+        ASSERT_EQ(FenetreEnAttente(l.Commande), nullptr);
+        // Cancelled, then validated with a change; a standings view shown each time.
+        for (const bool valide : {false, true}) {
+            Commande(*f, 40);
+            ASSERT_NE(f->Enfant, nullptr);
+            ModifSaison = 0;
+            std::string vu;
+            bool enfant = true;
+            kit::WhenModal([&](TForm* m) {
+                vu = Classe(m);
+                enfant = f->Enfant != nullptr;
+                if (!valide) {
+                    m->SetModalResult(mrCancel);
+                    return;
+                }
+                if (l.Modifie)
+                    l.Modifie(m);
+                m->Tag = 1;
+                m->SetModalResult(mrOk);
+            });
+            int p = -1;
+            f->MenuDispatch("", static_cast<uint32_t>(l.Commande), nullptr, p, true);
+            kit::ForgetModalActions();
+            EXPECT_EQ(vu.rfind(l.Classe, 0), 0u) << vu;
+            EXPECT_EQ(enfant, !l.FermeEnfant);
+            EXPECT_EQ(f->Enfant != nullptr, !l.FermeEnfant);
+            EXPECT_EQ(ModifSaison, valide && l.Changement != cJamais ? 1 : 0) << (valide ? "validated" : "cancelled");
+        }
+        ++verifiees;
+    }
+    EXPECT_GE(verifiees, 6);
+    ModifSaison = 0;
+    TermineFenetre(f);
+}
