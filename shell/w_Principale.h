@@ -211,6 +211,8 @@ public:
     void AfficheClassJoueur(int kind);
     // Team information, view mode 0 to 16.
     void AfficheInfoEquipes(int mode);
+    // Command 20: the forecast of the next matchday.
+    void AffichePrevision();
     // The history files of past seasons, from stats/ of the writable folder.
     void ChargeStats();
     std::string DossierStats() const;

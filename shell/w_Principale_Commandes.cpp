@@ -39,7 +39,6 @@ const TAttente Attentes[] = {
     {18, 18, "Tf_Notes (player ratings)"},
     {19, 19, "Tf_FicheMatch (match card)"},
     {156, 156, "Tf_FicheMatch (match card)"},
-    {20, 20, "Tf_Prevision (forecast)"},
     {34, 34, "Tf_InfoGeneral (distribution of a matchday)"},
     {121, 125, "Tf_StatEquipe of the sport (team sheet)"},
     {128, 130, "Tf_StatEquipe of the sport (team sheet)"},

@@ -13,6 +13,7 @@
 #include "views/w_ClassJoueur.h"
 #include "views/w_DiversStat.h"
 #include "views/w_InfoEquipes.h"
+#include "views/w_Prevision.h"
 #include "views/w_Statistique.h"
 
 namespace {
@@ -79,6 +80,10 @@ bool Tf_Principale::LanceVues(int c, int& param, bool& histo)
 {
     if (c >= 158 && c <= 160) {
         AfficheStatistique(c - 158);
+        return true;
+    }
+    if (c == 20) {
+        AffichePrevision();
         return true;
     }
     if (c == 192) {
@@ -257,5 +262,20 @@ void Tf_Principale::AfficheInfoEquipes(int mode)
         f->InitParam(mode, c->CodeChamp);
     }
     f->AfficheVue(mode);
+    p_FondAffiche->SetVisible(true);
+}
+
+void Tf_Principale::AffichePrevision()
+{
+    TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
+    if (!c)
+        return;
+    if (c->NbEquipe() < 2) {
+        AfficheMessage(TraduireFormat(294, {2}), mbuValider);
+        return;
+    }
+    auto* f = ShowChild<Tf_Prevision>(true, true);
+    f->ExecuteCommande = [this](int commande, int p, bool change) { ExecuteCommande(commande, p, change); };
+    f->AfficheJournee(Stats ? Stats->ChercheStat(c->CodeDivision(), Saison->Sport()) : nullptr, IniFileName());
     p_FondAffiche->SetVisible(true);
 }

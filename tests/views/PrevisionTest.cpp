@@ -1,0 +1,103 @@
+// The forecast: shares worked out by hand (the capped case, a draw-only case
+// written as a whole 100), form and venue performance on the four-team
+// championship, no weight at all, the settings read and written, the matchday
+// put back on close; the page function.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/ExtCtrls.h"
+#include "platform/rtl/Files.h"
+#include "platform/rtl/IniFiles.h"
+#include "platform/rtl/StringList.h"
+#include "tests/support/HtmlTables.h"
+#include "tests/support/gui/GuiKit.h"
+#include "tests/views/VuesEssai.h"
+#include "ui/ColorStringGrid.h"
+#include "ui/GestionFonction.h"
+#include "views/w_Prevision.h"
+
+namespace {
+
+TEST(Prevision, SharesWorkedOutByHand)
+{
+    struct Cas
+    {
+        double dom, ext, p[3];
+    };
+    const Cas cas[] = {{5, 5, {35.71, 28.57, 35.71}},   // h = a = 100, d = 80
+                       {7, 9, {35.71, 28.57, 35.71}},   // capped at 5
+                       {0, 0, {0, 100, 0}},
+                       {2, 1, {38.38, 42.43, 19.19}}};
+    for (const Cas& k : cas) {
+        double p[3];
+        ASSERT_TRUE(Tf_Prevision::Pourcentages(k.dom, k.ext, p));
+        for (int i = 0; i < 3; ++i)
+            EXPECT_NEAR(p[i], k.p[i], 0.01) << k.dom << " " << k.ext << " " << i;
+    }
+}
+
+// Matchday 4: Olympique Brivant (W W W, home wins on d1 and d3) receives
+// Racing Zelvor (L L D, its only away match lost). Form 56/12 and 10/12,
+// venue 2 and 0: home 4.833, away 0.417 -> 88 / 4 / 8.
+TEST(Prevision, WindowSettingsAndMatchday)
+{
+    auto s = vues::QuatreEquipes();
+    s.c1->CreeMatch(4, s.c1->IdEquipe(0), s.c1->IdEquipe(1), 65535, 65535);
+    s.c1->CreeMatch(4, s.c1->IdEquipe(2), s.c1->IdEquipe(3), 65535, 65535);
+    s.c1->NbJournee = 3;
+    EXPECT_NEAR(Tf_Prevision::FormeEquipe(s.c1->IdEquipe(0), 5, s.saison.get()), 56.0 / 12, 1e-9);
+    EXPECT_NEAR(Tf_Prevision::PerformanceLieu(s.c1->IdEquipe(0), 5, s.saison.get(), 0), 2.0, 1e-9);
+    EXPECT_NEAR(Tf_Prevision::FormeEquipe(s.c1->IdEquipe(1), 5, s.saison.get()), 10.0 / 12, 1e-9);
+
+    const std::string ini = MakePath(kit::TempDir(), "prevision.ini");
+    DeleteFile(ini);
+    TIniFile(ini).WriteInteger("General", "Prevision6", 7);
+    {
+        TOwned<TForm> fenetre = kit::NewForm(800, 540);
+        auto* panneau = new TPanel(fenetre.get());
+        panneau->SetAlign(alClient);
+        panneau->SetParent(fenetre.get());
+        auto* f = new Tf_Prevision(fenetre.get());
+        f->ChangeCouleurs(vues::Module()->Couleurs);
+        f->ChangeSaison(s.saison.get());
+        IntegreFiche(f, panneau);
+        kit::ShowForm(fenetre.get());
+        f->AfficheJournee(nullptr, ini);
+        EXPECT_EQ(s.c1->NbJournee, 4);
+        EXPECT_EQ(f->ud_nRenc->Position(), 7);
+        EXPECT_EQ(f->ud_PourcForme->Position(), 40);
+        const TColorStringGrid& g = *f->sg_Classement;
+        ASSERT_EQ(g.RowCount(), 3);
+        EXPECT_EQ(g.Cells(1, 1), "Olympique Brivant (1)");
+        EXPECT_EQ(g.Cells(3, 1), "88");
+        EXPECT_EQ(g.Cells(4, 1), "4");
+        EXPECT_EQ(g.Cells(5, 1), "8");
+        EXPECT_EQ(f->cb_Matchs->Items().Count(), 2);
+        kit::GrabToPng(fenetre.get(), "prevision");
+        // no weight at all: no share can be told
+        for (TUpDown* u : {f->ud_PourcForme, f->ud_PourcPerf, f->ud_PourcHist})
+            u->SetPosition(0);
+        f->bc_VisualiserClick(nullptr);
+        EXPECT_EQ(g.Cells(3, 1), "-");
+        f->ud_nMatchForme->SetPosition(3);
+    }
+    EXPECT_EQ(s.c1->NbJournee, 3);   // put back
+    EXPECT_EQ(TIniFile(ini).ReadInteger("General", "Prevision2", 0), 3);
+    EXPECT_EQ(TIniFile(ini).ReadInteger("General", "Prevision1", 9), 0);
+
+    const TFonctionEnregistree* e = GestionFonctions().Cherche("Prevision");
+    ASSERT_NE(e, nullptr);
+    TOwned<TForm> f(e->Classe.Cree(nullptr));
+    TStringList p;
+    p.Add("Journee=3");
+    std::string r;
+    dynamic_cast<TFootForm&>(*f).ExecuteFonction("Prevision", p, r, vues::Module()->Couleurs, "", s.saison.get());
+    const html_lu::TPage page = html_lu::Lit(r);
+    ASSERT_EQ(page.tables.size(), 1u);
+    ASSERT_EQ(page.tables[0].size(), 3u);
+    EXPECT_EQ(page.tables[0][1][3], "88");
+}
+
+}  // namespace
