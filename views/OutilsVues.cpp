@@ -5,6 +5,9 @@
 #include "model/Saison.h"
 #include "platform/rtl/Files.h"
 #include "ui/FonctionsGabarit.h"
+#include "ui/GestionFonction.h"
+#include "views/cadreParamClassement.h"
+#include "platform/rtl/StringList.h"
 
 namespace vues {
 
@@ -45,6 +48,35 @@ TGardeChampionnat::~TGardeChampionnat()
 {
     if (saison_)
         saison_->SetChampionnatCourant(courant_);
+}
+
+TDonneesChampionnat* ChampionnatFonction(TSaison* saison, const TStringList& parametres)
+{
+    if (!saison)
+        return nullptr;
+    if (!TFonctionsGabarit::Parametre("Division", parametres, "").empty())
+        saison->SelectionneChampionnat(TFonctionsGabarit::ParametreEntier("Division", parametres, 1));
+    return saison->ChampionnatCourant();
+}
+
+void BrancheCadre(TParamClassement* cadre, std::function<void()> rafraichit)
+{
+    cadre->cb_Champ->OnChange = [cadre, rafraichit](TObject* s) {
+        cadre->cb_ChampChange(s);
+        rafraichit();
+    };
+    cadre->cb_Tranche->OnChange = [cadre, rafraichit](TObject* s) {
+        cadre->cb_TrancheChange(s);
+        rafraichit();
+    };
+}
+
+void EnregistreVue(const std::string& classe, std::function<TForm*(TComponent*)> cree,
+                   std::initializer_list<std::pair<const char*, uint8_t>> fonctions)
+{
+    const TClasseVue vue{classe, std::move(cree)};
+    for (const auto& [nom, genre] : fonctions)
+        GestionFonctions().Ajoute(nom, vue, genre);
 }
 
 }  // namespace vues

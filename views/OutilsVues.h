@@ -1,6 +1,9 @@
 // Small services shared by the statistics views.
 #pragma once
 
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -10,6 +13,9 @@ class TDonneesChampionnat;
 class TPngPicture;
 class TSaison;
 class TStringList;
+class TParamClassement;
+class TComponent;
+class TForm;
 
 namespace vues {
 
@@ -34,5 +40,16 @@ private:
     TSaison* saison_;
     TDonneesChampionnat* courant_;
 };
+
+// The championship a page function works on: "Division" (when given) made
+// current first; nullptr without one. The caller keeps a TGardeChampionnat.
+TDonneesChampionnat* ChampionnatFonction(TSaison* saison, const TStringList& parametres);
+
+// The range frame's two choices refill the view once the frame took them.
+void BrancheCadre(TParamClassement* cadre, std::function<void()> rafraichit);
+
+// Registers the page functions a view class serves, with their kind bytes.
+void EnregistreVue(const std::string& classe, std::function<TForm*(TComponent*)> cree,
+                   std::initializer_list<std::pair<const char*, uint8_t>> fonctions);
 
 }  // namespace vues

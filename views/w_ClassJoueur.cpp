@@ -188,14 +188,7 @@ Tf_ClassJoueur::Tf_ClassJoueur(TComponent* AOwner) : TFootForm(AOwner)
     SetClientHeight(560);
     CadreParam = new TParamClassement(this);
     CadreParam->SetParent(this);
-    CadreParam->cb_Champ->OnChange = [this](TObject* s) {
-        CadreParam->cb_ChampChange(s);
-        AfficheClassement(type_);
-    };
-    CadreParam->cb_Tranche->OnChange = [this](TObject* s) {
-        CadreParam->cb_TrancheChange(s);
-        AfficheClassement(type_);
-    };
+    vues::BrancheCadre(CadreParam, [this] { AfficheClassement(type_); });
     sg_Classjoueurs = new TColorStringGrid(this);
     sg_Classjoueurs->SetName("sg_Classjoueurs");
     sg_Classjoueurs->SetBorderStyle(bsNone);
@@ -324,9 +317,7 @@ void Tf_ClassJoueur::ExecuteFonction(const std::string& Nom, const TStringList& 
     if (!saison)
         return;
     vues::TGardeChampionnat garde(saison);
-    if (!Parametre("Division", Parametres, "").empty())
-        saison->SelectionneChampionnat(ParametreEntier("Division", Parametres, 1));
-    TDonneesChampionnat* c = saison->ChampionnatCourant();
+    TDonneesChampionnat* c = vues::ChampionnatFonction(saison, Parametres);
     if (!c)
         return;
     TColorGridModel g;
@@ -348,9 +339,8 @@ void EnregistreFonctionsClassJoueur()
     if (fait)
         return;
     fait = true;
-    const TClasseVue classe{"Tf_ClassJoueur", [](TComponent* o) -> TForm* { return new Tf_ClassJoueur(o); }};
-    GestionFonctions().Ajoute("ClassementJoueur", classe, 1);
-    GestionFonctions().Ajoute("ClassementArbitre", classe, 1);
+    vues::EnregistreVue("Tf_ClassJoueur", [](TComponent* o) -> TForm* { return new Tf_ClassJoueur(o); },
+                        {{"ClassementJoueur", 1}, {"ClassementArbitre", 1}});
 }
 
 namespace {

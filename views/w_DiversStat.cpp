@@ -523,9 +523,7 @@ void Tf_DiversStat::ExecuteFonction(const std::string& Nom, const TStringList& P
     if (!saison)
         return;
     vues::TGardeChampionnat garde(saison);
-    if (!Parametre("Division", Parametres, "").empty())
-        saison->SelectionneChampionnat(ParametreEntier("Division", Parametres, 1));
-    TDonneesChampionnat* c = saison->ChampionnatCourant();
+    TDonneesChampionnat* c = vues::ChampionnatFonction(saison, Parametres);
     if (!c)
         return;
     const int journee = StrToIntDef(Parametre("Journee", Parametres, "1"), c->NbJournee);
@@ -589,13 +587,11 @@ void EnregistreFonctionsDiversStat()
     if (fait)
         return;
     fait = true;
-    const TClasseVue classe{"Tf_DiversStat", [](TComponent* o) -> TForm* { return new Tf_DiversStat(o); }};
     // "JourneeButeur" is served, not registered
-    for (const char* n : {"JourneeDetail", "JourneeSpectateur", "JourneeSimple", "JourneeJoueurs"})
-        GestionFonctions().Ajoute(n, classe, 0);
-    for (const char* n : {"JourneeRealisateur", "FormeEquipe", "ComportementDomicile", "ScoresFrequents",
-                          "FourchetteClass", "StatParJournee"})
-        GestionFonctions().Ajoute(n, classe, 1);
+    vues::EnregistreVue("Tf_DiversStat", [](TComponent* o) -> TForm* { return new Tf_DiversStat(o); },
+                        {{"JourneeDetail", 0}, {"JourneeSpectateur", 0}, {"JourneeSimple", 0}, {"JourneeJoueurs", 0},
+                                          {"JourneeRealisateur", 1}, {"FormeEquipe", 1}, {"ComportementDomicile", 1},
+                                          {"ScoresFrequents", 1}, {"FourchetteClass", 1}, {"StatParJournee", 1}});
 }
 
 namespace {

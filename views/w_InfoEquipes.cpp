@@ -416,14 +416,7 @@ Tf_InfoEquipes::Tf_InfoEquipes(TComponent* AOwner) : TFootForm(AOwner)
     SetClientHeight(560);
     cadrechamp = new TParamClassement(this);
     cadrechamp->SetParent(this);
-    cadrechamp->cb_Champ->OnChange = [this](TObject* s) {
-        cadrechamp->cb_ChampChange(s);
-        AfficheVue(mode_);
-    };
-    cadrechamp->cb_Tranche->OnChange = [this](TObject* s) {
-        cadrechamp->cb_TrancheChange(s);
-        AfficheVue(mode_);
-    };
+    vues::BrancheCadre(cadrechamp, [this] { AfficheVue(mode_); });
     ScrollBox1 = new TScrollBox(this);
     ScrollBox1->SetName("ScrollBox1");
     ScrollBox1->SetBorderStyle(bsNone);
@@ -607,9 +600,7 @@ void Tf_InfoEquipes::ExecuteFonction(const std::string& Nom, const TStringList& 
     if (!saison)
         return;
     vues::TGardeChampionnat garde(saison);
-    if (!Parametre("Division", Parametres, "").empty())
-        saison->SelectionneChampionnat(ParametreEntier("Division", Parametres, 1));
-    TDonneesChampionnat* c = saison->ChampionnatCourant();
+    TDonneesChampionnat* c = vues::ChampionnatFonction(saison, Parametres);
     if (!c)
         return;
     TColorGridModel g;
@@ -634,12 +625,12 @@ void EnregistreFonctionsInfoEquipes()
     if (fait)
         return;
     fait = true;
-    const TClasseVue classe{"Tf_InfoEquipes", [](TComponent* o) -> TForm* { return new Tf_InfoEquipes(o); }};
-    for (const char* n : {"MeilleursButeursEquipe", "MeilleursEssaiEquipe", "MeilleursRealisateurEquipe",
-                          "MeilleursAffluencesEquipe", "JoueursUtilisesEquipe", "NbRemplacementEquipe",
-                          "MeilleursMarqueurEquipe", "MeilleureReussite2ptsEquipe", "MeilleureReussite3ptsEquipe",
-                          "MeilleureReussiteLFEquipe", "MeilleursRebondEquipe", "MeilleursPasseurEquipe"})
-        GestionFonctions().Ajoute(n, classe, 1);
+    vues::EnregistreVue("Tf_InfoEquipes", [](TComponent* o) -> TForm* { return new Tf_InfoEquipes(o); },
+                        {{"MeilleursButeursEquipe", 1}, {"MeilleursEssaiEquipe", 1}, {"MeilleursRealisateurEquipe", 1},
+                                          {"MeilleursAffluencesEquipe", 1}, {"JoueursUtilisesEquipe", 1}, {"NbRemplacementEquipe", 1},
+                                          {"MeilleursMarqueurEquipe", 1}, {"MeilleureReussite2ptsEquipe", 1},
+                                          {"MeilleureReussite3ptsEquipe", 1}, {"MeilleureReussiteLFEquipe", 1},
+                                          {"MeilleursRebondEquipe", 1}, {"MeilleursPasseurEquipe", 1}});
 }
 
 namespace {

@@ -345,8 +345,7 @@ void Tf_Prevision::ExecuteFonction(const std::string& Nom, const TStringList& Pa
     if (!saison)
         return;
     vues::TGardeChampionnat garde(saison);
-    if (!Parametre("Division", Parametres, "").empty())
-        saison->SelectionneChampionnat(ParametreEntier("Division", Parametres, 1));
+    vues::ChampionnatFonction(saison, Parametres);
     TColorGridModel g;
     CalculePrevision(saison, g, couleurs, ParametreEntier("Journee", Parametres, 1) + 1, TFacteurs{}, nullptr, nullptr);
     g.TableHTML(vues::CouleursParametres(Parametres), Resultat, 0, "#FFFFFF");
@@ -358,8 +357,8 @@ void EnregistreFonctionsPrevision()
     if (fait)
         return;
     fait = true;
-    GestionFonctions().Ajoute("Prevision", {"Tf_Prevision", [](TComponent* o) -> TForm* { return new Tf_Prevision(o); }},
-                              1);
+    vues::EnregistreVue("Tf_Prevision", [](TComponent* o) -> TForm* { return new Tf_Prevision(o); },
+                        {{"Prevision", 1}});
 }
 
 namespace {

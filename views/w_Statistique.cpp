@@ -231,14 +231,7 @@ Tf_Statistique::Tf_Statistique(TComponent* AOwner) : TFootForm(AOwner)
 
     CadreParam = new TParamClassement(this);
     CadreParam->SetParent(this);
-    CadreParam->cb_Champ->OnChange = [this](TObject* s) {
-        CadreParam->cb_ChampChange(s);
-        Rafraichit();
-    };
-    CadreParam->cb_Tranche->OnChange = [this](TObject* s) {
-        CadreParam->cb_TrancheChange(s);
-        Rafraichit();
-    };
+    vues::BrancheCadre(CadreParam, [this] { Rafraichit(); });
 
     FondCopie22 = new TFondCopie(this);
     FondCopie22->SetName("FondCopie22");
@@ -449,9 +442,7 @@ void Tf_Statistique::ExecuteFonction(const std::string& Nom, const TStringList& 
     if (!saison)
         return;
     vues::TGardeChampionnat garde(saison);
-    if (!Parametre("Division", Parametres, "").empty())
-        saison->SelectionneChampionnat(ParametreEntier("Division", Parametres, 1));
-    TDonneesChampionnat* c = saison->ChampionnatCourant();
+    TDonneesChampionnat* c = vues::ChampionnatFonction(saison, Parametres);
     if (!c)
         return;
     TColorGridModel modeles[8];
@@ -492,9 +483,8 @@ void EnregistreFonctionsStatistique()
     if (fait)
         return;
     fait = true;
-    const TClasseVue classe{"Tf_Statistique", [](TComponent* o) -> TForm* { return new Tf_Statistique(o); }};
-    GestionFonctions().Ajoute("Particularite", classe, 1);
-    GestionFonctions().Ajoute("Serie", classe, 1);
+    vues::EnregistreVue("Tf_Statistique", [](TComponent* o) -> TForm* { return new Tf_Statistique(o); },
+                        {{"Particularite", 1}, {"Serie", 1}});
 }
 
 namespace {
