@@ -134,7 +134,7 @@ Tf_CreationSaison::Tf_CreationSaison(TComponent* AOwner) : TBrivantelForm(AOwner
     };
     tv_Saison->OnDblClick = [this](TObject*) {
         if (EstBarrage(tv_Saison->Selected()))
-            bc_BarrageClick();
+            EditeBarrage(tv_Saison->Selected());
     };
 
     const int xb = 288;
@@ -598,11 +598,6 @@ void Tf_CreationSaison::bc_RetirerElementClick()
         parent = p;
     }
     SelectionChange();
-}
-
-void Tf_CreationSaison::bc_BarrageClick()
-{
-    Tf_MessageUtil::Affiche(Traduire(3004), mbuValider);
 }
 
 // ---- validation ----------------------------------------------------------------------------

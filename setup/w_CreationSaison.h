@@ -83,6 +83,13 @@ public:
     void bc_CreeChampClick();
     void bc_CreeCoupeClick();
     void bc_BarrageClick();
+    // Opens the settings of the play-off of that node.
+    void EditeBarrage(TTreeNode* n);
+    // The name the tree shows for a championship or play-off code.
+    std::string NomDivisionCode(int32_t code) const;
+    // The play-off of that code (bit 0x8000 included): the season's, else a
+    // new one of this window.
+    TDonneesBarrage* BarrageParCode(int32_t code) const;
     void bc_AjouteFichierClick();
     void b_ValiderClick();
     void b_AnnulerClick();
@@ -136,7 +143,8 @@ private:
     void FileChampionnat(TListObj* o, int32_t c, int32_t idModele, const std::string& texte);
     void CreeTours(int32_t c, const std::vector<std::pair<std::string, int32_t>>& divisions, int32_t premier,
                    TTreeNode* noeud);
-    TTreeNode* AjouteNoeudBarrage(const std::string& nom, int32_t numero, int groupes, TTreeNode* noeud);
+    TTreeNode* AjouteNoeudBarrage(const std::string& nom, int32_t numero, int groupes, TTreeNode* noeud,
+                                  bool edite = true);
     void AttacheCrees();
     void RetireCrees();
 

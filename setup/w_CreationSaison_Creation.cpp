@@ -5,6 +5,7 @@
 
 #include "model/Barrage.h"
 #include "model/Championnat.h"
+#include "model/DescTree.h"
 #include "model/LectureParametre.h"
 #include "model/Saison.h"
 #include "platform/gui/ComCtrls.h"
@@ -13,6 +14,7 @@
 #include "platform/rtl/Strings.h"
 #include "setup/Controles.h"
 #include "setup/LectureScenario.h"
+#include "setup/w_Barrage.h"
 #include "setup/w_Creation.h"
 #include "setup/w_CreationCoupe.h"
 #include "setup/w_CreationSaison.h"
@@ -279,12 +281,12 @@ void Tf_CreationSaison::CreeTours(int32_t c, const std::vector<std::pair<std::st
         b->Code = numero | BitBarrage;
         const int groupes = b->TypeGroupe;
         NouveauxBarrages.push_back(std::move(b));
-        AjouteNoeudBarrage(type == 1 ? s.TitreTour(n) : std::string(), numero, groupes, noeud);
+        AjouteNoeudBarrage(type == 1 ? s.TitreTour(n) : std::string(), numero, groupes, noeud, false);
     }
 }
 
 TTreeNode* Tf_CreationSaison::AjouteNoeudBarrage(const std::string& nom, int32_t numero, int groupes,
-                                                 TTreeNode* noeud)
+                                                 TTreeNode* noeud, bool edite)
 {
     std::string texte = nom;
     if (texte.empty()) {
@@ -295,7 +297,114 @@ TTreeNode* Tf_CreationSaison::AjouteNoeudBarrage(const std::string& nom, int32_t
     }
     TTreeNode* n = noeud && noeud->Level() == 2 ? AjouteNoeud(noeud->Parent(), noeud, texte, numero | BitBarrage, ImageFerme)
                                                 : AjouteNoeud(noeud, nullptr, texte, numero | BitBarrage, ImageFerme);
+    if (edite) {
+        tv_Saison->SetSelected(n);
+        n->EditText();
+    }
     return n;
+}
+
+// ---- play-offs ----------------------------------------------------------------------------
+
+std::string Tf_CreationSaison::NomDivisionCode(int32_t code) const
+{
+    for (TTreeNode* n = tv_Saison->Items().GetFirstNode(); n; n = n->GetNext()) {
+        const TRecNoeud* r = Rec(n);
+        if ((r->Objet && r->Objet->Code == code) || (n->Level() == 2 && (r->Code & BitBarrage) && r->Code == code))
+            return n->Text();
+    }
+    return {};
+}
+
+TDonneesBarrage* Tf_CreationSaison::BarrageParCode(int32_t code) const
+{
+    if (Saison) {
+        TDescNoeud* n = nullptr;
+        std::string nom;
+        if (TDonneesBarrage* b = Saison->Arbre().BarrageParCode(code, n, nom, false))
+            return b;
+    }
+    for (const auto& b : NouveauxBarrages)
+        if ((b->Code | BitBarrage) == (code | BitBarrage))
+            return b.get();
+    return nullptr;
+}
+
+void Tf_CreationSaison::bc_BarrageClick()
+{
+    TTreeNode* sel = tv_Saison->Selected();
+    if (!sel || sel->Level() != 2 || Rec(sel)->Code == -1)
+        return;
+    Tf_Barrage::TCandidats candidats;
+    auto championnats = [&](TTreeNode* division, int position) {
+        for (TTreeNode* c = division->getFirstChild(); c; c = c->getNextSibling())
+            if (Rec(c)->Objet)
+                candidats.emplace_back(c->Text(), (static_cast<int64_t>(Rec(c)->Objet->Code) << 4) + position);
+    };
+    auto estBarrage = [](TTreeNode* n) { return (Rec(n)->Code & BitBarrage) != 0; };
+    // Above: the play-offs just before, then the division before them.
+    std::vector<TTreeNode*> avant;
+    TTreeNode* p = sel->getPrevSibling();
+    for (; p && estBarrage(p); p = p->getPrevSibling())
+        avant.insert(avant.begin(), p);
+    for (TTreeNode* b : avant)
+        candidats.emplace_back(b->Text(), (static_cast<int64_t>(Rec(b)->Code) << 4) + 1);
+    if (p && Rec(p)->Code != -1)
+        championnats(p, 1);
+    // The selection; a play-off of groups gives one source per group.
+    if (estBarrage(sel)) {
+        const TDonneesBarrage* b = BarrageParCode(Rec(sel)->Code);
+        const int g = b ? b->TypeGroupe : 0;
+        if (g == 0)
+            candidats.emplace_back(sel->Text(), (static_cast<int64_t>(Rec(sel)->Code) << 4) + 2);
+        for (int i = 1; i <= g; ++i)
+            candidats.emplace_back(IntToStr(i) + " - " + sel->Text(),
+                                   (static_cast<int64_t>(Rec(sel)->Code) << 4) + 2 + (static_cast<int64_t>(i) << 20));
+    } else {
+        championnats(sel, 2);
+    }
+    // Below: the play-offs just after, then the division after them.
+    TTreeNode* n = sel->getNextSibling();
+    for (; n && estBarrage(n); n = n->getNextSibling())
+        candidats.emplace_back(n->Text(), (static_cast<int64_t>(Rec(n)->Code) << 4) + 3);
+    if (n && Rec(n)->Code != -1)
+        championnats(n, 3);
+
+    TOwned<Tf_Barrage> f(new Tf_Barrage(this));
+    f->ChangeCouleurs(Couleurs);
+    f->ChangeSaison(Saison);
+    f->NomDivisionCode = [this](int32_t code) { return NomDivisionCode(code); };
+    f->DonneListe(candidats);
+    if (f->ShowModal() != mrOk)
+        return;
+    const bool promotion = f->rc_Promotion->Checked();
+    std::unique_ptr<TDonneesBarrage> b = f->PrendBarrage();
+    const int32_t numero = ++CodeBarrage;
+    b->Code = numero | BitBarrage;
+    const int groupes = b->TypeGroupe;
+    NouveauxBarrages.push_back(std::move(b));
+    TTreeNode* place = sel;
+    if (!promotion) {
+        place = sel->getNextSibling();
+        while (place && estBarrage(place))
+            place = place->getNextSibling();
+        if (!place)
+            place = sel->Parent();
+    }
+    AjouteNoeudBarrage("", numero, groupes, place);
+}
+
+void Tf_CreationSaison::EditeBarrage(TTreeNode* n)
+{
+    TDonneesBarrage* b = BarrageParCode(Rec(n)->Code);
+    if (!b)
+        return;
+    TOwned<Tf_Barrage> f(new Tf_Barrage(this));
+    f->ChangeCouleurs(Couleurs);
+    f->ChangeSaison(Saison);
+    f->NomDivisionCode = [this](int32_t code) { return NomDivisionCode(code); };
+    f->Charge(b);
+    f->ShowModal();
 }
 
 void Tf_CreationSaison::bc_CreeCoupeClick()
