@@ -1,6 +1,7 @@
 #include "results/Resultats.h"
 
 #include "results/Saisie.h"
+#include "results/w_FicheMatch.h"
 #include "results/w_Resultats.h"
 #include "results/w_VuesResultats.h"
 #include "ui/GestionFonction.h"
@@ -8,9 +9,11 @@
 
 void EnregistreResultats()
 {
-    TLiensResultats liens;
-    liens.LibelleJournee = [](TSaison* saison) { return saison ? LibelleJournee(*saison) : std::string(); };
-    EnregistreLiensResultats(std::move(liens));
+    // Each window sets its own links, so the registrations do not undo each other.
+    LiensResultatsEnregistres().LibelleJournee = [](TSaison* saison) {
+        return saison ? LibelleJournee(*saison) : std::string();
+    };
+    EnregistreFichesResultats();
     static bool fonctions = false;
     if (fonctions)
         return;

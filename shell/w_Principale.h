@@ -204,6 +204,8 @@ public:
     // Launchers of the statistics views (w_Principale_Vues.cpp): true when the
     // command was theirs.
     bool LanceVues(int c, int& param, bool& histo);
+    // The match card: mode 1 (two teams chosen) or 2 (a match of the matchday).
+    void AfficheFicheMatch(int mode, int& param, bool& histo);
     void AfficheStatistique(int vue);
     // The pages of the miscellaneous statistics that need no matchday.
     void AffichePageDivers(int page, int type);

@@ -37,8 +37,6 @@ const TAttente Attentes[] = {
     {16, 16, "second match sheet page of the sport"},
     {17, 17, "Tf_ButeursBasket (compact basketball scorers)"},
     {18, 18, "Tf_Notes (player ratings)"},
-    {19, 19, "Tf_FicheMatch (match card)"},
-    {156, 156, "Tf_FicheMatch (match card)"},
     {34, 34, "Tf_InfoGeneral (distribution of a matchday)"},
     {121, 125, "Tf_StatEquipe of the sport (team sheet)"},
     {128, 130, "Tf_StatEquipe of the sport (team sheet)"},
@@ -167,6 +165,8 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
     }
     if (LanceVues(c, param, histo))
         return;
+    if (c == 19 || c == 156)
+        return AfficheFicheMatch(c == 156 ? 1 : 2, param, histo);
     // Standings.
     if (Entre(c, 40, 45))
         return AfficheClassement(c - 39);

@@ -17,6 +17,8 @@ TLiensResultats& Liens()
 
 void EnregistreLiensResultats(TLiensResultats liens) { Liens() = std::move(liens); }
 
+TLiensResultats& LiensResultatsEnregistres() { return Liens(); }
+
 namespace liens {
 
 std::string LibelleJournee(TSaison* saison)

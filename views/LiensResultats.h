@@ -43,6 +43,8 @@ struct TLiensResultats
 };
 
 void EnregistreLiensResultats(TLiensResultats liens);
+// The links registered so far, for a registration that sets some of them.
+TLiensResultats& LiensResultatsEnregistres();
 
 namespace liens {
 std::string LibelleJournee(TSaison* saison);

@@ -1,0 +1,479 @@
+#include "results/w_FicheArbitre.h"
+
+#include "model/Championnat.h"
+#include "model/ChampionnatStat.h"
+#include "model/DescTree.h"
+#include "model/ListeDonnees.h"
+#include "model/Personnels.h"
+#include "model/Saison.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/Pictures.h"
+#include "platform/gui/StdCtrls.h"
+#include "platform/rtl/StringList.h"
+#include "platform/rtl/Strings.h"
+#include "ui/Bouton.h"
+#include "ui/ColorStringGrid.h"
+#include "ui/Dessin.h"
+#include "ui/Fond.h"
+#include "ui/message2.h"
+#include "views/Textes.h"
+
+using vues::Texte;
+
+namespace {
+
+constexpr int GenreArbitre = 1;
+constexpr int TexteNomManquant = 3490;
+constexpr int TexteHomonyme = 3491;
+
+TServicesPhotos& Photos()
+{
+    static TServicesPhotos services;
+    return services;
+}
+
+// The referee figures of a sport: captions of the averages, grid headers of
+// columns 2 and 3, the kind counted as penalties (0 none), and the kinds of
+// the averages (0: the bookings and sendings-off counters).
+struct TParamArbitre
+{
+    int Libelle1, Libelle2, Entete1, Entete2, Penalty, Moyenne1, Moyenne2;
+};
+
+TParamArbitre ParamSport(int sport)
+{
+    switch (sport) {
+    case 2: return {650, 648, 650, 648, 0, 0, 0};
+    case 3: return {1524, 1525, 1500, 1493, 24, 33, 34};
+    default: return {305, 306, 310, 311, 1, 0, 0};
+    }
+}
+
+// a, then " (b)" when the two differ.
+std::string Combine(const std::string& a, const std::string& b) { return a == b ? a : a + " (" + b + ")"; }
+
+std::string Moyenne(uint32_t compte, uint32_t matchs, int decimales)
+{
+    if (matchs == 0)
+        return "0";
+    return FloatToStrF(static_cast<double>(compte) / matchs, ffFixed, 4, decimales);
+}
+
+TLabel* Etiquette(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int w,
+                  const std::string& texte, bool droite = false)
+{
+    auto* l = new TLabel(owner);
+    l->SetName(nom);
+    l->SetAutoSize(false);
+    l->SetBounds(x, y, w, 16);
+    l->SetTransparent(true);
+    l->SetCaption(texte);
+    l->Font().SetColor(clWhite);
+    l->Font().SetStyle(fsBold);
+    if (droite)
+        l->SetAlignment(taRightJustify);
+    l->SetParent(parent);
+    return l;
+}
+
+TBoutonCopie* Bouton(TComponent* owner, TWinControl* parent, const std::string& nom, const std::string& texte,
+                     int x, int y, int w, int h)
+{
+    auto* b = new TBoutonCopie(owner);
+    b->SetName(nom);
+    if (Dessin)
+        b->SetModele(Dessin->Bouton("BoutonOrange"));
+    b->SetCaption(texte);
+    b->Font().SetStyle(fsBold);
+    b->SetBounds(x, y, w, h);
+    b->SetParent(parent);
+    return b;
+}
+
+}  // namespace
+
+void EnregistreServicesPhotos(TServicesPhotos services) { Photos() = std::move(services); }
+
+Tf_FicheArbitre::Tf_FicheArbitre(TComponent* AOwner) : TBrivantelForm(AOwner)
+{
+    SetName("f_FicheArbitre");
+    SetCaption(L1("Fiche de l'arbitre"));
+    SetBorderStyle(bsDialog);
+    SetBorderIcons(biSystemMenu);
+    Position = poMainFormCenter;
+    SetColor(CouleurFondFonceDessin);
+    SetClientWidth(475);
+    SetClientHeight(315);
+
+    auto fond = [this](const std::string& nom, int y, int h) {
+        auto* f = new TFondCopie(this);
+        f->SetName(nom);
+        if (Dessin)
+            f->SetModele(Dessin->Fond("FondMenuBleu"));
+        f->SetBounds(5, y, 465, h);
+        f->SetParent(this);
+        return f;
+    };
+    FondCopie4 = fond("FondCopie4", 5, 182);
+    auto edition = [this](const std::string& nom, int y) {
+        auto* e = new TEdit(this);
+        e->SetName(nom);
+        e->SetBounds(110, y, 180, 22);
+        e->SetParent(FondCopie4);
+        return e;
+    };
+    Label1 = Etiquette(this, FondCopie4, "Label1", 16, 24, 90, "Nom");
+    e_Nom = edition("e_Nom", 20);
+    Label2 = Etiquette(this, FondCopie4, "Label2", 16, 58, 90, L1("Prénom"));
+    e_Prenom = edition("e_Prenom", 54);
+    Label11 = Etiquette(this, FondCopie4, "Label11", 16, 92, 90, L1("Nationalité"));
+    cb_Pays = new TComboBox98(this);
+    cb_Pays->SetName("cb_Pays");
+    cb_Pays->SetSorted(true);
+    cb_Pays->SetBounds(110, 88, 180, 22);
+    cb_Pays->SetParent(FondCopie4);
+    LogoJoueur = new TLogo(this);
+    LogoJoueur->SetName("LogoJoueur");
+    LogoJoueur->SetBounds(318, 12, 133, 157);
+    LogoJoueur->SetParent(FondCopie4);
+    b_AddPicture = Bouton(this, FondCopie4, "b_AddPicture", "+", 286, 122, 26, 22);
+    b_DelPicture = Bouton(this, FondCopie4, "b_DelPicture", "-", 286, 148, 26, 22);
+    b_AddPicture->OnClick = [this](TObject* s) { b_AddPictureClick(s); };
+    b_DelPicture->OnClick = [this](TObject* s) { b_DelPictureClick(s); };
+
+    FondCopie3 = fond("FondCopie3", 190, 97);
+    Label20 = Etiquette(this, FondCopie3, "Label20", 16, 8, 200, "Cette saison");
+    Label20->Font().SetColor(clYellow);
+    Label6 = Etiquette(this, FondCopie3, "Label6", 16, 26, 200, "Matchs");
+    s1 = Bouton(this, FondCopie3, "s1", "...", 230, 25, 24, 18);
+    s1->OnClick = [this](TObject* s) { s1Click(s); };
+    l_Matchs = Etiquette(this, FondCopie3, "l_Matchs", 300, 26, 150, "0", true);
+    Label3 = Etiquette(this, FondCopie3, "Label3", 16, 42, 250, L1("Penaltys sifflés"));
+    l_Penalty = Etiquette(this, FondCopie3, "l_Penalty", 300, 42, 150, "0", true);
+    Label7 = Etiquette(this, FondCopie3, "Label7", 16, 58, 250, "Moyenne cartons jaunes");
+    l_Cj = Etiquette(this, FondCopie3, "l_Cj", 300, 58, 150, "0", true);
+    Label8 = Etiquette(this, FondCopie3, "Label8", 16, 74, 250, "Moyenne cartons rouges");
+    l_Cr = Etiquette(this, FondCopie3, "l_Cr", 300, 74, 150, "0", true);
+
+    fs_Match = new TFondScroll(this);
+    fs_Match->SetName("fs_Match");
+    if (Dessin) {
+        fs_Match->SetModele(Dessin->Fond("FondMenuBleu"));
+        fs_Match->SetModeleScroll(Dessin->Fond("FondToutBleu"));
+    }
+    fs_Match->SetScrollHorizontal(false);
+    fs_Match->SetAlign(alTop);
+    fs_Match->SetHeight(281);
+    fs_Match->SetVisible(false);
+    fs_Match->SetParent(this);
+    sg_Match = new TColorStringGrid(this);
+    sg_Match->SetName("sg_Match");
+    sg_Match->SetBorderStyle(bsNone);
+    sg_Match->SetScrollBars(ssNone);
+    sg_Match->SetFixedCols(0);
+    sg_Match->SetSelectionVisible(false);
+    sg_Match->SetAutoResize(false);
+    sg_Match->ChangeHauteurLignes(20);
+    sg_Match->SetLeft(0);
+    sg_Match->SetTop(0);
+    fs_Match->InsereControle(sg_Match);
+
+    b_Valider = Bouton(this, this, "b_Valider", Texte(29, "Valider"), 140, 290, 90, 22);
+    b_Valider->Default = true;
+    b_Valider->OnClick = [this](TObject* s) {
+        if (b_ValiderClick(s))
+            SetModalResult(mrOk);
+    };
+    b_Annuler = Bouton(this, this, "b_Annuler", Texte(125, "Annuler"), 245, 290, 90, 22);
+    b_Annuler->Cancel = true;
+    b_Annuler->ModalResult = mrCancel;
+    b_RetourFiche = Bouton(this, this, "b_RetourFiche", Texte(786, L1("Retour à la fiche")), 170, 290, 135, 22);
+    b_RetourFiche->OnClick = [this](TObject* s) { b_RetourFicheClick(s); };
+
+    Label1->SetCaption(Texte(71, "Nom"));
+    Label2->SetCaption(Texte(72, L1("Prénom")));
+    Label11->SetCaption(Texte(304, L1("Nationalité")));
+    Label6->SetCaption(Texte(67, "Matchs"));
+    Label20->SetCaption(Texte(80, "Cette saison"));
+    Label3->SetCaption(Texte(940, L1("Penaltys sifflés")));
+    OnShow = [this](TObject* s) { FormShow(s); };
+    DoCreate();
+}
+
+void Tf_FicheArbitre::ChangeSaison(TSaison* saison)
+{
+    TBrivantelForm::ChangeSaison(saison);
+    const TParamArbitre p = ParamSport(saison ? saison->Sport() : 0);
+    Label7->SetCaption(Traduire(p.Libelle1));
+    Label8->SetCaption(Traduire(p.Libelle2));
+    Label3->SetVisible(p.Penalty != 0);
+    l_Penalty->SetVisible(p.Penalty != 0);
+}
+
+void Tf_FicheArbitre::AppliqueCouleurs()
+{
+    TBrivantelForm::AppliqueCouleurs();
+    LogoJoueur->CouleurBord = *Couleurs.Couleur(1);
+    LogoJoueur->CouleurFond = *Couleurs.Couleur(1);
+    LogoJoueur->Invalidate();
+}
+
+void Tf_FicheArbitre::FormShow(TObject*)
+{
+    const int sport = Saison ? Saison->Sport() : 0;
+    const TParamArbitre p = ParamSport(sport);
+    const bool cinq = sport == 0 || sport == 3;
+    sg_Match->SetColCount(cinq ? 5 : 4);
+    sg_Match->SetRowCount(1);
+    const int largeurs[5] = {40, 200, 65, 65, 65};
+    int total = 0;
+    for (int k = 0; k < sg_Match->ColCount(); ++k) {
+        sg_Match->SetColWidths(k, largeurs[k]);
+        total += largeurs[k] + 1;
+    }
+    sg_Match->SetWidth(total);
+    const int entetes[5] = {85, 309, p.Entete1, p.Entete2, 302};
+    for (int k = 0; k < sg_Match->ColCount(); ++k)
+        sg_Match->RemplitCellule(k, 0, k == 4 && !p.Penalty ? std::string() : Traduire(entetes[k]), 1, 1,
+                                 Couleurs.CouleurTexteTitreTableau, clWhite, true);
+    b_RetourFicheClick(nullptr);
+    AfficheArbitre();
+}
+
+void Tf_FicheArbitre::AfficheArbitre()
+{
+    TStringList pays;
+    if (Saison)
+        Saison->Pays().Remplit(pays);
+    cb_Pays->Items().Clear();
+    for (int i = 0; i < pays.Count(); ++i)
+        cb_Pays->Items().Add(pays[i]);
+    if (!Arbitre) {
+        e_Nom->SetText("");
+        e_Prenom->SetText("");
+        SetCaption(TraduireFormat(312, {std::string(), std::string()}));
+        for (TLabel* l : {l_Matchs, l_Penalty, l_Cj, l_Cr})
+            l->SetCaption("-");
+        s1->SetVisible(false);
+        ChargePhoto(0);
+        return;
+    }
+    e_Nom->SetText(Arbitre->Nom);
+    e_Prenom->SetText(Arbitre->Prenom);
+    if (Arbitre->CodePays != TPersonnel::Aucun && Saison)
+        cb_Pays->SetText(Saison->Pays().NomPays(Arbitre->CodePays));
+    SetCaption(TraduireFormat(312, {Arbitre->Prenom, Arbitre->Nom}));
+
+    const TParamArbitre p = ParamSport(Saison ? Saison->Sport() : 0);
+    auto compte1 = [&](uint32_t c) {
+        return p.Moyenne1 ? Arbitre->Stat(c, p.Moyenne1) : Arbitre->NbAvertissement(c);
+    };
+    auto compte2 = [&](uint32_t c) { return p.Moyenne2 ? Arbitre->Stat(c, p.Moyenne2) : Arbitre->NbExpulsion(c); };
+    const uint32_t total1 = p.Moyenne1 ? Arbitre->StatTotale(p.Moyenne1) : Arbitre->TotalAvertissement();
+    const uint32_t total2 = p.Moyenne2 ? Arbitre->StatTotale(p.Moyenne2) : Arbitre->TotalExpulsion();
+    const uint32_t matchs = Arbitre->TotalMatch();
+    if (CodeChampionnat >= 0 && Saison && Saison->Arbre().PlusieursChampionnats()) {
+        const auto c = static_cast<uint32_t>(CodeChampionnat);
+        const uint32_t matchsChamp = Arbitre->NbMatch(c);
+        l_Matchs->SetCaption(Combine(IntToStr(matchsChamp), IntToStr(static_cast<int>(matchs))));
+        if (p.Penalty)
+            l_Penalty->SetCaption(Combine(IntToStr(Arbitre->Stat(c, p.Penalty)),
+                                          IntToStr(static_cast<int>(Arbitre->StatTotale(p.Penalty)))));
+        if (matchs == 0) {
+            l_Cj->SetCaption("0");
+            l_Cr->SetCaption("0");
+        } else {
+            l_Cj->SetCaption(Combine(Moyenne(compte1(c), matchsChamp, 1), Moyenne(total1, matchs, 1)));
+            l_Cr->SetCaption(Combine(Moyenne(compte2(c), matchsChamp, 1), Moyenne(total2, matchs, 1)));
+        }
+    } else {
+        l_Matchs->SetCaption(IntToStr(static_cast<int>(matchs)));
+        if (p.Penalty)
+            l_Penalty->SetCaption(IntToStr(static_cast<int>(Arbitre->StatTotale(p.Penalty))));
+        l_Cj->SetCaption(Moyenne(total1, matchs, 2));
+        l_Cr->SetCaption(Moyenne(total2, matchs, 2));
+    }
+    s1->SetVisible(matchs > 0);
+    ChargePhoto(Arbitre->Image);
+}
+
+void Tf_FicheArbitre::ChargePhoto(int32_t id)
+{
+    LogoJoueur->Tag = id;
+    std::unique_ptr<TGraphic> image;
+    if (id > 0 && Photos().Charge)
+        image = Photos().Charge(GenreArbitre, id);
+    LogoJoueur->ChangeImage(std::move(image));
+}
+
+void Tf_FicheArbitre::AfficheMatchs()
+{
+    if (!Arbitre || !Saison)
+        return;
+    const int sport = Saison->Sport();
+    const bool plusieurs = Saison->Arbre().PlusieursChampionnats();
+    int ligne = 1;
+    sg_Match->SetRowCount(1);
+    auto cellules = [&](int row, const std::vector<std::string>& textes, TColor texte, TColor fond) {
+        for (int k = 0; k < sg_Match->ColCount(); ++k)
+            sg_Match->RemplitCellule(k, row, k < static_cast<int>(textes.size()) ? textes[static_cast<size_t>(k)]
+                                                                                 : std::string(),
+                                     k == 1 ? 0 : 1, 1, texte, fond, false);
+    };
+    for (TDonneesChampionnat* c : Saison->Arbre().ListeChampionnats()) {
+        const auto code = static_cast<uint32_t>(c->CodeChamp);
+        if (Arbitre->NbMatch(code) == 0)
+            continue;
+        if (plusieurs) {
+            sg_Match->SetRowCount(ligne + 1);
+            // a scheme without separator colours: the title colours
+            const bool sep = Couleurs.CouleurTexteLigneSepTableau != Couleurs.CouleurFondLigneSepTableau;
+            cellules(ligne, {std::string(), Saison->Arbre().NomCode(c->CodeChamp)},
+                     sep ? Couleurs.CouleurTexteLigneSepTableau : Couleurs.CouleurTexteTitreTableau,
+                     sep ? Couleurs.CouleurFondLigneSepTableau : clWhite);
+            ++ligne;
+        }
+        auto* stat = dynamic_cast<TDonneesChampionnatStat*>(c);
+        for (int n = 1; n <= c->DerniereJournee; ++n)
+            for (int m = 1; m <= c->NbMatchJournee(n); ++m) {
+                bool officie = false;
+                for (int k = 1; k <= 3; ++k)
+                    officie = officie || c->OfficielMatch(n, m, k) == Arbitre->Numero;
+                if (!officie)
+                    continue;
+                const int d = c->ValeurMatch(n, 4 * m - 3), e = c->ValeurMatch(n, 4 * m - 1);
+                int v[3] = {0, 0, 0};
+                auto pourEquipes = [&](TListeDonnees* l, auto&& f) {
+                    for (int i = 0; l && i < l->Nombre(); ++i) {
+                        const TDonneesEvt* x = l->Donnee(i);
+                        if (x->IdEquipe() == d || x->IdEquipe() == e)
+                            f(*x);
+                    }
+                };
+                if (sport == 2) {
+                    pourEquipes(stat ? stat->ListeStat(n, 16) : nullptr, [&](const TDonneesEvt& x) {
+                        v[0] += x.Mot();
+                        v[1] += x.Mot() >= 5 ? 1 : 0;
+                    });
+                } else if (sport == 3) {
+                    for (int k = 0; k < 3; ++k)
+                        pourEquipes(stat ? stat->ListeStat(n, k == 0 ? 33 : k == 1 ? 34 : 24) : nullptr,
+                                    [&](const TDonneesEvt& x) { v[k] += x.Mot(); });
+                } else {
+                    pourEquipes(c->ListeAvertis(n), [&](const TDonneesEvt& x) { ++v[(x.Mot() & 0x80) ? 1 : 0]; });
+                    pourEquipes(c->ListeButeurs(n), [&](const TDonneesEvt& x) {
+                        v[2] += (x.Mot() & (0x100 | 0x800)) ? 1 : 0;
+                    });
+                }
+                TColor texte = 0, fond = 0;
+                CouleursLigne(ligne, texte, fond, false);
+                sg_Match->SetRowCount(ligne + 1);
+                std::vector<std::string> t = {IntToStr(n), Saison->NomEquipeComplet(d, c) + " - " +
+                                                               Saison->NomEquipeComplet(e, c),
+                                              IntToStr(v[0]), IntToStr(v[1])};
+                if (sg_Match->ColCount() == 5)
+                    t.push_back(IntToStr(v[2]));
+                cellules(ligne, t, texte, fond);
+                ++ligne;
+            }
+    }
+    sg_Match->SetHeight(sg_Match->RowCount() * 21 + 1);
+    fs_Match->Ajuste();
+    b_Valider->SetVisible(false);
+    b_Annuler->SetVisible(false);
+    b_RetourFiche->SetVisible(true);
+    fs_Match->SetVisible(true);
+    fs_Match->BringToFront();
+}
+
+void Tf_FicheArbitre::s1Click(TObject*) { AfficheMatchs(); }
+
+void Tf_FicheArbitre::b_RetourFicheClick(TObject*)
+{
+    fs_Match->SetVisible(false);
+    b_Valider->SetVisible(true);
+    b_Annuler->SetVisible(true);
+    b_RetourFiche->SetVisible(false);
+}
+
+void Tf_FicheArbitre::b_AddPictureClick(TObject*)
+{
+    if (!Photos().Choisit) {
+        Tf_MessageUtil::Affiche(Traduire(3004), 4);
+        return;
+    }
+    auto id = static_cast<int32_t>(LogoJoueur->Tag);
+    if (Photos().Choisit(this, Couleurs, GenreArbitre, id))
+        ChargePhoto(id);
+}
+
+void Tf_FicheArbitre::b_DelPictureClick(TObject*) { ChargePhoto(0); }
+
+bool Tf_FicheArbitre::b_ValiderClick(TObject*)
+{
+    if (!Saison)
+        return false;
+    const std::string nom = Trim(e_Nom->GetText()), prenom = Trim(e_Prenom->GetText());
+    if (nom.empty()) {
+        Tf_MessageUtil::Affiche(Traduire(TexteNomManquant), 4);
+        return false;
+    }
+    TPersonnels& arbitres = Saison->Arbitres();
+    const TPersonnel* homonyme = arbitres.ChercheNom(nom, prenom);
+    if (homonyme && homonyme != Arbitre) {
+        Tf_MessageUtil::Affiche(TraduireFormat(TexteHomonyme, {homonyme->PrenomNom()}), 4);
+        return false;
+    }
+    TPersonnelStat* a = Arbitre;
+    if (!a) {
+        nouveau_ = std::make_unique<TPersonnelStat>();
+        a = nouveau_.get();
+    }
+    Modifie = NomModifie = 0;
+    if (a->Nom != nom) {
+        a->Nom = nom;
+        Modifie = NomModifie = 1;
+    }
+    if (a->Prenom != prenom) {
+        a->Prenom = prenom;
+        Modifie = 1;
+    }
+    const std::string pays = Trim(cb_Pays->GetText());
+    const uint16_t code = pays.empty() ? TPersonnel::Aucun : Saison->Pays().CherchePays(pays);
+    if (a->CodePays != code) {
+        a->CodePays = code;
+        Modifie = 1;
+    }
+    if (a->Image != LogoJoueur->Tag) {
+        a->Image = static_cast<int32_t>(LogoJoueur->Tag);
+        Modifie = 1;
+    }
+    if (Modifie || nouveau_) {
+        std::unique_ptr<TPersonnel> p = nouveau_ ? std::move(nouveau_) : arbitres.RetirePersonnel(a);
+        int index = -1;
+        if (p)
+            arbitres.AjoutePersonnel(std::move(p), nullptr, nullptr, &index);
+        Position = index;
+        Modifie = 1;
+    } else
+        Position = arbitres.IndexPersonnel(a);
+    Arbitre = a;
+    return true;
+}
+
+TPersonnelStat* OuvreFicheArbitre(TComponent* owner, const TCouleurElement& couleurs, TSaison* saison,
+                                  int32_t codeChampionnat, TPersonnelStat* arbitre, int* position)
+{
+    if (!saison)
+        return nullptr;
+    TOwned<Tf_FicheArbitre> f(new Tf_FicheArbitre(owner));
+    f->ChangeCouleurs(couleurs);
+    f->ChangeSaison(saison);
+    f->CodeChampionnat = codeChampionnat;
+    f->Arbitre = arbitre;
+    if (f->ShowModal() != mrOk)
+        return nullptr;
+    if (position)
+        *position = f->Position;
+    return f->Arbitre;
+}
