@@ -192,6 +192,16 @@ TEST(FicheMatch, CardShowsFiguresSeriesAndLastMatches)
     kit::Click(f->bc_Modifier);
     ASSERT_EQ(lignes.size(), 2u);
     EXPECT_EQ(lignes[1][1], S(355));
+
+    // a championship run by dates: the last matches in date order (matchday 2
+    // played last)
+    v.c1->SetOption(11, v.c1->Option(11) | 1);
+    for (auto [n, jour] : {std::pair{1, 1u}, {2, 3u}, {3, 2u}})
+        v.c1->SetDateJournee(n, jour | (1u << 8) | (20u << 16) | (26u << 24));
+    std::vector<std::string> d;
+    for (const auto& m : Tf_FicheMatch::Chiffres(v.saison.get(), 0, 1, true, true).Matchs)
+        d.push_back(m.Domicile);
+    EXPECT_EQ(d, (std::vector<std::string>{"As Corvelle", "Olympique Brivant", "Olympique Brivant"}));
 }
 
 TEST(FicheMatch, SportsAndNeutralGround)
