@@ -9,6 +9,7 @@
 #include "model/oTraducteur.h"
 #include "platform/gui/Pictures.h"
 #include "platform/gui/StdCtrls.h"
+#include "results/OutilsFiches.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
 #include "ui/Bouton.h"
@@ -25,6 +26,8 @@ namespace {
 constexpr int GenreArbitre = 1;
 constexpr int TexteNomManquant = 3490;
 constexpr int TexteHomonyme = 3491;
+// Text 940 names a menu entry of the referee rankings.
+constexpr int TextePenaltys = 3492;
 
 TServicesPhotos& Photos()
 {
@@ -57,23 +60,6 @@ std::string Moyenne(uint32_t compte, uint32_t matchs, int decimales)
     if (matchs == 0)
         return "0";
     return FloatToStrF(static_cast<double>(compte) / matchs, ffFixed, 4, decimales);
-}
-
-TLabel* Etiquette(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int w,
-                  const std::string& texte, bool droite = false)
-{
-    auto* l = new TLabel(owner);
-    l->SetName(nom);
-    l->SetAutoSize(false);
-    l->SetBounds(x, y, w, 16);
-    l->SetTransparent(true);
-    l->SetCaption(texte);
-    l->Font().SetColor(clWhite);
-    l->Font().SetStyle(fsBold);
-    if (droite)
-        l->SetAlignment(taRightJustify);
-    l->SetParent(parent);
-    return l;
 }
 
 TBoutonCopie* Bouton(TComponent* owner, TWinControl* parent, const std::string& nom, const std::string& texte,
@@ -122,11 +108,11 @@ Tf_FicheArbitre::Tf_FicheArbitre(TComponent* AOwner) : TBrivantelForm(AOwner)
         e->SetParent(FondCopie4);
         return e;
     };
-    Label1 = Etiquette(this, FondCopie4, "Label1", 16, 24, 90, "Nom");
+    Label1 = EtiquetteFiche(this, FondCopie4, "Label1", 16, 24, 90, "Nom");
     e_Nom = edition("e_Nom", 20);
-    Label2 = Etiquette(this, FondCopie4, "Label2", 16, 58, 90, L1("Prénom"));
+    Label2 = EtiquetteFiche(this, FondCopie4, "Label2", 16, 58, 90, L1("Prénom"));
     e_Prenom = edition("e_Prenom", 54);
-    Label11 = Etiquette(this, FondCopie4, "Label11", 16, 92, 90, L1("Nationalité"));
+    Label11 = EtiquetteFiche(this, FondCopie4, "Label11", 16, 92, 90, L1("Nationalité"));
     cb_Pays = new TComboBox98(this);
     cb_Pays->SetName("cb_Pays");
     cb_Pays->SetSorted(true);
@@ -142,18 +128,18 @@ Tf_FicheArbitre::Tf_FicheArbitre(TComponent* AOwner) : TBrivantelForm(AOwner)
     b_DelPicture->OnClick = [this](TObject* s) { b_DelPictureClick(s); };
 
     FondCopie3 = fond("FondCopie3", 190, 97);
-    Label20 = Etiquette(this, FondCopie3, "Label20", 16, 8, 200, "Cette saison");
+    Label20 = EtiquetteFiche(this, FondCopie3, "Label20", 16, 8, 200, "Cette saison");
     Label20->Font().SetColor(clYellow);
-    Label6 = Etiquette(this, FondCopie3, "Label6", 16, 26, 200, "Matchs");
+    Label6 = EtiquetteFiche(this, FondCopie3, "Label6", 16, 26, 200, "Matchs");
     s1 = Bouton(this, FondCopie3, "s1", "...", 230, 25, 24, 18);
     s1->OnClick = [this](TObject* s) { s1Click(s); };
-    l_Matchs = Etiquette(this, FondCopie3, "l_Matchs", 300, 26, 150, "0", true);
-    Label3 = Etiquette(this, FondCopie3, "Label3", 16, 42, 250, L1("Penaltys sifflés"));
-    l_Penalty = Etiquette(this, FondCopie3, "l_Penalty", 300, 42, 150, "0", true);
-    Label7 = Etiquette(this, FondCopie3, "Label7", 16, 58, 250, "Moyenne cartons jaunes");
-    l_Cj = Etiquette(this, FondCopie3, "l_Cj", 300, 58, 150, "0", true);
-    Label8 = Etiquette(this, FondCopie3, "Label8", 16, 74, 250, "Moyenne cartons rouges");
-    l_Cr = Etiquette(this, FondCopie3, "l_Cr", 300, 74, 150, "0", true);
+    l_Matchs = EtiquetteFiche(this, FondCopie3, "l_Matchs", 300, 26, 150, "0", clWhite, true, taRightJustify);
+    Label3 = EtiquetteFiche(this, FondCopie3, "Label3", 16, 42, 250, L1("Penaltys sifflés"));
+    l_Penalty = EtiquetteFiche(this, FondCopie3, "l_Penalty", 300, 42, 150, "0", clWhite, true, taRightJustify);
+    Label7 = EtiquetteFiche(this, FondCopie3, "Label7", 16, 58, 250, "Moyenne cartons jaunes");
+    l_Cj = EtiquetteFiche(this, FondCopie3, "l_Cj", 300, 58, 150, "0", clWhite, true, taRightJustify);
+    Label8 = EtiquetteFiche(this, FondCopie3, "Label8", 16, 74, 250, "Moyenne cartons rouges");
+    l_Cr = EtiquetteFiche(this, FondCopie3, "l_Cr", 300, 74, 150, "0", clWhite, true, taRightJustify);
 
     fs_Match = new TFondScroll(this);
     fs_Match->SetName("fs_Match");
@@ -195,7 +181,7 @@ Tf_FicheArbitre::Tf_FicheArbitre(TComponent* AOwner) : TBrivantelForm(AOwner)
     Label11->SetCaption(Texte(304, L1("Nationalité")));
     Label6->SetCaption(Texte(67, "Matchs"));
     Label20->SetCaption(Texte(80, "Cette saison"));
-    Label3->SetCaption(Texte(940, L1("Penaltys sifflés")));
+    Label3->SetCaption(Texte(TextePenaltys, L1("Penaltys sifflés")));
     OnShow = [this](TObject* s) { FormShow(s); };
     DoCreate();
 }

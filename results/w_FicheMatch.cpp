@@ -13,6 +13,7 @@
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/Menus.h"
 #include "platform/gui/StdCtrls.h"
+#include "results/OutilsFiches.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
 #include "results/w_FicheArbitre.h"
@@ -179,21 +180,6 @@ void DerniersMatchs(TSaison* saison, int equipe, int cote, bool restreint, bool 
     }
 }
 
-TLabel* Etiquette(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int w,
-                  const std::string& texte, TColor couleur, bool gras)
-{
-    auto* l = new TLabel(owner);
-    l->SetName(nom);
-    l->SetBounds(x, y, w, 16);
-    l->SetTransparent(true);
-    l->SetCaption(texte);
-    l->Font().SetColor(couleur);
-    if (gras)
-        l->Font().SetStyle(fsBold);
-    l->SetParent(parent);
-    return l;
-}
-
 THotLabel* LienChaud(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int w,
                      const std::string& texte, const std::string& hint)
 {
@@ -348,8 +334,8 @@ Tf_FicheMatch::Tf_FicheMatch(TComponent* AOwner) : TFootForm(AOwner)
 
     // ---- head-to-head
     FondCopie1 = Fond(this, Panel2, "FondCopie1", "FondCarrebleu", alTop, 45, 68);
-    Label1 = Etiquette(this, FondCopie1, "Label1", 16, 14, 150, Texte(1204, "Historique des"), clWhite, true);
-    Label2 = Etiquette(this, FondCopie1, "Label2", 16, 38, 150, Texte(1205, "dernieres rencontres"), clWhite,
+    Label1 = EtiquetteFiche(this, FondCopie1, "Label1", 16, 14, 150, Texte(1204, "Historique des"), clWhite, true);
+    Label2 = EtiquetteFiche(this, FondCopie1, "Label2", 16, 38, 150, Texte(1205, "dernieres rencontres"), clWhite,
                        true);
     Edit1 = new TEdit(this);
     Edit1->SetName("Edit1");
@@ -374,9 +360,9 @@ Tf_FicheMatch::Tf_FicheMatch(TComponent* AOwner) : TFootForm(AOwner)
     bc_Modifier->SetBounds(228, 20, 80, 25);
     bc_Modifier->SetParent(FondCopie1);
     bc_Modifier->OnClick = [this](TObject* s) { bc_ModifierClick(s); };
-    l_Vict = Etiquette(this, FondCopie1, "l_Vict", 330, 6, 240, "", clYellow, true);
-    l_Nul = Etiquette(this, FondCopie1, "l_Nul", 330, 24, 240, "", clYellow, true);
-    l_Def = Etiquette(this, FondCopie1, "l_Def", 330, 42, 240, "", clYellow, true);
+    l_Vict = EtiquetteFiche(this, FondCopie1, "l_Vict", 330, 6, 240, "", clYellow, true);
+    l_Nul = EtiquetteFiche(this, FondCopie1, "l_Nul", 330, 24, 240, "", clYellow, true);
+    l_Def = EtiquetteFiche(this, FondCopie1, "l_Def", 330, 42, 240, "", clYellow, true);
 
     // ---- standings
     FondCopie2 = Fond(this, Panel2, "FondCopie2", "FondCarrebleu", alTop, 113, 144);
@@ -393,7 +379,7 @@ Tf_FicheMatch::Tf_FicheMatch(TComponent* AOwner) : TFootForm(AOwner)
         Lf[cote]->Tag = cote + 2;
         Lf[cote]->OnClick = [this](TObject* s) { Lf1Click(s); };
         for (int k = 0; k < 5; ++k)
-            lf[cote][k] = Etiquette(this, cadre, "lf" + IntToStr(cote * 6 + k + 2), 10, 32 + 16 * k, 250, "",
+            lf[cote][k] = EtiquetteFiche(this, cadre, "lf" + IntToStr(cote * 6 + k + 2), 10, 32 + 16 * k, 250, "",
                                     clWhite, false);
     }
 
