@@ -129,6 +129,8 @@ void TBrivantelForm::CouleurFondLigneSchema(int ligne, TColor& couleurFond, cons
 // ============================================================================
 // TFootForm services
 // ============================================================================
+bool FicheJoueurDisponible() { return static_cast<bool>(Services().CreeFiche); }
+
 void EnregistreServicesFicheJoueur(TServicesFicheJoueur services)
 {
     Services() = std::move(services);

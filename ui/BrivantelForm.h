@@ -99,6 +99,8 @@ struct TServicesFicheJoueur
     std::function<TJoueur*(int32_t id, TSaison* saison)> ChercheJoueur;
 };
 void EnregistreServicesFicheJoueur(TServicesFicheJoueur services);
+// Whether a player card is registered.
+bool FicheJoueurDisponible();
 
 // Geometry of the team choice dialog for n teams.
 struct TGeometrieChoixEquipe

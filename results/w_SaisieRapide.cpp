@@ -1,0 +1,124 @@
+#include "results/w_SaisieRapide.h"
+
+#include "model/Championnat.h"
+#include "model/Joueurs.h"
+#include "model/Saison.h"
+#include "model/Utilities.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/StdCtrls.h"
+#include "platform/rtl/Strings.h"
+#include "results/Controles.h"
+#include "ui/Bouton.h"
+#include "ui/message2.h"
+#include "views/Textes.h"
+
+using resultats::Bouton;
+using resultats::Label;
+using vues::Texte;
+
+Tf_SaisieRapide::Tf_SaisieRapide(TComponent* AOwner) : TBrivantelForm(AOwner)
+{
+    SetName("f_SaisieRapide");
+    SetCaption(Texte(998, "f_SaisieRapide"));
+    SetBorderStyle(bsDialog);
+    SetBorderIcons(biSystemMenu);
+    Position = poMainFormCenter;
+    SetColor(CouleurFondFonceDessin);
+    SetClientWidth(420);
+    SetClientHeight(360);
+    Label1 = Label(this, this, "Label1", 10, 12, 200, clWhite, true, Texte(692, "Joueur"));
+    cb_AjoutJoueur = new TComboBox98(this);
+    cb_AjoutJoueur->SetName("cb_AjoutJoueur");
+    cb_AjoutJoueur->SetBounds(10, 32, 270, 22);
+    cb_AjoutJoueur->MinLengthComplete = 1;
+    cb_AjoutJoueur->SetParent(this);
+    cb_AjoutJoueur->OnKeyUp = [this](TObject*, WORD& k, TShiftState) {
+        if (k == VK_RETURN)
+            b_AjouterClick(b_Ajouter);
+    };
+    b_Ajouter = Bouton(this, this, "b_Ajouter", "BoutonOrange", 290, 28, 120, Texte(932, "Ajouter"));
+    b_Ajouter->OnClick = [this](TObject* s) { b_AjouterClick(s); };
+    lb_JoueursPresents = new TListBox(this);
+    lb_JoueursPresents->SetName("lb_JoueursPresents");
+    lb_JoueursPresents->SetBounds(10, 64, 400, 240);
+    lb_JoueursPresents->SetParent(this);
+    cc_AfficheFiche = new TCarreCoche(this);
+    cc_AfficheFiche->SetName("cc_AfficheFiche");
+    cc_AfficheFiche->SetCaption(Texte(999, "Afficher toujours la fiche"));
+    cc_AfficheFiche->Font().SetColor(clWhite);
+    cc_AfficheFiche->SetBounds(10, 320, 220, 20);
+    cc_AfficheFiche->SetParent(this);
+    b_Continuer = Bouton(this, this, "b_Continuer", "BoutonOrange", 290, 316, 120, Texte(27, "Continuer"));
+    b_Continuer->ModalResult = mrOk;
+    OnShow = [this](TObject* s) { FormShow(s); };
+    DoCreate();
+}
+
+std::string Tf_SaisieRapide::LigneJoueur(const TJoueur& j) const
+{
+    return j.PrenomNom() + " (" + j.NomEquipes(Saison ? Saison->ChampionnatCourant() : nullptr) + ")";
+}
+
+void Tf_SaisieRapide::RemplitJoueurs(int equipe)
+{
+    equipe_ = equipe;
+    lb_JoueursPresents->Items().Clear();
+    const TListJoueurEquipe* bloc = Saison ? Saison->Joueurs().BlocEquipe(equipe) : nullptr;
+    for (int i = 0; bloc && i < bloc->Nombre(); ++i)
+        lb_JoueursPresents->Items().Add(LigneJoueur(*bloc->Joueur(i)));
+}
+
+void Tf_SaisieRapide::FormShow(TObject*)
+{
+    cb_AjoutJoueur->Items().Clear();
+    for (int i = 0; Saison && i < Saison->Joueurs().NbJoueur(); ++i) {
+        TJoueur* j = Saison->Joueurs().Joueur(i);
+        cb_AjoutJoueur->Items().AddObject(LigneJoueur(*j), reinterpret_cast<TStringList::Object>(j));
+    }
+}
+
+void Tf_SaisieRapide::b_AjouterClick(TObject*)
+{
+    const TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
+    const std::string texte = Trim(cb_AjoutJoueur->GetText());
+    if (!c || equipe_ < 0 || texte.empty())
+        return;
+    const bool international = (c->Types() & TDonneesChampionnat::TypeInternational) != 0;
+    const int i = cb_AjoutJoueur->Items().IndexOf(texte);
+    TJoueur* ajoute = nullptr;
+    if (i < 0) {
+        // A new player: kept only when its card is validated.
+        if (!FicheJoueurDisponible()) {
+            Tf_MessageUtil::Affiche(Traduire(3004), mbuValider);
+            return;
+        }
+        std::string nom = texte, prenoms;
+        ExtraitMot(nom, prenoms);
+        std::unique_ptr<TJoueur> j = international
+                                         ? Saison->CreeJoueurComplet(equipe_, 0, 0, 0, TJoueur::Aucun, prenoms, nom)
+                                         : Saison->CreeJoueur(nom, prenoms, -1, equipe_);
+        if (j && TFootForm::OuvreFicheJoueur(j.get(), Saison)) {
+            ajoute = Saison->Joueurs().InsereJoueur(std::move(j), nullptr);
+            cb_AjoutJoueur->Items().AddObject(LigneJoueur(*ajoute), reinterpret_cast<TStringList::Object>(ajoute));
+        }
+    } else {
+        auto* j = reinterpret_cast<TJoueur*>(cb_AjoutJoueur->Items().Objects(i));
+        if (international) {
+            Saison->Joueurs().ChangeEquipeNationale(j, equipe_);
+            ajoute = !cc_AfficheFiche->Checked() || TFootForm::OuvreFicheJoueur(j, Saison) ? j : nullptr;
+        } else {
+            const std::string club = Saison->NomEquipe(j->ClubActuel);
+            const int prec = Saison->ChercheClubPrec(club, true);
+            if (prec > 0)
+                j->ClubPrec = static_cast<uint16_t>(prec);
+            j = j->ChangeEquipe(equipe_);
+            ajoute = !cc_AfficheFiche->Checked() || TFootForm::OuvreFicheJoueur(j, Saison) ? j : nullptr;
+        }
+    }
+    if (ajoute) {
+        lb_JoueursPresents->Items().Insert(0, LigneJoueur(*ajoute));
+        Signale();
+    }
+    cb_AjoutJoueur->SetItemIndex(-1);
+    cb_AjoutJoueur->SetText("");
+}

@@ -1,0 +1,36 @@
+// Quick entry of a squad: a known player typed or picked moves to the team, a
+// new name becomes a player of the season's sport after its record card.
+// Opened modally by the squads window, which hands it the team first.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "ui/BrivantelForm.h"
+
+class TBoutonCopie;
+class TCarreCoche;
+class TComboBox98;
+class TLabel;
+class TListBox;
+
+class Tf_SaisieRapide : public TBrivantelForm
+{
+public:
+    explicit Tf_SaisieRapide(TComponent* AOwner);
+    // The team whose squad is entered; lists its players.
+    void RemplitJoueurs(int equipe);
+    void FormShow(TObject* Sender);
+    void b_AjouterClick(TObject* Sender);
+    // "First names Name (teams)".
+    std::string LigneJoueur(const TJoueur& j) const;
+    TLabel* Label1;
+    TComboBox98* cb_AjoutJoueur;
+    TBoutonCopie* b_Ajouter;
+    TListBox* lb_JoueursPresents;
+    TBoutonCopie* b_Continuer;
+    TCarreCoche* cc_AfficheFiche;
+
+private:
+    int equipe_ = -1;
+};

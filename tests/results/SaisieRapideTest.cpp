@@ -1,0 +1,107 @@
+// Quick squad entry with a stand-in player card: a known player moved here, a
+// new one validated or cancelled, the international case, no card at all.
+#include <gtest/gtest.h>
+
+#include "model/Championnat.h"
+#include "model/Joueurs.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/StdCtrls.h"
+#include "results/w_SaisieRapide.h"
+#include "tests/shell/SaisonEssai.h"
+#include "ui/Bouton.h"
+#include "ui/message2.h"
+
+namespace {
+
+class FicheEssai : public TFicheJoueurForm
+{
+public:
+    using TFicheJoueurForm::TFicheJoueurForm;
+    void ChangeJoueur(int32_t, TJoueur* j) override { Joueur = j; }
+    TJoueur* Joueur = nullptr;
+};
+
+void EnregistreFiche()
+{
+    TServicesFicheJoueur s;
+    s.CreeFiche = [](TSaison*) -> TFicheJoueurForm* { return new FicheEssai(nullptr); };
+    EnregistreServicesFicheJoueur(s);
+}
+
+int NbJoueursEquipe(TSaison& s, int equipe)
+{
+    const TListJoueurEquipe* b = s.Joueurs().BlocEquipe(equipe);
+    return b ? b->Nombre() : 0;
+}
+
+TEST(SaisieRapide, KnownNewCancelledAndInternationalPlayers)
+{
+    vues::TSaisonVue v = vues::SaisonVue(0);
+    TSaison& s = *v.saison;
+    TDonneesChampionnat& c = v.C();
+    const int equipe = c.IdEquipe(1), autre = c.IdEquipe(0);
+    EnregistreFiche();
+    TOwned<Tf_SaisieRapide> f(new Tf_SaisieRapide(nullptr));
+    f->ChangeSaison(&s);
+    f->ChangeCouleurs(vues::Module()->Couleurs);
+    f->RemplitJoueurs(equipe);
+    kit::ShowForm(f.get());
+    ASSERT_EQ(f->lb_JoueursPresents->Items().Count(), 3);
+    const int total = s.Joueurs().NbJoueur();
+    ASSERT_EQ(f->cb_AjoutJoueur->Items().Count(), total);
+
+    // The exact line of a player of another club moves that player here.
+    TJoueur* j = s.Joueurs().BlocEquipe(autre)->Joueur(0);
+    const std::string ligne = f->LigneJoueur(*j);
+    f->cb_AjoutJoueur->SetText(ligne);
+    kit::Click(f->b_Ajouter);
+    EXPECT_EQ(s.Joueurs().NbJoueur(), total);
+    EXPECT_EQ(NbJoueursEquipe(s, equipe), 4);
+    EXPECT_EQ(NbJoueursEquipe(s, autre), 2);
+    TJoueur* deplace = s.Joueurs().BlocEquipe(equipe)->Joueur(0);
+    for (int i = 0; i < NbJoueursEquipe(s, equipe); ++i)
+        if (s.Joueurs().BlocEquipe(equipe)->Joueur(i)->PrenomNom() == j->PrenomNom())
+            deplace = s.Joueurs().BlocEquipe(equipe)->Joueur(i);
+    EXPECT_EQ(s.NomClubPrec(deplace->ClubPrec), s.NomEquipe(autre));
+    EXPECT_EQ(f->lb_JoueursPresents->Items()[0], f->LigneJoueur(*deplace));
+    EXPECT_TRUE(f->cb_AjoutJoueur->GetText().empty());
+
+    // A new name: kept once its card is validated, freed when it is cancelled.
+    kit::WhenModal([](TForm* m) { m->SetModalResult(mrOk); });
+    f->cb_AjoutJoueur->SetText("Pierre NOUVEAU");
+    kit::Click(f->b_Ajouter);
+    EXPECT_EQ(s.Joueurs().NbJoueur(), total + 1);
+    EXPECT_EQ(NbJoueursEquipe(s, equipe), 5);
+    EXPECT_NE(f->lb_JoueursPresents->Items()[0].find("NOUVEAU"), std::string::npos);
+    kit::WhenModal([](TForm* m) { m->SetModalResult(mrCancel); });
+    f->cb_AjoutJoueur->SetText("Paul ANNULE");
+    kit::Click(f->b_Ajouter);
+    EXPECT_EQ(s.Joueurs().NbJoueur(), total + 1);
+    EXPECT_EQ(f->lb_JoueursPresents->Items().Count(), 5);
+    kit::GrabToPng(f.get(), "resultats_saisie_rapide");
+
+    // International: the national team changes, the club stays; with the card
+    // shown and cancelled the player does not count as added.
+    c.SetTypes(c.Types() | TDonneesChampionnat::TypeInternational);
+    TJoueur* k = s.Joueurs().BlocEquipe(autre)->Joueur(0);
+    const uint16_t club = k->ClubActuel;
+    f->cc_AfficheFiche->SetChecked(true);
+    kit::WhenModal([](TForm* m) { m->SetModalResult(mrCancel); });
+    f->FormShow(f.get());
+    f->cb_AjoutJoueur->SetText(f->LigneJoueur(*k));
+    kit::Click(f->b_Ajouter);
+    EXPECT_EQ(k->EquipeNational, equipe);
+    EXPECT_EQ(k->ClubActuel, club);
+    EXPECT_EQ(f->lb_JoueursPresents->Items().Count(), 5);
+
+    // Without a player card a new name is refused with text 3004.
+    EnregistreServicesFicheJoueur({});
+    std::vector<std::string> dits;
+    essai::RepondBoite(mrOk, &dits);
+    f->cb_AjoutJoueur->SetText("Jacques SANSFICHE");
+    kit::Click(f->b_Ajouter);
+    EXPECT_EQ(dits, (std::vector<std::string>{Traduire(3004)}));
+    EXPECT_EQ(s.Joueurs().NbJoueur(), total + 1);
+}
+
+}  // namespace
