@@ -4,23 +4,40 @@
 #include "ui/Bouton.h"
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
+#include "views/w_ChoixJournee.h"
 
 namespace resultats {
 
 TBoutonCopie* Bouton(TComponent* owner, TWinControl* parent, const char* nom, const char* maitre, int x, int y,
                      int w, const std::string& texte)
 {
-    auto* b = new TBoutonCopie(owner);
-    b->SetName(nom);
-    if (Dessin)
-        b->SetModele(Dessin->Bouton(maitre));
-    b->SetBounds(x, y, w, 30);
-    b->SetDecalX(-1);
-    b->SetDecalY(-3);
-    b->Font().SetStyle(fsBold);
+    TBoutonCopie* b = BoutonDialogue(owner, parent, nom, x, y, w, maitre);
     b->SetCaption(texte);
-    b->SetParent(parent);
     return b;
+}
+
+TCadre* Cadre(TComponent* owner, TWinControl* parent, const char* nom, int x, int y, int w)
+{
+    auto* c = new TCadre(owner);
+    c->SetName(nom);
+    if (Dessin)
+        c->SetModele(Dessin->Fond("BoutonCreuxBleu"));
+    c->SetBounds(x, y, w, 25);
+    c->Selectionnable = false;
+    c->SetParent(parent);
+    return c;
+}
+
+TEditRond* Rond(TComponent* owner, TWinControl* parent, const char* nom, int x, int y, int longueur)
+{
+    auto* e = new TEditRond(owner);
+    e->SetName(nom);
+    if (Dessin)
+        e->SetModele(Dessin->Fond("RondCreuxBleu"));
+    e->SetBounds(x, y, 25, 25);
+    e->Maxlength = static_cast<uint8_t>(longueur);
+    e->SetParent(parent);
+    return e;
 }
 
 TLabel* Label(TComponent* owner, TWinControl* parent, const char* nom, int x, int y, int w, TColor couleur,

@@ -6,7 +6,9 @@
 #include "platform/gui/Graphics.h"
 
 class TBoutonCopie;
+class TCadre;
 class TComponent;
+class TEditRond;
 class TFondCopie;
 class TLabel;
 class TWinControl;
@@ -19,6 +21,10 @@ TBoutonCopie* Bouton(TComponent* owner, TWinControl* parent, const char* nom, co
 // A transparent label.
 TLabel* Label(TComponent* owner, TWinControl* parent, const char* nom, int x, int y, int w, TColor couleur,
               bool gras, const std::string& texte);
+// A name frame (skin "BoutonCreuxBleu"), not selectable; w x 25.
+TCadre* Cadre(TComponent* owner, TWinControl* parent, const char* nom, int x, int y, int w);
+// A round number box (skin "RondCreuxBleu") of at most `longueur` digits; 25 x 25.
+TEditRond* Rond(TComponent* owner, TWinControl* parent, const char* nom, int x, int y, int longueur);
 // A skinned panel copying the master `maitre`.
 TFondCopie* Fond(TComponent* owner, TWinControl* parent, const char* nom, const char* maitre, int x, int y, int w,
                  int h);

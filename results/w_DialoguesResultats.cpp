@@ -41,30 +41,10 @@ Tf_Penaltys::Tf_Penaltys(TComponent* AOwner) : TBrivantelForm(AOwner)
     Dialogue(this, "f_Penaltys", "Penalty", 300, 150);
     Label1 = Label(this, this, "Label1", 10, 10, 280, Jaune, true, L1("Résultats des pénaltys"));
     Label1->SetAlignment(taCenter);
-    auto cadre = [this](const char* nom, int y) {
-        auto* c = new TCadre(this);
-        c->SetName(nom);
-        if (Dessin)
-            c->SetModele(Dessin->Fond("BoutonCreuxBleu"));
-        c->SetBounds(20, y, 180, 25);
-        c->Selectionnable = false;
-        c->SetParent(this);
-        return c;
-    };
-    auto rond = [this](const char* nom, int y) {
-        auto* e = new TEditRond(this);
-        e->SetName(nom);
-        if (Dessin)
-            e->SetModele(Dessin->Fond("RondCreuxBleu"));
-        e->SetBounds(220, y, 25, 25);
-        e->Maxlength = 2;
-        e->SetParent(this);
-        return e;
-    };
-    Cadre1 = cadre("Cadre1", 36);
-    Cadre2 = cadre("Cadre2", 68);
-    EditRond1 = rond("EditRond1", 36);
-    EditRond2 = rond("EditRond2", 68);
+    Cadre1 = resultats::Cadre(this, this, "Cadre1", 20, 36, 180);
+    Cadre2 = resultats::Cadre(this, this, "Cadre2", 20, 68, 180);
+    EditRond1 = resultats::Rond(this, this, "EditRond1", 220, 36, 2);
+    EditRond2 = resultats::Rond(this, this, "EditRond2", 220, 68, 2);
     bc_Valider = Bouton(this, this, "bc_Valider", "BoutonOrange", 95, 108, 110, Texte(29, "Valider"));
     bc_Valider->Default = true;
     bc_Valider->OnClick = [this](TObject* s) { bc_ValiderClick(s); };

@@ -440,30 +440,14 @@ Tf_Minute::Tf_Minute(TComponent* AOwner) : TFootForm(AOwner)
     Listbox1->TailleNomLong = 4;
     Listbox1->SetParent(FondCopie17);
     Listbox1->OnClick = [this](TObject* s) { Listbox1Click(s); };
-    auto cadre = [this](const char* nom, int y) {
-        auto* c = new TCadre(this);
-        c->SetName(nom);
-        if (Dessin)
-            c->SetModele(Dessin->Fond("BoutonCreuxBleu"));
-        c->SetBounds(8, y, 150, 25);
-        c->Selectionnable = false;
-        c->SetParent(FondCopie17);
-        return c;
-    };
     auto rond = [this](const char* nom, int y) {
-        auto* e = new TEditRond(this);
-        e->SetName(nom);
-        if (Dessin)
-            e->SetModele(Dessin->Fond("RondCreuxBleu"));
-        e->SetBounds(170, y, 25, 25);
-        e->Maxlength = 3;
+        TEditRond* e = resultats::Rond(this, FondCopie17, nom, 170, y, 3);
         e->SetText("0");
         e->SetTabStop(false);
-        e->SetParent(FondCopie17);
         return e;
     };
-    Cadre9 = cadre("Cadre9", 400);
-    Cadre10 = cadre("Cadre10", 440);
+    Cadre9 = resultats::Cadre(this, FondCopie17, "Cadre9", 8, 400, 150);
+    Cadre10 = resultats::Cadre(this, FondCopie17, "Cadre10", 8, 440, 150);
     EditRond1 = rond("EditRond1", 400);
     EditRond2 = rond("EditRond2", 440);
     Label81 = Label(this, FondCopie17, "Label81", 178, 424, 10, clWhite, true, "-");

@@ -31,6 +31,24 @@ size_t Compte(const std::string& s, const std::string& motif)
     return n;
 }
 
+// A template function answered through the registry by a new view of its class.
+std::string Fonction(const std::string& nom, int genre, TSaison& s, const std::vector<std::string>& p)
+{
+    EnregistreResultats();
+    const TFonctionEnregistree* e = GestionFonctions().Cherche(nom);
+    EXPECT_NE(e, nullptr);
+    if (!e)
+        return {};
+    EXPECT_EQ(e->Genre, genre);
+    TOwned<TForm> f(e->Classe.Cree(nullptr));
+    TStringList params;
+    for (const auto& x : p)
+        params.Add(x);
+    std::string r;
+    dynamic_cast<TFootForm*>(f.get())->ExecuteFonction(nom, params, r, TCouleurElement(), "", &s);
+    return r;
+}
+
 // Matchday 1 of four teams: "A & <B>" 2-1 Equipe 1, Equipe 2 - Equipe 3 postponed.
 struct Html : ::testing::Test
 {
@@ -42,21 +60,8 @@ struct Html : ::testing::Test
         c->CreeMatch(1, 2, 3, V, V);
         c->Penalites().Ajoute(2, 3, V, V, 1, etatReporte);
         c->NbJournee = 1;
-        EnregistreResultats();
     }
-    std::string Score(const std::vector<std::string>& p)
-    {
-        const TFonctionEnregistree* e = GestionFonctions().Cherche("Score");
-        EXPECT_NE(e, nullptr);
-        EXPECT_EQ(e->Genre, 0);
-        TOwned<TForm> f(e->Classe.Cree(nullptr));
-        TStringList params;
-        for (const auto& x : p)
-            params.Add(x);
-        std::string r;
-        dynamic_cast<TFootForm*>(f.get())->ExecuteFonction("Score", params, r, TCouleurElement(), "", c.saison.get());
-        return r;
-    }
+    std::string Score(const std::vector<std::string>& p) { return Fonction("Score", 0, *c.saison, p); }
 };
 
 TEST_F(Html, PageOfTheShownMatchdayIsBalancedAndEscaped)
@@ -112,24 +117,13 @@ TEST_F(Html, ScoreRowsStatesAndLinks)
     EXPECT_NE(s.find(Traduire(85) + " 2"), std::string::npos);
 }
 
-std::string Rapport(TSaison& s, const std::vector<std::string>& p)
-{
-    EnregistreResultats();
-    const TFonctionEnregistree* e = GestionFonctions().Cherche("RapportMatch");
-    EXPECT_NE(e, nullptr);
-    EXPECT_EQ(e->Genre, 4);
-    TOwned<TForm> f(e->Classe.Cree(nullptr));
-    TStringList params;
-    for (const auto& x : p)
-        params.Add(x);
-    std::string r;
-    dynamic_cast<TFootForm*>(f.get())->ExecuteFonction("RapportMatch", params, r, TCouleurElement(), "", &s);
-    return r;
-}
+std::string Rapport(TSaison& s, const std::vector<std::string>& p) { return Fonction("RapportMatch", 4, s, p); }
 
 TEST(RapportMatch, SectionsNamedByTheCallForEachSport)
 {
     vues::TSaisonVue v = vues::SaisonVue(0);
+    if (!Traducteur())
+        InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(vues::DossierDonnees(), "texte\\Textefr.txt")));
     TSaison& s = *v.saison;
     TDonneesChampionnat& c = v.C();
     TInfoComp* m = c.Match(1, 1);
