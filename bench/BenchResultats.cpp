@@ -4,6 +4,11 @@
 //   build/bench/bench_brivantel --benchmark_filter=Resultats
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+#include <memory>
+
+#include "platform/gui/Forms.h"
+
 #include "model/Championnat.h"
 #include "results/Saisie.h"
 #include "results/w_VuesResultats.h"
@@ -51,5 +56,31 @@ void BM_ResultatsRecapitulatif(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ResultatsRecapitulatif)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+namespace {
+
+// The calendar window filled for a championship of the large season: one grid
+// per matchday (38), offscreen. Target: 50 ms.
+void BM_ResultatsCalendrier(benchmark::State& state)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    static int argc = 1;
+    static char nom[] = "bench";
+    static char* argv[] = {nom, nullptr};
+    static std::unique_ptr<TApplication> app;
+    if (!Application)
+        app = std::make_unique<TApplication>(argc, argv);
+    essai::TParamsGrandeSaison p;
+    auto g = essai::GenereGrandeSaison(p);
+    TOwned<Tf_calendrier> f(new Tf_calendrier(nullptr));
+    f->ChangeSaison(g->saison.get());
+    for (auto _ : state) {
+        f->Affiche();
+        benchmark::DoNotOptimize(f->Grilles.size());
+    }
+}
+BENCHMARK(BM_ResultatsCalendrier)->Unit(benchmark::kMillisecond);
 
 }  // namespace
