@@ -215,6 +215,8 @@ public:
     void AfficheInfoEquipes(int mode);
     // Command 20: the forecast of the next matchday.
     void AffichePrevision();
+    // Commands 153-155: the comparison in mode 2, 1 or 3 (a shown one changes its mode).
+    void AfficheComparaison(int mode);
     // The history files of past seasons, from stats/ of the writable folder.
     void ChargeStats();
     std::string DossierStats() const;

@@ -50,7 +50,6 @@ const TAttente Attentes[] = {
     {148, 148, "Tf_Arbitres (referees)"},
     {152, 152, "Tf_Stades (stadiums)"},
     {150, 150, "Tf_Recherche (player search)"},
-    {153, 155, "Tf_Comparaison (comparison)"},
     {172, 175, "Tf_InfoGeneral of the sport (championship information)"},
     {176, 176, "championship options window of the sport"},
     {226, 226, "championship options window of the sport"},

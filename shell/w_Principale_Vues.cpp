@@ -11,6 +11,7 @@
 #include "ui/message2.h"
 #include "ui/ColorStringGrid.h"
 #include "views/w_ClassJoueur.h"
+#include "views/w_Comparaison.h"
 #include "views/w_DiversStat.h"
 #include "views/w_InfoEquipes.h"
 #include "views/w_Prevision.h"
@@ -80,6 +81,11 @@ bool Tf_Principale::LanceVues(int c, int& param, bool& histo)
 {
     if (c >= 158 && c <= 160) {
         AfficheStatistique(c - 158);
+        return true;
+    }
+    if (c >= 153 && c <= 155) {
+        static const int modes[3] = {2, 1, 3};
+        AfficheComparaison(modes[c - 153]);
         return true;
     }
     if (c == 20) {
@@ -277,5 +283,18 @@ void Tf_Principale::AffichePrevision()
     auto* f = ShowChild<Tf_Prevision>(true, true);
     f->ExecuteCommande = [this](int commande, int p, bool change) { ExecuteCommande(commande, p, change); };
     f->AfficheJournee(Stats ? Stats->ChercheStat(c->CodeDivision(), Saison->Sport()) : nullptr, IniFileName());
+    p_FondAffiche->SetVisible(true);
+}
+
+void Tf_Principale::AfficheComparaison(int mode)
+{
+    if (!Saison || !Saison->ChampionnatCourant())
+        return;
+    if (auto* f = dynamic_cast<Tf_Comparaison*>(Enfant)) {
+        f->ChoisitVue(nullptr, mode);
+        return;
+    }
+    auto* f = ShowChild<Tf_Comparaison>(true, false);
+    f->Init(mode);
     p_FondAffiche->SetVisible(true);
 }
