@@ -6,9 +6,8 @@
 //   SaisonLitDocument     the same bytes read back into a new season
 //   SaisonSauve           the season file saved (document, deflate, archive,
 //                         read back and compared, synced, renamed)
-//   SaisonSauveUnCoeur    the same, the process pinned to one core
-//   SaisonDeflate         the member's deflate alone on one thread at each
-//                         level, its size against zlib's level 9 ("x_taille")
+//   SaisonSauveUnCoeur    the same, the process pinned to one core (processor
+//                         time, against zlib's deflate on that core)
 //   SaisonOuvre           the season file opened (archive, inflate, document,
 //                         model)
 //   SaisonClassements     the general table of every championship
@@ -42,7 +41,6 @@
 #include "model/ioXml.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Streams.h"
-#include "platform/sys/ZipDeflate.h"
 #include "tests/support/GrandeSaison.h"
 
 namespace {
@@ -137,8 +135,6 @@ struct TBanc
     std::string fichier;
     double scan = 0, deflate = 0, inflate = 0, parcours = 0;
     size_t tailleFichier = 0;
-    size_t tailleZlib9 = 0;
-    double deflateUnCoeur = 0;   // zlib's, pinned to one core as the save is
 
     explicit TBanc(int sport)
     {
@@ -155,7 +151,6 @@ struct TBanc
         scan = Meilleur([&] { benchmark::DoNotOptimize(Scan(document)); });
         std::string paquet;
         deflate = Meilleur([&] { paquet = Deflate(document, 9); }, 2);
-        tailleZlib9 = paquet.size();
         inflate = Meilleur([&] { benchmark::DoNotOptimize(Inflate(paquet, document.size())); });
         const TSourceStats source = SourceStats(*g->saison);
         parcours = Meilleur([&] { benchmark::DoNotOptimize(Parcours(source)); });
@@ -259,31 +254,32 @@ private:
     cpu_set_t avant_;
 };
 
+double SecondesCpu()
+{
+    timespec t{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+// The save pinned to one core, against zlib's level 9 on the same core just
+// before it in each iteration. Both in processor time of the process: on a
+// shared machine the core's other tenants would otherwise count.
 void BM_SaisonSauveUnCoeur(benchmark::State& state)
 {
     TBanc& b = Banc(static_cast<int>(state.range(0)));
     TUnCoeur unCoeur;
-    if (b.deflateUnCoeur == 0)
-        b.deflateUnCoeur = Meilleur([&] { benchmark::DoNotOptimize(Deflate(b.document, 9)); }, 2);
-    Mesure(
-        state, b, [&] { TChargeurXmp(b.fichier, "Dll\\").Sauve(*b.g->saison, {}); }, "x_deflate", b.deflateUnCoeur);
+    double sauve = 0, zlib = 0;
+    for (auto _ : state) {
+        double t = SecondesCpu();
+        benchmark::DoNotOptimize(Deflate(b.document, 9));
+        zlib += SecondesCpu() - t;
+        t = SecondesCpu();
+        TChargeurXmp(b.fichier, "Dll\\").Sauve(*b.g->saison, {});
+        sauve += SecondesCpu() - t;
+    }
+    state.counters["x_deflate"] = sauve / zlib;
+    state.counters["sauve_ms"] = 1000 * sauve / static_cast<double>(state.iterations());
     state.counters["fichier_Mo"] = static_cast<double>(FileSize(b.fichier)) / (1 << 20);
-}
-
-void BM_SaisonDeflate(benchmark::State& state)
-{
-    TBanc& b = Banc(static_cast<int>(state.range(0)));
-    const int niveau = static_cast<int>(state.range(1));
-    size_t taille = 0;
-    Mesure(
-        state, b,
-        [&] {
-            taille = zipdeflate::Deflate(reinterpret_cast<const uint8_t*>(b.document.data()), b.document.size(), niveau,
-                                         {}, state.range(2) ? b.document.size() : zipdeflate::kPieceSize, 1)
-                         .data.size();
-        },
-        "x_deflate", b.deflate);
-    state.counters["x_taille"] = static_cast<double>(taille) / static_cast<double>(b.tailleZlib9);
 }
 
 void BM_SaisonOuvre(benchmark::State& state)
@@ -367,10 +363,6 @@ BENCHMARK(BM_SaisonEcritDocument)->Apply(Sports);
 BENCHMARK(BM_SaisonLitDocument)->Apply(Sports);
 BENCHMARK(BM_SaisonSauve)->Apply(Sports);
 BENCHMARK(BM_SaisonSauveUnCoeur)->Apply(Sports);
-BENCHMARK(BM_SaisonDeflate)
-    ->ArgNames({"sport", "niveau", "entier"})
-    ->ArgsProduct({{0, 1, 2, 3}, {8, 9}, {0, 1}})
-    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaisonOuvre)->Apply(Sports);
 BENCHMARK(BM_SaisonClassements)->Apply(Sports);
 BENCHMARK(BM_SaisonPositions)->Apply(Sports);

@@ -246,6 +246,7 @@ int TStat::IdEquipe(const std::string& nom)
     if (prochainId_ > 65535)
         return -1;
     noms_.emplace_back(NomPropre(nom), prochainId_);
+    index_.emplace(AnsiLowerCase(noms_.back().first), prochainId_);
     return prochainId_++;
 }
 
@@ -255,6 +256,7 @@ int TStat::AjouteNomEquipe(const std::string& nom, int id)
     if (existant >= 0)
         return existant;
     noms_.emplace_back(NomPropre(nom), id);
+    index_.emplace(AnsiLowerCase(noms_.back().first), id);
     if (id >= prochainId_)
         prochainId_ = id + 1;
     return id;
@@ -262,11 +264,8 @@ int TStat::AjouteNomEquipe(const std::string& nom, int id)
 
 int TStat::ChercheEquipe(const std::string& nom) const
 {
-    const std::string cle = NomPropre(nom);
-    for (const auto& [n, id] : noms_)
-        if (AnsiSameText(n, cle))
-            return id;
-    return -1;
+    const auto i = index_.find(AnsiLowerCase(NomPropre(nom)));
+    return i == index_.end() ? -1 : i->second;
 }
 
 std::string TStat::NomEquipe(int id) const

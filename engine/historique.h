@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -135,6 +136,9 @@ private:
 
     std::vector<std::unique_ptr<TSaisonStat>> saisons_;
     std::vector<std::pair<std::string, int32_t>> noms_;
+    // The id of each name, by its case-folded spelling: a file of many names
+    // is read in time linear in its size.
+    std::unordered_map<std::string, int32_t> index_;
     int32_t prochainId_ = 0;
 };
 

@@ -4,6 +4,11 @@
 # Builds the fuzzers with clang (ASan + UBSan) in build-fuzz/, writes the seed
 # corpora, then runs each target for the given time. A crash leaves its input
 # in build-fuzz/fuzz/artifacts/<target>/ and the script exits non-zero.
+# The XML and season targets take inputs up to 4 MB (the size of real season
+# documents is reached at once, not grown into); every target reports the
+# inputs that take more than $BZ_FUZZ_LENT seconds (default 2) as slow units,
+# kept beside the crashes: a reader that is not linear in its input shows
+# there, and the script fails as for a crash.
 set -u
 racine=$(cd "$(dirname "$0")/.." && pwd)
 build=${BZ_FUZZ_BUILD:-$racine/build-fuzz}
@@ -17,7 +22,8 @@ cmake --build "$build" -j4 --target fuzz_graines $(printf 'fuzz_%s ' "${cibles[@
 
 corpus=$build/fuzz/corpus
 mkdir -p "$corpus"/{xml,saison,zipdir,png,historique,deflate,http}
-"$build/fuzz/fuzz_graines" "$corpus/xml" "$corpus/saison" || exit 1
+"$build/fuzz/fuzz_graines" "$corpus/xml" "$corpus/saison" "$corpus/zipdir" "$corpus/historique" \
+  "$corpus/deflate" || exit 1
 # Seeds of the other targets: the PNG pictures of the data folder, a season
 # file (a zip) and the history files, when there are any.
 find "$racine/data" -name '*.png' -size -64k 2>/dev/null | head -50 | xargs -r cp -t "$corpus/png"
@@ -28,8 +34,13 @@ printf '\2\7HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5;x\r\nabcde\r\
 printf '\2\3HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 302 Found\r\nLocation: /x\r\nConnection: close\r\n\r\n' > "$corpus/http/suite"
 find "$racine/data" -iname '*histo*' -type f -size -256k 2>/dev/null | head -10 | xargs -r cp -t "$corpus/historique"
 
+lent=${BZ_FUZZ_LENT:-2}
 echec=0
 for c in "${cibles[@]}"; do
+  case $c in
+    xml|saison) taille=(-max_len=4194304 -len_control=0) ;;
+    *) taille=(-max_len=65536) ;;
+  esac
   mkdir -p "$build/fuzz/artifacts/$c" "$corpus/$c"
   # Seeds kept in the tree (small files written by the program's own coders).
   [ -d "$racine/fuzz/seeds/$c" ] && cp -n "$racine/fuzz/seeds/$c"/* "$corpus/$c"/
@@ -37,7 +48,15 @@ for c in "${cibles[@]}"; do
   ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 \
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     "$build/fuzz/fuzz_$c" "$corpus/$c" -max_total_time="$duree" -timeout=20 -rss_limit_mb=2048 \
-      -max_len=65536 -artifact_prefix="$build/fuzz/artifacts/$c/" -print_final_stats=1 2>&1 | tail -15
-  [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "fuzz_$c found a fault"; echec=1; }
+      "${taille[@]}" -report_slow_units="$lent" -artifact_prefix="$build/fuzz/artifacts/$c/" \
+      -print_final_stats=1 > "$build/fuzz/artifacts/$c/journal.txt" 2>&1
+  statut=$?
+  tail -15 "$build/fuzz/artifacts/$c/journal.txt"
+  [ "$statut" -eq 0 ] || { echo "fuzz_$c found a fault"; echec=1; }
+  if ls "$build/fuzz/artifacts/$c"/slow-unit-* >/dev/null 2>&1; then
+    echo "fuzz_$c found inputs slower than $lent s:"
+    ls "$build/fuzz/artifacts/$c"/slow-unit-*
+    echec=1
+  fi
 done
 exit $echec

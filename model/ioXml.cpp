@@ -1,6 +1,7 @@
 #include "model/ioXml.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "platform/rtl/Exceptions.h"
@@ -377,10 +378,16 @@ inline bool Blancs(const char* d, size_t i, size_t n)
 }
 
 // A name starts with a letter, "_", ":" or a byte of a non-ASCII character.
+constexpr auto TableDebutNom = [] {
+    std::array<bool, 256> t{};
+    for (int u = 0; u < 256; ++u)
+        t[static_cast<size_t>(u)] = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u == '_' || u == ':' || u >= 0x80;
+    return t;
+}();
+
 inline bool DebutNom(char c)
 {
-    const unsigned char u = static_cast<unsigned char>(c);
-    return static_cast<unsigned>((u | 0x20) - 'a') < 26u || u == '_' || u == ':' || u >= 0x80;
+    return TableDebutNom[static_cast<unsigned char>(c)];
 }
 
 }   // namespace

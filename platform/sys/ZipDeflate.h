@@ -5,7 +5,8 @@
 // pieces are joined into one deflate stream (the last block of each piece but
 // the last loses its final mark, then an empty stored block brings the stream
 // back to a byte boundary). The output depends on the data, the level and the
-// piece size only, never on the number of threads. At the archive's level (9)
+// piece size only, never on the number of threads (but a single core takes
+// zlib's road below). At the archive's level (9)
 // it is smaller than zlib's level 9 on season documents and several times
 // faster.
 #pragma once
@@ -33,8 +34,13 @@ struct Result
 // done so far; returns true to cancel.
 using Progress = std::function<bool(uint64_t done)>;
 
+// The cores this process may run on (its affinity), at least 1.
+unsigned AvailableCores();
+
 // Deflates size bytes at level (1..9; libdeflate's scale, which follows zlib's).
-// threads 0: as many as the machine has, at most 8.
+// threads 0: as many as the process may run on, at most 8. On a single core
+// with the default piece size, zlib deflates the whole input at that level
+// (one stream, as zlib alone makes it).
 Result Deflate(const uint8_t* data, size_t size, int level, const Progress& progress = {},
                size_t pieceSize = kPieceSize, unsigned threads = 0);
 

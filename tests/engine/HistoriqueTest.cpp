@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -313,4 +315,42 @@ TEST(Historique, StandingsOfASeasonByHand)
     EXPECT_EQ(o[1], 8);
     EXPECT_EQ(o[5], 0);
     EXPECT_EQ(o[10], 1);
+}
+
+// A file naming as many teams as it may (ids are 16 bits), names of one length
+// that differ late: read in time proportional to its size, measured against
+// a file of a quarter of the names in the same run.
+TEST(Historique, ManyNamesReadInLinearTime)
+{
+    auto fichier = [](int n) {
+        std::string o = "\xFF";
+        auto mot = [&o](int v) {
+            o += static_cast<char>(v >> 8);
+            o += static_cast<char>(v & 0xFF);
+        };
+        mot(1);
+        mot(n);
+        for (int i = 0; i < n; ++i) {
+            mot(i);
+            o += "Equipe " + std::to_string(100000 + i) + "\xFF";
+        }
+        o += '\0';   // no season
+        return o;
+    };
+    double durees[2];
+    for (int k = 0; k < 2; ++k) {
+        const std::string o = fichier(k == 0 ? 16000 : 64000);
+        double meilleure = 1e9;
+        for (int essai = 0; essai < 3; ++essai) {
+            TStat s;
+            const auto debut = std::chrono::steady_clock::now();
+            ASSERT_TRUE(s.ChargeOctets(reinterpret_cast<const uint8_t*>(o.data()), o.size()));
+            meilleure = std::min(
+                meilleure, std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count());
+            EXPECT_EQ(s.NombreEquipes(), k == 0 ? 16000 : 64000);
+            EXPECT_EQ(s.IdEquipe("EQUIPE 100007"), 7);
+        }
+        durees[k] = meilleure;
+    }
+    EXPECT_LT(durees[1], 8 * durees[0] + 0.05) << durees[0] << " s, then " << durees[1] << " s";
 }

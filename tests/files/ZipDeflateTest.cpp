@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <sched.h>
+
 #include <algorithm>
+#include <memory>
 #include <string>
 
 #include "ZipTestSupport.h"
@@ -119,13 +122,41 @@ TEST(ZipDeflate, CancelledFromTheProgress)
     }
 }
 
-// A generated season of several pieces saved through the real road: a deflate
-// member the system's unzip tests and extracts, and no larger than zlib's level
-// 9 of the same document.
+// Pins the process to its first core while it lives.
+class UnCoeur
+{
+public:
+    UnCoeur()
+    {
+        ::sched_getaffinity(0, sizeof avant_, &avant_);
+        cpu_set_t un;
+        CPU_ZERO(&un);
+        for (int c = 0; c < CPU_SETSIZE; ++c)
+            if (CPU_ISSET(c, &avant_)) {
+                CPU_SET(c, &un);
+                break;
+            }
+        ::sched_setaffinity(0, sizeof un, &un);
+    }
+    ~UnCoeur() { ::sched_setaffinity(0, sizeof avant_, &avant_); }
+
+private:
+    cpu_set_t avant_;
+};
+
+// A generated season of several pieces saved through the real road, on every
+// core and on one: a deflate member the system's unzip tests and extracts, and
+// no larger than zlib's level 9 of the same document.
 TEST(ZipDeflate, ASavedSeasonIsADeflateMemberNoLargerThanZlibLevelNine)
 {
     ScratchDir dossier;
-    for (const int sport : {0, 2}) {
+    for (const int cas : {0, 2, 10, 12}) {
+        const int sport = cas % 10;
+        std::unique_ptr<UnCoeur> unCoeur;
+        if (cas >= 10) {
+            unCoeur = std::make_unique<UnCoeur>();
+            ASSERT_EQ(zipdeflate::AvailableCores(), 1u);
+        }
         essai::TParamsGrandeSaison p;
         p.sport = sport;
         p.nbChamps = 12;
@@ -136,7 +167,7 @@ TEST(ZipDeflate, ASavedSeasonIsADeflateMemberNoLargerThanZlibLevelNine)
         const std::string document(reinterpret_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
         ASSERT_GT(document.size(), 2 * zipdeflate::kPieceSize);
 
-        const std::string fichier = dossier / ("saison" + std::to_string(sport) + ".xmc");
+        const std::string fichier = dossier / ("saison" + std::to_string(cas) + ".xmc");
         ASSERT_TRUE(TChargeurXmp(fichier, "Dll\\").Sauve(*g->saison, {}));
 
         int etat = -1;
@@ -158,7 +189,7 @@ TEST(ZipDeflate, ASavedSeasonIsADeflateMemberNoLargerThanZlibLevelNine)
         EXPECT_EQ(zip.DirEntry(0).Method, 8);
         EXPECT_EQ(zip.DirEntry(0).UnpackedSize, extrait.size());
         EXPECT_EQ(zip.DirEntry(0).Crc32, Crc(extrait));
-        EXPECT_LE(zip.DirEntry(0).PackedSize, Zlib9(extrait).size()) << "sport " << sport;
+        EXPECT_LE(zip.DirEntry(0).PackedSize, Zlib9(extrait).size()) << "sport " << sport << (cas >= 10 ? ", one core" : "");
         EXPECT_TRUE(extractEntry(fichier, zip.DirEntry(0).NameText) == extrait);
     }
 }
