@@ -18,6 +18,7 @@
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/Strings.h"
 #include "platform/sys/WinInet.h"
+#include "records/Fiches.h"
 #include "shell/Aide.h"
 #include "shell/Globales.h"
 #include "shell/ModesMenu.h"
@@ -489,8 +490,9 @@ void Tf_Principale::FormCreate(TObject*)
         ShowMessageBox(Traduire(37), TitreProduit, MB_OK | MB_ICONERROR);
         Application->Tag = 255;
     }
-    // 18. The history files of past seasons, the crest catalogue and the picture
-    // store are created here once their subsystems exist.
+    // 18. The crest catalogue and the picture store (the history files of past
+    // seasons are created here once their subsystem exists).
+    CreeCataloguesImages(RepertoireProgramme(), RepertoireEcriture());
     // 19.
     TexteTitre = 3;
     tv_Menu->SetIndent(10);

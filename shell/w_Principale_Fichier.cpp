@@ -242,7 +242,7 @@ bool Tf_Principale::EnregistrerSous()
     AfficheFichierCourant();
     if (!ancien.empty())
     {
-        const std::string pict = MakePath(RepertoireProgramme(), "pict\\");
+        const std::string pict = MakePath(RepertoireEcriture(), "pict\\");
         const std::string source = MakePath(pict, ExtractFileName(ancien) + "\\");
         if (DirectoryExists(source))
             TTraiteurFichier::CopieDossier(source, MakePath(pict, ExtractFileName(nouveau) + "\\"));

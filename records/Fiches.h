@@ -1,0 +1,9 @@
+// Start-up of the people, clubs and venues windows.
+#pragma once
+
+#include <string>
+
+// The crest catalogue and the picture store of the program, in the folder where
+// the program writes; when that is not the program folder, the shipped crests
+// are copied there at the first start. Made once by the main window.
+void CreeCataloguesImages(const std::string& dossierProgramme, const std::string& dossierEcriture);

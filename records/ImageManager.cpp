@@ -1,0 +1,269 @@
+#include "records/ImageManager.h"
+
+#include "model/SaisonFiches.h"
+#include "platform/gui/Pictures.h"
+#include "platform/rtl/Files.h"
+#include "platform/rtl/Strings.h"
+#include "records/ImportImage.h"
+
+namespace {
+
+std::unique_ptr<TImageManager>& Magasin()
+{
+    static std::unique_ptr<TImageManager> m;
+    return m;
+}
+
+const char* const MotsGenre[TImageManager::NbGenres] = {"stade", "arbitre", "joueur"};
+
+// A strict UTF-8 check: well-formed sequences, no overlongs, no surrogates.
+bool EstUtf8(const std::string& s)
+{
+    size_t i = 0;
+    while (i < s.size())
+    {
+        const auto c = static_cast<unsigned char>(s[i]);
+        int suite = 0;
+        uint32_t min = 0;
+        if (c < 0x80)
+        {
+            ++i;
+            continue;
+        }
+        if ((c & 0xE0) == 0xC0)
+            suite = 1, min = 0x80;
+        else if ((c & 0xF0) == 0xE0)
+            suite = 2, min = 0x800;
+        else if ((c & 0xF8) == 0xF0)
+            suite = 3, min = 0x10000;
+        else
+            return false;
+        if (i + static_cast<size_t>(suite) >= s.size())
+            return false;
+        uint32_t u = c & (0x3F >> suite);
+        for (int k = 1; k <= suite; ++k)
+        {
+            const auto d = static_cast<unsigned char>(s[i + static_cast<size_t>(k)]);
+            if ((d & 0xC0) != 0x80)
+                return false;
+            u = (u << 6) | (d & 0x3F);
+        }
+        if (u < min || u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF))
+            return false;
+        i += static_cast<size_t>(suite) + 1;
+    }
+    return true;
+}
+
+}   // namespace
+
+const char* TImageManager::MotGenre(int genre)
+{
+    return genre >= 0 && genre < NbGenres ? MotsGenre[genre] : "";
+}
+
+TImageManager::TImageManager(const std::string& dossier) : dossier_(IncludeTrailingPathDelimiter(ToNativePath(dossier)))
+{
+    Parcourt();
+}
+
+void TImageManager::Parcourt()
+{
+    for (const TSearchRec& r : ListFiles(dossier_, "*"))
+    {
+        // The extension is what follows the first dot.
+        const size_t point = r.Name.find('.');
+        if (point == std::string::npos || !SameText(r.Name.substr(point + 1), "jpg"))
+            continue;
+        std::string reste = r.Name.substr(0, point);
+        const size_t t1 = reste.find('_');
+        if (t1 == std::string::npos)
+            continue;
+        const std::string mot = reste.substr(0, t1);
+        reste.erase(0, t1 + 1);
+        const size_t t2 = reste.find('_');
+        const int32_t id = StrToIntDef(reste.substr(0, t2), 0);
+        std::string nom = t2 == std::string::npos ? std::string() : reste.substr(t2 + 1);
+        if (nom.empty())
+            continue;
+        nom = EstUtf8(nom) ? Utf8ToCp1252(nom) : nom;
+        for (int g = 0; g < NbGenres; ++g)
+            if (SameText(mot, MotsGenre[g]))
+            {
+                photos_[g].push_back({nom, id, r.Name});
+                if (id > max_[g])
+                    max_[g] = id;
+            }
+    }
+}
+
+std::string TImageManager::NettoieNom(const std::string& nom)
+{
+    std::string n;
+    for (char c : nom)
+    {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 32 || u == 127 || std::string_view("/\\.:*?\"<>|").find(c) != std::string_view::npos)
+            continue;
+        n += c;
+    }
+    return Trim(n);
+}
+
+const TImageManager::TPhoto* TImageManager::Cherche(int genre, int32_t id) const
+{
+    if (genre < 0 || genre >= NbGenres)
+        return nullptr;
+    for (const TPhoto& p : photos_[genre])
+        if (p.Id == id)
+            return &p;
+    return nullptr;
+}
+
+bool TImageManager::IdLibre(int genre, int32_t id) const
+{
+    const std::string masque = std::string(MotsGenre[genre]) + "_" + IntToStr(id) + "_*";
+    return !Cherche(genre, id) && ListFiles(dossier_, masque).empty();
+}
+
+int TImageManager::Ajoute(int genre, const TGraphic& image, const std::string& nom)
+{
+    const std::string propre = NettoieNom(nom);
+    if (genre < 0 || genre >= NbGenres || propre.empty() || image.Empty())
+        return -1;
+    int32_t id = max_[genre] + 1;
+    while (!IdLibre(genre, id))
+        ++id;
+    const std::string fichier = std::string(MotsGenre[genre]) + "_" + IntToStr(id) + "_" + Cp1252ToUtf8(propre) + ".jpg";
+    try
+    {
+        ForceDirectories(dossier_);
+        TJPEGImage jpeg;
+        jpeg.Assign(image);
+        jpeg.SaveToFile(dossier_ + fichier);
+    }
+    catch (const std::exception&)
+    {
+        return -1;
+    }
+    max_[genre] = id;
+    photos_[genre].push_back({propre, id, fichier});
+    return id;
+}
+
+void TImageManager::Supprime(int genre, int32_t id)
+{
+    if (genre < 0 || genre >= NbGenres)
+        return;
+    auto& l = photos_[genre];
+    for (auto it = l.begin(); it != l.end(); ++it)
+        if (it->Id == id)
+        {
+            l.erase(it);
+            return;
+        }
+}
+
+bool TImageManager::Renomme(int genre, int32_t id, const std::string& nom)
+{
+    const std::string propre = NettoieNom(nom);
+    auto* p = const_cast<TPhoto*>(Cherche(genre, id));
+    if (!p || propre.empty())
+        return false;
+    const std::string fichier = std::string(MotsGenre[genre]) + "_" + IntToStr(id) + "_" + Cp1252ToUtf8(propre) + ".jpg";
+    if (fichier != p->Fichier && (FileExists(dossier_ + fichier) || !RenameFile(dossier_ + p->Fichier, dossier_ + fichier)))
+        return false;
+    p->Nom = propre;
+    p->Fichier = fichier;
+    return true;
+}
+
+int TImageManager::IndexPhoto(int genre, int32_t id) const
+{
+    if (genre < 0 || genre >= NbGenres)
+        return 0;
+    const auto& l = photos_[genre];
+    for (size_t i = 0; i < l.size(); ++i)
+        if (l[i].Id == id)
+            return static_cast<int>(i);
+    return static_cast<int>(l.size());
+}
+
+std::string TImageManager::NomPhoto(int genre, int32_t id) const
+{
+    const TPhoto* p = Cherche(genre, id);
+    return p ? p->Nom : std::string();
+}
+
+bool TImageManager::Element(int genre, int index, std::string& nom, int32_t& id) const
+{
+    if (genre < 0 || genre >= NbGenres || index < 0 || index >= Nombre(genre))
+    {
+        nom.clear();
+        return false;
+    }
+    const TPhoto& p = photos_[genre][static_cast<size_t>(index)];
+    nom = p.Nom;
+    id = p.Id;
+    return true;
+}
+
+std::string TImageManager::NomFichier(int genre, int32_t id) const
+{
+    const TPhoto* p = Cherche(genre, id);
+    return p ? dossier_ + p->Fichier : std::string();
+}
+
+std::unique_ptr<TJPEGImage> TImageManager::ChargeImage(int genre, int32_t id) const
+{
+    const std::string f = NomFichier(genre, id);
+    if (f.empty() || !FileExists(f))
+        return nullptr;
+    auto image = std::make_unique<TJPEGImage>();
+    try
+    {
+        image->LoadFromFile(f);
+    }
+    catch (const std::exception&)
+    {
+        return nullptr;
+    }
+    return image->Empty() ? nullptr : std::move(image);
+}
+
+int TImageManager::Nombre(int genre) const
+{
+    return genre >= 0 && genre < NbGenres ? static_cast<int>(photos_[genre].size()) : 0;
+}
+
+TImageManager* ImageManager()
+{
+    return Magasin().get();
+}
+
+void InstalleImageManager(std::unique_ptr<TImageManager> store)
+{
+    Magasin() = std::move(store);
+    if (Magasin())
+        InstalleNomFichierImage(
+            [](int genre, int32_t id) { return Magasin() ? Magasin()->NomFichier(genre, id) : std::string(); });
+    else
+        InstalleNomFichierImage(nullptr);
+}
+
+std::unique_ptr<TJPEGImage> ImportePhoto(const std::string& fichier, std::string& erreur)
+{
+    const std::unique_ptr<TGraphic> image = LitImageFichier(fichier, erreur);
+    if (!image)
+        return nullptr;
+    // Drawn on white: transparent pixels become white.
+    TBitmap bitmap;
+    bitmap.SetPixelFormat(pf24bit);
+    bitmap.SetSize(image->Width(), image->Height());
+    bitmap.Canvas().Brush.SetColor(clWhite);
+    bitmap.Canvas().FillRect(Rect(0, 0, image->Width(), image->Height()));
+    image->Draw(bitmap.Canvas(), Rect(0, 0, image->Width(), image->Height()));
+    auto jpeg = std::make_unique<TJPEGImage>();
+    jpeg->Assign(bitmap);
+    return jpeg;
+}
