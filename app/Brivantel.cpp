@@ -12,6 +12,7 @@
 #include "platform/rtl/Strings.h"
 #include "platform/sys/HtmlHelp.h"
 #include "results/Resultats.h"
+#include "records/Fiches.h"
 #include "shell/Aide.h"
 #include "shell/Globales.h"
 #include "shell/w_AideHtml.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv)
         TApplication application(argc, argv);
         RegisterPngFormat();
         RegisterGifFormat();
+        EnregistreFiches();
         // The help support and its diagnostic report, before any window.
         InstalleVisionneuseAide();
         EnregistreResultats();

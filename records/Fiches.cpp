@@ -4,6 +4,7 @@
 #include "platform/rtl/Files.h"
 #include "records/Blasons.h"
 #include "records/ImageManager.h"
+#include "records/w_FicheJoueur.h"
 
 void CreeCataloguesImages(const std::string& dossierProgramme, const std::string& dossierEcriture)
 {
@@ -13,4 +14,9 @@ void CreeCataloguesImages(const std::string& dossierProgramme, const std::string
         TTraiteurFichier::CopieDossier(livres, blasons);
     InstalleBlasons(std::make_unique<TBlasons>(dossierEcriture));
     InstalleImageManager(std::make_unique<TImageManager>(MakePath(IncludeTrailingPathDelimiter(dossierEcriture), "pict")));
+}
+
+void EnregistreFiches()
+{
+    EnregistreFichesJoueur();
 }

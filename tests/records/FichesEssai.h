@@ -3,6 +3,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -92,7 +93,133 @@ private:
 // The texts and skin module, once.
 inline void Prepare()
 {
+    setenv("BZ_DATA_DIR", BZ_SOURCE_DATA_DIR, 0);
     dessin_essai::Module();
+}
+
+}  // namespace fiches_essai
+
+#include "model/Championnat.h"
+#include "model/ChampionnatStat.h"
+#include "model/DescTree.h"
+#include "model/LectureParametre.h"
+#include "model/ListeDonnees.h"
+#include "model/MultiSport.h"
+#include "model/Saison.h"
+
+namespace fiches_essai {
+
+// The championship templates of the sport, read once from the data folder.
+inline void Modeles(int sport)
+{
+    Prepare();
+    if (!LectureParamMulti())
+    {
+        InstalleLectureParamMulti(std::make_unique<TLectureParamMulti>());
+        const char* const noms[4] = {"Championnatfoot.fr", "Championnatrugby.fr", "Championnatbasket.fr",
+                                     "Championnathand.fr"};
+        for (int s = 0; s < 4; ++s)
+            LectureParamMulti()->ChargeParam(MakePath(dessin_essai::DossierDonnees(), std::string("config/") + noms[s]), s);
+    }
+    LectureParamMulti()->SetSport(sport);
+}
+
+// A season of four teams (Brivant 0, Zelvor 1, Corvelle 2, Tessane 3) and
+// two championships: "Division 1" (code 1, current, three matchdays, two
+// played) and "Coupe" (code 2, one matchday). Dupont (team 0) starts matchday
+// 1, scores at 10 and at 44 (a penalty, flag 0x100) and goes off at 60 for
+// Martin, who is booked at 70; on matchday 2 Dupont plays the whole match and
+// scores at 80; in the cup he scores at 5. Durand plays for Zelvor.
+struct TPetiteSaison
+{
+    std::unique_ptr<TSaison> saison;
+    TDonneesChampionnat* c1 = nullptr;
+    TDonneesChampionnat* c2 = nullptr;
+    TJoueur* dupont = nullptr;
+    TJoueur* martin = nullptr;
+    TJoueur* durand = nullptr;
+};
+
+inline TDonneesChampionnat* Championnat(TSaison& s, const std::string& nom, int code, int jours)
+{
+    auto c = s.CreeChampionnat(TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational, 0);
+    c->OptionsParDefaut();
+    c->CodeChamp = code;
+    for (int t = 0; t < 4; ++t)
+        c->AjouteEquipe(t);
+    c->SetNbMatch(2);
+    c->SetNbJournees(jours);
+    c->TempsPeriode = 45;
+    c->SetOption(8, 105);
+    return s.Arbre().AjouteChampionnat(nom, nom, std::move(c), "France")->Championnat();
+}
+
+inline TPetiteSaison PetiteSaison(int sport)
+{
+    Modeles(sport);
+    TPetiteSaison p;
+    p.saison = TMultiSport::CreeSaison(sport);
+    TSaison& s = *p.saison;
+    for (const char* n : {"Brivant", "Zelvor", "Corvelle", "Tessane"})
+        s.AjouteEquipe(n);
+    s.Pays().AjoutePays("France");
+    s.AjouteClubPrec("Ancien Club", -1);
+    auto joueur = [&](const char* nom, const char* prenom, int t) {
+        return s.Joueurs().AjouteJoueur(s.CreeJoueur(nom, prenom, -1, t));
+    };
+    p.dupont = joueur("Dupont", "Jean", 0);
+    p.martin = joueur("Martin", "Paul", 0);
+    p.durand = joueur("Durand", "Luc", 1);
+    const int32_t d = p.dupont->Numero, m = p.martin->Numero, u = p.durand->Numero;
+    p.c1 = Championnat(s, "Division 1", 1, 3);
+    p.c2 = Championnat(s, "Coupe", 2, 1);
+    TDonneesChampionnat& c = *p.c1;
+    TInfoComp* m1 = c.CreeMatch(1, 0, 1, 2, 1);
+    c.CreeMatch(1, 2, 3, 0, 0);
+    TInfoComp* m2 = c.CreeMatch(2, 2, 0, 0, 1);
+    c.CreeMatch(2, 1, 3, 1, 1);
+    c.CreeMatch(3, 0, 3, 65535, 65535);
+    for (TInfoComp* x : {m1, m2})
+    {
+        x->SetNbTitulaire(11);
+        x->SetNbRemp(3);
+        x->SetJoueurTitulaire(0, 1, d);
+        x->SetCompositionSaisie(0);
+    }
+    m1->SetJoueurTitulaire(1, 1, u);
+    m1->SetCompositionSaisie(1);
+    m1->SetRemplacement(0, d, m, 60, 1);
+    m1->SetNote(0, 1, 7);
+    if (sport < 2)
+    {
+        c.ListeDonnees(2, 1)->Ajoute(std::make_unique<TDonneesEvt>(d, 0, 10, 0));
+        c.ListeDonnees(2, 1)->Ajoute(std::make_unique<TDonneesEvt>(d, 0, 44, 0x100));
+        c.ListeDonnees(2, 1)->Ajoute(std::make_unique<TDonneesEvt>(u, 1, 50, 0));
+        c.ListeDonnees(3, 1)->Ajoute(std::make_unique<TDonneesEvt>(m, 0, 70, 0));
+        c.ListeDonnees(2, 2)->Ajoute(std::make_unique<TDonneesEvt>(d, 0, 80, 0));
+        TInfoComp* m3 = p.c2->CreeMatch(1, 0, 3, 1, 0);
+        m3->SetNbTitulaire(11);
+        m3->SetJoueurTitulaire(0, 2, d);
+        m3->SetCompositionSaisie(0);
+        p.c2->ListeDonnees(2, 1)->Ajoute(std::make_unique<TDonneesEvt>(d, 0, 5, 0));
+    }
+    else
+    {
+        // Box scores: Dupont's points, two-point shots 3 made of 5 (basketball
+        // codes 6, 7, 8; handball 21, 22), no free throw attempted.
+        auto& st = dynamic_cast<TDonneesChampionnatStat&>(c);
+        const int points = sport == 2 ? 6 : 21, reussis = sport == 2 ? 7 : 21, tentes = sport == 2 ? 8 : 22;
+        for (int jour : {1, 2})
+        {
+            for (auto [code, v] : {std::pair{points, sport == 2 ? 8 + jour : 3}, std::pair{tentes, 5}})
+                st.ListeStat(jour, code)->Ajoute(TDonneesEvt::CreateId(d, 0, static_cast<uint16_t>(v)));
+            if (reussis != points)
+                st.ListeStat(jour, reussis)->Ajoute(TDonneesEvt::CreateId(d, 0, 3));
+        }
+    }
+    s.SetChampionnatCourant(p.c1);
+    s.CalculeStatJoueurs();
+    return p;
 }
 
 }  // namespace fiches_essai

@@ -1,0 +1,132 @@
+#include "records/Controles.h"
+
+#include "model/oTraducteur.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/StdCtrls.h"
+#include "platform/rtl/Strings.h"
+#include "ui/Bouton.h"
+#include "ui/Dessin.h"
+#include "ui/Fond.h"
+
+namespace ctrl {
+
+std::string Texte(int id, const std::string& defaut)
+{
+    const std::string t = Traduire(id);
+    return t.empty() ? defaut : t;
+}
+
+void Legende(TControl* c, int id)
+{
+    const std::string t = Traduire(id);
+    if (!t.empty())
+        c->SetCaption(t);
+}
+
+TLabel* Etiquette(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int texte,
+                TColor couleur)
+{
+    auto* l = new TLabel(owner);
+    l->SetName(nom);
+    l->SetTransparent(true);
+    l->Font().SetColor(couleur);
+    l->SetLeft(x);
+    l->SetTop(y);
+    if (texte > 0)
+        l->SetCaption(Texte(texte));
+    l->SetParent(parent);
+    return l;
+}
+
+TEdit* Saisie(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int largeur,
+              int maxLongueur)
+{
+    auto* e = new TEdit(owner);
+    e->SetName(nom);
+    e->SetBounds(x, y, largeur, 21);
+    e->SetMaxLength(maxLongueur);
+    e->SetText("");
+    e->SetParent(parent);
+    return e;
+}
+
+TComboBox98* Combo98(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int largeur)
+{
+    auto* c = new TComboBox98(owner);
+    c->SetName(nom);
+    c->SetBounds(x, y, largeur, 21);
+    c->SetSorted(true);
+    c->SetParent(parent);
+    return c;
+}
+
+TComboBox* Liste(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int largeur)
+{
+    auto* c = new TComboBox(owner);
+    c->SetName(nom);
+    c->SetStyle(csDropDownList);
+    c->SetBounds(x, y, largeur, 21);
+    c->SetParent(parent);
+    return c;
+}
+
+TBoutonCopie* Bouton(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int largeur,
+                     int texte, int modalResult)
+{
+    auto* b = new TBoutonCopie(owner);
+    b->SetName(nom);
+    if (Dessin)
+        b->SetModele(Dessin->Boutonorange2);
+    b->SetBounds(x, y, largeur, 25);
+    b->Font().SetColor(clWhite);
+    b->Font().SetStyle(fsBold);
+    Legende(b, texte);
+    b->ModalResult = modalResult;
+    b->SetParent(parent);
+    return b;
+}
+
+TFondCopie* Cadre(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int largeur,
+                  int hauteur)
+{
+    auto* f = new TFondCopie(owner);
+    f->SetName(nom);
+    f->SetBounds(x, y, largeur, hauteur);
+    if (Dessin)
+        f->SetModele(Dessin->FondCarrebleuSimple);
+    f->SetParent(parent);
+    return f;
+}
+
+TUpDown* Compteur(TComponent* owner, TWinControl* parent, const std::string& nom, TEdit* edit, int min, int max)
+{
+    auto* u = new TUpDown(owner);
+    u->SetName(nom);
+    u->Min = min;
+    u->Max = max;
+    u->SetParent(parent);
+    u->SetAssociate(edit);
+    u->SetBounds(edit->Left() + edit->Width(), edit->Top(), 17, edit->Height());
+    return u;
+}
+
+int NombreDebut(const std::string& texte)
+{
+    long long v = 0;
+    for (char c : texte)
+    {
+        if (c < '0' || c > '9')
+            break;
+        v = v * 10 + (c - '0');
+        if (v > 1000000000)
+            break;
+    }
+    return static_cast<int>(v);
+}
+
+bool LitEntier(const std::string& texte, int& valeur)
+{
+    return TryStrToInt(Trim(texte), valeur);
+}
+
+}  // namespace ctrl

@@ -1,0 +1,46 @@
+// Builders of the controls of the record windows: each names the control,
+// places it, parents it and takes its caption from the translator.
+#pragma once
+
+#include <string>
+
+#include "platform/gui/Graphics.h"
+
+class TComponent;
+class TWinControl;
+class TControl;
+class TLabel;
+class TEdit;
+class TComboBox;
+class TComboBox98;
+class TBoutonCopie;
+class TFondCopie;
+class TUpDown;
+
+namespace ctrl {
+
+// The translator's text, or the default when the text id has none.
+std::string Texte(int id, const std::string& defaut = "");
+// The caption from the translator when it has the text.
+void Legende(TControl* c, int id);
+
+TLabel* Etiquette(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int texte,
+                TColor couleur = clWhite);
+TEdit* Saisie(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int largeur,
+              int maxLongueur = 0);
+TComboBox98* Combo98(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int largeur);
+TComboBox* Liste(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int largeur);
+// A skinned button of the dialogs (copy of the skin's orange master).
+TBoutonCopie* Bouton(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int largeur,
+                     int texte, int modalResult = 0);
+TFondCopie* Cadre(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int largeur,
+                  int hauteur);
+// An up-down beside its edit, from min to max.
+TUpDown* Compteur(TComponent* owner, TWinControl* parent, const std::string& nom, TEdit* edit, int min, int max);
+
+// The whole leading number of a text (0 when it has none).
+int NombreDebut(const std::string& texte);
+// The text of a number read from a field: false when it is not a number.
+bool LitEntier(const std::string& texte, int& valeur);
+
+}  // namespace ctrl

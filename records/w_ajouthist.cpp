@@ -1,0 +1,130 @@
+#include "records/w_ajouthist.h"
+
+#include "model/Championnat.h"
+#include "model/LectureParametre.h"
+#include "model/MultiSport.h"
+#include "model/Saison.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/StdCtrls.h"
+#include "platform/rtl/StringList.h"
+#include "platform/rtl/Strings.h"
+#include "records/Controles.h"
+#include "ui/Bouton.h"
+#include "ui/Fond.h"
+
+using namespace ctrl;
+
+Tf_ajouthist::Tf_ajouthist(TComponent* AOwner) : TBrivantelForm(AOwner)
+{
+    SetName("f_ajouthist");
+    SetBorderStyle(bsToolWindow);
+    Position = poMainFormCenter;
+    SetColor(CouleurFondFonceDessin);
+    SetClientWidth(330);
+    SetClientHeight(262);
+    SetCaption(Texte(1259, "Ajouter une saison"));
+    auto* fond = Cadre(this, this, "FondCopie1", 6, 6, 318, 214);
+    Etiquette(this, fond, "Label1", 10, 13, 10);
+    e_Saison = Saisie(this, fond, "e_Saison", 130, 10, 70);
+    ud_Saison = Compteur(this, fond, "ud_Saison", e_Saison, 1900, 2100);
+    ud_Saison->SetPosition(2003);
+    Etiquette(this, fond, "Label2", 10, 39, 176);
+    cb_Actuel = Combo98(this, fond, "cb_Actuel", 130, 36, 178);
+    Etiquette(this, fond, "Label3", 10, 65, 604);
+    cb_Division = Liste(this, fond, "cb_Division", 130, 62, 178);
+    Etiquette(this, fond, "Label4", 10, 91, 67);
+    e_Matchs = Saisie(this, fond, "e_Matchs", 130, 88, 60);
+    ud_Matchs = Compteur(this, fond, "ud_Matchs", e_Matchs, 0, 1000);
+    Label5 = Etiquette(this, fond, "Label5", 10, 117, 68);
+    e_Buts = Saisie(this, fond, "e_Buts", 130, 114, 60);
+    ud_Buts = Compteur(this, fond, "ud_Buts", e_Buts, 0, 1000);
+    Etiquette(this, fond, "Label6", 10, 143, 1257);
+    e_MatchsSel = Saisie(this, fond, "e_MatchsSel", 130, 140, 60);
+    ud_MatchsSel = Compteur(this, fond, "ud_MatchsSel", e_MatchsSel, 0, 1000);
+    Label7 = Etiquette(this, fond, "Label7", 10, 169, 1258);
+    e_ButsSel = Saisie(this, fond, "e_ButsSel", 130, 166, 60);
+    ud_ButsSel = Compteur(this, fond, "ud_ButsSel", e_ButsSel, 0, 1000);
+    cb_InsereAutre = new TCheckBox(this);
+    cb_InsereAutre->SetName("cb_InsereAutre");
+    cb_InsereAutre->SetBounds(10, 192, 290, 18);
+    cb_InsereAutre->Font().SetColor(clWhite);
+    cb_InsereAutre->SetCaption(Texte(1636, "Inserer une autre ann\xE9" "e"));
+    cb_InsereAutre->SetParent(fond);
+    bc_Choisir = Bouton(this, this, "bc_Choisir", 70, 228, 120, 1251, mrOk);
+    bc_Annuler = Bouton(this, this, "bc_Annuler", 198, 228, 120, 125, mrCancel);
+    bc_Choisir->Default = true;
+    bc_Annuler->Cancel = true;
+    DoCreate();
+}
+
+void Tf_ajouthist::Init(TSaison* saison, int division)
+{
+    Saison = saison;
+    cb_Actuel->Items().Clear();
+    cb_Division->Items().Clear();
+    if (!saison)
+        return;
+    for (int i = 0; i < saison->NbClubPrec(); ++i)
+    {
+        int32_t id = 0;
+        std::string nom;
+        saison->ClubPrecIndex(i, id, nom);
+        cb_Actuel->Items().AddObject(nom, id);
+    }
+    TStringList divisions;
+    if (const TLectureParamMulti* m = LectureParamMulti())
+        if (const TLectureParam* p = m->ParamCourant())
+            p->ListeDivisions(divisions);
+    int choisi = 0;
+    for (int i = 0; i < divisions.Count(); ++i)
+    {
+        const auto code = static_cast<int>(divisions.Objects(i));
+        cb_Division->Items().AddObject(divisions[i], code);
+        if (code == division)
+            choisi = i;
+    }
+    if (cb_Division->Items().Count() > 0)
+        cb_Division->SetItemIndex(choisi);
+    const TDonneesChampionnat* c = saison->ChampionnatCourant();
+    ud_Saison->SetPosition((c ? c->Option(8) : 0) + 1900);
+    std::string t1, t2;
+    saison->MultiSport().LibellesStatHistorique(t1, t2);
+    if (!t1.empty())
+        Label5->SetCaption(t1);
+    if (!t2.empty())
+        Label7->SetCaption(t2);
+}
+
+void Tf_ajouthist::DoShow()
+{
+    for (TUpDown* u : {ud_Matchs, ud_Buts, ud_MatchsSel, ud_ButsSel})
+        u->SetPosition(0);
+    TBrivantelForm::DoShow();
+}
+
+bool ChoisitDivision(TComponent* owner, const TStringList& divisions, int& code)
+{
+    if (divisions.Count() < 2)
+        return false;
+    TOwned<TBrivantelForm> f(new TBrivantelForm(owner));
+    f->SetName("f_ChoixDivision");
+    f->SetBorderStyle(bsToolWindow);
+    f->Position = poMainFormCenter;
+    f->SetColor(CouleurFondFonceDessin);
+    f->SetClientWidth(340);
+    f->SetClientHeight(80);
+    f->SetCaption(Texte(604));
+    TComboBox* liste = Liste(f.get(), f.get(), "cb_Division", 10, 10, 320);
+    // The first entry (the template's own level) is left out.
+    for (int i = 1; i < divisions.Count(); ++i)
+        liste->Items().AddObject(divisions[i], static_cast<TStrings::Object>(divisions.Objects(i)));
+    liste->SetItemIndex(0);
+    auto* ok = Bouton(f.get(), f.get(), "b_Ok", 110, 44, 110, 29, mrOk);
+    ok->Default = true;
+    Bouton(f.get(), f.get(), "b_Annuler", 228, 44, 102, 125, mrCancel)->Cancel = true;
+    f->DoCreate();
+    if (f->ShowModal() != mrOk || liste->ItemIndex() < 0)
+        return false;
+    code = static_cast<int>(liste->Items().Objects(liste->ItemIndex()));
+    return true;
+}

@@ -1,0 +1,50 @@
+// The career line dialog: a season, a previous club, a division and four
+// counters for one line of a player's career. It writes nothing itself.
+#pragma once
+
+#include <string>
+
+#include "ui/BrivantelForm.h"
+
+class TLabel;
+class TEdit;
+class TComboBox;
+class TComboBox98;
+class TUpDown;
+class TCheckBox;
+class TBoutonCopie;
+class TStringList;
+
+class Tf_ajouthist : public TBrivantelForm
+{
+public:
+    explicit Tf_ajouthist(TComponent* AOwner);
+    // The season's previous clubs, the sport's divisions (the one of that code
+    // chosen, else the first) and the season's year.
+    void Init(TSaison* saison, int division);
+
+    TEdit* e_Saison = nullptr;
+    TUpDown* ud_Saison = nullptr;
+    TComboBox98* cb_Actuel = nullptr;
+    TComboBox* cb_Division = nullptr;
+    TEdit* e_Matchs = nullptr;
+    TUpDown* ud_Matchs = nullptr;
+    TEdit* e_Buts = nullptr;
+    TUpDown* ud_Buts = nullptr;
+    TEdit* e_MatchsSel = nullptr;
+    TUpDown* ud_MatchsSel = nullptr;
+    TEdit* e_ButsSel = nullptr;
+    TUpDown* ud_ButsSel = nullptr;
+    TCheckBox* cb_InsereAutre = nullptr;
+    TBoutonCopie* bc_Choisir = nullptr;
+    TBoutonCopie* bc_Annuler = nullptr;
+    TLabel* Label5 = nullptr;
+    TLabel* Label7 = nullptr;
+
+protected:
+    void DoShow() override;
+};
+
+// A modal choice among entries "name" with a code as object (the template
+// divisions); false when cancelled or the list is empty.
+bool ChoisitDivision(TComponent* owner, const TStringList& divisions, int& code);

@@ -1,0 +1,496 @@
+// The player cards driven as a user does: a new player typed in and filed, the
+// career dialog, the checks made before anything is written, the take-over of
+// a player by name, the match lists of each sport, the not-found question and
+// the coach card.
+#include <gtest/gtest.h>
+
+#include "model/Saison.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/Mask.h"
+#include "platform/gui/StdCtrls.h"
+#include "records/Fiches.h"
+#include "records/GrapheFiche.h"
+#include "platform/gui/ExtCtrls.h"
+#include "records/w_FicheEntraineur.h"
+#include "records/w_FicheJoueurSports.h"
+#include "records/w_ajouthist.h"
+#include "records/w_jInexistant.h"
+#include "tests/records/FichesEssai.h"
+#include "tests/support/SaisonBuilder.h"
+#include "ui/Bouton.h"
+#include "ui/ColorStringGrid.h"
+
+using namespace fiches_essai;
+
+namespace {
+
+// A card of the season's sport as the squad list opens it.
+TOwned<Tf_FicheJoueur> Carte(TSaison& s, TJoueur* j, int equipe, bool stats = true)
+{
+    EnregistreFiches();
+    TOwned<Tf_FicheJoueur> f;
+    switch (s.Sport())
+    {
+    case sportRugby: f.reset(new Tf_FicheJoueurRugby(nullptr)); break;
+    case sportBasket: f.reset(new Tf_FicheJoueurBasket(nullptr)); break;
+    case sportHandball: f.reset(new Tf_FicheJoueurHand(nullptr)); break;
+    default: f.reset(new Tf_FicheJoueurFoot(nullptr)); break;
+    }
+    f->ChangeCouleurs(f->Couleurs);
+    f->ChangeSaison(&s);
+    f->ChangeJoueur(s.ChampionnatCourant()->CodeChamp, j);
+    f->Tag = equipe | (stats ? 0x10000 : 0);
+    return f;
+}
+
+std::vector<std::string> Ligne(TColorStringGrid* g, int r)
+{
+    std::vector<std::string> v;
+    for (int c = 0; c < g->ColCount(); ++c)
+        v.push_back(g->Cells(c, r));
+    return v;
+}
+
+void Grab(TForm* f, const std::string& nom)
+{
+    kit::Process(30);
+    kit::GrabToPng(f, nom);
+}
+
+}  // namespace
+
+TEST(FicheJoueur, ContractAndSeasonTexts)
+{
+    Prepare();
+    struct Cas
+    {
+        std::string texte;
+        int contrat;
+    };
+    const Cas cas[] = {{"", 99},
+                       {Traduire(84), 99},
+                       {Traduire(89), 98},
+                       {Traduire(90), 1},
+                       {TraduireFormat(91, {"12"}), 12},
+                       {"90", 90},
+                       {"91", 99},
+                       {"0", 99},
+                       {"abc", 99}};
+    for (const Cas& c : cas)
+        EXPECT_EQ(Tf_FicheJoueur::ContratTexte(c.texte), c.contrat) << c.texte;
+    for (int contrat : {1, 12, 90, 98})
+        EXPECT_EQ(Tf_FicheJoueur::ContratTexte(Tf_FicheJoueur::TexteContrat(contrat)), contrat);
+    EXPECT_EQ(Tf_FicheJoueur::TexteContrat(0), Traduire(84));
+    EXPECT_EQ(Tf_FicheJoueur::TexteSaison(2003), "2003-04");
+    EXPECT_EQ(Tf_FicheJoueur::TexteSaison(2009), "2009-10");
+    EXPECT_EQ(Tf_FicheJoueur::TexteSaison(2099), "2099-00");
+}
+
+// A new player typed in from a squad, with three career lines and counters of
+// a championship, validated, saved and read back.
+TEST(FicheJoueur, NewPlayerFiledAndReadBack)
+{
+    TPetiteSaison p = PetiteSaison(sportFootball);
+    TSaison& s = *p.saison;
+    auto f = Carte(s, nullptr, 2);
+    f->PosteDefaut = 1;
+    const int nbJoueurs = s.Joueurs().NbJoueur();
+    kit::ShowForm(f.get());
+    {
+        kit::Type(f->e_Nom, "Nouveau");
+        kit::Type(f->e_Prenom, "Pierre");
+        f->e_Age->SetText("");
+        kit::Type(f->e_Age, "95");
+        f->e_NumMaillot->SetText("9");
+        f->cb_Nationalite->SetText(L1("Brésil"));
+        Grab(f.get(), "fiche-foot-generale");
+        f->pc_FicheJoueur->SetActivePage(f->ts_additionnal);
+        f->e_Anciennete->SetText("2003");
+        f->e_Duree->SetText(TraduireFormat(91, {"12"}));
+        f->cb_ClubPrec->SetText("Olympique Ormoy");
+        f->e_Taille->SetText("183");
+        f->e_Poids->SetText("79");
+        f->e_DateComplete->SetText("07/03/1995");
+        f->e_SelectionNat->SetText(L1("Brésil"));
+        f->ud_nSelection->SetPosition(4);
+        Grab(f.get(), "fiche-foot-additionnel");
+        f->pc_FicheJoueur->SetActivePage(f->ts_Carriere);
+        // Three career lines in one go: "insert another year" twice.
+        for (int k = 0; k < 3; ++k)
+            kit::WhenModal([k](TForm* d) {
+                auto* h = dynamic_cast<Tf_ajouthist*>(d);
+                ASSERT_TRUE(h);
+                EXPECT_EQ(h->ud_Matchs->Position(), 0);
+                if (k == 0)
+                {
+                    EXPECT_EQ(h->ud_Saison->Position(), 2005);
+                    h->cb_Actuel->SetText(L1("Club Précédent"));
+                    h->cb_Division->SetItemIndex(1);
+                }
+                h->ud_Matchs->SetPosition(20 + k);
+                h->ud_Buts->SetPosition(k);
+                h->cb_InsereAutre->SetChecked(k < 2);
+                if (k == 2)
+                    Grab(h, "ajouthist");
+                h->bc_Choisir->Click();
+            });
+        f->bc_AjouterClick(nullptr);
+        // Counters for a chosen championship.
+        kit::WhenModal([](TForm* d) {
+            auto* cb = kit::Find<TComboBox>(d, "cb_Division");
+            ASSERT_TRUE(cb);
+            cb->SetItemIndex(0);
+            Grab(d, "choix-division");
+            d->SetModalResult(mrOk);
+        });
+        f->b_ChoixChampStatClick(nullptr);
+        f->e_Match->SetText("31");
+        f->e_Buts->SetText("12");
+        Grab(f.get(), "fiche-foot-carriere");
+        f->b_Valider->Click();
+    }
+    const int r = f->ModalResult();
+    ASSERT_EQ(r, mrOk);
+    EXPECT_EQ(f->Tag, 1);
+    ASSERT_EQ(s.Joueurs().NbJoueur(), nbJoueurs + 1);
+    TJoueur* j = s.Joueurs().ChercheJoueurNom("NOUVEAU", "PIERRE");
+    ASSERT_TRUE(j);
+    EXPECT_EQ(j, f->Joueur);
+    EXPECT_GT(j->Numero, 0);
+    EXPECT_EQ(j->ClubActuel, 2);
+    EXPECT_EQ(j->Age, 95);
+    EXPECT_EQ(j->Maillot, 9);
+    EXPECT_EQ(j->NumeroPoste(), 2);
+    EXPECT_EQ(s.Pays().NomPays(j->CodePays), L1("Brésil"));
+    EXPECT_EQ(j->Duree, 103);
+    EXPECT_EQ(j->Contrat, 12);
+    EXPECT_EQ(s.NomClubPrec(j->ClubPrec), "Olympique Ormoy");
+    EXPECT_EQ(j->Taille, 183);
+    EXPECT_EQ(j->Poids, 79);
+    EXPECT_EQ(FormatDateTime("dd/mm/yyyy", j->DateNaissance), "07/03/1995");
+    EXPECT_EQ(j->nSelectionNationale, 4);
+    ASSERT_EQ(j->NbHistorique(), 3);
+    // Sorted by year: 2003, 2004, 2005.
+    for (int i = 0; i < 3; ++i)
+    {
+        EXPECT_EQ(j->Historique(i)->StatAnnee, 2003 + i);
+        EXPECT_EQ(j->Historique(i)->StatMatch, 22 - i);
+        EXPECT_EQ(s.NomClubPrec(j->Historique(i)->Equipe), SansAccent(L1("Club Précédent")));
+    }
+    ASSERT_EQ(j->NbStatCarriere(), 1);
+    uint32_t code = 0;
+    int32_t matchs = 0;
+    std::array<int32_t, 4> v{};
+    j->CarriereIndex(0, code, v, matchs);
+    EXPECT_EQ(matchs, 31);
+    EXPECT_EQ(v[0], 12);
+
+    // Read back, the card shows the same values.
+    auto relue = essai::Lit(sportFootball, essai::Document(s));
+    relue->SetChampionnatCourant(relue->Arbre().ChampionnatParCode(1));
+    TJoueur* k = relue->Joueurs().ChercheJoueurNom("NOUVEAU", "PIERRE");
+    ASSERT_TRUE(k);
+    auto g = Carte(*relue, k, 2);
+    kit::ShowForm(g.get());
+    {
+        EXPECT_EQ(g->e_Nom->GetText(), "Nouveau");
+        EXPECT_EQ(g->e_Age->GetText(), "95");
+        EXPECT_EQ(g->e_Anciennete->GetText(), "2003");
+        EXPECT_EQ(g->e_Duree->GetText(), TraduireFormat(91, {"12"}));
+        EXPECT_EQ(g->cb_ClubPrec->GetText(), "Olympique Ormoy");
+        EXPECT_EQ(g->e_DateComplete->GetText(), "07/03/1995");
+        EXPECT_EQ(g->cb_Nationalite->GetText(), L1("Brésil"));
+        EXPECT_EQ(Ligne(g->sg_Historique, 1)[0], "2003-04");
+        EXPECT_EQ(Ligne(g->sg_Historique, 3)[3], "20");
+        EXPECT_EQ(g->e_Match->GetText(), "31");
+        g->b_Annuler->Click();
+    }
+}
+
+// Nothing is written while an input cannot be read.
+TEST(FicheJoueur, BadInputKeepsTheCardOpenAndChangesNothing)
+{
+    TPetiteSaison p = PetiteSaison(sportFootball);
+    TSaison& s = *p.saison;
+    const std::string avant = essai::Document(s);
+    struct Cas
+    {
+        const char* champ;
+        const char* texte;
+        int message;
+    };
+    const Cas cas[] = {{"date", "31/02/1990", 3307}, {"anciennete", "500", 3308}, {"anciennete", "2200", 3308}};
+    for (TJoueur* j : {static_cast<TJoueur*>(nullptr), p.dupont})
+        for (const Cas& c : cas)
+        {
+            auto f = Carte(s, j, 0);
+            int ouverte = -1, messages = 0;
+            kit::WhenModal([&](TForm* m) {
+                ++messages;
+                m->SetModalResult(mrOk);
+            });
+            kit::ShowForm(f.get());
+            {
+                kit::Type(f->e_Nom, "Autre");
+                if (std::string(c.champ) == "date")
+                    f->e_DateComplete->SetText(c.texte);
+                else
+                    f->e_Anciennete->SetText(c.texte);
+                f->b_Valider->Click();
+                kit::Process(20);
+                ouverte = f->ModalResult() == mrNone && messages == 1 ? 1 : 0;
+                f->b_Annuler->Click();
+            }
+            EXPECT_EQ(ouverte, 1) << c.texte;
+            EXPECT_EQ(essai::SansDate(essai::Document(s)), essai::SansDate(avant)) << c.texte;
+        }
+}
+
+// A name typed on a new card that another team's player has: asked, then
+// moved at once; the card reports the change whatever the close.
+TEST(FicheJoueur, TakeOverByName)
+{
+    TPetiteSaison p = PetiteSaison(sportFootball);
+    TSaison& s = *p.saison;
+    bool signale = false;
+    auto f = Carte(s, nullptr, 2);
+    f->OnModification = [&] { signale = true; };
+    kit::WhenModal([](TForm* m) { m->SetModalResult(mrYes); });
+    kit::AnswerMessages({mrYes});
+    kit::ShowForm(f.get());
+    {
+        kit::Type(f->e_Prenom, "Luc");
+        kit::Type(f->e_Nom, "Durand");
+        kit::Process(10);
+        EXPECT_FALSE(f->b_Annuler->Visible());
+        f->Close();
+    }
+    const int r = f->ModalResult();
+    EXPECT_EQ(r, mrOk);
+    EXPECT_EQ(f->Tag, 1);
+    EXPECT_TRUE(signale);
+    TJoueur* j = s.Joueurs().ChercheJoueurNom("DURAND", "LUC");
+    ASSERT_TRUE(j);
+    EXPECT_EQ(j->ClubActuel, 2);
+    EXPECT_EQ(s.NomClubPrec(j->ClubPrec), "Zelvor");
+    EXPECT_EQ(j->Duree, 105);
+}
+
+// The season panel, the match lists, the goal panel and the graph of a
+// football player who played in two championships.
+TEST(FicheJoueur, FootballStatisticsAndMatchList)
+{
+    TPetiteSaison p = PetiteSaison(sportFootball);
+    auto f = Carte(*p.saison, p.dupont, 0);
+    kit::ShowForm(f.get());
+    {
+        // Matches 2 in the league, 3 in all; goals 3 and 4.
+        EXPECT_EQ(f->ValeursStat[0]->Caption(), "2 (3)");
+        EXPECT_EQ(f->ValeursStat[1]->Caption(), "3 (4)");
+        EXPECT_TRUE(f->sb_Detail->Visible());
+        EXPECT_FALSE(f->BoutonsStat[2]->Visible());   // no booking
+        Grab(f.get(), "fiche-foot-stats");
+        f->s1Click(f->BoutonsStat[0]);
+        TColorStringGrid* g = f->sg_Match;
+        // Title row, two league matches, title row, one cup match.
+        ASSERT_EQ(g->RowCount(), 6);
+        EXPECT_EQ(Ligne(g, 1)[1], "Division 1");
+        const std::vector<std::string> j1 = {"1", "Brivant - Zelvor", "60 " + Traduire(97), "2", "7"};
+        EXPECT_EQ(Ligne(g, 2), j1);
+        EXPECT_EQ(Ligne(g, 3)[2], "90 " + Traduire(97));
+        EXPECT_EQ(Ligne(g, 3)[4], "-");
+        EXPECT_EQ(Ligne(g, 4)[1], "Coupe");
+        Grab(f.get(), "fiche-foot-matchs");
+        f->b_RetourFicheClick(nullptr);
+        f->s1Click(f->BoutonsStat[1]);
+        // Goal minutes, the penalty labelled.
+        EXPECT_EQ(Ligne(g, 2)[3], "10");
+        EXPECT_EQ(Ligne(g, 3)[3], "44 " + Traduire(314));
+        EXPECT_EQ(Ligne(g, 3)[0], "");
+        f->b_RetourFicheClick(nullptr);
+        // Goal panel: first half 2 (3), second half 1, home 2 (3), away 1; most in a match 2 (1).
+        EXPECT_EQ(f->ValeursButs[0]->Caption(), "2 (3)");
+        EXPECT_EQ(f->ValeursButs[1]->Caption(), "1");
+        EXPECT_EQ(f->ValeursButs[2]->Caption(), "2 (3)");
+        EXPECT_EQ(f->ValeursButs[3]->Caption(), "1");
+        EXPECT_EQ(f->ValeursButs[6]->Caption(), "1");
+        EXPECT_EQ(f->ValeursButs[8]->Caption(), "2 (1)");
+        EXPECT_EQ(f->BarresButs[0]->Width(), 40);
+        f->sb_DetailClick(nullptr);
+        ASSERT_EQ(f->Graphe->NbLignes, 3);
+        ASSERT_EQ(f->Graphe->Lignes.size(), 3u);
+        EXPECT_EQ(f->Graphe->Lignes[0]->Fin, 60);
+        EXPECT_EQ(f->Graphe->Lignes[0]->Buts.size(), 2u);
+        EXPECT_FALSE(f->Graphe->Lignes[1]->Domicile);
+        EXPECT_EQ(f->Graphe->Lignes[2]->Debut, 127);
+        Grab(f.get(), "fiche-foot-graphe");
+        f->b_Annuler->Click();
+    }
+}
+
+// A half length of 0 never divides by zero.
+TEST(FicheJoueur, GraphWithoutHalfLength)
+{
+    TPetiteSaison p = PetiteSaison(sportFootball);
+    p.c1->TempsPeriode = 0;
+    auto f = Carte(*p.saison, p.dupont, 0);
+    kit::ShowForm(f.get());
+    {
+        f->sb_DetailClick(nullptr);
+        f->s1Click(f->BoutonsStat[0]);
+        Grab(f.get(), "fiche-foot-sans-mi-temps");
+        f->b_Annuler->Click();
+    }
+    EXPECT_EQ(TGraphHorizontal::Position(45, 220, 0), 100 + 45 * 100 / 2);
+}
+
+TEST(FicheJoueur, BoxScoreSportsShowPercentages)
+{
+    struct Cas
+    {
+        int sport;
+        const char* nom;
+        size_t lignes;
+        int tir;   // the row of the two-point or shot percentage
+    };
+    for (const Cas& c : {Cas{sportBasket, "basket", 10, 2}, Cas{sportHandball, "hand", 12, 2}})
+    {
+        TPetiteSaison p = PetiteSaison(c.sport);
+        auto f = Carte(*p.saison, p.dupont, 0);
+        kit::ShowForm(f.get());
+        {
+            ASSERT_EQ(f->ValeursStat.size(), c.lignes);
+            EXPECT_EQ(f->ValeursStat[static_cast<size_t>(c.tir)]->Caption(), FormatFloat("0.0", 60.0));
+            EXPECT_FALSE(f->sb_Detail->Visible());
+            if (c.sport == sportBasket)
+            {
+                EXPECT_EQ(f->ValeursStat[4]->Caption(), "-");   // no free throw attempted
+            }
+            Grab(f.get(), std::string("fiche-") + c.nom + "-stats");
+            f->s1Click(f->BoutonsStat[static_cast<size_t>(c.tir)]);
+            TColorStringGrid* g = f->sg_Match;
+            ASSERT_GE(g->RowCount(), 3);
+            const int r = g->RowCount() - 1;
+            EXPECT_EQ(g->Cells(3, r), FormatFloat(c.sport == sportBasket ? "0.0" : "0.00", 60.0) + "%");
+            Grab(f.get(), std::string("fiche-") + c.nom + "-matchs");
+            f->b_RetourFicheClick(nullptr);
+            f->pc_FicheJoueur->SetActivePage(f->ts_Carriere);
+            Grab(f.get(), std::string("fiche-") + c.nom + "-carriere");
+            f->b_Annuler->Click();
+        }
+    }
+}
+
+TEST(FicheJoueur, RugbyStoresItsExtraCareerCounters)
+{
+    TPetiteSaison p = PetiteSaison(sportRugby);
+    TSaison& s = *p.saison;
+    // A career entry of the league: 5 stored tries, the season adds 3.
+    p.dupont->SetCarriere(1, 10, std::array<int32_t, 4>{5, 1, 2, 0});
+    auto f = Carte(s, p.dupont, 0);
+    auto* rugby = dynamic_cast<Tf_FicheJoueurRugby*>(f.get());
+    ASSERT_TRUE(rugby);
+    kit::ShowForm(f.get());
+    {
+        EXPECT_EQ(f->e_Buts->GetText(), "8");
+        f->pc_FicheJoueur->SetActivePage(f->ts_Carriere);
+        Grab(f.get(), "fiche-rugby-carriere");
+        // Tries shown below the season's count store 0, not a negative count.
+        f->e_Buts->SetText("1");
+        rugby->e_Transfo->SetText("7");
+        rugby->e_Drop->SetText("4");
+        f->b_Valider->Click();
+    }
+    uint32_t code = 0;
+    int32_t matchs = 0;
+    std::array<int32_t, 4> v{};
+    p.dupont->CarriereIndex(0, code, v, matchs);
+    EXPECT_EQ(v[0], 0);
+    EXPECT_EQ(v[1], 7);
+    EXPECT_EQ(v[3], 4);
+}
+
+TEST(jInexistant, CreateChooseOrClose)
+{
+    TPetiteSaison p = PetiteSaison(sportHandball);
+    TSaison& s = *p.saison;
+    EnregistreFiches();
+    kit::WhenModal([](TForm* d) {
+        auto* q = dynamic_cast<Tf_jInexistant*>(d);
+        ASSERT_TRUE(q);
+        // The team's two players, then the season's players in D.
+        EXPECT_EQ(q->cb_ChoixJoueur->Items().Count(), 4);
+        EXPECT_EQ(q->cb_ChoixJoueur->Items()[q->cb_ChoixJoueur->ItemIndex()], "Dupont Jean");
+        Grab(q, "jinexistant");
+        q->b_Creer->Click();
+    });
+    TJoueur* cree = s.Joueurs().ChercheOuCreeJoueur("Dubois", "Marc", false, 0);
+    ASSERT_TRUE(cree);
+    EXPECT_EQ(cree->Poste, cree->PosteNouveauJoueur());
+    EXPECT_EQ(s.Joueurs().ChercheJoueurNom("DUBOIS", "MARC"), cree);
+
+    kit::WhenModal([](TForm* d) {
+        auto* q = dynamic_cast<Tf_jInexistant*>(d);
+        q->cb_ChoixJoueur->SetItemIndex(2);   // Dubois, Dupont, Martin
+        q->b_Choisir->Click();
+    });
+    EXPECT_EQ(s.Joueurs().ChercheOuCreeJoueur("Zorro", "", false, 0), p.martin);
+    const int n = s.Joueurs().NbJoueur();
+    kit::WhenModal([](TForm* d) { d->Close(); });
+    EXPECT_EQ(s.Joueurs().ChercheOuCreeJoueur("Zorro", "", false, 0), nullptr);
+    EXPECT_EQ(s.Joueurs().NbJoueur(), n);
+}
+
+TEST(FicheEntraineur, CreatedEditedAndRefiled)
+{
+    TPetiteSaison p = PetiteSaison(sportFootball);
+    TSaison& s = *p.saison;
+    auto ouvre = [&](TEntraineur* e, const std::function<void(Tf_FicheEntraineur*)>& action) {
+        TOwned<Tf_FicheEntraineur> f(new Tf_FicheEntraineur(nullptr));
+        f->ChangeCouleurs(f->Couleurs);
+        f->ChangeSaison(&s);
+        f->Entraineur = e;
+        kit::ShowForm(f.get());
+        action(f.get());
+        const int r = f->ModalResult();
+        return std::pair{r, r == mrOk ? f->Entraineur : nullptr};
+    };
+    auto [r, e] = ouvre(nullptr, [](Tf_FicheEntraineur* f) {
+        f->c_Personne->e_Nom->SetText("Zidane");
+        f->c_Personne->e_Prenom->SetText("Yves");
+        f->c_Personne->e_Age->SetText("1962");
+        f->c_Personne->cb_Pays->SetText("France");
+        f->c_Personne->e_Ville->SetText("Marseille");
+        f->cb_ClubPrec->SetText("Ancien Club");
+        f->e_Equipes->SetText("Pro");
+        Grab(f, "fiche-entraineur");
+        f->b_Valider->Click();
+    });
+    ASSERT_EQ(r, mrOk);
+    ASSERT_TRUE(e);
+    EXPECT_EQ(s.Entraineurs().IndexPersonnel(e), 0);
+    EXPECT_EQ(e->Age, 62);
+    EXPECT_EQ(e->CodePays, 0);
+    EXPECT_EQ(e->Ville, "Marseille");
+    EXPECT_EQ(s.NomClubPrec(e->ClubPrec), "Ancien Club");
+    // Renamed: filed again after another coach.
+    s.Entraineurs().AjoutePersonnel(std::make_unique<TEntraineur>(-1, 0, "Anne", "Martin"));
+    auto [r2, e2] = ouvre(e, [](Tf_FicheEntraineur* f) {
+        EXPECT_EQ(f->c_Personne->e_Age->GetText(), "62");
+        f->c_Personne->e_Nom->SetText("Zz");
+        f->b_Valider->Click();
+    });
+    ASSERT_EQ(r2, mrOk);
+    EXPECT_EQ(s.Entraineurs().IndexPersonnel(e2), 1);
+    // A birth year that does not fit is refused and the card stays open.
+    kit::WhenModal([](TForm* m) { m->SetModalResult(mrOk); });
+    auto [r3, e3] = ouvre(e2, [](Tf_FicheEntraineur* f) {
+        f->c_Personne->e_Age->SetText("500");
+        f->b_Valider->Click();
+        EXPECT_EQ(f->ModalResult(), mrNone);
+        f->b_Annuler->Click();
+    });
+    EXPECT_EQ(r3, mrCancel);
+    EXPECT_EQ(e2->Age, 62);
+}
