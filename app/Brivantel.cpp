@@ -13,6 +13,9 @@
 #include "platform/sys/HtmlHelp.h"
 #include "results/Resultats.h"
 #include "records/Fiches.h"
+#include "records/ImageManager.h"
+#include "records/w_ImageManager.h"
+#include "results/w_FicheArbitre.h"
 #include "shell/Aide.h"
 #include "shell/Globales.h"
 #include "shell/w_AideHtml.h"
@@ -31,6 +34,11 @@ int main(int argc, char** argv)
         // The help support and its diagnostic report, before any window.
         InstalleVisionneuseAide();
         EnregistreResultats();
+        // The referee card's photos come from the picture store and its dialog.
+        EnregistreServicesPhotos({[](int genre, int32_t id) -> std::unique_ptr<TGraphic> {
+                                      return ImageManager() ? ImageManager()->ChargeImage(genre, id) : nullptr;
+                                  },
+                                  ChoisitPhoto});
         std::vector<std::string> arguments(argv, argv + argc);
         LanceDiagnostic(CalculeDiagnostic(arguments, ProgramFile(), MakePath(RepertoireProgramme(), "help")));
 
