@@ -189,15 +189,9 @@ void Tf_FicheJoueur::RemplitMatchs(int stat, TDonneesChampionnat* c, int& ligne,
                 if (!(genre == 2 || (genre == 3 && !rouge) || (genre == 4 && rouge)))
                     continue;
                 std::string minute = IntToStr(e->Minute());
-                if (genre == 2)
-                {
-                    if (e->Mot() & 0x100)
-                        minute += " " + Texte(314);
-                    else if (e->Mot() & 0x200)
-                        minute += " " + Texte(315);
-                    else if (rouge)
-                        minute += " " + Texte(225);
-                }
+                const int libelle = genre != 2 ? 0 : (e->Mot() & 0x100) ? 314 : (e->Mot() & 0x200) ? 315 : rouge ? 225 : 0;
+                if (libelle)
+                    minute.append(1, ' ').append(Texte(libelle));
                 if (premier)
                     ecrit({jour, match, minutes, minute, TexteNote(pr.Note)});
                 else
