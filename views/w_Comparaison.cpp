@@ -27,11 +27,17 @@ using namespace divers;
 namespace {
 
 const TColor CouleursSeries[4] = {0x0000FF, 0x00FFFF, 0x00FF00, 0xFF00FF};
+// The same colours, dark enough to read on the light boxes.
+const TColor CouleursSeriesTexte[4] = {0x0000C0, 0x008080, 0x008000, 0x800080};
 
-void Modele(TCadre* b, const char* maitre)
+// A box in its slot's skin; the slot's series colour and bold text tell it
+// (the designs have no picture of their own for the selected skins).
+void Modele(TCadre* b, const char* maitre, int slot = -1)
 {
     if (Dessin)
         b->SetModele(Dessin->Fond(maitre));
+    b->Font().SetStyle(slot >= 0 ? fsBold : 0u);
+    b->Font().SetColor(slot >= 0 ? CouleursSeriesTexte[slot] : clBlack);
     b->Invalidate();
 }
 
@@ -253,7 +259,7 @@ void Tf_Comparaison::ChoisitEquipe(TCadre* boite)
         ++nombre_;
         static const char* const maitres[4] = {"BoutonCreuxSel1", "BoutonCreuxSel2", "BoutonCreuxSel3",
                                                "BoutonCreuxSel4"};
-        Modele(boite, maitres[libre - slots_.begin()]);
+        Modele(boite, maitres[libre - slots_.begin()], static_cast<int>(libre - slots_.begin()));
     }
     Redessine();
 }
