@@ -199,6 +199,34 @@ TEST(Resultats, ALeagueMatchdayEnteredThroughTheMainWindow)
     TermineFenetre(f);
 }
 
+TEST(Resultats, SavingCommitsTheShownMatchdayFirst)
+{
+    const std::string dir = Prepare("valide");
+    auto saison = TMultiSport::CreeSaison(0);
+    saison->SetChampionnatCourant(vues::Ligue(*saison, 0, "Division 1", 0, 4, 0, 1, 7));
+    const std::string fichier = Fichier("valide", std::move(saison));
+    auto f = LanceFenetre();
+    f->OpenFile(fichier);
+    ASSERT_TRUE(Commande(*f, 13));
+    auto* r = dynamic_cast<Tf_Resultats*>(f->Enfant);
+    ASSERT_NE(r, nullptr);
+    ChoisitEquipe(*r, 0);
+    ChoisitEquipe(*r, 0);
+    Score(r->Ligne(0).ScoreDomicile, "4", r->Ligne(0).ScoreExterieur);
+    Score(r->Ligne(0).ScoreExterieur, "2", r->TrackBar1);
+    RepondBoite(mrOk);
+    Commande(*f, 7);
+    EXPECT_EQ(f->Enfant, r);   // the page stays, its matchday written
+    auto relu = Relit(fichier);
+    ASSERT_TRUE(relu);
+    const TInfoComp* m = relu->ChampionnatCourant()->Match(1, 1);
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->Score(0), 4);
+    EXPECT_EQ(m->Score(1), 2);
+    ModifSaison = 0;
+    TermineFenetre(f);
+}
+
 // A cup: semi-finals (single matches) on matchday 1, the final on 2.
 std::unique_ptr<TSaison> Coupe()
 {
