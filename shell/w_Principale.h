@@ -119,6 +119,8 @@ public:
     void CompositionSaison();
     void AjouteEquipes();
     void InfoCompetitions();
+    // Team crests (command 145).
+    void ModifieLogos();
     // Saves as ".xmc"; false when saving failed.
     bool Enregistrer(bool silencieux);
     // The save-as dialog; true when saved.

@@ -44,7 +44,6 @@ const TAttente Attentes[] = {
     {131, 131, "Tf_FicheClub (club card)"},
     {144, 144, "Tf_ModifierEquipe (rename a team)"},
     {220, 220, "Tf_ModifierClubPrec (previous clubs)"},
-    {145, 145, "Tf_ModifierLogo (team crest)"},
     {146, 146, "Tf_ModifierNat (nationalities)"},
     {147, 147, "Tf_Effectifs (squads)"},
     {148, 148, "Tf_Arbitres (referees)"},
@@ -209,6 +208,7 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
     case 193: CompositionSaison(); return;
     case 232: AjouteEquipes(); return;
     case 219: InfoCompetitions(); return;
+    case 145: ModifieLogos(); return;
     default: break;
     }
     // Commands without an action.

@@ -1,0 +1,80 @@
+// The team crest dialog and the crest dialog: countries and teams added from
+// picture files, a crest chosen for a team, and every crest taken by name.
+#include <gtest/gtest.h>
+
+#include "model/Saison.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/Dialogs.h"
+#include "platform/gui/StdCtrls.h"
+#include "records/Blasons.h"
+#include "records/w_Blasons.h"
+#include "tests/records/FichesEssai.h"
+#include "tests/support/SaisonBuilder.h"
+#include "ui/Bouton.h"
+
+using namespace fiches_essai;
+
+TEST(ModifierLogo, CrestsAddedChosenAndImportedByName)
+{
+    TPetiteSaison p = PetiteSaison(sportFootball);
+    TSaison& s = *p.saison;
+    Dossier d;
+    ForceDirectories(d.Chemin("blasons"));
+    WriteFileAtomic(d.Chemin("blasons/blasons.txt"), "1-0-France#1001-1-Zelvor#");
+    Carre(10, 0xFF0000FF)->SaveToFile(d.Chemin("blasons/1.png"));
+    Carre(10, 0xFF00FF00)->SaveToFile(d.Chemin("blasons/1001.png"));
+    Carre(16, 0xFFFF0000)->SaveToFile(d.Chemin("pays.png"));
+    Photo(20, 14)->SaveToFile(d.Chemin("equipe.jpg"));
+    InstalleBlasons(std::make_unique<TBlasons>(d.Path()));
+    std::vector<std::string> fichiers = {d.Chemin("pays.png"), d.Chemin("equipe.jpg")};
+    kit::AnswerDialogs([&](TCommonDialog& c) {
+        auto* o = dynamic_cast<TOpenDialog*>(&c);
+        if (!o || fichiers.empty())
+            return false;
+        o->FileName = fichiers.front();
+        fichiers.erase(fichiers.begin());
+        return true;
+    });
+
+    TOwned<Tf_ModifierLogo> f(new Tf_ModifierLogo(nullptr));
+    f->ChangeCouleurs(f->Couleurs);
+    f->ChangeSaison(&s);
+    kit::ShowForm(f.get());
+    ASSERT_EQ(f->l_Equipe->Items().Count(), 4);
+    EXPECT_EQ(f->l_Equipe->Items()[0], "Brivant");
+    kit::WhenModal([&](TForm* m) {
+        auto* b = dynamic_cast<Tf_Blasons*>(m);
+        ASSERT_TRUE(b);
+        EXPECT_EQ(b->e_Equipe->GetText(), "Brivant");
+        b->e_Pays->SetText("Zelvorie");
+        b->bc_AjoutPaysClick(nullptr);
+        // The team goes under the country even when a team node is selected.
+        TTreeNode* zelvor = b->tv_Blasons->Items().TopItem(0)->Item(0);
+        b->tv_Blasons->SetSelected(zelvor);
+        b->bc_AjoutEquipeClick(nullptr);
+        ASSERT_EQ(b->tv_Blasons->Items().TopCount(), 2);
+        EXPECT_EQ(b->tv_Blasons->Items().TopItem(0)->Count(), 2);
+        kit::Process(20);
+        kit::GrabToPng(b, "blasons");
+        b->bc_ChoisirClick(nullptr);
+    });
+    f->bc_ModifierClick(nullptr);
+    EXPECT_TRUE(f->Modifie);
+    EXPECT_EQ(s.LogoEquipe(0), 1002);
+    kit::Process(20);
+    kit::GrabToPng(f.get(), "modifier-logo");
+    std::string index;
+    ReadFileBytes(d.Chemin("blasons/blasons.txt"), index);
+    EXPECT_EQ(index, "1-0-France#1001-1-Zelvor#2-0-Zelvorie#1002-1-Brivant#");
+    EXPECT_EQ(TBlasons(d.Path()).Nombre(), 4);
+    // The season keeps its crest ids through a save.
+    auto relue = essai::Lit(sportFootball, essai::Document(s));
+    EXPECT_EQ(relue->LogoEquipe(0), 1002);
+
+    // Every crest by name: Zelvor takes 1001 and the flag is set.
+    f->Modifie = false;
+    f->bc_ImporterClick(nullptr);
+    EXPECT_EQ(s.LogoEquipe(1), 1001);
+    EXPECT_TRUE(f->Modifie);
+    InstalleBlasons(nullptr);
+}
