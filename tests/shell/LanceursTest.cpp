@@ -19,7 +19,9 @@
 #include "setup/w_RetirerChamp.h"
 #include "shell/Aide.h"
 #include "shell/Commandes.h"
+#include "shell/w_OptionsFiltre.h"
 #include "tests/shell/SaisonEssai.h"
+#include "tests/support/SaisonStatBuilder.h"
 #include "views/w_ClassJoueur.h"
 #include "views/w_DiversStat.h"
 #include "views/w_Statistique.h"
@@ -81,9 +83,9 @@ const TLigneVue lignesVues[] = {
     {173, "Tf_InfoGeneral", true, true, true, true},
     {174, "Tf_InfoGeneral", true, true, true, true},
     {175, "Tf_InfoGeneral", true, true, true, true},
-    {156, "Tf_FicheMatch", false, false, false, true},
-    {19, "Tf_FicheMatch", false, false, false, true},
-    {20, "Tf_Prevision", false, true, true, true},
+    {156, "Tf_FicheMatch", false, false, false, false},
+    {19, "Tf_FicheMatch", false, false, false, false},
+    {20, "Tf_Prevision", false, true, true, false},
     {202, "Tf_Historique", true, false, false, true},
     {199, "Tf_Historique", true, false, false, true},
     {200, "Tf_Historique", true, false, false, true},
@@ -120,7 +122,8 @@ const TLigneDialogue lignesDialogues[] = {
     {131, "Tf_FicheClub", false, cResultat, true},
     {176, "", false, cResultatTag, true},
     {226, "", false, cResultatTag, true},
-    {227, "Tf_OptionsFiltre", false, cResultatTag, true},
+    // any change of the categories counts, however the dialog closes
+    {227, "Tf_OptionsFiltre", false, cDrapeau, false, [](TForm* f) { dynamic_cast<Tf_OptionsFiltre&>(*f).Change = true; }},
     {178, "Tf_OptionSauve", false, cResultatTag, false},
     {219, "Tf_CompetitionInfo", false, cDrapeau, false, Drapeau<Tf_CompetitionInfo>()},
     {194, "Tf_CreeBarrage", true, cResultat, true},
@@ -257,5 +260,41 @@ TEST_F(Lanceurs, DialogsCloseTheChildAndReportChangesAsTheirRowSays)
     }
     EXPECT_GE(verifiees, 6);
     ModifSaison = 0;
+    TermineFenetre(f);
+}
+
+// The club card, the match card and the forecast need teams: with fewer, the
+// user is told how many and nothing opens.
+TEST_F(Lanceurs, TeamCountGuardTellsHowManyTeamsAreNeeded)
+{
+    struct TGarde
+    {
+        int Commande, Equipes;
+        bool EnAttente;
+    };
+    const TGarde gardes[] = {{131, 1, true}, {19, 2, false}, {156, 2, false}, {20, 2, false}};
+    const std::string dir = Prepare("lanceurs_garde");
+    const std::string fichier = MakePath(dir, "sauvegarde/garde.xmc");
+    {
+        TSaisonStatEssai s(0, 1, 2);   // one team
+        ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, s.saison.get(), nullptr, "", "", nullptr, {}, false));
+    }
+    auto f = LanceFenetre();
+    f->OpenFile(fichier);
+    ASSERT_TRUE(f->Saison);
+    int verifiees = 0;
+    for (const TGarde& g : gardes) {
+        SCOPED_TRACE("command " + std::to_string(g.Commande));
+        if (g.EnAttente || g.Equipes < 2)
+            continue;   // the club card needs a championship without teams
+        Commande(*f, 40);
+        TBrivantelForm* avant = f->Enfant;
+        f->Messages.clear();
+        Lance(*f, g.Commande);
+        EXPECT_EQ(f->Messages, (std::vector<std::string>{TraduireFormat(294, {g.Equipes})}));
+        EXPECT_EQ(f->Enfant, avant);
+        ++verifiees;
+    }
+    EXPECT_EQ(verifiees, 3);
     TermineFenetre(f);
 }
