@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <functional>
 
 #include "model/ioXml.h"
+#include "tests/support/TempsCpu.h"
 #include "tests/road/RoadSupport.h"
 #include "tests/support/GrandeSaison.h"
 
@@ -51,17 +51,13 @@ protected:
         });
     }
 
-    // The best of three loads, in seconds.
+    // The least CPU time of five loads, in seconds.
     static double Duree(const std::string& fichier)
     {
-        double meilleure = 1e9;
-        for (int i = 0; i < 3; ++i) {
-            const auto debut = std::chrono::steady_clock::now();
+        return essai::MeilleurTempsCpu([&] {
             std::unique_ptr<TSaison> s;
             Charge(fichier, s, 0);
-            meilleure = std::min(meilleure, std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count());
-        }
-        return meilleure;
+        });
     }
 
     Dossier d;
