@@ -38,12 +38,13 @@ std::string Donnees() { return BZ_BENCH_DATA_DIR; }
 
 void Application_()
 {
-    static std::unique_ptr<TApplication> app = [] {
+    // Kept to the end of the process: the window layer goes with it.
+    static TApplication* app = [] {
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
         static int argc = 1;
         static char nom[] = "bench";
         static char* argv[] = {nom, nullptr};
-        return std::make_unique<TApplication>(argc, argv);
+        return new TApplication(argc, argv);
     }();
 }
 
