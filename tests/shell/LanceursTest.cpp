@@ -15,6 +15,7 @@
 #include "files/w_OptionsSauve.h"
 #include "model/Championnat.h"
 #include "platform/sys/WinInet.h"
+#include "records/w_Blasons.h"
 #include "setup/w_CompetitionInfo.h"
 #include "setup/w_RetirerChamp.h"
 #include "shell/Aide.h"
@@ -48,6 +49,8 @@ struct TLigneVue
     bool EnAttente;
     // What the window shows after opening (empty when the row says nothing more).
     std::function<void(TBrivantelForm*)> Ensuite = {};
+    // A kept window leaves the panel's visibility as it was.
+    bool PanneauInchange = false;
 };
 
 void Vue(TBrivantelForm* f, int vue) { EXPECT_EQ(dynamic_cast<Tf_Statistique&>(*f).Tag, vue); }
@@ -71,9 +74,9 @@ const TLigneVue lignesVues[] = {
     {171, "Tf_DiversStat", true, true, true, false},
     {161, "Tf_DiversStat", true, true, true, false},
     {21, "Tf_DiversStat", true, true, true, false},
-    {153, "Tf_Comparaison", true, true, false, true},
-    {154, "Tf_Comparaison", true, true, false, true},
-    {155, "Tf_Comparaison", true, true, false, true},
+    {153, "Tf_Comparaison", true, true, false, false, {}, true},
+    {154, "Tf_Comparaison", true, true, false, false, {}, true},
+    {155, "Tf_Comparaison", true, true, false, false, {}, true},
     {225, "Tf_calendrier", false, false, false, false},
     {158, "Tf_Statistique", true, true, false, false, [](TBrivantelForm* f) { Vue(f, 0); }},
     {159, "Tf_Statistique", true, true, false, false, [](TBrivantelForm* f) { Vue(f, 1); }},
@@ -117,7 +120,7 @@ const TLigneDialogue lignesDialogues[] = {
     {232, "Tf_AjouterEquipe", true, cDrapeau, false, Drapeau<Tf_AjouterEquipe>()},
     {144, "Tf_ModifierEquipe", true, cDrapeau, true},
     {220, "Tf_ModifierClubPrec", true, cDrapeau, true},
-    {145, "Tf_ModifierLogo", true, cDrapeau, true},
+    {145, "Tf_ModifierLogo", true, cDrapeau, false, Drapeau<Tf_ModifierLogo>()},
     {146, "Tf_ModifierNat", false, cDrapeau, true},
     {131, "Tf_FicheClub", false, cResultat, true},
     {176, "", false, cResultatTag, true},
@@ -204,7 +207,9 @@ TEST_F(Lanceurs, ChildWindowsFollowTheirRow)
         };
         f->EntreeImpression(!l.Impression);
         f->EntreeHTML(!l.Html);
+        f->p_FondAffiche->SetVisible(false);
         Lance(*f, l.Commande);
+        EXPECT_EQ(f->p_FondAffiche->Visible(), !l.PanneauInchange);
         ASSERT_NE(f->Enfant, nullptr);
         EXPECT_EQ(!liberee && f->Enfant == premiere, l.Reutilise);
         EXPECT_EQ(Offert(*f, 181), l.Reutilise ? !l.Impression : l.Impression);

@@ -197,6 +197,16 @@ protected:
     }
 };
 
+// The commands whose window is still to come: each answers that it is not
+// available yet. Any other command must open its window.
+bool PeutAttendre(int c)
+{
+    static const std::set<int> ids = {14,  15,  16,  17,  18,  34,  121, 122, 123, 124, 125, 128, 129, 130,
+                                      131, 144, 146, 147, 148, 150, 152, 172, 173, 174, 175, 176, 194, 199,
+                                      200, 201, 202, 220, 221, 226};
+    return ids.count(c) != 0;
+}
+
 // The commands met still waiting for their window, by sport.
 std::map<int, std::set<int>>& EnAttente()
 {
@@ -281,6 +291,7 @@ TEST_P(Parcours, EveryEntryOfTheTreeAndTheMenuBarOpensItsWindowOrDoesItsAction)
                 textes.push_back(m.Text);
 
             if (FenetreEnAttente(c)) {
+                EXPECT_TRUE(PeutAttendre(c)) << "waits for " << FenetreEnAttente(c);
                 EXPECT_EQ(textes, (std::vector<std::string>{nonDisponible}));
                 EnAttente()[sport].insert(c);
                 continue;
