@@ -39,7 +39,7 @@ std::string Donnees() { return BZ_BENCH_DATA_DIR; }
 void Application_()
 {
     // Kept to the end of the process: the window layer goes with it.
-    static TApplication* app = [] {
+    [[maybe_unused]] static TApplication* app = [] {
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
         static int argc = 1;
         static char nom[] = "bench";
