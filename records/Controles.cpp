@@ -1,6 +1,8 @@
 #include "records/Controles.h"
 
+#include "model/Saison.h"
 #include "model/oTraducteur.h"
+#include "platform/gui/Forms.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
@@ -9,6 +11,42 @@
 #include "ui/Fond.h"
 
 namespace ctrl {
+
+void Dialogue(TForm* f, const std::string& nom, bool fenetreOutil, int largeur, int hauteur)
+{
+    f->SetName(nom);
+    f->SetBorderStyle(fenetreOutil ? bsToolWindow : bsDialog);
+    f->Position = poMainFormCenter;
+    f->SetColor(CouleurFondFonceDessin);
+    f->SetClientWidth(largeur);
+    f->SetClientHeight(hauteur);
+}
+
+TLogo* Apercu(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int largeur, int hauteur)
+{
+    auto* l = new TLogo(owner);
+    l->SetName(nom);
+    l->SetBounds(x, y, largeur, hauteur);
+    l->CouleurFond = clWhite;
+    l->CouleurBord = clRed;
+    l->SetParent(parent);
+    return l;
+}
+
+void RemplitClubsPrec(TStrings& items, const TSaison* saison)
+{
+    items.Clear();
+    if (!saison)
+        return;
+    for (int i = 0; i < saison->NbClubPrec(); ++i)
+    {
+        int32_t id = 0;
+        std::string nom;
+        saison->ClubPrecIndex(i, id, nom);
+        if (!nom.empty())
+            items.AddObject(nom, id);
+    }
+}
 
 std::string Texte(int id, const std::string& defaut)
 {

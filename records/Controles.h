@@ -16,8 +16,19 @@ class TComboBox98;
 class TBoutonCopie;
 class TFondCopie;
 class TUpDown;
+class TForm;
+class TLogo;
+class TStrings;
+class TSaison;
 
 namespace ctrl {
+
+// A dialog centred on the main window, dark, of that client size.
+void Dialogue(TForm* f, const std::string& nom, bool fenetreOutil, int largeur, int hauteur);
+// A crest or photo preview: white ground, red border.
+TLogo* Apercu(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int largeur, int hauteur);
+// The season's previous clubs (name, id), empty names left out.
+void RemplitClubsPrec(TStrings& items, const TSaison* saison);
 
 // The translator's text, or the default when the text id has none.
 std::string Texte(int id, const std::string& defaut = "");

@@ -22,24 +22,14 @@ using namespace ctrl;
 
 Tf_Blasons::Tf_Blasons(TComponent* AOwner) : TBrivantelForm(AOwner)
 {
-    SetName("f_Blasons");
-    SetBorderStyle(bsDialog);
-    Position = poMainFormCenter;
-    SetColor(CouleurFondFonceDessin);
-    SetClientWidth(520);
-    SetClientHeight(330);
+    Dialogue(this, "f_Blasons", false, 520, 330);
     SetCaption(Texte(1252, "Blasons"));
     tv_Blasons = new TTreeView(this);
     tv_Blasons->SetName("tv_Blasons");
     tv_Blasons->SetBounds(8, 8, 250, 314);
     tv_Blasons->SetParent(this);
     tv_Blasons->OnChange = [this](TObject*, TTreeNode* n) { Montre(n); };
-    Logo1 = new TLogo(this);
-    Logo1->SetName("Logo1");
-    Logo1->SetBounds(268, 8, 120, 110);
-    Logo1->CouleurFond = clWhite;
-    Logo1->CouleurBord = clRed;
-    Logo1->SetParent(this);
+    Logo1 = Apercu(this, this, "Logo1", 268, 8, 120, 110);
     bc_Modifier = Bouton(this, this, "bc_Modifier", 396, 8, 116, 964);
     bc_Choisir = Bouton(this, this, "bc_Choisir", 396, 40, 116, 1251);
     Etiquette(this, this, "Label2", 268, 134, 1632);
@@ -190,24 +180,14 @@ void Tf_Blasons::bc_ChoisirClick(TObject*)
 
 Tf_ModifierLogo::Tf_ModifierLogo(TComponent* AOwner) : TBrivantelForm(AOwner)
 {
-    SetName("f_ModifierLogo");
-    SetBorderStyle(bsDialog);
-    Position = poMainFormCenter;
-    SetColor(CouleurFondFonceDessin);
-    SetClientWidth(420);
-    SetClientHeight(300);
+    Dialogue(this, "f_ModifierLogo", false, 420, 300);
     SetCaption(Texte(1252, "Modifier Logo"));
     l_Equipe = new TListBox(this);
     l_Equipe->SetName("l_Equipe");
     l_Equipe->SetBounds(8, 8, 250, 284);
     l_Equipe->SetParent(this);
     l_Equipe->OnClick = [this](TObject* s) { l_EquipeClick(s); };
-    Logo1 = new TLogo(this);
-    Logo1->SetName("Logo1");
-    Logo1->SetBounds(268, 8, 144, 120);
-    Logo1->CouleurFond = clWhite;
-    Logo1->CouleurBord = clRed;
-    Logo1->SetParent(this);
+    Logo1 = Apercu(this, this, "Logo1", 268, 8, 144, 120);
     bc_Modifier = Bouton(this, this, "bc_Modifier", 268, 140, 144, 964);
     bc_Importer = Bouton(this, this, "bc_Importer", 268, 172, 144, 1250);
     bc_Terminer = Bouton(this, this, "bc_Terminer", 268, 267, 144, 965, mrOk);

@@ -186,12 +186,7 @@ bool Tf_CadrePersonne::EnregistrePersonne()
 
 Tf_FicheEntraineur::Tf_FicheEntraineur(TComponent* AOwner) : TBrivantelForm(AOwner)
 {
-    SetName("f_FicheEntraineur");
-    SetBorderStyle(bsDialog);
-    Position = poMainFormCenter;
-    SetColor(CouleurFondFonceDessin);
-    SetClientWidth(436);
-    SetClientHeight(344);
+    Dialogue(this, "f_FicheEntraineur", false, 436, 344);
     c_Personne = new Tf_CadrePersonne(this);
     c_Personne->SetBounds(8, 8, 420, 224);
     c_Personne->SetParent(this);
@@ -223,15 +218,7 @@ void Tf_FicheEntraineur::AppliqueCouleurs()
 void Tf_FicheEntraineur::DoShow()
 {
     cb_ClubPrec->Items().Clear();
-    if (Saison)
-        for (int i = 0; i < Saison->NbClubPrec(); ++i)
-        {
-            int32_t id = 0;
-            std::string nom;
-            Saison->ClubPrecIndex(i, id, nom);
-            if (!nom.empty())
-                cb_ClubPrec->Items().AddObject(nom, id);
-        }
+    RemplitClubsPrec(cb_ClubPrec->Items(), Saison);
     c_Personne->ChangeSaison(Saison);
     c_Personne->AffichePersonne(Entraineur);
     if (Entraineur && Saison)

@@ -100,12 +100,7 @@ std::string Tf_FicheJoueur::TexteSaison(int annee)
 
 Tf_FicheJoueur::Tf_FicheJoueur(TComponent* AOwner) : TFicheJoueurForm(AOwner)
 {
-    SetName("f_FicheJoueur");
-    SetBorderStyle(bsDialog);
-    Position = poMainFormCenter;
-    SetColor(CouleurFondFonceDessin);
-    SetClientWidth(680);
-    SetClientHeight(470);
+    Dialogue(this, "f_FicheJoueur", false, 680, 470);
     ConstruitControles();
 }
 
@@ -385,19 +380,11 @@ void Tf_FicheJoueur::DoShow()
     NomModifie = false;
     Chargement = true;
     b_RetourFicheClick(nullptr);
-    cb_ClubPrec->Items().Clear();
+    RemplitClubsPrec(cb_ClubPrec->Items(), Saison);
     cb_Nationalite->Items().Clear();
     cb_Actuel->Items().Clear();
     if (Saison)
     {
-        for (int i = 0; i < Saison->NbClubPrec(); ++i)
-        {
-            int32_t id = 0;
-            std::string nom;
-            Saison->ClubPrecIndex(i, id, nom);
-            if (!nom.empty())
-                cb_ClubPrec->Items().AddObject(nom, id);
-        }
         for (int i = 0; i < Saison->Pays().NbPays(); ++i)
             if (!Saison->Pays().NomPays(i).empty())
                 cb_Nationalite->Items().AddObject(Saison->Pays().NomPays(i), i);

@@ -22,24 +22,14 @@ std::string FiltreImages()
 
 Tf_ImageManager::Tf_ImageManager(TComponent* AOwner) : TBrivantelForm(AOwner)
 {
-    SetName("f_ImageManager");
-    SetBorderStyle(bsDialog);
-    Position = poMainFormCenter;
-    SetColor(CouleurFondFonceDessin);
-    SetClientWidth(440);
-    SetClientHeight(280);
+    Dialogue(this, "f_ImageManager", false, 440, 280);
     SetCaption(Texte(1252, "Blasons"));
     lb_Image = new TListBox(this);
     lb_Image->SetName("lb_Image");
     lb_Image->SetBounds(8, 8, 220, 264);
     lb_Image->SetParent(this);
     lb_Image->OnClick = [this](TObject* s) { lb_ImageClick(s); };
-    Logo1 = new TLogo(this);
-    Logo1->SetName("Logo1");
-    Logo1->SetBounds(238, 8, 194, 110);
-    Logo1->CouleurFond = clWhite;
-    Logo1->CouleurBord = clRed;
-    Logo1->SetParent(this);
+    Logo1 = Apercu(this, this, "Logo1", 238, 8, 194, 110);
     e_Nom = Saisie(this, this, "e_Nom", 238, 126, 194);
     bc_Ajouter = Bouton(this, this, "bc_Ajouter", 238, 156, 194, 932);
     bc_Renommer = Bouton(this, this, "bc_Renommer", 238, 184, 194, 1285);

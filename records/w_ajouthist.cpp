@@ -16,12 +16,7 @@ using namespace ctrl;
 
 Tf_ajouthist::Tf_ajouthist(TComponent* AOwner) : TBrivantelForm(AOwner)
 {
-    SetName("f_ajouthist");
-    SetBorderStyle(bsToolWindow);
-    Position = poMainFormCenter;
-    SetColor(CouleurFondFonceDessin);
-    SetClientWidth(330);
-    SetClientHeight(262);
+    Dialogue(this, "f_ajouthist", true, 330, 262);
     SetCaption(Texte(1259, "Ajouter une saison"));
     auto* fond = Cadre(this, this, "FondCopie1", 6, 6, 318, 214);
     Etiquette(this, fond, "Label1", 10, 13, 10);
@@ -107,12 +102,7 @@ bool ChoisitDivision(TComponent* owner, const TStringList& divisions, int& code)
     if (divisions.Count() < 2)
         return false;
     TOwned<TBrivantelForm> f(new TBrivantelForm(owner));
-    f->SetName("f_ChoixDivision");
-    f->SetBorderStyle(bsToolWindow);
-    f->Position = poMainFormCenter;
-    f->SetColor(CouleurFondFonceDessin);
-    f->SetClientWidth(340);
-    f->SetClientHeight(80);
+    Dialogue(f.get(), "f_ChoixDivision", true, 340, 80);
     f->SetCaption(Texte(604));
     TComboBox* liste = Liste(f.get(), f.get(), "cb_Division", 10, 10, 320);
     // The first entry (the template's own level) is left out.
