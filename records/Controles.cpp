@@ -1,6 +1,9 @@
 #include "records/Controles.h"
 
+#include "model/Championnat.h"
 #include "model/Saison.h"
+
+#include <algorithm>
 #include "model/oTraducteur.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/ComCtrls.h"
@@ -31,6 +34,27 @@ TLogo* Apercu(TComponent* owner, TWinControl* parent, const std::string& nom, in
     l->CouleurBord = clRed;
     l->SetParent(parent);
     return l;
+}
+
+void RemplitEquipes(TStrings& items, const TSaison* saison)
+{
+    items.Clear();
+    if (!saison)
+        return;
+    const TDonneesChampionnat* c = saison->ChampionnatCourant();
+    std::vector<std::pair<std::string, int>> autres;
+    for (int i = 0; i < saison->NbEquipe(); ++i)
+    {
+        const int id = saison->IdEquipe(i);
+        if (!c || c->IndexEquipe(id) < 0)
+            autres.emplace_back(saison->NomEquipe(id), id);
+    }
+    std::sort(autres.begin(), autres.end());
+    if (c)
+        for (int i = 0; i < c->NbEquipe(); ++i)
+            items.AddObject(saison->NomEquipe(c->IdEquipe(i)), c->IdEquipe(i));
+    for (const auto& [nom, id] : autres)
+        items.AddObject(nom, id);
 }
 
 void RemplitClubsPrec(TStrings& items, const TSaison* saison)

@@ -27,6 +27,9 @@ namespace ctrl {
 void Dialogue(TForm* f, const std::string& nom, bool fenetreOutil, int largeur, int hauteur);
 // A crest or photo preview: white ground, red border.
 TLogo* Apercu(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int largeur, int hauteur);
+// The season's teams (name, id): the current championship's in their order,
+// then the others by name.
+void RemplitEquipes(TStrings& items, const TSaison* saison);
 // The season's previous clubs (name, id), empty names left out.
 void RemplitClubsPrec(TStrings& items, const TSaison* saison);
 

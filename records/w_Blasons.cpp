@@ -199,24 +199,7 @@ Tf_ModifierLogo::Tf_ModifierLogo(TComponent* AOwner) : TBrivantelForm(AOwner)
 void Tf_ModifierLogo::ChangeSaison(TSaison* saison)
 {
     TBrivantelForm::ChangeSaison(saison);
-    l_Equipe->Items().Clear();
-    if (!saison)
-        return;
-    // The current championship's teams first, in their order; then the others by name.
-    const TDonneesChampionnat* c = saison->ChampionnatCourant();
-    std::vector<std::pair<std::string, int>> autres;
-    for (int i = 0; i < saison->NbEquipe(); ++i)
-    {
-        const int id = saison->IdEquipe(i);
-        if (!c || c->IndexEquipe(id) < 0)
-            autres.emplace_back(saison->NomEquipe(id), id);
-    }
-    std::sort(autres.begin(), autres.end());
-    if (c)
-        for (int i = 0; i < c->NbEquipe(); ++i)
-            l_Equipe->Items().AddObject(saison->NomEquipe(c->IdEquipe(i)), c->IdEquipe(i));
-    for (const auto& [nom, id] : autres)
-        l_Equipe->Items().AddObject(nom, id);
+    RemplitEquipes(l_Equipe->Items(), saison);
     if (l_Equipe->Items().Count() > 0)
         l_Equipe->SetItemIndex(0);
     l_EquipeClick(nullptr);

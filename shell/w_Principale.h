@@ -121,6 +121,8 @@ public:
     void InfoCompetitions();
     // Team crests (command 145).
     void ModifieLogos();
+    // Team names (command 144).
+    void ModifieEquipes();
     // Saves as ".xmc"; false when saving failed.
     bool Enregistrer(bool silencieux);
     // The save-as dialog; true when saved.

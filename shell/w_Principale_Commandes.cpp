@@ -42,7 +42,6 @@ const TAttente Attentes[] = {
     {128, 130, "Tf_StatEquipe of the sport (team sheet)"},
     {221, 221, "Tf_StatEquipe of the sport (team sheet)"},
     {131, 131, "Tf_FicheClub (club card)"},
-    {144, 144, "Tf_ModifierEquipe (rename a team)"},
     {220, 220, "Tf_ModifierClubPrec (previous clubs)"},
     {146, 146, "Tf_ModifierNat (nationalities)"},
     {147, 147, "Tf_Effectifs (squads)"},
@@ -209,6 +208,7 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
     case 232: AjouteEquipes(); return;
     case 219: InfoCompetitions(); return;
     case 145: ModifieLogos(); return;
+    case 144: ModifieEquipes(); return;
     default: break;
     }
     // Commands without an action.

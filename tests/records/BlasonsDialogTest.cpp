@@ -78,3 +78,45 @@ TEST(ModifierLogo, CrestsAddedChosenAndImportedByName)
     EXPECT_TRUE(f->Modifie);
     InstalleBlasons(nullptr);
 }
+
+#include "records/w_ModifierEquipe.h"
+
+TEST(ModifierEquipe, RenameResortsRefusesUsedTeamsAndDeletesUnusedOnes)
+{
+    TPetiteSaison p = PetiteSaison(sportFootball);
+    TSaison& s = *p.saison;
+    const int isolee = s.AjouteEquipe("Isolee");
+    TJoueur* nomme = s.Joueurs().AjouteJoueur(s.CreeJoueur("Nomme", "A", -1, isolee));
+    s.Joueurs().AjouteJoueur(s.CreeJoueur("Libre", "B", -1, isolee));
+    // A match of the league names the first one (a goal).
+    p.c1->ListeDonnees(2, 2)->Ajoute(std::make_unique<TDonneesEvt>(nomme->Numero, 0, 30, 0));
+    TOwned<Tf_ModifierEquipe> f(new Tf_ModifierEquipe(nullptr));
+    f->ChangeCouleurs(f->Couleurs);
+    f->ChangeSaison(&s);
+    kit::ShowForm(f.get());
+    ASSERT_EQ(f->l_Equipe->Items().Count(), 5);
+    // Brivant renamed "Tessane B": Corvelle, Tessane, Tessane B, Zelvor in the league.
+    f->l_Equipe->SetItemIndex(0);
+    f->l_EquipeClick(nullptr);
+    f->e_NomEquipe->SetText("Tessane B");
+    f->bc_ModifierClick(nullptr);
+    EXPECT_TRUE(f->Modifie);
+    EXPECT_EQ(s.NomEquipe(0), "Tessane B");
+    EXPECT_EQ(p.c1->IdEquipe(2), 0);
+    kit::GrabToPng(f.get(), "modifier-equipe");
+    // A team of a championship is refused with a message.
+    kit::Messages().clear();
+    f->bc_EffacerClick(nullptr);
+    EXPECT_EQ(kit::Messages().size(), 1u);
+    EXPECT_EQ(s.NomEquipe(0), "Tessane B");
+    // The unused team goes; its named player stays without a team, the other is freed.
+    f->l_Equipe->SetItemIndex(f->l_Equipe->Items().IndexOfObject(isolee));
+    f->l_EquipeClick(nullptr);
+    f->bc_EffacerClick(nullptr);
+    EXPECT_EQ(s.NomEquipe(isolee), "");
+    EXPECT_EQ(f->l_Equipe->Items().Count(), 4);
+    TJoueur* garde = s.Joueurs().ChercheJoueurNom("NOMME", "A");
+    ASSERT_TRUE(garde);
+    EXPECT_EQ(garde->ClubActuel, 0xFFFF);
+    EXPECT_FALSE(s.Joueurs().ChercheJoueurNom("LIBRE", "B"));
+}
