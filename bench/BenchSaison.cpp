@@ -29,7 +29,6 @@
 #include <cstdio>
 #include <memory>
 #include <string>
-#include <sched.h>
 #include <unistd.h>
 #include <vector>
 
@@ -42,6 +41,7 @@
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Streams.h"
 #include "tests/support/GrandeSaison.h"
+#include "tests/support/UnCoeur.h"
 
 namespace {
 
@@ -231,29 +231,6 @@ void BM_SaisonSauve(benchmark::State& state)
     state.counters["fichier_Mo"] = static_cast<double>(b.tailleFichier) / (1 << 20);
 }
 
-// While it lives, the process runs on one core only (threads started
-// meanwhile inherit it).
-class TUnCoeur
-{
-public:
-    TUnCoeur()
-    {
-        ::sched_getaffinity(0, sizeof avant_, &avant_);
-        cpu_set_t un;
-        CPU_ZERO(&un);
-        for (int c = 0; c < CPU_SETSIZE; ++c)
-            if (CPU_ISSET(c, &avant_)) {
-                CPU_SET(c, &un);
-                break;
-            }
-        ::sched_setaffinity(0, sizeof un, &un);
-    }
-    ~TUnCoeur() { ::sched_setaffinity(0, sizeof avant_, &avant_); }
-
-private:
-    cpu_set_t avant_;
-};
-
 double SecondesCpu()
 {
     timespec t{};
@@ -267,7 +244,7 @@ double SecondesCpu()
 void BM_SaisonSauveUnCoeur(benchmark::State& state)
 {
     TBanc& b = Banc(static_cast<int>(state.range(0)));
-    TUnCoeur unCoeur;
+    essai::TUnCoeur unCoeur;
     double sauve = 0, zlib = 0;
     for (auto _ : state) {
         double t = SecondesCpu();

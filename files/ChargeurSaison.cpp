@@ -197,6 +197,7 @@ bool TChargeurXmp::ExtraitDocument(TMemoryStream& flux)
         Echec(texteDocumentTropGrand);
         return false;
     }
+    zip.EntrySizeLimit = static_cast<uint32_t>(TailleMaxDocument);
     TZipStream* s = zip.ExtractToStream(NomMembre);
     if (!s) {   // the member is there but cannot be extracted
         Echec(texteArchiveEndommagee, zip.LastMessage());

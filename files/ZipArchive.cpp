@@ -297,7 +297,11 @@ int32_t TZipArchive::HandleCallback(ZCallBackStruct& r)
         break;
     case zacOutputSize:
         r.Memory = nullptr;
-        if (r.FileSize < 0 || r.FileSize > static_cast<int64_t>(MaxEntrySize)) {
+        // The library's own reading of the sizes may differ from the directory
+        // read here: its size is held to the same limits before any room is
+        // made (deflate gives at most 1032 bytes for one).
+        if (r.FileSize < 0 || r.FileSize > static_cast<int64_t>(std::min(EntrySizeLimit, MaxEntrySize)) ||
+            (!spanned_ && fileSize_ > 0 && r.FileSize > fileSize_ * 1032 + 1024)) {
             r.ErrorCode = 1;
             r.FileSize = 0;
         } else {
@@ -492,7 +496,7 @@ void TZipArchive::AddFromStream(const std::string& EntryName, uint32_t EntryDate
 
 bool TZipArchive::EntrySizeSane(const ZipDirEntry& e) const
 {
-    if (e.UnpackedSize > MaxEntrySize) return false;
+    if (e.UnpackedSize > std::min(EntrySizeLimit, MaxEntrySize)) return false;
     if (!spanned_ && e.PackedSize > fileSize_) return false;
     const uint64_t packed = e.PackedSize;
     switch (e.Method) {

@@ -270,6 +270,8 @@ public:
     void Progress(ProgressType type, const std::string& name, int64_t size);
     // Largest size an entry may declare before extraction is refused.
     static constexpr uint32_t MaxEntrySize = 512u * 1024u * 1024u;
+    // A lower limit a caller may set for its own members (a season document).
+    uint32_t EntrySizeLimit = MaxEntrySize;
 
 private:
     friend int32_t ZipArchiveCallback(ZCallBackStruct* record);

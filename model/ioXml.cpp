@@ -83,19 +83,24 @@ void TXmlWriter::EcritLigne(const std::string& ligne)
 void TXmlWriter::OuvreElement(const std::string& nom, const std::string& texte)
 {
     EcritBaliseEnAttente();
-    Ouvert o;
-    o.balise.reserve(nom.size() + 32);
-    o.balise += '<';
+    // The entries of closed elements are used again: their strings keep
+    // their room, and opening an element allocates nothing as a rule.
+    if (profondeur_ == pile_.size())
+        pile_.emplace_back();
+    Ouvert& o = pile_[profondeur_++];
+    o.balise.assign(1, '<');
     o.balise += nom;
-    o.nom = nom;
-    o.texte = EncodeTexteXml(texte);
-    pile_.push_back(std::move(o));
+    o.nom.assign(nom);
+    if (texte.find_first_of("&<>+") == std::string::npos)
+        o.texte.assign(texte);
+    else
+        o.texte = EncodeTexteXml(texte);
     enAttente_ = true;
 }
 
 void TXmlWriter::AjouteAttribut(const std::string& nom, const std::string& valeur, bool force)
 {
-    if ((valeur.empty() && !force) || pile_.empty())
+    if ((valeur.empty() && !force) || profondeur_ == 0)
         return;
     const std::string v = EncodeTexteXml(valeur);
     // The reader ends a quoted value at its closing quote followed by a blank,
@@ -111,7 +116,7 @@ void TXmlWriter::AjouteAttribut(const std::string& nom, const std::string& valeu
         if (v.find('\'') == std::string::npos || (!convient('"') && convient('\'')))
             q = '\'';
     }
-    std::string& balise = pile_.back().balise;
+    std::string& balise = pile_[profondeur_ - 1].balise;
     balise += ' ';
     balise += nom;
     balise += '=';
@@ -175,7 +180,7 @@ void TXmlWriter::EcritBaliseEnAttente()
     if (!enAttente_)
         return;
     enAttente_ = false;
-    const Ouvert& o = pile_.back();
+    const Ouvert& o = pile_[profondeur_ - 1];
     ligne_ = o.balise;
     ligne_ += '>';
     ligne_ += o.texte;
@@ -185,7 +190,7 @@ void TXmlWriter::EcritBaliseEnAttente()
 void TXmlWriter::FermeElement(const std::string& nom)
 {
     EcritBaliseEnAttente();
-    for (int i = static_cast<int>(pile_.size()) - 1; i >= 0; --i) {
+    for (int i = static_cast<int>(profondeur_) - 1; i >= 0; --i) {
         if (pile_[i].nom == nom) {
             FermeJusqua(i);
             return;
@@ -198,14 +203,14 @@ void TXmlWriter::FermeJusqua(int profondeur)
     if (profondeur < 0)
         profondeur = 0;
     // An element about to be closed has its start tag written first.
-    if (static_cast<int>(pile_.size()) > profondeur)
+    if (static_cast<int>(profondeur_) > profondeur)
         EcritBaliseEnAttente();
-    while (static_cast<int>(pile_.size()) > profondeur) {
+    while (static_cast<int>(profondeur_) > profondeur) {
         ligne_.assign("</");
-        ligne_ += pile_.back().nom;
+        ligne_ += pile_[profondeur_ - 1].nom;
         ligne_ += '>';
         EcritLigne(ligne_);
-        pile_.pop_back();
+        --profondeur_;
     }
 }
 

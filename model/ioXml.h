@@ -78,7 +78,7 @@ public:
     void FermeJusqua(int profondeur);
     std::string CodeTexte(std::string_view texte) const { return EncodeTexteXml(texte); }
 
-    int Profondeur() const { return static_cast<int>(pile_.size()); }
+    int Profondeur() const { return static_cast<int>(profondeur_); }
     const std::string& NomFichier() const { return nomFichier_; }
 
 protected:
@@ -95,7 +95,8 @@ private:
     };
     std::unique_ptr<TTextWriter> fichier_;
     std::string nomFichier_;
-    std::vector<Ouvert> pile_;
+    std::vector<Ouvert> pile_;   // the first profondeur_ are open
+    size_t profondeur_ = 0;
     bool enAttente_ = false;
     std::string ligne_;   // the line being built
 };

@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
-#include <sched.h>
-
 #include <algorithm>
 #include <memory>
 #include <string>
@@ -17,6 +15,7 @@
 #include "platform/sys/ZipDeflate.h"
 #include "tests/support/GrandeSaison.h"
 #include "tests/support/SaisonBuilder.h"
+#include "tests/support/UnCoeur.h"
 
 namespace {
 
@@ -122,28 +121,6 @@ TEST(ZipDeflate, CancelledFromTheProgress)
     }
 }
 
-// Pins the process to its first core while it lives.
-class UnCoeur
-{
-public:
-    UnCoeur()
-    {
-        ::sched_getaffinity(0, sizeof avant_, &avant_);
-        cpu_set_t un;
-        CPU_ZERO(&un);
-        for (int c = 0; c < CPU_SETSIZE; ++c)
-            if (CPU_ISSET(c, &avant_)) {
-                CPU_SET(c, &un);
-                break;
-            }
-        ::sched_setaffinity(0, sizeof un, &un);
-    }
-    ~UnCoeur() { ::sched_setaffinity(0, sizeof avant_, &avant_); }
-
-private:
-    cpu_set_t avant_;
-};
-
 // A generated season of several pieces saved through the real road, on every
 // core and on one: a deflate member the system's unzip tests and extracts, and
 // no larger than zlib's level 9 of the same document.
@@ -152,9 +129,9 @@ TEST(ZipDeflate, ASavedSeasonIsADeflateMemberNoLargerThanZlibLevelNine)
     ScratchDir dossier;
     for (const int cas : {0, 2, 10, 12}) {
         const int sport = cas % 10;
-        std::unique_ptr<UnCoeur> unCoeur;
+        std::unique_ptr<essai::TUnCoeur> unCoeur;
         if (cas >= 10) {
-            unCoeur = std::make_unique<UnCoeur>();
+            unCoeur = std::make_unique<essai::TUnCoeur>();
             ASSERT_EQ(zipdeflate::AvailableCores(), 1u);
         }
         essai::TParamsGrandeSaison p;
