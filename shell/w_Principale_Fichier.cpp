@@ -81,6 +81,14 @@ void Tf_Principale::OpenFile(const std::string& nom)
     ValideFenetre();
     if (!DemandeEnregistrement())
         return;
+    // A file that cannot be opened leaves the open season as it was.
+    const std::string precedent = NomFichierCourant;
+    auto echec = [&] {
+        if (Saison)
+            NomFichierCourant = precedent;
+        else
+            ReinitialiseSaison();
+    };
     try
     {
         NomFichierCourant = nomFichier;
@@ -101,12 +109,12 @@ void Tf_Principale::OpenFile(const std::string& nom)
             std::string texte;
             TTraiteurFichier::MessageEtat(etat, ExtractFileName(nomFichier), texte);
             AfficheMessage(texte, mbuValider);
-            ReinitialiseSaison();
+            echec();
         }
     }
     catch (const std::exception&)
     {
-        ReinitialiseSaison();
+        echec();
     }
 }
 

@@ -169,7 +169,7 @@ TEST_F(SaisonFenetre, OpensThroughTheFileBoxTheRecentFilesAndTheOpenDialog)
     EXPECT_EQ(f->Sport, 1);
     EXPECT_EQ(f->DerniersFichiers[0], rugby);
 
-    // 5. A file that is not a season: its message, and no season left.
+    // 5. A file that is not a season: its message, and the open season stays.
     const std::string faux = MakePath(dir, "sauvegarde/faux.xmc");
     {
         TFileStream s(faux, fmCreate);
@@ -177,10 +177,11 @@ TEST_F(SaisonFenetre, OpensThroughTheFileBoxTheRecentFilesAndTheOpenDialog)
     }
     f->Messages.clear();
     f->OpenFile(faux);
-    EXPECT_FALSE(f->Saison);
+    ASSERT_TRUE(f->Saison);
+    EXPECT_EQ(f->Sport, 1);
     ASSERT_EQ(f->Messages.size(), 1u);
     EXPECT_NE(f->Messages[0].find("faux.xmc"), std::string::npos);
-    EXPECT_EQ(NomFichierCourant, "");
+    EXPECT_EQ(NomFichierCourant, rugby);
     EXPECT_EQ(f->DerniersFichiers[0], rugby);
     TermineFenetre(f);
 }
