@@ -28,7 +28,7 @@
 #include "shell/Commandes.h"
 #include "shell/Globales.h"
 #include "shell/w_Principale.h"
-#include "tests/support/GrandeSaison.h"
+#include "tests/support/SaisonParcours.h"
 #include "ui/Dessin.h"
 
 namespace {
@@ -108,8 +108,7 @@ void BM_MenuParcours(benchmark::State& state)
         p.coupe = true;
         p.barrage = true;
         auto g = essai::GenereGrandeSaison(p);
-        for (TDonneesChampionnat* c : g->champs)
-            c->SetOption(8, 124);
+        essai::OptionsParcours(*g);
         TTraiteurFichier::Sauver(fichier, g->saison.get(), nullptr, "", "", nullptr, {}, false);
     }
     ModifSaison = 0;

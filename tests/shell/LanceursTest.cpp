@@ -4,11 +4,8 @@
 // dialogs, whether the child window closes first and how a change reaches the
 // season's modified state. Rows whose window is not part of the program yet
 // are marked waiting.
-#include <cxxabi.h>
-
 #include <cstdlib>
 #include <functional>
-#include <typeinfo>
 
 #include <gtest/gtest.h>
 
@@ -30,15 +27,6 @@
 using namespace essai;
 
 namespace {
-
-std::string Classe(const TObject* o)
-{
-    int etat = 0;
-    char* nom = abi::__cxa_demangle(typeid(*o).name(), nullptr, nullptr, &etat);
-    std::string s = etat == 0 && nom ? nom : typeid(*o).name();
-    std::free(nom);
-    return s;
-}
 
 // A launcher of a child window.
 struct TLigneVue

@@ -4,13 +4,10 @@
 // child of the expected class with the panel shown, or its dialog) or does its
 // action, with no error message and no exception. Each view is grabbed to
 // PNG. Afterwards the season saves and reopens unchanged.
-#include <cxxabi.h>
-
 #include <cstdlib>
 #include <iostream>
 #include <map>
 #include <set>
-#include <typeinfo>
 
 #include <gtest/gtest.h>
 
@@ -32,16 +29,6 @@
 using namespace essai;
 
 namespace {
-
-std::string Classe(const TObject* o)
-{
-    int etat = 0;
-    const char* brut = typeid(*o).name();
-    char* nom = abi::__cxa_demangle(brut, nullptr, nullptr, &etat);
-    std::string s = etat == 0 && nom ? nom : brut;
-    std::free(nom);
-    return s;
-}
 
 // What choosing a command does: a view in the central panel, a modal dialog,
 // a file dialog, an action of its own, or nothing.

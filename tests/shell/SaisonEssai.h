@@ -3,7 +3,11 @@
 // the helpers that open it.
 #pragma once
 
+#include <cxxabi.h>
+
+#include <cstdlib>
 #include <deque>
+#include <typeinfo>
 #include <memory>
 #include <string>
 #include <vector>
@@ -115,6 +119,16 @@ inline void RepondBoite(int resultat, std::vector<std::string>* textes = nullptr
             textes->push_back(m->Label1->Caption());
         m->SetModalResult(resultat);
     });
+}
+
+// The class of a window, as its declaration names it.
+inline std::string Classe(const TObject* o)
+{
+    int etat = 0;
+    char* nom = abi::__cxa_demangle(typeid(*o).name(), nullptr, nullptr, &etat);
+    std::string s = etat == 0 && nom ? nom : typeid(*o).name();
+    std::free(nom);
+    return s;
 }
 
 // The first node of the tree carrying that command id (exact data).
