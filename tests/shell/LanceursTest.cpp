@@ -13,6 +13,7 @@
 #include "model/Championnat.h"
 #include "platform/sys/WinInet.h"
 #include "records/w_Blasons.h"
+#include "records/w_ModifierEquipe.h"
 #include "setup/w_CompetitionInfo.h"
 #include "setup/w_RetirerChamp.h"
 #include "shell/Aide.h"
@@ -106,7 +107,7 @@ std::function<void(TForm*)> Drapeau()
 
 const TLigneDialogue lignesDialogues[] = {
     {232, "Tf_AjouterEquipe", true, cDrapeau, false, Drapeau<Tf_AjouterEquipe>()},
-    {144, "Tf_ModifierEquipe", true, cDrapeau, true},
+    {144, "Tf_ModifierEquipe", true, cDrapeau, false, Drapeau<Tf_ModifierEquipe>()},
     {220, "Tf_ModifierClubPrec", true, cDrapeau, true},
     {145, "Tf_ModifierLogo", true, cDrapeau, false, Drapeau<Tf_ModifierLogo>()},
     {146, "Tf_ModifierNat", false, cDrapeau, true},
