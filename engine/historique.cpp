@@ -220,8 +220,8 @@ void TSaisonStat::CalculeClassement(int type, std::vector<int32_t>& table, std::
             for (size_t j = i + 1; j < n; ++j)
                 if (avant(&ordre[j * 5], &ordre[i * 5]))
                     std::swap_ranges(&ordre[i * 5], &ordre[i * 5] + 5, &ordre[j * 5]);
-    } else if (type == 4 || type == 5) {
-        const int k = type == 4 ? 2 : 3;   // losses, goals for
+    } else if (type >= 4 && type <= 6) {
+        const int k = type - 2;   // losses, goals for, goals against
         for (size_t i = 0; i < n; ++i) {
             const int32_t v = c[i].v[0][k] + c[i].v[1][k];
             table[i * 7 + static_cast<size_t>(type) - 1] = v;

@@ -68,7 +68,8 @@ public:
     // for, wins, best first (points, difference, goals for higher; position
     // lower). Kind 4: table value 3 of row i (losses) over every match; kind 5:
     // value 4 (goals for); order rows (position, value, 0, 0, 0) by value
-    // higher first, then position. Other kinds: zero tables, order by position.
+    // higher first, then position; kind 6 the same with value 5 (goals
+    // against), the defence table. Other kinds: zero tables, order by position.
     void CalculeClassement(int type, std::vector<int32_t>& table, std::vector<int32_t>& ordre) const;
 
 private:

@@ -315,6 +315,10 @@ TEST(Historique, StandingsOfASeasonByHand)
     EXPECT_EQ(o[1], 8);
     EXPECT_EQ(o[5], 0);
     EXPECT_EQ(o[10], 1);
+    // defence: goals against, 7, 6 and 3
+    s.CalculeClassement(6, t, o);
+    EXPECT_EQ((std::vector<int32_t>{t[5], t[12], t[19]}), (std::vector<int32_t>{7, 6, 3}));
+    EXPECT_EQ((std::vector<int32_t>{o[0], o[5], o[10]}), (std::vector<int32_t>{0, 1, 2}));
 }
 
 // A file naming as many teams as it may (ids are 16 bits), names of one length
