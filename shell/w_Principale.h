@@ -368,6 +368,7 @@ protected:
     void AfficheClassement(int mode);
     // Match entry pages (1 the results of a matchday) and the match search.
     void AfficheSaisieMatch(int page, int& param);
+    void AfficheFeuilleMatch(int page, int& param);
     void RechercheMatch();
     // Live scoring (23), points penalties (143), cross-table (170), calendar (225).
     void AfficheVueResultats(int commande);

@@ -33,7 +33,6 @@ struct TAttente
 // Commands whose window is not part of the program yet, by window.
 const TAttente Attentes[] = {
     {14, 14, "scorers page of the sport (match sheet page 2)"},
-    {15, 15, "Tf_Composition (line-ups)"},
     {16, 16, "second match sheet page of the sport"},
     {17, 17, "Tf_ButeursBasket (compact basketball scorers)"},
     {18, 18, "Tf_Notes (player ratings)"},
@@ -189,6 +188,7 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
     case 11: VerifieMiseAJour(); return;
     case 12: Close(); return;
     case 13: AfficheSaisieMatch(1, param); return;
+    case 15: AfficheSaisieMatch(3, param); return;
     case 22: RechercheMatch(); return;
     case 23: case 143: case 170: case 225: AfficheVueResultats(c); return;
     case 227: OptionsFiltre(); return;

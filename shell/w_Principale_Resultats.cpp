@@ -27,11 +27,15 @@ const bool validationInscrite = [] {
 
 }  // namespace
 
-void Tf_Principale::AfficheSaisieMatch(int page, int&)
+void Tf_Principale::AfficheSaisieMatch(int page, int& param)
 {
     TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
-    if (!c || page != 1)
+    if (!c)
         return;
+    if (page != 1) {
+        AfficheFeuilleMatch(page, param);
+        return;
+    }
     (void)validationInscrite;
     auto* f = ShowChild<Tf_Resultats>(true, true);
     f->Init();

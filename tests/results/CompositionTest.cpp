@@ -1,0 +1,130 @@
+// The line-ups page opened through the main window (command 15): a played
+// match's line-up shown as stored, a new one entered on the next matchday by
+// the controls, written when another match is shown, shown again, saved and
+// reopened equal; football and rugby grabbed to PNG.
+#include <gtest/gtest.h>
+
+#include "model/Championnat.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/StdCtrls.h"
+#include "results/w_Composition.h"
+#include "shell/Commandes.h"
+#include "tests/shell/SaisonEssai.h"
+#include "tests/support/SaisonBuilder.h"
+#include "ui/Fond.h"
+
+using namespace essai;
+
+namespace {
+
+void ChoisitJoueur(Tf_Composition& p, int cote, int i)
+{
+    TListe* l = p.Liste(cote);
+    l->SetItemIndex(i);
+    const TRect e = l->ItemRect(i);
+    kit::DblClick(l, e.Left + 5, e.Top + 3);
+}
+
+class Composition : public ::testing::TestWithParam<int>
+{
+};
+
+TEST_P(Composition, LineUpsEnteredWrittenShownSavedAndReopened)
+{
+    const int sport = GetParam();
+    const std::string nom = "composition" + std::to_string(sport);
+    const std::string dir = Prepare(nom);
+    TSaisonComplete sc(sport);
+    sc.saison->SetChampionnatCourant(sc.ligue);
+    sc.ligue->NbJournee = 4;
+    const std::string fichier = MakePath(dir, nom + ".xmc");
+    ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, sc.saison.get(), nullptr, "", "", nullptr, {}, false));
+    auto f = LanceFenetre();
+    f->OpenFile(fichier);
+    ASSERT_TRUE(f->Saison);
+    TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
+    ASSERT_EQ(FenetreEnAttente(15), nullptr);
+
+    // A played match shows its stored line-up: starters 1 and 3, one
+    // substitution at minute 70, the shirt byte of slot 1.
+    ASSERT_TRUE(Commande(*f, 15));
+    auto* p = dynamic_cast<Tf_Composition*>(f->Enfant);
+    ASSERT_NE(p, nullptr);
+    const TInfoComp* joue = c->Match(4, 1);
+    const int dom = joue->IdEquipe(0);
+    EXPECT_EQ(p->IdDomicile, dom);
+    const auto jd = sc.Joueurs(dom);
+    const int nt = p->NbTitulaire();
+    ASSERT_EQ(nt, c->NbTitulaire());
+    EXPECT_EQ(p->Enreg(0, 1).Joueur->Numero, jd[0]);
+    EXPECT_EQ(p->Enreg(0, 1).Numero->Text(), "9");
+    EXPECT_EQ(p->Enreg(0, 2).Joueur->Numero, 0);
+    EXPECT_EQ(p->Enreg(0, 3).Joueur->Numero, jd[1]);
+    EXPECT_EQ(p->Enreg(0, nt + 1).Joueur->Numero, jd[1]);
+    EXPECT_EQ(p->Enreg(0, nt + 1).Numero->Text(), "70");
+    EXPECT_EQ(p->Enreg(0, nt + 2).Joueur->Numero, jd[2]);
+    EXPECT_EQ(p->Liste(0)->Items().Count(), 0);   // all three placed
+
+    // The next matchday's first match: no line-up yet.
+    ASSERT_TRUE(Commande(*f, 13));
+    c->NbJournee = 5;
+    ASSERT_TRUE(Commande(*f, 15));
+    p = dynamic_cast<Tf_Composition*>(f->Enfant);
+    ASSERT_NE(p, nullptr);
+    const int h = p->IdDomicile, a = p->IdExterieur;
+    const auto jh = sc.Joueurs(h), ja = sc.Joueurs(a);
+    ASSERT_EQ(p->Liste(0)->Items().Count(), 3);
+    for (int k = 0; k < 3; ++k)
+        ChoisitJoueur(*p, 0, 0);
+    ChoisitJoueur(*p, 1, 1);
+    EXPECT_EQ(p->Liste(0)->Items().Count(), 0);
+    // Starter 1 goes off (double click) at a minute past the bound, starter 2
+    // the next; the first starter's shirt typed.
+    kit::DblClick(p->Enreg(0, 1).Joueur);
+    kit::DblClick(p->Enreg(0, 2).Joueur);
+    kit::Type(p->Enreg(0, nt + 1).Numero, "300");
+    kit::Type(p->Enreg(0, 1).Numero, "12");
+    const int32_t s1 = p->Enreg(0, 1).Joueur->Numero, s2 = p->Enreg(0, 2).Joueur->Numero;
+    EXPECT_EQ(p->Enreg(0, nt + 1).Joueur->Numero, s1);
+    EXPECT_EQ(p->Enreg(0, nt + 3).Joueur->Numero, s2);
+    kit::GrabToPng(f.get(), "composition_" + std::to_string(sport));
+    const TInfoComp* m = c->Match(5, p->MatchCourant);
+    EXPECT_FALSE(m->CompositionSaisie(h));   // nothing written while typing
+
+    p->UpDown1->ClickButton(btNext);
+    EXPECT_NE(p->IdDomicile, h);
+    EXPECT_TRUE(m->CompositionSaisie(h));
+    EXPECT_TRUE(m->CompositionSaisie(a));
+    EXPECT_EQ(m->JoueurTitulaire(h, 1), s1);
+    EXPECT_EQ(m->Maillot(h, 1), 12);
+    EXPECT_EQ(m->ValeurRemplacement(h, 1, 1), s1);
+    EXPECT_EQ(m->ValeurRemplacement(h, 1, 5), 255);
+    EXPECT_EQ(m->ValeurRemplacement(h, 2, 1), s2);
+    EXPECT_EQ(m->JoueurTitulaire(a, 1), ja[1]);
+    EXPECT_EQ(ModifSaison, 1);
+
+    p->UpDown1->ClickButton(btPrev);
+    EXPECT_EQ(p->IdDomicile, h);
+    EXPECT_EQ(p->Enreg(0, 1).Numero->Text(), "12");
+    EXPECT_EQ(p->Enreg(0, nt + 1).Numero->Text(), "255");
+    EXPECT_EQ(p->Enreg(1, 1).Joueur->Numero, ja[1]);
+    EXPECT_EQ(p->Liste(1)->Items().Count(), static_cast<int>(ja.size()) - 1);
+    (void)jh;
+
+    // Saved with the page shown (its entries committed first), reopened equal.
+    kit::Type(p->Enreg(1, 1).Numero, "5");
+    std::vector<std::string> dits;
+    RepondBoite(mrOk, &dits);
+    Commande(*f, 7);
+    EXPECT_EQ(m->Maillot(a, 1), 5);
+    EXPECT_EQ(ModifSaison, 0);
+    uint8_t etat = 0;
+    auto relu = TTraiteurFichier::Charger(fichier, "", "", nullptr, TousSports, etat, true);
+    ASSERT_TRUE(relu);
+    EXPECT_EQ(Document(*relu), Document(*f->Saison));
+    TermineFenetre(f);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sports, Composition, ::testing::Values(0, 1));
+
+}  // namespace
