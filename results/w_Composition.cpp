@@ -164,6 +164,12 @@ void Tf_Composition::ConstruitGrille(int nbTitulaire, int nbRemp)
             grille_[cote].push_back(on);
         }
     }
+    for (auto& g : grille_)
+        for (TEnreg& e : g)
+            e.Numero->OnChange = [this](TObject*) {
+                if (!EnChargement)
+                    Modifie = 1;
+            };
     Place();
 }
 
@@ -252,6 +258,7 @@ void Tf_Composition::AfficheMatch()
         const int32_t t = Equipe(cote);
         // Starters proposed from the team's last entered line-up.
         const TInfoComp* source = match_;
+        propose_[cote] = false;
         if ((c->Option(11) & 32) && c->NbJournee >= 2 && match_ && !match_->CompositionSaisie(t)) {
             source = nullptr;
             for (int n = c->NbJournee - 1; n >= 2 && !source; --n)
@@ -259,6 +266,7 @@ void Tf_Composition::AfficheMatch()
                     source = m;
             if (!source)
                 source = c->MatchEquipe(1, t);
+            propose_[cote] = source != nullptr;
         }
         for (int n = 1; n <= nbTitulaire_ + 2 * nbRemp_; ++n) {
             int32_t id = 0;
@@ -285,7 +293,9 @@ void Tf_Composition::EnregistrePage(int Libere)
         for (int cote = 0; cote < 2; ++cote) {
             const int32_t t = Equipe(cote);
             auto numero = [](TEdition2* e) { return StrToIntDef(Trim(e->Text()), 0); };
-            for (int n = 1; n <= nbTitulaire_; ++n) {
+            // A proposed line-up is the match's only once it is played or edited.
+            const bool titulaires = !propose_[cote] || match_->ScoresSaisis() || Modifie;
+            for (int n = 1; n <= nbTitulaire_ && titulaires; ++n) {
                 TEnreg& e = Enreg(cote, n);
                 if (match_->JoueurTitulaire(t, n) != e.Joueur->Numero) {
                     match_->SetJoueurTitulaire(t, n, e.Joueur->Numero);
@@ -341,6 +351,7 @@ void Tf_Composition::ListeDblClick(int cote)
         if (Enreg(cote, nbTitulaire_ + 2 * j).Joueur->Text().empty())
             cible = nbTitulaire_ + 2 * j;
     if (cible) {
+        Modifie = 1;
         PlaceJoueur(cote, cible, id);
         l->Items().Delete(i);
     }
@@ -355,6 +366,7 @@ void Tf_Composition::TitulaireDblClick(int cote, int n)
     for (int j = 1; j <= nbRemp_; ++j) {
         TEnreg& off = Enreg(cote, nbTitulaire_ + 2 * j - 1);
         if (off.Joueur->Text().empty()) {
+            Modifie = 1;
             off.Joueur->SetText(e.Joueur->Text());
             off.Joueur->Numero = e.Joueur->Numero;
             return;
@@ -365,6 +377,7 @@ void Tf_Composition::TitulaireDblClick(int cote, int n)
 void Tf_Composition::SortantDblClick(int cote, int n)
 {
     TEnreg& e = Enreg(cote, n);
+    Modifie = 1;
     e.Joueur->SetText("");
     e.Joueur->Numero = 0;
 }

@@ -65,6 +65,7 @@ private:
     std::vector<TEnreg> grille_[2];
     std::unique_ptr<TListeJoueur> choix_[2];
     TInfoComp* match_ = nullptr;
+    bool propose_[2] = {false, false};   // starters taken from an earlier match
     int nbTitulaire_ = 0;
     int nbRemp_ = 0;
 };

@@ -125,6 +125,40 @@ TEST_P(Composition, LineUpsEnteredWrittenShownSavedAndReopened)
     TermineFenetre(f);
 }
 
+// Starters proposed from the team's last entered match reach an unplayed
+// match only after an edit: viewing it gives no appearance.
+TEST(CompositionProposee, WrittenOnlyAfterAnEdit)
+{
+    const std::string dir = Prepare("composition_proposee");
+    TSaisonComplete sc(0);
+    sc.saison->SetChampionnatCourant(sc.ligue);
+    sc.ligue->SetOption(11, sc.ligue->Option(11) | 32);
+    const std::string fichier = MakePath(dir, "proposee.xmc");
+    ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, sc.saison.get(), nullptr, "", "", nullptr, {}, false));
+    auto f = LanceFenetre();
+    f->OpenFile(fichier);
+    ASSERT_TRUE(f->Saison);
+    TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
+    ASSERT_EQ(c->NbJournee, 5);
+    ASSERT_TRUE(Commande(*f, 15));
+    auto* p = dynamic_cast<Tf_Composition*>(f->Enfant);
+    ASSERT_NE(p, nullptr);
+    const int h = p->IdDomicile;
+    const TInfoComp* avant = c->MatchEquipe(4, h);
+    ASSERT_TRUE(avant && avant->CompositionSaisie(h));
+    EXPECT_EQ(p->Enreg(0, 1).Joueur->Numero, avant->JoueurTitulaire(h, 1));
+    const TInfoComp* m = c->MatchEquipe(5, h);
+    p->UpDown1->ClickButton(btNext);
+    EXPECT_FALSE(m->CompositionSaisie(h));
+    EXPECT_EQ(m->JoueurTitulaire(h, 1), 0);
+    p->UpDown1->ClickButton(btPrev);
+    kit::DblClick(p->Enreg(0, 1).Joueur);
+    p->UpDown1->ClickButton(btNext);
+    EXPECT_TRUE(m->CompositionSaisie(h));
+    EXPECT_EQ(m->JoueurTitulaire(h, 1), avant->JoueurTitulaire(h, 1));
+    TermineFenetre(f);
+}
+
 INSTANTIATE_TEST_SUITE_P(Sports, Composition, ::testing::Values(0, 1));
 
 }  // namespace
