@@ -235,6 +235,42 @@ int TGridModel::RowY(int row) const
     return viewH_ > 0 && y >= viewH_ ? -1 : y;
 }
 
+void TGridModel::VisibleCols(std::vector<int>& cols, std::vector<int>& xs) const
+{
+    cols.clear();
+    xs.clear();
+    int x = 0;
+    for (int c = 0; c < fixedCols_ && c < ColCount(); ++c) {
+        cols.push_back(c);
+        xs.push_back(x);
+        x += ColWidths(c) + VertLineWidth(c);
+    }
+    for (int c = std::max(leftCol_, fixedCols_); c < ColCount(); ++c) {
+        if (viewW_ > 0 && x >= viewW_) break;
+        cols.push_back(c);
+        xs.push_back(x);
+        x += ColWidths(c) + VertLineWidth(c);
+    }
+}
+
+void TGridModel::VisibleRows(std::vector<int>& rows, std::vector<int>& ys) const
+{
+    rows.clear();
+    ys.clear();
+    int y = 0;
+    for (int r = 0; r < fixedRows_ && r < RowCount(); ++r) {
+        rows.push_back(r);
+        ys.push_back(y);
+        y += RowHeights(r) + HorzLineWidth(r);
+    }
+    for (int r = std::max(topRow_, fixedRows_); r < RowCount(); ++r) {
+        if (viewH_ > 0 && y >= viewH_) break;
+        rows.push_back(r);
+        ys.push_back(y);
+        y += RowHeights(r) + HorzLineWidth(r);
+    }
+}
+
 TRect TGridModel::CellRect(int col, int row) const
 {
     int x = ColX(col), y = RowY(row);

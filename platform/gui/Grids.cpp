@@ -337,16 +337,16 @@ void TCustomGrid::Paint()
     p->setClipRect(QRect(0, 0, ClientWidth(), ClientHeight()), Qt::IntersectClip);
     bool focused = Focused() || (parts_->editing && parts_->editor && parts_->editor->hasFocus());
     bool rowSelect = Options() & goRowSelect;
-    std::vector<int> rows, cols;
-    for (int r = 0; r < FixedRows(); ++r) rows.push_back(r);
-    for (int r = TopRow(); r < RowCount() && RowY(r) >= 0; ++r) rows.push_back(r);
-    for (int k = 0; k < FixedCols(); ++k) cols.push_back(k);
-    for (int k = LeftCol(); k < ColCount() && ColX(k) >= 0; ++k) cols.push_back(k);
+    std::vector<int> rows, cols, ys, xs;
+    VisibleRows(rows, ys);
+    VisibleCols(cols, xs);
 
     TFont font = Font();
-    for (int r : rows) {
-        for (int k : cols) {
-            TRect rect = Rect(ColX(k), RowY(r), ColX(k) + ColWidths(k), RowY(r) + RowHeights(r));
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const int r = rows[i];
+        for (size_t j = 0; j < cols.size(); ++j) {
+            const int k = cols[j];
+            TRect rect = Rect(xs[j], ys[i], xs[j] + ColWidths(k), ys[i] + RowHeights(r));
             if (rect.IsEmpty()) continue;
             TGridDrawState state = 0;
             bool fixed = k < FixedCols() || r < FixedRows();
@@ -389,9 +389,10 @@ void TCustomGrid::Paint()
     }
     // Grid lines after each cell.
     int gw = GridWidth(), gh = GridHeight();
-    for (int k : cols) {
+    for (size_t j = 0; j < cols.size(); ++j) {
+        const int k = cols[j];
         int lw = VertLineWidth(k);
-        TRect rect = Rect(ColX(k), 0, ColX(k) + ColWidths(k), 0);
+        TRect rect = Rect(xs[j], 0, xs[j] + ColWidths(k), 0);
         if (lw == 0) continue;
         int fixedRowsH = 0;
         for (int r = 0; r < FixedRows(); ++r) fixedRowsH += RowHeights(r) + HorzLineWidth(r);
@@ -402,9 +403,10 @@ void TCustomGrid::Paint()
             p->fillRect(QRect(rect.Right, fixedRowsH, lw, gh - fixedRowsH), TColorToQColor(clSilver));
         }
     }
-    for (int r : rows) {
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const int r = rows[i];
         int lw = HorzLineWidth(r);
-        TRect rect = Rect(0, RowY(r), 0, RowY(r) + RowHeights(r));
+        TRect rect = Rect(0, ys[i], 0, ys[i] + RowHeights(r));
         if (lw == 0) continue;
         int fixedColsW = 0;
         for (int k = 0; k < FixedCols(); ++k) fixedColsW += ColWidths(k) + VertLineWidth(k);

@@ -151,6 +151,10 @@ protected:
     // View x of a column's left edge / y of a row's top edge, -1 when scrolled away.
     int ColX(int col) const;
     int RowY(int row) const;
+    // The columns (rows) shown, fixed ones first, with their view x (y), in one
+    // pass: what painting needs without summing the sizes again for each cell.
+    void VisibleCols(std::vector<int>& cols, std::vector<int>& xs) const;
+    void VisibleRows(std::vector<int>& rows, std::vector<int>& ys) const;
 
 private:
     void Clamp();
