@@ -163,7 +163,8 @@ bool Construit(TSaison& saison, const TListeEntrees& entrees, int sport, const s
                 auto b = std::find_if(anciens.begin(), anciens.end(),
                                       [&](auto& p) { return p && (p->Code | 0x8000) == code; });
                 if (b != anciens.end()) {
-                    (*b)->Code = code;
+                    // The play-off keeps its number; bit 0x8000 of its code
+                    // tells that its championships were created.
                     n2 = noeud1()->AjouteEnfantNomme(e.Nom);
                     n2->SetBarrage(std::move(*b));
                     anciens.erase(b);

@@ -187,8 +187,10 @@ std::string Tf_Barrage::NomSource(int32_t code) const
         if (code <= 32768) {
             nom = Saison->Arbre().NomCode(code);
         } else {
-            TDescNoeud* n = nullptr;
-            Saison->Arbre().BarrageParCode(code, n, nom, false);
+            Saison->Arbre().Parcours(false, [&](TDescNoeud& n) {
+                if (nom.empty() && n.Barrage() && ((n.Barrage()->Code | 0x8000) == (code & 0xFFFF)))
+                    nom = n.NomAffiche();
+            });
         }
     }
     if (nom.empty() && NomDivisionCode)

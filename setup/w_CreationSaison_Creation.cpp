@@ -278,7 +278,7 @@ void Tf_CreationSaison::CreeTours(int32_t c, const std::vector<std::pair<std::st
             }
         }
         const int32_t numero = ++CodeBarrage;
-        b->Code = numero | BitBarrage;
+        b->Code = numero;
         const int groupes = b->TypeGroupe;
         NouveauxBarrages.push_back(std::move(b));
         AjouteNoeudBarrage(type == 1 ? s.TitreTour(n) : std::string(), numero, groupes, noeud, false);
@@ -318,12 +318,10 @@ std::string Tf_CreationSaison::NomDivisionCode(int32_t code) const
 
 TDonneesBarrage* Tf_CreationSaison::BarrageParCode(int32_t code) const
 {
-    if (Saison) {
-        TDescNoeud* n = nullptr;
-        std::string nom;
-        if (TDonneesBarrage* b = Saison->Arbre().BarrageParCode(code, n, nom, false))
-            return b;
-    }
+    if (Saison)
+        for (TDonneesBarrage* b : Saison->Arbre().ListeBarrages())
+            if ((b->Code | BitBarrage) == (code | BitBarrage))
+                return b;
     for (const auto& b : NouveauxBarrages)
         if ((b->Code | BitBarrage) == (code | BitBarrage))
             return b.get();
@@ -380,7 +378,7 @@ void Tf_CreationSaison::bc_BarrageClick()
     const bool promotion = f->rc_Promotion->Checked();
     std::unique_ptr<TDonneesBarrage> b = f->PrendBarrage();
     const int32_t numero = ++CodeBarrage;
-    b->Code = numero | BitBarrage;
+    b->Code = numero;
     const int groupes = b->TypeGroupe;
     NouveauxBarrages.push_back(std::move(b));
     TTreeNode* place = sel;

@@ -123,6 +123,8 @@ public:
     void ModifieLogos();
     // Team names (command 144).
     void ModifieEquipes();
+    // Command 194: the championships of a play-off.
+    void CreationBarrage();
     // Saves as ".xmc"; false when saving failed.
     bool Enregistrer(bool silencieux);
     // The save-as dialog; true when saved.

@@ -50,7 +50,6 @@ const TAttente Attentes[] = {
     {172, 175, "Tf_InfoGeneral of the sport (championship information)"},
     {176, 176, "championship options window of the sport"},
     {226, 226, "championship options window of the sport"},
-    {194, 194, "Tf_CreeBarrage (play-offs)"},
     {199, 202, "Tf_Historique and Tf_ChoixHistorique (history)"},
 };
 
@@ -209,6 +208,7 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
     case 219: InfoCompetitions(); return;
     case 145: ModifieLogos(); return;
     case 144: ModifieEquipes(); return;
+    case 194: CreationBarrage(); return;
     default: break;
     }
     // Commands without an action.

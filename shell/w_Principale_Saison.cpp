@@ -2,9 +2,12 @@
 // open season, the teams of a championship, the competitions' referees and
 // stadiums.
 #include "model/Saison.h"
+#include "model/oTraducteur.h"
+#include "ui/message2.h"
 #include "shell/Globales.h"
 #include "shell/w_Principale.h"
 #include "setup/w_CompetitionInfo.h"
+#include "setup/w_CreationBarrage.h"
 #include "setup/w_CreationSaison.h"
 #include "setup/w_RetirerChamp.h"
 
@@ -91,4 +94,27 @@ void Tf_Principale::InfoCompetitions()
     f.reset();
     SignaleModification();
     InsereChampionnats();
+}
+
+void Tf_Principale::CreationBarrage()
+{
+    if (!Saison)
+        return;
+    FermeFenetreEnfant();
+    TOwned<Tf_CreeBarrage> f(new Tf_CreeBarrage(this));
+    f->ChangeCouleurs(Couleurs);
+    f->ChangeSaison(Saison.get());
+    const int r = f->ShowModal();
+    if (r == 5) {
+        AfficheMessage(Traduire(289), mbuValider);
+        return;
+    }
+    if (r != mrOk)
+        return;
+    const std::vector<int32_t> crees = f->Crees;
+    f.reset();
+    InsereChampionnats();
+    SignaleModification();
+    if (!crees.empty() && Saison->SelectionneChampionnat(crees.front()))
+        AfficheTitreChampionnat();
 }

@@ -12,7 +12,11 @@
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
+#include "engine/CalculClassement.h"
+#include "model/Championnat.h"
+#include "model/Penalites.h"
 #include "setup/w_Barrage.h"
+#include "setup/w_CreationBarrage.h"
 #include "setup/w_Creation.h"
 #include "setup/w_CreationSaison.h"
 #include "setup/w_SaisieEquipes.h"
@@ -155,7 +159,105 @@ TEST(Barrage, PromotionPlayOffDefinedEditedSavedAndReopened)
     const TDescNoeud* n1 = relu->Arbre().Racine().Enfant(0);
     ASSERT_EQ(n1->NbEnfant(), 3);
     EXPECT_NE(n1->Enfant(1)->Barrage(), nullptr);
+
+    // Results through the model: in the second division the first three
+    // positions win their 15 matches (45 points each).
+    TSaison& s = *f->Saison;
+    TDonneesChampionnat* d2 = s.Arbre().ChampionnatParCode(2);
+    for (int d = 1; d <= 15; ++d)
+        for (int k = 0; k < 3; ++k)
+            d2->CreeMatch(d, d2->IdEquipe(k), d2->IdEquipe(3 + (d - 1 + 5 * k) % 15), 2, 0);
+    TCalculClassement calcul(d2, &s);
+    const int nb = calcul.Calcule(clsGeneral, 0, 0);
+    ASSERT_EQ(nb, 18);
+    std::vector<int> attendus = {s.Arbre().ChampionnatParCode(1)->IdEquipe(0)};
+    for (int place = 3; place <= 6; ++place)
+        attendus.push_back(d2->IdEquipe(calcul.ValeurLigne(place - 1, 1)));
+    const int troisieme = attendus[1];
+    EXPECT_EQ(calcul.ValeurLigne(2, 2), 45);
+
+    // 194: the play-off offered, its teams preselected from the standings.
+    Quand<Tf_CreeBarrage>([&](Tf_CreeBarrage* c) {
+        ASSERT_EQ(c->cb_Barrage->Items().Count(), 1);
+        ASSERT_EQ(c->Divisions.size(), 2u);
+        ASSERT_EQ(c->Divisions[1]->Equipes.size(), 4u);
+        for (size_t k = 0; k < 4; ++k)
+            EXPECT_EQ(c->Divisions[1]->Equipes[k]->Text(), s.NomEquipe(attendus[k + 1]));
+        c->Divisions[0]->Equipes[0]->SetItemIndex(
+            c->Divisions[0]->Equipes[0]->Items().IndexOfObject(attendus[0]));
+        kit::GrabToPng(c, "CreeBarrage");
+        RepondBoite(mrOk);
+        c->b_ContinuerClick();
+    });
+    Commande(*f, 194);
+    kit::Process(20);
+    TDonneesChampionnat* cree = s.ChampionnatCourant();
+    ASSERT_NE(cree, nullptr);
+    EXPECT_EQ(cree->CodeChamp, 0x8001);
+    EXPECT_EQ(cree->NbEquipe(), 5);
+    EXPECT_EQ(cree->NbJour(), 8);
+    for (int id : attendus)
+        EXPECT_GE(cree->IndexEquipe(id), 0);
+    // Half of 45 points carried.
+    TCalculClassement nouveau(cree, &s);
+    nouveau.Calcule(clsGeneral, 0, 0);
+    bool vu = false;
+    for (int r = 0; r < 5; ++r)
+        if (cree->IdEquipe(nouveau.ValeurLigne(r, 1)) == troisieme) {
+            EXPECT_EQ(nouveau.ValeurLigne(r, 2), 22);
+            vu = true;
+        }
+    EXPECT_TRUE(vu);
+    EXPECT_NE(s.Arbre().NoeudChampionnat(cree)->Parent()->Barrage(), nullptr);
+    EXPECT_NE(ModifSaison, 0);
+    // Created: no longer offered; the shell says so.
+    std::vector<std::string> textes;
+    Quand<Tf_CreeBarrage>([](Tf_CreeBarrage* c) {
+        EXPECT_EQ(c->cb_Barrage->Items().Count(), 0);
+        c->b_Annuler->Click();
+    });
+    Commande(*f, 194);
     TermineFenetre(f);
+}
+
+// The draw of a cup play-off with rounds: semi-finals of four group winners
+// and a final, then a bye for a team that enters in the final.
+TEST(Barrage, CupDrawFirstRoundAndLaterEntrants)
+{
+    TDonneesBarrage b;
+    b.AjouteDivision(11, {{1, 1}});
+    b.AjouteDivision(12, {{1, 1}});
+    b.AjouteDivision(13, {{1, 2}});
+    TTourCoupe* t1 = b.AjouteTour(2, 1);
+    t1->AjouteRencontre(11, 12, 1, 1);
+    t1->AjouteRencontre(13, 13, 1, 2);
+    TTourCoupe* t2 = b.AjouteTour(1, 1);
+    t2->AjouteRencontre(1, 1, 1, 2);
+    auto slots = TirageBarrage(b);
+    ASSERT_EQ(slots.size(), 2u);
+    EXPECT_EQ(std::vector<uint16_t>(slots[0].Valeur, slots[0].Valeur + 4), (std::vector<uint16_t>{11, 12, 1, 1}));
+    EXPECT_EQ(std::vector<uint16_t>(slots[1].Valeur, slots[1].Valeur + 4), (std::vector<uint16_t>{13, 13, 1, 2}));
+    // A final against the winner of semi-final 1 and the third source's
+    // second, who enters there; pairing 5 does not exist.
+    TDonneesBarrage c;
+    c.AjouteDivision(11, {{1, 2}});
+    c.AjouteDivision(12, {{1, 2}});
+    c.AjouteDivision(13, {{2, 2}});
+    TTourCoupe* u1 = c.AjouteTour(1, 1);
+    u1->AjouteRencontre(11, 12, 1, 1);
+    TTourCoupe* u2 = c.AjouteTour(1, 1);
+    u2->AjouteRencontre(1, 1, 1, 0x8000 + 3 * 256 + 2);
+    slots = TirageBarrage(c);
+    ASSERT_EQ(slots.size(), 2u);
+    EXPECT_EQ(std::vector<uint16_t>(slots[0].Valeur, slots[0].Valeur + 4), (std::vector<uint16_t>{11, 12, 1, 1}));
+    EXPECT_EQ(std::vector<uint16_t>(slots[1].Valeur, slots[1].Valeur + 4),
+              (std::vector<uint16_t>{13, 65535, 2, 65535}));
+    TDonneesBarrage d;
+    d.AjouteTour(1, 1)->AjouteRencontre(11, 12, 1, 1);
+    d.AjouteTour(1, 1)->AjouteRencontre(1, 1, 5, 1);
+    slots = TirageBarrage(d);
+    EXPECT_EQ(slots[1].Valeur[0], 11);   // pairing 1 of round 1
+    EXPECT_EQ(slots[0].Valeur[0], 65535);   // pairing 5 does not exist
 }
 
 }  // namespace
