@@ -1,5 +1,7 @@
 #include "views/OutilsVues.h"
 
+#include <set>
+
 #include "codecs/PngPicture.h"
 #include "model/MultiSport.h"
 #include "model/Saison.h"
@@ -59,6 +61,20 @@ TDonneesChampionnat* ChampionnatFonction(TSaison* saison, const TStringList& par
     return saison->ChampionnatCourant();
 }
 
+TDonneesChampionnat* DebutPage(TSaison* saison, const TStringList& parametres, std::string& resultat)
+{
+    resultat.clear();
+    return ChampionnatFonction(saison, parametres);
+}
+
+void EcritTable(const TColorGridModel& grille, const TStringList& parametres, std::string& resultat, bool imbrique)
+{
+    if (imbrique)
+        grille.TableHTMLImbriquee(CouleursParametres(parametres), resultat);
+    else
+        grille.TableHTML(CouleursParametres(parametres), resultat, 0, "#FFFFFF");
+}
+
 void BrancheCadre(TParamClassement* cadre, std::function<void()> rafraichit)
 {
     cadre->cb_Champ->OnChange = [cadre, rafraichit](TObject* s) {
@@ -74,6 +90,9 @@ void BrancheCadre(TParamClassement* cadre, std::function<void()> rafraichit)
 void EnregistreVue(const std::string& classe, std::function<TForm*(TComponent*)> cree,
                    std::initializer_list<std::pair<const char*, uint8_t>> fonctions)
 {
+    static std::set<std::string> enregistrees;
+    if (!enregistrees.insert(classe).second)
+        return;
     const TClasseVue vue{classe, std::move(cree)};
     for (const auto& [nom, genre] : fonctions)
         GestionFonctions().Ajoute(nom, vue, genre);

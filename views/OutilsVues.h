@@ -45,10 +45,19 @@ private:
 // current first; nullptr without one. The caller keeps a TGardeChampionnat.
 TDonneesChampionnat* ChampionnatFonction(TSaison* saison, const TStringList& parametres);
 
+// Starts a page function: clears the result and gives the championship it works
+// on (as ChampionnatFonction); nullptr when there is nothing to write. The caller
+// keeps a TGardeChampionnat, taken before this call.
+TDonneesChampionnat* DebutPage(TSaison* saison, const TStringList& parametres, std::string& resultat);
+
+// Writes a filled grid as the page function's HTML table, nested or plain.
+void EcritTable(const TColorGridModel& grille, const TStringList& parametres, std::string& resultat, bool imbrique);
+
 // The range frame's two choices refill the view once the frame took them.
 void BrancheCadre(TParamClassement* cadre, std::function<void()> rafraichit);
 
-// Registers the page functions a view class serves, with their kind bytes.
+// Registers the page functions a view class serves, with their kind bytes; a
+// class already registered is left as it is.
 void EnregistreVue(const std::string& classe, std::function<TForm*(TComponent*)> cree,
                    std::initializer_list<std::pair<const char*, uint8_t>> fonctions);
 

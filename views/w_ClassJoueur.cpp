@@ -313,11 +313,8 @@ void Tf_ClassJoueur::ExecuteFonction(const std::string& Nom, const TStringList& 
         TFootForm::ExecuteFonction(Nom, Parametres, Resultat, couleurs, Pages, saison);
         return;
     }
-    Resultat.clear();
-    if (!saison)
-        return;
     vues::TGardeChampionnat garde(saison);
-    TDonneesChampionnat* c = vues::ChampionnatFonction(saison, Parametres);
+    TDonneesChampionnat* c = vues::DebutPage(saison, Parametres, Resultat);
     if (!c)
         return;
     TColorGridModel g;
@@ -330,15 +327,11 @@ void Tf_ClassJoueur::ExecuteFonction(const std::string& Nom, const TStringList& 
         const int k = type == "jaune" ? 1 : type == "rouge" ? 2 : type == "penalty" ? 0 : 3;
         RemplitArbitres(saison, k, g, nullptr, couleurs);
     }
-    g.TableHTML(vues::CouleursParametres(Parametres), Resultat, 0, "#FFFFFF");
+    vues::EcritTable(g, Parametres, Resultat, false);
 }
 
 void EnregistreFonctionsClassJoueur()
 {
-    static bool fait = false;
-    if (fait)
-        return;
-    fait = true;
     vues::EnregistreVue("Tf_ClassJoueur", [](TComponent* o) -> TForm* { return new Tf_ClassJoueur(o); },
                         {{"ClassementJoueur", 1}, {"ClassementArbitre", 1}});
 }

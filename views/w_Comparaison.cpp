@@ -345,10 +345,6 @@ void Tf_Comparaison::ExecuteFonction(const std::string& Nom, const TStringList& 
 
 void EnregistreFonctionsComparaison()
 {
-    static bool fait = false;
-    if (fait)
-        return;
-    fait = true;
     vues::EnregistreVue("Tf_Comparaison", [](TComponent* o) -> TForm* { return new Tf_Comparaison(o); },
                         {{"ComparaisonEquipe", 1}, {"ProgrammeEquipe", 1}});
 }

@@ -519,11 +519,8 @@ void Tf_DiversStat::ExecuteFonction(const std::string& Nom, const TStringList& P
         TFootForm::ExecuteFonction(Nom, Parametres, Resultat, couleurs, Pages, saison);
         return;
     }
-    Resultat.clear();
-    if (!saison)
-        return;
     vues::TGardeChampionnat garde(saison);
-    TDonneesChampionnat* c = vues::ChampionnatFonction(saison, Parametres);
+    TDonneesChampionnat* c = vues::DebutPage(saison, Parametres, Resultat);
     if (!c)
         return;
     const int journee = StrToIntDef(Parametre("Journee", Parametres, "1"), c->NbJournee);
@@ -575,18 +572,11 @@ void Tf_DiversStat::ExecuteFonction(const std::string& Nom, const TStringList& P
         const int k = type == "essai" ? 3 : type == "penalite" ? 4 : type == "drop" ? 5 : type == "rouge" ? 1 : 2;
         RemplitStatParJournee(k, saison, couleurs, true, g);
     }
-    if (imbrique)
-        g.TableHTMLImbriquee(vues::CouleursParametres(Parametres), Resultat);
-    else
-        g.TableHTML(vues::CouleursParametres(Parametres), Resultat, 0, "#FFFFFF");
+    vues::EcritTable(g, Parametres, Resultat, imbrique);
 }
 
 void EnregistreFonctionsDiversStat()
 {
-    static bool fait = false;
-    if (fait)
-        return;
-    fait = true;
     // "JourneeButeur" is served, not registered
     vues::EnregistreVue("Tf_DiversStat", [](TComponent* o) -> TForm* { return new Tf_DiversStat(o); },
                         {{"JourneeDetail", 0}, {"JourneeSpectateur", 0}, {"JourneeSimple", 0}, {"JourneeJoueurs", 0},

@@ -596,11 +596,8 @@ void Tf_InfoEquipes::ExecuteFonction(const std::string& Nom, const TStringList& 
         TFootForm::ExecuteFonction(Nom, Parametres, Resultat, couleurs, Pages, saison);
         return;
     }
-    Resultat.clear();
-    if (!saison)
-        return;
     vues::TGardeChampionnat garde(saison);
-    TDonneesChampionnat* c = vues::ChampionnatFonction(saison, Parametres);
+    TDonneesChampionnat* c = vues::DebutPage(saison, Parametres, Resultat);
     if (!c)
         return;
     TColorGridModel g;
@@ -613,18 +610,11 @@ void Tf_InfoEquipes::ExecuteFonction(const std::string& Nom, const TStringList& 
         AfficheJoueursUtilises(g, saison, 1, c->DerniereJournee, liste, couleurs);
     else
         AfficheRemplacements(g, saison, 1, c->DerniereJournee, liste, couleurs);
-    if (type >= 0 && type <= 1)
-        g.TableHTMLImbriquee(vues::CouleursParametres(Parametres), Resultat);
-    else
-        g.TableHTML(vues::CouleursParametres(Parametres), Resultat, 0, "#FFFFFF");
+    vues::EcritTable(g, Parametres, Resultat, type >= 0 && type <= 1);
 }
 
 void EnregistreFonctionsInfoEquipes()
 {
-    static bool fait = false;
-    if (fait)
-        return;
-    fait = true;
     vues::EnregistreVue("Tf_InfoEquipes", [](TComponent* o) -> TForm* { return new Tf_InfoEquipes(o); },
                         {{"MeilleursButeursEquipe", 1}, {"MeilleursEssaiEquipe", 1}, {"MeilleursRealisateurEquipe", 1},
                                           {"MeilleursAffluencesEquipe", 1}, {"JoueursUtilisesEquipe", 1}, {"NbRemplacementEquipe", 1},

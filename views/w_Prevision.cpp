@@ -353,10 +353,6 @@ void Tf_Prevision::ExecuteFonction(const std::string& Nom, const TStringList& Pa
 
 void EnregistreFonctionsPrevision()
 {
-    static bool fait = false;
-    if (fait)
-        return;
-    fait = true;
     vues::EnregistreVue("Tf_Prevision", [](TComponent* o) -> TForm* { return new Tf_Prevision(o); },
                         {{"Prevision", 1}});
 }

@@ -479,10 +479,6 @@ void Tf_Statistique::ExecuteFonction(const std::string& Nom, const TStringList& 
 
 void EnregistreFonctionsStatistique()
 {
-    static bool fait = false;
-    if (fait)
-        return;
-    fait = true;
     vues::EnregistreVue("Tf_Statistique", [](TComponent* o) -> TForm* { return new Tf_Statistique(o); },
                         {{"Particularite", 1}, {"Serie", 1}});
 }
