@@ -10,24 +10,6 @@ namespace {
 using V = std::vector<int>;
 using Lg = std::vector<TLigneAttendue>;
 
-// Four teams, three matchdays (results by team position):
-//   1: 0-1 2:1   2-3 1:1
-//   2: 1-2 0:3   3-0 2:2
-//   3: 0-2 0:1   1-3 4:0
-struct Ligue4
-{
-    TChampionnatEssai c{0, 4, TDonneesChampionnat::TypeChamp, 3};
-    Ligue4()
-    {
-        Resultat(*c, 1, 0, 1, 2, 1);
-        Resultat(*c, 1, 2, 3, 1, 1);
-        Resultat(*c, 2, 1, 2, 0, 3);
-        Resultat(*c, 2, 3, 0, 2, 2);
-        Resultat(*c, 3, 0, 2, 0, 1);
-        Resultat(*c, 3, 1, 3, 4, 0);
-    }
-};
-
 }  // namespace
 
 TEST(Points, GeneralHomeAwayFullAndEnglishAverage)

@@ -11,28 +11,6 @@ namespace {
 
 using V = std::vector<int>;
 
-// As in the points tests:
-//   1: 0-1 2:1   2-3 1:1     2: 1-2 0:3   3-0 2:2     3: 0-2 0:1   1-3 4:0
-struct Ligue4
-{
-    TChampionnatEssai c{0, 4, TDonneesChampionnat::TypeChamp, 3};
-    Ligue4()
-    {
-        Resultat(*c, 1, 0, 1, 2, 1);
-        Resultat(*c, 1, 2, 3, 1, 1);
-        Resultat(*c, 2, 1, 2, 0, 3);
-        Resultat(*c, 2, 3, 0, 2, 2);
-        Resultat(*c, 3, 0, 2, 0, 1);
-        Resultat(*c, 3, 1, 3, 4, 0);
-    }
-    V Table(int type, int champTri = 0)
-    {
-        TCalculClassement calcul(c.champ.get(), c.saison.get());
-        calcul.Calcule(type, 0, 0, nullptr, false, champTri);
-        return Positions(calcul);
-    }
-};
-
 V Champ2(const TCalculClassement& calcul)
 {
     V v;

@@ -71,3 +71,28 @@ inline std::ostream& operator<<(std::ostream& os, const TLigneAttendue& l)
     return os << "{" << l.Position << ", " << l.Points << ", " << l.Diff << ", " << l.Pour << ", " << l.V << ", "
               << l.N << ", " << l.D << ", " << l.Contre << "}";
 }
+
+// Four teams, three matchdays (results by team position):
+//   1: 0-1 2:1   2-3 1:1
+//   2: 1-2 0:3   3-0 2:2
+//   3: 0-2 0:1   1-3 4:0
+struct Ligue4
+{
+    TChampionnatEssai c{0, 4, TDonneesChampionnat::TypeChamp, 3};
+    Ligue4()
+    {
+        Resultat(*c, 1, 0, 1, 2, 1);
+        Resultat(*c, 1, 2, 3, 1, 1);
+        Resultat(*c, 2, 1, 2, 0, 3);
+        Resultat(*c, 2, 3, 0, 2, 2);
+        Resultat(*c, 3, 0, 2, 0, 1);
+        Resultat(*c, 3, 1, 3, 4, 0);
+    }
+    // The table of the given kind, as positions.
+    std::vector<int> Table(int type, int champTri = 0)
+    {
+        TCalculClassement calcul(c.champ.get(), c.saison.get());
+        calcul.Calcule(type, 0, 0, nullptr, false, champTri);
+        return Positions(calcul);
+    }
+};
