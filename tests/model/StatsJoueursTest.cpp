@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <utility>
+
 #include "model/Saison_Stats.h"
 #include "tests/support/SaisonStatBuilder.h"
 
@@ -19,6 +22,14 @@ std::ostream& operator<<(std::ostream& os, const Compte& c)
 Compte Lit(const TPersonnelStat& p, uint32_t c, int typeBut = 1)
 {
     return {p.NbMatch(c), p.Stat(c, typeBut), p.NbAvertissement(c), p.NbExpulsion(c)};
+}
+
+// Each (code, count) pair checked in championship c.
+template <class P>
+void StatsSont(const P& p, uint32_t c, std::initializer_list<std::pair<int, int>> attendus)
+{
+    for (const auto& [code, n] : attendus)
+        EXPECT_EQ(p.Stat(c, code), n) << "code " << code;
 }
 
 // A football season: A-B 2-1 on matchday 1 (a2 off for a3 at 60, b2 sent off,
@@ -184,19 +195,12 @@ TEST(StatsJoueurs, RugbyComptesALaMain)
     TInfoComp* m = s.Champ().CreeMatch(1, A, B, 30, 0);
     m->SetJoueurTitulaire(A, 10, p->Numero);
     m->SetRemplacement(B, 0, q->Numero, 50, 2);
-    s.Evenement(1, 2, p, A, 5);
-    s.Evenement(1, 2, p, A, 25);
-    s.Evenement(1, 6, p, A, 6);
-    s.Evenement(1, 6, p, A, evtRouge | 26);   // not a scoring record
-    s.Evenement(1, 5, p, A, 12);
-    s.Evenement(1, 5, p, A, 40);
-    s.Evenement(1, 7, p, A, 60);
+    // (code, value) of player p; the red card at 26 is not a scoring record.
+    for (const auto& [code, v] : {std::pair{2, 5}, {2, 25}, {6, 6}, {6, evtRouge | 26}, {5, 12}, {5, 40}, {7, 60}})
+        s.Evenement(1, code, p, A, v);
     ASSERT_TRUE(CalculeStatJoueurs(s.Source()).Vide());
     EXPECT_EQ(p->NbMatch(1), 1);
-    EXPECT_EQ(p->Stat(1, 1), 2);
-    EXPECT_EQ(p->Stat(1, 2), 1);
-    EXPECT_EQ(p->Stat(1, 3), 2);
-    EXPECT_EQ(p->Stat(1, 4), 1);
+    StatsSont(*p, 1, {{1, 2}, {2, 1}, {3, 2}, {4, 1}});
     EXPECT_EQ(q->NbMatch(1), 1);
 }
 
@@ -227,11 +231,7 @@ TEST(StatsJoueurs, BasketComptesALaMain)
     ASSERT_EQ(rap.Orphelins.size(), 1u);
     EXPECT_EQ(rap.Orphelins[0], (TOrphelin{1, 2, 6, 5555, A}));
     EXPECT_EQ(p->NbMatch(1), 1);
-    EXPECT_EQ(p->Stat(1, 5), 30);
-    EXPECT_EQ(p->Stat(1, 6), 16);
-    EXPECT_EQ(p->Stat(1, 7), 2);
-    EXPECT_EQ(p->Stat(1, 8), 7);
-    EXPECT_EQ(p->Stat(1, 16), 5);
+    StatsSont(*p, 1, {{5, 30}, {6, 16}, {7, 2}, {8, 7}, {16, 5}});
     EXPECT_EQ(q->NbMatch(1), 1);
     EXPECT_EQ(q->Stat(1, 6), 8);
     EXPECT_EQ(v->NbMatch(1), 0);
@@ -272,19 +272,13 @@ TEST(StatsJoueurs, HandballComptesALaMain)
     s.Evenement(1, 25, g, B, 11);
     ASSERT_TRUE(CalculeStatJoueurs(s.Source()).Vide());
     EXPECT_EQ(p->NbMatch(1), 2);
-    EXPECT_EQ(p->Stat(1, 36), 2);
-    EXPECT_EQ(p->Stat(1, 21), 8);
-    EXPECT_EQ(p->Stat(1, 22), 9);
-    EXPECT_EQ(p->Stat(1, 33), 2);
+    StatsSont(*p, 1, {{36, 2}, {21, 8}, {22, 9}, {33, 2}});
     EXPECT_EQ(g->NbMatch(1), 2);
-    EXPECT_EQ(g->Stat(1, 25), 11);
-    EXPECT_EQ(g->Stat(1, 34), 1);
+    StatsSont(*g, 1, {{25, 11}, {34, 1}});
 
     CompteStatSport(s.Source());
     EXPECT_EQ(r->NbMatch(1), 2);
-    EXPECT_EQ(r->Stat(1, 24), 2);
-    EXPECT_EQ(r->Stat(1, 33), 3);
-    EXPECT_EQ(r->Stat(1, 34), 1);
+    StatsSont(*r, 1, {{24, 2}, {33, 3}, {34, 1}});
 }
 
 TEST(StatsJoueurs, PlusieursChampionnatsSeparent)
