@@ -1,4 +1,5 @@
 #include "results/w_VuesResultats.h"
+#include "views/OutilsVues.h"
 
 #include <algorithm>
 #include <climits>
@@ -30,17 +31,6 @@ using vues::Texte;
 namespace {
 
 constexpr uint16_t V = TInfoComp::ScoreVide;
-
-TScrollBox* BoiteDefilante(TForm* f, const char* nom)
-{
-    auto* b = new TScrollBox(f);
-    b->SetName(nom);
-    b->SetBorderStyle(bsNone);
-    b->SetAlign(alClient);
-    b->SetColor(CouleurFondFonceDessin);
-    b->SetParent(f);
-    return b;
-}
 
 TColorStringGrid* Grille(TForm* f, TWinControl* parent, const char* nom)
 {
@@ -96,7 +86,7 @@ Tf_Penalite::Tf_Penalite(TComponent* AOwner) : TFootForm(AOwner)
     Label1 = Label(this, FondCopie1, "Label1", 318, 19, 60, clWhite, true, Texte(218, "points"));
     b_Ajouter = Bouton(this, FondCopie1, "b_Ajouter", "BoutonOrange", 400, 12, 150, Texte(932, "Ajouter"));
     b_Ajouter->OnClick = [this](TObject* s) { b_AjouterClick(s); };
-    sb_Tableau = BoiteDefilante(this, "sb_Tableau");
+    sb_Tableau = vues::FondDefilant(this, "sb_Tableau");
     sg_Penalite = Grille(this, sb_Tableau, "sg_Penalite");
     DoCreate();
 }
@@ -232,7 +222,7 @@ Tf_recap::Tf_recap(TComponent* AOwner) : TFootForm(AOwner)
     SetColor(CouleurFondFonceDessin);
     SetClientWidth(760);
     SetClientHeight(560);
-    sb_Fond = BoiteDefilante(this, "sb_Fond");
+    sb_Fond = vues::FondDefilant(this, "sb_Fond");
     sg_recap = Grille(this, sb_Fond, "sg_recap");
     sg_recap->SetLeft(6);
     sg_recap->SetTop(6);
@@ -288,7 +278,7 @@ Tf_calendrier::Tf_calendrier(TComponent* AOwner) : TFootForm(AOwner)
     SetColor(CouleurFondFonceDessin);
     SetClientWidth(760);
     SetClientHeight(560);
-    ScrollBox1 = BoiteDefilante(this, "ScrollBox1");
+    ScrollBox1 = vues::FondDefilant(this, "ScrollBox1");
     ScrollBox1->OnResize = [this](TObject*) { Place(); };
     DoCreate();
 }
@@ -461,7 +451,7 @@ Tf_Minute::Tf_Minute(TComponent* AOwner) : TFootForm(AOwner)
     Bm1 = bouton("Bm1", "-", 248, 400, 0, -1);
     bp2 = bouton("bp2", "+", 204, 440, 1, 1);
     bm2 = bouton("bm2", "-", 248, 440, 1, -1);
-    ScrollBox1 = BoiteDefilante(this, "ScrollBox1");
+    ScrollBox1 = vues::FondDefilant(this, "ScrollBox1");
     sg_Classement = Grille(this, ScrollBox1, "sg_Classement");
     sg_Classement->SetBounds(6, 6, 440, 400);
     ScrollBox1->OnResize = [this](TObject*) {

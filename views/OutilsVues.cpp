@@ -5,7 +5,9 @@
 #include "codecs/PngPicture.h"
 #include "model/MultiSport.h"
 #include "model/Saison.h"
+#include "platform/gui/Forms.h"
 #include "platform/rtl/Files.h"
+#include "ui/Couleurs.h"
 #include "ui/FonctionsGabarit.h"
 #include "ui/GestionFonction.h"
 #include "views/cadreParamClassement.h"
@@ -73,6 +75,17 @@ void EcritTable(const TColorGridModel& grille, const TStringList& parametres, st
         grille.TableHTMLImbriquee(CouleursParametres(parametres), resultat);
     else
         grille.TableHTML(CouleursParametres(parametres), resultat, 0, "#FFFFFF");
+}
+
+TScrollBox* FondDefilant(TForm* vue, const char* nom)
+{
+    auto* b = new TScrollBox(vue);
+    b->SetName(nom);
+    b->SetBorderStyle(bsNone);
+    b->SetAlign(alClient);
+    b->SetColor(CouleurFondFonceDessin);
+    b->SetParent(vue);
+    return b;
 }
 
 void BrancheCadre(TParamClassement* cadre, std::function<void()> rafraichit)

@@ -16,6 +16,7 @@ class TStringList;
 class TParamClassement;
 class TComponent;
 class TForm;
+class TScrollBox;
 
 namespace vues {
 
@@ -52,6 +53,9 @@ TDonneesChampionnat* DebutPage(TSaison* saison, const TStringList& parametres, s
 
 // Writes a filled grid as the page function's HTML table, nested or plain.
 void EcritTable(const TColorGridModel& grille, const TStringList& parametres, std::string& resultat, bool imbrique);
+
+// The view's scroll box filling the form on the dark background, named `nom`.
+TScrollBox* FondDefilant(TForm* vue, const char* nom);
 
 // The range frame's two choices refill the view once the frame took them.
 void BrancheCadre(TParamClassement* cadre, std::function<void()> rafraichit);

@@ -182,12 +182,7 @@ Tf_Comparaison::Tf_Comparaison(TComponent* AOwner) : TFootForm(AOwner)
     Graph1->SetNbPointY(20);
     Graph1->ChangeNbCourbes(4);
     Graph1->SetParent(Panel1);
-    sb_Comparaison = new TScrollBox(this);
-    sb_Comparaison->SetName("sb_Comparaison");
-    sb_Comparaison->SetBorderStyle(bsNone);
-    sb_Comparaison->SetAlign(alClient);
-    sb_Comparaison->SetColor(CouleurFondFonceDessin);
-    sb_Comparaison->SetParent(this);
+    sb_Comparaison = vues::FondDefilant(this, "sb_Comparaison");
     sg_Programme = new TColorStringGrid(this);
     sg_Programme->SetName("sg_Programme");
     sg_Programme->SetBorderStyle(bsNone);

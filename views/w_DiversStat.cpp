@@ -59,12 +59,7 @@ Tf_DiversStat::Tf_DiversStat(TComponent* AOwner) : TFootForm(AOwner)
     bc_Calendrier->SetParent(fc_Calendrier);
     bc_Calendrier->OnClick = [this](TObject* s) { bc_CalendrierDateChange(s); };
 
-    sb_Fond = new TScrollBox(this);
-    sb_Fond->SetName("sb_Fond");
-    sb_Fond->SetBorderStyle(bsNone);
-    sb_Fond->SetAlign(alClient);
-    sb_Fond->SetColor(CouleurFondFonceDessin);
-    sb_Fond->SetParent(this);
+    sb_Fond = vues::FondDefilant(this, "sb_Fond");
     sb_Fond->OnResize = [this](TObject* s) { FondScroll3resize(s); };
 
     sg_Stats = new TColorStringGrid(this);

@@ -417,12 +417,7 @@ Tf_InfoEquipes::Tf_InfoEquipes(TComponent* AOwner) : TFootForm(AOwner)
     cadrechamp = new TParamClassement(this);
     cadrechamp->SetParent(this);
     vues::BrancheCadre(cadrechamp, [this] { AfficheVue(mode_); });
-    ScrollBox1 = new TScrollBox(this);
-    ScrollBox1->SetName("ScrollBox1");
-    ScrollBox1->SetBorderStyle(bsNone);
-    ScrollBox1->SetAlign(alClient);
-    ScrollBox1->SetColor(CouleurFondFonceDessin);
-    ScrollBox1->SetParent(this);
+    ScrollBox1 = vues::FondDefilant(this, "ScrollBox1");
     ScrollBox1->OnResize = [this](TObject* s) { ScrollBox1Resize(s); };
     fc_Param = new TFondCopie(this);
     fc_Param->SetName("fc_Param");

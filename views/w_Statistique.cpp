@@ -256,12 +256,7 @@ Tf_Statistique::Tf_Statistique(TComponent* AOwner) : TFootForm(AOwner)
     RondCoche3 = rond("RondCoche3", 360, Texte(763, "A l'exterieur"));
     RondCoche1->SetChecked(true);
 
-    sb_tableau = new TScrollBox(this);
-    sb_tableau->SetName("sb_tableau");
-    sb_tableau->SetBorderStyle(bsNone);
-    sb_tableau->SetAlign(alClient);
-    sb_tableau->SetColor(CouleurFondFonceDessin);
-    sb_tableau->SetParent(this);
+    sb_tableau = vues::FondDefilant(this, "sb_tableau");
     sb_tableau->OnResize = [this](TObject* s) { sb_tableauResize(s); };
 
     PopupParticule = new TPopupMenu(this);
