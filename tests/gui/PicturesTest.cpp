@@ -8,6 +8,7 @@
 #include "platform/gui/Pictures.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Streams.h"
+#include "tests/support/gui/PixelProbes.h"
 
 namespace {
 
@@ -80,9 +81,7 @@ TEST(Bitmap, SizeKeepsPixelsAndNewAreasAreWhite)
     b.SetSize(8, 6);
     EXPECT_EQ(b.Width(), 8);
     EXPECT_EQ(b.Height(), 6);
-    EXPECT_EQ(b.Pixels(1, 1), clRed);
-    EXPECT_EQ(b.Pixels(7, 5), clWhite);
-    EXPECT_EQ(b.Pixels(8, 0), clNone);
+    ExpectPixels(b, {{1, 1, clRed}, {7, 5, clWhite}, {8, 0, clNone}});
     b.SetWidth(0);
     EXPECT_TRUE(b.Empty());
     EXPECT_EQ(b.Height(), 6);

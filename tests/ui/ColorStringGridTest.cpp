@@ -16,6 +16,7 @@
 #include "tests/support/DessinEssai.h"
 #include "tests/support/gui/GuiKit.h"
 #include "ui/ColorStringGrid.h"
+#include "tests/support/gui/PixelProbes.h"
 
 namespace {
 
@@ -183,10 +184,7 @@ TEST(ColorGridBars, DrawnInProportionAndRecomputedOnce)
     EXPECT_FALSE(g->MaximumARecalculer(0));
     EXPECT_EQ(g->MaximumColonne(0), 800);
     // 5 of 8: (102 - 1 - 4) * 500 / 800 = 60 red columns from x = 2.
-    EXPECT_EQ(b.Pixels(2, 10), clRed);
-    EXPECT_EQ(b.Pixels(61, 10), clRed);
-    EXPECT_EQ(b.Pixels(62, 10), clWhite);
-    EXPECT_EQ(b.Pixels(1, 10), clWhite);
+    ExpectPixels(b, {{2, 10, clRed}, {61, 10, clRed}, {62, 10, clWhite}, {1, 10, clWhite}});
     // No bar for a zero value.
     TBitmap z(120, 30);
     g->DessineCellule(z.Canvas(), 0, 3, r, 0, false);

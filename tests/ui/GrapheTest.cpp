@@ -14,6 +14,7 @@
 #include "platform/rtl/Strings.h"
 #include "tests/support/gui/GuiKit.h"
 #include "ui/Graphe.h"
+#include "tests/support/gui/PixelProbes.h"
 
 namespace {
 
@@ -126,10 +127,7 @@ TEST(GrapheGradient, ColourSequenceAndDirections)
     b.Canvas().FillRect(Rect(0, 0, 20, 20));
     // Horizontal: 10 vertical lines from x = 0, red from 10 to 100.
     DegradeRect(b.Canvas(), Rect(0, 0, 11, 5), Rect(0, 0, 0, 0), 1, 1, RGB(0, 0, 0), RGB(100, 0, 0), false);
-    EXPECT_EQ(b.Pixels(0, 2), RGB(10, 0, 0));
-    EXPECT_EQ(b.Pixels(4, 2), RGB(50, 0, 0));
-    EXPECT_EQ(b.Pixels(9, 2), RGB(100, 0, 0));
-    EXPECT_EQ(b.Pixels(10, 2), clWhite);
+    ExpectPixels(b, {{0, 2, RGB(10, 0, 0)}, {4, 2, RGB(50, 0, 0)}, {9, 2, RGB(100, 0, 0)}, {10, 2, clWhite}});
     EXPECT_EQ(b.Pixels(0, 4), clWhite);   // the last row is left out
 
     // Vertical, bottom up, with a fraction and margins.
@@ -138,23 +136,16 @@ TEST(GrapheGradient, ColourSequenceAndDirections)
     v.Canvas().FillRect(Rect(0, 0, 20, 30));
     DegradeRect(v.Canvas(), Rect(0, 0, 10, 23), Rect(1, 1, 1, 1), 1, 2, clBlue, clBlue, true);
     // n = ((23 - 1) - 2) / 2 = 10 lines from y = 21 up to y = 12.
-    EXPECT_EQ(v.Pixels(5, 21), clBlue);
-    EXPECT_EQ(v.Pixels(5, 12), clBlue);
-    EXPECT_EQ(v.Pixels(5, 11), clWhite);
-    EXPECT_EQ(v.Pixels(0, 15), clWhite);
-    EXPECT_EQ(v.Pixels(9, 15), clWhite);
-    EXPECT_EQ(v.Pixels(8, 15), clBlue);
+    ExpectPixels(v, {{5, 21, clBlue}, {5, 12, clBlue}, {5, 11, clWhite}, {0, 15, clWhite}, {9, 15, clWhite},
+                     {8, 15, clBlue}});
 
     // Top below Bottom (a bar without Inverse): from the axis up as well.
     TBitmap w(20, 30);
     w.Canvas().Brush.SetColor(clWhite);
     w.Canvas().FillRect(Rect(0, 0, 20, 30));
     DegradeRect(w.Canvas(), Rect(0, 20, 5, 10), Rect(0, 0, 0, 0), 1, 1, clRed, clLime, true);
-    EXPECT_EQ(w.Pixels(2, 19), RGB(230, 25, 0));
-    EXPECT_EQ(w.Pixels(2, 18), RGB(204, 51, 0));
-    EXPECT_EQ(w.Pixels(2, 10), RGB(0, 255, 0));
-    EXPECT_EQ(w.Pixels(2, 9), clWhite);
-    EXPECT_EQ(w.Pixels(2, 20), clWhite);
+    ExpectPixels(w, {{2, 19, RGB(230, 25, 0)}, {2, 18, RGB(204, 51, 0)}, {2, 10, RGB(0, 255, 0)},
+                     {2, 9, clWhite}, {2, 20, clWhite}});
 
     // Nothing for an empty fraction or a zero divisor.
     TBitmap z(10, 10);
