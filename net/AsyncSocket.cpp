@@ -294,38 +294,21 @@ void TCustomAsyncSocket::SetDefaults()
 
 // ---- properties -------------------------------------------------------------------------
 
-void TCustomAsyncSocket::SetAddr(const std::string& v)
+void TCustomAsyncSocket::SetEndpointPart(const char* name, const std::string& v, std::string& value,
+                                         bool& assigned, bool& resolved)
 {
     if (state_ != wsClosed)
-        return RaiseError("Cannot change Addr if not closed");
-    if (addrAssigned_ && v == addr_)
+        return RaiseError(std::string("Cannot change ") + name + " if not closed");
+    if (assigned && v == value)
         return;
-    addr_ = Trim(v);
-    addrAssigned_ = !addr_.empty();
-    addrResolved_ = false;
+    value = Trim(v);
+    assigned = !value.empty();
+    resolved = false;
 }
 
-void TCustomAsyncSocket::SetPort(const std::string& v)
-{
-    if (state_ != wsClosed)
-        return RaiseError("Cannot change Port if not closed");
-    if (portAssigned_ && v == port_)
-        return;
-    port_ = Trim(v);
-    portAssigned_ = !port_.empty();
-    portResolved_ = false;
-}
-
-void TCustomAsyncSocket::SetProto(const std::string& v)
-{
-    if (state_ != wsClosed)
-        return RaiseError("Cannot change Proto if not closed");
-    if (protoAssigned_ && v == proto_)
-        return;
-    proto_ = Trim(v);
-    protoAssigned_ = !proto_.empty();
-    protoResolved_ = false;
-}
+void TCustomAsyncSocket::SetAddr(const std::string& v) { SetEndpointPart("Addr", v, addr_, addrAssigned_, addrResolved_); }
+void TCustomAsyncSocket::SetPort(const std::string& v) { SetEndpointPart("Port", v, port_, portAssigned_, portResolved_); }
+void TCustomAsyncSocket::SetProto(const std::string& v) { SetEndpointPart("Proto", v, proto_, protoAssigned_, protoResolved_); }
 
 void TCustomAsyncSocket::SetLocalAddr(const std::string& v)
 {

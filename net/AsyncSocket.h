@@ -211,6 +211,7 @@ private:
     void SetLinger();
     void BindLocal();
     void ResolveAll();
+    void SetEndpointPart(const char* name, const std::string& v, std::string& value, bool& assigned, bool& resolved);
 
     std::string addr_, port_, proto_, localAddr_, localPort_;
     bool addrAssigned_ = false, portAssigned_ = false, protoAssigned_ = false;
