@@ -111,17 +111,49 @@ inline std::string ContenuFichier(size_t taille = 70000)
     return s;
 }
 
+// What every outside server shares: a free port and the process listening on it.
+class TServeurExterne
+{
+public:
+    int Port() const { return port_; }
+    bool Ok() const { return serveur_->Ok(); }
+
+protected:
+    TServeurExterne() : port_(PortLibre()) {}
+    void Lance(const std::vector<std::string>& a) { serveur_ = std::make_unique<TProcessus>(a, port_); }
+
+    int port_;
+    std::unique_ptr<TProcessus> serveur_;
+};
+
+// An outside server started with a configuration file of its own, removed after the server stops.
+class TServeurConf : public TServeurExterne
+{
+protected:
+    void Conf(const std::string& nom, const std::string& texte)
+    {
+        conf_ = std::filesystem::temp_directory_path() / ("bz-" + nom + "-" + std::to_string(::getpid()) + ".conf");
+        Ecrit(conf_, texte);
+    }
+    ~TServeurConf()
+    {
+        serveur_.reset();
+        std::error_code e;
+        std::filesystem::remove(conf_, e);
+    }
+
+    std::filesystem::path conf_;
+};
+
 // lighttpd over a folder of its own. Pages:
 //   /fichier.bin (ContenuFichier), /page.txt ("Bonjour"), /prive/s.txt (user "u", password "p"),
 //   /flux.sh (GET: three pieces, chunked to 1.1 requests; POST/PUT: the body echoed),
 //   /r301 /r302 /r303 /r307 (to /page.txt, relative, path or absolute), /boucle (to itself),
 //   /tls (to an https address), and files a test adds with Page().
-class TServeurWeb
+class TServeurWeb : public TServeurExterne
 {
 public:
-    TServeurWeb()
-        : dossier_(std::filesystem::temp_directory_path() / ("bz-web-" + std::to_string(::getpid()))),
-          port_(PortLibre())
+    TServeurWeb() : dossier_(std::filesystem::temp_directory_path() / ("bz-web-" + std::to_string(::getpid())))
     {
         namespace fs = std::filesystem;
         fs::remove_all(dossier_);
@@ -154,8 +186,7 @@ public:
                   reloc("/r303", "http://127.0.0.1:" + p + "/page.txt", 303) +
                   reloc("/r307", "http://localhost:" + p + "/page.txt", 307) + reloc("/boucle", "/boucle", 302) +
                   reloc("/tls", "https://127.0.0.1:" + p + "/page.txt", 302));
-        serveur_ = std::make_unique<TProcessus>(
-            std::vector<std::string>{"lighttpd", "-D", "-f", (dossier_ / "l.conf").string()}, port_);
+        Lance({"lighttpd", "-D", "-f", (dossier_ / "l.conf").string()});
     }
     ~TServeurWeb()
     {
@@ -163,8 +194,6 @@ public:
         std::error_code e;
         std::filesystem::remove_all(dossier_, e);
     }
-    int Port() const { return port_; }
-    bool Ok() const { return serveur_->Ok(); }
     std::string Url(const std::string& chemin = "/") const
     {
         return "http://127.0.0.1:" + std::to_string(port_) + chemin;
@@ -174,82 +203,45 @@ public:
 
 private:
     std::filesystem::path dossier_;
-    int port_;
-    std::unique_ptr<TProcessus> serveur_;
 };
 
-class TProxy
+class TProxy : public TServeurConf
 {
 public:
-    TProxy() : port_(PortLibre())
+    TProxy()
     {
-        conf_ = std::filesystem::temp_directory_path() / ("bz-proxy-" + std::to_string(::getpid()) + ".conf");
-        Ecrit(conf_, "Port " + std::to_string(port_) +
+        Conf("proxy", "Port " + std::to_string(port_) +
                          "\nListen 127.0.0.1\nTimeout 30\nMaxClients 20\nAllow 127.0.0.1\nLogLevel Critical\n");
-        serveur_ = std::make_unique<TProcessus>(std::vector<std::string>{"tinyproxy", "-d", "-c", conf_.string()},
-                                                port_);
+        Lance({"tinyproxy", "-d", "-c", conf_.string()});
     }
-    ~TProxy()
-    {
-        serveur_.reset();
-        std::error_code e;
-        std::filesystem::remove(conf_, e);
-    }
-    int Port() const { return port_; }
-    bool Ok() const { return serveur_->Ok(); }
-
-private:
-    int port_;
-    std::filesystem::path conf_;
-    std::unique_ptr<TProcessus> serveur_;
 };
 
 // microsocks: SOCKS 5, with the login "u"/"p" when asked.
-class TSocks
+class TSocks : public TServeurExterne
 {
 public:
-    explicit TSocks(bool login) : port_(PortLibre())
+    explicit TSocks(bool login)
     {
         std::vector<std::string> a{"microsocks", "-i", "127.0.0.1", "-p", std::to_string(port_)};
         if (login)
             a.insert(a.end(), {"-u", "u", "-P", "p"});
-        serveur_ = std::make_unique<TProcessus>(a, port_);
+        Lance(a);
     }
-    int Port() const { return port_; }
-    bool Ok() const { return serveur_->Ok(); }
-
-private:
-    int port_;
-    std::unique_ptr<TProcessus> serveur_;
 };
 
 // dante: SOCKS 4 (and 5), without a login.
-class TSocks4
+class TSocks4 : public TServeurConf
 {
 public:
-    TSocks4() : port_(PortLibre())
+    TSocks4()
     {
-        conf_ = std::filesystem::temp_directory_path() / ("bz-dante-" + std::to_string(::getpid()) + ".conf");
-        Ecrit(conf_, "logoutput: /dev/null\ninternal: 127.0.0.1 port = " + std::to_string(port_) +
+        Conf("dante", "logoutput: /dev/null\ninternal: 127.0.0.1 port = " + std::to_string(port_) +
                          "\nexternal: 127.0.0.1\nsocksmethod: none\nclientmethod: none\n"
                          "user.privileged: root\nuser.unprivileged: nobody\n"
                          "client pass { from: 127.0.0.0/8 to: 0.0.0.0/0 }\n"
                          "socks pass { from: 127.0.0.0/8 to: 0.0.0.0/0 protocol: tcp }\n");
-        serveur_ = std::make_unique<TProcessus>(std::vector<std::string>{"danted", "-f", conf_.string()}, port_);
+        Lance({"danted", "-f", conf_.string()});
     }
-    ~TSocks4()
-    {
-        serveur_.reset();
-        std::error_code e;
-        std::filesystem::remove(conf_, e);
-    }
-    int Port() const { return port_; }
-    bool Ok() const { return serveur_->Ok(); }
-
-private:
-    int port_;
-    std::filesystem::path conf_;
-    std::unique_ptr<TProcessus> serveur_;
 };
 
 // Our own server: each connection takes the next script, reads the request
