@@ -13,6 +13,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "bench/BenchAppli.h"
 #include "codecs/PngPicture.h"
 #include "model/Championnat.h"
 #include "platform/gui/ComCtrls.h"
@@ -40,12 +41,7 @@ struct TBancClassement
     std::string dossier;
     TBancClassement()
     {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static int argc = 1;
-        static char nom[] = "bench";
-        static char* argv[] = {nom, nullptr};
-        if (!Application)
-            app = std::make_unique<TApplication>(argc, argv);
+        app = AppliBanc();
         essai::TParamsGrandeSaison p;
         grande = essai::GenereGrandeSaison(p);
         TSaison& s = *grande->saison;

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/BenchAppli.h"
 #include "model/Championnat.h"
 #include "model/Saison.h"
 #include "model/oTraducteur.h"
@@ -37,13 +38,8 @@ struct TBancFicheJoueur
     int nbChamps = 0;
     TBancFicheJoueur()
     {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
         setenv("BZ_DATA_DIR", BZ_BENCH_DATA_DIR, 0);
-        static int argc = 1;
-        static char nom[] = "bench";
-        static char* argv[] = {nom, nullptr};
-        if (!Application)
-            app = std::make_unique<TApplication>(argc, argv);
+        app = AppliBanc();
         if (!Traducteur())
             InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(BZ_BENCH_DATA_DIR, "texte\\Textefr.txt")));
         EnregistreFiches();

@@ -7,6 +7,7 @@
 
 #include <cstdlib>
 
+#include "bench/BenchAppli.h"
 #include "engine/historique.h"
 #include "model/Championnat.h"
 #include "platform/gui/Forms.h"
@@ -27,12 +28,7 @@ struct TBancFiche
     TStat historique;
     TBancFiche()
     {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static int argc = 1;
-        static char nom[] = "bench";
-        static char* argv[] = {nom, nullptr};
-        if (!Application)
-            app = std::make_unique<TApplication>(argc, argv);
+        app = AppliBanc();
         essai::TParamsGrandeSaison p;
         grande = essai::GenereGrandeSaison(p);
         TSaison& s = *grande->saison;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "bench/BenchAppli.h"
 #include "net/HttpClient.h"
 #include "platform/gui/Forms.h"
 #include "platform/sys/AsyncIo.h"
@@ -22,12 +23,7 @@ struct TBancHttp
     essai_reseau::TServeurWeb web;
     TBancHttp()
     {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static int argc = 1;
-        static char nom[] = "bench";
-        static char* argv[] = {nom, nullptr};
-        if (!Application)
-            app = std::make_unique<TApplication>(argc, argv);
+        app = AppliBanc();
         web.Page("gros.bin", essai_reseau::ContenuFichier(tailleFichier));
     }
 };
