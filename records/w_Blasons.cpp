@@ -42,10 +42,7 @@ Tf_Blasons::Tf_Blasons(TComponent* AOwner) : TBrivantelForm(AOwner)
     bc_AjoutEquipe->OnClick = [this](TObject* s) { bc_AjoutEquipeClick(s); };
     bc_Modifier->OnClick = [this](TObject* s) { bc_ModifierClick(s); };
     bc_Choisir->OnClick = [this](TObject* s) { bc_ChoisirClick(s); };
-    Opd_Image = new TOpenDialog(this);
-    Opd_Image->SetName("Opd_Image");
-    Opd_Image->Filter = FiltreImages();
-    Opd_Image->FilterIndex = 5;
+    Opd_Image = DialogueImages(this);
     DoCreate();
 }
 

@@ -20,6 +20,15 @@ std::string FiltreImages()
                        "fichier bitmap (*.bmp)|*.bmp|Tous les formats graphiques|*.gif;*.png;*.jpg;*.jpeg;*.bmp");
 }
 
+TOpenDialog* DialogueImages(TComponent* owner)
+{
+    auto* d = new TOpenDialog(owner);
+    d->SetName("Opd_Image");
+    d->Filter = FiltreImages();
+    d->FilterIndex = 5;
+    return d;
+}
+
 Tf_ImageManager::Tf_ImageManager(TComponent* AOwner) : TBrivantelForm(AOwner)
 {
     Dialogue(this, "f_ImageManager", false, 440, 280);
@@ -39,10 +48,7 @@ Tf_ImageManager::Tf_ImageManager(TComponent* AOwner) : TBrivantelForm(AOwner)
     bc_Renommer->OnClick = [this](TObject* s) { bc_RenommerClick(s); };
     bc_Effacer->OnClick = [this](TObject* s) { bc_EffacerClick(s); };
     bc_Choisir->OnClick = [this](TObject* s) { bc_ChoisirClick(s); };
-    Opd_Image = new TOpenDialog(this);
-    Opd_Image->SetName("Opd_Image");
-    Opd_Image->Filter = FiltreImages();
-    Opd_Image->FilterIndex = 5;
+    Opd_Image = DialogueImages(this);
     DoCreate();
 }
 

@@ -44,5 +44,7 @@ private:
 
 // The filter of the crest and photo file choices.
 std::string FiltreImages();
+// The file choice of a crest or photo ("Opd_Image"), owned by owner.
+TOpenDialog* DialogueImages(TComponent* owner);
 // The photo dialog over a kind; id in: the current photo, out: the chosen one.
 bool ChoisitPhoto(TComponent* owner, const TCouleurElement& couleurs, int genre, int32_t& id);
