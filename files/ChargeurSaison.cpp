@@ -209,8 +209,72 @@ bool TChargeurXmp::ExtraitDocument(TMemoryStream& flux)
     return true;
 }
 
+namespace {
+
+// The head of a document up to the end of its root's start tag, or empty when
+// the bytes given stop before it.
+std::string_view TeteRacine(std::string_view tete)
+{
+    const size_t racine = tete.find("<Gormelide");
+    if (racine == std::string_view::npos)
+        return {};
+    char guillemet = 0;
+    for (size_t i = racine; i < tete.size(); ++i) {
+        const char c = tete[i];
+        if (guillemet) {
+            if (c == guillemet)
+                guillemet = 0;
+        } else if (c == '"' || c == '\'') {
+            guillemet = c;
+        } else if (c == '>') {
+            return tete.substr(0, i + 1);
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+bool TChargeurXmp::LitEnteteRapide(TEntete& entete)
+{
+    // A look at the head of the member, without unpacking the whole document
+    // (the save folder's list reads the head of every file in it).
+    constexpr size_t kTete = 4096;
+    if (!FileExists(nomFichier_))
+        return false;
+    TZipArchive zip;
+    Prepare(zip, dossierDll_);
+    zip.SetZipFileName(nomFichier_);
+    std::string tete;
+    if (zip.ZipFileName().empty() || !zip.ExtractHead(NomMembre, kTete, tete))
+        return false;
+    if (TeteRacine(tete).empty())
+        return false;
+    TMemoryStream flux;
+    flux.Write(tete.data(), static_cast<long>(tete.size()));
+    flux.SetPosition(0);
+    TXmlStreamReader x(flux);
+    if (x.ElementSuivant() == xmlFinFlux || UpperCase(x.Nom()) != "XML")
+        return false;
+    if (x.ElementSuivant() == xmlFinFlux || x.Nom() != "Gormelide")
+        return false;
+    // The reader names a start tag once it has seen what follows it: the
+    // head goes on past the root's tag. Anything it cannot tell from the head
+    // is left to the whole document.
+    if (x.ElementSuivant() != xmlDebut || x.Nom() != "Gormelide")
+        return false;
+    entete.valide = true;
+    entete.type = x.ValeurAttribut("Type");
+    entete.division = x.ValeurAttribut("Division");
+    entete.format = x.ValeurAttribut("format");
+    return true;
+}
+
 bool TChargeurXmp::LitEntete(TEntete& entete)
 {
+    if (LitEnteteRapide(entete))
+        return true;
+    entete = TEntete{};
     TMemoryStream flux;
     if (!ExtraitDocument(flux))
         throw EChargeurXmp(raison_.texte, ExtractFileName(nomFichier_), raison_.detail);

@@ -162,6 +162,7 @@ private:
     uint8_t Echec(int texte, std::string detail = {});
     struct TEntete;
     bool LitEntete(TEntete& entete);
+    bool LitEnteteRapide(TEntete& entete);
 
     std::string dossierDll_;
     std::string nomFichier_;

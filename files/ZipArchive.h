@@ -231,6 +231,13 @@ public:
     TZipStream EntryStream;
     void AddFromStream(const std::string& EntryName, uint32_t EntryDate, uint32_t EntryAttributes);
     TZipStream* ExtractToStream(const std::string& EntryName);
+    // The first maxBytes bytes of a member (all of it when shorter), inflated
+    // only as far as they need: for a look at a document's head without
+    // unpacking it. Stored or deflated members of a one-file archive without a
+    // password only; false for anything else or anything out of place (the
+    // caller then extracts the member, which gives the reason). The member's
+    // CRC is not checked (only part of it is read).
+    bool ExtractHead(const std::string& EntryName, size_t maxBytes, std::string& head);
     // Reads the central directory of ZipFileName again (done by SetZipFileName).
     void ReadDirectory();
     // Reads a central directory from a stream (the whole archive); ZipFileName is not used.

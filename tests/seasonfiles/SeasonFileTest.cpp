@@ -155,6 +155,58 @@ TEST_F(SaisonFichier, OneChampionshipIsASimpleFileWithItsDivision)
     EXPECT_THROW(TTraiteurFichier::DivisionFichier(dossier / "absent.xmc", Dll, sport), EChargeurXmp);
 }
 
+// The save folder's list reads only the head of each document; what it finds
+// there must be what the whole document says, wherever the root's tag lies.
+TEST_F(SaisonFichier, TheHeadOfADocumentSaysWhatTheWholeDocumentSays)
+{
+    const std::string decl = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!DOCTYPE Gormelide>\r\n";
+    const std::string suite = "\r\n<SaisonData>" + std::string(20000, ' ') + "</SaisonData>\r\n</Gormelide>\r\n";
+    struct TCas
+    {
+        const char* quoi;
+        std::string document;
+        int32_t niveau;   // archive compression level (0: stored)
+        int division;
+    };
+    const TCas cas[] = {
+        {"plain", decl + "<Gormelide Type=\"Simple\" Division=\"7\" format=\"tessavonde\">" + suite, 9, 7},
+        {"stored", decl + "<Gormelide Type=\"Simple\" Division=\"7\" format=\"tessavonde\">" + suite, 0, 7},
+        {"root past the head", decl + std::string(9000, ' ') + "\r\n<Gormelide Type=\"Simple\" Division=\"5\" format=\"gormelide\">" + suite, 9, 5},
+        {"root's tag longer than the head", decl + "<Gormelide Nom=\"" + std::string(6000, 'n') + "\" Type=\"Simple\" Division=\"4\" format=\"gormelide\">" + suite, 9, 4},
+        {"short document", decl + "<Gormelide Type=\"Simple\" Division=\"2\" format=\"gormelide\"><SaisonData/></Gormelide>", 9, 2},
+        {"season", decl + "<Gormelide Type=\"Saison\" format=\"tessavonde\">" + suite, 9, -1},
+    };
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        const std::string fichier = dossier / "tete.xmd";
+        DeleteFile(fichier);
+        TMemoryStream m;
+        m.WriteBuffer(c.document.data(), static_cast<long>(c.document.size()));
+        m.SetPosition(0);
+        {
+            TZipArchive zip;
+            zip.Unattended = true;
+            zip.AddCompLevel = c.niveau;
+            zip.EntryStream.LoadFromStream(m);
+            zip.SetZipFileName(fichier);
+            zip.AddFromStream("gormelide.xml", 0, 0);
+            ASSERT_EQ(zip.SuccessCount(), 1);
+        }
+        uint8_t sport = 9;
+        EXPECT_EQ(TTraiteurFichier::DivisionFichier(fichier, Dll, sport), c.division);
+        EXPECT_EQ(sport, c.document.find("gormelide\">") != std::string::npos ? 0 : 1);
+
+        // The head is the document's first bytes, never more than asked.
+        TZipArchive zip;
+        zip.Unattended = true;
+        zip.SetZipFileName(fichier);
+        std::string tete;
+        ASSERT_TRUE(zip.ExtractHead("gormelide.xml", 4096, tete));
+        EXPECT_EQ(tete, c.document.substr(0, 4096));
+        EXPECT_FALSE(zip.ExtractHead("autre.xml", 4096, tete));
+    }
+}
+
 TEST_F(SaisonFichier, EveryLoadStatusHasItsFileAndItsMessage)
 {
     auto foot = Saison(0);
