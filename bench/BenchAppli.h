@@ -1,19 +1,13 @@
-// The application object that the window benchmarks need, made once (offscreen)
-// unless one already exists: the caller keeps what is returned (empty then).
+// The one application object of the benchmark program, made offscreen by the
+// first window benchmark that needs it (or found when something else made it).
+// The program's main() frees it before returning, while Qt is still whole.
 #pragma once
 
-#include <cstdlib>
 #include <memory>
 
 #include "platform/gui/Forms.h"
 
-inline std::unique_ptr<TApplication> AppliBanc()
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char nom[] = "bench";
-    static char* argv[] = {nom, nullptr};
-    if (Application)
-        return nullptr;
-    return std::make_unique<TApplication>(argc, argv);
-}
+// Makes the application unless one exists.
+void AppliBanc();
+// Frees the application made by AppliBanc (called by main()).
+void LibereAppliBanc();

@@ -36,12 +36,11 @@ namespace {
 
 struct TBancClassement
 {
-    std::unique_ptr<TApplication> app;
     std::unique_ptr<essai::TGrandeSaison> grande;
     std::string dossier;
     TBancClassement()
     {
-        app = AppliBanc();
+        AppliBanc();
         essai::TParamsGrandeSaison p;
         grande = essai::GenereGrandeSaison(p);
         TSaison& s = *grande->saison;

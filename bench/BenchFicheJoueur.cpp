@@ -32,14 +32,13 @@ namespace {
 
 struct TBancFicheJoueur
 {
-    std::unique_ptr<TApplication> app;
     std::unique_ptr<essai::TGrandeSaison> grande;
     TJoueur* joueur = nullptr;
     int nbChamps = 0;
     TBancFicheJoueur()
     {
         setenv("BZ_DATA_DIR", BZ_BENCH_DATA_DIR, 0);
-        app = AppliBanc();
+        AppliBanc();
         if (!Traducteur())
             InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(BZ_BENCH_DATA_DIR, "texte\\Textefr.txt")));
         EnregistreFiches();

@@ -23,12 +23,11 @@ namespace {
 
 struct TBancFiche
 {
-    std::unique_ptr<TApplication> app;
     std::unique_ptr<essai::TGrandeSaison> grande;
     TStat historique;
     TBancFiche()
     {
-        app = AppliBanc();
+        AppliBanc();
         essai::TParamsGrandeSaison p;
         grande = essai::GenereGrandeSaison(p);
         TSaison& s = *grande->saison;

@@ -19,11 +19,10 @@ constexpr size_t tailleFichier = 50u << 20;
 
 struct TBancHttp
 {
-    std::unique_ptr<TApplication> app;
     essai_reseau::TServeurWeb web;
     TBancHttp()
     {
-        app = AppliBanc();
+        AppliBanc();
         web.Page("gros.bin", essai_reseau::ContenuFichier(tailleFichier));
     }
 };

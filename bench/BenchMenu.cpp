@@ -17,6 +17,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "bench/BenchAppli.h"
 #include "files/TraiteurFichier.h"
 #include "model/Championnat.h"
 #include "model/Saison.h"
@@ -36,17 +37,7 @@ namespace {
 // The program's data, from the sources.
 std::string Donnees() { return BZ_BENCH_DATA_DIR; }
 
-void Application_()
-{
-    // Kept to the end of the process: the window layer goes with it.
-    [[maybe_unused]] static TApplication* app = [] {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        static int argc = 1;
-        static char nom[] = "bench";
-        static char* argv[] = {nom, nullptr};
-        return new TApplication(argc, argv);
-    }();
-}
+void Application_() { AppliBanc(); }
 
 // A program folder of its own with a settings file that starts without dialogs.
 std::string Programme(int sport)

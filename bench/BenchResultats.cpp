@@ -4,6 +4,8 @@
 //   build/bench/bench_brivantel --benchmark_filter=Resultats
 #include <benchmark/benchmark.h>
 
+#include "bench/BenchAppli.h"
+
 #include <cstdlib>
 #include <memory>
 
@@ -65,13 +67,7 @@ namespace {
 // per matchday (38), offscreen. Target: 50 ms.
 void BM_ResultatsCalendrier(benchmark::State& state)
 {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char nom[] = "bench";
-    static char* argv[] = {nom, nullptr};
-    static std::unique_ptr<TApplication> app;
-    if (!Application)
-        app = std::make_unique<TApplication>(argc, argv);
+    AppliBanc();
     essai::TParamsGrandeSaison p;
     auto g = essai::GenereGrandeSaison(p);
     TOwned<Tf_calendrier> f(new Tf_calendrier(nullptr));

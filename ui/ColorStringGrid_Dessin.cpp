@@ -318,8 +318,16 @@ void TColorStringGrid::Paint()
     std::vector<int> lignes, colonnes;
     for (int r = 0; r < FixedRows(); ++r)
         lignes.push_back(r);
-    for (int r = TopRow(); r < RowCount() && RowY(r) >= 0; ++r)
-        lignes.push_back(r);
+    // Only the rows the paint redraws (a grid sized to all its rows in a
+    // scroll box shows a few of thousands).
+    const TRect zone = PaintArea();
+    for (int r = TopRow(); r < RowCount(); ++r) {
+        const int y = RowY(r);
+        if (y < 0 || y + b > zone.Bottom)
+            break;
+        if (y + b + RowHeights(r) + GridLineWidth() >= zone.Top)
+            lignes.push_back(r);
+    }
     for (int k = 0; k < FixedCols(); ++k)
         colonnes.push_back(k);
     for (int k = LeftCol(); k < ColCount() && ColX(k) >= 0; ++k)

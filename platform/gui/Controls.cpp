@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -117,12 +118,20 @@ QObject* HubOf(TControl* c)
 }
 
 // ---------------------------------------------------------------------------
-void PaintWidget::paintEvent(QPaintEvent*)
+void PaintWidget::paintEvent(QPaintEvent* event)
 {
     if (!control || control->Destroying())
         return;
     QPainter p(this);
-    Dispatch::Paint(control, p);
+    Dispatch::Paint(control, p, event->rect());
+}
+
+void Dispatch::Paint(TControl* c, QPainter& p, const QRect& r)
+{
+    c->paintArea_ = Rect(r.left(), r.top(), r.left() + r.width(), r.top() + r.height());
+    c->painting_ = true;
+    Guard([&] { c->PaintWidget(p); });
+    c->painting_ = false;
 }
 
 void Dispatch::Paint(TControl* c, QPainter& p)

@@ -100,6 +100,9 @@ public:
     virtual void SetClientWidth(int w) { SetWidth(w + width_ - ClientWidth()); }
     virtual void SetClientHeight(int h) { SetHeight(h + height_ - ClientHeight()); }
     TRect ClientRect() const { return Rect(0, 0, ClientWidth(), ClientHeight()); }
+    // The part of the control that the paint under way redraws (the rest is
+    // clipped away and need not be drawn); the whole control outside a paint.
+    TRect PaintArea() const { return painting_ ? paintArea_ : Rect(0, 0, width_, height_); }
     TPoint ClientToScreen(TPoint p) const;
     TPoint ScreenToClient(TPoint p) const;
 
@@ -249,6 +252,8 @@ private:
     TCursor cursor_ = crDefault;
     TPopupMenu* popupMenu_ = nullptr;
     TAction* action_ = nullptr;
+    TRect paintArea_{};
+    bool painting_ = false;
 
 protected:
     void Notification(TComponent* component, bool removing) override;

@@ -26,6 +26,7 @@ void TGridModel::SetRowCount(int n)
     if (n == RowCount()) return;
     rowHeights_.resize(static_cast<size_t>(n), defaultRowHeight_);
     if (fixedRows_ >= n) fixedRows_ = n - 1;
+    RowsChanged();
     Clamp();
     CountsChanged();
     GeometryChanged();
@@ -45,6 +46,7 @@ void TGridModel::SetFixedRows(int n)
     if (n < 0 || n >= RowCount())
         throw EInvalidOperation(L1("Le nombre de lignes fixes doit être inférieur au nombre de lignes"));
     fixedRows_ = n;
+    RowsChanged();
     Clamp();
     GeometryChanged();
 }
@@ -61,6 +63,7 @@ void TGridModel::SetDefaultRowHeight(int h)
 {
     defaultRowHeight_ = std::max(0, h);
     std::fill(rowHeights_.begin(), rowHeights_.end(), defaultRowHeight_);
+    RowsChanged();
     Clamp();
     GeometryChanged();
 }
@@ -89,8 +92,12 @@ void TGridModel::SetRowHeights(int row, int h)
 {
     if (row < 0 || row >= RowCount()) return;
     h = std::max(0, h);
-    if (rowHeights_[static_cast<size_t>(row)] == h) return;
+    const int ancienne = rowHeights_[static_cast<size_t>(row)];
+    if (ancienne == h) return;
     rowHeights_[static_cast<size_t>(row)] = h;
+    if (rowSumsOk_)
+        for (size_t i = static_cast<size_t>(row) + 1; i < rowSums_.size(); i += i & (~i + 1))
+            rowSums_[i] += h - ancienne;
     Clamp();
     GeometryChanged();
 }
@@ -98,6 +105,7 @@ void TGridModel::SetRowHeights(int row, int h)
 void TGridModel::SetGridLineWidth(int w)
 {
     gridLineWidth_ = std::max(0, w);
+    RowsChanged();
     Clamp();
     GeometryChanged();
 }
@@ -106,6 +114,7 @@ void TGridModel::SetOptions(TGridOptions o)
 {
     if (o == options_) return;
     options_ = o;
+    RowsChanged();
     if (options_ & goRowSelect) anchor_.Y = row_;
     Clamp();
     GeometryChanged();
@@ -129,17 +138,52 @@ int TGridModel::HorzLineWidth(int row) const
     return (options_ & (row < fixedRows_ ? goFixedHorzLine : goHorzLine)) ? gridLineWidth_ : 0;
 }
 
+void TGridModel::EnsureRowSums() const
+{
+    if (rowSumsOk_) return;
+    const size_t n = rowHeights_.size();
+    rowSums_.assign(n + 1, 0);
+    for (size_t i = 1; i <= n; ++i) {
+        rowSums_[i] += RowExtent(static_cast<int>(i - 1));
+        const size_t parent = i + (i & (~i + 1));
+        if (parent <= n) rowSums_[parent] += rowSums_[i];
+    }
+    rowSumsOk_ = true;
+}
+
+int TGridModel::RowsBefore(int row) const
+{
+    EnsureRowSums();
+    int sum = 0;
+    for (size_t i = static_cast<size_t>(std::clamp(row, 0, RowCount())); i > 0; i -= i & (~i + 1))
+        sum += rowSums_[i];
+    return sum;
+}
+
+int TGridModel::FirstRowReaching(int total) const
+{
+    if (total <= 0) return 0;
+    EnsureRowSums();
+    // Descends the tree to the longest prefix whose sum stays below total.
+    const size_t n = rowSums_.size() - 1;
+    size_t pos = 0, step = 1;
+    while (step * 2 <= n) step *= 2;
+    int sum = 0;
+    for (; step > 0; step /= 2)
+        if (pos + step <= n && sum + rowSums_[pos + step] < total) {
+            pos += step;
+            sum += rowSums_[pos];
+        }
+    return static_cast<int>(pos) + 1 > RowCount() ? RowCount() : static_cast<int>(pos) + 1;
+}
+
 int TGridModel::MaxTopRow() const
 {
-    int fixedH = 0;
-    for (int r = 0; r < fixedRows_; ++r) fixedH += RowHeights(r) + HorzLineWidth(r);
-    int avail = viewH_ - fixedH;
-    int r = RowCount() - 1;
-    int used = RowHeights(r) + HorzLineWidth(r);
-    while (r - 1 >= fixedRows_ && used + RowHeights(r - 1) + HorzLineWidth(r - 1) <= avail) {
-        --r;
-        used += RowHeights(r) + HorzLineWidth(r);
-    }
+    // The highest top row from which the rows to the end fit the view (the
+    // last row at least).
+    const int last = RowCount() - 1;
+    const int avail = viewH_ - RowsBefore(fixedRows_);
+    const int r = std::min(last, FirstRowReaching(RowsBefore(RowCount()) - avail));
     return std::max(fixedRows_, r);
 }
 
@@ -175,16 +219,17 @@ void TGridModel::SetLeftCol(int col)
 
 int TGridModel::VisibleRowCount() const
 {
-    int y = 0;
-    for (int r = 0; r < fixedRows_; ++r) y += RowHeights(r) + HorzLineWidth(r);
-    int n = 0;
-    for (int r = topRow_; r < RowCount(); ++r) {
-        y += RowHeights(r);
-        if (y > viewH_) break;
-        y += HorzLineWidth(r);
-        ++n;
+    // Row r is whole in the view when its bottom (before its line) is within
+    // it; bottoms grow with r, so the first one past the view ends the count.
+    const int base = RowsBefore(fixedRows_) - RowsBefore(topRow_);
+    auto entiere = [&](int r) { return base + RowsBefore(r) + RowHeights(r) <= viewH_; };
+    int lo = topRow_, hi = RowCount();
+    while (lo < hi) {
+        const int mid = lo + (hi - lo) / 2;
+        if (entiere(mid)) lo = mid + 1;
+        else hi = mid;
     }
-    return n;
+    return std::max(0, lo - topRow_);
 }
 
 int TGridModel::VisibleColCount() const
@@ -221,17 +266,9 @@ int TGridModel::ColX(int col) const
 int TGridModel::RowY(int row) const
 {
     if (row < 0 || row >= RowCount()) return -1;
-    int y = 0;
-    if (row < fixedRows_) {
-        for (int r = 0; r < row; ++r) y += RowHeights(r) + HorzLineWidth(r);
-        return y;
-    }
+    if (row < fixedRows_) return RowsBefore(row);
     if (row < topRow_) return -1;
-    for (int r = 0; r < fixedRows_; ++r) y += RowHeights(r) + HorzLineWidth(r);
-    for (int r = topRow_; r < row; ++r) {
-        y += RowHeights(r) + HorzLineWidth(r);
-        if (y >= viewH_ && viewH_ > 0) return -1;
-    }
+    const int y = RowsBefore(fixedRows_) + RowsBefore(row) - RowsBefore(topRow_);
     return viewH_ > 0 && y >= viewH_ ? -1 : y;
 }
 
@@ -324,10 +361,13 @@ int TGridModel::GridWidth() const
 
 int TGridModel::GridHeight() const
 {
-    int y = 0;
-    for (int r = 0; r < fixedRows_; ++r) y += RowHeights(r) + HorzLineWidth(r);
-    for (int r = topRow_; r < RowCount() && (viewH_ == 0 || y < viewH_); ++r) y += RowHeights(r) + HorzLineWidth(r);
-    return y;
+    // Whole rows from the top row until the view is filled (all of them when
+    // the view has no height).
+    const int fixedH = RowsBefore(fixedRows_), top = RowsBefore(topRow_);
+    int fin = RowCount();
+    if (viewH_ > 0)
+        fin = fixedH >= viewH_ ? topRow_ : std::max(topRow_, FirstRowReaching(viewH_ - fixedH + top));
+    return fixedH + RowsBefore(fin) - top;
 }
 
 int TGridModel::ColumnBorderAt(int x, int y) const
@@ -400,8 +440,7 @@ void TGridModel::ScrollInView(int col, int row)
             int used = RowHeights(row);
             int t = row;
             // The lowest top row that shows the row whole, if it is below the view.
-            int y = 0;
-            for (int r = top; r < row; ++r) y += RowHeights(r) + HorzLineWidth(r);
+            const int y = RowsBefore(row) - RowsBefore(top);
             if (viewH_ > 0 && y + RowHeights(row) > avail) {
                 while (t - 1 >= fixedRows_ && used + RowHeights(t - 1) + HorzLineWidth(t - 1) <= avail) {
                     --t;
@@ -444,6 +483,7 @@ void TGridModel::MoveRow(int from, int to)
     int h = rowHeights_[static_cast<size_t>(from)];
     rowHeights_.erase(rowHeights_.begin() + from);
     rowHeights_.insert(rowHeights_.begin() + to, h);
+    RowsChanged();
     GeometryChanged();
 }
 

@@ -340,6 +340,20 @@ void TCustomGrid::Paint()
     std::vector<int> rows, cols, ys, xs;
     VisibleRows(rows, ys);
     VisibleCols(cols, xs);
+    // Only the rows the paint redraws (a grid sized to all its rows in a
+    // scroll box shows a few of thousands).
+    {
+        const TRect zone = PaintArea();
+        size_t garde = 0;
+        for (size_t i = 0; i < rows.size(); ++i)
+            if (rows[i] < FixedRows()
+                || (ys[i] + b <= zone.Bottom && ys[i] + b + RowHeights(rows[i]) + GridLineWidth() >= zone.Top)) {
+                rows[garde] = rows[i];
+                ys[garde++] = ys[i];
+            }
+        rows.resize(garde);
+        ys.resize(garde);
+    }
 
     TFont font = Font();
     for (size_t i = 0; i < rows.size(); ++i) {

@@ -158,6 +158,16 @@ protected:
 
 private:
     void Clamp();
+    // Rows' vertical extents (height and the line after) summed in a Fenwick
+    // tree: a row's position, the last top row and the grid's height are
+    // found in logarithmic time, however many rows a grid holds.
+    int RowExtent(int row) const { return RowHeights(row) + HorzLineWidth(row); }
+    void RowsChanged() { rowSumsOk_ = false; }
+    void EnsureRowSums() const;
+    int RowsBefore(int row) const;            // extents of rows 0 .. row-1
+    int FirstRowReaching(int total) const;    // smallest r with RowsBefore(r) >= total (RowCount() when none)
+    mutable std::vector<int> rowSums_;
+    mutable bool rowSumsOk_ = false;
     std::vector<int> colWidths_;
     std::vector<int> rowHeights_;
     int fixedCols_ = 1;

@@ -72,6 +72,7 @@ struct Dispatch
 {
     static bool Event(TControl* c, QWidget* watched, QEvent* e);
     static void Paint(TControl* c, QPainter& p);
+    static void Paint(TControl* c, QPainter& p, const QRect& area);
     static void KeyDown(TWinControl* c, WORD& key, TShiftState shift) { c->KeyDown(key, shift); }
     static void KeyPress(TWinControl* c, char& key) { c->KeyPress(key); }
     static void Resized(TControl* c, int w, int h);

@@ -1,12 +1,15 @@
 // Grids: geometry and selection without a window, then the control offscreen.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
 
+#include "platform/gui/Forms.h"
 #include "platform/gui/Grids.h"
 #include "platform/gui/GraphicsQt.h"
 #include "platform/rtl/Exceptions.h"
@@ -150,6 +153,92 @@ TEST(GridModel, CountsSizesAndMoves)
     EXPECT_EQ(n.ColumnBorderAt(130, 10), 1);
     EXPECT_EQ(n.ColumnBorderAt(100, 10), -1);
     EXPECT_EQ(n.ColumnBorderAt(64, 40), -1);   // only in the fixed rows
+}
+
+namespace {
+
+// The grid's row geometry summed row by row, as plainly as it can be said.
+struct Lignes : TGridModel
+{
+    using TGridModel::RowY;
+    int Etendue(int r) const { return RowHeights(r) + HorzLineWidth(r); }
+    int Avant(int r) const
+    {
+        int y = 0;
+        for (int i = 0; i < r; ++i) y += Etendue(i);
+        return y;
+    }
+    int RowYSimple(int row) const
+    {
+        if (row < FixedRows()) return Avant(row);
+        if (row < TopRow()) return -1;
+        const int y = Avant(FixedRows()) + Avant(row) - Avant(TopRow());
+        return ViewHeight() > 0 && y >= ViewHeight() ? -1 : y;
+    }
+    int MaxTopRowSimple() const
+    {
+        const int avail = ViewHeight() - Avant(FixedRows());
+        int r = RowCount() - 1, used = Etendue(r);
+        while (r - 1 >= FixedRows() && used + Etendue(r - 1) <= avail) used += Etendue(--r);
+        return std::max(FixedRows(), r);
+    }
+    int VisibleRowCountSimple() const
+    {
+        int y = Avant(FixedRows()), n = 0;
+        for (int r = TopRow(); r < RowCount(); ++r) {
+            y += RowHeights(r);
+            if (y > ViewHeight()) break;
+            y += HorzLineWidth(r);
+            ++n;
+        }
+        return n;
+    }
+    int GridHeightSimple() const
+    {
+        int y = Avant(FixedRows());
+        for (int r = TopRow(); r < RowCount() && (ViewHeight() == 0 || y < ViewHeight()); ++r) y += Etendue(r);
+        return y;
+    }
+};
+
+}  // namespace
+
+// Positions are kept as running sums that each change of sizes, counts, lines
+// or options must keep right: after every step of a long random walk, they
+// equal the sums made row by row.
+TEST(GridModel, RowPositionsFollowEveryChangeOfTheRows)
+{
+    Lignes m;
+    unsigned graine = 12345;
+    auto hasard = [&](int n) {
+        graine = graine * 1103515245u + 12345u;
+        return static_cast<int>((graine >> 8) % static_cast<unsigned>(n));
+    };
+    for (int pas = 0; pas < 1500; ++pas) {
+        switch (hasard(9)) {
+        case 0: m.SetRowCount(1 + hasard(90)); break;
+        case 1:
+        case 2: m.SetRowHeights(hasard(m.RowCount()), hasard(40)); break;
+        case 3: m.SetFixedRows(hasard(std::min(3, m.RowCount() - 1) + 1)); break;
+        case 4: m.SetOptions(m.Options() ^ (hasard(2) ? goHorzLine : goFixedHorzLine)); break;
+        case 5: m.SetGridLineWidth(hasard(4)); break;
+        case 6: m.SetViewSize(200, hasard(3) == 0 ? 0 : hasard(2500)); break;
+        case 7: m.SetTopRow(hasard(m.RowCount())); break;
+        case 8: m.MoveRow(hasard(m.RowCount()), hasard(m.RowCount())); break;
+        }
+        SCOPED_TRACE(pas);
+        ASSERT_EQ(m.MaxTopRow(), m.MaxTopRowSimple());
+        ASSERT_EQ(m.VisibleRowCount(), m.VisibleRowCountSimple());
+        ASSERT_EQ(m.GridHeight(), m.GridHeightSimple());
+        for (int r = 0; r < m.RowCount(); ++r)
+            ASSERT_EQ(m.RowY(r), m.RowYSimple(r)) << "row " << r;
+    }
+    // A default height given to every row, then a zoom that sets each one.
+    m.SetRowCount(50);
+    m.SetDefaultRowHeight(17);
+    for (int r = 0; r < 50; ++r) m.SetRowHeights(r, 20 + r % 3);
+    EXPECT_EQ(m.RowY(49) - m.RowY(m.TopRow()), m.Avant(49) - m.Avant(m.TopRow()));
+    EXPECT_EQ(m.MaxTopRow(), m.MaxTopRowSimple());
 }
 
 TEST(GridCells, KeepMoveExchange)
@@ -368,4 +457,43 @@ TEST(StringGrid, RowsMoveWithTheirTexts)
     g.SetColCount(1);   // fixed columns follow the count down
     EXPECT_EQ(g.FixedCols(), 0);
     EXPECT_EQ(g.Cells(0, 1), "");
+}
+
+// A grid sized to all its rows inside a scroll box (as the program's long
+// lists are): a paint draws the rows the box shows, not the thousands it holds.
+TEST(StringGrid, InAScrollBoxOnlyTheRowsShownAreDrawn)
+{
+    TScrollBox box(nullptr);
+    box.SetBounds(0, 0, 300, 200);
+    auto* g = new TStringGrid(&box);
+    g->SetParent(&box);
+    g->SetColCount(3);
+    g->SetRowCount(3000);
+    g->SetDefaultRowHeight(20);
+    g->SetScrollBars(ssNone);
+    g->SetBounds(0, 0, 260, 3000 * 21 + 4);
+    for (int r = 0; r < 3000; ++r)
+        g->SetCells(1, r, std::to_string(r));
+    std::vector<int> rangees;
+    g->OnDrawCell = [&](TObject*, int c, int r, TRect rect, TGridDrawState) {
+        if (c == 1)
+            rangees.push_back(r);
+        if (c == 2 && r == 2100) {
+            g->Canvas().Brush.SetColor(clRed);
+            g->Canvas().FillRect(Rect(rect.Left + 2, rect.Top + 2, rect.Right - 2, rect.Bottom - 2));
+        }
+    };
+    box.Widget()->show();
+    QApplication::processEvents();
+    box.SetVertPosition(2 + g->CellRect(2, 2100).Top - 50);
+    QApplication::processEvents();
+    rangees.clear();
+    const QImage img = box.Widget()->grab().toImage();
+    ASSERT_FALSE(rangees.empty()) << box.VertRange();
+    EXPECT_LT(rangees.size(), 40u);
+    EXPECT_NE(std::find(rangees.begin(), rangees.end(), 2100), rangees.end());
+    // The cell drawn where the box shows it.
+    const TRect cell = g->CellRect(2, 2100);
+    const QPoint dansBoite = g->Widget()->mapTo(box.Widget(), QPoint(2 + (cell.Left + cell.Right) / 2, 2 + (cell.Top + cell.Bottom) / 2));
+    EXPECT_EQ(QRgbToTColor(img.pixel(dansBoite)), clRed);
 }
