@@ -10,6 +10,8 @@
 namespace {
 
 constexpr int tailleLigne = 8192;
+// What one read of a reply's body takes from the socket at most.
+constexpr int tailleBlocCorps = 256 * 1024;
 constexpr int maxLignesEntete = 1000;
 constexpr size_t maxOctetsEntete = 256 * 1024;
 constexpr size_t maxDefis = 32;
@@ -540,6 +542,16 @@ void THttpClient::SocketDataSent(int)
 
 void THttpClient::SocketDataAvailable(int)
 {
+    // The body comes in large blocks straight from the socket to the caller:
+    // one report and one read per block, no line buffer on the way.
+    if (state_ == hcAwaitingBody && handler_ == lhBody && held_ == 0 && RequestType != httpHEAD)
+    {
+        corps_.resize(tailleBlocCorps);
+        const int n = socket_->Receive(corps_.data(), tailleBlocCorps);
+        if (RequestType == httpABORT || n <= 0)
+            return;
+        return DeliverBody(corps_.data(), n);
+    }
     const int libre = tailleLigne - held_;
     if (libre <= 0)
     {
@@ -628,19 +640,31 @@ void THttpClient::DeliverHeldBody()
         socket_->AbortSocket();
         return;
     }
-    int64_t n = held_;
-    if (ReplyLength >= 0 && Minuscules(ReplyEncoding) != "chunked")
+    const int n = held_;
+    held_ = 0;
+    const std::string bloc(buffer_, static_cast<size_t>(n));
+    DeliverBody(bloc.data(), n);
+}
+
+void THttpClient::DeliverBody(const char* data, int len)
+{
+    if (bodyCalls_ == 0)
+        chunked_ = Minuscules(ReplyEncoding) == "chunked";
+    int64_t n = len;
+    if (ReplyLength >= 0 && !chunked_)
         n = std::min<int64_t>(n, ReplyLength - ReplyCount);
     const int pris = static_cast<int>(std::max<int64_t>(n, 0));
-    const int reste = held_ - pris;
-    held_ = 0;
-    std::string garde(buffer_ + pris, static_cast<size_t>(reste));
-    GetBodyLineNext(buffer_, pris);
-    // What follows the document belongs to no reply of ours.
+    const int reste = len - pris;
+    std::weak_ptr<bool> v = alive_;
+    GetBodyLineNext(data, pris);
+    if (v.expired())
+        return;
+    // What follows the document belongs to no reply of ours (a line's worth
+    // is kept, as the line buffer holds no more).
     if (handler_ == lhBody && reste > 0)
     {
-        std::memcpy(buffer_, garde.data(), garde.size());
-        held_ = reste;
+        held_ = std::min(reste, tailleLigne);
+        std::memmove(buffer_, data + pris, static_cast<size_t>(held_));
     }
 }
 
@@ -852,6 +876,7 @@ void THttpClient::GetBodyLineNext(const char* data, int len)
 {
     if (bodyCalls_++ == 0)
     {
+        chunked_ = Minuscules(ReplyEncoding) == "chunked";
         chunkState_ = 0;
         chunkLength_ = 0;
         chunkCount_ = 0;
@@ -873,7 +898,7 @@ void THttpClient::GetBodyLineNext(const char* data, int len)
             OnDocData(p, n);
         return !v.expired() && !failed_;
     };
-    if (Minuscules(ReplyEncoding) != "chunked")
+    if (!chunked_)
     {
         if (len > 0 && !livre(data, len))
             return;

@@ -177,6 +177,7 @@ private:
     void ProxyLine(const std::string& line);
     void ProcessHeld();
     void DeliverHeldBody();
+    void DeliverBody(const char* data, int len);
     void GetBodyLineNext(const char* data, int len);
     void DocumentComplete();
     void StartRelocation();
@@ -195,6 +196,8 @@ private:
     THttpState state_ = hcIdle;
     TLineHandler handler_ = lhNone;
     char buffer_[8193] = {};
+    std::vector<char> corps_;   // a block of the body as read
+    bool chunked_ = false;      // the body comes in chunks (set at its first block)
     int held_ = 0;
     int headerLines_ = 0;
     size_t headerBytes_ = 0;

@@ -88,6 +88,21 @@ TEST(ClientHttp, ReponsesDuServeurWeb)
             EXPECT_TRUE(r.corps == c.corps) << c.chemin << ": " << r.corps.size() << " bytes";
         }
     }
+    // A body of many read blocks, delivered whole, in order, and counted.
+    {
+        const std::string grand = ContenuFichier(3u << 20);
+        Web().Page("grand.bin", grand);
+        for (const char* version : {"1.0", "1.1"})
+        {
+            THttpClient h;
+            h.SetRequestVer(version);
+            h.URL = Web().Url("/grand.bin");
+            const TReponse r = Demande(h);
+            EXPECT_EQ(r.code, 200);
+            EXPECT_TRUE(r.corps == grand) << r.corps.size();
+            EXPECT_EQ(h.ReplyCount, static_cast<int64_t>(grand.size()));
+        }
+    }
     // HEAD gives the length without the body; chunked says so.
     THttpClient h;
     h.URL = Web().Url("/fichier.bin");
