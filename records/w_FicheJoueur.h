@@ -65,6 +65,7 @@ public:
 
     void ChangeSaison(TSaison* saison) override;
     void ChangeJoueur(int32_t codeChampionnat, TJoueur* joueur) override;
+    TJoueur* JoueurFiche() const override { return Joueur; }
     void AppliqueCouleurs() override;
 
     // ---- what the sport cards supply or extend

@@ -229,7 +229,7 @@ void Tf_Composition::PlaceJoueur(int cote, int n, int32_t id)
 void Tf_Composition::AfficheMatch()
 {
     EnChargement = 1;
-    const bool defini = AfficheEnTete();
+    const bool defini = EnTeteBoites();
     match_ = nullptr;
     TDonneesChampionnat* c = Championnat();
     if (!defini) {

@@ -1,16 +1,30 @@
 #include "results/w_InfoMatchCadre.h"
 
+#include <algorithm>
+
 #include "model/Championnat.h"
+#include "model/Championnat_Maintenance.h"
+#include "model/DescTree.h"
+#include "model/Joueurs.h"
+#include "model/ListesJoueurs.h"
+#include "model/Stades.h"
 #include "model/Saison.h"
 #include "model/Utilities.h"
 #include "platform/gui/ComCtrls.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/Menus.h"
+#include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
+#include "results/Carton.h"
 #include "results/Controles.h"
+#include "results/w_FicheArbitre.h"
+#include "ui/Afficheur.h"
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
 #include "views/Textes.h"
 #include "views/w_ChoixJournee.h"
+#include "ui/message2.h"
+#include "model/oTraducteur.h"
 
 using vues::Texte;
 
@@ -35,6 +49,17 @@ Tf_InfoMatchCadreBase::Tf_InfoMatchCadreBase(TComponent* AOwner) : TFootForm(AOw
     pm_ListeMatch->SetName("pm_ListeMatch");
     pm_ListeMatch->OnPopup = [this](TObject*) { pm_ListeMatchPopup(); };
     UpDown1->SetPopupMenu(pm_ListeMatch);
+    pm_TypeBut = new TPopupMenu(this);
+    pm_TypeBut->SetName("pm_TypeBut");
+    auto item = [this](TMenuItem*& mi, const char* nom, const std::string& texte) {
+        mi = new TMenuItem(pm_TypeBut);
+        mi->SetName(nom);
+        mi->SetCaption(texte);
+        pm_TypeBut->Items()->Add(mi);
+    };
+    item(mi_Penalty, "mi_Penalty", "Penalty");
+    item(mi_Coupfranc, "mi_Coupfranc", "Coup-franc");
+    item(mi_Aucun, "mi_Aucun", "Aucun");
     OnResize = [this](TObject*) { fc_InfoMatchResize(); };
 }
 
@@ -122,7 +147,7 @@ void Tf_InfoMatchCadreBase::ChoixMatch(int tag)
     AfficheMatch();
 }
 
-bool Tf_InfoMatchCadreBase::AfficheEnTete()
+bool Tf_InfoMatchCadreBase::EnTeteBoites()
 {
     TDonneesChampionnat* c = Championnat();
     const bool defini = c && VerifieMatch() <= c->NbMatchJournee(c->NbJournee);
@@ -142,4 +167,525 @@ bool Tf_InfoMatchCadreBase::AfficheEnTete()
     c_ScDomicile->SetText(score(c->ValeurMatch(n, 4 * m - 2)));
     c_ScExterieur->SetText(score(c->ValeurMatch(n, 4 * m)));
     return true;
+}
+
+// ---- shared header services ---------------------------------------------------------------------
+
+namespace {
+
+// Keeps the loading flag up while the header is filled, also on failure.
+struct TChargement
+{
+    explicit TChargement(uint8_t& f) : flag(f) { flag = 1; }
+    ~TChargement() { flag = 0; }
+    uint8_t& flag;
+};
+
+const std::string Separateur(22, '-');
+
+bool Contient(const std::vector<int32_t>& v, int32_t x)
+{
+    return std::find(v.begin(), v.end(), x) != v.end();
+}
+
+// The entry whose object is `choix` selected; the empty first entry when
+// none is (no official, no stadium).
+void Selectionne(TComboBox* b, int32_t choix)
+{
+    for (int i = 0; i < b->Items().Count(); ++i)
+        if (static_cast<int32_t>(b->Items().Objects(i)) == choix) {
+            b->SetItemIndex(i);
+            return;
+        }
+    b->SetItemIndex(b->Items().Count() > 0 ? 0 : -1);
+}
+
+}  // namespace
+
+void Tf_InfoMatchCadreBase::AfficheEnTeteMatch(bool Complet, TAffichage* Affichage,
+                                               const std::vector<TComboBox*>& Arbitres, TEdit* NoteMatch,
+                                               TComboBox* Stade)
+{
+    TChargement chargement(EnChargement);
+    FocusEnAttente = 0;
+    if (!EnTeteBoites()) {
+        if (Affichage)
+            Affichage->SetNombre("0");
+        RemplitPage(2);
+        AjusteFonds();
+        return;
+    }
+    TDonneesChampionnat* c = Championnat();
+    const int n = c->NbJournee, m = MatchCourant;
+    if (Complet) {
+        if (Affichage)
+            Affichage->SetNombre(IntToStr(std::max(0, c->AffluenceMatch(n, m))));
+        // Referees and stadiums named by the competition records of the
+        // championship's node and of the nodes above it come first.
+        std::vector<int32_t> arbitresA, stadesB;
+        for (const TDonneesCompetition* d : Saison->Arbre().ListeDonneesCompetition(c->CodeChamp)) {
+            for (int32_t a : d->Arbitres)
+                if (!Contient(arbitresA, a))
+                    arbitresA.push_back(a);
+            for (int32_t s : d->Stades)
+                if (!Contient(stadesB, s))
+                    stadesB.push_back(s);
+        }
+        const TPersonnels& arbitres = Saison->Arbitres();
+        for (size_t i = 0; i < Arbitres.size(); ++i) {
+            TComboBox* b = Arbitres[i];
+            if (!b)
+                continue;
+            b->Items().Clear();
+            b->Items().AddObject("", 65535);
+            bool un = false;
+            for (int32_t a : arbitresA)
+                if (const TPersonnel* p = arbitres.ChercheNumero(a)) {
+                    b->Items().AddObject(p->NomAffiche(&Saison->Pays(), true), p->Numero);
+                    un = true;
+                }
+            if (!arbitresA.empty())
+                b->Items().AddObject(Separateur, 65535);
+            (void)un;
+            for (const TPersonnel* p : arbitres.Liste())
+                if (!Contient(arbitresA, p->Numero))
+                    b->Items().AddObject(p->NomAffiche(&Saison->Pays(), true), p->Numero);
+            Selectionne(b, c->OfficielMatch(n, m, static_cast<int>(i) + 1));
+        }
+        if (NoteMatch) {
+            const int note = c->NoteMatch(n, m);
+            NoteMatch->SetText(note ? IntToStr(note) : std::string());
+        }
+        if (Stade) {
+            int32_t cible = c->StadeMatch(n, m);
+            if (cible <= 0) {
+                cible = -1;
+                // The home club's ground, unless matches are on neutral grounds.
+                if (!(c->Option(11) & 2))
+                    if (const TRensClub* r = Saison->RensClubs().ChercheRensClub(IdDomicile);
+                        r && !r->Stades().empty() && r->Stades().front()) {
+                        cible = r->Stades().front()->Code;
+                        Modifie = 1;
+                    }
+            }
+            TStades& stades = Saison->Stades();
+            Stade->Items().Clear();
+            Stade->Items().AddObject("", 65535);
+            for (int32_t s : stadesB)
+                if (const TStade* st = stades.ChercheStade(s))
+                    Stade->Items().AddObject(st->NomStade + " (" + st->Ville + ")", st->Code);
+            if (!stadesB.empty())
+                Stade->Items().AddObject(Separateur, 65535);
+            for (int i = 0; i < stades.NbStade(); ++i)
+                if (const TStade* st = stades.Stade(i); st && !Contient(stadesB, st->Code))
+                    Stade->Items().AddObject(st->NomStade + " (" + st->Ville + ")", st->Code);
+            Selectionne(Stade, cible);
+        }
+    }
+    RemplitPage(1);
+    AjusteFonds();
+}
+
+void Tf_InfoMatchCadreBase::AjouteArbitre(TComboBox* Boite)
+{
+    TDonneesChampionnat* c = Championnat();
+    if (!c || !Boite)
+        return;
+    int position = -1;
+    TPersonnelStat* a = OuvreFicheArbitre(this, Couleurs, Saison, c->CodeChamp, nullptr, &position);
+    if (!a)
+        return;
+    const int i = std::clamp(position, 0, Boite->Items().Count());
+    Boite->Items().InsertObject(i, a->NomAffiche(&Saison->Pays(), false), a->Numero);
+    Boite->SetItemIndex(i);
+    Modifie = 1;
+    Signale();
+}
+
+void Tf_InfoMatchCadreBase::VerifieArbitre(TComboBox* Boite)
+{
+    Modifie = 1;
+    Signale();
+    TDonneesChampionnat* c = Championnat();
+    if (!c || !Boite || c->OptionArbitre(0) != 1 || VerifieMatch() > c->NbMatchJournee(c->NbJournee))
+        return;
+    const int h = IdDomicile, a = IdExterieur;
+    const int courante = c->NbJournee;
+    uint32_t date = 0;
+    if (const TInfoComp* mc = c->MatchEquipes(courante, h, a))
+        date = mc->DateMatch();
+    if (!date)
+        date = c->DateJournee(courante);
+    const int i = Boite->ItemIndex();
+    if (Boite->GetText().empty() || i < 0)
+        return;
+    const int32_t r = static_cast<int32_t>(Boite->Items().Objects(i));
+    if (r == 65535)
+        return;
+    int n = courante;
+    while (n > 0) {
+        const TInfoComp* p = DernierMatchArbitre(*c, r, h, a, n);
+        if (!p || n <= 0)
+            return;
+        const bool domicileJoue = p->IdEquipe(0) == h || p->IdEquipe(1) == h;
+        const std::string equipe = Saison->NomEquipeCourant(domicileJoue ? h : a);
+        if (c->OptionArbitre(1) == 1 && ((p->IdEquipe(0) == h && p->IdEquipe(1) == a) ||
+                                         (p->IdEquipe(0) == a && p->IdEquipe(1) == h))) {
+            ShowMessage(L1("Cet arbitre a déjà arbitré ces deux équipes lors d'un match cette saison"));
+            return;
+        }
+        if (c->OptionArbitre(2) + n > courante) {
+            ShowMessage(L1("Cet arbitre a déjà arbitré l'équipe de ") + equipe + L1(" il y a moins de ") +
+                        IntToStr(c->OptionArbitre(2)) + " Matchs (" + L1("journée ") + IntToStr(n) + ")");
+            return;
+        }
+        if (TGestionDate::Jour(date) && TGestionDate::Mois(date)) {
+            uint32_t e = p->DateMatch();
+            if (!e)
+                e = c->DateJournee(n);
+            if (TGestionDate::NbMois(e, date) < c->OptionArbitre(3)) {
+                ShowMessage(L1("Cet arbitre a déjà arbitré l'équipe de ") + equipe + L1(" il y a moins de ") +
+                            IntToStr(c->OptionArbitre(3)) + " Mois (" + L1("journée ") + IntToStr(n) + ")");
+                return;
+            }
+        }
+    }
+}
+
+void Tf_InfoMatchCadreBase::AffichageScoreKeyPress()
+{
+    if (c_EqDomicile->Text().empty())
+        return;
+    Modifie = 1;
+    Signale();
+}
+
+void Tf_InfoMatchCadreBase::e_NoteArbitreChange()
+{
+    if (EnChargement)
+        return;
+    Modifie = 1;
+    Signale();
+}
+
+// ---- player boxes -------------------------------------------------------------------------------
+
+TCarton* Tf_InfoMatchCadreBase::AjouteCarton(int Ligne, int Cote, bool Force, int TypeBut, int Suite,
+                                             const std::optional<std::string>& Minute, const TChoixJoueur* Joueur,
+                                             int Genre, bool Defile, TFondScroll* Fond, int Couleur)
+{
+    static const char* const modeles[3] = {"BoutonCreuxBleu", "BoutonCreuxJaune", "BoutonCreuxRouge"};
+    TFondModele* modele = Dessin ? Dessin->Fond(modeles[std::clamp(Couleur, 0, 2)]) : nullptr;
+    auto* ligne = new TPanel(this);
+    ligne->SetBevelOuter(bvNone);
+    ligne->SetColor(*Couleurs.Couleur(1));
+    ligne->SetBounds(0, (Ligne - 1) * 30, 140, 30);
+    ligne->SetAnchors(akTop);
+    ligne->Tag = Fond->Tag;
+    Fond->InsereControle(ligne);
+
+    auto* b = new TCarton(this, Saison);
+    b->Page = this;
+    b->OnModifie = [this](TObject*) { Signale(); };
+    b->Fond = Fond;
+    b->Ajout = Suite == -1 || Couleur > 0;
+    b->Genre = Genre;
+    b->Selectionnable = false;
+    if (Joueur) {
+        b->SetText(Joueur->Texte);
+        b->Numero = Joueur->NumeroJoueur();
+    }
+    b->SetBounds(0, 0, 115, 25);
+    int32_t flag = 0;
+    if (TypeBut != 0) {
+        b->SetPopupMenu(pm_TypeBut);
+        b->OnMouseDown = [this](TObject* s, TMouseButton bt, TShiftState, int, int) { CartonMouseDown(s, bt); };
+        flag = TypeBut == 1 ? TCarton::FlagPenalty
+             : TypeBut == 2 ? TCarton::FlagCoupFranc
+             : TypeBut == 4 ? TCarton::FlagContreSonCamp
+                            : 0;
+        if (!b->Text().empty() && !LibelleTypeBut(TypeBut).empty())
+            b->SetText(b->Text() + " " + LibelleTypeBut(TypeBut));
+    }
+    if (modele)
+        b->SetModele(modele);
+    b->Tag = (Ligne << 16) + flag + Cote;
+    b->SetParent(ligne);
+
+    if (Minute && (!dynamic_cast<IPageSecondaire*>(this) || Force)) {
+        b->AvecMinute = true;
+        ligne->SetWidth(155);
+        auto* e = new TEditRond(this);
+        e->SetText(*Minute);
+        e->SetBounds(118, 0, 25, 25);
+        e->Maxlength = 3;
+        if (modele)
+            e->SetModele(modele);
+        e->OnChange = [this](TObject*) { MinuteChange(); };
+        e->Tag = (Ligne << 16) + Cote;
+        e->SetParent(ligne);
+    }
+    if (Defile && ligne->Top() + ligne->Height() > Fond->Height() && Fond->MyScrollv()->Visible())
+        Fond->MyScrollv()->SetPosition(Fond->MyScrollv()->Max());
+    Fond->MyScrollh()->SetPosition(0);
+    ligne->SetLeft(std::max(0, (Fond->Width() - ligne->Width() - 16) / 2));
+    return b;
+}
+
+void Tf_InfoMatchCadreBase::CartonMouseDown(TObject* Sender, TMouseButton Button)
+{
+    if (auto* b = dynamic_cast<TCarton*>(Sender); b && Button == mbRight && b->PopupMenu())
+        b->PopupMenu()->PopupComponent = b;
+}
+
+void Tf_InfoMatchCadreBase::MinuteChange()
+{
+    Modifie = 1;
+}
+
+void Tf_InfoMatchCadreBase::VideFond(TFondScroll* fond)
+{
+    MinuteCible = nullptr;
+    FocusEnAttente = 0;
+    while (fond->NbControles() > 0)
+        fond->Controle(fond->NbControles() - 1)->Free();
+    fond->Ajuste();
+}
+
+// ---- player lists -------------------------------------------------------------------------------
+
+std::unique_ptr<TListeJoueur> Tf_InfoMatchCadreBase::ChargeListeJoueurs(int32_t Equipe, int Categorie) const
+{
+    auto liste = std::make_unique<TListeJoueur>();
+    if (Saison)
+        if (const TListJoueurEquipe* b = Saison->Joueurs().BlocEquipe(Equipe))
+            for (TJoueur* p : b->Joueurs())
+                if (Categorie == 0 || p->categorie == Categorie)
+                    liste->Insere(std::make_unique<TChoixJoueur>(p, 0), false);
+    return liste;
+}
+
+void Tf_InfoMatchCadreBase::RemplitListeJoueurs(const TListeJoueur* Liste, TListe* Boite, bool Entetes, bool Filtre)
+{
+    Boite->Items().Clear();
+    if (!Liste && !Entetes)
+        return;
+    TStringList entrees;
+    if (Liste)
+        TexteSeparation(*Liste, entrees, Entetes, Filtre);
+    else {
+        TListeJoueur vide;
+        TexteSeparation(vide, entrees, Entetes, Filtre);
+    }
+    for (int i = 0; i < entrees.Count(); ++i)
+        Boite->Items().Add(entrees[i]);
+}
+
+int Tf_InfoMatchCadreBase::RemplitCategories(TComboBox* Boite, TWinControl* Panneau, int Position) const
+{
+    TDonneesChampionnat* c = Championnat();
+    if (!Saison || Saison->NbCategorie() == 0) {
+        if (Panneau)
+            Panneau->SetVisible(false);
+        return 0;
+    }
+    if (Panneau)
+        Panneau->SetVisible(true);
+    Boite->Items().Clear();
+    Boite->Items().AddObject(Texte(1402, "Toutes"), 0);
+    // A team without a category shows all players; a category the season no
+    // longer knows shows the first one.
+    const int categorie = c ? c->CategorieEquipe(Position) : 0;
+    int choix = categorie == 0 ? 0 : -1;
+    for (int i = 0; i < Saison->NbCategorie(); ++i) {
+        const TCategorie* k = Saison->CategorieIndex(i);
+        Boite->Items().AddObject(k->Nom, k->Id);
+        if (k->Id == categorie)
+            choix = i + 1;
+    }
+    Boite->SetItemIndex(choix < 0 ? 1 : choix);
+    return static_cast<int>(Boite->Items().Objects(Boite->ItemIndex()));
+}
+
+TChoixJoueur* Tf_InfoMatchCadreBase::AjouteJoueur(TListe* Boite, TListeJoueur* Liste, int Categorie, int Case,
+                                                 bool Entetes)
+{
+    TDonneesChampionnat* c = Championnat();
+    if (!c || !Liste || VerifieMatch() > c->NbMatchJournee(c->NbJournee))
+        return nullptr;
+    if (!FicheJoueurDisponible()) {
+        Tf_MessageUtil::Affiche(Traduire(3004), mbuValider);
+        return nullptr;
+    }
+    const int equipe = c->ValeurMatch(c->NbJournee, 4 * (MatchCourant - 1) + Case);
+    TJoueur* j = TFootForm::NouveauJoueur(Saison, Couleurs, 0xB0000 + equipe);
+    if (!j)
+        return nullptr;
+    if (Categorie > 0)
+        j->categorie = Categorie;
+    Liste->Insere(std::make_unique<TChoixJoueur>(j, 0), false);
+    RemplitListeJoueurs(Liste, Boite, Entetes, true);
+    Signale();
+    return Liste->ChercheIdJoueur(j->Numero);
+}
+
+// ============================================================================
+// Tf_InfoMatchCadre
+// ============================================================================
+
+void TListeFeuille::DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept)
+{
+    Accept = false;
+    if (OnDragOver)
+        OnDragOver(this, Source, X, Y, State, Accept);
+}
+
+void TListeFeuille::DragDrop(TObject* Source, int X, int Y)
+{
+    if (OnDragDrop)
+        OnDragDrop(this, Source, X, Y);
+}
+
+Tf_InfoMatchCadre::Tf_InfoMatchCadre(TComponent* AOwner) : Tf_InfoMatchCadreBase(AOwner)
+{
+    auto panneau = [this](const char* nom, TWinControl* parent, TAlign align) {
+        auto* p = new TPanel(this);
+        p->SetName(nom);
+        p->SetBevelOuter(bvNone);
+        p->SetParentColor(true);
+        p->SetAlign(align);
+        p->SetParent(parent);
+        return p;
+    };
+    auto liste = [this](const char* nom, TWinControl* parent, int cote) {
+        auto* l = new TListeFeuille(this);
+        l->SetName(nom);
+        l->Tag = cote;
+        l->SetTabStop(false);
+        l->CanDrag = true;
+        l->NomLong = true;
+        l->TailleNomLong = 8;
+        l->SetAlign(alClient);
+        l->SetParent(parent);
+        l->OnDragDrop = [this](TObject* s, TObject* src, int, int) { LB1DragDrop(s, src); };
+        l->OnDragOver = [this](TObject* s, TObject* src, int, int, TDragState, bool& a) {
+            l_EquipeDomicileDragOver(s, src, a);
+        };
+        l->OnEnter = [this](TObject*) { LB1Enter(); };
+        return l;
+    };
+    auto categorie = [this](const char* nom, TWinControl* parent, int cote) {
+        auto* b = new TComboBox(this);
+        b->SetName(nom);
+        b->SetStyle(csDropDownList);
+        b->SetAlign(alClient);
+        b->SetParent(parent);
+        b->OnChange = [this, cote](TObject*) { cb_CategorieChange(cote); };
+        return b;
+    };
+    auto popup = [this](const char* nom, const char* nomItem, TMenuItem*& mi, int cote) {
+        auto* pm = new TPopupMenu(this);
+        pm->SetName(nom);
+        mi = new TMenuItem(pm);
+        mi->SetName(nomItem);
+        mi->SetCaption(Texte(870, "Ajouter un joueur"));
+        mi->OnClick = [this, cote](TObject*) { mi_AjouterJoueurClick(cote); };
+        pm->Items()->Add(mi);
+        return pm;
+    };
+    Panel2 = panneau("Panel2", this, alLeft);
+    Panel2->SetWidth(129);
+    Panel3 = panneau("Panel3", Panel2, alBottom);
+    Panel3->SetHeight(24);
+    cb_CategorieDom = categorie("cb_CategorieDom", Panel3, 1);
+    l_EquipeDomicile = liste("l_EquipeDomicile", Panel2, 1);
+    Panel4 = panneau("Panel4", this, alRight);
+    Panel4->SetWidth(129);
+    Panel5 = panneau("Panel5", Panel4, alBottom);
+    Panel5->SetHeight(24);
+    cb_CategorieExt = categorie("cb_CategorieExt", Panel5, 2);
+    l_EquipeExterieur = liste("l_EquipeExterieur", Panel4, 2);
+    Popupajout = popup("Popupajout", "mi_AjouterJoueur1", mi_AjouterJoueur1, 1);
+    Popupajout2 = popup("Popupajout2", "mi_AjouterJoueur2", mi_AjouterJoueur2, 2);
+    l_EquipeDomicile->SetPopupMenu(Popupajout);
+    l_EquipeExterieur->SetPopupMenu(Popupajout2);
+    Panel3->SetVisible(false);
+    Panel5->SetVisible(false);
+}
+
+Tf_InfoMatchCadre::~Tf_InfoMatchCadre() = default;
+
+void Tf_InfoMatchCadre::LibereListes()
+{
+    for (auto& c : choix_)
+        c.reset();
+}
+
+void Tf_InfoMatchCadre::ChargeListes()
+{
+    TDonneesChampionnat* c = Championnat();
+    for (int cote = 1; cote <= 2; ++cote) {
+        const int32_t equipe = cote == 1 ? IdDomicile : IdExterieur;
+        int32_t& categorie = cote == 1 ? CategorieDomicile : CategorieExterieur;
+        categorie = RemplitCategories(cote == 1 ? cb_CategorieDom : cb_CategorieExt, cote == 1 ? Panel3 : Panel5,
+                                      c ? c->IndexEquipe(equipe) : -1);
+        choix_[cote - 1] = ChargeListeJoueurs(equipe, categorie);
+        RemplitListeJoueurs(choix_[cote - 1].get(), Liste(cote), EntetesListes, false);
+    }
+}
+
+void Tf_InfoMatchCadre::l_EquipeDomicileDragOver(TObject* Sender, TObject* Source, bool& Accept)
+{
+    Accept = false;
+    const auto* l = dynamic_cast<TControl*>(Sender);
+    const auto* b = dynamic_cast<TCadre*>(Source);
+    if (l && b && !b->Text().empty() && b->Parent() && b->Parent()->Tag == l->Tag)
+        Accept = true;
+}
+
+void Tf_InfoMatchCadre::LB1DragDrop(TObject*, TObject* Source)
+{
+    auto* b = dynamic_cast<TCarton*>(Source);
+    if (!b)
+        return;
+    // An own goal names the player's side: the box gets its panel's back.
+    b->Tag = (b->Tag & ~255) | b->CotePanneau();
+    b->SetText("");
+    b->Numero = 0;
+    TFondScroll* fond = b->Fond;
+    b->Reorganise(true, 0);
+    if (TEditRond* m = b->Minute())
+        m->SetText("0");
+    // The emptied row goes once the drop is over.
+    if (fond)
+        LibereLignesCachees(fond);
+}
+
+void Tf_InfoMatchCadre::LB1Enter()
+{
+    if (FocusEnAttente != 1)
+        return;
+    FocusEnAttente = 0;
+    if (MinuteCible && MinuteCible->CanFocus())
+        MinuteCible->SetFocus();
+}
+
+void Tf_InfoMatchCadre::cb_CategorieChange(int cote)
+{
+    TComboBox* b = cote == 1 ? cb_CategorieDom : cb_CategorieExt;
+    if (b->ItemIndex() < 0)
+        return;
+    int32_t& categorie = cote == 1 ? CategorieDomicile : CategorieExterieur;
+    categorie = static_cast<int32_t>(b->Items().Objects(b->ItemIndex()));
+    choix_[cote - 1] = ChargeListeJoueurs(cote == 1 ? IdDomicile : IdExterieur, categorie);
+    RemplitListeJoueurs(choix_[cote - 1].get(), Liste(cote), false, false);
+}
+
+void Tf_InfoMatchCadre::mi_AjouterJoueurClick(int cote)
+{
+    if (!choix_[cote - 1])
+        return;
+    if (AjouteJoueur(Liste(cote), choix_[cote - 1].get(), cote == 1 ? CategorieDomicile : CategorieExterieur,
+                     cote == 1 ? 1 : 3, EntetesListes))
+        Modifie = 1;
 }

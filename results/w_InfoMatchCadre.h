@@ -2,19 +2,82 @@
 // and scores), an up-down and a popup that move to another match or matchday,
 // and the protocol every page implements. A page writes its entries into the
 // current championship only through EnregistrePage.
+//
+// A page with player boxes (the scorers pages) derives from Tf_InfoMatchCadre,
+// which adds the two team lists with their category boxes:
+//   - RemplitPage(1/2) fills the rows with AjouteCarton (Carton.h); before a
+//     match is shown, AfficheMatch frees the rows with VideFond, then calls
+//     AfficheEnTeteMatch with the page's own header controls;
+//   - the referee box runs VerifieArbitre on change and AjouteArbitre from its
+//     popup; the attendance display, the rating boxes and the minute boxes
+//     set Modifie through AffichageScoreKeyPress / e_NoteArbitreChange /
+//     MinuteChange;
+//   - the page registers itself with the sport switch at start-up:
+//         TMultiSport::EnregistreClasse(TGenreFenetre::Buteurs, sport,
+//             std::make_shared<TClassePage>([](TComponent* o) { return new MyPage(o); }));
+//     The main window opens it for command 14 (Passeurs: command 16).
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "model/MultiSport.h"
 #include "ui/BrivantelForm.h"
+#include "ui/Fond.h"
 
+class TAffichage;
 class TCadre;
+class TCarton;
+class TChoixJoueur;
+class TComboBox;
 class TDonneesChampionnat;
+class TEdit;
 class TEditRond;
 class TFondCopie;
+class TFondScroll;
+class TListeJoueur;
+class TMenuItem;
+class TPanel;
 class TPopupMenu;
 class TUpDown;
+
+// The second pages of the sport (assists, missed penalties, comment): their
+// rows get a minute box only when asked for.
+class IPageSecondaire
+{
+public:
+    virtual ~IPageSecondaire() = default;
+    // Captions; the home list to the left, the away list to the right.
+    virtual void Prepare() = 0;
+};
+
+class Tf_InfoMatchCadreBase;
+
+// A team list of a match sheet page: what a box dropped on it does is the
+// page's alone (OnDragOver / OnDragDrop).
+class TListeFeuille : public TListe
+{
+public:
+    using TListe::TListe;
+    void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept) override;
+    void DragDrop(TObject* Source, int X, int Y) override;
+};
+
+// A match sheet page class, as registered with the sport switch.
+class TClassePage : public TClasseFenetre
+{
+public:
+    using TCree = std::function<Tf_InfoMatchCadreBase*(TComponent* owner)>;
+    explicit TClassePage(TCree cree) : cree_(std::move(cree)) {}
+    Tf_InfoMatchCadreBase* Cree(TComponent* owner) const { return cree_ ? cree_(owner) : nullptr; }
+
+private:
+    TCree cree_;
+};
 
 class Tf_InfoMatchCadreBase : public TFootForm
 {
@@ -23,11 +86,19 @@ public:
 
     // ---- page protocol ----
     virtual void ChangeMatch() = 0;
+    // Fills the page for the shown match (1) or empties it (2: no match with
+    // two teams). Called by AfficheEnTeteMatch only.
+    virtual void RemplitPage(int Mode) { (void)Mode; }
+    // Re-measures the page's scrolled panels.
+    virtual void AjusteFonds() {}
     virtual void SetFenetrePrincipale(TComponent* fenetre) { FenetrePrincipale = fenetre; }
     // Libere 1: the page's own callers; 0: the main window's commit.
     virtual void EnregistrePage(int Libere) = 0;
     virtual void AfficheMatch() = 0;
     virtual void AfficheLibelles() {}
+    // The compact (false) or full header of the statistic pages; the others
+    // have one header only.
+    virtual void AfficheEnTete(bool Complet) { (void)Complet; }
     // A match sheet page is neither printed nor written as HTML.
     void Imprime() override {}
     void EnregistreHTML(const std::string&) override {}
@@ -40,9 +111,60 @@ public:
     void pm_ListeMatchPopup();
     void ChoixMatch(int tag);
 
+    // ---- shared header services ----
+    // The header of the shown match; with Complet also the attendance, the
+    // referees (0 to 3 boxes: officials 1..3), the match rating and the
+    // stadium of the given controls (nullptr: none). Then RemplitPage and
+    // AjusteFonds.
+    void AfficheEnTeteMatch(bool Complet, TAffichage* Affichage, const std::vector<TComboBox*>& Arbitres,
+                            TEdit* NoteMatch, TComboBox* Stade);
+    // "Ajouter un arbitre": the referee card; a new referee is put into the
+    // box and selected.
+    void AjouteArbitre(TComboBox* Boite);
+    // A referee chosen: the championship's referee rules, reported by message.
+    void VerifieArbitre(TComboBox* Boite);
+    // A key in the attendance display; a change of a rating box.
+    void AffichageScoreKeyPress();
+    void e_NoteArbitreChange();
+
+    // ---- player boxes ----
+    // A new row of Fond: a box of side Cote at row Ligne (from 1).
+    // TypeBut 0 none, 1 penalty, 2 free kick, 3 ordinary, 4 own goal. Suite
+    // -1 (or Couleur > 0: card panels) lets a drop on the box append a row.
+    // Minute: the row's minute box (on a second page only with Force).
+    // Couleur: 0 blue, 1 yellow, 2 red skin.
+    TCarton* AjouteCarton(int Ligne, int Cote, bool Force, int TypeBut, int Suite,
+                          const std::optional<std::string>& Minute, const TChoixJoueur* Joueur, int Genre,
+                          bool Defile, TFondScroll* Fond, int Couleur);
+    void CartonMouseDown(TObject* Sender, TMouseButton Button);
+    void MinuteChange();
+    // Frees every row of the panel with its controls.
+    void VideFond(TFondScroll* fond);
+    // The minute box to focus when a team list receives the focus
+    // (FocusEnAttente 1).
+    TEditRond* MinuteCible = nullptr;
+    uint8_t FocusEnAttente = 0;
+
+    // ---- player lists ----
+    // A new list of the team's players of category Categorie (0: all).
+    std::unique_ptr<TListeJoueur> ChargeListeJoueurs(int32_t Equipe, int Categorie) const;
+    // The list box gets one entry per choice (with Entetes: the two entries
+    // standing for no player and a dash line first; with Filtre: choices in
+    // use left out).
+    static void RemplitListeJoueurs(const TListeJoueur* Liste, TListe* Boite, bool Entetes, bool Filtre);
+    // The season's categories in Boite (Panneau hidden without any); the
+    // category of the team at position Position selected; its id.
+    int RemplitCategories(TComboBox* Boite, TWinControl* Panneau, int Position) const;
+    // "Ajouter un joueur": the player card of the sport for a new player of the
+    // team of match slot Case; the player is put into Liste and Boite.
+    // Entetes: the list box shows the leading entries.
+    TChoixJoueur* AjouteJoueur(TListe* Boite, TListeJoueur* Liste, int Categorie, int Case, bool Entetes = false);
+
     TComponent* FenetrePrincipale = nullptr;
     int32_t IdDomicile = 65535;
     int32_t IdExterieur = 65535;
+    int32_t CategorieDomicile = 0;
+    int32_t CategorieExterieur = 0;
     int MatchCourant = 1;
     uint8_t Modifie = 0;
     uint8_t EnChargement = 0;
@@ -54,10 +176,56 @@ public:
     TCadre* c_EqExterieur;
     TUpDown* UpDown1;
     TPopupMenu* pm_ListeMatch;
+    TPopupMenu* pm_TypeBut;
+    TMenuItem* mi_Penalty;
+    TMenuItem* mi_Coupfranc;
+    TMenuItem* mi_Aucun;
 
 protected:
     TDonneesChampionnat* Championnat() const;
     // Header boxes of match MatchCourant (or empty); false without a match.
-    bool AfficheEnTete();
+    bool EnTeteBoites();
     void fc_InfoMatchResize();
+};
+
+// A page with the two team lists and their category boxes.
+class Tf_InfoMatchCadre : public Tf_InfoMatchCadreBase
+{
+public:
+    explicit Tf_InfoMatchCadre(TComponent* AOwner);
+    ~Tf_InfoMatchCadre() override;
+
+    // Choice lists of both sides, rebuilt for the shown match (and categories).
+    void ChargeListes();
+    void LibereListes();
+    TListeJoueur* ListeDomicile() const { return choix_[0].get(); }
+    TListeJoueur* ListeExterieur() const { return choix_[1].get(); }
+    TListe* Liste(int cote) const { return cote == 1 ? l_EquipeDomicile : l_EquipeExterieur; }
+
+    // ---- handlers ----
+    // A box dropped back onto a team list.
+    void LB1DragDrop(TObject* Sender, TObject* Source);
+    void l_EquipeDomicileDragOver(TObject* Sender, TObject* Source, bool& Accept);
+    void LB1Enter();
+    void cb_CategorieChange(int cote);
+    void mi_AjouterJoueurClick(int cote);
+
+    // The leading entries of the lists (the rugby scorers page).
+    bool EntetesListes = false;
+
+    TPanel* Panel2;
+    TListe* l_EquipeDomicile;
+    TPanel* Panel3;
+    TComboBox* cb_CategorieDom;
+    TPanel* Panel4;
+    TPanel* Panel5;
+    TComboBox* cb_CategorieExt;
+    TListe* l_EquipeExterieur;
+    TPopupMenu* Popupajout;
+    TMenuItem* mi_AjouterJoueur1;
+    TPopupMenu* Popupajout2;
+    TMenuItem* mi_AjouterJoueur2;
+
+protected:
+    std::unique_ptr<TListeJoueur> choix_[2];
 };

@@ -1,7 +1,10 @@
-// The launchers of the match sheet pages (line-ups, ratings). A page shows the
-// match the previous match sheet page showed, and writes its entries when the
-// main window commits its child.
+// The launchers of the match sheet pages (scorers, line-ups, second page,
+// ratings, compact basketball page). A page shows the match the previous match
+// sheet page showed, and writes its entries when the main window commits its
+// child.
 #include "model/Championnat.h"
+#include "model/Joueurs.h"
+#include "model/MultiSport.h"
 #include "model/Saison.h"
 #include "results/w_Composition.h"
 #include "shell/w_Principale.h"
@@ -18,19 +21,58 @@ const bool validationInscrite = [] {
     return true;
 }();
 
+// The page class of a sport's window registered with the sport switch.
+Tf_Principale::TCreateurFenetre Createur(const TClasse& classe)
+{
+    if (!dynamic_cast<const TClassePage*>(classe.get()))
+        return {};
+    return [classe](TComponent* o) -> TBrivantelForm* {
+        return static_cast<const TClassePage*>(classe.get())->Cree(o);
+    };
+}
+
 }  // namespace
 
 void Tf_Principale::AfficheFeuilleMatch(int page, int& param)
 {
     TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
-    if (!c || page != 3)
+    if (!c)
         return;
     (void)validationInscrite;
+    const TMultiSport& sport = Saison->MultiSport();
+    TCreateurFenetre classe;
+    switch (page) {
+    case 2: classe = Createur(sport.ClasseButeurs()); break;
+    case 3: classe = [](TComponent* o) -> TBrivantelForm* { return new Tf_Composition(o); }; break;
+    case 4: classe = Createur(sport.ClassePasseurs()); break;
+    case 6:
+        if (sport.Sport() == sportBasket)
+            classe = Createur(sport.ClasseButeurs());
+        break;
+    default: break;
+    }
+    // No such page for the sport: nothing opens.
+    if (!classe)
+        return;
     const auto* avant = dynamic_cast<Tf_InfoMatchCadreBase*>(Enfant);
     const int match = avant ? avant->MatchCourant : 1;
     const int entree = param;
-    Tf_InfoMatchCadreBase* f = ShowChild<Tf_Composition>(false, false);
+    auto* f = dynamic_cast<Tf_InfoMatchCadreBase*>(ShowChildForm(classe, false, false, false, false));
+    if (!f)
+        return;
+    if (page == 6)
+        f->AfficheEnTete(false);
+    if (page == 2 || page == 6)
+        f->AfficheLibelles();
+    if (page == 4)
+        if (auto* s = dynamic_cast<IPageSecondaire*>(f))
+            s->Prepare();
     f->MatchCourant = match;
+    // A match named by the caller: matchday in the high byte, match in the low.
+    if (page == 2 && entree >= 1 && (entree >> 8) >= 1 && (entree >> 8) <= c->NbJour()) {
+        c->NbJournee = static_cast<uint8_t>(entree >> 8);
+        f->MatchCourant = entree & 255;
+    }
     f->SetFenetrePrincipale(this);
     f->AfficheMatch();
     if (entree == -1)

@@ -245,6 +245,22 @@ TJoueur* TFootForm::OuvreFicheJoueur(TJoueur* joueur, TSaison* saison)
     return fiche->ShowModal() == mrOk ? joueur : nullptr;
 }
 
+TJoueur* TFootForm::NouveauJoueur(TSaison* saison, const TCouleurElement& couleurs, int tag)
+{
+    const TServicesFicheJoueur& s = Services();
+    if (!s.CreeFiche)
+        return nullptr;
+    TOwned<TFicheJoueurForm> fiche(s.CreeFiche(saison));
+    if (!fiche)
+        return nullptr;
+    fiche->ChangeCouleurs(couleurs);
+    fiche->ChangeSaison(saison);
+    fiche->Tag = tag;
+    const TDonneesChampionnat* ch = saison ? saison->ChampionnatCourant() : nullptr;
+    fiche->ChangeJoueur(ch ? ch->CodeChamp : 0, nullptr);
+    return fiche->ShowModal() == mrOk ? fiche->JoueurFiche() : nullptr;
+}
+
 TJoueur* TFootForm::OuvreFicheJoueurId(int32_t id, TSaison* saison)
 {
     if (id < 1 || !Services().ChercheJoueur)

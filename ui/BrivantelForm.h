@@ -85,6 +85,8 @@ public:
     using TBrivantelForm::TBrivantelForm;
     // The championship the card is opened from and the player shown.
     virtual void ChangeJoueur(int32_t codeChampionnat, TJoueur* joueur) = 0;
+    // The player shown (after "Valider": the one filed), nullptr when none.
+    virtual TJoueur* JoueurFiche() const { return nullptr; }
 };
 
 // What the player cards need from the sport switch and the players list; the
@@ -143,6 +145,9 @@ public:
     // Opens the player's record card modally; the player when it was validated.
     static TJoueur* OuvreFicheJoueur(TJoueur* joueur, TSaison* saison);
     static TJoueur* OuvreFicheJoueurId(int32_t id, TSaison* saison);
+    // Opens the card empty in mode `tag` (e.g. 0xB0000 + team: a new player of
+    // that team); the player filed when validated, else nullptr.
+    static TJoueur* NouveauJoueur(TSaison* saison, const TCouleurElement& couleurs, int tag);
     // avant when a < b, apres when a > b; equal values go by the tie record
     // (two bytes: first, second) when one is given.
     static void CompareBornes(bool& avant, bool& apres, const uint8_t* departage, int a, int b);
