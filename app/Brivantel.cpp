@@ -16,6 +16,7 @@
 #include "records/ImageManager.h"
 #include "records/w_ImageManager.h"
 #include "results/w_FicheArbitre.h"
+#include "setup/w_Option.h"
 #include "shell/Aide.h"
 #include "shell/Globales.h"
 #include "shell/w_AideHtml.h"
@@ -31,6 +32,7 @@ int main(int argc, char** argv)
         RegisterPngFormat();
         RegisterGifFormat();
         EnregistreFiches();
+        EnregistreOptions();
         // The help support and its diagnostic report, before any window.
         InstalleVisionneuseAide();
         EnregistreResultats();

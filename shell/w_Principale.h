@@ -125,6 +125,8 @@ public:
     void ModifieEquipes();
     // Command 194: the championships of a play-off.
     void CreationBarrage();
+    // The championship options of the sport on the general (1) or ranking (2) pages.
+    void OptionsChampionnat(int groupe);
     // Saves as ".xmc"; false when saving failed.
     bool Enregistrer(bool silencieux);
     // The save-as dialog; true when saved.

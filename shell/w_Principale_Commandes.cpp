@@ -48,8 +48,6 @@ const TAttente Attentes[] = {
     {152, 152, "Tf_Stades (stadiums)"},
     {150, 150, "Tf_Recherche (player search)"},
     {172, 175, "Tf_InfoGeneral of the sport (championship information)"},
-    {176, 176, "championship options window of the sport"},
-    {226, 226, "championship options window of the sport"},
     {199, 202, "Tf_Historique and Tf_ChoixHistorique (history)"},
 };
 
@@ -209,6 +207,8 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
     case 145: ModifieLogos(); return;
     case 144: ModifieEquipes(); return;
     case 194: CreationBarrage(); return;
+    case 176: OptionsChampionnat(1); return;
+    case 226: OptionsChampionnat(2); return;
     default: break;
     }
     // Commands without an action.

@@ -1,6 +1,7 @@
 // Launchers of the season set-up windows: new season, composition of the
 // open season, the teams of a championship, the competitions' referees and
 // stadiums.
+#include "model/Championnat.h"
 #include "model/Saison.h"
 #include "model/oTraducteur.h"
 #include "ui/message2.h"
@@ -9,6 +10,7 @@
 #include "setup/w_CompetitionInfo.h"
 #include "setup/w_CreationBarrage.h"
 #include "setup/w_CreationSaison.h"
+#include "setup/w_Option.h"
 #include "setup/w_RetirerChamp.h"
 
 namespace {
@@ -117,4 +119,30 @@ void Tf_Principale::CreationBarrage()
     SignaleModification();
     if (!crees.empty() && Saison->SelectionneChampionnat(crees.front()))
         AfficheTitreChampionnat();
+}
+
+void Tf_Principale::OptionsChampionnat(int groupe)
+{
+    if (!Saison)
+        return;
+    TOwned<Tf_Option> f(CreeFenetreOption(Saison.get(), this));
+    if (!f) {
+        AfficheNonDisponible(groupe == 1 ? 176 : 226);
+        return;
+    }
+    f->ChangeCouleurs(Couleurs);
+    f->ChangeSaison(Saison.get());
+    f->SetBorderIcons(biSystemMenu);
+    f->Affiche(false, static_cast<uint8_t>(groupe));
+    const int r = f->ShowModal();
+    // What was applied to every championship counts however the window closed.
+    const bool change = (r == mrOk && f->Tag == 1) || f->AppliqueATousFait;
+    f.reset();
+    if (!change)
+        return;
+    SignaleModification();
+    // The view shown is committed and shown again with the new options, as a
+    // change of championship does.
+    if (TDonneesChampionnat* c = Saison->ChampionnatCourant(); c && Enfant)
+        ChangeChampionnat(c->CodeChamp, nullptr);
 }

@@ -17,6 +17,7 @@
 #include "setup/w_CompetitionInfo.h"
 #include "setup/w_RetirerChamp.h"
 #include "shell/Aide.h"
+#include "setup/w_Option.h"
 #include "shell/Commandes.h"
 #include "shell/w_OptionsFiltre.h"
 #include "tests/shell/SaisonEssai.h"
@@ -112,8 +113,8 @@ const TLigneDialogue lignesDialogues[] = {
     {145, "Tf_ModifierLogo", true, cDrapeau, false, Drapeau<Tf_ModifierLogo>()},
     {146, "Tf_ModifierNat", false, cDrapeau, true},
     {131, "Tf_FicheClub", false, cResultat, true},
-    {176, "", false, cResultatTag, true},
-    {226, "", false, cResultatTag, true},
+    {176, "Tf_Option", false, cResultatTag, false},
+    {226, "Tf_Option", false, cResultatTag, false},
     // any change of the categories counts, however the dialog closes
     {227, "Tf_OptionsFiltre", false, cDrapeau, false, [](TForm* f) { dynamic_cast<Tf_OptionsFiltre&>(*f).Change = true; }},
     {178, "Tf_OptionSauve", false, cResultatTag, false},
@@ -127,7 +128,11 @@ const TLigneDialogue lignesDialogues[] = {
 class Lanceurs : public ::testing::Test
 {
 protected:
-    void SetUp() override { SetInternetConnectedStateOverride(0); }
+    void SetUp() override
+    {
+        SetInternetConnectedStateOverride(0);
+        EnregistreOptions();
+    }
     void TearDown() override
     {
         SetInternetConnectedStateOverride(-1);

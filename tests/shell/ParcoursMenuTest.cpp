@@ -18,6 +18,7 @@
 #include "platform/gui/Menus.h"
 #include "platform/sys/WinInet.h"
 #include "shell/Aide.h"
+#include "setup/w_Option.h"
 #include "shell/Commandes.h"
 #include "shell/Textes.h"
 #include "tests/shell/SaisonEssai.h"
@@ -77,7 +78,7 @@ TAttendu Attendu(int c)
         {199, 202, {gVue, "Tf_Historique"}},           {232, 232, {gDialogue, "Tf_AjouterEquipe"}},
         {144, 144, {gDialogue, "Tf_ModifierEquipe"}},  {220, 220, {gDialogue, "Tf_ModifierClubPrec"}},
         {145, 145, {gDialogue, "Tf_ModifierLogo"}},    {146, 146, {gDialogue, "Tf_ModifierNat"}},
-        {176, 176, {gDialogue, ""}},                   {226, 226, {gDialogue, ""}},
+        {176, 176, {gDialogue, "Tf_Option"}},          {226, 226, {gDialogue, "Tf_Option"}},
         {227, 227, {gDialogue, "Tf_OptionsFiltre"}},   {178, 178, {gDialogue, "Tf_OptionSauve"}},
         {219, 219, {gDialogue, "Tf_CompetitionInfo"}}, {194, 194, {gDialogue, "Tf_CreeBarrage"}},
         {179, 179, {gDialogue, "Tf_ChoixLangue"}},     {261, 261, {gDialogue, "Tf_ChoixDesign"}},
@@ -176,7 +177,11 @@ void ItemsMenu(TMenuItem* parent, std::vector<int>& ids)
 class Parcours : public ::testing::TestWithParam<int>
 {
 protected:
-    void SetUp() override { SetInternetConnectedStateOverride(0); }
+    void SetUp() override
+    {
+        SetInternetConnectedStateOverride(0);
+        EnregistreOptions();
+    }
     void TearDown() override
     {
         SetInternetConnectedStateOverride(-1);
@@ -189,8 +194,8 @@ protected:
 bool PeutAttendre(int c)
 {
     static const std::set<int> ids = {14,  15,  16,  17,  18,  34,  121, 122, 123, 124, 125, 128, 129, 130,
-                                      131, 144, 146, 147, 148, 150, 152, 172, 173, 174, 175, 176, 194, 199,
-                                      200, 201, 202, 220, 221, 226};
+                                      131, 144, 146, 147, 148, 150, 152, 172, 173, 174, 175, 194, 199,
+                                      200, 201, 202, 220, 221};
     return ids.count(c) != 0;
 }
 
