@@ -17,7 +17,6 @@
 #include "setup/w_CompetitionInfo.h"
 #include "setup/w_RetirerChamp.h"
 #include "shell/Aide.h"
-#include "setup/w_Option.h"
 #include "shell/Commandes.h"
 #include "shell/w_OptionsFiltre.h"
 #include "tests/shell/SaisonEssai.h"
@@ -128,11 +127,7 @@ const TLigneDialogue lignesDialogues[] = {
 class Lanceurs : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        SetInternetConnectedStateOverride(0);
-        EnregistreOptions();
-    }
+    void SetUp() override { SetInternetConnectedStateOverride(0); }
     void TearDown() override
     {
         SetInternetConnectedStateOverride(-1);

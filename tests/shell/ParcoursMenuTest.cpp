@@ -18,7 +18,6 @@
 #include "platform/gui/Menus.h"
 #include "platform/sys/WinInet.h"
 #include "shell/Aide.h"
-#include "setup/w_Option.h"
 #include "shell/Commandes.h"
 #include "shell/Textes.h"
 #include "tests/shell/SaisonEssai.h"
@@ -177,11 +176,7 @@ void ItemsMenu(TMenuItem* parent, std::vector<int>& ids)
 class Parcours : public ::testing::TestWithParam<int>
 {
 protected:
-    void SetUp() override
-    {
-        SetInternetConnectedStateOverride(0);
-        EnregistreOptions();
-    }
+    void SetUp() override { SetInternetConnectedStateOverride(0); }
     void TearDown() override
     {
         SetInternetConnectedStateOverride(-1);

@@ -18,6 +18,7 @@
 #include "platform/gui/Forms.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/IniFiles.h"
+#include "setup/w_Option.h"
 #include "shell/Globales.h"
 #include "shell/w_Principale.h"
 #include "tests/shell/Programme.h"
@@ -87,6 +88,8 @@ inline std::string Prepare(const std::string& nom, bool menuHaut = false)
 inline TOwned<FenetreEssai> LanceFenetre()
 {
     CreeDessin();
+    // The sport's windows the program registers at start-up.
+    EnregistreOptions();
     Application->Tag = 0;
     ModifSaison = 0;
     NomFichierCourant.clear();
