@@ -433,7 +433,9 @@ void Tf_Option::Charge()
     for (int i = 0; i < c->NbEquipe(); ++i)
         ComboBox1->Items().Add(Saison->NomEquipeComplet(c->IdEquipe(i), c));
     ComboBox1->Items().Insert(0, Traduire(320));
-    ComboBox1->SetItemIndex(c->Option(10) == 255 ? 0 : std::min<int>(c->Option(10) + 1, c->NbEquipe()));
+    // A followed team the list does not hold shows none.
+    const int suivie = c->Option(10) == 255 ? 0 : c->Option(10) + 1;
+    ComboBox1->SetItemIndex(suivie <= c->NbEquipe() ? suivie : 0);
     // 7.
     UpDown13->SetPosition(c->OptionArbitre(4));
     cc_GestionArbitre->SetChecked(c->OptionArbitre(0) == 1);

@@ -131,6 +131,15 @@ TEST(Options, EveryPageOfEverySportIsShownOnItsGroup)
             EXPECT_GE(vues, 4);
             f->Hide();
         }
+        // Embedded: every page, no buttons; hints with their line breaks.
+        auto f = Fenetre(*s, 0);
+        f->Affiche(true, 0);
+        EXPECT_FALSE(f->b_Valider->Visible());
+        EXPECT_FALSE(f->b_Annuler->Visible());
+        for (int i = 0; i < f->PageControl1->PageCount(); ++i)
+            EXPECT_TRUE(f->PageControl1->Pages(i)->TabVisible());
+        EXPECT_EQ(f->cc_DivSup->Hint().find("%rc"), std::string::npos);
+        EXPECT_NE(f->cc_DivSup->Hint().find('\r'), std::string::npos);
     }
 }
 
@@ -510,7 +519,9 @@ TEST(OptionsGroupes, TeamGroupsFromTheListByButtonAndDrop)
     EXPECT_TRUE(accepte);
     f->tv_Groupe->OnDragOver(f->tv_Groupe, f->tv_Groupe, 5, 5, dsDragMove, accepte);
     EXPECT_FALSE(accepte);
-    f->tv_Groupe->OnDragDrop(f->tv_Groupe, f->lb_Equipe, 5, 5);
+    const TRect r = f->lb_Equipe->ItemRect(4);
+    kit::Drag(f->lb_Equipe, TPoint{r.Left + 10, (r.Top + r.Bottom) / 2}, f->tv_Groupe, TPoint{20, 8});
+    kit::Process();
     EXPECT_EQ(f->tv_Groupe->Items().TopItem(0)->Count(), 3);
     // "<" takes out a team, never a group.
     f->tv_Groupe->SetSelected(f->tv_Groupe->Items().TopItem(0));
