@@ -117,6 +117,10 @@ public:
     // Completeness report of matchday n (the caller owns the list).
     virtual std::unique_ptr<TStringList> VerifieJournee(int n, int& nbVerifies);
     virtual void EcritEvenementsMatch(TXmlWriter& ecrivain, const TInfoComp& match, int n, bool evenements) = 0;
+    // Around the writing of the matches of matchday n: what a sport gathers
+    // once for all of them, then lets go.
+    virtual void DebutEcritureJournee(int n) { (void)n; }
+    virtual void FinEcritureJournee() {}
     // True when the element (named nom, the reader just past its start) was
     // taken into match of matchday n.
     virtual bool LitEvenementMatch(const std::string& nom, TXmlReader& lecteur, uint8_t jeton,

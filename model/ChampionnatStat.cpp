@@ -75,23 +75,45 @@ TStatTir& TListeStatTir::Entree(TJoueur* joueur, int32_t id)
     if (TStatTir* s = ChercheJoueur(id))
         return *s;
     // Named players by full name, namesakes by number; unknown players last.
-    auto avant = [&](const TStatTir& e) {
-        if (!joueur)
-            return !e.Joueur() && id < e.IdJoueur();
-        if (!e.Joueur())
-            return true;
-        const int c = CompareNomPersonne(joueur->NomComplet(), e.Joueur()->NomComplet());
-        return c < 0 || (c == 0 && id < e.IdJoueur());
-    };
-    auto it = std::find_if(items_.begin(), items_.end(), [&](const auto& e) { return avant(*e); });
-    it = items_.insert(it, std::make_unique<TStatTir>(sport_, joueur, id));
+    const std::string cle = joueur ? joueur->NomComplet() : std::string();
+    size_t i = 0;
+    for (; i < items_.size(); ++i) {
+        const TStatTir& e = *items_[i];
+        bool avant;
+        if (!joueur) {
+            avant = !e.Joueur() && id < e.IdJoueur();
+        } else if (!e.Joueur()) {
+            avant = true;
+        } else {
+            const int c = CompareNomPersonne(cle, cles_[i]);
+            avant = c < 0 || (c == 0 && id < e.IdJoueur());
+        }
+        if (avant)
+            break;
+    }
+    cles_.insert(cles_.begin() + static_cast<std::ptrdiff_t>(i), cle);
+    const auto it = items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(i), std::make_unique<TStatTir>(sport_, joueur, id));
     return **it;
+}
+
+void TListeStatTir::Ajoute(int idEquipe, const TJoueurs* joueurs, bool inconnus, int code, const TDonneesEvt& d)
+{
+    // A player already entered needs no search of the season's players.
+    if (TStatTir* s = ChercheJoueur(d.IdJoueur())) {
+        s->Ajoute(code, d.Mot());
+        return;
+    }
+    TJoueur* j = joueurs ? joueurs->ChercheJoueur(d.IdJoueur(), idEquipe) : nullptr;
+    if (!j && !inconnus)
+        return;
+    Entree(j, d.IdJoueur()).Ajoute(code, d.Mot());
 }
 
 void TListeStatTir::Calcule(int idEquipe, const TSaison* saison, bool inconnus,
                             const TDonneesChampionnatStat& championnat, int n, int mode)
 {
     items_.clear();
+    cles_.clear();
     int premier = 21, dernier = 36;
     if (sport_ != sportStatHandball) {
         premier = mode == 1 ? 13 : 5;
@@ -104,14 +126,19 @@ void TListeStatTir::Calcule(int idEquipe, const TSaison* saison, bool inconnus,
             continue;
         for (int i = 0; i < l->Nombre(); ++i) {
             const TDonneesEvt* d = l->Donnee(i);
-            if (d->IdEquipe() != idEquipe)
-                continue;
-            TJoueur* j = joueurs ? joueurs->ChercheJoueur(d->IdJoueur(), idEquipe) : nullptr;
-            if (!j && !inconnus)
-                continue;
-            Entree(j, d->IdJoueur()).Ajoute(code, d->Mot());
+            if (d->IdEquipe() == idEquipe)
+                Ajoute(idEquipe, joueurs, inconnus, code, *d);
         }
     }
+}
+
+void TListeStatTir::Calcule(int idEquipe, const TSaison* saison, bool inconnus, const std::vector<TRecord>& records)
+{
+    items_.clear();
+    cles_.clear();
+    const TJoueurs* joueurs = JoueursSaison(saison);
+    for (const TRecord& r : records)
+        Ajoute(idEquipe, joueurs, inconnus, r.code, *r.donnee);
 }
 
 // ---------------------------------------------------------------------------

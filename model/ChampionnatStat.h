@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "model/Championnat.h"
@@ -85,12 +86,22 @@ public:
     // player); otherwise they are left out.
     void Calcule(int idEquipe, const TSaison* saison, bool inconnus, const TDonneesChampionnatStat& championnat,
                  int n, int mode);
+    // The same from the team's records already picked out, in the order
+    // Calcule meets them (by code, then by their place in the code's list).
+    struct TRecord
+    {
+        int code;
+        const TDonneesEvt* donnee;
+    };
+    void Calcule(int idEquipe, const TSaison* saison, bool inconnus, const std::vector<TRecord>& records);
 
 private:
     TStatTir& Entree(TJoueur* joueur, int32_t id);
+    void Ajoute(int idEquipe, const TJoueurs* joueurs, bool inconnus, int code, const TDonneesEvt& d);
 
     int sport_;
     std::vector<std::unique_ptr<TStatTir>> items_;
+    std::vector<std::string> cles_;   // each entry's full player name (the order's key)
 };
 
 // A weighting band of the basketball evaluation: playing times Min..Max take
@@ -133,6 +144,8 @@ public:
     std::unique_ptr<TStringList> VerifieJournee(int n, int& nbVerifies) override;
     // The box score of the match in the number form (when evenements is set).
     void EcritEvenementsMatch(TXmlWriter& ecrivain, const TInfoComp& match, int n, bool evenements) override;
+    void DebutEcritureJournee(int n) override;
+    void FinEcritureJournee() override;
     bool LitEvenementMatch(const std::string& nom, TXmlReader& lecteur, uint8_t jeton, TInfoComp& match,
                            int n) override;
     void RemplaceJoueurs(const TPairesIds& paires) override;
@@ -194,6 +207,12 @@ private:
     void LitOptions(TXmlReader& lecteur, uint8_t jeton);
     void LitValeursEval(TXmlReader& lecteur, uint8_t jeton);
     void LitPonderations(TXmlReader& lecteur, uint8_t jeton);
+
+    // While a matchday is written: each team's records of the matchday, in
+    // the order a box score gathers them (one pass over the lists instead of
+    // one per side of each match).
+    std::unordered_map<int, std::vector<TListeStatTir::TRecord>> recordsEcriture_;
+    bool ecritureJournee_ = false;
 
     int sport_;
     uint8_t premierCode_;

@@ -220,6 +220,24 @@ void TDonneesChampionnatStat::EcritEvenementsMatch(TXmlWriter& ecrivain, const T
         EcritStatMatch(ecrivain, match, n, false);
 }
 
+void TDonneesChampionnatStat::DebutEcritureJournee(int n)
+{
+    recordsEcriture_.clear();
+    for (int code = premierCode_; code <= dernierCode_; ++code)
+        if (const TListeDonnees* l = ListeStat(n, code))
+            for (int i = 0; i < l->Nombre(); ++i) {
+                const TDonneesEvt* d = l->Donnee(i);
+                recordsEcriture_[d->IdEquipe()].push_back({code, d});
+            }
+    ecritureJournee_ = true;
+}
+
+void TDonneesChampionnatStat::FinEcritureJournee()
+{
+    recordsEcriture_.clear();
+    ecritureJournee_ = false;
+}
+
 void TDonneesChampionnatStat::EcritStatMatch(TXmlWriter& ecrivain, const TInfoComp& match, int n, bool noms)
 {
     const std::string element = NomElementStat();
@@ -230,7 +248,13 @@ void TDonneesChampionnatStat::EcritStatMatch(TXmlWriter& ecrivain, const TInfoCo
         if (equipe == AucuneEquipe || (cote == 1 && match.IdEquipe(0) == equipe) || MatchEquipe(n, equipe) != &match)
             continue;
         TListeStatTir stats(sport_);
-        stats.Calcule(equipe, Saison(), true, *this, n, 2);
+        if (ecritureJournee_) {
+            static const std::vector<TListeStatTir::TRecord> aucun;
+            const auto it = recordsEcriture_.find(equipe);
+            stats.Calcule(equipe, Saison(), true, it != recordsEcriture_.end() ? it->second : aucun);
+        } else {
+            stats.Calcule(equipe, Saison(), true, *this, n, 2);
+        }
         for (int i = 0; i < stats.Nombre(); ++i) {
             const TStatTir& s = *stats.StatTir(i);
             ecrivain.OuvreElement(element);

@@ -164,12 +164,19 @@ void TDonneesChampionnat::EcritChampionnat(TXmlWriter& x)
         if (TGestionDate::Jour(date) != 0)
             x.AjouteAttribut("Date", TexteDate(date));
         // Every match whose two teams are set, however many the matchday holds.
-        if (const TInfoCompJour* j = Journee(n))
+        if (const TInfoCompJour* j = Journee(n)) {
+            struct TEcritureJournee
+            {
+                TDonneesChampionnat& c;
+                TEcritureJournee(TDonneesChampionnat& ch, int jour) : c(ch) { c.DebutEcritureJournee(jour); }
+                ~TEcritureJournee() { c.FinEcritureJournee(); }
+            } garde(*this, n);
             for (int i = 0; i < j->NbMatchs(); ++i) {
                 const TInfoComp& m = *j->Match(i);
                 if (m.IdEquipe(0) != AucuneEquipe && m.IdEquipe(1) != AucuneEquipe)
                     EcritMatch(x, m, n);
             }
+        }
         x.FermeElement("Journee");
     }
 

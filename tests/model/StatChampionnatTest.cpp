@@ -3,7 +3,9 @@
 #include "model/ChampionnatStat.h"
 #include "model/Championnat_Maintenance.h"
 #include "model/oTraducteur.h"
+#include "model/ioXml.h"
 #include "tests/model/Outils.h"
+#include "tests/support/GrandeSaison.h"
 #include "tests/support/SaisonStatBuilder.h"
 
 namespace {
@@ -159,6 +161,50 @@ TEST(StatChampionnat, CompteursParJoueurEtHomonymes)
     l.Calcule(e, b.saison.get(), false, b.Stat(), 1, 1);
     ASSERT_EQ(l.Nombre(), 1);
     EXPECT_EQ(l.StatTir(0)->Joueur(), z);
+}
+
+// The box scores of a matchday are written from the records gathered once for
+// the whole matchday: the same bytes as each side gathered on its own,
+// namesakes, unknown players and teams playing twice included.
+TEST(StatChampionnat, FeuillesEcritesDuRecueilDeLaJournee)
+{
+    for (int sport : {2, 3}) {
+        SCOPED_TRACE(sport);
+        essai::TParamsGrandeSaison p;
+        p.sport = sport;
+        p.nbChamps = 2;
+        p.nbEquipes = 6;
+        p.nbJoueurs = 120;
+        p.nbArbitres = 4;
+        auto g = essai::GenereGrandeSaison(p);
+        auto* c = dynamic_cast<TDonneesChampionnatStat*>(g->champs.front());
+        ASSERT_NE(c, nullptr);
+        const int e = c->IdEquipe(0);
+        // A namesake of a player of the team, and a record of nobody known.
+        TJoueur* premier = g->saison->Joueurs().ChercheJoueur(g->effectifs[0].front(), e);
+        ASSERT_NE(premier, nullptr);
+        g->saison->Joueurs().AjouteJoueur(g->saison->CreeJoueur(premier->Nom, premier->Prenom, -1, e));
+        int nbFeuilles = 0;
+        for (int n = 1; n <= c->NbJour(); ++n) {
+            const TInfoCompJour* j = c->Journee(n);
+            if (!j)
+                continue;
+            auto ecrit = [&](bool recueil) {
+                TXmlMemoryStreamWriter x(nullptr, false);
+                if (recueil)
+                    c->DebutEcritureJournee(n);
+                for (int i = 0; i < j->NbMatchs(); ++i)
+                    c->EcritStatMatch(x, *j->Match(i), n, i % 2 == 0);
+                if (recueil)
+                    c->FinEcritureJournee();
+                return std::string(reinterpret_cast<const char*>(x.Flux().Memory()), static_cast<size_t>(x.Flux().Size()));
+            };
+            const std::string seul = ecrit(false);
+            EXPECT_EQ(ecrit(true), seul) << "matchday " << n;
+            nbFeuilles += !seul.empty();
+        }
+        EXPECT_GT(nbFeuilles, 0);
+    }
 }
 
 TEST_F(Textes, VerificationDesFeuillesDeMatch)
