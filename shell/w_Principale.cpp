@@ -1,4 +1,5 @@
 #include "shell/w_Principale.h"
+#include "views/w_StatEquipe.h"
 
 #include "ui/BrivantelForm.h"
 
@@ -493,6 +494,8 @@ void Tf_Principale::FormCreate(TObject*)
     // 18. The crest catalogue and the picture store (the history files of past
     // seasons are created here once their subsystem exists).
     CreeCataloguesImages(RepertoireProgramme(), RepertoireEcriture());
+    // The sports' team sheets with the sport switch.
+    EnregistreStatEquipe();
     // 19.
     TexteTitre = 3;
     tv_Menu->SetIndent(10);

@@ -221,6 +221,9 @@ public:
     void AfficheClassJoueur(int kind);
     // Team information, view mode 0 to 16.
     void AfficheInfoEquipes(int mode);
+    // The team sheet of the sport on a page (1..8, 12); param: the team (low
+    // 24 bits, its position) and the situations' place (top byte), -1 asks.
+    bool AfficheStatEquipe(int page, int& param);
     // Command 20: the forecast of the next matchday.
     void AffichePrevision();
     // Commands 153-155: the comparison in mode 2, 1 or 3 (a shown one changes its mode).

@@ -9,12 +9,14 @@
 #include "platform/rtl/Files.h"
 #include "shell/Globales.h"
 #include "ui/message2.h"
+#include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
 #include "views/w_ClassJoueur.h"
 #include "views/w_Comparaison.h"
 #include "views/w_DiversStat.h"
 #include "views/w_InfoEquipes.h"
 #include "views/w_Prevision.h"
+#include "views/w_StatEquipe.h"
 #include "views/w_Statistique.h"
 
 namespace {
@@ -79,6 +81,13 @@ int Classement(int c)
 
 bool Tf_Principale::LanceVues(int c, int& param, bool& histo)
 {
+    static const int pagesEquipe[][2] = {{121, 1}, {123, 2}, {124, 3}, {125, 4}, {128, 5},
+                                         {129, 6}, {130, 7}, {122, 8}, {221, 12}};
+    for (const auto& p : pagesEquipe)
+        if (p[0] == c) {
+            histo = AfficheStatEquipe(p[1], param) && histo;
+            return true;
+        }
     if (c >= 158 && c <= 160) {
         AfficheStatistique(c - 158);
         return true;
@@ -269,6 +278,57 @@ void Tf_Principale::AfficheInfoEquipes(int mode)
     }
     f->AfficheVue(mode);
     p_FondAffiche->SetVisible(true);
+}
+
+bool Tf_Principale::AfficheStatEquipe(int page, int& param)
+{
+    TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
+    if (!c)
+        return false;
+    if (c->NbEquipe() < 1) {
+        AfficheMessage(TraduireFormat(294, {1}), mbuValider);
+        return false;
+    }
+    int& retenue = ParametresMemorises[0];
+    auto* f = dynamic_cast<Tf_StatEquipe*>(Enfant);
+    if (retenue != -1 && f) {
+        retenue = f->Equipe();
+        f->AffichePage(page);
+        if (param >= 0 && (param & 0xFFFFFF) != f->Equipe() && (param & 0xFFFFFF) < c->NbEquipe()) {
+            retenue = param & 0xFFFFFF;
+            f->ChoisitEquipe(retenue);
+        }
+        f->PrepareChampionnat();
+        param = retenue;
+    } else {
+        int equipe = param >= 0 ? (param & 0xFFFFFF) : c->Option(10);
+        if (param < 0 && !TFootForm::ChoisitEquipe(Saison.get(), Traduire(17), Couleurs, 0, equipe))
+            return false;
+        if (equipe < 0 || equipe >= c->NbEquipe())
+            equipe = 0;
+        retenue = equipe;
+        const auto* classe = dynamic_cast<const TClasseStatEquipe*>(Saison->MultiSport().ClasseStatEquipe().get());
+        if (!classe)
+            return false;
+        f = static_cast<Tf_StatEquipe*>(ShowChildForm(
+            [classe](TComponent* o) -> TBrivantelForm* { return classe->Cree(o); }, false, false, false, false));
+        f->ExecuteCommande = [this](int commande, int p, bool change) { ExecuteCommande(commande, p, change); };
+        if (param >= 0) {
+            const int lieu = (param >> 24) & 0xFF;
+            if (lieu >= 1 && lieu <= 3)
+                (lieu == 1 ? f->rc_General : lieu == 2 ? f->rc_Domicile : f->rc_Exterieur)->SetChecked(true);
+        }
+        f->DossierProgramme = RepertoireProgramme();
+        f->ChoisitEquipe(equipe);
+        f->Statut = Statut;
+        f->AffichePage(page);
+        f->PrepareChampionnat();
+        param = equipe;
+    }
+    EntreeImpression(Tf_StatEquipe::PageImprimable(page));
+    EntreeHTML(Tf_StatEquipe::PageHTML(page));
+    p_FondAffiche->SetVisible(true);
+    return true;
 }
 
 void Tf_Principale::AffichePrevision()

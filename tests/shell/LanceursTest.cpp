@@ -40,6 +40,8 @@ struct TLigneVue
     std::function<void(TBrivantelForm*)> Ensuite = {};
     // A kept window leaves the panel's visibility as it was.
     bool PanneauInchange = false;
+    // A kept window offers print and HTML again by its page (the team sheet).
+    bool OffresParPage = false;
 };
 
 void Vue(TBrivantelForm* f, int vue) { EXPECT_EQ(dynamic_cast<Tf_Statistique&>(*f).Tag, vue); }
@@ -79,6 +81,16 @@ const TLigneVue lignesVues[] = {
     {19, "Tf_FicheMatch", false, false, false, false},
     {20, "Tf_Prevision", false, true, true, false},
     {202, "Tf_Historique", true, false, false, true},
+    // the team sheet: print and HTML on the pages that produce them
+    {121, "Tf_StatEquipe", true, true, true, false, {}, false, true},
+    {123, "Tf_StatEquipe", true, false, true, false, {}, false, true},
+    {124, "Tf_StatEquipe", true, true, true, false, {}, false, true},
+    {125, "Tf_StatEquipe", true, true, true, false, {}, false, true},
+    {128, "Tf_StatEquipe", true, true, true, false, {}, false, true},
+    {129, "Tf_StatEquipe", true, true, true, false, {}, false, true},
+    {130, "Tf_StatEquipe", true, false, false, false, {}, false, true},
+    {122, "Tf_StatEquipe", true, true, true, false, {}, false, true},
+    {221, "Tf_StatEquipe", true, false, false, false, {}, false, true},
     {199, "Tf_Historique", true, false, false, true},
     {200, "Tf_Historique", true, false, false, true},
     {201, "Tf_Historique", true, false, false, true},
@@ -201,8 +213,8 @@ TEST_F(Lanceurs, ChildWindowsFollowTheirRow)
         EXPECT_EQ(f->p_FondAffiche->Visible(), !l.PanneauInchange);
         ASSERT_NE(f->Enfant, nullptr);
         EXPECT_EQ(!liberee && f->Enfant == premiere, l.Reutilise);
-        EXPECT_EQ(Offert(*f, 181), l.Reutilise ? !l.Impression : l.Impression);
-        EXPECT_EQ(Offert(*f, 182), l.Reutilise ? !l.Html : l.Html);
+        EXPECT_EQ(Offert(*f, 181), l.Reutilise && !l.OffresParPage ? !l.Impression : l.Impression);
+        EXPECT_EQ(Offert(*f, 182), l.Reutilise && !l.OffresParPage ? !l.Html : l.Html);
         if (!liberee)
             premiere->OnDestroy = avant;
         EXPECT_TRUE(f->Messages.empty()) << ::testing::PrintToString(f->Messages);

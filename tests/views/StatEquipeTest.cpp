@@ -1,0 +1,663 @@
+// The team sheet on the four-team championship worked out by hand (below), for
+// Olympique Brivant: results path and biggest scores, points per opponent over
+// two championships, standings boxes and series, goals by minute with an
+// extra-period goal and a missed penalty, the line-up table with a substitute
+// sent off and a line-up entered before its match, situations, attendance,
+// frequent scores; lazy refresh, team change, clicks; each sport's table and
+// radios; printing, HTML with pictures, the ten page functions.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "model/InfoComp.h"
+#include "model/Joueurs.h"
+#include "model/ListeDonnees.h"
+#include "model/ListesJoueurs.h"
+#include "model/Stades.h"
+#include "model/Utilities.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/ExtCtrls.h"
+#include "platform/gui/Menus.h"
+#include "platform/gui/Printers.h"
+#include "platform/gui/StdCtrls.h"
+#include "platform/rtl/Files.h"
+#include "platform/rtl/StringList.h"
+#include "platform/rtl/Strings.h"
+#include "tests/support/HtmlTables.h"
+#include "tests/support/gui/GuiKit.h"
+#include "tests/views/VuesEssai.h"
+#include "ui/Bouton.h"
+#include "ui/ColorStringGrid.h"
+#include "ui/Editeur.h"
+#include "ui/GestionFonction.h"
+#include "ui/GridHtml.h"
+#include "codecs/PngPicture.h"
+#include "ui/Graphe.h"
+#include "views/cadreParamClassement.h"
+#include "views/w_StatEquipeSports.h"
+
+namespace {
+
+const char* const OB = "Olympique Brivant";
+
+// QuatreEquipes (football, periods of 45 + 15): team 0 wins d1 2-0 at home
+// against Racing Zelvor, d2 3-0 away at AS Corvelle, d3 1-0 at home against
+// Stade Marnois. Its goals: d1 101 at 10', 102 at 50'; d2 101 at 30', 102 at
+// 40', 103 at 70', a missed penalty of 102 at 20'; d3 101 at 100' (extra
+// period). Line-ups: d1 101 102 started, 103 came on for 102 at 60' and was
+// sent off at 80'; d2 101 103 started; d4 (not played) 101 entered.
+// Attendance: d1 5000, d3 7000 (home), d2 3000 (away).
+vues::TSaisonVue Saison()
+{
+    auto s = vues::QuatreEquipes();
+    TDonneesChampionnat& c = *s.c1;
+    c.TempsPeriode = 45;
+    c.TempsPeriodeProlongation = 15;
+    c.SetNbTitulaire(11);
+    c.SetNbRemp(3);
+    const int ob = c.IdEquipe(0);
+    for (auto [nom, id] : {std::pair{"Alpha", 101}, {"Beta", 102}, {"Gamma", 103}})
+        s.saison->Joueurs().AjouteJoueur(s.saison->CreeJoueur(nom, "Jean", id, ob));
+    auto but = [&](int d, int joueur, int minute, uint16_t drapeaux = 0) {
+        c.ListeButeurs(d)->Ajoute(std::make_unique<TDonneesEvt>(joueur, ob, minute, drapeaux));
+    };
+    but(1, 101, 10);
+    but(1, 102, 50);
+    but(2, 101, 30);
+    but(2, 102, 40);
+    but(2, 103, 70);
+    but(2, 102, 20, 0x800);
+    but(3, 101, 100);
+    c.SetJoueurTitulaire(1, 0, 1, 101);
+    c.SetJoueurTitulaire(1, 0, 2, 102);
+    c.SetValeurRemplacement(1, 0, 1, 1, 102);
+    c.SetValeurRemplacement(1, 0, 1, 3, 103);
+    c.SetValeurRemplacement(1, 0, 1, 5, 60);
+    c.SetCompositionSaisie(1, 0);
+    c.ListeAvertis(1)->Ajoute(std::make_unique<TDonneesEvt>(103, ob, 80, 0x80));
+    c.SetJoueurTitulaire(2, 0, 1, 101);
+    c.SetJoueurTitulaire(2, 0, 2, 103);
+    c.SetCompositionSaisie(2, 0);
+    c.CreeMatch(4, ob, c.IdEquipe(1), 65535, 65535);
+    c.SetJoueurTitulaire(4, 0, 1, 101);
+    c.SetCompositionSaisie(4, 0);
+    c.SetAffluenceMatch(1, 1, 5000);
+    c.SetAffluenceMatch(3, 1, 7000);
+    c.SetAffluenceMatch(2, 2, 3000);
+    return s;
+}
+
+// The sheet hosted as the main window hosts it, with a status bar.
+struct THote
+{
+    TOwned<TForm> fenetre;
+    Tf_StatEquipe* f = nullptr;
+    TStatusBar* statut = nullptr;
+    std::vector<std::pair<int, int>> commandes;
+
+    THote(TSaison* saison, int sport, int equipe = 0, int page = 1)
+    {
+        fenetre = kit::NewForm(980, 660);
+        statut = new TStatusBar(fenetre.get());
+        for (int i = 0; i < 3; ++i)
+            statut->AddPanel();
+        statut->SetParent(fenetre.get());
+        auto* panneau = new TPanel(fenetre.get());
+        panneau->SetAlign(alClient);
+        panneau->SetParent(fenetre.get());
+        f = ClasseStatEquipe(sport).Cree(fenetre.get());
+        f->ChangeCouleurs(vues::Module()->Couleurs);
+        f->ChangeSaison(saison);
+        f->ExecuteCommande = [this](int c, int p, bool) { commandes.emplace_back(c, p); };
+        IntegreFiche(f, panneau);
+        kit::ShowForm(fenetre.get());
+        f->DossierProgramme = vues::DossierDonnees();
+        f->ChoisitEquipe(equipe);
+        f->Statut = statut;
+        f->AffichePage(page);
+        f->PrepareChampionnat();
+        kit::Process(10);
+    }
+};
+
+std::vector<std::string> Textes(const std::vector<TLabel*>& v)
+{
+    std::vector<std::string> t;
+    for (TLabel* l : v)
+        t.push_back(l->Caption());
+    return t;
+}
+
+std::vector<std::vector<std::string>> Lignes(const TColorStringGrid& g)
+{
+    std::vector<std::vector<std::string>> v;
+    for (int r = 0; r < g.RowCount(); ++r) {
+        std::vector<std::string> l;
+        for (int k = 0; k < g.ColCount(); ++k)
+            l.push_back(g.Cells(k, r));
+        v.push_back(l);
+    }
+    return v;
+}
+
+std::string Match(const std::string& a, const std::string& b, int x, int y)
+{
+    return CasseTitre(a) + " - " + CasseTitre(b) + " : " + std::to_string(x) + " - " + std::to_string(y);
+}
+
+TEST(StatEquipe, ResultsPathRecordsAndPointsWorkedOutByHand)
+{
+    auto s = Saison();
+    THote h(s.saison.get(), 0);
+    Tf_StatEquipe& f = *h.f;
+    EXPECT_EQ(f.IndexPage(), 0);
+    EXPECT_EQ(f.Label14->Caption(), OB);
+    EXPECT_EQ(Textes(f.LignesDomicile()), (std::vector<std::string>{Match(OB, "Racing Zelvor", 2, 0),
+                                                                     Match(OB, "Stade Marnois", 1, 0)}));
+    EXPECT_EQ(Textes(f.LignesExterieur()), (std::vector<std::string>{Match("AS Corvelle", OB, 0, 3)}));
+    EXPECT_EQ(f.Label65->Caption(), std::string("2 ( ") + OB + "-Racing Zelvor : 2 - 0 )");
+    // ties: the earlier match stays
+    EXPECT_EQ(f.Label67->Caption(), std::string("0 ( ") + OB + "-Racing Zelvor : 2 - 0 )");
+    EXPECT_EQ(f.Label69->Caption(), std::string("3 ( ") + OB + "-AS Corvelle : 3 - 0 )");
+    EXPECT_EQ(f.Label71->Caption(), std::string("0 ( ") + OB + "-AS Corvelle : 3 - 0 )");
+    EXPECT_EQ(h.statut->Panels(2).Text, TraduireFormat(134, {OB}));
+    kit::GrabToPng(h.fenetre.get(), "statequipe-parcours");
+
+    // unticking the wins empties the path, not the records nor the points
+    f.CCVict->SetChecked(false);
+    f.AfficheParcours();
+    EXPECT_TRUE(f.LignesDomicile().empty());
+    EXPECT_EQ(f.Label69->Caption().substr(0, 1), "3");
+    f.CCVict->SetChecked(true);
+    f.AfficheParcours();
+
+    // a click opens the match sheet: matchday x 256 + match from 1
+    kit::Click(f.LignesExterieur()[0]);
+    ASSERT_FALSE(h.commandes.empty());
+    EXPECT_EQ(h.commandes.back(), (std::pair{14, 2 * 256 + 2}));
+
+    // points per opponent: group 0 is filled already
+    const int avant = f.Remplissages(0);
+    f.AffichePage(8);
+    f.ActualisePage();
+    EXPECT_EQ(f.Remplissages(0), avant);
+    EXPECT_EQ(Lignes(*f.sg_PointPris),
+              (std::vector<std::vector<std::string>>{{Traduire(176), Traduire(219)},
+                                                     {"Racing Zelvor", "3/3"},
+                                                     {"Stade Marnois", "3/3"},
+                                                     {"AS Corvelle", "3/3"}}));
+    kit::GrabToPng(h.fenetre.get(), "statequipe-points");
+}
+
+// Two championships: the second holds the same four teams, where Olympique
+// Brivant drew 2-2 at Racing Zelvor (1 point of 3) and lost 0-1 at Stade
+// Marnois in a league giving 1 point for a loss (still 0 taken).
+TEST(StatEquipe, PointsPerOpponentOverTwoChampionships)
+{
+    auto s = Saison();
+    TDonneesChampionnat* c2 = vues::Ligue(*s.saison, 0, "Seconde", 0, 4, 0, 2, 5);
+    c2->SetOption(6, 1);
+    for (int i = 0; i < 4; ++i)
+        c2->SetIdEquipe(i, s.c1->IdEquipe(i));
+    const int ob = s.c1->IdEquipe(0);
+    c2->CreeMatch(1, c2->IdEquipe(1), ob, 2, 2);
+    c2->CreeMatch(2, c2->IdEquipe(2), ob, 1, 0);
+    c2->DerniereJournee = 2;
+    TColorGridModel g;
+    Tf_StatEquipe::TablePointsPris(s.saison.get(), ob, {s.c1, c2}, 0, 0, g, vues::Module()->Couleurs, 80);
+    std::vector<std::vector<std::string>> v;
+    for (int r = 1; r < g.RowCount(); ++r)
+        v.push_back({g.Cells(0, r), g.Cells(1, r)});
+    EXPECT_EQ(v, (std::vector<std::vector<std::string>>{{"Racing Zelvor", "3/3"},
+                                                         {"Stade Marnois", "3/3"},
+                                                         {"AS Corvelle", "3/3"},
+                                                         {"Racing Zelvor", "1/3"},
+                                                         {"Stade Marnois", "0/3"},
+                                                         {"AS Corvelle", "0/0"}}));
+    // a championship without the team adds no rows
+    TDonneesChampionnat* c3 = vues::Ligue(*s.saison, 0, "Autre", 10, 4, 2, 3, 9);
+    TColorGridModel g3;
+    Tf_StatEquipe::TablePointsPris(s.saison.get(), ob, {c3}, 0, 0, g3, vues::Module()->Couleurs, 80);
+    EXPECT_EQ(g3.Cells(0, 1), "");
+}
+
+TEST(StatEquipe, StandingsBoxesSeriesAndChartsWorkedOutByHand)
+{
+    auto s = Saison();
+    THote h(s.saison.get(), 0, 0, 2);
+    Tf_StatEquipe& f = *h.f;
+    ASSERT_EQ(f.IndexPage(), 1);
+    auto boite = [&](int b) {
+        std::vector<std::string> v;
+        for (TLabel* l : f.ValeursBoites[static_cast<size_t>(b)])
+            v.push_back(l->Caption());
+        return v;
+    };
+    EXPECT_EQ(boite(0), (std::vector<std::string>{Traduire(166), "3", "0", "0", "6", "0"}));
+    EXPECT_EQ(boite(1), (std::vector<std::string>{Traduire(166), "2", "0", "0", "3", "0"}));
+    EXPECT_EQ(boite(2)[1], "1");
+    EXPECT_EQ(boite(2)[4], "3");
+    EXPECT_EQ(f.RangsBoites[0][0]->Caption(), "(1)");
+    EXPECT_EQ(f.RangsBoites[0][1]->Caption(), "(1)");
+    // series: three wins, unbeaten and clean sheets; two of each at home
+    std::vector<std::string> lignes;
+    for (int i = 1; i <= f.Editserie->NbLigne(); ++i)
+        lignes.push_back(f.Editserie->Ligne(i)->Texte);
+    const std::string dom = Traduire(164);
+    EXPECT_EQ(lignes, (std::vector<std::string>{
+                          TraduireFormat(161, {3, ""}) + "\r", TraduireFormat(167, {3, ""}) + "\r",
+                          TraduireFormat(169, {3, ""}) + "\r", TraduireFormat(161, {2, dom}) + "\r",
+                          TraduireFormat(167, {2, dom}) + "\r", TraduireFormat(169, {2, dom}) + "\r"}));
+    // form +2 per win from 40; result bars "V"; score bars 3 per match
+    EXPECT_EQ(f.Graph2->ValeurPoint(0, 3), 46);
+    EXPECT_EQ(f.Graph3->ValeurPoint(0, 2), 3);
+    EXPECT_EQ(f.Graph4->ValeurPoint(0, 4), 3);   // d2: 3x - 2
+    EXPECT_EQ(f.Graph4->ValeurPoint(0, 5), 0);
+    // the box titles open the standings
+    for (int b = 0; b < 3; ++b)
+        kit::Click(f.TitresBoites[static_cast<size_t>(b)]);
+    ASSERT_GE(h.commandes.size(), 3u);
+    EXPECT_EQ(h.commandes[h.commandes.size() - 3].first, 40);
+    EXPECT_EQ(h.commandes[h.commandes.size() - 1].first, 42);
+    kit::GrabToPng(h.fenetre.get(), "statequipe-statistiques");
+
+    // attendance: home matches only, 0 not counted
+    f.AffichePage(5);
+    f.ActualisePage();
+    EXPECT_EQ(f.Label16->Caption(), "6000");
+    EXPECT_EQ(f.Label54->Caption(), "7000");
+    EXPECT_EQ(f.Label58->Caption(), "5000");
+    EXPECT_EQ(f.Label63->Caption(), "12000");
+    EXPECT_EQ(f.GraphSpect->ValeurPoint(1, 2), 3000);
+    EXPECT_EQ(f.GraphSpect->ValeurPoint(2, 2), s.c1->IdEquipe(3));
+    kit::GrabToPng(h.fenetre.get(), "statequipe-affluence");
+}
+
+TEST(StatEquipe, GoalsByMinuteWithExtraPeriodGoalAndMissedPenalty)
+{
+    auto s = Saison();
+    THote h(s.saison.get(), 0, 0, 3);
+    Tf_StatEquipe& f = *h.f;
+    const TRepartition& r = f.Repartition();
+    TRepartition attendu{};
+    for (int i : {2, 10, 6, 8, 14, 20})
+        ++attendu[static_cast<size_t>(i)];
+    EXPECT_EQ(r, attendu);   // the missed penalty at 20' is no goal
+    EXPECT_EQ(h.statut->Panels(2).Text, Traduire(135));
+    // a goal in the extra period: 60 x 2 / 5 = 24 slices, 9 quarter-hour bars
+    EXPECT_EQ(f.GraphBarre2->NbPointX(), 26);
+    EXPECT_EQ(f.GraphBarre1->NbPointX(), 10);
+    const int quarts[9] = {1, 0, 2, 1, 1, 0, 1, 0, 0};
+    for (int i = 1; i <= 9; ++i)
+        EXPECT_EQ(f.GraphBarre1->ValeurPoint(0, i), quarts[i - 1]) << i;
+    kit::GrabToPng(h.fenetre.get(), "statequipe-buts");
+    // conceded: none; twice back to scored
+    kit::Click(f.b_ChangeBut);
+    EXPECT_EQ(f.b_ChangeBut->Tag, 2);
+    EXPECT_EQ(f.Repartition(), TRepartition{});
+    EXPECT_EQ(h.statut->Panels(2).Text, Traduire(136));
+    kit::Click(f.b_ChangeBut);
+    EXPECT_EQ(f.Repartition(), attendu);
+    // without the extra-period goal: 18 slices, 7 bars
+    s.c1->ListeButeurs(3)->Retire(0);
+    TRepartition sans{};
+    Tf_StatEquipe::CompteButsMarques(sans, true, *s.c1, 3, 0, s.c1->IdEquipe(0));
+    ClasseStatEquipe(0).DessineRepartitionButs(*f.GraphBarre1, *f.GraphBarre2, sans, 26, 45, 15,
+                                               vues::Module()->Couleurs, 0, 0);
+    EXPECT_EQ(f.GraphBarre2->NbPointX(), 20);
+    EXPECT_EQ(f.GraphBarre1->NbPointX(), 8);
+}
+
+TEST(StatEquipe, LineUpsPlayingTimeWorkedOutByHand)
+{
+    auto s = Saison();
+    THote h(s.saison.get(), 0, 0, 6);
+    Tf_StatEquipe& f = *h.f;
+    const auto v = Lignes(*f.sg_Composition);
+    ASSERT_EQ(v.size(), 4u);
+    // minutes: 101 2 x 90; 103 on at 60' and off at 80' (20) then 90; 102 60
+    EXPECT_EQ(std::vector<std::string>(v[1].begin() + 1, v[1].end()),
+              (std::vector<std::string>{"Alpha", "Jean", "2", "2", "0", "0", "180", "90"}));
+    EXPECT_EQ(std::vector<std::string>(v[2].begin() + 1, v[2].end()),
+              (std::vector<std::string>{"Gamma", "Jean", "2", "1", "0", "1", "110", "55"}));
+    // the missed penalty is no goal
+    EXPECT_EQ(std::vector<std::string>(v[3].begin() + 1, v[3].end()),
+              (std::vector<std::string>{"Beta", "Jean", "1", "2", "1", "0", "60", "60"}));
+    EXPECT_EQ(f.sg_Composition->DonneeCellule(0, 1), 101);
+    kit::GrabToPng(h.fenetre.get(), "statequipe-composition");
+
+    // the line-up entered for matchday 4, not played: no appearance, no minutes
+    auto temps = ClasseStatEquipe(0).CalculeTempsJeu(s.saison.get(), 0, {s.c1}, 4, 1, nullptr);
+    const TTempsJoueur* alpha = temps->ChercheJoueur(101);
+    ASSERT_NE(alpha, nullptr);
+    EXPECT_EQ(alpha->Compteurs[1], 2);
+    EXPECT_EQ(alpha->Compteurs[0], 180);
+}
+
+TEST(StatEquipe, SituationsFrequentScoresAndPlayers)
+{
+    auto s = Saison();
+    THote h(s.saison.get(), 0, 0, 7);
+    Tf_StatEquipe& f = *h.f;
+    auto pc = [](double v) { return FloatToStrF(v, ffFixed, 3, 2) + "%"; };
+    // scored first 3 times of 3, leading at half time twice, level once
+    EXPECT_EQ(f.Situations[0]->Caption(), TraduireFormat(329, {OB, 3, pc(100)}));
+    EXPECT_EQ(f.Situations[1]->Caption(), TraduireFormat(330, {3, pc(100)}));
+    EXPECT_EQ(f.Situations[4]->Caption(), TraduireFormat(333, {0, pc(0)}));
+    EXPECT_EQ(f.Situations[5]->Caption(), TraduireFormat(330, {0, "-"}));
+    EXPECT_EQ(f.Situations[8]->Caption(), TraduireFormat(334, {OB, 2, pc(200.0 / 3)}));
+    // level at half time once (d3), never trailing: each line says its situation
+    EXPECT_EQ(f.Situations[16]->Caption(), TraduireFormat(335, {OB, 1, pc(100.0 / 3)}));
+    EXPECT_EQ(f.Situations[20]->Caption(), TraduireFormat(336, {0, pc(0)}));
+    kit::GrabToPng(h.fenetre.get(), "statequipe-situations");
+    // away only: one match
+    f.rc_Exterieur->SetChecked(true);
+    kit::Click(f.rc_Exterieur);
+    EXPECT_EQ(f.Situations[0]->Caption(), TraduireFormat(329, {OB, 1, pc(100.0 / 3)}));
+
+    f.AffichePage(12);
+    f.ActualisePage();
+    EXPECT_EQ(f.IndexPage(), 7);
+    EXPECT_EQ(f.sg_Stats->Cells(0, 1), "1 - 0");
+    EXPECT_EQ(f.sg_Stats->Cells(1, 1), "1");
+    kit::GrabToPng(h.fenetre.get(), "statequipe-scores");
+
+    f.AffichePage(4);
+    f.ActualisePage();
+    EXPECT_EQ(f.sg_Buteur->Cells(1, 1), "Alpha Jean");
+    EXPECT_EQ(f.sg_Buteur->Cells(2, 1), "3");
+    EXPECT_EQ(f.sg_Buteur->DonneeCellule(0, 1), 101);
+    kit::GrabToPng(h.fenetre.get(), "statequipe-joueurs");
+    // the full ranking of the kind shown: 66 for scorers, 67 for bookings
+    for (auto [radio, commande] : {std::pair{f.rc_Buteur, 66}, {f.rc_cj, 67}, {f.rc_cr, 68}, {f.rc_Passeur, 71},
+                                   {f.rc_notes, 72}}) {
+        kit::Click(radio);
+        kit::MouseDown(f.sg_Buteur, 5, 5, mbRight);
+        kit::MouseUp(f.sg_Buteur, 5, 5, mbRight);
+        f.mi_ClassementComplet->Click();
+        ASSERT_FALSE(h.commandes.empty());
+        EXPECT_EQ(h.commandes.back().first, commande);
+    }
+}
+
+TEST(StatEquipe, LazyRefreshTeamChangeAndRange)
+{
+    auto s = Saison();
+    THote h(s.saison.get(), 0, 0, 2);
+    Tf_StatEquipe& f = *h.f;
+    for (int page : {1, 3, 4, 5, 6, 7, 8, 12}) {
+        f.AffichePage(page);
+        f.ActualisePage();
+    }
+    for (int g = 0; g < 7; ++g)
+        EXPECT_TRUE(f.Rempli(g)) << g;
+    const int stats = f.Remplissages(6);
+    // a band change refills every page but the statistics page
+    f.CadreParam->ChoisitTranche(1, 2);
+    f.CadreParam->cb_Tranche->OnChange(f.CadreParam->cb_Tranche);
+    // the page shown (frequent scores, group 5) is refilled at once
+    for (int g = 0; g < 5; ++g)
+        EXPECT_FALSE(f.Rempli(g)) << g;
+    EXPECT_TRUE(f.Rempli(5));
+    EXPECT_TRUE(f.Rempli(6));
+    f.AffichePage(2);
+    f.ActualisePage();
+    EXPECT_EQ(f.Remplissages(6), stats);
+    // team change by the pop-up: the followed team is proposed
+    kit::WhenModal([](TForm* m) { m->SetModalResult(mrOk); });
+    f.Changerdequipe1->Click();
+    EXPECT_EQ(f.Label14->Caption(), "AS Corvelle");
+    EXPECT_EQ(f.Remplissages(6), stats + 1);
+    for (int g = 0; g < 6; ++g)
+        EXPECT_FALSE(f.Rempli(g)) << g;
+}
+
+// Each sport's line-up table, ranking radios and page offers.
+TEST(StatEquipe, SportsTablesAndRadios)
+{
+    struct TSport
+    {
+        int sport, colonnes;
+        std::vector<int> largeurs;
+        std::vector<int> types;
+    };
+    const TSport sports[] = {
+        {0, 9, {30, 120, 120, 80, 70, 70, 70, 70, 70}, {0, 1, 2, 5, 7}},
+        {1, 12, {60, 110, 110, 80, 70, 70, 70, 70, 70, 70, 70, 70}, {10, 11, 12, 13, 0, 1, 2, 7}},
+        {2, 16, {50, 140, 25, 25, 50, 30, 50, 30, 50, 30, 27, 27, 27, 27, 27, 27},
+         {14, 29, 25, 18, 19, 20, 26, 23, 24, 28, 30, 31}},
+        {3, 18, {60, 140, 29, 29, 29, 35, 29, 35, 29, 35, 29, 35, 29, 29, 29, 29, 29, 29},
+         {50, 51, 52, 53, 56, 57, 58, 59, 25, 26, 23, 47, 48, 49}},
+    };
+    for (const TSport& sp : sports) {
+        SCOPED_TRACE("sport " + std::to_string(sp.sport));
+        auto s = vues::SaisonVue(sp.sport);
+        THote h(s.saison.get(), sp.sport, 4, 6);
+        Tf_StatEquipe& f = *h.f;
+        ASSERT_EQ(f.sg_Composition->ColCount(), sp.colonnes);
+        for (int k = 0; k < sp.colonnes; ++k)
+            EXPECT_EQ(f.sg_Composition->ColWidths(k), sp.largeurs[static_cast<size_t>(k)]) << k;
+        // every radio of the sport ranks its kind, in order
+        f.AffichePage(4);
+        f.ActualisePage();
+        std::vector<int> types;
+        for (int i = 0; i < f.ComponentCount(); ++i)
+            if (auto* r = dynamic_cast<TRondCoche*>(f.Components(i)); r && r->Parent() == f.FondCopie7 && r->Visible()) {
+                kit::Click(r);
+                types.push_back(f.TypeClassement());
+                EXPECT_EQ(f.sg_Buteur->Tag, f.TypeClassement());
+            }
+        std::vector<int> attendus = sp.types;
+        std::sort(attendus.begin(), attendus.end());
+        std::sort(types.begin(), types.end());
+        EXPECT_EQ(types, attendus);
+        if (sp.sport == 2 || sp.sport == 0) {
+            for (int page : {1, 2, 3, 4, 5, 6, 7, 8, 12}) {
+                f.AffichePage(page);
+                f.ActualisePage();
+                kit::GrabToPng(h.fenetre.get(), "statequipe-" + std::to_string(sp.sport) + "-" + std::to_string(page));
+            }
+        }
+    }
+}
+
+// Basketball line-up table: a player's box-score codes over his matches.
+TEST(StatEquipe, BasketballTableValues)
+{
+    auto s = vues::LigueVide(2, 4, 6);
+    TDonneesChampionnat& c = *s.c1;
+    const int a = c.IdEquipe(0);
+    s.saison->Joueurs().AjouteJoueur(s.saison->CreeJoueur("Dunk", "Jo", 201, a));
+    TJoueur* j = s.saison->Joueurs().ChercheJoueur(201, -1);
+    ASSERT_NE(j, nullptr);
+    const uint32_t cc = static_cast<uint32_t>(c.CodeChamp);
+    j->SetNbMatch(cc, 4);
+    const std::pair<int, int> codes[] = {{5, 100}, {7, 6}, {8, 10}, {9, 0}, {10, 0}, {11, 3}, {12, 4},
+                                         {13, 5}, {14, 5}, {15, 8}, {6, 9}};
+    for (auto [code, v] : codes)
+        j->SetStat(cc, code, v);
+    std::unique_ptr<TListeTemps> temps = std::make_unique<TListeTemps>();
+    temps->Ajoute(std::make_unique<TTempsJoueur>(j));
+    ClasseStatEquipe(2).AjouteTempsJournee(*temps, 1, c, a);
+    EXPECT_EQ(temps->TempsJoueur(0)->Compteurs[1], 4);
+    EXPECT_EQ(temps->TempsJoueur(0)->Compteurs[0], 25);
+}
+
+// Printing every page that prints; HTML of every page that writes one, parsed,
+// with its pictures beside it.
+TEST(StatEquipe, PagesPrintToPdfAndWriteHtmlWithPictures)
+{
+    auto s = Saison();
+    THote h(s.saison.get(), 0);
+    Tf_StatEquipe& f = *h.f;
+    const std::string dir = MakePath(kit::TempDir(), "statequipe_html");
+    ForceDirectories(dir);
+    for (int page : {1, 2, 3, 4, 5, 6, 7, 8, 12}) {
+        SCOPED_TRACE("page " + std::to_string(page));
+        f.AffichePage(page);
+        f.ActualisePage();
+        kit::Process(10);
+        const std::string pdf = MakePath(kit::TempDir(), "statequipe" + std::to_string(page) + ".pdf");
+        DeleteFile(pdf);
+        Printer().SetOutputFileName(pdf);
+        f.Imprime();
+        Printer().SetOutputFileName("");
+        std::string octets;
+        EXPECT_EQ(ReadFileBytes(pdf, octets), Tf_StatEquipe::PageImprimable(page));
+        if (Tf_StatEquipe::PageImprimable(page)) {
+            EXPECT_EQ(octets.substr(0, 5), "%PDF-");
+        }
+        if (page == 1) {
+            const std::string cmd = "pdftotext -layout '" + pdf + "' -";
+            std::string texte;
+            if (FILE* p = popen(cmd.c_str(), "r")) {
+                char buf[4096];
+                size_t n;
+                while ((n = fread(buf, 1, sizeof buf, p)) > 0)
+                    texte.append(buf, n);
+                pclose(p);
+            }
+            EXPECT_NE(texte.find("Racing Zelvor : 2 - 0"), std::string::npos) << texte;
+        }
+        std::string nom = "p";
+        nom += std::to_string(page);
+        nom += ".htm";
+        const std::string page_html = MakePath(dir, nom);
+        DeleteFile(page_html);
+        f.EnregistreHTML(page_html);
+        std::string html;
+        EXPECT_EQ(ReadFileBytes(page_html, html), Tf_StatEquipe::PageHTML(page));
+        if (!Tf_StatEquipe::PageHTML(page))
+            continue;
+        const html_lu::TPage lu = html_lu::Lit(html);
+        EXPECT_TRUE(lu.lu);
+        EXPECT_TRUE(lu.equilibree);
+        if (page == 3 || page == 5) {
+            const std::string image = page == 3 ? "repartequipe.png" : "spect.png";
+            EXPECT_NE(html.find("<img src=\"" + image + "\">"), std::string::npos);
+            std::string png;
+            ASSERT_TRUE(ReadFileBytes(MakePath(dir, image), png));
+            EXPECT_EQ(png.substr(1, 3), "PNG");
+        } else {
+            ASSERT_FALSE(lu.tables.empty());
+        }
+        if (page == 1) {
+            ASSERT_EQ(lu.tables[0].size(), 3u);
+            EXPECT_EQ(lu.tables[0][1][0], Match(OB, "Racing Zelvor", 2, 0));
+        }
+        if (page == 4) {
+            EXPECT_EQ(lu.tables.size(), 4u);
+        }
+    }
+}
+
+TStringList Params(std::initializer_list<std::string> p)
+{
+    TStringList l;
+    for (const auto& x : p)
+        l.Add(x);
+    return l;
+}
+
+// A function as the page builder calls it: the registry's class serves it.
+std::string Fonction(TSaison* saison, const std::string& nom, std::initializer_list<std::string> p)
+{
+    std::string r;
+    const TFonctionEnregistree* e = GestionFonctions().Cherche(nom);
+    EXPECT_NE(e, nullptr) << nom;
+    if (!e)
+        return r;
+    EXPECT_EQ(e->Genre, 2);
+    TOwned<TForm> f(e->Classe.Cree(nullptr));
+    dynamic_cast<TFootForm&>(*f).ExecuteFonction(nom, Params(p), r, vues::Module()->Couleurs, "", saison);
+    return r;
+}
+
+TEST(StatEquipe, TenPageFunctionsThroughTheRegistry)
+{
+    EnregistreStatEquipe();
+    auto s = Saison();
+    TSaison* saison = s.saison.get();
+    TDonneesChampionnat* autre = vues::Ligue(*saison, 0, "Autre", 10, 4, 2, 7, 9);
+    saison->SetChampionnatCourant(autre);
+    const std::string eq = std::string("Equipe=") + OB;
+    const std::string div = "Division=1";
+    // an unknown team
+    EXPECT_EQ(Fonction(saison, "ResultatEquipe", {div, "Equipe=Inconnus <b>"}),
+              "Equipe \"Inconnus &lt;b&gt;\" inconnue<br/>");
+    EXPECT_EQ(saison->ChampionnatCourant(), autre);   // Division restored
+
+    // results: two columns; wins only; none
+    std::string r = Fonction(saison, "ResultatEquipe", {div, eq});
+    auto t = html_lu::Lit(r);
+    ASSERT_EQ(t.tables.size(), 1u);
+    ASSERT_EQ(t.tables[0].size(), 2u);
+    EXPECT_EQ(t.tables[0][0].size(), 15u);
+    EXPECT_EQ(t.tables[0][0][8], "AS Corvelle");
+    r = Fonction(saison, "ResultatEquipe", {div, eq, "Separe=0", "TypeResult=2"});
+    EXPECT_EQ(r, "<table></table>");
+    r = Fonction(saison, "ResultatEquipe", {div, eq, "Separe=0", "TypeResult=1"});
+    EXPECT_EQ(html_lu::Lit(r).tables[0].size(), 3u);
+
+    r = Fonction(saison, "StatClassementEquipe", {div, eq, "Lieu=DOMICILE"});
+    t = html_lu::Lit(r);
+    ASSERT_EQ(t.tables.size(), 1u);
+    EXPECT_EQ(t.tables[0][1][1], Traduire(166));
+    EXPECT_EQ(t.tables[0][2][1], "2");
+    EXPECT_EQ(t.tables[0].back()[1], "6000");   // average home attendance
+
+    r = Fonction(saison, "PointPrisEquipe", {div, eq});
+    EXPECT_NE(r.find("3/3"), std::string::npos);
+    r = Fonction(saison, "ClassementJoueurEquipe", {div, eq, "Type=BUTEUR"});
+    EXPECT_NE(r.find("Alpha Jean"), std::string::npos);
+    r = Fonction(saison, "TempsJeuEquipe", {div, eq});
+    EXPECT_NE(r.find("180"), std::string::npos);
+
+    r = Fonction(saison, "EvolutionScoreEquipe", {div, eq, L1("TypeEvol=MèneMiTemps")});
+    EXPECT_NE(r.find(EchappeHTML(TraduireFormat(334, {OB, 2, FloatToStrF(200.0 / 3, ffFixed, 3, 2) + "%"}))),
+              std::string::npos)
+        << r;
+    EXPECT_EQ(Tf_StatEquipe::TypeEvolution(L1("MENÉMITEMPS")), 20);
+    EXPECT_EQ(Tf_StatEquipe::TypeParNom("PASSEUR"), 5);
+    EXPECT_EQ(Tf_StatEquipe::TypeParNom("passeurs"), 25);
+    r = Fonction(saison, "EvolutionScoreEquipe", {div, eq, "TypeEvol=resume"});
+    EXPECT_TRUE(html_lu::Lit(r).equilibree);
+
+    // pictures in Temp/, bounded sizes
+    for (const auto& [nom, image] : {std::pair{std::string("DetailButEquipe"), std::string("repartequipe")},
+                                     {"AffluenceEquipe", "spect"},
+                                     {"GraphClassementEquipe", "statequipe2"}}) {
+        r = Fonction(saison, nom, {div, eq, "Hauteur=181", "Largeur=999999"});
+        EXPECT_EQ(r, "#" + image + ".png#<img src=\"" + image + ".png\">");
+        std::string png;
+        ASSERT_TRUE(ReadFileBytes(TFonctionsGabarit::DossierTemp() + image + ".png", png)) << nom;
+        TPngPicture p;
+        p.LoadFromFile(TFonctionsGabarit::DossierTemp() + image + ".png");
+        EXPECT_LE(p.Width(), 2000);
+        if (nom == "DetailButEquipe") {
+            EXPECT_EQ(p.Height(), 2 * 90);
+        }
+    }
+    EXPECT_EQ(Fonction(saison, "GraphClassementEquipe", {div, eq, "Type=evolution"}),
+              "#statequipe1.png#<img src=\"statequipe1.png\">");
+
+    // the club record: text escaped, only web addresses linked
+    auto club = std::make_unique<TRensClub>(s.c1->IdEquipe(0));
+    club->Creation = "1900";
+    club->SiteInternet = "javascript:alert(1)";
+    club->Palmares = "<script>x</script>";
+    TRensClub* pc = club.get();
+    saison->RensClubs().AjouteRensClub(std::move(club));
+    r = Fonction(saison, "AdminEquipe", {div, eq});
+    EXPECT_EQ(r.find("<script>"), std::string::npos);
+    EXPECT_EQ(r.find("href"), std::string::npos);
+    EXPECT_TRUE(html_lu::Lit(r).equilibree);
+    pc->SiteInternet = "www.brivant.fr\" onclick=\"x";
+    r = Fonction(saison, "AdminEquipe", {div, eq});
+    EXPECT_NE(r.find("<a href=\"http://www.brivant.fr&quot; onclick=&quot;x\">"), std::string::npos) << r;
+    EXPECT_EQ(saison->ChampionnatCourant(), autre);
+}
+
+}  // namespace

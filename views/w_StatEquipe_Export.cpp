@@ -1,0 +1,679 @@
+// The team sheet printed, written as HTML (with its pictures beside the page)
+// and its ten page functions.
+#include <algorithm>
+
+#include "codecs/PngPicture.h"
+#include "engine/CalculClassement.h"
+#include "model/Championnat.h"
+#include "model/Joueurs.h"
+#include "model/ListesJoueurs.h"
+#include "model/Saison.h"
+#include "model/Stades.h"
+#include "model/Utilities.h"
+#include "platform/gui/ExtCtrls.h"
+#include "platform/gui/Forms.h"
+#include "platform/gui/Printers.h"
+#include "platform/gui/StdCtrls.h"
+#include "platform/rtl/Files.h"
+#include "platform/rtl/Format.h"
+#include "platform/rtl/StringList.h"
+#include "platform/rtl/Strings.h"
+#include "ui/ColorStringGrid.h"
+#include "ui/Editeur.h"
+#include "ui/Fond.h"
+#include "ui/GestionFonction.h"
+#include "ui/Graphe.h"
+#include "ui/GridHtml.h"
+#include "views/OutilsVues.h"
+#include "views/Textes.h"
+#include "views/cadreParamClassement.h"
+#include "views/w_StatEquipe.h"
+#include "views/w_StatEquipeSports.h"
+#include "views/w_StatEquipe_Outils.h"
+
+using vues::Texte;
+using namespace statequipe;
+
+namespace {
+
+const TColor FondImages = 0x6F3000;   // #00306F
+
+std::string H(const std::string& s) { return EchappeHTML(s); }
+
+// A text inside a quoted attribute.
+std::string Attribut(const std::string& s)
+{
+    std::string r;
+    for (char ch : H(s))
+        r += ch == '"' ? std::string("&quot;") : std::string(1, ch);
+    return r;
+}
+
+// The address of a web site as a link target: "http://" in front of an address
+// without scheme; nothing for a scheme other than http and https.
+std::string AdresseWeb(const std::string& site)
+{
+    std::string adresse = Trim(site);
+    const size_t deux = adresse.find(':');
+    bool schema = deux != std::string::npos && deux > 0 &&
+                  ((adresse[0] >= 'a' && adresse[0] <= 'z') || (adresse[0] >= 'A' && adresse[0] <= 'Z'));
+    for (size_t i = 0; schema && i < deux; ++i) {
+        const char ch = adresse[i];
+        schema = (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == '+' ||
+                 ch == '-' || ch == '.';
+    }
+    if (!schema)
+        return adresse.empty() ? std::string() : "http://" + adresse;
+    const std::string nom = LowerCase(adresse.substr(0, deux));
+    return nom == "http" || nom == "https" ? adresse : std::string();
+}
+
+// Lower case of Windows-1252 letters, accented ones included.
+std::string Minuscules(std::string s)
+{
+    for (char& ch : s) {
+        const auto b = static_cast<unsigned char>(ch);
+        if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7))
+            ch = static_cast<char>(b + 0x20);
+    }
+    return s;
+}
+
+// A bounded picture size.
+int Borne(int v) { return std::clamp(v, 16, 2000); }
+
+TColor Couleur(const TStringList& p, const std::string& nom, const std::string& defaut)
+{
+    return static_cast<TColor>(TexteVersCouleur(TFonctionsGabarit::Parametre(nom, p, defaut)));
+}
+
+void Contours(TGraphe& g, const TStringList& p)
+{
+    g.SetCouleurContours(Couleur(p, "CouleurContours", "#00FFFF"));
+    g.SetEcritureContours(Couleur(p, "EcritureContours", "#00FFFF"));
+}
+
+std::string Image(const std::string& nom) { return "#" + nom + ".png#<img src=\"" + nom + ".png\">"; }
+
+// A page showing one picture copied beside it.
+void PageImage(const std::string& nomFichier, const std::string& image)
+{
+    const std::string nom = ExtractFileName(image);
+    if (!CopieFichier(image, MakePath(ExtractFileDir(nomFichier), nom)))
+        throw EFCreateError(nomFichier);
+    WriteFileAtomic(nomFichier, "<HTML>\r\n<HEAD>\r\n" + MetaCharset() +
+                                    "\r\n<TITLE></TITLE>\r\n</HEAD>\r\n<BODY BGCOLOR = #80CCFE>\r\n<img src=\"" + nom +
+                                    "\">\r\n</BODY>\r\n</HTML>\r\n");
+}
+
+}  // namespace
+
+// ============================================================================
+// printing
+// ============================================================================
+
+void Tf_StatEquipe::Imprime()
+{
+    const int index = IndexPage();
+    if (index == 5) {
+        sg_Composition->Imprime();
+        return;
+    }
+    if (index == 8) {
+        sg_PointPris->Imprime();
+        return;
+    }
+    if (index == 6 || index == 7 || index < 0)
+        return;
+    TPrinter& p = Printer();
+    p.SetOrientation(index == 1 ? poLandscape : poPortrait);
+    p.BeginDoc();
+    try {
+        TCanvas& c = p.Canvas();
+        c.Font = Font();
+        c.Font.SetSize(14);
+        c.Pen.SetWidth(1);
+        const int W = p.PageWidth(), Hp = p.PageHeight();
+        switch (index) {
+        case 0: ImprimeParcours(); break;
+        case 1: ImprimeStatistiques(); break;
+        case 2:
+            GraphBarre1->Imprime(Rect(0, 0, W, Hp / 2), c);
+            GraphBarre2->Imprime(Rect(0, Hp / 2, W, Hp), c);
+            break;
+        case 3: {
+            // scorers, yellow cards (top two thirds); assists, red cards (bottom third)
+            const int T = 2 * Hp / 3;
+            const std::pair<int, TRect> parts[4] = {{0, Rect(0, 0, W / 2, T)},
+                                                    {5, Rect(0, T, W / 2, Hp)},
+                                                    {1, Rect(W / 2, 0, W, T)},
+                                                    {2, Rect(W / 2, T, W, Hp)}};
+            for (const auto& [type, r] : parts) {
+                sg_Buteur->InitColonnes();
+                AfficheClassementEquipe(Saison, IdEquipe(), CadreParam->ListeChoisie(), Couleurs, *sg_Buteur,
+                                        CadreParam->Premiere(), CadreParam->Derniere(), type);
+                sg_Buteur->DessineSurCanvas(c, r);
+            }
+            RemplitClassementJoueurs();
+            break;
+        }
+        case 4: GraphSpect->Imprime(Rect(0, 0, W, Hp / 2), c); break;
+        default: break;
+        }
+        p.EndDoc();
+    } catch (...) {
+        p.Abort();
+        throw;
+    }
+}
+
+void Tf_StatEquipe::ImprimeParcours()
+{
+    TPrinter& p = Printer();
+    TCanvas& c = p.Canvas();
+    const size_t n = std::max(lignesDom_.size(), lignesExt_.size());
+    int large = 0;
+    for (const auto* v : {&lignesDom_, &lignesExt_})
+        for (TLabel* l : *v)
+            large = std::max(large, c.TextWidth(l->Caption()));
+    const int W = large * 11 / 10, h = c.TextHeight("A") * 3 / 2;
+    const int bas = static_cast<int>(n + 1) * h;
+    c.Brush.SetStyle(bsClear);
+    c.Rectangle(0, 0, W + 1, bas);
+    c.TextOut(10, h / 9, Texte(64));
+    c.MoveTo(0, h);
+    c.LineTo(W + 1, h);
+    if (!neutre_) {
+        c.Rectangle(W, 0, 2 * W, bas);
+        c.TextOut(W + 10, h / 9, Texte(65));
+        c.MoveTo(W, h);
+        c.LineTo(2 * W, h);
+    }
+    for (size_t i = 0; i < n; ++i) {
+        const int y = h / 9 + static_cast<int>(i + 1) * h;
+        if (i < lignesDom_.size())
+            c.TextOut(10, y, lignesDom_[i]->Caption());
+        if (i < lignesExt_.size())
+            c.TextOut(W + 10, y, lignesExt_[i]->Caption());
+    }
+}
+
+void Tf_StatEquipe::ImprimeStatistiques()
+{
+    TPrinter& p = Printer();
+    TCanvas& c = p.Canvas();
+    const int W = p.PageWidth(), Hp = p.PageHeight();
+    c.Font = Label14->Font();
+    c.Font.SetColor(clBlack);
+    c.TextOut((W - c.TextWidth(Label14->Caption())) / 2, 0, Label14->Caption());
+    c.Font = Font();
+    c.Font.SetSize(14);
+    const int T = Hp / 3, Q = W / 4, R = Hp / 4;
+    const TFondCopie* boites[3] = {FondCopie13, FondCopie14, FondCopie15};
+    for (int k = 0; k < 3; ++k)
+        if (boites[k]->Visible() || k == 0)
+            const_cast<TFondCopie*>(boites[k])->Imprime(Rect(0, k * T + 5, Q, (k + 1) * T));
+    Graph2->Imprime(Rect(Q, 0, W, R), c);
+    Graph3->Imprime(Rect(Q, R, W, 2 * R), c);
+    Editserie->ImprimeDans(p, Rect(Q, 2 * R, W, 3 * R));
+    Graph4->Imprime(Rect(Q, 3 * R, W, 4 * R), c);
+}
+
+// ============================================================================
+// HTML
+// ============================================================================
+
+void Tf_StatEquipe::EnregistreHTML(const std::string& nomFichier)
+{
+    switch (IndexPage()) {
+    case 0: EnregistreParcoursHTML(nomFichier); break;
+    case 2:
+        SauveRepartitionPNG(*GraphBarre1, *GraphBarre2, FondImages);
+        PageImage(nomFichier, DossierTemp() + "repartequipe.png");
+        break;
+    case 3: EnregistreJoueursHTML(nomFichier); break;
+    case 4: PageImage(nomFichier, SauveImagePNG(*GraphSpect, "spect", FondImages)); break;
+    case 5: sg_Composition->EnregistreHTML(nomFichier, true); break;
+    case 8: sg_PointPris->EnregistreHTML(nomFichier, true); break;
+    default: break;
+    }
+}
+
+void Tf_StatEquipe::EnregistreParcoursHTML(const std::string& nomFichier)
+{
+    std::string t = "<HTML>\r\n  <HEAD>\r\n    " + MetaCharset() +
+                    "\r\n    <TITLE></TITLE>\r\n  </HEAD>\r\n  <BODY BGCOLOR = #80CCFE>\r\n"
+                    "    <TABLE Width = 400 Border=1 CellSpacing=0 CellPadding = 0>\r\n"
+                    "    \t<tr BGCOLOR=\"#4020A0\">\r\n";
+    for (int col = 0; col < (neutre_ ? 1 : 2); ++col)
+        t += "    \t  <td align=center width=50%><B>\r\n    \t\t<Font Color=#F0E020> " + H(Texte(col == 0 ? 64 : 65)) +
+             "</FONT></B>\r\n    \t  </td>\r\n";
+    t += "    \t</tr>\r\n";
+    const size_t n = std::max(lignesDom_.size(), lignesExt_.size());
+    for (size_t i = 0; i < n; ++i) {
+        TColor fond = 0;
+        CouleurFondLigne(static_cast<int>(i), fond);
+        t += "    \t<tr BGCOLOR=" + CouleurVersTexte(fond) + ">\r\n";
+        if (i < lignesDom_.size())
+            t += "    \t<td align=center><Font Color=" + CouleurVersTexte(lignesDom_[i]->Font().Color()) + ">" +
+                 H(lignesDom_[i]->Caption()) + "</FONT></td>\r\n";
+        else
+            t += "    \t<td align=center>&nbsp;</td>\r\n";
+        if (!neutre_) {
+            if (i < lignesExt_.size())
+                t += "    \t<td align=center width=50%><Font Color=" +
+                     CouleurVersTexte(lignesExt_[i]->Font().Color()) + ">" + H(lignesExt_[i]->Caption()) +
+                     "</FONT></td>\r\n";
+            else
+                t += "    \t<td align=center width=50%>&nbsp;</td>\r\n";
+        }
+        t += "    \t</tr>\r\n";
+    }
+    t += "    </TABLE>\r\n  </BODY>\r\n</HTML>\r\n";
+    WriteFileAtomic(nomFichier, t);
+}
+
+void Tf_StatEquipe::EcritSectionsHTML(const std::string& nomFichier,
+                                      const std::vector<std::pair<std::string, int>>& sections)
+{
+    std::string t = "<HTML>\r\n  <HEAD>\r\n    " + MetaCharset() +
+                    "\r\n    <TITLE></TITLE>\r\n  </HEAD>\r\n  <BODY BGCOLOR = #80CCFE>\r\n";
+    for (const auto& [titre, type] : sections) {
+        TColorGridModel g;
+        AfficheClassementEquipe(Saison, IdEquipe(), CadreParam->ListeChoisie(), Couleurs, g, CadreParam->Premiere(),
+                                CadreParam->Derniere(), type);
+        t += titre + "\r\n" + g.TexteHTML(false) + "\r\n";
+    }
+    t += "  </BODY>\r\n</HTML>\r\n";
+    WriteFileAtomic(nomFichier, t);
+}
+
+void Tf_StatEquipe::EnregistreJoueursHTML(const std::string& nomFichier)
+{
+    EcritSectionsHTML(nomFichier, {{"    Buteurs", 0},
+                                   {"    <BR><BR>Passeurs", 5},
+                                   {"    <BR><BR>Avertis", 1},
+                                   {"    <BR><BR>Exclus", 2}});
+}
+
+void Tf_StatEquipe::SauveRepartitionPNG(TGraphe& a, TGraphe& b, TColor fond) const
+{
+    const int w = std::max(1, a.Width()), ha = std::max(1, a.Height()), hb = std::max(1, b.Height());
+    TBitmap image(w, ha + hb);
+    TCanvas& c = image.Canvas();
+    c.Brush.SetStyle(bsSolid);
+    c.Brush.SetColor(fond);
+    c.FillRect(Rect(0, 0, w + 1, ha + hb + 1));
+    for (const auto& [g, y, h] : {std::tuple{&a, 0, ha}, std::tuple{&b, ha, hb}}) {
+        TBitmap partie(std::max(1, g->Width()), h);
+        TCanvas& pc = partie.Canvas();
+        pc.Brush.SetStyle(bsSolid);
+        pc.Brush.SetColor(fond);
+        pc.FillRect(Rect(0, 0, partie.Width() + 1, h + 1));
+        pc.Font = g->Font();
+        g->Dessine(pc);
+        c.Draw(0, y, partie);
+    }
+    const std::string dossier = DossierTemp();
+    if (!DirectoryExists(dossier) && !ForceDirectories(dossier))
+        throw EFCreateError(dossier);
+    TPngPicture png;
+    png.Assign(image);
+    png.SaveToFile(dossier + "repartequipe.png");
+}
+
+// ============================================================================
+// page functions
+// ============================================================================
+
+int Tf_StatEquipe::TypeParNom(const std::string& nom)
+{
+    static const std::pair<const char*, int> types[] = {
+        {"buteur", 0},          {"essai", 0},          {"realisateur", 10},  {"transformation", 11},
+        {"penalite", 12},       {"drop", 13},          {"averti", 1},        {"exclus", 2},
+        {"passeur", 5},         {"point", 14},         {"efficacite2pts", 18}, {"efficacite3pt", 19},
+        {"efficacitelf", 20},   {"interception", 23},  {"contre", 24},       {"passeurs", 25},
+        {"balleperdu", 26},     {"rebond", 28},        {"fautes", 30}};
+    const std::string n = Minuscules(nom);
+    for (const auto& [texte, type] : types)
+        if (n == texte)
+            return type;
+    return 0;
+}
+
+int Tf_StatEquipe::TypeEvolution(const std::string& nom)
+{
+    const std::string n = Minuscules(nom);
+    static const std::pair<std::string, int> types[] = {{"ouvrescore", 0},
+                                                        {"advouvrescore", 4},
+                                                        {Minuscules(L1("MèneMiTemps")), 8},
+                                                        {"nulmitemps", 16},
+                                                        {Minuscules(L1("MenéMiTemps")), 20},
+                                                        {"resume", -1}};
+    for (const auto& [texte, type] : types)
+        if (n == texte)
+            return type;
+    return -2;
+}
+
+void Tf_StatEquipe::ExecuteFonction(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,
+                                    const TCouleurElement& couleurs, const std::string& Pages, TSaison* saison)
+{
+    static const char* const noms[] = {"ResultatEquipe",         "AffluenceEquipe",      "StatClassementEquipe",
+                                       "GraphClassementEquipe",  "TempsJeuEquipe",       "ClassementJoueurEquipe",
+                                       "PointPrisEquipe",        "EvolutionScoreEquipe", "DetailButEquipe",
+                                       "AdminEquipe"};
+    if (std::none_of(std::begin(noms), std::end(noms), [&](const char* n) { return Nom == n; })) {
+        TFootForm::ExecuteFonction(Nom, Parametres, Resultat, couleurs, Pages, saison);
+        return;
+    }
+    vues::TGardeChampionnat garde(saison);
+    TDonneesChampionnat* c = vues::DebutPage(saison, Parametres, Resultat);
+    if (!c)
+        return;
+    const std::string nomEquipe = Parametre("Equipe", Parametres, "");
+    const int id = saison->ChercheEquipe(nomEquipe);
+    if (id < 0) {
+        Resultat = "Equipe \"" + H(nomEquipe) + "\" inconnue<br/>";
+        return;
+    }
+    const auto* classe = dynamic_cast<const TClasseStatEquipe*>(saison->MultiSport().ClasseStatEquipe().get());
+    const TClasseStatEquipe& sport = classe ? *classe : ClasseStatEquipe(saison->Sport());
+    const int L = c->DerniereJournee;
+    const TCouleursHTML tc = vues::CouleursParametres(Parametres);
+    std::string& r = Resultat;
+
+    if (Nom == "ResultatEquipe") {
+        const int choix = ParametreEntier("TypeResult", Parametres, 7);
+        const bool separe = Parametre("Separe", Parametres, "") != "0";
+        const std::string fDom = Parametre("FonteMatchDom", Parametres, "#000000");
+        const std::string fExt = Parametre("FonteMatchExt", Parametres, "#000000");
+        std::vector<std::string> dom, ext;
+        r = "<table>";
+        ParcourtMatchs(*c, 1, L, id, [&](int j, int k, bool domicile) {
+            const TScoreMatch s = Score(*c, j, k, domicile);
+            if (!s.Joue)
+                return;
+            const int bit = s.Nous > s.Eux ? 1 : s.Nous == s.Eux ? 2 : 4;
+            if ((choix & bit) == 0)
+                return;
+            const std::string F = "<font color=\"" + H(domicile ? fDom : fExt) + "\">";
+            auto cell = [&](const std::string& t) { return "<td>" + F + t + "</font></td>"; };
+            const std::string ligne =
+                cell(H(saison->NomEquipeCourant(c->ValeurMatch(j, 4 * k + 1)))) + cell("-") +
+                cell(H(saison->NomEquipeCourant(c->ValeurMatch(j, 4 * k + 3)))) + cell(":") +
+                cell(IntToStr(c->ValeurMatch(j, 4 * k + 2))) + cell("-") + cell(IntToStr(c->ValeurMatch(j, 4 * k + 4)));
+            if (!separe)
+                r += "<tr>" + ligne + "</tr>";
+            else
+                (domicile ? dom : ext).push_back(ligne);
+        });
+        const std::string vide = "<td>&nbsp;</td><td>&nbsp;</td><td>&nbsp;</td><td>&nbsp;</td><td>&nbsp;</td>"
+                                 "<td>&nbsp;</td><td>&nbsp;</td>";
+        for (size_t i = 0; i < std::max(dom.size(), ext.size()); ++i)
+            r += "<tr>" + (i < dom.size() ? dom[i] : vide) + (i == 0 ? "<td Width=50>&nbsp;</td>" : "<td>&nbsp;</td>") +
+                 (i < ext.size() ? ext[i] : vide) + "</tr>";
+        r += "</table>";
+        return;
+    }
+    if (Nom == "StatClassementEquipe") {
+        const std::string lieu = LowerCase(Parametre("Lieu", Parametres, ""));
+        const int kind = lieu == "domicile" ? 2 : lieu == "exterieur" ? 3 : 1;
+        TCalculClassement calcul(c, saison);
+        const int n = calcul.Calcule(kind, 1, L);
+        const int p = c->IndexEquipe(id);
+        int ligne = 0;
+        while (ligne < n && calcul.ValeurLigne(ligne, 1) != p)
+            ++ligne;
+        r = "<table cellspacing=\"0\" cellpadding=\"3\">\r\n";
+        if (p < 0 || ligne >= n) {
+            r += "</table>";
+            return;
+        }
+        auto rang = [&](const std::string& fond, const std::string& libelle, const std::string& valeur) {
+            return "\t<tr bgcolor=\"" + fond + "\">\r\n    <td><font color=\"" + tc[4] + "\">" + libelle +
+                   "</font></td>\r\n    <td><font color=\"" + tc[4] + "\">" + valeur + "</font></td>  </tr>\r\n";
+        };
+        r += "<tr bgcolor=\"" + tc[0] + "\">\r\n<td colspan=\"2\"><font color=\"" + tc[3] + "\">" +
+             H(Texte(kind == 1 ? 855 : kind == 2 ? 759 : 763)) + "</font></td>\r\n</tr>\r\n";
+        r += "<tr bgcolor=\"" + tc[1] + "\">\r\n<td><font color=\"" + tc[4] + "\">" + H(Texte(856)) +
+             "</font></td>\r\n    <td><font color=\"" + tc[4] + "\">" +
+             H(ligne == 0 ? Texte(166) : TraduireFormat(139, {ligne + 1})) + "</font></td>\r\n  </tr>\r\n";
+        static const int libelles[5] = {852, 853, 854, 857, 858};
+        for (int i = 2; i <= 6; ++i)
+            r += rang(i % 2 == 0 ? tc[2] : tc[1], H(Texte(libelles[i - 2])),
+                      IntToStr(static_cast<int16_t>(calcul.ValeurTotal(p, i))));
+        if (kind == 2) {
+            int64_t somme = 0;
+            int nombre = 0;
+            ParcourtMatchs(*c, 1, L, id, [&](int j, int k, bool domicile) {
+                if (domicile && Score(*c, j, k, true).Joue)
+                    if (const int a = c->AffluenceMatch(j, k + 1); a > 0) {
+                        somme += a;
+                        ++nombre;
+                    }
+            });
+            if (nombre > 0)
+                r += rang(tc[1], H(Texte(51)), IntToStr(static_cast<int>(somme / nombre)));
+        }
+        r += "</table>";
+        return;
+    }
+    if (Nom == "AdminEquipe") {
+        const std::string C0 = Parametre("CouleurTitre", Parametres, "#000080");
+        const std::string C1 = Parametre("FonteTitre", Parametres, "#F0E020");
+        r = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\r\n<tr bgcolor=\"" + H(C0) +
+            "\">\r\n    <td colspan=\"2\" ><Font color=\"" + H(C1) + "\">Information sur le club de " +
+            H(saison->NomEquipeCourant(id)) + "</Font></td>\r\n  </tr>\r\n";
+        const TRensClub* club = saison->RensClubs().ChercheRensClub(id);
+        if (club) {
+            int n = 0;
+            auto rangee = [&](int texte, const std::string& cellule) {
+                r += "  <tr bgcolor=\"" + H(n++ % 2 == 0 ? tc[1] : tc[2]) + "\">\r\n    <td>" +
+                     H(Texte(texte)) + "</td>\r\n" + cellule + "\r\n";
+            };
+            auto texte = [&](const std::string& v) { return "    <td>" + H(v) + "&nbsp;</td></tr>"; };
+            rangee(1011, texte(club->Creation));
+            rangee(1012, texte(club->CouleurMaillot(0)));
+            rangee(1013, texte(club->CouleurRechange(0)));
+            if (!club->SiteInternet.empty()) {
+                // only web addresses become links
+                const std::string adresse = AdresseWeb(club->SiteInternet);
+                if (!adresse.empty())
+                    rangee(1017, "    <td><a href=\"" + Attribut(adresse) + "\">" + H(club->SiteInternet) + "</a></td></tr>");
+                else
+                    rangee(1017, texte(club->SiteInternet));
+            }
+            rangee(1018, texte(IntToStr(club->Budget)));
+            rangee(1071, texte(club->Statut));
+            if (!club->Stades().empty() && club->Stades()[0])
+                rangee(1010, "    <td>" + H(club->Stades()[0]->NomStade) + "(" + H(club->Stades()[0]->Ville) +
+                                 ")</td></tr>");
+            rangee(1016, texte(club->President ? club->President->Prenom + " " + club->President->Nom : std::string()));
+            if (!club->Entraineurs().empty() && club->Entraineurs()[0])
+                rangee(1015, "    <td>" + H(club->Entraineurs()[0]->PrenomNom()) + "</td></tr>");
+            if (!club->Palmares.empty())
+                rangee(1014, "    <td width=\"300\">" + H(club->Palmares) + "</td></tr>");
+            if (!club->Remarque.empty())
+                rangee(1022, "    <td width=\"300\">" + H(club->Remarque) + "</td></tr>");
+        }
+        r += "</table>";
+        return;
+    }
+    if (Nom == "EvolutionScoreEquipe") {
+        const std::string lieu = LowerCase(Parametre("Lieu", Parametres, ""));
+        const int place = lieu == "domicile" ? 2 : lieu == "exterieur" ? 3 : 1;
+        const std::string couleur = H(Parametre("CouleurEcriture", Parametres, "#000080"));
+        const TTextesSituations t = StatistiquesSituations(saison, id, {c}, 1, L, place);
+        auto bloc = [&](size_t k) {
+            std::string b = "<table><tr><td colspan=\"2\"><font color=\"" + couleur + "\">" + H(t[k]) +
+                            "</font></td></tr>";
+            for (size_t i = k + 1; i <= k + 3; ++i)
+                b += "<tr><td>&nbsp;</td><td><font color=\"" + couleur + "\">" + H(t[i]) + "</font></td></tr>";
+            return b + "</table>";
+        };
+        const int type = TypeEvolution(Parametre("TypeEvol", Parametres, ""));
+        if (type >= 0) {
+            r = bloc(static_cast<size_t>(type));
+        } else if (type == -1) {
+            const size_t blocs[5] = {0, 4, 8, 16, 20};
+            r = "<table>";
+            for (int i = 0; i < 5; i += 2) {
+                r += "<tr><td>" + bloc(blocs[i]) + "</td><td width=\"40\">&nbsp;</td><td>";
+                r += i + 1 < 5 ? bloc(blocs[i + 1]) + "</td></tr>" : std::string("&nbsp;</td></tr>");
+            }
+            r += "</table><br/><font color=\"" + couleur + "\">" + H(t[24]) + "<br/>" + H(t[25]) + "<br/></font>";
+        } else {
+            r = "<FONT COLOR=\"" + couleur + "\">" + H(t[24]) + "<BR>" + H(t[25]) + "<BR></FONT>";
+        }
+        return;
+    }
+    if (Nom == "TempsJeuEquipe" || Nom == "ClassementJoueurEquipe" || Nom == "PointPrisEquipe") {
+        TColorGridModel g;
+        if (Nom == "TempsJeuEquipe") {
+            const int p = c->IndexEquipe(id);
+            if (p < 0)
+                return;
+            sport.RemplitComposition(saison, p, g, 1, L, {c}, couleurs);
+        } else if (Nom == "ClassementJoueurEquipe") {
+            AfficheClassementEquipe(saison, id, nullptr, couleurs, g, 1, L, TypeParNom(Parametre("Type", Parametres, "")));
+        } else {
+            TablePointsPris(saison, id, {c}, 1, L, g, couleurs, 60);
+        }
+        g.TableHTML(tc, r, 0, "#FFFFFF");
+        return;
+    }
+    // the chart functions
+    if (Nom == "GraphClassementEquipe") {
+        const std::string type = LowerCase(Parametre("Type", Parametres, ""));
+        const int numero = type == "evolution" ? 1 : type == "but" || type == "point" ? 3 : 2;
+        std::unique_ptr<TGraphe> g;
+        const std::string taille = numero == 1 ? "400" : "";
+        if (numero == 1) {
+            auto ligne = std::make_unique<TGraphLigne>(nullptr);
+            ligne->SetBounds(0, 0, Borne(ParametreEntier("Largeur", Parametres, 400)),
+                             Borne(ParametreEntier("Hauteur", Parametres, 400)));
+            ligne->SetLegendeY("Points");
+            ligne->SetEcrireY(false);
+            ligne->ChangeNbCourbes(1);
+            ligne->ChangeCouleurCourbe(0, Couleur(Parametres, "CouleurCourbe", "#0000FF"));
+            ligne->SetNbPointY(80);
+            ligne->SetNbPointX(std::max(L, 1));
+            ligne->AjoutePoint(0, 0, 40);
+            int v = 40;
+            for (int j = 1; j <= L; ++j) {
+                ParcourtMatchs(*c, j, j, id, [&](int jj, int k, bool dom) {
+                    const TScoreMatch s = Score(*c, jj, k, dom);
+                    if (s.Joue)
+                        v += s.Nous > s.Eux ? 2 : s.Nous < s.Eux ? -2 : 0;
+                });
+                ligne->AjoutePoint(0, j, v);
+            }
+            g = std::move(ligne);
+        } else {
+            auto barre = std::make_unique<TGraphBarre>(nullptr);
+            barre->SetBounds(0, 0, Borne(ParametreEntier("Largeur", Parametres, 450)),
+                             Borne(ParametreEntier("Hauteur", Parametres, 180)));
+            barre->ChangeNbCourbes(1);
+            if (numero == 2) {
+                barre->RemplaceY = std::make_unique<TLegendeRemplace>();
+                barre->RemplaceY->Ajoute(1, "D");
+                barre->RemplaceY->Ajoute(2, "N");
+                barre->RemplaceY->Ajoute(3, "V");
+                barre->SetNbPointY(3);
+                barre->SetNbPointX(std::max(L, 1));
+                const TColor cv = Couleur(Parametres, "CouleurVictoire", "#0000FF"),
+                             cn = Couleur(Parametres, "CouleurNul", "#0000FF"),
+                             cd = Couleur(Parametres, "CouleurDefaite", "#0000FF");
+                ParcourtMatchs(*c, 1, L, id, [&](int j, int k, bool dom) {
+                    const TScoreMatch s = Score(*c, j, k, dom);
+                    if (!s.Joue)
+                        return;
+                    const int v = s.Nous > s.Eux ? 3 : s.Nous == s.Eux ? 2 : 1;
+                    barre->AjoutePoint(0, j, v);
+                    barre->ChangeCouleurPoint(0, j, CouleurGraphe(v == 3 ? cv : v == 2 ? cn : cd));
+                });
+            } else {
+                barre->SetLegendeY(Texte(saison->Sport() == 0 ? 68 : 50));
+                barre->SetNbPointX(std::max(3 * L, 1));
+                barre->FacteurX = 3.0;
+                barre->SetDecalLegende(true);
+                const std::string pp = Parametre("CouleurPointPour", Parametres, "#0000FF");
+                const std::string pc = Parametre("CouleurPointContre", Parametres, "#0000FF");
+                const TColor cp = Couleur(Parametres, "CouleurButPour", pp), cc = Couleur(Parametres, "CouleurButContre", pc);
+                for (int j = 1; j <= L; ++j) {
+                    TScoreMatch s;
+                    ParcourtMatchs(*c, j, j, id, [&](int jj, int k, bool dom) { s = Score(*c, jj, k, dom); });
+                    barre->AjoutePoint(0, 3 * j - 3, 0);
+                    barre->AjoutePoint(0, 3 * j - 2, s.Joue ? s.Nous : 0);
+                    barre->AjoutePoint(0, 3 * j - 1, s.Joue ? s.Eux : 0);
+                    barre->ChangeCouleurPoint(0, 3 * j - 2, CouleurGraphe(cp));
+                    barre->ChangeCouleurPoint(0, 3 * j - 1, CouleurGraphe(cc));
+                }
+            }
+            g = std::move(barre);
+        }
+        g->SetLegendeX(Texte(85));
+        Contours(*g, Parametres);
+        const std::string nom = "statequipe" + IntToStr(numero);
+        SauveImagePNG(*g, nom, Couleur(Parametres, "CouleurFond", "#00306F"));
+        r = Image(nom);
+        return;
+    }
+    if (Nom == "AffluenceEquipe") {
+        TGraphLigne g(nullptr);
+        g.SetBounds(0, 0, Borne(ParametreEntier("Largeur", Parametres, 400)),
+                    Borne(ParametreEntier("Hauteur", Parametres, 400)));
+        Contours(g, Parametres);
+        g.SetLegendeY(Texte(860));
+        g.ChangeNbCourbes(3);
+        const bool coupe = (c->Option(11) & 2) != 0;
+        g.ChangeStyleCourbe(1, coupe ? 0 : 1);
+        g.ChangeStyleCourbe(2, 0);
+        g.ChangeMarqueCourbe(0, 2);
+        g.ChangeMarqueCourbe(1, 2);
+        g.ChangeCouleurCourbe(0, Couleur(Parametres, "CouleurDomicile", "#0000FF"));
+        g.ChangeCouleurCourbe(1, Couleur(Parametres, "CouleurExterieur", "#FFFF00"));
+        g.SetNbPointX(std::max(c->NbJour(), 1));
+        g.SetNbPointY(10);
+        ParcourtMatchs(*c, 1, L, id, [&](int j, int k, bool dom) {
+            g.AjoutePoint(dom || coupe ? 0 : 1, j, c->AffluenceMatch(j, k + 1));
+            g.AjoutePoint(2, j, Score(*c, j, k, dom).IdEux);
+        });
+        SauveImagePNG(g, "spect", Couleur(Parametres, "CouleurFond", "#00306F"));
+        r = Image("spect");
+        return;
+    }
+    // DetailButEquipe
+    const int hauteur = Borne(ParametreEntier("Hauteur", Parametres, 180));
+    const int largeur = Borne(ParametreEntier("Largeur", Parametres, 450));
+    TGraphBarre a(nullptr), b(nullptr);
+    for (TGraphBarre* g : {&a, &b}) {
+        g->SetBounds(0, 0, largeur, hauteur / 2);
+        Contours(*g, Parametres);
+        g->SetLegendeY(Texte(818));
+        g->SetLegendeX(Texte(92));
+    }
+    TRepartition rep{};
+    CompteButsMarques(rep, true, *c, L, 1, id);
+    sport.DessineRepartitionButs(a, b, rep, 26, c->TempsPeriode, c->TempsPeriodeProlongation, couleurs,
+                                 Couleur(Parametres, "Couleur10Min", "#8080FF"),
+                                 Couleur(Parametres, "Couleur5Min", "#B080FF"));
+    SauveRepartitionPNG(a, b, Couleur(Parametres, "CouleurFond", "#00306F"));
+    r = Image("repartequipe");
+}
+
+void EnregistreFonctionsStatEquipe()
+{
+    vues::EnregistreVue("Tf_StatEquipe", [](TComponent* o) -> TForm* { return new Tf_StatEquipeFoot(o); },
+                        {{"ResultatEquipe", 2},
+                         {"AffluenceEquipe", 2},
+                         {"StatClassementEquipe", 2},
+                         {"GraphClassementEquipe", 2},
+                         {"TempsJeuEquipe", 2},
+                         {"ClassementJoueurEquipe", 2},
+                         {"PointPrisEquipe", 2},
+                         {"EvolutionScoreEquipe", 2},
+                         {"DetailButEquipe", 2},
+                         {"AdminEquipe", 2}});
+}
