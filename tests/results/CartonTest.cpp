@@ -140,7 +140,7 @@ struct Page
 {
     explicit Page(int sport = 0, int journee = 4) : sc(sport)
     {
-        vues::Module();
+        CreeDessin();
         sc.saison->SetChampionnatCourant(sc.ligue);
         sc.ligue->NbJournee = static_cast<uint8_t>(journee);
         // Every player in the lists (a team of a category lists only its own).
@@ -423,7 +423,7 @@ TEST(Carton, NumberDialogTakesDigitsOnly)
     EXPECT_EQ(Tf_ChoixNombre::Nombre("3"), 3);
     EXPECT_EQ(Tf_ChoixNombre::Nombre("2."), 1);
     EXPECT_EQ(Tf_ChoixNombre::Nombre(""), 1);
-    vues::Module();
+    CreeDessin();
     TOwned<Tf_ChoixNombre> d(new Tf_ChoixNombre(nullptr));
     EXPECT_EQ(d->Caption(), vues::Texte(1328, "Nombre"));
     EXPECT_EQ(d->e_Nombre->GetText(), "2");
