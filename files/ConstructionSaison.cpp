@@ -64,11 +64,11 @@ private:
     std::vector<std::pair<const TDonneesCompetition*, TDonneesCompetition>> copies_;
 };
 
-bool Construit(TSaison& saison, const TListeEntrees& entrees, int sport, const std::string& dossierDll,
-               TListeBarrages& barrages, TModeConstruction mode)
+bool LitFichiers(const TListeEntrees& entrees, int sport, const std::string& dossierDll, TModeConstruction mode,
+                 TFichiersEntrees& sources)
 {
-    // 1. Every file is read before anything changes.
-    std::vector<std::unique_ptr<TSaison>> sources(entrees.size());
+    sources.clear();
+    sources.resize(entrees.size());
     for (size_t i = 0; i < entrees.size(); ++i) {
         const TEntreeSaison& e = entrees[i];
         if (e.Niveau != 3 || !e.Objet || !ImporteLigne(*e.Objet, mode))
@@ -90,9 +90,25 @@ bool Construit(TSaison& saison, const TListeEntrees& entrees, int sport, const s
             if (texte.empty())
                 texte = ExtractFileName(e.Objet->Fichier);
             Tf_MessageUtil::Affiche(texte, mbuValider);
+            sources.clear();
             return false;
         }
     }
+    return true;
+}
+
+bool Construit(TSaison& saison, const TListeEntrees& entrees, int sport, const std::string& dossierDll,
+               TListeBarrages& barrages, TModeConstruction mode, TFichiersEntrees* lus)
+{
+    // 1. Every file is read before anything changes.
+    TFichiersEntrees propres;
+    if (!lus) {
+        if (!LitFichiers(entrees, sport, dossierDll, mode, propres))
+            return false;
+        lus = &propres;
+    }
+    TFichiersEntrees& sources = *lus;
+    sources.resize(entrees.size());
 
     // 2. The season's championships and play-offs are set aside.
     const TCopiesDonnees copies(entrees);
@@ -211,13 +227,21 @@ bool Construit(TSaison& saison, const TListeEntrees& entrees, int sport, const s
 }  // namespace
 
 bool TTraiteurFichier::ConstruitSaison(TSaison& saison, const TListeEntrees& entrees, int sport,
-                                       const std::string& dossierDll, TListeBarrages& barrages)
+                                       const std::string& dossierDll, TListeBarrages& barrages,
+                                       TFichiersEntrees* lus)
 {
-    return Construit(saison, entrees, sport, dossierDll, barrages, TModeConstruction::Nouvelle);
+    return Construit(saison, entrees, sport, dossierDll, barrages, TModeConstruction::Nouvelle, lus);
 }
 
 bool TTraiteurFichier::CompleteSaison(TSaison& saison, const TListeEntrees& entrees, int sport,
-                                      const std::string& dossierDll, TListeBarrages& barrages)
+                                      const std::string& dossierDll, TListeBarrages& barrages,
+                                      TFichiersEntrees* lus)
 {
-    return Construit(saison, entrees, sport, dossierDll, barrages, TModeConstruction::Complete);
+    return Construit(saison, entrees, sport, dossierDll, barrages, TModeConstruction::Complete, lus);
+}
+
+bool TTraiteurFichier::LitFichiersEntrees(const TListeEntrees& entrees, int sport, const std::string& dossierDll,
+                                          TModeConstruction mode, TFichiersEntrees& lus)
+{
+    return LitFichiers(entrees, sport, dossierDll, mode, lus);
 }

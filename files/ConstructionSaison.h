@@ -50,3 +50,8 @@ using TListeBarrages = std::vector<std::unique_ptr<TDonneesBarrage>>;
 // (unless the line carries a championship); in an open season only for a
 // file added in the window (index -1).
 enum class TModeConstruction { Nouvelle, Complete };
+
+class TSaison;
+// The championship files of an entry list once read: one slot per line,
+// empty for lines that import nothing.
+using TFichiersEntrees = std::vector<std::unique_ptr<TSaison>>;

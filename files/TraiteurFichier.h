@@ -91,13 +91,22 @@ public:
     // play-offs a line files leave barrages). Every file is read first: one
     // that cannot be read is named in a message and nothing changes (false).
     // The current championship is then the first of the tree.
+    // lus: the files read beforehand by LitFichiersEntrees (nullptr: read
+    // here).
     static bool ConstruitSaison(TSaison& saison, const TListeEntrees& entrees, int sport,
-                                const std::string& dossierDll, TListeBarrages& barrages);
+                                const std::string& dossierDll, TListeBarrages& barrages,
+                                TFichiersEntrees* lus = nullptr);
     // The same for an open season: its championships and play-offs are
     // filed again where a line names them (new files imported), the others
     // leave it; barrages holds the play-offs made in the window.
     static bool CompleteSaison(TSaison& saison, const TListeEntrees& entrees, int sport,
-                               const std::string& dossierDll, TListeBarrages& barrages);
+                               const std::string& dossierDll, TListeBarrages& barrages,
+                               TFichiersEntrees* lus = nullptr);
+    // Reads the files the lines import (one slot per line), so that a caller
+    // can learn that the building will succeed before it changes anything
+    // else; false when one cannot be read (it is named in a message).
+    static bool LitFichiersEntrees(const TListeEntrees& entrees, int sport, const std::string& dossierDll,
+                                   TModeConstruction mode, TFichiersEntrees& lus);
 
     // True while Charger or Sauver runs: timers that fire meanwhile (the
     // auto-save) must not start another file operation.

@@ -24,7 +24,38 @@ constexpr int64_t SansSource = -1;
 int32_t CodeSource(int64_t objet) { return static_cast<int32_t>(objet & 0xFFFFFFFF); }
 int PlaceSource(int64_t objet) { return static_cast<int>(objet >> 32); }
 
+// Matchdays of a double round: 2(n - 1) for an even count, 2n for an odd one
+// (each matchday has its bye).
+int JourneesAllerRetour(int n) { return n < 2 ? 0 : ((n - 1) / 2) * 4 + 2; }
+
 }  // namespace
+
+TDonneesChampionnat* ChampionnatSource(const TDescTree& arbre, int32_t code)
+{
+    if (TDonneesChampionnat* c = arbre.ChampionnatParCode(code))
+        return c;
+    // Group 1 of a play-off played as one group: its one championship carries
+    // no group number.
+    if ((code & 0x8000) && (code >> 16) == 1)
+        return arbre.ChampionnatParCode(code & 0xFFFF);
+    return nullptr;
+}
+
+bool BarrageProposable(const TDescTree& arbre, const TDonneesBarrage& b)
+{
+    if (b.Code & 0x8000)
+        return false;
+    bool place = false;
+    for (int i = 0; i < b.NbDivision(); ++i) {
+        const TDivisionBarrage* d = b.Division(i);
+        if (d->Places.empty())
+            continue;
+        if (!ChampionnatSource(arbre, d->Code))
+            return false;
+        place = true;
+    }
+    return place;
+}
 
 std::vector<TRencontreCoupe> TirageBarrage(TDonneesBarrage& b)
 {
@@ -123,13 +154,9 @@ void Tf_CreeBarrage::FormShow()
     offres_.clear();
     Saison->Arbre().Parcours(false, [&](TDescNoeud& n) {
         TDonneesBarrage* b = n.Barrage();
-        if (!b || (b->Code & 0x8000))
+        // Offered once every source it takes places from exists.
+        if (!b || !BarrageProposable(Saison->Arbre(), *b))
             return;
-        for (int i = 0; i < b->NbDivision(); ++i) {
-            const TDivisionBarrage* d = b->Division(i);
-            if ((d->Code & 0x10000) && !d->Places.empty() && !Saison->Arbre().ChampionnatParCode(d->Code))
-                return;
-        }
         std::string nom;
         TDescNoeud* noeud = nullptr;
         Saison->Arbre().BarrageParCode(b->Code | 0x8000, noeud, nom, false);
@@ -154,7 +181,7 @@ void Tf_CreeBarrage::AfficheDivisions()
         const TDivisionBarrage* d = b.Division(k);
         if (d->Places.empty())
             continue;
-        TDonneesChampionnat* c = Saison->Arbre().ChampionnatParCode(d->Code);
+        TDonneesChampionnat* c = ChampionnatSource(Saison->Arbre(), d->Code);
         if (!c)
             continue;
         auto div = std::make_unique<TFondDivision>();
@@ -164,7 +191,7 @@ void Tf_CreeBarrage::AfficheDivisions()
                 div->Places.push_back(x);
         const int lignes = (static_cast<int>(div->Places.size()) + 2) / 3;
         div->Fond = Fond(this, fs_Divisions, "", 8, haut, 470, 30 + 30 * lignes + 14);
-        Libelle(this, div->Fond, "", Saison->Arbre().NomCode(d->Code), 10, 6, 440);
+        Libelle(this, div->Fond, "", Saison->Arbre().NomCode(c->CodeChamp), 10, 6, 440);
         const bool ligue = !c->EstCoupe();
         std::unique_ptr<TCalculClassement> calcul;
         int nb = 0;
@@ -218,10 +245,30 @@ void Tf_CreeBarrage::b_ContinuerClick()
         SetModalResult(mrOk);
         return;
     }
-    // 3.
-    if (!valide) {
+    // 3. A choice missing or repeated; no team at all.
+    int n = 0;
+    for (const auto& d : Divisions)
+        n += static_cast<int>(d->Equipes.size() + d->Noms.size());
+    if (!valide || n == 0) {
         Tf_MessageUtil::Affiche(Traduire(287), mbuValider);
         return;
+    }
+    TDonneesBarrage& b = *offres_[static_cast<size_t>(i)].Barrage;
+    // A league group holds at least two teams: more groups than half the
+    // teams would leave one without a match.
+    if (b.TypeGroupe >= 1 && b.TypeGroupe > n / 2) {
+        Tf_MessageUtil::Affiche(TraduireFormat(3215, {n, b.TypeGroupe}), mbuValider);
+        return;
+    }
+    // A cup without rounds takes its shape from the cup window; cancelling it
+    // leaves this window as it was.
+    std::vector<TInfoTourCoupe> tours;
+    if (b.TypeGroupe == 0 && b.NbTour() == 0) {
+        TOwned<Tf_CreationCoupe> f(new Tf_CreationCoupe(this));
+        f->ChangeCouleurs(Couleurs);
+        if (f->ShowModal() != mrOk)
+            return;
+        tours = f->Tours;
     }
     // 4.
     equipes_.clear();
@@ -232,26 +279,16 @@ void Tf_CreeBarrage::b_ContinuerClick()
         for (TEdit* e : d->Noms)
             equipes_.emplace_back(Trim(e->Text()), SansSource);
     }
-    if (!Divisions.empty()) {
-        annees_[0] = static_cast<uint8_t>(Divisions.front()->Championnat->Option(8));
-        annees_[1] = static_cast<uint8_t>(Divisions.front()->Championnat->Option(9));
-    }
+    annees_[0] = static_cast<uint8_t>(Divisions.front()->Championnat->Option(8));
+    annees_[1] = static_cast<uint8_t>(Divisions.front()->Championnat->Option(9));
     VideDivisions();
     courant_ = offres_[static_cast<size_t>(i)];
-    TDonneesBarrage& b = *courant_.Barrage;
-    const int n = static_cast<int>(equipes_.size());
     // 5.
     if (b.TypeGroupe < 2) {
-        if (!CreeChampionnat(equipes_, cb_Barrage->Text(), 0))
-            return;
+        CreeChampionnat(equipes_, cb_Barrage->Text(), 0, tours);
         b.Code |= 0x8000;
         Tf_MessageUtil::Affiche(Traduire(290), mbuValider);
         SetModalResult(mrOk);
-        return;
-    }
-    // More groups than half the teams would leave a group without a match.
-    if (b.TypeGroupe > n / 2) {
-        Tf_MessageUtil::Affiche(Traduire(287), mbuValider);
         return;
     }
     // 6.
@@ -267,7 +304,7 @@ void Tf_CreeBarrage::b_ContinuerClick()
         l->Font().SetColor(0x80FF80);
         gr->Taille = Place(new TEdit(this), gr->Fond, "", 140, 34, 20, 22);
         gr->ud = Place(new TUpDown(this), gr->Fond, "", 160, 34, 16, 22);
-        gr->ud->Min = 1;
+        gr->ud->Min = 2;
         gr->ud->Max = 255;
         gr->ud->SetAssociate(gr->Taille);
         Groupes.push_back(std::move(gr));
@@ -278,7 +315,7 @@ void Tf_CreeBarrage::b_ContinuerClick()
         TFondGroupe* gr = Groupes[static_cast<size_t>(g)].get();
         gr->Taille->OnChange = [this, g, gr](TObject*) {
             const int v = StrToIntDef(Trim(gr->Taille->Text()), 0);
-            if (v >= 1 && v <= 255 && v != static_cast<int>(gr->Equipes.size()))
+            if (v >= 2 && v <= 255 && v != static_cast<int>(gr->Equipes.size()))
                 TailleGroupe(g, v);
         };
     }
@@ -335,7 +372,7 @@ void Tf_CreeBarrage::b_CreationClick()
         std::vector<std::pair<std::string, int64_t>> liste;
         for (TComboBox* cb : Groupes[static_cast<size_t>(g)]->Equipes)
             liste.push_back(equipes_[static_cast<size_t>(cb->ItemIndex())]);
-        CreeChampionnat(liste, Groupes[static_cast<size_t>(g)]->Nom->Text(), g + 1);
+        CreeChampionnat(liste, Groupes[static_cast<size_t>(g)]->Nom->Text(), g + 1, {});
     }
     std::reverse(Crees.begin(), Crees.end());
     courant_.Barrage->Code |= 0x8000;
@@ -343,8 +380,8 @@ void Tf_CreeBarrage::b_CreationClick()
     SetModalResult(mrOk);
 }
 
-bool Tf_CreeBarrage::CreeChampionnat(const std::vector<std::pair<std::string, int64_t>>& equipes,
-                                     const std::string& nom, int g)
+void Tf_CreeBarrage::CreeChampionnat(const std::vector<std::pair<std::string, int64_t>>& equipes,
+                                     const std::string& nom, int g, const std::vector<TInfoTourCoupe>& toursCoupe)
 {
     TDonneesBarrage& b = *courant_.Barrage;
     const uint8_t genre = static_cast<uint8_t>(1u << (b.TypeEquipe == 3 ? 3 : 2));
@@ -354,7 +391,7 @@ bool Tf_CreeBarrage::CreeChampionnat(const std::vector<std::pair<std::string, in
     // 1.
     if (b.TypeGroupe >= 1) {
         c = Saison->CreeChampionnat(static_cast<uint8_t>(TDonneesChampionnat::TypeChamp | genre), 0);
-        c->SetNbJournees(2 * (n - 1));
+        c->SetNbJournees(JourneesAllerRetour(n));
         c->SetNbMatch(n / 2);
     } else if (b.NbTour() > 0) {
         c = Saison->CreeChampionnat(static_cast<uint8_t>(TDonneesChampionnat::TypeCoupe | genre), 0);
@@ -368,13 +405,9 @@ bool Tf_CreeBarrage::CreeChampionnat(const std::vector<std::pair<std::string, in
         c->SetOption(1, b.NbTour());
         tirage = TirageBarrage(b);
     } else {
-        // Cancel gives the creation up: nothing is made, the play-off stays to create.
-        TOwned<Tf_CreationCoupe> f(new Tf_CreationCoupe(this));
-        f->ChangeCouleurs(Couleurs);
-        if (f->ShowModal() != mrOk)
-            return false;
+        // The rounds the cup window gave.
         c = Saison->CreeChampionnat(static_cast<uint8_t>(TDonneesChampionnat::TypeCoupe | genre), 0);
-        c->CreeToursCoupe(f->Tours);
+        c->CreeToursCoupe(toursCoupe);
     }
     c->SetSaison(Saison);
     // 2.
@@ -435,5 +468,4 @@ bool Tf_CreeBarrage::CreeChampionnat(const std::vector<std::pair<std::string, in
     TDescNoeud* n3 = Saison->Arbre().AjouteNoeudNiveau(courant_.Noeud, 3, nom);
     n3->SetChampionnat(std::move(c));
     Crees.push_back(n3->Championnat()->CodeChamp);
-    return true;
 }

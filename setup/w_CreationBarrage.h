@@ -12,11 +12,13 @@
 #include <vector>
 
 #include "model/Barrage.h"
+#include "model/Championnat.h"
 #include "ui/BrivantelForm.h"
 
 class TBoutonCopie;
 class TComboBox;
 class TDescNoeud;
+class TDescTree;
 class TDonneesChampionnat;
 class TEdit;
 class TFondCopie;
@@ -27,6 +29,14 @@ class TUpDown;
 // The first-round slots of a cup play-off with rounds: four words each
 // (source A, source B, place A, place B), later entrants with 65535 sides.
 std::vector<TRencontreCoupe> TirageBarrage(TDonneesBarrage& barrage);
+
+// The championship a play-off source code names: a championship's code, or
+// a play-off's code with its group number (group 1 of a play-off of one
+// group is its one championship); nullptr while it does not exist.
+TDonneesChampionnat* ChampionnatSource(const TDescTree& arbre, int32_t code);
+// Whether the play-off can be created now: not created yet, at least one
+// place, and every source it takes places from exists.
+bool BarrageProposable(const TDescTree& arbre, const TDonneesBarrage& barrage);
 
 class Tf_CreeBarrage : public TBrivantelForm
 {
@@ -79,7 +89,8 @@ private:
     void VideDivisions();
     void VideGroupes();
     void PlaceGroupes();
-    bool CreeChampionnat(const std::vector<std::pair<std::string, int64_t>>& equipes, const std::string& nom, int g);
+    void CreeChampionnat(const std::vector<std::pair<std::string, int64_t>>& equipes, const std::string& nom, int g,
+                         const std::vector<TInfoTourCoupe>& toursCoupe);
     std::vector<TOffre> offres_;
     std::vector<std::pair<std::string, int64_t>> equipes_;   // name, code + (row shl 20), -1 typed
     TOffre courant_;

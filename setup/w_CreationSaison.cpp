@@ -646,25 +646,31 @@ void Tf_CreationSaison::b_ValiderClick()
         Tf_MessageUtil::Affiche(Traduire(257), mbuValider);
         return;
     }
-    // 2.
+    // 2. Entries of every level count: one league made from a template is
+    // its group node, its division node and itself.
     const TListeEntrees l = Entrees();
-    if (std::count_if(l.begin(), l.end(), [](const TEntreeSaison& e) { return e.Niveau == 3; }) < 2) {
+    if (l.size() < 2) {
         Tf_MessageUtil::Affiche(Traduire(128), mbuValider);
         return;
     }
     const std::string dll = MakePath(dossier_, "Dll\\");
+    const TModeConstruction construction = (mode & 16) ? TModeConstruction::Nouvelle : TModeConstruction::Complete;
+    const std::string fichier = e_RepSauve->Text();
+    // 3. A file of that name is replaced only when the user says so.
+    if ((mode & 16) && FileExists(fichier) &&
+        Tf_MessageUtil::Affiche(TraduireFormat(3404, {ExtractFileName(fichier)}), mbuOui | mbuAnnuler) != mrYes)
+        return;
+    // The files to import are read before anything changes: one that cannot
+    // be read leaves the season and the window as they were.
+    TFichiersEntrees lus;
+    if (!TTraiteurFichier::LitFichiersEntrees(l, Saison->Sport(), dll, construction, lus))
+        return;
     if (mode & 16) {
-        // 3. A file of that name is replaced only when the user says so.
-        const std::string fichier = e_RepSauve->Text();
-        if (FileExists(fichier) &&
-            Tf_MessageUtil::Affiche(TraduireFormat(3404, {ExtractFileName(fichier)}), mbuOui | mbuAnnuler) != mrYes)
-            return;
         AttacheCrees();
-        if (!TTraiteurFichier::ConstruitSaison(*Saison, l, Saison->Sport(), dll, NouveauxBarrages))
-            return;
+        TTraiteurFichier::ConstruitSaison(*Saison, l, Saison->Sport(), dll, NouveauxBarrages, &lus);
         ForceDirectories(ExtractFilePath(fichier));
         SetModalResult(mrOk);
-        TTraiteurFichier::Sauver(fichier, Saison, nullptr, dll, fichierParametres_, Statut, rappel_, true);
+        Enregistree = TTraiteurFichier::Sauver(fichier, Saison, nullptr, dll, fichierParametres_, Statut, rappel_, true);
         return;
     }
     // 4.
@@ -685,8 +691,7 @@ void Tf_CreationSaison::b_ValiderClick()
         }
     }
     AttacheCrees();
-    if (!TTraiteurFichier::CompleteSaison(*Saison, l, Saison->Sport(), dll, NouveauxBarrages))
-        return;
+    TTraiteurFichier::CompleteSaison(*Saison, l, Saison->Sport(), dll, NouveauxBarrages, &lus);
     SetModalResult(mrOk);
 }
 

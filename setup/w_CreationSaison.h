@@ -58,6 +58,8 @@ public:
     std::unique_ptr<TSaison> PrendSaison();
     void ChangeSaison(TSaison* saison) override;
 
+    // Whether validation saved the new season to the e_RepSauve file.
+    bool Enregistree = false;
     // Where the scenario file goes (the program folder unless set).
     std::string DossierEcriture;
     TStatusBar* Statut = nullptr;

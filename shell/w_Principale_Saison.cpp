@@ -41,9 +41,12 @@ void Tf_Principale::NouvelleSaison()
         return;
     Etat = 2;
     const std::string nom = f->e_RepSauve->Text();
+    // The window saved the season to its file: the season keeps that file
+    // (only a failed save leaves it to be named).
+    const int modif = f->Enregistree ? 0 : 99;
     std::unique_ptr<TSaison> saison = f->PrendSaison();
     f.reset();
-    InstallSeason(std::move(saison), nom, false, 99);
+    InstallSeason(std::move(saison), nom, false, modif);
     tv_Menu->SetSelected(nullptr);
 }
 

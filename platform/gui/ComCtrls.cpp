@@ -737,6 +737,16 @@ void TUpDown::SetOrientation(TUDOrientation o)
     Arrange();
 }
 
+int TUpDown::Position() const
+{
+    if (!associate_)
+        return position_;
+    int v = 0;
+    if (!TryStrToInt(Trim(associate_->Text()), v))
+        return position_;
+    return std::clamp(v, std::min(Min, Max), std::max(Min, Max));
+}
+
 void TUpDown::SetPosition(int v)
 {
     position_ = std::clamp(v, std::min(Min, Max), std::max(Min, Max));

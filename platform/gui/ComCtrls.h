@@ -433,7 +433,9 @@ public:
     int Max = 100;
     int Increment = 1;
     bool Wrap = false;
-    int Position() const { return position_; }
+    // The associate's number when it holds one (bounded to Min..Max), as
+    // typed there; else the last position set.
+    int Position() const;
     void SetPosition(int v);
     TWinControl* Associate() const { return associate_; }
     void SetAssociate(TWinControl* c);

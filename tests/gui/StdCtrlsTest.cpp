@@ -357,6 +357,24 @@ TEST_F(FormFixture, UpDownWritesItsAssociate)
     EXPECT_EQ(clicks.size(), 3u);
 }
 
+// A number typed into the associate is the position, bounded as the
+// buttons bound it; text that is no number leaves the last position.
+TEST_F(FormFixture, UpDownPositionFollowsTheTypedNumber)
+{
+    auto* e = Add<TEdit>(10, 10, 50, 21);
+    auto* ud = Add<TUpDown>(60, 10, 17, 21);
+    ud->Min = 1;
+    ud->Max = 99;
+    ud->SetAssociate(e);
+    ud->SetPosition(4);
+    const std::pair<const char*, int> cas[] = {{"12", 12}, {" 7 ", 7}, {"500", 99}, {"0", 1}, {"-3", 1}, {"x", 4}, {"", 4}};
+    for (const auto& [texte, attendu] : cas) {
+        SCOPED_TRACE(texte);
+        e->SetText(texte);
+        EXPECT_EQ(ud->Position(), attendu);
+    }
+}
+
 TEST_F(FormFixture, LabelSizesToItsText)
 {
     auto* l = Add<TLabel>(10, 10, 10, 10);

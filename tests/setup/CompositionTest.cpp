@@ -11,11 +11,14 @@
 #include "model/Joueurs.h"
 #include "model/Personnels.h"
 #include "platform/gui/ComCtrls.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/StdCtrls.h"
 #include "records/w_ChoixArbitres.h"
 #include "setup/w_CompetitionInfo.h"
+#include "setup/w_Creation.h"
 #include "setup/w_CreationSaison.h"
 #include "setup/w_RetirerChamp.h"
+#include "setup/w_SaisieEquipes.h"
 #include "tests/shell/SaisonEssai.h"
 #include "ui/Bouton.h"
 #include "ui/TreeViewCombo.h"
@@ -152,6 +155,97 @@ TEST(Composition, RecomposeTeamsAndReferees)
     const TDescNoeud* n = relu->Arbre().Racine().Enfant(0);
     ASSERT_NE(n->DonneesCompetition(), nullptr);
     EXPECT_EQ(n->DonneesCompetition()->Arbitres.size(), 1u);
+    TermineFenetre(f);
+}
+
+// A file that cannot be read at validation: the season keeps its
+// championships and teams (no championship made in the window joins it, no
+// removal is applied), the window stays open, and cancelling it changes
+// nothing.
+TEST(Composition, UnreadableFileAtValidationChangesNothing)
+{
+    const std::string dir = Prepare("setup_composition_echec");
+    const std::string fichier = MakePath(dir, "autres\\champ.xmd");
+    {
+        ForceDirectories(ExtractFileDir(fichier));
+        auto c = TMultiSport::CreeSaison(0);
+        c->SetChampionnatCourant(vues::Ligue(*c, 0, "Division 2", 0, 6, 2, 2, 5u));
+        c->ChampionnatCourant()->SetCodeDivision(2);
+        ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, c.get(), nullptr, "", "", nullptr, {}, false));
+    }
+    auto f = LanceFenetre();
+    auto s = SaisonSport(0);
+    const int equipes = s->NbEquipe();
+    f->InstallSeason(std::move(s), MakePath(dir, "sauvegarde\\essai.xmc"), false, 0);
+    TSaison& saison = *f->Saison;
+
+    std::vector<std::string> textes;
+    bool retrait = false;
+    std::function<void(TForm*)> repond = [&](TForm* w) {
+        if (auto* r = dynamic_cast<Tf_RetirerChamp*>(w)) {
+            retrait = true;
+            r->clb_Championnat->SetChecked(0, true);
+            r->b_Valider->Click();
+            kit::WhenModal(repond);
+        } else if (auto* m = dynamic_cast<Tf_MessageUtil*>(w)) {
+            textes.push_back(m->Label1->Caption());
+            m->SetModalResult(mrOk);
+        } else {
+            kit::WhenModal(repond);
+        }
+    };
+    Quand<Tf_CreationSaison>([&](Tf_CreationSaison* c) {
+        // The file joins the tree, a custom championship is made, the second
+        // championship is taken out.
+        SetDialogHook([&](TCommonDialog& d) {
+            auto& o = static_cast<TOpenDialog&>(d);
+            o.Files = {fichier};
+            o.FileName = fichier;
+            return true;
+        });
+        c->bc_AjouteFichierClick();
+        SetDialogHook(nullptr);
+        ASSERT_EQ(c->lb_ListeFichier->Items().Count(), 1);
+        c->PlaceEntree(0, c->tv_Saison->Items().GetFirstNode());
+        Quand<Tf_Creation>([](Tf_Creation* d) {
+            d->RondCoche2->SetChecked(true);
+            d->Edit1->SetText("2");
+            d->b_Valider->Click();
+        });
+        Quand<Tf_SaisieEquipes>([](Tf_SaisieEquipes* e) {
+            e->Equipes[0]->SetText("Neuve A");
+            e->Equipes[1]->SetText("Neuve B");
+            e->b_Ok->Click();
+        });
+        c->tv_Saison->SetSelected(c->tv_Saison->Items().GetFirstNode());
+        c->bc_CreeChampClick();
+        c->tv_Saison->EndEditing(false);
+        for (TTreeNode* n = c->tv_Saison->Items().GetFirstNode(); n; n = n->GetNext())
+            if (Tf_CreationSaison::Rec(n)->Objet && Tf_CreationSaison::Rec(n)->Objet->Code == 2) {
+                c->tv_Saison->SetSelected(n);
+                c->bc_RetirerElementClick();
+                break;
+            }
+        ASSERT_EQ(c->lb_ListeFichier->Items().Count(), 1);
+        // The file goes before validation reads it.
+        DeleteFile(fichier);
+        kit::WhenModal(repond);
+        c->b_Valider->Click();
+        EXPECT_EQ(c->ModalResult(), mrNone);
+        EXPECT_EQ(Codes(saison), (std::vector<int32_t>{1, 2}));
+        EXPECT_EQ(saison.NbEquipe(), equipes + 2);   // the window's new teams, not in a championship
+        kit::ForgetModalActions();
+        c->b_Annuler->Click();
+    });
+    Commande(*f, 193);
+    kit::Process(20);
+    ASSERT_EQ(textes.size(), 1u);
+    EXPECT_NE(textes[0].find("champ.xmd"), std::string::npos);
+    EXPECT_FALSE(retrait);
+    EXPECT_EQ(Codes(saison), (std::vector<int32_t>{1, 2}));
+    EXPECT_EQ(saison.NbEquipe(), equipes);
+    EXPECT_EQ(saison.Arbre().ChampionnatParCode(2)->NbEquipe(), 6);
+    EXPECT_EQ(ModifSaison, 0);
     TermineFenetre(f);
 }
 

@@ -17,6 +17,7 @@
 #include "platform/rtl/Strings.h"
 #include "setup/LectureScenario.h"
 #include "setup/w_Creation.h"
+#include "setup/w_CreationCoupe.h"
 #include "setup/w_CreationSaison.h"
 #include "setup/w_SaisieEquipes.h"
 #include "tests/shell/SaisonEssai.h"
@@ -216,6 +217,29 @@ TEST(Scenario, CountsAndSidesAreBounded)
     s.EquipeGroupe(2, 2, 2, e1, e2);
     EXPECT_EQ(e1, -1);   // place 300 does not either
     EXPECT_EQ(e2, 0x8000 + 3 * 256 + 1);
+}
+
+// A number of ties typed into a round's box is the round's count, bounded
+// as the up-down bounds it; the up-down's buttons still count from it.
+TEST(CreationCoupe, TypedNumberOfTiesIsStored)
+{
+    vues::Module();
+    TOwned<Tf_CreationCoupe> f(new Tf_CreationCoupe(nullptr));
+    const int r = kit::RunModal(f.get(), [&](TForm*) {
+        f->e_NomCoupe->SetText("Coupe");
+        f->e_nTour->SetText("4");
+        const std::pair<int, const char*> saisies[] = {{1, "1"}, {2, "3"}, {3, "2000"}, {4, "x"}};
+        for (const auto& [tour, texte] : saisies)
+            f->NbMatch(tour)->Associate()->SetText(texte);
+        f->NbMatch(1)->ClickButton(btNext);
+        f->b_Valider->Click();
+    });
+    ASSERT_EQ(r, mrOk);
+    // The records run from the first round played to the final.
+    std::vector<int> ties;
+    for (const TInfoTourCoupe& t : f->Tours)
+        ties.push_back(t.NbMatch);
+    EXPECT_EQ(ties, (std::vector<int>{8, 999, 3, 2}));
 }
 
 }  // namespace

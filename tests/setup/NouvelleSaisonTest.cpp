@@ -12,6 +12,7 @@
 #include "model/Championnat.h"
 #include "model/DescTree.h"
 #include "platform/gui/ComCtrls.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/Mask.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
@@ -135,7 +136,8 @@ TEST(NouvelleSaison, FootballComposedValidatedSavedAndShown)
 
     ASSERT_NE(f->Saison, nullptr);
     TSaison& s = *f->Saison;
-    EXPECT_EQ(ModifSaison, 99);
+    // Saved by the composition window: the season keeps that file.
+    EXPECT_EQ(ModifSaison, 0);
     const std::string fichier = MakePath(dir, "sauvegarde\\personnel.xmc");
     EXPECT_EQ(NomFichierCourant, fichier);
     EXPECT_TRUE(FileExists(fichier));
@@ -210,6 +212,63 @@ TEST(NouvelleSaison, CancelledSportAndExistingFile)
     EXPECT_NE(textes[0].find("personnel.xmc"), std::string::npos);
     EXPECT_EQ(std::filesystem::file_size(fichier), taille);
     EXPECT_EQ(f->Saison, nullptr);
+    TermineFenetre(f);
+}
+
+// One league made from a template is a season; validation saves it, and
+// "Enregistrer" writes that same file again without asking for a name.
+TEST(NouvelleSaison, OneLeagueSavedThenSavedAgainToItsFile)
+{
+    const std::string dir = Prepare("setup_une_ligue");
+    auto f = LanceFenetre();
+    Sport(0);
+    Quand<Tf_CreationSaison>([&](Tf_CreationSaison* c) {
+        Division(2, 4);
+        Equipes("Seule");
+        c->bc_CreeChamp->Click();
+        c->tv_Saison->EndEditing(false);
+        RepondBoite(mrOk);   // "saved"
+        c->b_Valider->Click();
+        if (c->ModalResult() == mrNone) {
+            ADD_FAILURE() << "one league refused";
+            kit::ForgetModalActions();
+            c->b_Annuler->Click();
+        }
+    });
+    ASSERT_TRUE(Commande(*f, 5));
+    kit::Process(50);
+    ASSERT_NE(f->Saison, nullptr);
+    TSaison& s = *f->Saison;
+    ASSERT_EQ(s.Arbre().ListeChampionnats().size(), 1u);
+    const std::string fichier = MakePath(dir, "sauvegarde\\personnel.xmc");
+    EXPECT_EQ(NomFichierCourant, fichier);
+    ASSERT_EQ(ModifSaison, 0);
+
+    // A result, then command 7: the same file, no name asked.
+    TDonneesChampionnat* c = s.Arbre().ListeChampionnats()[0];
+    c->CreeMatch(1, c->IdEquipe(0), c->IdEquipe(1), 3, 1);
+    f->SignaleModification();
+    int demandes = 0;
+    SetDialogHook([&](TCommonDialog&) {
+        ++demandes;
+        return false;
+    });
+    std::vector<std::string> textes;
+    RepondBoite(mrOk, &textes);   // "saved"
+    Commande(*f, 7);
+    kit::Process(20);
+    SetDialogHook(nullptr);
+    EXPECT_EQ(textes.size(), 1u);
+    kit::ForgetModalActions();
+    EXPECT_EQ(demandes, 0);
+    EXPECT_EQ(ModifSaison, 0);
+    EXPECT_EQ(NomFichierCourant, fichier);
+    uint8_t etat = 0;
+    auto relu = TTraiteurFichier::Charger(fichier, "", "", {}, TousSports, etat, true);
+    ASSERT_EQ(etat, etatCharge);
+    ASSERT_EQ(relu->Arbre().ListeChampionnats().size(), 1u);
+    const TDonneesChampionnat* r = relu->Arbre().ListeChampionnats()[0];
+    EXPECT_NE(r->MatchEquipes(1, r->IdEquipe(0), r->IdEquipe(1)), nullptr);
     TermineFenetre(f);
 }
 
