@@ -321,7 +321,11 @@ Tf_StatEquipeBasket::Tf_StatEquipeBasket(TComponent* AOwner) : Tf_StatEquipe(AOw
 {
     SetName("f_StatEquipeBasket");
     LibellesPoints(*this);
-    LibellesBoites[1][2]->SetVisible(false);   // draws, home box
+    // no draws in basketball: the engine's third total is no count of draws
+    for (size_t b = 0; b < 3; ++b) {
+        LibellesBoites[b][2]->SetVisible(false);
+        ValeursBoites[b][2]->SetVisible(false);
+    }
     SansButs(*this);
     rc_Eval = AjouteRadio("rc_Eval", 10, 120, Texte(1179, "Evaluation"));
     rc_Eff2Pts = AjouteRadio("rc_Eff2Pts", 10, 142, Texte(1118));

@@ -463,26 +463,129 @@ TEST(StatEquipe, SportsTablesAndRadios)
     }
 }
 
-// Basketball line-up table: a player's box-score codes over his matches.
-TEST(StatEquipe, BasketballTableValues)
+// The line-up tables of rugby, basketball and handball from statistics set by
+// hand (kept as counted: no recount). One played matchday.
+TEST(StatEquipe, SportLineUpTablesWorkedOutByHand)
 {
-    auto s = vues::LigueVide(2, 4, 6);
+    struct TJoueurEssai
+    {
+        const char* nom;
+        const char* prenom;
+        int32_t id;
+        int matchs;
+        std::vector<std::pair<int, int>> codes;
+    };
+    struct TCas
+    {
+        int sport;
+        std::vector<TJoueurEssai> joueurs;
+        std::vector<std::vector<std::string>> lignes;   // from column 1
+    };
+    const TCas cas[] = {
+        // basketball: points per match (100 / 4), made-attempted and %, rebounds
+        // (5 + 5) / 4 with one decimal, the others per match; no row without match
+        {2,
+         {{"Dunk", "Jo", 201, 4, {{5, 100}, {7, 6}, {8, 10}, {11, 3}, {12, 4}, {13, 5}, {14, 5}, {15, 8},
+                                   {18, 4}, {20, 9}, {6, 9}}},
+          {"Banc", "Al", 202, 0, {{5, 10}}}},
+         {{"Dunk Jo", "4", "25", "6-10", "60,0", "0-0", "-", "3-4", "75,0", "2,5", "2", "1", "2", "0", "2"}}},
+        // handball: by matches, then goals
+        {3,
+         {{"Main", "Lu", 301, 2, {{21, 10}, {22, 20}, {23, 3}, {24, 4}, {25, 1}, {27, 2}, {28, 8}, {29, 5},
+                                   {30, 4}, {31, 1}, {32, 6}, {33, 2}}},
+          {"Aile", "Bo", 302, 3, {{21, 1}, {22, 2}}}},
+         {{"Aile Bo", "3", "1", "2", "50,0", "0", "-", "0", "-", "0", "-", "0,0", "0", "0", "0", "0", "0"},
+          {"Main Lu", "2", "10", "20", "50,0", "3", "75,0", "1", "-", "2", "25,0", "2,5", "2", "0", "3", "1", "0"}}},
+    };
+    for (const TCas& k : cas) {
+        SCOPED_TRACE("sport " + std::to_string(k.sport));
+        auto s = vues::LigueVide(k.sport, 4, 6);
+        TDonneesChampionnat& c = *s.c1;
+        const int a = c.IdEquipe(0);
+        c.CreeMatch(1, a, c.IdEquipe(1), 80, 70);
+        c.DerniereJournee = 1;
+        const uint32_t cc = static_cast<uint32_t>(c.CodeChamp);
+        for (const TJoueurEssai& j : k.joueurs) {
+            s.saison->Joueurs().AjouteJoueur(s.saison->CreeJoueur(j.nom, j.prenom, j.id, a));
+            TJoueur* p = s.saison->Joueurs().ChercheJoueur(j.id, -1);
+            ASSERT_NE(p, nullptr);
+            p->SetNbMatch(cc, j.matchs);
+            for (auto [code, v] : j.codes)
+                p->SetStat(cc, code, v);
+        }
+        s.saison->SetStatsCalculees(true);
+        TColorGridModel g;
+        ClasseStatEquipe(k.sport).RemplitComposition(s.saison.get(), 0, g, 0, 0, {s.c1}, vues::Module()->Couleurs);
+        ASSERT_EQ(g.RowCount(), static_cast<int>(k.lignes.size()) + 1);
+        for (size_t r = 0; r < k.lignes.size(); ++r) {
+            std::vector<std::string> l;
+            for (int col = 1; col < g.ColCount(); ++col)
+                l.push_back(g.Cells(col, static_cast<int>(r) + 1));
+            EXPECT_EQ(l, k.lignes[r]) << r;
+        }
+    }
+}
+
+// Rugby: the points columns count every championship of the season.
+TEST(StatEquipe, RugbyLineUpPointsOverTheSeason)
+{
+    auto s = vues::LigueVide(1, 4, 6);
     TDonneesChampionnat& c = *s.c1;
+    c.TempsPeriode = 40;
+    c.SetNbTitulaire(15);
     const int a = c.IdEquipe(0);
-    s.saison->Joueurs().AjouteJoueur(s.saison->CreeJoueur("Dunk", "Jo", 201, a));
-    TJoueur* j = s.saison->Joueurs().ChercheJoueur(201, -1);
-    ASSERT_NE(j, nullptr);
-    const uint32_t cc = static_cast<uint32_t>(c.CodeChamp);
-    j->SetNbMatch(cc, 4);
-    const std::pair<int, int> codes[] = {{5, 100}, {7, 6}, {8, 10}, {9, 0}, {10, 0}, {11, 3}, {12, 4},
-                                         {13, 5}, {14, 5}, {15, 8}, {6, 9}};
-    for (auto [code, v] : codes)
-        j->SetStat(cc, code, v);
-    std::unique_ptr<TListeTemps> temps = std::make_unique<TListeTemps>();
-    temps->Ajoute(std::make_unique<TTempsJoueur>(j));
-    ClasseStatEquipe(2).AjouteTempsJournee(*temps, 1, c, a);
-    EXPECT_EQ(temps->TempsJoueur(0)->Compteurs[1], 4);
-    EXPECT_EQ(temps->TempsJoueur(0)->Compteurs[0], 25);
+    c.CreeMatch(1, a, c.IdEquipe(1), 20, 10);
+    c.DerniereJournee = 1;
+    s.saison->Joueurs().AjouteJoueur(s.saison->CreeJoueur("Ruck", "Al", 401, a));
+    c.SetJoueurTitulaire(1, 0, 1, 401);
+    c.SetCompositionSaisie(1, 0);
+    TJoueur* p = s.saison->Joueurs().ChercheJoueur(401, -1);
+    ASSERT_NE(p, nullptr);
+    p->SetStat(static_cast<uint32_t>(c.CodeChamp), 1, 2);
+    p->SetStat(80, 1, 1);   // another championship of the season
+    p->SetStat(80, 3, 4);
+    s.saison->SetStatsCalculees(true);
+    TColorGridModel g;
+    ClasseStatEquipe(1).RemplitComposition(s.saison.get(), 0, g, 1, 1, {s.c1}, vues::Module()->Couleurs);
+    ASSERT_EQ(g.RowCount(), 2);
+    std::vector<std::string> l;
+    for (int col = 1; col < g.ColCount(); ++col)
+        l.push_back(g.Cells(col, 1));
+    EXPECT_EQ(l, (std::vector<std::string>{"Ruck", "Al", "1", "3", "0", "4", "0", "0", "0", "80", "80"}));
+}
+
+// The model changes only through the player card a double click opens: a card
+// validated signals the change and refills the grid; a cancelled one does not.
+class FicheEssai : public TFicheJoueurForm
+{
+public:
+    using TFicheJoueurForm::TFicheJoueurForm;
+    void ChangeJoueur(int32_t, TJoueur* j) override { Joueur = j; }
+    TJoueur* Joueur = nullptr;
+};
+
+TEST(StatEquipe, DoubleClickOpensThePlayerCard)
+{
+    auto s = Saison();
+    EnregistreServicesFicheJoueur({[](TSaison*) -> TFicheJoueurForm* { return new FicheEssai(nullptr); },
+                                   [](TJoueur* j, TSaison*) { return j ? j->IdEquipe() : 0; },
+                                   [](int32_t, TSaison*) -> TJoueur* { return nullptr; }});
+    THote h(s.saison.get(), 0, 0, 6);
+    Tf_StatEquipe& f = *h.f;
+    int signale = 0;
+    f.OnModification = [&] { ++signale; };
+    for (const bool valide : {false, true}) {
+        kit::WhenModal([valide](TForm* m) {
+            if (valide)
+                dynamic_cast<FicheEssai&>(*m).Joueur->Nom = "Alphonse";
+            m->SetModalResult(valide ? mrOk : mrCancel);
+        });
+        f.sg_Composition->SetRow(1);
+        f.GrilleDblClick(f.sg_Composition);
+        EXPECT_EQ(signale, valide ? 1 : 0);
+        EXPECT_EQ(f.sg_Composition->Cells(1, 1), valide ? "Alphonse" : "Alpha");
+    }
+    EnregistreServicesFicheJoueur({});
 }
 
 // Printing every page that prints; HTML of every page that writes one, parsed,
