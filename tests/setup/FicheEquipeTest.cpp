@@ -134,7 +134,9 @@ TEST_P(FicheEquipe, CommandsOnOneWindowTeamChangesAndClicks)
         EXPECT_EQ(sheet->Label14->Caption(), "Club 3");
         EXPECT_EQ(f->Messages.size(), 0u);
     }
-    EXPECT_EQ(sheet->sg_PointPris->Cells(1, 1), sport == 2 ? "2/2" : "3/3");
+    // the win over Club 1: all the win points of one match
+    const int victoire = c->Option(4);
+    EXPECT_EQ(sheet->sg_PointPris->Cells(1, 1), std::to_string(victoire) + "/" + std::to_string(victoire));
 
     // a command naming another team changes it on the same window
     f->ExecuteCommande(121, 1, false);
@@ -149,6 +151,6 @@ TEST_P(FicheEquipe, CommandsOnOneWindowTeamChangesAndClicks)
     TermineFenetre(f);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sports, FicheEquipe, ::testing::Values(0, 2));
+INSTANTIATE_TEST_SUITE_P(Sports, FicheEquipe, ::testing::Values(0, 1, 2, 3));
 
 }  // namespace

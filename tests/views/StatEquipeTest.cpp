@@ -453,6 +453,17 @@ TEST(StatEquipe, SportsTablesAndRadios)
         std::sort(attendus.begin(), attendus.end());
         std::sort(types.begin(), types.end());
         EXPECT_EQ(types, attendus);
+        // the players page as HTML: one table per section of the sport
+        {
+            const std::string page = MakePath(kit::TempDir(), "joueurs" + std::to_string(sp.sport) + ".htm");
+            f.EnregistreHTML(page);
+            std::string html;
+            ASSERT_TRUE(ReadFileBytes(page, html));
+            const html_lu::TPage lu = html_lu::Lit(html);
+            EXPECT_TRUE(lu.equilibree);
+            const size_t sections[4] = {4, 4, 9, 14};
+            EXPECT_EQ(lu.tables.size(), sections[sp.sport]);
+        }
         if (sp.sport == 2 || sp.sport == 0) {
             for (int page : {1, 2, 3, 4, 5, 6, 7, 8, 12}) {
                 f.AffichePage(page);
