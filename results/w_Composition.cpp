@@ -333,13 +333,15 @@ void Tf_Composition::PlaceJoueur(int cote, int n, int32_t id, int32_t capitaine)
                 ch = choix_[cote]->ChercheIdJoueur(id);
             }
     }
-    if (!ch) {
+    if (!ch && id <= 0) {
         VideEnreg(cote, n);
         return;
     }
-    if (!sortant)
+    // A player the season does not know keeps his place (and his id, so that
+    // writing the page never drops him), named as unknown.
+    if (ch && !sortant)
         ch->SetDrapeau(1);
-    std::string texte = CassePhrase(ch->Texte);
+    std::string texte = ch ? CassePhrase(ch->Texte) : Texte(532, "Joueur inconnu");
     if (Genre(n) == Titulaire) {
         e.Joueur->SetPopupMenu(pm_CapitaineEx);
         if (capitaine && capitaine == id) {
@@ -351,7 +353,7 @@ void Tf_Composition::PlaceJoueur(int cote, int n, int32_t id, int32_t capitaine)
     e.Joueur->SetText(texte);
     e.Joueur->Numero = id;
     if (!sortant) {
-        int maillot = ch->Maillot();
+        int maillot = ch ? ch->Maillot() : 0;
         if (match_ && (Championnat()->Option(11) & 16))
             maillot = match_->Maillot(Equipe(cote), n <= nbTitulaire_ ? n : nbTitulaire_ + (n - nbTitulaire_) / 2);
         e.Numero->SetText(maillot ? IntToStr(maillot) : "");

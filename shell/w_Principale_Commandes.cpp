@@ -35,7 +35,6 @@ const TAttente Attentes[] = {
     {14, 14, "scorers page of the sport (match sheet page 2)"},
     {16, 16, "second match sheet page of the sport"},
     {17, 17, "Tf_ButeursBasket (compact basketball scorers)"},
-    {18, 18, "Tf_Notes (player ratings)"},
     {34, 34, "Tf_InfoGeneral (distribution of a matchday)"},
     {131, 131, "Tf_FicheClub (club card)"},
     {220, 220, "Tf_ModifierClubPrec (previous clubs)"},
@@ -183,6 +182,7 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
     case 12: Close(); return;
     case 13: AfficheSaisieMatch(1, param); return;
     case 15: AfficheSaisieMatch(3, param); return;
+    case 18: AfficheSaisieMatch(5, param); return;
     case 22: RechercheMatch(); return;
     case 23: case 143: case 170: case 225: AfficheVueResultats(c); return;
     case 227: OptionsFiltre(); return;

@@ -7,6 +7,7 @@
 #include "model/MultiSport.h"
 #include "model/Saison.h"
 #include "results/w_Composition.h"
+#include "results/w_Notes.h"
 #include "shell/w_Principale.h"
 
 namespace {
@@ -45,6 +46,7 @@ void Tf_Principale::AfficheFeuilleMatch(int page, int& param)
     case 2: classe = Createur(sport.ClasseButeurs()); break;
     case 3: classe = [](TComponent* o) -> TBrivantelForm* { return new Tf_Composition(o); }; break;
     case 4: classe = Createur(sport.ClassePasseurs()); break;
+    case 5: classe = [](TComponent* o) -> TBrivantelForm* { return new Tf_Notes(o); }; break;
     case 6:
         if (sport.Sport() == sportBasket)
             classe = Createur(sport.ClasseButeurs());

@@ -55,6 +55,9 @@ const TLigneVue lignesVues[] = {
     {247, "Tf_ClassJoueur", true, true, true, false},
     {248, "Tf_ClassJoueur", true, true, true, false},
     {143, "Tf_Penalite", false, true, true, false},
+    // match sheet pages: neither printed nor written as HTML
+    {15, "Tf_Composition", false, false, false, false},
+    {18, "Tf_Notes", false, false, false, false},
     {147, "Tf_Effectifs", false, true, true, true},
     {148, "Tf_Arbitres", false, true, true, true},
     {152, "Tf_Stades", false, true, true, true},
