@@ -565,6 +565,68 @@ TEST(StatEquipe, RugbyLineUpPointsOverTheSeason)
     EXPECT_EQ(l, (std::vector<std::string>{"Ruck", "Al", "1", "3", "0", "4", "0", "0", "0", "80", "80"}));
 }
 
+// A cup run on a neutral ground: one column, records A and B only, the home
+// and away boxes and the place radios hidden; the crest from blasons/<id>.png,
+// none for a missing or damaged file.
+TEST(StatEquipe, NeutralGroundAndCrest)
+{
+    auto s = Saison();
+    s.c1->SetOption(11, 2);
+    const std::string dossier = MakePath(kit::TempDir(), "statequipe_prog");
+    ForceDirectories(MakePath(dossier, "blasons"));
+    std::string png;
+    ASSERT_TRUE(ReadFileBytes(MakePath(vues::DossierDonnees(), "blasons/1.png"), png));
+    ASSERT_TRUE(WriteFileAtomic(MakePath(dossier, "blasons/7.png"), png));
+    ASSERT_TRUE(WriteFileAtomic(MakePath(dossier, "blasons/8.png"), "not a picture"));
+    THote h(s.saison.get(), 0);
+    Tf_StatEquipe& f = *h.f;
+    EXPECT_TRUE(f.Neutre());
+    EXPECT_FALSE(f.pexterieur->Visible());
+    EXPECT_FALSE(f.FondCopie14->Visible());
+    EXPECT_FALSE(f.FondCopie22->Visible());
+    EXPECT_FALSE(f.FondCopie6->Visible());
+    EXPECT_EQ(f.LignesDomicile().size(), 3u);
+    EXPECT_TRUE(f.LignesExterieur().empty());
+    EXPECT_EQ(f.Label65->Caption().substr(0, 1), "3");
+    EXPECT_EQ(f.Label69->Caption(), "-");
+    kit::GrabToPng(h.fenetre.get(), "statequipe-neutre");
+
+    f.DossierProgramme = dossier;
+    const int id = s.c1->IdEquipe(0);
+    for (const auto& [logo, present] : {std::pair{7, true}, {8, false}, {9, false}, {0, false}}) {
+        s.saison->SetLogoEquipe(id, logo);
+        f.ChoisitEquipe(0);
+        EXPECT_EQ(f.Logo() != nullptr, present) << logo;
+        f.pb_Logo->Repaint();
+        if (present)
+            kit::GrabToPng(h.fenetre.get(), "statequipe-blason");
+    }
+}
+
+// A championship run by dates: matches in date order, each line after its date.
+TEST(StatEquipe, ResultsPathByDate)
+{
+    auto s = Saison();
+    TDonneesChampionnat& c = *s.c1;
+    c.SetOption(11, 1);
+    const uint32_t d1 = TGestionDate::EncodeDate(20, 9, 2026), d2 = TGestionDate::EncodeDate(10, 9, 2026),
+                   d3 = TGestionDate::EncodeDate(5, 9, 2026);
+    const uint32_t dates[4] = {0, d1, d2, d3};
+    for (int j = 1; j <= 3; ++j) {
+        c.SetDateJournee(j, dates[j]);
+        for (int m = 1; m <= c.NbMatchJournee(j); ++m)
+            c.SetDateMatch(j, m, dates[j]);
+    }
+    THote h(s.saison.get(), 0);
+    Tf_StatEquipe& f = *h.f;
+    // d3 (5 September) comes before d1 (20 September) in the home column
+    EXPECT_EQ(Textes(f.LignesDomicile()),
+              (std::vector<std::string>{TGestionDate::DateVersTexte(d3) + ": " + Match(OB, "Stade Marnois", 1, 0),
+                                        TGestionDate::DateVersTexte(d1) + ": " + Match(OB, "Racing Zelvor", 2, 0)}));
+    // ties of the biggest score against: the earlier date stays
+    EXPECT_EQ(f.Label67->Caption(), std::string("0 ( ") + OB + "-Stade Marnois : 1 - 0 )");
+}
+
 // The model changes only through the player card a double click opens: a card
 // validated signals the change and refills the grid; a cancelled one does not.
 class FicheEssai : public TFicheJoueurForm
