@@ -299,11 +299,11 @@ void Tf_StatEquipe::CreeClassement()
                 Etiquette(this, f, "Lib" + IntToStr(b + 1) + IntToStr(k + 1), 10, 24 + 19 * k,
                           Texte(libelles[k], libDefauts[k]));
             ValeursBoites[static_cast<size_t>(b)][static_cast<size_t>(k)] =
-                Etiquette(this, f, "l" + IntToStr(b + 1) + IntToStr(k + 1), 140, 24 + 19 * k, "-", clYellow, true);
+                Etiquette(this, f, std::string("l") + IntToStr(b + 1) + IntToStr(k + 1), 140, 24 + 19 * k, "-", clYellow, true);
         }
         for (int k = 0; k < 2; ++k)
             RangsBoites[static_cast<size_t>(b)][static_cast<size_t>(k)] =
-                Etiquette(this, f, "L" + IntToStr(78 + 2 * b + k), 180, 24 + 19 * (4 + k), "", clYellow);
+                Etiquette(this, f, std::string("L") + IntToStr(78 + 2 * b + k), 180, 24 + 19 * (4 + k), "", clYellow);
     }
     Graph2 = new TGraphLigne(this);
     Graph2->SetName("Graph2");
@@ -488,16 +488,14 @@ void Tf_StatEquipe::CreeSituations()
         if (k >= 12 && k <= 15)
             continue;
         const int bloc = k / 4, ligne = k % 4;
-        const int numero = k < 12 ? k + 1 : k + 1;
         Situations[static_cast<size_t>(k)] =
-            Etiquette(this, b, "Label" + IntToStr(numero), ligne == 0 ? 10 : 30, 10 + 82 * (bloc - (k >= 16 ? 1 : 0)) + 18 * ligne,
+            Etiquette(this, b, "Label" + IntToStr(k + 1), ligne == 0 ? 10 : 30, 10 + 82 * (bloc - (k >= 16 ? 1 : 0)) + 18 * ligne,
                       "", ligne == 0 ? clYellow : clWhite, ligne == 0);
     }
     Situations[24]->SetTop(10 + 82 * 5);
     Situations[25]->SetTop(10 + 82 * 5 + 18);
     Situations[24]->SetLeft(10);
     Situations[25]->SetLeft(10);
-    FondCopie6 = nullptr;
 }
 
 void Tf_StatEquipe::CreeScores()

@@ -209,10 +209,10 @@ void Tf_StatEquipe::ImprimeStatistiques()
     c.Font = Font();
     c.Font.SetSize(14);
     const int T = Hp / 3, Q = W / 4, R = Hp / 4;
-    const TFondCopie* boites[3] = {FondCopie13, FondCopie14, FondCopie15};
+    TFondCopie* boites[3] = {FondCopie13, FondCopie14, FondCopie15};
     for (int k = 0; k < 3; ++k)
         if (boites[k]->Visible() || k == 0)
-            const_cast<TFondCopie*>(boites[k])->Imprime(Rect(0, k * T + 5, Q, (k + 1) * T));
+            boites[k]->Imprime(Rect(0, k * T + 5, Q, (k + 1) * T));
     Graph2->Imprime(Rect(Q, 0, W, R), c);
     Graph3->Imprime(Rect(Q, R, W, 2 * R), c);
     Editserie->ImprimeDans(p, Rect(Q, 2 * R, W, 3 * R));
@@ -548,7 +548,6 @@ void Tf_StatEquipe::ExecuteFonction(const std::string& Nom, const TStringList& P
         const std::string type = LowerCase(Parametre("Type", Parametres, ""));
         const int numero = type == "evolution" ? 1 : type == "but" || type == "point" ? 3 : 2;
         std::unique_ptr<TGraphe> g;
-        const std::string taille = numero == 1 ? "400" : "";
         if (numero == 1) {
             auto ligne = std::make_unique<TGraphLigne>(nullptr);
             ligne->SetBounds(0, 0, Borne(ParametreEntier("Largeur", Parametres, 400)),

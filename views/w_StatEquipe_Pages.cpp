@@ -273,13 +273,13 @@ void Tf_StatEquipe::AfficheClassements()
         int ra = 0;
         while (ra < na && calcul.ValeurLigne(ra, 2) > ga)
             ++ra;
-        RangsBoites[b][0]->SetCaption("(" + IntToStr(ra + 1) + ")");
+        RangsBoites[b][0]->SetCaption(std::string("(") + IntToStr(ra + 1) + ")");
         const int nd = calcul.Calcule(kinds[b][2], 1, L);
         const int gd = calcul.ValeurTotal(equipe_, 6);
         int rd = 0;
         while (rd < nd && calcul.ValeurLigne(rd, 2) >= gd)
             ++rd;
-        RangsBoites[b][1]->SetCaption("(" + IntToStr(nd - rd + 1) + ")");
+        RangsBoites[b][1]->SetCaption(std::string("(") + IntToStr(nd - rd + 1) + ")");
     }
     // the series going on
     Editserie->SetNbLigne(0);
@@ -344,7 +344,7 @@ void Tf_StatEquipe::AfficheEvolution()
     int nombre = 0, maximum = 0, minimum = 999999;
     const int id = IdEquipe();
     const bool parDate = ParDate(*c);
-    ParcourtMatchs(*c, parDate ? 1 : 1, L, id, [&](int j, int k, bool dom) {
+    ParcourtMatchs(*c, 1, L, id, [&](int j, int k, bool dom) {
         if (parDate) {
             Graph2->SetNbPointX(std::max(Graph2->NbPointX(), compteur + 1));
             Graph3->SetNbPointX(std::max(Graph3->NbPointX(), compteur + 1));
