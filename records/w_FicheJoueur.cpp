@@ -22,6 +22,7 @@
 #include "records/ImageManager.h"
 #include "records/w_ImageManager.h"
 #include "records/w_ajouthist.h"
+#include "files/w_ChoixNoeud.h"
 #include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
 #include "ui/Dessin.h"
@@ -141,7 +142,8 @@ void Tf_FicheJoueur::ConstruitControles()
     pc_FicheJoueur = new TPageControl(this);
     pc_FicheJoueur->SetName("pc_FicheJoueur");
     pc_FicheJoueur->SetBounds(226, 8, 446, 215);
-    pc_FicheJoueur->SetTabWidth(138);
+    pc_FicheJoueur->SetStyle(tsButtons);
+    pc_FicheJoueur->SetTabWidth(147);
     pc_FicheJoueur->SetParent(this);
     pc_FicheJoueur->OnChange = [this](TObject* s) { pc_FicheJoueurChange(s); };
     auto page = [this](const char* nom) {
@@ -690,15 +692,16 @@ void Tf_FicheJoueur::b_ChoixChampStatClick(TObject*)
 {
     if (!Saison)
         return;
-    // The divisions of the sport's templates, first entry left out.
-    TStringList divisions;
-    const TLectureParam* p = LectureParamMulti() ? LectureParamMulti()->ParamCourant() : nullptr;
-    if (p)
-        p->ListeDivisions(divisions);
-    int code = -1;
-    if (!ChoisitDivision(this, divisions, code))
+    // The template picker lists the divisions of the sport's templates, its
+    // first entry left out.
+    TOwned<Tf_ChoixNoeud> choix(new Tf_ChoixNoeud(this));
+    choix->ChangeCouleurs(Couleurs);
+    choix->ChangeSaison(Saison);
+    choix->RemplitListe(true);
+    choix->RetirePremier();
+    if (choix->ShowModal() != mrOk || choix->Choix < 0)
         return;
-    const int id = Saison->EnregistreStatChamp(code, -1);
+    const int id = Saison->EnregistreStatChamp(choix->Choix, -1);
     for (size_t i = 0; i < Carrieres.size(); ++i)
         if (Carrieres[i].Code == static_cast<uint32_t>(id))
         {

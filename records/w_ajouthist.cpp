@@ -96,25 +96,3 @@ void Tf_ajouthist::DoShow()
         u->SetPosition(0);
     TBrivantelForm::DoShow();
 }
-
-bool ChoisitDivision(TComponent* owner, const TStringList& divisions, int& code)
-{
-    if (divisions.Count() < 2)
-        return false;
-    TOwned<TBrivantelForm> f(new TBrivantelForm(owner));
-    Dialogue(f.get(), "f_ChoixDivision", true, 340, 80);
-    f->SetCaption(Texte(604));
-    TComboBox* liste = Liste(f.get(), f.get(), "cb_Division", 10, 10, 320);
-    // The first entry (the template's own level) is left out.
-    for (int i = 1; i < divisions.Count(); ++i)
-        liste->Items().AddObject(divisions[i], static_cast<TStrings::Object>(divisions.Objects(i)));
-    liste->SetItemIndex(0);
-    auto* ok = Bouton(f.get(), f.get(), "b_Ok", 110, 44, 110, 29, mrOk);
-    ok->Default = true;
-    Bouton(f.get(), f.get(), "b_Annuler", 228, 44, 102, 125, mrCancel)->Cancel = true;
-    f->DoCreate();
-    if (f->ShowModal() != mrOk || liste->ItemIndex() < 0)
-        return false;
-    code = static_cast<int>(liste->Items().Objects(liste->ItemIndex()));
-    return true;
-}

@@ -47,4 +47,3 @@ protected:
 
 // A modal choice among entries "name" with a code as object (the template
 // divisions); false when cancelled or the list is empty.
-bool ChoisitDivision(TComponent* owner, const TStringList& divisions, int& code);

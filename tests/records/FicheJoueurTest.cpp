@@ -4,6 +4,8 @@
 // the coach card.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include "model/Saison.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
@@ -15,6 +17,8 @@
 #include "records/w_FicheEntraineur.h"
 #include "records/w_FicheJoueurSports.h"
 #include "records/w_ajouthist.h"
+#include "files/ChargeurSaison.h"
+#include "files/w_ChoixNoeud.h"
 #include "records/w_jInexistant.h"
 #include "tests/records/FichesEssai.h"
 #include "tests/support/SaisonBuilder.h"
@@ -138,11 +142,14 @@ TEST(FicheJoueur, NewPlayerFiledAndReadBack)
         f->bc_AjouterClick(nullptr);
         // Counters for a chosen championship.
         kit::WhenModal([](TForm* d) {
-            auto* cb = kit::Find<TComboBox>(d, "cb_Division");
-            ASSERT_TRUE(cb);
-            cb->SetItemIndex(0);
+            auto* choix = dynamic_cast<Tf_ChoixNoeud*>(d);
+            ASSERT_TRUE(choix);
+            // The divisions of the templates, the first one left out.
+            ASSERT_GT(choix->lb_Texte->Items().Count(), 0);
+            EXPECT_NE(choix->lb_Texte->Items()[0].find(" : "), std::string::npos);
+            choix->lb_Texte->SetItemIndex(0);
             Grab(d, "choix-division");
-            d->SetModalResult(mrOk);
+            choix->lb_Texte->OnDblClick(choix->lb_Texte);
         });
         f->b_ChoixChampStatClick(nullptr);
         f->e_Match->SetText("31");
@@ -186,8 +193,12 @@ TEST(FicheJoueur, NewPlayerFiledAndReadBack)
     EXPECT_EQ(matchs, 31);
     EXPECT_EQ(v[0], 12);
 
-    // Read back, the card shows the same values.
-    auto relue = essai::Lit(sportFootball, essai::Document(s));
+    // Saved to a season file and opened again, the card shows the same values.
+    const std::string fichier = GetTempDir() + "bz_fiche_joueur_" + std::to_string(::getpid()) + ".xmc";
+    ASSERT_TRUE(TChargeurXmp(fichier, "Dll\\").Sauve(s, {}));
+    std::unique_ptr<TSaison> relue;
+    ASSERT_EQ(TChargeurXmp(fichier, "Dll\\").Charge(relue, EnsembleSport(sportTous), {}, true, nullptr), etatCharge);
+    DeleteFile(fichier);
     relue->SetChampionnatCourant(relue->Arbre().ChampionnatParCode(1));
     TJoueur* k = relue->Joueurs().ChercheJoueurNom("NOUVEAU", "PIERRE");
     ASSERT_TRUE(k);
