@@ -969,6 +969,20 @@ void TDonneesChampionnat::SetOptionArbitre(int i, int v)
         optionsArbitre_[i] = static_cast<uint8_t>(v);
 }
 
+void TDonneesChampionnat::OptionsSport()
+{
+    SetOption(16, 4);
+    SetOption(17, 2);
+    SetOption(18, 2);
+    OptionsParDefaut();
+}
+
+void TDonneesChampionnat::ReglagesParDefaut()
+{
+    OptionsSport();
+    OrdreClassement = "ac";
+}
+
 // ---------------------------------------------------------------------------
 
 int MatchSuivantDefini(const TDonneesChampionnat& championnat, int& n)

@@ -322,6 +322,12 @@ public:
     // Index masked with 127; 5..127 read 0 and ignore writes.
     uint8_t OptionArbitre(int i) const;
     void SetOptionArbitre(int i, int v);
+    // Option words 16 to 18 at 4, 2, 2 and the sport's defaults in words 19
+    // to 26: what the options of a file start from.
+    void OptionsSport();
+    // What a new championship starts from, the same as one read from a file:
+    // the sport's option words and the tie-break letters "ac".
+    void ReglagesParDefaut();
 
     TPenalites& Penalites() { return penalites_; }
     const TPenalites& Penalites() const { return penalites_; }

@@ -410,10 +410,7 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
                     SetTranche(NbTranches(), debut, fin);
             });
         } else if (nom == "Options") {
-            SetOption(16, 4);
-            SetOption(17, 2);
-            SetOption(18, 2);
-            OptionsParDefaut();
+            OptionsSport();
             int i = 0;
             EnfantsXml(x, j, [&](const std::string& n, uint8_t k) {
                 const int32_t v = x.TexteEntier();

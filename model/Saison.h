@@ -169,8 +169,9 @@ public:
     const TStatChamp* StatChamp(int i) const;   // nullptr out of range
 
     // ---- the sport's factories and constants
-    // A new championship of the sport (flags: type bits of the championship);
-    // nullptr when the sport has no championship class.
+    // A new championship of the sport (flags: type bits of the championship),
+    // with the sport's option words and the tie-break letters a file read
+    // back would give it; nullptr when the sport has no championship class.
     virtual std::unique_ptr<TDonneesChampionnat> CreeChampionnat(uint8_t flags, uint8_t valeur) = 0;
     // A new player of the sport (not filed anywhere).
     std::unique_ptr<TJoueur> CreeJoueur(const std::string& nom, const std::string& prenom, int32_t numero,

@@ -11,11 +11,20 @@ int Applicable(const int (&table)[11], int type)
     return type >= 0 && type <= 10 ? table[type] : 0;
 }
 
+// The championship with what a file read back would give it.
+template <class T>
+std::unique_ptr<TDonneesChampionnat> Nouveau(TSaison* saison, uint8_t flags, uint8_t valeur)
+{
+    auto c = std::make_unique<T>(saison, flags, valeur);
+    c->ReglagesParDefaut();
+    return c;
+}
+
 }   // namespace
 
 std::unique_ptr<TDonneesChampionnat> TSaisonFootball::CreeChampionnat(uint8_t flags, uint8_t valeur)
 {
-    return std::make_unique<TDonneesChampionnatFootball>(this, flags, valeur);
+    return Nouveau<TDonneesChampionnatFootball>(this, flags, valeur);
 }
 
 int TSaisonFootball::StatApplicable(int type) const
@@ -26,7 +35,7 @@ int TSaisonFootball::StatApplicable(int type) const
 
 std::unique_ptr<TDonneesChampionnat> TSaisonRugby::CreeChampionnat(uint8_t flags, uint8_t valeur)
 {
-    return std::make_unique<TDonneesChampionnatRugby>(this, flags, valeur);
+    return Nouveau<TDonneesChampionnatRugby>(this, flags, valeur);
 }
 
 int TSaisonRugby::StatApplicable(int type) const
@@ -37,7 +46,7 @@ int TSaisonRugby::StatApplicable(int type) const
 
 std::unique_ptr<TDonneesChampionnat> TSaisonBasket::CreeChampionnat(uint8_t flags, uint8_t valeur)
 {
-    return std::make_unique<TDonneesChampionnatBasket>(this, flags, valeur);
+    return Nouveau<TDonneesChampionnatBasket>(this, flags, valeur);
 }
 
 int TSaisonBasket::StatApplicable(int type) const
@@ -48,7 +57,7 @@ int TSaisonBasket::StatApplicable(int type) const
 
 std::unique_ptr<TDonneesChampionnat> TSaisonHandball::CreeChampionnat(uint8_t flags, uint8_t valeur)
 {
-    return std::make_unique<TDonneesChampionnatHandball>(this, flags, valeur);
+    return Nouveau<TDonneesChampionnatHandball>(this, flags, valeur);
 }
 
 int TSaisonHandball::StatApplicable(int type) const
