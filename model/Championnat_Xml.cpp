@@ -486,8 +486,12 @@ void TDonneesChampionnat::LitJournee(TXmlReader& x, uint8_t jeton)
 {
     const std::string numero = Trim(x.ValeurAttribut("Numero"));
     int n = 1;
-    if (!numero.empty() && !TryStrToInt(numero, n))
-        n = 1;
+    // A number that does not read (a quote lost in the tag) hides which
+    // matchday its matches belong to: the document is damaged.
+    if (!numero.empty() && !TryStrToInt(numero, n)) {
+        x.Endommage();
+        return;
+    }
     // Matchday numbers are bytes elsewhere: any other number is no matchday.
     if (n < 1 || n > TJournees::MaxJournees) {
         x.SauteElement(jeton);
@@ -525,8 +529,9 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
     std::optional<std::string> commentaire;
     int32_t officiels[3] = {-1, -1, -1};
     int notes[3] = {0, 0, 0};
-    bool noteLue[3] = {false, false, false};
-    int nbArbitre = 0, nbNote = 0;
+    // Each rating with the official read just before it (0: none).
+    std::vector<std::pair<int, int>> notesLues;
+    int nbArbitre = 0, arbitrePrecedent = 0;
     bool officielsLus = false;
     int nbTitulaire = nbTitulaire_, nbRemp = nbRemp_;
     bool penalty = false;
@@ -548,6 +553,8 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
 
     EnfantsXml(x, xmlDebut, [&](const std::string& nomLu, uint8_t k) {
         const std::string_view nom = nomLu;
+        const int apresArbitre = arbitrePrecedent;
+        arbitrePrecedent = 0;
         if (nom == "e1" || nom == "e2") {
             const int cote = nom == "e1" ? 0 : 1;
             equipes[cote] = EquipeLue(Texte(x, k));
@@ -572,20 +579,9 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
             nbArbitre = std::min(nbArbitre + 1, 3);
             officiels[nbArbitre - 1] = id > 0 ? id : -1;
             officielsLus = true;
+            arbitrePrecedent = nbArbitre;
         } else if (nom == "NoteArbitre") {
-            // The rating of the official just read; files that listed the
-            // ratings apart give them in the officials' order.
-            const int v = Borne(Entier(x, k), 0, 255);
-            int cible = nbArbitre > 0 && !noteLue[nbArbitre - 1] ? nbArbitre : 0;
-            if (cible == 0)
-                for (int i = 0; i < 3 && cible == 0; ++i)
-                    if (!noteLue[i])
-                        cible = i + 1;
-            if (cible == 0)
-                cible = 3;
-            notes[cible - 1] = v;
-            noteLue[cible - 1] = true;
-            ++nbNote;
+            notesLues.emplace_back(Borne(Entier(x, k), 0, 255), apresArbitre);
             officielsLus = true;
         } else if (nom == "Stade") {
             if (k == xmlDebut) {
@@ -639,9 +635,17 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
             x.SauteElement(k);
         }
     });
-    (void)nbNote;
     if (!match)
         return;
+    // Ratings each right after its official rate that official (an official
+    // without a rating has none written); otherwise the n-th rating rates
+    // official n, any further one official 3.
+    bool apresChacun = !notesLues.empty();
+    for (size_t i = 0; i < notesLues.size(); ++i)
+        apresChacun = apresChacun && notesLues[i].second > 0 &&
+                      (i == 0 || notesLues[i].second > notesLues[i - 1].second);
+    for (size_t i = 0; i < notesLues.size(); ++i)
+        notes[apresChacun ? notesLues[i].second - 1 : std::min<size_t>(i, 2)] = notesLues[i].first;
 
     for (int cote = 0; cote < 2; ++cote) {
         if (scores[cote])

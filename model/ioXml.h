@@ -165,6 +165,9 @@ public:
     bool FinAtteinte() const { return finAtteinte_; }
     // True once the input broke a rule of well-formed documents or a limit.
     bool Malforme() const { return malforme_; }
+    // For the readers of the data: an element they cannot read makes the
+    // document damaged, as a broken rule does (the reading ends, Malforme).
+    void Endommage() { Refuse(); }
     // The number of elements open (start tags read whose end tag was not).
     int Profondeur() const { return static_cast<int>(ouverts_.size()); }
     // After the root's end tag: whether only blanks follow up to the end.

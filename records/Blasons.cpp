@@ -131,7 +131,8 @@ std::unique_ptr<TPngPicture> TBlasons::ChargeBlason(int id) const
 
 int TBlasons::Ajoute(const std::string& nom, int parent, const TGraphic& image, int& dernier, int maximum)
 {
-    if (image.Empty())
+    // "#" ends an entry of the index: such a name would cut it in two.
+    if (image.Empty() || nom.find('#') != std::string::npos)
         return -1;
     // The next id whose picture is not on disk yet: an existing file is never replaced.
     int id = dernier + 1;

@@ -31,8 +31,8 @@ public:
 
     // A new country (ids 1 to 100) or team crest (ids 1001 to 65535) saved
     // from the picture: the next id whose file does not exist yet. -1 when the
-    // picture is empty, the ids are used up or the file cannot be written;
-    // nothing is then added. The index is written by Sauve.
+    // picture is empty, the name holds "#" (the index's separator), the ids
+    // are used up or the file cannot be written; nothing is then added. The index is written by Sauve.
     int AjoutePays(const std::string& nom, const TGraphic& image);
     int AjouteEquipe(const std::string& nom, int parent, const TGraphic& image);
     // Saves the picture over a catalogued crest; false when not catalogued,

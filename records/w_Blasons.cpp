@@ -3,6 +3,7 @@
 #include "codecs/PngPicture.h"
 #include "model/Championnat.h"
 #include "model/Saison.h"
+#include "model/Utilities.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Dialogs.h"
@@ -92,11 +93,21 @@ bool Tf_Blasons::ChoisitFichier(std::string& fichier)
     return true;
 }
 
+bool Tf_Blasons::NomPermis(const std::string& nom)
+{
+    // "#" ends an entry of the catalogue's index: the name is refused, the
+    // typed text kept to be corrected.
+    if (nom.find('#') == std::string::npos)
+        return true;
+    Tf_MessageUtil::Affiche(Texte(3580, L1("Un nom de blason ne peut pas contenir le caractère « # ».")), 4);
+    return false;
+}
+
 void Tf_Blasons::bc_AjoutPaysClick(TObject*)
 {
     TBlasons* b = Blasons();
     const std::string nom = Trim(e_Pays->GetText());
-    if (!b || nom.empty())
+    if (!b || nom.empty() || !NomPermis(nom))
         return;
     std::string fichier, erreur;
     if (ChoisitFichier(fichier))
@@ -123,7 +134,7 @@ void Tf_Blasons::bc_AjoutEquipeClick(TObject*)
     TBlasons* b = Blasons();
     TTreeNode* n = tv_Blasons->Selected();
     const std::string nom = Trim(e_Equipe->GetText());
-    if (!b || !n || nom.empty())
+    if (!b || !n || nom.empty() || !NomPermis(nom))
         return;
     // A team goes under the country of the selected node.
     TTreeNode* pays = n->Parent() ? n->Parent() : n;

@@ -42,6 +42,8 @@ public:
 private:
     void Montre(TTreeNode* n);
     bool ChoisitFichier(std::string& fichier);
+    // False, after saying why, for a name the catalogue cannot keep.
+    static bool NomPermis(const std::string& nom);
     int choisi_ = 0;
     int montre_ = 0;
 };

@@ -196,7 +196,7 @@ void Tf_Resultats::Init()
     if (c->NbJournee < 1)
         c->NbJournee = 1;
     if (systemeDate_)
-        TrackBar1->SetPosition(std::max(1, c->Journees().IndexDate(c->DateJournee(c->NbJournee))));
+        TrackBar1->SetPosition(PositionDate(c->DateJournee(c->NbJournee)));
     else
         TrackBar1->SetPosition(std::min(static_cast<int>(c->NbJournee), std::max(m, 1)));
     Label1->SetCaption(LibelleJournee(Saison));
@@ -641,10 +641,13 @@ void Tf_Resultats::TrackBar1Change(TObject*)
             return;
         const uint32_t date = j->Date();
         if (date != c->DateJournee(c->NbJournee)) {
+            const int ancienne = PositionDate(c->DateJournee(c->NbJournee));
             const int supprimee = EnregistrerJournee();
             occupe_ = true;
             if (supprimee >= 0) {
-                if (supprimee < position)
+                // the matchday left was empty and is gone: the dates after it
+                // move one step left
+                if (ancienne < position)
                     TrackBar1->SetPosition(--position);
                 TrackBar1->SetMax(std::max(1, TrackBar1->Max() - 1));
             }
@@ -655,6 +658,13 @@ void Tf_Resultats::TrackBar1Change(TObject*)
         }
     }
     dateChoisie_ = false;
+}
+
+int Tf_Resultats::PositionDate(uint32_t date) const
+{
+    const TDonneesChampionnat* c = Championnat();
+    // the track bar counts the dates from 1
+    return c ? c->Journees().IndexDate(date) + 1 : 1;
 }
 
 void Tf_Resultats::bde_DateJourChange(TObject*)
@@ -674,7 +684,7 @@ void Tf_Resultats::bde_DateJourChange(TObject*)
         c->NbJournee = static_cast<uint8_t>(std::max(n, 1));
         occupe_ = true;
         TrackBar1->SetMax(std::max(1, c->Journees().Nombre()));
-        TrackBar1->SetPosition(c->Journees().IndexDate(date));
+        TrackBar1->SetPosition(PositionDate(date));
         occupe_ = false;
         Label1->SetCaption(TraduireFormat(1481, {TGestionDate::DateVersTexte(date)}));
         CreeLignes();

@@ -131,6 +131,8 @@ private:
     void VerifieDerniereLigne();
     void ChargeDates(uint32_t date, bool ecrit);
     uint32_t DateLigne(int r) const;
+    // The track bar's position of a matchday date of the date system.
+    int PositionDate(uint32_t date) const;
     std::vector<std::unique_ptr<TLigneMatch>> lignes_;
     bool systemeDate_ = false;
     bool dateChoisie_ = false;

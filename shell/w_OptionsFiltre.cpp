@@ -411,7 +411,9 @@ void Tf_OptionsFiltre::Termine()
             const TCategorie& c = categories_[static_cast<size_t>(i)];
             const bool avait = !Saison->NomCategorie(c.Id).empty();
             if (clb_Categories->Checked(i)) {
-                if (Saison->NomCategorie(c.Id) != c.Nom)
+                // either name changed changes the season
+                std::string nom, nomCourt;
+                if (!Saison->Categorie(c.Id, nom, nomCourt) || nom != c.Nom || nomCourt != c.NomCourt)
                     Change = true;
                 Saison->SetCategorie(c.Id, c.Nom, c.NomCourt);
             } else if (avait) {

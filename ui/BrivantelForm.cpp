@@ -272,10 +272,11 @@ void TFootForm::CompareBornes(bool& avant, bool& apres, const uint8_t* departage
 {
     avant = a < b;
     apres = a > b;
+    // a shoot-out answers as the scores do: the side with more is the winner
     if (a == b && departage)
     {
-        avant = departage[1] < departage[0];
-        apres = departage[0] < departage[1];
+        avant = departage[0] < departage[1];
+        apres = departage[1] < departage[0];
     }
 }
 

@@ -132,21 +132,40 @@ std::string NomPersonne(TSaison* saison, const TDonneesEvt& e)
     return j ? j->Nom : Texte(3472, "Joueur inconnu");
 }
 
-// One line of events of a list: runs of one player's records with their minutes.
+// One line of events of a list: each player named once, with the minutes of
+// all of his records in the order of the list. A missed penalty is no goal:
+// the scoring lines leave it out.
 void LigneEvenements(TDetail& d, TSaison* saison, const TListeDonnees* l, int texte, int points, int idH, int idA,
                      int periode, int (&mi)[2], bool buts, int filtre)
 {
     if (!l)
         return;
-    std::vector<const TDonneesEvt*> cote[2];
+    struct TJoueurLigne
+    {
+        int32_t id;
+        std::string nom;
+        std::vector<const TDonneesEvt*> evts;
+    };
+    std::vector<TJoueurLigne> cote[2];
     for (int i = 0; i < l->Nombre(); ++i) {
         const TDonneesEvt* e = l->Donnee(i);
         if (filtre == 1 && (e->Mot() & evtRouge))
             continue;
         if (filtre == 2 && !(e->Mot() & evtRouge))
             continue;
-        if (e->IdEquipe() == idH || e->IdEquipe() == idA)
-            cote[e->IdEquipe() == idH ? 0 : 1].push_back(e);
+        if (filtre == 0 && (e->Mot() & ~evtMinute) == evtHorsScore)
+            continue;
+        if (e->IdEquipe() != idH && e->IdEquipe() != idA)
+            continue;
+        auto& joueurs = cote[e->IdEquipe() == idH ? 0 : 1];
+        // team entries are told apart by what they name
+        const std::string nom = NomPersonne(saison, *e);
+        auto it = std::find_if(joueurs.begin(), joueurs.end(), [&](const TJoueurLigne& j) {
+            return j.id == e->IdJoueur() && (j.id != 0x0FFFFFFF || j.nom == nom);
+        });
+        if (it == joueurs.end())
+            it = joueurs.insert(joueurs.end(), {e->IdJoueur(), nom, {}});
+        it->evts.push_back(e);
     }
     if (cote[0].empty() && cote[1].empty())
         return;
@@ -154,23 +173,28 @@ void LigneEvenements(TDetail& d, TSaison* saison, const TListeDonnees* l, int te
     for (int s : {0, 1}) {
         if (cote[s].empty())
             continue;
-        for (size_t i = 0; i < cote[s].size(); ++i) {
-            const TDonneesEvt& e = *cote[s][i];
-            if (i == 0 || cote[s][i - 1]->IdJoueur() != e.IdJoueur())
-                t += (i == 0 ? "" : "), ") + NomPersonne(saison, e) + " (";
-            else
+        for (size_t p = 0; p < cote[s].size(); ++p) {
+            if (p > 0)
                 t += ", ";
-            t += IntToStr(e.Minute()) + L1("°");
-            const int genre = !buts ? 0 : (e.Mot() & evtRouge) ? 4 : (e.Mot() & evt100) ? 1 : 0;
-            if (genre) {
-                t += ' ';
-                t += LibelleTypeButCourt(genre);
+            t += cote[s][p].nom;
+            t += " (";
+            for (size_t i = 0; i < cote[s][p].evts.size(); ++i) {
+                const TDonneesEvt& e = *cote[s][p].evts[i];
+                if (i > 0)
+                    t += ", ";
+                t += IntToStr(e.Minute()) + L1("°");
+                const int genre = !buts ? 0 : (e.Mot() & evtRouge) ? 4 : (e.Mot() & evt100) ? 1 : 0;
+                if (genre) {
+                    t += ' ';
+                    t += LibelleTypeButCourt(genre);
+                }
+                if (points > 0 && e.Minute() <= periode)
+                    mi[s] += points;
             }
-            // a missed penalty is no goal
-            if (points > 0 && e.Minute() <= periode && (e.Mot() & ~evtMinute) != evtHorsScore)
-                mi[s] += points;
+            t += ")";
         }
-        t += ") " + TraduireFormat(340, {saison->NomEquipeCourant(s == 0 ? idH : idA)});
+        t += ' ';
+        t += TraduireFormat(340, {saison->NomEquipeCourant(s == 0 ? idH : idA)});
         if (s == 0 && !cote[1].empty())
             t += ",  ";
     }

@@ -212,7 +212,8 @@ void Tf_DiversStat::RemplitStatParJournee(int type, TSaison* saison, const TCoul
                 for (int i = 0; i < l->Nombre(); ++i) {
                     const TDonneesEvt* e = l->Donnee(i);
                     const int p = c->IndexEquipe(e->IdEquipe());
-                    if (p >= 0 && (type != 1 || (e->Mot() & evtRouge)))
+                    // a missed penalty is no scoring record
+                    if (p >= 0 && (type != 1 || (e->Mot() & evtRouge)) && !(type == 3 && Manque(*e)))
                         ++v[static_cast<size_t>(p)];
                 }
         }

@@ -445,11 +445,14 @@ void Tf_DiversStat::sg_StatsClick(int col, int row)
         if (!cible)
             return;
         const int j = cible->Journees().NumeroJourneeDate(TGestionDate::DateTimeVersDate(bc_Calendrier->Date()));
-        const int param = ((v & 0xFFFF) + 1) + 256 * j;
+        // the results of a matchday count the match from 1, the match card
+        // from 0
+        const bool joue = (v & 0x10000) != 0;
+        const int param = (v & 0xFFFF) + (joue ? 1 : 0) + 256 * j;
         const bool change = cible != c;
         if (change)
             Saison->SelectionneChampionnat(cible->CodeChamp);
-        ExecuteCommande((v & 0x10000) ? 14 : 19, param, change);
+        ExecuteCommande(joue ? 14 : 19, param, change);
         return;
     }
     default: return;

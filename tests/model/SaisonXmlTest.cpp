@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "model/Barrage.h"
 #include "model/Championnat.h"
 #include "model/DescTree.h"
@@ -248,6 +250,40 @@ TEST(SaisonXml, OlderFormsAreRead)
     EXPECT_EQ(l->Option(19), 3);
     EXPECT_EQ(static_cast<int16_t>(l->Option(22)), -2);
     EXPECT_EQ(l->OrdreClassement, "ac");
+}
+
+// Officials and their ratings in every order a file may list them: each
+// rating right after its official (one without a rating having none
+// written), or the ratings apart, the n-th rating rating official n.
+TEST(SaisonXml, RatingsPairWithTheirOfficialsInAnyListedOrder)
+{
+    const struct { const char* suite; int notes[3]; } cas[] = {
+        {"A7 N1 A8 N2 A9 N3", {1, 2, 3}},
+        {"A7 A8 A9 N1 N2 N3", {1, 2, 3}},
+        {"A7 A8 N1 N2", {1, 2, 0}},
+        {"N1 N2 N3 A7 A8 A9", {1, 2, 3}},
+        {"A7 A8 A9 N1 N2", {1, 2, 0}},
+        {"A7 A8 N2 A9 N3", {0, 2, 3}},
+        {"A7 A8 A9 N3", {0, 0, 3}},
+        {"A7 N1 A8 A9", {1, 0, 0}},
+        {"A7 A8 A9 N1 N2 N3 N4", {1, 2, 4}},
+    };
+    for (const auto& k : cas) {
+        SCOPED_TRACE(k.suite);
+        std::string match = "<Match><e1>0</e1><e2>1</e2><s1>1</s1><s2>0</s2>";
+        std::istringstream mots(k.suite);
+        int nbOfficiels = 0;
+        for (std::string mot; mots >> mot; nbOfficiels += mot[0] == 'A')
+            match += mot[0] == 'A' ? "<Arbitre>" + mot.substr(1) + "</Arbitre>"
+                                   : "<NoteArbitre>" + mot.substr(1) + "</NoteArbitre>";
+        auto s = Lit(0, Racine(Equipes, Ligue("1", match + "</Match>")));
+        const TInfoComp* m = s->Arbre().ChampionnatParCode(1)->MatchEquipes(1, 0, 1);
+        ASSERT_NE(m, nullptr);
+        for (int o = 1; o <= 3; ++o) {
+            EXPECT_EQ(m->Officiel(o), o <= nbOfficiels ? 6 + o : -1) << o;
+            EXPECT_EQ(m->NoteOfficiel(o), k.notes[o - 1]) << o;
+        }
+    }
 }
 
 TEST(SaisonXml, DamagedNumbersAreBounded)

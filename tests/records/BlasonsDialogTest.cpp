@@ -10,7 +10,9 @@
 #include "records/w_Blasons.h"
 #include "tests/records/FichesEssai.h"
 #include "tests/support/SaisonBuilder.h"
+#include "model/Utilities.h"
 #include "ui/Bouton.h"
+#include "ui/message2.h"
 
 using namespace fiches_essai;
 
@@ -76,6 +78,71 @@ TEST(ModifierLogo, CrestsAddedChosenAndImportedByName)
     f->bc_ImporterClick(nullptr);
     EXPECT_EQ(s.LogoEquipe(1), 1001);
     EXPECT_TRUE(f->Modifie);
+    InstalleBlasons(nullptr);
+}
+
+// A "#" ends an entry of the index: a country or team name holding one is
+// refused with a message, the name kept in its box, nothing added, no file
+// asked for; the catalogue itself refuses it too. A name without one is added.
+TEST(Blasons, ANameHoldingTheIndexSeparatorIsRefused)
+{
+    Dossier d;
+    ForceDirectories(d.Chemin("blasons"));
+    WriteFileAtomic(d.Chemin("blasons/blasons.txt"), "1-0-France#1001-1-Zelvor#");
+    Carre(10, 0xFF0000FF)->SaveToFile(d.Chemin("blasons/1.png"));
+    Carre(16, 0xFFFF0000)->SaveToFile(d.Chemin("pays.png"));
+    InstalleBlasons(std::make_unique<TBlasons>(d.Path()));
+    int fichiersDemandes = 0;
+    kit::AnswerDialogs([&](TCommonDialog& c) {
+        auto* o = dynamic_cast<TOpenDialog*>(&c);
+        if (!o)
+            return false;
+        ++fichiersDemandes;
+        o->FileName = d.Chemin("pays.png");
+        return true;
+    });
+    TOwned<Tf_Blasons> b(new Tf_Blasons(nullptr));
+    b->ChangeCouleurs(b->Couleurs);
+    b->RemplitArbre(1, "");
+    kit::ShowForm(b.get());
+    ASSERT_GT(b->tv_Blasons->Items().TopCount(), 0);
+    b->tv_Blasons->SetSelected(b->tv_Blasons->Items().TopItem(0));
+    ASSERT_NE(b->tv_Blasons->Selected(), nullptr);
+    const struct { bool equipe; const char* nom; bool refuse; } cas[] = {
+        {false, "A#B", true}, {true, "Lyon#2", true}, {false, "#", true}, {false, "Arvenie", false}};
+    for (const auto& k : cas) {
+        SCOPED_TRACE(k.nom);
+        TEdit* e = k.equipe ? b->e_Equipe : b->e_Pays;
+        e->SetText(k.nom);
+        std::vector<std::string> messages;
+        if (k.refuse)
+            kit::WhenModal([&](TForm* m) {
+                if (auto* u = dynamic_cast<Tf_MessageUtil*>(m))
+                    messages.push_back(u->Label1->Caption());
+                m->SetModalResult(mrOk);
+            });
+        const int avant = Blasons()->Nombre(), demandes = fichiersDemandes;
+        if (k.equipe)
+            b->bc_AjoutEquipeClick(nullptr);
+        else
+            b->bc_AjoutPaysClick(nullptr);
+        kit::Process();
+        if (k.refuse) {
+            ASSERT_EQ(messages.size(), 1u);
+            EXPECT_EQ(messages[0], L1("Un nom de blason ne peut pas contenir le caractère « # »."));
+            EXPECT_EQ(e->GetText(), k.nom);
+            EXPECT_EQ(Blasons()->Nombre(), avant);
+            EXPECT_EQ(fichiersDemandes, demandes);
+        } else {
+            EXPECT_EQ(Blasons()->Nombre(), avant + 1);
+        }
+    }
+    kit::GrabToPng(b.get(), "blasons-diese");
+    std::string index;
+    ReadFileBytes(d.Chemin("blasons/blasons.txt"), index);
+    EXPECT_EQ(index, "1-0-France#1001-1-Zelvor#2-0-Arvenie#");
+    EXPECT_EQ(Blasons()->AjoutePays("C#D", *Carre(8, 0xFF00FF00)), -1);
+    b.reset();
     InstalleBlasons(nullptr);
 }
 

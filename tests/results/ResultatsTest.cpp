@@ -349,6 +349,46 @@ TEST(Resultats, DateSystemEndsWithAnEmptyRowAndCreatesMatchdaysByDate)
     r.reset();
 }
 
+// A championship run by dates: the track bar stands on the date shown, so
+// each step right and left shows the next or previous date, none skipped or
+// shown twice; a date chosen in the picker moves the bar onto it.
+TEST(Resultats, DateSystemTrackBarWalksEveryMatchdayBothWays)
+{
+    auto s = TMultiSport::CreeSaison(0);
+    TDonneesChampionnat* c = vues::Ligue(*s, 0, "Division 1", 0, 6, 0, 1, 7);
+    s->SetChampionnatCourant(c);
+    c->SetOption(11, 8 | 4);
+    c->SetNbJournees(0);
+    const uint32_t dates[4] = {TGestionDate::EncodeDate(3, 9, 2005), TGestionDate::EncodeDate(10, 9, 2005),
+                               TGestionDate::EncodeDate(17, 9, 2005), TGestionDate::EncodeDate(24, 9, 2005)};
+    for (int d = 0; d < 4; ++d) {
+        int n = -1;
+        c->Journees().CreeJournee(n, dates[d]);
+        c->CreeMatch(n, c->IdEquipe(d), c->IdEquipe(5 - d), 1, 0, -1, dates[d]);
+    }
+    c->NbJournee = static_cast<uint8_t>(c->Journees().NumeroJourneeDate(dates[1]));
+    auto r = Page(s.get());
+    auto montre = [&](int d) {
+        EXPECT_EQ(r->Label1->Caption(), TraduireFormat(1481, {TGestionDate::DateVersTexte(dates[d])})) << d;
+        EXPECT_EQ(c->DateJournee(c->NbJournee), dates[d]) << d;
+        EXPECT_EQ(r->TrackBar1->Position(), d + 1) << d;
+    };
+    montre(1);
+    for (int d : {2, 3, 2, 1, 0, 1}) {
+        r->TrackBar1->SetPosition(d + 1);
+        montre(d);
+    }
+    r->bde_DateJour->SetDate(TGestionDate::DateVersDateTime(dates[3]));
+    r->bde_DateJourChange(r->bde_DateJour);
+    montre(3);
+    r->TrackBar1->SetPosition(3);
+    montre(2);
+    for (int d = 0; d < 4; ++d)
+        EXPECT_EQ(c->Journee(c->Journees().NumeroJourneeDate(dates[d]))->NbMatchs(), 1) << d;
+    kit::GrabToPng(r.get(), "resultats_dates_curseur");
+    r.reset();
+}
+
 TEST(Resultats, SearchOpensTheMatchdayAndTheCheckListsItsFindings)
 {
     const std::string dir = Prepare("recherche");

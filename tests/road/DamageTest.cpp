@@ -207,6 +207,31 @@ TEST_F(Dommages, ADocumentThatIsNotWellFormedIsRefusedAsDamaged)
     }
 }
 
+// A matchday whose number cannot be read (a quote lost in its tag) would
+// put its matches on another matchday and lose them at the next save: the
+// document is damaged. A well-formed element the reader does not know is
+// skipped, and the season opens.
+TEST_F(Dommages, AMatchdayTagThatCannotBeReadIsDamageAnUnknownElementIsNot)
+{
+    const std::string doc = Document(*g->saison);
+    const size_t journee = doc.find("<Journee Numero=\"2\"");
+    ASSERT_NE(journee, std::string::npos);
+    const size_t guillemet = journee + std::string("<Journee Numero=\"2").size();
+    const struct { const char* quoi; std::string abime; uint8_t etat; } cas[] = {
+        {"quote lost", std::string(doc).erase(guillemet, 1), etatLecture},
+        {"a word for the number", std::string(doc).replace(guillemet - 1, 1, "deux"), etatLecture},
+        {"unknown element in a matchday",
+         std::string(doc).insert(doc.find('>', journee) + 1, "<Meteo Ciel=\"bleu\"><Vent>3</Vent></Meteo>"),
+         etatCharge},
+        {"unknown element in the championships",
+         std::string(doc).insert(journee, "<Inconnu>texte</Inconnu>"), etatCharge},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        EXPECT_EQ(ChargeOctets(Archive(c.abime)), c.etat);
+    }
+}
+
 TEST_F(Dommages, HugeDeclaredSizesAreReadFailuresWithoutTheAllocation)
 {
     const size_t central = EntreeCentrale();

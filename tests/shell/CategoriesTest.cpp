@@ -115,6 +115,31 @@ TEST(Categories, DialogOfCommand227)
     ASSERT_EQ(lu.Liste.size(), 2u);
     EXPECT_EQ(lu.Liste[1].Nom, "Moins/18");
     EXPECT_EQ(lu.Liste[1].NomCourt, "U18");
+
+    // Opened again: names given back as they were change nothing; a short
+    // name changed alone changes the season, and the save question follows.
+    const struct { const char* court; int modif; } cas[] = {{"U18", 0}, {"M18", 1}};
+    for (const auto& k : cas) {
+        SCOPED_TRACE(k.court);
+        ModifSaison = 0;
+        kit::WhenModal([&](TForm* m) {
+            auto* d = dynamic_cast<Tf_OptionsFiltre*>(m);
+            ASSERT_NE(d, nullptr);
+            d->DemandeNoms = [&](const std::string&, std::string& nom, std::string& court) {
+                nom = "Moins/18";
+                court = k.court;
+                return true;
+            };
+            d->clb_Categories->SetItemIndex(1);
+            kit::Click(d->b_Modifier);
+            d->SetModalResult(mrCancel);
+        });
+        Commande(*f, 227);
+        EXPECT_EQ(ModifSaison, k.modif);
+        std::string nom, court;
+        ASSERT_TRUE(f->Saison->Categorie(2, nom, court));
+        EXPECT_EQ(court, k.court);
+    }
     ModifSaison = 0;
     TermineFenetre(f);
 }

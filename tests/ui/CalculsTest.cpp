@@ -355,18 +355,24 @@ TEST(ChoixEquipe, GeometryAndPreselection)
     EXPECT_EQ(PreselectionEquipe(0, 0), 0);
 }
 
+// Avant: the second side won; Apres: the first; a shoot-out decides a draw
+// the same way round as the scores.
 TEST(FootForm, CompareBornes)
 {
-    bool avant = false, apres = false;
-    TFootForm::CompareBornes(avant, apres, nullptr, 1, 2);
-    EXPECT_TRUE(avant);
-    EXPECT_FALSE(apres);
-    TFootForm::CompareBornes(avant, apres, nullptr, 3, 3);
-    EXPECT_FALSE(avant || apres);
-    const uint8_t departage[2] = {5, 2};
-    TFootForm::CompareBornes(avant, apres, departage, 3, 3);
-    EXPECT_TRUE(avant);
-    EXPECT_FALSE(apres);
+    const uint8_t gagneDomicile[2] = {5, 2}, gagneExterieur[2] = {3, 4}, egal[2] = {1, 1};
+    const struct { int a, b; const uint8_t* departage; bool avant, apres; } cas[] = {
+        {1, 2, nullptr, true, false},      {2, 1, nullptr, false, true},
+        {3, 3, nullptr, false, false},     {3, 3, gagneDomicile, false, true},
+        {3, 3, gagneExterieur, true, false}, {3, 3, egal, false, false},
+        {2, 1, gagneExterieur, false, true},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(std::to_string(c.a) + "-" + std::to_string(c.b));
+        bool avant = !c.avant, apres = !c.apres;
+        TFootForm::CompareBornes(avant, apres, c.departage, c.a, c.b);
+        EXPECT_EQ(avant, c.avant);
+        EXPECT_EQ(apres, c.apres);
+    }
 }
 
 TEST(Logo, ScaledAtMostOneAndCentred)

@@ -162,6 +162,80 @@ TEST(DiversStat, MatchdayResultsAttendanceAndDates)
     kit::GrabToPng(h.fenetre.get(), "divers-date");
 }
 
+// A player's records gathered on one line of the report, whatever comes
+// between them; a missed penalty counted nowhere as a goal; an unplayed match
+// of the date page opens the match card on that match.
+TEST(DiversStat, ReportGroupsAPlayersRecordsAndMissedPenaltiesAreNoGoals)
+{
+    auto s = vues::QuatreEquipes();
+    const int ob = s.c1->IdEquipe(0), rz = s.c1->IdEquipe(1);
+    struct { int32_t id; const char* nom; int equipe; } joueurs[] = {
+        {70001, "Alpha", ob}, {70002, "Beta", ob}, {70003, "Gamma", rz}};
+    for (const auto& j : joueurs)
+        s.saison->Joueurs().AjouteJoueur(s.saison->CreeJoueur(j.nom, "Jean", j.id, j.equipe));
+    TListeDonnees* buts = s.c1->ListeButeurs(1);
+    buts->Ajoute(std::make_unique<TDonneesEvt>(70001, ob, 10, 0));
+    buts->Ajoute(std::make_unique<TDonneesEvt>(70002, ob, 30, 0));
+    buts->Ajoute(std::make_unique<TDonneesEvt>(70001, ob, 60, 0));
+    buts->Ajoute(std::make_unique<TDonneesEvt>(70002, ob, 0, evtHorsScore));   // missed penalty
+    TListeDonnees* cartons = s.c1->ListeAvertis(1);
+    cartons->Ajoute(std::make_unique<TDonneesEvt>(70003, rz, 20, 0));
+    cartons->Ajoute(std::make_unique<TDonneesEvt>(70001, ob, 25, 0));
+    cartons->Ajoute(std::make_unique<TDonneesEvt>(70003, rz, 70, 0));
+    cartons->Ajoute(std::make_unique<TDonneesEvt>(70001, ob, 80, evtRouge));
+    cartons->Ajoute(std::make_unique<TDonneesEvt>(70003, rz, 85, evtRouge));
+    THoteDivers h(s.saison.get());
+    int journee = 1;
+    h.vue->AfficheDetailJournee(&journee);
+    const std::string texte = h.vue->e_Detail->Texte();
+    const struct { std::string ligne; bool present; } lignes[] = {
+        {Traduire(498) + L1(" : Alpha (10°, 60°), Beta (30°) ") + TraduireFormat(340, {OB}), true},
+        {Traduire(974) + L1(" : Alpha (25°) ") + TraduireFormat(340, {OB}) + L1(",  Gamma (20°, 70°) ") +
+             TraduireFormat(340, {RZ}), true},
+        {Traduire(975) + L1(" : Alpha (80°) ") + TraduireFormat(340, {OB}) + L1(",  Gamma (85°) ") +
+             TraduireFormat(340, {RZ}), true},
+        {L1("(0°)"), false},
+        {OB + " - " + RZ + " : 2 - 0 (2-0)", true},
+    };
+    for (const auto& l : lignes)
+        EXPECT_EQ(texte.find(l.ligne) != std::string::npos, l.present) << l.ligne << "\n" << texte;
+    kit::GrabToPng(h.fenetre.get(), "divers-detail-groupe");
+
+    // a draw decided by a shoot-out: its winner in bold, as in the calendar
+    const int sm = s.c1->IdEquipe(2), ac = s.c1->IdEquipe(3);
+    for (const auto& tab : {std::pair<int, int>{4, 3}, std::pair<int, int>{2, 5}}) {
+        s.c1->SupprimePenalty(1, sm, ac);
+        s.c1->AjoutePenalty(1, sm, ac, tab.first, tab.second);
+        h.vue->AfficheJournee(&journee);
+        int r = 1;
+        while (r < h.G().RowCount() && h.G().Cells(0, r).rfind(SM, 0) != 0)
+            ++r;
+        ASSERT_LT(r, h.G().RowCount());
+        EXPECT_EQ(h.G().GrasCellule(0, r), tab.first > tab.second) << tab.first;
+        EXPECT_EQ(h.G().GrasCellule(2, r), tab.first < tab.second) << tab.first;
+    }
+
+    // scoring records per matchday: the missed penalty is not one
+    h.vue->AfficheStatParJournee(3);
+    EXPECT_EQ(h.G().Cells(1, 1), "3");
+
+    // the date page: an unplayed match opens the card of that very match
+    // (counted from 0), a played one the results counted from 1
+    const uint32_t date = TGestionDate::EncodeDate(21, 8, 2005);
+    s.c1->SetOption(11, 4);
+    s.c1->CreeMatch(4, s.c1->IdEquipe(0), s.c1->IdEquipe(3), 65535, 65535);
+    s.c1->CreeMatch(4, s.c1->IdEquipe(1), s.c1->IdEquipe(2), 65535, 65535);
+    s.c1->SetDateJournee(4, date);
+    h.vue->AfficheParDate();
+    h.vue->bc_Calendrier->SetDate(TGestionDate::DateVersDateTime(date));
+    h.vue->bc_CalendrierDateChange(nullptr);
+    ASSERT_EQ(h.G().RowCount(), 3);
+    h.commandes.clear();
+    h.vue->sg_StatsClick(1, 1);
+    h.vue->sg_StatsClick(1, 2);
+    EXPECT_EQ(h.commandes, (std::vector<std::pair<int, int>>{{19, 0 + 256 * 4}, {19, 1 + 256 * 4}}));
+}
+
 TEST(DiversStat, MatchesStillToPlayAndPageFunctions)
 {
     for (int sport : {0, 2}) {
