@@ -1,11 +1,13 @@
 #include "net/w_OptionInternet.h"
 
 #include "model/Utilities.h"
+#include "model/oTraducteur.h"
 #include "net/FenetresNet.h"
 #include "net/Connexions.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
 #include "ui/Bouton.h"
+#include "ui/message2.h"
 
 using namespace fenetres_net;
 
@@ -113,5 +115,14 @@ void Tf_OptionInternet::b_ValiderClick(TObject*)
         c->Timeout = StrToIntDef(Trim(e_Timeout->Text()), 60000);
     }
     if (change)
+    {
         Ecrit = c->Ecrit();
+        if (!Ecrit)
+        {
+            // The settings would be gone at the next start: the dialog stays
+            // open to try again or give up.
+            SetModalResult(mrNone);
+            Tf_MessageUtil::Affiche(TraduireFormat(3581, {c->NomFichier}), 4);
+        }
+    }
 }

@@ -10,6 +10,7 @@
 #include "model/Utilities.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/Menus.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
@@ -423,7 +424,9 @@ void Tf_Statistique::EnregistreHTML(const std::string& nomFichier)
         if (sg_Part[i]->Visible())
             page += sg_Part[i]->TexteHTML(false) + "    <BR>\r\n";
     page += "  </BODY>\r\n</HTML>\r\n";
-    WriteFileAtomic(nomFichier, page);
+    // The caller says why when the page cannot be written.
+    if (!WriteFileAtomic(nomFichier, page))
+        throw EFCreateError(L1("Impossible de créer le fichier ") + nomFichier);
 }
 
 void Tf_Statistique::ExecuteFonction(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,

@@ -22,6 +22,7 @@
 #include "tests/support/ServeursEssai.h"
 #include "tests/support/gui/GuiKit.h"
 #include "ui/Bouton.h"
+#include "ui/message2.h"
 
 using namespace essai_reseau;
 
@@ -186,6 +187,32 @@ TEST_F(FenetresInternet, OptionsInternet)
         ASSERT_EQ(::stat(fichier_.c_str(), &st), 0);
         EXPECT_EQ(st.st_mode & 0777, 0600u);
     }
+    // A file that cannot be written: the dialog says so and stays open, the
+    // settings still to be saved; given up, it closes as cancelled.
+    const std::string dossierFichier = fichier_ + ".fichier";
+    WriteFileAtomic(dossierFichier, "un fichier, pas un dossier");
+    Connexion()->NomFichier = MakePath(dossierFichier, "connexion.xml");
+    std::vector<std::string> messages;
+    const int r = kit::RunModal(f.get(), [&](TForm*) {
+        f->e_Pseudo->SetText("autre");
+        kit::WhenModal([&](TForm* m) {
+            if (auto* u = dynamic_cast<Tf_MessageUtil*>(m))
+                messages.push_back(u->Label1->Caption());
+            m->SetModalResult(mrOk);
+        });
+        kit::Click(f->b_Valider);
+        kit::Process();
+        EXPECT_TRUE(f->Visible());
+        EXPECT_EQ(f->ModalResult(), mrNone);
+        kit::GrabToPng(f.get(), "OptionsInternet-echec");
+        kit::Click(f->b_Annuler);
+    });
+    EXPECT_EQ(r, mrCancel);
+    EXPECT_FALSE(f->Ecrit);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], TraduireFormat(3581, {Connexion()->NomFichier}));
+    Connexion()->NomFichier = fichier_;
+
     // The form shows what the settings hold.
     kit::RunModal(f.get(), [&](TForm*) {
         EXPECT_EQ(f->e_AdresseSite->Text(), "http://site.invalid/logiciel/");

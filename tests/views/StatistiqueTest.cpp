@@ -4,6 +4,8 @@
 // page-template functions.
 #include <gtest/gtest.h>
 
+#include "platform/rtl/Exceptions.h"
+
 #include "engine/CalculClassement.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/rtl/Files.h"
@@ -140,6 +142,11 @@ TEST(Statistique, HtmlPageAndTemplateFunctions)
     ASSERT_EQ(p.tables.size(), 8u);
     EXPECT_EQ(p.tables[0][1][0], "Olympique Brivant (en cours)");
     EXPECT_NE(octets.find("windows-1252"), std::string::npos);
+    // A page that cannot be written is said to the caller (the main window
+    // tells the user), never taken for written.
+    const std::string dossierFichier = MakePath(kit::TempDir(), "statistique-fichier");
+    WriteFileAtomic(dossierFichier, "un fichier, pas un dossier");
+    EXPECT_THROW(h.vue->EnregistreHTML(MakePath(dossierFichier, "page.html")), EFCreateError);
 
     for (const char* nom : {"Particularite", "Serie"}) {
         SCOPED_TRACE(nom);
