@@ -226,6 +226,12 @@ bool Dispatch::Event(TControl* c, QWidget* watched, QEvent* e)
         if (!win || handlingKey == e)
             return false;
         auto* ke = static_cast<QKeyEvent*>(e);
+        // Tab and Shift+Tab move the focus along the tab order, as the
+        // dialog manager does, unless the control takes them: they never
+        // reach its key handlers (a box that filters its keys would eat them).
+        if ((ke->key() == Qt::Key_Tab || ke->key() == Qt::Key_Backtab) &&
+            !(ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && !win->WantsKey(VK_TAB))
+            return false;
         if (e->type() == QEvent::KeyPress && ke->key() == Qt::Key_Escape && DragManager::Get().Active())
         {
             DragManager::Get().End(false, QCursor::pos());

@@ -657,7 +657,16 @@ bool TForm::DialogKey(WORD key, TShiftState shift)
                 return true;
             }
     }
-    return TWinControl::DialogKey(key, shift);
+    if (TWinControl::DialogKey(key, shift))
+        return true;
+    // Every dialog closes on Escape: without a Cancel button, as its close
+    // box closes it.
+    if (key == VK_ESCAPE && !(shift & (ssShift | ssCtrl | ssAlt)) && modal_)
+    {
+        Close();
+        return true;
+    }
+    return false;
 }
 
 // ============================================================================

@@ -5,7 +5,7 @@
 // or modally with ShowModal(), which returns its ModalResult: a button with a
 // ModalResult sets it on its form and that ends only a form running modally;
 // closing a modal form gives mrCancel (2). Enter clicks the Default button,
-// Escape the Cancel button (nothing when there is none).
+// Escape the Cancel button (with none, a modal form closes as by its box).
 #pragma once
 
 #include "platform/gui/Controls.h"

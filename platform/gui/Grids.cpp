@@ -509,7 +509,8 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 
 bool TCustomGrid::WantsKey(WORD key) const
 {
-    return (key == VK_RETURN && (Options() & goEditing)) || (key == VK_ESCAPE && EditorMode());
+    return (key == VK_RETURN && (Options() & goEditing)) || (key == VK_ESCAPE && EditorMode()) ||
+           (key == VK_TAB && (Options() & goTabs));
 }
 
 void TCustomGrid::KeyDown(WORD& Key, TShiftState Shift)

@@ -573,7 +573,7 @@ void TMemo::Change()
 
 bool TMemo::WantsKey(WORD key) const
 {
-    return key == VK_RETURN && WantReturns;
+    return (key == VK_RETURN && WantReturns) || (key == VK_TAB && WantTabs);
 }
 
 void TMemo::KeyDown(WORD& Key, TShiftState Shift)

@@ -86,19 +86,37 @@ TEST(Forms, EnterAndEscapeGoToTheDefaultAndCancelButtons)
     EXPECT_EQ(r, mrCancel);
 }
 
-TEST(Forms, EscapeWithoutCancelButtonDoesNothing)
+// Every dialog closes on Escape: without a Cancel button, as its close box
+// closes it (mrCancel, the close query asked); a modeless form stays.
+TEST(Forms, EscapeWithoutCancelButtonClosesAsTheCloseBox)
 {
+    const struct { bool annulable; bool refuse; int attendu; } cas[] = {
+        {true, false, mrCancel}, {false, false, mrCancel}, {false, true, 7}};
+    for (const auto& c : cas) {
+        SCOPED_TRACE(std::to_string(c.annulable) + std::to_string(c.refuse));
+        TOwned<TestDialog> d(new TestDialog(nullptr));
+        d->CancelButton->Cancel = c.annulable;
+        int clics = 0;
+        d->CancelButton->OnClick = [&](TObject*) { ++clics; };
+        int questions = 0;
+        d->OnCloseQuery = [&](TObject*, bool& canClose) { canClose = !c.refuse || ++questions > 1; };
+        if (!c.refuse)
+            d->OnCloseQuery = nullptr;
+        kit::WhenModal([](TForm* f) { kit::PressKey(kit::Find<TEdit>(f, "Edit"), VK_ESCAPE); });
+        // Refused by the close query, the dialog is still up for the next one.
+        if (c.refuse)
+            kit::WhenModal([](TForm* f) { f->SetModalResult(7); });
+        const int r = d->ShowModal();
+        EXPECT_EQ(r, c.attendu);
+        EXPECT_EQ(questions, c.refuse ? 2 : 0);
+        EXPECT_EQ(clics, c.annulable ? 1 : 0);
+    }
     TOwned<TestDialog> d(new TestDialog(nullptr));
     d->CancelButton->Cancel = false;
-    bool stillOpen = false;
-    int r = kit::RunModal(d.get(), [&](TForm* f) {
-        kit::PressKey(kit::Find<TEdit>(f, "Edit"), VK_ESCAPE);
-        kit::Process(20);
-        stillOpen = f->Visible();
-        f->SetModalResult(7);
-    });
-    EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(r, 7);
+    d->Show();
+    kit::PressKey(d->Edit, VK_ESCAPE);
+    kit::Process(20);
+    EXPECT_TRUE(d->Visible());
 }
 
 TEST(Forms, HandlersMayKeepTheDialogOpen)

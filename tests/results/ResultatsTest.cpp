@@ -349,6 +349,37 @@ TEST(Resultats, DateSystemEndsWithAnEmptyRowAndCreatesMatchdaysByDate)
     r.reset();
 }
 
+// A whole matchday typed from the keyboard: Tab goes from the home score to
+// the away score and on to the next row, Shift+Tab back.
+TEST(Resultats, TabWalksTheScoreBoxes)
+{
+    auto s = TMultiSport::CreeSaison(0);
+    s->SetChampionnatCourant(vues::Ligue(*s, 0, "Division 1", 0, 6, 0, 1, 7));
+    auto r = Page(s.get());
+    ASSERT_EQ(r->NbLignes(), 3);
+    for (int k = 0; k < 6; ++k)
+        ChoisitEquipe(*r, 0);
+    r->Ligne(0).ScoreDomicile->SetFocus();
+    kit::Process();
+    for (const char* touches : {"2", "\t", "1", "\t", "3", "\t", "0", "\t", "4", "\t", "4"}) {
+        if (touches[0] == '\t')
+            kit::PressKey(nullptr, VK_TAB);
+        else
+            kit::Type(nullptr, touches);
+        kit::Process();
+    }
+    const char* attendus[3][2] = {{"2", "1"}, {"3", "0"}, {"4", "4"}};
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(r->Ligne(k).ScoreDomicile->Text(), attendus[k][0]) << k;
+        EXPECT_EQ(r->Ligne(k).ScoreExterieur->Text(), attendus[k][1]) << k;
+    }
+    kit::PressKey(nullptr, VK_TAB, ssShift);
+    kit::Process();
+    EXPECT_TRUE(r->Ligne(2).ScoreDomicile->Focused());
+    kit::GrabToPng(r.get(), "resultats_tabulation");
+    r.reset();
+}
+
 // A championship run by dates: the track bar stands on the date shown, so
 // each step right and left shows the next or previous date, none skipped or
 // shown twice; a date chosen in the picker moves the bar onto it.
