@@ -289,6 +289,9 @@ public:
     std::vector<THistorique> Historique, HistoriqueSuivant;
     THistorique PointCourant{0, -1, 0};
     uint16_t DerniereCommande = 0;
+    // Views shown in the central panel so far: tells a command that showed
+    // one (shown again at a championship change) from a dialog.
+    uint32_t VuesMontrees = 0;
     uint16_t CommandePrecedente = 0;
     // The championship codes a play-off creation added (the first becomes current).
     std::vector<int32_t> NouveauxChampionnats;

@@ -122,6 +122,7 @@ bool Tf_Principale::MenuDispatch(const std::string& caption, uint32_t id, TTreeN
     if (!memorise)
         DerniereCommande = 0;
     // 8.
+    const uint32_t vues = VuesMontrees;
     LanceCommande(commande, memorise, param, histo);
     // 9.
     if (!histo)
@@ -135,7 +136,9 @@ bool Tf_Principale::MenuDispatch(const std::string& caption, uint32_t id, TTreeN
         HistoriqueSuivant.clear();
         MajNavigation();
     }
-    if (memorise)
+    // Only a view (or a navigation point) is shown again at a championship
+    // change: a dialog is not opened again.
+    if (memorise && (VuesMontrees != vues || CommandeSansAction(commande)))
         DerniereCommande = static_cast<uint16_t>(commande);
     const TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
     PointCourant = THistorique{static_cast<uint16_t>(commande), param, c ? c->CodeChamp : 0};

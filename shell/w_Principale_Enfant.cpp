@@ -41,6 +41,7 @@ void Tf_Principale::EnregistreValidation(TValidation validation)
 TBrivantelForm* Tf_Principale::ShowChildForm(const TCreateurFenetre& classe, bool entreeHTML, bool entreeImpression,
                                              bool panneauVisible, bool effaceNomFichier)
 {
+    ++VuesMontrees;
     // 1., 2.
     if (effaceNomFichier)
         NomFichierCourant.clear();

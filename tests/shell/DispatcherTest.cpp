@@ -292,6 +292,46 @@ TEST_F(Dispatcher, PreviousAndNextChangeTheChampionshipAndShowTheSameView)
     TermineFenetre(f);
 }
 
+// A championship change shows the last view again, never a dialog: the
+// composition window and the categories, chosen from the tree after a view,
+// are not opened again; the view is shown for the new championship.
+TEST_F(Dispatcher, AChampionshipChangeShowsTheLastViewAgainNotADialog)
+{
+    auto f = OuvreSaison("derniere");
+    ASSERT_TRUE(f->Saison);
+    for (int dialogue : {193, 227}) {
+        SCOPED_TRACE(dialogue);
+        Choisit(*f, Noeud(*f, 40));
+        ASSERT_NE(dynamic_cast<Tf_Classement*>(f->Enfant), nullptr);
+        std::vector<std::string> modales;
+        auto note = [&modales](TForm* m) {
+            modales.push_back(Classe(m));
+            m->SetModalResult(mrCancel);
+        };
+        kit::WhenModal(note);
+        TTreeNode* n = Noeud(*f, dialogue);
+        if (n)
+            Choisit(*f, n);
+        else
+            Commande(*f, dialogue);
+        kit::Process();
+        ASSERT_EQ(modales.size(), 1u);
+        EXPECT_EQ(f->DerniereCommande, 40);
+        // To the other championship and back: no dialog comes.
+        for (int code : {2, 1}) {
+            kit::WhenModal(note);
+            Choisit(*f, Noeud(*f, code << 16));
+            kit::Process();
+            EXPECT_EQ(f->Saison->ChampionnatCourant()->CodeChamp, code);
+            EXPECT_NE(dynamic_cast<Tf_Classement*>(f->Enfant), nullptr) << code;
+            EXPECT_EQ(kit::ForgetModalActions(), 1u) << code;
+        }
+        EXPECT_EQ(modales.size(), 1u);
+    }
+    ModifSaison = 0;
+    TermineFenetre(f);
+}
+
 TEST_F(Dispatcher, ChildWindowAskingForACommandIsKeptWhileItRuns)
 {
     auto f = OuvreSaison("garde");
@@ -437,5 +477,53 @@ TEST_F(Dispatcher, SituationTablesAreNamedInTheMenuAndTheStatusBar)
     cl->mi_Exterieur->Click();
     EXPECT_EQ(f->Statut->Panels(2).Text, Traduire(1226) + " - " + Traduire(763));
     kit::GrabToPng(f.get(), "shell_situation_exterieur");
+    TermineFenetre(f);
+}
+
+#include "records/w_ModifierEquipe.h"
+#include "ui/BrivantelForm.h"
+#include "views/w_ChoixJournee.h"
+
+namespace {
+
+// Escape from the control that has the focus, as a user presses it.
+void Echappe(TForm* f, std::vector<std::string>& fermees)
+{
+    kit::Process();
+    kit::PressKey(nullptr, VK_ESCAPE);
+    kit::Process(20);
+    if (f->ModalResult() == mrNone) {
+        fermees.push_back("open: " + Classe(f));
+        f->SetModalResult(mrOk);
+    }
+}
+
+}   // namespace
+
+// Every dialog closes on Escape as its cancel button (or its close box)
+// does: the team rename dialog, the team choice and the matchday choice.
+TEST_F(Dispatcher, EscapeClosesTheRenameAndChoiceDialogs)
+{
+    auto f = OuvreSaison("echap");
+    ASSERT_TRUE(f->Saison);
+    std::vector<std::string> ouvertes;
+    {
+        TOwned<Tf_ModifierEquipe> d(new Tf_ModifierEquipe(nullptr));
+        d->ChangeCouleurs(d->Couleurs);
+        d->ChangeSaison(f->Saison.get());
+        EXPECT_EQ(kit::RunModal(d.get(), [&](TForm* m) { Echappe(m, ouvertes); }), mrCancel);
+    }
+    {
+        Tf_ChoixJournee d(nullptr);
+        d.ChangeCouleurs(d.Couleurs);
+        d.ChangeSaison(f->Saison.get());
+        d.Tag = 2;
+        EXPECT_EQ(kit::RunModal(&d, [&](TForm* m) { Echappe(m, ouvertes); }), mrCancel);
+        kit::GrabToPng(&d, "choix-journee-echap");
+    }
+    kit::WhenModal([&](TForm* m) { Echappe(m, ouvertes); });
+    int equipe = 0;
+    EXPECT_FALSE(TFootForm::ChoisitEquipe(f->Saison.get(), "Choix", f->Couleurs, 0, equipe));
+    EXPECT_TRUE(ouvertes.empty()) << ouvertes.front();
     TermineFenetre(f);
 }
