@@ -7,6 +7,7 @@
 #include "model/oTraducteur.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/ComCtrls.h"
+#include "platform/gui/Pictures.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
 #include "ui/Bouton.h"
@@ -25,9 +26,35 @@ void Dialogue(TForm* f, const std::string& nom, bool fenetreOutil, int largeur, 
     f->SetClientHeight(hauteur);
 }
 
+namespace {
+
+// A preview draws the stored picture as it is: the logos of the views take
+// a uniform corner colour for transparent, which would show a crest of one
+// colour as the white ground.
+class TApercu : public TLogo
+{
+public:
+    using TLogo::TLogo;
+
+protected:
+    void Paint() override
+    {
+        TCanvas& c = Canvas();
+        c.Brush.SetColor(CouleurFond);
+        c.Pen.SetColor(CouleurBord);
+        c.Rectangle(0, 0, Width(), Height());
+        if (TGraphic* g = Image(); g && g->Width() > 0 && g->Height() > 0)
+            c.StretchDraw(RectLogo(Width(), Height(), g->Width(), g->Height()), *g);
+        if (OnPaint)
+            OnPaint(this);
+    }
+};
+
+}   // namespace
+
 TLogo* Apercu(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int largeur, int hauteur)
 {
-    auto* l = new TLogo(owner);
+    auto* l = new TApercu(owner);
     l->SetName(nom);
     l->SetBounds(x, y, largeur, hauteur);
     l->CouleurFond = clWhite;

@@ -25,7 +25,8 @@ namespace ctrl {
 
 // A dialog centred on the main window, dark, of that client size.
 void Dialogue(TForm* f, const std::string& nom, bool fenetreOutil, int largeur, int hauteur);
-// A crest or photo preview: white ground, red border.
+// A crest or photo preview: white ground, red border, the picture drawn as
+// stored (no colour taken for transparent).
 TLogo* Apercu(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int largeur, int hauteur);
 // The season's teams (name, id): the current championship's in their order,
 // then the others by name.

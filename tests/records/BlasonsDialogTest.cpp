@@ -2,6 +2,7 @@
 // picture files, a crest chosen for a team, and every crest taken by name.
 #include <gtest/gtest.h>
 
+#include "codecs/PngPicture.h"
 #include "model/Saison.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Dialogs.h"
@@ -143,6 +144,44 @@ TEST(Blasons, ANameHoldingTheIndexSeparatorIsRefused)
     EXPECT_EQ(index, "1-0-France#1001-1-Zelvor#2-0-Arvenie#");
     EXPECT_EQ(Blasons()->AjoutePays("C#D", *Carre(8, 0xFF00FF00)), -1);
     b.reset();
+    InstalleBlasons(nullptr);
+}
+
+// The previews of both crest dialogs show the stored crest as it is: a
+// crest of one light colour is not taken for transparent (the white ground).
+TEST(Blasons, PreviewsShowTheStoredCrest)
+{
+    Dossier d;
+    ForceDirectories(d.Chemin("blasons"));
+    WriteFileAtomic(d.Chemin("blasons/blasons.txt"), "1-0-France#1001-1-Zelvor#");
+    Carre(40, 0xFF87CEEB)->SaveToFile(d.Chemin("blasons/1.png"));
+    Carre(40, 0xFF87CEEB)->SaveToFile(d.Chemin("blasons/1001.png"));
+    InstalleBlasons(std::make_unique<TBlasons>(d.Path()));
+    const TColor bleuClair = 0xEBCE87;
+    auto centre = [&](TControl* logo, const std::string& nom) {
+        TPngPicture image;
+        image.LoadFromFile(kit::GrabToPng(logo, nom));
+        return image.Pixels(image.Width() / 2, image.Height() / 2);
+    };
+    {
+        TOwned<Tf_Blasons> b(new Tf_Blasons(nullptr));
+        b->ChangeCouleurs(b->Couleurs);
+        b->RemplitArbre(1001, "");
+        kit::ShowForm(b.get());
+        kit::Process();
+        EXPECT_EQ(centre(b->Logo1, "blasons-apercu"), bleuClair);
+    }
+    TPetiteSaison p = PetiteSaison(sportFootball);
+    p.saison->SetLogoEquipe(0, 1001);
+    TOwned<Tf_ModifierLogo> f(new Tf_ModifierLogo(nullptr));
+    f->ChangeCouleurs(f->Couleurs);
+    f->ChangeSaison(p.saison.get());
+    kit::ShowForm(f.get());
+    f->l_Equipe->SetItemIndex(0);
+    f->l_EquipeClick(nullptr);
+    kit::Process();
+    EXPECT_EQ(centre(f->Logo1, "modifier-logo-apercu"), bleuClair);
+    f.reset();
     InstalleBlasons(nullptr);
 }
 
