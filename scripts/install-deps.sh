@@ -5,7 +5,7 @@ set -e
 PACKAGES="g++ cmake ninja-build ccache pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   zlib1g-dev libjpeg62-turbo-dev libzip-dev libdeflate-dev
-  qt6-base-dev libgl-dev fonts-dejavu-core libxml2-dev
+  qt6-base-dev qt6-translations-l10n libgl-dev fonts-dejavu-core libxml2-dev
   zip unzip pngcheck poppler-utils
   libgif-dev gifsicle giflib-tools
   lighttpd tinyproxy microsocks dante-server curl"

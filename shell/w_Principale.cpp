@@ -34,6 +34,7 @@
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
 #include "platform/gui/ActnList.h"
+#include "platform/gui/Langue.h"
 
 Tf_Principale* f_Principale = nullptr;
 
@@ -396,6 +397,8 @@ void Tf_Principale::FormCreate(TObject*)
     const int menuSimple = ini.ReadInteger("General", "MenuSimple", -1);
     // 8.
     const std::string fichierLangue = MakePath(prog, "texte\\Texte" + Langue + ".txt");
+    // Qt's own dialogs and the calendars speak the interface's language.
+    AppliqueLangueInterface(Langue);
     if (FileExists(fichierLangue))
         InstalleTraducteur(std::make_unique<TTraducteur>(fichierLangue));
     else
