@@ -558,6 +558,17 @@ void Tf_Resultats::CadreDblClick(TObject* Sender)
 void Tf_Resultats::ScoreKeyPress(TObject* Sender, char& Key)
 {
     const int r = LigneTag(static_cast<int>(dynamic_cast<TControl*>(Sender)->Tag));
+    // Enter goes on to the next score box, as Tab does: a whole matchday is
+    // typed from the keyboard.
+    if (Key == '\r' && r >= 0) {
+        Key = 0;
+        TWinControl* suivant = Sender == Ligne(r).ScoreDomicile ? Ligne(r).ScoreExterieur
+                               : r + 1 < NbLignes()             ? Ligne(r + 1).ScoreDomicile
+                                                                : nullptr;
+        if (suivant && suivant->CanFocus())
+            suivant->SetFocus();
+        return;
+    }
     if (r < 0 || Ligne(r).Domicile->Text().empty() || Ligne(r).Exterieur->Text().empty())
         Key = 0;
 }

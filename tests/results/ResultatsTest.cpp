@@ -349,8 +349,8 @@ TEST(Resultats, DateSystemEndsWithAnEmptyRowAndCreatesMatchdaysByDate)
     r.reset();
 }
 
-// A whole matchday typed from the keyboard: Tab goes from the home score to
-// the away score and on to the next row, Shift+Tab back.
+// A whole matchday typed from the keyboard: Tab or Enter goes from the home
+// score to the away score and on to the next row, Shift+Tab back.
 TEST(Resultats, TabWalksTheScoreBoxes)
 {
     auto s = TMultiSport::CreeSaison(0);
@@ -361,9 +361,9 @@ TEST(Resultats, TabWalksTheScoreBoxes)
         ChoisitEquipe(*r, 0);
     r->Ligne(0).ScoreDomicile->SetFocus();
     kit::Process();
-    for (const char* touches : {"2", "\t", "1", "\t", "3", "\t", "0", "\t", "4", "\t", "4"}) {
-        if (touches[0] == '\t')
-            kit::PressKey(nullptr, VK_TAB);
+    for (const char* touches : {"2", "\t", "1", "\r", "3", "\r", "0", "\t", "4", "\t", "4"}) {
+        if (touches[0] == '\t' || touches[0] == '\r')
+            kit::PressKey(nullptr, touches[0] == '\t' ? VK_TAB : VK_RETURN);
         else
             kit::Type(nullptr, touches);
         kit::Process();
