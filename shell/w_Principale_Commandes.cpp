@@ -264,19 +264,24 @@ void Tf_Principale::EnregistreVueHTML()
     SaveDialog1->Title = titre;
     SaveDialog1->InitialDir = RepertoireEcriture();
     SaveDialog1->FileName.clear();
-    if (!SaveDialog1->Execute() || SaveDialog1->FileName.empty())
-        return;
-    std::string nom = SaveDialog1->FileName;
-    if (ExtractFileExt(nom).empty())
-        nom += ".htm";
-    try
+    // A page that cannot be written is said, and the choice of its file is
+    // offered again until it is written or given up.
+    while (SaveDialog1->Execute() && !SaveDialog1->FileName.empty())
     {
-        f->EnregistreHTML(nom);
-    }
-    catch (const std::exception&)
-    {
-        // The page is written beside and renamed: nothing half-written stays.
-        AfficheMessage(TraduireFormat(TexteHtmlNonEcrit, {nom}), mbuValider);
+        std::string nom = SaveDialog1->FileName;
+        if (ExtractFileExt(nom).empty())
+            nom += ".htm";
+        try
+        {
+            f->EnregistreHTML(nom);
+            return;
+        }
+        catch (const std::exception&)
+        {
+            // The page is written beside and renamed: nothing half-written stays.
+            AfficheMessage(TraduireFormat(TexteHtmlNonEcrit, {nom}), mbuValider);
+            SaveDialog1->FileName = nom;
+        }
     }
 }
 

@@ -391,16 +391,30 @@ TEST_F(Dispatcher, PrintAndHtmlEntriesFollowTheChildWindow)
     ASSERT_EQ(kit::Messages().size(), 1u);
     EXPECT_EQ(kit::Messages()[0].Text, TraduireFormat(3404, {"shell_classement.htm"}));
     kit::ResetAnswers();
-    // A page that cannot be written says so.
+    // A page that cannot be written says so, and the file is asked again:
+    // given up the second time, or written the second time elsewhere.
     const std::string absente = MakePath(kit::OutputDir(), "absent/page.htm");
-    kit::AnswerDialogs([&](TCommonDialog& d) {
-        dynamic_cast<TSaveDialog&>(d).FileName = absente;
-        return true;
-    });
-    f->Messages.clear();
-    Commande(*f, 182);
-    kit::ResetAnswers();
-    EXPECT_EQ(f->Messages, (std::vector<std::string>{TraduireFormat(3413, {absente})}));
+    const std::string ailleurs = MakePath(kit::OutputDir(), "shell_classement_ailleurs.htm");
+    for (bool ecrit : {false, true}) {
+        SCOPED_TRACE(ecrit);
+        DeleteFile(ailleurs);
+        std::vector<std::string> proposes;
+        kit::AnswerDialogs([&](TCommonDialog& d) {
+            auto& s = dynamic_cast<TSaveDialog&>(d);
+            proposes.push_back(s.FileName);
+            if (proposes.size() > 1 && !ecrit)
+                return false;
+            s.FileName = proposes.size() == 1 ? absente : ailleurs;
+            return true;
+        });
+        f->Messages.clear();
+        Commande(*f, 182);
+        kit::ResetAnswers();
+        EXPECT_EQ(f->Messages, (std::vector<std::string>{TraduireFormat(3413, {absente})}));
+        ASSERT_EQ(proposes.size(), 2u);
+        EXPECT_EQ(proposes[1], absente);   // the choice offered again as it was
+        EXPECT_EQ(FileExists(ailleurs), ecrit);
+    }
 
     // Printing without a printer: the user names the PDF, proposed in the
     // documents folder under the view's title, and is told it is written.
