@@ -1,5 +1,6 @@
 #include "results/Resultats.h"
 
+#include "results/PagesMatch.h"
 #include "results/Saisie.h"
 #include "results/w_FicheMatch.h"
 #include "results/w_Resultats.h"
@@ -14,6 +15,7 @@ void EnregistreResultats()
         return saison ? LibelleJournee(*saison) : std::string();
     };
     EnregistreFichesResultats();
+    EnregistrePagesMatch();
     static bool fonctions = false;
     if (fonctions)
         return;

@@ -10,6 +10,7 @@
 #include "platform/rtl/Files.h"
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/Strings.h"
+#include "model/MultiSport.h"
 #include "shell/Aide.h"
 #include "shell/Commandes.h"
 #include "shell/Textes.h"
@@ -32,9 +33,6 @@ struct TAttente
 
 // Commands whose window is not part of the program yet, by window.
 const TAttente Attentes[] = {
-    {14, 14, "scorers page of the sport (match sheet page 2)"},
-    {16, 16, "second match sheet page of the sport"},
-    {17, 17, "Tf_ButeursBasket (compact basketball scorers)"},
     {34, 34, "Tf_InfoGeneral (distribution of a matchday)"},
     {131, 131, "Tf_FicheClub (club card)"},
     {220, 220, "Tf_ModifierClubPrec (previous clubs)"},
@@ -184,7 +182,18 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
     case 11: VerifieMiseAJour(); return;
     case 12: Close(); return;
     case 13: AfficheSaisieMatch(1, param); return;
+    case 14: case 16:
+        // Football and rugby pages not registered yet are said so.
+        if (Saison && Saison->Sport() <= 1 &&
+            !Saison->MultiSport().Classe(c == 14 ? TGenreFenetre::Buteurs : TGenreFenetre::Passeurs)) {
+            AfficheNonDisponible(c);
+            histo = false;
+            return;
+        }
+        AfficheSaisieMatch(c == 14 ? 2 : 4, param);
+        return;
     case 15: AfficheSaisieMatch(3, param); return;
+    case 17: AfficheSaisieMatch(6, param); return;
     case 18: AfficheSaisieMatch(5, param); return;
     case 22: RechercheMatch(); return;
     case 23: case 143: case 170: case 225: AfficheVueResultats(c); return;

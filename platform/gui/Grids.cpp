@@ -652,7 +652,12 @@ void TCustomGrid::SetEditorText(const std::string& s)
     if (EditorMode()) {
         parts_->editor->setText(AnsiToQString(s));
         parts_->editor->deselect();
-        parts_->editor->end(false);
+        // After the text given: under a mask the end is the mask's last
+        // place, where the next typed character would be refused.
+        if (parts_->editor->inputMask().isEmpty())
+            parts_->editor->end(false);
+        else
+            parts_->editor->setCursorPosition(static_cast<int>(parts_->editor->text().size()));
     }
 }
 

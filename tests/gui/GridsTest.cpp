@@ -497,3 +497,25 @@ TEST(StringGrid, InAScrollBoxOnlyTheRowsShownAreDrawn)
     const QPoint dansBoite = g->Widget()->mapTo(box.Widget(), QPoint(2 + (cell.Left + cell.Right) / 2, 2 + (cell.Top + cell.Bottom) / 2));
     EXPECT_EQ(QRgbToTColor(img.pixel(dansBoite)), clRed);
 }
+
+// Typing on a cell whose mask takes two digits: the first key opens the
+// editor, the second goes after it.
+TEST(StringGrid, TypingTwoDigitsUnderAMask)
+{
+    QWidget host;
+    host.resize(300, 200);
+    TStringGrid g(nullptr);
+    g.Widget()->setParent(&host);
+    g.SetBounds(0, 0, 250, 150);
+    g.SetOptions(g.Options() | goEditing);
+    g.OnGetEditMask = [](TObject*, int, int, std::string& m) { m = "!90"; };
+    host.show();
+    g.SetFocus();
+    QApplication::processEvents();
+    Key(g, Qt::Key_1, "1");
+    ASSERT_TRUE(g.EditorMode());
+    Key(g, Qt::Key_2, "2");
+    Key(g, Qt::Key_Return);
+    EXPECT_EQ(g.Cells(1, 1), "12");
+    g.Widget()->setParent(nullptr);
+}

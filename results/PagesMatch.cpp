@@ -1,0 +1,23 @@
+#include "results/PagesMatch.h"
+
+#include <memory>
+
+#include "model/MultiSport.h"
+#include "results/w_ButeursStat.h"
+#include "results/w_InfoMatchCadre.h"
+
+namespace {
+
+template <class T>
+TClasse Page()
+{
+    return std::make_shared<TClassePage>([](TComponent* o) -> Tf_InfoMatchCadreBase* { return new T(o); });
+}
+
+}  // namespace
+
+void EnregistrePagesMatch()
+{
+    TMultiSport::EnregistreClasse(TGenreFenetre::Buteurs, 2, Page<Tf_ButeursBasket>());
+    TMultiSport::EnregistreClasse(TGenreFenetre::Buteurs, 3, Page<Tf_ButeursHand>());
+}

@@ -1,0 +1,378 @@
+// The statistic sheets of basketball and handball opened through the main
+// window (commands 14 and 17): players entered by double click and by drag,
+// counts typed with their totals, text that is not a number refused, a row
+// dragged back to the list, the shown team written when the tab, the match or
+// the page changes, the header (attendance, officials, hall), the compact
+// basketball page writing only its codes, switched-off statistics hiding
+// their columns, and the season saved, reopened equal and counted by the
+// players' statistics and the rankings.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <tuple>
+
+#include "model/ChampionnatStat.h"
+#include "model/Saison_Stats.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/StdCtrls.h"
+#include "results/PagesMatch.h"
+#include "results/w_ButeursStat.h"
+#include "shell/Commandes.h"
+#include "tests/results/FeuilleEssai.h"
+#include "ui/Afficheur.h"
+#include "ui/ColorStringGrid.h"
+#include "ui/Fond.h"
+
+using namespace essai;
+using namespace feuille_essai;
+
+namespace {
+
+// The pages registered with the sport switch, as at start-up.
+const bool pagesInscrites = (EnregistrePagesMatch(), true);
+
+// The page shown by the main window, of type T.
+template <class T>
+T* PageStat(FenetreEssai& f)
+{
+    return dynamic_cast<T*>(f.Enfant);
+}
+
+// Every record of team t on matchday n for the codes, as (player, code, value).
+std::vector<std::tuple<int32_t, int, int>> Enregistres(TDonneesChampionnatStat& c, int n, int t, int premier,
+                                                        int dernier)
+{
+    std::vector<std::tuple<int32_t, int, int>> v;
+    for (int code = premier; code <= dernier; ++code)
+        if (TListeDonnees* l = c.ListeStat(n, code))
+            for (int i = 0; i < l->Nombre(); ++i)
+                if (l->Donnee(i)->IdEquipe() == t)
+                    v.emplace_back(l->Donnee(i)->IdJoueur(), code, l->Donnee(i)->Mot());
+    std::sort(v.begin(), v.end());
+    return v;
+}
+
+TEST(ButeursStat, BasketballCountsEnteredWrittenShownSavedAndCounted)
+{
+    const std::string dir = Prepare("buteurs_basket");
+    TSaisonComplete sc(2);
+    sc.saison->SetChampionnatCourant(sc.ligue);
+    sc.ligue->NbJournee = 4;
+    const std::string fichier = MakePath(dir, "basket.xmc");
+    ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, sc.saison.get(), nullptr, "", "", nullptr, {}, false));
+    auto f = LanceFenetre();
+    f->OpenFile(fichier);
+    ASSERT_TRUE(f->Saison);
+    auto& c = dynamic_cast<TDonneesChampionnatStat&>(*f->Saison->ChampionnatCourant());
+    ASSERT_EQ(FenetreEnAttente(14), nullptr);
+    ASSERT_EQ(FenetreEnAttente(17), nullptr);
+
+    ASSERT_TRUE(Commande(*f, 14));
+    auto* p = PageStat<Tf_ButeursBasket>(*f);
+    ASSERT_NE(p, nullptr);
+    ASSERT_TRUE(p->Complet());
+    const TInfoComp* m = c.Match(4, p->MatchCourant);
+    const int h = m->IdEquipe(0), a = m->IdEquipe(1);
+    EXPECT_EQ(p->IdDomicile, h);
+    const auto jh = sc.Joueurs(h);
+    TColorStringGrid* g = p->csc_StatTir;
+    EXPECT_FALSE(p->csc_StatGardien->Visible());
+    EXPECT_EQ(Tf_ButeursStat::NbJoueurs(*g), 0);
+    ASSERT_EQ(p->l_EquipeDomicile->Items().Count(), 3);
+    EXPECT_EQ(g->LitCellule(2, 0), "Pts");
+
+    // The header: the stored attendance, officials and hall; referees of the
+    // competition above the separator.
+    EXPECT_EQ(p->AffichageScore->Nombre(), IntToStr(m->Affluence()));
+    EXPECT_EQ(feuille::ObjetChoisi(*p->cb_Arbitre2), m->Officiel(2));
+    EXPECT_EQ(p->e_NoteArbitre3->Text(), "6");
+    EXPECT_EQ(feuille::ObjetChoisi(*p->cb_Stade), m->Stade());
+    ASSERT_EQ(p->cb_Arbitre->Items().Count(), 5);
+    EXPECT_EQ(p->cb_Arbitre->Items().Objects(1), sc.arbitres[0]);
+    EXPECT_EQ(p->cb_Arbitre->Items().Objects(2), sc.arbitres[2]);
+    EXPECT_EQ(p->cb_Arbitre->Items()[3], std::string(22, '-'));
+    EXPECT_EQ(p->cb_Arbitre->Items().Objects(4), sc.arbitres[1]);
+
+    // Two players by double click, the third dragged onto the grid.
+    ChoisitEntree(p->l_EquipeDomicile, 0);
+    ChoisitEntree(p->l_EquipeDomicile, 0);
+    const TRect e = p->l_EquipeDomicile->ItemRect(0);
+    kit::Drag(p->l_EquipeDomicile, {e.Left + 5, e.Top + 3}, g, {60, 30});
+    ASSERT_EQ(Tf_ButeursStat::NbJoueurs(*g), 3);
+    EXPECT_EQ(p->l_EquipeDomicile->Items().Count(), 0);
+    std::vector<int32_t> ids;
+    for (int r = 1; r <= 3; ++r)
+        ids.push_back(g->DonneeCellule(0, r));
+    EXPECT_EQ(std::set<int32_t>(ids.begin(), ids.end()), std::set<int32_t>(jh.begin(), jh.end()));
+
+    // Counts typed: the totals follow ("7" beside 2 and 3 gives 12); a
+    // letter is refused and the count stays.
+    Saisit(g, 2, 1, "2");
+    Saisit(g, 2, 2, "3");
+    Saisit(g, 2, 3, "7");
+    EXPECT_EQ(g->LitCellule(2, 4), "12");
+    Saisit(g, 4, 1, "5");
+    Saisit(g, 2, 1, "x");
+    EXPECT_EQ(g->LitCellule(2, 1), "2");
+    EXPECT_EQ(g->LitCellule(2, 4), "12");
+    EXPECT_EQ(p->MasqueEdition(1), p->MasqueEdition(5));   // every statistic column masked
+    // Back to zero: that player is not stored.
+    Saisit(g, 2, 3, "0");
+    EXPECT_EQ(g->LitCellule(2, 4), "5");
+    kit::GrabToPng(f.get(), "buteurs_basket");
+
+    // Header entries: attendance typed, a referee with a rating.
+    p->AffichageScore->SetFocus();
+    kit::Type(p->AffichageScore, "4321");
+    p->cb_Arbitre->SetItemIndex(2);
+    p->cb_Arbitre->OnChange(p->cb_Arbitre);
+    kit::Type(p->e_NoteArbitre, "8");
+    EXPECT_TRUE(Enregistres(c, 4, h, 5, 12).empty());   // nothing written while typing
+
+    // The away tab: the home team is written first.
+    kit::Click(p->tc_StatTir, p->tc_StatTir->TabRect(1).Left + 5, p->tc_StatTir->TabRect(1).Top + 5);
+    EXPECT_EQ(p->EquipeOnglet(), a);
+    const std::vector<std::tuple<int32_t, int, int>> attendu = {
+        {ids[0], 6, 2}, {ids[0], 8, 5}, {ids[1], 6, 3}};
+    auto trie = attendu;
+    std::sort(trie.begin(), trie.end());
+    EXPECT_EQ(Enregistres(c, 4, h, 5, 12), trie);
+    EXPECT_EQ(m->Affluence(), 4321);
+    EXPECT_EQ(m->Officiel(1), sc.arbitres[2]);
+    EXPECT_EQ(m->NoteOfficiel(1), 8);
+    EXPECT_EQ(Tf_ButeursStat::NbJoueurs(*g), 0);
+    EXPECT_EQ(ModifSaison, 1);
+
+    // The next match and back: the home team shows again, the player with
+    // nothing stored in the list.
+    kit::Click(p->tc_StatTir, p->tc_StatTir->TabRect(0).Left + 5, p->tc_StatTir->TabRect(0).Top + 5);
+    p->UpDown1->ClickButton(btNext);
+    EXPECT_NE(p->IdDomicile, h);
+    p->UpDown1->ClickButton(btPrev);
+    ASSERT_EQ(p->IdDomicile, h);
+    ASSERT_EQ(Tf_ButeursStat::NbJoueurs(*g), 2);
+    EXPECT_EQ(p->l_EquipeDomicile->Items().Count(), 1);
+    EXPECT_EQ(NumeroEntreeListe(p->l_EquipeDomicile->Items()[0], 8, true), ids[2]);
+    EXPECT_EQ(g->LitCellule(2, 3), "5");
+
+    // A row dragged back to the list leaves the grid and its totals.
+    const int ligne = g->DonneeCellule(0, 1) == ids[0] ? 1 : 2;
+    const TRect cellule = g->CellRect(0, ligne);
+    kit::Drag(g, {cellule.Left + 20, cellule.Top + 5}, p->l_EquipeDomicile, {20, 40});
+    EXPECT_EQ(Tf_ButeursStat::NbJoueurs(*g), 1);
+    EXPECT_EQ(p->l_EquipeDomicile->Items().Count(), 2);
+    EXPECT_EQ(g->LitCellule(2, 2), "3");
+    EXPECT_EQ(g->LitCellule(4, 2), "0");
+
+    // The compact page writes its own codes only.
+    ASSERT_TRUE(Commande(*f, 17));
+    p = PageStat<Tf_ButeursBasket>(*f);
+    ASSERT_NE(p, nullptr);
+    EXPECT_FALSE(p->Complet());
+    EXPECT_FALSE(p->Panel2->Visible());
+    EXPECT_EQ(p->IdDomicile, h);
+    EXPECT_EQ(Enregistres(c, 4, h, 5, 12), (std::vector<std::tuple<int32_t, int, int>>{{ids[1], 6, 3}}));
+    g = p->csc_StatTir;
+    ASSERT_EQ(Tf_ButeursStat::NbJoueurs(*g), 0);   // no code 13..20 yet
+    ChoisitEntree(p->l_EquipeDomicile, 0);
+    const int32_t rebond = g->DonneeCellule(0, 1);
+    Saisit(g, 2, 1, "9");
+    kit::GrabToPng(f.get(), "buteurs_basket_compact");
+    const int32_t affluence = m->Affluence();
+    p->UpDown1->ClickButton(btNext);
+    EXPECT_EQ(Enregistres(c, 4, h, 13, 20), (std::vector<std::tuple<int32_t, int, int>>{{rebond, 14, 9}}));
+    EXPECT_EQ(Enregistres(c, 4, h, 5, 12), (std::vector<std::tuple<int32_t, int, int>>{{ids[1], 6, 3}}));
+    EXPECT_EQ(m->Affluence(), affluence);
+
+    // Counted by the players' statistics and the rankings.
+    f->Saison->InvalideStats();
+    f->Saison->CalculeStatJoueurs();
+    const TJoueur* j = f->Saison->Joueurs().ChercheJoueur(ids[1], -1);
+    ASSERT_NE(j, nullptr);
+    EXPECT_EQ(j->Stat(c.CodeChamp, 6), 3);
+    EXPECT_EQ(f->Saison->Joueurs().ChercheJoueur(rebond, -1)->Stat(c.CodeChamp, 14), 9);
+    auto classement = c.ListeClassementJoueur(4, 6);
+    ASSERT_TRUE(classement);
+    bool trouve = false;
+    for (int i = 0; i < classement->Nombre(); ++i)
+        trouve |= classement->Resultat(i)->IdJoueur() == ids[1] && classement->Resultat(i)->Mot() == 3;
+    EXPECT_TRUE(trouve);
+
+    // Saved with the page shown, reopened equal.
+    RepondBoite(mrOk);
+    Commande(*f, 7);
+    EXPECT_EQ(ModifSaison, 0);
+    uint8_t etat = 0;
+    auto relu = TTraiteurFichier::Charger(fichier, "", "", nullptr, TousSports, etat, true);
+    ASSERT_TRUE(relu);
+    EXPECT_EQ(Document(*relu), Document(*f->Saison));
+    TermineFenetre(f);
+}
+
+// Switched-off statistics hide their columns; the selection skips them and
+// never reaches the totals row.
+TEST(ButeursStat, HiddenColumnsAreSkipped)
+{
+    const std::string dir = Prepare("buteurs_masque");
+    TSaisonComplete sc(2);
+    sc.saison->SetChampionnatCourant(sc.ligue);
+    sc.ligue->NbJournee = 4;
+    dynamic_cast<TDonneesChampionnatStat&>(*sc.ligue).SetStatActive(2, 0);
+    const std::string fichier = MakePath(dir, "masque.xmc");
+    ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, sc.saison.get(), nullptr, "", "", nullptr, {}, false));
+    auto f = LanceFenetre();
+    f->OpenFile(fichier);
+    ASSERT_TRUE(Commande(*f, 14));
+    auto* p = PageStat<Tf_ButeursBasket>(*f);
+    ASSERT_NE(p, nullptr);
+    TColorStringGrid* g = p->csc_StatTir;
+    EXPECT_EQ(g->LargeurColonne(3), 0);
+    EXPECT_EQ(g->LargeurColonne(4), 0);
+    EXPECT_GT(g->LargeurColonne(2), 0);
+    EXPECT_GT(g->LargeurColonne(5), 0);
+    ChoisitEntree(p->l_EquipeDomicile, 0);
+    ChoisitEntree(p->l_EquipeDomicile, 0);
+    struct TCas
+    {
+        int Col, Row, ColAttendue, RowAttendue;
+    };
+    for (const TCas& k : {TCas{3, 1, 5, 1}, TCas{4, 2, 5, 2}, TCas{2, 3, 2, 2}, TCas{0, 1, 2, 2}}) {
+        SCOPED_TRACE(k.Col * 10 + k.Row);
+        g->FocusCell(2, 2, true);
+        g->FocusCell(k.Col, k.Row, true);
+        EXPECT_EQ(g->Col(), k.ColAttendue);
+        EXPECT_EQ(g->Row(), k.RowAttendue);
+    }
+    // The last column of a row moves on to the next row when hidden.
+    dynamic_cast<TDonneesChampionnatStat&>(*f->Saison->ChampionnatCourant()).SetStatActive(4, 0);
+    p->AfficheMatch();
+    ASSERT_EQ(Tf_ButeursStat::NbJoueurs(*g), 0);
+    ChoisitEntree(p->l_EquipeDomicile, 0);
+    ChoisitEntree(p->l_EquipeDomicile, 0);
+    g->FocusCell(1, 1, true);
+    g->FocusCell(7, 1, true);
+    EXPECT_EQ(g->Col(), 1);
+    EXPECT_EQ(g->Row(), 2);
+    TermineFenetre(f);
+}
+
+TEST(ButeursStat, HandballFieldPlayersAndGoalkeepers)
+{
+    const std::string dir = Prepare("buteurs_hand");
+    TSaisonComplete sc(3);
+    sc.saison->SetChampionnatCourant(sc.ligue);
+    sc.ligue->NbJournee = 4;
+    const std::string fichier = MakePath(dir, "hand.xmc");
+    ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, sc.saison.get(), nullptr, "", "", nullptr, {}, false));
+    auto f = LanceFenetre();
+    f->OpenFile(fichier);
+    auto& c = dynamic_cast<TDonneesChampionnatStat&>(*f->Saison->ChampionnatCourant());
+    ASSERT_TRUE(Commande(*f, 14));
+    auto* p = PageStat<Tf_ButeursHand>(*f);
+    ASSERT_NE(p, nullptr);
+    EXPECT_FALSE(p->cb_Arbitre3->Visible());
+    EXPECT_TRUE(p->csc_StatGardien->Visible());
+    const int h = p->IdDomicile;
+    TColorStringGrid* g = p->csc_StatTir;
+    TColorStringGrid* gg = p->csc_StatGardien;
+    EXPECT_EQ(g->ColCount(), 12);
+    EXPECT_EQ(g->LitCellule(1, 0), "Buts");
+    EXPECT_EQ(gg->LitCellule(1, 0), L1("Arrêts"));
+
+    // A field player with nothing, one with two goals, a goalkeeper with saves.
+    ChoisitEntree(p->l_EquipeDomicile, 0);
+    const int32_t vide = g->DonneeCellule(0, 1);
+    ChoisitEntree(p->l_EquipeDomicile, 0);
+    const int32_t buteur = g->DonneeCellule(0, 2);
+    Saisit(g, 1, 2, "2");
+    Saisit(g, 6, 2, "1");   // code 30
+    const TRect e = p->l_EquipeDomicile->ItemRect(0);
+    kit::Drag(p->l_EquipeDomicile, {e.Left + 5, e.Top + 3}, gg, {60, 30});
+    ASSERT_EQ(Tf_ButeursStat::NbJoueurs(*gg), 1);
+    const int32_t gardien = gg->DonneeCellule(0, 1);
+    Saisit(gg, 1, 1, "11");   // code 25
+    EXPECT_GT(g->Top(), gg->Top());
+    kit::GrabToPng(f.get(), "buteurs_hand");
+
+    p->UpDown1->ClickButton(btNext);
+    const std::vector<std::tuple<int32_t, int, int>> attendu = [&] {
+        std::vector<std::tuple<int32_t, int, int>> v = {
+            {vide, 36, 1}, {buteur, 21, 2}, {buteur, 30, 1}, {buteur, 36, 1}, {gardien, 25, 11}, {gardien, 36, 129}};
+        std::sort(v.begin(), v.end());
+        return v;
+    }();
+    EXPECT_EQ(Enregistres(c, 4, h, 21, 36), attendu);
+
+    // Shown again: the goalkeeper in his grid, the empty player kept.
+    p->UpDown1->ClickButton(btPrev);
+    ASSERT_EQ(p->IdDomicile, h);
+    ASSERT_EQ(Tf_ButeursStat::NbJoueurs(*g), 2);
+    ASSERT_EQ(Tf_ButeursStat::NbJoueurs(*gg), 1);
+    EXPECT_EQ(gg->DonneeCellule(0, 1), gardien);
+    EXPECT_EQ(gg->LitCellule(1, 1), "11");
+    EXPECT_EQ(p->l_EquipeDomicile->Items().Count(), 0);
+
+    f->Saison->InvalideStats();
+    f->Saison->CalculeStatJoueurs();
+    EXPECT_EQ(f->Saison->Joueurs().ChercheJoueur(buteur, -1)->Stat(c.CodeChamp, 21), 2);
+    auto classement = c.ListeClassementJoueur(4, 21);
+    ASSERT_TRUE(classement);
+    bool trouve = false;
+    for (int i = 0; i < classement->Nombre(); ++i)
+        trouve |= classement->Resultat(i)->IdJoueur() == buteur;
+    EXPECT_TRUE(trouve);
+
+    RepondBoite(mrOk);
+    Commande(*f, 7);
+    uint8_t etat = 0;
+    auto relu = TTraiteurFichier::Charger(fichier, "", "", nullptr, TousSports, etat, true);
+    ASSERT_TRUE(relu);
+    EXPECT_EQ(Document(*relu), Document(*f->Saison));
+    TermineFenetre(f);
+}
+
+// A season made through the creation windows, a result entered in the
+// results window's model, the sheet named by the calendar's parameter.
+TEST(ButeursStat, SeasonMadeThroughTheCreationWindows)
+{
+    for (int sport : {2, 3}) {
+        SCOPED_TRACE(sport);
+        Prepare("buteurs_creation" + std::to_string(sport));
+        auto f = LanceFenetre();
+        ASSERT_TRUE(CreeSaisonParFenetres(*f, sport));
+        TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
+        ASSERT_NE(c, nullptr);
+        // A result of matchday 2, as the results window enters it.
+        const int h = c->IdEquipe(0), a = c->IdEquipe(1);
+        c->CreeMatch(2, h, a, 70, 64);
+        int m = 1;
+        while (m < c->NbMatchJournee(2) && c->ValeurMatch(2, 4 * m - 3) != h)
+            ++m;
+        ASSERT_EQ(c->ValeurMatch(2, 4 * m - 1), a);
+        // The match named as the calendar sends it: matchday x 256 + match.
+        f->ExecuteCommande(14, 2 * 256 + m, false);
+        auto* p = dynamic_cast<Tf_ButeursStat*>(f->Enfant);
+        ASSERT_NE(p, nullptr);
+        EXPECT_EQ(c->NbJournee, 2);
+        EXPECT_EQ(p->MatchCourant, m);
+        EXPECT_EQ(p->IdDomicile, h);
+        EXPECT_EQ(p->c_ScDomicile->Text(), "70");
+        // A player of the home team entered with a count, written when the
+        // away team's tab is chosen.
+        f->Saison->Joueurs().AjouteJoueur(f->Saison->CreeJoueur("Nouveau", "Joueur", -1, h));
+        p->AfficheMatch();
+        ASSERT_EQ(p->l_EquipeDomicile->Items().Count(), 1);
+        ChoisitEntree(p->l_EquipeDomicile, 0);
+        const int32_t id = p->csc_StatTir->DonneeCellule(0, 1);
+        Saisit(p->csc_StatTir, 2, 1, "4");
+        kit::GrabToPng(f.get(), "buteurs_creation_" + std::to_string(sport));
+        kit::Click(p->tc_StatTir, p->tc_StatTir->TabRect(1).Left + 5, p->tc_StatTir->TabRect(1).Top + 5);
+        EXPECT_EQ(p->EquipeOnglet(), a);
+        auto& stat = dynamic_cast<TDonneesChampionnatStat&>(*c);
+        const int code = sport == 2 ? 6 : 22;
+        EXPECT_EQ(Enregistres(stat, 2, h, code, code), (std::vector<std::tuple<int32_t, int, int>>{{id, code, 4}}));
+        TermineFenetre(f);
+    }
+}
+
+}  // namespace

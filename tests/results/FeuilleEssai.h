@@ -1,0 +1,87 @@
+// What the match sheet page tests share: a list entry chosen by double click,
+// a count typed into a grid cell, and a new season made as a user makes it
+// (command 5, the sport, a template division of four typed teams).
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "files/w_ChoixLogiciel.h"
+#include "platform/gui/StdCtrls.h"
+#include "platform/rtl/Strings.h"
+#include "setup/w_Creation.h"
+#include "setup/w_CreationSaison.h"
+#include "setup/w_SaisieEquipes.h"
+#include "tests/shell/SaisonEssai.h"
+#include "tests/support/DessinEssai.h"
+#include "tests/support/SaisonBuilder.h"
+#include "ui/Bouton.h"
+#include "ui/ColorStringGrid.h"
+#include "ui/Fond.h"
+
+namespace feuille_essai {
+
+// Entry i of a team list, selected and double-clicked.
+inline void ChoisitEntree(TListe* l, int i)
+{
+    l->SetItemIndex(i);
+    const TRect e = l->ItemRect(i);
+    kit::DblClick(l, e.Left + 5, e.Top + 3);
+}
+
+// The text typed into cell (col, row) of a grid, then Enter.
+inline void Saisit(TColorStringGrid* g, int col, int row, const std::string& texte)
+{
+    g->FocusCell(col, row, true);
+    // The first key opens the cell's editor, which takes the others.
+    kit::Type(g, texte.substr(0, 1));
+    if (texte.size() > 1)
+        kit::Type(nullptr, texte.substr(1));
+    kit::PressKey(nullptr, VK_RETURN);
+}
+
+template <class T>
+void Quand(std::function<void(T*)> action)
+{
+    kit::WhenModal([action](TForm* f) {
+        if (auto* t = dynamic_cast<T*>(f))
+            action(t);
+        else
+            Quand<T>(action);
+    });
+}
+
+// A new season of the sport through the creation windows: one championship of
+// the sport's first template division with four typed teams, validated (the
+// file is saved) and shown by the main window.
+inline bool CreeSaisonParFenetres(essai::FenetreEssai& f, int sport)
+{
+    setenv("BZ_DATA_DIR", std::filesystem::absolute(dessin_essai::DossierDonnees()).lexically_normal().c_str(), 0);
+    Quand<Tf_ChoixLogiciel>([sport](Tf_ChoixLogiciel* c) {
+        c->rc_Sport[sport]->SetChecked(true);
+        c->b_Valider->Click();
+    });
+    Quand<Tf_CreationSaison>([](Tf_CreationSaison* c) {
+        Quand<Tf_Creation>([](Tf_Creation* d) {
+            d->Edit1->SetText("4");
+            d->b_Valider->Click();
+        });
+        Quand<Tf_SaisieEquipes>([](Tf_SaisieEquipes* s) {
+            for (size_t i = 0; i < s->Equipes.size(); ++i)
+                s->Equipes[i]->SetText("Club " + IntToStr(static_cast<int>(i) + 1));
+            s->b_Ok->Click();
+        });
+        c->tv_Saison->SetSelected(c->tv_Saison->Items().GetFirstNode());
+        c->bc_CreeChamp->Click();
+        essai::RepondBoite(mrOk);
+        c->b_Valider->Click();
+    });
+    if (!essai::Commande(f, 5))
+        return false;
+    kit::Process(20);
+    return f.Saison && f.Saison->Sport() == sport && f.Saison->ChampionnatCourant();
+}
+
+}  // namespace feuille_essai
