@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstring>
 
 #include "platform/rtl/Exceptions.h"
@@ -152,9 +153,30 @@ void TXmlWriter::EcritElement(const std::string& nom, const std::string& valeur,
     EcritLigne(ligne_);
 }
 
+namespace {
+
+// Appends a number written in decimal.
+void AjouteNombre(std::string& s, int32_t valeur)
+{
+    char chiffres[12];
+    const auto r = std::to_chars(chiffres, chiffres + sizeof chiffres, valeur);
+    s.append(chiffres, r.ptr);
+}
+
+}  // namespace
+
 void TXmlWriter::EcritElementEntier(const std::string& nom, int32_t valeur)
 {
-    EcritElement(nom, IntToStr(valeur), false);
+    // A number needs no escapes: the line is made in place.
+    EcritBaliseEnAttente();
+    ligne_.assign(1, '<');
+    ligne_ += nom;
+    ligne_ += '>';
+    AjouteNombre(ligne_, valeur);
+    ligne_ += "</";
+    ligne_ += nom;
+    ligne_ += '>';
+    EcritLigne(ligne_);
 }
 
 void TXmlWriter::EcritElementBooleen(const std::string& nom, bool valeur)
@@ -172,7 +194,17 @@ void TXmlWriter::EcritElementRapport(const std::string& nom, int32_t a, int32_t 
 {
     if (a < 1 && b < 1)
         return;
-    EcritElement(nom, IntToStr(a) + "/" + IntToStr(b), false);
+    EcritBaliseEnAttente();
+    ligne_.assign(1, '<');
+    ligne_ += nom;
+    ligne_ += '>';
+    AjouteNombre(ligne_, a);
+    ligne_ += '/';
+    AjouteNombre(ligne_, b);
+    ligne_ += "</";
+    ligne_ += nom;
+    ligne_ += '>';
+    EcritLigne(ligne_);
 }
 
 void TXmlWriter::EcritBaliseEnAttente()

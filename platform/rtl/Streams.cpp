@@ -33,6 +33,13 @@ long WriteBytesAt(Bytes& data, int64_t& pos, const void* buffer, long count)
     if (count <= 0)
         return 0;
     const int64_t end = pos + count;
+    if (pos == static_cast<int64_t>(data.size())) {
+        // Appending (the usual case): no zeroing of room that is written at once.
+        const auto* p = static_cast<const typename Bytes::value_type*>(buffer);
+        data.insert(data.end(), p, p + count);
+        pos = end;
+        return count;
+    }
     if (end > static_cast<int64_t>(data.size()))
         data.resize(static_cast<size_t>(end));
     std::memcpy(data.data() + pos, buffer, static_cast<size_t>(count));

@@ -62,6 +62,7 @@ TEST(XmlWriter, Leaves)
             w.EcritElement("t", "a<b");
             w.EcritElementEntier("zero", 0);
             w.EcritElementEntier("neg", -2);
+            w.EcritElementEntier("min", -2147483647 - 1);
             w.EcritElementBooleen("oui", true);
             w.EcritElementBooleen("non", false);
             w.EcritElementPositif("p0", 0);
@@ -73,7 +74,7 @@ TEST(XmlWriter, Leaves)
             w.FermeElement("R");
         },
         false);
-    EXPECT_EQ(doc, "<R>t##3#x\r\n<force />\r\n<t>a##1#b</t>\r\n<zero>0</zero>\r\n<neg>-2</neg>\r\n"
+    EXPECT_EQ(doc, "<R>t##3#x\r\n<force />\r\n<t>a##1#b</t>\r\n<zero>0</zero>\r\n<neg>-2</neg>\r\n<min>-2147483648</min>\r\n"
                    "<oui>1</oui>\r\n<non>0</non>\r\n<p5>5</p5>\r\n<r20>2/0</r20>\r\n<r03>0/3</r03>\r\n</R>\r\n");
 }
 
