@@ -233,6 +233,9 @@ public:
     std::string DossierStats() const;
     // Command 192: the current championship into its history file.
     void AjouteHistorique();
+    // Commands 202, 199-201: the history window in mode 0-3, after the choice of
+    // its file when none is remembered; false when nothing opened.
+    bool AfficheHistorique(int mode);
 
     // Dialogs of the start and of the help menu.
     void ChoisitLangue();

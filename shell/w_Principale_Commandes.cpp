@@ -42,7 +42,6 @@ const TAttente Attentes[] = {
     {152, 152, "Tf_Stades (stadiums)"},
     {150, 150, "Tf_Recherche (player search)"},
     {172, 175, "Tf_InfoGeneral of the sport (championship information)"},
-    {199, 202, "Tf_Historique and Tf_ChoixHistorique (history)"},
 };
 
 }  // namespace

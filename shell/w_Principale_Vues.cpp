@@ -11,9 +11,12 @@
 #include "ui/message2.h"
 #include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
+#include "model/LectureParametre.h"
+#include "views/w_ChoixHistorique.h"
 #include "views/w_ClassJoueur.h"
 #include "views/w_Comparaison.h"
 #include "views/w_DiversStat.h"
+#include "views/w_Historique.h"
 #include "views/w_InfoEquipes.h"
 #include "views/w_Prevision.h"
 #include "views/w_StatEquipe.h"
@@ -103,6 +106,10 @@ bool Tf_Principale::LanceVues(int c, int& param, bool& histo)
     }
     if (c == 192) {
         AjouteHistorique();
+        return true;
+    }
+    if (c >= 199 && c <= 202) {
+        histo = AfficheHistorique(c == 202 ? 0 : c - 198) && histo;
         return true;
     }
     if (const int mode = ModeInfoEquipes(c); mode >= 0) {
@@ -247,11 +254,51 @@ void Tf_Principale::AjouteHistorique()
                 s->EcritResultat(h, a, c->ValeurMatch(d, 4 * k + 2), c->ValeurMatch(d, 4 * k + 4));
         }
     stat->AjouteSaison(std::move(s));
+    // a history window on this file may show the season just replaced
+    if (auto* h = dynamic_cast<Tf_Historique*>(Enfant); h && h->Historique() == stat)
+        h->AfficheMode(h->Mode());
     if (!stat->Sauve()) {
         AfficheMessage(TraduireFormat(3471, {stat->NomFichier}), mbuValider);
         return;
     }
     AfficheMessage(Traduire(1616), mbuValider);
+}
+
+bool Tf_Principale::AfficheHistorique(int mode)
+{
+    if (!Stats)
+        Stats = std::make_unique<TStats>();
+    int& retenu = ParametresMemorises[2];
+    auto* f = dynamic_cast<Tf_Historique*>(Enfant);
+    if (retenu != -1 && f)
+        retenu = f->IndexHistorique();
+    if (retenu == -1) {
+        const TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
+        int32_t code = 1;
+        int sport = 0;
+        if (c) {
+            code = c->CodeDivision();
+            sport = Saison->Sport();
+        } else {
+            sport = SportParDefaut();
+            if (TLectureParamMulti* l = LectureParamMulti())
+                l->SetSport(sport);
+        }
+        Tf_ChoixHistorique d(this);
+        d.ChangeCouleurs(Couleurs);
+        d.Init(Stats.get(), code, sport, RepertoireEcriture(), mode == 0);
+        retenu = d.ShowModal() == mrOk ? d.Choix() : -1;
+    }
+    if (retenu < 0 || !Stats->Stat(retenu)) {
+        retenu = -1;
+        return false;
+    }
+    if (!f)
+        f = ShowChild<Tf_Historique>(false, false);
+    f->SetHistorique(Stats.get(), retenu, RepertoireEcriture());
+    f->AfficheMode(mode);
+    p_FondAffiche->SetVisible(true);
+    return true;
 }
 
 void Tf_Principale::AfficheClassJoueur(int kind)

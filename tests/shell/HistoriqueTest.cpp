@@ -1,12 +1,32 @@
 // Command 192: the current championship into its history file, each result on
 // its two teams, read back by the next start of the program; a season the file
-// cannot hold is refused.
+// cannot hold is refused. Commands 199-202: the history window after the choice
+// of its file, on a season composed through the creation windows: a past season
+// added through the teams dialog and typed in, read back after a restart, then
+// read through the head-to-head, the table and the standings.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+
 #include "engine/historique.h"
+#include "files/w_ChoixLogiciel.h"
 #include "model/Championnat.h"
 #include "model/oTraducteur.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/ExtCtrls.h"
+#include "platform/gui/StdCtrls.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/rtl/Strings.h"
+#include "setup/w_Creation.h"
+#include "setup/w_CreationSaison.h"
+#include "setup/w_SaisieEquipes.h"
 #include "tests/shell/SaisonEssai.h"
+#include "ui/Bouton.h"
+#include "ui/ColorStringGrid.h"
+#include "views/w_ChoixHistorique.h"
+#include "views/w_EquipeHistorique.h"
+#include "views/w_Historique.h"
 
 using namespace essai;
 
@@ -58,5 +78,276 @@ TEST(HistoriqueCommande, ResultsGoOnTheirTeamsAndSurviveARestart)
             ++vus;
         }
     EXPECT_EQ(vus, 9);   // three matchdays of three matches
+    TermineFenetre(f);
+}
+
+namespace {
+
+// The data folder as an absolute path: the program's file operations may
+// change the current folder.
+const bool dossierAbsolu = [] {
+    setenv("BZ_DATA_DIR", std::filesystem::absolute(vues::DossierDonnees()).lexically_normal().c_str(), 0);
+    return true;
+}();
+
+template <class T>
+void Quand(std::function<void(T*)> action)
+{
+    kit::WhenModal([action](TForm* f) {
+        if (auto* t = dynamic_cast<T*>(f))
+            action(t);
+        else {
+            if (auto* m = dynamic_cast<Tf_MessageUtil*>(f)) {
+                ADD_FAILURE() << "message: " << m->Label1->Caption();
+                m->SetModalResult(mrOk);
+            }
+            Quand<T>(action);
+        }
+    });
+}
+
+// A football season of two championships of 18 teams, composed by the user.
+void CreeSaison(FenetreEssai& f)
+{
+    Quand<Tf_ChoixLogiciel>([](Tf_ChoixLogiciel* c) {
+        c->rc_Sport[0]->SetChecked(true);
+        c->b_Valider->Click();
+    });
+    Quand<Tf_CreationSaison>([](Tf_CreationSaison* c) {
+        for (const char* prefixe : {"Onze ", "Autre "}) {
+            Quand<Tf_Creation>([](Tf_Creation* d) {
+                for (int i = 0; i < d->ComponentCount(); ++i)
+                    if (auto* r = dynamic_cast<TRondCoche*>(d->Components(i)); r && r->Tag == 1)
+                        r->Click();
+                d->Edit1->SetText("18");
+                d->b_Valider->Click();
+            });
+            Quand<Tf_SaisieEquipes>([prefixe](Tf_SaisieEquipes* s) {
+                for (size_t i = 0; i < s->Equipes.size(); ++i)
+                    s->Equipes[i]->SetText(prefixe + IntToStr(static_cast<int>(i) + 1));
+                s->b_Ok->Click();
+            });
+            c->tv_Saison->SetSelected(c->tv_Saison->Items().GetFirstNode());
+            c->bc_CreeChamp->Click();
+        }
+        RepondBoite(mrOk);
+        c->b_Valider->Click();
+    });
+    ASSERT_TRUE(Commande(f, 5));
+    kit::Process(20);
+}
+
+// The history command through the choice dialog: its entry of the file chosen.
+void ChoisitHistorique(FenetreEssai& f, int commande, const std::function<void(Tf_ChoixHistorique*)>& avant = {})
+{
+    Quand<Tf_ChoixHistorique>([avant](Tf_ChoixHistorique* d) {
+        if (avant)
+            avant(d);
+        ASSERT_EQ(d->lb_Choix->Items().Count(), 1);
+        d->lb_Choix->SetItemIndex(0);
+        d->bc_Choisir->Click();
+    });
+    Commande(f, commande);
+    kit::ForgetModalActions();
+}
+
+std::vector<std::string> Ligne(TColorStringGrid* g, int r)
+{
+    std::vector<std::string> l;
+    for (int c = 0; c < g->ColCount(); ++c)
+        l.push_back(g->LitCellule(c, r));
+    return l;
+}
+
+}  // namespace
+
+TEST(HistoriqueFenetre, PastSeasonTypedOnACreatedSeasonReadsBackAfterARestart)
+{
+    const std::string dir = Prepare("historique_route");
+    auto f = LanceFenetre();
+    CreeSaison(*f);
+    ASSERT_NE(f->Saison, nullptr);
+    TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
+    ASSERT_NE(c, nullptr);
+    ASSERT_EQ(c->NbEquipe(), 18);
+    std::vector<std::string> noms;
+    for (int i = 0; i < 4; ++i)
+        noms.push_back(f->Saison->NomEquipePosition(i));
+    const int y = YearOf(Date()) - 1900;
+    c->SetOption(8, static_cast<uint16_t>(y - 1));
+    c->NbJournee = 1;
+    c->CreeMatch(1, c->IdEquipe(0), c->IdEquipe(1), 2, 1);
+    c->CreeMatch(1, c->IdEquipe(2), c->IdEquipe(3), 0, 0);
+
+    // the history commands wait for a file: cancelled, nothing opens and the next one asks again
+    Quand<Tf_ChoixHistorique>([](Tf_ChoixHistorique* d) {
+        EXPECT_EQ(d->lb_Choix->Items().Count(), 0);
+        d->bc_Choisir->Click();   // nothing chosen: stays
+        d->SetModalResult(mrCancel);
+    });
+    Commande(*f, 199);
+    kit::ForgetModalActions();
+    EXPECT_EQ(dynamic_cast<Tf_Historique*>(f->Enfant), nullptr);
+    EXPECT_EQ(f->ParametresMemorises[2], -1);
+
+    f->Reponses = {mrYes};
+    Commande(*f, 192);
+    EXPECT_EQ(f->Messages, (std::vector<std::string>{Traduire(1615), Traduire(1616)}));
+    const int32_t code = c->CodeDivision();
+    ModifSaison = 0;
+    TermineFenetre(f);
+
+    // restart: the file loads; no season open
+    f = LanceFenetre();
+    ASSERT_EQ(f->Stats->Nombre(), 1);
+    // creating a file for the division that has one selects it
+    ChoisitHistorique(*f, 202, [&](Tf_ChoixHistorique* d) {
+        EXPECT_TRUE(d->Panel1->Visible());
+        d->cb_Champ->SetItemIndex(d->cb_Champ->Items().IndexOfObject(code));
+        ASSERT_GE(d->cb_Champ->ItemIndex(), 0);
+        d->lb_Choix->SetItemIndex(-1);
+        d->bc_AjouterClick(nullptr);
+        EXPECT_EQ(f->Stats->Nombre(), 1);
+        EXPECT_EQ(d->lb_Choix->ItemIndex(), 0);
+        EXPECT_EQ(d->Choix(), 0);
+        kit::GrabToPng(d, "choix-historique");
+    });
+    auto* h = dynamic_cast<Tf_Historique*>(f->Enfant);
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ(h->Mode(), 0);
+    ASSERT_EQ(h->cb_Saison3->Items().Count(), 1);
+    EXPECT_EQ(h->cb_Saison3->Items()[0], TraduireFormat(356, {y - 1 + 1900, 18}));
+
+    // a past season: a year refused first, three names dragged in, a new one typed
+    Quand<Tf_EquipeHistorique>([&](Tf_EquipeHistorique* d) {
+        ASSERT_EQ(d->lb_Equipe->Items().Count(), 18);
+        // the dialog laid out before anything is dragged out of its list
+        ASSERT_TRUE(kit::WaitUntil([&] { return d->lb_Equipe->ItemRect(1).Top > 0; }));
+        // clear of the main window, so that the drop finds the dialog's memo
+        d->SetLeft(f->Left() + f->Width() + 20);
+        kit::Process();
+        std::vector<std::string> textes;
+        kit::WhenModal([&](TForm* m) {
+            if (auto* b = dynamic_cast<Tf_MessageUtil*>(m))
+                textes.push_back(b->Label1->Caption());
+            m->SetModalResult(mrOk);
+        });
+        d->ud_Annee->SetPosition(2150);
+        kit::Click(d->b_Valider);
+        EXPECT_EQ(textes, (std::vector<std::string>{TraduireFormat(3470, {2150})}));
+        EXPECT_EQ(d->ModalResult(), mrNone);
+        d->ud_Annee->SetPosition(y - 7 + 1900);
+        for (int i = 0; i < 3; ++i) {
+            const int k = d->lb_Equipe->Items().IndexOf(noms[static_cast<size_t>(i)]);
+            d->lb_Equipe->SetItemIndex(k);
+            d->lb_Equipe->SetTopIndex(k);
+            const TRect r = d->lb_Equipe->ItemRect(k);
+            kit::Drag(d->lb_Equipe, {r.Left + 5, r.Top + 3}, d->m_Equipe, {20, 20});
+        }
+        d->m_Equipe->Lines().Add("Nouveau Club");
+        EXPECT_EQ(d->Label1->Caption(), TraduireFormat(640, {4}));
+        kit::GrabToPng(d, "equipe-historique-route");
+        kit::Click(d->b_Valider);
+    });
+    kit::Click(h->bc_Ajouter);
+    kit::ForgetModalActions();
+    ASSERT_EQ(h->cb_Saison3->Items().Count(), 2);
+    EXPECT_EQ(h->cb_Saison3->ItemIndex(), 1);
+    TSaisonStat* s = h->SaisonAffichee();
+    ASSERT_NE(s, nullptr);
+    ASSERT_EQ(s->NombreEquipes(), 4);
+    EXPECT_EQ(s->Saison(), y - 7);
+    EXPECT_EQ(h->Historique()->NomEquipe(s->IdEquipe(3)), "Nouveau Club");
+
+    // the results, row by row: each team's own pair skipped
+    // 1-2 2-1, 1-3 10-0, 1-4 0-3 / 2-1 1-1, 2-3 2-0, 2-4 0-0 / 3-1 0-1, 3-2 1-3, 3-4 2-2 / 4-1 1-4, 4-2 0-0, 4-3 1-0
+    kit::Type(h->csg_Saisie, "21*10003" "112000" "011322" "140010");
+    kit::Click(h->bc_Enregistrer);
+    std::string avant;
+    h->Historique()->EcritOctets(avant);
+    kit::GrabToPng(f.get(), "historique-route-saisie");
+    TermineFenetre(f);
+
+    // restart: the file reads back equal
+    f = LanceFenetre();
+    ASSERT_EQ(f->Stats->Nombre(), 1);
+    std::string apres;
+    f->Stats->Stat(0)->EcritOctets(apres);
+    EXPECT_EQ(apres, avant);
+
+    // head-to-head of the first two clubs, by years and by meetings, with return legs
+    ChoisitHistorique(*f, 199);
+    h = dynamic_cast<Tf_Historique*>(f->Enfant);
+    ASSERT_NE(h, nullptr);
+    h->cb_Domicile->SetItemIndex(h->cb_Domicile->Items().IndexOf(noms[0]));
+    h->cb_Exterieur->SetItemIndex(h->cb_Exterieur->Items().IndexOf(noms[1]));
+    const std::string a = IntToStr(y - 1 + 1900), b = IntToStr(y - 7 + 1900), nul = Traduire(230);
+    h->cc_Retour->SetChecked(true);
+    kit::Click(h->bc_Chercher);
+    ASSERT_EQ(h->sg_Resultat->RowCount(), 4);
+    EXPECT_EQ(Ligne(h->sg_Resultat, 1), (std::vector<std::string>{a, noms[0], "2-1"}));
+    EXPECT_EQ(Ligne(h->sg_Resultat, 2), (std::vector<std::string>{b, noms[0], "2-1"}));
+    EXPECT_EQ(Ligne(h->sg_Resultat, 3), (std::vector<std::string>{b, nul, "1-1"}));
+    EXPECT_EQ(h->l_Vict->Caption(), TraduireFormat(352, {2, noms[0]}));
+    EXPECT_EQ(h->l_Nul->Caption(), TraduireFormat(353, {1}));
+    EXPECT_EQ(h->l_Def->Caption(), TraduireFormat(352, {0, noms[1]}));
+    h->ud_Annee->SetPosition(5);
+    kit::Click(h->bc_Chercher);
+    EXPECT_EQ(h->sg_Resultat->RowCount(), 2);   // seven years ago is too old
+    h->ud_Match->SetPosition(1);
+    kit::Click(h->rb_Match);
+    EXPECT_EQ(h->sg_Resultat->RowCount(), 2);   // one meeting, its return not played
+    h->ud_Match->SetPosition(2);
+    kit::Click(h->bc_Chercher);
+    EXPECT_EQ(h->sg_Resultat->RowCount(), 4);
+    kit::GrabToPng(f.get(), "historique-route-rencontres");
+
+    // the season table and the standings: the same window, the same file
+    Commande(*f, 200);
+    EXPECT_EQ(f->Enfant, h);
+    h->cb_Saison->SetItemIndex(1);
+    h->cb_Saison->OnChange(h->cb_Saison);
+    EXPECT_EQ(Ligne(h->sg_recap, 1), (std::vector<std::string>{noms[0], "", "2-1", "10-0", "0-3"}));
+    EXPECT_EQ(Ligne(h->sg_recap, 4), (std::vector<std::string>{"Nouveau Club", "1-4", "0-0", "1-0", ""}));
+    Commande(*f, 201);
+    EXPECT_EQ(f->Enfant, h);
+    h->cb_Saison2->SetItemIndex(1);
+    h->cb_Saison2->OnChange(h->cb_Saison2);
+    using L = std::vector<std::string>;
+    const std::string& t1 = noms[0];
+    const std::string& t2 = noms[1];
+    const std::string& t3 = noms[2];
+    const std::string t4 = "Nouveau Club";
+    struct Cas
+    {
+        TRondCoche* r;
+        std::vector<L> lignes;
+    };
+    const Cas cas[] = {
+        {h->rc_General, {{"1", t1, "13", "4", "1", "1", "18", "6", "12", "6"},
+                         {"2", t2, "9", "2", "3", "1", "7", "4", "3", "6"},
+                         {"3", t4, "9", "2", "3", "1", "7", "6", "1", "6"},
+                         {"4", t3, "1", "0", "1", "5", "3", "19", "-16", "6"}}},
+        {h->rc_Domicile, {{"1", t1, "6", "2", "0", "1", "12", "4", "8", "3"},
+                          {"2", t2, "5", "1", "2", "0", "3", "1", "2", "3"},
+                          {"3", t4, "4", "1", "1", "1", "2", "4", "-2", "3"},
+                          {"4", t3, "1", "0", "1", "2", "3", "6", "-3", "3"}}},
+        {h->rc_exterieur, {{"1", t1, "7", "2", "1", "0", "6", "2", "4", "3"},
+                           {"2", t4, "5", "1", "2", "0", "5", "2", "3", "3"},
+                           {"3", t2, "4", "1", "1", "1", "4", "3", "1", "3"},
+                           {"4", t3, "0", "0", "0", "3", "0", "13", "-13", "3"}}},
+        {h->rc_Attaque, {{"1", t1, "18"}, {"2", t2, "7"}, {"-", t4, "7"}, {"4", t3, "3"}}},
+        {h->rc_Defense, {{"1", t2, "4"}, {"-", t4, "6"}, {"3", t1, "6"}, {"4", t3, "19"}}},
+    };
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(k.r->Name());
+        kit::Click(k.r);
+        for (int r = 1; r <= 4; ++r)
+            EXPECT_EQ(Ligne(h->sg_Classement, r), k.lignes[static_cast<size_t>(r - 1)]) << r;
+    }
+    kit::GrabToPng(f.get(), "historique-route-classement");
+    // another command forgets the file: the next history command asks again
+    Commande(*f, 40);
+    EXPECT_EQ(f->ParametresMemorises[2], -1);
     TermineFenetre(f);
 }

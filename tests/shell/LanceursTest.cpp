@@ -83,7 +83,7 @@ const TLigneVue lignesVues[] = {
     {156, "Tf_FicheMatch", false, false, false, false},
     {19, "Tf_FicheMatch", false, false, false, false},
     {20, "Tf_Prevision", false, true, true, false},
-    {202, "Tf_Historique", true, false, false, true},
+    {202, "Tf_Historique", true, false, false, false},
     // the team sheet: print and HTML on the pages that produce them
     {121, "Tf_StatEquipe", true, true, true, false, {}, false, true},
     {123, "Tf_StatEquipe", true, false, true, false, {}, false, true},
@@ -94,9 +94,9 @@ const TLigneVue lignesVues[] = {
     {130, "Tf_StatEquipe", true, false, false, false, {}, false, true},
     {122, "Tf_StatEquipe", true, true, true, false, {}, false, true},
     {221, "Tf_StatEquipe", true, false, false, false, {}, false, true},
-    {199, "Tf_Historique", true, false, false, true},
-    {200, "Tf_Historique", true, false, false, true},
-    {201, "Tf_Historique", true, false, false, true},
+    {199, "Tf_Historique", true, false, false, false},
+    {200, "Tf_Historique", true, false, false, false},
+    {201, "Tf_Historique", true, false, false, false},
 };
 
 // How a dialog reports a change: never, by its changed flag, by modal
@@ -177,6 +177,12 @@ TEST_F(Lanceurs, ChildWindowsFollowTheirRow)
 {
     auto f = Ouvre("lanceurs_vues");
     ASSERT_TRUE(f->Saison);
+    // the history commands open on the championship's history file, chosen in their dialog
+    f->Saison->ChampionnatCourant()->SetOption(8, 110);
+    f->Reponses = {mrYes};
+    Commande(*f, 192);
+    ASSERT_EQ(f->Messages.size(), 2u);
+    f->Messages.clear();
     int verifiees = 0;
     std::vector<int> attente;
     for (const TLigneVue& l : lignesVues) {

@@ -194,7 +194,7 @@ protected:
 bool PeutAttendre(int c)
 {
     static const std::set<int> ids = {14,  16,  17,  34,  131, 144, 146, 147, 148, 150,
-                                      152, 172, 173, 174, 175, 194, 199, 200, 201, 202, 220};
+                                      152, 172, 173, 174, 175, 194, 220};
     return ids.count(c) != 0;
 }
 

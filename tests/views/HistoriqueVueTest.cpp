@@ -1,0 +1,363 @@
+// The history window on a history file made through the engine: the entry grid
+// (two-digit numbers, a team's own pair skipped, empty cells keeping what was
+// stored, a file that cannot be written), removing a season, the head-to-head
+// by years and by meetings, the season table and the five standings kinds
+// against values worked out by hand; the teams dialog's count and year check.
+#include <gtest/gtest.h>
+
+#include "engine/historique.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/ExtCtrls.h"
+#include "platform/gui/StdCtrls.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/rtl/Files.h"
+#include "platform/rtl/Strings.h"
+#include "tests/support/gui/GuiKit.h"
+#include "tests/views/VuesEssai.h"
+#include "ui/Bouton.h"
+#include "ui/ColorStringGrid.h"
+#include "ui/message2.h"
+#include "views/w_EquipeHistorique.h"
+#include "views/w_Historique.h"
+
+namespace {
+
+const char* const Noms[4] = {"Alpha", "Bravo", "Charlie", "Delta"};
+
+// (home, away, home goals, away goals) by positions.
+struct TMatch
+{
+    int h, a, dh, da;
+};
+
+// Season of four teams six years ago (Bravo - Delta not played); 2 seasons of A and B
+// one and three years ago (one year ago: A-B 2-0, B-A 1-1; three: B-A unplayed, A-B 0-1).
+struct THistoriqueEssai
+{
+    TStats stats;
+    TStat* stat = nullptr;
+    int annee = YearOf(Date()) - 1900;
+
+    explicit THistoriqueEssai(const std::string& dossier)
+    {
+        ForceDirectories(dossier);
+        DeleteFile(MakePath(dossier, "stat7_1.txt"));
+        stat = stats.AjouteStat(dossier, 7, 0);
+        Ajoute(annee - 6, 4, {{0, 1, 2, 1}, {0, 2, 0, 0}, {0, 3, 3, 0}, {1, 0, 1, 1}, {1, 2, 2, 0}, {2, 0, 0, 1},
+                        {2, 1, 1, 3}, {2, 3, 2, 2}, {3, 0, 1, 4}, {3, 1, 0, 0}, {3, 2, 1, 0}});
+        Ajoute(annee - 1, 3, {{0, 1, 2, 0}, {1, 0, 1, 1}, {2, 0, 5, 5}});
+        // the two teams the other way round in the table
+        auto s = std::make_unique<TSaisonStat>(2, annee - 3);
+        s->AjouteEquipe(stat->IdEquipe("Bravo"));
+        s->AjouteEquipe(stat->IdEquipe("Alpha"));
+        s->EcritResultat(1, 0, 0, 1);
+        stat->AjouteSaison(std::move(s));
+    }
+    void Ajoute(int numero, int n, std::initializer_list<TMatch> matchs)
+    {
+        auto s = std::make_unique<TSaisonStat>(n, numero);
+        for (int i = 0; i < n; ++i)
+            s->AjouteEquipe(stat->IdEquipe(Noms[i]));
+        for (const TMatch& m : matchs)
+            s->EcritResultat(m.h, m.a, m.dh, m.da);
+        stat->AjouteSaison(std::move(s));
+    }
+};
+
+class HistoriqueVue : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // the language file and the design before the window is made
+        const TCouleurElement couleurs = vues::Module()->Couleurs;
+        h = std::make_unique<THistoriqueEssai>(MakePath(kit::TempDir(), "historique_vue"));
+        fenetre = kit::NewForm(900, 620);
+        auto* panneau = new TPanel(fenetre.get());
+        panneau->SetAlign(alClient);
+        panneau->SetParent(fenetre.get());
+        f = new Tf_Historique(fenetre.get());
+        f->ChangeCouleurs(couleurs);
+        IntegreFiche(f, panneau);
+        kit::ShowForm(fenetre.get());
+        f->SetHistorique(&h->stats, 0, kit::TempDir());
+    }
+    void TearDown() override { kit::ForgetModalActions(); }
+    int SaisonQuatre() const
+    {
+        for (int i = 0; i < h->stat->NombreSaisons(); ++i)
+            if (h->stat->Saison(i)->Saison() == h->annee - 6)
+                return i;
+        return -1;
+    }
+    std::vector<std::string> Ligne(TColorStringGrid* g, int r)
+    {
+        std::vector<std::string> l;
+        for (int c = 0; c < g->ColCount(); ++c)
+            l.push_back(g->LitCellule(c, r));
+        return l;
+    }
+    std::unique_ptr<THistoriqueEssai> h;
+    TOwned<TForm> fenetre;
+    Tf_Historique* f = nullptr;
+};
+
+using L = std::vector<std::string>;
+
+TEST_F(HistoriqueVue, StandingsOfTheFiveKindsWorkedOutByHand)
+{
+    f->AfficheClassement();
+    ASSERT_EQ(f->cb_Saison2->Items().Count(), 3);
+    EXPECT_EQ(f->cb_Saison2->Items()[0], TraduireFormat(356, {h->annee - 1 + 1900, 3}));
+    f->cb_Saison2->SetItemIndex(SaisonQuatre());
+    f->cb_Saison2->OnChange(f->cb_Saison2);
+    struct Cas
+    {
+        TRondCoche* r;
+        std::vector<L> lignes;
+    };
+    // points W D L for against difference played
+    const Cas cas[] = {
+        {f->rc_General, {{"1", "Alpha", "14", "4", "2", "0", "11", "3", "8", "6"},
+                         {"2", "Bravo", "8", "2", "2", "1", "7", "4", "3", "5"},
+                         {"3", "Delta", "5", "1", "2", "2", "4", "9", "-5", "5"},
+                         {"4", "Charlie", "2", "0", "2", "4", "3", "9", "-6", "6"}}},
+        {f->rc_Domicile, {{"1", "Alpha", "7", "2", "1", "0", "5", "1", "4", "3"},
+                          {"2", "Bravo", "4", "1", "1", "0", "3", "1", "2", "2"},
+                          {"3", "Delta", "4", "1", "1", "1", "2", "4", "-2", "3"},
+                          {"4", "Charlie", "1", "0", "1", "2", "3", "6", "-3", "3"}}},
+        {f->rc_exterieur, {{"1", "Alpha", "7", "2", "1", "0", "6", "2", "4", "3"},
+                           {"2", "Bravo", "4", "1", "1", "1", "4", "3", "1", "3"},
+                           {"3", "Delta", "1", "0", "1", "1", "2", "5", "-3", "2"},
+                           {"4", "Charlie", "1", "0", "1", "2", "0", "3", "-3", "3"}}},
+        {f->rc_Attaque, {{"1", "Alpha", "11"}, {"2", "Bravo", "7"}, {"3", "Delta", "4"}, {"4", "Charlie", "3"}}},
+        // bottom up, the tie shown on the upper line
+        {f->rc_Defense, {{"1", "Alpha", "3"}, {"2", "Bravo", "4"}, {"-", "Delta", "9"}, {"4", "Charlie", "9"}}},
+    };
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(k.r->Name());
+        kit::Click(k.r);
+        ASSERT_EQ(f->sg_Classement->RowCount(), 5);
+        for (int r = 1; r <= 4; ++r)
+            EXPECT_EQ(Ligne(f->sg_Classement, r), k.lignes[static_cast<size_t>(r - 1)]) << r;
+    }
+    EXPECT_EQ(f->sg_Classement->LitCellule(2, 0), Traduire(49));
+    kit::Click(f->rc_General);
+    EXPECT_EQ(f->sg_Classement->LitCellule(9, 0), Traduire(47));
+    kit::GrabToPng(fenetre.get(), "historique-classement");
+}
+
+TEST_F(HistoriqueVue, SeasonTable)
+{
+    f->AfficheTableau();
+    f->cb_Saison->SetItemIndex(SaisonQuatre());
+    f->cb_Saison->OnChange(f->cb_Saison);
+    const std::vector<L> attendu = {{"", "Alp.", "Bra.", "Cha.", "Del."},
+                                    {"Alpha", "", "2-1", "0-0", "3-0"},
+                                    {"Bravo", "1-1", "", "2-0", "-"},
+                                    {"Charlie", "0-1", "1-3", "", "2-2"},
+                                    {"Delta", "1-4", "0-0", "1-0", ""}};
+    for (int r = 0; r < 5; ++r)
+        EXPECT_EQ(Ligne(f->sg_recap, r), attendu[static_cast<size_t>(r)]) << r;
+    EXPECT_EQ(f->sg_recap->Width(), 35 * 4 + 90);
+    kit::GrabToPng(fenetre.get(), "historique-tableau");
+}
+
+TEST_F(HistoriqueVue, HeadToHeadByYearsAndByMeetings)
+{
+    f->AfficheRencontres();
+    ASSERT_EQ(f->cb_Domicile->Items().Count(), 4);
+    auto equipe = [&](TComboBox* c, const char* nom) { c->SetItemIndex(c->Items().IndexOf(nom)); };
+    struct Cas
+    {
+        const char *premier, *second;
+        bool parAnnees;
+        int nombre;
+        bool retour;
+        std::vector<L> lignes;
+        int v, n, d;
+    };
+    const std::string a = IntToStr(h->annee - 1 + 1900), b = IntToStr(h->annee - 3 + 1900),
+                      c = IntToStr(h->annee - 6 + 1900);
+    const std::string nul = Traduire(230);
+    const Cas cas[] = {
+        {"Alpha", "Bravo", true, 10, false, {{a, "Alpha", "2-0"}, {b, "Bravo", "0-1"}, {c, "Alpha", "2-1"}}, 2, 0, 1},
+        {"Alpha", "Bravo", true, 3, false, {{a, "Alpha", "2-0"}, {b, "Bravo", "0-1"}}, 1, 0, 1},
+        {"Alpha", "Bravo", true, 10, true,
+         {{a, "Alpha", "2-0"}, {a, nul, "1-1"}, {b, "Bravo", "0-1"}, {c, "Alpha", "2-1"}, {c, nul, "1-1"}}, 2, 2, 1},
+        // three meetings found by the second: the third season is not looked at
+        {"Alpha", "Bravo", false, 2, true, {{a, "Alpha", "2-0"}, {a, nul, "1-1"}, {b, "Bravo", "0-1"}}, 1, 1, 1},
+        {"Bravo", "Alpha", true, 10, false, {{a, nul, "1-1"}, {c, nul, "1-1"}}, 0, 2, 0},
+        {"Bravo", "Delta", true, 10, false, {{"", Traduire(355), ""}}, 0, 0, 0},
+    };
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(std::string(k.premier) + " " + k.second + " " + std::to_string(k.nombre));
+        equipe(f->cb_Domicile, k.premier);
+        equipe(f->cb_Exterieur, k.second);
+        f->cc_Retour->SetChecked(k.retour);
+        (k.parAnnees ? f->ud_Annee : f->ud_Match)->SetPosition(k.nombre);
+        kit::Click(k.parAnnees ? f->rb_Annee : f->rb_Match);
+        kit::Click(f->bc_Chercher);
+        ASSERT_EQ(f->sg_Resultat->RowCount(), static_cast<int>(k.lignes.size()) + 1);
+        EXPECT_EQ(Ligne(f->sg_Resultat, 0), (L{Traduire(350), Traduire(351), Traduire(223)}));
+        for (size_t r = 0; r < k.lignes.size(); ++r)
+            EXPECT_EQ(Ligne(f->sg_Resultat, static_cast<int>(r) + 1), k.lignes[r]) << r;
+        EXPECT_EQ(f->l_Vict->Caption(), TraduireFormat(352, {k.v, k.premier}));
+        EXPECT_EQ(f->l_Nul->Caption(), TraduireFormat(353, {k.n}));
+        EXPECT_EQ(f->l_Def->Caption(), TraduireFormat(352, {k.d, k.second}));
+    }
+    kit::Click(f->rb_Annee);
+    kit::GrabToPng(fenetre.get(), "historique-rencontres");
+}
+
+TEST_F(HistoriqueVue, EntryGridTypingSavingAndRemoving)
+{
+    f->AfficheSaisie();
+    ASSERT_EQ(f->cb_Saison3->Items().Count(), 3);
+    // the three-team season of last year: Charlie - Alpha 5-5 stored, the rest to type
+    TSaisonStat* s = h->stat->Saison(0);
+    ASSERT_EQ(s->NombreEquipes(), 3);
+    ASSERT_EQ(f->SaisonAffichee(), s);
+    TColorStringGrid* g = f->csg_Saisie;
+    ASSERT_TRUE(g->Visible());
+    EXPECT_EQ(g->ColCount(), 7);
+    EXPECT_EQ(g->RowCount(), 4);
+    EXPECT_EQ(g->Width(), 13 * 7 + 68);
+    EXPECT_EQ(std::make_pair(g->Col(), g->Row()), std::make_pair(3, 1));
+    EXPECT_EQ(g->LitCellule(1, 3), "5");
+    // a team's own pair cannot be chosen
+    EXPECT_FALSE(g->FocusCell(1, 1, true));
+    EXPECT_FALSE(g->FocusCell(4, 2, true));
+    EXPECT_TRUE(g->FocusCell(5, 1, true));
+    EXPECT_TRUE(g->FocusCell(3, 1, true));
+
+    // "*" then two digits fill one cell; letters are swallowed; the cursor
+    // jumps over Bravo's own pair (columns 3 and 4 of row 2)
+    struct Pas
+    {
+        const char* touches;
+        int col, row;   // where the cursor stands after them
+    };
+    const Pas pas[] = {{"*12", 4, 1}, {"x0", 5, 1}, {"3", 6, 1}, {"1", 1, 2}, {"2", 2, 2}, {"2", 5, 2},
+                       {"*10", 6, 2}, {"0", 1, 3}, {"4", 2, 3}, {"4", 3, 3}, {"0", 4, 3}, {"9", 4, 3}};
+    for (const Pas& p : pas) {
+        kit::Type(g, p.touches);
+        EXPECT_EQ(std::make_pair(g->Col(), g->Row()), std::make_pair(p.col, p.row)) << p.touches;
+        EXPECT_FALSE(g->Col() == 2 * g->Row() - 1 || g->Col() == 2 * g->Row()) << p.touches;
+    }
+    // the last row ends on its last opponent: the last digit replaced it
+    EXPECT_EQ(g->LitCellule(4, 3), "9");
+    // a cell emptied before saving keeps the stored result
+    g->EcritCellule(1, 2, "");
+    g->EcritCellule(2, 2, "");
+    f->cb_Type->SetItemIndex(2);
+    kit::Click(f->bc_Enregistrer);
+    EXPECT_EQ(s->SystemePoints, 2);
+    EXPECT_EQ(s->Resultat(0, 1), std::make_pair(12, 0));
+    EXPECT_EQ(s->Resultat(0, 2), std::make_pair(3, 1));
+    EXPECT_EQ(s->Resultat(1, 0), std::make_pair(1, 1));   // stored before
+    EXPECT_EQ(s->Resultat(1, 2), std::make_pair(10, 0));
+    EXPECT_EQ(s->Resultat(2, 0), std::make_pair(4, 4));
+    EXPECT_EQ(s->Resultat(2, 1), std::make_pair(0, 9));
+    TStat relu;
+    ASSERT_TRUE(relu.Charge(h->stat->NomFichier));
+    std::string a, b;
+    relu.EcritOctets(a);
+    h->stat->EcritOctets(b);
+    EXPECT_EQ(a, b);
+    kit::GrabToPng(fenetre.get(), "historique-saisie");
+
+    // a file that cannot be written: said, the entries kept
+    const std::string nom = h->stat->NomFichier;
+    // its folder is a file
+    const std::string bloque = MakePath(kit::TempDir(), "historique_bloque");
+    ASSERT_TRUE(WriteFileAtomic(bloque, "x"));
+    h->stat->NomFichier = MakePath(bloque, "stat7_1.txt");
+    std::vector<std::string> textes;
+    kit::WhenModal([&](TForm* m) {
+        if (auto* b = dynamic_cast<Tf_MessageUtil*>(m))
+            textes.push_back(b->Label1->Caption());
+        m->SetModalResult(mrOk);
+    });
+    kit::Type(g, "7");
+    kit::Click(f->bc_Enregistrer);
+    EXPECT_EQ(textes, (std::vector<std::string>{TraduireFormat(3471, {h->stat->NomFichier})}));
+    EXPECT_EQ(s->Resultat(2, 1), std::make_pair(0, 7));
+    EXPECT_EQ(g->LitCellule(4, 3), "7");
+    h->stat->NomFichier = nom;
+
+    // removing the season shown: gone from the list, the grid on the next one
+    kit::Click(f->bc_Retirer);
+    EXPECT_EQ(h->stat->NombreSaisons(), 2);
+    ASSERT_EQ(f->cb_Saison3->Items().Count(), 2);
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(f->cb_Saison3->Items()[i].find(IntToStr(h->annee - 1 + 1900)), std::string::npos);
+    EXPECT_EQ(f->SaisonAffichee(), h->stat->Saison(0));
+    EXPECT_EQ(g->RowCount(), 3);
+    EXPECT_EQ(g->LitCellule(0, 1), "Bravo");
+    // typing and saving now reach the season shown only
+    kit::Type(g, "52");
+    kit::Click(f->bc_Enregistrer);
+    EXPECT_EQ(h->stat->Saison(0)->Resultat(0, 1), std::make_pair(5, 2));
+    kit::Click(f->bc_Retirer);
+    kit::Click(f->bc_Retirer);
+    EXPECT_EQ(h->stat->NombreSaisons(), 0);
+    EXPECT_EQ(f->cb_Saison3->Items().Count(), 0);
+    EXPECT_FALSE(g->Visible());
+    EXPECT_EQ(f->SaisonAffichee(), nullptr);
+    kit::Click(f->bc_Retirer);   // nothing left: nothing happens
+    kit::Type(g, "1");
+}
+
+TEST(EquipeHistorique, SeasonNumbersTheFileCanHold)
+{
+    const int cas[][2] = {{0, -1},    {1, 1},     {105, 105}, {199, 199}, {200, -1}, {1900, -1},
+                          {1901, 1},  {2003, 103}, {2099, 199}, {2100, -1}, {5000, -1}};
+    for (const auto& k : cas)
+        EXPECT_EQ(Tf_EquipeHistorique::NumeroSaison(k[0]), k[1]) << k[0];
+}
+
+TEST(EquipeHistorique, CountDragAndRefusedYear)
+{
+    const TCouleurElement couleurs = vues::Module()->Couleurs;
+    Tf_EquipeHistorique d(nullptr);
+    d.ChangeCouleurs(couleurs);
+    for (const char* n : Noms)
+        d.lb_Equipe->Items().Add(n);
+    kit::ShowForm(&d);
+    EXPECT_EQ(d.Label1->Caption(), TraduireFormat(640, {0}));
+    EXPECT_EQ(d.Annee(), 2003);
+    d.m_Equipe->SetText("Echo\r\n");
+    EXPECT_EQ(d.Label1->Caption(), TraduireFormat(640, {1}));   // the empty last line does not count
+    d.lb_Equipe->SetItemIndex(2);
+    const TRect item = d.lb_Equipe->ItemRect(2);
+    kit::Drag(d.lb_Equipe, {item.Left + 5, item.Top + 3}, d.m_Equipe, {20, 20});
+    d.lb_Equipe->SetItemIndex(0);
+    kit::DblClick(d.lb_Equipe, item.Left + 5, d.lb_Equipe->ItemRect(0).Top + 3);
+    EXPECT_EQ(d.Equipes(), (std::vector<std::string>{"Echo", "Charlie", "Alpha"}));
+    EXPECT_EQ(d.Label1->Caption(), TraduireFormat(640, {3}));
+    kit::GrabToPng(&d, "equipe-historique");
+
+    // a year the file cannot hold: said, the dialog stays
+    std::vector<std::string> textes;
+    for (int k = 0; k < 2; ++k)
+        kit::WhenModal([&](TForm* m) {
+            if (auto* b = dynamic_cast<Tf_MessageUtil*>(m))
+                textes.push_back(b->Label1->Caption());
+            m->SetModalResult(mrOk);
+        });
+    for (int annee : {2100, 1900}) {
+        d.ud_Annee->SetPosition(annee);
+        d.SetModalResult(mrNone);
+        kit::Click(d.b_Valider);
+        EXPECT_EQ(d.ModalResult(), mrNone);
+    }
+    EXPECT_EQ(textes, (std::vector<std::string>{TraduireFormat(3470, {2100}), TraduireFormat(3470, {1900})}));
+    d.ud_Annee->SetPosition(1999);
+    kit::Click(d.b_Valider);
+    EXPECT_EQ(d.ModalResult(), mrOk);
+    kit::ForgetModalActions();
+}
+
+}  // namespace
