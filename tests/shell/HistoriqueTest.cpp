@@ -78,6 +78,29 @@ TEST(HistoriqueCommande, ResultsGoOnTheirTeamsAndSurviveARestart)
             ++vus;
         }
     EXPECT_EQ(vus, 9);   // three matchdays of three matches
+
+    // a history window on the file follows when the command replaces the season it shows
+    kit::WhenModal([](TForm* m) {
+        if (auto* d = dynamic_cast<Tf_ChoixHistorique*>(m))
+            d->bc_Choisir->Click();
+        else
+            m->SetModalResult(mrCancel);
+    });
+    Commande(*f, 202);
+    kit::ForgetModalActions();
+    auto* h = dynamic_cast<Tf_Historique*>(f->Enfant);
+    ASSERT_NE(h, nullptr);
+    EXPECT_EQ(h->SaisonAffichee(), stat->Saison(0));
+    f->Messages.clear();
+    h->csg_Saisie->EcritCellule(3, 1, "99");   // typed, not saved: the replaced season's grid goes
+    c->SetOption(8, 105);   // the same season again
+    Commande(*f, 192);
+    EXPECT_EQ(f->Messages, (std::vector<std::string>{Traduire(1616)}));
+    ASSERT_EQ(stat->NombreSaisons(), 1);
+    EXPECT_EQ(f->Enfant, h);
+    EXPECT_EQ(h->SaisonAffichee(), stat->Saison(0));
+    EXPECT_EQ(h->csg_Saisie->RowCount(), c->NbEquipe() + 1);
+    EXPECT_NE(h->csg_Saisie->LitCellule(3, 1), "99");
     TermineFenetre(f);
 }
 

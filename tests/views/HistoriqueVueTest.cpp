@@ -16,8 +16,10 @@
 #include "tests/support/gui/GuiKit.h"
 #include "tests/views/VuesEssai.h"
 #include "ui/Bouton.h"
+#include "platform/gui/Menus.h"
 #include "ui/ColorStringGrid.h"
 #include "ui/message2.h"
+#include "views/w_ChoixHistorique.h"
 #include "views/w_EquipeHistorique.h"
 #include "views/w_Historique.h"
 
@@ -308,6 +310,34 @@ TEST_F(HistoriqueVue, EntryGridTypingSavingAndRemoving)
     EXPECT_EQ(f->SaisonAffichee(), nullptr);
     kit::Click(f->bc_Retirer);   // nothing left: nothing happens
     kit::Type(g, "1");
+}
+
+TEST_F(HistoriqueVue, ChangingTheChampionshipShowsTheSameModeOnTheOtherFile)
+{
+    TStat* autre = h->stats.AjouteStat(MakePath(kit::TempDir(), "historique_vue"), 9, 0);
+    auto s = std::make_unique<TSaisonStat>(2, 101);
+    s->AjouteEquipe(autre->IdEquipe("Zulu"));
+    s->AjouteEquipe(autre->IdEquipe("Yankee"));
+    autre->AjouteSaison(std::move(s));
+    h->stats.AjouteStat(MakePath(kit::TempDir(), "historique_vue"), 9, 1);   // another sport: not offered
+    f->AfficheRencontres();
+    int offerts = -1;
+    kit::WhenModal([&](TForm* m) {
+        auto* d = dynamic_cast<Tf_ChoixHistorique*>(m);
+        ASSERT_NE(d, nullptr);
+        offerts = d->lb_Choix->Items().Count();
+        EXPECT_EQ(d->Choix(), 0);   // the file shown
+        EXPECT_FALSE(d->Panel1->Visible());
+        d->lb_Choix->SetItemIndex(d->lb_Choix->Items().IndexOfObject(1));
+        d->bc_Choisir->Click();
+    });
+    f->mi_ChangeChamp->Click();
+    EXPECT_EQ(offerts, 2);
+    EXPECT_EQ(f->Historique(), autre);
+    EXPECT_EQ(f->IndexHistorique(), 1);
+    EXPECT_EQ(f->Mode(), 1);
+    ASSERT_EQ(f->cb_Domicile->Items().Count(), 2);
+    EXPECT_EQ(f->cb_Domicile->Items()[0], "Yankee");   // sorted
 }
 
 TEST(EquipeHistorique, SeasonNumbersTheFileCanHold)
