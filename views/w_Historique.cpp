@@ -397,6 +397,9 @@ void Tf_Historique::csg_SaisieKeyPress(TObject*, char& Key)
     if (k < '0' || k > '9')
         return;
     const int c = csg_Saisie->Col(), r = csg_Saisie->Row();
+    // a team never plays itself (a one-team season has no other cell)
+    if (c == 2 * r - 1 || c == 2 * r)
+        return;
     if (frappe_ == 2) {
         csg_Saisie->EcritCellule(c, r, csg_Saisie->LitCellule(c, r) + k);
         frappe_ = 0;
@@ -442,8 +445,9 @@ void Tf_Historique::bc_EnregistrerClick(TObject*)
     const int n = saison_->NombreEquipes();
     for (int i = 0; i < n && i + 1 < csg_Saisie->RowCount(); ++i)
         for (int j = 0; j < n; ++j)
-            saison_->EcritResultat(i, j, Buts(csg_Saisie->LitCellule(2 * j + 1, i + 1)),
-                                   Buts(csg_Saisie->LitCellule(2 * j + 2, i + 1)));
+            if (i != j)
+                saison_->EcritResultat(i, j, Buts(csg_Saisie->LitCellule(2 * j + 1, i + 1)),
+                                       Buts(csg_Saisie->LitCellule(2 * j + 2, i + 1)));
     // On failure the entries stay in the grid and in the history, to be saved again.
     if (!stat_->Sauve())
         Tf_MessageUtil::Affiche(TraduireFormat(3471, {stat_->NomFichier}), mbuValider);

@@ -340,6 +340,22 @@ TEST_F(HistoriqueVue, ChangingTheChampionshipShowsTheSameModeOnTheOtherFile)
     EXPECT_EQ(f->cb_Domicile->Items()[0], "Yankee");   // sorted
 }
 
+TEST_F(HistoriqueVue, OneTeamSeasonTakesNoResultAgainstItself)
+{
+    auto seule = std::make_unique<TSaisonStat>(1, 199);
+    seule->AjouteEquipe(h->stat->IdEquipe("Alpha"));
+    TSaisonStat* s = seule.get();
+    h->stat->AjouteSaison(std::move(seule));
+    f->AfficheSaisie();
+    ASSERT_EQ(f->SaisonAffichee(), s);
+    kit::Type(f->csg_Saisie, "34");
+    EXPECT_EQ(f->csg_Saisie->LitCellule(1, 1), "");
+    f->csg_Saisie->EcritCellule(1, 1, "3");
+    f->csg_Saisie->EcritCellule(2, 1, "4");
+    kit::Click(f->bc_Enregistrer);
+    EXPECT_EQ(s->Resultat(0, 0), std::make_pair(255, 255));
+}
+
 TEST(EquipeHistorique, SeasonNumbersTheFileCanHold)
 {
     const int cas[][2] = {{0, -1},    {1, 1},     {105, 105}, {199, 199}, {200, -1}, {1900, -1},
