@@ -5,6 +5,7 @@
 #include "model/MultiSport.h"
 #include "results/w_ButeursStat.h"
 #include "results/w_InfoMatchCadre.h"
+#include "results/w_Passeurs.h"
 
 namespace {
 
@@ -20,4 +21,5 @@ void EnregistrePagesMatch()
 {
     TMultiSport::EnregistreClasse(TGenreFenetre::Buteurs, 2, Page<Tf_ButeursBasket>());
     TMultiSport::EnregistreClasse(TGenreFenetre::Buteurs, 3, Page<Tf_ButeursHand>());
+    TMultiSport::EnregistreClasse(TGenreFenetre::Passeurs, 0, Page<Tf_PasseursFoot>());
 }

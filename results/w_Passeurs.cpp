@@ -1,0 +1,241 @@
+#include "results/w_Passeurs.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "model/Championnat.h"
+#include "model/Joueurs.h"
+#include "model/ListesJoueurs.h"
+#include "model/Saison.h"
+#include "model/Utilities.h"
+#include "platform/gui/Menus.h"
+#include "platform/gui/StdCtrls.h"
+#include "platform/rtl/Strings.h"
+#include "results/Carton.h"
+#include "results/Controles.h"
+#include "ui/Dessin.h"
+#include "ui/Fond.h"
+#include "views/Textes.h"
+
+using vues::Texte;
+
+namespace {
+
+constexpr TColor Jaune = 0x00FFFF;
+constexpr int TailleNumero = 8;
+
+TCarton* BoiteLigne(TFondScroll* fond, int i)
+{
+    auto* l = dynamic_cast<TWinControl*>(fond->Controle(i));
+    return l && l->ControlCount() > 0 ? dynamic_cast<TCarton*>(l->Controls(0)) : nullptr;
+}
+
+}  // namespace
+
+Tf_PasseursFoot::Tf_PasseursFoot(TComponent* AOwner) : Tf_InfoMatchCadre(AOwner)
+{
+    SetName("f_PasseursFoot");
+    SetCaption("f_PasseursFoot");
+    static const char* noms[2][2] = {{"FondPasseur1", "FondPasseur2"}, {"FondPenalty1", "FondPenalty2"}};
+    for (int k = 0; k < 2; ++k)
+        for (int cote = 1; cote <= 2; ++cote) {
+            auto* f = new TFondScroll(this);
+            f->SetName(noms[k][cote - 1]);
+            f->Tag = cote;
+            if (Dessin)
+                f->SetModele(Dessin->Fond("FondCarrebleu"));
+            f->SetParent(this);
+            fonds_[k][cote - 1] = f;
+        }
+    FondPasseur1 = fonds_[0][0];
+    FondPasseur2 = fonds_[0][1];
+    FondPenalty1 = fonds_[1][0];
+    FondPenalty2 = fonds_[1][1];
+    Label11 = resultats::Label(this, this, "Label11", 0, 44, 200, Jaune, true, "Passeurs");
+    Label1 = resultats::Label(this, this, "Label1", 0, 250, 200, Jaune, true, L1("Penaltys manqués"));
+    Label12 = resultats::Label(this, this, "Label12", 0, 400, 300, Jaune, true, "Commentaires sur le match");
+    m_Commentaire = new TMemo(this);
+    m_Commentaire->SetName("m_Commentaire");
+    m_Commentaire->SetScrollBars(ssVertical);
+    m_Commentaire->SetParent(this);
+    for (int cote = 1; cote <= 2; ++cote)
+        Liste(cote)->OnDblClick = [this, cote](TObject*) { LB1DblClick(cote); };
+    OnResize = [this](TObject*) {
+        fc_InfoMatchResize();
+        Place();
+    };
+    DoCreate();
+}
+
+Tf_PasseursFoot::~Tf_PasseursFoot()
+{
+    if (Saison)
+        EnregistrePage(1);
+}
+
+void Tf_PasseursFoot::Prepare()
+{
+    mi_AjouterJoueur1->SetCaption(Texte(870, "Ajouter un joueur"));
+    mi_AjouterJoueur2->SetCaption(Texte(870, "Ajouter un joueur"));
+    Label1->SetCaption(CasseTitre(Texte(301, L1("Penaltys manqués"))));
+    Label11->SetCaption(Texte(918, "Passeurs"));
+    // Text 919 of the language files names the substitutions: the comment
+    // keeps its own caption.
+    Label12->SetCaption("Commentaires sur le match");
+    Panel2->SetAlign(alLeft);
+    Panel4->SetAlign(alRight);
+}
+
+void Tf_PasseursFoot::Place()
+{
+    const int largeur = ClientWidth(), haut = ClientHeight();
+    // Two columns between the team lists: home from the left list, away from
+    // the middle.
+    const int w = std::max(60, (largeur - 2 * 133 - 10) / 2);
+    const int u = std::max(20, (haut - 200) / 5);
+    const int hPasseurs = std::max(40, 3 * u - 25), hPenaltys = std::max(40, 2 * u - 25);
+    for (int cote = 1; cote <= 2; ++cote) {
+        const int x = cote == 1 ? 133 : 143 + w;
+        fonds_[0][cote - 1]->SetBounds(x, 62, w, hPasseurs);
+        fonds_[1][cote - 1]->SetBounds(x, 62 + hPasseurs + 27, w, hPenaltys);
+    }
+    Label11->SetBounds(largeur / 2 - Label11->Width() / 2, 44, Label11->Width(), 16);
+    Label1->SetBounds(largeur / 2 - Label1->Width() / 2, 62 + hPasseurs + 5, Label1->Width(), 16);
+    const int topMemo = std::max(62 + hPasseurs + 27 + hPenaltys + 24, haut - 132);
+    m_Commentaire->SetBounds(133, topMemo, std::max(100, 2 * w + 10), std::max(40, haut - topMemo - 4));
+    Label12->SetBounds(133, topMemo - 18, 300, 16);
+    AjusteFonds();
+}
+
+void Tf_PasseursFoot::AjusteFonds()
+{
+    for (auto& k : fonds_)
+        for (TFondScroll* f : k)
+            f->Ajuste();
+}
+
+void Tf_PasseursFoot::AfficheMatch()
+{
+    for (auto& k : fonds_)
+        for (TFondScroll* f : k)
+            VideFond(f);
+    AfficheEnTeteMatch(false, nullptr, {}, nullptr, nullptr);
+}
+
+void Tf_PasseursFoot::Remplit(TFondScroll* fond, int cote, const TListeResultat* liste)
+{
+    TListeJoueur* choix = cote == 1 ? ListeDomicile() : ListeExterieur();
+    const int32_t equipe = cote == 1 ? IdDomicile : IdExterieur;
+    int ligne = 1;
+    for (int i = 0; liste && i < liste->Nombre(); ++i) {
+        const int32_t id = liste->Resultat(i)->IdJoueur();
+        const TChoixJoueur* ch = choix ? choix->ChercheIdJoueur(id) : nullptr;
+        if (!ch && choix)
+            if (TJoueur* p = Saison->Joueurs().ChercheJoueur(id, equipe)) {
+                choix->Insere(std::make_unique<TChoixJoueur>(p, 0), false);
+                ch = choix->ChercheIdJoueur(id);
+            }
+        TCarton* b = AjouteCarton(ligne++, cote, false, 0, -1, std::nullopt, ch, 0, false, fond, 1);
+        if (!ch) {
+            // A player the season no longer knows keeps his number.
+            b->SetText(Texte(3472, "Joueur inconnu"));
+            b->Numero = id;
+        }
+    }
+    AjouteCarton(ligne, cote, false, 0, -1, std::nullopt, nullptr, 0, false, fond, 1);
+}
+
+void Tf_PasseursFoot::RemplitPage(int Mode)
+{
+    if (Mode != 1) {
+        for (int cote = 1; cote <= 2; ++cote)
+            Liste(cote)->Items().Clear();
+        m_Commentaire->SetText("");
+        return;
+    }
+    TDonneesChampionnat* c = Championnat();
+    const int n = c->NbJournee;
+    ChargeListes();
+    std::unique_ptr<TListeResultat> listes[4];
+    if (TListeDonnees* l = c->ListeDonnees(4, n)) {
+        l->ListesMatch(IdDomicile, IdExterieur, false, false, listes);
+        Remplit(FondPasseur1, 1, listes[0].get());
+        Remplit(FondPasseur2, 2, listes[1].get());
+    }
+    std::unique_ptr<TListeResultat> manques[4];
+    if (TListeDonnees* l = c->ListeDonnees(2, n)) {
+        l->ListesMatch(IdDomicile, IdExterieur, true, false, manques);
+        for (int cote = 1; cote <= 2; ++cote) {
+            // Only the missed penalties themselves (the word exactly 0x800).
+            TListeResultat seuls;
+            if (const TListeResultat* m = manques[cote - 1].get())
+                for (int i = 0; i < m->Nombre(); ++i)
+                    if (m->Resultat(i)->Mot() == evtHorsScore)
+                        seuls.Ajoute(m->Resultat(i));
+            Remplit(cote == 1 ? FondPenalty1 : FondPenalty2, cote, &seuls);
+        }
+    }
+    m_Commentaire->SetText(c->CommentaireMatch(n, MatchCourant));
+}
+
+void Tf_PasseursFoot::EnregistrePage(int Libere)
+{
+    if (Libere == 1)
+        LibereListes();
+    TDonneesChampionnat* c = Championnat();
+    if (!c || c_EqDomicile->Text().empty())
+        return;
+    const int n = c->NbJournee, m = MatchCourant;
+    const int h = IdDomicile, a = IdExterieur;
+    // The comment is written every time; it counts as a change only when it is one.
+    const std::string commentaire = m_Commentaire->GetText();
+    const bool commentaireChange = commentaire != c->CommentaireMatch(n, m);
+    c->SetCommentaireMatch(n, m, commentaire);
+    const bool evenements = Modifie;
+    if (Modifie) {
+        Modifie = 0;
+        TListeDonnees* passes = c->ListeDonnees(4, n);
+        TListeDonnees* buts = c->ListeDonnees(2, n);
+        if (passes)
+            passes->SupprimeEquipes({h, a});
+        if (buts) {
+            const int equipes[2] = {h, a};
+            buts->SupprimeEquipesMarquees(equipes);
+        }
+        for (int k = 0; k < 2; ++k) {
+            TListeDonnees* l = k == 0 ? passes : buts;
+            if (!l)
+                continue;
+            for (int cote = 1; cote <= 2; ++cote) {
+                TFondScroll* fond = fonds_[k][cote - 1];
+                for (int i = 0; i < fond->NbControles(); ++i) {
+                    TCarton* b = BoiteLigne(fond, i);
+                    if (!b || b->Text().empty() || !fond->Controle(i)->Visible())
+                        continue;
+                    l->Ajoute(TDonneesEvt::CreateId(b->Numero, cote == 1 ? h : a, k == 0 ? 0 : evtHorsScore));
+                }
+            }
+        }
+    }
+    if (evenements || commentaireChange)
+        Signale();
+}
+
+void Tf_PasseursFoot::LB1DblClick(int cote)
+{
+    TListe* l = Liste(cote);
+    const int i = l->ItemIndex();
+    if (i < 0 || i >= l->Items().Count())
+        return;
+    const std::string entree = l->Items()[i];
+    TFondScroll* fond = fonds_[0][cote - 1];
+    for (int k = 0; k < fond->NbControles(); ++k) {
+        TCarton* b = BoiteLigne(fond, k);
+        if (!b || !fond->Controle(k)->Visible() || !b->Text().empty())
+            continue;
+        b->SetText(NomEntreeListe(entree, TailleNumero));
+        b->Numero = NumeroEntreeListe(entree, TailleNumero, true);
+        b->Reorganise(true, 0);
+        return;
+    }
+}

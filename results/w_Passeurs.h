@@ -1,0 +1,49 @@
+// The second match sheet page of football: each side's assists and missed
+// penalties, as rows of player boxes (a drop on a panel's last, empty box
+// appends a row; a double click on a team list fills the side's next empty
+// assist), and the comment on the match. The comment is written whenever the
+// page is, the events when they were changed.
+#pragma once
+
+#include <string>
+
+#include "results/w_InfoMatchCadre.h"
+
+class TFondScroll;
+class TLabel;
+class TMemo;
+
+class Tf_PasseursFoot : public Tf_InfoMatchCadre, public IPageSecondaire
+{
+public:
+    explicit Tf_PasseursFoot(TComponent* AOwner);
+    ~Tf_PasseursFoot() override;
+
+    // ---- page protocol ----
+    void ChangeMatch() override { AfficheMatch(); }
+    void AfficheMatch() override;
+    void RemplitPage(int Mode) override;
+    void AjusteFonds() override;
+    void EnregistrePage(int Libere) override;
+    void Prepare() override;
+
+    // A double click on the team list of side cote (1 home, 2 away).
+    void LB1DblClick(int cote);
+    // Panel of side cote (1, 2): assists (k 0) or missed penalties (k 1).
+    TFondScroll* Fond(int k, int cote) const { return fonds_[k][cote - 1]; }
+
+    TFondScroll* FondPasseur1;
+    TFondScroll* FondPasseur2;
+    TFondScroll* FondPenalty1;
+    TFondScroll* FondPenalty2;
+    TMemo* m_Commentaire;
+    TLabel* Label11;
+    TLabel* Label1;
+    TLabel* Label12;
+
+private:
+    void Place();
+    // The rows of records (player ids) in a panel, then one empty row.
+    void Remplit(TFondScroll* fond, int cote, const class TListeResultat* liste);
+    TFondScroll* fonds_[2][2] = {};
+};
