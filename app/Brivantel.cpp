@@ -22,6 +22,7 @@
 #include "shell/w_AideHtml.h"
 #include "shell/w_Principale.h"
 #include "ui/Dessin.h"
+#include "views/w_InfoGeneral.h"
 
 int main(int argc, char** argv)
 {
@@ -33,6 +34,7 @@ int main(int argc, char** argv)
         RegisterGifFormat();
         EnregistreFiches();
         EnregistreOptions();
+        EnregistreInfoGeneral();
         // The help support and its diagnostic report, before any window.
         InstalleVisionneuseAide();
         EnregistreResultats();

@@ -35,6 +35,7 @@
 class TSaison;
 class TDonneesChampionnat;
 class TFondCopie;
+class Tf_InfoGeneral;
 class TBoutonCopie;
 class TVueHtml;
 class TPicture;
@@ -224,6 +225,11 @@ public:
     // The team sheet of the sport on a page (1..8, 12); param: the team (low
     // 24 bits, its position) and the situations' place (top byte), -1 asks.
     bool AfficheStatEquipe(int page, int& param);
+    // Commands 172-175: the sport's championship information on page 1..4.
+    void AfficheInfoGeneral(int page);
+    // A new championship information window of the season's sport (none
+    // when the sport has no such window).
+    Tf_InfoGeneral* NouvelleInfoGeneral(bool impression);
     // Command 20: the forecast of the next matchday.
     void AffichePrevision();
     // Commands 153-155: the comparison in mode 2, 1 or 3 (a shown one changes its mode).

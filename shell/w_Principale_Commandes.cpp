@@ -33,7 +33,6 @@ struct TAttente
 
 // Commands whose window is not part of the program yet, by window.
 const TAttente Attentes[] = {
-    {34, 34, "Tf_InfoGeneral (distribution of a matchday)"},
     {131, 131, "Tf_FicheClub (club card)"},
     {220, 220, "Tf_ModifierClubPrec (previous clubs)"},
     {146, 146, "Tf_ModifierNat (nationalities)"},
@@ -41,7 +40,6 @@ const TAttente Attentes[] = {
     {148, 148, "Tf_Arbitres (referees)"},
     {152, 152, "Tf_Stades (stadiums)"},
     {150, 150, "Tf_Recherche (player search)"},
-    {172, 175, "Tf_InfoGeneral of the sport (championship information)"},
 };
 
 }  // namespace

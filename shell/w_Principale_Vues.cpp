@@ -18,6 +18,7 @@
 #include "views/w_DiversStat.h"
 #include "views/w_Historique.h"
 #include "views/w_InfoEquipes.h"
+#include "views/w_InfoGeneral.h"
 #include "views/w_Prevision.h"
 #include "views/w_StatEquipe.h"
 #include "views/w_Statistique.h"
@@ -104,6 +105,11 @@ bool Tf_Principale::LanceVues(int c, int& param, bool& histo)
         AffichePrevision();
         return true;
     }
+    if (c >= 172 && c <= 175) {
+        static const int pages[4] = {1, 4, 2, 3};
+        AfficheInfoGeneral(pages[c - 172]);
+        return true;
+    }
     if (c == 192) {
         AjouteHistorique();
         return true;
@@ -148,6 +154,14 @@ bool Tf_Principale::AfficheDiversStat(int page, int& param)
         param = journee;
     if (journee == -1)
         return false;
+    if (page == 8) {
+        // The goals of that matchday over the minutes, in the sport's
+        // championship information window.
+        if (auto* info = NouvelleInfoGeneral(true))
+            info->AfficheRepartition(journee);
+        p_FondAffiche->SetVisible(true);
+        return true;
+    }
     auto* f = dynamic_cast<Tf_DiversStat*>(Enfant);
     if (!f) {
         f = ShowChild<Tf_DiversStat>(true, page != 7);
@@ -172,6 +186,34 @@ bool Tf_Principale::AfficheDiversStat(int page, int& param)
     }
     p_FondAffiche->SetVisible(true);
     return true;
+}
+
+Tf_InfoGeneral* Tf_Principale::NouvelleInfoGeneral(bool impression)
+{
+    const TClasseInfoGeneral* classe = ClasseInfoGeneral(Saison.get());
+    if (!classe)
+        return nullptr;
+    return dynamic_cast<Tf_InfoGeneral*>(ShowChildForm(
+        [classe](TComponent* o) -> TBrivantelForm* { return classe->Cree(o); }, true, impression, false, false));
+}
+
+void Tf_Principale::AfficheInfoGeneral(int page)
+{
+    if (!Saison || !Saison->ChampionnatCourant())
+        return;
+    const bool impression = page >= 1 && page <= 4;
+    if (auto* f = dynamic_cast<Tf_InfoGeneral*>(Enfant); f && !f->RepartitionJournee) {
+        EntreeHTML(true);
+        EntreeImpression(impression);
+        f->AffichePage(page);
+        p_FondAffiche->SetVisible(true);
+        return;
+    }
+    Tf_InfoGeneral* f = NouvelleInfoGeneral(impression);
+    if (!f)
+        return;
+    p_FondAffiche->SetVisible(true);
+    f->Calcule(page);
 }
 
 void Tf_Principale::AffichePageDivers(int page, int type)

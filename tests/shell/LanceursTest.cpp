@@ -23,6 +23,7 @@
 #include "tests/support/SaisonStatBuilder.h"
 #include "views/w_ClassJoueur.h"
 #include "views/w_DiversStat.h"
+#include "views/w_InfoGeneral.h"
 #include "views/w_Statistique.h"
 
 using namespace essai;
@@ -40,11 +41,16 @@ struct TLigneVue
     std::function<void(TBrivantelForm*)> Ensuite = {};
     // A kept window leaves the panel's visibility as it was.
     bool PanneauInchange = false;
-    // A kept window offers print and HTML again by its page (the team sheet).
+    // A kept window offers print and HTML again by its page (the team sheet,
+    // the championship information).
     bool OffresParPage = false;
 };
 
 void Vue(TBrivantelForm* f, int vue) { EXPECT_EQ(dynamic_cast<Tf_Statistique&>(*f).Tag, vue); }
+std::function<void(TBrivantelForm*)> PageInfo(int page)
+{
+    return [page](TBrivantelForm* f) { EXPECT_EQ(dynamic_cast<Tf_InfoGeneral&>(*f).PageActive(), page); };
+}
 
 const TLigneVue lignesVues[] = {
     {116, "Tf_ClassJoueur", true, true, true, false},
@@ -76,10 +82,10 @@ const TLigneVue lignesVues[] = {
     {159, "Tf_Statistique", true, true, false, false, [](TBrivantelForm* f) { Vue(f, 1); }},
     {160, "Tf_Statistique", true, true, false, false, [](TBrivantelForm* f) { Vue(f, 2); }},
     {170, "Tf_recap", false, true, true, false},
-    {172, "Tf_InfoGeneral", true, true, true, true},
-    {173, "Tf_InfoGeneral", true, true, true, true},
-    {174, "Tf_InfoGeneral", true, true, true, true},
-    {175, "Tf_InfoGeneral", true, true, true, true},
+    {172, "Tf_InfoGeneral", true, true, true, false, PageInfo(1), false, true},
+    {173, "Tf_InfoGeneral", true, true, true, false, PageInfo(4), false, true},
+    {174, "Tf_InfoGeneral", true, true, true, false, PageInfo(2), false, true},
+    {175, "Tf_InfoGeneral", true, true, true, false, PageInfo(3), false, true},
     {156, "Tf_FicheMatch", false, false, false, false},
     {19, "Tf_FicheMatch", false, false, false, false},
     {20, "Tf_Prevision", false, true, true, false},

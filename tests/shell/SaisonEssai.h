@@ -19,6 +19,7 @@
 #include "platform/rtl/Files.h"
 #include "platform/rtl/IniFiles.h"
 #include "setup/w_Option.h"
+#include "views/w_InfoGeneral.h"
 #include "shell/Globales.h"
 #include "shell/w_Principale.h"
 #include "tests/shell/Programme.h"
@@ -90,6 +91,7 @@ inline TOwned<FenetreEssai> LanceFenetre()
     CreeDessin();
     // The sport's windows the program registers at start-up.
     EnregistreOptions();
+    EnregistreInfoGeneral();
     Application->Tag = 0;
     ModifSaison = 0;
     NomFichierCourant.clear();

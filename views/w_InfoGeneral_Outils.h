@@ -1,0 +1,68 @@
+// Helpers shared by the championship information units.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/gui/Graphics.h"
+#include "ui/Couleurs.h"
+#include "ui/Graphe.h"
+
+class TDonneesChampionnat;
+class TDonneesEvt;
+class TGraphBarre;
+class TGraphe;
+class TSaison;
+struct TChiffresInfo;
+
+namespace infogen {
+
+// Fixed-point numbers: two decimals on five digits, one decimal on four.
+std::string F2(double v);
+std::string F1(double v);
+// value + " (Matchday n)".
+std::string AvecJournee(const std::string& valeur, int journee);
+// Matchday journee alone, or 1 to the last played one when journee is 0
+// (derniere < premiere: none).
+void Etendue(const TDonneesChampionnat& c, int journee, int& premiere, int& derniere);
+// Both scores of match m (from 1) of matchday d, when both are set.
+bool ScoresConnus(const TDonneesChampionnat& c, int d, int m, int& a, int& b);
+// The attendance of a match, 0 when unknown.
+int64_t AffluenceConnue(const TDonneesChampionnat& c, int d, int m);
+// The position number of the record's player, 0 when not found.
+int NumeroPoste(TSaison* saison, const TDonneesEvt& e);
+// Bar x of a series: pair a on odd matchdays, b on even ones.
+void Barres(TGraphe& g, int serie, int x, int valeur, std::pair<TColor, TColor> a, std::pair<TColor, TColor> b);
+// One empty series.
+void UneSerie(TGraphe& g);
+// Total, maximum and minimum of a series over matchdays 1..derniere (the first
+// matchday reaching a value keeps it).
+void ExtremesSerie(const std::vector<int>& s, int derniere, TChiffresInfo& f);
+
+// A distribution chart: one bar per slice of `tranche` minutes.
+void GrapheRepartition(TGraphBarre& g, const std::vector<int>& barres, int tranche, const std::string& titre,
+                       TCouleurPoint paire);
+// The given bar colour twice, or the scheme's first bar colours for 0.
+TCouleurPoint PaireRepartition(TColor c, const TCouleurElement& couleurs);
+
+// ---- HTML tables ----
+using TCompteTable = TChiffresInfo;
+// A header row over both columns (colours: title background, title font).
+std::string EnteteHTML(const std::string& titre, const std::vector<std::string>& couleurs);
+// The table tag and the championship's title row.
+std::string OuvreTableHTML(const char* balise, TSaison* saison, const TDonneesChampionnat& c,
+                           const std::vector<std::string>& couleurs);
+// Matches, results, scores and bookings of the range; scorers by position
+// with `postes`.
+TCompteTable CompteTable(TSaison* saison, TDonneesChampionnat& c, int journee, bool postes);
+// The rows of the figures; ids of the score rows: total, per match, most,
+// fewest, home share, away share.
+std::string LignesCommunes(const TCompteTable& t, const std::array<int, 6>& ids,
+                           const std::vector<std::string>& couleurs);
+// The one table of rugby and handball.
+void TableRugbyHTML(TSaison* saison, int journee, const std::vector<std::string>& couleurs, std::string& resultat);
+
+}  // namespace infogen
