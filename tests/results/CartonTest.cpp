@@ -20,6 +20,7 @@
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/SaisonBuilder.h"
 #include "ui/Afficheur.h"
+#include "views/w_ChoixJournee.h"
 #include "ui/Dessin.h"
 #include "views/Textes.h"
 
@@ -240,6 +241,55 @@ TEST(CadreEnTete, MatchdayWithoutMatchesEmptiesThePage)
     p.pm_ListeMatch->OnPopup(p.pm_ListeMatch);
     ASSERT_EQ(p.pm_ListeMatch->Items()->Count(), 1);
     EXPECT_EQ(p.pm_ListeMatch->Items()->Items(0)->Tag, 20);
+}
+
+// The match popup: the matches of two teams, a separator, the matchday item;
+// the matchday dialog cancelled shows the same match, validated the first
+// match of the chosen matchday. The up-down skips a match without two teams
+// and does nothing when no other match has them; both write the page first.
+TEST(CadreChoixMatch, PopupMatchdayDialogAndUpDown)
+{
+    Page t;
+    PageEssai& p = *t.p;
+    p.pm_ListeMatch->OnPopup(p.pm_ListeMatch);
+    TMenuItem* items = p.pm_ListeMatch->Items();
+    ASSERT_EQ(items->Count(), 4);
+    EXPECT_EQ(items->Items(0)->Tag, 1);
+    EXPECT_EQ(items->Items(1)->Tag, 2);
+    EXPECT_EQ(items->Items(2)->Caption(), "-");
+    EXPECT_EQ(items->Items(3)->Tag, 20);
+    items->Items(1)->Click();
+    EXPECT_EQ(p.MatchCourant, 2);
+    EXPECT_EQ(p.Ecritures, 1);
+
+    kit::WhenModal([](TForm* f) {
+        ASSERT_NE(dynamic_cast<Tf_ChoixJournee*>(f), nullptr);
+        f->SetModalResult(mrCancel);
+    });
+    p.pm_ListeMatch->OnPopup(p.pm_ListeMatch);
+    p.pm_ListeMatch->Items()->Items(3)->Click();
+    EXPECT_EQ(p.MatchCourant, 2);
+    EXPECT_EQ(t.c().NbJournee, 4);
+    kit::WhenModal([](TForm* f) {
+        f->Tag = 2;
+        f->SetModalResult(mrOk);
+    });
+    p.pm_ListeMatch->OnPopup(p.pm_ListeMatch);
+    p.pm_ListeMatch->Items()->Items(3)->Click();
+    EXPECT_EQ(t.c().NbJournee, 2);
+    EXPECT_EQ(p.MatchCourant, 1);
+    EXPECT_EQ(p.IdDomicile, t.c().Match(2, 1)->IdEquipe(0));
+
+    // Matchday 2 with its second match gone (its slots empty): the up-down
+    // stays on the first one, the popup lists it alone.
+    const int dom2 = t.c().Match(2, 2)->IdEquipe(0), ext2 = t.c().Match(2, 2)->IdEquipe(1);
+    t.c().SupprimeMatch(2, dom2, ext2);
+    const int ecritures = p.Ecritures;
+    p.UpDown1->ClickButton(btNext);
+    EXPECT_EQ(p.MatchCourant, 1);
+    EXPECT_EQ(p.Ecritures, ecritures);
+    p.pm_ListeMatch->OnPopup(p.pm_ListeMatch);
+    EXPECT_EQ(p.pm_ListeMatch->Items()->Count(), 3);
 }
 
 // The referee rules: each message once, in the championship's terms.
