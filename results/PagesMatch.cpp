@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "model/MultiSport.h"
+#include "results/w_ButeursFoot.h"
 #include "results/w_ButeursStat.h"
 #include "results/w_InfoMatchCadre.h"
 #include "results/w_Passeurs.h"
@@ -21,5 +22,6 @@ void EnregistrePagesMatch()
 {
     TMultiSport::EnregistreClasse(TGenreFenetre::Buteurs, 2, Page<Tf_ButeursBasket>());
     TMultiSport::EnregistreClasse(TGenreFenetre::Buteurs, 3, Page<Tf_ButeursHand>());
+    TMultiSport::EnregistreClasse(TGenreFenetre::Buteurs, 0, Page<Tf_ButeursFoot>());
     TMultiSport::EnregistreClasse(TGenreFenetre::Passeurs, 0, Page<Tf_PasseursFoot>());
 }

@@ -1,0 +1,245 @@
+// The football scorers page opened through the main window (command 14): a
+// 2-1 match shows two home and one away goal rows; goals entered by drag and
+// double click, an own goal, cards by double click once the goals are full, a
+// penalty and a free kick through the popup, a minute past the bound, the
+// header entries; written when another match shows (missed penalties of the
+// second page untouched), shown again; goal records beyond the score dropped
+// by minute; saved, reopened equal and counted.
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
+
+#include "model/Championnat.h"
+#include "model/Joueurs.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/Menus.h"
+#include "platform/gui/StdCtrls.h"
+#include "results/Carton.h"
+#include "results/PagesMatch.h"
+#include "results/w_ButeursFoot.h"
+#include "shell/Commandes.h"
+#include "shell/Globales.h"
+#include "tests/results/FeuilleEssai.h"
+#include "ui/Afficheur.h"
+
+using namespace essai;
+using namespace feuille_essai;
+
+namespace {
+
+const bool pagesInscrites = (EnregistrePagesMatch(), true);
+
+TCarton* Boite(TFondScroll* f, int i)
+{
+    int k = -1;
+    for (int j = 0; j < f->NbControles(); ++j)
+        if (auto* l = dynamic_cast<TWinControl*>(f->Controle(j)); l && l->Visible() && ++k == i)
+            return dynamic_cast<TCarton*>(l->Controls(0));
+    return nullptr;
+}
+
+int Lignes(TFondScroll* f)
+{
+    int n = 0;
+    for (int j = 0; j < f->NbControles(); ++j)
+        n += f->Controle(j)->Visible() ? 1 : 0;
+    return n;
+}
+
+// (team, player, word) of the records of a kind on matchday n for two teams.
+std::vector<std::tuple<int, int32_t, int>> Records(TDonneesChampionnat& c, int type, int n, int h, int a)
+{
+    std::vector<std::tuple<int, int32_t, int>> v;
+    const TListeDonnees* l = c.ListeDonnees(type, n);
+    for (int i = 0; l && i < l->Nombre(); ++i)
+        if (l->Donnee(i)->IdEquipe() == h || l->Donnee(i)->IdEquipe() == a)
+            v.emplace_back(l->Donnee(i)->IdEquipe(), l->Donnee(i)->IdJoueur(), l->Donnee(i)->Mot());
+    std::sort(v.begin(), v.end());
+    return v;
+}
+
+int32_t Entree(TListe* l, int i) { return NumeroEntreeListe(l->Items()[i], 8, true); }
+
+TEST(ButeursFoot, GoalsCardsAndHeaderEnteredWrittenShownSaved)
+{
+    const std::string dir = Prepare("buteurs_foot");
+    TSaisonComplete sc(0);
+    sc.saison->SetChampionnatCourant(sc.ligue);
+    sc.ligue->SetCategorieEquipe(1, 0);
+    // Matchday 5's first match: 2-1, and a missed penalty entered on the second page.
+    TInfoComp* mm = sc.ligue->Match(5, 1);
+    const int h = mm->IdEquipe(0), a = mm->IdEquipe(1);
+    sc.ligue->CreeMatch(5, h, a, 2, 1);
+    const auto jh = sc.Joueurs(h), ja = sc.Joueurs(a);
+    sc.ligue->ListeDonnees(2, 5)->Ajoute(TDonneesEvt::CreateId(jh[2], h, evtHorsScore));
+    sc.ligue->NbJournee = 5;
+    const std::string fichier = MakePath(dir, "buteurs.xmc");
+    ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, sc.saison.get(), nullptr, "", "", nullptr, {}, false));
+    auto f = LanceFenetre();
+    f->OpenFile(fichier);
+    ASSERT_TRUE(f->Saison);
+    TDonneesChampionnat& c = *f->Saison->ChampionnatCourant();
+    ModifSaison = 0;
+
+    ASSERT_TRUE(Commande(*f, 14));
+    auto* p = dynamic_cast<Tf_ButeursFoot*>(f->Enfant);
+    ASSERT_NE(p, nullptr);
+    ASSERT_EQ(p->IdDomicile, h);
+    EXPECT_EQ(Lignes(p->Fond(0, 1)), 2);
+    EXPECT_EQ(Lignes(p->Fond(0, 2)), 1);
+    EXPECT_EQ(Lignes(p->Fond(1, 1)), 1);
+    EXPECT_EQ(Lignes(p->Fond(2, 2)), 1);
+    EXPECT_TRUE(Boite(p->Fond(0, 1), 0)->Text().empty());   // the missed penalty is not a goal
+
+    // Goal 1 dragged, goal 2 by double click; the away goal: a home player on
+    // the away goals (own goal).
+    TListe* lh = p->Liste(1);
+    ASSERT_EQ(lh->Items().Count(), 3);
+    const int32_t b1 = Entree(lh, 0), b2 = Entree(lh, 1), csc = Entree(lh, 2);
+    f->Saison->InvalideStats();
+    f->Saison->CalculeStatJoueurs();
+    const int butsAvant = f->Saison->Joueurs().ChercheJoueur(b2, -1)->Stat(c.CodeChamp, 1);
+    const TRect e0 = lh->ItemRect(0);
+    kit::Drag(lh, {e0.Left + 5, e0.Top + 3}, Boite(p->Fond(0, 1), 0), {20, 10});
+    ChoisitEntree(lh, 1);
+    const TRect e2 = lh->ItemRect(2);
+    kit::Drag(lh, {e2.Left + 5, e2.Top + 3}, Boite(p->Fond(0, 2), 0), {20, 10});
+    EXPECT_EQ(Boite(p->Fond(0, 1), 0)->Numero, b1);
+    EXPECT_EQ(Boite(p->Fond(0, 1), 1)->Numero, b2);
+    EXPECT_EQ(Boite(p->Fond(0, 2), 0)->Numero, csc);
+    EXPECT_TRUE(Boite(p->Fond(0, 2), 0)->Tag & TCarton::FlagContreSonCamp);
+    // Goals full: a double click books, a second sends off.
+    ChoisitEntree(lh, 0);
+    ChoisitEntree(lh, 0);
+    EXPECT_EQ(Boite(p->Fond(1, 1), 0)->Numero, b1);
+    EXPECT_EQ(Boite(p->Fond(2, 1), 0)->Numero, b1);
+    // Penalty and free kick through the popup.
+    for (const auto& [i, item] : {std::pair{0, p->mi_Penalty}, {1, p->mi_Coupfranc}}) {
+        p->pm_TypeBut->PopupComponent = Boite(p->Fond(0, 1), i);
+        p->pm_TypeButPopup();
+        EXPECT_TRUE(p->mi_Aucun->Checked());
+        item->Click();
+    }
+    p->pm_TypeBut->PopupComponent = Boite(p->Fond(0, 1), 0);
+    p->pm_TypeButPopup();
+    EXPECT_TRUE(p->mi_Penalty->Checked());
+    // Minutes: one past the bound; the red card at 75.
+    kit::Type(Boite(p->Fond(0, 1), 0)->Minute(), "130");
+    kit::Type(Boite(p->Fond(0, 1), 1)->Minute(), "44");
+    kit::Type(Boite(p->Fond(2, 1), 0)->Minute(), "75");
+    // Header.
+    p->AffichageScore->SetFocus();
+    kit::Type(p->AffichageScore, "2500");
+    p->cb_Arbitre->SetItemIndex(1);
+    p->cb_Arbitre->OnChange(p->cb_Arbitre);
+    kit::Type(p->e_NoteArbitre, "7");
+    kit::Type(p->e_NoteMatch, "8");
+    kit::Type(p->e_add1, "3");
+    kit::Type(p->e_add2, "5");
+    p->cb_Stade->SetItemIndex(1);
+    p->cb_Stade->OnChange(p->cb_Stade);
+    kit::GrabToPng(f.get(), "buteurs_foot");
+
+    const TInfoComp* m = c.Match(5, 1);
+    p->UpDown1->ClickButton(btNext);
+    EXPECT_EQ(ModifSaison, 1);
+    std::vector<std::tuple<int, int32_t, int>> buts = {
+        {h, b1, 127 | evt100}, {h, b2, 44 | evt200}, {a, csc, evtRouge}, {h, jh[2], evtHorsScore}};
+    std::sort(buts.begin(), buts.end());
+    EXPECT_EQ(Records(c, 2, 5, h, a), buts);
+    std::vector<std::tuple<int, int32_t, int>> cartons = {{h, b1, 0}, {h, b1, 75 | evtRouge}};
+    EXPECT_EQ(Records(c, 3, 5, h, a), cartons);
+    EXPECT_EQ(m->Affluence(), 2500);
+    EXPECT_EQ(m->Arbitre(), static_cast<int32_t>(p->cb_Arbitre->Items().Objects(1)));
+    EXPECT_EQ(m->NoteArbitre(), 7);
+    EXPECT_EQ(m->NoteMatch(), 8);
+    EXPECT_EQ(m->TempsAdd(1), 3);
+    EXPECT_EQ(m->TempsAdd(2), 5);
+    EXPECT_GT(m->Stade(), 0);
+
+    // Shown again.
+    p->UpDown1->ClickButton(btPrev);
+    ASSERT_EQ(p->IdDomicile, h);
+    EXPECT_EQ(Boite(p->Fond(0, 1), 0)->Numero, b2);   // by minute: 44 first
+    EXPECT_EQ(Boite(p->Fond(0, 1), 0)->Minute()->Text(), "44");
+    EXPECT_EQ(Boite(p->Fond(0, 1), 1)->Minute()->Text(), "127");
+    EXPECT_TRUE(Boite(p->Fond(0, 1), 1)->Tag & TCarton::FlagPenalty);
+    EXPECT_EQ(Boite(p->Fond(0, 2), 0)->Numero, csc);
+    EXPECT_TRUE(Boite(p->Fond(0, 2), 0)->Tag & TCarton::FlagContreSonCamp);
+    EXPECT_EQ(Lignes(p->Fond(1, 1)), 2);
+    EXPECT_EQ(p->e_add2->Text(), "5");
+    EXPECT_EQ(p->AffichageScore->Nombre(), "2500");
+
+    // Counted: the two home goals (the penalty included).
+    f->Saison->InvalideStats();
+    f->Saison->CalculeStatJoueurs();
+    EXPECT_EQ(f->Saison->Joueurs().ChercheJoueur(b2, -1)->Stat(c.CodeChamp, 1), butsAvant + 1);
+
+    RepondBoite(mrOk);
+    Commande(*f, 7);
+    uint8_t etat = 0;
+    auto relu = TTraiteurFichier::Charger(fichier, "", "", nullptr, TousSports, etat, true);
+    ASSERT_TRUE(relu);
+    EXPECT_EQ(Document(*relu), Document(*f->Saison));
+    TermineFenetre(f);
+}
+
+// Three home goal records for a score of 2: the first two by minute are
+// shown and kept.
+TEST(ButeursFoot, GoalsBeyondTheScoreDroppedByMinute)
+{
+    const std::string dir = Prepare("buteurs_surplus");
+    TSaisonComplete sc(0);
+    sc.saison->SetChampionnatCourant(sc.ligue);
+    const int h = sc.ligue->Match(5, 1)->IdEquipe(0), a = sc.ligue->Match(5, 1)->IdEquipe(1);
+    sc.ligue->CreeMatch(5, h, a, 2, 0);
+    const auto jh = sc.Joueurs(h);
+    for (const auto& [j, minute] : {std::pair{0, 90}, {1, 5}, {2, 50}})
+        sc.ligue->ListeDonnees(2, 5)->Ajoute(std::make_unique<TDonneesEvt>(jh[j], h, minute, 0));
+    sc.ligue->NbJournee = 5;
+    const std::string fichier = MakePath(dir, "surplus.xmc");
+    ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, sc.saison.get(), nullptr, "", "", nullptr, {}, false));
+    auto f = LanceFenetre();
+    f->OpenFile(fichier);
+    TDonneesChampionnat& c = *f->Saison->ChampionnatCourant();
+    ASSERT_TRUE(Commande(*f, 14));
+    auto* p = dynamic_cast<Tf_ButeursFoot*>(f->Enfant);
+    ASSERT_NE(p, nullptr);
+    ASSERT_EQ(Lignes(p->Fond(0, 1)), 2);
+    EXPECT_EQ(Boite(p->Fond(0, 1), 0)->Numero, jh[1]);
+    EXPECT_EQ(Boite(p->Fond(0, 1), 1)->Numero, jh[2]);
+    ASSERT_TRUE(Commande(*f, 13));   // the page goes: written
+    std::vector<std::tuple<int, int32_t, int>> attendu = {{h, jh[1], 5}, {h, jh[2], 50}};
+    std::sort(attendu.begin(), attendu.end());
+    EXPECT_EQ(Records(c, 2, 5, h, a), attendu);
+    TermineFenetre(f);
+}
+
+TEST(ButeursFoot, SeasonMadeThroughTheCreationWindows)
+{
+    Prepare("buteurs_foot_creation");
+    auto f = LanceFenetre();
+    ASSERT_TRUE(CreeSaisonParFenetres(*f, 0));
+    TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
+    const int h = c->IdEquipe(0), a = c->IdEquipe(1);
+    c->CreeMatch(1, h, a, 1, 0);
+    c->NbJournee = 1;
+    f->Saison->Joueurs().AjouteJoueur(f->Saison->CreeJoueur("Buteur", "Bob", -1, h));
+    ASSERT_TRUE(Commande(*f, 14));
+    auto* p = dynamic_cast<Tf_ButeursFoot*>(f->Enfant);
+    ASSERT_NE(p, nullptr);
+    while (p->IdDomicile != h)
+        p->UpDown1->ClickButton(btNext);
+    ASSERT_EQ(p->Liste(1)->Items().Count(), 1);
+    ChoisitEntree(p->Liste(1), 0);
+    const int32_t id = Boite(p->Fond(0, 1), 0)->Numero;
+    EXPECT_GT(id, 0);
+    kit::Type(Boite(p->Fond(0, 1), 0)->Minute(), "12");
+    kit::GrabToPng(f.get(), "buteurs_foot_creation");
+    ASSERT_TRUE(Commande(*f, 13));
+    EXPECT_EQ(Records(*c, 2, 1, h, a), (std::vector<std::tuple<int, int32_t, int>>{{h, id, 12}}));
+    TermineFenetre(f);
+}
+
+}  // namespace
