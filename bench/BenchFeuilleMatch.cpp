@@ -1,8 +1,9 @@
-// The basketball statistic sheet of the match sheet on the large basketball
-// season (40 championships of 20 teams, box scores on every played match):
-// stepping to the next match writes the shown team's counts (one count
-// changed, so the page really writes) and shows the next match's header and
-// grid, offscreen. Target: under 30 ms.
+// Stepping to the next match on the match sheet pages of the large seasons (40
+// championships of 20 teams): the basketball statistic sheet (box scores on
+// every played match; one count changed each time, so the page really writes
+// the shown team) and the football scorers page (goals and cards on every
+// played match; the attendance typed each time, so the page writes goals,
+// cards and header), offscreen. Target: under 30 ms.
 //   build/bench/bench_brivantel --benchmark_filter=FeuilleMatch
 #include <benchmark/benchmark.h>
 
@@ -18,7 +19,9 @@
 #include "platform/gui/Forms.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
+#include "results/w_ButeursFoot.h"
 #include "results/w_ButeursStat.h"
+#include "ui/Afficheur.h"
 #include "ui/ColorStringGrid.h"
 // GCC 12 sees a string copy of the generator's championship names as overlapping
 // (a false positive of its inlining).
@@ -65,5 +68,37 @@ void BM_FeuilleMatchBasketSuivant(benchmark::State& state)
     f->Hide();
 }
 BENCHMARK(BM_FeuilleMatchBasketSuivant)->Unit(benchmark::kMillisecond);
+
+void BM_FeuilleMatchFootSuivant(benchmark::State& state)
+{
+    setenv("BZ_DATA_DIR", BZ_BENCH_DATA_DIR, 0);
+    AppliBanc();
+    if (!Traducteur())
+        InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(BZ_BENCH_DATA_DIR, "texte\\Textefr.txt")));
+    static std::unique_ptr<essai::TGrandeSaison> grande = [] {
+        essai::TParamsGrandeSaison p;
+        p.sport = 0;
+        return essai::GenereGrandeSaison(p);
+    }();
+    TSaison& s = *grande->saison;
+    s.ChampionnatCourant()->NbJournee = 3;
+    TOwned<Tf_ButeursFoot> f(new Tf_ButeursFoot(nullptr));
+    f->ChangeCouleurs(f->Couleurs);
+    f->ChangeSaison(&s);
+    f->SetClientWidth(800);
+    f->SetClientHeight(600);
+    f->AfficheLibelles();
+    f->SetFenetrePrincipale(nullptr);
+    f->AfficheMatch();
+    f->Show();
+    int compte = 0;
+    for (auto _ : state) {
+        f->AffichageScore->SetNombre(IntToStr(10000 + ++compte % 1000));
+        f->AffichageScoreKeyPress();
+        f->UpDown1Click(true);
+    }
+    f->Hide();
+}
+BENCHMARK(BM_FeuilleMatchFootSuivant)->Unit(benchmark::kMillisecond);
 
 }  // namespace
