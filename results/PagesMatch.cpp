@@ -24,4 +24,5 @@ void EnregistrePagesMatch()
     TMultiSport::EnregistreClasse(TGenreFenetre::Buteurs, 3, Page<Tf_ButeursHand>());
     TMultiSport::EnregistreClasse(TGenreFenetre::Buteurs, 0, Page<Tf_ButeursFoot>());
     TMultiSport::EnregistreClasse(TGenreFenetre::Passeurs, 0, Page<Tf_PasseursFoot>());
+    TMultiSport::EnregistreClasse(TGenreFenetre::Passeurs, 1, Page<Tf_PasseursRugby>());
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
@@ -238,4 +239,190 @@ void Tf_PasseursFoot::LB1DblClick(int cote)
         b->Reorganise(true, 0);
         return;
     }
+}
+
+// ---- rugby -----------------------------------------------------------------------------------
+
+Tf_PasseursRugby::Tf_PasseursRugby(TComponent* AOwner) : Tf_InfoMatchCadre(AOwner)
+{
+    SetName("f_PasseursRugby");
+    SetCaption("f_PasseursRugby");
+    static const char* noms[3][2] = {{"FondCj1", "FondCj2"}, {"FondCr1", "FondCr2"}, {"FondPenalty1", "FondPenalty2"}};
+    for (int k = 0; k < 3; ++k)
+        for (int cote = 1; cote <= 2; ++cote) {
+            auto* f = new TFondScroll(this);
+            f->SetName(noms[k][cote - 1]);
+            f->Tag = cote;
+            if (Dessin)
+                f->SetModele(Dessin->Fond("FondCarrebleu"));
+            f->SetParent(this);
+            fonds_[k][cote - 1] = f;
+        }
+    Label1 = resultats::Label(this, this, "Label1", 0, 250, 200, Jaune, true, L1("Penalités manquées"));
+    Label12 = resultats::Label(this, this, "Label12", 0, 400, 300, Jaune, true, "Commentaires sur le match");
+    m_Commentaire = new TMemo(this);
+    m_Commentaire->SetName("m_Commentaire");
+    m_Commentaire->SetScrollBars(ssVertical);
+    m_Commentaire->SetParent(this);
+    OnResize = [this](TObject*) {
+        fc_InfoMatchResize();
+        Place();
+    };
+    DoCreate();
+}
+
+Tf_PasseursRugby::~Tf_PasseursRugby()
+{
+    if (Saison)
+        EnregistrePage(1);
+}
+
+void Tf_PasseursRugby::Prepare()
+{
+    mi_AjouterJoueur1->SetCaption(Texte(870, "Ajouter un joueur"));
+    mi_AjouterJoueur2->SetCaption(Texte(870, "Ajouter un joueur"));
+    // Texts 514 and 919 of the language files name the kickers and the
+    // substitutions: these labels keep their own captions.
+    Label1->SetCaption(L1("Penalités manquées"));
+    Label12->SetCaption("Commentaires sur le match");
+    Panel2->SetAlign(alLeft);
+    Panel4->SetAlign(alRight);
+}
+
+void Tf_PasseursRugby::Place()
+{
+    const int largeur = ClientWidth(), haut = ClientHeight();
+    const int w = std::max(60, (largeur - 2 * 133 - 10) / 2);
+    const int h = std::max(40, (haut - 200) / 4);
+    for (int cote = 1; cote <= 2; ++cote) {
+        const int x = cote == 1 ? 133 : 143 + w;
+        for (int k = 0; k < 3; ++k)
+            fonds_[k][cote - 1]->SetBounds(x, 44 + k * (h + (k == 2 ? 24 : 4)) + (k == 2 ? 0 : 0), w, h);
+    }
+    const int yPenalty = fonds_[2][0]->Top();
+    Label1->SetBounds(largeur / 2 - Label1->Width() / 2, yPenalty - 20, Label1->Width(), 16);
+    const int topMemo = std::max(yPenalty + h + 24, haut - 132);
+    m_Commentaire->SetBounds(133, topMemo, std::max(100, 2 * w + 10), std::max(40, haut - topMemo - 4));
+    Label12->SetBounds(133, topMemo - 18, 300, 16);
+    AjusteFonds();
+}
+
+void Tf_PasseursRugby::AjusteFonds()
+{
+    for (auto& k : fonds_)
+        for (TFondScroll* f : k)
+            f->Ajuste();
+}
+
+void Tf_PasseursRugby::AfficheMatch()
+{
+    for (auto& k : fonds_)
+        for (TFondScroll* f : k)
+            VideFond(f);
+    AfficheEnTeteMatch(false, nullptr, {}, nullptr, nullptr);
+}
+
+void Tf_PasseursRugby::RemplitPage(int Mode)
+{
+    if (Mode != 1) {
+        for (int cote = 1; cote <= 2; ++cote)
+            Liste(cote)->Items().Clear();
+        m_Commentaire->SetText("");
+        return;
+    }
+    TDonneesChampionnat* c = Championnat();
+    const int n = c->NbJournee;
+    ChargeListes();
+    auto choix = [this](int cote, int32_t id) -> const TChoixJoueur* {
+        TListeJoueur* liste = cote == 1 ? ListeDomicile() : ListeExterieur();
+        if (!liste)
+            return nullptr;
+        if (const TChoixJoueur* ch = liste->ChercheIdJoueur(id))
+            return ch;
+        TJoueur* p = Saison->Joueurs().ChercheJoueur(id, -1);
+        if (!p)
+            return nullptr;
+        liste->Insere(std::make_unique<TChoixJoueur>(p, 0), false);
+        return liste->ChercheIdJoueur(id);
+    };
+    // Cards (red: 0x80), with minute boxes; missed penalties (the word exactly 0x800).
+    std::unique_ptr<TListeResultat> cartons[4], manques[4];
+    if (TListeDonnees* l = c->ListeDonnees(3, n))
+        l->ListesMatch(IdDomicile, IdExterieur, false, true, cartons);
+    if (TListeDonnees* l = c->ListeDonnees(2, n))
+        l->ListesMatch(IdDomicile, IdExterieur, true, false, manques);
+    for (int k = 0; k < 3; ++k)
+        for (int cote = 1; cote <= 2; ++cote) {
+            const TListeResultat* l = k < 2 ? cartons[k * 2 + cote - 1].get() : manques[cote - 1].get();
+            TFondScroll* fond = fonds_[k][cote - 1];
+            const int couleur = k == 1 ? 2 : 1;
+            int ligne = 1;
+            for (int i = 0; l && i < l->Nombre(); ++i) {
+                const TDonneesEvt* d = l->Resultat(i);
+                if (k == 2 && d->Mot() != evtHorsScore)
+                    continue;
+                const TChoixJoueur* ch = choix(cote, d->IdJoueur());
+                const std::optional<std::string> minute =
+                    k < 2 ? std::optional<std::string>(IntToStr(d->Mot() & evtMinute)) : std::nullopt;
+                TCarton* b = AjouteCarton(ligne++, cote, k < 2, 0, -1, minute, ch, k == 2 ? 6 : 0, false, fond, couleur);
+                if (!ch) {
+                    b->SetText(Texte(3472, "Joueur inconnu"));
+                    b->Numero = d->IdJoueur();
+                }
+            }
+            AjouteCarton(ligne, cote, k < 2, 0, -1, k < 2 ? std::optional<std::string>("0") : std::nullopt, nullptr,
+                         k == 2 ? 6 : 0, false, fond, couleur);
+        }
+    m_Commentaire->SetText(c->CommentaireMatch(n, MatchCourant));
+}
+
+void Tf_PasseursRugby::EnregistrePage(int Libere)
+{
+    if (Libere == 1)
+        LibereListes();
+    TDonneesChampionnat* c = Championnat();
+    if (!c || c_EqDomicile->Text().empty())
+        return;
+    const int n = c->NbJournee, m = MatchCourant;
+    const int h = IdDomicile, a = IdExterieur;
+    const std::string commentaire = m_Commentaire->GetText();
+    const bool commentaireChange = commentaire != c->CommentaireMatch(n, m);
+    c->SetCommentaireMatch(n, m, commentaire);
+    const bool evenements = Modifie;
+    if (Modifie) {
+        Modifie = 0;
+        TListeDonnees* cartons = c->ListeDonnees(3, n);
+        TListeDonnees* buts = c->ListeDonnees(2, n);
+        if (cartons)
+            cartons->SupprimeEquipes({h, a});
+        if (buts) {
+            const int equipes[2] = {h, a};
+            buts->SupprimeEquipesMarquees(equipes);
+        }
+        for (int k = 0; k < 3; ++k) {
+            TListeDonnees* l = k < 2 ? cartons : buts;
+            if (!l)
+                continue;
+            for (int cote = 1; cote <= 2; ++cote) {
+                TFondScroll* fond = fonds_[k][cote - 1];
+                for (int i = 0; i < fond->NbControles(); ++i) {
+                    TCarton* b = BoiteLigne(fond, i);
+                    if (!b || b->Text().empty() || !fond->Controle(i)->Visible())
+                        continue;
+                    const int equipe = cote == 1 ? h : a;
+                    if (k == 2) {
+                        l->Ajoute(TDonneesEvt::CreateId(b->Numero, equipe, evtHorsScore));
+                        continue;
+                    }
+                    // The minute bounded to 0..127 before it is stored: the bits
+                    // above are the card's flags.
+                    const TEditRond* e = b->Minute();
+                    const int minute = e ? std::clamp(StrToIntDef(Trim(e->Text()), 0), 0, 127) : 0;
+                    l->Ajoute(std::make_unique<TDonneesEvt>(b->Numero, equipe, minute, k == 1 ? evtRouge : 0));
+                }
+            }
+        }
+    }
+    if (evenements || commentaireChange)
+        Signale();
 }

@@ -47,3 +47,30 @@ private:
     void Remplit(TFondScroll* fond, int cote, const class TListeResultat* liste);
     TFondScroll* fonds_[2][2] = {};
 };
+
+// The second match sheet page of rugby: each side's yellow and red cards
+// (with their minutes) and missed penalties, and the comment on the match.
+class Tf_PasseursRugby : public Tf_InfoMatchCadre, public IPageSecondaire
+{
+public:
+    explicit Tf_PasseursRugby(TComponent* AOwner);
+    ~Tf_PasseursRugby() override;
+
+    void ChangeMatch() override { AfficheMatch(); }
+    void AfficheMatch() override;
+    void RemplitPage(int Mode) override;
+    void AjusteFonds() override;
+    void EnregistrePage(int Libere) override;
+    void Prepare() override;
+
+    // Panel of side cote (1, 2): yellow cards (k 0), red cards (k 1), missed penalties (k 2).
+    TFondScroll* Fond(int k, int cote) const { return fonds_[k][cote - 1]; }
+
+    TMemo* m_Commentaire;
+    TLabel* Label1;
+    TLabel* Label12;
+
+private:
+    void Place();
+    TFondScroll* fonds_[3][2] = {};
+};

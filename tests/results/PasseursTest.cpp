@@ -168,3 +168,72 @@ TEST(PasseursFoot, SeasonMadeThroughTheCreationWindows)
 }
 
 }  // namespace
+
+namespace {
+
+TCarton* BoiteVisible(TFondScroll* f, int i)
+{
+    int k = -1;
+    for (int j = 0; j < f->NbControles(); ++j)
+        if (auto* l = dynamic_cast<TWinControl*>(f->Controle(j)); l && l->Visible() && ++k == i)
+            return dynamic_cast<TCarton*>(l->Controls(0));
+    return nullptr;
+}
+
+// Rugby: cards with their minutes (a red card at 75 stored as 75 + 0x80, a
+// minute past the bound kept within the minute bits), a missed penalty.
+TEST(PasseursRugby, CardsWithMinutesAndMissedPenalties)
+{
+    const std::string dir = Prepare("passeurs_rugby");
+    TSaisonComplete sc(1);
+    sc.saison->SetChampionnatCourant(sc.ligue);
+    sc.ligue->SetCategorieEquipe(1, 0);
+    sc.ligue->NbJournee = 4;
+    const std::string fichier = MakePath(dir, "rugby.xmc");
+    ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, sc.saison.get(), nullptr, "", "", nullptr, {}, false));
+    auto f = LanceFenetre();
+    f->OpenFile(fichier);
+    TDonneesChampionnat& c = *f->Saison->ChampionnatCourant();
+    ModifSaison = 0;
+    ASSERT_TRUE(Commande(*f, 16));
+    auto* p = dynamic_cast<Tf_PasseursRugby*>(f->Enfant);
+    ASSERT_NE(p, nullptr);
+    const int h = p->IdDomicile, a = p->IdExterieur;
+    const auto jh = sc.Joueurs(h), ja = sc.Joueurs(a);
+    EXPECT_EQ(Rangees(p->Fond(0, 1)), (std::vector<int32_t>{jh[1], 0}));
+    EXPECT_EQ(BoiteVisible(p->Fond(0, 1), 0)->Minute()->Text(), "30");
+    EXPECT_EQ(Rangees(p->Fond(1, 2)), (std::vector<int32_t>{ja[2], 0}));
+    EXPECT_EQ(BoiteVisible(p->Fond(2, 1), 0)->Minute(), nullptr);
+
+    // A home red card at 75, an away yellow card typed 200, a home missed penalty.
+    TListe* lh = p->Liste(1);
+    TListe* la = p->Liste(2);
+    const int32_t rouge = NumeroEntreeListe(lh->Items()[0], 8, true);
+    const int32_t jaune = NumeroEntreeListe(la->Items()[0], 8, true);
+    const int32_t manque = NumeroEntreeListe(lh->Items()[1], 8, true);
+    const TRect e0 = lh->ItemRect(0), e1 = lh->ItemRect(1), ea = la->ItemRect(0);
+    kit::Drag(lh, {e0.Left + 5, e0.Top + 3}, BoiteVisible(p->Fond(1, 1), 0), {20, 10});
+    kit::Type(BoiteVisible(p->Fond(1, 1), 0)->Minute(), "75");
+    kit::Drag(la, {ea.Left + 5, ea.Top + 3}, BoiteVisible(p->Fond(0, 2), 0), {20, 10});
+    kit::Type(BoiteVisible(p->Fond(0, 2), 0)->Minute(), "200");
+    kit::Drag(lh, {e1.Left + 5, e1.Top + 3}, BoiteVisible(p->Fond(2, 1), 0), {20, 10});
+    kit::GrabToPng(f.get(), "passeurs_rugby");
+    p->UpDown1->ClickButton(btNext);
+    EXPECT_EQ(ModifSaison, 1);
+    std::vector<std::tuple<int, int32_t, int>> cartons = {
+        {h, jh[1], 30}, {h, rouge, 75 | evtRouge}, {a, ja[2], evtRouge}, {a, jaune, 127}};
+    std::sort(cartons.begin(), cartons.end());
+    EXPECT_EQ(Records(c, 3, 4, h, a), cartons);
+    const auto buts = Records(c, 2, 4, h, a);
+    EXPECT_NE(std::find(buts.begin(), buts.end(), std::tuple<int, int32_t, int>{h, manque, 0x800}), buts.end());
+
+    // Shown again: the red card in the home red cards with its minute.
+    p->UpDown1->ClickButton(btPrev);
+    ASSERT_EQ(p->IdDomicile, h);
+    EXPECT_EQ(Rangees(p->Fond(1, 1)), (std::vector<int32_t>{rouge, 0}));
+    EXPECT_EQ(BoiteVisible(p->Fond(1, 1), 0)->Minute()->Text(), "75");
+    EXPECT_EQ(Rangees(p->Fond(2, 1)), (std::vector<int32_t>{manque, 0}));
+    TermineFenetre(f);
+}
+
+}  // namespace
