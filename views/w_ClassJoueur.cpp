@@ -45,6 +45,16 @@ std::vector<TCompteurJoueur> Notes(TSaison& saison, int type, const TListeChampi
     return v;
 }
 
+// An empty ranking: "none" on a row of its own, nothing left of the previous
+// ranking (no value, no rank, no player behind a double click).
+void Aucun(TColorGridBase& g, const TCouleurElement& couleurs)
+{
+    for (int k = 0; k < Modele(g).ColCount(); ++k) {
+        Cellule(g, k, 1, k == 1 ? Texte(108) : std::string(), couleurs, false, k == 1 ? 0 : 1);
+        g.ChangeDonneeCellule(k, 1, 0);
+    }
+}
+
 }  // namespace
 
 void Tf_ClassJoueur::RemplitJoueurs(TSaison* saison, int type, TColorGridBase& g, TEditeur* bas, TEditeur* droite,
@@ -73,7 +83,7 @@ void Tf_ClassJoueur::RemplitJoueurs(TSaison* saison, int type, TColorGridBase& g
     const std::vector<int> rangs = TClassJoueur::Rangs(liste);
     const int suivie = c->IdEquipe(c->Option(10));
     if (liste.empty()) {
-        Cellule(g, 1, 1, Texte(108), couleurs, false, 0);
+        Aucun(g, couleurs);
         return;
     }
     for (int r = 0; r < n; ++r) {
@@ -161,7 +171,7 @@ void Tf_ClassJoueur::RemplitArbitres(TSaison* saison, int type, TColorGridBase& 
     Entete(g, 1, Texte(945), couleurs, 0);
     Entete(g, 2, TClassArbitre::LibelleClassement(type), couleurs, 1);
     if (lignes.empty()) {
-        Cellule(g, 1, 1, Texte(108), couleurs, false, 0);
+        Aucun(g, couleurs);
         return;
     }
     for (size_t r = 0; r < lignes.size(); ++r) {

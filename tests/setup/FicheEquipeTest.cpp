@@ -15,6 +15,7 @@
 #include "setup/w_Creation.h"
 #include "setup/w_CreationSaison.h"
 #include "setup/w_SaisieEquipes.h"
+#include "tests/setup/CreationEssai.h"
 #include "tests/shell/SaisonEssai.h"
 #include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
@@ -24,62 +25,6 @@
 using namespace essai;
 
 namespace {
-
-const bool dossierAbsolu = [] {
-    setenv("BZ_DATA_DIR", std::filesystem::absolute(DossierDonnees()).lexically_normal().c_str(), 0);
-    return true;
-}();
-
-template <class T>
-void Quand(std::function<void(T*)> action)
-{
-    kit::WhenModal([action](TForm* f) {
-        if (auto* t = dynamic_cast<T*>(f))
-            action(t);
-        else {
-            if (auto* m = dynamic_cast<Tf_MessageUtil*>(f))
-                ADD_FAILURE() << "message: " << m->Label1->Caption();
-            Quand<T>(action);
-        }
-    });
-}
-
-// A new season of the sport holding one custom championship of four clubs.
-void CreeSaison(Tf_Principale& f, int sport)
-{
-    Quand<Tf_ChoixLogiciel>([sport](Tf_ChoixLogiciel* c) {
-        c->rc_Sport[sport]->SetChecked(true);
-        c->b_Valider->Click();
-    });
-    Quand<Tf_CreationSaison>([](Tf_CreationSaison* c) {
-        // two custom championships of four clubs (a season holds two at least)
-        for (const char* prefixe : {"Club", "Autre"}) {
-            c->tv_Saison->SetSelected(c->tv_Saison->Items().GetFirstNode());
-            Quand<Tf_Creation>([](Tf_Creation* k) {
-                k->RondCoche2->SetChecked(true);
-                k->Edit1->SetText("4");
-                k->b_Valider->Click();
-            });
-            const std::string p = prefixe;
-            Quand<Tf_SaisieEquipes>([p](Tf_SaisieEquipes* e) {
-                for (size_t i = 0; i < e->Equipes.size(); ++i)
-                    e->Equipes[i]->SetText(p + " " + IntToStr(static_cast<int>(i) + 1));
-                e->b_Ok->Click();
-            });
-            c->bc_CreeChamp->Click();
-        }
-        static std::vector<std::string> textes;
-        RepondBoite(mrOk, &textes);   // "saved"
-        c->b_Valider->Click();
-        if (c->ModalResult() == mrNone) {
-            ADD_FAILURE() << "creation still open: " << ::testing::PrintToString(textes);
-            kit::ForgetModalActions();
-            c->SetModalResult(mrCancel);
-        }
-    });
-    ASSERT_TRUE(Commande(f, 5));
-    kit::Process(50);
-}
 
 class FicheEquipe : public ::testing::TestWithParam<int>
 {

@@ -72,6 +72,10 @@ TEST(ClassJoueur, RanksAndRunningText)
         // referees: none ranked
         h.vue->AfficheClassement(12);
         EXPECT_EQ(g.Cells(1, 1), Traduire(108));
+        // nothing left of the scorers: no rank, no value, no player behind a double click
+        EXPECT_EQ(g.Cells(0, 1), "");
+        EXPECT_EQ(g.Cells(2, 1), "");
+        EXPECT_EQ(g.DonneeCellule(0, 1), 0);
     }
     // room for two rows: the tie of Beta and Gamma across the limit leaves only
     // Alpha in the grid; the rest goes on as text
