@@ -4,6 +4,7 @@
 #include "platform/rtl/Files.h"
 #include "records/Blasons.h"
 #include "records/ImageManager.h"
+#include "records/w_Effectifs.h"
 #include "records/w_FicheJoueur.h"
 
 void CreeCataloguesImages(const std::string& dossierProgramme, const std::string& dossierEcriture)
@@ -19,4 +20,5 @@ void CreeCataloguesImages(const std::string& dossierProgramme, const std::string
 void EnregistreFiches()
 {
     EnregistreFichesJoueur();
+    EnregistreEffectifs();
 }

@@ -9,5 +9,6 @@
 void CreeCataloguesImages(const std::string& dossierProgramme, const std::string& dossierEcriture);
 
 // The record windows reached through hooks: the player cards of the four
-// sports and their services, the not-found question of the player lists.
+// sports and their services, the not-found question of the player lists; the
+// template functions of the record views.
 void EnregistreFiches();

@@ -1026,7 +1026,8 @@ void Tf_FicheJoueur::b_ValiderClick(TObject*)
     else if (NomModifie)
         j = joueurs.RangeJoueur(j);
     Joueur = j;
-    Tag = change || NomModifie ? 1 : 0;
+    // A player taken over by name changed the season even when nothing else changed.
+    Tag = change || NomModifie || Repris ? 1 : 0;
 }
 
 // ---- career lines ------------------------------------------------------------------------------

@@ -105,13 +105,29 @@ void Tf_SaisieRapide::b_AjouterClick(TObject*)
         auto* j = reinterpret_cast<TJoueur*>(cb_AjoutJoueur->Items().Objects(i));
         if (international) {
             Saison->Joueurs().ChangeEquipeNationale(j, equipe_);
+            cb_AjoutJoueur->Items().SetString(i, LigneJoueur(*j));
             ajoute = !cc_AfficheFiche->Checked() || TFootForm::OuvreFicheJoueur(j, Saison) ? j : nullptr;
         } else {
             const std::string club = Saison->NomEquipe(j->ClubActuel);
             const int prec = Saison->ChercheClubPrec(club, true);
             if (prec > 0)
                 j->ClubPrec = static_cast<uint16_t>(prec);
-            j = j->ChangeEquipe(equipe_);
+            TJoueur* garde = j->ChangeEquipe(equipe_);
+            // The list follows the model: a player merged into a namesake of
+            // the team is gone, the namesake already stands in the team.
+            if (garde != j) {
+                cb_AjoutJoueur->Items().Delete(i);
+                for (int k = 0; k < cb_AjoutJoueur->Items().Count(); ++k)
+                    if (cb_AjoutJoueur->Items().Objects(k) == reinterpret_cast<TStringList::Object>(garde))
+                        cb_AjoutJoueur->Items().SetString(k, LigneJoueur(*garde));
+                Signale();
+                cb_AjoutJoueur->SetItemIndex(-1);
+                cb_AjoutJoueur->SetText("");
+                if (cc_AfficheFiche->Checked())
+                    TFootForm::OuvreFicheJoueur(garde, Saison);
+                return;
+            }
+            cb_AjoutJoueur->Items().SetString(i, LigneJoueur(*j));
             ajoute = !cc_AfficheFiche->Checked() || TFootForm::OuvreFicheJoueur(j, Saison) ? j : nullptr;
         }
     }

@@ -124,6 +124,8 @@ public:
     void ModifieLogos();
     // Team names (command 144).
     void ModifieEquipes();
+    // The squads (command 147).
+    void AfficheEffectifs();
     // Command 194: the championships of a play-off.
     void CreationBarrage();
     // The championship options of the sport on the general (1) or ranking (2) pages.

@@ -36,7 +36,6 @@ const TAttente Attentes[] = {
     {131, 131, "Tf_FicheClub (club card)"},
     {220, 220, "Tf_ModifierClubPrec (previous clubs)"},
     {146, 146, "Tf_ModifierNat (nationalities)"},
-    {147, 147, "Tf_Effectifs (squads)"},
     {148, 148, "Tf_Arbitres (referees)"},
     {152, 152, "Tf_Stades (stadiums)"},
     {150, 150, "Tf_Recherche (player search)"},
@@ -212,6 +211,7 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
     case 219: InfoCompetitions(); return;
     case 145: ModifieLogos(); return;
     case 144: ModifieEquipes(); return;
+    case 147: AfficheEffectifs(); return;
     case 194: CreationBarrage(); return;
     case 176: OptionsChampionnat(1); return;
     case 226: OptionsChampionnat(2); return;

@@ -636,8 +636,11 @@ void TCustomGrid::CommitEditor()
     parts_->editing = false;   // first: committing may move the selection
     std::string text = QStringToAnsi(parts_->editor->text());
     bool hadFocus = parts_->editor->hasFocus();
-    parts_->editor->hide();
+    // The grid takes the focus back before the editor goes: hiding a focused
+    // editor would hand the focus to the next control, and the grid would
+    // see itself left.
     if (hadFocus && Widget()) Widget()->setFocus();
+    parts_->editor->hide();
     SetEditText(parts_->editCol, parts_->editRow, text);
     Invalidate();
 }

@@ -519,3 +519,35 @@ TEST(StringGrid, TypingTwoDigitsUnderAMask)
     EXPECT_EQ(g.Cells(1, 1), "12");
     g.Widget()->setParent(nullptr);
 }
+
+// Enter closes the editor without the grid losing the focus to the next
+// control (which would tell the grid it was left); four digits under a mask.
+TEST(StringGrid, EditorKeepsTheFocusAndTakesTypedDigitsUnderAMask)
+{
+    QWidget host;
+    host.resize(500, 300);
+    TStringGrid g(nullptr);
+    g.Widget()->setParent(&host);
+    g.SetBounds(0, 0, 400, 200);
+    g.SetOptions(g.Options() | goEditing);
+    QWidget autre(&host);
+    autre.setFocusPolicy(Qt::StrongFocus);
+    autre.setGeometry(420, 0, 40, 20);
+    host.show();
+    host.activateWindow();
+    g.SetFocus();
+    QApplication::processEvents();
+    int sorties = 0;
+    g.OnExit = [&](TObject*) { ++sorties; };
+    g.OnGetEditMask = [](TObject*, int, int, std::string& m) { m = "!0000"; };
+    Key(g, Qt::Key_2, "2");
+    ASSERT_TRUE(g.EditorMode());
+    for (const char* c : {"0", "0", "4"})
+        Key(g, Qt::Key_0 + (c[0] - '0'), c);
+    Key(g, Qt::Key_Return);
+    EXPECT_FALSE(g.EditorMode());
+    EXPECT_EQ(g.Cells(1, 1), "2004");
+    EXPECT_EQ(sorties, 0);
+    EXPECT_TRUE(g.Widget()->hasFocus());
+    g.Widget()->setParent(nullptr);
+}

@@ -288,6 +288,32 @@ TEST(FicheJoueur, TakeOverByName)
     EXPECT_EQ(j->Duree, 105);
 }
 
+// A player taken over by name and validated with nothing else changed:
+// the card reports the change (the squads window refreshes on it).
+TEST(FicheJoueur, TakeOverValidatedReportsTheChange)
+{
+    TPetiteSaison p = PetiteSaison(sportFootball);
+    TSaison& s = *p.saison;
+    // A national team's card: Durand joins team 2's national squad.
+    // Values the card shows and reads back unchanged: no contract, no previous club.
+    p.durand->Contrat = 99;
+    p.durand->ClubPrec = TPersonnel::Aucun;
+    auto f = Carte(s, nullptr, 2);
+    f->ModeNational = true;
+    kit::WhenModal([&](TForm*) {
+        kit::Type(f->e_Prenom, "Luc");
+        kit::Type(f->e_Nom, "Durand");
+        kit::Process(10);
+        kit::Click(f->b_Valider);
+    });
+    const int resultat = f->ShowModal();
+    EXPECT_EQ(resultat, mrOk);
+    EXPECT_EQ(f->Tag, 1);
+    TJoueur* j = s.Joueurs().ChercheJoueurNom("DURAND", "LUC");
+    ASSERT_TRUE(j);
+    EXPECT_EQ(j->EquipeNational, 2);
+}
+
 // The season panel, the match lists, the goal panel and the graph of a
 // football player who played in two championships.
 TEST(FicheJoueur, FootballStatisticsAndMatchList)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/Championnat.h"
+#include "model/InfoComp.h"
 #include "model/Joueurs.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/StdCtrls.h"
@@ -102,6 +103,48 @@ TEST(SaisieRapide, KnownNewCancelledAndInternationalPlayers)
     kit::Click(f->b_Ajouter);
     EXPECT_EQ(dits, (std::vector<std::string>{Traduire(3004)}));
     EXPECT_EQ(s.Joueurs().NbJoueur(), total + 1);
+}
+
+// A player moved into a team holding his namesake is merged into it and
+// freed by the model: the choice list drops his line, so choosing it again
+// can never reach the freed player; the namesake stays once in the team.
+TEST(SaisieRapide, PlayerMergedIntoANamesakeLeavesTheList)
+{
+    vues::TSaisonVue v = vues::SaisonVue(0);
+    TSaison& s = *v.saison;
+    TDonneesChampionnat& c = v.C();
+    const int equipe = c.IdEquipe(1), autre = c.IdEquipe(0);
+    TJoueur* present = s.Joueurs().AjouteJoueur(s.CreeJoueur("Homonyme", "Jean", -1, equipe));
+    TJoueur* venu = s.Joueurs().AjouteJoueur(s.CreeJoueur("Homonyme", "Jean", -1, autre));
+    ASSERT_NE(present, venu);
+    const int32_t numeroVenu = venu->Numero;
+    TInfoComp* match = c.CreeMatch(1, autre, equipe, 1, 0);
+    match->SetJoueurTitulaire(autre, 1, numeroVenu);
+    EnregistreFiche();
+    TOwned<Tf_SaisieRapide> f(new Tf_SaisieRapide(nullptr));
+    f->ChangeSaison(&s);
+    f->ChangeCouleurs(vues::Module()->Couleurs);
+    f->RemplitJoueurs(equipe);
+    kit::ShowForm(f.get());
+    const int presents = f->lb_JoueursPresents->Items().Count();
+    const int lignes = f->cb_AjoutJoueur->Items().Count();
+    const std::string ligne = f->LigneJoueur(*venu);
+
+    for (int fois = 0; fois < 2; ++fois)
+    {
+        kit::ForgetModalActions();
+        kit::WhenModal([](TForm* m) { m->SetModalResult(mrCancel); });
+        f->cb_AjoutJoueur->SetText(ligne);
+        kit::Click(f->b_Ajouter);
+        kit::ForgetModalActions();
+    }
+    EXPECT_EQ(f->cb_AjoutJoueur->Items().Count(), lignes - 1);
+    EXPECT_EQ(f->cb_AjoutJoueur->Items().IndexOf(ligne), -1);
+    for (int i = 0; i < f->cb_AjoutJoueur->Items().Count(); ++i)
+        EXPECT_GE(s.Joueurs().IndexJoueur(reinterpret_cast<TJoueur*>(f->cb_AjoutJoueur->Items().Objects(i))), 0) << i;
+    EXPECT_EQ(f->lb_JoueursPresents->Items().Count(), presents);
+    // The line-up now names the namesake kept.
+    EXPECT_EQ(match->JoueurTitulaire(autre, 1), present->Numero);
 }
 
 }  // namespace

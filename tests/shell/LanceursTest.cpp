@@ -17,6 +17,7 @@
 #include "setup/w_CompetitionInfo.h"
 #include "setup/w_RetirerChamp.h"
 #include "shell/Aide.h"
+#include "records/w_Effectifs.h"
 #include "shell/Commandes.h"
 #include "shell/w_OptionsFiltre.h"
 #include "tests/shell/SaisonEssai.h"
@@ -64,7 +65,12 @@ const TLigneVue lignesVues[] = {
     // match sheet pages: neither printed nor written as HTML
     {15, "Tf_Composition", false, false, false, false},
     {18, "Tf_Notes", false, false, false, false},
-    {147, "Tf_Effectifs", false, true, true, true},
+    {147, "Tf_Effectifs", false, true, true, false, [](TBrivantelForm* f) {
+         // The followed team's squad.
+         auto& e = dynamic_cast<Tf_Effectifs&>(*f);
+         const TDonneesChampionnat* c = e.Saison->ChampionnatCourant();
+         EXPECT_EQ(e.EquipeAffichee & 0xFFFF, static_cast<uint32_t>(c->IdEquipe(c->Option(10))));
+     }},
     {148, "Tf_Arbitres", false, true, true, true},
     {152, "Tf_Stades", false, true, true, true},
     {151, "Tf_DiversStat", false, true, true, false},

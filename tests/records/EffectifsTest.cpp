@@ -1,0 +1,472 @@
+// The squads window driven as a user does: the team list's order, rows typed
+// into the grid and written back when the row is left, the year of arrival
+// refused outside its byte, a player dragged onto another team, removed,
+// filtered by category, inserted through his card, the quick entry, printing,
+// HTML and the "EffectifEquipe" page function.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+#include "model/Championnat.h"
+#include "model/DescTree.h"
+#include "model/Saison.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/ExtCtrls.h"
+#include "platform/gui/Menus.h"
+#include "platform/gui/Printers.h"
+#include "platform/gui/StdCtrls.h"
+#include "records/Fiches.h"
+#include "records/w_Effectifs.h"
+#include "records/w_FicheJoueur.h"
+#include "tests/records/FichesEssai.h"
+#include "tests/support/HtmlTables.h"
+#include "ui/Bouton.h"
+#include "ui/ColorStringGrid.h"
+#include "ui/Fond.h"
+#include "ui/GestionFonction.h"
+#include "ui/message2.h"
+
+using namespace fiches_essai;
+
+namespace {
+
+// The small season, with a team that only the cup holds (Orvale, 4) and one
+// of no championship (Libre, 5); Brivant's squad gets a goalkeeper and a
+// defender besides Dupont and Martin (midfielders).
+struct TEssai
+{
+    TPetiteSaison p = PetiteSaison(sportFootball);
+    TSaison& s = *p.saison;
+    int modifications = 0;
+    TOwned<Tf_Effectifs> f;
+
+    TEssai()
+    {
+        EnregistreFiches();
+        s.AjouteEquipe("Orvale");
+        s.AjouteEquipe("Libre");
+        p.c2->AjouteEquipe(4);
+        auto joueur = [&](const char* nom, const char* prenom, int t, const char* poste) {
+            auto j = s.CreeJoueur(nom, prenom, -1, t);
+            j->SetLettrePoste(poste);
+            return s.Joueurs().AjouteJoueur(std::move(j));
+        };
+        joueur("Gardien", "Yves", 0, "G");
+        joueur("Arriere", "Eric", 0, "D");
+        joueur("Lointain", "Paul", 4, "A");
+        f.reset(new Tf_Effectifs(nullptr));
+        f->OnModification = [this] { ++modifications; };
+        f->ChangeCouleurs(f->Couleurs);
+        f->ChangeSaison(&s);
+        f->SetBounds(0, 0, 1000, 560);
+        kit::ShowForm(f.get());
+        f->RemplitEquipes(0, false);
+        kit::Process(10);
+    }
+
+    TColorStringGrid& g() { return *f->sg_TableauEquipe; }
+    int Ligne(const std::string& nom)
+    {
+        for (int r = 1; r < g().RowCount(); ++r)
+            if (g().Cells(2, r) == nom)
+                return r;
+        return -1;
+    }
+    // Types into a cell as a user does, then confirms with Enter.
+    void Tape(int col, int row, const std::string& texte)
+    {
+        g().FocusCell(col, row, true);
+        // The first key opens the cell's editor, which takes the others.
+        kit::Type(&g(), texte.substr(0, 1));
+        kit::Type(nullptr, texte.substr(1));
+        kit::PressKey(nullptr, VK_RETURN);
+        kit::Process(5);
+    }
+    // Leaves the row by going to another one.
+    void Quitte(int versLigne) { g().FocusCell(2, versLigne, true); }
+    std::vector<int> IdsListe()
+    {
+        std::vector<int> ids;
+        for (int i = 0; i < f->l_Equipe->Items().Count(); ++i)
+            ids.push_back(Tf_Effectifs::IdEntree(f->l_Equipe->Items()[i]));
+        return ids;
+    }
+    TPoint PointEquipe(int id)
+    {
+        for (int i = 0; i < f->l_Equipe->Items().Count(); ++i)
+            if (Tf_Effectifs::IdEntree(f->l_Equipe->Items()[i]) == id)
+                return Point(20, f->l_Equipe->ItemRect(i).Top + 3);
+        return Point(-1, -1);
+    }
+};
+
+// The next box of the program's messages answers that result; its text is kept.
+void Repond(int resultat, std::vector<std::string>& textes)
+{
+    kit::WhenModal([resultat, &textes](TForm* m) {
+        if (auto* b = dynamic_cast<Tf_MessageUtil*>(m))
+            textes.push_back(b->Label1->Caption());
+        m->SetModalResult(resultat);
+    });
+}
+
+std::string Lit(const std::string& fichier)
+{
+    std::ifstream in(fichier, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+// The current championship's teams in its own order, then the other
+// championships' teams, then the teams of no championship; the entry shapes.
+TEST(Effectifs, TeamListOrderAndEntries)
+{
+    TEssai e;
+    // A current championship holding the teams in another order.
+    auto c = e.s.CreeChampionnat(TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeNational, 0);
+    c->CodeChamp = 7;
+    for (int t : {3, 1})
+        c->AjouteEquipe(t);
+    TDonneesChampionnat* c3 = e.s.Arbre().AjouteChampionnat("Poule", "Poule", std::move(c), "France")->Championnat();
+    e.s.SetChampionnatCourant(c3);
+    e.f->RemplitEquipes(1, false);
+    EXPECT_EQ(e.IdsListe(), (std::vector<int>{3, 1, 0, 2, 4, 5}));
+    const TStrings& items = e.f->l_Equipe->Items();
+    EXPECT_EQ(items[0], std::string("00031\x01") + "Tessane");
+    EXPECT_EQ(items[2], std::string("00000\x05") + "Brivant");
+    EXPECT_EQ(items[5], std::string("00050\x04") + "Libre");
+    // Index 1 of the current championship: Zelvor's squad (Durand).
+    EXPECT_EQ(e.f->EquipeAffichee, 1u);
+    EXPECT_EQ(e.f->l_Equipe->ItemIndex(), 1);
+    EXPECT_EQ(e.g().Cells(2, 1), "Durand");
+    EXPECT_EQ(e.g().RowCount(), 3);   // titles, Durand, the empty row
+}
+
+// Rows by position with a red line between positions; the statistics columns
+// against the shown championship and the totals; totals only for a team of
+// another championship.
+TEST(Effectifs, GridRowsAndStatistics)
+{
+    TEssai e;
+    ASSERT_EQ(e.g().ColCount(), 13);
+    std::vector<std::string> noms;
+    for (int r = 1; r < e.g().RowCount() - 1; ++r)
+        noms.push_back(e.g().Cells(2, r));
+    EXPECT_EQ(noms, (std::vector<std::string>{"Gardien", "Arriere", "Dupont", "Martin"}));
+    EXPECT_EQ(e.g().Cells(0, 1), "G");
+    EXPECT_EQ(e.g().Cells(2, e.g().RowCount() - 1), "");
+    EXPECT_EQ(e.g().CouleurTraitLigne(1), 255);   // G above D
+    EXPECT_NE(e.g().CouleurTraitLigne(3), 255);   // two midfielders
+    const int d = e.Ligne("Dupont");
+    // Two matches in the league, three in all; goals: league 3 (10, 44, 80), all 4.
+    EXPECT_EQ(e.g().Cells(9, d), "2 (3)");
+    EXPECT_EQ(e.g().Cells(10, d), "3(4)");
+    EXPECT_EQ(e.g().Cells(1, d), "-");
+    EXPECT_EQ(e.g().Cells(4, d), "-");
+    // Zelvor's Martin booked: bookings column.
+    EXPECT_EQ(e.g().Cells(11, e.Ligne("Martin")), "1");
+    kit::GrabToPng(e.f.get(), "effectifs");
+    // Orvale plays only the cup: totals only.
+    e.f->l_Equipe->SetItemIndex(4);
+    e.f->l_EquipeClick(e.f->l_Equipe);
+    EXPECT_EQ(e.f->CodeGrille, -1);
+    EXPECT_EQ(e.g().Cells(2, 1), "Lointain");
+    EXPECT_EQ(e.g().Cells(9, 1), "0");
+    // Masks of the columns.
+    const std::vector<std::pair<int, std::string>> masques = {
+        {0, "L"}, {1, "!90"}, {2, ""}, {4, "!90"}, {5, ""}, {6, "!0000"}, {7, "!990"}, {8, "!990"}};
+    for (const auto& [col, masque] : masques)
+    {
+        std::string v = "x";
+        e.f->sg_TableauEquipeGetEditMask(&e.g(), col, 1, v);
+        EXPECT_EQ(v, masque) << col;
+    }
+    // Statistics columns cannot be selected.
+    e.g().FocusCell(2, 1, true);
+    e.g().FocusCell(10, 1, true);
+    EXPECT_EQ(e.g().Col(), 2);
+}
+
+// A name typed in the empty row becomes a player of the team when the row is
+// left; the other cells are written back; an accent-only rename is not.
+TEST(Effectifs, TypedRowsWrittenBack)
+{
+    TEssai e;
+    const int vide = e.g().RowCount() - 1;
+    e.Tape(2, vide, "Lefebvre");
+    EXPECT_EQ(e.g().RowCount(), vide + 2);   // a new empty row below
+    e.Tape(3, vide, "Marc");
+    e.Tape(4, vide, "88");
+    e.Tape(6, vide, "2004");
+    e.Tape(7, vide, "12");
+    EXPECT_EQ(e.s.Joueurs().ChercheJoueurNom("LEFEBVRE", "MARC"), nullptr);   // not before leaving
+    e.Quitte(1);
+    TJoueur* j = e.s.Joueurs().ChercheJoueurNom("LEFEBVRE", "MARC");
+    ASSERT_NE(j, nullptr);
+    EXPECT_EQ(j->ClubActuel, 0);
+    EXPECT_EQ(j->Age, 88);
+    EXPECT_EQ(j->Duree, 104);
+    EXPECT_EQ(j->NbMatchCarriere(static_cast<uint32_t>(e.p.c1->CodeChamp)), 12);
+    EXPECT_GT(e.modifications, 0);
+    ASSERT_GT(e.Ligne("Lefebvre"), 0);
+    EXPECT_EQ(e.g().Cells(7, e.Ligne("Lefebvre")), "12");
+
+    // Renames: beyond accents only.
+    struct TCas
+    {
+        std::string tape, attendu;
+    };
+    const std::vector<TCas> cas = {{L1("Éric"), "Eric"}, {"Erik", "Erik"}};
+    for (const TCas& c : cas)
+    {
+        const int r = e.Ligne("Arriere");
+        ASSERT_GT(r, 0);
+        e.Tape(3, r, c.tape);
+        e.Quitte(r == 1 ? 2 : 1);
+        TJoueur* a = nullptr;
+        for (int i = 0; i < e.s.Joueurs().NbJoueur(); ++i)
+            if (e.s.Joueurs().Joueur(i)->Nom == "Arriere")
+                a = e.s.Joueurs().Joueur(i);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->Prenom, c.attendu) << c.tape;
+    }
+    // Shirt number and age cells.
+    const int d = e.Ligne("Dupont");
+    e.Tape(1, d, "9");
+    e.Quitte(d == 1 ? 2 : 1);
+    EXPECT_EQ(e.p.dupont->Maillot, 9);
+}
+
+// The year of arrival fits a byte counted from 1900: years outside
+// 1900..2155 are refused with a message and the stored year stays.
+TEST(Effectifs, YearOfArrivalOutsideItsByteRefused)
+{
+    struct TCas
+    {
+        std::string annee;
+        bool refuse;
+        int duree;
+    };
+    const std::vector<TCas> cas = {
+        {"1999", false, 99}, {"2155", false, 255}, {"1899", true, 7}, {"2156", true, 7}, {"3000", true, 7},
+        {"-", false, 0}};
+    for (const TCas& c : cas)
+    {
+        TEssai e;
+        e.p.dupont->Duree = 7;
+        e.f->RemplitGrille();
+        const int d = e.Ligne("Dupont");
+        std::vector<std::string> textes;
+        if (c.refuse)
+            Repond(mrOk, textes);
+        e.g().SetCells(6, d, c.annee);
+        e.f->EditionEnAttente = true;
+        e.f->EnregistreLignes(d);
+        EXPECT_EQ(e.p.dupont->Duree, c.duree) << c.annee;
+        EXPECT_EQ(textes.size(), c.refuse ? 1u : 0u) << c.annee;
+        EXPECT_EQ(kit::ForgetModalActions(), 0u);
+        if (c.refuse)
+        {
+            EXPECT_EQ(e.g().Cells(6, e.Ligne("Dupont")), "1907");
+        }
+    }
+}
+
+// The shell's commit writes the row being typed, editor still open.
+TEST(Effectifs, CommitWritesTheHalfTypedRow)
+{
+    TEssai e;
+    const int vide = e.g().RowCount() - 1;
+    e.g().FocusCell(2, vide, true);
+    kit::Type(&e.g(), "M");
+    kit::Type(nullptr, "oitie");
+    ASSERT_TRUE(e.g().EditorMode());
+    e.f->sg_TableauEquipeExit(nullptr);
+    TJoueur* j = e.s.Joueurs().ChercheJoueurNom("MOITIE", "");
+    ASSERT_NE(j, nullptr);
+    EXPECT_EQ(j->ClubActuel, 0);
+}
+
+// A player dropped on another team moves there with history lines; the
+// shown team's own line refuses the drag.
+TEST(Effectifs, DragOntoAnotherTeamTransfers)
+{
+    TEssai e;
+    const int d = e.Ligne("Dupont");
+    e.g().FocusCell(2, d, true);
+    bool accepte = true;
+    const TPoint propre = e.PointEquipe(0), zelvor = e.PointEquipe(1);
+    e.f->l_EquipeDragOver(e.f->l_Equipe, &e.g(), propre.X, propre.Y, dsDragMove, accepte);
+    EXPECT_FALSE(accepte);
+    e.f->l_EquipeDragOver(e.f->l_Equipe, &e.g(), zelvor.X, zelvor.Y, dsDragMove, accepte);
+    EXPECT_TRUE(accepte);
+    e.p.dupont->Maillot = 10;
+    e.p.dupont->categorie = 3;
+    // Dragged with the mouse from his name to Zelvor.
+    const TRect cellule = e.g().CellRect(2, d);
+    kit::Drag(&e.g(), Point(cellule.Left + 10, cellule.Top + 5), e.f->l_Equipe, zelvor);
+    kit::Process(10);
+    TJoueur* j = e.s.Joueurs().ChercheJoueurNom("DUPONT", "JEAN");
+    ASSERT_NE(j, nullptr);
+    EXPECT_EQ(j->ClubActuel, 1);
+    EXPECT_EQ(j->Maillot, 0);
+    EXPECT_EQ(j->categorie, 1);
+    EXPECT_EQ(j->Duree, 105);
+    EXPECT_EQ(e.s.NomClubPrec(j->ClubPrec), "Brivant");
+    // League and cup: one line each, national pair, year 2005.
+    ASSERT_EQ(j->NbHistorique(), 2);
+    for (int i = 0; i < 2; ++i)
+    {
+        const TStatHistorique* h = j->Historique(i);
+        EXPECT_EQ(h->StatAnnee, 2005);
+        EXPECT_EQ(h->Equipe, j->ClubPrec);
+        EXPECT_GT(h->StatMatch, 0);
+        EXPECT_EQ(h->StatMatchInter, 0);
+    }
+    EXPECT_EQ(e.Ligne("Dupont"), -1);
+    EXPECT_GT(e.modifications, 0);
+}
+
+// Removing asks first; Oui keeps him in the season without a team.
+TEST(Effectifs, RemoveAsksThenKeepsWithoutTeam)
+{
+    TEssai e;
+    const int n = e.s.Joueurs().NbJoueur();
+    e.g().FocusCell(2, e.Ligne("Martin"), true);
+    std::vector<std::string> textes;
+    Repond(mrCancel, textes);
+    e.f->mi_EffacerClick(nullptr);
+    ASSERT_EQ(textes.size(), 1u);
+    EXPECT_NE(textes[0].find("Martin Paul"), std::string::npos);
+    EXPECT_EQ(e.p.martin->ClubActuel, 0);
+    EXPECT_EQ(e.modifications, 0);
+    Repond(mrYes, textes);
+    kit::PressKey(&e.g(), VK_DELETE);
+    EXPECT_EQ(textes.size(), 2u);
+    TJoueur* j = e.s.Joueurs().ChercheJoueurNom("MARTIN", "PAUL");
+    ASSERT_NE(j, nullptr);
+    EXPECT_EQ(j->ClubActuel, TPersonnel::Aucun);
+    EXPECT_EQ(e.s.NomClubPrec(j->ClubPrec), "Brivant");
+    EXPECT_EQ(j->Duree, 105);
+    EXPECT_EQ(e.s.Joueurs().NbJoueur(), n);
+    EXPECT_EQ(e.Ligne("Martin"), -1);
+}
+
+// Categories: the team's own category, else the first real one; "all"
+// shows everyone; the popup's items give a player another category.
+TEST(Effectifs, CategoriesFilterTheGrid)
+{
+    TEssai e;
+    e.s.SetCategorie(1, "Seniors", "S");
+    e.s.SetCategorie(2, "Juniors", "J");
+    e.p.martin->categorie = 2;
+    e.f->RemplitEquipes(0, false);
+    ASSERT_TRUE(e.f->p_Categories->Visible());
+    EXPECT_EQ(e.f->cb_Categories->ItemIndex(), 1);   // first real category
+    EXPECT_EQ(e.Ligne("Martin"), -1);
+    EXPECT_GT(e.Ligne("Dupont"), 0);
+    e.f->cb_Categories->SetItemIndex(0);
+    e.f->cb_CategoriesChange(nullptr);
+    EXPECT_GT(e.Ligne("Martin"), 0);
+    // Dupont to the juniors through the popup's category item.
+    e.g().FocusCell(2, e.Ligne("Dupont"), true);
+    e.f->pm_JoueurOpPopup(nullptr);
+    ASSERT_EQ(e.f->fCatMenu->Count(), 2);
+    EXPECT_TRUE(e.f->mi_Effacer->Enabled());
+    e.f->fCatMenu->Items(1)->Click();
+    EXPECT_EQ(e.p.dupont->categorie, 2);
+    // A team whose category is set selects it.
+    e.p.c1->SetCategorieEquipe(0, 2);
+    e.f->RemplitEquipes(0, false);
+    EXPECT_EQ(e.f->cb_Categories->ItemIndex(), 2);
+    EXPECT_GT(e.Ligne("Dupont"), 0);
+    EXPECT_EQ(e.Ligne("Gardien"), -1);
+    // The empty row: edit yes, remove no.
+    e.g().FocusCell(2, e.g().RowCount() - 1, true);
+    e.f->pm_JoueurOpPopup(nullptr);
+    EXPECT_TRUE(e.f->mi_Editer->Enabled());
+    EXPECT_FALSE(e.f->mi_Effacer->Enabled());
+}
+
+// Insert opens a new card; validated, the player is in the team with the
+// shown category. The quick entry is opened for the shown team.
+TEST(Effectifs, InsertOpensTheCardAndQuickEntryOpens)
+{
+    TEssai e;
+    e.s.SetCategorie(1, "Seniors", "S");
+    e.s.SetCategorie(2, "Juniors", "J");
+    e.p.c1->SetCategorieEquipe(0, 2);
+    e.f->RemplitEquipes(0, false);
+    bool carte = false;
+    kit::WhenModal([&](TForm* m) {
+        auto* fiche = dynamic_cast<Tf_FicheJoueur*>(m);
+        ASSERT_NE(fiche, nullptr);
+        carte = true;
+        EXPECT_EQ(fiche->Tag & 0xFFFF, 0);
+        fiche->e_Nom->SetText("Nouveau");
+        fiche->e_Prenom->SetText("Remi");
+        fiche->b_Valider->Click();
+    });
+    kit::PressKey(&e.g(), VK_INSERT);
+    EXPECT_TRUE(carte);
+    TJoueur* j = e.s.Joueurs().ChercheJoueurNom("NOUVEAU", "REMI");
+    ASSERT_NE(j, nullptr);
+    EXPECT_EQ(j->ClubActuel, 0);
+    EXPECT_EQ(j->categorie, 2);
+    EXPECT_GT(e.Ligne("Nouveau"), 0);
+
+    int equipe = -1;
+    EnregistreSaisieRapide([&](TBrivantelForm* ouvrant, TSaison* saison, int t) {
+        EXPECT_EQ(ouvrant, e.f.get());
+        EXPECT_EQ(saison, &e.s);
+        equipe = t;
+    });
+    e.f->mi_SaisieRapide->Click();
+    EXPECT_EQ(equipe, 0);
+    EnregistreSaisieRapide(nullptr);
+}
+
+// Printed to PDF, written as an HTML page, and the page function: a known
+// team's table, an unknown name escaped.
+TEST(Effectifs, PrintHtmlAndPageFunction)
+{
+    TEssai e;
+    const std::string pdf = MakePath(kit::TempDir(), "effectifs.pdf");
+    Printer().SetOutputFileName(pdf);
+    e.f->Imprime();
+    Printer().SetOutputFileName("");
+    ASSERT_EQ(std::system(("pdftotext " + pdf + " " + pdf + ".txt").c_str()), 0);
+    EXPECT_NE(Lit(pdf + ".txt").find("Dupont"), std::string::npos);
+
+    const std::string page = MakePath(kit::TempDir(), "effectifs.html");
+    e.f->EnregistreHTML(page);
+    const html_lu::TPage lu = html_lu::Lit(Lit(page));
+    ASSERT_TRUE(lu.lu);
+    EXPECT_TRUE(lu.equilibree);
+    ASSERT_FALSE(lu.tables.empty());
+    EXPECT_EQ(lu.tables.back().size(), 6u);   // titles, four players, the empty row
+
+    EnregistreFiches();
+    const TFonctionEnregistree* fn = GestionFonctions().Cherche("EffectifEquipe");
+    ASSERT_NE(fn, nullptr);
+    EXPECT_EQ(fn->Genre, 2);
+    TOwned<TForm> vue(fn->Classe.Cree(nullptr));
+    auto* foot = dynamic_cast<TFootForm*>(vue.get());
+    ASSERT_NE(foot, nullptr);
+    TStringList params;
+    params.Add("Equipe=Brivant");
+    std::string sortie;
+    foot->ExecuteFonction("EffectifEquipe", params, sortie, e.f->Couleurs, "", &e.s);
+    const html_lu::TPage t = html_lu::Lit("<html><body>" + sortie + "</body></html>");
+    ASSERT_EQ(t.tables.size(), 1u);
+    ASSERT_EQ(t.tables[0].size(), 5u);   // no empty row
+    EXPECT_EQ(t.tables[0][3][2], "Dupont");
+    EXPECT_EQ(t.tables[0][3][9], "2 (3)");
+    TStringList inconnu;
+    inconnu.Add("Equipe=<b>Personne</b>");
+    foot->ExecuteFonction("EffectifEquipe", inconnu, sortie, e.f->Couleurs, "", &e.s);
+    EXPECT_EQ(sortie, "Equipe \"&lt;b&gt;Personne&lt;/b&gt;\" inconnue<br/>");
+}
