@@ -86,6 +86,19 @@ int CarriereAffichee(const TSaison& saison, const TJoueur& j, const TDonneesCham
 
 }  // namespace
 
+std::string SansAccentCasse(std::string_view texte)
+{
+    std::string s = SansAccent(texte);
+    for (size_t i = 0; i < s.size(); ++i)
+    {
+        const auto o = static_cast<unsigned char>(texte[i]);
+        const bool petite = (o >= 'a' && o <= 'z') || (o >= 0xDF && o != 0xF7);
+        if (petite && s[i] >= 'A' && s[i] <= 'Z')
+            s[i] = static_cast<char>(s[i] + 32);
+    }
+    return s;
+}
+
 void EnregistreSaisieRapide(TOuvreSaisieRapide ouvre) { SaisieRapide() = std::move(ouvre); }
 
 // ---- transfers -----------------------------------------------------------------------------------
@@ -666,13 +679,13 @@ void Tf_Effectifs::EnregistreLignes(int ligne)
         else
             ecrit(j->Maillot, maillot);
         bool renomme = false;
-        if (SansAccent(nom) != SansAccent(j->Nom))
+        if (SansAccentCasse(nom) != SansAccentCasse(j->Nom))
         {
             j->Nom = nom;
             renomme = change = true;
         }
         const std::string prenom = Trim(g.Cells(3, r));
-        if (SansAccent(prenom) != SansAccent(j->Prenom))
+        if (SansAccentCasse(prenom) != SansAccentCasse(j->Prenom))
         {
             j->Prenom = prenom;
             renomme = change = true;

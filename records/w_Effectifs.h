@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/BrivantelForm.h"
@@ -23,6 +24,11 @@ class TMenuItem;
 class TPanel;
 class TPopupMenu;
 class TScrollBox;
+
+// A name without its accents, its letters keeping their case ("Éric" and
+// "Eric" agree, "eric" does not): names typed in the squads and searched for
+// compare so.
+std::string SansAccentCasse(std::string_view texte);
 
 // The quick squad entry lives above this library: the program registers how
 // to open it (modally, for the team, in the opener's colours).

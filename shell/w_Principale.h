@@ -124,8 +124,9 @@ public:
     void ModifieLogos();
     // Team names (command 144).
     void ModifieEquipes();
-    // The squads (command 147).
+    // The squads (command 147) and the player search (command 150).
     void AfficheEffectifs();
+    void AfficheRecherche();
     // Command 194: the championships of a play-off.
     void CreationBarrage();
     // The championship options of the sport on the general (1) or ranking (2) pages.

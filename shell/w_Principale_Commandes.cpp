@@ -38,7 +38,6 @@ const TAttente Attentes[] = {
     {146, 146, "Tf_ModifierNat (nationalities)"},
     {148, 148, "Tf_Arbitres (referees)"},
     {152, 152, "Tf_Stades (stadiums)"},
-    {150, 150, "Tf_Recherche (player search)"},
 };
 
 }  // namespace
@@ -212,6 +211,7 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
     case 145: ModifieLogos(); return;
     case 144: ModifieEquipes(); return;
     case 147: AfficheEffectifs(); return;
+    case 150: AfficheRecherche(); return;
     case 194: CreationBarrage(); return;
     case 176: OptionsChampionnat(1); return;
     case 226: OptionsChampionnat(2); return;

@@ -4,6 +4,7 @@
 #include "model/Championnat.h"
 #include "model/Saison.h"
 #include "records/w_Effectifs.h"
+#include "records/w_Recherche.h"
 #include "results/w_SaisieRapide.h"
 #include "shell/w_Principale.h"
 
@@ -37,5 +38,13 @@ void Tf_Principale::AfficheEffectifs()
     const TDonneesChampionnat* c = Saison->ChampionnatCourant();
     auto* f = ShowChild<Tf_Effectifs>(true, true);
     f->RemplitEquipes(c ? c->Option(10) : 0, false);
+    p_FondAffiche->SetVisible(true);
+}
+
+void Tf_Principale::AfficheRecherche()
+{
+    if (!Saison)
+        return;
+    ShowChild<Tf_Recherche>(true, true);
     p_FondAffiche->SetVisible(true);
 }

@@ -71,6 +71,7 @@ const TLigneVue lignesVues[] = {
          const TDonneesChampionnat* c = e.Saison->ChampionnatCourant();
          EXPECT_EQ(e.EquipeAffichee & 0xFFFF, static_cast<uint32_t>(c->IdEquipe(c->Option(10))));
      }},
+    {150, "Tf_Recherche", false, true, true, false},
     {148, "Tf_Arbitres", false, true, true, true},
     {152, "Tf_Stades", false, true, true, true},
     {151, "Tf_DiversStat", false, true, true, false},
