@@ -87,6 +87,9 @@ TCarton::TCarton(TComponent* AProprietaire, TSaison* ASaison) : TCadreDrop(AProp
 {
     Saison = ASaison;
     Proprietaire = AProprietaire;
+    // The team lists of the pages number their entries in hexadecimal (a
+    // player 16 is "00000010", the team entries 0FFFFFFE and 0FFFFFFD).
+    NumeroHex = true;
 }
 
 int TCarton::CotePanneau() const

@@ -4,6 +4,7 @@
 
 #include "model/MultiSport.h"
 #include "results/w_ButeursFoot.h"
+#include "results/w_ButeursRugby.h"
 #include "results/w_ButeursStat.h"
 #include "results/w_InfoMatchCadre.h"
 #include "results/w_Passeurs.h"
@@ -23,6 +24,7 @@ void EnregistrePagesMatch()
     TMultiSport::EnregistreClasse(TGenreFenetre::Buteurs, 2, Page<Tf_ButeursBasket>());
     TMultiSport::EnregistreClasse(TGenreFenetre::Buteurs, 3, Page<Tf_ButeursHand>());
     TMultiSport::EnregistreClasse(TGenreFenetre::Buteurs, 0, Page<Tf_ButeursFoot>());
+    TMultiSport::EnregistreClasse(TGenreFenetre::Buteurs, 1, Page<Tf_ButeursRugby>());
     TMultiSport::EnregistreClasse(TGenreFenetre::Passeurs, 0, Page<Tf_PasseursFoot>());
     TMultiSport::EnregistreClasse(TGenreFenetre::Passeurs, 1, Page<Tf_PasseursRugby>());
 }
