@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/Championnat.h"
+#include "model/Joueurs.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/StdCtrls.h"
 #include "results/Carton.h"
@@ -85,6 +86,10 @@ TEST(ButeursRugby, TriesConversionsPenaltiesAndDrops)
     ASSERT_GE(lh->Items().Count(), 6);
     const int32_t joueur = NumeroEntreeListe(lh->Items()[premier], 8, true);
 
+    f->Saison->InvalideStats();
+    f->Saison->CalculeStatJoueurs();
+    const int essaisAvant = f->Saison->Joueurs().ChercheJoueur(joueur, -1)->Stat(c.CodeChamp, 1);
+
     // Three tries at once (Ctrl held, the dialog answered 3).
     kit::WhenModal([](TForm* m) {
         auto* d = dynamic_cast<Tf_ChoixNombre*>(m);
@@ -115,6 +120,11 @@ TEST(ButeursRugby, TriesConversionsPenaltiesAndDrops)
     EXPECT_EQ(Case(p->Fond(1, 1), 0)->Numero, 0xFFFFFFD);
     EXPECT_EQ(Case(p->Fond(1, 1), 0)->Text(), vues::Texte(533));
     EXPECT_EQ(Case(p->Fond(0, 1), 3)->Text(), "");   // three tries, then the empty row
+
+    // The players' statistics count the three tries.
+    f->Saison->InvalideStats();
+    f->Saison->CalculeStatJoueurs();
+    EXPECT_EQ(f->Saison->Joueurs().ChercheJoueur(joueur, -1)->Stat(c.CodeChamp, 1), essaisAvant + 3);
 
     RepondBoite(mrOk);
     Commande(*f, 7);
