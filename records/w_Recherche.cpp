@@ -185,6 +185,7 @@ Tf_Recherche::Tf_Recherche(TComponent* AOwner) : TFootForm(AOwner)
     RondCoche4 = rond("RondCoche4", 28, 837, "Quelconque");
     RondCoche5 = rond("RondCoche5", 54, 838, "Entre");
     rc_naissance = rond("rc_naissance", 80, 0, "Date de naissance");
+    rc_naissance->SetWidth(140);   // its caption is the longest; no edit beside it
     RondCoche4->SetChecked(true);
     Edit2 = Saisie(this, haut, "Edit2", RondCoche5->Left() + RondCoche5->Width() + 10, 54, 30);
     Edit2->SetText("18");
