@@ -573,6 +573,13 @@ void TJoueur::AjouteHistorique(const TStatHistorique& h)
     historique_.insert(it, h);
 }
 
+void TJoueur::RemplaceClubHistorique(int32_t ancien, int32_t nouveau)
+{
+    for (TStatHistorique& h : historique_)
+        if (h.Equipe == ancien)
+            h.Equipe = nouveau;
+}
+
 const TStatHistorique* TJoueur::Historique(int i) const
 {
     return i >= 0 && i < NbHistorique() ? &historique_[static_cast<size_t>(i)] : nullptr;

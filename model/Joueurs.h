@@ -137,6 +137,8 @@ public:
     const TStatHistorique* Historique(int i) const;    // nullptr out of range
     int NbHistorique() const { return static_cast<int>(historique_.size()); }
     void VideHistorique() { historique_.clear(); }
+    // Every history line of club ancien (a previous-club id) names nouveau.
+    void RemplaceClubHistorique(int32_t ancien, int32_t nouveau);
 
     // ---- XML: element Joueur
     void EcritChamps(TXmlWriter& x, int id, TStringList* fichiers, TSaisonFiches* saison) const override;

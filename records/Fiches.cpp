@@ -4,6 +4,7 @@
 #include "platform/rtl/Files.h"
 #include "records/Blasons.h"
 #include "records/ImageManager.h"
+#include "records/w_Arbitres.h"
 #include "records/w_Effectifs.h"
 #include "records/w_FicheJoueur.h"
 
@@ -21,4 +22,5 @@ void EnregistreFiches()
 {
     EnregistreFichesJoueur();
     EnregistreEffectifs();
+    EnregistreListesPersonnes();
 }

@@ -127,6 +127,12 @@ public:
     // The squads (command 147) and the player search (command 150).
     void AfficheEffectifs();
     void AfficheRecherche();
+    // Previous clubs (command 220) and nationalities (146).
+    void ModifieClubsPrec();
+    void ModifieNationalites();
+    // The referee (148) and stadium (152) lists.
+    void AfficheArbitres();
+    void AfficheStades();
     // Command 194: the championships of a play-off.
     void CreationBarrage();
     // The championship options of the sport on the general (1) or ranking (2) pages.

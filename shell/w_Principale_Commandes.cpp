@@ -34,10 +34,6 @@ struct TAttente
 // Commands whose window is not part of the program yet, by window.
 const TAttente Attentes[] = {
     {131, 131, "Tf_FicheClub (club card)"},
-    {220, 220, "Tf_ModifierClubPrec (previous clubs)"},
-    {146, 146, "Tf_ModifierNat (nationalities)"},
-    {148, 148, "Tf_Arbitres (referees)"},
-    {152, 152, "Tf_Stades (stadiums)"},
 };
 
 }  // namespace
@@ -212,6 +208,10 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
     case 144: ModifieEquipes(); return;
     case 147: AfficheEffectifs(); return;
     case 150: AfficheRecherche(); return;
+    case 220: ModifieClubsPrec(); return;
+    case 146: ModifieNationalites(); return;
+    case 148: AfficheArbitres(); return;
+    case 152: AfficheStades(); return;
     case 194: CreationBarrage(); return;
     case 176: OptionsChampionnat(1); return;
     case 226: OptionsChampionnat(2); return;

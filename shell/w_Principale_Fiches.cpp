@@ -1,6 +1,10 @@
 // Launchers of the people, clubs and venues windows.
+#include "records/w_Arbitres.h"
 #include "records/w_Blasons.h"
+#include "records/w_ModifierClubPrec.h"
 #include "records/w_ModifierEquipe.h"
+#include "records/w_ModifierNat.h"
+#include "records/w_Stades.h"
 #include "shell/w_Principale.h"
 
 #include "model/Saison.h"
@@ -29,4 +33,47 @@ void Tf_Principale::ModifieEquipes()
     f->ShowModal();
     if (f->Modifie)
         SignaleModification();
+}
+
+void Tf_Principale::ModifieClubsPrec()
+{
+    if (!Saison)
+        return;
+    FermeFenetreEnfant();
+    TOwned<Tf_ModifierClubPrec> f(new Tf_ModifierClubPrec(this));
+    f->ChangeCouleurs(Couleurs);
+    f->ChangeSaison(Saison.get());
+    f->ShowModal();
+    if (f->Modifie)
+        SignaleModification();
+}
+
+void Tf_Principale::ModifieNationalites()
+{
+    if (!Saison)
+        return;
+    TOwned<Tf_ModifierNat> f(new Tf_ModifierNat(this));
+    f->ChangeCouleurs(Couleurs);
+    f->ChangeSaison(Saison.get());
+    f->ShowModal();
+    if (f->Modifie)
+        SignaleModification();
+}
+
+void Tf_Principale::AfficheArbitres()
+{
+    if (!Saison)
+        return;
+    auto* f = ShowChild<Tf_Arbitres>(true, true);
+    f->RemplitPays(0);
+    p_FondAffiche->SetVisible(true);
+}
+
+void Tf_Principale::AfficheStades()
+{
+    if (!Saison)
+        return;
+    auto* f = ShowChild<Tf_Stades>(true, true);
+    f->RemplitPays(0);
+    p_FondAffiche->SetVisible(true);
 }

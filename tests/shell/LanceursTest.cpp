@@ -13,7 +13,9 @@
 #include "model/Championnat.h"
 #include "platform/sys/WinInet.h"
 #include "records/w_Blasons.h"
+#include "records/w_ModifierClubPrec.h"
 #include "records/w_ModifierEquipe.h"
+#include "records/w_ModifierNat.h"
 #include "setup/w_CompetitionInfo.h"
 #include "setup/w_RetirerChamp.h"
 #include "shell/Aide.h"
@@ -72,8 +74,8 @@ const TLigneVue lignesVues[] = {
          EXPECT_EQ(e.EquipeAffichee & 0xFFFF, static_cast<uint32_t>(c->IdEquipe(c->Option(10))));
      }},
     {150, "Tf_Recherche", false, true, true, false},
-    {148, "Tf_Arbitres", false, true, true, true},
-    {152, "Tf_Stades", false, true, true, true},
+    {148, "Tf_Arbitres", false, true, true, false},
+    {152, "Tf_Stades", false, true, true, false},
     {151, "Tf_DiversStat", false, true, true, false},
     {157, "Tf_DiversStat", true, true, true, false},
     {162, "Tf_DiversStat", true, true, true, false},
@@ -136,9 +138,9 @@ std::function<void(TForm*)> Drapeau()
 const TLigneDialogue lignesDialogues[] = {
     {232, "Tf_AjouterEquipe", true, cDrapeau, false, Drapeau<Tf_AjouterEquipe>()},
     {144, "Tf_ModifierEquipe", true, cDrapeau, false, Drapeau<Tf_ModifierEquipe>()},
-    {220, "Tf_ModifierClubPrec", true, cDrapeau, true},
+    {220, "Tf_ModifierClubPrec", true, cDrapeau, false, Drapeau<Tf_ModifierClubPrec>()},
     {145, "Tf_ModifierLogo", true, cDrapeau, false, Drapeau<Tf_ModifierLogo>()},
-    {146, "Tf_ModifierNat", false, cDrapeau, true},
+    {146, "Tf_ModifierNat", false, cDrapeau, false, Drapeau<Tf_ModifierNat>()},
     {131, "Tf_FicheClub", false, cResultat, true},
     {176, "Tf_Option", false, cResultatTag, false},
     {226, "Tf_Option", false, cResultatTag, false},

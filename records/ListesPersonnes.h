@@ -1,0 +1,31 @@
+// What the lists of referees, stadiums, previous clubs and nationalities do to
+// the season beyond their own entries: a referee or stadium leaves only when
+// no match names it, and every list holding it forgets it; a merge moves every
+// reference to the entry kept.
+#pragma once
+
+#include <cstdint>
+
+class TPersonnel;
+class TSaison;
+class TStade;
+
+// Matches of the season's championships played at the stadium.
+int MatchsStade(const TSaison& saison, int code);
+// Matches the referee officiated (any of the three officials), or his match
+// total when his statistics count more.
+int MatchsArbitre(const TSaison& saison, const TPersonnel& arbitre);
+
+// Removes and frees the stadium when no match names it: the club records and
+// the competitions' stadium lists forget it first. False, nothing changed,
+// with the number of matches in matchs, otherwise.
+bool SupprimeStade(TSaison& saison, TStade* stade, int& matchs);
+// The same for a referee: the competitions' referee lists forget him.
+bool SupprimeArbitre(TSaison& saison, TPersonnel* arbitre, int& matchs);
+
+// The previous club fondu becomes garde for every player, every player's
+// history line and every coach; its name is emptied.
+void FusionneClubsPrec(TSaison& saison, int32_t garde, int32_t fondu);
+// The country fondu becomes garde for every player, referee, coach and
+// stadium; its name is emptied (its code is never given again).
+void FusionnePays(TSaison& saison, int garde, int fondu);
