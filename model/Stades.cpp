@@ -653,3 +653,28 @@ void TRensClubs::Lit(TXmlReader& x, TSaisonFiches* saison, const TPairesIds* pai
         j = x.ElementSuivant();
     }
 }
+
+namespace {
+
+template <class T>
+void ChangePremier(std::vector<T*>& liste, T* x)
+{
+    if (!x) {
+        if (!liste.empty())
+            liste.erase(liste.begin());
+        return;
+    }
+    if (!liste.empty() && liste.front() == x)
+        return;
+    std::erase(liste, x);
+    if (liste.empty())
+        liste.push_back(x);
+    else
+        liste.front() = x;
+}
+
+}  // namespace
+
+void TRensClub::ChangePremierStade(TStade* s) { ChangePremier(stades_, s); }
+
+void TRensClub::ChangePremierEntraineur(TEntraineur* e) { ChangePremier(entraineurs_, e); }

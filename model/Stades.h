@@ -141,6 +141,10 @@ public:
     void AjouteEntraineur(TEntraineur* e);
     void RetireStade(const TStade* s);
     void RetireEntraineur(const TEntraineur* e);
+    // s becomes the first home stadium (taken from its later place when it
+    // has one), or is appended to an empty list; nullptr removes the first.
+    void ChangePremierStade(TStade* s);
+    void ChangePremierEntraineur(TEntraineur* e);
 
     // Element RensClub.
     void Ecrit(TXmlWriter& x, TSaisonFiches* saison) const;

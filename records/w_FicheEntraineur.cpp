@@ -1,7 +1,10 @@
 #include "records/w_FicheEntraineur.h"
 
+#include <algorithm>
+
 #include "model/Personnels.h"
 #include "model/Saison.h"
+#include "model/Stades.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/StdCtrls.h"
@@ -123,7 +126,9 @@ namespace {
 bool AnneeNaissance(const std::string& texte, uint8_t& octet)
 {
     const std::string t = Trim(texte);
-    if (t.empty() || t == "0" || t == Texte(84))
+    // The field is four characters long: it shows the start of "unknown".
+    const bool inconnu = !t.empty() && (t[0] < '0' || t[0] > '9') && Texte(84).rfind(t, 0) == 0;
+    if (t.empty() || t == "0" || inconnu)
     {
         octet = 0;
         return true;
@@ -274,5 +279,21 @@ void Tf_FicheEntraineur::b_ValiderClick(TObject*)
     std::unique_ptr<TPersonnel> p = nouveau_ ? std::move(nouveau_) : liste.RetirePersonnel(e);
     if (!p)
         return;
-    Entraineur = dynamic_cast<TEntraineur*>(liste.AjoutePersonnel(std::move(p)));
+    std::vector<std::unique_ptr<TPersonnel>> fondus;
+    Entraineur = dynamic_cast<TEntraineur*>(liste.AjoutePersonnel(std::move(p), nullptr, &fondus));
+    // Renamed as another coach, he became that one: the club records that
+    // named him name the coach kept, before he is freed.
+    TRensClubs& clubs = Saison->RensClubs();
+    for (const auto& f : fondus)
+        if (auto* ancien = dynamic_cast<TEntraineur*>(f.get()); ancien && ancien != Entraineur)
+            for (int i = 0; i < clubs.NbRensClub(); ++i) {
+                TRensClub* r = clubs.RensClub(i);
+                const auto& l = r->Entraineurs();
+                if (std::find(l.begin(), l.end(), ancien) == l.end())
+                    continue;
+                const bool deja = std::find(l.begin(), l.end(), Entraineur) != l.end();
+                r->RetireEntraineur(ancien);
+                if (!deja && Entraineur)
+                    r->AjouteEntraineur(Entraineur);
+            }
 }

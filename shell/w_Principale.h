@@ -130,6 +130,8 @@ public:
     // Previous clubs (command 220) and nationalities (146).
     void ModifieClubsPrec();
     void ModifieNationalites();
+    // The club card of a team of the current championship (command 131).
+    void FicheClub();
     // The referee (148) and stadium (152) lists.
     void AfficheArbitres();
     void AfficheStades();

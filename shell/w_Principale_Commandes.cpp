@@ -1,5 +1,6 @@
 // The command dispatcher of the main window and its launchers.
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 
 #include "files/w_OptionsSauve.h"
@@ -32,9 +33,8 @@ struct TAttente
 };
 
 // Commands whose window is not part of the program yet, by window.
-const TAttente Attentes[] = {
-    {131, 131, "Tf_FicheClub (club card)"},
-};
+// (none left: every window of the program is built)
+constexpr std::array<TAttente, 0> Attentes{};
 
 }  // namespace
 
@@ -208,6 +208,7 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
     case 144: ModifieEquipes(); return;
     case 147: AfficheEffectifs(); return;
     case 150: AfficheRecherche(); return;
+    case 131: FicheClub(); return;
     case 220: ModifieClubsPrec(); return;
     case 146: ModifieNationalites(); return;
     case 148: AfficheArbitres(); return;

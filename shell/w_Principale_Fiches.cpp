@@ -1,13 +1,17 @@
 // Launchers of the people, clubs and venues windows.
 #include "records/w_Arbitres.h"
 #include "records/w_Blasons.h"
+#include "records/w_FicheClub.h"
 #include "records/w_ModifierClubPrec.h"
 #include "records/w_ModifierEquipe.h"
 #include "records/w_ModifierNat.h"
 #include "records/w_Stades.h"
 #include "shell/w_Principale.h"
 
+#include "model/Championnat.h"
 #include "model/Saison.h"
+#include "model/oTraducteur.h"
+#include "ui/message2.h"
 
 void Tf_Principale::ModifieLogos()
 {
@@ -76,4 +80,28 @@ void Tf_Principale::AfficheStades()
     auto* f = ShowChild<Tf_Stades>(true, true);
     f->RemplitPays(0);
     p_FondAffiche->SetVisible(true);
+}
+
+void Tf_Principale::FicheClub()
+{
+    TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
+    if (!c)
+        return;
+    if (c->NbEquipe() < 1) {
+        AfficheMessage(TraduireFormat(294, {1}), mbuValider);
+        return;
+    }
+    int equipe = c->Option(10);
+    if (!TFootForm::ChoisitEquipe(Saison.get(), Traduire(17), Couleurs, 0, equipe))
+        return;
+    TOwned<Tf_FicheClub> f(new Tf_FicheClub(this));
+    f->ChangeCouleurs(Couleurs);
+    f->ChangeSaison(Saison.get());
+    f->Position = equipe;
+    f->ShowModal();
+    // What the card's own dialogs created stays even when it is cancelled.
+    if (f->Modifie)
+        SignaleModification();
+    EntreeImpression(false);
+    EntreeHTML(false);
 }

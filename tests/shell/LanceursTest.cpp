@@ -13,6 +13,7 @@
 #include "model/Championnat.h"
 #include "platform/sys/WinInet.h"
 #include "records/w_Blasons.h"
+#include "records/w_FicheClub.h"
 #include "records/w_ModifierClubPrec.h"
 #include "records/w_ModifierEquipe.h"
 #include "records/w_ModifierNat.h"
@@ -127,6 +128,8 @@ struct TLigneDialogue
     bool EnAttente;
     // Sets the dialog's changed flag (cDrapeau).
     std::function<void(TForm*)> Modifie = {};
+    // A team is chosen first (validated as preselected).
+    bool ChoixEquipe = false;
 };
 
 template <class T>
@@ -141,7 +144,7 @@ const TLigneDialogue lignesDialogues[] = {
     {220, "Tf_ModifierClubPrec", true, cDrapeau, false, Drapeau<Tf_ModifierClubPrec>()},
     {145, "Tf_ModifierLogo", true, cDrapeau, false, Drapeau<Tf_ModifierLogo>()},
     {146, "Tf_ModifierNat", false, cDrapeau, false, Drapeau<Tf_ModifierNat>()},
-    {131, "Tf_FicheClub", false, cResultat, true},
+    {131, "Tf_FicheClub", false, cDrapeau, false, Drapeau<Tf_FicheClub>(), true},
     {176, "Tf_Option", false, cResultatTag, false},
     {226, "Tf_Option", false, cResultatTag, false},
     // any change of the categories counts, however the dialog closes
@@ -266,6 +269,8 @@ TEST_F(Lanceurs, DialogsCloseTheChildAndReportChangesAsTheirRowSays)
             ModifSaison = 0;
             std::string vu;
             bool enfant = true;
+            if (l.ChoixEquipe)
+                kit::WhenModal([](TForm* m) { m->SetModalResult(mrOk); });
             kit::WhenModal([&](TForm* m) {
                 vu = Classe(m);
                 enfant = f->Enfant != nullptr;

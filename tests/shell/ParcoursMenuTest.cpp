@@ -193,7 +193,7 @@ protected:
 // available yet. Any other command must open its window.
 bool PeutAttendre(int c)
 {
-    static const std::set<int> ids = {14, 16, 17, 131, 144, 194};
+    static const std::set<int> ids = {14, 16, 17, 144, 194};
     return ids.count(c) != 0;
 }
 
