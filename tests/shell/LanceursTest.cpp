@@ -144,7 +144,6 @@ const TLigneDialogue lignesDialogues[] = {
     {220, "Tf_ModifierClubPrec", true, cDrapeau, false, Drapeau<Tf_ModifierClubPrec>()},
     {145, "Tf_ModifierLogo", true, cDrapeau, false, Drapeau<Tf_ModifierLogo>()},
     {146, "Tf_ModifierNat", false, cDrapeau, false, Drapeau<Tf_ModifierNat>()},
-    {131, "Tf_FicheClub", false, cDrapeau, false, Drapeau<Tf_FicheClub>(), true},
     {176, "Tf_Option", false, cResultatTag, false},
     {226, "Tf_Option", false, cResultatTag, false},
     // any change of the categories counts, however the dialog closes
@@ -155,6 +154,7 @@ const TLigneDialogue lignesDialogues[] = {
     {215, "Tf_Favoris", false, cJamais, false},
     {177, "Tf_FavorisEx", false, cJamais, false},
     {197, "Tf_AboutBox", false, cJamais, false},
+    {131, "Tf_FicheClub", false, cDrapeau, false, Drapeau<Tf_FicheClub>(), true},
 };
 
 class Lanceurs : public ::testing::Test
