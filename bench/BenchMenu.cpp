@@ -126,7 +126,7 @@ void BM_MenuParcours(benchmark::State& state)
     std::vector<int> commandes;
     for (TTreeNode* n = f->tv_Menu->Items().GetFirstNode(); n; n = n->GetNext()) {
         const int c = static_cast<int>(n->Data);
-        if (c >= PremiereCommande && c <= DerniereCommandeMenu && !PasUneVue(c) && !FenetreEnAttente(c) &&
+        if (c >= PremiereCommande && c <= DerniereCommandeMenu && !PasUneVue(c) &&
             std::find(commandes.begin(), commandes.end(), c) == commandes.end())
             commandes.push_back(c);
     }

@@ -7,7 +7,6 @@
 
 // The window (or service) a command opens when it is not available yet;
 // nullptr when the command is available or has no window.
-const char* FenetreEnAttente(int commande);
 
 // Every command id the dispatcher knows (5 to 261).
 inline constexpr int PremiereCommande = 5;

@@ -404,7 +404,6 @@ protected:
     void AfficheVueResultats(int commande);
     // Team categories (227): the shared list, championships' and teams' categories.
     void OptionsFiltre();
-    void AfficheNonDisponible(int commande);
     void LanceCommande(int commande, bool memorise, int& param, bool& historique);
     void OptionsSauvegarde();
     void ChoisitDesign();

@@ -26,25 +26,7 @@ namespace {
 bool Dans(int id, std::initializer_list<int> ids) { return std::find(ids.begin(), ids.end(), id) != ids.end(); }
 bool Entre(int id, int a, int b) { return id >= a && id <= b; }
 
-struct TAttente
-{
-    int Premier, Dernier;
-    const char* Fenetre;
-};
-
-// Commands whose window is not part of the program yet, by window.
-// (none left: every window of the program is built)
-constexpr std::array<TAttente, 0> Attentes{};
-
 }  // namespace
-
-const char* FenetreEnAttente(int commande)
-{
-    for (const TAttente& a : Attentes)
-        if (Entre(commande, a.Premier, a.Dernier))
-            return a.Fenetre;
-    return nullptr;
-}
 
 bool CommandeSansHistorique(int c)
 {
@@ -137,13 +119,6 @@ bool Tf_Principale::MenuDispatch(const std::string& caption, uint32_t id, TTreeN
 
 void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
 {
-    if (FenetreEnAttente(c))
-    {
-        AfficheNonDisponible(c);
-        // Nothing was shown: no history record, the selection stays.
-        histo = false;
-        return;
-    }
     if (LanceVues(c, param, histo))
         return;
     if (c == 19 || c == 156)
@@ -174,10 +149,9 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
     case 12: Close(); return;
     case 13: AfficheSaisieMatch(1, param); return;
     case 14: case 16:
-        // Football and rugby pages not registered yet are said so.
-        if (Saison && Saison->Sport() <= 1 &&
-            !Saison->MultiSport().Classe(c == 14 ? TGenreFenetre::Buteurs : TGenreFenetre::Passeurs)) {
-            AfficheNonDisponible(c);
+        // A sport without such a page (basketball and handball have no
+        // second page) shows nothing: no history record, the selection stays.
+        if (Saison && !Saison->MultiSport().Classe(c == 14 ? TGenreFenetre::Buteurs : TGenreFenetre::Passeurs)) {
             histo = false;
             return;
         }
@@ -223,11 +197,6 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
 }
 
 bool Tf_Principale::CommandeAutre(int, bool, int&) { return true; }
-
-void Tf_Principale::AfficheNonDisponible(int)
-{
-    AfficheMessage(Traduire(TexteVueNonDisponible), mbuValider);
-}
 
 // ---- launchers ------------------------------------------------------------------------------
 

@@ -129,10 +129,8 @@ void Tf_Principale::OptionsChampionnat(int groupe)
     if (!Saison)
         return;
     TOwned<Tf_Option> f(CreeFenetreOption(Saison.get(), this));
-    if (!f) {
-        AfficheNonDisponible(groupe == 1 ? 176 : 226);
+    if (!f)
         return;
-    }
     f->ChangeCouleurs(Couleurs);
     f->ChangeSaison(Saison.get());
     f->SetBorderIcons(biSystemMenu);

@@ -64,8 +64,6 @@ TEST(ButeursStat, BasketballCountsEnteredWrittenShownSavedAndCounted)
     f->OpenFile(fichier);
     ASSERT_TRUE(f->Saison);
     auto& c = dynamic_cast<TDonneesChampionnatStat&>(*f->Saison->ChampionnatCourant());
-    ASSERT_EQ(FenetreEnAttente(14), nullptr);
-    ASSERT_EQ(FenetreEnAttente(17), nullptr);
 
     ASSERT_TRUE(Commande(*f, 14));
     auto* p = PageStat<Tf_ButeursBasket>(*f);

@@ -43,7 +43,6 @@ TEST_P(Composition, LineUpsEnteredWrittenShownSavedAndReopened)
     f->OpenFile(fichier);
     ASSERT_TRUE(f->Saison);
     TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
-    ASSERT_EQ(FenetreEnAttente(15), nullptr);
 
     // A played match shows its stored line-up: starters 1 and 3, one
     // substitution at minute 70, the shirt byte of slot 1.

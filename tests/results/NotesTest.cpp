@@ -62,7 +62,6 @@ TEST_P(Notes, RatingsShownTypedWrittenSignalledSavedAndCounted)
     ASSERT_TRUE(f->Saison);
     TSaison* s = f->Saison.get();
     TDonneesChampionnat* c = s->ChampionnatCourant();
-    ASSERT_EQ(FenetreEnAttente(18), nullptr);
     // Match 2 of matchday 4 names a player the season does not know in slot 2.
     TInfoComp* m2 = c->Match(4, 2);
     const int h2 = m2->IdEquipe(0);
