@@ -187,6 +187,23 @@ TFondCopie* Cadre(TComponent* owner, TWinControl* parent, const std::string& nom
     return f;
 }
 
+TTabSheet* Onglet(TComponent* owner, TPageControl* pages, const std::string& nom, int texte)
+{
+    auto* t = new TTabSheet(owner);
+    t->SetName(nom);
+    t->SetPageControl(pages);
+    t->SetColor(CouleurFondFonceDessin);
+    t->SetCaption(Texte(texte));
+    return t;
+}
+
+TFondCopie* FondOnglet(TComponent* owner, TTabSheet* page, const std::string& nom, int largeur, int hauteur)
+{
+    TFondCopie* f = Cadre(owner, page, nom, 0, 0, largeur, hauteur);
+    f->SetAlign(alClient);
+    return f;
+}
+
 TUpDown* Compteur(TComponent* owner, TWinControl* parent, const std::string& nom, TEdit* edit, int min, int max)
 {
     auto* u = new TUpDown(owner);

@@ -20,6 +20,8 @@ class TForm;
 class TLogo;
 class TStrings;
 class TSaison;
+class TPageControl;
+class TTabSheet;
 
 namespace ctrl {
 
@@ -50,6 +52,10 @@ TBoutonCopie* Bouton(TComponent* owner, TWinControl* parent, const std::string& 
                      int texte, int modalResult = 0);
 TFondCopie* Cadre(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int largeur,
                   int hauteur);
+// A page of a card's page control: dark, captioned by text id, holding one
+// skinned frame over all of it (the frame is returned).
+TTabSheet* Onglet(TComponent* owner, TPageControl* pages, const std::string& nom, int texte);
+TFondCopie* FondOnglet(TComponent* owner, TTabSheet* page, const std::string& nom, int largeur, int hauteur);
 // An up-down beside its edit, from min to max.
 TUpDown* Compteur(TComponent* owner, TWinControl* parent, const std::string& nom, TEdit* edit, int min, int max);
 

@@ -49,25 +49,12 @@ Tf_FicheClub::Tf_FicheClub(TComponent* AOwner) : TBrivantelForm(AOwner)
     PageControl1->SetName("PageControl1");
     PageControl1->SetBounds(8, 8, 464, 292);
     PageControl1->SetParent(this);
-    auto page = [this](const char* nom, int texte) {
-        auto* t = new TTabSheet(this);
-        t->SetName(nom);
-        t->SetPageControl(PageControl1);
-        t->SetColor(CouleurFondFonceDessin);
-        t->SetCaption(Texte(texte));
-        return t;
-    };
-    ts_infogene = page("ts_infogene", 1471);
-    ts_InfoAdmin = page("ts_InfoAdmin", 1470);
-    ts_Palmares = page("ts_Palmares", 1472);
-    auto fond = [this](TTabSheet* t, const char* nom) {
-        TFondCopie* f = Cadre(this, t, nom, 0, 0, 456, 260);
-        f->SetAlign(alClient);
-        return f;
-    };
-    TFondCopie* f1 = fond(ts_infogene, "FondCopie1");
-    TFondCopie* f2 = fond(ts_InfoAdmin, "FondCopie2");
-    TFondCopie* f3 = fond(ts_Palmares, "FondCopie3");
+    ts_infogene = Onglet(this, PageControl1, "ts_infogene", 1471);
+    ts_InfoAdmin = Onglet(this, PageControl1, "ts_InfoAdmin", 1470);
+    ts_Palmares = Onglet(this, PageControl1, "ts_Palmares", 1472);
+    TFondCopie* f1 = FondOnglet(this, ts_infogene, "FondCopie1", 456, 260);
+    TFondCopie* f2 = FondOnglet(this, ts_InfoAdmin, "FondCopie2", 456, 260);
+    TFondCopie* f3 = FondOnglet(this, ts_Palmares, "FondCopie3", 456, 260);
 
     // General information.
     Etiquette(this, f1, "Label28", 8, 11, 1011);

@@ -130,26 +130,13 @@ Tf_FicheStade::Tf_FicheStade(TComponent* AOwner) : TBrivantelForm(AOwner)
     PageControl1->SetName("PageControl1");
     PageControl1->SetBounds(8, 8, 464, 272);
     PageControl1->SetParent(this);
-    auto page = [this](const char* nom, int texte) {
-        auto* t = new TTabSheet(this);
-        t->SetName(nom);
-        t->SetPageControl(PageControl1);
-        t->SetColor(CouleurFondFonceDessin);
-        t->SetCaption(Texte(texte));
-        return t;
-    };
-    TabSheet1 = page("TabSheet1", 124);
-    ts_InfoAdmin = page("ts_InfoAdmin", 1470);
-    ts_Photo = page("ts_Photo", 1336);
-    ts_Matchs = page("ts_Matchs", 1337);
-    auto fond = [this](TTabSheet* t, const char* nom) {
-        TFondCopie* f = Cadre(this, t, nom, 0, 0, 456, 240);
-        f->SetAlign(alClient);
-        return f;
-    };
-    TFondCopie* f1 = fond(TabSheet1, "FondCopie1");
-    TFondCopie* f2 = fond(ts_InfoAdmin, "FondCopie2");
-    TFondCopie* f3 = fond(ts_Photo, "FondCopie3");
+    TabSheet1 = Onglet(this, PageControl1, "TabSheet1", 124);
+    ts_InfoAdmin = Onglet(this, PageControl1, "ts_InfoAdmin", 1470);
+    ts_Photo = Onglet(this, PageControl1, "ts_Photo", 1336);
+    ts_Matchs = Onglet(this, PageControl1, "ts_Matchs", 1337);
+    TFondCopie* f1 = FondOnglet(this, TabSheet1, "FondCopie1", 456, 240);
+    TFondCopie* f2 = FondOnglet(this, ts_InfoAdmin, "FondCopie2", 456, 240);
+    TFondCopie* f3 = FondOnglet(this, ts_Photo, "FondCopie3", 456, 240);
 
     // Information.
     Label1 = Etiquette(this, f1, "Label1", 8, 11, 1023);

@@ -31,6 +31,15 @@ TCarton* BoiteLigne(TFondScroll* fond, int i)
     return l && l->ControlCount() > 0 ? dynamic_cast<TCarton*>(l->Controls(0)) : nullptr;
 }
 
+// The comment of match m of matchday n is written every time; it counts as a
+// change only when it is one.
+bool EcritCommentaire(TDonneesChampionnat& c, int n, int m, const std::string& commentaire)
+{
+    const bool change = commentaire != c.CommentaireMatch(n, m);
+    c.SetCommentaireMatch(n, m, commentaire);
+    return change;
+}
+
 }  // namespace
 
 Tf_PasseursFoot::Tf_PasseursFoot(TComponent* AOwner) : Tf_InfoMatchCadre(AOwner)
@@ -188,10 +197,7 @@ void Tf_PasseursFoot::EnregistrePage(int Libere)
         return;
     const int n = c->NbJournee, m = MatchCourant;
     const int h = IdDomicile, a = IdExterieur;
-    // The comment is written every time; it counts as a change only when it is one.
-    const std::string commentaire = m_Commentaire->GetText();
-    const bool commentaireChange = commentaire != c->CommentaireMatch(n, m);
-    c->SetCommentaireMatch(n, m, commentaire);
+    const bool commentaireChange = EcritCommentaire(*c, n, m, m_Commentaire->GetText());
     const bool evenements = Modifie;
     if (Modifie) {
         Modifie = 0;
@@ -385,9 +391,7 @@ void Tf_PasseursRugby::EnregistrePage(int Libere)
         return;
     const int n = c->NbJournee, m = MatchCourant;
     const int h = IdDomicile, a = IdExterieur;
-    const std::string commentaire = m_Commentaire->GetText();
-    const bool commentaireChange = commentaire != c->CommentaireMatch(n, m);
-    c->SetCommentaireMatch(n, m, commentaire);
+    const bool commentaireChange = EcritCommentaire(*c, n, m, m_Commentaire->GetText());
     const bool evenements = Modifie;
     if (Modifie) {
         Modifie = 0;
