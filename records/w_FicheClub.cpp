@@ -1,5 +1,6 @@
 #include "records/w_FicheClub.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "model/Championnat.h"
@@ -57,12 +58,17 @@ Tf_FicheClub::Tf_FicheClub(TComponent* AOwner) : TBrivantelForm(AOwner)
     TFondCopie* f3 = FondOnglet(this, ts_Palmares, "FondCopie3", 456, 260);
 
     // General information.
-    Etiquette(this, f1, "Label28", 8, 11, 1011);
-    e_DateCreation = Saisie(this, f1, "e_DateCreation", 150, 8, 120);
-    Etiquette(this, f1, "Label29", 8, 37, 1012);
-    e_CouleurMaillot = Saisie(this, f1, "e_CouleurMaillot", 150, 34, 120);
-    Etiquette(this, f1, "Label30", 8, 63, 1013);
-    e_CouleurRechange = Saisie(this, f1, "e_CouleurRechange", 150, 60, 120);
+    // The three boxes start after the longest of their labels (the change
+    // shirt's is longer than the 150 pixels the others need), before the crest.
+    TLabel* legendes[] = {Etiquette(this, f1, "Label28", 8, 11, 1011), Etiquette(this, f1, "Label29", 8, 37, 1012),
+                          Etiquette(this, f1, "Label30", 8, 63, 1013)};
+    int x = 150;
+    for (TLabel* l : legendes)
+        x = std::max(x, l->Left() + l->Width() + 6);
+    x = std::min(x, 196);
+    e_DateCreation = Saisie(this, f1, "e_DateCreation", x, 8, 292 - x);
+    e_CouleurMaillot = Saisie(this, f1, "e_CouleurMaillot", x, 34, 292 - x);
+    e_CouleurRechange = Saisie(this, f1, "e_CouleurRechange", x, 60, 292 - x);
     Label47 = Etiquette(this, f1, "Label47", 8, 89, 1010);
     cb_Stade = Liste(this, f1, "cb_Stade", 150, 86, 190);
     bc_FicheStade = Bouton(this, f1, "bc_FicheStade", 346, 85, 100, 1019);

@@ -198,6 +198,10 @@ Tf_Recherche::Tf_Recherche(TComponent* AOwner) : TFootForm(AOwner)
     e_AgeJour = Saisie(this, haut, "e_AgeJour", 400, 104, 30);
     e_AgeMois = Saisie(this, haut, "e_AgeMois", 436, 104, 30);
     e_AgeAnnee = Saisie(this, haut, "e_AgeAnnee", 472, 104, 50);
+    // The birth date boxes are named underneath; these labels have no text of the language files.
+    const std::pair<TEdit*, std::string> dates[] = {{e_AgeJour, "jour"}, {e_AgeMois, "mois"}, {e_AgeAnnee, L1("Année")}};
+    for (const auto& [boite, legende] : dates)
+        Etiquette(this, haut, "l_" + boite->Name().substr(2), boite->Left(), 128, 0)->SetCaption(legende);
     b_Rechercher = Bouton(this, haut, "b_Rechercher", 646, 26, 104, 841);
     b_Verifier = Bouton(this, haut, "b_Verifier", 646, 60, 104, 741);
     b_Rechercher->OnClick = [this](TObject* s) { b_RechercherClick(s); };

@@ -173,6 +173,14 @@ TEST(Recherche, NamesPrefixesPositionsAndAges)
     EXPECT_EQ(e.Noms(), (std::vector<std::string>{"Martin Paul"}));
     EXPECT_EQ(e.f->sg_Recherche->Cells(4, 1), "Brivant");
     EXPECT_EQ(e.f->sg_Recherche->Cells(5, 1), "1");
+    // The birth date boxes are named underneath.
+    for (const auto& [nom, legende] : {std::pair<std::string, std::string>{"l_AgeJour", "jour"}, {"l_AgeMois", "mois"}, {"l_AgeAnnee", L1("Année")}})
+    {
+        auto* l = dynamic_cast<TLabel*>(e.f->FindComponent(nom));
+        ASSERT_NE(l, nullptr) << nom;
+        EXPECT_EQ(l->Caption(), legende);
+        EXPECT_TRUE(l->Visible());
+    }
     kit::GrabToPng(e.f.get(), "recherche");
 }
 

@@ -191,6 +191,13 @@ TEST(FichesClubs, StadiumRefereeAndClubCardOnASeasonMadeByTheCreationWindows)
         });
         c->bc_changeLogo->Click();
         kit::Process(20);
+        // Every label of the colours is whole, left of its box.
+        for (const char* nom : {"Label28", "Label29", "Label30"}) {
+            auto* l = dynamic_cast<TLabel*>(c->FindComponentDeep(nom));
+            ASSERT_NE(l, nullptr) << nom;
+            EXPECT_LE(l->Left() + l->Width(), c->e_CouleurRechange->Left()) << l->Caption();
+        }
+        EXPECT_LE(c->e_CouleurRechange->Left() + c->e_CouleurRechange->Width(), c->Logo1->Left());
         kit::GrabToPng(c, "fiche-club-infogene");
         c->PageControl1->SetActivePage(c->ts_InfoAdmin);
         c->e_Budget->SetText("2500000");
