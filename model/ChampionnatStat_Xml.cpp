@@ -336,11 +336,25 @@ void TDonneesChampionnatStat::LitStatElement(TXmlReader& lecteur, uint8_t jeton,
     const TInfoCompJour* journee = Journee(n);
     if (!journee)
         return;
+    // The player's records, made together.
+    TListeDonnees* listes[std::size(valeurs)];
+    uint16_t mots[std::size(valeurs)];
+    size_t nb = 0;
     for (int code = premierCode_; code <= dernierCode_; ++code) {
         const int v = valeurs[code - premierCode_];
         if (v <= 0)
             continue;
-        if (TListeDonnees* l = journee->ListeStat(code, sport_))
-            l->Ajoute(TDonneesEvt::CreateId(idJoueur, equipe, static_cast<uint16_t>(std::min(v, 65535))));
+        if (TListeDonnees* l = journee->ListeStat(code, sport_)) {
+            listes[nb] = l;
+            mots[nb++] = static_cast<uint16_t>(std::min(v, 65535));
+        }
+    }
+    std::unique_ptr<TDonneesEvt> lot[std::size(valeurs)];
+    TDonneesEvt::CreeLot(std::span(lot, nb));
+    for (size_t i = 0; i < nb; ++i) {
+        lot[i]->SetIdJoueur(idJoueur);
+        lot[i]->SetIdEquipe(equipe);
+        lot[i]->SetMot(mots[i]);
+        listes[i]->Ajoute(std::move(lot[i]));
     }
 }

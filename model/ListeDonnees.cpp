@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <new>
 #include <thread>
+#include <type_traits>
 
 #include "model/Saison.h"
 #include "platform/rtl/Strings.h"
@@ -22,54 +23,74 @@
 
 namespace {
 
-// Fixed-size cells cut from blocks of 4,096; a freed cell goes on a free list
-// and is given again first. Every block is released when no record is left.
-// Its members are all trivial, so that it is never destroyed: records freed
-// while the program exits still find it.
+// Records are cut from blocks of 64 KB aligned on their size, so that a
+// record finds its block by masking its address. Each block keeps a bitmap of
+// its cells in use: freeing a record only clears its bit (the cell itself is
+// not touched), and a new record takes the first free cell of the block being
+// filled, so that records made one after another lie one after another.
+//
+// A block whose cells are all free is empty: it is filled again before a new
+// block is taken, and empty blocks are kept only up to the number of blocks
+// in use (the others go back to the system). When no record is left, every
+// block goes back. One lock guards it all; the lot functions take it once for
+// many records. Its members are all trivial, so that it is never destroyed:
+// records freed while the program exits still find it.
 class TReserveEvt
 {
 public:
+    static constexpr size_t TailleBloc = 64 * 1024;
+
     void* Prend()
     {
         Verrou v(verrou_);
-        void* p;
-        if (libres_) {
-            p = libres_;
-            libres_ = libres_->suivant;
-        } else {
-            if (courant_ == fin_)
-                NouveauBloc();
-            p = courant_;
-            courant_ += TailleCellule;
-        }
-        ++vivants_;
-        return p;
+        return PrendCellule();
     }
 
     void Rend(void* p)
     {
         Verrou v(verrou_);
-        auto* c = static_cast<Cellule*>(p);
-        c->suivant = libres_;
-        libres_ = c;
-        if (--vivants_ == 0)
-            LibereBlocs();
+        RendCellule(p);
+    }
+
+    // f(prend) under the lock, prend() giving one cell after another.
+    template <class F>
+    void PrendLot(F&& f)
+    {
+        Verrou v(verrou_);
+        f([this] { return PrendCellule(); });
+    }
+
+    // f(rend) under the lock, rend(p) freeing one cell after another.
+    template <class F>
+    void RendLot(F&& f)
+    {
+        Verrou v(verrou_);
+        f([this](void* p) { RendCellule(p); });
+    }
+
+    TEtatReserveEvt Etat()
+    {
+        Verrou v(verrou_);
+        return {nbBlocs_, nbVides_, vivants_};
     }
 
 private:
-    struct Cellule
-    {
-        Cellule* suivant;
-    };
+    static constexpr size_t TailleCellule = sizeof(TDonneesEvt);
+    static constexpr size_t NbMots = TailleBloc / TailleCellule / 64;   // words of the bitmap
+
     struct Bloc
     {
-        Bloc* precedent;
+        Bloc* suivant;      // in the list of partly used blocks, or of empty ones
+        Bloc* precedent;    // in the list of partly used blocks
+        uint32_t utilises;  // cells in use
+        uint32_t mot;       // the word of the bitmap where the search starts
+        uint64_t occupe[NbMots];   // a bit per cell; the bits past the last cell stay set
     };
-    static constexpr size_t TailleCellule = sizeof(TDonneesEvt);
-    static constexpr size_t CellulesParBloc = 4096;
-    // The cells start after the block's link, kept at the cells' alignment.
-    static constexpr size_t Entete = (sizeof(Bloc) + alignof(TDonneesEvt) - 1) / alignof(TDonneesEvt) * alignof(TDonneesEvt);
-    static_assert(TailleCellule >= sizeof(Cellule) && TailleCellule % alignof(Cellule) == 0);
+    // The cells start after the header, kept at the cells' alignment.
+    static constexpr size_t Entete = (sizeof(Bloc) + TailleCellule - 1) / TailleCellule * TailleCellule;
+    static constexpr uint32_t Capacite = static_cast<uint32_t>((TailleBloc - Entete) / TailleCellule);
+    static_assert(TailleCellule % alignof(TDonneesEvt) == 0 && Entete % alignof(TDonneesEvt) == 0);
+    static_assert(Capacite <= NbMots * 64);
 
     class Verrou
     {
@@ -87,33 +108,151 @@ private:
         std::atomic_flag& f_;
     };
 
-    void NouveauBloc()
+    static Bloc* BlocDe(void* p)
     {
-        auto* b = static_cast<Bloc*>(std::malloc(Entete + CellulesParBloc * TailleCellule));
-        if (!b)
-            throw std::bad_alloc();
-        b->precedent = blocs_;
-        blocs_ = b;
-        courant_ = reinterpret_cast<char*>(b) + Entete;
-        fin_ = courant_ + CellulesParBloc * TailleCellule;
+        return reinterpret_cast<Bloc*>(reinterpret_cast<uintptr_t>(p) & ~(uintptr_t{TailleBloc} - 1));
     }
 
+    void* PrendCellule()
+    {
+        if (!courant_ || courant_->utilises == Capacite)
+            ChangeBloc();
+        Bloc* b = courant_;
+        // The block is not full: a free bit is found, from the search's word
+        // on, then from the start (cells freed behind it).
+        uint32_t m = b->mot;
+        while (b->occupe[m] == ~uint64_t{0})
+            m = m + 1 == NbMots ? 0 : m + 1;
+        const int bit = __builtin_ctzll(~b->occupe[m]);
+        b->occupe[m] |= uint64_t{1} << bit;
+        b->mot = m;
+        ++b->utilises;
+        ++vivants_;
+        return reinterpret_cast<char*>(b) + Entete + (size_t{m} * 64 + static_cast<size_t>(bit)) * TailleCellule;
+    }
+
+    void RendCellule(void* p)
+    {
+        Bloc* b = BlocDe(p);
+        const size_t i = static_cast<size_t>(static_cast<char*>(p) - reinterpret_cast<char*>(b) - Entete) / TailleCellule;
+        const uint64_t masque = uint64_t{1} << (i % 64);
+        if (!(b->occupe[i / 64] & masque))
+            return;   // freed twice: the counts stay right
+        b->occupe[i / 64] &= ~masque;
+        const bool plein = b->utilises == Capacite;
+        --b->utilises;
+        --vivants_;
+        if (b != courant_) {
+            if (b->utilises == 0) {
+                if (!plein)
+                    RetirePartiel(b);
+                AjouteVide(b);
+            } else if (plein) {
+                AjoutePartiel(b);
+            }
+        }
+        if (vivants_ == 0)
+            LibereBlocs();
+    }
+
+    // The block to fill next: a partly used one, else an empty one, else a
+    // new one. The full block left stays in no list until a cell of it is
+    // freed.
+    void ChangeBloc()
+    {
+        Bloc* b = partiels_;
+        if (b) {
+            RetirePartiel(b);
+        } else if (vides_) {
+            b = vides_;
+            vides_ = b->suivant;
+            --nbVides_;
+        } else {
+            b = NouveauBloc();
+        }
+        courant_ = b;
+    }
+
+    Bloc* NouveauBloc()
+    {
+        auto* b = static_cast<Bloc*>(std::aligned_alloc(TailleBloc, TailleBloc));
+        if (!b)
+            throw std::bad_alloc();
+        b->suivant = b->precedent = nullptr;
+        b->utilises = 0;
+        b->mot = 0;
+        for (size_t m = 0; m < NbMots; ++m) {
+            const size_t premier = m * 64;
+            if (premier + 64 <= Capacite)
+                b->occupe[m] = 0;
+            else if (premier >= Capacite)
+                b->occupe[m] = ~uint64_t{0};
+            else
+                b->occupe[m] = ~uint64_t{0} << (Capacite - premier);
+        }
+        ++nbBlocs_;
+        return b;
+    }
+
+    void AjoutePartiel(Bloc* b)
+    {
+        b->precedent = nullptr;
+        b->suivant = partiels_;
+        if (partiels_)
+            partiels_->precedent = b;
+        partiels_ = b;
+    }
+
+    void RetirePartiel(Bloc* b)
+    {
+        if (b->precedent)
+            b->precedent->suivant = b->suivant;
+        else
+            partiels_ = b->suivant;
+        if (b->suivant)
+            b->suivant->precedent = b->precedent;
+        b->suivant = b->precedent = nullptr;
+    }
+
+    // Empty blocks are kept while they do not outnumber those in use; beyond,
+    // they go back to the system (a block emptied leaves one block fewer in
+    // use: up to two may go).
+    void AjouteVide(Bloc* b)
+    {
+        b->mot = 0;
+        b->suivant = vides_;
+        vides_ = b;
+        ++nbVides_;
+        while (nbVides_ > nbBlocs_ - nbVides_) {
+            Bloc* v = vides_;
+            vides_ = v->suivant;
+            std::free(v);
+            --nbVides_;
+            --nbBlocs_;
+        }
+    }
+
+    // With no record left, every block is empty (the current one, the
+    // others in their list).
     void LibereBlocs()
     {
-        while (blocs_) {
-            Bloc* precedent = blocs_->precedent;
-            std::free(blocs_);
-            blocs_ = precedent;
-        }
-        libres_ = nullptr;
-        courant_ = fin_ = nullptr;
+        for (Bloc* liste : {vides_, partiels_})
+            while (liste) {
+                Bloc* suivant = liste->suivant;
+                std::free(liste);
+                liste = suivant;
+            }
+        std::free(courant_);
+        courant_ = partiels_ = vides_ = nullptr;
+        nbBlocs_ = nbVides_ = 0;
     }
 
     std::atomic_flag verrou_;
-    Cellule* libres_ = nullptr;
-    char* courant_ = nullptr;   // the unused end of the newest block
-    char* fin_ = nullptr;
-    Bloc* blocs_ = nullptr;
+    Bloc* courant_ = nullptr;    // the block being filled
+    Bloc* partiels_ = nullptr;   // blocks partly used (doubly linked)
+    Bloc* vides_ = nullptr;      // empty blocks
+    size_t nbBlocs_ = 0;
+    size_t nbVides_ = 0;
     size_t vivants_ = 0;
 };
 
@@ -143,6 +282,43 @@ void TDonneesEvt::operator delete(void* p) noexcept
 #else
     reserveEvt.Rend(p);
 #endif
+}
+
+static_assert(std::is_trivially_destructible_v<TDonneesEvt>, "the lots free records without their destructor");
+
+void TDonneesEvt::CreeLot(std::span<std::unique_ptr<TDonneesEvt>> lot)
+{
+    LibereLot(lot);
+#ifdef BZ_EVT_ASAN
+    for (auto& d : lot)
+        d = std::make_unique<TDonneesEvt>();
+#else
+    // A cell that cannot be had throws with the lock let go; the records
+    // made so far belong to the lot already.
+    reserveEvt.PrendLot([&](auto prend) {
+        for (auto& d : lot)
+            d.reset(::new (prend()) TDonneesEvt());
+    });
+#endif
+}
+
+void TDonneesEvt::LibereLot(std::span<std::unique_ptr<TDonneesEvt>> lot) noexcept
+{
+#ifdef BZ_EVT_ASAN
+    for (auto& d : lot)
+        d.reset();
+#else
+    reserveEvt.RendLot([&](auto rend) {
+        for (auto& d : lot)
+            if (TDonneesEvt* p = d.release())
+                rend(p);
+    });
+#endif
+}
+
+TEtatReserveEvt EtatReserveEvt()
+{
+    return reserveEvt.Etat();
 }
 
 TDonneesEvt::TDonneesEvt(int32_t idJoueur, int idEquipe, int minute, uint16_t drapeaux)
@@ -187,6 +363,11 @@ void TListeDonnees::Change() const
         saison_->InvalideStats();
 }
 
+TListeDonnees::~TListeDonnees()
+{
+    TDonneesEvt::LibereLot(items_);
+}
+
 TDonneesEvt* TListeDonnees::Ajoute(std::unique_ptr<TDonneesEvt> d)
 {
     if (!d)
@@ -218,27 +399,33 @@ std::unique_ptr<TDonneesEvt> TListeDonnees::Retire(int i)
 
 void TListeDonnees::Vide()
 {
+    TDonneesEvt::LibereLot(items_);
     items_.clear();
+    Change();
+}
+
+template <class P>
+void TListeDonnees::SupprimeSi(P&& supprime)
+{
+    // The records kept move ahead in their order; those removed, gathered at
+    // the end, are freed together.
+    const auto fin = std::stable_partition(items_.begin(), items_.end(), [&](const auto& d) { return !supprime(*d); });
+    TDonneesEvt::LibereLot(std::span(fin, items_.end()));
+    items_.erase(fin, items_.end());
+    items_.shrink_to_fit();
     Change();
 }
 
 void TListeDonnees::SupprimeEquipes(std::span<const int> equipes)
 {
-    std::erase_if(items_, [&](const auto& d) {
-        return std::find(equipes.begin(), equipes.end(), d->IdEquipe()) != equipes.end();
-    });
-    items_.shrink_to_fit();
-    Change();
+    SupprimeSi([&](const TDonneesEvt& d) { return std::find(equipes.begin(), equipes.end(), d.IdEquipe()) != equipes.end(); });
 }
 
 void TListeDonnees::SupprimeEquipesMarquees(std::span<const int> equipes)
 {
-    std::erase_if(items_, [&](const auto& d) {
-        return d->Mot() == evtHorsScore &&
-               std::find(equipes.begin(), equipes.end(), d->IdEquipe()) != equipes.end();
+    SupprimeSi([&](const TDonneesEvt& d) {
+        return d.Mot() == evtHorsScore && std::find(equipes.begin(), equipes.end(), d.IdEquipe()) != equipes.end();
     });
-    items_.shrink_to_fit();
-    Change();
 }
 
 bool TListeDonnees::Selectionne(const TDonneesEvt& d, int mode, bool seul800)

@@ -35,12 +35,20 @@ public:
     // then the flags added (their minute bits ignored).
     TDonneesEvt(int32_t idJoueur, int idEquipe, int minute, uint16_t drapeaux);
 
-    // Records are cut from 64 KB blocks and recycled through a free list
-    // (thread-safe); the blocks go back to the system when the last record
-    // is freed. Under AddressSanitizer every record is a heap object of its
-    // own, so that a use after free is still caught.
+    // Records are cut from 64 KB blocks shared by every thread; a block
+    // whose records are all freed is filled again, and the blocks go back to
+    // the system when the last record is freed. Under AddressSanitizer every
+    // record is a heap object of its own, so that a use after free is still
+    // caught.
     static void* operator new(std::size_t taille);
     static void operator delete(void* p) noexcept;
+
+    // Records made or freed by the lot, for one trip to the shared blocks:
+    // CreeLot puts a new record (as the default constructor makes it) in
+    // every entry, after freeing what an entry held; LibereLot frees every
+    // record of the entries and leaves them empty.
+    static void CreeLot(std::span<std::unique_ptr<TDonneesEvt>> lot);
+    static void LibereLot(std::span<std::unique_ptr<TDonneesEvt>> lot) noexcept;
 
     // A record with its whole 16-bit word as given: a word read back from a
     // file, or the value of a statistic code.
@@ -70,6 +78,16 @@ private:
     uint16_t mot_ = 0;
 };
 
+// The state of the records' shared blocks: blocks held, of which empty, and
+// records alive. All zero under AddressSanitizer (no shared blocks).
+struct TEtatReserveEvt
+{
+    size_t blocs = 0;
+    size_t vides = 0;
+    size_t vivants = 0;
+};
+TEtatReserveEvt EtatReserveEvt();
+
 // The records of one kind on one matchday, in insertion order. Owns them; every
 // change flags the season's player statistics for recounting.
 class TListeDonnees
@@ -78,7 +96,7 @@ public:
     explicit TListeDonnees(TSaison* saison) : saison_(saison) {}
     TListeDonnees(const TListeDonnees&) = delete;
     TListeDonnees& operator=(const TListeDonnees&) = delete;
-    virtual ~TListeDonnees() = default;
+    virtual ~TListeDonnees();   // frees the records together
 
     TSaison* Saison() const { return saison_; }
     void SetSaison(TSaison* saison) { saison_ = saison; }
@@ -120,6 +138,9 @@ public:
 
 private:
     void Change() const;
+    // Frees the records for which supprime(record) holds.
+    template <class P>
+    void SupprimeSi(P&& supprime);
     static bool Selectionne(const TDonneesEvt& d, int mode, bool seul800);
 
     TSaison* saison_;
