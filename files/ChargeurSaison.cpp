@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <mutex>
 
 #include "files/ZipArchive.h"
 #include "model/Championnat.h"
@@ -394,6 +395,49 @@ uint8_t TChargeurXmp::Charge(std::unique_ptr<TSaison>& saison, TEnsembleSports s
 // ===========================================================================
 // Writing
 
+namespace {
+
+// The size of the last document written of a season, in this run: the room
+// the next one is given at once (a season changes little between two saves).
+struct TDernierDocument
+{
+    std::mutex verrou;
+    const TSaison* saison = nullptr;
+    int64_t taille = 0;
+};
+
+TDernierDocument& DernierDocument()
+{
+    static TDernierDocument d;
+    return d;
+}
+
+// The room a season's document is given before it is written: the last
+// document's size and a little more, or, the first time, an estimate from the
+// matches, the teams and the players. Too little costs a copy of the whole
+// when the stream grows; room never written costs nothing.
+int64_t PlaceDocument(const TSaison& saison)
+{
+    {
+        TDernierDocument& d = DernierDocument();
+        const std::lock_guard<std::mutex> garde(d.verrou);
+        if (d.saison == &saison && d.taille > 0)
+            return d.taille + d.taille / 16;
+    }
+    return saison.Arbre().EstimationCharge() + 100LL * (saison.NbEquipe() + saison.NbClubPrec()) +
+           1000LL * saison.Joueurs().NbJoueur();
+}
+
+void RetientDocument(const TSaison& saison, int64_t taille)
+{
+    TDernierDocument& d = DernierDocument();
+    const std::lock_guard<std::mutex> garde(d.verrou);
+    d.saison = &saison;
+    d.taille = taille;
+}
+
+}  // namespace
+
 void TChargeurXmp::EcritDocument(TSaison& saison, TMemoryStream& flux, const TProgressionFichier& progression)
 {
     const TProgression suivi = [&](int t) {
@@ -402,6 +446,7 @@ void TChargeurXmp::EcritDocument(TSaison& saison, TMemoryStream& flux, const TPr
     };
     flux.SetSize(0);   // emptied, keeping the room the caller may have reserved
     flux.SetPosition(0);
+    flux.SetCapacity(PlaceDocument(saison));
     TEcrivainSaison x(&flux);
     x.EcritLigneBrute("<!DOCTYPE Gormelide>");
     x.OuvreElement("Gormelide");
@@ -420,6 +465,7 @@ void TChargeurXmp::EcritDocument(TSaison& saison, TMemoryStream& flux, const TPr
     saison.EcritSaison(x, suivi);
     saison.EcritCompetitions(x, suivi);
     x.FermeElement("Gormelide");
+    RetientDocument(saison, flux.Size());
     suivi(90);
 }
 
@@ -430,9 +476,6 @@ bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression
     TZipArchive zip;
     Prepare(zip, dossierDll_);
     TMemoryStream& document = zip.EntryStream;
-    document.SetCapacity(saison.Arbre().EstimationCharge() +
-                         100LL * (saison.NbEquipe() + saison.NbClubPrec()) +
-                         1000LL * saison.Joueurs().NbJoueur());
     EcritDocument(saison, document, progression);
     document.SetPosition(0);
 

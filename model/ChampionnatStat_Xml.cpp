@@ -240,7 +240,7 @@ void TDonneesChampionnatStat::FinEcritureJournee()
 
 void TDonneesChampionnatStat::EcritStatMatch(TXmlWriter& ecrivain, const TInfoComp& match, int n, bool noms)
 {
-    const std::string element = NomElementStat();
+    const std::string_view element = NomElementStat();
     for (int cote = 0; cote < 2; ++cote) {
         const int equipe = match.IdEquipe(cote);
         // A team playing twice on the matchday has its records written with
@@ -267,9 +267,9 @@ void TDonneesChampionnatStat::EcritStatMatch(TXmlWriter& ecrivain, const TInfoCo
             }
             for (const TElementStat& e : Elements(sport_)) {
                 if (e.second)
-                    ecrivain.EcritElementRapport(std::string(e.nom), s.Valeur(e.code), s.Valeur(e.second));
+                    ecrivain.EcritElementRapport(e.nom, s.Valeur(e.code), s.Valeur(e.second));
                 else
-                    ecrivain.EcritElementPositif(std::string(e.nom), s.Valeur(e.code));
+                    ecrivain.EcritElementPositif(e.nom, s.Valeur(e.code));
             }
             ecrivain.FermeElement(element);
         }

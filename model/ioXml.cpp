@@ -53,6 +53,37 @@ std::string DecodeTexteXml(std::string_view texte)
 // ---------------------------------------------------------------------------
 // Writer
 
+namespace {
+
+// The four characters the writer escapes.
+bool AEchapper(char c)
+{
+    return c == '&' || c == '<' || c == '>' || c == '+';
+}
+
+// Where the first character to escape stands (npos: none).
+size_t PremierAEchapper(std::string_view texte)
+{
+    for (size_t i = 0; i < texte.size(); ++i)
+        if (AEchapper(texte[i]))
+            return i;
+    return std::string_view::npos;
+}
+
+// Writes a number in decimal at p; the end of it.
+char* PoseNombre(char* p, int32_t valeur)
+{
+    return std::to_chars(p, p + 11, valeur).ptr;
+}
+
+char* Pose(char* p, std::string_view s)
+{
+    std::memcpy(p, s.data(), s.size());
+    return p + s.size();
+}
+
+}  // namespace
+
 TXmlWriter::TXmlWriter() = default;
 
 TXmlWriter::TXmlWriter(const std::string& nomFichier)
@@ -75,15 +106,33 @@ TXmlWriter::~TXmlWriter()
     }
 }
 
-void TXmlWriter::EcritLigne(const std::string& ligne)
+void TXmlWriter::Agrandit(size_t n)
 {
-    if (fichier_)
-        fichier_->WriteLine(ligne);
+    sortie_.resize(std::max({sortie_.size() * 2, taille_ + n, size_t{4096}}));
 }
 
-void TXmlWriter::OuvreElement(const std::string& nom, const std::string& texte)
+void TXmlWriter::Livre(std::string_view lignes)
 {
-    EcritBaliseEnAttente();
+    if (fichier_)
+        fichier_->Write(std::string(lignes));
+}
+
+void TXmlWriter::EcritLigne(std::string_view ligne, bool baliseAvant)
+{
+    if (baliseAvant)
+        PoseBaliseEnAttente();
+    char* p = Place(ligne.size() + 2);
+    p = Pose(p, ligne);
+    *p++ = '\r';
+    *p++ = '\n';
+    Avance(p);
+    Vide();
+}
+
+void TXmlWriter::OuvreElement(std::string_view nom, std::string_view texte)
+{
+    PoseBaliseEnAttente();
+    Vide();
     // The entries of closed elements are used again: their strings keep
     // their room, and opening an element allocates nothing as a rule.
     if (profondeur_ == pile_.size())
@@ -92,17 +141,33 @@ void TXmlWriter::OuvreElement(const std::string& nom, const std::string& texte)
     o.balise.assign(1, '<');
     o.balise += nom;
     o.nom.assign(nom);
-    if (texte.find_first_of("&<>+") == std::string::npos)
+    if (PremierAEchapper(texte) == std::string_view::npos)
         o.texte.assign(texte);
     else
         o.texte = EncodeTexteXml(texte);
     enAttente_ = true;
 }
 
-void TXmlWriter::AjouteAttribut(const std::string& nom, const std::string& valeur, bool force)
+void TXmlWriter::AjouteAttribut(std::string_view nom, std::string_view valeur, bool force)
 {
     if ((valeur.empty() && !force) || profondeur_ == 0)
         return;
+    std::string& balise = pile_[profondeur_ - 1].balise;
+    // The usual value: nothing to escape, no quote in it.
+    bool simple = true;
+    for (const char c : valeur)
+        if (AEchapper(c) || c == '"') {
+            simple = false;
+            break;
+        }
+    if (simple) {
+        balise += ' ';
+        balise += nom;
+        balise += "=\"";
+        balise += valeur;
+        balise += '"';
+        return;
+    }
     const std::string v = EncodeTexteXml(valeur);
     // The reader ends a quoted value at its closing quote followed by a blank,
     // "/" or the end of the tag: choose the quote that cannot end it early.
@@ -117,7 +182,6 @@ void TXmlWriter::AjouteAttribut(const std::string& nom, const std::string& valeu
         if (v.find('\'') == std::string::npos || (!convient('"') && convient('\'')))
             q = '\'';
     }
-    std::string& balise = pile_[profondeur_ - 1].balise;
     balise += ' ';
     balise += nom;
     balise += '=';
@@ -126,108 +190,126 @@ void TXmlWriter::AjouteAttribut(const std::string& nom, const std::string& valeu
     balise += q;
 }
 
-void TXmlWriter::AjouteAttributEntier(const std::string& nom, int32_t valeur)
+void TXmlWriter::AjouteAttributEntier(std::string_view nom, int32_t valeur)
 {
-    AjouteAttribut(nom, IntToStr(valeur), false);
+    if (profondeur_ == 0)
+        return;
+    char chiffres[12];
+    const char* fin = PoseNombre(chiffres, valeur);
+    std::string& balise = pile_[profondeur_ - 1].balise;
+    balise += ' ';
+    balise += nom;
+    balise += "=\"";
+    balise.append(chiffres, static_cast<size_t>(fin - chiffres));
+    balise += '"';
 }
 
-void TXmlWriter::EcritElement(const std::string& nom, const std::string& valeur, bool force)
+void TXmlWriter::EcritElement(std::string_view nom, std::string_view valeur, bool force)
 {
     if (valeur.empty() && !force)
         return;
-    EcritBaliseEnAttente();
-    ligne_.assign(1, '<');
-    ligne_ += nom;
+    PoseBaliseEnAttente();
     if (valeur.empty()) {
-        ligne_ += " />";
+        char* p = Place(nom.size() + 6);
+        *p++ = '<';
+        p = Pose(p, nom);
+        p = Pose(p, " />\r\n");
+        Avance(p);
+    } else if (PremierAEchapper(valeur) == std::string_view::npos) {
+        char* p = Place(2 * nom.size() + valeur.size() + 7);
+        *p++ = '<';
+        p = Pose(p, nom);
+        *p++ = '>';
+        p = Pose(p, valeur);
+        p = Pose(p, "</");
+        p = Pose(p, nom);
+        p = Pose(p, ">\r\n");
+        Avance(p);
     } else {
-        ligne_ += '>';
-        if (valeur.find_first_of("&<>+") == std::string::npos)
-            ligne_ += valeur;
-        else
-            ligne_ += EncodeTexteXml(valeur);
-        ligne_ += "</";
-        ligne_ += nom;
-        ligne_ += '>';
+        const std::string v = EncodeTexteXml(valeur);
+        char* p = Place(2 * nom.size() + v.size() + 7);
+        *p++ = '<';
+        p = Pose(p, nom);
+        *p++ = '>';
+        p = Pose(p, v);
+        p = Pose(p, "</");
+        p = Pose(p, nom);
+        p = Pose(p, ">\r\n");
+        Avance(p);
     }
-    EcritLigne(ligne_);
+    Vide();
 }
 
-namespace {
-
-// Appends a number written in decimal.
-void AjouteNombre(std::string& s, int32_t valeur)
-{
-    char chiffres[12];
-    const auto r = std::to_chars(chiffres, chiffres + sizeof chiffres, valeur);
-    s.append(chiffres, r.ptr);
-}
-
-}  // namespace
-
-void TXmlWriter::EcritElementEntier(const std::string& nom, int32_t valeur)
+void TXmlWriter::EcritElementEntier(std::string_view nom, int32_t valeur)
 {
     // A number needs no escapes: the line is made in place.
-    EcritBaliseEnAttente();
-    ligne_.assign(1, '<');
-    ligne_ += nom;
-    ligne_ += '>';
-    AjouteNombre(ligne_, valeur);
-    ligne_ += "</";
-    ligne_ += nom;
-    ligne_ += '>';
-    EcritLigne(ligne_);
+    PoseBaliseEnAttente();
+    char* p = Place(2 * nom.size() + 11 + 7);
+    *p++ = '<';
+    p = Pose(p, nom);
+    *p++ = '>';
+    p = PoseNombre(p, valeur);
+    p = Pose(p, "</");
+    p = Pose(p, nom);
+    p = Pose(p, ">\r\n");
+    Avance(p);
+    Vide();
 }
 
-void TXmlWriter::EcritElementBooleen(const std::string& nom, bool valeur)
+void TXmlWriter::EcritElementBooleen(std::string_view nom, bool valeur)
 {
     EcritElement(nom, valeur ? "1" : "0", false);
 }
 
-void TXmlWriter::EcritElementPositif(const std::string& nom, int32_t valeur)
-{
-    if (valeur > 0)
-        EcritElementEntier(nom, valeur);
-}
-
-void TXmlWriter::EcritElementRapport(const std::string& nom, int32_t a, int32_t b)
+void TXmlWriter::EcritElementRapport(std::string_view nom, int32_t a, int32_t b)
 {
     if (a < 1 && b < 1)
         return;
-    EcritBaliseEnAttente();
-    ligne_.assign(1, '<');
-    ligne_ += nom;
-    ligne_ += '>';
-    AjouteNombre(ligne_, a);
-    ligne_ += '/';
-    AjouteNombre(ligne_, b);
-    ligne_ += "</";
-    ligne_ += nom;
-    ligne_ += '>';
-    EcritLigne(ligne_);
+    PoseBaliseEnAttente();
+    char* p = Place(2 * nom.size() + 2 * 11 + 8);
+    *p++ = '<';
+    p = Pose(p, nom);
+    *p++ = '>';
+    p = PoseNombre(p, a);
+    *p++ = '/';
+    p = PoseNombre(p, b);
+    p = Pose(p, "</");
+    p = Pose(p, nom);
+    p = Pose(p, ">\r\n");
+    Avance(p);
+    Vide();
 }
 
-void TXmlWriter::EcritBaliseEnAttente()
+void TXmlWriter::PoseBaliseEnAttente()
 {
     if (!enAttente_)
         return;
     enAttente_ = false;
     const Ouvert& o = pile_[profondeur_ - 1];
-    ligne_ = o.balise;
-    ligne_ += '>';
-    ligne_ += o.texte;
-    EcritLigne(ligne_);
+    char* p = Place(o.balise.size() + o.texte.size() + 3);
+    p = Pose(p, o.balise);
+    *p++ = '>';
+    p = Pose(p, o.texte);
+    *p++ = '\r';
+    *p++ = '\n';
+    Avance(p);
 }
 
-void TXmlWriter::FermeElement(const std::string& nom)
+void TXmlWriter::EcritBaliseEnAttente()
 {
-    EcritBaliseEnAttente();
-    for (int i = static_cast<int>(profondeur_) - 1; i >= 0; --i) {
+    PoseBaliseEnAttente();
+    Vide();
+}
+
+void TXmlWriter::FermeElement(std::string_view nom)
+{
+    for (size_t i = profondeur_; i-- > 0;) {
         if (pile_[i].nom == nom) {
-            FermeJusqua(i);
+            FermeJusqua(static_cast<int>(i));
             return;
         }
     }
+    EcritBaliseEnAttente();
 }
 
 void TXmlWriter::FermeJusqua(int profondeur)
@@ -235,15 +317,19 @@ void TXmlWriter::FermeJusqua(int profondeur)
     if (profondeur < 0)
         profondeur = 0;
     // An element about to be closed has its start tag written first.
-    if (static_cast<int>(profondeur_) > profondeur)
-        EcritBaliseEnAttente();
+    if (static_cast<int>(profondeur_) <= profondeur)
+        return;
+    PoseBaliseEnAttente();
     while (static_cast<int>(profondeur_) > profondeur) {
-        ligne_.assign("</");
-        ligne_ += pile_[profondeur_ - 1].nom;
-        ligne_ += '>';
-        EcritLigne(ligne_);
+        const std::string& nom = pile_[profondeur_ - 1].nom;
+        char* p = Place(nom.size() + 5);
+        p = Pose(p, "</");
+        p = Pose(p, nom);
+        p = Pose(p, ">\r\n");
+        Avance(p);
         --profondeur_;
     }
+    Vide();
 }
 
 // ---------------------------------------------------------------------------
@@ -270,11 +356,9 @@ TXmlMemoryStreamWriter::~TXmlMemoryStreamWriter()
         flux_->SetPosition(0);
 }
 
-void TXmlMemoryStreamWriter::EcritLigne(const std::string& ligne)
+void TXmlMemoryStreamWriter::Livre(std::string_view lignes)
 {
-    if (!ligne.empty())
-        flux_->WriteBuffer(ligne.data(), static_cast<long>(ligne.size()));
-    flux_->WriteBuffer("\r\n", 2);
+    flux_->Append(lignes.data(), lignes.size());
 }
 
 // ---------------------------------------------------------------------------

@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <span>
 #include <string>
@@ -42,6 +43,10 @@ std::string_view SansBlancs(std::string_view texte);
 // ---------------------------------------------------------------------------
 // Writer into a text file (created or truncated, the declaration written first).
 // I/O failures raise EInOutError.
+//
+// Each call makes its lines in a buffer of the writer and hands them over in
+// one piece when it returns: a memory stream has them at once, appended to
+// its bytes without a line of its own in between.
 class TXmlWriter
 {
 public:
@@ -54,26 +59,30 @@ public:
     // Opens an element that will hold children or attributes; its start tag is
     // written when the next line is (attributes may be added until then). The
     // text, escaped, follows the start tag on the same line.
-    void OuvreElement(const std::string& nom, const std::string& texte = {});
+    void OuvreElement(std::string_view nom, std::string_view texte = {});
     // Adds name="escaped value" to the innermost open element's start tag when
     // the value is not empty or force is set. A value holding a double quote is
     // written between single quotes. An attribute added after the start tag was
     // written is lost.
-    void AjouteAttribut(const std::string& nom, const std::string& valeur, bool force = false);
-    void AjouteAttributEntier(const std::string& nom, int32_t valeur);
+    void AjouteAttribut(std::string_view nom, std::string_view valeur, bool force = false);
+    void AjouteAttributEntier(std::string_view nom, int32_t valeur);
     // Leaf element on one line: <n>value</n>, or <n /> for an empty value with
     // force set; nothing at all for an empty value without force.
-    void EcritElement(const std::string& nom, const std::string& valeur, bool force = false);
-    void EcritElementEntier(const std::string& nom, int32_t valeur);
-    void EcritElementBooleen(const std::string& nom, bool valeur);   // "1" or "0"
-    void EcritElementPositif(const std::string& nom, int32_t valeur);   // only when above 0
+    void EcritElement(std::string_view nom, std::string_view valeur, bool force = false);
+    void EcritElementEntier(std::string_view nom, int32_t valeur);
+    void EcritElementBooleen(std::string_view nom, bool valeur);   // "1" or "0"
+    void EcritElementPositif(std::string_view nom, int32_t valeur)   // only when above 0
+    {
+        if (valeur > 0)
+            EcritElementEntier(nom, valeur);
+    }
     // "a/b", not written when both a and b are below 1.
-    void EcritElementRapport(const std::string& nom, int32_t a, int32_t b);
+    void EcritElementRapport(std::string_view nom, int32_t a, int32_t b);
     // Writes the pending start tag, if any.
     void EcritBaliseEnAttente();
     // Closes the innermost open element of that name and every element opened
     // inside it; a name that is not open only writes the pending start tag.
-    void FermeElement(const std::string& nom);
+    void FermeElement(std::string_view nom);
     // Closes elements until depth remain open (0: all).
     void FermeJusqua(int profondeur);
     std::string CodeTexte(std::string_view texte) const { return EncodeTexteXml(texte); }
@@ -83,8 +92,11 @@ public:
 
 protected:
     TXmlWriter();   // for writers that put their lines elsewhere
-    // Writes one line followed by CR LF.
-    virtual void EcritLigne(const std::string& ligne);
+    // Writes one line followed by CR LF (after the pending start tag, if any,
+    // when baliseAvant is set).
+    void EcritLigne(std::string_view ligne, bool baliseAvant = false);
+    // Takes whole lines (each ending in CR LF) where they go.
+    virtual void Livre(std::string_view lignes);
 
 private:
     struct Ouvert
@@ -93,12 +105,45 @@ private:
         std::string nom;
         std::string texte;    // escaped
     };
+    // The lines being made: Place gives room for n more bytes at the end
+    // (written through the pointer, then counted by Avance).
+    char* Place(size_t n)
+    {
+        if (n > sortie_.size() - taille_)
+            Agrandit(n);
+        return sortie_.data() + taille_;
+    }
+    void Avance(char* fin) { taille_ = static_cast<size_t>(fin - sortie_.data()); }
+    void Agrandit(size_t n);
+    void Ajoute(std::string_view s)
+    {
+        char* p = Place(s.size());
+        std::memcpy(p, s.data(), s.size());
+        taille_ += s.size();
+    }
+    void Ajoute(char c)
+    {
+        *Place(1) = c;
+        ++taille_;
+    }
+    // The pending start tag into the lines being made.
+    void PoseBaliseEnAttente();
+    // Hands the lines made over and empties the buffer.
+    void Vide()
+    {
+        if (taille_ > 0) {
+            Livre(std::string_view(sortie_.data(), taille_));
+            taille_ = 0;
+        }
+    }
+
     std::unique_ptr<TTextWriter> fichier_;
     std::string nomFichier_;
     std::vector<Ouvert> pile_;   // the first profondeur_ are open
     size_t profondeur_ = 0;
     bool enAttente_ = false;
-    std::string ligne_;   // the line being built
+    std::string sortie_;   // room for the lines being made: the first taille_ bytes
+    size_t taille_ = 0;
 };
 
 // Writer into a memory stream: the caller's stream (rewound to 0 when the writer
@@ -113,7 +158,7 @@ public:
     TMemoryStream& Flux() { return *flux_; }
 
 protected:
-    void EcritLigne(const std::string& ligne) override;
+    void Livre(std::string_view lignes) override;
 
 private:
     std::unique_ptr<TMemoryStream> propre_;

@@ -43,6 +43,18 @@ public:
     void LoadFromFile(const std::string& fileName);   // EFOpenError
     void SaveToStream(TStream& stream);
     void SaveToFile(const std::string& fileName);     // EFCreateError
+    // WriteBuffer for the writers that fill the stream: appending at the end,
+    // the usual case, costs no call.
+    void Append(const void* buffer, size_t count)
+    {
+        if (pos_ == static_cast<int64_t>(data_.size())) {
+            const auto* p = static_cast<const uint8_t*>(buffer);
+            data_.insert(data_.end(), p, p + count);
+            pos_ += static_cast<int64_t>(count);
+        } else {
+            WriteBuffer(buffer, static_cast<long>(count));
+        }
+    }
     uint8_t* Memory() { return data_.data(); }
     const uint8_t* Memory() const { return data_.data(); }
     std::vector<uint8_t>& Bytes() { return data_; }

@@ -141,6 +141,53 @@ TEST(XmlWriter, MemoryStreamRewoundOrOwned)
     EXPECT_EQ(Octets(propre.Flux()), Decl + "<b>2</b>\r\n");
 }
 
+TEST(XmlWriter, LongTextsManyLinesAndAPendingTagKept)
+{
+    // Texts and attributes far longer than a line usually is, escapes among
+    // them, each line whole and in order.
+    std::string long1(10000, 'a');
+    long1[5000] = '+';
+    const std::string long2(9000, '"');
+    const std::string doc = Document(
+        [&](TXmlWriter& w) {
+            w.OuvreElement("R", long1);
+            w.AjouteAttribut("q", long2);
+            w.AjouteAttribut("v", "x<y");
+            w.AjouteAttributEntier("n", -12);
+            w.FermeJusqua(1);   // nothing to close: the start tag stays pending
+            w.FermeJusqua(3);
+            w.AjouteAttribut("tard", "1");
+            for (int i = 0; i < 3000; ++i)
+                w.EcritElementEntier("e", i);
+            w.EcritElement("t", long1);
+        },
+        false);
+    std::string attendu = "<R q='" + long2 + "' v=\"x##1#y\" n=\"-12\" tard=\"1\">" + EncodeTexteXml(long1) + "\r\n";
+    for (int i = 0; i < 3000; ++i)
+        attendu += "<e>" + std::to_string(i) + "</e>\r\n";
+    attendu += "<t>" + EncodeTexteXml(long1) + "</t>\r\n</R>\r\n";
+    EXPECT_EQ(doc, attendu);
+}
+
+TEST(XmlWriter, MemoryStreamWrittenAtItsPositionAfterEachCall)
+{
+    // Inside the stream the lines go over what stands there, and past its
+    // end they lengthen it; the stream holds each line as soon as it is made.
+    TMemoryStream m;
+    m.WriteString("0123456789ABCDEF");
+    m.SetPosition(2);
+    {
+        TXmlMemoryStreamWriter w(&m, false);
+        w.OuvreElement("a");
+        EXPECT_EQ(m.Position(), 2);   // the start tag waits for its attributes
+        w.EcritElementEntier("b", 7);
+        EXPECT_EQ(Octets(m), "01<a>\r\n<b>7</b>\r\n");
+        w.EcritElement("c", "x");
+        EXPECT_EQ(m.Position(), 2 + 5 + 10 + 10);
+    }
+    EXPECT_EQ(Octets(m), "01<a>\r\n<b>7</b>\r\n<c>x</c>\r\n</a>\r\n");
+}
+
 TEST(XmlWriter, FileVariant)
 {
     DossierTemp d;
