@@ -4,6 +4,7 @@
 #include <cstring>
 #include <ctime>
 #include <new>
+#include <sys/mman.h>
 
 #include "files/ZipRecords.h"
 #include "files/ZipSpan.h"
@@ -13,6 +14,28 @@
 #include "platform/rtl/Thread.h"
 #include "platform/sys/UnzDll.h"
 #include "platform/sys/ZipDll.h"
+
+namespace {
+
+// Room for an entry of that size. A large one (a season document runs to
+// tens of megabytes) asks the system for large pages where it gives them on
+// request: far fewer page faults while the entry is written, and fewer misses
+// of the address cache while it is read.
+void DimensionneFlux(TMemoryStream& flux, int64_t taille)
+{
+    constexpr uintptr_t GrandePage = uintptr_t{2} << 20;
+    if (taille >= static_cast<int64_t>(2 * GrandePage) && flux.Size() == 0) {
+        flux.SetCapacity(taille);
+        const auto debut = reinterpret_cast<uintptr_t>(flux.Memory());
+        const uintptr_t a = (debut + GrandePage - 1) & ~(GrandePage - 1);
+        const uintptr_t b = (debut + static_cast<uintptr_t>(taille)) & ~(GrandePage - 1);
+        if (debut && b > a)
+            ::madvise(reinterpret_cast<void*>(a), b - a, MADV_HUGEPAGE);   // advice only: a refusal changes nothing
+    }
+    flux.SetSize(taille);
+}
+
+}   // namespace
 
 namespace {
 
@@ -576,7 +599,7 @@ TZipStream* TZipArchive::ExtractToStream(const std::string& EntryName)
             ReportMessage(DS_ZipData, ": " + found->NameText);
             return finish();
         }
-        EntryStream.SetSize(found->UnpackedSize);
+        DimensionneFlux(EntryStream, found->UnpackedSize);
         std::vector<std::string> keep;
         keep.reserve(8);
         UnzParams p;

@@ -52,10 +52,10 @@ void LitFeuilles(TXmlReader& lecteur, uint8_t jeton, F&& f)
         if (t == xmlFin || t == xmlFinFlux)
             return;
         if (t == xmlComplet) {
-            const std::string& brut = lecteur.TexteBrut();
+            const std::string_view brut = lecteur.TexteVue();
             // Texts are short: looked at in place rather than searched.
             if (std::find(brut.begin(), brut.end(), '#') == brut.end()) {
-                f(lecteur.Nom(), std::string_view(brut));
+                f(lecteur.Nom(), brut);
             } else {
                 decode = lecteur.Texte();
                 f(lecteur.Nom(), std::string_view(decode));
@@ -279,7 +279,7 @@ void TDonneesChampionnatStat::EcritStatMatch(TXmlWriter& ecrivain, const TInfoCo
 bool TDonneesChampionnatStat::LitEvenementMatch(const std::string& nom, TXmlReader& lecteur, uint8_t jeton,
                                                 TInfoComp& match, int n)
 {
-    if (nom != NomElementStat())
+    if (!MemesNomsXml(nom, NomElementStat()))
         return false;
     LitStatElement(lecteur, jeton, match, n);
     return true;
@@ -288,8 +288,11 @@ bool TDonneesChampionnatStat::LitEvenementMatch(const std::string& nom, TXmlRead
 void TDonneesChampionnatStat::LitStatElement(TXmlReader& lecteur, uint8_t jeton, TInfoComp& match, int n)
 {
     // Absent, empty or not a number: side 1, no player number.
-    const int cote = lecteur.AttributEntier("Equipe", 1);
-    int32_t idJoueur = lecteur.AttributEntier("Joueur", -1);
+    static constexpr std::string_view attributs[2] = {"Equipe", "Joueur"};
+    int32_t lus[2] = {1, -1};
+    lecteur.AttributsEntiers(attributs, lus);
+    const int cote = lus[0];
+    int32_t idJoueur = lus[1];
 
     std::string nomJoueur, prenomJoueur;
     int valeurs[16] = {};
@@ -298,12 +301,11 @@ void TDonneesChampionnatStat::LitStatElement(TXmlReader& lecteur, uint8_t jeton,
     // starts after the last one found and goes round.
     size_t suivant = 0;
     LitFeuilles(lecteur, jeton, [&](const std::string& enfant, std::string_view texte) {
-        for (size_t r = 0; r < elements.size(); ++r) {
-            const size_t i = (suivant + r) % elements.size();
+        for (size_t r = 0, i = suivant; r < elements.size(); ++r, i = i + 1 == elements.size() ? 0 : i + 1) {
             const TElementStat& e = elements[i];
-            if (enfant != e.nom)
+            if (!MemesNomsXml(enfant, e.nom))
                 continue;
-            suivant = i + 1;
+            suivant = i + 1 == elements.size() ? 0 : i + 1;
             if (e.second) {
                 const std::string_view t = texte;
                 const size_t barre = static_cast<size_t>(std::find(t.begin(), t.end(), '/') - t.begin());
@@ -315,9 +317,9 @@ void TDonneesChampionnatStat::LitStatElement(TXmlReader& lecteur, uint8_t jeton,
             }
             return;
         }
-        if (enfant == "Nom")
+        if (NomXml(enfant, "Nom"))
             nomJoueur = texte;
-        else if (enfant == "Prenom")
+        else if (NomXml(enfant, "Prenom"))
             prenomJoueur = texte;
     });
 

@@ -499,7 +499,7 @@ void TDonneesChampionnat::LitJournee(TXmlReader& x, uint8_t jeton)
     }
     SetDateJournee(n, DateLue(x.ValeurAttribut("Date")));
     EnfantsXml(x, jeton, [&](const std::string& nom, uint8_t k) {
-        if (nom == "Match" && k == xmlDebut)
+        if (NomXml(nom, "Match") && k == xmlDebut)
             LitMatch(x, n);
         else
             x.SauteElement(k);
@@ -555,35 +555,35 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
         const std::string_view nom = nomLu;
         const int apresArbitre = arbitrePrecedent;
         arbitrePrecedent = 0;
-        if (nom == "e1" || nom == "e2") {
-            const int cote = nom == "e1" ? 0 : 1;
+        if (NomXml(nom, "e1") || NomXml(nom, "e2")) {
+            const int cote = NomXml(nom, "e1") ? 0 : 1;
             equipes[cote] = EquipeLue(Texte(x, k));
             // The match of the two teams; other matches of the matchday stay,
             // even when a team plays twice.
             if (cote == 1 && !match && IdValide(equipes[0]) && IdValide(equipes[1]))
                 match = MatchEquipes(n, equipes[0], equipes[1], true, DateJournee(n));
-        } else if (nom == "s1" || nom == "s2") {
+        } else if (NomXml(nom, "s1") || NomXml(nom, "s2")) {
             const int v = Entier(x, k);
             if (v >= 0 && v <= 0x7FFE)
-                scores[nom == "s1" ? 0 : 1] = v;
-        } else if (nom == "Affluence") {
+                scores[NomXml(nom, "s1") ? 0 : 1] = v;
+        } else if (NomXml(nom, "Affluence")) {
             affluence = Entier(x, k);
-        } else if (nom == "Comment") {
+        } else if (NomXml(nom, "Comment")) {
             commentaire = Texte(x, k);
-        } else if (nom == "NoteMatch") {
+        } else if (NomXml(nom, "NoteMatch")) {
             noteMatch = Borne(Entier(x, k), 0, 255);
-        } else if (nom == "TempsAdd1" || nom == "TempsAdd2") {
-            tempsAdd[nom == "TempsAdd1" ? 0 : 1] = Borne(Entier(x, k), 0, 255);
-        } else if (nom == "Arbitre") {
+        } else if (NomXml(nom, "TempsAdd1") || NomXml(nom, "TempsAdd2")) {
+            tempsAdd[NomXml(nom, "TempsAdd1") ? 0 : 1] = Borne(Entier(x, k), 0, 255);
+        } else if (NomXml(nom, "Arbitre")) {
             const int32_t id = k == xmlDebut ? arbitreNomme(k) : Entier(x, k);
             nbArbitre = std::min(nbArbitre + 1, 3);
             officiels[nbArbitre - 1] = id > 0 ? id : -1;
             officielsLus = true;
             arbitrePrecedent = nbArbitre;
-        } else if (nom == "NoteArbitre") {
+        } else if (NomXml(nom, "NoteArbitre")) {
             notesLues.emplace_back(Borne(Entier(x, k), 0, 255), apresArbitre);
             officielsLus = true;
-        } else if (nom == "Stade") {
+        } else if (NomXml(nom, "Stade")) {
             if (k == xmlDebut) {
                 static const std::string champs[2] = {"Nom", "Ville"};
                 std::string v[2];
@@ -599,27 +599,27 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
             } else {
                 stade = Entier(x, k);
             }
-        } else if (nom == "DateMatch") {
+        } else if (NomXml(nom, "DateMatch")) {
             date = DateLue(Texte(x, k));
-        } else if (nom == "NbTitulaire") {
+        } else if (NomXml(nom, "NbTitulaire")) {
             nbTitulaire = Borne(Entier(x, k), 0, 255);
             if (match)
                 match->SetNbTitulaire(nbTitulaire);
-        } else if (nom == "NbRemp") {
+        } else if (NomXml(nom, "NbRemp")) {
             nbRemp = Borne(Entier(x, k), 0, 255);
             if (match)
                 match->SetNbRemp(nbRemp);
-        } else if (nom == "Compo") {
+        } else if (NomXml(nom, "Compo")) {
             if (match)
                 LitComposition(x, k, *match, nbTitulaire, nbRemp);
             else
                 x.SauteElement(k);
-        } else if (nom == "ScorePeriode1" || nom == "ScorePeriode2") {
+        } else if (NomXml(nom, "ScorePeriode1") || NomXml(nom, "ScorePeriode2")) {
             if (match && k == xmlDebut)
                 LitScoresPeriode(x, *match);
             else
                 x.SauteElement(k);
-        } else if (nom == "Penalty") {
+        } else if (NomXml(nom, "Penalty")) {
             static const std::string champs[2] = {"s1", "s2"};
             std::string v[2];
             if (k == xmlDebut)
@@ -627,9 +627,9 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
             penalty = true;
             penaltys[0] = Borne(StrToIntDef(Trim(v[0]), 0), 0, 255);
             penaltys[1] = Borne(StrToIntDef(Trim(v[1]), 0), 0, 255);
-        } else if (nom == "Qualifie") {
+        } else if (NomXml(nom, "Qualifie")) {
             qualifie = Entier(x, k);
-        } else if (nom == "Forfait") {
+        } else if (NomXml(nom, "Forfait")) {
             forfait = Entier(x, k);
         } else if (!match || !LitEvenementMatch(nomLu, x, k, *match, n)) {
             x.SauteElement(k);
@@ -711,31 +711,43 @@ void TDonneesChampionnat::LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp
     int32_t capitaine = 0;
     bool capitaineLu = false;
     bool marques[2] = {false, false};
+    // The side of the line-up (reading it changes no team of the match).
+    const bool compoValide = equipeValide(coteCompo);
+    const int equipeCompo = equipeCote(coteCompo);
 
     EnfantsXml(x, jeton, [&](const std::string& nomLu, uint8_t k) {
         const std::string_view nom = nomLu;
-        if (nom == "Capitaine") {
+        if (NomXml(nom, "Capitaine")) {
             capitaine = Entier(x, k);
             capitaineLu = true;
             return;
         }
-        if (nom != "Tit" && nom != "Rempl") {
+        if (!NomXml(nom, "Tit") && !NomXml(nom, "Rempl")) {
             x.SauteElement(k);
             return;
         }
-        const int32_t id = x.AttributEntier("ID", 0);
-        const int32_t idRemp = x.AttributEntier("IdRemp", 0);
-        const int maillot = x.AttributEntier("Maillot", 0);
-        const std::string attrNote = Trim(x.ValeurAttribut("Note"));
+        static constexpr std::string_view attributs[4] = {"ID", "IdRemp", "Maillot", "Note"};
+        int32_t valeurs[4] = {0, 0, 0, 255};
+        x.AttributsEntiers(attributs, valeurs);
+        const int32_t id = valeurs[0];
+        const int32_t idRemp = valeurs[1];
+        const int maillot = valeurs[2];
+        // The rating: the child's text when there is one (even blank: no
+        // rating), else the attribute's; none (255) when empty.
+        int note = Borne(valeurs[3], 0, 255);
+        int minute = 0;
         static const std::string champs[4] = {"Nom", "Prenom", "Note", "Minute"};
         std::string v[4];
-        if (k == xmlDebut)
+        if (k == xmlDebut) {
             x.LitChamps(champs, v);
-        const std::string noteTexte = !v[2].empty() ? Trim(v[2]) : attrNote;
-        const int note = noteTexte.empty() ? 255 : Borne(EntierXml(noteTexte, 255), 0, 255);
-        const int minute = EntierXml(SansBlancs(v[3]), 0);
+            if (!v[2].empty()) {
+                const std::string_view t = SansBlancs(v[2]);
+                note = t.empty() ? 255 : Borne(EntierXml(t, 255), 0, 255);
+            }
+            minute = EntierXml(SansBlancs(v[3]), 0);
+        }
 
-        if (!SansBlancs(v[0]).empty() || !SansBlancs(v[1]).empty()) {
+        if (k == xmlDebut && (!SansBlancs(v[0]).empty() || !SansBlancs(v[1]).empty())) {
             // Names form: ID numbers the place in both line-ups.
             nomme = true;
             const int base = nbTitulaire + 3 * nbRemp;
@@ -766,11 +778,11 @@ void TDonneesChampionnat::LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp
         }
         // Number form: starters into slots 1, 2, ..., substitutions into
         // records 1, 2, ...; what does not fit is left out.
-        if (!equipeValide(coteCompo))
+        if (!compoValide)
             return;
-        const int equipe = equipeCote(coteCompo);
+        const int equipe = equipeCompo;
         marques[coteCompo] = true;
-        if (nom == "Tit") {
+        if (NomXml(nom, "Tit")) {
             if (++slot > match.NbTitulaire())
                 return;
             match.SetJoueurTitulaire(equipe, slot, id > 0 ? id : 0);
@@ -814,19 +826,19 @@ void TDonneesChampionnat::LitEvenements(TXmlReader& x, uint8_t jeton, const TInf
     std::string nom, prenom;
     EnfantsXml(x, jeton, [&](const std::string& eLu, uint8_t k) {
         const std::string_view e = eLu;
-        if (e == "Joueur" && k == xmlDebut) {
+        if (NomXml(e, "Joueur") && k == xmlDebut) {
             static const std::string champs[2] = {"Nom", "Prenom"};
             std::string v[2];
             x.LitChamps(champs, v);
             nom = Trim(v[0]);
             prenom = Trim(v[1]);
-        } else if (e == "Joueur") {
+        } else if (NomXml(e, "Joueur")) {
             joueur = Entier(x, k);
-        } else if (e == "Minute") {
+        } else if (NomXml(e, "Minute")) {
             mot = Entier(x, k);
-        } else if (e == "Nom") {
+        } else if (NomXml(e, "Nom")) {
             nom = Trim(Texte(x, k));
-        } else if (e == "Prenom") {
+        } else if (NomXml(e, "Prenom")) {
             prenom = Trim(Texte(x, k));
         } else {
             x.SauteElement(k);

@@ -364,32 +364,9 @@ void TXmlMemoryStreamWriter::Livre(std::string_view lignes)
 // ---------------------------------------------------------------------------
 // Numbers and blanks
 
-int32_t EntierXml(std::string_view texte, int32_t defaut)
+int32_t EntierXmlGeneral(std::string_view texte, int32_t defaut)
 {
-    const size_t n = texte.size();
-    size_t i = n > 0 && texte[0] == '-' ? 1 : 0;
-    if (n > i && n - i <= 9) {
-        int32_t v = 0;
-        for (; i < n; ++i) {
-            const unsigned d = static_cast<unsigned char>(texte[i]) - static_cast<unsigned>('0');
-            if (d > 9)
-                break;
-            v = v * 10 + static_cast<int32_t>(d);
-        }
-        if (i == n)
-            return texte[0] == '-' ? -v : v;
-    }
     return StrToIntDef(texte, defaut);
-}
-
-std::string_view SansBlancs(std::string_view texte)
-{
-    size_t a = 0, b = texte.size();
-    while (a < b && static_cast<unsigned char>(texte[a]) <= 0x20)
-        ++a;
-    while (b > a && static_cast<unsigned char>(texte[b - 1]) <= 0x20)
-        --b;
-    return texte.substr(a, b - a);
 }
 
 // ---------------------------------------------------------------------------
@@ -551,7 +528,7 @@ bool TXmlReader::Ferme(std::string_view nom)
         if (nom.size() != haut.size())
             return false;
     }
-    if (std::memcmp(nom.data(), haut.data(), nom.size()) != 0)
+    if (!MemesNomsXml(nom, haut))
         return false;
     ouverts_.pop_back();
     return true;
@@ -595,10 +572,9 @@ uint8_t TXmlReader::ElementSuivant()
             return FinFlux();
         if (donnees_[k] == ' ') {
             blanc = k - inf - 1;
-            const void* p = std::memchr(donnees_ + k, '>', taille_ - k);
-            if (!p)
+            sup = PremierDe(donnees_, k, taille_, '>', '>');
+            if (sup >= taille_)
                 return FinFlux();
-            sup = static_cast<size_t>(static_cast<const char*>(p) - donnees_);
         } else {
             sup = k;
         }
@@ -671,7 +647,7 @@ uint8_t TXmlReader::ElementSuivant()
         if (!LitAttributs(balise, blanc, barre))
             return Refuse();
     }
-    texte_.clear();
+    texte_ = {};
     if (barre)
         return xmlComplet;
     // 8. What follows: children, text, or the end tag at once. A refilled
@@ -692,7 +668,11 @@ uint8_t TXmlReader::ElementSuivant()
         ouvrant = PremierDe(donnees_, pos_, limite, '<', '<');
         if (ouvrant == limite && !ChercheApres('<', ouvrant))
             return FinFlux();
-        texte_.assign(donnees_ + pos_, ouvrant - pos_);
+        texte_ = std::string_view(donnees_ + pos_, ouvrant - pos_);
+        if (!enPlace_) {
+            texteCopie_.assign(texte_);
+            texte_ = texteCopie_;
+        }
         pos_ = ouvrant;
     }
     // The "<" and the ">" closing its tag must be in the buffer to decide.
@@ -700,7 +680,7 @@ uint8_t TXmlReader::ElementSuivant()
     // name holds no ">", so its ">" is the first one).
     const size_t n = nom_.size();
     if (ouvrant + n + 2 < taille_ && donnees_[ouvrant + 1] == '/' && donnees_[ouvrant + n + 2] == '>' &&
-        std::memcmp(donnees_ + ouvrant + 2, nom_.data(), n) == 0) {
+        MemesNomsXml(std::string_view(donnees_ + ouvrant + 2, n), nom_)) {
         pos_ = ouvrant + n + 3;
         return xmlComplet;
     }
@@ -739,8 +719,10 @@ bool TXmlReader::LitAttributs(std::string_view s, size_t i, bool& barre)
             break;
         while (i < n && s[i] == ' ')
             ++i;
-        const size_t egal = s.find('=', i);
-        if (egal == std::string_view::npos) {
+        size_t egal = i;
+        while (egal < n && s[egal] != '=')
+            ++egal;
+        if (egal == n) {
             // What is left may only be the "/" of an empty element.
             if (i < n && (s[i] != '/' || i + 1 < n))
                 return false;
@@ -808,7 +790,14 @@ namespace {
 // first, the case folded only when they differ.
 bool MemeNom(std::string_view a, std::string_view b)
 {
-    return a.size() == b.size() && (a == b || SameText(a, b));
+    if (a.size() != b.size())
+        return false;
+    // As SameText: ASCII letters folded to lower case.
+    const auto minuscule = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i] && minuscule(static_cast<unsigned char>(a[i])) != minuscule(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
 }
 
 }   // namespace
@@ -821,32 +810,57 @@ std::string TXmlReader::ValeurAttribut(std::string_view nom) const
     return {};
 }
 
+namespace {
+
+// An attribute's raw value as an integer, as AttributEntier reads it.
+int32_t ValeurEntiere(std::string_view v, int32_t defaut)
+{
+    // The usual value, a plain number without blanks, read at once.
+    const size_t t = v.size();
+    const size_t signe = t > 0 && v[0] == '-' ? 1 : 0;
+    if (t > signe && t - signe <= 9) {
+        int32_t x = 0;
+        size_t k = signe;
+        for (; k < t; ++k) {
+            const unsigned d = static_cast<unsigned char>(v[k]) - static_cast<unsigned>('0');
+            if (d > 9)
+                break;
+            x = x * 10 + static_cast<int32_t>(d);
+        }
+        if (k == t)
+            return signe ? -x : x;
+    }
+    // Digits, a sign and blanks are never escaped: only a value holding
+    // an escape needs the decoded text.
+    if (v.find('#') == std::string_view::npos)
+        return EntierXml(SansBlancs(v), defaut);
+    return EntierXml(SansBlancs(DecodeTexteXml(v)), defaut);
+}
+
+}   // namespace
+
 int32_t TXmlReader::AttributEntier(std::string_view nom, int32_t defaut) const
 {
     for (const auto& [n, v] : attributs_)
-        if (MemeNom(n, nom)) {
-            // The usual value, a plain number without blanks, read at once.
-            const size_t t = v.size();
-            const size_t signe = t > 0 && v[0] == '-' ? 1 : 0;
-            if (t > signe && t - signe <= 9) {
-                int32_t x = 0;
-                size_t k = signe;
-                for (; k < t; ++k) {
-                    const unsigned d = static_cast<unsigned char>(v[k]) - static_cast<unsigned>('0');
-                    if (d > 9)
-                        break;
-                    x = x * 10 + static_cast<int32_t>(d);
-                }
-                if (k == t)
-                    return signe ? -x : x;
-            }
-            // Digits, a sign and blanks are never escaped: only a value holding
-            // an escape needs the decoded text.
-            if (v.find('#') == std::string_view::npos)
-                return EntierXml(SansBlancs(v), defaut);
-            return EntierXml(SansBlancs(DecodeTexteXml(v)), defaut);
-        }
+        if (MemeNom(n, nom))
+            return ValeurEntiere(v, defaut);
     return EntierXml({}, defaut);
+}
+
+void TXmlReader::AttributsEntiers(std::span<const std::string_view> noms, std::span<int32_t> valeurs) const
+{
+    const size_t nb = std::min(noms.size(), valeurs.size());
+    // The first attribute of each name counts.
+    uint64_t trouves = 0;
+    for (const auto& [n, v] : attributs_)
+        for (size_t i = 0; i < nb && i < 64; ++i)
+            if (!(trouves >> i & 1) && MemeNom(n, noms[i])) {
+                valeurs[i] = ValeurEntiere(v, valeurs[i]);
+                trouves |= uint64_t{1} << i;
+            }
+    for (size_t i = 0; i < nb; ++i)
+        if (i >= 64 || !(trouves >> i & 1))
+            valeurs[i] = i < 64 ? EntierXml({}, valeurs[i]) : AttributEntier(noms[i], valeurs[i]);
 }
 
 void TXmlReader::SauteElement(uint8_t jeton)

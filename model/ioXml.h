@@ -33,12 +33,62 @@ std::string EncodeTexteXml(std::string_view texte);
 // its character back; every other byte is copied.
 std::string DecodeTexteXml(std::string_view texte);
 
+// StrToIntDef(texte, defaut), for what is not a plain number below.
+int32_t EntierXmlGeneral(std::string_view texte, int32_t defaut);
+
 // StrToIntDef(texte, defaut), with the plain decimal numbers the writer puts
 // (an optional "-" and up to nine digits) read without the general parser.
-int32_t EntierXml(std::string_view texte, int32_t defaut);
+inline int32_t EntierXml(std::string_view texte, int32_t defaut)
+{
+    const size_t n = texte.size();
+    size_t i = n > 0 && texte[0] == '-' ? 1 : 0;
+    if (n > i && n - i <= 9) {
+        int32_t v = 0;
+        for (; i < n; ++i) {
+            const unsigned d = static_cast<unsigned char>(texte[i]) - static_cast<unsigned>('0');
+            if (d > 9)
+                break;
+            v = v * 10 + static_cast<int32_t>(d);
+        }
+        if (i == n)
+            return texte[0] == '-' ? -v : v;
+    }
+    return EntierXmlGeneral(texte, defaut);
+}
+
 // The text without its leading and trailing blanks (bytes up to the space), as
 // Trim, without a copy.
-std::string_view SansBlancs(std::string_view texte);
+inline std::string_view SansBlancs(std::string_view texte)
+{
+    size_t a = 0, b = texte.size();
+    while (a < b && static_cast<unsigned char>(texte[a]) <= 0x20)
+        ++a;
+    while (b > a && static_cast<unsigned char>(texte[b - 1]) <= 0x20)
+        --b;
+    return texte.substr(a, b - a);
+}
+
+// Whether a name read is the one given (case counts): the lengths first, then
+// the bytes, compared in place (the length of the name given is known when
+// compiling).
+template <size_t N>
+inline bool NomXml(std::string_view nom, const char (&attendu)[N])
+{
+    static_assert(N > 1);
+    return nom.size() == N - 1 && std::memcmp(nom.data(), attendu, N - 1) == 0;
+}
+
+// The same for two names known only when running; short names are compared
+// byte by byte.
+inline bool MemesNomsXml(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
+}
 
 // ---------------------------------------------------------------------------
 // Writer into a text file (created or truncated, the declaration written first).
@@ -198,13 +248,22 @@ public:
     uint8_t ElementSuivant();
     const std::string& Nom() const { return nom_; }
     std::string Texte() const { return DecodeTexteXml(texte_); }
-    const std::string& TexteBrut() const { return texte_; }
+    const std::string& TexteBrut() const
+    {
+        texteBrut_.assign(texte_);
+        return texteBrut_;
+    }
+    // The raw text without a copy, valid until the next token is read.
+    std::string_view TexteVue() const { return texte_; }
     int32_t TexteEntier() const;   // the raw text as an integer, 0 when not a number
     // The value of the named attribute of the last start tag (names compared
     // without regard to case), escapes undone; empty when absent.
     std::string ValeurAttribut(std::string_view nom) const;
     // The same value as an integer: StrToIntDef(Trim(ValeurAttribut(nom)), defaut).
     int32_t AttributEntier(std::string_view nom, int32_t defaut) const;
+    // Several at once, in one pass over the attributes: valeurs[i] becomes
+    // AttributEntier(noms[i], valeurs[i]).
+    void AttributsEntiers(std::span<const std::string_view> noms, std::span<int32_t> valeurs) const;
     int NbAttribut() const { return static_cast<int>(attributs_.size()); }
     // True once the input ended where a tag or its content was expected.
     bool FinAtteinte() const { return finAtteinte_; }
@@ -261,7 +320,11 @@ private:
     // the tag's text (balise_, or the input itself when it is read in place).
     std::vector<std::pair<std::string_view, std::string_view>> attributs_;
     std::string nom_;
-    std::string texte_;
+    // The raw text: a view into the input read in place, else into
+    // texteCopie_ (a refill may move the input).
+    std::string_view texte_;
+    std::string texteCopie_;
+    mutable std::string texteBrut_;
     std::string tampon_;
     std::string balise_;   // the text of the last tag, when the input is refilled
     const char* donnees_ = nullptr;   // the input being read: tampon_, or the caller's
