@@ -208,10 +208,27 @@ private:
     void LitValeursEval(TXmlReader& lecteur, uint8_t jeton);
     void LitPonderations(TXmlReader& lecteur, uint8_t jeton);
 
-    // While a matchday is written: each team's records of the matchday, in
-    // the order a box score gathers them (one pass over the lists instead of
-    // one per side of each match).
-    std::unordered_map<int, std::vector<TListeStatTir::TRecord>> recordsEcriture_;
+    // While a matchday is written: the box-score lines of every team of the
+    // matchday, gathered in one pass over the lists (instead of one per side
+    // of each match), grouped by team in the order of the box score.
+    struct TLigneEcriture
+    {
+        TJoueur* joueur;
+        int32_t id;
+        int rang;   // of the player's full name; unknown players after all
+        int equipe;
+        uint16_t valeurs[16];
+    };
+    struct TEquipeEcriture
+    {
+        int equipe;
+        size_t debut, fin;   // its lines
+    };
+    void RassembleLignes(int n);
+    void RangeLignes();
+    std::vector<TLigneEcriture> lignesEcriture_;
+    std::vector<TEquipeEcriture> equipesEcriture_;   // by team id
+    std::vector<int32_t> tableLignes_;   // (team, player) -> line + 1, open addressing
     bool ecritureJournee_ = false;
 
     int sport_;

@@ -1,10 +1,13 @@
 // The XML of the statistic championships: entry options, evaluation weights and
 // weighting bands, period scores and the box score of a match.
 #include <algorithm>
+#include <limits>
 #include <span>
 
 #include "model/ChampionnatStat.h"
 #include "model/Joueurs.h"
+#include "model/ListeDonnees.h"
+#include "model/Saison.h"
 #include "model/ioXml.h"
 #include "platform/rtl/Strings.h"
 
@@ -220,58 +223,171 @@ void TDonneesChampionnatStat::EcritEvenementsMatch(TXmlWriter& ecrivain, const T
         EcritStatMatch(ecrivain, match, n, false);
 }
 
+namespace {
+
+// The place of a (team, player) key in a table of 2^k slots.
+size_t PlaceLigne(int equipe, int32_t id, size_t masque)
+{
+    const uint64_t cle = (static_cast<uint64_t>(static_cast<uint32_t>(equipe)) << 32) | static_cast<uint32_t>(id);
+    return static_cast<size_t>((cle * 0x9E3779B97F4A7C15ULL) >> 32) & masque;
+}
+
+}  // namespace
+
 void TDonneesChampionnatStat::DebutEcritureJournee(int n)
 {
-    recordsEcriture_.clear();
-    for (int code = premierCode_; code <= dernierCode_; ++code)
-        if (const TListeDonnees* l = ListeStat(n, code))
-            for (int i = 0; i < l->Nombre(); ++i) {
-                const TDonneesEvt* d = l->Donnee(i);
-                recordsEcriture_[d->IdEquipe()].push_back({code, d});
-            }
+    RassembleLignes(n);
+    RangeLignes();
     ecritureJournee_ = true;
+}
+
+void TDonneesChampionnatStat::RassembleLignes(int n)
+{
+    // A box score gathers a team's records by code, then by their place in
+    // the code's list, two records of one player and code adding up: every
+    // team's at once here. The lists of the codes follow the players in the
+    // same order as a rule, so the line after the last one met is tried first.
+    lignesEcriture_.clear();
+    tableLignes_.assign(std::max<size_t>(tableLignes_.size(), 512), 0);
+    const TIndexJoueurs* index = Saison() ? Saison()->IndexEcriture() : nullptr;
+    const TJoueurs* joueurs = JoueursSaison(Saison());
+    size_t suivante = 0;
+    for (int code = premierCode_; code <= dernierCode_; ++code) {
+        const TListeDonnees* l = ListeStat(n, code);
+        if (!l)
+            continue;
+        const size_t colonne = static_cast<size_t>(code - premierCode_);
+        for (int i = 0; i < l->Nombre(); ++i) {
+            const TDonneesEvt* d = l->Donnee(i);
+            const int equipe = d->IdEquipe();
+            const int32_t id = d->IdJoueur();
+            size_t k = suivante;
+            if (k >= lignesEcriture_.size() || lignesEcriture_[k].id != id || lignesEcriture_[k].equipe != equipe) {
+                size_t masque = tableLignes_.size() - 1;
+                size_t h = PlaceLigne(equipe, id, masque);
+                for (; tableLignes_[h] != 0; h = (h + 1) & masque) {
+                    const TLigneEcriture& e = lignesEcriture_[static_cast<size_t>(tableLignes_[h] - 1)];
+                    if (e.id == id && e.equipe == equipe)
+                        break;
+                }
+                if (tableLignes_[h] != 0) {
+                    k = static_cast<size_t>(tableLignes_[h] - 1);
+                } else {
+                    TJoueur* j = nullptr;
+                    if (joueurs)
+                        j = index ? index->ChercheJoueur(id, equipe) : joueurs->ChercheJoueur(id, equipe);
+                    k = lignesEcriture_.size();
+                    lignesEcriture_.push_back({j, id, 0, equipe, {}});
+                    if (2 * lignesEcriture_.size() > tableLignes_.size()) {
+                        // Twice the room, every line filed again.
+                        tableLignes_.assign(2 * tableLignes_.size(), 0);
+                        masque = tableLignes_.size() - 1;
+                        for (size_t m = 0; m < lignesEcriture_.size(); ++m) {
+                            size_t p = PlaceLigne(lignesEcriture_[m].equipe, lignesEcriture_[m].id, masque);
+                            while (tableLignes_[p] != 0)
+                                p = (p + 1) & masque;
+                            tableLignes_[p] = static_cast<int32_t>(m + 1);
+                        }
+                    } else {
+                        tableLignes_[h] = static_cast<int32_t>(k + 1);
+                    }
+                }
+            }
+            uint16_t& v = lignesEcriture_[k].valeurs[colonne];
+            v = static_cast<uint16_t>(std::min(65535, v + d->Mot()));
+            suivante = k + 1;
+        }
+    }
+}
+
+void TDonneesChampionnatStat::RangeLignes()
+{
+    // Each team's lines by the player's full name, namesakes by number, the
+    // players the season does not know last, by number: the order of
+    // TListeStatTir.
+    const TIndexJoueurs* index = Saison() ? Saison()->IndexEcriture() : nullptr;
+    constexpr int Inconnu = std::numeric_limits<int>::max();
+    if (index) {
+        for (TLigneEcriture& l : lignesEcriture_)
+            l.rang = l.joueur ? index->RangNom(l.joueur) : Inconnu;
+    } else {
+        std::vector<TJoueur*> connus;
+        for (const TLigneEcriture& l : lignesEcriture_)
+            if (l.joueur)
+                connus.push_back(l.joueur);
+        const std::vector<int> rangs = RangsNomComplet(connus);
+        size_t r = 0;
+        for (TLigneEcriture& l : lignesEcriture_)
+            l.rang = l.joueur ? rangs[r++] : Inconnu;
+    }
+    std::sort(lignesEcriture_.begin(), lignesEcriture_.end(), [](const TLigneEcriture& a, const TLigneEcriture& b) {
+        if (a.equipe != b.equipe)
+            return a.equipe < b.equipe;
+        if (a.rang != b.rang)
+            return a.rang < b.rang;
+        return a.id < b.id;
+    });
+    equipesEcriture_.clear();
+    for (size_t i = 0; i < lignesEcriture_.size(); ++i)
+        if (i == 0 || lignesEcriture_[i].equipe != lignesEcriture_[i - 1].equipe)
+            equipesEcriture_.push_back({lignesEcriture_[i].equipe, i, i + 1});
+        else
+            equipesEcriture_.back().fin = i + 1;
 }
 
 void TDonneesChampionnatStat::FinEcritureJournee()
 {
-    recordsEcriture_.clear();
+    lignesEcriture_.clear();
+    equipesEcriture_.clear();
     ecritureJournee_ = false;
 }
 
 void TDonneesChampionnatStat::EcritStatMatch(TXmlWriter& ecrivain, const TInfoComp& match, int n, bool noms)
 {
     const std::string_view element = NomElementStat();
+    const auto elements = Elements(sport_);
+    // One line of the box score: valeur(code) gives the player's counters.
+    auto ecritLigne = [&](int cote, const TJoueur* joueur, int32_t id, auto&& valeur) {
+        ecrivain.OuvreElement(element);
+        ecrivain.AjouteAttributEntier("Equipe", cote + 1);
+        if (noms && joueur) {
+            ecrivain.EcritElement("Nom", joueur->Nom);
+            ecrivain.EcritElement("Prenom", joueur->Prenom);
+        } else {
+            ecrivain.AjouteAttributEntier("Joueur", id);
+        }
+        for (const TElementStat& e : elements) {
+            if (e.second)
+                ecrivain.EcritElementRapport(e.nom, valeur(e.code), valeur(e.second));
+            else
+                ecrivain.EcritElementPositif(e.nom, valeur(e.code));
+        }
+        ecrivain.FermeElement(element);
+    };
     for (int cote = 0; cote < 2; ++cote) {
         const int equipe = match.IdEquipe(cote);
         // A team playing twice on the matchday has its records written with
         // its first match only.
         if (equipe == AucuneEquipe || (cote == 1 && match.IdEquipe(0) == equipe) || MatchEquipe(n, equipe) != &match)
             continue;
-        TListeStatTir stats(sport_);
         if (ecritureJournee_) {
-            static const std::vector<TListeStatTir::TRecord> aucun;
-            const auto it = recordsEcriture_.find(equipe);
-            stats.Calcule(equipe, Saison(), true, it != recordsEcriture_.end() ? it->second : aucun);
+            const auto it = std::lower_bound(equipesEcriture_.begin(), equipesEcriture_.end(), equipe,
+                                             [](const TEquipeEcriture& e, int id) { return e.equipe < id; });
+            if (it == equipesEcriture_.end() || it->equipe != equipe)
+                continue;
+            for (size_t i = it->debut; i < it->fin; ++i) {
+                const TLigneEcriture& l = lignesEcriture_[i];
+                ecritLigne(cote, l.joueur, l.id, [&](int code) -> int {
+                    return code >= premierCode_ && code <= dernierCode_ ? l.valeurs[code - premierCode_] : 0;
+                });
+            }
         } else {
+            TListeStatTir stats(sport_);
             stats.Calcule(equipe, Saison(), true, *this, n, 2);
-        }
-        for (int i = 0; i < stats.Nombre(); ++i) {
-            const TStatTir& s = *stats.StatTir(i);
-            ecrivain.OuvreElement(element);
-            ecrivain.AjouteAttributEntier("Equipe", cote + 1);
-            if (noms && s.Joueur()) {
-                ecrivain.EcritElement("Nom", s.Joueur()->Nom);
-                ecrivain.EcritElement("Prenom", s.Joueur()->Prenom);
-            } else {
-                ecrivain.AjouteAttributEntier("Joueur", s.IdJoueur());
+            for (int i = 0; i < stats.Nombre(); ++i) {
+                const TStatTir& s = *stats.StatTir(i);
+                ecritLigne(cote, s.Joueur(), s.IdJoueur(), [&](int code) -> int { return s.Valeur(code); });
             }
-            for (const TElementStat& e : Elements(sport_)) {
-                if (e.second)
-                    ecrivain.EcritElementRapport(e.nom, s.Valeur(e.code), s.Valeur(e.second));
-                else
-                    ecrivain.EcritElementPositif(e.nom, s.Valeur(e.code));
-            }
-            ecrivain.FermeElement(element);
         }
     }
 }

@@ -279,8 +279,7 @@ void TDonneesChampionnat::EcritComposition(TXmlWriter& x, const TInfoComp& match
         const int id = match.IdEquipe(cote);
         if (id == AucuneEquipe || match.Cote(id) != cote || !match.CompositionSaisie(id))
             continue;
-        TInfoJoueur info;
-        auto connu = [&](int32_t joueur) { return saison_ && saison_->InfoJoueur(joueur, id, info); };
+        auto connu = [&](int32_t joueur) { return saison_ && saison_->JoueurConnu(joueur, id); };
         const int nbTit = match.NbTitulaire();
         x.EcritElementEntier("NbTitulaire", nbTit);
         x.EcritElementEntier("NbRemp", match.NbRemp());

@@ -301,6 +301,41 @@ private:
     std::vector<TJoueur*> joueurs_;
 };
 
+class TJoueurs;
+
+// The ranks of the players' full names (NomComplet) in the order of
+// CompareNomPersonne, given in the order of the players: 0 for the first name
+// in that order, names equal under it sharing one rank.
+std::vector<int> RangsNomComplet(std::span<TJoueur* const> joueurs);
+
+// The players of a season searched by number, and the order of their full
+// names, from tables made once: for a long pass over the season that changes
+// no player (writing the season's document). The players must not change
+// while it lives.
+class TIndexJoueurs
+{
+public:
+    explicit TIndexJoueurs(const TJoueurs& joueurs);
+    ~TIndexJoueurs();
+    TIndexJoueurs(const TIndexJoueurs&) = delete;
+    TIndexJoueurs& operator=(const TIndexJoueurs&) = delete;
+
+    // As TJoueurs::ChercheJoueur.
+    TJoueur* ChercheJoueur(int32_t n, int t) const;
+    // The rank of p's full name among every player's (RangsNomComplet);
+    // -1 for a player not listed. The ranks are made at the first question.
+    int RangNom(const TJoueur* p) const;
+
+private:
+    const TJoueurs& joueurs_;
+    // By number: the one player of that number, nullptr when none or when
+    // several share it (those are searched in the lists).
+    std::vector<TJoueur*> parNumero_;
+    mutable std::vector<int> rangs_;   // by number, for players alone with theirs
+    mutable std::vector<std::pair<const TJoueur*, int>> autresRangs_;   // the others
+    mutable bool rangsFaits_ = false;
+};
+
 // Asks the user for the player of a name that no player has (a window of the
 // people subsystem): the player chosen or created and filed in the season's
 // players, or nullptr when the user cancelled.

@@ -426,3 +426,89 @@ void TJoueurs::Lit(TXmlReader& x, TSaisonFiches* saison, TPairesIds* paires)
         j = x.ElementSuivant();
     }
 }
+
+// ---------------------------------------------------------------------------
+// Index
+
+std::vector<int> RangsNomComplet(std::span<TJoueur* const> joueurs)
+{
+    std::vector<std::pair<std::string, size_t>> noms;
+    noms.reserve(joueurs.size());
+    for (size_t i = 0; i < joueurs.size(); ++i)
+        noms.emplace_back(joueurs[i]->NomComplet(), i);
+    std::stable_sort(noms.begin(), noms.end(),
+                     [](const auto& a, const auto& b) { return CompareNomPersonne(a.first, b.first) < 0; });
+    std::vector<int> rangs(joueurs.size());
+    int rang = -1;
+    for (size_t k = 0; k < noms.size(); ++k) {
+        if (k == 0 || CompareNomPersonne(noms[k - 1].first, noms[k].first) != 0)
+            ++rang;
+        rangs[noms[k].second] = rang;
+    }
+    return rangs;
+}
+
+TIndexJoueurs::TIndexJoueurs(const TJoueurs& joueurs) : joueurs_(joueurs)
+{
+    // Numbers are given from 1 upwards: a table by number is small. A number
+    // beyond it (there are none as a rule) is searched in the lists.
+    int32_t max = 0;
+    for (int i = 0; i < joueurs.NbJoueur(); ++i)
+        max = std::max(max, joueurs.Joueur(i)->Numero);
+    if (max > 4 * joueurs.NbJoueur() + 4096)
+        max = 4 * joueurs.NbJoueur() + 4096;
+    parNumero_.assign(static_cast<size_t>(max) + 1, nullptr);
+    std::vector<bool> partage(parNumero_.size());
+    for (int i = 0; i < joueurs.NbJoueur(); ++i) {
+        TJoueur* p = joueurs.Joueur(i);
+        if (p->Numero <= 0 || p->Numero > max)
+            continue;
+        const auto n = static_cast<size_t>(p->Numero);
+        if (parNumero_[n] || partage[n]) {
+            parNumero_[n] = nullptr;
+            partage[n] = true;
+        } else {
+            parNumero_[n] = p;
+        }
+    }
+}
+
+TIndexJoueurs::~TIndexJoueurs() = default;
+
+TJoueur* TIndexJoueurs::ChercheJoueur(int32_t n, int t) const
+{
+    // A number no other player has: that player, whichever block is searched
+    // first.
+    if (n > 0 && static_cast<size_t>(n) < parNumero_.size())
+        if (TJoueur* p = parNumero_[static_cast<size_t>(n)])
+            return p;
+    return joueurs_.ChercheJoueur(n, t);
+}
+
+int TIndexJoueurs::RangNom(const TJoueur* p) const
+{
+    if (!rangsFaits_) {
+        rangsFaits_ = true;
+        std::vector<TJoueur*> tous(static_cast<size_t>(joueurs_.NbJoueur()));
+        for (size_t i = 0; i < tous.size(); ++i)
+            tous[i] = joueurs_.Joueur(static_cast<int>(i));
+        const std::vector<int> rangs = RangsNomComplet(tous);
+        rangs_.assign(parNumero_.size(), -1);
+        for (size_t i = 0; i < tous.size(); ++i) {
+            const int32_t n = tous[i]->Numero;
+            if (n > 0 && static_cast<size_t>(n) < parNumero_.size() && parNumero_[static_cast<size_t>(n)] == tous[i])
+                rangs_[static_cast<size_t>(n)] = rangs[i];
+            else
+                autresRangs_.emplace_back(tous[i], rangs[i]);
+        }
+    }
+    if (!p)
+        return -1;
+    const int32_t n = p->Numero;
+    if (n > 0 && static_cast<size_t>(n) < parNumero_.size() && parNumero_[static_cast<size_t>(n)] == p)
+        return rangs_[static_cast<size_t>(n)];
+    for (const auto& [q, rang] : autresRangs_)
+        if (q == p)
+            return rang;
+    return -1;
+}

@@ -477,6 +477,14 @@ bool TSaison::InfoJoueur(int32_t id, int equipe, TInfoJoueur& info) const
     return true;
 }
 
+bool TSaison::JoueurConnu(int32_t id, int equipe) const
+{
+    if (id <= 0)
+        return false;
+    return (indexEcriture_ ? indexEcriture_->ChercheJoueur(id, equipe) : joueurs_->ChercheJoueur(id, equipe)) !=
+           nullptr;
+}
+
 std::unique_ptr<TStringList> TSaison::ListePostes() const
 {
     auto liste = std::make_unique<TStringList>();

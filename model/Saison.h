@@ -192,6 +192,11 @@ public:
     // Name, first name and position number of a player known to the season
     // (equipe 65535: any team); false when the season does not know it.
     virtual bool InfoJoueur(int32_t id, int equipe, TInfoJoueur& info) const;
+    // While the championships are written: the players searched by number
+    // and ranked by name from tables made once (nullptr otherwise).
+    const TIndexJoueurs* IndexEcriture() const { return indexEcriture_; }
+    // Whether the season knows player id (InfoJoueur without the copies).
+    bool JoueurConnu(int32_t id, int equipe) const;
 
     // ---- categories (sorted by id)
     int NbCategorie() const { return static_cast<int>(categories_.size()); }
@@ -283,6 +288,7 @@ private:
     void LitCategories(TXmlReader& x);
     void LitDescCompetition(TXmlReader& x);
 
+    const TIndexJoueurs* indexEcriture_ = nullptr;
     // Merges met while reading, applied once the championships are read.
     TPairesIds pairesJoueurs_;
     TPairesIds pairesArbitres_;

@@ -137,6 +137,14 @@ void TSaison::EcritEquipes(TXmlWriter& x, bool divisions, TStringList* fichiers)
 void TSaison::EcritCompetitions(TXmlWriter& x, const TProgression& progression)
 {
     const TProgression* p = progression ? &progression : nullptr;
+    // Writing changes no player: their searches by number come from a table.
+    const TIndexJoueurs index(*joueurs_);
+    struct TPose
+    {
+        const TIndexJoueurs*& place;
+        TPose(const TIndexJoueurs*& p, const TIndexJoueurs& i) : place(p) { place = &i; }
+        ~TPose() { place = nullptr; }
+    } pose(indexEcriture_, index);
     arbre_->EcritChampionnats(x, courant_ ? courant_->CodeChamp : 1, Now(), p);
 }
 

@@ -5,6 +5,7 @@
 #include "model/Joueurs.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/StringList.h"
+#include "platform/rtl/Strings.h"
 #include "tests/model/Outils.h"
 #include "tests/support/SaisonFichesEssai.h"
 
@@ -437,6 +438,46 @@ TEST(Joueurs, SearchByNumber)
     EXPECT_EQ(s.Joueurs().BlocEquipe(5)->Nombre(), 1);
     EXPECT_EQ(s.Joueurs().BlocEquipe(6), nullptr);
     EXPECT_EQ(s.Joueurs().Joueur(1), nullptr);
+}
+
+// The index answers every search by number as the list does (numbers two
+// players share, numbers nobody has, a number far above the others, any
+// team), and ranks the full names in the order of CompareNomPersonne.
+TEST(Joueurs, IndexAnswersAsTheList)
+{
+    TSaisonFichesEssai s;
+    s.AjouteEquipe("Un", 1);
+    s.AjouteEquipe("Deux", 2);
+    auto& js = s.Joueurs();
+    const struct
+    {
+        std::string nom, prenom;
+        int equipe;
+        int32_t numero;
+    } donnees[] = {
+        {"Martin", "Jean", 1, 3},        {"MARTIN", "jean", 2, 4},   {"Le Roux", "Jean", 1, 5},
+        {"Le", "Rouxel", 2, 6},          {L1("Élise"), "", 1, 7},    {"Elise", "", 2, 8},
+        {"Abel", "", 2, 9},              {L1("Zoé"), "Anne", 1, 10}, {"Martin", "Jean-Luc", 2, 11},
+        {"Grand", "", 1, 1000000},       {"Partage", "Un", 1, 12},   {"Partage", "Deux", 2, 13},
+    };
+    std::vector<TJoueur*> tous;
+    for (const auto& d : donnees)
+        tous.push_back(js.AjouteJoueur(Joueur(s, d.nom, d.prenom, d.equipe, d.numero)));
+    // Two players of one number, one in each team.
+    tous.back()->Numero = 12;
+    const TIndexJoueurs index(js);
+    for (int32_t n : {-1, 0, 1, 2, 3, 4, 7, 9, 12, 13, 14, 999999, 1000000, 1000001})
+        for (int t : {-1, 1, 2, 3, 65535})
+            EXPECT_EQ(index.ChercheJoueur(n, t), js.ChercheJoueur(n, t)) << n << " " << t;
+    auto signe = [](int v) { return (v > 0) - (v < 0); };
+    for (TJoueur* p : tous)
+        for (TJoueur* q : tous)
+            EXPECT_EQ(signe(index.RangNom(p) - index.RangNom(q)),
+                      signe(CompareNomPersonne(p->NomComplet(), q->NomComplet())))
+                << p->NomComplet() << " / " << q->NomComplet();
+    EXPECT_EQ(index.RangNom(nullptr), -1);
+    const auto ailleurs = Joueur(s, "Hors", "", 1, 50);
+    EXPECT_EQ(index.RangNom(ailleurs.get()), -1);
 }
 
 TEST(Joueurs, SquadListedByPosition)

@@ -4,6 +4,7 @@
 #include "model/Championnat_Maintenance.h"
 #include "model/oTraducteur.h"
 #include "model/ioXml.h"
+#include "platform/rtl/Strings.h"
 #include "tests/model/Outils.h"
 #include "tests/support/GrandeSaison.h"
 #include "tests/support/SaisonStatBuilder.h"
@@ -202,6 +203,55 @@ TEST(StatChampionnat, FeuillesEcritesDuRecueilDeLaJournee)
             const std::string seul = ecrit(false);
             EXPECT_EQ(ecrit(true), seul) << "matchday " << n;
             nbFeuilles += !seul.empty();
+        }
+        EXPECT_GT(nbFeuilles, 0);
+    }
+}
+
+// Written with the season's championships (the players searched and ranked
+// from the season's index), the box scores are those of each side gathered
+// on its own: a namesake in capitals, a player the season does not know, two
+// records of one player and code adding up to the top of the counter.
+TEST(StatChampionnat, FeuillesDuDocumentCommeCellesDeChaqueCote)
+{
+    for (int sport : {2, 3}) {
+        SCOPED_TRACE(sport);
+        essai::TParamsGrandeSaison p;
+        p.sport = sport;
+        p.nbChamps = 2;
+        p.nbEquipes = 6;
+        p.nbJoueurs = 120;
+        p.nbArbitres = 4;
+        auto g = essai::GenereGrandeSaison(p);
+        auto* c = dynamic_cast<TDonneesChampionnatStat*>(g->champs.front());
+        ASSERT_NE(c, nullptr);
+        const int e = c->IdEquipe(0);
+        TJoueur* premier = g->saison->Joueurs().ChercheJoueur(g->effectifs[0].front(), e);
+        ASSERT_NE(premier, nullptr);
+        TJoueur* homonyme = g->saison->Joueurs().AjouteJoueur(
+            g->saison->CreeJoueur(AnsiUpperCase(premier->Nom), premier->Prenom, -1, e));
+        TListeDonnees* l = c->ListeStat(1, c->PremierCode() + 1);
+        ASSERT_NE(l, nullptr);
+        l->Ajoute(TDonneesEvt::CreateId(homonyme->Numero, e, 3));
+        l->Ajoute(TDonneesEvt::CreateId(987654, e, 2));
+        l->Ajoute(TDonneesEvt::CreateId(premier->Numero, e, 60000));
+        l->Ajoute(TDonneesEvt::CreateId(premier->Numero, e, 60000));
+        const std::string doc = Document([&](TXmlWriter& w) { g->saison->EcritCompetitions(w); }, false);
+        EXPECT_NE(doc.find("Joueur=\"987654\""), std::string::npos);
+        EXPECT_NE(doc.find(">65535<"), std::string::npos);
+        size_t pos = 0;
+        int nbFeuilles = 0;
+        for (int n = 1; n <= c->NbJour(); ++n) {
+            const TInfoCompJour* j = c->Journee(n);
+            for (int i = 0; j && i < j->NbMatchs(); ++i) {
+                const std::string attendu = BoxScore(*c, n, *j->Match(i));
+                if (attendu.empty())
+                    continue;
+                const size_t ici = doc.find(attendu, pos);
+                ASSERT_NE(ici, std::string::npos) << "matchday " << n << ", match " << i;
+                pos = ici + attendu.size();
+                ++nbFeuilles;
+            }
         }
         EXPECT_GT(nbFeuilles, 0);
     }
