@@ -58,10 +58,10 @@ void LitFeuilles(TXmlReader& lecteur, uint8_t jeton, F&& f)
             const std::string_view brut = lecteur.TexteVue();
             // Texts are short: looked at in place rather than searched.
             if (std::find(brut.begin(), brut.end(), '#') == brut.end()) {
-                f(lecteur.Nom(), brut);
+                f(lecteur.NomVue(), brut);
             } else {
                 decode = lecteur.Texte();
-                f(lecteur.Nom(), std::string_view(decode));
+                f(lecteur.NomVue(), std::string_view(decode));
             }
         } else {
             lecteur.SauteElement(t);
@@ -125,7 +125,7 @@ void TDonneesChampionnatStat::LitOptions(TXmlReader& lecteur, uint8_t jeton)
 {
     std::fill(std::begin(statActive_), std::end(statActive_), uint8_t{1});
     int k = 0;
-    LitFeuilles(lecteur, jeton, [&](const std::string& nom, std::string_view texte) {
+    LitFeuilles(lecteur, jeton, [&](std::string_view nom, std::string_view texte) {
         if (nom != "Option")
             return;
         ++k;
@@ -138,7 +138,7 @@ void TDonneesChampionnatStat::LitValeursEval(TXmlReader& lecteur, uint8_t jeton)
 {
     std::fill(evals_.begin(), evals_.end(), 0);
     int i = premiereEval_;
-    LitFeuilles(lecteur, jeton, [&](const std::string& nom, std::string_view texte) {
+    LitFeuilles(lecteur, jeton, [&](std::string_view nom, std::string_view texte) {
         if (nom != "Option")
             return;
         SetValeurEval(i, Entier(texte));
@@ -161,7 +161,7 @@ void TDonneesChampionnatStat::LitPonderations(TXmlReader& lecteur, uint8_t jeton
             continue;
         }
         TPonderation p;
-        LitFeuilles(lecteur, t, [&](const std::string& nom, std::string_view texte) {
+        LitFeuilles(lecteur, t, [&](std::string_view nom, std::string_view texte) {
             const int v = Entier(texte);
             if (nom == "Min")
                 p.Min = static_cast<uint8_t>(std::clamp(v, 0, 255));
@@ -204,7 +204,7 @@ void TDonneesChampionnatStat::LitScoresPeriodeJeton(TXmlReader& lecteur, uint8_t
 {
     const int cote = lecteur.Nom() == "ScorePeriode2" ? 1 : 0;
     int k = 0;
-    LitFeuilles(lecteur, jeton, [&](const std::string& nom, std::string_view texte) {
+    LitFeuilles(lecteur, jeton, [&](std::string_view nom, std::string_view texte) {
         if (nom != "ItemPeriode")
             return;
         ++k;
@@ -416,7 +416,7 @@ void TDonneesChampionnatStat::LitStatElement(TXmlReader& lecteur, uint8_t jeton,
     // The children come in the order of the table as written: the search
     // starts after the last one found and goes round.
     size_t suivant = 0;
-    LitFeuilles(lecteur, jeton, [&](const std::string& enfant, std::string_view texte) {
+    LitFeuilles(lecteur, jeton, [&](std::string_view enfant, std::string_view texte) {
         for (size_t r = 0, i = suivant; r < elements.size(); ++r, i = i + 1 == elements.size() ? 0 : i + 1) {
             const TElementStat& e = elements[i];
             if (!MemesNomsXml(enfant, e.nom))
@@ -454,17 +454,20 @@ void TDonneesChampionnatStat::LitStatElement(TXmlReader& lecteur, uint8_t jeton,
     const TInfoCompJour* journee = Journee(n);
     if (!journee)
         return;
-    // The player's records, made together.
+    // The player's records, made together: the codes with a value first
+    // (a mask walked bit by bit rather than a test per code).
+    uint32_t avecValeur = 0;
+    const int nbCodes = std::min(dernierCode_ - premierCode_ + 1, static_cast<int>(std::size(valeurs)));
+    for (int i = 0; i < nbCodes; ++i)
+        avecValeur |= static_cast<uint32_t>(valeurs[i] > 0) << i;
     TListeDonnees* listes[std::size(valeurs)];
     uint16_t mots[std::size(valeurs)];
     size_t nb = 0;
-    for (int code = premierCode_; code <= dernierCode_; ++code) {
-        const int v = valeurs[code - premierCode_];
-        if (v <= 0)
-            continue;
-        if (TListeDonnees* l = journee->ListeStat(code, sport_)) {
+    for (; avecValeur; avecValeur &= avecValeur - 1) {
+        const int i = __builtin_ctz(avecValeur);
+        if (TListeDonnees* l = journee->ListeStat(premierCode_ + i, sport_)) {
             listes[nb] = l;
-            mots[nb++] = static_cast<uint16_t>(std::min(v, 65535));
+            mots[nb++] = static_cast<uint16_t>(std::min(valeurs[i], 65535));
         }
     }
     std::unique_ptr<TDonneesEvt> lot[std::size(valeurs)];

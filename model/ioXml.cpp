@@ -421,7 +421,16 @@ bool TXmlReader::ChercheApres(char c, size_t& ou)
     size_t depuis = ou;
     for (;;) {
         if (depuis < taille_) {
-            if (const void* p = std::memchr(donnees_ + depuis, c, taille_ - depuis)) {
+            // Usually a few bytes away: looked at in place before the search.
+            const size_t court = std::min(taille_, depuis + 32);
+            size_t k = depuis;
+            while (k < court && donnees_[k] != c)
+                ++k;
+            if (k < court) {
+                ou = k;
+                return true;
+            }
+            if (const void* p = std::memchr(donnees_ + court, c, taille_ - court)) {
                 ou = static_cast<size_t>(static_cast<const char*>(p) - donnees_);
                 return true;
             }
@@ -610,12 +619,12 @@ uint8_t TXmlReader::ElementSuivant()
     if (balise[0] == '/') {
         if (!Ferme(balise.substr(1)))
             return Refuse();
-        nom_.clear();
+        NommeCopie({});
         return xmlFin;
     }
     // 5. Declaration.
     if (balise[0] == '?') {
-        nom_ = "xml";
+        NommeCopie("xml");
         return xmlComplet;
     }
     // 6. DOCTYPE, or a comment (which keeps the previous name).
@@ -625,7 +634,7 @@ uint8_t TXmlReader::ElementSuivant()
         if (p > 0) {
             std::string reste = Trim(std::string_view(b).substr(std::min(b.size(), size_t(p) + 7)));
             const size_t blanc = reste.find(' ');
-            nom_ = blanc == std::string::npos ? reste : reste.substr(0, blanc);
+            NommeCopie(blanc == std::string::npos ? std::string_view(reste) : std::string_view(reste).substr(0, blanc));
         }
         return xmlComplet;
     }
@@ -639,11 +648,11 @@ uint8_t TXmlReader::ElementSuivant()
     if (blanc == std::string_view::npos) {
         barre = balise.back() == '/';
         nom.remove_suffix(barre ? 1 : 0);
-        nom_.assign(nom);
+        Nomme(nom);
         attributs_.clear();
     } else {
         nom = balise.substr(0, blanc);
-        nom_.assign(nom);
+        Nomme(nom);
         if (!LitAttributs(balise, blanc, barre))
             return Refuse();
     }
@@ -678,9 +687,9 @@ uint8_t TXmlReader::ElementSuivant()
     // The "<" and the ">" closing its tag must be in the buffer to decide.
     // The usual "</name>" right there is recognised without a search (the
     // name holds no ">", so its ">" is the first one).
-    const size_t n = nom_.size();
+    const size_t n = nom.size();
     if (ouvrant + n + 2 < taille_ && donnees_[ouvrant + 1] == '/' && donnees_[ouvrant + n + 2] == '>' &&
-        MemesNomsXml(std::string_view(donnees_ + ouvrant + 2, n), nom_)) {
+        MemesNomsXml(std::string_view(donnees_ + ouvrant + 2, n), nom)) {
         pos_ = ouvrant + n + 3;
         return xmlComplet;
     }
@@ -693,7 +702,7 @@ uint8_t TXmlReader::ElementSuivant()
         std::string_view fin(donnees_ + ouvrant + 2, ferme - ouvrant - 2);
         while (!fin.empty() && static_cast<unsigned char>(fin.back()) <= 0x20)
             fin.remove_suffix(1);
-        if (fin != nom_)
+        if (fin != nom)
             return Refuse();
         pos_ = ferme + 1;
         return xmlComplet;
@@ -788,10 +797,12 @@ namespace {
 
 // Attribute names compared without regard to case; the names as written
 // first, the case folded only when they differ.
-bool MemeNom(std::string_view a, std::string_view b)
+inline bool MemeNom(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
         return false;
+    if (MemesNomsXml(a, b))   // the usual case: written as asked
+        return true;
     // As SameText: ASCII letters folded to lower case.
     const auto minuscule = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c; };
     for (size_t i = 0; i < a.size(); ++i)
@@ -813,7 +824,7 @@ std::string TXmlReader::ValeurAttribut(std::string_view nom) const
 namespace {
 
 // An attribute's raw value as an integer, as AttributEntier reads it.
-int32_t ValeurEntiere(std::string_view v, int32_t defaut)
+inline int32_t ValeurEntiere(std::string_view v, int32_t defaut)
 {
     // The usual value, a plain number without blanks, read at once.
     const size_t t = v.size();
@@ -885,7 +896,7 @@ void TXmlReader::LitChamps(std::span<const std::string> noms, std::span<std::str
     uint8_t j = ElementSuivant();
     while (j != xmlFin && j != xmlFinFlux) {
         for (size_t i = 0; i < count; ++i) {
-            if (nom_ == noms[i]) {
+            if (MemesNomsXml(nomVue_, noms[i])) {
                 valeurs[i] = Texte();
                 break;
             }

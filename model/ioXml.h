@@ -78,16 +78,38 @@ inline bool NomXml(std::string_view nom, const char (&attendu)[N])
     return nom.size() == N - 1 && std::memcmp(nom.data(), attendu, N - 1) == 0;
 }
 
-// The same for two names known only when running; short names are compared
-// byte by byte.
+// The same for two names known only when running, compared by words: two
+// (overlapping) loads cover a name of 4 to 16 bytes.
 inline bool MemesNomsXml(std::string_view a, std::string_view b)
 {
-    if (a.size() != b.size())
+    const size_t n = a.size();
+    if (n != b.size())
         return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (a[i] != b[i])
+    const char* p = a.data();
+    const char* q = b.data();
+    if (n < 4) {
+        return n == 0 || (p[0] == q[0] && p[n / 2] == q[n / 2] && p[n - 1] == q[n - 1]);
+    }
+    if (n <= 8) {
+        uint32_t x[2], y[2];
+        std::memcpy(&x[0], p, 4);
+        std::memcpy(&y[0], q, 4);
+        std::memcpy(&x[1], p + n - 4, 4);
+        std::memcpy(&y[1], q + n - 4, 4);
+        return ((x[0] ^ y[0]) | (x[1] ^ y[1])) == 0;
+    }
+    size_t i = 0;
+    for (; i + 8 < n; i += 8) {
+        uint64_t x, y;
+        std::memcpy(&x, p + i, 8);
+        std::memcpy(&y, q + i, 8);
+        if (x != y)
             return false;
-    return true;
+    }
+    uint64_t x, y;
+    std::memcpy(&x, p + n - 8, 8);
+    std::memcpy(&y, q + n - 8, 8);
+    return x == y;
 }
 
 // ---------------------------------------------------------------------------
@@ -246,7 +268,20 @@ public:
     TXmlReader& operator=(const TXmlReader&) = delete;
 
     uint8_t ElementSuivant();
-    const std::string& Nom() const { return nom_; }
+    const std::string& Nom() const
+    {
+        if (!nomAJour_) {
+            nom_.assign(nomVue_);
+            nomAJour_ = true;
+        }
+        return nom_;
+    }
+    // The name without a copy: valid until the next start tag is read, and
+    // for the reader's lifetime when the input is read in place.
+    std::string_view NomVue() const { return nomVue_; }
+    // Whether the name of the last start tag stays valid for the reader's
+    // lifetime (the input is read in place).
+    bool NomsStables() const { return enPlace_; }
     std::string Texte() const { return DecodeTexteXml(texte_); }
     const std::string& TexteBrut() const
     {
@@ -319,7 +354,22 @@ private:
     // Name and raw value of each attribute of the last start tag: views into
     // the tag's text (balise_, or the input itself when it is read in place).
     std::vector<std::pair<std::string_view, std::string_view>> attributs_;
-    std::string nom_;
+    // The current name: a view into the input (or into balise_), copied into
+    // nom_ only when asked for as a string.
+    std::string_view nomVue_;
+    mutable std::string nom_;
+    mutable bool nomAJour_ = true;
+    void Nomme(std::string_view nom)
+    {
+        nomVue_ = nom;
+        nomAJour_ = false;
+    }
+    void NommeCopie(std::string_view nom)   // a name that is not in the input
+    {
+        nom_.assign(nom);
+        nomVue_ = nom_;
+        nomAJour_ = true;
+    }
     // The raw text: a view into the input read in place, else into
     // texteCopie_ (a refill may move the input).
     std::string_view texte_;
@@ -368,7 +418,7 @@ void EnfantsXml(TXmlReader& x, uint8_t jeton, F&& f)
         return;
     uint8_t j = x.ElementSuivant();
     while (j != xmlFin && j != xmlFinFlux) {
-        const std::string nom = x.Nom();
+        const std::string nom(x.NomVue());
         f(nom, j);
         j = x.ElementSuivant();
     }

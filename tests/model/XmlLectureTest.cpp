@@ -126,3 +126,57 @@ TEST(XmlLecture, LineUpRatingsFromTheAttributeOrTheChild)
         EXPECT_EQ(m->Note(0, place), attendues[place - 1]) << place;
     EXPECT_EQ(m->Capitaine(0), 13);
 }
+
+TEST(XmlLecture, NamesOfEveryLengthDifferingAnywhere)
+{
+    // Names of 0 to 24 bytes, equal, then differing at each position in
+    // turn, or by their length: the word comparison sees every byte.
+    for (size_t n = 0; n <= 24; ++n) {
+        std::string a;
+        for (size_t i = 0; i < n; ++i)
+            a += static_cast<char>('A' + i);
+        const std::string b = a;
+        EXPECT_TRUE(MemesNomsXml(a, b)) << n;
+        for (size_t i = 0; i < n; ++i) {
+            std::string c = a;
+            c[i] = static_cast<char>(c[i] ^ 0x20);
+            EXPECT_FALSE(MemesNomsXml(a, c)) << n << " " << i;
+            EXPECT_FALSE(MemesNomsXml(c, a)) << n << " " << i;
+        }
+        EXPECT_FALSE(MemesNomsXml(a, a + "x")) << n;
+    }
+}
+
+TEST(XmlLecture, NameAsViewAndAsStringAgreeAfterEveryToken)
+{
+    // The view and the string of the name after each kind of token, in place
+    // and by refills of any size; the name of a start tag read in place is
+    // still valid after the tokens that follow it.
+    const std::string doc =
+        "<?xml version=\"1.0\"?>\r\n<!DOCTYPE Gormelide>\r\n<Gormelide a=\"1\">\r\n<!-- note -->\r\n"
+        "<StatBasket Equipe=\"1\">\r\n<TempsJeu>19</TempsJeu>\r\n<Tir2Pts>2/6</Tir2Pts>\r\n</StatBasket>\r\n"
+        "<Tres_long_nom_d_element_de_plus_de_seize>x</Tres_long_nom_d_element_de_plus_de_seize>\r\n"
+        "<v/>\r\n</Gormelide>\r\n";
+    const auto jetons = [](TXmlReader& r) {
+        std::vector<std::string> v;
+        std::string_view premier;
+        for (uint8_t j = r.ElementSuivant(); j != xmlFinFlux; j = r.ElementSuivant()) {
+            const std::string vue(r.NomVue());
+            v.push_back(std::to_string(j) + ":" + vue + (vue == r.Nom() ? "" : "!=" + r.Nom()));
+            if (j == xmlDebut && premier.empty() && r.NomsStables())
+                premier = r.NomVue();
+        }
+        if (r.NomsStables())
+            v.push_back(std::string(premier));
+        return v;
+    };
+    std::vector<std::string> attendu = {
+        "2:xml", "2:Gormelide", "0:Gormelide", "2:Gormelide", "0:StatBasket", "2:TempsJeu", "2:Tir2Pts", "1:",
+        "2:Tres_long_nom_d_element_de_plus_de_seize", "2:v", "1:",
+    };
+    const auto parMorceaux = attendu;
+    attendu.push_back("Gormelide");
+    EXPECT_EQ(xml_essai::EnPlace(doc, jetons), attendu);
+    for (long morceau : {1L, 5L, 16L})
+        EXPECT_EQ(xml_essai::ParMorceaux(doc, jetons, morceau), parMorceaux) << morceau;
+}
