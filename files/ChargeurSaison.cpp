@@ -1,6 +1,7 @@
 #include "files/ChargeurSaison.h"
 
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -54,6 +55,9 @@ public:
         EcritBaliseEnAttente();
         EcritLigne(ligne);
     }
+    // The document is looked at once written: its lines go by blocks.
+    void Groupe() { SetGroupe(true); }
+    void Termine() { LivreTout(); }
 };
 
 // A component that never asks anything: it runs on the worker thread.
@@ -428,6 +432,19 @@ int64_t PlaceDocument(const TSaison& saison)
            1000LL * saison.Joueurs().NbJoueur();
 }
 
+// Room for the document, asked of the system in large pages where it gives
+// them on request: far fewer page faults while tens of megabytes are written.
+void PrepareFlux(TMemoryStream& flux, int64_t place)
+{
+    flux.SetCapacity(place);
+    constexpr uintptr_t GrandePage = uintptr_t{2} << 20;
+    const auto debut = reinterpret_cast<uintptr_t>(flux.Memory());
+    const uintptr_t a = (debut + GrandePage - 1) & ~(GrandePage - 1);
+    const uintptr_t b = (debut + flux.Bytes().capacity()) & ~(GrandePage - 1);
+    if (debut && b > a)
+        ::madvise(reinterpret_cast<void*>(a), b - a, MADV_HUGEPAGE);   // advice only: a refusal changes nothing
+}
+
 void RetientDocument(const TSaison& saison, int64_t taille)
 {
     TDernierDocument& d = DernierDocument();
@@ -446,8 +463,9 @@ void TChargeurXmp::EcritDocument(TSaison& saison, TMemoryStream& flux, const TPr
     };
     flux.SetSize(0);   // emptied, keeping the room the caller may have reserved
     flux.SetPosition(0);
-    flux.SetCapacity(PlaceDocument(saison));
+    PrepareFlux(flux, PlaceDocument(saison));
     TEcrivainSaison x(&flux);
+    x.Groupe();
     x.EcritLigneBrute("<!DOCTYPE Gormelide>");
     x.OuvreElement("Gormelide");
     if (saison.PlusieursChampionnats()) {
@@ -465,6 +483,7 @@ void TChargeurXmp::EcritDocument(TSaison& saison, TMemoryStream& flux, const TPr
     saison.EcritSaison(x, suivi);
     saison.EcritCompetitions(x, suivi);
     x.FermeElement("Gormelide");
+    x.Termine();
     RetientDocument(saison, flux.Size());
     suivi(90);
 }

@@ -229,6 +229,8 @@ private:
     std::vector<TLigneEcriture> lignesEcriture_;
     std::vector<TEquipeEcriture> equipesEcriture_;   // by team id
     std::vector<int32_t> tableLignes_;   // (team, player) -> line + 1, open addressing
+    std::vector<std::pair<uint64_t, uint64_t>> cles_;   // sort keys of the lines
+    std::vector<TLigneEcriture> triees_;
     bool ecritureJournee_ = false;
 
     int sport_;

@@ -320,13 +320,18 @@ void TDonneesChampionnatStat::RangeLignes()
         for (TLigneEcriture& l : lignesEcriture_)
             l.rang = l.joueur ? rangs[r++] : Inconnu;
     }
-    std::sort(lignesEcriture_.begin(), lignesEcriture_.end(), [](const TLigneEcriture& a, const TLigneEcriture& b) {
-        if (a.equipe != b.equipe)
-            return a.equipe < b.equipe;
-        if (a.rang != b.rang)
-            return a.rang < b.rang;
-        return a.id < b.id;
-    });
+    // Sorted through keys of 16 bytes: (team, rank) then (number, line).
+    cles_.clear();
+    for (size_t i = 0; i < lignesEcriture_.size(); ++i) {
+        const TLigneEcriture& l = lignesEcriture_[i];
+        cles_.emplace_back((static_cast<uint64_t>(static_cast<uint32_t>(l.equipe)) << 32) | static_cast<uint32_t>(l.rang),
+                           (static_cast<uint64_t>(static_cast<uint32_t>(l.id) ^ 0x80000000u) << 32) | i);
+    }
+    std::sort(cles_.begin(), cles_.end());
+    triees_.clear();
+    for (const auto& c : cles_)
+        triees_.push_back(lignesEcriture_[static_cast<size_t>(c.second & 0xFFFFFFFFu)]);
+    lignesEcriture_.swap(triees_);
     equipesEcriture_.clear();
     for (size_t i = 0; i < lignesEcriture_.size(); ++i)
         if (i == 0 || lignesEcriture_[i].equipe != lignesEcriture_[i - 1].equipe)

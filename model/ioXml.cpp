@@ -99,6 +99,7 @@ TXmlWriter::~TXmlWriter()
     if (fichier_) {
         try {
             FermeJusqua(0);
+            LivreTout();
             fichier_->Close();
         } catch (const Exception&) {
             // A destructor cannot report; the file is incomplete.
@@ -194,14 +195,21 @@ void TXmlWriter::AjouteAttributEntier(std::string_view nom, int32_t valeur)
 {
     if (profondeur_ == 0)
         return;
-    char chiffres[12];
-    const char* fin = PoseNombre(chiffres, valeur);
     std::string& balise = pile_[profondeur_ - 1].balise;
-    balise += ' ';
-    balise += nom;
-    balise += "=\"";
-    balise.append(chiffres, static_cast<size_t>(fin - chiffres));
-    balise += '"';
+    // name="digits", made aside and added to the tag in one piece.
+    char morceau[64];
+    if (nom.size() > sizeof morceau - 16) {
+        AjouteAttribut(nom, IntToStr(valeur), false);
+        return;
+    }
+    char* p = morceau;
+    *p++ = ' ';
+    p = Pose(p, nom);
+    *p++ = '=';
+    *p++ = '"';
+    p = PoseNombre(p, valeur);
+    *p++ = '"';
+    balise.append(morceau, static_cast<size_t>(p - morceau));
 }
 
 void TXmlWriter::EcritElement(std::string_view nom, std::string_view valeur, bool force)
@@ -350,6 +358,10 @@ TXmlMemoryStreamWriter::~TXmlMemoryStreamWriter()
 {
     try {
         FermeJusqua(0);
+    } catch (const Exception&) {
+    }
+    try {
+        LivreTout();
     } catch (const Exception&) {
     }
     if (!propre_)

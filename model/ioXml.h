@@ -169,6 +169,17 @@ protected:
     void EcritLigne(std::string_view ligne, bool baliseAvant = false);
     // Takes whole lines (each ending in CR LF) where they go.
     virtual void Livre(std::string_view lignes);
+    // Grouped, the lines are handed over by blocks of some 64 KB instead of at
+    // the end of each call: for a writer whose output nobody looks at before
+    // it is done. LivreTout hands over what is left.
+    void SetGroupe(bool groupe) { groupe_ = groupe; }
+    void LivreTout()
+    {
+        if (taille_ > 0) {
+            Livre(std::string_view(sortie_.data(), taille_));
+            taille_ = 0;
+        }
+    }
 
 private:
     struct Ouvert
@@ -200,14 +211,14 @@ private:
     }
     // The pending start tag into the lines being made.
     void PoseBaliseEnAttente();
-    // Hands the lines made over and empties the buffer.
+    // Hands the lines made over and empties the buffer (grouped: once the
+    // block is full).
     void Vide()
     {
-        if (taille_ > 0) {
-            Livre(std::string_view(sortie_.data(), taille_));
-            taille_ = 0;
-        }
+        if (!groupe_ || taille_ >= TailleBloc)
+            LivreTout();
     }
+    static constexpr size_t TailleBloc = 64 * 1024;
 
     std::unique_ptr<TTextWriter> fichier_;
     std::string nomFichier_;
@@ -216,6 +227,7 @@ private:
     bool enAttente_ = false;
     std::string sortie_;   // room for the lines being made: the first taille_ bytes
     size_t taille_ = 0;
+    bool groupe_ = false;
 };
 
 // Writer into a memory stream: the caller's stream (rewound to 0 when the writer

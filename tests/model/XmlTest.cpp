@@ -188,6 +188,31 @@ TEST(XmlWriter, MemoryStreamWrittenAtItsPositionAfterEachCall)
     EXPECT_EQ(Octets(m), "01<a>\r\n<b>7</b>\r\n<c>x</c>\r\n</a>\r\n");
 }
 
+TEST(XmlWriter, GroupedLinesGoByBlocksAndEndWhole)
+{
+    // A writer whose output is looked at once done hands its lines over by
+    // blocks: the same bytes in the end, the last block at the destruction.
+    struct TGroupe : TXmlMemoryStreamWriter
+    {
+        explicit TGroupe(TMemoryStream* m) : TXmlMemoryStreamWriter(m, false) { SetGroupe(true); }
+    };
+    auto ecrit = [](TXmlWriter& w) {
+        w.OuvreElement("R");
+        w.AjouteAttributEntier("n", 5);
+        for (int i = 0; i < 20000; ++i)
+            w.EcritElementEntier("e", i);
+    };
+    const std::string seul = Document(ecrit, false);
+    TMemoryStream m;
+    {
+        TGroupe w(&m);
+        ecrit(w);
+        EXPECT_GT(m.Size(), 0);   // the blocks already full
+        EXPECT_LT(m.Size(), static_cast<int64_t>(seul.size()));
+    }
+    EXPECT_EQ(Octets(m), seul);
+}
+
 TEST(XmlWriter, FileVariant)
 {
     DossierTemp d;
