@@ -14,6 +14,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -123,7 +124,7 @@ public:
     virtual void FinEcritureJournee() {}
     // True when the element (named nom, the reader just past its start) was
     // taken into match of matchday n.
-    virtual bool LitEvenementMatch(const std::string& nom, TXmlReader& lecteur, uint8_t jeton,
+    virtual bool LitEvenementMatch(std::string_view nom, TXmlReader& lecteur, uint8_t jeton,
                                    TInfoComp& match, int n) = 0;
     virtual void RemplaceJoueurs(const TPairesIds& paires);
     // The whole Championnat element of the season document (number form).

@@ -1,4 +1,5 @@
 #include "model/ChampionnatFootRugby.h"
+#include "model/ioXml.h"
 
 #include <initializer_list>
 
@@ -78,19 +79,19 @@ void OptionsDefaut(TDonneesChampionnat& c, std::initializer_list<int> valeurs)
 // ---------------------------------------------------------------------------
 // Events of both sports
 
-bool TDonneesChampionnatFootRugby::LitEvenementType(const std::string& nom, const char* element, int type,
+bool TDonneesChampionnatFootRugby::LitEvenementType(std::string_view nom, const char* element, int type,
                                                    TXmlReader& x, uint8_t jeton, TInfoComp& match, int n)
 {
-    if (std::string_view(nom) != element)
+    if (nom != element)
         return false;
     LitEvenements(x, jeton, match, n, type, 0);
     return true;
 }
 
-bool TDonneesChampionnatFootRugby::LitEvenementCommun(const std::string& nom, TXmlReader& x, uint8_t jeton,
+bool TDonneesChampionnatFootRugby::LitEvenementCommun(std::string_view nom, TXmlReader& x, uint8_t jeton,
                                                      TInfoComp& match, int n)
 {
-    if (std::string_view(nom) == "Exclus") {
+    if (NomXml(nom, "Exclus")) {
         LitEvenements(x, jeton, match, n, 3, evtRouge);
         return true;
     }
@@ -180,7 +181,7 @@ void TDonneesChampionnatFootball::EcritEvenementsMatch(TXmlWriter& x, const TInf
     EcritComposition(x, match);
 }
 
-bool TDonneesChampionnatFootball::LitEvenementMatch(const std::string& nom, TXmlReader& x, uint8_t jeton,
+bool TDonneesChampionnatFootball::LitEvenementMatch(std::string_view nom, TXmlReader& x, uint8_t jeton,
                                                     TInfoComp& match, int n)
 {
     return LitEvenementCommun(nom, x, jeton, match, n) || LitEvenementType(nom, "Passeur", 4, x, jeton, match, n);
@@ -266,7 +267,7 @@ void TDonneesChampionnatRugby::EcritEvenementsMatch(TXmlWriter& x, const TInfoCo
     EcritComposition(x, match);
 }
 
-bool TDonneesChampionnatRugby::LitEvenementMatch(const std::string& nom, TXmlReader& x, uint8_t jeton,
+bool TDonneesChampionnatRugby::LitEvenementMatch(std::string_view nom, TXmlReader& x, uint8_t jeton,
                                                  TInfoComp& match, int n)
 {
     return LitEvenementCommun(nom, x, jeton, match, n) || LitEvenementType(nom, "Transfo", 6, x, jeton, match, n) ||

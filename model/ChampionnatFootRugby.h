@@ -26,9 +26,9 @@ protected:
     using TDonneesChampionnat::TDonneesChampionnat;
     std::vector<uint8_t> TypesExtras() const;
     // Reads the element into the list of that kind when it has that name.
-    bool LitEvenementType(const std::string& nom, const char* element, int type, TXmlReader& x, uint8_t jeton,
+    bool LitEvenementType(std::string_view nom, const char* element, int type, TXmlReader& x, uint8_t jeton,
                           TInfoComp& match, int n);
-    bool LitEvenementCommun(const std::string& nom, TXmlReader& x, uint8_t jeton, TInfoComp& match, int n);
+    bool LitEvenementCommun(std::string_view nom, TXmlReader& x, uint8_t jeton, TInfoComp& match, int n);
 };
 
 class TDonneesChampionnatFootball : public TDonneesChampionnatFootRugby
@@ -44,7 +44,7 @@ public:
     void BonusOffensif(int n, int m, int position1, int position2, int32_t (&bonus)[2]) override;
     int ChampBonusDefensif() const override { return 1; }
     void EcritEvenementsMatch(TXmlWriter& ecrivain, const TInfoComp& match, int n, bool evenements) override;
-    bool LitEvenementMatch(const std::string& nom, TXmlReader& lecteur, uint8_t jeton, TInfoComp& match,
+    bool LitEvenementMatch(std::string_view nom, TXmlReader& lecteur, uint8_t jeton, TInfoComp& match,
                            int n) override;
     // Kind 1 goals, 37 discipline, 38 assists.
     std::unique_ptr<TListeResultat> ListeClassementJoueur(int n, int type) override;
@@ -67,7 +67,7 @@ public:
     void BonusOffensif(int n, int m, int position1, int position2, int32_t (&bonus)[2]) override;
     int ChampBonusDefensif() const override { return 0; }
     void EcritEvenementsMatch(TXmlWriter& ecrivain, const TInfoComp& match, int n, bool evenements) override;
-    bool LitEvenementMatch(const std::string& nom, TXmlReader& lecteur, uint8_t jeton, TInfoComp& match,
+    bool LitEvenementMatch(std::string_view nom, TXmlReader& lecteur, uint8_t jeton, TInfoComp& match,
                            int n) override;
     // Kind 1 tries, 2 conversions, 3 penalty goals, 4 drop goals, 37 discipline.
     std::unique_ptr<TListeResultat> ListeClassementJoueur(int n, int type) override;

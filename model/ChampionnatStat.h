@@ -146,7 +146,7 @@ public:
     void EcritEvenementsMatch(TXmlWriter& ecrivain, const TInfoComp& match, int n, bool evenements) override;
     void DebutEcritureJournee(int n) override;
     void FinEcritureJournee() override;
-    bool LitEvenementMatch(const std::string& nom, TXmlReader& lecteur, uint8_t jeton, TInfoComp& match,
+    bool LitEvenementMatch(std::string_view nom, TXmlReader& lecteur, uint8_t jeton, TInfoComp& match,
                            int n) override;
     void RemplaceJoueurs(const TPairesIds& paires) override;
     void CopieMatchs(const TDonneesChampionnat& source, const TCorrespondanceStade& stades) override;

@@ -397,7 +397,7 @@ void TDonneesChampionnatStat::EcritStatMatch(TXmlWriter& ecrivain, const TInfoCo
     }
 }
 
-bool TDonneesChampionnatStat::LitEvenementMatch(const std::string& nom, TXmlReader& lecteur, uint8_t jeton,
+bool TDonneesChampionnatStat::LitEvenementMatch(std::string_view nom, TXmlReader& lecteur, uint8_t jeton,
                                                 TInfoComp& match, int n)
 {
     if (!MemesNomsXml(nom, NomElementStat()))

@@ -345,7 +345,7 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
             types_ = t;
             x.SauteElement(j);
         } else if (nom == "ToursCoupe") {
-            EnfantsXml(x, j, [&](const std::string& n, uint8_t k) {
+            EnfantsXml(x, j, [&](std::string_view n, uint8_t k) {
                 if (n != "TourCoupe" || k != xmlDebut) {
                     x.SauteElement(k);
                     return;
@@ -362,7 +362,7 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
                     AjouteTourCoupe(t);
             });
         } else if (nom == "MatchsSuiv") {
-            EnfantsXml(x, j, [&](const std::string& n, uint8_t k) {
+            EnfantsXml(x, j, [&](std::string_view n, uint8_t k) {
                 if (n == "Match" && matchsSuiv_.size() < 65536)
                     matchsSuiv_.push_back(static_cast<uint32_t>(x.TexteEntier()));
                 x.SauteElement(k);
@@ -396,7 +396,7 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
                 categories_[i] = static_cast<uint16_t>(v[i]);
         } else if (nom == "Tranches") {
             tranches_.clear();
-            EnfantsXml(x, j, [&](const std::string& n, uint8_t k) {
+            EnfantsXml(x, j, [&](std::string_view n, uint8_t k) {
                 if (n != "Tranche" || k != xmlDebut) {
                     x.SauteElement(k);
                     return;
@@ -411,7 +411,7 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
         } else if (nom == "Options") {
             OptionsSport();
             int i = 0;
-            EnfantsXml(x, j, [&](const std::string& n, uint8_t k) {
+            EnfantsXml(x, j, [&](std::string_view n, uint8_t k) {
                 const int32_t v = x.TexteEntier();
                 if (n == "Option")
                     SetOption(std::min(i++, NbOption - 1), v);
@@ -430,7 +430,7 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
         } else if (nom == "GroupeEquipe") {
             auto g = std::make_unique<TGroupeEquipe>();
             g->NomGroupe = x.ValeurAttribut("NomGroupe");
-            EnfantsXml(x, j, [&](const std::string& n, uint8_t k) {
+            EnfantsXml(x, j, [&](std::string_view n, uint8_t k) {
                 if (n == "Equipe")
                     g->AjouteEquipe(x.TexteEntier());
                 x.SauteElement(k);
@@ -439,7 +439,7 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
                 AjouteGroupe(std::move(g));
         } else if (nom == "OptionsArbitre") {
             int i = 0;
-            EnfantsXml(x, j, [&](const std::string& n, uint8_t k) {
+            EnfantsXml(x, j, [&](std::string_view n, uint8_t k) {
                 if (n == "Option")
                     SetOptionArbitre(std::min(i++, NbOptionArbitre - 1), x.TexteEntier());
                 x.SauteElement(k);
@@ -497,7 +497,7 @@ void TDonneesChampionnat::LitJournee(TXmlReader& x, uint8_t jeton)
         return;
     }
     SetDateJournee(n, DateLue(x.ValeurAttribut("Date")));
-    EnfantsXml(x, jeton, [&](const std::string& nom, uint8_t k) {
+    EnfantsXml(x, jeton, [&](std::string_view nom, uint8_t k) {
         if (NomXml(nom, "Match") && k == xmlDebut)
             LitMatch(x, n);
         else
@@ -550,7 +550,7 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
         return p ? p->Numero : -1;
     };
 
-    EnfantsXml(x, xmlDebut, [&](const std::string& nomLu, uint8_t k) {
+    EnfantsXml(x, xmlDebut, [&](std::string_view nomLu, uint8_t k) {
         const std::string_view nom = nomLu;
         const int apresArbitre = arbitrePrecedent;
         arbitrePrecedent = 0;
@@ -714,7 +714,7 @@ void TDonneesChampionnat::LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp
     const bool compoValide = equipeValide(coteCompo);
     const int equipeCompo = equipeCote(coteCompo);
 
-    EnfantsXml(x, jeton, [&](const std::string& nomLu, uint8_t k) {
+    EnfantsXml(x, jeton, [&](std::string_view nomLu, uint8_t k) {
         const std::string_view nom = nomLu;
         if (NomXml(nom, "Capitaine")) {
             capitaine = Entier(x, k);
@@ -823,7 +823,7 @@ void TDonneesChampionnat::LitEvenements(TXmlReader& x, uint8_t jeton, const TInf
     int32_t joueur = 0;
     int mot = 0;
     std::string nom, prenom;
-    EnfantsXml(x, jeton, [&](const std::string& eLu, uint8_t k) {
+    EnfantsXml(x, jeton, [&](std::string_view eLu, uint8_t k) {
         const std::string_view e = eLu;
         if (NomXml(e, "Joueur") && k == xmlDebut) {
             static const std::string champs[2] = {"Nom", "Prenom"};

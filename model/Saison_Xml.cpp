@@ -167,7 +167,7 @@ void TSaison::LitEquipe(TXmlReader& x, uint8_t jeton, bool clubPrec)
     std::string nom;
     int32_t id = -1;
     int logo = 0;
-    EnfantsXml(x, jeton, [&](const std::string& e, uint8_t k) {
+    EnfantsXml(x, jeton, [&](std::string_view e, uint8_t k) {
         if (e == "Nom") {
             nom = Trim(x.Texte());
         } else if (e == "ID") {
@@ -203,7 +203,7 @@ void TSaison::LitCategories(TXmlReader& x)
         if (x.Nom() == "categorie") {
             const int32_t id = StrToIntDef(Trim(x.ValeurAttribut("ID")), 0);
             std::string nom, court;
-            EnfantsXml(x, j, [&](const std::string& e, uint8_t k) {
+            EnfantsXml(x, j, [&](std::string_view e, uint8_t k) {
                 if (e == "nom")
                     nom = x.Texte();
                 else if (e == "nomcourt")
@@ -243,7 +243,7 @@ void TSaison::LitSaison(TXmlReader& x, int& total, const TProgression& progressi
             etape(2);
         } else if (nom == "Equipes") {
             VideEquipes();
-            EnfantsXml(x, j, [&](const std::string& e, uint8_t k) {
+            EnfantsXml(x, j, [&](std::string_view e, uint8_t k) {
                 if (e == "Equipe")
                     LitEquipe(x, k, false);
                 else
@@ -251,7 +251,7 @@ void TSaison::LitSaison(TXmlReader& x, int& total, const TProgression& progressi
             });
             etape(3);
         } else if (nom == "ClubPrec") {
-            EnfantsXml(x, j, [&](const std::string& e, uint8_t k) {
+            EnfantsXml(x, j, [&](std::string_view e, uint8_t k) {
                 if (e == "Equipe")
                     LitEquipe(x, k, true);
                 else
@@ -274,7 +274,7 @@ void TSaison::LitSaison(TXmlReader& x, int& total, const TProgression& progressi
             arbitres_.Lit("Personnel", x, this, &pairesArbitres_);
             etape(10);
         } else if (nom == "StatChamps") {
-            EnfantsXml(x, j, [&](const std::string& e, uint8_t k) {
+            EnfantsXml(x, j, [&](std::string_view e, uint8_t k) {
                 if (e == "StatChampNom")
                     AjouteStatChamp(Trim(x.Texte()), StrToIntDef(Trim(x.ValeurAttribut("Id")), 0));
                 x.SauteElement(k);
@@ -282,7 +282,7 @@ void TSaison::LitSaison(TXmlReader& x, int& total, const TProgression& progressi
             etape(1);
         } else if (nom == "OptionsSauvegarde") {
             int i = 0;
-            EnfantsXml(x, j, [&](const std::string& e, uint8_t k) {
+            EnfantsXml(x, j, [&](std::string_view e, uint8_t k) {
                 if (e == "Option")
                     SetOptionSauvegarde(std::min(i++, 1), x.TexteEntier());
                 x.SauteElement(k);
@@ -309,7 +309,7 @@ void TSaison::LitDescCompetition(TXmlReader& x)
                 donnees = n->CreeDonneesCompetition();
             x.SauteElement(j);
         } else if (nom == "Arbitres" || nom == "Stades") {
-            EnfantsXml(x, j, [&](const std::string& e, uint8_t k) {
+            EnfantsXml(x, j, [&](std::string_view e, uint8_t k) {
                 if (e == "ID" && donnees)
                     (nom == "Arbitres" ? donnees->Arbitres : donnees->Stades).push_back(x.TexteEntier());
                 x.SauteElement(k);

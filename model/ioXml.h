@@ -41,7 +41,9 @@ int32_t EntierXmlGeneral(std::string_view texte, int32_t defaut);
 inline int32_t EntierXml(std::string_view texte, int32_t defaut)
 {
     const size_t n = texte.size();
-    size_t i = n > 0 && texte[0] == '-' ? 1 : 0;
+    if (n == 0)
+        return defaut;   // as StrToIntDef: nothing to read
+    size_t i = texte[0] == '-' ? 1 : 0;
     if (n > i && n - i <= 9) {
         int32_t v = 0;
         for (; i < n; ++i) {
@@ -293,7 +295,7 @@ public:
     std::string_view NomVue() const { return nomVue_; }
     // Whether the name of the last start tag stays valid for the reader's
     // lifetime (the input is read in place).
-    bool NomsStables() const { return enPlace_; }
+    bool NomsStables() const { return enPlace_ && nomEnEntree_; }
     std::string Texte() const { return DecodeTexteXml(texte_); }
     const std::string& TexteBrut() const
     {
@@ -371,16 +373,19 @@ private:
     std::string_view nomVue_;
     mutable std::string nom_;
     mutable bool nomAJour_ = true;
+    bool nomEnEntree_ = false;   // nomVue_ looks into the input (or balise_)
     void Nomme(std::string_view nom)
     {
         nomVue_ = nom;
         nomAJour_ = false;
+        nomEnEntree_ = true;
     }
     void NommeCopie(std::string_view nom)   // a name that is not in the input
     {
         nom_.assign(nom);
         nomVue_ = nom_;
         nomAJour_ = true;
+        nomEnEntree_ = false;
     }
     // The raw text: a view into the input read in place, else into
     // texteCopie_ (a refill may move the input).
@@ -422,15 +427,21 @@ private:
 
 // Calls f(name, token) for each child of the element whose token was just
 // read, up to its end tag; f reads or skips the child. Nothing for a complete
-// element.
+// element. The name (a std::string_view) stays valid while f reads on: a view
+// into the input read in place, else a copy.
 template <class F>
 void EnfantsXml(TXmlReader& x, uint8_t jeton, F&& f)
 {
     if (jeton != xmlDebut)
         return;
+    std::string copie;
     uint8_t j = x.ElementSuivant();
     while (j != xmlFin && j != xmlFinFlux) {
-        const std::string nom(x.NomVue());
+        std::string_view nom = x.NomVue();
+        if (!x.NomsStables()) {
+            copie.assign(nom);
+            nom = copie;
+        }
         f(nom, j);
         j = x.ElementSuivant();
     }

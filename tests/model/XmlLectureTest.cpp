@@ -166,7 +166,7 @@ TEST(XmlLecture, NameAsViewAndAsStringAgreeAfterEveryToken)
             if (j == xmlDebut && premier.empty() && r.NomsStables())
                 premier = r.NomVue();
         }
-        if (r.NomsStables())
+        if (!premier.empty())
             v.push_back(std::string(premier));
         return v;
     };
@@ -179,4 +179,32 @@ TEST(XmlLecture, NameAsViewAndAsStringAgreeAfterEveryToken)
     EXPECT_EQ(xml_essai::EnPlace(doc, jetons), attendu);
     for (long morceau : {1L, 5L, 16L})
         EXPECT_EQ(xml_essai::ParMorceaux(doc, jetons, morceau), parMorceaux) << morceau;
+}
+
+TEST(XmlLecture, AChildsNameStaysValidWhileItIsReadOn)
+{
+    // The callback reads the child's own children before it looks at the
+    // child's name again: the name must still be the child's, read in place
+    // or by refills however small.
+    const std::string doc =
+        "<Match>\r\n<Compo Equipe=\"1\">\r\n<Tit ID=\"1\">\r\n<Nom>A</Nom>\r\n</Tit>\r\n</Compo>\r\n"
+        "<Buteur Equipe=\"2\">\r\n<Joueur>5</Joueur>\r\n<Minute>12</Minute>\r\n</Buteur>\r\n"
+        "<?xml version=\"1.0\"?>\r\n<e1>0</e1>\r\n</Match>\r\n";
+    const auto lecture = [](TXmlReader& r) {
+        std::vector<std::string> v;
+        const uint8_t racine = r.ElementSuivant();
+        EnfantsXml(r, racine, [&](std::string_view nom, uint8_t k) {
+            std::string enfants;
+            EnfantsXml(r, k, [&](std::string_view sous, uint8_t k2) {
+                r.SauteElement(k2);
+                enfants.append(sous).append(",");
+            });
+            v.push_back(std::string(nom) + "(" + enfants + ")");
+        });
+        return v;
+    };
+    const std::vector<std::string> attendu = {"Compo(Tit,)", "Buteur(Joueur,Minute,)", "xml()", "e1()"};
+    EXPECT_EQ(xml_essai::EnPlace(doc, lecture), attendu);
+    for (long morceau : {1L, 2L, 9L})
+        EXPECT_EQ(xml_essai::ParMorceaux(doc, lecture, morceau), attendu) << morceau;
 }
