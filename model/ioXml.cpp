@@ -70,9 +70,19 @@ size_t PremierAEchapper(std::string_view texte)
     return std::string_view::npos;
 }
 
-// Writes a number in decimal at p; the end of it.
+// Writes a number in decimal at p; the end of it. Most numbers of a
+// document (minutes, counters, marks) are below a hundred.
 char* PoseNombre(char* p, int32_t valeur)
 {
+    if (static_cast<uint32_t>(valeur) < 10) {
+        *p = static_cast<char>('0' + valeur);
+        return p + 1;
+    }
+    if (static_cast<uint32_t>(valeur) < 100) {
+        p[0] = static_cast<char>('0' + valeur / 10);
+        p[1] = static_cast<char>('0' + valeur % 10);
+        return p + 2;
+    }
     return std::to_chars(p, p + 11, valeur).ptr;
 }
 
@@ -139,10 +149,13 @@ void TXmlWriter::OuvreElement(std::string_view nom, std::string_view texte)
     if (profondeur_ == pile_.size())
         pile_.emplace_back();
     Ouvert& o = pile_[profondeur_++];
-    o.balise.assign(1, '<');
-    o.balise += nom;
-    o.nom.assign(nom);
-    if (PremierAEchapper(texte) == std::string_view::npos)
+    o.balise.resize(nom.size() + 1);
+    o.balise[0] = '<';
+    Pose(o.balise.data() + 1, nom);
+    o.longueurNom = nom.size();
+    if (texte.empty())
+        o.texte.clear();
+    else if (PremierAEchapper(texte) == std::string_view::npos)
         o.texte.assign(texte);
     else
         o.texte = EncodeTexteXml(texte);
@@ -312,7 +325,7 @@ void TXmlWriter::EcritBaliseEnAttente()
 void TXmlWriter::FermeElement(std::string_view nom)
 {
     for (size_t i = profondeur_; i-- > 0;) {
-        if (pile_[i].nom == nom) {
+        if (pile_[i].Nom() == nom) {
             FermeJusqua(static_cast<int>(i));
             return;
         }
@@ -329,7 +342,7 @@ void TXmlWriter::FermeJusqua(int profondeur)
         return;
     PoseBaliseEnAttente();
     while (static_cast<int>(profondeur_) > profondeur) {
-        const std::string& nom = pile_[profondeur_ - 1].nom;
+        const std::string_view nom = pile_[profondeur_ - 1].Nom();
         char* p = Place(nom.size() + 5);
         p = Pose(p, "</");
         p = Pose(p, nom);

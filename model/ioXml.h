@@ -187,8 +187,9 @@ private:
     struct Ouvert
     {
         std::string balise;   // "<name" and the attributes added so far
-        std::string nom;
+        size_t longueurNom = 0;
         std::string texte;    // escaped
+        std::string_view Nom() const { return std::string_view(balise).substr(1, longueurNom); }
     };
     // The lines being made: Place gives room for n more bytes at the end
     // (written through the pointer, then counted by Avance).

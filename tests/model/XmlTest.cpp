@@ -213,6 +213,22 @@ TEST(XmlWriter, GroupedLinesGoByBlocksAndEndWhole)
     EXPECT_EQ(Octets(m), seul);
 }
 
+TEST(XmlWriter, NumbersAtEveryWidth)
+{
+    for (const int32_t v : {0, 9, 10, 99, 100, 999, 1000, 123456789, 2147483647, -1, -9, -10, -100, -2147483647 - 1}) {
+        const std::string n = std::to_string(v);
+        EXPECT_EQ(Document(
+                      [&](TXmlWriter& w) {
+                          w.OuvreElement("A");
+                          w.AjouteAttributEntier("v", v);
+                          w.EcritElementEntier("e", v);
+                          w.EcritElementRapport("r", v, 7);
+                      },
+                      false),
+                  "<A v=\"" + n + "\">\r\n<e>" + n + "</e>\r\n<r>" + n + "/7</r>\r\n</A>\r\n");
+    }
+}
+
 TEST(XmlWriter, FileVariant)
 {
     DossierTemp d;
