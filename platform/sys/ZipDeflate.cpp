@@ -95,8 +95,12 @@ Result ZlibDeflate(const uint8_t* data, size_t size, int level, const Progress& 
     Result result;
     z_stream z{};
     if (deflateInit2(&z, std::min(level, 9), Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY) != Z_OK) return result;
+    // The output's room grows as it fills (the stream does not depend on
+    // it): room for the worst case, the size of the input, would be zeroed
+    // whole for a stream that is a tenth of it as a rule.
+    const size_t bound = deflateBound(&z, static_cast<uLong>(size));
     try {
-        result.data.resize(deflateBound(&z, static_cast<uLong>(size)));
+        result.data.resize(std::min(bound, size / 8 + 65536));
     } catch (const std::bad_alloc&) {
         deflateEnd(&z);
         return result;
@@ -108,6 +112,18 @@ Result ZlibDeflate(const uint8_t* data, size_t size, int level, const Progress& 
     size_t done = 0;
     int ret = Z_OK;
     while (ret == Z_OK) {
+        if (z.avail_out == 0) {
+            const size_t made = z.total_out;
+            try {
+                result.data.resize(std::max(2 * result.data.size(), made + 65536));
+            } catch (const std::bad_alloc&) {
+                deflateEnd(&z);
+                result.data.clear();
+                return result;
+            }
+            z.next_out = reinterpret_cast<Bytef*>(result.data.data()) + made;
+            z.avail_out = static_cast<uInt>(result.data.size() - made);
+        }
         const size_t n = std::min(step, size - done);
         z.avail_in = static_cast<uInt>(n);
         ret = deflate(&z, done + n == size ? Z_FINISH : Z_NO_FLUSH);

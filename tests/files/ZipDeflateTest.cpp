@@ -91,6 +91,24 @@ TEST(ZipDeflate, TheStreamDoesNotDependOnTheThreads)
     EXPECT_EQ(Inflate(un.data, donnees.size()), donnees);
 }
 
+// On one thread the member is zlib's own stream at that level, byte for byte,
+// whatever room its output needed on the way (random bytes do not shrink).
+TEST(ZipDeflate, OneThreadIsZlibsOwnStream)
+{
+    std::string hasard(3 << 20, '\0');
+    uint32_t x = 7;
+    for (char& c : hasard) {
+        x = x * 1103515245u + 12345u;
+        c = static_cast<char>(x >> 24);
+    }
+    for (const std::string& donnees : {xmlText(2500000, 3), hasard, std::string(5 << 20, 'a'), std::string("x")}) {
+        const zipdeflate::Result r = Deflate(donnees, 9, zipdeflate::kPieceSize, 1);
+        ASSERT_TRUE(r.ok);
+        EXPECT_TRUE(r.data == Zlib9(donnees)) << donnees.size();
+        EXPECT_EQ(r.crc, Crc(donnees));
+    }
+}
+
 TEST(ZipDeflate, EmptyDataIsAnEmptyStream)
 {
     const zipdeflate::Result r = Deflate("", 9, zipdeflate::kPieceSize, 0);
