@@ -60,12 +60,15 @@ public:
         f([this] { return PrendCellule(); });
     }
 
-    // f(rend) under the lock, rend(p) freeing one cell after another.
+    // f(rend) under the lock, rend(p) freeing one cell after another; the
+    // blocks go back, if no record is left, once the lot is freed.
     template <class F>
     void RendLot(F&& f)
     {
         Verrou v(verrou_);
-        f([this](void* p) { RendCellule(p); });
+        f([this](void* p) { RendCellule(p, false); });
+        if (vivants_ == 0 && nbBlocs_ > 0)
+            LibereBlocs();
     }
 
     TEtatReserveEvt Etat()
@@ -131,7 +134,7 @@ private:
         return reinterpret_cast<char*>(b) + Entete + (size_t{m} * 64 + static_cast<size_t>(bit)) * TailleCellule;
     }
 
-    void RendCellule(void* p)
+    void RendCellule(void* p, bool libere = true)
     {
         Bloc* b = BlocDe(p);
         const size_t i = static_cast<size_t>(static_cast<char*>(p) - reinterpret_cast<char*>(b) - Entete) / TailleCellule;
@@ -151,7 +154,7 @@ private:
                 AjoutePartiel(b);
             }
         }
-        if (vivants_ == 0)
+        if (libere && vivants_ == 0)
             LibereBlocs();
     }
 
@@ -288,7 +291,8 @@ static_assert(std::is_trivially_destructible_v<TDonneesEvt>, "the lots free reco
 
 void TDonneesEvt::CreeLot(std::span<std::unique_ptr<TDonneesEvt>> lot)
 {
-    LibereLot(lot);
+    if (std::any_of(lot.begin(), lot.end(), [](const auto& d) { return d != nullptr; }))
+        LibereLot(lot);
 #ifdef BZ_EVT_ASAN
     for (auto& d : lot)
         d = std::make_unique<TDonneesEvt>();
@@ -372,6 +376,10 @@ TDonneesEvt* TListeDonnees::Ajoute(std::unique_ptr<TDonneesEvt> d)
 {
     if (!d)
         return nullptr;
+    // A list that gets one record usually gets several: room for a few at
+    // once rather than growing by one, two, four.
+    if (items_.capacity() == 0)
+        items_.reserve(8);
     items_.push_back(std::move(d));
     Change();
     return items_.back().get();

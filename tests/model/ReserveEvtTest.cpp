@@ -299,3 +299,25 @@ TEST(ReserveEvt, RecordsMadeOnOneThreadAreFreedOnAnother)
         EXPECT_EQ(EtatReserveEvt().blocs, 0u);
     }
 }
+
+TEST(ReserveEvt, TheLastRecordsFreedByALotGiveTheBlocksBack)
+{
+    if (!BlocsPartages())
+        GTEST_SKIP() << "each record is a heap object of its own here";
+    ASSERT_EQ(EtatReserveEvt().vivants, 0u) << "a record of another test is still alive";
+    {
+        TListeDonnees l(nullptr);
+        for (int32_t i = 1; i <= 9000; ++i)
+            l.Ajoute(TDonneesEvt::CreateId(i, i & 0xFFF, static_cast<uint16_t>(i * 7)));
+        std::unique_ptr<TDonneesEvt> lot[16];
+        TDonneesEvt::CreeLot(lot);
+        TDonneesEvt::CreeLot(lot);   // made again: the first ones are freed
+        EXPECT_EQ(EtatReserveEvt().vivants, 9016u);
+        EXPECT_GE(EtatReserveEvt().blocs, 3u);
+        TDonneesEvt::LibereLot(lot);
+    }
+    const TEtatReserveEvt e = EtatReserveEvt();
+    EXPECT_EQ(e.vivants, 0u);
+    EXPECT_EQ(e.blocs, 0u);
+    EXPECT_EQ(e.vides, 0u);
+}
