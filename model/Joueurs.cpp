@@ -672,59 +672,59 @@ void TJoueur::Reinitialise()
 
 bool TJoueur::LitChamp(TXmlReader& x, const std::string& nom, uint8_t j, TSaisonFiches* saison)
 {
-    if (nom == "Nom")
+    if (NomXml(nom, "Nom"))
         Nom = Trim(fiches::Texte(x, j));
-    else if (nom == "Prenom")
+    else if (NomXml(nom, "Prenom"))
         Prenom = Trim(fiches::Texte(x, j));
-    else if (nom == "CodePays")
+    else if (NomXml(nom, "CodePays"))
         CodePays = static_cast<uint16_t>(fiches::Entier(x, j));
-    else if (nom == "Duree")
+    else if (NomXml(nom, "Duree"))
         Duree = static_cast<uint8_t>(fiches::Entier(x, j));
-    else if (nom == "Contrat")
+    else if (NomXml(nom, "Contrat"))
         Contrat = static_cast<uint8_t>(fiches::Entier(x, j));
-    else if (nom == "ClubPrec")
+    else if (NomXml(nom, "ClubPrec"))
         ClubPrec = static_cast<uint16_t>(fiches::Entier(x, j));
-    else if (nom == "Maillot")
+    else if (NomXml(nom, "Maillot"))
         Maillot = static_cast<uint8_t>(fiches::Entier(x, j));
-    else if (nom == "ClubActuel")
+    else if (NomXml(nom, "ClubActuel"))
         ClubActuel = static_cast<uint16_t>(fiches::Entier(x, j));
-    else if (nom == "EquipeNational")
+    else if (NomXml(nom, "EquipeNational"))
         EquipeNational = static_cast<uint16_t>(fiches::Entier(x, j));
-    else if (nom == "MaillotNational")
+    else if (NomXml(nom, "MaillotNational"))
         MaillotNational = static_cast<uint8_t>(fiches::Entier(x, j));
-    else if (nom == "Taille")
+    else if (NomXml(nom, "Taille"))
         Taille = static_cast<uint16_t>(fiches::Entier(x, j));
-    else if (nom == "Poids")
+    else if (NomXml(nom, "Poids"))
         Poids = static_cast<uint16_t>(fiches::Entier(x, j));
-    else if (nom == "nSelectionNationale")
+    else if (NomXml(nom, "nSelectionNationale"))
         nSelectionNationale = static_cast<uint16_t>(fiches::Entier(x, j));
-    else if (nom == "categorie")
+    else if (NomXml(nom, "categorie"))
         categorie = fiches::Entier(x, j);
-    else if (nom == "Poste") {
+    else if (NomXml(nom, "Poste")) {
         const int code = CodeMotPoste(fiches::Texte(x, j));
         if (code >= 0)
             Poste = static_cast<uint8_t>(code);
-    } else if (nom == "ClubPrec2") {
+    } else if (NomXml(nom, "ClubPrec2")) {
         const std::string t = fiches::Texte(x, j);
         if (saison) {
             const int id = saison->ChercheClubPrec(t, true);
             if (id >= 0)
                 ClubPrec = static_cast<uint16_t>(id);
         }
-    } else if (nom == "ClubActuel2" || nom == "EquipeNational2") {
+    } else if (NomXml(nom, "ClubActuel2") || NomXml(nom, "EquipeNational2")) {
         const std::string t = fiches::Texte(x, j);
         if (saison) {
             const int id = saison->ChercheEquipe(t);
             if (id >= 0)
-                (nom == "ClubActuel2" ? ClubActuel : EquipeNational) = static_cast<uint16_t>(id);
+                (NomXml(nom, "ClubActuel2") ? ClubActuel : EquipeNational) = static_cast<uint16_t>(id);
         }
-    } else if (nom == "SelectionNationale")
+    } else if (NomXml(nom, "SelectionNationale"))
         SelectionNationale = fiches::Texte(x, j);
-    else if (nom == "DateNaissance")
+    else if (NomXml(nom, "DateNaissance"))
         DateNaissance = TexteVersDateNaissance(fiches::Texte(x, j));
-    else if (nom == "StatCarriere")
+    else if (NomXml(nom, "StatCarriere"))
         LitStatCarriere(x, j);
-    else if (nom == "StatHistoriques")
+    else if (NomXml(nom, "StatHistoriques"))
         LitHistoriques(x, j);
     else
         return TPersonnelStat::LitChamp(x, nom, j, saison);

@@ -202,28 +202,28 @@ void TPersonnel::Lit(TXmlReader& x, TSaisonFiches* saison)
 
 bool TPersonnel::LitChamp(TXmlReader& x, const std::string& nom, uint8_t j, TSaisonFiches* saison)
 {
-    if (nom == "Nom")
+    if (NomXml(nom, "Nom"))
         Nom = fiches::Texte(x, j);
-    else if (nom == "Prenom")
+    else if (NomXml(nom, "Prenom"))
         Prenom = fiches::Texte(x, j);
-    else if (nom == "Age")
+    else if (NomXml(nom, "Age"))
         Age = static_cast<uint8_t>(fiches::Entier(x, j));
-    else if (nom == "CodePays") {
+    else if (NomXml(nom, "CodePays")) {
         const int32_t c = fiches::Entier(x, j);
         CodePays = static_cast<uint16_t>(c);
         // A country the season does not know (or no longer names) is none.
         if (saison && CodePays < Aucun && saison->Pays().NomPays(CodePays).empty())
             CodePays = Aucun;
-    } else if (nom == "CodePays2") {
+    } else if (NomXml(nom, "CodePays2")) {
         const std::string t = fiches::Texte(x, j);
         if (saison) {
             const uint16_t c = saison->Pays().CodePays(t);
             if (c != Aucun)
                 CodePays = c;
         }
-    } else if (nom == "Numero")
+    } else if (NomXml(nom, "Numero"))
         Numero = fiches::Entier(x, j);
-    else if (nom == "Image") {
+    else if (NomXml(nom, "Image")) {
         TexteImage = fiches::Texte(x, j);
         Image = StrToIntDef(TexteImage, 0);
     } else
@@ -280,19 +280,19 @@ void TPersonnelCoordonnees::Reinitialise()
 bool TPersonnelCoordonnees::LitChamp(TXmlReader& x, const std::string& nom, uint8_t j, TSaisonFiches* saison)
 {
     std::string* champ = nullptr;
-    if (nom == "Adresse")
+    if (NomXml(nom, "Adresse"))
         champ = &Adresse;
-    else if (nom == "Cp")
+    else if (NomXml(nom, "Cp"))
         champ = &Cp;
-    else if (nom == "Ville")
+    else if (NomXml(nom, "Ville"))
         champ = &Ville;
-    else if (nom == "Tel")
+    else if (NomXml(nom, "Tel"))
         champ = &Tel;
-    else if (nom == "Portable")
+    else if (NomXml(nom, "Portable"))
         champ = &Portable;
-    else if (nom == "Fax")
+    else if (NomXml(nom, "Fax"))
         champ = &Fax;
-    else if (nom == "EMail")
+    else if (NomXml(nom, "EMail"))
         champ = &EMail;
     if (!champ)
         return TPersonnel::LitChamp(x, nom, j, saison);
@@ -363,25 +363,25 @@ void TEntraineur::Reinitialise()
 
 bool TEntraineur::LitChamp(TXmlReader& x, const std::string& nom, uint8_t j, TSaisonFiches* saison)
 {
-    if (nom == "ClubActuel")
+    if (NomXml(nom, "ClubActuel"))
         ClubActuel = static_cast<uint16_t>(fiches::Entier(x, j));
-    else if (nom == "ClubPrec")
+    else if (NomXml(nom, "ClubPrec"))
         ClubPrec = static_cast<uint16_t>(fiches::Entier(x, j));
-    else if (nom == "ClubActuel2") {
+    else if (NomXml(nom, "ClubActuel2")) {
         const std::string t = fiches::Texte(x, j);
         if (saison) {
             const int id = saison->ChercheEquipe(t);
             if (id >= 0)
                 ClubActuel = static_cast<uint16_t>(id);
         }
-    } else if (nom == "ClubPrec2") {
+    } else if (NomXml(nom, "ClubPrec2")) {
         const std::string t = fiches::Texte(x, j);
         if (saison) {
             const int id = saison->ChercheClubPrec(t, false);
             if (id >= 0)
                 ClubPrec = static_cast<uint16_t>(id);
         }
-    } else if (nom == "categorie")
+    } else if (NomXml(nom, "categorie"))
         categorie = fiches::Texte(x, j);
     else
         return TPersonnelCoordonnees::LitChamp(x, nom, j, saison);
