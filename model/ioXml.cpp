@@ -236,23 +236,18 @@ void TXmlWriter::EcritElement(std::string_view nom, std::string_view valeur, boo
         p = Pose(p, nom);
         p = Pose(p, " />\r\n");
         Avance(p);
-    } else if (PremierAEchapper(valeur) == std::string_view::npos) {
+    } else {
+        // Most texts hold none of the four characters and go as they stand.
+        std::string code;
+        if (PremierAEchapper(valeur) != std::string_view::npos) {
+            code = EncodeTexteXml(valeur);
+            valeur = code;
+        }
         char* p = Place(2 * nom.size() + valeur.size() + 7);
         *p++ = '<';
         p = Pose(p, nom);
         *p++ = '>';
         p = Pose(p, valeur);
-        p = Pose(p, "</");
-        p = Pose(p, nom);
-        p = Pose(p, ">\r\n");
-        Avance(p);
-    } else {
-        const std::string v = EncodeTexteXml(valeur);
-        char* p = Place(2 * nom.size() + v.size() + 7);
-        *p++ = '<';
-        p = Pose(p, nom);
-        *p++ = '>';
-        p = Pose(p, v);
         p = Pose(p, "</");
         p = Pose(p, nom);
         p = Pose(p, ">\r\n");

@@ -164,6 +164,22 @@ TEST(StatChampionnat, CompteursParJoueurEtHomonymes)
     EXPECT_EQ(l.StatTir(0)->Joueur(), z);
 }
 
+namespace {
+
+// Two championships of six teams of the sport, 120 players.
+std::unique_ptr<essai::TGrandeSaison> PetiteSaison(int sport)
+{
+    essai::TParamsGrandeSaison p;
+    p.sport = sport;
+    p.nbChamps = 2;
+    p.nbEquipes = 6;
+    p.nbJoueurs = 120;
+    p.nbArbitres = 4;
+    return essai::GenereGrandeSaison(p);
+}
+
+}   // namespace
+
 // The box scores of a matchday are written from the records gathered once for
 // the whole matchday: the same bytes as each side gathered on its own,
 // namesakes, unknown players and teams playing twice included.
@@ -171,13 +187,7 @@ TEST(StatChampionnat, FeuillesEcritesDuRecueilDeLaJournee)
 {
     for (int sport : {2, 3}) {
         SCOPED_TRACE(sport);
-        essai::TParamsGrandeSaison p;
-        p.sport = sport;
-        p.nbChamps = 2;
-        p.nbEquipes = 6;
-        p.nbJoueurs = 120;
-        p.nbArbitres = 4;
-        auto g = essai::GenereGrandeSaison(p);
+        auto g = PetiteSaison(sport);
         auto* c = dynamic_cast<TDonneesChampionnatStat*>(g->champs.front());
         ASSERT_NE(c, nullptr);
         const int e = c->IdEquipe(0);
@@ -216,13 +226,7 @@ TEST(StatChampionnat, FeuillesDuDocumentCommeCellesDeChaqueCote)
 {
     for (int sport : {2, 3}) {
         SCOPED_TRACE(sport);
-        essai::TParamsGrandeSaison p;
-        p.sport = sport;
-        p.nbChamps = 2;
-        p.nbEquipes = 6;
-        p.nbJoueurs = 120;
-        p.nbArbitres = 4;
-        auto g = essai::GenereGrandeSaison(p);
+        auto g = PetiteSaison(sport);
         auto* c = dynamic_cast<TDonneesChampionnatStat*>(g->champs.front());
         ASSERT_NE(c, nullptr);
         const int e = c->IdEquipe(0);
