@@ -436,6 +436,13 @@ void TListeDonnees::SupprimeEquipesMarquees(std::span<const int> equipes)
     });
 }
 
+void TListeDonnees::SupprimeEquipesNonMarquees(std::span<const int> equipes)
+{
+    SupprimeSi([&](const TDonneesEvt& d) {
+        return d.Mot() != evtHorsScore && std::find(equipes.begin(), equipes.end(), d.IdEquipe()) != equipes.end();
+    });
+}
+
 bool TListeDonnees::Selectionne(const TDonneesEvt& d, int mode, bool seul800)
 {
     switch (mode) {

@@ -117,6 +117,8 @@ public:
     void SupprimeEquipes(std::initializer_list<int> equipes) { SupprimeEquipes(std::span<const int>(equipes.begin(), equipes.size())); }
     // Frees the records of these teams whose word is exactly 0x800.
     void SupprimeEquipesMarquees(std::span<const int> equipes);
+    // Frees every other record of these teams (all but the word 0x800 ones).
+    void SupprimeEquipesNonMarquees(std::span<const int> equipes);
 
     // Selections (the caller owns the selection, never the records).
     // The player's records in list order; sans80: those with 0x80 left out.

@@ -66,6 +66,29 @@ void LibereLigne(TControl* ligne)
 
 }  // namespace
 
+TCarton* CartonLigne(TFondScroll* fond, int i)
+{
+    const TControl* ligne = fond->Controle(i);
+    return ligne && ligne->Visible() ? CartonDeLigne(ligne) : nullptr;
+}
+
+TFondScroll* FondCartons(TWinControl* page, const char* nom, int cote)
+{
+    auto* f = new TFondScroll(page);
+    f->SetName(nom);
+    f->Tag = cote;
+    if (Dessin)
+        f->SetModele(Dessin->Fond("FondCarrebleu"));
+    f->SetParent(page);
+    return f;
+}
+
+int MinuteTapee(const TCarton& b)
+{
+    const TEditRond* e = b.Minute();
+    return e ? std::clamp(StrToIntDef(Trim(e->Text()), 0), 0, 127) : 0;
+}
+
 void LibereLignesCachees(TFondScroll* fond, const TControl* garde)
 {
     if (!fond)

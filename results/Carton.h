@@ -63,6 +63,24 @@ public:
     void ContenuChange();
 };
 
+// The box of row i of a panel of boxes; nullptr when the row is hidden or
+// holds none.
+TCarton* CartonLigne(TFondScroll* fond, int i);
+// Calls f(box) for the box of each shown row that holds a player, in order.
+template <class F>
+void PourCartonsRemplis(TFondScroll* fond, F&& f)
+{
+    for (int i = 0; i < fond->NbControles(); ++i)
+        if (TCarton* b = CartonLigne(fond, i); b && !b->Text().empty())
+            f(*b);
+}
+// A scrolled panel of boxes of one side (tag 1 home, 2 away) on the skin's
+// blue squares, on the page.
+TFondScroll* FondCartons(TWinControl* page, const char* nom, int cote);
+// The minute typed in a row's minute box, bounded to 0..127 (the bits above
+// the minute are the record's flags); 0 without a minute box.
+int MinuteTapee(const TCarton& b);
+
 // Frees the hidden rows of a panel of boxes (with their controls), except
 // the row of `garde`.
 void LibereLignesCachees(TFondScroll* fond, const TControl* garde = nullptr);

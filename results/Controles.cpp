@@ -40,6 +40,16 @@ TEditRond* Rond(TComponent* owner, TWinControl* parent, const char* nom, int x, 
     return e;
 }
 
+TEdit* Petit(TComponent* owner, TWinControl* parent, const char* nom, int x, int y, int longueur)
+{
+    auto* e = new TEdit(owner);
+    e->SetName(nom);
+    e->SetBounds(x, y, 30, 21);
+    e->SetMaxLength(longueur);
+    e->SetParent(parent);
+    return e;
+}
+
 TLabel* Label(TComponent* owner, TWinControl* parent, const char* nom, int x, int y, int w, TColor couleur,
               bool gras, const std::string& texte)
 {

@@ -8,6 +8,7 @@
 class TBoutonCopie;
 class TCadre;
 class TComponent;
+class TEdit;
 class TEditRond;
 class TFondCopie;
 class TLabel;
@@ -25,6 +26,9 @@ TLabel* Label(TComponent* owner, TWinControl* parent, const char* nom, int x, in
 TCadre* Cadre(TComponent* owner, TWinControl* parent, const char* nom, int x, int y, int w);
 // A round number box (skin "RondCreuxBleu") of at most `longueur` digits; 25 x 25.
 TEditRond* Rond(TComponent* owner, TWinControl* parent, const char* nom, int x, int y, int longueur);
+// A small plain edit box (a rating, added time) of at most `longueur`
+// characters; 30 x 21.
+TEdit* Petit(TComponent* owner, TWinControl* parent, const char* nom, int x, int y, int longueur);
 // A skinned panel copying the master `maitre`.
 TFondCopie* Fond(TComponent* owner, TWinControl* parent, const char* nom, const char* maitre, int x, int y, int w,
                  int h);

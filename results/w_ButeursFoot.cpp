@@ -25,25 +25,6 @@ namespace {
 constexpr TColor Jaune = 0x00FFFF;
 constexpr int TailleNumero = 8;
 
-TCarton* BoiteLigne(TFondScroll* fond, int i)
-{
-    auto* l = dynamic_cast<TWinControl*>(fond->Controle(i));
-    return l && l->Visible() && l->ControlCount() > 0 ? dynamic_cast<TCarton*>(l->Controls(0)) : nullptr;
-}
-
-TEdit* Petit(TComponent* owner, TWinControl* parent, const char* nom, int x, int y, int longueur)
-{
-    auto* e = new TEdit(owner);
-    e->SetName(nom);
-    e->SetBounds(x, y, 30, 21);
-    e->SetMaxLength(longueur);
-    e->SetParent(parent);
-    return e;
-}
-
-// A minute typed in a box: 0..127 (the bits above hold the event's flags).
-int MinuteTapee(const std::string& texte) { return std::clamp(StrToIntDef(Trim(texte), 0), 0, 127); }
-
 }  // namespace
 
 Tf_ButeursFoot::Tf_ButeursFoot(TComponent* AOwner) : Tf_InfoMatchCadre(AOwner)
@@ -75,12 +56,12 @@ Tf_ButeursFoot::Tf_ButeursFoot(TComponent* AOwner) : Tf_InfoMatchCadre(AOwner)
     pm->Items()->Add(mi);
     cb_Arbitre->SetPopupMenu(pm);
     Label6 = resultats::Label(this, entete_, "Label6", 4, 60, 34, Jaune, true, "Note");
-    e_NoteArbitre = Petit(this, entete_, "e_NoteArbitre", 4, 76, 3);
+    e_NoteArbitre = resultats::Petit(this, entete_, "e_NoteArbitre", 4, 76, 3);
     Label5 = resultats::Label(this, entete_, "Label5", 38, 60, 40, Jaune, true, "Match");
-    e_NoteMatch = Petit(this, entete_, "e_NoteMatch", 40, 76, 3);
+    e_NoteMatch = resultats::Petit(this, entete_, "e_NoteMatch", 40, 76, 3);
     Label7 = resultats::Label(this, entete_, "Label7", 76, 60, 64, Jaune, true, "+1 / +2");
-    e_add1 = Petit(this, entete_, "e_add1", 76, 76, 2);
-    e_add2 = Petit(this, entete_, "e_add2", 106, 76, 2);
+    e_add1 = resultats::Petit(this, entete_, "e_add1", 76, 76, 2);
+    e_add2 = resultats::Petit(this, entete_, "e_add2", 106, 76, 2);
     e_add1->SetWidth(28);
     e_add2->SetWidth(28);
     Label3 = resultats::Label(this, entete_, "Label3", 140, 60, 60, Jaune, true, "Stade");
@@ -96,15 +77,8 @@ Tf_ButeursFoot::Tf_ButeursFoot(TComponent* AOwner) : Tf_InfoMatchCadre(AOwner)
     Label23 = resultats::Label(this, this, "Label23", 0, 122, 200, Jaune, true, "Cartons");
     static const char* noms[3][2] = {{"FondBut1", "FondBut2"}, {"FondCj1", "FondCj2"}, {"FondCr1", "FondCr2"}};
     for (int k = 0; k < 3; ++k)
-        for (int cote = 1; cote <= 2; ++cote) {
-            auto* f = new TFondScroll(this);
-            f->SetName(noms[k][cote - 1]);
-            f->Tag = cote;
-            if (Dessin)
-                f->SetModele(Dessin->Fond("FondCarrebleu"));
-            f->SetParent(this);
-            fonds_[k][cote - 1] = f;
-        }
+        for (int cote = 1; cote <= 2; ++cote)
+            fonds_[k][cote - 1] = FondCartons(this, noms[k][cote - 1], cote);
     for (int cote = 1; cote <= 2; ++cote)
         Liste(cote)->OnDblClick = [this, cote](TObject*) { LB1DblClick(cote); };
     pm_TypeBut->OnPopup = [this](TObject*) { pm_TypeButPopup(); };
@@ -292,35 +266,24 @@ void Tf_ButeursFoot::EnregistrePage(int Libere)
     TListeDonnees* cartons = c->ListeDonnees(3, n);
     if (cartons)
         cartons->SupprimeEquipes({h, a});
+    const int equipes[2] = {h, a};
     if (buts)
-        // The missed penalties of the second page stay.
-        for (int i = buts->Nombre() - 1; i >= 0; --i)
-            if (const TDonneesEvt* d = buts->Donnee(i);
-                (d->IdEquipe() == h || d->IdEquipe() == a) && d->Mot() != evtHorsScore)
-                buts->Retire(i);
+        buts->SupprimeEquipesNonMarquees(equipes);   // the missed penalties of the second page stay
     for (int k = 0; k < 3; ++k) {
         TListeDonnees* l = k == 0 ? buts : cartons;
         if (!l)
             continue;
-        for (int cote = 1; cote <= 2; ++cote) {
-            TFondScroll* fond = fonds_[k][cote - 1];
-            for (int i = 0; i < fond->NbControles(); ++i) {
-                TCarton* b = BoiteLigne(fond, i);
-                if (!b || b->Text().empty())
-                    continue;
+        for (int cote = 1; cote <= 2; ++cote)
+            PourCartonsRemplis(fonds_[k][cote - 1], [&](const TCarton& b) {
                 uint16_t drapeaux = k == 2 ? evtRouge : 0;
-                if (b->Tag & TCarton::FlagPenalty)
+                if (b.Tag & TCarton::FlagPenalty)
                     drapeaux |= evt100;
-                else if (b->Tag & TCarton::FlagCoupFranc)
+                else if (b.Tag & TCarton::FlagCoupFranc)
                     drapeaux |= evt200;
-                else if (b->Tag & TCarton::FlagContreSonCamp)
+                else if (b.Tag & TCarton::FlagContreSonCamp)
                     drapeaux |= evtRouge;
-                const TEditRond* minute = b->Minute();
-                // The minute bounded before it is stored: it must not reach the flags.
-                l->Ajoute(std::make_unique<TDonneesEvt>(b->Numero, cote == 1 ? h : a,
-                                                       minute ? MinuteTapee(minute->Text()) : 0, drapeaux));
-            }
-        }
+                l->Ajoute(std::make_unique<TDonneesEvt>(b.Numero, cote == 1 ? h : a, MinuteTapee(b), drapeaux));
+            });
     }
     feuille::EcritEnTete(EnTete(), *Saison, *c, n, m);
     TEdit* ajouts[2] = {e_add1, e_add2};
@@ -342,7 +305,7 @@ void Tf_ButeursFoot::LB1DblClick(int cote)
     for (int k = 0; k < 3; ++k) {
         TFondScroll* fond = fonds_[k][cote - 1];
         for (int r = 0; r < fond->NbControles(); ++r) {
-            TCarton* b = BoiteLigne(fond, r);
+            TCarton* b = CartonLigne(fond, r);
             if (!b)
                 continue;
             // A booked player goes on to the next card panel.

@@ -28,22 +28,6 @@ constexpr int32_t EntreeEquipe = 0xFFFFFFE;
 constexpr int32_t EntreeAdverse = 0xFFFFFFD;
 constexpr int32_t AucunJoueur = 0xFFFFFFF;
 
-TCarton* BoiteLigne(TFondScroll* fond, int i)
-{
-    auto* l = dynamic_cast<TWinControl*>(fond->Controle(i));
-    return l && l->Visible() && l->ControlCount() > 0 ? dynamic_cast<TCarton*>(l->Controls(0)) : nullptr;
-}
-
-TEdit* Petit(TComponent* owner, TWinControl* parent, const char* nom, int x, int y)
-{
-    auto* e = new TEdit(owner);
-    e->SetName(nom);
-    e->SetBounds(x, y, 30, 21);
-    e->SetMaxLength(3);
-    e->SetParent(parent);
-    return e;
-}
-
 }  // namespace
 
 Tf_ButeursRugby::Tf_ButeursRugby(TComponent* AOwner) : Tf_InfoMatchCadre(AOwner)
@@ -78,9 +62,9 @@ Tf_ButeursRugby::Tf_ButeursRugby(TComponent* AOwner) : Tf_InfoMatchCadre(AOwner)
     pm->Items()->Add(mi);
     cb_Arbitre->SetPopupMenu(pm);
     resultats::Label(this, entete_, "Label3", 4, 60, 34, Jaune, true, "Note");
-    e_NoteArbitre = Petit(this, entete_, "e_NoteArbitre", 4, 76);
+    e_NoteArbitre = resultats::Petit(this, entete_, "e_NoteArbitre", 4, 76, 3);
     resultats::Label(this, entete_, "Label5", 38, 60, 40, Jaune, true, "Match");
-    e_NoteMatch = Petit(this, entete_, "e_NoteMatch", 40, 76);
+    e_NoteMatch = resultats::Petit(this, entete_, "e_NoteMatch", 40, 76, 3);
     resultats::Label(this, entete_, "Label4", 76, 60, 60, Jaune, true, Texte(1010, "Stade"));
     cb_Stade = new TComboBox(this);
     cb_Stade->SetName("cb_Stade");
@@ -99,15 +83,8 @@ Tf_ButeursRugby::Tf_ButeursRugby(TComponent* AOwner) : Tf_InfoMatchCadre(AOwner)
     static const char* nomsLabels[4] = {"Label6", "Label7", "Label8", "Label9"};
     for (int k = 0; k < 4; ++k) {
         *labels[k] = resultats::Label(this, this, nomsLabels[k], 0, 0, 160, Jaune, true, titres[k]);
-        for (int cote = 1; cote <= 2; ++cote) {
-            auto* f = new TFondScroll(this);
-            f->SetName(noms[k][cote - 1]);
-            f->Tag = cote;
-            if (Dessin)
-                f->SetModele(Dessin->Fond("FondCarrebleu"));
-            f->SetParent(this);
-            fonds_[k][cote - 1] = f;
-        }
+        for (int cote = 1; cote <= 2; ++cote)
+            fonds_[k][cote - 1] = FondCartons(this, noms[k][cote - 1], cote);
     }
     OnResize = [this](TObject*) {
         fc_InfoMatchResize();
@@ -256,38 +233,26 @@ void Tf_ButeursRugby::EnregistrePage(int Libere)
         TListeDonnees* l = c->ListeDonnees(Type(k), n);
         if (!l)
             continue;
-        if (k == 0) {
-            // The missed penalties of the second page stay.
-            for (int i = l->Nombre() - 1; i >= 0; --i)
-                if (const TDonneesEvt* d = l->Donnee(i);
-                    (d->IdEquipe() == h || d->IdEquipe() == a) && d->Mot() != evtHorsScore)
-                    l->Retire(i);
-        } else {
-            l->SupprimeEquipes({h, a});
-        }
+        const int equipes[2] = {h, a};
+        if (k == 0)
+            l->SupprimeEquipesNonMarquees(equipes);   // the missed penalties of the second page stay
+        else
+            l->SupprimeEquipes(equipes);
     }
     for (int k = 0; k < 4; ++k) {
         TListeDonnees* l = c->ListeDonnees(Type(k), n);
         if (!l)
             continue;
-        for (int cote = 1; cote <= 2; ++cote) {
-            TFondScroll* fond = fonds_[k][cote - 1];
-            for (int i = 0; i < fond->NbControles(); ++i) {
-                TCarton* b = BoiteLigne(fond, i);
-                if (!b || b->Text().empty())
-                    continue;
-                const TEditRond* e = b->Minute();
-                // Bounded before it is stored: the bits above the minute are flags.
-                const int minute = e ? std::clamp(StrToIntDef(Trim(e->Text()), 0), 0, 127) : 0;
-                int32_t id = b->Numero;
+        for (int cote = 1; cote <= 2; ++cote)
+            PourCartonsRemplis(fonds_[k][cote - 1], [&](const TCarton& b) {
+                int32_t id = b.Numero;
                 uint16_t drapeaux = 0;
                 if (id == EntreeEquipe || id == EntreeAdverse) {
                     drapeaux = id == EntreeEquipe ? evt100 : evt200;
                     id = AucunJoueur;
                 }
-                l->Ajoute(std::make_unique<TDonneesEvt>(id, cote == 1 ? h : a, minute, drapeaux));
-            }
-        }
+                l->Ajoute(std::make_unique<TDonneesEvt>(id, cote == 1 ? h : a, MinuteTapee(b), drapeaux));
+            });
     }
     feuille::TEnTeteComplet e;
     e.Affichage = AffichageScore;

@@ -25,12 +25,6 @@ namespace {
 constexpr TColor Jaune = 0x00FFFF;
 constexpr int TailleNumero = 8;
 
-TCarton* BoiteLigne(TFondScroll* fond, int i)
-{
-    auto* l = dynamic_cast<TWinControl*>(fond->Controle(i));
-    return l && l->ControlCount() > 0 ? dynamic_cast<TCarton*>(l->Controls(0)) : nullptr;
-}
-
 // The comment of match m of matchday n is written every time; it counts as a
 // change only when it is one.
 bool EcritCommentaire(TDonneesChampionnat& c, int n, int m, const std::string& commentaire)
@@ -38,6 +32,33 @@ bool EcritCommentaire(TDonneesChampionnat& c, int n, int m, const std::string& c
     const bool change = commentaire != c.CommentaireMatch(n, m);
     c.SetCommentaireMatch(n, m, commentaire);
     return change;
+}
+
+// Writes a second page's panels back to matchday n for teams h and a: the
+// panels of every kind but the last to the list of `code` (the two teams'
+// records removed first), those of the last kind, the missed penalties, to
+// the goals list (the two teams' 0x800 records removed first).
+// record(kind, box, team) makes each record.
+template <size_t N, class F>
+void EcritPanneaux(TDonneesChampionnat& c, int n, int code, int h, int a, TFondScroll* const (&fonds)[N][2],
+                   F&& record)
+{
+    const int equipes[2] = {h, a};
+    TListeDonnees* liste = c.ListeDonnees(code, n);
+    TListeDonnees* buts = c.ListeDonnees(2, n);
+    if (liste)
+        liste->SupprimeEquipes(equipes);
+    if (buts)
+        buts->SupprimeEquipesMarquees(equipes);
+    for (size_t k = 0; k < N; ++k) {
+        TListeDonnees* l = k + 1 < N ? liste : buts;
+        if (!l)
+            continue;
+        for (int cote = 1; cote <= 2; ++cote)
+            PourCartonsRemplis(fonds[k][cote - 1], [&](const TCarton& b) {
+                l->Ajoute(record(static_cast<int>(k), b, cote == 1 ? h : a));
+            });
+    }
 }
 
 }  // namespace
@@ -48,15 +69,8 @@ Tf_PasseursFoot::Tf_PasseursFoot(TComponent* AOwner) : Tf_InfoMatchCadre(AOwner)
     SetCaption("f_PasseursFoot");
     static const char* noms[2][2] = {{"FondPasseur1", "FondPasseur2"}, {"FondPenalty1", "FondPenalty2"}};
     for (int k = 0; k < 2; ++k)
-        for (int cote = 1; cote <= 2; ++cote) {
-            auto* f = new TFondScroll(this);
-            f->SetName(noms[k][cote - 1]);
-            f->Tag = cote;
-            if (Dessin)
-                f->SetModele(Dessin->Fond("FondCarrebleu"));
-            f->SetParent(this);
-            fonds_[k][cote - 1] = f;
-        }
+        for (int cote = 1; cote <= 2; ++cote)
+            fonds_[k][cote - 1] = FondCartons(this, noms[k][cote - 1], cote);
     FondPasseur1 = fonds_[0][0];
     FondPasseur2 = fonds_[0][1];
     FondPenalty1 = fonds_[1][0];
@@ -201,28 +215,10 @@ void Tf_PasseursFoot::EnregistrePage(int Libere)
     const bool evenements = Modifie;
     if (Modifie) {
         Modifie = 0;
-        TListeDonnees* passes = c->ListeDonnees(4, n);
-        TListeDonnees* buts = c->ListeDonnees(2, n);
-        if (passes)
-            passes->SupprimeEquipes({h, a});
-        if (buts) {
-            const int equipes[2] = {h, a};
-            buts->SupprimeEquipesMarquees(equipes);
-        }
-        for (int k = 0; k < 2; ++k) {
-            TListeDonnees* l = k == 0 ? passes : buts;
-            if (!l)
-                continue;
-            for (int cote = 1; cote <= 2; ++cote) {
-                TFondScroll* fond = fonds_[k][cote - 1];
-                for (int i = 0; i < fond->NbControles(); ++i) {
-                    TCarton* b = BoiteLigne(fond, i);
-                    if (!b || b->Text().empty() || !fond->Controle(i)->Visible())
-                        continue;
-                    l->Ajoute(TDonneesEvt::CreateId(b->Numero, cote == 1 ? h : a, k == 0 ? 0 : evtHorsScore));
-                }
-            }
-        }
+        // Assists, then the missed penalties.
+        EcritPanneaux(*c, n, 4, h, a, fonds_, [](int k, const TCarton& b, int equipe) {
+            return TDonneesEvt::CreateId(b.Numero, equipe, k == 0 ? 0 : evtHorsScore);
+        });
     }
     if (evenements || commentaireChange)
         Signale();
@@ -237,8 +233,8 @@ void Tf_PasseursFoot::LB1DblClick(int cote)
     const std::string entree = l->Items()[i];
     TFondScroll* fond = fonds_[0][cote - 1];
     for (int k = 0; k < fond->NbControles(); ++k) {
-        TCarton* b = BoiteLigne(fond, k);
-        if (!b || !fond->Controle(k)->Visible() || !b->Text().empty())
+        TCarton* b = CartonLigne(fond, k);
+        if (!b || !b->Text().empty())
             continue;
         b->SetText(NomEntreeListe(entree, TailleNumero));
         b->Numero = NumeroEntreeListe(entree, TailleNumero, true);
@@ -255,15 +251,8 @@ Tf_PasseursRugby::Tf_PasseursRugby(TComponent* AOwner) : Tf_InfoMatchCadre(AOwne
     SetCaption("f_PasseursRugby");
     static const char* noms[3][2] = {{"FondCj1", "FondCj2"}, {"FondCr1", "FondCr2"}, {"FondPenalty1", "FondPenalty2"}};
     for (int k = 0; k < 3; ++k)
-        for (int cote = 1; cote <= 2; ++cote) {
-            auto* f = new TFondScroll(this);
-            f->SetName(noms[k][cote - 1]);
-            f->Tag = cote;
-            if (Dessin)
-                f->SetModele(Dessin->Fond("FondCarrebleu"));
-            f->SetParent(this);
-            fonds_[k][cote - 1] = f;
-        }
+        for (int cote = 1; cote <= 2; ++cote)
+            fonds_[k][cote - 1] = FondCartons(this, noms[k][cote - 1], cote);
     Label1 = resultats::Label(this, this, "Label1", 0, 250, 200, Jaune, true, L1("Penalités manquées"));
     Label12 = resultats::Label(this, this, "Label12", 0, 400, 300, Jaune, true, "Commentaires sur le match");
     m_Commentaire = new TMemo(this);
@@ -395,37 +384,11 @@ void Tf_PasseursRugby::EnregistrePage(int Libere)
     const bool evenements = Modifie;
     if (Modifie) {
         Modifie = 0;
-        TListeDonnees* cartons = c->ListeDonnees(3, n);
-        TListeDonnees* buts = c->ListeDonnees(2, n);
-        if (cartons)
-            cartons->SupprimeEquipes({h, a});
-        if (buts) {
-            const int equipes[2] = {h, a};
-            buts->SupprimeEquipesMarquees(equipes);
-        }
-        for (int k = 0; k < 3; ++k) {
-            TListeDonnees* l = k < 2 ? cartons : buts;
-            if (!l)
-                continue;
-            for (int cote = 1; cote <= 2; ++cote) {
-                TFondScroll* fond = fonds_[k][cote - 1];
-                for (int i = 0; i < fond->NbControles(); ++i) {
-                    TCarton* b = BoiteLigne(fond, i);
-                    if (!b || b->Text().empty() || !fond->Controle(i)->Visible())
-                        continue;
-                    const int equipe = cote == 1 ? h : a;
-                    if (k == 2) {
-                        l->Ajoute(TDonneesEvt::CreateId(b->Numero, equipe, evtHorsScore));
-                        continue;
-                    }
-                    // The minute bounded to 0..127 before it is stored: the bits
-                    // above are the card's flags.
-                    const TEditRond* e = b->Minute();
-                    const int minute = e ? std::clamp(StrToIntDef(Trim(e->Text()), 0), 0, 127) : 0;
-                    l->Ajoute(std::make_unique<TDonneesEvt>(b->Numero, equipe, minute, k == 1 ? evtRouge : 0));
-                }
-            }
-        }
+        // Yellow cards, red cards (with their minutes), then the missed penalties.
+        EcritPanneaux(*c, n, 3, h, a, fonds_, [](int k, const TCarton& b, int equipe) {
+            return k == 2 ? TDonneesEvt::CreateId(b.Numero, equipe, evtHorsScore)
+                          : std::make_unique<TDonneesEvt>(b.Numero, equipe, MinuteTapee(b), k == 1 ? evtRouge : 0);
+        });
     }
     if (evenements || commentaireChange)
         Signale();

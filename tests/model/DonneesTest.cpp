@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model/ListeDonnees.h"
 #include "model/Penalites.h"
 #include "tests/support/ChampionnatBuilder.h"
@@ -113,6 +115,16 @@ TEST(ListeDonnees, RemovalByTeamAndMarkedRecords)
     EXPECT_EQ(l.Donnee(1), nullptr);
     EXPECT_EQ(l.Donnee(-1), nullptr);
     EXPECT_EQ(l.Retire(5), nullptr);
+
+    // The other way round: the marked records of the teams stay, in order.
+    TListeDonnees m(nullptr);
+    for (const auto& [joueur, equipe, mot] : {std::tuple{1, 1, 0x805}, {2, 1, 0x800}, {3, 2, 7}, {4, 3, 12}, {5, 2, 0x800}})
+        m.Ajoute(TDonneesEvt::CreateId(joueur, equipe, static_cast<uint16_t>(mot)));
+    m.SupprimeEquipesNonMarquees(equipes);
+    ASSERT_EQ(m.Nombre(), 3);
+    EXPECT_EQ(m.Donnee(0)->IdJoueur(), 2);
+    EXPECT_EQ(m.Donnee(1)->IdJoueur(), 4);
+    EXPECT_EQ(m.Donnee(2)->IdJoueur(), 5);
 }
 
 TEST(ListeDonnees, Selections)
