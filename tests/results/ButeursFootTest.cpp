@@ -30,15 +30,6 @@ namespace {
 
 const bool pagesInscrites = (EnregistrePagesMatch(), true);
 
-TCarton* Boite(TFondScroll* f, int i)
-{
-    int k = -1;
-    for (int j = 0; j < f->NbControles(); ++j)
-        if (auto* l = dynamic_cast<TWinControl*>(f->Controle(j)); l && l->Visible() && ++k == i)
-            return dynamic_cast<TCarton*>(l->Controls(0));
-    return nullptr;
-}
-
 int Lignes(TFondScroll* f)
 {
     int n = 0;
@@ -75,9 +66,8 @@ TEST(ButeursFoot, GoalsCardsAndHeaderEnteredWrittenShownSaved)
     sc.ligue->ListeDonnees(2, 5)->Ajoute(TDonneesEvt::CreateId(jh[2], h, evtHorsScore));
     sc.ligue->NbJournee = 5;
     const std::string fichier = MakePath(dir, "buteurs.xmc");
-    ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, sc.saison.get(), nullptr, "", "", nullptr, {}, false));
-    auto f = LanceFenetre();
-    f->OpenFile(fichier);
+    auto f = SauveEtOuvre(*sc.saison, fichier);
+    ASSERT_TRUE(f);
     ASSERT_TRUE(f->Saison);
     TDonneesChampionnat& c = *f->Saison->ChampionnatCourant();
     ModifSaison = 0;
@@ -90,7 +80,7 @@ TEST(ButeursFoot, GoalsCardsAndHeaderEnteredWrittenShownSaved)
     EXPECT_EQ(Lignes(p->Fond(0, 2)), 1);
     EXPECT_EQ(Lignes(p->Fond(1, 1)), 1);
     EXPECT_EQ(Lignes(p->Fond(2, 2)), 1);
-    EXPECT_TRUE(Boite(p->Fond(0, 1), 0)->Text().empty());   // the missed penalty is not a goal
+    EXPECT_TRUE(BoiteVisible(p->Fond(0, 1), 0)->Text().empty());   // the missed penalty is not a goal
 
     // Goal 1 dragged, goal 2 by double click; the away goal: a home player on
     // the away goals (own goal).
@@ -101,33 +91,33 @@ TEST(ButeursFoot, GoalsCardsAndHeaderEnteredWrittenShownSaved)
     f->Saison->CalculeStatJoueurs();
     const int butsAvant = f->Saison->Joueurs().ChercheJoueur(b2, -1)->Stat(c.CodeChamp, 1);
     const TRect e0 = lh->ItemRect(0);
-    kit::Drag(lh, {e0.Left + 5, e0.Top + 3}, Boite(p->Fond(0, 1), 0), {20, 10});
+    kit::Drag(lh, {e0.Left + 5, e0.Top + 3}, BoiteVisible(p->Fond(0, 1), 0), {20, 10});
     ChoisitEntree(lh, 1);
     const TRect e2 = lh->ItemRect(2);
-    kit::Drag(lh, {e2.Left + 5, e2.Top + 3}, Boite(p->Fond(0, 2), 0), {20, 10});
-    EXPECT_EQ(Boite(p->Fond(0, 1), 0)->Numero, b1);
-    EXPECT_EQ(Boite(p->Fond(0, 1), 1)->Numero, b2);
-    EXPECT_EQ(Boite(p->Fond(0, 2), 0)->Numero, csc);
-    EXPECT_TRUE(Boite(p->Fond(0, 2), 0)->Tag & TCarton::FlagContreSonCamp);
+    kit::Drag(lh, {e2.Left + 5, e2.Top + 3}, BoiteVisible(p->Fond(0, 2), 0), {20, 10});
+    EXPECT_EQ(BoiteVisible(p->Fond(0, 1), 0)->Numero, b1);
+    EXPECT_EQ(BoiteVisible(p->Fond(0, 1), 1)->Numero, b2);
+    EXPECT_EQ(BoiteVisible(p->Fond(0, 2), 0)->Numero, csc);
+    EXPECT_TRUE(BoiteVisible(p->Fond(0, 2), 0)->Tag & TCarton::FlagContreSonCamp);
     // Goals full: a double click books, a second sends off.
     ChoisitEntree(lh, 0);
     ChoisitEntree(lh, 0);
-    EXPECT_EQ(Boite(p->Fond(1, 1), 0)->Numero, b1);
-    EXPECT_EQ(Boite(p->Fond(2, 1), 0)->Numero, b1);
+    EXPECT_EQ(BoiteVisible(p->Fond(1, 1), 0)->Numero, b1);
+    EXPECT_EQ(BoiteVisible(p->Fond(2, 1), 0)->Numero, b1);
     // Penalty and free kick through the popup.
     for (const auto& [i, item] : {std::pair{0, p->mi_Penalty}, {1, p->mi_Coupfranc}}) {
-        p->pm_TypeBut->PopupComponent = Boite(p->Fond(0, 1), i);
+        p->pm_TypeBut->PopupComponent = BoiteVisible(p->Fond(0, 1), i);
         p->pm_TypeButPopup();
         EXPECT_TRUE(p->mi_Aucun->Checked());
         item->Click();
     }
-    p->pm_TypeBut->PopupComponent = Boite(p->Fond(0, 1), 0);
+    p->pm_TypeBut->PopupComponent = BoiteVisible(p->Fond(0, 1), 0);
     p->pm_TypeButPopup();
     EXPECT_TRUE(p->mi_Penalty->Checked());
     // Minutes: one past the bound; the red card at 75.
-    kit::Type(Boite(p->Fond(0, 1), 0)->Minute(), "130");
-    kit::Type(Boite(p->Fond(0, 1), 1)->Minute(), "44");
-    kit::Type(Boite(p->Fond(2, 1), 0)->Minute(), "75");
+    kit::Type(BoiteVisible(p->Fond(0, 1), 0)->Minute(), "130");
+    kit::Type(BoiteVisible(p->Fond(0, 1), 1)->Minute(), "44");
+    kit::Type(BoiteVisible(p->Fond(2, 1), 0)->Minute(), "75");
     // Header.
     p->AffichageScore->SetFocus();
     kit::Type(p->AffichageScore, "2500");
@@ -161,12 +151,12 @@ TEST(ButeursFoot, GoalsCardsAndHeaderEnteredWrittenShownSaved)
     // Shown again.
     p->UpDown1->ClickButton(btPrev);
     ASSERT_EQ(p->IdDomicile, h);
-    EXPECT_EQ(Boite(p->Fond(0, 1), 0)->Numero, b2);   // by minute: 44 first
-    EXPECT_EQ(Boite(p->Fond(0, 1), 0)->Minute()->Text(), "44");
-    EXPECT_EQ(Boite(p->Fond(0, 1), 1)->Minute()->Text(), "127");
-    EXPECT_TRUE(Boite(p->Fond(0, 1), 1)->Tag & TCarton::FlagPenalty);
-    EXPECT_EQ(Boite(p->Fond(0, 2), 0)->Numero, csc);
-    EXPECT_TRUE(Boite(p->Fond(0, 2), 0)->Tag & TCarton::FlagContreSonCamp);
+    EXPECT_EQ(BoiteVisible(p->Fond(0, 1), 0)->Numero, b2);   // by minute: 44 first
+    EXPECT_EQ(BoiteVisible(p->Fond(0, 1), 0)->Minute()->Text(), "44");
+    EXPECT_EQ(BoiteVisible(p->Fond(0, 1), 1)->Minute()->Text(), "127");
+    EXPECT_TRUE(BoiteVisible(p->Fond(0, 1), 1)->Tag & TCarton::FlagPenalty);
+    EXPECT_EQ(BoiteVisible(p->Fond(0, 2), 0)->Numero, csc);
+    EXPECT_TRUE(BoiteVisible(p->Fond(0, 2), 0)->Tag & TCarton::FlagContreSonCamp);
     EXPECT_EQ(Lignes(p->Fond(1, 1)), 2);
     EXPECT_EQ(p->e_add2->Text(), "5");
     EXPECT_EQ(p->AffichageScore->Nombre(), "2500");
@@ -199,16 +189,15 @@ TEST(ButeursFoot, GoalsBeyondTheScoreDroppedByMinute)
         sc.ligue->ListeDonnees(2, 5)->Ajoute(std::make_unique<TDonneesEvt>(jh[j], h, minute, 0));
     sc.ligue->NbJournee = 5;
     const std::string fichier = MakePath(dir, "surplus.xmc");
-    ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, sc.saison.get(), nullptr, "", "", nullptr, {}, false));
-    auto f = LanceFenetre();
-    f->OpenFile(fichier);
+    auto f = SauveEtOuvre(*sc.saison, fichier);
+    ASSERT_TRUE(f);
     TDonneesChampionnat& c = *f->Saison->ChampionnatCourant();
     ASSERT_TRUE(Commande(*f, 14));
     auto* p = dynamic_cast<Tf_ButeursFoot*>(f->Enfant);
     ASSERT_NE(p, nullptr);
     ASSERT_EQ(Lignes(p->Fond(0, 1)), 2);
-    EXPECT_EQ(Boite(p->Fond(0, 1), 0)->Numero, jh[1]);
-    EXPECT_EQ(Boite(p->Fond(0, 1), 1)->Numero, jh[2]);
+    EXPECT_EQ(BoiteVisible(p->Fond(0, 1), 0)->Numero, jh[1]);
+    EXPECT_EQ(BoiteVisible(p->Fond(0, 1), 1)->Numero, jh[2]);
     ASSERT_TRUE(Commande(*f, 13));   // the page goes: written
     std::vector<std::tuple<int, int32_t, int>> attendu = {{h, jh[1], 5}, {h, jh[2], 50}};
     std::sort(attendu.begin(), attendu.end());
@@ -233,9 +222,9 @@ TEST(ButeursFoot, SeasonMadeThroughTheCreationWindows)
         p->UpDown1->ClickButton(btNext);
     ASSERT_EQ(p->Liste(1)->Items().Count(), 1);
     ChoisitEntree(p->Liste(1), 0);
-    const int32_t id = Boite(p->Fond(0, 1), 0)->Numero;
+    const int32_t id = BoiteVisible(p->Fond(0, 1), 0)->Numero;
     EXPECT_GT(id, 0);
-    kit::Type(Boite(p->Fond(0, 1), 0)->Minute(), "12");
+    kit::Type(BoiteVisible(p->Fond(0, 1), 0)->Minute(), "12");
     kit::GrabToPng(f.get(), "buteurs_foot_creation");
     ASSERT_TRUE(Commande(*f, 13));
     EXPECT_EQ(Records(*c, 2, 1, h, a), (std::vector<std::tuple<int, int32_t, int>>{{h, id, 12}}));

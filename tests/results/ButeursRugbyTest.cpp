@@ -27,15 +27,6 @@ namespace {
 
 const bool pagesInscrites = (EnregistrePagesMatch(), true);
 
-TCarton* Case(TFondScroll* f, int i)
-{
-    int k = -1;
-    for (int j = 0; j < f->NbControles(); ++j)
-        if (auto* l = dynamic_cast<TWinControl*>(f->Controle(j)); l && l->Visible() && ++k == i)
-            return dynamic_cast<TCarton*>(l->Controls(0));
-    return nullptr;
-}
-
 std::vector<std::tuple<int, int32_t, int>> Records(TDonneesChampionnat& c, int type, int n, int h, int a)
 {
     std::vector<std::tuple<int, int32_t, int>> v;
@@ -73,9 +64,8 @@ TEST(ButeursRugby, TriesConversionsPenaltiesAndDrops)
     sc.ligue->CreeMatch(5, h, a, 21, 3);
     sc.ligue->NbJournee = 5;
     const std::string fichier = MakePath(dir, "rugby.xmc");
-    ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, sc.saison.get(), nullptr, "", "", nullptr, {}, false));
-    auto f = LanceFenetre();
-    f->OpenFile(fichier);
+    auto f = SauveEtOuvre(*sc.saison, fichier);
+    ASSERT_TRUE(f);
     TDonneesChampionnat& c = *f->Saison->ChampionnatCourant();
     ASSERT_TRUE(Commande(*f, 14));
     auto* p = dynamic_cast<Tf_ButeursRugby*>(f->Enfant);
@@ -98,14 +88,14 @@ TEST(ButeursRugby, TriesConversionsPenaltiesAndDrops)
         kit::Type(d->e_Nombre, "3");
         d->BoutonCopie1->Click();
     });
-    Glisse(lh, premier, Case(p->Fond(0, 1), 0), ssCtrl);
+    Glisse(lh, premier, BoiteVisible(p->Fond(0, 1), 0), ssCtrl);
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(Case(p->Fond(0, 1), i)->Numero, joueur) << i;
+        EXPECT_EQ(BoiteVisible(p->Fond(0, 1), i)->Numero, joueur) << i;
     // A conversion by the opposing player's entry, a penalty, a drop at 200.
-    Glisse(lh, Index(lh, 0xFFFFFFD), Case(p->Fond(1, 1), 0));
-    Glisse(lh, premier, Case(p->Fond(2, 1), 0));
-    Glisse(lh, premier, Case(p->Fond(3, 1), 0));
-    kit::Type(Case(p->Fond(3, 1), 0)->Minute(), "200");
+    Glisse(lh, Index(lh, 0xFFFFFFD), BoiteVisible(p->Fond(1, 1), 0));
+    Glisse(lh, premier, BoiteVisible(p->Fond(2, 1), 0));
+    Glisse(lh, premier, BoiteVisible(p->Fond(3, 1), 0));
+    kit::Type(BoiteVisible(p->Fond(3, 1), 0)->Minute(), "200");
     kit::GrabToPng(f.get(), "buteurs_rugby");
 
     p->UpDown1->ClickButton(btNext);
@@ -117,9 +107,9 @@ TEST(ButeursRugby, TriesConversionsPenaltiesAndDrops)
 
     p->UpDown1->ClickButton(btPrev);
     ASSERT_EQ(p->IdDomicile, h);
-    EXPECT_EQ(Case(p->Fond(1, 1), 0)->Numero, 0xFFFFFFD);
-    EXPECT_EQ(Case(p->Fond(1, 1), 0)->Text(), vues::Texte(533));
-    EXPECT_EQ(Case(p->Fond(0, 1), 3)->Text(), "");   // three tries, then the empty row
+    EXPECT_EQ(BoiteVisible(p->Fond(1, 1), 0)->Numero, 0xFFFFFFD);
+    EXPECT_EQ(BoiteVisible(p->Fond(1, 1), 0)->Text(), vues::Texte(533));
+    EXPECT_EQ(BoiteVisible(p->Fond(0, 1), 3)->Text(), "");   // three tries, then the empty row
 
     // The players' statistics count the three tries.
     f->Saison->InvalideStats();

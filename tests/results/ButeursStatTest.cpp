@@ -59,9 +59,8 @@ TEST(ButeursStat, BasketballCountsEnteredWrittenShownSavedAndCounted)
     sc.saison->SetChampionnatCourant(sc.ligue);
     sc.ligue->NbJournee = 4;
     const std::string fichier = MakePath(dir, "basket.xmc");
-    ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, sc.saison.get(), nullptr, "", "", nullptr, {}, false));
-    auto f = LanceFenetre();
-    f->OpenFile(fichier);
+    auto f = SauveEtOuvre(*sc.saison, fichier);
+    ASSERT_TRUE(f);
     ASSERT_TRUE(f->Saison);
     auto& c = dynamic_cast<TDonneesChampionnatStat&>(*f->Saison->ChampionnatCourant());
 
@@ -217,9 +216,8 @@ TEST(ButeursStat, HiddenColumnsAreSkipped)
     sc.ligue->NbJournee = 4;
     dynamic_cast<TDonneesChampionnatStat&>(*sc.ligue).SetStatActive(2, 0);
     const std::string fichier = MakePath(dir, "masque.xmc");
-    ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, sc.saison.get(), nullptr, "", "", nullptr, {}, false));
-    auto f = LanceFenetre();
-    f->OpenFile(fichier);
+    auto f = SauveEtOuvre(*sc.saison, fichier);
+    ASSERT_TRUE(f);
     ASSERT_TRUE(Commande(*f, 14));
     auto* p = PageStat<Tf_ButeursBasket>(*f);
     ASSERT_NE(p, nullptr);
@@ -261,9 +259,8 @@ TEST(ButeursStat, HandballFieldPlayersAndGoalkeepers)
     sc.saison->SetChampionnatCourant(sc.ligue);
     sc.ligue->NbJournee = 4;
     const std::string fichier = MakePath(dir, "hand.xmc");
-    ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, sc.saison.get(), nullptr, "", "", nullptr, {}, false));
-    auto f = LanceFenetre();
-    f->OpenFile(fichier);
+    auto f = SauveEtOuvre(*sc.saison, fichier);
+    ASSERT_TRUE(f);
     auto& c = dynamic_cast<TDonneesChampionnatStat&>(*f->Saison->ChampionnatCourant());
     ASSERT_TRUE(Commande(*f, 14));
     auto* p = PageStat<Tf_ButeursHand>(*f);

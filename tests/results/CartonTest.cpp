@@ -17,6 +17,7 @@
 #include "results/Carton.h"
 #include "results/w_FicheArbitre.h"
 #include "results/w_InfoMatchCadre.h"
+#include "tests/results/FeuilleEssai.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/SaisonBuilder.h"
 #include "ui/Afficheur.h"
@@ -599,9 +600,8 @@ TEST(CadreLanceur, ScorersPageOfTheSportThroughTheMainWindow)
     TSaisonComplete sc(0);
     sc.saison->SetChampionnatCourant(sc.ligue);
     const std::string fichier = MakePath(dir, "lanceur.xmc");
-    ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, sc.saison.get(), nullptr, "", "", nullptr, {}, false));
-    auto f = LanceFenetre();
-    f->OpenFile(fichier);
+    auto f = feuille_essai::SauveEtOuvre(*sc.saison, fichier);
+    ASSERT_TRUE(f);
     ASSERT_TRUE(f->Saison);
     int param = (3 << 8) + 2;
     // Not registered: nothing opens.

@@ -21,6 +21,7 @@
 #include "setup/w_Creation.h"
 #include "setup/w_CreationSaison.h"
 #include "setup/w_SaisieEquipes.h"
+#include "tests/results/FeuilleEssai.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/SaisonBuilder.h"
 #include "ui/Bouton.h"
@@ -116,9 +117,8 @@ TEST_P(CompositionSaisie, DragTypeSubstituteCaptainWriteShowAgainSaveReopen)
     // Shirt numbers are the players' own: a typed number names a player.
     sc.ligue->SetOption(11, 4);
     const std::string fichier = MakePath(dir, nom + ".xmc");
-    ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, sc.saison.get(), nullptr, "", "", nullptr, {}, false));
-    auto f = LanceFenetre();
-    f->OpenFile(fichier);
+    auto f = feuille_essai::SauveEtOuvre(*sc.saison, fichier);
+    ASSERT_TRUE(f);
     ASSERT_TRUE(f->Saison);
     TSaison* s = f->Saison.get();
     TDonneesChampionnat* c = s->ChampionnatCourant();
@@ -263,9 +263,8 @@ TEST(CompositionCategories, ListFollowsTheCategoryLineUpPlayersLeftOut)
     const auto jh = sc.Joueurs(h);
     sc.saison->Joueurs().ChercheJoueur(jh[0], h)->categorie = 5;
     const std::string fichier = MakePath(dir, "categories.xmc");
-    ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, sc.saison.get(), nullptr, "", "", nullptr, {}, false));
-    auto f = LanceFenetre();
-    f->OpenFile(fichier);
+    auto f = feuille_essai::SauveEtOuvre(*sc.saison, fichier);
+    ASSERT_TRUE(f);
     ASSERT_TRUE(Commande(*f, 15));
     auto* p = dynamic_cast<Tf_Composition*>(f->Enfant);
     ASSERT_NE(p, nullptr);

@@ -9,6 +9,7 @@
 #include "platform/gui/StdCtrls.h"
 #include "results/w_Composition.h"
 #include "shell/Commandes.h"
+#include "tests/results/FeuilleEssai.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/SaisonBuilder.h"
 #include "ui/Fond.h"
@@ -38,9 +39,8 @@ TEST_P(Composition, LineUpsEnteredWrittenShownSavedAndReopened)
     sc.saison->SetChampionnatCourant(sc.ligue);
     sc.ligue->NbJournee = 4;
     const std::string fichier = MakePath(dir, nom + ".xmc");
-    ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, sc.saison.get(), nullptr, "", "", nullptr, {}, false));
-    auto f = LanceFenetre();
-    f->OpenFile(fichier);
+    auto f = feuille_essai::SauveEtOuvre(*sc.saison, fichier);
+    ASSERT_TRUE(f);
     ASSERT_TRUE(f->Saison);
     TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
 
@@ -133,9 +133,8 @@ TEST(CompositionProposee, WrittenOnlyAfterAnEdit)
     sc.saison->SetChampionnatCourant(sc.ligue);
     sc.ligue->SetOption(11, sc.ligue->Option(11) | 32);
     const std::string fichier = MakePath(dir, "proposee.xmc");
-    ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, sc.saison.get(), nullptr, "", "", nullptr, {}, false));
-    auto f = LanceFenetre();
-    f->OpenFile(fichier);
+    auto f = feuille_essai::SauveEtOuvre(*sc.saison, fichier);
+    ASSERT_TRUE(f);
     ASSERT_TRUE(f->Saison);
     TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
     ASSERT_EQ(c->NbJournee, 5);

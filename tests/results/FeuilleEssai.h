@@ -8,9 +8,11 @@
 #include <functional>
 #include <string>
 
+#include "files/TraiteurFichier.h"
 #include "files/w_ChoixLogiciel.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
+#include "results/Carton.h"
 #include "setup/w_Creation.h"
 #include "setup/w_CreationSaison.h"
 #include "setup/w_SaisieEquipes.h"
@@ -22,6 +24,27 @@
 #include "ui/Fond.h"
 
 namespace feuille_essai {
+
+// The season saved in that file, then opened by a new main window; none when
+// the save fails.
+inline TOwned<essai::FenetreEssai> SauveEtOuvre(TSaison& saison, const std::string& fichier)
+{
+    if (!TTraiteurFichier::Sauver(fichier, &saison, nullptr, "", "", nullptr, {}, false))
+        return nullptr;
+    auto f = essai::LanceFenetre();
+    f->OpenFile(fichier);
+    return f;
+}
+
+// The box of the i-th shown row of a panel (from 0); nullptr past the last.
+inline TCarton* BoiteVisible(TFondScroll* f, int i)
+{
+    int k = -1;
+    for (int j = 0; j < f->NbControles(); ++j)
+        if (auto* l = dynamic_cast<TWinControl*>(f->Controle(j)); l && l->Visible() && ++k == i)
+            return dynamic_cast<TCarton*>(l->Controls(0));
+    return nullptr;
+}
 
 // Entry i of a team list, selected and double-clicked.
 inline void ChoisitEntree(TListe* l, int i)

@@ -13,6 +13,7 @@
 #include "results/w_Composition.h"
 #include "results/w_Notes.h"
 #include "shell/Commandes.h"
+#include "tests/results/FeuilleEssai.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/SaisonBuilder.h"
 #include "ui/Fond.h"
@@ -56,9 +57,8 @@ TEST_P(Notes, RatingsShownTypedWrittenSignalledSavedAndCounted)
     sc.saison->SetChampionnatCourant(sc.ligue);
     sc.ligue->NbJournee = 4;
     const std::string fichier = MakePath(dir, nom + ".xmc");
-    ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, sc.saison.get(), nullptr, "", "", nullptr, {}, false));
-    auto f = LanceFenetre();
-    f->OpenFile(fichier);
+    auto f = feuille_essai::SauveEtOuvre(*sc.saison, fichier);
+    ASSERT_TRUE(f);
     ASSERT_TRUE(f->Saison);
     TSaison* s = f->Saison.get();
     TDonneesChampionnat* c = s->ChampionnatCourant();
@@ -173,9 +173,8 @@ TEST(NotesVides, MatchdayWithoutMatchesShowsEmptyRows)
     sc.saison->SetChampionnatCourant(sc.ligue);
     sc.ligue->NbJournee = 4;
     const std::string fichier = MakePath(dir, "vides.xmc");
-    ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, sc.saison.get(), nullptr, "", "", nullptr, {}, false));
-    auto f = LanceFenetre();
-    f->OpenFile(fichier);
+    auto f = feuille_essai::SauveEtOuvre(*sc.saison, fichier);
+    ASSERT_TRUE(f);
     ASSERT_TRUE(Commande(*f, 18));
     auto* p = dynamic_cast<Tf_Notes*>(f->Enfant);
     ASSERT_NE(p, nullptr);

@@ -57,9 +57,8 @@ TEST(PasseursFoot, AssistsMissedPenaltiesAndCommentWrittenShownSaved)
     sc.saison->SetChampionnatCourant(sc.ligue);
     sc.ligue->NbJournee = 4;
     const std::string fichier = MakePath(dir, "passeurs.xmc");
-    ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, sc.saison.get(), nullptr, "", "", nullptr, {}, false));
-    auto f = LanceFenetre();
-    f->OpenFile(fichier);
+    auto f = SauveEtOuvre(*sc.saison, fichier);
+    ASSERT_TRUE(f);
     ASSERT_TRUE(f->Saison);
     TDonneesChampionnat& c = *f->Saison->ChampionnatCourant();
     ModifSaison = 0;
@@ -171,15 +170,6 @@ TEST(PasseursFoot, SeasonMadeThroughTheCreationWindows)
 
 namespace {
 
-TCarton* BoiteVisible(TFondScroll* f, int i)
-{
-    int k = -1;
-    for (int j = 0; j < f->NbControles(); ++j)
-        if (auto* l = dynamic_cast<TWinControl*>(f->Controle(j)); l && l->Visible() && ++k == i)
-            return dynamic_cast<TCarton*>(l->Controls(0));
-    return nullptr;
-}
-
 // Rugby: cards with their minutes (a red card at 75 stored as 75 + 0x80, a
 // minute past the bound kept within the minute bits), a missed penalty.
 TEST(PasseursRugby, CardsWithMinutesAndMissedPenalties)
@@ -190,9 +180,8 @@ TEST(PasseursRugby, CardsWithMinutesAndMissedPenalties)
     sc.ligue->SetCategorieEquipe(1, 0);
     sc.ligue->NbJournee = 4;
     const std::string fichier = MakePath(dir, "rugby.xmc");
-    ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, sc.saison.get(), nullptr, "", "", nullptr, {}, false));
-    auto f = LanceFenetre();
-    f->OpenFile(fichier);
+    auto f = SauveEtOuvre(*sc.saison, fichier);
+    ASSERT_TRUE(f);
     TDonneesChampionnat& c = *f->Saison->ChampionnatCourant();
     ModifSaison = 0;
     ASSERT_TRUE(Commande(*f, 16));
