@@ -27,7 +27,7 @@ constexpr int TailleNumero = 8;
 
 }  // namespace
 
-Tf_ButeursFoot::Tf_ButeursFoot(TComponent* AOwner) : Tf_InfoMatchCadre(AOwner)
+Tf_ButeursFoot::Tf_ButeursFoot(TComponent* AOwner) : TPagePanneaux(AOwner)
 {
     SetName("f_ButeursFoot");
     SetCaption("f_ButeursFoot");
@@ -75,10 +75,8 @@ Tf_ButeursFoot::Tf_ButeursFoot(TComponent* AOwner) : Tf_InfoMatchCadre(AOwner)
         e->OnChange = [this](TObject*) { e_NoteArbitreChange(); };
     Label4 = resultats::Label(this, this, "Label4", 0, 122, 200, Jaune, true, "Buteurs");
     Label23 = resultats::Label(this, this, "Label23", 0, 122, 200, Jaune, true, "Cartons");
-    static const char* noms[3][2] = {{"FondBut1", "FondBut2"}, {"FondCj1", "FondCj2"}, {"FondCr1", "FondCr2"}};
-    for (int k = 0; k < 3; ++k)
-        for (int cote = 1; cote <= 2; ++cote)
-            fonds_[k][cote - 1] = FondCartons(this, noms[k][cote - 1], cote);
+    static const char* const noms[3][2] = {{"FondBut1", "FondBut2"}, {"FondCj1", "FondCj2"}, {"FondCr1", "FondCr2"}};
+    CreePanneaux(noms);
     for (int cote = 1; cote <= 2; ++cote)
         Liste(cote)->OnDblClick = [this, cote](TObject*) { LB1DblClick(cote); };
     pm_TypeBut->OnPopup = [this](TObject*) { pm_TypeButPopup(); };
@@ -131,13 +129,6 @@ void Tf_ButeursFoot::Place()
     AjusteFonds();
 }
 
-void Tf_ButeursFoot::AjusteFonds()
-{
-    for (auto& k : fonds_)
-        for (TFondScroll* f : k)
-            f->Ajuste();
-}
-
 feuille::TEnTeteComplet Tf_ButeursFoot::EnTete() const
 {
     feuille::TEnTeteComplet e;
@@ -150,9 +141,7 @@ feuille::TEnTeteComplet Tf_ButeursFoot::EnTete() const
 
 void Tf_ButeursFoot::AfficheMatch()
 {
-    for (auto& k : fonds_)
-        for (TFondScroll* f : k)
-            VideFond(f);
+    VidePanneaux();
     surplus_ = false;
     AfficheEnTeteMatch(true, AffichageScore, {cb_Arbitre}, e_NoteMatch, cb_Stade);
     // Viewing writes only what the page must drop (goal records beyond the

@@ -20,7 +20,7 @@ class TFondScroll;
 class TLabel;
 class TListeResultat;
 
-class Tf_ButeursFoot : public Tf_InfoMatchCadre
+class Tf_ButeursFoot : public TPagePanneaux<3>
 {
 public:
     explicit Tf_ButeursFoot(TComponent* AOwner);
@@ -29,7 +29,6 @@ public:
     void ChangeMatch() override;
     void AfficheMatch() override;
     void RemplitPage(int Mode) override;
-    void AjusteFonds() override;
     void EnregistrePage(int Libere) override;
     void AfficheLibelles() override;
 
@@ -38,8 +37,7 @@ public:
     void ChoisitTypeBut(int type);
     void pm_TypeButPopup();
 
-    // Panels: 0 goals, 1 yellow cards, 2 red cards; side 1 home, 2 away.
-    TFondScroll* Fond(int k, int cote) const { return fonds_[k][cote - 1]; }
+    // Panels (Fond): 0 goals, 1 yellow cards, 2 red cards.
 
     TAffichage* AffichageScore;
     TComboBox* cb_Arbitre;
@@ -65,7 +63,6 @@ private:
     const TChoixJoueur* Choix(int cote, int32_t id);
     void Ligne(TFondScroll* fond, int ligne, int cote, const std::string& minute, int typeBut, int32_t id,
                int genreCote, int couleur);
-    TFondScroll* fonds_[3][2] = {};
     TWinControl* entete_ = nullptr;
     bool surplus_ = false;
 };

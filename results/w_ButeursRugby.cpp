@@ -30,7 +30,7 @@ constexpr int32_t AucunJoueur = 0xFFFFFFF;
 
 }  // namespace
 
-Tf_ButeursRugby::Tf_ButeursRugby(TComponent* AOwner) : Tf_InfoMatchCadre(AOwner)
+Tf_ButeursRugby::Tf_ButeursRugby(TComponent* AOwner) : TPagePanneaux(AOwner)
 {
     SetName("f_ButeursRugby");
     SetCaption("f_ButeursRugby");
@@ -74,18 +74,16 @@ Tf_ButeursRugby::Tf_ButeursRugby(TComponent* AOwner) : Tf_InfoMatchCadre(AOwner)
     cb_Stade->OnChange = [this](TObject*) { VerifieArbitre(cb_Arbitre); };
     for (TEdit* e : {e_NoteArbitre, e_NoteMatch})
         e->OnChange = [this](TObject*) { e_NoteArbitreChange(); };
-    static const char* noms[4][2] = {{"FondBut1", "FondBut2"},
+    static const char* const noms[4][2] = {{"FondBut1", "FondBut2"},
                                      {"FondTransfo1", "FondTransfo2"},
                                      {"FondPenalite1", "FondPenalite2"},
                                      {"FondDrop1", "FondDrop2"}};
     static const char* titres[4] = {"Essais", "Transformations", "Penalites", "Drops"};
     TLabel** labels[4] = {&Label6, &Label7, &Label8, &Label9};
     static const char* nomsLabels[4] = {"Label6", "Label7", "Label8", "Label9"};
-    for (int k = 0; k < 4; ++k) {
+    for (int k = 0; k < 4; ++k)
         *labels[k] = resultats::Label(this, this, nomsLabels[k], 0, 0, 160, Jaune, true, titres[k]);
-        for (int cote = 1; cote <= 2; ++cote)
-            fonds_[k][cote - 1] = FondCartons(this, noms[k][cote - 1], cote);
-    }
+    CreePanneaux(noms);
     OnResize = [this](TObject*) {
         fc_InfoMatchResize();
         Place();
@@ -128,18 +126,9 @@ void Tf_ButeursRugby::Place()
     AjusteFonds();
 }
 
-void Tf_ButeursRugby::AjusteFonds()
-{
-    for (auto& k : fonds_)
-        for (TFondScroll* f : k)
-            f->Ajuste();
-}
-
 void Tf_ButeursRugby::AfficheMatch()
 {
-    for (auto& k : fonds_)
-        for (TFondScroll* f : k)
-            VideFond(f);
+    VidePanneaux();
     surplus_ = false;
     AfficheEnTeteMatch(true, AffichageScore, {cb_Arbitre}, e_NoteMatch, cb_Stade);
     // Viewing writes only the tries the score drops; a proposed club stadium

@@ -14,7 +14,7 @@ class TEdit;
 class TFondScroll;
 class TLabel;
 
-class Tf_ButeursRugby : public Tf_InfoMatchCadre
+class Tf_ButeursRugby : public TPagePanneaux<4>
 {
 public:
     explicit Tf_ButeursRugby(TComponent* AOwner);
@@ -23,12 +23,10 @@ public:
     void ChangeMatch() override;
     void AfficheMatch() override;
     void RemplitPage(int Mode) override;
-    void AjusteFonds() override;
     void EnregistrePage(int Libere) override;
     void AfficheLibelles() override;
 
-    // Panels: 0 tries, 1 conversions, 2 penalties, 3 drops; side 1 home, 2 away.
-    TFondScroll* Fond(int k, int cote) const { return fonds_[k][cote - 1]; }
+    // Panels (Fond): 0 tries, 1 conversions, 2 penalties, 3 drops.
     // The data kind of panel k.
     static int Type(int k) { static const int types[4] = {2, 6, 5, 7}; return types[k]; }
 
@@ -44,7 +42,6 @@ public:
 
 private:
     void Place();
-    TFondScroll* fonds_[4][2] = {};
     TWinControl* entete_ = nullptr;
     bool surplus_ = false;
 };

@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "model/MultiSport.h"
+#include "results/Carton.h"
 #include "ui/BrivantelForm.h"
 #include "ui/Fond.h"
 
@@ -228,4 +229,40 @@ public:
 
 protected:
     std::unique_ptr<TListeJoueur> choix_[2];
+};
+
+// A page whose events are N kinds of rows of player boxes, one scrolled panel
+// per kind and side (FondCartons).
+template <size_t N>
+class TPagePanneaux : public Tf_InfoMatchCadre
+{
+public:
+    using Tf_InfoMatchCadre::Tf_InfoMatchCadre;
+
+    // The panel of kind k (0..N-1) of side cote (1 home, 2 away).
+    TFondScroll* Fond(int k, int cote) const { return fonds_[k][cote - 1]; }
+    void AjusteFonds() override
+    {
+        for (auto& k : fonds_)
+            for (TFondScroll* f : k)
+                f->Ajuste();
+    }
+
+protected:
+    // The panels, named noms[kind][side - 1].
+    void CreePanneaux(const char* const (&noms)[N][2])
+    {
+        for (size_t k = 0; k < N; ++k)
+            for (int cote = 1; cote <= 2; ++cote)
+                fonds_[k][cote - 1] = FondCartons(this, noms[k][cote - 1], cote);
+    }
+    // Every row of every panel freed (a match is shown afresh).
+    void VidePanneaux()
+    {
+        for (auto& k : fonds_)
+            for (TFondScroll* f : k)
+                VideFond(f);
+    }
+
+    TFondScroll* fonds_[N][2] = {};
 };

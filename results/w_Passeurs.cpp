@@ -63,14 +63,12 @@ void EcritPanneaux(TDonneesChampionnat& c, int n, int code, int h, int a, TFondS
 
 }  // namespace
 
-Tf_PasseursFoot::Tf_PasseursFoot(TComponent* AOwner) : Tf_InfoMatchCadre(AOwner)
+Tf_PasseursFoot::Tf_PasseursFoot(TComponent* AOwner) : TPagePanneaux(AOwner)
 {
     SetName("f_PasseursFoot");
     SetCaption("f_PasseursFoot");
-    static const char* noms[2][2] = {{"FondPasseur1", "FondPasseur2"}, {"FondPenalty1", "FondPenalty2"}};
-    for (int k = 0; k < 2; ++k)
-        for (int cote = 1; cote <= 2; ++cote)
-            fonds_[k][cote - 1] = FondCartons(this, noms[k][cote - 1], cote);
+    static const char* const noms[2][2] = {{"FondPasseur1", "FondPasseur2"}, {"FondPenalty1", "FondPenalty2"}};
+    CreePanneaux(noms);
     FondPasseur1 = fonds_[0][0];
     FondPasseur2 = fonds_[0][1];
     FondPenalty1 = fonds_[1][0];
@@ -131,18 +129,9 @@ void Tf_PasseursFoot::Place()
     AjusteFonds();
 }
 
-void Tf_PasseursFoot::AjusteFonds()
-{
-    for (auto& k : fonds_)
-        for (TFondScroll* f : k)
-            f->Ajuste();
-}
-
 void Tf_PasseursFoot::AfficheMatch()
 {
-    for (auto& k : fonds_)
-        for (TFondScroll* f : k)
-            VideFond(f);
+    VidePanneaux();
     AfficheEnTeteMatch(false, nullptr, {}, nullptr, nullptr);
 }
 
@@ -245,14 +234,12 @@ void Tf_PasseursFoot::LB1DblClick(int cote)
 
 // ---- rugby -----------------------------------------------------------------------------------
 
-Tf_PasseursRugby::Tf_PasseursRugby(TComponent* AOwner) : Tf_InfoMatchCadre(AOwner)
+Tf_PasseursRugby::Tf_PasseursRugby(TComponent* AOwner) : TPagePanneaux(AOwner)
 {
     SetName("f_PasseursRugby");
     SetCaption("f_PasseursRugby");
-    static const char* noms[3][2] = {{"FondCj1", "FondCj2"}, {"FondCr1", "FondCr2"}, {"FondPenalty1", "FondPenalty2"}};
-    for (int k = 0; k < 3; ++k)
-        for (int cote = 1; cote <= 2; ++cote)
-            fonds_[k][cote - 1] = FondCartons(this, noms[k][cote - 1], cote);
+    static const char* const noms[3][2] = {{"FondCj1", "FondCj2"}, {"FondCr1", "FondCr2"}, {"FondPenalty1", "FondPenalty2"}};
+    CreePanneaux(noms);
     Label1 = resultats::Label(this, this, "Label1", 0, 250, 200, Jaune, true, L1("Penalités manquées"));
     Label12 = resultats::Label(this, this, "Label12", 0, 400, 300, Jaune, true, "Commentaires sur le match");
     m_Commentaire = new TMemo(this);
@@ -302,18 +289,9 @@ void Tf_PasseursRugby::Place()
     AjusteFonds();
 }
 
-void Tf_PasseursRugby::AjusteFonds()
-{
-    for (auto& k : fonds_)
-        for (TFondScroll* f : k)
-            f->Ajuste();
-}
-
 void Tf_PasseursRugby::AfficheMatch()
 {
-    for (auto& k : fonds_)
-        for (TFondScroll* f : k)
-            VideFond(f);
+    VidePanneaux();
     AfficheEnTeteMatch(false, nullptr, {}, nullptr, nullptr);
 }
 

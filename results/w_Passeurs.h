@@ -13,7 +13,7 @@ class TFondScroll;
 class TLabel;
 class TMemo;
 
-class Tf_PasseursFoot : public Tf_InfoMatchCadre, public IPageSecondaire
+class Tf_PasseursFoot : public TPagePanneaux<2>, public IPageSecondaire
 {
 public:
     explicit Tf_PasseursFoot(TComponent* AOwner);
@@ -23,14 +23,12 @@ public:
     void ChangeMatch() override { AfficheMatch(); }
     void AfficheMatch() override;
     void RemplitPage(int Mode) override;
-    void AjusteFonds() override;
     void EnregistrePage(int Libere) override;
     void Prepare() override;
 
     // A double click on the team list of side cote (1 home, 2 away).
     void LB1DblClick(int cote);
-    // Panel of side cote (1, 2): assists (k 0) or missed penalties (k 1).
-    TFondScroll* Fond(int k, int cote) const { return fonds_[k][cote - 1]; }
+    // Panels (Fond): 0 assists, 1 missed penalties.
 
     TFondScroll* FondPasseur1;
     TFondScroll* FondPasseur2;
@@ -45,12 +43,11 @@ private:
     void Place();
     // The rows of records (player ids) in a panel, then one empty row.
     void Remplit(TFondScroll* fond, int cote, const class TListeResultat* liste);
-    TFondScroll* fonds_[2][2] = {};
 };
 
 // The second match sheet page of rugby: each side's yellow and red cards
 // (with their minutes) and missed penalties, and the comment on the match.
-class Tf_PasseursRugby : public Tf_InfoMatchCadre, public IPageSecondaire
+class Tf_PasseursRugby : public TPagePanneaux<3>, public IPageSecondaire
 {
 public:
     explicit Tf_PasseursRugby(TComponent* AOwner);
@@ -59,12 +56,10 @@ public:
     void ChangeMatch() override { AfficheMatch(); }
     void AfficheMatch() override;
     void RemplitPage(int Mode) override;
-    void AjusteFonds() override;
     void EnregistrePage(int Libere) override;
     void Prepare() override;
 
-    // Panel of side cote (1, 2): yellow cards (k 0), red cards (k 1), missed penalties (k 2).
-    TFondScroll* Fond(int k, int cote) const { return fonds_[k][cote - 1]; }
+    // Panels (Fond): 0 yellow cards, 1 red cards, 2 missed penalties.
 
     TMemo* m_Commentaire;
     TLabel* Label1;
@@ -72,5 +67,4 @@ public:
 
 private:
     void Place();
-    TFondScroll* fonds_[3][2] = {};
 };
