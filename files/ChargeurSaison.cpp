@@ -1,7 +1,6 @@
 #include "files/ChargeurSaison.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -432,19 +431,6 @@ int64_t PlaceDocument(const TSaison& saison)
            1000LL * saison.Joueurs().NbJoueur();
 }
 
-// Room for the document, asked of the system in large pages where it gives
-// them on request: far fewer page faults while tens of megabytes are written.
-void PrepareFlux(TMemoryStream& flux, int64_t place)
-{
-    flux.SetCapacity(place);
-    constexpr uintptr_t GrandePage = uintptr_t{2} << 20;
-    const auto debut = reinterpret_cast<uintptr_t>(flux.Memory());
-    const uintptr_t a = (debut + GrandePage - 1) & ~(GrandePage - 1);
-    const uintptr_t b = (debut + flux.Bytes().capacity()) & ~(GrandePage - 1);
-    if (debut && b > a)
-        ::madvise(reinterpret_cast<void*>(a), b - a, MADV_HUGEPAGE);   // advice only: a refusal changes nothing
-}
-
 void RetientDocument(const TSaison& saison, int64_t taille)
 {
     TDernierDocument& d = DernierDocument();
@@ -463,7 +449,7 @@ void TChargeurXmp::EcritDocument(TSaison& saison, TMemoryStream& flux, const TPr
     };
     flux.SetSize(0);   // emptied, keeping the room the caller may have reserved
     flux.SetPosition(0);
-    PrepareFlux(flux, PlaceDocument(saison));
+    flux.SetCapacityGrande(PlaceDocument(saison));
     TEcrivainSaison x(&flux);
     x.Groupe();
     x.EcritLigneBrute("<!DOCTYPE Gormelide>");

@@ -4,7 +4,6 @@
 #include <cstring>
 #include <ctime>
 #include <new>
-#include <sys/mman.h>
 
 #include "files/ZipRecords.h"
 #include "files/ZipSpan.h"
@@ -17,21 +16,12 @@
 
 namespace {
 
-// Room for an entry of that size. A large one (a season document runs to
-// tens of megabytes) asks the system for large pages where it gives them on
-// request: far fewer page faults while the entry is written, and fewer misses
-// of the address cache while it is read.
+// Room for an entry of that size; a large one (a season document runs to
+// tens of megabytes) in large pages.
 void DimensionneFlux(TMemoryStream& flux, int64_t taille)
 {
-    constexpr uintptr_t GrandePage = uintptr_t{2} << 20;
-    if (taille >= static_cast<int64_t>(2 * GrandePage) && flux.Size() == 0) {
-        flux.SetCapacity(taille);
-        const auto debut = reinterpret_cast<uintptr_t>(flux.Memory());
-        const uintptr_t a = (debut + GrandePage - 1) & ~(GrandePage - 1);
-        const uintptr_t b = (debut + static_cast<uintptr_t>(taille)) & ~(GrandePage - 1);
-        if (debut && b > a)
-            ::madvise(reinterpret_cast<void*>(a), b - a, MADV_HUGEPAGE);   // advice only: a refusal changes nothing
-    }
+    if (taille >= (int64_t{4} << 20) && flux.Size() == 0)
+        flux.SetCapacityGrande(taille);
     flux.SetSize(taille);
 }
 

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -158,6 +159,17 @@ void TMemoryStream::SetCapacity(int64_t capacity)
 {
     if (capacity > 0)
         data_.reserve(static_cast<size_t>(capacity));
+}
+
+void TMemoryStream::SetCapacityGrande(int64_t capacity)
+{
+    SetCapacity(capacity);
+    constexpr uintptr_t GrandePage = uintptr_t{2} << 20;
+    const auto debut = reinterpret_cast<uintptr_t>(data_.data());
+    const uintptr_t a = (debut + GrandePage - 1) & ~(GrandePage - 1);
+    const uintptr_t b = (debut + data_.capacity()) & ~(GrandePage - 1);
+    if (debut && b > a)
+        ::madvise(reinterpret_cast<void*>(a), b - a, MADV_HUGEPAGE);   // advice only: a refusal changes nothing
 }
 
 void TMemoryStream::LoadFromStream(TStream& stream)
