@@ -92,6 +92,22 @@ char* Pose(char* p, std::string_view s)
     return p + s.size();
 }
 
+// A leaf's start tag "<nom>", and its end tag with the line break.
+char* PoseOuvrante(char* p, std::string_view nom)
+{
+    *p++ = '<';
+    p = Pose(p, nom);
+    *p++ = '>';
+    return p;
+}
+
+char* PoseFermante(char* p, std::string_view nom)
+{
+    p = Pose(p, "</");
+    p = Pose(p, nom);
+    return Pose(p, ">\r\n");
+}
+
 }  // namespace
 
 TXmlWriter::TXmlWriter() = default;
@@ -243,15 +259,9 @@ void TXmlWriter::EcritElement(std::string_view nom, std::string_view valeur, boo
             code = EncodeTexteXml(valeur);
             valeur = code;
         }
-        char* p = Place(2 * nom.size() + valeur.size() + 7);
-        *p++ = '<';
-        p = Pose(p, nom);
-        *p++ = '>';
+        char* p = PoseOuvrante(Place(2 * nom.size() + valeur.size() + 7), nom);
         p = Pose(p, valeur);
-        p = Pose(p, "</");
-        p = Pose(p, nom);
-        p = Pose(p, ">\r\n");
-        Avance(p);
+        Avance(PoseFermante(p, nom));
     }
     Vide();
 }
@@ -260,15 +270,9 @@ void TXmlWriter::EcritElementEntier(std::string_view nom, int32_t valeur)
 {
     // A number needs no escapes: the line is made in place.
     PoseBaliseEnAttente();
-    char* p = Place(2 * nom.size() + 11 + 7);
-    *p++ = '<';
-    p = Pose(p, nom);
-    *p++ = '>';
+    char* p = PoseOuvrante(Place(2 * nom.size() + 11 + 7), nom);
     p = PoseNombre(p, valeur);
-    p = Pose(p, "</");
-    p = Pose(p, nom);
-    p = Pose(p, ">\r\n");
-    Avance(p);
+    Avance(PoseFermante(p, nom));
     Vide();
 }
 
@@ -282,17 +286,11 @@ void TXmlWriter::EcritElementRapport(std::string_view nom, int32_t a, int32_t b)
     if (a < 1 && b < 1)
         return;
     PoseBaliseEnAttente();
-    char* p = Place(2 * nom.size() + 2 * 11 + 8);
-    *p++ = '<';
-    p = Pose(p, nom);
-    *p++ = '>';
+    char* p = PoseOuvrante(Place(2 * nom.size() + 2 * 11 + 8), nom);
     p = PoseNombre(p, a);
     *p++ = '/';
     p = PoseNombre(p, b);
-    p = Pose(p, "</");
-    p = Pose(p, nom);
-    p = Pose(p, ">\r\n");
-    Avance(p);
+    Avance(PoseFermante(p, nom));
     Vide();
 }
 
