@@ -56,7 +56,7 @@ Tf_ChoixLogiciel::Tf_ChoixLogiciel(TComponent* AOwner) : TBrivantelForm(AOwner)
     for (int s = 0; s < 4; ++s) {
         auto* r = new TRondCoche(this);
         r->SetName("rc_Sport" + IntToStr(s));
-        r->SetCaption(NomsSports[s]);
+        r->SetCaption(s == 2 ? TexteOu(3919, NomsSports[s]) : std::string(NomsSports[s]));
         r->Font().SetStyle(fsBold);
         r->Font().SetColor(clWhite);
         r->SetBounds(40, HautChoix, 130, 20);

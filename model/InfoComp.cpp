@@ -4,9 +4,17 @@
 #include <cstring>
 
 #include "model/Saison.h"
+#include "model/oTraducteur.h"
 #include "platform/rtl/Strings.h"
 
 namespace {
+
+// The mark written after a minute of the match, in the interface language.
+std::string MarqueMinute()
+{
+    const std::string m = Traduire(3922);
+    return m.empty() ? std::string("\xB0") : m;
+}
 
 constexpr int MaxLigne = 255;   // starters or substitution records per side
 
@@ -364,7 +372,7 @@ std::string TInfoComp::TexteComposition(int equipe, const TSaison* saison) const
             const int32_t idEntrant = ValeurRemplacement(equipe, r, 3);
             if (idEntrant != 0 && saison->InfoJoueur(idEntrant, equipe, entrant))
                 texte += " (" + entrant.Prenom + " " + entrant.Nom + " " +
-                         IntToStr(ValeurRemplacement(equipe, r, 5)) + "\xB0)";
+                         IntToStr(ValeurRemplacement(equipe, r, 5)) + MarqueMinute() + ")";
         }
     }
     return texte;

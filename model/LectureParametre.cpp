@@ -1,6 +1,7 @@
 #include "model/LectureParametre.h"
 
 #include "model/ioXml.h"
+#include "model/oTraducteur.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
@@ -9,6 +10,65 @@
 static int32_t Reduit(int32_t code)
 {
     return code > 10000 ? code - 10000 : code;
+}
+
+// The names the shipped templates give their championships and divisions,
+// each with its text in the language files: shown in the interface language.
+// Any other name (a user's template) is kept as it stands.
+static std::string NomModele(const std::string& nom)
+{
+    static const std::pair<int, const char*> noms[] = {
+    {3930, "Championnat personnalisé"},
+    {3931, "Division personnalisée"},
+    {3932, "Championnat de France"},
+    {3933, "Première division"},
+    {3934, "Deuxième division"},
+    {3935, "Troisième division"},
+    {3936, "Troisième division (2 poules)"},
+    {3937, "Première division avec play-offs"},
+    {3938, "Championnat d'Espagne"},
+    {3939, "Ligue professionnelle fermée"},
+    {3940, "Conférence"},
+    {3941, "Ligue (2 conférences)"},
+    {3942, "Ligue avec play-offs"},
+    {3943, "Ligue continentale des clubs"},
+    {3944, "Saison régulière"},
+    {3945, "Saison régulière et phase finale"},
+    {3946, "Tournoi mondial des nations"},
+    {3947, "Groupe de qualification"},
+    {3948, "Phase finale (32 équipes)"},
+    {3949, "Phase finale (8 groupes)"},
+    {3950, "Quatrième division"},
+    {3951, "Quatrième division (4 groupes)"},
+    {3952, "Quatrième division, 4 groupes"},
+    {3953, "Championnat d'Angleterre"},
+    {3954, "Championnat d'Italie"},
+    {3955, "Troisième division (3 groupes)"},
+    {3956, "Championnat d'Allemagne"},
+    {3957, "Coupe continentale des clubs"},
+    {3958, "Tour de qualification"},
+    {3959, "Phase de groupes et phase finale"},
+    {3960, "Coupe continentale (8 groupes)"},
+    {3961, "Troisième division (4 poules)"},
+    {3962, "Ligue continentale (2 groupes)"},
+    {3963, "Championnat mondial des nations"},
+    {3964, "Première division avec phase finale"},
+    {3965, "Championnat celte et sud-africain"},
+    {3966, "Ligue unique"},
+    {3967, "Tournoi des nations"},
+    {3968, "Tournoi"},
+    {3969, "Poule de qualification"},
+    {3970, "Phase finale (20 équipes)"},
+    {3971, "Phase finale (4 poules)"},
+    {3972, "Phase de poules et phase finale"},
+    {3973, "Coupe continentale (4 poules)"},
+    };
+    for (const auto& [id, francais] : noms)
+        if (nom == L1(francais)) {
+            const std::string t = Traduire(id);
+            return t.empty() ? nom : t;
+        }
+    return nom;
 }
 
 // ---------------------------------------------------------------------------
@@ -61,8 +121,8 @@ static void LitDivision(TXmlReader& x, TDivisionParam& d)
         else if (n == "nBarrageRelegue") d.nBarrageRelegue = static_cast<uint8_t>(x.TexteEntier());
         else if (n == "nGroupe") d.nGroupe = static_cast<uint16_t>(x.TexteEntier());
         else if (n == "NomFichier") d.NomFichier = x.Texte();
-        else if (n == "NomGroupe") d.NomGroupe = x.Texte();
-        else if (n == "nom") d.nom = x.Texte();
+        else if (n == "NomGroupe") d.NomGroupe = NomModele(x.Texte());
+        else if (n == "nom") d.nom = NomModele(x.Texte());
         else if (n == "typejournee") d.typejournee = SameText(x.Texte(), "date") ? 1 : 0;
         else if (n == "playoff") d.playoff = x.Texte();
         else if (n == "division") d.division.AddObject(x.ValeurAttribut("Id"), x.TexteEntier());
@@ -90,7 +150,7 @@ void TLectureParam::Lit(TXmlReader& x)
             uint8_t k = x.ElementSuivant();
             while (k != xmlFin && k != xmlFinFlux) {
                 if (x.Nom() == "nom") {
-                    cfg->Nom = x.Texte();
+                    cfg->Nom = NomModele(x.Texte());
                     // Listed once, at its first name.
                     if (propre)
                         championnats_.push_back(std::move(propre));

@@ -45,7 +45,7 @@ void SepareNomPresident(const std::string& texte, std::string& prenom, std::stri
 Tf_FicheClub::Tf_FicheClub(TComponent* AOwner) : TBrivantelForm(AOwner)
 {
     Dialogue(this, "f_FicheClub", false, 480, 350);
-    SetCaption("Fiche du Club");
+    SetCaption(Texte(1007, "Fiche du club"));
     PageControl1 = new TPageControl(this);
     PageControl1->SetName("PageControl1");
     PageControl1->SetBounds(8, 8, 464, 292);

@@ -113,8 +113,8 @@ void Tf_FicheJoueur::ConstruitControles()
     Etiquette(this, FondCopie3, "Label5", 10, 6, 80, clYellow)->Font().SetStyle(fsBold);
     sb_Detail = new TSpeedButton(this);
     sb_Detail->SetName("sb_Detail");
-    sb_Detail->SetHint(L1("Voir le graphique detaillé des statistiques"));
-    sb_Detail->SetCaption(L1("Graphique"));
+    sb_Detail->SetHint(Texte(3921, L1("Voir le graphique detaillé des statistiques")));
+    sb_Detail->SetCaption(Texte(3920, "Graphique"));
     sb_Detail->OnClick = [this](TObject* s) { sb_DetailClick(s); };
     sb_Detail->SetParent(FondCopie3);
 

@@ -184,7 +184,7 @@ Tf_Recherche::Tf_Recherche(TComponent* AOwner) : TFootForm(AOwner)
     };
     RondCoche4 = rond("RondCoche4", 28, 837, "Quelconque");
     RondCoche5 = rond("RondCoche5", 54, 838, "Entre");
-    rc_naissance = rond("rc_naissance", 80, 0, "Date de naissance");
+    rc_naissance = rond("rc_naissance", 80, 1063, L1("Date de naissance"));
     rc_naissance->SetWidth(140);   // its caption is the longest; no edit beside it
     RondCoche4->SetChecked(true);
     Edit2 = Saisie(this, haut, "Edit2", RondCoche5->Left() + RondCoche5->Width() + 10, 54, 30);
@@ -192,14 +192,14 @@ Tf_Recherche::Tf_Recherche(TComponent* AOwner) : TFootForm(AOwner)
     Label104 = Etiquette(this, haut, "Label104", Edit2->Left() + 34, 57, 839);
     Edit3 = Saisie(this, haut, "Edit3", Edit2->Left() + 60, 54, 30);
     Edit3->SetText("24");
-    // The language files give "et" to both ids of the two labels: "ans" is the program's own.
+    // The language files give "et" to both ids of the two labels: "ans" has a text of its own.
     Label105 = Etiquette(this, haut, "Label105", Edit3->Left() + 34, 57, 0);
-    Label105->SetCaption("ans");
+    Label105->SetCaption(Texte(3909, "ans"));
     e_AgeJour = Saisie(this, haut, "e_AgeJour", 400, 104, 30);
     e_AgeMois = Saisie(this, haut, "e_AgeMois", 436, 104, 30);
     e_AgeAnnee = Saisie(this, haut, "e_AgeAnnee", 472, 104, 50);
-    // The birth date boxes are named underneath; these labels have no text of the language files.
-    const std::pair<TEdit*, std::string> dates[] = {{e_AgeJour, "jour"}, {e_AgeMois, "mois"}, {e_AgeAnnee, L1("Année")}};
+    // The birth date boxes are named underneath.
+    const std::pair<TEdit*, std::string> dates[] = {{e_AgeJour, Texte(3910, "jour")}, {e_AgeMois, Texte(3911, "mois")}, {e_AgeAnnee, Texte(3912, L1("Année"))}};
     for (const auto& [boite, legende] : dates)
         Etiquette(this, haut, "l_" + boite->Name().substr(2), boite->Left(), 128, 0)->SetCaption(legende);
     b_Rechercher = Bouton(this, haut, "b_Rechercher", 646, 26, 104, 841);

@@ -103,6 +103,7 @@ void Tf_ButeursFoot::AfficheLibelles()
     Label2->SetCaption(Texte(1034, "Spectateurs"));
     Label1->SetCaption(Texte(742, "Arbitre"));
     Label3->SetCaption(Texte(1010, "Stade"));
+    Label4->SetCaption(Texte(498, "Buteurs"));
     Label23->SetCaption(Texte(1368, "Cartons"));
     mi_Penalty->SetCaption(Texte(1639, "Penalty"));
     mi_Coupfranc->SetCaption(Texte(1638, "Coup franc"));

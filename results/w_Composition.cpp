@@ -86,13 +86,13 @@ Tf_Composition::Tf_Composition(TComponent* AOwner) : Tf_InfoMatchCadreBase(AOwne
     pm_CapitaineEx->OnPopup = [this](TObject*) { pm_CapitaineExPopup(); };
     mi_Capitaine = new TMenuItem(pm_CapitaineEx);
     mi_Capitaine->SetName("mi_Capitaine");
-    mi_Capitaine->SetCaption("Capitaine");
+    mi_Capitaine->SetCaption(Texte(3906, "Capitaine"));
     mi_Capitaine->SetRadioItem(true);
     mi_Capitaine->OnClick = [this](TObject*) { mi_CapitaineClick(); };
     pm_CapitaineEx->Items()->Add(mi_Capitaine);
     mi_AucunCap = new TMenuItem(pm_CapitaineEx);
     mi_AucunCap->SetName("mi_AucunCap");
-    mi_AucunCap->SetCaption("Aucun");
+    mi_AucunCap->SetCaption(Texte(108, "Aucun"));
     mi_AucunCap->SetRadioItem(true);
     mi_AucunCap->OnClick = [this](TObject*) { mi_AucunCapClick(); };
     pm_CapitaineEx->Items()->Add(mi_AucunCap);

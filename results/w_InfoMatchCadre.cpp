@@ -57,9 +57,9 @@ Tf_InfoMatchCadreBase::Tf_InfoMatchCadreBase(TComponent* AOwner) : TFootForm(AOw
         mi->SetCaption(texte);
         pm_TypeBut->Items()->Add(mi);
     };
-    item(mi_Penalty, "mi_Penalty", "Penalty");
-    item(mi_Coupfranc, "mi_Coupfranc", "Coup-franc");
-    item(mi_Aucun, "mi_Aucun", "Aucun");
+    item(mi_Penalty, "mi_Penalty", Texte(1639, "Penalty"));
+    item(mi_Coupfranc, "mi_Coupfranc", Texte(1638, "Coup-franc"));
+    item(mi_Aucun, "mi_Aucun", Texte(108, "Aucun"));
     OnResize = [this](TObject*) { fc_InfoMatchResize(); };
 }
 

@@ -103,7 +103,7 @@ void Tf_PasseursFoot::Prepare()
     Label11->SetCaption(Texte(918, "Passeurs"));
     // Text 919 of the language files names the substitutions: the comment
     // keeps its own caption.
-    Label12->SetCaption("Commentaires sur le match");
+    Label12->SetCaption(Texte(3907, "Commentaires sur le match"));
     Panel2->SetAlign(alLeft);
     Panel4->SetAlign(alRight);
 }
@@ -266,7 +266,7 @@ void Tf_PasseursRugby::Prepare()
     // Texts 514 and 919 of the language files name the kickers and the
     // substitutions: these labels keep their own captions.
     Label1->SetCaption(L1("Penalités manquées"));
-    Label12->SetCaption("Commentaires sur le match");
+    Label12->SetCaption(Texte(3907, "Commentaires sur le match"));
     Panel2->SetAlign(alLeft);
     Panel4->SetAlign(alRight);
 }

@@ -147,8 +147,8 @@ void Tf_Resultats::CreeComposants()
         FondMatch->InsereControle(l);
         return l;
     };
-    l_Finale = titre("l_Finale", "Finale");
-    l_PetiteFinale = titre("l_PetiteFinale", L1("Match pour la troisième place"));
+    l_Finale = titre("l_Finale", Texte(271, "Finale"));
+    l_PetiteFinale = titre("l_PetiteFinale", Texte(3924, L1("Match pour la troisième place")));
 
     pm_Forfait = new TPopupMenu(this);
     pm_Forfait->SetName("pm_Forfait");
@@ -588,6 +588,10 @@ void Tf_Resultats::CadreMouseDown(TObject* Sender, TMouseButton Button, TShiftSt
         return;
     for (TMenuItem* mi : {mi_Forfait, mi_TapisVert, mi_MatchRemis, mi_MatchArrete, mi_ScoreNonParvenu, mi_MatchNormal})
         mi->SetChecked(mi->Tag == Ligne(r).EtatMatch);
+    // The team whose frame was clicked is the one that wins by forfeit.
+    const TCadreDrop* gagnant = pm_Forfait->Tag % 2 == 1 ? Ligne(r).Domicile : Ligne(r).Exterieur;
+    mi_Forfait->SetCaption(gagnant->Text().empty() ? Texte(929, "Forfait")
+                                                   : TraduireFormat(3923, {gagnant->Text()}));
     const TPoint p = cadre->ClientToScreen({X, Y});
     pm_Forfait->Popup(p.X, p.Y);
 }
@@ -852,7 +856,7 @@ void Tf_Resultats::DecideQualifie(TObject* Sender)
             if (t == 0)
                 return;
             l.TirsAuBut->Tag = static_cast<int32_t>(t);
-            l.TirsAuBut->SetCaption("Tir au buts : " + IntToStr(TirsDomicile(t)) + " - " + IntToStr(TirsExterieur(t)));
+            l.TirsAuBut->SetCaption(TraduireFormat(286, {TirsDomicile(t), TirsExterieur(t)}));
         }
         l.Qualifie = TirsDomicile(t) > TirsExterieur(t) ? 0 : 1;
     } else if (l.TirsAuBut) {

@@ -39,7 +39,7 @@ Tf_Creation::Tf_Creation(TComponent* AOwner) : TBrivantelForm(AOwner)
             indexChampionnat_ = static_cast<int>(cb_Championnat->Items().Objects(i)) - 1;
         ConstruitDivisions(-1);
     };
-    RondCoche1 = Coche<TRondCoche>(this, FondCopie1, "RondCoche1", L1("Championnat prédéfini"), 10, 54, 220);
+    RondCoche1 = Coche<TRondCoche>(this, FondCopie1, "RondCoche1", Traduire(3905), 10, 54, 220);
     FondDivisions = Place(new TPanel(this), FondCopie1, "FondDivisions", 10, 76, 220, 160);
     FondDivisions->SetBevelOuter(bvNone);
     FondDivisions->SetParentColor(true);
@@ -62,7 +62,7 @@ Tf_Creation::Tf_Creation(TComponent* AOwner) : TBrivantelForm(AOwner)
     UpDown1->Min = 2;
     UpDown1->Max = 255;
     UpDown1->SetAssociate(Edit1);
-    Libelle(this, fc_Param, "Label3", L1("Saison :"), 10, 60, 190);
+    Libelle(this, fc_Param, "Label3", Traduire(360), 10, 60, 190);
     MaskEdit1 = Place(new TMaskEdit(this), fc_Param, "MaskEdit1", 10, 80, 80, 22);
     MaskEdit1->SetEditMask("!0000/00;1;");
     MaskEdit1->SetText("1999/00");

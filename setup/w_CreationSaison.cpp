@@ -150,7 +150,7 @@ Tf_CreationSaison::Tf_CreationSaison(TComponent* AOwner) : TBrivantelForm(AOwner
     bc_RetirerElement->OnClick = [this](TObject*) { bc_RetirerElementClick(); };
     bc_CreeChamp = Bouton(this, FondCopie1, "bc_CreeChamp", Traduire(955), xb, 110, 166, 30);
     bc_CreeChamp->OnClick = [this](TObject*) { bc_CreeChampClick(); };
-    bc_CreeCoupe = Bouton(this, FondCopie1, "bc_CreeCoupe", L1("Créer une coupe"), xb, 146, 166, 30);
+    bc_CreeCoupe = Bouton(this, FondCopie1, "bc_CreeCoupe", Traduire(3902), xb, 146, 166, 30);
     bc_CreeCoupe->OnClick = [this](TObject*) { bc_CreeCoupeClick(); };
     bc_Separateur = Bouton(this, FondCopie1, "bc_Separateur", Traduire(884), xb, 182, 166, 30);
     bc_Separateur->OnClick = [this](TObject*) { bc_SeparateurClick(); };
@@ -159,10 +159,10 @@ Tf_CreationSaison::Tf_CreationSaison(TComponent* AOwner) : TBrivantelForm(AOwner
     bc_AjouteFichier = Bouton(this, FondCopie1, "bc_AjouteFichier", Traduire(259), xb, 322, 166, 30);
     bc_AjouteFichier->OnClick = [this](TObject*) { bc_AjouteFichierClick(); };
     sb_Up = Place(new TSpeedButton(this), FondCopie1, "sb_Up", xb, 270, 79, 26);
-    sb_Up->SetCaption(L1("Monter"));
+    sb_Up->SetCaption(Traduire(3900));
     sb_Up->OnClick = [this](TObject*) { sb_UpClick(); };
     sb_Down = Place(new TSpeedButton(this), FondCopie1, "sb_Down", xb + 87, 270, 79, 26);
-    sb_Down->SetCaption(L1("Descendre"));
+    sb_Down->SetCaption(Traduire(3901));
     sb_Down->OnClick = [this](TObject*) { sb_DownClick(); };
 
     lb_ListeFichier = Place(new TListBox(this), FondCopie1, "lb_ListeFichier", 460, 26, 154, 326);
@@ -288,7 +288,7 @@ bool Tf_CreationSaison::Active()
         ListeDossier(MakePath(dossier_, "sauvegarde\\"));
         IdPerso = 1000;
         CodeCourant = 0;
-        AjouteNoeud(nullptr, nullptr, "Saison", 0, ImageFerme);
+        AjouteNoeud(nullptr, nullptr, Traduire(10), 0, ImageFerme);
     } else {
         // 6.
         for (size_t i = 0; i < inclus_.size(); ++i) {
@@ -302,7 +302,7 @@ bool Tf_CreationSaison::Active()
         }
         CodeCourant = Saison ? Saison->Arbre().CodeMax() : 0;
         IdPerso = Saison ? Saison->Arbre().IdPersoMax() : 1000;
-        AjouteNoeud(nullptr, nullptr, "Saison", 0, ImageFerme);
+        AjouteNoeud(nullptr, nullptr, Traduire(10), 0, ImageFerme);
     }
     // 7.
     if (mode & 8)
@@ -320,7 +320,7 @@ bool Tf_CreationSaison::Active()
 
 void Tf_CreationSaison::RemplitDepuisSaison()
 {
-    TTreeNode* racine = AjouteNoeud(nullptr, nullptr, "Saison", 0, ImageFerme);
+    TTreeNode* racine = AjouteNoeud(nullptr, nullptr, Traduire(10), 0, ImageFerme);
     if (!Saison)
         return;
     int index = 0;

@@ -97,7 +97,7 @@ int32_t Tf_CreationSaison::CreeChampionnatModele(int32_t c, int32_t idModele, in
     o->Championnat = ch.get();
     const int32_t code = ch->CodeChamp;
     crees_.push_back(std::move(ch));
-    FileChampionnat(o, c, idModele, "Mon championnat " + IntToStr(code));
+    FileChampionnat(o, c, idModele, TraduireFormat(3903, {code}));
     return code;
 }
 
@@ -438,7 +438,7 @@ void Tf_CreationSaison::bc_CreeCoupeClick()
         sel->EditText();
     }
     if (sel && sel->Level() == 2) {
-        TTreeNode* n = AjouteNoeud(sel, nullptr, "Ma coupe " + IntToStr(sel->Count() + 1), 0, ImageChampionnat);
+        TTreeNode* n = AjouteNoeud(sel, nullptr, TraduireFormat(3904, {sel->Count() + 1}), 0, ImageChampionnat);
         Rec(n)->Objet = o;
     }
 }

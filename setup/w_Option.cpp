@@ -144,7 +144,7 @@ void Tf_Option::CreeGeneraux()
 
     FondPetiteFinale = Fond(this, ts_Generaux, "FondPetiteFinale", 4, 114, 528, 34);
     cc_PetiteFinale = Coche<TCarreCoche>(this, FondPetiteFinale, "cc_PetiteFinale",
-                                         L1("Match pour la troisième place"), 8, 7, 400);
+                                         Traduire(3924), 8, 7, 400);
     FondPetiteFinale->SetVisible(false);
 
     FondParamSup = Fond(this, ts_Generaux, "FondParamSup", 4, 194, 528, 96);
@@ -240,7 +240,7 @@ void Tf_Option::CreeArbitres()
     UpDown11 = Nombre(FondCopie7, "UpDown11", 360, 60, 0, 9, 6);
     e_ArbitreMois = static_cast<TEdit*>(UpDown11->Associate());
     e_ArbitreMois->SetName("e_ArbitreMois");
-    Libelle(this, FondCopie7, "Label22b", L1("mois"), 420, 62, 90);
+    Libelle(this, FondCopie7, "Label22b", Traduire(3911), 420, 62, 90);
     cc_ArbitreEquipeMatchs =
         Coche<TCarreCoche>(this, FondCopie7, "cc_ArbitreEquipeMatchs", Traduire(1217), 24, 90, 330);
     UpDown12 = Nombre(FondCopie7, "UpDown12", 360, 88, 0, 9, 6);

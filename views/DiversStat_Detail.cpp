@@ -182,7 +182,7 @@ void LigneEvenements(TDetail& d, TSaison* saison, const TListeDonnees* l, int te
                 const TDonneesEvt& e = *cote[s][p].evts[i];
                 if (i > 0)
                     t += ", ";
-                t += IntToStr(e.Minute()) + L1("°");
+                t += IntToStr(e.Minute()) + Texte(3922, L1("°"));
                 const int genre = !buts ? 0 : (e.Mot() & evtRouge) ? 4 : (e.Mot() & evt100) ? 1 : 0;
                 if (genre) {
                     t += ' ';

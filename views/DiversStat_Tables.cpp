@@ -455,7 +455,7 @@ void Tf_DiversStat::RemplitJoueursJournee(int journee, int type, const TCouleurE
             std::string t = NomJoueur(saison, e->IdJoueur());
             if (e->Minute() > 0) {
                 const std::string genre = type == 1 ? LibelleTypeButCourt(e->TypeBut()) : std::string();
-                t += Format(genre.empty() ? " (%d%s)" : " (%d%s %s)", {e->Minute(), L1("°"), genre});
+                t += Format(genre.empty() ? " (%d%s)" : " (%d%s %s)", {e->Minute(), Texte(3922, L1("°")), genre});
             }
             const int r = n == 0 ? premier : ligne();
             Cellule(g, 1, r, t, couleurs, false, 0);
@@ -529,8 +529,8 @@ void Tf_DiversStat::RemplitFourchetteClassement(TSaison* saison, TColorGridBase&
     for (int p = 0; p < n; ++p) {
         Equipe(g, 0, p + 1, saison, c->IdEquipe(p), couleurs, p == suivie, p);
         g.ChangeMarqueCellule(0, p + 1, false);
-        Cellule(g, 1, p + 1, IntToStr(meilleure[static_cast<size_t>(p)]) + L1("°"), couleurs, p == suivie, 1);
-        Cellule(g, 2, p + 1, IntToStr(pire[static_cast<size_t>(p)]) + L1("°"), couleurs, p == suivie, 1);
+        Cellule(g, 1, p + 1, IntToStr(meilleure[static_cast<size_t>(p)]) + Texte(3922, L1("°")), couleurs, p == suivie, 1);
+        Cellule(g, 2, p + 1, IntToStr(pire[static_cast<size_t>(p)]) + Texte(3922, L1("°")), couleurs, p == suivie, 1);
     }
 }
 

@@ -157,9 +157,10 @@ Tf_Historique::Tf_Historique(TComponent* AOwner) : TFootForm(AOwner)
     bc_Retirer = BoutonDialogue(this, ts_Saisie, "bc_Retirer", 238, 6, 90);
     bc_Ajouter = BoutonDialogue(this, ts_Saisie, "bc_Ajouter", 334, 6, 90);
     cb_Type = Liste(this, ts_Saisie, "cb_Type", 10, 42, 320);
-    for (const char* t : {"Victoire à 3 points", "Victoire à 2 points", "Bonus de 1 point pour 3 buts marqués",
-                          "Bonus de 1 point pour 3 buts d'ecart"})
-        cb_Type->Items().Add(L1(t));
+    for (const auto& [id, t] : {std::pair{3914, "Victoire à 3 points"}, std::pair{3915, "Victoire à 2 points"},
+                                std::pair{3916, "Bonus de 1 point pour 3 buts marqués"},
+                                std::pair{3917, "Bonus de 1 point pour 3 buts d'ecart"}})
+        cb_Type->Items().Add(Texte(id, L1(t)));
     bc_Enregistrer = BoutonDialogue(this, ts_Saisie, "bc_Enregistrer", 338, 38, 120);
     csg_Saisie = Grille(this, ts_Saisie, "csg_Saisie", 10, 76);
     csg_Saisie->SetSelectionVisible(true);
@@ -217,7 +218,7 @@ Tf_Historique::Tf_Historique(TComponent* AOwner) : TFootForm(AOwner)
     sg_Classement = Grille(this, ts_Classement, "sg_Classement", 10, 72);
     sg_Classement->SetVisible(false);
 
-    bc_Retirer->SetCaption("Effacer");
+    bc_Retirer->SetCaption(Texte(3913, "Effacer"));
     bc_Ajouter->SetCaption(Texte(932, "Ajouter"));
     bc_Enregistrer->SetCaption(Texte(655, "Enregistrer"));
     bc_Chercher->SetCaption(Texte(1206, "Chercher"));

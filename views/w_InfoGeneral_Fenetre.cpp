@@ -118,18 +118,18 @@ Tf_InfoGeneral::Tf_InfoGeneral(TComponent* AOwner, const TClasseInfoGeneral& cla
     tab9->SetAlign(alClient);
     tab9->SetParent(this);
     tab9->OnChange = [this](TObject*) { tab9Change(); };
-    auto page = [this](const char* nom, const char* titre) {
+    auto page = [this](const char* nom, int titre, const char* defaut) {
         auto* t = new TTabSheet(this);
         t->SetName(nom);
-        t->SetCaption(L1(titre));
+        t->SetCaption("  " + Texte(titre, L1(defaut)) + "  ");
         t->SetPageControl(tab9);
         t->SetColor(CouleurFondFonceDessin);
         return t;
     };
-    ts_Info = page("ts_Info", "  Informations générales  ");
-    ts_Repartition = page("ts_Repartition", "  Répartition des buts  ");
-    ts_Affluence = page("ts_Affluence", "  Meilleurs affluences  ");
-    ts_Evolution = page("ts_Evolution", "  Evolution  ");
+    ts_Info = page("ts_Info", 1471, "Informations générales");
+    ts_Repartition = page("ts_Repartition", 947, "Répartition des buts");
+    ts_Affluence = page("ts_Affluence", 3908, "Meilleures affluences");
+    ts_Evolution = page("ts_Evolution", 989, "Evolution");
 
     // page 1: goals per matchday over the figures
     FondCopie27 = Panneau(this, ts_Info, "FondCopie27", "FondCarrebleuSimple");
@@ -182,7 +182,7 @@ Tf_InfoGeneral::Tf_InfoGeneral(TComponent* AOwner, const TClasseInfoGeneral& cla
     GraphBarre4->SetAlign(alTop);
     for (TGraphBarre* g : {GraphBarre4, GraphBarre5}) {
         g->SetTextin(true);
-        g->SetLegendeY(L1("Nombre de but"));
+        g->SetLegendeY(Texte(818, "Nombre de buts"));
     }
     ts_Repartition->OnResize = [this](TObject*) { ts_RepartitionResize(); };
 

@@ -272,7 +272,7 @@ TEST(Resultats, ACupTieGoesToAShootOutOnceAndItsWinnerToTheFinal)
     Score(r->Ligne(0).ScoreDomicile, "1", r->Ligne(0).ScoreExterieur);
     Score(r->Ligne(0).ScoreExterieur, "1", r->Ligne(1).ScoreDomicile);
     EXPECT_EQ(dialogues, 1);
-    EXPECT_EQ(r->Ligne(0).TirsAuBut->Caption(), "Tir au buts : 5 - 4");
+    EXPECT_EQ(r->Ligne(0).TirsAuBut->Caption(), TraduireFormat(286, {5, 4}));
     EXPECT_EQ(r->Ligne(0).Qualifie, 0);
     // Leaving the box again keeps the shoot-out without asking.
     r->Ligne(0).ScoreExterieur->SetFocus();

@@ -25,6 +25,7 @@
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/SaisonBuilder.h"
 #include "tests/support/SaisonParcours.h"
+#include "tests/shell/TextesFrancais.h"
 #include "ui/Bouton.h"
 #include "ui/BrivantelForm.h"
 
@@ -131,7 +132,11 @@ struct TReleve
     std::vector<std::string> Textes;
     std::string DossierImages;
     std::set<std::string> Grabbees;
+    std::set<std::string>* Francais = nullptr;   // French captions met, when asked
 };
+
+// The names the walk's season gives its cup and its play-off.
+const std::set<std::string> NomsSaison = {"Coupe", "Barrage"};
 
 void Repond(TReleve& r, TForm* f)
 {
@@ -142,6 +147,8 @@ void Repond(TReleve& r, TForm* f)
         return;
     }
     r.Modales.push_back(classe);
+    if (r.Francais)
+        TextesFrancais(f, *r.Francais, NomsSaison);
     if (auto* m = dynamic_cast<Tf_MessageUtil*>(f)) {
         r.Textes.push_back(m->Label1->Caption());
         m->SetModalResult(mrCancel);
@@ -348,3 +355,65 @@ TEST_P(Parcours, EveryEntryOfTheTreeAndTheMenuBarOpensItsWindowOrDoesItsAction)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sports, Parcours, ::testing::Values(0, 1, 2, 3));
+
+// In the English interface, no window of the tree, no dialog met on the way
+// and no menu shows a text that only the French language file holds.
+TEST_P(Parcours, EnglishInterfaceShowsNoFrenchCaptionInAnyWindow)
+{
+    const int sport = GetParam();
+    const std::string nom = "anglais" + std::to_string(sport);
+    const std::string dir = Prepare(nom, true);
+    TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", "en");
+    auto g = GenereSaisonParcours(sport);
+    ForceDirectories(MakePath(dir, "stats"));
+    EcritHistorique(MakePath(dir, "stats"), *g->saison);
+    const std::string fichier = MakePath(dir, "sauvegarde/" + nom + ".xmc");
+    ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, g->saison.get(), nullptr, "", "", nullptr, {}, false));
+    g.reset();
+
+    auto f = LanceFenetre();
+    ASSERT_EQ(f->Langue, "en");
+    f->OpenFile(fichier);
+    ASSERT_TRUE(f->Saison);
+    std::set<std::string> francais;
+    TextesFrancais(f.get(), francais, NomsSaison);
+    EXPECT_TRUE(francais.empty()) << "main window: " << ::testing::PrintToString(francais);
+
+    std::vector<int> arbre;
+    for (TTreeNode* n = f->tv_Menu->Items().GetFirstNode(); n; n = n->GetNext())
+        if (n->Data >= PremiereCommande && n->Data <= DerniereCommandeMenu)
+            arbre.push_back(static_cast<int>(n->Data));
+    TReleve releve;
+    releve.DossierImages = MakePath(kit::OutputDir(), "anglais/" + std::to_string(sport));
+    ForceDirectories(releve.DossierImages);
+    std::set<int> faits;
+    for (const int c : arbre) {
+        // closing the season, leaving, reopening: not windows
+        if (c == 9 || c == 10 || c == 12 || c == 11 || !faits.insert(c).second)
+            continue;
+        francais.clear();
+        releve.Francais = &francais;
+        for (int k = 0; k < 4; ++k)
+            kit::WhenModal([&releve](TForm* m) { Repond(releve, m); });
+        try {
+            TTreeNode* n = Noeud(*f, c);
+            ASSERT_NE(n, nullptr);
+            Choisit(*f, n);
+            kit::Process();
+        }
+        catch (const std::exception& e) {
+            ADD_FAILURE() << "exception: " << e.what();
+        }
+        kit::ForgetModalActions();
+        ASSERT_TRUE(f->Saison);
+        TextesFrancais(f.get(), francais, NomsSaison);
+        if (f->Enfant)
+            TextesFrancais(f->Enfant, francais, NomsSaison);
+        if (f->Enfant && Attendu(c).Genre == gVue)
+            kit::GrabToPng(f.get(), std::to_string(c) + "_" + Classe(f->Enfant), releve.DossierImages);
+        EXPECT_TRUE(francais.empty()) << "command " << c << ": " << ::testing::PrintToString(francais);
+        if (f->MenuSimple)
+            f->ChoisitMenuSimple(false);
+    }
+    TermineFenetre(f);
+}
