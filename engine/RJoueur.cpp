@@ -287,7 +287,7 @@ void CompteMeilleur(TDonneesChampionnatStat& c, int n, int type, int filtre, TCo
         for (const auto& [cle, tentes] : Sommes(c, n, def.code2, filtre)) {
             auto it = reussis.find(cle);
             const int64_t r = it != reussis.end() ? it->second : 0;
-            valeurs[cle] = tentes > 0 && tentes >= seuil ? r * 10000 / tentes : 0;
+            valeurs[cle] = tentes > 0 && tentes >= seuil ? DivisionArrondie(r * 10000, tentes) : 0;
         }
     }
     for (const auto& [cle, v] : valeurs) {
@@ -358,7 +358,7 @@ std::vector<TCompteurJoueur> TClassJoueur::TotauxJoueurs(TSaison& saison, int eq
         for (TCompteurJoueur& cp : liste) {
             cp.Brut = cp.Valeur;
             const int64_t facteur = Pourcentage(type) ? 10000 : 100;
-            cp.Valeur = cp.Diviseur != 0 ? cp.Valeur * facteur / cp.Diviseur : 0;
+            cp.Valeur = DivisionArrondie(cp.Valeur * facteur, cp.Diviseur);
         }
 
     std::vector<std::string> equipes(liste.size()), noms(liste.size());
@@ -605,7 +605,7 @@ std::vector<TLigneArbitre> TClassArbitre::Classement(TSaison& saison, int type, 
         }
     }
     for (TLigneArbitre& l : lignes)
-        l.Rapport = l.Matchs > 0 ? l.Valeur * 100 / l.Matchs : 0;
+        l.Rapport = l.Matchs > 0 ? DivisionArrondie(l.Valeur * 100, l.Matchs) : 0;
     std::stable_sort(lignes.begin(), lignes.end(), [](const TLigneArbitre& x, const TLigneArbitre& y) {
         if (x.Rapport != y.Rapport)
             return x.Rapport > y.Rapport;

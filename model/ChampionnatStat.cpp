@@ -5,6 +5,7 @@
 #include "model/Championnat_Maintenance.h"
 #include "model/Joueurs.h"
 #include "model/Saison.h"
+#include "model/Utilities.h"
 #include "model/SaisonFiches.h"
 #include "model/oTraducteur.h"
 #include "platform/rtl/StringList.h"
@@ -455,7 +456,7 @@ std::unique_ptr<TListeResultat> TDonneesChampionnatHandball::ListeClassementJoue
             }
         if (nb != 1 || seul->Mot() == 0)
             continue;
-        const long long ratio = static_cast<long long>(d->Mot()) * 10000 / seul->Mot();
+        const long long ratio = DivisionArrondie(static_cast<long long>(d->Mot()) * 10000, seul->Mot());
         r->AjoutePropre(TDonneesEvt::CreateId(d->IdJoueur(), d->IdEquipe(), Borne16(ratio)));
     }
     return r;

@@ -190,6 +190,17 @@ static const std::array<unsigned char, 256>& TableSansAccent()
     return table;
 }
 
+int64_t DivisionArrondie(int64_t a, int64_t b)
+{
+    if (b == 0)
+        return 0;
+    if (b < 0) {
+        a = -a;
+        b = -b;
+    }
+    return a >= 0 ? (2 * a + b) / (2 * b) : -((-2 * a + b) / (2 * b));
+}
+
 std::string SansAccent(std::string_view texte)
 {
     const auto& t = TableSansAccent();

@@ -46,6 +46,9 @@ std::string CassePhrase(std::string_view texte);
 // hyphen, period, digits and letters kept, every other byte a blank. Byte for
 // byte, so the key has the text's length.
 std::string SansAccent(std::string_view texte);
+// a / b rounded to the nearest whole number, halves away from zero; 0 when b
+// is 0. For ratios shown to the user (2 / 3 in hundredths of a percent: 6667).
+int64_t DivisionArrondie(int64_t a, int64_t b);
 // Position (1-based) of the n-th occurrence of the pattern, occurrences allowed
 // to overlap; 0 when n < 1 or there are fewer.
 int PositionOccurrence(std::string_view motif, std::string_view texte, int n);

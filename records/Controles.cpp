@@ -76,7 +76,8 @@ void RemplitEquipes(TStrings& items, const TSaison* saison)
         if (!c || c->IndexEquipe(id) < 0)
             autres.emplace_back(saison->NomEquipe(id), id);
     }
-    std::sort(autres.begin(), autres.end());
+    std::stable_sort(autres.begin(), autres.end(),
+                     [](const auto& a, const auto& b) { return AnsiCompareText(a.first, b.first) < 0; });
     if (c)
         for (int i = 0; i < c->NbEquipe(); ++i)
             items.AddObject(saison->NomEquipe(c->IdEquipe(i)), c->IdEquipe(i));

@@ -331,7 +331,7 @@ struct TRapport
                 const int reussis = s->Valeur(code), tentes = s->Valeur(code + 1);
                 std::string x = IntToStr(reussis) + "-" + IntToStr(tentes);
                 if (tentes != 0)
-                    x += " (" + IntToStr(reussis * 100 / tentes) + "%)";
+                    x += " (" + IntToStr(DivisionArrondie(reussis * 100LL, tentes)) + "%)";
                 r += Cellule(x, "");
             }
             for (int code = 13; code <= 20; ++code)

@@ -354,7 +354,8 @@ void Tf_Principale::FormCreate(TObject*)
         NomCourt = NomCourtProduit;
         Version = VersionProduit;
     }
-    // 3. Dates in one form; numbers shown with the user's decimal separator.
+    // 3. Dates in one form; numbers shown with the locale's decimal separator until the
+    // interface language is known (step 8).
     FormatSettings().ShortDateFormat = "dd/mm/yyyy";
     FormatSettings().DateSeparator = '/';
     ApplyLocaleNumbers();
@@ -397,8 +398,10 @@ void Tf_Principale::FormCreate(TObject*)
     const int menuSimple = ini.ReadInteger("General", "MenuSimple", -1);
     // 8.
     const std::string fichierLangue = MakePath(prog, "texte\\Texte" + Langue + ".txt");
-    // Qt's own dialogs and the calendars speak the interface's language.
+    // Qt's own dialogs and the calendars speak the interface's language, and
+    // numbers are shown with its decimal separator.
     AppliqueLangueInterface(Langue);
+    ApplyLocaleNumbers(Langue);
     if (FileExists(fichierLangue))
         InstalleTraducteur(std::make_unique<TTraducteur>(fichierLangue));
     else

@@ -590,8 +590,10 @@ double TColorGridBase::Difference(int col, int etat, int i, int j)
     default:
         break;
     }
+    // Rows level keep the order they were made in, whichever the direction
+    // (a list made in alphabetical order stays so among equal values).
     if (d == 0)
-        d = cj - ci;
+        return ci - cj;
     return etat == 1 ? -d : d;
 }
 

@@ -77,7 +77,7 @@ void Tf_DiversStat::RemplitMeilleursJournee(int journee, int type, const TCouleu
         }
     }
     std::sort(equipes.begin(), equipes.end(),
-              [&](int a, int b) { return saison->NomEquipeCourant(a) < saison->NomEquipeCourant(b); });
+              [&](int a, int b) { return AnsiCompareText(saison->NomEquipeCourant(a), saison->NomEquipeCourant(b)) < 0; });
     Modele(g).SetRowCount(std::max(static_cast<int>(equipes.size()), 1) + 1);
     for (size_t r = 0; r < equipes.size(); ++r) {
         const int id = equipes[r], row = static_cast<int>(r) + 1;

@@ -430,7 +430,7 @@ void Tf_DiversStat::RemplitJoueursJournee(int journee, int type, const TCouleurE
         }
     }
     std::sort(equipes.begin(), equipes.end(), [&](int a, int b) {
-        return saison->NomEquipeCourant(a) < saison->NomEquipeCourant(b);
+        return AnsiCompareText(saison->NomEquipeCourant(a), saison->NomEquipeCourant(b)) < 0;
     });
     int row = 1;
     for (int id : equipes) {

@@ -5,6 +5,7 @@
 
 #include "engine/CalculClassement.h"
 #include "model/Championnat.h"
+#include "model/Utilities.h"
 #include "model/InfoComp.h"
 #include "model/Joueurs.h"
 #include "model/ListeDonnees.h"
@@ -68,6 +69,18 @@ void CompteJoueursMatch(const TInfoComp* m, std::set<int32_t>* joueurs, int* mat
 }
 
 // A ranked list: row n or "-" when equal to the row above.
+// Rows (position, value) by value, teams level in alphabetical order.
+void TrieLignes(std::vector<std::pair<int, int>>& lignes, const TSaison& saison, bool decroissant)
+{
+    const TDonneesChampionnat* c = saison.ChampionnatCourant();
+    auto nom = [&](int position) { return saison.NomEquipeCourant(c->IdEquipe(position)); };
+    std::stable_sort(lignes.begin(), lignes.end(), [&](const auto& a, const auto& b) {
+        if (a.second != b.second)
+            return decroissant ? a.second > b.second : a.second < b.second;
+        return AnsiCompareText(nom(a.first), nom(b.first)) < 0;
+    });
+}
+
 void Classe(TColorGridBase& g, TSaison* saison, const std::vector<std::pair<int, int>>& lignes, int titre,
             const TCouleurElement& couleurs, const std::function<std::string(int)>& texte, bool lien)
 {
@@ -102,7 +115,7 @@ void Classe(TColorGridBase& g, TSaison* saison, const std::vector<std::pair<int,
 int Tf_InfoEquipes::ValeurJoueur(const TJoueur& j, uint32_t c, int type)
 {
     auto s = [&](int code) { return static_cast<int>(j.Stat(c, code)); };
-    auto ratio = [&](int a, int b) { return s(b) == 0 ? 0 : s(a) * 1000 / s(b); };
+    auto ratio = [&](int a, int b) { return static_cast<int>(DivisionArrondie(s(a) * 1000LL, s(b))); };
     switch (type) {
     case 0: return s(1);
     case 1: return 5 * s(1) + 2 * s(2) + 3 * s(3) + 3 * s(4);
@@ -211,7 +224,7 @@ void Tf_InfoEquipes::AfficheMeilleursJoueurs(TColorGridBase& g, TSaison* saison,
             cellule(2, row, dixiemes ? Dixiemes(v) : IntToStr(v), 1);
             cellule(3, row, IntToStr(type >= 10 && type <= 13 ? j.Stat(championnat, 36) : j.NbMatch(championnat)), 1);
             if (part)
-                cellule(4, row, total <= 0 ? "100%" : IntToStr(v * 100 / total) + "%", 1);
+                cellule(4, row, total <= 0 ? "100%" : IntToStr(static_cast<int>(DivisionArrondie(v * 100LL, total))) + "%", 1);
             g.ChangeTraitLigne(row, false);
         }
         g.ChangeCouleurTraitLigne(r - 1, *couleurs.Couleur(35));
@@ -291,7 +304,7 @@ void Tf_InfoEquipes::AfficheJoueursUtilises(TColorGridBase& g, TSaison* saison, 
     for (const auto& [id, joueurs] : equipes)
         if (const int p = courant->IndexEquipe(id); p >= 0)
             lignes.emplace_back(p, static_cast<int>(joueurs.size()));
-    std::stable_sort(lignes.begin(), lignes.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
+    TrieLignes(lignes, *saison, false);
     Classe(g, saison, lignes, 690, couleurs, [](int v) { return IntToStr(v); }, false);
 }
 
@@ -319,8 +332,8 @@ void Tf_InfoEquipes::AfficheRemplacements(TColorGridBase& g, TSaison* saison, in
     std::vector<std::pair<int, int>> lignes;
     for (const auto& e : equipes)
         if (const int p = courant->IndexEquipe(e[0]); p >= 0)
-            lignes.emplace_back(p, e[2] == 0 ? 0 : e[1] * 100 / e[2]);
-    std::stable_sort(lignes.begin(), lignes.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
+            lignes.emplace_back(p, static_cast<int>(DivisionArrondie(e[1] * 100LL, e[2])));
+    TrieLignes(lignes, *saison, false);
     Classe(g, saison, lignes, 181, couleurs, [](int v) { return Format("%.2f", {v / 100.0}); }, false);
 }
 
@@ -399,7 +412,7 @@ void Tf_InfoEquipes::AfficheSeries(TColorGridBase& g, TSaison* saison, const TCo
     std::vector<std::pair<int, int>> lignes;
     for (size_t p = 0; p < table.size(); ++p)
         lignes.emplace_back(static_cast<int>(p), table[p][static_cast<size_t>(w)]);
-    std::stable_sort(lignes.begin(), lignes.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+    TrieLignes(lignes, *saison, true);
     Classe(g, saison, lignes, 92, couleurs, [](int v) { return IntToStr(v); }, true);
 }
 

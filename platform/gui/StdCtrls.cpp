@@ -1174,8 +1174,17 @@ void TCustomListBox::SetSorted(bool v)
     sorted_ = v;
     if (v)
     {
+        // By the letters without regard to accents or case, as the items added
+        // later are placed (Qt's own order puts accented capitals last).
         ++l_->updating;
-        l_->list->sortItems();
+        std::vector<QListWidgetItem*> all;
+        while (l_->list->count() > 0)
+            all.push_back(l_->list->takeItem(0));
+        std::stable_sort(all.begin(), all.end(), [](QListWidgetItem* a, QListWidgetItem* b) {
+            return AnsiCompareText(QStringToAnsi(a->text()), QStringToAnsi(b->text())) < 0;
+        });
+        for (QListWidgetItem* it : all)
+            l_->list->addItem(it);
         --l_->updating;
     }
 }

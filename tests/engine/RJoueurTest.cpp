@@ -255,9 +255,10 @@ TEST(ClassementJoueurs, BasketballPerMatchAndPercentages)
     EXPECT_EQ(totaux[0].Diviseur, 2);
 
     // Two-point percentage, three attempts needed in a match: Quinn's 2 of 2 of
-    // matchday 1 are left out; Parker 6 of 14.
+    // matchday 1 are left out; Parker 6 of 14 (42.857...%, rounded).
     const auto pct = TClassJoueur::TotauxJoueurs(*b.saison, 65535, nullptr, 0, 0, 18);
-    EXPECT_EQ(Valeurs(pct), (Attendu{{"Quinn", 10000}, {"Parker", 6 * 10000 / 14}}));
+    EXPECT_EQ(Valeurs(pct), (Attendu{{"Quinn", 10000}, {"Parker", 4286}}));
+    EXPECT_EQ(TClassJoueur::TextesValeurs(18, pct[1])[1], Format("%.2f", {42.86}));
     EXPECT_EQ(pct[0].Brut, 3);
     EXPECT_EQ(pct[0].Diviseur, 3);
     EXPECT_EQ(Classe(b, 19), (Attendu{{"Parker", 5000}}));
@@ -312,7 +313,7 @@ TEST(ClassementJoueurs, HandballCodesAndNegativeEvaluation)
     EXPECT_EQ(Classe(b, 50), (Attendu{{"Hansen", 400}}));
     EXPECT_EQ(Classe(b, 51), (Attendu{{"Hansen", 8 * 10000 / 14}, {"Jensen", 0}}));
     EXPECT_EQ(Classe(b, 52), (Attendu{{"Hansen", 100}}));
-    EXPECT_EQ(Classe(b, 53), (Attendu{{"Hansen", 6666}}));
+    EXPECT_EQ(Classe(b, 53), (Attendu{{"Hansen", 6667}}));   // 2 of 3, rounded
     EXPECT_EQ(Classe(b, 54), (Attendu{{"Hansen", 500}}));
     EXPECT_EQ(Classe(b, 55), (Attendu{{"Ivanov", 650}}));
     EXPECT_EQ(Classe(b, 56), (Attendu{{"Ivanov", 600}}));

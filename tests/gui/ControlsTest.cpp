@@ -180,6 +180,30 @@ TEST(Controls, TextCrossesAsWindows1252)
     EXPECT_EQ(e->Text(), "\xE0 \x80");
 }
 
+// Sorted boxes order names by their letters without accents or case, whether
+// the items were there before the box was sorted or added after.
+TEST(Controls, SortedBoxesIgnoreAccents)
+{
+    TOwned<TForm> f(new TForm(nullptr));
+    auto* l = new TListBox(f.get());
+    l->SetParent(f.get());
+    auto* c = new TComboBox(f.get());
+    c->SetParent(f.get());
+    for (TStrings* items : {&l->Items(), &c->Items()})
+        for (const char* n : {"White", "\xD8" "degaard", "adams", "\xC9mile"})
+            items->Add(n);
+    l->SetSorted(true);
+    c->SetSorted(true);
+    for (TStrings* items : {&l->Items(), &c->Items()}) {
+        items->Add("Zola");
+        items->Add("\xF6zil");
+        std::vector<std::string> vus;
+        for (int i = 0; i < items->Count(); ++i)
+            vus.push_back((*items)[i]);
+        EXPECT_EQ(vus, (std::vector<std::string>{"adams", "\xC9mile", "\xD8" "degaard", "\xF6zil", "White", "Zola"}));
+    }
+}
+
 TEST(Controls, FocusActivationMouseEnterAndPopups)
 {
     TOwned<TForm> f(new TForm(nullptr));

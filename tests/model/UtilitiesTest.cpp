@@ -115,6 +115,19 @@ TEST(Casse, PhraseOnEveryByte)
     EXPECT_EQ(CassePhrase(""), "");
 }
 
+// Ratios shown to the user are rounded to the nearest, halves away from zero.
+TEST(Division, ArrondieAuPlusProche)
+{
+    struct TCas
+    {
+        int64_t a, b, attendu;
+    };
+    for (const TCas& c : {TCas{20000, 3, 6667}, TCas{10000, 3, 3333}, TCas{60000, 14, 4286}, TCas{5, 2, 3},
+                          TCas{-5, 2, -3}, TCas{5, -2, -3}, TCas{7, 7, 1}, TCas{1, 0, 0}, TCas{0, 5, 0},
+                          TCas{650, 100, 7}})
+        EXPECT_EQ(DivisionArrondie(c.a, c.b), c.attendu) << c.a << " / " << c.b;
+}
+
 TEST(Casse, SansAccentOnEveryByte)
 {
     // Bytes 0xC0 to 0xFF, in order.

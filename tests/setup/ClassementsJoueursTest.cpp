@@ -259,7 +259,7 @@ const TAttendu attendus[] = {
     {3, 246, "1|Rameau Ali|2,00"},
     {3, 247, "1|Rameau Ali|1,00"},
     {3, 251, "Club 1|Jean  Alpha|5|1/Club 2|Jean  Beta|3|1/|Jean  Gamma|3|1/Club 3|Aucun| - | - "},
-    {3, 260, "Club 1|Jean  Alpha|5|1|11%/Club 2|Jean  Beta|3|1|7%/|Jean  Gamma|3|1|7%/Club 3|Aucun| - | - | - "},
+    {3, 260, "Club 1|Jean  Alpha|5|1|12%/Club 2|Jean  Beta|3|1|7%/|Jean  Gamma|3|1|7%/Club 3|Aucun| - | - | - "},
     {3, 249, "Club 1|Jean  Alpha|50,0|1/Club 2|Jean  Beta|75,0|1/|Jean  Gamma|75,0|1/Club 3|Aucun| - | - "},
     {3, 134, "Club 1|22|-|21|Club 2|5000 Spectateurs/Club 2|21|-|20|Club 3|6000 Spectateurs/"
              "Club 4|20|-|20|Club 1|7000 Spectateurs"},

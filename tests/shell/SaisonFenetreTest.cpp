@@ -572,6 +572,38 @@ TEST_F(SaisonFenetre, DecimalSeparatorOfTheLocaleOnScreenOnlyNeverInTheFiles)
     FormatSettings().DecimalSeparator = ',';
 }
 
+// Numbers on screen take the decimal separator of the interface language,
+// whatever the separator in use before the program started.
+TEST_F(SaisonFenetre, DecimalSeparatorFollowsTheInterfaceLanguage)
+{
+    struct TCas
+    {
+        const char* Langue;
+        char Avant, Attendu;
+    };
+    for (const TCas& cas : {TCas{"en", ',', '.'}, TCas{"fr", '.', ','}}) {
+        SCOPED_TRACE(cas.Langue);
+        const std::string dir = Prepare(std::string("separateur_") + cas.Langue);
+        TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", cas.Langue);
+        const std::string fichier = EcritSaison(MakePath(dir, "sauvegarde/basket.xmc"), 2);
+        FormatSettings().DecimalSeparator = cas.Avant;
+        auto f = LanceFenetre();
+        f->OpenFile(fichier);
+        ASSERT_TRUE(f->Saison);
+        EXPECT_EQ(FormatSettings().DecimalSeparator, cas.Attendu);
+        ASSERT_TRUE(Commande(*f, 40));
+        auto* cl = dynamic_cast<Tf_Classement*>(f->Enfant);
+        ASSERT_NE(cl, nullptr);
+        std::string vus;
+        for (int row = 1; row < cl->sg_Classement->RowCount(); ++row)
+            vus += cl->sg_Classement->Cells(8, row) + " ";
+        EXPECT_NE(vus.find(std::string("0") + cas.Attendu), std::string::npos) << vus;
+        EXPECT_EQ(vus.find(std::string("0") + cas.Avant), std::string::npos) << vus;
+        TermineFenetre(f);
+    }
+    FormatSettings().DecimalSeparator = ',';
+}
+
 // The English interface speaks English in the windows of the shell and in
 // what the window layer says itself.
 TEST_F(SaisonFenetre, EnglishInterfaceShowsNoFrenchText)
