@@ -402,7 +402,6 @@ void Tf_CreeBarrage::CreeChampionnat(const std::vector<std::pair<std::string, in
                              static_cast<uint32_t>(std::max(1, t->TypeTour()))});
         }
         c->CreeToursCoupe(tours);
-        c->SetOption(1, b.NbTour());
         tirage = TirageBarrage(b);
     } else {
         // The rounds the cup window gave.
@@ -413,6 +412,10 @@ void Tf_CreeBarrage::CreeChampionnat(const std::vector<std::pair<std::string, in
     // 2.
     for (int o = 0; o <= 26; ++o)
         c->SetOption(o, b.Option(o));
+    // A cup's round count is set after the play-off's options, which would
+    // otherwise clear it: without it no winner goes on to the next round.
+    if (b.TypeGroupe == 0)
+        c->SetOption(1, b.NbTour() > 0 ? b.NbTour() : static_cast<int>(toursCoupe.size()));
     if (c->Option(8) == 0)
         c->SetOption(8, annees_[0]);
     if (c->Option(9) == 0)

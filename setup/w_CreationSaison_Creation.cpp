@@ -422,6 +422,8 @@ void Tf_CreationSaison::bc_CreeCoupeClick()
     ch->SetCodeDivision(++IdPerso);
     ch->CodeChamp = ++CodeCourant;
     ch->CreeToursCoupe(f->Tours);
+    // Its round count: the winners of each round up to it go on to the next.
+    ch->SetOption(1, static_cast<int>(f->Tours.size()));
     if (const TDonneesChampionnat* courant = Saison->ChampionnatCourant()) {
         ch->SetOption(8, courant->Option(8));
         ch->SetOption(9, courant->Option(9));

@@ -19,6 +19,7 @@
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
+#include "results/w_Resultats.h"
 #include "setup/w_Barrage.h"
 #include "setup/w_Creation.h"
 #include "setup/w_CreationBarrage.h"
@@ -27,6 +28,7 @@
 #include "setup/w_SaisieEquipes.h"
 #include "tests/shell/SaisonEssai.h"
 #include "ui/Bouton.h"
+#include "ui/Fond.h"
 
 using namespace essai;
 
@@ -258,6 +260,7 @@ TEST(CreationBarrage, GroupsFeedFurtherPlayOffsOnceCreated)
     EXPECT_TRUE(coupe->EstCoupe());
     EXPECT_EQ(Ids(coupe), Tries(deux));
     EXPECT_EQ(coupe->NbJour(), 1);
+    EXPECT_EQ(coupe->Option(1), 1);   // its round count, kept over the play-off's options
 
     // Nothing left to create.
     Quand<Tf_CreeBarrage>([](Tf_CreeBarrage* c) {
@@ -362,6 +365,84 @@ TEST(CreationBarrage, ScenarioCupsDrawTheirFirstRound)
             EXPECT_EQ(coupe->EquipeMatchSuivant(static_cast<int>(e)), id(k.exempts[e].first, k.exempts[e].second));
         TermineFenetre(f);
     }
+}
+
+// The world tournament of the football templates: eight groups of four, the
+// first two of each into a single-match cup from the last 16. Two results of
+// the last 16 typed on the results page make the first quarter-final.
+TEST(CreationBarrage, WorldCupCarriesItsWinnersIntoTheNextRound)
+{
+    Prepare("setup_barrage_mondial");
+    auto f = LanceFenetre();
+    Sport(0);
+    Quand<Tf_CreationSaison>([&](Tf_CreationSaison* c) {
+        Quand<Tf_Creation>([](Tf_Creation* d) {
+            kit::Type(d->cb_Championnat, "T");
+            ASSERT_EQ(d->cb_Championnat->Text(), "Tournoi mondial des nations");
+            for (int i = 0; i < d->ComponentCount(); ++i)
+                if (auto* r = dynamic_cast<TRondCoche*>(d->Components(i)); r && r->Tag == 10200)
+                    kit::Click(r);
+            d->b_Valider->Click();
+        });
+        for (int g = 1; g <= 8; ++g)
+            Quand<Tf_SaisieEquipes>([=](Tf_SaisieEquipes* s) {
+                for (size_t i = 0; i < s->Equipes.size(); ++i)
+                    s->Equipes[i]->SetText(std::string("Nation ") + IntToStr(g) + "-" + IntToStr(static_cast<int>(i) + 1));
+                s->b_Ok->Click();
+            });
+        c->tv_Saison->SetSelected(c->tv_Saison->Items().GetFirstNode());
+        c->bc_CreeChamp->Click();
+        c->tv_Saison->EndEditing(false);
+        ASSERT_EQ(c->NouveauxBarrages.size(), 1u);
+        RepondBoite(mrOk);
+        c->b_Valider->Click();
+    });
+    ASSERT_TRUE(Commande(*f, 5));
+    kit::Process(20);
+    ASSERT_NE(f->Saison, nullptr);
+    TSaison& s = *f->Saison;
+    ASSERT_EQ(s.Arbre().ListeChampionnats().size(), 8u);
+    const TDonneesBarrage& b = *s.Arbre().ListeBarrages()[0];
+    std::vector<std::vector<int>> places;
+    for (int g = 0; g < b.NbDivision(); ++g) {
+        TDonneesChampionnat* c = s.Arbre().ChampionnatParCode(b.Division(g)->Code);
+        ASSERT_NE(c, nullptr);
+        Resultats(c);
+        places.push_back(Rangs(s, c, 2));
+    }
+    Continue(s, 1, places, [](Tf_CreeBarrage* c) {
+        RepondBoite(mrOk);
+        kit::Click(c->b_Continuer);
+    });
+    Commande(*f, 194);
+    kit::Process(20);
+    TDonneesChampionnat* coupe = s.ChampionnatCourant();
+    ASSERT_TRUE(coupe && coupe->EstCoupe());
+    EXPECT_EQ(coupe->Option(1), 4);
+    ASSERT_EQ(coupe->NbMatchJournee(1), 8);
+
+    ASSERT_TRUE(Commande(*f, 13));
+    auto* r = dynamic_cast<Tf_Resultats*>(f->Enfant);
+    ASSERT_NE(r, nullptr);
+    ASSERT_EQ(r->NbLignes(), 8);
+    // Home wins the first tie, away the second.
+    const char* scores[2][2] = {{"2", "0"}, {"1", "3"}};
+    for (int l = 0; l < 2; ++l) {
+        kit::Type(r->Ligne(l).ScoreDomicile, scores[l][0]);
+        r->Ligne(l).ScoreExterieur->SetFocus();
+        kit::Type(r->Ligne(l).ScoreExterieur, scores[l][1]);
+        r->Ligne(l + 1).ScoreDomicile->SetFocus();
+        kit::Process();
+    }
+    const TInfoComp* m1 = coupe->Match(1, 1);
+    const TInfoComp* m2 = coupe->Match(1, 2);
+    ASSERT_TRUE(m1 && m2);
+    const TInfoComp* quart = coupe->MatchEquipes(2, m1->IdEquipe(0), m2->IdEquipe(1));
+    ASSERT_NE(quart, nullptr);
+    EXPECT_EQ(coupe->NbMatchJournee(2) >= 1 ? coupe->Match(2, 1) : nullptr, quart);
+    kit::GrabToPng(r, "BarrageMondialHuitiemes");
+    ModifSaison = 0;
+    TermineFenetre(f);
 }
 
 // Which play-offs the creation window offers: every source it takes places

@@ -150,7 +150,10 @@ TEST(NouvelleSaison, FootballComposedValidatedSavedAndShown)
     EXPECT_EQ(s.Arbre().ListeBarrages().size(), 1u);
     int cups = 0;
     for (auto* c : championnats)
-        cups += c->EstCoupe();
+        if (c->EstCoupe()) {
+            ++cups;
+            EXPECT_EQ(c->Option(1), 3);   // its round count: the winners go on up to the final
+        }
     EXPECT_EQ(cups, 1);
     // No default node left.
     for (int i = 0; i < s.Arbre().Racine().NbEnfant(); ++i)
