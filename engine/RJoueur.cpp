@@ -146,6 +146,13 @@ private:
     std::vector<TCompteurJoueur> liste_;
 };
 
+// A score of the record's player: neither an own goal (0x80) nor a record
+// outside the score such as a missed penalty (0x800).
+bool Marque(const TDonneesEvt& d)
+{
+    return (d.Mot() & (evtRouge | evtHorsScore)) == 0;
+}
+
 void CompteDonnees(TDonneesChampionnat& c, int n, int type, int filtre, TCompteurs& compteurs)
 {
     auto parcours = [&](int genre, auto&& f) {
@@ -159,7 +166,7 @@ void CompteDonnees(TDonneesChampionnat& c, int n, int type, int filtre, TCompteu
     switch (type) {
     case 0:
         parcours(2, [&](const TDonneesEvt& d) {
-            if ((d.Mot() & (evtRouge | evtHorsScore)) == 0)
+            if (Marque(d))
                 compteurs.Accumule(d, 1, (d.Mot() & evt100) != 0);
         });
         break;
@@ -172,12 +179,13 @@ void CompteDonnees(TDonneesChampionnat& c, int n, int type, int filtre, TCompteu
         break;
     case 3:
     case 4: {
-        // Every scoring record of the matchday, taken in player order: a run
-        // of one player counts once when it is exactly 2 long (3) or 3 or more (4).
+        // The player's own scores of the matchday (no own goal, no missed
+        // penalty), taken in player order: a run of one player counts once
+        // when it is exactly 2 long (3) or 3 or more (4).
         std::map<std::pair<int32_t, int>, int> series;
         if (const TListeDonnees* l = c.ListeDonnees(2, n))
             for (int i = 0; i < l->Nombre(); ++i)
-                if (const TDonneesEvt* d = l->Donnee(i))
+                if (const TDonneesEvt* d = l->Donnee(i); d && Marque(*d))
                     ++series[{d->IdJoueur(), d->IdEquipe()}];
         for (const auto& [cle, nb] : series)
             if ((type == 3 && nb == 2) || (type == 4 && nb >= 3)) {
@@ -196,10 +204,13 @@ void CompteDonnees(TDonneesChampionnat& c, int n, int type, int filtre, TCompteu
         });
         break;
     case 10:
-        parcours(2, [&](const TDonneesEvt& d) { compteurs.Accumule(d, 5, false); });
-        parcours(6, [&](const TDonneesEvt& d) { compteurs.Accumule(d, 2, false); });
-        parcours(5, [&](const TDonneesEvt& d) { compteurs.Accumule(d, 3, false); });
-        parcours(7, [&](const TDonneesEvt& d) { compteurs.Accumule(d, 3, false); });
+        // A missed kick or a score credited to the other side gives no points.
+        static constexpr std::pair<int, int> valeurs[] = {{2, 5}, {6, 2}, {5, 3}, {7, 3}};
+        for (const auto& v : valeurs)
+            parcours(v.first, [&](const TDonneesEvt& d) {
+                if (Marque(d))
+                    compteurs.Accumule(d, v.second, false);
+            });
         break;
     case 11: parcours(6, [&](const TDonneesEvt& d) { compteurs.Accumule(d, 1, false); }); break;
     case 12: parcours(5, [&](const TDonneesEvt& d) { compteurs.Accumule(d, 1, false); }); break;

@@ -189,8 +189,10 @@ void TSaisonStat::CalculeClassement(int type, std::vector<int32_t>& table, std::
             switch (SystemePoints) {
             case 0: points = 3 * w[0] + w[1]; break;
             case 1: points = 2 * w[0] + w[1]; break;
-            case 2: points = 2 * w[0] + w[1] + c[i].largesVictoires; break;
-            case 3: points = 2 * w[0] + w[1] + c[i].matchsOffensifs; break;
+            // As the history window names them: 2 "a bonus point for 3 goals
+            // scored", 3 "a bonus point for a 3-goal margin".
+            case 2: points = 2 * w[0] + w[1] + c[i].matchsOffensifs; break;
+            case 3: points = 2 * w[0] + w[1] + c[i].largesVictoires; break;
             default: points = 3 * w[0] + w[1]; break;
             }
             int32_t* r = &table[i * 7];

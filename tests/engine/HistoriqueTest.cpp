@@ -288,17 +288,17 @@ TEST(Historique, StandingsOfASeasonByHand)
     EXPECT_EQ(o[5], 0);
     EXPECT_EQ(o[10], 1);
 
-    // System 2: a win by 3 goals or more earns one more (team 0's 3-0, team 2's 4-1).
-    s.SystemePoints = 2;
+    // System 3: a win by 3 goals or more earns one more (team 0's 3-0, team 2's 4-1).
+    s.SystemePoints = 3;
     s.CalculeClassement(1, t, o);
     EXPECT_EQ(t[0], 2 + 1 + 1);
     EXPECT_EQ(t[14], 4 + 1 + 1);
-    // System 3: one more per match with 3 goals or more (team 0: 3-0; team 2: 4-1).
-    s.SystemePoints = 3;
+    // System 2: one more per match with 3 goals or more (team 0: 3-0; team 2: 4-1).
+    s.SystemePoints = 2;
     s.CalculeClassement(1, t, o);
     EXPECT_EQ(t[0], 4);
     EXPECT_EQ(t[7], 2);
-    // Home table, system 3: the bonus counts over every match.
+    // Home table, system 2: the bonus counts over every match.
     s.CalculeClassement(2, t, o);
     EXPECT_EQ(std::vector<int32_t>(t.begin(), t.begin() + 7), (std::vector<int32_t>{3, 1, 0, 1, 3, 2, 1}));
     s.SystemePoints = 0;
@@ -324,6 +324,38 @@ TEST(Historique, StandingsOfASeasonByHand)
 // A file naming as many teams as it may (ids are 16 bits), names of one length
 // that differ late: read in time proportional to its size, measured against
 // a file of a quarter of the names in the same run.
+// Alpha 3-2 Bravo under each points system, as the history window names them:
+// 0 "3 points for a win", 1 "2 points for a win", 2 "a bonus point for 3 goals
+// scored", 3 "a bonus point for a 3-goal margin". Bravo 0-3 Alpha then gives
+// Alpha both bonuses.
+TEST(Historique, EachPointsSystemCountsWhatItsLabelSays)
+{
+    struct Cas
+    {
+        uint8_t systeme;
+        int32_t alpha, bravo;                   // after Alpha 3-2 Bravo
+        int32_t alphaRetour, bravoRetour;       // after Bravo 0-3 Alpha too
+    };
+    const Cas cas[] = {
+        {0, 3, 0, 6, 0},
+        {1, 2, 0, 4, 0},
+        {2, 3, 0, 6, 0},
+        {3, 2, 0, 5, 0},
+    };
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(static_cast<int>(k.systeme));
+        TSaisonStat s(2, 1);
+        s.SystemePoints = k.systeme;
+        s.EcritResultat(0, 1, 3, 2);
+        std::vector<int32_t> t, o;
+        s.CalculeClassement(1, t, o);
+        EXPECT_EQ(std::make_pair(t[0], t[7]), std::make_pair(k.alpha, k.bravo));
+        s.EcritResultat(1, 0, 0, 3);
+        s.CalculeClassement(1, t, o);
+        EXPECT_EQ(std::make_pair(t[0], t[7]), std::make_pair(k.alphaRetour, k.bravoRetour));
+    }
+}
+
 TEST(Historique, ManyNamesReadInLinearTime)
 {
     auto fichier = [](int n) {

@@ -206,6 +206,57 @@ TEST(ClassementJoueurs, RugbyPointsAboveTwoHundredFiftyFive)
     EXPECT_EQ(Classe(b, 0), (Attendu{{"Kicker", 50}, {"Rives", 2}}));
 }
 
+// A player's matchday of scoring records: only his own scores (no own goal
+// credited to the other side, no missed penalty or kick) make a two-goal or a
+// three-goal matchday, or rugby points.
+TEST(ClassementJoueurs, OnlyThePlayersOwnScoresCount)
+{
+    struct Fiche
+    {
+        int genre;    // data kind
+        uint16_t mot;
+        bool contre;  // credited to the other side
+    };
+    struct Cas
+    {
+        const char* nom;
+        int sport;
+        std::vector<Fiche> fiches;
+        int64_t doublet, triplet, points;
+    };
+    const uint16_t manque = evtHorsScore;   // a missed penalty: the word is exactly 0x800
+    const Cas cas[] = {
+        {"a goal and a missed penalty", 0, {{2, 20, false}, {2, manque, false}}, 0, 0, 0},
+        {"two own goals", 0, {{2, 10 | evtRouge, true}, {2, 20 | evtRouge, true}}, 0, 0, 0},
+        {"two goals and an own goal", 0, {{2, 10, false}, {2, 20, false}, {2, 30 | evtRouge, true}}, 1, 0, 0},
+        {"two goals and a missed penalty", 0, {{2, 10, false}, {2, manque, false}, {2, 20, false}}, 1, 0, 0},
+        {"three goals, one a penalty", 0, {{2, 10 | evt100, false}, {2, 20, false}, {2, 30, false}}, 0, 1, 0},
+        {"a try and a missed kick", 1, {{2, 10, false}, {2, manque, false}}, 0, 0, 5},
+        {"a try, a conversion, a penalty, a drop", 1, {{2, 10, false}, {6, 11, false}, {5, 30, false}, {7, 40, false}},
+         0, 0, 13},
+        {"a try credited to the other side", 1, {{2, 10 | evtRouge, true}, {5, 30, false}}, 0, 0, 3},
+    };
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        TSaisonStatEssai b(k.sport, 2, 1);
+        const int e0 = b.Equipe(0), e1 = b.Equipe(1);
+        TJoueur* j = b.Joueur("Moreau", "Luc", e0);
+        b.Champ().CreeMatch(1, e0, e1, 3, 3);
+        for (const Fiche& f : k.fiches)
+            b.Evenement(1, f.genre, j, f.contre ? e1 : e0, f.mot);
+        b.saison->InvalideStats();
+        auto valeur = [&](int type) {
+            const Attendu l = Classe(b, type);
+            return l.empty() ? int64_t{0} : l.front().second;
+        };
+        EXPECT_EQ(valeur(3), k.doublet);
+        EXPECT_EQ(valeur(4), k.triplet);
+        if (k.sport == 1) {
+            EXPECT_EQ(valeur(10), k.points);
+        }
+    }
+}
+
 namespace {
 
 // Basketball: P (team 0) and Q (team 1) meet on both matchdays.
