@@ -35,17 +35,19 @@ Tf_ButeursFoot::Tf_ButeursFoot(TComponent* AOwner) : TPagePanneaux(AOwner)
     Label2 = resultats::Label(this, entete_, "Label2", 4, 2, 120, Jaune, true, "Spectateurs");
     AffichageScore = new TAffichage(this);
     AffichageScore->SetName("AffichageScore");
-    AffichageScore->SetNb_case(5);
-    AffichageScore->SetBounds(4, 18, 5 * 34, 36);
+    // Six digit boxes: a crowd of 100,000 or more is typed and shown whole;
+    // the referee's box beside them takes the rest of the header's width.
+    AffichageScore->SetNb_case(6);
+    AffichageScore->SetBounds(4, 18, 6 * 34, 36);
     AffichageScore->Edition = true;
     AffichageScore->SetTabStop(true);
     AffichageScore->SetParent(entete_);
     AffichageScore->OnKeyPress = [this](TObject*, char&) { AffichageScoreKeyPress(); };
-    Label1 = resultats::Label(this, entete_, "Label1", 180, 2, 120, Jaune, true, "Arbitre");
+    Label1 = resultats::Label(this, entete_, "Label1", 214, 2, 116, Jaune, true, "Arbitre");
     cb_Arbitre = new TComboBox(this);
     cb_Arbitre->SetName("cb_Arbitre");
     cb_Arbitre->SetStyle(csDropDownList);
-    cb_Arbitre->SetBounds(180, 18, 148, 21);
+    cb_Arbitre->SetBounds(214, 18, 116, 21);
     cb_Arbitre->SetParent(entete_);
     cb_Arbitre->OnChange = [this](TObject*) { VerifieArbitre(cb_Arbitre); };
     auto* pm = new TPopupMenu(this);

@@ -41,17 +41,19 @@ Tf_ButeursRugby::Tf_ButeursRugby(TComponent* AOwner) : TPagePanneaux(AOwner)
     resultats::Label(this, entete_, "Label2", 4, 2, 120, Jaune, true, Texte(1034, "Spectateurs"));
     AffichageScore = new TAffichage(this);
     AffichageScore->SetName("AffichageScore");
-    AffichageScore->SetNb_case(5);
-    AffichageScore->SetBounds(4, 18, 5 * 34, 36);
+    // Six digit boxes: a crowd of 100,000 or more is typed and shown whole;
+    // the referee's box beside them takes the rest of the header's width.
+    AffichageScore->SetNb_case(6);
+    AffichageScore->SetBounds(4, 18, 6 * 34, 36);
     AffichageScore->Edition = true;
     AffichageScore->SetTabStop(true);
     AffichageScore->SetParent(entete_);
     AffichageScore->OnKeyPress = [this](TObject*, char&) { AffichageScoreKeyPress(); };
-    resultats::Label(this, entete_, "Label1", 180, 2, 120, Jaune, true, Texte(742, "Arbitre"));
+    resultats::Label(this, entete_, "Label1", 214, 2, 116, Jaune, true, Texte(742, "Arbitre"));
     cb_Arbitre = new TComboBox(this);
     cb_Arbitre->SetName("cb_Arbitre");
     cb_Arbitre->SetStyle(csDropDownList);
-    cb_Arbitre->SetBounds(180, 18, 148, 21);
+    cb_Arbitre->SetBounds(214, 18, 116, 21);
     cb_Arbitre->SetParent(entete_);
     cb_Arbitre->OnChange = [this](TObject*) { VerifieArbitre(cb_Arbitre); };
     auto* pm = new TPopupMenu(this);

@@ -8,6 +8,7 @@
 #include "model/Joueurs.h"
 #include "model/ListesJoueurs.h"
 #include "model/Saison.h"
+#include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/Menus.h"
@@ -18,6 +19,7 @@
 #include "ui/ColorStringGrid.h"
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
+#include "ui/message2.h"
 #include "views/Textes.h"
 
 using vues::Texte;
@@ -484,7 +486,30 @@ void Tf_ButeursStat::GrilleSetEditText(TColorStringGrid* g, int col, int row, co
             g->SetEditorText(avant);
         return;
     }
+    const bool memeCellule = edition_.Grille == g && edition_.Col == col && edition_.Row == row;
+    if (g->EditorMode()) {
+        // Each key while typing: the count before the cell was typed in is kept.
+        if (!memeCellule)
+            edition_ = {g, col, row, g->DonneeCellule(col, row)};
+    } else {
+        // The typed value is final: a made count above its attempts is refused,
+        // the cell back to what it held.
+        const int avant = memeCellule ? edition_.Valeur : g->DonneeCellule(col, row);
+        edition_ = {};
+        std::string message;
+        if (ReussisAuDela(g, col, row, n, message)) {
+            EcritValeur(g, col, row, avant);
+            g->EcritCellule(col, row, IntToStr(avant));
+            Tf_MessageUtil::Affiche(message, mbuValider);
+            return;
+        }
+    }
     Modifie = 1;
+    EcritValeur(g, col, row, n);
+}
+
+void Tf_ButeursStat::EcritValeur(TColorStringGrid* g, int col, int row, int n)
+{
     g->ChangeDonneeCellule(col, row, n);
     const int total = g->RowCount() - 1;
     int somme = 0;
@@ -492,6 +517,24 @@ void Tf_ButeursStat::GrilleSetEditText(TColorStringGrid* g, int col, int row, co
         somme += g->DonneeCellule(col, r);
     g->EcritCellule(col, total, IntToStr(somme));
     g->ChangeDonneeCellule(col, total, somme);
+}
+
+bool Tf_ButeursStat::ReussisAuDela(TColorStringGrid* g, int col, int row, int n, std::string& message) const
+{
+    if (g != csc_StatTir)
+        return false;
+    for (const auto& [colReussis, colTentes] : ColonnesReussis()) {
+        if (col != colReussis && col != colTentes)
+            continue;
+        const int reussis = col == colReussis ? n : g->DonneeCellule(colReussis, row);
+        const int tentes = col == colTentes ? n : g->DonneeCellule(colTentes, row);
+        // No attempts typed yet: the made count comes first in the row.
+        if (tentes > 0 && reussis > tentes) {
+            message = TraduireFormat(3602, {g->LitCellule(colReussis, 0), reussis, tentes});
+            return true;
+        }
+    }
+    return false;
 }
 
 void Tf_ButeursStat::GrilleSelectCell(TColorStringGrid* g, int col, int row, bool& possible)
@@ -617,6 +660,13 @@ int Tf_ButeursBasket::Colonne(int code, bool gardien) const
 }
 
 void Tf_ButeursBasket::AfficheEquipe(int32_t equipe) { AfficheEquipeCodes(equipe, PremierCode(), DernierCode()); }
+
+std::vector<std::pair<int, int>> Tf_ButeursBasket::ColonnesReussis() const
+{
+    if (!Complet())
+        return {};
+    return {{3, 4}, {5, 6}, {7, 8}};
+}
 
 // ---- handball ------------------------------------------------------------------------------
 

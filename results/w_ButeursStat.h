@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "results/EnTeteMatch.h"
@@ -54,6 +55,9 @@ public:
     virtual int Colonne(int code, bool gardien) const = 0;
     // The value a row of a grid stores for a code it does not show (0 none).
     virtual int ValeurFixe(int code, bool gardien) const { (void)code; (void)gardien; return 0; }
+    // The (made, attempted) column pairs of the main grid: a made count is
+    // at most its attempts.
+    virtual std::vector<std::pair<int, int>> ColonnesReussis() const { return {}; }
 
     // Full header (attendance, officials, hall) or compact (teams and scores).
     void AfficheEnTete(bool Complet) override;
@@ -131,6 +135,17 @@ private:
     void RemplitListe();
     feuille::TEnTeteComplet EnTete() const;
     bool Propre(const TColorStringGrid* g) const { return g == csc_StatTir || g == csc_StatGardien; }
+    // Whether value n typed in a cell leaves a made count above its attempts;
+    // if so the message names the made column and both counts.
+    bool ReussisAuDela(TColorStringGrid* g, int col, int row, int n, std::string& message) const;
+    void EcritValeur(TColorStringGrid* g, int col, int row, int n);
+
+    // The cell being typed in and the count it held before.
+    struct TEdition
+    {
+        TColorStringGrid* Grille = nullptr;
+        int Col = -1, Row = -1, Valeur = 0;
+    } edition_;
 
     std::vector<int> largeurs_[2];   // main grid, goalkeepers' grid
     std::unique_ptr<TListeStatTir> stats_;
@@ -154,6 +169,8 @@ public:
     void Dispose() override;
     void AfficheEquipe(int32_t equipe) override;
     int Colonne(int code, bool gardien) const override;
+    // The full page: two-point, three-point and free-throw shots.
+    std::vector<std::pair<int, int>> ColonnesReussis() const override;
 
 protected:
     void MasqueColonnes() override;

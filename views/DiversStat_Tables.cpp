@@ -249,8 +249,10 @@ void Tf_DiversStat::RemplitJournee(int journee, TSaison* saison, const TCouleurE
     Entete(g, 2, Texte(224), couleurs, 2);
     Entete(g, 3, Texte(51), couleurs, 1);
     g.ChangeCouleurTraitLigne(0, *couleurs.Couleur(35));
+    // The ranks after this matchday (after the last played one for a matchday
+    // still to come).
     TCalculClassement calcul(c, saison);
-    const int lignesClassement = calcul.Calcule(clsGeneral, 1, c->DerniereJournee);
+    const int lignesClassement = calcul.Calcule(clsGeneral, 1, std::min<int>(journee, c->DerniereJournee));
     auto rang = [&](int id) {
         for (int r = 0; r < lignesClassement; ++r)
             if (calcul.IdEquipePosition(calcul.ValeurLigne(r, 1)) == id)

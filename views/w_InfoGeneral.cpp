@@ -67,6 +67,21 @@ int64_t AffluenceConnue(const TDonneesChampionnat& c, int d, int m)
     return std::max<int64_t>(c.AffluenceMatch(d, m), 0);
 }
 
+void AjouteAffluence(TChiffresInfo& f, int64_t affluence, int64_t* journee)
+{
+    if (affluence <= 0)
+        return;
+    f.Affluence += affluence;
+    ++f.AffluencesConnues;
+    if (journee)
+        *journee += affluence;
+}
+
+int64_t AffluenceMoyenne(const TChiffresInfo& f)
+{
+    return f.AffluencesConnues > 0 ? f.Affluence / f.AffluencesConnues : 0;
+}
+
 int NumeroPoste(TSaison* saison, const TDonneesEvt& e)
 {
     const TJoueur* j = saison ? saison->Joueurs().ChercheJoueur(e.IdJoueur(), e.IdEquipe()) : nullptr;
@@ -173,9 +188,7 @@ TChiffresInfo TClasseInfoGeneral::Compte(TSaison* saison, int journee, bool sans
                 int a = 0, b = 0;
                 if (!ScoresConnus(*c, d, m, a, b))
                     continue;
-                const int64_t aff = AffluenceConnue(*c, d, m);
-                f.Affluence += aff;
-                f.AffluenceJournee[static_cast<size_t>(d - 1)] += aff;
+                AjouteAffluence(f, AffluenceConnue(*c, d, m), &f.AffluenceJournee[static_cast<size_t>(d - 1)]);
                 ++f.Joues;
                 if (a == b)
                     ++f.Nuls;
@@ -274,10 +287,13 @@ std::vector<TAffluenceMatch> TClasseInfoGeneral::MeilleuresAffluences(TDonneesCh
     // Each entry keeps its matchday and match: any number of matches per
     // matchday (date system included) and an empty current round fit.
     std::vector<TAffluenceMatch> v;
+    // Only played matches: a match still to play has no score to show.
     for (int d = 1; d <= std::min<int>(c.DerniereJournee, c.NbJour()); ++d)
-        for (int m = 1; m <= c.NbMatchJournee(d); ++m)
-            if (const int64_t a = c.AffluenceMatch(d, m); a > 0)
+        for (int m = 1; m <= c.NbMatchJournee(d); ++m) {
+            int h = 0, e = 0;
+            if (const int64_t a = c.AffluenceMatch(d, m); a > 0 && ScoresConnus(c, d, m, h, e))
                 v.push_back({a, d, m});
+        }
     std::stable_sort(v.begin(), v.end(),
                      [](const TAffluenceMatch& x, const TAffluenceMatch& y) { return x.Affluence > y.Affluence; });
     if (v.size() > 20)

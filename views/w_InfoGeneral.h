@@ -55,6 +55,7 @@ struct TChiffresInfo
     int Nuls = 0;           // D
     int VictoiresDom = 0;   // H
     int64_t Affluence = 0;
+    int AffluencesConnues = 0;   // the played matches whose attendance is known
     int64_t Domicile = 0;   // goals (points) of the home sides
     int64_t Jaunes = 0;
     int64_t Rouges = 0;

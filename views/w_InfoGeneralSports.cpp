@@ -80,10 +80,11 @@ public:
         }
     }
 
+    // The figures of the scores: points (the window counts tries).
     void TableStatHTML(TSaison* saison, int journee, const std::vector<std::string>& couleurs,
                        std::string& resultat) const override
     {
-        TableRugbyHTML(saison, journee, couleurs, resultat);
+        TableRugbyHTML(*this, saison, journee, couleurs, resultat, {1108, 1161, 805, 806, 3600, 3601}, {807, 809});
     }
 
     // Ten-minute slices above, five-minute slices below.
@@ -108,10 +109,11 @@ public:
     Tf_InfoGeneral* Cree(TComponent* o) const override { return new Tf_InfoGeneralHand(o, *this); }
     int IdTexteJournee(int genre) const override { return genre == 1 ? 3561 : 102; }
 
+    // Goals, and the suspensions and disqualifications of the window.
     void TableStatHTML(TSaison* saison, int journee, const std::vector<std::string>& couleurs,
                        std::string& resultat) const override
     {
-        TableRugbyHTML(saison, journee, couleurs, resultat);
+        TableRugbyHTML(*this, saison, journee, couleurs, resultat, {803, 804, 805, 806, 813, 814}, {1528, 1529});
     }
 
     // The two discipline codes in the places of the cards.
@@ -161,9 +163,7 @@ public:
                 int a = 0, b = 0;
                 if (!ScoresConnus(*c, d, m, a, b))
                     continue;
-                const int64_t aff = AffluenceConnue(*c, d, m);
-                f.Affluence += aff;
-                f.AffluenceJournee[k] += aff;
+                AjouteAffluence(f, AffluenceConnue(*c, d, m), &f.AffluenceJournee[k]);
                 ++f.Joues;
                 ++f.Serie3[k];
                 if (a > b)
@@ -224,7 +224,7 @@ public:
         ajoute(IntToStr(p), 800);
         if (p > 0) {
             ajoute(F2(f.VictoiresDom * 100.0 / p) + "%", 1160);
-            ajoute(IntToStr(f.Affluence / p), 802);
+            ajoute(IntToStr(AffluenceMoyenne(f)), 802);
             ajoute(F2(static_cast<double>(f.Total) / p), 1161);
             ajoute(AvecJournee(F1(f.Maximum / 10.0), f.JourneeMaximum), 1162);
             ajoute(AvecJournee(F1(f.Minimum / 10.0), f.JourneeMinimum), 1163);
@@ -427,7 +427,7 @@ void Tf_InfoGeneralBasket::CalculeChiffres(int mode, TCompteursMinutes& minutes,
                    : std::string("-");
     };
     if (p > 0) {
-        ecrit("Label46", IntToStr(f.Affluence / p));
+        ecrit("Label46", IntToStr(AffluenceMoyenne(f)));
         ecrit("Label47", F2(f.VictoiresDom * 100.0 / p) + "%");
         ecrit("Label51", F2(static_cast<double>(f.Total) / p));
         ecrit("Label52", AvecJournee(F1(f.Maximum / 10.0), f.JourneeMaximum));

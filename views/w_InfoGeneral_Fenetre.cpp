@@ -384,7 +384,7 @@ void Tf_InfoGeneral::AfficheChiffres(int mode, const TChiffresInfo& f, int journ
     auto ecrit = [this](const char* nom, const std::string& v) { L(nom)->SetCaption(v); };
     const int p = f.Joues;
     if (p > 0) {
-        ecrit("Label46", IntToStr(f.Affluence / p));
+        ecrit("Label46", IntToStr(AffluenceMoyenne(f)));
         ecrit("Label47", F2(f.Nuls * 100.0 / p) + "%");
         ecrit("Label51", IntToStr(f.Total));
         ecrit("Label52", F2(static_cast<double>(f.Total) / p));

@@ -56,11 +56,12 @@ std::string OuvreTableHTML(const char* balise, TSaison* saison, const TDonneesCh
     return s;
 }
 
-TCompteTable CompteTable(TSaison* saison, TDonneesChampionnat& c, int journee, bool postes)
+TCompteTable CompteTable(const TClasseInfoGeneral& classe, TSaison* saison, TDonneesChampionnat& c, int journee,
+                         bool postes)
 {
     TCompteTable t;
     const size_t n = static_cast<size_t>(std::max(c.NbJour(), 0));
-    std::vector<int> points(n, 0);
+    std::vector<int> points(n, 0), jaunes(n, 0), rouges(n, 0);
     int premiere = 1, derniere = 0;
     Etendue(c, journee, premiere, derniere);
     for (int d = premiere; d <= derniere; ++d) {
@@ -69,7 +70,7 @@ TCompteTable CompteTable(TSaison* saison, TDonneesChampionnat& c, int journee, b
             if (!ScoresConnus(c, d, m, a, b))
                 continue;
             ++t.Joues;
-            t.Affluence += AffluenceConnue(c, d, m);
+            AjouteAffluence(t, AffluenceConnue(c, d, m));
             points[static_cast<size_t>(d - 1)] += a + b;
             t.Domicile += a;
             if (a == b)
@@ -77,9 +78,7 @@ TCompteTable CompteTable(TSaison* saison, TDonneesChampionnat& c, int journee, b
             else if (a > b)
                 ++t.VictoiresDom;
         }
-        if (const TListeDonnees* l = c.ListeAvertis(d))
-            for (int i = 0; i < l->Nombre(); ++i)
-                ++((l->Donnee(i)->Mot() & evtRouge) ? t.Rouges : t.Jaunes);
+        classe.CartonsJournee(jaunes, rouges, t.Jaunes, t.Rouges, d, c);
         if (postes)
             if (const TListeDonnees* l = c.ListeButeurs(d))
                 for (int i = 0; i < l->Nombre(); ++i) {
@@ -99,7 +98,8 @@ TCompteTable CompteTable(TSaison* saison, TDonneesChampionnat& c, int journee, b
 
 // The rows the football, rugby and handball tables share; ids of the goal
 // rows (total, per match, most, fewest, home share, away share).
-std::string LignesCommunes(const TCompteTable& t, const std::array<int, 6>& ids, const std::vector<std::string>& c)
+std::string LignesCommunes(const TCompteTable& t, const std::array<int, 6>& ids, const std::vector<std::string>& c,
+                           std::array<int, 2> discipline)
 {
     std::string s, ligne;
     auto ajoute = [&](const std::string& valeur, int id, const std::string& fonte = {}) {
@@ -110,14 +110,14 @@ std::string LignesCommunes(const TCompteTable& t, const std::array<int, 6>& ids,
     ajoute(IntToStr(p), 800);
     if (p > 0) {
         ajoute(F2(t.Nuls * 100.0 / p) + "%", 801);
-        ajoute(IntToStr(t.Affluence / p), 802);
+        ajoute(IntToStr(AffluenceMoyenne(t)), 802);
         ajoute(IntToStr(t.Total), ids[0]);
         ajoute(F2(static_cast<double>(t.Total) / p), ids[1]);
         ajoute(AvecJournee(IntToStr(t.Maximum), t.JourneeMaximum), ids[2]);
         ajoute(AvecJournee(IntToStr(t.Minimum), t.JourneeMinimum), ids[3]);
-        ajoute(IntToStr(t.Jaunes), 807, "#F0E020");
+        ajoute(IntToStr(t.Jaunes), discipline[0], "#F0E020");
         ajoute(F2(static_cast<double>(t.Jaunes) / p), 808, "#F0E020");
-        ajoute(IntToStr(t.Rouges), 809, "#800000");
+        ajoute(IntToStr(t.Rouges), discipline[1], "#800000");
         ajoute(F2(static_cast<double>(t.Rouges) / p), 808, "#800000");
         TClasseInfoGeneral::LigneVideHTML(ligne);
         s += ligne + EnteteHTML(L1("Pourcentage"), c);
@@ -133,15 +133,17 @@ std::string LignesCommunes(const TCompteTable& t, const std::array<int, 6>& ids,
     return s;
 }
 
-void TableRugbyHTML(TSaison* saison, int journee, const std::vector<std::string>& couleurs, std::string& resultat)
+void TableRugbyHTML(const TClasseInfoGeneral& classe, TSaison* saison, int journee,
+                    const std::vector<std::string>& couleurs, std::string& resultat, const std::array<int, 6>& ids,
+                    std::array<int, 2> discipline)
 {
     resultat.clear();
     TDonneesChampionnat* c = saison ? saison->ChampionnatCourant() : nullptr;
     if (!c)
         return;
-    const TCompteTable t = CompteTable(saison, *c, journee, false);
+    const TCompteTable t = CompteTable(classe, saison, *c, journee, false);
     resultat = OuvreTableHTML("<table cellspacing=\"0\" cellpadding=\"3\">", saison, *c, couleurs) +
-               LignesCommunes(t, {1101, 1102, 1103, 1104, 1105, 1106}, couleurs) + "</table><br/>" + CRLF;
+               LignesCommunes(t, ids, couleurs, discipline) + "</table><br/>" + CRLF;
 }
 
 }  // namespace infogen
@@ -168,7 +170,7 @@ void TClasseInfoGeneral::TableStatHTML(TSaison* saison, int journee, const std::
     TDonneesChampionnat* c = saison ? saison->ChampionnatCourant() : nullptr;
     if (!c)
         return;
-    const TCompteTable t = CompteTable(saison, *c, journee, dynamic_cast<TSaisonFootball*>(saison) != nullptr);
+    const TCompteTable t = CompteTable(*this, saison, *c, journee, dynamic_cast<TSaisonFootball*>(saison) != nullptr);
     resultat = OuvreTableHTML("<table cellSpacing=\"0\" cellpadding=\"3\">", saison, *c, couleurs) +
                LignesCommunes(t, {803, 804, 805, 806, 813, 814}, couleurs) + "</table><br/>" + CRLF;
     resultat += std::string("<table cellspacing=\"0\" cellpadding=\"3\">") + CRLF + EnteteHTML(Texte(815), couleurs);

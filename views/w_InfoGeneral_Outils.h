@@ -17,6 +17,7 @@ class TGraphBarre;
 class TGraphe;
 class TSaison;
 struct TChiffresInfo;
+class TClasseInfoGeneral;
 
 namespace infogen {
 
@@ -32,6 +33,11 @@ void Etendue(const TDonneesChampionnat& c, int journee, int& premiere, int& dern
 bool ScoresConnus(const TDonneesChampionnat& c, int d, int m, int& a, int& b);
 // The attendance of a match, 0 when unknown.
 int64_t AffluenceConnue(const TDonneesChampionnat& c, int d, int m);
+// Adds a played match's attendance to the figures (and to the matchday's
+// total when given); an unknown one adds nothing.
+void AjouteAffluence(TChiffresInfo& f, int64_t affluence, int64_t* journee = nullptr);
+// The average over the matches whose attendance is known, 0 when none is.
+int64_t AffluenceMoyenne(const TChiffresInfo& f);
 // The position number of the record's player, 0 when not found.
 int NumeroPoste(TSaison* saison, const TDonneesEvt& e);
 // Bar x of a series: pair a on odd matchdays, b on even ones.
@@ -55,14 +61,19 @@ std::string EnteteHTML(const std::string& titre, const std::vector<std::string>&
 // The table tag and the championship's title row.
 std::string OuvreTableHTML(const char* balise, TSaison* saison, const TDonneesChampionnat& c,
                            const std::vector<std::string>& couleurs);
-// Matches, results, scores and bookings of the range; scorers by position
+// Matches, results, scores and the sport's discipline (bookings, or what the
+// sport's window shows in their place) of the range; scorers by position
 // with `postes`.
-TCompteTable CompteTable(TSaison* saison, TDonneesChampionnat& c, int journee, bool postes);
+TCompteTable CompteTable(const TClasseInfoGeneral& classe, TSaison* saison, TDonneesChampionnat& c, int journee,
+                         bool postes);
 // The rows of the figures; ids of the score rows: total, per match, most,
-// fewest, home share, away share.
+// fewest, home share, away share; ids of the two discipline rows.
 std::string LignesCommunes(const TCompteTable& t, const std::array<int, 6>& ids,
-                           const std::vector<std::string>& couleurs);
-// The one table of rugby and handball.
-void TableRugbyHTML(TSaison* saison, int journee, const std::vector<std::string>& couleurs, std::string& resultat);
+                           const std::vector<std::string>& couleurs, std::array<int, 2> discipline = {807, 809});
+// The one table of rugby and handball: their score rows (points, goals) and
+// discipline rows named by the given ids.
+void TableRugbyHTML(const TClasseInfoGeneral& classe, TSaison* saison, int journee,
+                    const std::vector<std::string>& couleurs, std::string& resultat, const std::array<int, 6>& ids,
+                    std::array<int, 2> discipline);
 
 }  // namespace infogen

@@ -12,12 +12,14 @@
 
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
+#include "model/Personnels.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Menus.h"
 #include "platform/gui/StdCtrls.h"
 #include "results/Carton.h"
 #include "results/PagesMatch.h"
 #include "results/w_ButeursFoot.h"
+#include "results/w_ButeursRugby.h"
 #include "shell/Commandes.h"
 #include "shell/Globales.h"
 #include "tests/results/FeuilleEssai.h"
@@ -229,6 +231,46 @@ TEST(ButeursFoot, SeasonMadeThroughTheCreationWindows)
     ASSERT_TRUE(Commande(*f, 13));
     EXPECT_EQ(Records(*c, 2, 1, h, a), (std::vector<std::tuple<int, int32_t, int>>{{h, id, 12}}));
     TermineFenetre(f);
+}
+
+// The attendance of the football and rugby scorers pages holds six digits:
+// 123456 typed is stored whole, a stored 654321 is shown whole.
+TEST(ButeursFoot, AttendanceOfSixDigitsTypedAndShownWhole)
+{
+    for (const auto& [sport, langue] : {std::pair{0, "fr"}, {0, "en"}, {1, "fr"}, {1, "en"}}) {
+        const std::string nom = std::to_string(sport) + "_" + langue;
+        SCOPED_TRACE(nom);
+        const std::string dir = Prepare("buteurs_affluence" + nom);
+        TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", langue);
+        auto f = LanceFenetre();
+        ASSERT_TRUE(CreeSaisonParFenetres(*f, sport));
+        f->Saison->Arbitres().AjoutePersonnel(std::make_unique<TPersonnelStat>(-1, 40, "Antoine", "Lemarchand"));
+        TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
+        c->CreeMatch(1, c->IdEquipe(0), c->IdEquipe(1), 1, 0);
+        c->CreeMatch(1, c->IdEquipe(2), c->IdEquipe(3), 0, 0);
+        c->SetAffluenceMatch(1, 2, 654321);
+        c->NbJournee = 1;
+        ASSERT_TRUE(Commande(*f, 14));
+        auto* p = dynamic_cast<Tf_InfoMatchCadreBase*>(f->Enfant);
+        ASSERT_NE(p, nullptr);
+        ASSERT_TRUE(sport == 0 ? dynamic_cast<Tf_ButeursFoot*>(p) != nullptr
+                               : dynamic_cast<Tf_ButeursRugby*>(p) != nullptr);
+        auto* affluence = kit::Find<TAffichage>(p, "AffichageScore");
+        ASSERT_NE(affluence, nullptr);
+        ASSERT_EQ(p->MatchCourant, 1);
+        kit::Click(affluence);
+        kit::Type(affluence, "123456");
+        EXPECT_EQ(ChiffresAffichage(affluence->Nombre(), affluence->Nb_case()), "123456");
+        auto* arbitre = kit::Find<TComboBox>(p, "cb_Arbitre");
+        ASSERT_NE(arbitre, nullptr);
+        arbitre->SetItemIndex(1);
+        kit::GrabToPng(f.get(), "buteurs_affluence_" + nom);
+        p->UpDown1->ClickButton(btNext);
+        EXPECT_EQ(c->AffluenceMatch(1, 1), 123456);
+        ASSERT_EQ(p->MatchCourant, 2);
+        EXPECT_EQ(ChiffresAffichage(affluence->Nombre(), affluence->Nb_case()), "654321");
+        TermineFenetre(f);
+    }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 
 #include "model/ChampionnatStat.h"
 #include "model/Saison_Stats.h"
+#include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/StdCtrls.h"
 #include "results/PagesMatch.h"
@@ -22,6 +23,7 @@
 #include "ui/Afficheur.h"
 #include "ui/ColorStringGrid.h"
 #include "ui/Fond.h"
+#include "ui/message2.h"
 
 using namespace essai;
 using namespace feuille_essai;
@@ -366,6 +368,71 @@ TEST(ButeursStat, SeasonMadeThroughTheCreationWindows)
         auto& stat = dynamic_cast<TDonneesChampionnatStat&>(*c);
         const int code = sport == 2 ? 6 : 22;
         EXPECT_EQ(Enregistres(stat, 2, h, code, code), (std::vector<std::tuple<int32_t, int, int>>{{id, code, 4}}));
+        TermineFenetre(f);
+    }
+}
+
+// A basketball box score: a made count may come before its attempts, but
+// never above them once both are typed; a refused count leaves the cell as
+// it was and says why.
+TEST(ButeursStat, BasketballMadeAtMostAttempted)
+{
+    for (const char* langue : {"fr", "en"}) {
+        SCOPED_TRACE(langue);
+        const std::string dir = Prepare(std::string("buteurs_reussis_") + langue);
+        TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", langue);
+        auto f = LanceFenetre();
+        ASSERT_TRUE(CreeSaisonParFenetres(*f, 2));
+        TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
+        const int h = c->IdEquipe(0), a = c->IdEquipe(1);
+        c->CreeMatch(1, h, a, 80, 70);
+        c->NbJournee = 1;
+        f->Saison->Joueurs().AjouteJoueur(f->Saison->CreeJoueur("Tireur", "Tom", -1, h));
+        ASSERT_TRUE(Commande(*f, 14));
+        auto* p = PageStat<Tf_ButeursStat>(*f);
+        ASSERT_NE(p, nullptr);
+        while (p->IdDomicile != h)
+            p->UpDown1->ClickButton(btNext);
+        ASSERT_EQ(p->l_EquipeDomicile->Items().Count(), 1);
+        ChoisitEntree(p->l_EquipeDomicile, 0);
+        TColorStringGrid* g = p->csc_StatTir;
+        const std::string troisPoints = g->LitCellule(5, 0);
+        struct Pas
+        {
+            int col;
+            const char* texte;
+            int reussis, tentes;   // columns 5 and 6 after it
+            std::string message;   // empty: accepted
+        };
+        const Pas pas[] = {
+            {5, "12", 12, 0, ""},
+            {6, "5", 12, 0, TraduireFormat(3602, {troisPoints, 12, 5})},
+            {6, "15", 12, 15, ""},
+            {5, "16", 12, 15, TraduireFormat(3602, {troisPoints, 16, 15})},
+            {5, "15", 15, 15, ""},
+            {6, "14", 15, 15, TraduireFormat(3602, {troisPoints, 15, 14})},
+        };
+        for (const Pas& k : pas) {
+            SCOPED_TRACE(std::to_string(k.col) + ": " + k.texte);
+            std::vector<std::string> textes;
+            if (!k.message.empty())
+                kit::WhenModal([&](TForm* m) {
+                    if (auto* b = dynamic_cast<Tf_MessageUtil*>(m)) {
+                        textes.push_back(b->Label1->Caption());
+                        kit::GrabToPng(b, std::string("buteurs_basket_reussis_message_") + langue);
+                    }
+                    m->SetModalResult(mrOk);
+                });
+            Saisit(g, k.col, 1, k.texte);
+            kit::Process();
+            EXPECT_EQ(std::make_pair(g->DonneeCellule(5, 1), g->DonneeCellule(6, 1)),
+                      std::make_pair(k.reussis, k.tentes));
+            EXPECT_EQ(std::make_pair(g->LitCellule(5, 1), g->LitCellule(6, 1)),
+                      std::make_pair(std::to_string(k.reussis), std::to_string(k.tentes)));
+            EXPECT_EQ(textes, k.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{k.message});
+            kit::ForgetModalActions();
+        }
+        kit::GrabToPng(f.get(), std::string("buteurs_basket_reussis_") + langue);
         TermineFenetre(f);
     }
 }

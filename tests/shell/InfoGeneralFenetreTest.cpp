@@ -11,6 +11,7 @@
 #include "files/w_ChoixLogiciel.h"
 #include "model/Championnat.h"
 #include "model/DescTree.h"
+#include "model/InfoComp.h"
 #include "model/ListeDonnees.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/StdCtrls.h"
@@ -22,6 +23,9 @@
 #include "setup/w_SaisieEquipes.h"
 #include "tests/shell/SaisonEssai.h"
 #include "ui/Bouton.h"
+#include "ui/ColorStringGrid.h"
+#include "ui/Editeur.h"
+#include "views/w_DiversStat.h"
 #include "ui/Graphe.h"
 #include "ui/message2.h"
 #include "views/w_InfoGeneral.h"
@@ -201,5 +205,85 @@ TEST_P(InfoGeneralFenetre, CommandsOpenTheSportsWindowOnASeasonMadeThroughTheWin
 }
 
 INSTANTIATE_TEST_SUITE_P(Sports, InfoGeneralFenetre, ::testing::Values(0, 2));
+
+// In both languages, on a season made through the windows: crowds of 40000
+// and 59490 at two of five played matches and one at a match still to play;
+// no scorer typed, a missed penalty. The average counts the two known crowds, the best
+// attendances list played matches only, matchday 1's summary ranks after
+// matchday 1, and its detail shows only the half-time that is known.
+TEST(ChiffresFenetres, AttendancesRanksAndHalfTimesInBothLanguages)
+{
+    for (const char* langue : {"fr", "en"}) {
+        SCOPED_TRACE(langue);
+        const std::string dir = Prepare(std::string("chiffres_") + langue);
+        TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", langue);
+        auto f = LanceFenetre();
+        CreeSaison(*f, 0);
+        ASSERT_NE(f->Saison, nullptr);
+        const auto liste = f->Saison->Arbre().ListeChampionnats();
+        TDonneesChampionnat& c = *(liste[0]->NbEquipe() == 6 ? liste[0] : liste[1]);
+        ASSERT_TRUE(f->Saison->SelectionneChampionnat(c.CodeChamp));
+        constexpr int V = TInfoComp::ScoreVide;
+        auto m = [&](int d, int k, int a, int b, int sa, int sb, int affluence) {
+            c.CreeMatch(d, c.IdEquipe(a), c.IdEquipe(b), sa, sb);
+            if (affluence > 0)
+                c.SetAffluenceMatch(d, k, affluence);
+        };
+        m(1, 1, 0, 1, 2, 1, 40000);
+        m(1, 2, 2, 3, 0, 0, 59490);
+        m(1, 3, 4, 5, 1, 1, 0);
+        m(2, 1, 1, 2, 3, 0, 0);
+        m(2, 2, 3, 4, 1, 1, 0);
+        m(2, 3, 5, 0, V, V, 12345);
+        // a missed penalty tells nothing of a half-time
+        c.ListeButeurs(1)->Ajoute(std::make_unique<TDonneesEvt>(0x0FFFFFFF, c.IdEquipe(4), 0, evtHorsScore));
+        c.DerniereJournee = static_cast<uint8_t>(c.CalculeDerniereJournee());
+        ASSERT_EQ(c.DerniereJournee, 2);
+        const std::string suffixe = std::string("-") + langue;
+
+        ASSERT_TRUE(Commande(*f, 172));
+        auto* info = dynamic_cast<Tf_InfoGeneral*>(f->Enfant);
+        ASSERT_NE(info, nullptr);
+        EXPECT_EQ(info->L("Label46")->Caption(), "49745");
+        kit::Process(30);
+        kit::GrabToPng(f.get(), "chiffres-info" + suffixe);
+        ASSERT_TRUE(Commande(*f, 175));
+        kit::Process(30);
+        const TColorStringGrid& g = *info->sg_Affluence;
+        ASSERT_EQ(g.RowCount(), 2);
+        for (int r = 0; r < g.RowCount(); ++r)
+            for (int k = 0; k < g.ColCount(); ++k)
+                EXPECT_EQ(g.Cells(k, r).find("65535"), std::string::npos) << k << ", " << r;
+        kit::GrabToPng(f.get(), "chiffres-affluences" + suffixe);
+
+        int journee = 1;
+        f->MenuDispatch("", 27, nullptr, journee, true);
+        auto* divers = dynamic_cast<Tf_DiversStat*>(f->Enfant);
+        ASSERT_NE(divers, nullptr);
+        const std::string n0 = f->Saison->NomEquipeCourant(c.IdEquipe(0)),
+                          n1 = f->Saison->NomEquipeCourant(c.IdEquipe(1));
+        EXPECT_EQ(divers->sg_Stats->Cells(0, 1), n0 + " (1)");
+        EXPECT_EQ(divers->sg_Stats->Cells(2, 1), n1 + " (6)");
+        kit::GrabToPng(f.get(), "chiffres-journee" + suffixe);
+        journee = 1;
+        f->MenuDispatch("", 26, nullptr, journee, true);
+        ASSERT_EQ(f->Enfant, divers);
+        std::vector<std::string> lignes;
+        for (int i = 1; i <= divers->e_Detail->NbLigne(); ++i)
+            if (const TLigneEditeur* l = divers->e_Detail->Ligne(i); l && !l->Texte.empty())
+                lignes.push_back(l->Texte);
+        const std::string n2 = f->Saison->NomEquipeCourant(c.IdEquipe(2)),
+                          n3 = f->Saison->NomEquipeCourant(c.IdEquipe(3));
+        ASSERT_GE(lignes.size(), 2u);
+        EXPECT_EQ(lignes[0], n0 + " - " + n1 + " : 2 - 1");
+        EXPECT_EQ(lignes[2], n2 + " - " + n3 + " : 0 - 0 (0-0)");
+        const std::string m3 = f->Saison->NomEquipeCourant(c.IdEquipe(4)) + " - " +
+                               f->Saison->NomEquipeCourant(c.IdEquipe(5)) + " : 1 - 1";
+        EXPECT_NE(std::find(lignes.begin(), lignes.end(), m3), lignes.end()) << m3;
+        kit::GrabToPng(f.get(), "chiffres-detail" + suffixe);
+        ModifSaison = 0;
+        TermineFenetre(f);
+    }
+}
 
 }  // namespace
