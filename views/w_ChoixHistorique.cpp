@@ -55,7 +55,9 @@ Tf_ChoixHistorique::Tf_ChoixHistorique(TComponent* AOwner) : TBrivantelForm(AOwn
     Panel1->SetVisible(false);
 
     SetCaption(Texte(1267, "Choix du championnat"));
-    bc_Choisir->SetCaption(Texte(1251, "Choisir"));
+    // A caption of its own: in French the text of the other choose buttons
+    // reads "Ajouter", the caption of the create button beside it.
+    bc_Choisir->SetCaption(Texte(3603, "Choisir"));
     bc_Annuler->SetCaption(Texte(125, "Annuler"));
     bc_Ajouter->SetCaption(Texte(932, "Ajouter"));
 

@@ -374,3 +374,42 @@ TEST(HistoriqueFenetre, PastSeasonTypedOnACreatedSeasonReadsBackAfterARestart)
     EXPECT_EQ(f->ParametresMemorises[2], -1);
     TermineFenetre(f);
 }
+
+// In both languages the choice dialog's choose and create buttons read
+// differently, and the head-to-head counts its period in years.
+TEST(HistoriqueFenetre, ChoiceButtonsAndYearsReadWhatTheyDo)
+{
+    struct Cas
+    {
+        const char* langue;
+        const char* choisir;
+        const char* ajouter;
+        const char* ans;
+    };
+    const Cas cas[] = {{"fr", "Choisir", "Ajouter", "ans"}, {"en", "Choose", "Add", "years"}};
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(k.langue);
+        const std::string dir = Prepare(std::string("historique_libelles_") + k.langue);
+        TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", k.langue);
+        auto f = LanceFenetre();
+        CreeSaison(*f);
+        ASSERT_NE(f->Saison, nullptr);
+        f->Reponses = {mrYes};
+        Commande(*f, 192);
+        // the dialog of the history entry offers both buttons
+        ChoisitHistorique(*f, 202, [&](Tf_ChoixHistorique* d) {
+            EXPECT_TRUE(d->Panel1->Visible());
+            EXPECT_EQ(d->bc_Choisir->Caption(), k.choisir);
+            EXPECT_EQ(d->bc_Ajouter->Caption(), k.ajouter);
+            kit::GrabToPng(d, std::string("choix-historique-") + k.langue);
+        });
+        ChoisitHistorique(*f, 199);
+        auto* h = dynamic_cast<Tf_Historique*>(f->Enfant);
+        ASSERT_NE(h, nullptr);
+        EXPECT_EQ(h->Mode(), 1);
+        EXPECT_EQ(h->Label7->Caption(), k.ans);
+        kit::GrabToPng(f.get(), std::string("historique-rencontres-") + k.langue);
+        ModifSaison = 0;
+        TermineFenetre(f);
+    }
+}
