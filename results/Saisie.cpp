@@ -28,6 +28,22 @@ uint32_t DateTexte(const std::string& t)
                                     StrToIntDef(Trim(Copy(t, 7, 4)), 0));
 }
 
+// The round of matchday n (from 1): the legs of a tie and the matches of a
+// series share their round's number; a matchday without a round record is a
+// round of its own.
+int TourJournee(const TDonneesChampionnat& c, int n)
+{
+    int tour = 0, precedent = -1;
+    for (int i = 0; i < n; ++i) {
+        const TInfoTourCoupe* t = c.TourCoupe(i);
+        const int code = t ? static_cast<int>(t->nTour & 63) : -2 - i;
+        if (code != precedent)
+            ++tour;
+        precedent = code;
+    }
+    return tour;
+}
+
 }  // namespace
 
 int IdEquipeSaisie(const TSaison& saison, const std::string& texte, int32_t numero)
@@ -365,7 +381,9 @@ bool AppliqueDecision(TDonneesChampionnat& c, int n, int ligne, int h, int a, bo
     }
     const int qualifie = ligne >= 0 && ligne < static_cast<int>(qualifies.size()) ? qualifies[static_cast<size_t>(ligne)]
                                                                                   : -1;
-    if (n > c.Option(1) || qualifie < 0)
+    // Option word 1 counts the cup's rounds: the winners of each round up to
+    // it go on, whatever the legs of a round.
+    if (TourJournee(c, n) > c.Option(1) || qualifie < 0)
         return change;
     int dom = -1, ext = -1;
     const int fixe = n == 1 ? c.EquipeMatchSuivant(ligne) : -1;

@@ -290,6 +290,40 @@ TEST(Tours, ExtraMatchPlannedOrDroppedAndWinnersPlaced)
     EXPECT_FALSE(AppliqueDecision(*c, 2, 0, 0, 3, false, {0}));
 }
 
+// Quarter-finals and semi-finals over two legs, a single final: option word 1
+// holds the three rounds; the second legs' winners go on to the next round.
+TEST(Tours, TwoLeggedRoundsCarryTheirWinnersUpToTheFinal)
+{
+    TChampionnatEssai c(0, 8, TDonneesChampionnat::TypeCoupe, 0);
+    const TInfoTourCoupe tours[] = {{3, 4, 2}, {2, 2, 2}, {1, 1, 1}};
+    c->CreeToursCoupe(tours);   // 66, 130, 66, 130, 1
+    ASSERT_EQ(c->NbJour(), 5);
+    c->SetOption(1, 3);
+    struct Pas
+    {
+        int journee, ligne, h, a;
+        std::vector<int> qualifies;
+        int suivanteH, suivanteA;   // the match made on the next matchday (-1: none)
+    };
+    const Pas pas[] = {
+        {2, 0, 0, 1, {0, -1}, -1, -1},
+        {2, 1, 2, 3, {0, 3}, 0, 3},
+        {4, 0, 0, 3, {0, -1}, -1, -1},
+        {4, 1, 4, 7, {0, 7}, 0, 7},   // the final
+    };
+    for (const Pas& k : pas) {
+        SCOPED_TRACE(k.journee * 10 + k.ligne);
+        AppliqueDecision(*c, k.journee, k.ligne, k.h, k.a, false, k.qualifies);
+        if (k.suivanteH >= 0) {
+            EXPECT_NE(c->MatchEquipes(k.journee + 1, k.suivanteH, k.suivanteA), nullptr);
+        }
+    }
+    EXPECT_EQ(c->NbMatchJournee(5), 1);
+    EXPECT_NE(c->MatchEquipes(5, 0, 7), nullptr);
+    // The final's winner has no next round.
+    EXPECT_FALSE(AppliqueDecision(*c, 5, 0, 0, 7, false, {0}));
+}
+
 TEST(Tours, CompletingSecondLegsAndCaptions)
 {
     TChampionnatEssai c(0, 4, TDonneesChampionnat::TypeCoupe, 0);
