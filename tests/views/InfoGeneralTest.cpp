@@ -761,6 +761,11 @@ TEST(InfoGeneral, AttendanceTagAndDistributionColours)
     ASSERT_EQ(page.tables[0].size(), 4u);
     EXPECT_EQ(page.tables[0][0][6], "3000 " + T(51));
     EXPECT_EQ(page.tables[0][3][6], "500 " + T(51));
+    // the match of the crowd of 500 not played after all: no longer listed
+    s.c1->SetScoreMatch(3, 1, 0, TInfoComp::ScoreVide);
+    const html_lu::TPage sans = html_lu::Lit(Tag(s.saison.get(), "AffluenceChampionnat", {}));
+    ASSERT_FALSE(sans.tables.empty());
+    EXPECT_EQ(sans.tables[0].size(), 3u);
 
     // without Couleur15Min the 15-minute bars take Couleur10Min, without both #8080FF
     TGraphBarre g15(nullptr), g5(nullptr);
