@@ -397,16 +397,20 @@ template <class Source> bool TStat::Lit(Source& source)
 
 bool TStat::Charge(const std::string& nomFichier)
 {
+    endommage_ = false;
     if (!FileExists(nomFichier))
         return false;
     NomFichier = nomFichier;
     Sport = static_cast<uint8_t>(SportNomFichier(nomFichier));
+    bool complet = false;
     try {
         TLecteurFichier lecteur(nomFichier);
-        return Lit(lecteur);
+        complet = Lit(lecteur);
     } catch (const EInOutError&) {
-        return false;
+        complet = false;
     }
+    endommage_ = !complet;
+    return complet;
 }
 
 bool TStat::ChargeOctets(const uint8_t* donnees, size_t taille)
@@ -435,14 +439,24 @@ void TStat::EcritOctets(std::string& s) const
         saisons_[i]->EcritOctets(s);
 }
 
-bool TStat::Sauve() const
+bool TStat::Sauve()
 {
     std::string s;
     EcritOctets(s);
     const std::string dossier = ExtractFileDir(NomFichier);
     if (!dossier.empty() && !DirectoryExists(dossier))
         ForceDirectories(dossier);
-    return WriteFileAtomic(NomFichier, s);
+    RemoveStaleTemps(NomFichier);
+    if (endommage_ && FileExists(NomFichier)) {
+        std::string copie = CopyAside(NomFichier);
+        if (copie.empty())
+            return false;
+        copieGardee_ = std::move(copie);
+    }
+    if (!WriteFileAtomic(NomFichier, s))
+        return false;
+    endommage_ = false;
+    return true;
 }
 
 // ---------------------------------------------------------------------------
@@ -467,15 +481,18 @@ TStat* TStats::ChercheStat(int32_t id, int sport) const
     return nullptr;
 }
 
-void TStats::ChargeDossier(const std::string& dossier)
+std::vector<std::string> TStats::ChargeDossier(const std::string& dossier)
 {
+    std::vector<std::string> endommages;
     for (const TSearchRec& f : ListFiles(dossier, "*")) {
         if (f.Directory || LowerCase(ExtractFileExt(f.Name)).substr(0, 4) != ".txt")
             continue;
         auto s = std::make_unique<TStat>();
-        s->Charge(MakePath(dossier, f.Name));
+        if (!s->Charge(MakePath(dossier, f.Name)) && s->Endommage())
+            endommages.push_back(s->NomFichier);
         stats_.push_back(std::move(s));
     }
+    return endommages;
 }
 
 TStat* TStats::AjouteStat(const std::string& dossier, int32_t id, int sport)

@@ -126,14 +126,25 @@ public:
     // The same over bytes in memory (the name is not changed).
     bool ChargeOctets(const uint8_t* donnees, size_t taille);
     // Writes the file in full beside it and then replaces it, so a failed save
-    // leaves the former file; false when it could not be written.
-    bool Sauve() const;
+    // leaves the former file; false when it could not be written. What an
+    // interrupted earlier save left beside the file is removed first. A file
+    // that did not read whole (Endommage) is first copied aside (CopieGardee);
+    // when that copy fails nothing is written.
+    bool Sauve();
+    // True when the last Charge found the file but could not read it whole:
+    // only what was read completely is held.
+    bool Endommage() const { return endommage_; }
+    // The name under which Sauve kept the damaged file, empty when none.
+    const std::string& CopieGardee() const { return copieGardee_; }
     void EcritOctets(std::string& sortie) const;
     // Sport of a file name, as Charge reads it.
     static int SportNomFichier(const std::string& nomFichier);
 
 private:
     template <class Source> bool Lit(Source& source);
+
+    bool endommage_ = false;
+    std::string copieGardee_;
 
     std::vector<std::unique_ptr<TSaisonStat>> saisons_;
     std::vector<std::pair<std::string, int32_t>> noms_;
@@ -152,8 +163,10 @@ public:
     int IndexStat(const TStat* s) const;   // -1
     TStat* ChercheStat(int32_t id, int sport) const;
     // Every file of the folder (not its sub-folders) whose extension, lower-cased
-    // and cut to 4 characters, is ".txt".
-    void ChargeDossier(const std::string& dossier);
+    // and cut to 4 characters, is ".txt". The names of the files that did not
+    // read whole are given back (they are loaded with what could be read, and
+    // kept aside before they are ever written again).
+    std::vector<std::string> ChargeDossier(const std::string& dossier);
     // A new empty file of that championship and sport, named
     // <folder>/stat<id>_<sport + 1>.txt (written by Sauve).
     TStat* AjouteStat(const std::string& dossier, int32_t id, int sport);

@@ -139,6 +139,7 @@ TLectureParam::TLectureParam(const std::string& nomFichier)
 
 void TLectureParam::Lit(TXmlReader& x)
 {
+    complet_ = false;
     uint8_t j = x.ElementSuivant();
     if (j != xmlDebut || x.Nom() != "config")
         return;
@@ -172,6 +173,7 @@ void TLectureParam::Lit(TXmlReader& x)
         }
         j = x.ElementSuivant();
     }
+    complet_ = j == xmlFin && x.Profondeur() == 0 && !x.Malforme() && !x.FinAtteinte();
 }
 
 // ---------------------------------------------------------------------------
@@ -372,7 +374,10 @@ bool TLectureParamMulti::ChargeParam(const std::string& nomFichier, int sport)
     if (!FileExists(nomFichier))
         return false;
     try {
-        params_[static_cast<size_t>(sport)] = std::make_unique<TLectureParam>(nomFichier);
+        auto p = std::make_unique<TLectureParam>(nomFichier);
+        if (!p->Complet())
+            return false;
+        params_[static_cast<size_t>(sport)] = std::move(p);
     } catch (const Exception&) {
         return false;
     }

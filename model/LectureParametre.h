@@ -86,6 +86,10 @@ public:
     // Reads a template document from any reader (the first token must be the
     // start of config).
     void Lit(TXmlReader& lecteur);
+    // True when the document was read whole: its root "config" was closed and
+    // nothing broke the rules of the XML layer on the way. A file cut short,
+    // malformed or of another root is not.
+    bool Complet() const { return complet_; }
 
     // Lookups by division code: the first template whose range holds code mod
     // 10000 and that has a division of exactly that code.
@@ -133,6 +137,7 @@ public:
 private:
     int Cherche(int32_t code, const TDivisionParam** division) const;
     std::vector<std::unique_ptr<TCfgChampionnat>> championnats_;
+    bool complet_ = false;
 };
 
 // The templates of the four sports (0 football, 1 rugby, 2 basketball, 3
@@ -141,7 +146,8 @@ class TLectureParamMulti
 {
 public:
     // Frees the sport's templates, then reads the file when it exists; false
-    // when it does not exist or cannot be read (the slot then stays empty).
+    // when it does not exist or cannot be read whole (cut short, malformed,
+    // another root): the slot then stays empty, no template is half taken.
     bool ChargeParam(const std::string& nomFichier, int sport);
     void SetSport(int sport) { sport_ = static_cast<uint8_t>(sport); }
     uint8_t Sport() const { return sport_; }

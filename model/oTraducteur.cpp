@@ -10,6 +10,15 @@
 TTraducteur::TTraducteur(std::string nomFichier) : nomFichier_(std::move(nomFichier))
 {
     charge_ = ChargeFichier();
+    endommage_ = FileExists(nomFichier_) && (!charge_ || nbIds_ == 0);
+}
+
+bool TTraducteur::CouvreTextes(const TTraducteur& autre) const
+{
+    for (const Entree& e : autre.entrees_)
+        if (e.id != 0 && index_.find(e.id) == index_.end())
+            return false;
+    return true;
 }
 
 bool TTraducteur::ChargeFichier()
@@ -38,6 +47,8 @@ bool TTraducteur::ChargeFichier()
                 continue;
             }
             e.id = StrToIntDef(std::string_view(ligne).substr(0, tab), 0);
+            if (e.id != 0)
+                ++nbIds_;
             e.texte = ligne.substr(tab + 1);
             entrees_.push_back(std::move(e));
             index_[entrees_.back().id] = NbTexte() - 1;

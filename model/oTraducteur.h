@@ -25,6 +25,12 @@ public:
     // read before a failure stay.
     bool ChargeFichier();
     bool Charge() const { return charge_; }
+    // True when the file exists but is no language file: it could not be read
+    // or no line of it gives a text id (a document of another kind).
+    bool Endommage() const { return endommage_; }
+    // True when every text id of the other file has a text here too (a file
+    // cut short lacks the later ones).
+    bool CouvreTextes(const TTraducteur& autre) const;
     const std::string& NomFichier() const { return nomFichier_; }
     int NbTexte() const { return static_cast<int>(entrees_.size()); }
 
@@ -52,6 +58,8 @@ private:
     std::vector<Entree> entrees_;             // in file order
     std::unordered_map<int, int> index_;      // id -> entry
     bool charge_ = false;
+    bool endommage_ = false;
+    int nbIds_ = 0;                           // lines "id<TAB>text"
     std::string nomCourt_;
     std::string titre_;
 };

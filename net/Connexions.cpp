@@ -2,6 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <array>
+
 #include "model/ioXml.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Streams.h"
@@ -140,17 +143,23 @@ TSiteConnexion* TConnexions::Site(int i) const
 
 int TConnexions::AjouteSite(std::unique_ptr<TSiteConnexion> site)
 {
-    size_t i = 0;
-    while (i < sites_.size() && sites_[i]->Sport <= site->Sport)
-        ++i;
-    sites_.insert(sites_.begin() + static_cast<std::ptrdiff_t>(i), std::move(site));
+    // After the last site of a sport lower or equal: the sites are kept in
+    // order of sport, so the place is found by halves.
+    const auto place = std::upper_bound(sites_.begin(), sites_.end(), site->Sport,
+                                        [](uint8_t sport, const std::unique_ptr<TSiteConnexion>& s) {
+                                            return sport < s->Sport;
+                                        });
+    const auto i = place - sites_.begin();
+    sites_.insert(place, std::move(site));
     return static_cast<int>(i);
 }
 
 bool TConnexions::Lit()
 {
+    endommage_ = false;
     if (!FileExists(NomFichier))
         return false;
+    endommage_ = true;
     TXmlReader lecteur(NomFichier);
     uint8_t jeton = lecteur.ElementSuivant();
     if (jeton == xmlFinFlux || UpperCase(lecteur.Nom()) != "XML")
@@ -158,15 +167,20 @@ bool TConnexions::Lit()
     jeton = lecteur.ElementSuivant();
     if (jeton == xmlFinFlux || lecteur.Nom() != "connexion")
         return false;
-    if (jeton != xmlDebut)
+    if (jeton != xmlDebut) {
+        endommage_ = lecteur.Malforme();
         return true;   // an empty root
+    }
+    // The sites are gathered in file order, then placed by sport in one
+    // stable pass: a file of many sites reads in time linear in its size.
+    std::vector<std::unique_ptr<TSiteConnexion>> lus;
     PourChaqueEnfant(lecteur, [&](uint8_t j) {
         const std::string& n = lecteur.Nom();
         if (j == xmlDebut && n == "siteconnexion")
         {
             auto s = std::make_unique<TSiteConnexion>(this);
             s->Lit(lecteur);
-            AjouteSite(std::move(s));
+            lus.push_back(std::move(s));
             return true;
         }
         if (j != xmlComplet)
@@ -175,13 +189,30 @@ bool TConnexions::Lit()
         else if (n == "timeout") Timeout = lecteur.TexteEntier();
         else if (n == "pseudo") Pseudo = lecteur.Texte();
         else if (n == "passwd") Passwd = lecteur.Texte();
-        else if (n == "siteconnexion") AjouteSite(std::make_unique<TSiteConnexion>(this));
+        else if (n == "siteconnexion") lus.push_back(std::make_unique<TSiteConnexion>(this));
         return true;
     });
+    // The root's end reached, nothing broken on the way.
+    endommage_ = lecteur.Malforme() || lecteur.FinAtteinte() || lecteur.Profondeur() != 0;
+    // By counting: the place of each sport's first site, then each site after
+    // those of its sport placed before it.
+    std::array<size_t, 257> debut{};
+    for (const auto* liste : {&sites_, &lus})
+        for (const auto& s : *liste)
+            ++debut[s->Sport + 1u];
+    for (size_t k = 1; k < debut.size(); ++k)
+        debut[k] += debut[k - 1];
+    std::vector<std::unique_ptr<TSiteConnexion>> tous(sites_.size() + lus.size());
+    for (auto* liste : {&sites_, &lus})
+        for (auto& s : *liste) {
+            const uint8_t sport = s->Sport;
+            tous[debut[sport]++] = std::move(s);
+        }
+    sites_ = std::move(tous);
     return true;
 }
 
-bool TConnexions::Ecrit() const
+bool TConnexions::Ecrit()
 {
     std::string contenu;
     {
@@ -199,9 +230,16 @@ bool TConnexions::Ecrit() const
         }
         contenu.assign(reinterpret_cast<const char*>(flux.Memory()), static_cast<size_t>(flux.Size()));
     }
+    if (endommage_ && FileExists(NomFichier)) {
+        std::string copie = CopyAside(NomFichier);
+        if (copie.empty())
+            return false;
+        copieGardee_ = std::move(copie);
+    }
     if (!WriteFileAtomic(NomFichier, contenu))
         return false;
     ::chmod(NomFichier.c_str(), S_IRUSR | S_IWUSR);
+    endommage_ = false;
     return true;
 }
 

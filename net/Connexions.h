@@ -66,10 +66,16 @@ public:
     // True when the file was read (it exists and starts with the declaration
     // and the root "connexion").
     bool Lit();
+    // True when the file exists but could not be read whole: no declaration,
+    // another root, a document cut short or malformed. What was read before
+    // the damage is kept.
+    bool Endommage() const { return endommage_; }
     // Writes the whole object to NomFichier, replacing the file in one step.
     // The file holds the password: only its owner may read it. False when the
-    // file cannot be written.
-    bool Ecrit() const;
+    // file cannot be written. A damaged file is first copied aside
+    // (CopieGardee); when that copy fails nothing is written.
+    bool Ecrit();
+    const std::string& CopieGardee() const { return copieGardee_; }
 
     int NbSite() const { return static_cast<int>(sites_.size()); }
     TSiteConnexion* Site(int i) const;
@@ -79,6 +85,8 @@ public:
 
 private:
     std::vector<std::unique_ptr<TSiteConnexion>> sites_;
+    bool endommage_ = false;
+    std::string copieGardee_;
 };
 
 // The format word of a sport in files ("gormelide"...); empty outside 0..3.

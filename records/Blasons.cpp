@@ -7,6 +7,7 @@
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
 #include "records/ImportImage.h"
+#include "records/IndexBlasons.h"
 
 namespace {
 
@@ -29,11 +30,6 @@ void VersPng(const TGraphic& image, TPngPicture& png)
     png.Assign(b);
 }
 
-int LitNombre(const std::string& s)
-{
-    return StrToIntDef(s, 0);
-}
-
 }   // namespace
 
 TBlasons::TBlasons(const std::string& dossier) : dossier_(MakePath(IncludeTrailingPathDelimiter(dossier), "blasons/"))
@@ -51,50 +47,16 @@ void TBlasons::LitIndex()
     std::string texte;
     if (!ReadFileBytes(FichierIndex(), texte))
         return;
-    size_t debut = 0;
-    while (debut < texte.size())
+    TIndexBlasons index = LitIndexBlasons(texte);
+    endommage_ = !index.Complet;
+    for (TEntreeBlason& e : index.Entrees)
     {
-        size_t fin = texte.find_first_of("\r\n", debut);
-        if (fin == std::string::npos)
-            fin = texte.size();
-        std::string ligne = texte.substr(debut, fin - debut);
-        // Reading stops at the first empty line.
-        if (ligne.empty())
-            break;
-        size_t p = 0;
-        for (size_t d = ligne.find('#'); d != std::string::npos; d = ligne.find('#', p))
-        {
-            AjouteEntree(ligne.substr(p, d - p));
-            p = d + 1;
-        }
-        // What follows the last "#" is one more entry when it starts with a number.
-        if (p < ligne.size() && ligne[p] >= '0' && ligne[p] <= '9')
-            AjouteEntree(ligne.substr(p));
-        debut = fin;
-        if (debut < texte.size() && texte[debut] == '\r')
-            ++debut;
-        if (debut < texte.size() && texte[debut] == '\n')
-            ++debut;
+        if (e.Parent == 0 && e.Id > paysMax_)
+            paysMax_ = e.Id;
+        if (e.Parent > 0 && e.Id > equipeMax_)
+            equipeMax_ = e.Id;
+        entrees_.push_back({e.Id, e.Parent, std::move(e.Nom)});
     }
-}
-
-void TBlasons::AjouteEntree(const std::string& texte)
-{
-    TEntree e;
-    const size_t t1 = texte.find('-');
-    e.Id = LitNombre(texte.substr(0, t1));
-    if (t1 != std::string::npos)
-    {
-        const size_t t2 = texte.find('-', t1 + 1);
-        e.Parent = LitNombre(texte.substr(t1 + 1, t2 == std::string::npos ? std::string::npos : t2 - t1 - 1));
-        if (t2 != std::string::npos)
-            e.Nom = texte.substr(t2 + 1);
-    }
-    if (e.Parent == 0 && e.Id > paysMax_)
-        paysMax_ = e.Id;
-    if (e.Parent > 0 && e.Id > equipeMax_)
-        equipeMax_ = e.Id;
-    entrees_.push_back(std::move(e));
 }
 
 int TBlasons::IndexBlason(int id) const
@@ -184,13 +146,24 @@ bool TBlasons::RemplaceBlason(int id, const TGraphic& image)
     return true;
 }
 
-bool TBlasons::Sauve() const
+bool TBlasons::Sauve()
 {
     std::string texte;
     for (const TEntree& e : entrees_)
         texte += IntToStr(e.Id) + "-" + IntToStr(e.Parent) + "-" + e.Nom + "#";
     ForceDirectories(dossier_);
-    return WriteFileAtomic(FichierIndex(), texte);
+    RemoveStaleTemps(FichierIndex());
+    if (endommage_ && FileExists(FichierIndex()))
+    {
+        std::string copie = CopyAside(FichierIndex());
+        if (copie.empty())
+            return false;
+        copieGardee_ = std::move(copie);
+    }
+    if (!WriteFileAtomic(FichierIndex(), texte))
+        return false;
+    endommage_ = false;
+    return true;
 }
 
 bool TBlasons::Element(int index, int& id, int& parent, std::string& nom) const

@@ -39,8 +39,15 @@ public:
     // empty, or not written.
     bool RemplaceBlason(int id, const TGraphic& image);
     // Writes the index (created when missing) beside itself and renames it
-    // into place; false when it could not be written.
-    bool Sauve() const;
+    // into place; false when it could not be written. What an interrupted
+    // earlier write left beside it is removed first. An index that did not
+    // read whole (Endommage) is first copied aside (CopieGardee); when that
+    // copy fails nothing is written.
+    bool Sauve();
+    // True when the index holds text that is no entry (read in part).
+    bool Endommage() const { return endommage_; }
+    // The name under which Sauve kept the damaged index, empty when none.
+    const std::string& CopieGardee() const { return copieGardee_; }
 
     // Entry i (false past the end, with an empty name).
     bool Element(int index, int& id, int& parent, std::string& nom) const;
@@ -64,13 +71,14 @@ private:
         std::string Nom;
     };
     void LitIndex();
-    void AjouteEntree(const std::string& texte);
     int Ajoute(const std::string& nom, int parent, const TGraphic& image, int& dernier, int maximum);
 
     std::string dossier_;   // ".../blasons/"
     std::vector<TEntree> entrees_;
     int paysMax_ = 0;
     int equipeMax_ = PremierEquipe - 1;
+    bool endommage_ = false;
+    std::string copieGardee_;
 };
 
 // The program's catalogue, nullptr until one is installed.

@@ -103,6 +103,21 @@ bool Tf_Blasons::NomPermis(const std::string& nom)
     return false;
 }
 
+namespace {
+
+// Writes the index; a damaged index is kept aside first, and the user is told
+// where.
+void SauveIndex(TBlasons& b)
+{
+    const bool endommage = b.Endommage();
+    if (!b.Sauve())
+        Tf_MessageUtil::Affiche(TraduireFormat(3304, {b.FichierIndex()}), 4);
+    else if (endommage)
+        Tf_MessageUtil::Affiche(TraduireFormat(3801, {b.FichierIndex(), b.CopieGardee()}), 4);
+}
+
+}   // namespace
+
 void Tf_Blasons::bc_AjoutPaysClick(TObject*)
 {
     TBlasons* b = Blasons();
@@ -122,8 +137,7 @@ void Tf_Blasons::bc_AjoutPaysClick(TObject*)
         {
             tv_Blasons->SetSelected(tv_Blasons->Items().AddObject(nullptr, nom, id));
             Montre(tv_Blasons->Selected());
-            if (!b->Sauve())
-                Tf_MessageUtil::Affiche(TraduireFormat(3304, {b->FichierIndex()}), 4);
+            SauveIndex(*b);
         }
     }
     e_Pays->SetText("");
@@ -153,8 +167,7 @@ void Tf_Blasons::bc_AjoutEquipeClick(TObject*)
         pays->SetExpanded(true);
         tv_Blasons->SetSelected(nouveau);
         Montre(nouveau);
-        if (!b->Sauve())
-            Tf_MessageUtil::Affiche(TraduireFormat(3304, {b->FichierIndex()}), 4);
+        SauveIndex(*b);
         e_Equipe->SetText("");
     }
 }

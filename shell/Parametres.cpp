@@ -1,63 +1,9 @@
 #include "shell/Parametres.h"
 
-#include <algorithm>
-
 #include "platform/rtl/Files.h"
-#include "platform/rtl/IniFiles.h"
-#include "platform/rtl/StringList.h"
-#include "platform/rtl/Strings.h"
 #include "shell/Globales.h"
 
 std::string CheminParametres()
 {
     return MakePath(RepertoireEcriture(), NomFichierParametres);
-}
-
-void LitDerniersFichiers(const TIniFile& ini, TStringList& liste)
-{
-    const int n = ini.ReadInteger("LastFile", "Count", 0);
-    for (int i = 0; i < n; ++i)
-    {
-        const std::string f = ini.ReadString("LastFile", "File" + IntToStr(i), "");
-        if (!f.empty())
-            liste.Add(f);
-    }
-}
-
-void EcritDerniersFichiers(TIniFile& ini, const TStringList& liste)
-{
-    const int n = std::min(liste.Count(), MaxDerniersFichiers);
-    ini.WriteInteger("LastFile", "Count", n);
-    for (int i = 0; i < n; ++i)
-        ini.WriteString("LastFile", "File" + IntToStr(i), liste[i]);
-}
-
-std::vector<int> LitListeCommandes(const std::string& texte)
-{
-    std::vector<int> ids;
-    if (texte.empty())
-        return ids;
-    size_t debut = 0;
-    for (;;)
-    {
-        const size_t fin = texte.find('-', debut);
-        const std::string element = texte.substr(debut, fin == std::string::npos ? std::string::npos : fin - debut);
-        ids.push_back(StrToIntDef(Trim(element), 0));
-        if (fin == std::string::npos)
-            break;
-        debut = fin + 1;
-    }
-    return ids;
-}
-
-std::string TexteListeCommandes(const std::vector<int>& ids)
-{
-    std::string t;
-    for (size_t i = 0; i < ids.size(); ++i)
-    {
-        if (i)
-            t += '-';
-        t += IntToStr(ids[i]);
-    }
-    return t;
 }

@@ -3,6 +3,7 @@
 // reads or writes what it needs and lets it go; TIniFile writes at once.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -11,12 +12,18 @@ class TStringList;
 
 inline constexpr const char* NomFichierParametres = "brivantel.ini";
 inline constexpr int MaxDerniersFichiers = 8;
+// The longest path a recent file can have; a longer value is no file name.
+inline constexpr size_t LongueurNomFichierMax = 4096;
 
 // brivantel.ini in the folder where the program writes (RepertoireEcriture).
 std::string CheminParametres();
 
-// [LastFile]: Count, then File0..File<Count-1>; the non-empty ones are appended.
+// [LastFile]: Count (at most MaxDerniersFichiers taken), then
+// File0..File<Count-1>; the non-empty ones no longer than a path are appended.
 void LitDerniersFichiers(const TIniFile& ini, TStringList& liste);
+// The language code of the settings (letters only, "fr", "en"...); empty for
+// any other value, which names no language file.
+std::string LangueValide(const std::string& langue);
 // Writes Count = min(n, 8) and the first Count entries; older higher entries stay.
 void EcritDerniersFichiers(TIniFile& ini, const TStringList& liste);
 

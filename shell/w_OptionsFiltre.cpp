@@ -62,81 +62,6 @@ T* Controle(TComponent* owner, TWinControl* parent, const char* nom, int x, int 
 }  // namespace
 
 // ============================================================================
-// the file
-// ============================================================================
-
-TFichierCategories LitCategories(const std::string& fichier)
-{
-    TFichierCategories r;
-    if (!FileExists(fichier))
-        return r;
-    try {
-        TXmlReader x(fichier);
-        uint8_t j = x.ElementSuivant();
-        while (j == xmlComplet && (x.Nom() == "xml" || (!x.Nom().empty() && x.Nom()[0] == '!')))
-            j = x.ElementSuivant();
-        if (x.Nom() != "categories" || (j != xmlDebut && j != xmlComplet)) {
-            r.Illisible = true;
-            return r;
-        }
-        const bool racineOuverte = j == xmlDebut;
-        for (j = racineOuverte ? x.ElementSuivant() : static_cast<uint8_t>(xmlFin); j != xmlFin && j != xmlFinFlux;
-             j = x.ElementSuivant()) {
-            if (x.Nom() != "categorie") {
-                x.SauteElement(j);
-                continue;
-            }
-            TCategorie c;
-            c.Id = x.AttributEntier("ID", 0);
-            if (j == xmlDebut)
-                for (uint8_t k = x.ElementSuivant(); k != xmlFin && k != xmlFinFlux; k = x.ElementSuivant()) {
-                    if (k == xmlComplet && x.Nom() == "nom")
-                        c.Nom = x.Texte();
-                    else if (k == xmlComplet && x.Nom() == "nomcourt")
-                        c.NomCourt = x.Texte();
-                    else
-                        x.SauteElement(k);
-                }
-            if (!c.Nom.empty()) {
-                r.Max = std::max(r.Max, c.Id);
-                r.Liste.push_back(std::move(c));
-            }
-        }
-        // A document cut before the root's end is no category file either.
-        r.Illisible = x.Malforme() || (racineOuverte && j == xmlFinFlux);
-    } catch (const std::exception&) {
-        r.Illisible = true;
-    }
-    return r;
-}
-
-std::string DocumentCategories(const std::vector<TCategorie>& liste)
-{
-    TMemoryStream flux;
-    {
-        TXmlMemoryStreamWriter w(&flux, false);
-        w.OuvreElement("categories");
-        for (const TCategorie& c : liste) {
-            w.OuvreElement("categorie");
-            w.AjouteAttributEntier("ID", c.Id);
-            w.EcritElement("nom", c.Nom);
-            w.EcritElement("nomcourt", c.NomCourt);
-            w.FermeElement("categorie");
-        }
-        w.FermeElement("categories");
-    }
-    return std::string(reinterpret_cast<const char*>(flux.Memory()), static_cast<size_t>(flux.Size()));
-}
-
-bool EcritCategories(const std::string& fichier, const std::vector<TCategorie>& liste, bool garderAncien)
-{
-    if (garderAncien && FileExists(fichier))
-        CopyFile(fichier, fichier + ".bak", false);
-    ForceDirectories(ExtractFileDir(fichier));
-    return WriteFileAtomic(fichier, DocumentCategories(liste));
-}
-
-// ============================================================================
 // the names dialog
 // ============================================================================
 
@@ -376,7 +301,12 @@ void Tf_OptionsFiltre::b_AjouterClick(TObject*)
     std::string nom, court;
     if (!DemandeNoms || !DemandeNoms(Traduire(1391), nom, court) || nom.empty())
         return;
-    AjouteElement({++max_, nom, court}, false);
+    // Ids stay within what a championship keeps; when all are taken nothing is added.
+    const int32_t id = ProchainIdCategorie(categories_);
+    if (id == 0)
+        return;
+    max_ = std::max(max_, id);
+    AjouteElement({id, nom, court}, false);
 }
 
 void Tf_OptionsFiltre::b_ModifierClick(TObject*)

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/Saison.h"
+#include "shell/FichierCategories.h"
 #include "ui/BrivantelForm.h"
 
 class TBoutonCopie;
@@ -19,21 +20,6 @@ class TLabel;
 class TListBox;
 class TPageControl;
 class TTabSheet;
-
-// The categories of a file: those with a name, in file order. Illisible when
-// the file exists but is no category file (cannot be opened, another root,
-// malformed).
-struct TFichierCategories
-{
-    std::vector<TCategorie> Liste;
-    int32_t Max = 0;
-    bool Illisible = false;
-};
-TFichierCategories LitCategories(const std::string& fichier);
-// The document of the list (no declaration, one tag per line).
-std::string DocumentCategories(const std::vector<TCategorie>& liste);
-// Written whole; a file that could not be read is first kept as ".bak".
-bool EcritCategories(const std::string& fichier, const std::vector<TCategorie>& liste, bool garderAncien);
 
 class Tf_CatManage : public TBrivantelForm
 {

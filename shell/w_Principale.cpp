@@ -19,6 +19,7 @@
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/Strings.h"
 #include "platform/sys/WinInet.h"
+#include "records/Blasons.h"
 #include "records/Fiches.h"
 #include "shell/Aide.h"
 #include "shell/Globales.h"
@@ -382,13 +383,15 @@ void Tf_Principale::FormCreate(TObject*)
         if (PremierLancement)
             ini.WriteBool("General", "FirstLaunch", false);
         cb_ConnectDemarre->SetChecked(ini.ReadBool("Internet", "connectauto", !InternetConnecte()));
-        Langue = ini.ReadString("General", "Langue", "");
+        Langue = LangueValide(ini.ReadString("General", "Langue", ""));
     }
     // 6.
     if (Langue.empty())
     {
         ChoisitLangue();
-        Langue = TIniFile(IniFileName()).ReadString("General", "Langue", "fr");
+        Langue = LangueValide(TIniFile(IniFileName()).ReadString("General", "Langue", "fr"));
+        if (Langue.empty())
+            Langue = "fr";
     }
     // 7.
     TIniFile ini(IniFileName());
@@ -396,14 +399,37 @@ void Tf_Principale::FormCreate(TObject*)
     MenuHaut = ini.ReadBool("General", "MenuHaut", false);
     MenuGauche = ini.ReadBool("General", "MenuGauche", true);
     const int menuSimple = ini.ReadInteger("General", "MenuSimple", -1);
-    // 8.
+    // 8. A damaged language file (not one, or cut short: it lacks texts the
+    // other language has) gives way to the other language when that one is
+    // sound; the user is told which file was damaged.
     const std::string fichierLangue = MakePath(prog, "texte\\Texte" + Langue + ".txt");
-    // Qt's own dialogs and the calendars speak the interface's language, and
-    // numbers are shown with its decimal separator.
-    AppliqueLangueInterface(Langue);
-    ApplyLocaleNumbers(Langue);
+    std::string texteAvertissement;
     if (FileExists(fichierLangue))
-        InstalleTraducteur(std::make_unique<TTraducteur>(fichierLangue));
+    {
+        auto traducteur = std::make_unique<TTraducteur>(fichierLangue);
+        const std::string autreLangue = Langue == "fr" ? "en" : "fr";
+        const std::string fichierAutre = MakePath(prog, "texte\\Texte" + autreLangue + ".txt");
+        std::unique_ptr<TTraducteur> autre;
+        if (FileExists(fichierAutre))
+            autre = std::make_unique<TTraducteur>(fichierAutre);
+        const bool endommage = traducteur->Endommage() || (autre && !autre->Endommage() && !traducteur->CouvreTextes(*autre));
+        if (endommage && autre && !autre->Endommage())
+        {
+            texteAvertissement = autre->TraduireFormat(3802, {fichierLangue, fichierAutre});
+            traducteur = std::move(autre);
+            Langue = autreLangue;
+        }
+        else if (endommage)
+        {
+            traducteur.reset();
+            if (Langue == "fr")
+                ShowMessageBox("Le fichier \"" + fichierLangue + L1("\" est endommagé"), TitreProduit, MB_OK);
+            else
+                ShowMessageBox("The file \"" + fichierLangue + "\" is damaged", TitreProduit, MB_OK);
+            Application->Tag = 255;
+        }
+        InstalleTraducteur(std::move(traducteur));
+    }
     else
     {
         InstalleTraducteur(nullptr);
@@ -413,6 +439,12 @@ void Tf_Principale::FormCreate(TObject*)
             ShowMessageBox("Can't find the file \"" + fichierLangue + "\"", TitreProduit, MB_OK);
         Application->Tag = 255;
     }
+    // Qt's own dialogs and the calendars speak the interface's language, and
+    // numbers are shown with its decimal separator.
+    AppliqueLangueInterface(Langue);
+    ApplyLocaleNumbers(Langue);
+    if (!texteAvertissement.empty())
+        ShowMessageBox(texteAvertissement, TitreProduit, MB_OK | MB_ICONWARNING);
     TTraducteur* tr = Traducteur();
     if (tr)
         TraduitCouche();
@@ -425,6 +457,16 @@ void Tf_Principale::FormCreate(TObject*)
             ShowMessageBox(TraduireFormat(1556, {fichierConnexion}), TitreProduit, MB_OK);
         Connexion()->Url = AdresseLogiciel;
         Connexion()->Timeout = 60000;
+    }
+    else if (Connexion()->Endommage())
+    {
+        // What was read is kept; what was not takes the values of a missing file.
+        if (tr)
+            ShowMessageBox(TraduireFormat(3800, {fichierConnexion}), TitreProduit, MB_OK | MB_ICONWARNING);
+        if (Connexion()->Url.empty())
+            Connexion()->Url = AdresseLogiciel;
+        if (Connexion()->Timeout <= 0)
+            Connexion()->Timeout = 60000;
     }
     // 10.
     ConnexionDemarrage = !cb_ConnectDemarre->Checked();
@@ -500,6 +542,8 @@ void Tf_Principale::FormCreate(TObject*)
     // 18. The crest catalogue and the picture store (the history files of past
     // seasons are created here once their subsystem exists).
     CreeCataloguesImages(RepertoireProgramme(), RepertoireEcriture());
+    if (tr && Blasons() && Blasons()->Endommage())
+        ShowMessageBox(TraduireFormat(3800, {Blasons()->FichierIndex()}), TitreProduit, MB_OK | MB_ICONWARNING);
     // The sports' team sheets with the sport switch.
     EnregistreStatEquipe();
     // 19.

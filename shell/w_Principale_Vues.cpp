@@ -2,6 +2,7 @@
 #include "shell/w_Principale.h"
 
 #include "engine/historique.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/Forms.h"
 #include "model/Championnat.h"
 #include "model/Saison.h"
@@ -259,7 +260,9 @@ std::string Tf_Principale::DossierStats() const { return MakePath(RepertoireEcri
 void Tf_Principale::ChargeStats()
 {
     Stats = std::make_unique<TStats>();
-    Stats->ChargeDossier(DossierStats());
+    for (const std::string& f : Stats->ChargeDossier(DossierStats()))
+        if (Traducteur())
+            ShowMessageBox(TraduireFormat(3800, {f}), TitreProduit, MB_OK | MB_ICONWARNING);
 }
 
 void Tf_Principale::AjouteHistorique()
@@ -299,10 +302,13 @@ void Tf_Principale::AjouteHistorique()
     // a history window on this file may show the season just replaced
     if (auto* h = dynamic_cast<Tf_Historique*>(Enfant); h && h->Historique() == stat)
         h->AfficheMode(h->Mode());
+    const bool endommage = stat->Endommage();
     if (!stat->Sauve()) {
         AfficheMessage(TraduireFormat(3471, {stat->NomFichier}), mbuValider);
         return;
     }
+    if (endommage)
+        AfficheMessage(TraduireFormat(3801, {stat->NomFichier, stat->CopieGardee()}), mbuValider);
     AfficheMessage(Traduire(1616), mbuValider);
 }
 

@@ -450,8 +450,11 @@ void Tf_Historique::bc_EnregistrerClick(TObject*)
                 saison_->EcritResultat(i, j, Buts(csg_Saisie->LitCellule(2 * j + 1, i + 1)),
                                        Buts(csg_Saisie->LitCellule(2 * j + 2, i + 1)));
     // On failure the entries stay in the grid and in the history, to be saved again.
+    const bool endommage = stat_->Endommage();
     if (!stat_->Sauve())
         Tf_MessageUtil::Affiche(TraduireFormat(3471, {stat_->NomFichier}), mbuValider);
+    else if (endommage)
+        Tf_MessageUtil::Affiche(TraduireFormat(3801, {stat_->NomFichier, stat_->CopieGardee()}), mbuValider);
 }
 
 void Tf_Historique::bc_AjouterClick(TObject*)

@@ -442,6 +442,28 @@ int RemoveStaleTemps(const std::string& fileName)
     return removed;
 }
 
+std::string CopyAside(const std::string& fileName)
+{
+    for (int n = 0; n < 1000; ++n) {
+        std::string name = fileName;
+        if (n > 0) {
+            name += '.';
+            name += std::to_string(n);
+        }
+        name += ".bak";
+        struct stat st{};
+        if (::lstat(name.c_str(), &st) == 0 || errno != ENOENT)
+            continue;
+        if (CopyFile(fileName, name, true))
+            return name;
+        // Another writer took the name meanwhile: the next one; else the copy
+        // cannot be made.
+        if (::lstat(name.c_str(), &st) != 0)
+            return {};
+    }
+    return {};
+}
+
 bool SyncFolderOf(const std::string& fileName)
 {
     const int fd = ::open(DirOf(fileName).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

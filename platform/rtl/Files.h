@@ -36,6 +36,11 @@ std::string SiblingTempName(const std::string& fileName);
 // very name only) whose writing process is no longer running: what an
 // interrupted writer left. The number removed.
 int RemoveStaleTemps(const std::string& fileName);
+// Keeps a copy of a file about to be replaced (a damaged file the program
+// could read only in part): the first free name of fileName + ".bak",
+// fileName + ".1.bak", ".2.bak"... An earlier copy is never replaced. The
+// copy's name; empty when the file could not be copied.
+std::string CopyAside(const std::string& fileName);
 // Syncs the folder holding fileName, so that a rename into it survives a
 // power cut; false when the folder cannot be synced.
 bool SyncFolderOf(const std::string& fileName);

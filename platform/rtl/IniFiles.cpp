@@ -1,5 +1,13 @@
 #include "platform/rtl/IniFiles.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <ctime>
+#include <memory>
+#include <mutex>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/rtl/Exceptions.h"
@@ -7,8 +15,12 @@
 #include "platform/rtl/Format.h"
 #include "platform/rtl/Strings.h"
 
-// Every call reads the file afresh and every change rewrites it at once, so two
-// TIniFile objects on one file (or two programs) always see the same values.
+// Every change rewrites the file at once, and every call sees the file as it is
+// on disk, so two TIniFile objects on one file (or two programs) always see the
+// same values. The lines of a file are read once and shared by every reader
+// while the file stays the same (same inode, size and change times, its last
+// change older than the file clock's tick): a series of reads costs one
+// reading of the file, however large it is.
 // Lines the program does not understand (comments, text before the first
 // section, lines without '=') are kept as they are.
 
@@ -16,12 +28,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-Lines LoadLines(const std::string& fileName)
+Lines SplitLines(const std::string& data)
 {
     Lines lines;
-    std::string data;
-    if (!ReadFileBytes(fileName, data))
-        return lines;   // a missing file reads as empty
     size_t i = 0;
     const size_t n = data.size();
     while (i < n) {
@@ -38,12 +47,102 @@ Lines LoadLines(const std::string& fileName)
     return lines;
 }
 
+// What tells one state of a file from another.
+struct Identity
+{
+    dev_t dev = 0;
+    ino_t ino = 0;
+    off_t size = -1;
+    struct timespec mtime{}, ctime{};
+    bool operator==(const Identity& o) const
+    {
+        return dev == o.dev && ino == o.ino && size == o.size && mtime.tv_sec == o.mtime.tv_sec &&
+               mtime.tv_nsec == o.mtime.tv_nsec && ctime.tv_sec == o.ctime.tv_sec && ctime.tv_nsec == o.ctime.tv_nsec;
+    }
+};
+
+bool IdentityOf(const std::string& fileName, Identity& id)
+{
+    struct stat st{};
+    if (::stat(fileName.c_str(), &st) != 0 || S_ISDIR(st.st_mode))
+        return false;
+    id.dev = st.st_dev;
+    id.ino = st.st_ino;
+    id.size = st.st_size;
+    id.mtime = st.st_mtim;
+    id.ctime = st.st_ctim;
+    return true;
+}
+
+struct Snapshot
+{
+    Identity id;
+    std::shared_ptr<const Lines> lines;
+};
+
+std::mutex& CacheLock()
+{
+    static std::mutex m;
+    return m;
+}
+
+std::unordered_map<std::string, Snapshot>& Cache()
+{
+    static std::unordered_map<std::string, Snapshot> c;
+    return c;
+}
+
+// A change made in the same tick of the file clock as the last one leaves the
+// times as they were: the lines of a file are shared only once its last change
+// is older than any clock tick when it is read (two seconds, the coarsest).
+bool Settled(const Identity& id, const struct timespec& now)
+{
+    constexpr long margin = 2;
+    const time_t last = std::max(id.mtime.tv_sec, id.ctime.tv_sec);
+    return now.tv_sec - last > margin;
+}
+
+// The lines of the file as it is now; a missing file reads as empty.
+std::shared_ptr<const Lines> LoadLines(const std::string& fileName)
+{
+    Identity before;
+    if (!IdentityOf(fileName, before))
+        return std::make_shared<const Lines>();
+    {
+        std::lock_guard<std::mutex> verrou(CacheLock());
+        const auto it = Cache().find(fileName);
+        if (it != Cache().end() && it->second.id == before)
+            return it->second.lines;
+    }
+    struct timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    std::string data;
+    if (!ReadFileBytes(fileName, data))
+        return std::make_shared<const Lines>();
+    auto lines = std::make_shared<const Lines>(SplitLines(data));
+    // Kept only when the file did not change while it was read, and no later
+    // change could leave its times as they are.
+    Identity after;
+    if (Settled(before, now) && IdentityOf(fileName, after) && after == before) {
+        std::lock_guard<std::mutex> verrou(CacheLock());
+        if (Cache().size() >= 16)
+            Cache().clear();
+        Cache()[fileName] = Snapshot{before, lines};
+    }
+    return lines;
+}
+
 void SaveLines(const std::string& fileName, const Lines& lines)
 {
     std::string data;
     for (const std::string& l : lines) {
         data += l;
         data += "\r\n";
+    }
+    {
+        // Read again from the file from now on (until it is settled).
+        std::lock_guard<std::mutex> verrou(CacheLock());
+        Cache().erase(fileName);
     }
     if (!WriteFileAtomic(fileName, data))
         throw EIniFileException(L1("Impossible d'écrire dans ") + fileName);
@@ -52,11 +151,13 @@ void SaveLines(const std::string& fileName, const Lines& lines)
 // "[name]": the name, trimmed.
 bool SectionName(const std::string& line, std::string& name)
 {
-    const std::string t = Trim(line);
-    if (t.empty() || t[0] != '[')
+    size_t start = 0;
+    while (start < line.size() && static_cast<unsigned char>(line[start]) <= ' ')
+        ++start;
+    if (start == line.size() || line[start] != '[')
         return false;
-    const size_t close = t.find(']');
-    name = Trim(t.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+    const size_t close = line.find(']', start);
+    name = Trim(std::string_view(line).substr(start + 1, close == std::string::npos ? std::string::npos : close - start - 1));
     return true;
 }
 
@@ -103,10 +204,11 @@ long FindKey(const Lines& lines, size_t first, size_t last, std::string_view ide
 }
 
 // A value in matching quotes is read without them.
-std::string Unquote(std::string v)
+std::string Unquote(const std::string& v)
 {
-    if (v.size() >= 2 && (v[0] == '"' || v[0] == '\'') && v.back() == v[0])
-        return v.substr(1, v.size() - 2);
+    const size_t n = v.size();
+    if (n >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front())
+        return v.substr(1, n - 2);
     return v;
 }
 
@@ -128,7 +230,8 @@ TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName))
 
 std::string TIniFile::ReadString(std::string_view section, std::string_view ident, std::string_view def) const
 {
-    const Lines lines = LoadLines(fileName_);
+    const auto shared = LoadLines(fileName_);
+    const Lines& lines = *shared;
     size_t first = 0, last = 0;
     if (!FindSection(lines, section, first, last))
         return std::string(def);
@@ -137,12 +240,12 @@ std::string TIniFile::ReadString(std::string_view section, std::string_view iden
         return std::string(def);
     std::string key, value;
     KeyLine(lines[static_cast<size_t>(i)], key, &value);
-    return Unquote(std::move(value));
+    return Unquote(value);
 }
 
 void TIniFile::WriteString(std::string_view section, std::string_view ident, std::string_view value)
 {
-    Lines lines = LoadLines(fileName_);
+    Lines lines = *LoadLines(fileName_);
     const std::string line = OneLine(Trim(ident)) + "=" + OneLine(value);
     size_t first = 0, last = 0;
     if (!FindSection(lines, section, first, last)) {
@@ -208,20 +311,23 @@ void TIniFile::WriteFloat(std::string_view section, std::string_view ident, doub
 void TIniFile::ReadSection(std::string_view section, TStringList& keys) const
 {
     keys.Clear();
-    const Lines lines = LoadLines(fileName_);
+    const auto shared = LoadLines(fileName_);
+    const Lines& lines = *shared;
     size_t first = 0, last = 0;
     if (!FindSection(lines, section, first, last))
         return;
     std::string key;
+    std::unordered_set<std::string> seen;   // each key once, the first
     for (size_t i = first + 1; i < last; ++i)
-        if (KeyLine(lines[i], key) && FindKey(lines, first, i, key) < 0)   // each key once
+        if (KeyLine(lines[i], key) && seen.insert(AnsiUpperCase(key)).second)
             keys.Add(key);
 }
 
 void TIniFile::ReadSections(TStringList& sections) const
 {
     sections.Clear();
-    const Lines lines = LoadLines(fileName_);
+    const auto shared = LoadLines(fileName_);
+    const Lines& lines = *shared;
     std::string name;
     std::vector<std::string> seen;
     for (const std::string& l : lines) {
@@ -240,19 +346,21 @@ void TIniFile::ReadSections(TStringList& sections) const
 void TIniFile::ReadSectionValues(std::string_view section, TStringList& values) const
 {
     values.Clear();
-    const Lines lines = LoadLines(fileName_);
+    const auto shared = LoadLines(fileName_);
+    const Lines& lines = *shared;
     size_t first = 0, last = 0;
     if (!FindSection(lines, section, first, last))
         return;
     std::string key, value;
+    std::unordered_set<std::string> seen;   // each key once, the first
     for (size_t i = first + 1; i < last; ++i)
-        if (KeyLine(lines[i], key, &value) && FindKey(lines, first, i, key) < 0)
+        if (KeyLine(lines[i], key, &value) && seen.insert(AnsiUpperCase(key)).second)
             values.Add(key + "=" + Unquote(value));
 }
 
 void TIniFile::EraseSection(std::string_view section)
 {
-    Lines lines = LoadLines(fileName_);
+    Lines lines = *LoadLines(fileName_);
     size_t first = 0, last = 0;
     if (!FindSection(lines, section, first, last))
         return;
@@ -262,7 +370,7 @@ void TIniFile::EraseSection(std::string_view section)
 
 void TIniFile::DeleteKey(std::string_view section, std::string_view ident)
 {
-    Lines lines = LoadLines(fileName_);
+    Lines lines = *LoadLines(fileName_);
     size_t first = 0, last = 0;
     if (!FindSection(lines, section, first, last))
         return;
@@ -283,7 +391,8 @@ bool TIniFile::SectionExists(std::string_view section) const
 
 bool TIniFile::ValueExists(std::string_view section, std::string_view ident) const
 {
-    const Lines lines = LoadLines(fileName_);
+    const auto shared = LoadLines(fileName_);
+    const Lines& lines = *shared;
     size_t first = 0, last = 0;
     return FindSection(lines, section, first, last) && FindKey(lines, first, last, ident) >= 0;
 }

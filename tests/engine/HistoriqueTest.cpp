@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "engine/historique.h"
 #include "platform/rtl/Streams.h"
@@ -384,4 +386,148 @@ TEST(Historique, ManyNamesReadInLinearTime)
         });
     }
     EXPECT_LT(durees[1], 8 * durees[0] + 0.05) << durees[0] << " s, then " << durees[1] << " s";
+}
+
+namespace {
+
+// A pid that no process holds any longer: a child that has ended.
+long PidTermine()
+{
+    const pid_t pid = ::fork();
+    if (pid == 0)
+        ::_exit(0);
+    int statut = 0;
+    ::waitpid(pid, &statut, 0);
+    return pid;
+}
+
+}   // namespace
+
+// A history file damaged in many ways is reported by name, keeps its bytes
+// while it is only read, and is copied aside whole before it is ever written
+// again; a sound file beside it is neither reported nor copied.
+TEST(Historique, DamagedFileIsReportedAndKeptBeforeItIsWritten)
+{
+    TStat modele;
+    Remplit(modele, 6, 5);
+    modele.IdChampionnat = 9;
+    std::string sain;
+    modele.EcritOctets(sain);
+    // Byte 5 + 6 names: the season count; the first season starts after it.
+    const size_t saisons = sain.size() - 5 * (4 + 6 * 2 + 6 * 6 * 2) - 1;
+    ASSERT_EQ(static_cast<uint8_t>(sain[saisons]), 5);
+    struct Cas
+    {
+        const char* nom;
+        std::string octets;
+    };
+    std::string equipes = sain;
+    equipes[saisons + 1 + (4 + 12 + 72)] = 40;   // season 2's team count
+    std::string saisonsEnTrop = sain;
+    saisonsEnTrop[saisons] = static_cast<char>(255);
+    std::string nomsEnTrop = sain;
+    nomsEnTrop[3] = '\x7F';
+    const std::vector<Cas> cas = {
+        {"cut after its names", sain.substr(0, saisons + 1)},
+        {"cut in a season", sain.substr(0, sain.size() / 2)},
+        {"one byte short", sain.substr(0, sain.size() - 1)},
+        {"team count changed", equipes},
+        {"season count too high", saisonsEnTrop},
+        {"name count too high", nomsEnTrop},
+        {"garbage", std::string(300, '\xA5')},
+        {"a name without its end", std::string("\xFF\x00\x09\x00\x01\x00\x01", 7) + std::string(70000, 'a')},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        Dossier d;
+        const std::string fichier = d / "stat9_1.txt";
+        const std::string voisin = d / "stat9_2.txt";
+        Ecrit(fichier, c.octets);
+        Ecrit(voisin, sain);
+
+        TStats stats;
+        const std::vector<std::string> endommages = stats.ChargeDossier(d.chemin.string());
+        ASSERT_EQ(endommages, std::vector<std::string>{fichier});
+        TStat* st = stats.Stat(0);
+        ASSERT_NE(st, nullptr);
+        EXPECT_TRUE(st->Endommage());
+        EXPECT_FALSE(stats.ChercheStat(9, 1)->Endommage());
+        EXPECT_EQ(Lit(fichier), c.octets);
+
+        // A season added: the file was kept aside first, then written whole.
+        st->AjouteSaison(std::make_unique<TSaisonStat>(2, 99));
+        ASSERT_TRUE(st->Sauve());
+        EXPECT_EQ(st->CopieGardee(), fichier + ".bak");
+        EXPECT_EQ(Lit(fichier + ".bak"), c.octets);
+        EXPECT_FALSE(st->Endommage());
+        TStat relu;
+        EXPECT_TRUE(relu.Charge(fichier));
+        EXPECT_EQ(relu.NombreSaisons(), st->NombreSaisons());
+        // Written again: the copy of the damaged file is not made twice.
+        ASSERT_TRUE(st->Sauve());
+        EXPECT_FALSE(std::filesystem::exists(fichier + ".1.bak"));
+        EXPECT_FALSE(std::filesystem::exists(voisin + ".bak"));
+    }
+}
+
+// A damaged file whose copy cannot be made is not written at all; an earlier
+// copy of another damage is never replaced.
+TEST(Historique, DamagedFileIsNotWrittenWithoutItsCopy)
+{
+    Dossier d;
+    const std::string fichier = d / "stat3_1.txt";
+    const std::string abime("\xFF\x00\x03\x00\x05", 5);
+    Ecrit(fichier, abime);
+    Ecrit(fichier + ".bak", "older");
+    TStat st;
+    EXPECT_FALSE(st.Charge(fichier));
+    ASSERT_TRUE(st.Endommage());
+    ASSERT_TRUE(st.Sauve());
+    EXPECT_EQ(st.CopieGardee(), fichier + ".1.bak");
+    EXPECT_EQ(Lit(fichier + ".bak"), "older");
+    EXPECT_EQ(Lit(fichier + ".1.bak"), abime);
+
+    // The folder refuses new files: neither the copy nor the file is written.
+    Ecrit(fichier, abime);
+    TStat bloque;
+    bloque.Charge(fichier);
+    ASSERT_TRUE(bloque.Endommage());
+    std::filesystem::permissions(d.chemin, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    if (::access(d.chemin.c_str(), W_OK) != 0) {   // not when the tests run as root
+        EXPECT_FALSE(bloque.Sauve());
+        EXPECT_EQ(Lit(fichier), abime);
+    }
+    std::filesystem::permissions(d.chemin, std::filesystem::perms::owner_all);
+}
+
+// What a save killed midway leaves beside the file (its hidden temporary) is
+// removed by the next save; a temporary of a writer still running, or of
+// another file, stays.
+TEST(Historique, NextSaveRemovesWhatAKilledSaveLeft)
+{
+    Dossier d;
+    TStat st;
+    Remplit(st, 4, 2);
+    st.NomFichier = d / "stat5_1.txt";
+    ASSERT_TRUE(st.Sauve());
+    // What a writer of that pid leaves: "." + name + "." + pid + "." + counter + "." + hex + ".tmp".
+    auto temporaire = [](const std::string& nom, long pid, int compteur) {
+        std::string t = ".";
+        t += nom;
+        t += '.';
+        t += std::to_string(pid);
+        t += '.';
+        t += std::to_string(compteur);
+        t += ".3f.tmp";
+        return t;
+    };
+    const std::string mort = temporaire("stat5_1.txt", PidTermine(), 1);
+    const std::string vivant = temporaire("stat5_1.txt", ::getpid(), 7);
+    const std::string autre = temporaire("stat5_2.txt", PidTermine(), 1);
+    for (const std::string& n : {mort, vivant, autre})
+        Ecrit(d / n, "x");
+    ASSERT_TRUE(st.Sauve());
+    EXPECT_FALSE(std::filesystem::exists(d / mort));
+    EXPECT_TRUE(std::filesystem::exists(d / vivant));
+    EXPECT_TRUE(std::filesystem::exists(d / autre));
 }

@@ -229,3 +229,42 @@ TEST(Modeles, ProgramTemplatesRead)
         EXPECT_GT(m.ParamCourant()->NbChampionnat(), 0) << f;
     }
 }
+
+// A template file that does not read whole gives no template at all (the
+// program then tells which file and stops as for a missing one); its bytes are
+// only read.
+TEST(Modeles, DamagedFileGivesNoTemplate)
+{
+    const std::string modele = Modele;
+    struct Cas
+    {
+        const char* nom;
+        std::string octets;
+        bool lu;
+    };
+    const Cas cas[] = {
+        {"whole", modele, true},
+        {"blanks after the root", modele + "\r\n\r\n", true},
+        {"cut in half", modele.substr(0, modele.size() / 2), false},
+        {"cut before the root's end", modele.substr(0, modele.rfind("</config>")), false},
+        {"cut in the root's end tag", modele.substr(0, modele.rfind("</config>") + 4), false},
+        {"another root", "<designs>\r\n<championnat Id=\"1\"><nom>X</nom></championnat>\r\n</designs>\r\n", false},
+        {"declaration first", "<?xml version=\"1.0\"?>\r\n" + modele, false},
+        {"garbage", std::string("\x01\x02<config><<>>\xFF\0", 16), false},
+        {"empty", "", false},
+        {"unclosed element", "<config>\r\n<championnat Id=\"1\">\r\n<nom>A</nom>\r\n</config>\r\n", false},
+        {"huge numbers", "<config>\r\n<championnat Id=\"99999999999999\">\r\n<nom>A</nom>\r\n<divis Id=\"-70000\">"
+                         "<nEquipe>2147483648</nEquipe></divis>\r\n</championnat>\r\n</config>\r\n", true},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        DossierTemp d;
+        const std::string f = d.Ecrit("Championnatfoot.fr", c.octets);
+        TLectureParamMulti m;
+        EXPECT_EQ(m.ChargeParam(f, 0), c.lu);
+        m.SetSport(0);
+        EXPECT_EQ(m.ParamCourant() != nullptr, c.lu);
+        EXPECT_EQ(TLectureParam(f).Complet(), c.lu);
+        EXPECT_EQ(LitFichier(f), c.octets);
+    }
+}

@@ -99,3 +99,39 @@ TEST(Traducteur, GlobalInstance)
     InstalleTraducteur(nullptr);
     EXPECT_EQ(Traducteur(), nullptr);
 }
+
+// A language file of another kind, or cut short, is told from a whole one: the
+// program then takes the other language.
+TEST(Traducteur, DamagedFilesAreToldFromWholeOnes)
+{
+    DossierTemp d;
+    std::string entier;
+    for (int id = 1; id <= 300; ++id)
+        entier += std::to_string(id) + "\tTexte " + std::to_string(id) + "\r\n";
+    const TTraducteur reference(d.Ecrit("Texteen.txt", entier));
+    struct Cas
+    {
+        const char* nom;
+        std::string octets;
+        bool endommage;
+        bool couvre;
+    };
+    const Cas cas[] = {
+        {"whole", entier, false, true},
+        {"one more text", entier + "301\tEn plus\r\n", false, true},
+        {"cut in half", entier.substr(0, entier.size() / 2), false, false},
+        {"cut in its last line", entier.substr(0, entier.size() - 5), false, true},
+        {"last line missing", entier.substr(0, entier.rfind("300\t")), false, false},
+        {"XML", "<?xml version=\"1.0\"?>\n<textes>\n<texte id=\"1\">Oui</texte>\n</textes>\n", true, false},
+        {"garbage", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), true, false},
+        {"empty", "", true, false},
+        {"ids out of range", "99999999999\tTrop\r\n-5\tMoins\r\n", false, false},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        const TTraducteur t(d.Ecrit("Textefr.txt", c.octets));
+        EXPECT_EQ(t.Endommage(), c.endommage);
+        EXPECT_EQ(t.CouvreTextes(reference), c.couvre);
+    }
+    EXPECT_FALSE(TTraducteur("/nonexistent/Textefr.txt").Endommage());
+}

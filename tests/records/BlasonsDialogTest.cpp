@@ -4,6 +4,7 @@
 
 #include "codecs/PngPicture.h"
 #include "model/Saison.h"
+#include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/StdCtrls.h"
@@ -145,6 +146,63 @@ TEST(Blasons, ANameHoldingTheIndexSeparatorIsRefused)
     EXPECT_EQ(Blasons()->AjoutePays("C#D", *Carre(8, 0xFF00FF00)), -1);
     b.reset();
     InstalleBlasons(nullptr);
+}
+
+// A damaged index (an empty first line once hid every entry; garbage after
+// them) shows what it holds; the first crest added keeps the index aside whole
+// before writing it, and the user is told where.
+TEST(Blasons, DamagedIndexKeptAsideWhenTheFirstCrestIsAdded)
+{
+    for (const char* langue : {"fr", "en"})
+    {
+        SCOPED_TRACE(langue);
+        InstalleTraducteur(std::make_unique<TTraducteur>(std::string(BZ_SOURCE_DATA_DIR) + "/texte/Texte" + langue + ".txt"));
+        Dossier d;
+        ForceDirectories(d.Chemin("blasons"));
+        const std::string abime = "\r\n1-0-France#1001-1-Zelvor#\r\n\x01\x02 reste\r\n";
+        const std::string index = d.Chemin("blasons/blasons.txt");
+        WriteFileAtomic(index, abime);
+        Carre(16, 0xFFFF0000)->SaveToFile(d.Chemin("pays.png"));
+        InstalleBlasons(std::make_unique<TBlasons>(d.Path()));
+        ASSERT_TRUE(Blasons()->Endommage());
+        kit::AnswerDialogs([&](TCommonDialog& c) {
+            auto* o = dynamic_cast<TOpenDialog*>(&c);
+            if (!o)
+                return false;
+            o->FileName = d.Chemin("pays.png");
+            return true;
+        });
+        TOwned<Tf_Blasons> b(new Tf_Blasons(nullptr));
+        b->ChangeCouleurs(b->Couleurs);
+        b->RemplitArbre(1, "");
+        kit::ShowForm(b.get());
+        ASSERT_EQ(b->tv_Blasons->Items().TopCount(), 1);
+        EXPECT_EQ(b->tv_Blasons->Items().TopItem(0)->Count(), 1);
+        std::vector<std::string> messages;
+        kit::WhenModal([&](TForm* m) {
+            if (auto* u = dynamic_cast<Tf_MessageUtil*>(m))
+            {
+                messages.push_back(u->Label1->Caption());
+                kit::GrabToPng(m, std::string("blasons-index-garde-") + langue);
+            }
+            m->SetModalResult(mrOk);
+        });
+        b->e_Pays->SetText("Arvenie");
+        kit::Click(b->bc_AjoutPays);
+        kit::Process();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_NE(messages[0].find(index + ".bak"), std::string::npos) << messages[0];
+        std::string garde, ecrit;
+        ReadFileBytes(index + ".bak", garde);
+        ReadFileBytes(index, ecrit);
+        EXPECT_EQ(garde, abime);
+        EXPECT_EQ(ecrit, "1-0-France#1001-1-Zelvor#2-0-Arvenie#");
+        EXPECT_FALSE(Blasons()->Endommage());
+        kit::GrabToPng(b.get(), std::string("blasons-index-") + langue);
+        b.reset();
+        InstalleBlasons(nullptr);
+        InstalleTraducteur(nullptr);
+    }
 }
 
 // The previews of both crest dialogs show the stored crest as it is: a

@@ -2,6 +2,9 @@
 // additions that never overwrite, hostile names, damaged pictures.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "codecs/PngPicture.h"
 #include "model/MultiSport.h"
 #include "model/SaisonFiches.h"
@@ -42,13 +45,16 @@ TEST(Blasons, IndexReadAsWritten)
         {"3-0-France#1004-3-Lyon#", "3-0-France#1004-3-Lyon#", 4, 1005},
         {"", "", 1, 1001},
         {"7-0-Bosnie-Herz\xE9govine#", "7-0-Bosnie-Herz\xE9govine#", 8, 1001},
-        // Reading stops at the first empty line.
-        {"1-0-A#\r\n2-0-B#\r\n\r\n3-0-C#", "1-0-A#2-0-B#", 3, 1001},
+        // Empty lines are skipped, the first one too.
+        {"1-0-A#\r\n2-0-B#\r\n\r\n3-0-C#", "1-0-A#2-0-B#3-0-C#", 4, 1001},
+        {"\r\n1-0-A#\n\n2-0-B#\r\n", "1-0-A#2-0-B#", 3, 1001},
         // After the last "#": one more entry when it starts with a number, else dropped.
         {"1-0-A#1001-1-Nord", "1-0-A#1001-1-Nord#", 2, 1002},
         {"1-0-A#reste sans fin", "1-0-A#", 2, 1001},
         {"sans diese", "", 1, 1001},
-        {"x-y-Rien#", "0-0-Rien#", 1, 1001},
+        // A piece that is no entry is left out.
+        {"x-y-Rien#", "", 1, 1001},
+        {"1-0-A#70000-0-B#2--1-C#3-0#4-0-D#", "1-0-A#4-0-D#", 5, 1001},
     };
     for (const Cas& c : cas)
     {
@@ -115,6 +121,87 @@ TEST(Blasons, LimitsOfTheIds)
     EXPECT_EQ(b.AjouteEquipe("E", 99, *img), 65535);
     EXPECT_EQ(b.AjouteEquipe("F", 99, *img), -1);
     EXPECT_EQ(b.Nombre(), 4);
+}
+
+// An index holding anything but entries is damaged: its entries are read,
+// its bytes stay while it is only read, and the first write keeps it aside
+// whole before the index is written again.
+TEST(Blasons, DamagedIndexIsKeptBeforeItIsWritten)
+{
+    struct Cas
+    {
+        const char* nom;
+        std::string fichier;
+        bool endommage;
+        int entrees;
+    };
+    const Cas cas[] = {
+        {"empty first line", "\r\n3-0-France#1004-3-Lyon#", false, 2},
+        {"several lines", "3-0-France#\r\n1004-3-Lyon#\r\n", false, 2},
+        {"cut in an entry", "3-0-France#1004-3", true, 1},
+        {"cut in a name", "3-0-France#1004-3-Ly", false, 2},
+        {"garbage after the entries", "3-0-France#\x01\x02\xFFzz", true, 1},
+        {"garbage", std::string("\x89PNG\r\n\x1a\n\0\0#\0", 12), true, 0},
+        {"id out of range", "3-0-France#99999999999-3-Lyon#", true, 1},
+        {"negative parent", "3-0-France#1004--3-Lyon#", true, 1},
+        {"id not a number", "3-0-France#x-3-Lyon#", true, 1},
+        {"blanks only after the last entry", "3-0-France#  \r\n", false, 1},
+    };
+    for (const Cas& c : cas)
+    {
+        SCOPED_TRACE(c.nom);
+        Dossier d;
+        ForceDirectories(d.Chemin("blasons"));
+        const std::string index = d.Chemin("blasons/blasons.txt");
+        WriteFileAtomic(index, c.fichier);
+        TBlasons b(d.Path());
+        EXPECT_EQ(b.Endommage(), c.endommage);
+        EXPECT_EQ(b.Nombre(), c.entrees);
+        std::string lu;
+        ASSERT_TRUE(ReadFileBytes(index, lu));
+        EXPECT_EQ(lu, c.fichier);
+
+        ASSERT_GT(b.AjoutePays("Italie", *Carre(4, 0xFF00FF00)), 0);
+        ASSERT_TRUE(b.Sauve());
+        EXPECT_FALSE(b.Endommage());
+        std::string garde;
+        if (c.endommage)
+        {
+            EXPECT_EQ(b.CopieGardee(), index + ".bak");
+            ASSERT_TRUE(ReadFileBytes(index + ".bak", garde));
+            EXPECT_EQ(garde, c.fichier);
+        }
+        else
+        {
+            EXPECT_EQ(b.CopieGardee(), "");
+            EXPECT_FALSE(FileExists(index + ".bak"));
+        }
+        TBlasons relu(d.Path());
+        EXPECT_FALSE(relu.Endommage());
+        EXPECT_EQ(relu.Nombre(), c.entrees + 1);
+    }
+}
+
+// The temporary file of an index write killed midway is removed by the next
+// write; one of a writer still running stays.
+TEST(Blasons, NextSaveRemovesWhatAKilledSaveLeft)
+{
+    Dossier d;
+    ForceDirectories(d.Chemin("blasons"));
+    WriteFileAtomic(d.Chemin("blasons/blasons.txt"), "1-0-A#");
+    const pid_t fils = ::fork();
+    if (fils == 0)
+        ::_exit(0);
+    int statut = 0;
+    ::waitpid(fils, &statut, 0);
+    const std::string mort = d.Chemin("blasons/.blasons.txt." + std::to_string(fils) + ".1.9c.tmp");
+    const std::string vivant = d.Chemin("blasons/.blasons.txt." + std::to_string(::getpid()) + ".4.9c.tmp");
+    WriteFileAtomic(mort, "1-0-A#2-0");
+    WriteFileAtomic(vivant, "1-0-A#");
+    TBlasons b(d.Path());
+    ASSERT_TRUE(b.Sauve());
+    EXPECT_FALSE(FileExists(mort));
+    EXPECT_TRUE(FileExists(vivant));
 }
 
 TEST(Blasons, InstalledCatalogueAnswersTheModel)

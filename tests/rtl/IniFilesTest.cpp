@@ -155,3 +155,68 @@ TEST(IniFiles, FailedWriteRaisesAndKeepsTheFile)
     EXPECT_EQ(ListFiles(dir.Path(), "*").size(), 1u);
     EXPECT_THROW(TIniFile(dir.File("none/x.ini")).WriteInteger("S", "k", 1), EIniFileException);
 }
+
+// The file is read once and shared while it stays the same; every change, by
+// this program or another, in place or by a new file, of the same size and in
+// the same instant, is seen by the next read.
+TEST(IniFiles, ReadOnceAndEveryChangeSeen)
+{
+    TempDir dir;
+    const std::string name = dir.File("partage.ini");
+    TIniFile a(name);
+    TIniFile b(name);
+    auto enPlace = [&](const std::string& texte) {
+        FILE* f = std::fopen(name.c_str(), "r+b");
+        ASSERT_NE(f, nullptr);
+        std::fwrite(texte.data(), 1, texte.size(), f);
+        std::fclose(f);
+    };
+    for (int i = 0; i < 200; ++i) {
+        const std::string v = std::to_string(100 + i % 900);
+        switch (i % 4) {
+        case 0: a.WriteString("S", "K", v); break;                          // through the reader
+        case 1: ASSERT_TRUE(WriteFileAtomic(name, "[S]\r\nK=" + v + "\r\n")); break;   // a new file
+        case 2: enPlace("[S]\r\nK=" + v + "\r\n"); break;                   // in place, same size
+        case 3: b.WriteInteger("s", "k", 100 + i % 900); break;
+        }
+        EXPECT_EQ(a.ReadString("S", "K", ""), v) << i;
+        EXPECT_EQ(b.ReadInteger("S", "K", 0), 100 + i % 900) << i;
+    }
+    DeleteFile(name);
+    EXPECT_EQ(a.ReadString("S", "K", "absent"), "absent");
+}
+
+// Listing a section of many keys, some repeated in other cases, gives each key
+// once (its first line), in time linear in the section.
+TEST(IniFiles, SectionOfManyKeysListedOnce)
+{
+    TempDir dir;
+    const std::string name = dir.File("cles.ini");
+    std::string texte = "[S]\r\n";
+    for (int i = 0; i < 50000; ++i)
+        texte += "Cle" + std::to_string(i % 20000) + (i < 20000 ? "=a" : "=b") + "\r\n";
+    texte += "cle5=c\r\n";
+    ASSERT_TRUE(WriteFileAtomic(name, texte));
+    TIniFile ini(name);
+    TStringList cles, valeurs;
+    ini.ReadSection("S", cles);
+    ini.ReadSectionValues("S", valeurs);
+    ASSERT_EQ(cles.Count(), 20000);
+    ASSERT_EQ(valeurs.Count(), 20000);
+    EXPECT_EQ(valeurs[5], "Cle5=a");
+}
+
+// A file kept aside: the first free name, an earlier copy never replaced.
+TEST(Files, CopyAsideKeepsEveryEarlierCopy)
+{
+    TempDir dir;
+    const std::string f = dir.File("stat1_1.txt");
+    ASSERT_TRUE(WriteFileAtomic(f, "un"));
+    EXPECT_EQ(CopyAside(f), f + ".bak");
+    ASSERT_TRUE(WriteFileAtomic(f, "deux"));
+    EXPECT_EQ(CopyAside(f), f + ".1.bak");
+    EXPECT_EQ(Bytes(f + ".bak"), "un");
+    EXPECT_EQ(Bytes(f + ".1.bak"), "deux");
+    EXPECT_EQ(CopyAside(dir.File("absent.txt")), "");
+    EXPECT_FALSE(FileExists(dir.File("absent.txt.bak")));
+}

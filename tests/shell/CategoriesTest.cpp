@@ -54,6 +54,43 @@ TEST(Categories, FileRoundTripDropsNamelessEntries)
     EXPECT_TRUE(LitCategories(f).Illisible);
 }
 
+// Ids a championship cannot keep are refused when read: the file counts as
+// unreadable (kept as ".bak" before it is written) and the highest id stays
+// within the range, so that an added category never overflows it.
+TEST(Categories, IdsOutOfRangeAreRefusedWhenRead)
+{
+    struct Cas
+    {
+        const char* id;
+        bool refuse;
+    };
+    const Cas cas[] = {{"1", false},          {"65535", false},       {" 12 ", false},      {"2147483647", true},
+                       {"2147483648", true},  {"-2147483648", true},  {"-1", true},         {"0", true},
+                       {"65536", true},       {"99999999999999999999", true},               {"abc", true},
+                       {"", true}};
+    const std::string f = MakePath(kit::TempDir(), "categories_ids.xml");
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.id);
+        Ecrit(f, std::string("<categories><categorie ID=\"3\"><nom>A</nom></categorie><categorie ID=\"") + c.id +
+                     "\"><nom>B</nom></categorie></categories>");
+        const TFichierCategories r = LitCategories(f);
+        EXPECT_EQ(r.Refuses, c.refuse);
+        EXPECT_EQ(r.Illisible, c.refuse);
+        ASSERT_EQ(r.Liste.size(), c.refuse ? 1u : 2u);
+        for (const TCategorie& k : r.Liste)
+            EXPECT_TRUE(k.Id >= 1 && k.Id <= 65535) << k.Id;
+        EXPECT_LE(r.Max, 65535);
+        EXPECT_GE(ProchainIdCategorie(r.Liste), 1);
+        EXPECT_LE(ProchainIdCategorie(r.Liste), 65535);
+    }
+    // The highest id taken: the first free one; all taken: none.
+    EXPECT_EQ(ProchainIdCategorie({{1, "A", ""}, {65535, "Z", ""}}), 2);
+    std::vector<TCategorie> toutes;
+    for (int32_t id = 1; id <= 65535; ++id)
+        toutes.push_back({id, "x", ""});
+    EXPECT_EQ(ProchainIdCategorie(toutes), 0);
+}
+
 TEST(Categories, DialogOfCommand227)
 {
     const std::string dir = Prepare("categories");
@@ -140,6 +177,46 @@ TEST(Categories, DialogOfCommand227)
         ASSERT_TRUE(f->Saison->Categorie(2, nom, court));
         EXPECT_EQ(court, k.court);
     }
+    ModifSaison = 0;
+    TermineFenetre(f);
+}
+
+// A file holding the highest id and one past the 32 bits: the dialog shows
+// what fits, adds the next free id, and the file keeps its former bytes aside.
+TEST(Categories, DialogAddsWithinTheIdRange)
+{
+    const std::string dir = Prepare("categories_ids");
+    const std::string fichier = EcritSaison(MakePath(dir, "sauvegarde/categories_ids.xmc"), 0);
+    const std::string xml = MakePath(RepertoireEcriture(), "categories.xml");
+    const std::string avant = "<categories>\n<categorie ID=\"1\"><nom>Seniors</nom></categorie>\n"
+                              "<categorie ID=\"65535\"><nom>Dernier</nom></categorie>\n"
+                              "<categorie ID=\"2147483647\"><nom>Trop</nom></categorie>\n</categories>\n";
+    Ecrit(xml, avant);
+    auto f = LanceFenetre();
+    f->OpenFile(fichier);
+    ASSERT_TRUE(f->Saison);
+    kit::WhenModal([&](TForm* m) {
+        auto* d = dynamic_cast<Tf_OptionsFiltre*>(m);
+        ASSERT_NE(d, nullptr);
+        d->DemandeNoms = [&](const std::string&, std::string& nom, std::string& court) {
+            nom = "Juniors";
+            court = "J";
+            return true;
+        };
+        ASSERT_EQ(d->clb_Categories->Items().Count(), 2);
+        kit::Click(d->b_Ajouter);
+        ASSERT_EQ(d->clb_Categories->Items().Count(), 3);
+        EXPECT_EQ(d->Categories()[2].Id, 2);
+        kit::GrabToPng(d, "categories_ids");
+        d->SetModalResult(mrCancel);
+    });
+    Commande(*f, 227);
+    EXPECT_EQ(Lit(xml + ".bak"), avant);
+    const TFichierCategories lu = LitCategories(xml);
+    EXPECT_FALSE(lu.Illisible);
+    ASSERT_EQ(lu.Liste.size(), 3u);
+    EXPECT_EQ(lu.Liste[2].Id, 2);
+    EXPECT_EQ(Lit(xml).find("-2147483648"), std::string::npos);
     ModifSaison = 0;
     TermineFenetre(f);
 }

@@ -104,6 +104,61 @@ TEST(HistoriqueCommande, ResultsGoOnTheirTeamsAndSurviveARestart)
     TermineFenetre(f);
 }
 
+// One changed byte in a history file of three seasons: the next start says
+// which file is damaged and shows what it could read; command 192 keeps the
+// damaged file aside whole before it writes the file again.
+TEST(HistoriqueCommande, DamagedFileIsToldAndKeptBeforeTheSeasonIsAdded)
+{
+    const std::string dir = Prepare("historique_abime");
+    const std::string fichier = EcritSaison(MakePath(dir, "sauvegarde/historique.xmc"), 0);
+    auto f = LanceFenetre();
+    f->OpenFile(fichier);
+    ASSERT_TRUE(f->Saison->SelectionneChampionnat(2));
+    TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
+    for (int annee : {103, 104, 105}) {
+        c->SetOption(8, annee);
+        f->Reponses = {mrYes};
+        Commande(*f, 192);
+    }
+    ASSERT_EQ(f->Stats->Nombre(), 1);
+    const std::string historique = f->Stats->Stat(0)->NomFichier;
+    TermineFenetre(f);
+
+    // The team count of the second season (104) made larger than the file.
+    std::string octets;
+    ASSERT_TRUE(ReadFileBytes(historique, octets));
+    const size_t taille = 4 + 2 * 6 + 6 * 6 * 2;
+    const size_t saison2 = octets.size() - 2 * taille;
+    ASSERT_EQ(static_cast<uint8_t>(octets[saison2 + 1]), 104);
+    octets[saison2] = 40;
+    ASSERT_TRUE(WriteFileAtomic(historique, octets));
+
+    kit::ResetAnswers();
+    f = LanceFenetre();
+    ASSERT_FALSE(kit::Messages().empty());
+    EXPECT_EQ(kit::Messages()[0].Text, TraduireFormat(3800, {historique}));
+    ASSERT_EQ(f->Stats->Nombre(), 1);
+    EXPECT_EQ(f->Stats->Stat(0)->NombreSaisons(), 1);
+    std::string lu;
+    ReadFileBytes(historique, lu);
+    EXPECT_EQ(lu, octets);
+
+    f->OpenFile(fichier);
+    ASSERT_TRUE(f->Saison->SelectionneChampionnat(2));
+    f->Saison->ChampionnatCourant()->SetOption(8, 106);
+    f->Messages.clear();
+    Commande(*f, 192);
+    EXPECT_EQ(f->Messages, (std::vector<std::string>{TraduireFormat(3801, {historique, historique + ".bak"}),
+                                                     Traduire(1616)}));
+    ReadFileBytes(historique + ".bak", lu);
+    EXPECT_EQ(lu, octets);
+    TStat relu;
+    EXPECT_TRUE(relu.Charge(historique));
+    EXPECT_EQ(relu.NombreSaisons(), 2);
+    TermineFenetre(f);
+    kit::ResetAnswers();
+}
+
 namespace {
 
 // The data folder as an absolute path: the program's file operations may

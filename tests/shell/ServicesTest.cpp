@@ -54,12 +54,119 @@ TEST(Parametres, RecentFilesSkipEmptyEntriesAndKeepEightAtMost)
     EXPECT_EQ(relu.Count(), 8);
 }
 
+// A count larger than the list shows, or one that is no count, reads no more
+// than the list's maximum; a value longer than any path is no file name.
+TEST(Parametres, RecentFilesBoundedByTheListAndThePath)
+{
+    const std::string dir = essai::PrepareProgramme("recent_bornes");
+    const std::string f = MakePath(dir, "brivantel.ini");
+    struct Cas
+    {
+        std::string count;
+        int lus;
+    };
+    const Cas cas[] = {{"12", 7}, {"2147483647", 7}, {"9", 7}, {"-3", 0}, {"x", 0}, {"3", 2}};   // File1 is too long
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.count);
+        std::string texte = "[LastFile]\r\nCount=" + c.count + "\r\n";
+        for (int i = 0; i < 12; ++i)
+            texte += "File" + IntToStr(i) + "=" + (i == 1 ? std::string(5000, 'n') : "/f" + IntToStr(i)) + "\r\n";
+        ASSERT_TRUE(WriteFileAtomic(f, texte));
+        TStringList l;
+        LitDerniersFichiers(TIniFile(f), l);
+        EXPECT_EQ(l.Count(), c.lus);
+        for (int i = 0; i < l.Count(); ++i)
+            EXPECT_LE(l[i].size(), LongueurNomFichierMax);
+    }
+    EXPECT_EQ(LangueValide("fr"), "fr");
+    EXPECT_EQ(LangueValide("en"), "en");
+    EXPECT_EQ(LangueValide(""), "");
+    EXPECT_EQ(LangueValide("../x"), "");
+    EXPECT_EQ(LangueValide(std::string(100, 'a')), "");
+}
+
 TEST(Parametres, CommandListsReadNonNumbersAsZero)
 {
     EXPECT_EQ(LitListeCommandes(""), std::vector<int>{});
     EXPECT_EQ(LitListeCommandes("5-x-198"), (std::vector<int>{5, 0, 198}));
     EXPECT_EQ(TexteListeCommandes({11, 15, 16}), "11-15-16");
     EXPECT_EQ(CheminParametres(), MakePath(RepertoireEcriture(), "brivantel.ini"));
+}
+
+// Damaged connection settings: what was read before the damage is kept, the
+// file keeps its bytes while it is only read, and the first write keeps it
+// aside whole.
+TEST(Connexions, DamagedFileIsToldAndKeptBeforeItIsWritten)
+{
+    const std::string entier =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<connexion>\r\n<url>http://x/</url>\r\n"
+        "<timeout>30000</timeout>\r\n<siteconnexion>\r\n<url>s</url>\r\n<sport>murvaline</sport>\r\n"
+        "</siteconnexion>\r\n</connexion>\r\n";
+    struct Cas
+    {
+        const char* nom;
+        std::string octets;
+        bool endommage;
+        std::string url;
+    };
+    const Cas cas[] = {
+        {"whole", entier, false, "http://x/"},
+        {"empty root", "<?xml version=\"1.0\"?><connexion/>", false, ""},
+        {"cut in half", entier.substr(0, entier.size() / 2), true, "http://x/"},
+        {"cut before the root's end", entier.substr(0, entier.rfind("</connexion>")), true, "http://x/"},
+        {"another root", "<?xml version=\"1.0\"?>\r\n<designs><url>y</url></designs>\r\n", true, ""},
+        {"no declaration", "<connexion><url>y</url></connexion>", true, ""},
+        {"garbage", std::string("\x01\xFF<<>>\0\0x", 9), true, ""},
+        {"empty", "", true, ""},
+        {"huge timeout", "<?xml version=\"1.0\"?><connexion><timeout>99999999999999</timeout></connexion>", false, ""},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        const std::string dir = essai::PrepareProgramme("connexion_abimee", false);
+        const std::string f = MakePath(dir, "connexion.xml");
+        ASSERT_TRUE(WriteFileAtomic(f, c.octets));
+        TConnexions lu(f);
+        EXPECT_EQ(lu.Endommage(), c.endommage);
+        EXPECT_EQ(lu.Url, c.url);
+        EXPECT_EQ(Lit(f), c.octets);
+        lu.Pseudo = "moi";
+        ASSERT_TRUE(lu.Ecrit());
+        EXPECT_FALSE(lu.Endommage());
+        if (c.endommage) {
+            EXPECT_EQ(lu.CopieGardee(), f + ".bak");
+            EXPECT_EQ(Lit(f + ".bak"), c.octets);
+        } else {
+            EXPECT_EQ(lu.CopieGardee(), "");
+            EXPECT_FALSE(FileExists(f + ".bak"));
+        }
+        TConnexions relu(f);
+        EXPECT_FALSE(relu.Endommage());
+        EXPECT_EQ(relu.Pseudo, "moi");
+    }
+}
+
+// Sites of mixed sports: in order of sport, those of one sport in file order,
+// as one by one insertion gives them.
+TEST(Connexions, SitesPlacedBySportInFileOrder)
+{
+    const std::string dir = essai::PrepareProgramme("connexion_ordre", false);
+    const std::string f = MakePath(dir, "connexion.xml");
+    const char* const sports[] = {"murvaline", "gormelide", "autre", "pollinarque", "gormelide", "tessavonde",
+                                  "murvaline", "autre", "gormelide"};
+    std::string x = "<?xml version=\"1.0\"?>\r\n<connexion>\r\n";
+    for (int i = 0; i < 9; ++i)
+        x += "<siteconnexion><url>" + IntToStr(i) + "</url><sport>" + sports[i] + "</sport></siteconnexion>\r\n";
+    x += "</connexion>\r\n";
+    ASSERT_TRUE(WriteFileAtomic(f, x));
+    TConnexions c(f);
+    std::string ordre;
+    for (int i = 0; i < c.NbSite(); ++i)
+        ordre += c.Site(i)->Url;
+    EXPECT_EQ(ordre, "148530627");
+    auto s = std::make_unique<TSiteConnexion>(&c);
+    s->Url = "n";
+    s->Sport = 1;
+    EXPECT_EQ(c.AjouteSite(std::move(s)), 4);
 }
 
 TEST(Connexions, WritesAndReadsBackSortedBySport)

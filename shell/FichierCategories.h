@@ -1,0 +1,34 @@
+// The shared category file "categories.xml": read, written whole.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/Saison.h"
+
+// Category ids go from 1 to 65535 (a championship keeps a team's category in
+// 16 bits; 0 is none).
+inline constexpr int32_t MaxIdCategorie = 65535;
+bool IdCategorieValide(int64_t id);
+// The id of a new category: one above the highest, else the first one free;
+// 0 when every id is taken.
+int32_t ProchainIdCategorie(const std::vector<TCategorie>& liste);
+
+// The categories of a file: those with a name, in file order. Illisible when
+// the file exists but is no category file (cannot be opened, another root,
+// malformed) or when a category of it was refused (Refuses: an id outside
+// 1..65535 or not a number); such a file is kept as ".bak" before it is
+// written again.
+struct TFichierCategories
+{
+    std::vector<TCategorie> Liste;
+    int32_t Max = 0;
+    bool Illisible = false;
+    bool Refuses = false;
+};
+TFichierCategories LitCategories(const std::string& fichier);
+// The document of the list (no declaration, one tag per line).
+std::string DocumentCategories(const std::vector<TCategorie>& liste);
+// Written whole; a file that could not be read is first kept as ".bak".
+bool EcritCategories(const std::string& fichier, const std::vector<TCategorie>& liste, bool garderAncien);
