@@ -266,6 +266,7 @@ void Tf_Arbitres::RemplitArbitres(TSaison& saison, int pays, TColorGridBase& g, 
         g.RemplitCellule(c, 0, Texte(entetes[c]), 1, 1, couleurs.CouleurTexteTitreTableau,
                          couleurs.CouleurFondTitreTableau, true);
     }
+    g.ElargitSelonTexte(0);
     auto total = [](const TPersonnelStat& a, int code, bool avertissement) -> uint32_t {
         if (code == '%')
             return avertissement ? a.TotalAvertissement() : a.TotalExpulsion();

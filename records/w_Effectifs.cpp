@@ -192,6 +192,7 @@ void RemplitEffectif(TGridModel& m, TColorGridBase& g, TSaison& saison, const TR
     for (int k = 0; k < 13; ++k)
         g.RemplitCellule(k, 0, titres[k] < 0 ? buteurs : Traduire(titres[k]), alignements[k], 1,
                          couleurs.CouleurTexteTitreTableau, couleurs.CouleurFondTitreTableau, true);
+    g.ElargitSelonTexte(0);
 
     const int modele = ModeleDe(p.Championnat);
     const int32_t c = p.CodeStats;

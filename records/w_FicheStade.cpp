@@ -301,6 +301,7 @@ void Tf_FicheStade::AfficheStade()
         sg_Match->RemplitCellule(k, 0, Texte(entetes[k]), 1, 1, Couleurs.CouleurTexteTitreTableau,
                                  Couleurs.CouleurFondTitreTableau, true);
     }
+    sg_Match->ElargitSelonTexte(0);
 }
 
 void Tf_FicheStade::MontrePage(TTabSheet* page)

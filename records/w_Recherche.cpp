@@ -316,6 +316,7 @@ void Tf_Recherche::PrepareGrille()
     for (int k = 0; k < 8; ++k)
         g.RemplitCellule(k, 0, titres[k] < 0 ? buteurs : titres[k] > 0 ? Traduire(titres[k]) : std::string(), 1, 1,
                          Couleurs.CouleurTexteTitreTableau, Couleurs.CouleurFondTitreTableau, true);
+    g.ElargitSelonTexte(0);
     for (int k : {0, 1, 2, 4})
         g.ChangeEtatColonne(k, 1);
 }

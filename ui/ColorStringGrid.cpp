@@ -513,6 +513,34 @@ bool TColorGridBase::MaximumARecalculer(int i) const
     return c ? c->Recalcul : false;
 }
 
+void TColorGridBase::ElargitSelonTexte(int row)
+{
+    const TGridModel& g = Grille();
+    if (row < 0 || row >= g.RowCount())
+        return;
+    TBitmap b(1, 1);
+    TCanvas& c = b.Canvas();
+    c.Font = PoliceGrille();
+    for (int k = 0; k < g.ColCount(); ++k) {
+        // A grid sized to its box grows its columns from their own widths;
+        // another shows the widths it was given, which the column's record
+        // follows when it says the same.
+        const bool propre = (autoResize_ && LargeurColonne(k) > 0) || LargeurColonne(k) == g.ColWidths(k);
+        const int largeur = propre ? LargeurColonne(k) : g.ColWidths(k);
+        if (largeur <= 0 || g.ColWidths(k) <= 0)
+            continue;
+        const TInfoCellule* info = InfoCellule(k, row);
+        c.Font.SetStyle(info && info->Gras ? static_cast<TFontStyles>(fsBold) : 0u);
+        const int besoin = c.TextWidth(LitCellule(k, row)) + 10;
+        if (besoin <= largeur)
+            continue;
+        if (propre)
+            ChangeLargeurColonne(k, besoin);
+        else
+            Grille().SetColWidths(k, besoin);
+    }
+}
+
 void TColorGridBase::InitColonnes()
 {
     for (auto& c : colonnes_) {

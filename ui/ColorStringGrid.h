@@ -153,6 +153,9 @@ public:
     int HauteurLigneDefaut() const;
     void ChangeLargeurColonne(int i, int w);
     int LargeurColonne(int i) const;
+    // Widens each shown column (width above 0) whose text in the row (the
+    // titles) is wider than it, in the grid's font; the others keep their width.
+    void ElargitSelonTexte(int row = 0);
     void ChangeTraitLigne(int i, bool on);
     bool TraitLigne(int i) const;
     void ChangeCouleurTraitLigne(int i, TColor c);   // also switches the line on

@@ -358,6 +358,9 @@ void TGraphe::Dessine(TCanvas& c)
     c.Font.SetSize(8);
     Gauche = c.TextWidth(IntToStr(PasGraduation(MaxY(), nbPointY_))) + 12;
     Droite = Width() - 8;
+    // The caption of the X axis stands after the axis' last label, not on it.
+    if (!legendeX_.empty())
+        Droite = std::max(Gauche + 20, Width() - 14 - c.TextWidth(legendeX_));
     int h = c.TextHeight("1") + 8;
     if (inverse_) {
         Origine = h;

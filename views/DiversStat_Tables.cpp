@@ -46,6 +46,8 @@ void Taille(TColorGridBase& g, int colonnes, int lignes, std::initializer_list<i
 void Entete(TColorGridBase& g, int col, const std::string& texte, const TCouleurElement& couleurs, int align)
 {
     g.RemplitCellule(col, 0, texte, align, 1, couleurs.CouleurTexteTitreTableau, clWhite, true);
+    // the column is as wide as its title in the interface language
+    g.ElargitSelonTexte(0);
 }
 
 void Cellule(TColorGridBase& g, int col, int row, const std::string& texte, const TCouleurElement& couleurs,

@@ -249,6 +249,8 @@ void GrapheRepartition(TGraphBarre& g, const std::vector<int>& barres, int tranc
     g.SetLegendeY(titre);
     g.FacteurX = 1.0 / tranche;
     g.SetEspaceGraduerX(tranche);
+    // minutes are band limits: each label stands at the end of its band
+    g.SetDecalLegende(false);
     g.SetNbPointX(static_cast<int>(barres.size()));
     for (size_t i = 0; i < barres.size(); ++i) {
         g.AjoutePoint(0, static_cast<int>(i) + 1, barres[i]);

@@ -352,8 +352,16 @@ void Tf_StatEquipe::CreeButs()
     b_ChangeBut->SetName("b_ChangeBut");
     b_ChangeBut->SetCaption(Texte(1548, L1("Buts encaissés")));
     b_ChangeBut->Tag = 1;
-    b_ChangeBut->SetBounds(600, 4, 116, 22);
     b_ChangeBut->SetParent(fond);
+    // Wide enough for both of its captions in the interface language.
+    {
+        TBitmap mesure(1, 1);
+        mesure.Canvas().Font = b_ChangeBut->Font();
+        int largeur = 116;
+        for (const std::string& t : {Texte(1547, L1("Voir les buts marqués")), Texte(1548, L1("Voir les buts encaissés"))})
+            largeur = std::max(largeur, mesure.Canvas().TextWidth(t) + 20);
+        b_ChangeBut->SetBounds(600, 4, largeur, 22);
+    }
     b_ChangeBut->OnClick = [this](TObject* s) { b_ChangeButClick(s); };
 }
 
@@ -752,7 +760,7 @@ void Tf_StatEquipe::MiseEnPage()
     const int hp = ts_RepartitionBut->Height() / 2;
     GraphBarre1->SetBounds(0, 0, ts_RepartitionBut->Width(), hp);
     GraphBarre2->SetBounds(0, hp, ts_RepartitionBut->Width(), hp);
-    b_ChangeBut->SetLeft(std::max(ts_RepartitionBut->Width() - 120, 0));
+    b_ChangeBut->SetLeft(std::max(ts_RepartitionBut->Width() - b_ChangeBut->Width() - 4, 0));
     b_ChangeBut->BringToFront();
     // grids centred
     TailleGrille(sg_Buteur, 21);

@@ -50,6 +50,7 @@ void Cadre(TColorGridBase& g, const std::vector<TColonne>& colonnes, int lignes,
         m.SetColWidths(static_cast<int>(k), colonnes[k].Largeur);
         g.RemplitCellule(static_cast<int>(k), 0, colonnes[k].Titre, 1, 1, *couleurs.Couleur(21), clWhite, true);
     }
+    g.ElargitSelonTexte(0);
 }
 
 // Rows of the records that played, sorted; each row's texts by the sport.

@@ -528,8 +528,8 @@ void Tf_StatEquipe::DessineRepartition(TGraphBarre& a, TGraphBarre& b, const TRe
         g.SetEspaceGraduerX(espace);
         g.FacteurX = facteur;
         g.SetNbPointX(n + 1);
+        // minutes are band limits: each label stands at the end of its band
         g.SetDecalLegende(false);
-        g.SetDecalLegende(true);
     };
     prepare(a, 5 * f, 1.0 / (5 * f), nA);
     for (int i = 1; i <= nA; ++i) {

@@ -412,6 +412,10 @@ TEST_P(Parcours, EnglishInterfaceShowsNoFrenchCaptionInAnyWindow)
         if (f->Enfant && Attendu(c).Genre == gVue)
             kit::GrabToPng(f.get(), std::to_string(c) + "_" + Classe(f->Enfant), releve.DossierImages);
         EXPECT_TRUE(francais.empty()) << "command " << c << ": " << ::testing::PrintToString(francais);
+        std::set<std::string> rognes;
+        if (f->Enfant)
+            TextesRognes(f->Enfant, rognes);
+        EXPECT_TRUE(rognes.empty()) << "command " << c << ", cut: " << ::testing::PrintToString(rognes);
         if (f->MenuSimple)
             f->ChoisitMenuSimple(false);
     }

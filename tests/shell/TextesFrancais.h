@@ -11,6 +11,7 @@
 
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Forms.h"
+#include "platform/gui/Graphics.h"
 #include "platform/gui/Grids.h"
 #include "platform/gui/Menus.h"
 #include "platform/gui/StdCtrls.h"
@@ -87,6 +88,34 @@ inline void TextesFrancais(TComponent* c, std::set<std::string>& vus, const std:
     }
     for (int i = 0; i < c->ComponentCount(); ++i)
         TextesFrancais(c->Components(i), vus, donnees);
+}
+
+// Every title of a colour grid and every button caption that is wider than
+// its column or button, as "name: text", in the control's own font.
+inline void TextesRognes(TComponent* c, std::set<std::string>& vus)
+{
+    TBitmap b(1, 1);
+    TCanvas& canvas = b.Canvas();
+    // The table of results titles its columns with team names cut to fit.
+    if (auto* g = dynamic_cast<TColorStringGrid*>(c); g && g->Visible() && g->FixedRows() > 0 && g->Name() != "sg_recap")
+        for (int k = 0; k < g->ColCount(); ++k) {
+            const int largeur = g->ColWidths(k);
+            const std::string t = g->LitCellule(k, 0);
+            if (largeur <= 0 || t.empty())
+                continue;
+            canvas.Font = g->Font();
+            const TInfoCellule* info = g->InfoCellule(k, 0);
+            canvas.Font.SetStyle(info && info->Gras ? static_cast<TFontStyles>(fsBold) : 0u);
+            if (canvas.TextWidth(t) + 4 > largeur)
+                vus.insert(g->Name() + ": " + t);
+        }
+    if (auto* bt = dynamic_cast<TButton*>(c); bt && bt->Visible()) {
+        canvas.Font = bt->Font();
+        if (canvas.TextWidth(bt->Caption()) + 8 > bt->Width())
+            vus.insert(bt->Name() + ": " + bt->Caption());
+    }
+    for (int i = 0; i < c->ComponentCount(); ++i)
+        TextesRognes(c->Components(i), vus);
 }
 
 }  // namespace essai

@@ -87,6 +87,52 @@ TEST(ColorGridSort, CycleOfStatesWithCreationOrderForTies)
     EXPECT_EQ(g->InfoCellule(0, 3)->LigneCreation, 3);
 }
 
+// Titles wider than their column widen it, whether the width was given to
+// the column or to the grid; narrower titles and hidden columns change nothing.
+TEST(ColorGridSize, ColumnsWidenToTheirTitles)
+{
+    struct TCas
+    {
+        std::string Titre;
+        int Largeur;
+        bool ParColonne;   // width given through the column's record
+        bool Elargie;
+    };
+    const TCas cas[] = {{"Sendings-off and penalties", 30, true, true}, {"Matchday of the season", 40, false, true},
+                        {"N", 60, true, false}, {"Disqualifications of the season", 0, true, false}};
+    auto g = std::make_unique<TColorGridModel>();
+    g->SetColCount(4);
+    g->SetRowCount(2);
+    g->SetFixedRows(1);
+    for (int k = 0; k < 4; ++k) {
+        const TCas& c = cas[k];
+        if (c.ParColonne)
+            g->ChangeLargeurColonne(k, c.Largeur);
+        else
+            g->SetColWidths(k, c.Largeur);
+        g->RemplitCellule(k, 0, c.Titre, 1, 1, clBlack, clWhite, true);
+    }
+    g->ElargitSelonTexte(0);
+    for (int k = 0; k < 4; ++k) {
+        SCOPED_TRACE(cas[k].Titre);
+        if (cas[k].Elargie) {
+            EXPECT_GT(g->ColWidths(k), cas[k].Largeur);
+        } else {
+            EXPECT_EQ(g->ColWidths(k), cas[k].Largeur);
+        }
+        if (cas[k].Elargie && cas[k].ParColonne) {
+            EXPECT_EQ(g->LargeurColonne(k), g->ColWidths(k));
+        }
+    }
+    // a second call finds every title fitting
+    std::vector<int> avant;
+    for (int k = 0; k < 4; ++k)
+        avant.push_back(g->ColWidths(k));
+    g->ElargitSelonTexte(0);
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(g->ColWidths(k), avant[static_cast<size_t>(k)]);
+}
+
 TEST(ColorGridSort, TextKeysTotalRowAndAnotherColumn)
 {
     auto g = GrilleCles({"12,5 pts", "-3", "1.250", "40"});

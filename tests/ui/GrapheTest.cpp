@@ -194,6 +194,28 @@ TEST_F(GrapheFixe, PlotZoneAndLinePointUnderTheMouse)
     EXPECT_EQ(g->PointSousSouris(50, 21 + 98, serie)->X, 2);
 }
 
+// The caption of the X axis is written after the axis and its last label,
+// never over them ("120" and "minutes" stay apart), whatever its length.
+TEST_F(GrapheFixe, AxisCaptionStandsAfterTheLastLabel)
+{
+    for (const char* legende : {"minutes", "Matchday", "m"}) {
+        SCOPED_TRACE(legende);
+        auto g = Graphe<TGraphBarre>(300, 150);
+        g->SetLegendeX(legende);
+        g->SetDecalLegende(false);
+        g->FacteurX = 1.0 / 15;
+        g->SetEspaceGraduerX(15);
+        g->SetNbPointX(8);
+        TBitmap b;
+        Dessine(*g, b);
+        TCanvas& c = b.Canvas();
+        // the last label is centred at the end of the plot, 10 pixels before the arrow
+        const int finDernier = g->Droite - 10 + c.TextWidth("120") / 2;
+        EXPECT_LT(finDernier, g->Width() - 5 - c.TextWidth(legende));
+        EXPECT_LT(g->Droite, g->Width() - 5 - c.TextWidth(legende));
+    }
+}
+
 TEST_F(GrapheFixe, StackedBarUnderTheMouse)
 {
     auto g = Graphe<TGraphBarre>(200, 150);

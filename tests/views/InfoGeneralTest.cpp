@@ -297,6 +297,9 @@ TEST(InfoGeneral, GoalsOverTheMinutesFootballAndRugbySlices)
     cinq[2] = cinq[6] = cinq[10] = 1;
     EXPECT_EQ(Barres(*h.vue->GraphBarre5, 19), cinq);
     EXPECT_EQ(Barres(*h.vue->GraphBarre4, 7), (std::vector<int>{1, 0, 1, 1, 0, 0, 1}));
+    // minutes label the ends of their bands, not their middles
+    EXPECT_FALSE(h.vue->GraphBarre4->DecalLegende());
+    EXPECT_FALSE(h.vue->GraphBarre5->DecalLegende());
     const TCompteursMinutes m = TClasseInfoGeneral::RepartitionMinutes(s.saison.get(), 0);
     EXPECT_EQ(m[20], 1);
     EXPECT_EQ(std::accumulate(m.begin(), m.end(), 0), 4);

@@ -289,6 +289,9 @@ TEST(StatEquipe, GoalsByMinuteWithExtraPeriodGoalAndMissedPenalty)
     // a goal in the extra period: 60 x 2 / 5 = 24 slices, 9 quarter-hour bars
     EXPECT_EQ(f.GraphBarre2->NbPointX(), 26);
     EXPECT_EQ(f.GraphBarre1->NbPointX(), 10);
+    // minutes label the ends of their bands, not their middles
+    EXPECT_FALSE(f.GraphBarre1->DecalLegende());
+    EXPECT_FALSE(f.GraphBarre2->DecalLegende());
     const int quarts[9] = {1, 0, 2, 1, 1, 0, 1, 0, 0};
     for (int i = 1; i <= 9; ++i)
         EXPECT_EQ(f.GraphBarre1->ValeurPoint(0, i), quarts[i - 1]) << i;
@@ -437,8 +440,14 @@ TEST(StatEquipe, SportsTablesAndRadios)
         THote h(s.saison.get(), sp.sport, 4, 6);
         Tf_StatEquipe& f = *h.f;
         ASSERT_EQ(f.sg_Composition->ColCount(), sp.colonnes);
-        for (int k = 0; k < sp.colonnes; ++k)
-            EXPECT_EQ(f.sg_Composition->ColWidths(k), sp.largeurs[static_cast<size_t>(k)]) << k;
+        // the given widths, widened where the title needs more
+        TBitmap mesure(1, 1);
+        mesure.Canvas().Font = f.sg_Composition->Font();
+        mesure.Canvas().Font.SetStyle(fsBold);
+        for (int k = 0; k < sp.colonnes; ++k) {
+            const int titre = mesure.Canvas().TextWidth(f.sg_Composition->LitCellule(k, 0)) + 10;
+            EXPECT_EQ(f.sg_Composition->ColWidths(k), std::max(titre, sp.largeurs[static_cast<size_t>(k)])) << k;
+        }
         // every radio of the sport ranks its kind, in order
         f.AffichePage(4);
         f.ActualisePage();
