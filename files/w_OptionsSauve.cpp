@@ -111,7 +111,7 @@ Tf_OptionSauve::Tf_OptionSauve(TComponent* AOwner) : TBrivantelForm(AOwner)
     // Sized to its caption, measured in the caption's own font.
     cc_ConserveSauve->Canvas().Font = cc_ConserveSauve->Font();
     cc_ConserveSauve->Setautosize(true);
-    cc_ConserveSauve->SetCaption(L1("Conserver l'avant dernière version du fichier de sauvegarde"));
+    cc_ConserveSauve->SetCaption(Traduire(3984));
     cc_ConserveSauve->SetBounds(14, 54, 390, 20);
     cc_ConserveSauve->SetParent(FondCopie3);
 

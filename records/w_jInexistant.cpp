@@ -24,11 +24,11 @@ Tf_jInexistant::Tf_jInexistant(TComponent* AOwner) : TBrivantelForm(AOwner)
     Label1->SetAutoSize(false);
     Label1->SetWordWrap(true);
     Label1->SetBounds(10, 8, 310, 44);
-    Label1->SetCaption(L1("Le joueur n'existe pas. Voulez vous le créer ou en choisir un déjà existant? "));
+    Label1->SetCaption(Traduire(3995));
     cb_ChoixJoueur = Liste(this, this, "cb_ChoixJoueur", 10, 58, 310);
     b_Choisir = Bouton(this, this, "b_Choisir", 10, 92, 150, 1281);
     b_Creer = Bouton(this, this, "b_Creer", 170, 92, 150, 0, mrOk);
-    b_Creer->SetCaption(L1("Créer"));
+    b_Creer->SetCaption(Traduire(900));
     b_Choisir->OnClick = [this](TObject* s) { b_ChoisirClick(s); };
     b_Creer->OnClick = [this](TObject* s) { b_CreerClick(s); };
     cb_ajoutauto = new TCarreCoche(this);

@@ -277,14 +277,14 @@ TCarton* TCarton::Reorganise(bool Focus, int genre)
 Tf_ChoixNombre::Tf_ChoixNombre(TComponent* AOwner) : TBrivantelForm(AOwner)
 {
     SetName("f_ChoixNombre");
-    SetCaption("Choix");
+    SetCaption(Traduire(3993));
     SetBorderStyle(bsToolWindow);
     Position = poOwnerFormCenter;
     SetColor(CouleurFondFonceDessin);
     SetClientWidth(193);
     SetClientHeight(83);
     l_ChoixTexte = resultats::Label(this, this, "l_ChoixTexte", 8, 6, 177, 0x00FFFF, true,
-                                    L1("Nombre de pénalités pour le joueur"));
+                                    Traduire(3994));
     e_Nombre = new TEdit(this);
     e_Nombre->SetName("e_Nombre");
     e_Nombre->SetBounds(70, 26, 50, 21);

@@ -39,7 +39,7 @@ void Dialogue(TForm* f, const char* nom, const std::string& titre, int w, int h)
 Tf_Penaltys::Tf_Penaltys(TComponent* AOwner) : TBrivantelForm(AOwner)
 {
     Dialogue(this, "f_Penaltys", "Penalty", 300, 150);
-    Label1 = Label(this, this, "Label1", 10, 10, 280, Jaune, true, L1("Résultats des pénaltys"));
+    Label1 = Label(this, this, "Label1", 10, 10, 280, Jaune, true, Traduire(3987));
     Label1->SetAlignment(taCenter);
     Cadre1 = resultats::Cadre(this, this, "Cadre1", 20, 36, 180);
     Cadre2 = resultats::Cadre(this, this, "Cadre2", 20, 68, 180);
@@ -75,8 +75,8 @@ void Tf_Penaltys::bc_ValiderClick(TObject*)
 
 Tf_AjoutEquipeCoupe::Tf_AjoutEquipeCoupe(TComponent* AOwner) : TBrivantelForm(AOwner)
 {
-    Dialogue(this, "f_AjoutEquipeCoupe", L1("Ajout d'équipes pour la coupe"), 360, 330);
-    Label1 = Label(this, this, "Label1", 10, 12, 200, clWhite, true, L1("Nom de l'équipe"));
+    Dialogue(this, "f_AjoutEquipeCoupe", Traduire(3988), 360, 330);
+    Label1 = Label(this, this, "Label1", 10, 12, 200, clWhite, true, Traduire(3989));
     cb_AjoutEquipe = new TComboBox98(this);
     cb_AjoutEquipe->SetName("cb_AjoutEquipe");
     cb_AjoutEquipe->SetBounds(10, 32, 220, 22);
@@ -118,7 +118,7 @@ void Tf_AjoutEquipeCoupe::b_AjouterClick(TObject*)
                 lb_EquipesPresentes->Items().Add(nom);
                 Resultat.AddObject(nom, -1);
             } else
-                Tf_MessageUtil::Affiche(L1("L'équipe est déjà existante dans ce championnat"), mbuValider);
+                Tf_MessageUtil::Affiche(Traduire(3990), mbuValider);
         }
     }
     cb_AjoutEquipe->SetItemIndex(-1);

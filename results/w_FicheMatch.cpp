@@ -267,7 +267,7 @@ TChiffresFiche Tf_FicheMatch::Chiffres(TSaison* saison, int equipe, int cote, bo
 Tf_FicheMatch::Tf_FicheMatch(TComponent* AOwner) : TFootForm(AOwner)
 {
     SetName("f_FicheMatch");
-    SetCaption(L1("Fiche de match"));
+    SetCaption(Traduire(3991));
     SetBorderStyle(bsToolWindow);
     SetBorderIcons(biSystemMenu);
     Position = poMainFormCenter;
@@ -310,7 +310,7 @@ Tf_FicheMatch::Tf_FicheMatch(TComponent* AOwner) : TFootForm(AOwner)
         m->SetName(nomMenu);
         item = new TMenuItem(this);
         item->SetName(nomItem);
-        item->SetCaption(L1("Changer d'équipe"));
+        item->SetCaption(Traduire(3992));
         item->OnClick = [this, cote](TObject*) { ChangeEquipe(cote); };
         m->Items()->Add(item);
         return m;

@@ -331,12 +331,12 @@ void Tf_InfoMatchCadreBase::VerifieArbitre(TComboBox* Boite)
         const std::string equipe = Saison->NomEquipeCourant(domicileJoue ? h : a);
         if (c->OptionArbitre(1) == 1 && ((p->IdEquipe(0) == h && p->IdEquipe(1) == a) ||
                                          (p->IdEquipe(0) == a && p->IdEquipe(1) == h))) {
-            ShowMessage(L1("Cet arbitre a déjà arbitré ces deux équipes lors d'un match cette saison"));
+            ShowMessage(Texte(3996, L1("Cet arbitre a déjà arbitré ces deux équipes lors d'un match cette saison")));
             return;
         }
         if (c->OptionArbitre(2) + n > courante) {
-            ShowMessage(L1("Cet arbitre a déjà arbitré l'équipe de ") + equipe + L1(" il y a moins de ") +
-                        IntToStr(c->OptionArbitre(2)) + " Matchs (" + L1("journée ") + IntToStr(n) + ")");
+            ShowMessage(Format(Texte(3997, L1("Cet arbitre a déjà arbitré l'équipe de %s il y a moins de %d Matchs (journée %d)")),
+                               {equipe, c->OptionArbitre(2), n}));
             return;
         }
         if (TGestionDate::Jour(date) && TGestionDate::Mois(date)) {
@@ -344,8 +344,8 @@ void Tf_InfoMatchCadreBase::VerifieArbitre(TComboBox* Boite)
             if (!e)
                 e = c->DateJournee(n);
             if (TGestionDate::NbMois(e, date) < c->OptionArbitre(3)) {
-                ShowMessage(L1("Cet arbitre a déjà arbitré l'équipe de ") + equipe + L1(" il y a moins de ") +
-                            IntToStr(c->OptionArbitre(3)) + " Mois (" + L1("journée ") + IntToStr(n) + ")");
+                ShowMessage(Format(Texte(3998, L1("Cet arbitre a déjà arbitré l'équipe de %s il y a moins de %d Mois (journée %d)")),
+                                   {equipe, c->OptionArbitre(3), n}));
                 return;
             }
         }

@@ -240,7 +240,7 @@ Tf_PasseursRugby::Tf_PasseursRugby(TComponent* AOwner) : TPagePanneaux(AOwner)
     SetCaption("f_PasseursRugby");
     static const char* const noms[3][2] = {{"FondCj1", "FondCj2"}, {"FondCr1", "FondCr2"}, {"FondPenalty1", "FondPenalty2"}};
     CreePanneaux(noms);
-    Label1 = resultats::Label(this, this, "Label1", 0, 250, 200, Jaune, true, L1("Penalités manquées"));
+    Label1 = resultats::Label(this, this, "Label1", 0, 250, 200, Jaune, true, Traduire(3999));
     Label12 = resultats::Label(this, this, "Label12", 0, 400, 300, Jaune, true, "Commentaires sur le match");
     m_Commentaire = new TMemo(this);
     m_Commentaire->SetName("m_Commentaire");
@@ -265,7 +265,7 @@ void Tf_PasseursRugby::Prepare()
     mi_AjouterJoueur2->SetCaption(Texte(870, "Ajouter un joueur"));
     // Texts 514 and 919 of the language files name the kickers and the
     // substitutions: these labels keep their own captions.
-    Label1->SetCaption(L1("Penalités manquées"));
+    Label1->SetCaption(Traduire(3999));
     Label12->SetCaption(Texte(3907, "Commentaires sur le match"));
     Panel2->SetAlign(alLeft);
     Panel4->SetAlign(alRight);

@@ -84,13 +84,13 @@ Tf_Barrage::Tf_Barrage(TComponent* AOwner) : TBrivantelForm(AOwner)
     ud_nGroupe->Max = 64;
     ud_nGroupe->SetAssociate(e_nGroupe);
     e_nGroupe->SetText("1");
-    Libelle(this, FondCopie1, "Label5", L1("Redémarrer le championnat"), 10, 88, 200);
+    Libelle(this, FondCopie1, "Label5", Traduire(3979), 10, 88, 200);
     auto* fondPoints = Place(new TPanel(this), FondCopie1, "FondPoints", 4, 106, 496, 26);
     fondPoints->SetBevelOuter(bvNone);
     fondPoints->SetParentColor(true);
-    rc_MoitiePoint = Coche<TRondCoche>(this, fondPoints, "rc_MoitiePoint", L1("avec la moitié des points"), 4, 4, 186);
-    rc_ToutPoint = Coche<TRondCoche>(this, fondPoints, "rc_ToutPoint", L1("avec tous les points"), 194, 4, 150);
-    rc_AucunPoint = Coche<TRondCoche>(this, fondPoints, "rc_AucunPoint", L1("avec aucun point"), 348, 4, 144);
+    rc_MoitiePoint = Coche<TRondCoche>(this, fondPoints, "rc_MoitiePoint", Traduire(3980), 4, 4, 186);
+    rc_ToutPoint = Coche<TRondCoche>(this, fondPoints, "rc_ToutPoint", Traduire(3981), 194, 4, 150);
+    rc_AucunPoint = Coche<TRondCoche>(this, fondPoints, "rc_AucunPoint", Traduire(3982), 348, 4, 144);
     rc_AucunPoint->SetChecked(true);
     Libelle(this, FondCopie1, "Label2", Traduire(892), 10, 138, 380);
     b_Verification = Bouton(this, this, "b_Verification", Traduire(741), 90, 178);

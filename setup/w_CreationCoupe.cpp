@@ -34,7 +34,7 @@ Tf_CreationCoupe::Tf_CreationCoupe(TComponent* AOwner) : TBrivantelForm(AOwner)
     rc_National = Coche<TRondCoche>(this, FondCopie1, "rc_National", Traduire(995), 150, 40, 130);
     rc_International = Coche<TRondCoche>(this, FondCopie1, "rc_International", Traduire(996), 290, 40, 140);
     rc_National->SetChecked(true);
-    Libelle(this, FondCopie1, "Label2", L1("Nombre de tours :"), 10, 72, 140);
+    Libelle(this, FondCopie1, "Label2", Traduire(3983), 10, 72, 140);
     e_nTour = Place(new TEdit(this), FondCopie1, "e_nTour", 150, 70, 40, 22);
     ud_nTour = Place(new TUpDown(this), FondCopie1, "ud_nTour", 190, 70, 16, 22);
     ud_nTour->Min = 0;

@@ -192,14 +192,14 @@ void Tf_Option::CreeAvances()
     rc_Oui->Setgroupe(1);
     rc_Non->Setgroupe(1);
     rc_Non->SetChecked(true);
-    Libelle(this, FondCopie3, "Label16b", L1("Équipe à suivre"), 8, 60, 250);
+    Libelle(this, FondCopie3, "Label16b", Traduire(3975), 8, 60, 250);
     ComboBox1 = Place(new TComboBox(this), FondCopie3, "ComboBox1", 8, 80, 250, 22);
     ComboBox1->SetStyle(csDropDownList);
-    Libelle(this, FondCopie3, "Label26b", L1("Modèle de championnat"), 270, 6, 250);
+    Libelle(this, FondCopie3, "Label26b", Traduire(3976), 270, 6, 250);
     cb_CodeDiv = Place(new TComboBox(this), FondCopie3, "cb_CodeDiv", 270, 28, 250, 22);
     cb_CodeDiv->SetStyle(csDropDownList);
     cb_CodeDiv->OnChange = [this](TObject*) { cb_CodeDivChange(); };
-    LabelCodePerso = Libelle(this, FondCopie3, "LabelCodePerso", L1("Code pour l'import de données"), 270, 60, 250);
+    LabelCodePerso = Libelle(this, FondCopie3, "LabelCodePerso", Traduire(3977), 270, 60, 250);
     e_CodePerso = Place(new TEdit(this), FondCopie3, "e_CodePerso", 270, 80, 80, 22);
 }
 
@@ -265,7 +265,7 @@ void Tf_Option::CreeClassement()
     sb_Down->OnClick = [this](TObject*) { sb_DownClick(); };
     Libelle(this, Fondtri, "Label24", Traduire(1213), 8, 220, 300);
     Edit12 = Place(new TEdit(this), Fondtri, "Edit12", 8, 240, 200, 22);
-    Edit12->SetHint(L1("Code pour le fichier de configuration"));
+    Edit12->SetHint(Traduire(3978));
     Edit12->SetShowHint(true);
     Edit12->OnChange = [this](TObject*) {
         if (GardeCode == 1)

@@ -95,7 +95,7 @@ Tf_CatManage::Tf_CatManage(TComponent* AOwner) : TBrivantelForm(AOwner)
 Tf_OptionsFiltre::Tf_OptionsFiltre(TComponent* AOwner) : TBrivantelForm(AOwner)
 {
     SetName("f_OptionsFiltre");
-    SetCaption(L1("Paramétrages des catégories"));
+    SetCaption(Traduire(3985));
     SetBorderStyle(bsDialog);
     SetBorderIcons(biSystemMenu);
     Position = poMainFormCenter;
@@ -352,6 +352,6 @@ void Tf_OptionsFiltre::Termine()
             }
         }
     if (!fichier_.empty() && !EcritCategories(fichier_, categories_, illisible_))
-        Tf_MessageUtil::Affiche(L1("Le fichier des catégories n'a pas pu être écrit : ") + fichier_, mbuValider);
+        Tf_MessageUtil::Affiche(TraduireFormat(3986, {fichier_}), mbuValider);
     Tag = 1;
 }
