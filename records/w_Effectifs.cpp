@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <tuple>
 
 #include "model/Championnat.h"
 #include "model/DescTree.h"
@@ -297,6 +298,18 @@ Tf_Effectifs::Tf_Effectifs(TComponent* AOwner) : TFootForm(AOwner)
     ScrollBox1->SetAlign(alClient);
     ScrollBox1->SetColor(CouleurFondFonceDessin);
     ScrollBox1->SetParent(this);
+    for (auto [label, nom, texte] : {std::tuple{&l_GroupeCarriere, "l_GroupeCarriere", 69},
+                                     std::tuple{&l_GroupeSaison, "l_GroupeSaison", 80}})
+    {
+        *label = new TLabel(this);
+        (*label)->SetName(nom);
+        (*label)->SetCaption(Traduire(texte));
+        (*label)->Font().SetColor(clYellow);
+        (*label)->Font().SetStyle(fsBold);
+        (*label)->SetAlignment(taCenter);
+        (*label)->SetTransparent(true);
+        (*label)->SetParent(ScrollBox1);
+    }
     sg_TableauEquipe = new TColorStringGrid(this);
     sg_TableauEquipe->SetName("sg_TableauEquipe");
     sg_TableauEquipe->SetOptions(DefaultGridOptions | goEditing | goColSizing | goTabs);
@@ -545,7 +558,29 @@ void Tf_Effectifs::DimensionneGrille()
     for (int k = 0; k < sg_TableauEquipe->ColCount(); ++k)
         largeur += sg_TableauEquipe->LargeurColonne(k) + 1;
     const int hauteur = (sg_TableauEquipe->DefaultRowHeight() + 1) * sg_TableauEquipe->RowCount() + 4;
-    sg_TableauEquipe->SetBounds(8, 8, largeur + 4, hauteur);
+    const int haut = 26;   // room for the group titles
+    sg_TableauEquipe->SetBounds(8, haut, largeur + 4, hauteur);
+    // Each group title over its columns: 7-8 (career), 9 onwards (this season's
+    // figures, with the whole career's in brackets).
+    auto gauche = [this](int col) {
+        int x = 8 + 2;
+        for (int k = 0; k < col && k < sg_TableauEquipe->ColCount(); ++k)
+            x += sg_TableauEquipe->LargeurColonne(k) + 1;
+        return x;
+    };
+    const int n = sg_TableauEquipe->ColCount();
+    auto place = [&](TLabel* l, int premiere, int derniere) {
+        const bool vue = n > derniere && sg_TableauEquipe->LargeurColonne(premiere) > 0;
+        l->SetVisible(vue);
+        if (vue)
+            l->SetBounds(gauche(premiere), haut - 18, gauche(derniere + 1) - gauche(premiere) - 1, 16);
+    };
+    place(l_GroupeCarriere, 7, 8);
+    int derniere = 9;
+    for (int k = 10; k < n; ++k)
+        if (sg_TableauEquipe->LargeurColonne(k) > 0)
+            derniere = k;
+    place(l_GroupeSaison, 9, derniere);
 }
 
 void Tf_Effectifs::RemplitGrille()

@@ -21,6 +21,7 @@ class TDonneesChampionnat;
 class TGridModel;
 class TListe;
 class TMenuItem;
+class TLabel;
 class TPanel;
 class TPopupMenu;
 class TScrollBox;
@@ -128,6 +129,10 @@ public:
     TPanel* p_Categories = nullptr;
     TComboBox* cb_Categories = nullptr;
     TScrollBox* ScrollBox1 = nullptr;
+    // Group titles over the two pairs of matches and goals: the career in the
+    // championship's division, then this season.
+    TLabel* l_GroupeCarriere = nullptr;
+    TLabel* l_GroupeSaison = nullptr;
     TColorStringGrid* sg_TableauEquipe = nullptr;
     TPopupMenu* pm_JoueurOp = nullptr;
     TMenuItem* mi_Editer = nullptr;

@@ -190,6 +190,36 @@ TEST(Effectifs, GridRowsAndStatistics)
     EXPECT_EQ(e.g().Col(), 2);
 }
 
+// The two pairs of matches and goals have group titles over their columns:
+// the career in the division (7-8), this season's figures (9 onwards).
+TEST(Effectifs, GroupTitlesStandOverTheirColumns)
+{
+    TEssai e;
+    TColorStringGrid& g = e.g();
+    auto bord = [&](int col) {
+        int x = g.Left() + 2;
+        for (int k = 0; k < col; ++k)
+            x += g.LargeurColonne(k) + 1;
+        return x;
+    };
+    struct TCas
+    {
+        TLabel* Label;
+        int Premiere, Fin;   // first column, column after the group
+        int Texte;
+    };
+    for (const TCas& c : {TCas{e.f->l_GroupeCarriere, 7, 9, 69}, TCas{e.f->l_GroupeSaison, 9, 13, 80}}) {
+        SCOPED_TRACE(c.Texte);
+        ASSERT_NE(c.Label, nullptr);
+        EXPECT_TRUE(c.Label->Visible());
+        EXPECT_EQ(c.Label->Caption(), Traduire(c.Texte));
+        EXPECT_EQ(c.Label->Left(), bord(c.Premiere));
+        EXPECT_LE(c.Label->Left() + c.Label->Width(), bord(c.Fin));
+        EXPECT_LE(c.Label->Top() + c.Label->Height(), g.Top());
+    }
+    kit::GrabToPng(e.f.get(), "effectifs_groupes");
+}
+
 // A name typed in the empty row becomes a player of the team when the row is
 // left; the other cells are written back; an accent-only rename is not.
 TEST(Effectifs, TypedRowsWrittenBack)
