@@ -533,8 +533,8 @@ void Tf_DiversStat::RemplitFourchetteClassement(TSaison* saison, TColorGridBase&
     for (int p = 0; p < n; ++p) {
         Equipe(g, 0, p + 1, saison, c->IdEquipe(p), couleurs, p == suivie, p);
         g.ChangeMarqueCellule(0, p + 1, false);
-        Cellule(g, 1, p + 1, IntToStr(meilleure[static_cast<size_t>(p)]) + Texte(3922, L1("°")), couleurs, p == suivie, 1);
-        Cellule(g, 2, p + 1, IntToStr(pire[static_cast<size_t>(p)]) + Texte(3922, L1("°")), couleurs, p == suivie, 1);
+        Cellule(g, 1, p + 1, Format(Texte(3925, L1("%d°")), {meilleure[static_cast<size_t>(p)]}), couleurs, p == suivie, 1);
+        Cellule(g, 2, p + 1, Format(Texte(3925, L1("%d°")), {pire[static_cast<size_t>(p)]}), couleurs, p == suivie, 1);
     }
 }
 

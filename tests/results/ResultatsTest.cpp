@@ -131,10 +131,14 @@ TEST(Resultats, ALeagueMatchdayEnteredThroughTheMainWindow)
     kit::MouseDown(r->Ligne(1).Domicile, 5, 5, mbRight);
     kit::MouseUp(r->Ligne(1).Domicile, 5, 5, mbRight);
     r->pm_Forfait->CloseMenu();
+    // the forfeit entry names the team clicked, the one that wins
+    EXPECT_EQ(r->mi_Forfait->Caption(), TraduireFormat(3923, {r->Ligne(1).Domicile->Text()}));
     r->mi_MatchRemis->Click();
     kit::MouseDown(r->Ligne(2).Exterieur, 5, 5, mbRight);
     kit::MouseUp(r->Ligne(2).Exterieur, 5, 5, mbRight);
     r->pm_Forfait->CloseMenu();
+    EXPECT_EQ(r->mi_Forfait->Caption(), TraduireFormat(3923, {r->Ligne(2).Exterieur->Text()}));
+    EXPECT_NE(r->mi_Forfait->Caption().find(r->Ligne(2).Exterieur->Text()), std::string::npos);
     r->mi_Forfait->Click();
     EXPECT_EQ(r->Ligne(2).ScoreExterieur->Text(), IntToStr(c->Option(19)));
     EXPECT_EQ(r->Ligne(2).ScoreDomicile->Text(), IntToStr(c->Option(20)));

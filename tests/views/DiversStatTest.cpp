@@ -200,6 +200,15 @@ TEST(DiversStat, ReportGroupsAPlayersRecordsAndMissedPenaltiesAreNoGoals)
     for (const auto& l : lignes)
         EXPECT_EQ(texte.find(l.ligne) != std::string::npos, l.present) << l.ligne << "\n" << texte;
     kit::GrabToPng(h.fenetre.get(), "divers-detail-groupe");
+    // In English, minutes are written 10' and places without a mark.
+    InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(vues::DossierDonnees(), "texte\\Texteen.txt")));
+    h.vue->AfficheDetailJournee(&journee);
+    const std::string anglais = h.vue->e_Detail->Texte();
+    EXPECT_NE(anglais.find(" : Alpha (10', 60'), Beta (30') "), std::string::npos) << anglais;
+    EXPECT_EQ(anglais.find("\xB0"), std::string::npos) << anglais;
+    h.vue->AfficheFourchetteClassement();
+    EXPECT_EQ(h.G().Cells(1, 1), "1");
+    InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(vues::DossierDonnees(), "texte\\Textefr.txt")));
 
     // a draw decided by a shoot-out: its winner in bold, as in the calendar
     const int sm = s.c1->IdEquipe(2), ac = s.c1->IdEquipe(3);
