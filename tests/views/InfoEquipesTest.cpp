@@ -9,6 +9,7 @@
 #include "model/oTraducteur.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/rtl/StringList.h"
+#include "platform/rtl/Strings.h"
 #include "tests/support/HtmlTables.h"
 #include "tests/support/gui/GuiKit.h"
 #include "tests/views/VuesEssai.h"
@@ -109,6 +110,10 @@ TEST(InfoEquipes, ViewsWorkedOutByHand)
     f->AfficheVue(2);
     EXPECT_EQ(Colonne(g, 0), (std::vector<std::string>{"1", "-", "-", "4"}));
     EXPECT_EQ(Colonne(g, 2), (std::vector<std::string>{"0", "0", "0", "3"}));
+    // teams level are listed by name
+    const std::vector<std::string> noms = Colonne(g, 1);
+    for (size_t i = 1; i < 3; ++i)
+        EXPECT_LT(AnsiCompareText(noms[i - 1], noms[i]), 0) << noms[i - 1] << " / " << noms[i];
 
 }
 
