@@ -183,12 +183,16 @@ void TSaison::LitEquipe(TXmlReader& x, uint8_t jeton, bool clubPrec)
         }
         x.SauteElement(k);
     });
-    if (id < 0 || nom.empty())
+    if (id < 0)
         return;
+    // A previous club emptied by the user keeps its id: players, coaches and
+    // history lines may still name it, and no new club takes it over.
     if (clubPrec) {
         AjouteClubPrec(nom, id);
         return;
     }
+    if (nom.empty())
+        return;
     // Ids outside 0..65534 and ids given twice are refused: a team id names
     // one team in every championship.
     if (logo < 0 || logo > 65535)

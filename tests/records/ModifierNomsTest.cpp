@@ -9,6 +9,7 @@
 #include "records/w_ModifierClubPrec.h"
 #include "records/w_ModifierNat.h"
 #include "tests/records/FichesEssai.h"
+#include "tests/support/SaisonBuilder.h"
 #include "ui/Bouton.h"
 #include "ui/Fond.h"
 
@@ -112,6 +113,49 @@ TEST(ModifierClubPrec, RenameDeleteAndMergeMoveEveryReference)
     EXPECT_EQ(p.martin->ClubPrec, 0);
     EXPECT_EQ(Noms(*f), (std::vector<std::string>{"Ancien Club"}));
     EXPECT_EQ(f->e_NomEquipe->Tag, -1);
+}
+
+// A club deleted or merged away keeps its id through a save and a reopening:
+// the next club typed gets a new id, and the history lines and coaches that
+// named the old club do not name the new one.
+TEST(ModifierClubPrec, EmptiedIdsAreNotGivenOutAgainAfterReopening)
+{
+    for (const bool fusion : {false, true})
+    {
+        SCOPED_TRACE(fusion ? "merged" : "deleted");
+        TPetiteSaison p = PetiteSaison(sportFootball);
+        TSaison& s = *p.saison;
+        const int olympique = s.AjouteClubPrec("Olympique", -1);
+        const int stade = s.AjouteClubPrec("Stade", -1);
+        TStatHistorique h;
+        h.StatAnnee = 2020;
+        h.Equipe = stade;
+        p.durand->AjouteHistorique(h);
+        auto e = std::make_unique<TEntraineur>(-1, 0, "Marc", "Coach");
+        e->ClubPrec = static_cast<uint16_t>(stade);
+        s.Entraineurs().AjoutePersonnel(std::move(e));
+        {
+            auto f = Dialogue<Tf_ModifierClubPrec>(s);
+            Selectionne(*f, fusion ? std::vector<int>{olympique, stade} : std::vector<int>{stade});
+            (fusion ? f->bc_Fusionner : f->bc_Effacer)->Click();
+            EXPECT_EQ(s.NomClubPrec(stade), "");
+        }
+        auto relue = essai::Lit(sportFootball, essai::Document(s));
+        ASSERT_TRUE(relue);
+        EXPECT_EQ(relue->MaxClubPrec(), s.MaxClubPrec());
+        const int nouveau = relue->ChercheClubPrec("Nouveau Club", true);
+        EXPECT_GT(nouveau, stade);
+        TPersonnel* coach = relue->Entraineurs().ChercheNom("Coach", "Marc");
+        ASSERT_TRUE(coach);
+        EXPECT_NE(relue->NomClubPrec(dynamic_cast<TEntraineur*>(coach)->ClubPrec), "Nouveau Club");
+        TJoueur* durand = relue->Joueurs().ChercheJoueurNom("Durand", "Luc");
+        EXPECT_TRUE(durand);
+        for (int i = 0; durand && i < durand->NbHistorique(); ++i)
+            EXPECT_NE(relue->NomClubPrec(durand->Historique(i)->Equipe), "Nouveau Club");
+        // Written again, the file is the same.
+        auto encore = essai::Lit(sportFootball, essai::Document(*relue));
+        EXPECT_EQ(essai::SansDate(essai::Document(*encore)), essai::SansDate(essai::Document(*relue)));
+    }
 }
 
 TEST(ModifierNat, MergeKeepsTheCountryWithMorePlayersAndMovesEveryone)
