@@ -29,6 +29,7 @@ namespace {
 
 constexpr int GenrePhoto = 0;   // stadiums in the picture store
 constexpr int TexteNombreTropGrand = 3320;
+constexpr int TexteStadeExiste = 3700, TexteSalleExiste = 3701;
 
 bool EstHalle(const TSaison* s) { return s && s->StatApplicable(7) != 0; }
 
@@ -362,6 +363,18 @@ bool Tf_FicheStade::b_ValiderClick(TObject*)
     uint8_t modifie = 0;
     TStade* s = Stade;
     TStades& stades = Saison->Stades();
+    if (!s) {
+        // A stadium of that name and town is there already: the card says so
+        // and shows it; nothing of it is replaced.
+        for (TStade* autre : stades.Liste())
+            if (autre->NomStade == nom && autre->Ville == ville) {
+                Tf_MessageUtil::Affiche(TraduireFormat(halle ? TexteSalleExiste : TexteStadeExiste, {nom, ville}),
+                                        mbuValider);
+                Stade = autre;
+                AfficheStade();
+                return false;
+            }
+    }
     if (s) {
         const bool renomme = s->NomStade != nom, deplace = s->Ville != ville;
         if (renomme) {

@@ -183,17 +183,30 @@ TEST(FicheClub, SubDialogChangesSurviveCancel)
     EXPECT_NE(s.Entraineurs().ChercheNom("Neuf", "Ali"), nullptr);
     EXPECT_EQ(s.RensClubs().NbRensClub(), 0);   // the record itself is made on "Valider" only
 
-    // A stadium of the same name and town typed again is the one the list kept.
+    // A stadium of the same name and town typed again: the card says it
+    // exists and shows it, untouched; validated, it is the one chosen.
+    s.Stades().ChercheStadeNom("Palais", "Zelvor")->Capacite = 4000;
     auto g = Carte(s, 1);
     const int lignes = g->cb_Stade->Items().Count();
-    kit::WhenModal([](TForm* m) {
+    std::vector<std::string> textes;
+    kit::WhenModal([&textes](TForm* m) {
         auto* c = dynamic_cast<Tf_FicheStade*>(m);
         ASSERT_TRUE(c);
         c->e_NomStade->SetText("Palais");
         c->e_Ville->SetText("Zelvor");
+        kit::WhenModal([&textes](TForm* b) {
+            if (auto* t = dynamic_cast<Tf_MessageUtil*>(b))
+                textes.push_back(t->Label1->Caption());
+            b->SetModalResult(mrOk);
+        });
+        c->b_Valider->Click();
+        EXPECT_EQ(c->ModalResult(), mrNone);
+        EXPECT_EQ(c->e_Capacite->GetText(), "4000");
         c->b_Valider->Click();
     });
     g->bc_CreeStade->Click();
+    EXPECT_EQ(textes, (std::vector<std::string>{TraduireFormat(3701, {"Palais", "Zelvor"})}));
+    EXPECT_EQ(s.Stades().ChercheStadeNom("Palais", "Zelvor")->Capacite, 4000);
     EXPECT_EQ(g->cb_Stade->Items().Count(), lignes);
     EXPECT_EQ(g->cb_Stade->Items()[g->cb_Stade->ItemIndex()], "Palais (Zelvor)");
     EXPECT_EQ(s.Stades().NbStade(), 1);

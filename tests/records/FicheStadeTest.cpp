@@ -248,8 +248,9 @@ TEST(FicheStade, NumbersOfAField)
 }
 
 // A rename is stored and flagged, and the list files the stadium again; a new
-// stadium named as an existing one of the same town is that one.
-TEST(FicheStade, RenameRefilesAndANamesakeIsMerged)
+// card named as an existing stadium of the same town says so, shows that
+// stadium and replaces nothing of it.
+TEST(FicheStade, RenameRefilesAndANamesakeIsShownUntouched)
 {
     TPetiteSaison p = PetiteSaison(sportFootball);
     TSaison& s = *p.saison;
@@ -266,16 +267,31 @@ TEST(FicheStade, RenameRefilesAndANamesakeIsMerged)
     EXPECT_EQ(s.Stades().Stade(0)->NomStade, "Parc");
     EXPECT_EQ(s.Stades().Stade(1), a);
 
+    TStade* parc = s.Stades().Stade(0);
+    parc->Capacite = 12000;
+    parc->DateConstruction = 1930;
+    parc->Remarque = "Tribune nord";
+    const std::string avant = essai::SansDate(essai::Document(s));
     auto g = Carte(s, nullptr);
     kit::ShowForm(g.get());
     g->e_NomStade->SetText("Parc");
     g->e_Ville->SetText("Brivant");
-    g->e_Capacite->SetText("900");
+    g->e_Capacite->SetText("0");
+    const std::vector<std::string> textes = Messages([&] { g->b_Valider->Click(); });
+    EXPECT_EQ(textes, (std::vector<std::string>{TraduireFormat(3700, {"Parc", "Brivant"})}));
+    EXPECT_EQ(g->ModalResult(), mrNone);
+    EXPECT_EQ(essai::SansDate(essai::Document(s)), avant);
+    // The card now shows the stadium found; validated, it edits that one.
+    EXPECT_EQ(g->Stade, parc);
+    EXPECT_EQ(g->e_Capacite->GetText(), "12000");
+    EXPECT_EQ(g->e_Construit->GetText(), "1930");
+    Grab(g.get(), "fiche-stade-existante");
+    g->e_Capacite->SetText("12500");
     g->b_Valider->Click();
     ASSERT_EQ(g->ModalResult(), mrOk);
     EXPECT_EQ(s.Stades().NbStade(), 2);
-    EXPECT_EQ(g->Stade, s.Stades().Stade(0));
-    EXPECT_EQ(g->Stade->Capacite, 900);
+    EXPECT_EQ(parc->Capacite, 12500);
+    EXPECT_EQ(parc->Remarque, "Tribune nord");
 }
 
 // The league keeps dates, the cup does not: each row shows its own
