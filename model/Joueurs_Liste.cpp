@@ -216,6 +216,15 @@ TJoueur* TJoueurs::RangeJoueur(TJoueur* p, TPairesIds* paires)
     return AjouteJoueur(std::move(u));
 }
 
+TJoueur* TJoueurs::Homonyme(const TJoueur* p, std::string_view nom, std::string_view prenom, int club) const
+{
+    for (const auto& e : joueurs_)
+        if (e.get() != p && e->ClubActuel == club && CompareNomPersonne(e->Nom, nom) == 0 &&
+            CompareNomPersonne(e->Prenom, prenom) == 0)
+            return e.get();
+    return nullptr;
+}
+
 void TJoueurs::ChangeEquipeNationale(TJoueur* p, int t)
 {
     if (!p)

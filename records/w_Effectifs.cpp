@@ -28,6 +28,8 @@ using ctrl::Texte;
 
 namespace {
 
+constexpr int TexteSansNom = 3702, TexteAgeIllisible = 3703, TexteDejaLa = 3704, TexteFusion = 3705;
+
 TOuvreSaisieRapide& SaisieRapide()
 {
     static TOuvreSaisieRapide f;
@@ -155,6 +157,14 @@ TJoueur* Transfere(TSaison& saison, TJoueur* joueur, int equipe, int quittee, bo
 
 }  // namespace
 
+bool AccepteTransfert(const TSaison& saison, const TJoueur& joueur, int equipe)
+{
+    // The club the player has once in that team: a national team leaves it.
+    const int club = saison.ChampionnatCourantInternational() ? joueur.ClubActuel : equipe;
+    const TJoueur* autre = saison.Joueurs().Homonyme(&joueur, joueur.Nom, joueur.Prenom, club);
+    return !autre || AccepteFusion(saison, joueur, *autre);
+}
+
 TJoueur* TransfereJoueur(TSaison& saison, TJoueur* joueur, int equipe)
 {
     if (!joueur)
@@ -211,7 +221,7 @@ void RemplitEffectif(TGridModel& m, TColorGridBase& g, TSaison& saison, const TR
         cell(1, TexteOuTiret(nationalEquipes ? j->MaillotNational : j->Maillot));
         cell(2, j->Nom);
         cell(3, j->Prenom);
-        cell(4, TexteOuTiret(j->Age));
+        cell(4, TexteAge(courant ? courant->Option(8) : 0, j->Age));
         cell(5, j->ClubPrec != TPersonnel::Aucun ? saison.NomClubPrec(j->ClubPrec) : std::string());
         cell(6, j->Duree == 0 ? std::string("-") : IntToStr(j->Duree + 1900));
         const int ic = CarriereAffichee(saison, *j, p.Championnat, modele);
@@ -246,7 +256,6 @@ void RemplitEffectif(TGridModel& m, TColorGridBase& g, TSaison& saison, const TR
         else
             g.ChangeCouleurTraitLigne(r - 1, couleurs.TraitSeparationTableau);
     }
-    (void)courant;
 }
 
 // ---- the window ------------------------------------------------------------------------------
@@ -525,7 +534,13 @@ void Tf_Effectifs::cb_CategoriesChange(TObject*)
     const int i = cb_Categories->ItemIndex();
     if (i < 0)
         return;
-    EnregistreLignes(-1);
+    if (!EnregistreLignes(-1))
+    {
+        for (int k = 0; k < cb_Categories->Items().Count(); ++k)
+            if (static_cast<int32_t>(cb_Categories->Items().Objects(k)) == CategorieAffichee)
+                cb_Categories->SetItemIndex(k);
+        return;
+    }
     CategorieAffichee = static_cast<int32_t>(cb_Categories->Items().Objects(i));
     RemplitGrille();
 }
@@ -539,7 +554,14 @@ void Tf_Effectifs::l_EquipeClick(TObject*)
     const int id = IdEntree(e);
     if (id < 0 || static_cast<uint32_t>(id) == (EquipeAffichee & 0xFFFF))
         return;
-    EnregistreLignes(-1);
+    if (!EnregistreLignes(-1))
+    {
+        // The team shown stays, with its rows as typed.
+        for (int k = 0; k < l_Equipe->Items().Count(); ++k)
+            if (static_cast<uint32_t>(IdEntree(l_Equipe->Items()[k])) == (EquipeAffichee & 0xFFFF))
+                l_Equipe->SetItemIndex(k);
+        return;
+    }
     const TDonneesChampionnat* courant = Saison->ChampionnatCourant();
     CodeGrille = GroupeEntree(e) == '1' && courant ? courant->CodeChamp : -1;
     int index = -1;
@@ -636,8 +658,8 @@ void Tf_Effectifs::sg_TableauEquipeGetEditMask(TObject*, int ACol, int, std::str
     switch (ACol)
     {
     case 0: Value = "L"; break;
-    case 1:
-    case 4: Value = "!90"; break;
+    case 1: Value = "!90"; break;
+    case 4: Value = "!9990"; break;   // an age or a year of birth
     case 6: Value = "!0000"; break;
     case 7:
     case 8: Value = "!990"; break;
@@ -647,6 +669,7 @@ void Tf_Effectifs::sg_TableauEquipeGetEditMask(TObject*, int ACol, int, std::str
 
 void Tf_Effectifs::sg_TableauEquipeSetEditText(TObject*, int, int ARow, const std::string& Value)
 {
+    RefusSignale = false;
     if (Trim(Value).empty())
         return;
     EditionEnAttente = true;
@@ -666,8 +689,10 @@ void Tf_Effectifs::sg_TableauEquipeSelectCell(TObject*, int ACol, int ARow, bool
         return;
     }
     const int col = sg_TableauEquipe->Col(), row = sg_TableauEquipe->Row();
-    if (EditionEnAttente && col <= 8 && ARow != row)
-        EnregistreLignes(row);
+    // A row that cannot be stored keeps the selection until it is corrected
+    // or emptied.
+    if (EditionEnAttente && col <= 8 && ARow != row && !EnregistreLignes(row))
+        CanSelect = false;
 }
 
 void Tf_Effectifs::sg_TableauEquipeExit(TObject*)
@@ -677,29 +702,71 @@ void Tf_Effectifs::sg_TableauEquipeExit(TObject*)
     EnregistreLignes(-1);
 }
 
-void Tf_Effectifs::EnregistreLignes(int ligne)
+bool Tf_Effectifs::EnregistreLignes(int ligne)
 {
     if (!Saison || EquipeAffichee == 0xFFFFFFFF)
-        return;
+        return true;
     TColorStringGrid& g = *sg_TableauEquipe;
     const int premier = ligne < 0 ? 1 : ligne;
     const int dernier = ligne < 0 ? g.RowCount() - 2 : ligne;
-    bool change = false, relire = false;
+    bool change = false, relire = false, refus = false;
     const int32_t cleDefaut = ChampionnatAffiche ? ChampionnatAffiche->CodeChamp : 0;
+    const TDonneesChampionnat* courant = Saison->ChampionnatCourant();
+    const int anneeSaison = courant ? courant->Option(8) : 0;
+    // A row that cannot be stored says why once (until something is typed
+    // again) and keeps what was typed.
+    auto refuse = [&](const std::string& texte) {
+        if (!RefusSignale)
+            Tf_MessageUtil::Affiche(texte, mbuValider);
+        refus = true;
+    };
     for (int r = premier; r <= dernier && r < g.RowCount(); ++r)
     {
         const std::string nom = Trim(g.Cells(2, r));
-        if (nom.empty())
-            continue;
         TJoueur* j = JoueurLigne(r);
+        if (nom.empty())
+        {
+            bool tape = false;
+            for (int k = 0; k <= 8 && !tape; ++k)
+            {
+                const std::string t = Trim(g.Cells(k, r));
+                tape = k != 2 && !t.empty() && t != "-" && !(k >= 7 && t == "0");
+            }
+            if (j || tape)
+                refuse(TraduireFormat(TexteSansNom, {r}));
+            continue;
+        }
+        uint8_t naissance = 0;
+        if (!LitAge(g.Cells(4, r), anneeSaison, naissance))
+        {
+            refuse(TraduireFormat(TexteAgeIllisible, {r, Trim(g.Cells(4, r))}));
+            continue;
+        }
+        std::string prenom = Trim(g.Cells(3, r));
         std::unique_ptr<TJoueur> nouveau;
         if (!j)
         {
             nouveau = Saison->CreeJoueur("", "", -1, EquipeId());
             nouveau->SetIdEquipe(EquipeId());
             nouveau->Numero = -1;
+            if (Saison->Joueurs().Homonyme(nullptr, nom, prenom, nouveau->ClubActuel))
+            {
+                refuse(TraduireFormat(TexteDejaLa, {r, Trim(prenom + " " + nom)}));
+                continue;
+            }
             j = nouveau.get();
             change = relire = true;
+        }
+        else if (SansAccentCasse(nom) != SansAccentCasse(j->Nom) || SansAccentCasse(prenom) != SansAccentCasse(j->Prenom))
+        {
+            // Named as a teammate: the two would become one player.
+            if (TJoueur* autre = Saison->Joueurs().Homonyme(j, nom, prenom, j->ClubActuel);
+                autre && !AccepteFusion(*Saison, *j, *autre))
+            {
+                g.SetCells(2, r, j->Nom);
+                g.SetCells(3, r, j->Prenom);
+                prenom = j->Prenom;
+            }
         }
         auto ecrit = [&change](auto& champ, int valeur) {
             using T = std::remove_reference_t<decltype(champ)>;
@@ -715,18 +782,19 @@ void Tf_Effectifs::EnregistreLignes(int ligne)
         else
             ecrit(j->Maillot, maillot);
         bool renomme = false;
-        if (SansAccentCasse(nom) != SansAccentCasse(j->Nom))
+        const std::string nomGarde = Trim(g.Cells(2, r));
+        if (SansAccentCasse(nomGarde) != SansAccentCasse(j->Nom))
         {
-            j->Nom = nom;
+            j->Nom = nomGarde;
             renomme = change = true;
         }
-        const std::string prenom = Trim(g.Cells(3, r));
         if (SansAccentCasse(prenom) != SansAccentCasse(j->Prenom))
         {
             j->Prenom = prenom;
             renomme = change = true;
         }
-        ecrit(j->Age, std::clamp(NombreCellule(g.Cells(4, r)), 0, 255));
+        ecrit(j->Age, naissance);
+        g.SetCells(4, r, TexteAge(anneeSaison, naissance));
         const std::string lettre = UpperCase(Trim(g.Cells(0, r)));
         if (!lettre.empty() && lettre != UpperCase(j->LettrePoste()))
         {
@@ -786,11 +854,61 @@ void Tf_Effectifs::EnregistreLignes(int ligne)
         }
         Lignes.Joueurs[i] = j;
     }
-    EditionEnAttente = false;
+    if (refus)
+        RefusSignale = true;
+    // A refused row stays pending, as typed: the grid is not filled again.
+    EditionEnAttente = refus;
     if (change)
         Signale();
-    if (relire)
+    if (relire && !refus)
         RemplitGrille();
+    return !refus;
+}
+
+bool AccepteFusion(const TSaison& saison, const TJoueur& joueur, const TJoueur& homonyme)
+{
+    auto equipe = [&saison](const TJoueur& j) {
+        const int t = j.IdEquipe();
+        return t >= 0 && t < TPersonnel::Aucun ? saison.NomEquipe(t) : std::string();
+    };
+    std::string lui = joueur.NomComplet();
+    if (!equipe(joueur).empty())
+        lui += " (" + equipe(joueur) + ")";
+    const std::string texte = TraduireFormat(TexteFusion, {lui, homonyme.NomComplet(), equipe(homonyme), lui});
+    return Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon) == mrYes;
+}
+
+std::string TexteAge(int anneeSaison, uint8_t naissance)
+{
+    if (naissance == 0)
+        return "-";
+    // Born in the season's year or after it, a hundred years old or more, or
+    // a season without a year: the year itself, which reads back the same.
+    if (anneeSaison - naissance < 1 || anneeSaison - naissance >= 100)
+        return IntToStr(naissance + 1900);
+    return IntToStr(anneeSaison - naissance);
+}
+
+bool LitAge(const std::string& texte, int anneeSaison, uint8_t& naissance)
+{
+    const std::string t = Trim(texte);
+    if (t.empty() || t == "-")
+    {
+        naissance = 0;
+        return true;
+    }
+    int n = 0;
+    if (!TryStrToInt(t, n) || n < 0)
+        return false;
+    if (n == 0)
+        naissance = 0;
+    else if (n >= 1900 && n <= 2155)
+        naissance = static_cast<uint8_t>(n - 1900);
+    else if (n < 100 && anneeSaison - n >= 1 && anneeSaison - n <= 255)
+        naissance = static_cast<uint8_t>(anneeSaison - n);
+    else
+        return false;
+    return true;
 }
 
 // ---- the player's card ---------------------------------------------------------------------------
@@ -841,9 +959,8 @@ void Tf_Effectifs::EditeJoueur(TJoueur* joueur, int posteDefaut)
 void Tf_Effectifs::mi_EditerClick(TObject*)
 {
     const int r = sg_TableauEquipe->Row();
-    if (r < 1)
+    if (r < 1 || !EnregistreLignes(-1))
         return;
-    EnregistreLignes(-1);
     TJoueur* j = JoueurLigne(r);
     if (j)
         EditeJoueur(j, 0);
@@ -856,7 +973,8 @@ void Tf_Effectifs::mi_EditerClick(TObject*)
 
 void Tf_Effectifs::mi_InsererClick(TObject*)
 {
-    EnregistreLignes(-1);
+    if (!EnregistreLignes(-1))
+        return;
     const int r = sg_TableauEquipe->Row();
     const TJoueur* j = JoueurLigne(r);
     if (!j)
@@ -866,7 +984,19 @@ void Tf_Effectifs::mi_InsererClick(TObject*)
 
 void Tf_Effectifs::mi_EffacerClick(TObject*)
 {
-    EnregistreLignes(-1);
+    // A row typed but not stored is emptied: what was typed is discarded.
+    const int r = sg_TableauEquipe->Row();
+    if (r >= 1 && r < sg_TableauEquipe->RowCount() - 1 && !JoueurLigne(r))
+    {
+        for (int k = 0; k < sg_TableauEquipe->ColCount(); ++k)
+            sg_TableauEquipe->SetCells(k, r, "");
+        RefusSignale = false;
+        if (EnregistreLignes(-1))
+            RemplitGrille();
+        return;
+    }
+    if (!EnregistreLignes(-1))
+        return;
     TJoueur* j = JoueurLigne(sg_TableauEquipe->Row());
     if (!j || !Saison)
         return;
@@ -891,9 +1021,8 @@ void Tf_Effectifs::mi_EffacerClick(TObject*)
 
 void Tf_Effectifs::mi_SaisieRapideClick(TObject*)
 {
-    if (!Saison || EquipeAffichee == 0xFFFFFFFF)
+    if (!Saison || EquipeAffichee == 0xFFFFFFFF || !EnregistreLignes(-1))
         return;
-    EnregistreLignes(-1);
     if (SaisieRapide())
         SaisieRapide()(this, Saison, EquipeId());
     else
@@ -904,10 +1033,15 @@ void Tf_Effectifs::mi_SaisieRapideClick(TObject*)
 
 void Tf_Effectifs::ChangeCategorieJoueur(int32_t categorie)
 {
-    EnregistreLignes(-1);
+    if (!EnregistreLignes(-1))
+        return;
     if (TJoueur* j = JoueurLigne(sg_TableauEquipe->Row()))
     {
-        j->categorie = categorie;
+        if (j->categorie != categorie)
+        {
+            j->categorie = categorie;
+            Signale();
+        }
         RemplitGrille();
     }
 }
@@ -943,11 +1077,10 @@ void Tf_Effectifs::l_EquipeDragDrop(TObject*, TObject* Source, int X, int Y)
     if (i < 0)
         return;
     const int vers = IdEntree(l_Equipe->Items()[i]);
-    if (vers < 0 || vers == EquipeId())
+    if (vers < 0 || vers == EquipeId() || !EnregistreLignes(-1))
         return;
-    EnregistreLignes(-1);
     TJoueur* j = JoueurLigne(sg_TableauEquipe->Row());
-    if (!j)
+    if (!j || !AccepteTransfert(*Saison, *j, vers))
         return;
     Transfere(*Saison, j, vers, EquipeId(), true);
     Signale();

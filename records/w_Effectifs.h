@@ -46,6 +46,22 @@ void AjouteHistoriqueTransfert(TSaison& saison, TJoueur& joueur);
 // (when he had one), history lines, then filed again under the new team. The
 // player kept is returned (a namesake of the new team takes him over).
 TJoueur* TransfereJoueur(TSaison& saison, TJoueur* joueur, int equipe);
+// Whether the player may move to that team: when a namesake there would take
+// him over, the user is asked first (AccepteFusion).
+bool AccepteTransfert(const TSaison& saison, const TJoueur& joueur, int equipe);
+
+// A player's age cell: his age in the season's year (anneeSaison, the
+// current championship's option word 8: the year - 1900) from his stored
+// year of birth - 1900; the year itself when no age can be told; "-" when
+// unknown.
+std::string TexteAge(int anneeSaison, uint8_t naissance);
+// An age cell typed: blank, "-" or 0 unknown; a year from 1900 to 2155; an
+// age below 100 counted back from the season's year. false for anything
+// else (naissance unchanged).
+bool LitAge(const std::string& texte, int anneeSaison, uint8_t& naissance);
+// Asks whether joueur may become one player with his namesake homonyme (a
+// rename or a move would merge them), naming both; true on "Oui".
+bool AccepteFusion(const TSaison& saison, const TJoueur& joueur, const TJoueur& homonyme);
 
 // Filling of a squad grid, with or without a window.
 struct TRemplissageEffectif
@@ -80,8 +96,10 @@ public:
     void RemplitEquipes(int indexEquipe, bool cacheStats);
     void RemplitCategories(int indexEquipe);
     void RemplitGrille();
-    // Writes the typed rows into the season (-1: every row).
-    void EnregistreLignes(int ligne);
+    // Writes the typed rows into the season (-1: every row). A row that
+    // cannot be a player (no surname, an age that is none, a player already
+    // in the team) is left as typed, with a message; false then.
+    bool EnregistreLignes(int ligne);
     // The grid is left: every row written.
     void sg_TableauEquipeExit(TObject* Sender);
 
@@ -120,6 +138,8 @@ public:
     TDonneesChampionnat* ChampionnatAffiche = nullptr;
     bool Recompte = true;
     bool EditionEnAttente = false;
+    // A refused row was reported: no message again until something is typed.
+    bool RefusSignale = false;
     int32_t CodeGrille = -1;   // championship of the statistics columns
     TLignesEffectif Lignes;
 

@@ -449,7 +449,7 @@ void Tf_FicheJoueur::AfficheJoueur(TJoueur* joueur)
     SetCaption(Titre);
     e_Nom->SetText(joueur->Nom);
     e_Prenom->SetText(joueur->Prenom);
-    e_Age->SetText(joueur->Age == 0 ? Texte(84) : IntToStr(joueur->Age));
+    e_Age->SetText(joueur->Age == 0 ? Texte(84) : IntToStr(joueur->Age + 1900));
     cb_Poste->SetItemIndex(joueur->NumeroPoste() - 1);
     const int maillot = ModeNational ? joueur->MaillotNational : joueur->Maillot;
     e_NumMaillot->SetText(maillot == 0 ? std::string("-") : IntToStr(maillot));
@@ -734,9 +734,8 @@ void Tf_FicheJoueur::e_AgeKeyPress(TObject* Sender, char& Key)
     }
     if (Key != 8 && Key != '.' && !EstChiffre(Key))
         Key = 0;
-    // Two digits of age, four of year joined (the unknown text is longer).
-    const int max = e == e_Age ? 2 : 4;
-    if (EstChiffre(Key) && e->SelLength() == 0 && static_cast<int>(e->GetText().size()) >= max)
+    // Four digits of a year, of birth or joined (the unknown text is longer).
+    if (EstChiffre(Key) && e->SelLength() == 0 && static_cast<int>(e->GetText().size()) >= 4)
         Key = 0;
 }
 
@@ -854,7 +853,8 @@ void Tf_FicheJoueur::DoClose(TCloseAction& action)
 
 bool Tf_FicheJoueur::LitSaisies(std::string& erreur, TSaisiesFiche& s) const
 {
-    auto annee = [&](const std::string& texte, uint8_t& octet, bool siecle) {
+    // A year of four digits from 1900 (two digits count from 1900 too).
+    auto annee = [&](const std::string& texte, uint8_t& octet) {
         const std::string t = Trim(texte);
         if (t.empty() || t == Texte(84) || t == "0")
         {
@@ -864,7 +864,7 @@ bool Tf_FicheJoueur::LitSaisies(std::string& erreur, TSaisiesFiche& s) const
         int n = 0;
         if (!TryStrToInt(t, n) || n < 0)
             n = -1;
-        else if (siecle && n >= 1000)
+        else if (n >= 1000)
             n -= 1900;
         if (n < 0 || n > 255)
         {
@@ -874,7 +874,7 @@ bool Tf_FicheJoueur::LitSaisies(std::string& erreur, TSaisiesFiche& s) const
         octet = static_cast<uint8_t>(n);
         return true;
     };
-    if (!annee(e_Age->GetText(), s.Age, false) || !annee(e_Anciennete->GetText(), s.Anciennete, true))
+    if (!annee(e_Age->GetText(), s.Age) || !annee(e_Anciennete->GetText(), s.Anciennete))
         return false;
     const std::string maillot = Trim(e_NumMaillot->GetText());
     s.Maillot = static_cast<uint8_t>(std::min(NombreDebut(maillot), 255));

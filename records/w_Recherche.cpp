@@ -512,7 +512,7 @@ void Tf_Recherche::mi_TransfererClick(TObject*)
     if (f->ShowModal() != mrOk)
         return;
     const int equipe = Saison->ChercheEquipe(Trim(f->cb_Club->GetText()));
-    if (equipe < 0 || equipe == j->IdEquipe())
+    if (equipe < 0 || equipe == j->IdEquipe() || !AccepteTransfert(*Saison, *j, equipe))
         return;
     TransfereJoueur(*Saison, j, equipe);
     RepeteListe();

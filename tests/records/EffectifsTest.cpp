@@ -17,9 +17,11 @@
 #include "platform/gui/Menus.h"
 #include "platform/gui/Printers.h"
 #include "platform/gui/StdCtrls.h"
+#include "platform/rtl/Strings.h"
 #include "records/Fiches.h"
 #include "records/w_Effectifs.h"
 #include "records/w_FicheJoueur.h"
+#include "records/w_Recherche.h"
 #include "tests/records/FichesEssai.h"
 #include "tests/support/HtmlTables.h"
 #include "ui/Bouton.h"
@@ -177,7 +179,7 @@ TEST(Effectifs, GridRowsAndStatistics)
     EXPECT_EQ(e.g().Cells(9, 1), "0");
     // Masks of the columns.
     const std::vector<std::pair<int, std::string>> masques = {
-        {0, "L"}, {1, "!90"}, {2, ""}, {4, "!90"}, {5, ""}, {6, "!0000"}, {7, "!990"}, {8, "!990"}};
+        {0, "L"}, {1, "!90"}, {2, ""}, {4, "!9990"}, {5, ""}, {6, "!0000"}, {7, "!990"}, {8, "!990"}};
     for (const auto& [col, masque] : masques)
     {
         std::string v = "x";
@@ -229,7 +231,7 @@ TEST(Effectifs, TypedRowsWrittenBack)
     e.Tape(2, vide, "Lefebvre");
     EXPECT_EQ(e.g().RowCount(), vide + 2);   // a new empty row below
     e.Tape(3, vide, "Marc");
-    e.Tape(4, vide, "88");
+    e.Tape(4, vide, "1988");
     e.Tape(6, vide, "2004");
     e.Tape(7, vide, "12");
     EXPECT_EQ(e.s.Joueurs().ChercheJoueurNom("LEFEBVRE", "MARC"), nullptr);   // not before leaving
@@ -302,6 +304,140 @@ TEST(Effectifs, YearOfArrivalOutsideItsByteRefused)
         {
             EXPECT_EQ(e.g().Cells(6, e.Ligne("Dupont")), "1907");
         }
+    }
+}
+
+// The age column shows the age in the season's year (2005 here) and takes
+// an age or a year of birth; the field keeps the year of birth as the file
+// does, so the player search finds a player of 23 between 18 and 24.
+TEST(Effectifs, AgeCellTakesAnAgeOrAYearOfBirth)
+{
+    struct TCas
+    {
+        std::string tape;
+        bool clavier;   // typed through the cell's editor, else put in the cell
+        int octet;      // the stored year of birth - 1900 (7: unchanged)
+        std::string montre;
+        bool trouve;    // by the search between 18 and 24
+    };
+    const std::vector<TCas> cas = {
+        {"23", true, 82, "23", true},       {"1982", true, 82, "23", true},   {"2002", true, 102, "3", false},
+        {"18", true, 87, "18", true},       {"25", true, 80, "25", false},    {"2005", true, 105, "2005", false},
+        {"-", false, 0, "-", false},        {"", false, 0, "-", false},       {"1899", true, 7, "1899", false},
+        {"150", true, 7, "150", false},     {"2156", true, 7, "2156", false}, {"2a", false, 7, "2a", false},
+    };
+    for (const TCas& c : cas)
+    {
+        SCOPED_TRACE(c.tape);
+        TEssai e;
+        e.p.dupont->Age = 7;
+        e.f->RemplitGrille();
+        const int d = e.Ligne("Dupont");
+        EXPECT_EQ(e.g().Cells(4, d), "98");   // born in 1907
+        std::vector<std::string> textes;
+        const bool refuse = c.octet == 7;
+        if (refuse)
+            Repond(mrOk, textes);
+        if (c.clavier)
+            e.Tape(4, d, c.tape);
+        else
+        {
+            e.g().FocusCell(4, d, true);
+            e.g().SetCells(4, d, c.tape);
+            e.f->EditionEnAttente = true;
+        }
+        e.Quitte(d == 1 ? 2 : 1);
+        EXPECT_EQ(kit::ForgetModalActions(), 0u);
+        EXPECT_EQ(e.p.dupont->Age, c.octet);
+        EXPECT_EQ(Trim(e.g().Cells(4, e.Ligne("Dupont"))), c.montre);
+        ASSERT_EQ(textes.size(), refuse ? 1u : 0u);
+        if (refuse)
+        {
+            EXPECT_EQ(textes[0], TraduireFormat(3703, {d, c.tape}));
+            EXPECT_EQ(e.g().Row(), d);   // the row stays, as typed
+            continue;
+        }
+        Tf_Recherche r(nullptr);
+        r.ChangeCouleurs(r.Couleurs);
+        r.ChangeSaison(&e.s);
+        kit::ShowForm(&r);
+        r.RondCoche5->SetChecked(true);
+        r.ActiveAge(nullptr);
+        r.Edit2->SetText("18");
+        r.Edit3->SetText("24");
+        r.Edit1->SetText("Dupont");
+        kit::Click(r.b_Rechercher);
+        EXPECT_EQ(r.sg_Recherche->Cells(1, 1) == "Dupont", c.trouve);
+    }
+}
+
+// A row that cannot be a player gets a message and stays as typed: the row
+// and the team stay until it is corrected, or emptied by "remove".
+TEST(Effectifs, RowsThatCannotBeStoredSayWhyAndStayAsTyped)
+{
+    struct TCas
+    {
+        std::vector<std::pair<int, std::string>> cellules;   // typed in the empty row
+        int texte;
+        std::string correction;   // typed in the surname to correct it ("": emptied instead)
+    };
+    const std::vector<TCas> cas = {
+        {{{3, "Marc"}, {1, "7"}, {5, "Olympique"}}, 3702, "Lefebvre"},
+        {{{2, "Lefebvre"}, {3, "Marc"}}, 3703, ""},
+        {{{2, "Dupont"}, {3, "Jean"}}, 3704, "Dupond"},
+    };
+    for (const TCas& c : cas)
+    {
+        SCOPED_TRACE(c.texte);
+        TEssai e;
+        const int nb = e.s.Joueurs().NbJoueur();
+        const int r = e.g().RowCount() - 1;
+        for (const auto& [col, texte] : c.cellules)
+            e.Tape(col, r, texte);
+        if (c.texte == 3703)
+        {
+            e.g().SetCells(4, r, "abc");
+            e.f->EditionEnAttente = true;
+        }
+        std::vector<std::string> textes;
+        Repond(mrOk, textes);
+        e.Quitte(1);
+        EXPECT_EQ(kit::ForgetModalActions(), 0u);
+        ASSERT_EQ(textes.size(), 1u);
+        const std::string attendu = c.texte == 3702   ? TraduireFormat(3702, {r})
+                                    : c.texte == 3703 ? TraduireFormat(3703, {r, "abc"})
+                                                      : TraduireFormat(3704, {r, "Jean Dupont"});
+        EXPECT_EQ(textes[0], attendu);
+        EXPECT_EQ(e.s.Joueurs().NbJoueur(), nb);
+        EXPECT_EQ(e.g().Row(), r);
+        for (const auto& [col, texte] : c.cellules)
+            EXPECT_EQ(e.g().Cells(col, r), texte);
+        kit::Process(20);
+        if (c.texte == 3702)
+            kit::GrabToPng(e.f.get(), "effectifs-ligne-sans-nom");
+        // Another team is refused without a second message; the rows stay.
+        e.f->l_Equipe->SetItemIndex(1);
+        e.f->l_EquipeClick(nullptr);
+        EXPECT_EQ(kit::ForgetModalActions(), 0u);
+        EXPECT_EQ(e.f->l_Equipe->ItemIndex(), 0);
+        EXPECT_EQ(e.f->EquipeAffichee & 0xFFFF, 0u);
+        EXPECT_EQ(e.g().Cells(c.cellules[0].first, r), c.cellules[0].second);
+        if (c.correction.empty())
+        {
+            e.f->mi_EffacerClick(nullptr);
+            EXPECT_EQ(e.s.Joueurs().NbJoueur(), nb);
+            EXPECT_EQ(e.g().Cells(2, r), "");
+        }
+        else
+        {
+            e.Tape(2, r, c.correction);
+            e.Quitte(1);
+            EXPECT_EQ(e.s.Joueurs().NbJoueur(), nb + 1);
+            EXPECT_GT(e.Ligne(c.correction), 0);
+        }
+        e.f->l_Equipe->SetItemIndex(1);
+        e.f->l_EquipeClick(nullptr);
+        EXPECT_EQ(e.f->l_Equipe->ItemIndex(), 1);
     }
 }
 
@@ -406,8 +542,10 @@ TEST(Effectifs, CategoriesFilterTheGrid)
     e.f->pm_JoueurOpPopup(nullptr);
     ASSERT_EQ(e.f->fCatMenu->Count(), 2);
     EXPECT_TRUE(e.f->mi_Effacer->Enabled());
+    const int avant = e.modifications;
     e.f->fCatMenu->Items(1)->Click();
     EXPECT_EQ(e.p.dupont->categorie, 2);
+    EXPECT_EQ(e.modifications, avant + 1);   // the season is marked
     // A team whose category is set selects it.
     e.p.c1->SetCategorieEquipe(0, 2);
     e.f->RemplitEquipes(0, false);

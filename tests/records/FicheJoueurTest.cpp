@@ -206,7 +206,7 @@ TEST(FicheJoueur, NewPlayerFiledAndReadBack)
     kit::ShowForm(g.get());
     {
         EXPECT_EQ(g->e_Nom->GetText(), "Nouveau");
-        EXPECT_EQ(g->e_Age->GetText(), "95");
+        EXPECT_EQ(g->e_Age->GetText(), "1995");
         EXPECT_EQ(g->e_Anciennete->GetText(), "2003");
         EXPECT_EQ(g->e_Duree->GetText(), TraduireFormat(91, {"12"}));
         EXPECT_EQ(g->cb_ClubPrec->GetText(), "Olympique Ormoy");
@@ -256,6 +256,55 @@ TEST(FicheJoueur, BadInputKeepsTheCardOpenAndChangesNothing)
             EXPECT_EQ(ouverte, 1) << c.texte;
             EXPECT_EQ(essai::SansDate(essai::Document(s)), essai::SansDate(avant)) << c.texte;
         }
+}
+
+// The year of birth takes four digits typed: stored as the file keeps it
+// (year - 1900) and shown again as typed; years outside 1900..2155 are refused.
+TEST(FicheJoueur, YearOfBirthOfFourDigits)
+{
+    TPetiteSaison p = PetiteSaison(sportFootball);
+    TSaison& s = *p.saison;
+    struct Cas
+    {
+        const char* tape;
+        bool garde;
+        int octet;
+        const char* montre;
+    };
+    const Cas cas[] = {{"2002", true, 102, "2002"}, {"1985", true, 85, "1985"}, {"2155", true, 255, "2155"},
+                       {"85", true, 85, "1985"},     {"21555", true, 255, "2155"}, {"1899", false, 7, ""},
+                       {"2156", false, 7, ""}};
+    for (const Cas& c : cas)
+    {
+        p.dupont->Age = 7;
+        auto f = Carte(s, p.dupont, 0);
+        int messages = 0;
+        if (!c.garde)
+            kit::WhenModal([&](TForm* m) {
+                ++messages;
+                m->SetModalResult(mrOk);
+            });
+        kit::ShowForm(f.get());
+        EXPECT_EQ(f->e_Age->GetText(), "1907");
+        f->e_Age->SetText("");
+        kit::Type(f->e_Age, c.tape);
+        f->b_Valider->Click();
+        kit::Process(10);
+        EXPECT_EQ(p.dupont->Age, c.octet) << c.tape;
+        EXPECT_EQ(messages, c.garde ? 0 : 1) << c.tape;
+        if (!c.garde)
+        {
+            EXPECT_EQ(f->ModalResult(), mrNone) << c.tape;
+            f->b_Annuler->Click();
+            continue;
+        }
+        auto g = Carte(s, p.dupont, 0);
+        kit::ShowForm(g.get());
+        EXPECT_EQ(g->e_Age->GetText(), c.montre) << c.tape;
+        if (std::string(c.tape) == "2002")
+            Grab(g.get(), "fiche-joueur-annee-naissance");
+        g->b_Annuler->Click();
+    }
 }
 
 // A name typed on a new card that another team's player has: asked, then
