@@ -84,6 +84,14 @@ TListeParPaysForm::TListeParPaysForm(TComponent* AOwner, const std::string& nom)
     mi_Inserer->OnClick = [this](TObject*) { Inserer(); };
 }
 
+TListeParPaysForm::~TListeParPaysForm()
+{
+    // The controls go after the window: their events find no list then.
+    ScrollBox1->OnResize = nullptr;
+    l_Nation->OnClick = nullptr;
+    l_Nation->OnKeyUp = nullptr;
+}
+
 int TListeParPaysForm::CodeLigne(const std::string& ligne) { return StrToIntDef(Copy(ligne, 1, 5), Tous); }
 
 void TListeParPaysForm::RemplitPays(int pays)
@@ -236,10 +244,42 @@ Tf_Arbitres::Tf_Arbitres(TComponent* AOwner) : TListeParPaysForm(AOwner, "f_Arbi
         }
     };
     sg_TableauEquipe->OnExit = [this](TObject* s) { sg_TableauEquipeExit(s); };
+    // Tab walks the name and first-name cells, row after row; it never
+    // leaves the grid.
+    sg_TableauEquipe->SetOptions(sg_TableauEquipe->Options() | goTabs);
+    auto touches = sg_TableauEquipe->OnKeyDown;
+    sg_TableauEquipe->OnKeyDown = [this, touches](TObject* s, WORD& k, TShiftState shift) {
+        if (k == VK_TAB && !sg_TableauEquipe->EditorMode()) {
+            k = 0;
+            int col = sg_TableauEquipe->Col(), row = sg_TableauEquipe->Row();
+            if (shift & ssShift) {
+                if (--col < 0) {
+                    col = 1;
+                    --row;
+                }
+            } else if (++col > 1) {
+                col = 0;
+                ++row;
+            }
+            if (row >= 1 && row < sg_TableauEquipe->RowCount())
+                sg_TableauEquipe->FocusCell(col, row, true);
+            return;
+        }
+        if (touches)
+            touches(s, k, shift);
+    };
     mi_Effacer->SetCaption(Texte(1194));
     mi_Editer->SetCaption(Texte(1195));
     mi_Inserer->SetCaption(Texte(1196));
     DoCreate();
+}
+
+Tf_Arbitres::~Tf_Arbitres()
+{
+    // The focus leaves the grid while the window goes: nothing is written then.
+    sg_TableauEquipe->OnExit = nullptr;
+    sg_TableauEquipe->OnSelectCell = nullptr;
+    sg_TableauEquipe->OnSetEditText = nullptr;
 }
 
 bool Tf_Arbitres::PaysUtilise(int code) const { return Saison && Saison->Arbitres().PaysUtilise(code); }

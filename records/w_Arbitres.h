@@ -33,6 +33,9 @@ public:
     // filled.
     void RemplitPays(int pays);
     int PaysAffiche() const { return pays_; }
+    // Writes back what the grid holds and the season does not yet (a list
+    // whose grid takes no typing has nothing to write).
+    virtual void EnregistreSaisie() {}
     // The grid of the shown country.
     virtual void RemplitGrille() = 0;
     // Shows the country of that line (when it is another).
@@ -59,6 +62,7 @@ public:
 
 protected:
     TListeParPaysForm(TComponent* AOwner, const std::string& nom);
+    ~TListeParPaysForm() override;
     // The grid is made by the class; the base wires its mouse and keys.
     void BrancheGrille(TColorStringGrid* g);
     virtual TColorStringGrid* Grille() const = 0;
@@ -77,8 +81,10 @@ class Tf_Arbitres : public TListeParPaysForm
 {
 public:
     explicit Tf_Arbitres(TComponent* AOwner);
+    ~Tf_Arbitres() override;
 
     void RemplitGrille() override;
+    void EnregistreSaisie() override { sg_TableauEquipeExit(nullptr); }
     // Writes rows premiere..derniere back into the season (a row without a
     // first name is left out); a new or renamed referee refills the grid.
     void EnregistreLignes(int premiere, int derniere);

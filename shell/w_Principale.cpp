@@ -688,7 +688,7 @@ void Tf_Principale::ParamIntro()
 void Tf_Principale::FormClose(TObject*, TCloseAction& Action)
 {
     Etat = 2;
-    ValideFenetre();
+    TValidationQuestion validation(*this);
     if (!DemandeEnregistrement())
     {
         Etat = 0;

@@ -301,6 +301,21 @@ public:
     TBrivantelForm* Enfant = nullptr;
     // Set while a command a child asked for runs: the old child is kept.
     bool Garder = false;
+    // The child whose entries were committed before a question that nothing
+    // can be typed through: the replacement that follows commits no more.
+    TBrivantelForm* EnfantValide = nullptr;
+    // Commits the child's entries before a question; the child that goes
+    // after it is not committed twice (until the guard ends).
+    struct TValidationQuestion
+    {
+        Tf_Principale& f;
+        explicit TValidationQuestion(Tf_Principale& p) : f(p)
+        {
+            f.ValideFenetre();
+            f.EnfantValide = f.Enfant;
+        }
+        ~TValidationQuestion() { f.EnfantValide = nullptr; }
+    };
     std::vector<TBrivantelForm*> FenetresGardees;
     bool ChangementChampionnat = false;
     // The championship-change flag of the command a child asked for.

@@ -1,6 +1,6 @@
 // The child window host of the main window: one child at a time in
-// p_FondAffiche, its commit before saving, the history of visited views and
-// the change of the current championship.
+// p_FondAffiche, its commit before saving and before it is replaced, the
+// history of visited views and the change of the current championship.
 #include <algorithm>
 
 #include "model/Championnat.h"
@@ -58,7 +58,11 @@ TBrivantelForm* Tf_Principale::ShowChildForm(const TCreateurFenetre& classe, boo
         else
             ++it;
     }
-    // 4.
+    // 4. What the child holds typed goes into the season before it is
+    // replaced, whichever road replaces it.
+    if (Enfant && Enfant != EnfantValide)
+        ValideFenetre();
+    EnfantValide = nullptr;
     if (Enfant)
     {
         TBrivantelForm* ancien = Enfant;
@@ -253,8 +257,7 @@ void Tf_Principale::ChangeChampionnat(int32_t idChampionnat, TTreeNode* noeud)
         ~Drapeau() { b = false; }
     } drapeau{ChangementChampionnat};
     ChangementChampionnat = true;
-    // 2.
-    ValideFenetre();
+    // 2. (the child's entries are committed as it goes)
     ShowChildForm(nullptr, false, false, false, false);
     // 3.
     Saison->SelectionneChampionnat(idChampionnat);

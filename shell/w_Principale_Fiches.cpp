@@ -13,6 +13,21 @@
 #include "model/oTraducteur.h"
 #include "ui/message2.h"
 
+namespace {
+
+// The referee and stadium lists write back what their grid holds typed.
+const bool listesInscrites = [] {
+    Tf_Principale::EnregistreValidation([](TBrivantelForm* enfant) {
+        auto* f = dynamic_cast<TListeParPaysForm*>(enfant);
+        if (f)
+            f->EnregistreSaisie();
+        return f != nullptr;
+    });
+    return true;
+}();
+
+}  // namespace
+
 void Tf_Principale::ModifieLogos()
 {
     if (!Saison)
@@ -68,6 +83,7 @@ void Tf_Principale::AfficheArbitres()
 {
     if (!Saison)
         return;
+    (void)listesInscrites;
     auto* f = ShowChild<Tf_Arbitres>(true, true);
     f->RemplitPays(0);
     p_FondAffiche->SetVisible(true);
@@ -77,6 +93,7 @@ void Tf_Principale::AfficheStades()
 {
     if (!Saison)
         return;
+    (void)listesInscrites;
     auto* f = ShowChild<Tf_Stades>(true, true);
     f->RemplitPays(0);
     p_FondAffiche->SetVisible(true);

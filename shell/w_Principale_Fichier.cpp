@@ -78,7 +78,7 @@ void Tf_Principale::OpenFile(const std::string& nom)
             return;
     }
     // What the child window holds is part of the season the question is about.
-    ValideFenetre();
+    TValidationQuestion validation(*this);
     if (!DemandeEnregistrement())
         return;
     // A file that cannot be opened leaves the open season as it was.
@@ -220,6 +220,7 @@ bool Tf_Principale::EnregistrerSous()
 {
     if (!Saison)
         return false;
+    ValideFenetre();
     SaveDialog1->Filter = Traduire(10) + " (*.xmc)|*.xmc";
     SaveDialog1->FilterIndex = 1;
     SaveDialog1->DefaultExt = "xmc";
@@ -380,7 +381,7 @@ void Tf_Principale::FermeSaison()
 {
     const uint8_t etat = Etat;
     Etat = 2;
-    ValideFenetre();
+    TValidationQuestion validation(*this);
     if (!DemandeEnregistrement())
     {
         Etat = etat;

@@ -1,0 +1,59 @@
+// A football season made through the program's own creation windows
+// (command 5): one custom championship of four clubs, saved to its file.
+#pragma once
+
+#include <functional>
+
+#include "files/w_ChoixLogiciel.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/StdCtrls.h"
+#include "setup/w_Creation.h"
+#include "setup/w_CreationSaison.h"
+#include "setup/w_SaisieEquipes.h"
+#include "tests/shell/SaisonEssai.h"
+#include "ui/Bouton.h"
+
+namespace essai {
+
+// The next modal window of class T gets the action; others on the way are passed.
+template <class T>
+void QuandFenetre(std::function<void(T*)> action)
+{
+    kit::WhenModal([action](TForm* f) {
+        if (auto* t = dynamic_cast<T*>(f))
+            action(t);
+        else
+            QuandFenetre<T>(action);
+    });
+}
+
+// Brivant, Zelvor, Corvelle and Tessane.
+inline void NouvelleSaisonQuatreClubs(FenetreEssai& f)
+{
+    QuandFenetre<Tf_ChoixLogiciel>([](Tf_ChoixLogiciel* c) {
+        c->rc_Sport[0]->SetChecked(true);
+        c->b_Valider->Click();
+    });
+    QuandFenetre<Tf_CreationSaison>([](Tf_CreationSaison* c) {
+        c->tv_Saison->SetSelected(c->tv_Saison->Items().GetFirstNode());
+        QuandFenetre<Tf_Creation>([](Tf_Creation* k) {
+            k->RondCoche2->SetChecked(true);
+            k->Edit1->SetText("4");
+            k->b_Valider->Click();
+        });
+        QuandFenetre<Tf_SaisieEquipes>([](Tf_SaisieEquipes* k) {
+            const char* noms[4] = {"Brivant", "Zelvor", "Corvelle", "Tessane"};
+            for (size_t i = 0; i < k->Equipes.size() && i < 4; ++i)
+                k->Equipes[i]->SetText(noms[i]);
+            k->b_Ok->Click();
+        });
+        c->bc_CreeChamp->Click();
+        c->tv_Saison->EndEditing(false);
+        RepondBoite(mrOk);   // "saved"
+        c->b_Valider->Click();
+    });
+    Commande(f, 5);
+    kit::Process(50);
+}
+
+}  // namespace essai

@@ -1,0 +1,373 @@
+// What a user types into the people windows reaches the file, on a season
+// made through the creation windows and driven with real keys and clicks: a
+// referee half typed when another view is chosen from the menu bar, then the
+// program closed; squad rows half typed when the menu bar or a favourite
+// changes the view; a category changed from the right-click menu; a rename or
+// a move that would merge two namesakes.
+#include <gtest/gtest.h>
+
+#include "model/Championnat.h"
+#include "model/Joueurs.h"
+#include "model/Personnels.h"
+#include "model/Saison.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/ActnList.h"
+#include "platform/gui/Menus.h"
+#include "records/w_Arbitres.h"
+#include "records/w_Effectifs.h"
+#include "tests/setup/NouvelleSaisonEssai.h"
+#include "ui/ColorStringGrid.h"
+#include "ui/Fond.h"
+
+using namespace essai;
+
+namespace {
+
+const bool dossierAbsolu = [] {
+    setenv("BZ_DATA_DIR", std::filesystem::absolute(DossierDonnees()).lexically_normal().c_str(), 0);
+    return true;
+}();
+
+TMenuItem* ItemBarre(TMenuItem* parent, intptr_t id)
+{
+    for (int i = 0; parent && i < parent->Count(); ++i) {
+        TMenuItem* m = parent->Items(i);
+        if (m->Tag == id && m->Count() == 0)
+            return m;
+        if (TMenuItem* t = ItemBarre(m, id))
+            return t;
+    }
+    return nullptr;
+}
+
+// Chooses the standings (command 40) from the menu bar.
+void ClasseParLaBarre(FenetreEssai& f)
+{
+    TMenuItem* mi = ItemBarre(f.mm_Menu->Items(), 40);
+    ASSERT_NE(mi, nullptr);
+    mi->Click();
+    kit::Process(10);
+}
+
+// Types a text into the grid's current cell as a user does: the first key
+// opens the cell's editor, which takes the others; the editor stays open.
+void TapeCellule(TColorStringGrid* g, const std::string& texte)
+{
+    kit::Type(g, texte.substr(0, 1));
+    kit::Type(nullptr, texte.substr(1));
+}
+
+std::unique_ptr<TSaison> Relit(const std::string& fichier)
+{
+    uint8_t etat = 0;
+    return TTraiteurFichier::Charger(fichier, "", "", {}, EnsembleSport(4), etat, true);
+}
+
+TJoueur* Joueur(TSaison& s, const std::string& nom, const std::string& prenom, int equipe)
+{
+    for (int i = 0; i < s.Joueurs().NbJoueur(); ++i) {
+        TJoueur* j = s.Joueurs().Joueur(i);
+        if (j->Nom == nom && j->Prenom == prenom && j->IdEquipe() == equipe)
+            return j;
+    }
+    return nullptr;
+}
+
+int Ligne(TColorStringGrid* g, const std::string& nom)
+{
+    for (int r = 1; r < g->RowCount(); ++r)
+        if (g->Cells(2, r) == nom)
+            return r;
+    return -1;
+}
+
+TPoint Centre(TColorStringGrid* g, int col, int row)
+{
+    const TRect r = g->CellRect(col, row);
+    return Point((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+}
+
+class SaisiesGardees : public ::testing::TestWithParam<const char*>
+{
+};
+
+}  // namespace
+
+// The referee grid: a referee half typed is written when the menu bar
+// replaces the list (which frees it without harm) and the season is marked
+// modified; Tab walks the name and first-name cells and stays in the grid;
+// closing the program saves what is still being typed.
+TEST_P(SaisiesGardees, RefereeTypedThenAnotherViewThenClosing)
+{
+    const std::string langue = GetParam();
+    const std::string dir = Prepare(std::string("arbitre_tape_") + langue, true);
+    TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", langue);
+    auto f = LanceFenetre();
+    NouvelleSaisonQuatreClubs(*f);
+    ASSERT_NE(f->Saison, nullptr);
+    const std::string fichier = NomFichierCourant;
+    ASSERT_FALSE(fichier.empty());
+    EXPECT_EQ(ModifSaison, 0);
+
+    // 1. A referee typed, his first name still in the cell's editor, when the
+    // menu bar shows another view: the list goes without harm, he is stored.
+    ASSERT_TRUE(Commande(*f, 148));
+    auto* arbitres = dynamic_cast<Tf_Arbitres*>(f->Enfant);
+    ASSERT_NE(arbitres, nullptr);
+    TColorStringGrid* g = arbitres->sg_TableauEquipe;
+    g->FocusCell(0, 1, true);
+    TapeCellule(g, "Dumas");
+    g->FocusCell(1, 1, true);
+    TapeCellule(g, "Eve");
+    ASSERT_TRUE(g->EditorMode());
+    ClasseParLaBarre(*f);
+    EXPECT_NE(f->Enfant, nullptr);
+    EXPECT_EQ(dynamic_cast<Tf_Arbitres*>(f->Enfant), nullptr);
+    EXPECT_NE(f->Saison->Arbitres().ChercheNom("Dumas", "Eve"), nullptr);
+    EXPECT_EQ(ModifSaison, 1);
+
+    // 2. Tab walks the cells and stays in the grid; the last referee is still
+    // being typed when the program closes.
+    ASSERT_TRUE(Commande(*f, 148));
+    arbitres = dynamic_cast<Tf_Arbitres*>(f->Enfant);
+    ASSERT_NE(arbitres, nullptr);
+    g = arbitres->sg_TableauEquipe;
+    TTreeNode* selection = f->tv_Menu->Selected();
+    const int vide = g->RowCount() - 1;
+    g->FocusCell(0, vide, true);
+    // Each step: the keys typed, then the cell the grid stands on.
+    struct TPas
+    {
+        std::string texte;
+        WORD touche;
+        TShiftState shift;
+        int col, row;
+    };
+    const TPas pas[] = {
+        {"Bardin", VK_TAB, 0, 1, vide},     {"Marc", VK_TAB, 0, 0, vide + 1},  {"", VK_TAB, ssShift, 1, vide},
+        {"", VK_TAB, 0, 0, vide + 1},       {"Caron", VK_TAB, 0, 1, vide + 1}, {"Luc", VK_TAB, 0, 0, vide + 2},
+        {"Fabre", VK_TAB, 0, 1, vide + 2},  {"Ida", 0, 0, 1, vide + 2},
+    };
+    for (const TPas& p : pas) {
+        if (!p.texte.empty())
+            TapeCellule(g, p.texte);
+        if (p.touche)
+            kit::PressKey(nullptr, p.touche, p.shift);
+        kit::Process(5);
+        EXPECT_EQ(g->Col(), p.col) << p.texte;
+        EXPECT_EQ(g->Row(), p.row) << p.texte;
+        EXPECT_TRUE(g->Focused() || g->EditorMode()) << p.texte;
+    }
+    // No letter went to the menu tree.
+    EXPECT_EQ(f->tv_Menu->Selected(), selection);
+    EXPECT_EQ(f->Enfant, arbitres);
+    EXPECT_NE(f->Saison->Arbitres().ChercheNom("Bardin", "Marc"), nullptr);
+    EXPECT_NE(f->Saison->Arbitres().ChercheNom("Caron", "Luc"), nullptr);
+    EXPECT_EQ(f->Saison->Arbitres().ChercheNom("Fabre", "Ida"), nullptr);   // still typed
+    kit::Process(20);
+    kit::GrabToPng(f.get(), "arbitres-tab-" + langue);
+
+    // Closing asks to save; "yes" writes the referees.
+    f->Reponses = {mrYes};
+    RepondBoite(mrOk);   // "saved"
+    f->Close();
+    kit::Process(20);
+    kit::ForgetModalActions();
+    EXPECT_EQ(f->Messages.size(), 1u);
+    EXPECT_EQ(f->Saison, nullptr);
+    TermineFenetre(f);
+    auto relue = Relit(fichier);
+    ASSERT_NE(relue, nullptr);
+    for (const auto& [nom, prenom] :
+         {std::pair{"Bardin", "Marc"}, {"Caron", "Luc"}, {"Dumas", "Eve"}, {"Fabre", "Ida"}})
+        EXPECT_NE(relue->Arbitres().ChercheNom(nom, prenom), nullptr) << nom;
+}
+
+INSTANTIATE_TEST_SUITE_P(Langues, SaisiesGardees, ::testing::Values("fr", "en"));
+
+// Squad rows half typed survive a view chosen from the menu bar and from a
+// favourite; a category changed from the right-click menu marks the season
+// and survives reopening.
+TEST(SaisiesGardeesEffectifs, HalfTypedRowsAndACategorySurviveTheViewsAndTheFile)
+{
+    const std::string dir = Prepare("effectifs_tapes", true);
+    TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Favoris", "40");
+    auto f = LanceFenetre();
+    NouvelleSaisonQuatreClubs(*f);
+    ASSERT_NE(f->Saison, nullptr);
+    const std::string fichier = NomFichierCourant;
+    TSaison& s = *f->Saison;
+    s.SetCategorie(1, "Seniors", "S");
+    s.SetCategorie(2, "Juniors", "J");
+    const int brivant = s.ChercheEquipe("Brivant");
+    ASSERT_GE(brivant, 0);
+
+    // Each road that replaces the squads window.
+    struct TCas
+    {
+        const char* nom;
+        const char* prenom;
+        std::function<void()> quitte;
+    };
+    const TCas cas[] = {
+        {"Lefebvre", "Marc", [&] { ClasseParLaBarre(*f); }},
+        {"Girard", "Luc", [&] { f->Actions[0]->Execute(); }},
+    };
+    for (const TCas& c : cas) {
+        ASSERT_TRUE(Commande(*f, 147));
+        auto* e = dynamic_cast<Tf_Effectifs*>(f->Enfant);
+        ASSERT_NE(e, nullptr);
+        e->l_Equipe->SetItemIndex(0);
+        e->l_EquipeClick(nullptr);
+        ASSERT_EQ(static_cast<int>(e->EquipeAffichee & 0xFFFF), brivant);
+        TColorStringGrid* g = e->sg_TableauEquipe;
+        g->FocusCell(2, g->RowCount() - 1, true);
+        TapeCellule(g, c.nom);
+        kit::PressKey(nullptr, VK_TAB);
+        TapeCellule(g, c.prenom);
+        EXPECT_EQ(Joueur(s, c.nom, c.prenom, brivant), nullptr);
+        c.quitte();
+        EXPECT_EQ(dynamic_cast<Tf_Effectifs*>(f->Enfant), nullptr) << c.nom;
+        EXPECT_NE(Joueur(s, c.nom, c.prenom, brivant), nullptr) << c.nom;
+        EXPECT_EQ(ModifSaison, 1) << c.nom;
+    }
+
+    // Saved, then a category changed from the right-click menu.
+    RepondBoite(mrOk);
+    Commande(*f, 7);
+    kit::ForgetModalActions();
+    ASSERT_EQ(ModifSaison, 0);
+    ASSERT_TRUE(Commande(*f, 147));
+    auto* e = dynamic_cast<Tf_Effectifs*>(f->Enfant);
+    ASSERT_NE(e, nullptr);
+    TColorStringGrid* g = e->sg_TableauEquipe;
+    const int r = Ligne(g, "Lefebvre");
+    ASSERT_GT(r, 0);
+    const TPoint p = Centre(g, 2, r);
+    kit::MouseDown(g, p.X, p.Y, mbRight);
+    kit::MouseUp(g, p.X, p.Y, mbRight);
+    kit::Process(10);
+    ASSERT_EQ(e->fCatMenu->Count(), 2);
+    EXPECT_TRUE(e->fCatMenu->Enabled());
+    e->fCatMenu->Items(1)->Click();
+    e->pm_JoueurOp->CloseMenu();
+    EXPECT_EQ(Joueur(s, "Lefebvre", "Marc", brivant)->categorie, 2);
+    EXPECT_EQ(ModifSaison, 1);
+    f->Reponses = {mrYes};
+    RepondBoite(mrOk);
+    f->Close();
+    kit::Process(20);
+    kit::ForgetModalActions();
+    EXPECT_EQ(f->Messages.size(), 1u);
+    TermineFenetre(f);
+    auto relue = Relit(fichier);
+    ASSERT_NE(relue, nullptr);
+    TJoueur* j = Joueur(*relue, "Lefebvre", "Marc", brivant);
+    ASSERT_NE(j, nullptr);
+    EXPECT_EQ(j->categorie, 2);
+    EXPECT_NE(Joueur(*relue, "Girard", "Luc", brivant), nullptr);
+}
+
+// A rename onto a teammate's name and a move into a team holding a namesake
+// ask first, naming both players; "no" keeps both whole.
+TEST(SaisiesGardeesEffectifs, NamesakesAreMergedOnlyWhenTheUserSaysSo)
+{
+    Prepare("effectifs_homonymes");
+    auto f = LanceFenetre();
+    NouvelleSaisonQuatreClubs(*f);
+    ASSERT_NE(f->Saison, nullptr);
+    TSaison& s = *f->Saison;
+    const int brivant = s.ChercheEquipe("Brivant"), zelvor = s.ChercheEquipe("Zelvor");
+    ASSERT_TRUE(Commande(*f, 147));
+    auto* e = dynamic_cast<Tf_Effectifs*>(f->Enfant);
+    ASSERT_NE(e, nullptr);
+    TColorStringGrid* g = e->sg_TableauEquipe;
+    auto equipe = [&](int id) {
+        for (int i = 0; i < e->l_Equipe->Items().Count(); ++i)
+            if (Tf_Effectifs::IdEntree(e->l_Equipe->Items()[i]) == id) {
+                e->l_Equipe->SetItemIndex(i);
+                e->l_EquipeClick(nullptr);
+                return i;
+            }
+        return -1;
+    };
+    // Two players typed into each team: Brivant's Dupont and Morel, Zelvor's Morel.
+    auto tape = [&](const char* nom, const char* prenom) {
+        g->FocusCell(2, g->RowCount() - 1, true);
+        TapeCellule(g, nom);
+        kit::PressKey(nullptr, VK_TAB);
+        TapeCellule(g, prenom);
+        kit::PressKey(nullptr, VK_RETURN);
+        g->FocusCell(2, 1, true);
+        e->EnregistreLignes(-1);
+    };
+    equipe(brivant);
+    tape("Dupont", "Jean");
+    tape("Morel", "Paul");
+    equipe(zelvor);
+    tape("Morel", "Paul");
+    TJoueur* dupont = Joueur(s, "Dupont", "Jean", brivant);
+    TJoueur* morel = Joueur(s, "Morel", "Paul", brivant);
+    TJoueur* autreMorel = Joueur(s, "Morel", "Paul", zelvor);
+    ASSERT_TRUE(dupont && morel && autreMorel);
+    dupont->Age = 90;
+    morel->Age = 95;
+    const int nb = s.Joueurs().NbJoueur();
+
+    for (const int reponse : {mrNo, mrYes}) {
+        SCOPED_TRACE(reponse);
+        // 1. Dupont renamed Morel Paul in Brivant.
+        equipe(brivant);
+        const int r = Ligne(g, "Dupont");
+        ASSERT_GT(r, 0);
+        std::vector<std::string> textes;
+        RepondBoite(reponse, &textes);
+        g->FocusCell(2, r, true);
+        TapeCellule(g, "Morel");
+        kit::PressKey(nullptr, VK_TAB);
+        TapeCellule(g, "Paul");
+        kit::PressKey(nullptr, VK_RETURN);
+        g->FocusCell(2, r == 1 ? 2 : 1, true);
+        kit::ForgetModalActions();
+        ASSERT_EQ(textes.size(), 1u);
+        EXPECT_NE(textes[0].find("Dupont Jean"), std::string::npos) << textes[0];
+        EXPECT_NE(textes[0].find("Morel Paul"), std::string::npos) << textes[0];
+        if (reponse == mrNo) {
+            EXPECT_EQ(s.Joueurs().NbJoueur(), nb);
+            EXPECT_EQ(Joueur(s, "Dupont", "Jean", brivant), dupont);
+            EXPECT_EQ(dupont->Age, 90);
+            EXPECT_EQ(morel->Age, 95);
+            EXPECT_EQ(g->Cells(2, Ligne(g, "Dupont")), "Dupont");
+        } else {
+            EXPECT_EQ(s.Joueurs().NbJoueur(), nb - 1);
+            EXPECT_EQ(Joueur(s, "Dupont", "Jean", brivant), nullptr);
+        }
+        // 2. Morel of Brivant dragged onto Zelvor, where a Morel plays.
+        equipe(brivant);
+        const int m = Ligne(g, "Morel");
+        ASSERT_GT(m, 0);
+        g->FocusCell(2, m, true);
+        textes.clear();
+        RepondBoite(reponse, &textes);
+        const int i = [&] {
+            for (int k = 0; k < e->l_Equipe->Items().Count(); ++k)
+                if (Tf_Effectifs::IdEntree(e->l_Equipe->Items()[k]) == zelvor)
+                    return k;
+            return -1;
+        }();
+        const TRect cible = e->l_Equipe->ItemRect(i);
+        kit::Drag(g, Centre(g, 2, m), e->l_Equipe, Point(20, cible.Top + 3));
+        kit::Process(10);
+        kit::ForgetModalActions();
+        ASSERT_EQ(textes.size(), 1u);
+        EXPECT_NE(textes[0].find("Morel Paul (Brivant)"), std::string::npos) << textes[0];
+        EXPECT_NE(textes[0].find("Zelvor"), std::string::npos) << textes[0];
+        if (reponse == mrNo) {
+            EXPECT_EQ(Joueur(s, "Morel", "Paul", brivant), morel);
+            EXPECT_EQ(Joueur(s, "Morel", "Paul", zelvor), autreMorel);
+            EXPECT_EQ(s.Joueurs().NbJoueur(), nb);
+        } else
+            EXPECT_EQ(Joueur(s, "Morel", "Paul", brivant), nullptr);
+    }
+    TermineFenetre(f);
+}
