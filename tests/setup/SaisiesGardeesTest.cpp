@@ -15,6 +15,9 @@
 #include "platform/gui/Menus.h"
 #include "records/w_Arbitres.h"
 #include "records/w_Effectifs.h"
+#include "records/w_FicheStade.h"
+#include "records/w_Stades.h"
+#include "model/Stades.h"
 #include "tests/setup/NouvelleSaisonEssai.h"
 #include "ui/ColorStringGrid.h"
 #include "ui/Fond.h"
@@ -96,7 +99,8 @@ class SaisiesGardees : public ::testing::TestWithParam<const char*>
 // The referee grid: a referee half typed is written when the menu bar
 // replaces the list (which frees it without harm) and the season is marked
 // modified; Tab walks the name and first-name cells and stays in the grid;
-// closing the program saves what is still being typed.
+// the squads and the stadium card say what they refuse; closing the program
+// saves what is still being typed.
 TEST_P(SaisiesGardees, RefereeTypedThenAnotherViewThenClosing)
 {
     const std::string langue = GetParam();
@@ -166,6 +170,64 @@ TEST_P(SaisiesGardees, RefereeTypedThenAnotherViewThenClosing)
     EXPECT_EQ(f->Saison->Arbitres().ChercheNom("Fabre", "Ida"), nullptr);   // still typed
     kit::Process(20);
     kit::GrabToPng(f.get(), "arbitres-tab-" + langue);
+
+    // 3. The squads and the stadium card say what they refuse in the
+    // interface's language, and keep what was typed.
+    ASSERT_TRUE(Commande(*f, 147));
+    auto* e = dynamic_cast<Tf_Effectifs*>(f->Enfant);
+    ASSERT_NE(e, nullptr);
+    TColorStringGrid* sg = e->sg_TableauEquipe;
+    const int r = sg->RowCount() - 1;
+    sg->FocusCell(3, r, true);
+    TapeCellule(sg, "Marc");
+    kit::PressKey(nullptr, VK_RETURN);
+    std::vector<std::string> textes;
+    auto reponse = [&textes, langue](const std::string& image) {
+        kit::WhenModal([&textes, image, langue](TForm* m) {
+            if (auto* b = dynamic_cast<Tf_MessageUtil*>(m)) {
+                textes.push_back(b->Label1->Caption());
+                kit::GrabToPng(m, image + "-" + langue);
+            }
+            m->SetModalResult(mrOk);
+        });
+    };
+    reponse("effectifs-sans-nom-message");
+    e->l_Equipe->SetItemIndex(1);
+    e->l_EquipeClick(nullptr);
+    EXPECT_EQ(textes, (std::vector<std::string>{TraduireFormat(3702, {r})}));
+    EXPECT_EQ(e->l_Equipe->ItemIndex(), 0);
+    EXPECT_EQ(sg->Cells(3, r), "Marc");
+    kit::Process(20);
+    kit::GrabToPng(f.get(), "effectifs-sans-nom-" + langue);
+    e->mi_EffacerClick(nullptr);
+    EXPECT_EQ(sg->Cells(3, r), "");
+
+    ASSERT_TRUE(Commande(*f, 152));
+    auto* stades = dynamic_cast<Tf_Stades*>(f->Enfant);
+    ASSERT_NE(stades, nullptr);
+    textes.clear();
+    for (const bool encore : {false, true}) {
+        QuandFenetre<Tf_FicheStade>([&, encore](Tf_FicheStade* c) {
+            c->e_NomStade->SetText("Parc");
+            c->e_Ville->SetText("Zelvor");
+            if (!encore) {
+                c->e_Capacite->SetText("8000");
+                c->b_Valider->Click();
+                return;
+            }
+            reponse("fiche-stade-existe-message");
+            c->b_Valider->Click();
+            EXPECT_EQ(c->e_Capacite->GetText(), "8000");
+            kit::Process(20);
+            kit::GrabToPng(c, "fiche-stade-existe-" + langue);
+            c->b_Annuler->Click();
+        });
+        stades->mi_Inserer->Click();
+        kit::Process(10);
+    }
+    EXPECT_EQ(textes, (std::vector<std::string>{TraduireFormat(3700, {"Parc", "Zelvor"})}));
+    ASSERT_EQ(f->Saison->Stades().NbStade(), 1);
+    EXPECT_EQ(f->Saison->Stades().Stade(0)->Capacite, 8000);
 
     // Closing asks to save; "yes" writes the referees.
     f->Reponses = {mrYes};
