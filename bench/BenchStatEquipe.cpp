@@ -22,11 +22,11 @@
 
 namespace {
 
+// The season, made once for every page. The window is made by each run and
+// freed with it: one kept to the end would outlive the application.
 struct TBancStatEquipe
 {
     std::unique_ptr<essai::TGrandeSaison> grande;
-    TOwned<TForm> fenetre;
-    Tf_StatEquipe* f = nullptr;
     TBancStatEquipe()
     {
         setenv("BZ_DATA_DIR", BZ_BENCH_DATA_DIR, 0);
@@ -35,25 +35,24 @@ struct TBancStatEquipe
             InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(BZ_BENCH_DATA_DIR, "texte\\Textefr.txt")));
         essai::TParamsGrandeSaison p;
         grande = essai::GenereGrandeSaison(p);
-        TSaison& s = *grande->saison;
-        fenetre.reset(new TForm(nullptr));
-        fenetre->SetClientWidth(980);
-        fenetre->SetClientHeight(660);
-        f = ClasseStatEquipe(0).Cree(fenetre.get());
-        f->ChangeCouleurs(f->Couleurs);
-        f->ChangeSaison(&s);
-        IntegreFiche(f, fenetre.get());
-        fenetre->Show();
-        f->ChoisitEquipe(s.ChampionnatCourant()->Option(10));
-        f->AffichePage(1);
-        f->PrepareChampionnat();
     }
 };
 
 void BM_StatEquipePage(benchmark::State& state)
 {
     static TBancStatEquipe banc;
-    Tf_StatEquipe& f = *banc.f;
+    TSaison& s = *banc.grande->saison;
+    TOwned<TForm> fenetre(new TForm(nullptr));
+    fenetre->SetClientWidth(980);
+    fenetre->SetClientHeight(660);
+    Tf_StatEquipe& f = *ClasseStatEquipe(0).Cree(fenetre.get());
+    f.ChangeCouleurs(f.Couleurs);
+    f.ChangeSaison(&s);
+    IntegreFiche(&f, fenetre.get());
+    fenetre->Show();
+    f.ChoisitEquipe(s.ChampionnatCourant()->Option(10));
+    f.AffichePage(1);
+    f.PrepareChampionnat();
     const int page = static_cast<int>(state.range(0));
     f.AffichePage(page);
     for (auto _ : state) {
@@ -61,7 +60,7 @@ void BM_StatEquipePage(benchmark::State& state)
         f.ActualisePage();
         benchmark::DoNotOptimize(f.Rempli(0));
     }
-    state.counters["played"] = banc.grande->saison->ChampionnatCourant()->DerniereJournee;
+    state.counters["played"] = s.ChampionnatCourant()->DerniereJournee;
     int buts = 0;
     for (int v : f.Repartition())
         buts += v;

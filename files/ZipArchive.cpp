@@ -14,18 +14,12 @@
 #include "platform/sys/UnzDll.h"
 #include "platform/sys/ZipDll.h"
 
-namespace {
-
-// Room for an entry of that size; a large one (a season document runs to
-// tens of megabytes) in large pages.
 void DimensionneFlux(TMemoryStream& flux, int64_t taille)
 {
     if (taille >= (int64_t{4} << 20) && flux.Size() == 0)
         flux.SetCapacityGrande(taille);
     flux.SetSize(taille);
 }
-
-}   // namespace
 
 namespace {
 

@@ -114,6 +114,11 @@ class TZipStream : public TMemoryStream
 {
 };
 
+// Room for an entry of that size in a stream, as an extraction to a stream
+// gives it: a large one (a season document runs to tens of megabytes) in large
+// pages when the stream is empty.
+void DimensionneFlux(TMemoryStream& flux, int64_t taille);
+
 // Raised inside the component only, always caught there and reported.
 class EZipArchive : public Exception
 {
