@@ -1,6 +1,7 @@
 #include "engine/historique.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "engine/ioFile.h"
 #include "platform/rtl/Exceptions.h"
@@ -15,6 +16,31 @@ std::string NomPropre(std::string nom)
 {
     std::replace(nom.begin(), nom.end(), '\xFF', 'y');
     return nom;
+}
+
+// A file keeps 16 bits of its championship's code; its name "stat<code>..."
+// keeps the whole code. The code of the name when both agree.
+bool CodeNomFichier(const std::string& nomFichier, int32_t idFichier, int32_t& code)
+{
+    const std::string nom = LowerCase(ExtractFileName(nomFichier));
+    if (nom.compare(0, 4, "stat") != 0)
+        return false;
+    size_t p = 4;
+    const bool negatif = p < nom.size() && nom[p] == '-';
+    if (negatif)
+        ++p;
+    const size_t debut = p;
+    int64_t v = 0;
+    for (; p < nom.size() && nom[p] >= '0' && nom[p] <= '9' && p - debut < 10; ++p)
+        v = 10 * v + (nom[p] - '0');
+    if (p == debut || (p < nom.size() && nom[p] >= '0' && nom[p] <= '9'))
+        return false;
+    if (negatif)
+        v = -v;
+    if (v < INT32_MIN || v > INT32_MAX || ((static_cast<uint32_t>(v) ^ static_cast<uint32_t>(idFichier)) & 0xFFFF))
+        return false;
+    code = static_cast<int32_t>(v);
+    return true;
 }
 
 void Ecrit16(std::string& s, int v)
@@ -490,6 +516,9 @@ std::vector<std::string> TStats::ChargeDossier(const std::string& dossier)
         auto s = std::make_unique<TStat>();
         if (!s->Charge(MakePath(dossier, f.Name)) && s->Endommage())
             endommages.push_back(s->NomFichier);
+        int32_t code = 0;
+        if (CodeNomFichier(f.Name, s->IdChampionnat, code))
+            s->IdChampionnat = code;
         stats_.push_back(std::move(s));
     }
     return endommages;
@@ -500,7 +529,19 @@ TStat* TStats::AjouteStat(const std::string& dossier, int32_t id, int sport)
     auto s = std::make_unique<TStat>();
     s->IdChampionnat = id;
     s->Sport = static_cast<uint8_t>(sport);
-    s->NomFichier = MakePath(dossier, "stat" + std::to_string(id) + "_" + std::to_string(sport + 1) + ".txt");
+    // An existing file is never replaced by a new empty one: the new file takes
+    // the next free name of that championship.
+    auto nom = [&](int k) {
+        std::string n = "stat";
+        n += std::to_string(id);
+        if (k > 1)
+            n.append("-").append(std::to_string(k));
+        n.append("_").append(std::to_string(sport + 1)).append(".txt");
+        return MakePath(dossier, n);
+    };
+    s->NomFichier = nom(1);
+    for (int k = 2; FileExists(s->NomFichier); ++k)
+        s->NomFichier = nom(k);
     stats_.push_back(std::move(s));
     return stats_.back().get();
 }

@@ -165,10 +165,13 @@ public:
     // Every file of the folder (not its sub-folders) whose extension, lower-cased
     // and cut to 4 characters, is ".txt". The names of the files that did not
     // read whole are given back (they are loaded with what could be read, and
-    // kept aside before they are ever written again).
+    // kept aside before they are ever written again). A file keeps 16 bits of
+    // its championship's code: a name "stat<code>..." whose code agrees with
+    // them gives the whole code.
     std::vector<std::string> ChargeDossier(const std::string& dossier);
     // A new empty file of that championship and sport, named
-    // <folder>/stat<id>_<sport + 1>.txt (written by Sauve).
+    // <folder>/stat<id>_<sport + 1>.txt, or stat<id>-<k>_<sport + 1>.txt with the
+    // first k from 2 whose file does not exist yet (written by Sauve).
     TStat* AjouteStat(const std::string& dossier, int32_t id, int sport);
 
 private:
