@@ -752,6 +752,8 @@ void Tf_Composition::mi_CapitaineClick()
         ancien->SetText(SansCapitaine(ancien->Text()));
     b->SetText(b->Text() + MarqueCapitaine);
     capitaine_[cote] = b;
+    // An edit of the line-up: a proposed one is written with it.
+    Modifie = 1;
     if (match_) {
         match_->SetCompositionSaisie(Equipe(cote));
         match_->SetCapitaine(Equipe(cote), b->Numero);
@@ -766,6 +768,7 @@ void Tf_Composition::mi_AucunCapClick()
     if (!b || !Localise(b, cote, n) || capitaine_[cote] != b)
         return;
     RetireCapitaine(cote);
+    Modifie = 1;
     Signale();
 }
 

@@ -648,8 +648,9 @@ void Tf_InfoMatchCadre::LB1DragDrop(TObject*, TObject* Source)
     auto* b = dynamic_cast<TCarton*>(Source);
     if (!b)
         return;
-    // An own goal names the player's side: the box gets its panel's back.
-    b->Tag = (b->Tag & ~255) | b->CotePanneau();
+    // An own goal names the player's side: the box gets its panel's back. An
+    // emptied box keeps no goal type, as a drop from a list gives none.
+    b->Tag = (b->Tag & 0xFFFF00) | b->CotePanneau();
     b->SetText("");
     b->Numero = 0;
     TFondScroll* fond = b->Fond;

@@ -22,7 +22,10 @@ int MasqueSegments(char chiffre)
 
 void ToucheAffichage(std::string& nombre, bool& efface, char key, int nbCase)
 {
-    if (efface)
+    // Only a typed digit starts a new number; a backspace edits the one shown.
+    if (key == 8)
+        efface = false;
+    else if (key >= '0' && key <= '9' && efface)
     {
         nombre.clear();
         efface = false;

@@ -14,7 +14,8 @@
 std::string ChiffresAffichage(const std::string& nombre, int nbCase);
 // Segment mask (bit 0 top ... bit 6 bottom) of a character; 0 for a non-digit.
 int MasqueSegments(char chiffre);
-// A typed key: the number after it (Efface empties it first), the last nbCase digits kept.
+// A typed key: the number after it (with Efface set, a digit starts a new number),
+// the last nbCase digits kept.
 void ToucheAffichage(std::string& nombre, bool& efface, char key, int nbCase);
 // The lines of one segment (from, to; end pixel left out) in a box at x.
 struct TTraitSegment
