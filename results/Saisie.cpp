@@ -476,6 +476,13 @@ bool TrieMatchsClassement(TSaison& saison)
     TInfoCompJour* j = c->Journee(n);
     if (!j || j->NbMatchs() < 2)
         return false;
+    // Rows already typed keep the order the user left them in.
+    for (int k = 0; k < j->NbMatchs(); ++k) {
+        const TInfoComp* m = j->Match(k);
+        if (m->Score(0) != TInfoComp::ScoreVide || m->Score(1) != TInfoComp::ScoreVide ||
+            c->Penalites().Cherche(m->IdEquipe(0), m->IdEquipe(1), n))
+            return false;
+    }
     TCalculClassement calcul(c, &saison);
     const int lignes = calcul.Calcule(clsGeneral, 1, n, nullptr, true);
     bool deplace = false;

@@ -91,5 +91,5 @@ bool CompleteCoupe(TDonneesChampionnat& c, int n);
 // The current matchday's caption.
 std::string LibelleJournee(const TSaison& saison);
 // The matches of matchday n reordered by the general standings up to n; true
-// when one moved.
+// when one moved. A matchday holding a typed score or state keeps its order.
 bool TrieMatchsClassement(TSaison& saison);

@@ -13,6 +13,7 @@
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Strings.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Format.h"
 #include "results/Controles.h"
@@ -924,8 +925,9 @@ void Tf_Resultats::EnregistreHTML(const std::string& nomFichier)
     if (!Saison)
         return;
     EnregistrerJournee();
+    // The caller says why and offers the choice of the file again.
     if (!WriteFileAtomic(nomFichier, PageJourneeHTML(*Saison, Couleurs)))
-        Tf_MessageUtil::Affiche(Format(L1("Le fichier %s n'a pas pu être écrit."), {nomFichier}), mbuValider);
+        throw EFCreateError(L1("Impossible de créer le fichier ") + nomFichier);
 }
 
 void Tf_Resultats::ExecuteFonction(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,

@@ -25,6 +25,8 @@ namespace {
 // Texts of the questions and refusals of this window.
 constexpr int TexteReductionJournees = 3530;   // %s championship, %d matchday with results, %d new count
 constexpr int TexteReductionCompositions = 3531;   // %s championship
+constexpr int TexteCodeCriteresRefuse = 3750;      // %s the typed code
+constexpr int TexteCodePersoRefuse = 3751;         // %s the typed code
 
 TTabSheet* Page(TPageControl* pc, TComponent* owner, const std::string& nom, int texte)
 {
@@ -599,6 +601,42 @@ void Tf_Option::AppliqueCodeCriteres(const std::string& code)
         clb_Classement->SetChecked(i, false);
 }
 
+bool Tf_Option::ControleCodeCriteres()
+{
+    if (Groupe != 0 && Groupe != 2)
+        return true;
+    // A valid code names criteria of the list, each once: the list then gives
+    // it back as it was typed.
+    const std::string tape = Edit12->Text();
+    const std::string code = CodeCriteres();
+    if (tape == code)
+        return true;
+    PageControl1->SetActivePage(ts_Classement);
+    GardeCode = 0;
+    Edit12->SetText(code);
+    GardeCode = 1;
+    Tf_MessageUtil::Affiche(TraduireFormat(TexteCodeCriteresRefuse, {tape}), mbuValider);
+    return false;
+}
+
+bool Tf_Option::ControleCodePerso()
+{
+    if ((Groupe != 0 && Groupe != 1) || !e_CodePerso->Visible())
+        return true;
+    // A number the championship cannot keep (16 bits) is refused; text that is
+    // no number stands for 0.
+    const std::string t = Trim(e_CodePerso->Text());
+    size_t p = !t.empty() && t[0] == '-' ? 1 : 0;
+    const bool nombre = p < t.size() && t.find_first_not_of("0123456789", p) == std::string::npos;
+    if (!nombre || (p == 0 && t.size() <= 5 && StrToIntDef(t, 0) <= 65535))
+        return true;
+    PageControl1->SetActivePage(ts_Generaux);
+    Tf_MessageUtil::Affiche(TraduireFormat(TexteCodePersoRefuse, {t}), mbuValider);
+    if (e_CodePerso->CanFocus())
+        e_CodePerso->SetFocus();
+    return false;
+}
+
 void Tf_Option::clb_ClassementClick()
 {
     GardeCode = 0;
@@ -765,7 +803,7 @@ void Tf_Option::b_ValiderClick()
         SetModalResult(mrOk);
         return;
     }
-    if (!Controle())
+    if (!ControleCodeCriteres() || !ControleCodePerso() || !Controle())
         return;
     Ecrit();
     Modifie = Modifie || StructureChangee;
@@ -806,6 +844,9 @@ void Tf_Option::Ecrit()
             const int nbJour = Position(UpDown10);
             if (nbJour != c->NbJour() && AccepteReduction(*c, nom, nbJour, -1, -1)) {
                 c->SetNbJournees(nbJour);
+                // The current and last played matchdays stay within the count.
+                c->NbJournee = static_cast<uint8_t>(std::clamp<int>(c->NbJournee, 1, std::max(nbJour, 1)));
+                c->DerniereJournee = static_cast<uint8_t>(c->CalculeDerniereJournee());
                 Modifie = 1;
             }
         }
@@ -864,7 +905,11 @@ void Tf_Option::Ecrit()
         }
     }
     if (Groupe == 0 || Groupe == 2) {
-        const std::string code = CodeCriteres();
+        // A file keeps no empty order: it reads back as "ac", so that is what
+        // the standings use from now on.
+        std::string code = CodeCriteres();
+        if (code.empty())
+            code = "ac";
         if (code != c->OrdreClassement) {
             c->OrdreClassement = code;
             Modifie = 1;

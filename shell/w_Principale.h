@@ -139,6 +139,9 @@ public:
     void CreationBarrage();
     // The championship options of the sport on the general (1) or ranking (2) pages.
     void OptionsChampionnat(int groupe);
+    // The view shown made again from the season (the current command with its
+    // parameter); the former child writes nothing back.
+    void RafraichitVue();
     // Saves as ".xmc"; false when saving failed.
     bool Enregistrer(bool silencieux);
     // The save-as dialog; true when saved.
@@ -316,6 +319,9 @@ public:
         }
         ~TValidationQuestion() { f.EnfantValide = nullptr; }
     };
+    // The child about to be replaced was made before the season changed under
+    // it: it goes without writing anything back.
+    bool EnfantPerime = false;
     std::vector<TBrivantelForm*> FenetresGardees;
     bool ChangementChampionnat = false;
     // The championship-change flag of the command a child asked for.

@@ -41,7 +41,10 @@ void Tf_Principale::EnregistreValidation(TValidation validation)
 TBrivantelForm* Tf_Principale::ShowChildForm(const TCreateurFenetre& classe, bool entreeHTML, bool entreeImpression,
                                              bool panneauVisible, bool effaceNomFichier)
 {
-    ++VuesMontrees;
+    // Only a view shown counts: closing the child (a dialog's launcher, a new
+    // season) shows none.
+    if (classe)
+        ++VuesMontrees;
     // 1., 2.
     if (effaceNomFichier)
         NomFichierCourant.clear();
@@ -59,14 +62,19 @@ TBrivantelForm* Tf_Principale::ShowChildForm(const TCreateurFenetre& classe, boo
             ++it;
     }
     // 4. What the child holds typed goes into the season before it is
-    // replaced, whichever road replaces it.
-    if (Enfant && Enfant != EnfantValide)
+    // replaced, whichever road replaces it (a child made before the season
+    // changed under it was written before that change, and holds nothing more).
+    if (Enfant && Enfant != EnfantValide && !EnfantPerime)
         ValideFenetre();
     EnfantValide = nullptr;
     if (Enfant)
     {
         TBrivantelForm* ancien = Enfant;
         Enfant = nullptr;
+        // A child made before the season changed under it lets the season go:
+        // what it still shows is not written back when it goes.
+        if (EnfantPerime)
+            ancien->Saison = nullptr;
         if (Garder)
         {
             // It is running the command that replaces it.
@@ -101,6 +109,31 @@ TBrivantelForm* Tf_Principale::ShowChildForm(const TCreateurFenetre& classe, boo
     p_FondAffiche->SetVisible(false);
     AffichePageDemarrage(true);
     return nullptr;
+}
+
+void Tf_Principale::RafraichitVue()
+{
+    if (!Enfant || !Saison || PointCourant.Commande < 5)
+        return;
+    const TDonneesChampionnat* c = Saison->ChampionnatCourant();
+    if (!c || (PointCourant.Championnat != 0 && PointCourant.Championnat != c->CodeChamp))
+        return;
+    struct Drapeau
+    {
+        bool& b;
+        ~Drapeau() { b = false; }
+    } drapeau{EnfantPerime};
+    EnfantPerime = true;
+    int p = PointCourant.Parametre;
+    MenuDispatch("", PointCourant.Commande, nullptr, p, false);
+    Construction = true;
+    if (TTreeNode* n = TrouveNoeud(PointCourant.Commande))
+    {
+        n->MakeVisible();
+        tv_Menu->SetSelected(n);
+    }
+    Construction = false;
+    tv_Menu->Invalidate();
 }
 
 void Tf_Principale::FermeFenetreEnfant() { ShowChildForm(nullptr, false, false, false, false); }

@@ -58,7 +58,8 @@ void Tf_Principale::AfficheFeuilleMatch(int page, int& param)
         return;
     const auto* avant = dynamic_cast<Tf_InfoMatchCadreBase*>(Enfant);
     const int match = avant ? avant->MatchCourant : 1;
-    const int entree = param;
+    // A page made again after a change of the season shows the match it showed.
+    const int entree = EnfantPerime && avant ? -1 : param;
     auto* f = dynamic_cast<Tf_InfoMatchCadreBase*>(ShowChildForm(classe, false, false, false, false));
     if (!f)
         return;

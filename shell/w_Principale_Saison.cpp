@@ -129,6 +129,9 @@ void Tf_Principale::OptionsChampionnat(int groupe)
 {
     if (!Saison)
         return;
+    // What the shown page holds is written before the options can change the
+    // championship under it.
+    ValideFenetre();
     TOwned<Tf_Option> f(CreeFenetreOption(Saison.get(), this));
     if (!f)
         return;
@@ -143,8 +146,8 @@ void Tf_Principale::OptionsChampionnat(int groupe)
     if (!change)
         return;
     SignaleModification();
-    // The view shown is committed and shown again with the new options, as a
-    // change of championship does.
-    if (TDonneesChampionnat* c = Saison->ChampionnatCourant(); c && Enfant)
-        ChangeChampionnat(c->CodeChamp, nullptr);
+    // The menus follow the new options and the view shown stays, made again
+    // from them: the page shown before holds nothing more to write.
+    RafraichitMenu(true, true);
+    RafraichitVue();
 }

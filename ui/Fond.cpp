@@ -376,6 +376,18 @@ void TEdition2::KeyPress(char& Key)
         Tape(Key);
 }
 
+void TEdition2::KeyDown(WORD& Key, TShiftState Shift)
+{
+    if (TabStop() && Key == 'A' && (Shift & (ssCtrl | ssAlt | ssShift)) == ssCtrl)
+    {
+        effaceAuProchain_ = !Text().empty();
+        Invalidate();
+        Key = 0;
+        return;
+    }
+    TFondCopie::KeyDown(Key, Shift);
+}
+
 void TEdition2::Tape(char key)
 {
     const auto k = static_cast<unsigned char>(key);
@@ -420,6 +432,15 @@ void TEdition2::PeintTexte(int largeur)
     const std::string t = Text();
     const int x = (largeur - c.TextWidth(t)) / 2 + decalX_;
     const int y = (Height() - c.TextHeight(t.empty() ? "0" : t)) / 2 + decalY_;
+    // A text the next key replaces is shown selected.
+    if (effaceAuProchain_ && focuse_ && !t.empty())
+    {
+        c.Brush.SetStyle(bsSolid);
+        c.Brush.SetColor(clHighlight);
+        c.FillRect(Rect(x - 1, y, x + c.TextWidth(t) + 1, y + c.TextHeight(t)));
+        c.Font.SetColor(clHighlightText);
+        c.Brush.SetStyle(bsClear);
+    }
     c.TextOut(x, y, t);
 }
 
@@ -519,7 +540,8 @@ char FiltreTouchesRond(char key, std::string& texte)
 {
     if (key != 8 && key != 13 && (key < '0' || key > '9'))
         return 0;
-    if (texte == "0")
+    // A leading 0 gives way to the digit typed after it; Enter keeps it.
+    if (texte == "0" && key >= '0' && key <= '9')
         texte.clear();
     return key;
 }

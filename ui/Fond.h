@@ -147,6 +147,8 @@ protected:
     void DoEnter() override;
     void DoExit() override;
     void KeyPress(char& Key) override;
+    // Ctrl+A selects the whole text: the next typed key replaces it.
+    void KeyDown(WORD& Key, TShiftState Shift) override;
     // Applies a typed character (after the control's filter).
     void Tape(char key);
     // Runs after a change of the text or an exchange (OnChange by default).
@@ -208,7 +210,7 @@ protected:
 };
 
 // The key an edit box for numbers lets through: digits, backspace and Enter;
-// 0 for any other. When the text is "0" it is emptied first.
+// 0 for any other. A text "0" is emptied before a digit (never before Enter).
 char FiltreTouchesRond(char key, std::string& texte);
 
 // ---- list of entries ------------------------------------------------------------------

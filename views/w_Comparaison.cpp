@@ -8,6 +8,7 @@
 #include "model/Utilities.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/Forms.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
@@ -288,9 +289,14 @@ void Tf_Comparaison::EnregistreHTML(const std::string& nomFichier)
     // the chart's picture beside the page, and a page that shows it
     const std::string nom = mode_ == 2 ? "comparaisonpoint.png" : "comparaison.png";
     const std::string image = EnregistreImage(*Graph1, 0x6F3000, mode_ == 2 ? "point" : "");
-    CopieFichier(image, MakePath(ExtractFileDir(nomFichier), nom));
-    WriteFileAtomic(nomFichier, "<HTML>\r\n<HEAD>\r\n" + MetaCharset() + "\r\n<TITLE></TITLE>\r\n</HEAD>\r\n<BODY>\r\n"
-                                "<img src=\"" + nom + "\">\r\n</BODY>\r\n</HTML>\r\n");
+    // A picture or page that cannot be written is reported by the caller.
+    const std::string copie = MakePath(ExtractFileDir(nomFichier), nom);
+    if (!CopieFichier(image, copie))
+        throw EFCreateError(L1("Impossible de créer le fichier ") + copie);
+    if (!WriteFileAtomic(nomFichier, "<HTML>\r\n<HEAD>\r\n" + MetaCharset() +
+                                         "\r\n<TITLE></TITLE>\r\n</HEAD>\r\n<BODY>\r\n"
+                                         "<img src=\"" + nom + "\">\r\n</BODY>\r\n</HTML>\r\n"))
+        throw EFCreateError(L1("Impossible de créer le fichier ") + nomFichier);
 }
 
 void Tf_Comparaison::ExecuteFonction(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,

@@ -95,15 +95,22 @@ void Contours(TGraphe& g, const TStringList& p)
 
 std::string Image(const std::string& nom) { return "#" + nom + ".png#<img src=\"" + nom + ".png\">"; }
 
+// The page written whole, or an exception the caller reports.
+void EcritPage(const std::string& nomFichier, const std::string& texte)
+{
+    if (!WriteFileAtomic(nomFichier, texte))
+        throw EFCreateError(L1("Impossible de créer le fichier ") + nomFichier);
+}
+
 // A page showing one picture copied beside it.
 void PageImage(const std::string& nomFichier, const std::string& image)
 {
     const std::string nom = ExtractFileName(image);
     if (!CopieFichier(image, MakePath(ExtractFileDir(nomFichier), nom)))
-        throw EFCreateError(nomFichier);
-    WriteFileAtomic(nomFichier, "<HTML>\r\n<HEAD>\r\n" + MetaCharset() +
-                                    "\r\n<TITLE></TITLE>\r\n</HEAD>\r\n<BODY BGCOLOR = #80CCFE>\r\n<img src=\"" + nom +
-                                    "\">\r\n</BODY>\r\n</HTML>\r\n");
+        throw EFCreateError(L1("Impossible de créer le fichier ") + MakePath(ExtractFileDir(nomFichier), nom));
+    EcritPage(nomFichier, "<HTML>\r\n<HEAD>\r\n" + MetaCharset() +
+                              "\r\n<TITLE></TITLE>\r\n</HEAD>\r\n<BODY BGCOLOR = #80CCFE>\r\n<img src=\"" + nom +
+                              "\">\r\n</BODY>\r\n</HTML>\r\n");
 }
 
 }  // namespace
@@ -270,7 +277,7 @@ void Tf_StatEquipe::EnregistreParcoursHTML(const std::string& nomFichier)
         t += "    \t</tr>\r\n";
     }
     t += "    </TABLE>\r\n  </BODY>\r\n</HTML>\r\n";
-    WriteFileAtomic(nomFichier, t);
+    EcritPage(nomFichier, t);
 }
 
 void Tf_StatEquipe::EcritSectionsHTML(const std::string& nomFichier,
@@ -285,7 +292,7 @@ void Tf_StatEquipe::EcritSectionsHTML(const std::string& nomFichier,
         t += titre + "\r\n" + g.TexteHTML(false) + "\r\n";
     }
     t += "  </BODY>\r\n</HTML>\r\n";
-    WriteFileAtomic(nomFichier, t);
+    EcritPage(nomFichier, t);
 }
 
 void Tf_StatEquipe::EnregistreJoueursHTML(const std::string& nomFichier)

@@ -8,6 +8,7 @@
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/StdCtrls.h"
 #include "results/w_Composition.h"
+#include "results/w_Resultats.h"
 #include "shell/Commandes.h"
 #include "tests/results/FeuilleEssai.h"
 #include "tests/shell/SaisonEssai.h"
@@ -64,9 +65,11 @@ TEST_P(Composition, LineUpsEnteredWrittenShownSavedAndReopened)
     EXPECT_EQ(p->Enreg(0, nt + 2).Joueur->Numero, jd[2]);
     EXPECT_EQ(p->Liste(0)->Items().Count(), 0);   // all three placed
 
-    // The next matchday's first match: no line-up yet.
+    // The next matchday's first match, chosen on the results page: no line-up yet.
     ASSERT_TRUE(Commande(*f, 13));
-    c->NbJournee = 5;
+    ASSERT_NE(dynamic_cast<Tf_Resultats*>(f->Enfant), nullptr);
+    dynamic_cast<Tf_Resultats*>(f->Enfant)->TrackBar1->SetPosition(5);
+    ASSERT_EQ(c->NbJournee, 5);
     ASSERT_TRUE(Commande(*f, 15));
     p = dynamic_cast<Tf_Composition*>(f->Enfant);
     ASSERT_NE(p, nullptr);

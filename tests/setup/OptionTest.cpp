@@ -381,13 +381,15 @@ TEST(OptionsCriteres, TypedCodesOrderAndCheckTheList)
     EXPECT_EQ(f->Edit12->Text(), "ca");
     f->sb_DownClick();
     EXPECT_EQ(f->Edit12->Text(), "ac");
-    // Every criterion unchecked: an empty order is stored.
+    // Every criterion unchecked: the order a file reads back ("ac") is stored,
+    // which this championship already has.
     for (int i = 0; i < f->clb_Classement->Items().Count(); ++i)
         f->clb_Classement->SetChecked(i, false);
     f->clb_ClassementClick();
     EXPECT_EQ(f->Edit12->Text(), "");
-    EXPECT_EQ(Valide(*f), 1);
-    EXPECT_EQ(s->ChampionnatCourant()->OrdreClassement, "");
+    ASSERT_EQ(s->ChampionnatCourant()->OrdreClassement, "ac");
+    EXPECT_EQ(Valide(*f), 0);
+    EXPECT_EQ(s->ChampionnatCourant()->OrdreClassement, "ac");
 }
 
 TEST(OptionsGroupes, EachGroupWritesOnlyItsOwnValues)
