@@ -18,10 +18,10 @@
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/rtl/Files.h"
-#include "results/w_Resultats.h"
-#include "results/w_InfoMatchCadre.h"
-#include "setup/w_Option.h"
 #include "results/PagesMatch.h"
+#include "results/w_InfoMatchCadre.h"
+#include "results/w_Resultats.h"
+#include "setup/w_Option.h"
 #include "tests/setup/CreationEssai.h"
 #include "ui/Fond.h"
 #include "views/w_ChoixHistorique.h"
@@ -548,6 +548,60 @@ TEST(VuesHtml, AFailedWriteIsSaidAndTheFileAskedAgain)
             const size_t fin = page.find('"', img + 10);
             EXPECT_TRUE(FileExists(MakePath(kit::OutputDir(), page.substr(img + 10, fin - img - 10))));
         }
+    }
+    ModifSaison = 0;
+    TermineFenetre(f);
+}
+
+// The windows touched here in the English interface: the ranking page of the
+// options with a refused code and its message, the results page with a score
+// selected by Ctrl+A, the team sheet kept through an options change, the
+// scorers and line-ups pages.
+TEST(InterfaceAnglaise, WindowsTouchedSpeakEnglish)
+{
+    (void)pagesInscrites;
+    const std::string dir = Prepare("gardees_anglais");
+    TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", "en");
+    auto f = LanceFenetre();
+    CreeSaison(*f, 0);
+    ASSERT_NE(f->Saison, nullptr);
+    auto* r = TapeJournee(*f, 1, {{"1", "2"}, {"4", "1"}});
+    ASSERT_NE(r, nullptr);
+    r->Ligne(1).ScoreDomicile->SetFocus();
+    kit::PressKey(nullptr, 'A', ssCtrl);
+    kit::Process();
+    kit::GrabToPng(f.get(), "resultats_ctrl_a_en");
+
+    std::vector<std::string> messages;
+    Quand<Tf_Option>([&](Tf_Option* o) {
+        o->PageControl1->SetActivePage(o->ts_Classement);
+        o->Edit12->SetFocus();
+        kit::PressKey(o->Edit12, 'A', ssCtrl);
+        kit::Type(o->Edit12, "bac");
+        kit::WhenModal([&](TForm* m) {
+            if (auto* b = dynamic_cast<Tf_MessageUtil*>(m)) {
+                messages.push_back(b->Label1->Caption());
+                kit::GrabToPng(m, "options_code_refuse_en");
+            }
+            m->SetModalResult(mrOk);
+        });
+        kit::Click(o->b_Valider);
+        kit::Process();
+        kit::GrabToPng(o, "options_criteres_en");
+        Tape(o->UpDown1, 4);
+        kit::Click(o->b_Valider);
+    });
+    int p = 2;
+    f->MenuDispatch("", 121, nullptr, p, true);
+    Commande(*f, 226);
+    kit::Process(20);
+    EXPECT_EQ(messages, (std::vector<std::string>{TraduireFormat(3750, {std::string("bac")})}));
+    EXPECT_EQ(messages.front().find("code"), 4u);   // "The code ..."
+    ASSERT_NE(dynamic_cast<Tf_StatEquipe*>(f->Enfant), nullptr);
+    kit::GrabToPng(f.get(), "fiche_equipe_apres_options_en");
+    for (int commande : {14, 15}) {
+        ASSERT_TRUE(Commande(*f, commande));
+        kit::GrabToPng(f.get(), "feuille_" + IntToStr(commande) + "_en");
     }
     ModifSaison = 0;
     TermineFenetre(f);
