@@ -50,6 +50,20 @@ void LitFeuilles(TXmlReader& lecteur, uint8_t jeton, F&& f)
     if (jeton != xmlDebut)
         return;
     std::string decode;
+    // The usual element, leaves only, is read in one go.
+    TFeuilleXml feuilles[24];
+    const int nb = lecteur.FeuillesEnPlace(feuilles);
+    for (int i = 0; i < nb; ++i) {
+        const std::string_view brut = feuilles[i].Texte();
+        if (std::find(brut.begin(), brut.end(), '#') == brut.end()) {
+            f(feuilles[i].Nom(), brut);
+        } else {
+            decode = DecodeTexteXml(brut);
+            f(feuilles[i].Nom(), std::string_view(decode));
+        }
+    }
+    if (nb >= 0)
+        return;
     for (;;) {
         const uint8_t t = lecteur.ElementSuivant();
         if (t == xmlFin || t == xmlFinFlux)
@@ -72,6 +86,26 @@ void LitFeuilles(TXmlReader& lecteur, uint8_t jeton, F&& f)
 int Entier(std::string_view texte)
 {
     return EntierXml(SansBlancs(texte), 0);
+}
+
+// Entier for a box-score text, a plain number of up to four digits (the usual
+// value) read at once.
+inline int Valeur(std::string_view texte)
+{
+    const size_t n = texte.size();
+    if (n - 1 < 4) {
+        unsigned v = 0;
+        size_t i = 0;
+        for (; i < n; ++i) {
+            const unsigned d = static_cast<unsigned char>(texte[i]) - static_cast<unsigned>('0');
+            if (d > 9)
+                break;
+            v = v * 10 + d;
+        }
+        if (i == n)
+            return static_cast<int>(v);
+    }
+    return Entier(texte);
 }
 
 }   // namespace
@@ -421,7 +455,7 @@ void TDonneesChampionnatStat::LitStatElement(TXmlReader& lecteur, uint8_t jeton,
     // The children come in the order of the table as written: the search
     // starts after the last one found and goes round.
     size_t suivant = 0;
-    LitFeuilles(lecteur, jeton, [&](std::string_view enfant, std::string_view texte) {
+    const auto lit = [&](std::string_view enfant, std::string_view texte) {
         for (size_t r = 0, i = suivant; r < elements.size(); ++r, i = i + 1 == elements.size() ? 0 : i + 1) {
             const TElementStat& e = elements[i];
             if (!MemesNomsXml(enfant, e.nom))
@@ -430,11 +464,11 @@ void TDonneesChampionnatStat::LitStatElement(TXmlReader& lecteur, uint8_t jeton,
             if (e.second) {
                 const std::string_view t = texte;
                 const size_t barre = static_cast<size_t>(std::find(t.begin(), t.end(), '/') - t.begin());
-                valeurs[e.code - premierCode_] = Entier(t.substr(0, barre));
+                valeurs[e.code - premierCode_] = Valeur(t.substr(0, barre));
                 valeurs[e.second - premierCode_] =
-                    Entier(barre == t.size() ? std::string_view() : t.substr(barre + 1));
+                    Valeur(barre == t.size() ? std::string_view() : t.substr(barre + 1));
             } else {
-                valeurs[e.code - premierCode_] = Entier(texte);
+                valeurs[e.code - premierCode_] = Valeur(texte);
             }
             return;
         }
@@ -442,7 +476,24 @@ void TDonneesChampionnatStat::LitStatElement(TXmlReader& lecteur, uint8_t jeton,
             nomJoueur = texte;
         else if (NomXml(enfant, "Prenom"))
             prenomJoueur = texte;
-    });
+    };
+    // The usual line, leaves only, read in one go and handled here.
+    TFeuilleXml feuilles[24];
+    const int nbFeuilles = lecteur.FeuillesEnPlace(feuilles);
+    if (nbFeuilles < 0) {
+        LitFeuilles(lecteur, jeton, lit);
+    } else {
+        std::string decode;
+        for (int i = 0; i < nbFeuilles; ++i) {
+            const std::string_view brut = feuilles[i].Texte();
+            if (std::find(brut.begin(), brut.end(), '#') == brut.end()) {
+                lit(feuilles[i].Nom(), brut);
+            } else {
+                decode = DecodeTexteXml(brut);
+                lit(feuilles[i].Nom(), std::string_view(decode));
+            }
+        }
+    }
 
     if (cote != 1 && cote != 2)
         return;

@@ -730,6 +730,56 @@ uint8_t TXmlReader::ElementSuivant()
     return xmlDebut;
 }
 
+int TXmlReader::FeuillesEnPlace(std::span<TFeuilleXml> feuilles)
+{
+    if (!enPlace_ || malforme_ || ouverts_.empty())
+        return -1;
+    const std::string_view parent = ouverts_.back();
+    const char* d = donnees_;
+    const size_t n = taille_;
+    size_t p = pos_;
+    size_t nb = 0;
+    // Each step is what ElementSuivant does on the same bytes, for the shapes
+    // taken here; any other shape is left to it.
+    for (;;) {
+        // The writer's line break, or none (the start tag's text took it).
+        if (p + 1 < n && d[p] == '\r' && d[p + 1] == '\n')
+            p += 2;
+        if (p + 1 >= n || d[p] != '<')
+            return -1;
+        ++p;
+        if (d[p] == '/') {
+            // The element's end tag, its name right there.
+            const size_t m = parent.size();
+            if (n - p < m + 2 || d[p + 1 + m] != '>' || !MemesNomsXml(std::string_view(d + p + 1, m), parent))
+                return -1;
+            pos_ = p + m + 2;
+            ouverts_.pop_back();
+            NommeCopie({});
+            if (nb > 0) {
+                attributs_.clear();
+                texte_ = feuilles[nb - 1].Texte();
+            }
+            return static_cast<int>(nb);
+        }
+        // A leaf: its name up to ">" (no attribute, not "<name/>"), its text
+        // up to "<" (not starting with a blank), its end tag right there.
+        const size_t fin = PremierDe(d, p, n, '>', ' ');
+        if (fin >= n || d[fin] != '>' || fin == p || !DebutNom(d[p]) || d[fin - 1] == '/' || nb == feuilles.size())
+            return -1;
+        const size_t m = fin - p;
+        const size_t texte = fin + 1;
+        if (texte < n && d[texte] == ' ')
+            return -1;
+        const size_t ouvrant = PremierDe(d, texte, n, '<', '<');
+        if (n - ouvrant < m + 3 || d[ouvrant + 1] != '/' || d[ouvrant + 2 + m] != '>' ||
+            !MemesNomsXml(std::string_view(d + ouvrant + 2, m), std::string_view(d + p, m)))
+            return -1;
+        feuilles[nb++] = {d + p, d + texte, static_cast<uint32_t>(m), static_cast<uint32_t>(ouvrant - texte)};
+        p = ouvrant + m + 3;
+    }
+}
+
 // The attributes of a start tag, from position debut (the blank after the
 // name); false when an attribute's name cannot be one or there are more
 // attributes than the limit. Each byte is looked at a bounded number of

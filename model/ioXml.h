@@ -253,6 +253,19 @@ private:
 };
 
 // ---------------------------------------------------------------------------
+// A leaf read by TXmlReader::FeuillesEnPlace: its name and raw text, views
+// into the input (kept as pointers and lengths: a table of them is made
+// without being filled first).
+struct TFeuilleXml
+{
+    const char* debutNom;
+    const char* debutTexte;
+    uint32_t longueurNom;
+    uint32_t longueurTexte;
+    std::string_view Nom() const { return {debutNom, longueurNom}; }
+    std::string_view Texte() const { return {debutTexte, longueurTexte}; }
+};
+
 // Token codes of TXmlReader::ElementSuivant.
 enum : uint8_t {
     xmlDebut = 0,     // start tag of an element whose content (children, maybe after text) follows
@@ -341,6 +354,15 @@ public:
     // name equals (case counts) noms[i] gets its decoded text in valeurs[i];
     // other children are skipped.
     void LitChamps(std::span<const std::string> noms, std::span<std::string> valeurs);
+    // Given xmlDebut, for an input read in place: when the children of the
+    // element are all leaves "<name>text</name>" on lines of their own, as the
+    // writer puts them (a name of ASCII letters, digits and "_", a text without
+    // "<" that does not begin with a blank), and there are at most
+    // feuilles.size() of them, fills feuilles with them in order, reads the
+    // element's end tag and answers their count: the reader is left as reading
+    // them token by token would leave it. Otherwise answers -1 and reads
+    // nothing (the children are then read token by token).
+    int FeuillesEnPlace(std::span<TFeuilleXml> feuilles);
 
 protected:
     TXmlReader();
