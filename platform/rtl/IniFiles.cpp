@@ -19,8 +19,8 @@
 // on disk, so two TIniFile objects on one file (or two programs) always see the
 // same values. The lines of a file are read once and shared by every reader
 // while the file stays the same (same inode, size and change times, its last
-// change older than the file clock's tick): a series of reads costs one
-// reading of the file, however large it is.
+// change older than the file clock's tick, or made by this program's last
+// write): a series of reads costs one reading of the file, however large.
 // Lines the program does not understand (comments, text before the first
 // section, lines without '=') are kept as they are.
 
@@ -140,12 +140,20 @@ void SaveLines(const std::string& fileName, const Lines& lines)
         data += "\r\n";
     }
     {
-        // Read again from the file from now on (until it is settled).
         std::lock_guard<std::mutex> verrou(CacheLock());
         Cache().erase(fileName);
     }
     if (!WriteFileAtomic(fileName, data))
         throw EIniFileException(L1("Impossible d'écrire dans ") + fileName);
+    // The lines just written are the new file's (a file of its own, renamed
+    // into place): the next reads take them without reading the file again.
+    Identity id;
+    if (IdentityOf(fileName, id)) {
+        std::lock_guard<std::mutex> verrou(CacheLock());
+        if (Cache().size() >= 16)
+            Cache().clear();
+        Cache()[fileName] = Snapshot{id, std::make_shared<const Lines>(lines)};
+    }
 }
 
 // "[name]": the name, trimmed.
