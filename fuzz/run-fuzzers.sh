@@ -18,13 +18,13 @@ build=${BZ_FUZZ_BUILD:-$racine/build-fuzz}
 duree=${1:-60}
 shift || true
 cibles=("$@")
-[ ${#cibles[@]} -eq 0 ] && cibles=(xml saison zipdir png historique deflate http)
+[ ${#cibles[@]} -eq 0 ] && cibles=(xml saison zipdir png historique deflate http blasons parametres categories textes modeles scenario connexions)
 
 CC=clang CXX=clang++ cmake -S "$racine" -B "$build" -G Ninja -DBZ_FUZZ=ON -DBZ_TESTS=OFF -DBZ_BENCH=OFF >/dev/null || exit 1
 cmake --build "$build" -j4 --target fuzz_graines $(printf 'fuzz_%s ' "${cibles[@]}") || exit 1
 
 corpus=$build/fuzz/corpus
-mkdir -p "$corpus"/{xml,saison,zipdir,png,historique,deflate,http}
+mkdir -p "$corpus"/{xml,saison,zipdir,png,historique,deflate,http,blasons,parametres,categories,textes,modeles,scenario,connexions}
 "$build/fuzz/fuzz_graines" "$corpus/xml" "$corpus/saison" "$corpus/zipdir" "$corpus/historique" \
   "$corpus/deflate" || exit 1
 # Seeds of the other targets: the PNG pictures of the data folder, a season
@@ -36,6 +36,18 @@ printf '\0\1HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\nabcde' > "$corpus/http/l
 printf '\2\7HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5;x\r\nabcde\r\n0\r\n\r\n' > "$corpus/http/morceaux"
 printf '\2\3HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 302 Found\r\nLocation: /x\r\nConnection: close\r\n\r\n' > "$corpus/http/suite"
 find "$racine/data" -iname '*histo*' -type f -size -256k 2>/dev/null | head -10 | xargs -r cp -t "$corpus/historique"
+# The files beside the seasons, as the program ships them.
+cp "$racine/data/blasons/blasons.txt" "$corpus/blasons/" 2>/dev/null
+printf '1-0-France#\r\n\r\n2-0-Italie#1001-1-Lyon#1002-1-Nantes' > "$corpus/blasons/lignes"
+printf '[General]\r\nLangue=fr\r\nFavoris=198-12-x\r\n[LastFile]\r\nCount=3\r\nFile0=/a.xmc\r\nFile2="/c d.xmc"\r\n; note\r\n' > "$corpus/parametres/brivantel.ini"
+cp "$racine/data/categories.xml" "$corpus/categories/"
+cp "$racine/data/texte/Textefr.txt" "$racine/data/texte/Texteen.txt" "$corpus/textes/"
+head -c 4000 "$racine/data/texte/Textefr.txt" > "$corpus/textes/court"
+cp "$racine"/data/config/*.fr "$corpus/modeles/"
+cp "$racine/data/connexion.xml" "$corpus/connexions/"
+# Scenarios: the playoff items of the templates, one per line.
+grep -ho '<playoff>[^<]*</playoff>' "$racine"/data/config/*.fr 2>/dev/null | sed 's/<[^>]*>//g' | head -20 |
+  while IFS= read -r p; do printf '%s' "$p" | tr ';' '\n' > "$corpus/scenario/$(printf '%s' "$p" | md5sum | cut -c1-12)"; done
 
 echec=0
 for c in "${cibles[@]}"; do
