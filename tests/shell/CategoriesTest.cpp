@@ -185,40 +185,44 @@ TEST(Categories, DialogOfCommand227)
 // what fits, adds the next free id, and the file keeps its former bytes aside.
 TEST(Categories, DialogAddsWithinTheIdRange)
 {
-    const std::string dir = Prepare("categories_ids");
-    const std::string fichier = EcritSaison(MakePath(dir, "sauvegarde/categories_ids.xmc"), 0);
-    const std::string xml = MakePath(RepertoireEcriture(), "categories.xml");
-    const std::string avant = "<categories>\n<categorie ID=\"1\"><nom>Seniors</nom></categorie>\n"
-                              "<categorie ID=\"65535\"><nom>Dernier</nom></categorie>\n"
-                              "<categorie ID=\"2147483647\"><nom>Trop</nom></categorie>\n</categories>\n";
-    Ecrit(xml, avant);
-    auto f = LanceFenetre();
-    f->OpenFile(fichier);
-    ASSERT_TRUE(f->Saison);
-    kit::WhenModal([&](TForm* m) {
-        auto* d = dynamic_cast<Tf_OptionsFiltre*>(m);
-        ASSERT_NE(d, nullptr);
-        d->DemandeNoms = [&](const std::string&, std::string& nom, std::string& court) {
-            nom = "Juniors";
-            court = "J";
-            return true;
-        };
-        ASSERT_EQ(d->clb_Categories->Items().Count(), 2);
-        kit::Click(d->b_Ajouter);
-        ASSERT_EQ(d->clb_Categories->Items().Count(), 3);
-        EXPECT_EQ(d->Categories()[2].Id, 2);
-        kit::GrabToPng(d, "categories_ids");
-        d->SetModalResult(mrCancel);
-    });
-    Commande(*f, 227);
-    EXPECT_EQ(Lit(xml + ".bak"), avant);
-    const TFichierCategories lu = LitCategories(xml);
-    EXPECT_FALSE(lu.Illisible);
-    ASSERT_EQ(lu.Liste.size(), 3u);
-    EXPECT_EQ(lu.Liste[2].Id, 2);
-    EXPECT_EQ(Lit(xml).find("-2147483648"), std::string::npos);
-    ModifSaison = 0;
-    TermineFenetre(f);
+    for (const char* langue : {"fr", "en"}) {
+        SCOPED_TRACE(langue);
+        const std::string dir = Prepare(std::string("categories_ids_") + langue);
+        TIniFile(MakePath(RepertoireEcriture(), "brivantel.ini")).WriteString("General", "Langue", langue);
+        const std::string fichier = EcritSaison(MakePath(dir, "sauvegarde/categories_ids.xmc"), 0);
+        const std::string xml = MakePath(RepertoireEcriture(), "categories.xml");
+        const std::string avant = "<categories>\n<categorie ID=\"1\"><nom>Seniors</nom></categorie>\n"
+                                  "<categorie ID=\"65535\"><nom>Dernier</nom></categorie>\n"
+                                  "<categorie ID=\"2147483647\"><nom>Trop</nom></categorie>\n</categories>\n";
+        Ecrit(xml, avant);
+        auto f = LanceFenetre();
+        f->OpenFile(fichier);
+        ASSERT_TRUE(f->Saison);
+        kit::WhenModal([&](TForm* m) {
+            auto* d = dynamic_cast<Tf_OptionsFiltre*>(m);
+            ASSERT_NE(d, nullptr);
+            d->DemandeNoms = [&](const std::string&, std::string& nom, std::string& court) {
+                nom = "Juniors";
+                court = "J";
+                return true;
+            };
+            ASSERT_EQ(d->clb_Categories->Items().Count(), 2);
+            kit::Click(d->b_Ajouter);
+            ASSERT_EQ(d->clb_Categories->Items().Count(), 3);
+            EXPECT_EQ(d->Categories()[2].Id, 2);
+            kit::GrabToPng(d, std::string("categories_ids_") + langue);
+            d->SetModalResult(mrCancel);
+        });
+        Commande(*f, 227);
+        EXPECT_EQ(Lit(xml + ".bak"), avant);
+        const TFichierCategories lu = LitCategories(xml);
+        EXPECT_FALSE(lu.Illisible);
+        ASSERT_EQ(lu.Liste.size(), 3u);
+        EXPECT_EQ(lu.Liste[2].Id, 2);
+        EXPECT_EQ(Lit(xml).find("-2147483648"), std::string::npos);
+        ModifSaison = 0;
+        TermineFenetre(f);
+    }
 }
 
 TEST(Categories, ButtonTabsDrawNoFrame)
