@@ -230,6 +230,18 @@ std::string OneLine(std::string_view s)
     return r;
 }
 
+// A value is read trimmed and without matching quotes: one that begins or
+// ends with a blank, or is itself in matching quotes, is written in quotes so
+// that it reads back as it was.
+std::string Quoted(const std::string& v)
+{
+    if (v.empty())
+        return v;
+    const bool blank = static_cast<unsigned char>(v.front()) <= ' ' || static_cast<unsigned char>(v.back()) <= ' ';
+    const bool quoted = v.size() >= 2 && (v.front() == '"' || v.front() == '\'') && v.back() == v.front();
+    return blank || quoted ? '"' + v + '"' : v;
+}
+
 } // namespace
 
 TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName))
@@ -254,7 +266,7 @@ std::string TIniFile::ReadString(std::string_view section, std::string_view iden
 void TIniFile::WriteString(std::string_view section, std::string_view ident, std::string_view value)
 {
     Lines lines = *LoadLines(fileName_);
-    const std::string line = OneLine(Trim(ident)) + "=" + OneLine(value);
+    const std::string line = OneLine(Trim(ident)) + "=" + Quoted(OneLine(value));
     size_t first = 0, last = 0;
     if (!FindSection(lines, section, first, last)) {
         if (!lines.empty() && !Trim(lines.back()).empty())

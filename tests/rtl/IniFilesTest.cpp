@@ -220,3 +220,20 @@ TEST(Files, CopyAsideKeepsEveryEarlierCopy)
     EXPECT_EQ(CopyAside(dir.File("absent.txt")), "");
     EXPECT_FALSE(FileExists(dir.File("absent.txt.bak")));
 }
+
+// A value reads back as it was written: blanks or control characters at its
+// ends, matching quotes around it (a line break becomes a blank).
+TEST(IniFiles, ValuesReadBackAsWritten)
+{
+    TempDir dir;
+    TIniFile ini(dir.File("valeurs.ini"));
+    const std::string valeurs[] = {"/saisons/ligue 2 ", " a", "\"cite\"", "'x'", "\"", "a\"b\"",
+                                   std::string("\x04\0\0", 3), "\t", " ", "normale", "", "\"a'"};
+    for (const std::string& v : valeurs) {
+        ini.WriteString("S", "K", v);
+        EXPECT_EQ(ini.ReadString("S", "K", "absent"), v) << v;
+    }
+    // Ordinary values are written as they are.
+    ini.WriteString("S", "K", "normale");
+    EXPECT_EQ(Bytes(dir.File("valeurs.ini")), "[S]\r\nK=normale\r\n");
+}
