@@ -145,7 +145,8 @@ public:
     // Saves as ".xmc"; false when saving failed.
     bool Enregistrer(bool silencieux);
     // The save-as dialog; true when saved.
-    bool EnregistrerSous();
+    // The dialog offers nomPropose when given, else the current file name.
+    bool EnregistrerSous(const std::string& nomPropose = {});
     // Commits the child window's entries, then saves.
     bool SauvegardeAuto(bool silencieux);
     // The modification callback of every child window.

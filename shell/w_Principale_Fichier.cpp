@@ -201,7 +201,13 @@ bool Tf_Principale::Enregistrer(bool silencieux)
     // 1. Seasons are always written as ".xmc".
     if (!NomFichierCourant.empty() && !SameText(ExtractFileExt(NomFichierCourant), ".xmc"))
     {
-        NomFichierCourant = ChangeFileExt(NomFichierCourant, ".xmc");
+        const std::string cible = ChangeFileExt(NomFichierCourant, ".xmc");
+        // That name already holds a file the user never chose for this season:
+        // it is replaced only through the save-as dialog, which asks before
+        // replacing it; the auto-save writes nothing.
+        if (FileExists(cible))
+            return silencieux ? false : EnregistrerSous(cible);
+        NomFichierCourant = cible;
         if (ModifSaison < 1)
             SignaleModification();
     }
@@ -216,7 +222,7 @@ bool Tf_Principale::Enregistrer(bool silencieux)
                                     Statut, [this](const std::string& f) { AddRecentFile(f); }, !silencieux);
 }
 
-bool Tf_Principale::EnregistrerSous()
+bool Tf_Principale::EnregistrerSous(const std::string& nomPropose)
 {
     if (!Saison)
         return false;
@@ -226,7 +232,7 @@ bool Tf_Principale::EnregistrerSous()
     SaveDialog1->DefaultExt = "xmc";
     SaveDialog1->Title = Traduire(13);
     SaveDialog1->InitialDir = MakePath(RepertoireProgramme(), "sauvegarde\\");
-    SaveDialog1->FileName = NomFichierCourant;
+    SaveDialog1->FileName = nomPropose.empty() ? NomFichierCourant : nomPropose;
     if (!SaveDialog1->Execute() || SaveDialog1->FileName.empty())
         return false;
     SignaleModification();
