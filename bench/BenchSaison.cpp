@@ -258,6 +258,16 @@ void BM_SaisonEcritDocument(benchmark::State& state)
         "x_scan", b.scan);
 }
 
+// The save's check that the document reads back (a walk of its tags).
+void BM_SaisonRelitDocument(benchmark::State& state)
+{
+    TBanc& b = Banc(static_cast<int>(state.range(0)));
+    TMemoryStream m;
+    m.WriteBuffer(b.document.data(), static_cast<long>(b.document.size()));
+    Mesure(
+        state, b, [&] { benchmark::DoNotOptimize(TChargeurXmp::DocumentLisible(m)); }, "x_scan", b.scan);
+}
+
 void BM_SaisonLitDocument(benchmark::State& state)
 {
     const int sport = static_cast<int>(state.range(0));
@@ -438,6 +448,7 @@ void Sports(benchmark::internal::Benchmark* b)
 }   // namespace
 
 BENCHMARK(BM_SaisonEcritDocument)->Apply(Sports);
+BENCHMARK(BM_SaisonRelitDocument)->Apply(Sports);
 BENCHMARK(BM_SaisonLitDocument)->Apply(Sports);
 BENCHMARK(BM_SaisonSauve)->Apply(Sports);
 BENCHMARK(BM_SaisonSauveUnCoeur)->Apply(Sports);

@@ -441,6 +441,17 @@ void RetientDocument(const TSaison& saison, int64_t taille)
 
 }  // namespace
 
+bool TChargeurXmp::DocumentLisible(TMemoryStream& document)
+{
+    // The walk of the loader: up to the root's end tag, then only blanks.
+    document.SetPosition(0);
+    TXmlStreamReader x(document);
+    for (uint8_t j = x.ElementSuivant(); j != xmlFinFlux; j = x.ElementSuivant())
+        if (j == xmlFin && x.Profondeur() == 0)
+            return !x.FinAtteinte() && !x.Malforme() && x.ResteBlanc();
+    return false;
+}
+
 void TChargeurXmp::EcritDocument(TSaison& saison, TMemoryStream& flux, const TProgressionFichier& progression)
 {
     const TProgression suivi = [&](int t) {
@@ -482,12 +493,15 @@ bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression
     Prepare(zip, dossierDll_);
     TMemoryStream& document = zip.EntryStream;
     EcritDocument(saison, document, progression);
+    const std::string nom = ExtractFileName(nomFichier_);
+    //    A document that the loader would refuse is never written.
+    if (!DocumentLisible(document))
+        throw EChargeurXmp(texteDocumentIllisible, nom);
     document.SetPosition(0);
 
     // 2. Never replace a file that is not a season archive: whatever it is, it
     //    is not ours to overwrite (an empty file holds nothing to lose).
     const std::string cible = FichierReel(nomFichier_);
-    const std::string nom = ExtractFileName(nomFichier_);
     if (FileExists(cible)) {
         // A file its owner made read-only is not replaced either.
         struct stat st {};

@@ -74,6 +74,7 @@ enum : int {
     texteLectureSeule = 1573,
     texteRemplacementRefuse = 1574,  // the file is not a season archive: not overwritten
     texteEchecEcriture = 1575,       // any other failed write: the reason
+    texteDocumentIllisible = 4200,   // the document written does not read back: nothing replaced
 };
 
 // The reason of a failure: text id and detail.
@@ -150,6 +151,9 @@ public:
 
     // The season document of a season (declaration, DOCTYPE, root, content).
     static void EcritDocument(TSaison& saison, TMemoryStream& flux, const TProgressionFichier& progression = {});
+    // Whether a document reads back whole: well-formed up to its root's end
+    // tag, nothing but blanks after it. The stream is left at position 0.
+    static bool DocumentLisible(TMemoryStream& document);
     // The backup name of a file: "~" after the dot of its extension (.xmc gives
     // .~xmc); a name without extension gets the extension "~".
     static std::string NomSauvegarde(const std::string& nomFichier);

@@ -29,6 +29,25 @@ std::string EncodeTexteXml(std::string_view texte)
     return r;
 }
 
+std::string SansEntitesQuotes(std::string_view texte)
+{
+    // The writer escapes "&" itself as "##0#": a raw "&" only starts an entity.
+    std::string r;
+    r.reserve(texte.size());
+    for (size_t i = 0; i < texte.size(); ++i) {
+        if (texte[i] == '&' && texte.substr(i, 6) == "&quot;") {
+            r += '"';
+            i += 5;
+        } else if (texte[i] == '&' && texte.substr(i, 6) == "&apos;") {
+            r += '\'';
+            i += 5;
+        } else {
+            r += texte[i];
+        }
+    }
+    return r;
+}
+
 std::string DecodeTexteXml(std::string_view texte)
 {
     static const char car[4] = {'&', '<', '>', '+'};
@@ -212,12 +231,32 @@ void TXmlWriter::AjouteAttribut(std::string_view nom, std::string_view valeur, b
         if (v.find('\'') == std::string::npos || (!convient('"') && convient('\'')))
             q = '\'';
     }
+    // A value that holds both quotes in places where either would end it
+    // early (a quote before a blank or a "/"): its double quotes become
+    // entities, which the reader undoes.
+    bool lisible = true;
+    for (size_t i = 0; i + 1 < v.size(); ++i)
+        if (v[i] == q && (v[i + 1] == ' ' || v[i + 1] == '/')) {
+            lisible = false;
+            break;
+        }
     balise += ' ';
     balise += nom;
     balise += '=';
-    balise += q;
-    balise += v;
-    balise += q;
+    if (lisible) {
+        balise += q;
+        balise += v;
+        balise += q;
+        return;
+    }
+    balise += '"';
+    for (const char c : v) {
+        if (c == '"')
+            balise += "&quot;";
+        else
+            balise += c;
+    }
+    balise += '"';
 }
 
 void TXmlWriter::AjouteAttributEntier(std::string_view nom, int32_t valeur)
@@ -885,7 +924,7 @@ std::string TXmlReader::ValeurAttribut(std::string_view nom) const
 {
     for (const auto& [n, v] : attributs_)
         if (MemeNom(n, nom))
-            return DecodeTexteXml(v);
+            return v.find('&') == std::string_view::npos ? DecodeTexteXml(v) : DecodeTexteXml(SansEntitesQuotes(v));
     return {};
 }
 

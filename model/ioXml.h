@@ -32,6 +32,9 @@ std::string EncodeTexteXml(std::string_view texte);
 // The reverse, in one pass from left to right: "##d#" with d from 0 to 3 gives
 // its character back; every other byte is copied.
 std::string DecodeTexteXml(std::string_view texte);
+// An attribute value with its "&quot;" and "&apos;" made quotes again (the
+// writer's way of keeping a value that no quote can enclose).
+std::string SansEntitesQuotes(std::string_view texte);
 
 // StrToIntDef(texte, defaut), for what is not a plain number below.
 int32_t EntierXmlGeneral(std::string_view texte, int32_t defaut);
@@ -136,8 +139,9 @@ public:
     void OuvreElement(std::string_view nom, std::string_view texte = {});
     // Adds name="escaped value" to the innermost open element's start tag when
     // the value is not empty or force is set. A value holding a double quote is
-    // written between single quotes. An attribute added after the start tag was
-    // written is lost.
+    // written between single quotes; one that neither quote can enclose has
+    // its double quotes written as "&quot;". An attribute added after the
+    // start tag was written is lost.
     void AjouteAttribut(std::string_view nom, std::string_view valeur, bool force = false);
     void AjouteAttributEntier(std::string_view nom, int32_t valeur);
     // Leaf element on one line: <n>value</n>, or <n /> for an empty value with

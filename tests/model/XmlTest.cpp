@@ -294,6 +294,48 @@ TEST(XmlAttributes, QuotesInValues)
               std::string::npos);
 }
 
+TEST(XmlAttributes, ValuesThatNoQuoteEnclosesReadBackWhole)
+{
+    struct TCas
+    {
+        std::string valeur;
+        std::string balise;   // the start tag written; empty: any that reads back
+    };
+    const std::vector<TCas> cas = {
+        // Both quotes where either would end the value: entities.
+        {"Les \"Bleus\" et les 'Rouges'", "<G N=\"Les &quot;Bleus&quot; et les 'Rouges'\" M=\"1\">"},
+        {"a\" b' c", "<G N=\"a&quot; b' c\" M=\"1\">"},
+        {"x'/ y\"/z", ""},
+        {"' \" '\" \"", ""},
+        {"R&D \" &quot; ' +", ""},
+        // Values one quote encloses keep the bytes they always had.
+        {"a' b \"c\"", "<G N=\"a' b \"c\"\" M=\"1\">"},
+        {"it's \"A\"", "<G N='it's \"A\"' M=\"1\">"},
+        {"Les \"Bleus\"", "<G N='Les \"Bleus\"' M=\"1\">"},
+        {"&quot;", "<G N=\"##0#quot;\" M=\"1\">"},
+    };
+    for (const TCas& c : cas) {
+        const std::string doc = Document([&c](TXmlWriter& w) {
+            w.OuvreElement("G");
+            w.AjouteAttribut("N", c.valeur);
+            w.AjouteAttribut("M", "1");
+            w.EcritElement("E", "3");
+        });
+        if (!c.balise.empty()) {
+            EXPECT_NE(doc.find(c.balise + "\r\n"), std::string::npos) << doc;
+        }
+        TMemoryStream m;
+        Remplit(m, doc);
+        TXmlStreamReader r(m);
+        r.ElementSuivant();
+        ASSERT_EQ(r.ElementSuivant(), xmlDebut) << doc;
+        EXPECT_EQ(r.ValeurAttribut("N"), c.valeur) << doc;
+        EXPECT_EQ(r.ValeurAttribut("M"), "1") << doc;
+        EXPECT_EQ(r.ElementSuivant(), xmlComplet) << doc;
+        EXPECT_FALSE(r.Malforme()) << doc;
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Reader
 

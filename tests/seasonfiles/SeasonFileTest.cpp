@@ -545,3 +545,68 @@ TEST_F(SaisonFichier, ASaveThroughALinkReplacesTheFileItPointsTo)
     EXPECT_TRUE(std::filesystem::is_symlink(lien));
     EXPECT_NE(Membre(vrai).find("Par le lien"), std::string::npos);
 }
+
+TEST_F(SaisonFichier, AGroupNameHoldingBothQuotesIsSavedTwiceAndReopensWhole)
+{
+    const std::string nom = "Les \"Bleus\" et les 'Rouges'";
+    auto s = Saison(0);
+    s->SetOptionSauvegarde(1, 1);
+    TDonneesChampionnat* c = s->ChampionnatCourant();
+    ASSERT_NE(c, nullptr);
+    auto g = std::make_unique<TGroupeEquipe>();
+    g->NomGroupe = nom;
+    g->AjouteEquipe(c->IdEquipe(0));
+    c->AjouteGroupe(std::move(g));
+    const std::string fichier = dossier / "guillemets.xmc";
+    ASSERT_TRUE(Sauve(*s, fichier));
+    ASSERT_TRUE(Sauve(*s, fichier));
+    // The backup read under a season's name.
+    const std::string copie = dossier / "copie.xmc";
+    ASSERT_TRUE(CopyFile(TChargeurXmp::NomSauvegarde(fichier), copie, false));
+    for (const std::string& f : {fichier, copie}) {
+        SCOPED_TRACE(f);
+        uint8_t etat = 0;
+        auto lue = Charge(f, etat);
+        ASSERT_EQ(etat, etatCharge);
+        const TDonneesChampionnat* l = lue->ChampionnatCourant();
+        ASSERT_NE(l, nullptr);
+        ASSERT_EQ(l->NbGroupes(), c->NbGroupes());
+        EXPECT_EQ(l->Groupe(l->NbGroupes() - 1)->NomGroupe, nom);
+    }
+}
+
+TEST_F(SaisonFichier, ADocumentReadsBackOnlyWhenWellFormedToItsRootsEnd)
+{
+    auto s = Saison(0);
+    TMemoryStream m;
+    TChargeurXmp::EcritDocument(*s, m);
+    const std::string bon(reinterpret_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
+    const size_t racine = bon.find("<Gormelide ");
+    ASSERT_NE(racine, std::string::npos);
+    const size_t ligne = bon.find("\r\n", racine) + 2;
+    struct TCas
+    {
+        const char* nom;
+        std::string document;
+        bool lisible;
+    };
+    const TCas cas[] = {
+        {"as written", bon, true},
+        {"blank lines after the root", bon + "\r\n  \r\n", true},
+        {"a value that no quote encloses",
+         bon.substr(0, ligne) + "<GroupeEquipe NomGroupe=\"Les \"Bleus\" et les 'Rouges'\">\r\n</GroupeEquipe>\r\n" +
+             bon.substr(ligne),
+         false},
+        {"cut short", bon.substr(0, bon.size() / 2), false},
+        {"the root's end tag missing", bon.substr(0, bon.rfind("</Gormelide>")), false},
+        {"text after the root", bon + "x", false},
+        {"an end tag of another element", bon.substr(0, ligne) + "</Autre>\r\n" + bon.substr(ligne), false},
+    };
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        TMemoryStream d;
+        d.Append(c.document.data(), c.document.size());
+        EXPECT_EQ(TChargeurXmp::DocumentLisible(d), c.lisible);
+        EXPECT_EQ(d.Position(), 0);
+    }
+}
