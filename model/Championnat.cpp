@@ -290,6 +290,7 @@ int TDonneesChampionnat::SupprimeEquipe(int i, bool compacte)
     const int id = ids_[static_cast<size_t>(i)];
     for (int n = 1; n <= nbJour_; ++n)
         SupprimeMatchsEquipe(n, id);
+    penalites_.SupprimeEquipe(id);
     if (compacte) {
         ids_[static_cast<size_t>(i)] = ids_.back();
         categories_[static_cast<size_t>(i)] = categories_.back();

@@ -310,6 +310,11 @@ TInfoCompJour* TJournees::CreeJournee(int& n, uint32_t d)
         InsereParDate(j.get());
         it = parNumero_.insert(it, std::move(j));
         n = static_cast<int>(it - parNumero_.begin()) + 1;
+        // The matchdays from n on move up one number, their match states with them.
+        std::vector<int> nouveaux(parNumero_.size());
+        for (size_t k = 1; k < nouveaux.size(); ++k)
+            nouveaux[k] = static_cast<int>(k) < n ? static_cast<int>(k) : static_cast<int>(k) + 1;
+        RenumeroteEtats(nouveaux);
         VerifieNbJour();
         return it->get();
     }
@@ -331,8 +336,19 @@ bool TJournees::SupprimeJournee(int n)
         return false;
     TInfoCompJour* j = Journee(n);
     RetireParDate(j);
+    // Its match states go; those of the following matchdays move down one number.
+    std::vector<int> nouveaux(parNumero_.size() + 1);
+    for (int k = 1; k <= Nombre(); ++k)
+        nouveaux[static_cast<size_t>(k)] = k < n ? k : k == n ? 0 : k - 1;
     parNumero_.erase(parNumero_.begin() + (n - 1));
+    RenumeroteEtats(nouveaux);
     return true;
+}
+
+void TJournees::RenumeroteEtats(const std::vector<int>& nouveaux)
+{
+    if (championnat_)
+        championnat_->Penalites().RenumeroteJournees(nouveaux);
 }
 
 void TJournees::TrieParDate()
@@ -340,11 +356,14 @@ void TJournees::TrieParDate()
     if (parDate_.size() != parNumero_.size())
         return;
     std::vector<std::unique_ptr<TInfoCompJour>> ordre;
+    std::vector<int> nouveaux(parNumero_.size() + 1);
     for (TInfoCompJour* j : parDate_) {
-        auto it = std::find_if(parNumero_.begin(), parNumero_.end(), [j](const auto& x) { return x.get() == j; });
+        auto it = std::find_if(parNumero_.begin(), parNumero_.end(), [j](const auto& x) { return x && x.get() == j; });
+        nouveaux[static_cast<size_t>(it - parNumero_.begin()) + 1] = static_cast<int>(ordre.size()) + 1;
         ordre.push_back(std::move(*it));
     }
     parNumero_ = std::move(ordre);
+    RenumeroteEtats(nouveaux);
     int n = 1;
     while (n < Nombre()) {
         if (Journee(n)->NbMatchs() == 0)

@@ -144,6 +144,8 @@ private:
     void InsereParDate(TInfoCompJour* j);
     void RetireParDate(TInfoCompJour* j);
     void VerifieNbJour();
+    // The championship's match states follow a renumbering (old number -> new).
+    void RenumeroteEtats(const std::vector<int>& nouveaux);
 
     std::vector<TInfoCompJour*> parDate_;
     std::vector<std::unique_ptr<TInfoCompJour>> parNumero_;

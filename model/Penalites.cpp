@@ -58,3 +58,27 @@ void TPenalites::SupprimeJournee(int journee)
 {
     std::erase_if(items_, [journee](const auto& p) { return p->Journee == journee; });
 }
+
+void TPenalites::RenumeroteJournees(const std::vector<int>& nouveaux)
+{
+    std::erase_if(items_, [&](const auto& p) {
+        if (p->Journee == 0)
+            return false;
+        const int n = p->Journee < nouveaux.size() ? nouveaux[p->Journee] : 0;
+        if (n < 1 || n > 255)
+            return true;
+        p->Journee = static_cast<uint8_t>(n);
+        return false;
+    });
+    // Kept in matchday order, each matchday's records in their order.
+    std::stable_sort(items_.begin(), items_.end(), [](const auto& a, const auto& b) { return a->Journee < b->Journee; });
+}
+
+void TPenalites::SupprimeEquipe(int id)
+{
+    std::erase_if(items_, [id](const auto& p) {
+        if (p->Type == penalitePointsRetires || p->Type == penalitePointsAjoutes)
+            return p->e1 == id;
+        return p->e1 == id || p->e2 == id;
+    });
+}

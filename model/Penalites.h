@@ -60,6 +60,13 @@ public:
     // The records of that matchday in their order (not owned); empty when none.
     std::vector<TPenalite*> ListeJournee(int journee) const;
     void SupprimeJournee(int journee);
+    // The matchdays renumbered: a match state of matchday j moves to
+    // nouveaux[j], and goes when that is 0 or j is past the table; the point
+    // records (matchday 0) stay.
+    void RenumeroteJournees(const std::vector<int>& nouveaux);
+    // The records of a team that leaves: the states of its matches and its
+    // point record.
+    void SupprimeEquipe(int id);
 
 private:
     std::vector<std::unique_ptr<TPenalite>> items_;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "model/Journees.h"
 #include "model/Utilities.h"
 #include "tests/support/ChampionnatBuilder.h"
@@ -187,4 +189,68 @@ TEST(Journees, StatisticListsAndShootOuts)
     EXPECT_EQ(jour.NbPenalty(), 1);
     jour.Vide(true);
     EXPECT_EQ(jour.NbPenalty(), 0);
+}
+
+// Four dated matchdays of one match each; the first three matches carry a
+// state (forfeit 0-1, postponed 2-3, score not received 1-3), team 1 has a
+// point record. Each renumbering keeps every state with its match.
+TEST(Journees, MatchStatesMoveWithTheirMatchesAndGoWithTheirTeam)
+{
+    struct TEtat
+    {
+        int e1, e2, type;
+    };
+    const TEtat etats[3] = {{0, 1, etatForfait}, {2, 3, etatReporte}, {1, 3, etatNonRecu}};
+    struct TCas
+    {
+        const char* nom;
+        std::function<void(TDonneesChampionnat&)> action;
+        int journees[3];   // where each state is afterwards (0: gone)
+        bool points;       // team 1's point record kept
+    };
+    const TCas cas[] = {
+        {"an earlier date inserted", [](TDonneesChampionnat& c) { int n = -1; c.Journees().CreeJournee(n, D(8, 9, 2004)); },
+         {1, 3, 4}, true},
+        {"a later date inserted", [](TDonneesChampionnat& c) { int n = -1; c.Journees().CreeJournee(n, D(1, 12, 2004)); },
+         {1, 2, 3}, true},
+        {"a matchday removed", [](TDonneesChampionnat& c) { c.Journees().SupprimeJournee(2); }, {1, 0, 2}, true},
+        {"sorted by date",
+         [](TDonneesChampionnat& c) {
+             c.SetDateJournee(1, D(20, 10, 2004));
+             c.Journees().TrieParDate();
+         },
+         {4, 1, 2}, true},
+        {"team 3 removed", [](TDonneesChampionnat& c) { c.SupprimeEquipe(c.IndexEquipe(3), true); }, {1, 0, 0}, true},
+        {"team 1 removed", [](TDonneesChampionnat& c) { c.SupprimeEquipe(c.IndexEquipe(1), true); }, {0, 2, 0}, false},
+    };
+    for (const TCas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        TChampionnatEssai c(0, 4, TDonneesChampionnat::TypeChamp, 0);
+        const uint32_t dates[4] = {D(1, 9, 2004), D(15, 9, 2004), D(29, 9, 2004), D(13, 10, 2004)};
+        const int matchs[4][2] = {{0, 1}, {2, 3}, {1, 3}, {0, 2}};
+        for (int d = 1; d <= 4; ++d) {
+            c->SetDateJournee(d, dates[d - 1]);
+            c->CreeMatch(d, matchs[d - 1][0], matchs[d - 1][1], 1, 0);
+        }
+        for (int i = 0; i < 3; ++i)
+            c->Penalites().Ajoute(etats[i].e1, etats[i].e2, 3, 0, i + 1, etats[i].type);
+        c->Penalites().AjoutePoints(1, -2);
+        k.action(*c);
+        int restants = 0;
+        for (int i = 0; i < 3; ++i) {
+            const int d = k.journees[i];
+            if (d == 0)
+                continue;
+            ++restants;
+            const TPenalite* p = c->Penalites().Cherche(etats[i].e1, etats[i].e2, d);
+            ASSERT_NE(p, nullptr) << i;
+            EXPECT_EQ(p->Type, etats[i].type) << i;
+            EXPECT_NE(c->Journees().Journee(d)->MatchEquipes(etats[i].e1, etats[i].e2), nullptr) << i;
+        }
+        EXPECT_EQ(c->Penalites().Nombre(), restants + (k.points ? 1 : 0));
+        EXPECT_EQ(c->Penalites().Cherche(1, 0, 0) != nullptr, k.points);
+        // Still in matchday order.
+        for (int i = 1; i < c->Penalites().Nombre(); ++i)
+            EXPECT_LE(c->Penalites().Penalite(i - 1)->Journee, c->Penalites().Penalite(i)->Journee);
+    }
 }

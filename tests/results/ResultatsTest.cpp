@@ -424,6 +424,61 @@ TEST(Resultats, DateSystemTrackBarWalksEveryMatchdayBothWays)
     r.reset();
 }
 
+// A forfeit and a postponement on two dated matchdays; an earlier date picked
+// in the window makes a matchday between them: both states stay with their
+// matches, shown by the window, and through a save and a reopening.
+TEST(Resultats, DateSystemStatesFollowTheirMatchesWhenAnEarlierDateIsPicked)
+{
+    auto s = TMultiSport::CreeSaison(0);
+    TDonneesChampionnat* c = vues::Ligue(*s, 0, "Division 1", 0, 6, 0, 1, 7);
+    s->SetChampionnatCourant(c);
+    c->SetOption(11, 8 | 4);
+    c->SetNbJournees(0);
+    const uint32_t dates[3] = {TGestionDate::EncodeDate(3, 9, 2005), TGestionDate::EncodeDate(17, 9, 2005),
+                               TGestionDate::EncodeDate(10, 9, 2005)};
+    struct TEtat
+    {
+        int domicile, exterieur, etat;
+        uint32_t date;
+    };
+    const TEtat etats[2] = {{c->IdEquipe(0), c->IdEquipe(1), etatForfait, dates[0]},
+                            {c->IdEquipe(2), c->IdEquipe(3), etatReporte, dates[1]}};
+    for (const TEtat& e : etats) {
+        int n = -1;
+        c->Journees().CreeJournee(n, e.date);
+        c->CreeMatch(n, e.domicile, e.exterieur, 3, 0, -1, e.date);
+        c->Penalites().Ajoute(e.domicile, e.exterieur, 3, 0, n, e.etat);
+    }
+    c->NbJournee = 2;
+    auto r = Page(s.get());
+    r->bde_DateJour->SetDate(TGestionDate::DateVersDateTime(dates[2]));
+    r->bde_DateJourChange(r->bde_DateJour);
+    ASSERT_EQ(c->Journees().Nombre(), 3);
+    auto verifie = [&](TDonneesChampionnat& ch) {
+        for (const TEtat& e : etats) {
+            const int n = ch.Journees().NumeroJourneeDate(e.date);
+            ASSERT_GE(n, 1) << e.etat;
+            ASSERT_NE(ch.MatchEquipes(n, e.domicile, e.exterieur), nullptr) << e.etat;
+            const TPenalite* p = ch.Penalites().Cherche(e.domicile, e.exterieur, n);
+            ASSERT_NE(p, nullptr) << e.etat;
+            EXPECT_EQ(p->Type, e.etat);
+        }
+        EXPECT_EQ(ch.Penalites().Nombre(), 2);
+    };
+    verifie(*c);
+    // The window shows the postponed match with its state on its date.
+    r->TrackBar1->SetPosition(3);
+    ASSERT_EQ(c->DateJournee(c->NbJournee), dates[1]);
+    ASSERT_FALSE(r->LignesSaisies().empty());
+    EXPECT_EQ(r->LignesSaisies()[0].Etat, etatReporte);
+    kit::GrabToPng(r.get(), "resultats_dates_etats");
+    r.reset();
+    const std::string f = Fichier("dates_etats", std::move(s));
+    auto relu = Relit(f);
+    ASSERT_TRUE(relu);
+    verifie(*relu->ChampionnatCourant());
+}
+
 TEST(Resultats, SearchOpensTheMatchdayAndTheCheckListsItsFindings)
 {
     const std::string dir = Prepare("recherche");
