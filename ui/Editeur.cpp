@@ -8,14 +8,10 @@
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
 #include "platform/rtl/TextFile.h"
+#include "ui/Fond.h"
 #include "ui/GridHtml.h"
 
 namespace {
-
-constexpr TColor PaletteDefaut[TEditeur::NbCouleurPalette] = {
-    0x000000, 0x800000, 0x008000, 0x808000, 0x0000FF, 0x800080, 0x000080, 0xC0C0C0,
-    0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x8080FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF,
-};
 
 constexpr char CR = 13;
 
@@ -29,7 +25,8 @@ int IndexPalette(char c)
 
 TEditeur::TEditeur(TComponent* AOwner) : TCustomControl(AOwner)
 {
-    std::copy(std::begin(PaletteDefaut), std::end(PaletteDefaut), palette_);
+    for (int i = 0; i < NbCouleurPalette; ++i)
+        palette_[i] = CouleurPalette(i);
     std::fill(std::begin(largeursCar_), std::end(largeursCar_), -1);
     SetColor(clBtnFace);
     SetBounds(0, 0, 100, 100);
@@ -128,6 +125,7 @@ void TEditeur::EffaceLigne(int i)
     if (TLigneEditeur* l = Ligne(i)) {
         l->Texte.clear();
         l->Couleurs.clear();
+        l->Balises = false;
         Change();
     }
 }
@@ -151,7 +149,8 @@ std::string TEditeur::LigneHTML(int i) const
         if (debut > 0)
             s += "</FONT>";
         s += "<FONT COLOR=" + CouleurHTML(couleur) + ">";
-        s += EchappeHTML(std::string_view(l.Texte).substr(debut, fin - debut), true);
+        const std::string_view morceau = std::string_view(l.Texte).substr(debut, fin - debut);
+        s += l.Balises ? EchappeHTML(morceau, true) : EchappeTexteHTML(morceau);
         debut = fin;
     }
     if (n > 0)

@@ -27,6 +27,10 @@ struct TLigneEditeur
     uint8_t Fixe = 0;         // drawn on an 8-pixel character grid
     uint8_t Alignement = 0;   // 1 centred, 2 right, other left
     uint16_t Decalage = 0;    // indent in pixels
+    // The line is markup the program wrote for a page (its tags are kept in
+    // the HTML; the names in it were escaped by the writer). Any other line
+    // is text, escaped whole.
+    bool Balises = false;
 };
 
 class TEditeur : public TCustomControl

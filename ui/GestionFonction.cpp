@@ -12,6 +12,7 @@
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
 #include "ui/Graphe.h"
+#include "ui/GridHtml.h"
 
 // ---- registry --------------------------------------------------------------------------
 
@@ -277,7 +278,7 @@ void TFonctionsGabarit::EcritValeur(const std::string& Nom, const TStringList& P
             try {
                 int id = ParametreEntier("DivisionEx", Parametres, 1);
                 if (TDonneesChampionnat* champ = Saison->Arbre().ChampionnatParId(id))
-                    Resultat += Saison->Arbre().NomCode(champ->CodeChamp);
+                    Resultat += EchappeTexteHTML(Saison->Arbre().NomCode(champ->CodeChamp));
             } catch (const std::exception&) {
                 // A failed lookup writes nothing.
             }

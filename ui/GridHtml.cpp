@@ -72,6 +72,22 @@ std::string FinCelluleHTML(const std::string& texte, bool gras, const std::strin
 
 }   // namespace
 
+std::string EchappeTexteHTML(std::string_view s)
+{
+    std::string r;
+    r.reserve(s.size());
+    for (const char c : s) {
+        switch (c) {
+        case '&': r += "&amp;"; break;
+        case '<': r += "&lt;"; break;
+        case '>': r += "&gt;"; break;
+        case '"': r += "&quot;"; break;
+        default: r += c;
+        }
+    }
+    return r;
+}
+
 std::string EchappeHTML(std::string_view s, bool gardeBalises)
 {
     std::string r;

@@ -12,6 +12,9 @@
 // "<br/>", "<!-- -->") that the program writes on purpose into its texts; any
 // other "&", "<", ">" and '"' is escaped.
 std::string EchappeHTML(std::string_view texte, bool gardeBalises = false);
+// Escapes every "&", "<", ">" and '"' of a text as a user typed it: nothing
+// of it is read as markup, entities included.
+std::string EchappeTexteHTML(std::string_view texte);
 
 // The head's declaration of the pages' character set (their bytes are
 // Windows-1252).

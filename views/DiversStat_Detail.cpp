@@ -17,6 +17,7 @@
 #include "platform/rtl/Strings.h"
 #include "ui/ColorStringGrid.h"
 #include "ui/Editeur.h"
+#include "ui/GridHtml.h"
 #include "views/DiversStat_Outils.h"
 #include "views/Textes.h"
 #include "views/w_DiversStat.h"
@@ -115,11 +116,12 @@ struct TDetail
 {
     TEditeur& e;
     int ligne = 0;
-    int Nouvelle(const std::string& texte, int couleur)
+    int Nouvelle(const std::string& texte, int couleur, bool balises = false)
     {
         e.SetNbLigne(++ligne);
         if (!texte.empty())
             e.EcritLigne(ligne, texte, true, false, static_cast<uint8_t>(couleur));
+        e.Ligne(ligne)->Balises = balises;
         return ligne;
     }
 };
@@ -277,21 +279,21 @@ void Tf_DiversStat::EcritDetailJournee(int journee, TSaison* saison, bool html, 
     auto* stat = dynamic_cast<TDonneesChampionnatStat*>(c);
     for (int m = 1; m <= c->NbMatchJournee(journee); ++m) {
         if (html && m > 1)
-            d.Nouvelle("<hr/>", 1);
+            d.Nouvelle("<hr/>", 1, true);
         const int idH = c->ValeurMatch(journee, 4 * m - 3), idA = c->ValeurMatch(journee, 4 * m - 1);
         if (idH == 65535 || idA == 65535)
             continue;
         std::string texte = saison->NomEquipeCourant(idH) + " - " + saison->NomEquipeCourant(idA);
         const int sh = c->ValeurMatch(journee, 4 * m - 2), sa = c->ValeurMatch(journee, 4 * m);
         if (sh == 65535 || sa == 65535) {
-            d.Nouvelle(html ? "<b>" + texte + "</b>" : texte, 1);
+            d.Nouvelle(html ? "<b>" + EchappeTexteHTML(texte) + "</b>" : texte, 1, html);
             d.Nouvelle("", 0);
             continue;
         }
         texte += " : " + IntToStr(sh) + " - " + IntToStr(sa);
         if (const TPenaltyTab* p = c->Penalty(journee, idH, idA))
             texte += " (pen: " + IntToStr(p->s1) + " - " + IntToStr(p->s2) + ")";
-        const int ligneMatch = d.Nouvelle(html ? "<b>" + texte + "</b>" : texte, 1);
+        const int ligneMatch = d.Nouvelle(html ? "<b>" + EchappeTexteHTML(texte) + "</b>" : texte, 1, html);
         std::string officiels;
         for (int k = 1; k <= 3; ++k)
             if (const TPersonnel* a = saison->Arbitres().ChercheNumero(c->OfficielMatch(journee, m, k)))

@@ -79,8 +79,9 @@ TEST_F(EditeurFixe, ColoursAndHtml)
     e_->EcritLigne(2, "y", true, true, 20);
     EXPECT_EQ(e_->LigneHTML(2), "<FONT COLOR=#000000>xy</FONT><BR>");
     EXPECT_EQ(e_->LigneHTML(3), "<BR>");
-    // Names are escaped, the markup written on purpose kept.
+    // Names are escaped, the markup written on purpose (a line marked so) kept.
     e_->EcritLigne(4, "<b>Brighton & Hove</b><hr/>", true, false, 2);
+    e_->Ligne(4)->Balises = true;
     EXPECT_EQ(e_->LigneHTML(4), "<FONT COLOR=#008000><b>Brighton &amp; Hove</b><hr/></FONT><BR>");
     e_->SetCouleurPalette(2, 0x0080FF);
     e_->SetCouleurPalette(16, clRed);   // ignored
@@ -242,4 +243,26 @@ TEST(EditeurImpression, PrintsOnTwoPagesAndIntoARectangle)
     EXPECT_GT(pages, 2);
     cmd = "pdftoppm -r 40 -png -singlefile '" + pdf2 + "' '" + MakePath(kit::OutputDir(), "editeur-rect") + "'";
     EXPECT_EQ(std::system(cmd.c_str()), 0);
+}
+
+// What a user typed reads back whole from the pane's page, whatever it holds.
+TEST_F(EditeurFixe, AUsersTextReadsBackWholeFromThePage)
+{
+    const std::vector<std::string> textes = {
+        "Equipe <Reserve> Lyon", "<b>gras</b> ?", "R&amp;D &nbsp; &#233;", "a < b > c & \"d\"", "<!-- x -->",
+    };
+    e_->SetNbLigne(static_cast<int>(textes.size()));
+    for (size_t i = 0; i < textes.size(); ++i)
+        e_->EcritLigne(static_cast<int>(i) + 1, textes[i], true, false, 1);
+    const std::string fichier = kit::TempDir() + "editeur_texte.htm";
+    DeleteFile(fichier);
+    e_->PageHTML(fichier, true);
+    const std::string lu = TexteLuParNavigateur(fichier);
+    size_t depuis = 0;
+    for (const std::string& t : textes) {
+        const size_t p = lu.find(t, depuis);
+        EXPECT_NE(p, std::string::npos) << t << " in " << lu;
+        if (p != std::string::npos)
+            depuis = p + t.size();
+    }
 }

@@ -177,6 +177,30 @@ TEST(FonctionsGabarit, WriteValues)
     EXPECT_EQ(r, "2005");
 }
 
+TEST(FonctionsGabarit, TheChampionshipsNameIsWrittenEscaped)
+{
+    struct TCas
+    {
+        const char* nom;
+        const char* ecrit;
+    };
+    const TCas cas[] = {
+        {"<A>", "&lt;A&gt;"},
+        {"R&D \"Elite\"", "R&amp;D &quot;Elite&quot;"},
+        {"&nbsp;<b>", "&amp;nbsp;&lt;b&gt;"},
+        {"Ligue 1", "Ligue 1"},
+    };
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        auto saison = std::make_unique<TSaisonEssai>(0);
+        auto ch = saison->CreeChampionnat(TDonneesChampionnat::TypeChamp, 0);
+        ch->CodeChamp = 3;
+        ch->Division = 12;
+        saison->Arbre().AjouteChampionnat(c.nom, c.nom, std::move(ch), "France");
+        EXPECT_EQ(Execute("ecrire", Liste({"Division", "DivisionEx=12"}), "a|b", saison.get()), c.ecrit);
+    }
+}
+
 TEST(FonctionsGabarit, Registry)
 {
     TGestionFonction& g = GestionFonctions();
