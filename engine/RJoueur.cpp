@@ -547,6 +547,8 @@ std::vector<std::string> TClassJoueur::TextesValeurs(int type, const TCompteurJo
         const int base = TypeBase(type);
         return {c.Match, base >= 18 && base <= 20 ? Fixe(c.Valeur / 100.0, 4, 2) : std::to_string(c.Valeur)};
     }
+    if (type == 6 || type == 7)   // ratings: the average x 100
+        return {Fixe(c.Valeur / 100.0, 4, 2)};
     if (type >= 0 && type <= 13) {
         std::string s = std::to_string(c.Valeur);
         if (type == 0 && c.Second > 0)

@@ -98,9 +98,7 @@ void Tf_ClassJoueur::RemplitJoueurs(TSaison* saison, int type, TColorGridBase& g
         TColor t = 0, f = 0;
         TBrivantelForm::CouleursLigneSchema(r + 1, t, f, s, couleurs);
         g.RemplitCellule(1, r + 1, TClassJoueur::NomJoueur(j), 0, 1, t, f, s, vues::Blason(saison, j.IdEquipe));
-        const std::vector<std::string> valeurs =
-            type == 6 || type == 7 ? std::vector<std::string>{Format("%.2f", {j.Valeur / 100.0})}
-                                   : TClassJoueur::TextesValeurs(type, j);
+        const std::vector<std::string> valeurs = TClassJoueur::TextesValeurs(type, j);
         for (size_t k = 0; k < valeurs.size() && k + 2 < colonnes.size(); ++k)
             Cellule(g, static_cast<int>(k) + 2, r + 1, valeurs[k], couleurs, s, 1);
     }
@@ -140,7 +138,7 @@ void Tf_ClassJoueur::RemplitJoueurs(TSaison* saison, int type, TColorGridBase& g
             }
         }
         texte.pop_back();
-        texte += " " + TClassJoueur::TextesValeurs(liste[i].Valeur >= 0 ? type : type, liste[i]).back() + "\r";
+        texte += " " + TClassJoueur::TextesValeurs(type, liste[i]).back() + "\r";
         e->SetNbLigne(++ligne);
         if (e->EcritLigne(ligne, texte, e == droite, false, suivieGroupe ? 2 : 1) != 0 && e == bas) {
             e->SetNbLigne(--ligne);

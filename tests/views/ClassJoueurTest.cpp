@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "model/Joueurs.h"
+#include "model/InfoComp.h"
 #include "model/ListeDonnees.h"
+#include "platform/rtl/Format.h"
+#include "platform/rtl/Strings.h"
 #include "platform/gui/ExtCtrls.h"
 #include "model/oTraducteur.h"
 #include "platform/rtl/StringList.h"
@@ -88,6 +91,40 @@ TEST(ClassJoueur, RanksAndRunningText)
     EXPECT_NE(texte.find("2. Beta Jean (Racing Zelvor),Gamma Jean (Stade Marnois) 2"), std::string::npos) << texte;
     EXPECT_NE(texte.find("4. Delta Jean (AS Corvelle) 1"), std::string::npos) << texte;
     kit::GrabToPng(h.fenetre.get(), "classjoueur-texte");
+}
+
+// Ratings going on as text show the value the grid shows: Alpha 9, Beta and
+// Gamma 8, Delta 7, each rated once in the outfield.
+TEST(ClassJoueur, RatingsGoingOnAsTextShowTheGridsValue)
+{
+    auto s = vues::QuatreEquipes();
+    const char* noms[] = {"Alpha", "Beta", "Gamma", "Delta"};
+    const int notes[] = {9, 8, 8, 7};
+    for (int i = 0; i < 4; ++i) {
+        const int equipe = s.c1->IdEquipe(i);
+        s.saison->Joueurs().AjouteJoueur(s.saison->CreeJoueur(noms[i], "Jean", 101 + i, equipe));
+        TInfoComp* m = s.c1->MatchEquipe(1, equipe);
+        ASSERT_NE(m, nullptr);
+        m->SetJoueurTitulaire(equipe, 2, 101 + i);
+        m->SetNote(equipe, 2, notes[i]);
+    }
+    s.saison->InvalideStats();
+    THoteClass h(s.saison.get(), 170);
+    h.vue->AfficheClassement(7);
+    const TColorStringGrid& g = *h.vue->sg_Classjoueurs;
+    ASSERT_EQ(g.RowCount(), 2);
+    EXPECT_EQ(g.Cells(1, 1), "Alpha Jean");
+    const auto valeur = [](double v) { return FloatToStrF(v, ffFixed, 4, 2); };
+    EXPECT_EQ(g.Cells(2, 1), valeur(9));
+    std::string texte;
+    for (TEditeur* e : {h.vue->Editeur1, h.vue->Editeur2})
+        for (int i = 1; i <= e->NbLigne(); ++i)
+            texte += e->Ligne(i)->Texte + "|";
+    ASSERT_TRUE(h.vue->Editeur1->Visible() || h.vue->Editeur2->Visible());
+    EXPECT_NE(texte.find("Gamma Jean (Stade Marnois) " + valeur(8)), std::string::npos) << texte;
+    EXPECT_NE(texte.find("4. Delta Jean (AS Corvelle) " + valeur(7)), std::string::npos) << texte;
+    EXPECT_EQ(texte.find("800"), std::string::npos) << texte;
+    kit::GrabToPng(h.fenetre.get(), "classjoueur-notes-texte");
 }
 
 TEST(ClassJoueur, PageFunctionKinds)
