@@ -68,23 +68,23 @@ void CompteJoueursMatch(const TInfoComp* m, std::set<int32_t>* joueurs, int* mat
                 ++*remplacements;
 }
 
-// A ranked list: row n or "-" when equal to the row above.
-// Rows (position, value) by value, teams level in alphabetical order.
+// Rows (team id, value) by value, teams level in alphabetical order.
 void TrieLignes(std::vector<std::pair<int, int>>& lignes, const TSaison& saison, bool decroissant)
 {
-    const TDonneesChampionnat* c = saison.ChampionnatCourant();
-    auto nom = [&](int position) { return saison.NomEquipeCourant(c->IdEquipe(position)); };
     std::stable_sort(lignes.begin(), lignes.end(), [&](const auto& a, const auto& b) {
         if (a.second != b.second)
             return decroissant ? a.second > b.second : a.second < b.second;
-        return AnsiCompareText(nom(a.first), nom(b.first)) < 0;
+        return AnsiCompareText(saison.NomEquipeCourant(a.first), saison.NomEquipeCourant(b.first)) < 0;
     });
 }
 
+// A ranked list of (team id, value): row n or "-" when equal to the row above;
+// a link holds the team's position in the current championship.
 void Classe(TColorGridBase& g, TSaison* saison, const std::vector<std::pair<int, int>>& lignes, int titre,
             const TCouleurElement& couleurs, const std::function<std::string(int)>& texte, bool lien)
 {
     const TDonneesChampionnat* c = saison->ChampionnatCourant();
+    const int suivie = c->IdEquipe(c->Option(10));
     Taille(g, 3, static_cast<int>(lignes.size()) + 1, {40, 200, 150});
     Entete(g, 0, Texte(179), couleurs, 1);
     Entete(g, 1, Texte(176), couleurs, 0);
@@ -92,16 +92,16 @@ void Classe(TColorGridBase& g, TSaison* saison, const std::vector<std::pair<int,
     Barres(g, 2, couleurs);
     int precedent = 65535;
     for (size_t n = 0; n < lignes.size(); ++n) {
-        const auto [position, valeur] = lignes[n];
+        const auto [id, valeur] = lignes[n];
         const int row = static_cast<int>(n) + 1;
-        const bool suivie = position == c->Option(10);
-        Cellule(g, 0, row, valeur == precedent ? "-" : IntToStr(row), couleurs, suivie, 1);
-        Cellule(g, 1, row, saison->NomEquipeCourant(c->IdEquipe(position)), couleurs, suivie, 0);
+        const bool estSuivie = id == suivie;
+        Cellule(g, 0, row, valeur == precedent ? "-" : IntToStr(row), couleurs, estSuivie, 1);
+        Cellule(g, 1, row, saison->NomEquipeCourant(id), couleurs, estSuivie, 0);
         if (lien) {
-            g.ChangeDonneeCellule(1, row, position);
+            g.ChangeDonneeCellule(1, row, c->IndexEquipe(id));
             g.ChangeMarqueCellule(1, row, true);
         }
-        Cellule(g, 2, row, texte(valeur), couleurs, suivie, 1);
+        Cellule(g, 2, row, texte(valeur), couleurs, estSuivie, 1);
         precedent = valeur;
     }
 }
@@ -291,6 +291,8 @@ void Tf_InfoEquipes::AfficheJoueursUtilises(TColorGridBase& g, TSaison* saison, 
         Etendue(*c, premiere, derniere, p, d);
         for (int t = 0; t < c->NbEquipe(); ++t) {
             const int id = c->IdEquipe(t);
+            if (id < 0 || id == 65535)
+                continue;
             auto it = std::find_if(equipes.begin(), equipes.end(), [id](const auto& e) { return e.first == id; });
             if (it == equipes.end()) {
                 equipes.emplace_back(id, std::set<int32_t>{});
@@ -302,8 +304,7 @@ void Tf_InfoEquipes::AfficheJoueursUtilises(TColorGridBase& g, TSaison* saison, 
     }
     std::vector<std::pair<int, int>> lignes;
     for (const auto& [id, joueurs] : equipes)
-        if (const int p = courant->IndexEquipe(id); p >= 0)
-            lignes.emplace_back(p, static_cast<int>(joueurs.size()));
+        lignes.emplace_back(id, static_cast<int>(joueurs.size()));
     TrieLignes(lignes, *saison, false);
     Classe(g, saison, lignes, 690, couleurs, [](int v) { return IntToStr(v); }, false);
 }
@@ -320,6 +321,8 @@ void Tf_InfoEquipes::AfficheRemplacements(TColorGridBase& g, TSaison* saison, in
         Etendue(*c, premiere, derniere, p, d);
         for (int t = 0; t < c->NbEquipe(); ++t) {
             const int id = c->IdEquipe(t);
+            if (id < 0 || id == 65535)
+                continue;
             auto it = std::find_if(equipes.begin(), equipes.end(), [id](const auto& e) { return e[0] == id; });
             if (it == equipes.end()) {
                 equipes.push_back({id, 0, 0});
@@ -331,8 +334,7 @@ void Tf_InfoEquipes::AfficheRemplacements(TColorGridBase& g, TSaison* saison, in
     }
     std::vector<std::pair<int, int>> lignes;
     for (const auto& e : equipes)
-        if (const int p = courant->IndexEquipe(e[0]); p >= 0)
-            lignes.emplace_back(p, static_cast<int>(DivisionArrondie(e[1] * 100LL, e[2])));
+        lignes.emplace_back(e[0], static_cast<int>(DivisionArrondie(e[1] * 100LL, e[2])));
     TrieLignes(lignes, *saison, false);
     Classe(g, saison, lignes, 181, couleurs, [](int v) { return Format("%.2f", {v / 100.0}); }, false);
 }
@@ -346,7 +348,10 @@ TSeriesMinutes Tf_InfoEquipes::CalculeSeries(TSaison* saison)
     for (auto& e : t)
         e.fill(0);
     const int D = 2 * Periode(*c);
-    auto groupe = [&](int equipe, int b, int s, int m) {
+    // m: the minute of the match's last goal, p: of its first (the run
+    // running back from the end stops at the last, the next one starts at
+    // the first).
+    auto groupe = [&](int equipe, int b, int s, int m, int p) {
         std::array<int, 24>& w = t[static_cast<size_t>(equipe)];
         if (s == 0) {
             if (w[static_cast<size_t>(b + 1)] == 0)
@@ -360,7 +365,7 @@ TSeriesMinutes Tf_InfoEquipes::CalculeSeries(TSaison* saison)
         }
         w[static_cast<size_t>(b + 4)] += D - m;
         w[static_cast<size_t>(b + 5)] = std::max(w[static_cast<size_t>(b + 5)], w[static_cast<size_t>(b + 4)]);
-        w[static_cast<size_t>(b + 4)] = m;
+        w[static_cast<size_t>(b + 4)] = p;
     };
     auto traite = [&](int j, int k) {
         const int idH = c->ValeurMatch(j, 4 * k - 3), idA = c->ValeurMatch(j, 4 * k - 1);
@@ -371,17 +376,20 @@ TSeriesMinutes Tf_InfoEquipes::CalculeSeries(TSaison* saison)
         for (int cote : {0, 1}) {
             const int x = cote == 0 ? h : a, y = cote == 0 ? a : h, s = cote == 0 ? sh : sa;
             const int idX = cote == 0 ? idH : idA;
-            int m = 0;
+            int m = 0, p = -1;
             if (s > 0)
                 if (const TListeDonnees* l = c->ListeButeurs(j))
                     for (int i = 0; i < l->Nombre(); ++i)
-                        if (const TDonneesEvt* e = l->Donnee(i); e->IdEquipe() == idX && !(e->Mot() & evtHorsScore))
+                        if (const TDonneesEvt* e = l->Donnee(i); e->IdEquipe() == idX && !(e->Mot() & evtHorsScore)) {
                             m = std::max(m, e->Minute());
+                            p = p < 0 ? e->Minute() : std::min(p, e->Minute());
+                        }
             m = std::min(m, D);
-            groupe(x, 0, s, m);
-            groupe(y, 2, s, m);
-            groupe(x, cote == 0 ? 8 : 16, s, m);
-            groupe(y, cote == 0 ? 18 : 10, s, m);
+            p = p < 0 ? m : std::min(p, D);
+            groupe(x, 0, s, m, p);
+            groupe(y, 2, s, m, p);
+            groupe(x, cote == 0 ? 8 : 16, s, m, p);
+            groupe(y, cote == 0 ? 18 : 10, s, m, p);
         }
     };
     if ((c->Option(11) & (1 | 8)) == 0) {
@@ -410,8 +418,9 @@ void Tf_InfoEquipes::AfficheSeries(TColorGridBase& g, TSaison* saison, const TCo
 {
     const int w = base + (sansMarquer ? 0 : 2);
     std::vector<std::pair<int, int>> lignes;
+    const TDonneesChampionnat* c = saison->ChampionnatCourant();
     for (size_t p = 0; p < table.size(); ++p)
-        lignes.emplace_back(static_cast<int>(p), table[p][static_cast<size_t>(w)]);
+        lignes.emplace_back(c->IdEquipe(static_cast<int>(p)), table[p][static_cast<size_t>(w)]);
     TrieLignes(lignes, *saison, true);
     Classe(g, saison, lignes, 92, couleurs, [](int v) { return IntToStr(v); }, true);
 }

@@ -440,7 +440,8 @@ TEST_P(Classements, EveryMenuRankingAndTeamInformation)
     tranche->SetItemIndex(0);
     tranche->OnChange(tranche);
     EXPECT_EQ(Montre(*f), "1|Club 2|0,00/-|Club 3|0,00/-|Club 4|0,00/4|Club 1|0,50");
-    // both championships: Epsilon's match for Club 1 in the other one
+    // both championships: every team of both listed (the other one's clubs
+    // without line-ups), Epsilon's match for Club 1 in the other one counted
     {
         const TListeChampionnats deux{d.c, d.autre};
         struct TCas
@@ -449,17 +450,22 @@ TEST_P(Classements, EveryMenuRankingAndTeamInformation)
             int premiere, derniere;
             const char* lignes;
         };
-        const TCas cas[] = {{false, 0, 0, "1|Club 3|0/-|Club 4|0/3|Club 2|2/4|Club 1|3"},
-                            {false, 2, 2, "1|Club 2|0/-|Club 3|0/-|Club 4|0/4|Club 1|1"},
-                            {true, 0, 0, "1|Club 2|0,00/-|Club 3|0,00/-|Club 4|0,00/4|Club 1|0,33"},
-                            {true, 1, 1, "1|Club 2|0,00/-|Club 3|0,00/-|Club 4|0,00/4|Club 1|0,50"}};
+        const TCas cas[] = {
+            {false, 0, 0, "1|Autre 1|0/-|Autre 2|0/-|Autre 3|0/-|Autre 4|0/-|Club 3|0/-|Club 4|0/7|Club 2|2/8|Club 1|3"},
+            {false, 2, 2, "1|Autre 1|0/-|Autre 2|0/-|Autre 3|0/-|Autre 4|0/-|Club 2|0/-|Club 3|0/-|Club 4|0/8|Club 1|1"},
+            {true, 0, 0,
+             "1|Autre 1|0,00/-|Autre 2|0,00/-|Autre 3|0,00/-|Autre 4|0,00/-|Club 2|0,00/-|Club 3|0,00/-|Club 4|0,00/8|Club "
+             "1|0,33"},
+            {true, 1, 1,
+             "1|Autre 1|0,00/-|Autre 2|0,00/-|Autre 3|0,00/-|Autre 4|0,00/-|Club 2|0,00/-|Club 3|0,00/-|Club 4|0,00/8|Club "
+             "1|0,50"}};
         for (const TCas& k : cas) {
             TColorGridModel g;
             if (k.remplacements)
                 Tf_InfoEquipes::AfficheRemplacements(g, &s, k.premiere, k.derniere, deux, info->Couleurs);
             else
                 Tf_InfoEquipes::AfficheJoueursUtilises(g, &s, k.premiere, k.derniere, deux, info->Couleurs);
-            EXPECT_EQ(Lignes(g, 1, 4, 3), k.lignes) << k.remplacements << " " << k.premiere;
+            EXPECT_EQ(Lignes(g, 1, 8, 3), k.lignes) << k.remplacements << " " << k.premiere;
         }
     }
     }

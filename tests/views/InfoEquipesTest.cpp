@@ -117,6 +117,71 @@ TEST(InfoEquipes, ViewsWorkedOutByHand)
 
 }
 
+// A runs back from the end of a match to its last goal and starts again at its
+// first: A draws 0-0, scores at 10' and 80' against C, draws 0-0 again (90
+// minutes a match): 80' to the end and the 90 of the last match make 100, the
+// first 10' and the 90 before them 100 too; C concedes at 10' and 80' in its
+// only match: its best run without conceding is 10.
+TEST(InfoEquipes, RunsRestartAtTheGoalThatEndsThem)
+{
+    auto v = vues::LigueVide(0, 4, 6);
+    TDonneesChampionnat& c = *v.c1;
+    const int a = c.IdEquipe(0), b = c.IdEquipe(1), cc = c.IdEquipe(2), d = c.IdEquipe(3);
+    c.CreeMatch(1, a, b, 0, 0);
+    c.CreeMatch(2, a, cc, 2, 0);
+    for (int minute : {80, 10})
+        c.ListeButeurs(2)->Ajoute(std::make_unique<TDonneesEvt>(101, a, minute, 0));
+    c.CreeMatch(3, d, a, 0, 0);
+    c.DerniereJournee = 3;
+    const TSeriesMinutes t = Tf_InfoEquipes::CalculeSeries(v.saison.get());
+    ASSERT_EQ(t.size(), 4u);
+    struct TCas
+    {
+        const char* nom;
+        int position, colonne, minutes;
+    };
+    const TCas cas[] = {
+        {"A, current run without scoring", 0, 0, 100},
+        {"A, best run without scoring", 0, 4, 100},
+        {"C, best run without conceding", 2, 6, 10},
+        {"A at home, best without scoring", 0, 12, 100},
+    };
+    for (const TCas& k : cas)
+        EXPECT_EQ(t[static_cast<size_t>(k.position)][static_cast<size_t>(k.colonne)], k.minutes) << k.nom;
+}
+
+// Players used and substitutions per match over two leagues chosen: every team
+// of both is listed, the other league's counted too.
+TEST(InfoEquipes, PlayersUsedCoverEveryChampionshipChosen)
+{
+    auto v = vues::SaisonVue(0);
+    TDonneesChampionnat& c2 = *v.c2;
+    for (int slot = 1; slot <= 3; ++slot)
+        c2.SetJoueurTitulaire(1, 0, slot, 500 + slot);
+    c2.SetCompositionSaisie(1, 0);
+    const TListeChampionnats deux = {v.c1, &c2};
+    const int attendues = v.c1->NbEquipe() + c2.NbEquipe();
+    for (const bool remplacements : {false, true}) {
+        SCOPED_TRACE(remplacements);
+        TColorGridModel g;
+        if (remplacements)
+            Tf_InfoEquipes::AfficheRemplacements(g, v.saison.get(), 0, 0, deux, vues::Module()->Couleurs);
+        else
+            Tf_InfoEquipes::AfficheJoueursUtilises(g, v.saison.get(), 0, 0, deux, vues::Module()->Couleurs);
+        ASSERT_EQ(g.RowCount(), attendues + 1);
+        const std::string autre = v.saison->NomEquipeCourant(c2.IdEquipe(0));
+        bool trouvee = false;
+        for (int r = 1; r < g.RowCount(); ++r)
+            if (g.Cells(1, r) == autre) {
+                trouvee = true;
+                if (!remplacements) {
+                    EXPECT_EQ(g.Cells(2, r), "3");
+                }
+            }
+        EXPECT_TRUE(trouvee) << autre;
+    }
+}
+
 TEST(InfoEquipes, PageFunctions)
 {
     auto s = Saison();
