@@ -5,6 +5,7 @@
 #include "model/oTraducteur.h"
 #include "platform/gui/ExtCtrls.h"
 #include "ui/Bouton.h"
+#include "ui/ColorStringGrid.h"
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
 
@@ -97,7 +98,14 @@ void TBrivantelForm::AppliqueCouleurs()
             }
         if (pris)
             continue;
-        if (auto* p = dynamic_cast<TPanel*>(c))
+        if (auto* g = dynamic_cast<TColorStringGrid*>(c))
+        {
+            g->SetFixedColor(Couleurs.CouleurFondTitreTableau);
+            g->SetColor(Couleurs.fondfonce);
+            g->SetCouleurSelection(Couleurs.CouleurFondSelTableau);
+            g->SetCouleurTexteSelection(Couleurs.CouleurTexteSelTableau);
+        }
+        else if (auto* p = dynamic_cast<TPanel*>(c))
             p->SetColor(CouleurFondSchema(DessinDe(c).Couleur, Couleurs));
         else if (auto* b = dynamic_cast<TBoutonCopie*>(c))
         {

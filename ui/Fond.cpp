@@ -619,9 +619,11 @@ std::vector<std::string> TrieEntreesListe(const std::vector<std::string>& entree
 
 TColor CouleurPalette(int code)
 {
+    // The text pane's palette: a colour character means the same colour in a
+    // list and in a text.
     static const TColor palette[16] = {
-        0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0x808080,
-        0xC0C0C0, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF,
+        0x000000, 0x800000, 0x008000, 0x808000, 0x0000FF, 0x800080, 0x000080, 0xC0C0C0,
+        0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x8080FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF,
     };
     return code >= 0 && code < 16 ? palette[code] : palette[0];
 }

@@ -9,6 +9,10 @@
 #include "tests/support/gui/GuiKit.h"
 #include "tests/ui/UiEssai.h"
 #include "ui/Afficheur.h"
+#include "ui/ChoixDesign.h"
+#include "ui/ColorStringGrid.h"
+#include "ui/Editeur.h"
+#include "ui/Fond.h"
 #include "ui/TreeViewCombo.h"
 #include "ui/message2.h"
 
@@ -449,4 +453,46 @@ TEST(Fenetres, IntegreFicheFillsTheControl)
     EXPECT_EQ(fiche->Parent(), panneau);
     EXPECT_EQ(fiche->Width(), panneau->ClientWidth());
     EXPECT_TRUE(fiche->Visible());
+}
+
+// Each design's colours reach a window's colour grid (title cells, background,
+// selection), as the design file names them.
+TEST(BaseForm, AColourGridTakesTheChosenDesignsColours)
+{
+    for (const int design : {1, 2})
+    {
+        SCOPED_TRACE(design);
+        TCouleurElement c;
+        Tf_ChoixDesign::ChargeDesign(essai::DossierDonnees(), design, c);
+        Fenetre w;
+        auto* g = new TColorStringGrid(w.f.get());
+        g->SetParent(w.f.get());
+        g->SetCouleurSelection(clNavy);
+        w.f->ChangeCouleurs(c);
+        EXPECT_EQ(g->CouleurSelection(), c.CouleurFondSelTableau);
+        EXPECT_EQ(g->CouleurTexteSelection(), c.CouleurTexteSelTableau);
+        EXPECT_EQ(g->FixedColor(), c.CouleurFondTitreTableau);
+        EXPECT_EQ(g->Color(), c.fondfonce);
+    }
+    // The two designs differ, so each colour above came from its own.
+    TCouleurElement un, deux;
+    Tf_ChoixDesign::ChargeDesign(essai::DossierDonnees(), 1, un);
+    Tf_ChoixDesign::ChargeDesign(essai::DossierDonnees(), 2, deux);
+    EXPECT_NE(un.CouleurFondSelTableau, deux.CouleurFondSelTableau);
+}
+
+// A colour character means one colour in a list and in the text pane.
+TEST(BaseForm, ListsAndTheTextPaneShareOnePalette)
+{
+    essai::Module();
+    TOwned<TEditeur> e(new TEditeur(nullptr));
+    const struct
+    {
+        int code;
+        TColor couleur;
+    } reperes[] = {{4, 0x0000FF}, {6, 0x000080}, {7, 0xC0C0C0}, {8, 0x808080}, {12, 0x8080FF}};
+    for (int i = 0; i < TEditeur::NbCouleurPalette; ++i)
+        EXPECT_EQ(CouleurPalette(i), e->Palette(i)) << i;
+    for (const auto& r : reperes)
+        EXPECT_EQ(CouleurPalette(r.code), r.couleur) << r.code;
 }
