@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/gui/Forms.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Format.h"
@@ -22,7 +23,13 @@ std::string& Fichier()
 }  // namespace
 
 const std::string& FichierAide() { return Fichier(); }
-void SetFichierAide(const std::string& fichier) { Fichier() = fichier; }
+void SetFichierAide(const std::string& fichier)
+{
+    Fichier() = fichier;
+    // The windows below the shell ask the application for it.
+    if (Application)
+        Application->HelpFile = fichier;
+}
 
 std::string FichierAideLangue(const std::string& langue)
 {

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-// The help folder set at start-up by the main window, by language.
+// The help folder set at start-up by the main window, by language (the
+// application's HelpFile too).
 const std::string& FichierAide();
 void SetFichierAide(const std::string& fichier);
 // help/en for "en", help/fr for any other language, in the program folder.

@@ -152,7 +152,7 @@ Tf_OptionsFiltre::Tf_OptionsFiltre(TComponent* AOwner) : TBrivantelForm(AOwner)
     b_Valider = Bouton(this, this, "b_Valider", 230, 380, 130, 29);
     b_Valider->ModalResult = mrOk;
     b_Aide = Bouton(this, this, "b_Aide", 380, 380, 130, 729);
-    b_Aide->OnClick = [](TObject*) { AfficheAide("::/html/menuopt.htm"); };
+    b_Aide->OnClick = [](TObject*) { AfficheAide("html/menuopt.htm"); };
     pc_Filtre->OnChange = [this](TObject*) { ChangePage(); };
     pc_Filtre->SetActivePage(ts_GestionFiltre);
 

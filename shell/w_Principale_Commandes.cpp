@@ -281,7 +281,8 @@ void Tf_Principale::ChoisitDesign()
     TOwned<Tf_ChoixDesign> f(new Tf_ChoixDesign(this));
     f->ChangeCouleurs(Couleurs);
     f->Init(RepertoireProgramme(), NumeroDesign, Langue);
-    if (f->ShowModal() != mrOk)
+    // The design in use chosen again: nothing to write or to apply.
+    if (f->ShowModal() != mrOk || f->Resultat == NumeroDesign)
         return;
     NumeroDesign = f->Resultat;
     TIniFile(IniFileName()).WriteInteger("general", "ModeleDesign", NumeroDesign);

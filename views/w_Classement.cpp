@@ -70,6 +70,15 @@ Tf_Classement::Tf_Classement(TComponent* AOwner) : TFootForm(AOwner)
 
 Tf_Classement::~Tf_Classement() = default;
 
+void Tf_Classement::AppliqueCouleurs()
+{
+    TFootForm::AppliqueCouleurs();
+    if (tc_Classement)
+        tc_Classement->SetColor(Couleurs.fondfonce);
+    if (sb_Tableau)
+        sb_Tableau->SetColor(Couleurs.fondfonce);
+}
+
 void Tf_Classement::CreeComposants()
 {
     SetName("f_Classement");

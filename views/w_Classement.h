@@ -48,6 +48,9 @@ public:
     // code: the standings kind minus 1; ini: the settings file.
     void AfficheClassement(int code, const std::string& ini);
     void ChangeSaison(TSaison* saison) override;
+    // The table's tab and scroll box, under the form itself, take the
+    // design's dark background too.
+    void AppliqueCouleurs() override;
     void Imprime() override;
     void EnregistreHTML(const std::string& nomFichier) override;
 
@@ -72,8 +75,8 @@ public:
     const std::string& CheminIni() const { return cheminIni_; }
 
     // ---- components ----
-    TTabControl* tc_Classement;
-    TScrollBox* sb_Tableau;
+    TTabControl* tc_Classement = nullptr;
+    TScrollBox* sb_Tableau = nullptr;
     TColorStringGrid* sg_titre;
     TColorStringGrid* sg_Classement;
     TParamClassement* CadreParam;
