@@ -234,12 +234,11 @@ bool Tf_FicheClub::b_ValiderClick(TObject*)
             change = true;
         }
     };
-    TRensClub* r = RensClub;
-    if (!r) {
-        r = Saison->RensClubs().NouveauRensClub(IdEquipe());
-        RensClub = r;
+    if (!RensClub)
         change = true;
-    }
+    TRensClub* r = CreeRensClub();
+    if (!r)
+        return false;
     ecrit(r->Creation, e_DateCreation->GetText());
     // Kit entry 0, appended when the record has none.
     if (r->CouleurMaillot(0) != e_CouleurMaillot->GetText()) {
@@ -276,6 +275,9 @@ bool Tf_FicheClub::b_ValiderClick(TObject*)
     TEntraineur* premierEntraineur = r->Entraineurs().empty() ? nullptr : r->Entraineurs().front();
     if (entraineur != premierEntraineur) {
         r->ChangePremierEntraineur(entraineur);
+        // The coach replaced no longer has this club as his current one.
+        if (premierEntraineur && premierEntraineur->ClubActuel == static_cast<uint16_t>(IdEquipe()))
+            premierEntraineur->ClubActuel = TEntraineur::Aucun;
         change = true;
     }
     if (entraineur)
@@ -293,10 +295,19 @@ bool Tf_FicheClub::b_ValiderClick(TObject*)
     return true;
 }
 
+TRensClub* Tf_FicheClub::CreeRensClub()
+{
+    if (!RensClub && Saison && IdEquipe() >= 0) {
+        RensClub = Saison->RensClubs().NouveauRensClub(IdEquipe());
+        Modifie = 1;
+    }
+    return RensClub;
+}
+
 void Tf_FicheClub::bc_FicheStadeClick(TObject*)
 {
     TStade* s = Saison ? Saison->Stades().ChercheStade(Objet(cb_Stade)) : nullptr;
-    if (!RensClub || !s)
+    if (!s || !CreeRensClub())
         return;
     bool modifie = false;
     if (!OuvreFicheStade(this, Couleurs, Saison, s, &modifie) || !modifie)
@@ -321,7 +332,7 @@ void Tf_FicheClub::bc_CreeStadeClick(TObject*)
 void Tf_FicheClub::b_FicheEntrClick(TObject*)
 {
     auto* e = Saison ? dynamic_cast<TEntraineur*>(Saison->Entraineurs().ChercheNumero(Objet(cb_Entraineur))) : nullptr;
-    if (!RensClub || !e)
+    if (!e || !CreeRensClub())
         return;
     TOwned<Tf_FicheEntraineur> f(new Tf_FicheEntraineur(this));
     f->ChangeCouleurs(Couleurs);

@@ -50,6 +50,8 @@ public:
     void bc_changeLogoClick(TObject* Sender);
     // The team the card is about.
     int IdEquipe() const;
+    // The team's club record, made (and the card marked changed) when it has none.
+    TRensClub* CreeRensClub();
 
     TPageControl* PageControl1 = nullptr;
     TTabSheet* ts_infogene = nullptr;

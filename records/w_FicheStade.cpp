@@ -263,6 +263,12 @@ void Tf_FicheStade::DoShow()
     PageControl1->SetActivePage(TabSheet1);
     AfficheStade();
     TBrivantelForm::DoShow();
+    // A name typed before the card opened: the user goes on typing it.
+    if (!Stade && !NomPropose.empty()) {
+        e_NomStade->AutoSelect = false;
+        SetActiveControl(e_NomStade);
+        e_NomStade->SetSelStart(static_cast<int>(NomPropose.size()));
+    }
 }
 
 void Tf_FicheStade::AfficheStade()
@@ -276,7 +282,7 @@ void Tf_FicheStade::AfficheStade()
             cb_Pays->Items().Add(pays[i]);
     }
     const TStade* s = Stade;
-    e_NomStade->SetText(s ? s->NomStade : "");
+    e_NomStade->SetText(s ? s->NomStade : NomPropose);
     e_Ville->SetText(s ? s->Ville : "");
     cb_Pays->SetText(s && Saison ? Saison->Pays().NomPays(s->CodePays) : "");
     e_Construit->SetText(IntToStr(s ? s->DateConstruction : 0));
@@ -421,12 +427,13 @@ bool Tf_FicheStade::b_ValiderClick(TObject*)
 }
 
 TStade* OuvreFicheStade(TComponent* owner, const TCouleurElement& couleurs, TSaison* saison, TStade* stade,
-                        bool* modifie)
+                        bool* modifie, const std::string& nomPropose)
 {
     TOwned<Tf_FicheStade> f(new Tf_FicheStade(owner));
     f->ChangeCouleurs(couleurs);
     f->ChangeSaison(saison);
     f->Stade = stade;
+    f->NomPropose = nomPropose;
     const bool ok = f->ShowModal() == mrOk;
     if (modifie)
         *modifie = ok && f->Modifie;

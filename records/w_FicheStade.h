@@ -38,6 +38,8 @@ public:
     void AppliqueCouleurs() override;
 
     TStade* Stade = nullptr;
+    // The name a new stadium starts with (typed before the card opened).
+    std::string NomPropose;
     uint8_t Modifie = 0;
     uint8_t Renomme = 0;
 
@@ -107,4 +109,4 @@ bool NombreChampMessage(const std::string& texte, int64_t maximum, const std::st
 // season kept on OK, nullptr when cancelled; modifie tells whether anything
 // changed.
 TStade* OuvreFicheStade(TComponent* owner, const TCouleurElement& couleurs, TSaison* saison, TStade* stade,
-                        bool* modifie = nullptr);
+                        bool* modifie = nullptr, const std::string& nomPropose = "");

@@ -138,6 +138,9 @@ void FusionneJoueurs(TSaison& saison, TJoueur* a, TJoueur* b)
     saison.CalculeStatJoueur(a->Numero, a->IdEquipe());
 }
 
+// Room above the criteria for their titles.
+constexpr int DecalageTitres = 18;
+
 // ---- the window ----------------------------------------------------------------------------------
 
 Tf_Recherche::Tf_Recherche(TComponent* AOwner) : TFootForm(AOwner)
@@ -150,13 +153,10 @@ Tf_Recherche::Tf_Recherche(TComponent* AOwner) : TFootForm(AOwner)
     auto* haut = new TPanel(this);
     haut->SetName("p_Criteres");
     haut->SetAlign(alTop);
-    haut->SetHeight(150);
+    haut->SetHeight(150 + DecalageTitres);
     haut->SetCaption("");
     haut->SetColor(CouleurFondFonceDessin);
     haut->SetParent(this);
-    Label94 = Etiquette(this, haut, "Label94", 12, 8, 836);
-    if (Label94->Caption().empty())
-        Label94->SetCaption(L1("Nom du joueur recherché"));
     Edit1 = Saisie(this, haut, "Edit1", 12, 26, 200);
     Edit1->OnKeyDown = [this](TObject*, WORD& k, TShiftState) {
         if (k == VK_RETURN)
@@ -166,7 +166,6 @@ Tf_Recherche::Tf_Recherche(TComponent* AOwner) : TFootForm(AOwner)
         }
     };
     Label89 = Etiquette(this, haut, "Label89", 230, 8, 74);
-    Label91 = Etiquette(this, haut, "Label91", 12, 60, 835);
     clb_Poste = new TCheckListBox(this);
     clb_Poste->SetName("clb_Poste");
     clb_Poste->SetBounds(230, 26, 150, 112);
@@ -205,6 +204,19 @@ Tf_Recherche::Tf_Recherche(TComponent* AOwner) : TFootForm(AOwner)
     b_Rechercher = Bouton(this, haut, "b_Rechercher", 646, 26, 104, 841);
     b_Verifier = Bouton(this, haut, "b_Verifier", 646, 60, 104, 741);
     b_Rechercher->OnClick = [this](TObject* s) { b_RechercherClick(s); };
+    // The titles stand above what they name: "find a player" over the name
+    // box, "search criteria" over the positions and ages; the boxes move down
+    // under them. Under the name box, how to search by the start of a name.
+    for (int i = 0; i < haut->ControlCount(); ++i)
+        haut->Controls(i)->SetTop(haut->Controls(i)->Top() + DecalageTitres);
+    Label91 = Etiquette(this, haut, "Label91", 12, 6, 835);
+    Label94 = Etiquette(this, haut, "Label94", 230, 6, 836);
+    for (TLabel* l : {Label91, Label94})
+        l->Font().SetStyle(l->Font().Style() | fsBold);
+    l_AideNom = Etiquette(this, haut, "l_AideNom", 12, Edit1->Top() + Edit1->Height() + 6, 4100);
+    l_AideNom->SetAutoSize(false);
+    l_AideNom->SetWordWrap(true);
+    l_AideNom->SetBounds(12, l_AideNom->Top(), Edit1->Width(), 60);
     b_Verifier->OnClick = [this](TObject* s) { b_VerifierClick(s); };
 
     sb_Recherche = new TScrollBox(this);

@@ -71,6 +71,7 @@ public:
 
     TLabel* Label91 = nullptr;
     TLabel* Label94 = nullptr;
+    TLabel* l_AideNom = nullptr;   // how to search by the start of a name
     TLabel* Label89 = nullptr;
     TLabel* Label90 = nullptr;
     TEdit* Edit1 = nullptr;

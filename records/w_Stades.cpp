@@ -34,6 +34,13 @@ Tf_Stades::Tf_Stades(TComponent* AOwner) : TListeParPaysForm(AOwner, "f_Stades")
     BrancheGrille(sg_TableauStade);
     for (int c = 0; c <= 2; ++c)
         sg_TableauStade->ChangeEtatColonne(c, 1);
+    sg_TableauStade->OnKeyPress = [this](TObject*, char& k) {
+        if (static_cast<unsigned char>(k) <= ' ')
+            return;
+        const std::string debut(1, k);
+        k = 0;
+        NouveauStade(debut);
+    };
     DoCreate();
 }
 
@@ -129,6 +136,19 @@ void Tf_Stades::Effacer(int ligne)
 }
 
 void Tf_Stades::Inserer() { Editer(sg_TableauStade->RowCount() - 1); }
+
+void Tf_Stades::NouveauStade(const std::string& debut)
+{
+    if (!Saison)
+        return;
+    bool modifie = false;
+    TStade* s = OuvreFicheStade(this, Couleurs, Saison, nullptr, &modifie, debut);
+    if (!s)
+        return;
+    if (modifie)
+        Signale();
+    Suit(s->CodePays == TListePays::Aucun ? SansPays : s->CodePays);
+}
 
 void Tf_Stades::ExecuteFonction(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,
                                 const TCouleurElement& couleurs, const std::string& Pages, TSaison* saison)

@@ -1,5 +1,6 @@
 // The stadiums (halls for the indoor sports) of the season, country by
-// country; edited through the stadium card.
+// country; edited through the stadium card, which typing in the grid opens
+// for a new one.
 #pragma once
 
 #include "records/w_Arbitres.h"
@@ -19,6 +20,9 @@ public:
     // A stadium that a match names stays, with a message saying why.
     void Effacer(int ligne) override;
     void Inserer() override;
+    // A letter typed in the grid: the card of a new stadium opens with the
+    // name begun.
+    void NouveauStade(const std::string& debut);
 
     void ExecuteFonction(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,
                          const TCouleurElement& couleurs, const std::string& Pages, TSaison* saison) override;

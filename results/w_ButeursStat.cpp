@@ -159,8 +159,25 @@ Tf_ButeursStat::Tf_ButeursStat(TComponent* AOwner, int nbOfficiels, int nbColonn
         g->SetScrollBars(ssNone);
         g->SetAutoResize(false);
         g->SetSelectionVisible(true);
-        g->SetOptions(g->Options() | goEditing);
+        g->SetOptions(g->Options() | goEditing | goTabs);
         g->SetParent(ScrollBox1);
+        // The keyboard walks the cells: Tab and Enter row by row, the arrows
+        // within the grid; it never leaves the grid.
+        g->OnKeyDown = [this, g](TObject*, WORD& k, TShiftState sh) { GrilleKeyDown(g, k, sh); };
+        g->EditorArrowsMoveCell = true;
+        // The grid is as large as its cells (PlaceGrilles): the columns never
+        // move under the mouse.
+        g->OnTopLeftChanged = [g](TObject*) {
+            if (g->LeftCol() > 0)
+                g->SetLeftCol(0);
+            if (g->TopRow() > 1)
+                g->SetTopRow(1);
+        };
+        g->OnEditorReturn = [this, g](TObject*) {
+            const TGridCoord c = CelluleVoisine(*g, g->Col(), g->Row(), VK_RETURN, false);
+            g->FocusCell(c.X, c.Y, true);
+            MontreCellule(g);
+        };
         g->OnSetEditText = [this, g](TObject*, int col, int row, const std::string& v) { GrilleSetEditText(g, col, row, v); };
         g->OnGetEditMask = [this](TObject*, int col, int, std::string& m) { m = MasqueEdition(col); };
         g->OnSelectCell = [this, g](TObject*, int col, int row, bool& possible) { GrilleSelectCell(g, col, row, possible); };
@@ -370,11 +387,13 @@ void Tf_ButeursStat::EcritTotaux(TColorStringGrid* g)
 void Tf_ButeursStat::PlaceGrilles()
 {
     for (TColorStringGrid* g : {csc_StatGardien, csc_StatTir}) {
-        int h = 2, w = 2;
+        // Every cell with its line, and the border: nothing of the grid is
+        // out of its view, so that it never scrolls.
+        int h = std::max(2, g->Height() - g->ClientHeight()), w = std::max(2, g->Width() - g->ClientWidth());
         for (int r = 0; r < g->RowCount(); ++r)
             h += g->HauteurLigne(r) + 1;
         for (int c = 0; c < g->ColCount(); ++c)
-            w += g->LargeurColonne(c) + (g->LargeurColonne(c) > 0 ? 1 : 0);
+            w += g->LargeurColonne(c) + 1;
         g->SetBounds(0, g->Top(), w, h);
         // The whole grid shows: nothing is scrolled away.
         g->SetLeftCol(0);
@@ -555,6 +574,74 @@ void Tf_ButeursStat::GrilleSelectCell(TColorStringGrid* g, int col, int row, boo
                 g->FocusCell(c, row + 1, true);
                 return;
             }
+}
+
+TGridCoord Tf_ButeursStat::CelluleVoisine(const TColorStringGrid& g, int col, int row, WORD touche, bool arriere) const
+{
+    // Statistic cells: columns 1..nbColonnes_ that are shown, player rows.
+    const int premiere = 1, derniere = g.RowCount() - 2;
+    auto montree = [&](int c) { return c >= 1 && c <= nbColonnes_ && g.LargeurColonne(c) > 0; };
+    if (derniere < premiere)
+        return {col, row};
+    row = std::clamp(row, premiere, derniere);
+    switch (touche) {
+    case VK_UP:
+        return {col, std::max(premiere, row - 1)};
+    case VK_DOWN:
+        return {col, std::min(derniere, row + 1)};
+    case VK_LEFT:
+    case VK_RIGHT:
+        for (int c = col + (touche == VK_LEFT ? -1 : 1); c >= 1 && c <= nbColonnes_; c += touche == VK_LEFT ? -1 : 1)
+            if (montree(c))
+                return {c, row};
+        return {col, row};
+    default:
+        break;
+    }
+    // Tab, Enter: the next shown column, then the next row (Shift+Tab back);
+    // the last cell stays.
+    const int pas = arriere ? -1 : 1;
+    for (int r = row, c = col + pas; r >= premiere && r <= derniere; r += pas, c = arriere ? nbColonnes_ : 1)
+        for (; c >= 1 && c <= nbColonnes_; c += pas)
+            if (montree(c))
+                return {c, r};
+    return {col, row};
+}
+
+void Tf_ButeursStat::GrilleKeyDown(TColorStringGrid* g, WORD& k, TShiftState sh)
+{
+    const bool marche = k == VK_TAB || (k == VK_RETURN && !g->EditorMode());
+    const bool fleche = k == VK_LEFT || k == VK_RIGHT || k == VK_UP || k == VK_DOWN;
+    if (!marche && !fleche)
+        return;
+    if (g->EditorMode())
+        g->HideEditor();
+    const TGridCoord c = CelluleVoisine(*g, g->Col(), g->Row(), k, k == VK_TAB && (sh & ssShift));
+    if (c.X != g->Col() || c.Y != g->Row())
+        g->FocusCell(c.X, c.Y, true);
+    MontreCellule(g);
+    k = 0;
+}
+
+void Tf_ButeursStat::MontreCellule(TColorStringGrid* g)
+{
+    // The box scrolls the cell reached by the keyboard into view (a clicked
+    // cell is in view already: nothing moves).
+    TRect r = g->CellRect(g->Col(), g->Row());
+    // A row begun: its player's name shows with it.
+    if (CelluleVoisine(*g, g->Col(), g->Row(), VK_LEFT, false).X == g->Col())
+        r.Left = 0;
+    const int x = g->Left() + r.Left, y = g->Top() + r.Top;
+    const int h = ScrollBox1->HorzPosition(), v = ScrollBox1->VertPosition();
+    const int w = ScrollBox1->ClientWidth(), ht = ScrollBox1->ClientHeight();
+    if (x < h)
+        ScrollBox1->SetHorzPosition(x);
+    else if (x + r.Width() > h + w)
+        ScrollBox1->SetHorzPosition(std::min(x, x + r.Width() - w));
+    if (y < v)
+        ScrollBox1->SetVertPosition(y);
+    else if (y + r.Height() > v + ht)
+        ScrollBox1->SetVertPosition(std::min(y, y + r.Height() - ht));
 }
 
 void Tf_ButeursStat::OngletChanging(bool& autorise)

@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/gui/Grids.h"
 #include "results/EnTeteMatch.h"
 #include "results/w_InfoMatchCadre.h"
 
@@ -82,6 +83,12 @@ public:
     void RetireLigne(TColorStringGrid* grille, int ligne);
     void GrilleSetEditText(TColorStringGrid* grille, int col, int row, const std::string& valeur);
     void GrilleSelectCell(TColorStringGrid* grille, int col, int row, bool& possible);
+    // The cell a key leads to from (col, row): arrows within the statistic
+    // cells, Tab and Enter to the next shown one row by row (arriere:
+    // Shift+Tab, backwards); the cell itself at an edge.
+    TGridCoord CelluleVoisine(const TColorStringGrid& g, int col, int row, WORD touche, bool arriere) const;
+    void GrilleKeyDown(TColorStringGrid* g, WORD& k, TShiftState sh);
+    void MontreCellule(TColorStringGrid* g);
     std::string MasqueEdition(int col) const;
     void OngletChanging(bool& autorise);
     void OngletChange();

@@ -235,8 +235,11 @@ void Tf_FicheArbitre::AfficheArbitre()
     for (int i = 0; i < pays.Count(); ++i)
         cb_Pays->Items().Add(pays[i]);
     if (!Arbitre) {
-        e_Nom->SetText("");
-        e_Prenom->SetText("");
+        // "First name Name": the first word is the first name.
+        const std::string propose = Trim(NomPropose);
+        const size_t blanc = propose.find(' ');
+        e_Nom->SetText(blanc == std::string::npos ? propose : Trim(propose.substr(blanc + 1)));
+        e_Prenom->SetText(blanc == std::string::npos ? std::string() : propose.substr(0, blanc));
         SetCaption(TraduireFormat(312, {std::string(), std::string()}));
         for (TLabel* l : {l_Matchs, l_Penalty, l_Cj, l_Cr})
             l->SetCaption("-");
@@ -448,7 +451,8 @@ bool Tf_FicheArbitre::b_ValiderClick(TObject*)
 }
 
 TPersonnelStat* OuvreFicheArbitre(TComponent* owner, const TCouleurElement& couleurs, TSaison* saison,
-                                  int32_t codeChampionnat, TPersonnelStat* arbitre, int* position)
+                                  int32_t codeChampionnat, TPersonnelStat* arbitre, int* position,
+                                  const std::string& nomPropose)
 {
     if (!saison)
         return nullptr;
@@ -457,6 +461,7 @@ TPersonnelStat* OuvreFicheArbitre(TComponent* owner, const TCouleurElement& coul
     f->ChangeSaison(saison);
     f->CodeChampionnat = codeChampionnat;
     f->Arbitre = arbitre;
+    f->NomPropose = nomPropose;
     if (f->ShowModal() != mrOk)
         return nullptr;
     if (position)

@@ -46,6 +46,9 @@ public:
     uint8_t Modifie = 0;
     uint8_t NomModifie = 0;
     int Position = -1;
+    // For a new referee: the name typed before the card opened ("First name
+    // Name"), shown in the name boxes.
+    std::string NomPropose;
 
     void ChangeSaison(TSaison* saison) override;
     void AppliqueCouleurs() override;
@@ -98,4 +101,5 @@ private:
 // the referee is filed in the season's list (a new one with the next number)
 // and returned, with its index in position; nullptr when cancelled.
 TPersonnelStat* OuvreFicheArbitre(TComponent* owner, const TCouleurElement& couleurs, TSaison* saison,
-                                  int32_t codeChampionnat, TPersonnelStat* arbitre, int* position = nullptr);
+                                  int32_t codeChampionnat, TPersonnelStat* arbitre, int* position = nullptr,
+                                  const std::string& nomPropose = "");

@@ -12,6 +12,7 @@
 #include "model/Utilities.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Dialogs.h"
+#include "platform/gui/ExtCtrls.h"
 #include "platform/gui/Menus.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
@@ -37,6 +38,10 @@ Tf_InfoMatchCadreBase::Tf_InfoMatchCadreBase(TComponent* AOwner) : TFootForm(AOw
     c_EqDomicile = resultats::Cadre(this, Panel1, "c_EqDomicile", 36, 5, 170);
     c_ScDomicile = resultats::Rond(this, Panel1, "c_ScDomicile", 210, 5, 3);
     c_ScExterieur = resultats::Rond(this, Panel1, "c_ScExterieur", 240, 5, 3);
+    // The score is entered in the results window: here it is only shown, and
+    // takes neither the focus nor digits.
+    c_ScDomicile->SetTabStop(false);
+    c_ScExterieur->SetTabStop(false);
     c_EqExterieur = resultats::Cadre(this, Panel1, "c_EqExterieur", 270, 5, 170);
     UpDown1 = new TUpDown(this);
     UpDown1->SetName("UpDown1");
@@ -84,6 +89,7 @@ void Tf_InfoMatchCadreBase::UpDown1Click(bool suivant)
     TDonneesChampionnat* c = Championnat();
     if (!c)
         return;
+    ValideNomsSaisis();
     const int n = c->NbJournee;
     const int nb = c->NbMatchJournee(n);
     int m = MatchCourant;
@@ -131,6 +137,7 @@ void Tf_InfoMatchCadreBase::ChoixMatch(int tag)
     TDonneesChampionnat* c = Championnat();
     if (!c)
         return;
+    ValideNomsSaisis();
     EnregistrePage(1);
     if (tag >= 20) {
         TOwned<Tf_ChoixJournee> f(new Tf_ChoixJournee(this));
@@ -200,7 +207,139 @@ void Selectionne(TComboBox* b, int32_t choix)
     b->SetItemIndex(b->Items().Count() > 0 ? 0 : -1);
 }
 
+// A name as the boxes compare it: no accents, no case, no outer blanks.
+std::string CleNom(const std::string& nom) { return UpperCase(SansAccent(Trim(nom))); }
+
+TCreationStade& CreationStade()
+{
+    static TCreationStade creation;
+    return creation;
+}
+
 }  // namespace
+
+void EnregistreCreationStade(TCreationStade creation) { CreationStade() = std::move(creation); }
+
+void Tf_InfoMatchCadreBase::PrepareSaisieNom(TComboBox* Boite, bool Stade)
+{
+    if (!Boite || std::find(boitesNom_.begin(), boitesNom_.end(), Boite) != boitesNom_.end())
+        return;
+    boitesNom_.push_back(Boite);
+    if (Stade)
+        boitesStade_.push_back(Boite);
+    Boite->SetStyle(csDropDown);
+    const bool salle = Saison && Saison->StatApplicable(7) != 0;
+    Boite->SetHint(Stade ? Texte(salle ? 4103 : 4102) : Texte(4101));
+    Boite->SetShowHint(true);
+    if (!differe_) {
+        differe_ = new TTimer(this);
+        differe_->SetEnabled(false);
+        differe_->SetInterval(1);
+        differe_->OnTimer = [this](TObject*) {
+            differe_->SetEnabled(false);
+            TComboBox* b = nomEnAttente_;
+            nomEnAttente_ = nullptr;
+            if (b)
+                ValideNomSaisi(b);
+        };
+    }
+    auto avant = Boite->OnKeyDown;
+    Boite->OnKeyDown = [this, Boite, avant](TObject* s, WORD& k, TShiftState sh) {
+        if (k == VK_RETURN && !Boite->DroppedDown() && ValideNomSaisi(Boite)) {
+            k = 0;
+            return;
+        }
+        if (avant)
+            avant(s, k, sh);
+    };
+    Boite->OnExit = [this, Boite](TObject*) {
+        if (EnChargement || nomEnCours_ || Boite->ItemIndex() >= 0 || Trim(Boite->GetText()).empty())
+            return;
+        nomEnAttente_ = Boite;
+        differe_->SetEnabled(true);
+    };
+}
+
+void Tf_InfoMatchCadreBase::ValideNomsSaisis()
+{
+    nomEnAttente_ = nullptr;
+    if (differe_)
+        differe_->SetEnabled(false);
+    for (TComboBox* b : boitesNom_)
+        if (b->Visible())
+            ValideNomSaisi(b);
+}
+
+bool Tf_InfoMatchCadreBase::ValideNomSaisi(TComboBox* Boite)
+{
+    if (!Boite || EnChargement || nomEnCours_ || !Saison || !Championnat())
+        return false;
+    const std::string texte = Trim(Boite->GetText());
+    if (texte.empty() || Boite->ItemIndex() >= 0)
+        return false;
+    if (nomEnAttente_ == Boite)
+        nomEnAttente_ = nullptr;
+    // The card takes the focus from the box: its leaving is not a new name.
+    struct TEnCours
+    {
+        bool& b;
+        ~TEnCours() { b = false; }
+    } enCours{nomEnCours_ = true};
+    const bool stade = std::find(boitesStade_.begin(), boitesStade_.end(), Boite) != boitesStade_.end();
+    // The entry of that name, else the only one the name begins.
+    const std::string cle = CleNom(texte);
+    int trouve = -1, debut = -1, nbDebut = 0;
+    for (int i = 0; i < Boite->Items().Count() && trouve < 0; ++i) {
+        if (Boite->Items().Objects(i) == 65535)
+            continue;
+        const std::string e = CleNom(Boite->Items()[i]);
+        if (e == cle)
+            trouve = i;
+        else if (e.compare(0, cle.size(), cle) == 0) {
+            debut = i;
+            ++nbDebut;
+        }
+    }
+    if (trouve < 0 && nbDebut == 1)
+        trouve = debut;
+    if (trouve >= 0) {
+        Boite->SetItemIndex(trouve);
+        if (stade) {
+            Modifie = 1;
+            Signale();
+        } else
+            VerifieArbitre(Boite);
+        return true;
+    }
+    // A new name: its card, which makes the referee or the stadium.
+    const int avant = Boite->Items().Count();
+    if (stade)
+        AjouteStade(Boite, texte);
+    else
+        AjouteArbitre(Boite, texte);
+    // Cancelled: the box goes back to no choice.
+    if (Boite->Items().Count() == avant && Boite->ItemIndex() < 0)
+        Boite->SetItemIndex(avant > 0 ? 0 : -1);
+    return true;
+}
+
+void Tf_InfoMatchCadreBase::AjouteStade(TComboBox* Boite, const std::string& nom)
+{
+    if (!Boite || !Saison || !CreationStade())
+        return;
+    const int32_t code = CreationStade()(this, Couleurs, Saison, nom);
+    const TStade* st = code > 0 ? Saison->Stades().ChercheStade(code) : nullptr;
+    if (!st)
+        return;
+    int i = Boite->Items().IndexOfObject(st->Code);
+    if (i < 0) {
+        i = Boite->Items().Count();
+        Boite->Items().AddObject(st->NomStade + " (" + st->Ville + ")", st->Code);
+    }
+    Boite->SetItemIndex(i);
+    Modifie = 1;
+    Signale();
+}
 
 void Tf_InfoMatchCadreBase::AfficheEnTeteMatch(bool Complet, TAffichage* Affichage,
                                                const std::vector<TComboBox*>& Arbitres, TEdit* NoteMatch,
@@ -236,6 +375,7 @@ void Tf_InfoMatchCadreBase::AfficheEnTeteMatch(bool Complet, TAffichage* Afficha
             TComboBox* b = Arbitres[i];
             if (!b)
                 continue;
+            PrepareSaisieNom(b, false);
             b->Items().Clear();
             b->Items().AddObject("", 65535);
             bool un = false;
@@ -268,6 +408,7 @@ void Tf_InfoMatchCadreBase::AfficheEnTeteMatch(bool Complet, TAffichage* Afficha
                         Modifie = 1;
                     }
             }
+            PrepareSaisieNom(Stade, true);
             TStades& stades = Saison->Stades();
             Stade->Items().Clear();
             Stade->Items().AddObject("", 65535);
@@ -286,13 +427,13 @@ void Tf_InfoMatchCadreBase::AfficheEnTeteMatch(bool Complet, TAffichage* Afficha
     AjusteFonds();
 }
 
-void Tf_InfoMatchCadreBase::AjouteArbitre(TComboBox* Boite)
+void Tf_InfoMatchCadreBase::AjouteArbitre(TComboBox* Boite, const std::string& nom)
 {
     TDonneesChampionnat* c = Championnat();
     if (!c || !Boite)
         return;
     int position = -1;
-    TPersonnelStat* a = OuvreFicheArbitre(this, Couleurs, Saison, c->CodeChamp, nullptr, &position);
+    TPersonnelStat* a = OuvreFicheArbitre(this, Couleurs, Saison, c->CodeChamp, nullptr, &position, nom);
     if (!a)
         return;
     const int i = std::clamp(position, 0, Boite->Items().Count());

@@ -44,6 +44,8 @@ class TListeJoueur;
 class TMenuItem;
 class TPanel;
 class TPopupMenu;
+class TSaison;
+class TTimer;
 class TUpDown;
 
 // The second pages of the sport (assists, missed penalties, comment): their
@@ -119,9 +121,16 @@ public:
     // AjusteFonds.
     void AfficheEnTeteMatch(bool Complet, TAffichage* Affichage, const std::vector<TComboBox*>& Arbitres,
                             TEdit* NoteMatch, TComboBox* Stade);
-    // "Ajouter un arbitre": the referee card; a new referee is put into the
-    // box and selected.
-    void AjouteArbitre(TComboBox* Boite);
+    // "Ajouter un arbitre": the referee card (with the name nom begun); a new
+    // referee is put into the box and selected.
+    void AjouteArbitre(TComboBox* Boite, const std::string& nom = "");
+    // A name typed in a referee or stadium box, then Enter or leaving the
+    // box: the entry of that name (or the only one it begins) is chosen;
+    // else the referee or stadium card opens with the name, and the new
+    // entry is chosen. False when nothing was typed.
+    bool ValideNomSaisi(TComboBox* Boite);
+    // Every box still holding a new name, before the page is written.
+    void ValideNomsSaisis();
     // A referee chosen: the championship's referee rules, reported by message.
     void VerifieArbitre(TComboBox* Boite);
     // A key in the attendance display; a change of a rating box.
@@ -184,10 +193,27 @@ public:
 
 protected:
     TDonneesChampionnat* Championnat() const;
+    // The box takes typed names (ValideNomSaisi); once per box.
+    void PrepareSaisieNom(TComboBox* Boite, bool Stade);
     // Header boxes of match MatchCourant (or empty); false without a match.
     bool EnTeteBoites();
     void fc_InfoMatchResize();
+
+private:
+    void AjouteStade(TComboBox* Boite, const std::string& nom);
+    std::vector<TComboBox*> boitesStade_;
+    std::vector<TComboBox*> boitesNom_;
+    // Leaving a box with a new name: its card opens once the focus has moved.
+    TComboBox* nomEnAttente_ = nullptr;
+    bool nomEnCours_ = false;
+    TTimer* differe_ = nullptr;
 };
+
+// Makes a stadium from the stadium card opened with the name begun; its id,
+// -1 when cancelled. Registered at start-up by the program.
+using TCreationStade = std::function<int32_t(TComponent* owner, const TCouleurElement& couleurs, TSaison* saison,
+                                             const std::string& nom)>;
+void EnregistreCreationStade(TCreationStade creation);
 
 // A page with the two team lists and their category boxes.
 class Tf_InfoMatchCadre : public Tf_InfoMatchCadreBase

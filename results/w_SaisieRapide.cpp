@@ -54,6 +54,21 @@ Tf_SaisieRapide::Tf_SaisieRapide(TComponent* AOwner) : TBrivantelForm(AOwner)
     DoCreate();
 }
 
+void Tf_SaisieRapide::SepareNomSaisi(const std::string& texte, std::string& prenom, std::string& nom)
+{
+    // "Nando De Colo": the first word is the first name, the rest the name; a
+    // single word is the name.
+    const std::string t = Trim(texte);
+    const size_t blanc = t.find(' ');
+    if (blanc == std::string::npos) {
+        prenom.clear();
+        nom = t;
+        return;
+    }
+    prenom = t.substr(0, blanc);
+    nom = Trim(t.substr(blanc + 1));
+}
+
 std::string Tf_SaisieRapide::LigneJoueur(const TJoueur& j) const
 {
     return j.PrenomNom() + " (" + j.NomEquipes(Saison ? Saison->ChampionnatCourant() : nullptr) + ")";
@@ -87,17 +102,19 @@ void Tf_SaisieRapide::b_AjouterClick(TObject*)
     const int i = cb_AjoutJoueur->Items().IndexOf(texte);
     TJoueur* ajoute = nullptr;
     if (i < 0) {
-        // A new player: kept only when its card is validated.
-        if (!FicheJoueurDisponible()) {
+        // A new player: with the card asked for, kept only when the card is
+        // validated; without it, kept at once.
+        const bool fiche = cc_AfficheFiche->Checked();
+        if (fiche && !FicheJoueurDisponible()) {
             Tf_MessageUtil::Affiche(Traduire(3004), mbuValider);
             return;
         }
-        std::string nom = texte, prenoms;
-        ExtraitMot(nom, prenoms);
+        std::string nom, prenom;
+        SepareNomSaisi(texte, prenom, nom);
         std::unique_ptr<TJoueur> j = international
-                                         ? Saison->CreeJoueurComplet(equipe_, 0, 0, 0, TJoueur::Aucun, prenoms, nom)
-                                         : Saison->CreeJoueur(nom, prenoms, -1, equipe_);
-        if (j && TFootForm::OuvreFicheJoueur(j.get(), Saison)) {
+                                         ? Saison->CreeJoueurComplet(equipe_, 0, 0, 0, TJoueur::Aucun, prenom, nom)
+                                         : Saison->CreeJoueur(nom, prenom, -1, equipe_);
+        if (j && (!fiche || TFootForm::OuvreFicheJoueur(j.get(), Saison))) {
             ajoute = Saison->Joueurs().InsereJoueur(std::move(j), nullptr);
             cb_AjoutJoueur->Items().AddObject(LigneJoueur(*ajoute), reinterpret_cast<TStringList::Object>(ajoute));
         }

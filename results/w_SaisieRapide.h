@@ -24,6 +24,8 @@ public:
     void b_AjouterClick(TObject* Sender);
     // "First names Name (teams)".
     std::string LigneJoueur(const TJoueur& j) const;
+    // A typed name split as a user means it: first name, then the name.
+    static void SepareNomSaisi(const std::string& texte, std::string& prenom, std::string& nom);
     TLabel* Label1;
     TComboBox98* cb_AjoutJoueur;
     TBoutonCopie* b_Ajouter;

@@ -29,6 +29,8 @@ public:
 
     int32_t Division() const;        // 0 for the custom championship
     int32_t Championnat() const;     // template id, 0 for the custom championship
+    // The division of the template shown, whichever radio is checked (0: none).
+    int32_t DivisionModele() const { return division_; }
     uint8_t Annee(int i) const;      // 8: first year - 1900, 9: second year (two digits)
 
     std::string Dossier;             // program folder, set by the caller

@@ -107,6 +107,9 @@ public:
 
     int32_t CodeCourant = 0;
     int32_t IdPerso = 1000;
+    // The template division the "create a championship" dialog opens on: the
+    // one last chosen there.
+    int32_t DivisionProposee = 1;
     int32_t CodeBarrage = 0;
     TListeBarrages NouveauxBarrages;
 

@@ -44,9 +44,11 @@ void Tf_CreationSaison::bc_CreeChampClick()
     TOwned<Tf_Creation> f(new Tf_Creation(this));
     f->ChangeCouleurs(Couleurs);
     f->Dossier = dossier_;
-    f->Tag = 0x10001;
+    f->Tag = 0x10000 | (DivisionProposee & 0xFFFF);
     if (f->ShowModal() != mrOk)
         return;
+    if (f->DivisionModele() > 0 && f->DivisionModele() <= 0xFFFF)
+        DivisionProposee = f->DivisionModele();
     const int32_t c = f->Division();
     const uint8_t type = f->rc_International->Checked() ? 3 : 2;
     if (c > 10000)

@@ -153,6 +153,12 @@ void Tf_Principale::CreeComposants()
     fc_Menu = Cree<TFondCopie>(this, Panel4, "fc_Menu");
     fc_Menu->SetAlign(alLeft);
     fc_Menu->SetWidth(200);
+    // The user widens the menu panel by dragging its right edge.
+    sp_Menu = Cree<TSplitter>(this, Panel4, "sp_Menu");
+    sp_Menu->SetAlign(alLeft);
+    sp_Menu->SetLeft(fc_Menu->Width() + 1);
+    sp_Menu->SetWidth(4);
+    sp_Menu->MinSize = 120;
     tv_Menu = Cree<TTreeView>(this, fc_Menu, "tv_Menu");
     tv_Menu->SetBounds(10, 10, 180, 400);
     fc_Menu->OnResize = [this](TObject*) {
@@ -303,6 +309,22 @@ void Tf_Principale::CreeComposants()
     sb_Back->OnClick = [this](TObject*) { NavigueHistorique(true); };
     sb_Forward->OnClick = [this](TObject*) { NavigueHistorique(false); };
     tv_Menu->OnMouseMove = [this](TObject* s, TShiftState sh, int x, int y) { tv_MenuMouseMove(s, sh, x, y); };
+    // A click on the entry already selected runs its command again (a click
+    // on another one runs it through the change of selection).
+    tv_Menu->OnMouseDown = [this](TObject*, TMouseButton b, TShiftState, int x, int y) {
+        TTreeNode* n = b == mbLeft ? tv_Menu->GetNodeAt(x, y) : nullptr;
+        noeudRelance_ = n && n == tv_Menu->Selected() ? n : nullptr;
+        generationRelance_ = generationMenu_;
+    };
+    tv_Menu->OnMouseUp = [this](TObject*, TMouseButton b, TShiftState, int x, int y) {
+        TTreeNode* n = noeudRelance_;
+        noeudRelance_ = nullptr;
+        if (b != mbLeft || !n || generationRelance_ != generationMenu_ || tv_Menu->GetNodeAt(x, y) != n ||
+            tv_Menu->Selected() != n)
+            return;
+        int param = -1;
+        MenuDispatch(n->Text(), static_cast<uint32_t>(n->Data), n, param, true);
+    };
     tv_Menu->OnCustomDrawItem = [this](TTreeView* t, TTreeNode* n, TCustomDrawState st, bool& d) {
         tv_MenuCustomDrawItem(t, n, st, d);
     };

@@ -363,6 +363,7 @@ public:
     TPanel* Panel5;
     TFondCopie* fc_Menu;
     TTreeView* tv_Menu;
+    TSplitter* sp_Menu;
     TFondCopie* fc_Principale;
     TImage* Image1;
     TPanel* p_FondAffiche;
@@ -421,6 +422,8 @@ protected:
     // Match entry pages (1 the results of a matchday) and the match search.
     void AfficheSaisieMatch(int page, int& param);
     void AfficheFeuilleMatch(int page, int& param);
+    // A match sheet page being replaced: its match, for the next page opened.
+    void RetientMatchFeuille(TBrivantelForm* fenetre);
     void RechercheMatch();
     // Live scoring (23), points penalties (143), cross-table (170), calendar (225).
     void AfficheVueResultats(int commande);
@@ -438,6 +441,13 @@ private:
     void CreeComposants();
     bool activationEnCours_ = false;
     unsigned generationMenu_ = 0;   // counts the menu rebuilds
+    // The selected tree entry pressed again, and the menu it belongs to.
+    TTreeNode* noeudRelance_ = nullptr;
+    // The match the last match sheet page showed.
+    int32_t feuilleChampionnat_ = -1;
+    int feuilleJournee_ = 0;
+    int feuilleMatch_ = 0;
+    unsigned generationRelance_ = 0;
 };
 
 // The main window when it exists.

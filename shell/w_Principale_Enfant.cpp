@@ -75,6 +75,7 @@ TBrivantelForm* Tf_Principale::ShowChildForm(const TCreateurFenetre& classe, boo
         // what it still shows is not written back when it goes.
         if (EnfantPerime)
             ancien->Saison = nullptr;
+        RetientMatchFeuille(ancien);
         if (Garder)
         {
             // It is running the command that replaces it.

@@ -1,11 +1,14 @@
 // The launchers of the match sheet pages (scorers, line-ups, second page,
 // ratings, compact basketball page). A page shows the match the previous match
-// sheet page showed, and writes its entries when the main window commits its
-// child.
+// sheet page showed (or, after another view, the last page of the matchday), and writes its entries when the main window commits its
+// child. The stadium boxes of the pages make stadiums through the stadium card,
+// handed to them here at start-up.
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
 #include "model/MultiSport.h"
 #include "model/Saison.h"
+#include "model/Stades.h"
+#include "records/w_FicheStade.h"
 #include "results/w_Composition.h"
 #include "results/w_Notes.h"
 #include "shell/w_Principale.h"
@@ -18,6 +21,12 @@ const bool validationInscrite = [] {
         if (f)
             f->EnregistrePage(0);
         return f != nullptr;
+    });
+    // A stadium named in a page's header is made through the stadium card.
+    EnregistreCreationStade([](TComponent* owner, const TCouleurElement& couleurs, TSaison* saison,
+                               const std::string& nom) -> int32_t {
+        const TStade* s = OuvreFicheStade(owner, couleurs, saison, nullptr, nullptr, nom);
+        return s ? s->Code : -1;
     });
     return true;
 }();
@@ -33,6 +42,17 @@ Tf_Principale::TCreateurFenetre Createur(const TClasse& classe)
 }
 
 }  // namespace
+
+void Tf_Principale::RetientMatchFeuille(TBrivantelForm* fenetre)
+{
+    const auto* page = dynamic_cast<Tf_InfoMatchCadreBase*>(fenetre);
+    const TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
+    if (!page || !c)
+        return;
+    feuilleChampionnat_ = c->CodeChamp;
+    feuilleJournee_ = c->NbJournee;
+    feuilleMatch_ = page->MatchCourant;
+}
 
 void Tf_Principale::AfficheFeuilleMatch(int page, int& param)
 {
@@ -56,8 +76,15 @@ void Tf_Principale::AfficheFeuilleMatch(int page, int& param)
     // No such page for the sport: nothing opens.
     if (!classe)
         return;
+    // The match of the page shown, else of the last page left for another
+    // view on this matchday, else the first.
     const auto* avant = dynamic_cast<Tf_InfoMatchCadreBase*>(Enfant);
-    const int match = avant ? avant->MatchCourant : 1;
+    int match = 1;
+    if (avant)
+        match = avant->MatchCourant;
+    else if (feuilleChampionnat_ == c->CodeChamp && feuilleJournee_ == c->NbJournee && feuilleMatch_ >= 1 &&
+             feuilleMatch_ <= c->NbMatchJournee(c->NbJournee))
+        match = feuilleMatch_;
     // A page made again after a change of the season shows the match it showed.
     const int entree = EnfantPerime && avant ? -1 : param;
     auto* f = dynamic_cast<Tf_InfoMatchCadreBase*>(ShowChildForm(classe, false, false, false, false));

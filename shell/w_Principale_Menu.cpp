@@ -296,6 +296,7 @@ void Tf_Principale::RafraichitMenu(bool a, bool b)
         GroupeDerniers = false;
     }
     fc_Menu->SetVisible(MenuGauche);
+    sp_Menu->SetVisible(MenuGauche);
     if (!MenuHaut && !MenuSimple)
     {
         MenuDerniers = MenuChampionnats = Menu205 = MenuOptions = nullptr;
@@ -631,6 +632,14 @@ void Tf_Principale::tv_MenuMouseMove(TObject*, TShiftState, int X, int Y)
     if ((id & 0xFFFF) == 0xFFFF && id > 0xFFFF && k >= 0 && k < DerniersFichiers.Count())
     {
         tv_Menu->SetHint(DerniersFichiers[k]);
+        tv_Menu->SetShowHint(true);
+        return;
+    }
+    // An entry the panel cuts is read whole on hover.
+    const TRect r = n->DisplayRect(true);
+    if (r.Left < 0 || r.Right > tv_Menu->ClientWidth())
+    {
+        tv_Menu->SetHint(n->Text());
         tv_Menu->SetShowHint(true);
     }
 }

@@ -147,7 +147,20 @@ void Tf_Principale::OptionsChampionnat(int groupe)
         return;
     SignaleModification();
     // The menus follow the new options and the view shown stays, made again
-    // from them: the page shown before holds nothing more to write.
+    // from them: the page shown before holds nothing more to write. The menu
+    // tree, rebuilt on the way, keeps the scroll position the user left it at.
+    TTreeNode* haut = tv_Menu->TopItem();
+    const intptr_t donnee = haut ? haut->Data : 0;
+    const std::string texte = haut ? haut->Text() : std::string();
+    const int index = haut ? haut->AbsoluteIndex() : -1;
     RafraichitMenu(true, true);
     RafraichitVue();
+    if (!haut)
+        return;
+    TTreeNode* n = index < tv_Menu->Items().Count() ? tv_Menu->Items()[index] : nullptr;
+    if (!n || n->Data != donnee || n->Text() != texte)
+        for (n = tv_Menu->Items().GetFirstNode(); n && (n->Data != donnee || n->Text() != texte); n = n->GetNext())
+            ;
+    if (n)
+        tv_Menu->SetTopItem(n);
 }

@@ -179,6 +179,8 @@ public:
     bool HideSelection = true;
     bool RowSelect = false;
     TTreeNode* TopItem() const;
+    // Scrolls the tree so that the node is the first one shown.
+    void SetTopItem(TTreeNode* node);
     TTreeNode* GetNodeAt(int X, int Y) const;
     THitTests GetHitTestInfoAt(int X, int Y) const;
     void FullExpand();

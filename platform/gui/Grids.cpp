@@ -46,11 +46,14 @@ public:
             case Qt::Key_Return:
             case Qt::Key_Enter:
                 grid->CommitEditor();
+                if (grid->OnEditorReturn) grid->OnEditorReturn(grid);
                 break;
             case Qt::Key_Escape:
                 grid->SetEditText(editCol, editRow, original);
                 Close(false);
                 break;
+            case Qt::Key_Left:
+            case Qt::Key_Right:
             case Qt::Key_Up:
             case Qt::Key_Down:
             case Qt::Key_Tab:
@@ -59,8 +62,16 @@ public:
                     handled = false;
                     return;
                 }
+                if ((ke->key() == Qt::Key_Left || ke->key() == Qt::Key_Right) && !grid->EditorArrowsMoveCell) {
+                    handled = false;
+                    return;
+                }
                 grid->CommitEditor();
-                WORD key = ke->key() == Qt::Key_Up ? VK_UP : ke->key() == Qt::Key_Down ? VK_DOWN : VK_TAB;
+                WORD key = ke->key() == Qt::Key_Up     ? VK_UP
+                           : ke->key() == Qt::Key_Down ? VK_DOWN
+                           : ke->key() == Qt::Key_Left ? VK_LEFT
+                           : ke->key() == Qt::Key_Right ? VK_RIGHT
+                                                        : VK_TAB;
                 TShiftState shift = ke->key() == Qt::Key_Backtab ? TShiftState(ssShift) : 0u;
                 Dispatch::KeyDown(grid, key, shift);
                 break;

@@ -263,6 +263,12 @@ public:
     TGetEditEvent OnGetEditMask;
     TSetEditEvent OnSetEditText;
     TNotifyEvent OnTopLeftChanged;
+    // Enter in the cell editor: the text is taken first (a grid whose cells
+    // are walked by Enter moves on here).
+    TNotifyEvent OnEditorReturn;
+    // Left and Right in the cell editor take its text and move to the next
+    // cell, as Up and Down do (cells that hold a short number).
+    bool EditorArrowsMoveCell = false;
     TMovedEvent OnColumnMoved;
     TMovedEvent OnRowMoved;
 

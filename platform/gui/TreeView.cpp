@@ -779,6 +779,12 @@ TTreeNode* TTreeView::TopItem() const
     return NodeFromItem(t_->widget->itemAt(QPoint(1, 1)));
 }
 
+void TTreeView::SetTopItem(TTreeNode* node)
+{
+    if (QTreeWidgetItem* it = node ? QItem(node) : nullptr)
+        t_->widget->scrollToItem(it, QAbstractItemView::PositionAtTop);
+}
+
 TTreeNode* TTreeView::GetNodeAt(int X, int Y) const
 {
     return NodeFromItem(t_->widget->itemAt(QPoint(X, Y)));

@@ -67,7 +67,9 @@ TEST(SaisieRapide, KnownNewCancelledAndInternationalPlayers)
     EXPECT_EQ(f->lb_JoueursPresents->Items()[0], f->LigneJoueur(*deplace));
     EXPECT_TRUE(f->cb_AjoutJoueur->GetText().empty());
 
-    // A new name: kept once its card is validated, freed when it is cancelled.
+    // A new name with the card asked for: kept once its card is validated,
+    // freed when it is cancelled.
+    f->cc_AfficheFiche->SetChecked(true);
     kit::WhenModal([](TForm* m) { m->SetModalResult(mrOk); });
     f->cb_AjoutJoueur->SetText("Pierre NOUVEAU");
     kit::Click(f->b_Ajouter);
@@ -130,6 +132,9 @@ TEST(SaisieRapide, PlayerMergedIntoANamesakeLeavesTheList)
     const int lignes = f->cb_AjoutJoueur->Items().Count();
     const std::string ligne = f->LigneJoueur(*venu);
 
+    // The card asked for: the second time the name is new and its card is
+    // cancelled.
+    f->cc_AfficheFiche->SetChecked(true);
     for (int fois = 0; fois < 2; ++fois)
     {
         kit::ForgetModalActions();
