@@ -423,7 +423,7 @@ std::unique_ptr<TListeNotes> TClassJoueur::NotesJoueurs(TSaison& saison, int equ
                     if (note < 0 || note == 255)
                         continue;
                     const int32_t joueur = slot <= nbTit ? m->JoueurTitulaire(id, slot)
-                                                         : m->ValeurRemplacement(id, slot - nbTit, 3);
+                                                         : m->JoueurEntre(id, slot - nbTit);
                     if (!JoueurNonDesigne(joueur))
                         notes->AjouteNote(joueur, note, mode);
                 }

@@ -145,15 +145,20 @@ void TStatistique::SeriesEquipe(const std::vector<TDonneesChampionnat*>& champio
                                 : miTemps[0] == miTemps[1] ? serEgaliteMiTemps
                                                            : serDerriereMiTemps][lieu];
 
-            if (resultat == serVictoire) {
-                // Back from the final score, the latest record first.
+            if (resultat != serNul) {
+                // Back from the final score, the latest record first (the
+                // loser's first at the same minute): a win after trailing, a
+                // defeat after leading.
+                const int gagnant = resultat == serVictoire ? 0 : 1, perdant = 1 - gagnant;
                 int courant[2] = {pour, contre};
                 size_t reste[2] = {buts[0].size(), buts[1].size()};
                 while (reste[0] > 0 && reste[1] > 0) {
-                    const int cote = buts[1][reste[1] - 1].first >= buts[0][reste[0] - 1].first ? 1 : 0;
+                    const int cote = buts[perdant][reste[perdant] - 1].first >= buts[gagnant][reste[gagnant] - 1].first
+                                         ? perdant
+                                         : gagnant;
                     courant[cote] -= buts[cote][--reste[cote]].second;
-                    if (courant[1] > courant[0]) {
-                        ++comptes[serVictoire][serVictoireApresMene][lieu];
+                    if (courant[perdant] > courant[gagnant]) {
+                        ++comptes[resultat][serVictoireApresMene][lieu];
                         break;
                     }
                 }

@@ -20,7 +20,8 @@ using TScoresFrequents = std::array<TScoreFrequent, 64>;
 
 // Situation counts [result][situation][venue]: result 0 win, 1 draw, 2 loss;
 // situation 0 scored first, 1 conceded first, 2 leading at half-time, 3 level,
-// 4 trailing, 5 won after trailing; venue 0 at home, 1 away.
+// 4 trailing, 5 the result turned round (a win after trailing, a defeat after
+// leading); venue 0 at home, 1 away.
 using TSituations = std::array<std::array<std::array<uint16_t, 2>, 6>, 3>;
 
 enum : int {

@@ -233,6 +233,11 @@ int32_t TInfoComp::ValeurRemplacement(int equipe, int r, int k) const
     return k == 1 || k == 3 ? Lit32(m) : *m;
 }
 
+int32_t TInfoComp::JoueurEntre(int equipe, int r) const
+{
+    return ValeurRemplacement(equipe, r, 1) != 0 ? ValeurRemplacement(equipe, r, 3) : 0;
+}
+
 void TInfoComp::SetValeurRemplacement(int equipe, int r, int32_t valeur, int k)
 {
     uint16_t* m = MotRemp(Cote(equipe), r, k);

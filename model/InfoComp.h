@@ -79,6 +79,9 @@ public:
     int32_t ValeurRemplacement(int equipe, int r, int k) const;
     void SetValeurRemplacement(int equipe, int r, int32_t valeur, int k);
     void SetRemplacement(int equipe, int32_t sortant, int32_t entrant, int minute, int r);
+    // The player who came on in record r: its incoming player when the record
+    // also names the player going off, else 0 (a substitute left on the bench).
+    int32_t JoueurEntre(int equipe, int r) const;
     // Line-up slots 1..NbTitulaire are the starters, NbTitulaire+1 .. +NbRemp
     // the players coming on in records 1..NbRemp. Shirt: 0 out of range.
     int Maillot(int equipe, int slot) const;

@@ -216,7 +216,7 @@ private:
                     if (TTrouve* p = Trouve(pid, id, c, n, 0))
                         Cumule(*p, 0, 1);
             for (int r = 1; r <= m->NbRemp(); ++r)
-                if (const int32_t pid = m->ValeurRemplacement(id, r, 3))
+                if (const int32_t pid = m->JoueurEntre(id, r))
                     if (TTrouve* p = Trouve(pid, id, c, n, 0))
                         Cumule(*p, 0, 1);
         }
@@ -239,7 +239,10 @@ private:
         case 3: {
             int premier, dernier;
             CodesSport(source_.Sport, premier, dernier);
-            const int codeMatch = source_.Sport == 2 ? 5 : 36;
+            // handball keeps the matches played in a code of their own; in
+            // basketball a player with any statistic typed has played
+            const bool basket = source_.Sport == 2;
+            joues_.clear();
             for (int s = premier; s <= dernier; ++s) {
                 const TListeDonnees* l = j->ListeStat(s, source_.Sport);
                 if (!l)
@@ -248,8 +251,12 @@ private:
                     const TDonneesEvt& d = *l->Donnee(i);
                     if (TTrouve* p = Trouve(d.IdJoueur(), d.IdEquipe(), c, n, s)) {
                         Cumule(*p, s, d.Mot());
-                        if (s == codeMatch && d.Mot() >= 1)
-                            Cumule(*p, 0, 1);
+                        if (d.Mot() < 1 || (!basket && s != 36))
+                            continue;
+                        if (basket && std::find(joues_.begin(), joues_.end(), p->joueur) != joues_.end())
+                            continue;
+                        joues_.push_back(p->joueur);
+                        Cumule(*p, 0, 1);
                     }
                 }
             }
@@ -268,6 +275,7 @@ private:
     std::vector<TCumul> cumuls_;
     std::vector<size_t> touches_;   // the sums of the current championship, in order
     TRapportStats* rapport_;
+    std::vector<TJoueur*> joues_;   // the players of the matchday credited a match (basketball)
     TJoueur* seul_;
     int equipeSeul_;
 };

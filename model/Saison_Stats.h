@@ -57,8 +57,9 @@ inline bool JoueurNonDesigne(int32_t id)
 // championship, from its last played matchday down to 1: matches played,
 // scoring records (kind 1), bookings and sendings-off, then the sport's own
 // counts (football assists; rugby conversions, penalty goals, drop goals as
-// kinds 2, 3, 4; basketball and handball every statistic code, codes 5 and 36
-// adding a match played). Records carrying 0x80 or 0x800 are not scoring
+// kinds 2, 3, 4; basketball and handball every statistic code; a basketball
+// player with any statistic of a matchday, a handball player with code 36,
+// has played that match). Substitutes who did not come on have not played. Records carrying 0x80 or 0x800 are not scoring
 // records. Statistics are kept under the championship's CodeChamp.
 TRapportStats CalculeStatJoueurs(const TSourceStats& source);
 

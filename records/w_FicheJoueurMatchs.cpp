@@ -47,7 +47,7 @@ TPresence Presence(const TInfoComp& m, int equipe, int32_t joueur, int miTemps)
     for (int r = 1; r <= m.NbRemp(); ++r)
     {
         const int minute = m.ValeurRemplacement(equipe, r, 5);
-        if (!p.Titulaire && m.ValeurRemplacement(equipe, r, 3) == joueur && p.Minutes == 127)
+        if (!p.Titulaire && m.JoueurEntre(equipe, r) == joueur && p.Minutes == 127)
         {
             p.Minutes = std::max(duree - minute, 0);
             p.Entree = minute;

@@ -133,7 +133,7 @@ void Tf_Notes::ChargeMatch()
             int32_t id = 0;
             if (m)
                 id = k <= nbTitulaire_ ? m->JoueurTitulaire(equipe, k)
-                                       : m->ValeurRemplacement(equipe, k - nbTitulaire_, 3);
+                                       : m->JoueurEntre(equipe, k - nbTitulaire_);
             if (id == 0) {
                 r.Nom->SetText("");
                 r.Nom->Numero = 0;

@@ -56,8 +56,8 @@ void CompteJoueursMatch(const TInfoComp* m, std::set<int32_t>* joueurs, int* mat
             if (const int32_t j = m->JoueurTitulaire(id, s); j > 0)
                 joueurs->insert(j);
         for (int r = 1; r <= c.NbRemp(); ++r)
-            for (int k : {1, 3})
-                if (const int32_t j = m->ValeurRemplacement(id, r, k); j > 0)
+            for (const int32_t j : {m->ValeurRemplacement(id, r, 1), m->JoueurEntre(id, r)})
+                if (j > 0)
                     joueurs->insert(j);
     }
     if (matchs)

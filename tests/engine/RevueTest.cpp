@@ -573,7 +573,7 @@ TEST(RevueSeries, RugbyConversionAndComeback)
     TStatistique::SeriesEquipeChampionnat(*c, 0, 0, c->IdEquipe(0), matchs, n);
     EXPECT_EQ(n[serDefaite][serMarquePremier][0], 1);
     EXPECT_EQ(n[serDefaite][serMeneMiTemps][0], 1);
-    EXPECT_EQ(n[serDefaite][serVictoireApresMene][0], 0);   // lost after leading: not counted
+    EXPECT_EQ(n[serDefaite][serVictoireApresMene][0], 1);   // lost after leading
     TStatistique::SeriesEquipeChampionnat(*c, 0, 0, c->IdEquipe(1), matchs, n);
     EXPECT_EQ(n[serVictoire][serEncaissePremier][1], 1);
     EXPECT_EQ(n[serVictoire][serDerriereMiTemps][1], 1);

@@ -89,7 +89,46 @@ TEST(Series, FirstGoalHalfTimeAndWinAfterTrailing)
     TStatistique::SeriesEquipeChampionnat(*c, 0, 0, c->IdEquipe(1), matchs, n);
     EXPECT_EQ(n[serDefaite][serMarquePremier][1], 1);
     EXPECT_EQ(n[serDefaite][serMeneMiTemps][1], 1);
-    EXPECT_EQ(n[serDefaite][serVictoireApresMene][1], 0);
+    // led 2-0, lost 2-3: a defeat after leading
+    EXPECT_EQ(n[serDefaite][serVictoireApresMene][1], 1);
+}
+
+// The result turned round, for the home team: each match typed goal by goal
+// (side 0 home, 1 away, minute), its final score the goals' sum.
+TEST(Series, WinAfterTrailingAndDefeatAfterLeading)
+{
+    struct Cas
+    {
+        const char* nom;
+        std::vector<std::pair<int, int>> buts;
+        int victoireApresMene, defaiteApresMene;
+    };
+    const Cas cas[] = {
+        {"led 1-0, lost 1-2", {{0, 10}, {1, 50}, {1, 80}}, 0, 1},
+        {"trailed 0-1, won 2-1", {{1, 10}, {0, 50}, {0, 80}}, 1, 0},
+        {"never led, lost 0-2", {{1, 10}, {1, 50}}, 0, 0},
+        {"trailed, levelled, lost 1-2", {{1, 10}, {0, 20}, {1, 80}}, 0, 0},
+        {"led 2-1, lost 2-3", {{0, 5}, {1, 10}, {0, 30}, {1, 60}, {1, 70}}, 0, 1},
+        {"led then drew 1-1", {{0, 10}, {1, 80}}, 0, 0},
+        {"two goals in one minute, lost 1-2", {{1, 30}, {0, 30}, {1, 60}}, 0, 0},
+    };
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        TChampionnatEssai c{0, 2, TDonneesChampionnat::TypeChamp, 1};
+        c->TempsPeriode = 45;
+        int score[2] = {0, 0};
+        for (const auto& b : k.buts)
+            ++score[b.first];
+        Resultat(*c, 1, 0, 1, score[0], score[1]);
+        for (const auto& [cote, minute] : k.buts)
+            Evenement(*c, 2, 1, cote, minute);
+        int matchs = 0;
+        TSituations n;
+        TStatistique::SeriesEquipeChampionnat(*c, 0, 0, c->IdEquipe(0), matchs, n);
+        EXPECT_EQ(n[serVictoire][serVictoireApresMene][0], k.victoireApresMene);
+        EXPECT_EQ(n[serDefaite][serVictoireApresMene][0], k.defaiteApresMene);
+        EXPECT_EQ(n[serNul][serVictoireApresMene][0], 0);
+    }
 }
 
 TEST(Series, RugbyWeights)

@@ -201,7 +201,8 @@ TEST(StatsJoueurs, RugbyComptesALaMain)
     ASSERT_TRUE(CalculeStatJoueurs(s.Source()).Vide());
     EXPECT_EQ(p->NbMatch(1), 1);
     StatsSont(*p, 1, {{1, 2}, {2, 1}, {3, 2}, {4, 1}});
-    EXPECT_EQ(q->NbMatch(1), 1);
+    // among the substitutes with nobody going off: he never came on
+    EXPECT_EQ(q->NbMatch(1), 0);
 }
 
 TEST(StatsJoueurs, BasketComptesALaMain)
@@ -222,7 +223,7 @@ TEST(StatsJoueurs, BasketComptesALaMain)
     s.Evenement(1, 6, q, A, 8);
     s.Evenement(1, 16, q, A, 3);
     s.Evenement(1, 16, v, B, 2);
-    s.Evenement(2, 5, p, A, 0);   // no playing time: no match
+    s.Evenement(2, 5, p, A, 0);   // no playing time, but points and shots: a match
     s.Evenement(2, 6, p, A, 4);
     s.Evenement(2, 7, p, A, 2);
     s.Evenement(2, 8, p, A, 7);
@@ -230,11 +231,11 @@ TEST(StatsJoueurs, BasketComptesALaMain)
     const TRapportStats rap = CalculeStatJoueurs(s.Source());
     ASSERT_EQ(rap.Orphelins.size(), 1u);
     EXPECT_EQ(rap.Orphelins[0], (TOrphelin{1, 2, 6, 5555, A}));
-    EXPECT_EQ(p->NbMatch(1), 1);
+    EXPECT_EQ(p->NbMatch(1), 2);
     StatsSont(*p, 1, {{5, 30}, {6, 16}, {7, 2}, {8, 7}, {16, 5}});
     EXPECT_EQ(q->NbMatch(1), 1);
     EXPECT_EQ(q->Stat(1, 6), 8);
-    EXPECT_EQ(v->NbMatch(1), 0);
+    EXPECT_EQ(v->NbMatch(1), 1);   // his fouls: he played
     EXPECT_EQ(v->Stat(1, 16), 2);
 
     // Fouls 5 and 3 of A, 2 of B: 10 bookings, 1 sending-off.
@@ -244,7 +245,7 @@ TEST(StatsJoueurs, BasketComptesALaMain)
     // One player's recount keeps the statistic codes.
     p->RazStats(true);
     CalculeStatJoueur(s.Source(), p->Numero, A);
-    EXPECT_EQ(p->NbMatch(1), 1);
+    EXPECT_EQ(p->NbMatch(1), 2);
     EXPECT_EQ(p->Stat(1, 6), 16);
 }
 
