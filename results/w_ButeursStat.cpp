@@ -712,7 +712,7 @@ void Tf_ButeursBasket::Dispose()
     PrepareGrille(csc_StatTir, 150, 35, 20, 20);
     static const int complet[] = {1233, 590, 40, 1234, 1235, 582, 1237, 583, 1239};
     static const int compact[] = {1233, 1240, 1241, 585, 649, 1293, 586, 588, 587};
-    static const char* defauts[2][9] = {{"Joueur", "Pts/m", "Pts", "2 pts", "2 pts tentés", "3 pts", "3 pts tentés",
+    static const char* defauts[2][9] = {{"Joueur", "Min", "Pts", "2 pts", "2 pts tentés", "3 pts", "3 pts tentés",
                                          "LF", "LF tentés"},
                                         {"Joueur", "RO", "RD", "Pd", "Ct", "FP", "Int", "BP", "Ft"}};
     for (int c = 0; c <= 8; ++c)

@@ -1,6 +1,8 @@
 #include "ui/Couleurs.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace
 {
@@ -109,4 +111,42 @@ TColor CouleurTexteSchema(TColor designee, const TCouleurElement& c)
     case 0x80FF80: return c.ExtraCouleur3;
     default: return designee;
     }
+}
+
+namespace
+{
+// Relative luminance of a colour (0x00BBGGRR), 0 black to 1 white.
+double Luminance(TColor c)
+{
+    auto canal = [](uint32_t v) {
+        const double x = v / 255.0;
+        return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
+    };
+    const auto rgb = static_cast<uint32_t>(c);
+    return 0.2126 * canal(rgb & 0xFF) + 0.7152 * canal((rgb >> 8) & 0xFF) + 0.0722 * canal((rgb >> 16) & 0xFF);
+}
+}
+
+double Contraste(TColor a, TColor b)
+{
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TColor CouleurLisible(TColor texte, TColor fond)
+{
+    const bool assombrir = Luminance(fond) > 0.18;
+    TColor c = texte;
+    for (int pas = 1; pas <= 20 && Contraste(c, fond) < 4.5; ++pas)
+    {
+        uint32_t r = 0;
+        for (int k = 0; k < 3; ++k)
+        {
+            const int v = static_cast<int>((static_cast<uint32_t>(texte) >> (8 * k)) & 0xFF);
+            const int w = assombrir ? v * (20 - pas) / 20 : v + (255 - v) * pas / 20;
+            r |= static_cast<uint32_t>(w) << (8 * k);
+        }
+        c = static_cast<TColor>(r);
+    }
+    return c;
 }

@@ -90,3 +90,10 @@ TColor CouleurFondSchema(TColor designee, const TCouleurElement& c);
 // The text colour a control designed with `designee` takes; any colour the
 // scheme does not map stays as it is.
 TColor CouleurTexteSchema(TColor designee, const TCouleurElement& c);
+
+// The contrast ratio of two colours (1 to 21).
+double Contraste(TColor a, TColor b);
+// The text colour as written over the background: itself when it reads
+// (contrast 4.5 at least), else darkened (lightened over a dark background)
+// step by step, keeping its hue, until it does.
+TColor CouleurLisible(TColor texte, TColor fond);

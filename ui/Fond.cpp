@@ -5,6 +5,7 @@
 #include "platform/gui/Printers.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
+#include "ui/Couleurs.h"
 
 #include <algorithm>
 #include <cmath>
@@ -147,7 +148,8 @@ void TFondCopie::Imprime(const TRect& r)
             continue;
         c.Font = l->Font();
         c.Font.SetSize(12);
-        if (ColorToRGB(l->Font().Color()) == 0xFFFFFF)
+        // the paper is white: a text that would not read on it prints black
+        if (Contraste(ColorToRGB(l->Font().Color()), clWhite) < 4.5)
             c.Font.SetColor(clBlack);
         const int x = r.Left + static_cast<int>(std::nearbyint(double(l->Left()) * r.Width() / w));
         const int y = r.Top + static_cast<int>(std::nearbyint(double(l->Top()) * r.Height() / h));

@@ -543,6 +543,14 @@ void TGraphLigne::ChangeMarqueCourbe(int i, int reliee)
     }
 }
 
+void TGraphLigne::ChangeSymbolesCourbe(int i, bool symboles)
+{
+    if (TCourbe* c = Courbe(i)) {
+        c->Symboles = symboles;
+        Invalidate();
+    }
+}
+
 void TGraphLigne::Dessine(TCanvas& c)
 {
     TGraphe::Dessine(c);
@@ -561,7 +569,7 @@ void TGraphLigne::Dessine(TCanvas& c)
                 continue;
             int px = Gauche + MulDiv0(largeur, p->X, fullX);
             int py = Origine + Sens * MulDiv0(hauteur, p->Y, fullY);
-            if (Grille() || carre_) {
+            if (Grille() || carre_ || courbe->Symboles) {
                 TColor cp = courbe->Couleur(p->X).Debut;
                 c.Pen.SetColor(cp);
                 c.Brush.SetColor(cp);

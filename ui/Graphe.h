@@ -44,6 +44,9 @@ public:
     TCouleurPoint CouleurDefaut;
     uint8_t Affichee = 1;
     uint8_t Reliee = 1;
+    // In a line chart, a square marker on each of its points (as Carre gives
+    // every series).
+    bool Symboles = false;
 
     void Vide() { Points.clear(); }
     int MaxX() const;   // 0 with no point
@@ -206,6 +209,8 @@ public:
     uint8_t CouleurRelie() const { return couleurRelie_; }
     void SetCouleurRelie(uint8_t v);
     void ChangeMarqueCourbe(int i, int reliee);
+    // Shows or hides the square markers of series i.
+    void ChangeSymbolesCourbe(int i, bool symboles);
 
     // The point under (X, Y) of the control. Serie -1 (or any value out of
     // range) searches every shown series and receives the series found.

@@ -417,14 +417,7 @@ void Tf_StatEquipe::CreeAffluence()
         b->SetGroupIndex(y);
         b->SetDown(bas);
         b->SetParent(fc_Affluence);
-        b->OnClick = [this](TObject*) {
-            GraphSpect->ChangeStyleCourbe(0, 1);
-            if (TCourbe* c = GraphSpect->Courbe(0))
-                c->Reliee = SpeedButton14->Down() ? 2 : 1;
-            if (TCourbe* c = GraphSpect->Courbe(1))
-                c->Reliee = SpeedButton15->Down() ? 2 : 1;
-            GraphSpect->Invalidate();
-        };
+        b->OnClick = [this](TObject*) { SymbolesAffluence(); };
         return b;
     };
     SpeedButton14 = bouton("SpeedButton14", 10, 759, "A domicile", true);
@@ -511,7 +504,7 @@ void Tf_StatEquipe::CreeScores()
     auto* droite = Panneau(this, ts_ScoreFrequent, "PanelScores", alRight, 170);
     FondCopie6 = Fond(this, droite, "FondCopie6", "FondCarrebleu");
     FondCopie6->SetAlign(alClient);
-    auto rond = [this](const char* nom, int y, int texte, const std::string& defaut, int filtre) {
+    auto rond = [this](const char* nom, int y, int texte, const std::string& defaut) {
         auto* r = new TRondCoche(this);
         r->SetName(nom);
         r->SetCaption(Texte(texte, defaut));
@@ -520,12 +513,12 @@ void Tf_StatEquipe::CreeScores()
         r->SetBounds(10, y, 150, 18);
         r->Setgroupe(0);
         r->SetParent(FondCopie6);
-        r->OnClick = [this, filtre](TObject*) { AfficheScoresFrequents(filtre); };
+        r->OnClick = [this](TObject*) { AfficheScoresFrequents(); };
         return r;
     };
-    rc_General2 = rond("rc_General2", 14, 213, L1("En général"), 2);
-    rc_Domicile2 = rond("rc_Domicile2", 36, 64, "A Domicile", 0);
-    rc_Exterieur2 = rond("rc_Exterieur2", 58, 65, "A l'exterieur", 1);
+    rc_General2 = rond("rc_General2", 14, 213, L1("En général"));
+    rc_Domicile2 = rond("rc_Domicile2", 36, 64, "A Domicile");
+    rc_Exterieur2 = rond("rc_Exterieur2", 58, 65, "A l'exterieur");
     rc_General2->SetChecked(true);
     TScrollBox* b = Defilant(this, ts_ScoreFrequent, "sb_Scores");
     sg_Stats = Grille(this, b, "sg_Stats");
@@ -640,7 +633,12 @@ void Tf_StatEquipe::ActualisePage()
         return;
     const int groupe = Groupes[index];
     StatutPage();
-    CadreParam->Init(*Couleurs.Couleur(15), Saison, groupe != 6, groupe != 6);
+    // the statistics and attendance pages cover the whole championship: the
+    // frame is hidden there, and keeps the band the other pages show
+    if (groupe == 6)
+        CadreParam->SetVisible(false);
+    else
+        CadreParam->Init(*Couleurs.Couleur(15), Saison, true, true);
     if (remplis_[static_cast<size_t>(groupe)])
         return;
     switch (groupe) {
@@ -654,7 +652,7 @@ void Tf_StatEquipe::ActualisePage()
     case 2: AfficheJoueurs(); break;
     case 3: RemplitComposition(); break;
     case 4: AfficheSituations(); break;
-    case 5: AfficheScoresFrequents(2); break;
+    case 5: AfficheScoresFrequents(); break;
     case 6:
         AfficheEvolution();
         AfficheClassements();
@@ -787,6 +785,12 @@ void Tf_StatEquipe::sb_CompositionResize(TObject*)
     const int W = sb_Composition->Width(), H = sb_Composition->Height();
     sg_Composition->SetLeft(W > sg_Composition->Width() ? (W - sg_Composition->Width()) / 2 : 0);
     sg_Composition->SetTop(H > sg_Composition->Height() ? (H - sg_Composition->Height()) / 2 : 0);
+}
+
+void Tf_StatEquipe::SymbolesAffluence()
+{
+    GraphSpect->ChangeSymbolesCourbe(0, SpeedButton14->Down());
+    GraphSpect->ChangeSymbolesCourbe(1, SpeedButton15->Down());
 }
 
 void Tf_StatEquipe::GraphSpectMouseMove(int X, int Y)

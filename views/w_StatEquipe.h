@@ -255,10 +255,14 @@ public:
     void AfficheClassements();
     void AfficheEvolution();
     void AfficheSituations();
-    void AfficheScoresFrequents(int filtre);
+    // The frequent scores of the venue radio over the band.
+    void AfficheScoresFrequents();
     void b_ChangeButClick(TObject* Sender);
     void GrilleDblClick(TColorStringGrid* g);
     void GraphSpectMouseMove(int X, int Y);
+    // The point markers of the home and away attendance curves, by the down
+    // state of their buttons.
+    void SymbolesAffluence();
     void sb_CompositionResize(TObject* Sender);
     // Results-path lines: the two columns' labels.
     const std::vector<TLabel*>& LignesDomicile() const { return lignesDom_; }
@@ -296,7 +300,7 @@ private:
     void StatutPage();
     void RemplitComposition();
     void AjouteResultat(TDonneesChampionnat& c, int journee, int match, int cote, std::vector<uint8_t>& points,
-                        std::array<std::array<int, 5>, 4>& records, int& nDom, int& nExt);
+                        std::array<std::array<int, 6>, 4>& records, int& nDom, int& nExt);
     void ImprimeParcours();
     void ImprimeStatistiques();
     void EnregistreParcoursHTML(const std::string& nomFichier);

@@ -162,10 +162,12 @@ public:
         auto temps = CalculeTempsJeu(saison, equipe, liste, derniere, premiere, nullptr);
         temps->Trie();
         const TDonneesChampionnat* c = saison ? saison->ChampionnatCourant() : nullptr;
+        // minutes per match; rebounds, assists, steals, turnovers, blocks and
+        // points per match
         std::vector<TColonne> colonnes = {{50, Texte(74)},   {140, Texte(71)}, {25, Texte(589)}, {25, Texte(590)},
                                           {50, Texte(1234)}, {30, "%"},        {50, Texte(582)}, {30, "%"},
                                           {50, Texte(583)},  {30, "%"}};
-        for (int id : {584, 585, 586, 587, 588, 40})
+        for (int id : {584, 585, 586, 588, 649, 40})
             colonnes.push_back({27, Texte(id)});
         Lignes(g, *temps, colonnes, couleurs, [c](const TTempsJoueur& t) {
             const int m = t.Compteurs[1];
@@ -215,11 +217,13 @@ public:
         // the matches back in the second counter, where the rows read them
         for (int i = 0; i < temps->Nombre(); ++i)
             std::swap(temps->TempsJoueur(i)->Compteurs[0], temps->TempsJoueur(i)->Compteurs[1]);
+        // goals, shots, penalty goals, saves, penalty saves; turnovers,
+        // assists, steals, warnings, suspensions, disqualifications per match
         std::vector<TColonne> colonnes = {{60, Texte(74)},   {140, Texte(71)}, {29, Texte(589)}, {29, Texte(68)},
                                           {29, Texte(1127)}, {35, "%"},        {29, Texte(302)}, {35, "%"},
-                                          {29, Texte(1492)}, {35, "%"},        {29, Texte(1532)}, {35, "%"},
-                                          {29, Texte(587)},  {29, Texte(585)}, {29, Texte(586)}, {29, Texte(1495)},
-                                          {29, "2'"},        {29, Texte(1493)}};
+                                          {29, Texte(1492)}, {35, "%"},        {29, Texte(3653)}, {35, "%"},
+                                          {29, Texte(588)},  {29, Texte(585)}, {29, Texte(586)}, {29, Texte(3651)},
+                                          {29, "2'"},        {29, Texte(3652)}};
         Lignes(g, *temps, colonnes, couleurs, [c](const TTempsJoueur& t) {
             const int m = t.Compteurs[1];
             auto s = [&](int code) { return Code(t, c, code); };

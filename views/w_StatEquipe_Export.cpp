@@ -1,6 +1,7 @@
 // The team sheet printed, written as HTML (with its pictures beside the page)
 // and its ten page functions.
 #include <algorithm>
+#include <cmath>
 
 #include "codecs/PngPicture.h"
 #include "engine/CalculClassement.h"
@@ -179,11 +180,21 @@ void Tf_StatEquipe::ImprimeParcours()
     TPrinter& p = Printer();
     TCanvas& c = p.Canvas();
     const size_t n = std::max(lignesDom_.size(), lignesExt_.size());
-    int large = 0;
-    for (const auto* v : {&lignesDom_, &lignesExt_})
-        for (TLabel* l : *v)
-            large = std::max(large, c.TextWidth(l->Caption()));
-    const int W = large * 11 / 10, h = c.TextHeight("A") * 3 / 2;
+    auto largeur = [&] {
+        int large = std::max(c.TextWidth(Texte(64)), c.TextWidth(Texte(65)));
+        for (const auto* v : {&lignesDom_, &lignesExt_})
+            for (TLabel* l : *v)
+                large = std::max(large, c.TextWidth(l->Caption()));
+        return large * 11 / 10;
+    };
+    // long club names: a smaller font, so that both columns fit the page
+    const int colonnes = neutre_ ? 1 : 2;
+    int W = largeur();
+    while (colonnes * W + 1 > p.PageWidth() && c.Font.Size() > 6) {
+        c.Font.SetSize(c.Font.Size() - 1);
+        W = largeur();
+    }
+    const int h = c.TextHeight("A") * 3 / 2;
     const int bas = static_cast<int>(n + 1) * h;
     c.Brush.SetStyle(bsClear);
     c.Rectangle(0, 0, W + 1, bas);
@@ -213,17 +224,19 @@ void Tf_StatEquipe::ImprimeStatistiques()
     c.Font = Label14->Font();
     c.Font.SetColor(clBlack);
     c.TextOut((W - c.TextWidth(Label14->Caption())) / 2, 0, Label14->Caption());
+    // the charts below the team's name, which they would cover
+    const int haut = c.TextHeight(Label14->Caption()) + 5;
     c.Font = Font();
     c.Font.SetSize(14);
-    const int T = Hp / 3, Q = W / 4, R = Hp / 4;
+    const int T = Hp / 3, Q = W / 4, R = (Hp - haut) / 4;
     TFondCopie* boites[3] = {FondCopie13, FondCopie14, FondCopie15};
     for (int k = 0; k < 3; ++k)
         if (boites[k]->Visible() || k == 0)
             boites[k]->Imprime(Rect(0, k * T + 5, Q, (k + 1) * T));
-    Graph2->Imprime(Rect(Q, 0, W, R), c);
-    Graph3->Imprime(Rect(Q, R, W, 2 * R), c);
-    Editserie->ImprimeDans(p, Rect(Q, 2 * R, W, 3 * R));
-    Graph4->Imprime(Rect(Q, 3 * R, W, 4 * R), c);
+    Graph2->Imprime(Rect(Q, haut, W, haut + R), c);
+    Graph3->Imprime(Rect(Q, haut + R, W, haut + 2 * R), c);
+    Editserie->ImprimeDans(p, Rect(Q, haut + 2 * R, W, haut + 3 * R));
+    Graph4->Imprime(Rect(Q, haut + 3 * R, W, haut + 4 * R), c);
 }
 
 // ============================================================================
@@ -262,14 +275,16 @@ void Tf_StatEquipe::EnregistreParcoursHTML(const std::string& nomFichier)
         CouleurFondLigne(static_cast<int>(i), fond);
         t += "    \t<tr BGCOLOR=" + CouleurVersTexte(fond) + ">\r\n";
         if (i < lignesDom_.size())
-            t += "    \t<td align=center><Font Color=" + CouleurVersTexte(lignesDom_[i]->Font().Color()) + ">" +
+            t += "    \t<td align=center><Font Color=" +
+                 CouleurVersTexte(CouleurLisible(lignesDom_[i]->Font().Color(), fond)) + ">" +
                  H(lignesDom_[i]->Caption()) + "</FONT></td>\r\n";
         else
             t += "    \t<td align=center>&nbsp;</td>\r\n";
         if (!neutre_) {
             if (i < lignesExt_.size())
                 t += "    \t<td align=center width=50%><Font Color=" +
-                     CouleurVersTexte(lignesExt_[i]->Font().Color()) + ">" + H(lignesExt_[i]->Caption()) +
+                     CouleurVersTexte(CouleurLisible(lignesExt_[i]->Font().Color(), fond)) + ">" +
+                     H(lignesExt_[i]->Caption()) +
                      "</FONT></td>\r\n";
             else
                 t += "    \t<td align=center width=50%>&nbsp;</td>\r\n";
@@ -636,8 +651,8 @@ void Tf_StatEquipe::ExecuteFonction(const std::string& Nom, const TStringList& P
         const bool coupe = (c->Option(11) & 2) != 0;
         g.ChangeStyleCourbe(1, coupe ? 0 : 1);
         g.ChangeStyleCourbe(2, 0);
-        g.ChangeMarqueCourbe(0, 2);
-        g.ChangeMarqueCourbe(1, 2);
+        g.ChangeSymbolesCourbe(0, true);
+        g.ChangeSymbolesCourbe(1, true);
         g.ChangeCouleurCourbe(0, Couleur(Parametres, "CouleurDomicile", "#0000FF"));
         g.ChangeCouleurCourbe(1, Couleur(Parametres, "CouleurExterieur", "#FFFF00"));
         g.SetNbPointX(std::max(c->NbJour(), 1));

@@ -162,10 +162,10 @@ void Tf_StatEquipe::AfficheParcours()
     if (!courant)
         return;
     EntetePoints(*sg_PointPris, Couleurs, 80);
-    // records A..D: our score, their score, matchday, our id, their id
-    std::array<std::array<int, 5>, 4> records{};
+    // records A..D: our score, their score, matchday, our id, their id, 1 at home
+    std::array<std::array<int, 6>, 4> records{};
     for (auto& r : records)
-        r = {-1, -1, 0, 0, 0};
+        r = {-1, -1, 0, 0, 0, 0};
     int nDom = 0, nExt = 0, row = 1;
     const int premiere = CadreParam->Premiere();
     const bool entier = premiere == 0 || CadreParam->ListeChoisie() != nullptr;
@@ -189,16 +189,17 @@ void Tf_StatEquipe::AfficheParcours()
             labels[i]->SetCaption("-");
             continue;
         }
-        const bool pour = i % 2 == 0;
-        labels[i]->SetCaption(IntToStr(pour ? r[0] : r[1]) + " ( " + Saison->NomEquipeCourant(r[3]) + "-" +
-                              Saison->NomEquipeCourant(r[4]) + " : " + IntToStr(r[0]) + " - " + IntToStr(r[1]) +
-                              " )");
+        // the match as it was played: home team first
+        const bool pour = i % 2 == 0, dom = r[5] != 0;
+        labels[i]->SetCaption(IntToStr(pour ? r[0] : r[1]) + " ( " + Saison->NomEquipeCourant(dom ? r[3] : r[4]) +
+                              "-" + Saison->NomEquipeCourant(dom ? r[4] : r[3]) + " : " +
+                              IntToStr(dom ? r[0] : r[1]) + " - " + IntToStr(dom ? r[1] : r[0]) + " )");
     }
     MiseEnPage();
 }
 
 void Tf_StatEquipe::AjouteResultat(TDonneesChampionnat& c, int journee, int match, int cote,
-                                   std::vector<uint8_t>& points, std::array<std::array<int, 5>, 4>& records, int& nDom,
+                                   std::vector<uint8_t>& points, std::array<std::array<int, 6>, 4>& records, int& nDom,
                                    int& nExt)
 {
     const bool domicile = cote == 0;
@@ -212,9 +213,9 @@ void Tf_StatEquipe::AjouteResultat(TDonneesChampionnat& c, int journee, int matc
     auto& pour = records[static_cast<size_t>(base)];
     auto& contre = records[static_cast<size_t>(base + 1)];
     if (s.Nous > pour[0])
-        pour = {s.Nous, s.Eux, journee, s.IdNous, s.IdEux};
+        pour = {s.Nous, s.Eux, journee, s.IdNous, s.IdEux, domicile ? 1 : 0};
     if (s.Eux > contre[1])
-        contre = {s.Nous, s.Eux, journee, s.IdNous, s.IdEux};
+        contre = {s.Nous, s.Eux, journee, s.IdNous, s.IdEux, domicile ? 1 : 0};
     if (!ligne)
         return;
     std::string texte;
@@ -338,6 +339,7 @@ void Tf_StatEquipe::AfficheEvolution()
     GraphSpect->SetNbPointY(10);
     GraphSpect->ChangeCouleurCourbe(0, Couleurs.LigneGraph);
     GraphSpect->ChangeCouleurCourbe(1, Couleurs.LigneGraph2);
+    SymbolesAffluence();
     FondCopie21->SetVisible(false);
     int v = 40, compteur = 1;
     int64_t total = 0;
@@ -452,17 +454,16 @@ void Tf_StatEquipe::AfficheSituations()
         }
 }
 
-void Tf_StatEquipe::AfficheScoresFrequents(int filtre)
+void Tf_StatEquipe::AfficheScoresFrequents()
 {
     if (!Saison || !Saison->ChampionnatCourant())
         return;
+    // what the venue radio and the band say, whoever asks for the fill
+    const int filtre = rc_Domicile2->Checked() ? 0 : rc_Exterieur2->Checked() ? 1 : 2;
     sg_Stats->InitColonnes();
-    if (filtre == 2 && rc_General2->Checked())
-        Tf_DiversStat::RemplitScoresFrequentsListe(Saison, *sg_Stats, CadreParam->ListeChampionnats(),
-                                                   CadreParam->Premiere(), CadreParam->Derniere(), Couleurs,
-                                                   IdEquipe(), 2);
-    else
-        Tf_DiversStat::RemplitScoresFrequents(Saison, *sg_Stats, filtre, IdEquipe(), Couleurs);
+    Tf_DiversStat::RemplitScoresFrequentsListe(Saison, *sg_Stats, CadreParam->ListeChampionnats(),
+                                               CadreParam->Premiere(), CadreParam->Derniere(), Couleurs, IdEquipe(),
+                                               filtre);
     MiseEnPage();
 }
 
@@ -505,7 +506,8 @@ void Tf_StatEquipe::CompteButsEncaisses(TRepartition& r, bool raz, TDonneesChamp
         if (TListeDonnees* l = c.ListeButeurs(m))
             for (int i = 0; i < l->Nombre(); ++i) {
                 const TDonneesEvt* e = l->Donnee(i);
-                if (e->IdEquipe() == adversaire && (e->Mot() & 0x880) == 0)
+                // the opponent's goals as its own are counted: own goals too
+                if (e->IdEquipe() == adversaire && !Manque(*e))
                     ++r[static_cast<size_t>((e->Mot() & 127) / 5)];
             }
     }
@@ -607,14 +609,16 @@ void Tf_StatEquipe::AfficheClassementEquipe(TSaison* saison, int idEquipe, const
         joueurs = TClassJoueur::TotauxJoueurs(*saison, idEquipe, liste, premiere, derniere, type);
     }
     const int lignes = std::max(static_cast<int>(joueurs.size()), 1);
+    // the assists and the ratings have headings of their own
+    const std::string titre =
+        type == 5   ? Texte(299)
+        : type == 7 ? Texte(922)
+                    : TClassJoueur::LibelleClassementEquipe(*saison, TClassJoueur::NumeroLibelleEquipe(type));
     Taille(g, 3, lignes + 1, {60, 140, 70});
     Entete(g, 0, "", couleurs, 1);
     Entete(g, 1, Texte(107), couleurs, 0);
-    // the ratings' caption is text 300 itself
-    Entete(g, 2,
-           type == 7 ? Texte(300)
-                     : TClassJoueur::LibelleClassementEquipe(*saison, TClassJoueur::NumeroLibelleEquipe(type)),
-           couleurs, 1);
+    Entete(g, 2, titre, couleurs, 1);
+    g.ElargitSelonTexte(0);
     if (joueurs.empty()) {
         Cellule(g, 1, 1, Texte(108), couleurs, false, 0);
         return;
@@ -708,7 +712,7 @@ void TClasseStatEquipe::AjouteTempsJournee(TListeTemps& liste, int journee, TDon
             t->Compteurs[0] += F;
         }
     for (int r = 1; r <= c.NbRemp(); ++r) {
-        const int32_t entrant = match->ValeurRemplacement(idEquipe, r, 3);
+        const int32_t entrant = match->JoueurEntre(idEquipe, r);
         if (entrant == 0)
             continue;
         const int t = match->ValeurRemplacement(idEquipe, r, 5);

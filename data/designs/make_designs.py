@@ -243,6 +243,7 @@ DESIGNS = [
             'CouleurFondTitreTableau': (121, 152, 232), 'CouleurFond1Tableau': (255, 255, 255),
             'CouleurFond2Tableau': (214, 232, 250), 'CouleurFondSelTableau': (236, 112, 0),
             'CouleurTexteSelTableau': (255, 255, 255), 'CouleurFondSuiviTableau': (255, 220, 120),
+            'LigneGraph': (255, 230, 0), 'LigneGraph2': (255, 120, 200), 'CouleurRouge': (255, 80, 80),
         },
     },
     {
@@ -270,6 +271,7 @@ DESIGNS = [
             'CouleurFond2Tableau': (226, 236, 228), 'CouleurFondSelTableau': (40, 160, 70),
             'CouleurTexteSelTableau': (255, 255, 255), 'CouleurFondSuiviTableau': (250, 236, 150),
             'GraphCouleurDebut': (170, 240, 150), 'GraphCouleurFin': (30, 140, 60),
+            'LigneGraph': (170, 240, 150), 'LigneGraph2': (255, 180, 80), 'CouleurRouge': (255, 90, 80),
         },
     },
 ]

@@ -42,23 +42,24 @@ inline void Quand(std::function<void(T*)> action)
     });
 }
 
-// A new season of the sport holding one custom championship of four clubs.
-inline void CreeSaison(Tf_Principale& f, int sport)
+// A new season of the sport holding two custom championships of four clubs,
+// the first named "<premier> 1" to "<premier> 4".
+inline void CreeSaison(Tf_Principale& f, int sport, const std::string& premier = "Club")
 {
     Quand<Tf_ChoixLogiciel>([sport](Tf_ChoixLogiciel* c) {
         c->rc_Sport[sport]->SetChecked(true);
         c->b_Valider->Click();
     });
-    Quand<Tf_CreationSaison>([](Tf_CreationSaison* c) {
+    Quand<Tf_CreationSaison>([premier](Tf_CreationSaison* c) {
         // two custom championships of four clubs (a season holds two at least)
-        for (const char* prefixe : {"Club", "Autre"}) {
+        for (const std::string& prefixe : {premier, std::string("Autre")}) {
             c->tv_Saison->SetSelected(c->tv_Saison->Items().GetFirstNode());
             Quand<Tf_Creation>([](Tf_Creation* k) {
                 k->RondCoche2->SetChecked(true);
                 k->Edit1->SetText("4");
                 k->b_Valider->Click();
             });
-            const std::string p = prefixe;
+            const std::string p = prefixe;   // typed in the teams window
             Quand<Tf_SaisieEquipes>([p](Tf_SaisieEquipes* e) {
                 for (size_t i = 0; i < e->Equipes.size(); ++i)
                     e->Equipes[i]->SetText(p + " " + IntToStr(static_cast<int>(i) + 1));

@@ -160,8 +160,9 @@ TEST(StatEquipe, ResultsPathRecordsAndPointsWorkedOutByHand)
     EXPECT_EQ(f.Label65->Caption(), std::string("2 ( ") + OB + "-Racing Zelvor : 2 - 0 )");
     // ties: the earlier match stays
     EXPECT_EQ(f.Label67->Caption(), std::string("0 ( ") + OB + "-Racing Zelvor : 2 - 0 )");
-    EXPECT_EQ(f.Label69->Caption(), std::string("3 ( ") + OB + "-AS Corvelle : 3 - 0 )");
-    EXPECT_EQ(f.Label71->Caption(), std::string("0 ( ") + OB + "-AS Corvelle : 3 - 0 )");
+    // an away match as it was played: the home team first
+    EXPECT_EQ(f.Label69->Caption(), std::string("3 ( AS Corvelle-") + OB + " : 0 - 3 )");
+    EXPECT_EQ(f.Label71->Caption(), std::string("0 ( AS Corvelle-") + OB + " : 0 - 3 )");
     EXPECT_EQ(h.statut->Panels(2).Text, TraduireFormat(134, {OB}));
     kit::GrabToPng(h.fenetre.get(), "statequipe-parcours");
 

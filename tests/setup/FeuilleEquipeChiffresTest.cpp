@@ -1,0 +1,626 @@
+// The team sheet's figures, headings and pages on a season a user makes through
+// the creation windows (two championships of four clubs whose names have 17
+// letters), in French and in English, driven by clicks and keys through the
+// main window: a defeat after leading, both goal charts adding up to the
+// standings box, the attendance buttons and markers, a substitute left on the
+// bench, the results path's records and texts, the band of matchdays kept by
+// every page, the frequent scores of the venue radio, the players page's
+// headings, the printed path on A4, the statistics printout and the exported
+// pages read back. Basketball and handball: the line-up table's heading over
+// each value, a basketball player with points but no minutes, the handball
+// group headings.
+#include <gtest/gtest.h>
+
+#include <libxml/HTMLparser.h>
+
+#include <cstdio>
+#include <map>
+#include <regex>
+
+#include "codecs/PngPicture.h"
+#include "model/Championnat.h"
+#include "model/ChampionnatStat.h"
+#include "model/InfoComp.h"
+#include "model/Joueurs.h"
+#include "model/ListeDonnees.h"
+#include "model/ListesJoueurs.h"
+#include "model/Utilities.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/ExtCtrls.h"
+#include "platform/gui/Printers.h"
+#include "platform/rtl/Files.h"
+#include "platform/rtl/Format.h"
+#include "platform/rtl/IniFiles.h"
+#include "platform/rtl/Strings.h"
+#include "results/PagesMatch.h"
+#include "results/w_ButeursStat.h"
+#include "results/w_Notes.h"
+#include "tests/setup/CreationEssai.h"
+#include "tests/shell/SaisonEssai.h"
+#include "tests/support/HtmlTables.h"
+#include "ui/Bouton.h"
+#include "ui/ColorStringGrid.h"
+#include "ui/Couleurs.h"
+#include "ui/Fond.h"
+#include "ui/Graphe.h"
+#include "views/Textes.h"
+#include "views/cadreParamClassement.h"
+#include "views/w_ClassJoueur.h"
+#include "views/w_InfoEquipes.h"
+#include "views/w_StatEquipe.h"
+
+using namespace essai;
+
+namespace {
+
+// The match-sheet pages of each sport, as the program registers them at start-up.
+const bool pagesInscrites = (EnregistrePagesMatch(), true);
+
+// "Olympique Brive 1" .. "Olympique Brive 4": 17 letters each.
+const char* const Prefixe = "Olympique Brive";
+
+std::string Lire(const std::string& commande)
+{
+    std::string texte;
+    if (FILE* p = popen(commande.c_str(), "r")) {
+        char buf[4096];
+        size_t n;
+        while ((n = fread(buf, 1, sizeof buf, p)) > 0)
+            texte.append(buf, n);
+        pclose(p);
+    }
+    return texte;
+}
+
+std::string Pdf(TFootForm& v, const std::string& nom)
+{
+    const std::string pdf = MakePath(kit::TempDir(), nom + ".pdf");
+    DeleteFile(pdf);
+    Printer().SetOutputFileName(pdf);
+    v.Imprime();
+    Printer().SetOutputFileName("");
+    return pdf;
+}
+
+// A program folder in the language, its main window and a season made through
+// the creation windows; the first championship current.
+struct TSession
+{
+    TOwned<FenetreEssai> f;
+    TDonneesChampionnat* c = nullptr;
+    int e[4] = {};
+    std::string langue;
+
+    TSession(const std::string& nom, const std::string& l, int sport) : langue(l)
+    {
+        const std::string dir = Prepare(nom + "_" + l);
+        TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", l);
+        f = LanceFenetre();
+        CreeSaison(*f, sport, Prefixe);
+        if (!f->Saison)
+            return;
+        for (TDonneesChampionnat* x : f->Saison->Arbre().ListeChampionnats())
+            if (f->Saison->NomEquipeComplet(x->IdEquipe(0), x) == std::string(Prefixe) + " 1")
+                c = x;
+        if (!c)
+            return;
+        f->Saison->SelectionneChampionnat(c->CodeChamp);
+        if (c->NbJour() < 3)
+            c->SetNbJournees(3);
+        for (int i = 0; i < 4; ++i)
+            e[i] = c->IdEquipe(i);
+    }
+    ~TSession()
+    {
+        if (f)
+            TermineFenetre(f);
+        FormatSettings().DecimalSeparator = ',';
+    }
+    TJoueur* Joueur(const char* nom, int equipe)
+    {
+        return f->Saison->Joueurs().AjouteJoueur(f->Saison->CreeJoueur(nom, "Jean", -1, e[equipe]));
+    }
+    // The team sheet of the first club through command 121 (its dialog answered).
+    Tf_StatEquipe* Feuille()
+    {
+        Quand<TBrivantelForm>([](TBrivantelForm* d) {
+            for (int i = 0; i < d->ComponentCount(); ++i)
+                if (auto* k = dynamic_cast<TCarreCoche*>(d->Components(i)))
+                    k->SetChecked(k->Tag == 0);
+            d->SetModalResult(mrOk);
+        });
+        if (!Commande(*f, 121))
+            return nullptr;
+        return dynamic_cast<Tf_StatEquipe*>(f->Enfant);
+    }
+    std::string Nom(int i) const { return std::string(Prefixe) + " " + std::to_string(i + 1); }
+};
+
+// The football season worked out by hand, for Olympique Brive 1 (e0):
+// d1 at home, lost 1-2 to e1 after leading: A1 10', O1 50' and 80'. Line-up:
+//    A1 and A2 started; Banc was placed among the substitutes with nobody
+//    going off (he never came on). Attendance 5000.
+// d2 away, won 1-0 at e2: an own goal of O2 at 40' counts for e0. 3000.
+// d3 at home, drew 2-2 with e3: A1 20', A2 30'; an own goal of A3 at 60'
+//    counts for e3, O3 70'. Attendance 7000.
+// Goals for 1 + 1 + 2 = 4, against 2 + 0 + 2 = 4. Band: matchdays 1-2.
+struct TFoot
+{
+    TJoueur *a1, *a2, *a3, *banc, *o1, *o2, *o3;
+};
+
+TFoot RemplitFoot(TSession& s)
+{
+    TDonneesChampionnat& c = *s.c;
+    TFoot d{s.Joueur("Alpha", 0), s.Joueur("Bravo", 0), s.Joueur("Charlie", 0), s.Joueur("Banc", 0),
+            s.Joueur("Oscar", 1), s.Joueur("Papa", 2), s.Joueur("Quebec", 3)};
+    c.CreeMatch(1, s.e[0], s.e[1], 1, 2);
+    c.CreeMatch(1, s.e[2], s.e[3], 0, 0);
+    c.CreeMatch(2, s.e[2], s.e[0], 0, 1);
+    c.CreeMatch(2, s.e[1], s.e[3], 1, 1);
+    c.CreeMatch(3, s.e[0], s.e[3], 2, 2);
+    c.CreeMatch(3, s.e[1], s.e[2], 0, 0);
+    c.DerniereJournee = 3;
+    c.NbJournee = 1;
+    auto but = [&](int n, const TJoueur* j, int equipe, int minute, uint16_t drapeaux = 0) {
+        c.ListeButeurs(n)->Ajoute(std::make_unique<TDonneesEvt>(j->Numero, s.e[equipe], minute, drapeaux));
+    };
+    but(1, d.a1, 0, 10);
+    but(1, d.o1, 1, 50);
+    but(1, d.o1, 1, 80);
+    but(2, d.o2, 0, 40, evtRouge);
+    but(3, d.a1, 0, 20);
+    but(3, d.a2, 0, 30);
+    but(3, d.a3, 3, 60, evtRouge);
+    but(3, d.o3, 3, 70);
+    TInfoComp* m = c.MatchEquipe(1, s.e[0]);
+    m->SetJoueurTitulaire(s.e[0], 1, d.a1->Numero);
+    m->SetJoueurTitulaire(s.e[0], 2, d.a2->Numero);
+    m->SetRemplacement(s.e[0], 0, d.banc->Numero, 0, 1);
+    m->SetNote(s.e[0], 1, 7);
+    m->SetNote(s.e[0], c.NbTitulaire() + 1, 6);
+    m->SetCompositionSaisie(s.e[0]);
+    c.SetAffluenceMatch(1, 1, 5000);
+    c.SetAffluenceMatch(2, 1, 3000);
+    c.SetAffluenceMatch(3, 1, 7000);
+    c.SetTranche(0, 1, 2);
+    s.f->Saison->InvalideStats();
+    return d;
+}
+
+int Somme(const TRepartition& r)
+{
+    int n = 0;
+    for (int v : r)
+        n += v;
+    return n;
+}
+
+// The pixels of a colour in a picture.
+template <class TImage>
+int Pixels(const TImage& image, TColor couleur)
+{
+    int n = 0;
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x)
+            n += (ColorToRGB(image.Pixels(x, y)) & 0xFFFFFF) == ColorToRGB(couleur);
+    return n;
+}
+
+// ... in a chart drawn as on screen.
+int PixelsGraphe(TGraphe& g, TColor couleur)
+{
+    TBitmap image(g.Width(), g.Height());
+    image.Canvas().Font = g.Font();
+    g.Dessine(image.Canvas());
+    return Pixels(image, couleur);
+}
+
+// The cells of a parsed HTML page holding a <font>: text, its colour, its row's.
+struct TCelluleLue
+{
+    std::string texte;
+    TColor police, fond;
+};
+
+TColor Attribut(xmlNode* n, const char* nom)
+{
+    xmlChar* v = xmlGetProp(n, BAD_CAST nom);
+    const TColor c = v ? static_cast<TColor>(TexteVersCouleur(reinterpret_cast<const char*>(v))) : clNone;
+    xmlFree(v);
+    return c;
+}
+
+void Cellules(xmlNode* n, TColor fond, std::vector<TCelluleLue>& v)
+{
+    for (; n; n = n->next) {
+        if (html_lu::detail::Nom(n, "tr"))
+            fond = Attribut(n, "bgcolor");
+        if (html_lu::detail::Nom(n, "font") && n->parent && html_lu::detail::Nom(n->parent, "td"))
+            v.push_back({html_lu::detail::Texte(n), Attribut(n, "color"), fond});
+        Cellules(n->children, fond, v);
+    }
+}
+
+std::vector<TCelluleLue> LitCellules(const std::string& html)
+{
+    std::vector<TCelluleLue> v;
+    if (htmlDocPtr doc = htmlReadMemory(html.data(), static_cast<int>(html.size()), nullptr, "windows-1252",
+                                        HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING)) {
+        Cellules(xmlDocGetRootElement(doc), clNone, v);
+        xmlFreeDoc(doc);
+    }
+    return v;
+}
+
+// The frequent scores a grid lists ("a - b" and its count).
+std::map<std::string, std::string> Scores(const TColorStringGrid& g)
+{
+    std::map<std::string, std::string> m;
+    for (int r = 1; r + 1 < g.RowCount(); ++r)
+        m[g.Cells(0, r)] = g.Cells(1, r);
+    return m;
+}
+
+std::string Pourcent(int a, int b) { return FloatToStrF(a * 100.0 / b, ffFixed, 3, 2) + "%"; }
+
+class FeuilleChiffres : public ::testing::TestWithParam<const char*>
+{
+};
+
+TEST_P(FeuilleChiffres, FootballTeamSheetOnASeasonMadeThroughTheWindows)
+{
+    TSession s("feuille_chiffres", GetParam(), 0);
+    ASSERT_NE(s.c, nullptr);
+    const TFoot d = RemplitFoot(s);
+    const std::string suffixe = std::string("-") + GetParam();
+    Tf_StatEquipe* f = s.Feuille();
+    ASSERT_NE(f, nullptr);
+    ASSERT_EQ(f->Label14->Caption(), s.Nom(0));
+
+    // ---- results path: records printed home team first, texts of what they hold
+    EXPECT_EQ(f->Label65->Caption(), "2 ( " + s.Nom(0) + "-" + s.Nom(3) + " : 2 - 2 )");
+    EXPECT_EQ(f->Label67->Caption(), "2 ( " + s.Nom(0) + "-" + s.Nom(1) + " : 1 - 2 )");
+    EXPECT_EQ(f->Label69->Caption(), "1 ( " + s.Nom(2) + "-" + s.Nom(0) + " : 0 - 1 )");
+    EXPECT_EQ(f->Label71->Caption(), "0 ( " + s.Nom(2) + "-" + s.Nom(0) + " : 0 - 1 )");
+    const bool en = s.langue == "en";
+    EXPECT_EQ(kit::Find<TLabel>(f, "Label64")->Caption(), en ? "Highest score for" : "Plus gros score pour");
+    EXPECT_EQ(kit::Find<TLabel>(f, "Label66")->Caption(), en ? "Highest score against" : "Plus gros score contre");
+    ASSERT_EQ(f->LignesDomicile().size(), 2u);
+    ASSERT_EQ(f->LignesExterieur().size(), 1u);
+    kit::GrabToPng(s.f.get(), "feuille-chiffres-parcours" + suffixe);
+
+    // printed on A4: every line of both columns whole, within the page
+    const std::string pdf = Pdf(*f, "feuille-chiffres-parcours" + suffixe);
+    const std::string texte = Lire("pdftotext -layout '" + pdf + "' -");
+    for (const auto* colonne : {&f->LignesDomicile(), &f->LignesExterieur()})
+        for (TLabel* l : *colonne)
+            EXPECT_NE(texte.find(Cp1252ToUtf8(l->Caption())), std::string::npos) << l->Caption() << "\n" << texte;
+    const std::string boites = Lire("pdftotext -bbox '" + pdf + "' -");
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(boites, m, std::regex("<page width=\"([0-9.]+)\"")));
+    const double largeur = std::stod(m[1]);
+    int mots = 0;
+    const std::regex xMax("xMax=\"([0-9.]+)\"");
+    for (std::sregex_iterator i(boites.begin(), boites.end(), xMax), fin; i != fin; ++i, ++mots)
+        EXPECT_LE(std::stod((*i)[1]), largeur);
+    EXPECT_GT(mots, 20);
+    Lire("pdftoppm -r 40 -png '" + pdf + "' '" + MakePath(kit::OutputDir(), "feuille-chiffres-parcours-pdf" + suffixe) +
+         "'");
+
+    // the page as HTML: every line readable on its row; losses in red
+    const std::string page = MakePath(kit::TempDir(), "parcours" + suffixe + ".htm");
+    f->EnregistreHTML(page);
+    std::string html;
+    ASSERT_TRUE(ReadFileBytes(page, html));
+    int lignes = 0;
+    for (const TCelluleLue& k : LitCellules(html)) {
+        if (k.texte.find(" : ") == std::string::npos)
+            continue;
+        ++lignes;
+        SCOPED_TRACE(k.texte);
+        EXPECT_GE(Contraste(k.police, k.fond), 4.5);
+        const uint32_t rgb = static_cast<uint32_t>(k.police);
+        const int r = rgb & 0xFF, v = (rgb >> 8) & 0xFF, b = (rgb >> 16) & 0xFF;
+        if (k.texte.find("1 - 2") != std::string::npos) {
+            EXPECT_TRUE(r > 2 * v && r > 2 * b) << std::hex << rgb;
+        }
+    }
+    EXPECT_EQ(lignes, 3);
+
+    // ---- statistics: the boxes over the whole season
+    ASSERT_TRUE(Commande(*s.f, 123));
+    ASSERT_EQ(f->IndexPage(), 1);
+    EXPECT_EQ(f->ValeursBoites[0][4]->Caption(), "4");
+    EXPECT_EQ(f->ValeursBoites[0][5]->Caption(), "4");
+    kit::GrabToPng(s.f.get(), "feuille-chiffres-statistiques" + suffixe);
+    // printed dark on white: the boxes' quarter of the page holds dark text and
+    // nothing yellow
+    const std::string pdfStat = Pdf(*f, "feuille-chiffres-statistiques" + suffixe);
+    EXPECT_NE(Lire("pdftotext -layout '" + pdfStat + "' -").find(s.Nom(0)), std::string::npos);
+    const std::string image = MakePath(kit::OutputDir(), "feuille-chiffres-statistiques-pdf" + suffixe);
+    Lire("pdftoppm -r 50 -png -singlefile '" + pdfStat + "' '" + image + "'");
+    {
+        TPngPicture png;
+        png.LoadFromFile(image + ".png");
+        int jaunes = 0, sombres = 0;
+        for (int y = 0; y < png.Height(); ++y)
+            for (int x = 0; x < png.Width() / 4; ++x) {
+                const uint32_t p = png.Pixels(x, y);
+                const int r = p & 0xFF, v = (p >> 8) & 0xFF, b = (p >> 16) & 0xFF;
+                jaunes += r > 180 && v > 160 && b < 120;
+                sombres += r < 80 && v < 80 && b < 80;
+            }
+        EXPECT_EQ(jaunes, 0);
+        EXPECT_GT(sombres, 200);
+    }
+
+    // ---- goals: both charts add up to the box's goals
+    ASSERT_TRUE(Commande(*s.f, 124));
+    EXPECT_EQ(Somme(f->Repartition()), 4);
+    kit::Click(f->b_ChangeBut);
+    EXPECT_EQ(f->b_ChangeBut->Tag, 2);
+    EXPECT_EQ(Somme(f->Repartition()), 4);
+    kit::GrabToPng(s.f.get(), "feuille-chiffres-buts-encaisses" + suffixe);
+    kit::Click(f->b_ChangeBut);
+    EXPECT_EQ(Somme(f->Repartition()), 4);
+
+    // ---- attendance: the buttons put and take the point markers of each curve
+    ASSERT_TRUE(Commande(*s.f, 128));
+    const TColor domicile = f->Couleurs.LigneGraph, exterieur = f->Couleurs.LigneGraph2;
+    EXPECT_NE(ColorToRGB(domicile), ColorToRGB(exterieur));
+    EXPECT_TRUE(f->SpeedButton14->Down());
+    EXPECT_FALSE(f->SpeedButton15->Down());
+    const int avant = PixelsGraphe(*f->GraphSpect, exterieur), domAvant = PixelsGraphe(*f->GraphSpect, domicile);
+    kit::Click(f->SpeedButton15);
+    EXPECT_TRUE(f->SpeedButton15->Down());
+    EXPECT_GE(PixelsGraphe(*f->GraphSpect, exterieur), avant + 20);
+    kit::GrabToPng(s.f.get(), "feuille-chiffres-affluence" + suffixe);
+    kit::Click(f->SpeedButton14);
+    EXPECT_FALSE(f->SpeedButton14->Down());
+    EXPECT_LE(PixelsGraphe(*f->GraphSpect, domicile), domAvant - 20);
+    kit::Click(f->SpeedButton14);
+    // the page's picture: both curves, each in its colour
+    const std::string pageSpect = MakePath(kit::TempDir(), "affluence" + suffixe + ".htm");
+    f->EnregistreHTML(pageSpect);
+    TPngPicture spect;
+    spect.LoadFromFile(MakePath(kit::TempDir(), "spect.png"));
+    EXPECT_GT(Pixels(spect, domicile), 0);
+    EXPECT_GT(Pixels(spect, exterieur), 0);
+
+    // ---- situations: the defeat after leading counts
+    ASSERT_TRUE(Commande(*s.f, 130));
+    EXPECT_EQ(f->Situations[25]->Caption(), TraduireFormat(338, {1, Pourcent(1, 3)}));
+    EXPECT_EQ(f->Situations[24]->Caption(), TraduireFormat(337, {0, Pourcent(0, 3)}));
+
+    // ---- frequent scores: home only, then the band chosen by key
+    ASSERT_TRUE(Commande(*s.f, 221));
+    ASSERT_EQ(f->IndexPage(), 7);
+    EXPECT_EQ(Scores(*f->sg_Stats), (std::map<std::string, std::string>{{"1 - 2", "1"}, {"2 - 2", "1"},
+                                                                         {"1 - 0", "1"}}));
+    kit::Click(f->rc_Domicile2);
+    EXPECT_EQ(Scores(*f->sg_Stats), (std::map<std::string, std::string>{{"1 - 2", "1"}, {"2 - 2", "1"}}));
+    TComboBox* tranche = f->CadreParam->cb_Tranche;
+    ASSERT_TRUE(tranche->Visible());
+    ASSERT_EQ(tranche->Items().Count(), 2);
+    kit::PressKey(tranche, VK_DOWN);
+    ASSERT_EQ(tranche->ItemIndex(), 1);
+    ASSERT_EQ(f->CadreParam->Premiere(), 1);
+    EXPECT_TRUE(f->rc_Domicile2->Checked());
+    EXPECT_EQ(Scores(*f->sg_Stats), (std::map<std::string, std::string>{{"1 - 2", "1"}}));
+    kit::GrabToPng(s.f.get(), "feuille-chiffres-scores" + suffixe);
+    // the situations over the band: two matches
+    ASSERT_TRUE(Commande(*s.f, 130));
+    EXPECT_EQ(f->Situations[25]->Caption(), TraduireFormat(338, {1, Pourcent(1, 2)}));
+    // the statistics page (the whole season) leaves the band as chosen
+    ASSERT_TRUE(Commande(*s.f, 123));
+    ASSERT_TRUE(Commande(*s.f, 130));
+    EXPECT_EQ(tranche->ItemIndex(), 1);
+    EXPECT_EQ(f->CadreParam->Premiere(), 1);
+    EXPECT_EQ(f->Situations[25]->Caption(), TraduireFormat(338, {1, Pourcent(1, 2)}));
+    ASSERT_TRUE(Commande(*s.f, 121));
+    EXPECT_EQ(f->LignesDomicile().size(), 1u);   // matchday 3 is out of the band
+    EXPECT_EQ(tranche->ItemIndex(), 1);
+    kit::PressKey(tranche, VK_UP);
+    ASSERT_EQ(tranche->ItemIndex(), 0);
+    EXPECT_EQ(f->LignesDomicile().size(), 2u);
+
+    // ---- players: the assists and the ratings under their own headings
+    ASSERT_TRUE(Commande(*s.f, 125));
+    kit::Click(f->rc_Passeur);
+    EXPECT_EQ(f->sg_Buteur->Cells(2, 0), vues::Texte(299));
+    kit::GrabToPng(s.f.get(), "feuille-chiffres-passeurs" + suffixe);
+    kit::Click(f->rc_notes);
+    EXPECT_EQ(f->sg_Buteur->Cells(2, 0), vues::Texte(922));
+    kit::GrabToPng(s.f.get(), "feuille-chiffres-joueurs" + suffixe);
+    kit::Click(f->rc_Buteur);
+    const std::string pageJoueurs = MakePath(kit::TempDir(), "joueurs" + suffixe + ".htm");
+    f->EnregistreHTML(pageJoueurs);
+    std::string htmlJoueurs;
+    ASSERT_TRUE(ReadFileBytes(pageJoueurs, htmlJoueurs));
+    const html_lu::TPage lu = html_lu::Lit(htmlJoueurs);
+    ASSERT_EQ(lu.tables.size(), 4u);   // scorers, assists, yellow cards, red cards
+    EXPECT_EQ(lu.tables[1][0].at(2), Cp1252ToUtf8(vues::Texte(299)));
+    const std::string imprime = Lire("pdftotext -layout '" + Pdf(*f, "feuille-chiffres-joueurs" + suffixe) + "' -");
+    EXPECT_NE(imprime.find(Cp1252ToUtf8(vues::Texte(299))), std::string::npos) << imprime;
+
+    // ---- the substitute left on the bench has not played
+    ASSERT_TRUE(Commande(*s.f, 129));
+    bool banc = false, alpha = false;
+    for (int r = 1; r < f->sg_Composition->RowCount(); ++r) {
+        banc = banc || f->sg_Composition->Cells(1, r) == "Banc";
+        alpha = alpha || f->sg_Composition->Cells(1, r) == "Alpha";
+    }
+    EXPECT_TRUE(alpha);
+    EXPECT_FALSE(banc);
+    kit::GrabToPng(s.f.get(), "feuille-chiffres-composition" + suffixe);
+    s.f->Saison->CalculeStatJoueurs();
+    EXPECT_EQ(d.banc->NbMatch(static_cast<uint32_t>(s.c->CodeChamp)), 0);
+    EXPECT_EQ(d.a2->NbMatch(static_cast<uint32_t>(s.c->CodeChamp)), 1);
+    // players used: Alpha and Bravo
+    ASSERT_TRUE(Commande(*s.f, 135));
+    auto* info = dynamic_cast<Tf_InfoEquipes*>(s.f->Enfant);
+    ASSERT_NE(info, nullptr);
+    std::string utilises;
+    for (int r = 1; r < info->sg_Buteur->RowCount(); ++r)
+        if (info->sg_Buteur->Cells(1, r) == s.Nom(0))
+            utilises = info->sg_Buteur->Cells(2, r);
+    EXPECT_EQ(utilises, "2");
+    // no ratings box for him on the match sheet
+    ASSERT_TRUE(Commande(*s.f, 18));
+    auto* notes = dynamic_cast<Tf_Notes*>(s.f->Enfant);
+    ASSERT_NE(notes, nullptr);
+    ASSERT_EQ(notes->IdDomicile, s.e[0]);
+    EXPECT_TRUE(notes->Ligne(0, 1).Nom->Visible());
+    EXPECT_FALSE(notes->Ligne(0, s.c->NbTitulaire() + 1).Nom->Visible());
+    EXPECT_FALSE(notes->Ligne(0, s.c->NbTitulaire() + 1).Note->Visible());
+}
+
+// Basketball and handball: each heading of the line-up table over the value
+// of its kind. One player with a box score of distinct values (code c typed
+// as 3c in basketball, 4(c - 20) + 1 in handball) in one match: the column
+// holding a code's value per match carries the heading of that kind.
+struct TEntete
+{
+    int sport, code;
+    const char* valeur;
+    int texte;   // text id of the heading; 0: the text below
+    const char* fixe;
+};
+const TEntete entetes[] = {
+    {2, 5, "15", 590, nullptr},    // minutes per match
+    {2, 6, "18", 40, nullptr},     // points
+    {2, 7, "21-24", 1234, nullptr},
+    {2, 15, "45", 585, nullptr},   // assists
+    {2, 18, "54", 586, nullptr},   // steals
+    {2, 20, "60", 588, nullptr},   // turnovers
+    {2, 19, "57", 649, nullptr},   // blocks
+    {3, 21, "5", 68, nullptr},     // goals
+    {3, 22, "9", 1127, nullptr},   // shots
+    {3, 23, "13", 302, nullptr},   // penalty goals
+    {3, 25, "21", 1492, nullptr},  // saves
+    {3, 27, "29", 3653, nullptr},  // penalty saves
+    {3, 30, "41", 585, nullptr},   // assists
+    {3, 31, "45", 586, nullptr},   // steals
+    {3, 32, "49", 3651, nullptr},  // warnings
+    {3, 33, "53", 0, "2'"},        // suspensions
+    {3, 34, "57", 3652, nullptr},  // disqualifications
+};
+
+// The handball players page: the group heading over each radio.
+struct TGroupe
+{
+    const char* radio;
+    const char *fr, *en;
+};
+const TGroupe groupes[] = {
+    {"rc_Buteur", "Joueurs de champ", "Field players"},
+    {"rc_Penalty", "Joueurs de champ", "Field players"},
+    {"rc_Arret", "Gardiens de but", "Goalkeepers"},
+    {"rc_Passeur", "Tous les joueurs", "All players"},
+    {"rc_Disqualification", "Tous les joueurs", "All players"},
+};
+
+TEST_P(FeuilleChiffres, BasketballAndHandballHeadingsOverTheirValues)
+{
+    for (int sport : {2, 3}) {
+        SCOPED_TRACE(sport);
+        TSession s("feuille_entetes" + std::to_string(sport), GetParam(), sport);
+        ASSERT_NE(s.c, nullptr);
+        const std::string suffixe = "-" + std::to_string(sport) + "-" + GetParam();
+        TDonneesChampionnat& c = *s.c;
+        c.CreeMatch(1, s.e[0], s.e[1], sport == 2 ? 80 : 25, sport == 2 ? 70 : 20);
+        c.DerniereJournee = 1;
+        c.NbJournee = 1;
+        TJoueur* j = s.Joueur("Alpha", 0);
+        // basketball: Bravo has points and shots typed, no minutes
+        TJoueur* b = s.Joueur("Bravo", 0);
+        auto& stat = dynamic_cast<TDonneesChampionnatStat&>(c);
+        const int premier = sport == 2 ? 5 : 21;
+        for (int code = premier; code < premier + 16; ++code) {
+            const int v = sport == 2 ? 3 * code : code == 36 ? 1 : 4 * (code - 20) + 1;
+            stat.ListeStat(1, code)->Ajoute(TDonneesEvt::CreateId(j->Numero, s.e[0], static_cast<uint16_t>(v)));
+        }
+        if (sport == 2)
+            for (const auto& [code, v] : {std::pair{6, 9}, {7, 4}, {8, 6}})
+                stat.ListeStat(1, code)->Ajoute(TDonneesEvt::CreateId(b->Numero, s.e[0], static_cast<uint16_t>(v)));
+        s.f->Saison->InvalideStats();
+        Tf_StatEquipe* f = s.Feuille();
+        ASSERT_NE(f, nullptr);
+        ASSERT_TRUE(Commande(*s.f, 129));
+        TColorStringGrid& g = *f->sg_Composition;
+        ASSERT_GE(g.RowCount(), 2);
+        int ligne = 0;
+        for (int r = 1; r < g.RowCount(); ++r)
+            if (g.Cells(1, r) == j->NomComplet())
+                ligne = r;
+        ASSERT_GT(ligne, 0);
+        for (const TEntete& k : entetes) {
+            if (k.sport != sport)
+                continue;
+            SCOPED_TRACE(k.code);
+            int colonne = -1;
+            for (int col = 2; col < g.ColCount(); ++col)
+                if (g.Cells(col, ligne) == k.valeur)
+                    colonne = col;
+            ASSERT_GE(colonne, 0) << k.valeur;
+            EXPECT_EQ(g.Cells(colonne, 0), k.texte ? vues::Texte(k.texte) : std::string(k.fixe));
+        }
+        kit::GrabToPng(s.f.get(), "feuille-entetes-composition" + suffixe);
+        if (sport == 2) {
+            // Bravo has played: one match on the line-up page and in the rankings
+            bool bravo = false;
+            for (int r = 1; r < g.RowCount(); ++r)
+                if (g.Cells(1, r) == b->NomComplet()) {
+                    bravo = true;
+                    EXPECT_EQ(g.Cells(2, r), "1");
+                }
+            EXPECT_TRUE(bravo);
+            EXPECT_EQ(b->NbMatch(static_cast<uint32_t>(c.CodeChamp)), 1);
+            ASSERT_TRUE(Commande(*s.f, 86));   // two-point shots per match
+            auto* cl = dynamic_cast<Tf_ClassJoueur*>(s.f->Enfant);
+            ASSERT_NE(cl, nullptr);
+            std::string rang;
+            for (int r = 1; r < cl->sg_Classjoueurs->RowCount(); ++r)
+                if (cl->sg_Classjoueurs->Cells(1, r) == "Bravo Jean")
+                    rang = cl->sg_Classjoueurs->Cells(2, r) + "|" + cl->sg_Classjoueurs->Cells(3, r);
+            EXPECT_EQ(rang, "1|4");
+            kit::GrabToPng(s.f.get(), "feuille-entetes-classement" + suffixe);
+            // the box score: the minutes under a heading that names them
+            s.f->ExecuteCommande(14, 1 * 256 + 1, false);   // matchday 1, match 1
+            auto* feuille = dynamic_cast<Tf_ButeursBasket*>(s.f->Enfant);
+            ASSERT_NE(feuille, nullptr);
+            ASSERT_TRUE(feuille->Complet());
+            TColorStringGrid* t = feuille->csc_StatTir;
+            int alpha = 0;
+            for (int r = 1; r < t->RowCount(); ++r)
+                if (t->DonneeCellule(0, r) == j->Numero)
+                    alpha = r;
+            ASSERT_GT(alpha, 0);
+            EXPECT_EQ(t->LitCellule(1, alpha), "15");
+            EXPECT_EQ(t->LitCellule(1, 0), "Min");
+            kit::GrabToPng(s.f.get(), "feuille-entetes-feuille-de-match" + suffixe);
+        } else {
+            ASSERT_TRUE(Commande(*s.f, 125));
+            for (const TGroupe& k : groupes) {
+                SCOPED_TRACE(k.radio);
+                auto* radio = kit::Find<TControl>(f, k.radio);
+                ASSERT_NE(radio, nullptr);
+                // the heading: the nearest label above the radio in its panel
+                const TLabel* titre = nullptr;
+                for (int i = 0; i < f->FondCopie7->ControlCount(); ++i)
+                    if (auto* l = dynamic_cast<TLabel*>(f->FondCopie7->Controls(i)))
+                        if (l->Top() < radio->Top() && (!titre || l->Top() > titre->Top()))
+                            titre = l;
+                ASSERT_NE(titre, nullptr);
+                EXPECT_EQ(Cp1252ToUtf8(titre->Caption()), s.langue == "en" ? k.en : k.fr);
+            }
+            kit::GrabToPng(s.f.get(), "feuille-entetes-joueurs" + suffixe);
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Langues, FeuilleChiffres, ::testing::Values("fr", "en"));
+
+}  // namespace
