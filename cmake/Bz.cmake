@@ -37,5 +37,6 @@ function(bz_test name)
   # entry point (tests/support/main/Main.cpp), which sets them when unset.
   gtest_discover_tests(test_${name}
     DISCOVERY_MODE PRE_TEST
-    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests/bin)
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests/bin
+    PROPERTIES LABELS ${name})
 endfunction()

@@ -441,7 +441,7 @@ TInfoComp* TDonneesChampionnat::MatchEquipe(int n, int idEquipe) const
 TInfoComp* TDonneesChampionnat::Match(int n, int m) const
 {
     const TInfoCompJour* j = Journee(n);
-    return j ? j->Match(m - 1) : nullptr;
+    return j && m >= 1 ? j->Match(m - 1) : nullptr;  // m - 1 must not wrap below the smallest integer
 }
 
 TInfoComp* TDonneesChampionnat::CreeMatch(int n, int domicile, int exterieur, int scoreDom, int scoreExt,

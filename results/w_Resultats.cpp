@@ -240,7 +240,7 @@ void Tf_Resultats::LibereLignes()
 void Tf_Resultats::CreeLigne(int r)
 {
     TDonneesChampionnat* c = Championnat();
-    auto l = std::make_unique<TLigneMatch>();
+    auto l = std::make_unique<TLigneResultat>();
     const int tagDom = ((2 * r + 1) << 16) | 1, tagExt = ((2 * r + 2) << 16) | 1;
     const bool depot = PlacementPermis() || (c && c->EstCoupe() && c->TourCoupe(c->NbJournee - 1) &&
                                              (c->TourCoupe(c->NbJournee - 1)->TypeMatch & 240) == 192);
@@ -295,7 +295,7 @@ void Tf_Resultats::CreeLigne(int r)
 
 void Tf_Resultats::PeintLigne(int r)
 {
-    TLigneMatch& l = Ligne(r);
+    TLigneResultat& l = Ligne(r);
     const char* cadre = l.EtatMatch != etatNormal ? "BoutonCreuxRouge" : (r % 2 == 0 ? "BoutonCreuxBleu" : "BoutonCreuxOrange");
     const char* rond = l.EtatMatch != etatNormal ? "RondCreuxRouge" : (r % 2 == 0 ? "RondCreuxBleu" : "RondCreuxOrange");
     Habille(l.Domicile, cadre);
@@ -339,7 +339,7 @@ void Tf_Resultats::PlaceLignes()
     else if (!dates && w - 360 < 21)
         x = 10;
     for (int r = 0; r < nb; ++r) {
-        TLigneMatch& l = Ligne(r);
+        TLigneResultat& l = Ligne(r);
         const int y = ecart / 2 + r * pas;
         if (l.Date)
             l.Date->SetBounds(x - 75, y, 66, 25);
@@ -354,7 +354,7 @@ void Tf_Resultats::PlaceLignes()
     if (finales)
         for (int r = 0; r < 2; ++r) {
             TLabel* t = r == 0 ? l_Finale : l_PetiteFinale;
-            const TLigneMatch& l = Ligne(r);
+            const TLigneResultat& l = Ligne(r);
             t->SetLeft(l.Tiret->Left() - t->Width() / 2 + 2);
             t->SetTop(l.Domicile->Top() - 20);
         }
@@ -385,7 +385,7 @@ void Tf_Resultats::ChargeDates(uint32_t date, bool ecrit)
     TDonneesChampionnat* c = Championnat();
     const int n = c->NbJournee;
     for (int r = 0; r < NbLignes(); ++r) {
-        TLigneMatch& l = Ligne(r);
+        TLigneResultat& l = Ligne(r);
         if (!l.Date)
             continue;
         const TInfoCompJour* j = c->Journee(n);
@@ -428,7 +428,7 @@ void Tf_Resultats::ChargeJournee(bool garde)
     ChargeDates(dateJour_, true);
     const std::vector<TLigneSaisie> modele = LignesJournee(*Saison);
     for (int r = 0; r < NbLignes(); ++r) {
-        TLigneMatch& l = Ligne(r);
+        TLigneResultat& l = Ligne(r);
         const TLigneSaisie s = r < static_cast<int>(modele.size()) ? modele[static_cast<size_t>(r)] : TLigneSaisie();
         RemplitCadre(l.Domicile, s.Domicile, s.NumeroDomicile);
         RemplitCadre(l.Exterieur, s.Exterieur, s.NumeroExterieur);
@@ -515,7 +515,7 @@ void Tf_Resultats::l_EquipeDblClick(TObject*)
     if (!PlacementPermis() || i < 0 || i >= l_Equipe->Items().Count())
         return;
     for (int r = 0; r < NbLignes(); ++r) {
-        TLigneMatch& l = Ligne(r);
+        TLigneResultat& l = Ligne(r);
         TCadreDrop* cible = l.Domicile->Text().empty() ? l.Domicile : (l.Exterieur->Text().empty() ? l.Exterieur : nullptr);
         if (!cible)
             continue;
@@ -532,7 +532,7 @@ void Tf_Resultats::VerifieDerniereLigne()
 {
     if (!systemeDate_ || NbLignes() == 0)
         return;
-    const TLigneMatch& l = Ligne(NbLignes() - 1);
+    const TLigneResultat& l = Ligne(NbLignes() - 1);
     if (l.Domicile->Text().empty() && l.Exterieur->Text().empty())
         return;
     CreeLigne(NbLignes());
@@ -604,7 +604,7 @@ void Tf_Resultats::EtatClick(TObject* Sender)
     const int r = (cote - 1) >> 1;
     if (!mi || cote < 1 || r >= NbLignes())
         return;
-    TLigneMatch& l = Ligne(r);
+    TLigneResultat& l = Ligne(r);
     l.EtatMatch = static_cast<uint8_t>(mi->Tag);
     PeintLigne(r);
     TDonneesChampionnat* c = Championnat();
@@ -783,7 +783,7 @@ void Tf_Resultats::b_VerificationClick(TObject*)
 void Tf_Resultats::BoutonCopie1Click(TObject*)
 {
     for (int r = 0; r < NbLignes(); ++r) {
-        TLigneMatch& l = Ligne(r);
+        TLigneResultat& l = Ligne(r);
         for (TCadreDrop* cadre : {l.Domicile, l.Exterieur}) {
             if (!cadre->Text().empty())
                 AjouteListe(cadre->Text(), cadre->Numero);
@@ -837,7 +837,7 @@ void Tf_Resultats::DecideQualifie(TObject* Sender)
     const int r = LigneTag(static_cast<int>(e->Tag));
     if (r < 0)
         return;
-    TLigneMatch& l = Ligne(r);
+    TLigneResultat& l = Ligne(r);
     if (l.ScoreDomicile->Text().empty() || l.ScoreExterieur->Text().empty())
         return;
     const int h = IdEquipeChampionnat(*Saison, l.Domicile->Text(), l.Domicile->Numero);
@@ -868,7 +868,7 @@ void Tf_Resultats::DecideQualifie(TObject* Sender)
         l.Qualifie = static_cast<uint8_t>(d.Qualifie);
     std::vector<int> qualifies;
     for (int k = 0; k < NbLignes(); ++k) {
-        const TLigneMatch& x = Ligne(k);
+        const TLigneResultat& x = Ligne(k);
         const TCadreDrop* cadre = x.Qualifie == 0 ? x.Domicile : (x.Qualifie == 1 ? x.Exterieur : nullptr);
         qualifies.push_back(cadre ? IdEquipeChampionnat(*Saison, cadre->Text(), cadre->Numero) : -1);
     }
@@ -901,7 +901,7 @@ void Tf_Resultats::Imprime()
         const int x0 = dates ? 120 : 10;
         const int x1 = x0 + col + 15 + cv.TextWidth("-");
         for (int r = 0; r < NbLignes(); ++r) {
-            const TLigneMatch& l = Ligne(r);
+            const TLigneResultat& l = Ligne(r);
             const int y = h * (r + 1) + 10;
             if (l.Date)
                 cv.TextOut(10, y, l.Date->GetText());

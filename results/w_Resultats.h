@@ -30,7 +30,7 @@ class TDateTimePicker;
 class TBoutonCopie;
 
 // One match row; the window creates and frees its controls.
-struct TLigneMatch
+struct TLigneResultat
 {
     TMaskEdit* Date = nullptr;   // only with one date per match
     TCadreDrop* Domicile = nullptr;
@@ -68,7 +68,7 @@ public:
 
     // ---- what the page shows (tests read it) ----
     int NbLignes() const { return static_cast<int>(lignes_.size()); }
-    TLigneMatch& Ligne(int r) { return *lignes_[static_cast<size_t>(r)]; }
+    TLigneResultat& Ligne(int r) { return *lignes_[static_cast<size_t>(r)]; }
     std::vector<TLigneSaisie> LignesSaisies() const;
     bool PlacementPermis() const;
     bool SystemeDate() const { return systemeDate_; }
@@ -133,7 +133,7 @@ private:
     uint32_t DateLigne(int r) const;
     // The track bar's position of a matchday date of the date system.
     int PositionDate(uint32_t date) const;
-    std::vector<std::unique_ptr<TLigneMatch>> lignes_;
+    std::vector<std::unique_ptr<TLigneResultat>> lignes_;
     bool systemeDate_ = false;
     bool dateChoisie_ = false;
     bool occupe_ = true;

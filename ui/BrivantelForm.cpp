@@ -68,7 +68,7 @@ const TBrivantelForm::TDessinControle& TBrivantelForm::DessinDe(TControl* c)
 void TBrivantelForm::Notification(TComponent* component, bool removing)
 {
     if (removing)
-        dessins_.erase(static_cast<TControl*>(component));
+        dessins_.erase(component);
     TForm::Notification(component, removing);
 }
 

@@ -72,7 +72,7 @@ protected:
     const TDessinControle& DessinDe(TControl* c);
 
 private:
-    std::unordered_map<TControl*, TDessinControle> dessins_;
+    std::unordered_map<const TComponent*, TDessinControle> dessins_;  // by component: a control being freed is no longer a control
     bool fenetreDessinee_ = false;
     TColor couleurDessin_ = 0;
 };

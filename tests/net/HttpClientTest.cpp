@@ -38,6 +38,7 @@ TReponse Demande(THttpClient& h, THttpRequest kind = httpGET)
     kit::Process();
     EXPECT_EQ(fins, 1) << h.URL;
     h.ReplyStream = nullptr;
+    h.OnRequestDone = nullptr;   // it holds this frame's counter
     return {h.ReplyCode, h.ReplyText, Texte(flux), h.RequestDoneError};
 }
 

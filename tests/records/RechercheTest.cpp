@@ -199,6 +199,7 @@ TEST(Recherche, DuplicatesAndMergeByDrag)
     b->SetStatCarriere(c1, 1, 7);
     b->SetNbMatchCarriere(c2, 4);
     const int32_t nb = b->Numero;
+    const int joueursAvant = e.s.Joueurs().NbJoueur();
     // b named in a line-up, an assist and as captain.
     TInfoComp* m = e.p.c1->Match(3, 1);
     ASSERT_NE(m, nullptr);
@@ -227,7 +228,10 @@ TEST(Recherche, DuplicatesAndMergeByDrag)
     EXPECT_EQ(a->NbMatchCarriere(c1), 10);
     EXPECT_EQ(a->StatCarriere(c1, 1), 7);
     EXPECT_EQ(a->NbMatchCarriere(c2), 4);
-    EXPECT_EQ(e.s.Joueurs().IndexJoueur(b), -1);
+    // b is freed: only the count and the numbers are looked at.
+    EXPECT_EQ(e.s.Joueurs().NbJoueur(), joueursAvant - 1);
+    for (int i = 0; i < e.s.Joueurs().NbJoueur(); ++i)
+        EXPECT_NE(e.s.Joueurs().Joueur(i)->Numero, nb);
     EXPECT_EQ(m->JoueurTitulaire(m->IdEquipe(0), 2), a->Numero);
     EXPECT_EQ(m->Capitaine(m->IdEquipe(0)), a->Numero);
     EXPECT_EQ(e.p.c1->ListeDonnees(4, 3)->Donnee(0)->IdJoueur(), a->Numero);
