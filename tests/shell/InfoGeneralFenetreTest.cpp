@@ -4,6 +4,7 @@
 // on their page, each page grabbed; command 34 shows one matchday's goals over
 // the minutes and a later 172 opens the whole window again.
 #include <filesystem>
+#include <memory>
 #include <numeric>
 
 #include <gtest/gtest.h>
@@ -159,7 +160,7 @@ TEST_P(InfoGeneralFenetre, CommandsOpenTheSportsWindowOnASeasonMadeThroughTheWin
             premiere = info;
         EXPECT_EQ(info, premiere);   // the window shown stays
         EXPECT_EQ(info->PageActive(), p.Page);
-        EXPECT_EQ(info->Classe().Cree(nullptr) != nullptr, true);
+        EXPECT_NE(std::unique_ptr<Tf_InfoGeneral>(info->Classe().Cree(nullptr)), nullptr);
         EXPECT_EQ(info->L("Label41")->Caption(), IntToStr(r.Joues));
         if (sport == 0) {
             EXPECT_EQ(info->L("Label51")->Caption(), IntToStr(r.Points));
