@@ -204,6 +204,8 @@ protected:
 
 private:
     void LitStatElement(TXmlReader& lecteur, uint8_t jeton, TInfoComp& match, int n);
+    // One line whose start tag has been read, its side and player given.
+    void LitLigneStat(TXmlReader& lecteur, uint8_t jeton, TInfoComp& match, int n, int cote, int32_t idJoueur);
     void LitOptions(TXmlReader& lecteur, uint8_t jeton);
     void LitValeursEval(TXmlReader& lecteur, uint8_t jeton);
     void LitPonderations(TXmlReader& lecteur, uint8_t jeton);

@@ -55,7 +55,7 @@ void LitFeuilles(TXmlReader& lecteur, uint8_t jeton, F&& f)
     const int nb = lecteur.FeuillesEnPlace(feuilles);
     for (int i = 0; i < nb; ++i) {
         const std::string_view brut = feuilles[i].Texte();
-        if (std::find(brut.begin(), brut.end(), '#') == brut.end()) {
+        if (!feuilles[i].diese) {
             f(feuilles[i].Nom(), brut);
         } else {
             decode = DecodeTexteXml(brut);
@@ -106,6 +106,47 @@ inline int Valeur(std::string_view texte)
             return static_cast<int>(v);
     }
     return Entier(texte);
+}
+
+// The values of one box-score line as read: one per code from the table's
+// first, and the codes written (the last text of a code counts).
+struct TLigneLue
+{
+    int valeurs[16] = {};
+    uint32_t ecrits = 0;
+    size_t suivant = 0;   // where the next search by name starts
+};
+
+// A leaf of a box-score line: a statistic's value, or a pair "a/b", put in
+// the line (true); false for any other name. The children come in the order
+// of the table as written: the search starts after the last one found and
+// goes round.
+[[gnu::always_inline]] inline bool LitValeurLigne(std::span<const TElementStat> elements, int premier, TLigneLue& ligne,
+                           std::string_view enfant, std::string_view texte)
+{
+    const size_t nb = elements.size();
+    for (size_t r = 0, i = ligne.suivant; r < nb; ++r, i = i + 1 == nb ? 0 : i + 1) {
+        const TElementStat& e = elements[i];
+        if (!MemesNomsXml(enfant, e.nom))
+            continue;
+        ligne.suivant = i + 1 == nb ? 0 : i + 1;
+        const auto pose = [&](int code, int valeur) {
+            const int k = code - premier;
+            if (k >= 0 && k < static_cast<int>(std::size(ligne.valeurs))) {
+                ligne.valeurs[k] = valeur;
+                ligne.ecrits |= 1u << k;
+            }
+        };
+        if (e.second) {
+            const size_t barre = static_cast<size_t>(std::find(texte.begin(), texte.end(), '/') - texte.begin());
+            pose(e.code, Valeur(texte.substr(0, barre)));
+            pose(e.second, Valeur(barre == texte.size() ? std::string_view() : texte.substr(barre + 1)));
+        } else {
+            pose(e.code, Valeur(texte));
+        }
+        return true;
+    }
+    return false;
 }
 
 }   // namespace
@@ -446,32 +487,24 @@ void TDonneesChampionnatStat::LitStatElement(TXmlReader& lecteur, uint8_t jeton,
     static constexpr std::string_view attributs[2] = {"Equipe", "Joueur"};
     int32_t lus[2] = {1, -1};
     lecteur.AttributsEntiers(attributs, lus);
-    const int cote = lus[0];
-    int32_t idJoueur = lus[1];
+    LitLigneStat(lecteur, jeton, match, n, lus[0], lus[1]);
+    // The lines that follow it as the writer puts them are opened here, as
+    // the match's loop would open them one by one.
+    const std::string_view nom = NomElementStat();
+    while (lecteur.DebutSimple(nom, attributs, lus))
+        LitLigneStat(lecteur, xmlDebut, match, n, lus[0], lus[1]);
+}
 
+void TDonneesChampionnatStat::LitLigneStat(TXmlReader& lecteur, uint8_t jeton, TInfoComp& match, int n, int cote,
+                                           int32_t idJoueur)
+{
     std::string nomJoueur, prenomJoueur;
-    int valeurs[16] = {};
+    TLigneLue ligne;
     const auto elements = Elements(sport_);
-    // The children come in the order of the table as written: the search
-    // starts after the last one found and goes round.
-    size_t suivant = 0;
+    const int premier = premierCode_;
     const auto lit = [&](std::string_view enfant, std::string_view texte) {
-        for (size_t r = 0, i = suivant; r < elements.size(); ++r, i = i + 1 == elements.size() ? 0 : i + 1) {
-            const TElementStat& e = elements[i];
-            if (!MemesNomsXml(enfant, e.nom))
-                continue;
-            suivant = i + 1 == elements.size() ? 0 : i + 1;
-            if (e.second) {
-                const std::string_view t = texte;
-                const size_t barre = static_cast<size_t>(std::find(t.begin(), t.end(), '/') - t.begin());
-                valeurs[e.code - premierCode_] = Valeur(t.substr(0, barre));
-                valeurs[e.second - premierCode_] =
-                    Valeur(barre == t.size() ? std::string_view() : t.substr(barre + 1));
-            } else {
-                valeurs[e.code - premierCode_] = Valeur(texte);
-            }
+        if (LitValeurLigne(elements, premier, ligne, enfant, texte))
             return;
-        }
         if (NomXml(enfant, "Nom"))
             nomJoueur = texte;
         else if (NomXml(enfant, "Prenom"))
@@ -486,11 +519,11 @@ void TDonneesChampionnatStat::LitStatElement(TXmlReader& lecteur, uint8_t jeton,
         std::string decode;
         for (int i = 0; i < nbFeuilles; ++i) {
             const std::string_view brut = feuilles[i].Texte();
-            if (std::find(brut.begin(), brut.end(), '#') == brut.end()) {
-                lit(feuilles[i].Nom(), brut);
-            } else {
+            if (feuilles[i].diese) {
                 decode = DecodeTexteXml(brut);
                 lit(feuilles[i].Nom(), std::string_view(decode));
+            } else if (!LitValeurLigne(elements, premier, ligne, feuilles[i].Nom(), brut)) {
+                lit(feuilles[i].Nom(), brut);
             }
         }
     }
@@ -512,26 +545,21 @@ void TDonneesChampionnatStat::LitStatElement(TXmlReader& lecteur, uint8_t jeton,
         return;
     // The player's records, made together: the codes with a value first
     // (a mask walked bit by bit rather than a test per code).
+    const uint32_t codes = dernierCode_ - premierCode_ + 1 >= 32 ? ~0u : (1u << (dernierCode_ - premierCode_ + 1)) - 1;
     uint32_t avecValeur = 0;
-    const int nbCodes = std::min(dernierCode_ - premierCode_ + 1, static_cast<int>(std::size(valeurs)));
-    for (int i = 0; i < nbCodes; ++i)
-        avecValeur |= static_cast<uint32_t>(valeurs[i] > 0) << i;
-    TListeDonnees* listes[std::size(valeurs)];
-    uint16_t mots[std::size(valeurs)];
+    for (uint32_t e = ligne.ecrits & codes; e; e &= e - 1) {
+        const int i = __builtin_ctz(e);
+        avecValeur |= static_cast<uint32_t>(ligne.valeurs[i] > 0) << i;
+    }
+    TListeDonnees* listes[std::size(ligne.valeurs)];
+    uint16_t mots[std::size(ligne.valeurs)];
     size_t nb = 0;
     for (; avecValeur; avecValeur &= avecValeur - 1) {
         const int i = __builtin_ctz(avecValeur);
         if (TListeDonnees* l = journee->ListeStat(premierCode_ + i, sport_)) {
             listes[nb] = l;
-            mots[nb++] = static_cast<uint16_t>(std::min(valeurs[i], 65535));
+            mots[nb++] = static_cast<uint16_t>(std::min(ligne.valeurs[i], 65535));
         }
     }
-    std::unique_ptr<TDonneesEvt> lot[std::size(valeurs)];
-    TDonneesEvt::CreeLot(std::span(lot, nb));
-    for (size_t i = 0; i < nb; ++i) {
-        lot[i]->SetIdJoueur(idJoueur);
-        lot[i]->SetIdEquipe(equipe);
-        lot[i]->SetMot(mots[i]);
-        listes[i]->Ajoute(std::move(lot[i]));
-    }
+    TListeDonnees::AjouteLot(std::span(listes, nb), idJoueur, equipe, std::span(mots, nb));
 }

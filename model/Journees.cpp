@@ -42,13 +42,6 @@ TListeDonnees* TInfoCompJour::Liste(int type) const
     return type >= 2 && type <= 7 ? listes_[type].get() : nullptr;
 }
 
-TListeDonnees* TInfoCompJour::ListeStat(int code, int sport) const
-{
-    if ((sport != 2 && sport != 3) || code < 5 || code > 36)
-        return nullptr;
-    return stats_[code].get();
-}
-
 void TInfoCompJour::SetListeStat(int code, int sport, std::unique_ptr<TListeDonnees> liste)
 {
     if ((sport != 2 && sport != 3) || code < 5 || code > 36)

@@ -44,7 +44,12 @@ public:
     // Data list of kind 2..7; nullptr for another kind or one the sport lacks.
     TListeDonnees* Liste(int type) const;
     // Statistic list of code 5..36 for sport 2 (basketball) or 3 (handball).
-    TListeDonnees* ListeStat(int code, int sport) const;
+    TListeDonnees* ListeStat(int code, int sport) const
+    {
+        if ((sport != 2 && sport != 3) || code < 5 || code > 36)
+            return nullptr;
+        return stats_[code].get();
+    }
     // Holds the given list for code instead of the one held (which is freed);
     // giving back the list already held changes nothing.
     void SetListeStat(int code, int sport, std::unique_ptr<TListeDonnees> liste);

@@ -60,17 +60,6 @@ public:
         f([this] { return PrendCellule(); });
     }
 
-    // f(rend) under the lock, rend(p) freeing one cell after another; the
-    // blocks go back, if no record is left, once the lot is freed.
-    template <class F>
-    void RendLot(F&& f)
-    {
-        Verrou v(verrou_);
-        f([this](void* p) { RendCellule(p, false); });
-        if (vivants_ == 0 && nbBlocs_ > 0)
-            LibereBlocs();
-    }
-
     TEtatReserveEvt Etat()
     {
         Verrou v(verrou_);
@@ -111,6 +100,34 @@ private:
         std::atomic_flag& f_;
     };
 
+    // Clears the cell's bit; false when it was clear (a cell freed twice).
+    static bool LibereBit(Bloc* b, void* p)
+    {
+        const size_t i = static_cast<size_t>(static_cast<char*>(p) - reinterpret_cast<char*>(b) - Entete) / TailleCellule;
+        const uint64_t masque = uint64_t{1} << (i % 64);
+        if (!(b->occupe[i / 64] & masque))
+            return false;
+        b->occupe[i / 64] &= ~masque;
+        return true;
+    }
+
+    // k cells of block b freed: its count, and the list it belongs in.
+    void Decompte(Bloc* b, uint32_t k)
+    {
+        const bool plein = b->utilises == Capacite;
+        b->utilises -= k;
+        vivants_ -= k;
+        if (b != courant_) {
+            if (b->utilises == 0) {
+                if (!plein)
+                    RetirePartiel(b);
+                AjouteVide(b);
+            } else if (plein) {
+                AjoutePartiel(b);
+            }
+        }
+    }
+
     static Bloc* BlocDe(void* p)
     {
         return reinterpret_cast<Bloc*>(reinterpret_cast<uintptr_t>(p) & ~(uintptr_t{TailleBloc} - 1));
@@ -137,26 +154,42 @@ private:
     void RendCellule(void* p, bool libere = true)
     {
         Bloc* b = BlocDe(p);
-        const size_t i = static_cast<size_t>(static_cast<char*>(p) - reinterpret_cast<char*>(b) - Entete) / TailleCellule;
-        const uint64_t masque = uint64_t{1} << (i % 64);
-        if (!(b->occupe[i / 64] & masque))
+        if (!LibereBit(b, p))
             return;   // freed twice: the counts stay right
-        b->occupe[i / 64] &= ~masque;
-        const bool plein = b->utilises == Capacite;
-        --b->utilises;
-        --vivants_;
-        if (b != courant_) {
-            if (b->utilises == 0) {
-                if (!plein)
-                    RetirePartiel(b);
-                AjouteVide(b);
-            } else if (plein) {
-                AjoutePartiel(b);
-            }
-        }
+        Decompte(b, 1);
         if (libere && vivants_ == 0)
             LibereBlocs();
     }
+
+public:
+    // The cells of a lot, those of one block counted together: the records of
+    // a list usually lie side by side. The blocks go back, if no record is
+    // left, once the lot is freed.
+    void RendCellules(std::span<std::unique_ptr<TDonneesEvt>> lot)
+    {
+        Verrou v(verrou_);
+        Bloc* b = nullptr;
+        uint32_t rendus = 0;
+        for (auto& d : lot) {
+            TDonneesEvt* p = d.release();
+            if (!p)
+                continue;
+            Bloc* c = BlocDe(p);
+            if (c != b) {
+                if (rendus)
+                    Decompte(b, rendus);
+                b = c;
+                rendus = 0;
+            }
+            rendus += LibereBit(b, p) ? 1 : 0;
+        }
+        if (rendus)
+            Decompte(b, rendus);
+        if (vivants_ == 0 && nbBlocs_ > 0)
+            LibereBlocs();
+    }
+
+private:
 
     // The block to fill next: a partly used one, else an empty one, else a
     // new one. The full block left stays in no list until a cell of it is
@@ -312,11 +345,7 @@ void TDonneesEvt::LibereLot(std::span<std::unique_ptr<TDonneesEvt>> lot) noexcep
     for (auto& d : lot)
         d.reset();
 #else
-    reserveEvt.RendLot([&](auto rend) {
-        for (auto& d : lot)
-            if (TDonneesEvt* p = d.release())
-                rend(p);
-    });
+    reserveEvt.RendCellules(lot);
 #endif
 }
 
@@ -383,6 +412,32 @@ TDonneesEvt* TListeDonnees::Ajoute(std::unique_ptr<TDonneesEvt> d)
     items_.push_back(std::move(d));
     Change();
     return items_.back().get();
+}
+
+void TListeDonnees::AjouteLot(std::span<TListeDonnees* const> listes, int32_t idJoueur, int idEquipe,
+                              std::span<const uint16_t> mots)
+{
+    const size_t nb = std::min(listes.size(), mots.size());
+#ifdef BZ_EVT_ASAN
+    for (size_t i = 0; i < nb; ++i)
+        listes[i]->Ajoute(TDonneesEvt::CreateId(idJoueur, idEquipe, mots[i]));
+#else
+    reserveEvt.PrendLot([&](auto prend) {
+        for (size_t i = 0; i < nb; ++i) {
+            auto& items = listes[i]->items_;
+            // Room before the cell: a growth that throws takes no record.
+            if (items.size() == items.capacity())
+                items.reserve(items.empty() ? 8 : 2 * items.size());
+            auto* d = ::new (prend()) TDonneesEvt();
+            d->SetIdJoueur(idJoueur);
+            d->SetIdEquipe(idEquipe);
+            d->SetMot(mots[i]);
+            items.emplace_back(d);
+        }
+    });
+    for (size_t i = 0; i < nb; ++i)
+        listes[i]->Change();
+#endif
 }
 
 TDonneesEvt* TListeDonnees::Insere(int i, std::unique_ptr<TDonneesEvt> d)

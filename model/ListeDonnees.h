@@ -107,6 +107,10 @@ public:
         return static_cast<size_t>(i) < items_.size() ? items_[static_cast<size_t>(i)].get() : nullptr;
     }
     TDonneesEvt* Ajoute(std::unique_ptr<TDonneesEvt> d);
+    // One record (player, team, word mots[i]) added to each listes[i], made
+    // in one trip to the shared blocks: a player's line of a box score.
+    static void AjouteLot(std::span<TListeDonnees* const> listes, int32_t idJoueur, int idEquipe,
+                          std::span<const uint16_t> mots);
     // i clipped to 0..Nombre().
     TDonneesEvt* Insere(int i, std::unique_ptr<TDonneesEvt> d);
     // Removes record i and hands it to the caller; nullptr out of range.

@@ -810,13 +810,92 @@ int TXmlReader::FeuillesEnPlace(std::span<TFeuilleXml> feuilles)
         const size_t texte = fin + 1;
         if (texte < n && d[texte] == ' ')
             return -1;
-        const size_t ouvrant = PremierDe(d, texte, n, '<', '<');
+        // Texts are short: looked at byte by byte, noting a "#" on the way.
+        size_t ouvrant = texte;
+        bool diese = false;
+        while (ouvrant < n && d[ouvrant] != '<') {
+            diese |= d[ouvrant] == '#';
+            ++ouvrant;
+        }
         if (n - ouvrant < m + 3 || d[ouvrant + 1] != '/' || d[ouvrant + 2 + m] != '>' ||
             !MemesNomsXml(std::string_view(d + ouvrant + 2, m), std::string_view(d + p, m)))
             return -1;
-        feuilles[nb++] = {d + p, d + texte, static_cast<uint32_t>(m), static_cast<uint32_t>(ouvrant - texte)};
+        feuilles[nb++] = {d + p, d + texte, static_cast<uint32_t>(m), static_cast<uint32_t>(ouvrant - texte), diese};
         p = ouvrant + m + 3;
     }
+}
+
+bool TXmlReader::DebutSimple(std::string_view nom, std::span<const std::string_view> attributs,
+                             std::span<int32_t> valeurs)
+{
+    if (!enPlace_ || malforme_ || ouverts_.size() >= MaxProfondeur || valeurs.size() < attributs.size())
+        return false;
+    const char* d = donnees_;
+    const size_t n = taille_;
+    // The line break before the tag: the writer's, or a bare one.
+    size_t p = pos_;
+    if (p + 1 < n && d[p] == '\r' && d[p + 1] == '\n')
+        p += 2;
+    else if (p < n && d[p] == '\n')
+        ++p;
+    const size_t m = nom.size();
+    if (n - p < m + 2 || d[p] != '<' || d[p + 1 + m] != ' ' || !MemesNomsXml(std::string_view(d + p + 1, m), nom))
+        return false;
+    const size_t debutNom = p + 1;
+    p += m + 2;
+    // name="digits", one blank between, ">" after the last.
+    // Where each name and number stands (set only once the line is taken).
+    int32_t lus[8];
+    size_t ouNom[8], ouChiffres[8], nbChiffres[8];
+    if (attributs.size() > std::size(lus))
+        return false;
+    for (size_t a = 0; a < attributs.size(); ++a) {
+        const std::string_view att = attributs[a];
+        if (n - p < att.size() + 4 || !MemesNomsXml(std::string_view(d + p, att.size()), att) ||
+            d[p + att.size()] != '=' || d[p + att.size() + 1] != '"')
+            return false;
+        ouNom[a] = p;
+        p += att.size() + 2;
+        const size_t chiffres = p;
+        int32_t x = 0;
+        // At most nine digits: the value fits, as the general path reads it.
+        while (p < n && p - chiffres < 9 && static_cast<unsigned>(d[p] - '0') <= 9)
+            x = x * 10 + (d[p++] - '0');
+        if (p == chiffres || p + 1 >= n || d[p] != '"')
+            return false;
+        ouChiffres[a] = chiffres;
+        nbChiffres[a] = p - chiffres;
+        lus[a] = x;
+        ++p;
+        if (d[p] != (a + 1 == attributs.size() ? '>' : ' '))
+            return false;
+        ++p;
+    }
+    // A child on the next line: its name, and a ">" further on (an element
+    // with text, no child, or one that closes at once is left to the general
+    // path).
+    const size_t texte = p;
+    if (p + 1 < n && d[p] == '\r' && d[p + 1] == '\n')
+        p += 2;
+    else if (p < n && d[p] == '\n')
+        ++p;
+    if (p + 1 >= n || d[p] != '<' || !DebutNom(d[p + 1]))
+        return false;
+    const size_t court = std::min(n, p + 32);
+    if (PremierDe(d, p + 1, court, '>', '>') == court && !std::memchr(d + court, '>', n - court))
+        return false;
+    const std::string_view vue(d + debutNom, m);
+    attributs_.clear();
+    for (size_t a = 0; a < attributs.size(); ++a) {
+        attributs_.emplace_back(std::string_view(d + ouNom[a], attributs[a].size()),
+                                std::string_view(d + ouChiffres[a], nbChiffres[a]));
+        valeurs[a] = lus[a];
+    }
+    Nomme(vue);
+    texte_ = p == texte ? std::string_view() : std::string_view(d + texte, p - texte);
+    pos_ = p;
+    ouverts_.push_back(vue);
+    return true;
 }
 
 // The attributes of a start tag, from position debut (the blank after the

@@ -266,6 +266,7 @@ struct TFeuilleXml
     const char* debutTexte;
     uint32_t longueurNom;
     uint32_t longueurTexte;
+    bool diese;   // the text holds a "#": it is to be decoded
     std::string_view Nom() const { return {debutNom, longueurNom}; }
     std::string_view Texte() const { return {debutTexte, longueurTexte}; }
 };
@@ -367,6 +368,13 @@ public:
     // them token by token would leave it. Otherwise answers -1 and reads
     // nothing (the children are then read token by token).
     int FeuillesEnPlace(std::span<TFeuilleXml> feuilles);
+    // For an input read in place, after an element's end: when the next tag
+    // is a start tag of this name with exactly these attributes in this order,
+    // each holding a plain number ("name=\"123\""), on a line of its own and
+    // followed by a child on the next line, as the writer puts a box-score line,
+    // opens it as ElementSuivant would (xmlDebut), puts the numbers in valeurs
+    // and answers true. Otherwise answers false and reads nothing.
+    bool DebutSimple(std::string_view nom, std::span<const std::string_view> attributs, std::span<int32_t> valeurs);
 
 protected:
     TXmlReader();

@@ -1,6 +1,7 @@
-// An element's leaves read in one go (TXmlReader::FeuillesEnPlace) give what
-// reading them token by token gives, and leave the reader in the same state;
-// every other shape is left whole to the token-by-token reading.
+// The reader's fast paths over the writer's shapes: an element's leaves read in
+// one go (TXmlReader::FeuillesEnPlace), and the next box-score line opened at
+// once (DebutSimple), give what reading token by token gives and leave the
+// reader in the same state; every other shape is left whole to the tokens.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -33,9 +34,11 @@ std::vector<std::string> Trace(TXmlReader& r, bool enUneFois, size_t place, int*
     if (enUneFois) {
         std::vector<TFeuilleXml> feuilles(place);
         n = r.FeuillesEnPlace(feuilles);
-        for (int i = 0; i < n; ++i)
-            v.push_back(std::string(feuilles[static_cast<size_t>(i)].Nom()) + "=[" +
-                        std::string(feuilles[static_cast<size_t>(i)].Texte()) + "]");
+        for (int i = 0; i < n; ++i) {
+            const TFeuilleXml& f = feuilles[static_cast<size_t>(i)];
+            v.push_back(std::string(f.Nom()) + "=[" + std::string(f.Texte()) + "]");
+            EXPECT_EQ(f.diese, f.Texte().find('#') != std::string_view::npos) << f.Texte();
+        }
     }
     if (compte)
         *compte = n;
@@ -76,6 +79,7 @@ TEST(XmlFeuilles, InOneGoAsTokenByToken)
         {"a box-score line", Document("<TempsJeu>19</TempsJeu>\r\n<Tir2Pts>2/6</Tir2Pts>\r\n<Faute>1</Faute>\r\n"), 3},
         {"an empty text", Document("<Pts></Pts>\r\n"), 1},
         {"a raw escape", Document("<Nom>a##0#b</Nom>\r\n"), 1},
+        {"an escape after a plain text", Document("<Pts>3</Pts>\r\n<Nom>Dupont ##233#</Nom>\r\n"), 2},
         {"a '>' in the text", Document("<Nom>a>b</Nom>\r\n"), 1},
         {"names of digits, ':' and '_'", Document("<e1>0</e1>\r\n<_x:y>1</_x:y>\r\n"), 2},
         {"blanks before the first child", Document("  <Pts>3</Pts>\r\n"), 1},
@@ -105,5 +109,106 @@ TEST(XmlFeuilles, InOneGoAsTokenByToken)
                 << c.quoi << " " << morceau;
             EXPECT_EQ(compte, -1) << c.quoi;
         }
+    }
+}
+
+namespace {
+
+// A document of two <b> lines, the second one's start tag given, then another
+// element.
+std::string DeuxLignes(const std::string& seconde)
+{
+    return "<r>\r\n<b Equipe=\"1\" Joueur=\"42\">\r\n<Pts>3</Pts>\r\n</b>\r\n" + seconde + "\r\n<apres>x</apres>\r\n</r>\r\n";
+}
+
+// Reads the first <b> whole, then opens what follows it by DebutSimple when
+// `simple` (recording whether it did), else by ElementSuivant; then the
+// reader's state, the two numbers as AttributsEntiers reads them, and every
+// token after.
+std::vector<std::string> TraceLignes(TXmlReader& r, bool simple, bool* ouvert = nullptr)
+{
+    static constexpr std::string_view noms[2] = {"Equipe", "Joueur"};
+    std::vector<std::string> v;
+    uint8_t j = r.ElementSuivant();
+    while (j != xmlFinFlux && !(j == xmlDebut && r.Nom() == "b"))
+        j = r.ElementSuivant();
+    r.SauteElement(j);
+    int32_t valeurs[2] = {-7, -7};
+    const bool fait = simple && r.DebutSimple("b", noms, valeurs);
+    if (ouvert)
+        *ouvert = fait;
+    if (!fait) {
+        j = r.ElementSuivant();
+        v.push_back(std::to_string(j));
+        valeurs[0] = valeurs[1] = -7;
+        if (j == xmlDebut && r.Nom() == "b")
+            r.AttributsEntiers(noms, valeurs);
+    } else {
+        v.push_back(std::to_string(xmlDebut));
+    }
+    v.push_back(r.Nom() + " [" + std::string(r.TexteVue()) + "] " + std::to_string(r.NbAttribut()) +
+                " attributes, depth " + std::to_string(r.Profondeur()) + " = " + std::to_string(valeurs[0]) + " " +
+                std::to_string(valeurs[1]));
+    int32_t relus[2] = {-9, -9};
+    r.AttributsEntiers(noms, relus);
+    v.push_back("read again " + std::to_string(relus[0]) + " " + std::to_string(relus[1]));
+    for (j = r.ElementSuivant(); j != xmlFinFlux; j = r.ElementSuivant())
+        v.push_back(std::to_string(j) + " " + r.Nom() + " [" + std::string(r.TexteVue()) + "]");
+    v.push_back(r.Malforme() ? "malformed" : "whole");
+    return v;
+}
+
+}   // namespace
+
+// The next box-score line opened at once (TXmlReader::DebutSimple) leaves the
+// reader as ElementSuivant leaves it; every other shape is left to it.
+TEST(XmlFeuilles, NextLineOpenedAtOnceAsByTokens)
+{
+    const struct
+    {
+        const char* quoi;
+        std::string seconde;
+        bool ouvert;
+    } cas[] = {
+        {"the writer's line", "<b Equipe=\"2\" Joueur=\"7\">\r\n<Pts>1</Pts>\r\n</b>", true},
+        {"bare line breaks", "<b Equipe=\"2\" Joueur=\"7\">\n<Pts>1</Pts>\n</b>", true},
+        {"the child right after the tag", "<b Equipe=\"2\" Joueur=\"7\"><Pts>1</Pts></b>", true},
+        {"nine digits", "<b Equipe=\"2\" Joueur=\"999999999\">\r\n<Pts>1</Pts>\r\n</b>", true},
+        {"ten digits", "<b Equipe=\"2\" Joueur=\"9999999999\">\r\n<Pts>1</Pts>\r\n</b>", false},
+        {"a sign", "<b Equipe=\"2\" Joueur=\"-7\">\r\n<Pts>1</Pts>\r\n</b>", false},
+        {"an empty value", "<b Equipe=\"\" Joueur=\"7\">\r\n<Pts>1</Pts>\r\n</b>", false},
+        {"an escape in a value", "<b Equipe=\"&#50;\" Joueur=\"7\">\r\n<Pts>1</Pts>\r\n</b>", false},
+        {"the attributes the other way", "<b Joueur=\"7\" Equipe=\"2\">\r\n<Pts>1</Pts>\r\n</b>", false},
+        {"a name in another case", "<b equipe=\"2\" Joueur=\"7\">\r\n<Pts>1</Pts>\r\n</b>", false},
+        {"single quotes", "<b Equipe='2' Joueur='7'>\r\n<Pts>1</Pts>\r\n</b>", false},
+        {"two blanks", "<b Equipe=\"2\"  Joueur=\"7\">\r\n<Pts>1</Pts>\r\n</b>", false},
+        {"a third attribute", "<b Equipe=\"2\" Joueur=\"7\" x=\"1\">\r\n<Pts>1</Pts>\r\n</b>", false},
+        {"one attribute", "<b Equipe=\"2\">\r\n<Pts>1</Pts>\r\n</b>", false},
+        {"closed at once", "<b Equipe=\"2\" Joueur=\"7\"/>", false},
+        {"no child", "<b Equipe=\"2\" Joueur=\"7\"></b>", false},
+        {"an end tag on the next line", "<b Equipe=\"2\" Joueur=\"7\">\r\n</b>", false},
+        {"a text before the child", "<b Equipe=\"2\" Joueur=\"7\">x<Pts>1</Pts></b>", false},
+        {"a blank before the tag", " <b Equipe=\"2\" Joueur=\"7\">\r\n<Pts>1</Pts>\r\n</b>", false},
+        {"a longer name", "<bb Equipe=\"2\" Joueur=\"7\">\r\n<Pts>1</Pts>\r\n</bb>", false},
+        {"a name running into the attributes", "<bxEquipe=\"2\" Joueur=\"7\">\r\n<Pts>1</Pts>\r\n</b>", false},
+        {"another element", "<c Equipe=\"2\" Joueur=\"7\">\r\n<Pts>1</Pts>\r\n</c>", false},
+        {"no line at all", "", false},
+    };
+    for (const auto& c : cas) {
+        const std::string doc = DeuxLignes(c.seconde);
+        const auto general = [&](TXmlReader& r) { return TraceLignes(r, false); };
+        bool ouvert = !c.ouvert;
+        const auto simple = [&](TXmlReader& r) { return TraceLignes(r, true, &ouvert); };
+        EXPECT_EQ(xml_essai::EnPlace(doc, simple), xml_essai::EnPlace(doc, general)) << c.quoi;
+        EXPECT_EQ(ouvert, c.ouvert) << c.quoi;
+        // A document cut inside the line, and one read by refills, are left
+        // to the tokens.
+        for (size_t coupe = doc.find("<Pts>1"); coupe != std::string::npos && coupe < doc.find("<Pts>1") + 3; ++coupe) {
+            const std::string court = doc.substr(0, coupe);
+            EXPECT_EQ(xml_essai::EnPlace(court, simple), xml_essai::EnPlace(court, general)) << c.quoi << " cut";
+            EXPECT_FALSE(ouvert) << c.quoi << " cut at " << coupe;
+        }
+        EXPECT_EQ(xml_essai::ParMorceaux(doc, simple, 5), xml_essai::ParMorceaux(doc, general, 5)) << c.quoi;
+        EXPECT_FALSE(ouvert) << c.quoi;
     }
 }
