@@ -510,9 +510,10 @@ void TDonneesChampionnatStat::LitLigneStat(TXmlReader& lecteur, uint8_t jeton, T
         else if (NomXml(enfant, "Prenom"))
             prenomJoueur = texte;
     };
-    // The usual line, leaves only, read in one go and handled here.
+    // The usual line, leaves only, read in one go and handled here (a line
+    // closed at once has no children to read).
     TFeuilleXml feuilles[24];
-    const int nbFeuilles = lecteur.FeuillesEnPlace(feuilles);
+    const int nbFeuilles = jeton == xmlDebut ? lecteur.FeuillesEnPlace(feuilles) : -1;
     if (nbFeuilles < 0) {
         LitFeuilles(lecteur, jeton, lit);
     } else {

@@ -105,6 +105,28 @@ TEST_P(SaisonStat, AllerRetourOctetPourOctet)
         EXPECT_EQ(a.Joueurs->Joueur(i)->Stat(1, code), b.Joueurs->Joueur(i)->Stat(1, code)) << i;
 }
 
+// A box-score line with no figure, closed at once or by its end tag, as the
+// match's last element: the match and what follows it are read as they are.
+TEST_P(SaisonStat, EmptyLineLeavesTheMatchFiguresAfterIt)
+{
+    const int sport = GetParam();
+    auto s = Saison(sport);
+    const std::string doc = DocumentSaison(*s->saison);
+    const std::string nom = sport == 2 ? "StatBasket" : "StatHandball";
+    const std::string fin = "</" + nom + ">\r\n";
+    const size_t ou = doc.find(fin + "</Match>\r\n");
+    ASSERT_NE(ou, std::string::npos);
+    for (const std::string& vide : {"<" + nom + " Equipe=\"1\" Joueur=\"5\"/>\r\n",
+                                    "<" + nom + " Equipe=\"1\" Joueur=\"5\">\r\n</" + nom + ">\r\n"}) {
+        std::string avec = doc;
+        avec.insert(ou + fin.size(), vide);
+        const std::string relu = DocumentSaison(*LitSaison(sport, avec));
+        const auto ecart = std::mismatch(doc.begin(), doc.end(), relu.begin(), relu.end());
+        EXPECT_TRUE(relu == doc) << vide << " first difference at byte " << (ecart.first - doc.begin()) << ": "
+                                 << doc.substr(static_cast<size_t>(ecart.first - doc.begin()), 120) << " / " << relu.substr(static_cast<size_t>(ecart.second - relu.begin()), 120);
+    }
+}
+
 TEST_P(SaisonStat, LaSaisonDuSportCreeSesChampionnats)
 {
     const int sport = GetParam();
