@@ -491,8 +491,13 @@ void TDonneesChampionnatStat::LitStatElement(TXmlReader& lecteur, uint8_t jeton,
     // The lines that follow it as the writer puts them are opened here, as
     // the match's loop would open them one by one.
     const std::string_view nom = NomElementStat();
-    while (lecteur.DebutSimple(nom, attributs, lus))
-        LitLigneStat(lecteur, xmlDebut, match, n, lus[0], lus[1]);
+    for (;;) {
+        lus[0] = 1;
+        lus[1] = -1;
+        if (!lecteur.ElementSimple(nom, attributs, lus, jeton))
+            return;
+        LitLigneStat(lecteur, jeton, match, n, lus[0], lus[1]);
+    }
 }
 
 void TDonneesChampionnatStat::LitLigneStat(TXmlReader& lecteur, uint8_t jeton, TInfoComp& match, int n, int cote,

@@ -714,20 +714,9 @@ void TDonneesChampionnat::LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp
     const bool compoValide = equipeValide(coteCompo);
     const int equipeCompo = equipeCote(coteCompo);
 
-    EnfantsXml(x, jeton, [&](std::string_view nomLu, uint8_t k) {
-        const std::string_view nom = nomLu;
-        if (NomXml(nom, "Capitaine")) {
-            capitaine = Entier(x, k);
-            capitaineLu = true;
-            return;
-        }
-        if (!NomXml(nom, "Tit") && !NomXml(nom, "Rempl")) {
-            x.SauteElement(k);
-            return;
-        }
-        static constexpr std::string_view attributs[4] = {"ID", "IdRemp", "Maillot", "Note"};
-        int32_t valeurs[4] = {0, 0, 0, 255};
-        x.AttributsEntiers(attributs, valeurs);
+    // A starter or a substitute: its element's name, token and numbers.
+    static constexpr std::string_view attributs[4] = {"ID", "IdRemp", "Maillot", "Note"};
+    const auto entree = [&](std::string_view nom, uint8_t k, const int32_t (&valeurs)[4]) {
         const int32_t id = valeurs[0];
         const int32_t idRemp = valeurs[1];
         const int maillot = valeurs[2];
@@ -799,7 +788,40 @@ void TDonneesChampionnat::LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp
             if (note < 255)
                 match.SetNote(equipe, place, note);
         }
-    });
+    };
+    if (jeton == xmlDebut) {
+        std::string copie;
+        for (;;) {
+            int32_t valeurs[4] = {0, 0, 0, 255};
+            uint8_t k = xmlFinFlux;
+            // The entries as the writer puts them are opened at once.
+            if (x.ElementSimple("Tit", attributs, valeurs, k)) {
+                entree("Tit", k, valeurs);
+                continue;
+            }
+            if (x.ElementSimple("Rempl", attributs, valeurs, k)) {
+                entree("Rempl", k, valeurs);
+                continue;
+            }
+            k = x.ElementSuivant();
+            if (k == xmlFin || k == xmlFinFlux)
+                break;
+            std::string_view nom = x.NomVue();
+            if (!x.NomsStables()) {
+                copie.assign(nom);
+                nom = copie;
+            }
+            if (NomXml(nom, "Capitaine")) {
+                capitaine = Entier(x, k);
+                capitaineLu = true;
+            } else if (NomXml(nom, "Tit") || NomXml(nom, "Rempl")) {
+                x.AttributsEntiers(attributs, valeurs);
+                entree(nom, k, valeurs);
+            } else {
+                x.SauteElement(k);
+            }
+        }
+    }
 
     if (equipeValide(coteCompo))
         marques[coteCompo] = true;

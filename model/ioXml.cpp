@@ -825,10 +825,12 @@ int TXmlReader::FeuillesEnPlace(std::span<TFeuilleXml> feuilles)
     }
 }
 
-bool TXmlReader::DebutSimple(std::string_view nom, std::span<const std::string_view> attributs,
-                             std::span<int32_t> valeurs)
+bool TXmlReader::ElementSimple(std::string_view nom, std::span<const std::string_view> attributs,
+                               std::span<int32_t> valeurs, uint8_t& jeton)
 {
-    if (!enPlace_ || malforme_ || ouverts_.size() >= MaxProfondeur || valeurs.size() < attributs.size())
+    constexpr size_t maxAttributs = 8;
+    if (!enPlace_ || malforme_ || ouverts_.size() >= MaxProfondeur || valeurs.size() < attributs.size() ||
+        attributs.size() > maxAttributs)
         return false;
     const char* d = donnees_;
     const size_t n = taille_;
@@ -839,62 +841,87 @@ bool TXmlReader::DebutSimple(std::string_view nom, std::span<const std::string_v
     else if (p < n && d[p] == '\n')
         ++p;
     const size_t m = nom.size();
-    if (n - p < m + 2 || d[p] != '<' || d[p + 1 + m] != ' ' || !MemesNomsXml(std::string_view(d + p + 1, m), nom))
+    if (n - p < m + 3 || d[p] != '<' || (d[p + 1 + m] != ' ' && d[p + 1 + m] != '>') ||
+        !MemesNomsXml(std::string_view(d + p + 1, m), nom))
         return false;
     const size_t debutNom = p + 1;
-    p += m + 2;
-    // name="digits", one blank between, ">" after the last.
-    // Where each name and number stands (set only once the line is taken).
-    int32_t lus[8];
-    size_t ouNom[8], ouChiffres[8], nbChiffres[8];
-    if (attributs.size() > std::size(lus))
-        return false;
-    for (size_t a = 0; a < attributs.size(); ++a) {
-        const std::string_view att = attributs[a];
-        if (n - p < att.size() + 4 || !MemesNomsXml(std::string_view(d + p, att.size()), att) ||
-            d[p + att.size()] != '=' || d[p + att.size() + 1] != '"')
+    p += m + 1;
+    // ' name="digits"' for each attribute written, in the order of the names;
+    // where each name and number stands is kept until the tag is taken.
+    struct Lu
+    {
+        size_t rang, nom, chiffres, nbChiffres;
+        int32_t valeur;
+    } lus[maxAttributs];
+    size_t nbLus = 0, suivant = 0;
+    while (p < n && d[p] == ' ') {
+        ++p;
+        size_t a = suivant;
+        for (; a < attributs.size(); ++a) {
+            const std::string_view att = attributs[a];
+            if (n - p >= att.size() + 3 && d[p + att.size()] == '=' && d[p + att.size() + 1] == '"' &&
+                MemesNomsXml(std::string_view(d + p, att.size()), att))
+                break;
+        }
+        if (a == attributs.size())
             return false;
-        ouNom[a] = p;
-        p += att.size() + 2;
-        const size_t chiffres = p;
+        suivant = a + 1;
+        Lu& l = lus[nbLus++];
+        l.rang = a;
+        l.nom = p;
+        p += attributs[a].size() + 2;
+        l.chiffres = p;
         int32_t x = 0;
         // At most nine digits: the value fits, as the general path reads it.
-        while (p < n && p - chiffres < 9 && static_cast<unsigned>(d[p] - '0') <= 9)
+        while (p < n && p - l.chiffres < 9 && static_cast<unsigned>(d[p] - '0') <= 9)
             x = x * 10 + (d[p++] - '0');
-        if (p == chiffres || p + 1 >= n || d[p] != '"')
+        if (p == l.chiffres || p >= n || d[p] != '"')
             return false;
-        ouChiffres[a] = chiffres;
-        nbChiffres[a] = p - chiffres;
-        lus[a] = x;
-        ++p;
-        if (d[p] != (a + 1 == attributs.size() ? '>' : ' '))
-            return false;
+        l.nbChiffres = p - l.chiffres;
+        l.valeur = x;
         ++p;
     }
-    // A child on the next line: its name, and a ">" further on (an element
-    // with text, no child, or one that closes at once is left to the general
-    // path).
+    if (p >= n || d[p] != '>')
+        return false;
+    ++p;
+    // What follows: on the next line (or right there) a child, whose name and
+    // ">" are in the input, or the element's own end tag; anything else (a
+    // text, another end tag) is left to the general path.
     const size_t texte = p;
     if (p + 1 < n && d[p] == '\r' && d[p + 1] == '\n')
         p += 2;
     else if (p < n && d[p] == '\n')
         ++p;
-    if (p + 1 >= n || d[p] != '<' || !DebutNom(d[p + 1]))
-        return false;
-    const size_t court = std::min(n, p + 32);
-    if (PremierDe(d, p + 1, court, '>', '>') == court && !std::memchr(d + court, '>', n - court))
+    if (p + 1 >= n || d[p] != '<')
         return false;
     const std::string_view vue(d + debutNom, m);
+    if (d[p + 1] == '/') {
+        if (n - p < m + 3 || d[p + 2 + m] != '>' || !MemesNomsXml(std::string_view(d + p + 2, m), nom))
+            return false;
+        jeton = xmlComplet;
+    } else {
+        if (!DebutNom(d[p + 1]))
+            return false;
+        const size_t court = std::min(n, p + 32);
+        if (PremierDe(d, p + 1, court, '>', '>') == court && !std::memchr(d + court, '>', n - court))
+            return false;
+        jeton = xmlDebut;
+    }
     attributs_.clear();
-    for (size_t a = 0; a < attributs.size(); ++a) {
-        attributs_.emplace_back(std::string_view(d + ouNom[a], attributs[a].size()),
-                                std::string_view(d + ouChiffres[a], nbChiffres[a]));
-        valeurs[a] = lus[a];
+    for (size_t k = 0; k < nbLus; ++k) {
+        const Lu& l = lus[k];
+        attributs_.emplace_back(std::string_view(d + l.nom, attributs[l.rang].size()),
+                                std::string_view(d + l.chiffres, l.nbChiffres));
+        valeurs[l.rang] = l.valeur;
     }
     Nomme(vue);
     texte_ = p == texte ? std::string_view() : std::string_view(d + texte, p - texte);
-    pos_ = p;
-    ouverts_.push_back(vue);
+    if (jeton == xmlDebut) {
+        pos_ = p;
+        ouverts_.push_back(vue);
+    } else {
+        pos_ = p + m + 3;
+    }
     return true;
 }
 

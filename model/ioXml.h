@@ -368,13 +368,16 @@ public:
     // them token by token would leave it. Otherwise answers -1 and reads
     // nothing (the children are then read token by token).
     int FeuillesEnPlace(std::span<TFeuilleXml> feuilles);
-    // For an input read in place, after an element's end: when the next tag
-    // is a start tag of this name with exactly these attributes in this order,
-    // each holding a plain number ("name=\"123\""), on a line of its own and
-    // followed by a child on the next line, as the writer puts a box-score line,
-    // opens it as ElementSuivant would (xmlDebut), puts the numbers in valeurs
-    // and answers true. Otherwise answers false and reads nothing.
-    bool DebutSimple(std::string_view nom, std::span<const std::string_view> attributs, std::span<int32_t> valeurs);
+    // For an input read in place: when the next tag is a start tag of this
+    // name whose attributes are plain numbers (' name="123"', one blank before
+    // each) named as attributs, in that order (any may be left out), on a line
+    // of its own, followed on the next line (or right there) by a child or by
+    // its own end tag, as the writer puts box-score lines and line-ups: reads
+    // it as ElementSuivant would, gives the token (xmlDebut or xmlComplet),
+    // puts each number in valeurs at its name's index (the others keep
+    // theirs) and answers true. Otherwise answers false and reads nothing.
+    bool ElementSimple(std::string_view nom, std::span<const std::string_view> attributs, std::span<int32_t> valeurs,
+                       uint8_t& jeton);
 
 protected:
     TXmlReader();

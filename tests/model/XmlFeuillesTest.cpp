@@ -1,6 +1,6 @@
 // The reader's fast paths over the writer's shapes: an element's leaves read in
 // one go (TXmlReader::FeuillesEnPlace), and the next box-score line opened at
-// once (DebutSimple), give what reading token by token gives and leave the
+// once (ElementSimple), give what reading token by token gives and leave the
 // reader in the same state; every other shape is left whole to the tokens.
 #include <gtest/gtest.h>
 
@@ -121,7 +121,7 @@ std::string DeuxLignes(const std::string& seconde)
     return "<r>\r\n<b Equipe=\"1\" Joueur=\"42\">\r\n<Pts>3</Pts>\r\n</b>\r\n" + seconde + "\r\n<apres>x</apres>\r\n</r>\r\n";
 }
 
-// Reads the first <b> whole, then opens what follows it by DebutSimple when
+// Reads the first <b> whole, then opens what follows it by ElementSimple when
 // `simple` (recording whether it did), else by ElementSuivant; then the
 // reader's state, the two numbers as AttributsEntiers reads them, and every
 // token after.
@@ -134,17 +134,19 @@ std::vector<std::string> TraceLignes(TXmlReader& r, bool simple, bool* ouvert = 
         j = r.ElementSuivant();
     r.SauteElement(j);
     int32_t valeurs[2] = {-7, -7};
-    const bool fait = simple && r.DebutSimple("b", noms, valeurs);
+    uint8_t jeton = 99;
+    const bool fait = simple && r.ElementSimple("b", noms, valeurs, jeton);
     if (ouvert)
         *ouvert = fait;
     if (!fait) {
+        EXPECT_EQ(jeton, 99);
         j = r.ElementSuivant();
         v.push_back(std::to_string(j));
         valeurs[0] = valeurs[1] = -7;
-        if (j == xmlDebut && r.Nom() == "b")
+        if (j != xmlFin && j != xmlFinFlux && r.Nom() == "b")
             r.AttributsEntiers(noms, valeurs);
     } else {
-        v.push_back(std::to_string(xmlDebut));
+        v.push_back(std::to_string(jeton));
     }
     v.push_back(r.Nom() + " [" + std::string(r.TexteVue()) + "] " + std::to_string(r.NbAttribut()) +
                 " attributes, depth " + std::to_string(r.Profondeur()) + " = " + std::to_string(valeurs[0]) + " " +
@@ -160,8 +162,9 @@ std::vector<std::string> TraceLignes(TXmlReader& r, bool simple, bool* ouvert = 
 
 }   // namespace
 
-// The next box-score line opened at once (TXmlReader::DebutSimple) leaves the
-// reader as ElementSuivant leaves it; every other shape is left to it.
+// The next box-score line or line-up entry opened at once
+// (TXmlReader::ElementSimple) leaves the reader as ElementSuivant leaves it;
+// every other shape is left to it.
 TEST(XmlFeuilles, NextLineOpenedAtOnceAsByTokens)
 {
     const struct
@@ -183,10 +186,16 @@ TEST(XmlFeuilles, NextLineOpenedAtOnceAsByTokens)
         {"single quotes", "<b Equipe='2' Joueur='7'>\r\n<Pts>1</Pts>\r\n</b>", false},
         {"two blanks", "<b Equipe=\"2\"  Joueur=\"7\">\r\n<Pts>1</Pts>\r\n</b>", false},
         {"a third attribute", "<b Equipe=\"2\" Joueur=\"7\" x=\"1\">\r\n<Pts>1</Pts>\r\n</b>", false},
-        {"one attribute", "<b Equipe=\"2\">\r\n<Pts>1</Pts>\r\n</b>", false},
+        {"the first attribute only", "<b Equipe=\"2\">\r\n<Pts>1</Pts>\r\n</b>", true},
+        {"the second attribute only", "<b Joueur=\"7\">\r\n<Pts>1</Pts>\r\n</b>", true},
+        {"no attribute", "<b>\r\n<Pts>1</Pts>\r\n</b>", true},
+        {"an attribute twice", "<b Equipe=\"2\" Equipe=\"3\">\r\n<Pts>1</Pts>\r\n</b>", false},
         {"closed at once", "<b Equipe=\"2\" Joueur=\"7\"/>", false},
-        {"no child", "<b Equipe=\"2\" Joueur=\"7\"></b>", false},
-        {"an end tag on the next line", "<b Equipe=\"2\" Joueur=\"7\">\r\n</b>", false},
+        {"no child", "<b Equipe=\"2\" Joueur=\"7\"></b>", true},
+        {"an end tag on the next line", "<b Equipe=\"2\" Joueur=\"7\">\r\n</b>", true},
+        {"an end tag with a blank", "<b Equipe=\"2\" Joueur=\"7\">\r\n</b >", false},
+        {"another element's end tag", "<b Equipe=\"2\" Joueur=\"7\">\r\n</c>", false},
+        {"a line break and a text", "<b Equipe=\"2\" Joueur=\"7\">\r\nx</b>", false},
         {"a text before the child", "<b Equipe=\"2\" Joueur=\"7\">x<Pts>1</Pts></b>", false},
         {"a blank before the tag", " <b Equipe=\"2\" Joueur=\"7\">\r\n<Pts>1</Pts>\r\n</b>", false},
         {"a longer name", "<bb Equipe=\"2\" Joueur=\"7\">\r\n<Pts>1</Pts>\r\n</bb>", false},
