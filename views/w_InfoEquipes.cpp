@@ -23,6 +23,7 @@
 #include "views/DiversStat_Outils.h"
 #include "views/OutilsVues.h"
 #include "views/Textes.h"
+#include "views/w_InfoGeneral_Outils.h"
 #include "views/cadreParamClassement.h"
 
 using vues::Texte;
@@ -247,8 +248,11 @@ void Tf_InfoEquipes::AfficheAffluences(TColorGridBase& g, TSaison* saison, const
         for (int k = 1; k <= c->NbMatchJournee(j); ++k) {
             const int a = c->AffluenceMatch(j, k);
             const int p = c->IndexEquipe(c->ValeurMatch(j, 4 * k - 3));
-            // a match without a home team has nobody to credit
-            if (a > 0 && p >= 0 && a > m[static_cast<size_t>(p)].affluence)
+            // a match without a home team has nobody to credit, one not played
+            // yet no crowd
+            int s1 = 0, s2 = 0;
+            if (a > 0 && p >= 0 && a > m[static_cast<size_t>(p)].affluence &&
+                infogen::ScoresConnus(*c, j, k, s1, s2))
                 m[static_cast<size_t>(p)] = {a, j, k};
         }
     TGridModel& gm = Modele(g);

@@ -94,12 +94,17 @@ TEST(InfoEquipes, ViewsWorkedOutByHand)
     kit::GrabToPng(fenetre.get(), "infoequipes-series");
     f->Clic(1, 4);   // a run's team opens its sheet
     EXPECT_EQ(commandes, (std::vector<std::pair<int, int>>{{121, 0}}));
-    // best home crowd: the bigger of Olympique Brivant's two; a match of no home team is skipped
+    // best home crowd: the bigger of Olympique Brivant's two played; a match of no home team is skipped
     s.c1->SetAffluenceMatch(1, 1, 5000);
     s.c1->SetAffluenceMatch(3, 1, 7000);
     s.c1->CreeMatch(3, 999, s.c1->IdEquipe(1), 1, 0);
     s.c1->SetAffluenceMatch(3, 3, 90000);
+    // nor is a match of Olympique Brivant not played yet
+    s.c1->CreeMatch(4, s.c1->IdEquipe(0), s.c1->IdEquipe(1), 65535, 65535);
+    s.c1->SetAffluenceMatch(4, 1, 95000);
+    s.c1->DerniereJournee = 4;
     f->AfficheVue(1);
+    s.c1->DerniereJournee = 3;
     const TColorStringGrid& a = *f->sg_Affluence;
     ASSERT_EQ(a.RowCount(), 1);
     EXPECT_EQ(a.Cells(0, 0), "Olympique Brivant");
