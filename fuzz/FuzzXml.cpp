@@ -1,12 +1,14 @@
 // libFuzzer target: the XML pull reader over arbitrary bytes, from a memory
 // stream (in chunks) and from a text file. Every token is pulled with its
-// name, text and attributes; some elements are skipped whole or read as
-// fields. The escapes of the writer must undo exactly.
+// name, text and attributes; some elements are skipped whole, read as
+// fields or as leaves in one go, and an entry of the writer's shape is opened
+// at once. The escapes of the writer must undo exactly.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 
 #include "model/ioXml.h"
@@ -25,10 +27,24 @@ void Parcourt(TXmlReader& x, uint8_t choix)
             break;
         total += x.Nom().size() + x.Texte().size() + static_cast<size_t>(x.NbAttribut());
         total += x.ValeurAttribut("Equipe").size() + static_cast<size_t>(x.TexteEntier() & 1);
-        if (j == xmlDebut && (k + choix) % 7 == 0)
+        if (j == xmlDebut && (k + choix) % 7 == 0) {
             x.SauteElement(j);
-        else if (j == xmlDebut && (k + choix) % 11 == 0)
+        } else if (j == xmlDebut && (k + choix) % 11 == 0) {
             x.LitChamps(noms, valeurs);
+        } else if (j == xmlDebut && (k + choix) % 5 == 0) {
+            TFeuilleXml feuilles[8];
+            total += static_cast<size_t>(x.FeuillesEnPlace(feuilles) + 1);
+        }
+        // The next entry opened at once when it is one of this name in the
+        // writer's shape.
+        if ((k + choix) % 3 == 0) {
+            static constexpr std::string_view attributs[2] = {"Equipe", "Joueur"};
+            int32_t lus[2] = {0, 0};
+            uint8_t jeton = xmlFinFlux;
+            const std::string nom = x.Nom();
+            if (!nom.empty() && x.ElementSimple(nom, attributs, lus, jeton))
+                total += jeton + static_cast<size_t>(lus[0] & 1);
+        }
     }
     if (total == 0x7FFFFFFF)
         std::abort();   // keeps the reads
