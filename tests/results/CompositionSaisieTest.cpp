@@ -23,6 +23,7 @@
 #include "setup/w_SaisieEquipes.h"
 #include "tests/results/FeuilleEssai.h"
 #include "tests/shell/SaisonEssai.h"
+#include "tests/support/QuandFenetre.h"
 #include "tests/support/SaisonBuilder.h"
 #include "ui/Bouton.h"
 #include "ui/Fond.h"
@@ -294,17 +295,7 @@ const bool dossierAbsolu = [] {
 template <class T>
 void Quand(std::function<void(T*)> action)
 {
-    kit::WhenModal([action](TForm* f) {
-        if (auto* t = dynamic_cast<T*>(f))
-            action(t);
-        else {
-            if (auto* m = dynamic_cast<Tf_MessageUtil*>(f)) {
-                ADD_FAILURE() << "message: " << m->Label1->Caption();
-                m->SetModalResult(mrOk);
-            }
-            Quand<T>(action);
-        }
-    });
+    essai::QuandFenetre<T>(std::move(action), essai::TAutresFenetres::MessageFerme);
 }
 
 TEST(CompositionCreee, LineUpOnASeasonComposedByTheUser)

@@ -18,6 +18,7 @@
 #include "setup/w_SaisieEquipes.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/DessinEssai.h"
+#include "tests/support/QuandFenetre.h"
 #include "tests/support/SaisonBuilder.h"
 #include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
@@ -68,12 +69,7 @@ inline void Saisit(TColorStringGrid* g, int col, int row, const std::string& tex
 template <class T>
 void Quand(std::function<void(T*)> action)
 {
-    kit::WhenModal([action](TForm* f) {
-        if (auto* t = dynamic_cast<T*>(f))
-            action(t);
-        else
-            Quand<T>(action);
-    });
+    essai::QuandFenetre<T>(std::move(action), essai::TAutresFenetres::Passees);
 }
 
 // A new season of the sport through the creation windows: one championship of

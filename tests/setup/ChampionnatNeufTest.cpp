@@ -20,7 +20,9 @@
 #include "setup/w_Creation.h"
 #include "setup/w_CreationSaison.h"
 #include "setup/w_SaisieEquipes.h"
+#include "tests/setup/TableEssai.h"
 #include "tests/shell/SaisonEssai.h"
+#include "tests/support/QuandFenetre.h"
 #include "ui/Bouton.h"
 #include "ui/Fond.h"
 
@@ -31,31 +33,7 @@ namespace {
 template <class T>
 void Quand(std::function<void(T*)> action)
 {
-    kit::WhenModal([action](TForm* f) {
-        if (auto* t = dynamic_cast<T*>(f))
-            action(t);
-        else
-            Quand<T>(action);
-    });
-}
-
-// The names of the table's rows, first to last.
-std::vector<std::string> Table(TSaison& s)
-{
-    TDonneesChampionnat* c = s.ChampionnatCourant();
-    TCalculClassement calcul(c, &s);
-    const int n = calcul.Calcule(clsGeneral, 1, c->NbJour());
-    std::vector<std::string> noms;
-    for (int r = 0; r < n; ++r)
-        noms.push_back(s.NomEquipePosition(calcul.ValeurLigne(r, 1)));
-    return noms;
-}
-
-void ChoisitEquipe(Tf_Resultats& r)
-{
-    r.l_Equipe->SetItemIndex(0);
-    const TRect e = r.l_Equipe->ItemRect(0);
-    kit::DblClick(r.l_Equipe, e.Left + 5, e.Top + 3);
+    essai::QuandFenetre<T>(std::move(action), essai::TAutresFenetres::Passees);
 }
 
 }   // namespace

@@ -25,6 +25,7 @@
 #include "platform/gui/Printers.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
+#include "tests/support/SortieCommande.h"
 #include "tests/views/VuesEssai.h"
 #include "ui/BrivantelForm.h"
 #include "tests/setup/CreationEssai.h"
@@ -59,19 +60,6 @@ void CommandesMenu(TMenuItem* parent, std::vector<int>& ids)
         if (CommandeVue(static_cast<int>(m->Tag)) && std::find(ids.begin(), ids.end(), m->Tag) == ids.end())
             ids.push_back(static_cast<int>(m->Tag));
     }
-}
-
-std::string Lire(const std::string& commande)
-{
-    std::string texte;
-    if (FILE* p = popen(commande.c_str(), "r")) {
-        char buf[4096];
-        size_t n;
-        while ((n = fread(buf, 1, sizeof buf, p)) > 0)
-            texte.append(buf, n);
-        pclose(p);
-    }
-    return texte;
 }
 
 // The first rows of a grid, cells joined by "|", rows by "/".
@@ -290,7 +278,7 @@ std::pair<std::string, html_lu::TTable> Sorties(TFootForm& v, const std::string&
     EXPECT_NE(html.find("charset=windows-1252"), std::string::npos);
     const html_lu::TPage lu = html_lu::Lit(html);
     EXPECT_TRUE(lu.equilibree);
-    return {Lire("pdftotext -layout '" + pdf + "' -"), lu.tables.empty() ? html_lu::TTable{} : lu.tables[0]};
+    return {essai::SortieCommande("pdftotext -layout '" + pdf + "' -"), lu.tables.empty() ? html_lu::TTable{} : lu.tables[0]};
 }
 
 // The page functions through the registry on the basketball season: the

@@ -20,6 +20,7 @@
 #include "setup/w_RetirerChamp.h"
 #include "setup/w_SaisieEquipes.h"
 #include "tests/shell/SaisonEssai.h"
+#include "tests/support/QuandFenetre.h"
 #include "ui/Bouton.h"
 #include "ui/TreeViewCombo.h"
 
@@ -30,12 +31,7 @@ namespace {
 template <class T>
 void Quand(std::function<void(T*)> action)
 {
-    kit::WhenModal([action](TForm* f) {
-        if (auto* t = dynamic_cast<T*>(f))
-            action(t);
-        else
-            Quand<T>(action);
-    });
+    essai::QuandFenetre<T>(std::move(action), essai::TAutresFenetres::Passees);
 }
 
 std::vector<int32_t> Codes(const TSaison& s)

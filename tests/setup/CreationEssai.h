@@ -17,6 +17,7 @@
 #include "setup/w_CreationSaison.h"
 #include "setup/w_SaisieEquipes.h"
 #include "tests/shell/SaisonEssai.h"
+#include "tests/support/QuandFenetre.h"
 #include "ui/Bouton.h"
 
 namespace essai {
@@ -31,15 +32,7 @@ const bool dossierAbsolu = [] {
 template <class T>
 inline void Quand(std::function<void(T*)> action)
 {
-    kit::WhenModal([action](TForm* f) {
-        if (auto* t = dynamic_cast<T*>(f))
-            action(t);
-        else {
-            if (auto* m = dynamic_cast<Tf_MessageUtil*>(f))
-                ADD_FAILURE() << "message: " << m->Label1->Caption();
-            Quand<T>(action);
-        }
-    });
+    essai::QuandFenetre<T>(std::move(action), essai::TAutresFenetres::MessageEnEchec);
 }
 
 // A new season of the sport holding two custom championships of four clubs,

@@ -21,6 +21,7 @@
 #include "setup/w_CreationSaison.h"
 #include "setup/w_SaisieEquipes.h"
 #include "tests/shell/SaisonEssai.h"
+#include "tests/support/QuandFenetre.h"
 #include "ui/Bouton.h"
 
 using namespace essai;
@@ -30,12 +31,7 @@ namespace {
 template <class T>
 void Quand(std::function<void(T*)> action)
 {
-    kit::WhenModal([action](TForm* f) {
-        if (auto* t = dynamic_cast<T*>(f))
-            action(t);
-        else
-            Quand<T>(action);
-    });
+    essai::QuandFenetre<T>(std::move(action), essai::TAutresFenetres::Passees);
 }
 
 void Equipes(const std::string& prefixe)

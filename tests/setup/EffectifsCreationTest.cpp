@@ -21,6 +21,7 @@
 #include "setup/w_CreationSaison.h"
 #include "setup/w_SaisieEquipes.h"
 #include "tests/shell/SaisonEssai.h"
+#include "tests/support/QuandFenetre.h"
 #include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
 #include "ui/Fond.h"
@@ -39,16 +40,7 @@ const bool dossierAbsolu = [] {
 template <class T>
 void Pour(std::function<void(T*)> action)
 {
-    kit::WhenModal([action](TForm* f) {
-        if (auto* t = dynamic_cast<T*>(f))
-            action(t);
-        else
-        {
-            if (auto* m = dynamic_cast<Tf_MessageUtil*>(f))
-                ADD_FAILURE() << "message: " << m->Label1->Caption();
-            Pour<T>(action);
-        }
-    });
+    essai::QuandFenetre<T>(std::move(action), essai::TAutresFenetres::MessageEnEchec);
 }
 
 // A football season of one template division of eighteen typed clubs, saved.

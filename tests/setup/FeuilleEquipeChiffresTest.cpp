@@ -39,6 +39,7 @@
 #include "tests/setup/CreationEssai.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/HtmlTables.h"
+#include "tests/support/SortieCommande.h"
 #include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
 #include "ui/Couleurs.h"
@@ -59,19 +60,6 @@ const bool pagesInscrites = (EnregistrePagesMatch(), true);
 
 // "Olympique Brive 1" .. "Olympique Brive 4": 17 letters each.
 const char* const Prefixe = "Olympique Brive";
-
-std::string Lire(const std::string& commande)
-{
-    std::string texte;
-    if (FILE* p = popen(commande.c_str(), "r")) {
-        char buf[4096];
-        size_t n;
-        while ((n = fread(buf, 1, sizeof buf, p)) > 0)
-            texte.append(buf, n);
-        pclose(p);
-    }
-    return texte;
-}
 
 std::string Pdf(TFootForm& v, const std::string& nom)
 {
@@ -293,11 +281,11 @@ TEST_P(FeuilleChiffres, FootballTeamSheetOnASeasonMadeThroughTheWindows)
 
     // printed on A4: every line of both columns whole, within the page
     const std::string pdf = Pdf(*f, "feuille-chiffres-parcours" + suffixe);
-    const std::string texte = Lire("pdftotext -layout '" + pdf + "' -");
+    const std::string texte = essai::SortieCommande("pdftotext -layout '" + pdf + "' -");
     for (const auto* colonne : {&f->LignesDomicile(), &f->LignesExterieur()})
         for (TLabel* l : *colonne)
             EXPECT_NE(texte.find(Cp1252ToUtf8(l->Caption())), std::string::npos) << l->Caption() << "\n" << texte;
-    const std::string boites = Lire("pdftotext -bbox '" + pdf + "' -");
+    const std::string boites = essai::SortieCommande("pdftotext -bbox '" + pdf + "' -");
     std::smatch m;
     ASSERT_TRUE(std::regex_search(boites, m, std::regex("<page width=\"([0-9.]+)\"")));
     const double largeur = std::stod(m[1]);
@@ -306,7 +294,7 @@ TEST_P(FeuilleChiffres, FootballTeamSheetOnASeasonMadeThroughTheWindows)
     for (std::sregex_iterator i(boites.begin(), boites.end(), xMax), fin; i != fin; ++i, ++mots)
         EXPECT_LE(std::stod((*i)[1]), largeur);
     EXPECT_GT(mots, 20);
-    Lire("pdftoppm -r 40 -png '" + pdf + "' '" + MakePath(kit::OutputDir(), "feuille-chiffres-parcours-pdf" + suffixe) +
+    essai::SortieCommande("pdftoppm -r 40 -png '" + pdf + "' '" + MakePath(kit::OutputDir(), "feuille-chiffres-parcours-pdf" + suffixe) +
          "'");
 
     // the page as HTML: every line readable on its row; losses in red
@@ -338,9 +326,9 @@ TEST_P(FeuilleChiffres, FootballTeamSheetOnASeasonMadeThroughTheWindows)
     // printed dark on white: the boxes' quarter of the page holds dark text and
     // nothing yellow
     const std::string pdfStat = Pdf(*f, "feuille-chiffres-statistiques" + suffixe);
-    EXPECT_NE(Lire("pdftotext -layout '" + pdfStat + "' -").find(s.Nom(0)), std::string::npos);
+    EXPECT_NE(essai::SortieCommande("pdftotext -layout '" + pdfStat + "' -").find(s.Nom(0)), std::string::npos);
     const std::string image = MakePath(kit::OutputDir(), "feuille-chiffres-statistiques-pdf" + suffixe);
-    Lire("pdftoppm -r 50 -png -singlefile '" + pdfStat + "' '" + image + "'");
+    essai::SortieCommande("pdftoppm -r 50 -png -singlefile '" + pdfStat + "' '" + image + "'");
     {
         TPngPicture png;
         png.LoadFromFile(image + ".png");
@@ -442,7 +430,7 @@ TEST_P(FeuilleChiffres, FootballTeamSheetOnASeasonMadeThroughTheWindows)
     const html_lu::TPage lu = html_lu::Lit(htmlJoueurs);
     ASSERT_EQ(lu.tables.size(), 4u);   // scorers, assists, yellow cards, red cards
     EXPECT_EQ(lu.tables[1][0].at(2), Cp1252ToUtf8(vues::Texte(299)));
-    const std::string imprime = Lire("pdftotext -layout '" + Pdf(*f, "feuille-chiffres-joueurs" + suffixe) + "' -");
+    const std::string imprime = essai::SortieCommande("pdftotext -layout '" + Pdf(*f, "feuille-chiffres-joueurs" + suffixe) + "' -");
     EXPECT_NE(imprime.find(Cp1252ToUtf8(vues::Texte(299))), std::string::npos) << imprime;
 
     // ---- the substitute left on the bench has not played

@@ -28,7 +28,9 @@
 #include "setup/w_SaisieEquipes.h"
 #include "codecs/PngPicture.h"
 #include "platform/gui/Pictures.h"
+#include "tests/setup/NouvelleSaisonEssai.h"
 #include "tests/shell/SaisonEssai.h"
+#include "tests/support/QuandFenetre.h"
 #include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
 
@@ -58,41 +60,7 @@ std::unique_ptr<TPngPicture> Carre()
 template <class T>
 void Quand(std::function<void(T*)> action)
 {
-    kit::WhenModal([action](TForm* f) {
-        if (auto* t = dynamic_cast<T*>(f))
-            action(t);
-        else
-            Quand<T>(action);
-    });
-}
-
-// Command 5: a football season of one custom championship of four clubs.
-void NouvelleSaison(FenetreEssai& f)
-{
-    Quand<Tf_ChoixLogiciel>([](Tf_ChoixLogiciel* c) {
-        c->rc_Sport[0]->SetChecked(true);
-        c->b_Valider->Click();
-    });
-    Quand<Tf_CreationSaison>([](Tf_CreationSaison* c) {
-        c->tv_Saison->SetSelected(c->tv_Saison->Items().GetFirstNode());
-        Quand<Tf_Creation>([](Tf_Creation* k) {
-            k->RondCoche2->SetChecked(true);
-            k->Edit1->SetText("4");
-            k->b_Valider->Click();
-        });
-        Quand<Tf_SaisieEquipes>([](Tf_SaisieEquipes* k) {
-            const char* noms[4] = {"Brivant", "Zelvor", "Corvelle", "Tessane"};
-            for (size_t i = 0; i < k->Equipes.size() && i < 4; ++i)
-                k->Equipes[i]->SetText(noms[i]);
-            k->b_Ok->Click();
-        });
-        c->bc_CreeChamp->Click();
-        c->tv_Saison->EndEditing(false);
-        RepondBoite(mrOk);   // "saved"
-        c->b_Valider->Click();
-    });
-    ASSERT_TRUE(Commande(f, 5));
-    kit::Process(50);
+    essai::QuandFenetre<T>(std::move(action), essai::TAutresFenetres::Passees);
 }
 
 }  // namespace
@@ -101,7 +69,7 @@ TEST(FichesClubs, StadiumRefereeAndClubCardOnASeasonMadeByTheCreationWindows)
 {
     const std::string dir = Prepare("fiches_clubs");
     auto f = LanceFenetre();
-    NouvelleSaison(*f);
+    ASSERT_TRUE(NouvelleSaisonQuatreClubs(*f));   // command 5: one custom championship of four clubs
     ASSERT_NE(f->Saison, nullptr);
     TSaison& s = *f->Saison;
     ASSERT_NE(s.ChampionnatCourant(), nullptr);

@@ -11,24 +11,13 @@
 #include "setup/w_CreationSaison.h"
 #include "setup/w_SaisieEquipes.h"
 #include "tests/shell/SaisonEssai.h"
+#include "tests/support/QuandFenetre.h"
 #include "ui/Bouton.h"
 
 namespace essai {
 
-// The next modal window of class T gets the action; others on the way are passed.
-template <class T>
-void QuandFenetre(std::function<void(T*)> action)
-{
-    kit::WhenModal([action](TForm* f) {
-        if (auto* t = dynamic_cast<T*>(f))
-            action(t);
-        else
-            QuandFenetre<T>(action);
-    });
-}
-
-// Brivant, Zelvor, Corvelle and Tessane.
-inline void NouvelleSaisonQuatreClubs(FenetreEssai& f)
+// Brivant, Zelvor, Corvelle and Tessane; false when command 5 is not run.
+inline bool NouvelleSaisonQuatreClubs(FenetreEssai& f)
 {
     QuandFenetre<Tf_ChoixLogiciel>([](Tf_ChoixLogiciel* c) {
         c->rc_Sport[0]->SetChecked(true);
@@ -52,8 +41,9 @@ inline void NouvelleSaisonQuatreClubs(FenetreEssai& f)
         RepondBoite(mrOk);   // "saved"
         c->b_Valider->Click();
     });
-    Commande(f, 5);
+    const bool fait = Commande(f, 5);
     kit::Process(50);
+    return fait;
 }
 
 }  // namespace essai

@@ -24,6 +24,7 @@
 #include "setup/w_OptionSports.h"
 #include "setup/w_SaisieEquipes.h"
 #include "tests/shell/SaisonEssai.h"
+#include "tests/support/QuandFenetre.h"
 #include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
 #include "views/cadreParamClassement.h"
@@ -42,15 +43,7 @@ const bool dossierAbsolu = [] {
 template <class T>
 void Quand(std::function<void(T*)> action)
 {
-    kit::WhenModal([action](TForm* f) {
-        if (auto* t = dynamic_cast<T*>(f))
-            action(t);
-        else {
-            if (auto* m = dynamic_cast<Tf_MessageUtil*>(f))
-                ADD_FAILURE() << "message: " << m->Label1->Caption();
-            Quand<T>(action);
-        }
-    });
+    essai::QuandFenetre<T>(std::move(action), essai::TAutresFenetres::MessageEnEchec);
 }
 
 // Types into the box of an up-down, as the user does.

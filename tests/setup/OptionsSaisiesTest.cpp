@@ -23,6 +23,7 @@
 #include "results/w_Resultats.h"
 #include "setup/w_Option.h"
 #include "tests/setup/CreationEssai.h"
+#include "tests/setup/TableEssai.h"
 #include "ui/Fond.h"
 #include "views/w_ChoixHistorique.h"
 #include "views/w_Historique.h"
@@ -34,24 +35,6 @@ namespace {
 
 const bool pagesInscrites = (EnregistrePagesMatch(), true);
 
-// The names of the current championship's table, first to last.
-std::vector<std::string> Table(TSaison& s)
-{
-    TDonneesChampionnat* c = s.ChampionnatCourant();
-    TCalculClassement calcul(c, &s);
-    const int n = calcul.Calcule(clsGeneral, 1, c->NbJour());
-    std::vector<std::string> noms;
-    for (int r = 0; r < n; ++r)
-        noms.push_back(s.NomEquipePosition(calcul.ValeurLigne(r, 1)));
-    return noms;
-}
-
-void ChoisitEquipe(Tf_Resultats& r)
-{
-    r.l_Equipe->SetItemIndex(0);
-    const TRect e = r.l_Equipe->ItemRect(0);
-    kit::DblClick(r.l_Equipe, e.Left + 5, e.Top + 3);
-}
 
 // The results page of matchday n with its teams placed in list order and the
 // scores typed, each followed by Enter.

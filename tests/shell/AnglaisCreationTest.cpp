@@ -13,8 +13,10 @@
 #include "setup/w_CreationSaison.h"
 #include "setup/w_SaisieEquipes.h"
 #include "shell/Aide.h"
+#include "tests/shell/HorsLigne.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/shell/TextesFrancais.h"
+#include "tests/support/QuandFenetre.h"
 #include "ui/Bouton.h"
 
 using namespace essai;
@@ -24,14 +26,7 @@ namespace {
 template <class T>
 void Quand(std::function<void(T*)> action)
 {
-    kit::WhenModal([action](TForm* f) {
-        if (auto* t = dynamic_cast<T*>(f))
-            action(t);
-        else {
-            f->SetModalResult(mrCancel);
-            Quand<T>(action);
-        }
-    });
+    essai::QuandFenetre<T>(std::move(action), essai::TAutresFenetres::Annulees);
 }
 
 std::vector<std::string> Noeuds(TTreeView* tv)
@@ -42,15 +37,8 @@ std::vector<std::string> Noeuds(TTreeView* tv)
     return r;
 }
 
-class AnglaisCreation : public ::testing::TestWithParam<int>
+class AnglaisCreation : public essai::THorsLigne<::testing::TestWithParam<int>>
 {
-protected:
-    void SetUp() override { SetInternetConnectedStateOverride(0); }
-    void TearDown() override
-    {
-        SetInternetConnectedStateOverride(-1);
-        FermeAides();
-    }
 };
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "shell/Aide.h"
 #include "shell/w_OptionsFiltre.h"
 #include "tests/setup/CreationEssai.h"
+#include "tests/shell/HorsLigne.h"
 #include "ui/ChoixDesign.h"
 #include "views/w_Classement.h"
 
@@ -22,15 +23,8 @@ using namespace essai;
 
 namespace {
 
-class DesignAide : public ::testing::Test
+class DesignAide : public essai::THorsLigne<>
 {
-protected:
-    void SetUp() override { SetInternetConnectedStateOverride(0); }
-    void TearDown() override
-    {
-        SetInternetConnectedStateOverride(-1);
-        FermeAides();
-    }
 };
 
 // The pages the help requests show.

@@ -14,6 +14,7 @@
 #include "shell/Aide.h"
 #include "shell/Commandes.h"
 #include "platform/gui/Printers.h"
+#include "tests/shell/HorsLigne.h"
 #include "tests/shell/SaisonEssai.h"
 #include "views/w_Classement.h"
 #include "views/w_DiversStat.h"
@@ -23,15 +24,8 @@ using namespace essai;
 
 namespace {
 
-class Dispatcher : public ::testing::Test
+class Dispatcher : public essai::THorsLigne<>
 {
-protected:
-    void SetUp() override { SetInternetConnectedStateOverride(0); }
-    void TearDown() override
-    {
-        SetInternetConnectedStateOverride(-1);
-        FermeAides();
-    }
 };
 
 // The standings mode a command shows, 0 for other commands.

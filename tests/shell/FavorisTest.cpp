@@ -9,6 +9,7 @@
 #include "platform/sys/WinInet.h"
 #include "shell/Aide.h"
 #include "shell/w_Favoris.h"
+#include "tests/shell/HorsLigne.h"
 #include "tests/shell/SaisonEssai.h"
 #include "ui/Bouton.h"
 #include "ui/TreeViewCombo.h"
@@ -18,16 +19,9 @@ using namespace essai;
 
 namespace {
 
-class Favoris : public ::testing::Test
+class Favoris : public essai::THorsLigne<>
 {
 protected:
-    void SetUp() override { SetInternetConnectedStateOverride(0); }
-    void TearDown() override
-    {
-        SetInternetConnectedStateOverride(-1);
-        FermeAides();
-    }
-
     TOwned<FenetreEssai> Ouvre(const std::string& nom, bool menuHaut = false)
     {
         dir = Prepare(nom, menuHaut);

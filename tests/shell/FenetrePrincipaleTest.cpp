@@ -24,25 +24,6 @@
 
 namespace {
 
-// Creates the main window as the program does and lets it reach its first
-// activation; the window is the application's main form meanwhile.
-TOwned<Tf_Principale> Lance()
-{
-    essai::CreeDessin();
-    Application->Tag = 0;
-    TOwned<Tf_Principale> f(new Tf_Principale(nullptr));
-    Application->SetMainForm(f.get());
-    kit::ShowForm(f.get());
-    kit::WaitUntil([&] { return !f->PremiereActivation || Application->Tag != 0; });
-    return f;
-}
-
-void Termine(TOwned<Tf_Principale>& f)
-{
-    Application->SetMainForm(nullptr);
-    f.reset();
-}
-
 std::vector<std::string> Noeuds(TTreeView* tv)
 {
     std::vector<std::string> r;
@@ -103,7 +84,7 @@ TEST_F(FenetrePrincipale, FirstLaunchAsksLanguageThenSettingsThenTipAndWritesThe
         kit::GrabToPng(f, "shell_astuce");
         kit::Click(d->bc_Continuer);
     });
-    auto f = Lance();
+    auto f = essai::LanceProgramme();
     EXPECT_EQ(vus, (std::vector<std::string>{"f_ChoixLangue", "f_ParamIntro", "f_AstuceJour"}));
     EXPECT_EQ(Application->Tag, 0);
     EXPECT_EQ(f->Langue, "en");
@@ -138,7 +119,7 @@ TEST_F(FenetrePrincipale, FirstLaunchAsksLanguageThenSettingsThenTipAndWritesThe
     EXPECT_TRUE(Contient(noeuds, "Help"));
     EXPECT_TRUE(Contient(noeuds, ".About"));
     kit::GrabToPng(f.get(), "shell_principale_premier");
-    Termine(f);
+    essai::TermineProgramme(f);
 }
 
 TEST_F(FenetrePrincipale, SecondLaunchGoesStraightToTheWindowWithItsSizeAndRecentFiles)
@@ -158,7 +139,7 @@ TEST_F(FenetrePrincipale, SecondLaunchGoesStraightToTheWindowWithItsSizeAndRecen
         ini.WriteString("LastFile", "File2", "/autres/rugby.xmc");
         ini.WriteString("General", "Favoris", "198-999-197");
     }
-    auto f = Lance();
+    auto f = essai::LanceProgramme();
     // No dialog ran: the tip of the day would have written its index.
     EXPECT_FALSE(TIniFile(MakePath(dir, "brivantel.ini")).ValueExists("General", "nAstuce"));
     EXPECT_FALSE(f->PremiereActivation);
@@ -185,7 +166,7 @@ TEST_F(FenetrePrincipale, SecondLaunchGoesStraightToTheWindowWithItsSizeAndRecen
     kit::Click(f->lb_DerniersFichiers, r.Left + 10, (r.Top + r.Bottom) / 2);
     EXPECT_EQ(f->e_NomFic->Text(), "/autres/rugby.xmc");
     kit::GrabToPng(f.get(), "shell_principale");
-    Termine(f);
+    essai::TermineProgramme(f);
 }
 
 TEST_F(FenetrePrincipale, AboutTipAndHelpOpen)
@@ -198,7 +179,7 @@ TEST_F(FenetrePrincipale, AboutTipAndHelpOpen)
         ini.WriteBool("General", "ShowAstuce", false);
         ini.WriteInteger("General", "nAstuce", 8);
     }
-    auto f = Lance();
+    auto f = essai::LanceProgramme();
     InstalleVisionneuseAide();
 
     bool vu = false;
@@ -257,7 +238,7 @@ TEST_F(FenetrePrincipale, AboutTipAndHelpOpen)
     EXPECT_FALSE(AfficheAide("html/absente.htm"));
     // Clicking a link in the view follows it.
     f->Close();
-    Termine(f);
+    essai::TermineProgramme(f);
     EXPECT_EQ(FenetreAide(), nullptr);   // closing the main window closes the help
 }
 
@@ -273,12 +254,12 @@ TEST_F(FenetrePrincipale, ClosingWritesTheSettings)
         ini.WriteString("LastFile", "File0", "/a.xmc");
         ini.WriteString("LastFile", "File1", "/b.xmc");
     }
-    auto f = Lance();
+    auto f = essai::LanceProgramme();
     f->SetBounds(f->Left(), f->Top(), 820, 610);
     f->DerniersFichiers.Insert(0, "/c.xmc");
     f->Close();
     EXPECT_FALSE(f->Visible());
-    Termine(f);   // the program frees the window after its loop
+    essai::TermineProgramme(f);   // the program frees the window after its loop
     TIniFile ini(MakePath(dir, "brivantel.ini"));
     EXPECT_EQ(ini.ReadInteger("General", "Width", 0), 820);
     EXPECT_EQ(ini.ReadInteger("General", "Height", 0), 610);
@@ -296,21 +277,21 @@ TEST_F(FenetrePrincipale, MissingLanguageFileOrTemplateStopsAtActivation)
         ini.WriteBool("General", "FirstLaunch", false);
     }
     DeleteFile(MakePath(dir, "texte/Texteen.txt"));
-    auto f = Lance();
+    auto f = essai::LanceProgramme();
     EXPECT_EQ(Application->Tag, 255);
     ASSERT_FALSE(kit::Messages().empty());
     EXPECT_EQ(kit::Messages()[0].Text, "Can't find the file \"" + MakePath(dir, "texte/Texteen.txt") + "\"");
     EXPECT_FALSE(f->Visible());   // closed at its activation
-    Termine(f);
+    essai::TermineProgramme(f);
 
     kit::ResetAnswers();
     TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", "fr");
     DeleteFile(MakePath(dir, "config/Championnathand.fr"));
-    f = Lance();
+    f = essai::LanceProgramme();
     EXPECT_EQ(Application->Tag, 255);
     ASSERT_FALSE(kit::Messages().empty());
     EXPECT_NE(kit::Messages()[0].Text.find("Championnathand.fr"), std::string::npos);
-    Termine(f);
+    essai::TermineProgramme(f);
     Application->Tag = 0;
 }
 

@@ -30,24 +30,6 @@ std::string Octets(const std::string& f)
     return s;
 }
 
-TOwned<Tf_Principale> Lance()
-{
-    essai::CreeDessin();
-    Application->Tag = 0;
-    TOwned<Tf_Principale> f(new Tf_Principale(nullptr));
-    Application->SetMainForm(f.get());
-    kit::ShowForm(f.get());
-    kit::WaitUntil([&] { return !f->PremiereActivation || Application->Tag != 0; });
-    return f;
-}
-
-void Termine(TOwned<Tf_Principale>& f)
-{
-    Application->SetMainForm(nullptr);
-    f.reset();
-    Application->Tag = 0;
-}
-
 class FichiersAnnexes : public ::testing::Test
 {
 protected:
@@ -142,7 +124,7 @@ TEST_F(FichiersAnnexes, EachDamagedFileIsReportedByNameAndKeepsItsBytes)
         const std::string abime = c.abime(Octets(fichier));
         ASSERT_TRUE(WriteFileAtomic(fichier, abime));
 
-        auto f = Lance();
+        auto f = essai::LanceProgramme();
         EXPECT_EQ(Application->Tag, c.arret ? 255 : 0);
         ASSERT_FALSE(kit::Messages().empty());
         const std::string message = kit::Messages()[0].Text;
@@ -156,7 +138,7 @@ TEST_F(FichiersAnnexes, EachDamagedFileIsReportedByNameAndKeepsItsBytes)
             EXPECT_FALSE(f->bc_Charger->Caption().empty());
             kit::GrabToPng(f.get(), std::string("annexes_") + c.langue + "_" + std::to_string(&c - cas));
         }
-        Termine(f);
+        essai::TermineProgramme(f);
         EXPECT_EQ(Octets(fichier), abime);
         std::filesystem::remove_all(dir);
     }
@@ -183,12 +165,12 @@ TEST_F(FichiersAnnexes, DamagedLanguageWithoutTheOtherStops)
             DeleteFile(en);
         else
             ASSERT_TRUE(WriteFileAtomic(en, "<textes/>"));
-        auto f = Lance();
+        auto f = essai::LanceProgramme();
         EXPECT_EQ(Application->Tag, 255);
         ASSERT_FALSE(kit::Messages().empty());
         EXPECT_EQ(kit::Messages()[0].Text, "Le fichier \"" + fr + L1("\" est endommagé"));
         EXPECT_EQ(Octets(fr), "<textes/>");
-        Termine(f);
+        essai::TermineProgramme(f);
         std::filesystem::remove_all(dir);
     }
 }
@@ -226,11 +208,11 @@ TEST_F(FichiersAnnexes, SettingsWithHugeCountsAndValuesStart)
         for (const auto& [k, v] : c.lastFile)
             texte += k + "=" + v + "\r\n";
         ASSERT_TRUE(WriteFileAtomic(ini, texte));
-        auto f = Lance();
+        auto f = essai::LanceProgramme();
         EXPECT_EQ(Application->Tag, 0);
         EXPECT_TRUE(kit::Messages().empty());
         EXPECT_EQ(f->lb_DerniersFichiers->Items().Count(), c.recents);
-        Termine(f);
+        essai::TermineProgramme(f);
         std::filesystem::remove_all(dir);
     }
 }

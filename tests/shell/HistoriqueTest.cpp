@@ -22,6 +22,7 @@
 #include "setup/w_CreationSaison.h"
 #include "setup/w_SaisieEquipes.h"
 #include "tests/shell/SaisonEssai.h"
+#include "tests/support/QuandFenetre.h"
 #include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
 #include "views/w_ChoixHistorique.h"
@@ -171,17 +172,7 @@ const bool dossierAbsolu = [] {
 template <class T>
 void Quand(std::function<void(T*)> action)
 {
-    kit::WhenModal([action](TForm* f) {
-        if (auto* t = dynamic_cast<T*>(f))
-            action(t);
-        else {
-            if (auto* m = dynamic_cast<Tf_MessageUtil*>(f)) {
-                ADD_FAILURE() << "message: " << m->Label1->Caption();
-                m->SetModalResult(mrOk);
-            }
-            Quand<T>(action);
-        }
-    });
+    essai::QuandFenetre<T>(std::move(action), essai::TAutresFenetres::MessageFerme);
 }
 
 // A football season of two championships of 18 teams, composed by the user.

@@ -22,7 +22,9 @@
 #include "setup/w_Creation.h"
 #include "setup/w_CreationSaison.h"
 #include "setup/w_SaisieEquipes.h"
+#include "tests/shell/HorsLigne.h"
 #include "tests/shell/SaisonEssai.h"
+#include "tests/support/QuandFenetre.h"
 #include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
 #include "ui/Editeur.h"
@@ -44,15 +46,7 @@ const bool dossierAbsolu = [] {
 template <class T>
 void Quand(std::function<void(T*)> action)
 {
-    kit::WhenModal([action](TForm* f) {
-        if (auto* t = dynamic_cast<T*>(f))
-            action(t);
-        else {
-            if (auto* m = dynamic_cast<Tf_MessageUtil*>(f))
-                ADD_FAILURE() << "message: " << m->Label1->Caption();
-            Quand<T>(action);
-        }
-    });
+    essai::QuandFenetre<T>(std::move(action), essai::TAutresFenetres::MessageEnEchec);
 }
 
 // A season of two personal divisions, made through the windows.
@@ -119,15 +113,8 @@ TResultats Joue(TDonneesChampionnat& c, int sport)
     return r;
 }
 
-class InfoGeneralFenetre : public ::testing::TestWithParam<int>
+class InfoGeneralFenetre : public essai::THorsLigne<::testing::TestWithParam<int>>
 {
-protected:
-    void SetUp() override { SetInternetConnectedStateOverride(0); }
-    void TearDown() override
-    {
-        SetInternetConnectedStateOverride(-1);
-        FermeAides();
-    }
 };
 
 TEST_P(InfoGeneralFenetre, CommandsOpenTheSportsWindowOnASeasonMadeThroughTheWindows)

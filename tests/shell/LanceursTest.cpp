@@ -23,6 +23,7 @@
 #include "records/w_Effectifs.h"
 #include "shell/Commandes.h"
 #include "shell/w_OptionsFiltre.h"
+#include "tests/shell/HorsLigne.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/SaisonStatBuilder.h"
 #include "views/w_ClassJoueur.h"
@@ -159,15 +160,9 @@ const TLigneDialogue lignesDialogues[] = {
     {131, "Tf_FicheClub", false, cDrapeau, false, Drapeau<Tf_FicheClub>(), true},
 };
 
-class Lanceurs : public ::testing::Test
+class Lanceurs : public essai::THorsLigne<>
 {
 protected:
-    void SetUp() override { SetInternetConnectedStateOverride(0); }
-    void TearDown() override
-    {
-        SetInternetConnectedStateOverride(-1);
-        FermeAides();
-    }
     TOwned<FenetreEssai> Ouvre(const std::string& nom)
     {
         const std::string dir = Prepare(nom);

@@ -22,6 +22,7 @@
 #include "shell/Aide.h"
 #include "shell/Commandes.h"
 #include "shell/Textes.h"
+#include "tests/shell/HorsLigne.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/SaisonBuilder.h"
 #include "tests/support/SaisonParcours.h"
@@ -185,15 +186,8 @@ void ItemsMenu(TMenuItem* parent, std::vector<int>& ids)
     }
 }
 
-class Parcours : public ::testing::TestWithParam<int>
+class Parcours : public essai::THorsLigne<::testing::TestWithParam<int>>
 {
-protected:
-    void SetUp() override { SetInternetConnectedStateOverride(0); }
-    void TearDown() override
-    {
-        SetInternetConnectedStateOverride(-1);
-        FermeAides();
-    }
 };
 
 }  // namespace

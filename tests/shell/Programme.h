@@ -7,10 +7,13 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/gui/Forms.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/IniFiles.h"
 #include "shell/Globales.h"
 #include "shell/Parametres.h"
+#include "shell/w_Principale.h"
+#include "tests/support/gui/GuiKit.h"
 #include "ui/Dessin.h"
 
 namespace essai {
@@ -43,6 +46,27 @@ inline void CreeDessin()
 {
     if (!Dessin)
         new TDessin(Application, DossierDonnees() + "/");
+}
+
+// Creates the main window as the program does and lets it reach its first
+// activation; the window is the application's main form meanwhile.
+inline TOwned<Tf_Principale> LanceProgramme()
+{
+    CreeDessin();
+    Application->Tag = 0;
+    TOwned<Tf_Principale> f(new Tf_Principale(nullptr));
+    Application->SetMainForm(f.get());
+    kit::ShowForm(f.get());
+    kit::WaitUntil([&] { return !f->PremiereActivation || Application->Tag != 0; });
+    return f;
+}
+
+// Lets the main window go, and the application's end flag with it.
+inline void TermineProgramme(TOwned<Tf_Principale>& f)
+{
+    Application->SetMainForm(nullptr);
+    f.reset();
+    Application->Tag = 0;
 }
 
 }  // namespace essai

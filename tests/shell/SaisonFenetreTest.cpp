@@ -16,6 +16,7 @@
 #include "platform/sys/WinInet.h"
 #include "shell/Aide.h"
 #include "shell/w_AboutBox.h"
+#include "tests/shell/HorsLigne.h"
 #include "tests/shell/SaisonEssai.h"
 #include "ui/BrivantelForm.h"
 #include "ui/ChoixDesign.h"
@@ -26,15 +27,8 @@ using namespace essai;
 
 namespace {
 
-class SaisonFenetre : public ::testing::Test
+class SaisonFenetre : public essai::THorsLigne<>
 {
-protected:
-    void SetUp() override { SetInternetConnectedStateOverride(0); }
-    void TearDown() override
-    {
-        SetInternetConnectedStateOverride(-1);
-        FermeAides();
-    }
 };
 
 std::vector<std::string> Enfants(TTreeNode* n)

@@ -26,6 +26,7 @@
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
 #include "tests/support/HtmlTables.h"
+#include "tests/support/SortieCommande.h"
 #include "tests/support/gui/GuiKit.h"
 #include "tests/views/VuesEssai.h"
 #include "ui/Bouton.h"
@@ -696,15 +697,7 @@ TEST(StatEquipe, PagesPrintToPdfAndWriteHtmlWithPictures)
             EXPECT_EQ(octets.substr(0, 5), "%PDF-");
         }
         if (page == 1) {
-            const std::string cmd = "pdftotext -layout '" + pdf + "' -";
-            std::string texte;
-            if (FILE* p = popen(cmd.c_str(), "r")) {
-                char buf[4096];
-                size_t n;
-                while ((n = fread(buf, 1, sizeof buf, p)) > 0)
-                    texte.append(buf, n);
-                pclose(p);
-            }
+            const std::string texte = essai::SortieCommande("pdftotext -layout '" + pdf + "' -");
             EXPECT_NE(texte.find("Racing Zelvor : 2 - 0"), std::string::npos) << texte;
         }
         std::string nom = "p";

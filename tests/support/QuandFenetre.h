@@ -1,0 +1,46 @@
+// The next modal window of a class, for tests that drive the program's own
+// dialogs: the action runs on it once it is up; the modal windows shown before
+// it are handled as the test asks.
+#pragma once
+
+#include <functional>
+#include <utility>
+
+#include <gtest/gtest.h>
+
+#include "platform/gui/Forms.h"
+#include "tests/support/gui/GuiKit.h"
+#include "ui/message2.h"
+
+namespace essai {
+
+// What becomes of a modal window of another class on the way.
+enum class TAutresFenetres {
+    Passees,          // left to whatever else answers it
+    MessageEnEchec,   // a message fails the test, then is left
+    MessageFerme,     // a message fails the test and is closed (OK)
+    Annulees,         // every one is cancelled
+};
+
+template <class T>
+void QuandFenetre(std::function<void(T*)> action, TAutresFenetres autres = TAutresFenetres::Passees)
+{
+    kit::WhenModal([action = std::move(action), autres](TForm* f) {
+        if (auto* t = dynamic_cast<T*>(f)) {
+            action(t);
+            return;
+        }
+        if (autres == TAutresFenetres::Annulees) {
+            f->SetModalResult(mrCancel);
+        } else if (autres != TAutresFenetres::Passees) {
+            if (auto* m = dynamic_cast<Tf_MessageUtil*>(f)) {
+                ADD_FAILURE() << "message: " << m->Label1->Caption();
+                if (autres == TAutresFenetres::MessageFerme)
+                    m->SetModalResult(mrOk);
+            }
+        }
+        QuandFenetre<T>(action, autres);
+    });
+}
+
+}  // namespace essai
