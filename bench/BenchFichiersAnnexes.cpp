@@ -95,6 +95,8 @@ void BM_Demarrage(benchmark::State& state)
     state.counters["rapport"] = reference > 0 ? total / reference : 0;
     state.counters["secondes"] = n ? total / n : 0;
     SetInternetConnectedStateOverride(-1);
+    SetMessageHook(nullptr);
+    SetDialogHook(nullptr);
     std::filesystem::remove_all(ordinaire);
     std::filesystem::remove_all(dossier);
 }

@@ -472,17 +472,7 @@ bool TStat::Sauve()
     const std::string dossier = ExtractFileDir(NomFichier);
     if (!dossier.empty() && !DirectoryExists(dossier))
         ForceDirectories(dossier);
-    RemoveStaleTemps(NomFichier);
-    if (endommage_ && FileExists(NomFichier)) {
-        std::string copie = CopyAside(NomFichier);
-        if (copie.empty())
-            return false;
-        copieGardee_ = std::move(copie);
-    }
-    if (!WriteFileAtomic(NomFichier, s))
-        return false;
-    endommage_ = false;
-    return true;
+    return WriteFileKeepingDamaged(NomFichier, s, endommage_, copieGardee_);
 }
 
 // ---------------------------------------------------------------------------

@@ -2,20 +2,17 @@
 // ids in range; the index written back from the entries reads whole and gives
 // the same entries.
 #include <cstdlib>
+#include <string>
 
-#include "platform/rtl/Strings.h"
 #include "records/IndexBlasons.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const TIndexBlasons lu = LitIndexBlasons(std::string(reinterpret_cast<const char*>(data), size));
-    std::string texte;
-    for (const TEntreeBlason& e : lu.Entrees) {
+    for (const TEntreeBlason& e : lu.Entrees)
         if (e.Id < 1 || e.Id > 65535 || e.Parent < 0 || e.Parent > 65535)
             std::abort();
-        texte += IntToStr(e.Id) + "-" + IntToStr(e.Parent) + "-" + e.Nom + "#";
-    }
-    const TIndexBlasons relu = LitIndexBlasons(texte);
+    const TIndexBlasons relu = LitIndexBlasons(EcritIndexBlasons(lu.Entrees));
     if (relu.Entrees.size() != lu.Entrees.size())
         std::abort();
     for (size_t i = 0; i < lu.Entrees.size(); ++i)

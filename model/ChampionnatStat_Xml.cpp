@@ -41,29 +41,13 @@ std::span<const TElementStat> Elements(int sport)
     return ElementsBasket;
 }
 
-// Reads the children of the element just opened (nothing for a complete one)
-// up to its end tag, handing each leaf (name, decoded text) to f; elements with
-// children are skipped. A text without escapes is handed as it stands.
+// Reads the children of the element just opened, token by token, up to its
+// end tag, handing each leaf (name, decoded text) to f; elements with children
+// are skipped. A text without escapes is handed as it stands.
 template <class F>
-void LitFeuilles(TXmlReader& lecteur, uint8_t jeton, F&& f)
+void LitFeuillesParJetons(TXmlReader& lecteur, F&& f)
 {
-    if (jeton != xmlDebut)
-        return;
     std::string decode;
-    // The usual element, leaves only, is read in one go.
-    TFeuilleXml feuilles[24];
-    const int nb = lecteur.FeuillesEnPlace(feuilles);
-    for (int i = 0; i < nb; ++i) {
-        const std::string_view brut = feuilles[i].Texte();
-        if (!feuilles[i].diese) {
-            f(feuilles[i].Nom(), brut);
-        } else {
-            decode = DecodeTexteXml(brut);
-            f(feuilles[i].Nom(), std::string_view(decode));
-        }
-    }
-    if (nb >= 0)
-        return;
     for (;;) {
         const uint8_t t = lecteur.ElementSuivant();
         if (t == xmlFin || t == xmlFinFlux)
@@ -79,6 +63,31 @@ void LitFeuilles(TXmlReader& lecteur, uint8_t jeton, F&& f)
             }
         } else {
             lecteur.SauteElement(t);
+        }
+    }
+}
+
+// The same for the element just opened (nothing for a complete one); the
+// usual element, leaves only, is read in one go.
+template <class F>
+void LitFeuilles(TXmlReader& lecteur, uint8_t jeton, F&& f)
+{
+    if (jeton != xmlDebut)
+        return;
+    TFeuilleXml feuilles[24];
+    const int nb = lecteur.FeuillesEnPlace(feuilles);
+    if (nb < 0) {
+        LitFeuillesParJetons(lecteur, f);
+        return;
+    }
+    std::string decode;
+    for (int i = 0; i < nb; ++i) {
+        const std::string_view brut = feuilles[i].Texte();
+        if (!feuilles[i].diese) {
+            f(feuilles[i].Nom(), brut);
+        } else {
+            decode = DecodeTexteXml(brut);
+            f(feuilles[i].Nom(), std::string_view(decode));
         }
     }
 }
@@ -515,12 +524,13 @@ void TDonneesChampionnatStat::LitLigneStat(TXmlReader& lecteur, uint8_t jeton, T
         else if (NomXml(enfant, "Prenom"))
             prenomJoueur = texte;
     };
-    // The usual line, leaves only, read in one go and handled here (a line
-    // closed at once has no children to read).
+    // The usual line, leaves only, read in one go as LitFeuilles does, its
+    // values taken here without going through lit (a box score holds millions
+    // of them); a line closed at once has no children to read.
     TFeuilleXml feuilles[24];
-    const int nbFeuilles = jeton == xmlDebut ? lecteur.FeuillesEnPlace(feuilles) : -1;
+    const int nbFeuilles = jeton == xmlDebut ? lecteur.FeuillesEnPlace(feuilles) : 0;
     if (nbFeuilles < 0) {
-        LitFeuilles(lecteur, jeton, lit);
+        LitFeuillesParJetons(lecteur, lit);
     } else {
         std::string decode;
         for (int i = 0; i < nbFeuilles; ++i) {

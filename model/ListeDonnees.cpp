@@ -151,13 +151,13 @@ private:
         return reinterpret_cast<char*>(b) + Entete + (size_t{m} * 64 + static_cast<size_t>(bit)) * TailleCellule;
     }
 
-    void RendCellule(void* p, bool libere = true)
+    void RendCellule(void* p)
     {
         Bloc* b = BlocDe(p);
         if (!LibereBit(b, p))
             return;   // freed twice: the counts stay right
         Decompte(b, 1);
-        if (libere && vivants_ == 0)
+        if (vivants_ == 0)
             LibereBlocs();
     }
 
@@ -405,13 +405,18 @@ TDonneesEvt* TListeDonnees::Ajoute(std::unique_ptr<TDonneesEvt> d)
 {
     if (!d)
         return nullptr;
-    // A list that gets one record usually gets several: room for a few at
-    // once rather than growing by one, two, four.
-    if (items_.capacity() == 0)
-        items_.reserve(8);
+    Place();
     items_.push_back(std::move(d));
     Change();
     return items_.back().get();
+}
+
+void TListeDonnees::Place()
+{
+    // A list that gets one record usually gets several: room for a few at
+    // once rather than growing by one, two, four.
+    if (items_.size() == items_.capacity())
+        items_.reserve(items_.empty() ? 8 : 2 * items_.size());
 }
 
 void TListeDonnees::AjouteLot(std::span<TListeDonnees* const> listes, int32_t idJoueur, int idEquipe,
@@ -424,15 +429,13 @@ void TListeDonnees::AjouteLot(std::span<TListeDonnees* const> listes, int32_t id
 #else
     reserveEvt.PrendLot([&](auto prend) {
         for (size_t i = 0; i < nb; ++i) {
-            auto& items = listes[i]->items_;
             // Room before the cell: a growth that throws takes no record.
-            if (items.size() == items.capacity())
-                items.reserve(items.empty() ? 8 : 2 * items.size());
+            listes[i]->Place();
             auto* d = ::new (prend()) TDonneesEvt();
             d->SetIdJoueur(idJoueur);
             d->SetIdEquipe(idEquipe);
             d->SetMot(mots[i]);
-            items.emplace_back(d);
+            listes[i]->items_.emplace_back(d);
         }
     });
     for (size_t i = 0; i < nb; ++i)

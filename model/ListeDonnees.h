@@ -144,6 +144,8 @@ public:
 
 private:
     void Change() const;
+    // Room for one more record.
+    void Place();
     // Frees the records for which supprime(record) holds.
     template <class P>
     void SupprimeSi(P&& supprime);

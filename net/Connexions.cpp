@@ -230,16 +230,9 @@ bool TConnexions::Ecrit()
         }
         contenu.assign(reinterpret_cast<const char*>(flux.Memory()), static_cast<size_t>(flux.Size()));
     }
-    if (endommage_ && FileExists(NomFichier)) {
-        std::string copie = CopyAside(NomFichier);
-        if (copie.empty())
-            return false;
-        copieGardee_ = std::move(copie);
-    }
-    if (!WriteFileAtomic(NomFichier, contenu))
+    if (!WriteFileKeepingDamaged(NomFichier, contenu, endommage_, copieGardee_))
         return false;
     ::chmod(NomFichier.c_str(), S_IRUSR | S_IWUSR);
-    endommage_ = false;
     return true;
 }
 

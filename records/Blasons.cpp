@@ -55,7 +55,7 @@ void TBlasons::LitIndex()
             paysMax_ = e.Id;
         if (e.Parent > 0 && e.Id > equipeMax_)
             equipeMax_ = e.Id;
-        entrees_.push_back({e.Id, e.Parent, std::move(e.Nom)});
+        entrees_.push_back(std::move(e));
     }
 }
 
@@ -148,22 +148,9 @@ bool TBlasons::RemplaceBlason(int id, const TGraphic& image)
 
 bool TBlasons::Sauve()
 {
-    std::string texte;
-    for (const TEntree& e : entrees_)
-        texte += IntToStr(e.Id) + "-" + IntToStr(e.Parent) + "-" + e.Nom + "#";
+    const std::string texte = EcritIndexBlasons(entrees_);
     ForceDirectories(dossier_);
-    RemoveStaleTemps(FichierIndex());
-    if (endommage_ && FileExists(FichierIndex()))
-    {
-        std::string copie = CopyAside(FichierIndex());
-        if (copie.empty())
-            return false;
-        copieGardee_ = std::move(copie);
-    }
-    if (!WriteFileAtomic(FichierIndex(), texte))
-        return false;
-    endommage_ = false;
-    return true;
+    return WriteFileKeepingDamaged(FichierIndex(), texte, endommage_, copieGardee_);
 }
 
 bool TBlasons::Element(int index, int& id, int& parent, std::string& nom) const

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "records/IndexBlasons.h"
+
 class TGraphic;
 class TPngPicture;
 
@@ -64,12 +66,7 @@ public:
     static constexpr int MaxEquipe = 65535;
 
 private:
-    struct TEntree
-    {
-        int Id = 0;
-        int Parent = 0;
-        std::string Nom;
-    };
+    using TEntree = TEntreeBlason;
     void LitIndex();
     int Ajoute(const std::string& nom, int parent, const TGraphic& image, int& dernier, int maximum);
 

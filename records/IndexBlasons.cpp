@@ -66,3 +66,11 @@ TIndexBlasons LitIndexBlasons(const std::string& texte)
     }
     return index;
 }
+
+std::string EcritIndexBlasons(const std::vector<TEntreeBlason>& entrees)
+{
+    std::string texte;
+    for (const TEntreeBlason& e : entrees)
+        texte += IntToStr(e.Id) + "-" + IntToStr(e.Parent) + "-" + e.Nom + "#";
+    return texte;
+}

@@ -25,3 +25,5 @@ struct TIndexBlasons
 };
 
 TIndexBlasons LitIndexBlasons(const std::string& texte);
+// The index text of these entries, as the program writes it.
+std::string EcritIndexBlasons(const std::vector<TEntreeBlason>& entrees);

@@ -111,8 +111,13 @@ void Tf_Stades::Editer(int ligne)
 {
     if (!Saison || ligne < 1 || ligne >= sg_TableauStade->RowCount())
         return;
+    OuvreFiche(StadeLigne(ligne), {});
+}
+
+void Tf_Stades::OuvreFiche(TStade* stade, const std::string& nomPropose)
+{
     bool modifie = false;
-    TStade* s = OuvreFicheStade(this, Couleurs, Saison, StadeLigne(ligne), &modifie);
+    TStade* s = OuvreFicheStade(this, Couleurs, Saison, stade, &modifie, nomPropose);
     if (!s)
         return;
     if (modifie)
@@ -139,15 +144,8 @@ void Tf_Stades::Inserer() { Editer(sg_TableauStade->RowCount() - 1); }
 
 void Tf_Stades::NouveauStade(const std::string& debut)
 {
-    if (!Saison)
-        return;
-    bool modifie = false;
-    TStade* s = OuvreFicheStade(this, Couleurs, Saison, nullptr, &modifie, debut);
-    if (!s)
-        return;
-    if (modifie)
-        Signale();
-    Suit(s->CodePays == TListePays::Aucun ? SansPays : s->CodePays);
+    if (Saison)
+        OuvreFiche(nullptr, debut);
 }
 
 void Tf_Stades::ExecuteFonction(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,

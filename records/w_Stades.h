@@ -34,4 +34,9 @@ protected:
     TColorStringGrid* Grille() const override { return sg_TableauStade; }
     bool PaysUtilise(int code) const override;
     std::string TexteTous() const override;
+
+private:
+    // The stadium's card (a new one, its name begun, when stade is null); the
+    // list then follows the stadium's country.
+    void OuvreFiche(TStade* stade, const std::string& nomPropose);
 };

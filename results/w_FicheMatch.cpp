@@ -23,6 +23,7 @@
 #include "ui/Editeur.h"
 #include "ui/Fond.h"
 #include "ui/GestionFonction.h"
+#include "ui/GridHtml.h"
 #include "views/OutilsVues.h"
 #include "views/Textes.h"
 #include "views/w_Agrandissement.h"
@@ -58,20 +59,6 @@ std::string Joint(const std::string& a, const std::string& b)
     if (a.empty() || b.empty() || a.back() == ' ')
         return a + b;
     return a + " " + b;
-}
-
-std::string Echappe(const std::string& s)
-{
-    std::string r;
-    for (char ch : s)
-        switch (ch) {
-        case '&': r += "&amp;"; break;
-        case '<': r += "&lt;"; break;
-        case '>': r += "&gt;"; break;
-        case '"': r += "&quot;"; break;
-        default: r += ch;
-        }
-    return r;
 }
 
 // Standings figures of one side.
@@ -673,8 +660,8 @@ std::string Tf_FicheMatch::EcritFicheMatch(TSaison* saison, bool classement, boo
                                            int equipe2, const TStringList& p)
 {
     const std::string titre = Parametre("CouleurTitre", p, "#000080");
-    const std::string l1 = Echappe(Parametre("CouleurLigne1", p, "#C0C0C0"));
-    const std::string l2 = Echappe(Parametre("CouleurLigne2", p, "#FFFFFF"));
+    const std::string l1 = EchappeTexteHTML(Parametre("CouleurLigne1", p, "#C0C0C0"));
+    const std::string l2 = EchappeTexteHTML(Parametre("CouleurLigne2", p, "#FFFFFF"));
     const std::string fonte = Parametre("FonteTitre", p, "#F0E020");
     const std::string sep = "<td width=\"5\">&nbsp;</td>";
     auto ligne = [](const std::string& couleur) { return "<tr bgcolor=\"" + couleur + "\"><td>"; };
@@ -688,18 +675,18 @@ std::string Tf_FicheMatch::EcritFicheMatch(TSaison* saison, bool classement, boo
         DerniersMatchs(saison, equipe, k + 1, true, false, f[k]);
     }
     std::string r = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" bgcolor=\"#ffffef\"><tr><td bgcolor=\"" +
-                    Echappe(titre) + "\" align=\"center\"><font color=\"" + Echappe(fonte) + "\">Fiche du match " +
-                    Echappe(saison->NomEquipePosition(equipe1)) + " - " +
-                    Echappe(saison->NomEquipePosition(equipe2)) + "\r\n</font></td></tr><tr><td>";
+                    EchappeTexteHTML(titre) + "\" align=\"center\"><font color=\"" + EchappeTexteHTML(fonte) + "\">Fiche du match " +
+                    EchappeTexteHTML(saison->NomEquipePosition(equipe1)) + " - " +
+                    EchappeTexteHTML(saison->NomEquipePosition(equipe2)) + "\r\n</font></td></tr><tr><td>";
     if (classement) {
         r += "<table width=\"100%\">\r\n  <tr>\r\n";
         for (int k = 0; k < 2; ++k) {
             if (k == 1)
                 r += sep;
             r += "<td width=\"49%\"><table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\">";
-            r += ligne(l1) + Echappe(f[k].Place);
+            r += ligne(l1) + EchappeTexteHTML(f[k].Place);
             for (int i = 0; i < 5; ++i)
-                r += "</td></tr>" + ligne(i % 2 == 0 ? l2 : l1) + Echappe(f[k].Comptes[static_cast<size_t>(i)]);
+                r += "</td></tr>" + ligne(i % 2 == 0 ? l2 : l1) + EchappeTexteHTML(f[k].Comptes[static_cast<size_t>(i)]);
             r += "</td></tr></table></td>";
         }
         r += "  </tr></table><br/>";
@@ -712,7 +699,7 @@ std::string Tf_FicheMatch::EcritFicheMatch(TSaison* saison, bool classement, boo
             r += "<td valign=\"top\" width=\"49%\"><table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" "
                  "width=\"100%\">";
             for (size_t i = 0; i < f[k].Series.size(); ++i)
-                r += ligne(i % 2 == 0 ? l1 : l2) + Echappe(f[k].Series[i]) + "</td></tr>";
+                r += ligne(i % 2 == 0 ? l1 : l2) + EchappeTexteHTML(f[k].Series[i]) + "</td></tr>";
             r += "</table></td>";
         }
         r += "</tr></table><br/>";
@@ -726,7 +713,7 @@ std::string Tf_FicheMatch::EcritFicheMatch(TSaison* saison, bool classement, boo
             for (size_t i = 0; i < f[k].Matchs.size(); ++i) {
                 const TChiffresFiche::TLigneMatch& m = f[k].Matchs[i];
                 r += "<tr bgcolor=\"" + (i % 2 == 0 ? l2 : l1) + "\"><td align=\"right\" nowrap>" +
-                     Echappe(m.Domicile) + "-" + Echappe(m.Exterieur) + "</td><td nowrap>" +
+                     EchappeTexteHTML(m.Domicile) + "-" + EchappeTexteHTML(m.Exterieur) + "</td><td nowrap>" +
                      IntToStr(m.ScoreDomicile) + "-" + IntToStr(m.ScoreExterieur) + "</td></tr>";
             }
             r += "</table></td>";
@@ -777,7 +764,7 @@ void Tf_FicheMatch::ExecuteFonction(const std::string& Nom, const TStringList& P
         const std::string nom = Parametre(k == 0 ? "Equipe1" : "Equipe2", Parametres, "");
         positions[k] = c->IndexEquipe(saison->ChercheEquipe(nom));
         if (positions[k] < 0) {
-            Resultat = "L'equipe " + Echappe(nom) + " n'existe pas";
+            Resultat = "L'equipe " + EchappeTexteHTML(nom) + " n'existe pas";
             return;
         }
     }

@@ -334,7 +334,7 @@ void Tf_InfoMatchCadreBase::AjouteStade(TComboBox* Boite, const std::string& nom
     int i = Boite->Items().IndexOfObject(st->Code);
     if (i < 0) {
         i = Boite->Items().Count();
-        Boite->Items().AddObject(st->NomStade + " (" + st->Ville + ")", st->Code);
+        Boite->Items().AddObject(st->NomComplet(), st->Code);
     }
     Boite->SetItemIndex(i);
     Modifie = 1;
@@ -414,12 +414,12 @@ void Tf_InfoMatchCadreBase::AfficheEnTeteMatch(bool Complet, TAffichage* Afficha
             Stade->Items().AddObject("", 65535);
             for (int32_t s : stadesB)
                 if (const TStade* st = stades.ChercheStade(s))
-                    Stade->Items().AddObject(st->NomStade + " (" + st->Ville + ")", st->Code);
+                    Stade->Items().AddObject(st->NomComplet(), st->Code);
             if (!stadesB.empty())
                 Stade->Items().AddObject(Separateur, 65535);
             for (int i = 0; i < stades.NbStade(); ++i)
                 if (const TStade* st = stades.Stade(i); st && !Contient(stadesB, st->Code))
-                    Stade->Items().AddObject(st->NomStade + " (" + st->Ville + ")", st->Code);
+                    Stade->Items().AddObject(st->NomComplet(), st->Code);
             Selectionne(Stade, cible);
         }
     }

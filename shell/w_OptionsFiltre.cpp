@@ -185,7 +185,6 @@ void Tf_OptionsFiltre::Init(TSaison* saison, const std::string& dossierEcriture,
     const std::string lu = FileExists(fichier_) ? fichier_ : MakePath(dossierDonnees, "categories.xml");
     const TFichierCategories f = LitCategories(lu);
     illisible_ = f.Illisible && lu == fichier_;
-    max_ = f.Max;
     categories_.clear();
     clb_Categories->Items().Clear();
     for (const TCategorie& c : f.Liste)
@@ -305,7 +304,6 @@ void Tf_OptionsFiltre::b_AjouterClick(TObject*)
     const int32_t id = ProchainIdCategorie(categories_);
     if (id == 0)
         return;
-    max_ = std::max(max_, id);
     AjouteElement({id, nom, court}, false);
 }
 

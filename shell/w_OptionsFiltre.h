@@ -82,5 +82,4 @@ private:
     std::vector<TCategorie> categories_;   // beside the items: names kept whole
     std::string fichier_;
     bool illisible_ = false;
-    int32_t max_ = 0;
 };

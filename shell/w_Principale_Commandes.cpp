@@ -143,7 +143,12 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
     case 5: NouvelleSaison(); return;
     case 6: OpenFile(""); return;
     case 7: SauvegardeAuto(false); return;
-    case 8: EnregistrerSous(); return;
+    case 8:
+        // What the shown window holds typed goes into the season first (the
+        // other roads to the file choice have written it already).
+        ValideFenetre();
+        EnregistrerSous();
+        return;
     case 9: FermeSaison(); return;
     case 11: VerifieMiseAJour(); return;
     case 12: Close(); return;

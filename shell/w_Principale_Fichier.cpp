@@ -226,7 +226,6 @@ bool Tf_Principale::EnregistrerSous(const std::string& nomPropose)
 {
     if (!Saison)
         return false;
-    ValideFenetre();
     SaveDialog1->Filter = Traduire(10) + " (*.xmc)|*.xmc";
     SaveDialog1->FilterIndex = 1;
     SaveDialog1->DefaultExt = "xmc";

@@ -115,14 +115,15 @@ TColor CouleurTexteSchema(TColor designee, const TCouleurElement& c)
 
 namespace
 {
-// Relative luminance of a colour (0x00BBGGRR), 0 black to 1 white.
+// Relative luminance of a colour (0x00BBGGRR, or a system colour), 0 black
+// to 1 white.
 double Luminance(TColor c)
 {
     auto canal = [](uint32_t v) {
         const double x = v / 255.0;
         return x <= 0.03928 ? x / 12.92 : std::pow((x + 0.055) / 1.055, 2.4);
     };
-    const auto rgb = static_cast<uint32_t>(c);
+    const auto rgb = static_cast<uint32_t>(ColorToRGB(c));
     return 0.2126 * canal(rgb & 0xFF) + 0.7152 * canal((rgb >> 8) & 0xFF) + 0.0722 * canal((rgb >> 16) & 0xFF);
 }
 }
@@ -135,6 +136,7 @@ double Contraste(TColor a, TColor b)
 
 TColor CouleurLisible(TColor texte, TColor fond)
 {
+    const auto rgb = static_cast<uint32_t>(ColorToRGB(texte));
     const bool assombrir = Luminance(fond) > 0.18;
     TColor c = texte;
     for (int pas = 1; pas <= 20 && Contraste(c, fond) < 4.5; ++pas)
@@ -142,7 +144,7 @@ TColor CouleurLisible(TColor texte, TColor fond)
         uint32_t r = 0;
         for (int k = 0; k < 3; ++k)
         {
-            const int v = static_cast<int>((static_cast<uint32_t>(texte) >> (8 * k)) & 0xFF);
+            const int v = static_cast<int>((rgb >> (8 * k)) & 0xFF);
             const int w = assombrir ? v * (20 - pas) / 20 : v + (255 - v) * pas / 20;
             r |= static_cast<uint32_t>(w) << (8 * k);
         }

@@ -256,7 +256,7 @@ bool MiTempsConnue(TDonneesChampionnat& c, int journee, bool rugby, int idH, int
         if (const TListeDonnees* l = c.ListeDonnees(genre, journee))
             for (int i = 0; i < l->Nombre(); ++i) {
                 const TDonneesEvt* e = l->Donnee(i);
-                if ((e->IdEquipe() == idH || e->IdEquipe() == idA) && !(e->Mot() & evtHorsScore))
+                if ((e->IdEquipe() == idH || e->IdEquipe() == idA) && !Manque(*e))
                     return true;
             }
     return false;

@@ -80,7 +80,6 @@ void Tf_ClassJoueur::RemplitJoueurs(TSaison* saison, int type, TColorGridBase& g
         m.SetColWidths(static_cast<int>(k), colonnes[k].Largeur);
         Entete(g, static_cast<int>(k), colonnes[k].Titre, couleurs, k == 1 ? 0 : 1);
     }
-    g.ElargitSelonTexte(0);
     const std::vector<int> rangs = TClassJoueur::Rangs(liste);
     const int suivie = c->IdEquipe(c->Option(10));
     if (liste.empty()) {

@@ -618,7 +618,6 @@ void Tf_StatEquipe::AfficheClassementEquipe(TSaison* saison, int idEquipe, const
     Entete(g, 0, "", couleurs, 1);
     Entete(g, 1, Texte(107), couleurs, 0);
     Entete(g, 2, titre, couleurs, 1);
-    g.ElargitSelonTexte(0);
     if (joueurs.empty()) {
         Cellule(g, 1, 1, Texte(108), couleurs, false, 0);
         return;

@@ -442,6 +442,20 @@ int RemoveStaleTemps(const std::string& fileName)
     return removed;
 }
 
+bool WriteFileKeepingDamaged(const std::string& fileName, std::string_view data, bool& damaged, std::string& keptAs)
+{
+    RemoveStaleTemps(fileName);
+    if (damaged && keptAs.empty() && FileExists(fileName)) {
+        keptAs = CopyAside(fileName);
+        if (keptAs.empty())
+            return false;
+    }
+    if (!WriteFileAtomic(fileName, data))
+        return false;
+    damaged = false;
+    return true;
+}
+
 std::string CopyAside(const std::string& fileName)
 {
     for (int n = 0; n < 1000; ++n) {

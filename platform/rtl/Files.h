@@ -86,3 +86,9 @@ bool ReadFileBytes(const std::string& fileName, std::string& data);
 // Written to a temporary file beside the target, then renamed over it: a failed
 // save never leaves a half-written file.
 bool WriteFileAtomic(const std::string& fileName, std::string_view data);
+// WriteFileAtomic, after removing what interrupted writes of the file left;
+// a file that was read damaged (damaged, and the file there) is first copied
+// aside by CopyAside into keptAs, once (a write that fails after the copy
+// does not copy again). False when the copy or the write fails; damaged is
+// cleared once the file is written.
+bool WriteFileKeepingDamaged(const std::string& fileName, std::string_view data, bool& damaged, std::string& keptAs);
