@@ -44,7 +44,44 @@ int TourJournee(const TDonneesChampionnat& c, int n)
     return tour;
 }
 
+// The first and last matchdays of the round of matchday n.
+void BornesTour(const TDonneesChampionnat& c, int n, int& premier, int& dernier)
+{
+    const int tour = TourJournee(c, n);
+    premier = dernier = n;
+    while (premier > 1 && TourJournee(c, premier - 1) == tour)
+        --premier;
+    while (dernier < c.NbJour() && TourJournee(c, dernier + 1) == tour)
+        ++dernier;
+}
+
+// The match of matchday d between x and y, either way round.
+const TInfoComp* MatchEntre(const TDonneesChampionnat& c, int d, int x, int y)
+{
+    const TInfoComp* m = c.MatchEquipes(d, x, y);
+    return m ? m : c.MatchEquipes(d, y, x);
+}
+
 }  // namespace
+
+// The team that the tie between x and y has qualified with its match of
+// matchday d, counting the earlier matches of the tie as its kind does; -1
+// when that match leaves the tie open or is not played. A shoot-out's winner
+// is the side the matchday records as qualified.
+static int GagnantJournee(const TDonneesChampionnat& c, int d, int x, int y)
+{
+    const TInfoComp* m = MatchEntre(c, d, x, y);
+    if (!m || m->Score(0) == Vide || m->Score(1) == Vide)
+        return -1;
+    const int mh = m->IdEquipe(0), ma = m->IdEquipe(1);
+    const TDecisionTour r = DecideTour(c, d, mh, ma, m->Score(0) & 0x7FFF, m->Score(1) & 0x7FFF);
+    int cote = r.Aucune || r.Indecis ? -1 : r.Qualifie;
+    if (r.TirsAuBut && !r.Aucune) {
+        const int q = c.QualifieMatch(d, mh, ma);
+        cote = q == 0 || q == 1 ? q : -1;
+    }
+    return cote < 0 ? -1 : (cote == 0 ? mh : ma);
+}
 
 int IdEquipeSaisie(const TSaison& saison, const std::string& texte, int32_t numero)
 {
@@ -311,9 +348,17 @@ TDecisionTour DecideTour(const TDonneesChampionnat& c, int n, int h, int a, int 
         else
             gagnant(sh - sa);
         break;
-    case 85: case 150: case 215:
-        gagnant(sh > sa ? 1 : -1);
+    case 85: case 150: case 215: {
+        // The last match of a series: every match of it counts, this one
+        // breaking a level count.
+        const int k = static_cast<int>(t >> 5) + 1;
+        int p = Signe(sh - sa);
+        for (int j = 1; j <= k - 1; ++j)
+            if (ScoresMatchPrecedent(c, n - j, h, a, eh, ea))
+                p += Signe(eh - ea);
+        gagnant(p != 0 ? p : (sh > sa ? 1 : -1));
         break;
+    }
     case 130: {
         if (!ScoresMatchPrecedent(c, n - 1, h, a, eh, ea))
             return TDecisionTour{true};
@@ -363,13 +408,18 @@ TDecisionTour DecideTour(const TDonneesChampionnat& c, int n, int h, int a, int 
 }
 
 bool AppliqueDecision(TDonneesChampionnat& c, int n, int ligne, int h, int a, bool indecis,
-                      const std::vector<int>& qualifies)
+                      const std::vector<TQualifieLigne>& lignes)
 {
     const TInfoTourCoupe* tour = c.TourCoupe(n - 1);
     const uint32_t t = tour ? tour->TypeMatch : 0;
-    const bool existe = c.MatchEquipes(n + 1, h, a) || c.MatchEquipes(n + 1, a, h);
+    int premier = n, dernier = n;
+    BornesTour(c, n, premier, dernier);
+    // The extra match of a tie is played on its round's next matchday, never
+    // on another round's.
+    const bool suite = n < dernier;
+    const bool existe = suite && MatchEntre(c, n + 1, h, a);
     if (indecis) {
-        if (existe)
+        if (!suite || existe)
             return false;
         return t == 118 ? c.CreeMatch(n + 1, h, a, Vide, Vide) != nullptr
                         : c.CreeMatch(n + 1, a, h, Vide, Vide) != nullptr;
@@ -379,25 +429,56 @@ bool AppliqueDecision(TDonneesChampionnat& c, int n, int ligne, int h, int a, bo
         c.SupprimeMatch(n + 1, h, a);
         change = true;
     }
-    const int qualifie = ligne >= 0 && ligne < static_cast<int>(qualifies.size()) ? qualifies[static_cast<size_t>(ligne)]
-                                                                                  : -1;
-    // Option word 1 counts the cup's rounds: the winners of each round up to
-    // it go on, whatever the legs of a round.
-    if (TourJournee(c, n) > c.Option(1) || qualifie < 0)
+    const int nb = static_cast<int>(lignes.size());
+    const int qualifie = ligne >= 0 && ligne < nb ? lignes[static_cast<size_t>(ligne)].Qualifie : -1;
+    // Option word 1 counts the cup's rounds: the winners of each round but the
+    // last go on to the first matchday of the next one, which the cup already
+    // has.
+    const int cible = dernier + 1;
+    if (TourJournee(c, n) >= c.Option(1) || cible > c.NbJour() || qualifie < 0)
         return change;
+    // A round played over several matchdays keeps its ties in the order of its
+    // first matchday; a tie decided on another of its matchdays is found there.
+    const TInfoCompJour* j1 = premier < n ? c.Journee(premier) : nullptr;
+    int place = ligne;
+    for (int k = 0; j1 && k < j1->NbMatchs(); ++k) {
+        const TInfoComp* m = j1->Match(k);
+        if ((m->IdEquipe(0) == h && m->IdEquipe(1) == a) || (m->IdEquipe(0) == a && m->IdEquipe(1) == h))
+            place = k;
+    }
+    auto gagnant = [&](int k) -> int {
+        const TInfoComp* m = j1 ? j1->Match(k) : nullptr;
+        const TQualifieLigne* rang = k >= 0 && k < nb ? &lignes[static_cast<size_t>(k)] : nullptr;
+        if (!m)
+            return rang ? rang->Qualifie : -1;
+        const int x = m->IdEquipe(0), y = m->IdEquipe(1);
+        for (int r = 0; r < nb; ++r) {
+            TQualifieLigne l = lignes[static_cast<size_t>(r)];
+            if (r == ligne)
+                l = {l.Qualifie, h, a};
+            if (l.Qualifie >= 0 && ((l.Domicile == x && l.Exterieur == y) || (l.Domicile == y && l.Exterieur == x)))
+                return l.Qualifie;
+        }
+        for (int d = dernier; d >= premier; --d)
+            if (d != n)
+                if (const int g = GagnantJournee(c, d, x, y); g >= 0)
+                    return g;
+        // A row that does not say its pairing stands for the tie of its place.
+        return rang && k != ligne && rang->Domicile < 0 ? rang->Qualifie : -1;
+    };
     int dom = -1, ext = -1;
-    const int fixe = n == 1 ? c.EquipeMatchSuivant(ligne) : -1;
+    const int fixe = premier == 1 ? c.EquipeMatchSuivant(place) : -1;
     if (fixe >= 0 && fixe < Vide) {
         dom = fixe;
         ext = qualifie;
     } else {
-        const size_t q = static_cast<size_t>(ligne / 2);
-        dom = 2 * q < qualifies.size() ? qualifies[2 * q] : -1;
-        ext = 2 * q + 1 < qualifies.size() ? qualifies[2 * q + 1] : -1;
+        const int q = place / 2;
+        dom = gagnant(2 * q);
+        ext = gagnant(2 * q + 1);
     }
-    if (dom < 0 || ext < 0 || c.MatchEquipes(n + 1, dom, ext))
+    if (dom < 0 || ext < 0 || c.MatchEquipes(cible, dom, ext))
         return change;
-    return c.CreeMatch(n + 1, dom, ext, Vide, Vide) != nullptr || change;
+    return c.CreeMatch(cible, dom, ext, Vide, Vide) != nullptr || change;
 }
 
 bool CompleteCoupe(TDonneesChampionnat& c, int n)
@@ -430,7 +511,13 @@ bool CompleteCoupe(TDonneesChampionnat& c, int n)
             continue;
         const TInfoComp* m = j1->Match(k);
         const int h = m->IdEquipe(0), a = m->IdEquipe(1);
-        if (c.MatchEquipes(cible, h, a) || c.MatchEquipes(cible, a, h))
+        if (MatchEntre(c, cible, h, a))
+            continue;
+        // A tie its earlier matches decided plays no more.
+        bool decide = false;
+        for (int d = premier; d < cible && !decide; ++d)
+            decide = GagnantJournee(c, d, h, a) >= 0;
+        if (decide)
             continue;
         if ((memeOrdre ? c.CreeMatch(cible, h, a, Vide, Vide) : c.CreeMatch(cible, a, h, Vide, Vide)))
             cree = true;

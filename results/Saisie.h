@@ -79,14 +79,28 @@ struct TDecisionTour
 bool ScoresMatchPrecedent(const TDonneesChampionnat& c, int m, int h, int a, int& eh, int& ea);
 // The rule of the tie kind TypeMatch of matchday n for scores sh - sa.
 TDecisionTour DecideTour(const TDonneesChampionnat& c, int n, int h, int a, int sh, int sa);
-// Plans the extra match (indecis) or places the qualified teams into matchday
-// n + 1: qualifies[r] is the team row r qualified (-1 none). True when the
-// next matchday changed.
+// What a row of the deciding matchday gives the next round: the team it
+// qualified (-1 none) and the pairing it holds (-1 when not known).
+struct TQualifieLigne
+{
+    TQualifieLigne(int qualifie = -1, int domicile = -1, int exterieur = -1)
+        : Qualifie(qualifie), Domicile(domicile), Exterieur(exterieur)
+    {
+    }
+    int Qualifie, Domicile, Exterieur;
+};
+// Plans the extra match of an undecided tie on matchday n + 1 when that
+// matchday belongs to the same round (indecis); otherwise drops the extra match
+// planned there and places the qualified teams on the first matchday of the
+// next round, when the cup has one: ties are paired by their place in their
+// round, each one's winner taken from the rows of matchday n or, for a tie
+// decided on another matchday of the round, from the championship. lignes[r]
+// is row r of matchday n. True when a matchday changed.
 bool AppliqueDecision(TDonneesChampionnat& c, int n, int ligne, int h, int a, bool indecis,
-                      const std::vector<int>& qualifies);
+                      const std::vector<TQualifieLigne>& lignes);
 
-// Completing the fixtures of a cup from the first legs; true when a match was
-// created.
+// Completing the fixtures of a cup from the first legs, leaving out the ties
+// that the matchdays before n already decided; true when a match was created.
 bool CompleteCoupe(TDonneesChampionnat& c, int n);
 // The current matchday's caption.
 std::string LibelleJournee(const TSaison& saison);

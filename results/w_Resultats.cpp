@@ -547,10 +547,40 @@ void Tf_Resultats::CadreDragDrop(TObject*, TObject*, int, int)
     VerifieDerniereLigne();
 }
 
+bool Tf_Resultats::MatchSaisi(int r) const
+{
+    const TDonneesChampionnat* c = Championnat();
+    if (r < 0 || r >= NbLignes() || !c)
+        return false;
+    const TLigneResultat& l = *lignes_[static_cast<size_t>(r)];
+    if (!l.ScoreDomicile->Text().empty() || !l.ScoreExterieur->Text().empty())
+        return true;
+    const int n = c->NbJournee;
+    const int h = IdEquipeSaisie(*Saison, l.Domicile->Text(), l.Domicile->Numero);
+    const int a = IdEquipeSaisie(*Saison, l.Exterieur->Text(), l.Exterieur->Numero);
+    const TInfoComp* m = h >= 0 && a >= 0 ? c->MatchEquipes(n, h, a) : nullptr;
+    if (!m)
+        return false;
+    if (m->Score(0) != TInfoComp::ScoreVide || m->Score(1) != TInfoComp::ScoreVide)
+        return true;
+    for (TListeDonnees* liste : const_cast<TDonneesChampionnat*>(c)->ListesDonnees(n))
+        for (int i = 0; liste && i < liste->Nombre(); ++i)
+            if (const TDonneesEvt* e = liste->Donnee(i); e && (e->IdEquipe() == h || e->IdEquipe() == a))
+                return true;
+    return false;
+}
+
 void Tf_Resultats::CadreDblClick(TObject* Sender)
 {
     auto* cadre = dynamic_cast<TCadreDrop*>(Sender);
     if (!cadre || cadre->Text().empty())
+        return;
+    // Taking a team out of a played match drops the match, its score and its
+    // events, when the matchday is written: the user says so first.
+    if (MatchSaisi(LigneTag(static_cast<int>(cadre->Tag))) &&
+        Tf_MessageUtil::Affiche(Texte(4300, L1("Ce match a un score ou des événements saisis : retirer l'équipe et "
+                                               "effacer le match ?")),
+                                mbuOui | mbuNon) != mrYes)
         return;
     AjouteListe(cadre->Text(), cadre->Numero);
     RemplitCadre(cadre, "", -1);
@@ -566,8 +596,12 @@ void Tf_Resultats::ScoreKeyPress(TObject* Sender, char& Key)
         TWinControl* suivant = Sender == Ligne(r).ScoreDomicile ? Ligne(r).ScoreExterieur
                                : r + 1 < NbLignes()             ? Ligne(r + 1).ScoreDomicile
                                                                 : nullptr;
+        // Leaving the box decides a cup tie; the last box, which Enter does
+        // not leave, decides as well.
         if (suivant && suivant->CanFocus())
             suivant->SetFocus();
+        else
+            DecideQualifie(Sender);
         return;
     }
     if (r < 0 || Ligne(r).Domicile->Text().empty() || Ligne(r).Exterieur->Text().empty())
@@ -866,11 +900,13 @@ void Tf_Resultats::DecideQualifie(TObject* Sender)
     }
     if (d.Qualifie >= 0)
         l.Qualifie = static_cast<uint8_t>(d.Qualifie);
-    std::vector<int> qualifies;
+    std::vector<TQualifieLigne> qualifies;
     for (int k = 0; k < NbLignes(); ++k) {
         const TLigneResultat& x = Ligne(k);
         const TCadreDrop* cadre = x.Qualifie == 0 ? x.Domicile : (x.Qualifie == 1 ? x.Exterieur : nullptr);
-        qualifies.push_back(cadre ? IdEquipeChampionnat(*Saison, cadre->Text(), cadre->Numero) : -1);
+        qualifies.emplace_back(cadre ? IdEquipeChampionnat(*Saison, cadre->Text(), cadre->Numero) : -1,
+                               IdEquipeChampionnat(*Saison, x.Domicile->Text(), x.Domicile->Numero),
+                               IdEquipeChampionnat(*Saison, x.Exterieur->Text(), x.Exterieur->Numero));
     }
     if (AppliqueDecision(*c, n, r, h, a, d.Indecis, qualifies))
         Signale();

@@ -121,6 +121,8 @@ private:
     void LibereLignes();
     void CreeLigne(int r);
     void PeintLigne(int r);
+    // Row r holds a score, typed or stored, or its match has events.
+    bool MatchSaisi(int r) const;
     // The row of a box's tag; -1 outside.
     int LigneTag(int tag) const;
     TDonneesChampionnat* Championnat() const;

@@ -322,6 +322,201 @@ TEST(Resultats, ACupTieGoesToAShootOutOnceAndItsWinnerToTheFinal)
     r.reset();
 }
 
+// A cup of four: semi-finals of the tie kind given (teams 0-1 and 2-3 on
+// matchday 1), a single-match final with or without a third-place match;
+// option word 1 counts the two rounds.
+std::unique_ptr<TSaison> CoupeDemiFinales(uint16_t type, bool petiteFinale)
+{
+    auto s = Coupe();
+    TDonneesChampionnat* c = s->ChampionnatCourant();
+    const TInfoTourCoupe tours[] = {{2, 2, type}, {1, 1, 1}};
+    c->VideToursCoupe();
+    c->CreeToursCoupe(tours);
+    c->PetiteFinale = petiteFinale;
+    return s;
+}
+
+// The semi-finals typed game by game on the page: a, b give the winner of each
+// game of the ties 0-1 and 2-3 ('H' the tie's first home side, 'V' the other,
+// 'N' level); the final goes to the tie winners.
+struct CasDemi
+{
+    uint16_t type;
+    const char* a;
+    const char* b;
+    int finaleH, finaleA;
+};
+
+class DemiFinales : public ::testing::TestWithParam<std::tuple<CasDemi, bool>>
+{
+};
+
+TEST_P(DemiFinales, WinnersMeetOnTheFinalsFirstMatchdayAndTheLastRoundKeepsItsMatches)
+{
+    const auto [cas, petiteFinale] = GetParam();
+    auto s = CoupeDemiFinales(cas.type, petiteFinale);
+    TDonneesChampionnat* c = s->ChampionnatCourant();
+    const int fin = c->NbJour();
+    const int lignesFin = c->NbMatchJournee(fin);
+    auto r = Page(s.get());
+    r->DemandeTirsAuBut = [](int, int) -> uint32_t {
+        ADD_FAILURE() << "no level tie here";
+        return 0;
+    };
+    const std::string jeux[2] = {cas.a, cas.b};
+    size_t joues[2] = {0, 0};
+    for (int d = 1; d < fin; ++d) {
+        r->TrackBar1->SetPosition(d);
+        ASSERT_EQ(c->NbJournee, d);
+        for (int k = 0; k < r->NbLignes(); ++k) {
+            TLigneResultat& l = r->Ligne(k);
+            if (l.Domicile->Text().empty())
+                continue;
+            const int x = l.Domicile->Numero, t = x < 2 ? 0 : 1;
+            ASSERT_LT(joues[t], jeux[t].size()) << "a match of tie " << t << " after its end, matchday " << d;
+            const char j = jeux[t][joues[t]++];
+            const bool gagneDom = (j == 'H') == (x == 2 * t);
+            const char* sh = j == 'N' ? "1" : (gagneDom ? "3" : "1");
+            const char* sa = j == 'N' ? "1" : (gagneDom ? "1" : "3");
+            Score(l.ScoreDomicile, sh, l.ScoreExterieur);
+            Score(l.ScoreExterieur, sa, r->TrackBar1);
+        }
+    }
+    EXPECT_EQ(joues[0], jeux[0].size());
+    EXPECT_EQ(joues[1], jeux[1].size());
+    r->TrackBar1->SetPosition(fin);
+    ASSERT_EQ(c->NbJournee, fin);
+    ASSERT_NE(c->Journee(fin), nullptr);
+    EXPECT_EQ(c->Journee(fin)->NbMatchs(), 1);
+    EXPECT_NE(c->MatchEquipes(fin, cas.finaleH, cas.finaleA), nullptr);
+
+    // The final, and the third-place match placed by hand, both typed: the cup
+    // keeps its matchdays and both matches.
+    ASSERT_EQ(r->NbLignes(), lignesFin);
+    if (petiteFinale) {
+        ChoisitEquipe(*r, 0);
+        ChoisitEquipe(*r, 0);
+        Score(r->Ligne(1).ScoreDomicile, "1", r->Ligne(1).ScoreExterieur);
+        Score(r->Ligne(1).ScoreExterieur, "0", r->Ligne(0).ScoreDomicile);
+    }
+    Score(r->Ligne(0).ScoreDomicile, "2", r->Ligne(0).ScoreExterieur);
+    Score(r->Ligne(0).ScoreExterieur, "1", r->TrackBar1);
+    r->TrackBar1->SetPosition(1);
+    r->TrackBar1->SetPosition(fin);
+    EXPECT_EQ(c->NbJour(), fin);
+    EXPECT_EQ(r->NbLignes(), lignesFin);
+    ASSERT_NE(c->Journee(fin), nullptr);
+    ASSERT_EQ(c->Journee(fin)->NbMatchs(), petiteFinale ? 2 : 1);
+    for (int k = 0; k < c->Journee(fin)->NbMatchs(); ++k)
+        EXPECT_NE(c->Journee(fin)->Match(k)->Score(0), V) << k;
+    EXPECT_EQ(c->Journee(fin + 1), nullptr);
+    if (petiteFinale && cas.type == 7)
+        kit::GrabToPng(r.get(), "resultats_finale_serie");
+    r.reset();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryKind, DemiFinales,
+    ::testing::Combine(::testing::Values(CasDemi{1, "H", "V", 0, 3},
+                                         // two legs; two legs and a third match
+                                         CasDemi{2, "HH", "VV", 0, 3}, CasDemi{4, "HH", "HVH", 0, 2},
+                                         // a replay after a level first match
+                                         CasDemi{3, "H", "NV", 0, 3},
+                                         // best of three: 2-0 and 2-1, then 2-0 twice
+                                         CasDemi{5, "HH", "HVH", 0, 2}, CasDemi{5, "HH", "VV", 0, 3},
+                                         CasDemi{6, "HHH", "HVHVV", 0, 3},
+                                         // best of seven: 4-0 twice, then 4-0 and 4-2
+                                         CasDemi{7, "HHHH", "HHHH", 0, 2}, CasDemi{7, "VVVV", "HVHVHH", 1, 2}),
+                       ::testing::Bool()));
+
+// A cup matchday typed with Enter alone: the last box, which Enter does not
+// leave, decides its level tie through the shoot-out, and the final is made.
+TEST(Resultats, EnterInATiesLastBoxDecidesItAsLeavingItDoes)
+{
+    auto s = Coupe();
+    TDonneesChampionnat* c = s->ChampionnatCourant();
+    auto r = Page(s.get());
+    int dialogues = 0;
+    kit::WhenModal([&](TForm* m) {
+        ++dialogues;
+        auto* p = dynamic_cast<Tf_Penaltys*>(m);
+        ASSERT_NE(p, nullptr);
+        EXPECT_EQ(p->Cadre1->Text(), vues::NomsFoot[2]);
+        p->EditRond1->SetText("5");
+        p->EditRond2->SetText("4");
+        kit::Click(p->bc_Valider);
+    });
+    r->Ligne(0).ScoreDomicile->SetFocus();
+    kit::Process();
+    for (const char* t : {"1", "\r", "0", "\r", "20", "\r", "20", "\r"}) {
+        if (t[0] == '\r')
+            kit::PressKey(nullptr, VK_RETURN);
+        else
+            kit::Type(nullptr, t);
+        kit::Process();
+    }
+    EXPECT_EQ(r->Ligne(1).ScoreExterieur->Text(), "20");
+    EXPECT_EQ(dialogues, 1);
+    EXPECT_EQ(r->Ligne(1).TirsAuBut->Caption(), TraduireFormat(286, {5, 4}));
+    EXPECT_EQ(r->Ligne(1).Qualifie, 0);
+    EXPECT_NE(c->MatchEquipes(2, 0, 2), nullptr);
+    // Enter again asks nothing more.
+    kit::PressKey(nullptr, VK_RETURN);
+    kit::Process();
+    EXPECT_EQ(dialogues, 1);
+    r.reset();
+}
+
+// A double click on a team of a match holding a score or events asks first:
+// "No" leaves the row whole, "Yes" takes the team out and the written matchday
+// drops the match; a match with neither asks nothing.
+TEST(Resultats, ADoubleClickOnAPlayedMatchsTeamAsksFirst)
+{
+    auto s = TMultiSport::CreeSaison(0);
+    TDonneesChampionnat* c = vues::Ligue(*s, 0, "Division 1", 0, 6, 0, 1, 7);
+    s->SetChampionnatCourant(c);
+    int e[6];
+    for (int k = 0; k < 6; ++k)
+        e[k] = c->IdEquipe(k);
+    c->CreeMatch(1, e[0], e[1], 26, 6);
+    c->CreeMatch(1, e[2], e[3], V, V);
+    c->CreeMatch(1, e[4], e[5], V, V);
+    c->ListeButeurs(1)->Ajoute(std::make_unique<TDonneesEvt>(100, e[3], 30, 0));
+    c->ListeButeurs(1)->Ajoute(std::make_unique<TDonneesEvt>(101, e[0], 12, 0));
+    c->NbJournee = 1;
+    auto r = Page(s.get());
+    ASSERT_EQ(r->NbLignes(), 3);
+    struct Cas
+    {
+        int ligne;
+        bool demande;
+        int reponse;
+    };
+    for (const Cas& k : {Cas{0, true, mrNo}, Cas{1, true, mrYes}, Cas{2, false, 0}}) {
+        SCOPED_TRACE(k.ligne);
+        TCadreDrop* cadre = r->Ligne(k.ligne).Exterieur;
+        std::vector<std::string> dits;
+        if (k.demande)
+            RepondBoite(k.reponse, &dits);
+        kit::DblClick(cadre);
+        kit::Process();
+        EXPECT_EQ(dits, k.demande ? std::vector<std::string>{Traduire(4300)} : std::vector<std::string>{});
+        EXPECT_EQ(cadre->Text().empty(), k.reponse != mrNo);
+    }
+    EXPECT_EQ(r->Ligne(0).ScoreDomicile->Text(), "26");
+    r->TrackBar1->SetPosition(2);
+    const TInfoComp* garde = c->MatchEquipes(1, e[0], e[1]);
+    ASSERT_NE(garde, nullptr);
+    EXPECT_EQ(garde->Score(0), 26);
+    EXPECT_EQ(c->MatchEquipes(1, e[2], e[3]), nullptr);
+    EXPECT_EQ(c->MatchEquipes(1, e[4], e[5]), nullptr);
+    int evenements = 0;
+    for (int i = 0; i < c->ListeButeurs(1)->Nombre(); ++i)
+        evenements += c->ListeButeurs(1)->Donnee(i)->IdEquipe() == e[0];
+    EXPECT_EQ(evenements, 1);
+    r.reset();
+}
+
 TEST(Resultats, DateSystemEndsWithAnEmptyRowAndCreatesMatchdaysByDate)
 {
     auto s = TMultiSport::CreeSaison(0);

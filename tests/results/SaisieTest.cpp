@@ -258,7 +258,12 @@ INSTANTIATE_TEST_SUITE_P(
         CasTour{23, {}, 1, 0, true, false, false, -1}, CasTour{54, {G}, 1, 0, true, false, false, -1},
         CasTour{55, {G}, 1, 0, true, false, false, -1}, CasTour{66, {}, 1, 0, true, false, false, -1},
         CasTour{68, {}, 1, 0, true, false, false, -1}, CasTour{87, {G, G}, 1, 0, true, false, false, -1},
-        CasTour{7, {}, 1, 0, false, false, false, -1}));
+        CasTour{7, {}, 1, 0, false, false, false, -1},
+        // the last match of a series counts the whole series: a side two,
+        // three or four wins up keeps its place when it loses the last match
+        CasTour{85, {G, G}, 0, 1, false, false, false, 0}, CasTour{85, {P, P}, 1, 0, false, false, false, 1},
+        CasTour{150, {G, G, G, P}, 0, 1, false, false, false, 0},
+        CasTour{215, {G, G, G, G, P, P}, 0, 1, false, false, false, 0}));
 
 TEST(Tours, ExtraMatchPlannedOrDroppedAndWinnersPlaced)
 {
@@ -302,7 +307,7 @@ TEST(Tours, TwoLeggedRoundsCarryTheirWinnersUpToTheFinal)
     struct Pas
     {
         int journee, ligne, h, a;
-        std::vector<int> qualifies;
+        std::vector<TQualifieLigne> qualifies;
         int suivanteH, suivanteA;   // the match made on the next matchday (-1: none)
     };
     const Pas pas[] = {
@@ -323,6 +328,40 @@ TEST(Tours, TwoLeggedRoundsCarryTheirWinnersUpToTheFinal)
     // The final's winner has no next round.
     EXPECT_FALSE(AppliqueDecision(*c, 5, 0, 0, 7, false, {0}));
 }
+
+// The final round of every kind, with and without a third-place match on the
+// last matchday: deciding its ties places nobody, adds no matchday and keeps
+// both last matches; option word 1 counts the two rounds.
+class DernierTour : public ::testing::TestWithParam<std::tuple<uint16_t, bool>>
+{
+};
+
+TEST_P(DernierTour, CarriesNobodyAndKeepsItsMatchdays)
+{
+    const auto [type, petiteFinale] = GetParam();
+    TChampionnatEssai c(0, 4, TDonneesChampionnat::TypeCoupe, 0);
+    const TInfoTourCoupe tours[] = {{2, 2, 1}, {1, 1, type}};
+    c->CreeToursCoupe(tours);
+    c->SetOption(1, 2);
+    c->PetiteFinale = petiteFinale;
+    const int fin = c->NbJour();
+    // The final's last match and the third-place match, both played.
+    c->CreeMatch(fin, 0, 2, 3, 1);
+    if (petiteFinale)
+        c->CreeMatch(fin, 1, 3, 2, 0);
+    const int matchs = c->NbMatchJournee(fin);
+    EXPECT_FALSE(AppliqueDecision(*c, fin, 0, 0, 2, false, {0, petiteFinale ? 1 : -1}));
+    if (petiteFinale) {
+        EXPECT_FALSE(AppliqueDecision(*c, fin, 1, 1, 3, false, {0, 1}));
+    }
+    EXPECT_EQ(c->NbJour(), fin);
+    EXPECT_EQ(c->NbMatchJournee(fin), matchs);
+    EXPECT_EQ(c->Journee(fin)->NbMatchs(), petiteFinale ? 2 : 1);
+    EXPECT_EQ(c->Journee(fin + 1), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryKind, DernierTour,
+                         ::testing::Combine(::testing::Values(1, 2, 3, 4, 5, 6, 7), ::testing::Bool()));
 
 TEST(Tours, CompletingSecondLegsAndCaptions)
 {

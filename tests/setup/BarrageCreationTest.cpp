@@ -360,13 +360,12 @@ TEST(CreationBarrage, ScenarioCupsDrawTheirFirstRound)
     }
 }
 
-// The world tournament of the football templates: eight groups of four, the
-// first two of each into a single-match cup from the last 16. Two results of
-// the last 16 typed on the results page make the first quarter-final.
-TEST(CreationBarrage, WorldCupCarriesItsWinnersIntoTheNextRound)
+// The world tournament of the football templates made in the main window:
+// eight groups of four played, the first two of each into a single-match cup
+// from the last 16 (command 194), which becomes the current championship.
+void Mondial(FenetreEssai& fenetre)
 {
-    Prepare("setup_barrage_mondial");
-    auto f = LanceFenetre();
+    auto* f = &fenetre;
     Sport(0);
     Quand<Tf_CreationSaison>([&](Tf_CreationSaison* c) {
         Quand<Tf_Creation>([](Tf_Creation* d) {
@@ -390,7 +389,7 @@ TEST(CreationBarrage, WorldCupCarriesItsWinnersIntoTheNextRound)
         RepondBoite(mrOk);
         c->b_Valider->Click();
     });
-    ASSERT_TRUE(Commande(*f, 5));
+    ASSERT_TRUE(Commande(fenetre, 5));
     kit::Process(20);
     ASSERT_NE(f->Saison, nullptr);
     TSaison& s = *f->Saison;
@@ -407,9 +406,20 @@ TEST(CreationBarrage, WorldCupCarriesItsWinnersIntoTheNextRound)
         RepondBoite(mrOk);
         kit::Click(c->b_Continuer);
     });
-    Commande(*f, 194);
+    Commande(fenetre, 194);
     kit::Process(20);
-    TDonneesChampionnat* coupe = s.ChampionnatCourant();
+}
+
+// The world tournament of the football templates: eight groups of four, the
+// first two of each into a single-match cup from the last 16. Two results of
+// the last 16 typed on the results page make the first quarter-final.
+TEST(CreationBarrage, WorldCupCarriesItsWinnersIntoTheNextRound)
+{
+    Prepare("setup_barrage_mondial");
+    auto f = LanceFenetre();
+    Mondial(*f);
+    ASSERT_FALSE(HasFatalFailure());
+    TDonneesChampionnat* coupe = f->Saison->ChampionnatCourant();
     ASSERT_TRUE(coupe && coupe->EstCoupe());
     EXPECT_EQ(coupe->Option(1), 4);
     ASSERT_EQ(coupe->NbMatchJournee(1), 8);
@@ -434,6 +444,69 @@ TEST(CreationBarrage, WorldCupCarriesItsWinnersIntoTheNextRound)
     ASSERT_NE(quart, nullptr);
     EXPECT_EQ(coupe->NbMatchJournee(2) >= 1 ? coupe->Match(2, 1) : nullptr, quart);
     kit::GrabToPng(r, "BarrageMondialHuitiemes");
+    ModifSaison = 0;
+    TermineFenetre(f);
+}
+
+// The same tournament with a match for third place (as the options window
+// ticks it), every knock-out result typed on the results page and the
+// third-place match placed by hand: the cup keeps its four matchdays, the
+// last one holding the final and the third-place match.
+TEST(CreationBarrage, WorldCupKeepsItsFinalAndThirdPlaceMatch)
+{
+    Prepare("setup_barrage_mondial3");
+    auto f = LanceFenetre();
+    Mondial(*f);
+    ASSERT_FALSE(HasFatalFailure());
+    TDonneesChampionnat* coupe = f->Saison->ChampionnatCourant();
+    ASSERT_TRUE(coupe && coupe->EstCoupe());
+    ASSERT_EQ(coupe->NbJour(), 4);
+    coupe->PetiteFinale = true;
+    ASSERT_TRUE(Commande(*f, 13));
+    auto* r = dynamic_cast<Tf_Resultats*>(f->Enfant);
+    ASSERT_NE(r, nullptr);
+    auto place = [&](int id) {
+        const std::string nom = f->Saison->NomEquipeCourant(id);
+        for (int i = 0; i < r->l_Equipe->Items().Count(); ++i)
+            if (r->l_Equipe->Items()[i].find(nom) != std::string::npos) {
+                r->l_Equipe->SetItemIndex(i);
+                const TRect e = r->l_Equipe->ItemRect(i);
+                kit::DblClick(r->l_Equipe, e.Left + 5, e.Top + 3);
+                return;
+            }
+        ADD_FAILURE() << nom;
+    };
+    const int lignes[4] = {8, 4, 2, 2};
+    for (int d = 1; d <= 4; ++d) {
+        r->TrackBar1->SetPosition(d);
+        ASSERT_EQ(r->NbLignes(), lignes[d - 1]) << d;
+        if (d == 4) {
+            // the semi-finals' losers
+            for (int k = 1; k <= 2; ++k) {
+                const TInfoComp* m = coupe->Match(3, k);
+                ASSERT_NE(m, nullptr);
+                place(m->IdEquipe(coupe->QualifieMatch(3, m->IdEquipe(0), m->IdEquipe(1)) == 0 ? 1 : 0));
+            }
+        }
+        for (int k = 0; k < r->NbLignes(); ++k) {
+            ASSERT_FALSE(r->Ligne(k).Exterieur->Text().empty()) << d << " " << k;
+            kit::Type(r->Ligne(k).ScoreDomicile, "2");
+            r->Ligne(k).ScoreExterieur->SetFocus();
+            kit::Type(r->Ligne(k).ScoreExterieur, "1");
+            r->TrackBar1->SetFocus();
+            kit::Process();
+        }
+    }
+    r->TrackBar1->SetPosition(1);
+    r->TrackBar1->SetPosition(4);
+    EXPECT_EQ(coupe->NbJour(), 4);
+    EXPECT_EQ(r->NbLignes(), 2);
+    ASSERT_NE(coupe->Journee(4), nullptr);
+    ASSERT_EQ(coupe->Journee(4)->NbMatchs(), 2);
+    for (int k = 1; k <= 2; ++k)
+        EXPECT_EQ(coupe->Match(4, k)->Score(0) & 0x7FFF, 2) << k;
+    EXPECT_TRUE(r->l_PetiteFinale->Visible());
+    kit::GrabToPng(f.get(), "BarrageMondialFinales");
     ModifSaison = 0;
     TermineFenetre(f);
 }
