@@ -88,7 +88,7 @@ void Tf_Option::Cree()
     ts_Classement = Page(PageControl1, this, "ts_Classement", 1211);
     ts_Tranche = Page(PageControl1, this, "ts_Tranche", 1355);
     ts_GroupeEquipe = Page(PageControl1, this, "ts_GroupeEquipe", 1186);
-    ts_Bonus = Page(PageControl1, this, "ts_Bonus", 1006);
+    ts_Bonus = Page(PageControl1, this, "ts_Bonus", 4600);
     CreeGeneraux();
     CreeAvances();
     CreeJoueur();
@@ -242,7 +242,7 @@ void Tf_Option::CreeArbitres()
     UpDown11 = Nombre(FondCopie7, "UpDown11", 360, 60, 0, 9, 6);
     e_ArbitreMois = static_cast<TEdit*>(UpDown11->Associate());
     e_ArbitreMois->SetName("e_ArbitreMois");
-    Libelle(this, FondCopie7, "Label22b", Traduire(3911), 420, 62, 90);
+    Libelle(this, FondCopie7, "Label22b", Traduire(4601), 420, 62, 90);
     cc_ArbitreEquipeMatchs =
         Coche<TCarreCoche>(this, FondCopie7, "cc_ArbitreEquipeMatchs", Traduire(1217), 24, 90, 330);
     UpDown12 = Nombre(FondCopie7, "UpDown12", 360, 88, 0, 9, 6);
