@@ -149,7 +149,8 @@ void Tf_Option::CreeGeneraux()
                                          Traduire(3924), 8, 7, 400);
     FondPetiteFinale->SetVisible(false);
 
-    FondParamSup = Fond(this, ts_Generaux, "FondParamSup", 4, 194, 528, 96);
+    // The two entry check boxes take a row each: their captions are long.
+    FondParamSup = Fond(this, ts_Generaux, "FondParamSup", 4, 194, 528, 120);
     Libelle(this, FondParamSup, "Label14", Traduire(876), 8, 10, 180);
     UpDown9 = Nombre(FondParamSup, "UpDown9", 190, 8, 0, 99, 0);
     Libelle(this, FondParamSup, "Label15", Traduire(877), 270, 10, 180);
@@ -159,10 +160,10 @@ void Tf_Option::CreeGeneraux()
     UpDown34 = Nombre(FondParamSup, "UpDown34", 190, 34, 0, 99, 0);
     Label51 = Libelle(this, FondParamSup, "Label51", Traduire(1340), 270, 36, 180);
     UpDown35 = Nombre(FondParamSup, "UpDown35", 452, 34, 0, 99, 0);
-    cb_NumMaillot = Coche<TCarreCoche>(this, FondParamSup, "cb_NumMaillot", Traduire(1353), 8, 64, 250);
+    cb_NumMaillot = Coche<TCarreCoche>(this, FondParamSup, "cb_NumMaillot", Traduire(1353), 8, 64, 500);
     cb_NumMaillot->SetHint(TraduireFormat(1352, {}));
     cb_NumMaillot->SetShowHint(true);
-    cb_Preremplir = Coche<TCarreCoche>(this, FondParamSup, "cb_Preremplir", Traduire(1618), 270, 64, 250);
+    cb_Preremplir = Coche<TCarreCoche>(this, FondParamSup, "cb_Preremplir", Traduire(1618), 8, 90, 500);
 }
 
 void Tf_Option::CreeAvances()

@@ -140,7 +140,7 @@ TEST(Options, EveryPageOfEverySportIsShownOnItsGroup)
         }
         auto* mois = kit::Find<TLabel>(f.get(), "Label22b");
         ASSERT_NE(mois, nullptr);
-        EXPECT_NE(mois->Caption(), Traduire(3911));
+        EXPECT_EQ(mois->Caption(), Traduire(4601));
         EXPECT_EQ(f->cc_DivSup->Hint().find("%rc"), std::string::npos);
         EXPECT_NE(f->cc_DivSup->Hint().find('\r'), std::string::npos);
     }
