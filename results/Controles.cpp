@@ -64,6 +64,17 @@ TLabel* Label(TComponent* owner, TWinControl* parent, const char* nom, int x, in
     return l;
 }
 
+TLabel* Legende(TComponent* owner, TWinControl* parent, const char* nom, int x, int y, int w, TColor couleur,
+                const std::string& texte)
+{
+    TLabel* l = Label(owner, parent, nom, x, y, w, couleur, true, texte);
+    l->SetAutoSize(false);
+    l->SetWordWrap(true);
+    l->SetLayout(tlBottom);
+    l->SetBounds(x, y, w, 28);
+    return l;
+}
+
 TFondCopie* Fond(TComponent* owner, TWinControl* parent, const char* nom, const char* maitre, int x, int y, int w,
                  int h)
 {

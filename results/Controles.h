@@ -22,6 +22,10 @@ TBoutonCopie* Bouton(TComponent* owner, TWinControl* parent, const char* nom, co
 // A transparent label.
 TLabel* Label(TComponent* owner, TWinControl* parent, const char* nom, int x, int y, int w, TColor couleur,
               bool gras, const std::string& texte);
+// A bold caption over a small box: at most two lines in w x 28, its last
+// line on the box's top.
+TLabel* Legende(TComponent* owner, TWinControl* parent, const char* nom, int x, int y, int w, TColor couleur,
+                const std::string& texte);
 // A name frame (skin "BoutonCreuxBleu"), not selectable; w x 25.
 TCadre* Cadre(TComponent* owner, TWinControl* parent, const char* nom, int x, int y, int w);
 // A round number box (skin "RondCreuxBleu") of at most `longueur` digits; 25 x 25.

@@ -32,7 +32,7 @@ Tf_ButeursFoot::Tf_ButeursFoot(TComponent* AOwner) : TPagePanneaux(AOwner)
     SetName("f_ButeursFoot");
     SetCaption("f_ButeursFoot");
     entete_ = resultats::Fond(this, this, "Panel6", "FondCarrebleu", 133, 40, 334, 104);
-    Label2 = resultats::Label(this, entete_, "Label2", 4, 2, 120, Jaune, true, "Spectateurs");
+    Label2 = resultats::Label(this, entete_, "Label2", 4, 2, 120, Jaune, true, "Spectateurs :");
     AffichageScore = new TAffichage(this);
     AffichageScore->SetName("AffichageScore");
     // Six digit boxes: a crowd of 100,000 or more is typed and shown whole;
@@ -43,7 +43,7 @@ Tf_ButeursFoot::Tf_ButeursFoot(TComponent* AOwner) : TPagePanneaux(AOwner)
     AffichageScore->SetTabStop(true);
     AffichageScore->SetParent(entete_);
     AffichageScore->OnKeyPress = [this](TObject*, char&) { AffichageScoreKeyPress(); };
-    Label1 = resultats::Label(this, entete_, "Label1", 214, 2, 116, Jaune, true, "Arbitre");
+    Label1 = resultats::Label(this, entete_, "Label1", 214, 2, 116, Jaune, true, "Arbitre : ");
     cb_Arbitre = new TComboBox(this);
     cb_Arbitre->SetName("cb_Arbitre");
     cb_Arbitre->SetStyle(csDropDownList);
@@ -57,25 +57,30 @@ Tf_ButeursFoot::Tf_ButeursFoot(TComponent* AOwner) : TPagePanneaux(AOwner)
     mi->OnClick = [this](TObject*) { AjouteArbitre(cb_Arbitre); };
     pm->Items()->Add(mi);
     cb_Arbitre->SetPopupMenu(pm);
-    Label6 = resultats::Label(this, entete_, "Label6", 4, 60, 34, Jaune, true, "Note");
-    e_NoteArbitre = resultats::Petit(this, entete_, "e_NoteArbitre", 4, 76, 3);
-    Label5 = resultats::Label(this, entete_, "Label5", 38, 60, 40, Jaune, true, "Match");
-    e_NoteMatch = resultats::Petit(this, entete_, "e_NoteMatch", 40, 76, 3);
-    Label7 = resultats::Label(this, entete_, "Label7", 76, 60, 64, Jaune, true, "+1 / +2");
-    e_add1 = resultats::Petit(this, entete_, "e_add1", 76, 76, 2);
-    e_add2 = resultats::Petit(this, entete_, "e_add2", 106, 76, 2);
+    // Second row: the two ratings, the added time of both halves (their hints
+    // say which) and the stadium, each under a caption of up to two lines.
+    Label6 = resultats::Legende(this, entete_, "Label6", 4, 54, 56, Jaune, "Note arbitre");
+    e_NoteArbitre = resultats::Petit(this, entete_, "e_NoteArbitre", 4, 82, 3);
+    Label5 = resultats::Legende(this, entete_, "Label5", 64, 54, 52, Jaune, "Note du match");
+    e_NoteMatch = resultats::Petit(this, entete_, "e_NoteMatch", 64, 82, 3);
+    Label7 = resultats::Legende(this, entete_, "Label7", 120, 54, 72, Jaune, "Temps additionnel");
+    e_add1 = resultats::Petit(this, entete_, "e_add1", 120, 82, 2);
+    e_add2 = resultats::Petit(this, entete_, "e_add2", 152, 82, 2);
     e_add1->SetWidth(28);
     e_add2->SetWidth(28);
-    Label3 = resultats::Label(this, entete_, "Label3", 140, 60, 60, Jaune, true, "Stade");
+    e_add1->SetShowHint(true);
+    e_add2->SetShowHint(true);
+    Label3 = resultats::Legende(this, entete_, "Label3", 196, 54, 134, Jaune, "Stade");
     cb_Stade = new TComboBox(this);
     cb_Stade->SetName("cb_Stade");
     cb_Stade->SetStyle(csDropDownList);
-    cb_Stade->SetBounds(140, 76, 188, 21);
+    cb_Stade->SetBounds(196, 82, 134, 21);
     cb_Stade->SetParent(entete_);
     cb_Stade->OnChange = [this](TObject*) { VerifieArbitre(cb_Arbitre); };
     for (TEdit* e : {e_NoteArbitre, e_NoteMatch, e_add1, e_add2})
         e->OnChange = [this](TObject*) { e_NoteArbitreChange(); };
     Label4 = resultats::Label(this, this, "Label4", 0, 122, 200, Jaune, true, "Buteurs");
+    // The heading over the card panels.
     Label23 = resultats::Label(this, this, "Label23", 0, 122, 200, Jaune, true, "Cartons");
     static const char* const noms[3][2] = {{"FondBut1", "FondBut2"}, {"FondCj1", "FondCj2"}, {"FondCr1", "FondCr2"}};
     CreePanneaux(noms);
@@ -102,11 +107,16 @@ void Tf_ButeursFoot::AfficheLibelles()
 {
     mi_AjouterJoueur1->SetCaption(Texte(870, "Ajouter un joueur"));
     mi_AjouterJoueur2->SetCaption(Texte(870, "Ajouter un joueur"));
-    Label2->SetCaption(Texte(1034, "Spectateurs"));
-    Label1->SetCaption(Texte(742, "Arbitre"));
+    Label2->SetCaption(Texte(742, "Spectateurs :"));
+    Label1->SetCaption(Texte(920, "Arbitre : "));
     Label3->SetCaption(Texte(1010, "Stade"));
+    Label6->SetCaption(Texte(1034, "Note arbitre"));
+    Label5->SetCaption(Texte(1035, "Note du match"));
+    Label7->SetCaption(Texte(1368, "Temps additionnel"));
+    e_add1->SetHint(Texte(1369, "1re mi-temps"));
+    e_add2->SetHint(Texte(1370, "2e mi-temps"));
     Label4->SetCaption(Texte(498, "Buteurs"));
-    Label23->SetCaption(Texte(1368, "Cartons"));
+    Label23->SetCaption(Texte(4602, "Cartons"));
     mi_Penalty->SetCaption(Texte(1639, "Penalty"));
     mi_Coupfranc->SetCaption(Texte(1638, "Coup franc"));
     mi_Aucun->SetCaption(Texte(108, "Aucun"));

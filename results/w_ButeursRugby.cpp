@@ -38,7 +38,7 @@ Tf_ButeursRugby::Tf_ButeursRugby(TComponent* AOwner) : TPagePanneaux(AOwner)
     l_EquipeDomicile->TriComplet = true;
     l_EquipeExterieur->TriComplet = true;
     entete_ = resultats::Fond(this, this, "Panel6", "FondCarrebleu", 133, 40, 334, 104);
-    resultats::Label(this, entete_, "Label2", 4, 2, 120, Jaune, true, Texte(1034, "Spectateurs"));
+    resultats::Label(this, entete_, "Label2", 4, 2, 120, Jaune, true, Texte(742, "Spectateurs :"));
     AffichageScore = new TAffichage(this);
     AffichageScore->SetName("AffichageScore");
     // Six digit boxes: a crowd of 100,000 or more is typed and shown whole;
@@ -49,7 +49,7 @@ Tf_ButeursRugby::Tf_ButeursRugby(TComponent* AOwner) : TPagePanneaux(AOwner)
     AffichageScore->SetTabStop(true);
     AffichageScore->SetParent(entete_);
     AffichageScore->OnKeyPress = [this](TObject*, char&) { AffichageScoreKeyPress(); };
-    resultats::Label(this, entete_, "Label1", 214, 2, 116, Jaune, true, Texte(742, "Arbitre"));
+    resultats::Label(this, entete_, "Label1", 214, 2, 116, Jaune, true, Texte(920, "Arbitre : "));
     cb_Arbitre = new TComboBox(this);
     cb_Arbitre->SetName("cb_Arbitre");
     cb_Arbitre->SetStyle(csDropDownList);
@@ -63,15 +63,17 @@ Tf_ButeursRugby::Tf_ButeursRugby(TComponent* AOwner) : TPagePanneaux(AOwner)
     mi->OnClick = [this](TObject*) { AjouteArbitre(cb_Arbitre); };
     pm->Items()->Add(mi);
     cb_Arbitre->SetPopupMenu(pm);
-    resultats::Label(this, entete_, "Label3", 4, 60, 34, Jaune, true, "Note");
-    e_NoteArbitre = resultats::Petit(this, entete_, "e_NoteArbitre", 4, 76, 3);
-    resultats::Label(this, entete_, "Label5", 38, 60, 40, Jaune, true, "Match");
-    e_NoteMatch = resultats::Petit(this, entete_, "e_NoteMatch", 40, 76, 3);
-    resultats::Label(this, entete_, "Label4", 76, 60, 60, Jaune, true, Texte(1010, "Stade"));
+    // Second row: the two ratings and the stadium, each under a caption of up
+    // to two lines.
+    resultats::Legende(this, entete_, "Label3", 4, 54, 56, Jaune, Texte(1034, "Note arbitre"));
+    e_NoteArbitre = resultats::Petit(this, entete_, "e_NoteArbitre", 4, 82, 3);
+    resultats::Legende(this, entete_, "Label5", 64, 54, 52, Jaune, Texte(1035, "Note du match"));
+    e_NoteMatch = resultats::Petit(this, entete_, "e_NoteMatch", 64, 82, 3);
+    resultats::Legende(this, entete_, "Label4", 120, 54, 210, Jaune, Texte(1010, "Stade"));
     cb_Stade = new TComboBox(this);
     cb_Stade->SetName("cb_Stade");
     cb_Stade->SetStyle(csDropDownList);
-    cb_Stade->SetBounds(76, 76, 252, 21);
+    cb_Stade->SetBounds(120, 82, 210, 21);
     cb_Stade->SetParent(entete_);
     cb_Stade->OnChange = [this](TObject*) { VerifieArbitre(cb_Arbitre); };
     for (TEdit* e : {e_NoteArbitre, e_NoteMatch})

@@ -85,13 +85,13 @@ Tf_ButeursStat::Tf_ButeursStat(TComponent* AOwner, int nbOfficiels, int nbColonn
     AffichageScore->SetParent(Panel2);
     AffichageScore->OnKeyPress = [this](TObject*, char&) { AffichageScoreKeyPress(); };
     Label3 = resultats::Label(this, Panel2, "Label3", 8, 70, 90, Jaune, true, "Stade");
-    cb_Stade = Boite(this, Panel2, "cb_Stade", 8, 86, 200);
-    Label5 = resultats::Label(this, Panel2, "Label5", 216, 70, 80, Jaune, true, "Note Match");
-    e_NoteMatch = Note(this, Panel2, "e_NoteMatch", 216, 86);
+    cb_Stade = Boite(this, Panel2, "cb_Stade", 8, 86, 182);
+    Label5 = resultats::Legende(this, Panel2, "Label5", 194, 58, 60, Jaune, "Note Match");
+    e_NoteMatch = Note(this, Panel2, "e_NoteMatch", 194, 86);
     Label1 = resultats::Label(this, Panel2, "Label1", 256, 4, 200, Jaune, true, "Arbitre");
-    Label4 = resultats::Label(this, Panel2, "Label4", 512, 4, 36, Jaune, true, "Note");
-    Label7 = resultats::Label(this, Panel2, "Label7", 512, 4, 36, Jaune, true, "Note");
-    Label6 = resultats::Label(this, Panel2, "Label6", 512, 4, 36, Jaune, true, "Note");
+    Label4 = resultats::Label(this, Panel2, "Label4", 508, 4, 42, Jaune, true, "Note");
+    Label7 = resultats::Label(this, Panel2, "Label7", 508, 4, 42, Jaune, true, "Note");
+    Label6 = resultats::Label(this, Panel2, "Label6", 508, 4, 42, Jaune, true, "Note");
     Label7->SetVisible(false);
     Label6->SetVisible(false);
     TComboBox** boites[3] = {&cb_Arbitre, &cb_Arbitre2, &cb_Arbitre3};
@@ -314,7 +314,10 @@ void Tf_ButeursStat::ChangeMatch()
 void Tf_ButeursStat::AfficheLibelles()
 {
     Modifie = 0;
-    Label2->SetCaption(Texte(1034, "Spectateurs") + " :");
+    Label2->SetCaption(Texte(742, "Spectateurs :"));
+    Label5->SetCaption(Texte(1035, "Note Match"));
+    for (TLabel* l : {Label4, Label6, Label7})
+        l->SetCaption(Texte(1173, "Note"));
     Label1->SetCaption(Texte(937, "Arbitres"));
     Label3->SetCaption(Texte(1272, "Salle"));
     mi_AjouterArbitre->SetCaption(Texte(346, "Ajouter un arbitre"));

@@ -26,8 +26,7 @@ namespace {
 constexpr int GenreArbitre = 1;
 constexpr int TexteNomManquant = 3490;
 constexpr int TexteHomonyme = 3491;
-// Text 940 names a menu entry of the referee rankings.
-constexpr int TextePenaltys = 3492;
+constexpr int TextePenaltys = 940;
 
 TServicesPhotos& Photos()
 {

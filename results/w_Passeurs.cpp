@@ -101,9 +101,7 @@ void Tf_PasseursFoot::Prepare()
     mi_AjouterJoueur2->SetCaption(Texte(870, "Ajouter un joueur"));
     Label1->SetCaption(CasseTitre(Texte(301, L1("Penaltys manqués"))));
     Label11->SetCaption(Texte(918, "Passeurs"));
-    // Text 919 of the language files names the substitutions: the comment
-    // keeps its own caption.
-    Label12->SetCaption(Texte(3907, "Commentaires sur le match"));
+    Label12->SetCaption(Texte(919, "Commentaires sur le match"));
     Panel2->SetAlign(alLeft);
     Panel4->SetAlign(alRight);
 }
@@ -263,10 +261,10 @@ void Tf_PasseursRugby::Prepare()
 {
     mi_AjouterJoueur1->SetCaption(Texte(870, "Ajouter un joueur"));
     mi_AjouterJoueur2->SetCaption(Texte(870, "Ajouter un joueur"));
-    // Texts 514 and 919 of the language files name the kickers and the
-    // substitutions: these labels keep their own captions.
+    // Text 514 of the language files names the kickers: the missed penalty
+    // kicks keep their own caption.
     Label1->SetCaption(Traduire(3999));
-    Label12->SetCaption(Texte(3907, "Commentaires sur le match"));
+    Label12->SetCaption(Texte(919, "Commentaires sur le match"));
     Panel2->SetAlign(alLeft);
     Panel4->SetAlign(alRight);
 }

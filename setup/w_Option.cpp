@@ -88,7 +88,7 @@ void Tf_Option::Cree()
     ts_Classement = Page(PageControl1, this, "ts_Classement", 1211);
     ts_Tranche = Page(PageControl1, this, "ts_Tranche", 1355);
     ts_GroupeEquipe = Page(PageControl1, this, "ts_GroupeEquipe", 1186);
-    ts_Bonus = Page(PageControl1, this, "ts_Bonus", 1006);
+    ts_Bonus = Page(PageControl1, this, "ts_Bonus", 4600);
     CreeGeneraux();
     CreeAvances();
     CreeJoueur();
@@ -149,7 +149,8 @@ void Tf_Option::CreeGeneraux()
                                          Traduire(3924), 8, 7, 400);
     FondPetiteFinale->SetVisible(false);
 
-    FondParamSup = Fond(this, ts_Generaux, "FondParamSup", 4, 194, 528, 96);
+    // The two entry check boxes take a row each: their captions are long.
+    FondParamSup = Fond(this, ts_Generaux, "FondParamSup", 4, 194, 528, 120);
     Libelle(this, FondParamSup, "Label14", Traduire(876), 8, 10, 180);
     UpDown9 = Nombre(FondParamSup, "UpDown9", 190, 8, 0, 99, 0);
     Libelle(this, FondParamSup, "Label15", Traduire(877), 270, 10, 180);
@@ -159,10 +160,10 @@ void Tf_Option::CreeGeneraux()
     UpDown34 = Nombre(FondParamSup, "UpDown34", 190, 34, 0, 99, 0);
     Label51 = Libelle(this, FondParamSup, "Label51", Traduire(1340), 270, 36, 180);
     UpDown35 = Nombre(FondParamSup, "UpDown35", 452, 34, 0, 99, 0);
-    cb_NumMaillot = Coche<TCarreCoche>(this, FondParamSup, "cb_NumMaillot", Traduire(1353), 8, 64, 250);
+    cb_NumMaillot = Coche<TCarreCoche>(this, FondParamSup, "cb_NumMaillot", Traduire(1353), 8, 64, 500);
     cb_NumMaillot->SetHint(TraduireFormat(1352, {}));
     cb_NumMaillot->SetShowHint(true);
-    cb_Preremplir = Coche<TCarreCoche>(this, FondParamSup, "cb_Preremplir", Traduire(1618), 270, 64, 250);
+    cb_Preremplir = Coche<TCarreCoche>(this, FondParamSup, "cb_Preremplir", Traduire(1618), 8, 90, 500);
 }
 
 void Tf_Option::CreeAvances()
@@ -242,7 +243,7 @@ void Tf_Option::CreeArbitres()
     UpDown11 = Nombre(FondCopie7, "UpDown11", 360, 60, 0, 9, 6);
     e_ArbitreMois = static_cast<TEdit*>(UpDown11->Associate());
     e_ArbitreMois->SetName("e_ArbitreMois");
-    Libelle(this, FondCopie7, "Label22b", Traduire(3911), 420, 62, 90);
+    Libelle(this, FondCopie7, "Label22b", Traduire(4601), 420, 62, 90);
     cc_ArbitreEquipeMatchs =
         Coche<TCarreCoche>(this, FondCopie7, "cc_ArbitreEquipeMatchs", Traduire(1217), 24, 90, 330);
     UpDown12 = Nombre(FondCopie7, "UpDown12", 360, 88, 0, 9, 6);

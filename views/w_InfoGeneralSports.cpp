@@ -56,7 +56,7 @@ class TClasseFoot : public TClasseInfoGeneral
 {
 public:
     Tf_InfoGeneral* Cree(TComponent* o) const override { return new Tf_InfoGeneralFoot(o, *this); }
-    int IdTexteJournee(int genre) const override { return genre == 1 ? 3561 : 102; }
+    int IdTexteJournee(int genre) const override { return genre == 1 ? 3561 : 818; }
 };
 
 class TClasseRugby : public TClasseInfoGeneral
@@ -107,7 +107,7 @@ class TClasseHand : public TClasseInfoGeneral
 {
 public:
     Tf_InfoGeneral* Cree(TComponent* o) const override { return new Tf_InfoGeneralHand(o, *this); }
-    int IdTexteJournee(int genre) const override { return genre == 1 ? 3561 : 102; }
+    int IdTexteJournee(int genre) const override { return genre == 1 ? 3561 : 818; }
 
     // Goals, and the suspensions and disqualifications of the window.
     void TableStatHTML(TSaison* saison, int journee, const std::vector<std::string>& couleurs,

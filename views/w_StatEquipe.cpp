@@ -425,9 +425,9 @@ void Tf_StatEquipe::CreeAffluence()
     Etiquette(this, fc_Affluence, "Label15", 10, 74, Texte(51, "Spectateurs"), clYellow, true);
     Etiquette(this, fc_Affluence, "Label51", 10, 96, Texte(606, "Moyenne"));
     Label16 = Etiquette(this, fc_Affluence, "Label16", 90, 96, "-", clYellow);
-    Etiquette(this, fc_Affluence, "Label52", 10, 116, "Maximum");
+    Etiquette(this, fc_Affluence, "Label52", 10, 116, Texte(608, "Maximum"));
     Label54 = Etiquette(this, fc_Affluence, "Label54", 90, 116, "-", clYellow);
-    Etiquette(this, fc_Affluence, "Label55", 10, 136, "Minimum");
+    Etiquette(this, fc_Affluence, "Label55", 10, 136, Texte(607, "Minimum"));
     Label58 = Etiquette(this, fc_Affluence, "Label58", 90, 136, "-", clYellow);
     Etiquette(this, fc_Affluence, "Label59", 10, 156, Texte(609, "Total"));
     Label63 = Etiquette(this, fc_Affluence, "Label63", 90, 156, "0", clYellow);

@@ -420,9 +420,9 @@ TTextesSituations Tf_StatEquipe::StatistiquesSituations(TSaison* saison, int idE
     };
     auto pourcent = [](int a, int b) { return FloatToStrF(a * 100.0 / b, ffFixed, 3, 2) + "%"; };
     const std::string nom = saison ? saison->NomEquipeCourant(idEquipe) : std::string();
-    // level at half time says so (text 335, with the team), trailing too (336)
-    static const int textes[5] = {329, 333, 334, 335, 336};
-    static const bool avecNom[5] = {true, false, true, true, false};
+    // scored first, conceded first, led, level and trailed at half time
+    static const int textes[5] = {329, 333, 334, 336, 335};
+    static const bool avecNom[5] = {true, false, true, false, true};
     static const int entrees[5] = {0, 4, 8, 16, 20};
     for (int s = 0; s < 5; ++s) {
         const int W = somme(0, s), D = somme(1, s), L = somme(2, s), T = W + D + L;
@@ -609,9 +609,10 @@ void Tf_StatEquipe::AfficheClassementEquipe(TSaison* saison, int idEquipe, const
         joueurs = TClassJoueur::TotauxJoueurs(*saison, idEquipe, liste, premiere, derniere, type);
     }
     const int lignes = std::max(static_cast<int>(joueurs.size()), 1);
-    // the assists and the ratings have headings of their own
+    // the two-goal games share the assists' number of the caption table: they
+    // take their ranking's caption; the ratings have a heading of their own
     const std::string titre =
-        type == 5   ? Texte(299)
+        type == 3   ? Texte(105)
         : type == 7 ? Texte(922)
                     : TClassJoueur::LibelleClassementEquipe(*saison, TClassJoueur::NumeroLibelleEquipe(type));
     Taille(g, 3, lignes + 1, {60, 140, 70});

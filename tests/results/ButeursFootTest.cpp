@@ -265,6 +265,32 @@ TEST(ButeursFoot, AttendanceOfSixDigitsTypedAndShownWhole)
         ASSERT_NE(arbitre, nullptr);
         arbitre->SetItemIndex(1);
         kit::GrabToPng(f.get(), "buteurs_affluence_" + nom);
+        // The header's captions name the figures under them and never overlap.
+        auto libelle = [&](const char* n) {
+            auto* l = kit::Find<TLabel>(p, n);
+            return l ? l->Caption() : std::string("(no ") + n + ")";
+        };
+        EXPECT_EQ(libelle("Label2"), Traduire(742));
+        EXPECT_EQ(libelle("Label1"), Traduire(920));
+        EXPECT_EQ(libelle(sport == 0 ? "Label6" : "Label3"), Traduire(1034));
+        EXPECT_EQ(libelle("Label5"), Traduire(1035));
+        if (sport == 0) {
+            EXPECT_EQ(libelle("Label7"), Traduire(1368));
+            EXPECT_EQ(kit::Find<TEdit>(p, "e_add1")->Hint(), Traduire(1369));
+            EXPECT_EQ(kit::Find<TEdit>(p, "e_add2")->Hint(), Traduire(1370));
+            EXPECT_EQ(libelle("Label23"), Traduire(4602));
+        }
+        TWinControl* entete = kit::Find<TLabel>(p, "Label2")->Parent();
+        std::vector<TControl*> libelles;
+        for (int k = 0; k < entete->ControlCount(); ++k)
+            if (dynamic_cast<TLabel*>(entete->Controls(k)) && entete->Controls(k)->Visible())
+                libelles.push_back(entete->Controls(k));
+        for (size_t i = 0; i < libelles.size(); ++i)
+            for (size_t j = i + 1; j < libelles.size(); ++j) {
+                const TRect a = libelles[i]->BoundsRect(), b = libelles[j]->BoundsRect();
+                EXPECT_TRUE(a.Right <= b.Left || b.Right <= a.Left || a.Bottom <= b.Top || b.Bottom <= a.Top)
+                    << libelles[i]->Name() << " over " << libelles[j]->Name();
+            }
         p->UpDown1->ClickButton(btNext);
         EXPECT_EQ(c->AffluenceMatch(1, 1), 123456);
         ASSERT_EQ(p->MatchCourant, 2);

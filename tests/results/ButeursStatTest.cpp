@@ -391,6 +391,13 @@ TEST(ButeursStat, BasketballMadeAtMostAttempted)
         ASSERT_TRUE(Commande(*f, 14));
         auto* p = PageStat<Tf_ButeursStat>(*f);
         ASSERT_NE(p, nullptr);
+        // the header names its figures: attendance, match rating, officials' ratings
+        for (auto [nom, id] : {std::pair{"Label2", 742}, {"Label5", 1035}, {"Label4", 1173}}) {
+            auto* l = kit::Find<TLabel>(p, nom);
+            ASSERT_NE(l, nullptr) << nom;
+            EXPECT_EQ(l->Caption(), Traduire(id)) << nom;
+        }
+        kit::GrabToPng(f.get(), std::string("buteurs_stat_entete_") + langue);
         while (p->IdDomicile != h)
             p->UpDown1->ClickButton(btNext);
         ASSERT_EQ(p->l_EquipeDomicile->Items().Count(), 1);

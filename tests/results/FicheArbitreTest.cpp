@@ -124,6 +124,8 @@ TEST(FicheArbitre, FiguresBySportAndChampionships)
             EXPECT_EQ(f.l_Matchs->Caption(), k.matchs);
             EXPECT_EQ(f.l_Cj->Caption(), k.cj);
             EXPECT_EQ(f.l_Penalty->Visible(), k.penalty);
+            // the penalties whistled take the caption of their menu entries
+            EXPECT_EQ(f.Label3->Caption(), Traduire(940));
             EXPECT_TRUE(f.s1->Visible());
             kit::Click(f.s1);
             EXPECT_TRUE(f.fs_Match->Visible());

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 
 #include "files/w_ChoixLogiciel.h"
 #include "model/ChampionnatStat.h"
@@ -129,8 +130,17 @@ TEST(Options, EveryPageOfEverySportIsShownOnItsGroup)
         f->Affiche(true, 0);
         EXPECT_FALSE(f->b_Valider->Visible());
         EXPECT_FALSE(f->b_Annuler->Visible());
-        for (int i = 0; i < f->PageControl1->PageCount(); ++i)
+        // every tab has a caption of its own; the referees' delay counts months,
+        // not the month of a date
+        std::set<std::string> onglets;
+        for (int i = 0; i < f->PageControl1->PageCount(); ++i) {
             EXPECT_TRUE(f->PageControl1->Pages(i)->TabVisible());
+            EXPECT_TRUE(onglets.insert(f->PageControl1->Pages(i)->Caption()).second)
+                << f->PageControl1->Pages(i)->Name();
+        }
+        auto* mois = kit::Find<TLabel>(f.get(), "Label22b");
+        ASSERT_NE(mois, nullptr);
+        EXPECT_EQ(mois->Caption(), Traduire(4601));
         EXPECT_EQ(f->cc_DivSup->Hint().find("%rc"), std::string::npos);
         EXPECT_NE(f->cc_DivSup->Hint().find('\r'), std::string::npos);
     }

@@ -300,6 +300,9 @@ TEST(InfoGeneral, GoalsOverTheMinutesFootballAndRugbySlices)
     // minutes label the ends of their bands, not their middles
     EXPECT_FALSE(h.vue->GraphBarre4->DecalLegende());
     EXPECT_FALSE(h.vue->GraphBarre5->DecalLegende());
+    // both charts count goals, whoever scored them
+    EXPECT_EQ(h.vue->GraphBarre4->LegendeY(), Traduire(818));
+    EXPECT_EQ(h.vue->GraphBarre5->LegendeY(), Traduire(818));
     const TCompteursMinutes m = TClasseInfoGeneral::RepartitionMinutes(s.saison.get(), 0);
     EXPECT_EQ(m[20], 1);
     EXPECT_EQ(std::accumulate(m.begin(), m.end(), 0), 4);

@@ -354,8 +354,8 @@ TEST(StatEquipe, SituationsFrequentScoresAndPlayers)
     EXPECT_EQ(f.Situations[5]->Caption(), TraduireFormat(330, {0, "-"}));
     EXPECT_EQ(f.Situations[8]->Caption(), TraduireFormat(334, {OB, 2, pc(200.0 / 3)}));
     // level at half time once (d3), never trailing: each line says its situation
-    EXPECT_EQ(f.Situations[16]->Caption(), TraduireFormat(335, {OB, 1, pc(100.0 / 3)}));
-    EXPECT_EQ(f.Situations[20]->Caption(), TraduireFormat(336, {0, pc(0)}));
+    EXPECT_EQ(f.Situations[16]->Caption(), TraduireFormat(336, {1, pc(100.0 / 3)}));
+    EXPECT_EQ(f.Situations[20]->Caption(), TraduireFormat(335, {OB, 0, pc(0)}));
     kit::GrabToPng(h.fenetre.get(), "statequipe-situations");
     // away only: one match
     f.rc_Exterieur->SetChecked(true);
@@ -375,6 +375,16 @@ TEST(StatEquipe, SituationsFrequentScoresAndPlayers)
     EXPECT_EQ(f.sg_Buteur->Cells(2, 1), "3");
     EXPECT_EQ(f.sg_Buteur->DonneeCellule(0, 1), 101);
     kit::GrabToPng(h.fenetre.get(), "statequipe-joueurs");
+    // the assists are headed as such, the two-goal games (page templates) by
+    // their own ranking's caption
+    auto entete = [&](int type) {
+        TColorGridModel g;
+        Tf_StatEquipe::AfficheClassementEquipe(s.saison.get(), f.IdEquipe(), nullptr, vues::Module()->Couleurs, g,
+                                               1, 3, type);
+        return g.Cells(2, 0);
+    };
+    EXPECT_EQ(entete(5), Traduire(303));
+    EXPECT_EQ(entete(3), Traduire(105));
     // the full ranking of the kind shown: 66 for scorers, 67 for bookings
     for (auto [radio, commande] : {std::pair{f.rc_Buteur, 66}, {f.rc_cj, 67}, {f.rc_cr, 68}, {f.rc_Passeur, 71},
                                    {f.rc_notes, 72}}) {
