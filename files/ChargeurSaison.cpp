@@ -534,15 +534,15 @@ bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression
     }
     if (progression)
         progression(92);
-    // 4. Read back: the archive holds that document and nothing else.
+    // 4. Read back: the archive holds that document and nothing else, its
+    //    member unpacked from the disk and compared a window at a time (a
+    //    second copy of tens of megabytes would cost more than the unpacking).
     {
         TZipArchive relu;
         Prepare(relu, dossierDll_);
         relu.SetZipFileName(temporaire);
-        TZipStream* s = relu.ZipFileName().empty() || relu.EntryCount() != 1 ? nullptr
-                                                                                : relu.ExtractToStream(NomMembre);
-        if (!s || s->Size() != document.Size() ||
-            std::memcmp(s->Memory(), document.Memory(), static_cast<size_t>(document.Size())) != 0)
+        if (relu.ZipFileName().empty() || relu.EntryCount() != 1 ||
+            !relu.HoldsEntry(NomMembre, document.Memory(), static_cast<size_t>(document.Size())))
             throw EChargeurXmp(texteEchecEcriture, nom, relu.LastMessage());
     }
     if (const int e = Synchronise(temporaire))

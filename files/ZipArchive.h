@@ -243,6 +243,12 @@ public:
     // caller then extracts the member, which gives the reason). The member's
     // CRC is not checked (only part of it is read).
     bool ExtractHead(const std::string& EntryName, size_t maxBytes, std::string& head);
+    // True when the archive holds the member with exactly these bytes: its
+    // directory entry's size, its data unpacked and compared window by window
+    // (no room for the whole member is made), its CRC. Stored or deflated
+    // members of a one-file archive without a password only; false for
+    // anything else, anything out of place, or any byte that differs.
+    bool HoldsEntry(const std::string& EntryName, const uint8_t* data, size_t size);
     // Reads the central directory of ZipFileName again (done by SetZipFileName).
     void ReadDirectory();
     // Reads a central directory from a stream (the whole archive); ZipFileName is not used.

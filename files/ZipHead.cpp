@@ -30,6 +30,24 @@ struct TInflateur
 
 }  // namespace
 
+namespace {
+
+// Where a member's data starts in the archive and how long it is, from its
+// local header: false when the header is not where the directory puts it or
+// the data runs past the end of the file.
+bool DonneesMembre(TFileStream& f, const ZipDirEntry& e, int64_t& debut)
+{
+    const int64_t taille = f.Size();
+    uint8_t h[kLocalHeaderSize];
+    if (f.Seek(e.LocalHeaderOffset, soFromBeginning) != e.LocalHeaderOffset
+        || f.Read(h, kLocalHeaderSize) != kLocalHeaderSize || Lit32(h) != kLocalHeaderSig)
+        return false;
+    debut = static_cast<int64_t>(e.LocalHeaderOffset) + kLocalHeaderSize + Lit16(h + 26) + Lit16(h + 28);
+    return debut + e.PackedSize <= taille && f.Seek(debut, soFromBeginning) == debut;
+}
+
+}  // namespace
+
 bool TZipArchive::ExtractHead(const std::string& EntryName, size_t maxBytes, std::string& head)
 {
     head.clear();
@@ -44,14 +62,8 @@ bool TZipArchive::ExtractHead(const std::string& EntryName, size_t maxBytes, std
     const ZipDirEntry& e = *found;
     try {
         TFileStream f(zipFileName_, fmOpenRead | fmShareDenyWrite);
-        const int64_t taille = f.Size();
-        uint8_t h[kLocalHeaderSize];
-        if (f.Seek(e.LocalHeaderOffset, soFromBeginning) != e.LocalHeaderOffset
-            || f.Read(h, kLocalHeaderSize) != kLocalHeaderSize || Lit32(h) != kLocalHeaderSig)
-            return false;
-        const int64_t debut = static_cast<int64_t>(e.LocalHeaderOffset) + kLocalHeaderSize + Lit16(h + 26) + Lit16(h + 28);
-        const int64_t fin = debut + e.PackedSize;
-        if (fin > taille || f.Seek(debut, soFromBeginning) != debut)
+        int64_t debut = 0;
+        if (!DonneesMembre(f, e, debut))
             return false;
         const size_t voulu = std::min<size_t>(maxBytes, e.UnpackedSize);
         int64_t reste = e.PackedSize;
@@ -89,6 +101,80 @@ bool TZipArchive::ExtractHead(const std::string& EntryName, size_t maxBytes, std
         return true;
     } catch (const Exception&) {
         head.clear();
+        return false;
+    }
+}
+
+bool TZipArchive::HoldsEntry(const std::string& EntryName, const uint8_t* data, size_t size)
+{
+    if (zipFileName_.empty() || spanned_ || structureWarning_)
+        return false;
+    std::string wanted = EntryName;
+    std::replace(wanted.begin(), wanted.end(), '/', '\\');
+    const auto found = std::find_if(entries_.begin(), entries_.end(),
+                                    [&](const ZipDirEntry& e) { return AnsiSameText(e.NameText, wanted); });
+    if (found == entries_.end() || found->IsEncrypted || (found->Method != 0 && found->Method != 8))
+        return false;
+    const ZipDirEntry& e = *found;
+    if (e.UnpackedSize != size || (size > 0 && !data))
+        return false;
+    try {
+        TFileStream f(zipFileName_, fmOpenRead | fmShareDenyWrite);
+        int64_t debut = 0;
+        if (!DonneesMembre(f, e, debut))
+            return false;
+        // The member is unpacked a window at a time and each window compared
+        // with the bytes at its place: the whole never needs a room of its own.
+        constexpr size_t kFenetre = size_t{1} << 20;
+        std::vector<uint8_t> entree(kBloc * 4);
+        std::vector<uint8_t> fenetre(e.Method == 0 ? 0 : kFenetre);
+        int64_t reste = e.PackedSize;
+        size_t fait = 0;
+        uLong crc = crc32(0L, Z_NULL, 0);
+        if (e.Method == 0) {
+            if (reste != static_cast<int64_t>(size))
+                return false;
+            while (reste > 0) {
+                const long n = static_cast<long>(std::min<int64_t>(reste, static_cast<int64_t>(entree.size())));
+                if (f.Read(entree.data(), n) != n || std::memcmp(entree.data(), data + fait, static_cast<size_t>(n)) != 0)
+                    return false;
+                crc = crc32(crc, entree.data(), static_cast<uInt>(n));
+                fait += static_cast<size_t>(n);
+                reste -= n;
+            }
+            return crc == e.Crc32;
+        }
+        TInflateur inf;
+        if (!inf.pret)
+            return false;
+        for (;;) {
+            if (inf.z.avail_in == 0 && reste > 0) {
+                const long n = static_cast<long>(std::min<int64_t>(reste, static_cast<int64_t>(entree.size())));
+                if (f.Read(entree.data(), n) != n)
+                    return false;
+                reste -= n;
+                inf.z.next_in = entree.data();
+                inf.z.avail_in = static_cast<uInt>(n);
+            }
+            inf.z.next_out = fenetre.data();
+            inf.z.avail_out = static_cast<uInt>(fenetre.size());
+            const int r = inflate(&inf.z, Z_NO_FLUSH);
+            const size_t n = fenetre.size() - inf.z.avail_out;
+            if (n > size - fait || std::memcmp(fenetre.data(), data + fait, n) != 0)
+                return false;
+            crc = crc32(crc, fenetre.data(), static_cast<uInt>(n));
+            fait += n;
+            if (r == Z_STREAM_END)
+                break;
+            if (r == Z_OK)
+                continue;
+            // No progress possible: input used up (the data ends before the
+            // member does) or damaged.
+            return false;
+        }
+        // Nothing of the member may follow its end, and every byte is there.
+        return fait == size && reste == 0 && inf.z.avail_in == 0 && crc == e.Crc32;
+    } catch (const Exception&) {
         return false;
     }
 }

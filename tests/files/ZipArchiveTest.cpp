@@ -501,3 +501,52 @@ TEST(ZipArchive, SelfExtractingArchive)
     EXPECT_EQ(extractEntry(target, "a.txt"), "contenu");
     EXPECT_EQ(run("unzip -p '" + target + "' a.txt 2>/dev/null"), "contenu");
 }
+
+// The save's read-back: a member compared with the bytes it should hold, a
+// window at a time, for a deflated member larger than a window and a stored
+// one; a byte changed anywhere, a length off by one, a damaged member on the
+// disk or a wrong CRC all answer false.
+TEST(ZipArchive, HoldsEntryComparesEveryByteOfTheMember)
+{
+    ScratchDir dir;
+    const std::string archive = dir / "relu.zip";
+    const std::string xml = xmlText(3 << 20, 5);
+    const std::string image = xmlText(70000, 2);
+    ASSERT_EQ(addEntry(archive, "gormelide.xml", xml), 1);
+    ASSERT_EQ(addEntry(archive, "crest.png", image), 1);   // stored, by its extension
+
+    TZipArchive zip;
+    zip.Unattended = true;
+    zip.SetZipFileName(archive);
+    ASSERT_EQ(zip.EntryCount(), 2);
+    const auto octets = [](const std::string& s) { return reinterpret_cast<const uint8_t*>(s.data()); };
+    for (const auto& [nom, texte] : {std::pair{"gormelide.xml", xml}, std::pair{"crest.png", image}}) {
+        EXPECT_TRUE(zip.HoldsEntry(nom, octets(texte), texte.size())) << nom;
+        for (const size_t ou : {size_t{0}, texte.size() / 2, texte.size() - 1}) {
+            std::string autre = texte;
+            autre[ou] = static_cast<char>(autre[ou] ^ 1);
+            EXPECT_FALSE(zip.HoldsEntry(nom, octets(autre), autre.size())) << nom << " " << ou;
+        }
+        EXPECT_FALSE(zip.HoldsEntry(nom, octets(texte), texte.size() - 1)) << nom;
+        const std::string plus = texte + "x";
+        EXPECT_FALSE(zip.HoldsEntry(nom, octets(plus), plus.size())) << nom;
+    }
+    EXPECT_FALSE(zip.HoldsEntry("absent.xml", octets(xml), xml.size()));
+
+    // The deflated member damaged on the disk, then its CRC alone.
+    const std::string sain = readFile(archive);
+    const size_t cd = sain.rfind(std::string("PK\x01\x02", 4));
+    ASSERT_NE(cd, std::string::npos);
+    std::string abime = sain;
+    abime[30 + 13 + 5000] = static_cast<char>(abime[30 + 13 + 5000] ^ 0x55);   // inside the first member's data
+    writeFile(archive, abime);
+    zip.SetZipFileName(archive);
+    EXPECT_FALSE(zip.HoldsEntry("gormelide.xml", octets(xml), xml.size()));
+    EXPECT_TRUE(zip.HoldsEntry("crest.png", octets(image), image.size()));
+    std::string crc = sain;
+    const size_t premier = sain.find(std::string("PK\x01\x02", 4));
+    Put32(reinterpret_cast<uint8_t*>(&crc[premier + 16]), Get32(reinterpret_cast<uint8_t*>(&crc[premier + 16])) ^ 0x10u);
+    writeFile(archive, crc);
+    zip.SetZipFileName(archive);
+    EXPECT_FALSE(zip.HoldsEntry("gormelide.xml", octets(xml), xml.size()));
+}
