@@ -424,6 +424,9 @@ void TCalculClassement::CompteButs(int g, int premiere, int derniere, int champ,
             const TDonneesEvt* d = liste->Donnee(r);
             if (!(type >= seuil || (d->Mot() & evt100)))
                 continue;
+            // A missed kick is kept in the scoring list but scored nothing.
+            if (genre == 2 && (d->Mot() & evtHorsScore))
+                continue;
             int id = d->IdEquipe();
             if (contre) {
                 const TInfoComp* match = c.MatchEquipe(m, id);

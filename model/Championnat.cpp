@@ -94,7 +94,7 @@ int TDonneesChampionnat::LitOptionsSaisie(TXmlReader&)
     return 0;
 }
 
-void TDonneesChampionnat::BonusScoreBas(int n, int m, int32_t (&bonus)[2]) const
+void TDonneesChampionnat::BonusScoreAtteint(int n, int m, int32_t (&bonus)[2]) const
 {
     bonus[0] = bonus[1] = 0;
     const TInfoComp* match = Match(n, m);
@@ -102,7 +102,8 @@ void TDonneesChampionnat::BonusScoreBas(int n, int m, int32_t (&bonus)[2]) const
         return;
     for (int cote = 0; cote < 2; ++cote) {
         const uint16_t s = match->Score(cote);
-        bonus[cote] = s != TInfoComp::ScoreVide && !(s & TInfoComp::Qualifie) && s <= BonusBut ? 1 : 0;
+        if (s != TInfoComp::ScoreVide)
+            bonus[cote] = (s & ~TInfoComp::Qualifie) >= BonusBut ? 1 : 0;
     }
 }
 

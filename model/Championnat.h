@@ -338,9 +338,9 @@ protected:
 
     // The match of a team position's team on matchday n.
     TInfoComp* MatchPosition(int n, int p) const { return MatchEquipe(n, IdEquipe(p)); }
-    // The bonus of the sports that reward a low score: per side of match m of
-    // matchday n, 1 when its score is entered and at most BonusBut.
-    void BonusScoreBas(int n, int m, int32_t (&bonus)[2]) const;
+    // The attacking bonus of the sports that count it on the score: per side
+    // of match m of matchday n, 1 when its score is entered and reaches BonusBut.
+    void BonusScoreAtteint(int n, int m, int32_t (&bonus)[2]) const;
     // The shared empty list handed out for kinds a matchday lacks.
     TListeDonnees* ListeVide();
 

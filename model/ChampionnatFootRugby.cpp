@@ -166,7 +166,7 @@ void TDonneesChampionnatFootball::ParamsSport(int& nbTitulaire, int& nbRemp, int
 
 void TDonneesChampionnatFootball::BonusOffensif(int n, int m, int, int, int32_t (&bonus)[2])
 {
-    BonusScoreBas(n, m, bonus);
+    BonusScoreAtteint(n, m, bonus);
 }
 
 void TDonneesChampionnatFootball::EcritEvenementsMatch(TXmlWriter& x, const TInfoComp& match, int n,
@@ -228,7 +228,7 @@ void TDonneesChampionnatRugby::ScoresEvenements(int n, std::vector<int>& scores,
     Dimensionne(*this, scores, drapeaux);
     if (const TInfoCompJour* j = Journee(n))
         for (int t : {2, 3, 6, 5, 7})
-            CompteListe(*this, j->Liste(t), PointsType(t), false, scores, drapeaux);
+            CompteListe(*this, j->Liste(t), PointsType(t), t == 2, scores, drapeaux);
 }
 
 void TDonneesChampionnatRugby::ParamsSport(int& nbTitulaire, int& nbRemp, int& prolongation, int& periode) const
@@ -250,7 +250,7 @@ void TDonneesChampionnatRugby::BonusOffensif(int n, int, int position1, int posi
     for (int cote = 0; cote < 2; ++cote) {
         const int id = IdEquipe(positions[cote]);
         if (id >= 0)
-            bonus[cote] = essais->CompteEquipe(id, 1, false) >= BonusBut ? 1 : 0;
+            bonus[cote] = essais->CompteEquipe(id, 1, false) - essais->CompteEquipe(id, 1, true) >= BonusBut ? 1 : 0;
     }
 }
 

@@ -212,7 +212,7 @@ const TPonderation* TDonneesChampionnatStat::Ponderation(int i) const
 
 void TDonneesChampionnatStat::BonusOffensif(int n, int m, int, int, int32_t (&bonus)[2])
 {
-    BonusScoreBas(n, m, bonus);
+    BonusScoreAtteint(n, m, bonus);
 }
 
 void TDonneesChampionnatStat::SupprimeDonneesEquipe(int idEquipe, int n, bool compo)

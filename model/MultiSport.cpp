@@ -140,7 +140,7 @@ std::string TMultiSport::LibelleStatistique(int type) const
         switch (type) {
         case 6: id = 1089; break;
         case 8: id = 1093; break;
-        case 10: id = 1120; break;
+        case 10: id = 1095; break;
         default: break;
         }
     } else if (sport_ == 2) {

@@ -343,6 +343,16 @@ void CompteStatSport(const TSourceStats& source)
                 parcourt(j->ListeStat(33, 3), [](TCompteurs& t, uint16_t v) { t[1] += v; });
                 parcourt(j->ListeStat(34, 3), [](TCompteurs& t, uint16_t v) { t[2] += v; });
                 break;
+            case 1:
+                // Rugby's penalty kicks at goal: the penalty goals and the
+                // missed kicks kept in the scoring list.
+                parcourt(j->Liste(5), [](TCompteurs& t, uint16_t) { ++t[0]; });
+                parcourt(j->Liste(2), [](TCompteurs& t, uint16_t v) {
+                    if (v & evtHorsScore)
+                        ++t[0];
+                });
+                parcourt(j->Liste(3), [](TCompteurs& t, uint16_t v) { ++t[(v & evtRouge) ? 2 : 1]; });
+                break;
             default:
                 parcourt(j->Liste(2), [](TCompteurs& t, uint16_t v) {
                     if (v & (evt100 | evtHorsScore))

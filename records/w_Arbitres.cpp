@@ -300,7 +300,7 @@ void Tf_Arbitres::RemplitArbitres(TSaison& saison, int pays, TColorGridBase& g, 
     // The figures' columns are wide enough for their headers; the penalties
     // of the outdoor sports are not the handball throws of text 1498.
     const int largeurs[6] = {120, 120, 50, nombre == '\'' ? 0 : 90, 90, 90};
-    const int entetes[6] = {71, 72, 67, saison.Sport() == 3 ? 1498 : 3492, texte1, texte2 == 1496 ? 1493 : texte2};
+    const int entetes[6] = {71, 72, 67, saison.Sport() == 3 ? 1498 : saison.Sport() == 1 ? 4500 : 3492, texte1, texte2 == 1496 ? 1493 : texte2};
     for (int c = 0; c < 6; ++c) {
         g.ChangeLargeurColonne(c, largeurs[c]);
         g.RemplitCellule(c, 0, Texte(entetes[c]), 1, 1, couleurs.CouleurTexteTitreTableau,

@@ -27,6 +27,8 @@ constexpr int GenreArbitre = 1;
 constexpr int TexteNomManquant = 3490;
 constexpr int TexteHomonyme = 3491;
 constexpr int TextePenaltys = 940;
+// Rugby counts its penalty kicks at goal, scored or missed.
+constexpr int TextePenalitesRugby = 4500;
 
 TServicesPhotos& Photos()
 {
@@ -191,6 +193,7 @@ void Tf_FicheArbitre::ChangeSaison(TSaison* saison)
     const TParamArbitre p = ParamSport(saison ? saison->Sport() : 0);
     Label7->SetCaption(Traduire(p.Libelle1));
     Label8->SetCaption(Traduire(p.Libelle2));
+    Label3->SetCaption(Traduire(saison && saison->Sport() == 1 ? TextePenalitesRugby : TextePenaltys));
     Label3->SetVisible(p.Penalty != 0);
     l_Penalty->SetVisible(p.Penalty != 0);
 }
@@ -207,7 +210,7 @@ void Tf_FicheArbitre::FormShow(TObject*)
 {
     const int sport = Saison ? Saison->Sport() : 0;
     const TParamArbitre p = ParamSport(sport);
-    const bool cinq = sport == 0 || sport == 3;
+    const bool cinq = sport == 0 || sport == 1 || sport == 3;
     sg_Match->SetColCount(cinq ? 5 : 4);
     sg_Match->SetRowCount(1);
     const int largeurs[5] = {40, 200, 65, 65, 65};
@@ -217,7 +220,7 @@ void Tf_FicheArbitre::FormShow(TObject*)
         total += largeurs[k] + 1;
     }
     sg_Match->SetWidth(total);
-    const int entetes[5] = {85, 309, p.Entete1, p.Entete2, 302};
+    const int entetes[5] = {85, 309, p.Entete1, p.Entete2, sport == 1 ? TextePenalitesRugby : 302};
     for (int k = 0; k < sg_Match->ColCount(); ++k)
         sg_Match->RemplitCellule(k, 0, k == 4 && !p.Penalty ? std::string() : Traduire(entetes[k]), 1, 1,
                                  Couleurs.CouleurTexteTitreTableau, clWhite, true);
@@ -349,9 +352,13 @@ void Tf_FicheArbitre::AfficheMatchs()
                                     [&](const TDonneesEvt& x) { v[k] += x.Mot(); });
                 } else {
                     pourEquipes(c->ListeAvertis(n), [&](const TDonneesEvt& x) { ++v[(x.Mot() & 0x80) ? 1 : 0]; });
+                    // rugby: its penalty goals and the missed kicks of the scoring list
+                    const uint16_t penalty = sport == 1 ? evtHorsScore : evt100 | evtHorsScore;
                     pourEquipes(c->ListeButeurs(n), [&](const TDonneesEvt& x) {
-                        v[2] += (x.Mot() & (0x100 | 0x800)) ? 1 : 0;
+                        v[2] += (x.Mot() & penalty) ? 1 : 0;
                     });
+                    if (sport == 1)
+                        pourEquipes(c->ListeDonnees(5, n), [&](const TDonneesEvt&) { ++v[2]; });
                 }
                 TColor texte = 0, fond = 0;
                 CouleursLigne(ligne, texte, fond, false);

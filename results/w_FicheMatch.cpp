@@ -115,10 +115,12 @@ void Series(TSaison* saison, int equipe, int cote, bool general, TChiffresFiche&
     };
     ligne(s.Invaincu[g].Actuelle(), 245);
     ligne(s.SansVictoire[g].Actuelle(), 247);
+    // Rugby's runs are of tries: a side may concede points without a try.
+    const bool essais = saison->Sport() == 1;
     const TSerie& e = s.Encaisse[g].Courante;
-    ligne(e.Type == srsSans ? e.Longueur : 0, 249);
+    ligne(e.Type == srsSans ? e.Longueur : 0, essais ? 4502 : 249);
     const TSerie& m = s.Marque[g].Courante;
-    ligne(m.Type == srsSans ? m.Longueur : 0, 251);
+    ligne(m.Type == srsSans ? m.Longueur : 0, essais ? 4504 : 251);
 }
 
 // The last five played matches of one side: with restreint, only its home

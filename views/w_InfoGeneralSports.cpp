@@ -8,6 +8,7 @@
 #include "model/Joueurs.h"
 #include "model/ListeDonnees.h"
 #include "model/Saison.h"
+#include "platform/gui/ComCtrls.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/Strings.h"
@@ -63,19 +64,22 @@ class TClasseRugby : public TClasseInfoGeneral
 {
 public:
     Tf_InfoGeneral* Cree(TComponent* o) const override { return new Tf_InfoGeneralRugby(o, *this); }
-    int IdTexteJournee(int genre) const override { return genre == 1 ? 513 : 499; }
+    int IdTexteJournee(int genre) const override { return genre == 1 ? 513 : 1089; }
 
-    // Tries: the records of the scoring list, the home side's by team id.
+    // Tries: the records of the scoring list but the missed kicks kept there,
+    // the home side's by team id.
     void ButsJournee(std::vector<int>& serie1, int64_t& domicile, int d, TDonneesChampionnat& c) const override
     {
         const TListeDonnees* l = c.ListeButeurs(d);
         if (!l)
             return;
-        serie1[static_cast<size_t>(d - 1)] += l->Nombre();
+        for (int i = 0; i < l->Nombre(); ++i)
+            if (!(l->Donnee(i)->Mot() & evtHorsScore))
+                ++serie1[static_cast<size_t>(d - 1)];
         for (int m = 1; m <= c.NbMatchJournee(d); ++m) {
             const int id = c.ValeurMatch(d, 4 * m - 3);
             for (int i = 0; i < l->Nombre(); ++i)
-                if (l->Donnee(i)->IdEquipe() == id)
+                if (l->Donnee(i)->IdEquipe() == id && !(l->Donnee(i)->Mot() & evtHorsScore))
                     ++domicile;
         }
     }
@@ -321,6 +325,9 @@ Tf_InfoGeneralRugby::Tf_InfoGeneralRugby(TComponent* AOwner, const TClasseInfoGe
         Legende(nom, texte);
     GraphBarre3->SetLegendeY(Texte(1089));
     gb_But->SetLegendeY(Texte(1089));
+    ts_Repartition->SetCaption("  " + Texte(4501) + "  ");
+    // the scorers by football position have no rugby counterpart
+    FondCopie26->SetVisible(false);
 }
 
 Tf_InfoGeneralHand::Tf_InfoGeneralHand(TComponent* AOwner, const TClasseInfoGeneral& classe)

@@ -579,7 +579,8 @@ void Tf_InfoGeneral::Imprime()
             FondCopie24->Imprime(Rect(0, h / 3, w / 2, h));
             if (FondCopie25->Visible())
                 FondCopie25->Imprime(Rect(w / 2, h / 3, w, 2 * h / 3));
-            FondCopie26->Imprime(Rect(w / 2, 2 * h / 3, w, h));
+            if (FondCopie26->Visible())
+                FondCopie26->Imprime(Rect(w / 2, 2 * h / 3, w, h));
         }
     });
 }
@@ -662,14 +663,21 @@ std::string Tf_InfoGeneral::EcritPageInfo() const
     l.push_back("      <tr> <td>" + leg("Label25") + "</td> <td>" + val("Label67") + "</td></tr>");
     l.push_back("      <tr> <td>" + leg("Label26") + "</td> <td>" + val("Label68") + "</td></tr>");
     l.push_back("      <tr> <td> " + leg("Label27") + "</td> <td>" + val("Label69") + "</td></tr></table><br/>");
-    l.push_back("      " + leg("Label29") + " <table>");
-    l.push_back("      <tr> <td Width=200>" + leg("Label28") + "</td> <td align=\"right\">" + val("Label70") +
-                "</td> </tr>");
-    l.push_back("      <tr> <td>" + leg("Label30") + "</td> <td align=\"right\">" + val("Label71") + "</td></tr>");
-    l.push_back("      <tr> <td> " + leg("Label31") + "</td> <td align=\"right\">" + val("Label72") + "</td></tr>");
-    l.push_back("      <tr> <td> " + leg("Label32") + "</td> <td align=\"right\">" + val("Label73") + "</td></tr>");
-    l.push_back("      <tr> <td> " + leg("Label75") + "</td> <td align=\"right\">" + val("Label74") + "</td></tr>");
-    l.push_back("      </table></body></html>");
+    // the scorers by position, when the sport shows them
+    if (FondCopie26->Visible()) {
+        l.push_back("      " + leg("Label29") + " <table>");
+        l.push_back("      <tr> <td Width=200>" + leg("Label28") + "</td> <td align=\"right\">" + val("Label70") +
+                    "</td> </tr>");
+        l.push_back("      <tr> <td>" + leg("Label30") + "</td> <td align=\"right\">" + val("Label71") + "</td></tr>");
+        l.push_back("      <tr> <td> " + leg("Label31") + "</td> <td align=\"right\">" + val("Label72") +
+                    "</td></tr>");
+        l.push_back("      <tr> <td> " + leg("Label32") + "</td> <td align=\"right\">" + val("Label73") +
+                    "</td></tr>");
+        l.push_back("      <tr> <td> " + leg("Label75") + "</td> <td align=\"right\">" + val("Label74") +
+                    "</td></tr>");
+        l.push_back("      </table></body></html>");
+    } else
+        l.push_back("      </body></html>");
     std::string s;
     for (const std::string& x : l)
         s += x + "\r\n";

@@ -198,7 +198,9 @@ void TClasseInfoGeneral::GraphesHTML(TSaison* saison, TGraphBarre* buts, TGraphL
         const size_t k = static_cast<size_t>(d - 1);
         if (essais) {
             if (const TListeDonnees* l = c->ListeButeurs(d))
-                nb[k] += l->Nombre();
+                for (int i = 0; i < l->Nombre(); ++i)
+                    if (!(l->Donnee(i)->Mot() & evtHorsScore))
+                        ++nb[k];
         } else {
             for (int m = 1; m <= c->NbMatchJournee(d); ++m) {
                 int x = 0, y = 0;

@@ -295,6 +295,8 @@ void Tf_StatEquipe::AfficheClassements()
         Editserie->EcritLigne(ligne, TraduireFormat(texte, {longueur, lieu}) + "\r", true, false,
                               static_cast<uint8_t>(ligne % 2 == 1 ? 14 : 15));
     };
+    // rugby's runs are of tries: a side may concede points without a try
+    const bool essais = Saison->Sport() == 1;
     for (int p = 0; p < 3; ++p) {
         const std::string W = p == 0 ? std::string() : Texte(p == 1 ? 164 : 165);
         const TSerie& res = s.Resultat[p].Courante;
@@ -305,9 +307,9 @@ void Tf_StatEquipe::AfficheClassements()
         if (s.SansVictoire[p].Actuelle() >= 2)
             ecrit(168, s.SansVictoire[p].Actuelle(), W);
         if (s.Encaisse[p].Courante.Type == srsSans && s.Encaisse[p].Courante.Longueur >= 2)
-            ecrit(169, s.Encaisse[p].Courante.Longueur, W);
+            ecrit(essais ? 4503 : 169, s.Encaisse[p].Courante.Longueur, W);
         if (s.Marque[p].Courante.Type == srsSans && s.Marque[p].Courante.Longueur >= 2)
-            ecrit(170, s.Marque[p].Courante.Longueur, W);
+            ecrit(essais ? 4505 : 170, s.Marque[p].Courante.Longueur, W);
     }
     Editserie->Invalidate();
 }

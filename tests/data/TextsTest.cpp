@@ -230,3 +230,49 @@ TEST_F(Texts, EnglishTextsHaveNoFrenchLetters)
                                "\xFB", "Basket-ball"})
         EXPECT_EQ(data.find(french), std::string::npos) << Cp1252ToUtf8(french) << " in the English texts";
 }
+
+// The captions of the rugby windows and the standings statistics name the
+// figure under them, in both languages: the word of each figure, and not the
+// word of the figure they stood over before.
+TEST_F(Texts, CaptionsNameTheFigureUnderThem)
+{
+    struct TCaption
+    {
+        int id;
+        const char *fr, *en, *pasFr, *pasEn;
+    };
+    const TCaption cas[] = {
+        {188, "plus de victoires", "Most wins", "bilan", "record"},
+        {189, "moins de victoires", "Fewest wins", "bilan", "record"},
+        {190, "plus de matchs nuls", "Most draws", "victoires", "wins"},
+        {191, "moins de matchs nuls", "Fewest draws", "victoires", "wins"},
+        {192, "plus de défaites", "Most defeats", "nuls", "draws"},
+        {193, "moins de défaites", "Fewest defeats", "nuls", "draws"},
+        {195, "plus de buts encaissés", "Most goals conceded", "moins", "Fewest"},
+        {507, "plus de points encaissés", "Most points conceded", "moins", "Fewest"},
+        {1097, "Essais", "Tries", "Scores", "Scores"},
+        {1098, "Pénalités", "Penalty goals", "Bonus", "Bonus"},
+        {1099, "Drops", "Drop goals", "Essais", "Tries"},
+        {499, "essais", "Try", "Réalisateurs", "Points"},
+        {300, "Note", "rating", "Cartons", "Cards"},
+        {504, "Marqués par minute", "Scored by minute", "joueurs", "Player"},
+        {505, "Encaissés par minute", "Conceded by minute", "Statistiques", "Statistics"},
+        {1095, "Drops", "Drop goals", "lancers", "Free-throw"},
+        {4500, "pénalité", "Penalty kicks", "sifflés", "awarded"},
+        {4501, "essais", "Tries", "buts", "Goals"},
+        {4502, "essai", "try", "but", "clean sheet"},
+        {4503, "essai", "try", "but", "clean sheet"},
+        {4504, "essai", "try", "but", "goal"},
+        {4505, "essai", "try", "but", "goal"},
+    };
+    TTraducteur fr(LanguageFile("fr")), en(LanguageFile("en"));
+    ASSERT_TRUE(fr.Charge());
+    ASSERT_TRUE(en.Charge());
+    for (const TCaption& c : cas) {
+        const std::string f = fr.Traduire(c.id), e = en.Traduire(c.id);
+        EXPECT_NE(f.find(L1(c.fr)), std::string::npos) << c.id << ": " << Cp1252ToUtf8(f);
+        EXPECT_NE(e.find(c.en), std::string::npos) << c.id << ": " << e;
+        EXPECT_EQ(f.find(L1(c.pasFr)), std::string::npos) << c.id << ": " << Cp1252ToUtf8(f);
+        EXPECT_EQ(e.find(c.pasEn), std::string::npos) << c.id << ": " << e;
+    }
+}

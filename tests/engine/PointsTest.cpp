@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/CalculClassement.h"
+#include "tests/support/SaisonStatBuilder.h"
 #include "tests/support/StandingsBuilder.h"
 
 namespace {
@@ -96,13 +97,13 @@ TEST(Points, FootballBonusGoesToTheOtherColumn)
     Resultat(*c, 1, 0, 1, 2, 1);
     TCalculClassement calcul(c.champ.get(), c.saison.get());
     calcul.Calcule(clsGeneral, 0, 0);
-    // The away side scored at most 1 (record 12) and lost by 1 (record 11).
+    // Both sides reached 1 (records 11 and 12); the away side lost by 1 (record 11).
     EXPECT_EQ(calcul.ValeurDomExt(1, 11), 1);
     EXPECT_EQ(calcul.ValeurDomExt(1, 12), 1);
-    EXPECT_EQ(calcul.ValeurDomExt(0, 11), 0);
+    EXPECT_EQ(calcul.ValeurDomExt(0, 11), 1);
     EXPECT_EQ(calcul.ValeurTotal(1, 10), 2);
     EXPECT_EQ(calcul.ValeurTotal(1, 1), 2);
-    EXPECT_EQ(calcul.ValeurTotal(0, 1), 3);
+    EXPECT_EQ(calcul.ValeurTotal(0, 1), 4);
     // The losing bonus of the away loser shows in the home table.
     calcul.Calcule(clsDomicile, 0, 0);
     EXPECT_EQ(calcul.ValeurTotal(1, 1), 1);
@@ -282,4 +283,46 @@ TEST(Groups, EachGroupAtItsOffset)
     EXPECT_EQ(calcul.ValeurTotal(5, 9), 2);
     EXPECT_EQ(calcul.ValeurLigne(0, 14), 1);
     EXPECT_EQ(calcul.ValeurLigne(1, 14), 3);
+}
+
+// The attacking bonus of the sports that count it on the score goes to a side
+// that reaches the threshold: the 3-1 winner, not the loser who scored 1.
+TEST(Points, AttackingBonusGoesToTheSideThatReachesTheThreshold)
+{
+    for (int sport : {0, 2, 3}) {
+        SCOPED_TRACE(sport);
+        TSaisonStatEssai s(sport, 2, 1);
+        TDonneesChampionnat& c = s.Champ();
+        c.BonusBut = 2;
+        c.PointBonusBut = 1;
+        c.CreeMatch(1, s.Equipe(0), s.Equipe(1), 3, 1);
+        TCalculClassement calcul(&c, s.saison.get());
+        calcul.Calcule(clsGeneral, 0, 0);
+        EXPECT_EQ(calcul.ValeurDomExt(0, 11), 1);
+        EXPECT_EQ(calcul.ValeurDomExt(1, 12), 0);
+        EXPECT_EQ(calcul.ValeurTotal(0, 10), 1);
+        EXPECT_EQ(calcul.ValeurTotal(1, 10), 0);
+    }
+}
+
+// Missed kicks are kept in the rugby scoring list: they are no tries, for the
+// try bonus nor for the tries scored and conceded.
+TEST(Points, RugbyMissedKicksAreNoTries)
+{
+    TChampionnatEssai c{1, 2, TDonneesChampionnat::TypeChamp, 2};
+    c->BonusBut = 4;
+    c->PointBonusBut = 1;
+    Resultat(*c, 1, 0, 1, 15, 0);
+    for (int k = 0; k < 3; ++k)
+        Evenement(*c, 2, 1, 0, 10 + k);
+    Evenement(*c, 2, 1, 0, 0, evtHorsScore);
+    Resultat(*c, 2, 1, 0, 0, 20);
+    for (int k = 0; k < 4; ++k)
+        Evenement(*c, 2, 2, 0, 10 + k);
+    TCalculClassement calcul(c.champ.get(), c.saison.get());
+    calcul.Calcule(clsGeneral, 0, 0);
+    EXPECT_EQ(calcul.ValeurTotal(0, 10), 1);   // the 4 tries of matchday 2 alone
+    EXPECT_EQ(calcul.ValeurTotal(0, 8), 7);
+    EXPECT_EQ(calcul.ValeurTotal(1, 9), 7);
+    EXPECT_EQ(calcul.ValeurTotal(0, 1), 2 * 3 + 1);
 }

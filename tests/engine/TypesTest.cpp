@@ -138,6 +138,27 @@ TEST(Kinds, ScoringRecordCounts)
     EXPECT_EQ(Champ2(calcul), (V{0, 0}));
 }
 
+// A missed kick or penalty is kept in the scoring list of both sports but
+// scores nothing: the counts of scoring records pass it over.
+TEST(Kinds, MissedKicksAreNoScoringRecords)
+{
+    for (int sport : {0, 1}) {
+        SCOPED_TRACE(sport);
+        TChampionnatEssai c{sport, 2, TDonneesChampionnat::TypeChamp, 1};
+        Resultat(*c, 1, 0, 1, sport == 1 ? 10 : 2, 0);
+        Evenement(*c, 2, 1, 0, 10);
+        Evenement(*c, 2, 1, 0, 20);
+        Evenement(*c, 2, 1, 0, 0, evtHorsScore);
+        Evenement(*c, 2, 1, 1, 0, evtHorsScore);
+        TCalculClassement calcul(c.champ.get(), c.saison.get());
+        calcul.Calcule(clsEssais, 0, 0);
+        EXPECT_EQ(Champ2(calcul), (V{2, 0}));
+        calcul.Calcule(clsEssaisContre, 0, 0);
+        EXPECT_EQ(Positions(calcul), (V{1, 0}));
+        EXPECT_EQ(Champ2(calcul), (V{2, 0}));
+    }
+}
+
 namespace {
 
 // A statistic record (a counter value) of the team at position p on matchday n.

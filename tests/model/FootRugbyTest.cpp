@@ -65,12 +65,17 @@ TEST(FootRugby, FootballEventScoresAndBonus)
     c->BonusBut = 1;
     int32_t bonus[2] = {9, 9};
     c->BonusOffensif(1, 1, 0, 1, bonus);
-    EXPECT_EQ(bonus[0], 0);
+    EXPECT_EQ(bonus[0], 1);   // 2 and 1 both reach the threshold
     EXPECT_EQ(bonus[1], 1);
+    c->BonusBut = 2;
+    c->BonusOffensif(1, 1, 0, 1, bonus);
+    EXPECT_EQ(bonus[0], 1);
+    EXPECT_EQ(bonus[1], 0);
+    c->BonusBut = 1;
     c->SetQualifieMatch(1, 2, 3, false);   // 0 with the flag: no bonus
     c->BonusOffensif(1, 2, 2, 3, bonus);
     EXPECT_EQ(bonus[0], 0);
-    EXPECT_EQ(bonus[1], 1);
+    EXPECT_EQ(bonus[1], 0);
     c->BonusOffensif(1, 5, 2, 3, bonus);
     EXPECT_EQ(bonus[0] + bonus[1], 0);
 
@@ -185,4 +190,27 @@ TEST(FootRugby, RugbyLeagueAndCupBuiltAndReadBack)
     EXPECT_EQ(coupe->NbMatchJournee(4), 2);
     coupe->SetOption(11, 0);
     EXPECT_TRUE(coupe->EstCoupe());
+}
+
+// A missed kick kept in the rugby scoring list is no try: it gives no points
+// to the event score of the matchday check and does not count for the bonus.
+TEST(FootRugby, RugbyMissedKickIsNoTry)
+{
+    TChampionnatEssai c(1, 2, Ligue, 1);
+    c->CreeMatch(1, 0, 1, 15, 0);
+    for (int m : {5, 20, 30})
+        Ajoute(*c, 2, 1, 1, 0, m);
+    Ajoute(*c, 2, 1, 2, 0, 0, evtHorsScore);
+    std::vector<int> scores;
+    std::vector<uint8_t> drapeaux;
+    std::string texte;
+    c->ScoresEvenements(1, scores, texte, drapeaux);
+    EXPECT_EQ(scores[0], 15);
+    c->BonusBut = 4;
+    int32_t bonus[2] = {9, 9};
+    c->BonusOffensif(1, 1, 0, 1, bonus);
+    EXPECT_EQ(bonus[0], 0);
+    c->BonusBut = 3;
+    c->BonusOffensif(1, 1, 0, 1, bonus);
+    EXPECT_EQ(bonus[0], 1);
 }

@@ -5,7 +5,9 @@
 #include "model/LectureParametre.h"
 #include "model/MultiSport.h"
 #include "model/SaisonSports.h"
+#include "model/oTraducteur.h"
 #include "platform/rtl/StringList.h"
+#include "tests/model/Outils.h"
 
 namespace {
 
@@ -70,6 +72,21 @@ TEST(MultiSport, LabelsWithoutTranslator)
     EXPECT_EQ(t, "x");   // left as it was for a sport that is none
     hand.LibelleButeurs(t);
     EXPECT_EQ(t, "");
+}
+
+// The rugby statistic of label 10 is its drop goals, not the basketball free
+// throws that share the slot.
+TEST(MultiSport, RugbyStatisticLabelsNameTheirFigures)
+{
+    DossierTemp d;
+    InstalleTraducteur(std::make_unique<TTraducteur>(
+        d.Ecrit("Texteen.txt", "1089\tTries scored\r\n1093\tConversions\r\n1095\tDrop goals scored\r\n"
+                               "1120\tFree-throw success\r\n")));
+    TMultiSport rugby(1), basket(2);
+    EXPECT_EQ(rugby.LibelleStatistique(6), "Tries scored");
+    EXPECT_EQ(rugby.LibelleStatistique(10), "Drop goals scored");
+    EXPECT_EQ(basket.LibelleStatistique(10), "Free-throw success");
+    InstalleTraducteur(nullptr);
 }
 
 TEST(SaisonSports, FactoriesAndConstants)

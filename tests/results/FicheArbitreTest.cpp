@@ -205,3 +205,56 @@ TEST(FicheArbitre, PhotoFromThePictureStore)
 }
 
 }  // namespace
+
+// The penalties of a referee's matches, both teams: football counts its
+// penalties scored and missed; rugby its penalty kicks at goal, the penalty
+// goals of their own list and the missed kicks kept among the tries.
+TEST(FicheArbitre, PenaltiesOfHisMatchesInFootballAndRugby)
+{
+    struct Cas
+    {
+        int sport;
+        int texte;
+        const char* attendu;
+    } cas[] = {{0, 3492, "3"}, {1, 4500, "7"}};
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(k.sport);
+        auto v = vues::LigueVide(k.sport, 4, 2);
+        TSaison& s = *v.saison;
+        TDonneesChampionnat& c = *v.c1;
+        TPersonnelStat* a = Arbitre(s, "Martin", "Paul");
+        c.CreeMatch(1, c.IdEquipe(0), c.IdEquipe(1), 18, 8);
+        c.CreeMatch(1, c.IdEquipe(2), c.IdEquipe(3), 3, 0);   // not his match
+        c.SetOfficielMatch(1, 1, 1, a->Numero);
+        c.DerniereJournee = 1;
+        auto ajoute = [&](int type, int p, uint16_t mot) {
+            c.ListeDonnees(type, 1)->Ajoute(std::make_unique<TDonneesEvt>(1, c.IdEquipe(p), mot & 127, mot));
+        };
+        if (k.sport == 1) {
+            for (int p : {0, 0, 0, 0, 0, 1})
+                ajoute(5, p, 10);
+            ajoute(2, 1, evtHorsScore);
+            ajoute(2, 1, 30);                          // a try
+            ajoute(5, 2, 40);                          // another match
+        } else {
+            ajoute(2, 0, static_cast<uint16_t>(evt100 | 12));
+            ajoute(2, 1, static_cast<uint16_t>(evt100 | 50));
+            ajoute(2, 1, evtHorsScore);
+            ajoute(2, 0, 70);                          // a goal in play
+            ajoute(2, 2, static_cast<uint16_t>(evt100 | 5));   // another match
+        }
+        s.CompteStatSport();
+        Ouvre(s, 1, a, [&](Tf_FicheArbitre& f) {
+            EXPECT_EQ(f.Label3->Caption(), Traduire(k.texte));
+            EXPECT_EQ(f.l_Penalty->Caption(), k.attendu);
+            kit::Click(f.s1);
+            ASSERT_EQ(f.sg_Match->ColCount(), 5);
+            EXPECT_EQ(f.sg_Match->Cells(4, 0), Traduire(k.sport == 1 ? 4500 : 302));
+            EXPECT_EQ(f.sg_Match->Cells(4, 1), k.attendu);
+            if (k.sport == 1)
+                kit::GrabToPng(&f, "fichearbitre_rugby");
+            kit::Click(f.b_RetourFiche);
+            kit::Click(f.b_Annuler);
+        });
+    }
+}

@@ -335,3 +335,43 @@ TEST(FicheMatch, CommandsOfTheMainWindow)
 }
 
 }  // namespace
+
+// Rugby's runs are of tries: a side that conceded points without a try has a
+// run without conceding a try, never a clean sheet, and a drawn 22-22 without
+// tries is a match without scoring a try.
+TEST(FicheMatch, RugbyRunsNameTriesNotCleanSheets)
+{
+    EnregistreFichesResultats();
+    auto v = vues::LigueVide(1, 4, 2);
+    TDonneesChampionnat& c = *v.c1;
+    c.CreeMatch(1, c.IdEquipe(0), c.IdEquipe(1), 13, 9);
+    c.CreeMatch(1, c.IdEquipe(2), c.IdEquipe(3), 22, 22);
+    c.DerniereJournee = 1;
+    auto ajoute = [&](int type, int p, int minute) {
+        c.ListeDonnees(type, 1)->Ajoute(std::make_unique<TDonneesEvt>(1, c.IdEquipe(p), minute, 0));
+    };
+    ajoute(2, 0, 10);
+    ajoute(6, 0, 11);
+    for (int p : {0, 0, 1, 1, 1})
+        ajoute(5, p, 20 + p);
+    const std::string dom = S(164), ext = S(165);
+    struct Cas
+    {
+        int equipe, cote;
+        std::vector<std::string> series;
+    } cas[] = {
+        {0, 1, {TraduireFormat(236, {1, dom}), TraduireFormat(245, {1, dom}), TraduireFormat(4502, {1, dom})}},
+        {3, 2,
+         {TraduireFormat(238, {1, ext}), TraduireFormat(245, {1, ext}), TraduireFormat(247, {1, ext}),
+          TraduireFormat(4502, {1, ext}), TraduireFormat(4504, {1, ext})}},
+    };
+    for (const Cas& k : cas) {
+        const TChiffresFiche f = Tf_FicheMatch::Chiffres(v.saison.get(), k.equipe, k.cote, false, true);
+        EXPECT_EQ(f.Series, k.series) << k.equipe;
+    }
+    THoteFiche hote(v.saison.get());
+    ChoisitEquipe(0);
+    ChoisitEquipe(3);
+    ASSERT_TRUE(hote.fiche->AfficheMatch(nullptr, 1, 0));
+    kit::GrabToPng(hote.fenetre.get(), "fichematch_rugby");
+}

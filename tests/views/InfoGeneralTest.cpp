@@ -285,6 +285,39 @@ TEST(InfoGeneral, EachSportHasItsClassCaptionsAndCharts)
     }
 }
 
+// A rugby missed kick is kept in the scoring list without being a try; the
+// rugby window shows tries, and no scorers by football position.
+TEST(InfoGeneral, RugbyCountsTriesWithoutMissedKicksNorFootballPositions)
+{
+    vues::Module();
+    auto r = Rugby();
+    TDonneesChampionnat& c = *r.c1;
+    But(*r.saison, c, 1, 2, c.IdEquipe(0), 0, evtHorsScore);
+    But(*r.saison, c, 2, 3, c.IdEquipe(1), 0, evtHorsScore);
+    THoteInfo h(r.saison.get());
+    const std::string j1 = " (" + Traduire(85) + " 1)";
+    EXPECT_EQ(h.L("Label51"), "6");
+    EXPECT_EQ(h.L("Label54"), "5" + j1);
+    EXPECT_EQ(h.L("Label68"), "50.00%");
+    EXPECT_FALSE(h.vue->FondCopie26->Visible());
+    EXPECT_EQ(h.vue->EcritPageInfo().find(Traduire(815)), std::string::npos);
+    EXPECT_EQ(h.vue->ts_Repartition->Caption(), "  " + Traduire(4501) + "  ");
+    EXPECT_EQ(h.vue->GraphBarre4->LegendeY(), Traduire(1089));
+    EXPECT_EQ(h.vue->gb_But->LegendeY(), Traduire(1089));
+    kit::GrabToPng(h.fenetre.get(), "infogeneral_rugby");
+    // the tries chart of the page templates: 5 and 1, the kicks left out
+    auto* essais = new TGraphBarre(h.fenetre.get());
+    ClasseInfoGeneral(r.saison.get())
+        ->GraphesHTML(r.saison.get(), essais, nullptr, nullptr, {clRed, clBlue}, {clRed, clBlue}, true);
+    EXPECT_EQ(Barres(*essais, 2), (std::vector<int>{5, 1}));
+
+    // the football window keeps its scorers by position
+    auto f = Football();
+    THoteInfo hf(f.saison.get());
+    EXPECT_TRUE(hf.vue->FondCopie26->Visible());
+    EXPECT_NE(hf.vue->EcritPageInfo().find(Traduire(815)), std::string::npos);
+}
+
 // ---- the minutes ----
 
 TEST(InfoGeneral, GoalsOverTheMinutesFootballAndRugbySlices)
@@ -320,7 +353,7 @@ TEST(InfoGeneral, GoalsOverTheMinutesFootballAndRugbySlices)
     EXPECT_EQ(hr.vue->GraphBarre4->NbPointX(), 10);   // ten-minute slices
     EXPECT_EQ(Barres(*hr.vue->GraphBarre4, 10), (std::vector<int>{0, 0, 0, 6, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(hr.vue->GraphBarre5->NbPointX(), 18);
-    EXPECT_EQ(hr.vue->GraphBarre4->LegendeY(), Traduire(499));
+    EXPECT_EQ(hr.vue->GraphBarre4->LegendeY(), Traduire(1089));
 
     EXPECT_EQ(TClasseInfoGeneral::ArrondiGraduation(23), 30);
     EXPECT_EQ(TClasseInfoGeneral::ArrondiGraduation(20), 20);

@@ -225,6 +225,34 @@ TEST(StatEquipe, PointsPerOpponentOverTwoChampionships)
     EXPECT_EQ(g3.Cells(0, 1), "");
 }
 
+// Rugby's runs are of tries: a side that conceded 6, 0 and 3 points without a
+// try has three matches without conceding a try, not three clean sheets.
+TEST(StatEquipe, RugbySeriesNameTries)
+{
+    auto s = vues::LigueVide(1, 4, 3);
+    TDonneesChampionnat& c = *s.c1;
+    c.CreeMatch(1, c.IdEquipe(0), c.IdEquipe(1), 12, 6);
+    c.CreeMatch(2, c.IdEquipe(2), c.IdEquipe(0), 0, 7);
+    c.CreeMatch(3, c.IdEquipe(0), c.IdEquipe(3), 10, 3);
+    for (int d : {1, 2, 3}) {
+        c.ListeButeurs(d)->Ajoute(std::make_unique<TDonneesEvt>(1, c.IdEquipe(0), 10, 0));
+        c.ListeButeurs(d)->Ajoute(std::make_unique<TDonneesEvt>(1, c.IdEquipe(0), 11, 0));
+    }
+    for (int p : {1, 1, 3})
+        c.ListeDonnees(5, p == 1 ? 1 : 3)->Ajoute(std::make_unique<TDonneesEvt>(2, c.IdEquipe(p), 20, 0));
+    c.DerniereJournee = 3;
+    THote h(s.saison.get(), 1, 0, 2);
+    std::vector<std::string> lignes;
+    for (int i = 1; i <= h.f->Editserie->NbLigne(); ++i)
+        lignes.push_back(h.f->Editserie->Ligne(i)->Texte);
+    const std::string dom = Traduire(164);
+    EXPECT_EQ(lignes, (std::vector<std::string>{
+                          TraduireFormat(161, {3, ""}) + "\r", TraduireFormat(167, {3, ""}) + "\r",
+                          TraduireFormat(4503, {3, ""}) + "\r", TraduireFormat(161, {2, dom}) + "\r",
+                          TraduireFormat(167, {2, dom}) + "\r", TraduireFormat(4503, {2, dom}) + "\r"}));
+    kit::GrabToPng(h.fenetre.get(), "statequipe_rugby_series");
+}
+
 TEST(StatEquipe, StandingsBoxesSeriesAndChartsWorkedOutByHand)
 {
     auto s = Saison();
