@@ -151,7 +151,11 @@ TColonnes Colonnes(int type, const TSaison* saison, bool sansNul, bool rapportSe
     TColonnes c;
     // Caption 40 + k of the points columns; without draws L and % take the
     // places of D and L.
+    // In basketball the difference column holds the points-for/against ratio.
+    const bool rapport = saison && saison->Sport() == 2;
     auto libellePoints = [&](int k) {
+        if (rapport && k == 6)
+            return Texte(4551);
         if (sansNul && k == 2)
             return Texte(43);
         if (sansNul && k == 3)
