@@ -499,8 +499,9 @@ TEST(ButeursStat, HandballMadeAtMostAttempted)
         const int h = c->IdEquipe(0), a = c->IdEquipe(1);
         c->CreeMatch(1, h, a, 25, 20);
         c->NbJournee = 1;
-        f->Saison->Joueurs().AjouteJoueur(f->Saison->CreeJoueur("Tireur", "Tom", -1, h));
-        f->Saison->Joueurs().AjouteJoueur(f->Saison->CreeJoueur("Gardien", "Gil", -1, h));
+        // listed by name: the field player first, the goalkeeper next
+        f->Saison->Joueurs().AjouteJoueur(f->Saison->CreeJoueur("Ailier", "Tom", -1, h));
+        f->Saison->Joueurs().AjouteJoueur(f->Saison->CreeJoueur("Portier", "Gil", -1, h));
         ASSERT_TRUE(Commande(*f, 14));
         auto* p = PageStat<Tf_ButeursHand>(*f);
         ASSERT_NE(p, nullptr);
