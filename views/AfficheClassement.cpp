@@ -165,7 +165,8 @@ TColonnes Colonnes(int type, const TSaison* saison, bool sansNul, bool rapportSe
     auto points = [&]() {
         // Captions 40..47 from column 2.
         for (int i = 0; i < 8; ++i) {
-            c.largeurs.push_back(i == 0 && rapportSeul ? 0 : 30);
+            // the ratio's caption and its three decimals need more room
+            c.largeurs.push_back(i == 0 && rapportSeul ? 0 : rapport && i == 6 ? 42 : 30);
             c.libelles.push_back(libellePoints(i));
         }
     };
