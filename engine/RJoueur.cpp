@@ -453,16 +453,16 @@ std::string TClassJoueur::LibelleClassement(const TSaison& saison, int type)
         saison.MultiSport().LibelleClassementJoueur(s);
         return s;
     }
-    case 28: return {};
+    case 28: return Traduire(576);
     case 48: return "2'";
     default: break;
     }
     static const std::map<int, int> textes = {
         {1, 103}, {2, 104}, {3, 105}, {4, 106}, {5, 299}, {6, 300}, {7, 300}, {8, 816}, {9, 575},
         {10, 50}, {11, 500}, {12, 501}, {13, 502}, {14, 40}, {15, 196}, {16, 196}, {17, 196},
-        {21, 584}, {22, 584}, {23, 586}, {24, 588}, {25, 585}, {26, 587}, {27, 581}, {29, 1179},
+        {21, 1240}, {22, 1241}, {23, 586}, {24, 588}, {25, 585}, {26, 587}, {27, 581}, {29, 1179},
         {30, 196}, {31, 196}, {47, 1495}, {49, 1493}, {50, 68}, {52, 302}, {54, 68}, {55, 1492},
-        {56, 1492}, {58, 302}};
+        {56, 1492}, {58, 4550}};
     auto it = textes.find(type);
     return it != textes.end() ? Traduire(it->second) : std::string();
 }
@@ -507,7 +507,7 @@ std::vector<TColonneClassement> TClassJoueur::ColonnesGrille(const TSaison& sais
     if (Pourcentage(type))
         return {{20, ""}, {220, Traduire(107)}, {50, Traduire(1127)}, {50, "%"}};
     if (MeilleurMatch(type))
-        return {{20, ""}, {220, Traduire(107)}, {250, Traduire(85)}, {50, libelle}};
+        return {{20, ""}, {220, Traduire(107)}, {250, Traduire(309)}, {50, libelle}};
     return {{20, ""}, {220, Traduire(107)}, {100, libelle}};
 }
 

@@ -462,11 +462,13 @@ std::unique_ptr<TListeResultat> TDonneesChampionnatHandball::ListeClassementJoue
     return r;
 }
 
+// A shooter's second weight counts his misses (attempts less goals); a
+// goalkeeper's counts the goals let in (shots faced less saves).
 double TDonneesChampionnatHandball::Evaluation(const TStatTir& stat) const
 {
     auto c = [&](int code) { return static_cast<double>(stat.Valeur(code)); };
     auto w = [&](int i) { return static_cast<double>(ValeurEval(i)); };
     return w(14) * c(21) + w(15) * (c(22) - c(21)) + w(16) * c(23) + w(17) * (c(24) - c(23)) + w(11) * c(30) +
            w(12) * c(31) + w(13) * c(29) + w(18) * c(32) + w(19) * c(33) + w(20) * c(34) + w(21) * c(35) +
-           w(22) * c(25) + w(23) * c(26) + w(24) * c(27) + w(25) * c(28);
+           w(22) * c(25) + w(23) * (c(26) - c(25)) + w(24) * c(27) + w(25) * (c(28) - c(27));
 }

@@ -70,7 +70,7 @@ std::string Tf_FicheJoueurFoot::AfficheDetailStat(int stat)
 {
     if (!Joueur || !Saison)
         return {};
-    PrepareGrilleMatchs(5, Texte(stat == 1 ? 68 : 92));
+    PrepareGrilleMatchs(5, Texte(stat == 1 ? 68 : 601));
     int ligne = 1, couleur = 0;
     ParChampionnat(Saison, Joueur, [&](TDonneesChampionnat* c) { RemplitMatchs(stat, c, ligne, couleur); });
     TermineGrilleMatchs(ligne);
@@ -160,7 +160,7 @@ std::string Tf_FicheJoueurRugby::AfficheDetailStat(int stat)
 {
     if (!Joueur || !Saison)
         return {};
-    PrepareGrilleMatchs(5, Texte(stat == 1 ? 488 : 92));
+    PrepareGrilleMatchs(5, Texte(stat == 1 ? 488 : 601));
     int ligne = 1, couleur = 0;
     ParChampionnat(Saison, Joueur, [&](TDonneesChampionnat* c) { RemplitMatchs(stat, c, ligne, couleur); });
     TermineGrilleMatchs(ligne);
@@ -187,16 +187,24 @@ void Tf_FicheJoueurStat::RemplitMatchs(int stat, TDonneesChampionnat* c, int& li
         return;
     LigneTitre(c, ligne, 8388736);
     const int code = CodeStat(stat);
+    auto cherche = [&](int d, int k) -> const TDonneesEvt* {
+        const TListeDonnees* l = cs->ListeStat(d, k);
+        for (int i = 0; l && i < l->Nombre(); ++i)
+            if (l->Donnee(i)->IdJoueur() == Joueur->Numero)
+                return l->Donnee(i);
+        return nullptr;
+    };
     for (int d = 1; d <= c->NbJour(); ++d)
     {
-        const TListeDonnees* l = cs->ListeStat(d, code);
-        const TDonneesEvt* e = nullptr;
-        for (int i = 0; l && i < l->Nombre() && !e; ++i)
-            if (l->Donnee(i)->IdJoueur() == Joueur->Numero)
-                e = l->Donnee(i);
-        if (!e)
+        const TDonneesEvt* e = cherche(d, code);
+        // Rebounds (defensive code 14, offensive 13 beside it): a match with
+        // offensive rebounds only is listed too, with no defensive one.
+        const TDonneesEvt* offensif = !e && code == 14 ? cherche(d, 13) : nullptr;
+        if (!e && !offensif)
             continue;
-        const int v = e->Mot();
+        const int v = e ? e->Mot() : 0;
+        if (!e)
+            e = offensif;
         std::string c2, c3;
         Cellules(stat, code, v, Valeur(c, d, code - 1), c, d, c2, c3);
         const int t = e->IdEquipe();

@@ -543,9 +543,7 @@ void Tf_ButeursStat::EcritValeur(TColorStringGrid* g, int col, int row, int n)
 
 bool Tf_ButeursStat::ReussisAuDela(TColorStringGrid* g, int col, int row, int n, std::string& message) const
 {
-    if (g != csc_StatTir)
-        return false;
-    for (const auto& [colReussis, colTentes] : ColonnesReussis()) {
+    for (const auto& [colReussis, colTentes] : ColonnesReussis(g == csc_StatGardien)) {
         if (col != colReussis && col != colTentes)
             continue;
         const int reussis = col == colReussis ? n : g->DonneeCellule(colReussis, row);
@@ -717,7 +715,7 @@ void Tf_ButeursBasket::Dispose()
     static const int compact[] = {1233, 1240, 1241, 585, 649, 1293, 586, 588, 587};
     static const char* defauts[2][9] = {{"Joueur", "Min", "Pts", "2 pts", "2 pts tentés", "3 pts", "3 pts tentés",
                                          "LF", "LF tentés"},
-                                        {"Joueur", "RO", "RD", "Pd", "Ct", "FP", "Int", "BP", "Ft"}};
+                                        {"Joueur", "RO", "RD", "Pd", "Ft", "FP", "Int", "Ct", "BP"}};
     for (int c = 0; c <= 8; ++c)
         Titre(csc_StatTir, c, Texte(Complet() ? complet[c] : compact[c], L1(defauts[Complet() ? 0 : 1][c])), Jaune);
     MasqueColonnes();
@@ -751,9 +749,9 @@ int Tf_ButeursBasket::Colonne(int code, bool gardien) const
 
 void Tf_ButeursBasket::AfficheEquipe(int32_t equipe) { AfficheEquipeCodes(equipe, PremierCode(), DernierCode()); }
 
-std::vector<std::pair<int, int>> Tf_ButeursBasket::ColonnesReussis() const
+std::vector<std::pair<int, int>> Tf_ButeursBasket::ColonnesReussis(bool gardien) const
 {
-    if (!Complet())
+    if (gardien || !Complet())
         return {};
     return {{3, 4}, {5, 6}, {7, 8}};
 }
@@ -774,11 +772,11 @@ Tf_ButeursHand::~Tf_ButeursHand() { Termine(); }
 void Tf_ButeursHand::Dispose()
 {
     static const int champ[] = {1233, 68, 1127, 302, 1531};
-    static const char* champDefaut[] = {"Joueur", "Buts", "Tirs", "Penaltys", "%"};
+    static const char* champDefaut[] = {"Joueur", "Buts", "Tirs", "Penaltys", "Jets 7 m"};
     static const int gardien[] = {1233, 1492, 1127, 1532, 1531};
-    static const char* gardienDefaut[] = {"Joueur", "Arrêts", "Tirs", "Tirs subis", "%"};
+    static const char* gardienDefaut[] = {"Joueur", "Arrêts", "Tirs", "Arr. 7 m", "Jets 7 m"};
     static const int suite[] = {587, 585, 586, 1495, 0, 1493, 1494};
-    static const char* suiteDefaut[] = {"Ft", "Pd", "Int", "Buts/m", "2'", "Exclusions/m", "Tirs/m"};
+    static const char* suiteDefaut[] = {"BP", "Pd", "Int", "Avert.", "2'", "Disq.", "Expuls."};
     for (TColorStringGrid* g : {csc_StatTir, csc_StatGardien}) {
         PrepareGrille(g, 130, 26, 18, 20);
         for (int c = 0; c <= 4; ++c)
@@ -790,6 +788,8 @@ void Tf_ButeursHand::Dispose()
     }
     MasqueColonnes();
 }
+
+std::vector<std::pair<int, int>> Tf_ButeursHand::ColonnesReussis(bool) const { return {{1, 2}, {3, 4}}; }
 
 void Tf_ButeursHand::MasqueColonnes()
 {

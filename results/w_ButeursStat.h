@@ -56,9 +56,13 @@ public:
     virtual int Colonne(int code, bool gardien) const = 0;
     // The value a row of a grid stores for a code it does not show (0 none).
     virtual int ValeurFixe(int code, bool gardien) const { (void)code; (void)gardien; return 0; }
-    // The (made, attempted) column pairs of the main grid: a made count is
-    // at most its attempts.
-    virtual std::vector<std::pair<int, int>> ColonnesReussis() const { return {}; }
+    // The (made, attempted) column pairs of the main grid or of the
+    // goalkeeper grid: a made count is at most its attempts.
+    virtual std::vector<std::pair<int, int>> ColonnesReussis(bool gardien) const
+    {
+        (void)gardien;
+        return {};
+    }
 
     // Full header (attendance, officials, hall) or compact (teams and scores).
     void AfficheEnTete(bool Complet) override;
@@ -177,7 +181,7 @@ public:
     void AfficheEquipe(int32_t equipe) override;
     int Colonne(int code, bool gardien) const override;
     // The full page: two-point, three-point and free-throw shots.
-    std::vector<std::pair<int, int>> ColonnesReussis() const override;
+    std::vector<std::pair<int, int>> ColonnesReussis(bool gardien) const override;
 
 protected:
     void MasqueColonnes() override;
@@ -195,6 +199,9 @@ public:
     void AfficheEquipe(int32_t equipe) override;
     int Colonne(int code, bool gardien) const override;
     int ValeurFixe(int code, bool gardien) const override;
+    // Goals of shots and 7-metre goals of 7-metre throws; a goalkeeper's
+    // saves of shots faced and 7-metre saves of 7-metre throws faced.
+    std::vector<std::pair<int, int>> ColonnesReussis(bool gardien) const override;
 
 protected:
     void MasqueColonnes() override;

@@ -72,7 +72,8 @@ void Tf_OptionStat::PrepareDisposition(int texte1, int texte2, int texte3)
 void Tf_OptionStat::CreeStatistiques(TWinControl* page5, int haut5,
                                      const std::vector<std::pair<const char*, int>>& interrupteurs,
                                      const std::vector<std::pair<std::string, std::pair<TPoids, TPoids>>>& paires,
-                                     const std::vector<std::pair<int, TPoids>>& simples)
+                                     const std::vector<std::pair<int, TPoids>>& simples, size_t autresEntetes,
+                                     std::pair<int, int> entetes)
 {
     FondCopie4 = Fond(this, ts_DonneesSaisies, "FondCopie4", 4, 4, 528, 130);
     for (size_t k = 0; k < interrupteurs.size(); ++k) {
@@ -80,13 +81,19 @@ void Tf_OptionStat::CreeStatistiques(TWinControl* page5, int haut5,
         Interrupteurs.push_back(Coche<TCarreCoche>(this, FondCopie4, interrupteurs[k].first,
                                                    Traduire(interrupteurs[k].second), x, y, 250));
     }
-    const int hauteur = 32 + 22 * static_cast<int>(std::max(paires.size(), simples.size()));
+    const size_t lignes = paires.size() + (autresEntetes > 0 ? 1 : 0);
+    const int hauteur = 32 + 22 * static_cast<int>(std::max(lignes, simples.size()));
     FondCopie5 = Fond(this, page5, "FondCopie5", 4, haut5, 528, hauteur);
     Libelle(this, FondCopie5, "Label31", Traduire(1178), 196, 6, 56);
     Libelle(this, FondCopie5, "Label32", Traduire(1177), 252, 6, 56);
     const char* nomsLignes[] = {"Label33", "Label34", "Label61", "Label35"};
     for (size_t i = 0; i < paires.size(); ++i) {
-        const int y = 28 + 22 * static_cast<int>(i);
+        const size_t ligne = autresEntetes > 0 && i >= autresEntetes ? i + 1 : i;
+        const int y = 28 + 22 * static_cast<int>(ligne);
+        if (autresEntetes > 0 && i == autresEntetes) {
+            Libelle(this, FondCopie5, "Label31g", Traduire(entetes.first), 196, y - 22 + 6, 56);
+            Libelle(this, FondCopie5, "Label32g", Traduire(entetes.second), 252, y - 22 + 6, 66);
+        }
         Libelle(this, FondCopie5, i < 4 ? nomsLignes[i] : "", paires[i].first, 8, y + 2, 188);
         const TPoids& a = paires[i].second.first;
         const TPoids& b = paires[i].second.second;
@@ -339,7 +346,9 @@ Tf_OptionHand::Tf_OptionHand(TComponent* AOwner) : Tf_OptionStat(AOwner)
                       {104, {21, "ud_Expuls", -99, 99, 0}},
                       {299, {11, "ud_Pd", -99, 99, 0}},
                       {577, {12, "ud_Inter", -99, 99, 0}},
-                      {580, {13, "ud_Bp", -99, 99, -1}}});
+                      {580, {13, "ud_Bp", -99, 99, -1}}},
+                     // the goalkeeper rows weigh saves and goals let in
+                     2, {1492, 4552});
 }
 
 // ---- registration -----------------------------------------------------------------------------

@@ -50,11 +50,13 @@ protected:
     void EcritValeurEval(int code, int valeur);
     // Lays the sport's controls out: the switches (name, text) into fond4, the
     // paired weights (row label text, made, missed) and the single weights
-    // (label text, weight) into fond5.
+    // (label text, weight) into fond5. From the paired row `autresEntetes`
+    // on, the two columns are headed again by the texts `entetes`.
     void CreeStatistiques(TWinControl* page5, int haut5,
                           const std::vector<std::pair<const char*, int>>& interrupteurs,
                           const std::vector<std::pair<std::string, std::pair<TPoids, TPoids>>>& paires,
-                          const std::vector<std::pair<int, TPoids>>& simples);
+                          const std::vector<std::pair<int, TPoids>>& simples, size_t autresEntetes = 0,
+                          std::pair<int, int> entetes = {});
     // The sport's common layout: no starters or substitutes rows, the
     // minimums panel with its texts, no bonus panel for basketball.
     void PrepareDisposition(int texte1, int texte2, int texte3);

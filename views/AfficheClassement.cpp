@@ -151,7 +151,11 @@ TColonnes Colonnes(int type, const TSaison* saison, bool sansNul, bool rapportSe
     TColonnes c;
     // Caption 40 + k of the points columns; without draws L and % take the
     // places of D and L.
+    // In basketball the difference column holds the points-for/against ratio.
+    const bool rapport = saison && saison->Sport() == 2;
     auto libellePoints = [&](int k) {
+        if (rapport && k == 6)
+            return Texte(4551);
         if (sansNul && k == 2)
             return Texte(43);
         if (sansNul && k == 3)
@@ -161,7 +165,8 @@ TColonnes Colonnes(int type, const TSaison* saison, bool sansNul, bool rapportSe
     auto points = [&]() {
         // Captions 40..47 from column 2.
         for (int i = 0; i < 8; ++i) {
-            c.largeurs.push_back(i == 0 && rapportSeul ? 0 : 30);
+            // the ratio's caption and its three decimals need more room
+            c.largeurs.push_back(i == 0 && rapportSeul ? 0 : rapport && i == 6 ? 42 : 30);
             c.libelles.push_back(libellePoints(i));
         }
     };

@@ -74,13 +74,19 @@ double Tf_Prevision::FormeEquipe(int idEquipe, int n, TSaison* saison)
     return total > 0 ? points / total : 0;
 }
 
-bool Tf_Prevision::Pourcentages(double domicile, double exterieur, double (&p)[3])
+bool Tf_Prevision::Pourcentages(double domicile, double exterieur, double (&p)[3], bool nul)
 {
     domicile = std::min(domicile, 5.0);
     exterieur = std::min(exterieur, 5.0);
     const double h = domicile * 20, a = exterieur * 20;
-    const double d = (10 - std::sqrt(std::fabs(domicile - exterieur) * 20)) * 8;
+    const double d = nul ? (10 - std::sqrt(std::fabs(domicile - exterieur) * 20)) * 8 : 0.0;
     const double s = h + d + a;
+    if (!nul && !(s > 0)) {
+        // nothing to tell the sides apart
+        p[0] = p[2] = 50;
+        p[1] = 0;
+        return true;
+    }
     if (!(s > 0))
         return false;
     p[0] = 100 * h / s;
@@ -117,6 +123,8 @@ void Tf_Prevision::CalculePrevision(TSaison* saison, TColorGridBase& g, const TC
         return 0;
     };
     TGridModel& m = Modele(g);
+    // A sport without draws shares between the two sides only.
+    const bool nul = saison->StatApplicable(2) != 0;
     int row = 0;
     for (int k = 0; k < c->NbMatchJournee(journee); ++k) {
         const int h = c->ValeurMatch(journee, 4 * k + 1), a = c->ValeurMatch(journee, 4 * k + 3);
@@ -142,13 +150,13 @@ void Tf_Prevision::CalculePrevision(TSaison* saison, TColorGridBase& g, const TC
         }
         double p[3] = {0, 0, 0};
         // no weight, no forecast: the shares show "-"
-        const bool connu = poids > 0 && Pourcentages(dom / poids, ext / poids, p);
+        const bool connu = poids > 0 && Pourcentages(dom / poids, ext / poids, p, nul);
         Cellule(g, 0, row, IntToStr(k + 1), couleurs, false, 1);
         Cellule(g, 1, row, saison->NomEquipeCourant(h) + " (" + IntToStr(rang(h)) + ")", couleurs, false, 0);
         Cellule(g, 2, row, saison->NomEquipeCourant(a) + " (" + IntToStr(rang(a)) + ")", couleurs, false, 0);
         for (int i = 0; i < 3; ++i) {
             const bool max = connu && p[i] > p[(i + 1) % 3] && p[i] > p[(i + 2) % 3];
-            const std::string t = connu ? IntToStr(static_cast<int>(std::lround(p[i]))) : "-";
+            const std::string t = connu && (nul || i != 1) ? IntToStr(static_cast<int>(std::lround(p[i]))) : "-";
             if (max)
                 g.RemplitCellule(3 + i, row, t, 1, 1, 65535, 0, false);
             else

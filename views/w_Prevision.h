@@ -42,8 +42,9 @@ public:
     static void CalculePrevision(TSaison* saison, TColorGridBase& g, const TCouleurElement& couleurs, int journee,
                                  const TFacteurs& f, TStat* historique, TComboBox* liste);
     // Home, draw and away shares (0..100) of two scores; false when the
-    // weights sum to 0 (no share can be told).
-    static bool Pourcentages(double domicile, double exterieur, double (&p)[3]);
+    // weights sum to 0 (no share can be told). Without draws (nul false) the
+    // draw share is 0 and the two sides share 100 by their scores.
+    static bool Pourcentages(double domicile, double exterieur, double (&p)[3], bool nul = true);
     static double PerformanceLieu(int idEquipe, int n, TSaison* saison, int cote);   // 0..2
     static double FormeEquipe(int idEquipe, int n, TSaison* saison);                 // 0..6
     static void PrepareGrille(TColorGridBase& g, const TCouleurElement& couleurs);

@@ -115,6 +115,9 @@ public:
     virtual void AfficheButsEncaisses();
     virtual void AfficheJoueurs();
     virtual void EnregistreJoueursHTML(const std::string& nomFichier);
+    // The players page on the printer: scorers, assists, bookings and
+    // sendings-off.
+    virtual void ImprimeJoueurs();
     virtual void RemplitClassementJoueurs();
     // The width of the line-up grid.
     virtual int LargeurComposition() const { return 710; }
@@ -281,6 +284,9 @@ protected:
     // The players page as an HTML page: a heading and the team's ranking of
     // its kind per section.
     void EcritSectionsHTML(const std::string& nomFichier, const std::vector<std::pair<std::string, int>>& sections);
+    // The same sections on the printer, six to a page in two columns, each
+    // its heading above the ranking.
+    void ImprimeSections(const std::vector<std::pair<std::string, int>>& sections);
     // The goals page's texts of the sports that count points or tries.
     void TextesButs(int statut, int bouton);
 

@@ -167,7 +167,7 @@ public:
         std::vector<TColonne> colonnes = {{50, Texte(74)},   {140, Texte(71)}, {25, Texte(589)}, {25, Texte(590)},
                                           {50, Texte(1234)}, {30, "%"},        {50, Texte(582)}, {30, "%"},
                                           {50, Texte(583)},  {30, "%"}};
-        for (int id : {584, 585, 586, 588, 649, 40})
+        for (int id : {584, 585, 586, 587, 588, 40})
             colonnes.push_back({27, Texte(id)});
         Lignes(g, *temps, colonnes, couleurs, [c](const TTempsJoueur& t) {
             const int m = t.Compteurs[1];
@@ -221,9 +221,9 @@ public:
         // assists, steals, warnings, suspensions, disqualifications per match
         std::vector<TColonne> colonnes = {{60, Texte(74)},   {140, Texte(71)}, {29, Texte(589)}, {29, Texte(68)},
                                           {29, Texte(1127)}, {35, "%"},        {29, Texte(302)}, {35, "%"},
-                                          {29, Texte(1492)}, {35, "%"},        {29, Texte(3653)}, {35, "%"},
-                                          {29, Texte(588)},  {29, Texte(585)}, {29, Texte(586)}, {29, Texte(3651)},
-                                          {29, "2'"},        {29, Texte(3652)}};
+                                          {29, Texte(1492)}, {35, "%"},        {29, Texte(1532)}, {35, "%"},
+                                          {29, Texte(587)},  {29, Texte(585)}, {29, Texte(586)}, {29, Texte(1495)},
+                                          {29, "2'"},        {29, Texte(1493)}};
         Lignes(g, *temps, colonnes, couleurs, [c](const TTempsJoueur& t) {
             const int m = t.Compteurs[1];
             auto s = [&](int code) { return Code(t, c, code); };
@@ -361,9 +361,9 @@ void Tf_StatEquipeBasket::AfficheButsEncaisses()
     TextesButs(505, 1089);
 }
 
-void Tf_StatEquipeBasket::EnregistreJoueursHTML(const std::string& nomFichier)
+std::vector<std::pair<std::string, int>> Tf_StatEquipeBasket::SectionsJoueurs()
 {
-    EcritSectionsHTML(nomFichier, {{"    Point", 14},
+    return {{"    Point", 14},
                                    {L1("    <BR><BR>Tir à 2 points"), 18},
                                    {L1("    <BR><BR>Tir à 3 points"), 19},
                                    {"    <BR><BR>Lancers franc", 20},
@@ -371,8 +371,15 @@ void Tf_StatEquipeBasket::EnregistreJoueursHTML(const std::string& nomFichier)
                                    {"    <BR><BR>Interceptions", 23},
                                    {"    <BR><BR>Contres", 24},
                                    {"    <BR><BR>Passes Decisives", 25},
-                                   {"    <BR><BR>Rebonds", 28}});
+                                   {"    <BR><BR>Rebonds", 28}};
 }
+
+void Tf_StatEquipeBasket::EnregistreJoueursHTML(const std::string& nomFichier)
+{
+    EcritSectionsHTML(nomFichier, SectionsJoueurs());
+}
+
+void Tf_StatEquipeBasket::ImprimeJoueurs() { ImprimeSections(SectionsJoueurs()); }
 
 Tf_StatEquipeHand::Tf_StatEquipeHand(TComponent* AOwner) : Tf_StatEquipe(AOwner, classeHand)
 {
@@ -447,10 +454,10 @@ void Tf_StatEquipeHand::AfficheButsEncaisses()
     TextesButs(505, 1089);
 }
 
-void Tf_StatEquipeHand::EnregistreJoueursHTML(const std::string& nomFichier)
+std::vector<std::pair<std::string, int>> Tf_StatEquipeHand::SectionsJoueurs()
 {
     // one section per radio kind, in the radios' order
-    EcritSectionsHTML(nomFichier, {{"    " + Texte(1544), 50},
+    return {{"    " + Texte(1544), 50},
                                    {"    <BR><BR>" + Texte(1497), 51},
                                    {"    <BR><BR>" + Texte(1498), 52},
                                    {"    <BR><BR>" + Texte(1499), 53},
@@ -463,8 +470,15 @@ void Tf_StatEquipeHand::EnregistreJoueursHTML(const std::string& nomFichier)
                                    {"    <BR><BR>" + Texte(577), 23},
                                    {"    <BR><BR>" + Texte(103), 47},
                                    {"    <BR><BR>" + Texte(1500), 48},
-                                   {"    <BR><BR>" + Texte(1496), 49}});
+                                   {"    <BR><BR>" + Texte(1496), 49}};
 }
+
+void Tf_StatEquipeHand::EnregistreJoueursHTML(const std::string& nomFichier)
+{
+    EcritSectionsHTML(nomFichier, SectionsJoueurs());
+}
+
+void Tf_StatEquipeHand::ImprimeJoueurs() { ImprimeSections(SectionsJoueurs()); }
 
 void EnregistreStatEquipe()
 {

@@ -31,6 +31,9 @@ public:
     void AfficheButsMarques() override;
     void AfficheButsEncaisses() override;
     void EnregistreJoueursHTML(const std::string& nomFichier) override;
+    void ImprimeJoueurs() override;
+    // The players page's rankings: HTML heading and kind.
+    static std::vector<std::pair<std::string, int>> SectionsJoueurs();
 
     TRondCoche* rc_BallePerdu;
     TRondCoche* rc_EffLF;
@@ -49,6 +52,9 @@ public:
     void AfficheButsMarques() override;
     void AfficheButsEncaisses() override;
     void EnregistreJoueursHTML(const std::string& nomFichier) override;
+    void ImprimeJoueurs() override;
+    // The players page's rankings: HTML heading and kind.
+    static std::vector<std::pair<std::string, int>> SectionsJoueurs();
 
     TRondCoche* rc_BallePerdu;
     TRondCoche* rc_EffPenalty;

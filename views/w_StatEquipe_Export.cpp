@@ -149,22 +149,10 @@ void Tf_StatEquipe::Imprime()
             GraphBarre1->Imprime(Rect(0, 0, W, Hp / 2), c);
             GraphBarre2->Imprime(Rect(0, Hp / 2, W, Hp), c);
             break;
-        case 3: {
-            // scorers, yellow cards (top two thirds); assists, red cards (bottom third)
-            const int T = 2 * Hp / 3;
-            const std::pair<int, TRect> parts[4] = {{0, Rect(0, 0, W / 2, T)},
-                                                    {5, Rect(0, T, W / 2, Hp)},
-                                                    {1, Rect(W / 2, 0, W, T)},
-                                                    {2, Rect(W / 2, T, W, Hp)}};
-            for (const auto& [type, r] : parts) {
-                sg_Buteur->InitColonnes();
-                AfficheClassementEquipe(Saison, IdEquipe(), CadreParam->ListeChoisie(), Couleurs, *sg_Buteur,
-                                        CadreParam->Premiere(), CadreParam->Derniere(), type);
-                sg_Buteur->DessineSurCanvas(c, r);
-            }
+        case 3:
+            ImprimeJoueurs();
             RemplitClassementJoueurs();
             break;
-        }
         case 4: GraphSpect->Imprime(Rect(0, 0, W, Hp / 2), c); break;
         default: break;
         }
@@ -172,6 +160,52 @@ void Tf_StatEquipe::Imprime()
     } catch (...) {
         p.Abort();
         throw;
+    }
+}
+
+void Tf_StatEquipe::ImprimeJoueurs()
+{
+    TPrinter& p = Printer();
+    TCanvas& c = p.Canvas();
+    const int W = p.PageWidth(), Hp = p.PageHeight();
+    // scorers, yellow cards (top two thirds); assists, red cards (bottom third)
+    const int T = 2 * Hp / 3;
+    const std::pair<int, TRect> parts[4] = {{0, Rect(0, 0, W / 2, T)},
+                                            {5, Rect(0, T, W / 2, Hp)},
+                                            {1, Rect(W / 2, 0, W, T)},
+                                            {2, Rect(W / 2, T, W, Hp)}};
+    for (const auto& [type, r] : parts) {
+        sg_Buteur->InitColonnes();
+        AfficheClassementEquipe(Saison, IdEquipe(), CadreParam->ListeChoisie(), Couleurs, *sg_Buteur,
+                                CadreParam->Premiere(), CadreParam->Derniere(), type);
+        sg_Buteur->DessineSurCanvas(c, r);
+    }
+}
+
+void Tf_StatEquipe::ImprimeSections(const std::vector<std::pair<std::string, int>>& sections)
+{
+    TPrinter& p = Printer();
+    TCanvas& c = p.Canvas();
+    const int W = p.PageWidth(), Hp = p.PageHeight();
+    const int marge = W / 40, largeur = (W - marge) / 2, hauteur = Hp / 3;
+    for (size_t i = 0; i < sections.size(); ++i) {
+        const int place = static_cast<int>(i % 6);
+        if (i > 0 && place == 0)
+            p.NewPage();
+        const int x = (place / 3) * (largeur + marge), y = (place % 3) * hauteur;
+        // the heading as the HTML page shows it, without its line breaks
+        std::string titre = sections[i].first;
+        for (size_t k; (k = titre.find("<BR>")) != std::string::npos;)
+            titre.erase(k, 4);
+        titre = Trim(titre);
+        c.Brush.SetStyle(bsClear);
+        c.Font.SetColor(clBlack);
+        c.TextOut(x, y, titre);
+        const int haut = c.TextHeight(titre) * 5 / 4;
+        sg_Buteur->InitColonnes();
+        AfficheClassementEquipe(Saison, IdEquipe(), CadreParam->ListeChoisie(), Couleurs, *sg_Buteur,
+                                CadreParam->Premiere(), CadreParam->Derniere(), sections[i].second);
+        sg_Buteur->DessineSurCanvas(c, Rect(x, y + haut, x + largeur, y + hauteur - marge / 2));
     }
 }
 

@@ -276,3 +276,57 @@ TEST_F(Texts, CaptionsNameTheFigureUnderThem)
         EXPECT_EQ(e.find(c.pasEn), std::string::npos) << c.id << ": " << e;
     }
 }
+
+// The statistic captions of basketball and handball name the figure they
+// stand over, in both languages (the codes as the team sheet, the box score
+// grids and the rankings use them).
+TEST_F(Texts, StatisticCaptionsNameTheirFigures)
+{
+    struct Caption
+    {
+        int id;
+        const char *fr, *en;   // UTF-8
+    };
+    const Caption captions[] = {
+        {587, "BP", "TO"},                                   // turnovers
+        {588, "Ct", "Blk"},                                  // blocks
+        {649, "Ft", "Fls"},                                  // fouls
+        {581, "Temps de jeu", "Playing time"},               // ranking kind 27
+        {92, "minutes", "minutes"},                          // minutes of matchday detail, team information
+        {648, "Expulsions", "Ejections"},                    // a basketball referee's ejections
+        {1162, "Meilleure moyenne par match", "Best average per match"},
+        {1163, "Plus faible moyenne par match", "Lowest average per match"},
+        {1165, "Plus de rebonds par match", "Most rebounds per match"},
+        {1166, "Moins de rebonds par match", "Fewest rebounds per match"},
+        {4551, "Ratio", "Ratio"},                            // points for / against
+        {1531, "Jets 7 m", "7m throws"},                     // codes 24 and 28
+        {1532, "Arr. 7 m", "7m saves"},                      // code 27
+        {1495, "Avert.", "Warn."},                           // code 32
+        {1493, "Disq.", "Disq."},                            // code 34
+        {1494, "Expuls.", "Excl."},                          // code 35
+        {1497, "Efficacité au tir", "Shooting efficiency"},  // goals of shots
+        {1499, "Efficacité sur 7 m", "7-metre efficiency"},  // 7-metre goals or saves of throws
+        {1533, "Pourcentage d'arrêts", "Save percentage"},   // saves of shots faced
+        {1526, "Meilleure réussite au tir", "Best shooting rate"},
+        {1602, "Buts (jets de 7 m compris)", "Goals incl. 7-metre throws"},
+        {1524, "Moyenne exclusions 2 min", "Average 2-minute suspensions"},
+        {1525, "Moyenne disqualifications", "Average disqualifications"},
+        {1545, "Arrêts sur tirs", "Saves on shots"},         // beside 1492, all saves
+        {4550, "Arrêts sur 7 m", "7-metre saves"},           // ranking kind 58
+    };
+    TTraducteur fr(LanguageFile("fr")), en(LanguageFile("en"));
+    ASSERT_TRUE(fr.Charge());
+    ASSERT_TRUE(en.Charge());
+    for (const Caption& c : captions) {
+        EXPECT_EQ(Cp1252ToUtf8(fr.Traduire(c.id)), c.fr) << "fr " << c.id;
+        EXPECT_EQ(en.Traduire(c.id), c.en) << "en " << c.id;
+    }
+    // No two captions of one box score say the same.
+    for (const TTraducteur* t : {&fr, &en}) {
+        std::set<std::string> basket, hand;
+        for (int id : {1240, 1241, 585, 649, 1293, 586, 588, 587})
+            EXPECT_TRUE(basket.insert(t->Traduire(id)).second) << id;
+        for (int id : {68, 1127, 302, 1531, 1492, 1532, 587, 585, 586, 1495, 1493, 1494})
+            EXPECT_TRUE(hand.insert(t->Traduire(id)).second) << id;
+    }
+}

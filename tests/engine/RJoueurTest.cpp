@@ -477,3 +477,30 @@ TEST(ClassementJoueurs, CaptionsAndColumns)
     EXPECT_EQ(TClassJoueur::ColonnesGrille(s, 0)[1].Titre, Traduire(107));
     InstalleTraducteur(nullptr);
 }
+
+// Each ranking is headed by what it counts: offensive and defensive rebounds
+// apart, all rebounds, playing time, blocks and turnovers, the handball
+// warnings, disqualifications and 7-metre saves; the best single match
+// heads its match column as a match.
+TEST(ClassementJoueurs, CaptionsNameWhatIsCounted)
+{
+    const char* dossier = std::getenv("BZ_DATA_DIR");
+    ASSERT_NE(dossier, nullptr);
+    for (const char* langue : {"fr", "en"}) {
+        SCOPED_TRACE(langue);
+        InstalleTraducteur(
+            std::make_unique<TTraducteur>(MakePath(dossier, std::string("texte\\Texte") + langue + ".txt")));
+        TSaisonStatEssai b(0, 2, 1);
+        const TSaison& s = *b.saison;
+        const std::pair<int, int> kinds[] = {{21, 1240}, {22, 1241}, {28, 576}, {27, 581}, {24, 588},
+                                             {26, 587},  {47, 1495}, {49, 1493}, {52, 302}, {58, 4550}};
+        for (const auto& [type, texte] : kinds)
+            EXPECT_EQ(TClassJoueur::LibelleClassement(s, type), Traduire(texte)) << type;
+        EXPECT_NE(TClassJoueur::LibelleClassement(s, 21), TClassJoueur::LibelleClassement(s, 22));
+        EXPECT_NE(TClassJoueur::LibelleClassement(s, 52), TClassJoueur::LibelleClassement(s, 58));
+        for (int type : {32, 39, 40, 45})
+            EXPECT_EQ(TClassJoueur::ColonnesGrille(s, type)[2].Titre, Traduire(309)) << type;
+        EXPECT_EQ(TClassJoueur::ColonnesGrille(s, 39)[3].Titre, Traduire(1240));
+        InstalleTraducteur(nullptr);
+    }
+}

@@ -122,6 +122,41 @@ TEST(StatChampionnat, EvaluationBasketEtBandes)
     EXPECT_DOUBLE_EQ(ch.Evaluation(t), 12 - 6 - 2);
 }
 
+// A handball goalkeeper's rows weigh his saves and the goals let in (shots
+// faced less saves), as a shooter's weigh goals and misses: with the usual
+// negative second weight a save never costs him.
+TEST(StatChampionnat, HandballGoalkeeperWeighsGoalsLetIn)
+{
+    TSaisonStatEssai h(3, 2, 1);
+    TDonneesChampionnatStat& ch = h.Stat();
+    ch.SetValeurEval(22, 2);
+    ch.SetValeurEval(23, -1);
+    ch.SetValeurEval(24, 3);
+    ch.SetValeurEval(25, -1);
+    struct Cas
+    {
+        int arrets, tirs, arrets7, jets7;
+        double note;
+    };
+    // 12 saves of 30 shots: 24 - 18; 2 of 5 seven-metre throws: 6 - 3.
+    const Cas cas[] = {{12, 30, 2, 5, 24 - 18 + 6 - 3}, {0, 10, 0, 0, -10}, {10, 10, 1, 1, 20 + 3}, {0, 0, 0, 0, 0}};
+    for (const Cas& k : cas) {
+        TStatTir t(3, nullptr, 1);
+        t.SetValeur(25, k.arrets);
+        t.SetValeur(26, k.tirs);
+        t.SetValeur(27, k.arrets7);
+        t.SetValeur(28, k.jets7);
+        EXPECT_DOUBLE_EQ(ch.Evaluation(t), k.note) << k.arrets << "/" << k.tirs;
+    }
+    // One more save of the same shots faced raises the rating.
+    TStatTir a(3, nullptr, 1), b(3, nullptr, 1);
+    a.SetValeur(25, 5);
+    a.SetValeur(26, 20);
+    b.SetValeur(25, 6);
+    b.SetValeur(26, 20);
+    EXPECT_GT(ch.Evaluation(b), ch.Evaluation(a));
+}
+
 TEST(StatChampionnat, CompteursParJoueurEtHomonymes)
 {
     TSaisonStatEssai b(2, 2, 1);

@@ -6,6 +6,8 @@
 
 #include <unistd.h>
 
+#include <tuple>
+
 #include "model/Saison.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
@@ -579,4 +581,47 @@ TEST(FicheEntraineur, CreatedEditedAndRefiled)
     });
     EXPECT_EQ(r3, mrCancel);
     EXPECT_EQ(e2->Age, 62);
+}
+
+// The match list of rebounds lists every match with a rebound of either kind:
+// Dupont takes 2 offensive rebounds only on matchday 1, 1 offensive and 4
+// defensive on matchday 2 (7 in the season). The football card's count column
+// (bookings here) is headed as a count.
+TEST(FicheJoueur, ReboundsListEveryMatchWithARebound)
+{
+    TPetiteSaison p = PetiteSaison(sportBasket);
+    auto& st = dynamic_cast<TDonneesChampionnatStat&>(*p.c1);
+    const int32_t d = p.dupont->Numero;
+    for (auto [jour, code, v] : {std::tuple{1, 13, 2}, {2, 13, 1}, {2, 14, 4}, {1, 5, 30}})
+        st.ListeStat(jour, code)->Ajoute(TDonneesEvt::CreateId(d, 0, static_cast<uint16_t>(v)));
+    p.saison->InvalideStats();
+    p.saison->CalculeStatJoueurs();
+    auto f = Carte(*p.saison, p.dupont, 0);
+    kit::ShowForm(f.get());
+    {
+        ASSERT_GE(f->ValeursStat.size(), 6u);
+        EXPECT_EQ(f->ValeursStat[5]->Caption(), "7");
+        f->s1Click(f->BoutonsStat[5]);
+        TColorStringGrid* g = f->sg_Match;
+        // Title row, then both matchdays.
+        ASSERT_EQ(g->RowCount(), 4);
+        EXPECT_EQ(Ligne(g, 2)[0], "1");
+        EXPECT_EQ(Ligne(g, 2)[2], "30");
+        EXPECT_EQ(Ligne(g, 2)[3], "2-0");
+        EXPECT_EQ(Ligne(g, 3)[0], "2");
+        EXPECT_EQ(Ligne(g, 3)[3], "1-4");
+        Grab(f.get(), "fiche-basket-rebonds");
+        f->b_Annuler->Click();
+    }
+    TPetiteSaison foot = PetiteSaison(sportFootball);
+    auto c = Carte(*foot.saison, foot.martin, 0);
+    kit::ShowForm(c.get());
+    {
+        ASSERT_TRUE(c->BoutonsStat[2]->Visible());
+        c->s1Click(c->BoutonsStat[2]);
+        EXPECT_EQ(c->sg_Match->Cells(3, 0), Traduire(601));
+        EXPECT_NE(c->sg_Match->Cells(3, 0), Traduire(92));
+        Grab(c.get(), "fiche-foot-avertissements");
+        c->b_Annuler->Click();
+    }
 }

@@ -8,6 +8,7 @@
 // players' statistics and the rankings.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <tuple>
 
@@ -440,6 +441,130 @@ TEST(ButeursStat, BasketballMadeAtMostAttempted)
             kit::ForgetModalActions();
         }
         kit::GrabToPng(f.get(), std::string("buteurs_basket_reussis_") + langue);
+        TermineFenetre(f);
+    }
+}
+
+
+// The compact basketball page in English: a user types under the caption
+// he reads; fouls, blocks and turnovers each reach their own code.
+TEST(ButeursStat, CompactPageCaptionsStoreWhatTheyName)
+{
+    const std::string dir = Prepare("buteurs_compact_en");
+    TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", "en");
+    auto f = LanceFenetre();
+    ASSERT_TRUE(CreeSaisonParFenetres(*f, 2));
+    TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
+    const int h = c->IdEquipe(0), a = c->IdEquipe(1);
+    c->CreeMatch(1, h, a, 80, 70);
+    c->NbJournee = 1;
+    f->Saison->Joueurs().AjouteJoueur(f->Saison->CreeJoueur("Pivot", "Pat", -1, h));
+    ASSERT_TRUE(Commande(*f, 17));
+    auto* p = PageStat<Tf_ButeursBasket>(*f);
+    ASSERT_NE(p, nullptr);
+    ASSERT_FALSE(p->Complet());
+    while (p->IdDomicile != h)
+        p->UpDown1->ClickButton(btNext);
+    ChoisitEntree(p->l_EquipeDomicile, 0);
+    TColorStringGrid* g = p->csc_StatTir;
+    const int32_t id = g->DonneeCellule(0, 1);
+    struct Legende
+    {
+        const char* titre;
+        const char* texte;
+        int code;
+    };
+    const Legende legendes[] = {{"Fls", "4", 16}, {"Blk", "3", 19}, {"TO", "2", 20}, {"Stl", "1", 18}};
+    for (const Legende& k : legendes) {
+        int col = -1;
+        for (int i = 1; i < g->ColCount(); ++i)
+            if (g->LitCellule(i, 0) == k.titre)
+                col = i;
+        ASSERT_GT(col, 0) << k.titre;
+        Saisit(g, col, 1, k.texte);
+    }
+    kit::GrabToPng(f.get(), "buteurs_basket_compact_en");
+    kit::Click(p->tc_StatTir, p->tc_StatTir->TabRect(1).Left + 5, p->tc_StatTir->TabRect(1).Top + 5);
+    auto& stat = dynamic_cast<TDonneesChampionnatStat&>(*c);
+    EXPECT_EQ(Enregistres(stat, 1, h, 13, 20),
+              (std::vector<std::tuple<int32_t, int, int>>{{id, 16, 4}, {id, 18, 1}, {id, 19, 3}, {id, 20, 2}}));
+    TermineFenetre(f);
+}
+
+// A handball box score: goals at most shots and 7-metre goals at most 7-metre
+// throws for a field player; saves at most shots faced and 7-metre saves at
+// most 7-metre throws faced for a goalkeeper.
+TEST(ButeursStat, HandballMadeAtMostAttempted)
+{
+    for (const char* langue : {"fr", "en"}) {
+        SCOPED_TRACE(langue);
+        const std::string dir = Prepare(std::string("buteurs_hand_reussis_") + langue);
+        TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", langue);
+        auto f = LanceFenetre();
+        ASSERT_TRUE(CreeSaisonParFenetres(*f, 3));
+        TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
+        const int h = c->IdEquipe(0), a = c->IdEquipe(1);
+        c->CreeMatch(1, h, a, 25, 20);
+        c->NbJournee = 1;
+        // listed by name: the field player first, the goalkeeper next
+        f->Saison->Joueurs().AjouteJoueur(f->Saison->CreeJoueur("Ailier", "Tom", -1, h));
+        f->Saison->Joueurs().AjouteJoueur(f->Saison->CreeJoueur("Portier", "Gil", -1, h));
+        ASSERT_TRUE(Commande(*f, 14));
+        auto* p = PageStat<Tf_ButeursHand>(*f);
+        ASSERT_NE(p, nullptr);
+        while (p->IdDomicile != h)
+            p->UpDown1->ClickButton(btNext);
+        ASSERT_EQ(p->l_EquipeDomicile->Items().Count(), 2);
+        ChoisitEntree(p->l_EquipeDomicile, 0);
+        const TRect e = p->l_EquipeDomicile->ItemRect(0);
+        kit::Drag(p->l_EquipeDomicile, {e.Left + 5, e.Top + 3}, p->csc_StatGardien, {60, 30});
+        ASSERT_EQ(Tf_ButeursStat::NbJoueurs(*p->csc_StatGardien), 1);
+        struct Pas
+        {
+            bool gardien;
+            int col;
+            const char* texte;
+            int reussis, tentes;   // the pair of the column after it
+            bool refuse;
+        };
+        const Pas pas[] = {
+            {false, 2, "3", 0, 3, false},   {false, 1, "5", 0, 3, true},   {false, 1, "3", 3, 3, false},
+            {false, 2, "2", 3, 3, true},    {false, 3, "2", 2, 0, false},  {false, 4, "1", 2, 0, true},
+            {true, 2, "4", 0, 4, false},    {true, 1, "9", 0, 4, true},    {true, 1, "4", 4, 4, false},
+            {true, 4, "3", 0, 3, false},    {true, 3, "4", 0, 3, true},    {true, 3, "3", 3, 3, false},
+        };
+        for (const Pas& k : pas) {
+            SCOPED_TRACE(std::string(k.gardien ? "goalkeeper " : "field ") + std::to_string(k.col) + ": " + k.texte);
+            TColorStringGrid* g = k.gardien ? p->csc_StatGardien : p->csc_StatTir;
+            const int fait = k.col <= 2 ? 1 : 3;
+            const std::string attendu =
+                k.refuse ? TraduireFormat(3602, {g->LitCellule(fait, 0), fait == k.col ? atoi(k.texte) : k.reussis,
+                                                 fait == k.col ? k.tentes : atoi(k.texte)})
+                         : std::string();
+            std::vector<std::string> textes;
+            if (k.refuse)
+                kit::WhenModal([&](TForm* m) {
+                    if (auto* b = dynamic_cast<Tf_MessageUtil*>(m))
+                        textes.push_back(b->Label1->Caption());
+                    m->SetModalResult(mrOk);
+                });
+            Saisit(g, k.col, 1, k.texte);
+            kit::Process();
+            EXPECT_EQ(std::make_pair(g->DonneeCellule(fait, 1), g->DonneeCellule(fait + 1, 1)),
+                      std::make_pair(k.reussis, k.tentes));
+            EXPECT_EQ(std::make_pair(g->LitCellule(fait, 1), g->LitCellule(fait + 1, 1)),
+                      std::make_pair(std::to_string(k.reussis), std::to_string(k.tentes)));
+            EXPECT_EQ(textes, k.refuse ? std::vector<std::string>{attendu} : std::vector<std::string>{});
+            kit::ForgetModalActions();
+        }
+        kit::GrabToPng(f.get(), std::string("buteurs_hand_reussis_") + langue);
+        // What was accepted is what is written when the other team is shown.
+        kit::Click(p->tc_StatTir, p->tc_StatTir->TabRect(1).Left + 5, p->tc_StatTir->TabRect(1).Top + 5);
+        auto& stat = dynamic_cast<TDonneesChampionnatStat&>(*c);
+        std::map<int, int> totaux;
+        for (const auto& [joueur, code, valeur] : Enregistres(stat, 1, h, 21, 28))
+            totaux[code] += valeur;
+        EXPECT_EQ(totaux, (std::map<int, int>{{21, 3}, {22, 3}, {23, 2}, {25, 4}, {26, 4}, {27, 3}, {28, 3}}));
         TermineFenetre(f);
     }
 }

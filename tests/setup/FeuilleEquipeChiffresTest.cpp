@@ -482,18 +482,18 @@ const TEntete entetes[] = {
     {2, 7, "21-24", 1234, nullptr},
     {2, 15, "45", 585, nullptr},   // assists
     {2, 18, "54", 586, nullptr},   // steals
-    {2, 20, "60", 588, nullptr},   // turnovers
-    {2, 19, "57", 649, nullptr},   // blocks
+    {2, 20, "60", 587, nullptr},   // turnovers
+    {2, 19, "57", 588, nullptr},   // blocks
     {3, 21, "5", 68, nullptr},     // goals
     {3, 22, "9", 1127, nullptr},   // shots
     {3, 23, "13", 302, nullptr},   // penalty goals
     {3, 25, "21", 1492, nullptr},  // saves
-    {3, 27, "29", 3653, nullptr},  // penalty saves
+    {3, 27, "29", 1532, nullptr},  // penalty saves
     {3, 30, "41", 585, nullptr},   // assists
     {3, 31, "45", 586, nullptr},   // steals
-    {3, 32, "49", 3651, nullptr},  // warnings
+    {3, 32, "49", 1495, nullptr},  // warnings
     {3, 33, "53", 0, "2'"},        // suspensions
-    {3, 34, "57", 3652, nullptr},  // disqualifications
+    {3, 34, "57", 1493, nullptr},  // disqualifications
 };
 
 // The handball players page: the group heading over each radio.

@@ -787,6 +787,40 @@ TEST(OptionsHand, RankingGroupNeitherShowsNorWritesTheStatistics)
     }
 }
 
+// The goalkeeper rows of the weights are headed by what they weigh: saves and
+// goals let in, below the shooters' made and missed.
+TEST(OptionsHand, GoalkeeperWeightsHeadedSavesAndGoalsLetIn)
+{
+    CreeDessin();
+    auto s = SaisonSport(3);
+    for (const char* langue : {"en", "fr"}) {
+        SCOPED_TRACE(langue);
+        InstalleTraducteur(
+            std::make_unique<TTraducteur>(MakePath(DossierDonnees(), std::string("texte\\Texte") + langue + ".txt")));
+        auto f = Fenetre(*s, 1);
+        auto* h = dynamic_cast<Tf_OptionHand*>(f.get());
+        ASSERT_NE(h, nullptr);
+        auto* arrets = kit::Find<TLabel>(h, "Label31g");
+        auto* encaisses = kit::Find<TLabel>(h, "Label32g");
+        ASSERT_NE(arrets, nullptr);
+        ASSERT_NE(encaisses, nullptr);
+        EXPECT_EQ(arrets->Caption(), Traduire(1492));
+        EXPECT_EQ(encaisses->Caption(), Traduire(4552));
+        // between the shooters' rows and the goalkeepers' rows, over their columns
+        TUpDown* tir = h->Poids_(15);
+        TUpDown* gardien = h->Poids_(23);
+        ASSERT_TRUE(tir && gardien);
+        EXPECT_GT(encaisses->Top(), tir->Top());
+        EXPECT_LT(encaisses->Top(), gardien->Top());
+        EXPECT_EQ(arrets->Left(), h->Poids_(22)->Associate()->Left());
+        EXPECT_EQ(encaisses->Left(), gardien->Associate()->Left());
+        kit::ShowForm(f.get());
+        h->PageControl1->SetActivePage(h->ts_DonneesSaisies);
+        kit::Process();
+        kit::GrabToPng(f.get(), std::string("OptionHand_poids_gardien_") + langue);
+    }
+}
+
 // ---- "Appliquer à tous" --------------------------------------------------------------------------
 
 // A season of three championships.

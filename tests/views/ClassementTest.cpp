@@ -5,6 +5,8 @@
 // functions; pictures of the window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cmath>
 #include <fstream>
 #include <sstream>
@@ -247,6 +249,18 @@ TEST(ClassementGeneral, SportSansNulMontreDefaitesEtPourcentage)
     EXPECT_EQ(Centiemes(g.Cells(5, 1)), ref.ValeurTotal(pos, 3) * 10);
     // matches played: wins and losses
     EXPECT_EQ(g.Cells(9, 1), IntToStr(ref.ValeurTotal(pos, 2) + ref.ValeurTotal(pos, 4)));
+    // column 8: the points-for/against ratio under a ratio caption
+    const int pour = ref.ValeurTotal(pos, 5), contre = ref.ValeurTotal(pos, 6);
+    ASSERT_GT(contre, 0);
+    std::string rapport = g.Cells(8, 1);
+    std::replace(rapport.begin(), rapport.end(), ',', '.');
+    EXPECT_NEAR(std::stod(rapport), static_cast<double>(pour) / contre, 0.0006);
+    EXPECT_EQ(g.Cells(8, 0), Traduire(4551));
+    EXPECT_NE(g.Cells(8, 0), Traduire(46));
+    // football keeps its difference
+    auto foot = vues::SaisonVue(0);
+    Tf_Classement* ff = hote.Ouvre(foot.saison.get(), 2);
+    EXPECT_EQ(ff->sg_Classement->Cells(8, 0), Traduire(46));
 }
 
 // ---- groups, ranges and data ------------------------------------------------------------

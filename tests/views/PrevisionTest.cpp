@@ -36,6 +36,59 @@ TEST(Prevision, SharesWorkedOutByHand)
         for (int i = 0; i < 3; ++i)
             EXPECT_NEAR(p[i], k.p[i], 0.01) << k.dom << " " << k.ext << " " << i;
     }
+    // Without draws the two sides share it all by their scores.
+    const Cas sansNul[] = {{5, 5, {50, 0, 50}}, {7, 1, {83.33, 0, 16.67}}, {0, 0, {50, 0, 50}}, {2, 1, {66.67, 0, 33.33}}};
+    for (const Cas& k : sansNul) {
+        double p[3];
+        ASSERT_TRUE(Tf_Prevision::Pourcentages(k.dom, k.ext, p, false));
+        for (int i = 0; i < 3; ++i)
+            EXPECT_NEAR(p[i], k.p[i], 0.01) << k.dom << " " << k.ext << " " << i;
+    }
+}
+
+// Basketball, four teams: d1 0-1 80-70, 2-3 75-72; d2 1-2 60-65, 3-0 70-90;
+// d3 0-2 85-80, 1-3 72-71. Matchday 4: team 0 (W W W, home wins on d1 and
+// d3) receives team 1 (L L W, its win at home on d3). Home: venue 2 x 2.5,
+// form 56/12: 4.833; away: venue 0, form 20/12: 0.833. h = 96.67, a = 16.67:
+// 85 and 15, no draw.
+TEST(Prevision, BasketballHasNoDrawShare)
+{
+    auto s = vues::LigueVide(2, 4, 6);
+    auto m = [&](int d, int a, int b, int sa, int sb) {
+        s.c1->CreeMatch(d, s.c1->IdEquipe(a), s.c1->IdEquipe(b), sa, sb);
+    };
+    m(1, 0, 1, 80, 70);
+    m(1, 2, 3, 75, 72);
+    m(2, 1, 2, 60, 65);
+    m(2, 3, 0, 70, 90);
+    m(3, 0, 2, 85, 80);
+    m(3, 1, 3, 72, 71);
+    m(4, 0, 1, 65535, 65535);
+    m(4, 2, 3, 65535, 65535);
+    s.c1->DerniereJournee = 3;
+    s.c1->NbJournee = 3;
+    const std::string ini = MakePath(kit::TempDir(), "prevision_basket.ini");
+    DeleteFile(ini);
+    TOwned<TForm> fenetre = kit::NewForm(800, 540);
+    auto* panneau = new TPanel(fenetre.get());
+    panneau->SetAlign(alClient);
+    panneau->SetParent(fenetre.get());
+    auto* f = new Tf_Prevision(fenetre.get());
+    f->ChangeCouleurs(vues::Module()->Couleurs);
+    f->ChangeSaison(s.saison.get());
+    IntegreFiche(f, panneau);
+    kit::ShowForm(fenetre.get());
+    f->AfficheJournee(nullptr, ini);
+    const TColorStringGrid& g = *f->sg_Classement;
+    ASSERT_EQ(g.RowCount(), 3);
+    EXPECT_EQ(g.Cells(3, 1), "85");
+    EXPECT_EQ(g.Cells(4, 1), "-");
+    EXPECT_EQ(g.Cells(5, 1), "15");
+    for (int r = 1; r < g.RowCount(); ++r) {
+        EXPECT_EQ(g.Cells(4, r), "-");
+        EXPECT_EQ(std::stoi(g.Cells(3, r)) + std::stoi(g.Cells(5, r)), 100) << r;
+    }
+    kit::GrabToPng(fenetre.get(), "prevision_basket");
 }
 
 // Matchday 4: Olympique Brivant (W W W, home wins on d1 and d3) receives

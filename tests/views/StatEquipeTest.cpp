@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <tuple>
 
 #include "model/InfoComp.h"
 #include "model/Joueurs.h"
@@ -520,6 +521,75 @@ TEST(StatEquipe, SportsTablesAndRadios)
                 kit::GrabToPng(h.fenetre.get(), "statequipe-" + std::to_string(sp.sport) + "-" + std::to_string(page));
             }
         }
+    }
+}
+
+// Basketball and handball: the players page prints the rankings its HTML
+// export holds, each under its heading, with the same figures.
+TEST(StatEquipe, SportPlayersPagePrintsItsOwnRankings)
+{
+    for (int sport : {2, 3}) {
+        SCOPED_TRACE("sport " + std::to_string(sport));
+        // two players of team 0 with a box score in one match, every code
+        // counted (code c: c + 1 for the first, c for the second)
+        auto s = vues::LigueVide(sport, 4, 6);
+        TDonneesChampionnat& c = *s.c1;
+        c.CreeMatch(1, c.IdEquipe(0), c.IdEquipe(1), 80, 70);
+        c.DerniereJournee = 1;
+        auto& stat = dynamic_cast<TDonneesChampionnatStat&>(c);
+        const int premier = sport == 2 ? 5 : 21;
+        for (const auto& [nom, id, plus] : {std::tuple{"Dunk", 401, 1}, {"Lob", 402, 0}}) {
+            s.saison->Joueurs().AjouteJoueur(s.saison->CreeJoueur(nom, "Jo", id, c.IdEquipe(0)));
+            for (int code = premier; code < premier + 16; ++code) {
+                const int v = code == 36 ? 1 : code + plus;
+                stat.ListeStat(1, code)->Ajoute(
+                    TDonneesEvt::CreateId(id, c.IdEquipe(0), static_cast<uint16_t>(v)));
+            }
+        }
+        s.saison->InvalideStats();
+        THote h(s.saison.get(), sport, 0, 6);
+        Tf_StatEquipe& f = *h.f;
+        f.AffichePage(4);
+        f.ActualisePage();
+        kit::Process(10);
+        const std::string base = MakePath(kit::TempDir(), "joueurs-imprimes" + std::to_string(sport));
+        f.EnregistreHTML(base + ".htm");
+        std::string html;
+        ASSERT_TRUE(ReadFileBytes(base + ".htm", html));
+        const html_lu::TPage lu = html_lu::Lit(html);
+        const std::vector<std::pair<std::string, int>> sections =
+            sport == 2 ? Tf_StatEquipeBasket::SectionsJoueurs() : Tf_StatEquipeHand::SectionsJoueurs();
+        ASSERT_EQ(lu.tables.size(), sections.size());
+        DeleteFile(base + ".pdf");
+        Printer().SetOutputFileName(base + ".pdf");
+        f.Imprime();
+        Printer().SetOutputFileName("");
+        std::string texte = essai::SortieCommande("pdftotext -layout '" + base + ".pdf' -");
+        // the printed ligatures back to their letters
+        for (const auto& [ligature, lettres] : {std::pair{"\uFB00", "ff"}, {"\uFB01", "fi"}, {"\uFB02", "fl"},
+                                                {"\uFB03", "ffi"}, {"\uFB04", "ffl"}})
+            for (size_t k; (k = texte.find(ligature)) != std::string::npos;)
+                texte.replace(k, std::string(ligature).size(), lettres);
+        // six rankings a page
+        const std::string info = essai::SortieCommande("pdfinfo '" + base + ".pdf'");
+        const size_t pages = info.find("Pages:");
+        ASSERT_NE(pages, std::string::npos) << info;
+        EXPECT_EQ(std::stoi(info.substr(pages + 6)), static_cast<int>((sections.size() + 5) / 6)) << info;
+        for (size_t i = 0; i < sections.size(); ++i) {
+            std::string titre = sections[i].first;
+            for (size_t k; (k = titre.find("<BR>")) != std::string::npos;)
+                titre.erase(k, 4);
+            titre = Trim(titre);
+            EXPECT_NE(texte.find(Cp1252ToUtf8(titre)), std::string::npos) << titre;
+            // the ranking's leader and his figure, as the export has them
+            ASSERT_GE(lu.tables[i].size(), 2u) << titre;
+            const std::vector<std::string>& premier = lu.tables[i][1];
+            EXPECT_EQ(premier[1].rfind("Dunk Jo", 0), 0u) << titre;
+            EXPECT_NE(texte.find(premier[1]), std::string::npos) << titre;
+            EXPECT_NE(texte.find(premier.back()), std::string::npos) << titre << ": " << premier.back();
+        }
+        essai::SortieCommande("pdftoppm -r 40 -png '" + base + ".pdf' '" +
+                              MakePath(kit::OutputDir(), "statequipe-joueurs-pdf-" + std::to_string(sport)) + "'");
     }
 }
 
