@@ -278,9 +278,9 @@ protected:
     // The ranking kinds of the sport's radios, in test order.
     std::vector<std::pair<TRondCoche*, int>> TypesRadios;
     void MiseEnPage();
-    // The players page as an HTML page: a heading and the team's ranking of
-    // its kind per section.
-    void EcritSectionsHTML(const std::string& nomFichier, const std::vector<std::pair<std::string, int>>& sections);
+    // The players page as an HTML page: per kind, the caption of its radio as
+    // the heading and the team's ranking of that kind.
+    void EcritSectionsHTML(const std::string& nomFichier, const std::vector<int>& types);
     // The goals page's texts of the sports that count points or tries.
     void TextesButs(int statut, int bouton);
 

@@ -363,15 +363,7 @@ void Tf_StatEquipeBasket::AfficheButsEncaisses()
 
 void Tf_StatEquipeBasket::EnregistreJoueursHTML(const std::string& nomFichier)
 {
-    EcritSectionsHTML(nomFichier, {{"    Point", 14},
-                                   {L1("    <BR><BR>Tir à 2 points"), 18},
-                                   {L1("    <BR><BR>Tir à 3 points"), 19},
-                                   {"    <BR><BR>Lancers franc", 20},
-                                   {"    <BR><BR>Balles perdues", 26},
-                                   {"    <BR><BR>Interceptions", 23},
-                                   {"    <BR><BR>Contres", 24},
-                                   {"    <BR><BR>Passes Decisives", 25},
-                                   {"    <BR><BR>Rebonds", 28}});
+    EcritSectionsHTML(nomFichier, {14, 18, 19, 20, 26, 23, 24, 25, 28});
 }
 
 Tf_StatEquipeHand::Tf_StatEquipeHand(TComponent* AOwner) : Tf_StatEquipe(AOwner, classeHand)
@@ -450,20 +442,7 @@ void Tf_StatEquipeHand::AfficheButsEncaisses()
 void Tf_StatEquipeHand::EnregistreJoueursHTML(const std::string& nomFichier)
 {
     // one section per radio kind, in the radios' order
-    EcritSectionsHTML(nomFichier, {{"    " + Texte(1544), 50},
-                                   {"    <BR><BR>" + Texte(1497), 51},
-                                   {"    <BR><BR>" + Texte(1498), 52},
-                                   {"    <BR><BR>" + Texte(1499), 53},
-                                   {"    <BR><BR>" + Texte(1545), 56},
-                                   {"    <BR><BR>" + Texte(1552), 57},
-                                   {"    <BR><BR>" + Texte(1534), 58},
-                                   {"    <BR><BR>" + Texte(1536), 59},
-                                   {"    <BR><BR>" + Texte(299), 25},
-                                   {"    <BR><BR>" + Texte(580), 26},
-                                   {"    <BR><BR>" + Texte(577), 23},
-                                   {"    <BR><BR>" + Texte(103), 47},
-                                   {"    <BR><BR>" + Texte(1500), 48},
-                                   {"    <BR><BR>" + Texte(1496), 49}});
+    EcritSectionsHTML(nomFichier, {50, 51, 52, 53, 56, 57, 58, 59, 25, 26, 23, 47, 48, 49});
 }
 
 void EnregistreStatEquipe()

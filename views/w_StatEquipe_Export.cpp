@@ -8,6 +8,7 @@
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
 #include "model/ListesJoueurs.h"
+#include "model/Rang.h"
 #include "model/Saison.h"
 #include "model/Stades.h"
 #include "model/Utilities.h"
@@ -19,6 +20,7 @@
 #include "platform/rtl/Format.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
+#include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
 #include "ui/Editeur.h"
 #include "ui/Fond.h"
@@ -295,16 +297,26 @@ void Tf_StatEquipe::EnregistreParcoursHTML(const std::string& nomFichier)
     EcritPage(nomFichier, t);
 }
 
-void Tf_StatEquipe::EcritSectionsHTML(const std::string& nomFichier,
-                                      const std::vector<std::pair<std::string, int>>& sections)
+void Tf_StatEquipe::EcritSectionsHTML(const std::string& nomFichier, const std::vector<int>& types)
 {
     std::string t = "<HTML>\r\n  <HEAD>\r\n    " + MetaCharset() +
                     "\r\n    <TITLE></TITLE>\r\n  </HEAD>\r\n  <BODY BGCOLOR = #80CCFE>\r\n";
-    for (const auto& [titre, type] : sections) {
+    for (const int type : types) {
+        // each section is titled as the radio that ranks its kind; the kinds
+        // of football that a sport ranks without a radio keep their names
+        static const std::pair<int, int> sansRadio[] = {{0, 498}, {5, 918}, {1, 103}, {2, 104}};
+        std::string titre;
+        for (const auto& [genre, texte] : sansRadio)
+            if (genre == type)
+                titre = Texte(texte);
+        for (const auto& [radio, genre] : TypesRadios)
+            if (genre == type)
+                titre = radio->Caption();
         TColorGridModel g;
         AfficheClassementEquipe(Saison, IdEquipe(), CadreParam->ListeChoisie(), Couleurs, g, CadreParam->Premiere(),
                                 CadreParam->Derniere(), type);
-        t += titre + "\r\n" + g.TexteHTML(false) + "\r\n";
+        t += std::string(type == types.front() ? "    " : "    <BR><BR>") + H(titre) + "\r\n" + g.TexteHTML(false) +
+             "\r\n";
     }
     t += "  </BODY>\r\n</HTML>\r\n";
     EcritPage(nomFichier, t);
@@ -312,10 +324,7 @@ void Tf_StatEquipe::EcritSectionsHTML(const std::string& nomFichier,
 
 void Tf_StatEquipe::EnregistreJoueursHTML(const std::string& nomFichier)
 {
-    EcritSectionsHTML(nomFichier, {{"    Buteurs", 0},
-                                   {"    <BR><BR>Passeurs", 5},
-                                   {"    <BR><BR>Avertis", 1},
-                                   {"    <BR><BR>Exclus", 2}});
+    EcritSectionsHTML(nomFichier, {0, 5, 1, 2});
 }
 
 void Tf_StatEquipe::SauveRepartitionPNG(TGraphe& a, TGraphe& b, TColor fond) const
@@ -460,7 +469,7 @@ void Tf_StatEquipe::ExecuteFonction(const std::string& Nom, const TStringList& P
              H(Texte(kind == 1 ? 855 : kind == 2 ? 759 : 763)) + "</font></td>\r\n</tr>\r\n";
         r += "<tr bgcolor=\"" + tc[1] + "\">\r\n<td><font color=\"" + tc[4] + "\">" + H(Texte(856)) +
              "</font></td>\r\n    <td><font color=\"" + tc[4] + "\">" +
-             H(ligne == 0 ? Texte(166) : TraduireFormat(139, {ligne + 1})) + "</font></td>\r\n  </tr>\r\n";
+             H(TraduireRang(ligne + 1)) + "</font></td>\r\n  </tr>\r\n";
         static const int libelles[5] = {852, 853, 854, 857, 858};
         for (int i = 2; i <= 6; ++i)
             r += rang(i % 2 == 0 ? tc[2] : tc[1], H(Texte(libelles[i - 2])),
