@@ -1,4 +1,5 @@
 #include "model/oTraducteur.h"
+#include "model/Rang.h"
 
 #include <exception>
 
@@ -128,4 +129,13 @@ std::string TraduireFormat(int id, std::initializer_list<TVarRec> args)
 {
     const TTraducteur* t = Traducteur();
     return t ? t->TraduireFormat(id, args) : std::string();
+}
+
+std::string TraduireRang(int rang)
+{
+    if (rang == 1)
+        return Traduire(166);
+    const int unite = rang % 10, dizaine = rang % 100 / 10;
+    const int id = dizaine == 1 || unite == 0 || unite > 3 ? 139 : 4699 + unite;
+    return TraduireFormat(id, {rang});
 }

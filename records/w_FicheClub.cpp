@@ -92,6 +92,20 @@ Tf_FicheClub::Tf_FicheClub(TComponent* AOwner) : TBrivantelForm(AOwner)
     cb_Entraineur = Liste(this, f2, "cb_Entraineur", 110, 60, 172);
     b_FicheEntr = Bouton(this, f2, "b_FicheEntr", 288, 59, 76, 1019);
     b_CreeEntr = Bouton(this, f2, "b_CreeEntr", 370, 59, 76, 900);
+    {
+        // The two buttons as wide as their captions need, ending at the right
+        // edge; the coach box takes what is left.
+        TBitmap mesure(1, 1);
+        mesure.Canvas().Font = b_FicheEntr->Font();
+        int x = 446;
+        for (TBoutonCopie* b : {b_CreeEntr, b_FicheEntr}) {
+            const int w = std::max(76, mesure.Canvas().TextWidth(b->Caption()) + 14);
+            x -= w;
+            b->SetBounds(x, b->Top(), w, b->Height());
+            x -= 6;
+        }
+        cb_Entraineur->SetWidth(x - cb_Entraineur->Left());
+    }
     Etiquette(this, f2, "Label3", 8, 89, 1464);
     m_Adresse = new TMemo(this);
     m_Adresse->SetName("m_Adresse");

@@ -225,8 +225,23 @@ void Tf_FicheJoueur::ConstruitControles()
     sg_Historique->SetFixedRows(1);
     sg_Historique->SetFixedCols(0);
     sg_Historique->SetDefaultRowHeight(18);
-    const int largeurs[7] = {50, 125, 120, 35, 25, 25, 25};
+    int largeurs[7] = {50, 125, 120, 35, 25, 25, 25};
     const int entetes[7] = {350, 176, 604, 67, 68, 632, 68};
+    {
+        // the figures' columns as wide as their headings; the two name
+        // columns give up what they take
+        TBitmap mesure(1, 1);
+        mesure.Canvas().Font = sg_Historique->Font();
+        int pris = 0;
+        for (int c = 3; c < 7; ++c)
+        {
+            const int w = std::max(largeurs[c], mesure.Canvas().TextWidth(Texte(entetes[c])) + 10);
+            pris += w - largeurs[c];
+            largeurs[c] = w;
+        }
+        largeurs[1] -= pris / 2;
+        largeurs[2] -= pris - pris / 2;
+    }
     for (int c = 0; c < 7; ++c)
     {
         sg_Historique->SetColWidths(c, largeurs[c]);

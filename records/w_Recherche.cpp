@@ -199,8 +199,14 @@ Tf_Recherche::Tf_Recherche(TComponent* AOwner) : TFootForm(AOwner)
     e_AgeAnnee = Saisie(this, haut, "e_AgeAnnee", 472, 104, 50);
     // The birth date boxes are named underneath.
     const std::pair<TEdit*, std::string> dates[] = {{e_AgeJour, Texte(3910, "jour")}, {e_AgeMois, Texte(3911, "mois")}, {e_AgeAnnee, Texte(3912, L1("Année"))}};
-    for (const auto& [boite, legende] : dates)
-        Etiquette(this, haut, "l_" + boite->Name().substr(2), boite->Left(), 128, 0)->SetCaption(legende);
+    // each box as wide as its name at least, so that names never run together
+    int x = e_AgeJour->Left();
+    for (const auto& [boite, legende] : dates) {
+        boite->SetLeft(x);
+        TLabel* l = Etiquette(this, haut, "l_" + boite->Name().substr(2), x, 128, 0);
+        l->SetCaption(legende);
+        x += std::max(boite->Width(), l->Width()) + 8;
+    }
     b_Rechercher = Bouton(this, haut, "b_Rechercher", 646, 26, 104, 841);
     b_Verifier = Bouton(this, haut, "b_Verifier", 646, 60, 104, 741);
     b_Rechercher->OnClick = [this](TObject* s) { b_RechercherClick(s); };

@@ -1,5 +1,9 @@
 #include "results/Controles.h"
 
+#include <algorithm>
+#include <limits>
+
+#include "platform/gui/Controls.h"
 #include "platform/gui/StdCtrls.h"
 #include "ui/Bouton.h"
 #include "ui/Dessin.h"
@@ -85,6 +89,25 @@ TFondCopie* Fond(TComponent* owner, TWinControl* parent, const char* nom, const 
     f->SetBounds(x, y, w, h);
     f->SetParent(parent);
     return f;
+}
+
+void RangeColonnes(const std::vector<std::vector<TControl*>>& colonnes, int droite, int ecart)
+{
+    int fin = std::numeric_limits<int>::min();
+    TControl* dernier = nullptr;
+    for (const auto& colonne : colonnes) {
+        int gauche = std::numeric_limits<int>::max();
+        for (TControl* c : colonne)
+            gauche = std::min(gauche, c->Left());
+        const int decalage = fin == std::numeric_limits<int>::min() ? 0 : std::max(0, fin + ecart - gauche);
+        for (TControl* c : colonne) {
+            c->SetLeft(c->Left() + decalage);
+            fin = std::max(fin, c->Left() + c->Width());
+            dernier = c;
+        }
+    }
+    if (dernier && droite > dernier->Left() + 20)
+        dernier->SetWidth(droite - dernier->Left());
 }
 
 }  // namespace resultats

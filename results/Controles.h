@@ -2,12 +2,14 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/gui/Graphics.h"
 
 class TBoutonCopie;
 class TCadre;
 class TComponent;
+class TControl;
 class TEdit;
 class TEditRond;
 class TFondCopie;
@@ -36,5 +38,10 @@ TEdit* Petit(TComponent* owner, TWinControl* parent, const char* nom, int x, int
 // A skinned panel copying the master `maitre`.
 TFondCopie* Fond(TComponent* owner, TWinControl* parent, const char* nom, const char* maitre, int x, int y, int w,
                  int h);
+// Lays out a row of columns left to right, each a caption and the boxes under
+// it (moved together): a column starts at least `ecart` pixels after the
+// caption and boxes of the one before, so that captions of any length never
+// run into each other; the last box of the last column ends at `droite`.
+void RangeColonnes(const std::vector<std::vector<TControl*>>& colonnes, int droite, int ecart = 8);
 
 }  // namespace resultats

@@ -120,11 +120,15 @@ void Tf_ButeursFoot::AfficheLibelles()
     mi_Penalty->SetCaption(Texte(1639, "Penalty"));
     mi_Coupfranc->SetCaption(Texte(1638, "Coup franc"));
     mi_Aucun->SetCaption(Texte(108, "Aucun"));
+    Place();
     EnChargement = 0;
 }
 
 void Tf_ButeursFoot::Place()
 {
+    // the header's captions as long as their language makes them
+    resultats::RangeColonnes({{Label6, e_NoteArbitre}, {Label5, e_NoteMatch}, {Label7, e_add1, e_add2}, {Label3, cb_Stade}},
+                             entete_->Width() - 6);
     const int largeur = ClientWidth(), haut = ClientHeight();
     const int w = std::max(60, (largeur - 2 * 133 - 10) / 2);
     entete_->SetLeft(std::max(133, (largeur - entete_->Width()) / 2));

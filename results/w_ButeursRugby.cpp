@@ -109,11 +109,16 @@ void Tf_ButeursRugby::AfficheLibelles()
     TLabel* labels[4] = {Label6, Label7, Label8, Label9};
     for (int k = 0; k < 4; ++k)
         labels[k]->SetCaption(Texte(ids[k], labels[k]->Caption()));
+    Place();
     EnChargement = 0;
 }
 
 void Tf_ButeursRugby::Place()
 {
+    // the header's captions as long as their language makes them
+    auto legende = [this](const char* nom) { return dynamic_cast<TControl*>(FindComponent(nom)); };
+    if (TControl *note = legende("Label3"), *match = legende("Label5"), *stade = legende("Label4"); note && match && stade)
+        resultats::RangeColonnes({{note, e_NoteArbitre}, {match, e_NoteMatch}, {stade, cb_Stade}}, entete_->Width() - 6);
     const int largeur = ClientWidth(), haut = ClientHeight();
     const int w = std::max(60, (largeur - 2 * 133 - 10) / 2);
     entete_->SetLeft(std::max(133, (largeur - entete_->Width()) / 2));

@@ -82,13 +82,13 @@ Tf_AjoutEquipeCoupe::Tf_AjoutEquipeCoupe(TComponent* AOwner) : TBrivantelForm(AO
     cb_AjoutEquipe->SetBounds(10, 32, 220, 22);
     cb_AjoutEquipe->MinLengthComplete = 1;
     cb_AjoutEquipe->SetParent(this);
-    b_Ajouter = Bouton(this, this, "b_Ajouter", "BoutonOrange", 240, 28, 110, "Ajouter");
+    b_Ajouter = Bouton(this, this, "b_Ajouter", "BoutonOrange", 240, 28, 110, Traduire(932));
     b_Ajouter->OnClick = [this](TObject* s) { b_AjouterClick(s); };
     lb_EquipesPresentes = new TListBox(this);
     lb_EquipesPresentes->SetName("lb_EquipesPresentes");
     lb_EquipesPresentes->SetBounds(10, 64, 340, 210);
     lb_EquipesPresentes->SetParent(this);
-    b_Continuer = Bouton(this, this, "b_Continuer", "BoutonOrange", 125, 288, 110, "Continuer");
+    b_Continuer = Bouton(this, this, "b_Continuer", "BoutonOrange", 125, 288, 110, Traduire(27));
     b_Continuer->ModalResult = mrOk;
     DoCreate();
 }

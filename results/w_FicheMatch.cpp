@@ -9,6 +9,7 @@
 #include "model/Saison.h"
 #include "model/Utilities.h"
 #include "model/oTraducteur.h"
+#include "model/Rang.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/Menus.h"
@@ -78,10 +79,8 @@ void Classement(TSaison* saison, int equipe, int cote, bool general, TChiffresFi
         r = Rang(calcul, equipe);
     }
     f.Place = TraduireFormat(234, {lieu});
-    if (r == 0)
-        f.Place = Joint(f.Place, Traduire(166));
-    else if (r > 0)
-        f.Place = Joint(f.Place, TraduireFormat(139, {r + 1}));
+    if (r >= 0)
+        f.Place = Joint(f.Place, TraduireRang(r + 1));
     f.AvecNuls = saison->StatApplicable(2) != 0;
     const bool buts = saison->StatApplicable(8) != 0;
     static const int textes[2][5][2] = {{{235, 236}, {237, 238}, {239, 240}, {241, 242}, {243, 244}},
@@ -136,8 +135,8 @@ void DerniersMatchs(TSaison* saison, int equipe, int cote, bool restreint, bool 
         if (restreint && s % 2 != cote - 1)
             return;
         TChiffresFiche::TLigneMatch l;
-        l.Domicile = CasseTitre(saison->NomEquipeCourant(c->ValeurMatch(n, 4 * m + 1)));
-        l.Exterieur = CasseTitre(saison->NomEquipeCourant(c->ValeurMatch(n, 4 * m + 3)));
+        l.Domicile = saison->NomEquipeCourant(c->ValeurMatch(n, 4 * m + 1));
+        l.Exterieur = saison->NomEquipeCourant(c->ValeurMatch(n, 4 * m + 3));
         l.ScoreDomicile = c->ValeurMatch(n, 4 * m + 2);
         l.ScoreExterieur = c->ValeurMatch(n, 4 * m + 4);
         f.Matchs.push_back(l);

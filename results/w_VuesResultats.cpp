@@ -12,6 +12,7 @@
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/Menus.h"
+#include "platform/gui/Pictures.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
 #include "results/Controles.h"
@@ -200,9 +201,18 @@ void RemplitRecap(TGridModel& grille, TColorGridBase& cellules, TSaison& saison,
     for (int k = 1; k <= n; ++k)
         cellules.ChangeLargeurColonne(k, largeur);
     cellules.RemplitCellule(0, 0, "", 0, 1, Couleur(couleurs, 21), clWhite, false);
+    std::vector<std::string> noms;
+    for (int p = 0; p < n; ++p)
+        noms.push_back(saison.NomEquipeComplet(c.IdEquipe(p), &c));
     for (int p = 0; p < n; ++p) {
-        const std::string nom = saison.NomEquipeComplet(c.IdEquipe(p), &c);
-        cellules.RemplitCellule(p + 1, 0, Copy(nom, 1, 3) + ".", 1, 1, Couleur(couleurs, 21), clWhite, true);
+        const std::string& nom = noms[static_cast<size_t>(p)];
+        // the first three letters, more where another team starts the same way
+        size_t lettres = 3;
+        for (const std::string& autre : noms)
+            while (&autre != &nom && lettres < nom.size() && autre.compare(0, lettres, nom, 0, lettres) == 0)
+                ++lettres;
+        const std::string titre = lettres < nom.size() ? nom.substr(0, lettres) + "." : nom;
+        cellules.RemplitCellule(p + 1, 0, titre, 1, 1, Couleur(couleurs, 21), clWhite, true);
         cellules.RemplitCellule(0, p + 1, nom, 0, 1, Couleur(couleurs, 21), clWhite, true);
         for (int q = 0; q < n; ++q) {
             const auto& x = cellule[static_cast<size_t>(p * n + q)];
@@ -212,6 +222,21 @@ void RemplitRecap(TGridModel& grille, TColorGridBase& cellules, TSaison& saison,
                 cellules.RemplitCellule(q + 1, p + 1, x.first < 0 ? "-" : IntToStr(x.first) + " - " + IntToStr(x.second),
                                         1, 1, Couleur(couleurs, 24), Couleur(couleurs, 22), false);
         }
+    }
+    // each column as wide as its heading and its widest score, in the grid's font
+    TBitmap mesure(1, 1);
+    TCanvas& canvas = mesure.Canvas();
+    if (auto* g = dynamic_cast<TColorStringGrid*>(&cellules))
+        canvas.Font = g->Font();
+    else if (auto* m = dynamic_cast<TColorGridModel*>(&cellules))
+        canvas.Font = m->Font();
+    for (int k = 1; k <= n; ++k) {
+        canvas.Font.SetStyle(fsBold);
+        int w = canvas.TextWidth(cellules.LitCellule(k, 0));
+        canvas.Font.SetStyle(0u);
+        for (int r = 1; r <= n; ++r)
+            w = std::max(w, canvas.TextWidth(cellules.LitCellule(k, r)));
+        cellules.ChangeLargeurColonne(k, std::max(largeur, w + 6));
     }
 }
 

@@ -61,8 +61,9 @@ void Tf_OptionStat::PrepareDisposition(int texte1, int texte2, int texte3)
     for (TControl* c : std::initializer_list<TControl*>{Label50, UpDown34, UpDown34->Associate(), Label51, UpDown35,
                                                          UpDown35->Associate()})
         c->SetVisible(false);
+    // the two entry boxes move up into the hidden row, one above the other
     cb_NumMaillot->SetTop(34);
-    cb_Preremplir->SetTop(34);
+    cb_Preremplir->SetTop(60);
     FondParamClassement->SetHeight(211);
     Label42->SetCaption(Traduire(texte1));
     Label43->SetCaption(Traduire(texte2));

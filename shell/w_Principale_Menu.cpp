@@ -8,12 +8,15 @@
 #include "model/Saison.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ActnList.h"
+#include "platform/gui/Pictures.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/Strings.h"
 #include "shell/Globales.h"
 #include "shell/Parametres.h"
 #include "shell/w_Principale.h"
+
+#include "platform/gui/Pictures.h"
 #include "ui/Fond.h"
 
 namespace {
@@ -297,6 +300,20 @@ void Tf_Principale::RafraichitMenu(bool a, bool b)
     }
     fc_Menu->SetVisible(MenuGauche);
     sp_Menu->SetVisible(MenuGauche);
+    if (MenuGauche)
+    {
+        // The menu panel widens (never narrows) to show its longest entry
+        // whole, up to a third of the window.
+        TBitmap mesure(1, 1);
+        mesure.Canvas().Font = tv_Menu->Font();
+        mesure.Canvas().Font.SetStyle(fsBold);
+        int largeur = 0;
+        for (TTreeNode* n = tv_Menu->Items().GetFirstNode(); n; n = n->GetNext())
+            largeur = std::max(largeur, (n->Level() + 1) * tv_Menu->Indent() + mesure.Canvas().TextWidth(n->Text()));
+        const int voulue = std::min(largeur + 20 + 24, std::max(200, ClientWidth() / 3));
+        if (voulue > fc_Menu->Width())
+            fc_Menu->SetWidth(voulue);
+    }
     if (!MenuHaut && !MenuSimple)
     {
         MenuDerniers = MenuChampionnats = Menu205 = MenuOptions = nullptr;

@@ -59,13 +59,16 @@ Tf_MessageUtil::Tf_MessageUtil(TComponent* AOwner) : TBrivantelForm(AOwner)
 
     TBoutonCopie** boutons[4] = {&BoutonCopie1, &BoutonCopie2, &BoutonCopie3, &BoutonCopie4};
     const char* legendes[4] = {"Oui", "Valider", "Non", "Annuler"};
+    // in the language of the interface, the French ones when no language file is there
+    static const int textes[4] = {121, 123, 126, 125};
     for (int i = 0; i < 4; ++i)
     {
         auto* b = new TBoutonCopie(this);
         b->SetName("BoutonCopie" + IntToStr(i + 1));
         if (Dessin)
             b->SetModele(Dessin->BoutonOrange);
-        b->SetCaption(L1(legendes[i]));
+        const std::string traduit = Traduire(textes[i]);
+        b->SetCaption(traduit.empty() ? L1(legendes[i]) : traduit);
         b->Font().SetStyle(fsBold);
         b->SetDecalX(-1);
         b->SetDecalY(-3);

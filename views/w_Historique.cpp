@@ -6,6 +6,7 @@
 
 #include "engine/historique.h"
 #include "model/Saison.h"
+#include "platform/gui/Pictures.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/Menus.h"
@@ -613,6 +614,20 @@ void Tf_Historique::RemplitTableau(int i)
             sg_recap->RemplitCellule(c + 1, r + 1, texte, 1, 1, t, f, false);
         }
     }
+    // each column as wide as its heading and its widest score
+    TBitmap mesure(1, 1);
+    mesure.Canvas().Font = sg_recap->Font();
+    int total = 90;
+    for (int k = 1; k <= n; ++k) {
+        mesure.Canvas().Font.SetStyle(fsBold);
+        int w = mesure.Canvas().TextWidth(sg_recap->LitCellule(k, 0));
+        mesure.Canvas().Font.SetStyle(0u);
+        for (int r = 1; r <= n; ++r)
+            w = std::max(w, mesure.Canvas().TextWidth(sg_recap->LitCellule(k, r)));
+        sg_recap->SetColWidths(k, std::max(35, w + 6));
+        total += sg_recap->ColWidths(k);
+    }
+    sg_recap->SetWidth(total);
 }
 
 void Tf_Historique::RemplitClassement(int i)

@@ -230,7 +230,11 @@ Tf_Prevision::Tf_Prevision(TComponent* AOwner) : TFootForm(AOwner)
         label("%", 506, y + 2, 20);
         label(Texte(avant, L1(texteAvant)), 450, y + 28, 150);
         TUpDown* n = facteur(nombre, 600, y + 26, defNombre, 99);
-        label(Texte(apres, L1(texteApres)), 656, y + 28, 110);
+        // what follows the count wraps onto a second line when it is long
+        TLabel* suite = label(Texte(apres, L1(texteApres)), 656, y + 22, 100);
+        suite->SetAutoSize(false);
+        suite->SetWordWrap(true);
+        suite->SetBounds(656, y + 22, 100, 34);
         return std::pair{p, n};
     };
     std::tie(ud_PourcForme, ud_nMatchForme) =

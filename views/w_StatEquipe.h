@@ -86,6 +86,9 @@ public:
     ~Tf_StatEquipe() override;
 
     const TClasseStatEquipe& Classe() const { return classe_; }
+    // The heading of a kind's section of the players page (HTML and print):
+    // the caption of the radio that ranks it.
+    std::string TitreSection(int type) const;
 
     // ---- entry points of the main window ----
     void ChoisitEquipe(int position);
@@ -281,12 +284,12 @@ protected:
     // The ranking kinds of the sport's radios, in test order.
     std::vector<std::pair<TRondCoche*, int>> TypesRadios;
     void MiseEnPage();
-    // The players page as an HTML page: a heading and the team's ranking of
-    // its kind per section.
-    void EcritSectionsHTML(const std::string& nomFichier, const std::vector<std::pair<std::string, int>>& sections);
+    // The players page as an HTML page: per kind, the caption of its radio as
+    // the heading and the team's ranking of that kind.
+    void EcritSectionsHTML(const std::string& nomFichier, const std::vector<int>& types);
     // The same sections on the printer, six to a page in two columns, each
     // its heading above the ranking.
-    void ImprimeSections(const std::vector<std::pair<std::string, int>>& sections);
+    void ImprimeSections(const std::vector<int>& types);
     // The goals page's texts of the sports that count points or tries.
     void TextesButs(int statut, int bouton);
 

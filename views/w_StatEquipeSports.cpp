@@ -361,17 +361,9 @@ void Tf_StatEquipeBasket::AfficheButsEncaisses()
     TextesButs(505, 1089);
 }
 
-std::vector<std::pair<std::string, int>> Tf_StatEquipeBasket::SectionsJoueurs()
+std::vector<int> Tf_StatEquipeBasket::SectionsJoueurs()
 {
-    return {{"    Point", 14},
-                                   {L1("    <BR><BR>Tir à 2 points"), 18},
-                                   {L1("    <BR><BR>Tir à 3 points"), 19},
-                                   {"    <BR><BR>Lancers franc", 20},
-                                   {"    <BR><BR>Balles perdues", 26},
-                                   {"    <BR><BR>Interceptions", 23},
-                                   {"    <BR><BR>Contres", 24},
-                                   {"    <BR><BR>Passes Decisives", 25},
-                                   {"    <BR><BR>Rebonds", 28}};
+    return {14, 18, 19, 20, 26, 23, 24, 25, 28};
 }
 
 void Tf_StatEquipeBasket::EnregistreJoueursHTML(const std::string& nomFichier)
@@ -454,23 +446,10 @@ void Tf_StatEquipeHand::AfficheButsEncaisses()
     TextesButs(505, 1089);
 }
 
-std::vector<std::pair<std::string, int>> Tf_StatEquipeHand::SectionsJoueurs()
+std::vector<int> Tf_StatEquipeHand::SectionsJoueurs()
 {
     // one section per radio kind, in the radios' order
-    return {{"    " + Texte(1544), 50},
-                                   {"    <BR><BR>" + Texte(1497), 51},
-                                   {"    <BR><BR>" + Texte(1498), 52},
-                                   {"    <BR><BR>" + Texte(1499), 53},
-                                   {"    <BR><BR>" + Texte(1545), 56},
-                                   {"    <BR><BR>" + Texte(1552), 57},
-                                   {"    <BR><BR>" + Texte(1534), 58},
-                                   {"    <BR><BR>" + Texte(1536), 59},
-                                   {"    <BR><BR>" + Texte(299), 25},
-                                   {"    <BR><BR>" + Texte(580), 26},
-                                   {"    <BR><BR>" + Texte(577), 23},
-                                   {"    <BR><BR>" + Texte(103), 47},
-                                   {"    <BR><BR>" + Texte(1500), 48},
-                                   {"    <BR><BR>" + Texte(1496), 49}};
+    return {50, 51, 52, 53, 56, 57, 58, 59, 25, 26, 23, 47, 48, 49};
 }
 
 void Tf_StatEquipeHand::EnregistreJoueursHTML(const std::string& nomFichier)

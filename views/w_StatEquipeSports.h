@@ -33,7 +33,7 @@ public:
     void EnregistreJoueursHTML(const std::string& nomFichier) override;
     void ImprimeJoueurs() override;
     // The players page's rankings: HTML heading and kind.
-    static std::vector<std::pair<std::string, int>> SectionsJoueurs();
+    static std::vector<int> SectionsJoueurs();
 
     TRondCoche* rc_BallePerdu;
     TRondCoche* rc_EffLF;
@@ -54,7 +54,7 @@ public:
     void EnregistreJoueursHTML(const std::string& nomFichier) override;
     void ImprimeJoueurs() override;
     // The players page's rankings: HTML heading and kind.
-    static std::vector<std::pair<std::string, int>> SectionsJoueurs();
+    static std::vector<int> SectionsJoueurs();
 
     TRondCoche* rc_BallePerdu;
     TRondCoche* rc_EffPenalty;

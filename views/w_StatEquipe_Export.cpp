@@ -8,6 +8,7 @@
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
 #include "model/ListesJoueurs.h"
+#include "model/Rang.h"
 #include "model/Saison.h"
 #include "model/Stades.h"
 #include "model/Utilities.h"
@@ -19,6 +20,7 @@
 #include "platform/rtl/Format.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
+#include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
 #include "ui/Editeur.h"
 #include "ui/Fond.h"
@@ -182,29 +184,25 @@ void Tf_StatEquipe::ImprimeJoueurs()
     }
 }
 
-void Tf_StatEquipe::ImprimeSections(const std::vector<std::pair<std::string, int>>& sections)
+void Tf_StatEquipe::ImprimeSections(const std::vector<int>& types)
 {
     TPrinter& p = Printer();
     TCanvas& c = p.Canvas();
     const int W = p.PageWidth(), Hp = p.PageHeight();
     const int marge = W / 40, largeur = (W - marge) / 2, hauteur = Hp / 3;
-    for (size_t i = 0; i < sections.size(); ++i) {
+    for (size_t i = 0; i < types.size(); ++i) {
         const int place = static_cast<int>(i % 6);
         if (i > 0 && place == 0)
             p.NewPage();
         const int x = (place / 3) * (largeur + marge), y = (place % 3) * hauteur;
-        // the heading as the HTML page shows it, without its line breaks
-        std::string titre = sections[i].first;
-        for (size_t k; (k = titre.find("<BR>")) != std::string::npos;)
-            titre.erase(k, 4);
-        titre = Trim(titre);
+        const std::string titre = TitreSection(types[i]);
         c.Brush.SetStyle(bsClear);
         c.Font.SetColor(clBlack);
         c.TextOut(x, y, titre);
         const int haut = c.TextHeight(titre) * 5 / 4;
         sg_Buteur->InitColonnes();
         AfficheClassementEquipe(Saison, IdEquipe(), CadreParam->ListeChoisie(), Couleurs, *sg_Buteur,
-                                CadreParam->Premiere(), CadreParam->Derniere(), sections[i].second);
+                                CadreParam->Premiere(), CadreParam->Derniere(), types[i]);
         sg_Buteur->DessineSurCanvas(c, Rect(x, y + haut, x + largeur, y + hauteur - marge / 2));
     }
 }
@@ -329,16 +327,31 @@ void Tf_StatEquipe::EnregistreParcoursHTML(const std::string& nomFichier)
     EcritPage(nomFichier, t);
 }
 
-void Tf_StatEquipe::EcritSectionsHTML(const std::string& nomFichier,
-                                      const std::vector<std::pair<std::string, int>>& sections)
+std::string Tf_StatEquipe::TitreSection(int type) const
+{
+    // each section is titled as the radio that ranks its kind; the kinds of
+    // football that a sport ranks without a radio keep their names
+    static const std::pair<int, int> sansRadio[] = {{0, 498}, {5, 918}, {1, 103}, {2, 104}};
+    std::string titre;
+    for (const auto& [genre, texte] : sansRadio)
+        if (genre == type)
+            titre = Texte(texte);
+    for (const auto& [radio, genre] : TypesRadios)
+        if (genre == type)
+            titre = radio->Caption();
+    return titre;
+}
+
+void Tf_StatEquipe::EcritSectionsHTML(const std::string& nomFichier, const std::vector<int>& types)
 {
     std::string t = "<HTML>\r\n  <HEAD>\r\n    " + MetaCharset() +
                     "\r\n    <TITLE></TITLE>\r\n  </HEAD>\r\n  <BODY BGCOLOR = #80CCFE>\r\n";
-    for (const auto& [titre, type] : sections) {
+    for (const int type : types) {
         TColorGridModel g;
         AfficheClassementEquipe(Saison, IdEquipe(), CadreParam->ListeChoisie(), Couleurs, g, CadreParam->Premiere(),
                                 CadreParam->Derniere(), type);
-        t += titre + "\r\n" + g.TexteHTML(false) + "\r\n";
+        t += std::string(type == types.front() ? "    " : "    <BR><BR>") + H(TitreSection(type)) + "\r\n" +
+             g.TexteHTML(false) + "\r\n";
     }
     t += "  </BODY>\r\n</HTML>\r\n";
     EcritPage(nomFichier, t);
@@ -346,10 +359,7 @@ void Tf_StatEquipe::EcritSectionsHTML(const std::string& nomFichier,
 
 void Tf_StatEquipe::EnregistreJoueursHTML(const std::string& nomFichier)
 {
-    EcritSectionsHTML(nomFichier, {{"    Buteurs", 0},
-                                   {"    <BR><BR>Passeurs", 5},
-                                   {"    <BR><BR>Avertis", 1},
-                                   {"    <BR><BR>Exclus", 2}});
+    EcritSectionsHTML(nomFichier, {0, 5, 1, 2});
 }
 
 void Tf_StatEquipe::SauveRepartitionPNG(TGraphe& a, TGraphe& b, TColor fond) const
@@ -494,7 +504,7 @@ void Tf_StatEquipe::ExecuteFonction(const std::string& Nom, const TStringList& P
              H(Texte(kind == 1 ? 855 : kind == 2 ? 759 : 763)) + "</font></td>\r\n</tr>\r\n";
         r += "<tr bgcolor=\"" + tc[1] + "\">\r\n<td><font color=\"" + tc[4] + "\">" + H(Texte(856)) +
              "</font></td>\r\n    <td><font color=\"" + tc[4] + "\">" +
-             H(ligne == 0 ? Texte(166) : TraduireFormat(139, {ligne + 1})) + "</font></td>\r\n  </tr>\r\n";
+             H(TraduireRang(ligne + 1)) + "</font></td>\r\n  </tr>\r\n";
         static const int libelles[5] = {852, 853, 854, 857, 858};
         for (int i = 2; i <= 6; ++i)
             r += rang(i % 2 == 0 ? tc[2] : tc[1], H(Texte(libelles[i - 2])),

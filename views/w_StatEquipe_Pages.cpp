@@ -10,6 +10,7 @@
 #include "model/Joueurs.h"
 #include "model/ListeDonnees.h"
 #include "model/ListesJoueurs.h"
+#include "model/Rang.h"
 #include "model/Saison.h"
 #include "model/Utilities.h"
 #include "platform/gui/ComCtrls.h"
@@ -265,7 +266,7 @@ void Tf_StatEquipe::AfficheClassements()
         int r = 0;
         while (r < n && calcul.ValeurLigne(r, 1) != equipe_)
             ++r;
-        v[0]->SetCaption(r >= n ? std::string("-") : r == 0 ? Texte(166) : TraduireFormat(139, {r + 1}));
+        v[0]->SetCaption(r >= n ? std::string("-") : TraduireRang(r + 1));
         for (int k = 2; k <= 6; ++k)
             v[static_cast<size_t>(k - 1)]->SetCaption(
                 IntToStr(static_cast<int16_t>(calcul.ValeurTotal(equipe_, k))));

@@ -212,7 +212,7 @@ void Tf_Statistique::AfficheSeries(TSaison* saison, int lieu, TTablesStatistique
         for (int i = 0; i < lignes; ++i) {
             const Entree& x = e[static_cast<size_t>(i)];
             const std::string nom = saison->NomEquipePosition(x.position);
-            Ligne(*t, i + 1, x.enCours ? CasseTitre(nom) + " (en cours)" : nom, x.valeur, suivie == x.position,
+            Ligne(*t, i + 1, x.enCours ? nom + " " + Texte(4703) : nom, x.valeur, suivie == x.position,
                   couleurs);
         }
     }

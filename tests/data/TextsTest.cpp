@@ -2,10 +2,12 @@
 // has a text in both languages, and every formatted text formats with the
 // arguments its callers give.
 #include <map>
+#include <memory>
 #include <set>
 
 #include "DataFolder.h"
 #include "model/oTraducteur.h"
+#include "model/Rang.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Format.h"
@@ -329,4 +331,24 @@ TEST_F(Texts, StatisticCaptionsNameTheirFigures)
         for (int id : {68, 1127, 302, 1531, 1492, 1532, 587, 585, 586, 1495, 1493, 1494})
             EXPECT_TRUE(hand.insert(t->Traduire(id)).second) << id;
     }
+}
+
+// A place in the standings reads as an ordinal in each language: the English
+// ending follows the last digits.
+TEST_F(Texts, PlacesReadAsOrdinals)
+{
+    const struct
+    {
+        int rang;
+        const char *fr, *en;
+    } places[] = {{1, "1er", "1st"},     {2, "2e", "2nd"},     {3, "3e", "3rd"},     {4, "4e", "4th"},
+                  {10, "10e", "10th"},   {11, "11e", "11th"},  {12, "12e", "12th"},  {13, "13e", "13th"},
+                  {21, "21e", "21st"},   {22, "22e", "22nd"},  {23, "23e", "23rd"},  {111, "111e", "111th"},
+                  {101, "101e", "101st"}};
+    for (const char* lang : kLanguages) {
+        InstalleTraducteur(std::make_unique<TTraducteur>(LanguageFile(lang)));
+        for (const auto& p : places)
+            EXPECT_EQ(TraduireRang(p.rang), lang == std::string("fr") ? p.fr : p.en) << lang << " " << p.rang;
+    }
+    InstalleTraducteur(nullptr);
 }

@@ -137,8 +137,9 @@ TEST(FicheMatch, CardShowsFiguresSeriesAndLastMatches)
     } cas[] = {
         {0, 1, false, {TraduireFormat(161, {2, dom}), TraduireFormat(246, {2, dom}), TraduireFormat(250, {2, dom})},
          {"Olympique Brivant", "Olympique Brivant"}},
+        // names as typed ("AS", never recapitalised)
         {0, 1, true, {TraduireFormat(161, {3, ""}), TraduireFormat(246, {3, ""}), TraduireFormat(250, {3, ""})},
-         {"Olympique Brivant", "As Corvelle", "Olympique Brivant"}},
+         {"Olympique Brivant", "AS Corvelle", "Olympique Brivant"}},
         {1, 2, false, {TraduireFormat(240, {1, ext}), TraduireFormat(247, {1, ext}), TraduireFormat(251, {1, ext})},
          {"Olympique Brivant"}},
         {1, 2, true, {TraduireFormat(238, {1, ""}), TraduireFormat(245, {1, ""}), TraduireFormat(248, {3, ""})},
@@ -201,7 +202,7 @@ TEST(FicheMatch, CardShowsFiguresSeriesAndLastMatches)
     std::vector<std::string> d;
     for (const auto& m : Tf_FicheMatch::Chiffres(v.saison.get(), 0, 1, true, true).Matchs)
         d.push_back(m.Domicile);
-    EXPECT_EQ(d, (std::vector<std::string>{"As Corvelle", "Olympique Brivant", "Olympique Brivant"}));
+    EXPECT_EQ(d, (std::vector<std::string>{"AS Corvelle", "Olympique Brivant", "Olympique Brivant"}));
 }
 
 TEST(FicheMatch, SportsAndNeutralGround)

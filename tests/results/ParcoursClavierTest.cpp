@@ -374,7 +374,10 @@ TEST(MenuTree, ClicksOnTheSelectedEntryCurrentMatchAndScrollKept)
     ASSERT_NE(f->tv_Menu->TopItem(), nullptr);
     EXPECT_EQ(f->tv_Menu->TopItem()->Text(), texteHaut);
 
-    // A cut entry shows its whole caption on hover.
+    // A cut entry (the panel narrowed as the user may drag it) shows its
+    // whole caption on hover.
+    f->fc_Menu->SetWidth(130);
+    kit::Process(10);
     TTreeNode* coupe = nullptr;
     for (TTreeNode* n = f->tv_Menu->Items().GetFirstNode(); n && !coupe; n = n->GetNext())
         if (n->DisplayRect(true).Right > f->tv_Menu->ClientWidth() && n->DisplayRect(true).Top >= 0 &&

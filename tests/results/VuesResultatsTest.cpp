@@ -8,6 +8,7 @@
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Menus.h"
+#include "platform/gui/Pictures.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
 #include "results/Resultats.h"
@@ -137,6 +138,15 @@ TEST(VuesResultats, CrossTableCellsAndItsTemplateFunction)
     EXPECT_EQ(f->sg_recap->LitCellule(i + 1, i + 1), "");
     EXPECT_EQ(f->sg_recap->LitCellule(1, 0), Copy(s->NomEquipePosition(0), 1, 3) + ".");
     kit::GrabToPng(f.get(), "resultats_recap");
+    // Every score and heading shows whole in its column.
+    TBitmap mesure(1, 1);
+    mesure.Canvas().Font = f->sg_recap->Font();
+    for (int k = 1; k < f->sg_recap->ColCount(); ++k)
+        for (int r = 0; r < f->sg_recap->RowCount(); ++r) {
+            mesure.Canvas().Font.SetStyle(r == 0 ? static_cast<TFontStyles>(fsBold) : 0u);
+            EXPECT_LE(mesure.Canvas().TextWidth(f->sg_recap->LitCellule(k, r)) + 4, f->sg_recap->ColWidths(k))
+                << f->sg_recap->LitCellule(k, r);
+        }
     // With one cell per pairing the first meeting stays in the lower position's row.
     c->SetOption(11, 2);
     f->Affiche();

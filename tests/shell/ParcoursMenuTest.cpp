@@ -5,6 +5,7 @@
 // action, with no error message and no exception. Each view is grabbed to
 // PNG. Afterwards the season saves and reopens unchanged.
 #include <cstdlib>
+#include <functional>
 #include <iostream>
 #include <map>
 #include <set>
@@ -15,6 +16,7 @@
 #include "files/w_ChoixLogiciel.h"
 #include "model/Championnat.h"
 #include "model/oTraducteur.h"
+#include "platform/gui/ComCtrls.h"
 #include "platform/gui/Menus.h"
 #include "platform/sys/WinInet.h"
 #include "model/MultiSport.h"
@@ -134,6 +136,7 @@ struct TReleve
     std::string DossierImages;
     std::set<std::string> Grabbees;
     std::set<std::string>* Francais = nullptr;   // French captions met, when asked
+    std::set<std::string>* Chevauchees = nullptr;   // captions overlapping or cut, when asked
 };
 
 // The names the walk's season gives its cup and its play-off.
@@ -150,6 +153,27 @@ void Repond(TReleve& r, TForm* f)
     r.Modales.push_back(classe);
     if (r.Francais)
         TextesFrancais(f, *r.Francais, NomsSaison);
+    if (r.Chevauchees) {
+        std::set<std::string> vus;
+        LegendesChevauchees(f, vus);
+        TextesRognes(f, vus);
+        // every page of its tabbed panes, the first one shown again after
+        std::function<void(TComponent*)> onglets = [&](TComponent* c) {
+            if (auto* pc = dynamic_cast<TPageControl*>(c); pc && pc->PageCount() > 1) {
+                const int avant = pc->ActivePageIndex();
+                for (int i = 0; i < pc->PageCount(); ++i) {
+                    pc->SetActivePageIndex(i);
+                    LegendesChevauchees(f, vus);
+                }
+                pc->SetActivePageIndex(avant);
+            }
+            for (int i = 0; i < c->ComponentCount(); ++i)
+                onglets(c->Components(i));
+        };
+        onglets(f);
+        for (const std::string& v : vus)
+            r.Chevauchees->insert(classe + " " + v);
+    }
     if (auto* m = dynamic_cast<Tf_MessageUtil*>(f)) {
         r.Textes.push_back(m->Label1->Caption());
         m->SetModalResult(mrCancel);
@@ -183,6 +207,60 @@ void ItemsMenu(TMenuItem* parent, std::vector<int>& ids)
             ItemsMenu(m, ids);
         else if (m->Tag >= PremiereCommande && m->Tag <= DerniereCommandeMenu)
             ids.push_back(static_cast<int>(m->Tag));
+    }
+}
+
+// What a view opens from inside: each shown button and each entry of its
+// right-click menus chosen in turn, the dialogs met answered as on the walk
+// (and looked at as it asks). Stops when the view gives way to another.
+void DialoguesInternes(FenetreEssai& f, TReleve& r)
+{
+    TForm* vue = f.Enfant;
+    std::vector<TControl*> boutons;
+    std::vector<std::pair<TPopupMenu*, TMenuItem*>> entrees;
+    std::function<void(TComponent*)> cherche = [&](TComponent* c) {
+        if (auto* b = dynamic_cast<TBoutonModele*>(c); b && Montre(b) && b->Enabled())
+            boutons.push_back(b);
+        if (auto* b = dynamic_cast<TButton*>(c); b && Montre(b) && b->Enabled())
+            boutons.push_back(b);
+        if (auto* pm = dynamic_cast<TPopupMenu*>(c)) {
+            std::function<void(TMenuItem*)> feuilles = [&](TMenuItem* m) {
+                for (int i = 0; m && i < m->Count(); ++i) {
+                    TMenuItem* e = m->Items(i);
+                    if (e->Count() > 0)
+                        feuilles(e);
+                    else if (e->Caption() != "-")
+                        entrees.emplace_back(pm, e);
+                }
+            };
+            feuilles(pm->Items());
+        }
+        for (int i = 0; i < c->ComponentCount(); ++i)
+            cherche(c->Components(i));
+    };
+    cherche(vue);
+    const size_t n = boutons.size() + entrees.size();
+    for (size_t k = 0; k < n && f.Enfant == vue && f.Saison; ++k) {
+        for (int m = 0; m < 4; ++m)
+            kit::WhenModal([&r](TForm* d) { Repond(r, d); });
+        kit::AnswerMessages(std::vector<int>(4, mrCancel));
+        try {
+            if (k < boutons.size())
+                kit::Click(boutons[k]);
+            else {
+                auto [pm, e] = entrees[k - boutons.size()];
+                if (pm->OnPopup)
+                    pm->OnPopup(pm);
+                if (e->Visible() && e->Enabled())
+                    e->Click();
+            }
+            kit::Process();
+        }
+        catch (const std::exception& e) {
+            ADD_FAILURE() << Classe(vue) << ": exception " << e.what();
+        }
+        kit::ForgetModalActions();
+        kit::ResetAnswers();
     }
 }
 
@@ -372,6 +450,9 @@ TEST_P(Parcours, EnglishInterfaceShowsNoFrenchCaptionInAnyWindow)
     std::set<std::string> francais;
     TextesFrancais(f.get(), francais, NomsSaison);
     EXPECT_TRUE(francais.empty()) << "main window: " << ::testing::PrintToString(francais);
+    std::set<std::string> menu;
+    TextesRognes(f->tv_Menu, menu);
+    EXPECT_TRUE(menu.empty()) << "tree, cut: " << ::testing::PrintToString(menu);
 
     std::vector<int> arbre;
     for (TTreeNode* n = f->tv_Menu->Items().GetFirstNode(); n; n = n->GetNext())
@@ -381,12 +462,20 @@ TEST_P(Parcours, EnglishInterfaceShowsNoFrenchCaptionInAnyWindow)
     releve.DossierImages = MakePath(kit::OutputDir(), "anglais/" + std::to_string(sport));
     ForceDirectories(releve.DossierImages);
     std::set<int> faits;
+    std::set<std::string> classesVues;
+    // Team names are data: their labels may cut them.
+    std::set<std::string> equipes;
+    if (const TDonneesChampionnat* ch = f->Saison->ChampionnatCourant())
+        for (int p = 0; p < ch->NbEquipe(); ++p)
+            equipes.insert(f->Saison->NomEquipePosition(p));
     for (const int c : arbre) {
         // closing the season, leaving, reopening: not windows
         if (c == 9 || c == 10 || c == 12 || c == 11 || !faits.insert(c).second)
             continue;
         francais.clear();
         releve.Francais = &francais;
+        std::set<std::string> internes;
+        releve.Chevauchees = &internes;
         for (int k = 0; k < 4; ++k)
             kit::WhenModal([&releve](TForm* m) { Repond(releve, m); });
         try {
@@ -405,11 +494,20 @@ TEST_P(Parcours, EnglishInterfaceShowsNoFrenchCaptionInAnyWindow)
             TextesFrancais(f->Enfant, francais, NomsSaison);
         if (f->Enfant && Attendu(c).Genre == gVue)
             kit::GrabToPng(f.get(), std::to_string(c) + "_" + Classe(f->Enfant), releve.DossierImages);
-        EXPECT_TRUE(francais.empty()) << "command " << c << ": " << ::testing::PrintToString(francais);
         std::set<std::string> rognes;
-        if (f->Enfant)
+        if (f->Enfant) {
             TextesRognes(f->Enfant, rognes);
-        EXPECT_TRUE(rognes.empty()) << "command " << c << ", cut: " << ::testing::PrintToString(rognes);
+            LegendesChevauchees(f->Enfant, rognes, equipes);
+        }
+        EXPECT_TRUE(rognes.empty()) << "command " << c << ", cut or overlapping: "
+                                    << ::testing::PrintToString(rognes);
+        // The dialogs opened from inside the view, once for each kind of view.
+        if (f->Enfant && Attendu(c).Genre == gVue && classesVues.insert(Classe(f->Enfant)).second)
+            DialoguesInternes(*f, releve);
+        releve.Chevauchees = nullptr;
+        EXPECT_TRUE(francais.empty()) << "command " << c << ": " << ::testing::PrintToString(francais);
+        EXPECT_TRUE(internes.empty()) << "command " << c << ", dialogs, cut or overlapping: "
+                                      << ::testing::PrintToString(internes);
         if (f->MenuSimple)
             f->ChoisitMenuSimple(false);
     }

@@ -8,6 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <set>
 #include <memory>
 #include <tuple>
 
@@ -557,7 +560,7 @@ TEST(StatEquipe, SportPlayersPagePrintsItsOwnRankings)
         std::string html;
         ASSERT_TRUE(ReadFileBytes(base + ".htm", html));
         const html_lu::TPage lu = html_lu::Lit(html);
-        const std::vector<std::pair<std::string, int>> sections =
+        const std::vector<int> sections =
             sport == 2 ? Tf_StatEquipeBasket::SectionsJoueurs() : Tf_StatEquipeHand::SectionsJoueurs();
         ASSERT_EQ(lu.tables.size(), sections.size());
         DeleteFile(base + ".pdf");
@@ -576,10 +579,7 @@ TEST(StatEquipe, SportPlayersPagePrintsItsOwnRankings)
         ASSERT_NE(pages, std::string::npos) << info;
         EXPECT_EQ(std::stoi(info.substr(pages + 6)), static_cast<int>((sections.size() + 5) / 6)) << info;
         for (size_t i = 0; i < sections.size(); ++i) {
-            std::string titre = sections[i].first;
-            for (size_t k; (k = titre.find("<BR>")) != std::string::npos;)
-                titre.erase(k, 4);
-            titre = Trim(titre);
+            const std::string titre = f.TitreSection(sections[i]);
             EXPECT_NE(texte.find(Cp1252ToUtf8(titre)), std::string::npos) << titre;
             // the ranking's leader and his figure, as the export has them
             ASSERT_GE(lu.tables[i].size(), 2u) << titre;
@@ -591,6 +591,61 @@ TEST(StatEquipe, SportPlayersPagePrintsItsOwnRankings)
         essai::SortieCommande("pdftoppm -r 40 -png '" + base + ".pdf' '" +
                               MakePath(kit::OutputDir(), "statequipe-joueurs-pdf-" + std::to_string(sport)) + "'");
     }
+}
+
+// In English: the places of the standings boxes are ordinals, and the players
+// page written as HTML is headed, section by section, by the captions of the
+// radios of its kinds, in each sport.
+TEST(StatEquipe, EnglishPlacesAndPlayersPageHeadings)
+{
+    InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(vues::DossierDonnees(), "texte\\Texteen.txt")));
+    const std::vector<int> sections[4] = {{0, 5, 1, 2},
+                                          {0, 5, 1, 2},
+                                          {14, 18, 19, 20, 26, 23, 24, 25, 28},
+                                          {50, 51, 52, 53, 56, 57, 58, 59, 25, 26, 23, 47, 48, 49}};
+    for (int sport = 0; sport < 4; ++sport) {
+        SCOPED_TRACE("sport " + std::to_string(sport));
+        auto s = vues::SaisonVue(sport);
+        THote h(s.saison.get(), sport, 0, 2);
+        Tf_StatEquipe& f = *h.f;
+        if (sport == 0) {
+            std::set<std::string> places;
+            for (int e = 0; e < 4; ++e) {
+                f.ChoisitEquipe(e);
+                f.ActualisePage();
+                places.insert(f.ValeursBoites[0][0]->Caption());
+            }
+            // every place an English ordinal: "3rd", "10th", never a bare "3"
+            EXPECT_EQ(places.size(), 4u);
+            for (const std::string& p : places) {
+                const int n = std::atoi(p.c_str());
+                const char* fin = n % 100 / 10 == 1 ? "th" : n % 10 == 1 ? "st" : n % 10 == 2 ? "nd" : n % 10 == 3 ? "rd" : "th";
+                EXPECT_EQ(p, std::to_string(n) + fin);
+            }
+            kit::GrabToPng(h.fenetre.get(), "statequipe-anglais");
+        }
+        f.AffichePage(4);
+        f.ActualisePage();
+        std::map<int, std::string> radios;
+        for (int i = 0; i < f.ComponentCount(); ++i)
+            if (auto* r = dynamic_cast<TRondCoche*>(f.Components(i)); r && r->Parent() == f.FondCopie7 && r->Visible()) {
+                kit::Click(r);
+                radios[f.TypeClassement()] = r->Caption();
+            }
+        const std::string page = MakePath(kit::TempDir(), "joueurs_en" + std::to_string(sport) + ".htm");
+        f.EnregistreHTML(page);
+        std::string html;
+        ASSERT_TRUE(ReadFileBytes(page, html));
+        size_t pos = 0;
+        for (const int type : sections[sport]) {
+            // the rugby sheet ranks assisters without a radio of their own
+            const std::string titre = radios.count(type) ? radios[type] : Traduire(918);
+            const size_t p = html.find(EchappeHTML(titre) + "\r\n", pos);
+            ASSERT_NE(p, std::string::npos) << type << ": " << titre << "\n" << html;
+            pos = p + 1;
+        }
+    }
+    InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(vues::DossierDonnees(), "texte\\Textefr.txt")));
 }
 
 // The line-up tables of rugby, basketball and handball from statistics set by

@@ -4,9 +4,12 @@
 // page-template functions.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "platform/rtl/Exceptions.h"
 
 #include "engine/CalculClassement.h"
+#include "model/oTraducteur.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/StringList.h"
@@ -67,7 +70,8 @@ TEST(Statistique, SeriesByViewAndVenue)
         {2, f->RondCoche1, 1, {ob + " (en cours)", sm, rz, ac}, {"3", "1", "0", "0"}},
         {2, f->RondCoche1, 3, {rz, sm + " (en cours)", ac, ob}, {"2", "1", "1", "0"}},
         {2, f->RondCoche2, 1, {ob + " (en cours)", rz, sm, ac}, {"2", "0", "0", "0"}},
-        {2, f->RondCoche3, 7, {"As Corvelle (en cours)", ob + " (en cours)", sm, rz}, {"2", "1", "1", "0"}},
+        // names as typed, never recapitalised
+        {2, f->RondCoche3, 7, {ac + " (en cours)", ob + " (en cours)", sm, rz}, {"2", "1", "1", "0"}},
         {1, f->RondCoche1, 4, {ob, rz, sm, ac}, {"3", "0", "0", "0"}},
     };
     for (const Cas& k : cas) {
@@ -79,6 +83,12 @@ TEST(Statistique, SeriesByViewAndVenue)
         EXPECT_EQ(Colonne(g, 1), k.valeurs);
         EXPECT_EQ(f->Lieu(), k.lieu == f->RondCoche1 ? 3 : k.lieu == f->RondCoche2 ? 1 : 2);
     }
+    // in English, a run still going says so in English
+    InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(vues::DossierDonnees(), "texte\\Texteen.txt")));
+    kit::Click(f->RondCoche1);
+    f->AfficheVue(2);
+    EXPECT_EQ(Colonne(*f->sg_Part[1], 0)[0], ob + " (current)");
+    InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(vues::DossierDonnees(), "texte\\Textefr.txt")));
     // the followed team's row is drawn as the title row (bold)
     kit::Click(f->RondCoche1);
     f->AfficheVue(1);
