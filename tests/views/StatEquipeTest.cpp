@@ -1003,3 +1003,29 @@ TEST(StatEquipe, TenPageFunctionsThroughTheRegistry)
 }
 
 }  // namespace
+
+// The players page's radios of basketball and handball: each names its own
+// kind (no two read alike), and handball's kind 58 says 7-metre saves.
+TEST(StatEquipe, SportRadiosNameTheirOwnKinds)
+{
+    for (int sport : {2, 3}) {
+        SCOPED_TRACE("sport " + std::to_string(sport));
+        auto s = vues::SaisonVue(sport);
+        THote h(s.saison.get(), sport, 0, 2);
+        Tf_StatEquipe& f = *h.f;
+        f.AffichePage(4);
+        f.ActualisePage();
+        std::map<int, std::string> radios;
+        std::set<std::string> captions;
+        for (int i = 0; i < f.ComponentCount(); ++i)
+            if (auto* r = dynamic_cast<TRondCoche*>(f.Components(i)); r && r->Parent() == f.FondCopie7 && r->Visible()) {
+                kit::Click(r);
+                radios[f.TypeClassement()] = r->Caption();
+                EXPECT_TRUE(captions.insert(r->Caption()).second) << r->Caption();
+            }
+        if (sport == 3) {
+            ASSERT_TRUE(radios.count(58));
+            EXPECT_EQ(radios[58], Traduire(1534));
+        }
+    }
+}
