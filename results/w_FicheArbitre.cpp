@@ -213,14 +213,31 @@ void Tf_FicheArbitre::FormShow(TObject*)
     const bool cinq = sport == 0 || sport == 1 || sport == 3;
     sg_Match->SetColCount(cinq ? 5 : 4);
     sg_Match->SetRowCount(1);
-    const int largeurs[5] = {40, 200, 65, 65, 65};
+    const int entetes[5] = {85, 309, p.Entete1, p.Entete2, sport == 1 ? TextePenalitesRugby : 302};
+    // the figure columns as wide as their headings, in the grid's bold font
+    TBitmap mesure(1, 1);
+    TCanvas& canvas = mesure.Canvas();
+    canvas.Font = sg_Match->Font();
+    canvas.Font.SetStyle(fsBold);
+    int largeurs[5] = {40, 200, 65, 65, 65};
     int total = 0;
     for (int k = 0; k < sg_Match->ColCount(); ++k) {
-        sg_Match->SetColWidths(k, largeurs[k]);
+        if (k >= 2 && (k < 4 || p.Penalty))
+            largeurs[k] = std::max(largeurs[k], canvas.TextWidth(Traduire(entetes[k])) + 8);
         total += largeurs[k] + 1;
     }
+    // the match column gives up what the headings need, down to 150; past
+    // that the list scrolls sideways
+    const int place = fs_Match->ClientWidth() - 20;
+    if (total > place && place > 0) {
+        const int rendu = std::min(total - place, largeurs[1] - 150);
+        largeurs[1] -= rendu;
+        total -= rendu;
+    }
+    fs_Match->SetScrollHorizontal(place > 0 && total > place);
+    for (int k = 0; k < sg_Match->ColCount(); ++k)
+        sg_Match->SetColWidths(k, largeurs[k]);
     sg_Match->SetWidth(total);
-    const int entetes[5] = {85, 309, p.Entete1, p.Entete2, sport == 1 ? TextePenalitesRugby : 302};
     for (int k = 0; k < sg_Match->ColCount(); ++k)
         sg_Match->RemplitCellule(k, 0, k == 4 && !p.Penalty ? std::string() : Traduire(entetes[k]), 1, 1,
                                  Couleurs.CouleurTexteTitreTableau, clWhite, true);
