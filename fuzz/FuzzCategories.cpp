@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int32_t suivant = ProchainIdCategorie(lu.Liste);
     if (suivant != 0 && !IdCategorieValide(suivant))
         std::abort();
-    if (!EcritCategories(f + ".ecrit", lu.Liste, false))
+    if (!EcritCategories(f + ".ecrit", lu.Liste))
         return 0;
     const TFichierCategories relu = LitCategories(f + ".ecrit");
     if (relu.Illisible || relu.Liste.size() != lu.Liste.size())

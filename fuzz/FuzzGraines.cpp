@@ -58,6 +58,32 @@ std::string Archive(const std::string& document)
     return octets;
 }
 
+// Every occurrence of a by b.
+std::string Remplace(std::string s, const std::string& a, const std::string& b)
+{
+    for (size_t p = s.find(a); p != std::string::npos; p = s.find(a, p + b.size()))
+        s.replace(p, a.size(), b);
+    return s;
+}
+
+// The same document as an editor may leave it: a byte-order mark, comments
+// and processing instructions between entries, blanks around "=" and around
+// numbers, character references and CDATA sections in texts and values.
+std::string Variante(const std::string& d)
+{
+    std::string v = Remplace(d, "</Nom>\r\n", "</Nom><!-- c -->\r\n");
+    v = Remplace(v, "</Option>\r\n", "</Option>\r\n<?note x?>\r\n");
+    v = Remplace(v, "=\"", " = \"");
+    v = Remplace(v, "<Tit ", "<Tit\r\n\t");
+    v = Remplace(v, "<s1>", "<s1> ");
+    v = Remplace(v, "</Capitaine>", " </Capitaine>");
+    v = Remplace(v, "<Pts>", "<Pts>&#32;");
+    v = Remplace(v, "<e1>", "<e1><![CDATA[]]>");
+    v = Remplace(v, "<Nom>A", "<Nom>&#65;");
+    v = Remplace(v, "<Nom>S", "<Nom>&#x53;&amp;");
+    return "\xEF\xBB\xBF" + v;
+}
+
 // A history file of n teams over a few seasons.
 std::string Historique(int n, int nbSaisons)
 {
@@ -101,6 +127,8 @@ int main(int argc, char** argv)
         auto g = essai::GenereGrandeSaison(p);
         const std::string petite = Document(*g->saison);
         Ecrit(xml + "/petite" + std::to_string(sport) + ".xml", petite);
+        Ecrit(xml + "/variante" + std::to_string(sport) + ".xml", Variante(petite));
+        Ecrit(saison + "/variante" + std::to_string(sport), std::string(1, static_cast<char>(sport)) + Variante(petite));
         Ecrit(saison + "/petite" + std::to_string(sport), std::string(1, static_cast<char>(sport)) + petite);
         Ecrit(saison + "/petite_fichier" + std::to_string(sport),
               std::string(1, static_cast<char>(0x70 | sport)) + petite);

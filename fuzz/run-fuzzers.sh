@@ -41,6 +41,12 @@ cp "$racine/data/blasons/blasons.txt" "$corpus/blasons/" 2>/dev/null
 printf '1-0-France#\r\n\r\n2-0-Italie#1001-1-Lyon#1002-1-Nantes' > "$corpus/blasons/lignes"
 printf '[General]\r\nLangue=fr\r\nFavoris=198-12-x\r\n[LastFile]\r\nCount=3\r\nFile0=/a.xmc\r\nFile2="/c d.xmc"\r\n; note\r\n' > "$corpus/parametres/brivantel.ini"
 cp "$racine/data/categories.xml" "$corpus/categories/"
+# The same files as an editor may save them: a byte-order mark, comments,
+# blanks around "=" and numbers, references.
+printf '\xef\xbb\xbf1-0-France#\r\n 2 - 0 -Italie# 1001 -1- Lyon#' > "$corpus/blasons/main"
+printf '\xef\xbb\xbf[General]\r\nLangue=en\r\n[LastFile]\r\nCount= 1 \r\nFile0=/a.xmc\r\n' > "$corpus/parametres/main.ini"
+printf '\xef\xbb\xbf<?xml version="1.0"?>\r\n<!-- a -->\r\n<categories>\r\n<categorie ID = "4">\r\n<nom>A&amp;&#66;<![CDATA[<C>]]></nom>\r\n<?x y?>\r\n</categorie>\r\n<categorie\r\n\tID=\x27 5 \x27><nom>D</nom></categorie>\r\n</categories>\r\n' > "$corpus/categories/main"
+printf '\xef\xbb\xbf<?xml version = "1.0"?>\r\n<connexion>\r\n<!-- a -->\r\n<url>http://&#120;.invalid/</url>\r\n<timeout> 60000 </timeout>\r\n<siteconnexion>\r\n<url><![CDATA[http://y.invalid/]]></url>\r\n<sport>gormelide</sport>\r\n</siteconnexion>\r\n</connexion>\r\n' > "$corpus/connexions/main"
 cp "$racine/data/texte/Textefr.txt" "$racine/data/texte/Texteen.txt" "$corpus/textes/"
 head -c 4000 "$racine/data/texte/Textefr.txt" > "$corpus/textes/court"
 cp "$racine"/data/config/*.fr "$corpus/modeles/"

@@ -173,7 +173,7 @@ static void LitTourCoupe(TXmlReader& x, TDonneesBarrage& b)
                 const size_t fin = t.find('-', debut);
                 const std::string part = t.substr(debut, fin == std::string::npos ? std::string::npos : fin - debut);
                 if (parts < 4)
-                    v[parts] = static_cast<uint16_t>(StrToIntDef(part, 0));
+                    v[parts] = static_cast<uint16_t>(StrToIntDef(Trim(part), 0));
                 ++parts;
                 if (fin == std::string::npos)
                     break;

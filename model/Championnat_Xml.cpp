@@ -340,8 +340,8 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
         if (nom == "CodeChamp") {
             CodeChamp = Entier(x, j);
         } else if (nom == "Type") {
-            uint8_t t = x.ValeurAttribut("TypeCoupe") == "1" ? TypeCoupe : TypeChamp;
-            t |= x.ValeurAttribut("TypeInternational") == "1" ? TypeInternational : TypeNational;
+            uint8_t t = x.AttributEntier("TypeCoupe", 0) == 1 ? TypeCoupe : TypeChamp;
+            t |= x.AttributEntier("TypeInternational", 0) == 1 ? TypeInternational : TypeNational;
             types_ = t;
             x.SauteElement(j);
         } else if (nom == "ToursCoupe") {

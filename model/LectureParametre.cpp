@@ -146,7 +146,7 @@ void TLectureParam::Lit(TXmlReader& x)
     j = x.ElementSuivant();
     while (j != xmlFin && j != xmlFinFlux) {
         if (x.Nom() == "championnat" && j == xmlDebut) {
-            auto propre = std::make_unique<TCfgChampionnat>(StrToIntDef(x.ValeurAttribut("Id"), 0));
+            auto propre = std::make_unique<TCfgChampionnat>(x.AttributEntier("Id", 0));
             TCfgChampionnat* cfg = propre.get();
             uint8_t k = x.ElementSuivant();
             while (k != xmlFin && k != xmlFinFlux) {
@@ -157,7 +157,7 @@ void TLectureParam::Lit(TXmlReader& x)
                         championnats_.push_back(std::move(propre));
                 } else if (x.Nom() == "divis") {
                     auto d = std::make_unique<TDivisionParam>();
-                    d->Code = static_cast<uint16_t>(StrToIntDef(x.ValeurAttribut("Id"), 0));
+                    d->Code = static_cast<uint16_t>(x.AttributEntier("Id", 0));
                     if (k == xmlDebut) {
                         LitDivision(x, *d);
                         k = xmlComplet;   // its end tag is read

@@ -225,7 +225,7 @@ bool TPersonnel::LitChamp(TXmlReader& x, const std::string& nom, uint8_t j, TSai
         Numero = fiches::Entier(x, j);
     else if (NomXml(nom, "Image")) {
         TexteImage = fiches::Texte(x, j);
-        Image = StrToIntDef(TexteImage, 0);
+        Image = StrToIntDef(Trim(TexteImage), 0);
     } else
         return false;
     return true;

@@ -138,7 +138,7 @@ void TStade::Lit(TXmlReader& x, TSaisonFiches* saison)
             TexteImage = x.Texte();
             if (TexteImage == "0")
                 TexteImage.clear();
-            Image = StrToIntDef(TexteImage, 0);
+            Image = StrToIntDef(Trim(TexteImage), 0);
         }
         x.SauteElement(j);
         j = x.ElementSuivant();

@@ -48,6 +48,68 @@ std::string SansEntitesQuotes(std::string_view texte)
     return r;
 }
 
+bool DecodeReferencesXml(std::string_view texte, std::string& sortie)
+{
+    static constexpr std::pair<std::string_view, char> entites[5] = {
+        {"amp;", '&'}, {"lt;", '<'}, {"gt;", '>'}, {"quot;", '"'}, {"apos;", '\''}};
+    size_t i = 0;
+    const size_t n = texte.size();
+    while (i < n) {
+        const size_t e = texte.find('&', i);
+        if (e == std::string_view::npos) {
+            sortie.append(texte.substr(i));
+            break;
+        }
+        sortie.append(texte.substr(i, e - i));
+        i = e + 1;
+        if (i < n && texte[i] == '#') {
+            // A character reference: decimal, or hexadecimal after "x".
+            size_t k = i + 1;
+            const bool hexa = k < n && texte[k] == 'x';
+            if (hexa)
+                ++k;
+            const size_t chiffres = k;
+            while (k < n && texte[k] == '0')
+                ++k;
+            const size_t significatifs = k;
+            uint32_t u = 0;
+            for (; k < n && k - significatifs < 8; ++k) {
+                const char c = texte[k];
+                uint32_t d;
+                if (c >= '0' && c <= '9')
+                    d = static_cast<uint32_t>(c - '0');
+                else if (hexa && c >= 'a' && c <= 'f')
+                    d = static_cast<uint32_t>(c - 'a' + 10);
+                else if (hexa && c >= 'A' && c <= 'F')
+                    d = static_cast<uint32_t>(c - 'A' + 10);
+                else
+                    break;
+                u = u * (hexa ? 16 : 10) + d;
+            }
+            if (k == chiffres || k >= n || texte[k] != ';' || u == 0)
+                return false;
+            const int octet = UnicodeToCp1252(u);
+            // Control characters other than the blanks are no XML characters.
+            if (octet < 0 || (octet < 0x20 && octet != '\t' && octet != '\n' && octet != '\r'))
+                return false;
+            sortie += static_cast<char>(octet);
+            i = k + 1;
+            continue;
+        }
+        bool fait = false;
+        for (const auto& [nom, c] : entites)
+            if (texte.substr(i, nom.size()) == nom) {
+                sortie += c;
+                i += nom.size();
+                fait = true;
+                break;
+            }
+        if (!fait)
+            sortie += '&';
+    }
+    return true;
+}
+
 std::string DecodeTexteXml(std::string_view texte)
 {
     static const char car[4] = {'&', '<', '>', '+'};
@@ -444,6 +506,12 @@ void TXmlReader::Complete(std::string_view suite)
         tampon_.erase(0, std::min(pos_, tampon_.size()));
         pos_ = 0;
     }
+    // A byte-order mark, as some editors put, is no part of the document.
+    if (premier_) {
+        premier_ = false;
+        if (suite.starts_with(MarqueOrdreOctets))
+            suite.remove_prefix(MarqueOrdreOctets.size());
+    }
     tampon_ += suite;
     donnees_ = tampon_.data();
     taille_ = tampon_.size();
@@ -456,6 +524,9 @@ void TXmlReader::LitEnPlace(const char* donnees, size_t taille)
     taille_ = donnees ? taille : 0;
     pos_ = 0;
     enPlace_ = true;
+    premier_ = false;
+    if (std::string_view(donnees_ ? donnees_ : "", taille_).starts_with(MarqueOrdreOctets))
+        pos_ = MarqueOrdreOctets.size();
 }
 
 bool TXmlReader::LitLigne()
@@ -465,6 +536,8 @@ bool TXmlReader::LitLigne()
     std::string ligne;
     if (!fichier_->ReadLine(ligne))
         return false;
+    if (premier_ && std::string_view(ligne).starts_with(MarqueOrdreOctets))
+        ligne.erase(0, MarqueOrdreOctets.size());
     ligne.insert(ligne.begin(), ' ');
     Complete(ligne);
     return true;
@@ -613,160 +686,287 @@ bool TXmlReader::ResteBlanc()
     }
 }
 
-uint8_t TXmlReader::ElementSuivant()
+namespace {
+
+// The blanks of XML: where a tag may have one, it may have any of them.
+inline bool Blanc(char c)
 {
-    std::string_view balise;
-    size_t blanc = std::string_view::npos;   // the first blank of the tag
-    bool rapide = false;   // the tag found by the short path below (blanc known)
-    size_t sup = pos_;
-    // Read in place, tags usually follow each other with only a line break
-    // between: the "<" is found by looking at a few bytes, the name and the
-    // ">" in one pass. The outcome is that of the general search below.
-    const size_t court = std::min(taille_, pos_ + 16);
-    size_t inf = court;
-    if (enPlace_) {
-        if (pos_ + 2 < taille_ && donnees_[pos_] == '\r' && donnees_[pos_ + 1] == '\n' && donnees_[pos_ + 2] == '<')
-            inf = pos_ + 2;   // the writer's line break
-        else
-            inf = PremierDe(donnees_, pos_, court, '<', '>');
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+}   // namespace
+
+bool TXmlReader::Assure(size_t n)
+{
+    while (taille_ - pos_ < n)
+        if (enPlace_ || !LitLigne())
+            return false;
+    return true;
+}
+
+bool TXmlReader::CherchePasse(size_t depuis, std::string_view avant, size_t& k)
+{
+    // Positions move with a refill, each by the same amount as pos_.
+    const size_t ecart = depuis - pos_;
+    k = depuis;
+    for (;;) {
+        if (!ChercheApres('>', k))
+            return false;
+        if (k >= pos_ + ecart + avant.size() &&
+            std::memcmp(donnees_ + k - avant.size(), avant.data(), avant.size()) == 0)
+            return true;
+        ++k;
     }
-    if (inf < court) {
-        if (donnees_[inf] == '>' || !Blancs(donnees_, pos_, inf))
-            return Refuse();   // text where a tag must be
-        const size_t k = PremierDe(donnees_, inf + 1, taille_, '>', ' ');
-        if (k >= taille_)
+}
+
+uint8_t TXmlReader::LitSpeciaux(std::string& texte)
+{
+    for (;;) {
+        if (!Assure(2))
             return FinFlux();
-        if (donnees_[k] == ' ') {
-            blanc = k - inf - 1;
-            sup = PremierDe(donnees_, k, taille_, '>', '>');
-            if (sup >= taille_)
+        const char c = donnees_[pos_ + 1];
+        size_t k = 0;
+        if (c == '?') {
+            if (!CherchePasse(pos_ + 2, "?", k))
                 return FinFlux();
+        } else if (c == '!') {
+            if (!Assure(4))
+                return FinFlux();
+            if (donnees_[pos_ + 2] == '-' && donnees_[pos_ + 3] == '-') {
+                if (!CherchePasse(pos_ + 4, "--", k))
+                    return FinFlux();
+            } else {
+                if (!Assure(9))
+                    return FinFlux();
+                if (std::memcmp(donnees_ + pos_, "<![CDATA[", 9) != 0)
+                    return Refuse();   // a declaration inside an element
+                if (!CherchePasse(pos_ + 9, "]]", k))
+                    return FinFlux();
+                texte.append(donnees_ + pos_ + 9, k - 2 - (pos_ + 9));
+            }
         } else {
-            sup = k;
+            return xmlDebut;   // a tag
         }
-        balise = std::string_view(donnees_ + inf + 1, sup - inf - 1);
-        rapide = true;
-    } else {
-        // 1. A ">" at or after the read position.
-        if (!ChercheApres('>', sup))
+        pos_ = k + 1;
+        // The text up to the next "<".
+        size_t ouvrant = pos_;
+        if (!ChercheApres('<', ouvrant))
             return FinFlux();
-    }
-    // 2. The tag text runs from the first "<" to that ">".
-    if (rapide) {
-        // Found above.
-    } else if (const void* p = std::memchr(donnees_ + pos_, '<', sup - pos_)) {
-        const size_t debut = static_cast<size_t>(static_cast<const char*>(p) - donnees_);
-        if (!Blancs(donnees_, pos_, debut))
+        if (!DecodeReferencesXml(std::string_view(donnees_ + pos_, ouvrant - pos_), texte))
             return Refuse();
-        balise = std::string_view(donnees_ + debut + 1, sup - debut - 1);
-        // A refill may move the input: a start tag, whose attributes stay
-        // readable until the next start tag, keeps a copy of its own.
-        if (!enPlace_ && !balise.empty() && balise[0] != '/' && balise[0] != '?' && balise[0] != '!') {
-            balise_.assign(balise);
-            balise = balise_;
-        }
-    } else {
-        return Refuse();   // a ">" without its "<"
-    }
-    pos_ = sup + 1;
-    // 3. Nothing between: malformed.
-    if (balise.empty())
-        return Refuse();
-    // 4. End tag: it closes the innermost open element.
-    if (balise[0] == '/') {
-        if (!Ferme(balise.substr(1)))
-            return Refuse();
-        NommeCopie({});
-        return xmlFin;
-    }
-    // 5. Declaration.
-    if (balise[0] == '?') {
-        NommeCopie("xml");
-        return xmlComplet;
-    }
-    // 6. DOCTYPE, or a comment (which keeps the previous name).
-    if (balise[0] == '!') {
-        const std::string b(balise);
-        const int p = Pos("DOCTYPE", b);
-        if (p > 0) {
-            std::string reste = Trim(std::string_view(b).substr(std::min(b.size(), size_t(p) + 7)));
-            const size_t blanc = reste.find(' ');
-            NommeCopie(blanc == std::string::npos ? std::string_view(reste) : std::string_view(reste).substr(0, blanc));
-        }
-        return xmlComplet;
-    }
-    // 7. Start tag: the name, then the attributes.
-    if (!DebutNom(balise[0]))
-        return Refuse();
-    if (!rapide)
-        blanc = balise.find(' ');
-    bool barre = false;
-    std::string_view nom = balise;
-    if (blanc == std::string_view::npos) {
-        barre = balise.back() == '/';
-        nom.remove_suffix(barre ? 1 : 0);
-        Nomme(nom);
-        attributs_.clear();
-    } else {
-        nom = balise.substr(0, blanc);
-        Nomme(nom);
-        if (!LitAttributs(balise, blanc, barre))
-            return Refuse();
-    }
-    texte_ = {};
-    if (barre)
-        return xmlComplet;
-    // 8. What follows: children, text, or the end tag at once. A refilled
-    // input first takes in what the blanks below may need (read in place,
-    // the searches that follow answer the same).
-    size_t p = pos_;
-    if (!enPlace_ && !ChercheApres('>', p))
-        return FinFlux();
-    while (pos_ < taille_ && donnees_[pos_] == ' ')
-        ++pos_;
-    if (pos_ >= taille_)
-        return FinFlux();
-    size_t ouvrant = pos_;
-    if (donnees_[pos_] != '<') {
-        // A text, up to the next "<" (which may still be to read); a short
-        // one is looked at byte by byte.
-        const size_t limite = std::min(taille_, pos_ + 16);
-        ouvrant = PremierDe(donnees_, pos_, limite, '<', '<');
-        if (ouvrant == limite && !ChercheApres('<', ouvrant))
-            return FinFlux();
-        texte_ = std::string_view(donnees_ + pos_, ouvrant - pos_);
-        if (!enPlace_) {
-            texteCopie_.assign(texte_);
-            texte_ = texteCopie_;
-        }
         pos_ = ouvrant;
     }
-    // The "<" and the ">" closing its tag must be in the buffer to decide.
-    // The usual "</name>" right there is recognised without a search (the
-    // name holds no ">", so its ">" is the first one).
-    const size_t n = nom.size();
-    if (ouvrant + n + 2 < taille_ && donnees_[ouvrant + 1] == '/' && donnees_[ouvrant + n + 2] == '>' &&
-        MemesNomsXml(std::string_view(donnees_ + ouvrant + 2, n), nom)) {
-        pos_ = ouvrant + n + 3;
-        return xmlComplet;
-    }
-    size_t ferme = ouvrant;
-    if (!ChercheApres('>', ferme))
-        return FinFlux();
-    ouvrant = pos_;
-    if (donnees_[ouvrant + 1] == '/') {
-        // The end tag must be this element's.
-        std::string_view fin(donnees_ + ouvrant + 2, ferme - ouvrant - 2);
-        while (!fin.empty() && static_cast<unsigned char>(fin.back()) <= 0x20)
-            fin.remove_suffix(1);
-        if (fin != nom)
+}
+
+uint8_t TXmlReader::ElementSuivant()
+{
+    for (;;) {
+        std::string_view balise;
+        size_t blanc = std::string_view::npos;   // the first blank of the tag
+        bool rapide = false;   // the tag found by the short path below (blanc known)
+        size_t sup = pos_;
+        // Read in place, tags usually follow each other with only a line break
+        // between: the "<" is found by looking at a few bytes, the name and the
+        // ">" in one pass. The outcome is that of the general search below.
+        const size_t court = std::min(taille_, pos_ + 16);
+        size_t inf = court;
+        if (enPlace_) {
+            if (pos_ + 2 < taille_ && donnees_[pos_] == '\r' && donnees_[pos_ + 1] == '\n' &&
+                donnees_[pos_ + 2] == '<')
+                inf = pos_ + 2;   // the writer's line break
+            else
+                inf = PremierDe(donnees_, pos_, court, '<', '>');
+        }
+        if (inf < court) {
+            if (donnees_[inf] == '>' || !Blancs(donnees_, pos_, inf))
+                return Refuse();   // text where a tag must be
+            const size_t k = PremierDe(donnees_, inf + 1, taille_, '>', ' ');
+            if (k >= taille_)
+                return FinFlux();
+            if (donnees_[k] == ' ') {
+                blanc = k - inf - 1;
+                sup = PremierDe(donnees_, k, taille_, '>', '>');
+                if (sup >= taille_)
+                    return FinFlux();
+            } else {
+                sup = k;
+            }
+            balise = std::string_view(donnees_ + inf + 1, sup - inf - 1);
+            rapide = true;
+        } else {
+            // 1. A ">" at or after the read position.
+            if (!ChercheApres('>', sup))
+                return FinFlux();
+        }
+        // 2. The tag text runs from the first "<" to that ">".
+        if (rapide) {
+            // Found above.
+        } else if (const void* p = std::memchr(donnees_ + pos_, '<', sup - pos_)) {
+            const size_t debut = static_cast<size_t>(static_cast<const char*>(p) - donnees_);
+            if (!Blancs(donnees_, pos_, debut))
+                return Refuse();
+            balise = std::string_view(donnees_ + debut + 1, sup - debut - 1);
+            // A refill may move the input: a start tag, whose attributes stay
+            // readable until the next start tag, keeps a copy of its own.
+            if (!enPlace_ && !balise.empty() && balise[0] != '/' && balise[0] != '?' && balise[0] != '!') {
+                balise_.assign(balise);
+                balise = balise_;
+            }
+        } else {
+            return Refuse();   // a ">" without its "<"
+        }
+        pos_ = sup + 1;
+        // 3. Nothing between: malformed.
+        if (balise.empty())
             return Refuse();
-        pos_ = ferme + 1;
-        return xmlComplet;
+        // 4. End tag: it closes the innermost open element.
+        if (balise[0] == '/') {
+            if (!Ferme(balise.substr(1)))
+                return Refuse();
+            NommeCopie({});
+            return xmlFin;
+        }
+        // 5. The declaration; any other processing instruction is passed, as
+        // a comment is, and a CDATA section of blanks only (text where a tag
+        // must be otherwise). The tag is a view into the input: its "<" is
+        // right before it.
+        if (balise[0] == '?' || balise[0] == '!') {
+            const size_t ouvrant = static_cast<size_t>(balise.data() - donnees_) - 1;
+            size_t k = 0;
+            if (balise[0] == '?') {
+                if (balise.size() >= 4 && SameText(balise.substr(1, 3), "xml") &&
+                    (balise.size() == 4 || Blanc(balise[4]) || balise[4] == '?')) {
+                    NommeCopie("xml");
+                    return xmlComplet;
+                }
+                pos_ = ouvrant;
+                if (!CherchePasse(pos_ + 2, "?", k))
+                    return FinFlux();
+            } else if (balise.starts_with("!--")) {
+                pos_ = ouvrant;
+                if (!CherchePasse(pos_ + 4, "--", k))
+                    return FinFlux();
+            } else if (balise.starts_with("![CDATA[")) {
+                pos_ = ouvrant;
+                if (!CherchePasse(pos_ + 9, "]]", k))
+                    return FinFlux();
+                if (!Blancs(donnees_, pos_ + 9, k - 2))
+                    return Refuse();
+            } else if (balise.starts_with("!DOCTYPE")) {
+                // 6. DOCTYPE: its name.
+                const std::string reste = Trim(balise.substr(8));
+                const size_t b = reste.find(' ');
+                NommeCopie(b == std::string::npos ? std::string_view(reste) : std::string_view(reste).substr(0, b));
+                return xmlComplet;
+            } else {
+                continue;   // another declaration, passed
+            }
+            pos_ = k + 1;
+            continue;
+        }
+        // 7. Start tag: the name, then the attributes.
+        if (!DebutNom(balise[0]))
+            return Refuse();
+        {
+            // The name ends at the first blank, which may be a tabulation or a
+            // line break.
+            const size_t n = rapide && blanc != std::string_view::npos ? blanc : balise.size();
+            if (!rapide)
+                blanc = std::string_view::npos;
+            for (size_t i = 1; i < n; ++i)
+                if (Blanc(balise[i])) {
+                    blanc = i;
+                    break;
+                }
+        }
+        bool barre = false;
+        std::string_view nom = balise;
+        if (blanc == std::string_view::npos) {
+            barre = balise.back() == '/';
+            nom.remove_suffix(barre ? 1 : 0);
+            Nomme(nom);
+            attributs_.clear();
+        } else {
+            nom = balise.substr(0, blanc);
+            Nomme(nom);
+            if (!LitAttributs(balise, blanc, barre))
+                return Refuse();
+        }
+        texte_ = {};
+        if (barre)
+            return xmlComplet;
+        // 8. What follows: children, text, or the end tag at once. A refilled
+        // input first takes in what the blanks below may need (read in place,
+        // the searches that follow answer the same).
+        size_t p = pos_;
+        if (!enPlace_ && !ChercheApres('>', p))
+            return FinFlux();
+        while (pos_ < taille_ && donnees_[pos_] == ' ')
+            ++pos_;
+        if (pos_ >= taille_)
+            return FinFlux();
+        size_t ouvrant = pos_;
+        // A text holding a reference, or followed by a comment, a processing
+        // instruction or a CDATA section, is put together below.
+        bool compose = false;
+        if (donnees_[pos_] != '<') {
+            // A text, up to the next "<" (which may still be to read); a short
+            // one is looked at byte by byte.
+            const size_t limite = std::min(taille_, pos_ + 16);
+            ouvrant = PremierDe(donnees_, pos_, limite, '<', '<');
+            if (ouvrant == limite && !ChercheApres('<', ouvrant))
+                return FinFlux();
+            texte_ = std::string_view(donnees_ + pos_, ouvrant - pos_);
+            compose = std::memchr(texte_.data(), '&', texte_.size()) != nullptr;
+            if (!enPlace_) {
+                texteCopie_.assign(texte_);
+                texte_ = texteCopie_;
+            }
+            pos_ = ouvrant;
+        }
+        // The "<" and the ">" closing its tag must be in the buffer to decide.
+        // The usual "</name>" right there is recognised without a search (the
+        // name holds no ">", so its ">" is the first one).
+        const size_t n = nom.size();
+        if (!compose && ouvrant + n + 2 < taille_ && donnees_[ouvrant + 1] == '/' &&
+            donnees_[ouvrant + n + 2] == '>' && MemesNomsXml(std::string_view(donnees_ + ouvrant + 2, n), nom)) {
+            pos_ = ouvrant + n + 3;
+            return xmlComplet;
+        }
+        size_t ferme = ouvrant;
+        if (!ChercheApres('>', ferme))
+            return FinFlux();
+        ouvrant = pos_;
+        if (compose || donnees_[ouvrant + 1] == '!' || donnees_[ouvrant + 1] == '?') {
+            std::string t;
+            if (!DecodeReferencesXml(texte_, t))
+                return Refuse();
+            const uint8_t r = LitSpeciaux(t);
+            if (r != xmlDebut)
+                return r;
+            // As any text, it loses its leading blanks.
+            const size_t b = t.find_first_not_of(' ');
+            texteCopie_.assign(t, b == std::string::npos ? t.size() : b);
+            texte_ = texteCopie_;
+            ferme = pos_;
+            if (!ChercheApres('>', ferme))
+                return FinFlux();
+            ouvrant = pos_;
+        }
+        if (donnees_[ouvrant + 1] == '/') {
+            // The end tag must be this element's.
+            std::string_view fin(donnees_ + ouvrant + 2, ferme - ouvrant - 2);
+            while (!fin.empty() && static_cast<unsigned char>(fin.back()) <= 0x20)
+                fin.remove_suffix(1);
+            if (fin != nom)
+                return Refuse();
+            pos_ = ferme + 1;
+            return xmlComplet;
+        }
+        if (!Ouvre(nom))
+            return Refuse();
+        return xmlDebut;
     }
-    if (!Ouvre(nom))
-        return Refuse();
-    return xmlDebut;
 }
 
 int TXmlReader::FeuillesEnPlace(std::span<TFeuilleXml> feuilles)
@@ -813,10 +1013,14 @@ int TXmlReader::FeuillesEnPlace(std::span<TFeuilleXml> feuilles)
         // Texts are short: looked at byte by byte, noting a "#" on the way.
         size_t ouvrant = texte;
         bool diese = false;
+        bool esperluette = false;
         while (ouvrant < n && d[ouvrant] != '<') {
             diese |= d[ouvrant] == '#';
+            esperluette |= d[ouvrant] == '&';
             ++ouvrant;
         }
+        if (esperluette)
+            return -1;   // a reference, undone by the general path
         if (n - ouvrant < m + 3 || d[ouvrant + 1] != '/' || d[ouvrant + 2 + m] != '>' ||
             !MemesNomsXml(std::string_view(d + ouvrant + 2, m), std::string_view(d + p, m)))
             return -1;
@@ -933,13 +1137,14 @@ bool TXmlReader::ElementSimple(std::string_view nom, std::span<const std::string
 bool TXmlReader::LitAttributs(std::string_view s, size_t i, bool& barre)
 {
     attributs_.clear();
+    valeursDecodees_.clear();
     const size_t n = s.size();
     // From these positions on, no quote of that kind closes a value.
     size_t sansFinDouble = n, sansFinSimple = n;
     while (i < n) {
         if (s[i] == '/')
             break;
-        while (i < n && s[i] == ' ')
+        while (i < n && Blanc(s[i]))
             ++i;
         size_t egal = i;
         while (egal < n && s[egal] != '=')
@@ -952,9 +1157,13 @@ bool TXmlReader::LitAttributs(std::string_view s, size_t i, bool& barre)
         }
         if (attributs_.size() >= MaxAttributs)
             return false;
-        const std::string_view nom(s.data() + i, egal - i);
+        // Blanks may stand before "=" as after it.
+        size_t finNom = egal;
+        while (finNom > i && Blanc(s[finNom - 1]))
+            --finNom;
+        const std::string_view nom(s.data() + i, finNom - i);
         i = egal + 1;
-        while (i < n && s[i] == ' ')
+        while (i < n && Blanc(s[i]))
             ++i;
         std::string_view valeur;
         bool fait = false;
@@ -964,7 +1173,7 @@ bool TXmlReader::LitAttributs(std::string_view s, size_t i, bool& barre)
             const char q = s[i];
             if (i < (q == '"' ? sansFinDouble : sansFinSimple)) {
                 for (size_t k = i + 1; k < n; ++k) {
-                    if (s[k] == q && (k + 1 == n || s[k + 1] == ' ' || s[k + 1] == '/')) {
+                    if (s[k] == q && (k + 1 == n || Blanc(s[k + 1]) || s[k + 1] == '/')) {
                         valeur = std::string_view(s.data() + i + 1, k - i - 1);
                         i = k + 1;
                         fait = true;
@@ -984,7 +1193,7 @@ bool TXmlReader::LitAttributs(std::string_view s, size_t i, bool& barre)
                 if (q) {
                     if (c == q)
                         q = 0;
-                } else if (c == ' ') {
+                } else if (Blanc(c)) {
                     break;
                 } else if (c == '"' || c == '\'') {
                     q = c;
@@ -995,6 +1204,13 @@ bool TXmlReader::LitAttributs(std::string_view s, size_t i, bool& barre)
             if (!valeur.empty() && (valeur[0] == '"' || valeur[0] == '\''))
                 valeur = valeur.size() >= 2 ? valeur.substr(1, valeur.size() - 2) : std::string_view();
         }
+        if (std::memchr(valeur.data(), '&', valeur.size())) {
+            // References undone once, here.
+            std::string& d = valeursDecodees_.emplace_back();
+            if (!DecodeReferencesXml(valeur, d))
+                return false;
+            valeur = d;
+        }
         attributs_.emplace_back(nom, valeur);
     }
     barre = i < n && s[i] == '/';
@@ -1003,7 +1219,7 @@ bool TXmlReader::LitAttributs(std::string_view s, size_t i, bool& barre)
 
 int32_t TXmlReader::TexteEntier() const
 {
-    return EntierXml(texte_, 0);
+    return EntierXml(SansBlancs(texte_), 0);
 }
 
 namespace {
@@ -1030,7 +1246,7 @@ std::string TXmlReader::ValeurAttribut(std::string_view nom) const
 {
     for (const auto& [n, v] : attributs_)
         if (MemeNom(n, nom))
-            return v.find('&') == std::string_view::npos ? DecodeTexteXml(v) : DecodeTexteXml(SansEntitesQuotes(v));
+            return DecodeTexteXml(v);
     return {};
 }
 

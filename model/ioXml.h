@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <deque>
 #include <memory>
 #include <span>
 #include <string>
@@ -23,6 +24,9 @@ class TMemoryStream;
 class TStream;
 class TTextReader;
 class TTextWriter;
+
+// The byte-order mark of UTF-8, which some editors put at the start of a file.
+inline constexpr std::string_view MarqueOrdreOctets = "\xEF\xBB\xBF";
 
 // The declaration line every document starts with.
 inline constexpr const char* XmlDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
@@ -35,6 +39,12 @@ std::string DecodeTexteXml(std::string_view texte);
 // An attribute value with its "&quot;" and "&apos;" made quotes again (the
 // writer's way of keeping a value that no quote can enclose).
 std::string SansEntitesQuotes(std::string_view texte);
+// Appends texte to sortie with its character references ("&#70;", "&#x46;")
+// and the five predefined entities ("&amp;", "&lt;", "&gt;", "&quot;",
+// "&apos;") made the characters they stand for; any other "&" stays as it is.
+// False when a character reference is malformed or names a character
+// Windows-1252 does not have (sortie then holds what was done).
+bool DecodeReferencesXml(std::string_view texte, std::string& sortie);
 
 // StrToIntDef(texte, defaut), for what is not a plain number below.
 int32_t EntierXmlGeneral(std::string_view texte, int32_t defaut);
@@ -292,6 +302,15 @@ enum : uint8_t {
 // a start tag), a tag has a name. Input that breaks a rule, or a limit below,
 // ends the reading: Malforme() turns true and every later token is xmlFinFlux.
 // Every token is read in time linear in its length.
+//
+// Besides what the writer puts, the reader takes the rest of what a document
+// may hold and still mean the same: a byte-order mark at its start; comments
+// and processing instructions (other than the declaration), passed as if they
+// were not there; CDATA sections, taken into the text; character references
+// and the predefined entities, undone in texts and attribute values (a
+// reference that is malformed or names a character Windows-1252 does not have
+// makes the document damaged); blanks, tabulations and line breaks wherever a
+// tag may have blanks, around "=" too.
 class TXmlReader
 {
 public:
@@ -397,6 +416,20 @@ private:
         return xmlFinFlux;
     }
     uint8_t Refuse();   // ends the reading of a malformed input
+    // At least n bytes from pos_ in the buffer (refilling); false when the
+    // input ends first.
+    bool Assure(size_t n);
+    // The first ">" at or after depuis that closes what starts at depuis:
+    // preceded by avant ("--" a comment, "?" a processing instruction, "]]"
+    // a CDATA section), avant itself at or after depuis. Refills keep the
+    // bytes from pos_ on (depuis must not stand before pos_); k is the ">".
+    bool CherchePasse(size_t depuis, std::string_view avant, size_t& k);
+    // From pos_ on a "<" inside an element's content: comments and processing
+    // instructions are passed, CDATA sections and the text between them are
+    // appended to texte (references undone), up to the next tag, pos_ then on
+    // its "<". xmlDebut when a tag was reached, else xmlFinFlux (the input
+    // ended) or a refusal.
+    uint8_t LitSpeciaux(std::string& texte);
     bool LitAttributs(std::string_view balise, size_t debut, bool& barre);
     bool Ouvre(std::string_view nom);   // nom becomes the innermost open element
     bool Ferme(std::string_view nom);   // closes the innermost one, of that name
@@ -406,6 +439,8 @@ private:
     // Name and raw value of each attribute of the last start tag: views into
     // the tag's text (balise_, or the input itself when it is read in place).
     std::vector<std::pair<std::string_view, std::string_view>> attributs_;
+    // Values whose references were undone, for the views above.
+    std::deque<std::string> valeursDecodees_;
     // The current name: a view into the input (or into balise_), copied into
     // nom_ only when asked for as a string.
     std::string_view nomVue_;
@@ -435,6 +470,7 @@ private:
     const char* donnees_ = nullptr;   // the input being read: tampon_, or the caller's
     size_t taille_ = 0;
     bool enPlace_ = false;
+    bool premier_ = true;   // nothing read yet: a byte-order mark is passed
     bool finAtteinte_ = false;
     bool malforme_ = false;
     size_t pos_ = 0;   // 0-based read position in donnees_

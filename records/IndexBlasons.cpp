@@ -4,9 +4,11 @@
 
 namespace {
 
-// A decimal number of 0 to 65535 written with digits only; -1 otherwise.
-int Nombre(const std::string& s)
+// A decimal number of 0 to 65535 written with digits only, blanks around it
+// left out; -1 otherwise.
+int Nombre(const std::string& texte)
 {
+    const std::string s = Trim(texte);
     if (s.empty() || s.size() > 5)
         return -1;
     int n = 0;
@@ -39,7 +41,8 @@ void AjouteEntree(TIndexBlasons& index, const std::string& texte)
 TIndexBlasons LitIndexBlasons(const std::string& texte)
 {
     TIndexBlasons index;
-    size_t debut = 0;
+    // A byte-order mark, as some editors save it, is no part of the index.
+    size_t debut = texte.starts_with("\xEF\xBB\xBF") ? 3 : 0;
     while (debut < texte.size()) {
         size_t fin = texte.find_first_of("\r\n", debut);
         if (fin == std::string::npos)
@@ -53,7 +56,8 @@ TIndexBlasons LitIndexBlasons(const std::string& texte)
         // What follows the last "#" is one more entry when it starts with a
         // number; anything else but blanks is no entry.
         if (p < ligne.size()) {
-            if (ligne[p] >= '0' && ligne[p] <= '9')
+            const size_t chiffre = ligne.find_first_not_of(" \t", p);
+            if (chiffre != std::string::npos && ligne[chiffre] >= '0' && ligne[chiffre] <= '9')
                 AjouteEntree(index, ligne.substr(p));
             else if (!Trim(ligne.substr(p)).empty())
                 index.Complet = false;

@@ -101,11 +101,17 @@ std::string DocumentCategories(const std::vector<TCategorie>& liste)
     return std::string(reinterpret_cast<const char*>(flux.Memory()), static_cast<size_t>(flux.Size()));
 }
 
-bool EcritCategories(const std::string& fichier, const std::vector<TCategorie>& liste, bool garderAncien)
+bool EcritCategories(const std::string& fichier, const std::vector<TCategorie>& liste, bool& endommage,
+                     std::string& copie)
 {
-    if (garderAncien && FileExists(fichier))
-        CopyFile(fichier, fichier + ".bak", false);
     ForceDirectories(ExtractFileDir(fichier));
-    return WriteFileAtomic(fichier, DocumentCategories(liste));
+    return WriteFileKeepingDamaged(fichier, DocumentCategories(liste), endommage, copie);
+}
+
+bool EcritCategories(const std::string& fichier, const std::vector<TCategorie>& liste)
+{
+    bool endommage = false;
+    std::string copie;
+    return EcritCategories(fichier, liste, endommage, copie);
 }
 

@@ -18,8 +18,8 @@ int32_t ProchainIdCategorie(const std::vector<TCategorie>& liste);
 // The categories of a file: those with a name, in file order. Illisible when
 // the file exists but is no category file (cannot be opened, another root,
 // malformed) or when a category of it was refused (Refuses: an id outside
-// 1..65535 or not a number); such a file is kept as ".bak" before it is
-// written again.
+// 1..65535 or not a number); such a file is kept aside before it is written
+// again.
 struct TFichierCategories
 {
     std::vector<TCategorie> Liste;
@@ -30,5 +30,11 @@ struct TFichierCategories
 TFichierCategories LitCategories(const std::string& fichier);
 // The document of the list (no declaration, one tag per line).
 std::string DocumentCategories(const std::vector<TCategorie>& liste);
-// Written whole; a file that could not be read is first kept as ".bak".
-bool EcritCategories(const std::string& fichier, const std::vector<TCategorie>& liste, bool garderAncien);
+// Written whole. A file that could not be read (endommage) is first kept
+// aside under the first free name of ".bak", ".1.bak"... (copie: that name;
+// endommage then turns false); when no copy can be made, nothing is written.
+// False when the file is not written.
+bool EcritCategories(const std::string& fichier, const std::vector<TCategorie>& liste, bool& endommage,
+                     std::string& copie);
+// The same for a file that was read whole (or was not there).
+bool EcritCategories(const std::string& fichier, const std::vector<TCategorie>& liste);

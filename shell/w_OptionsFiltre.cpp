@@ -196,6 +196,9 @@ void Tf_OptionsFiltre::Init(TSaison* saison, const std::string& dossierEcriture,
             lb_Championnat->Items().AddObject(n->NomComplet(), reinterpret_cast<TStringList::Object>(n->Championnat()));
             cb_Championnat->Items().AddObject(n->NomComplet(), reinterpret_cast<TStringList::Object>(n->Championnat()));
         }
+    copie_.clear();
+    if (illisible_)
+        Tf_MessageUtil::Affiche(TraduireFormat(3800, {fichier_}), mbuValider);
 }
 
 void Tf_OptionsFiltre::ChangePage()
@@ -349,7 +352,13 @@ void Tf_OptionsFiltre::Termine()
                 Change = true;
             }
         }
-    if (!fichier_.empty() && !EcritCategories(fichier_, categories_, illisible_))
-        Tf_MessageUtil::Affiche(TraduireFormat(3986, {fichier_}), mbuValider);
+    if (!fichier_.empty()) {
+        // A damaged file is kept aside first; without a copy nothing is written.
+        const bool endommage = illisible_;
+        if (!EcritCategories(fichier_, categories_, illisible_, copie_))
+            Tf_MessageUtil::Affiche(TraduireFormat(3986, {fichier_}), mbuValider);
+        else if (endommage)
+            Tf_MessageUtil::Affiche(TraduireFormat(3801, {fichier_, copie_}), mbuValider);
+    }
     Tag = 1;
 }

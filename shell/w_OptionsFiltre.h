@@ -81,5 +81,6 @@ private:
     TDonneesChampionnat* ChampionnatDe(TComboBox* cb) const;
     std::vector<TCategorie> categories_;   // beside the items: names kept whole
     std::string fichier_;
-    bool illisible_ = false;
+    bool illisible_ = false;   // the file could not be read whole: kept aside before it is written
+    std::string copie_;        // the name it was kept under
 };

@@ -109,7 +109,7 @@ void Tf_ChoixDesign::ChargeDesign(const std::string& dossier, int id, TCouleurEl
         return;
     bool trouve = false;
     const bool lu = ParcourtDesigns(chemin, [&](TXmlReader& r, uint8_t j) {
-        if (r.Nom() != "design" || StrToIntDef(r.ValeurAttribut("id"), 1) != id)
+        if (r.Nom() != "design" || r.AttributEntier("id", 1) != id)
         {
             r.SauteElement(j);
             return true;
@@ -211,7 +211,7 @@ void Tf_ChoixDesign::Init(const std::string& dossier, int idCourant, const std::
     ParcourtDesigns(chemin, [&](TXmlReader& r, uint8_t j) {
         if (r.Nom() == "design")
         {
-            const int id = StrToIntDef(r.ValeurAttribut("id"), 1);
+            const int id = r.AttributEntier("id", 1);
             const std::string description = attribut(r, "description");
             cb_Modele->Items().AddObject(attribut(r, "nom"), id);
             descriptions_.emplace_back(description, id);

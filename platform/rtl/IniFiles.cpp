@@ -119,6 +119,9 @@ std::shared_ptr<const Lines> LoadLines(const std::string& fileName)
     std::string data;
     if (!ReadFileBytes(fileName, data))
         return std::make_shared<const Lines>();
+    // A byte-order mark, as some editors save it, is no part of the first line.
+    if (data.starts_with("\xEF\xBB\xBF"))
+        data.erase(0, 3);
     auto lines = std::make_shared<const Lines>(SplitLines(data));
     // Kept only when the file did not change while it was read, and no later
     // change could leave its times as they are.

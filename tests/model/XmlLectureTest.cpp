@@ -171,7 +171,7 @@ TEST(XmlLecture, NameAsViewAndAsStringAgreeAfterEveryToken)
         return v;
     };
     std::vector<std::string> attendu = {
-        "2:xml", "2:Gormelide", "0:Gormelide", "2:Gormelide", "0:StatBasket", "2:TempsJeu", "2:Tir2Pts", "1:",
+        "2:xml", "2:Gormelide", "0:Gormelide", "0:StatBasket", "2:TempsJeu", "2:Tir2Pts", "1:",
         "2:Tres_long_nom_d_element_de_plus_de_seize", "2:v", "1:",
     };
     const auto parMorceaux = attendu;

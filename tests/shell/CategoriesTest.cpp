@@ -40,11 +40,11 @@ TEST(Categories, FileRoundTripDropsNamelessEntries)
     EXPECT_EQ(r.Max, 4);
     EXPECT_EQ(r.Liste[0].NomCourt, "U17");
     EXPECT_EQ(r.Liste[1].NomCourt, "");
-    ASSERT_TRUE(EcritCategories(f, r.Liste, false));
+    ASSERT_TRUE(EcritCategories(f, r.Liste));
     EXPECT_EQ(Lit(f), "<categories>\r\n<categorie ID=\"4\">\r\n<nom>Moins de 17 ans</nom>\r\n<nomcourt>U17</nomcourt>"
                       "\r\n</categorie>\r\n<categorie ID=\"2\">\r\n<nom>Seniors</nom>\r\n</categorie>\r\n</categories>\r\n");
     r.Liste[0].Nom = "A/B & C";
-    EcritCategories(f, r.Liste, false);
+    EcritCategories(f, r.Liste);
     EXPECT_EQ(LitCategories(f).Liste[0].Nom, "A/B & C");
     // No file, another root, garbage.
     EXPECT_FALSE(LitCategories(f + ".absent").Illisible);
@@ -103,6 +103,8 @@ TEST(Categories, DialogOfCommand227)
     TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
     ModifSaison = 0;
     std::vector<std::pair<std::string, std::string>> noms = {{"Juniors", "J"}, {"Moins/18", "U18"}, {"Cadets", "C"}};
+    std::vector<std::string> messages;
+    RepondBoite(mrOk, &messages);   // the file is damaged
     kit::WhenModal([&](TForm* m) {
         auto* d = dynamic_cast<Tf_OptionsFiltre*>(m);
         ASSERT_NE(d, nullptr);
@@ -139,9 +141,11 @@ TEST(Categories, DialogOfCommand227)
         d->cb_CategEquipe->SetItemIndex(0);
         kit::Click(d->bc_ModifierEquipe);
         kit::GrabToPng(d, "categories");
+        RepondBoite(mrOk, &messages);   // where it was kept
         d->SetModalResult(mrCancel);   // closed without "Valider"
     });
     Commande(*f, 227);
+    EXPECT_EQ(messages.size(), 2u);
     EXPECT_EQ(c->CategorieDef(), 2);
     EXPECT_EQ(c->CategorieEquipe(1), 1);
     EXPECT_EQ(f->Saison->NomCategorie(2), "Moins/18");
@@ -198,6 +202,7 @@ TEST(Categories, DialogAddsWithinTheIdRange)
         auto f = LanceFenetre();
         f->OpenFile(fichier);
         ASSERT_TRUE(f->Saison);
+        RepondBoite(mrOk);   // the file is damaged
         kit::WhenModal([&](TForm* m) {
             auto* d = dynamic_cast<Tf_OptionsFiltre*>(m);
             ASSERT_NE(d, nullptr);
@@ -207,6 +212,7 @@ TEST(Categories, DialogAddsWithinTheIdRange)
                 return true;
             };
             ASSERT_EQ(d->clb_Categories->Items().Count(), 2);
+            RepondBoite(mrOk);   // where the file was kept
             kit::Click(d->b_Ajouter);
             ASSERT_EQ(d->clb_Categories->Items().Count(), 3);
             EXPECT_EQ(d->Categories()[2].Id, 2);
@@ -223,6 +229,81 @@ TEST(Categories, DialogAddsWithinTheIdRange)
         ModifSaison = 0;
         TermineFenetre(f);
     }
+}
+
+// The file as an editor may save it by hand (a byte-order mark, a comment,
+// blanks around "=", a reference, a CDATA section) reads as the plain file.
+TEST(Categories, HandEditsReadAsThePlainFile)
+{
+    const std::string f = MakePath(kit::TempDir(), "categories_main.xml");
+    const std::string plain = "<categories>\r\n<categorie ID=\"4\">\r\n<nom>Moins de 17 ans</nom>\r\n"
+                              "<nomcourt>U17</nomcourt>\r\n</categorie>\r\n<categorie ID=\"12\">\r\n<nom>Seniors</nom>"
+                              "\r\n</categorie>\r\n</categories>\r\n";
+    Ecrit(f, plain);
+    const TFichierCategories a = LitCategories(f);
+    ASSERT_EQ(a.Liste.size(), 2u);
+    const std::string variantes[] = {
+        "\xEF\xBB\xBF" + plain,
+        "<?xml version=\"1.0\"?>\r\n<!-- a la main -->\r\n<categories>\r\n<categorie ID = \"4\">\r\n"
+        "<nom>Moins de 17 ans</nom>\r\n<!-- court -->\r\n<nomcourt>U17</nomcourt>\r\n</categorie>\r\n"
+        "<categorie\r\n\tID\t=\t'1&#50;'>\r\n<nom><![CDATA[Sen]]>iors</nom>\r\n</categorie>\r\n</categories>\r\n",
+    };
+    for (const std::string& v : variantes) {
+        SCOPED_TRACE(v);
+        Ecrit(f, v);
+        const TFichierCategories lu = LitCategories(f);
+        EXPECT_FALSE(lu.Illisible);
+        EXPECT_EQ(DocumentCategories(lu.Liste), DocumentCategories(a.Liste));
+    }
+}
+
+// A damaged file is told when the dialog opens and kept aside before it is
+// written: each damaged file under a name of its own, an earlier copy never
+// replaced; without a name left for the copy nothing is written.
+TEST(Categories, EachDamagedFileIsKeptAsideBeforeItIsWritten)
+{
+    const std::string dir = Prepare("categories_abimes");
+    const std::string fichier = EcritSaison(MakePath(dir, "sauvegarde/categories_abimes.xmc"), 0);
+    const std::string xml = MakePath(RepertoireEcriture(), "categories.xml");
+    auto f = LanceFenetre();
+    f->OpenFile(fichier);
+    ASSERT_TRUE(f->Saison);
+    // The dialog opened over these bytes and closed: the messages it showed.
+    const auto ouvre = [&](const std::string& abime) {
+        Ecrit(xml, abime);
+        std::vector<std::string> messages;
+        RepondBoite(mrOk, &messages);
+        kit::WhenModal([&](TForm* m) {
+            auto* d = dynamic_cast<Tf_OptionsFiltre*>(m);
+            ASSERT_NE(d, nullptr);
+            RepondBoite(mrOk, &messages);
+            d->SetModalResult(mrCancel);
+        });
+        Commande(*f, 227);
+        return messages;
+    };
+    const std::string coupe = "<categories>\r\n<categorie ID=\"1\">\r\n<nom>A</nom>\r\n";
+    const std::string dechets = "\x01\x02 pas du xml <";
+    std::vector<std::string> m = ouvre(coupe);
+    ASSERT_EQ(m.size(), 2u);
+    EXPECT_EQ(m[0], TraduireFormat(3800, {xml}));
+    EXPECT_EQ(m[1], TraduireFormat(3801, {xml, xml + ".bak"}));
+    ASSERT_EQ(LitCategories(xml).Liste.size(), 1u);   // what the cut file held
+    m = ouvre(dechets);
+    ASSERT_EQ(m.size(), 2u);
+    EXPECT_EQ(m[1], TraduireFormat(3801, {xml, xml + ".1.bak"}));
+    EXPECT_EQ(Lit(xml + ".bak"), coupe);
+    EXPECT_EQ(Lit(xml + ".1.bak"), dechets);
+    EXPECT_FALSE(LitCategories(xml).Illisible);
+    // Every name of a copy taken: the damaged file stays as it is.
+    for (int n = 2; n < 1000; ++n)
+        Ecrit(xml + "." + std::to_string(n) + ".bak", "");
+    m = ouvre(coupe);
+    ASSERT_EQ(m.size(), 2u);
+    EXPECT_EQ(m[1], TraduireFormat(3986, {xml}));
+    EXPECT_EQ(Lit(xml), coupe);
+    ModifSaison = 0;
+    TermineFenetre(f);
 }
 
 TEST(Categories, ButtonTabsDrawNoFrame)

@@ -216,3 +216,47 @@ TEST_F(FichiersAnnexes, SettingsWithHugeCountsAndValuesStart)
         std::filesystem::remove_all(dir);
     }
 }
+
+// The side files as an editor may save them by hand: a byte-order mark first,
+// blanks around numbers and around "=". The program starts with what they say,
+// reports none of them damaged, and the settings keep one section of a name.
+TEST_F(FichiersAnnexes, HandEditedSideFilesReadAsTheyAreMeant)
+{
+    kit::ResetAnswers();
+    const std::string dir = essai::PrepareProgramme("annexes_main");
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::string ini = MakePath(dir, "brivantel.ini");
+    ASSERT_TRUE(WriteFileAtomic(ini, bom + "[General]\r\nLangue=en\r\nFirstLaunch=0\r\nShowAstuce=0\r\n"));
+    const std::string connexion = MakePath(dir, "connexion.xml");
+    ASSERT_TRUE(WriteFileAtomic(connexion, bom + "<?xml version = \"1.0\" encoding = 'UTF-8'?>\r\n<!-- edited -->\r\n"
+                                                 "<connexion>\r\n<url>http://&#109;aj.invalid/</url>\r\n"
+                                                 "<timeout> 60000 </timeout>\r\n</connexion>\r\n"));
+    const std::string index = MakePath(dir, "blasons/blasons.txt");
+    ForceDirectories(ExtractFileDir(index));
+    ASSERT_TRUE(WriteFileAtomic(index, bom + " 1 - 0 -France# 1001 -1-Zelvor#\r\n 2-0-Italie#"));
+
+    auto f = essai::LanceProgramme();
+    EXPECT_EQ(Application->Tag, 0);
+    EXPECT_TRUE(kit::Messages().empty()) << kit::Messages()[0].Text;
+    ASSERT_NE(Traducteur(), nullptr);
+    EXPECT_EQ(Traducteur()->NomFichier(), MakePath(dir, "texte/Texteen.txt"));
+    ASSERT_NE(Connexion(), nullptr);
+    EXPECT_EQ(Connexion()->Timeout, 60000);
+    EXPECT_EQ(Connexion()->Url, "http://maj.invalid/");
+    EXPECT_FALSE(Connexion()->Endommage());
+    ASSERT_NE(Blasons(), nullptr);
+    EXPECT_FALSE(Blasons()->Endommage());
+    ASSERT_EQ(Blasons()->Nombre(), 3);
+    int id = 0, parent = 0;
+    std::string nom;
+    ASSERT_TRUE(Blasons()->Element(1, id, parent, nom));
+    EXPECT_EQ(id, 1001);
+    EXPECT_EQ(parent, 1);
+    EXPECT_EQ(nom, "Zelvor");
+    essai::TermineProgramme(f);
+    // The settings written at the end: one [General], the language kept.
+    const std::string ecrit = Octets(ini);
+    EXPECT_EQ(ecrit.find("[General]"), ecrit.rfind("[General]")) << ecrit;
+    EXPECT_EQ(TIniFile(ini).ReadString("General", "Langue", ""), "en");
+    std::filesystem::remove_all(dir);
+}
