@@ -312,6 +312,9 @@ private:
     int32_t rawErrorCode_ = 0;
     std::string lastMessage_;
     std::vector<ZipDirEntry> entries_;
+    // The entry of that name when it is stored or deflated without a
+    // password, so that its data can be read straight from the file.
+    const ZipDirEntry* MembreLisibleEnPlace(const std::string& EntryName) const;
     std::string zipComment_;
     int64_t zipDataOffset_ = 0;
     int64_t fileSize_ = 0;

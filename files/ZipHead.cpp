@@ -48,16 +48,24 @@ bool DonneesMembre(TFileStream& f, const ZipDirEntry& e, int64_t& debut)
 
 }  // namespace
 
-bool TZipArchive::ExtractHead(const std::string& EntryName, size_t maxBytes, std::string& head)
+const ZipDirEntry* TZipArchive::MembreLisibleEnPlace(const std::string& EntryName) const
 {
-    head.clear();
-    if (zipFileName_.empty() || spanned_ || structureWarning_ || maxBytes == 0)
-        return false;
     std::string wanted = EntryName;
     std::replace(wanted.begin(), wanted.end(), '/', '\\');
     const auto found = std::find_if(entries_.begin(), entries_.end(),
                                     [&](const ZipDirEntry& e) { return AnsiSameText(e.NameText, wanted); });
     if (found == entries_.end() || found->IsEncrypted || (found->Method != 0 && found->Method != 8))
+        return nullptr;
+    return &*found;
+}
+
+bool TZipArchive::ExtractHead(const std::string& EntryName, size_t maxBytes, std::string& head)
+{
+    head.clear();
+    if (zipFileName_.empty() || spanned_ || structureWarning_ || maxBytes == 0)
+        return false;
+    const ZipDirEntry* found = MembreLisibleEnPlace(EntryName);
+    if (!found)
         return false;
     const ZipDirEntry& e = *found;
     try {
@@ -109,11 +117,8 @@ bool TZipArchive::HoldsEntry(const std::string& EntryName, const uint8_t* data, 
 {
     if (zipFileName_.empty() || spanned_ || structureWarning_)
         return false;
-    std::string wanted = EntryName;
-    std::replace(wanted.begin(), wanted.end(), '/', '\\');
-    const auto found = std::find_if(entries_.begin(), entries_.end(),
-                                    [&](const ZipDirEntry& e) { return AnsiSameText(e.NameText, wanted); });
-    if (found == entries_.end() || found->IsEncrypted || (found->Method != 0 && found->Method != 8))
+    const ZipDirEntry* found = MembreLisibleEnPlace(EntryName);
+    if (!found)
         return false;
     const ZipDirEntry& e = *found;
     if (e.UnpackedSize != size || (size > 0 && !data))
