@@ -4,6 +4,7 @@
 #include <memory>
 #include <tuple>
 
+#include "model/Ages.h"
 #include "model/Championnat.h"
 #include "model/DescTree.h"
 #include "model/Joueurs.h"
@@ -794,7 +795,7 @@ bool Tf_Effectifs::EnregistreLignes(int ligne)
             renomme = change = true;
         }
         ecrit(j->Age, naissance);
-        g.SetCells(4, r, TexteAge(anneeSaison, naissance));
+        g.SetCells(4, r, TexteAge(anneeSaison, j->Age));
         const std::string lettre = UpperCase(Trim(g.Cells(0, r)));
         if (!lettre.empty() && lettre != UpperCase(j->LettrePoste()))
         {
@@ -876,17 +877,6 @@ bool AccepteFusion(const TSaison& saison, const TJoueur& joueur, const TJoueur& 
         lui += " (" + equipe(joueur) + ")";
     const std::string texte = TraduireFormat(TexteFusion, {lui, homonyme.NomComplet(), equipe(homonyme), lui});
     return Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon) == mrYes;
-}
-
-std::string TexteAge(int anneeSaison, uint8_t naissance)
-{
-    if (naissance == 0)
-        return "-";
-    // Born in the season's year or after it, a hundred years old or more, or
-    // a season without a year: the year itself, which reads back the same.
-    if (anneeSaison - naissance < 1 || anneeSaison - naissance >= 100)
-        return IntToStr(naissance + 1900);
-    return IntToStr(anneeSaison - naissance);
 }
 
 bool LitAge(const std::string& texte, int anneeSaison, uint8_t& naissance)

@@ -50,14 +50,9 @@ TJoueur* TransfereJoueur(TSaison& saison, TJoueur* joueur, int equipe);
 // him over, the user is asked first (AccepteFusion).
 bool AccepteTransfert(const TSaison& saison, const TJoueur& joueur, int equipe);
 
-// A player's age cell: his age in the season's year (anneeSaison, the
-// current championship's option word 8: the year - 1900) from his stored
-// year of birth - 1900; the year itself when no age can be told; "-" when
-// unknown.
-std::string TexteAge(int anneeSaison, uint8_t naissance);
-// An age cell typed: blank, "-" or 0 unknown; a year from 1900 to 2155; an
-// age below 100 counted back from the season's year. false for anything
-// else (naissance unchanged).
+// An age cell typed (shown by TexteAge): blank, "-" or 0
+// unknown; a year from 1900 to 2155; an age below 100 counted back from the
+// season's year. false for anything else (naissance unchanged).
 bool LitAge(const std::string& texte, int anneeSaison, uint8_t& naissance);
 // Asks whether joueur may become one player with his namesake homonyme (a
 // rename or a move would merge them), naming both; true on "Oui".

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "model/Ages.h"
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
 #include "model/MultiSport.h"
@@ -49,16 +50,17 @@ std::vector<TJoueur*> ChercheJoueurs(const TSaison& saison, const TCritereRecher
         motif.pop_back();
     motif = SansAccentCasse(motif);
     const TDonneesChampionnat* courant = saison.ChampionnatCourant();
-    const int y = courant ? courant->Option(8) : 0;
-    const int bas = y > critere.AgeMax ? y - critere.AgeMax : 1;
-    const int haut = y - critere.AgeMin;
+    const int annee = courant ? courant->Option(8) : 0;
     std::vector<std::string> cles;   // accent-free names of the results
     for (int i = 0; i < saison.Joueurs().NbJoueur(); ++i)
     {
         TJoueur* j = saison.Joueurs().Joueur(i);
         if (j->Numero == 65535 || j->Poste >= 32 || !(critere.Postes & (1u << j->Poste)))
             continue;
-        if (critere.Age == TCritereRecherche::Entre && (j->Age < bas || j->Age > haut))
+        // By the age the squads show: a player whose age cannot be told is
+        // in no range.
+        const int age = AgeEn(annee, j->Age);
+        if (critere.Age == TCritereRecherche::Entre && (age < 0 || age < critere.AgeMin || age > critere.AgeMax))
             continue;
         if (critere.Age == TCritereRecherche::Naissance &&
             !TGestionDate::DateCorrespond(critere.Jour, critere.Mois, critere.Annee, j->DateNaissance))
@@ -426,6 +428,8 @@ void Tf_Recherche::AfficheJoueurs(const std::vector<TJoueur*>& joueurs, const st
     const int n = static_cast<int>(joueurs.size());
     g.SetRowCount(std::max(n, 1) + 1);
     const int principale = homonymes ? 1 : Saison->StatPrincipale();
+    const TDonneesChampionnat* courant = Saison->ChampionnatCourant();
+    const int annee = courant ? courant->Option(8) : 0;
     TBlasons* blasons = Blasons();
     for (int r = 1; r <= n; ++r)
     {
@@ -439,7 +443,7 @@ void Tf_Recherche::AfficheJoueurs(const std::vector<TJoueur*>& joueurs, const st
         const std::string cellules[8] = {j->LettrePoste(),
                                           j->Nom,
                                           j->Prenom,
-                                          j->Age == 0 ? std::string("-") : IntToStr(j->Age),
+                                          TexteAge(annee, j->Age),
                                           sansEquipe ? Traduire(186) : Saison->NomEquipe(equipe),
                                           IntToStr(j->TotalMatch()),
                                           IntToStr(j->StatTotale(principale)),

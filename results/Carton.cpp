@@ -161,8 +161,17 @@ void TCarton::DragOver(TObject* Source, int, int, TDragState, bool& Accept)
     Accept = (coteSource == 1 && nom == "FondBut2") || (coteSource == 2 && nom == "FondBut1");
 }
 
+void TCarton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    if (Page)
+        Page->CartonChoisi(this);
+    TCadreDrop::MouseDown(Button, Shift, X, Y);
+}
+
 void TCarton::DragDrop(TObject* Source, int, int)
 {
+    if (Page)
+        Page->CartonChoisi(this);
     int nombre = 1;
     auto* liste = dynamic_cast<TListe*>(Source);
     if (liste && (DragStartShiftState() & ssCtrl) && Genre != 0) {

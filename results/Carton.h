@@ -61,6 +61,9 @@ public:
     TCarton* Reorganise(bool Focus, int Genre);
     // The content changed by an exchange: Reorganise with Focus, kind 0.
     void ContenuChange();
+
+protected:
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 };
 
 // The box of row i of a panel of boxes; nullptr when the row is hidden or

@@ -2,12 +2,16 @@
 
 #include <algorithm>
 #include <limits>
+#include <memory>
 
+#include "model/oTraducteur.h"
 #include "platform/gui/Controls.h"
 #include "platform/gui/StdCtrls.h"
+#include "platform/rtl/Strings.h"
 #include "ui/Bouton.h"
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
+#include "ui/message2.h"
 #include "views/w_ChoixJournee.h"
 
 namespace resultats {
@@ -42,6 +46,23 @@ TEditRond* Rond(TComponent* owner, TWinControl* parent, const char* nom, int x, 
     e->Maxlength = static_cast<uint8_t>(longueur);
     e->SetParent(parent);
     return e;
+}
+
+void BorneMinute(TEdition2* e, int maximum, std::function<bool()> charge)
+{
+    auto garde = std::make_shared<std::string>(e->Text());
+    TNotifyEvent suite = e->OnChange;
+    e->OnChange = [e, maximum, garde, suite, charge](TObject* s) {
+        int minute = 0;
+        if (!(charge && charge()) && TryStrToInt(Trim(e->Text()), minute) && minute > maximum) {
+            Tf_MessageUtil::Affiche(TraduireFormat(4400, {minute, maximum}), mbuValider);
+            e->SetText(*garde);
+            return;
+        }
+        *garde = e->Text();
+        if (suite)
+            suite(s);
+    };
 }
 
 TEdit* Petit(TComponent* owner, TWinControl* parent, const char* nom, int x, int y, int longueur)

@@ -1,6 +1,7 @@
 // The skinned controls the results windows build, each in one call.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@ class TCadre;
 class TComponent;
 class TControl;
 class TEdit;
+class TEdition2;
 class TEditRond;
 class TFondCopie;
 class TLabel;
@@ -35,6 +37,12 @@ TEditRond* Rond(TComponent* owner, TWinControl* parent, const char* nom, int x, 
 // A small plain edit box (a rating, added time) of at most `longueur`
 // characters; 30 x 21.
 TEdit* Petit(TComponent* owner, TWinControl* parent, const char* nom, int x, int y, int longueur);
+// Keeps a minute box within 0..maximum, what the record's field holds: a
+// text typed beyond it is refused with a message naming both and the box
+// gets back its former text. Installed after the box's own OnChange, which
+// it runs for every text it keeps. Texts put in while `charge` answers true
+// (the page filling its boxes) are not the user's and are kept.
+void BorneMinute(TEdition2* e, int maximum, std::function<bool()> charge = {});
 // A skinned panel copying the master `maitre`.
 TFondCopie* Fond(TComponent* owner, TWinControl* parent, const char* nom, const char* maitre, int x, int y, int w,
                  int h);

@@ -88,6 +88,8 @@ Tf_ButeursRugby::Tf_ButeursRugby(TComponent* AOwner) : TPagePanneaux(AOwner)
     for (int k = 0; k < 4; ++k)
         *labels[k] = resultats::Label(this, this, nomsLabels[k], 0, 0, 160, Jaune, true, titres[k]);
     CreePanneaux(noms);
+    for (int cote = 1; cote <= 2; ++cote)
+        Liste(cote)->OnDblClick = [this, cote](TObject*) { RemplitPanneauChoisi(cote); };
     OnResize = [this](TObject*) {
         fc_InfoMatchResize();
         Place();

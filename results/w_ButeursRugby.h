@@ -1,7 +1,8 @@
 // The rugby scorers page of the match sheet: each side's tries, conversions,
 // penalties and drops with their minutes, every panel ending with an empty
-// row to append (Ctrl held on a drop asks how many); the team lists lead with
-// two team entries that stand for no player. Attendance, referee and rating,
+// row to append (Ctrl held on a drop asks how many); a double click on a team
+// list enters its player in the panel last pressed or dropped on (tries at
+// first). The team lists lead with two team entries that stand for no player. Attendance, referee and rating,
 // match rating and stadium as on the football page.
 #pragma once
 

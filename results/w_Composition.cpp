@@ -22,6 +22,8 @@ using vues::Texte;
 namespace {
 
 constexpr int TailleNumero = 8;
+// The last minute of a substitution the page keeps.
+constexpr int MinuteRemplacementMax = 255;
 constexpr TColor Jaune = 0x00FFFF;
 const std::string MarqueCapitaine = " (cap.)";
 
@@ -263,8 +265,10 @@ void Tf_Composition::ConstruitGrille(int nbTitulaire, int nbRemp)
                 if (!EnChargement)
                     Modifie = 1;
             };
-            if (Genre(n) == Sortant)
+            if (Genre(n) == Sortant) {
+                resultats::BorneMinute(e.Numero, MinuteRemplacementMax, [this] { return EnChargement != 0; });
                 continue;
+            }
             e.Numero->AutoSelect = true;
             e.Numero->OnEnter = [this, cote, n](TObject*) { NumeroCompoEnter(cote, n); };
             e.Numero->OnExit = [this, cote, n](TObject*) { NumeroCompoExit(cote, n); };
@@ -450,7 +454,7 @@ void Tf_Composition::EnregistrePage(int Libere)
                 TEnreg& on = Enreg(cote, nbTitulaire_ + 2 * j);
                 const int32_t sortant = off.Joueur->Numero, entrant = on.Joueur->Numero;
                 // A minute is bounded and compared whole, so no typed change is lost.
-                const int minute = sortant || entrant ? std::clamp(Numero(off.Numero), 0, 255) : 0;
+                const int minute = sortant || entrant ? std::clamp(Numero(off.Numero), 0, MinuteRemplacementMax) : 0;
                 if (match_->ValeurRemplacement(t, j, 1) != sortant || match_->ValeurRemplacement(t, j, 3) != entrant ||
                     match_->ValeurRemplacement(t, j, 5) != minute) {
                     match_->SetRemplacement(t, sortant, entrant, minute, j);

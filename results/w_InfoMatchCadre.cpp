@@ -6,6 +6,7 @@
 #include "model/Championnat_Maintenance.h"
 #include "model/DescTree.h"
 #include "model/Joueurs.h"
+#include "model/ListeDonnees.h"
 #include "model/ListesJoueurs.h"
 #include "model/Stades.h"
 #include "model/Saison.h"
@@ -563,6 +564,7 @@ TCarton* Tf_InfoMatchCadreBase::AjouteCarton(int Ligne, int Cote, bool Force, in
         if (modele)
             e->SetModele(modele);
         e->OnChange = [this](TObject*) { MinuteChange(); };
+        resultats::BorneMinute(e, evtMinute);
         e->Tag = (Ligne << 16) + Cote;
         e->SetParent(ligne);
     }

@@ -147,6 +147,8 @@ public:
                           const std::optional<std::string>& Minute, const TChoixJoueur* Joueur, int Genre,
                           bool Defile, TFondScroll* Fond, int Couleur);
     void CartonMouseDown(TObject* Sender, TMouseButton Button);
+    // A box pressed or dropped on: the page may remember its panel.
+    virtual void CartonChoisi(TCarton* b) { (void)b; }
     void MinuteChange();
     // Frees every row of the panel with its controls.
     void VideFond(TFondScroll* fond);
@@ -289,6 +291,35 @@ protected:
             for (TFondScroll* f : k)
                 VideFond(f);
     }
+    // The kind of the panel last pressed or dropped on (the first one until
+    // then): where a double click on a team list puts its player.
+    void CartonChoisi(TCarton* b) override
+    {
+        for (size_t k = 0; k < N; ++k)
+            if (b && (b->Fond == fonds_[k][0] || b->Fond == fonds_[k][1]))
+                choisi_ = k;
+    }
+    // A double click on the team list of side cote: its selected entry fills
+    // the first empty box of that side's chosen panel, as a drop on it would
+    // (a panel that appends gets a new empty row, the minute box of the row
+    // filled takes the focus when a team list next gets it).
+    void RemplitPanneauChoisi(int cote)
+    {
+        TListe* l = Liste(cote);
+        if (!l || l->ItemIndex() < 0 || l->ItemIndex() >= l->Items().Count())
+            return;
+        TFondScroll* fond = fonds_[choisi_][cote - 1];
+        for (int r = 0; r < fond->NbControles(); ++r) {
+            TCarton* b = CartonLigne(fond, r);
+            if (!b || !b->Text().empty())
+                continue;
+            b->RecoitElement(*l);
+            b->Reorganise(true, b->Genre);
+            FocusEnAttente = 1;
+            return;
+        }
+    }
 
     TFondScroll* fonds_[N][2] = {};
+    size_t choisi_ = 0;
 };

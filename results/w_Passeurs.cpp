@@ -238,7 +238,9 @@ Tf_PasseursRugby::Tf_PasseursRugby(TComponent* AOwner) : TPagePanneaux(AOwner)
     SetCaption("f_PasseursRugby");
     static const char* const noms[3][2] = {{"FondCj1", "FondCj2"}, {"FondCr1", "FondCr2"}, {"FondPenalty1", "FondPenalty2"}};
     CreePanneaux(noms);
-    Label1 = resultats::Label(this, this, "Label1", 0, 250, 200, Jaune, true, Traduire(3999));
+    for (int cote = 1; cote <= 2; ++cote)
+        Liste(cote)->OnDblClick = [this, cote](TObject*) { RemplitPanneauChoisi(cote); };
+    Label1 = resultats::Label(this, this, "Label1", 0, 250, 200, Jaune, true, L1("Pénalités manquées"));
     Label12 = resultats::Label(this, this, "Label12", 0, 400, 300, Jaune, true, "Commentaires sur le match");
     m_Commentaire = new TMemo(this);
     m_Commentaire->SetName("m_Commentaire");
@@ -261,9 +263,7 @@ void Tf_PasseursRugby::Prepare()
 {
     mi_AjouterJoueur1->SetCaption(Texte(870, "Ajouter un joueur"));
     mi_AjouterJoueur2->SetCaption(Texte(870, "Ajouter un joueur"));
-    // Text 514 of the language files names the kickers: the missed penalty
-    // kicks keep their own caption.
-    Label1->SetCaption(Traduire(3999));
+    Label1->SetCaption(Texte(514, Label1->Caption()));
     Label12->SetCaption(Texte(919, "Commentaires sur le match"));
     Panel2->SetAlign(alLeft);
     Panel4->SetAlign(alRight);

@@ -46,7 +46,9 @@ private:
 };
 
 // The second match sheet page of rugby: each side's yellow and red cards
-// (with their minutes) and missed penalties, and the comment on the match.
+// (with their minutes) and missed penalties, and the comment on the match. A
+// double click on a team list enters its player in the panel last pressed or
+// dropped on (yellow cards at first).
 class Tf_PasseursRugby : public TPagePanneaux<3>, public IPageSecondaire
 {
 public:

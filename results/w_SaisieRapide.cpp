@@ -120,6 +120,12 @@ void Tf_SaisieRapide::b_AjouterClick(TObject*)
         }
     } else {
         auto* j = reinterpret_cast<TJoueur*>(cb_AjoutJoueur->Items().Objects(i));
+        // Already in the team: nothing to move, nothing to list again.
+        if ((international ? j->EquipeNational : j->ClubActuel) == equipe_) {
+            cb_AjoutJoueur->SetItemIndex(-1);
+            cb_AjoutJoueur->SetText("");
+            return;
+        }
         if (international) {
             Saison->Joueurs().ChangeEquipeNationale(j, equipe_);
             cb_AjoutJoueur->Items().SetString(i, LigneJoueur(*j));

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <span>
 
+#include "model/Ages.h"
 #include "model/Championnat.h"
 #include "model/ChampionnatFootRugby.h"
 #include "model/ChampionnatStat.h"
@@ -50,7 +51,8 @@ void Tf_DiversStat::LigneJoueurIncomplet(TSaison* saison, TColorGridBase& g, int
 {
     const TColor fond = *couleurs.Couleur(22), texte = *couleurs.Couleur(24);
     const std::string equipe = j.IdEquipe() == 65535 ? Texte(82) : saison->NomEquipe(j.IdEquipe());
-    const std::string t[4] = {j.Nom, j.Prenom, j.Age == 0 ? "-" : IntToStr(j.Age), equipe};
+    const TDonneesChampionnat* courant = saison->ChampionnatCourant();
+    const std::string t[4] = {j.Nom, j.Prenom, TexteAge(courant ? courant->Option(8) : 0, j.Age), equipe};
     for (int k = 0; k < 4; ++k)
         g.RemplitCellule(k, row, t[k], k == 2 ? 1 : 0, 1, texte, fond, false);
     g.ChangeDonneeCellule(0, row, j.Numero);

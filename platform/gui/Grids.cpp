@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QWheelEvent>
 #include <QWidget>
 
@@ -77,10 +78,39 @@ public:
                 break;
             }
             default:
-                handled = false;
+                handled = MaskedKey(ke);
             }
         });
         return handled;
+    }
+
+    // A printable key under an input mask: the line edit would blank a
+    // selection it cannot fill with a character the mask refuses. Such a key
+    // leaves the text, its selection and the cell as they were.
+    bool MaskedKey(QKeyEvent* ke)
+    {
+        const QString typed = ke->text();
+        if (editor->inputMask().isEmpty() || typed.size() != 1 || !typed[0].isPrint()) return false;
+        const QString before = editor->text();
+        const int cursor = editor->cursorPosition();
+        const int selStart = editor->selectionStart();
+        const int selLength = static_cast<int>(editor->selectedText().size());
+        {
+            const QSignalBlocker quiet(editor);
+            static_cast<QObject*>(editor)->event(ke);
+        }
+        const QString after = editor->text();
+        if (!after.contains(typed, Qt::CaseInsensitive)) {
+            const QSignalBlocker quiet(editor);
+            editor->setText(before);
+            if (selStart >= 0 && selLength > 0)
+                editor->setSelection(selStart, selLength);
+            else
+                editor->setCursorPosition(cursor);
+        } else if (after != before) {
+            grid->SetEditText(editCol, editRow, QStringToAnsi(after));
+        }
+        return true;
     }
 
     void Close(bool keepFocus = true)
@@ -588,7 +618,14 @@ void TCustomGrid::KeyPress(char& Key)
         ShowEditor();
         if (EditorMode()) {
             SetEditorText(std::string(1, ch));
-            SetEditText(Col(), Row(), std::string(1, ch));
+            // A first key the cell's mask refuses leaves its value shown, selected.
+            const QString typed = AnsiToQString(std::string(1, ch));
+            if (!parts_->editor->inputMask().isEmpty() && !parts_->editor->text().contains(typed, Qt::CaseInsensitive)) {
+                parts_->editor->setText(AnsiToQString(parts_->original));
+                parts_->editor->selectAll();
+            } else {
+                SetEditText(Col(), Row(), std::string(1, ch));
+            }
         }
         Key = 0;
     }

@@ -371,6 +371,44 @@ TEST(Effectifs, AgeCellTakesAnAgeOrAYearOfBirth)
     }
 }
 
+// Keys the age cell refuses, typed as the first keys of the cell or into its
+// open editor with its text selected: the cell keeps its value and leaving
+// the row keeps the year of birth (1995: 10 in 2005).
+TEST(Effectifs, LettersTypedInTheAgeCellLeaveTheYearOfBirth)
+{
+    struct TCas
+    {
+        std::string tape;
+        bool editeurOuvert;   // F2 first: the editor is open, its text selected
+        int octet;
+        std::string montre;
+    };
+    const std::vector<TCas> cas = {
+        {"x", false, 95, "10"}, {"ab", false, 95, "10"}, {"x", true, 95, "10"},
+        {"ab", true, 95, "10"}, {"1x2", false, 93, "12"}, {"x12", true, 93, "12"},
+    };
+    for (const TCas& c : cas)
+    {
+        SCOPED_TRACE(c.tape + (c.editeurOuvert ? " (editor open)" : ""));
+        TEssai e;
+        e.p.dupont->Age = 95;
+        e.f->RemplitGrille();
+        const int d = e.Ligne("Dupont");
+        ASSERT_EQ(e.g().Cells(4, d), "10");
+        e.g().FocusCell(4, d, true);
+        if (c.editeurOuvert)
+            kit::PressKey(&e.g(), VK_F2);
+        kit::Type(&e.g(), c.tape.substr(0, 1));
+        kit::Type(nullptr, c.tape.substr(1));
+        kit::PressKey(nullptr, VK_RETURN);
+        kit::Process(5);
+        e.Quitte(d == 1 ? 2 : 1);
+        EXPECT_EQ(kit::ForgetModalActions(), 0u);
+        EXPECT_EQ(e.p.dupont->Age, c.octet);
+        EXPECT_EQ(Trim(e.g().Cells(4, e.Ligne("Dupont"))), c.montre);
+    }
+}
+
 // A row that cannot be a player gets a message and stays as typed: the row
 // and the team stay until it is corrected, or emptied by "remove".
 TEST(Effectifs, RowsThatCannotBeStoredSayWhyAndStayAsTyped)

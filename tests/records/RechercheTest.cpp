@@ -19,6 +19,7 @@
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/DateTime.h"
 #include "records/Fiches.h"
+#include "records/w_Effectifs.h"
 #include "records/w_FicheJoueur.h"
 #include "records/w_Recherche.h"
 #include "records/w_TransJoueur.h"
@@ -182,6 +183,56 @@ TEST(Recherche, NamesPrefixesPositionsAndAges)
         EXPECT_TRUE(l->Visible());
     }
     kit::GrabToPng(e.f.get(), "recherche");
+}
+
+// The age column shows the squads grid's age and the range between 18 and 24
+// finds by it: a player entered as 22 in a 2026 season is 22 here too; a
+// season without a year shows the year of birth and puts nobody in a range.
+TEST(Recherche, AgeAsTheSquadsShowIt)
+{
+    struct TCas
+    {
+        int annee;   // the season's year - 1900
+        int octet;   // Dupont's stored year of birth - 1900
+        std::string montre;
+        bool trouve;   // between 18 and 24
+    };
+    const std::vector<TCas> cas = {
+        {105, 85, "20", true},       {126, 104, "22", true},    {105, 90, "15", false}, {0, 90, "1990", false},
+        {105, 105, "2005", false},   {105, 110, "2010", false}, {105, 0, "-", false},   {105, 81, "24", true},
+        {105, 87, "18", true},       {105, 80, "25", false},
+    };
+    for (const TCas& c : cas)
+    {
+        SCOPED_TRACE(c.montre);
+        TEssai e;
+        e.p.c1->SetOption(8, c.annee);
+        e.p.dupont->Age = static_cast<uint8_t>(c.octet);
+        e.Cherche("Dupont");
+        const int r = e.Ligne(e.p.dupont);
+        ASSERT_GT(r, 0);
+        EXPECT_EQ(e.f->sg_Recherche->Cells(3, 0), Traduire(293));
+        EXPECT_EQ(e.f->sg_Recherche->Cells(3, r), c.montre);
+        // The squads grid of his team shows the same.
+        TOwned<Tf_Effectifs> effectifs(new Tf_Effectifs(nullptr));
+        effectifs->ChangeCouleurs(effectifs->Couleurs);
+        effectifs->ChangeSaison(&e.s);
+        effectifs->RemplitEquipes(0, false);
+        const TColorStringGrid& g = *effectifs->sg_TableauEquipe;
+        int ligne = -1;
+        for (int k = 1; k < g.RowCount(); ++k)
+            if (g.Cells(2, k) == "Dupont")
+                ligne = k;
+        ASSERT_GT(ligne, 0);
+        EXPECT_EQ(g.Cells(4, ligne), c.montre);
+
+        e.f->RondCoche5->SetChecked(true);
+        e.f->ActiveAge(nullptr);
+        e.f->Edit2->SetText("18");
+        e.f->Edit3->SetText("24");
+        e.Cherche("Dupont");
+        EXPECT_EQ(e.Ligne(e.p.dupont) > 0, c.trouve);
+    }
 }
 
 // Namesakes once accents are gone come out as one group; the merge by drag

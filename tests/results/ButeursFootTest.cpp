@@ -12,6 +12,7 @@
 
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
+#include "model/oTraducteur.h"
 #include "model/Personnels.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Menus.h"
@@ -116,8 +117,12 @@ TEST(ButeursFoot, GoalsCardsAndHeaderEnteredWrittenShownSaved)
     p->pm_TypeBut->PopupComponent = BoiteVisible(p->Fond(0, 1), 0);
     p->pm_TypeButPopup();
     EXPECT_TRUE(p->mi_Penalty->Checked());
-    // Minutes: one past the bound; the red card at 75.
+    // Minutes: one past the bound, refused at its third key; the red card at 75.
+    std::vector<std::string> dits;
+    RepondBoite(mrOk, &dits);
     kit::Type(BoiteVisible(p->Fond(0, 1), 0)->Minute(), "130");
+    EXPECT_EQ(dits, (std::vector<std::string>{TraduireFormat(4400, {130, 127})}));
+    EXPECT_EQ(BoiteVisible(p->Fond(0, 1), 0)->Minute()->Text(), "13");
     kit::Type(BoiteVisible(p->Fond(0, 1), 1)->Minute(), "44");
     kit::Type(BoiteVisible(p->Fond(2, 1), 0)->Minute(), "75");
     // Header.
@@ -137,7 +142,7 @@ TEST(ButeursFoot, GoalsCardsAndHeaderEnteredWrittenShownSaved)
     p->UpDown1->ClickButton(btNext);
     EXPECT_EQ(ModifSaison, 1);
     std::vector<std::tuple<int, int32_t, int>> buts = {
-        {h, b1, 127 | evt100}, {h, b2, 44 | evt200}, {a, csc, evtRouge}, {h, jh[2], evtHorsScore}};
+        {h, b1, 13 | evt100}, {h, b2, 44 | evt200}, {a, csc, evtRouge}, {h, jh[2], evtHorsScore}};
     std::sort(buts.begin(), buts.end());
     EXPECT_EQ(Records(c, 2, 5, h, a), buts);
     std::vector<std::tuple<int, int32_t, int>> cartons = {{h, b1, 0}, {h, b1, 75 | evtRouge}};
@@ -153,10 +158,10 @@ TEST(ButeursFoot, GoalsCardsAndHeaderEnteredWrittenShownSaved)
     // Shown again.
     p->UpDown1->ClickButton(btPrev);
     ASSERT_EQ(p->IdDomicile, h);
-    EXPECT_EQ(BoiteVisible(p->Fond(0, 1), 0)->Numero, b2);   // by minute: 44 first
-    EXPECT_EQ(BoiteVisible(p->Fond(0, 1), 0)->Minute()->Text(), "44");
-    EXPECT_EQ(BoiteVisible(p->Fond(0, 1), 1)->Minute()->Text(), "127");
-    EXPECT_TRUE(BoiteVisible(p->Fond(0, 1), 1)->Tag & TCarton::FlagPenalty);
+    EXPECT_EQ(BoiteVisible(p->Fond(0, 1), 1)->Numero, b2);   // by minute: 13, then 44
+    EXPECT_EQ(BoiteVisible(p->Fond(0, 1), 1)->Minute()->Text(), "44");
+    EXPECT_EQ(BoiteVisible(p->Fond(0, 1), 0)->Minute()->Text(), "13");
+    EXPECT_TRUE(BoiteVisible(p->Fond(0, 1), 0)->Tag & TCarton::FlagPenalty);
     EXPECT_EQ(BoiteVisible(p->Fond(0, 2), 0)->Numero, csc);
     EXPECT_TRUE(BoiteVisible(p->Fond(0, 2), 0)->Tag & TCarton::FlagContreSonCamp);
     EXPECT_EQ(Lignes(p->Fond(1, 1)), 2);

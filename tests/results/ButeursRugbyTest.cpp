@@ -1,7 +1,7 @@
 // The rugby scorers page through the main window (command 14): tries by a
 // Ctrl-drag answered 3, a conversion by the team entry of the opposing
 // player (stored without player, flag 0x200, shown again as that entry), a
-// penalty and a drop with a minute past the bound; written when another
+// penalty and a drop with a minute past the bound, refused; written when another
 // match shows, shown again, saved and reopened equal.
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
+#include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/StdCtrls.h"
 #include "results/Carton.h"
@@ -95,7 +96,10 @@ TEST(ButeursRugby, TriesConversionsPenaltiesAndDrops)
     Glisse(lh, Index(lh, 0xFFFFFFD), BoiteVisible(p->Fond(1, 1), 0));
     Glisse(lh, premier, BoiteVisible(p->Fond(2, 1), 0));
     Glisse(lh, premier, BoiteVisible(p->Fond(3, 1), 0));
+    std::vector<std::string> dits;
+    RepondBoite(mrOk, &dits);
     kit::Type(BoiteVisible(p->Fond(3, 1), 0)->Minute(), "200");
+    EXPECT_EQ(dits, (std::vector<std::string>{TraduireFormat(4400, {200, 127})}));
     kit::GrabToPng(f.get(), "buteurs_rugby");
 
     p->UpDown1->ClickButton(btNext);
@@ -103,7 +107,7 @@ TEST(ButeursRugby, TriesConversionsPenaltiesAndDrops)
               (std::vector<std::tuple<int, int32_t, int>>{{h, joueur, 0}, {h, joueur, 0}, {h, joueur, 0}}));
     EXPECT_EQ(Records(c, 6, 5, h, a), (std::vector<std::tuple<int, int32_t, int>>{{h, 0xFFFFFFF, 0x200}}));
     EXPECT_EQ(Records(c, 5, 5, h, a), (std::vector<std::tuple<int, int32_t, int>>{{h, joueur, 0}}));
-    EXPECT_EQ(Records(c, 7, 5, h, a), (std::vector<std::tuple<int, int32_t, int>>{{h, joueur, 127}}));
+    EXPECT_EQ(Records(c, 7, 5, h, a), (std::vector<std::tuple<int, int32_t, int>>{{h, joueur, 20}}));
 
     p->UpDown1->ClickButton(btPrev);
     ASSERT_EQ(p->IdDomicile, h);

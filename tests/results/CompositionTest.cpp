@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "model/Championnat.h"
+#include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/StdCtrls.h"
 #include "results/w_Composition.h"
@@ -80,11 +81,14 @@ TEST_P(Composition, LineUpsEnteredWrittenShownSavedAndReopened)
         ChoisitJoueur(*p, 0, 0);
     ChoisitJoueur(*p, 1, 1);
     EXPECT_EQ(p->Liste(0)->Items().Count(), 0);
-    // Starter 1 goes off (double click) at a minute past the bound, starter 2
-    // the next; the first starter's shirt typed.
+    // Starter 1 goes off (double click) at a minute past the bound, refused
+    // at its third key, starter 2 the next; the first starter's shirt typed.
     kit::DblClick(p->Enreg(0, 1).Joueur);
     kit::DblClick(p->Enreg(0, 2).Joueur);
+    std::vector<std::string> refus;
+    RepondBoite(mrOk, &refus);
     kit::Type(p->Enreg(0, nt + 1).Numero, "300");
+    EXPECT_EQ(refus, (std::vector<std::string>{TraduireFormat(4400, {300, 255})}));
     kit::Type(p->Enreg(0, 1).Numero, "12");
     const int32_t s1 = p->Enreg(0, 1).Joueur->Numero, s2 = p->Enreg(0, 2).Joueur->Numero;
     EXPECT_EQ(p->Enreg(0, nt + 1).Joueur->Numero, s1);
@@ -100,7 +104,7 @@ TEST_P(Composition, LineUpsEnteredWrittenShownSavedAndReopened)
     EXPECT_EQ(m->JoueurTitulaire(h, 1), s1);
     EXPECT_EQ(m->Maillot(h, 1), 12);
     EXPECT_EQ(m->ValeurRemplacement(h, 1, 1), s1);
-    EXPECT_EQ(m->ValeurRemplacement(h, 1, 5), 255);
+    EXPECT_EQ(m->ValeurRemplacement(h, 1, 5), 30);
     EXPECT_EQ(m->ValeurRemplacement(h, 2, 1), s2);
     EXPECT_EQ(m->JoueurTitulaire(a, 1), ja[1]);
     EXPECT_EQ(ModifSaison, 1);
@@ -108,7 +112,7 @@ TEST_P(Composition, LineUpsEnteredWrittenShownSavedAndReopened)
     p->UpDown1->ClickButton(btPrev);
     EXPECT_EQ(p->IdDomicile, h);
     EXPECT_EQ(p->Enreg(0, 1).Numero->Text(), "12");
-    EXPECT_EQ(p->Enreg(0, nt + 1).Numero->Text(), "255");
+    EXPECT_EQ(p->Enreg(0, nt + 1).Numero->Text(), "30");
     EXPECT_EQ(p->Enreg(1, 1).Joueur->Numero, ja[1]);
     EXPECT_EQ(p->Liste(1)->Items().Count(), static_cast<int>(ja.size()) - 1);
     (void)jh;

@@ -11,6 +11,7 @@
 
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
+#include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/StdCtrls.h"
 #include "results/Carton.h"
@@ -204,13 +205,18 @@ TEST(PasseursRugby, CardsWithMinutesAndMissedPenalties)
     kit::Drag(lh, {e0.Left + 5, e0.Top + 3}, BoiteVisible(p->Fond(1, 1), 0), {20, 10});
     kit::Type(BoiteVisible(p->Fond(1, 1), 0)->Minute(), "75");
     kit::Drag(la, {ea.Left + 5, ea.Top + 3}, BoiteVisible(p->Fond(0, 2), 0), {20, 10});
+    // The third key would make a minute past the record's 127: refused, said.
+    std::vector<std::string> dits;
+    RepondBoite(mrOk, &dits);
     kit::Type(BoiteVisible(p->Fond(0, 2), 0)->Minute(), "200");
+    EXPECT_EQ(dits, (std::vector<std::string>{TraduireFormat(4400, {200, 127})}));
+    EXPECT_EQ(BoiteVisible(p->Fond(0, 2), 0)->Minute()->Text(), "20");
     kit::Drag(lh, {e1.Left + 5, e1.Top + 3}, BoiteVisible(p->Fond(2, 1), 0), {20, 10});
     kit::GrabToPng(f.get(), "passeurs_rugby");
     p->UpDown1->ClickButton(btNext);
     EXPECT_EQ(ModifSaison, 1);
     std::vector<std::tuple<int, int32_t, int>> cartons = {
-        {h, jh[1], 30}, {h, rouge, 75 | evtRouge}, {a, ja[2], evtRouge}, {a, jaune, 127}};
+        {h, jh[1], 30}, {h, rouge, 75 | evtRouge}, {a, ja[2], evtRouge}, {a, jaune, 20}};
     std::sort(cartons.begin(), cartons.end());
     EXPECT_EQ(Records(c, 3, 4, h, a), cartons);
     const auto buts = Records(c, 2, 4, h, a);

@@ -107,6 +107,47 @@ TEST(SaisieRapide, KnownNewCancelledAndInternationalPlayers)
     EXPECT_EQ(s.Joueurs().NbJoueur(), total + 1);
 }
 
+// A player picked for the team he is already in, as its club or as its
+// national team: he keeps his previous club and is listed once.
+TEST(SaisieRapide, PlayerAlreadyInTheTeamChangesNothing)
+{
+    for (const bool international : {false, true}) {
+        SCOPED_TRACE(international ? "national team" : "club");
+        vues::TSaisonVue v = vues::SaisonVue(0);
+        TSaison& s = *v.saison;
+        TDonneesChampionnat& c = v.C();
+        const int equipe = c.IdEquipe(1);
+        TJoueur* j = s.Joueurs().BlocEquipe(equipe)->Joueur(0);
+        const int prec = s.ChercheClubPrec("Ancien Club", true);
+        j->ClubPrec = static_cast<uint16_t>(prec);
+        if (international) {
+            c.SetTypes(c.Types() | TDonneesChampionnat::TypeInternational);
+            s.Joueurs().ChangeEquipeNationale(j, equipe);
+        }
+        EnregistreFiche();
+        TOwned<Tf_SaisieRapide> f(new Tf_SaisieRapide(nullptr));
+        int signale = 0;
+        f->OnModification = [&signale] { ++signale; };
+        f->ChangeSaison(&s);
+        f->ChangeCouleurs(vues::Module()->Couleurs);
+        f->RemplitJoueurs(equipe);
+        kit::ShowForm(f.get());
+        const int listes = f->lb_JoueursPresents->Items().Count(), membres = NbJoueursEquipe(s, equipe);
+        const uint16_t club = j->ClubActuel;
+        for (int fois = 0; fois < 2; ++fois) {
+            f->cb_AjoutJoueur->SetText(f->LigneJoueur(*j));
+            kit::Click(f->b_Ajouter);
+        }
+        EXPECT_EQ(kit::ForgetModalActions(), 0u);
+        EXPECT_EQ(j->ClubPrec, prec);
+        EXPECT_EQ(j->ClubActuel, club);
+        EXPECT_EQ(f->lb_JoueursPresents->Items().Count(), listes);
+        EXPECT_EQ(NbJoueursEquipe(s, equipe), membres);
+        EXPECT_EQ(signale, 0);
+        EXPECT_TRUE(f->cb_AjoutJoueur->GetText().empty());
+    }
+}
+
 // A player moved into a team holding his namesake is merged into it and
 // freed by the model: the choice list drops his line, so choosing it again
 // can never reach the freed player; the namesake stays once in the team.

@@ -305,6 +305,38 @@ TEST(DiversStat, MatchesStillToPlayAndPageFunctions)
     }
 }
 
+// The age column of the incomplete records shows what the squads show: the
+// age in the season's year, the year of birth when no age can be told (a
+// season without a year, born that year or later), "-" when unknown.
+TEST(DiversStat, IncompleteRecordsShowTheSquadsAge)
+{
+    struct TCas
+    {
+        int annee;   // the season's year - 1900
+        int octet;   // the stored year of birth - 1900
+        std::string montre;
+    };
+    const std::vector<TCas> cas = {
+        {105, 85, "20"}, {126, 104, "22"}, {0, 90, "1990"}, {105, 105, "2005"}, {105, 110, "2010"}, {105, 0, "-"},
+    };
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(c.montre);
+        auto v = vues::SaisonVue(0);
+        v.c1->SetOption(8, c.annee);
+        TJoueur* j = v.saison->Joueurs().Joueur(2);
+        j->CodePays = 0;
+        j->Age = static_cast<uint8_t>(c.octet);
+        THoteDivers h(v.saison.get());
+        h.vue->AfficheJoueursIncomplets();
+        ASSERT_EQ(h.G().RowCount(), 2);
+        EXPECT_EQ(h.G().Cells(0, 1), j->Nom);
+        EXPECT_EQ(h.G().Cells(2, 0), Traduire(293));
+        EXPECT_EQ(h.G().Cells(2, 1), c.montre);
+        if (c.annee == 126)
+            kit::GrabToPng(h.fenetre.get(), "divers-incomplets");
+    }
+}
+
 // A grid page and the text page print to PDF.
 TEST(DiversStat, PagesPrintToPdf)
 {

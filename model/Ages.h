@@ -1,0 +1,15 @@
+// The age of a person in a season's year. A card's Age field holds the year
+// of birth - 1900 (0: unknown); a season's year is a championship's option
+// word 8, also counted from 1900.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The age in the year anneeSaison of one born in the year naissance; -1 when
+// none can be told: unknown, born that year or after, a hundred or more, or
+// a season without a year.
+int AgeEn(int anneeSaison, uint8_t naissance);
+// What an age column shows: that age, else the year of birth itself (which
+// reads back the same), "-" when unknown.
+std::string TexteAge(int anneeSaison, uint8_t naissance);

@@ -1,0 +1,260 @@
+// Minutes typed past what their record keeps, on every page that stores one
+// (football goals and cards, rugby tries, conversions, penalties, drops and
+// cards, the substitutions of both sports): refused with a message, the box
+// keeps its former text and the record what was kept. The rugby pages take a
+// player by a double click on a team list into the panel last pressed, and
+// each count dialog of a rugby panel names what it counts.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "model/Championnat.h"
+#include "model/InfoComp.h"
+#include "model/Joueurs.h"
+#include "model/ListeDonnees.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/StdCtrls.h"
+#include "results/Carton.h"
+#include "results/PagesMatch.h"
+#include "results/w_ButeursFoot.h"
+#include "results/w_ButeursRugby.h"
+#include "results/w_Composition.h"
+#include "results/w_Passeurs.h"
+#include "shell/Commandes.h"
+#include "shell/Globales.h"
+#include "tests/results/FeuilleEssai.h"
+#include "views/Textes.h"
+
+using namespace essai;
+using namespace feuille_essai;
+
+namespace {
+
+const bool pagesInscrites = (EnregistrePagesMatch(), true);
+
+// The first entry of a team list that names a player (the rugby lists lead
+// with team entries).
+int PremierJoueur(TListe* l)
+{
+    for (int i = 0; i < l->Items().Count(); ++i)
+        if (NumeroEntreeListe(l->Items()[i], 8, true) < 0xFFFFFFD)
+            return i;
+    return -1;
+}
+
+// The minute word of the record of that player and team in the list of a
+// kind on a matchday; -1 when there is none.
+int MotRecord(TDonneesChampionnat& c, int type, int n, int equipe, int32_t joueur)
+{
+    const TListeDonnees* l = c.ListeDonnees(type, n);
+    for (int i = 0; l && i < l->Nombre(); ++i)
+        if (l->Donnee(i)->IdEquipe() == equipe && l->Donnee(i)->IdJoueur() == joueur)
+            return l->Donnee(i)->Mot();
+    return -1;
+}
+
+// A season of the sport whose matchday 5 opens with a played match, saved and
+// opened by a main window on the page of that command.
+struct TFeuille
+{
+    TSaisonComplete sc;
+    TOwned<FenetreEssai> f;
+    int h = 0, a = 0;
+
+    // Matchday 4's first match is played with its line-ups entered.
+    TFeuille(int sport, int commande, const std::string& nom, int journee = 5) : sc(sport)
+    {
+        const std::string dir = Prepare(nom);
+        sc.saison->SetChampionnatCourant(sc.ligue);
+        sc.ligue->SetCategorieEquipe(1, 0);
+        h = sc.ligue->Match(journee, 1)->IdEquipe(0);
+        a = sc.ligue->Match(journee, 1)->IdEquipe(1);
+        if (journee == 5)
+            sc.ligue->CreeMatch(5, h, a, sport == 0 ? 2 : 21, sport == 0 ? 1 : 3);
+        sc.ligue->NbJournee = journee;
+        f = SauveEtOuvre(*sc.saison, MakePath(dir, nom + ".xmc"));
+        if (f)
+            Commande(*f, commande);
+    }
+    TDonneesChampionnat& C() { return *f->Saison->ChampionnatCourant(); }
+};
+
+}  // namespace
+
+// Every panel with minutes: a player dropped, then 130 typed into his minute.
+TEST(Minutes, PastTheRecordRefusedOnEveryPanel)
+{
+    struct TCas
+    {
+        int sport, commande, panneau, type;
+        uint16_t drapeau;   // the record's flags beside the minute
+    };
+    const std::vector<TCas> cas = {
+        {0, 14, 0, 2, 0}, {0, 14, 1, 3, 0},    {0, 14, 2, 3, evtRouge}, {1, 14, 0, 2, 0}, {1, 14, 1, 6, 0},
+        {1, 14, 2, 5, 0}, {1, 14, 3, 7, 0},    {1, 16, 0, 3, 0},        {1, 16, 1, 3, evtRouge},
+    };
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(std::to_string(c.sport) + " " + std::to_string(c.commande) + " " + std::to_string(c.panneau));
+        TFeuille t(c.sport, c.commande, "minutes");
+        ASSERT_TRUE(t.f);
+        auto* p = dynamic_cast<Tf_InfoMatchCadre*>(t.f->Enfant);
+        ASSERT_NE(p, nullptr);
+        ASSERT_EQ(p->IdDomicile, t.h);
+        TFondScroll* fond = nullptr;
+        if (auto* foot = dynamic_cast<Tf_ButeursFoot*>(p))
+            fond = foot->Fond(c.panneau, 1);
+        else if (auto* rugby = dynamic_cast<Tf_ButeursRugby*>(p))
+            fond = rugby->Fond(c.panneau, 1);
+        else if (auto* second = dynamic_cast<Tf_PasseursRugby*>(p))
+            fond = second->Fond(c.panneau, 1);
+        ASSERT_NE(fond, nullptr);
+        TListe* lh = p->Liste(1);
+        const int i = PremierJoueur(lh);
+        ASSERT_GE(i, 0);
+        const int32_t joueur = NumeroEntreeListe(lh->Items()[i], 8, true);
+        lh->SetItemIndex(i);
+        const TRect e = lh->ItemRect(i);
+        kit::Drag(lh, {e.Left + 5, e.Top + 3}, BoiteVisible(fond, 0), {20, 10});
+        ASSERT_EQ(BoiteVisible(fond, 0)->Numero, joueur);
+        TEditRond* minute = BoiteVisible(fond, 0)->Minute();
+        ASSERT_NE(minute, nullptr);
+        std::vector<std::string> dits;
+        RepondBoite(mrOk, &dits);
+        kit::Type(minute, "130");
+        EXPECT_EQ(dits, (std::vector<std::string>{TraduireFormat(4400, {130, 127})}));
+        EXPECT_EQ(minute->Text(), "13");
+        // Written when the next match shows.
+        p->UpDown1->ClickButton(btNext);
+        EXPECT_EQ(kit::ForgetModalActions(), 0u);
+        EXPECT_EQ(MotRecord(t.C(), c.type, 5, t.h, joueur), 13 | c.drapeau);
+        TermineFenetre(t.f);
+    }
+}
+
+// A substitution's minute is kept up to 255 in both sports: 300 is refused,
+// 125 taken.
+TEST(Minutes, SubstitutionPastWhatThePageKeepsRefused)
+{
+    for (int sport : {0, 1}) {
+        SCOPED_TRACE(sport);
+        TFeuille t(sport, 15, "minutes_remplacement", 4);
+        ASSERT_TRUE(t.f);
+        auto* p = dynamic_cast<Tf_Composition*>(t.f->Enfant);
+        ASSERT_NE(p, nullptr);
+        const int nt = p->NbTitulaire();
+        TInfoComp* m = t.C().Match(4, 1);
+        ASSERT_NE(m, nullptr);
+        const int32_t sortant = m->ValeurRemplacement(t.h, 1, 1);
+        ASSERT_NE(sortant, 0) << "the match has no substitution to time";
+        TEdition2* minute = p->Enreg(0, nt + 1).Numero;
+        minute->SetText("");
+        std::vector<std::string> dits;
+        RepondBoite(mrOk, &dits);
+        kit::Type(minute, "300");
+        EXPECT_EQ(dits, (std::vector<std::string>{TraduireFormat(4400, {300, 255})}));
+        EXPECT_EQ(minute->Text(), "30");
+        p->UpDown1->ClickButton(btNext);
+        EXPECT_EQ(kit::ForgetModalActions(), 0u);
+        EXPECT_EQ(t.C().Match(4, 1)->ValeurRemplacement(t.h, 1, 5), 30);
+        TermineFenetre(t.f);
+    }
+}
+
+// A double click (a real one, on the list) enters the player in the panel
+// last pressed: tries at first, then each panel once its empty box is
+// pressed; on the second page yellow cards at first, then red cards and the
+// missed penalties.
+TEST(Minutes, RugbyPagesTakeADoubleClick)
+{
+    struct TCas
+    {
+        int commande;
+        std::vector<std::pair<int, uint16_t>> types;   // per panel: kind and flags
+    };
+    const std::vector<TCas> cas = {
+        {14, {{2, 0}, {6, 0}, {5, 0}, {7, 0}}},
+        {16, {{3, 0}, {3, evtRouge}, {2, evtHorsScore}}},
+    };
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(c.commande);
+        TFeuille t(1, c.commande, "rugby_double_clic");
+        ASSERT_TRUE(t.f);
+        auto* p = dynamic_cast<Tf_InfoMatchCadre*>(t.f->Enfant);
+        ASSERT_NE(p, nullptr);
+        auto fond = [&](int k) {
+            if (auto* r = dynamic_cast<Tf_ButeursRugby*>(p))
+                return r->Fond(k, 2);
+            return dynamic_cast<Tf_PasseursRugby*>(p)->Fond(k, 2);
+        };
+        TListe* la = p->Liste(2);
+        const int i = PremierJoueur(la);
+        ASSERT_GE(i, 0);
+        const int32_t joueur = NumeroEntreeListe(la->Items()[i], 8, true);
+        for (size_t k = 0; k < c.types.size(); ++k) {
+            SCOPED_TRACE(k);
+            // The last empty box of the panel (the first panel needs no press).
+            int vide = 0;
+            while (BoiteVisible(fond(static_cast<int>(k)), vide + 1))
+                ++vide;
+            TCarton* b = BoiteVisible(fond(static_cast<int>(k)), vide);
+            ASSERT_NE(b, nullptr);
+            ASSERT_TRUE(b->Text().empty());
+            if (k > 0)
+                kit::Click(b, 10, 10);
+            ChoisitEntree(la, i);
+            EXPECT_EQ(b->Numero, joueur);
+            EXPECT_FALSE(b->Text().empty());
+            EXPECT_TRUE(BoiteVisible(fond(static_cast<int>(k)), vide + 1));   // a new empty row
+        }
+        if (c.commande == 14)
+            kit::GrabToPng(t.f.get(), "rugby_double_clic");
+        p->UpDown1->ClickButton(btNext);
+        for (const auto& [type, drapeau] : c.types) {
+            const TListeDonnees* l = t.C().ListeDonnees(type, 5);
+            bool trouve = false;
+            for (int r = 0; l && r < l->Nombre(); ++r)
+                trouve = trouve || (l->Donnee(r)->IdEquipe() == t.a && l->Donnee(r)->IdJoueur() == joueur &&
+                                    (l->Donnee(r)->Mot() & ~evtMinute) == drapeau);
+            EXPECT_TRUE(trouve) << type << " " << drapeau;
+        }
+        TermineFenetre(t.f);
+    }
+}
+
+// Each panel's count dialog names what the panel holds: its question is the
+// panel's own, and holds the panel's title.
+TEST(Minutes, RugbyCountDialogNamesWhatItCounts)
+{
+    TFeuille t(1, 14, "rugby_nombre");
+    ASSERT_TRUE(t.f);
+    auto* p = dynamic_cast<Tf_ButeursRugby*>(t.f->Enfant);
+    ASSERT_NE(p, nullptr);
+    TListe* lh = p->Liste(1);
+    const int i = PremierJoueur(lh);
+    ASSERT_GE(i, 0);
+    const TLabel* titres[4] = {p->Label6, p->Label7, p->Label8, p->Label9};
+    std::vector<std::string> questions;
+    for (int k = 0; k < 4; ++k) {
+        std::string question;
+        kit::WhenModal([&question](TForm* m) {
+            auto* d = dynamic_cast<Tf_ChoixNombre*>(m);
+            ASSERT_NE(d, nullptr);
+            question = d->l_ChoixTexte->Caption();
+            kit::GrabToPng(d, "rugby_nombre");
+            d->BoutonCopie2->Click();
+        });
+        lh->SetItemIndex(i);
+        const TRect e = lh->ItemRect(i);
+        kit::Drag(lh, {e.Left + 5, e.Top + 3}, BoiteVisible(p->Fond(k, 1), 0), {20, 10}, ssCtrl);
+        EXPECT_EQ(question, vues::Texte(1330 + k)) << k;
+        EXPECT_NE(AnsiLowerCase(question).find(AnsiLowerCase(titres[k]->Caption())), std::string::npos)
+            << question << " / " << titres[k]->Caption();
+        questions.push_back(question);
+    }
+    std::sort(questions.begin(), questions.end());
+    EXPECT_EQ(std::unique(questions.begin(), questions.end()), questions.end());
+    TermineFenetre(t.f);
+}
