@@ -88,7 +88,7 @@ const Legende kLegendes[] = {
 
 // Captions worded on other branches: their rows hold once those branches are
 // merged (the words to confirm with their reports).
-constexpr bool kAutresBranches = false;
+constexpr bool kAutresBranches = true;
 const Legende kLegendesAutres[] = {
     {188, "particularities", "every sport", "most wins", "most;win", "plus;victoire", "draw|defeat", "nul|défaite"},
     {189, "particularities", "every sport", "fewest wins", "fewest;win", "moins;victoire", "draw|defeat", "nul|défaite"},
