@@ -87,9 +87,13 @@ Tf_Creation::Tf_Creation(TComponent* AOwner) : TBrivantelForm(AOwner)
     };
     b_Valider = Bouton(this, this, "b_Valider", Traduire(29), 130, 290);
     b_Valider->OnClick = [this](TObject*) { b_ValiderClick(); };
+    // Both buttons close the Tab order; Enter validates from any box.
+    b_Valider->SetTabStop(true);
+    b_Valider->Default = true;
     b_Annuler = Bouton(this, this, "b_Annuler", Traduire(125), 246, 290);
     b_Annuler->ModalResult = mrCancel;
     b_Annuler->Cancel = true;
+    b_Annuler->SetTabStop(true);
     OnShow = [this](TObject*) { FormShow(); };
     DoCreate();
 }
@@ -119,6 +123,9 @@ void Tf_Creation::FormShow()
     if (creation)
         Edit1->SetText("18");
     RondCoche1->SetChecked(true);
+    // The keyboard starts at the first box: Tab then leads through the
+    // choices and the numbers to OK.
+    SetActiveControl(cb_Championnat);
     // The year of today and the next one's two digits.
     int a, m, j;
     DecodeDate(Date(), a, m, j);

@@ -435,14 +435,16 @@ void Tf_CreationSaison::bc_CreeCoupeClick()
     o->Championnat = ch.get();
     crees_.push_back(std::move(ch));
     TTreeNode* sel = tv_Saison->Selected();
-    const std::string nom = f->e_NomCoupe->Text();
+    const std::string nom = Trim(f->e_NomCoupe->Text());
     if (sel && sel->Level() == 1) {
         sel = AjouteNoeud(sel, nullptr, nom, 0, ImageFerme);
         tv_Saison->SetSelected(sel);
         sel->EditText();
     }
     if (sel && sel->Level() == 2) {
-        TTreeNode* n = AjouteNoeud(sel, nullptr, TraduireFormat(3904, {sel->Count() + 1}), 0, ImageChampionnat);
+        // The cup takes the name typed; a numbered default only without one.
+        const std::string texte = nom.empty() ? TraduireFormat(3904, {sel->Count() + 1}) : nom;
+        TTreeNode* n = AjouteNoeud(sel, nullptr, texte, 0, ImageChampionnat);
         Rec(n)->Objet = o;
     }
 }

@@ -27,6 +27,9 @@ constexpr int TexteReductionJournees = 3530;   // %s championship, %d matchday w
 constexpr int TexteReductionCompositions = 3531;   // %s championship
 constexpr int TexteCodeCriteresRefuse = 3750;      // %s the typed code
 constexpr int TexteCodePersoRefuse = 3751;         // %s the typed code
+constexpr int TexteAucunCritere = 4350;            // %s the criteria that will apply
+// The order of a championship that names none (what a file reads back then).
+const std::string OrdreDefaut = "ac";
 
 TTabSheet* Page(TPageControl* pc, TComponent* owner, const std::string& nom, int texte)
 {
@@ -610,8 +613,25 @@ bool Tf_Option::ControleCodeCriteres()
     // it back as it was typed.
     const std::string tape = Edit12->Text();
     const std::string code = CodeCriteres();
-    if (tape == code)
+    if (tape == code && !code.empty())
         return true;
+    if (tape == code) {
+        // No criterion ticked: the default order applies, the user is told
+        // which; Cancel goes back to the list.
+        std::string noms;
+        for (char lettre : OrdreDefaut)
+            for (int i = 0; i < clb_Classement->Items().Count(); ++i)
+                if (clb_Classement->Items().Objects(i) == lettre - 96)
+                    noms += (noms.empty() ? "" : ", ") + clb_Classement->Items()[i];
+        PageControl1->SetActivePage(ts_Classement);
+        if (Tf_MessageUtil::Affiche(TraduireFormat(TexteAucunCritere, {noms}), mbuValider | mbuAnnuler) != mrOk)
+            return false;
+        AppliqueCodeCriteres(OrdreDefaut);
+        GardeCode = 0;
+        Edit12->SetText(CodeCriteres());
+        GardeCode = 1;
+        return true;
+    }
     PageControl1->SetActivePage(ts_Classement);
     GardeCode = 0;
     Edit12->SetText(code);
@@ -906,11 +926,11 @@ void Tf_Option::Ecrit()
         }
     }
     if (Groupe == 0 || Groupe == 2) {
-        // A file keeps no empty order: it reads back as "ac", so that is what
-        // the standings use from now on.
+        // A file keeps no empty order: it reads back as the default one, so
+        // that is what the standings use from now on.
         std::string code = CodeCriteres();
         if (code.empty())
-            code = "ac";
+            code = OrdreDefaut;
         if (code != c->OrdreClassement) {
             c->OrdreClassement = code;
             Modifie = 1;

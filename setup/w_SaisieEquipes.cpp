@@ -13,6 +13,8 @@ Tf_SaisieEquipes::Tf_SaisieEquipes(TComponent* AOwner) : TBrivantelForm(AOwner)
     FondCopie1 = Fond(this, this, "FondCopie1", 0, 0, 480, 80);
     b_Ok = Bouton(this, FondCopie1, "b_Ok", Traduire(27), 195, 45, 90, 28);
     b_Ok->OnClick = [this](TObject*) { ValideEquipes(); };
+    b_Ok->SetTabStop(true);
+    b_Ok->Default = true;
     DoCreate();
 }
 
@@ -32,6 +34,10 @@ void Tf_SaisieEquipes::Prepare(const std::string& titre, int n, const TSaison& s
             cb->Items().Add(saison.NomEquipeIndex(k));
         Equipes.push_back(cb);
     }
+    // The boxes in reading order, then OK; the first box takes the typing.
+    b_Ok->SetTabOrder(n);
+    if (!Equipes.empty())
+        SetActiveControl(Equipes.front());
 }
 
 std::vector<std::string> Tf_SaisieEquipes::Noms() const

@@ -91,7 +91,9 @@ public:
     // The command dispatcher: runs the command of a menu node or item; true
     // when the tree may select the node.
     virtual bool MenuDispatch(const std::string& caption, uint32_t id, TTreeNode* node, int& param, bool historique);
-    // Commits the entries of the child window into the season.
+    // Commits the entries of the child window into the season: into the
+    // championship it was loaded from only (nothing when the season no longer
+    // holds it).
     virtual void ValideFenetre();
     // The save question of a modified season; false when the user cancels.
     virtual bool DemandeEnregistrement();
@@ -324,6 +326,9 @@ public:
     // it: it goes without writing anything back.
     bool EnfantPerime = false;
     std::vector<TBrivantelForm*> FenetresGardees;
+    // The championship the child window was loaded from, when the season
+    // still holds it (nullptr without child or once it went).
+    TDonneesChampionnat* ChampionnatEnfant() const;
     bool ChangementChampionnat = false;
     // The championship-change flag of the command a child asked for.
     bool ChangerChampionnatEnCours = false;
@@ -448,6 +453,10 @@ private:
     int feuilleJournee_ = 0;
     int feuilleMatch_ = 0;
     unsigned generationRelance_ = 0;
+    // The current championship when the child window was made: its code and
+    // itself (a code alone may come back with another championship).
+    int32_t codeChampionnatEnfant_ = 0;
+    TDonneesChampionnat* championnatEnfant_ = nullptr;
 };
 
 // The main window when it exists.

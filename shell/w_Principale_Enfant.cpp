@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "model/Championnat.h"
+#include "model/DescTree.h"
 #include "model/Saison.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ActnList.h"
@@ -70,10 +71,16 @@ TBrivantelForm* Tf_Principale::ShowChildForm(const TCreateurFenetre& classe, boo
     if (Enfant)
     {
         TBrivantelForm* ancien = Enfant;
+        // Its championship no longer current (or gone), it was written above
+        // into its own: going, it writes nothing into the current one.
+        const bool autreChampionnat =
+            championnatEnfant_ && ChampionnatEnfant() != (Saison ? Saison->ChampionnatCourant() : nullptr);
         Enfant = nullptr;
+        championnatEnfant_ = nullptr;
+        codeChampionnatEnfant_ = 0;
         // A child made before the season changed under it lets the season go:
         // what it still shows is not written back when it goes.
-        if (EnfantPerime)
+        if (EnfantPerime || autreChampionnat)
             ancien->Saison = nullptr;
         RetientMatchFeuille(ancien);
         if (Garder)
@@ -102,6 +109,8 @@ TBrivantelForm* Tf_Principale::ShowChildForm(const TCreateurFenetre& classe, boo
         p_FondAffiche->SetVisible(panneauVisible);
         IntegreFiche(f, p_FondAffiche);
         Enfant = f;
+        championnatEnfant_ = Saison ? Saison->ChampionnatCourant() : nullptr;
+        codeChampionnatEnfant_ = championnatEnfant_ ? championnatEnfant_->CodeChamp : 0;
         EntreeImpression(entreeImpression);
         EntreeHTML(entreeHTML);
         return f;
@@ -139,10 +148,40 @@ void Tf_Principale::RafraichitVue()
 
 void Tf_Principale::FermeFenetreEnfant() { ShowChildForm(nullptr, false, false, false, false); }
 
+TDonneesChampionnat* Tf_Principale::ChampionnatEnfant() const
+{
+    if (!Enfant || !Saison || !championnatEnfant_)
+        return nullptr;
+    TDonneesChampionnat* c = Saison->Arbre().ChampionnatParCode(codeChampionnatEnfant_);
+    return c == championnatEnfant_ ? c : nullptr;
+}
+
 void Tf_Principale::ValideFenetre()
 {
     if (!Enfant)
         return;
+    // The child writes into the championship it was loaded from, whichever
+    // is current now; when the season no longer holds that one, into none.
+    TDonneesChampionnat* courant = Saison ? Saison->ChampionnatCourant() : nullptr;
+    TDonneesChampionnat* origine = courant;
+    if (championnatEnfant_)
+    {
+        origine = ChampionnatEnfant();
+        if (!origine)
+            return;
+    }
+    struct Retour
+    {
+        TSaison* saison;
+        TDonneesChampionnat* courant;
+        ~Retour()
+        {
+            if (saison)
+                saison->SetChampionnatCourant(courant);
+        }
+    } retour{origine != courant ? Saison.get() : nullptr, courant};
+    if (retour.saison)
+        Saison->SetChampionnatCourant(origine);
     for (const auto& v : Validations())
         if (v(Enfant))
             return;

@@ -63,12 +63,29 @@ void Tf_Principale::CompositionSaison()
     f->Statut = Statut;
     f->ChangeSaison(Saison.get());
     f->Tag = 96;
+    // What the shown page holds is written before the composition can take
+    // its championship out.
+    ValideFenetre();
+    const TDonneesChampionnat* avant = Saison->ChampionnatCourant();
     if (f->ShowModal() != mrOk)
         return;
     f.reset();
     SignaleModification();
     InsereChampionnats();
     AfficheTitreChampionnat();
+    if (Saison->ChampionnatCourant() != avant)
+        RafraichitMenu(true, true);
+    // The view shown holds nothing more to write: it is made again from the
+    // new composition while its championship stays current, else it goes.
+    const uint32_t vues = VuesMontrees;
+    if (ChampionnatEnfant() && ChampionnatEnfant() == Saison->ChampionnatCourant())
+        RafraichitVue();
+    if (Enfant && VuesMontrees == vues)
+    {
+        EnfantPerime = true;
+        FermeFenetreEnfant();
+        EnfantPerime = false;
+    }
 }
 
 void Tf_Principale::AjouteEquipes()

@@ -145,8 +145,36 @@ void TBoutonModele::Paint()
                                          decalY_, down_state_);
         c.TextOut(p.X, p.Y, legende);
     }
+    if (TabStop() && Focused())
+    {
+        c.Brush.SetStyle(bsSolid);
+        c.DrawFocusRect(Rect(3, 3, Width() - 3, Height() - 3));
+    }
     if (OnPaint)
         OnPaint(this);
+}
+
+void TBoutonModele::KeyDown(WORD& Key, TShiftState Shift)
+{
+    TCustomControl::KeyDown(Key, Shift);
+    if ((Key == VK_RETURN || Key == VK_SPACE) && (Shift & (ssShift | ssCtrl | ssAlt)) == 0 && TabStop() &&
+        Focused() && Enabled())
+    {
+        Key = 0;
+        Click();
+    }
+}
+
+void TBoutonModele::DoEnter()
+{
+    TCustomControl::DoEnter();
+    Invalidate();
+}
+
+void TBoutonModele::DoExit()
+{
+    TCustomControl::DoExit();
+    Invalidate();
 }
 
 void TBoutonModele::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)

@@ -5,6 +5,8 @@
 //     b->SetModele(Dessin->Bouton("BoutonOrange"));
 // Its click sets its ModalResult on its window (which ends a modal window),
 // then runs OnClick. Enter clicks a Default button, Escape a Cancel button.
+// A button with TabStop is reached by Tab: it then shows a focus rectangle,
+// and Enter or Space click it.
 #pragma once
 
 #include "platform/gui/StdCtrls.h"
@@ -73,6 +75,10 @@ protected:
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseEnter() override;
     void MouseLeave() override;
+    // A button reached by Tab shows its focus and clicks on Enter or Space.
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void DoEnter() override;
+    void DoExit() override;
     void ApplyText() override { Invalidate(); }
     void ApplyFont() override { Invalidate(); }
     bool OverDisponible() const;

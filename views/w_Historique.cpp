@@ -26,6 +26,9 @@ using vues::Texte;
 namespace {
 
 constexpr int HauteurLigne = 20;
+// A cell of the entry grid takes one side's goals, up to three digits.
+constexpr int LargeurBut = 26;
+constexpr int ChiffresBut = 3;
 
 TColorStringGrid* Grille(TComponent* owner, TWinControl* parent, const char* nom, int x, int y)
 {
@@ -165,7 +168,8 @@ Tf_Historique::Tf_Historique(TComponent* AOwner) : TFootForm(AOwner)
     bc_Enregistrer = BoutonDialogue(this, ts_Saisie, "bc_Enregistrer", 338, 38, 120);
     csg_Saisie = Grille(this, ts_Saisie, "csg_Saisie", 10, 76);
     csg_Saisie->SetSelectionVisible(true);
-    csg_Saisie->SetOptions(csg_Saisie->Options() & ~(goRangeSelect | goEditing));
+    // Tab reaches the grid's key handler: it moves on as Enter does.
+    csg_Saisie->SetOptions((csg_Saisie->Options() & ~(goRangeSelect | goEditing)) | goTabs);
     csg_Saisie->SetVisible(false);
 
     // ---- head-to-head
@@ -260,6 +264,18 @@ Tf_Historique::Tf_Historique(TComponent* AOwner) : TFootForm(AOwner)
             RemplitClassement(std::max(cb_Saison2->ItemIndex(), 0));
         };
     csg_Saisie->OnKeyPress = [this](TObject* s, char& k) { csg_SaisieKeyPress(s, k); };
+    csg_Saisie->OnKeyDown = [this](TObject*, WORD& k, TShiftState sh) {
+        if ((k != VK_RETURN && k != VK_TAB) || (sh & (ssCtrl | ssAlt)))
+            return;
+        Avance(k == VK_TAB && (sh & ssShift) ? -1 : 1);
+        // the score of the cell is complete, even where nothing follows it
+        frappe_ = 0;
+        k = 0;
+    };
+    csg_Saisie->OnDrawCell = [this](TObject*, int c, int r, TRect rect, TGridDrawState) {
+        if (r == 0 && c >= 2 && c % 2 == 0)
+            DessineTitrePaire(c, rect);
+    };
     csg_Saisie->OnSelectCell = [this](TObject* s, int c, int r, bool& ok) { csg_SaisieSelectCell(s, c, r, ok); };
     bc_Enregistrer->OnClick = [this](TObject* s) { bc_EnregistrerClick(s); };
     bc_Ajouter->OnClick = [this](TObject* s) { bc_AjouterClick(s); };
@@ -355,16 +371,28 @@ void Tf_Historique::RemplitSaisie(int i)
     cb_Type->SetItemIndex(std::min<int>(saison_->SystemePoints, 3));
     const int colonnes = 2 * n + 1;
     deplacement_ = true;
-    Dimensionne(csg_Saisie, colonnes, n + 1, 13 * colonnes + 68, 21 * (n + 1));
+    const int largeur = 80 + 2 * n * LargeurBut + colonnes, hauteur = 21 * (n + 1);
+    Dimensionne(csg_Saisie, colonnes, n + 1, largeur, hauteur);
+    // Wider than the page, the grid scrolls under its names and headings.
+    const int place = ClientWidth() - csg_Saisie->Left() - 10;
+    const bool defile = place > 0 && largeur > place;
+    csg_Saisie->SetScrollBars(defile ? ssHorizontal : ssNone);
+    if (defile) {
+        csg_Saisie->SetWidth(place);
+        csg_Saisie->SetHeight(hauteur + 20);
+    }
     csg_Saisie->SetFixedCols(1);
     csg_Saisie->SetFixedRows(1);
     csg_Saisie->SetFixedColor(Couleurs.CouleurFondTitreTableau);
     csg_Saisie->SetColWidths(0, 80);
     for (int c = 1; c < colonnes; ++c)
-        csg_Saisie->SetColWidths(c, 12);
+        csg_Saisie->SetColWidths(c, LargeurBut);
     for (int r = 1; r <= n; ++r) {
-        csg_Saisie->RemplitCellule(0, r, stat_->NomEquipe(saison_->IdEquipe(r - 1)), 0, 1, clWhite,
-                                   Couleurs.CouleurFondTitreTableau, true);
+        const std::string nom = stat_->NomEquipe(saison_->IdEquipe(r - 1));
+        csg_Saisie->RemplitCellule(0, r, nom, 0, 1, clWhite, Couleurs.CouleurFondTitreTableau, true);
+        // The pair of the opponent's column is headed by its name, drawn
+        // over both cells (the text of the first runs to the right only).
+        csg_Saisie->RemplitCellule(2 * r - 1, 0, nom, 0, 1, clWhite, Couleurs.CouleurFondTitreTableau, true);
         TColor t = 0, f = 0;
         CouleursLigne(r, t, f, false);
         for (int j = 1; j <= n; ++j) {
@@ -380,10 +408,37 @@ void Tf_Historique::RemplitSaisie(int i)
     deplacement_ = false;
 }
 
+void Tf_Historique::DessineTitrePaire(int c, const TRect& rect)
+{
+    // One heading over the two cells of the pair, shortened to fit.
+    TCanvas& canvas = csg_Saisie->Canvas();
+    const TRect paire = Rect(rect.Left - csg_Saisie->ColWidths(c - 1) - 1, rect.Top, rect.Right, rect.Bottom);
+    canvas.Brush.SetStyle(bsSolid);
+    canvas.Brush.SetColor(Couleurs.CouleurFondTitreTableau);
+    canvas.FillRect(Rect(paire.Left, paire.Top + 1, paire.Right, paire.Bottom));
+    canvas.Font = csg_Saisie->Font();
+    canvas.Font.SetColor(clWhite);
+    canvas.Font.SetStyle(fsBold);
+    std::string nom = csg_Saisie->LitCellule(c - 1, 0);
+    const int place = paire.Width() - 4;
+    if (canvas.TextWidth(nom) > place) {
+        while (!nom.empty() && canvas.TextWidth(nom + ".") > place)
+            nom.pop_back();
+        nom += ".";
+    }
+    canvas.Brush.SetStyle(bsClear);
+    canvas.TextOut(paire.Left + (paire.Width() - canvas.TextWidth(nom)) / 2,
+                   paire.Top + (paire.Height() - canvas.TextHeight(nom)) / 2, nom);
+    canvas.Brush.SetStyle(bsSolid);
+}
+
 void Tf_Historique::csg_SaisieSelectCell(TObject*, int ACol, int ARow, bool& CanSelect)
 {
     if (!deplacement_ && (ACol == 2 * ARow - 1 || ACol == 2 * ARow))
         CanSelect = false;
+    // A cell reached anew takes a new score: the first digit replaces it.
+    if (CanSelect)
+        frappe_ = 0;
 }
 
 void Tf_Historique::csg_SaisieKeyPress(TObject*, char& Key)
@@ -392,51 +447,55 @@ void Tf_Historique::csg_SaisieKeyPress(TObject*, char& Key)
     Key = 0;
     if (!saison_)
         return;
-    if (k == '*') {
-        frappe_ = 1;
+    // "*" once announced a two-digit score: a cell takes a whole one now.
+    if (k == '*')
         return;
-    }
-    if (k < '0' || k > '9')
+    const bool efface = k == '\b';
+    if (!efface && (k < '0' || k > '9'))
         return;
     const int c = csg_Saisie->Col(), r = csg_Saisie->Row();
     // a team never plays itself (a one-team season has no other cell)
     if (c == 2 * r - 1 || c == 2 * r)
         return;
-    if (frappe_ == 2) {
-        csg_Saisie->EcritCellule(c, r, csg_Saisie->LitCellule(c, r) + k);
-        frappe_ = 0;
-        Avance();
-        return;
+    std::string texte = frappe_ > 0 ? csg_Saisie->LitCellule(c, r) : std::string();
+    if (efface) {
+        texte = csg_Saisie->LitCellule(c, r);
+        if (!texte.empty())
+            texte.pop_back();
+    } else {
+        // Digits add up to one score the file can keep (0 to 254).
+        if (texte == "0")
+            texte.clear();
+        texte += k;
+        if (static_cast<int>(texte.size()) > ChiffresBut || StrToIntDef(texte, 255) > 254)
+            return;
     }
-    csg_Saisie->EcritCellule(c, r, std::string(1, k));
-    if (frappe_ == 1)
-        frappe_ = 2;
-    else
-        Avance();
+    csg_Saisie->EcritCellule(c, r, texte);
+    frappe_ = 1;
 }
 
-void Tf_Historique::Avance()
+void Tf_Historique::Avance(int sens)
 {
     const int n = saison_ ? saison_->NombreEquipes() : 0;
     int c = csg_Saisie->Col(), r = csg_Saisie->Row();
-    if (r < n) {
-        if (c == 2 * (r - 1))
-            c += 2;
-        else if (c == 2 * r - 1)
-            c += 1;
-    }
-    if (c >= 2 * n) {
-        c = 1;
-        ++r;
-    }
-    else
-        ++c;
-    // The last row ends on its last opponent: its own pair closes the grid.
-    if (r > n || (r == n && c >= 2 * n - 1))
+    // The next cell in reading order (the previous one backwards), over a
+    // team's own pair; nothing beyond the grid's ends.
+    do {
+        c += sens;
+        if (c > 2 * n) {
+            c = 1;
+            ++r;
+        } else if (c < 1) {
+            c = 2 * n;
+            --r;
+        }
+    } while (r >= 1 && r <= n && (c == 2 * r - 1 || c == 2 * r));
+    if (r < 1 || r > n)
         return;
     deplacement_ = true;
     csg_Saisie->FocusCell(c, r, true);
     deplacement_ = false;
+    frappe_ = 0;
 }
 
 void Tf_Historique::bc_EnregistrerClick(TObject*)

@@ -113,7 +113,9 @@ public:
 
 private:
     void Page(TPanel* page);
-    void Avance();
+    // Moves to the next cell to type (sens 1) or the previous one (-1).
+    void Avance(int sens = 1);
+    void DessineTitrePaire(int colonne, const TRect& rect);
     int AjouteRencontre(const TSaisonStat& s, int domicile, int exterieur, int premier, int (&compte)[3]);
     TStats* stats_ = nullptr;
     int index_ = -1;
@@ -122,6 +124,6 @@ private:
     int mode_ = 0;
     TSaisonStat* saison_ = nullptr;
     int type_ = 1;
-    int frappe_ = 0;
+    int frappe_ = 0;   // 1 while a score is being typed in the current cell
     bool deplacement_ = false;
 };

@@ -384,14 +384,17 @@ TEST(OptionsCriteres, TypedCodesOrderAndCheckTheList)
     EXPECT_EQ(f->Edit12->Text(), "ca");
     f->sb_DownClick();
     EXPECT_EQ(f->Edit12->Text(), "ac");
-    // Every criterion unchecked: the order a file reads back ("ac") is stored,
-    // which this championship already has.
+    // Every criterion unchecked: once the user is told, the order a file
+    // reads back ("ac") is stored, which this championship already has.
     for (int i = 0; i < f->clb_Classement->Items().Count(); ++i)
         f->clb_Classement->SetChecked(i, false);
     f->clb_ClassementClick();
     EXPECT_EQ(f->Edit12->Text(), "");
     ASSERT_EQ(s->ChampionnatCourant()->OrdreClassement, "ac");
+    std::vector<std::string> textes;
+    RepondBoite(mrOk, &textes);
     EXPECT_EQ(Valide(*f), 0);
+    EXPECT_EQ(textes.size(), 1u);
     EXPECT_EQ(s->ChampionnatCourant()->OrdreClassement, "ac");
 }
 

@@ -89,7 +89,62 @@ void Coche(TCheckListBox* l, int i)
     kit::Click(l, r.Left + 8, (r.Top + r.Bottom) / 2);
 }
 
+// The names of the criteria of a code, in its order.
+std::string NomsCriteres(TCheckListBox* l, const std::string& code)
+{
+    std::string noms;
+    for (char lettre : code)
+        for (int i = 0; i < l->Items().Count(); ++i)
+            if (l->Items().Objects(i) == lettre - 96)
+                noms += (noms.empty() ? "" : ", ") + l->Items()[i];
+    return noms;
+}
+
 }  // namespace
+
+// Every criterion unticked: OK says which order will apply; Cancel there
+// goes back to the list with nothing stored, OK stores that order.
+TEST(OptionsCriteresSaisis, EveryCriterionUncheckedSaysTheOrderThatApplies)
+{
+    Prepare("gardees_sans_critere");
+    auto f = LanceFenetre();
+    CreeSaison(*f, 0);
+    ASSERT_NE(f->Saison, nullptr);
+    TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
+    c->OrdreClassement = "ca";
+    std::vector<std::string> messages;
+    Quand<Tf_Option>([&](Tf_Option* o) {
+        o->PageControl1->SetActivePage(o->ts_Classement);
+        kit::Process();
+        for (int i = 0; i < o->clb_Classement->Items().Count(); ++i)
+            if (o->clb_Classement->Checked(i))
+                Coche(o->clb_Classement, i);
+        const std::string noms = NomsCriteres(o->clb_Classement, "ac");
+        for (int reponse : {mrCancel, mrOk}) {
+            SCOPED_TRACE(reponse);
+            o->PageControl1->SetActivePage(o->ts_Tranche);
+            RepondBoite(reponse, &messages);
+            kit::Click(o->b_Valider);
+            kit::Process();
+            ASSERT_EQ(messages.size(), 1u);
+            EXPECT_EQ(messages[0], TraduireFormat(4350, {noms}));
+            messages.clear();
+            if (reponse == mrCancel) {
+                EXPECT_EQ(o->ModalResult(), mrNone);
+                EXPECT_EQ(o->PageControl1->ActivePage(), o->ts_Classement);
+                EXPECT_EQ(o->Edit12->Text(), "");
+                EXPECT_EQ(c->OrdreClassement, "ca");
+            }
+        }
+        EXPECT_EQ(o->Edit12->Text(), "ac");
+        kit::GrabToPng(o, "options_ordre_par_defaut");
+    });
+    Commande(*f, 226);
+    kit::Process(20);
+    EXPECT_EQ(c->OrdreClassement, "ac");
+    ModifSaison = 0;
+    TermineFenetre(f);
+}
 
 // Matchday 1: row 1 1-2, row 2 4-1: the two winners level on points, the
 // second ahead on goal difference ("ac") and behind in team order.
@@ -151,7 +206,11 @@ TEST(OptionsCriteresSaisis, TypedCodeAndEveryCriterionUncheckedRankAsReopened)
                 Coche(o->clb_Classement, i);
         EXPECT_EQ(o->Edit12->Text(), "");
         kit::GrabToPng(o, "options_criteres_decoches");
+        // OK then names the order that applies: the one a file reads back.
+        RepondBoite(mrOk, &messages);
         kit::Click(o->b_Valider);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0], TraduireFormat(4350, {NomsCriteres(o->clb_Classement, "ac")}));
     });
     Commande(*f, 226);
     kit::Process(20);

@@ -330,7 +330,11 @@ TEST(HistoriqueFenetre, PastSeasonTypedOnACreatedSeasonReadsBackAfterARestart)
 
     // the results, row by row: each team's own pair skipped
     // 1-2 2-1, 1-3 10-0, 1-4 0-3 / 2-1 1-1, 2-3 2-0, 2-4 0-0 / 3-1 0-1, 3-2 1-3, 3-4 2-2 / 4-1 1-4, 4-2 0-0, 4-3 1-0
-    kit::Type(h->csg_Saisie, "21*10003" "112000" "011322" "140010");
+    for (const char* score : {"2", "1", "10", "0", "0", "3", "1", "1", "2", "0", "0", "0",
+                              "0", "1", "1", "3", "2", "2", "1", "4", "0", "0", "1", "0"}) {
+        kit::Type(h->csg_Saisie, score);
+        kit::PressKey(h->csg_Saisie, VK_RETURN);
+    }
     kit::Click(h->bc_Enregistrer);
     std::string avant;
     h->Historique()->EcritOctets(avant);

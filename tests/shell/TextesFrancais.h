@@ -99,8 +99,10 @@ inline void TextesRognes(TComponent* c, std::set<std::string>& vus)
 {
     TBitmap b(1, 1);
     TCanvas& canvas = b.Canvas();
-    // The table of results titles its columns with team names cut to fit.
-    if (auto* g = dynamic_cast<TColorStringGrid*>(c); g && g->Visible() && g->FixedRows() > 0 && g->Name() != "sg_recap")
+    // The table of results titles its columns with team names cut to fit, and
+    // the history's entry grid each pair of columns.
+    if (auto* g = dynamic_cast<TColorStringGrid*>(c);
+        g && g->Visible() && g->FixedRows() > 0 && g->Name() != "sg_recap" && g->Name() != "csg_Saisie")
         for (int k = 0; k < g->ColCount(); ++k) {
             const int largeur = g->ColWidths(k);
             const std::string t = g->LitCellule(k, 0);

@@ -1,5 +1,5 @@
 // The history window on a history file made through the engine: the entry grid
-// (two-digit numbers, a team's own pair skipped, empty cells keeping what was
+// (whole scores, headed by the teams, a team's own pair skipped, empty cells keeping what was
 // stored, a file that cannot be written), removing a season, the head-to-head
 // by years and by meetings, the season table and the five standings kinds
 // against values worked out by hand; the teams dialog's count and year check.
@@ -225,7 +225,9 @@ TEST_F(HistoriqueVue, EntryGridTypingSavingAndRemoving)
     ASSERT_TRUE(g->Visible());
     EXPECT_EQ(g->ColCount(), 7);
     EXPECT_EQ(g->RowCount(), 4);
-    EXPECT_EQ(g->Width(), 13 * 7 + 68);
+    EXPECT_EQ(g->Width(), 80 + 6 * 26 + 7);
+    // each pair of columns is headed by its team's name
+    EXPECT_EQ(Ligne(g, 0), (L{"", "Alpha", "", "Bravo", "", "Charlie", ""}));
     EXPECT_EQ(std::make_pair(g->Col(), g->Row()), std::make_pair(3, 1));
     EXPECT_EQ(g->LitCellule(1, 3), "5");
     // a team's own pair cannot be chosen
@@ -234,21 +236,31 @@ TEST_F(HistoriqueVue, EntryGridTypingSavingAndRemoving)
     EXPECT_TRUE(g->FocusCell(5, 1, true));
     EXPECT_TRUE(g->FocusCell(3, 1, true));
 
-    // "*" then two digits fill one cell; letters are swallowed; the cursor
+    // A cell takes a whole score: Enter or Tab moves on, Shift+Tab back; "*"
+    // (once the sign of two digits) and letters are swallowed; the cursor
     // jumps over Bravo's own pair (columns 3 and 4 of row 2)
     struct Pas
     {
         const char* touches;
+        WORD touche;   // pressed after them, 0 none
+        TShiftState shift;
         int col, row;   // where the cursor stands after them
     };
-    const Pas pas[] = {{"*12", 4, 1}, {"x0", 5, 1}, {"3", 6, 1}, {"1", 1, 2}, {"2", 2, 2}, {"2", 5, 2},
-                       {"*10", 6, 2}, {"0", 1, 3}, {"4", 2, 3}, {"4", 3, 3}, {"0", 4, 3}, {"9", 4, 3}};
+    const Pas pas[] = {{"*12", VK_RETURN, 0, 4, 1}, {"x0", VK_TAB, 0, 5, 1},      {"3", VK_TAB, 0, 6, 1},
+                       {"1", VK_TAB, 0, 1, 2},      {"2", VK_TAB, 0, 2, 2},       {"7", VK_TAB, ssShift, 1, 2},
+                       {"", VK_TAB, 0, 2, 2},       {"", VK_TAB, 0, 5, 2},        {"10", VK_TAB, 0, 6, 2},
+                       {"0", VK_RETURN, 0, 1, 3},   {"4", VK_RETURN, 0, 2, 3},    {"4", VK_RETURN, 0, 3, 3},
+                       {"0", VK_RETURN, 0, 4, 3},   {"9", VK_RETURN, 0, 4, 3}};
     for (const Pas& p : pas) {
         kit::Type(g, p.touches);
+        if (p.touche)
+            kit::PressKey(g, p.touche, p.shift);
         EXPECT_EQ(std::make_pair(g->Col(), g->Row()), std::make_pair(p.col, p.row)) << p.touches;
         EXPECT_FALSE(g->Col() == 2 * g->Row() - 1 || g->Col() == 2 * g->Row()) << p.touches;
     }
-    // the last row ends on its last opponent: the last digit replaced it
+    EXPECT_EQ(Ligne(g, 1), (L{"Alpha", "", "", "12", "0", "3", "1"}));
+    EXPECT_EQ(Ligne(g, 2), (L{"Bravo", "2", "7", "", "", "10", "0"}));
+    // the last row ends on its last opponent: Enter there left the cell as typed
     EXPECT_EQ(g->LitCellule(4, 3), "9");
     // a cell emptied before saving keeps the stored result
     g->EcritCellule(1, 2, "");
@@ -282,7 +294,7 @@ TEST_F(HistoriqueVue, EntryGridTypingSavingAndRemoving)
             textes.push_back(b->Label1->Caption());
         m->SetModalResult(mrOk);
     });
-    kit::Type(g, "7");
+    kit::Type(g, "7");   // Enter ended the cell's score: a new one replaces it
     kit::Click(f->bc_Enregistrer);
     EXPECT_EQ(textes, (std::vector<std::string>{TraduireFormat(3471, {h->stat->NomFichier})}));
     EXPECT_EQ(s->Resultat(2, 1), std::make_pair(0, 7));
@@ -299,7 +311,9 @@ TEST_F(HistoriqueVue, EntryGridTypingSavingAndRemoving)
     EXPECT_EQ(g->RowCount(), 3);
     EXPECT_EQ(g->LitCellule(0, 1), "Bravo");
     // typing and saving now reach the season shown only
-    kit::Type(g, "52");
+    kit::Type(g, "5");
+    kit::PressKey(g, VK_TAB);
+    kit::Type(g, "2");
     kit::Click(f->bc_Enregistrer);
     EXPECT_EQ(h->stat->Saison(0)->Resultat(0, 1), std::make_pair(5, 2));
     kit::Click(f->bc_Retirer);
@@ -310,6 +324,35 @@ TEST_F(HistoriqueVue, EntryGridTypingSavingAndRemoving)
     EXPECT_EQ(f->SaisonAffichee(), nullptr);
     kit::Click(f->bc_Retirer);   // nothing left: nothing happens
     kit::Type(g, "1");
+}
+
+// "20", Tab, "15" is one score, 20-15; a cell keeps up to three digits of a
+// score the file can hold (0 to 254), Backspace takes the last one back.
+TEST_F(HistoriqueVue, ACellTakesAWholeScore)
+{
+    f->AfficheSaisie();
+    TSaisonStat* s = h->stat->Saison(0);
+    TColorStringGrid* g = f->csg_Saisie;
+    ASSERT_EQ(std::make_pair(g->Col(), g->Row()), std::make_pair(3, 1));
+    const std::pair<const char*, const char*> cas[] = {
+        {"20", "20"}, {"254", "254"}, {"255", "25"}, {"1234", "123"}, {"007", "7"}, {"12\b3", "13"}, {"5\b", ""}};
+    for (const auto& [touches, cellule] : cas) {
+        kit::Type(g, touches);
+        EXPECT_EQ(g->LitCellule(3, 1), cellule) << touches;
+        // on and back: the cell takes a new score
+        kit::PressKey(g, VK_RETURN);
+        kit::PressKey(g, VK_TAB, ssShift);
+        ASSERT_EQ(std::make_pair(g->Col(), g->Row()), std::make_pair(3, 1));
+    }
+    kit::Type(g, "20");
+    kit::PressKey(g, VK_TAB);
+    kit::Type(g, "15");
+    kit::PressKey(g, VK_TAB);
+    EXPECT_EQ(Ligne(g, 1), (L{"Alpha", "", "", "20", "15", "", ""}));
+    kit::Click(f->bc_Enregistrer);
+    EXPECT_EQ(s->Resultat(0, 1), std::make_pair(20, 15));
+    EXPECT_EQ(s->Resultat(0, 2), std::make_pair(255, 255));
+    kit::GrabToPng(fenetre.get(), "historique-scores");
 }
 
 TEST_F(HistoriqueVue, ChangingTheChampionshipShowsTheSameModeOnTheOtherFile)
