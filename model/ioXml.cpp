@@ -1204,7 +1204,7 @@ bool TXmlReader::LitAttributs(std::string_view s, size_t i, bool& barre)
             if (!valeur.empty() && (valeur[0] == '"' || valeur[0] == '\''))
                 valeur = valeur.size() >= 2 ? valeur.substr(1, valeur.size() - 2) : std::string_view();
         }
-        if (std::memchr(valeur.data(), '&', valeur.size())) {
+        if (!valeur.empty() && std::memchr(valeur.data(), '&', valeur.size())) {
             // References undone once, here.
             std::string& d = valeursDecodees_.emplace_back();
             if (!DecodeReferencesXml(valeur, d))

@@ -187,3 +187,19 @@ TEST(XmlVariantes, ReferencesThatCannotBeUndoneEndTheReading)
         }
     }
 }
+
+// Attributes left without a value (not XML, but an editor may leave them) read
+// as empty: nothing is looked for in a value that is not there.
+TEST(XmlVariantes, AttributesWithoutValueReadEmpty)
+{
+    for (const std::string doc : {"<a><b v w=\"1\" /></a>", "<a><b w=\"1\" v /></a>"}) {
+        SCOPED_TRACE(doc);
+        TMemoryStream m;
+        m.WriteBuffer(doc.data(), static_cast<long>(doc.size()));
+        m.SetPosition(0);
+        TXmlStreamReader r(m);
+        ASSERT_EQ(r.ElementSuivant(), xmlDebut);
+        r.ElementSuivant();
+        EXPECT_EQ(r.ValeurAttribut("v"), "");
+    }
+}
