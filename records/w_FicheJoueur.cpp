@@ -119,7 +119,8 @@ void Tf_FicheJoueur::ConstruitControles()
     sb_Detail->SetParent(FondCopie3);
 
     FondCopie5 = Cadre(this, this, "FondCopie5", 8, 314, 210, 150);
-    Etiquette(this, FondCopie5, "Label31x", 10, 4, 1185, clYellow)->Font().SetStyle(fsBold);
+    LibelleDetailButs = Etiquette(this, FondCopie5, "Label31x", 10, 4, 1185, clYellow);
+    LibelleDetailButs->Font().SetStyle(fsBold);
     const char* const libelles[9] = {"Label29x", "Label32x", "Label35x", "Label36x", "Label39x",
                                      "Label40x", "Label43x", "Label42x", "Label46x"};
     const char* const valeurs[9] = {"Label30x", "Label33x", "Label34x", "Label37x", "Label38x",

@@ -146,6 +146,7 @@ public:
     std::vector<TSpeedButton*> BoutonsStat;
     // The goal panel: nine rows of caption, bar, value.
     std::array<TLabel*, 9> LibellesButs{}, ValeursButs{};
+    TLabel* LibelleDetailButs = nullptr;   // the goal panel's title
     std::array<TShape*, 9> BarresButs{};
 
     // The career lines of the grid rows (row 1 = index 0); empty lines hold none.

@@ -227,17 +227,21 @@ void Tf_FicheJoueur::CompteStatButs()
                 const TDonneesEvt* e = l->Donnee(i);
                 if (e->IdJoueur() != numero)
                     continue;
-                ++jour;
                 const int mn = e->Minute();
                 const uint16_t mot = e->Mot();
-                if (mn != 0 && !(mot & 0x80) && !(mot & 0x800))
+                // A missed penalty (a missed kick in rugby) scores nothing: it
+                // counts on its own row only.
+                if (mot & 0x800) {
+                    ++compte[7][k];
+                    continue;
+                }
+                ++jour;
+                if (mn != 0 && !(mot & 0x80))
                     ++compte[mn <= demi ? 0 : 1][k];
                 if (mot & 0x80)
                     ++compte[5][k];
                 else if (mot & 0x100)
                     ++compte[6][k];
-                else if (mot & 0x800)
-                    ++compte[7][k];
                 if (const TInfoComp* m = c->MatchEquipe(d, e->IdEquipe()))
                     ++compte[m->IdEquipe(0) == e->IdEquipe() ? 2 : 3][k];
             }

@@ -118,6 +118,7 @@ void Tf_FicheJoueurRugby::TraduitLibelles()
     Tf_FicheJoueur::TraduitLibelles();
     ChangePostes(489, 9);
     LibellesButs[0]->SetCaption(Texte(1335));
+    LibelleDetailButs->SetCaption(Texte(4506));
 }
 
 void Tf_FicheJoueurRugby::EchangeStatSport(TCarriereFiche& fiche, int sens)

@@ -625,3 +625,26 @@ TEST(FicheJoueur, ReboundsListEveryMatchWithARebound)
         c->b_Annuler->Click();
     }
 }
+
+// A missed penalty (a missed kick in rugby) is no goal on the goal panel: it
+// counts on its own row, never as a goal at home or away nor in the best
+// match; in rugby the panel speaks of tries.
+TEST(FicheJoueur, GoalPanelLeavesMissesOutOfTheGoals)
+{
+    for (const int sport : {sportFootball, sportRugby}) {
+        SCOPED_TRACE(sport);
+        TPetiteSaison p = PetiteSaison(sport);
+        p.c1->ListeDonnees(2, 1)->Ajoute(std::make_unique<TDonneesEvt>(p.dupont->Numero, 0, 30, 0x800));
+        auto f = Carte(*p.saison, p.dupont, 0);
+        kit::ShowForm(f.get());
+        EXPECT_EQ(f->ValeursButs[2]->Caption(), "2 (3)");   // home, as without the miss
+        EXPECT_EQ(f->ValeursButs[7]->Caption(), "1");
+        EXPECT_EQ(f->ValeursButs[8]->Caption(), "2 (1)");
+        if (sport == sportRugby) {
+            EXPECT_EQ(f->LibelleDetailButs->Caption(), Traduire(4506));
+            EXPECT_EQ(f->LibellesButs[0]->Caption(), Traduire(1335));
+            Grab(f.get(), "fiche-rugby-essais");
+        }
+        f->b_Annuler->Click();
+    }
+}
