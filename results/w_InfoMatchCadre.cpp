@@ -125,7 +125,7 @@ void Tf_InfoMatchCadreBase::pm_ListeMatchPopup()
         const int d = c->ValeurMatch(n, 4 * m - 3), e = c->ValeurMatch(n, 4 * m - 1);
         if (d >= 65535 || e >= 65535)
             continue;
-        ajoute(CasseTitre(Saison->NomEquipeCourant(d)) + "-" + CasseTitre(Saison->NomEquipeCourant(e)), m);
+        ajoute(Saison->NomEquipeCourant(d) + "-" + Saison->NomEquipeCourant(e), m);
         un = true;
     }
     if (un)

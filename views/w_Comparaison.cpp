@@ -120,7 +120,7 @@ void Tf_Comparaison::RemplitProgramme(TColorGridBase& g, TSaison* saison, const 
                         const int autre = c->ValeurMatch(d, 4 * q - 1 - 2 * s);
                         const int pa = c->IndexEquipe(autre);
                         texte = TraduireFormat(s == 0 ? 210 : 211,
-                                               {CasseTitre(saison->NomEquipeCourant(autre)),
+                                               {saison->NomEquipeCourant(autre),
                                                 pa >= 0 ? rang[static_cast<size_t>(pa)] : 0});
                         paire = s == 0 ? 1 : 2;
                     }

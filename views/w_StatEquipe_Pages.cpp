@@ -224,7 +224,7 @@ void Tf_StatEquipe::AjouteResultat(TDonneesChampionnat& c, int journee, int matc
         if (const uint32_t d = c.DateMatch(journee, match + 1); d != 0)
             texte = TGestionDate::DateVersTexte(d) + ": ";
     const int dom = c.ValeurMatch(journee, 4 * match + 1), ext = c.ValeurMatch(journee, 4 * match + 3);
-    texte += CasseTitre(Saison->NomEquipeComplet(dom, &c)) + " - " + CasseTitre(Saison->NomEquipeComplet(ext, &c)) +
+    texte += Saison->NomEquipeComplet(dom, &c) + " - " + Saison->NomEquipeComplet(ext, &c) +
              " : " + IntToStr(c.ValeurMatch(journee, 4 * match + 2)) + " - " +
              IntToStr(c.ValeurMatch(journee, 4 * match + 4));
     const bool colonneDom = domicile || neutre_;

@@ -147,9 +147,10 @@ std::vector<std::vector<std::string>> Lignes(const TColorStringGrid& g)
     return v;
 }
 
+// A line of the results path: the names as they were typed ("AS Corvelle").
 std::string Match(const std::string& a, const std::string& b, int x, int y)
 {
-    return CasseTitre(a) + " - " + CasseTitre(b) + " : " + std::to_string(x) + " - " + std::to_string(y);
+    return a + " - " + b + " : " + std::to_string(x) + " - " + std::to_string(y);
 }
 
 TEST(StatEquipe, ResultsPathRecordsAndPointsWorkedOutByHand)
