@@ -92,7 +92,10 @@ bool DecodeReferencesXml(std::string_view texte, std::string& sortie)
             // Control characters other than the blanks are no XML characters.
             if (octet < 0 || (octet < 0x20 && octet != '\t' && octet != '\n' && octet != '\r'))
                 return false;
-            sortie += static_cast<char>(octet);
+            // A line break read from a reference is a blank, as one typed in
+            // the file is: the program's texts are lines, and what it writes
+            // must read back the same.
+            sortie += octet == '\n' || octet == '\r' ? ' ' : static_cast<char>(octet);
             i = k + 1;
             continue;
         }

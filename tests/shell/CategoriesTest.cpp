@@ -255,6 +255,17 @@ TEST(Categories, HandEditsReadAsThePlainFile)
         EXPECT_FALSE(lu.Illisible);
         EXPECT_EQ(DocumentCategories(lu.Liste), DocumentCategories(a.Liste));
     }
+    // A name holding references of every kind reads back the same once the
+    // program has written it (the line break a blank, as a typed one).
+    Ecrit(f, "<categories>\r\n<categorie ID=\"4\">\r\n<nom>A&amp;&#10;<![CDATA[<C>]]>&#9;+</nom>\r\n"
+             "</categorie>\r\n</categories>\r\n");
+    const TFichierCategories lu = LitCategories(f);
+    ASSERT_EQ(lu.Liste.size(), 1u);
+    EXPECT_EQ(lu.Liste[0].Nom, "A& <C>\t+");
+    ASSERT_TRUE(EcritCategories(f + ".ecrit", lu.Liste));
+    const TFichierCategories relu = LitCategories(f + ".ecrit");
+    ASSERT_EQ(relu.Liste.size(), 1u);
+    EXPECT_EQ(relu.Liste[0].Nom, lu.Liste[0].Nom);
 }
 
 // A damaged file is told when the dialog opens and kept aside before it is
