@@ -373,6 +373,25 @@ TEST(ButeursStat, SeasonMadeThroughTheCreationWindows)
     }
 }
 
+// The main window over a season of the sport made through the creation
+// windows, in that language, matchday 1 holding the first two teams' match
+// (none when the season could not be made).
+TOwned<FenetreEssai> SaisonUnMatch(const std::string& nom, const char* langue, int sport, int hs, int as)
+{
+    const std::string dir = Prepare(nom);
+    TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", langue);
+    auto f = LanceFenetre();
+    if (!CreeSaisonParFenetres(*f, sport)) {
+        ADD_FAILURE() << "season not made";
+        TermineFenetre(f);
+        return nullptr;
+    }
+    TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
+    c->CreeMatch(1, c->IdEquipe(0), c->IdEquipe(1), hs, as);
+    c->NbJournee = 1;
+    return f;
+}
+
 // A basketball box score: a made count may come before its attempts, but
 // never above them once both are typed; a refused count leaves the cell as
 // it was and says why.
@@ -380,14 +399,10 @@ TEST(ButeursStat, BasketballMadeAtMostAttempted)
 {
     for (const char* langue : {"fr", "en"}) {
         SCOPED_TRACE(langue);
-        const std::string dir = Prepare(std::string("buteurs_reussis_") + langue);
-        TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", langue);
-        auto f = LanceFenetre();
-        ASSERT_TRUE(CreeSaisonParFenetres(*f, 2));
+        auto f = SaisonUnMatch(std::string("buteurs_reussis_") + langue, langue, 2, 80, 70);
+        ASSERT_TRUE(f);
         TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
-        const int h = c->IdEquipe(0), a = c->IdEquipe(1);
-        c->CreeMatch(1, h, a, 80, 70);
-        c->NbJournee = 1;
+        const int h = c->IdEquipe(0);
         f->Saison->Joueurs().AjouteJoueur(f->Saison->CreeJoueur("Tireur", "Tom", -1, h));
         ASSERT_TRUE(Commande(*f, 14));
         auto* p = PageStat<Tf_ButeursStat>(*f);
@@ -450,14 +465,10 @@ TEST(ButeursStat, BasketballMadeAtMostAttempted)
 // he reads; fouls, blocks and turnovers each reach their own code.
 TEST(ButeursStat, CompactPageCaptionsStoreWhatTheyName)
 {
-    const std::string dir = Prepare("buteurs_compact_en");
-    TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", "en");
-    auto f = LanceFenetre();
-    ASSERT_TRUE(CreeSaisonParFenetres(*f, 2));
+    auto f = SaisonUnMatch("buteurs_compact_en", "en", 2, 80, 70);
+    ASSERT_TRUE(f);
     TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
-    const int h = c->IdEquipe(0), a = c->IdEquipe(1);
-    c->CreeMatch(1, h, a, 80, 70);
-    c->NbJournee = 1;
+    const int h = c->IdEquipe(0);
     f->Saison->Joueurs().AjouteJoueur(f->Saison->CreeJoueur("Pivot", "Pat", -1, h));
     ASSERT_TRUE(Commande(*f, 17));
     auto* p = PageStat<Tf_ButeursBasket>(*f);
@@ -498,14 +509,10 @@ TEST(ButeursStat, HandballMadeAtMostAttempted)
 {
     for (const char* langue : {"fr", "en"}) {
         SCOPED_TRACE(langue);
-        const std::string dir = Prepare(std::string("buteurs_hand_reussis_") + langue);
-        TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", langue);
-        auto f = LanceFenetre();
-        ASSERT_TRUE(CreeSaisonParFenetres(*f, 3));
+        auto f = SaisonUnMatch(std::string("buteurs_hand_reussis_") + langue, langue, 3, 25, 20);
+        ASSERT_TRUE(f);
         TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
-        const int h = c->IdEquipe(0), a = c->IdEquipe(1);
-        c->CreeMatch(1, h, a, 25, 20);
-        c->NbJournee = 1;
+        const int h = c->IdEquipe(0);
         // listed by name: the field player first, the goalkeeper next
         f->Saison->Joueurs().AjouteJoueur(f->Saison->CreeJoueur("Ailier", "Tom", -1, h));
         f->Saison->Joueurs().AjouteJoueur(f->Saison->CreeJoueur("Portier", "Gil", -1, h));

@@ -36,30 +36,6 @@ namespace {
 const bool pagesInscrites = (EnregistrePagesMatch(), true);
 
 
-// The results page of matchday n with its teams placed in list order and the
-// scores typed, each followed by Enter.
-Tf_Resultats* TapeJournee(FenetreEssai& f, int n, const std::vector<std::pair<const char*, const char*>>& scores)
-{
-    if (!dynamic_cast<Tf_Resultats*>(f.Enfant) && !Commande(f, 13))
-        return nullptr;
-    auto* r = dynamic_cast<Tf_Resultats*>(f.Enfant);
-    if (!r)
-        return nullptr;
-    r->TrackBar1->SetPosition(n);
-    kit::Process();
-    for (size_t k = 0; k < 2 * scores.size(); ++k)
-        ChoisitEquipe(*r);
-    r->Ligne(0).ScoreDomicile->SetFocus();
-    kit::Process();
-    for (const auto& [a, b] : scores)
-        for (const char* s : {a, b}) {
-            kit::Type(nullptr, s);
-            kit::PressKey(nullptr, VK_RETURN);
-            kit::Process();
-        }
-    return r;
-}
-
 // Types into the box of an up-down, as the user does.
 void Tape(TUpDown* u, int v)
 {

@@ -28,30 +28,6 @@ void Puis(std::function<void(T*)> action)
     essai::QuandFenetre<T>(std::move(action), essai::TAutresFenetres::MessageFerme);
 }
 
-// Matchday n of the results page: the teams placed in list order, the scores
-// typed, each followed by Enter; they stay on the page.
-Tf_Resultats* TapeJournee(FenetreEssai& f, int n, const std::vector<std::pair<const char*, const char*>>& scores)
-{
-    if (!dynamic_cast<Tf_Resultats*>(f.Enfant) && !Commande(f, 13))
-        return nullptr;
-    auto* r = dynamic_cast<Tf_Resultats*>(f.Enfant);
-    if (!r)
-        return nullptr;
-    r->TrackBar1->SetPosition(n);
-    kit::Process();
-    for (size_t k = 0; k < 2 * scores.size(); ++k)
-        ChoisitEquipe(*r);
-    r->Ligne(0).ScoreDomicile->SetFocus();
-    kit::Process();
-    for (const auto& [a, b] : scores)
-        for (const char* s : {a, b}) {
-            kit::Type(nullptr, s);
-            kit::PressKey(nullptr, VK_RETURN);
-            kit::Process();
-        }
-    return r;
-}
-
 // Everything of a championship's matches: its current matchday, then every
 // slot of every matchday.
 std::vector<int> Matchs(const TDonneesChampionnat& c)
