@@ -28,6 +28,16 @@ void Puis(std::function<void(T*)> action)
     essai::QuandFenetre<T>(std::move(action), essai::TAutresFenetres::MessageFerme);
 }
 
+// The season's championship other than c (its last one).
+TDonneesChampionnat* AutreChampionnat(TSaison& s, const TDonneesChampionnat* c)
+{
+    TDonneesChampionnat* autre = nullptr;
+    for (TDonneesChampionnat* x : s.Arbre().ListeChampionnats())
+        if (x != c)
+            autre = x;
+    return autre;
+}
+
 // Everything of a championship's matches: its current matchday, then every
 // slot of every matchday.
 std::vector<int> Matchs(const TDonneesChampionnat& c)
@@ -92,10 +102,7 @@ TEST(PageChampionnat, CompositionWritesThePageFirstAndRemakesOrClosesIt)
         CreeSaison(*f, 0);
         ASSERT_NE(f->Saison, nullptr);
         TDonneesChampionnat* c1 = f->Saison->ChampionnatCourant();
-        TDonneesChampionnat* c2 = nullptr;
-        for (TDonneesChampionnat* c : f->Saison->Arbre().ListeChampionnats())
-            if (c != c1)
-                c2 = c;
+        TDonneesChampionnat* c2 = AutreChampionnat(*f->Saison, c1);
         ASSERT_TRUE(c1 && c2);
         const int32_t code1 = c1->CodeChamp;
         if (k.Tape)
@@ -202,10 +209,7 @@ TEST(PageChampionnat, EveryRoadWritesThePageIntoItsOwnChampionship)
         CreeSaison(*f, 0);
         ASSERT_NE(f->Saison, nullptr);
         TDonneesChampionnat* c1 = f->Saison->ChampionnatCourant();
-        TDonneesChampionnat* c2 = nullptr;
-        for (TDonneesChampionnat* c : f->Saison->Arbre().ListeChampionnats())
-            if (c != c1)
-                c2 = c;
+        TDonneesChampionnat* c2 = AutreChampionnat(*f->Saison, c1);
         ASSERT_TRUE(c1 && c2);
         const int32_t code1 = c1->CodeChamp, code2 = c2->CodeChamp;
         const std::string fichier = NomFichierCourant;

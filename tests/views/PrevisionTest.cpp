@@ -20,6 +20,21 @@
 
 namespace {
 
+// The forecast window of the season, shown in a panel of the host form as the
+// main window shows its views.
+Tf_Prevision* Heberge(TForm& fenetre, TSaison* saison)
+{
+    auto* panneau = new TPanel(&fenetre);
+    panneau->SetAlign(alClient);
+    panneau->SetParent(&fenetre);
+    auto* f = new Tf_Prevision(&fenetre);
+    f->ChangeCouleurs(vues::Module()->Couleurs);
+    f->ChangeSaison(saison);
+    IntegreFiche(f, panneau);
+    kit::ShowForm(&fenetre);
+    return f;
+}
+
 TEST(Prevision, SharesWorkedOutByHand)
 {
     struct Cas
@@ -70,14 +85,7 @@ TEST(Prevision, BasketballHasNoDrawShare)
     const std::string ini = MakePath(kit::TempDir(), "prevision_basket.ini");
     DeleteFile(ini);
     TOwned<TForm> fenetre = kit::NewForm(800, 540);
-    auto* panneau = new TPanel(fenetre.get());
-    panneau->SetAlign(alClient);
-    panneau->SetParent(fenetre.get());
-    auto* f = new Tf_Prevision(fenetre.get());
-    f->ChangeCouleurs(vues::Module()->Couleurs);
-    f->ChangeSaison(s.saison.get());
-    IntegreFiche(f, panneau);
-    kit::ShowForm(fenetre.get());
+    Tf_Prevision* f = Heberge(*fenetre, s.saison.get());
     f->AfficheJournee(nullptr, ini);
     const TColorStringGrid& g = *f->sg_Classement;
     ASSERT_EQ(g.RowCount(), 3);
@@ -109,14 +117,7 @@ TEST(Prevision, WindowSettingsAndMatchday)
     TIniFile(ini).WriteInteger("General", "Prevision6", 7);
     {
         TOwned<TForm> fenetre = kit::NewForm(800, 540);
-        auto* panneau = new TPanel(fenetre.get());
-        panneau->SetAlign(alClient);
-        panneau->SetParent(fenetre.get());
-        auto* f = new Tf_Prevision(fenetre.get());
-        f->ChangeCouleurs(vues::Module()->Couleurs);
-        f->ChangeSaison(s.saison.get());
-        IntegreFiche(f, panneau);
-        kit::ShowForm(fenetre.get());
+        Tf_Prevision* f = Heberge(*fenetre, s.saison.get());
         f->AfficheJournee(nullptr, ini);
         EXPECT_EQ(s.c1->NbJournee, 4);
         EXPECT_EQ(f->ud_nRenc->Position(), 7);
