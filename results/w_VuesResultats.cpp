@@ -224,20 +224,10 @@ void RemplitRecap(TGridModel& grille, TColorGridBase& cellules, TSaison& saison,
         }
     }
     // each column as wide as its heading and its widest score, in the grid's font
-    TBitmap mesure(1, 1);
-    TCanvas& canvas = mesure.Canvas();
     if (auto* g = dynamic_cast<TColorStringGrid*>(&cellules))
-        canvas.Font = g->Font();
+        cellules.AjusteLargeursAuTexte(g->Font(), 1, n, n, largeur);
     else if (auto* m = dynamic_cast<TColorGridModel*>(&cellules))
-        canvas.Font = m->Font();
-    for (int k = 1; k <= n; ++k) {
-        canvas.Font.SetStyle(fsBold);
-        int w = canvas.TextWidth(cellules.LitCellule(k, 0));
-        canvas.Font.SetStyle(0u);
-        for (int r = 1; r <= n; ++r)
-            w = std::max(w, canvas.TextWidth(cellules.LitCellule(k, r)));
-        cellules.ChangeLargeurColonne(k, std::max(largeur, w + 6));
-    }
+        cellules.AjusteLargeursAuTexte(m->Font(), 1, n, n, largeur);
 }
 
 Tf_recap::Tf_recap(TComponent* AOwner) : TFootForm(AOwner)

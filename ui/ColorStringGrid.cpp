@@ -8,6 +8,7 @@
 #include <cmath>
 #include <unordered_set>
 
+#include "platform/gui/Pictures.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/Strings.h"
 
@@ -789,4 +790,23 @@ void TColorGridModel::SetSize(int largeur, int hauteur)
 {
     SetViewSize(largeur, hauteur);
     AjusteTaille();
+}
+
+int TColorGridBase::AjusteLargeursAuTexte(const TFont& police, int premiere, int derniere, int derniereLigne,
+                                          int minimum)
+{
+    TBitmap mesure(1, 1);
+    TCanvas& canvas = mesure.Canvas();
+    canvas.Font = police;
+    int total = 0;
+    for (int k = premiere; k <= derniere; ++k) {
+        canvas.Font.SetStyle(fsBold);
+        int w = canvas.TextWidth(LitCellule(k, 0));
+        canvas.Font.SetStyle(0u);
+        for (int r = 1; r <= derniereLigne; ++r)
+            w = std::max(w, canvas.TextWidth(LitCellule(k, r)));
+        ChangeLargeurColonne(k, std::max(minimum, w + 6));
+        total += LargeurColonne(k);
+    }
+    return total;
 }

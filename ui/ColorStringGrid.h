@@ -152,6 +152,10 @@ public:
     void ChangeHauteurLignes(int h);
     int HauteurLigneDefaut() const;
     void ChangeLargeurColonne(int i, int w);
+    // Columns premiere..derniere as wide as their heading (row 0, in bold)
+    // and their widest cell of rows 1..derniereLigne, in that font, plus a
+    // margin; never below minimum. Answers the sum of the widths set.
+    int AjusteLargeursAuTexte(const TFont& police, int premiere, int derniere, int derniereLigne, int minimum);
     int LargeurColonne(int i) const;
     // Widens each shown column (width above 0) whose text in the row (the
     // titles) is wider than it, in the grid's font; the others keep their width.

@@ -674,19 +674,7 @@ void Tf_Historique::RemplitTableau(int i)
         }
     }
     // each column as wide as its heading and its widest score
-    TBitmap mesure(1, 1);
-    mesure.Canvas().Font = sg_recap->Font();
-    int total = 90;
-    for (int k = 1; k <= n; ++k) {
-        mesure.Canvas().Font.SetStyle(fsBold);
-        int w = mesure.Canvas().TextWidth(sg_recap->LitCellule(k, 0));
-        mesure.Canvas().Font.SetStyle(0u);
-        for (int r = 1; r <= n; ++r)
-            w = std::max(w, mesure.Canvas().TextWidth(sg_recap->LitCellule(k, r)));
-        sg_recap->SetColWidths(k, std::max(35, w + 6));
-        total += sg_recap->ColWidths(k);
-    }
-    sg_recap->SetWidth(total);
+    sg_recap->SetWidth(90 + sg_recap->AjusteLargeursAuTexte(sg_recap->Font(), 1, n, n, 35));
 }
 
 void Tf_Historique::RemplitClassement(int i)
