@@ -62,13 +62,11 @@ const TInfoComp* MatchEntre(const TDonneesChampionnat& c, int d, int x, int y)
     return m ? m : c.MatchEquipes(d, y, x);
 }
 
-}  // namespace
-
 // The team that the tie between x and y has qualified with its match of
 // matchday d, counting the earlier matches of the tie as its kind does; -1
 // when that match leaves the tie open or is not played. A shoot-out's winner
 // is the side the matchday records as qualified.
-static int GagnantJournee(const TDonneesChampionnat& c, int d, int x, int y)
+int GagnantJournee(const TDonneesChampionnat& c, int d, int x, int y)
 {
     const TInfoComp* m = MatchEntre(c, d, x, y);
     if (!m || m->Score(0) == Vide || m->Score(1) == Vide)
@@ -82,6 +80,8 @@ static int GagnantJournee(const TDonneesChampionnat& c, int d, int x, int y)
     }
     return cote < 0 ? -1 : (cote == 0 ? mh : ma);
 }
+
+}  // namespace
 
 int IdEquipeSaisie(const TSaison& saison, const std::string& texte, int32_t numero)
 {
@@ -488,10 +488,8 @@ bool CompleteCoupe(TDonneesChampionnat& c, int n)
     const TInfoTourCoupe* courant = c.TourCoupe(n - 1);
     if (!courant)
         return false;
-    int premier = n;
-    while (premier > 1 && c.TourCoupe(premier - 2) &&
-           (c.TourCoupe(premier - 2)->nTour & 63) == (courant->nTour & 63))
-        --premier;
+    int premier = n, dernier = n;
+    BornesTour(c, n, premier, dernier);
     const int cible = premier < n ? n : premier + 1;
     const TInfoTourCoupe* aller = c.TourCoupe(premier - 1);
     const uint32_t t = aller->TypeMatch;
