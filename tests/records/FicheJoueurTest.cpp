@@ -648,3 +648,165 @@ TEST(FicheJoueur, GoalPanelLeavesMissesOutOfTheGoals)
         f->b_Annuler->Click();
     }
 }
+
+namespace {
+
+// The statistic button of a statistic number.
+TSpeedButton* BoutonStat(Tf_FicheJoueur* f, int stat)
+{
+    for (TSpeedButton* b : f->BoutonsStat)
+        if (b->Tag == stat)
+            return b;
+    return nullptr;
+}
+
+// Opens the match list of a statistic with a click on its button, as a user
+// does; false when the button is not there to click.
+bool Detail(Tf_FicheJoueur* f, int stat)
+{
+    kit::Click(f->b_RetourFiche);
+    TSpeedButton* b = BoutonStat(f, stat);
+    if (!b || !b->Visible())
+        return false;
+    kit::Click(b);
+    kit::Process();
+    return f->fs_Match->Visible();
+}
+
+// The column of a grid from row 2 (the rows under the first title).
+std::vector<std::string> Colonne(TColorStringGrid* g, int c)
+{
+    std::vector<std::string> v;
+    for (int r = 2; r < g->RowCount(); ++r)
+        v.push_back(g->Cells(c, r));
+    return v;
+}
+
+}  // namespace
+
+// A missed penalty (a missed kick in rugby) stays in the scoring list but
+// scored nothing: Dupont, with three goals or tries and two misses on
+// matchday 1, shows 3 in his match list, three rows for that day in his goals
+// or tries detail (no row at minute 0) and three balls on his graph.
+TEST(FicheJoueur, MissesAreNoGoalsInTheListsAndTheGraph)
+{
+    for (const int sport : {sportFootball, sportRugby}) {
+        SCOPED_TRACE(sport);
+        TPetiteSaison p = PetiteSaison(sport);
+        TListeDonnees* l = p.c1->ListeDonnees(2, 1);
+        l->Ajoute(std::make_unique<TDonneesEvt>(p.dupont->Numero, 0, 20, 0));
+        for (int i = 0; i < 2; ++i)
+            l->Ajoute(TDonneesEvt::CreateId(p.dupont->Numero, 0, evtHorsScore));
+        p.saison->InvalideStats();
+        auto f = Carte(*p.saison, p.dupont, 0);
+        kit::ShowForm(f.get());
+        ASSERT_TRUE(Detail(f.get(), 1));
+        EXPECT_EQ(Ligne(f->sg_Match, 2)[3], "3");
+        ASSERT_TRUE(Detail(f.get(), 2));
+        // Matchday 1, matchday 2, the cup's title row and its match.
+        EXPECT_EQ(Colonne(f->sg_Match, 3),
+                  (std::vector<std::string>{"10", "44 " + Traduire(314), "20", "80", "", "5"}));
+        if (sport == sportRugby)
+            Grab(f.get(), "fiche-rugby-detail-essais");
+        kit::Click(f->b_RetourFiche);
+        kit::Click(f->sb_Detail);
+        ASSERT_FALSE(f->Graphe->Lignes.empty());
+        EXPECT_EQ(f->Graphe->Lignes[0]->Buts.size(), 3u);
+        f->b_Annuler->Click();
+    }
+}
+
+// An own goal and a missed penalty count on their own rows of the goal panel
+// only, never as goals at home, away, in a match of more than two or in the
+// best match; every championship is read, so that a player whose only record
+// is an own goal shows it. Durand scores away on matchday 1, puts one into
+// his own net on matchday 2 and misses a penalty on matchday 3; Dupont (two
+// goals at home on matchday 1) adds an own goal that day; Martin's one
+// record is an own goal.
+TEST(FicheJoueur, GoalPanelCountsOwnGoalsAndMissesOnTheirOwnRows)
+{
+    TPetiteSaison p = PetiteSaison(sportFootball);
+    TDonneesChampionnat& c = *p.c1;
+    const int32_t d = p.dupont->Numero, u = p.durand->Numero, m = p.martin->Numero;
+    TInfoComp* m2 = c.MatchEquipe(2, 1);   // Zelvor - Tessane
+    m2->SetNbTitulaire(11);
+    m2->SetJoueurTitulaire(1, 1, u);
+    m2->SetCompositionSaisie(1);
+    m2->SetNote(1, 1, 6);
+    c.ListeDonnees(2, 2)->Ajoute(std::make_unique<TDonneesEvt>(u, 3, 30, evtRouge));
+    c.CreeMatch(3, 1, 2, 0, 0);
+    c.ListeDonnees(2, 3)->Ajoute(TDonneesEvt::CreateId(u, 1, evtHorsScore));
+    c.ListeDonnees(2, 1)->Ajoute(std::make_unique<TDonneesEvt>(d, 1, 20, evtRouge));
+    c.ListeDonnees(2, 2)->Ajoute(std::make_unique<TDonneesEvt>(m, 2, 15, evtRouge));
+    p.saison->InvalideStats();
+    const struct
+    {
+        TJoueur* joueur;
+        // rows 3 home, 4 away, 5 more than 2, 6 own goals, 8 missed, 9 best
+        std::array<const char*, 6> valeurs;
+    } cas[] = {
+        {p.durand, {"0", "1", "0", "1", "1", "1"}},
+        {p.dupont, {"2 (3)", "1", "0", "1", "0", "2 (1)"}},
+        {p.martin, {"0", "0", "0", "1", "0", "0"}},
+    };
+    for (const auto& k : cas) {
+        SCOPED_TRACE(k.joueur->Nom);
+        auto f = Carte(*p.saison, k.joueur, 0);
+        kit::ShowForm(f.get());
+        const size_t rangs[6] = {2, 3, 4, 5, 7, 8};
+        for (size_t i = 0; i < 6; ++i)
+            EXPECT_EQ(f->ValeursButs[rangs[i]]->Caption(), k.valeurs[i]) << "row " << rangs[i] + 1;
+        if (k.joueur == p.durand) {
+            Grab(f.get(), "fiche-foot-csc");
+            // His own goal's row takes his minutes and rating in that match.
+            ASSERT_TRUE(Detail(f.get(), 2));
+            const std::vector<std::string> csc = {"2", "Zelvor - Tessane", "90 " + Traduire(97),
+                                                  "30 " + Traduire(225), "6"};
+            EXPECT_EQ(Ligne(f->sg_Match, 3), csc);
+        }
+        f->b_Annuler->Click();
+    }
+}
+
+// A player sent off plays up to his red card, as on the team sheet: 60
+// minutes for a football starter sent off at 60, 70 for a rugby starter sent
+// off at 70, 20 for a substitute on at 60 and sent off at 80; his graph bar
+// stops there too.
+TEST(FicheJoueur, SentOffPlayerPlaysUpToHisRedCard)
+{
+    const struct
+    {
+        int sport, miTemps, jour, minute;
+        bool remplacant;
+        const char* minutes;
+    } cas[] = {
+        {sportFootball, 45, 2, 60, false, "60"},
+        {sportRugby, 40, 2, 70, false, "70"},
+        {sportFootball, 45, 1, 80, true, "20"},
+    };
+    for (const auto& k : cas) {
+        SCOPED_TRACE(k.minute);
+        TPetiteSaison p = PetiteSaison(k.sport);
+        p.c1->TempsPeriode = k.miTemps;
+        TJoueur* j = k.remplacant ? p.martin : p.dupont;
+        p.c1->ListeDonnees(3, k.jour)->Ajoute(std::make_unique<TDonneesEvt>(j->Numero, 0, k.minute, evtRouge));
+        p.saison->InvalideStats();
+        auto f = Carte(*p.saison, j, 0);
+        kit::ShowForm(f.get());
+        ASSERT_TRUE(Detail(f.get(), 1));
+        int r = 2;
+        while (r < f->sg_Match->RowCount() && f->sg_Match->Cells(0, r) != IntToStr(k.jour))
+            ++r;
+        ASSERT_LT(r, f->sg_Match->RowCount());
+        EXPECT_EQ(f->sg_Match->Cells(2, r), std::string(k.minutes) + " " + Traduire(k.remplacant ? 98 : 97));
+        if (k.sport == sportRugby)
+            Grab(f.get(), "fiche-rugby-carton-rouge");
+        kit::Click(f->b_RetourFiche);
+        if (f->sb_Detail->Visible()) {
+            kit::Click(f->sb_Detail);
+            ASSERT_GE(f->Graphe->Lignes.size(), static_cast<size_t>(k.jour));
+            EXPECT_EQ(f->Graphe->Lignes[static_cast<size_t>(k.jour - 1)]->Fin, k.minute);
+        }
+        f->b_Annuler->Click();
+    }
+}
