@@ -442,7 +442,8 @@ TEST(FicheJoueur, BoxScoreSportsShowPercentages)
         size_t lignes;
         int tir;   // the row of the two-point or shot percentage
     };
-    for (const Cas& c : {Cas{sportBasket, "basket", 10, 2}, Cas{sportHandball, "hand", 12, 2}})
+    // Handball: twelve rows and the goalkeeper's four, hidden on a field player's card.
+    for (const Cas& c : {Cas{sportBasket, "basket", 10, 2}, Cas{sportHandball, "hand", 16, 2}})
     {
         TPetiteSaison p = PetiteSaison(c.sport);
         auto f = Carte(*p.saison, p.dupont, 0);
@@ -585,8 +586,8 @@ TEST(FicheEntraineur, CreatedEditedAndRefiled)
 
 // The match list of rebounds lists every match with a rebound of either kind:
 // Dupont takes 2 offensive rebounds only on matchday 1, 1 offensive and 4
-// defensive on matchday 2 (7 in the season). The football card's count column
-// (bookings here) is headed as a count.
+// defensive on matchday 2 (7 in the season). The football card's bookings
+// are listed by minute under a minute heading.
 TEST(FicheJoueur, ReboundsListEveryMatchWithARebound)
 {
     TPetiteSaison p = PetiteSaison(sportBasket);
@@ -619,7 +620,8 @@ TEST(FicheJoueur, ReboundsListEveryMatchWithARebound)
     {
         ASSERT_TRUE(c->BoutonsStat[2]->Visible());
         c->s1Click(c->BoutonsStat[2]);
-        EXPECT_EQ(c->sg_Match->Cells(3, 0), Traduire(601));
+        // Each booking's minute.
+        EXPECT_EQ(c->sg_Match->Cells(3, 0), Traduire(4901));
         EXPECT_NE(c->sg_Match->Cells(3, 0), Traduire(92));
         Grab(c.get(), "fiche-foot-avertissements");
         c->b_Annuler->Click();
@@ -681,6 +683,13 @@ std::vector<std::string> Colonne(TColorStringGrid* g, int c)
         v.push_back(g->Cells(c, r));
     return v;
 }
+
+// The texts in English for the time of a test, in French again after it.
+struct TEnAnglais
+{
+    TEnAnglais() { InstalleTraducteur(std::make_unique<TTraducteur>(std::string(BZ_SOURCE_DATA_DIR) + "/texte/Texteen.txt")); }
+    ~TEnAnglais() { InstalleTraducteur(std::make_unique<TTraducteur>(std::string(BZ_SOURCE_DATA_DIR) + "/texte/Textefr.txt")); }
+};
 
 }  // namespace
 
@@ -808,5 +817,132 @@ TEST(FicheJoueur, SentOffPlayerPlaysUpToHisRedCard)
             EXPECT_EQ(f->Graphe->Lignes[static_cast<size_t>(k.jour - 1)]->Fin, k.minute);
         }
         f->b_Annuler->Click();
+    }
+}
+
+// A handball goalkeeper's card shows his saves, their percentage, his
+// 7-metre saves and theirs (5 of 8, 62.5; 1 of 2, 50.0); a goalkeeper by
+// position without a save shows them at 0; a field player's card has none
+// of these rows.
+TEST(FicheJoueur, HandballGoalkeeperShowsHisSaves)
+{
+    TPetiteSaison p = PetiteSaison(sportHandball);
+    auto& st = dynamic_cast<TDonneesChampionnatStat&>(*p.c1);
+    for (auto [code, v] : {std::pair{25, 5}, {26, 8}, {27, 1}, {28, 2}, {36, 1}})
+        st.ListeStat(1, code)->Ajoute(TDonneesEvt::CreateId(p.durand->Numero, 1, static_cast<uint16_t>(v)));
+    p.martin->SetPosteNumero(1);
+    p.dupont->SetPosteNumero(2);   // a wing
+    p.durand->SetPosteNumero(2);
+    p.saison->InvalideStats();
+    const struct
+    {
+        TJoueur* joueur;
+        bool gardien;
+        std::array<std::string, 4> valeurs;   // statistics 6 to 9
+    } cas[] = {
+        {p.durand, true, {"5", FormatFloat("0.0", 62.5), "1", FormatFloat("0.0", 50.0)}},
+        {p.martin, true, {"0", "-", "0", "-"}},
+        {p.dupont, false, {}},
+    };
+    for (const auto& k : cas) {
+        SCOPED_TRACE(k.joueur->Nom);
+        auto f = Carte(*p.saison, k.joueur, 0);
+        kit::ShowForm(f.get());
+        for (int stat = 6; stat <= 9; ++stat) {
+            size_t i = 0;
+            while (i < f->LignesStat.size() && f->LignesStat[i].Numero != stat)
+                ++i;
+            ASSERT_LT(i, f->LignesStat.size());
+            EXPECT_EQ(f->ValeursStat[i]->Visible(), k.gardien) << stat;
+            EXPECT_EQ(f->LibellesStat[i]->Visible(), k.gardien) << stat;
+            if (k.gardien) {
+                EXPECT_EQ(f->ValeursStat[i]->Caption(), k.valeurs[static_cast<size_t>(stat - 6)]) << stat;
+            }
+        }
+        // The rows shown stand one under the other, the panel around them.
+        int bas = 0, montrees = 0;
+        for (size_t i = 0; i < f->LignesStat.size(); ++i)
+            if (f->ValeursStat[i]->Visible()) {
+                EXPECT_EQ(f->ValeursStat[i]->Top(), 28 + 21 * montrees++);
+                bas = f->ValeursStat[i]->Top() + 21;
+            }
+        EXPECT_EQ(montrees, k.gardien ? 16 : 12);
+        EXPECT_EQ(f->FondCopie3->Height(), bas + 32);
+        if (k.joueur == p.durand) {
+            Grab(f.get(), "fiche-hand-gardien");
+            ASSERT_TRUE(Detail(f.get(), 7));
+            EXPECT_EQ(Ligne(f->sg_Match, 2), (std::vector<std::string>{"1", "Brivant - Zelvor", "5",
+                                                                      FormatFloat("0.00", 62.5) + "%"}));
+            Grab(f.get(), "fiche-hand-arrets");
+            ASSERT_TRUE(Detail(f.get(), 6));
+            EXPECT_EQ(Ligne(f->sg_Match, 2), (std::vector<std::string>{"1", "Brivant - Zelvor", "5"}));
+        }
+        f->b_Annuler->Click();
+    }
+}
+
+// Each header of the detail grids names the figure under it, in English and
+// French: each event's minute in football and rugby (a count only for the
+// assists), the handball goals from play (code 21) and 7-metre goals (code
+// 23) and the percentage beside them; the goal panel's row of missed
+// penalties has a title of its own.
+TEST(FicheJoueur, DetailHeadersNameTheirFigures)
+{
+    const struct
+    {
+        int sport;
+        int stat;
+        int colonne;
+        int texte;   // 0: "%"
+    } cas[] = {
+        {sportFootball, 2, 3, 4901}, {sportFootball, 3, 3, 4901}, {sportFootball, 5, 3, 601},
+        {sportRugby, 1, 3, 488},     {sportRugby, 2, 3, 4901},    {sportRugby, 6, 3, 4901},
+        {sportHandball, 1, 2, 1544}, {sportHandball, 2, 2, 1544}, {sportHandball, 3, 2, 1544},
+        {sportHandball, 3, 3, 0},    {sportHandball, 4, 2, 1549}, {sportHandball, 5, 2, 1549},
+        {sportHandball, 5, 3, 0},    {sportHandball, 10, 2, 1544}, {sportHandball, 10, 3, 580},
+    };
+    for (const bool anglais : {false, true}) {
+        std::unique_ptr<TEnAnglais> langue(anglais ? new TEnAnglais : nullptr);
+        for (const int sport : {sportFootball, sportRugby, sportHandball}) {
+            SCOPED_TRACE(sport);
+            TPetiteSaison p = PetiteSaison(sport);
+            TJoueur* j = p.dupont;
+            if (sport == sportFootball) {
+                p.c1->ListeDonnees(3, 1)->Ajoute(std::make_unique<TDonneesEvt>(j->Numero, 0, 30, 0));
+                p.c1->ListeDonnees(4, 1)->Ajoute(std::make_unique<TDonneesEvt>(j->Numero, 0, 10, 0));
+            } else if (sport == sportRugby) {
+                p.c1->ListeDonnees(3, 1)->Ajoute(std::make_unique<TDonneesEvt>(j->Numero, 0, 30, 0));
+            } else {
+                auto& st = dynamic_cast<TDonneesChampionnatStat&>(*p.c1);
+                for (auto [code, v] : {std::pair{23, 1}, {24, 2}, {29, 1}, {36, 1}})
+                    st.ListeStat(1, code)->Ajoute(TDonneesEvt::CreateId(j->Numero, 0, static_cast<uint16_t>(v)));
+            }
+            p.saison->InvalideStats();
+            auto f = Carte(*p.saison, j, 0);
+            kit::ShowForm(f.get());
+            if (sport == sportFootball) {
+                EXPECT_EQ(f->LibellesButs[7]->Caption(), Traduire(4900));
+            }
+            if (sport == sportHandball) {
+                EXPECT_EQ(f->LibellesStat[1]->Caption(), Traduire(1544));
+                EXPECT_EQ(f->LibellesStat[3]->Caption(), Traduire(1549));
+                if (anglais)
+                    Grab(f.get(), "fiche-hand-en");
+            }
+            for (const auto& k : cas) {
+                if (k.sport != sport)
+                    continue;
+                SCOPED_TRACE(k.stat);
+                ASSERT_TRUE(Detail(f.get(), k.stat));
+                EXPECT_EQ(f->sg_Match->Cells(k.colonne, 0), k.texte ? Traduire(k.texte) : std::string("%"))
+                    << k.colonne;
+                if (sport == sportHandball && k.stat == 2) {
+                    EXPECT_EQ(f->Caption(), TraduireFormat(1501, {Traduire(1544)}));
+                }
+                if (anglais && (k.stat == 3 || (sport == sportRugby && k.stat == 2)))
+                    Grab(f.get(), std::string("fiche-detail-en-") + IntToStr(sport));
+            }
+            f->b_Annuler->Click();
+        }
     }
 }
