@@ -455,13 +455,18 @@ std::string TClassJoueur::LibelleClassement(const TSaison& saison, int type)
     }
     case 28: return Traduire(576);
     case 48: return "2'";
+    // rugby's two-try and three-try games
+    case 3: return Traduire(saison.Sport() == sportRugby ? 4902 : 105);
+    case 4: return Traduire(saison.Sport() == sportRugby ? 4903 : 106);
     default: break;
     }
+    // The handball scorers (50) count the goals from play, kind 52 the
+    // 7-metre goals; the fouls (30, 31) are headed by what they count.
     static const std::map<int, int> textes = {
-        {1, 103}, {2, 104}, {3, 105}, {4, 106}, {5, 299}, {6, 300}, {7, 300}, {8, 816}, {9, 575},
+        {1, 103}, {2, 104}, {5, 299}, {6, 300}, {7, 300}, {8, 816}, {9, 575},
         {10, 50}, {11, 500}, {12, 501}, {13, 502}, {14, 40}, {15, 196}, {16, 196}, {17, 196},
         {21, 1240}, {22, 1241}, {23, 586}, {24, 588}, {25, 585}, {26, 587}, {27, 581}, {29, 1179},
-        {30, 196}, {31, 196}, {47, 1495}, {49, 1493}, {50, 68}, {52, 302}, {54, 68}, {55, 1492},
+        {30, 650}, {31, 1292}, {47, 1495}, {49, 1493}, {50, 1544}, {52, 1549}, {54, 68}, {55, 1492},
         {56, 1492}, {58, 4550}};
     auto it = textes.find(type);
     return it != textes.end() ? Traduire(it->second) : std::string();
@@ -469,6 +474,10 @@ std::string TClassJoueur::LibelleClassement(const TSaison& saison, int type)
 
 int TClassJoueur::NumeroLibelleEquipe(int type)
 {
+    // The two-goal and three-goal games share no number with the assists (4)
+    // and the points scorers (5): they take the numbers past the last kind's.
+    if (type == 3 || type == 4)
+        return NumeroDoubles + type - 3;
     if (type == 5)
         return 4;
     if (type < 10)
@@ -482,7 +491,9 @@ std::string TClassJoueur::LibelleClassementEquipe(const TSaison& saison, int n)
         {2, 78}, {3, 79}, {4, 303}, {5, 503}, {6, 487}, {7, 501}, {8, 502}, {9, 40}, {10, 1139},
         {11, 1140}, {12, 1141}, {16, 576}, {17, 576}, {18, 577}, {19, 578}, {20, 1142}, {21, 580},
         {22, 581}, {23, 576}, {24, 1179}, {25, 650}, {26, 1292}, {42, 103}, {43, 1500}, {44, 1496},
-        {45, 102}, {47, 1498}, {51, 1492}, {53, 1532}};
+        {45, 1544}, {47, 1549}, {51, 1492}, {53, 1532}};
+    if (n == NumeroDoubles || n == NumeroDoubles + 1)
+        return LibelleClassement(saison, 3 + n - NumeroDoubles);
     if (n == 1) {
         std::string s;
         saison.MultiSport().LibelleClassementJoueur(s);

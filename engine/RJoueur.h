@@ -93,6 +93,9 @@ public:
     static std::string LibelleClassementEquipe(const TSaison& saison, int n);
     // The number n of the team caption of a kind.
     static int NumeroLibelleEquipe(int type);
+    // The numbers of the two-goal (kind 3) and three-goal games (kind 4),
+    // past those of the kinds: their team captions are their own.
+    static constexpr int NumeroDoubles = NbTypes - 5;
 
     // ---- kinds
     static bool ParMatch(int type);          // value per match (x 100)

@@ -136,7 +136,8 @@ public:
     virtual void LitChampionnat(TXmlReader& lecteur);
     virtual void CopieMatchs(const TDonneesChampionnat& source, const TCorrespondanceStade& stades);
     // A new selection of the records of matchday n counted by a player
-    // ranking kind; nullptr when the kind or the list does not exist.
+    // ranking kind; nullptr when the kind or the list does not exist. The
+    // scorers (kind 1) leave out the missed penalties and kicks.
     virtual std::unique_ptr<TListeResultat> ListeClassementJoueur(int n, int type) = 0;
     virtual void SetSaisonListes(TSaison* saison);
     // The sport's data lists of matchday n (empty when it does not exist).

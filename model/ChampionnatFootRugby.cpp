@@ -55,7 +55,9 @@ void RemplaceExtras(TDonneesChampionnat& c, const TPairesIds& paires, const std:
                                 l->Donnee(i)->SetIdJoueur(nouveau);
 }
 
-std::unique_ptr<TListeResultat> SelectionListe(const TDonneesChampionnat& c, int n, int type)
+// The records of list type of matchday n; sansManques: the missed penalties
+// and kicks the scoring list keeps left out (they scored nothing).
+std::unique_ptr<TListeResultat> SelectionListe(const TDonneesChampionnat& c, int n, int type, bool sansManques = false)
 {
     const TInfoCompJour* j = c.Journee(n);
     const TListeDonnees* l = j ? j->Liste(type) : nullptr;
@@ -63,7 +65,8 @@ std::unique_ptr<TListeResultat> SelectionListe(const TDonneesChampionnat& c, int
         return nullptr;
     auto r = std::make_unique<TListeResultat>(nullptr, l);
     for (int i = 0; i < l->Nombre(); ++i)
-        r->Ajoute(l->Donnee(i));
+        if (!(sansManques && l->Donnee(i)->Manque()))
+            r->Ajoute(l->Donnee(i));
     return r;
 }
 
@@ -190,7 +193,7 @@ bool TDonneesChampionnatFootball::LitEvenementMatch(std::string_view nom, TXmlRe
 std::unique_ptr<TListeResultat> TDonneesChampionnatFootball::ListeClassementJoueur(int n, int type)
 {
     switch (type) {
-    case 1: return SelectionListe(*this, n, 2);
+    case 1: return SelectionListe(*this, n, 2, true);
     case 37: return SelectionListe(*this, n, 3);
     case 38: return SelectionListe(*this, n, 4);
     default: return nullptr;
@@ -278,7 +281,7 @@ bool TDonneesChampionnatRugby::LitEvenementMatch(std::string_view nom, TXmlReade
 std::unique_ptr<TListeResultat> TDonneesChampionnatRugby::ListeClassementJoueur(int n, int type)
 {
     switch (type) {
-    case 1: return SelectionListe(*this, n, 2);
+    case 1: return SelectionListe(*this, n, 2, true);
     case 2: return SelectionListe(*this, n, 6);
     case 3: return SelectionListe(*this, n, 5);
     case 4: return SelectionListe(*this, n, 7);

@@ -70,6 +70,9 @@ public:
     void SetMinute(int minute);
     // 4 for 0x80, else 1 for 0x100, 2 for 0x200, 5 for 0x800, else 3.
     int TypeBut() const;
+    // A record the scoring list keeps that scored nothing: a missed penalty
+    // (a missed kick in rugby). It is never a goal nor a try of its player.
+    bool Manque() const { return (mot_ & evtHorsScore) != 0; }
 
 private:
     TJoueur* joueur_ = nullptr;

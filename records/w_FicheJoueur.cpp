@@ -125,7 +125,7 @@ void Tf_FicheJoueur::ConstruitControles()
                                      "Label40x", "Label43x", "Label42x", "Label46x"};
     const char* const valeurs[9] = {"Label30x", "Label33x", "Label34x", "Label37x", "Label38x",
                                     "Label41x", "Label44x", "Label45x", "Label47x"};
-    const int textes[9] = {1181, 1182, 671, 672, 1183, 816, 981, 301, 1184};
+    const int textes[9] = {1181, 1182, 671, 672, 1183, 816, 981, 4900, 1184};
     for (int i = 0; i < 9; ++i)
     {
         const int y = 22 + 14 * i;
@@ -336,7 +336,28 @@ void Tf_FicheJoueur::ConstruitLignesStat(const std::vector<TLigneStatFiche>& lig
         b->SetParent(FondCopie3);
         BoutonsStat.push_back(b);
     }
-    const int bas = 28 + 21 * static_cast<int>(lignes.size());
+    PlaceLignesStat(false);
+}
+
+void Tf_FicheJoueur::PlaceLignesStat(bool gardien)
+{
+    int n = 0;
+    for (size_t i = 0; i < LignesStat.size(); ++i)
+    {
+        const bool montre = gardien || !LignesStat[i].Gardien;
+        LibellesStat[i]->SetVisible(montre);
+        ValeursStat[i]->SetVisible(montre);
+        if (!montre)
+        {
+            BoutonsStat[i]->SetVisible(false);
+            continue;
+        }
+        const int y = 28 + 21 * n++;
+        LibellesStat[i]->SetTop(y);
+        ValeursStat[i]->SetTop(y);
+        BoutonsStat[i]->SetTop(y - 2);
+    }
+    const int bas = 28 + 21 * n;
     sb_Detail->SetBounds(10, bas + 4, 190, 22);
     FondCopie3->SetHeight(bas + 32);
     FondCopie5->SetTop(FondCopie3->Top() + FondCopie3->Height() + 6);
@@ -426,6 +447,7 @@ void Tf_FicheJoueur::DoShow()
     }
     else
     {
+        PlaceLignesStat(false);
         for (TSpeedButton* b : BoutonsStat)
             b->SetVisible(false);
         sb_Detail->SetVisible(false);
@@ -501,12 +523,15 @@ void Tf_FicheJoueur::AfficheJoueur(TJoueur* joueur)
     RemplitChampStat(joueur);
 
     // Season panel.
+    const bool gardien = EstGardien(joueur);
+    PlaceLignesStat(gardien);
     for (size_t i = 0; i < LignesStat.size(); ++i)
     {
         long champ = 0, total = 0, att = 0, attTotal = 0;
         ValeursLigne(LignesStat[i], champ, total, att, attTotal);
         ValeursStat[i]->SetCaption(TexteLigne(LignesStat[i]));
-        BoutonsStat[i]->SetVisible(LignesStat[i].Lecture == TLigneStatFiche::Pourcentage ? attTotal > 0 : total > 0);
+        BoutonsStat[i]->SetVisible((gardien || !LignesStat[i].Gardien) &&
+                                   (LignesStat[i].Lecture == TLigneStatFiche::Pourcentage ? attTotal > 0 : total > 0));
     }
     bool detail = false;
     if (GrapheDisponible && ChampionnatCode >= 0)

@@ -47,6 +47,7 @@ struct TLigneStatFiche
     TLecture Lecture = Matchs;
     int Genre = 0;            // kind read (made count for a percentage)
     int Genre2 = 0;           // attempts of a percentage, second kind of a sum
+    bool Gardien = false;     // shown on a goalkeeper's card only
 };
 
 // What the card shows of a career-per-championship record.
@@ -183,6 +184,11 @@ protected:
 
     // The sport's description, set by the sport card's constructor.
     void ConstruitLignesStat(const std::vector<TLigneStatFiche>& lignes);
+    // Places the rows shown one under the other (a goalkeeper's rows only on
+    // his card) and sizes the panels around them.
+    void PlaceLignesStat(bool gardien);
+    // Whether the card is a goalkeeper's, who has his own rows.
+    virtual bool EstGardien(const TJoueur*) const { return false; }
     void ChangePostes(int premier, int nombre);
     // Season counts of a row: in the shown championship and in all.
     void ValeursLigne(const TLigneStatFiche& l, long& champ, long& total, long& att, long& attTotal) const;

@@ -1,5 +1,6 @@
 // The player card's match list, goal panel and matchday graph.
 #include <algorithm>
+#include <array>
 
 #include "model/Championnat.h"
 #include "model/DescTree.h"
@@ -22,6 +23,7 @@ namespace {
 
 // Where a player stood in a team's line-up: the minutes played (127 none),
 // starter, the minutes he came on and went off, and his rating (255 none).
+// A player sent off plays up to his red card, as on the team sheet.
 struct TPresence
 {
     int Minutes = 127;
@@ -31,7 +33,7 @@ struct TPresence
     int Note = 255;
 };
 
-TPresence Presence(const TInfoComp& m, int equipe, int32_t joueur, int miTemps)
+TPresence Presence(const TInfoComp& m, int equipe, int32_t joueur, int miTemps, const TListeDonnees* cartons)
 {
     TPresence p;
     const int duree = 2 * std::max(miTemps, 0);
@@ -60,6 +62,14 @@ TPresence Presence(const TInfoComp& m, int equipe, int32_t joueur, int miTemps)
             p.Sortie = minute;
         }
     }
+    for (int i = 0; p.Minutes != 127 && cartons && i < cartons->Nombre(); ++i)
+        if (const TDonneesEvt* e = cartons->Donnee(i);
+            e->IdJoueur() == joueur && e->IdEquipe() == equipe && (e->Mot() & evtRouge))
+        {
+            p.Minutes = std::max(p.Minutes - std::max(duree - e->Minute(), 0), 0);
+            p.Sortie = std::min(p.Sortie, e->Minute());
+            break;
+        }
     return p;
 }
 
@@ -86,18 +96,29 @@ std::string Tf_FicheJoueur::TexteMatch(const TDonneesChampionnat* c, int jour, i
     return Saison->NomEquipeComplet(m->IdEquipe(0), c) + " - " + Saison->NomEquipeComplet(m->IdEquipe(1), c);
 }
 
+namespace {
+
+// The widths of the match list's columns: matchday (a date with option 11
+// bit 8), match, minutes, value, rating.
+std::array<int, 5> LargeursMatchs(const TSaison* saison)
+{
+    const TDonneesChampionnat* courant = saison ? saison->ChampionnatCourant() : nullptr;
+    return {courant && (courant->Option(11) & 8) ? 70 : 40, 180, 70, 60, 50};
+}
+
+}  // namespace
+
 void Tf_FicheJoueur::PrepareGrilleMatchs(int colonnes, const std::string& enTete3)
 {
-    const TDonneesChampionnat* courant = Saison ? Saison->ChampionnatCourant() : nullptr;
     sg_Match->SetColCount(colonnes);
     sg_Match->SetRowCount(1);
     sg_Match->SetFixedRows(0);
-    const int largeurs[5] = {courant && (courant->Option(11) & 8) ? 70 : 40, 180, 70, 60, 50};
+    const std::array<int, 5> largeurs = LargeursMatchs(Saison);
     const int textes[5] = {85, 309, 87, 0, 922};
     const TColor titre = *Couleurs.Couleur(21);
     for (int c = 0; c < colonnes; ++c)
     {
-        sg_Match->SetColWidths(c, largeurs[c]);
+        sg_Match->SetColWidths(c, largeurs[static_cast<size_t>(c)]);
         sg_Match->RemplitCellule(c, 0, c == 3 ? enTete3 : Texte(textes[c]), 1, 1, titre, clWhite, true);
     }
 }
@@ -106,6 +127,18 @@ void Tf_FicheJoueur::TermineGrilleMatchs(int lignes)
 {
     sg_Match->SetRowCount(std::max(lignes, 1));
     sg_Match->SetHeight(sg_Match->RowCount() * 21 + 1);
+    // Every column but the match's as wide as its heading and its cells; the
+    // match column gives up what the others take beyond the grid's width.
+    const std::array<int, 5> largeurs = LargeursMatchs(Saison);
+    int total = 0;
+    for (int c = 0; c < sg_Match->ColCount() && c < 5; ++c)
+        total += c == 1 ? sg_Match->ColWidths(1)
+                        : sg_Match->AjusteLargeursAuTexte(sg_Match->Font(), c, c, sg_Match->RowCount() - 1,
+                                                          largeurs[static_cast<size_t>(c)]);
+    // the grid's width less the grid lines, its border and a vertical scroll bar
+    const int place = sg_Match->Width() - sg_Match->ColCount() - 2 - 20;
+    if (total > place)
+        sg_Match->SetColWidths(1, std::max(100, sg_Match->ColWidths(1) - (total - place)));
 }
 
 void Tf_FicheJoueur::LigneTitre(TDonneesChampionnat* c, int& ligne, TColor couleurTexte)
@@ -148,14 +181,20 @@ void Tf_FicheJoueur::RemplitMatchs(int stat, TDonneesChampionnat* c, int& ligne,
             const TInfoComp* m = c->MatchEquipe(d, t);
             if (!m)
                 continue;
-            const TPresence pr = Presence(*m, t, numero, c->TempsPeriode);
+            TListeDonnees* cartons = c->ListeDonnees(3, d);
+            const TPresence pr = Presence(*m, t, numero, c->TempsPeriode, cartons);
             const std::string jour = TexteJour(c, d, t), match = TexteMatch(c, d, t);
-            const std::string minutes =
-                pr.Minutes == 127 ? std::string("-") : IntToStr(pr.Minutes) + " " + Texte(pr.Titulaire ? 97 : 98);
+            auto texteMinutes = [&](const TPresence& x) {
+                return x.Minutes == 127 ? std::string("-") : IntToStr(x.Minutes) + " " + Texte(x.Titulaire ? 97 : 98);
+            };
+            const std::string minutes = texteMinutes(pr);
+            // The player's records for this team. A missed penalty or kick
+            // stays in the scoring list but scored nothing: no list shows it.
+            auto sien = [&](const TDonneesEvt& e) { return e.IdJoueur() == numero && e.IdEquipe() == t && !e.Manque(); };
             auto compte = [&](TListeDonnees* l, auto garde) {
                 int n = 0;
                 for (int i = 0; l && i < l->Nombre(); ++i)
-                    if (const TDonneesEvt* e = l->Donnee(i); e->IdJoueur() == numero && e->IdEquipe() == t && garde(*e))
+                    if (const TDonneesEvt* e = l->Donnee(i); sien(*e) && garde(*e))
                         ++n;
                 return n;
             };
@@ -163,7 +202,7 @@ void Tf_FicheJoueur::RemplitMatchs(int stat, TDonneesChampionnat* c, int& ligne,
             {
                 if (pr.Minutes == 127)
                     continue;
-                const int buts = compte(c->ListeDonnees(2, d), [](const TDonneesEvt& e) { return !(e.Mot() & 0x80); });
+                const int buts = compte(c->ListeDonnees(2, d), [](const TDonneesEvt& e) { return !(e.Mot() & evtRouge); });
                 ecrit({jour, match, minutes, IntToStr(buts), TexteNote(pr.Note)});
                 ++couleur;
                 continue;
@@ -179,20 +218,31 @@ void Tf_FicheJoueur::RemplitMatchs(int stat, TDonneesChampionnat* c, int& ligne,
             }
             int genre = 0;
             TListeDonnees* l = ListeStat(stat, c, d, genre);
+            // An own goal is a record of the side it counted for: the player
+            // played for the other one.
+            const bool buts = l && l == c->ListeDonnees(2, d);
+            const int adverse = m->IdEquipe(m->Cote(t) == 0 ? 1 : 0);
             bool premier = true;
             for (int i = 0; l && i < l->Nombre(); ++i)
             {
                 const TDonneesEvt* e = l->Donnee(i);
-                if (e->IdJoueur() != numero || e->IdEquipe() != t)
+                if (!sien(*e))
                     continue;
-                const bool rouge = (e->Mot() & 0x80) != 0;
+                const bool rouge = (e->Mot() & evtRouge) != 0;
                 if (!(genre == 2 || (genre == 3 && !rouge) || (genre == 4 && rouge)))
                     continue;
                 std::string minute = IntToStr(e->Minute());
                 const int libelle = genre != 2 ? 0 : (e->Mot() & 0x100) ? 314 : (e->Mot() & 0x200) ? 315 : rouge ? 225 : 0;
                 if (libelle)
                     minute.append(1, ' ').append(Texte(libelle));
-                if (premier)
+                if (premier && buts && rouge)
+                {
+                    TPresence csc = Presence(*m, adverse, numero, c->TempsPeriode, cartons);
+                    if (csc.Minutes == 127)
+                        csc = pr;
+                    ecrit({jour, match, texteMinutes(csc), minute, TexteNote(csc.Note)});
+                }
+                else if (premier)
                     ecrit({jour, match, minutes, minute, TexteNote(pr.Note)});
                 else
                     ecrit({"", "", "", minute, ""});
@@ -212,10 +262,10 @@ void Tf_FicheJoueur::CompteStatButs()
     // [row][0 current championship, 1 the others]
     int compte[9][2] = {};
     const int32_t numero = Joueur->Numero;
+    // Every championship is read: one where he scored no goal may hold his
+    // own goals or missed penalties.
     for (TDonneesChampionnat* c : Saison->Arbre().ListeChampionnats())
     {
-        if (Joueur->Stat(static_cast<uint32_t>(c->CodeChamp), 1) == 0)
-            continue;
         const int k = c->CodeChamp == ChampionnatCode ? 0 : 1;
         const int demi = std::max(c->TempsPeriode, 0);
         for (int d = 1; d <= c->NbJour(); ++d)
@@ -229,18 +279,20 @@ void Tf_FicheJoueur::CompteStatButs()
                     continue;
                 const int mn = e->Minute();
                 const uint16_t mot = e->Mot();
-                // A missed penalty (a missed kick in rugby) scores nothing: it
-                // counts on its own row only.
-                if (mot & 0x800) {
+                // A missed penalty (a missed kick in rugby) and an own goal
+                // are no goals of his: each counts on its own row only.
+                if (e->Manque()) {
                     ++compte[7][k];
                     continue;
                 }
-                ++jour;
-                if (mn != 0 && !(mot & 0x80))
-                    ++compte[mn <= demi ? 0 : 1][k];
-                if (mot & 0x80)
+                if (mot & evtRouge) {
                     ++compte[5][k];
-                else if (mot & 0x100)
+                    continue;
+                }
+                ++jour;
+                if (mn != 0)
+                    ++compte[mn <= demi ? 0 : 1][k];
+                if (mot & evt100)
                     ++compte[6][k];
                 if (const TInfoComp* m = c->MatchEquipe(d, e->IdEquipe()))
                     ++compte[m->IdEquipe(0) == e->IdEquipe() ? 2 : 3][k];
@@ -288,7 +340,7 @@ void Tf_FicheJoueur::RemplitGraphe(TDonneesChampionnat* c, int equipe, int32_t j
             const TInfoComp* m = c->MatchEquipe(d, t);
             if (!m)
                 continue;
-            const TPresence pr = Presence(*m, t, joueur, demi);
+            const TPresence pr = Presence(*m, t, joueur, demi, c->ListeDonnees(3, d));
             if (pr.Minutes == 127)
                 continue;
             const int adverse = m->IdEquipe(m->Cote(t) == 0 ? 1 : 0);
@@ -310,7 +362,7 @@ void Tf_FicheJoueur::RemplitGraphe(TDonneesChampionnat* c, int equipe, int32_t j
                 for (int i = 0; i < l->Nombre(); ++i)
                 {
                     const TDonneesEvt* e = l->Donnee(i);
-                    if (e->IdJoueur() != joueur || e->IdEquipe() != equipeJour)
+                    if (e->IdJoueur() != joueur || e->IdEquipe() != equipeJour || (type == 2 && e->Manque()))
                         continue;
                     if (type == 2)
                         ligne->AjouteBut(e->Mot());

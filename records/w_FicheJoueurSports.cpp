@@ -70,7 +70,8 @@ std::string Tf_FicheJoueurFoot::AfficheDetailStat(int stat)
 {
     if (!Joueur || !Saison)
         return {};
-    PrepareGrilleMatchs(5, Texte(stat == 1 ? 68 : 601));
+    // Goals per match, assists per match, else each event's minute.
+    PrepareGrilleMatchs(5, Texte(stat == 1 ? 68 : stat == 5 ? 601 : 4901));
     int ligne = 1, couleur = 0;
     ParChampionnat(Saison, Joueur, [&](TDonneesChampionnat* c) { RemplitMatchs(stat, c, ligne, couleur); });
     TermineGrilleMatchs(ligne);
@@ -161,7 +162,8 @@ std::string Tf_FicheJoueurRugby::AfficheDetailStat(int stat)
 {
     if (!Joueur || !Saison)
         return {};
-    PrepareGrilleMatchs(5, Texte(stat == 1 ? 488 : 601));
+    // Tries per match, else each event's minute.
+    PrepareGrilleMatchs(5, Texte(stat == 1 ? 488 : 4901));
     int ligne = 1, couleur = 0;
     ParChampionnat(Saison, Joueur, [&](TDonneesChampionnat* c) { RemplitMatchs(stat, c, ligne, couleur); });
     TermineGrilleMatchs(ligne);
@@ -230,7 +232,7 @@ std::string Tf_FicheJoueurStat::AfficheDetailStat(int stat)
     ParChampionnat(Saison, Joueur, [&](TDonneesChampionnat* c) { RemplitMatchs(stat, c, ligne, couleur); });
     TermineGrilleMatchs(ligne);
     const int t = TexteTitre(stat);
-    if (stat <= 2)
+    if (TitreJoueur(stat))
         return TraduireFormat(t, {Joueur->Prenom, Joueur->Nom, Libelle});
     return TraduireFormat(1501, {Texte(t)});
 }
@@ -329,11 +331,17 @@ void Tf_FicheJoueurBasket::Cellules(int stat, int code, int v, int m, TDonneesCh
 Tf_FicheJoueurHand::Tf_FicheJoueurHand(TComponent* AOwner) : Tf_FicheJoueurStat(AOwner)
 {
     SetName("f_FicheJoueurHand");
+    // Code 21 holds the goals from play, 23 the 7-metre goals; a goalkeeper's
+    // saves (25 of 26 shots faced, 27 of 28 7-metre throws) show on his card.
     ConstruitLignesStat({{67, "Label13", "s1", 1, L::Matchs},
-                         {68, "Label14", "s2", 2, L::Stat, 21},
+                         {1544, "Label14", "s2", 2, L::Stat, 21},
                          {1497, "Label15", "s3", 3, L::Pourcentage, 21, 22},
-                         {1498, "Label16", "s4", 4, L::Stat, 23},
+                         {1549, "Label16", "s4", 4, L::Stat, 23},
                          {1499, "Label23", "s5", 5, L::Pourcentage, 23, 24},
+                         {1537, "Label44", "s13", 6, L::Stat, 25, 0, true},
+                         {1533, "Label45", "s14", 7, L::Pourcentage, 25, 26, true},
+                         {1534, "Label48", "s15", 8, L::Stat, 27, 0, true},
+                         {4904, "Label49", "s16", 9, L::Pourcentage, 27, 28, true},
                          {580, "Label34", "s6", 10, L::Stat, 29},
                          {299, "Label35", "s7", 11, L::Stat, 30},
                          {577, "Label31", "s11", 12, L::Stat, 31},
@@ -354,19 +362,36 @@ void Tf_FicheJoueurHand::TraduitLibelles()
     ChangePostes(1487, 5);
 }
 
+bool Tf_FicheJoueurHand::EstGardien(const TJoueur* j) const
+{
+    if (!j)
+        return false;
+    if (j->NumeroPoste() == 1)
+        return true;
+    for (int k = 25; k <= 28; ++k)
+        if (j->StatTotale(k) > 0)
+            return true;
+    return false;
+}
+
 void Tf_FicheJoueurHand::EnTetes(int stat)
 {
-    static const int valeurs[17] = {0, 68, 68, 575, 1498, 575, 1537, 1533, 1534, 1536, 580, 299, 577, 103, 1500, 1496, 104};
+    // Each header names its figure: code 21 is the goals from play (1544),
+    // 23 the 7-metre goals (1549); a percentage column is headed "%" or by
+    // its rate, the made count beside it by what was made.
+    static const int valeurs[17] = {0, 1544, 1544, 0, 1549, 0, 1537, 1533, 1534, 1536, 580, 299, 577, 103, 1500, 1496, 104};
+    static const int faits[17] = {0, 0, 0, 1544, 0, 1549, 0, 1537, 0, 1534, 1544, 1544, 1544, 1544, 1544, 1544, 1544};
     const TColor titre = *Couleurs.Couleur(21);
     const int s = std::clamp(stat, 1, 16);
-    sg_Match->RemplitCellule(Colonnes(s) == 4 ? 3 : 2, 0, Texte(valeurs[s]), 1, 1, titre, clWhite, true);
-    if (s == 5 || s == 7 || s == 9)
-        sg_Match->RemplitCellule(2, 0, Texte(s == 5 ? 1498 : s == 7 ? 1537 : 1534), 1, 1, titre, clWhite, true);
+    const std::string valeur = valeurs[s] ? Texte(valeurs[s]) : std::string("%");
+    sg_Match->RemplitCellule(Colonnes(s) == 4 ? 3 : 2, 0, valeur, 1, 1, titre, clWhite, true);
+    if (faits[s])
+        sg_Match->RemplitCellule(2, 0, Texte(faits[s]), 1, 1, titre, clWhite, true);
 }
 
 int Tf_FicheJoueurHand::TexteTitre(int stat) const
 {
-    static const int textes[17] = {93, 93, 94, 1497, 1498, 1499, 1537, 1533, 1534, 1535, 580, 299, 577, 850, 1500, 1496, 104};
+    static const int textes[17] = {93, 93, 1544, 1497, 1549, 1499, 1537, 1533, 1534, 1536, 580, 299, 577, 850, 1500, 1496, 104};
     return textes[std::clamp(stat, 0, 16)];
 }
 

@@ -45,6 +45,8 @@ protected:
     virtual int Colonnes(int stat) const = 0;
     virtual void EnTetes(int stat) = 0;
     virtual int TexteTitre(int stat) const = 0;
+    // Whether the caption of a statistic names the player (else "Detail: ...").
+    virtual bool TitreJoueur(int stat) const { return stat <= 2; }
     // The cells 2 and 3 of a matchday: value v of the code, made count m (-1 none).
     virtual void Cellules(int stat, int code, int v, int m, TDonneesChampionnat* c, int jour, std::string& c2,
                           std::string& c3) const = 0;
@@ -75,9 +77,12 @@ public:
 
 protected:
     int CodeStat(int stat) const override { return stat == 1 ? 36 : stat + 19; }
-    int Colonnes(int stat) const override { return stat == 1 || stat == 2 || stat == 4 ? 3 : 4; }
+    // The counts (goals, 7-metre goals, saves) have their value column only.
+    int Colonnes(int stat) const override { return stat == 1 || stat == 2 || stat == 4 || stat == 6 || stat == 8 ? 3 : 4; }
     void EnTetes(int stat) override;
     int TexteTitre(int stat) const override;
+    bool TitreJoueur(int stat) const override { return stat == 1; }
+    bool EstGardien(const TJoueur* j) const override;
     void Cellules(int stat, int code, int v, int m, TDonneesChampionnat* c, int jour, std::string& c2,
                   std::string& c3) const override;
 };

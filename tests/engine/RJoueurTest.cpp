@@ -493,7 +493,7 @@ TEST(ClassementJoueurs, CaptionsNameWhatIsCounted)
         TSaisonStatEssai b(0, 2, 1);
         const TSaison& s = *b.saison;
         const std::pair<int, int> kinds[] = {{21, 1240}, {22, 1241}, {28, 576}, {27, 581}, {24, 588},
-                                             {26, 587},  {47, 1495}, {49, 1493}, {52, 302}, {58, 4550}};
+                                             {26, 587},  {47, 1495}, {49, 1493}, {52, 1549}, {58, 4550}};
         for (const auto& [type, texte] : kinds)
             EXPECT_EQ(TClassJoueur::LibelleClassement(s, type), Traduire(texte)) << type;
         EXPECT_NE(TClassJoueur::LibelleClassement(s, 21), TClassJoueur::LibelleClassement(s, 22));
@@ -501,6 +501,42 @@ TEST(ClassementJoueurs, CaptionsNameWhatIsCounted)
         for (int type : {32, 39, 40, 45})
             EXPECT_EQ(TClassJoueur::ColonnesGrille(s, type)[2].Titre, Traduire(309)) << type;
         EXPECT_EQ(TClassJoueur::ColonnesGrille(s, 39)[3].Titre, Traduire(1240));
+        InstalleTraducteur(nullptr);
+    }
+}
+
+// Each ranking's league and team captions name what it counts, in both
+// languages: two-goal and three-goal games apart from the assists and the
+// points scorers whose caption numbers they shared (two-try and three-try
+// games in rugby), the basketball fouls and fouls drawn rather than "Total",
+// the handball goals from play (kind 50) and 7-metre goals (kind 52).
+TEST(ClassementJoueurs, LeagueAndTeamCaptionsOfEachKind)
+{
+    const char* dossier = std::getenv("BZ_DATA_DIR");
+    ASSERT_NE(dossier, nullptr);
+    const struct
+    {
+        int sport, type, ligue, equipe;
+    } cas[] = {
+        {0, 3, 105, 105},   {0, 4, 106, 106},   {1, 3, 4902, 4902}, {1, 4, 4903, 4903},
+        {1, 5, 299, 303},   {1, 10, 50, 503},   {2, 30, 650, 650},  {2, 31, 1292, 1292},
+        {3, 50, 1544, 1544}, {3, 52, 1549, 1549}, {3, 58, 4550, 1532},
+    };
+    for (const char* langue : {"fr", "en"}) {
+        SCOPED_TRACE(langue);
+        InstalleTraducteur(
+            std::make_unique<TTraducteur>(MakePath(dossier, std::string("texte\\Texte") + langue + ".txt")));
+        for (const auto& c : cas) {
+            SCOPED_TRACE(c.type);
+            TSaisonStatEssai b(c.sport, 2, 1);
+            const TSaison& s = *b.saison;
+            EXPECT_EQ(TClassJoueur::LibelleClassement(s, c.type), Traduire(c.ligue));
+            EXPECT_EQ(TClassJoueur::LibelleClassementEquipe(s, TClassJoueur::NumeroLibelleEquipe(c.type)),
+                      Traduire(c.equipe));
+            // the grid's value column: the total of a per-match kind
+            const auto colonnes = TClassJoueur::ColonnesGrille(s, c.type);
+            EXPECT_EQ(colonnes[TClassJoueur::ParMatch(c.type) ? 3 : 2].Titre, Traduire(c.ligue));
+        }
         InstalleTraducteur(nullptr);
     }
 }

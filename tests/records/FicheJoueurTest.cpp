@@ -442,7 +442,8 @@ TEST(FicheJoueur, BoxScoreSportsShowPercentages)
         size_t lignes;
         int tir;   // the row of the two-point or shot percentage
     };
-    for (const Cas& c : {Cas{sportBasket, "basket", 10, 2}, Cas{sportHandball, "hand", 12, 2}})
+    // Handball: twelve rows and the goalkeeper's four, hidden on a field player's card.
+    for (const Cas& c : {Cas{sportBasket, "basket", 10, 2}, Cas{sportHandball, "hand", 16, 2}})
     {
         TPetiteSaison p = PetiteSaison(c.sport);
         auto f = Carte(*p.saison, p.dupont, 0);
@@ -585,8 +586,8 @@ TEST(FicheEntraineur, CreatedEditedAndRefiled)
 
 // The match list of rebounds lists every match with a rebound of either kind:
 // Dupont takes 2 offensive rebounds only on matchday 1, 1 offensive and 4
-// defensive on matchday 2 (7 in the season). The football card's count column
-// (bookings here) is headed as a count.
+// defensive on matchday 2 (7 in the season). The football card's bookings
+// are listed by minute under a minute heading.
 TEST(FicheJoueur, ReboundsListEveryMatchWithARebound)
 {
     TPetiteSaison p = PetiteSaison(sportBasket);
@@ -619,7 +620,8 @@ TEST(FicheJoueur, ReboundsListEveryMatchWithARebound)
     {
         ASSERT_TRUE(c->BoutonsStat[2]->Visible());
         c->s1Click(c->BoutonsStat[2]);
-        EXPECT_EQ(c->sg_Match->Cells(3, 0), Traduire(601));
+        // Each booking's minute.
+        EXPECT_EQ(c->sg_Match->Cells(3, 0), Traduire(4901));
         EXPECT_NE(c->sg_Match->Cells(3, 0), Traduire(92));
         Grab(c.get(), "fiche-foot-avertissements");
         c->b_Annuler->Click();
@@ -646,5 +648,301 @@ TEST(FicheJoueur, GoalPanelLeavesMissesOutOfTheGoals)
             Grab(f.get(), "fiche-rugby-essais");
         }
         f->b_Annuler->Click();
+    }
+}
+
+namespace {
+
+// The statistic button of a statistic number.
+TSpeedButton* BoutonStat(Tf_FicheJoueur* f, int stat)
+{
+    for (TSpeedButton* b : f->BoutonsStat)
+        if (b->Tag == stat)
+            return b;
+    return nullptr;
+}
+
+// Opens the match list of a statistic with a click on its button, as a user
+// does; false when the button is not there to click.
+bool Detail(Tf_FicheJoueur* f, int stat)
+{
+    kit::Click(f->b_RetourFiche);
+    TSpeedButton* b = BoutonStat(f, stat);
+    if (!b || !b->Visible())
+        return false;
+    kit::Click(b);
+    kit::Process();
+    return f->fs_Match->Visible();
+}
+
+// The column of a grid from row 2 (the rows under the first title).
+std::vector<std::string> Colonne(TColorStringGrid* g, int c)
+{
+    std::vector<std::string> v;
+    for (int r = 2; r < g->RowCount(); ++r)
+        v.push_back(g->Cells(c, r));
+    return v;
+}
+
+// The texts in English for the time of a test, in French again after it.
+struct TEnAnglais
+{
+    TEnAnglais() { InstalleTraducteur(std::make_unique<TTraducteur>(std::string(BZ_SOURCE_DATA_DIR) + "/texte/Texteen.txt")); }
+    ~TEnAnglais() { InstalleTraducteur(std::make_unique<TTraducteur>(std::string(BZ_SOURCE_DATA_DIR) + "/texte/Textefr.txt")); }
+};
+
+}  // namespace
+
+// A missed penalty (a missed kick in rugby) stays in the scoring list but
+// scored nothing: Dupont, with three goals or tries and two misses on
+// matchday 1, shows 3 in his match list, three rows for that day in his goals
+// or tries detail (no row at minute 0) and three balls on his graph.
+TEST(FicheJoueur, MissesAreNoGoalsInTheListsAndTheGraph)
+{
+    for (const int sport : {sportFootball, sportRugby}) {
+        SCOPED_TRACE(sport);
+        TPetiteSaison p = PetiteSaison(sport);
+        TListeDonnees* l = p.c1->ListeDonnees(2, 1);
+        l->Ajoute(std::make_unique<TDonneesEvt>(p.dupont->Numero, 0, 20, 0));
+        for (int i = 0; i < 2; ++i)
+            l->Ajoute(TDonneesEvt::CreateId(p.dupont->Numero, 0, evtHorsScore));
+        p.saison->InvalideStats();
+        auto f = Carte(*p.saison, p.dupont, 0);
+        kit::ShowForm(f.get());
+        ASSERT_TRUE(Detail(f.get(), 1));
+        EXPECT_EQ(Ligne(f->sg_Match, 2)[3], "3");
+        ASSERT_TRUE(Detail(f.get(), 2));
+        // Matchday 1, matchday 2, the cup's title row and its match.
+        EXPECT_EQ(Colonne(f->sg_Match, 3),
+                  (std::vector<std::string>{"10", "44 " + Traduire(314), "20", "80", "", "5"}));
+        if (sport == sportRugby)
+            Grab(f.get(), "fiche-rugby-detail-essais");
+        kit::Click(f->b_RetourFiche);
+        kit::Click(f->sb_Detail);
+        ASSERT_FALSE(f->Graphe->Lignes.empty());
+        EXPECT_EQ(f->Graphe->Lignes[0]->Buts.size(), 3u);
+        f->b_Annuler->Click();
+    }
+}
+
+// An own goal and a missed penalty count on their own rows of the goal panel
+// only, never as goals at home, away, in a match of more than two or in the
+// best match; every championship is read, so that a player whose only record
+// is an own goal shows it. Durand scores away on matchday 1, puts one into
+// his own net on matchday 2 and misses a penalty on matchday 3; Dupont (two
+// goals at home on matchday 1) adds an own goal that day; Martin's one
+// record is an own goal.
+TEST(FicheJoueur, GoalPanelCountsOwnGoalsAndMissesOnTheirOwnRows)
+{
+    TPetiteSaison p = PetiteSaison(sportFootball);
+    TDonneesChampionnat& c = *p.c1;
+    const int32_t d = p.dupont->Numero, u = p.durand->Numero, m = p.martin->Numero;
+    TInfoComp* m2 = c.MatchEquipe(2, 1);   // Zelvor - Tessane
+    m2->SetNbTitulaire(11);
+    m2->SetJoueurTitulaire(1, 1, u);
+    m2->SetCompositionSaisie(1);
+    m2->SetNote(1, 1, 6);
+    c.ListeDonnees(2, 2)->Ajoute(std::make_unique<TDonneesEvt>(u, 3, 30, evtRouge));
+    c.CreeMatch(3, 1, 2, 0, 0);
+    c.ListeDonnees(2, 3)->Ajoute(TDonneesEvt::CreateId(u, 1, evtHorsScore));
+    c.ListeDonnees(2, 1)->Ajoute(std::make_unique<TDonneesEvt>(d, 1, 20, evtRouge));
+    c.ListeDonnees(2, 2)->Ajoute(std::make_unique<TDonneesEvt>(m, 2, 15, evtRouge));
+    p.saison->InvalideStats();
+    const struct
+    {
+        TJoueur* joueur;
+        // rows 3 home, 4 away, 5 more than 2, 6 own goals, 8 missed, 9 best
+        std::array<const char*, 6> valeurs;
+    } cas[] = {
+        {p.durand, {"0", "1", "0", "1", "1", "1"}},
+        {p.dupont, {"2 (3)", "1", "0", "1", "0", "2 (1)"}},
+        {p.martin, {"0", "0", "0", "1", "0", "0"}},
+    };
+    for (const auto& k : cas) {
+        SCOPED_TRACE(k.joueur->Nom);
+        auto f = Carte(*p.saison, k.joueur, 0);
+        kit::ShowForm(f.get());
+        const size_t rangs[6] = {2, 3, 4, 5, 7, 8};
+        for (size_t i = 0; i < 6; ++i)
+            EXPECT_EQ(f->ValeursButs[rangs[i]]->Caption(), k.valeurs[i]) << "row " << rangs[i] + 1;
+        if (k.joueur == p.durand) {
+            Grab(f.get(), "fiche-foot-csc");
+            // His own goal's row takes his minutes and rating in that match.
+            ASSERT_TRUE(Detail(f.get(), 2));
+            const std::vector<std::string> csc = {"2", "Zelvor - Tessane", "90 " + Traduire(97),
+                                                  "30 " + Traduire(225), "6"};
+            EXPECT_EQ(Ligne(f->sg_Match, 3), csc);
+        }
+        f->b_Annuler->Click();
+    }
+}
+
+// A player sent off plays up to his red card, as on the team sheet: 60
+// minutes for a football starter sent off at 60, 70 for a rugby starter sent
+// off at 70, 20 for a substitute on at 60 and sent off at 80; his graph bar
+// stops there too.
+TEST(FicheJoueur, SentOffPlayerPlaysUpToHisRedCard)
+{
+    const struct
+    {
+        int sport, miTemps, jour, minute;
+        bool remplacant;
+        const char* minutes;
+    } cas[] = {
+        {sportFootball, 45, 2, 60, false, "60"},
+        {sportRugby, 40, 2, 70, false, "70"},
+        {sportFootball, 45, 1, 80, true, "20"},
+    };
+    for (const auto& k : cas) {
+        SCOPED_TRACE(k.minute);
+        TPetiteSaison p = PetiteSaison(k.sport);
+        p.c1->TempsPeriode = k.miTemps;
+        TJoueur* j = k.remplacant ? p.martin : p.dupont;
+        p.c1->ListeDonnees(3, k.jour)->Ajoute(std::make_unique<TDonneesEvt>(j->Numero, 0, k.minute, evtRouge));
+        p.saison->InvalideStats();
+        auto f = Carte(*p.saison, j, 0);
+        kit::ShowForm(f.get());
+        ASSERT_TRUE(Detail(f.get(), 1));
+        int r = 2;
+        while (r < f->sg_Match->RowCount() && f->sg_Match->Cells(0, r) != IntToStr(k.jour))
+            ++r;
+        ASSERT_LT(r, f->sg_Match->RowCount());
+        EXPECT_EQ(f->sg_Match->Cells(2, r), std::string(k.minutes) + " " + Traduire(k.remplacant ? 98 : 97));
+        if (k.sport == sportRugby)
+            Grab(f.get(), "fiche-rugby-carton-rouge");
+        kit::Click(f->b_RetourFiche);
+        if (f->sb_Detail->Visible()) {
+            kit::Click(f->sb_Detail);
+            ASSERT_GE(f->Graphe->Lignes.size(), static_cast<size_t>(k.jour));
+            EXPECT_EQ(f->Graphe->Lignes[static_cast<size_t>(k.jour - 1)]->Fin, k.minute);
+        }
+        f->b_Annuler->Click();
+    }
+}
+
+// A handball goalkeeper's card shows his saves, their percentage, his
+// 7-metre saves and theirs (5 of 8, 62.5; 1 of 2, 50.0); a goalkeeper by
+// position without a save shows them at 0; a field player's card has none
+// of these rows.
+TEST(FicheJoueur, HandballGoalkeeperShowsHisSaves)
+{
+    TPetiteSaison p = PetiteSaison(sportHandball);
+    auto& st = dynamic_cast<TDonneesChampionnatStat&>(*p.c1);
+    for (auto [code, v] : {std::pair{25, 5}, {26, 8}, {27, 1}, {28, 2}, {36, 1}})
+        st.ListeStat(1, code)->Ajoute(TDonneesEvt::CreateId(p.durand->Numero, 1, static_cast<uint16_t>(v)));
+    p.martin->SetPosteNumero(1);
+    p.dupont->SetPosteNumero(2);   // a wing
+    p.durand->SetPosteNumero(2);
+    p.saison->InvalideStats();
+    const struct
+    {
+        TJoueur* joueur;
+        bool gardien;
+        std::array<std::string, 4> valeurs;   // statistics 6 to 9
+    } cas[] = {
+        {p.durand, true, {"5", FormatFloat("0.0", 62.5), "1", FormatFloat("0.0", 50.0)}},
+        {p.martin, true, {"0", "-", "0", "-"}},
+        {p.dupont, false, {}},
+    };
+    for (const auto& k : cas) {
+        SCOPED_TRACE(k.joueur->Nom);
+        auto f = Carte(*p.saison, k.joueur, 0);
+        kit::ShowForm(f.get());
+        for (int stat = 6; stat <= 9; ++stat) {
+            size_t i = 0;
+            while (i < f->LignesStat.size() && f->LignesStat[i].Numero != stat)
+                ++i;
+            ASSERT_LT(i, f->LignesStat.size());
+            EXPECT_EQ(f->ValeursStat[i]->Visible(), k.gardien) << stat;
+            EXPECT_EQ(f->LibellesStat[i]->Visible(), k.gardien) << stat;
+            if (k.gardien) {
+                EXPECT_EQ(f->ValeursStat[i]->Caption(), k.valeurs[static_cast<size_t>(stat - 6)]) << stat;
+            }
+        }
+        // The rows shown stand one under the other, the panel around them.
+        int bas = 0, montrees = 0;
+        for (size_t i = 0; i < f->LignesStat.size(); ++i)
+            if (f->ValeursStat[i]->Visible()) {
+                EXPECT_EQ(f->ValeursStat[i]->Top(), 28 + 21 * montrees++);
+                bas = f->ValeursStat[i]->Top() + 21;
+            }
+        EXPECT_EQ(montrees, k.gardien ? 16 : 12);
+        EXPECT_EQ(f->FondCopie3->Height(), bas + 32);
+        if (k.joueur == p.durand) {
+            Grab(f.get(), "fiche-hand-gardien");
+            ASSERT_TRUE(Detail(f.get(), 7));
+            EXPECT_EQ(Ligne(f->sg_Match, 2), (std::vector<std::string>{"1", "Brivant - Zelvor", "5",
+                                                                      FormatFloat("0.00", 62.5) + "%"}));
+            Grab(f.get(), "fiche-hand-arrets");
+            ASSERT_TRUE(Detail(f.get(), 6));
+            EXPECT_EQ(Ligne(f->sg_Match, 2), (std::vector<std::string>{"1", "Brivant - Zelvor", "5"}));
+        }
+        f->b_Annuler->Click();
+    }
+}
+
+// Each header of the detail grids names the figure under it, in English and
+// French: each event's minute in football and rugby (a count only for the
+// assists), the handball goals from play (code 21) and 7-metre goals (code
+// 23) and the percentage beside them; the goal panel's row of missed
+// penalties has a title of its own.
+TEST(FicheJoueur, DetailHeadersNameTheirFigures)
+{
+    const struct
+    {
+        int sport;
+        int stat;
+        int colonne;
+        int texte;   // 0: "%"
+    } cas[] = {
+        {sportFootball, 2, 3, 4901}, {sportFootball, 3, 3, 4901}, {sportFootball, 5, 3, 601},
+        {sportRugby, 1, 3, 488},     {sportRugby, 2, 3, 4901},    {sportRugby, 6, 3, 4901},
+        {sportHandball, 1, 2, 1544}, {sportHandball, 2, 2, 1544}, {sportHandball, 3, 2, 1544},
+        {sportHandball, 3, 3, 0},    {sportHandball, 4, 2, 1549}, {sportHandball, 5, 2, 1549},
+        {sportHandball, 5, 3, 0},    {sportHandball, 10, 2, 1544}, {sportHandball, 10, 3, 580},
+    };
+    for (const bool anglais : {false, true}) {
+        std::unique_ptr<TEnAnglais> langue(anglais ? new TEnAnglais : nullptr);
+        for (const int sport : {sportFootball, sportRugby, sportHandball}) {
+            SCOPED_TRACE(sport);
+            TPetiteSaison p = PetiteSaison(sport);
+            TJoueur* j = p.dupont;
+            if (sport == sportFootball) {
+                p.c1->ListeDonnees(3, 1)->Ajoute(std::make_unique<TDonneesEvt>(j->Numero, 0, 30, 0));
+                p.c1->ListeDonnees(4, 1)->Ajoute(std::make_unique<TDonneesEvt>(j->Numero, 0, 10, 0));
+            } else if (sport == sportRugby) {
+                p.c1->ListeDonnees(3, 1)->Ajoute(std::make_unique<TDonneesEvt>(j->Numero, 0, 30, 0));
+            } else {
+                auto& st = dynamic_cast<TDonneesChampionnatStat&>(*p.c1);
+                for (auto [code, v] : {std::pair{23, 1}, {24, 2}, {29, 1}, {36, 1}})
+                    st.ListeStat(1, code)->Ajoute(TDonneesEvt::CreateId(j->Numero, 0, static_cast<uint16_t>(v)));
+            }
+            p.saison->InvalideStats();
+            auto f = Carte(*p.saison, j, 0);
+            kit::ShowForm(f.get());
+            if (sport == sportFootball) {
+                EXPECT_EQ(f->LibellesButs[7]->Caption(), Traduire(4900));
+            }
+            if (sport == sportHandball) {
+                EXPECT_EQ(f->LibellesStat[1]->Caption(), Traduire(1544));
+                EXPECT_EQ(f->LibellesStat[3]->Caption(), Traduire(1549));
+                if (anglais)
+                    Grab(f.get(), "fiche-hand-en");
+            }
+            for (const auto& k : cas) {
+                if (k.sport != sport)
+                    continue;
+                SCOPED_TRACE(k.stat);
+                ASSERT_TRUE(Detail(f.get(), k.stat));
+                EXPECT_EQ(f->sg_Match->Cells(k.colonne, 0), k.texte ? Traduire(k.texte) : std::string("%"))
+                    << k.colonne;
+                if (sport == sportHandball && k.stat == 2) {
+                    EXPECT_EQ(f->Caption(), TraduireFormat(1501, {Traduire(1544)}));
+                }
+                if (anglais && (k.stat == 3 || (sport == sportRugby && k.stat == 2)))
+                    Grab(f.get(), std::string("fiche-detail-en-") + IntToStr(sport));
+            }
+            f->b_Annuler->Click();
+        }
     }
 }

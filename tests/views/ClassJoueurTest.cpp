@@ -158,4 +158,46 @@ TEST(ClassJoueur, PageFunctionKinds)
     ASSERT_NE(GestionFonctions().Cherche("ClassementArbitre"), nullptr);
 }
 
+// The ranking grid heads its value column by what it counts, in English and
+// French: rugby two-try games, basketball fouls, handball goals from play and
+// 7-metre goals.
+TEST(ClassJoueur, ValueColumnNamesWhatIsCounted)
+{
+    const struct
+    {
+        int sport, fenetre, code, colonne, texte;
+    } cas[] = {
+        {1, 3, 0, 2, 4902}, {2, 50, 16, 3, 650}, {3, 70, 21, 3, 1544}, {3, 72, 23, 3, 1549},
+    };
+    for (const char* langue : {"en", "fr"}) {
+        SCOPED_TRACE(langue);
+        InstalleTraducteur(std::make_unique<TTraducteur>(
+            MakePath(vues::DossierDonnees(), std::string("texte\\Texte") + langue + ".txt")));
+        for (const auto& c : cas) {
+            SCOPED_TRACE(c.fenetre);
+            auto s = vues::LigueVide(c.sport, 4, 6);
+            const int a = s.c1->IdEquipe(0);
+            s.c1->CreeMatch(1, a, s.c1->IdEquipe(1), 20, 10);
+            s.saison->Joueurs().AjouteJoueur(s.saison->CreeJoueur("Alpha", "Jean", 101, a));
+            if (c.sport == 1) {
+                for (int minute : {10, 30})
+                    s.c1->ListeButeurs(1)->Ajoute(std::make_unique<TDonneesEvt>(101, a, minute, 0));
+            } else {
+                auto& st = dynamic_cast<TDonneesChampionnatStat&>(*s.c1);
+                for (int code : {c.code, c.sport == 3 ? 36 : 5})
+                    st.ListeStat(1, code)->Ajoute(TDonneesEvt::CreateId(101, a, 4));
+            }
+            s.saison->InvalideStats();
+            THoteClass h(s.saison.get(), 300);
+            h.vue->AfficheClassement(c.fenetre);
+            const TColorStringGrid& g = *h.vue->sg_Classjoueurs;
+            EXPECT_EQ(g.Cells(c.colonne, 0), Traduire(c.texte));
+            EXPECT_EQ(g.Cells(1, 1), "Alpha Jean");
+            if (std::string(langue) == "en")
+                kit::GrabToPng(h.fenetre.get(), "classjoueur-en-" + std::to_string(c.fenetre));
+        }
+    }
+    InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(vues::DossierDonnees(), "texte\\Textefr.txt")));
+}
+
 }  // namespace

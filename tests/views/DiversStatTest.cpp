@@ -359,4 +359,37 @@ TEST(DiversStat, PagesPrintToPdf)
     }
 }
 
+// The players list of a matchday names each goal or try once: a side with
+// three scores and two missed penalties (missed kicks in rugby) lists three,
+// the football scorers (kind 1) as the rugby try scorers (kind 5).
+TEST(DiversStat, MatchdayScorersLeaveMissedPenaltiesAndKicksOut)
+{
+    const struct { int sport, type; } cas[] = {{0, 1}, {1, 5}};
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.sport);
+        auto s = vues::LigueVide(c.sport, 4, 6);
+        const int a = s.c1->IdEquipe(0), b = s.c1->IdEquipe(1);
+        s.c1->CreeMatch(1, a, b, c.sport == 1 ? 15 : 3, 0);
+        s.saison->Joueurs().AjouteJoueur(s.saison->CreeJoueur("Alpha", "Jean", 71001, a));
+        TListeDonnees* buts = s.c1->ListeButeurs(1);
+        for (int minute : {10, 30, 50})
+            buts->Ajoute(std::make_unique<TDonneesEvt>(71001, a, minute, 0));
+        for (int i = 0; i < 2; ++i)
+            buts->Ajoute(TDonneesEvt::CreateId(71001, a, evtHorsScore));
+        THoteDivers h(s.saison.get());
+        int journee = 1;
+        h.vue->AfficheJoueursJournee(&journee, c.type);
+        int r = 1;
+        while (r < h.G().RowCount() && h.G().Cells(0, r) != s.saison->NomEquipeCourant(a))
+            ++r;
+        ASSERT_LT(r, h.G().RowCount());
+        int lignes = 0;
+        for (int k = r; k < h.G().RowCount() && (k == r || h.G().Cells(0, k).empty()); ++k)
+            lignes += h.G().Cells(1, k).find("Alpha") != std::string::npos;
+        EXPECT_EQ(lignes, 3);
+        if (c.sport == 1)
+            kit::GrabToPng(h.fenetre.get(), "divers-essais-journee");
+    }
+}
+
 }  // namespace
