@@ -400,7 +400,8 @@ void TCalculClassement::Accumule(int g, int premiere, int derniere, const std::v
 // ---------------------------------------------------------------------------
 // Counting of scoring records
 
-void TCalculClassement::CompteButs(int g, int premiere, int derniere, int champ, int type, bool contre)
+void TCalculClassement::CompteButs(int g, int premiere, int derniere, int champ, int type, bool contre,
+                                   const std::vector<char>* masque)
 {
     TDonneesChampionnat& c = *groupes_[static_cast<size_t>(g)];
     const int o = decalages_[static_cast<size_t>(g)];
@@ -415,6 +416,10 @@ void TCalculClassement::CompteButs(int g, int premiere, int derniere, int champ,
         return;
     const int genre = type == 42 || type == 43 ? 5 : type == 44 || type == 45 ? 7 : 2;
     const int seuil = contre ? 41 : 40;
+    auto dansMasque = [&](int id) {
+        const int s = c.IndexEquipe(id);
+        return s >= 0 && (*masque)[static_cast<size_t>(o + s)] != 0;
+    };
     const int fin = std::min(derniere, c.NbJour());
     for (int m = std::max(premiere, 1); m <= fin; ++m) {
         const TListeDonnees* liste = c.ListeDonnees(genre, m);
@@ -428,10 +433,12 @@ void TCalculClassement::CompteButs(int g, int premiere, int derniere, int champ,
             if (genre == 2 && (d->Mot() & evtHorsScore))
                 continue;
             int id = d->IdEquipe();
+            const TInfoComp* match = contre || masque ? c.MatchEquipe(m, id) : nullptr;
+            if ((contre || masque) && !match)
+                continue;
+            if (masque && !(dansMasque(match->IdEquipe(0)) && dansMasque(match->IdEquipe(1))))
+                continue;
             if (contre) {
-                const TInfoComp* match = c.MatchEquipe(m, id);
-                if (!match)
-                    continue;
                 if (match->IdEquipe(0) == id)
                     id = match->IdEquipe(1);
                 else if (match->IdEquipe(1) == id)

@@ -155,8 +155,11 @@ private:
     // ---- accumulation and counts (CalculClassement.cpp) ----
     void Accumule(int g, int premiere, int derniere, const std::vector<char>* masque);
     // Counting of scoring records of kind type into the totals field champ of
-    // group g: the team's records (contre false) or its opponents'.
-    void CompteButs(int g, int premiere, int derniere, int champ, int type, bool contre);
+    // group g: the team's records (contre false) or its opponents'. With a
+    // mask of positions, only the records of the matches between two of its
+    // teams count.
+    void CompteButs(int g, int premiere, int derniere, int champ, int type, bool contre,
+                    const std::vector<char>* masque = nullptr);
     void TotauxGeneraux(int type);
     void Points(int type);
     void AjustementsPoints();
