@@ -355,22 +355,17 @@ void TCalculClassement::Accumule(int g, int premiere, int derniere, const std::v
             const int ph = h >= 0 ? o + h : -1;
             const int pa = a >= 0 ? o + a : -1;
 
-            int b = 0;
-            if (bonus) {
-                b = std::abs(sDom - sExt) <= c.BonusEcart ? 1 : 0;
-                int32_t bonusMatch[2] = {0, 0};
-                c.BonusOffensif(m, k, h, a, bonusMatch);
-                if (ph >= 0)
-                    DomExt(ph, 11) = Mot(DomExt(ph, 11) + bonusMatch[0]);
-                if (pa >= 0)
-                    DomExt(pa, 12) = Mot(DomExt(pa, 12) + bonusMatch[1]);
-            }
+            const TBonusMatch b = bonus ? BonusMatch(c, m, k, h, a, sDom, sExt) : TBonusMatch{};
+            if (ph >= 0)
+                DomExt(ph, 11) = Mot(DomExt(ph, 11) + b.Offensif[0]);
+            if (pa >= 0)
+                DomExt(pa, 12) = Mot(DomExt(pa, 12) + b.Offensif[1]);
             if (sDom > sExt) {
                 if (ph >= 0)
                     ++DomExt(ph, 1);
                 if (pa >= 0) {
                     ++DomExt(pa, 8);
-                    DomExt(pa, 12 - cb) = Mot(DomExt(pa, 12 - cb) + b);
+                    DomExt(pa, 12 - cb) = Mot(DomExt(pa, 12 - cb) + b.Defensif[1]);
                 }
             } else if (sDom == sExt) {
                 if (ph >= 0)
@@ -380,7 +375,7 @@ void TCalculClassement::Accumule(int g, int premiere, int derniere, const std::v
             } else {
                 if (ph >= 0) {
                     ++DomExt(ph, 3);
-                    DomExt(ph, 11 + cb) = Mot(DomExt(ph, 11 + cb) + b);
+                    DomExt(ph, 11 + cb) = Mot(DomExt(ph, 11 + cb) + b.Defensif[0]);
                 }
                 if (pa >= 0)
                     ++DomExt(pa, 6);
@@ -395,6 +390,27 @@ void TCalculClassement::Accumule(int g, int premiere, int derniere, const std::v
             }
         }
     }
+}
+
+TCalculClassement::TBonusMatch TCalculClassement::BonusMatch(TDonneesChampionnat& c, int n, int k, int h, int a,
+                                                            int sDom, int sExt)
+{
+    TBonusMatch b;
+    if (c.BonusBut <= 0)
+        return b;
+    int32_t offensif[2] = {0, 0};
+    c.BonusOffensif(n, k, h, a, offensif);
+    b.Offensif[0] = offensif[0];
+    b.Offensif[1] = offensif[1];
+    // the loser's, by the margin; a draw gives none
+    if (sDom != sExt && std::abs(sDom - sExt) <= c.BonusEcart)
+        b.Defensif[sDom < sExt ? 0 : 1] = 1;
+    return b;
+}
+
+int TCalculClassement::TBonusMatch::Points(const TDonneesChampionnat& c, int cote) const
+{
+    return (Offensif[cote] + Defensif[cote]) * c.PointBonusBut;
 }
 
 // ---------------------------------------------------------------------------

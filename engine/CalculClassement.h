@@ -113,6 +113,20 @@ public:
     // Team id of position i (65535 for a free slot or out of range).
     int IdEquipePosition(int i) const;
 
+    // The bonuses of one played match, side 0 home and 1 away: the attacking
+    // bonus of each side and the losing bonus of the loser, as the standings
+    // count them; none unless the championship gives bonuses (BonusBut > 0).
+    struct TBonusMatch
+    {
+        int Offensif[2] = {0, 0};
+        int Defensif[2] = {0, 0};
+        // The points of a side's bonuses (PointBonusBut each).
+        int Points(const TDonneesChampionnat& c, int cote) const;
+    };
+    // Match k (from 1) of matchday n; h and a the team positions of its sides
+    // in the championship, sDom and sExt its scores.
+    static TBonusMatch BonusMatch(TDonneesChampionnat& c, int n, int k, int h, int a, int sDom, int sExt);
+
     // Discipline points of a booking and of a sending-off.
     int PoidsJaune = 1;
     int PoidsRouge = 3;

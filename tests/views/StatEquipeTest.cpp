@@ -14,6 +14,7 @@
 #include <memory>
 #include <tuple>
 
+#include "engine/CalculClassement.h"
 #include "model/InfoComp.h"
 #include "model/Joueurs.h"
 #include "model/ListeDonnees.h"
@@ -228,6 +229,67 @@ TEST(StatEquipe, PointsPerOpponentOverTwoChampionships)
     TColorGridModel g3;
     Tf_StatEquipe::TablePointsPris(s.saison.get(), ob, {c3}, 0, 0, g3, vues::Module()->Couleurs, 80);
     EXPECT_EQ(g3.Cells(0, 1), "");
+}
+
+// The points per opponent hold each match's bonus points, so that the page
+// adds up to the standings' points. Olympique Brivant: d1 at home to Racing
+// Zelvor, d2 at Stade Marnois, d3 at home to AS Corvelle; the possible points
+// of a match are a win's with the attacking bonus.
+TEST(StatEquipe, PointsPerOpponentHoldTheBonusPoints)
+{
+    struct TCas
+    {
+        int sport;
+        int bonusBut, pointBonus, ecart;
+        int scores[3][2];        // our score, theirs
+        int essais[3];           // rugby: our tries of the match
+        std::vector<std::string> lignes;
+        int points;
+    };
+    const TCas cas[] = {
+        // rugby (4, 2, 0): a win with four tries 4 + 1, a defeat by 5 with the
+        // losing bonus 0 + 1, a win without bonus 4
+        {1, 4, 1, 7, {{28, 10}, {15, 20}, {12, 9}}, {4, 1, 0}, {"5/5", "1/5", "4/5"}, 10},
+        // football (3, 1, 0), bonus from three goals and for a defeat by one:
+        // 3 + 1, 0 + 1, a draw 1
+        {0, 3, 1, 1, {{3, 0}, {0, 1}, {2, 2}}, {0, 0, 0}, {"4/4", "1/4", "1/4"}, 6},
+    };
+    for (const TCas& k : cas) {
+        SCOPED_TRACE("sport " + std::to_string(k.sport));
+        auto s = vues::LigueVide(k.sport, 4, 6);
+        TDonneesChampionnat& c = *s.c1;
+        c.BonusBut = k.bonusBut;
+        c.PointBonusBut = k.pointBonus;
+        c.BonusEcart = k.ecart;
+        const int ob = c.IdEquipe(0);
+        for (int d = 1; d <= 3; ++d) {
+            const int eux = c.IdEquipe(d);
+            const int* sc = k.scores[d - 1];
+            if (d == 2)
+                c.CreeMatch(d, eux, ob, sc[1], sc[0]);
+            else
+                c.CreeMatch(d, ob, eux, sc[0], sc[1]);
+            for (int e = 0; e < k.essais[d - 1]; ++e)
+                c.ListeButeurs(d)->Ajoute(std::make_unique<TDonneesEvt>(1, ob, 10 + e, 0));
+        }
+        c.DerniereJournee = 3;
+        THote h(s.saison.get(), k.sport, 0, 8);
+        ASSERT_EQ(h.f->IndexPage(), 8);
+        const auto lignes = Lignes(*h.f->sg_PointPris);
+        ASSERT_EQ(lignes.size(), 4u);
+        std::vector<std::string> pris;
+        int somme = 0;
+        for (size_t r = 1; r < lignes.size(); ++r) {
+            pris.push_back(lignes[r][1]);
+            somme += std::atoi(lignes[r][1].c_str());
+        }
+        EXPECT_EQ(pris, k.lignes);
+        TCalculClassement calcul(s.c1, s.saison.get());
+        calcul.Calcule(clsGeneral, 0, 0);
+        EXPECT_EQ(calcul.ValeurTotal(0, 1), k.points);
+        EXPECT_EQ(somme, k.points);
+        kit::GrabToPng(h.fenetre.get(), "statequipe-points-bonus-" + std::to_string(k.sport));
+    }
 }
 
 // Rugby's runs are of tries: a side that conceded 6, 0 and 3 points without a
