@@ -170,7 +170,8 @@ void Tf_DiversStat::RemplitComportementDomicile(TSaison* saison, TColorGridBase&
         const int t = calcul.ValeurLigne(lignes - i, 1);
         Equipe(g, 0, i, saison, calcul.IdEquipePosition(t), couleurs, t == suivie, t);
         Cellule(g, 1, i, IntToStr(calcul.ValeurTotal(t, 1)), couleurs, t == suivie, 1);
-        Cellule(g, 2, i, IntToStr(calcul.ValeurTotal(t, 2)), couleurs, t == suivie, 1);
+        // the points dropped: those possible less those won
+        Cellule(g, 2, i, IntToStr(calcul.ValeurTotal(t, 2) - calcul.ValeurTotal(t, 1)), couleurs, t == suivie, 1);
         Cellule(g, 3, i, IntToStr(calcul.ValeurTotal(t, 6)) + " %", couleurs, t == suivie, 1);
     }
 }

@@ -305,6 +305,47 @@ TEST(DiversStat, MatchesStillToPlayAndPageFunctions)
     }
 }
 
+// Home behaviour in every sport: Olympique Brivant's home matches give the
+// points won, the points dropped (possible less won) and their share.
+TEST(DiversStat, HomeBehaviourShowsThePointsDropped)
+{
+    struct TCas
+    {
+        int sport;
+        std::vector<std::pair<int, int>> scores;   // at home to teams 1, 2, 3
+        std::vector<std::string> ligne;            // won, dropped, share
+    };
+    const TCas cas[] = {
+        // 3, 1, 0: a win, a draw, a defeat: 4 of 9
+        {0, {{2, 0}, {1, 1}, {0, 1}}, {"4", "5", "56 %"}},
+        // 4, 2, 0: 6 of 12
+        {1, {{20, 10}, {9, 9}, {3, 13}}, {"6", "6", "50 %"}},
+        // 2 for a win, 1 for a defeat, no draws: 3 of 4
+        {2, {{80, 70}, {70, 80}}, {"3", "1", "25 %"}},
+        // 2, 1, 0: 3 of 6
+        {3, {{25, 20}, {22, 22}, {20, 24}}, {"3", "3", "50 %"}},
+    };
+    for (const TCas& k : cas) {
+        SCOPED_TRACE("sport " + std::to_string(k.sport));
+        auto s = vues::LigueVide(k.sport, 4, 6);
+        TDonneesChampionnat& c = *s.c1;
+        for (size_t m = 0; m < k.scores.size(); ++m)
+            c.CreeMatch(static_cast<int>(m) + 1, c.IdEquipe(0), c.IdEquipe(static_cast<int>(m) + 1),
+                        k.scores[m].first, k.scores[m].second);
+        c.DerniereJournee = static_cast<uint8_t>(k.scores.size());
+        THoteDivers h(s.saison.get());
+        h.vue->AfficheComportementDomicile();
+        EXPECT_EQ(h.G().Cells(2, 0), Traduire(220));
+        int row = 1;
+        while (row < h.G().RowCount() && h.G().Cells(0, row) != s.saison->NomEquipe(c.IdEquipe(0)))
+            ++row;
+        ASSERT_LT(row, h.G().RowCount());
+        const std::vector<std::string> l = Ligne(h.G(), row);
+        EXPECT_EQ(std::vector<std::string>(l.begin() + 1, l.end()), k.ligne);
+        kit::GrabToPng(h.fenetre.get(), "divers-domicile-perdus-" + std::to_string(k.sport));
+    }
+}
+
 // The age column of the incomplete records shows what the squads show: the
 // age in the season's year, the year of birth when no age can be told (a
 // season without a year, born that year or later), "-" when unknown.
