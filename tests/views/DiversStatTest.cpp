@@ -6,7 +6,10 @@
 // the page functions through the registry; pictures of the window.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model/ListeDonnees.h"
+#include "model/Penalites.h"
 #include "model/Utilities.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
@@ -173,6 +176,8 @@ TEST(DiversStat, ReportGroupsAPlayersRecordsAndMissedPenaltiesAreNoGoals)
         {70001, "Alpha", ob}, {70002, "Beta", ob}, {70003, "Gamma", rz}};
     for (const auto& j : joueurs)
         s.saison->Joueurs().AjouteJoueur(s.saison->CreeJoueur(j.nom, "Jean", j.id, j.equipe));
+    // three goals: the sheet makes up a 3-0
+    s.c1->SetScoreMatch(1, 0, 0, 3);
     TListeDonnees* buts = s.c1->ListeButeurs(1);
     buts->Ajoute(std::make_unique<TDonneesEvt>(70001, ob, 10, 0));
     buts->Ajoute(std::make_unique<TDonneesEvt>(70002, ob, 30, 0));
@@ -195,7 +200,7 @@ TEST(DiversStat, ReportGroupsAPlayersRecordsAndMissedPenaltiesAreNoGoals)
         {Traduire(975) + L1(" : Alpha (80°) ") + TraduireFormat(340, {OB}) + L1(",  Gamma (85°) ") +
              TraduireFormat(340, {RZ}), true},
         {L1("(0°)"), false},
-        {OB + " - " + RZ + " : 2 - 0 (2-0)", true},
+        {OB + " - " + RZ + " : 3 - 0 (2-0)", true},
     };
     for (const auto& l : lignes)
         EXPECT_EQ(texte.find(l.ligne) != std::string::npos, l.present) << l.ligne << "\n" << texte;
@@ -302,6 +307,54 @@ TEST(DiversStat, MatchesStillToPlayAndPageFunctions)
         if (std::string(nom) == "FormeEquipe") {
             EXPECT_EQ(page.tables[0][1], (std::vector<std::string>{OB, "VvV", "VV", "v"}));
         }
+    }
+}
+
+// A matchday's half-time score, in its results and in its detailed text,
+// comes only from a sheet that makes up the match's score, and never from a
+// forfeit; a goalless match is 0-0 at half-time in the text. One match,
+// Olympique Brivant at home to Racing Zelvor; records (data kind, side, minute).
+TEST(DiversStat, HalfTimeOnlyFromASheetThatMakesUpTheScore)
+{
+    struct TCas
+    {
+        const char* nom;
+        int sport, dom, ext;
+        std::vector<std::tuple<int, int, int>> evts;
+        bool forfait;
+        std::string resultats, texte;   // "" none
+    };
+    const TCas cas[] = {
+        {"2-1, every goal typed", 0, 2, 1, {{2, 0, 10}, {2, 1, 20}, {2, 0, 70}}, false, "(1-1)", " (1-1)"},
+        {"2-1 with one goal typed", 0, 2, 1, {{2, 0, 10}}, false, "", ""},
+        {"2-1 typed without its sheet", 0, 2, 1, {}, false, "", ""},
+        {"a forfeit whose sheet makes up its 3-0", 0, 3, 0, {{2, 0, 10}, {2, 0, 11}, {2, 0, 12}}, true, "", ""},
+        {"0-0 without a record", 0, 0, 0, {}, false, "", " (0-0)"},
+        {"rugby 10-3, every score typed", 1, 10, 3, {{2, 0, 10}, {5, 1, 30}, {2, 0, 60}}, false, "(5-3)",
+         " (5-3)"},
+        {"rugby 12-3 with a try typed", 1, 12, 3, {{2, 0, 10}, {5, 1, 30}}, false, "", ""},
+    };
+    for (const TCas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        auto s = vues::LigueVide(k.sport, 4, 2);
+        TDonneesChampionnat& c = *s.c1;
+        c.TempsPeriode = 40;
+        const int ob = c.IdEquipe(0), rz = c.IdEquipe(1);
+        c.CreeMatch(1, ob, rz, k.dom, k.ext);
+        for (const auto& [genre, cote, minute] : k.evts)
+            c.ListeDonnees(genre, 1)->Ajoute(std::make_unique<TDonneesEvt>(0x0FFFFFFF, cote == 0 ? ob : rz, minute, 0));
+        if (k.forfait)
+            c.Penalites().AjoutePenalite(ob, rz, k.dom, k.ext, 1);
+        c.DerniereJournee = 1;
+        THoteDivers h(s.saison.get());
+        int journee = 1;
+        h.vue->AfficheJournee(&journee);
+        EXPECT_EQ(h.G().Cells(1, 1), std::to_string(k.dom) + " - " + std::to_string(k.ext));
+        EXPECT_EQ(h.G().Cells(1, 2), k.resultats);
+        h.vue->AfficheDetailJournee(&journee);
+        EXPECT_EQ(h.vue->e_Detail->Ligne(1)->Texte, s.saison->NomEquipe(ob) + " - " + s.saison->NomEquipe(rz) +
+                                                        " : " + std::to_string(k.dom) + " - " +
+                                                        std::to_string(k.ext) + k.texte);
     }
 }
 

@@ -19,6 +19,7 @@
 #include "model/Joueurs.h"
 #include "model/ListeDonnees.h"
 #include "model/ListesJoueurs.h"
+#include "model/Penalites.h"
 #include "model/Stades.h"
 #include "model/Utilities.h"
 #include "model/oTraducteur.h"
@@ -298,8 +299,8 @@ TEST(StatEquipe, RugbySeriesNameTries)
 {
     auto s = vues::LigueVide(1, 4, 3);
     TDonneesChampionnat& c = *s.c1;
-    c.CreeMatch(1, c.IdEquipe(0), c.IdEquipe(1), 12, 6);
-    c.CreeMatch(2, c.IdEquipe(2), c.IdEquipe(0), 0, 7);
+    c.CreeMatch(1, c.IdEquipe(0), c.IdEquipe(1), 10, 6);
+    c.CreeMatch(2, c.IdEquipe(2), c.IdEquipe(0), 0, 10);
     c.CreeMatch(3, c.IdEquipe(0), c.IdEquipe(3), 10, 3);
     for (int d : {1, 2, 3}) {
         c.ListeButeurs(d)->Ajoute(std::make_unique<TDonneesEvt>(1, c.IdEquipe(0), 10, 0));
@@ -490,6 +491,35 @@ TEST(StatEquipe, SituationsFrequentScoresAndPlayers)
         ASSERT_FALSE(h.commandes.empty());
         EXPECT_EQ(h.commandes.back().first, commande);
     }
+}
+
+// The situations page counts the matches whose sheet makes up the score: a
+// forfeit is never level at half-time. Olympique Brivant: d1 2-1 at home to
+// Racing Zelvor, every goal typed (1-0 at half-time); d2 a 3-0 forfeit won at
+// Stade Marnois, no sheet; d3 0-0 at home to AS Corvelle, no record.
+TEST(StatEquipe, SituationsLeaveOutAForfeit)
+{
+    auto s = vues::LigueVide(0, 4, 6);
+    TDonneesChampionnat& c = *s.c1;
+    c.TempsPeriode = 45;
+    const int ob = c.IdEquipe(0);
+    c.CreeMatch(1, ob, c.IdEquipe(1), 2, 1);
+    for (const auto& [id, minute] : {std::pair{ob, 10}, {c.IdEquipe(1), 60}, {ob, 70}})
+        c.ListeButeurs(1)->Ajoute(std::make_unique<TDonneesEvt>(0x0FFFFFFF, id, minute, 0));
+    c.CreeMatch(2, c.IdEquipe(2), ob, 0, 3);
+    c.Penalites().AjoutePenalite(c.IdEquipe(2), ob, 0, 3, 2);
+    c.CreeMatch(3, ob, c.IdEquipe(3), 0, 0);
+    c.DerniereJournee = 3;
+    THote h(s.saison.get(), 0, 0, 7);
+    Tf_StatEquipe& f = *h.f;
+    auto pc = [](double v) { return FloatToStrF(v, ffFixed, 3, 2) + "%"; };
+    // two matches of three: scored first once, led at half-time once, level once
+    EXPECT_EQ(f.Situations[0]->Caption(), TraduireFormat(329, {OB, 1, pc(50)}));
+    EXPECT_EQ(f.Situations[8]->Caption(), TraduireFormat(334, {OB, 1, pc(50)}));
+    EXPECT_EQ(f.Situations[16]->Caption(), TraduireFormat(336, {1, pc(50)}));
+    EXPECT_EQ(f.Situations[17]->Caption(), TraduireFormat(330, {0, pc(0)}));
+    EXPECT_EQ(f.Situations[18]->Caption(), TraduireFormat(331, {1, pc(100)}));
+    kit::GrabToPng(h.fenetre.get(), "statequipe-situations-forfait");
 }
 
 TEST(StatEquipe, LazyRefreshTeamChangeAndRange)
