@@ -24,9 +24,9 @@ using namespace divers;
 
 namespace {
 
-// A value a / b with one decimal, "-" without divisor.
+// A value a / b with one decimal, "-" without divisor: the rates and the
+// averages per match.
 std::string Dixieme(double a, double b) { return b == 0 ? std::string("-") : FloatToStrF(a / b, ffFixed, 4, 1); }
-std::string Entier(uint32_t a, int b) { return b == 0 ? std::string("0") : IntToStr(static_cast<int>(a) / b); }
 
 struct TColonne
 {
@@ -179,7 +179,7 @@ public:
             }
             v.push_back(Dixieme(s(13) + s(14), m));
             for (int code : {15, 18, 20, 19, 6})
-                v.push_back(Entier(s(code), m));
+                v.push_back(Dixieme(s(code), m));
             return v;
         });
     }
@@ -235,7 +235,7 @@ public:
             }
             v.push_back(Dixieme(s(29), m));
             for (int code : {30, 31, 32, 33, 34})
-                v.push_back(Entier(s(code), m));
+                v.push_back(Dixieme(s(code), m));
             return v;
         });
     }

@@ -760,20 +760,24 @@ TEST(StatEquipe, SportLineUpTablesWorkedOutByHand)
         std::vector<std::vector<std::string>> lignes;   // from column 1
     };
     const TCas cas[] = {
-        // basketball: points per match (100 / 4), made-attempted and %, rebounds
-        // (5 + 5) / 4 with one decimal, the others per match; no row without match
+        // basketball: minutes per match (100 / 4), made-attempted and %, rebounds
+        // (5 + 5) / 4, then assists 8, steals 4, turnovers 9, blocks 0 and
+        // points 9 per match, each with one decimal; no row without match
         {2,
          {{"Dunk", "Jo", 201, 4, {{5, 100}, {7, 6}, {8, 10}, {11, 3}, {12, 4}, {13, 5}, {14, 5}, {15, 8},
                                    {18, 4}, {20, 9}, {6, 9}}},
           {"Banc", "Al", 202, 0, {{5, 10}}}},
-         {{"Dunk Jo", "4", "25", "6-10", "60,0", "0-0", "-", "3-4", "75,0", "2,5", "2", "1", "2", "0", "2"}}},
-        // handball: by matches, then goals
+         {{"Dunk Jo", "4", "25", "6-10", "60,0", "0-0", "-", "3-4", "75,0", "2,5", "2,0", "1,0", "2,3", "0,0",
+           "2,3"}}},
+        // handball: by matches, then goals; turnovers 5, assists 4, steals 1,
+        // warnings 6, suspensions 2 and disqualifications 0 in 2 matches
         {3,
          {{"Main", "Lu", 301, 2, {{21, 10}, {22, 20}, {23, 3}, {24, 4}, {25, 1}, {27, 2}, {28, 8}, {29, 5},
                                    {30, 4}, {31, 1}, {32, 6}, {33, 2}}},
           {"Aile", "Bo", 302, 3, {{21, 1}, {22, 2}}}},
-         {{"Aile Bo", "3", "1", "2", "50,0", "0", "-", "0", "-", "0", "-", "0,0", "0", "0", "0", "0", "0"},
-          {"Main Lu", "2", "10", "20", "50,0", "3", "75,0", "1", "-", "2", "25,0", "2,5", "2", "0", "3", "1", "0"}}},
+         {{"Aile Bo", "3", "1", "2", "50,0", "0", "-", "0", "-", "0", "-", "0,0", "0,0", "0,0", "0,0", "0,0", "0,0"},
+          {"Main Lu", "2", "10", "20", "50,0", "3", "75,0", "1", "-", "2", "25,0", "2,5", "2,0", "0,5", "3,0", "1,0",
+           "0,0"}}},
     };
     for (const TCas& k : cas) {
         SCOPED_TRACE("sport " + std::to_string(k.sport));
