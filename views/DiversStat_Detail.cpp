@@ -233,9 +233,10 @@ void BlocStat(TDetail& d, TSaison* saison, TDonneesChampionnatStat& c, int journ
                         (v > 1 ? LowerCase(Texte(gardien ? 1537 : 68)) : Texte(gardien ? 1538 : 1510));
         if (s.Valeur(b + 1) > 0)
             t += " (" + Format("%.2f", {100.0 * v / s.Valeur(b + 1)}) + "%)";
+        // the 7-metre throws: a field player's goals, a goalkeeper's saves
         const int u = s.Valeur(b + 2);
         if (u > 0)
-            t += "  " + TraduireFormat(u > 1 ? 1508 : 1509, {u});
+            t += "  " + TraduireFormat(gardien ? (u > 1 ? 4920 : 4921) : (u > 1 ? 1508 : 1509), {u});
         if (s.Valeur(b + 3) > 0)
             t += " (" + Format("%.2f", {100.0 * u / s.Valeur(b + 3)}) + "%)";
         (gardien ? gardiens : joueurs).push_back(t);

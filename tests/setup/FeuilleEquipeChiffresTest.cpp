@@ -485,9 +485,9 @@ const TEntete entetes[] = {
     {2, 18, "54.0", 586, nullptr},   // steals per match
     {2, 20, "60.0", 587, nullptr},   // turnovers per match
     {2, 19, "57.0", 588, nullptr},   // blocks per match
-    {3, 21, "5", 68, nullptr},       // goals from play
+    {3, 21, "5", 1544, nullptr},     // goals from play
     {3, 22, "9", 1127, nullptr},     // shots
-    {3, 23, "13", 302, nullptr},     // 7-metre goals
+    {3, 23, "13", 4922, nullptr},    // 7-metre goals
     {3, 25, "21", 1492, nullptr},    // saves
     {3, 27, "29", 1532, nullptr},    // penalty saves
     {3, 30, "41.0", 585, nullptr},   // assists per match

@@ -9,6 +9,7 @@
 #include <tuple>
 
 #include "model/ListeDonnees.h"
+#include "model/ChampionnatStat.h"
 #include "model/Penalites.h"
 #include "model/Utilities.h"
 #include "model/oTraducteur.h"
@@ -17,6 +18,7 @@
 #include "platform/gui/StdCtrls.h"
 #include "platform/gui/Printers.h"
 #include "platform/rtl/Files.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
 #include "tests/support/HtmlTables.h"
@@ -355,6 +357,57 @@ TEST(DiversStat, HalfTimeOnlyFromASheetThatMakesUpTheScore)
         EXPECT_EQ(h.vue->e_Detail->Ligne(1)->Texte, s.saison->NomEquipe(ob) + " - " + s.saison->NomEquipe(rz) +
                                                         " : " + std::to_string(k.dom) + " - " +
                                                         std::to_string(k.ext) + k.texte);
+    }
+}
+
+// The handball detailed text names each player's 7-metre figure: a field
+// player's 7-metre goals, a goalkeeper's 7-metre saves, in both languages.
+TEST(DiversStat, HandballDetailNamesSevenMetreGoalsAndSaves)
+{
+    struct TCas
+    {
+        int32_t id;
+        const char* nom;
+        bool gardien;
+        int codes[4];   // made, attempted, 7-metre made, 7-metre attempted
+        int texte, un, plusieurs;
+    };
+    const TCas cas[] = {
+        {601, "Lucas", true, {5, 8, 1, 2}, 1537, 4921, 4920},    // 5 saves of 8, 1 7-metre save of 2
+        {602, "Noah", false, {3, 6, 2, 2}, 68, 1509, 1508},      // 3 goals of 6, 2 7-metre goals of 2
+    };
+    for (const char* langue : {"en", "fr"}) {
+        SCOPED_TRACE(langue);
+        InstalleTraducteur(std::make_unique<TTraducteur>(
+            MakePath(vues::DossierDonnees(), std::string("texte\\Texte") + langue + ".txt")));
+        auto s = vues::LigueVide(3, 4, 2);
+        TDonneesChampionnat& c = *s.c1;
+        const int ob = c.IdEquipe(0);
+        c.CreeMatch(1, ob, c.IdEquipe(1), 25, 20);
+        c.DerniereJournee = 1;
+        auto& stat = dynamic_cast<TDonneesChampionnatStat&>(c);
+        for (const TCas& k : cas) {
+            auto j = s.saison->CreeJoueur(k.nom, "Jo", k.id, ob);
+            j->SetPoste(k.gardien ? 22 : 23);   // the goalkeeper, a field player
+            s.saison->Joueurs().AjouteJoueur(std::move(j));
+            for (int i = 0; i < 4; ++i)
+                stat.ListeStat(1, (k.gardien ? 25 : 21) + i)
+                    ->Ajoute(TDonneesEvt::CreateId(k.id, ob, static_cast<uint16_t>(k.codes[i])));
+        }
+        THoteDivers h(s.saison.get());
+        int journee = 1;
+        h.vue->AfficheDetailJournee(&journee);
+        const std::string texte = h.vue->e_Detail->Texte();
+        for (const TCas& k : cas) {
+            const int u = k.codes[2];
+            const std::string ligne = std::string(k.nom) + " Jo : " + std::to_string(k.codes[0]) + " " +
+                                      LowerCase(Traduire(k.texte)) + " (" +
+                                      Format("%.2f", {100.0 * k.codes[0] / k.codes[1]}) + "%)  " +
+                                      TraduireFormat(u > 1 ? k.plusieurs : k.un, {u}) + " (" +
+                                      Format("%.2f", {100.0 * u / k.codes[3]}) + "%)";
+            EXPECT_NE(texte.find(ligne), std::string::npos) << ligne << "\n" << texte;
+        }
+        kit::GrabToPng(h.fenetre.get(), std::string("divers-detail-handball-") + langue);
     }
 }
 

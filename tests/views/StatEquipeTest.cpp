@@ -607,7 +607,7 @@ TEST(StatEquipe, SportsTablesAndRadios)
             ASSERT_TRUE(ReadFileBytes(page, html));
             const html_lu::TPage lu = html_lu::Lit(html);
             EXPECT_TRUE(lu.equilibree);
-            const size_t sections[4] = {4, 4, 9, 14};
+            const size_t sections[4] = {4, 8, 9, 14};
             EXPECT_EQ(lu.tables.size(), sections[sp.sport]);
         }
         if (sp.sport == 2 || sp.sport == 0) {
@@ -686,6 +686,72 @@ TEST(StatEquipe, SportPlayersPagePrintsItsOwnRankings)
     }
 }
 
+// Rugby: the players page written as HTML and printed holds the rankings
+// the page offers (tries, points, cards, ratings, penalty goals, conversions,
+// drop goals), never football's assists. Team 0's Ruck scored a try, two
+// conversions and a penalty goal (12 points), Maul two tries (10) and a drop
+// goal (13), in one match.
+TEST(StatEquipe, RugbyPlayersPageHoldsTheRugbyRankings)
+{
+    auto s = vues::LigueVide(1, 4, 6);
+    TDonneesChampionnat& c = *s.c1;
+    const int a = c.IdEquipe(0);
+    c.CreeMatch(1, a, c.IdEquipe(1), 25, 0);
+    c.DerniereJournee = 1;
+    for (const auto& [nom, id] : {std::pair{"Ruck", 501}, {"Maul", 502}})
+        s.saison->Joueurs().AjouteJoueur(s.saison->CreeJoueur(nom, "Al", id, a));
+    const std::pair<int, int> evts[] = {{2, 501}, {6, 501}, {6, 501}, {5, 501}, {2, 502}, {2, 502}, {7, 502}};
+    for (size_t k = 0; k < std::size(evts); ++k)
+        c.ListeDonnees(evts[k].first, 1)->Ajoute(std::make_unique<TDonneesEvt>(evts[k].second, a,
+                                                                              10 + static_cast<int>(k), 0));
+    s.saison->InvalideStats();
+    THote h(s.saison.get(), 1, 0, 6);
+    Tf_StatEquipe& f = *h.f;
+    f.AffichePage(4);
+    f.ActualisePage();
+    kit::Process(10);
+    const std::string base = MakePath(kit::TempDir(), "joueurs-rugby");
+    f.EnregistreHTML(base + ".htm");
+    std::string html;
+    ASSERT_TRUE(ReadFileBytes(base + ".htm", html));
+    const html_lu::TPage lu = html_lu::Lit(html);
+    const std::vector<int> sections = Tf_StatEquipeRugby::SectionsJoueurs();
+    ASSERT_EQ(lu.tables.size(), sections.size());
+    // each section under its radio's caption; the leader and his figure
+    const std::map<int, std::pair<std::string, std::string>> premiers = {
+        {0, {"Maul Al", "2"}}, {10, {"Maul Al", "13"}}, {11, {"Ruck Al", "2"}}, {12, {"Ruck Al", "1"}},
+        {13, {"Maul Al", "1"}}};
+    size_t pos = 0;
+    for (size_t i = 0; i < sections.size(); ++i) {
+        const std::string titre = f.TitreSection(sections[i]);
+        const size_t p = html.find(EchappeHTML(titre) + "\r\n", pos);
+        ASSERT_NE(p, std::string::npos) << sections[i] << ": " << titre;
+        pos = p + 1;
+        if (const auto it = premiers.find(sections[i]); it != premiers.end()) {
+            ASSERT_GE(lu.tables[i].size(), 2u) << titre;
+            EXPECT_EQ(lu.tables[i][1][1], it->second.first) << titre;
+            EXPECT_EQ(lu.tables[i][1].back(), it->second.second) << titre;
+        }
+    }
+    EXPECT_EQ(html.find(EchappeHTML(Traduire(918))), std::string::npos);
+    EXPECT_EQ(html.find(EchappeHTML(Traduire(303))), std::string::npos);
+    // printed: the same eight rankings, six a page
+    DeleteFile(base + ".pdf");
+    Printer().SetOutputFileName(base + ".pdf");
+    f.Imprime();
+    Printer().SetOutputFileName("");
+    const std::string texte = essai::SortieCommande("pdftotext -layout '" + base + ".pdf' -");
+    for (int type : sections)
+        EXPECT_NE(texte.find(Cp1252ToUtf8(f.TitreSection(type))), std::string::npos) << type;
+    const std::string info = essai::SortieCommande("pdfinfo '" + base + ".pdf'");
+    const size_t pages = info.find("Pages:");
+    ASSERT_NE(pages, std::string::npos) << info;
+    EXPECT_EQ(std::stoi(info.substr(pages + 6)), 2) << info;
+    essai::SortieCommande("pdftoppm -r 40 -png '" + base + ".pdf' '" +
+                          MakePath(kit::OutputDir(), "statequipe-joueurs-pdf-1") + "'");
+    kit::GrabToPng(h.fenetre.get(), "statequipe-joueurs-rugby");
+}
+
 // In English: the places of the standings boxes are ordinals, and the players
 // page written as HTML is headed, section by section, by the captions of the
 // radios of its kinds, in each sport.
@@ -693,7 +759,7 @@ TEST(StatEquipe, EnglishPlacesAndPlayersPageHeadings)
 {
     InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(vues::DossierDonnees(), "texte\\Texteen.txt")));
     const std::vector<int> sections[4] = {{0, 5, 1, 2},
-                                          {0, 5, 1, 2},
+                                          {0, 10, 1, 2, 7, 12, 11, 13},
                                           {14, 18, 19, 20, 26, 23, 24, 25, 28},
                                           {50, 51, 52, 53, 56, 57, 58, 59, 25, 26, 23, 47, 48, 49}};
     for (int sport = 0; sport < 4; ++sport) {
@@ -731,8 +797,9 @@ TEST(StatEquipe, EnglishPlacesAndPlayersPageHeadings)
         ASSERT_TRUE(ReadFileBytes(page, html));
         size_t pos = 0;
         for (const int type : sections[sport]) {
-            // the rugby sheet ranks assisters without a radio of their own
-            const std::string titre = radios.count(type) ? radios[type] : Traduire(918);
+            // each section is a ranking the page offers by a radio
+            ASSERT_TRUE(radios.count(type)) << type;
+            const std::string titre = radios[type];
             const size_t p = html.find(EchappeHTML(titre) + "\r\n", pos);
             ASSERT_NE(p, std::string::npos) << type << ": " << titre << "\n" << html;
             pos = p + 1;
@@ -1100,6 +1167,40 @@ TEST(StatEquipe, TenPageFunctionsThroughTheRegistry)
 }
 
 }  // namespace
+
+// Handball's captions name the figures under them, in both languages: the
+// standings boxes' goals, the 7-metre goals' radio and ranking heading, the
+// goals from play of the appearance table.
+TEST(StatEquipe, HandballCaptionsNameTheirFigures)
+{
+    for (const char* langue : {"en", "fr"}) {
+        SCOPED_TRACE(langue);
+        InstalleTraducteur(std::make_unique<TTraducteur>(
+            MakePath(vues::DossierDonnees(), std::string("texte\\Texte") + langue + ".txt")));
+        auto s = vues::SaisonVue(3);
+        THote h(s.saison.get(), 3, 0, 2);
+        Tf_StatEquipeHand& f = dynamic_cast<Tf_StatEquipeHand&>(*h.f);
+        kit::GrabToPng(h.fenetre.get(), std::string("statequipe-hand-boites-") + langue);
+        f.AffichePage(4);
+        f.ActualisePage();
+        kit::Click(f.rc_Penalty);
+        kit::GrabToPng(h.fenetre.get(), std::string("statequipe-hand-7m-") + langue);
+        const std::string titre7m = f.sg_Buteur->Cells(2, 0);
+        f.AffichePage(6);
+        f.ActualisePage();
+        kit::GrabToPng(h.fenetre.get(), std::string("statequipe-hand-composition-") + langue);
+        const std::pair<std::string, int> cas[] = {
+            {f.LibellesBoites[0][4]->Caption(), 857},   // goals scored, general box
+            {f.LibellesBoites[2][5]->Caption(), 858},   // goals conceded, away box
+            {f.rc_Penalty->Caption(), 1549},            // ranks kind 52: 7-metre goals
+            {titre7m, 1549},
+            {f.sg_Composition->Cells(3, 0), 1544},      // code 21: goals from play
+            {f.sg_Composition->Cells(6, 0), 4922},      // code 23: 7-metre goals
+        };
+        for (const auto& [texte, id] : cas)
+            EXPECT_EQ(texte, Traduire(id)) << id;
+    }
+}
 
 // The players page's radios of basketball and handball: each names its own
 // kind (no two read alike), and handball's kind 58 says 7-metre saves.
