@@ -355,22 +355,17 @@ void TCalculClassement::Accumule(int g, int premiere, int derniere, const std::v
             const int ph = h >= 0 ? o + h : -1;
             const int pa = a >= 0 ? o + a : -1;
 
-            int b = 0;
-            if (bonus) {
-                b = std::abs(sDom - sExt) <= c.BonusEcart ? 1 : 0;
-                int32_t bonusMatch[2] = {0, 0};
-                c.BonusOffensif(m, k, h, a, bonusMatch);
-                if (ph >= 0)
-                    DomExt(ph, 11) = Mot(DomExt(ph, 11) + bonusMatch[0]);
-                if (pa >= 0)
-                    DomExt(pa, 12) = Mot(DomExt(pa, 12) + bonusMatch[1]);
-            }
+            const TBonusMatch b = bonus ? BonusMatch(c, m, k, h, a, sDom, sExt) : TBonusMatch{};
+            if (ph >= 0)
+                DomExt(ph, 11) = Mot(DomExt(ph, 11) + b.Offensif[0]);
+            if (pa >= 0)
+                DomExt(pa, 12) = Mot(DomExt(pa, 12) + b.Offensif[1]);
             if (sDom > sExt) {
                 if (ph >= 0)
                     ++DomExt(ph, 1);
                 if (pa >= 0) {
                     ++DomExt(pa, 8);
-                    DomExt(pa, 12 - cb) = Mot(DomExt(pa, 12 - cb) + b);
+                    DomExt(pa, 12 - cb) = Mot(DomExt(pa, 12 - cb) + b.Defensif[1]);
                 }
             } else if (sDom == sExt) {
                 if (ph >= 0)
@@ -380,7 +375,7 @@ void TCalculClassement::Accumule(int g, int premiere, int derniere, const std::v
             } else {
                 if (ph >= 0) {
                     ++DomExt(ph, 3);
-                    DomExt(ph, 11 + cb) = Mot(DomExt(ph, 11 + cb) + b);
+                    DomExt(ph, 11 + cb) = Mot(DomExt(ph, 11 + cb) + b.Defensif[0]);
                 }
                 if (pa >= 0)
                     ++DomExt(pa, 6);
@@ -397,10 +392,32 @@ void TCalculClassement::Accumule(int g, int premiere, int derniere, const std::v
     }
 }
 
+TCalculClassement::TBonusMatch TCalculClassement::BonusMatch(TDonneesChampionnat& c, int n, int k, int h, int a,
+                                                            int sDom, int sExt)
+{
+    TBonusMatch b;
+    if (c.BonusBut <= 0)
+        return b;
+    int32_t offensif[2] = {0, 0};
+    c.BonusOffensif(n, k, h, a, offensif);
+    b.Offensif[0] = offensif[0];
+    b.Offensif[1] = offensif[1];
+    // the loser's, by the margin; a draw gives none
+    if (sDom != sExt && std::abs(sDom - sExt) <= c.BonusEcart)
+        b.Defensif[sDom < sExt ? 0 : 1] = 1;
+    return b;
+}
+
+int TCalculClassement::TBonusMatch::Points(const TDonneesChampionnat& c, int cote) const
+{
+    return (Offensif[cote] + Defensif[cote]) * c.PointBonusBut;
+}
+
 // ---------------------------------------------------------------------------
 // Counting of scoring records
 
-void TCalculClassement::CompteButs(int g, int premiere, int derniere, int champ, int type, bool contre)
+void TCalculClassement::CompteButs(int g, int premiere, int derniere, int champ, int type, bool contre,
+                                   const std::vector<char>* masque)
 {
     TDonneesChampionnat& c = *groupes_[static_cast<size_t>(g)];
     const int o = decalages_[static_cast<size_t>(g)];
@@ -415,6 +432,10 @@ void TCalculClassement::CompteButs(int g, int premiere, int derniere, int champ,
         return;
     const int genre = type == 42 || type == 43 ? 5 : type == 44 || type == 45 ? 7 : 2;
     const int seuil = contre ? 41 : 40;
+    auto dansMasque = [&](int id) {
+        const int s = c.IndexEquipe(id);
+        return s >= 0 && (*masque)[static_cast<size_t>(o + s)] != 0;
+    };
     const int fin = std::min(derniere, c.NbJour());
     for (int m = std::max(premiere, 1); m <= fin; ++m) {
         const TListeDonnees* liste = c.ListeDonnees(genre, m);
@@ -428,10 +449,12 @@ void TCalculClassement::CompteButs(int g, int premiere, int derniere, int champ,
             if (genre == 2 && (d->Mot() & evtHorsScore))
                 continue;
             int id = d->IdEquipe();
+            const TInfoComp* match = contre || masque ? c.MatchEquipe(m, id) : nullptr;
+            if ((contre || masque) && !match)
+                continue;
+            if (masque && !(dansMasque(match->IdEquipe(0)) && dansMasque(match->IdEquipe(1))))
+                continue;
             if (contre) {
-                const TInfoComp* match = c.MatchEquipe(m, id);
-                if (!match)
-                    continue;
                 if (match->IdEquipe(0) == id)
                     id = match->IdEquipe(1);
                 else if (match->IdEquipe(1) == id)

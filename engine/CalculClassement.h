@@ -113,6 +113,20 @@ public:
     // Team id of position i (65535 for a free slot or out of range).
     int IdEquipePosition(int i) const;
 
+    // The bonuses of one played match, side 0 home and 1 away: the attacking
+    // bonus of each side and the losing bonus of the loser, as the standings
+    // count them; none unless the championship gives bonuses (BonusBut > 0).
+    struct TBonusMatch
+    {
+        int Offensif[2] = {0, 0};
+        int Defensif[2] = {0, 0};
+        // The points of a side's bonuses (PointBonusBut each).
+        int Points(const TDonneesChampionnat& c, int cote) const;
+    };
+    // Match k (from 1) of matchday n; h and a the team positions of its sides
+    // in the championship, sDom and sExt its scores.
+    static TBonusMatch BonusMatch(TDonneesChampionnat& c, int n, int k, int h, int a, int sDom, int sExt);
+
     // Discipline points of a booking and of a sending-off.
     int PoidsJaune = 1;
     int PoidsRouge = 3;
@@ -155,8 +169,11 @@ private:
     // ---- accumulation and counts (CalculClassement.cpp) ----
     void Accumule(int g, int premiere, int derniere, const std::vector<char>* masque);
     // Counting of scoring records of kind type into the totals field champ of
-    // group g: the team's records (contre false) or its opponents'.
-    void CompteButs(int g, int premiere, int derniere, int champ, int type, bool contre);
+    // group g: the team's records (contre false) or its opponents'. With a
+    // mask of positions, only the records of the matches between two of its
+    // teams count.
+    void CompteButs(int g, int premiere, int derniere, int champ, int type, bool contre,
+                    const std::vector<char>* masque = nullptr);
     void TotauxGeneraux(int type);
     void Points(int type);
     void AjustementsPoints();

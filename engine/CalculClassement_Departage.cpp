@@ -234,13 +234,13 @@ void TCalculClassement::ComputeTotals(int type, int premiere, int derniere, cons
         Total(i, 1) = Mot(type == 9 ? 2 * V + N : V * opt(4) + N * opt(5) + P * opt(6));
         Total(i, 7) = Mot(T(i, 5) - T(i, 6));
     }
-    // The scoring records count over the whole range, not only between the
-    // tied teams; only the letters that read them need them.
+    // Head to head, the scoring records too are those of the matches between
+    // the tied teams; only the letters that read them need them.
     const int champ = std::abs(champTri);
     if (champ == 9 || champ == 10 || champ == 13)
         for (int g = 0; g < NbGroupes(); ++g) {
-            CompteButs(g, premiere, derniere, 8, 40, false);
-            CompteButs(g, premiere, derniere, 9, 41, true);
+            CompteButs(g, premiere, derniere, 8, 40, false, &masque);
+            CompteButs(g, premiere, derniere, 9, 41, true, &masque);
         }
     BuildAndSortLines(filtre, champTri, compteur);
 }

@@ -1,10 +1,13 @@
 #include "engine/Statistique.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "model/Championnat.h"
 #include "model/ChampionnatFootRugby.h"
+#include "model/Penalites.h"
 
 namespace {
 
@@ -111,6 +114,8 @@ void TStatistique::SeriesEquipe(const std::vector<TDonneesChampionnat*>& champio
             const int sDom = ScoreSansDrapeau(match->Score(0)), sExt = ScoreSansDrapeau(match->Score(1));
             if (sDom >= 65535 || sExt >= 65535)
                 continue;
+            if (!FeuilleComplete(*c, m, match->IdEquipe(0), match->IdEquipe(1), sDom, sExt))
+                continue;
             ++matchs;
             const int lieu = match->IdEquipe(0) == idEquipe ? 0 : 1;
             const int idAdverse = match->IdEquipe(1 - lieu);
@@ -171,4 +176,21 @@ void TStatistique::SeriesEquipeChampionnat(TDonneesChampionnat& championnat, int
                                            int idEquipe, int& matchs, TSituations& comptes)
 {
     SeriesEquipe({&championnat}, premiere, derniere, idEquipe, matchs, comptes);
+}
+
+bool TStatistique::FeuilleComplete(TDonneesChampionnat& championnat, int journee, int idDom, int idExt, int sDom,
+                                   int sExt)
+{
+    if (sDom >= 65535 || sExt >= 65535)
+        return false;
+    if (const TPenalite* p = championnat.Penalites().Cherche(idDom, idExt, journee); p && p->Type == etatForfait)
+        return false;
+    const int h = championnat.IndexEquipe(idDom), a = championnat.IndexEquipe(idExt);
+    if (h < 0 || a < 0)
+        return false;
+    std::vector<int> scores(static_cast<size_t>(championnat.NbEquipe()), 0);
+    std::vector<uint8_t> drapeaux(scores.size(), 1);
+    std::string texte;
+    championnat.ScoresEvenements(journee, scores, texte, drapeaux);
+    return scores[static_cast<size_t>(h)] == sDom && scores[static_cast<size_t>(a)] == sExt;
 }

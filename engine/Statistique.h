@@ -45,4 +45,12 @@ public:
                              int idEquipe, int& matchs, TSituations& comptes);
     static void SeriesEquipeChampionnat(TDonneesChampionnat& championnat, int premiere, int derniere, int idEquipe,
                                         int& matchs, TSituations& comptes);
+    // Whether a played match of matchday journee (home and away ids, scores)
+    // may give the figures read from its scoring records: who scored first,
+    // the half-time score and situation, the runs of tries. It is not a
+    // forfeit, and the scoring records of each side make up its score: a
+    // score typed without its sheet gives none of them, a goalless match
+    // without any record does.
+    static bool FeuilleComplete(TDonneesChampionnat& championnat, int journee, int idDom, int idExt, int sDom,
+                                int sExt);
 };

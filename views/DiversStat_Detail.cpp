@@ -2,8 +2,8 @@
 // player records, the best player of each team at a matchday, the detailed text
 // of a matchday.
 #include <algorithm>
-#include <span>
 
+#include "engine/Statistique.h"
 #include "model/Ages.h"
 #include "model/Championnat.h"
 #include "model/ChampionnatFootRugby.h"
@@ -233,9 +233,10 @@ void BlocStat(TDetail& d, TSaison* saison, TDonneesChampionnatStat& c, int journ
                         (v > 1 ? LowerCase(Texte(gardien ? 1537 : 68)) : Texte(gardien ? 1538 : 1510));
         if (s.Valeur(b + 1) > 0)
             t += " (" + Format("%.2f", {100.0 * v / s.Valeur(b + 1)}) + "%)";
+        // the 7-metre throws: a field player's goals, a goalkeeper's saves
         const int u = s.Valeur(b + 2);
         if (u > 0)
-            t += "  " + TraduireFormat(u > 1 ? 1508 : 1509, {u});
+            t += "  " + TraduireFormat(gardien ? (u > 1 ? 4920 : 4921) : (u > 1 ? 1508 : 1509), {u});
         if (s.Valeur(b + 3) > 0)
             t += " (" + Format("%.2f", {100.0 * u / s.Valeur(b + 3)}) + "%)";
         (gardien ? gardiens : joueurs).push_back(t);
@@ -244,24 +245,6 @@ void BlocStat(TDetail& d, TSaison* saison, TDonneesChampionnatStat& c, int journ
         for (const std::string& t : *v)
             d.Nouvelle(t, 5);
     d.Nouvelle("", 0);
-}
-
-// Whether a scoring record of either team was typed for the match: only then
-// is its half-time score known (a goalless match's is too). A missed penalty
-// scores nothing.
-bool MiTempsConnue(TDonneesChampionnat& c, int journee, bool rugby, int idH, int idA, int sh, int sa)
-{
-    if (sh == 0 && sa == 0)
-        return true;
-    static const int genres[] = {2, 5, 6, 7};
-    for (int genre : std::span<const int>(genres, rugby ? 4 : 1))
-        if (const TListeDonnees* l = c.ListeDonnees(genre, journee))
-            for (int i = 0; i < l->Nombre(); ++i) {
-                const TDonneesEvt* e = l->Donnee(i);
-                if ((e->IdEquipe() == idH || e->IdEquipe() == idA) && !Manque(*e))
-                    return true;
-            }
-    return false;
 }
 
 }  // namespace
@@ -322,7 +305,8 @@ void Tf_DiversStat::EcritDetailJournee(int journee, TSaison* saison, bool html, 
         }
         LigneEvenements(d, saison, c->ListeAvertis(journee), 974, 0, idH, idA, periode, mi, false, 1);
         LigneEvenements(d, saison, c->ListeAvertis(journee), 975, 0, idH, idA, periode, mi, false, 2);
-        if (MiTempsConnue(*c, journee, rugby, idH, idA, sh, sa))
+        // the half-time score only from a sheet that makes up the score
+        if (TStatistique::FeuilleComplete(*c, journee, idH, idA, sh, sa))
             e.EcritLigne(ligneMatch, " (" + IntToStr(mi[0]) + "-" + IntToStr(mi[1]) + ")", true, true, 1);
         for (int id : {idH, idA}) {
             const std::string compo = c->TexteComposition(journee, c->IndexEquipe(id));

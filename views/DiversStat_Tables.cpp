@@ -170,7 +170,8 @@ void Tf_DiversStat::RemplitComportementDomicile(TSaison* saison, TColorGridBase&
         const int t = calcul.ValeurLigne(lignes - i, 1);
         Equipe(g, 0, i, saison, calcul.IdEquipePosition(t), couleurs, t == suivie, t);
         Cellule(g, 1, i, IntToStr(calcul.ValeurTotal(t, 1)), couleurs, t == suivie, 1);
-        Cellule(g, 2, i, IntToStr(calcul.ValeurTotal(t, 2)), couleurs, t == suivie, 1);
+        // the points dropped: those possible less those won
+        Cellule(g, 2, i, IntToStr(calcul.ValeurTotal(t, 2) - calcul.ValeurTotal(t, 1)), couleurs, t == suivie, 1);
         Cellule(g, 3, i, IntToStr(calcul.ValeurTotal(t, 6)) + " %", couleurs, t == suivie, 1);
     }
 }
@@ -358,7 +359,10 @@ void Tf_DiversStat::RemplitJournee(int journee, TSaison* saison, const TCouleurE
                     }
         }
         const int sous = lignes > 0 ? r0 + 1 : nouvelleLigne();
-        const std::string demi = mi[0] > 0 || mi[1] > 0 ? Format("(%d-%d)", {mi[0], mi[1]}) : std::string();
+        // the half-time score only from a sheet that makes up the score
+        const bool feuille = TStatistique::FeuilleComplete(*c, journee, idH, idA, sh, sa);
+        const std::string demi =
+            feuille && (mi[0] > 0 || mi[1] > 0) ? Format("(%d-%d)", {mi[0], mi[1]}) : std::string();
         if (tab) {
             g.RemplitCellule(1, sous, "pen: " + IntToStr(tab->s1) + "-" + IntToStr(tab->s2), 1, 1, texteButeur, fond,
                              false);

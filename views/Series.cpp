@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/Statistique.h"
 #include "model/Championnat.h"
 #include "model/ChampionnatFootRugby.h"
 #include "model/Journees.h"
@@ -80,6 +81,10 @@ void Traite(TDonneesChampionnat& c, std::vector<TSerieEquipe>& t, int d, int m)
         Compte(A.SansVictoire[g], ra != srsVictoire);
     }
     const bool rugby = dynamic_cast<TDonneesChampionnatRugby*>(&c) != nullptr;
+    // rugby's runs are of tries: a match whose sheet does not make up its
+    // score (or a forfeit) tells none, and is left out of them
+    if (rugby && !TStatistique::FeuilleComplete(c, d, idH, idA, hs, as))
+        return;
     const bool hMarque = rugby ? MarqueRugby(c, d, idH) : hs != 0;
     const bool aMarque = rugby ? MarqueRugby(c, d, idA) : as != 0;
     const int kh = hMarque ? srsAvec : srsSans, ka = aMarque ? srsAvec : srsSans;

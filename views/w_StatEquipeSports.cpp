@@ -24,9 +24,9 @@ using namespace divers;
 
 namespace {
 
-// A value a / b with one decimal, "-" without divisor.
+// A value a / b with one decimal, "-" without divisor: the rates and the
+// averages per match.
 std::string Dixieme(double a, double b) { return b == 0 ? std::string("-") : FloatToStrF(a / b, ffFixed, 4, 1); }
-std::string Entier(uint32_t a, int b) { return b == 0 ? std::string("0") : IntToStr(static_cast<int>(a) / b); }
 
 struct TColonne
 {
@@ -179,7 +179,7 @@ public:
             }
             v.push_back(Dixieme(s(13) + s(14), m));
             for (int code : {15, 18, 20, 19, 6})
-                v.push_back(Entier(s(code), m));
+                v.push_back(Dixieme(s(code), m));
             return v;
         });
     }
@@ -217,10 +217,10 @@ public:
         // the matches back in the second counter, where the rows read them
         for (int i = 0; i < temps->Nombre(); ++i)
             std::swap(temps->TempsJoueur(i)->Compteurs[0], temps->TempsJoueur(i)->Compteurs[1]);
-        // goals, shots, penalty goals, saves, penalty saves; turnovers,
+        // goals from play, shots, 7-metre goals, saves, 7-metre saves; turnovers,
         // assists, steals, warnings, suspensions, disqualifications per match
-        std::vector<TColonne> colonnes = {{60, Texte(74)},   {140, Texte(71)}, {29, Texte(589)}, {29, Texte(68)},
-                                          {29, Texte(1127)}, {35, "%"},        {29, Texte(302)}, {35, "%"},
+        std::vector<TColonne> colonnes = {{60, Texte(74)},   {140, Texte(71)}, {29, Texte(589)}, {29, Texte(1544)},
+                                          {29, Texte(1127)}, {35, "%"},        {29, Texte(4922)}, {35, "%"},
                                           {29, Texte(1492)}, {35, "%"},        {29, Texte(1532)}, {35, "%"},
                                           {29, Texte(587)},  {29, Texte(585)}, {29, Texte(586)}, {29, Texte(1495)},
                                           {29, "2'"},        {29, Texte(1493)}};
@@ -235,7 +235,7 @@ public:
             }
             v.push_back(Dixieme(s(29), m));
             for (int code : {30, 31, 32, 33, 34})
-                v.push_back(Entier(s(code), m));
+                v.push_back(Dixieme(s(code), m));
             return v;
         });
     }
@@ -322,6 +322,20 @@ void Tf_StatEquipeRugby::AfficheButsEncaisses()
     TextesButs(505, 1089);
 }
 
+std::vector<int> Tf_StatEquipeRugby::SectionsJoueurs()
+{
+    // the rankings of the radios, in their order on the page: tries, points,
+    // yellow and red cards, ratings, penalty goals, conversions, drop goals
+    return {0, 10, 1, 2, 7, 12, 11, 13};
+}
+
+void Tf_StatEquipeRugby::EnregistreJoueursHTML(const std::string& nomFichier)
+{
+    EcritSectionsHTML(nomFichier, SectionsJoueurs());
+}
+
+void Tf_StatEquipeRugby::ImprimeJoueurs() { ImprimeSections(SectionsJoueurs()); }
+
 Tf_StatEquipeBasket::Tf_StatEquipeBasket(TComponent* AOwner) : Tf_StatEquipe(AOwner, classeBasket)
 {
     SetName("f_StatEquipeBasket");
@@ -376,7 +390,7 @@ void Tf_StatEquipeBasket::ImprimeJoueurs() { ImprimeSections(SectionsJoueurs());
 Tf_StatEquipeHand::Tf_StatEquipeHand(TComponent* AOwner) : Tf_StatEquipe(AOwner, classeHand)
 {
     SetName("f_StatEquipeHand");
-    LibellesPoints(*this);
+    // handball keeps the boxes' goals scored and conceded
     SansButs(*this);
     auto* l28 = new TLabel(this);
     l28->SetName("Label28");
@@ -402,7 +416,8 @@ Tf_StatEquipeHand::Tf_StatEquipeHand(TComponent* AOwner) : Tf_StatEquipe(AOwner,
     l13->SetParent(FondCopie7);
     rc_Buteur->SetTop(18);
     rc_EffTir = AjouteRadio("rc_EffTir", 10, 38, Texte(1497));
-    rc_Penalty = AjouteRadio("rc_Penalty", 10, 58, Texte(1498, "Penaltys"));
+    // the kind ranks the 7-metre goals, not the throws
+    rc_Penalty = AjouteRadio("rc_Penalty", 10, 58, Texte(1549, L1("Buts sur jet de 7 m")));
     rc_EffPenalty = AjouteRadio("rc_EffPenalty", 10, 78, Texte(1499));
     // goalkeepers
     auto* l27 = new TLabel(this);

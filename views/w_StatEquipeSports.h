@@ -17,6 +17,10 @@ public:
     int LargeurComposition() const override { return 920; }
     void AfficheButsMarques() override;
     void AfficheButsEncaisses() override;
+    void EnregistreJoueursHTML(const std::string& nomFichier) override;
+    void ImprimeJoueurs() override;
+    // The players page's rankings: HTML heading and kind.
+    static std::vector<int> SectionsJoueurs();
 
     TRondCoche* rc_Penalites;
     TRondCoche* rc_Transfo;

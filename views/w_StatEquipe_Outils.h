@@ -31,8 +31,10 @@ void Bornes(const TDonneesChampionnat& c, bool entier, int premiere, int dernier
 void ParcourtMatchs(const TDonneesChampionnat& c, int debut, int fin, int idEquipe,
                     const std::function<void(int journee, int index, bool domicile)>& ajoute);
 TScoreMatch Score(const TDonneesChampionnat& c, int journee, int index, bool domicile);
-// Points taken from the opponent (8-bit counters: points, matches per position).
-void CompteurPoints(const TDonneesChampionnat& c, const TScoreMatch& s, std::vector<uint8_t>& points);
+// Points taken from the opponent in the team's match (index from 0) of a
+// matchday, its bonus points included (8-bit counters: points, matches per
+// position).
+void CompteurPoints(TDonneesChampionnat& c, int journee, int index, bool domicile, std::vector<uint8_t>& points);
 void LignesPoints(TSaison* saison, const TDonneesChampionnat& c, int idEquipe, const std::vector<uint8_t>& points,
                   TColorGridBase& g, const TCouleurElement& couleurs, int& row);
 void EntetePoints(TColorGridBase& g, const TCouleurElement& couleurs, int largeur2);

@@ -87,17 +87,30 @@ TScoreMatch Score(const TDonneesChampionnat& c, int journee, int index, bool dom
     return s;
 }
 
-void CompteurPoints(const TDonneesChampionnat& c, const TScoreMatch& s, std::vector<uint8_t>& points)
+void CompteurPoints(TDonneesChampionnat& c, int journee, int index, bool domicile, std::vector<uint8_t>& points)
 {
-    const int p = c.IndexEquipe(s.IdEux);
-    if (!s.Joue || p < 0 || c.IndexEquipe(s.IdNous) < 0)
+    const TScoreMatch s = Score(c, journee, index, domicile);
+    const int p = c.IndexEquipe(s.IdEux), nous = c.IndexEquipe(s.IdNous);
+    if (!s.Joue || p < 0 || nous < 0)
         return;
     auto& pris = points[static_cast<size_t>(2 * p)];
     if (s.Nous > s.Eux)
         pris = static_cast<uint8_t>(pris + c.Option(4));
     else if (s.Nous == s.Eux)
         pris = static_cast<uint8_t>(pris + c.Option(5));
+    // the match's bonus points, as the standings give them
+    const int dom = domicile ? nous : p, ext = domicile ? p : nous;
+    const TCalculClassement::TBonusMatch b =
+        TCalculClassement::BonusMatch(c, journee, index + 1, dom, ext, domicile ? s.Nous : s.Eux,
+                                      domicile ? s.Eux : s.Nous);
+    pris = static_cast<uint8_t>(pris + b.Points(c, domicile ? 0 : 1));
     ++points[static_cast<size_t>(2 * p + 1)];
+}
+
+int PointsPossibles(const TDonneesChampionnat& c)
+{
+    // a win with the attacking bonus
+    return c.Option(4) + (c.BonusBut > 0 ? c.PointBonusBut : 0);
 }
 
 void LignesPoints(TSaison* saison, const TDonneesChampionnat& c, int idEquipe, const std::vector<uint8_t>& points,
@@ -110,7 +123,7 @@ void LignesPoints(TSaison* saison, const TDonneesChampionnat& c, int idEquipe, c
         m.SetRowCount(std::max(row + 1, m.RowCount()));
         const int pris = points[static_cast<size_t>(2 * p)], matchs = points[static_cast<size_t>(2 * p + 1)];
         Cellule(g, 0, row, saison->NomEquipeComplet(c.IdEquipe(p), &c), couleurs, false, 0);
-        Cellule(g, 1, row, IntToStr(pris) + "/" + IntToStr(c.Option(4) * matchs), couleurs, false, 1);
+        Cellule(g, 1, row, IntToStr(pris) + "/" + IntToStr(PointsPossibles(c) * matchs), couleurs, false, 1);
         ++row;
     }
 }
@@ -143,7 +156,7 @@ void Tf_StatEquipe::TablePointsPris(TSaison* saison, int idEquipe, const TListeC
         int debut, fin;
         Bornes(*c, entier, premiere, derniere, debut, fin);
         ParcourtMatchs(*c, debut, fin, idEquipe, [&](int j, int k, bool dom) {
-            CompteurPoints(*c, Score(*c, j, k, dom), points);
+            CompteurPoints(*c, j, k, dom, points);
         });
         if (c->IndexEquipe(idEquipe) >= 0)
             LignesPoints(saison, *c, idEquipe, points, g, couleurs, row);
@@ -205,7 +218,7 @@ void Tf_StatEquipe::AjouteResultat(TDonneesChampionnat& c, int journee, int matc
 {
     const bool domicile = cote == 0;
     const TScoreMatch s = Score(c, journee, match, domicile);
-    CompteurPoints(c, s, points);
+    CompteurPoints(c, journee, match, domicile, points);
     if (!s.Joue)
         return;
     const int resultat = s.Nous > s.Eux ? 0 : s.Nous == s.Eux ? 1 : 2;
@@ -613,11 +626,13 @@ void Tf_StatEquipe::AfficheClassementEquipe(TSaison* saison, int idEquipe, const
     }
     const int lignes = std::max(static_cast<int>(joueurs.size()), 1);
     // the two-goal games share the assists' number of the caption table: they
-    // take their ranking's caption; the ratings have a heading of their own
+    // take their ranking's caption; the ratings have a heading of their own;
+    // handball's 7-metre goals are no throws
     const std::string titre =
-        type == 3   ? Texte(105)
-        : type == 7 ? Texte(922)
-                    : TClassJoueur::LibelleClassementEquipe(*saison, TClassJoueur::NumeroLibelleEquipe(type));
+        type == 3    ? Texte(105)
+        : type == 7  ? Texte(922)
+        : type == 52 ? Texte(1549)
+                     : TClassJoueur::LibelleClassementEquipe(*saison, TClassJoueur::NumeroLibelleEquipe(type));
     Taille(g, 3, lignes + 1, {60, 140, 70});
     Entete(g, 0, "", couleurs, 1);
     Entete(g, 1, Texte(107), couleurs, 0);

@@ -104,6 +104,23 @@ const Legende kLegendes[] = {
      "arrêt;7;pourcentage", "goal", "but"},
     {4904, "player card (goalkeeper)", "handball", "7-metre save percentage", "save;7;percent", "arrêt;7;%",
      "goal", "but"},
+    {1508, "matchday detail, field player", "handball", "7-metre goals", "7-metre;goals", "7 m;buts",
+     "suspension|save", "exclusion|arrêt"},
+    {1509, "matchday detail, field player", "handball", "one 7-metre goal", "7-metre;goal", "7 m;but",
+     "suspension|save", "exclusion|arrêt"},
+    {4920, "matchday detail, goalkeeper", "handball", "7-metre saves", "7-metre;saves", "7 m;arrêts",
+     "suspension|goal", "exclusion|but"},
+    {4921, "matchday detail, goalkeeper", "handball", "one 7-metre save", "7-metre;save", "7 m;arrêt",
+     "suspension|goal", "exclusion|but"},
+    {4922, "team sheet appearance table (code 23)", "handball", "7-metre goals", "7m;goal", "7 m;but",
+     "save|throw", "arr|jet"},
+    {1549, "team sheet players radio and ranking heading (kind 52)", "handball", "7-metre goals",
+     "7-metre;goal", "7 m;but", "throw", ""},
+    {1544, "team sheet appearance table and players radio (code 21)", "handball", "goals from play",
+     "goals from play", "buts dans le jeu", "7", "7"},
+    {857, "team sheet standings boxes", "football, handball", "goals scored", "goal", "but", "point", "point"},
+    {858, "team sheet standings boxes", "football, handball", "goals conceded", "goal", "but", "point",
+     "point"},
 };
 
 // Captions worded on other branches: their rows hold once those branches are

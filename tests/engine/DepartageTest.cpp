@@ -209,3 +209,38 @@ TEST(HeadToHead, TwoTeams)
     calcul3.Calcule(clsGeneral, 0, 0);
     EXPECT_EQ(Positions(calcul3), (V{3, 2, 1, 0}));
 }
+
+// Rugby, four teams; 0 and 1 level on points (a win and a defeat each):
+//   d1: 0-1 27:20, tries 3 to 4   d2: 0-2 30:33, tries 6 to 0 (penalties)
+//   d2: 1-3 20:18, tries 1 to 3   d3: 2-3 10:10
+// Season tries: 0 scored 9 and conceded 4, 1 scored 5 and conceded 6; in
+// their own match 0 scored 3 and conceded 4. The head-to-head letters order
+// them by that match alone, the whole-table letters by the season.
+TEST(HeadToHead, ScoringRecordLettersCountOnlyTheMatchesBetweenTheTiedTeams)
+{
+    TChampionnatEssai c{1, 4, TDonneesChampionnat::TypeChamp, 3};
+    Resultat(*c, 1, 0, 1, 27, 20);
+    Resultat(*c, 2, 0, 2, 30, 33);
+    Resultat(*c, 2, 1, 3, 20, 18);
+    Resultat(*c, 3, 2, 3, 10, 10);
+    const std::pair<int, int> essais[] = {{1, 0}, {1, 0}, {1, 0}, {1, 1}, {1, 1}, {1, 1}, {1, 1},
+                                          {2, 0}, {2, 0}, {2, 0}, {2, 0}, {2, 0}, {2, 0}, {2, 1},
+                                          {2, 3}, {2, 3}, {2, 3}, {3, 2}, {3, 2}, {3, 3}, {3, 3}};
+    for (const auto& [journee, equipe] : essais)
+        Evenement(*c, 2, journee, equipe, 20);
+    struct { const char* lettres; V ordre; } cas[] = {
+        {"o", {1, 0}},   // tries in their match 4 to 3
+        {"p", {1, 0}},   // tries conceded in it 3 to 4
+        {"l", {1, 0}},   // its difference +1 to -1
+        {"e", {0, 1}},   // season tries 9 to 5
+        {"f", {0, 1}},   // season tries conceded 4 to 6
+        {"b", {0, 1}},   // season difference +5 to -1
+    };
+    for (const auto& k : cas) {
+        c->OrdreClassement = k.lettres;
+        TCalculClassement calcul(c.champ.get(), c.saison.get());
+        calcul.Calcule(clsGeneral, 0, 0);
+        const V t = Positions(calcul);
+        EXPECT_EQ(t, (V{2, k.ordre[0], k.ordre[1], 3})) << k.lettres;
+    }
+}

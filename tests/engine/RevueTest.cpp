@@ -181,8 +181,9 @@ TEST(RevueValeurs, RatioOfManyGoals)
 // 1: 0-1 1:1, records of 0 and 1     2: 0-2 1:0, 1-3 1:0, two records of 1
 // and two of 3. Teams 0 and 1 on 4 points, 2 and 3 on none (never met).
 // Whole-range records: 0 one for, one against; 1 three for, three against;
-// 2 none for, none against; 3 two for, two against.
-TEST(RevueHeadToHead, RecordLettersCountTheWholeRange)
+// 2 none for, none against; 3 two for, two against. Head to head only their
+// own match counts: 0 and 1 one record each.
+TEST(RevueHeadToHead, RecordLettersCountTheirOwnMatchesWholeTableLettersTheRange)
 {
     TChampionnatEssai c{0, 4, TDonneesChampionnat::TypeChamp, 2};
     Resultat(*c, 1, 0, 1, 1, 1);
@@ -195,7 +196,7 @@ TEST(RevueHeadToHead, RecordLettersCountTheWholeRange)
     Evenement(*c, 2, 2, 3, 30);
     Evenement(*c, 2, 2, 3, 40);
     struct { const char* lettres; V ordre; } cas[] = {
-        {"o", {1, 0, 2, 3}},    // 3 records before 1; 2 and 3 never met: tied
+        {"o", {0, 1, 2, 3}},    // one record each in their match; 2 and 3 never met
         {"p", {0, 1, 2, 3}},    // 1 against before 3
         {"e", {1, 0, 3, 2}},    // whole table: 3's two records part 2 and 3
         {"oe", {1, 0, 3, 2}},
@@ -205,10 +206,10 @@ TEST(RevueHeadToHead, RecordLettersCountTheWholeRange)
         EXPECT_EQ(Table(*c, k.lettres), k.ordre) << k.lettres;
 }
 
-// A real value of -1 at the top of a head-to-head table orders the tie like
-// any other value.
+// A value of -1 in a head-to-head table orders the tie like any other value.
 //   1: 0-1 1:1, a record of 0     2: 0-2 1:0, 1-3 1:0, three records of 2
-// Records for minus against: 0 1 - 3 = -2, 1 0 - 1 = -1, 2 +3, 3 0.
+// Records for minus against in 0 and 1's match: 0 +1, 1 -1; over the range
+// 2 +3, 3 0 (2 and 3 never met).
 TEST(RevueHeadToHead, MinusOneIsAValue)
 {
     TChampionnatEssai c{0, 4, TDonneesChampionnat::TypeChamp, 2};
@@ -218,9 +219,9 @@ TEST(RevueHeadToHead, MinusOneIsAValue)
     Evenement(*c, 2, 1, 0, 10);
     for (int k = 0; k < 3; ++k)
         Evenement(*c, 2, 2, 2, 10 + k);
-    EXPECT_EQ(Table(*c, "l"), (V{1, 0, 2, 3}));
-    EXPECT_EQ(Table(*c, "lb"), (V{1, 0, 2, 3}));
-    EXPECT_EQ(Table(*c, "lX"), (V{1, 0, 3, 2}));
+    EXPECT_EQ(Table(*c, "l"), (V{0, 1, 2, 3}));
+    EXPECT_EQ(Table(*c, "lb"), (V{0, 1, 2, 3}));
+    EXPECT_EQ(Table(*c, "lX"), (V{0, 1, 3, 2}));
 }
 
 // Three teams on 3 points; 0 and 1 met (2:0), 2 met neither.

@@ -1,7 +1,11 @@
 // Frequent scores and the situation counts of a team.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "engine/Statistique.h"
+#include "model/ListeDonnees.h"
+#include "model/Penalites.h"
 #include "tests/support/StandingsBuilder.h"
 
 namespace {
@@ -149,4 +153,66 @@ TEST(Series, RugbyWeights)
     EXPECT_EQ(n[serVictoire][serEncaissePremier][0], 1);
     EXPECT_EQ(n[serVictoire][serDerriereMiTemps][0], 1);
     EXPECT_EQ(n[serVictoire][serVictoireApresMene][0], 1);
+}
+
+// The situations count only the matches whose sheet makes up the score; a
+// score typed without its sheet and a forfeit are left out of them, a goalless
+// match without any record is level at half-time. One match, team 0 at home;
+// records as (data kind, side, minute, flags).
+TEST(Series, MatchesWithoutTheirSheetAreLeftOut)
+{
+    struct Cas
+    {
+        const char* nom;
+        int sport, dom, ext;
+        std::vector<std::tuple<int, int, int, uint16_t>> evts;
+        bool forfait;
+        int matchs, menait, egalite;
+    };
+    const Cas cas[] = {
+        {"2-1, every goal typed", 0, 2, 1, {{2, 0, 10, 0}, {2, 1, 50, 0}, {2, 0, 70, 0}}, false, 1, 1, 0},
+        {"2-1 typed without its sheet", 0, 2, 1, {}, false, 0, 0, 0},
+        {"2-1 with one goal typed", 0, 2, 1, {{2, 0, 10, 0}}, false, 0, 0, 0},
+        {"2-0 and a missed penalty", 0, 2, 0, {{2, 0, 10, 0}, {2, 0, 0, evtHorsScore}, {2, 0, 60, 0}}, false, 1,
+         1, 0},
+        {"0-0 without a record", 0, 0, 0, {}, false, 1, 0, 1},
+        {"rugby 9-5, every score typed", 1, 9, 5, {{2, 1, 10, 0}, {5, 0, 20, 0}, {5, 0, 60, 0}, {7, 0, 70, 0}},
+         false, 1, 0, 0},
+        {"rugby 44-0 without its sheet", 1, 44, 0, {}, false, 0, 0, 0},
+        {"rugby forfeit 51-0", 1, 51, 0, {}, true, 0, 0, 0},
+        {"rugby forfeit whose records make up 5-0", 1, 5, 0, {{2, 0, 10, 0}}, true, 0, 0, 0},
+    };
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        TChampionnatEssai c{k.sport, 2, TDonneesChampionnat::TypeChamp, 1};
+        c->TempsPeriode = 40;
+        Resultat(*c, 1, 0, 1, k.dom, k.ext);
+        for (const auto& [genre, cote, minute, drapeaux] : k.evts)
+            Evenement(*c, genre, 1, cote, minute, drapeaux);
+        if (k.forfait)
+            c->Penalites().AjoutePenalite(c->IdEquipe(0), c->IdEquipe(1), k.dom, k.ext, 1);
+        EXPECT_EQ(TStatistique::FeuilleComplete(*c, 1, c->IdEquipe(0), c->IdEquipe(1), k.dom, k.ext),
+                  k.matchs == 1);
+        int matchs = -1;
+        TSituations n;
+        TStatistique::SeriesEquipeChampionnat(*c, 0, 0, c->IdEquipe(0), matchs, n);
+        EXPECT_EQ(matchs, k.matchs);
+        int menait = 0, egalite = 0, somme = 0;
+        for (int r = 0; r < 3; ++r) {
+            menait += n[static_cast<size_t>(r)][serMeneMiTemps][0];
+            egalite += n[static_cast<size_t>(r)][serEgaliteMiTemps][0];
+            for (const auto& s : n[static_cast<size_t>(r)])
+                somme += s[0] + s[1];
+        }
+        EXPECT_EQ(menait, k.menait);
+        EXPECT_EQ(egalite, k.egalite);
+        if (k.matchs == 0) {
+            EXPECT_EQ(somme, 0);
+        }
+        // the situation standings read the same counts: level at half-time,
+        // both venues
+        TCalculClassement calcul(c.champ.get(), c.saison.get());
+        calcul.Calcule(clsForme + 3 * serEgaliteMiTemps, 0, 0);
+        EXPECT_EQ(calcul.ValeurTotal(0, 5), k.egalite);
+    }
 }

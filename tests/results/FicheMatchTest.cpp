@@ -338,15 +338,15 @@ TEST(FicheMatch, CommandsOfTheMainWindow)
 }  // namespace
 
 // Rugby's runs are of tries: a side that conceded points without a try has a
-// run without conceding a try, never a clean sheet, and a drawn 22-22 without
-// tries is a match without scoring a try.
+// run without conceding a try, never a clean sheet, and a drawn 21-21 of
+// penalty goals is a match without scoring a try.
 TEST(FicheMatch, RugbyRunsNameTriesNotCleanSheets)
 {
     EnregistreFichesResultats();
     auto v = vues::LigueVide(1, 4, 2);
     TDonneesChampionnat& c = *v.c1;
     c.CreeMatch(1, c.IdEquipe(0), c.IdEquipe(1), 13, 9);
-    c.CreeMatch(1, c.IdEquipe(2), c.IdEquipe(3), 22, 22);
+    c.CreeMatch(1, c.IdEquipe(2), c.IdEquipe(3), 21, 21);
     c.DerniereJournee = 1;
     auto ajoute = [&](int type, int p, int minute) {
         c.ListeDonnees(type, 1)->Ajoute(std::make_unique<TDonneesEvt>(1, c.IdEquipe(p), minute, 0));
@@ -355,6 +355,9 @@ TEST(FicheMatch, RugbyRunsNameTriesNotCleanSheets)
     ajoute(6, 0, 11);
     for (int p : {0, 0, 1, 1, 1})
         ajoute(5, p, 20 + p);
+    for (int k = 0; k < 7; ++k)
+        for (int p : {2, 3})
+            ajoute(5, p, 30 + k);
     const std::string dom = S(164), ext = S(165);
     struct Cas
     {

@@ -13,6 +13,7 @@
 
 #include <libxml/HTMLparser.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <regex>
@@ -477,23 +478,23 @@ struct TEntete
     const char* fixe;
 };
 const TEntete entetes[] = {
-    {2, 5, "15", 590, nullptr},    // minutes per match
-    {2, 6, "18", 40, nullptr},     // points
+    {2, 5, "15", 590, nullptr},      // minutes per match
+    {2, 6, "18.0", 40, nullptr},     // points per match
     {2, 7, "21-24", 1234, nullptr},
-    {2, 15, "45", 585, nullptr},   // assists
-    {2, 18, "54", 586, nullptr},   // steals
-    {2, 20, "60", 587, nullptr},   // turnovers
-    {2, 19, "57", 588, nullptr},   // blocks
-    {3, 21, "5", 68, nullptr},     // goals
-    {3, 22, "9", 1127, nullptr},   // shots
-    {3, 23, "13", 302, nullptr},   // penalty goals
-    {3, 25, "21", 1492, nullptr},  // saves
-    {3, 27, "29", 1532, nullptr},  // penalty saves
-    {3, 30, "41", 585, nullptr},   // assists
-    {3, 31, "45", 586, nullptr},   // steals
-    {3, 32, "49", 1495, nullptr},  // warnings
-    {3, 33, "53", 0, "2'"},        // suspensions
-    {3, 34, "57", 1493, nullptr},  // disqualifications
+    {2, 15, "45.0", 585, nullptr},   // assists per match
+    {2, 18, "54.0", 586, nullptr},   // steals per match
+    {2, 20, "60.0", 587, nullptr},   // turnovers per match
+    {2, 19, "57.0", 588, nullptr},   // blocks per match
+    {3, 21, "5", 1544, nullptr},     // goals from play
+    {3, 22, "9", 1127, nullptr},     // shots
+    {3, 23, "13", 4922, nullptr},    // 7-metre goals
+    {3, 25, "21", 1492, nullptr},    // saves
+    {3, 27, "29", 1532, nullptr},    // penalty saves
+    {3, 30, "41.0", 585, nullptr},   // assists per match
+    {3, 31, "45.0", 586, nullptr},   // steals per match
+    {3, 32, "49.0", 1495, nullptr},  // warnings per match
+    {3, 33, "53.0", 0, "2'"},        // suspensions per match
+    {3, 34, "57.0", 1493, nullptr},  // disqualifications per match
 };
 
 // The handball players page: the group heading over each radio.
@@ -548,11 +549,14 @@ TEST_P(FeuilleChiffres, BasketballAndHandballHeadingsOverTheirValues)
             if (k.sport != sport)
                 continue;
             SCOPED_TRACE(k.code);
+            // an average per match in the decimal notation of the session
+            std::string valeur = k.valeur;
+            std::replace(valeur.begin(), valeur.end(), '.', FormatSettings().DecimalSeparator);
             int colonne = -1;
             for (int col = 2; col < g.ColCount(); ++col)
-                if (g.Cells(col, ligne) == k.valeur)
+                if (g.Cells(col, ligne) == valeur)
                     colonne = col;
-            ASSERT_GE(colonne, 0) << k.valeur;
+            ASSERT_GE(colonne, 0) << valeur;
             EXPECT_EQ(g.Cells(colonne, 0), k.texte ? vues::Texte(k.texte) : std::string(k.fixe));
         }
         kit::GrabToPng(s.f.get(), "feuille-entetes-composition" + suffixe);

@@ -6,7 +6,11 @@
 // the page functions through the registry; pictures of the window.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "model/ListeDonnees.h"
+#include "model/ChampionnatStat.h"
+#include "model/Penalites.h"
 #include "model/Utilities.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
@@ -14,6 +18,7 @@
 #include "platform/gui/StdCtrls.h"
 #include "platform/gui/Printers.h"
 #include "platform/rtl/Files.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
 #include "tests/support/HtmlTables.h"
@@ -173,6 +178,8 @@ TEST(DiversStat, ReportGroupsAPlayersRecordsAndMissedPenaltiesAreNoGoals)
         {70001, "Alpha", ob}, {70002, "Beta", ob}, {70003, "Gamma", rz}};
     for (const auto& j : joueurs)
         s.saison->Joueurs().AjouteJoueur(s.saison->CreeJoueur(j.nom, "Jean", j.id, j.equipe));
+    // three goals: the sheet makes up a 3-0
+    s.c1->SetScoreMatch(1, 0, 0, 3);
     TListeDonnees* buts = s.c1->ListeButeurs(1);
     buts->Ajoute(std::make_unique<TDonneesEvt>(70001, ob, 10, 0));
     buts->Ajoute(std::make_unique<TDonneesEvt>(70002, ob, 30, 0));
@@ -195,7 +202,7 @@ TEST(DiversStat, ReportGroupsAPlayersRecordsAndMissedPenaltiesAreNoGoals)
         {Traduire(975) + L1(" : Alpha (80°) ") + TraduireFormat(340, {OB}) + L1(",  Gamma (85°) ") +
              TraduireFormat(340, {RZ}), true},
         {L1("(0°)"), false},
-        {OB + " - " + RZ + " : 2 - 0 (2-0)", true},
+        {OB + " - " + RZ + " : 3 - 0 (2-0)", true},
     };
     for (const auto& l : lignes)
         EXPECT_EQ(texte.find(l.ligne) != std::string::npos, l.present) << l.ligne << "\n" << texte;
@@ -302,6 +309,146 @@ TEST(DiversStat, MatchesStillToPlayAndPageFunctions)
         if (std::string(nom) == "FormeEquipe") {
             EXPECT_EQ(page.tables[0][1], (std::vector<std::string>{OB, "VvV", "VV", "v"}));
         }
+    }
+}
+
+// A matchday's half-time score, in its results and in its detailed text,
+// comes only from a sheet that makes up the match's score, and never from a
+// forfeit; a goalless match is 0-0 at half-time in the text. One match,
+// Olympique Brivant at home to Racing Zelvor; records (data kind, side, minute).
+TEST(DiversStat, HalfTimeOnlyFromASheetThatMakesUpTheScore)
+{
+    struct TCas
+    {
+        const char* nom;
+        int sport, dom, ext;
+        std::vector<std::tuple<int, int, int>> evts;
+        bool forfait;
+        std::string resultats, texte;   // "" none
+    };
+    const TCas cas[] = {
+        {"2-1, every goal typed", 0, 2, 1, {{2, 0, 10}, {2, 1, 20}, {2, 0, 70}}, false, "(1-1)", " (1-1)"},
+        {"2-1 with one goal typed", 0, 2, 1, {{2, 0, 10}}, false, "", ""},
+        {"2-1 typed without its sheet", 0, 2, 1, {}, false, "", ""},
+        {"a forfeit whose sheet makes up its 3-0", 0, 3, 0, {{2, 0, 10}, {2, 0, 11}, {2, 0, 12}}, true, "", ""},
+        {"0-0 without a record", 0, 0, 0, {}, false, "", " (0-0)"},
+        {"rugby 10-3, every score typed", 1, 10, 3, {{2, 0, 10}, {5, 1, 30}, {2, 0, 60}}, false, "(5-3)",
+         " (5-3)"},
+        {"rugby 12-3 with a try typed", 1, 12, 3, {{2, 0, 10}, {5, 1, 30}}, false, "", ""},
+    };
+    for (const TCas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        auto s = vues::LigueVide(k.sport, 4, 2);
+        TDonneesChampionnat& c = *s.c1;
+        c.TempsPeriode = 40;
+        const int ob = c.IdEquipe(0), rz = c.IdEquipe(1);
+        c.CreeMatch(1, ob, rz, k.dom, k.ext);
+        for (const auto& [genre, cote, minute] : k.evts)
+            c.ListeDonnees(genre, 1)->Ajoute(std::make_unique<TDonneesEvt>(0x0FFFFFFF, cote == 0 ? ob : rz, minute, 0));
+        if (k.forfait)
+            c.Penalites().AjoutePenalite(ob, rz, k.dom, k.ext, 1);
+        c.DerniereJournee = 1;
+        THoteDivers h(s.saison.get());
+        int journee = 1;
+        h.vue->AfficheJournee(&journee);
+        EXPECT_EQ(h.G().Cells(1, 1), std::to_string(k.dom) + " - " + std::to_string(k.ext));
+        EXPECT_EQ(h.G().Cells(1, 2), k.resultats);
+        h.vue->AfficheDetailJournee(&journee);
+        EXPECT_EQ(h.vue->e_Detail->Ligne(1)->Texte, s.saison->NomEquipe(ob) + " - " + s.saison->NomEquipe(rz) +
+                                                        " : " + std::to_string(k.dom) + " - " +
+                                                        std::to_string(k.ext) + k.texte);
+    }
+}
+
+// The handball detailed text names each player's 7-metre figure: a field
+// player's 7-metre goals, a goalkeeper's 7-metre saves, in both languages.
+TEST(DiversStat, HandballDetailNamesSevenMetreGoalsAndSaves)
+{
+    struct TCas
+    {
+        int32_t id;
+        const char* nom;
+        bool gardien;
+        int codes[4];   // made, attempted, 7-metre made, 7-metre attempted
+        int texte, un, plusieurs;
+    };
+    const TCas cas[] = {
+        {601, "Lucas", true, {5, 8, 1, 2}, 1537, 4921, 4920},    // 5 saves of 8, 1 7-metre save of 2
+        {602, "Noah", false, {3, 6, 2, 2}, 68, 1509, 1508},      // 3 goals of 6, 2 7-metre goals of 2
+    };
+    for (const char* langue : {"en", "fr"}) {
+        SCOPED_TRACE(langue);
+        InstalleTraducteur(std::make_unique<TTraducteur>(
+            MakePath(vues::DossierDonnees(), std::string("texte\\Texte") + langue + ".txt")));
+        auto s = vues::LigueVide(3, 4, 2);
+        TDonneesChampionnat& c = *s.c1;
+        const int ob = c.IdEquipe(0);
+        c.CreeMatch(1, ob, c.IdEquipe(1), 25, 20);
+        c.DerniereJournee = 1;
+        auto& stat = dynamic_cast<TDonneesChampionnatStat&>(c);
+        for (const TCas& k : cas) {
+            auto j = s.saison->CreeJoueur(k.nom, "Jo", k.id, ob);
+            j->SetPoste(k.gardien ? 22 : 23);   // the goalkeeper, a field player
+            s.saison->Joueurs().AjouteJoueur(std::move(j));
+            for (int i = 0; i < 4; ++i)
+                stat.ListeStat(1, (k.gardien ? 25 : 21) + i)
+                    ->Ajoute(TDonneesEvt::CreateId(k.id, ob, static_cast<uint16_t>(k.codes[i])));
+        }
+        THoteDivers h(s.saison.get());
+        int journee = 1;
+        h.vue->AfficheDetailJournee(&journee);
+        const std::string texte = h.vue->e_Detail->Texte();
+        for (const TCas& k : cas) {
+            const int u = k.codes[2];
+            const std::string ligne = std::string(k.nom) + " Jo : " + std::to_string(k.codes[0]) + " " +
+                                      LowerCase(Traduire(k.texte)) + " (" +
+                                      Format("%.2f", {100.0 * k.codes[0] / k.codes[1]}) + "%)  " +
+                                      TraduireFormat(u > 1 ? k.plusieurs : k.un, {u}) + " (" +
+                                      Format("%.2f", {100.0 * u / k.codes[3]}) + "%)";
+            EXPECT_NE(texte.find(ligne), std::string::npos) << ligne << "\n" << texte;
+        }
+        kit::GrabToPng(h.fenetre.get(), std::string("divers-detail-handball-") + langue);
+    }
+}
+
+// Home behaviour in every sport: Olympique Brivant's home matches give the
+// points won, the points dropped (possible less won) and their share.
+TEST(DiversStat, HomeBehaviourShowsThePointsDropped)
+{
+    struct TCas
+    {
+        int sport;
+        std::vector<std::pair<int, int>> scores;   // at home to teams 1, 2, 3
+        std::vector<std::string> ligne;            // won, dropped, share
+    };
+    const TCas cas[] = {
+        // 3, 1, 0: a win, a draw, a defeat: 4 of 9
+        {0, {{2, 0}, {1, 1}, {0, 1}}, {"4", "5", "56 %"}},
+        // 4, 2, 0: 6 of 12
+        {1, {{20, 10}, {9, 9}, {3, 13}}, {"6", "6", "50 %"}},
+        // 2 for a win, 1 for a defeat, no draws: 3 of 4
+        {2, {{80, 70}, {70, 80}}, {"3", "1", "25 %"}},
+        // 2, 1, 0: 3 of 6
+        {3, {{25, 20}, {22, 22}, {20, 24}}, {"3", "3", "50 %"}},
+    };
+    for (const TCas& k : cas) {
+        SCOPED_TRACE("sport " + std::to_string(k.sport));
+        auto s = vues::LigueVide(k.sport, 4, 6);
+        TDonneesChampionnat& c = *s.c1;
+        for (size_t m = 0; m < k.scores.size(); ++m)
+            c.CreeMatch(static_cast<int>(m) + 1, c.IdEquipe(0), c.IdEquipe(static_cast<int>(m) + 1),
+                        k.scores[m].first, k.scores[m].second);
+        c.DerniereJournee = static_cast<uint8_t>(k.scores.size());
+        THoteDivers h(s.saison.get());
+        h.vue->AfficheComportementDomicile();
+        EXPECT_EQ(h.G().Cells(2, 0), Traduire(220));
+        int row = 1;
+        while (row < h.G().RowCount() && h.G().Cells(0, row) != s.saison->NomEquipe(c.IdEquipe(0)))
+            ++row;
+        ASSERT_LT(row, h.G().RowCount());
+        const std::vector<std::string> l = Ligne(h.G(), row);
+        EXPECT_EQ(std::vector<std::string>(l.begin() + 1, l.end()), k.ligne);
+        kit::GrabToPng(h.fenetre.get(), "divers-domicile-perdus-" + std::to_string(k.sport));
     }
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "model/ListeDonnees.h"
+#include "model/Penalites.h"
 #include "model/Utilities.h"
 #include "tests/views/VuesEssai.h"
 #include "views/Series.h"
@@ -89,13 +90,25 @@ TEST(Series, LongRunsKeepTheirKind)
 
 // Rugby: a side scored when one of its try records counts in the score (a
 // record outside the score does not); the date order walks matchdays by date.
+// Each sheet makes up its score: d1 a penalty goal; d2 a try and its
+// conversion against a penalty goal and a missed kick; d3 two tries and a
+// conversion against four penalty goals.
 TEST(Series, RugbyTriesAndDateOrder)
 {
-    auto v = Joue(1, 3, {{1, 0, 1, 3, 0}, {2, 0, 1, 7, 5}, {3, 1, 0, 10, 10}});
+    auto v = Joue(1, 3, {{1, 0, 1, 3, 0}, {2, 0, 1, 7, 3}, {3, 1, 0, 12, 12}});
     const int a = v.c1->IdEquipe(0), b = v.c1->IdEquipe(1);
-    v.c1->ListeButeurs(2)->Ajoute(std::make_unique<TDonneesEvt>(1, a, 20, 0));
-    v.c1->ListeButeurs(2)->Ajoute(std::make_unique<TDonneesEvt>(2, b, 30, evtHorsScore));
-    v.c1->ListeButeurs(3)->Ajoute(std::make_unique<TDonneesEvt>(2, b, 30, 0));
+    auto evt = [&](int genre, int d, int equipe, int fois, uint16_t drapeaux = 0) {
+        for (int k = 0; k < fois; ++k)
+            v.c1->ListeDonnees(genre, d)->Ajoute(std::make_unique<TDonneesEvt>(1, equipe, 20 + k, drapeaux));
+    };
+    evt(5, 1, a, 1);
+    evt(2, 2, a, 1);
+    evt(6, 2, a, 1);
+    evt(5, 2, b, 1);
+    evt(2, 2, b, 1, evtHorsScore);
+    evt(2, 3, b, 2);
+    evt(6, 3, b, 1);
+    evt(5, 3, a, 4);
     auto t = series::Calcule(v.saison.get(), 3, 1);
     // team 0 scored tries on d2 only: no, yes, no; team 1 on d3 only
     Attendu(t[0].Marque[0].Courante, srsSans, 1, "rugby");
@@ -111,6 +124,46 @@ TEST(Series, RugbyTriesAndDateOrder)
     t = series::Calcule(v.saison.get(), 3, 1);
     Attendu(t[0].Resultat[0].Courante, srsVictoire, 2, "by date");
     EXPECT_EQ(t[0].Invaincu[0].Actuelle(), 3);
+}
+
+// Rugby's runs of tries leave out a match whose sheet does not make up its
+// score, and a forfeit: team 0 scored tries at d1 (10-0), none at d3 (0-3, a
+// penalty goal against); the match of d2 decides whether its runs without a
+// try are of one or two matches.
+TEST(Series, RugbyTryRunsLeaveOutMatchesWithoutTheirSheet)
+{
+    struct TCas
+    {
+        const char* nom;
+        int dom, ext;        // d2: team 1 at home to team 0
+        bool essai, forfait;
+        int sansMarquer, sansEncaisser;
+    };
+    const TCas cas[] = {
+        {"44 points typed without their sheet", 0, 44, false, false, 1, 2},
+        {"a forfeit", 0, 25, false, true, 1, 2},
+        {"a forfeit whose sheet makes up its score", 0, 5, true, true, 1, 2},
+        {"a goalless match", 0, 0, false, false, 2, 3},
+        {"a try typed for its five points", 0, 5, true, false, 1, 3},
+    };
+    for (const TCas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        auto v = Joue(1, 3, {{1, 0, 1, 10, 0}, {2, 1, 0, k.dom, k.ext}, {3, 0, 1, 0, 3}});
+        const int a = v.c1->IdEquipe(0), b = v.c1->IdEquipe(1);
+        for (int e = 0; e < 2; ++e)
+            v.c1->ListeButeurs(1)->Ajoute(std::make_unique<TDonneesEvt>(1, a, 10 + e, 0));
+        v.c1->ListeDonnees(5, 3)->Ajoute(std::make_unique<TDonneesEvt>(2, b, 30, 0));
+        if (k.essai)
+            v.c1->ListeButeurs(2)->Ajoute(std::make_unique<TDonneesEvt>(1, a, 10, 0));
+        if (k.forfait)
+            v.c1->Penalites().AjoutePenalite(b, a, k.dom, k.ext, 2);
+        const auto t = series::Calcule(v.saison.get(), 3, 1);
+        Attendu(t[0].Marque[0].Courante, srsSans, k.sansMarquer, "team 0 without scoring a try");
+        Attendu(t[1].Encaisse[0].Courante, srsSans, k.sansMarquer, "team 1 without conceding one");
+        Attendu(t[0].Encaisse[0].Courante, srsSans, k.sansEncaisser, "team 0 without conceding a try");
+        // the results count every played match
+        EXPECT_EQ(t[0].Invaincu[0].Plus, 2);
+    }
 }
 
 }  // namespace

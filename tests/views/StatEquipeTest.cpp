@@ -14,10 +14,12 @@
 #include <memory>
 #include <tuple>
 
+#include "engine/CalculClassement.h"
 #include "model/InfoComp.h"
 #include "model/Joueurs.h"
 #include "model/ListeDonnees.h"
 #include "model/ListesJoueurs.h"
+#include "model/Penalites.h"
 #include "model/Stades.h"
 #include "model/Utilities.h"
 #include "model/oTraducteur.h"
@@ -230,14 +232,75 @@ TEST(StatEquipe, PointsPerOpponentOverTwoChampionships)
     EXPECT_EQ(g3.Cells(0, 1), "");
 }
 
+// The points per opponent hold each match's bonus points, so that the page
+// adds up to the standings' points. Olympique Brivant: d1 at home to Racing
+// Zelvor, d2 at Stade Marnois, d3 at home to AS Corvelle; the possible points
+// of a match are a win's with the attacking bonus.
+TEST(StatEquipe, PointsPerOpponentHoldTheBonusPoints)
+{
+    struct TCas
+    {
+        int sport;
+        int bonusBut, pointBonus, ecart;
+        int scores[3][2];        // our score, theirs
+        int essais[3];           // rugby: our tries of the match
+        std::vector<std::string> lignes;
+        int points;
+    };
+    const TCas cas[] = {
+        // rugby (4, 2, 0): a win with four tries 4 + 1, a defeat by 5 with the
+        // losing bonus 0 + 1, a win without bonus 4
+        {1, 4, 1, 7, {{28, 10}, {15, 20}, {12, 9}}, {4, 1, 0}, {"5/5", "1/5", "4/5"}, 10},
+        // football (3, 1, 0), bonus from three goals and for a defeat by one:
+        // 3 + 1, 0 + 1, a draw 1
+        {0, 3, 1, 1, {{3, 0}, {0, 1}, {2, 2}}, {0, 0, 0}, {"4/4", "1/4", "1/4"}, 6},
+    };
+    for (const TCas& k : cas) {
+        SCOPED_TRACE("sport " + std::to_string(k.sport));
+        auto s = vues::LigueVide(k.sport, 4, 6);
+        TDonneesChampionnat& c = *s.c1;
+        c.BonusBut = k.bonusBut;
+        c.PointBonusBut = k.pointBonus;
+        c.BonusEcart = k.ecart;
+        const int ob = c.IdEquipe(0);
+        for (int d = 1; d <= 3; ++d) {
+            const int eux = c.IdEquipe(d);
+            const int* sc = k.scores[d - 1];
+            if (d == 2)
+                c.CreeMatch(d, eux, ob, sc[1], sc[0]);
+            else
+                c.CreeMatch(d, ob, eux, sc[0], sc[1]);
+            for (int e = 0; e < k.essais[d - 1]; ++e)
+                c.ListeButeurs(d)->Ajoute(std::make_unique<TDonneesEvt>(1, ob, 10 + e, 0));
+        }
+        c.DerniereJournee = 3;
+        THote h(s.saison.get(), k.sport, 0, 8);
+        ASSERT_EQ(h.f->IndexPage(), 8);
+        const auto lignes = Lignes(*h.f->sg_PointPris);
+        ASSERT_EQ(lignes.size(), 4u);
+        std::vector<std::string> pris;
+        int somme = 0;
+        for (size_t r = 1; r < lignes.size(); ++r) {
+            pris.push_back(lignes[r][1]);
+            somme += std::atoi(lignes[r][1].c_str());
+        }
+        EXPECT_EQ(pris, k.lignes);
+        TCalculClassement calcul(s.c1, s.saison.get());
+        calcul.Calcule(clsGeneral, 0, 0);
+        EXPECT_EQ(calcul.ValeurTotal(0, 1), k.points);
+        EXPECT_EQ(somme, k.points);
+        kit::GrabToPng(h.fenetre.get(), "statequipe-points-bonus-" + std::to_string(k.sport));
+    }
+}
+
 // Rugby's runs are of tries: a side that conceded 6, 0 and 3 points without a
 // try has three matches without conceding a try, not three clean sheets.
 TEST(StatEquipe, RugbySeriesNameTries)
 {
     auto s = vues::LigueVide(1, 4, 3);
     TDonneesChampionnat& c = *s.c1;
-    c.CreeMatch(1, c.IdEquipe(0), c.IdEquipe(1), 12, 6);
-    c.CreeMatch(2, c.IdEquipe(2), c.IdEquipe(0), 0, 7);
+    c.CreeMatch(1, c.IdEquipe(0), c.IdEquipe(1), 10, 6);
+    c.CreeMatch(2, c.IdEquipe(2), c.IdEquipe(0), 0, 10);
     c.CreeMatch(3, c.IdEquipe(0), c.IdEquipe(3), 10, 3);
     for (int d : {1, 2, 3}) {
         c.ListeButeurs(d)->Ajoute(std::make_unique<TDonneesEvt>(1, c.IdEquipe(0), 10, 0));
@@ -430,6 +493,35 @@ TEST(StatEquipe, SituationsFrequentScoresAndPlayers)
     }
 }
 
+// The situations page counts the matches whose sheet makes up the score: a
+// forfeit is never level at half-time. Olympique Brivant: d1 2-1 at home to
+// Racing Zelvor, every goal typed (1-0 at half-time); d2 a 3-0 forfeit won at
+// Stade Marnois, no sheet; d3 0-0 at home to AS Corvelle, no record.
+TEST(StatEquipe, SituationsLeaveOutAForfeit)
+{
+    auto s = vues::LigueVide(0, 4, 6);
+    TDonneesChampionnat& c = *s.c1;
+    c.TempsPeriode = 45;
+    const int ob = c.IdEquipe(0);
+    c.CreeMatch(1, ob, c.IdEquipe(1), 2, 1);
+    for (const auto& [id, minute] : {std::pair{ob, 10}, {c.IdEquipe(1), 60}, {ob, 70}})
+        c.ListeButeurs(1)->Ajoute(std::make_unique<TDonneesEvt>(0x0FFFFFFF, id, minute, 0));
+    c.CreeMatch(2, c.IdEquipe(2), ob, 0, 3);
+    c.Penalites().AjoutePenalite(c.IdEquipe(2), ob, 0, 3, 2);
+    c.CreeMatch(3, ob, c.IdEquipe(3), 0, 0);
+    c.DerniereJournee = 3;
+    THote h(s.saison.get(), 0, 0, 7);
+    Tf_StatEquipe& f = *h.f;
+    auto pc = [](double v) { return FloatToStrF(v, ffFixed, 3, 2) + "%"; };
+    // two matches of three: scored first once, led at half-time once, level once
+    EXPECT_EQ(f.Situations[0]->Caption(), TraduireFormat(329, {OB, 1, pc(50)}));
+    EXPECT_EQ(f.Situations[8]->Caption(), TraduireFormat(334, {OB, 1, pc(50)}));
+    EXPECT_EQ(f.Situations[16]->Caption(), TraduireFormat(336, {1, pc(50)}));
+    EXPECT_EQ(f.Situations[17]->Caption(), TraduireFormat(330, {0, pc(0)}));
+    EXPECT_EQ(f.Situations[18]->Caption(), TraduireFormat(331, {1, pc(100)}));
+    kit::GrabToPng(h.fenetre.get(), "statequipe-situations-forfait");
+}
+
 TEST(StatEquipe, LazyRefreshTeamChangeAndRange)
 {
     auto s = Saison();
@@ -515,7 +607,7 @@ TEST(StatEquipe, SportsTablesAndRadios)
             ASSERT_TRUE(ReadFileBytes(page, html));
             const html_lu::TPage lu = html_lu::Lit(html);
             EXPECT_TRUE(lu.equilibree);
-            const size_t sections[4] = {4, 4, 9, 14};
+            const size_t sections[4] = {4, 8, 9, 14};
             EXPECT_EQ(lu.tables.size(), sections[sp.sport]);
         }
         if (sp.sport == 2 || sp.sport == 0) {
@@ -594,6 +686,72 @@ TEST(StatEquipe, SportPlayersPagePrintsItsOwnRankings)
     }
 }
 
+// Rugby: the players page written as HTML and printed holds the rankings
+// the page offers (tries, points, cards, ratings, penalty goals, conversions,
+// drop goals), never football's assists. Team 0's Ruck scored a try, two
+// conversions and a penalty goal (12 points), Maul two tries (10) and a drop
+// goal (13), in one match.
+TEST(StatEquipe, RugbyPlayersPageHoldsTheRugbyRankings)
+{
+    auto s = vues::LigueVide(1, 4, 6);
+    TDonneesChampionnat& c = *s.c1;
+    const int a = c.IdEquipe(0);
+    c.CreeMatch(1, a, c.IdEquipe(1), 25, 0);
+    c.DerniereJournee = 1;
+    for (const auto& [nom, id] : {std::pair{"Ruck", 501}, {"Maul", 502}})
+        s.saison->Joueurs().AjouteJoueur(s.saison->CreeJoueur(nom, "Al", id, a));
+    const std::pair<int, int> evts[] = {{2, 501}, {6, 501}, {6, 501}, {5, 501}, {2, 502}, {2, 502}, {7, 502}};
+    for (size_t k = 0; k < std::size(evts); ++k)
+        c.ListeDonnees(evts[k].first, 1)->Ajoute(std::make_unique<TDonneesEvt>(evts[k].second, a,
+                                                                              10 + static_cast<int>(k), 0));
+    s.saison->InvalideStats();
+    THote h(s.saison.get(), 1, 0, 6);
+    Tf_StatEquipe& f = *h.f;
+    f.AffichePage(4);
+    f.ActualisePage();
+    kit::Process(10);
+    const std::string base = MakePath(kit::TempDir(), "joueurs-rugby");
+    f.EnregistreHTML(base + ".htm");
+    std::string html;
+    ASSERT_TRUE(ReadFileBytes(base + ".htm", html));
+    const html_lu::TPage lu = html_lu::Lit(html);
+    const std::vector<int> sections = Tf_StatEquipeRugby::SectionsJoueurs();
+    ASSERT_EQ(lu.tables.size(), sections.size());
+    // each section under its radio's caption; the leader and his figure
+    const std::map<int, std::pair<std::string, std::string>> premiers = {
+        {0, {"Maul Al", "2"}}, {10, {"Maul Al", "13"}}, {11, {"Ruck Al", "2"}}, {12, {"Ruck Al", "1"}},
+        {13, {"Maul Al", "1"}}};
+    size_t pos = 0;
+    for (size_t i = 0; i < sections.size(); ++i) {
+        const std::string titre = f.TitreSection(sections[i]);
+        const size_t p = html.find(EchappeHTML(titre) + "\r\n", pos);
+        ASSERT_NE(p, std::string::npos) << sections[i] << ": " << titre;
+        pos = p + 1;
+        if (const auto it = premiers.find(sections[i]); it != premiers.end()) {
+            ASSERT_GE(lu.tables[i].size(), 2u) << titre;
+            EXPECT_EQ(lu.tables[i][1][1], it->second.first) << titre;
+            EXPECT_EQ(lu.tables[i][1].back(), it->second.second) << titre;
+        }
+    }
+    EXPECT_EQ(html.find(EchappeHTML(Traduire(918))), std::string::npos);
+    EXPECT_EQ(html.find(EchappeHTML(Traduire(303))), std::string::npos);
+    // printed: the same eight rankings, six a page
+    DeleteFile(base + ".pdf");
+    Printer().SetOutputFileName(base + ".pdf");
+    f.Imprime();
+    Printer().SetOutputFileName("");
+    const std::string texte = essai::SortieCommande("pdftotext -layout '" + base + ".pdf' -");
+    for (int type : sections)
+        EXPECT_NE(texte.find(Cp1252ToUtf8(f.TitreSection(type))), std::string::npos) << type;
+    const std::string info = essai::SortieCommande("pdfinfo '" + base + ".pdf'");
+    const size_t pages = info.find("Pages:");
+    ASSERT_NE(pages, std::string::npos) << info;
+    EXPECT_EQ(std::stoi(info.substr(pages + 6)), 2) << info;
+    essai::SortieCommande("pdftoppm -r 40 -png '" + base + ".pdf' '" +
+                          MakePath(kit::OutputDir(), "statequipe-joueurs-pdf-1") + "'");
+    kit::GrabToPng(h.fenetre.get(), "statequipe-joueurs-rugby");
+}
+
 // In English: the places of the standings boxes are ordinals, and the players
 // page written as HTML is headed, section by section, by the captions of the
 // radios of its kinds, in each sport.
@@ -601,7 +759,7 @@ TEST(StatEquipe, EnglishPlacesAndPlayersPageHeadings)
 {
     InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(vues::DossierDonnees(), "texte\\Texteen.txt")));
     const std::vector<int> sections[4] = {{0, 5, 1, 2},
-                                          {0, 5, 1, 2},
+                                          {0, 10, 1, 2, 7, 12, 11, 13},
                                           {14, 18, 19, 20, 26, 23, 24, 25, 28},
                                           {50, 51, 52, 53, 56, 57, 58, 59, 25, 26, 23, 47, 48, 49}};
     for (int sport = 0; sport < 4; ++sport) {
@@ -639,8 +797,9 @@ TEST(StatEquipe, EnglishPlacesAndPlayersPageHeadings)
         ASSERT_TRUE(ReadFileBytes(page, html));
         size_t pos = 0;
         for (const int type : sections[sport]) {
-            // the rugby sheet ranks assisters without a radio of their own
-            const std::string titre = radios.count(type) ? radios[type] : Traduire(918);
+            // each section is a ranking the page offers by a radio
+            ASSERT_TRUE(radios.count(type)) << type;
+            const std::string titre = radios[type];
             const size_t p = html.find(EchappeHTML(titre) + "\r\n", pos);
             ASSERT_NE(p, std::string::npos) << type << ": " << titre << "\n" << html;
             pos = p + 1;
@@ -668,20 +827,24 @@ TEST(StatEquipe, SportLineUpTablesWorkedOutByHand)
         std::vector<std::vector<std::string>> lignes;   // from column 1
     };
     const TCas cas[] = {
-        // basketball: points per match (100 / 4), made-attempted and %, rebounds
-        // (5 + 5) / 4 with one decimal, the others per match; no row without match
+        // basketball: minutes per match (100 / 4), made-attempted and %, rebounds
+        // (5 + 5) / 4, then assists 8, steals 4, turnovers 9, blocks 0 and
+        // points 9 per match, each with one decimal; no row without match
         {2,
          {{"Dunk", "Jo", 201, 4, {{5, 100}, {7, 6}, {8, 10}, {11, 3}, {12, 4}, {13, 5}, {14, 5}, {15, 8},
                                    {18, 4}, {20, 9}, {6, 9}}},
           {"Banc", "Al", 202, 0, {{5, 10}}}},
-         {{"Dunk Jo", "4", "25", "6-10", "60,0", "0-0", "-", "3-4", "75,0", "2,5", "2", "1", "2", "0", "2"}}},
-        // handball: by matches, then goals
+         {{"Dunk Jo", "4", "25", "6-10", "60,0", "0-0", "-", "3-4", "75,0", "2,5", "2,0", "1,0", "2,3", "0,0",
+           "2,3"}}},
+        // handball: by matches, then goals; turnovers 5, assists 4, steals 1,
+        // warnings 6, suspensions 2 and disqualifications 0 in 2 matches
         {3,
          {{"Main", "Lu", 301, 2, {{21, 10}, {22, 20}, {23, 3}, {24, 4}, {25, 1}, {27, 2}, {28, 8}, {29, 5},
                                    {30, 4}, {31, 1}, {32, 6}, {33, 2}}},
           {"Aile", "Bo", 302, 3, {{21, 1}, {22, 2}}}},
-         {{"Aile Bo", "3", "1", "2", "50,0", "0", "-", "0", "-", "0", "-", "0,0", "0", "0", "0", "0", "0"},
-          {"Main Lu", "2", "10", "20", "50,0", "3", "75,0", "1", "-", "2", "25,0", "2,5", "2", "0", "3", "1", "0"}}},
+         {{"Aile Bo", "3", "1", "2", "50,0", "0", "-", "0", "-", "0", "-", "0,0", "0,0", "0,0", "0,0", "0,0", "0,0"},
+          {"Main Lu", "2", "10", "20", "50,0", "3", "75,0", "1", "-", "2", "25,0", "2,5", "2,0", "0,5", "3,0", "1,0",
+           "0,0"}}},
     };
     for (const TCas& k : cas) {
         SCOPED_TRACE("sport " + std::to_string(k.sport));
@@ -1004,6 +1167,40 @@ TEST(StatEquipe, TenPageFunctionsThroughTheRegistry)
 }
 
 }  // namespace
+
+// Handball's captions name the figures under them, in both languages: the
+// standings boxes' goals, the 7-metre goals' radio and ranking heading, the
+// goals from play of the appearance table.
+TEST(StatEquipe, HandballCaptionsNameTheirFigures)
+{
+    for (const char* langue : {"en", "fr"}) {
+        SCOPED_TRACE(langue);
+        InstalleTraducteur(std::make_unique<TTraducteur>(
+            MakePath(vues::DossierDonnees(), std::string("texte\\Texte") + langue + ".txt")));
+        auto s = vues::SaisonVue(3);
+        THote h(s.saison.get(), 3, 0, 2);
+        Tf_StatEquipeHand& f = dynamic_cast<Tf_StatEquipeHand&>(*h.f);
+        kit::GrabToPng(h.fenetre.get(), std::string("statequipe-hand-boites-") + langue);
+        f.AffichePage(4);
+        f.ActualisePage();
+        kit::Click(f.rc_Penalty);
+        kit::GrabToPng(h.fenetre.get(), std::string("statequipe-hand-7m-") + langue);
+        const std::string titre7m = f.sg_Buteur->Cells(2, 0);
+        f.AffichePage(6);
+        f.ActualisePage();
+        kit::GrabToPng(h.fenetre.get(), std::string("statequipe-hand-composition-") + langue);
+        const std::pair<std::string, int> cas[] = {
+            {f.LibellesBoites[0][4]->Caption(), 857},   // goals scored, general box
+            {f.LibellesBoites[2][5]->Caption(), 858},   // goals conceded, away box
+            {f.rc_Penalty->Caption(), 1549},            // ranks kind 52: 7-metre goals
+            {titre7m, 1549},
+            {f.sg_Composition->Cells(3, 0), 1544},      // code 21: goals from play
+            {f.sg_Composition->Cells(6, 0), 4922},      // code 23: 7-metre goals
+        };
+        for (const auto& [texte, id] : cas)
+            EXPECT_EQ(texte, Traduire(id)) << id;
+    }
+}
 
 // The players page's radios of basketball and handball: each names its own
 // kind (no two read alike), and handball's kind 58 says 7-metre saves.
