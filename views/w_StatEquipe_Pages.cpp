@@ -625,14 +625,10 @@ void Tf_StatEquipe::AfficheClassementEquipe(TSaison* saison, int idEquipe, const
         joueurs = TClassJoueur::TotauxJoueurs(*saison, idEquipe, liste, premiere, derniere, type);
     }
     const int lignes = std::max(static_cast<int>(joueurs.size()), 1);
-    // the two-goal games share the assists' number of the caption table: they
-    // take their ranking's caption; the ratings have a heading of their own;
-    // handball's 7-metre goals are no throws
+    // the ratings have a heading of their own
     const std::string titre =
-        type == 3    ? Texte(105)
-        : type == 7  ? Texte(922)
-        : type == 52 ? Texte(1549)
-                     : TClassJoueur::LibelleClassementEquipe(*saison, TClassJoueur::NumeroLibelleEquipe(type));
+        type == 7 ? Texte(922)
+                  : TClassJoueur::LibelleClassementEquipe(*saison, TClassJoueur::NumeroLibelleEquipe(type));
     Taille(g, 3, lignes + 1, {60, 140, 70});
     Entete(g, 0, "", couleurs, 1);
     Entete(g, 1, Texte(107), couleurs, 0);
