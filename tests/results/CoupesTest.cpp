@@ -124,8 +124,17 @@ TEST_P(Changement, AsksBeforeReplacingTypedLaterMatchesAndNoKeepsThemWhole)
     c->NbJournee = static_cast<uint8_t>(cas.journee);
     // The basketball cup with its third-place match is shown in English.
     const bool anglais = std::string(cas.nom) == "basket" && petiteFinale;
-    if (anglais)
-        InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(vues::DossierDonnees(), "texte\\Texteen.txt")));
+    struct Langue
+    {
+        bool anglais;
+        void Installe(const char* f) const
+        {
+            if (anglais)
+                InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(vues::DossierDonnees(), f)));
+        }
+        ~Langue() { Installe("texte\\Textefr.txt"); }
+    } langue{anglais};
+    langue.Installe("texte\\Texteen.txt");
     auto r = Page(s.get());
     PasDeTirsAuBut(*r);
     // The question names the typed matches that would go, in order.
@@ -216,8 +225,6 @@ TEST_P(Changement, AsksBeforeReplacingTypedLaterMatchesAndNoKeepsThemWhole)
         EXPECT_EQ(r->Ligne(0).Exterieur->Numero, cas.nouveau.a);
     }
     r.reset();
-    if (anglais)
-        InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(vues::DossierDonnees(), "texte\\Textefr.txt")));
 }
 
 INSTANTIATE_TEST_SUITE_P(
