@@ -45,6 +45,15 @@ TPenalite* TPenalites::Cherche(int e1, int e2, int journee) const
     return nullptr;
 }
 
+void TPenalites::Supprime(int e1, int e2, int journee)
+{
+    for (auto it = items_.begin(); it != items_.end(); ++it)
+        if ((*it)->Journee == journee && (*it)->e1 == e1 && (*it)->e2 == e2) {
+            items_.erase(it);
+            return;
+        }
+}
+
 std::vector<TPenalite*> TPenalites::ListeJournee(int journee) const
 {
     std::vector<TPenalite*> liste;

@@ -60,6 +60,8 @@ public:
     // The records of that matchday in their order (not owned); empty when none.
     std::vector<TPenalite*> ListeJournee(int journee) const;
     void SupprimeJournee(int journee);
+    // The state record of that matchday with exactly these e1 and e2, if any.
+    void Supprime(int e1, int e2, int journee);
     // The matchdays renumbered: a match state of matchday j moves to
     // nouveaux[j], and goes when that is 0 or j is past the table; the point
     // records (matchday 0) stay.

@@ -81,7 +81,114 @@ int GagnantJournee(const TDonneesChampionnat& c, int d, int x, int y)
     return cote < 0 ? -1 : (cote == 0 ? mh : ma);
 }
 
+// The team the tie between x and y qualified wherever its round (that of
+// matchday d) decided it, leaving matchday sauf out; -1 when none did.
+int GagnantTour(const TDonneesChampionnat& c, int d, int x, int y, int sauf)
+{
+    int premier = d, dernier = d;
+    BornesTour(c, d, premier, dernier);
+    for (int k = dernier; k >= premier; --k)
+        if (k != sauf)
+            if (const int g = GagnantJournee(c, k, x, y); g >= 0)
+                return g;
+    return -1;
+}
+
+// The match of matchday d, the third-place match left aside, that holds the
+// first of these teams that one holds.
+const TInfoComp* MatchTenant(const TDonneesChampionnat& c, int d, std::initializer_list<int> equipes)
+{
+    const TInfoCompJour* j = c.Journee(d);
+    for (const int e : equipes)
+        for (int k = 0; j && e >= 0 && k < j->NbMatchs(); ++k)
+            if (const TInfoComp* m = j->Match(k); m->Cote(e) >= 0 && !EstPetiteFinale(c, d, *m))
+                return m;
+    return nullptr;
+}
+
+// A line-up, a substitution or a captain entered for the team.
+bool CompositionEntree(const TInfoComp& m, int equipe)
+{
+    if (m.CompositionSaisie(equipe) || m.Capitaine(equipe) != 0)
+        return true;
+    for (int s = 1; s <= m.NbTitulaire(); ++s)
+        if (m.JoueurTitulaire(equipe, s) != 0)
+            return true;
+    for (int r = 1; r <= m.NbRemp(); ++r)
+        if (m.ValeurRemplacement(equipe, r, 1) != 0 || m.ValeurRemplacement(equipe, r, 3) != 0)
+            return true;
+    return false;
+}
+
+// The match goes with its shoot-out, its state, its events and line-ups.
+void SupprimeMatchTour(TDonneesChampionnat& c, const TMatchRemplace& m)
+{
+    c.SupprimePenalty(m.Journee, m.Domicile, m.Exterieur);
+    c.Penalites().Supprime(m.Domicile, m.Exterieur, m.Journee);
+    c.SupprimeMatch(m.Journee, m.Domicile, m.Exterieur);
+}
+
 }  // namespace
+
+bool MatchSaisi(const TDonneesChampionnat& c, int n, int h, int a)
+{
+    const TInfoComp* m = MatchEntre(c, n, h, a);
+    if (!m)
+        return false;
+    const int x = m->IdEquipe(0), y = m->IdEquipe(1);
+    if (m->Score(0) != Vide || m->Score(1) != Vide || c.Penalty(n, x, y) || c.Penalites().Cherche(x, y, n) ||
+        CompositionEntree(*m, x) || CompositionEntree(*m, y))
+        return true;
+    for (TListeDonnees* liste : const_cast<TDonneesChampionnat&>(c).ListesDonnees(n))
+        for (int i = 0; liste && i < liste->Nombre(); ++i)
+            if (const TDonneesEvt* e = liste->Donnee(i); e && (e->IdEquipe() == x || e->IdEquipe() == y))
+                return true;
+    return false;
+}
+
+std::string LibelleMatchRemplace(const TSaison& saison, const TMatchRemplace& m)
+{
+    const TDonneesChampionnat* c = saison.ChampionnatCourant();
+    const TInfoComp* x = c ? c->MatchEquipes(m.Journee, m.Domicile, m.Exterieur) : nullptr;
+    std::string match = saison.NomEquipeCourant(m.Domicile);
+    match += ' ';
+    if (x && x->ScoresSaisis()) {
+        match += IntToStr(x->Score(0) & 0x7FFF);
+        match += "\xA0-\xA0";
+        match += IntToStr(x->Score(1) & 0x7FFF);
+    } else
+        match += '-';
+    match += ' ';
+    match += saison.NomEquipeCourant(m.Exterieur);
+    return TraduireFormat(4803, {LibelleJournee(saison, m.Journee), match});
+}
+
+bool EstPetiteFinale(const TDonneesChampionnat& c, int n, const TInfoComp& m)
+{
+    if (!c.EstCoupe() || !c.PetiteFinale || n != c.NbJour() || n < 1)
+        return false;
+    int premier = n, dernier = n;
+    BornesTour(c, n, premier, dernier);
+    if (premier < n)
+        return !MatchEntre(c, premier, m.IdEquipe(0), m.IdEquipe(1));
+    const TInfoTourCoupe* t = c.TourCoupe(n - 1);
+    const TInfoCompJour* j = c.Journee(n);
+    return t && j && j->IndexObjetMatch(&m) >= static_cast<int>(t->NbMatch & 0xFF);
+}
+
+int DebutTour(const TDonneesChampionnat& c, int n)
+{
+    int premier = n, dernier = n;
+    BornesTour(c, n, premier, dernier);
+    return premier;
+}
+
+int LignePetiteFinale(const TDonneesChampionnat& c, int n)
+{
+    if (!c.EstCoupe() || !c.PetiteFinale || n != c.NbJour() || c.NbMatchJournee(n) < 1)
+        return -1;
+    return c.NbMatchJournee(n) - 1;
+}
 
 int IdEquipeSaisie(const TSaison& saison, const std::string& texte, int32_t numero)
 {
@@ -148,6 +255,19 @@ std::vector<TLigneSaisie> LignesJournee(const TSaison& saison)
         if (const TPenaltyTab* t = c->Penalty(n, h, a); t && !l.ScoreDomicile.empty())
             l.TirsAuBut = (static_cast<uint32_t>(t->s1) << 16) + t->s2;
         v.push_back(std::move(l));
+    }
+    // The third-place match stands in the last row whatever its place among
+    // the matches of the cup's last matchday (it may come before the final's
+    // match there).
+    if (const int petite = c ? LignePetiteFinale(*c, n) : -1; petite >= 0 && j) {
+        std::vector<TLigneSaisie> finale, autres;
+        for (int k = 0; k < j->NbMatchs(); ++k)
+            (EstPetiteFinale(*c, n, *j->Match(k)) ? autres : finale).push_back(std::move(v[static_cast<size_t>(k)]));
+        if (!autres.empty() && finale.size() < static_cast<size_t>(petite))
+            finale.resize(static_cast<size_t>(petite));
+        for (TLigneSaisie& l : autres)
+            finale.push_back(std::move(l));
+        v = std::move(finale);
     }
     return v;
 }
@@ -277,12 +397,27 @@ TEcritureJournee EcritJournee(TSaison& saison, const std::vector<TLigneSaisie>& 
         c->SupprimePenalty(n, h, a);
         if (l.TirsAuBut != 0)
             c->AjoutePenalty(n, h, a, TirsDomicile(l.TirsAuBut), TirsExterieur(l.TirsAuBut));
-        if (l.Qualifie == 0 || l.Qualifie == 1)
+        // A tie the row leaves without a winner keeps none.
+        if (l.Qualifie == 0 || l.Qualifie == 1) {
+            r.Change = r.Change || c->QualifieMatch(n, h, a) != l.Qualifie;
             c->SetQualifieMatch(n, h, a, l.Qualifie == 1);
+        } else
+            for (int cote = 0; cote < 2; ++cote)
+                if (const uint16_t mot = match->Score(cote); mot != Vide && (mot & TInfoComp::Qualifie)) {
+                    match->SetScore(cote, mot & 0x7FFF);
+                    r.Change = true;
+                }
     }
-    // 5. Pairings no row holds any more go with the waiting list.
-    if (!attente.empty())
+    // 5. Pairings no row holds any more go with the waiting list, and so do
+    // the records of their teams that play no other match of the matchday.
+    if (!attente.empty()) {
         r.Change = true;
+        const TInfoCompJour* jn = c->Journee(n);
+        for (const auto& m : attente)
+            for (int cote = 0; cote < 2; ++cote)
+                if (!jn || jn->IndexMatchEquipe(m->IdEquipe(cote)) < 0)
+                    effaceDonnees(m->IdEquipe(cote), false);
+    }
     attente.clear();
     // 6.
     if (systemeDate && c->Journee(n) && c->Journee(n)->NbMatchs() == 0 && c->Journees().SupprimeJournee(n))
@@ -408,7 +543,7 @@ TDecisionTour DecideTour(const TDonneesChampionnat& c, int n, int h, int a, int 
 }
 
 bool AppliqueDecision(TDonneesChampionnat& c, int n, int ligne, int h, int a, bool indecis,
-                      const std::vector<TQualifieLigne>& lignes)
+                      const std::vector<TQualifieLigne>& lignes, const TAccordRemplacement& accord)
 {
     const TInfoTourCoupe* tour = c.TourCoupe(n - 1);
     const uint32_t t = tour ? tour->TypeMatch : 0;
@@ -417,68 +552,113 @@ bool AppliqueDecision(TDonneesChampionnat& c, int n, int ligne, int h, int a, bo
     // The extra match of a tie is played on its round's next matchday, never
     // on another round's.
     const bool suite = n < dernier;
-    const bool existe = suite && MatchEntre(c, n + 1, h, a);
     if (indecis) {
-        if (!suite || existe)
+        if (!suite || MatchEntre(c, n + 1, h, a))
             return false;
         return t == 118 ? c.CreeMatch(n + 1, h, a, Vide, Vide) != nullptr
                         : c.CreeMatch(n + 1, a, h, Vide, Vide) != nullptr;
     }
-    bool change = false;
-    if (existe) {
-        c.SupprimeMatch(n + 1, h, a);
-        change = true;
-    }
+    // A decided tie plays no more: the matches planned after n in its round go.
+    std::vector<TMatchRemplace> partent;
+    for (int d = n + 1; d <= dernier; ++d)
+        if (const TInfoComp* m = MatchEntre(c, d, h, a))
+            partent.push_back({d, m->IdEquipe(0), m->IdEquipe(1)});
     const int nb = static_cast<int>(lignes.size());
     const int qualifie = ligne >= 0 && ligne < nb ? lignes[static_cast<size_t>(ligne)].Qualifie : -1;
     // Option word 1 counts the cup's rounds: the winners of each round but the
     // last go on to the first matchday of the next one, which the cup already
     // has.
     const int cible = dernier + 1;
-    if (TourJournee(c, n) >= c.Option(1) || cible > c.NbJour() || qualifie < 0)
-        return change;
-    // A round played over several matchdays keeps its ties in the order of its
-    // first matchday; a tie decided on another of its matchdays is found there.
-    const TInfoCompJour* j1 = premier < n ? c.Journee(premier) : nullptr;
-    int place = ligne;
-    for (int k = 0; j1 && k < j1->NbMatchs(); ++k) {
-        const TInfoComp* m = j1->Match(k);
-        if ((m->IdEquipe(0) == h && m->IdEquipe(1) == a) || (m->IdEquipe(0) == a && m->IdEquipe(1) == h))
-            place = k;
-    }
-    auto gagnant = [&](int k) -> int {
-        const TInfoComp* m = j1 ? j1->Match(k) : nullptr;
-        const TQualifieLigne* rang = k >= 0 && k < nb ? &lignes[static_cast<size_t>(k)] : nullptr;
-        if (!m)
-            return rang ? rang->Qualifie : -1;
-        const int x = m->IdEquipe(0), y = m->IdEquipe(1);
-        for (int r = 0; r < nb; ++r) {
-            TQualifieLigne l = lignes[static_cast<size_t>(r)];
-            if (r == ligne)
-                l = {l.Qualifie, h, a};
-            if (l.Qualifie >= 0 && ((l.Domicile == x && l.Exterieur == y) || (l.Domicile == y && l.Exterieur == x)))
-                return l.Qualifie;
+    int dom = -1, ext = -1, place = -1;
+    if (TourJournee(c, n) < c.Option(1) && cible <= c.NbJour() && qualifie >= 0) {
+        // The round's ties in the order of its first matchday: its rows when
+        // that is the matchday shown, else its matches.
+        const TInfoCompJour* j1 = premier < n ? c.Journee(premier) : nullptr;
+        int rang = ligne;
+        for (int k = 0; j1 && k < j1->NbMatchs(); ++k) {
+            const TInfoComp* m = j1->Match(k);
+            if ((m->IdEquipe(0) == h && m->IdEquipe(1) == a) || (m->IdEquipe(0) == a && m->IdEquipe(1) == h))
+                rang = k;
         }
-        for (int d = dernier; d >= premier; --d)
-            if (d != n)
-                if (const int g = GagnantJournee(c, d, x, y); g >= 0)
-                    return g;
-        // A row that does not say its pairing stands for the tie of its place.
-        return rang && k != ligne && rang->Domicile < 0 ? rang->Qualifie : -1;
-    };
-    int dom = -1, ext = -1;
-    const int fixe = premier == 1 ? c.EquipeMatchSuivant(place) : -1;
-    if (fixe >= 0 && fixe < Vide) {
-        dom = fixe;
-        ext = qualifie;
-    } else {
-        const int q = place / 2;
-        dom = gagnant(2 * q);
-        ext = gagnant(2 * q + 1);
+        auto gagnant = [&](int k) -> int {
+            const TQualifieLigne* r = k >= 0 && k < nb ? &lignes[static_cast<size_t>(k)] : nullptr;
+            int x = -1, y = -1;
+            if (j1) {
+                const TInfoComp* m = j1->Match(k);
+                if (!m)
+                    return r ? r->Qualifie : -1;
+                x = m->IdEquipe(0);
+                y = m->IdEquipe(1);
+            } else if (r) {
+                x = k == ligne ? h : r->Domicile;
+                y = k == ligne ? a : r->Exterieur;
+            }
+            // A row that does not say its pairing stands for the tie of its place.
+            const int rangee = r && k != ligne && r->Domicile < 0 ? r->Qualifie : -1;
+            if (x < 0 || y < 0)
+                return rangee;
+            // The rows of matchday n say what the page shows, the other
+            // matchdays of the round what the championship holds.
+            for (int q = 0; q < nb; ++q) {
+                TQualifieLigne l = lignes[static_cast<size_t>(q)];
+                if (q == ligne)
+                    l = {l.Qualifie, h, a};
+                if (l.Qualifie >= 0 && ((l.Domicile == x && l.Exterieur == y) || (l.Domicile == y && l.Exterieur == x)))
+                    return l.Qualifie;
+            }
+            const int g = GagnantTour(c, n, x, y, n);
+            return g >= 0 ? g : rangee;
+        };
+        const int fixe = premier == 1 ? c.EquipeMatchSuivant(rang) : -1;
+        int autre = -1;
+        if (fixe >= 0 && fixe < Vide) {
+            dom = autre = fixe;
+            ext = qualifie;
+        } else {
+            const int q = rang / 2;
+            dom = gagnant(2 * q);
+            ext = gagnant(2 * q + 1);
+            autre = rang % 2 == 0 ? ext : dom;
+        }
+        if (dom < 0 || ext < 0 || MatchEntre(c, cible, dom, ext)) {
+            dom = ext = -1;
+        } else {
+            // The match the new pairing takes the place of holds the team this
+            // tie no longer sends, else one of the two it does; it goes with
+            // its whole tie.
+            const int perdant = qualifie == h ? a : (qualifie == a ? h : -1);
+            if (const TInfoComp* m = MatchTenant(c, cible, {perdant, qualifie, autre})) {
+                const int x = m->IdEquipe(0), y = m->IdEquipe(1);
+                place = c.Journee(cible)->IndexObjetMatch(m);
+                int p2 = cible, f2 = cible;
+                BornesTour(c, cible, p2, f2);
+                for (int d = cible; d <= f2; ++d)
+                    if (const TInfoComp* r = MatchEntre(c, d, x, y); r && !EstPetiteFinale(c, d, *r))
+                        partent.push_back({d, r->IdEquipe(0), r->IdEquipe(1)});
+            }
+        }
     }
-    if (dom < 0 || ext < 0 || c.MatchEquipes(cible, dom, ext))
-        return change;
-    return c.CreeMatch(cible, dom, ext, Vide, Vide) != nullptr || change;
+    if (partent.empty() && dom < 0)
+        return false;
+    std::vector<TMatchRemplace> saisis;
+    for (const TMatchRemplace& m : partent)
+        if (MatchSaisi(c, m.Journee, m.Domicile, m.Exterieur))
+            saisis.push_back(m);
+    if (!saisis.empty() && accord && !accord(saisis))
+        return false;
+    for (const TMatchRemplace& m : partent)
+        SupprimeMatchTour(c, m);
+    if (dom >= 0) {
+        // Made without CreeMatch, which would take the two teams out of any
+        // other match of that matchday (the third-place match among them).
+        TInfoComp* m = c.MatchEquipes(cible, dom, ext, true, 0);
+        TInfoCompJour* j = c.Journee(cible);
+        if (m && j && place >= 0)
+            j->DeplaceMatch(j->IndexObjetMatch(m), std::min(place, j->NbMatchs() - 1));
+    }
+    if (c.Saison())
+        c.Saison()->InvalideStats();
+    return true;
 }
 
 bool CompleteCoupe(TDonneesChampionnat& c, int n)
@@ -503,8 +683,12 @@ bool CompleteCoupe(TDonneesChampionnat& c, int n)
     bool cree = false;
     const int nb = j1->NbMatchs();
     for (int k = 0; k < nb; ++k) {
+        // Match k of the target, the third-place match left aside.
         const TInfoCompJour* jc = c.Journee(cible);
-        const TInfoComp* existant = jc ? jc->Match(k) : nullptr;
+        const TInfoComp* existant = nullptr;
+        for (int i = 0, rang = 0; jc && i < jc->NbMatchs() && !existant; ++i)
+            if (!EstPetiteFinale(c, cible, *jc->Match(i)) && rang++ == k)
+                existant = jc->Match(i);
         if (existant && existant->IdEquipe(0) != Vide)
             continue;
         const TInfoComp* m = j1->Match(k);
@@ -526,9 +710,14 @@ bool CompleteCoupe(TDonneesChampionnat& c, int n)
 std::string LibelleJournee(const TSaison& saison)
 {
     const TDonneesChampionnat* c = saison.ChampionnatCourant();
+    return c ? LibelleJournee(saison, c->NbJournee) : std::string();
+}
+
+std::string LibelleJournee(const TSaison& saison, int n)
+{
+    const TDonneesChampionnat* c = saison.ChampionnatCourant();
     if (!c)
         return {};
-    const int n = c->NbJournee;
     if (c->Option(11) & 8)
         return TraduireFormat(1481, {TGestionDate::DateVersTexte(c->DateJournee(n))});
     if (!c->EstCoupe())

@@ -4,10 +4,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 class TDonneesChampionnat;
+class TInfoComp;
 class TSaison;
 
 // A match state of a row.
@@ -89,21 +91,53 @@ struct TQualifieLigne
     }
     int Qualifie, Domicile, Exterieur;
 };
+// A later match that a decision replaces or deletes.
+struct TMatchRemplace
+{
+    int Journee, Domicile, Exterieur;
+    bool operator==(const TMatchRemplace&) const = default;
+};
+// Asked, with the matches holding something typed (a score, a state, a
+// shoot-out, events or line-ups), before a decision replaces or deletes them;
+// false leaves every later match as it is.
+using TAccordRemplacement = std::function<bool(const std::vector<TMatchRemplace>&)>;
+// The line naming a later match in the question: its matchday's caption, the
+// teams and the score between them (kept on one line).
+std::string LibelleMatchRemplace(const TSaison& saison, const TMatchRemplace& m);
+// The match of matchday n between h and a (either way round) holds a score, a
+// match state, a shoot-out, events or a line-up.
+bool MatchSaisi(const TDonneesChampionnat& c, int n, int h, int a);
+// The match is the third-place match of the cup's last matchday: on a final
+// played over several matchdays, the match whose pairing the final's first
+// matchday does not hold; on a one-matchday final, the match after the
+// final's.
+bool EstPetiteFinale(const TDonneesChampionnat& c, int n, const TInfoComp& m);
+// The row of the third-place match on matchday n, -1 when it has none.
+int LignePetiteFinale(const TDonneesChampionnat& c, int n);
+// The first matchday of the round of matchday n (the legs of a tie and the
+// matches of a series share their round).
+int DebutTour(const TDonneesChampionnat& c, int n);
+
 // Plans the extra match of an undecided tie on matchday n + 1 when that
-// matchday belongs to the same round (indecis); otherwise drops the extra match
-// planned there and places the qualified teams on the first matchday of the
-// next round, when the cup has one: ties are paired by their place in their
-// round, each one's winner taken from the rows of matchday n or, for a tie
-// decided on another matchday of the round, from the championship. lignes[r]
-// is row r of matchday n. True when a matchday changed.
+// matchday belongs to the same round (indecis); otherwise drops the matches of
+// the tie still planned after n in its round and places the qualified teams on
+// the first matchday of the next round, when the cup has one: ties are paired
+// by their place in their round, each one's winner taken from the rows of
+// matchday n or, wherever the round decided it, from the championship.
+// lignes[r] is row r of matchday n. The next round's match that the new
+// pairing takes the place of goes with every match of its tie; the third-place
+// match and the other ties stay. When any match going holds something typed,
+// accord is asked first (none: no question). True when a matchday changed.
 bool AppliqueDecision(TDonneesChampionnat& c, int n, int ligne, int h, int a, bool indecis,
-                      const std::vector<TQualifieLigne>& lignes);
+                      const std::vector<TQualifieLigne>& lignes, const TAccordRemplacement& accord = {});
 
 // Completing the fixtures of a cup from the first legs, leaving out the ties
 // that the matchdays before n already decided; true when a match was created.
 bool CompleteCoupe(TDonneesChampionnat& c, int n);
 // The current matchday's caption.
 std::string LibelleJournee(const TSaison& saison);
+// The caption of matchday n of the current championship.
+std::string LibelleJournee(const TSaison& saison, int n);
 // The matches of matchday n reordered by the general standings up to n; true
 // when one moved. A matchday holding a typed score or state keeps its order.
 bool TrieMatchsClassement(TSaison& saison);

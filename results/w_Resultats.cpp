@@ -227,6 +227,12 @@ bool Tf_Resultats::PlacementPermis() const
     return k == 0 || k == 16 || k == 64;
 }
 
+bool Tf_Resultats::PlacementLigne(int r) const
+{
+    const TDonneesChampionnat* c = Championnat();
+    return PlacementPermis() || (c && r >= 0 && r == LignePetiteFinale(*c, c->NbJournee));
+}
+
 void Tf_Resultats::LibereLignes()
 {
     for (auto& l : lignes_)
@@ -242,7 +248,7 @@ void Tf_Resultats::CreeLigne(int r)
     TDonneesChampionnat* c = Championnat();
     auto l = std::make_unique<TLigneResultat>();
     const int tagDom = ((2 * r + 1) << 16) | 1, tagExt = ((2 * r + 2) << 16) | 1;
-    const bool depot = PlacementPermis() || (c && c->EstCoupe() && c->TourCoupe(c->NbJournee - 1) &&
+    const bool depot = PlacementLigne(r) || (c && c->EstCoupe() && c->TourCoupe(c->NbJournee - 1) &&
                                              (c->TourCoupe(c->NbJournee - 1)->TypeMatch & 240) == 192);
     if (c && (c->Option(11) & 4)) {
         l->Date = new TMaskEdit(this);
@@ -261,6 +267,7 @@ void Tf_Resultats::CreeLigne(int r)
         b->Drag = depot;
         b->Drop = depot;
         b->OnDblClick = [this](TObject* s) { CadreDblClick(s); };
+        b->OnRetrait = [this](TCadreDrop& c) { return RetraitPermis(c); };
         b->OnMouseDown = [this](TObject* s, TMouseButton bt, TShiftState sh, int x, int y) {
             CadreMouseDown(s, bt, sh, x, y);
         };
@@ -273,7 +280,7 @@ void Tf_Resultats::CreeLigne(int r)
         e->Maxlength = 3;
         e->Tag = tag;
         e->OnKeyPress = [this](TObject* s, char& k) { ScoreKeyPress(s, k); };
-        e->OnExit = [this](TObject* s) { DecideQualifie(s); };
+        e->OnExit = [this](TObject* s) { ScoreExit(s); };
         FondMatch->InsereControle(e);
         e->SetTabOrder(ordre);
         return e;
@@ -425,6 +432,7 @@ void Tf_Resultats::ChargeJournee(bool garde)
     // 3. The rows.
     std::vector<bool> placees(static_cast<size_t>(c->NbEquipe()), false);
     bool scoreMontre = false;
+    refus_.clear();
     ChargeDates(dateJour_, true);
     const std::vector<TLigneSaisie> modele = LignesJournee(*Saison);
     for (int r = 0; r < NbLignes(); ++r) {
@@ -440,19 +448,36 @@ void Tf_Resultats::ChargeJournee(bool garde)
         scoreMontre = scoreMontre || !s.ScoreDomicile.empty() || !s.ScoreExterieur.empty();
         l.Qualifie = s.Qualifie;
         l.EtatMatch = s.Etat;
+        l.Efface = false;
         PeintLigne(r);
         if (l.TirsAuBut) {
             l.TirsAuBut->Tag = static_cast<int32_t>(s.TirsAuBut);
             l.TirsAuBut->SetCaption(s.TirsAuBut ? TraduireFormat(286, {TirsDomicile(s.TirsAuBut), TirsExterieur(s.TirsAuBut)})
                                                 : std::string());
+            // A level tie whose shoot-out was never entered has no winner yet.
+            if (!s.TirsAuBut && s.Qualifie == 2 && !s.ScoreDomicile.empty() && !s.ScoreExterieur.empty() &&
+                s.NumeroDomicile >= 0 && s.NumeroExterieur >= 0) {
+                const TDecisionTour d = DecideTour(*c, n, s.NumeroDomicile, s.NumeroExterieur,
+                                                   ScoreTexte(s.ScoreDomicile), ScoreTexte(s.ScoreExterieur));
+                if (d.TirsAuBut && !d.Aucune)
+                    l.TirsAuBut->SetCaption(Texte(4802, L1("Tirs au but à saisir : pas encore de qualifié")));
+            }
         }
     }
     // 4.
     if (c->EstCoupe() && !scoreMontre && !garde)
         b_CompleterClick(b_Completer);
+    // The teams of a final played over several matchdays are never offered
+    // for its third-place row.
+    if (LignePetiteFinale(*c, n) >= 0)
+        if (const TInfoCompJour* j1 = DebutTour(*c, n) < n ? c->Journee(DebutTour(*c, n)) : nullptr)
+            for (int k = 0; k < j1->NbMatchs(); ++k)
+                for (int cote = 0; cote < 2; ++cote)
+                    if (const int p = c->IndexEquipe(j1->Match(k)->IdEquipe(cote)); p >= 0)
+                        placees[static_cast<size_t>(p)] = true;
     // 5.
     l_Equipe->Items().Clear();
-    if (PlacementPermis())
+    if (PlacementPermis() || LignePetiteFinale(*c, n) >= 0)
         for (int p = 0; p < c->NbEquipe(); ++p)
             if (!placees[static_cast<size_t>(p)] && c->IdEquipe(p) >= 0 && c->IdEquipe(p) < TInfoComp::ScoreVide)
                 l_Equipe->Items().Add(EntreeListe(c->IdEquipe(p), TailleNumero, false, Saison->NomEquipePosition(p)));
@@ -512,10 +537,12 @@ int Tf_Resultats::LigneTag(int tag) const
 void Tf_Resultats::l_EquipeDblClick(TObject*)
 {
     const int i = l_Equipe->ItemIndex();
-    if (!PlacementPermis() || i < 0 || i >= l_Equipe->Items().Count())
+    if (i < 0 || i >= l_Equipe->Items().Count())
         return;
     for (int r = 0; r < NbLignes(); ++r) {
         TLigneResultat& l = Ligne(r);
+        if (!PlacementLigne(r))
+            continue;
         TCadreDrop* cible = l.Domicile->Text().empty() ? l.Domicile : (l.Exterieur->Text().empty() ? l.Exterieur : nullptr);
         if (!cible)
             continue;
@@ -555,32 +582,43 @@ bool Tf_Resultats::MatchSaisi(int r) const
     const TLigneResultat& l = *lignes_[static_cast<size_t>(r)];
     if (!l.ScoreDomicile->Text().empty() || !l.ScoreExterieur->Text().empty())
         return true;
-    const int n = c->NbJournee;
+    if (l.Efface)
+        return false;
     const int h = IdEquipeSaisie(*Saison, l.Domicile->Text(), l.Domicile->Numero);
     const int a = IdEquipeSaisie(*Saison, l.Exterieur->Text(), l.Exterieur->Numero);
-    const TInfoComp* m = h >= 0 && a >= 0 ? c->MatchEquipes(n, h, a) : nullptr;
-    if (!m)
-        return false;
-    if (m->Score(0) != TInfoComp::ScoreVide || m->Score(1) != TInfoComp::ScoreVide)
+    return h >= 0 && a >= 0 && ::MatchSaisi(*c, c->NbJournee, h, a);
+}
+
+bool Tf_Resultats::RetraitPermis(TCadreDrop& cadre)
+{
+    const int r = LigneTag(static_cast<int>(cadre.Tag));
+    if (cadre.Text().empty() || !MatchSaisi(r))
         return true;
-    for (TListeDonnees* liste : const_cast<TDonneesChampionnat*>(c)->ListesDonnees(n))
-        for (int i = 0; liste && i < liste->Nombre(); ++i)
-            if (const TDonneesEvt* e = liste->Donnee(i); e && (e->IdEquipe() == h || e->IdEquipe() == a))
-                return true;
-    return false;
+    if (Tf_MessageUtil::Affiche(Texte(4300, L1("Ce match a un score ou des événements saisis : retirer l'équipe et "
+                                               "effacer le match ?")),
+                                mbuOui | mbuNon) != mrYes)
+        return false;
+    // The match goes whole: its score leaves the boxes, so that no team placed
+    // in the row takes it, and the matchday, once written, drops the match
+    // with the records of both its teams.
+    TLigneResultat& l = Ligne(r);
+    l.ScoreDomicile->SetText("");
+    l.ScoreExterieur->SetText("");
+    l.Qualifie = 2;
+    l.EtatMatch = etatNormal;
+    if (l.TirsAuBut) {
+        l.TirsAuBut->Tag = 0;
+        l.TirsAuBut->SetCaption("");
+    }
+    l.Efface = true;
+    PeintLigne(r);
+    return true;
 }
 
 void Tf_Resultats::CadreDblClick(TObject* Sender)
 {
     auto* cadre = dynamic_cast<TCadreDrop*>(Sender);
-    if (!cadre || cadre->Text().empty())
-        return;
-    // Taking a team out of a played match drops the match, its score and its
-    // events, when the matchday is written: the user says so first.
-    if (MatchSaisi(LigneTag(static_cast<int>(cadre->Tag))) &&
-        Tf_MessageUtil::Affiche(Texte(4300, L1("Ce match a un score ou des événements saisis : retirer l'équipe et "
-                                               "effacer le match ?")),
-                                mbuOui | mbuNon) != mrYes)
+    if (!cadre || cadre->Text().empty() || !RetraitPermis(*cadre))
         return;
     AjouteListe(cadre->Text(), cadre->Numero);
     RemplitCadre(cadre, "", -1);
@@ -862,6 +900,35 @@ void Tf_Resultats::mi_AjoutEquipeClick(TObject*)
 // cup ties
 // ============================================================================
 
+void Tf_Resultats::ScoreExit(TObject* Sender)
+{
+    // The user goes on typing the row: its tie is decided once the row is left
+    // (a score typed over passes through draws that ask for no shoot-out).
+    const int r = LigneTag(static_cast<int>(dynamic_cast<TControl*>(Sender)->Tag));
+    const TWinControl* vers = Screen ? Screen->ActiveControl() : nullptr;
+    if (r >= 0 && vers && vers != Sender && (vers == Ligne(r).ScoreDomicile || vers == Ligne(r).ScoreExterieur))
+        return;
+    DecideQualifie(Sender);
+}
+
+bool Tf_Resultats::AccordRemplacement(const std::vector<TMatchRemplace>& saisis)
+{
+    std::string liste;
+    for (const TMatchRemplace& m : saisis) {
+        liste += '\n';
+        liste += LibelleMatchRemplace(*Saison, m);
+    }
+    if (refus_.count(liste))
+        return false;
+    const std::string texte = Texte(4800, L1("Ce résultat change la suite de la coupe : ces matchs déjà saisis seront "
+                                              "remplacés ou supprimés :")) +
+                              liste + '\n' + Texte(4801, L1("Les remplacer ?"));
+    if (Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon) == mrYes)
+        return true;
+    refus_.insert(liste);
+    return false;
+}
+
 void Tf_Resultats::DecideQualifie(TObject* Sender)
 {
     TDonneesChampionnat* c = Championnat();
@@ -887,9 +954,14 @@ void Tf_Resultats::DecideQualifie(TObject* Sender)
         uint32_t t = static_cast<uint32_t>(l.TirsAuBut->Tag);
         if (t == 0) {
             t = DemandeTirsAuBut ? DemandeTirsAuBut(h, a) : 0u;
-            // Closed without a result: nothing is recorded.
-            if (t == 0)
+            // Closed without a result: the tie has no winner until its
+            // shoot-out is entered (leaving the row asks again); the later
+            // matches stay as they are.
+            if (t == 0) {
+                l.Qualifie = 2;
+                l.TirsAuBut->SetCaption(Texte(4802, L1("Tirs au but à saisir : pas encore de qualifié")));
                 return;
+            }
             l.TirsAuBut->Tag = static_cast<int32_t>(t);
             l.TirsAuBut->SetCaption(TraduireFormat(286, {TirsDomicile(t), TirsExterieur(t)}));
         }
@@ -908,7 +980,8 @@ void Tf_Resultats::DecideQualifie(TObject* Sender)
                                IdEquipeChampionnat(*Saison, x.Domicile->Text(), x.Domicile->Numero),
                                IdEquipeChampionnat(*Saison, x.Exterieur->Text(), x.Exterieur->Numero));
     }
-    if (AppliqueDecision(*c, n, r, h, a, d.Indecis, qualifies))
+    if (AppliqueDecision(*c, n, r, h, a, d.Indecis, qualifies,
+                         [this](const std::vector<TMatchRemplace>& saisis) { return AccordRemplacement(saisis); }))
         Signale();
 }
 

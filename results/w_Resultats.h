@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,9 @@ struct TLigneResultat
     TLabel* TirsAuBut = nullptr;   // cups only; its Tag holds the result
     uint8_t Qualifie = 2;
     uint8_t EtatMatch = etatNormal;
+    // The user agreed to erase the row's match: what the championship still
+    // holds of it no longer counts as entered.
+    bool Efface = false;
 };
 
 class Tf_Resultats : public TFootForm
@@ -71,6 +75,9 @@ public:
     TLigneResultat& Ligne(int r) { return *lignes_[static_cast<size_t>(r)]; }
     std::vector<TLigneSaisie> LignesSaisies() const;
     bool PlacementPermis() const;
+    // Teams may be placed in row r: every row where placing is allowed, and
+    // the third-place row wherever it stands.
+    bool PlacementLigne(int r) const;
     bool SystemeDate() const { return systemeDate_; }
 
     // ---- handlers ----
@@ -79,7 +86,14 @@ public:
     void CadreMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     void CadreDragDrop(TObject* Sender, TObject* Source, int X, int Y);
     void ScoreKeyPress(TObject* Sender, char& Key);
+    // Leaving a score box decides the tie unless the focus stays in the row.
+    void ScoreExit(TObject* Sender);
     void DecideQualifie(TObject* Sender);
+    // The one guard of every gesture that takes a team out of its box (double
+    // click, drag onto the list, a drop on the box): for a match holding a
+    // score or events it asks first; "Yes" erases the row's match whole.
+    // False leaves the row as it is.
+    bool RetraitPermis(TCadreDrop& cadre);
     void EtatClick(TObject* Sender);
     void TrackBar1Change(TObject* Sender);
     void bde_DateJourChange(TObject* Sender);
@@ -135,7 +149,12 @@ private:
     uint32_t DateLigne(int r) const;
     // The track bar's position of a matchday date of the date system.
     int PositionDate(uint32_t date) const;
+    // Asks before a cup decision replaces or deletes later matches holding
+    // something typed; the same matches refused once are not asked about again
+    // while the matchday is shown.
+    bool AccordRemplacement(const std::vector<TMatchRemplace>& saisis);
     std::vector<std::unique_ptr<TLigneResultat>> lignes_;
+    std::set<std::string> refus_;
     bool systemeDate_ = false;
     bool dateChoisie_ = false;
     bool occupe_ = true;

@@ -475,12 +475,22 @@ void TCadreDrop::DragOver(TObject* Source, int X, int Y, TDragState State, bool&
         Accept = true;
 }
 
+bool TCadreDrop::Cede()
+{
+    return Text().empty() || !OnRetrait || OnRetrait(*this);
+}
+
 void TCadreDrop::DragDrop(TObject* Source, int X, int Y)
 {
-    if (auto* cadre = dynamic_cast<TCadreDrop*>(Source); cadre && cadre != this)
+    if (auto* cadre = dynamic_cast<TCadreDrop*>(Source); cadre && cadre != this) {
+        if (!cadre->Cede() || (echange && !Cede()))
+            return;
         RecoitCadre(*cadre);
-    else if (auto* liste = dynamic_cast<TListe*>(Source))
+    } else if (auto* liste = dynamic_cast<TListe*>(Source)) {
+        if (!Cede())
+            return;
         RecoitElement(*liste);
+    }
     TCadre::DragDrop(Source, X, Y);
 }
 
@@ -686,6 +696,8 @@ void TListe::DragDrop(TObject* Source, int X, int Y)
 {
     if (auto* cadre = dynamic_cast<TCadreDrop*>(Source); cadre && CanDrag)
     {
+        if (!cadre->Cede())
+            return;
         if (Gagne_element && !cadre->Text().empty())
         {
             Items().Add(NomLong ? EntreeListe(cadre->Numero, TailleNomLong, cadre->NumeroHex, cadre->Text())

@@ -12,6 +12,7 @@
 #include "platform/gui/StdCtrls.h"
 #include "ui/Motif.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -186,6 +187,12 @@ public:
     bool Drop = true;
     bool echange = true;
     bool NumeroHex = false;
+    // Asked before the frame gives up the entry it holds to a drag (dragged
+    // onto a list or another frame, replaced by a list's entry or another
+    // frame's); false keeps every entry where it is.
+    std::function<bool(TCadreDrop& cadre)> OnRetrait;
+    // True when the frame is empty or OnRetrait lets its entry go.
+    bool Cede();
     // Receives the selected entry of a list (the rules of a drop).
     void RecoitElement(TListe& liste);
     // Receives another frame's entry (and gives it its own with echange).

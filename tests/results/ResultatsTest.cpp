@@ -19,6 +19,7 @@
 #include "platform/rtl/Files.h"
 #include "results/w_DialoguesResultats.h"
 #include "results/w_Resultats.h"
+#include "tests/results/PageResultatsEssai.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/SaisonBuilder.h"
 #include "ui/ColorStringGrid.h"
@@ -26,34 +27,11 @@
 #include "views/w_Classement.h"
 
 using namespace essai;
+using namespace page_essai;
 
 namespace {
 
 constexpr uint16_t V = TInfoComp::ScoreVide;
-
-TPoint Centre(TControl* c) { return {c->Width() / 2, c->Height() / 2}; }
-
-// Double click on entry i of the team list.
-void ChoisitEquipe(Tf_Resultats& r, int i)
-{
-    r.l_Equipe->SetItemIndex(i);
-    const TRect e = r.l_Equipe->ItemRect(i);
-    kit::DblClick(r.l_Equipe, e.Left + 5, e.Top + 3);
-}
-
-void DeposeEquipe(Tf_Resultats& r, int i, TCadreDrop* cadre)
-{
-    const TRect e = r.l_Equipe->ItemRect(i);
-    kit::Drag(r.l_Equipe, {e.Left + 5, e.Top + 3}, cadre, Centre(cadre));
-}
-
-// Types a score and leaves the box (its exit decides a cup tie).
-void Score(TEditRond* e, const std::string& s, TWinControl* ensuite)
-{
-    kit::Type(e, s);
-    ensuite->SetFocus();
-    kit::Process();
-}
 
 std::string Fichier(const std::string& nom, std::unique_ptr<TSaison> s)
 {
@@ -69,22 +47,6 @@ std::unique_ptr<TSaison> Relit(const std::string& f)
     auto s = TTraiteurFichier::Charger(f, "", "", nullptr, TousSports, etat, true);
     EXPECT_EQ(etat, 5);
     return s;
-}
-
-// A page of its own over a season, shown as the main window shows it.
-TOwned<Tf_Resultats> Page(TSaison* s)
-{
-    vues::Module();
-    if (!Traducteur())
-        InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(vues::DossierDonnees(), "texte\\Textefr.txt")));
-    TOwned<Tf_Resultats> r(new Tf_Resultats(nullptr));
-    r->ChangeSaison(s);
-    r->ChangeCouleurs(Dessin->Couleurs);
-    kit::ShowForm(r.get());
-    r->Init();
-    r->CreeLignes();
-    kit::Process();
-    return r;
 }
 
 TEST(Resultats, ALeagueMatchdayEnteredThroughTheMainWindow)

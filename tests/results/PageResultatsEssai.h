@@ -1,0 +1,60 @@
+// What the results page tests share: the page shown over a season as the main
+// window shows it, a team of the list placed by double click or dragged onto a
+// box, and a score typed into a box that is then left.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "model/oTraducteur.h"
+#include "platform/rtl/Files.h"
+#include "results/w_Resultats.h"
+#include "tests/support/gui/GuiKit.h"
+#include "tests/views/VuesEssai.h"
+#include "ui/Dessin.h"
+#include "ui/Fond.h"
+
+namespace page_essai {
+
+inline TPoint Centre(TControl* c) { return {c->Width() / 2, c->Height() / 2}; }
+
+// Double click on entry i of the team list.
+inline void ChoisitEquipe(Tf_Resultats& r, int i)
+{
+    r.l_Equipe->SetItemIndex(i);
+    const TRect e = r.l_Equipe->ItemRect(i);
+    kit::DblClick(r.l_Equipe, e.Left + 5, e.Top + 3);
+}
+
+// Entry i of the team list dragged onto a team box.
+inline void DeposeEquipe(Tf_Resultats& r, int i, TCadreDrop* cadre)
+{
+    const TRect e = r.l_Equipe->ItemRect(i);
+    kit::Drag(r.l_Equipe, {e.Left + 5, e.Top + 3}, cadre, Centre(cadre));
+}
+
+// Types a score and leaves the box (its exit decides a cup tie).
+inline void Score(TEditRond* e, const std::string& s, TWinControl* ensuite)
+{
+    kit::Type(e, s);
+    ensuite->SetFocus();
+    kit::Process();
+}
+
+// A page of its own over a season, shown as the main window shows it.
+inline TOwned<Tf_Resultats> Page(TSaison* s)
+{
+    vues::Module();
+    if (!Traducteur())
+        InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(vues::DossierDonnees(), "texte\\Textefr.txt")));
+    TOwned<Tf_Resultats> r(new Tf_Resultats(nullptr));
+    r->ChangeSaison(s);
+    r->ChangeCouleurs(Dessin->Couleurs);
+    kit::ShowForm(r.get());
+    r->Init();
+    r->CreeLignes();
+    kit::Process();
+    return r;
+}
+
+}  // namespace page_essai
