@@ -105,6 +105,8 @@ const Legende kLegendes[] = {
      "limin;5 fautes", "eject|average", "expuls|moyenne"},
     {650, "referee card matches list, referees list", "basketball", "fouls (a count)", "foul", "faute",
      "average|out", "moyenne|limin"},
+    {4101, "match sheet referee boxes, hint", "every sport", "a typed name read name then first name",
+     "name then the first name", "nom puis le prénom", "", ""},
     {102, "player rankings", "football, handball", "scorers", "scorer", "buteur", "", ""},
 };
 
