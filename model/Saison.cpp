@@ -505,7 +505,10 @@ void TSaison::ParamLibelles(int mode, int& texte1, int& car1, int& car2, int& no
 {
     switch (Sport()) {
     case 2:
-        texte1 = 650; texte2 = 648; nombre = 39; car1 = 37; car2 = 37;
+        // fouls and players fouled out: averages in the captions of mode 1
+        texte1 = mode == 1 ? 4941 : 650;
+        texte2 = mode == 1 ? 4942 : 648;
+        nombre = 39; car1 = 37; car2 = 37;
         break;
     case 3:
         texte1 = mode == 1 ? 1524 : 1500;

@@ -1,6 +1,7 @@
 #include "model/oTraducteur.h"
 #include "model/Rang.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "platform/rtl/Exceptions.h"
@@ -129,6 +130,24 @@ std::string TraduireFormat(int id, std::initializer_list<TVarRec> args)
 {
     const TTraducteur* t = Traducteur();
     return t ? t->TraduireFormat(id, args) : std::string();
+}
+
+int IdTexteNombre(int pluriel, int singulier, int nombre)
+{
+    constexpr int TexteSinguliers = 4944;
+    const int taille = nombre < 0 ? -nombre : nombre;
+    const std::string liste = Traduire(TexteSinguliers);
+    bool regle = false;
+    for (size_t debut = 0; debut < liste.size();) {
+        const size_t fin = std::min(liste.find(' ', debut), liste.size());
+        if (fin > debut) {
+            regle = true;
+            if (StrToIntDef(std::string_view(liste).substr(debut, fin - debut), -1) == taille)
+                return singulier;
+        }
+        debut = fin + 1;
+    }
+    return !regle && taille == 1 ? singulier : pluriel;
 }
 
 std::string TraduireRang(int rang)

@@ -73,3 +73,9 @@ void InstalleTraducteur(std::unique_ptr<TTraducteur> traducteur);
 // Shortcuts through the process-wide translator: an empty text when none exists.
 std::string Traduire(int id);
 std::string TraduireFormat(int id, std::initializer_list<TVarRec> args);
+
+// Of the two texts of a count, the one the interface language writes that
+// count with: the singular text when text 4944 lists the count (its size, the
+// sign aside: "0 1" in French, "1" in English), else the plural text. Without
+// that text only 1 takes the singular.
+int IdTexteNombre(int pluriel, int singulier, int nombre);

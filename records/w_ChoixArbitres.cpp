@@ -142,7 +142,7 @@ std::vector<TChoixCompetitionForm::TEntree> Tf_ChoixArbitres::Entrees(bool parPa
     const TPersonnels& a = Saison->Arbitres();
     for (int i = 0; i < a.NbPersonnel(); ++i) {
         const TPersonnel* p = a.Personnel(i);
-        v.push_back({p->Numero, parPays ? p->PrenomNom() : p->NomAffiche(&Saison->Pays(), true),
+        v.push_back({p->Numero, parPays ? p->NomComplet() : p->NomAffiche(&Saison->Pays(), true),
                      p->NomPays(&Saison->Pays())});
     }
     return v;

@@ -365,7 +365,7 @@ std::string FonctionRapportMatch(const TStringList& p, TSaison* saison)
     if (Present(p, "MontreArbitre"))
         for (int k = 1; k <= 3; ++k)
             if (const TPersonnel* a = m->Officiel(k) >= 0 ? saison->Arbitres().ChercheNumero(m->Officiel(k)) : nullptr)
-                x.Ligne(Traduire(920), a->PrenomNom());
+                x.Ligne(Traduire(920), a->NomComplet());
     if (Present(p, "MontreStade") && m->Stade() > 0)
         if (const TStade* s = saison->Stades().ChercheStade(m->Stade()))
             x.Ligne(Traduire(1010), s->NomStade);

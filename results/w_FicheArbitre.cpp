@@ -47,7 +47,9 @@ struct TParamArbitre
 TParamArbitre ParamSport(int sport)
 {
     switch (sport) {
-    case 2: return {650, 648, 650, 648, 0, 0, 0};
+    // basketball: fouls and players fouled out, averages on the card, counts
+    // in the matches list
+    case 2: return {4941, 4942, 650, 648, 0, 0, 0};
     case 3: return {1524, 1525, 1500, 1493, 24, 33, 34};
     default: return {305, 306, 310, 311, 1, 0, 0};
     }
@@ -214,7 +216,8 @@ void Tf_FicheArbitre::FormShow(TObject*)
     sg_Match->SetColCount(cinq ? 5 : 4);
     sg_Match->SetRowCount(1);
     const int entetes[5] = {85, 309, p.Entete1, p.Entete2, sport == 1 ? TextePenalitesRugby : 302};
-    // the figure columns as wide as their headings, in the grid's bold font
+    // the matchday and figure columns as wide as their headings, in the
+    // grid's bold font
     TBitmap mesure(1, 1);
     TCanvas& canvas = mesure.Canvas();
     canvas.Font = sg_Match->Font();
@@ -222,7 +225,7 @@ void Tf_FicheArbitre::FormShow(TObject*)
     int largeurs[5] = {40, 200, 65, 65, 65};
     int total = 0;
     for (int k = 0; k < sg_Match->ColCount(); ++k) {
-        if (k >= 2 && (k < 4 || p.Penalty))
+        if (k == 0 || (k >= 2 && (k < 4 || p.Penalty)))
             largeurs[k] = std::max(largeurs[k], canvas.TextWidth(Traduire(entetes[k])) + 8);
         total += largeurs[k] + 1;
     }
@@ -254,11 +257,12 @@ void Tf_FicheArbitre::AfficheArbitre()
     for (int i = 0; i < pays.Count(); ++i)
         cb_Pays->Items().Add(pays[i]);
     if (!Arbitre) {
-        // "First name Name": the first word is the first name.
+        // "Name First name", as the referee boxes list them: the last word is
+        // the first name.
         const std::string propose = Trim(NomPropose);
-        const size_t blanc = propose.find(' ');
-        e_Nom->SetText(blanc == std::string::npos ? propose : Trim(propose.substr(blanc + 1)));
-        e_Prenom->SetText(blanc == std::string::npos ? std::string() : propose.substr(0, blanc));
+        const size_t blanc = propose.rfind(' ');
+        e_Nom->SetText(blanc == std::string::npos ? propose : Trim(propose.substr(0, blanc)));
+        e_Prenom->SetText(blanc == std::string::npos ? std::string() : propose.substr(blanc + 1));
         SetCaption(TraduireFormat(312, {std::string(), std::string()}));
         for (TLabel* l : {l_Matchs, l_Penalty, l_Cj, l_Cr})
             l->SetCaption("-");
@@ -270,7 +274,7 @@ void Tf_FicheArbitre::AfficheArbitre()
     e_Prenom->SetText(Arbitre->Prenom);
     if (Arbitre->CodePays != TPersonnel::Aucun && Saison)
         cb_Pays->SetText(Saison->Pays().NomPays(Arbitre->CodePays));
-    SetCaption(TraduireFormat(312, {Arbitre->Prenom, Arbitre->Nom}));
+    SetCaption(TraduireFormat(312, {Arbitre->Nom, Arbitre->Prenom}));
 
     const TParamArbitre p = ParamSport(Saison ? Saison->Sport() : 0);
     auto compte1 = [&](uint32_t c) {
@@ -433,7 +437,7 @@ bool Tf_FicheArbitre::b_ValiderClick(TObject*)
     TPersonnels& arbitres = Saison->Arbitres();
     const TPersonnel* homonyme = arbitres.ChercheNom(nom, prenom);
     if (homonyme && homonyme != Arbitre) {
-        Tf_MessageUtil::Affiche(TraduireFormat(TexteHomonyme, {homonyme->PrenomNom()}), 4);
+        Tf_MessageUtil::Affiche(TraduireFormat(TexteHomonyme, {homonyme->NomComplet()}), 4);
         return false;
     }
     TPersonnelStat* a = Arbitre;

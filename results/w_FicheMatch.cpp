@@ -40,10 +40,10 @@ constexpr int NonJoue = 65535;
 
 TDonneesChampionnat* Courant(TSaison* saison) { return saison ? saison->ChampionnatCourant() : nullptr; }
 
-// A count label: the plural text above 1, the singular for 0 and 1.
+// A count label in the number the interface language gives the count.
 std::string Compte(int pluriel, int singulier, int valeur, const std::string& lieu)
 {
-    return TraduireFormat(valeur > 1 ? pluriel : singulier, {valeur, lieu});
+    return TraduireFormat(IdTexteNombre(pluriel, singulier, valeur), {valeur, lieu});
 }
 
 // The first row of the table holding the team, -1 when none does.

@@ -438,7 +438,7 @@ void Tf_InfoMatchCadreBase::AjouteArbitre(TComboBox* Boite, const std::string& n
     if (!a)
         return;
     const int i = std::clamp(position, 0, Boite->Items().Count());
-    Boite->Items().InsertObject(i, a->NomAffiche(&Saison->Pays(), false), a->Numero);
+    Boite->Items().InsertObject(i, a->NomAffiche(&Saison->Pays(), true), a->Numero);
     Boite->SetItemIndex(i);
     Modifie = 1;
     Signale();

@@ -99,7 +99,7 @@ void Tf_PasseursFoot::Prepare()
 {
     mi_AjouterJoueur1->SetCaption(Texte(870, "Ajouter un joueur"));
     mi_AjouterJoueur2->SetCaption(Texte(870, "Ajouter un joueur"));
-    Label1->SetCaption(CasseTitre(Texte(301, L1("Penaltys manqués"))));
+    Label1->SetCaption(Texte(4943, L1("Penaltys manqués")));
     Label11->SetCaption(Texte(918, "Passeurs"));
     Label12->SetCaption(Texte(919, "Commentaires sur le match"));
     Panel2->SetAlign(alLeft);
@@ -240,6 +240,8 @@ Tf_PasseursRugby::Tf_PasseursRugby(TComponent* AOwner) : TPagePanneaux(AOwner)
     CreePanneaux(noms);
     for (int cote = 1; cote <= 2; ++cote)
         Liste(cote)->OnDblClick = [this, cote](TObject*) { RemplitPanneauChoisi(cote); };
+    Label2 = resultats::Label(this, this, "Label2", 0, 44, 200, Jaune, true, "Cartons jaunes");
+    Label3 = resultats::Label(this, this, "Label3", 0, 150, 200, Jaune, true, "Cartons rouges");
     Label1 = resultats::Label(this, this, "Label1", 0, 250, 200, Jaune, true, L1("Pénalités manquées"));
     Label12 = resultats::Label(this, this, "Label12", 0, 400, 300, Jaune, true, "Commentaires sur le match");
     m_Commentaire = new TMemo(this);
@@ -264,6 +266,8 @@ void Tf_PasseursRugby::Prepare()
     mi_AjouterJoueur1->SetCaption(Texte(870, "Ajouter un joueur"));
     mi_AjouterJoueur2->SetCaption(Texte(870, "Ajouter un joueur"));
     Label1->SetCaption(Texte(514, Label1->Caption()));
+    Label2->SetCaption(Texte(679, Label2->Caption()));
+    Label3->SetCaption(Texte(680, Label3->Caption()));
     Label12->SetCaption(Texte(919, "Commentaires sur le match"));
     Panel2->SetAlign(alLeft);
     Panel4->SetAlign(alRight);
@@ -273,15 +277,19 @@ void Tf_PasseursRugby::Place()
 {
     const int largeur = ClientWidth(), haut = ClientHeight();
     const int w = std::max(60, (largeur - 2 * 133 - 10) / 2);
-    const int h = std::max(40, (haut - 200) / 4);
-    for (int cote = 1; cote <= 2; ++cote) {
-        const int x = cote == 1 ? 133 : 143 + w;
-        for (int k = 0; k < 3; ++k)
-            fonds_[k][cote - 1]->SetBounds(x, 44 + k * (h + (k == 2 ? 24 : 4)) + (k == 2 ? 0 : 0), w, h);
+    // Yellow cards, red cards, missed penalties: each pair of panels under
+    // its heading.
+    const int h = std::max(40, (haut - 236) / 4);
+    TLabel* titres[3] = {Label2, Label3, Label1};
+    int y = 44;
+    for (int k = 0; k < 3; ++k) {
+        titres[k]->SetBounds(largeur / 2 - titres[k]->Width() / 2, y, titres[k]->Width(), 16);
+        y += 18;
+        for (int cote = 1; cote <= 2; ++cote)
+            fonds_[k][cote - 1]->SetBounds(cote == 1 ? 133 : 143 + w, y, w, h);
+        y += h + 4;
     }
-    const int yPenalty = fonds_[2][0]->Top();
-    Label1->SetBounds(largeur / 2 - Label1->Width() / 2, yPenalty - 20, Label1->Width(), 16);
-    const int topMemo = std::max(yPenalty + h + 24, haut - 132);
+    const int topMemo = std::max(y + 20, haut - 132);
     m_Commentaire->SetBounds(133, topMemo, std::max(100, 2 * w + 10), std::max(40, haut - topMemo - 4));
     Label12->SetBounds(133, topMemo - 18, 300, 16);
     AjusteFonds();

@@ -61,10 +61,13 @@ public:
     void EnregistrePage(int Libere) override;
     void Prepare() override;
 
-    // Panels (Fond): 0 yellow cards, 1 red cards, 2 missed penalties.
+    // Panels (Fond): 0 yellow cards, 1 red cards, 2 missed penalties, each
+    // under its heading (Label2, Label3, Label1).
 
     TMemo* m_Commentaire;
     TLabel* Label1;
+    TLabel* Label2;
+    TLabel* Label3;
     TLabel* Label12;
 
 private:

@@ -262,7 +262,7 @@ void Tf_Classement::ChangeSaison(TSaison* saison)
     TLabel* labels[6] = {Label135, Label136, Label137, Label139, Label140, Label141};
     for (int i = 0; i < 6; ++i) {
         const int v = static_cast<int16_t>(c->Option(21 + i));
-        const std::string points = TraduireFormat(v >= -1 && v <= 1 ? 1484 : 1485, {v});
+        const std::string points = TraduireFormat(IdTexteNombre(1485, 1484, v), {v});
         labels[i]->SetCaption(TraduireFormat((i < 3 ? 760 : 761) + i, {points}));
     }
 }

@@ -291,8 +291,9 @@ Tf_StatEquipeRugby::Tf_StatEquipeRugby(TComponent* AOwner) : Tf_StatEquipe(AOwne
 {
     SetName("f_StatEquipeRugby");
     LibellesPoints(*this);
-    GraphBarre1->SetLegendeY(Texte(499));
-    GraphBarre2->SetLegendeY(Texte(499));
+    // the points detail counts tries, scored or conceded
+    GraphBarre1->SetLegendeY(Texte(4940));
+    GraphBarre2->SetLegendeY(Texte(4940));
     rc_Buteur->SetCaption(Texte(488, "Essais"));
     rc_Passeur->SetCaption(Texte(50, "Points"));
     rc_Penalites = AjouteRadio("rc_Penalites", 10, 120, Texte(485, L1("Penalités")));

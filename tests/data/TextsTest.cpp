@@ -295,7 +295,7 @@ TEST_F(Texts, StatisticCaptionsNameTheirFigures)
         {649, "Ft", "Fls"},                                  // fouls
         {581, "Temps de jeu", "Playing time"},               // ranking kind 27
         {92, "minutes", "minutes"},                          // minutes of matchday detail, team information
-        {648, "Expulsions", "Ejections"},                    // a basketball referee's ejections
+        {648, "Éliminés (5 fautes)", "Fouled out"},          // players of a referee's matches fouled out
         {1162, "Meilleure moyenne par match", "Best average per match"},
         {1163, "Plus faible moyenne par match", "Lowest average per match"},
         {1165, "Plus de rebonds par match", "Most rebounds per match"},
@@ -331,6 +331,57 @@ TEST_F(Texts, StatisticCaptionsNameTheirFigures)
         for (int id : {68, 1127, 302, 1531, 1492, 1532, 587, 585, 586, 1495, 1493, 1494})
             EXPECT_TRUE(hand.insert(t->Traduire(id)).second) << id;
     }
+}
+
+// The French texts write each word one way: the penalty as most texts write
+// it, the capital A with its accent, "extérieur" with its own.
+TEST_F(Texts, FrenchTextsSpellEachWordOneWay)
+{
+    const struct
+    {
+        const char *faute, *mot;   // UTF-8
+    } graphies[] = {
+        {"pénalty", "penalty"}, {"Pénalty", "Penalty"},   {"pénaltys", "penaltys"},
+        {"A domicile", "À domicile"}, {"A Domicile", "À domicile"}, {"A l'", "À l'"},
+        {"A propos", "À propos"},     {"exterieur", "extérieur"},   {"Exterieur", "Extérieur"},
+    };
+    TTraducteur fr(LanguageFile("fr"));
+    ASSERT_TRUE(fr.Charge());
+    int avecMot = 0;
+    for (const TextId& e : ids_) {
+        const std::string t = fr.Traduire(e.id);
+        for (const auto& g : graphies) {
+            EXPECT_EQ(t.find(L1(g.faute)), std::string::npos)
+                << e.id << ": \"" << Cp1252ToUtf8(t) << "\" writes " << g.mot << " as " << g.faute;
+            avecMot += t.find(L1(g.mot)) != std::string::npos;
+        }
+    }
+    EXPECT_GT(avecMot, 10);
+    EXPECT_EQ(Cp1252ToUtf8(fr.Traduire(759)), "À domicile");
+    EXPECT_EQ(Cp1252ToUtf8(fr.Traduire(763)), "À l'extérieur");
+}
+
+// A count takes the singular text where its language does: French for 0 and
+// 1, English for 1 alone (the sign aside in both).
+TEST_F(Texts, CountsTakeTheNumberOfTheirLanguage)
+{
+    const struct
+    {
+        const char* lang;
+        int nombre;
+        bool singulier;
+    } cas[] = {
+        {"fr", 0, true},  {"fr", 1, true},  {"fr", -1, true}, {"fr", 2, false}, {"fr", 10, false},
+        {"en", 0, false}, {"en", 1, true},  {"en", -1, true}, {"en", 2, false}, {"en", 10, false},
+    };
+    for (const auto& k : cas) {
+        InstalleTraducteur(std::make_unique<TTraducteur>(LanguageFile(k.lang)));
+        EXPECT_EQ(IdTexteNombre(235, 236, k.nombre), k.singulier ? 236 : 235) << k.lang << " " << k.nombre;
+    }
+    // No rule in the language file: 1 alone.
+    InstalleTraducteur(nullptr);
+    EXPECT_EQ(IdTexteNombre(235, 236, 1), 236);
+    EXPECT_EQ(IdTexteNombre(235, 236, 0), 235);
 }
 
 // A place in the standings reads as an ordinal in each language: the English

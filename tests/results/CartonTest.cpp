@@ -356,7 +356,8 @@ TEST(CadreArbitre, RefereeAddedThroughItsCardIsSelected)
     const TPersonnel* r = t.sc.saison->Arbitres().ChercheNom("Zorro", "Diego");
     ASSERT_NE(r, nullptr);
     EXPECT_EQ(static_cast<int32_t>(b->Items().Objects(b->ItemIndex())), r->Numero);
-    EXPECT_EQ(b->Items()[b->ItemIndex()], "Diego Zorro");
+    // listed as the other referees are: name, then first name
+    EXPECT_EQ(b->Items()[b->ItemIndex()], "Zorro Diego");
     EXPECT_EQ(p.Modifie, 1);
 }
 

@@ -64,7 +64,7 @@ TEST(FicheArbitre, NewRefereeIsFiledAndRefusalsKeepTheCardOpen)
         &position);
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[0], Traduire(3490));
-    EXPECT_EQ(messages[1], TraduireFormat(3491, {std::string("Paul Martin")}));
+    EXPECT_EQ(messages[1], TraduireFormat(3491, {std::string("Martin Paul")}));
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->Numero, max + 1);
     EXPECT_EQ(position, 1);
@@ -155,6 +155,86 @@ TEST(FicheArbitre, FiguresBySportAndChampionships)
             EXPECT_TRUE(f.b_Valider->Visible());
             kit::Click(f.b_Annuler);
         });
+    }
+}
+
+// Each figure of the card under the caption of its own figure: the averages
+// per match beside their captions, the counts of each match under the
+// headings of the matches list (basketball: fouls and players fouled out).
+// In English.
+TEST(FicheArbitre, CaptionsNameTheFiguresOfEachSport)
+{
+    auto langue = [](const char* l) {
+        InstalleTraducteur(std::make_unique<TTraducteur>(
+            MakePath(vues::DossierDonnees(), std::string("texte\\Texte") + l + ".txt")));
+    };
+    langue("en");
+    struct Cas
+    {
+        int sport;
+        int moyenne1, moyenne2, colonne2, colonne3;
+    } cas[] = {
+        {0, 305, 306, 310, 311},
+        {1, 305, 306, 310, 311},
+        {2, 4941, 4942, 650, 648},
+        {3, 1524, 1525, 1500, 1493},
+    };
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(k.sport);
+        auto v = vues::LigueVide(k.sport, 4, 2);
+        TSaison& s = *v.saison;
+        TPersonnelStat* a = Arbitre(s, "Martin", "Paul");
+        a->SetNbMatch(static_cast<uint32_t>(v.c1->CodeChamp), 1);
+        v.c1->CreeMatch(1, v.c1->IdEquipe(0), v.c1->IdEquipe(1), 80, 75);
+        v.c1->SetOfficielMatch(1, 1, 1, a->Numero);
+        v.c1->DerniereJournee = 1;
+        Ouvre(s, v.c1->CodeChamp, a, [&](Tf_FicheArbitre& f) {
+            EXPECT_EQ(f.Label7->Caption(), Traduire(k.moyenne1));
+            EXPECT_EQ(f.Label8->Caption(), Traduire(k.moyenne2));
+            kit::Click(f.s1);
+            EXPECT_EQ(f.sg_Match->Cells(2, 0), Traduire(k.colonne2));
+            EXPECT_EQ(f.sg_Match->Cells(3, 0), Traduire(k.colonne3));
+            if (k.sport == 2)
+                kit::GrabToPng(&f, "fichearbitre_basket_matchs");
+            kit::Click(f.b_RetourFiche);
+            if (k.sport == 2)
+                kit::GrabToPng(&f, "fichearbitre_basket");
+            kit::Click(f.b_Annuler);
+        });
+    }
+    langue("fr");
+}
+
+// The card reads a referee as the referee boxes list him, name then first
+// name: in its title, and in the name typed into a box that opens it.
+TEST(FicheArbitre, NameThenFirstName)
+{
+    auto v = vues::QuatreEquipes();
+    TSaison& s = *v.saison;
+    TPersonnelStat* martin = Arbitre(s, "Martin", "Paul");
+    struct Cas
+    {
+        TPersonnelStat* arbitre;
+        const char* tape;
+        const char *nom, *prenom;
+    } cas[] = {
+        {martin, "", "Martin", "Paul"},
+        {nullptr, "Dupont Pierre", "Dupont", "Pierre"},
+        {nullptr, "Van Dijk Jan", "Van Dijk", "Jan"},
+        {nullptr, "  Zorro ", "Zorro", ""},
+    };
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(k.tape);
+        kit::WhenModal([&](TForm* m) {
+            auto& f = dynamic_cast<Tf_FicheArbitre&>(*m);
+            EXPECT_EQ(f.e_Nom->Text(), k.nom);
+            EXPECT_EQ(f.e_Prenom->Text(), k.prenom);
+            if (k.arbitre) {
+                EXPECT_EQ(f.Caption(), TraduireFormat(312, {std::string(k.nom), std::string(k.prenom)}));
+            }
+            kit::Click(f.b_Annuler);
+        });
+        OuvreFicheArbitre(nullptr, vues::Module()->Couleurs, &s, 1, k.arbitre, nullptr, k.tape);
     }
 }
 

@@ -379,3 +379,44 @@ TEST(FicheMatch, RugbyRunsNameTriesNotCleanSheets)
     ASSERT_TRUE(hote.fiche->AfficheMatch(nullptr, 1, 0));
     kit::GrabToPng(hote.fenetre.get(), "fichematch_rugby");
 }
+
+// In English a count takes the singular for 1 alone ("0 draws at home", "1
+// defeat away"); the French texts keep theirs for 0 and 1.
+TEST(FicheMatch, EnglishCountsTakeTheSingularForOneAlone)
+{
+    EnregistreFichesResultats();
+    auto v = vues::QuatreEquipes();
+    auto langue = [](const char* l) {
+        InstalleTraducteur(std::make_unique<TTraducteur>(
+            MakePath(vues::DossierDonnees(), std::string("texte\\Texte") + l + ".txt")));
+    };
+    struct Cas
+    {
+        int cote, ligne, nombre, pluriel, singulier;
+    } cas[] = {
+        {0, 0, 2, 235, 236},   // wins at home
+        {0, 1, 0, 237, 238},   // draws at home
+        {0, 2, 0, 239, 240},   // defeats at home
+        {1, 0, 0, 235, 236},   // wins away
+        {1, 1, 0, 237, 238},   // draws away
+        {1, 2, 1, 239, 240},   // defeats away
+        {1, 4, 2, 243, 244},   // goals conceded away
+    };
+    for (const char* l : {"en", "fr"}) {
+        SCOPED_TRACE(l);
+        langue(l);
+        const bool anglais = l == std::string("en");
+        THoteFiche hote(v.saison.get());
+        ChoisitEquipe(0);
+        ChoisitEquipe(1);
+        ASSERT_TRUE(hote.fiche->AfficheMatch(nullptr, 1, 0));
+        for (const Cas& k : cas) {
+            const bool singulier = k.nombre == 1 || (!anglais && k.nombre == 0);
+            EXPECT_EQ(hote.fiche->lf[k.cote][k.ligne]->Caption(),
+                      TraduireFormat(singulier ? k.singulier : k.pluriel, {k.nombre, S(k.cote == 0 ? 164 : 165)}))
+                << k.cote << " " << k.ligne;
+        }
+        if (anglais)
+            kit::GrabToPng(hote.fenetre.get(), "fichematch_anglais");
+    }
+}

@@ -148,7 +148,7 @@ TEST(RapportMatch, SectionsNamedByTheCallForEachSport)
     EXPECT_EQ(Compte(tout, "<tr"), Compte(tout, "</tr>"));
     EXPECT_EQ(Compte(tout, "<td"), Compte(tout, "</td>"));
     EXPECT_NE(tout.find(IntToStr(m->Affluence())), std::string::npos);
-    EXPECT_NE(tout.find("Jean Sifflet"), std::string::npos);
+    EXPECT_NE(tout.find("Sifflet Jean"), std::string::npos);   // name, then first name
     EXPECT_NE(tout.find("12\xB0"), std::string::npos);
     EXPECT_NE(tout.find(EchappeHTML(LibelleTypeButCourt(1))), std::string::npos);
     EXPECT_NE(tout.find(Traduire(974)), std::string::npos);

@@ -208,8 +208,9 @@ TEST(MatchHeader, TypedRefereeAndStadiumNames)
         int Entrees;             // referees or stadiums of the season after
     };
     const TCas cas[] = {
-        {p->cb_Arbitre, "Pierre Dupont", true, "Pierre", "Dupont", 1},
-        {p->cb_Arbitre, "pierre dup", false, "", "", 1},   // the only one it begins
+        // typed as the box lists referees: name, then first name
+        {p->cb_Arbitre, "Dupont Pierre", true, "Pierre", "Dupont", 1},
+        {p->cb_Arbitre, "dupont pi", false, "", "", 1},   // the only one it begins
         {p->cb_Stade, "Stade Neuf", true, "", "Stade Neuf", 1},
     };
     for (const TCas& k : cas) {

@@ -232,3 +232,64 @@ TEST(PasseursRugby, CardsWithMinutesAndMissedPenalties)
 }
 
 }  // namespace
+
+namespace {
+
+// Every pair of panels of a second page under the heading of what it holds,
+// in English: football assists and missed penalties; rugby yellow cards, red
+// cards and missed penalty kicks.
+TEST(SecondPages, EachPairOfPanelsUnderItsHeading)
+{
+    struct Cas
+    {
+        int sport;
+        int panneau;      // pair of panels (from 0)
+        const char* label;
+        int texte;
+    } cas[] = {
+        {0, 0, "Label11", 918}, {0, 1, "Label1", 4943},
+        {1, 0, "Label2", 679},  {1, 1, "Label3", 680},  {1, 2, "Label1", 514},
+    };
+    for (int sport : {0, 1}) {
+        SCOPED_TRACE(sport);
+        const std::string dir = Prepare("passeurs_titres" + std::to_string(sport));
+        TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", "en");
+        TSaisonComplete sc(sport);
+        sc.saison->SetChampionnatCourant(sc.ligue);
+        auto f = SauveEtOuvre(*sc.saison, MakePath(dir, "titres.xmc"));
+        ASSERT_TRUE(f);
+        ASSERT_EQ(f->Langue, "en");
+        ASSERT_TRUE(Commande(*f, 16));
+        auto* p = dynamic_cast<Tf_InfoMatchCadre*>(f->Enfant);
+        ASSERT_NE(p, nullptr);
+        auto fond = [p](int k, int cote) -> TFondScroll* {
+            if (auto* foot = dynamic_cast<Tf_PasseursFoot*>(p))
+                return foot->Fond(k, cote);
+            return dynamic_cast<Tf_PasseursRugby*>(p)->Fond(k, cote);
+        };
+        kit::Process();
+        for (const Cas& k : cas) {
+            if (k.sport != sport)
+                continue;
+            auto* l = dynamic_cast<TLabel*>(p->FindComponent(k.label));
+            ASSERT_NE(l, nullptr) << k.label;
+            EXPECT_EQ(l->Caption(), Traduire(k.texte)) << k.label;
+            EXPECT_TRUE(l->Visible());
+            // just above its two panels, between their outer edges
+            const TFondScroll *dom = fond(k.panneau, 1), *ext = fond(k.panneau, 2);
+            EXPECT_LE(l->Top() + l->Height(), dom->Top()) << k.label;
+            EXPECT_GE(l->Top() + l->Height(), dom->Top() - 6) << k.label;
+            EXPECT_GE(l->Left(), dom->Left()) << k.label;
+            EXPECT_LE(l->Left() + l->Width(), ext->Left() + ext->Width()) << k.label;
+            if (k.panneau > 0) {
+                const TFondScroll* dessus = fond(k.panneau - 1, 1);
+                EXPECT_GE(l->Top(), dessus->Top() + dessus->Height()) << k.label;
+            }
+        }
+        kit::GrabToPng(f.get(), "passeurs_titres_en" + std::to_string(sport));
+        TermineFenetre(f);
+    }
+    InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(dessin_essai::DossierDonnees(), "texte\\Textefr.txt")));
+}
+
+}  // namespace

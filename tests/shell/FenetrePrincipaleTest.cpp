@@ -188,7 +188,7 @@ TEST_F(FenetrePrincipale, AboutTipAndHelpOpen)
         ASSERT_NE(a, nullptr);
         vu = true;
         EXPECT_EQ(a->ProductName->Caption(), "Brivantel Zelvor");
-        EXPECT_EQ(a->Caption(), "A propos");
+        EXPECT_EQ(a->Caption(), L1("À propos"));
         kit::Process(50);
         EXPECT_EQ(a->VersionLabel->Caption(), Traduire(254));
         kit::GrabToPng(d, "shell_apropos");

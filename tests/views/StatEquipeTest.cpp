@@ -411,6 +411,33 @@ TEST(StatEquipe, GoalsByMinuteWithExtraPeriodGoalAndMissedPenalty)
     EXPECT_EQ(f.GraphBarre1->NbPointX(), 8);
 }
 
+// The charts of the goals detail count the sport's scores by minute, and
+// their vertical axis says so: goals in football, tries in rugby (its points
+// detail). In English.
+TEST(StatEquipe, ScoresDetailChartsNameWhatTheyCount)
+{
+    InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(vues::DossierDonnees(), "texte\\Texteen.txt")));
+    const struct
+    {
+        int sport, legende;
+    } cas[] = {{0, 818}, {1, 4940}};
+    for (const auto& k : cas) {
+        SCOPED_TRACE(k.sport);
+        auto s = vues::SaisonVue(k.sport);
+        THote h(s.saison.get(), k.sport, 0, 3);
+        Tf_StatEquipe& f = *h.f;
+        for (int sens : {1, 2}) {
+            EXPECT_EQ(f.b_ChangeBut->Tag, sens);
+            EXPECT_EQ(f.GraphBarre1->LegendeY(), Traduire(k.legende));
+            EXPECT_EQ(f.GraphBarre2->LegendeY(), Traduire(k.legende));
+            if (k.sport == 1 && sens == 1)
+                kit::GrabToPng(h.fenetre.get(), "statequipe-rugby-points-anglais");
+            kit::Click(f.b_ChangeBut);
+        }
+    }
+    InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(vues::DossierDonnees(), "texte\\Textefr.txt")));
+}
+
 TEST(StatEquipe, LineUpsPlayingTimeWorkedOutByHand)
 {
     auto s = Saison();
