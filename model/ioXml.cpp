@@ -1004,9 +1004,12 @@ int TXmlReader::FeuillesEnPlace(std::span<TFeuilleXml> feuilles)
             }
             return static_cast<int>(nb);
         }
-        // A leaf: its name up to ">" (no attribute, not "<name/>"), its text
-        // up to "<" (not starting with a blank), its end tag right there.
-        const size_t fin = PremierDe(d, p, n, '>', ' ');
+        // A leaf: its name up to ">" (no attribute, not "<name/>", no blank
+        // of any kind before the ">"), its text up to "<" (not starting with
+        // a blank), its end tag right there.
+        size_t fin = p;
+        while (fin < n && d[fin] != '>' && static_cast<unsigned char>(d[fin]) > 0x20)
+            ++fin;
         if (fin >= n || d[fin] != '>' || fin == p || !DebutNom(d[p]) || d[fin - 1] == '/' || nb == feuilles.size())
             return -1;
         const size_t m = fin - p;

@@ -380,8 +380,9 @@ public:
     void LitChamps(std::span<const std::string> noms, std::span<std::string> valeurs);
     // Given xmlDebut, for an input read in place: when the children of the
     // element are all leaves "<name>text</name>" on lines of their own, as the
-    // writer puts them (a name of ASCII letters, digits and "_", a text without
-    // "<" that does not begin with a blank), and there are at most
+    // writer puts them (a name right against its ">", with no blank, tabulation
+    // or line break before it, in both tags; a text without "<" that does not
+    // begin with a blank), and there are at most
     // feuilles.size() of them, fills feuilles with them in order, reads the
     // element's end tag and answers their count: the reader is left as reading
     // them token by token would leave it. Otherwise answers -1 and reads

@@ -120,6 +120,13 @@ TEST(XmlVariantes, EachVariantReadsAsThePlainDocument)
              return Tous(r, "<Option>([0-9]+)</Option>", "<Option>$1 </Option>");
          }, tous},
         {"byte-order mark", [](const std::string& d) { return "\xEF\xBB\xBF" + d; }, tous},
+        // Blanks of every kind before the ">" of a box score's leaves.
+        {"tabulation before > in box-score leaves",
+         [](const std::string& d) { return Tous(d, "<(Pts|But|Match|Passe)>([^<]*)</\\1>", "<$1\t>$2</$1\t>"); }, boite},
+        {"line break before > in box-score leaves",
+         [](const std::string& d) { return Tous(d, "<(Pts|But|Match|Faute)>([^<]*)</\\1>", "<$1\n>$2</$1\n>"); }, boite},
+        {"blank before > in box-score leaves",
+         [](const std::string& d) { return Tous(d, "<(Pts|But|Tir2Pts|Tir)>([^<]*)</\\1>", "<$1 >$2</$1 >"); }, boite},
     };
     for (int sport : tous) {
         SCOPED_TRACE(sport);
