@@ -1256,6 +1256,14 @@ std::string TXmlReader::ValeurAttribut(std::string_view nom) const
     return {};
 }
 
+bool TXmlReader::AAttribut(std::string_view nom) const
+{
+    for (const auto& a : attributs_)
+        if (MemeNom(a.first, nom))
+            return true;
+    return false;
+}
+
 namespace {
 
 // An attribute's raw value as an integer, as AttributEntier reads it.

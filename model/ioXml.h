@@ -346,6 +346,9 @@ public:
     // The value of the named attribute of the last start tag (names compared
     // without regard to case), escapes undone; empty when absent.
     std::string ValeurAttribut(std::string_view nom) const;
+    // Whether the last start tag has an attribute of that name (an empty
+    // value included), names compared without regard to case.
+    bool AAttribut(std::string_view nom) const;
     // The same value as an integer: StrToIntDef(Trim(ValeurAttribut(nom)), defaut).
     int32_t AttributEntier(std::string_view nom, int32_t defaut) const;
     // Several at once, in one pass over the attributes: valeurs[i] becomes

@@ -161,6 +161,57 @@ TEST(XmlVariantes, EachVariantReadsAsThePlainDocument)
     }
 }
 
+// A box-score line says which side its figures belong to: a side that is not
+// a number makes the document damaged (filed under side 1, a player's figures
+// would move to the other team), in place as by refills; a number with blanks
+// reads as the number, and a line without a side is the home side's.
+TEST(XmlVariantes, ABoxScoreSideThatIsNotANumberIsDamage)
+{
+    struct Cas
+    {
+        const char* nom;
+        const char* expr;
+        const char* format;
+        bool endommage;
+    };
+    const Cas cas[] = {
+        {"a word", "<(Stat[A-Za-z]+) Equipe=\"2\"", "<$1 Equipe=\"x\"", true},
+        {"a '<' before the number", "<(Stat[A-Za-z]+) Equipe=\"2\"", "<$1 Equipe=\"<2\"", true},
+        {"an empty side", "<(Stat[A-Za-z]+) Equipe=\"2\"", "<$1 Equipe=\"\"", true},
+        {"blanks around the number", "<(Stat[A-Za-z]+) Equipe=\"2\"", "<$1 Equipe=\" 2 \"", false},
+        {"a home line without a side", "<(Stat[A-Za-z]+) Equipe=\"1\"", "<$1", false},
+    };
+    for (int sport : {2, 3}) {
+        SCOPED_TRACE(sport);
+        auto g = essai::GenerePetiteSaison(sport);
+        const std::string plain = essai::Document(*g->saison);
+        const std::string attendu = essai::SansDate(essai::Document(*essai::Lit(sport, plain)));
+        for (const Cas& c : cas) {
+            SCOPED_TRACE(c.nom);
+            const std::string doc = Premier(plain, c.expr, c.format);
+            ASSERT_NE(doc, plain);
+            for (long morceau : {0L, 7L}) {
+                SCOPED_TRACE(morceau);
+                auto s = TMultiSport::CreeSaison(sport);
+                TMemoryStream m;
+                m.WriteBuffer(doc.data(), static_cast<long>(doc.size()));
+                m.SetPosition(0);
+                xml_essai::TFluxOctets f(doc, morceau);
+                TXmlStreamReader x(morceau == 0 ? static_cast<TStream&>(m) : f);
+                uint8_t j = x.ElementSuivant();
+                while (j == xmlComplet)
+                    j = x.ElementSuivant();
+                ASSERT_EQ(j, xmlDebut);
+                s->Lit(x);
+                EXPECT_EQ(x.Malforme(), c.endommage);
+                if (!c.endommage) {
+                    EXPECT_EQ(essai::SansDate(essai::Document(*s)), attendu);
+                }
+            }
+        }
+    }
+}
+
 // A malformed reference, or one naming a character Windows-1252 has not,
 // makes the document damaged: the reading ends there, no number read as 0.
 TEST(XmlVariantes, ReferencesThatCannotBeUndoneEndTheReading)
