@@ -4,7 +4,8 @@
 //
 // It is not a general XML processor. The writer puts one tag per line, without
 // indentation, lines ending in CR LF, and replaces four characters by escapes of
-// its own ("##0#" &, "##1#" <, "##2#" >, "##3#" +). The reader is a pull reader
+// its own ("##0#" &, "##1#" <, "##2#" >, "##3#" +, and "##+#" for a "#" that
+// would otherwise start one of them). The reader is a pull reader
 // that understands what the writer produces, plus a declaration, a DOCTYPE line
 // and attributes between single or double quotes. Both work on Windows-1252
 // bytes: no character is converted, although the declaration names UTF-8 (that
@@ -31,10 +32,14 @@ inline constexpr std::string_view MarqueOrdreOctets = "\xEF\xBB\xBF";
 // The declaration line every document starts with.
 inline constexpr const char* XmlDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
 
-// & < > + become "##0#" "##1#" "##2#" "##3#"; nothing else changes.
+// & < > + become "##0#" "##1#" "##2#" "##3#"; a "#" that would read back as
+// the start of one of these ("##1#" typed as such, "##0" before a "+") becomes
+// "##+#"; nothing else changes (a text without "##" stays as it is).
 std::string EncodeTexteXml(std::string_view texte);
 // The reverse, in one pass from left to right: "##d#" with d from 0 to 3 gives
-// its character back; every other byte is copied.
+// its character back, "##+#" a "#"; every other byte is copied. A text the
+// writer wrote before "##+#" existed reads as it always did: the escapes of
+// the four characters leave no "+" in it.
 std::string DecodeTexteXml(std::string_view texte);
 // An attribute value with its "&quot;" and "&apos;" made quotes again (the
 // writer's way of keeping a value that no quote can enclose).
