@@ -443,8 +443,11 @@ void RetientDocument(const TSaison& saison, int64_t taille)
 
 bool TChargeurXmp::DocumentLisible(TMemoryStream& document)
 {
-    // The walk of the loader: up to the root's end tag, then only blanks.
+    // The loader's limit on the size, then its walk: up to the root's end
+    // tag, then only blanks.
     document.SetPosition(0);
+    if (document.Size() > TailleMaxDocument)
+        return false;
     TXmlStreamReader x(document);
     for (uint8_t j = x.ElementSuivant(); j != xmlFinFlux; j = x.ElementSuivant())
         if (j == xmlFin && x.Profondeur() == 0)

@@ -114,6 +114,42 @@ bool inflateWhole(zip_t* za, zip_uint64_t index, const zip_stat_t& st, uint64_t 
     return libdeflate_crc32(0, out, made) == st.crc;
 }
 
+// Test mode: the entry read through the archive library as the general
+// extraction reads it (its CRC checked at its end), a window at a time, and
+// compared with the `size` bytes at `given`; nothing is written.
+bool compare(ExtractJob& job, zip_t* za, zip_uint64_t index, const zip_stat_t& st, const std::string& name,
+             const uint8_t* given, int64_t size)
+{
+    zip_file_t* f = openEntry(job, za, index, st, name);
+    if (!f) return false;
+    auto fail = [&](int32_t code, const std::string& text) {
+        zip_fclose(f);
+        job.report(code, text);
+        return false;
+    };
+    std::vector<uint8_t> window(static_cast<size_t>(std::min<int64_t>(size + 1, 1 << 20)));
+    int64_t done = 0;
+    for (;;) {
+        const zip_int64_t n = zip_fread(f, window.data(), window.size());
+        if (n < 0)
+            return fileError(f) == ZIP_ER_CRC ? fail(zeCRC, "CRC error in " + name)
+                                              : fail(zeData, "Damaged data in " + name);
+        if (n == 0) break;
+        if (n > size - done) return fail(zeSize, "Data of " + name + " longer than its size");
+        if (std::memcmp(window.data(), given + done, static_cast<size_t>(n)) != 0)
+            return fail(zeData, "Data of " + name + " differs from the bytes given");
+        done += n;
+        job.notify(zacProgress, n);
+        if (job.cancelled) return fail(zeCancelled, "Test cancelled");
+    }
+    zip_fclose(f);
+    if (done != size) {
+        job.report(zeSize, "Data of " + name + " shorter than its size");
+        return false;
+    }
+    return true;
+}
+
 bool extract(ExtractJob& job, zip_t* za, const std::string& entryName, uint64_t archiveBytes)
 {
     UnzParams& p = *job.p;
@@ -136,6 +172,13 @@ bool extract(ExtractJob& job, zip_t* za, const std::string& entryName, uint64_t 
 
     uint8_t* out = p.OutStream;
     const auto size = static_cast<int64_t>(st.size);
+    if (p.Test) {
+        if (size != p.OutStreamSize || (size > 0 && !out)) {
+            job.report(zeSize, "Size of " + name + " differs from the bytes given");
+            return false;
+        }
+        return compare(job, za, index, st, name, out, size);
+    }
     if (size != p.OutStreamSize || (size > 0 && !out)) {
         ZCallBackStruct record;
         record.ActionCode = zacOutputSize;
