@@ -107,6 +107,16 @@ int RaisonEcriture(const std::string& message)
     return texteEchecEcriture;
 }
 
+// A failed step of the save on the file named fichier, from the system's
+// error e: a full disk or a protected folder is said of the season's file
+// (nom), as for the archive; any other reason names the file that failed.
+EChargeurXmp EchecSysteme(int e, const std::string& nom, const std::string& fichier)
+{
+    const std::string detail = std::strerror(e);
+    const int raison = RaisonEcriture(detail);
+    return EChargeurXmp(raison, raison == texteEchecEcriture ? ExtractFileName(fichier) : nom, detail);
+}
+
 // The file a name stands for: a link is followed, so that saving replaces the
 // file it points to, not the link.
 std::string FichierReel(const std::string& nomFichier)
@@ -120,6 +130,61 @@ std::string FichierReel(const std::string& nomFichier)
     }
     return nomFichier;
 }
+
+// The backup in place while a save replaces it. It stays reachable under a
+// temporary name beside it (a second link to the same file, or a copy) until
+// the season's file has its new version: a save that fails after the backup
+// was replaced puts it back (or removes the new one when there was none), so
+// that the backup is as it was; a save done lets it go.
+class TAncienneSauvegarde
+{
+public:
+    explicit TAncienneSauvegarde(std::string sauvegarde) : sauvegarde_(std::move(sauvegarde)) {}
+    ~TAncienneSauvegarde()
+    {
+        if (fait_)
+            return;
+        if (remplacee_) {
+            if (!deCote_.empty())
+                RenameFile(deCote_, sauvegarde_);
+            else
+                DeleteFile(sauvegarde_);
+        } else if (!deCote_.empty()) {
+            DeleteFile(deCote_);
+        }
+    }
+    TAncienneSauvegarde(const TAncienneSauvegarde&) = delete;
+    TAncienneSauvegarde& operator=(const TAncienneSauvegarde&) = delete;
+
+    // False (errno telling why) when a backup exists and cannot be kept aside.
+    bool MetDeCote()
+    {
+        if (!FileExists(sauvegarde_))
+            return true;
+        const std::string nom = SiblingTempName(sauvegarde_);
+        if (nom.empty())
+            return false;
+        if (::link(sauvegarde_.c_str(), nom.c_str()) != 0 && !CopyFile(sauvegarde_, nom, true))
+            return false;
+        deCote_ = nom;
+        return true;
+    }
+    // The backup now holds the previous version of the file.
+    void Remplacee() { remplacee_ = true; }
+    // The save is done: the old backup goes.
+    void Fait()
+    {
+        fait_ = true;
+        if (!deCote_.empty())
+            DeleteFile(deCote_);
+    }
+
+private:
+    std::string sauvegarde_;
+    std::string deCote_;
+    bool remplacee_ = false;
+    bool fait_ = false;
+};
 
 // Removes the temporary archive whatever happens to the save.
 class TNettoyage
@@ -443,8 +508,11 @@ void RetientDocument(const TSaison& saison, int64_t taille)
 
 bool TChargeurXmp::DocumentLisible(TMemoryStream& document)
 {
-    // The walk of the loader: up to the root's end tag, then only blanks.
+    // The loader's limit on the size, then its walk: up to the root's end
+    // tag, then only blanks.
     document.SetPosition(0);
+    if (document.Size() > TailleMaxDocument)
+        return false;
     TXmlStreamReader x(document);
     for (uint8_t j = x.ElementSuivant(); j != xmlFinFlux; j = x.ElementSuivant())
         if (j == xmlFin && x.Profondeur() == 0)
@@ -518,8 +586,9 @@ bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression
     if (::access(DossierDe(cible).c_str(), W_OK | X_OK) != 0)
         throw EChargeurXmp(texteDossierProtege, nom);
     // What earlier saves of this file cut short left beside it.
+    const std::string sauvegarde = FichierReel(NomSauvegarde(cible));
     RemoveStaleTemps(cible);
-    RemoveStaleTemps(NomSauvegarde(cible));
+    RemoveStaleTemps(sauvegarde);
 
     // 3. The new archive, complete, beside the file.
     const std::string temporaire = SiblingTempName(cible);
@@ -552,17 +621,21 @@ bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression
 
     // 5. The previous version becomes the backup (copied beside it, then
     //    renamed over the old backup), then the new archive takes the name in
-    //    one step: at every moment a complete file holds each name.
+    //    one step: at every moment a complete file holds each name. Until
+    //    then the old backup is kept aside: when the new archive cannot take
+    //    the name, the backup is put back as it was.
+    TAncienneSauvegarde ancienne(sauvegarde);
     if (saison.OptionSauvegarde(1) && FileExists(cible)) {
-        const std::string sauvegarde = NomSauvegarde(cible);
-        if (!CopyFile(cible, sauvegarde, false))
-            throw EChargeurXmp(texteEchecEcriture, ExtractFileName(sauvegarde), std::strerror(errno));
+        if (!ancienne.MetDeCote() || !CopyFile(cible, sauvegarde, false))
+            throw EchecSysteme(errno, nom, sauvegarde);
+        ancienne.Remplacee();
         if (progression)
             progression(97);
     }
     if (!RenameFile(temporaire, cible))
-        throw EChargeurXmp(RaisonEcriture(std::strerror(errno)), nom, std::strerror(errno));
+        throw EchecSysteme(errno, nom, nomFichier_);
     nettoyage.Garde();
+    ancienne.Fait();
     if (progression)
         progression(99);
     // The rename itself reaches the disk (without this a power cut may bring

@@ -127,11 +127,12 @@ public:
                    const TProgressionFichier& progression, bool verifieChampionnat, TThread* thread);
 
     // Writes the season into the file. The new archive is written beside the
-    // file, read back and compared, and only then takes the file's name (with
-    // the season's save option 1, the previous file becomes the backup
-    // NomSauvegarde at that moment). An existing file that is not a zip
-    // archive, or that is read-only, is never replaced. Any failure raises EChargeurXmp and leaves
-    // the file (and its backup) as they were.
+    // file, read back as an opening reads it and compared, and only then takes
+    // the file's name (with the season's save option 1, the previous file
+    // becomes the backup NomSauvegarde at that moment). An existing file that
+    // is not a zip archive, or that is read-only, is never replaced. Any
+    // failure raises EChargeurXmp and leaves the file (and its backup) as they
+    // were.
     bool Sauve(TSaison& saison, const TProgressionFichier& progression);
 
     // The root's Division attribute (-1 when absent, not a number, or the
@@ -151,8 +152,9 @@ public:
 
     // The season document of a season (declaration, DOCTYPE, root, content).
     static void EcritDocument(TSaison& saison, TMemoryStream& flux, const TProgressionFichier& progression = {});
-    // Whether a document reads back whole: well-formed up to its root's end
-    // tag, nothing but blanks after it. The stream is left at position 0.
+    // Whether a document reads back whole: no larger than TailleMaxDocument,
+    // well-formed up to its root's end tag, nothing but blanks after it. The
+    // stream is left at position 0.
     static bool DocumentLisible(TMemoryStream& document);
     // The backup name of a file: "~" after the dot of its extension (.xmc gives
     // .~xmc); a name without extension gets the extension "~".

@@ -520,6 +520,72 @@ bool TZipArchive::EntrySizeSane(const ZipDirEntry& e) const
     }
 }
 
+int32_t TZipArchive::RunUnzLibrary(const std::string& archive, const std::string& entryName, uint8_t* out,
+                                   int64_t outSize, bool test)
+{
+    std::vector<std::string> keep;
+    keep.reserve(8);
+    UnzParams p;
+    p.Handle = nullptr;
+    p.Caller = this;
+    p.Version = kArchiveLibraryVersion;
+    p.Callback = &ZipArchiveCallback;
+    p.Trace = Trace ? -1 : 0;
+    p.Password = text(keep, password_);
+    p.Test = test ? -1 : 0;
+    p.Verbose = Verbose || Trace ? -1 : 0;
+    p.Update = ExtrOptions.Contains(ExtrUpdate) ? -1 : 0;
+    p.Freshen = ExtrOptions.Contains(ExtrFreshen) && !ExtrOptions.Contains(ExtrUpdate) ? -1 : 0;
+    p.DirNames = ExtrOptions.Contains(ExtrDirNames) ? -1 : 0;
+    p.OverWrite = ExtrOptions.Contains(ExtrOverWrite) ? -1 : 0;
+    p.ArchiveName = text(keep, archive);
+    UnzFileSpec entry;
+    entry.FileSpec = text(keep, entryName);
+    p.Specs = &entry;
+    p.SpecCount = 1;
+    p.UseOutStream = -1;
+    p.OutStream = out;
+    p.OutStreamSize = outSize;
+    p.PasswordReqCount = passwordReqCount_;
+    std::string folder = IncludeTrailingPathDelimiter(ExpandFileName("."));
+    folder.resize(261, '\0');
+    p.ExtractDir = text(keep, folder);
+    try {
+        return reinterpret_cast<UnzExecFn>(unzExec_)(&p);
+    } catch (...) {
+        ReportMessage(EX_FatalUnZip);
+        return 0;
+    }
+}
+
+bool TZipArchive::HoldsEntry(const std::string& EntryName, const uint8_t* data, size_t size)
+{
+    if (zipFileName_.empty() || spanned_ || structureWarning_ || (size > 0 && !data))
+        return false;
+    const ZipDirEntry* found = MembreLisibleEnPlace(EntryName);
+    if (!found || found->UnpackedSize != size || !EntrySizeSane(*found))
+        return false;
+    // The library opens the archive and reads the member as it does for an
+    // extraction, comparing what it unpacks with the bytes given instead of
+    // keeping it: whatever an opening would refuse (the end record, the
+    // directory, the member's data) is refused here too.
+    const bool loadedHere = unzLib_ == 0;
+    if (loadedHere && !LoadUnzLibrary())
+        return false;
+    bool holds = false;
+    try {
+        // In test mode the library only reads the bytes it is given.
+        holds = reinterpret_cast<VersionFn>(unzVersion_)() >= kArchiveLibraryVersion &&
+                RunUnzLibrary(zipFileName_, found->NameText, const_cast<uint8_t*>(data), static_cast<int64_t>(size),
+                              true) == 1;
+    } catch (const std::exception& e) {
+        ReportMessage(EX_FatalUnZip, std::string("\n") + e.what());
+    }
+    if (loadedHere)
+        UnloadUnzLibrary();
+    return holds;
+}
+
 TZipStream* TZipArchive::ExtractToStream(const std::string& EntryName)
 {
     if (!EntryName.empty()) {
@@ -584,39 +650,8 @@ TZipStream* TZipArchive::ExtractToStream(const std::string& EntryName)
             return finish();
         }
         DimensionneFlux(EntryStream, found->UnpackedSize);
-        std::vector<std::string> keep;
-        keep.reserve(8);
-        UnzParams p;
-        p.Handle = nullptr;
-        p.Caller = this;
-        p.Version = kArchiveLibraryVersion;
-        p.Callback = &ZipArchiveCallback;
-        p.Trace = Trace ? -1 : 0;
-        p.Password = text(keep, password_);
-        p.Test = ExtrOptions.Contains(ExtrTest) ? -1 : 0;
-        p.Verbose = Verbose || Trace ? -1 : 0;
-        p.Update = ExtrOptions.Contains(ExtrUpdate) ? -1 : 0;
-        p.Freshen = ExtrOptions.Contains(ExtrFreshen) && !ExtrOptions.Contains(ExtrUpdate) ? -1 : 0;
-        p.DirNames = ExtrOptions.Contains(ExtrDirNames) ? -1 : 0;
-        p.OverWrite = ExtrOptions.Contains(ExtrOverWrite) ? -1 : 0;
-        p.ArchiveName = text(keep, archive);
-        UnzFileSpec entry;
-        entry.FileSpec = text(keep, FSpecArgs[0]);
-        p.Specs = &entry;
-        p.SpecCount = 1;
-        p.UseOutStream = -1;
-        p.OutStream = EntryStream.Memory();
-        p.OutStreamSize = EntryStream.Size();
-        p.PasswordReqCount = passwordReqCount_;
-        std::string folder = IncludeTrailingPathDelimiter(ExpandFileName("."));
-        folder.resize(261, '\0');
-        p.ExtractDir = text(keep, folder);
-        try {
-            successCount_ = reinterpret_cast<UnzExecFn>(unzExec_)(&p);
-        } catch (...) {
-            successCount_ = 0;
-            ReportMessage(EX_FatalUnZip);
-        }
+        successCount_ = RunUnzLibrary(archive, FSpecArgs[0], EntryStream.Memory(), EntryStream.Size(),
+                                      ExtrOptions.Contains(ExtrTest));
     } catch (const EZipArchive& e) {
         successCount_ = 0;
         ReportException(e);

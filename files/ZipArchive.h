@@ -243,11 +243,13 @@ public:
     // caller then extracts the member, which gives the reason). The member's
     // CRC is not checked (only part of it is read).
     bool ExtractHead(const std::string& EntryName, size_t maxBytes, std::string& head);
-    // True when the archive holds the member with exactly these bytes: its
-    // directory entry's size, its data unpacked and compared window by window
-    // (no room for the whole member is made), its CRC. Stored or deflated
+    // True when the archive holds the member with exactly these bytes, read
+    // as ExtractToStream reads it: the archive library opens the archive and
+    // the member, unpacks its data and compares it window by window (no room
+    // for the whole member is made), its CRC checked. Stored or deflated
     // members of a one-file archive without a password only; false for
-    // anything else, anything out of place, or any byte that differs.
+    // anything else, anything out of place, anything an extraction refuses,
+    // or any byte that differs.
     bool HoldsEntry(const std::string& EntryName, const uint8_t* data, size_t size);
     // Reads the central directory of ZipFileName again (done by SetZipFileName).
     void ReadDirectory();
@@ -301,6 +303,10 @@ private:
     std::string AskPassword(bool forAdd, TPasswordButton& pressed);
     int32_t HandleCallback(ZCallBackStruct& record);
     bool EntrySizeSane(const ZipDirEntry& entry) const;
+    // One run of the extracting library over one entry of archive, into (or,
+    // test, compared with) the outSize bytes at out: the entries it handled.
+    int32_t RunUnzLibrary(const std::string& archive, const std::string& entryName, uint8_t* out, int64_t outSize,
+                          bool test);
 
     std::string zipFileName_;
     std::string password_;

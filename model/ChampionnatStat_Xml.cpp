@@ -481,6 +481,26 @@ void TDonneesChampionnatStat::EcritStatMatch(TXmlWriter& ecrivain, const TInfoCo
     }
 }
 
+namespace {
+
+// The side of a box-score line whose Equipe did not read as a number: 1 when
+// it is absent. A side given that is not a number hides which team the
+// figures belong to (filed under either, they would move to the other team):
+// the document is damaged and false is answered.
+bool CoteLu(TXmlReader& lecteur, int32_t& cote)
+{
+    if (!lecteur.AAttribut("Equipe")) {
+        cote = 1;
+        return true;
+    }
+    if (TryStrToInt(Trim(lecteur.ValeurAttribut("Equipe")), cote))
+        return true;
+    lecteur.Endommage();
+    return false;
+}
+
+}  // namespace
+
 bool TDonneesChampionnatStat::LitEvenementMatch(std::string_view nom, TXmlReader& lecteur, uint8_t jeton,
                                                 TInfoComp& match, int n)
 {
@@ -492,10 +512,13 @@ bool TDonneesChampionnatStat::LitEvenementMatch(std::string_view nom, TXmlReader
 
 void TDonneesChampionnatStat::LitStatElement(TXmlReader& lecteur, uint8_t jeton, TInfoComp& match, int n)
 {
-    // Absent, empty or not a number: side 1, no player number.
+    // No side: side 1; no player number: -1.
     static constexpr std::string_view attributs[2] = {"Equipe", "Joueur"};
-    int32_t lus[2] = {1, -1};
+    constexpr int32_t NonLu = std::numeric_limits<int32_t>::min();
+    int32_t lus[2] = {NonLu, -1};
     lecteur.AttributsEntiers(attributs, lus);
+    if (lus[0] == NonLu && !CoteLu(lecteur, lus[0]))
+        return;
     LitLigneStat(lecteur, jeton, match, n, lus[0], lus[1]);
     // The lines that follow it as the writer puts them are opened here, as
     // the match's loop would open them one by one.

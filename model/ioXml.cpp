@@ -13,16 +13,40 @@
 // ---------------------------------------------------------------------------
 // Escapes
 
+namespace {
+
+// Whether the "#" at i of a text, written as it stands, would read back as
+// the start of an escape: "##d" (d from 0 to 3) followed by a "#" or by one
+// of the four characters, whose escape starts with a "#".
+bool OuvreEchappement(std::string_view texte, size_t i)
+{
+    if (i + 3 >= texte.size() || texte[i + 1] != '#' || texte[i + 2] < '0' || texte[i + 2] > '3')
+        return false;
+    const char c = texte[i + 3];
+    return c == '#' || c == '&' || c == '<' || c == '>' || c == '+';
+}
+
+}  // namespace
+
 std::string EncodeTexteXml(std::string_view texte)
 {
     std::string r;
     r.reserve(texte.size());
-    for (char c : texte) {
+    for (size_t i = 0; i < texte.size(); ++i) {
+        const char c = texte[i];
         switch (c) {
         case '&': r += "##0#"; break;
         case '<': r += "##1#"; break;
         case '>': r += "##2#"; break;
         case '+': r += "##3#"; break;
+        case '#':
+            // Written as "##+#", a shape the escapes of the four characters
+            // never make (they leave no "+" in a text).
+            if (OuvreEchappement(texte, i))
+                r += "##+#";
+            else
+                r += c;
+            break;
         default: r += c;
         }
     }
@@ -123,9 +147,9 @@ std::string DecodeTexteXml(std::string_view texte)
     size_t i = 0;
     const size_t n = texte.size();
     while (i < n) {
-        if (texte[i] == '#' && i + 3 < n && texte[i + 1] == '#' && texte[i + 2] >= '0' &&
-            texte[i + 2] <= '3' && texte[i + 3] == '#') {
-            r += car[texte[i + 2] - '0'];
+        if (texte[i] == '#' && i + 3 < n && texte[i + 1] == '#' && texte[i + 3] == '#' &&
+            ((texte[i + 2] >= '0' && texte[i + 2] <= '3') || texte[i + 2] == '+')) {
+            r += texte[i + 2] == '+' ? '#' : car[texte[i + 2] - '0'];
             i += 4;
         } else {
             r += texte[i++];
@@ -139,17 +163,22 @@ std::string DecodeTexteXml(std::string_view texte)
 
 namespace {
 
-// The four characters the writer escapes.
-bool AEchapper(char c)
-{
-    return c == '&' || c == '<' || c == '>' || c == '+';
-}
+// The four characters the writer escapes, and "#", looked up at once.
+constexpr auto TableEchappe = [] {
+    std::array<bool, 256> t{};
+    for (const char c : {'&', '<', '>', '+', '#'})
+        t[static_cast<unsigned char>(c)] = true;
+    return t;
+}();
 
-// Where the first character to escape stands (npos: none).
+// Where the first character that may be escaped stands (npos: none): one of
+// the four, or a "#" before another (which EncodeTexteXml looks at).
 size_t PremierAEchapper(std::string_view texte)
 {
-    for (size_t i = 0; i < texte.size(); ++i)
-        if (AEchapper(texte[i]))
+    const size_t n = texte.size();
+    for (size_t i = 0; i < n; ++i)
+        if (TableEchappe[static_cast<unsigned char>(texte[i])] &&
+            (texte[i] != '#' || (i + 1 < n && texte[i + 1] == '#')))
             return i;
     return std::string_view::npos;
 }
@@ -268,12 +297,7 @@ void TXmlWriter::AjouteAttribut(std::string_view nom, std::string_view valeur, b
         return;
     std::string& balise = pile_[profondeur_ - 1].balise;
     // The usual value: nothing to escape, no quote in it.
-    bool simple = true;
-    for (const char c : valeur)
-        if (AEchapper(c) || c == '"') {
-            simple = false;
-            break;
-        }
+    const bool simple = PremierAEchapper(valeur) == std::string_view::npos && valeur.find('"') == std::string_view::npos;
     if (simple) {
         balise += ' ';
         balise += nom;
@@ -1004,9 +1028,12 @@ int TXmlReader::FeuillesEnPlace(std::span<TFeuilleXml> feuilles)
             }
             return static_cast<int>(nb);
         }
-        // A leaf: its name up to ">" (no attribute, not "<name/>"), its text
-        // up to "<" (not starting with a blank), its end tag right there.
-        const size_t fin = PremierDe(d, p, n, '>', ' ');
+        // A leaf: its name up to ">" (no attribute, not "<name/>", no blank
+        // of any kind before the ">"), its text up to "<" (not starting with
+        // a blank), its end tag right there.
+        size_t fin = p;
+        while (fin < n && d[fin] != '>' && static_cast<unsigned char>(d[fin]) > 0x20)
+            ++fin;
         if (fin >= n || d[fin] != '>' || fin == p || !DebutNom(d[p]) || d[fin - 1] == '/' || nb == feuilles.size())
             return -1;
         const size_t m = fin - p;
@@ -1251,6 +1278,14 @@ std::string TXmlReader::ValeurAttribut(std::string_view nom) const
         if (MemeNom(n, nom))
             return DecodeTexteXml(v);
     return {};
+}
+
+bool TXmlReader::AAttribut(std::string_view nom) const
+{
+    for (const auto& a : attributs_)
+        if (MemeNom(a.first, nom))
+            return true;
+    return false;
 }
 
 namespace {

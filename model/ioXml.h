@@ -4,7 +4,8 @@
 //
 // It is not a general XML processor. The writer puts one tag per line, without
 // indentation, lines ending in CR LF, and replaces four characters by escapes of
-// its own ("##0#" &, "##1#" <, "##2#" >, "##3#" +). The reader is a pull reader
+// its own ("##0#" &, "##1#" <, "##2#" >, "##3#" +, and "##+#" for a "#" that
+// would otherwise start one of them). The reader is a pull reader
 // that understands what the writer produces, plus a declaration, a DOCTYPE line
 // and attributes between single or double quotes. Both work on Windows-1252
 // bytes: no character is converted, although the declaration names UTF-8 (that
@@ -31,10 +32,14 @@ inline constexpr std::string_view MarqueOrdreOctets = "\xEF\xBB\xBF";
 // The declaration line every document starts with.
 inline constexpr const char* XmlDeclaration = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
 
-// & < > + become "##0#" "##1#" "##2#" "##3#"; nothing else changes.
+// & < > + become "##0#" "##1#" "##2#" "##3#"; a "#" that would read back as
+// the start of one of these ("##1#" typed as such, "##0" before a "+") becomes
+// "##+#"; nothing else changes (a text without "##" stays as it is).
 std::string EncodeTexteXml(std::string_view texte);
 // The reverse, in one pass from left to right: "##d#" with d from 0 to 3 gives
-// its character back; every other byte is copied.
+// its character back, "##+#" a "#"; every other byte is copied. A text the
+// writer wrote before "##+#" existed reads as it always did: the escapes of
+// the four characters leave no "+" in it.
 std::string DecodeTexteXml(std::string_view texte);
 // An attribute value with its "&quot;" and "&apos;" made quotes again (the
 // writer's way of keeping a value that no quote can enclose).
@@ -346,6 +351,9 @@ public:
     // The value of the named attribute of the last start tag (names compared
     // without regard to case), escapes undone; empty when absent.
     std::string ValeurAttribut(std::string_view nom) const;
+    // Whether the last start tag has an attribute of that name (an empty
+    // value included), names compared without regard to case.
+    bool AAttribut(std::string_view nom) const;
     // The same value as an integer: StrToIntDef(Trim(ValeurAttribut(nom)), defaut).
     int32_t AttributEntier(std::string_view nom, int32_t defaut) const;
     // Several at once, in one pass over the attributes: valeurs[i] becomes
@@ -380,8 +388,9 @@ public:
     void LitChamps(std::span<const std::string> noms, std::span<std::string> valeurs);
     // Given xmlDebut, for an input read in place: when the children of the
     // element are all leaves "<name>text</name>" on lines of their own, as the
-    // writer puts them (a name of ASCII letters, digits and "_", a text without
-    // "<" that does not begin with a blank), and there are at most
+    // writer puts them (a name right against its ">", with no blank, tabulation
+    // or line break before it, in both tags; a text without "<" that does not
+    // begin with a blank), and there are at most
     // feuilles.size() of them, fills feuilles with them in order, reads the
     // element's end tag and answers their count: the reader is left as reading
     // them token by token would leave it. Otherwise answers -1 and reads

@@ -360,36 +360,55 @@ bool CopyFile(const std::string& source, const std::string& target, bool failIfE
     if (target.empty())
         return false;
     const bool targetExists = ::stat(target.c_str(), &tst) == 0;
-    if (targetExists && (failIfExists || !S_ISREG(tst.st_mode) || ::access(target.c_str(), W_OK) != 0))
-        return false;   // kept, a folder, or write-protected
+    if (targetExists) {
+        // Kept, a folder, anything else than a file, or write-protected: errno
+        // says which.
+        if (failIfExists || !S_ISREG(tst.st_mode)) {
+            errno = failIfExists ? EEXIST : S_ISDIR(tst.st_mode) ? EISDIR : EINVAL;
+            return false;
+        }
+        if (::access(target.c_str(), W_OK) != 0)
+            return false;
+    }
     const int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0)
         return false;
     if (::fstat(in, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int e = S_ISDIR(st.st_mode) ? EISDIR : errno;
         ::close(in);
+        errno = e;
         return false;
     }
     const std::string realTarget = ResolveLink(target);
     std::string temp;
     const int out = CreateSiblingTemp(realTarget, temp);
     if (out < 0) {
+        const int e = errno;
         ::close(in);
+        errno = e;
         return false;
     }
+    // The first failure's errno is what the caller gets.
+    int erreur = 0;
+    const auto echec = [&erreur](int e) {
+        if (erreur == 0)
+            erreur = e != 0 ? e : EIO;
+        return false;
+    };
     int64_t copied = 0;
     bool ok = ReadToEnd(in, [&](const char* p, size_t n) {
         copied += static_cast<int64_t>(n);
-        return WriteAll(out, p, n);
-    });
+        return WriteAll(out, p, n) || echec(errno);
+    }) || echec(errno);
     // A source that shrank under us is a short read too.
-    ok = ok && copied == static_cast<int64_t>(st.st_size);
+    ok = ok && (copied == static_cast<int64_t>(st.st_size) || echec(EIO));
     if (ok) {
         ::fchmod(out, st.st_mode & 07777);
         const struct timespec times[2] = {st.st_atim, st.st_mtim};
         ::futimens(out, times);
-        ok = ::fsync(out) == 0;
+        ok = ::fsync(out) == 0 || echec(errno);
     }
-    ok = (::close(out) == 0) && ok;
+    ok = (::close(out) == 0 || echec(errno)) && ok;
     ::close(in);
     if (ok) {
         if (failIfExists) {
@@ -399,9 +418,12 @@ bool CopyFile(const std::string& source, const std::string& target, bool failIfE
         } else {
             ok = ::rename(temp.c_str(), realTarget.c_str()) == 0;
         }
+        if (!ok)
+            echec(errno);
     }
     if (!ok) {
         ::unlink(temp.c_str());
+        errno = erreur;
         return false;
     }
     SyncDir(DirOf(realTarget));

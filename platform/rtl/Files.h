@@ -22,9 +22,10 @@ bool CreateDir(const std::string& dir);
 bool RemoveDir(const std::string& dir);              // an empty folder
 bool DeleteFile(const std::string& fileName);
 bool RenameFile(const std::string& oldName, const std::string& newName);   // replaces the target
-// Copies in full; false (and no partial target left) on any short read or write.
-// The copy is written beside the target and renamed over it: an existing
-// target is replaced in one step, never lost.
+// Copies in full; false (and no partial target left) on any short read or write,
+// errno then telling why (EISDIR for a folder on the target's name, ENOSPC
+// for a full disk...). The copy is written beside the target and renamed over
+// it: an existing target is replaced in one step, never lost.
 bool CopyFile(const std::string& source, const std::string& target, bool failIfExists);
 
 // Temporary files beside a file. A writer that replaces a file writes the new

@@ -1,6 +1,9 @@
 // The extracting archive library ("UNZDLL.DLL"), linked into the program. It
 // extracts one entry into a memory block (stream mode): exactly the entry's
-// bytes, their size and CRC checked. It writes no file.
+// bytes, their size and CRC checked. It writes no file. With Test set it
+// checks only: the entry is opened and read as for an extraction, and its
+// bytes are compared with the OutStreamSize bytes at OutStream, which it does
+// not write (1 when they are the same bytes).
 #pragma once
 
 #include <cstdint>
@@ -24,7 +27,7 @@ struct UnzParams
     int32_t Trace = 0;                 // flag
     int32_t Reserved1 = 0;
     char* Password = nullptr;          // may be empty
-    int32_t Test = 0;                  // flag: check only
+    int32_t Test = 0;                  // flag: check only (compare with OutStream)
     int32_t Reserved2 = 0;
     int32_t Reserved3 = 0;
     int32_t Quiet = -1;

@@ -117,6 +117,36 @@ TEST(SaisonXml, WholeSeasonRoundTripsByteForByte)
     }
 }
 
+// Names typed with the shape of the writer's own escapes (in element texts
+// and in attribute values) read back as typed after a save.
+TEST(SaisonXml, NamesShapedLikeTheEscapesReadBackAsTyped)
+{
+    for (const char* nom : {"A##0+B", "C##1#D", "##3#", "###2##0&", "Poule #1"}) {
+        SCOPED_TRACE(nom);
+        TSaisonComplete a(0);
+        TSaison& s = *a.saison;
+        const int equipe = s.AjouteEquipe(nom);
+        s.SetCategorie(7, nom, nom);
+        TDonneesChampionnat* c = s.ChampionnatCourant();
+        ASSERT_NE(c, nullptr);
+        auto g = std::make_unique<TGroupeEquipe>();
+        g->NomGroupe = nom;
+        g->AjouteEquipe(c->IdEquipe(0));
+        c->AjouteGroupe(std::move(g));
+
+        auto b = Lit(0, Document(s));
+        EXPECT_EQ(b->NomEquipe(equipe), nom);
+        std::string lu, court;
+        ASSERT_TRUE(b->Categorie(7, lu, court));
+        EXPECT_EQ(lu, nom);
+        EXPECT_EQ(court, nom);
+        const TDonneesChampionnat* l = b->ChampionnatCourant();
+        ASSERT_NE(l, nullptr);
+        ASSERT_EQ(l->NbGroupes(), c->NbGroupes());
+        EXPECT_EQ(l->Groupe(l->NbGroupes() - 1)->NomGroupe, nom);
+    }
+}
+
 TEST(SaisonXml, ProgressReachesTheEnd)
 {
     TSaisonComplete a(0);

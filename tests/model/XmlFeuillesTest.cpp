@@ -89,6 +89,8 @@ TEST(XmlFeuilles, InOneGoAsTokenByToken)
         {"a child with children", Document("<Nom><a>1</a></Nom>\r\n"), -1},
         {"a tabulation between leaves", Document("<Pts>3</Pts>\t<Passe>1</Passe>\r\n"), -1},
         {"a leaf's end tag with a blank", Document("<Pts>3</Pts >\r\n"), -1},
+        {"a tabulation before a leaf's '>'", Document("<Pts\t>3</Pts\t>\r\n"), -1},
+        {"a line break before a leaf's '>'", Document("<Pts>3</Pts>\r\n<Passe\n>1</Passe\n>\r\n"), -1},
         {"a name starting with a digit", Document("<1a>2</1a>\r\n"), -1},
         {"a leaf closed by another name", Document("<Pts>3</Ptz>\r\n"), -1},
         {"the element's end tag with a blank", Document("<Pts>3</Pts>\r\n", "</b >"), -1},

@@ -37,6 +37,43 @@ TEST(XmlEscapes, DecodingIsOnePassFromTheLeft)
     EXPECT_EQ(DecodeTexteXml("##1#"), "<");
 }
 
+// A "#" that would read back as the start of an escape is written "##+#": a
+// text reads back as typed; a text without that shape is written as it always
+// was (the bytes of an older file are those written for what it reads as).
+TEST(XmlEscapes, TextsShapedLikeAnEscapeReadBackAsTyped)
+{
+    struct Cas
+    {
+        const char* texte;
+        const char* ecrit;
+    };
+    const Cas cas[] = {
+        {"A##0+B", "A##+##0##3#B"},
+        {"C##1#D", "C##+##1#D"},
+        {"##3#", "##+##3#"},
+        {"###2#", "###+##2#"},
+        {"##0<##2>", "##+##0##1###+##2##2#"},
+        {"##+#", "####3##"},
+        // Written as before.
+        {"A&#3#B", "A##0##3#B"},
+        {"C<D", "C##1#D"},
+        {"a##1", "a##1"},
+        {"##4# #1# ##", "##4# #1# ##"},
+        {"Poule #1+", "Poule #1##3#"},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.texte);
+        EXPECT_EQ(EncodeTexteXml(c.texte), c.ecrit);
+        EXPECT_EQ(DecodeTexteXml(c.ecrit), c.texte);
+    }
+    // Every text of four bytes made of "#", "0", "+" and "a" reads back.
+    const char lettres[] = {'#', '0', '+', 'a'};
+    for (int k = 0; k < 256; ++k) {
+        const std::string t = {lettres[k & 3], lettres[k >> 2 & 3], lettres[k >> 4 & 3], lettres[k >> 6 & 3]};
+        EXPECT_EQ(DecodeTexteXml(EncodeTexteXml("#" + t + "#")), "#" + t + "#");
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Writer
 

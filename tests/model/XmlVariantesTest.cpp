@@ -120,6 +120,13 @@ TEST(XmlVariantes, EachVariantReadsAsThePlainDocument)
              return Tous(r, "<Option>([0-9]+)</Option>", "<Option>$1 </Option>");
          }, tous},
         {"byte-order mark", [](const std::string& d) { return "\xEF\xBB\xBF" + d; }, tous},
+        // Blanks of every kind before the ">" of a box score's leaves.
+        {"tabulation before > in box-score leaves",
+         [](const std::string& d) { return Tous(d, "<(Pts|But|Match|Passe)>([^<]*)</\\1>", "<$1\t>$2</$1\t>"); }, boite},
+        {"line break before > in box-score leaves",
+         [](const std::string& d) { return Tous(d, "<(Pts|But|Match|Faute)>([^<]*)</\\1>", "<$1\n>$2</$1\n>"); }, boite},
+        {"blank before > in box-score leaves",
+         [](const std::string& d) { return Tous(d, "<(Pts|But|Tir2Pts|Tir)>([^<]*)</\\1>", "<$1 >$2</$1 >"); }, boite},
     };
     for (int sport : tous) {
         SCOPED_TRACE(sport);
@@ -149,6 +156,57 @@ TEST(XmlVariantes, EachVariantReadsAsThePlainDocument)
                 const size_t ecart = std::mismatch(relu.begin(), relu.end(), attendu.begin(), attendu.end()).first - relu.begin();
                 EXPECT_TRUE(relu == attendu) << "from byte " << ecart << ": " << relu.substr(ecart > 200 ? ecart - 200 : 0, 400)
                                              << "\n--- instead of ---\n" << attendu.substr(ecart > 200 ? ecart - 200 : 0, 400);
+            }
+        }
+    }
+}
+
+// A box-score line says which side its figures belong to: a side that is not
+// a number makes the document damaged (filed under side 1, a player's figures
+// would move to the other team), in place as by refills; a number with blanks
+// reads as the number, and a line without a side is the home side's.
+TEST(XmlVariantes, ABoxScoreSideThatIsNotANumberIsDamage)
+{
+    struct Cas
+    {
+        const char* nom;
+        const char* expr;
+        const char* format;
+        bool endommage;
+    };
+    const Cas cas[] = {
+        {"a word", "<(Stat[A-Za-z]+) Equipe=\"2\"", "<$1 Equipe=\"x\"", true},
+        {"a '<' before the number", "<(Stat[A-Za-z]+) Equipe=\"2\"", "<$1 Equipe=\"<2\"", true},
+        {"an empty side", "<(Stat[A-Za-z]+) Equipe=\"2\"", "<$1 Equipe=\"\"", true},
+        {"blanks around the number", "<(Stat[A-Za-z]+) Equipe=\"2\"", "<$1 Equipe=\" 2 \"", false},
+        {"a home line without a side", "<(Stat[A-Za-z]+) Equipe=\"1\"", "<$1", false},
+    };
+    for (int sport : {2, 3}) {
+        SCOPED_TRACE(sport);
+        auto g = essai::GenerePetiteSaison(sport);
+        const std::string plain = essai::Document(*g->saison);
+        const std::string attendu = essai::SansDate(essai::Document(*essai::Lit(sport, plain)));
+        for (const Cas& c : cas) {
+            SCOPED_TRACE(c.nom);
+            const std::string doc = Premier(plain, c.expr, c.format);
+            ASSERT_NE(doc, plain);
+            for (long morceau : {0L, 7L}) {
+                SCOPED_TRACE(morceau);
+                auto s = TMultiSport::CreeSaison(sport);
+                TMemoryStream m;
+                m.WriteBuffer(doc.data(), static_cast<long>(doc.size()));
+                m.SetPosition(0);
+                xml_essai::TFluxOctets f(doc, morceau);
+                TXmlStreamReader x(morceau == 0 ? static_cast<TStream&>(m) : f);
+                uint8_t j = x.ElementSuivant();
+                while (j == xmlComplet)
+                    j = x.ElementSuivant();
+                ASSERT_EQ(j, xmlDebut);
+                s->Lit(x);
+                EXPECT_EQ(x.Malforme(), c.endommage);
+                if (!c.endommage) {
+                    EXPECT_EQ(essai::SansDate(essai::Document(*s)), attendu);
+                }
             }
         }
     }

@@ -262,3 +262,53 @@ TEST_F(Dommages, HugeDeclaredSizesAreReadFailuresWithoutTheAllocation)
                   0);
     }
 }
+
+// The save reads its new archive back as an opening reads it: a byte of the
+// archive changed on the disk before the read-back (in its local header, its
+// central directory or its end record) either makes the save fail, the file
+// left as it was, or leaves a file that opens. Any byte of the end record
+// makes it fail (the entry counts there are read by the opening too).
+TEST_F(Dommages, TheReadBackRefusesWhatTheOpeningRefuses)
+{
+    const std::string fichier = d / "relu.xmc";
+    const size_t central = EntreeCentrale();
+    const size_t fin = octets.size() - 22;
+    std::vector<size_t> places;
+    for (size_t p = 0; p < DebutDonnees(); ++p)
+        places.push_back(p);
+    for (size_t p = central; p < octets.size(); ++p)
+        places.push_back(p);
+    int echecs = 0;
+    for (const size_t p : places)
+        for (const uint8_t masque : {0x01, 0x80}) {
+            SCOPED_TRACE(std::to_string(p) + " ^ " + std::to_string(masque));
+            EcritOctets(fichier, octets);
+            bool sauve = false;
+            try {
+                sauve = TChargeurXmp(fichier, "Dll\\").Sauve(*g->saison, [&](int pourcentage) {
+                    if (pourcentage != 92)
+                        return;
+                    // The new archive, beside the file, before it is read back.
+                    for (const TSearchRec& r : ListFiles(d / "", ".relu.xmc.*"))
+                        if (r.Name.ends_with(".tmp")) {
+                            std::string o = LitOctets(d / r.Name);
+                            ASSERT_EQ(o.size(), octets.size());
+                            o[p] = static_cast<char>(o[p] ^ masque);
+                            EcritOctets(d / r.Name, o);
+                        }
+                });
+            } catch (const EChargeurXmp&) {
+            }
+            if (sauve) {
+                std::unique_ptr<TSaison> s;
+                EXPECT_EQ(Charge(fichier, s), etatCharge);
+            } else {
+                ++echecs;
+                EXPECT_EQ(LitOctets(fichier), octets);
+            }
+            if (p >= fin) {
+                EXPECT_FALSE(sauve);
+            }
+        }
+    EXPECT_GT(echecs, 44);
+}

@@ -533,6 +533,108 @@ TEST_F(SaisonFichier, TheBackupOptionKeepsThePreviousVersion)
     EXPECT_EQ(Lit(sauvegarde), v2);
 }
 
+// A save that fails once the new archive is written (at the backup step, or
+// when the archive cannot take the file's name) leaves the file and its
+// backup as they were, older backup included, and no piece beside them; the
+// message names the real cause and the file it concerns.
+TEST_F(SaisonFichier, ASaveFailingAtTheBackupOrTheRenameLeavesTheBackupAsItWas)
+{
+    struct Cas
+    {
+        const char* quoi;
+        bool sauvegardeAvant;   // an older backup exists
+        int quand;              // the progress at which the way is blocked (0: before the save)
+        bool disque;            // needs a small disk of its own
+        int raison;
+        const char* nomDit;     // the file the message names
+        std::string detail;     // the system's reason
+    };
+    const Cas cas[] = {
+        {"a folder takes the file's name after the backup", true, 97, false, texteEchecEcriture, "saison.xmc",
+         std::strerror(EISDIR)},
+        {"the same without an older backup", false, 97, false, texteEchecEcriture, "saison.xmc", std::strerror(EISDIR)},
+        {"a folder on the backup's name", true, 0, false, texteEchecEcriture, "saison.~xmc", std::strerror(EISDIR)},
+        {"the disk full at the backup", true, 94, true, texteDisquePlein, "saison.xmc", std::strerror(ENOSPC)},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        Montage m(1 << 20);
+        if (c.disque && !m.Monte())
+            continue;   // no small disk here
+        Dossier d;
+        const auto chemin = [&](const std::string& nom) { return m.Monte() ? m / nom : d / nom; };
+        const std::string fichier = chemin("saison.xmc");
+        const std::string sauvegarde = chemin("saison.~xmc");
+        auto s = Saison(0);
+        s->SetOptionSauvegarde(1, 1);
+        ASSERT_TRUE(Sauve(*s, fichier));
+        if (c.sauvegardeAvant) {
+            s->AjouteEquipe("Deuxième");
+            ASSERT_TRUE(Sauve(*s, fichier));
+            ASSERT_TRUE(FileExists(sauvegarde));
+        }
+        const std::string avant = Lit(fichier);
+        const std::string sauvegardeAvant = c.sauvegardeAvant ? Lit(sauvegarde) : std::string();
+        const std::string dossierFichier = ExtractFileDir(fichier);
+        const auto contenu = [&] {
+            std::vector<std::string> noms;
+            for (const char* masque : {"*", ".*"})
+                for (const TSearchRec& r : ListFiles(dossierFichier, masque, true))
+                    if (r.Name != "." && r.Name != ".." && r.Name != "remplissage")
+                        noms.push_back(r.Name);
+            std::sort(noms.begin(), noms.end());
+            return noms;
+        };
+        std::string fichierDeplace = fichier;
+        const auto bloque = [&] {
+            if (c.quand == 97) {
+                // The file moved away and a folder that is not empty on its name.
+                fichierDeplace = chemin("ailleurs.xmc");
+                ASSERT_TRUE(RenameFile(fichier, fichierDeplace));
+                ASSERT_TRUE(ForceDirectories(fichier + "/dedans"));
+            } else if (c.quand == 94) {
+                m.Remplit();
+            } else {
+                ASSERT_TRUE(!c.sauvegardeAvant || DeleteFile(sauvegarde));
+                ASSERT_TRUE(ForceDirectories(sauvegarde + "/dedans"));
+            }
+        };
+        if (c.quand == 0)
+            bloque();
+        const std::vector<std::string> noms = contenu();
+
+        s->AjouteEquipe("Nouvelle");
+        TRaisonFichier raison;
+        std::string message;
+        try {
+            TChargeurXmp(fichier, Dll).Sauve(*s, [&](int p) {
+                if (p == c.quand)
+                    bloque();
+            });
+            ADD_FAILURE() << "saved";
+        } catch (const EChargeurXmp& e) {
+            raison = e.Raison;
+            message = e.Message;
+        }
+        EXPECT_EQ(raison.texte, c.raison);
+        EXPECT_EQ(raison.detail, c.detail);
+        EXPECT_NE(message.find(c.nomDit), std::string::npos) << message;
+        EXPECT_TRUE(Lit(fichierDeplace) == avant) << "the file changed";
+        if (c.quand == 0) {
+            EXPECT_TRUE(DirectoryExists(sauvegarde));
+        } else if (c.sauvegardeAvant) {
+            EXPECT_TRUE(Lit(sauvegarde) == sauvegardeAvant) << "the backup changed";
+        } else {
+            EXPECT_FALSE(FileExists(sauvegarde));
+        }
+        // Nothing more beside them (the file moved away by the test aside).
+        std::vector<std::string> attendus = noms;
+        if (c.quand == 97)
+            attendus.insert(attendus.begin(), "ailleurs.xmc");
+        EXPECT_EQ(contenu(), attendus);
+    }
+}
+
 TEST_F(SaisonFichier, ASaveThroughALinkReplacesTheFileItPointsTo)
 {
     auto s = Saison(0);
