@@ -84,6 +84,15 @@ const Legende kLegendes[] = {
     {919, "second match pages", "football, rugby", "comments on the match", "comment", "comment", "substitut",
      "remplacement"},
     {102, "player rankings", "football, handball", "scorers", "scorer", "buteur", "", ""},
+    // The statistic pages.
+    {1544, "statistic page, field players' goals column", "handball", "goals from play", "goals from play",
+     "buts dans le jeu", "7", "7"},
+    {4821, "statistic page, refusal", "handball goalkeeper", "saves above shots faced", "saves;shots faced",
+     "arrêt;subi", "made|attempt", "réussi|tenté"},
+    {222, "statistic page, tab without a match", "basketball, handball", "home team", "home", "domicile",
+     "away", "extérieur"},
+    {224, "statistic page, tab without a match", "basketball, handball", "away team", "away", "extérieur",
+     "home", "domicile"},
 };
 
 // Captions worded on other branches: their rows hold once those branches are
