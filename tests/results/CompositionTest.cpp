@@ -89,6 +89,9 @@ TEST_P(Composition, LineUpsEnteredWrittenShownSavedAndReopened)
     RepondBoite(mrOk, &refus);
     kit::Type(p->Enreg(0, nt + 1).Numero, "300");
     EXPECT_EQ(refus, (std::vector<std::string>{TraduireFormat(4400, {300, 255})}));
+    // Back to what the box held before the keys; the minute typed again.
+    EXPECT_EQ(p->Enreg(0, nt + 1).Numero->Text(), "0");
+    kit::Type(p->Enreg(0, nt + 1).Numero, "30");
     kit::Type(p->Enreg(0, 1).Numero, "12");
     const int32_t s1 = p->Enreg(0, 1).Joueur->Numero, s2 = p->Enreg(0, 2).Joueur->Numero;
     EXPECT_EQ(p->Enreg(0, nt + 1).Joueur->Numero, s1);
