@@ -40,11 +40,11 @@ TEdit* Petit(TComponent* owner, TWinControl* parent, const char* nom, int x, int
 // Keeps a minute box within 0..maximum, what the record's field holds: a
 // text typed beyond it is refused with a message naming both and the box
 // gets back the value it held before the user began typing in it (when it
-// took the focus), not what the keys before made of it. Installed after the
-// box's own OnChange (and OnEnter, OnExit, OnKeyPress), which it runs for
-// every text it keeps.
-// Texts put in while `charge` answers true (the page filling its boxes) are
-// not the user's and are kept.
+// took the focus or got its first key), not what the keys before made of it.
+// Installed after the box's own OnChange, OnEnter, OnExit and OnKeyPress,
+// which it runs (OnChange for every text it keeps). Texts put in while
+// `charge` answers true (the page filling its boxes) are not the user's and
+// are kept.
 void BorneMinute(TEdition2* e, int maximum, std::function<bool()> charge = {});
 // A skinned panel copying the master `maitre`.
 TFondCopie* Fond(TComponent* owner, TWinControl* parent, const char* nom, const char* maitre, int x, int y, int w,
