@@ -248,7 +248,13 @@ std::unique_ptr<TStringList> TDonneesChampionnatStat::VerifieJournee(int n, int&
         auto nom = [&](int id) { return saison ? saison->NomEquipeComplet(id, this) : std::string(); };
         const std::string libelle = nom(dom) + " - " + nom(ext) + " : ";
         if (!match->CompositionSaisie(dom) || !match->CompositionSaisie(ext))
-            rapport->Add(libelle + Traduire(153));
+            rapport->Add(libelle + Traduire(156));
+        // A basketball match has a winner; only a leg of a tie won on
+        // aggregate may end level (a match in another state is not a result).
+        const TInfoTourCoupe* tour = EstCoupe() ? TourCoupe(n - 1) : nullptr;
+        const bool jambeCumulee = tour && (tour->TypeMatch & 15) == 2;
+        if (basket && scores[0] == scores[1] && !p && !jambeCumulee)
+            rapport->Add(libelle + Traduire(4820));
         const int equipes[2] = {dom, ext};
         for (int cote = 0; cote < 2; ++cote) {
             TListeStatTir stats(sport_);

@@ -128,8 +128,12 @@ void TListeJoueur::Insere(std::unique_ptr<TChoixJoueur> choix, bool parPoste)
     if (k == 0)
         choix->Texte = nom;
 
+    // Names in the order of the squads (accents and case aside, so that
+    // "Bérard" comes before "Bonnet"), namesakes by first name.
     auto place = std::find_if(choix_.begin(), choix_.end(), [&](const auto& c) {
-        const int cmp = CompareStr(NomChoix(*c), nom);
+        int cmp = CompareNomPersonne(NomChoix(*c), nom);
+        if (cmp == 0)
+            cmp = CompareNomPersonne(PrenomChoix(*c), prenom);
         if (!parPoste)
             return cmp >= 0;
         const int p = PosteChoix(*c);

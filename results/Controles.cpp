@@ -50,18 +50,51 @@ TEditRond* Rond(TComponent* owner, TWinControl* parent, const char* nom, int x, 
 
 void BorneMinute(TEdition2* e, int maximum, std::function<bool()> charge)
 {
-    auto garde = std::make_shared<std::string>(e->Text());
+    // What the box held before the user began typing in it: taken when it
+    // gets the focus and with every text put in outside a typing (or while
+    // the page fills it), never from a key on the way to a refused value.
+    // A typing begins with the focus or the first key, and ends when the box
+    // is left.
+    struct TGarde
+    {
+        std::string Avant;
+        bool Saisie = false;
+    };
+    auto garde = std::make_shared<TGarde>();
+    garde->Avant = e->Text();
     TNotifyEvent suite = e->OnChange;
     e->OnChange = [e, maximum, garde, suite, charge](TObject* s) {
+        const bool remplie = charge && charge();
         int minute = 0;
-        if (!(charge && charge()) && TryStrToInt(Trim(e->Text()), minute) && minute > maximum) {
+        if (!remplie && TryStrToInt(Trim(e->Text()), minute) && minute > maximum) {
+            // The box gets its value back before the message takes the focus.
+            e->SetText(garde->Avant);
             Tf_MessageUtil::Affiche(TraduireFormat(4400, {minute, maximum}), mbuValider);
-            e->SetText(*garde);
             return;
         }
-        *garde = e->Text();
+        if (remplie || !garde->Saisie)
+            garde->Avant = e->Text();
         if (suite)
             suite(s);
+    };
+    TNotifyEvent entree = e->OnEnter;
+    e->OnEnter = [e, garde, entree](TObject* s) {
+        garde->Avant = e->Text();
+        garde->Saisie = true;
+        if (entree)
+            entree(s);
+    };
+    TNotifyEvent sortie = e->OnExit;
+    e->OnExit = [garde, sortie](TObject* s) {
+        garde->Saisie = false;
+        if (sortie)
+            sortie(s);
+    };
+    TKeyPressEvent touche = e->OnKeyPress;
+    e->OnKeyPress = [garde, touche](TObject* s, char& k) {
+        garde->Saisie = true;
+        if (touche)
+            touche(s, k);
     };
 }
 

@@ -39,9 +39,12 @@ TEditRond* Rond(TComponent* owner, TWinControl* parent, const char* nom, int x, 
 TEdit* Petit(TComponent* owner, TWinControl* parent, const char* nom, int x, int y, int longueur);
 // Keeps a minute box within 0..maximum, what the record's field holds: a
 // text typed beyond it is refused with a message naming both and the box
-// gets back its former text. Installed after the box's own OnChange, which
-// it runs for every text it keeps. Texts put in while `charge` answers true
-// (the page filling its boxes) are not the user's and are kept.
+// gets back the value it held before the user began typing in it (when it
+// took the focus or got its first key), not what the keys before made of it.
+// Installed after the box's own OnChange, OnEnter, OnExit and OnKeyPress,
+// which it runs (OnChange for every text it keeps). Texts put in while
+// `charge` answers true (the page filling its boxes) are not the user's and
+// are kept.
 void BorneMinute(TEdition2* e, int maximum, std::function<bool()> charge = {});
 // A skinned panel copying the master `maitre`.
 TFondCopie* Fond(TComponent* owner, TWinControl* parent, const char* nom, const char* maitre, int x, int y, int w,

@@ -123,8 +123,9 @@ Tf_ButeursStat::Tf_ButeursStat(TComponent* AOwner, int nbOfficiels, int nbColonn
     tc_StatTir = new TTabControl(this);
     tc_StatTir->SetName("tc_StatTir");
     tc_StatTir->SetStyle(tsButtons);
-    tc_StatTir->Tabs().Add("Equipe 1");
-    tc_StatTir->Tabs().Add("Equipe 2");
+    // Without a match shown, the tabs name the two sides.
+    tc_StatTir->Tabs().Add(Texte(222, L1("Équipe à domicile")));
+    tc_StatTir->Tabs().Add(Texte(224, L1("Équipe à l'extérieur")));
     tc_StatTir->SetParent(this);
     tc_StatTir->OnChanging = [this](TObject*, bool& autorise) { OngletChanging(autorise); };
     tc_StatTir->OnChange = [this](TObject*) { OngletChange(); };
@@ -136,6 +137,13 @@ Tf_ButeursStat::Tf_ButeursStat(TComponent* AOwner, int nbOfficiels, int nbColonn
     l_EquipeDomicile->SetTabStop(false);
     l_EquipeDomicile->SetParent(tc_StatTir);
     l_EquipeDomicile->OnDblClick = [this](TObject*) { AjouteJoueur(csc_StatTir, l_EquipeDomicile->ItemIndex()); };
+    // Enter on a player puts him in the grid, as a double click does.
+    l_EquipeDomicile->OnKeyDown = [this](TObject*, WORD& k, TShiftState) {
+        if (k != VK_RETURN)
+            return;
+        k = 0;
+        AjouteJoueur(csc_StatTir, l_EquipeDomicile->ItemIndex());
+    };
     l_EquipeDomicile->OnDragOver = [this](TObject*, TObject* source, int, int, TDragState, bool& accepte) {
         auto* g = dynamic_cast<TColorStringGrid*>(source);
         accepte = g && Propre(g) && ligneTiree_ >= 1 && ligneTiree_ <= g->RowCount() - 2;
@@ -209,6 +217,8 @@ Tf_ButeursStat::Tf_ButeursStat(TComponent* AOwner, int nbOfficiels, int nbColonn
         const TRect r = tc_StatTir->DisplayRect();
         l_EquipeDomicile->SetBounds(r.Left, r.Top, 150, r.Height());
         ScrollBox1->SetBounds(r.Left + 152, r.Top, std::max(60, r.Width() - 152), r.Height());
+        if (l_Note)
+            PlaceGrilles();
     };
 }
 
@@ -216,7 +226,9 @@ Tf_ButeursStat::~Tf_ButeursStat() = default;
 
 void Tf_ButeursStat::Termine()
 {
-    // Written while the sport's part still exists.
+    // Written while the sport's part still exists; the window going asks
+    // nothing.
+    termine_ = true;
     if (Saison)
         EnregistrePage(1);
     stats_.reset();
@@ -332,6 +344,11 @@ void Tf_ButeursStat::RemplitPage(int Mode)
             g->EffaceLigne(1);
         }
         choix_.reset();
+        gardes_.clear();
+        tc_StatTir->Tabs().SetString(0, Texte(222, L1("Équipe à domicile")));
+        tc_StatTir->Tabs().SetString(1, Texte(224, L1("Équipe à l'extérieur")));
+        // Every column shows its title, as with a match.
+        PlaceGrilles();
         return;
     }
     tc_StatTir->Tabs().SetString(0, c_EqDomicile->Text());
@@ -404,6 +421,15 @@ void Tf_ButeursStat::PlaceGrilles()
     }
     csc_StatGardien->SetTop(0);
     csc_StatTir->SetTop(csc_StatGardien->Visible() ? csc_StatGardien->Height() + 10 : 0);
+    if (l_Note) {
+        // Read whole without scrolling: as wide as the box shows.
+        l_Note->SetAutoSize(false);
+        l_Note->SetWordWrap(true);
+        l_Note->SetBounds(0, csc_StatTir->Top() + csc_StatTir->Height() + 6, std::max(150, ScrollBox1->ClientWidth() - 8),
+                          16);
+        l_Note->SetAutoSize(true);
+        l_Note->AdjustBounds();
+    }
 }
 
 void Tf_ButeursStat::AfficheEquipeCodes(int32_t equipe, int premier, int dernier)
@@ -412,6 +438,7 @@ void Tf_ButeursStat::AfficheEquipeCodes(int32_t equipe, int premier, int dernier
     if (!c || !Saison)
         return;
     MasqueColonnes();
+    gardes_.clear();
     const int mode = sport_ == sportStatBasket ? (premier >= 13 ? 1 : 0) : 0;
     stats_->Calcule(equipe, Saison, true, *c, c->NbJournee, mode);
     choix_ = std::make_unique<TListeJoueur>();
@@ -550,7 +577,8 @@ bool Tf_ButeursStat::ReussisAuDela(TColorStringGrid* g, int col, int row, int n,
         const int tentes = col == colTentes ? n : g->DonneeCellule(colTentes, row);
         // No attempts typed yet: the made count comes first in the row.
         if (tentes > 0 && reussis > tentes) {
-            message = TraduireFormat(3602, {g->LitCellule(colReussis, 0), reussis, tentes});
+            // A goalkeeper's pair is saves of shots faced.
+            message = TraduireFormat(g == csc_StatGardien ? 4821 : 3602, {g->LitCellule(colReussis, 0), reussis, tentes});
             return true;
         }
     }
@@ -647,8 +675,83 @@ void Tf_ButeursStat::MontreCellule(TColorStringGrid* g)
 
 void Tf_ButeursStat::OngletChanging(bool& autorise)
 {
-    autorise = true;
-    EnregistrePage(1);
+    autorise = AccepteDepart();
+    if (autorise)
+        EnregistrePage(1);
+}
+
+void Tf_ButeursStat::FermeEdition()
+{
+    for (TColorStringGrid* g : {csc_StatTir, csc_StatGardien})
+        if (g->EditorMode())
+            g->HideEditor();
+}
+
+std::vector<Tf_ButeursStat::TEcart> Tf_ButeursStat::Ecarts() const
+{
+    std::vector<TEcart> v;
+    for (const bool gardien : {true, false}) {
+        TColorStringGrid* g = gardien ? csc_StatGardien : csc_StatTir;
+        if (gardien && !g->Visible())
+            continue;
+        // A pair whose attempts the championship does not keep (a hidden
+        // column) has nothing to compare.
+        std::vector<std::pair<int, int>> paires;
+        for (const auto& p : ColonnesReussis(gardien))
+            if (g->LargeurColonne(p.first) > 0 && g->LargeurColonne(p.second) > 0)
+                paires.push_back(p);
+        for (int r = 1; r <= NbJoueurs(*g); ++r)
+            for (const auto& [reussis, tentes] : paires)
+                if (g->DonneeCellule(reussis, r) > g->DonneeCellule(tentes, r))
+                    v.push_back({g, r, reussis, g->DonneeCellule(reussis, r), g->DonneeCellule(tentes, r)});
+    }
+    return v;
+}
+
+bool Tf_ButeursStat::DitEcarts(bool retour)
+{
+    std::vector<TEcart> ecarts;
+    std::vector<std::tuple<bool, int32_t, int, int, int>> cles;
+    for (const TEcart& e : Ecarts()) {
+        const auto cle = std::make_tuple(e.Grille == csc_StatGardien, e.Grille->DonneeCellule(0, e.Ligne), e.Col,
+                                         e.Reussis, e.Tentes);
+        if (std::find(gardes_.begin(), gardes_.end(), cle) == gardes_.end()) {
+            ecarts.push_back(e);
+            cles.push_back(cle);
+        }
+    }
+    if (ecarts.empty() || termine_)
+        return true;
+    std::string texte = Texte(4824, L1("Ces chiffres dépassent leurs tentatives :"));
+    for (const TEcart& e : ecarts)
+        texte += "\n" + TraduireFormat(e.Grille == csc_StatGardien ? 4823 : 4822,
+                                       {e.Grille->LitCellule(0, e.Ligne), e.Grille->LitCellule(e.Col, 0), e.Reussis,
+                                        e.Tentes});
+    if (retour) {
+        texte += "\n\n" + Texte(4825, L1("Les garder tels quels ? Non : retour à la grille."));
+        if (Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon) != mrYes) {
+            // Back to the first of them.
+            const TEcart& e = ecarts.front();
+            e.Grille->FocusCell(e.Col, e.Ligne, true);
+            if (e.Grille->CanFocus())
+                e.Grille->SetFocus();
+            MontreCellule(e.Grille);
+            return false;
+        }
+    } else {
+        texte += "\n\n" + Texte(4826, L1("Ils sont gardés tels quels."));
+        Tf_MessageUtil::Affiche(texte, mbuValider);
+    }
+    gardes_.insert(gardes_.end(), cles.begin(), cles.end());
+    return true;
+}
+
+bool Tf_ButeursStat::AccepteDepart()
+{
+    FermeEdition();
+    if (!Modifie || c_EqDomicile->Text().empty())
+        return true;
+    return DitEcarts(true);
 }
 
 void Tf_ButeursStat::OngletChange()
@@ -661,14 +764,15 @@ void Tf_ButeursStat::EnregistrePage(int Libere) { EnregistreCodes(Libere, premie
 
 void Tf_ButeursStat::EnregistreCodes(int Libere, int premier, int dernier)
 {
-    for (TColorStringGrid* g : {csc_StatTir, csc_StatGardien})
-        if (g->EditorMode())
-            g->HideEditor();
+    FermeEdition();
     if (Libere == 1)
         choix_.reset();
     TDonneesChampionnatStat* c = ChampionnatStat();
     if (!c || c_EqDomicile->Text().empty() || !Modifie)
         return;
+    // A road that cannot go back (the main window taking the page): what is
+    // written above its attempts is said.
+    DitEcarts(false);
     Modifie = 0;
     const int n = c->NbJournee, m = MatchCourant;
     if (complet_)
@@ -763,6 +867,7 @@ Tf_ButeursHand::Tf_ButeursHand(TComponent* AOwner) : Tf_ButeursStat(AOwner, 2, 1
     SetName("f_ButeursHand");
     Label6->SetVisible(false);
     csc_StatGardien->SetVisible(true);
+    l_Note = resultats::Label(this, ScrollBox1, "l_Note", 0, 0, 300, Blanc, false, "");
     Dispose();
     DoCreate();
 }
@@ -771,8 +876,10 @@ Tf_ButeursHand::~Tf_ButeursHand() { Termine(); }
 
 void Tf_ButeursHand::Dispose()
 {
-    static const int champ[] = {1233, 68, 1127, 302, 1531};
-    static const char* champDefaut[] = {"Joueur", "Buts", "Tirs", "Penaltys", "Jets 7 m"};
+    // A field player's goals are goals from play: his 7-metre goals have
+    // their own column.
+    static const int champ[] = {1233, 1544, 1127, 302, 1531};
+    static const char* champDefaut[] = {"Joueur", "Buts dans le jeu", "Tirs", "Penaltys", "Jets 7 m"};
     static const int gardien[] = {1233, 1492, 1127, 1532, 1531};
     static const char* gardienDefaut[] = {"Joueur", "Arrêts", "Tirs", "Arr. 7 m", "Jets 7 m"};
     static const int suite[] = {587, 585, 586, 1495, 0, 1493, 1494};
@@ -786,6 +893,10 @@ void Tf_ButeursHand::Dispose()
             Titre(g, c, suite[c - 5] ? Texte(suite[c - 5], L1(suiteDefaut[c - 5])) : std::string(suiteDefaut[c - 5]),
                   Blanc);
     }
+    // The scorers ranking counts both kinds of goals: the page says which
+    // one its goals column holds.
+    if (l_Note)
+        l_Note->SetCaption(TraduireFormat(4827, {csc_StatTir->LitCellule(1, 0), csc_StatTir->LitCellule(3, 0)}));
     MasqueColonnes();
 }
 

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -96,6 +97,11 @@ public:
     std::string MasqueEdition(int col) const;
     void OngletChanging(bool& autorise);
     void OngletChange();
+    // Before the page leaves the shown team for another team, match or
+    // matchday: made counts typed above their attempts are named (player,
+    // column, both counts) and the user keeps them as typed or goes back to
+    // the first of them (false).
+    bool AccepteDepart() override;
 
     TLabel* Label2;
     TAffichage* AffichageScore;
@@ -121,6 +127,9 @@ public:
     TColorStringGrid* csc_StatTir;
     TPopupMenu* pm_AjoutArbitre[3];
     TMenuItem* mi_AjouterArbitre;
+    // Under the grids: what a column counts when its caption cannot say it
+    // all (handball's goals from play); none on the basketball page.
+    TLabel* l_Note = nullptr;
 
 protected:
     // nbOfficiels 2 or 3; codes premier..dernier; sport 2 basketball, 3 handball.
@@ -150,6 +159,21 @@ private:
     // if so the message names the made column and both counts.
     bool ReussisAuDela(TColorStringGrid* g, int col, int row, int n, std::string& message) const;
     void EcritValeur(TColorStringGrid* g, int col, int row, int n);
+    // A player row of the shown team whose made count is above its attempts
+    // (made typed first, the attempts not yet or lower).
+    struct TEcart
+    {
+        TColorStringGrid* Grille;
+        int Ligne, Col, Reussis, Tentes;
+    };
+    std::vector<TEcart> Ecarts() const;
+    // Names the made counts above their attempts that the user has not kept
+    // yet. With retour he keeps them or goes back to the first one's cell
+    // (false); without, the page is written anyway and the message says they
+    // are kept. True when they are kept.
+    bool DitEcarts(bool retour);
+    // Closes the cell being typed in: its value is final.
+    void FermeEdition();
 
     // The cell being typed in and the count it held before.
     struct TEdition
@@ -158,6 +182,11 @@ private:
         int Col = -1, Row = -1, Valeur = 0;
     } edition_;
 
+    // The made counts above their attempts the user kept knowingly, as
+    // (goalkeeper grid, player, column, made, attempted), for the team shown.
+    std::vector<std::tuple<bool, int32_t, int, int, int>> gardes_;
+    // The page is going (nothing is asked then).
+    bool termine_ = false;
     std::vector<int> largeurs_[2];   // main grid, goalkeepers' grid
     std::unique_ptr<TListeStatTir> stats_;
     std::unique_ptr<TListeJoueur> choix_;

@@ -97,6 +97,8 @@ void Tf_InfoMatchCadreBase::UpDown1Click(bool suivant)
     for (int essai = 1; essai < nb; ++essai) {
         m = suivant ? (m >= nb ? 1 : m + 1) : (m <= 1 ? nb : m - 1);
         if (c->ValeurMatch(n, 4 * m - 3) < 65535 && c->ValeurMatch(n, 4 * m - 1) < 65535) {
+            if (!AccepteDepart())
+                return;
             EnregistrePage(1);
             MatchCourant = m;
             ChangeMatch();
@@ -139,6 +141,8 @@ void Tf_InfoMatchCadreBase::ChoixMatch(int tag)
     if (!c)
         return;
     ValideNomsSaisis();
+    if (!AccepteDepart())
+        return;
     EnregistrePage(1);
     if (tag >= 20) {
         TOwned<Tf_ChoixJournee> f(new Tf_ChoixJournee(this));

@@ -97,6 +97,10 @@ public:
     virtual void SetFenetrePrincipale(TComponent* fenetre) { FenetrePrincipale = fenetre; }
     // Libere 1: the page's own callers; 0: the main window's commit.
     virtual void EnregistrePage(int Libere) = 0;
+    // Asked by the page's own roads to another match or matchday before the
+    // page is written: false (the user goes back to what he typed) keeps
+    // the page as it is.
+    virtual bool AccepteDepart() { return true; }
     virtual void AfficheMatch() = 0;
     virtual void AfficheLibelles() {}
     // The compact (false) or full header of the statistic pages; the others

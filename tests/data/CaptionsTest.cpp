@@ -145,6 +145,29 @@ const Legende kLegendes[] = {
     {857, "team sheet standings boxes", "football, handball", "goals scored", "goal", "but", "point", "point"},
     {858, "team sheet standings boxes", "football, handball", "goals conceded", "goal", "but", "point",
      "point"},
+    // The matchday check: each line names what a match lacks.
+    {153, "matchday check", "football, rugby", "attendance not entered", "attendance;not", "affluence;non",
+     "line-up", "composition"},
+    {154, "matchday check", "football", "scorers not giving the score", "scorer;not", "buteur;non", "", ""},
+    {515, "matchday check", "rugby", "scoring events not giving the score", "scorer;not", "marqueur;non", "", ""},
+    {155, "matchday check", "football, rugby", "event minutes not entered", "minute;not", "minute;non",
+     "substitut", "remplacement"},
+    {156, "matchday check", "every sport", "line-ups not entered", "line-up;not", "composition;non",
+     "attendance|referee", "affluence|arbitre"},
+    {157, "matchday check", "football, rugby", "substitution minutes not entered", "substitution;minute;not",
+     "remplacement;minute;non", "attendance", "affluence"},
+    {158, "matchday check", "football, rugby", "substitutions naming one player", "substitution;incomplete",
+     "remplacement;incomplet", "stadium", "stade"},
+    {4820, "matchday check", "basketball", "a drawn match", "draw", "nul", "", ""},
+    // The statistic pages.
+    {1544, "statistic page, field players' goals column", "handball", "goals from play", "goals from play",
+     "buts dans le jeu", "7", "7"},
+    {4821, "statistic page, refusal", "handball goalkeeper", "saves above shots faced", "saves;shots faced",
+     "arrêt;subi", "made|attempt", "réussi|tenté"},
+    {222, "statistic page, tab without a match", "basketball, handball", "home team", "home", "domicile",
+     "away", "extérieur"},
+    {224, "statistic page, tab without a match", "basketball, handball", "away team", "away", "extérieur",
+     "home", "domicile"},
 };
 
 // Captions worded on other branches: their rows hold once those branches are

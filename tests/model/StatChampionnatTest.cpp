@@ -38,8 +38,8 @@ protected:
     void SetUp() override
     {
         InstalleTraducteur(std::make_unique<TTraducteur>(
-            dossier_.Ecrit("Textefr.txt", "153\tComposition\r\n615\tPoints de %s\r\n616\tTirs de %s\r\n"
-                                          "617\tTotal de %s\r\n")));
+            dossier_.Ecrit("Textefr.txt", "156\tComposition\r\n615\tPoints de %s\r\n616\tTirs de %s\r\n"
+                                          "617\tTotal de %s\r\n4820\tMatch nul\r\n")));
     }
     void TearDown() override { InstalleTraducteur(nullptr); }
 
@@ -349,6 +349,51 @@ TEST_F(Textes, VerificationDesFeuillesDeMatch)
     mh->SetScore(0, 6);
     r = h.Stat().VerifieJournee(1, nb);
     EXPECT_EQ(r->Count(), 3);
+}
+
+// A basketball match has a winner: the check names a level score, but not a
+// leg of a tie played on aggregate, a match in another state (abandoned) or
+// a forfeit; a handball draw is a result.
+TEST_F(Textes, VerificationNommeUnNulAuBasket)
+{
+    struct TCas
+    {
+        int sport;
+        uint32_t tie;   // 0: a league; else the kind of tie of the cup round
+        int journee, s1, s2, etat;
+        bool nomme;
+    };
+    const TCas cas[] = {
+        {2, 0, 1, 88, 88, 0, true},         {2, 0, 1, 88, 80, 0, false},  {2, 0, 1, 0, 0, etatForfait, false},
+        {2, 0, 1, 50, 50, etatArrete, false}, {2, 1, 1, 88, 88, 0, true},   {2, 2, 1, 88, 88, 0, false},
+        {2, 2, 2, 70, 70, 0, false},        {2, 7, 1, 88, 88, 0, true},   {3, 0, 1, 25, 25, 0, false},
+    };
+    for (const TCas& k : cas) {
+        SCOPED_TRACE(std::to_string(k.sport) + " " + std::to_string(k.tie) + " " + std::to_string(k.journee) + " " +
+                     std::to_string(k.s1) + "-" + std::to_string(k.s2));
+        TSaisonStatEssai b(k.sport, 4, 2);
+        TDonneesChampionnat* c = &b.Champ();
+        if (k.tie) {
+            auto coupe = b.saison->CreeChampionnat(TDonneesChampionnat::TypeCoupe | TDonneesChampionnat::TypeNational, 0);
+            coupe->OptionsParDefaut();
+            coupe->CodeChamp = 9;
+            for (int i = 0; i < 4; ++i)
+                coupe->AjouteEquipe(b.Equipe(i));
+            const TInfoTourCoupe tour{1, 2, k.tie};
+            coupe->CreeToursCoupe(std::span(&tour, 1));
+            c = b.saison->AjouteChampionnat(std::move(coupe), false);
+        }
+        const int e0 = b.Equipe(0), e1 = b.Equipe(1);
+        c->CreeMatch(k.journee, e0, e1, k.s1, k.s2);
+        if (k.etat)
+            c->Penalites().Ajoute(e0, e1, k.s1, k.s2, k.journee, k.etat);
+        int nb = 0;
+        auto r = c->VerifieJournee(k.journee, nb);
+        int nuls = 0;
+        for (int i = 0; i < r->Count(); ++i)
+            nuls += r->Strings(i).ends_with(" : Match nul");
+        EXPECT_EQ(nuls, k.nomme ? 1 : 0);
+    }
 }
 
 TEST(StatChampionnat, FeuilleDeMatchXml)

@@ -122,7 +122,9 @@ TEST(ButeursFoot, GoalsCardsAndHeaderEnteredWrittenShownSaved)
     RepondBoite(mrOk, &dits);
     kit::Type(BoiteVisible(p->Fond(0, 1), 0)->Minute(), "130");
     EXPECT_EQ(dits, (std::vector<std::string>{TraduireFormat(4400, {130, 127})}));
-    EXPECT_EQ(BoiteVisible(p->Fond(0, 1), 0)->Minute()->Text(), "13");
+    // The box is back to what it held before the keys; the minute typed again.
+    EXPECT_EQ(BoiteVisible(p->Fond(0, 1), 0)->Minute()->Text(), "0");
+    kit::Type(BoiteVisible(p->Fond(0, 1), 0)->Minute(), "13");
     kit::Type(BoiteVisible(p->Fond(0, 1), 1)->Minute(), "44");
     kit::Type(BoiteVisible(p->Fond(2, 1), 0)->Minute(), "75");
     // Header.

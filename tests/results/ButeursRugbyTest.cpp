@@ -100,6 +100,9 @@ TEST(ButeursRugby, TriesConversionsPenaltiesAndDrops)
     RepondBoite(mrOk, &dits);
     kit::Type(BoiteVisible(p->Fond(3, 1), 0)->Minute(), "200");
     EXPECT_EQ(dits, (std::vector<std::string>{TraduireFormat(4400, {200, 127})}));
+    // Back to what it held before the keys; the minute typed again.
+    EXPECT_EQ(BoiteVisible(p->Fond(3, 1), 0)->Minute()->Text(), "0");
+    kit::Type(BoiteVisible(p->Fond(3, 1), 0)->Minute(), "20");
     kit::GrabToPng(f.get(), "buteurs_rugby");
 
     p->UpDown1->ClickButton(btNext);

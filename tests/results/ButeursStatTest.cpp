@@ -16,6 +16,7 @@
 #include "model/Saison_Stats.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
+#include "platform/gui/Menus.h"
 #include "platform/gui/StdCtrls.h"
 #include "results/PagesMatch.h"
 #include "results/w_ButeursStat.h"
@@ -274,7 +275,7 @@ TEST(ButeursStat, HandballFieldPlayersAndGoalkeepers)
     TColorStringGrid* g = p->csc_StatTir;
     TColorStringGrid* gg = p->csc_StatGardien;
     EXPECT_EQ(g->ColCount(), 12);
-    EXPECT_EQ(g->LitCellule(1, 0), "Buts");
+    EXPECT_EQ(g->LitCellule(1, 0), Traduire(1544));
     EXPECT_EQ(gg->LitCellule(1, 0), L1("Arrêts"));
 
     // A field player with nothing, one with two goals, a goalkeeper with saves.
@@ -285,14 +286,19 @@ TEST(ButeursStat, HandballFieldPlayersAndGoalkeepers)
     Saisit(g, 1, 2, "2");
     Saisit(g, 6, 2, "1");   // code 30
     const TRect e = p->l_EquipeDomicile->ItemRect(0);
-    kit::Drag(p->l_EquipeDomicile, {e.Left + 5, e.Top + 3}, gg, {60, 30});
+    // The grids scrolled to the last cell typed: the drop on what shows.
+    kit::Drag(p->l_EquipeDomicile, {e.Left + 5, e.Top + 3}, gg, {p->ScrollBox1->HorzPosition() + 60, 30});
     ASSERT_EQ(Tf_ButeursStat::NbJoueurs(*gg), 1);
     const int32_t gardien = gg->DonneeCellule(0, 1);
     Saisit(gg, 1, 1, "11");   // code 25
     EXPECT_GT(g->Top(), gg->Top());
     kit::GrabToPng(f.get(), "buteurs_hand");
 
+    // Goals and saves typed without their shots: kept knowingly.
+    std::vector<std::string> dits;
+    RepondBoite(mrYes, &dits);
     p->UpDown1->ClickButton(btNext);
+    EXPECT_EQ(dits.size(), 1u);
     const std::vector<std::tuple<int32_t, int, int>> attendu = [&] {
         std::vector<std::tuple<int32_t, int, int>> v = {
             {vide, 36, 1}, {buteur, 21, 2}, {buteur, 30, 1}, {buteur, 36, 1}, {gardien, 25, 11}, {gardien, 36, 129}};
@@ -504,7 +510,8 @@ TEST(ButeursStat, CompactPageCaptionsStoreWhatTheyName)
 
 // A handball box score: goals at most shots and 7-metre goals at most 7-metre
 // throws for a field player; saves at most shots faced and 7-metre saves at
-// most 7-metre throws faced for a goalkeeper.
+// most 7-metre throws faced for a goalkeeper, whose refusal speaks of saves
+// and shots faced.
 TEST(ButeursStat, HandballMadeAtMostAttempted)
 {
     for (const char* langue : {"fr", "en"}) {
@@ -545,7 +552,7 @@ TEST(ButeursStat, HandballMadeAtMostAttempted)
             TColorStringGrid* g = k.gardien ? p->csc_StatGardien : p->csc_StatTir;
             const int fait = k.col <= 2 ? 1 : 3;
             const std::string attendu =
-                k.refuse ? TraduireFormat(3602, {g->LitCellule(fait, 0), fait == k.col ? atoi(k.texte) : k.reussis,
+                k.refuse ? TraduireFormat(k.gardien ? 4821 : 3602, {g->LitCellule(fait, 0), fait == k.col ? atoi(k.texte) : k.reussis,
                                                  fait == k.col ? k.tentes : atoi(k.texte)})
                          : std::string();
             std::vector<std::string> textes;
@@ -565,8 +572,15 @@ TEST(ButeursStat, HandballMadeAtMostAttempted)
             kit::ForgetModalActions();
         }
         kit::GrabToPng(f.get(), std::string("buteurs_hand_reussis_") + langue);
-        // What was accepted is what is written when the other team is shown.
+        // What was accepted is what is written when the other team is shown;
+        // the 7-metre goals above their throws (typed first) are kept knowingly.
+        const std::string ligne =
+            TraduireFormat(4822, {p->csc_StatTir->LitCellule(0, 1), p->csc_StatTir->LitCellule(3, 0), 2, 0});
+        std::vector<std::string> dits;
+        RepondBoite(mrYes, &dits);
         kit::Click(p->tc_StatTir, p->tc_StatTir->TabRect(1).Left + 5, p->tc_StatTir->TabRect(1).Top + 5);
+        ASSERT_EQ(dits.size(), 1u);
+        EXPECT_NE(dits[0].find(ligne), std::string::npos) << dits[0];
         auto& stat = dynamic_cast<TDonneesChampionnatStat&>(*c);
         std::map<int, int> totaux;
         for (const auto& [joueur, code, valeur] : Enregistres(stat, 1, h, 21, 28))
@@ -574,6 +588,177 @@ TEST(ButeursStat, HandballMadeAtMostAttempted)
         EXPECT_EQ(totaux, (std::map<int, int>{{21, 3}, {22, 3}, {23, 2}, {25, 4}, {26, 4}, {27, 3}, {28, 3}}));
         TermineFenetre(f);
     }
+}
+
+// A made count typed above its attempts (made typed first, attempts left
+// at 0): whatever road leaves the shown team, the page names the player and
+// the figure. On the page's own roads (the other tab, the next match, the
+// match list) "Yes" keeps it as typed and goes, "No" goes back to its cell
+// and writes nothing; the main window taking the page writes it and says
+// so. With the attempts not kept by the championship (their statistic off)
+// there is nothing to say. The player is put in the grid by Enter on the list.
+TEST(ButeursStat, MadeAboveAttemptsNeverLeftUnsaid)
+{
+    enum TRoute { Onglet, Suivant, ListeMatchs, AutreVue };
+    struct TCas
+    {
+        int sport;
+        bool gardien;
+        TRoute route;
+        int reponse;   // mrYes, mrNo; mrOk: a message only; 0: nothing said
+        int eteinte = 0;   // the championship's statistic switched off
+    };
+    const TCas cas[] = {
+        {2, false, Onglet, mrYes},      {2, false, Onglet, mrNo},     {2, false, Suivant, mrYes},
+        {2, false, Suivant, mrNo},      {2, false, ListeMatchs, mrYes}, {2, false, ListeMatchs, mrNo},
+        {2, false, AutreVue, mrOk},     {3, false, Onglet, mrYes},    {3, false, Suivant, mrNo},
+        {3, false, ListeMatchs, mrNo},  {3, false, AutreVue, mrOk},   {3, true, Onglet, mrNo},
+        {3, true, Suivant, mrYes},      {3, false, Onglet, 0, 2},
+    };
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(std::to_string(c.sport) + (c.gardien ? " goalkeeper " : " ") + std::to_string(c.route) + " " +
+                     std::to_string(c.reponse));
+        auto f = SaisonUnMatch("reussis_depart", "en", c.sport, 80, 70);
+        ASSERT_TRUE(f);
+        auto& ch = dynamic_cast<TDonneesChampionnatStat&>(*f->Saison->ChampionnatCourant());
+        const int h = ch.IdEquipe(0);
+        ch.CreeMatch(1, ch.IdEquipe(2), ch.IdEquipe(3), 60, 50);
+        f->Saison->Joueurs().AjouteJoueur(f->Saison->CreeJoueur("Tireur", "Tom", -1, h));
+        if (c.eteinte)
+            ch.SetStatActive(c.eteinte, 0);
+        ASSERT_TRUE(Commande(*f, 14));
+        auto* p = PageStat<Tf_ButeursStat>(*f);
+        ASSERT_NE(p, nullptr);
+        while (p->IdDomicile != h)
+            p->UpDown1->ClickButton(btNext);
+        const int match = p->MatchCourant;
+        TColorStringGrid* g = c.gardien ? p->csc_StatGardien : p->csc_StatTir;
+        TListe* l = p->l_EquipeDomicile;
+        ASSERT_EQ(l->Items().Count(), 1);
+        if (c.gardien) {
+            const TRect e = l->ItemRect(0);
+            kit::Drag(l, {e.Left + 5, e.Top + 3}, g, {p->ScrollBox1->HorzPosition() + 60, 30});
+        } else {
+            // The entry pressed, then Enter.
+            const TRect e = l->ItemRect(0);
+            kit::Click(l, e.Left + 5, e.Top + 3);
+            kit::PressKey(l, VK_RETURN);
+        }
+        ASSERT_EQ(Tf_ButeursStat::NbJoueurs(*g), 1);
+        EXPECT_EQ(l->Items().Count(), 0);
+        const int32_t id = g->DonneeCellule(0, 1);
+        // The made column: two-point shots, goals from play, saves.
+        const int col = c.sport == 2 ? 3 : 1;
+        const int code = c.sport == 2 ? 7 : c.gardien ? 25 : 21;
+        Saisit(g, col, 1, "3");
+        ASSERT_EQ(g->DonneeCellule(col, 1), 3);
+        EXPECT_EQ(g->LargeurColonne(col + 1) == 0, c.eteinte != 0);
+        ASSERT_EQ(g->DonneeCellule(col + 1, 1), 0);
+        const std::string ligne = TraduireFormat(c.gardien ? 4823 : 4822, {g->LitCellule(0, 1), g->LitCellule(col, 0), 3, 0});
+        std::vector<std::string> dits;
+        kit::WhenModal([&](TForm* m) {
+            if (auto* b = dynamic_cast<Tf_MessageUtil*>(m)) {
+                dits.push_back(b->Label1->Caption());
+                kit::GrabToPng(b, "reussis_depart_message" + std::to_string(c.reponse));
+            }
+            m->SetModalResult(c.reponse);
+        });
+        switch (c.route) {
+        case Onglet:
+            kit::Click(p->tc_StatTir, p->tc_StatTir->TabRect(1).Left + 5, p->tc_StatTir->TabRect(1).Top + 5);
+            break;
+        case Suivant:
+            p->UpDown1->ClickButton(btNext);
+            break;
+        case ListeMatchs:
+            p->pm_ListeMatchPopup();
+            for (int i = 0; i < p->pm_ListeMatch->Items()->Count(); ++i)
+                if (TMenuItem* mi = p->pm_ListeMatch->Items()->Items(i); mi->Tag >= 1 && mi->Tag < 20 && mi->Tag != match) {
+                    mi->Click();
+                    break;
+                }
+            break;
+        case AutreVue:
+            ASSERT_TRUE(Commande(*f, 13));
+            break;
+        }
+        ASSERT_EQ(dits.size(), c.reponse ? 1u : 0u);
+        if (c.reponse) {
+            EXPECT_NE(dits[0].find(ligne), std::string::npos) << dits[0];
+            EXPECT_NE(dits[0].find(Traduire(c.reponse == mrOk ? 4826 : 4825)), std::string::npos) << dits[0];
+        } else
+            EXPECT_EQ(kit::ForgetModalActions(), 1u);
+        kit::GrabToPng(f.get(), "reussis_depart");
+        int ecrit = -1;
+        if (const TListeDonnees* ld = ch.ListeStat(1, code))
+            for (int i = 0; i < ld->Nombre(); ++i)
+                if (ld->Donnee(i)->IdJoueur() == id)
+                    ecrit = ld->Donnee(i)->Mot();
+        if (c.reponse == mrNo) {
+            // Back to the cell; nothing left, nothing written.
+            EXPECT_EQ(p->IdDomicile, h);
+            EXPECT_EQ(p->MatchCourant, match);
+            EXPECT_EQ(p->tc_StatTir->TabIndex(), 0);
+            EXPECT_EQ(std::make_pair(g->Col(), g->Row()), std::make_pair(col, 1));
+            EXPECT_EQ(g->DonneeCellule(col, 1), 3);
+            EXPECT_EQ(ecrit, -1);
+            // Kept the second time: the same road asks again and goes.
+            RepondBoite(mrYes);
+            if (c.route == Onglet)
+                kit::Click(p->tc_StatTir, p->tc_StatTir->TabRect(1).Left + 5, p->tc_StatTir->TabRect(1).Top + 5);
+            else
+                p->UpDown1->ClickButton(btNext);
+            EXPECT_EQ(kit::ForgetModalActions(), 0u);
+        }
+        ecrit = -1;
+        if (const TListeDonnees* ld = ch.ListeStat(1, code))
+            for (int i = 0; i < ld->Nombre(); ++i)
+                if (ld->Donnee(i)->IdJoueur() == id)
+                    ecrit = ld->Donnee(i)->Mot();
+        EXPECT_EQ(ecrit, 3);
+        TermineFenetre(f);
+    }
+}
+
+// The handball sheet without a match, in English: the tabs name the two
+// sides in English and the grids show every column's title; with a match the
+// field players' goals column is headed "Goals from play" and the page says
+// that the 7-metre goals are apart.
+TEST(ButeursStat, HandballSheetCaptionsInEnglish)
+{
+    const std::string dir = Prepare("buteurs_hand_vide_en");
+    TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", "en");
+    auto f = LanceFenetre();
+    ASSERT_TRUE(CreeSaisonParFenetres(*f, 3));
+    TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
+    ASSERT_TRUE(Commande(*f, 14));
+    auto* p = PageStat<Tf_ButeursHand>(*f);
+    ASSERT_NE(p, nullptr);
+    ASSERT_TRUE(p->c_EqDomicile->Text().empty()) << "the matchday holds a match";
+    kit::GrabToPng(f.get(), "buteurs_hand_vide_en");
+    EXPECT_EQ(p->tc_StatTir->Tabs()[0], Traduire(222));
+    EXPECT_EQ(p->tc_StatTir->Tabs()[1], Traduire(224));
+    for (const std::string& t : {p->tc_StatTir->Tabs()[0], p->tc_StatTir->Tabs()[1]})
+        EXPECT_EQ(t.find("Equipe"), std::string::npos) << t;
+    for (TColorStringGrid* g : {p->csc_StatTir, p->csc_StatGardien}) {
+        int largeur = 0;
+        for (int k = 0; k < g->ColCount(); ++k)
+            largeur += g->LargeurColonne(k);
+        EXPECT_GE(g->ClientWidth(), largeur) << g->Name();
+    }
+    EXPECT_EQ(p->csc_StatTir->LitCellule(1, 0), Traduire(1544));
+    EXPECT_EQ(p->l_Note->Caption(), TraduireFormat(4827, {Traduire(1544), p->csc_StatTir->LitCellule(3, 0)}));
+    // With a match: the same caption and note under the grid, read whole.
+    c->CreeMatch(1, c->IdEquipe(0), c->IdEquipe(1), 25, 20);
+    c->NbJournee = 1;
+    p->AfficheMatch();
+    ASSERT_FALSE(p->c_EqDomicile->Text().empty());
+    EXPECT_EQ(p->csc_StatTir->LitCellule(1, 0), Traduire(1544));
+    EXPECT_TRUE(p->l_Note->Visible());
+    EXPECT_GT(p->l_Note->Top(), p->csc_StatTir->Top() + p->csc_StatTir->Height() - 1);
+    EXPECT_LE(p->l_Note->Width(), p->ScrollBox1->ClientWidth());
+    kit::GrabToPng(f.get(), "buteurs_hand_note_en");
+    TermineFenetre(f);
 }
 
 }  // namespace

@@ -1,13 +1,18 @@
 // The line-ups page opened through the main window (command 15): a played
 // match's line-up shown as stored, a new one entered on the next matchday by
 // the controls, written when another match is shown, shown again, saved and
-// reopened equal; football and rugby grabbed to PNG.
+// reopened equal; football and rugby grabbed to PNG. The player lists of every
+// match sheet page sort names as the squads do.
 #include <gtest/gtest.h>
 
 #include "model/Championnat.h"
+#include "model/Joueurs.h"
+#include "model/Saison.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/StdCtrls.h"
+#include "results/PagesMatch.h"
+#include "results/w_ButeursStat.h"
 #include "results/w_Composition.h"
 #include "results/w_Resultats.h"
 #include "shell/Commandes.h"
@@ -89,6 +94,9 @@ TEST_P(Composition, LineUpsEnteredWrittenShownSavedAndReopened)
     RepondBoite(mrOk, &refus);
     kit::Type(p->Enreg(0, nt + 1).Numero, "300");
     EXPECT_EQ(refus, (std::vector<std::string>{TraduireFormat(4400, {300, 255})}));
+    // Back to what the box held before the keys; the minute typed again.
+    EXPECT_EQ(p->Enreg(0, nt + 1).Numero->Text(), "0");
+    kit::Type(p->Enreg(0, nt + 1).Numero, "30");
     kit::Type(p->Enreg(0, 1).Numero, "12");
     const int32_t s1 = p->Enreg(0, 1).Joueur->Numero, s2 = p->Enreg(0, 2).Joueur->Numero;
     EXPECT_EQ(p->Enreg(0, nt + 1).Joueur->Numero, s1);
@@ -167,3 +175,64 @@ TEST(CompositionProposee, WrittenOnlyAfterAnEdit)
 INSTANTIATE_TEST_SUITE_P(Sports, Composition, ::testing::Values(0, 1));
 
 }  // namespace
+
+namespace {
+
+// The players' names a page lists for the home team, as they stand (the
+// entries standing for no player left out).
+std::vector<std::string> NomsListes(TBrivantelForm* page)
+{
+    TListe* l = nullptr;
+    if (auto* compo = dynamic_cast<Tf_Composition*>(page))
+        l = compo->Liste(0);
+    else if (auto* stat = dynamic_cast<Tf_ButeursStat*>(page))
+        l = stat->l_EquipeDomicile;
+    else if (auto* cadre = dynamic_cast<Tf_InfoMatchCadre*>(page))
+        l = cadre->Liste(1);
+    std::vector<std::string> noms;
+    for (int i = 0; l && i < l->Items().Count(); ++i)
+        if (NumeroEntreeListe(l->Items()[i], 8, true) < 0xFFFFFFD)
+            noms.push_back(Cp1252ToUtf8(NomEntreeListe(l->Items()[i], 8)));
+    return noms;
+}
+
+}  // namespace
+
+// Names with accents among plain ones, in a season made through the creation
+// windows: every page's list of the home team's players (scorers, line-ups,
+// second page, statistic page) sorts them as the squads grid does, an
+// accented letter with its plain one.
+TEST(ListesFeuille, AccentedNamesSortAsTheSquadsDo)
+{
+    EnregistrePagesMatch();
+    struct TCas
+    {
+        int sport, commande;
+    };
+    const TCas cas[] = {{0, 14}, {0, 15}, {0, 16}, {1, 14}, {1, 16}, {2, 14}, {3, 14}, {3, 15}};
+    const std::vector<std::string> attendus = {"Bérard", "Bonnet", "Dupont", "Émery", "Faure"};
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(std::to_string(c.sport) + " " + std::to_string(c.commande));
+        Prepare("listes_accents");
+        auto f = LanceFenetre();
+        ASSERT_TRUE(feuille_essai::CreeSaisonParFenetres(*f, c.sport));
+        TDonneesChampionnat* ch = f->Saison->ChampionnatCourant();
+        const int h = ch->IdEquipe(0);
+        ch->CreeMatch(1, h, ch->IdEquipe(1), 2, 1);
+        ch->NbJournee = 1;
+        for (const char* nom : {"Bonnet", "Émery", "Bérard", "Faure", "Dupont"})
+            f->Saison->Joueurs().AjouteJoueur(f->Saison->CreeJoueur(L1(nom), "Jo", -1, h));
+        // The squads' order of the team.
+        std::vector<std::string> effectif;
+        for (const TJoueur* j : f->Saison->Joueurs().ListeJoueursEquipe(h, 0))
+            effectif.push_back(Cp1252ToUtf8(j->Nom));
+        ASSERT_EQ(effectif, attendus);
+        ASSERT_TRUE(Commande(*f, c.commande));
+        auto* p = dynamic_cast<Tf_InfoMatchCadreBase*>(f->Enfant);
+        ASSERT_NE(p, nullptr);
+        while (p->IdDomicile != h)
+            p->UpDown1->ClickButton(btNext);
+        EXPECT_EQ(NomsListes(p), attendus);
+        TermineFenetre(f);
+    }
+}

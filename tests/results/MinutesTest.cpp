@@ -7,10 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "model/Championnat.h"
+#include "model/ChampionnatStat.h"
 #include "model/InfoComp.h"
 #include "model/Joueurs.h"
 #include "model/ListeDonnees.h"
@@ -21,10 +23,12 @@
 #include "results/PagesMatch.h"
 #include "results/w_ButeursFoot.h"
 #include "results/w_ButeursRugby.h"
+#include "results/w_ButeursStat.h"
 #include "results/w_Composition.h"
 #include "results/w_Passeurs.h"
 #include "shell/Commandes.h"
 #include "shell/Globales.h"
+#include "ui/ColorStringGrid.h"
 #include "tests/results/FeuilleEssai.h"
 #include "views/Textes.h"
 
@@ -64,8 +68,11 @@ struct TFeuille
     TOwned<FenetreEssai> f;
     int h = 0, a = 0;
 
-    // Matchday 4's first match is played with its line-ups entered.
-    TFeuille(int sport, int commande, const std::string& nom, int journee = 5) : sc(sport)
+    // Matchday 4's first match is played with its line-ups entered. `avant`
+    // enters what the match holds before the season is saved.
+    TFeuille(int sport, int commande, const std::string& nom, int journee = 5,
+             const std::function<void(TFeuille&)>& avant = {})
+        : sc(sport)
     {
         const std::string dir = Prepare(nom);
         sc.saison->SetChampionnatCourant(sc.ligue);
@@ -75,6 +82,8 @@ struct TFeuille
         if (journee == 5)
             sc.ligue->CreeMatch(5, h, a, sport == 0 ? 2 : 21, sport == 0 ? 1 : 3);
         sc.ligue->NbJournee = journee;
+        if (avant)
+            avant(*this);
         f = SauveEtOuvre(*sc.saison, MakePath(dir, nom + ".xmc"));
         if (f)
             Commande(*f, commande);
@@ -125,11 +134,127 @@ TEST(Minutes, PastTheRecordRefusedOnEveryPanel)
         RepondBoite(mrOk, &dits);
         kit::Type(minute, "130");
         EXPECT_EQ(dits, (std::vector<std::string>{TraduireFormat(4400, {130, 127})}));
-        EXPECT_EQ(minute->Text(), "13");
+        // The row's minute before the keys.
+        EXPECT_EQ(minute->Text(), "0");
         // Written when the next match shows.
         p->UpDown1->ClickButton(btNext);
         EXPECT_EQ(kit::ForgetModalActions(), 0u);
-        EXPECT_EQ(MotRecord(t.C(), c.type, 5, t.h, joueur), 13 | c.drapeau);
+        EXPECT_EQ(MotRecord(t.C(), c.type, 5, t.h, joueur), 0 | c.drapeau);
+        TermineFenetre(t.f);
+    }
+}
+
+// A value typed over a kept one and refused (the user empties the box and
+// types 1, 3, 0, then Tab; a statistic cell takes two digits: 1, 3): every
+// box and cell that refuses so shows again what it held before the first
+// key, and that is what is written.
+TEST(Minutes, RefusalGivesBackTheValueHeldBeforeTyping)
+{
+    enum TBoite { Panneau, Remplacement, Grille, Gardien };
+    struct TCas
+    {
+        int sport, commande;
+        TBoite boite;
+        int panneau;   // the panel of the page, or the made column of a grid
+        int type;      // the record's kind, or the code of the made count
+        uint16_t drapeau;
+        std::string tape;
+    };
+    const std::vector<TCas> cas = {
+        {0, 14, Panneau, 0, 2, 0, "\b\b130"},          {0, 14, Panneau, 1, 3, 0, "\b\b130"},
+        {0, 14, Panneau, 2, 3, evtRouge, "\b\b130"},   {1, 14, Panneau, 0, 2, 0, "\b\b130"},
+        {1, 14, Panneau, 1, 6, 0, "\b\b130"},          {1, 14, Panneau, 2, 5, 0, "\b\b130"},
+        {1, 14, Panneau, 3, 7, 0, "\b\b130"},          {1, 16, Panneau, 0, 3, 0, "\b\b130"},
+        {1, 16, Panneau, 1, 3, evtRouge, "\b\b130"},   {0, 15, Remplacement, 0, 0, 0, "\b\b300"},
+        {1, 15, Remplacement, 0, 0, 0, "\b\b300"},     {2, 14, Grille, 3, 7, 0, "13"},
+        {3, 14, Grille, 1, 21, 0, "13"},                 {3, 14, Gardien, 1, 25, 0, "13"},
+    };
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(std::to_string(c.sport) + " " + std::to_string(c.commande) + " " + std::to_string(c.boite) + " " +
+                     std::to_string(c.panneau));
+        const bool grille = c.boite == Grille || c.boite == Gardien;
+        const int avant = grille ? 5 : 72;
+        int32_t joueur = 0;
+        TFeuille t(c.sport, c.commande, "refus_avant", c.boite == Remplacement ? 4 : 5, [&](TFeuille& f) {
+            joueur = f.sc.Joueurs(f.h)[0];
+            TDonneesChampionnat& l = *f.sc.ligue;
+            if (c.boite == Remplacement)
+                l.Match(4, 1)->SetValeurRemplacement(f.h, 1, avant, 5);
+            else if (!grille)
+                l.ListeDonnees(c.type, 5)->Ajoute(std::make_unique<TDonneesEvt>(joueur, f.h, avant, c.drapeau));
+            else {
+                auto& stat = dynamic_cast<TDonneesChampionnatStat&>(l);
+                // Made 5 of 6 attempts.
+                stat.ListeStat(5, c.type)->Ajoute(TDonneesEvt::CreateId(joueur, f.h, 5));
+                stat.ListeStat(5, c.type + 1)->Ajoute(TDonneesEvt::CreateId(joueur, f.h, 6));
+                if (c.sport == 3)
+                    stat.ListeStat(5, 36)->Ajoute(TDonneesEvt::CreateId(joueur, f.h, c.boite == Gardien ? 129 : 1));
+            }
+        });
+        ASSERT_TRUE(t.f);
+        auto* p = dynamic_cast<Tf_InfoMatchCadreBase*>(t.f->Enfant);
+        ASSERT_NE(p, nullptr);
+        ASSERT_EQ(p->IdDomicile, t.h);
+        TColorStringGrid* g = nullptr;
+        TEdition2* boite = nullptr;
+        if (auto* stat = dynamic_cast<Tf_ButeursStat*>(p))
+            g = c.boite == Gardien ? stat->csc_StatGardien : stat->csc_StatTir;
+        else if (auto* compo = dynamic_cast<Tf_Composition*>(p))
+            boite = compo->Enreg(0, compo->NbTitulaire() + 1).Numero;
+        else {
+            TFondScroll* fond = nullptr;
+            if (auto* foot = dynamic_cast<Tf_ButeursFoot*>(p))
+                fond = foot->Fond(c.panneau, 1);
+            else if (auto* rugby = dynamic_cast<Tf_ButeursRugby*>(p))
+                fond = rugby->Fond(c.panneau, 1);
+            else if (auto* second = dynamic_cast<Tf_PasseursRugby*>(p))
+                fond = second->Fond(c.panneau, 1);
+            ASSERT_NE(fond, nullptr);
+            ASSERT_NE(BoiteVisible(fond, 0), nullptr);
+            ASSERT_EQ(BoiteVisible(fond, 0)->Numero, joueur);
+            boite = BoiteVisible(fond, 0)->Minute();
+        }
+        std::vector<std::string> dits;
+        RepondBoite(mrOk, &dits);
+        std::string attendu;
+        if (g) {
+            ASSERT_EQ(g->DonneeCellule(c.panneau, 1), avant);
+            g->FocusCell(c.panneau, 1, true);
+            kit::Type(g, c.tape.substr(0, 1));
+            kit::Type(nullptr, c.tape.substr(1));
+            kit::PressKey(nullptr, VK_TAB);
+            EXPECT_EQ(g->DonneeCellule(c.panneau, 1), avant);
+            EXPECT_EQ(g->LitCellule(c.panneau, 1), std::to_string(avant));
+            attendu = TraduireFormat(c.boite == Gardien ? 4821 : 3602, {g->LitCellule(c.panneau, 0), 13, 6});
+        } else {
+            ASSERT_NE(boite, nullptr);
+            ASSERT_EQ(boite->Text(), std::to_string(avant));
+            kit::Click(boite);
+            kit::Type(boite, c.tape);
+            kit::PressKey(nullptr, VK_TAB);
+            EXPECT_EQ(boite->Text(), std::to_string(avant));
+            attendu = c.boite == Remplacement ? TraduireFormat(4400, {300, 255}) : TraduireFormat(4400, {130, 127});
+        }
+        EXPECT_EQ(dits, (std::vector<std::string>{attendu}));
+        if (c.sport == 1 && c.commande == 14)
+            kit::GrabToPng(t.f.get(), "refus_avant_rugby_" + std::to_string(c.panneau));
+        // Written when the next match shows.
+        p->UpDown1->ClickButton(btNext);
+        EXPECT_EQ(kit::ForgetModalActions(), 0u);
+        if (c.boite == Remplacement)
+            EXPECT_EQ(t.C().Match(4, 1)->ValeurRemplacement(t.h, 1, 5), avant);
+        else if (!grille)
+            EXPECT_EQ(MotRecord(t.C(), c.type, 5, t.h, joueur), avant | c.drapeau);
+        else {
+            auto& stat = dynamic_cast<TDonneesChampionnatStat&>(t.C());
+            const TListeDonnees* l = stat.ListeStat(5, c.type);
+            ASSERT_NE(l, nullptr);
+            int valeur = -1;
+            for (int i = 0; i < l->Nombre(); ++i)
+                if (l->Donnee(i)->IdEquipe() == t.h && l->Donnee(i)->IdJoueur() == joueur)
+                    valeur = l->Donnee(i)->Mot();
+            EXPECT_EQ(valeur, avant);
+        }
         TermineFenetre(t.f);
     }
 }
@@ -155,10 +280,11 @@ TEST(Minutes, SubstitutionPastWhatThePageKeepsRefused)
         RepondBoite(mrOk, &dits);
         kit::Type(minute, "300");
         EXPECT_EQ(dits, (std::vector<std::string>{TraduireFormat(4400, {300, 255})}));
-        EXPECT_EQ(minute->Text(), "30");
+        // Empty, as before the keys: no minute.
+        EXPECT_EQ(minute->Text(), "");
         p->UpDown1->ClickButton(btNext);
         EXPECT_EQ(kit::ForgetModalActions(), 0u);
-        EXPECT_EQ(t.C().Match(4, 1)->ValeurRemplacement(t.h, 1, 5), 30);
+        EXPECT_EQ(t.C().Match(4, 1)->ValeurRemplacement(t.h, 1, 5), 0);
         TermineFenetre(t.f);
     }
 }

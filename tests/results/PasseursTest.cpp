@@ -210,6 +210,9 @@ TEST(PasseursRugby, CardsWithMinutesAndMissedPenalties)
     RepondBoite(mrOk, &dits);
     kit::Type(BoiteVisible(p->Fond(0, 2), 0)->Minute(), "200");
     EXPECT_EQ(dits, (std::vector<std::string>{TraduireFormat(4400, {200, 127})}));
+    // Back to what it held before the keys; the minute typed again.
+    EXPECT_EQ(BoiteVisible(p->Fond(0, 2), 0)->Minute()->Text(), "0");
+    kit::Type(BoiteVisible(p->Fond(0, 2), 0)->Minute(), "20");
     EXPECT_EQ(BoiteVisible(p->Fond(0, 2), 0)->Minute()->Text(), "20");
     kit::Drag(lh, {e1.Left + 5, e1.Top + 3}, BoiteVisible(p->Fond(2, 1), 0), {20, 10});
     kit::GrabToPng(f.get(), "passeurs_rugby");
