@@ -217,8 +217,9 @@ TEST(ClavierDialogues, LanguageDialogMovesWithTheArrows)
         bool anglais = false;
         const int r = kit::RunModal(d.get(), [&](TForm* f) {
             auto* l = static_cast<Tf_ChoixLangue*>(f);
+            // The keys to the dialog, whichever of its parts has the focus.
             for (WORD k : c.touches)
-                kit::PressKey(nullptr, k);
+                kit::PressKey(l, k);
             kit::Process(5);
             place = l->Focus;
             anglais = l->rc_Anglais->Checked();
@@ -226,7 +227,7 @@ TEST(ClavierDialogues, LanguageDialogMovesWithTheArrows)
                 kit::GrabToPng(l, "langue_clavier_anglais");
             if (c.place == 2)
                 kit::GrabToPng(l, "langue_clavier_ok");
-            kit::PressKey(nullptr, VK_RETURN);
+            kit::PressKey(l, VK_RETURN);
         });
         EXPECT_EQ(r, mrOk);
         EXPECT_EQ(place, c.place);
