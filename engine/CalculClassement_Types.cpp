@@ -6,6 +6,7 @@
 
 #include "engine/CalculClassement.h"
 #include "engine/Statistique.h"
+#include "model/Ages.h"
 #include "model/Championnat.h"
 #include "model/ChampionnatStat.h"
 
@@ -171,7 +172,11 @@ void TCalculClassement::TotauxAges(int g)
 {
     TDonneesChampionnat& c = *groupes_[static_cast<size_t>(g)];
     const int o = decalages_[static_cast<size_t>(g)];
-    const int reference = static_cast<int16_t>(c.Option(8));
+    // Ages in the championship's year, or, for one without a year of its own
+    // (a cup), in the season's.
+    int reference = static_cast<int16_t>(c.Option(8));
+    if (reference <= 0 && saison_)
+        reference = AnneeAges(*saison_);
     std::vector<int> ages;
     for (int p = 0; p < NbEquipeGroupe(g); ++p) {
         ages.clear();

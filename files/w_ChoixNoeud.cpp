@@ -39,6 +39,13 @@ Tf_ChoixNoeud::Tf_ChoixNoeud(TComponent* AOwner) : TBrivantelForm(AOwner)
     lb_Texte->SetBounds(12, 34, 340, 268);
     lb_Texte->SetParent(FondCopie1);
     lb_Texte->OnDblClick = [this](TObject*) { lb_TexteDblClick(); };
+    // Enter takes the chosen line, as the double click does.
+    lb_Texte->OnKeyDown = [this](TObject*, WORD& k, TShiftState) {
+        if (k == VK_RETURN && lb_Texte->ItemIndex() >= 0) {
+            k = 0;
+            lb_TexteDblClick();
+        }
+    };
     DoCreate();
 }
 

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+class TSaison;
+
 // The age in the year anneeSaison of one born in the year naissance; -1 when
 // none can be told: unknown, born that year or after, a hundred or more, or
 // a season without a year.
@@ -13,3 +15,10 @@ int AgeEn(int anneeSaison, uint8_t naissance);
 // What an age column shows: that age, else the year of birth itself (which
 // reads back the same), "-" when unknown.
 std::string TexteAge(int anneeSaison, uint8_t naissance);
+// The year the season's ages are counted in: the current championship's,
+// or, when it has none of its own (a cup), that of the first championship of
+// the season that has one; 0 when no championship has a year.
+int AnneeAges(const TSaison& saison);
+// The heading of an age column: "Age" (text 293), or "Year of birth" (text
+// 73) in a season without a year, where the column shows years of birth.
+std::string TitreAge(int anneeSaison);

@@ -377,7 +377,8 @@ public:
     // highest), then files it at its place and in its blocks. When a player of
     // the same Nom, Prenom and club is there, p is freed, (p's number, the
     // kept player's number) is appended to paires, and the kept player is
-    // returned. nullptr for a null p.
+    // returned; but two who met in a match (TSaisonFiches::FusionPermise)
+    // stay two. nullptr for a null p.
     TJoueur* InsereJoueur(std::unique_ptr<TJoueur> p, TPairesIds* paires);
     // InsereJoueur; a merge rewrites the references to the dropped number in
     // the season's championships at once.
@@ -444,8 +445,11 @@ public:
     // tag) up to its end tag: every Joueur becomes a player of the season's
     // sport; those without Nom or with a Numero below 1 are dropped. With
     // paires, merges of identical players are collected there for the caller
-    // to apply once the championships are read; without, AjouteJoueur.
-    void Lit(TXmlReader& x, TSaisonFiches* saison, TPairesIds* paires = nullptr);
+    // to apply once the championships are read; without, AjouteJoueur. With
+    // apart as well, identical players are filed apart and only their pairs
+    // (number read again, number kept) collected, for the caller to merge
+    // once the matches are known (TSaison::FusionneDoublonsLus).
+    void Lit(TXmlReader& x, TSaisonFiches* saison, TPairesIds* paires = nullptr, bool apart = false);
 
 private:
     void Classe(TJoueur* p);
@@ -458,4 +462,5 @@ private:
     std::vector<std::unique_ptr<TListJoueurEquipe>> blocs_;
     int32_t numeroMax_ = 0;
     bool lectureSilencieuse_ = false;
+    bool doublonsLus_ = false;   // Lit apart: namesakes filed apart, their pairs noted
 };

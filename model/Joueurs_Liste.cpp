@@ -166,11 +166,18 @@ TJoueur* TJoueurs::InsereJoueur(std::unique_ptr<TJoueur> p, TPairesIds* paires)
     const size_t i = PlaceApres(joueurs_, *p);
     if (i > 0) {
         TJoueur* e = joueurs_[i - 1].get();
-        if (CompareCle(*e, *p) == 0) {
+        // Namesakes of one club become one player, unless they met in a
+        // match (the season says so): they stay two. While a document is
+        // read its matches are not there yet: the pair is noted and the two
+        // stay apart until the season decides once it has read them.
+        if (CompareCle(*e, *p) == 0 && !(doublonsLus_ && p->Numero != e->Numero) &&
+            (!saison_ || p->Numero == e->Numero || saison_->FusionPermise(e->Numero, p->Numero))) {
             if (paires)
                 paires->emplace_back(p->Numero, e->Numero);
             return e;   // p is freed
         }
+        if (CompareCle(*e, *p) == 0 && doublonsLus_ && paires)
+            paires->emplace_back(p->Numero, e->Numero);
     }
     TJoueur* garde = p.get();
     joueurs_.insert(joueurs_.begin() + static_cast<long>(i), std::move(p));
@@ -411,9 +418,10 @@ void TJoueurs::Ecrit(TXmlWriter& x, int premier, int dernier, TStringList* fichi
     x.FermeElement("Joueurs");
 }
 
-void TJoueurs::Lit(TXmlReader& x, TSaisonFiches* saison, TPairesIds* paires)
+void TJoueurs::Lit(TXmlReader& x, TSaisonFiches* saison, TPairesIds* paires, bool apart)
 {
     TSaisonFiches* fabrique = saison_ ? saison_ : saison;
+    doublonsLus_ = apart && paires != nullptr;
     uint8_t j = x.ElementSuivant();
     while (j != xmlFin && j != xmlFinFlux) {
         if (x.Nom() == "Joueur" && j == xmlDebut && fabrique) {
@@ -434,6 +442,7 @@ void TJoueurs::Lit(TXmlReader& x, TSaisonFiches* saison, TPairesIds* paires)
         }
         j = x.ElementSuivant();
     }
+    doublonsLus_ = false;
 }
 
 // ---------------------------------------------------------------------------

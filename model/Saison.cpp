@@ -4,6 +4,9 @@
 
 #include "model/Barrage.h"
 #include "model/Championnat.h"
+#include "model/InfoComp.h"
+#include "model/Journees.h"
+#include "model/ListeDonnees.h"
 #include "model/LectureParametre.h"
 #include "model/MultiSport.h"
 #include "model/Utilities.h"
@@ -315,6 +318,124 @@ void TSaison::AppliqueRenumerotation(TPairesIds& paires)
 {
     arbre_->RemplaceJoueurs(paires);
     paires.clear();
+}
+
+namespace {
+
+// The sides of match m (bit 0 home, bit 1 away) on which the player numbered
+// id stands, its records taken from the matchday's lists.
+int CotesJoueur(const TInfoComp& m, const std::vector<const TListeDonnees*>& listes, int32_t id)
+{
+    int cotes = 0;
+    for (int cote = 0; cote < 2; ++cote) {
+        const int t = m.IdEquipe(cote);
+        if (t < 0 || t >= 65535 || m.Cote(t) != cote)
+            continue;   // no team, or both sides hold the same id
+        bool la = m.Capitaine(t) == id;
+        for (int s = 1; !la && s <= m.NbTitulaire(); ++s)
+            la = m.JoueurTitulaire(t, s) == id;
+        for (int r = 1; !la && r <= m.NbRemp(); ++r)
+            la = m.ValeurRemplacement(t, r, 1) == id || m.ValeurRemplacement(t, r, 3) == id;
+        for (const TListeDonnees* l : listes)
+            for (int i = 0; !la && i < l->Nombre(); ++i)
+                la = l->Donnee(i)->IdJoueur() == id && l->Donnee(i)->IdEquipe() == t;
+        if (la)
+            cotes |= 1 << cote;
+    }
+    return cotes;
+}
+
+}   // namespace
+
+bool TSaison::MatchAdverses(int32_t a, int32_t b, TMatchAdverses* match) const
+{
+    if (a == b || a <= 0 || b <= 0)
+        return false;
+    for (TDonneesChampionnat* c : arbre_->ListeChampionnats())
+        for (int n = 1; n <= c->NbJour(); ++n) {
+            const TInfoCompJour* j = c->Journee(n);
+            if (!j || j->NbMatchs() == 0)
+                continue;
+            std::vector<const TListeDonnees*> listes;
+            auto ajoute = [&listes](const TListeDonnees* l) {
+                if (l && l->Nombre() > 0 && std::find(listes.begin(), listes.end(), l) == listes.end())
+                    listes.push_back(l);
+            };
+            for (int t = 2; t <= 7; ++t)
+                ajoute(j->Liste(t));
+            for (const TListeDonnees* l : c->ListesDonnees(n))
+                ajoute(l);
+            for (int i = 0; i < j->NbMatchs(); ++i) {
+                const TInfoComp* m = j->Match(i);
+                if (!m)
+                    continue;
+                const int ca = CotesJoueur(*m, listes, a);
+                if (ca == 0)
+                    continue;
+                const int cb = CotesJoueur(*m, listes, b);
+                if (((ca & 1) && (cb & 2)) || ((ca & 2) && (cb & 1))) {
+                    if (match)
+                        *match = {c, n, m->IdEquipe(0), m->IdEquipe(1)};
+                    return true;
+                }
+            }
+        }
+    return false;
+}
+
+bool TSaison::FusionPermise(int32_t garde, int32_t fondu) const
+{
+    return !MatchAdverses(garde, fondu);
+}
+
+std::string TSaison::RefusFusion(const TJoueur& garde, const TJoueur& fondu) const
+{
+    TMatchAdverses m;
+    if (&garde == &fondu || !MatchAdverses(garde.Numero, fondu.Numero, &m))
+        return {};
+    const std::string match = TraduireFormat(
+        4841, {arbre_->NomCode(m.Championnat->CodeChamp), m.Journee, NomEquipe(m.Domicile), NomEquipe(m.Exterieur)});
+    return TraduireFormat(4840, {NomJoueurEquipe(garde), NomJoueurEquipe(fondu), match});
+}
+
+std::string TSaison::NomJoueurEquipe(const TJoueur& j) const
+{
+    const int t = j.IdEquipe();
+    const std::string equipe = t >= 0 && t < 65535 ? NomEquipe(t) : std::string();
+    return equipe.empty() ? j.NomComplet() : j.NomComplet() + " (" + equipe + ")";
+}
+
+void TSaison::FusionneDoublonsLus(TPairesIds& paires)
+{
+    // A number already made one with another names that other one now.
+    std::vector<std::pair<int32_t, int32_t>> devenus;
+    auto suit = [&devenus](int32_t id) {
+        for (bool change = true; change;) {
+            change = false;
+            for (const auto& [de, vers] : devenus)
+                if (de == id) {
+                    id = vers;
+                    change = true;
+                    break;
+                }
+        }
+        return id;
+    };
+    TPairesIds appliquees;
+    for (const auto& [lu, garde0] : paires) {
+        const int32_t garde = suit(garde0);
+        TJoueur* fondu = joueurs_->ChercheJoueur(lu, -1);
+        TJoueur* gardeLu = joueurs_->ChercheJoueur(garde, -1);
+        if (fondu && gardeLu && fondu != gardeLu) {
+            if (!FusionPermise(garde, lu))
+                continue;   // they met: two players, as read
+            joueurs_->RetireJoueur(fondu);
+        }
+        devenus.emplace_back(lu, garde);
+        appliquees.emplace_back(lu, garde);
+    }
+    paires.clear();
+    AppliqueRenumerotation(appliquees);
 }
 
 void TSaison::AppliqueRenumerotationArbitres(TPairesIds& paires)

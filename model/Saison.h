@@ -154,6 +154,29 @@ public:
     // Player numbers (old, new) rewritten in every championship; the list is
     // emptied.
     void AppliqueRenumerotation(TPairesIds& paires) override;
+    // The first match, in tree and matchday order, in which the players
+    // numbered a and b stand in the two teams: in a line-up, a substitution,
+    // as captain, or in an event record or box score of either side.
+    struct TMatchAdverses
+    {
+        const TDonneesChampionnat* Championnat = nullptr;
+        int Journee = 0;
+        int Domicile = 65535, Exterieur = 65535;
+    };
+    bool MatchAdverses(int32_t a, int32_t b, TMatchAdverses* match = nullptr) const;
+    // Every merge of two players passes here: none of two who met in a match.
+    bool FusionPermise(int32_t garde, int32_t fondu) const override;
+    // Why fondu cannot become garde (text 4840: both players with their
+    // teams, and the match, text 4841); empty when the merge is permitted.
+    std::string RefusFusion(const TJoueur& garde, const TJoueur& fondu) const;
+    // "Name First name (team)", the team left out when he has none: what
+    // tells namesakes apart in a question.
+    std::string NomJoueurEquipe(const TJoueur& j) const;
+    // The namesakes a document gave twice are filed apart while it is read
+    // (pairs (number read again, number kept)); once its matches are there,
+    // each pair is made one player where permitted (references follow) and
+    // kept apart otherwise. The list is emptied.
+    void FusionneDoublonsLus(TPairesIds& paires);
     // Referee numbers (old, new) rewritten in every championship and in the
     // competition data of the tree; the list is emptied.
     void AppliqueRenumerotationArbitres(TPairesIds& paires);

@@ -58,6 +58,15 @@ public:
     // Rewrites the player numbers of events and line-ups in every championship
     // (each old id becomes its new id), then empties the list.
     virtual void AppliqueRenumerotation(TPairesIds& paires) = 0;
+    // Whether the player numbered fondu may become the player numbered garde
+    // (namesakes made one): not when the two stand in the two teams of one
+    // match, where the one player left would play for both sides.
+    virtual bool FusionPermise(int32_t garde, int32_t fondu) const
+    {
+        (void)garde;
+        (void)fondu;
+        return true;
+    }
 };
 
 // ---------------------------------------------------------------------------

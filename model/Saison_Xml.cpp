@@ -272,7 +272,7 @@ void TSaison::LitSaison(TXmlReader& x, int& total, const TProgression& progressi
             rensClubs_.Lit(x, this, &pairesEntraineurs_);
             etape(2);
         } else if (nom == "Joueurs") {
-            joueurs_->Lit(x, this, &pairesJoueurs_);
+            joueurs_->Lit(x, this, &pairesJoueurs_, true);
             etape(26);
         } else if (nom == "Arbitres") {
             arbitres_.Lit("Personnel", x, this, &pairesArbitres_);
@@ -388,8 +388,9 @@ void TSaison::LitCompetitions(TXmlReader& x, int& total, const TProgression& pro
     }
     if (codeLu && !courant_)
         SelectionneChampionnat(codeCourant);
-    // Namesakes merged while the people were read: their references follow.
-    AppliqueRenumerotation(pairesJoueurs_);
+    // Namesakes read twice are made one now that the matches are known, when
+    // they never met; references follow.
+    FusionneDoublonsLus(pairesJoueurs_);
     AppliqueRenumerotationArbitres(pairesArbitres_);
     pairesEntraineurs_.clear();
 }
@@ -409,7 +410,7 @@ void TSaison::Lit(TXmlReader& x, const TProgression& progression)
         j = x.ElementSuivant();
     }
     if (!pairesJoueurs_.empty() || !pairesArbitres_.empty()) {
-        AppliqueRenumerotation(pairesJoueurs_);
+        FusionneDoublonsLus(pairesJoueurs_);
         AppliqueRenumerotationArbitres(pairesArbitres_);
     }
 }

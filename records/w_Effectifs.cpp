@@ -201,16 +201,16 @@ void RemplitEffectif(TGridModel& m, TColorGridBase& g, TSaison& saison, const TR
     saison.MultiSport().LibelleButeurs(buteurs);
     const int titres[13] = {74, 70, 71, 72, 293, 75, 76, 67, -1, 67, -1, 78, 79};
     static constexpr int alignements[13] = {1, 1, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1};
+    const int anneeAges = AnneeAges(saison);
     for (int k = 0; k < 13; ++k)
-        g.RemplitCellule(k, 0, titres[k] < 0 ? buteurs : Traduire(titres[k]), alignements[k], 1,
-                         couleurs.CouleurTexteTitreTableau, couleurs.CouleurFondTitreTableau, true);
+        g.RemplitCellule(k, 0, k == 4 ? TitreAge(anneeAges) : titres[k] < 0 ? buteurs : Traduire(titres[k]),
+                         alignements[k], 1, couleurs.CouleurTexteTitreTableau, couleurs.CouleurFondTitreTableau, true);
     g.ElargitSelonTexte(0);
 
     const int modele = ModeleDe(p.Championnat);
     const int32_t c = p.CodeStats;
     const uint32_t code = static_cast<uint32_t>(c);
     const int principale = saison.StatPrincipale();
-    const TDonneesChampionnat* courant = saison.ChampionnatCourant();
     const bool nationalEquipes = p.National;
     for (int r = 1; r <= n; ++r)
     {
@@ -222,7 +222,7 @@ void RemplitEffectif(TGridModel& m, TColorGridBase& g, TSaison& saison, const TR
         cell(1, TexteOuTiret(nationalEquipes ? j->MaillotNational : j->Maillot));
         cell(2, j->Nom);
         cell(3, j->Prenom);
-        cell(4, TexteAge(courant ? courant->Option(8) : 0, j->Age));
+        cell(4, TexteAge(anneeAges, j->Age));
         cell(5, j->ClubPrec != TPersonnel::Aucun ? saison.NomClubPrec(j->ClubPrec) : std::string());
         cell(6, j->Duree == 0 ? std::string("-") : IntToStr(j->Duree + 1900));
         const int ic = CarriereAffichee(saison, *j, p.Championnat, modele);
@@ -712,8 +712,7 @@ bool Tf_Effectifs::EnregistreLignes(int ligne)
     const int dernier = ligne < 0 ? g.RowCount() - 2 : ligne;
     bool change = false, relire = false, refus = false;
     const int32_t cleDefaut = ChampionnatAffiche ? ChampionnatAffiche->CodeChamp : 0;
-    const TDonneesChampionnat* courant = Saison->ChampionnatCourant();
-    const int anneeSaison = courant ? courant->Option(8) : 0;
+    const int anneeSaison = AnneeAges(*Saison);
     // A row that cannot be stored says why once (until something is typed
     // again) and keeps what was typed.
     auto refuse = [&](const std::string& texte) {
@@ -868,6 +867,12 @@ bool Tf_Effectifs::EnregistreLignes(int ligne)
 
 bool AccepteFusion(const TSaison& saison, const TJoueur& joueur, const TJoueur& homonyme)
 {
+    // Two who met in a match stay two: the one player left would play for both teams.
+    if (!saison.FusionPermise(homonyme.Numero, joueur.Numero))
+    {
+        Tf_MessageUtil::Affiche(saison.RefusFusion(homonyme, joueur), mbuValider);
+        return false;
+    }
     auto equipe = [&saison](const TJoueur& j) {
         const int t = j.IdEquipe();
         return t >= 0 && t < TPersonnel::Aucun ? saison.NomEquipe(t) : std::string();

@@ -55,7 +55,8 @@ bool AccepteTransfert(const TSaison& saison, const TJoueur& joueur, int equipe);
 // season's year. false for anything else (naissance unchanged).
 bool LitAge(const std::string& texte, int anneeSaison, uint8_t& naissance);
 // Asks whether joueur may become one player with his namesake homonyme (a
-// rename or a move would merge them), naming both; true on "Oui".
+// rename or a move would merge them), naming both; true on "Oui". Two who
+// met in a match are refused with a message naming the match (false).
 bool AccepteFusion(const TSaison& saison, const TJoueur& joueur, const TJoueur& homonyme);
 
 // Filling of a squad grid, with or without a window.

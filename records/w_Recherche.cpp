@@ -42,15 +42,13 @@ int NombreOu(const std::string& texte, int defaut)
 std::vector<TJoueur*> ChercheJoueurs(const TSaison& saison, const TCritereRecherche& critere)
 {
     std::vector<TJoueur*> resultats;
-    if (critere.Nom.empty())
-        return resultats;
+    // An empty name names nobody in particular: the other criteria choose.
     std::string motif = critere.Nom;
-    const bool prefixe = motif.back() == '*';
-    if (prefixe)
+    const bool prefixe = motif.empty() || motif.back() == '*';
+    if (!motif.empty() && motif.back() == '*')
         motif.pop_back();
     motif = SansAccentCasse(motif);
-    const TDonneesChampionnat* courant = saison.ChampionnatCourant();
-    const int annee = courant ? courant->Option(8) : 0;
+    const int annee = AnneeAges(saison);
     std::vector<std::string> cles;   // accent-free names of the results
     for (int i = 0; i < saison.Joueurs().NbJoueur(); ++i)
     {
@@ -116,10 +114,10 @@ std::vector<std::vector<TJoueur*>> Homonymes(const TSaison& saison)
 
 bool JoueurNomme(TSaison& saison, int32_t numero) { return numero != 0 && JoueursNommes(saison).count(numero) != 0; }
 
-void FusionneJoueurs(TSaison& saison, TJoueur* a, TJoueur* b)
+bool FusionneJoueurs(TSaison& saison, TJoueur* a, TJoueur* b)
 {
-    if (!a || !b || a == b)
-        return;
+    if (!a || !b || a == b || !saison.FusionPermise(a->Numero, b->Numero))
+        return false;
     const bool rugby = saison.Sport() == sportRugby;
     for (int i = 0; i < b->NbStatCarriere(); ++i)
     {
@@ -138,6 +136,7 @@ void FusionneJoueurs(TSaison& saison, TJoueur* a, TJoueur* b)
     saison.AppliqueRenumerotation(paires);
     saison.Joueurs().RetireJoueur(b);   // freed here
     saison.CalculeStatJoueur(a->Numero, a->IdEquipe());
+    return true;
 }
 
 // Room above the criteria for their titles.
@@ -334,8 +333,12 @@ void Tf_Recherche::PrepareGrille()
         Saison->MultiSport().LibelleButeurs(buteurs);
     const int titres[8] = {74, 71, 72, 293, 187, 67, -1, 0};
     for (int k = 0; k < 8; ++k)
-        g.RemplitCellule(k, 0, titres[k] < 0 ? buteurs : titres[k] > 0 ? Traduire(titres[k]) : std::string(), 1, 1,
-                         Couleurs.CouleurTexteTitreTableau, Couleurs.CouleurFondTitreTableau, true);
+        g.RemplitCellule(k, 0,
+                         k == 3 ? TitreAge(Saison ? AnneeAges(*Saison) : 0)
+                         : titres[k] < 0 ? buteurs
+                         : titres[k] > 0 ? Traduire(titres[k])
+                                         : std::string(),
+                         1, 1, Couleurs.CouleurTexteTitreTableau, Couleurs.CouleurFondTitreTableau, true);
     g.ElargitSelonTexte(0);
     for (int k : {0, 1, 2, 4})
         g.ChangeEtatColonne(k, 1);
@@ -391,7 +394,7 @@ TCritereRecherche Tf_Recherche::Critere()
 
 void Tf_Recherche::b_RechercherClick(TObject*)
 {
-    if (Edit1->GetText().empty() || !Saison)
+    if (!Saison)
         return;
     ModeListe = 1;
     const TCritereRecherche c = Critere();
@@ -428,8 +431,7 @@ void Tf_Recherche::AfficheJoueurs(const std::vector<TJoueur*>& joueurs, const st
     const int n = static_cast<int>(joueurs.size());
     g.SetRowCount(std::max(n, 1) + 1);
     const int principale = homonymes ? 1 : Saison->StatPrincipale();
-    const TDonneesChampionnat* courant = Saison->ChampionnatCourant();
-    const int annee = courant ? courant->Option(8) : 0;
+    const int annee = AnneeAges(*Saison);
     TBlasons* blasons = Blasons();
     for (int r = 1; r <= n; ++r)
     {
@@ -556,10 +558,17 @@ void Tf_Recherche::sg_RechercheDragDrop(TObject*, TObject* Source, int X, int Y)
     TJoueur* b = JoueurLigne(sg_Recherche->Row());
     if (!a || !b || a == b)
         return;
-    if (Tf_MessageUtil::Affiche(TraduireFormat(297, {a->NomComplet(), b->NomComplet(), a->NomComplet()}),
-                                mbuOui | mbuAnnuler) != mrYes)
+    // Two who met in a match cannot become one: that player would play for both teams.
+    if (!Saison->FusionPermise(a->Numero, b->Numero))
+    {
+        Tf_MessageUtil::Affiche(Saison->RefusFusion(*a, *b), mbuValider);
         return;
-    FusionneJoueurs(*Saison, a, b);
+    }
+    const std::string nomA = Saison->NomJoueurEquipe(*a), nomB = Saison->NomJoueurEquipe(*b);
+    if (Tf_MessageUtil::Affiche(TraduireFormat(297, {nomA, nomB, nomA}), mbuOui | mbuAnnuler) != mrYes)
+        return;
+    if (!FusionneJoueurs(*Saison, a, b))
+        return;
     EditeJoueur(a);
     Signale();
     RepeteListe();

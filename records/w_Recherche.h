@@ -24,7 +24,7 @@ class TScrollBox;
 // What a search asks for.
 struct TCritereRecherche
 {
-    std::string Nom;                 // "Dup*": a prefix
+    std::string Nom;                 // "Dup*": a prefix; empty: any name
     uint32_t Postes = 0xFFFFFFFF;    // position codes 0..31
     enum TAge : uint8_t { Quelconque, Entre, Naissance } Age = Quelconque;
     int AgeMin = 0, AgeMax = 0;      // Entre
@@ -41,7 +41,9 @@ std::vector<std::vector<TJoueur*>> Homonymes(const TSaison& saison);
 bool JoueurNomme(TSaison& saison, int32_t numero);
 // b merged into a: a keeps the larger career values of each key, every
 // reference to b's number names a, b is freed and a's statistics recounted.
-void FusionneJoueurs(TSaison& saison, TJoueur* a, TJoueur* b);
+// false (nothing changed) when the season does not permit it: the two met in
+// a match (TSaison::RefusFusion says which).
+bool FusionneJoueurs(TSaison& saison, TJoueur* a, TJoueur* b);
 
 class Tf_Recherche : public TFootForm
 {

@@ -82,6 +82,14 @@ Tf_AjoutEquipeCoupe::Tf_AjoutEquipeCoupe(TComponent* AOwner) : TBrivantelForm(AO
     cb_AjoutEquipe->SetBounds(10, 32, 220, 22);
     cb_AjoutEquipe->MinLengthComplete = 1;
     cb_AjoutEquipe->SetParent(this);
+    // Enter adds the name typed, as the button does; the box is then empty
+    // for the next one.
+    cb_AjoutEquipe->OnKeyDown = [this](TObject*, WORD& k, TShiftState) {
+        if (k == VK_RETURN) {
+            k = 0;
+            b_AjouterClick(nullptr);
+        }
+    };
     b_Ajouter = Bouton(this, this, "b_Ajouter", "BoutonOrange", 240, 28, 110, Traduire(932));
     b_Ajouter->OnClick = [this](TObject* s) { b_AjouterClick(s); };
     lb_EquipesPresentes = new TListBox(this);

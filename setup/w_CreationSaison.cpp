@@ -173,6 +173,13 @@ Tf_CreationSaison::Tf_CreationSaison(TComponent* AOwner) : TBrivantelForm(AOwner
 
     Label1 = Libelle(this, this, "Label1", Traduire(878), 16, 380, 200);
     e_RepSauve = Place(new TEdit(this), this, "e_RepSauve", 16, 398, 608, 22);
+    // Enter in the season file validates the composition, as OK does.
+    e_RepSauve->OnKeyDown = [this](TObject*, WORD& k, TShiftState sh) {
+        if (k == VK_RETURN && (sh & (ssShift | ssCtrl | ssAlt)) == 0) {
+            k = 0;
+            b_ValiderClick();
+        }
+    };
     b_Valider = Bouton(this, this, "b_Valider", Traduire(29), 216, 424);
     b_Valider->OnClick = [this](TObject*) { b_ValiderClick(); };
     b_Annuler = Bouton(this, this, "b_Annuler", Traduire(125), 328, 424);

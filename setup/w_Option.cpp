@@ -273,9 +273,37 @@ void Tf_Option::CreeClassement()
     Edit12 = Place(new TEdit(this), Fondtri, "Edit12", 8, 240, 200, 22);
     Edit12->SetHint(Traduire(3978));
     Edit12->SetShowHint(true);
+    // A key that would make a code the list cannot give back (a letter that
+    // names no criterion of the list, or one twice) is refused with its
+    // message: the box and the ticks keep the code they hold.
+    Edit12->OnKeyPress = [this](TObject*, char& ch) {
+        if (static_cast<unsigned char>(ch) < 32)
+            return;   // Backspace, Enter and the other control keys
+        std::string code = Edit12->Text();
+        const size_t debut = std::min(static_cast<size_t>(std::max(Edit12->SelStart(), 0)), code.size());
+        const size_t n = std::min(static_cast<size_t>(std::max(Edit12->SelLength(), 0)), code.size() - debut);
+        code.replace(debut, n, 1, ch);
+        if (CodeCriteresValide(code))
+            return;
+        ch = 0;
+        Tf_MessageUtil::Affiche(TraduireFormat(TexteCodeCriteresRefuse, {code}), mbuValider);
+    };
     Edit12->OnChange = [this](TObject*) {
-        if (GardeCode == 1)
-            AppliqueCodeCriteres(Edit12->Text());
+        if (GardeCode != 1)
+            return;
+        // Text put in otherwise (pasted) is refused alike: the box goes back
+        // to the code the ticks hold.
+        const std::string tape = Edit12->Text();
+        if (CodeCriteresValide(tape)) {
+            AppliqueCodeCriteres(tape);
+            return;
+        }
+        const std::string garde = CodeCriteres();
+        GardeCode = 0;
+        Edit12->SetText(garde);
+        Edit12->SetSelStart(static_cast<int>(garde.size()));
+        GardeCode = 1;
+        Tf_MessageUtil::Affiche(TraduireFormat(TexteCodeCriteresRefuse, {tape}), mbuValider);
     };
 }
 
@@ -451,8 +479,10 @@ void Tf_Option::Charge()
     cc_ArbitreEquipeMatchs->SetChecked(c->OptionArbitre(2) != 0);
     UpDown12->SetPosition(c->OptionArbitre(2));
     cc_GestionArbitreClick();
-    // 8.
+    // 8. The stored code as it is (OK says when the list cannot give it back).
+    GardeCode = 0;
     Edit12->SetText(c->OrdreClassement);
+    GardeCode = 1;
     AppliqueCodeCriteres(c->OrdreClassement);
     e_nButBonus->SetText(IntToStr(c->BonusBut));
     e_PointBonus->SetText(IntToStr(c->PointBonusBut));
@@ -603,6 +633,20 @@ void Tf_Option::AppliqueCodeCriteres(const std::string& code)
     }
     for (int i = static_cast<int>(code.size()); i < n; ++i)
         clb_Classement->SetChecked(i, false);
+}
+
+bool Tf_Option::CodeCriteresValide(const std::string& code) const
+{
+    std::string vues;
+    for (char lettre : code) {
+        if (vues.find(lettre) != std::string::npos)
+            return false;
+        vues += lettre;
+        const int n = static_cast<unsigned char>(lettre) - 96;
+        if (clb_Classement->Items().IndexOfObject(n) < 0)
+            return false;
+    }
+    return true;
 }
 
 bool Tf_Option::ControleCodeCriteres()

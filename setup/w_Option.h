@@ -75,6 +75,8 @@ public:
     // ---- tie-break criteria
     std::string CodeCriteres() const;
     void AppliqueCodeCriteres(const std::string& code);
+    // Whether every letter of the code names a criterion of the list, once.
+    bool CodeCriteresValide(const std::string& code) const;
     // The code box against the list: a code naming no criterion, or one twice,
     // is refused with a message and the box shows the list's code again.
     bool ControleCodeCriteres();

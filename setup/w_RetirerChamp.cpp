@@ -107,6 +107,13 @@ Tf_AjouterEquipe::Tf_AjouterEquipe(TComponent* AOwner) : TBrivantelForm(AOwner)
     FondCopie1 = Fond(this, this, "FondCopie1", 8, 8, 404, 304);
     cb_Equipes = Place(new TComboBox(this), FondCopie1, "cb_Equipes", 10, 10, 270, 22);
     cb_Equipes->SetSorted(true);
+    // Enter adds the name typed, as the button does.
+    cb_Equipes->OnKeyDown = [this](TObject*, WORD& k, TShiftState) {
+        if (k == VK_RETURN) {
+            k = 0;
+            bc_AjouterClick();
+        }
+    };
     bc_Ajouter = Bouton(this, FondCopie1, "bc_Ajouter", Traduire(932), 290, 6, 104, 30);
     bc_Ajouter->OnClick = [this](TObject*) { bc_AjouterClick(); };
     l_Equipe = Place(new TListBox(this), FondCopie1, "l_Equipe", 10, 44, 270, 250);

@@ -1,5 +1,7 @@
 #include "shell/w_ChoixLangue.h"
 
+#include <algorithm>
+
 #include "model/oTraducteur.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/IniFiles.h"
@@ -65,8 +67,55 @@ Tf_ChoixLangue::Tf_ChoixLangue(TComponent* AOwner) : TBrivantelForm(AOwner)
     b_Valider->SetParent(this);
     b_Valider->OnClick = [this](TObject* s) { b_ValiderClick(s); };
 
+    // The keyboard moves along French, English and OK with the arrow keys:
+    // a language reached is chosen, as in any group of round choices, and the
+    // one reached shows a dotted frame; Enter takes it (OK on the choice made).
+    // The dialog keeps the keys itself: OK is reached by the arrows.
+    b_Valider->SetTabStop(false);
+    KeyPreview = true;
+    OnKeyDown = [this](TObject*, WORD& k, TShiftState sh) {
+        if ((sh & (ssShift | ssCtrl | ssAlt)) != 0)
+            return;
+        if (k == VK_UP || k == VK_LEFT || k == VK_DOWN || k == VK_RIGHT) {
+            const int pas = k == VK_UP || k == VK_LEFT ? -1 : 1;
+            k = 0;
+            Place(std::clamp(Focus + pas, 0, 2));
+        } else if (k == VK_RETURN) {
+            k = 0;
+            b_Valider->Click();
+        }
+    };
+    for (TRondCoche* r : {rc_Francais, rc_Anglais})
+        r->OnPaint = [this, r](TObject*) {
+            if ((Focus == 0 && r == rc_Francais) || (Focus == 1 && r == rc_Anglais)) {
+                TCanvas& c = r->Canvas();
+                c.Brush.SetStyle(bsSolid);
+                c.DrawFocusRect(Rect(20, 0, std::min(r->Width(), 26 + c.TextWidth(r->Caption())), r->Height()));
+            }
+        };
+    b_Valider->OnPaint = [this](TObject*) {
+        if (Focus == 2) {
+            TCanvas& c = b_Valider->Canvas();
+            c.Brush.SetStyle(bsSolid);
+            c.DrawFocusRect(Rect(3, 3, b_Valider->Width() - 3, b_Valider->Height() - 3));
+        }
+    };
+    rc_Francais->OnClick = [this](TObject*) { Place(0); };
+    rc_Anglais->OnClick = [this](TObject*) { Place(1); };
+
     OnShow = [this](TObject* s) { FormShow(s); };
     DoCreate();
+}
+
+void Tf_ChoixLangue::Place(int focus)
+{
+    Focus = focus;
+    if (Focus == 0)
+        rc_Francais->SetChecked(true);
+    else if (Focus == 1)
+        rc_Anglais->SetChecked(true);
+    for (TControl* c : std::initializer_list<TControl*>{rc_Francais, rc_Anglais, b_Valider})
+        c->Invalidate();
 }
 
 void Tf_ChoixLangue::FormShow(TObject*)
@@ -76,6 +125,8 @@ void Tf_ChoixLangue::FormShow(TObject*)
         rc_Francais->SetChecked(true);
     else if (courante_ == "en")
         rc_Anglais->SetChecked(true);
+    // The keyboard starts on the language chosen.
+    Place(rc_Anglais->Checked() ? 1 : 0);
 }
 
 void Tf_ChoixLangue::b_ValiderClick(TObject*)

@@ -24,8 +24,12 @@ public:
     TRondCoche* rc_Francais;
     TRondCoche* rc_Anglais;
     TBoutonCopie* b_Valider;
+    // Where the keyboard stands: 0 French, 1 English, 2 OK.
+    int Focus = 0;
 
 private:
+    // The keyboard to that place; a language placed on is chosen.
+    void Place(int focus);
     void FormShow(TObject* Sender);
     void b_ValiderClick(TObject* Sender);
     std::string courante_;

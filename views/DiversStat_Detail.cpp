@@ -40,7 +40,7 @@ void Tf_DiversStat::RemplitJoueursIncomplets(TSaison* saison, TColorGridBase& g,
     Taille(g, 4, static_cast<int>(liste.size()) + 1, {140, 140, 40, 140});
     Entete(g, 0, Texte(71), couleurs, 0);
     Entete(g, 1, Texte(72), couleurs, 0);
-    Entete(g, 2, Texte(293), couleurs, 1);
+    Entete(g, 2, saison ? TitreAge(AnneeAges(*saison)) : Texte(293), couleurs, 1);
     Entete(g, 3, Texte(187), couleurs, 0);
     for (size_t r = 0; r < liste.size(); ++r)
         LigneJoueurIncomplet(saison, g, static_cast<int>(r) + 1, *liste[r], couleurs);
@@ -51,8 +51,7 @@ void Tf_DiversStat::LigneJoueurIncomplet(TSaison* saison, TColorGridBase& g, int
 {
     const TColor fond = *couleurs.Couleur(22), texte = *couleurs.Couleur(24);
     const std::string equipe = j.IdEquipe() == 65535 ? Texte(82) : saison->NomEquipe(j.IdEquipe());
-    const TDonneesChampionnat* courant = saison->ChampionnatCourant();
-    const std::string t[4] = {j.Nom, j.Prenom, TexteAge(courant ? courant->Option(8) : 0, j.Age), equipe};
+    const std::string t[4] = {j.Nom, j.Prenom, TexteAge(AnneeAges(*saison), j.Age), equipe};
     for (int k = 0; k < 4; ++k)
         g.RemplitCellule(k, row, t[k], k == 2 ? 1 : 0, 1, texte, fond, false);
     g.ChangeDonneeCellule(0, row, j.Numero);

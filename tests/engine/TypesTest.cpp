@@ -332,6 +332,37 @@ TEST(Kinds, AgesOfTheSeasonsPlayers)
     EXPECT_EQ(calcul.ValeurTotal(0, 1), 250);
 }
 
+// A championship without a year of its own (a cup) counts its ages in the
+// season's year, taken from the season's championship that has one; its own
+// year comes first; with no year anywhere no age is counted.
+TEST(Kinds, AgesInTheSeasonsYearWhenTheChampionshipHasNone)
+{
+    struct TCas
+    {
+        int propre, saison;   // the years - 1900
+        bool comptes;
+    };
+    for (const TCas c : {TCas{0, 50, true}, TCas{50, 70, true}, TCas{0, 0, false}}) {
+        SCOPED_TRACE(testing::Message() << c.propre << " " << c.saison);
+        Ligue4 l;
+        l.c->SetOption(8, c.propre);
+        TSaison& saison = *l.c.saison;
+        auto ligue = saison.CreeChampionnat(TDonneesChampionnat::TypeChamp, 0);
+        ligue->SetOption(8, c.saison);
+        saison.Arbre().AjouteChampionnat("Ligue", "Ligue", std::move(ligue), "F");
+        TCalculClassement calcul(l.c.champ.get(), &saison);
+        calcul.AgesEquipe = [](int id, std::vector<int>& ages) {
+            ages = id == 0 ? std::vector<int>{20, 30} : id == 1 ? std::vector<int>{0, 0} : id == 2 ? std::vector<int>{10} : std::vector<int>{60};
+        };
+        calcul.Calcule(clsAges, 0, 0);
+        if (c.comptes)
+            AgesAttendus(calcul);
+        else
+            for (int i = 0; i < 4; ++i)
+                EXPECT_EQ(calcul.ValeurTotal(i, 1), 0) << i;
+    }
+}
+
 TEST(Kinds, SameTeamInTwoGroupsIsMerged)
 {
     TSaisonEssai saison(0);

@@ -5,6 +5,8 @@
 #include "model/Barrage.h"
 #include "model/Championnat.h"
 #include "model/DescTree.h"
+#include "model/InfoComp.h"
+#include "model/ListeDonnees.h"
 #include "model/MultiSport.h"
 #include "model/Saison.h"
 #include "model/SaisonSports.h"
@@ -423,6 +425,67 @@ TEST(SaisonXml, NamesakesMergedOnLoadKeepTheirReferences)
     const auto donnees = s->Arbre().ListeDonneesCompetition(1);
     ASSERT_EQ(donnees.size(), 1u);
     EXPECT_EQ(donnees[0]->Arbitres, std::vector<int32_t>{3});
+}
+
+// Namesakes the model would make one (two cards of one club read from a
+// document; a card moved into the club of its namesake; the season written
+// and read again after either) stay two players when they stood in the two
+// teams of one match, and become one otherwise. Lens - Lille: Dupont Jean 5
+// started for Lens; his namesake 9 started for Lille, or scored for Lens.
+TEST(SaisonXml, NamesakesWhoMetAreNeverMerged)
+{
+    enum TChemin { Lecture, ChangeClub };
+    struct TCas
+    {
+        TChemin chemin;
+        bool rencontre;   // 9 played for Lille
+    };
+    for (const TCas c : {TCas{Lecture, true}, TCas{Lecture, false}, TCas{ChangeClub, true}, TCas{ChangeClub, false}}) {
+        SCOPED_TRACE(testing::Message() << "road " << c.chemin << " met " << c.rencontre);
+        const std::string club9 = c.chemin == Lecture ? "0" : "1";
+        const std::string data =
+            std::string(Equipes) +
+            "<Joueurs><Joueur><Nom>Dupont</Nom><Prenom>Jean</Prenom><Numero>5</Numero><ClubActuel>0</ClubActuel>"
+            "</Joueur><Joueur><Nom>Dupont</Nom><Prenom>Jean</Prenom><Numero>9</Numero><ClubActuel>" +
+            club9 + "</ClubActuel></Joueur></Joueurs>\r\n";
+        const std::string neuf = c.rencontre ? "<Compo Equipe=\"2\"><Tit ID=\"9\"></Tit></Compo>"
+                                             : "<Buteur Equipe=\"1\"><Joueur>9</Joueur><Minute>3</Minute></Buteur>";
+        const std::string match = "<Match><e1>0</e1><e2>1</e2><s1>1</s1><s2>0</s2><NbTitulaire>11</NbTitulaire>"
+                                  "<NbRemp>3</NbRemp><Compo Equipe=\"1\"><Tit ID=\"5\"></Tit></Compo>" +
+                                  neuf + "</Match>";
+        const std::string desc = "<DescSaison><Desc><Level>1</Level><Valeur>F</Valeur><ID>1</ID></Desc>"
+                                 "<Desc><Level>2</Level><Valeur>D</Valeur><ID>2</ID></Desc>"
+                                 "<Desc><Level>19</Level><Valeur>D</Valeur><ID>3</ID></Desc></DescSaison>";
+        auto s = Lit(0, Racine(data, desc + Ligue("1", match)));
+        ASSERT_NE(s->Arbre().ChampionnatParCode(1), nullptr);
+        TSaison::TMatchAdverses m;
+        EXPECT_EQ(s->MatchAdverses(5, 9, &m), c.rencontre);
+        if (c.chemin == ChangeClub) {
+            ASSERT_EQ(s->Joueurs().NbJoueur(), 2);
+            TJoueur* j = s->Joueurs().ChercheJoueur(9, -1);
+            ASSERT_NE(j, nullptr);
+            j->ChangeEquipe(0);
+        }
+        // The season as it stands, then as written and read again.
+        for (int tour = 0; tour < 2; ++tour) {
+            SCOPED_TRACE(tour);
+            if (tour == 1)
+                s = Lit(0, essai::Document(*s));
+            TDonneesChampionnat* ch = s->Arbre().ChampionnatParCode(1);
+            ASSERT_NE(ch, nullptr);
+            const TInfoComp* x = ch->MatchEquipes(1, 0, 1);
+            ASSERT_NE(x, nullptr);
+            EXPECT_EQ(x->JoueurTitulaire(0, 1), 5);
+            if (c.rencontre) {
+                EXPECT_EQ(s->Joueurs().NbJoueur(), 2);
+                EXPECT_EQ(x->JoueurTitulaire(1, 1), 9);
+                EXPECT_TRUE(s->MatchAdverses(5, 9));
+            } else {
+                EXPECT_EQ(s->Joueurs().NbJoueur(), 1);
+                EXPECT_EQ(ch->ListeButeurs(1)->Donnee(0)->IdJoueur(), 5);
+            }
+        }
+    }
 }
 
 TEST(Saison, RenumberingSwappedIdsKeepsNamesAndSquads)

@@ -201,7 +201,8 @@ TEST(Blasons, DamagedIndexKeptAsideWhenTheFirstCrestIsAdded)
         kit::GrabToPng(b.get(), std::string("blasons-index-") + langue);
         b.reset();
         InstalleBlasons(nullptr);
-        InstalleTraducteur(nullptr);
+        // The tests after this one read the French texts.
+        InstalleTraducteur(std::make_unique<TTraducteur>(std::string(BZ_SOURCE_DATA_DIR) + "/texte/Textefr.txt"));
     }
 }
 

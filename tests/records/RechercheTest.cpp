@@ -128,6 +128,10 @@ TEST(Recherche, NamesPrefixesPositionsAndAges)
         {"Du*", Aucun, {Traduire(185) + " "}},
         {"Dup*", Entre, {"Dupont Jean", L1("Dupré Marc")}},   // born 1981..1987
         {"D*", Annee, {"Dupont Jean", L1("Dupré Marc")}},     // born in 1985
+        // An empty name searches on the other criteria alone.
+        {"", Entre, {"Dupont Jean", L1("Dupré Marc")}},
+        {"", Annee, {"Dupont Jean", L1("Dupré Marc")}},
+        {"", Aucun, {Traduire(185) + " "}},
         {"Zzz", Tous, {Traduire(185) + " "}},
     };
     for (const TCas& c : cas)
@@ -160,11 +164,11 @@ TEST(Recherche, NamesPrefixesPositionsAndAges)
         }
     }
     EXPECT_EQ(e.f->ModeListe, 1);
-    // An empty name does nothing.
+    // An empty name names nobody in particular: every player of the checked
+    // positions at any age.
     e.f->Edit1->SetText("");
-    const auto avant = e.Noms();
     kit::Click(e.f->b_Rechercher);
-    EXPECT_EQ(e.Noms(), avant);
+    EXPECT_EQ(static_cast<int>(e.Noms().size()), e.s.Joueurs().NbJoueur());
     // Enter in the name runs the search.
     e.f->RondCoche4->SetChecked(true);
     for (int i = 0; i < e.f->clb_Poste->Items().Count(); ++i)
@@ -206,12 +210,15 @@ TEST(Recherche, AgeAsTheSquadsShowIt)
     {
         SCOPED_TRACE(c.montre);
         TEssai e;
+        // Both championships of the season in that year.
         e.p.c1->SetOption(8, c.annee);
+        e.p.c2->SetOption(8, c.annee);
         e.p.dupont->Age = static_cast<uint8_t>(c.octet);
         e.Cherche("Dupont");
         const int r = e.Ligne(e.p.dupont);
         ASSERT_GT(r, 0);
-        EXPECT_EQ(e.f->sg_Recherche->Cells(3, 0), Traduire(293));
+        // A season without a year says its column holds years of birth.
+        EXPECT_EQ(e.f->sg_Recherche->Cells(3, 0), Traduire(c.annee ? 293 : 73));
         EXPECT_EQ(e.f->sg_Recherche->Cells(3, r), c.montre);
         // The squads grid of his team shows the same.
         TOwned<Tf_Effectifs> effectifs(new Tf_Effectifs(nullptr));
@@ -231,6 +238,71 @@ TEST(Recherche, AgeAsTheSquadsShowIt)
         e.f->Edit2->SetText("18");
         e.f->Edit3->SetText("24");
         e.Cherche("Dupont");
+        EXPECT_EQ(e.Ligne(e.p.dupont) > 0, c.trouve);
+    }
+}
+
+// Ages are counted in the season's year wherever the current championship
+// has none of its own (a cup): the first championship that has one gives it.
+// Only a season where no championship has a year shows years of birth, and
+// the column then says so. Dupont was born in 1984.
+TEST(Recherche, AgeCountedInTheSeasonsYear)
+{
+    struct TCas
+    {
+        bool coupeCourante;
+        int anneeLigue, anneeCoupe;
+        std::string montre;
+        bool trouve;   // between 18 and 24
+    };
+    const std::vector<TCas> cas = {
+        {true, 105, 0, "21", true},     {true, 105, 110, "26", false}, {true, 0, 0, "1984", false},
+        {false, 0, 105, "21", true},    {false, 105, 0, "21", true},
+    };
+    for (const TCas& c : cas)
+    {
+        SCOPED_TRACE(testing::Message() << c.coupeCourante << " " << c.anneeLigue << " " << c.anneeCoupe);
+        TEssai e;
+        e.p.c1->SetOption(8, c.anneeLigue);
+        e.p.c2->SetOption(8, c.anneeCoupe);
+        e.s.SetChampionnatCourant(c.coupeCourante ? e.p.c2 : e.p.c1);
+        const std::string titre = Traduire(c.montre.size() == 4 ? 73 : 293);
+        e.Cherche("Dupont");
+        const int r = e.Ligne(e.p.dupont);
+        ASSERT_GT(r, 0);
+        EXPECT_EQ(e.f->sg_Recherche->Cells(3, 0), titre);
+        EXPECT_EQ(e.f->sg_Recherche->Cells(3, r), c.montre);
+        TOwned<Tf_Effectifs> effectifs(new Tf_Effectifs(nullptr));
+        effectifs->ChangeCouleurs(effectifs->Couleurs);
+        effectifs->ChangeSaison(&e.s);
+        effectifs->SetBounds(0, 0, 1000, 400);
+        kit::ShowForm(effectifs.get());
+        effectifs->RemplitEquipes(0, false);
+        const TColorStringGrid& g = *effectifs->sg_TableauEquipe;
+        EXPECT_EQ(g.Cells(4, 0), titre);
+        int ligne = -1;
+        for (int k = 1; k < g.RowCount(); ++k)
+            if (g.Cells(2, k) == "Dupont")
+                ligne = k;
+        ASSERT_GT(ligne, 0);
+        EXPECT_EQ(g.Cells(4, ligne), c.montre);
+        if (c.coupeCourante && c.anneeCoupe == 0)
+            kit::GrabToPng(effectifs.get(), c.anneeLigue ? "effectifs_age_coupe" : "effectifs_sans_annee");
+        if (c.coupeCourante && c.anneeLigue == 0)
+        {
+            // In English too.
+            InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(dessin_essai::DossierDonnees(), "texte\\Texteen.txt")));
+            effectifs->RemplitEquipes(0, false);
+            EXPECT_EQ(g.Cells(4, 0), "Year of birth");
+            kit::GrabToPng(effectifs.get(), "effectifs_sans_annee_en");
+            InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(dessin_essai::DossierDonnees(), "texte\\Textefr.txt")));
+            effectifs->RemplitEquipes(0, false);
+        }
+        e.f->RondCoche5->SetChecked(true);
+        e.f->ActiveAge(nullptr);
+        e.f->Edit2->SetText("18");
+        e.f->Edit3->SetText("24");
+        e.Cherche("");
         EXPECT_EQ(e.Ligne(e.p.dupont) > 0, c.trouve);
     }
 }
@@ -275,6 +347,10 @@ TEST(Recherche, DuplicatesAndMergeByDrag)
     const TPoint surA = e.Centre(e.Ligne(a));
     e.f->sg_RechercheDragDrop(e.f->sg_Recherche, e.f->sg_Recherche, surA.X, surA.Y);
     ASSERT_EQ(textes.size(), 1u);
+    // The question says what happens, naming each namesake with his team:
+    // the second goes, his matches go to the first.
+    EXPECT_EQ(textes[0], TraduireFormat(297, {std::string("Dupont Jean (Brivant)"), L1("Dupônt Jean (Zelvor)"),
+                                              std::string("Dupont Jean (Brivant)")}));
     EXPECT_EQ(kit::ForgetModalActions(), 0u);   // the card opened too
     EXPECT_EQ(a->NbMatchCarriere(c1), 10);
     EXPECT_EQ(a->StatCarriere(c1, 1), 7);

@@ -366,16 +366,21 @@ TEST(OptionsCriteres, TypedCodesOrderAndCheckTheList)
         {"ca", "ca"},
         {"", ""},
         {"u", "u"},
-        // an unknown letter leaves the item at its place as it was (checked
-        // from the previous code: "a" was moved to the top and checked)
         {"a", "a"},
-        {"axc", "ac"},
-        {"dz", "da"},   // "a" stood checked at the second place
+        // a letter that names no criterion is refused: the list and the box
+        // keep the code before it
+        {"axc", "a"},
+        {"dz", "a"},
         {"tsrq", "tsrq"},
     };
     for (const TCas& c : cas) {
+        std::vector<std::string> refus;
+        RepondBoite(mrOk, &refus);
         f->Edit12->SetText(c.Tape);
+        kit::ForgetModalActions();
         EXPECT_EQ(f->CodeCriteres(), c.Code) << "typed " << c.Tape;
+        EXPECT_EQ(f->Edit12->Text(), c.Code) << "typed " << c.Tape;
+        EXPECT_EQ(refus.size(), std::string(c.Code) == c.Tape ? 0u : 1u) << "typed " << c.Tape;
     }
     // Reordering by the arrows writes the code into the box.
     f->Edit12->SetText("ac");
@@ -396,6 +401,55 @@ TEST(OptionsCriteres, TypedCodesOrderAndCheckTheList)
     EXPECT_EQ(Valide(*f), 0);
     EXPECT_EQ(textes.size(), 1u);
     EXPECT_EQ(s->ChampionnatCourant()->OrdreClassement, "ac");
+}
+
+// A tie-break code is refused with its message unless every letter names a
+// criterion of the sport's list, once; whether typed key by key or put in at
+// once, the box and the ticks then keep the code they held. "ac" is kept in
+// every sport; football offers no "b".
+TEST(OptionsCriteres, UnknownLettersAreRefusedAndTheTicksKeepTheCode)
+{
+    struct TCas
+    {
+        int sport;
+        const char* texte;
+        bool tape;            // key by key after the box's code, else put in at once
+        const char* garde;    // box and ticks after it
+        size_t refus;         // messages
+    } cas[] = {
+        {0, "z\xE9" "9", true, "ac", 3},  {0, "z\xE9" "9", false, "ac", 1}, {1, "z\xE9" "9", true, "ac", 3},
+        {2, "z\xE9" "9", false, "ac", 1}, {3, "z\xE9" "9", true, "ac", 3},  {0, "d", true, "acd", 0},
+        {0, "a", true, "ac", 1},           {1, "k", true, "ack", 0},          {0, "b", true, "ac", 1},
+        {0, "A", true, "ac", 1},
+    };
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(testing::Message() << "sport " << c.sport << " " << c.texte << " typed " << c.tape);
+        auto s = SaisonSport(c.sport);
+        s->ChampionnatCourant()->OrdreClassement = "ac";
+        auto f = Fenetre(*s, 2);
+        kit::ShowForm(f.get());
+        f->PageControl1->SetActivePage(f->ts_Classement);
+        kit::Process();
+        ASSERT_EQ(f->Edit12->Text(), "ac");
+        std::vector<std::string> refus;
+        for (int i = 0; i < 3; ++i)
+            RepondBoite(mrOk, &refus);
+        if (c.tape) {
+            f->Edit12->SetFocus();
+            f->Edit12->SetSelStart(2);
+            kit::Type(f->Edit12, c.texte);
+        } else
+            f->Edit12->SetText(c.texte);
+        kit::ForgetModalActions();
+        EXPECT_EQ(f->Edit12->Text(), c.garde);
+        EXPECT_EQ(f->CodeCriteres(), c.garde);
+        ASSERT_EQ(refus.size(), c.refus);
+        if (c.refus > 0 && c.tape) {
+            EXPECT_EQ(refus[0], TraduireFormat(3750, {std::string("ac") + c.texte[0]}));
+        }
+        if (c.sport == 0 && c.refus == 3)
+            kit::GrabToPng(f.get(), "options_code_refuse");
+    }
 }
 
 TEST(OptionsGroupes, EachGroupWritesOnlyItsOwnValues)
