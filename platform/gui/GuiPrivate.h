@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QObject>
 #include <QPointer>
+#include <QValidator>
 #include <QWidget>
 
 #include <exception>
@@ -13,6 +14,8 @@
 
 #include "platform/gui/Controls.h"
 #include "platform/gui/GraphicsQt.h"
+
+class QLineEdit;
 
 namespace guiimpl {
 
@@ -100,6 +103,27 @@ TShiftState ShiftFromQt(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons);
 WORD VkFromQtKey(int key);
 int QtKeyFromVk(WORD vk);
 Qt::CursorShape QtCursor(TCursor c);
+
+// The validator of the layer's line edits (text boxes, combo boxes, grid and
+// tree editors): what is typed, pasted or dropped becomes at once what the
+// program keeps of it (KeptText), the cursor staying after what was inserted.
+// A number box refuses any text but digits (a sign first when allowed); a
+// file-name box takes everything.
+class TextValidator : public QValidator
+{
+public:
+    enum Mode { Text, Digits, SignedDigits, AnyText };
+    explicit TextValidator(QObject* parent, Mode mode = Text) : QValidator(parent), mode_(mode) {}
+    Mode GetMode() const { return mode_; }
+    void SetMode(Mode mode) { mode_ = mode; }
+    State validate(QString& input, int& pos) const override;
+
+private:
+    Mode mode_;
+};
+// Gives the line edit its TextValidator (its text stays marked as the user's
+// edit when the validator changes it).
+TextValidator* KeepText(QLineEdit* edit, TextValidator::Mode mode = TextValidator::Text);
 
 // Builds the drag that BeginDrag starts, and routes mouse events while it runs.
 class DragManager
