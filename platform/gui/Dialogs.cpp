@@ -49,9 +49,11 @@ std::string FsName(const QString& s)
     return QFile::encodeName(s).toStdString();
 }
 
+// A name that is not in the system's encoding was written by an older
+// version in Windows-1252.
 QString FromFsName(const std::string& s)
 {
-    return QFile::decodeName(QByteArray::fromStdString(s));
+    return IsUtf8(s) ? QFile::decodeName(QByteArray::fromStdString(s)) : AnsiToQString(s);
 }
 
 int ShowRequest(const TMessageRequest& r)
@@ -233,6 +235,10 @@ bool TOpenDialog::AsksBeforeReplacing(const std::string& fileName) const
     return IsSaveDialog() && (Options & ofOverwritePrompt) && FileExists(fileName);
 }
 
+std::string FileNameToText(const std::string& fileName) { return QStringToAnsi(FromFsName(fileName)); }
+
+std::string FileNameFromText(const std::string& text) { return FsName(AnsiToQString(text)); }
+
 std::string UserDocumentsDir()
 {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -244,7 +250,7 @@ std::string UserDocumentsDir()
 bool ConfirmReplace(const std::string& fileName)
 {
     TMessageRequest r;
-    r.Text = Format(Texts().ReplaceFile, {ExtractFileName(fileName)});
+    r.Text = Format(Texts().ReplaceFile, {FileNameToText(ExtractFileName(fileName))});
     r.Caption = Texts().Confirmation;
     r.Type = mtWarning;
     r.Buttons = mbYes | mbNo;
