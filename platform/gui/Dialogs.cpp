@@ -18,6 +18,23 @@
 #include "platform/rtl/Format.h"
 #include "platform/rtl/Strings.h"
 
+namespace guiimpl {
+
+std::string FsName(const QString& s)
+{
+    return QFile::encodeName(s).toStdString();
+}
+
+QString FromFsName(const std::string& s)
+{
+    return IsUtf8(s) ? QFile::decodeName(QByteArray::fromStdString(s)) : AnsiToQString(s);
+}
+
+}  // namespace guiimpl
+
+using guiimpl::FromFsName;
+using guiimpl::FsName;
+
 namespace {
 TMessageHook messageHook;
 TDialogHook dialogHook;
@@ -42,18 +59,6 @@ QWidget* DialogParent()
         if (TForm* f = Screen->ActiveForm())
             return f->Widget();
     return QApplication::activeWindow();
-}
-
-std::string FsName(const QString& s)
-{
-    return QFile::encodeName(s).toStdString();
-}
-
-// A name that is not in the system's encoding was written by an older
-// version in Windows-1252.
-QString FromFsName(const std::string& s)
-{
-    return IsUtf8(s) ? QFile::decodeName(QByteArray::fromStdString(s)) : AnsiToQString(s);
 }
 
 int ShowRequest(const TMessageRequest& r)

@@ -110,7 +110,7 @@ std::string PlusProche(char32_t u)
         if (QChar::isMark(x))
             continue;
         const int b = UnicodeToCp1252(x);
-        if (b < 0 || (b < 0x20 && x != u))
+        if (b < 0)
             return {};
         r += static_cast<char>(b);
     }
@@ -138,23 +138,19 @@ bool Surrogat(char32_t u) { return u >= 0xD800 && u <= 0xDFFF; }
 
 }  // namespace
 
-std::string QStringToAnsi(const QString& s, bool* lost)
+std::string QStringToAnsi(const QString& s)
 {
     std::string out;
     out.reserve(static_cast<size_t>(s.size()));
-    bool perdu = false;
     ParCaractere(s, [&](char32_t u) {
         const int b = Surrogat(u) ? -1 : UnicodeToCp1252(u);
         if (b >= 0) {
             out += static_cast<char>(b);
             return;
         }
-        perdu = true;
         const std::string proche = Surrogat(u) ? std::string() : PlusProche(u);
         out += proche.empty() ? std::string("?") : proche;
     });
-    if (lost)
-        *lost = perdu;
     return out;
 }
 

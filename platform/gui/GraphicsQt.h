@@ -24,10 +24,9 @@ void QFontToTFont(const QFont& qfont, TFont& font);
 
 // Text crosses between Qt and the program here only: the program's text is
 // Windows-1252. A character it cannot hold becomes its nearest kept letters
-// (ş s, Ł L, ș s, ﬁ fi), or '?' when it has none; *lost (when given)
-// tells whether any character was changed.
+// (ş s, Ł L, ș s, ﬁ fi), or '?' when it has none.
 QString AnsiToQString(const std::string& s);
-std::string QStringToAnsi(const QString& s, bool* lost = nullptr);
+std::string QStringToAnsi(const QString& s);
 // What the program keeps of a text, in Qt's form: a character Windows-1252
 // cannot hold as its nearest kept letters, left out when it has none. What a
 // text box shows of what is typed or pasted in it.

@@ -10,6 +10,7 @@
 
 #include <exception>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/gui/Controls.h"
@@ -114,13 +115,18 @@ class TextValidator : public QValidator
 public:
     enum Mode { Text, Digits, SignedDigits, AnyText };
     explicit TextValidator(QObject* parent, Mode mode = Text) : QValidator(parent), mode_(mode) {}
-    Mode GetMode() const { return mode_; }
     void SetMode(Mode mode) { mode_ = mode; }
     State validate(QString& input, int& pos) const override;
 
 private:
     Mode mode_;
 };
+// A file name as the system takes it (its encoding, UTF-8) from what Qt
+// shows, and back; a name that is not UTF-8, as older versions wrote it in
+// Windows-1252, shows as that text.
+std::string FsName(const QString& s);
+QString FromFsName(const std::string& s);
+
 // Gives the line edit its TextValidator (its text stays marked as the user's
 // edit when the validator changes it).
 TextValidator* KeepText(QLineEdit* edit, TextValidator::Mode mode = TextValidator::Text);

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFile>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -389,15 +388,14 @@ std::string TEdit::FileName() const
     const QString shown = e_->edit->text();
     if (!e_->fileName.empty() && shown == e_->fileNameShown)
         return e_->fileName;
-    return QFile::encodeName(shown).toStdString();
+    return FsName(shown);
 }
 
 void TEdit::SetFileName(const std::string& fileName)
 {
     SetHoldsFileName(true);
-    // A name that is not in the system's encoding (written by an older
-    // version) shows as Windows-1252 text and opens by its own bytes.
-    const QString q = IsUtf8(fileName) ? QFile::decodeName(QByteArray::fromStdString(fileName)) : AnsiToQString(fileName);
+    // A name not in the system's encoding opens by its own bytes.
+    const QString q = FromFsName(fileName);
     e_->fileName = fileName;
     e_->fileNameShown = q;
     text_ = QStringToAnsi(q);
