@@ -140,6 +140,14 @@ TEdit* Saisie(TComponent* owner, TWinControl* parent, const std::string& nom, in
     return e;
 }
 
+TEdit* SaisieNombre(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int largeur,
+                    int maxLongueur)
+{
+    TEdit* e = Saisie(owner, parent, nom, x, y, largeur, maxLongueur);
+    e->SetNumbersOnly(true);
+    return e;
+}
+
 TComboBox98* Combo98(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int largeur)
 {
     auto* c = new TComboBox98(owner);

@@ -45,6 +45,9 @@ TLabel* Etiquette(TComponent* owner, TWinControl* parent, const std::string& nom
                 TColor couleur = clWhite);
 TEdit* Saisie(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int largeur,
               int maxLongueur = 0);
+// A box of a number: it takes digits only, a letter typed or pasted is refused.
+TEdit* SaisieNombre(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int largeur,
+                    int maxLongueur = 0);
 TComboBox98* Combo98(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int largeur);
 TComboBox* Liste(TComponent* owner, TWinControl* parent, const std::string& nom, int x, int y, int largeur);
 // A skinned button of the dialogs (copy of the skin's orange master).

@@ -16,45 +16,6 @@ std::unique_ptr<TImageManager>& Magasin()
 
 const char* const MotsGenre[TImageManager::NbGenres] = {"stade", "arbitre", "joueur"};
 
-// A strict UTF-8 check: well-formed sequences, no overlongs, no surrogates.
-bool EstUtf8(const std::string& s)
-{
-    size_t i = 0;
-    while (i < s.size())
-    {
-        const auto c = static_cast<unsigned char>(s[i]);
-        int suite = 0;
-        uint32_t min = 0;
-        if (c < 0x80)
-        {
-            ++i;
-            continue;
-        }
-        if ((c & 0xE0) == 0xC0)
-            suite = 1, min = 0x80;
-        else if ((c & 0xF0) == 0xE0)
-            suite = 2, min = 0x800;
-        else if ((c & 0xF8) == 0xF0)
-            suite = 3, min = 0x10000;
-        else
-            return false;
-        if (i + static_cast<size_t>(suite) >= s.size())
-            return false;
-        uint32_t u = c & (0x3F >> suite);
-        for (int k = 1; k <= suite; ++k)
-        {
-            const auto d = static_cast<unsigned char>(s[i + static_cast<size_t>(k)]);
-            if ((d & 0xC0) != 0x80)
-                return false;
-            u = (u << 6) | (d & 0x3F);
-        }
-        if (u < min || u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF))
-            return false;
-        i += static_cast<size_t>(suite) + 1;
-    }
-    return true;
-}
-
 }   // namespace
 
 const char* TImageManager::MotGenre(int genre)
@@ -86,7 +47,7 @@ void TImageManager::Parcourt()
         std::string nom = t2 == std::string::npos ? std::string() : reste.substr(t2 + 1);
         if (nom.empty())
             continue;
-        nom = EstUtf8(nom) ? Utf8ToCp1252(nom) : nom;
+        nom = IsUtf8(nom) ? Utf8ToCp1252(nom) : nom;
         for (int g = 0; g < NbGenres; ++g)
             if (SameText(mot, MotsGenre[g]))
             {

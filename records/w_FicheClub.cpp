@@ -83,7 +83,7 @@ Tf_FicheClub::Tf_FicheClub(TComponent* AOwner) : TBrivantelForm(AOwner)
 
     // Administration.
     Etiquette(this, f2, "Label31", 8, 11, 1017);
-    e_Budget = Saisie(this, f2, "e_Budget", 110, 8, 110, 11);
+    e_Budget = SaisieNombre(this, f2, "e_Budget", 110, 8, 110, 11);
     Etiquette(this, f2, "Label13", 230, 11, 1071);
     e_Statut = Saisie(this, f2, "e_Statut", 300, 8, 146);
     Etiquette(this, f2, "Label32", 8, 37, 1016);

@@ -180,6 +180,7 @@ Tf_CreationSaison::Tf_CreationSaison(TComponent* AOwner) : TBrivantelForm(AOwner
             b_ValiderClick();
         }
     };
+    e_RepSauve->SetHoldsFileName(true);
     b_Valider = Bouton(this, this, "b_Valider", Traduire(29), 216, 424);
     b_Valider->OnClick = [this](TObject*) { b_ValiderClick(); };
     b_Annuler = Bouton(this, this, "b_Annuler", Traduire(125), 328, 424);
@@ -207,7 +208,7 @@ void Tf_CreationSaison::Init(const std::string& fichierParametres, const std::st
         DossierEcriture = dossier_;
     sports_ = sports;
     rappel_ = std::move(rappel);
-    e_RepSauve->SetText(MakePath(dossier_, "sauvegarde\\personnel.xmc"));
+    e_RepSauve->SetFileName(MakePath(dossier_, "sauvegarde\\personnel.xmc"));
 }
 
 void Tf_CreationSaison::AjouteChampionnatInclus(const std::string& nom, int32_t valeur)
@@ -418,11 +419,12 @@ void Tf_CreationSaison::bc_AjouteFichierClick()
                 saison = false;
             }
         if (saison) {
-            Tf_MessageUtil::Affiche(TraduireFormat(3202, {ExtractFileName(f)}), mbuValider);
+            Tf_MessageUtil::Affiche(TraduireFormat(3202, {FileNameToText(ExtractFileName(f))}), mbuValider);
             continue;
         }
         if (TListObj* o = EntreeFichier(f, false))
-            lb_ListeFichier->Items().AddObject(ExtractFileName(f), reinterpret_cast<TStrings::Object>(o));
+            lb_ListeFichier->Items().AddObject(FileNameToText(ExtractFileName(f)),
+                                               reinterpret_cast<TStrings::Object>(o));
     }
 }
 
@@ -662,10 +664,11 @@ void Tf_CreationSaison::b_ValiderClick()
     }
     const std::string dll = MakePath(dossier_, "Dll\\");
     const TModeConstruction construction = (mode & 16) ? TModeConstruction::Nouvelle : TModeConstruction::Complete;
-    const std::string fichier = e_RepSauve->Text();
+    const std::string fichier = e_RepSauve->FileName();
     // 3. A file of that name is replaced only when the user says so.
     if ((mode & 16) && FileExists(fichier) &&
-        Tf_MessageUtil::Affiche(TraduireFormat(3404, {ExtractFileName(fichier)}), mbuOui | mbuAnnuler) != mrYes)
+        Tf_MessageUtil::Affiche(TraduireFormat(3404, {FileNameToText(ExtractFileName(fichier))}), mbuOui | mbuAnnuler) !=
+            mrYes)
         return;
     // The files to import are read before anything changes: one that cannot
     // be read leaves the season and the window as they were.

@@ -20,6 +20,8 @@ std::string CheminParametres();
 
 // [LastFile]: Count (at most MaxDerniersFichiers taken), then
 // File0..File<Count-1>; the non-empty ones no longer than a path are appended.
+// Names are the system's (UTF-8); one written in Windows-1252 by an older
+// version stays as it is while its file is there.
 void LitDerniersFichiers(const TIniFile& ini, TStringList& liste);
 // The language code of the settings (letters only, "fr", "en"...); empty for
 // any other value, which names no language file.

@@ -2,9 +2,25 @@
 
 #include <algorithm>
 
+#include "platform/rtl/Files.h"
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
+
+namespace {
+
+// Older versions wrote a name in Windows-1252 bytes: it stays as written
+// while a file of those bytes is there (it opens by them), else it is the
+// UTF-8 name the program now writes when that file is there.
+std::string NomFichierRecent(const std::string& f)
+{
+    if (IsUtf8(f) || FileExists(f))
+        return f;
+    const std::string utf8 = Cp1252ToUtf8(f);
+    return FileExists(utf8) ? utf8 : f;
+}
+
+}  // namespace
 
 void LitDerniersFichiers(const TIniFile& ini, TStringList& liste)
 {
@@ -15,7 +31,7 @@ void LitDerniersFichiers(const TIniFile& ini, TStringList& liste)
     {
         const std::string f = ini.ReadString("LastFile", "File" + IntToStr(i), "");
         if (!f.empty() && f.size() <= LongueurNomFichierMax)
-            liste.Add(f);
+            liste.Add(NomFichierRecent(f));
     }
 }
 

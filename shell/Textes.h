@@ -13,3 +13,4 @@ inline constexpr int TextePdfNonEcrit = 3408;       // %s: the file
 inline constexpr int TexteDocumentPdf = 3409;
 inline constexpr int TexteHtmlNonEcrit = 3413;      // %s: the file
 inline constexpr int TexteToutesImages = 3414;
+inline constexpr int TexteImpressionEchouee = 4860;   // %s: the printer

@@ -229,7 +229,7 @@ void Tf_Principale::CreeComposants()
     lb_DerniersFichiers->OnClick = [this](TObject*) {
         const int i = lb_DerniersFichiers->ItemIndex();
         if (i >= 0 && i < DerniersFichiers.Count())
-            e_NomFic->SetText(DerniersFichiers[i]);
+            e_NomFic->SetFileName(DerniersFichiers[i]);
     };
 
     Label3 = Cree<TLabel>(this, p_Ouverture, "Label3");
@@ -247,14 +247,15 @@ void Tf_Principale::CreeComposants()
     Label2->Font().SetStyle(fsBold);
     e_NomFic = Cree<TEdit>(this, p_Ouverture, "e_NomFic");
     e_NomFic->SetBounds(16, 258, 250, 24);
+    e_NomFic->SetHoldsFileName(true);
     b_BrowseFichier = Cree<TButton>(this, p_Ouverture, "b_BrowseFichier");
     b_BrowseFichier->SetBounds(270, 258, 36, 24);
     b_BrowseFichier->SetCaption("...");
-    b_BrowseFichier->OnClick = [this](TObject*) { e_NomFic->SetText(ChoisitFichier(e_NomFic->Text())); };
+    b_BrowseFichier->OnClick = [this](TObject*) { e_NomFic->SetFileName(ChoisitFichier(e_NomFic->FileName())); };
     bc_Charger = Cree<TBoutonCopie>(this, p_Ouverture, "bc_Charger");
     bc_Charger->SetBounds(322, 255, 120, 30);
     bc_Charger->SetCaption("Charger");
-    bc_Charger->OnClick = [this](TObject*) { OpenFile(e_NomFic->Text()); };
+    bc_Charger->OnClick = [this](TObject*) { OpenFile(e_NomFic->FileName()); };
 
     bc_Nouveau = Cree<TBoutonCopie>(this, p_Ouverture, "bc_Nouveau");
     bc_Nouveau->SetBounds(16, 300, 290, 30);
@@ -668,12 +669,12 @@ void Tf_Principale::PremiereActivationFenetre()
     bool montreAstuce = true;
     {
         TIniFile ini(IniFileName());
-        e_NomFic->SetText(ini.ReadString("General", "LastFile", ""));
+        e_NomFic->SetFileName(ini.ReadString("General", "LastFile", ""));
         montreAstuce = ini.ReadBool("General", "ShowAstuce", true);
     }
     lb_DerniersFichiers->Clear();
     for (int i = 0; i < DerniersFichiers.Count(); ++i)
-        lb_DerniersFichiers->Items().Add(DerniersFichiers[i]);
+        lb_DerniersFichiers->Items().Add(FileNameToText(DerniersFichiers[i]));
     bc_ConfigConnexion->SetVisible(true);
     // 7.
     if (montreAstuce)

@@ -260,7 +260,7 @@ void Tf_Principale::EnregistreVueHTML()
         catch (const std::exception&)
         {
             // The page is written beside and renamed: nothing half-written stays.
-            AfficheMessage(TraduireFormat(TexteHtmlNonEcrit, {nom}), mbuValider);
+            AfficheMessage(TraduireFormat(TexteHtmlNonEcrit, {FileNameToText(nom)}), mbuValider);
             SaveDialog1->FileName = nom;
         }
     }

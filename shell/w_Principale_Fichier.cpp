@@ -57,7 +57,7 @@ std::string Tf_Principale::DossierOuverture(const std::string& nomFichier) const
 {
     // The folder of the file named in the file box, else the last one used,
     // else the most recent file's, else the seasons' folder.
-    for (const std::string& f : {nomFichier, e_NomFic->Text()})
+    for (const std::string& f : {nomFichier, e_NomFic->FileName()})
         if (!f.empty() && DirectoryExists(ExtractFileDir(f)))
             return ExtractFileDir(f);
     if (!DernierDossier.empty() && DirectoryExists(DernierDossier))
@@ -101,13 +101,13 @@ void Tf_Principale::OpenFile(const std::string& nom)
         {
             InstallSeason(std::move(saison), nomFichier, false, 0);
             // The start page names the open season's file.
-            e_NomFic->SetText(nomFichier);
+            e_NomFic->SetFileName(nomFichier);
             DernierDossier = ExtractFileDir(nomFichier);
         }
         else
         {
             std::string texte;
-            TTraiteurFichier::MessageEtat(etat, ExtractFileName(nomFichier), texte);
+            TTraiteurFichier::MessageEtat(etat, FileNameToText(ExtractFileName(nomFichier)), texte);
             AfficheMessage(texte, mbuValider);
             echec();
         }
@@ -139,7 +139,7 @@ void Tf_Principale::InstallSeason(std::unique_ptr<TSaison> saison, const std::st
         return;
     }
     RafraichitMenu(true, true);
-    Statut->SetPanelText(2, TraduireFormat(12, {NomFichierCourant}));
+    Statut->SetPanelText(2, TraduireFormat(12, {FileNameToText(NomFichierCourant)}));
     TypeFichier = 0;
     InitialiseChampionnats();
 }
@@ -147,7 +147,7 @@ void Tf_Principale::InstallSeason(std::unique_ptr<TSaison> saison, const std::st
 void Tf_Principale::AfficheFichierCourant()
 {
     Statut->SetPanelText(2, NomFichierCourant.empty() ? std::string()
-                                                      : TraduireFormat(Enfant ? 1 : 12, {NomFichierCourant}));
+                                                      : TraduireFormat(Enfant ? 1 : 12, {FileNameToText(NomFichierCourant)}));
 }
 
 void Tf_Principale::InitialiseChampionnats()
@@ -185,7 +185,7 @@ bool Tf_Principale::DemandeEnregistrement()
 {
     if (!Saison || ModifSaison <= 0)
         return true;
-    std::string nom = ExtractFileName(NomFichierCourant);
+    std::string nom = FileNameToText(ExtractFileName(NomFichierCourant));
     if (const int p = Pos(".", nom); p > 0)
         Delete(nom, p, 6);
     const int r = AfficheMessage(TraduireFormat(2, {nom}), mbuOui | mbuAnnuler | mbuNon);
@@ -336,7 +336,7 @@ void Tf_Principale::AddRecentFile(const std::string& nomFichier)
         }
         NoeudDerniers->DeleteChildren();
         for (int k = 1; k <= DerniersFichiers.Count(); ++k)
-            nodes.AddChildObject(NoeudDerniers, ExtractFileName(DerniersFichiers[k - 1]),
+            nodes.AddChildObject(NoeudDerniers, FileNameToText(ExtractFileName(DerniersFichiers[k - 1])),
                                  (static_cast<intptr_t>(k) << 16) + 65535);
         NoeudDerniers->Expand(false);
         tv_Menu->EndInternalChange();
@@ -356,7 +356,7 @@ void Tf_Principale::AddRecentFile(const std::string& nomFichier)
         }
         MenuDerniers->Clear();
         for (int k = 1; k <= DerniersFichiers.Count(); ++k)
-            AjouteMenuItem(ExtractFileName(DerniersFichiers[k - 1]), (static_cast<uint32_t>(k) << 16) + 65535,
+            AjouteMenuItem(FileNameToText(ExtractFileName(DerniersFichiers[k - 1])), (static_cast<uint32_t>(k) << 16) + 65535,
                            nullptr, MenuDerniers);
     }
 }
@@ -409,6 +409,6 @@ void Tf_Principale::FermeSaison()
     t_AutoSave->SetEnabled(false);
     lb_DerniersFichiers->Clear();
     for (int i = 0; i < DerniersFichiers.Count(); ++i)
-        lb_DerniersFichiers->Items().Add(DerniersFichiers[i]);
+        lb_DerniersFichiers->Items().Add(FileNameToText(DerniersFichiers[i]));
     AfficheBarres(false, false);
 }

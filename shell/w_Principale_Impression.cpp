@@ -1,5 +1,6 @@
 // What the window layer says in the interface language, and printing without
-// a printer: the user names the PDF file and is told when it is written.
+// a printer: the user names the PDF file and is told when it is written (a
+// printout given up is no error); a printer that fails is named.
 #include "model/oTraducteur.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/Printers.h"
@@ -26,8 +27,12 @@ void Tf_Principale::TraduitCouche()
     SetDialogTexts(t);
     SetPdfChooser([this](const std::string&) { return ChoisitFichierPdf(); },
                   [this](const std::string& fichier, bool ecrit) {
-                      AfficheMessage(TraduireFormat(ecrit ? TextePdfEcrit : TextePdfNonEcrit, {fichier}), mbuValider);
+                      AfficheMessage(TraduireFormat(ecrit ? TextePdfEcrit : TextePdfNonEcrit, {FileNameToText(fichier)}),
+                                     mbuValider);
                   });
+    SetPrinterFailed([this](const std::string& imprimante) {
+        AfficheMessage(TraduireFormat(TexteImpressionEchouee, {imprimante}), mbuValider);
+    });
 }
 
 std::string Tf_Principale::ChoisitFichierPdf()
@@ -36,7 +41,8 @@ std::string Tf_Principale::ChoisitFichierPdf()
     // the status bar (unless the panel names the file).
     std::string titre = l_Titre->Caption();
     const std::string vue = Statut->Panels(2).Text;
-    if (!vue.empty() && vue != TraduireFormat(1, {NomFichierCourant}) && vue != TraduireFormat(12, {NomFichierCourant}))
+    const std::string fichier = FileNameToText(NomFichierCourant);
+    if (!vue.empty() && vue != TraduireFormat(1, {fichier}) && vue != TraduireFormat(12, {fichier}))
         titre = titre.empty() ? vue : titre + " - " + vue;
     if (titre.empty())
         titre = Titre;
@@ -48,7 +54,8 @@ std::string Tf_Principale::ChoisitFichierPdf()
     d->Filter = Traduire(TexteDocumentPdf) + "|*.pdf";
     d->DefaultExt = "pdf";
     d->InitialDir = UserDocumentsDir();
-    d->FileName = d->InitialDir + nom + ".pdf";
+    // The title keeps its accents in the name the system is given.
+    d->FileName = d->InitialDir + FileNameFromText(nom) + ".pdf";
     if (!d->Execute() || d->FileName.empty())
         return {};
     return ApplyDefaultExt(d->FileName, "pdf");

@@ -416,7 +416,7 @@ void Tf_Principale::RemplitMenus()
                     NoeudDerniers = nodes.AddChildObject(parents[0], Traduire(1297), 4);
                     GroupeDerniers = true;
                     for (int k = 1; k <= DerniersFichiers.Count(); ++k)
-                        nodes.AddChildObject(NoeudDerniers, ExtractFileName(DerniersFichiers[k - 1]),
+                        nodes.AddChildObject(NoeudDerniers, FileNameToText(ExtractFileName(DerniersFichiers[k - 1])),
                                              (static_cast<intptr_t>(k) << 16) + 65535);
                 }
             }
@@ -428,7 +428,7 @@ void Tf_Principale::RemplitMenus()
                     MenuDerniers = AjouteMenuItem(Traduire(1297), 4, nullptr, MenuDerniers);
                     GroupeMenuDerniers = true;
                     for (int k = 1; k <= DerniersFichiers.Count(); ++k)
-                        AjouteMenuItem(ExtractFileName(DerniersFichiers[k - 1]),
+                        AjouteMenuItem(FileNameToText(ExtractFileName(DerniersFichiers[k - 1])),
                                        (static_cast<uint32_t>(k) << 16) + 65535, nullptr, MenuDerniers);
                 }
             }
@@ -648,7 +648,7 @@ void Tf_Principale::tv_MenuMouseMove(TObject*, TShiftState, int X, int Y)
     const int k = static_cast<int>(id >> 16) - 1;
     if ((id & 0xFFFF) == 0xFFFF && id > 0xFFFF && k >= 0 && k < DerniersFichiers.Count())
     {
-        tv_Menu->SetHint(DerniersFichiers[k]);
+        tv_Menu->SetHint(FileNameToText(DerniersFichiers[k]));
         tv_Menu->SetShowHint(true);
         return;
     }

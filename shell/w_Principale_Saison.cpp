@@ -41,7 +41,7 @@ void Tf_Principale::NouvelleSaison()
     if (f->ShowModal() != mrOk)
         return;
     Etat = 2;
-    const std::string nom = f->e_RepSauve->Text();
+    const std::string nom = f->e_RepSauve->FileName();
     // The window saved the season to its file: the season keeps that file
     // (only a failed save leaves it to be named).
     const int modif = f->Enregistree ? 0 : 99;

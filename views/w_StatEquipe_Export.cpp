@@ -135,10 +135,9 @@ void Tf_StatEquipe::Imprime()
     }
     if (index == 6 || index == 7 || index < 0)
         return;
-    TPrinter& p = Printer();
-    p.SetOrientation(index == 1 ? poLandscape : poPortrait);
-    p.BeginDoc();
-    try {
+    // A printout given up or failed is abandoned whole; the printer tells
+    // what failed.
+    PrintDocument(Printer(), index == 1 ? poLandscape : poPortrait, [&](TPrinter& p) {
         TCanvas& c = p.Canvas();
         c.Font = Font();
         c.Font.SetSize(14);
@@ -158,11 +157,7 @@ void Tf_StatEquipe::Imprime()
         case 4: GraphSpect->Imprime(Rect(0, 0, W, Hp / 2), c); break;
         default: break;
         }
-        p.EndDoc();
-    } catch (...) {
-        p.Abort();
-        throw;
-    }
+    });
 }
 
 void Tf_StatEquipe::ImprimeJoueurs()

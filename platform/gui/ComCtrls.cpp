@@ -20,6 +20,7 @@
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/GuiPrivate.h"
 #include "platform/gui/ImgList.h"
+#include "platform/gui/StdCtrls.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Strings.h"
 
@@ -762,6 +763,10 @@ void TUpDown::SetAssociate(TWinControl* c)
     if (c)
     {
         c->FreeNotification(this);
+        // The box holds the counter's number: it takes digits only (a sign
+        // first when the counter goes below 0).
+        if (auto* e = dynamic_cast<TEdit*>(c))
+            e->SetNumbersOnly(true, std::min(Min, Max) < 0);
         c->SetText(IntToStr(position_));
     }
 }

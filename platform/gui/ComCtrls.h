@@ -425,7 +425,9 @@ private:
 enum TUDBtnType { btNext, btPrev };
 enum TUDOrientation { udHorizontal, udVertical };
 
-// Two arrow buttons. With an Associate, Position shows in that control's text.
+// Two arrow buttons. With an Associate, Position shows in that control's text;
+// an edit box associated takes digits only (NumbersOnly, a sign when Min is
+// below 0 as the association is made).
 class TUpDown : public TWinControl
 {
 public:

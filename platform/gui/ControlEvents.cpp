@@ -272,7 +272,18 @@ bool Dispatch::Event(TControl* c, QWidget* watched, QEvent* e)
                 swallow = true;
                 return;
             }
-            std::string text = QStringToAnsi(ke->text());
+            // A character the program's text cannot hold is typed as its
+            // nearest kept letter, or refused when it has none; a file-name
+            // box takes it as it is.
+            const QString typed = ke->text();
+            const QString kept = win->HoldsFileName() ? typed : KeptText(typed);
+            if (!typed.isEmpty() && kept.isEmpty())
+            {
+                QApplication::beep();
+                swallow = true;
+                return;
+            }
+            std::string text = QStringToAnsi(kept);
             if (text.size() == 1)
             {
                 char ch = text[0];
@@ -283,7 +294,7 @@ bool Dispatch::Event(TControl* c, QWidget* watched, QEvent* e)
                     win->KeyPress(ch);
                 if (ch == 0)
                     swallow = true;
-                else if (ch != original && guard)
+                else if ((ch != original || (kept != typed && !win->HoldsFileName())) && guard)
                 {
                     // The handler changed the character: the widget gets the new one.
                     QKeyEvent replaced(QEvent::KeyPress, ke->key(), ke->modifiers(),

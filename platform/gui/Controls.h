@@ -314,6 +314,9 @@ protected:
     // Keys the control handles itself before the form's Enter/Escape (a memo
     // keeps Enter).
     virtual bool WantsKey(WORD key) const { (void)key; return false; }
+    // A control whose text is a file-system name takes every typed character
+    // as it is; others take only what the program's text holds (KeptText).
+    virtual bool HoldsFileName() const { return false; }
     // The area the aligned children share (a bevelled panel insets it).
     virtual void AdjustClientRect(TRect& r) const { (void)r; }
     // changed: the control whose alignment or size just changed; it goes

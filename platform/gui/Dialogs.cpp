@@ -18,6 +18,23 @@
 #include "platform/rtl/Format.h"
 #include "platform/rtl/Strings.h"
 
+namespace guiimpl {
+
+std::string FsName(const QString& s)
+{
+    return QFile::encodeName(s).toStdString();
+}
+
+QString FromFsName(const std::string& s)
+{
+    return IsUtf8(s) ? QFile::decodeName(QByteArray::fromStdString(s)) : AnsiToQString(s);
+}
+
+}  // namespace guiimpl
+
+using guiimpl::FromFsName;
+using guiimpl::FsName;
+
 namespace {
 TMessageHook messageHook;
 TDialogHook dialogHook;
@@ -42,16 +59,6 @@ QWidget* DialogParent()
         if (TForm* f = Screen->ActiveForm())
             return f->Widget();
     return QApplication::activeWindow();
-}
-
-std::string FsName(const QString& s)
-{
-    return QFile::encodeName(s).toStdString();
-}
-
-QString FromFsName(const std::string& s)
-{
-    return QFile::decodeName(QByteArray::fromStdString(s));
 }
 
 int ShowRequest(const TMessageRequest& r)
@@ -233,6 +240,10 @@ bool TOpenDialog::AsksBeforeReplacing(const std::string& fileName) const
     return IsSaveDialog() && (Options & ofOverwritePrompt) && FileExists(fileName);
 }
 
+std::string FileNameToText(const std::string& fileName) { return QStringToAnsi(FromFsName(fileName)); }
+
+std::string FileNameFromText(const std::string& text) { return FsName(AnsiToQString(text)); }
+
 std::string UserDocumentsDir()
 {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -244,7 +255,7 @@ std::string UserDocumentsDir()
 bool ConfirmReplace(const std::string& fileName)
 {
     TMessageRequest r;
-    r.Text = Format(Texts().ReplaceFile, {ExtractFileName(fileName)});
+    r.Text = Format(Texts().ReplaceFile, {FileNameToText(ExtractFileName(fileName))});
     r.Caption = Texts().Confirmation;
     r.Type = mtWarning;
     r.Buttons = mbYes | mbNo;

@@ -160,6 +160,14 @@ protected:
     bool DoExecute() override;
 };
 
+// File names are the system's own bytes (UTF-8), the program's texts
+// Windows-1252. A file name as text, to show it (a character the text cannot
+// hold as its nearest letter; a name that is not UTF-8, as older versions
+// wrote, read as Windows-1252), and the file name of a text (a name made of
+// a title, a name typed where no file-name box takes it).
+std::string FileNameToText(const std::string& fileName);
+std::string FileNameFromText(const std::string& text);
+
 // The user's documents folder, with its separator.
 std::string UserDocumentsDir();
 

@@ -22,6 +22,7 @@
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/GuiPrivate.h"
 #include "platform/gui/Menus.h"
+#include "platform/gui/Printers.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Format.h"
@@ -893,7 +894,8 @@ std::string TApplication::ExeName() const
 
 void TApplication::HandleException(const std::exception& e)
 {
-    if (dynamic_cast<const EAbort*>(&e))
+    // A printout the user chose not to write is no error.
+    if (dynamic_cast<const EAbort*>(&e) || dynamic_cast<const EPrinterCancelled*>(&e))
         return;
     if (OnException)
         OnException(this, e);

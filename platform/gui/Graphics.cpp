@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "platform/gui/Pictures.h"
 #include "platform/rtl/Strings.h"
@@ -84,7 +85,91 @@ QColor TColorToQColor(TColor color)
 TColor QColorToTColor(const QColor& color) { return RGB(color.red(), color.green(), color.blue()); }
 
 QString AnsiToQString(const std::string& s) { return QString::fromStdString(Cp1252ToUtf8(s)); }
-std::string QStringToAnsi(const QString& s) { return Utf8ToCp1252(s.toStdString()); }
+
+namespace {
+
+// Letters whose stroke or bar no decomposition takes away.
+constexpr std::pair<char32_t, char> kSansTrait[] = {
+    {0x0110, 'D'}, {0x0111, 'd'}, {0x0126, 'H'}, {0x0127, 'h'}, {0x0131, 'i'}, {0x0138, 'k'}, {0x0141, 'L'},
+    {0x0142, 'l'}, {0x014A, 'N'}, {0x014B, 'n'}, {0x0166, 'T'}, {0x0167, 't'}, {0x0180, 'b'}, {0x0197, 'I'},
+    {0x019A, 'l'}, {0x01B5, 'Z'}, {0x01B6, 'z'}, {0x01E4, 'G'}, {0x01E5, 'g'}, {0x0237, 'j'}, {0x0268, 'i'},
+    {0x2010, '-'}, {0x2011, '-'}, {0x2012, '-'}, {0x2015, '-'}, {0x2212, '-'},
+};
+
+// The Windows-1252 bytes nearest to a character the text cannot hold: its
+// letters without their accents (compatibility forms decomposed), "" when
+// it has none.
+std::string PlusProche(char32_t u)
+{
+    for (const auto& [c, b] : kSansTrait)
+        if (c == u)
+            return std::string(1, b);
+    const QString d = QString::fromUcs4(&u, 1).normalized(QString::NormalizationForm_KD);
+    std::string r;
+    for (char32_t x : d.toUcs4()) {
+        if (QChar::isMark(x))
+            continue;
+        const int b = UnicodeToCp1252(x);
+        if (b < 0)
+            return {};
+        r += static_cast<char>(b);
+    }
+    return r;
+}
+
+// Calls f(code point) for each character of s; a lone surrogate is a
+// character of its own (that no text holds).
+template <class F>
+void ParCaractere(const QString& s, F f)
+{
+    const qsizetype n = s.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = s[i].unicode();
+        if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(s[i + 1].unicode())) {
+            f(QChar::surrogateToUcs4(c, s[i + 1].unicode()));
+            ++i;
+        } else {
+            f(static_cast<char32_t>(c));
+        }
+    }
+}
+
+bool Surrogat(char32_t u) { return u >= 0xD800 && u <= 0xDFFF; }
+
+}  // namespace
+
+std::string QStringToAnsi(const QString& s)
+{
+    std::string out;
+    out.reserve(static_cast<size_t>(s.size()));
+    ParCaractere(s, [&](char32_t u) {
+        const int b = Surrogat(u) ? -1 : UnicodeToCp1252(u);
+        if (b >= 0) {
+            out += static_cast<char>(b);
+            return;
+        }
+        const std::string proche = Surrogat(u) ? std::string() : PlusProche(u);
+        out += proche.empty() ? std::string("?") : proche;
+    });
+    return out;
+}
+
+QString KeptText(const QString& s)
+{
+    bool tenu = true;
+    ParCaractere(s, [&](char32_t u) { tenu = tenu && !Surrogat(u) && UnicodeToCp1252(u) >= 0; });
+    if (tenu)
+        return s;
+    QString r;
+    r.reserve(s.size());
+    ParCaractere(s, [&](char32_t u) {
+        if (!Surrogat(u) && UnicodeToCp1252(u) >= 0)
+            r += QString::fromUcs4(&u, 1);
+        else if (!Surrogat(u))
+            r += AnsiToQString(PlusProche(u));
+    });
+    return r;
+}
 
 QRect TRectToQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top); }
 TRect QRectToTRect(const QRect& r) { return Rect(r.left(), r.top(), r.left() + r.width(), r.top() + r.height()); }

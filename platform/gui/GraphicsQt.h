@@ -22,9 +22,15 @@ QFont TFontToQFont(const TFont& font);
 // Reads name, size and style back from a QFont (colour left as it is).
 void QFontToTFont(const QFont& qfont, TFont& font);
 
-// Text crosses into Qt as Windows-1252 converted here only.
+// Text crosses between Qt and the program here only: the program's text is
+// Windows-1252. A character it cannot hold becomes its nearest kept letters
+// (ş s, Ł L, ș s, ﬁ fi), or '?' when it has none.
 QString AnsiToQString(const std::string& s);
 std::string QStringToAnsi(const QString& s);
+// What the program keeps of a text, in Qt's form: a character Windows-1252
+// cannot hold as its nearest kept letters, left out when it has none. What a
+// text box shows of what is typed or pasted in it.
+QString KeptText(const QString& s);
 
 QRect TRectToQRect(const TRect& r);     // same pixels: width Right - Left
 TRect QRectToTRect(const QRect& r);

@@ -646,6 +646,7 @@ void TCustomGrid::SetEditorMode(bool on)
     if (!parts_->editor) {
         parts_->editor = new QLineEdit(Widget());
         parts_->editor->setFrame(false);
+        guiimpl::KeepText(parts_->editor);
         parts_->editor->installEventFilter(parts_.get());
         QObject::connect(parts_->editor, &QLineEdit::textEdited, parts_.get(), [this](const QString& s) {
             guiimpl::Guard([&] { SetEditText(parts_->editCol, parts_->editRow, QStringToAnsi(s)); });

@@ -5,14 +5,18 @@
 #include <QEvent>
 #include <QObject>
 #include <QPointer>
+#include <QValidator>
 #include <QWidget>
 
 #include <exception>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/gui/Controls.h"
 #include "platform/gui/GraphicsQt.h"
+
+class QLineEdit;
 
 namespace guiimpl {
 
@@ -100,6 +104,32 @@ TShiftState ShiftFromQt(Qt::KeyboardModifiers mods, Qt::MouseButtons buttons);
 WORD VkFromQtKey(int key);
 int QtKeyFromVk(WORD vk);
 Qt::CursorShape QtCursor(TCursor c);
+
+// The validator of the layer's line edits (text boxes, combo boxes, grid and
+// tree editors): what is typed, pasted or dropped becomes at once what the
+// program keeps of it (KeptText), the cursor staying after what was inserted.
+// A number box refuses any text but digits (a sign first when allowed); a
+// file-name box takes everything.
+class TextValidator : public QValidator
+{
+public:
+    enum Mode { Text, Digits, SignedDigits, AnyText };
+    explicit TextValidator(QObject* parent, Mode mode = Text) : QValidator(parent), mode_(mode) {}
+    void SetMode(Mode mode) { mode_ = mode; }
+    State validate(QString& input, int& pos) const override;
+
+private:
+    Mode mode_;
+};
+// A file name as the system takes it (its encoding, UTF-8) from what Qt
+// shows, and back; a name that is not UTF-8, as older versions wrote it in
+// Windows-1252, shows as that text.
+std::string FsName(const QString& s);
+QString FromFsName(const std::string& s);
+
+// Gives the line edit its TextValidator (its text stays marked as the user's
+// edit when the validator changes it).
+TextValidator* KeepText(QLineEdit* edit, TextValidator::Mode mode = TextValidator::Text);
 
 // Builds the drag that BeginDrag starts, and routes mouse events while it runs.
 class DragManager

@@ -27,6 +27,10 @@ std::string SafeFileName(const std::string& title)
 
 std::function<std::string(const std::string&)> pdfChooser;
 std::function<void(const std::string&, bool)> pdfWritten;
+std::function<void(const std::string&)> printerFailed;
+
+// The printer a document goes to when it goes to none of the files.
+std::string PrinterName(const QPrinter& p) { return QStringToAnsi(p.printerName()); }
 
 }  // namespace
 
@@ -36,6 +40,8 @@ void SetPdfChooser(std::function<std::string(const std::string& title)> chooser,
     pdfChooser = std::move(chooser);
     pdfWritten = std::move(written);
 }
+
+void SetPrinterFailed(std::function<void(const std::string& printer)> failed) { printerFailed = std::move(failed); }
 
 struct TPrinter::Impl
 {
@@ -108,7 +114,8 @@ void TPrinter::BeginDoc()
     if (!d_->painter->begin(&p)) {
         d_->painter.reset();
         if (chosen_ && pdfWritten) pdfWritten(outputFile_, false);
-        throw EPrinter(outputFile_.empty() ? "printer" : outputFile_);
+        if (outputFile_.empty() && printerFailed) printerFailed(PrinterName(p));
+        throw EPrinter(outputFile_.empty() ? PrinterName(p) : outputFile_);
     }
     d_->canvas.AttachPainter(d_->painter.get());
     printing_ = true;
@@ -123,7 +130,11 @@ void TPrinter::EndDoc()
     const bool ended = d_->painter->end();
     d_->painter.reset();
     printing_ = false;
-    if (partFile_.empty()) return;
+    if (partFile_.empty()) {
+        if (ended) return;
+        if (printerFailed) printerFailed(PrinterName(*d_->printer));
+        throw EPrinter(PrinterName(*d_->printer));
+    }
     // The whole document takes the place of the file.
     const bool written = ended && RenameFile(partFile_, outputFile_);
     if (!written) DeleteFile(partFile_);
@@ -142,6 +153,7 @@ void TPrinter::Abort()
     aborted_ = true;
     if (!partFile_.empty()) DeleteFile(partFile_);
     if (chosen_ && pdfWritten) pdfWritten(outputFile_, false);
+    if (outputFile_.empty() && printerFailed) printerFailed(PrinterName(*d_->printer));
 }
 
 void TPrinter::NewPage()

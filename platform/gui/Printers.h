@@ -79,9 +79,14 @@ TPrinter& Printer();
 // the user cancelled: BeginDoc fails, nothing is written), and tells
 // written(file, true) once that file is in place, written(file, false) when it
 // could not be written. nullptr: the temporary folder, nothing told.
+// Cancelling is no error: an EPrinterCancelled that reaches the application
+// shows nothing.
 BZ_DECLARE_EXCEPTION(EPrinterCancelled, EPrinter)
 void SetPdfChooser(std::function<std::string(const std::string& title)> chooser,
                    std::function<void(const std::string& file, bool written)> written);
+// On a printer, failed(printer name) is told when a document could not be
+// printed there: not begun, not ended, or abandoned. nullptr: nothing told.
+void SetPrinterFailed(std::function<void(const std::string& printer)> failed);
 
 // One document on printer in that orientation: BeginDoc, draw, EndDoc. When
 // anything fails (the printer or the drawing), the document is abandoned and

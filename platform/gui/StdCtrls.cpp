@@ -8,7 +8,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QInputMethodEvent>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -281,14 +283,52 @@ void TLabel::AdjustBounds()
 // ============================================================================
 // TEdit
 // ============================================================================
+namespace guiimpl {
+
+QValidator::State TextValidator::validate(QString& input, int& pos) const
+{
+    if (mode_ == AnyText)
+        return Acceptable;
+    const QString kept = KeptText(input);
+    if (kept != input) {
+        pos = static_cast<int>(KeptText(input.left(pos)).size());
+        input = kept;
+    }
+    if (mode_ == Text)
+        return Acceptable;
+    for (qsizetype i = 0; i < input.size(); ++i) {
+        const char16_t c = input[i].unicode();
+        const bool signe = mode_ == SignedDigits && i == 0 && (c == '-' || c == '+');
+        if ((c < '0' || c > '9') && !signe)
+            return Invalid;
+    }
+    return Acceptable;
+}
+
+TextValidator* KeepText(QLineEdit* edit, TextValidator::Mode mode)
+{
+    auto* v = new TextValidator(edit, mode);
+    edit->setValidator(v);
+    // A text the validator changed is set anew, which Qt takes for unmodified.
+    QObject::connect(edit, &QLineEdit::textEdited, v, [edit] { edit->setModified(true); });
+    return v;
+}
+
+}  // namespace guiimpl
+
 struct TEdit::EditImpl
 {
     QLineEdit* edit = nullptr;
+    TextValidator* validator = nullptr;
+    // The name given to SetFileName and the text that showed it.
+    std::string fileName;
+    QString fileNameShown;
 };
 
 TEdit::TEdit(TComponent* AOwner) : TWinControl(AOwner), e_(std::make_unique<EditImpl>())
 {
     e_->edit = new QLineEdit;
+    e_->validator = KeepText(e_->edit);
     SetWidget(e_->edit);
     SetColor(clWindow);
     SetParentColor(false);
@@ -319,6 +359,46 @@ void TEdit::SetText(const std::string& s)
 {
     text_ = s;
     QString q = AnsiToQString(s);
+    if (q != e_->edit->text())
+        e_->edit->setText(q);
+}
+
+void TEdit::SetNumbersOnly(bool v, bool allowNegative)
+{
+    numbersOnly_ = v;
+    allowNegative_ = allowNegative;
+    ApplyValidation();
+}
+
+void TEdit::SetHoldsFileName(bool v)
+{
+    holdsFileName_ = v;
+    ApplyValidation();
+}
+
+void TEdit::ApplyValidation()
+{
+    e_->validator->SetMode(holdsFileName_ ? TextValidator::AnyText
+                           : numbersOnly_ ? (allowNegative_ ? TextValidator::SignedDigits : TextValidator::Digits)
+                                          : TextValidator::Text);
+}
+
+std::string TEdit::FileName() const
+{
+    const QString shown = e_->edit->text();
+    if (!e_->fileName.empty() && shown == e_->fileNameShown)
+        return e_->fileName;
+    return FsName(shown);
+}
+
+void TEdit::SetFileName(const std::string& fileName)
+{
+    SetHoldsFileName(true);
+    // A name not in the system's encoding opens by its own bytes.
+    const QString q = FromFsName(fileName);
+    e_->fileName = fileName;
+    e_->fileNameShown = q;
+    text_ = QStringToAnsi(q);
     if (q != e_->edit->text())
         e_->edit->setText(q);
 }
@@ -470,6 +550,36 @@ public:
 };
 }  // namespace
 
+namespace {
+// A memo's text shows as the program keeps it, whether typed (the keys are
+// mapped before they come here), pasted, dropped or composed.
+class MemoEdit : public QPlainTextEdit
+{
+protected:
+    void insertFromMimeData(const QMimeData* source) override
+    {
+        if (!source || !source->hasText()) {
+            QPlainTextEdit::insertFromMimeData(source);
+            return;
+        }
+        QMimeData kept;
+        kept.setText(KeptText(source->text()));
+        QPlainTextEdit::insertFromMimeData(&kept);
+    }
+    void inputMethodEvent(QInputMethodEvent* e) override
+    {
+        const QString kept = KeptText(e->commitString());
+        if (kept == e->commitString()) {
+            QPlainTextEdit::inputMethodEvent(e);
+            return;
+        }
+        QInputMethodEvent mapped(e->preeditString(), e->attributes());
+        mapped.setCommitString(kept, e->replacementStart(), e->replacementLength());
+        QPlainTextEdit::inputMethodEvent(&mapped);
+    }
+};
+}  // namespace
+
 struct TMemo::Impl
 {
     QPlainTextEdit* edit = nullptr;
@@ -478,7 +588,7 @@ struct TMemo::Impl
 
 TMemo::TMemo(TComponent* AOwner) : TWinControl(AOwner), m_(std::make_unique<Impl>())
 {
-    m_->edit = new QPlainTextEdit;
+    m_->edit = new MemoEdit;
     m_->edit->setTabChangesFocus(true);
     m_->lines = std::make_unique<MemoLines>(m_->edit);
     SetWidget(m_->edit);
@@ -825,6 +935,8 @@ void TComboBox::SetStyle(TComboBoxStyle s)
     --c_->updating;
     if (QLineEdit* e = c_->combo->lineEdit())
     {
+        if (!dynamic_cast<const TextValidator*>(e->validator()))
+            KeepText(e);
         WatchWidget(e);
         QObject::connect(e, &QLineEdit::textEdited, HubObject(), [this] {
             if (!c_->updating)

@@ -130,6 +130,21 @@ public:
     void Clear() { SetText(""); }
     TNotifyEvent OnChange;
 
+    // What is typed, pasted or dropped shows at once as the program keeps it
+    // (a character Windows-1252 cannot hold as its nearest letter, or refused).
+    // A number box takes digits only, a sign first when negatives are
+    // allowed: a key or a paste holding anything else is refused whole.
+    bool NumbersOnly() const { return numbersOnly_; }
+    void SetNumbersOnly(bool v, bool allowNegative = false);
+    // A file-name box: its text is a file-system name, typed with every
+    // character as it is. FileName is the name to open (the bytes given to
+    // SetFileName while the text shown is unchanged, else the text shown
+    // in the system's encoding), as the file dialogs give it.
+    bool HoldsFileName() const override { return holdsFileName_; }
+    void SetHoldsFileName(bool v);
+    std::string FileName() const;
+    void SetFileName(const std::string& fileName);
+
 protected:
     virtual void Change();
     void DoEnter() override;
@@ -139,6 +154,10 @@ protected:
     std::unique_ptr<EditImpl> e_;
 
 private:
+    void ApplyValidation();
+    bool numbersOnly_ = false;
+    bool allowNegative_ = false;
+    bool holdsFileName_ = false;
     int maxLength_ = 0;
     char passwordChar_ = 0;
     TEditCharCase charCase_ = ecNormal;

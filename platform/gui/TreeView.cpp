@@ -386,6 +386,7 @@ bool TTreeNode::EditText()
     QTreeWidget* w = t->t_->widget;
     QRect r = w->visualItemRect(QItem(this));
     auto* ed = new LabelEditor(w->viewport(), t);
+    KeepText(ed);
     // The tree's own palette hides its selection colours: the editor keeps the usual ones.
     ed->setPalette(QApplication::palette());
     ed->setText(AnsiToQString(text_));

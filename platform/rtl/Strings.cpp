@@ -140,6 +140,45 @@ std::string Utf8ToCp1252(std::string_view s, bool* lossy)
     return out;
 }
 
+// A strict UTF-8 check: well-formed sequences, no overlongs, no surrogates.
+bool IsUtf8(std::string_view s)
+{
+    size_t i = 0;
+    while (i < s.size())
+    {
+        const auto c = static_cast<unsigned char>(s[i]);
+        int suite = 0;
+        uint32_t min = 0;
+        if (c < 0x80)
+        {
+            ++i;
+            continue;
+        }
+        if ((c & 0xE0) == 0xC0)
+            suite = 1, min = 0x80;
+        else if ((c & 0xF0) == 0xE0)
+            suite = 2, min = 0x800;
+        else if ((c & 0xF8) == 0xF0)
+            suite = 3, min = 0x10000;
+        else
+            return false;
+        if (i + static_cast<size_t>(suite) >= s.size())
+            return false;
+        uint32_t u = c & (0x3F >> suite);
+        for (int k = 1; k <= suite; ++k)
+        {
+            const auto d = static_cast<unsigned char>(s[i + static_cast<size_t>(k)]);
+            if ((d & 0xC0) != 0x80)
+                return false;
+            u = (u << 6) | (d & 0x3F);
+        }
+        if (u < min || u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF))
+            return false;
+        i += static_cast<size_t>(suite) + 1;
+    }
+    return true;
+}
+
 // ---- substrings -------------------------------------------------------------------
 
 std::string Copy(std::string_view s, int index, int count)

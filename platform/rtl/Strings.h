@@ -17,6 +17,8 @@ std::string Cp1252ToUtf8(std::string_view s);
 std::string Utf8ToCp1252(std::string_view s, bool* lossy = nullptr);
 char32_t Cp1252ToUnicode(unsigned char c);
 int UnicodeToCp1252(char32_t u);   // -1 when it has no byte
+// A strict UTF-8 check: well-formed sequences, no overlongs, no surrogates.
+bool IsUtf8(std::string_view s);
 // Source files are UTF-8: every literal with accents goes through this.
 inline std::string L1(std::string_view utf8) { return Utf8ToCp1252(utf8); }
 

@@ -3,16 +3,24 @@
 // tabs (veto, owner-drawn tabs), up-down, label sizing.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QComboBox>
 #include <QImage>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QWidget>
+
+#include <functional>
 
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/Forms.h"
+#include "platform/gui/Grids.h"
 #include "platform/gui/ImgList.h"
 #include "platform/gui/Mask.h"
 #include "platform/gui/Pictures.h"
 #include "platform/gui/StdCtrls.h"
+#include "platform/rtl/Strings.h"
 #include "tests/support/gui/GuiKit.h"
 
 namespace {
@@ -357,6 +365,44 @@ TEST_F(FormFixture, UpDownWritesItsAssociate)
     EXPECT_EQ(clicks.size(), 3u);
 }
 
+// A number box, and the box of a counter, take digits only: a letter typed
+// is refused at the key, a paste holding one is refused whole; a sign only
+// where the counter goes below 0.
+TEST_F(FormFixture, NumberBoxesRefuseLetters)
+{
+    auto* nombre = Add<TEdit>(10, 10, 80, 21);
+    nombre->SetNumbersOnly(true);
+    auto* compte = Add<TEdit>(10, 40, 80, 21);
+    Add<TUpDown>(90, 40, 17, 21)->SetAssociate(compte);
+    auto* signe = Add<TEdit>(10, 70, 80, 21);
+    auto* ud = Add<TUpDown>(90, 70, 17, 21);
+    ud->Min = -99;
+    ud->SetAssociate(signe);
+    kit::ShowForm(f.get());
+    struct Cas
+    {
+        TEdit* e;
+        bool colle;
+        const char* saisi;
+        const char* garde;
+    };
+    const Cas cas[] = {
+        {nombre, false, "16k0a00", "16000"}, {nombre, true, "16k0a00", ""}, {nombre, true, "42", "42"},
+        {nombre, false, "-5", "5"},          {compte, false, "1x2", "12"},  {compte, true, "1x2", ""},
+        {signe, false, "-5", "-5"},          {signe, false, "5-", "5"},     {signe, true, "-x", ""},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(std::string(c.e == nombre ? "number" : c.e == compte ? "counter" : "signed counter") +
+                     (c.colle ? " pasted " : " typed ") + c.saisi);
+        c.e->SetText("");
+        if (c.colle)
+            kit::Paste(c.e, c.saisi);
+        else
+            kit::TypeKeys(c.e, c.saisi);
+        EXPECT_EQ(c.e->Text(), c.garde);
+    }
+}
+
 // A number typed into the associate is the position, bounded as the
 // buttons bound it; text that is no number leaves the last position.
 TEST_F(FormFixture, UpDownPositionFollowsTheTypedNumber)
@@ -455,3 +501,71 @@ TEST_F(FormFixture, DatePickerAndCalendarKeepTheLibrarysDates)
 }
 
 }  // namespace
+
+// ---- what the program's text keeps ---------------------------------------------------
+// Text boxes, combo boxes, memos and grid cells show at once what the
+// program keeps of what is typed key by key or pasted: a letter that
+// Windows-1252 cannot hold becomes its nearest kept letter, a character
+// without one is refused; the box and the text read from it agree.
+TEST_F(FormFixture, TypedAndPastedTextShowsWhatIsKept)
+{
+    auto* edit = Add<TEdit>(10, 10, 200, 24);
+    auto* combo = Add<TComboBox>(10, 40, 200, 24);
+    auto* memo = Add<TMemo>(10, 70, 200, 60);
+    auto* grid = Add<TStringGrid>(10, 140, 300, 120);
+    grid->SetOptions(grid->Options() | goEditing);
+    kit::ShowForm(f.get());
+    // What each box shows, and what the program reads from it.
+    struct Boite
+    {
+        const char* nom;
+        TWinControl* c;
+        std::function<QString()> montre;
+        std::function<std::string()> garde;
+    };
+    const Boite boites[] = {
+        {"edit", edit, [&] { return qobject_cast<QLineEdit*>(edit->Widget())->text(); },
+         [&] { return edit->Text(); }},
+        {"combo", combo, [&] { return qobject_cast<QComboBox*>(combo->Widget())->currentText(); },
+         [&] { return combo->Text(); }},
+        {"memo", memo, [&] { return qobject_cast<QPlainTextEdit*>(memo->Widget())->toPlainText(); },
+         [&] { return memo->Text(); }},
+        {"grid", grid, [&] {
+             auto* editeur = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+             return editeur ? editeur->text() : QString("(no editor)");
+         },
+         [&] {
+             kit::PressKey(nullptr, VK_RETURN);
+             return grid->Cells(1, 1);
+         }},
+    };
+    struct Cas
+    {
+        const char* tape;   // UTF-8
+        const char* garde;  // UTF-8, as kept
+    };
+    const Cas cas[] = {
+        {"Beşiktaş", "Besiktas"},
+        {"Łódź", "Lódz"},
+        {"București", "Bucuresti"},
+        {"Київ 2", " 2"},
+        {"Été à 5 €", "Été à 5 €"},
+    };
+    for (const Boite& b : boites)
+        for (bool colle : {false, true})
+            for (const Cas& c : cas) {
+                SCOPED_TRACE(std::string(b.nom) + (colle ? " pasted " : " typed ") + c.tape);
+                b.c->SetText("");
+                grid->SetCells(1, 1, "");
+                if (colle) {
+                    if (b.c == grid)
+                        kit::PressKey(grid, VK_F2);
+                    kit::Paste(b.c, c.tape);
+                } else {
+                    kit::TypeKeys(b.c, c.tape);
+                }
+                EXPECT_EQ(b.montre().toStdString(), c.garde);
+                EXPECT_EQ(b.garde(), L1(c.garde));
+            }
+    kit::GrabToPng(f.get(), "texte_garde");
+}

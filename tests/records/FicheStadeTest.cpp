@@ -4,6 +4,8 @@
 // hall texts of the indoor sports.
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
+
 #include "model/Championnat.h"
 #include "model/Saison.h"
 #include "model/Stades.h"
@@ -222,6 +224,65 @@ TEST(FicheStade, RefusedInputKeepsTheCardOpenAndChangesNothing)
     EXPECT_EQ(parc->DateConstruction, 0);
     EXPECT_EQ(parc->Capacite, 2147483647);
     EXPECT_EQ(parc->LargeurTerrain, 65535);
+}
+
+// Each box of the card shows, while it is typed key by key or pasted, what
+// validation then stores: a number box refuses a letter at the key (and a
+// paste holding one), a name box writes a letter the season cannot keep as
+// its nearest kept one.
+TEST(FicheStade, EveryBoxStoresWhatItShows)
+{
+    TPetiteSaison p = PetiteSaison(sportFootball);
+    TSaison& s = *p.saison;
+    struct Cas
+    {
+        const char* boite;
+        bool colle;          // pasted, else typed key by key
+        const char* saisi;   // UTF-8
+        const char* montre;  // UTF-8, what the box shows and the stadium holds
+    };
+    const Cas cas[] = {
+        {"e_Capacite", false, "16k0a00", "16000"},
+        {"e_Capacite", true, "16k0a00", "0"},
+        {"e_Capacite", true, "16000", "16000"},
+        {"e_Construit", false, "19 32", "1932"},
+        {"e_Longueur", false, "1O5", "15"},
+        {"e_Largeur", false, "-68", "68"},
+        {"e_NomStade", false, "Şükrü Saracoğlu", "Sükrü Saracoglu"},
+        {"e_NomStade", true, "Stadion Łódź", "Stadion Lódz"},
+        {"e_Ville", false, "Beşiktaş", "Besiktas"},
+        {"e_NatureSol", false, "Gazon ✓", "Gazon "},
+    };
+    auto champ = [&s](const std::string& boite, const TStade& st) -> std::string {
+        if (boite == "e_Capacite") return IntToStr(st.Capacite);
+        if (boite == "e_Construit") return IntToStr(st.DateConstruction);
+        if (boite == "e_Longueur") return IntToStr(st.LongueurTerrain);
+        if (boite == "e_Largeur") return IntToStr(st.LargeurTerrain);
+        if (boite == "e_NomStade") return st.NomStade;
+        if (boite == "e_Ville") return st.Ville;
+        return st.NatureSol;
+    };
+    int n = 0;
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(std::string(c.boite) + (c.colle ? " pasted " : " typed ") + c.saisi);
+        auto f = Carte(s, nullptr);
+        kit::ShowForm(f.get());
+        f->e_NomStade->SetText("Stade " + IntToStr(++n));
+        f->e_Ville->SetText("Zelvor");
+        auto* e = kit::Find<TEdit>(f.get(), c.boite);
+        ASSERT_NE(e, nullptr);
+        if (c.colle)
+            kit::Paste(e, c.saisi);
+        else
+            kit::TypeKeys(e, c.saisi);
+        EXPECT_EQ(qobject_cast<QLineEdit*>(e->Widget())->text().toStdString(), c.montre);
+        if (std::string(c.boite) == "e_Capacite")
+            Grab(f.get(), "fiche-stade-capacite-" + IntToStr(n));
+        EXPECT_EQ(Messages([&] { f->b_Valider->Click(); }), std::vector<std::string>());
+        ASSERT_EQ(f->ModalResult(), mrOk);
+        ASSERT_NE(f->Stade, nullptr);
+        EXPECT_EQ(champ(c.boite, *f->Stade), L1(c.montre));
+    }
 }
 
 TEST(FicheStade, NumbersOfAField)

@@ -53,6 +53,25 @@ TEST(Cp1252, WhatCannotBeHeldBecomesAQuestionMark)
     EXPECT_FALSE(lossy);
 }
 
+// A file name is the system's (UTF-8) only when it is strictly UTF-8: a
+// name written in Windows-1252 bytes is not.
+TEST(Cp1252, StrictUtf8IsRecognised)
+{
+    const std::pair<const char*, bool> cas[] = {
+        {"", true},
+        {"saison.xmc", true},
+        {"saison-\xC3\xA9t\xC3\xA9.xmc", true},
+        {"saison-\xE9t\xE9.xmc", false},            // Windows-1252
+        {"\xC0\xAF", false},                          // overlong
+        {"\xED\xA0\x80", false},                      // a surrogate
+        {"\xF4\x90\x80\x80", false},                  // past U+10FFFF
+        {"\xE2\x82", false},                          // cut short
+        {"\xF0\x9F\x98\x80", true},
+    };
+    for (const auto& [texte, utf8] : cas)
+        EXPECT_EQ(IsUtf8(texte), utf8) << texte;
+}
+
 TEST(Substrings, OneBasedAndClipped)
 {
     EXPECT_EQ(Copy("abcdef", 2, 3), "bcd");

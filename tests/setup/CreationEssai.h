@@ -36,14 +36,16 @@ inline void Quand(std::function<void(T*)> action)
 }
 
 // A new season of the sport holding two custom championships of four clubs,
-// the first named "<premier> 1" to "<premier> 4".
-inline void CreeSaison(Tf_Principale& f, int sport, const std::string& premier = "Club")
+// the first named "<premier> 1" to "<premier> 4"; its file named in the
+// "Season file" box as proposed, or as typed there key by key (UTF-8).
+inline void CreeSaison(Tf_Principale& f, int sport, const std::string& premier = "Club",
+                       const std::string& fichierTape = "")
 {
     Quand<Tf_ChoixLogiciel>([sport](Tf_ChoixLogiciel* c) {
         c->rc_Sport[sport]->SetChecked(true);
         c->b_Valider->Click();
     });
-    Quand<Tf_CreationSaison>([premier](Tf_CreationSaison* c) {
+    Quand<Tf_CreationSaison>([premier, fichierTape](Tf_CreationSaison* c) {
         // two custom championships of four clubs (a season holds two at least)
         for (const std::string& prefixe : {premier, std::string("Autre")}) {
             c->tv_Saison->SetSelected(c->tv_Saison->Items().GetFirstNode());
@@ -60,6 +62,8 @@ inline void CreeSaison(Tf_Principale& f, int sport, const std::string& premier =
             });
             c->bc_CreeChamp->Click();
         }
+        if (!fichierTape.empty())
+            kit::TypeKeys(c->e_RepSauve, fichierTape);
         static std::vector<std::string> textes;
         RepondBoite(mrOk, &textes);   // "saved"
         c->b_Valider->Click();

@@ -10,9 +10,11 @@
 #include "platform/gui/ActnList.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/rtl/Format.h"
+#include "platform/rtl/Strings.h"
 #include "platform/sys/WinInet.h"
 #include "shell/Aide.h"
 #include "shell/Commandes.h"
+#include "platform/gui/GuiPrivate.h"
 #include "platform/gui/Printers.h"
 #include "tests/shell/HorsLigne.h"
 #include "tests/shell/SaisonEssai.h"
@@ -427,7 +429,7 @@ TEST_F(Dispatcher, PrintAndHtmlEntriesFollowTheChildWindow)
         kit::ResetAnswers();
         EXPECT_EQ(titre, Traduire(3406));
         EXPECT_EQ(dossier, UserDocumentsDir());
-        EXPECT_EQ(propose, UserDocumentsDir() + "France _ Division 1 - " + Traduire(52) + ".pdf");
+        EXPECT_EQ(propose, UserDocumentsDir() + FileNameFromText("France _ Division 1 - " + Traduire(52)) + ".pdf");
         EXPECT_TRUE(FileExists(pdf));
         EXPECT_EQ(f->Messages, (std::vector<std::string>{TraduireFormat(3407, {pdf})}));
     }
@@ -436,6 +438,58 @@ TEST_F(Dispatcher, PrintAndHtmlEntriesFollowTheChildWindow)
     EXPECT_NE(Noeud(*f, 181), nullptr);
     Commande(*f, 9);
     EXPECT_EQ(Noeud(*f, 181), nullptr);
+    TermineFenetre(f);
+}
+
+// Printing without a printer, on the standings and on the team sheet: a
+// PDF given up in its dialog is no error and nothing is said; a PDF that
+// cannot be written is named once; one written is told. The name proposed
+// keeps the accents of the view's title.
+TEST_F(Dispatcher, PrintingToPdfGivenUpSaysNothingAndAFailureNamesTheFile)
+{
+    if (!TPrinter::Printers().empty())
+        GTEST_SKIP() << "a printer is installed";
+    auto f = OuvreSaison("impression");
+    ASSERT_TRUE(f->Saison);
+    const std::string absent = MakePath(kit::OutputDir(), "absent/impression.pdf");
+    const std::string ecrit = MakePath(kit::OutputDir(), "shell_impression.pdf");
+    struct Cas
+    {
+        const char* nom;
+        std::string fichier;   // answered in the dialog, "" = cancelled
+        std::vector<std::string> dits;
+    };
+    const Cas cas[] = {
+        {"cancelled", "", {}},
+        {"folder absent", absent, {TraduireFormat(3408, {absent})}},
+        {"written", ecrit, {TraduireFormat(3407, {ecrit})}},
+    };
+    for (int vue : {40, 121})
+        for (const Cas& c : cas) {
+            SCOPED_TRACE(std::to_string(vue) + " " + c.nom);
+            for (int k = 0; k < 3; ++k)
+                kit::WhenModal([](TForm* m) { m->SetModalResult(mrOk); });
+            Commande(*f, vue);
+            kit::ForgetModalActions();
+            ASSERT_NE(Noeud(*f, 181), nullptr);
+            DeleteFile(ecrit);
+            std::string propose;
+            kit::ResetAnswers();
+            kit::AnswerDialogs([&](TCommonDialog& d) {
+                auto& s = dynamic_cast<TSaveDialog&>(d);
+                propose = s.FileName;
+                s.FileName = c.fichier;
+                return !c.fichier.empty();
+            });
+            f->Messages.clear();
+            // As a click runs it: what escapes goes to the application.
+            guiimpl::Guard([&] { Commande(*f, 181); });
+            EXPECT_EQ(f->Messages, c.dits);
+            EXPECT_TRUE(kit::Messages().empty()) << kit::Messages()[0].Text;
+            EXPECT_TRUE(IsUtf8(propose)) << propose;
+            EXPECT_EQ(FileExists(ecrit), c.fichier == ecrit);
+            kit::ResetAnswers();
+        }
     TermineFenetre(f);
 }
 

@@ -1,6 +1,7 @@
 #include "tests/support/gui/GuiKit.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCursor>
 #include <QDir>
 #include <QElapsedTimer>
@@ -300,6 +301,32 @@ void Type(TWinControl* c, const std::string& text)
         QApplication::sendEvent(w, &release);
     }
     Process();
+}
+
+void TypeKeys(TWinControl* c, const std::string& utf8)
+{
+    for (char32_t u : QString::fromUtf8(utf8).toUcs4())
+    {
+        QWidget* w = KeyTarget(c);
+        if (!w)
+            return;
+        QPointer<QWidget> alive(w);
+        const QString s = QString::fromUcs4(&u, 1);
+        const int key = s.toUpper().toUcs4().value(0);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, s);
+        QApplication::sendEvent(w, &press);
+        if (!alive)
+            return;
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, s);
+        QApplication::sendEvent(w, &release);
+        Process();
+    }
+}
+
+void Paste(TWinControl* c, const std::string& utf8)
+{
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(utf8));
+    PressKey(c, 'V', ssCtrl);
 }
 
 void PressKey(TWinControl* c, WORD vk, TShiftState shift)

@@ -61,6 +61,12 @@ void Click(TControl* c, int x = -1, int y = -1, TShiftState shift = 0);
 void DblClick(TControl* c, int x = -1, int y = -1);
 // Focuses the control and types the text (Windows-1252).
 void Type(TWinControl* c, const std::string& text);
+// Focuses the control and types the text (UTF-8) key by key, each key to the
+// widget that has the focus then (a grid's editor once the first key opened
+// it), as a keyboard with those letters types it.
+void TypeKeys(TWinControl* c, const std::string& utf8);
+// Puts the text (UTF-8) on the clipboard and pastes it with Ctrl+V.
+void Paste(TWinControl* c, const std::string& utf8);
 // Presses and releases a key (virtual key code) in the control (focused first),
 // or in the focused control when c is nullptr.
 void PressKey(TWinControl* c, WORD vk, TShiftState shift = 0);
