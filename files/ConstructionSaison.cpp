@@ -11,6 +11,7 @@
 #include "model/DescTree.h"
 #include "model/Saison.h"
 #include "model/oTraducteur.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
 #include "ui/message2.h"
@@ -86,7 +87,7 @@ bool LitFichiers(const TListeEntrees& entrees, int sport, const std::string& dos
             etat = etatSansChampionnat;
         if (etat != etatCharge) {
             std::string texte;
-            TTraiteurFichier::MessageEtat(etat, ExtractFileName(e.Objet->Fichier), texte);
+            TTraiteurFichier::MessageEtat(etat, FileNameToText(ExtractFileName(e.Objet->Fichier)), texte);
             if (texte.empty())
                 texte = ExtractFileName(e.Objet->Fichier);
             Tf_MessageUtil::Affiche(texte, mbuValider);

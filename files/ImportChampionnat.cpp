@@ -8,6 +8,7 @@
 #include "model/Saison.h"
 #include "model/Saison_Stats.h"
 #include "model/Stades.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
 #include "ui/message2.h"
@@ -291,7 +292,8 @@ std::unique_ptr<TDonneesChampionnat> TImportChampionnat::ImporteChampionnat(cons
     const uint8_t etat = Charge(nomFichier, sport, dossierDll, source);
     if (etat != etatCharge || !source || !source->ChampionnatCourant()) {
         std::string texte;
-        TTraiteurFichier::MessageEtat(etat == etatCharge ? static_cast<uint8_t>(etatSansChampionnat) : etat, ExtractFileName(nomFichier),
+        TTraiteurFichier::MessageEtat(etat == etatCharge ? static_cast<uint8_t>(etatSansChampionnat) : etat,
+                                      FileNameToText(ExtractFileName(nomFichier)),
                                       texte);
         Tf_MessageUtil::Affiche(texte, mbuValider);
         return nullptr;

@@ -7,6 +7,7 @@
 #include "model/Stades.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/Strings.h"
@@ -129,7 +130,7 @@ bool TTraiteurFichier::Sauver(const std::string& nomFichier, TSaison* saison, in
         ApresFichier(nomFichier, fichierParametres, rappel);
     } else if (afficheMessage) {
         std::string texte = Traduire(TexteEchec);
-        const std::string raison = MessageRaison(g_raison, ExtractFileName(nomFichier));
+        const std::string raison = MessageRaison(g_raison, FileNameToText(ExtractFileName(nomFichier)));
         if (!raison.empty())
             texte += "\r" + raison;
         Tf_MessageUtil::Affiche(texte, mbuValider);

@@ -413,6 +413,23 @@ TEST_F(SaisonFichier, SavingOverAFileThatIsNotAnArchiveKeepsItAndFails)
     EXPECT_EQ(message, Traduire(529) + "\r" + TraduireFormat(texteRemplacementRefuse, {"notes.xmc"}));
 }
 
+// The failure names the file as the user sees it: its name on the disk is
+// UTF-8, the message says it with its accents.
+TEST_F(SaisonFichier, AFailedSaveNamesTheFileWithItsAccents)
+{
+    const std::string fichier = dossier / "notes-\xC3\xA9t\xC3\xA9.xmc";
+    Ecrit(fichier, "Pas une saison.\r\n");
+    auto s = Saison(0);
+    int modif = 1;
+    std::string message;
+    QuandModal<Tf_MessageUtil>([&](Tf_MessageUtil* box) {
+        message = box->Label1->Caption();
+        box->SetModalResult(mrOk);
+    });
+    EXPECT_FALSE(TTraiteurFichier::Sauver(fichier, s.get(), &modif, Dll, "", nullptr, nullptr, true));
+    EXPECT_EQ(message, Traduire(529) + "\r" + TraduireFormat(texteRemplacementRefuse, {"notes-\xE9t\xE9.xmc"}));
+}
+
 TEST_F(SaisonFichier, AnEmptyFileHoldsNothingToLoseAndIsSavedOver)
 {
     const std::string fichier = dossier / "vide.xmc";
