@@ -91,6 +91,19 @@ struct TFeuille
     TDonneesChampionnat& C() { return *f->Saison->ChampionnatCourant(); }
 };
 
+// The home side's panel of a scorers page (football, rugby or rugby's second
+// page); none on another page.
+TFondScroll* FondPanneau(Tf_InfoMatchCadreBase* p, int panneau)
+{
+    if (auto* foot = dynamic_cast<Tf_ButeursFoot*>(p))
+        return foot->Fond(panneau, 1);
+    if (auto* rugby = dynamic_cast<Tf_ButeursRugby*>(p))
+        return rugby->Fond(panneau, 1);
+    if (auto* second = dynamic_cast<Tf_PasseursRugby*>(p))
+        return second->Fond(panneau, 1);
+    return nullptr;
+}
+
 }  // namespace
 
 // Every panel with minutes: a player dropped, then 130 typed into his minute.
@@ -112,13 +125,7 @@ TEST(Minutes, PastTheRecordRefusedOnEveryPanel)
         auto* p = dynamic_cast<Tf_InfoMatchCadre*>(t.f->Enfant);
         ASSERT_NE(p, nullptr);
         ASSERT_EQ(p->IdDomicile, t.h);
-        TFondScroll* fond = nullptr;
-        if (auto* foot = dynamic_cast<Tf_ButeursFoot*>(p))
-            fond = foot->Fond(c.panneau, 1);
-        else if (auto* rugby = dynamic_cast<Tf_ButeursRugby*>(p))
-            fond = rugby->Fond(c.panneau, 1);
-        else if (auto* second = dynamic_cast<Tf_PasseursRugby*>(p))
-            fond = second->Fond(c.panneau, 1);
+        TFondScroll* fond = FondPanneau(p, c.panneau);
         ASSERT_NE(fond, nullptr);
         TListe* lh = p->Liste(1);
         const int i = PremierJoueur(lh);
@@ -202,13 +209,7 @@ TEST(Minutes, RefusalGivesBackTheValueHeldBeforeTyping)
         else if (auto* compo = dynamic_cast<Tf_Composition*>(p))
             boite = compo->Enreg(0, compo->NbTitulaire() + 1).Numero;
         else {
-            TFondScroll* fond = nullptr;
-            if (auto* foot = dynamic_cast<Tf_ButeursFoot*>(p))
-                fond = foot->Fond(c.panneau, 1);
-            else if (auto* rugby = dynamic_cast<Tf_ButeursRugby*>(p))
-                fond = rugby->Fond(c.panneau, 1);
-            else if (auto* second = dynamic_cast<Tf_PasseursRugby*>(p))
-                fond = second->Fond(c.panneau, 1);
+            TFondScroll* fond = FondPanneau(p, c.panneau);
             ASSERT_NE(fond, nullptr);
             ASSERT_NE(BoiteVisible(fond, 0), nullptr);
             ASSERT_EQ(BoiteVisible(fond, 0)->Numero, joueur);

@@ -21,6 +21,7 @@
 #include "setup/w_RetirerChamp.h"
 #include "setup/w_SaisieEquipes.h"
 #include "shell/w_ChoixLangue.h"
+#include "tests/setup/NouvelleSaisonEssai.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/QuandFenetre.h"
 #include "ui/Bouton.h"
@@ -139,25 +140,7 @@ TEST(ClavierDialogues, EnterInABoxDoesWhatItsButtonDoes)
         {"Tf_CreationSaison",
          [&] {
              const std::string fichier = MakePath(dir, "sauvegarde/entree.xmc");
-             QuandFenetre<Tf_ChoixLogiciel>([](Tf_ChoixLogiciel* c) {
-                 c->rc_Sport[0]->SetChecked(true);
-                 c->b_Valider->Click();
-             });
-             QuandFenetre<Tf_CreationSaison>([fichier](Tf_CreationSaison* c) {
-                 c->tv_Saison->SetSelected(c->tv_Saison->Items().GetFirstNode());
-                 QuandFenetre<Tf_Creation>([](Tf_Creation* k) {
-                     k->RondCoche2->SetChecked(true);
-                     k->Edit1->SetText("4");
-                     k->b_Valider->Click();
-                 });
-                 QuandFenetre<Tf_SaisieEquipes>([](Tf_SaisieEquipes* k) {
-                     const char* noms[4] = {"Brivant", "Zelvor", "Corvelle", "Tessane"};
-                     for (size_t i = 0; i < k->Equipes.size() && i < 4; ++i)
-                         k->Equipes[i]->SetText(noms[i]);
-                     k->b_Ok->Click();
-                 });
-                 c->bc_CreeChamp->Click();
-                 c->tv_Saison->EndEditing(false);
+             ASSERT_TRUE(NouvelleSaisonQuatreClubs(*f, [fichier](Tf_CreationSaison* c) {
                  c->e_RepSauve->SetFocus();
                  c->e_RepSauve->SelectAll();
                  kit::Type(c->e_RepSauve, fichier);
@@ -167,9 +150,7 @@ TEST(ClavierDialogues, EnterInABoxDoesWhatItsButtonDoes)
                      ADD_FAILURE() << "composition still open";
                      c->SetModalResult(mrCancel);
                  }
-             });
-             ASSERT_TRUE(Commande(*f, 5));
-             kit::Process(50);
+             }));
              kit::ForgetModalActions();
              ASSERT_NE(f->Saison, nullptr);
              EXPECT_EQ(f->Saison->NbEquipe(), 4);

@@ -17,13 +17,16 @@
 namespace essai {
 
 // Brivant, Zelvor, Corvelle and Tessane; false when command 5 is not run.
-inline bool NouvelleSaisonQuatreClubs(FenetreEssai& f)
+// The composition is validated by OK, or by what `valide` does once the
+// championship is made.
+inline bool NouvelleSaisonQuatreClubs(FenetreEssai& f,
+                                      std::function<void(Tf_CreationSaison*)> valide = nullptr)
 {
     QuandFenetre<Tf_ChoixLogiciel>([](Tf_ChoixLogiciel* c) {
         c->rc_Sport[0]->SetChecked(true);
         c->b_Valider->Click();
     });
-    QuandFenetre<Tf_CreationSaison>([](Tf_CreationSaison* c) {
+    QuandFenetre<Tf_CreationSaison>([valide](Tf_CreationSaison* c) {
         c->tv_Saison->SetSelected(c->tv_Saison->Items().GetFirstNode());
         QuandFenetre<Tf_Creation>([](Tf_Creation* k) {
             k->RondCoche2->SetChecked(true);
@@ -38,6 +41,10 @@ inline bool NouvelleSaisonQuatreClubs(FenetreEssai& f)
         });
         c->bc_CreeChamp->Click();
         c->tv_Saison->EndEditing(false);
+        if (valide) {
+            valide(c);
+            return;
+        }
         RepondBoite(mrOk);   // "saved"
         c->b_Valider->Click();
     });

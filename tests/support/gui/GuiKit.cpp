@@ -279,6 +279,20 @@ static QWidget* KeyTarget(TWinControl* c)
     return QApplication::focusWidget();
 }
 
+// Presses and releases one key carrying its text; false when the widget is
+// gone on the press.
+static bool SendTypedKey(QWidget* w, int key, const QString& s)
+{
+    QPointer<QWidget> alive(w);
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, s);
+    QApplication::sendEvent(w, &press);
+    if (!alive)
+        return false;
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, s);
+    QApplication::sendEvent(w, &release);
+    return true;
+}
+
 void Type(TWinControl* c, const std::string& text)
 {
     QWidget* w = KeyTarget(c);
@@ -286,19 +300,14 @@ void Type(TWinControl* c, const std::string& text)
     {
         if (!w)
             return;
-        QPointer<QWidget> alive(w);
         QString s = AnsiToQString(std::string(1, ch));
         int key = s.isEmpty() ? 0 : s.at(0).toUpper().unicode();
         if (ch == '\r')
             key = Qt::Key_Return;
         else if (ch == '\b')
             key = Qt::Key_Backspace;
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, s);
-        QApplication::sendEvent(w, &press);
-        if (!alive)
+        if (!SendTypedKey(w, key, s))
             return;
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, s);
-        QApplication::sendEvent(w, &release);
     }
     Process();
 }
@@ -310,15 +319,9 @@ void TypeKeys(TWinControl* c, const std::string& utf8)
         QWidget* w = KeyTarget(c);
         if (!w)
             return;
-        QPointer<QWidget> alive(w);
         const QString s = QString::fromUcs4(&u, 1);
-        const int key = s.toUpper().toUcs4().value(0);
-        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, s);
-        QApplication::sendEvent(w, &press);
-        if (!alive)
+        if (!SendTypedKey(w, static_cast<int>(s.toUpper().toUcs4().value(0)), s))
             return;
-        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, s);
-        QApplication::sendEvent(w, &release);
         Process();
     }
 }
