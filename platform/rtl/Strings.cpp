@@ -79,6 +79,44 @@ std::string Cp1252ToUtf8(std::string_view s)
     return out;
 }
 
+namespace {
+
+// The character a well-formed UTF-8 sequence starting at s[i] encodes (no
+// overlong form, no surrogate) and the sequence's length; 0 when the bytes
+// there are no such sequence.
+size_t SequenceUtf8(std::string_view s, size_t i, char32_t& u)
+{
+    const auto c = static_cast<unsigned char>(s[i]);
+    if (c < 0x80) {
+        u = c;
+        return 1;
+    }
+    int extra = 0;
+    char32_t least = 0;
+    if ((c & 0xE0) == 0xC0) {
+        extra = 1; u = c & 0x1F; least = 0x80;
+    } else if ((c & 0xF0) == 0xE0) {
+        extra = 2; u = c & 0x0F; least = 0x800;
+    } else if ((c & 0xF8) == 0xF0) {
+        extra = 3; u = c & 0x07; least = 0x10000;
+    } else {
+        return 0;
+    }
+    if (i + static_cast<size_t>(extra) >= s.size())
+        return 0;
+    for (int k = 1; k <= extra; ++k) {
+        const auto cc = static_cast<unsigned char>(s[i + static_cast<size_t>(k)]);
+        if ((cc & 0xC0) != 0x80)
+            return 0;
+        u = (u << 6) | (cc & 0x3F);
+    }
+    if (u < least || u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF))
+        return 0;
+    return static_cast<size_t>(extra) + 1;
+}
+
+}  // namespace
+
 std::string Utf8ToCp1252(std::string_view s, bool* lossy)
 {
     std::string out;
@@ -93,36 +131,17 @@ std::string Utf8ToCp1252(std::string_view s, bool* lossy)
             ++i;
             continue;
         }
-        int extra = 0;
         char32_t u = 0;
-        char32_t least = 0;
-        if ((c & 0xE0) == 0xC0) {
-            extra = 1; u = c & 0x1F; least = 0x80;
-        } else if ((c & 0xF0) == 0xE0) {
-            extra = 2; u = c & 0x0F; least = 0x800;
-        } else if ((c & 0xF8) == 0xF0) {
-            extra = 3; u = c & 0x07; least = 0x10000;
-        } else {
+        const size_t longueur = SequenceUtf8(s, i, u);
+        if (longueur == 0) {
+            // One replacement for a broken sequence's lead byte, then go on
+            // after its continuation bytes (a byte that leads nothing is
+            // replaced alone).
             out += '?';
             lost = true;
+            const bool meneur = (c & 0xE0) == 0xC0 || (c & 0xF0) == 0xE0 || (c & 0xF8) == 0xF0;
             ++i;
-            continue;
-        }
-        bool ok = i + static_cast<size_t>(extra) < n;
-        size_t j = i + 1;
-        for (int k = 0; ok && k < extra; ++k, ++j) {
-            const auto cc = static_cast<unsigned char>(s[j]);
-            if ((cc & 0xC0) != 0x80)
-                ok = false;
-            else
-                u = (u << 6) | (cc & 0x3F);
-        }
-        if (!ok || u < least || u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF)) {
-            // A broken sequence: one replacement for its lead byte, then go on.
-            out += '?';
-            lost = true;
-            ++i;
-            while (i < n && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80)
+            while (meneur && i < n && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80)
                 ++i;
             continue;
         }
@@ -133,7 +152,7 @@ std::string Utf8ToCp1252(std::string_view s, bool* lossy)
         } else {
             out += static_cast<char>(b);
         }
-        i = j;
+        i += longueur;
     }
     if (lossy)
         *lossy = lost;
@@ -143,39 +162,10 @@ std::string Utf8ToCp1252(std::string_view s, bool* lossy)
 // A strict UTF-8 check: well-formed sequences, no overlongs, no surrogates.
 bool IsUtf8(std::string_view s)
 {
-    size_t i = 0;
-    while (i < s.size())
-    {
-        const auto c = static_cast<unsigned char>(s[i]);
-        int suite = 0;
-        uint32_t min = 0;
-        if (c < 0x80)
-        {
-            ++i;
-            continue;
-        }
-        if ((c & 0xE0) == 0xC0)
-            suite = 1, min = 0x80;
-        else if ((c & 0xF0) == 0xE0)
-            suite = 2, min = 0x800;
-        else if ((c & 0xF8) == 0xF0)
-            suite = 3, min = 0x10000;
-        else
+    char32_t u = 0;
+    for (size_t i = 0, n = 0; i < s.size(); i += n)
+        if ((n = SequenceUtf8(s, i, u)) == 0)
             return false;
-        if (i + static_cast<size_t>(suite) >= s.size())
-            return false;
-        uint32_t u = c & (0x3F >> suite);
-        for (int k = 1; k <= suite; ++k)
-        {
-            const auto d = static_cast<unsigned char>(s[i + static_cast<size_t>(k)]);
-            if ((d & 0xC0) != 0x80)
-                return false;
-            u = (u << 6) | (d & 0x3F);
-        }
-        if (u < min || u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF))
-            return false;
-        i += static_cast<size_t>(suite) + 1;
-    }
     return true;
 }
 
