@@ -113,15 +113,7 @@ namespace fiches_essai {
 inline void Modeles(int sport)
 {
     Prepare();
-    if (!LectureParamMulti())
-    {
-        InstalleLectureParamMulti(std::make_unique<TLectureParamMulti>());
-        const char* const noms[4] = {"Championnatfoot.fr", "Championnatrugby.fr", "Championnatbasket.fr",
-                                     "Championnathand.fr"};
-        for (int s = 0; s < 4; ++s)
-            LectureParamMulti()->ChargeParam(MakePath(dessin_essai::DossierDonnees(), std::string("config/") + noms[s]), s);
-    }
-    LectureParamMulti()->SetSport(sport);
+    dessin_essai::ModelesSports(sport);
 }
 
 // A season of four teams (Brivant 0, Zelvor 1, Corvelle 2, Tessane 3) and

@@ -104,6 +104,16 @@ void Repond(int resultat, std::vector<std::string>& textes)
     });
 }
 
+// The last row of the squads grid whose name column holds nom; -1 without.
+int LigneDuNom(const TColorStringGrid& g, const std::string& nom)
+{
+    int ligne = -1;
+    for (int k = 1; k < g.RowCount(); ++k)
+        if (g.Cells(2, k) == nom)
+            ligne = k;
+    return ligne;
+}
+
 }  // namespace
 
 // Names, prefixes, accents and case; positions; ages between two values
@@ -226,10 +236,7 @@ TEST(Recherche, AgeAsTheSquadsShowIt)
         effectifs->ChangeSaison(&e.s);
         effectifs->RemplitEquipes(0, false);
         const TColorStringGrid& g = *effectifs->sg_TableauEquipe;
-        int ligne = -1;
-        for (int k = 1; k < g.RowCount(); ++k)
-            if (g.Cells(2, k) == "Dupont")
-                ligne = k;
+        const int ligne = LigneDuNom(g, "Dupont");
         ASSERT_GT(ligne, 0);
         EXPECT_EQ(g.Cells(4, ligne), c.montre);
 
@@ -280,10 +287,7 @@ TEST(Recherche, AgeCountedInTheSeasonsYear)
         effectifs->RemplitEquipes(0, false);
         const TColorStringGrid& g = *effectifs->sg_TableauEquipe;
         EXPECT_EQ(g.Cells(4, 0), titre);
-        int ligne = -1;
-        for (int k = 1; k < g.RowCount(); ++k)
-            if (g.Cells(2, k) == "Dupont")
-                ligne = k;
+        const int ligne = LigneDuNom(g, "Dupont");
         ASSERT_GT(ligne, 0);
         EXPECT_EQ(g.Cells(4, ligne), c.montre);
         if (c.coupeCourante && c.anneeCoupe == 0)

@@ -420,14 +420,10 @@ class Retrait : public ::testing::TestWithParam<std::tuple<Geste, int, bool>>
 TEST_P(Retrait, AsksFirstNoKeepsTheRowAndYesErasesTheMatchWhole)
 {
     const auto [geste, sport, oui] = GetParam();
-    auto s = TMultiSport::CreeSaison(sport);
-    TDonneesChampionnat* c = vues::Ligue(*s, sport, "Division 1", 0, 6, 0, 1, 7);
-    s->SetChampionnatCourant(c);
-    int e[6];
-    for (int k = 0; k < 6; ++k)
-        e[k] = c->IdEquipe(k);
-    c->CreeMatch(1, e[0], e[1], 26, 6);
-    c->CreeMatch(1, e[2], e[3], V, V);
+    TLigueSix ligue = LigueSix(sport);
+    auto& s = ligue.Saison;
+    TDonneesChampionnat* c = ligue.Championnat;
+    const int* e = ligue.Equipes;
     for (int k : {0, 1})
         c->ListesDonnees(1).front()->Ajoute(std::make_unique<TDonneesEvt>(100 + k, e[k], 30, 0));
     c->NbJournee = 1;

@@ -6,6 +6,10 @@
 #include <memory>
 #include <string>
 
+#include "model/Championnat.h"
+#include "model/InfoComp.h"
+#include "model/MultiSport.h"
+#include "model/Saison.h"
 #include "model/oTraducteur.h"
 #include "platform/rtl/Files.h"
 #include "results/w_Resultats.h"
@@ -55,6 +59,28 @@ inline TOwned<Tf_Resultats> Page(TSaison* s)
     r->CreeLignes();
     kit::Process();
     return r;
+}
+
+// A league of six current in a season of the sport, its matchday 1 holding
+// teams 0-1 played 26-6 and 2-3 to play.
+struct TLigueSix
+{
+    std::unique_ptr<TSaison> Saison;
+    TDonneesChampionnat* Championnat = nullptr;
+    int Equipes[6] = {};
+};
+
+inline TLigueSix LigueSix(int sport)
+{
+    TLigueSix l;
+    l.Saison = TMultiSport::CreeSaison(sport);
+    l.Championnat = vues::Ligue(*l.Saison, sport, "Division 1", 0, 6, 0, 1, 7);
+    l.Saison->SetChampionnatCourant(l.Championnat);
+    for (int k = 0; k < 6; ++k)
+        l.Equipes[k] = l.Championnat->IdEquipe(k);
+    l.Championnat->CreeMatch(1, l.Equipes[0], l.Equipes[1], 26, 6);
+    l.Championnat->CreeMatch(1, l.Equipes[2], l.Equipes[3], TInfoComp::ScoreVide, TInfoComp::ScoreVide);
+    return l;
 }
 
 }  // namespace page_essai

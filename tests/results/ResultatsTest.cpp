@@ -434,14 +434,10 @@ TEST(Resultats, EnterInATiesLastBoxDecidesItAsLeavingItDoes)
 // drops the match; a match with neither asks nothing.
 TEST(Resultats, ADoubleClickOnAPlayedMatchsTeamAsksFirst)
 {
-    auto s = TMultiSport::CreeSaison(0);
-    TDonneesChampionnat* c = vues::Ligue(*s, 0, "Division 1", 0, 6, 0, 1, 7);
-    s->SetChampionnatCourant(c);
-    int e[6];
-    for (int k = 0; k < 6; ++k)
-        e[k] = c->IdEquipe(k);
-    c->CreeMatch(1, e[0], e[1], 26, 6);
-    c->CreeMatch(1, e[2], e[3], V, V);
+    TLigueSix ligue = LigueSix(0);
+    auto& s = ligue.Saison;
+    TDonneesChampionnat* c = ligue.Championnat;
+    const int* e = ligue.Equipes;
     c->CreeMatch(1, e[4], e[5], V, V);
     c->ListeButeurs(1)->Ajoute(std::make_unique<TDonneesEvt>(100, e[3], 30, 0));
     c->ListeButeurs(1)->Ajoute(std::make_unique<TDonneesEvt>(101, e[0], 12, 0));

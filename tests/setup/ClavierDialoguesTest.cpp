@@ -21,6 +21,7 @@
 #include "setup/w_RetirerChamp.h"
 #include "setup/w_SaisieEquipes.h"
 #include "shell/w_ChoixLangue.h"
+#include "tests/support/DessinEssai.h"
 #include "tests/setup/NouvelleSaisonEssai.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/QuandFenetre.h"
@@ -103,14 +104,7 @@ TEST(ClavierDialogues, EnterInABoxDoesWhatItsButtonDoes)
         // as a double click on it does.
         {"Tf_ChoixNoeud",
          [] {
-             if (!LectureParamMulti()) {
-                 InstalleLectureParamMulti(std::make_unique<TLectureParamMulti>());
-                 const char* noms[] = {"Championnatfoot.fr", "Championnatrugby.fr", "Championnatbasket.fr",
-                                       "Championnathand.fr"};
-                 for (int k = 0; k < 4; ++k)
-                     LectureParamMulti()->ChargeParam(MakePath(DossierDonnees(), std::string("config/") + noms[k]), k);
-             }
-             LectureParamMulti()->SetSport(0);
+             dessin_essai::ModelesSports(0);
              int parClic = -2, parEntree = -2;
              for (bool entree : {false, true}) {
                  TOwned<Tf_ChoixNoeud> f(new Tf_ChoixNoeud(nullptr));

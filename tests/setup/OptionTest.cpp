@@ -24,6 +24,7 @@
 #include "setup/w_Option.h"
 #include "setup/w_OptionSports.h"
 #include "setup/w_SaisieEquipes.h"
+#include "tests/support/DessinEssai.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/QuandFenetre.h"
 #include "ui/Bouton.h"
@@ -56,14 +57,7 @@ void Environnement(int sport)
 {
     if (!Traducteur())
         InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(DossierDonnees(), "texte\\Textefr.txt")));
-    if (!LectureParamMulti()) {
-        InstalleLectureParamMulti(std::make_unique<TLectureParamMulti>());
-        const char* noms[] = {"Championnatfoot.fr", "Championnatrugby.fr", "Championnatbasket.fr",
-                              "Championnathand.fr"};
-        for (int k = 0; k < 4; ++k)
-            LectureParamMulti()->ChargeParam(MakePath(DossierDonnees(), std::string("config/") + noms[k]), k);
-    }
-    LectureParamMulti()->SetSport(sport);
+    dessin_essai::ModelesSports(sport);
 }
 
 // The options window of the season's sport on its current championship.

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "model/LectureParametre.h"
 #include "model/oTraducteur.h"
 #include "platform/rtl/Files.h"
 #include "ui/ChoixDesign.h"
@@ -32,6 +33,20 @@ inline TDessin* Module()
         return d;
     }();
     return dessin;
+}
+
+// The championship templates of the four sports, read once from the data
+// folder as the main window reads them, the given sport's made current.
+inline void ModelesSports(int sport)
+{
+    if (!LectureParamMulti()) {
+        InstalleLectureParamMulti(std::make_unique<TLectureParamMulti>());
+        const char* const noms[4] = {"Championnatfoot.fr", "Championnatrugby.fr", "Championnatbasket.fr",
+                                     "Championnathand.fr"};
+        for (int s = 0; s < 4; ++s)
+            LectureParamMulti()->ChargeParam(MakePath(DossierDonnees(), std::string("config/") + noms[s]), s);
+    }
+    LectureParamMulti()->SetSport(sport);
 }
 
 }  // namespace dessin_essai
