@@ -21,6 +21,7 @@ namespace kit {
 
 namespace {
 std::vector<TMessageRequest> messages;
+std::vector<Refusal> refusals;
 std::vector<std::string> dialogs;
 std::deque<int> messageAnswers;
 TDialogHook dialogAnswer;
@@ -392,6 +393,7 @@ void Drag(TControl* from, TPoint fromPt, TControl* to, TPoint toPt, TShiftState 
 }
 
 std::vector<TMessageRequest>& Messages() { return messages; }
+std::vector<Refusal>& Refusals() { return refusals; }
 std::vector<std::string>& Dialogs() { return dialogs; }
 
 void AnswerMessages(std::vector<int> results)
@@ -422,6 +424,7 @@ static std::string DialogName(TCommonDialog& d)
 void ResetAnswers()
 {
     messages.clear();
+    refusals.clear();
     dialogs.clear();
     messageAnswers.clear();
     dialogAnswer = nullptr;
@@ -436,6 +439,7 @@ void ResetAnswers()
         }
         return r.DefaultResult;
     });
+    SetRefusalHook([](TControl* box, const std::string& reason) { refusals.push_back({box, reason}); });
     SetDialogHook([](TCommonDialog& d) {
         dialogs.push_back(DialogName(d));
         return dialogAnswer ? dialogAnswer(d) : false;

@@ -76,6 +76,14 @@ void Drag(TControl* from, TPoint fromPt, TControl* to, TPoint toPt, TShiftState 
 
 // ---- answers ---------------------------------------------------------------------------
 std::vector<TMessageRequest>& Messages();
+// What boxes said they refused of what was typed, pasted or dropped (beeps
+// with the reason shown, "" for a beep alone), in order.
+struct Refusal
+{
+    TControl* box;
+    std::string reason;
+};
+std::vector<Refusal>& Refusals();
 std::vector<std::string>& Dialogs();   // class names of the dialogs executed
 // The next message boxes answer these results, in order (then the default button).
 void AnswerMessages(std::vector<int> results);
