@@ -868,7 +868,7 @@ void Tf_Option::b_ValiderClick()
         SetModalResult(mrOk);
         return;
     }
-    if (!ControleCodeCriteres() || !ControleCodePerso() || !Controle())
+    if (!CompteursRemplis() || !ControleCodeCriteres() || !ControleCodePerso() || !Controle())
         return;
     Ecrit();
     Modifie = Modifie || StructureChangee;

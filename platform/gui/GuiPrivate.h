@@ -108,7 +108,9 @@ Qt::CursorShape QtCursor(TCursor c);
 // The validator of the layer's line edits (text boxes, combo boxes, grid and
 // tree editors): what is typed, pasted or dropped becomes at once what the
 // program keeps of it (KeptText, a box of one line), the cursor staying after
-// what was inserted; letters left out of it are said (RefuseInput). A number
+// what was inserted, the rest of the text as it was (a name the program gave
+// keeps letters the user could not type); letters left out of what was put
+// in are said (RefuseInput). A number
 // box takes digits only (a sign first when allowed): the blanks of a pasted
 // number go, anything else refuses the key or the paste whole, and says that
 // the box takes whole numbers. A file-name box takes every character but
@@ -139,6 +141,7 @@ private:
     Mode mode_;
     int programme_ = 0;
     bool depot_ = false;
+    mutable QString avant_;   // the text last taken
 };
 // A file name as the system takes it (its encoding, UTF-8) from what Qt
 // shows, and back; a name that is not UTF-8, as older versions wrote it in

@@ -288,24 +288,32 @@ namespace guiimpl {
 
 QValidator::State TextValidator::validate(QString& input, int& pos) const
 {
+    if (programme_ > 0) {
+        avant_ = input;
+        return Acceptable;
+    }
+    // What the user put in: what lies between the part of the text before it
+    // that stayed at its start and at its end (an accent given apart with the
+    // letter it follows). The rest is kept as the box held it.
+    qsizetype debut = 0;
+    while (debut < input.size() && debut < avant_.size() && input[debut] == avant_[debut])
+        ++debut;
+    qsizetype fin = 0;
+    while (fin < input.size() - debut && fin < avant_.size() - debut &&
+           input[input.size() - 1 - fin] == avant_[avant_.size() - 1 - fin])
+        ++fin;
+    while (debut > 0 && debut < input.size() - fin && input[debut].isMark())
+        --debut;
+    const qsizetype finMis = input.size() - fin;
     const TKept kind = mode_ == AnyText ? TKept::FileName : TKept::Line;
     bool perdu = false;
-    QString kept = KeptText(input, kind, &perdu);
-    qsizetype p = pos;
-    if (kept != input)
-        p = KeptText(input.left(pos), kind).size();
-    if (mode_ == Digits || mode_ == SignedDigits) {
+    QString mis = KeptText(input.mid(debut, finMis - debut), kind, &perdu);
+    if (mode_ == Digits || mode_ == SignedDigits)
         // The blanks of a pasted number ("16 000", a no-break space between
         // its thousands, " 42") are no part of it.
-        QString chiffres;
-        const qsizetype avant = p;
-        for (qsizetype i = 0; i < kept.size(); ++i) {
-            if (kept[i].category() != QChar::Separator_Space)
-                chiffres += kept[i];
-            else if (i < avant)
-                --p;
-        }
-        kept = chiffres;
+        mis.removeIf([](QChar c) { return c.category() == QChar::Separator_Space; });
+    const QString kept = input.left(debut) + mis + input.mid(finMis);
+    if (mode_ == Digits || mode_ == SignedDigits) {
         bool nombre = !perdu;
         for (qsizetype i = 0; i < kept.size() && nombre; ++i) {
             const char16_t c = kept[i].unicode();
@@ -320,9 +328,12 @@ QValidator::State TextValidator::validate(QString& input, int& pos) const
         Refuse(DialogTexts().LettersLeftOut);
     }
     if (kept != input) {
+        // The cursor stays after what was put in.
+        const qsizetype p = pos <= debut ? pos : pos >= finMis ? pos - (finMis - debut) + mis.size() : debut + mis.size();
         input = kept;
         pos = static_cast<int>(std::clamp<qsizetype>(p, 0, kept.size()));
     }
+    avant_ = input;
     return Acceptable;
 }
 

@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QTimer>
 
 #include <functional>
 
@@ -206,23 +205,12 @@ TEST(TexteGarde, EveryKindOfBoxKeepsWhatItShowsAndSaysWhatItRefuses)
 
 namespace {
 
-// Runs the real file dialog: once it is up, action sets it as the user does,
-// then it is accepted (a question before replacing a file answered yes, and
-// recorded in questions).
+// Runs the real file dialog, set by action, then accepted (a question before
+// replacing a file answered yes, and recorded in questions).
 bool DialogueReel(TOpenDialog& d, const std::function<void(QFileDialog*)>& action, std::vector<std::string>& questions)
 {
-    SetDialogHook(nullptr);
+    kit::RealFileDialog(action);
     kit::AnswerMessages({mrYes});
-    auto* essai = new QTimer;
-    QObject::connect(essai, &QTimer::timeout, [essai, action] {
-        if (auto* dlg = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            essai->stop();
-            essai->deleteLater();
-            action(dlg);
-            QMetaObject::invokeMethod(dlg, "accept");
-        }
-    });
-    essai->start(20);
     const bool ok = d.Execute();
     for (const TMessageRequest& m : kit::Messages())
         questions.push_back(m.Text);

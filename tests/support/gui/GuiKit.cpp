@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -421,6 +422,8 @@ static std::string DialogName(TCommonDialog& d)
     return "TCommonDialog";
 }
 
+static void AnswerDialogsHook();
+
 void ResetAnswers()
 {
     messages.clear();
@@ -440,10 +443,34 @@ void ResetAnswers()
         return r.DefaultResult;
     });
     SetRefusalHook([](TControl* box, const std::string& reason) { refusals.push_back({box, reason}); });
+    AnswerDialogsHook();
+}
+
+static void AnswerDialogsHook()
+{
     SetDialogHook([](TCommonDialog& d) {
         dialogs.push_back(DialogName(d));
         return dialogAnswer ? dialogAnswer(d) : false;
     });
+}
+
+void RealFileDialog(std::function<void(QFileDialog*)> action)
+{
+    SetDialogHook(nullptr);
+    auto* wait = new QTimer;
+    QObject::connect(wait, &QTimer::timeout, [wait, action] {
+        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!d)
+            return;
+        wait->stop();
+        wait->deleteLater();
+        // The dialog is up: the next ones are the test's again.
+        AnswerDialogsHook();
+        if (action)
+            action(d);
+        QMetaObject::invokeMethod(d, "accept");
+    });
+    wait->start(20);
 }
 
 std::string OutputDir()
