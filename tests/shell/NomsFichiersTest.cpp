@@ -11,6 +11,7 @@
 #include "platform/gui/GraphicsQt.h"
 #include "platform/gui/Pictures.h"
 #include "platform/gui/Printers.h"
+#include "platform/rtl/Format.h"
 #include "platform/sys/WinInet.h"
 #include "records/ImageManager.h"
 #include "records/w_ImageManager.h"
@@ -198,8 +199,10 @@ TEST(NomsFichiers, EveryRoadShowsAndOpensAFileAsTheSystemNamesIt)
         RepondBoite(mrOk);   // "saved"
         EXPECT_TRUE(f->EnregistrerSous());
         kit::ForgetModalActions();
-        ASSERT_EQ(kit::Messages().size(), 1u);
-        EXPECT_TRUE(Montre(kit::Messages()[0].Text).contains(n.montre + ".xmc"));
+        std::vector<QString> questions;
+        for (const TMessageRequest& m : kit::Messages())
+            questions.push_back(Montre(m.Text));
+        EXPECT_EQ(questions, std::vector<QString>{Montre(Format(DialogTexts().ReplaceFile, {FileNameToText(n.octets + ".xmc")}))});
         EXPECT_EQ(NomFichierCourant, fichier);
         std::vector<std::string> presents;
         for (const TSearchRec& r : ListFiles(dossier, "*.xmc"))
