@@ -45,14 +45,7 @@ uint16_t Lit16(const std::string& o, size_t p)
 class Dommages : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        if (!Traducteur()) {
-            const char* d = std::getenv("BZ_DATA_DIR");
-            const std::string dossier = d && *d ? std::string(d) : std::string(".");
-            InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(dossier, "texte\\Textefr.txt")));
-        }
-    }
+    static void SetUpTestSuite() { InstalleTextes(); }
 
     void SetUp() override
     {
