@@ -124,6 +124,15 @@ protected:
         });
     }
 
+    void SetUp() override { nouvelle->saison->AjouteEquipe("Nouvelle"); }
+    void Vide()
+    {
+        for (const std::string& f : Fichiers(d))
+            std::filesystem::remove_all(d / f);
+    }
+
+    std::unique_ptr<essai::TGrandeSaison> ancienne = essai::GenerePetiteSaison(0, 2, 6);
+    std::unique_ptr<essai::TGrandeSaison> nouvelle = essai::GenerePetiteSaison(0, 2, 6);
     Dossier d;
     const std::string fichier = d / "saison.xmc";
     const std::string sauvegarde = d / "saison.~xmc";
@@ -159,13 +168,9 @@ TEST_F(SauvegardeEchouee, EachFailureNamesItsFileAndItsCauseAndTheProgramGoesOn)
         {"the disk fails", false, 90, Ecritures, EIO, {}, 0, echec("saison.xmc", EIO)},
         {"past the file-size limit", false, 0, {}, 0, {}, 2000, TraduireFormat(texteDisquePlein, {"saison.xmc"})},
     };
-    auto ancienne = essai::GenerePetiteSaison(0, 2, 6);
-    auto nouvelle = essai::GenerePetiteSaison(0, 2, 6);
-    nouvelle->saison->AjouteEquipe("Nouvelle");
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.quoi);
-        for (const std::string& f : Fichiers(d))
-            std::filesystem::remove_all(d / f);
+        Vide();
         ASSERT_TRUE(Sauve(*ancienne->saison, fichier, c.sauvegarde));
         ASSERT_TRUE(Sauve(*ancienne->saison, fichier, c.sauvegarde));
         if (c.prepare)
@@ -211,13 +216,9 @@ TEST_F(SauvegardeEchouee, ABackupThatCannotBePutBackIsKeptAndNamed)
     std::vector<int> sansLiens = Renommages;
     sansLiens.insert(sansLiens.end(), Liens.begin(), Liens.end());
     const Cas cas[] = {{"renames refused", Renommages, true}, {"renames and links refused", sansLiens, false}};
-    auto ancienne = essai::GenerePetiteSaison(0, 2, 6);
-    auto nouvelle = essai::GenerePetiteSaison(0, 2, 6);
-    nouvelle->saison->AjouteEquipe("Nouvelle");
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.quoi);
-        for (const std::string& f : Fichiers(d))
-            std::filesystem::remove_all(d / f);
+        Vide();
         ASSERT_TRUE(Sauve(*nouvelle->saison, fichier, true));
         ASSERT_TRUE(Sauve(*ancienne->saison, fichier, true));
         const std::string plusAncienne = LitOctets(sauvegarde);
