@@ -313,7 +313,8 @@ TEST_F(Texts, StatisticCaptionsNameTheirFigures)
         {1602, "Buts (jets de 7 m compris)", "Goals incl. 7-metre throws"},
         {1524, "Moyenne exclusions 2 min", "Average 2-minute suspensions"},
         {1525, "Moyenne disqualifications", "Average disqualifications"},
-        {1545, "Arrêts sur tirs", "Saves on shots"},         // beside 1492, all saves
+        {1545, "Arrêts sur tirs", "Saves on shots"},         // the menu's saves ranking (code 25)
+        {5151, "Arrêts (jets de 7 m compris)", "Saves incl. 7-metre throws"},   // codes 25 and 27
         {4550, "Arrêts sur 7 m", "7-metre saves"},           // ranking kind 58
     };
     TTraducteur fr(LanguageFile("fr")), en(LanguageFile("en"));
@@ -330,6 +331,9 @@ TEST_F(Texts, StatisticCaptionsNameTheirFigures)
             EXPECT_TRUE(basket.insert(t->Traduire(id)).second) << id;
         for (int id : {68, 1127, 302, 1531, 1492, 1532, 587, 585, 586, 1495, 1493, 1494})
             EXPECT_TRUE(hand.insert(t->Traduire(id)).second) << id;
+        // the saves on shots (card 1537, rankings 1492) and all saves
+        EXPECT_EQ(t->Traduire(1537), t->Traduire(1492));
+        EXPECT_NE(t->Traduire(5151), t->Traduire(1492));
     }
 }
 

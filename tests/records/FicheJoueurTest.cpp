@@ -397,13 +397,14 @@ TEST(FicheJoueur, FootballStatisticsAndMatchList)
         EXPECT_EQ(Ligne(g, 3)[3], "44 " + Traduire(314));
         EXPECT_EQ(Ligne(g, 3)[0], "");
         f->b_RetourFicheClick(nullptr);
-        // Goal panel: first half 2 (3), second half 1, home 2 (3), away 1; most in a match 2 (1).
+        // Goal panel, all competitions in brackets: first half 2 (3), second
+        // half 1, home 2 (3), away 1; most in a match 2, the cup's 1 no more.
         EXPECT_EQ(f->ValeursButs[0]->Caption(), "2 (3)");
         EXPECT_EQ(f->ValeursButs[1]->Caption(), "1");
         EXPECT_EQ(f->ValeursButs[2]->Caption(), "2 (3)");
         EXPECT_EQ(f->ValeursButs[3]->Caption(), "1");
         EXPECT_EQ(f->ValeursButs[6]->Caption(), "1");
-        EXPECT_EQ(f->ValeursButs[8]->Caption(), "2 (1)");
+        EXPECT_EQ(f->ValeursButs[8]->Caption(), "2");
         EXPECT_EQ(f->BarresButs[0]->Width(), 40);
         f->sb_DetailClick(nullptr);
         ASSERT_EQ(f->Graphe->NbLignes, 3);
@@ -641,7 +642,7 @@ TEST(FicheJoueur, GoalPanelLeavesMissesOutOfTheGoals)
         kit::ShowForm(f.get());
         EXPECT_EQ(f->ValeursButs[2]->Caption(), "2 (3)");   // home, as without the miss
         EXPECT_EQ(f->ValeursButs[7]->Caption(), "1");
-        EXPECT_EQ(f->ValeursButs[8]->Caption(), "2 (1)");
+        EXPECT_EQ(f->ValeursButs[8]->Caption(), "2");
         if (sport == sportRugby) {
             EXPECT_EQ(f->LibelleDetailButs->Caption(), Traduire(4506));
             EXPECT_EQ(f->LibellesButs[0]->Caption(), Traduire(1335));
@@ -753,27 +754,35 @@ TEST(FicheJoueur, GoalPanelCountsOwnGoalsAndMissesOnTheirOwnRows)
         TJoueur* joueur;
         // rows 3 home, 4 away, 5 more than 2, 6 own goals, 8 missed, 9 best
         std::array<const char*, 6> valeurs;
+        bool crochets;   // all competitions in brackets, the panel saying so
     } cas[] = {
-        {p.durand, {"0", "1", "0", "1", "1", "1"}},
-        {p.dupont, {"2 (3)", "1", "0", "1", "0", "2 (1)"}},
-        {p.martin, {"0", "0", "0", "1", "0", "0"}},
+        {p.durand, {"0", "1", "0", "1", "1", "1"}, false},
+        {p.dupont, {"2 (3)", "1", "0", "1", "0", "2"}, true},
+        {p.martin, {"0", "0", "0", "1", "0", "0"}, false},
     };
-    for (const auto& k : cas) {
-        SCOPED_TRACE(k.joueur->Nom);
-        auto f = Carte(*p.saison, k.joueur, 0);
-        kit::ShowForm(f.get());
-        const size_t rangs[6] = {2, 3, 4, 5, 7, 8};
-        for (size_t i = 0; i < 6; ++i)
-            EXPECT_EQ(f->ValeursButs[rangs[i]]->Caption(), k.valeurs[i]) << "row " << rangs[i] + 1;
-        if (k.joueur == p.durand) {
-            Grab(f.get(), "fiche-foot-csc");
-            // His own goal's row takes his minutes and rating in that match.
-            ASSERT_TRUE(Detail(f.get(), 2));
-            const std::vector<std::string> csc = {"2", "Zelvor - Tessane", "90 " + Traduire(97),
-                                                  "30 " + Traduire(225), "6"};
-            EXPECT_EQ(Ligne(f->sg_Match, 3), csc);
+    for (const bool anglais : {false, true}) {
+        for (const auto& k : cas) {
+            SCOPED_TRACE(k.joueur->Nom);
+            std::unique_ptr<TEnAnglais> langue(anglais ? new TEnAnglais : nullptr);
+            auto f = Carte(*p.saison, k.joueur, 0);
+            kit::ShowForm(f.get());
+            const size_t rangs[6] = {2, 3, 4, 5, 7, 8};
+            for (size_t i = 0; i < 6; ++i)
+                EXPECT_EQ(f->ValeursButs[rangs[i]]->Caption(), k.valeurs[i]) << "row " << rangs[i] + 1;
+            EXPECT_EQ(f->LegendeButs->Visible(), k.crochets);
+            EXPECT_EQ(f->LegendeButs->Caption(), Traduire(5152));
+            if (k.crochets)
+                Grab(f.get(), std::string("fiche-foot-crochets-") + (anglais ? "en" : "fr"));
+            if (k.joueur == p.durand) {
+                Grab(f.get(), "fiche-foot-csc");
+                // His own goal's row takes his minutes and rating in that match.
+                ASSERT_TRUE(Detail(f.get(), 2));
+                const std::vector<std::string> csc = {"2", "Zelvor - Tessane", "90 " + Traduire(97),
+                                                      "30 " + Traduire(225), "6"};
+                EXPECT_EQ(Ligne(f->sg_Match, 3), csc);
+            }
+            f->b_Annuler->Click();
         }
-        f->b_Annuler->Click();
     }
 }
 
