@@ -56,6 +56,18 @@ struct THoteDivers
     const TColorStringGrid& G() const { return *vue->sg_Stats; }
 };
 
+// The texts of a language; a handball league of four whose first matchday is
+// Olympique Brivant - Racing Zelvor with this score.
+vues::TSaisonVue HandballEnLangue(const char* langue, int dom, int ext)
+{
+    InstalleTraducteur(std::make_unique<TTraducteur>(
+        MakePath(vues::DossierDonnees(), std::string("texte\\Texte") + langue + ".txt")));
+    auto s = vues::LigueVide(3, 4, 2);
+    s.c1->CreeMatch(1, s.c1->IdEquipe(0), s.c1->IdEquipe(1), dom, ext);
+    s.c1->DerniereJournee = 1;
+    return s;
+}
+
 std::vector<std::string> Ligne(const TColorStringGrid& g, int row)
 {
     std::vector<std::string> v;
@@ -380,13 +392,9 @@ TEST(DiversStat, HandballDetailNamesSevenMetreGoalsAndSaves)
     };
     for (const char* langue : {"en", "fr"}) {
         SCOPED_TRACE(langue);
-        InstalleTraducteur(std::make_unique<TTraducteur>(
-            MakePath(vues::DossierDonnees(), std::string("texte\\Texte") + langue + ".txt")));
-        auto s = vues::LigueVide(3, 4, 2);
+        auto s = HandballEnLangue(langue, 25, 20);
         TDonneesChampionnat& c = *s.c1;
         const int ob = c.IdEquipe(0);
-        c.CreeMatch(1, ob, c.IdEquipe(1), 25, 20);
-        c.DerniereJournee = 1;
         auto& stat = dynamic_cast<TDonneesChampionnatStat&>(c);
         for (const TCas& k : cas) {
             auto j = s.saison->CreeJoueur(k.nom, "Jo", k.id, ob);
@@ -443,12 +451,8 @@ TEST(DiversStat, HandballBestOfTheMatchdayAsTheRankingsCount)
     };
     for (const char* langue : {"en", "fr"}) {
         SCOPED_TRACE(langue);
-        InstalleTraducteur(std::make_unique<TTraducteur>(
-            MakePath(vues::DossierDonnees(), std::string("texte\\Texte") + langue + ".txt")));
-        auto s = vues::LigueVide(3, 4, 2);
+        auto s = HandballEnLangue(langue, 26, 22);
         TDonneesChampionnat& c = *s.c1;
-        c.CreeMatch(1, c.IdEquipe(0), c.IdEquipe(1), 26, 22);
-        c.DerniereJournee = 1;
         auto& stat = dynamic_cast<TDonneesChampionnatStat&>(c);
         for (const auto& j : joueurs) {
             s.saison->Joueurs().AjouteJoueur(s.saison->CreeJoueur(j.nom, "Jo", j.id, c.IdEquipe(j.equipe)));
