@@ -621,55 +621,52 @@ TEST_P(FeuilleChiffres, RugbyPositionsUnderTheirOwnNames)
 {
     const struct
     {
-        const char* nom;
+        const char *nom, *fr, *en;
         int code;
-        const char *fr, *en;
-    } postes[] = {{"Hooker", 5, "Talonneur", "Hooker"}, {"Prop", 6, "Pilier", "Prop"},
-                  {"Reserve", 14, "Remplaçant", "Replacement"}};
+    } postes[] = {{"Hooker", "Talonneur", "Hooker", 5}, {"Prop", "Pilier", "Prop", 6},
+                  {"Reserve", "Remplaçant", "Replacement", 14}};
     TSession s("feuille_postes", GetParam(), 1);
     ASSERT_NE(s.c, nullptr);
-    TDonneesChampionnat& c = *s.c;
-    TInfoComp* m = c.CreeMatch(1, s.e[0], s.e[1], 20, 10);
-    c.DerniereJournee = 1;
-    c.NbJournee = 1;
+    TInfoComp* m = s.c->CreeMatch(1, s.e[0], s.e[1], 20, 10);
+    s.c->DerniereJournee = 1;
+    s.c->NbJournee = 1;
     std::vector<TJoueur*> joueurs;
-    for (size_t k = 0; k < std::size(postes); ++k) {
-        TJoueur* j = joueurs.emplace_back(s.Joueur(postes[k].nom, 0));
-        j->SetPoste(static_cast<uint8_t>(postes[k].code));
-        m->SetJoueurTitulaire(s.e[0], static_cast<int>(k) + 1, j->Numero);
-        c.ListeButeurs(1)->Ajoute(std::make_unique<TDonneesEvt>(j->Numero, s.e[0], 10 + static_cast<int>(k), 0));
+    for (const auto& k : postes) {
+        TJoueur* j = joueurs.emplace_back(s.Joueur(k.nom, 0));
+        j->SetPoste(static_cast<uint8_t>(k.code));
+        m->SetJoueurTitulaire(s.e[0], static_cast<int>(joueurs.size()), j->Numero);
+        s.c->ListeButeurs(1)->Ajoute(std::make_unique<TDonneesEvt>(j->Numero, s.e[0], 10, 0));
     }
     m->SetCompositionSaisie(s.e[0]);
     s.f->Saison->InvalideStats();
     Tf_StatEquipe* f = s.Feuille();
     ASSERT_NE(f, nullptr);
     const std::string suffixe = std::string("-") + GetParam();
-    // the position in the row of a name: in a grid (column 0), in a page's tables
-    auto poste = [](const TColorStringGrid& g, const std::string& nom, int colonne) {
+    // the position in the row of a name on a page (column 0) and in its HTML
+    auto page = [&](int commande, const TColorStringGrid& g, const std::string& nom, const std::string& attendu) {
+        ASSERT_TRUE(Commande(*s.f, commande));
+        std::string grille = "?", html, lu = "?";
         for (int r = 1; r < g.RowCount(); ++r)
-            if (g.Cells(colonne, r).rfind(nom, 0) == 0)
-                return Cp1252ToUtf8(g.Cells(0, r));
-        return std::string("?");
-    };
-    auto posteHtml = [&](const std::string& fichier, const std::string& nom) {
+            if (g.Cells(1, r).rfind(nom, 0) == 0)
+                grille = Cp1252ToUtf8(g.Cells(0, r));
+        const std::string fichier = MakePath(kit::TempDir(), "postes-" + IntToStr(commande) + suffixe + ".htm");
         f->EnregistreHTML(fichier);
-        std::string html;
-        EXPECT_TRUE(ReadFileBytes(fichier, html));
+        ASSERT_TRUE(ReadFileBytes(fichier, html));
         for (const html_lu::TTable& t : html_lu::Lit(html).tables)
             for (const auto& l : t)
                 if (l.size() > 1 && l[1].rfind(nom, 0) == 0)
-                    return l[0];
-        return std::string("?");
+                    lu = l[0];
+        EXPECT_EQ(grille, attendu);
+        EXPECT_EQ(lu, attendu);
+        kit::GrabToPng(s.f.get(), "feuille-postes-" + IntToStr(commande) + suffixe);
     };
     EnregistreFichesJoueur();
     for (size_t i = 0; i < std::size(postes); ++i) {
-        const auto& k = postes[i];
-        SCOPED_TRACE(k.nom);
-        const std::string attendu = s.langue == "en" ? k.en : k.fr;
-        ASSERT_TRUE(Commande(*s.f, 129));
-        EXPECT_EQ(poste(*f->sg_Composition, k.nom, 1), attendu);
-        EXPECT_EQ(posteHtml(MakePath(kit::TempDir(), "postes-compo" + suffixe + ".htm"), k.nom), attendu);
-        // his card, as the sheet opens it for his row
+        SCOPED_TRACE(postes[i].nom);
+        const std::string attendu = s.langue == "en" ? postes[i].en : postes[i].fr;
+        page(129, *f->sg_Composition, postes[i].nom, attendu);   // line-ups
+        page(125, *f->sg_Buteur, postes[i].nom, attendu);        // players
+        // his card, as the sheet opens it
         std::string carte = "?";
         Quand<TFicheJoueurForm>([&](TFicheJoueurForm* fiche) {
             carte = Cp1252ToUtf8(dynamic_cast<Tf_FicheJoueur&>(*fiche).cb_Poste->Text());
@@ -678,11 +675,6 @@ TEST_P(FeuilleChiffres, RugbyPositionsUnderTheirOwnNames)
         });
         TFootForm::OuvreFicheJoueur(joueurs[i], s.f->Saison.get());
         EXPECT_EQ(carte, attendu);
-        kit::GrabToPng(s.f.get(), "feuille-postes-composition" + suffixe);
-        ASSERT_TRUE(Commande(*s.f, 125));
-        EXPECT_EQ(poste(*f->sg_Buteur, k.nom, 1), attendu);
-        EXPECT_EQ(posteHtml(MakePath(kit::TempDir(), "postes-joueurs" + suffixe + ".htm"), k.nom), attendu);
-        kit::GrabToPng(s.f.get(), "feuille-postes-joueurs" + suffixe);
     }
     EnregistreServicesFicheJoueur({});
 }
