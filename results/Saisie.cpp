@@ -148,7 +148,19 @@ TEcritureJournee EcritJournee(TSaison& saison, const std::vector<TLigneSaisie>& 
     c->Penalites().SupprimeJournee(n);
 
     std::vector<uint8_t> traitees(static_cast<size_t>(c->NbEquipe()), 0);
-    auto effaceDonnees = [&](int t, bool compo) {
+    // The records of a matchday name a team, not its match: those of a team
+    // that stands in another row stay with that row's match.
+    auto lignesEquipe = [&](int t) {
+        int k = 0;
+        for (const TLigneSaisie& l : lignes)
+            if (!l.Domicile.empty() && !l.Exterieur.empty())
+                k += IdEquipeSaisie(saison, l.Domicile, l.NumeroDomicile) == t ||
+                     IdEquipeSaisie(saison, l.Exterieur, l.NumeroExterieur) == t;
+        return k;
+    };
+    auto effaceDonnees = [&](int t, bool compo, int lignesPermises = 1) {
+        if (lignesEquipe(t) > lignesPermises)
+            return;
         const int p = c->IndexEquipe(t);
         if (p >= 0 && traitees[static_cast<size_t>(p)] == 0) {
             traitees[static_cast<size_t>(p)] = 1;
@@ -269,7 +281,7 @@ TEcritureJournee EcritJournee(TSaison& saison, const std::vector<TLigneSaisie>& 
             for (const TEquipeListee& e : listees) {
                 const int id = IdEquipeSaisie(saison, e.Nom, e.Numero);
                 if (id >= 0)
-                    effaceDonnees(id, true);
+                    effaceDonnees(id, true, 0);
             }
     }
     saison.InvalideStats();
@@ -542,12 +554,16 @@ struct TSimulation
                 return static_cast<int>(q);
         return -1;
     }
-    // Each side of the matches of d (the third-place match or the others) that
-    // held the team a tie of the round before sent on takes the team that tie
-    // sends now: a match whose teams differ goes, and comes back at its place
-    // when both are known.
-    void Remplace(int d, bool troisieme, const TTour& avant, const TTour& apres)
+    // Each side of the matches of d (the third-place match or the others)
+    // whose team a tie of round r sent there (its winner, or its loser for
+    // the third-place match) takes the team that tie sends now; a team that
+    // had its place there and has it no more leaves it (none takes the place
+    // of a team no tie sent). A match whose teams differ goes, and comes back
+    // at its place when both are known.
+    void Remplace(int d, bool troisieme, const TTableau& t0, const TTableau& t, int r)
     {
+        auto place = [&](const TTableau& x, int e) { return troisieme ? x.Troisieme(e) : x.Qualifiee(e, r + 1); };
+        const TTour &avant = t0.Tours[static_cast<size_t>(r)], &apres = t.Tours[static_cast<size_t>(r)];
         std::vector<TMatchCoupe> matchs;
         for (const TMatchCoupe& m : Journee(d))
             if ((m.Troisieme == 1) == troisieme)
@@ -555,15 +571,20 @@ struct TSimulation
         for (const TMatchCoupe& m : matchs) {
             int cotes[2] = {m.Domicile, m.Exterieur};
             bool change = false;
-            for (int& x : cotes)
+            for (int& x : cotes) {
+                int y = -1;
+                bool envoyee = false;
                 for (size_t k = 0; k < avant.Ties.size(); ++k)
                     if (x >= 0 && (troisieme ? avant.Ties[k].Perdant : avant.Ties[k].Vainqueur) == x) {
-                        const TTie* t = k < apres.Ties.size() ? &apres.Ties[k] : nullptr;
-                        const int y = t ? (troisieme ? t->Perdant : t->Vainqueur) : -1;
-                        change = change || y != x;
-                        x = y;
-                        break;
+                        envoyee = true;
+                        if (k < apres.Ties.size())
+                            y = troisieme ? apres.Ties[k].Perdant : apres.Ties[k].Vainqueur;
                     }
+                if (x < 0 || (!(envoyee && y != x) && !(place(t0, x) && !place(t, x))))
+                    continue;
+                change = true;
+                x = y;
+            }
             if (!change)
                 continue;
             size_t i = 0;
@@ -600,35 +621,50 @@ struct TSimulation
 
 }  // namespace
 
-TMatchsCoupe MatchsCoupe(const TDonneesChampionnat& c)
+namespace {
+
+TMatchsCoupe MatchsLus(const TDonneesChampionnat& c)
 {
     TMatchsCoupe e(static_cast<size_t>(std::max(c.NbJour(), c.Journees().Nombre())));
     for (int d = 1; d <= static_cast<int>(e.size()); ++d)
         if (const TInfoCompJour* j = c.Journee(d))
             for (int k = 0; k < j->NbMatchs(); ++k)
                 e[static_cast<size_t>(d - 1)].push_back(MatchLu(c, d, *j->Match(k)));
-    // The third-place match is told once, from what the championship holds.
+    return e;
+}
+
+// Which match of the last matchday is the third-place one, told from the
+// semi-finals as the state holds them.
+void ResoutPetiteFinale(const TDonneesChampionnat& c, TMatchsCoupe& e)
+{
     if (const int fin = c.NbJour(); c.PetiteFinale && fin >= 1 && fin <= static_cast<int>(e.size())) {
         const TTableau t = Tableau(c, e);
         std::vector<TMatchCoupe>& j = e[static_cast<size_t>(fin - 1)];
         for (size_t k = 0; k < j.size(); ++k)
             j[k].Troisieme = k < t.PetitesFinales.size() && t.PetitesFinales[k] ? 1 : 0;
     }
+}
+
+}  // namespace
+
+TMatchsCoupe MatchsCoupe(const TDonneesChampionnat& c)
+{
+    TMatchsCoupe e = MatchsLus(c);
+    ResoutPetiteFinale(c, e);
     return e;
 }
 
 TMatchsCoupe MatchsCoupe(const TSaison& saison, const TDonneesChampionnat& c, int n,
                          const std::vector<TLigneSaisie>& lignes)
 {
-    TMatchsCoupe e = MatchsCoupe(c);
-    if (n < 1)
-        return e;
-    if (static_cast<int>(e.size()) < n)
+    TMatchsCoupe e = MatchsLus(c);
+    if (n >= 1 && static_cast<int>(e.size()) < n)
         e.resize(static_cast<size_t>(n));
-    std::vector<TMatchCoupe>& j = e[static_cast<size_t>(n - 1)];
-    j.clear();
+    std::vector<TMatchCoupe>* j = n >= 1 ? &e[static_cast<size_t>(n - 1)] : nullptr;
+    if (j)
+        j->clear();
     const int petite = LignePetiteFinale(c, n);
-    for (size_t r = 0; r < lignes.size(); ++r) {
+    for (size_t r = 0; j && r < lignes.size(); ++r) {
         const TLigneSaisie& l = lignes[r];
         TMatchCoupe m;
         m.Domicile = IdEquipeSaisie(saison, l.Domicile, l.NumeroDomicile);
@@ -640,8 +676,9 @@ TMatchsCoupe MatchsCoupe(const TSaison& saison, const TDonneesChampionnat& c, in
         m.Qualifie = l.Qualifie;
         m.TirsAuBut = l.TirsAuBut;
         m.Troisieme = static_cast<int>(r) == petite ? 1 : 0;
-        j.push_back(m);
+        j->push_back(m);
     }
+    ResoutPetiteFinale(c, e);
     return e;
 }
 
@@ -777,6 +814,9 @@ TSuiteCoupe SuiteCoupe(const TSaison& saison, const TDonneesChampionnat& c, int 
 {
     TSimulation sim{c, MatchsCoupe(saison, c, n, apres), {}, BornesTours(c)};
     const TMatchsCoupe e0 = MatchsCoupe(saison, c, n, avant);
+    // The third-place match stays the one it was before the change.
+    if (const int fin = c.NbJour(); fin != n && fin >= 1 && fin <= static_cast<int>(e0.size()))
+        sim.e[static_cast<size_t>(fin - 1)] = e0[static_cast<size_t>(fin - 1)];
     const TTableau t0 = Tableau(c, e0);
     const int r0 = t0.TourJournee(n);
     if (r0 < 0 || !c.EstCoupe())
@@ -836,7 +876,7 @@ TSuiteCoupe SuiteCoupe(const TSaison& saison, const TDonneesChampionnat& c, int 
             break;
         t = Tableau(c, sim.e);
         const int suivant = t.Tours[static_cast<size_t>(r + 1)].Premier;
-        sim.Remplace(suivant, false, tour0, t.Tours[static_cast<size_t>(r)]);
+        sim.Remplace(suivant, false, t0, t, r);
         t = Tableau(c, sim.e);
         const std::vector<TPlaceTour> places = PlacesTour(c, t, r), places0 = PlacesTour(c, t0, r);
         for (size_t q = 0; q < places.size(); ++q) {
@@ -861,7 +901,7 @@ TSuiteCoupe SuiteCoupe(const TSaison& saison, const TDonneesChampionnat& c, int 
             };
             const bool avait = troisieme(e0);
             t = Tableau(c, sim.e);
-            sim.Remplace(fin, true, tour0, t.Tours[static_cast<size_t>(r)]);
+            sim.Remplace(fin, true, t0, t, r);
             t = Tableau(c, sim.e);
             const TTie *a = tie(t, r, 0), *b = tie(t, r, 1);
             if (avait && !troisieme(sim.e) && a && b && a->Perdant >= 0 && b->Perdant >= 0)

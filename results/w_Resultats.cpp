@@ -272,7 +272,7 @@ void Tf_Resultats::CreeLigne(int r)
         b->Drop = depot;
         b->OnDblClick = [this](TObject* s) { CadreDblClick(s); };
         b->OnRetrait = [this](TCadreDrop& c) { return RetraitPermis(c); };
-        b->OnAdmet = [this](TCadreDrop& c, int32_t id) { return Admise(LigneTag(static_cast<int>(c.Tag)), id); };
+        b->OnAdmet = [this](TCadreDrop& c, int32_t id) { return Admise(LigneTag(static_cast<int>(c.Tag)), id, &c); };
         b->OnMouseDown = [this](TObject* s, TMouseButton bt, TShiftState sh, int x, int y) {
             CadreMouseDown(s, bt, sh, x, y);
         };
@@ -558,10 +558,8 @@ void Tf_Resultats::l_EquipeDblClick(TObject*)
     const int id = NumeroEntreeListe(e, TailleNumero, false);
     for (int r = 0; r < NbLignes(); ++r) {
         TLigneResultat& l = Ligne(r);
-        if (!PlacementLigne(r) || !Admise(r, id))
-            continue;
         TCadreDrop* cible = l.Domicile->Text().empty() ? l.Domicile : (l.Exterieur->Text().empty() ? l.Exterieur : nullptr);
-        if (!cible)
+        if (!cible || !PlacementLigne(r) || !Admise(r, id, cible))
             continue;
         RemplitCadre(cible, NomEntreeListe(e, TailleNumero), id);
         l_Equipe->Items().Delete(i);
@@ -592,13 +590,31 @@ void Tf_Resultats::CadreDragDrop(TObject*, TObject*, int, int)
     Accepte(LignesSaisies(), {}, 4800);
 }
 
-bool Tf_Resultats::Admise(int r, int equipe) const
+bool Tf_Resultats::Admise(int r, int equipe, const TCadreDrop* cadre) const
 {
     const TDonneesChampionnat* c = Championnat();
     if (!c || !c->EstCoupe() || !Saison)
         return true;
-    const TTableau t = Tableau(*c, MatchsCoupe(*Saison, *c, c->NbJournee, LignesSaisies()));
-    return EquipeAdmise(*c, t, c->NbJournee, r, equipe);
+    const int n = c->NbJournee;
+    std::vector<TLigneSaisie> avant = LignesSaisies();
+    if (!EquipeAdmise(*c, Tableau(*c, MatchsCoupe(*Saison, *c, n, avant)), n, r, equipe))
+        return false;
+    if (!cadre || r < 0 || r >= NbLignes() || !(c->Types() & TDonneesChampionnat::TypeCoupe))
+        return true;
+    // The row as the box leaves it, then with the team.
+    const bool domicile = cadre == lignes_[static_cast<size_t>(r)]->Domicile;
+    TLigneSaisie& l = avant[static_cast<size_t>(r)];
+    (domicile ? l.Domicile : l.Exterieur).clear();
+    (domicile ? l.NumeroDomicile : l.NumeroExterieur) = -1;
+    l.ScoreDomicile.clear();
+    l.ScoreExterieur.clear();
+    l.Qualifie = 2;
+    l.TirsAuBut = 0;
+    std::vector<TLigneSaisie> apres = avant;
+    (domicile ? apres[static_cast<size_t>(r)].Domicile : apres[static_cast<size_t>(r)].Exterieur) =
+        Saison->NomEquipeCourant(equipe);
+    (domicile ? apres[static_cast<size_t>(r)].NumeroDomicile : apres[static_cast<size_t>(r)].NumeroExterieur) = equipe;
+    return SuiteCoupe(*Saison, *c, n, avant, apres, {r}).Supprimes().empty();
 }
 
 bool Tf_Resultats::MatchSaisi(int r) const

@@ -95,8 +95,10 @@ public:
     // asks first; "Yes" erases the row's match whole. False leaves the row as
     // it is.
     bool RetraitPermis(TCadreDrop& cadre);
-    // The team may be placed in row r.
-    bool Admise(int r, int equipe) const;
+    // The team may be placed in row r (r -1: in some row where placing is
+    // allowed); in the box given, it changes no later match: neither it nor
+    // the other team of the row plays further in the cup.
+    bool Admise(int r, int equipe, const TCadreDrop* cadre = nullptr) const;
     void EtatClick(TObject* Sender);
     void TrackBar1Change(TObject* Sender);
     void bde_DateJourChange(TObject* Sender);
