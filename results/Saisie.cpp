@@ -919,7 +919,11 @@ TSuiteCoupe SuiteCoupe(const TSaison& saison, const TDonneesChampionnat& c, int 
                 continue;
             for (int d = tour.Premier; d <= tour.Dernier; ++d)
                 if (const TMatchCoupe* m = Entre(sim.e, d, x.Domicile, x.Exterieur); m && d != n && m->Joue()) {
-                    const int cote = d != x.Decision ? 2 : (m->Domicile == x.Vainqueur ? 0 : 1);
+                    // A match with a shoot-out keeps its winner's side, as a
+                    // file read again gives it.
+                    const uint32_t tab = m->TirsAuBut;
+                    const int cote = tab ? (TirsDomicile(tab) > TirsExterieur(tab) ? 0 : 1)
+                                         : (d != x.Decision ? 2 : (m->Domicile == x.Vainqueur ? 0 : 1));
                     if (cote != m->Qualifie)
                         sim.s.Qualifies.push_back({{d, m->Domicile, m->Exterieur}, cote});
                 }

@@ -596,25 +596,30 @@ bool Tf_Resultats::Admise(int r, int equipe, const TCadreDrop* cadre) const
     if (!c || !c->EstCoupe() || !Saison)
         return true;
     const int n = c->NbJournee;
-    std::vector<TLigneSaisie> avant = LignesSaisies();
-    if (!EquipeAdmise(*c, Tableau(*c, MatchsCoupe(*Saison, *c, n, avant)), n, r, equipe))
+    if (!EquipeAdmise(*c, Tableau(*c, MatchsCoupe(*Saison, *c, n, LignesSaisies())), n, r, equipe))
         return false;
     if (!cadre || r < 0 || r >= NbLignes() || !(c->Types() & TDonneesChampionnat::TypeCoupe))
         return true;
     // The row as the box leaves it, then with the team.
-    const bool domicile = cadre == lignes_[static_cast<size_t>(r)]->Domicile;
-    TLigneSaisie& l = avant[static_cast<size_t>(r)];
-    (domicile ? l.Domicile : l.Exterieur).clear();
-    (domicile ? l.NumeroDomicile : l.NumeroExterieur) = -1;
+    return SuiteCoupe(*Saison, *c, n, LignesCadre(*cadre, -1), LignesCadre(*cadre, equipe), {r}).Supprimes().empty();
+}
+
+std::vector<TLigneSaisie> Tf_Resultats::LignesCadre(const TCadreDrop& cadre, int equipe) const
+{
+    std::vector<TLigneSaisie> v = LignesSaisies();
+    const int r = LigneTag(static_cast<int>(cadre.Tag));
+    if (r < 0 || r >= static_cast<int>(v.size()))
+        return v;
+    TLigneSaisie& l = v[static_cast<size_t>(r)];
+    const bool domicile = &cadre == lignes_[static_cast<size_t>(r)]->Domicile;
+    (domicile ? l.Domicile : l.Exterieur) = equipe < 0 ? std::string() : Saison->NomEquipeCourant(equipe);
+    (domicile ? l.NumeroDomicile : l.NumeroExterieur) = equipe;
     l.ScoreDomicile.clear();
     l.ScoreExterieur.clear();
     l.Qualifie = 2;
+    l.Etat = etatNormal;
     l.TirsAuBut = 0;
-    std::vector<TLigneSaisie> apres = avant;
-    (domicile ? apres[static_cast<size_t>(r)].Domicile : apres[static_cast<size_t>(r)].Exterieur) =
-        Saison->NomEquipeCourant(equipe);
-    (domicile ? apres[static_cast<size_t>(r)].NumeroDomicile : apres[static_cast<size_t>(r)].NumeroExterieur) = equipe;
-    return SuiteCoupe(*Saison, *c, n, avant, apres, {r}).Supprimes().empty();
+    return v;
 }
 
 bool Tf_Resultats::MatchSaisi(int r) const
@@ -637,18 +642,8 @@ bool Tf_Resultats::RetraitPermis(TCadreDrop& cadre)
     const int r = LigneTag(static_cast<int>(cadre.Tag));
     if (cadre.Text().empty() || r < 0)
         return true;
-    // The row as the gesture leaves it: the box empty and its match erased.
-    std::vector<TLigneSaisie> apres = LignesSaisies();
-    TLigneSaisie& x = apres[static_cast<size_t>(r)];
-    (&cadre == Ligne(r).Domicile ? x.Domicile : x.Exterieur).clear();
-    (&cadre == Ligne(r).Domicile ? x.NumeroDomicile : x.NumeroExterieur) = -1;
-    x.ScoreDomicile.clear();
-    x.ScoreExterieur.clear();
-    x.Qualifie = 2;
-    x.Etat = etatNormal;
-    x.TirsAuBut = 0;
     const bool saisi = MatchSaisi(r);
-    if (!Accepte(apres, {r}, 4950, saisi))
+    if (!Accepte(LignesCadre(cadre, -1), {r}, 4950, saisi))
         return false;
     if (!saisi)
         return true;

@@ -168,6 +168,9 @@ private:
     // only with dialogue).
     void DecideLigne(int r, bool dialogue);
     void MontreTirs(int r);
+    // The rows as a gesture on the box leaves them: the box holds the team
+    // given (-1: none) and its row's match is erased.
+    std::vector<TLigneSaisie> LignesCadre(const TCadreDrop& cadre, int equipe) const;
     // Every row gets back what it held when last accepted.
     void RendLignes();
     std::vector<std::unique_ptr<TLigneResultat>> lignes_;
