@@ -494,6 +494,41 @@ void SupprimeMatchCoupe(TDonneesChampionnat& c, const TMatchRemplace& m)
             c.SupprimeDonneesEquipe(x, m.Journee, false);
 }
 
+// The next round's pairing two ties (or a team fixed for it and a tie) make.
+struct TPlaceTour
+{
+    int Domicile = -1, Exterieur = -1;
+    std::vector<int> Ties;   // the ties of the round before that feed it
+};
+
+// The pairings the first matchday of round r + 1 gets from round r.
+std::vector<TPlaceTour> PlacesTour(const TDonneesChampionnat& c, const TTableau& t, int r)
+{
+    std::vector<TPlaceTour> places;
+    if (r < 0 || r >= static_cast<int>(t.Tours.size()))
+        return places;
+    const TTour& tour = t.Tours[static_cast<size_t>(r)];
+    int attente = -1;
+    for (size_t k = 0; k < tour.Ties.size(); ++k) {
+        const int vainqueur = tour.Ties[k].Vainqueur;
+        // A team fixed for the next match of a row of the first matchday
+        // plays at home against that row's winner; the other ties go two by
+        // two.
+        const int fixe = tour.Premier == 1 ? c.EquipeMatchSuivant(static_cast<int>(k)) : -1;
+        if (fixe >= 0 && fixe < Vide)
+            places.push_back({fixe, vainqueur, {static_cast<int>(k)}});
+        else if (attente < 0) {
+            attente = static_cast<int>(places.size());
+            places.push_back({vainqueur, -1, {static_cast<int>(k)}});
+        } else {
+            places[static_cast<size_t>(attente)].Exterieur = vainqueur;
+            places[static_cast<size_t>(attente)].Ties.push_back(static_cast<int>(k));
+            attente = -1;
+        }
+    }
+    return places;
+}
+
 // The changes of a cup worked out on its matches before any reaches the
 // championship.
 struct TSimulation
@@ -619,10 +654,6 @@ struct TSimulation
     }
 };
 
-}  // namespace
-
-namespace {
-
 TMatchsCoupe MatchsLus(const TDonneesChampionnat& c)
 {
     TMatchsCoupe e(static_cast<size_t>(std::max(c.NbJour(), c.Journees().Nombre())));
@@ -682,6 +713,11 @@ TMatchsCoupe MatchsCoupe(const TSaison& saison, const TDonneesChampionnat& c, in
     return e;
 }
 
+bool TableauActif(const TDonneesChampionnat& c)
+{
+    return c.EstCoupe() && (c.Types() & TDonneesChampionnat::TypeCoupe);
+}
+
 int TTableau::TourJournee(int d) const
 {
     for (size_t r = 0; r < Tours.size(); ++r)
@@ -720,7 +756,7 @@ TTableau Tableau(const TDonneesChampionnat& c, const TMatchsCoupe& e)
     TTableau t;
     t.Portes = c.Option(1);
     const auto bornes = BornesTours(c);
-    t.PetiteFinale = c.EstCoupe() && c.PetiteFinale && bornes.size() >= 2;
+    t.PetiteFinale = TableauActif(c) && c.PetiteFinale && bornes.size() >= 2;
     const int fin = c.NbJour();
     for (const auto& [premier, dernier] : bornes) {
         TTour tour;
@@ -772,33 +808,6 @@ TTableau Tableau(const TDonneesChampionnat& c, const TMatchsCoupe& e)
     return t;
 }
 
-std::vector<TPlaceTour> PlacesTour(const TDonneesChampionnat& c, const TTableau& t, int r)
-{
-    std::vector<TPlaceTour> places;
-    if (r < 0 || r >= static_cast<int>(t.Tours.size()))
-        return places;
-    const TTour& tour = t.Tours[static_cast<size_t>(r)];
-    int attente = -1;
-    for (size_t k = 0; k < tour.Ties.size(); ++k) {
-        const int vainqueur = tour.Ties[k].Vainqueur;
-        // A team fixed for the next match of a row of the first matchday
-        // plays at home against that row's winner; the other ties go two by
-        // two.
-        const int fixe = tour.Premier == 1 ? c.EquipeMatchSuivant(static_cast<int>(k)) : -1;
-        if (fixe >= 0 && fixe < Vide)
-            places.push_back({fixe, vainqueur, {static_cast<int>(k)}});
-        else if (attente < 0) {
-            attente = static_cast<int>(places.size());
-            places.push_back({vainqueur, -1, {static_cast<int>(k)}});
-        } else {
-            places[static_cast<size_t>(attente)].Exterieur = vainqueur;
-            places[static_cast<size_t>(attente)].Ties.push_back(static_cast<int>(k));
-            attente = -1;
-        }
-    }
-    return places;
-}
-
 std::vector<TMatchRemplace> TSuiteCoupe::Supprimes() const
 {
     std::vector<TMatchRemplace> v;
@@ -819,7 +828,7 @@ TSuiteCoupe SuiteCoupe(const TSaison& saison, const TDonneesChampionnat& c, int 
         sim.e[static_cast<size_t>(fin - 1)] = e0[static_cast<size_t>(fin - 1)];
     const TTableau t0 = Tableau(c, e0);
     const int r0 = t0.TourJournee(n);
-    if (r0 < 0 || !c.EstCoupe())
+    if (r0 < 0 || !TableauActif(c))
         return {};
     const int nbTours = static_cast<int>(t0.Tours.size());
     // The ties of the shown round the changed rows hold.
@@ -1024,7 +1033,7 @@ int LignePetiteFinale(const TDonneesChampionnat& c, int n)
 bool EquipeAdmise(const TDonneesChampionnat& c, const TTableau& t, int n, int ligne, int equipe)
 {
     const int r = t.TourJournee(n);
-    if (!c.EstCoupe() || r <= 0)
+    if (!TableauActif(c) || r <= 0)
         return true;
     if (ligne >= 0 && ligne == LignePetiteFinale(c, n))
         return t.Troisieme(equipe);
@@ -1047,7 +1056,7 @@ std::vector<std::string> VerifieTableau(const TSaison& saison, const TDonneesCha
             if (fois > 1 && j->IndexMatchEquipe(x) == k && (cote == 0 || j->Match(k)->IdEquipe(0) != x))
                 lignes.push_back(TraduireFormat(4953, {saison.NomEquipe(x)}));
         }
-    if (!c.EstCoupe())
+    if (!TableauActif(c))
         return lignes;
     const TMatchsCoupe e = MatchsCoupe(c);
     const TTableau t = Tableau(c, e);

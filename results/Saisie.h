@@ -1,6 +1,7 @@
 // What the results window writes into a championship, apart from its controls:
-// one matchday's rows written into the current championship, and the decision
-// of a cup tie when a row's scores are left.
+// one matchday's rows written into the current championship, the decision of
+// a cup tie when a row's scores are left, and the bracket of a cup: who goes
+// through each tie and what a change of a matchday does to the later ones.
 #pragma once
 
 #include <cstdint>
@@ -117,12 +118,6 @@ struct TTour
     int Premier = 0, Dernier = 0;   // its matchdays
     std::vector<TTie> Ties;         // by place on its first matchday
 };
-// The next round's pairing two ties (or a team fixed for it and a tie) make.
-struct TPlaceTour
-{
-    int Domicile = -1, Exterieur = -1;
-    std::vector<int> Ties;   // the ties of the round before that feed it
-};
 // The bracket: every round's ties, who goes through each, and so which teams
 // each later match may hold.
 struct TTableau
@@ -141,8 +136,8 @@ struct TTableau
     const TTie* TieEquipe(int r, int equipe) const;
 };
 TTableau Tableau(const TDonneesChampionnat& c, const TMatchsCoupe& e);
-// The pairings the first matchday of round r + 1 gets from round r.
-std::vector<TPlaceTour> PlacesTour(const TDonneesChampionnat& c, const TTableau& t, int r);
+// A cup whose results decide its ties (flag TypeCoupe): the bracket applies.
+bool TableauActif(const TDonneesChampionnat& c);
 
 // A later match that a change deletes or makes.
 struct TMatchRemplace

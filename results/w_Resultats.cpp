@@ -593,12 +593,12 @@ void Tf_Resultats::CadreDragDrop(TObject*, TObject*, int, int)
 bool Tf_Resultats::Admise(int r, int equipe, const TCadreDrop* cadre) const
 {
     const TDonneesChampionnat* c = Championnat();
-    if (!c || !c->EstCoupe() || !Saison)
+    if (!c || !Saison || !TableauActif(*c))
         return true;
     const int n = c->NbJournee;
     if (!EquipeAdmise(*c, Tableau(*c, MatchsCoupe(*Saison, *c, n, LignesSaisies())), n, r, equipe))
         return false;
-    if (!cadre || r < 0 || r >= NbLignes() || !(c->Types() & TDonneesChampionnat::TypeCoupe))
+    if (!cadre || r < 0 || r >= NbLignes())
         return true;
     // The row as the box leaves it, then with the team.
     return SuiteCoupe(*Saison, *c, n, LignesCadre(*cadre, -1), LignesCadre(*cadre, equipe), {r}).Supprimes().empty();
@@ -999,7 +999,7 @@ bool Tf_Resultats::Accepte(const std::vector<TLigneSaisie>& lignes, std::vector<
                            bool propre)
 {
     TDonneesChampionnat* c = Championnat();
-    const bool coupe = c && Saison && (c->Types() & TDonneesChampionnat::TypeCoupe);
+    const bool coupe = c && Saison && TableauActif(*c);
     for (size_t r = 0; r < lignes.size(); ++r)
         if (r >= accepte_.size() || !(accepte_[r] == lignes[r]))
             changees.push_back(static_cast<int>(r));
@@ -1065,7 +1065,7 @@ void Tf_Resultats::RegleLignes()
 void Tf_Resultats::DecideLigne(int r, bool dialogue)
 {
     TDonneesChampionnat* c = Championnat();
-    if (!c || !(c->Types() & TDonneesChampionnat::TypeCoupe) || r < 0 || r >= NbLignes())
+    if (!c || !TableauActif(*c) || r < 0 || r >= NbLignes())
         return;
     TLigneResultat& l = Ligne(r);
     const int h = IdEquipeChampionnat(*Saison, l.Domicile->Text(), l.Domicile->Numero);

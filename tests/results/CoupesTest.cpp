@@ -63,30 +63,6 @@ std::unique_ptr<TSaison> Coupe(int sport, uint16_t demi, uint16_t finale, bool p
     return s;
 }
 
-int Evenements(TDonneesChampionnat& c, int d, int equipe)
-{
-    int n = 0;
-    for (TListeDonnees* l : c.ListesDonnees(d))
-        for (int i = 0; l && i < l->Nombre(); ++i)
-            n += l->Donnee(i)->IdEquipe() == equipe;
-    return n;
-}
-
-// Row `ligne` of the shown matchday retyped key by key, home box first
-// (Backspace empties a box), then left by Tab.
-void Retape(Tf_Resultats& r, int ligne, const std::string& sh, const std::string& sa)
-{
-    r.Ligne(ligne).ScoreDomicile->SetFocus();
-    kit::Process();
-    for (const std::string& s : {sh, sa}) {
-        for (int k = 0; k < 3; ++k)
-            kit::PressKey(nullptr, VK_BACK);
-        kit::Type(nullptr, s);
-        kit::PressKey(nullptr, VK_TAB);
-        kit::Process();
-    }
-}
-
 void PasDeTirsAuBut(Tf_Resultats& r)
 {
     r.DemandeTirsAuBut = [](int, int) -> uint32_t {

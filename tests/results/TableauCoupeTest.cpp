@@ -109,15 +109,6 @@ Tie Decide(const std::vector<std::vector<Jeu>>& e, int genre, int p, int x, int 
     return t;
 }
 
-int Compte(TDonneesChampionnat& c, int d, int equipe)
-{
-    int n = 0;
-    for (TListeDonnees* l : c.ListesDonnees(d))
-        for (int i = 0; l && i < l->Nombre(); ++i)
-            n += l->Donnee(i)->IdEquipe() == equipe;
-    return n;
-}
-
 // A record of the team on matchday d, as the match sheet gives it.
 void Evenement(TDonneesChampionnat& c, int d, int equipe, bool oui = true)
 {
@@ -177,24 +168,11 @@ void Verifie(TDonneesChampionnat& c)
             })) << "no tie plays it";
         }
         for (int x = 0; x < c.NbEquipe(); ++x)
-            EXPECT_TRUE(!Compte(c, d, x) || std::count(vues.begin(), vues.end(), x)) << "records of " << x << " on " << d;
+            EXPECT_TRUE(!Evenements(c, d, x) || std::count(vues.begin(), vues.end(), x)) << "records of " << x << " on " << d;
     }
 }
 
 // ---- one change on the page --------------------------------------------------------------
-
-// Row `ligne` retyped key by key, home box first (Backspace empties a box), left by Tab.
-void Retape(Tf_Resultats& r, int ligne, const std::string& sh, const std::string& sa)
-{
-    r.Ligne(ligne).ScoreDomicile->SetFocus();
-    kit::Process();
-    for (const std::string& s : {sh, sa}) {
-        for (int k = 0; k < 3; ++k)
-            kit::PressKey(nullptr, VK_BACK);
-        kit::Type(nullptr, s);
-        kit::PressKey(nullptr, VK_TAB);
-    }
-}
 
 // The played matches of every matchday, named as the question names them,
 // with the records of their teams.
@@ -205,7 +183,7 @@ std::map<std::string, int> Joues(TSaison& s, TDonneesChampionnat& c)
         for (int k = 0; c.Journee(d) && k < c.Journee(d)->NbMatchs(); ++k)
             if (const TInfoComp* m = c.Journee(d)->Match(k); MatchSaisi(c, d, m->IdEquipe(0), m->IdEquipe(1)))
                 v[LibelleMatchRemplace(s, {d, m->IdEquipe(0), m->IdEquipe(1)})] =
-                    d * 1000 + Compte(c, d, m->IdEquipe(0)) * 10 + Compte(c, d, m->IdEquipe(1));
+                    d * 1000 + Evenements(c, d, m->IdEquipe(0)) * 10 + Evenements(c, d, m->IdEquipe(1));
     return v;
 }
 
@@ -304,7 +282,7 @@ void Marche(unsigned graine)
         for (int k = 0; quitte != c->NbJournee && c->Journee(quitte) && k < c->Journee(quitte)->NbMatchs(); ++k)
             if (const TInfoComp* m = c->Journee(quitte)->Match(k); m->ScoresSaisis())
                 for (const int x : {m->IdEquipe(0), m->IdEquipe(1)})
-                    Evenement(*c, quitte, x, !Compte(*c, quitte, x));
+                    Evenement(*c, quitte, x, !Evenements(*c, quitte, x));
         // A row to play more often, a score level one time in five.
         std::vector<int> pleines, aJouer;
         bool libre = false;
@@ -450,7 +428,7 @@ TEST_P(Usagers, TheQuestionNamesWhatGoesAndTheCupStaysOneBracket)
         if (const Donne& j = k.jeux[i]; j.sh >= 0 && j.d != k.journee &&
                                         std::find(k.nommes.begin(), k.nommes.end(), int(i)) == k.nommes.end()) {
             EXPECT_NE(c->MatchEquipes(j.d, j.h, j.a), nullptr) << i;
-            EXPECT_GE(Compte(*c, j.d, j.h), 1) << i;
+            EXPECT_GE(Evenements(*c, j.d, j.h), 1) << i;
         }
     for (int d = 1; d <= c->NbJour(); ++d)
         EXPECT_TRUE(VerifieTableau(*s, *c, d).empty()) << d;
