@@ -787,8 +787,8 @@ TTableau Tableau(const TDonneesChampionnat& c, const TMatchsCoupe& e)
                         gagnant = gagnant || m.Tient(x.Vainqueur);
                         perdant = perdant || m.Tient(x.Perdant);
                     }
-                    troisieme = perdant != gagnant ? perdant
-                                                   : static_cast<int>(k) >= static_cast<int>(tc ? tc->NbMatch & 0xFF : 1);
+                    const int finales = tc ? tc->NbMatch & 0xFF : 1;
+                    troisieme = perdant != gagnant ? perdant : static_cast<int>(k) >= finales;
                 }
                 t.PetitesFinales.push_back(troisieme == 1);
             }
@@ -844,7 +844,9 @@ TSuiteCoupe SuiteCoupe(const TSaison& saison, const TDonneesChampionnat& c, int 
                                                                                        tourN.Ties[k].Exterieur))
                         touchees.push_back(static_cast<int>(k));
     }
-    auto touchee = [&](int r, int k) { return r == r0 && std::find(touchees.begin(), touchees.end(), k) != touchees.end(); };
+    auto touchee = [&](int r, int k) {
+        return r == r0 && std::find(touchees.begin(), touchees.end(), k) != touchees.end();
+    };
     auto tie = [](const TTableau& t, int r, int k) -> const TTie* {
         const auto& ties = t.Tours[static_cast<size_t>(r)].Ties;
         return k >= 0 && k < static_cast<int>(ties.size()) ? &ties[static_cast<size_t>(k)] : nullptr;

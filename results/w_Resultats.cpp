@@ -470,7 +470,8 @@ void Tf_Resultats::ChargeJournee(bool garde)
     const int petite = LignePetiteFinale(*c, n);
     if (PlacementPermis() || petite >= 0)
         for (int p = 0; p < c->NbEquipe(); ++p)
-            if (const int id = c->IdEquipe(p); !placees[static_cast<size_t>(p)] && id >= 0 && id < TInfoComp::ScoreVide &&
+            if (const int id = c->IdEquipe(p); !placees[static_cast<size_t>(p)] && id >= 0 &&
+                                               id < TInfoComp::ScoreVide &&
                                                ((PlacementPermis() && Admise(-1, id)) || (petite >= 0 && Admise(petite, id))))
                 l_Equipe->Items().Add(EntreeListe(id, TailleNumero, false, Saison->NomEquipePosition(p)));
 }
@@ -1004,11 +1005,13 @@ bool Tf_Resultats::Accepte(const std::vector<TLigneSaisie>& lignes, std::vector<
         if (r >= accepte_.size() || !(accepte_[r] == lignes[r]))
             changees.push_back(static_cast<int>(r));
     const TSuiteCoupe suite = coupe ? SuiteCoupe(*Saison, *c, c->NbJournee, accepte_, lignes, changees) : TSuiteCoupe();
-    const std::vector<TMatchRemplace> saisis = coupe ? MatchsSaisis(*c, suite.Supprimes()) : std::vector<TMatchRemplace>();
+    const std::vector<TMatchRemplace> saisis =
+        coupe ? MatchsSaisis(*c, suite.Supprimes()) : std::vector<TMatchRemplace>();
     if (!saisis.empty() || propre) {
         std::string texte;
         if (saisis.empty())
-            texte = Texte(4300, L1("Ce match a un score ou des événements saisis : retirer l'équipe et effacer le match ?"));
+            texte = Texte(4300, L1("Ce match a un score ou des événements saisis : retirer l'équipe et effacer le "
+                                   "match ?"));
         else {
             texte = Texte(question);
             for (const TMatchRemplace& m : saisis)
