@@ -18,6 +18,9 @@
 
 int main(int argc, char** argv)
 {
+    // A save past the file-size limit fails with its message, as on a full
+    // disk: the program goes on.
+    WritesPastTheSizeLimitFail();
     int resultat = 0;
     try
     {

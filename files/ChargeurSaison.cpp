@@ -23,18 +23,31 @@
 
 std::function<uint8_t(TEnsembleSports sports)> TChargeurXmp::QuestionSport;
 
-std::string MessageRaison(const TRaisonFichier& raison, const std::string& nomFichier)
+std::string MessageRaison(const TRaisonFichier& raison, const std::string& nomFichier,
+                          const std::function<std::string(const std::string&)>& nomAffiche)
 {
     if (raison.texte == texteAucuneRaison)
         return {};
-    std::string texte = TraduireFormat(raison.texte, {nomFichier, raison.detail});
-    if (texte.empty())   // no language file (a program without windows)
-        texte = nomFichier + " (" + IntToStr(raison.texte) + ") " + raison.detail;
+    const auto nom = [&](const std::string& f) { return nomAffiche ? nomAffiche(f) : ExtractFileName(f); };
+    const std::string fichier = raison.fichier.empty() ? nomFichier : nom(raison.fichier);
+    std::string texte = raison.texte == texteSauvegardeNonRemise
+                            ? TraduireFormat(raison.texte, {nomFichier, raison.detail, fichier, nom(raison.garde)})
+                            : TraduireFormat(raison.texte, {fichier, raison.detail});
+    if (texte.empty()) {   // no language file (a program without windows)
+        texte = fichier + " (" + IntToStr(raison.texte) + ") " + raison.detail;
+        if (!raison.garde.empty())
+            texte.append(" ").append(nom(raison.garde));
+    }
     return texte;
 }
 
 EChargeurXmp::EChargeurXmp(int texte, const std::string& nomFichier, std::string detail)
-    : Exception(std::string()), Raison{texte, std::move(detail)}
+    : EChargeurXmp(TRaisonFichier{texte, std::move(detail), {}, {}}, nomFichier)
+{
+}
+
+EChargeurXmp::EChargeurXmp(TRaisonFichier raison, const std::string& nomFichier)
+    : Exception(std::string()), Raison(std::move(raison))
 {
     Message = MessageRaison(Raison, nomFichier);
 }
@@ -94,27 +107,52 @@ std::string DossierDe(const std::string& fichier)
     return d.empty() ? std::string(".") : d;
 }
 
-// The reason of a failed write from the system's text of its error (the
-// archive library reports the system's error in its message).
-int RaisonEcriture(const std::string& message)
+// A failed step of the save on the file `fichier` (the season's file cible
+// on the disk, shown as nom, or its backup), from the system's error e: a
+// full disk (or the size limit of files) is said of the season; a refusal, of
+// its folder only when the folder does refuse to be written; any other cause
+// names the file that failed, with the system's reason.
+EChargeurXmp EchecSysteme(int e, const std::string& fichier, const std::string& cible, const std::string& nom)
 {
-    for (const int e : {ENOSPC, EDQUOT})
-        if (message.find(std::strerror(e)) != std::string::npos)
-            return texteDisquePlein;
-    for (const int e : {EACCES, EPERM, EROFS})
-        if (message.find(std::strerror(e)) != std::string::npos)
-            return texteDossierProtege;
-    return texteEchecEcriture;
+    if (e == 0)
+        e = EIO;
+    const std::string detail = std::strerror(e);
+    if (e == ENOSPC || e == EDQUOT || e == EFBIG)
+        return EChargeurXmp(texteDisquePlein, nom, detail);
+    if ((e == EACCES || e == EPERM || e == EROFS) && ::access(DossierDe(cible).c_str(), W_OK | X_OK) != 0)
+        return EChargeurXmp(texteDossierProtege, nom, detail);
+    return EChargeurXmp(TRaisonFichier{texteEchecEcriture, detail, fichier == cible ? std::string() : fichier, {}}, nom);
 }
 
-// A failed step of the save on the file named fichier, from the system's
-// error e: a full disk or a protected folder is said of the season's file
-// (nom), as for the archive; any other reason names the file that failed.
-EChargeurXmp EchecSysteme(int e, const std::string& nom, const std::string& fichier)
+// A failure of the archive library on the new archive (the temporary): the
+// system's reason when it gave one, else its own text, where the temporary
+// is shown as the file it stands for, else that the archive does not read back.
+EChargeurXmp EchecArchive(const TZipArchive& zip, const std::string& temporaire, const std::string& cible,
+                          const std::string& nom)
 {
-    const std::string detail = std::strerror(e);
-    const int raison = RaisonEcriture(detail);
-    return EChargeurXmp(raison, raison == texteEchecEcriture ? ExtractFileName(fichier) : nom, detail);
+    if (zip.SystemError() != 0)
+        return EchecSysteme(zip.SystemError(), cible, cible, nom);
+    std::string detail = zip.LastMessage();
+    for (size_t p = detail.find(temporaire); p != std::string::npos; p = detail.find(temporaire, p + nom.size()))
+        detail.replace(p, temporaire.size(), nom);
+    if (detail.empty())
+        detail = Traduire(texteArchiveNonRelue);
+    if (detail.empty())
+        detail = "the archive written does not read back";
+    return EChargeurXmp(texteEchecEcriture, nom, detail);
+}
+
+// A file its owner made read-only.
+bool LectureSeule(const std::string& fichier)
+{
+    struct stat st {};
+    return ::stat(fichier.c_str(), &st) == 0 && S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR);
+}
+
+bool MemesOctets(const std::string& a, const std::string& b)
+{
+    std::string x, y;
+    return FileSize(a) == FileSize(b) && FileSize(a) >= 0 && ReadFileBytes(a, x) && ReadFileBytes(b, y) && x == y;
 }
 
 // The file a name stands for: a link is followed, so that saving replaces the
@@ -142,16 +180,30 @@ public:
     explicit TAncienneSauvegarde(std::string sauvegarde) : sauvegarde_(std::move(sauvegarde)) {}
     ~TAncienneSauvegarde()
     {
-        if (fait_)
-            return;
-        if (remplacee_) {
+        if (!fait_)
+            Remet();
+    }
+
+    // The save failed: the backup is as it was. Empty, or, when the backup
+    // kept aside cannot take its name back, the name it keeps instead: one
+    // of its own where it can have one, else its temporary name (which the
+    // next save puts back, see RemetSauvegarde).
+    std::string Remet()
+    {
+        fait_ = true;
+        if (!remplacee_) {
             if (!deCote_.empty())
-                RenameFile(deCote_, sauvegarde_);
-            else
-                DeleteFile(sauvegarde_);
-        } else if (!deCote_.empty()) {
-            DeleteFile(deCote_);
+                DeleteFile(deCote_);
+            return {};
         }
+        if (deCote_.empty()) {
+            DeleteFile(sauvegarde_);
+            return {};
+        }
+        if (RenameFile(deCote_, sauvegarde_))
+            return {};
+        const std::string garde = MoveAside(deCote_, sauvegarde_);
+        return garde.empty() ? deCote_ : garde;
     }
     TAncienneSauvegarde(const TAncienneSauvegarde&) = delete;
     TAncienneSauvegarde& operator=(const TAncienneSauvegarde&) = delete;
@@ -185,6 +237,25 @@ private:
     bool remplacee_ = false;
     bool fait_ = false;
 };
+
+// A backup kept aside by a save that never put it back (cut short, or failing
+// twice) while the backup took the bytes of the file: that save did not
+// happen, and the backup kept aside, whole, goes back to its name. Anything
+// else left beside the backup is a piece of a save cut short.
+void RemetSauvegarde(const std::string& cible, const std::string& sauvegarde, const std::string& dossierDll)
+{
+    const std::vector<std::string> restes = LeftTemps(sauvegarde);
+    if (restes.empty() || !MemesOctets(cible, sauvegarde))
+        return;
+    for (const std::string& reste : restes) {
+        TZipArchive zip;
+        Prepare(zip, dossierDll);
+        zip.SetZipFileName(reste);
+        if (!zip.ZipFileName().empty() && IndexMembre(zip, TChargeurXmp::NomMembre) >= 0 &&
+            !MemesOctets(reste, sauvegarde) && RenameFile(reste, sauvegarde))
+            return;
+    }
+}
 
 // Removes the temporary archive whatever happens to the save.
 class TNettoyage
@@ -237,7 +308,7 @@ uint8_t TChargeurXmp::ChoixSport(TEnsembleSports sports)
 
 uint8_t TChargeurXmp::Echec(int texte, std::string detail)
 {
-    raison_ = {texte, std::move(detail)};
+    raison_ = {texte, std::move(detail), {}, {}};
     return etatLecture;
 }
 
@@ -570,11 +641,15 @@ bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression
     // 2. Never replace a file that is not a season archive: whatever it is, it
     //    is not ours to overwrite (an empty file holds nothing to lose).
     const std::string cible = FichierReel(nomFichier_);
+    const std::string sauvegarde = FichierReel(NomSauvegarde(cible));
+    const bool avecSauvegarde = saison.OptionSauvegarde(1) && FileExists(cible);
     if (FileExists(cible)) {
-        // A file its owner made read-only is not replaced either.
-        struct stat st {};
-        if (::stat(cible.c_str(), &st) == 0 && !(st.st_mode & S_IWUSR))
+        // A file its owner made read-only is not replaced either, nor a
+        // backup.
+        if (LectureSeule(cible))
             throw EChargeurXmp(texteLectureSeule, nom);
+        if (avecSauvegarde && LectureSeule(sauvegarde))
+            throw EChargeurXmp(TRaisonFichier{texteLectureSeule, {}, sauvegarde, {}}, nom);
         if (FileSize(cible) > 0) {
             TZipArchive existant;
             Prepare(existant, dossierDll_);
@@ -586,7 +661,7 @@ bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression
     if (::access(DossierDe(cible).c_str(), W_OK | X_OK) != 0)
         throw EChargeurXmp(texteDossierProtege, nom);
     // What earlier saves of this file cut short left beside it.
-    const std::string sauvegarde = FichierReel(NomSauvegarde(cible));
+    RemetSauvegarde(cible, sauvegarde, dossierDll_);
     RemoveStaleTemps(cible);
     RemoveStaleTemps(sauvegarde);
 
@@ -599,7 +674,7 @@ bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression
         zip.SetZipFileName(temporaire);
         zip.AddFromStream(NomMembre, 0, 0);
         if (zip.SuccessCount() != 1)
-            throw EChargeurXmp(RaisonEcriture(zip.LastMessage()), nom, zip.LastMessage());
+            throw EchecArchive(zip, temporaire, cible, nom);
     }
     if (progression)
         progression(92);
@@ -612,10 +687,10 @@ bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression
         relu.SetZipFileName(temporaire);
         if (relu.ZipFileName().empty() || relu.EntryCount() != 1 ||
             !relu.HoldsEntry(NomMembre, document.Memory(), static_cast<size_t>(document.Size())))
-            throw EChargeurXmp(texteEchecEcriture, nom, relu.LastMessage());
+            throw EchecArchive(relu, temporaire, cible, nom);
     }
     if (const int e = Synchronise(temporaire))
-        throw EChargeurXmp(RaisonEcriture(std::strerror(e)), nom, std::strerror(e));
+        throw EchecSysteme(e, cible, cible, nom);
     if (progression)
         progression(94);
 
@@ -625,15 +700,20 @@ bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression
     //    then the old backup is kept aside: when the new archive cannot take
     //    the name, the backup is put back as it was.
     TAncienneSauvegarde ancienne(sauvegarde);
-    if (saison.OptionSauvegarde(1) && FileExists(cible)) {
+    if (avecSauvegarde) {
         if (!ancienne.MetDeCote() || !CopyFile(cible, sauvegarde, false))
-            throw EchecSysteme(errno, nom, sauvegarde);
+            throw EchecSysteme(errno, sauvegarde, cible, nom);
         ancienne.Remplacee();
         if (progression)
             progression(97);
     }
-    if (!RenameFile(temporaire, cible))
-        throw EchecSysteme(errno, nom, nomFichier_);
+    if (!RenameFile(temporaire, cible)) {
+        const EChargeurXmp echec = EchecSysteme(errno, cible, cible, nom);
+        const std::string garde = ancienne.Remet();
+        if (garde.empty())
+            throw echec;
+        throw EChargeurXmp(TRaisonFichier{texteSauvegardeNonRemise, echec.Raison.detail, sauvegarde, garde}, nom);
+    }
     nettoyage.Garde();
     ancienne.Fait();
     if (progression)

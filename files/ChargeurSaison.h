@@ -75,6 +75,8 @@ enum : int {
     texteRemplacementRefuse = 1574,  // the file is not a season archive: not overwritten
     texteEchecEcriture = 1575,       // any other failed write: the reason
     texteDocumentIllisible = 4200,   // the document written does not read back: nothing replaced
+    texteSauvegardeNonRemise = 5100, // not saved, and the backup it replaced could not be put back
+    texteArchiveNonRelue = 5101,     // the reason of an archive written that does not read back
 };
 
 // The reason of a failure: text id and detail.
@@ -82,10 +84,18 @@ struct TRaisonFichier
 {
     int texte = texteAucuneRaison;
     std::string detail;
+    // The file the failure concerns when it is another than the one opened or
+    // saved (the backup), as a path on the disk; empty: that one.
+    std::string fichier;
+    // Where the backup's older version is kept when it could not be put back.
+    std::string garde;
 };
 // The message of a reason for the file named (its name as shown to the user),
-// in the interface language; empty for no reason.
-std::string MessageRaison(const TRaisonFichier& raison, const std::string& nomFichier);
+// in the interface language; empty for no reason. The other files the reason
+// names are shown by nomAffiche (their name without folder as it stands when
+// none is given).
+std::string MessageRaison(const TRaisonFichier& raison, const std::string& nomFichier,
+                          const std::function<std::string(const std::string&)>& nomAffiche = {});
 
 // Progress of a load or save, in percent.
 using TProgressionFichier = std::function<void(int pourcentage)>;
@@ -97,6 +107,7 @@ class EChargeurXmp : public Exception
 public:
     using Exception::Exception;
     EChargeurXmp(int texte, const std::string& nomFichier, std::string detail = {});
+    EChargeurXmp(TRaisonFichier raison, const std::string& nomFichier);
     TRaisonFichier Raison;
 };
 
@@ -130,9 +141,12 @@ public:
     // file, read back as an opening reads it and compared, and only then takes
     // the file's name (with the season's save option 1, the previous file
     // becomes the backup NomSauvegarde at that moment). An existing file that
-    // is not a zip archive, or that is read-only, is never replaced. Any
-    // failure raises EChargeurXmp and leaves the file (and its backup) as they
-    // were.
+    // is not a zip archive, or that is read-only, is never replaced, nor is a
+    // read-only backup. Any failure raises EChargeurXmp and leaves the file
+    // (and its backup) as they were; when the backup cannot be put back, its
+    // older version is kept under a name of its own (the reason says which),
+    // and a backup kept aside by a save that never put it back goes back at
+    // the next save.
     bool Sauve(TSaison& saison, const TProgressionFichier& progression);
 
     // The root's Division attribute (-1 when absent, not a number, or the

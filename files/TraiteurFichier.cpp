@@ -130,7 +130,8 @@ bool TTraiteurFichier::Sauver(const std::string& nomFichier, TSaison* saison, in
         ApresFichier(nomFichier, fichierParametres, rappel);
     } else if (afficheMessage) {
         std::string texte = Traduire(TexteEchec);
-        const std::string raison = MessageRaison(g_raison, FileNameToText(ExtractFileName(nomFichier)));
+        const auto affiche = [](const std::string& f) { return FileNameToText(ExtractFileName(f)); };
+        const std::string raison = MessageRaison(g_raison, affiche(nomFichier), affiche);
         if (!raison.empty())
             texte += "\r" + raison;
         Tf_MessageUtil::Affiche(texte, mbuValider);

@@ -83,6 +83,7 @@ void TZipArchive::ReportMessage(int32_t id, const std::string& extra)
 {
     const std::string msg = MessageText(id) + extra;
     errorCode_ = id;
+    systemError_ = 0;
     lastMessage_ = msg;
     if (Interactive() && ShowMessageHook) ShowMessageHook(msg);
     if (OnMessage) OnMessage(this, 0, msg);
@@ -92,6 +93,7 @@ void TZipArchive::ReportException(const EZipArchive& e)
 {
     if (e.ShowText && Interactive() && ShowMessageHook) ShowMessageHook(e.Message);
     errorCode_ = e.MessageId;
+    systemError_ = 0;
     lastMessage_ = e.Message;
     if (OnMessage) OnMessage(this, 0, e.Message);
 }
@@ -214,13 +216,16 @@ int32_t TZipArchive::HandleCallback(ZCallBackStruct& r)
 {
     std::string msg(r.FileNameOrMsg, strnlen(r.FileNameOrMsg, sizeof r.FileNameOrMsg));
     while (!msg.empty() && msg.back() == ' ') msg.pop_back();
-    std::replace(msg.begin(), msg.end(), '/', '\\');
+    // Entry names are shown with '\'; a message is the library's text as it
+    // stands (a system's reason such as "Input/output error" keeps its '/').
+    if (r.ActionCode != zacMessage) std::replace(msg.begin(), msg.end(), '/', '\\');
     switch (r.ActionCode) {
     case zacItem: Progress(NewFile, msg, r.FileSize); break;
     case zacProgress: Progress(ProgressUpdate, "", r.FileSize); break;
     case zacEndOfBatch: Progress(EndOfBatch, "", 0); break;
     case zacMessage:
         lastMessage_ = msg;
+        systemError_ = (r.ErrorCode >> 8) & 0xFFFF;
         if (r.ErrorCode != 0) {
             errorCode_ = r.ErrorCode & 0xFF;
             rawErrorCode_ = r.ErrorCode;

@@ -261,6 +261,10 @@ public:
     int32_t ErrorCode() const { return errorCode_; }
     const std::string& LastMessage() const { return lastMessage_; }
     int32_t RawErrorCode() const { return rawErrorCode_; }
+    // The system's error number (errno) that the library gave above the low
+    // byte of its last message's error field; 0 when the last message came
+    // from no failing system call.
+    int SystemError() const { return systemError_; }
     int EntryCount() const { return static_cast<int>(entries_.size()); }
     const ZipDirEntry& DirEntry(int index) const { return entries_.at(static_cast<size_t>(index)); }
     const std::string& ZipComment() const { return zipComment_; }
@@ -316,6 +320,7 @@ private:
     int32_t successCount_ = 0;
     int32_t errorCode_ = 0;
     int32_t rawErrorCode_ = 0;
+    int systemError_ = 0;
     std::string lastMessage_;
     std::vector<ZipDirEntry> entries_;
     // The entry of that name when it is stored or deflated without a

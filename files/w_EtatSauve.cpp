@@ -92,7 +92,7 @@ void TSauveThread::Execute()
         TTraiteurFichier::NoteRaison(e.Raison);
         ok = false;
     } catch (const std::exception& e) {
-        TTraiteurFichier::NoteRaison({texteEchecEcriture, e.what()});
+        TTraiteurFichier::NoteRaison({texteEchecEcriture, e.what(), {}, {}});
         ok = false;
     } catch (...) {
         ok = false;

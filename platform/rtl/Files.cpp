@@ -82,15 +82,9 @@ std::string TempNameBeside(const std::string& fileName)
     return FolderPrefix(DirOf(fileName)) + "." + BaseOf(fileName) + suffix;
 }
 
-// The writer's process id when name is a temporary of base (see
-// SiblingTempName, with or without a library's ".XXXXXX"); 0 otherwise.
-long TempWriter(std::string_view name, std::string_view base)
+// Reads one ".pid.counter.hex.tmp" from the front of rest; the pid, or 0.
+long TempPart(std::string_view& rest)
 {
-    if (name.size() < base.size() + 2 || name[0] != '.' || name.substr(1, base.size()) != base ||
-        name[base.size() + 1] != '.')
-        return 0;
-    std::string_view rest = name.substr(base.size() + 2);
-    // pid "." counter "." hex ".tmp" [ "." six characters ]
     auto digits = [&rest](bool hex) {
         size_t n = 0;
         while (n < rest.size() && n < 16 && (std::isdigit(static_cast<unsigned char>(rest[n])) ||
@@ -106,15 +100,69 @@ long TempWriter(std::string_view name, std::string_view base)
         rest.remove_prefix(1);
         return true;
     };
+    if (!dot())
+        return 0;
     const std::string_view pid = digits(false);
     if (pid.empty() || pid.size() > 9 || !dot() || digits(false).empty() || !dot() || digits(true).empty())
         return 0;
     if (rest.substr(0, 4) != ".tmp")
         return 0;
     rest.remove_prefix(4);
-    if (!rest.empty() && !(rest.size() == 7 && rest[0] == '.'))
-        return 0;
     return std::strtol(std::string(pid).c_str(), nullptr, 10);
+}
+
+// The writer's process id when name is a temporary of base (see
+// SiblingTempName, with or without a library's ".XXXXXX"), or a temporary of
+// such a temporary (a copy made under a temporary name is itself written
+// beside it first); 0 otherwise. plain: of the first form, without suffix.
+long TempWriter(std::string_view name, std::string_view base, bool* plain = nullptr)
+{
+    for (size_t levels = 1; levels <= 2; ++levels) {
+        if (name.size() <= levels + base.size() || name.substr(0, levels) != std::string_view("..", levels) ||
+            name.substr(levels, base.size()) != base)
+            continue;
+        std::string_view rest = name.substr(levels + base.size());
+        long pid = 1;
+        for (size_t k = 0; k < levels && pid > 0; ++k)
+            pid = TempPart(rest);
+        if (pid <= 0 || (!rest.empty() && !(rest.size() == 7 && rest[0] == '.')))
+            continue;
+        if (plain)
+            *plain = levels == 1 && rest.empty();
+        return pid;
+    }
+    return 0;
+}
+
+// Calls take(full name, writer's pid, plain) for each temporary of fileName
+// (see TempWriter) beside it.
+template <class Take>
+void ForEachTemp(const std::string& fileName, Take take)
+{
+    const std::string dir = DirOf(fileName);
+    const std::string base = BaseOf(fileName);
+    if (DIR* d = ::opendir(dir.c_str())) {
+        while (const dirent* e = ::readdir(d)) {
+            bool plain = false;
+            if (const long pid = TempWriter(e->d_name, base, &plain))
+                take(FolderPrefix(dir) + e->d_name, pid, plain);
+        }
+        ::closedir(d);
+    }
+}
+
+// Whether the process that wrote a temporary is gone (kill with signal 0
+// only asks whether the process exists).
+bool WriterGone(long pid)
+{
+    return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+
+// The name of the n-th copy kept of fileName: fileName + ".bak", then
+// ".1.bak", ".2.bak"...
+std::string KeptName(const std::string& fileName, int n)
+{
+    return fileName + (n > 0 ? "." + std::to_string(n) : std::string()) + ".bak";
 }
 
 // A name no other file has yet, created empty beside `fileName` (the user's
@@ -443,25 +491,30 @@ std::string SiblingTempName(const std::string& fileName)
 
 int RemoveStaleTemps(const std::string& fileName)
 {
-    const std::string dir = DirOf(fileName);
-    const std::string base = BaseOf(fileName);
+    // A writer still running (this process included) keeps its file.
     std::vector<std::string> stale;
-    if (DIR* d = ::opendir(dir.c_str())) {
-        while (const dirent* e = ::readdir(d)) {
-            const long pid = TempWriter(e->d_name, base);
-            // A writer still running (this process included) keeps its file;
-            // kill with signal 0 only asks whether the process exists.
-            if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
-                stale.emplace_back(FolderPrefix(dir) + e->d_name);
-        }
-        ::closedir(d);
-    }
+    ForEachTemp(fileName, [&](const std::string& name, long pid, bool) {
+        if (WriterGone(pid))
+            stale.push_back(name);
+    });
     int removed = 0;
     struct stat st{};
     for (const std::string& f : stale)
         if (::lstat(f.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(f.c_str()) == 0)
             ++removed;
     return removed;
+}
+
+std::vector<std::string> LeftTemps(const std::string& fileName)
+{
+    std::vector<std::string> left;
+    struct stat st{};
+    ForEachTemp(fileName, [&](const std::string& name, long pid, bool plain) {
+        if (plain && (pid == ::getpid() || WriterGone(pid)) && ::lstat(name.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+            left.push_back(name);
+    });
+    std::sort(left.begin(), left.end());
+    return left;
 }
 
 bool WriteFileKeepingDamaged(const std::string& fileName, std::string_view data, bool& damaged, std::string& keptAs)
@@ -481,12 +534,7 @@ bool WriteFileKeepingDamaged(const std::string& fileName, std::string_view data,
 std::string CopyAside(const std::string& fileName)
 {
     for (int n = 0; n < 1000; ++n) {
-        std::string name = fileName;
-        if (n > 0) {
-            name += '.';
-            name += std::to_string(n);
-        }
-        name += ".bak";
+        const std::string name = KeptName(fileName, n);
         struct stat st{};
         if (::lstat(name.c_str(), &st) == 0 || errno != ENOENT)
             continue;
@@ -498,6 +546,30 @@ std::string CopyAside(const std::string& fileName)
             return {};
     }
     return {};
+}
+
+std::string MoveAside(const std::string& source, const std::string& fileName)
+{
+    for (int n = 0; n < 1000; ++n) {
+        const std::string name = KeptName(fileName, n);
+        if (::renameat2(AT_FDCWD, source.c_str(), AT_FDCWD, name.c_str(), RENAME_NOREPLACE) == 0)
+            return name;
+        if (errno == EEXIST)
+            continue;
+        // A second name, then the first one goes.
+        if (::link(source.c_str(), name.c_str()) == 0) {
+            ::unlink(source.c_str());
+            return name;
+        }
+        if (errno != EEXIST)
+            return {};
+    }
+    return {};
+}
+
+void WritesPastTheSizeLimitFail()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 bool SyncFolderOf(const std::string& fileName)

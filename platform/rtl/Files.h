@@ -31,17 +31,31 @@ bool CopyFile(const std::string& source, const std::string& target, bool failIfE
 // Temporary files beside a file. A writer that replaces a file writes the new
 // content first under SiblingTempName(file): "." + name + "." + process id +
 // "." + counter + "." + hex digits + ".tmp", a name not in use (not created).
-// A library that writes that name may add its own ".XXXXXX" while it writes.
+// A library that writes that name may add its own ".XXXXXX" while it writes;
+// a copy made under such a name is written under a temporary of it first.
 std::string SiblingTempName(const std::string& fileName);
-// Removes the temporaries of that form beside fileName (names made for that
+// Removes the temporaries of those forms beside fileName (names made for that
 // very name only) whose writing process is no longer running: what an
 // interrupted writer left. The number removed.
 int RemoveStaleTemps(const std::string& fileName);
+// The temporaries of exactly the form SiblingTempName gives, beside fileName,
+// that no other running process writes: left by a writer that is gone, or by
+// this process (done with them while it does not write fileName). Sorted.
+std::vector<std::string> LeftTemps(const std::string& fileName);
 // Keeps a copy of a file about to be replaced (a damaged file the program
 // could read only in part): the first free name of fileName + ".bak",
 // fileName + ".1.bak", ".2.bak"... An earlier copy is never replaced. The
 // copy's name; empty when the file could not be copied.
 std::string CopyAside(const std::string& fileName);
+// Gives the file source the first free name of the series of CopyAside,
+// renamed without replacing anything, or linked there (the source's name
+// then removed) where the system cannot rename so. The new name; empty
+// when it could be given none.
+std::string MoveAside(const std::string& source, const std::string& fileName);
+// Where the program starts: a write past the process's file-size limit
+// (ulimit -f) then fails with EFBIG, as on a full disk, instead of ending the
+// program with SIGXFSZ.
+void WritesPastTheSizeLimitFail();
 // Syncs the folder holding fileName, so that a rename into it survives a
 // power cut; false when the folder cannot be synced.
 bool SyncFolderOf(const std::string& fileName);

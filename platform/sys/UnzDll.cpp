@@ -30,6 +30,11 @@ int32_t fileError(zip_file_t* f)
     return f ? zip_error_code_zip(zip_file_get_error(f)) : ZIP_ER_INTERNAL;
 }
 
+int fileSystemError(zip_file_t* f)
+{
+    return f ? LibzipSystemError(zip_file_get_error(f)) : 0;
+}
+
 // Opens the entry, asking for a password when it is encrypted and the one given fails.
 zip_file_t* openEntry(ExtractJob& job, zip_t* za, zip_uint64_t index, const zip_stat_t& st, const std::string& name)
 {
@@ -42,7 +47,7 @@ zip_file_t* openEntry(ExtractJob& job, zip_t* za, zip_uint64_t index, const zip_
                 job.report(zeMethod, "Compression method not supported: " + name);
             } else {
                 job.skipped(name, zstGeneralExtractError, zeData);
-                job.report(zeData, std::string("Cannot read ") + name + ": " + zip_strerror(za));
+                job.report(LibraryError(zeData, LibzipSystemError(za)), std::string("Cannot read ") + name + ": " + zip_strerror(za));
             }
         }
         return f;
@@ -55,7 +60,7 @@ zip_file_t* openEntry(ExtractJob& job, zip_t* za, zip_uint64_t index, const zip_
             const int code = zip_error_code_zip(zip_get_error(za));
             if (code != ZIP_ER_WRONGPASSWD && code != ZIP_ER_NOPASSWD) {
                 job.skipped(name, code == ZIP_ER_ENCRNOTSUPP ? zstNoEncryptionDLL : zstGeneralExtractError, zeData);
-                job.report(zeData, std::string("Cannot read ") + name + ": " + zip_strerror(za));
+                job.report(LibraryError(zeData, LibzipSystemError(za)), std::string("Cannot read ") + name + ": " + zip_strerror(za));
                 return nullptr;
             }
         }
@@ -129,7 +134,7 @@ int compareDeflated(ExtractJob& job, zip_t* za, zip_uint64_t index, const zip_st
         return -1;
     zip_file_t* f = zip_fopen_index(za, index, ZIP_FL_COMPRESSED);
     if (!f) {
-        job.report(zeData, std::string("Cannot read ") + name + ": " + zip_strerror(za));
+        job.report(LibraryError(zeData, LibzipSystemError(za)), std::string("Cannot read ") + name + ": " + zip_strerror(za));
         return 0;
     }
     z_stream z{};
@@ -152,7 +157,8 @@ int compareDeflated(ExtractJob& job, zip_t* za, zip_uint64_t index, const zip_st
     for (int r = Z_OK; r != Z_STREAM_END;) {
         if (z.avail_in == 0 && left > 0) {
             const zip_int64_t n = zip_fread(f, input.data(), std::min<zip_uint64_t>(left, input.size()));
-            if (n <= 0) return fail(zeSize, "Data of " + name + " shorter than its size");
+            if (n < 0) return fail(LibraryError(zeData, fileSystemError(f)), "Damaged data in " + name);
+            if (n == 0) return fail(zeSize, "Data of " + name + " shorter than its size");
             left -= static_cast<uint64_t>(n);
             z.next_in = input.data();
             z.avail_in = static_cast<uInt>(n);
@@ -206,7 +212,7 @@ bool compare(ExtractJob& job, zip_t* za, zip_uint64_t index, const zip_stat_t& s
         const zip_int64_t n = zip_fread(f, window.data(), window.size());
         if (n < 0)
             return fileError(f) == ZIP_ER_CRC ? fail(zeCRC, "CRC error in " + name)
-                                              : fail(zeData, "Damaged data in " + name);
+                                              : fail(LibraryError(zeData, fileSystemError(f)), "Damaged data in " + name);
         if (n == 0) break;
         if (n > size - done) return fail(zeSize, "Data of " + name + " longer than its size");
         if (std::memcmp(window.data(), given + done, static_cast<size_t>(n)) != 0)
@@ -236,7 +242,7 @@ bool extract(ExtractJob& job, zip_t* za, const std::string& entryName, uint64_t 
     zip_stat_t st;
     zip_stat_init(&st);
     if (zip_stat_index(za, index, 0, &st) < 0 || !(st.valid & ZIP_STAT_SIZE)) {
-        job.report(zeData, std::string("Cannot read ") + name + ": " + zip_strerror(za));
+        job.report(LibraryError(zeData, LibzipSystemError(za)), std::string("Cannot read ") + name + ": " + zip_strerror(za));
         return false;
     }
     job.notify(zacCount, 1);
@@ -298,7 +304,7 @@ bool extract(ExtractJob& job, zip_t* za, const std::string& entryName, uint64_t 
                 crcMismatch = true;
                 break;
             }
-            return fail(zeData, "Damaged data in " + name, zstGeneralExtractError);
+            return fail(LibraryError(zeData, fileSystemError(f)), "Damaged data in " + name, zstGeneralExtractError);
         }
         if (n == 0) return fail(zeSize, "Data of " + name + " shorter than its size", zstZipFileFormatWrong);
         done += n;
@@ -310,7 +316,7 @@ bool extract(ExtractJob& job, zip_t* za, const std::string& entryName, uint64_t 
         const zip_int64_t n = zip_fread(f, &extra, 1);
         if (n > 0) return fail(zeSize, "Data of " + name + " longer than its size", zstZipFileFormatWrong);
         if (n < 0 && fileError(f) != ZIP_ER_CRC)
-            return fail(zeData, "Damaged data in " + name, zstGeneralExtractError);
+            return fail(LibraryError(zeData, fileSystemError(f)), "Damaged data in " + name, zstGeneralExtractError);
         if (n < 0) crcMismatch = true;
     }
     zip_fclose(f);
@@ -376,7 +382,8 @@ int32_t UnzDllExec(UnzParams* params)
                                                static_cast<zip_int64_t>(layout.ZipEnd - layout.Shift), &error);
     zip_t* za = src ? zip_open_from_source(src, ZIP_RDONLY, &error) : nullptr;
     if (!za) {
-        job.report(zeArchiveOpen, "Cannot open " + archive + ": " + zip_error_strerror(&error));
+        job.report(LibraryError(zeArchiveOpen, LibzipSystemError(&error)),
+                   "Cannot open " + archive + ": " + zip_error_strerror(&error));
         if (src) zip_source_free(src);
         zip_error_fini(&error);
         return 0;

@@ -5,6 +5,7 @@
 #include <zip.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -142,14 +143,16 @@ bool addToArchive(AddJob& job, const std::string& work, const std::string& entry
     int error = 0;
     zip_t* za = zip_open(work.c_str(), ZIP_CREATE, &error);
     if (!za) {
+        const int system = errno;
         zip_error_t ze;
         zip_error_init_with_code(&ze, error);
-        job.report(zeArchiveOpen, std::string("Cannot open ") + p.ArchiveName + ": " + zip_error_strerror(&ze));
+        job.report(LibraryError(zeArchiveOpen, zip_error_system_type(&ze) == ZIP_ET_SYS ? system : 0),
+                   std::string("Cannot open ") + p.ArchiveName + ": " + zip_error_strerror(&ze));
         zip_error_fini(&ze);
         return false;
     }
     auto fail = [&](int32_t code, const std::string& text) {
-        job.report(code, text);
+        job.report(LibraryError(code, LibzipSystemError(za)), text);
         zip_discard(za);
         return false;
     };
@@ -295,25 +298,25 @@ int32_t ZipDllExec(ZipParams* params)
     // put the front bytes back and rename over the archive.
     const std::string work = tempBeside(archive);
     if (work.empty()) {
-        job.report(zeWrite, "Cannot create a temporary file beside " + archive);
+        job.report(LibraryError(zeWrite, errno), "Cannot create a temporary file beside " + archive);
         return 0;
     }
     if (!isZip) DeleteFile(work);   // libzip creates the new archive itself
     bool ok = !isZip || copyRange(archive, copyFrom, copyTo, work, false);
-    if (!ok) job.report(zeWrite, "Cannot copy " + archive);
+    if (!ok) job.report(LibraryError(zeWrite, errno), "Cannot copy " + archive);
     ok = ok && addToArchive(job, work, entryName);
     std::string result = work;
     if (ok && prefix > 0) {
         result = tempBeside(archive);
         ok = !result.empty() && copyRange(archive, 0, prefix, result, false) &&
              copyRange(work, 0, static_cast<uint64_t>(FileSize(work)), result, true);
-        if (!ok) job.report(zeWrite, "Cannot write " + archive);
+        if (!ok) job.report(LibraryError(zeWrite, errno), "Cannot write " + archive);
         DeleteFile(work);
     }
     struct stat st;
     if (ok && stat(archive.c_str(), &st) == 0) chmod(result.c_str(), st.st_mode & 07777);
     if (ok && !RenameFile(result, archive)) {
-        job.report(zeWrite, "Cannot replace " + archive);
+        job.report(LibraryError(zeWrite, errno), "Cannot replace " + archive);
         ok = false;
     }
     if (!ok && !result.empty()) DeleteFile(result);

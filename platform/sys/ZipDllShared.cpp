@@ -129,3 +129,13 @@ int64_t LibzipFindEntry(zip_t* archive, const std::string& entryName)
         if (AnsiSameText(LibzipEntryName(archive, static_cast<uint64_t>(i)), wanted)) return i;
     return -1;
 }
+
+int LibzipSystemError(const zip_error_t* error)
+{
+    return error && zip_error_system_type(error) == ZIP_ET_SYS ? zip_error_code_system(error) : 0;
+}
+
+int LibzipSystemError(zip_t* archive)
+{
+    return archive ? LibzipSystemError(zip_get_error(archive)) : 0;
+}

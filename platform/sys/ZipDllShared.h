@@ -42,7 +42,8 @@ enum ZCallbackAction : int32_t {
     zacOutputSize = 13,   // size: the bytes wanted; answer Memory (error 1 = refused)
 };
 
-// Error numbers of the libraries' messages (low byte of the error field).
+// Error numbers of the libraries' messages (low byte of the error field; a
+// failing system call puts its errno above it, see LibraryError).
 enum ZipLibraryError : int32_t {
     zeOk = 0,
     zeArchiveOpen = 1,     // the archive cannot be opened or is no zip archive
@@ -86,6 +87,12 @@ bool LocateZipData(const std::string& fileName, ZipLayout& layout);
 void SetCallbackText(ZCallBackStruct& record, const std::string& text);
 // Calls the caller's call-back when there is one; true when it asks to stop.
 bool RunCallback(ZFunctionPtrType callback, void* caller, bool isZip, ZCallBackStruct& record);
+// The error field of a message: the library's error number, and above its low
+// byte the system's error number (errno) when a system call failed (0: none).
+constexpr int32_t LibraryError(int32_t error, int systemError)
+{
+    return error | static_cast<int32_t>((systemError & 0xFFFF) << 8);
+}
 // A message of the library (zacMessage) through the call-back.
 bool ReportLibraryMessage(ZFunctionPtrType callback, void* caller, bool isZip, int32_t error,
                           const std::string& text);
@@ -119,6 +126,11 @@ struct ArchiveJob
 
 // Helpers over libzip shared by both libraries.
 struct zip;
+struct zip_error;
+// The system's error number of a libzip error, 0 when it is none of the system's.
+int LibzipSystemError(const struct zip_error* error);
+// The same for the last error of an archive.
+int LibzipSystemError(struct zip* archive);
 // The name of entry index in the program's 8-bit set, '/' turned into '\':
 // names of DOS hosts (0) and OS/2 (6) are converted from the OEM code page.
 std::string LibzipEntryName(struct zip* archive, uint64_t index);

@@ -117,9 +117,13 @@ TEST(ZipArchive, EntryDateAndAttributes)
     EXPECT_EQ(zip.DirEntry(0).HostSystem, 0);
 
     zip.EntryStream.WriteString("y");
+    // Today (or tomorrow, when the add runs past midnight).
+    const uint32_t avant = TZipArchive::DosDateTimeNow() >> 16;
     zip.AddFromStream("b.xml", 0, 0);   // now
+    const uint32_t apres = TZipArchive::DosDateTimeNow() >> 16;
     ASSERT_EQ(zip.EntryCount(), 2);
-    EXPECT_EQ(zip.DirEntry(1).DosDateTime >> 16, TZipArchive::DosDateTimeNow() >> 16);
+    const uint32_t jour = zip.DirEntry(1).DosDateTime >> 16;
+    EXPECT_TRUE(jour == avant || jour == apres) << jour;
 }
 
 TEST(ZipArchive, ArgumentChecksReportTheirMessages)

@@ -31,19 +31,6 @@ std::string DocumentDe(const std::string& fichier)
              : std::string();
 }
 
-std::vector<std::string> Fichiers(const Dossier& d)
-{
-    std::vector<std::string> noms;
-    for (const TSearchRec& r : ListFiles(d / "", "*"))
-        noms.push_back(r.Name);
-    for (const TSearchRec& r : ListFiles(d / "", ".*"))
-        if (r.Name != "." && r.Name != "..")
-            noms.push_back(r.Name);
-    std::sort(noms.begin(), noms.end());
-    noms.erase(std::unique(noms.begin(), noms.end()), noms.end());
-    return noms;
-}
-
 }   // namespace
 
 TEST(Interruption, ASaveKilledAnywhereLeavesWholeFilesAndTheNextSaveCleansUp)

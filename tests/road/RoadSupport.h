@@ -9,12 +9,14 @@
 #include <cstdio>
 #include <new>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "files/ChargeurSaison.h"
 #include "files/TraiteurFichier.h"
@@ -22,6 +24,7 @@
 #include "platform/rtl/Files.h"
 #include "model/MultiSport.h"
 #include "model/Saison.h"
+#include "model/oTraducteur.h"
 #include "platform/rtl/Streams.h"
 
 namespace route {
@@ -47,6 +50,29 @@ public:
 private:
     std::string chemin_;
 };
+
+// The names in the folder, hidden ones and folders included, sorted.
+inline std::vector<std::string> Fichiers(const Dossier& d)
+{
+    std::vector<std::string> noms;
+    for (const char* masque : {"*", ".*"})
+        for (const TSearchRec& r : ListFiles(d / "", masque, true))
+            if (r.Name != "." && r.Name != "..")
+                noms.push_back(r.Name);
+    std::sort(noms.begin(), noms.end());
+    noms.erase(std::unique(noms.begin(), noms.end()), noms.end());
+    return noms;
+}
+
+// The French texts of the data folder, once.
+inline void InstalleTextes()
+{
+    if (Traducteur())
+        return;
+    const char* d = std::getenv("BZ_DATA_DIR");
+    const std::string dossier = d && *d ? std::string(d) : std::string(".");
+    InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(dossier, "texte\\Textefr.txt")));
+}
 
 // The whole season document as the file holds it.
 inline std::string Document(TSaison& s)

@@ -430,6 +430,23 @@ TEST_F(SaisonFichier, AFailedSaveNamesTheFileWithItsAccents)
     EXPECT_EQ(message, Traduire(529) + "\r" + TraduireFormat(texteRemplacementRefuse, {"notes-\xE9t\xE9.xmc"}));
 }
 
+// The box names the file that failed: here the backup, a folder on its name.
+TEST_F(SaisonFichier, AFailedSaveOfTheBackupNamesTheBackupInTheBox)
+{
+    const std::string fichier = dossier / "saison.xmc";
+    auto s = Saison(0);
+    s->SetOptionSauvegarde(1, 1);
+    ASSERT_TRUE(Sauve(*s, fichier));
+    ASSERT_TRUE(ForceDirectories(dossier / "saison.~xmc/dedans"));
+    std::string message;
+    QuandModal<Tf_MessageUtil>([&](Tf_MessageUtil* box) {
+        message = box->Label1->Caption();
+        box->SetModalResult(mrOk);
+    });
+    EXPECT_FALSE(TTraiteurFichier::Sauver(fichier, s.get(), nullptr, Dll, "", nullptr, nullptr, true));
+    EXPECT_EQ(message, Traduire(529) + "\r" + TraduireFormat(texteEchecEcriture, {"saison.~xmc", std::strerror(EISDIR)}));
+}
+
 TEST_F(SaisonFichier, AnEmptyFileHoldsNothingToLoseAndIsSavedOver)
 {
     const std::string fichier = dossier / "vide.xmc";

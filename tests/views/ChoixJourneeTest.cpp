@@ -53,11 +53,13 @@ TEST(ChoixJournee, DateDialog)
 {
     vues::Module();
     for (int reponse : {1, 2}) {
+        // Today (or tomorrow, when the dialog opens past midnight).
+        const TDateTime avant = Date();
         Tf_ChoixDate d(nullptr);
         d.ChangeCouleurs(vues::Module()->Couleurs);
         const TDateTime jour = EncodeDate(2005, 3, 12);
         const int r = kit::RunModal(&d, [&](TForm*) {
-            EXPECT_EQ(d.mc_date->Date(), Date());
+            EXPECT_TRUE(d.mc_date->Date() == avant || d.mc_date->Date() == Date()) << d.mc_date->Date();
             d.mc_date->SetDate(jour);
             if (reponse == 1)
                 kit::GrabToPng(&d, "choix-date");

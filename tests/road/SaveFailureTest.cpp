@@ -1,0 +1,276 @@
+// Saves that fail for real, each in a child process: the system refuses a
+// call from a given moment of the save (a filter of system calls stands for
+// an immutable file, a read-only disk, a disk without hard links, a failing
+// disk), or the file-size limit is met with its signal at its default. The
+// save fails with the reason the box shows (the file that failed and the
+// system's cause), the program goes on, and nothing is lost or left behind.
+#include <gtest/gtest.h>
+
+#include <linux/audit.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <sys/mman.h>
+#include <sys/prctl.h>
+#include <sys/syscall.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstddef>
+#include <cstring>
+#include <functional>
+#include <vector>
+
+#include "tests/road/RoadSupport.h"
+#include "tests/support/GrandeSaison.h"
+
+using namespace route;
+
+namespace {
+
+const std::vector<int> Renommages = {
+#ifdef SYS_rename
+    SYS_rename,
+#endif
+    SYS_renameat, SYS_renameat2};
+const std::vector<int> Liens = {
+#ifdef SYS_link
+    SYS_link,
+#endif
+    SYS_linkat};
+const std::vector<int> Ecritures = {SYS_write, SYS_pwrite64, SYS_writev};
+
+// From now on, in this process, the system calls given fail with the error e
+// (with a minimum, only those whose third argument, a count, reaches it: the
+// sanitizers' own small writes go on).
+bool Refuse(const std::vector<int>& appels, int e, uint32_t minimum = 0)
+{
+#if defined(__x86_64__)
+    constexpr uint32_t arch = AUDIT_ARCH_X86_64;
+#elif defined(__aarch64__)
+    constexpr uint32_t arch = AUDIT_ARCH_AARCH64;
+#else
+    return false;
+#endif
+    std::vector<sock_filter> f = {
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, arch)),
+        BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, arch, 1, 0),
+        BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW),
+        BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr)),
+    };
+    for (const int n : appels) {
+        f.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<uint32_t>(n), 0, minimum > 0 ? 4 : 1));
+        if (minimum > 0) {
+            f.push_back(BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])));
+            f.push_back(BPF_JUMP(BPF_JMP | BPF_JGE | BPF_K, minimum, 0, 1));
+        }
+        f.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | (static_cast<uint32_t>(e) & SECCOMP_RET_DATA)));
+        if (minimum > 0)
+            f.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+    }
+    f.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+    const sock_fprog programme{static_cast<unsigned short>(f.size()), f.data()};
+    return ::prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 &&
+           ::syscall(SYS_seccomp, SECCOMP_SET_MODE_FILTER, SECCOMP_FILTER_FLAG_TSYNC, &programme) == 0;
+}
+
+// What f answers in a child process (through memory shared with it: the
+// child may be refused every write), or how the child ended.
+std::string Enfant(const std::function<std::string()>& f)
+{
+    constexpr size_t taille = 4096;
+    void* page = ::mmap(nullptr, taille, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
+    if (page == MAP_FAILED)
+        return "no shared memory";
+    char* texte = static_cast<char*>(page);
+    texte[0] = 0;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const std::string r = f();
+        std::memcpy(texte, r.c_str(), std::min(r.size() + 1, taille - 1));
+        ::_exit(0);
+    }
+    int statut = 0;
+    ::waitpid(pid, &statut, 0);
+    std::string r = WIFSIGNALED(statut) ? "killed by signal " + std::to_string(WTERMSIG(statut)) : std::string(texte);
+    ::munmap(page, taille);
+    return r;
+}
+
+// The bytes of a file; a folder stands for itself.
+std::string Contenu(const std::string& f)
+{
+    return DirectoryExists(f) ? std::string("a folder") : LitOctets(f);
+}
+
+// The box's message of a failed save of "saison.xmc".
+std::string MessageDe(const EChargeurXmp& e)
+{
+    return MessageRaison(e.Raison, "saison.xmc");
+}
+
+class SauvegardeEchouee : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite() { InstalleTextes(); }
+    // A save of the season into the file with the option of the backup; the
+    // calls given refused with the error e from the progress `quand` on.
+    static bool Sauve(TSaison& s, const std::string& fichier, bool sauvegarde, int quand = 0,
+                      const std::vector<int>& appels = {}, int e = 0)
+    {
+        s.SetOptionSauvegarde(1, sauvegarde ? 1 : 0);
+        return TChargeurXmp(fichier, "Dll\\").Sauve(s, [&](int p) {
+            if (p == quand && !Refuse(appels, e, appels == Ecritures ? 512 : 0))
+                ::_exit(9);
+        });
+    }
+
+    void SetUp() override { nouvelle->saison->AjouteEquipe("Nouvelle"); }
+    void Vide()
+    {
+        for (const std::string& f : Fichiers(d))
+            std::filesystem::remove_all(d / f);
+    }
+
+    std::unique_ptr<essai::TGrandeSaison> ancienne = essai::GenerePetiteSaison(0, 2, 6);
+    std::unique_ptr<essai::TGrandeSaison> nouvelle = essai::GenerePetiteSaison(0, 2, 6);
+    Dossier d;
+    const std::string fichier = d / "saison.xmc";
+    const std::string sauvegarde = d / "saison.~xmc";
+};
+
+}   // namespace
+
+TEST_F(SauvegardeEchouee, EachFailureNamesItsFileAndItsCauseAndTheProgramGoesOn)
+{
+    struct Cas
+    {
+        const char* quoi;
+        bool sauvegarde;                      // the option of the backup (an older backup there)
+        int quand;                            // the progress from which the calls are refused
+        std::vector<int> appels;
+        int erreur;
+        std::function<void(const std::string& sauvegarde)> prepare;
+        rlim_t limite;                        // the file-size limit (0: none)
+        std::string attendu;                  // the box's message
+    };
+    const auto echec = [](const char* nom, int e) { return TraduireFormat(texteEchecEcriture, {nom, std::strerror(e)}); };
+    const Cas cas[] = {
+        {"the file cannot be replaced (immutable)", false, 94, Renommages, EPERM, {}, 0, echec("saison.xmc", EPERM)},
+        {"the rename refused", false, 94, Renommages, EACCES, {}, 0, echec("saison.xmc", EACCES)},
+        {"the rename refused, the disk read-only", false, 94, Renommages, EROFS, {}, 0, echec("saison.xmc", EROFS)},
+        {"the backup cannot be replaced (immutable)", true, 94, Renommages, EPERM, {}, 0,
+         echec("saison.~xmc", EPERM)},
+        {"a folder on the backup's name", true, 0, {}, 0,
+         [](const std::string& s) { DeleteFile(s), ForceDirectories(s + "/dedans"); }, 0,
+         echec("saison.~xmc", EISDIR)},
+        {"a read-only backup", true, 0, {}, 0, [](const std::string& s) { ::chmod(s.c_str(), 0444); }, 0,
+         TraduireFormat(texteLectureSeule, {"saison.~xmc"})},
+        {"the disk fails", false, 90, Ecritures, EIO, {}, 0, echec("saison.xmc", EIO)},
+        {"past the file-size limit", false, 0, {}, 0, {}, 2000, TraduireFormat(texteDisquePlein, {"saison.xmc"})},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        Vide();
+        ASSERT_TRUE(Sauve(*ancienne->saison, fichier, c.sauvegarde));
+        ASSERT_TRUE(Sauve(*ancienne->saison, fichier, c.sauvegarde));
+        if (c.prepare)
+            c.prepare(sauvegarde);
+        const std::string avant = LitOctets(fichier);
+        const std::string sauvegardeAvant = Contenu(sauvegarde);
+        const std::vector<std::string> noms = Fichiers(d);
+        const std::string message = Enfant([&] {
+            if (c.limite > 0) {
+                // The program's start, the signal of the limit left at its default.
+                std::signal(SIGXFSZ, SIG_DFL);
+                const rlimit r{c.limite, RLIM_INFINITY};
+                ::setrlimit(RLIMIT_FSIZE, &r);
+                WritesPastTheSizeLimitFail();
+            }
+            try {
+                Sauve(*nouvelle->saison, fichier, c.sauvegarde, c.quand, c.appels, c.erreur);
+                return std::string("saved");
+            } catch (const EChargeurXmp& e) {
+                return MessageDe(e);
+            }
+        });
+        EXPECT_EQ(message, c.attendu);
+        EXPECT_TRUE(LitOctets(fichier) == avant) << "the file changed";
+        EXPECT_TRUE(Contenu(sauvegarde) == sauvegardeAvant) << "the backup changed";
+        EXPECT_EQ(Fichiers(d), noms);
+        ::chmod(sauvegarde.c_str(), 0644);
+    }
+}
+
+// The new archive cannot take the file's name once the backup was replaced,
+// and the backup kept aside cannot take its name back: the message says where
+// the older backup is, and the next save keeps it (under a name of its own;
+// or, when even that could not be given, put back as the backup).
+TEST_F(SauvegardeEchouee, ABackupThatCannotBePutBackIsKeptAndNamed)
+{
+    struct Cas
+    {
+        const char* quoi;
+        std::vector<int> appels;
+        bool nomPropre;   // kept under a name of its own (else under its temporary name)
+    };
+    std::vector<int> sansLiens = Renommages;
+    sansLiens.insert(sansLiens.end(), Liens.begin(), Liens.end());
+    const Cas cas[] = {{"renames refused", Renommages, true}, {"renames and links refused", sansLiens, false}};
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        Vide();
+        ASSERT_TRUE(Sauve(*nouvelle->saison, fichier, true));
+        ASSERT_TRUE(Sauve(*ancienne->saison, fichier, true));
+        const std::string plusAncienne = LitOctets(sauvegarde);
+        const std::string avant = LitOctets(fichier);
+        const std::string reponse = Enfant([&] {
+            try {
+                Sauve(*nouvelle->saison, fichier, true, 97, c.appels, EPERM);
+                return std::string("saved");
+            } catch (const EChargeurXmp& e) {
+                return e.Raison.garde + "\n" + MessageDe(e);
+            }
+        });
+        const std::string garde = reponse.substr(0, reponse.find('\n'));
+        ASSERT_FALSE(garde.empty()) << reponse;
+        EXPECT_EQ(reponse.substr(garde.size() + 1),
+                  TraduireFormat(texteSauvegardeNonRemise,
+                                 {"saison.xmc", std::strerror(EPERM), "saison.~xmc", ExtractFileName(garde)}));
+        EXPECT_EQ(ExtractFileName(garde) == "saison.~xmc.bak", c.nomPropre) << garde;
+        EXPECT_TRUE(LitOctets(garde) == plusAncienne);
+        EXPECT_TRUE(LitOctets(fichier) == avant);
+        // The next save: the older backup stays where the message said, or,
+        // kept under its temporary name, goes back to the backup's name.
+        ASSERT_TRUE(Sauve(*nouvelle->saison, fichier, c.nomPropre));
+        EXPECT_TRUE(LitOctets(c.nomPropre ? garde : sauvegarde) == plusAncienne);
+        EXPECT_EQ(Fichiers(d).size(), c.nomPropre ? 3u : 2u);
+    }
+}
+
+// Without hard links (a USB stick's file system), the backup is copied aside
+// before it is replaced; a save killed during that copy leaves its pieces,
+// and the next save removes them all.
+TEST_F(SauvegardeEchouee, ASaveKilledCopyingTheBackupAsideWithoutHardLinksLeavesNothingBehind)
+{
+    auto grande = essai::GenerePetiteSaison(0, 4, 10);
+    auto petite = TMultiSport::CreeSaison(0);
+    petite->AjouteEquipe("Seule");
+    ASSERT_TRUE(Sauve(*grande->saison, fichier, true));
+    ASSERT_TRUE(Sauve(*petite, fichier, true));   // the large season is the backup
+    const int64_t limite = (FileSize(sauvegarde) + FileSize(fichier)) / 2;
+    ASSERT_GT(limite, 2 * FileSize(fichier));
+    const std::string fin = Enfant([&] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit r{static_cast<rlim_t>(limite), RLIM_INFINITY};
+        if (!Refuse(Liens, EPERM) || ::setrlimit(RLIMIT_FSIZE, &r) != 0)
+            return std::string("not prepared");
+        Sauve(*petite, fichier, true);
+        return std::string("saved");
+    });
+    ASSERT_EQ(fin, "killed by signal " + std::to_string(SIGXFSZ));
+    const std::vector<std::string> restes = Fichiers(d);
+    ASSERT_TRUE(std::any_of(restes.begin(), restes.end(), [](const std::string& n) { return n.starts_with("..saison.~xmc."); }))
+        << restes.size();
+    ASSERT_TRUE(Sauve(*petite, fichier, true));
+    EXPECT_EQ(Fichiers(d), (std::vector<std::string>{"saison.xmc", "saison.~xmc"}));
+}
