@@ -10,6 +10,7 @@
 #include "model/ChampionnatFootRugby.h"
 #include "model/Joueurs.h"
 #include "model/Saison.h"
+#include "model/Utilities.h"
 
 namespace {
 
@@ -408,6 +409,13 @@ TCalculClassement::TBonusMatch TCalculClassement::BonusMatch(TDonneesChampionnat
     return b;
 }
 
+int TCalculClassement::PointsPossibles(const TDonneesChampionnat& c)
+{
+    auto opt = [&c](int k) { return static_cast<int>(static_cast<int16_t>(c.Option(k))); };
+    const int bonus = c.BonusBut > 0 ? std::max(c.PointBonusBut, 0) : 0;
+    return std::max({opt(4) + bonus, opt(5) + bonus, opt(6) + 2 * bonus, 0});
+}
+
 int TCalculClassement::TBonusMatch::Points(const TDonneesChampionnat& c, int cote) const
 {
     return (Offensif[cote] + Defensif[cote]) * c.PointBonusBut;
@@ -503,7 +511,7 @@ void TCalculClassement::Points(int type)
         Total(i, 1) = Mot(points);
         Total(i, 7) = Mot(T(i, 5) - T(i, 6));
         if (!nuls)
-            Total(i, 3) = Mot(V + P > 0 ? V * 1000 / (V + P) : 0);
+            Total(i, 3) = Mot(V + P > 0 ? DivisionArrondie(V * 1000, V + P) : 0);
     }
 }
 
@@ -527,10 +535,10 @@ void TCalculClassement::PointsPerdus()
     const bool nuls = SportAvecNuls();
     for (int i = 0; i < n_; ++i) {
         const TDonneesChampionnat& c = *groupes_[static_cast<size_t>(groupeDe_[static_cast<size_t>(i)])];
-        const int64_t victoire = static_cast<int16_t>(c.Option(4));
         const int64_t joues = nuls ? int64_t{T(i, 2)} + T(i, 3) + T(i, 4) : int64_t{T(i, 2)} + T(i, 4);
-        const int64_t max = static_cast<int16_t>(Mot(joues * victoire));
+        const int64_t max = joues * PointsPossibles(c);
         Total(i, 2) = Mot(max);
-        Total(i, 6) = Mot(max > 0 ? 100 - (T(i, 1) * int64_t{100}) / max : 0);
+        // the share dropped, rounded to the nearest
+        Total(i, 6) = Mot(max > 0 ? DivisionArrondie((max - T(i, 1)) * 100, max) : 0);
     }
 }

@@ -126,6 +126,11 @@ public:
     // Match k (from 1) of matchday n; h and a the team positions of its sides
     // in the championship, sDom and sExt its scores.
     static TBonusMatch BonusMatch(TDonneesChampionnat& c, int n, int k, int h, int a, int sDom, int sExt);
+    // The most points one match can give a team: a win's points and the bonus
+    // points the match can add to them (a defeat's points and both its
+    // bonuses when these give more). The points dropped of every window are
+    // counted against it, so they are never below zero.
+    static int PointsPossibles(const TDonneesChampionnat& c);
 
     // Discipline points of a booking and of a sending-off.
     int PoidsJaune = 1;

@@ -461,12 +461,13 @@ std::string TClassJoueur::LibelleClassement(const TSaison& saison, int type)
     default: break;
     }
     // The handball scorers (50) count the goals from play, kind 52 the
-    // 7-metre goals; the fouls (30, 31) are headed by what they count.
+    // 7-metre goals; the saves (56) those on shots, kind 55 the 7-metre saves
+    // too; the fouls (30, 31) are headed by what they count.
     static const std::map<int, int> textes = {
         {1, 103}, {2, 104}, {5, 299}, {6, 300}, {7, 300}, {8, 816}, {9, 575},
         {10, 50}, {11, 500}, {12, 501}, {13, 502}, {14, 40}, {15, 196}, {16, 196}, {17, 196},
         {21, 1240}, {22, 1241}, {23, 586}, {24, 588}, {25, 585}, {26, 587}, {27, 581}, {29, 1179},
-        {30, 650}, {31, 1292}, {47, 1495}, {49, 1493}, {50, 1544}, {52, 1549}, {54, 68}, {55, 1492},
+        {30, 650}, {31, 1292}, {47, 1495}, {49, 1493}, {50, 1544}, {52, 1549}, {54, 68}, {55, 5151},
         {56, 1492}, {58, 4550}};
     auto it = textes.find(type);
     return it != textes.end() ? Traduire(it->second) : std::string();

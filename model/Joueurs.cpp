@@ -281,20 +281,35 @@ std::string TJoueur::NomEquipes(const TDonneesChampionnat* championnat) const
 // ---------------------------------------------------------------------------
 // Positions
 
-void TJoueur::PosteParTexte(std::string_view s, int premier, int nb)
+std::span<const int> TextesPostes(int sport)
 {
-    for (int i = 0; i < nb; ++i)
-        if (AnsiSameText(s, Traduire(premier + i))) {
-            SetPosteNumero(i + 1);
+    static constexpr int rugby[] = {490, 489, 491, 492, 493, 494, 495, 496, 497, 5150};
+    static constexpr int basket[] = {568, 569, 570, 571, 572, 573, 574};
+    static constexpr int handball[] = {1487, 1488, 1489, 1490, 1491};
+    switch (sport) {
+    case sportRugby: return rugby;
+    case sportBasket: return basket;
+    case sportHandball: return handball;
+    default: return {};
+    }
+}
+
+void TJoueur::PosteParTexte(std::string_view s)
+{
+    const std::span<const int> textes = TextesPostes(Sport());
+    for (size_t i = 0; i < textes.size(); ++i)
+        if (AnsiSameText(s, Traduire(textes[i]))) {
+            SetPosteNumero(static_cast<int>(i) + 1);
             return;
         }
     SetPosteNumero(1);
 }
 
-std::string TJoueur::TextePoste(int premier, int nb) const
+std::string TJoueur::TextePoste() const
 {
-    const int i = std::max(0, Poste - PremierPoste());
-    return i < nb ? Traduire(premier + i) : std::string();
+    const std::span<const int> textes = TextesPostes(Sport());
+    const size_t i = static_cast<size_t>(std::max(0, Poste - PremierPoste()));
+    return i < textes.size() ? Traduire(textes[i]) : std::string();
 }
 
 bool TJoueur::StatsSeulement(uint32_t c) const
@@ -345,12 +360,12 @@ void TJoueurRugby::SetPosteNumero(int n)
 
 std::string TJoueurRugby::LettrePoste() const
 {
-    return TextePoste(489, 10);
+    return TextePoste();
 }
 
 void TJoueurRugby::SetLettrePoste(std::string_view s)
 {
-    PosteParTexte(s, 489, 10);
+    PosteParTexte(s);
 }
 
 std::unique_ptr<TJoueur> TJoueurRugby::NouveauMeme(TSaisonFiches* saison) const
@@ -370,12 +385,12 @@ void TJoueurBasket::SetPosteNumero(int n)
 
 std::string TJoueurBasket::LettrePoste() const
 {
-    return TextePoste(568, 7);
+    return TextePoste();
 }
 
 void TJoueurBasket::SetLettrePoste(std::string_view s)
 {
-    PosteParTexte(s, 568, 7);
+    PosteParTexte(s);
 }
 
 std::unique_ptr<TJoueur> TJoueurBasket::NouveauMeme(TSaisonFiches* saison) const
@@ -395,12 +410,12 @@ void TJoueurHandball::SetPosteNumero(int n)
 
 std::string TJoueurHandball::LettrePoste() const
 {
-    return TextePoste(1487, 5);
+    return TextePoste();
 }
 
 void TJoueurHandball::SetLettrePoste(std::string_view s)
 {
-    PosteParTexte(s, 1487, 5);
+    PosteParTexte(s);
 }
 
 std::unique_ptr<TJoueur> TJoueurHandball::NouveauMeme(TSaisonFiches* saison) const

@@ -40,6 +40,10 @@ inline constexpr int NbPostes = 27;
 std::string_view MotPoste(int code);
 // The code of a keyword (exact); -1 when it is none.
 int CodeMotPoste(std::string_view mot);
+// The text id of each position of a sport, in code order from its first
+// position (rugby: hooker 5, prop 6 ... replacement 14): the name every window
+// shows. Empty for football, whose positions are letters.
+std::span<const int> TextesPostes(int sport);
 
 // The birth date as the season document holds it: "dd/mm/yyyy", whatever the
 // machine's settings; empty for a date that has no such text.
@@ -167,10 +171,11 @@ protected:
     void FinLecture() override;
     TListeStat* CarriereCode(uint32_t c) const;
     TListeStat& CarriereCree(uint32_t c);
-    // Position from a label: the first of `nb` texts from text id `premier`
-    // that equals s (case ignored) gives SetPosteNumero(i + 1), none gives 1.
-    void PosteParTexte(std::string_view s, int premier, int nb);
-    std::string TextePoste(int premier, int nb) const;
+    // Position from a label: the i-th of the sport's position names
+    // (TextesPostes) that equals s (case ignored) gives SetPosteNumero(i + 1),
+    // none gives 1.
+    void PosteParTexte(std::string_view s);
+    std::string TextePoste() const;
 
 private:
     friend class TJoueurs;
@@ -215,7 +220,7 @@ public:
     int Sport() const override { return sportRugby; }
     std::unique_ptr<TListeStat> NouvelleListeStat() const override;
     void SetPosteNumero(int n) override;
-    std::string LettrePoste() const override;      // texts 489..498
+    std::string LettrePoste() const override;      // TextesPostes(sportRugby)
     void SetLettrePoste(std::string_view s) override;
     int PremierPoste() const override { return 5; }
     int PosteNouveauJoueur() const override { return 5; }

@@ -612,13 +612,14 @@ std::unique_ptr<TStringList> TSaison::ListePostes() const
     int premier = 0, nb = 0, objet = 0;
     switch (Sport()) {
     case 0: premier = 791; nb = 4; objet = 0; break;
-    case 1: premier = 489; nb = 9; objet = 5; break;
-    case 2: premier = 568; nb = 6; objet = 15; break;
-    case 3: premier = 1487; nb = 5; objet = 22; break;
+    case 1: nb = 9; objet = 5; break;
+    case 2: nb = 6; objet = 15; break;
+    case 3: nb = 5; objet = 22; break;
     default: break;
     }
+    const std::span<const int> textes = TextesPostes(Sport());
     for (int i = 0; i < nb; ++i)
-        liste->AddObject(Traduire(premier + i), objet + i);
+        liste->AddObject(Traduire(textes.empty() ? premier + i : textes[static_cast<size_t>(i)]), objet + i);
     return liste;
 }
 

@@ -118,7 +118,7 @@ void Tf_FicheJoueur::ConstruitControles()
     sb_Detail->OnClick = [this](TObject* s) { sb_DetailClick(s); };
     sb_Detail->SetParent(FondCopie3);
 
-    FondCopie5 = Cadre(this, this, "FondCopie5", 8, 314, 210, 150);
+    FondCopie5 = Cadre(this, this, "FondCopie5", 8, 314, 210, 164);
     LibelleDetailButs = Etiquette(this, FondCopie5, "Label31x", 10, 4, 1185, clYellow);
     LibelleDetailButs->Font().SetStyle(fsBold);
     const char* const libelles[9] = {"Label29x", "Label32x", "Label35x", "Label36x", "Label39x",
@@ -139,6 +139,9 @@ void Tf_FicheJoueur::ConstruitControles()
         ValeursButs[i] = Etiquette(this, FondCopie5, valeurs[i], 174, y, 0);
         ValeursButs[i]->Font().SetSize(7);
     }
+    LegendeButs = Etiquette(this, FondCopie5, "Label48x", 8, 22 + 14 * 9, 5152, clYellow);
+    LegendeButs->Font().SetSize(7);
+    LegendeButs->SetVisible(false);
 
     pc_FicheJoueur = new TPageControl(this);
     pc_FicheJoueur->SetName("pc_FicheJoueur");
@@ -361,19 +364,20 @@ void Tf_FicheJoueur::PlaceLignesStat(bool gardien)
     sb_Detail->SetBounds(10, bas + 4, 190, 22);
     FondCopie3->SetHeight(bas + 32);
     FondCopie5->SetTop(FondCopie3->Top() + FondCopie3->Height() + 6);
-    FondCopie5->SetHeight(std::min(150, ClientHeight() - FondCopie5->Top() - 4));
+    FondCopie5->SetHeight(std::min(164, ClientHeight() - FondCopie5->Top() - 4));
 }
 
-void Tf_FicheJoueur::ChangePostes(int premier, int nombre)
+void Tf_FicheJoueur::ChangePostes(std::span<const int> textes)
 {
     cb_Poste->Items().Clear();
-    for (int i = 0; i < nombre; ++i)
-        cb_Poste->Items().Add(Texte(premier + i));
+    for (int t : textes)
+        cb_Poste->Items().Add(Texte(t));
 }
 
 void Tf_FicheJoueur::TraduitLibelles()
 {
-    ChangePostes(791, 4);
+    static constexpr int postes[] = {791, 792, 793, 794};
+    ChangePostes(postes);
     for (size_t i = 0; i < LignesStat.size(); ++i)
         LibellesStat[i]->SetCaption(Texte(LignesStat[i].Texte));
     ts_Generale->SetCaption(Texte(1066));

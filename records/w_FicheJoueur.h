@@ -148,6 +148,7 @@ public:
     // The goal panel: nine rows of caption, bar, value.
     std::array<TLabel*, 9> LibellesButs{}, ValeursButs{};
     TLabel* LibelleDetailButs = nullptr;   // the goal panel's title
+    TLabel* LegendeButs = nullptr;         // what the panel's brackets count
     std::array<TShape*, 9> BarresButs{};
 
     // The career lines of the grid rows (row 1 = index 0); empty lines hold none.
@@ -189,7 +190,8 @@ protected:
     void PlaceLignesStat(bool gardien);
     // Whether the card is a goalkeeper's, who has his own rows.
     virtual bool EstGardien(const TJoueur*) const { return false; }
-    void ChangePostes(int premier, int nombre);
+    // The items of the position list: one text per position code of the sport.
+    void ChangePostes(std::span<const int> textes);
     // Season counts of a row: in the shown championship and in all.
     void ValeursLigne(const TLigneStatFiche& l, long& champ, long& total, long& att, long& attTotal) const;
     std::string TexteLigne(const TLigneStatFiche& l) const;

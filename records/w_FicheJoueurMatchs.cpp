@@ -304,14 +304,22 @@ void Tf_FicheJoueur::CompteStatButs()
     }
     const int buts = ChampionnatCode >= 0 ? Joueur->Stat(static_cast<uint32_t>(ChampionnatCode), 1) : 0;
     const int echelle = buts > 0 ? 6000 / buts : 0;
+    // The bracket of every row: the figure over all competitions, when the
+    // other championships change it (the record, the best match of any).
+    bool crochets = false;
     for (int r = 0; r < 9; ++r)
     {
+        const int tous = r == 8 ? std::max(compte[r][0], compte[r][1]) : compte[r][0] + compte[r][1];
         std::string t = IntToStr(compte[r][0]);
-        if (compte[r][1] > 0)
-            t += " (" + IntToStr(r == 8 ? compte[r][1] : compte[r][0] + compte[r][1]) + ")";
+        if (tous != compte[r][0])
+        {
+            t += " (" + IntToStr(tous) + ")";
+            crochets = crochets || LibellesButs[static_cast<size_t>(r)]->Visible();
+        }
         ValeursButs[static_cast<size_t>(r)]->SetCaption(t);
         BarresButs[static_cast<size_t>(r)]->SetWidth(compte[r][0] * echelle / 100);
     }
+    LegendeButs->SetVisible(crochets);
 }
 
 // ---- graph ---------------------------------------------------------------------------------------

@@ -117,7 +117,7 @@ Tf_FicheJoueurRugby::Tf_FicheJoueurRugby(TComponent* AOwner) : Tf_FicheJoueur(AO
 void Tf_FicheJoueurRugby::TraduitLibelles()
 {
     Tf_FicheJoueur::TraduitLibelles();
-    ChangePostes(489, 9);
+    ChangePostes(TextesPostes(sportRugby));
     LibellesButs[0]->SetCaption(Texte(1335));
     LibelleDetailButs->SetCaption(Texte(4506));
 }
@@ -261,7 +261,7 @@ Tf_FicheJoueurBasket::Tf_FicheJoueurBasket(TComponent* AOwner) : Tf_FicheJoueurS
 void Tf_FicheJoueurBasket::TraduitLibelles()
 {
     Tf_FicheJoueur::TraduitLibelles();
-    ChangePostes(568, 6);
+    ChangePostes(TextesPostes(sportBasket));
 }
 
 void Tf_FicheJoueurBasket::EnTetes(int stat)
@@ -359,7 +359,7 @@ Tf_FicheJoueurHand::Tf_FicheJoueurHand(TComponent* AOwner) : Tf_FicheJoueurStat(
 void Tf_FicheJoueurHand::TraduitLibelles()
 {
     Tf_FicheJoueur::TraduitLibelles();
-    ChangePostes(1487, 5);
+    ChangePostes(TextesPostes(sportHandball));
 }
 
 bool Tf_FicheJoueurHand::EstGardien(const TJoueur* j) const

@@ -28,167 +28,7 @@ uint32_t DateTexte(const std::string& t)
                                     StrToIntDef(Trim(Copy(t, 7, 4)), 0));
 }
 
-// The round of matchday n (from 1): the legs of a tie and the matches of a
-// series share their round's number; a matchday without a round record is a
-// round of its own.
-int TourJournee(const TDonneesChampionnat& c, int n)
-{
-    int tour = 0, precedent = -1;
-    for (int i = 0; i < n; ++i) {
-        const TInfoTourCoupe* t = c.TourCoupe(i);
-        const int code = t ? static_cast<int>(t->nTour & 63) : -2 - i;
-        if (code != precedent)
-            ++tour;
-        precedent = code;
-    }
-    return tour;
-}
-
-// The first and last matchdays of the round of matchday n.
-void BornesTour(const TDonneesChampionnat& c, int n, int& premier, int& dernier)
-{
-    const int tour = TourJournee(c, n);
-    premier = dernier = n;
-    while (premier > 1 && TourJournee(c, premier - 1) == tour)
-        --premier;
-    while (dernier < c.NbJour() && TourJournee(c, dernier + 1) == tour)
-        ++dernier;
-}
-
-// The match of matchday d between x and y, either way round.
-const TInfoComp* MatchEntre(const TDonneesChampionnat& c, int d, int x, int y)
-{
-    const TInfoComp* m = c.MatchEquipes(d, x, y);
-    return m ? m : c.MatchEquipes(d, y, x);
-}
-
-// The team that the tie between x and y has qualified with its match of
-// matchday d, counting the earlier matches of the tie as its kind does; -1
-// when that match leaves the tie open or is not played. A shoot-out's winner
-// is the side the matchday records as qualified.
-int GagnantJournee(const TDonneesChampionnat& c, int d, int x, int y)
-{
-    const TInfoComp* m = MatchEntre(c, d, x, y);
-    if (!m || m->Score(0) == Vide || m->Score(1) == Vide)
-        return -1;
-    const int mh = m->IdEquipe(0), ma = m->IdEquipe(1);
-    const TDecisionTour r = DecideTour(c, d, mh, ma, m->Score(0) & 0x7FFF, m->Score(1) & 0x7FFF);
-    int cote = r.Aucune || r.Indecis ? -1 : r.Qualifie;
-    if (r.TirsAuBut && !r.Aucune) {
-        const int q = c.QualifieMatch(d, mh, ma);
-        cote = q == 0 || q == 1 ? q : -1;
-    }
-    return cote < 0 ? -1 : (cote == 0 ? mh : ma);
-}
-
-// The team the tie between x and y qualified wherever its round (that of
-// matchday d) decided it, leaving matchday sauf out; -1 when none did.
-int GagnantTour(const TDonneesChampionnat& c, int d, int x, int y, int sauf)
-{
-    int premier = d, dernier = d;
-    BornesTour(c, d, premier, dernier);
-    for (int k = dernier; k >= premier; --k)
-        if (k != sauf)
-            if (const int g = GagnantJournee(c, k, x, y); g >= 0)
-                return g;
-    return -1;
-}
-
-// The match of matchday d, the third-place match left aside, that holds the
-// first of these teams that one holds.
-const TInfoComp* MatchTenant(const TDonneesChampionnat& c, int d, std::initializer_list<int> equipes)
-{
-    const TInfoCompJour* j = c.Journee(d);
-    for (const int e : equipes)
-        for (int k = 0; j && e >= 0 && k < j->NbMatchs(); ++k)
-            if (const TInfoComp* m = j->Match(k); m->Cote(e) >= 0 && !EstPetiteFinale(c, d, *m))
-                return m;
-    return nullptr;
-}
-
-// A line-up, a substitution or a captain entered for the team.
-bool CompositionEntree(const TInfoComp& m, int equipe)
-{
-    if (m.CompositionSaisie(equipe) || m.Capitaine(equipe) != 0)
-        return true;
-    for (int s = 1; s <= m.NbTitulaire(); ++s)
-        if (m.JoueurTitulaire(equipe, s) != 0)
-            return true;
-    for (int r = 1; r <= m.NbRemp(); ++r)
-        if (m.ValeurRemplacement(equipe, r, 1) != 0 || m.ValeurRemplacement(equipe, r, 3) != 0)
-            return true;
-    return false;
-}
-
-// The match goes with its shoot-out, its state, its events and line-ups.
-void SupprimeMatchTour(TDonneesChampionnat& c, const TMatchRemplace& m)
-{
-    c.SupprimePenalty(m.Journee, m.Domicile, m.Exterieur);
-    c.Penalites().Supprime(m.Domicile, m.Exterieur, m.Journee);
-    c.SupprimeMatch(m.Journee, m.Domicile, m.Exterieur);
-}
-
 }  // namespace
-
-bool MatchSaisi(const TDonneesChampionnat& c, int n, int h, int a)
-{
-    const TInfoComp* m = MatchEntre(c, n, h, a);
-    if (!m)
-        return false;
-    const int x = m->IdEquipe(0), y = m->IdEquipe(1);
-    if (m->Score(0) != Vide || m->Score(1) != Vide || c.Penalty(n, x, y) || c.Penalites().Cherche(x, y, n) ||
-        CompositionEntree(*m, x) || CompositionEntree(*m, y))
-        return true;
-    for (TListeDonnees* liste : const_cast<TDonneesChampionnat&>(c).ListesDonnees(n))
-        for (int i = 0; liste && i < liste->Nombre(); ++i)
-            if (const TDonneesEvt* e = liste->Donnee(i); e && (e->IdEquipe() == x || e->IdEquipe() == y))
-                return true;
-    return false;
-}
-
-std::string LibelleMatchRemplace(const TSaison& saison, const TMatchRemplace& m)
-{
-    const TDonneesChampionnat* c = saison.ChampionnatCourant();
-    const TInfoComp* x = c ? c->MatchEquipes(m.Journee, m.Domicile, m.Exterieur) : nullptr;
-    std::string match = saison.NomEquipeCourant(m.Domicile);
-    match += ' ';
-    if (x && x->ScoresSaisis()) {
-        match += IntToStr(x->Score(0) & 0x7FFF);
-        match += "\xA0-\xA0";
-        match += IntToStr(x->Score(1) & 0x7FFF);
-    } else
-        match += '-';
-    match += ' ';
-    match += saison.NomEquipeCourant(m.Exterieur);
-    return TraduireFormat(4803, {LibelleJournee(saison, m.Journee), match});
-}
-
-bool EstPetiteFinale(const TDonneesChampionnat& c, int n, const TInfoComp& m)
-{
-    if (!c.EstCoupe() || !c.PetiteFinale || n != c.NbJour() || n < 1)
-        return false;
-    int premier = n, dernier = n;
-    BornesTour(c, n, premier, dernier);
-    if (premier < n)
-        return !MatchEntre(c, premier, m.IdEquipe(0), m.IdEquipe(1));
-    const TInfoTourCoupe* t = c.TourCoupe(n - 1);
-    const TInfoCompJour* j = c.Journee(n);
-    return t && j && j->IndexObjetMatch(&m) >= static_cast<int>(t->NbMatch & 0xFF);
-}
-
-int DebutTour(const TDonneesChampionnat& c, int n)
-{
-    int premier = n, dernier = n;
-    BornesTour(c, n, premier, dernier);
-    return premier;
-}
-
-int LignePetiteFinale(const TDonneesChampionnat& c, int n)
-{
-    if (!c.EstCoupe() || !c.PetiteFinale || n != c.NbJour() || c.NbMatchJournee(n) < 1)
-        return -1;
-    return c.NbMatchJournee(n) - 1;
-}
 
 int IdEquipeSaisie(const TSaison& saison, const std::string& texte, int32_t numero)
 {
@@ -308,7 +148,19 @@ TEcritureJournee EcritJournee(TSaison& saison, const std::vector<TLigneSaisie>& 
     c->Penalites().SupprimeJournee(n);
 
     std::vector<uint8_t> traitees(static_cast<size_t>(c->NbEquipe()), 0);
-    auto effaceDonnees = [&](int t, bool compo) {
+    // The records of a matchday name a team, not its match: those of a team
+    // that stands in another row stay with that row's match.
+    auto lignesEquipe = [&](int t) {
+        int k = 0;
+        for (const TLigneSaisie& l : lignes)
+            if (!l.Domicile.empty() && !l.Exterieur.empty())
+                k += IdEquipeSaisie(saison, l.Domicile, l.NumeroDomicile) == t ||
+                     IdEquipeSaisie(saison, l.Exterieur, l.NumeroExterieur) == t;
+        return k;
+    };
+    auto effaceDonnees = [&](int t, bool compo, int lignesPermises = 1) {
+        if (lignesEquipe(t) > lignesPermises)
+            return;
         const int p = c->IndexEquipe(t);
         if (p >= 0 && traitees[static_cast<size_t>(p)] == 0) {
             traitees[static_cast<size_t>(p)] = 1;
@@ -429,7 +281,7 @@ TEcritureJournee EcritJournee(TSaison& saison, const std::vector<TLigneSaisie>& 
             for (const TEquipeListee& e : listees) {
                 const int id = IdEquipeSaisie(saison, e.Nom, e.Numero);
                 if (id >= 0)
-                    effaceDonnees(id, true);
+                    effaceDonnees(id, true, 0);
             }
     }
     saison.InvalideStats();
@@ -438,38 +290,56 @@ TEcritureJournee EcritJournee(TSaison& saison, const std::vector<TLigneSaisie>& 
 
 // ---- cup ties -----------------------------------------------------------------------------
 
-bool ScoresMatchPrecedent(const TDonneesChampionnat& c, int m, int h, int a, int& eh, int& ea)
+namespace {
+
+// The round of every matchday (the legs of a tie and the matches of a series
+// share their round: consecutive matchdays of one round code; a matchday
+// without a round record is a round of its own), as [first, last] pairs.
+std::vector<std::pair<int, int>> BornesTours(const TDonneesChampionnat& c)
 {
-    const TInfoCompJour* j = c.Journee(m);
-    if (!j)
-        return false;
-    auto lit = [](const TInfoComp& x, int cote) { return x.Score(cote) == Vide ? -1 : x.Score(cote) & 0x7FFF; };
-    for (int k = 0; k < j->NbMatchs(); ++k) {
-        const TInfoComp& x = *j->Match(k);
-        if (x.IdEquipe(0) == a || x.IdEquipe(1) == h) {
-            eh = lit(x, 1);
-            ea = lit(x, 0);
-            return eh >= 0 && ea >= 0;
-        }
+    std::vector<std::pair<int, int>> v;
+    int precedent = 0;
+    for (int d = 1; d <= c.NbJour(); ++d) {
+        const TInfoTourCoupe* t = c.TourCoupe(d - 1);
+        const int code = t ? static_cast<int>(t->nTour & 63) : -1 - d;
+        if (v.empty() || code != precedent)
+            v.push_back({d, d});
+        v.back().second = d;
+        precedent = code;
     }
-    for (int k = 0; k < j->NbMatchs(); ++k) {
-        const TInfoComp& x = *j->Match(k);
-        if (x.IdEquipe(0) == h || x.IdEquipe(1) == a) {
-            eh = lit(x, 0);
-            ea = lit(x, 1);
-            return eh >= 0 && ea >= 0;
-        }
-    }
-    return false;
+    return v;
 }
 
-TDecisionTour DecideTour(const TDonneesChampionnat& c, int n, int h, int a, int sh, int sa)
+const TMatchCoupe* Entre(const TMatchsCoupe& e, int d, int x, int y)
+{
+    if (d < 1 || d > static_cast<int>(e.size()))
+        return nullptr;
+    for (const TMatchCoupe& m : e[static_cast<size_t>(d - 1)])
+        if (m.Entre(x, y) && m.Troisieme != 1)
+            return &m;
+    return nullptr;
+}
+
+// The rule of the tie kind of matchday n for its match m, the earlier matches
+// of the two teams read from the state.
+TDecisionTour Regle(const TDonneesChampionnat& c, const TMatchsCoupe& e, int n, const TMatchCoupe& m)
 {
     TDecisionTour d;
     const TInfoTourCoupe* tour = c.TourCoupe(n - 1);
     const uint32_t t = tour ? tour->TypeMatch : 0;
+    const int h = m.Domicile, a = m.Exterieur, sh = m.ScoreDomicile, sa = m.ScoreExterieur;
     auto gagnant = [&](int p) { d.Qualifie = p > 0 ? 0 : 1; };
+    // The match j matchdays back, seen from h: eh its goals, ea those of a.
     int eh = 0, ea = 0;
+    auto precedent = [&](int j) {
+        const TMatchCoupe* p = Entre(e, n - j, h, a);
+        if (!p || !p->Joue())
+            return false;
+        const bool memeCote = p->Domicile == h;
+        eh = memeCote ? p->ScoreDomicile : p->ScoreExterieur;
+        ea = memeCote ? p->ScoreExterieur : p->ScoreDomicile;
+        return true;
+    };
     switch (t) {
     case 1: case 195: case 196:
         if (sh == sa)
@@ -489,13 +359,13 @@ TDecisionTour DecideTour(const TDonneesChampionnat& c, int n, int h, int a, int 
         const int k = static_cast<int>(t >> 5) + 1;
         int p = Signe(sh - sa);
         for (int j = 1; j <= k - 1; ++j)
-            if (ScoresMatchPrecedent(c, n - j, h, a, eh, ea))
+            if (precedent(j))
                 p += Signe(eh - ea);
         gagnant(p != 0 ? p : (sh > sa ? 1 : -1));
         break;
     }
     case 130: {
-        if (!ScoresMatchPrecedent(c, n - 1, h, a, eh, ea))
+        if (!precedent(1))
             return TDecisionTour{true};
         const int ah = sh + eh, aa = sa + ea;
         if (ah != aa)
@@ -507,7 +377,7 @@ TDecisionTour DecideTour(const TDonneesChampionnat& c, int n, int h, int a, int 
         break;
     }
     case 53: case 132: {
-        if (!ScoresMatchPrecedent(c, n - 1, h, a, eh, ea))
+        if (!precedent(1))
             return TDecisionTour{true};
         const int p = Signe(eh - ea) + Signe(sh - sa);
         if (p == 0)
@@ -521,7 +391,7 @@ TDecisionTour DecideTour(const TDonneesChampionnat& c, int n, int h, int a, int 
         const int longueur = (t & 15) == 6 ? 5 : 7;
         int p = Signe(sh - sa);
         for (int j = 1; j <= k - 1; ++j) {
-            if (!ScoresMatchPrecedent(c, n - j, h, a, eh, ea))
+            if (!precedent(j))
                 return TDecisionTour{true};
             p += Signe(eh - ea);
         }
@@ -542,166 +412,706 @@ TDecisionTour DecideTour(const TDonneesChampionnat& c, int n, int h, int a, int 
     return d;
 }
 
-bool AppliqueDecision(TDonneesChampionnat& c, int n, int ligne, int h, int a, bool indecis,
-                      const std::vector<TQualifieLigne>& lignes, const TAccordRemplacement& accord)
+// Who the tie sends on, from its matches of the round in order: each decides
+// it, plans the next one or leaves it waiting for a result.
+void Evalue(const TDonneesChampionnat& c, const TMatchsCoupe& e, const TTour& tour, TTie& t)
 {
-    const TInfoTourCoupe* tour = c.TourCoupe(n - 1);
-    const uint32_t t = tour ? tour->TypeMatch : 0;
-    int premier = n, dernier = n;
-    BornesTour(c, n, premier, dernier);
-    // The extra match of a tie is played on its round's next matchday, never
-    // on another round's.
-    const bool suite = n < dernier;
-    if (indecis) {
-        if (!suite || MatchEntre(c, n + 1, h, a))
+    for (int d = tour.Premier; d <= tour.Dernier && t.Domicile >= 0 && t.Exterieur >= 0; ++d) {
+        const TMatchCoupe* m = Entre(e, d, t.Domicile, t.Exterieur);
+        if (!m || !m->Joue())
+            return;
+        const TDecisionTour r = Regle(c, e, d, *m);
+        if (r.Aucune)
+            continue;
+        if (r.Indecis) {
+            const TInfoTourCoupe* tc = c.TourCoupe(d - 1);
+            const bool memeCote = tc && tc->TypeMatch == 118;
+            t.Suite = d + 1;
+            t.SuiteDomicile = memeCote ? m->Domicile : m->Exterieur;
+            t.SuiteExterieur = memeCote ? m->Exterieur : m->Domicile;
+            continue;
+        }
+        int cote = r.Qualifie;
+        // A level match goes to its shoot-out; a kind the rule does not know
+        // keeps the side the page flagged.
+        if (r.TirsAuBut)
+            cote = m->TirsAuBut == 0 ? -1 : (TirsDomicile(m->TirsAuBut) > TirsExterieur(m->TirsAuBut) ? 0 : 1);
+        else if (cote < 0)
+            cote = m->Qualifie == 0 || m->Qualifie == 1 ? m->Qualifie : -1;
+        if (cote < 0)
+            return;
+        t.Vainqueur = cote == 0 ? m->Domicile : m->Exterieur;
+        t.Perdant = cote == 0 ? m->Exterieur : m->Domicile;
+        t.Decision = d;
+        return;
+    }
+}
+
+TMatchCoupe MatchLu(const TDonneesChampionnat& c, int d, const TInfoComp& m)
+{
+    TMatchCoupe x;
+    const int h = m.IdEquipe(0), a = m.IdEquipe(1);
+    x.Domicile = h == Vide ? -1 : h;
+    x.Exterieur = a == Vide ? -1 : a;
+    if (m.ScoresSaisis()) {
+        x.ScoreDomicile = m.Score(0) & 0x7FFF;
+        x.ScoreExterieur = m.Score(1) & 0x7FFF;
+    }
+    x.Qualifie = c.QualifieMatch(d, h, a);
+    if (const TPenaltyTab* p = c.Penalty(d, h, a))
+        x.TirsAuBut = (static_cast<uint32_t>(p->s1) << 16) + p->s2;
+    return x;
+}
+
+// A line-up, a substitution or a captain entered for the team.
+bool CompositionEntree(const TInfoComp& m, int equipe)
+{
+    if (m.CompositionSaisie(equipe) || m.Capitaine(equipe) != 0)
+        return true;
+    for (int s = 1; s <= m.NbTitulaire(); ++s)
+        if (m.JoueurTitulaire(equipe, s) != 0)
+            return true;
+    for (int r = 1; r <= m.NbRemp(); ++r)
+        if (m.ValeurRemplacement(equipe, r, 1) != 0 || m.ValeurRemplacement(equipe, r, 3) != 0)
+            return true;
+    return false;
+}
+
+// The match of matchday d between h and a goes with its shoot-out, its state,
+// and the events and line-ups of its teams (those of a team that plays
+// another match of the matchday stay with that one).
+void SupprimeMatchCoupe(TDonneesChampionnat& c, const TMatchRemplace& m)
+{
+    TInfoCompJour* j = c.Journee(m.Journee);
+    const int i = j ? j->IndexMatch(m.Domicile, m.Exterieur) : -1;
+    if (i < 0)
+        return;
+    c.SupprimePenalty(m.Journee, m.Domicile, m.Exterieur);
+    c.Penalites().Supprime(m.Domicile, m.Exterieur, m.Journee);
+    j->SupprimeMatch(i);
+    for (const int x : {m.Domicile, m.Exterieur})
+        if (j->IndexMatchEquipe(x) < 0)
+            c.SupprimeDonneesEquipe(x, m.Journee, false);
+}
+
+// The next round's pairing two ties (or a team fixed for it and a tie) make.
+struct TPlaceTour
+{
+    int Domicile = -1, Exterieur = -1;
+    std::vector<int> Ties;   // the ties of the round before that feed it
+};
+
+// The pairings the first matchday of round r + 1 gets from round r.
+std::vector<TPlaceTour> PlacesTour(const TDonneesChampionnat& c, const TTableau& t, int r)
+{
+    std::vector<TPlaceTour> places;
+    if (r < 0 || r >= static_cast<int>(t.Tours.size()))
+        return places;
+    const TTour& tour = t.Tours[static_cast<size_t>(r)];
+    int attente = -1;
+    for (size_t k = 0; k < tour.Ties.size(); ++k) {
+        const int vainqueur = tour.Ties[k].Vainqueur;
+        // A team fixed for the next match of a row of the first matchday
+        // plays at home against that row's winner; the other ties go two by
+        // two.
+        const int fixe = tour.Premier == 1 ? c.EquipeMatchSuivant(static_cast<int>(k)) : -1;
+        if (fixe >= 0 && fixe < Vide)
+            places.push_back({fixe, vainqueur, {static_cast<int>(k)}});
+        else if (attente < 0) {
+            attente = static_cast<int>(places.size());
+            places.push_back({vainqueur, -1, {static_cast<int>(k)}});
+        } else {
+            places[static_cast<size_t>(attente)].Exterieur = vainqueur;
+            places[static_cast<size_t>(attente)].Ties.push_back(static_cast<int>(k));
+            attente = -1;
+        }
+    }
+    return places;
+}
+
+// The changes of a cup worked out on its matches before any reaches the
+// championship.
+struct TSimulation
+{
+    const TDonneesChampionnat& c;
+    TMatchsCoupe e;
+    TSuiteCoupe s;
+    std::vector<std::pair<int, int>> bornes;
+
+    std::vector<TMatchCoupe>& Journee(int d) { return e[static_cast<size_t>(d - 1)]; }
+    void Supprime(int d, size_t i)
+    {
+        const TMatchCoupe m = Journee(d)[i];
+        Journee(d).erase(Journee(d).begin() + static_cast<std::ptrdiff_t>(i));
+        s.Operations.push_back({{d, m.Domicile, m.Exterieur}, false, static_cast<int>(i)});
+    }
+    // The match of x and y on d goes, with the matches of their tie after it
+    // in its round.
+    void SupprimeTie(int d, int x, int y)
+    {
+        int fin = d;
+        for (const auto& [p, f] : bornes)
+            if (p <= d && d <= f)
+                fin = f;
+        for (int k = d; k <= fin; ++k)
+            for (size_t i = 0; i < Journee(k).size(); ++i)
+                if (Journee(k)[i].Entre(x, y) && Journee(k)[i].Troisieme != 1) {
+                    Supprime(k, i);
+                    break;
+                }
+    }
+    // A match to play at place i of matchday d: the teams leave any other
+    // match of it first (no team plays twice on a matchday).
+    void Cree(int d, int h, int a, size_t i, bool troisieme)
+    {
+        for (size_t k = 0; k < Journee(d).size();)
+            if (const TMatchCoupe& m = Journee(d)[k]; m.Tient(h) || m.Tient(a)) {
+                i -= k < i ? 1 : 0;
+                if (m.Troisieme == 1)
+                    Supprime(d, k);
+                else
+                    SupprimeTie(d, m.Domicile, m.Exterieur);
+            } else
+                ++k;
+        i = std::min(i, Journee(d).size());
+        TMatchCoupe m;
+        m.Domicile = h;
+        m.Exterieur = a;
+        m.Troisieme = troisieme ? 1 : 0;
+        Journee(d).insert(Journee(d).begin() + static_cast<std::ptrdiff_t>(i), m);
+        s.Operations.push_back({{d, h, a}, true, static_cast<int>(i)});
+    }
+    // The place of match i of d among the places of its round (-1 unknown).
+    static int Place(const std::vector<TPlaceTour>& places, const TMatchCoupe& m)
+    {
+        for (size_t q = 0; q < places.size(); ++q)
+            if (m.Tient(places[q].Domicile) || m.Tient(places[q].Exterieur))
+                return static_cast<int>(q);
+        return -1;
+    }
+    // Each side of the matches of d (the third-place match or the others)
+    // whose team a tie of round r sent there (its winner, or its loser for
+    // the third-place match) takes the team that tie sends now; a team that
+    // had its place there and has it no more leaves it (none takes the place
+    // of a team no tie sent). A match whose teams differ goes, and comes back
+    // at its place when both are known.
+    void Remplace(int d, bool troisieme, const TTableau& t0, const TTableau& t, int r)
+    {
+        auto place = [&](const TTableau& x, int e) { return troisieme ? x.Troisieme(e) : x.Qualifiee(e, r + 1); };
+        const TTour &avant = t0.Tours[static_cast<size_t>(r)], &apres = t.Tours[static_cast<size_t>(r)];
+        std::vector<TMatchCoupe> matchs;
+        for (const TMatchCoupe& m : Journee(d))
+            if ((m.Troisieme == 1) == troisieme)
+                matchs.push_back(m);
+        for (const TMatchCoupe& m : matchs) {
+            int cotes[2] = {m.Domicile, m.Exterieur};
+            bool change = false;
+            for (int& x : cotes) {
+                int y = -1;
+                bool envoyee = false;
+                for (size_t k = 0; k < avant.Ties.size(); ++k)
+                    if (x >= 0 && (troisieme ? avant.Ties[k].Perdant : avant.Ties[k].Vainqueur) == x) {
+                        envoyee = true;
+                        if (k < apres.Ties.size())
+                            y = troisieme ? apres.Ties[k].Perdant : apres.Ties[k].Vainqueur;
+                    }
+                if (x < 0 || (!(envoyee && y != x) && !(place(t0, x) && !place(t, x))))
+                    continue;
+                change = true;
+                x = y;
+            }
+            if (!change)
+                continue;
+            size_t i = 0;
+            while (i < Journee(d).size() && !(Journee(d)[i].Entre(m.Domicile, m.Exterieur) &&
+                                              (Journee(d)[i].Troisieme == 1) == troisieme))
+                ++i;
+            if (i == Journee(d).size())
+                continue;
+            if (troisieme)
+                Supprime(d, i);
+            else
+                SupprimeTie(d, m.Domicile, m.Exterieur);
+            if (cotes[0] >= 0 && cotes[1] >= 0 && cotes[0] != cotes[1])
+                Cree(d, cotes[0], cotes[1], i, troisieme);
+        }
+    }
+    // A known pairing that nothing holds yet goes to its place on d.
+    void Place(int d, const TPlaceTour& p, int q, const std::vector<TPlaceTour>& places, bool troisieme)
+    {
+        for (const TMatchCoupe& m : Journee(d))
+            if (m.Tient(p.Domicile) || m.Tient(p.Exterieur) || (troisieme && m.Troisieme == 1))
+                return;
+        size_t i = Journee(d).size();
+        for (size_t k = 0; k < Journee(d).size() && !troisieme; ++k)
+            if (Journee(d)[k].Troisieme != 1 && Place(places, Journee(d)[k]) > q) {
+                i = k;
+                break;
+            }
+        while (!troisieme && i > 0 && Journee(d)[i - 1].Troisieme == 1)
+            --i;
+        Cree(d, p.Domicile, p.Exterieur, i, troisieme);
+    }
+};
+
+TMatchsCoupe MatchsLus(const TDonneesChampionnat& c)
+{
+    TMatchsCoupe e(static_cast<size_t>(std::max(c.NbJour(), c.Journees().Nombre())));
+    for (int d = 1; d <= static_cast<int>(e.size()); ++d)
+        if (const TInfoCompJour* j = c.Journee(d))
+            for (int k = 0; k < j->NbMatchs(); ++k)
+                e[static_cast<size_t>(d - 1)].push_back(MatchLu(c, d, *j->Match(k)));
+    return e;
+}
+
+// Which match of the last matchday is the third-place one, told from the
+// semi-finals as the state holds them.
+void ResoutPetiteFinale(const TDonneesChampionnat& c, TMatchsCoupe& e)
+{
+    if (const int fin = c.NbJour(); c.PetiteFinale && fin >= 1 && fin <= static_cast<int>(e.size())) {
+        const TTableau t = Tableau(c, e);
+        std::vector<TMatchCoupe>& j = e[static_cast<size_t>(fin - 1)];
+        for (size_t k = 0; k < j.size(); ++k)
+            j[k].Troisieme = k < t.PetitesFinales.size() && t.PetitesFinales[k] ? 1 : 0;
+    }
+}
+
+}  // namespace
+
+TMatchsCoupe MatchsCoupe(const TDonneesChampionnat& c)
+{
+    TMatchsCoupe e = MatchsLus(c);
+    ResoutPetiteFinale(c, e);
+    return e;
+}
+
+TMatchsCoupe MatchsCoupe(const TSaison& saison, const TDonneesChampionnat& c, int n,
+                         const std::vector<TLigneSaisie>& lignes)
+{
+    TMatchsCoupe e = MatchsLus(c);
+    if (n >= 1 && static_cast<int>(e.size()) < n)
+        e.resize(static_cast<size_t>(n));
+    std::vector<TMatchCoupe>* j = n >= 1 ? &e[static_cast<size_t>(n - 1)] : nullptr;
+    if (j)
+        j->clear();
+    const int petite = LignePetiteFinale(c, n);
+    for (size_t r = 0; j && r < lignes.size(); ++r) {
+        const TLigneSaisie& l = lignes[r];
+        TMatchCoupe m;
+        m.Domicile = IdEquipeSaisie(saison, l.Domicile, l.NumeroDomicile);
+        m.Exterieur = IdEquipeSaisie(saison, l.Exterieur, l.NumeroExterieur);
+        if (const int sh = ScoreTexte(l.ScoreDomicile), sa = ScoreTexte(l.ScoreExterieur); sh != Vide && sa != Vide) {
+            m.ScoreDomicile = sh;
+            m.ScoreExterieur = sa;
+        }
+        m.Qualifie = l.Qualifie;
+        m.TirsAuBut = l.TirsAuBut;
+        m.Troisieme = static_cast<int>(r) == petite ? 1 : 0;
+        j->push_back(m);
+    }
+    ResoutPetiteFinale(c, e);
+    return e;
+}
+
+bool TableauActif(const TDonneesChampionnat& c)
+{
+    return c.EstCoupe() && (c.Types() & TDonneesChampionnat::TypeCoupe);
+}
+
+int TTableau::TourJournee(int d) const
+{
+    for (size_t r = 0; r < Tours.size(); ++r)
+        if (Tours[r].Premier <= d && d <= Tours[r].Dernier)
+            return static_cast<int>(r);
+    return -1;
+}
+
+const TTie* TTableau::TieEquipe(int r, int equipe) const
+{
+    if (r < 0 || r >= static_cast<int>(Tours.size()) || equipe < 0)
+        return nullptr;
+    for (const TTie& t : Tours[static_cast<size_t>(r)].Ties)
+        if (t.Domicile == equipe || t.Exterieur == equipe)
+            return &t;
+    return nullptr;
+}
+
+bool TTableau::Qualifiee(int equipe, int r) const
+{
+    for (int k = 0; k < r; ++k)
+        if (const TTie* t = TieEquipe(k, equipe); t && t->Vainqueur != equipe)
             return false;
-        return t == 118 ? c.CreeMatch(n + 1, h, a, Vide, Vide) != nullptr
-                        : c.CreeMatch(n + 1, a, h, Vide, Vide) != nullptr;
-    }
-    // A decided tie plays no more: the matches planned after n in its round go.
-    std::vector<TMatchRemplace> partent;
-    for (int d = n + 1; d <= dernier; ++d)
-        if (const TInfoComp* m = MatchEntre(c, d, h, a))
-            partent.push_back({d, m->IdEquipe(0), m->IdEquipe(1)});
-    const int nb = static_cast<int>(lignes.size());
-    const int qualifie = ligne >= 0 && ligne < nb ? lignes[static_cast<size_t>(ligne)].Qualifie : -1;
-    // Option word 1 counts the cup's rounds: the winners of each round but the
-    // last go on to the first matchday of the next one, which the cup already
-    // has.
-    const int cible = dernier + 1;
-    int dom = -1, ext = -1, place = -1;
-    if (TourJournee(c, n) < c.Option(1) && cible <= c.NbJour() && qualifie >= 0) {
-        // The round's ties in the order of its first matchday: its rows when
-        // that is the matchday shown, else its matches.
-        const TInfoCompJour* j1 = premier < n ? c.Journee(premier) : nullptr;
-        int rang = ligne;
-        for (int k = 0; j1 && k < j1->NbMatchs(); ++k) {
-            const TInfoComp* m = j1->Match(k);
-            if ((m->IdEquipe(0) == h && m->IdEquipe(1) == a) || (m->IdEquipe(0) == a && m->IdEquipe(1) == h))
-                rang = k;
-        }
-        auto gagnant = [&](int k) -> int {
-            const TQualifieLigne* r = k >= 0 && k < nb ? &lignes[static_cast<size_t>(k)] : nullptr;
-            int x = -1, y = -1;
-            if (j1) {
-                const TInfoComp* m = j1->Match(k);
-                if (!m)
-                    return r ? r->Qualifie : -1;
-                x = m->IdEquipe(0);
-                y = m->IdEquipe(1);
-            } else if (r) {
-                x = k == ligne ? h : r->Domicile;
-                y = k == ligne ? a : r->Exterieur;
-            }
-            // A row that does not say its pairing stands for the tie of its place.
-            const int rangee = r && k != ligne && r->Domicile < 0 ? r->Qualifie : -1;
-            if (x < 0 || y < 0)
-                return rangee;
-            // The rows of matchday n say what the page shows, the other
-            // matchdays of the round what the championship holds.
-            for (int q = 0; q < nb; ++q) {
-                TQualifieLigne l = lignes[static_cast<size_t>(q)];
-                if (q == ligne)
-                    l = {l.Qualifie, h, a};
-                if (l.Qualifie >= 0 && ((l.Domicile == x && l.Exterieur == y) || (l.Domicile == y && l.Exterieur == x)))
-                    return l.Qualifie;
-            }
-            const int g = GagnantTour(c, n, x, y, n);
-            return g >= 0 ? g : rangee;
+    return equipe >= 0;
+}
+
+bool TTableau::Troisieme(int equipe) const
+{
+    const int demi = static_cast<int>(Tours.size()) - 2;
+    const TTie* t = TieEquipe(demi, equipe);
+    return PetiteFinale && t && t->Perdant == equipe && Qualifiee(equipe, demi);
+}
+
+TTableau Tableau(const TDonneesChampionnat& c, const TMatchsCoupe& e)
+{
+    TTableau t;
+    t.Portes = c.Option(1);
+    const auto bornes = BornesTours(c);
+    t.PetiteFinale = TableauActif(c) && c.PetiteFinale && bornes.size() >= 2;
+    const int fin = c.NbJour();
+    for (const auto& [premier, dernier] : bornes) {
+        TTour tour;
+        tour.Premier = premier;
+        tour.Dernier = dernier;
+        const std::vector<TMatchCoupe> vide;
+        auto journee = [&](int d) -> const std::vector<TMatchCoupe>& {
+            return d >= 1 && d <= static_cast<int>(e.size()) ? e[static_cast<size_t>(d - 1)] : vide;
         };
-        const int fixe = premier == 1 ? c.EquipeMatchSuivant(rang) : -1;
-        int autre = -1;
-        if (fixe >= 0 && fixe < Vide) {
-            dom = autre = fixe;
-            ext = qualifie;
-        } else {
-            const int q = rang / 2;
-            dom = gagnant(2 * q);
-            ext = gagnant(2 * q + 1);
-            autre = rang % 2 == 0 ? ext : dom;
-        }
-        if (dom < 0 || ext < 0 || MatchEntre(c, cible, dom, ext)) {
-            dom = ext = -1;
-        } else {
-            // The match the new pairing takes the place of holds the team this
-            // tie no longer sends, else one of the two it does; it goes with
-            // its whole tie.
-            const int perdant = qualifie == h ? a : (qualifie == a ? h : -1);
-            if (const TInfoComp* m = MatchTenant(c, cible, {perdant, qualifie, autre})) {
-                const int x = m->IdEquipe(0), y = m->IdEquipe(1);
-                place = c.Journee(cible)->IndexObjetMatch(m);
-                int p2 = cible, f2 = cible;
-                BornesTour(c, cible, p2, f2);
-                for (int d = cible; d <= f2; ++d)
-                    if (const TInfoComp* r = MatchEntre(c, d, x, y); r && !EstPetiteFinale(c, d, *r))
-                        partent.push_back({d, r->IdEquipe(0), r->IdEquipe(1)});
+        // Which match of the last matchday is the third-place one: on a final
+        // over several matchdays, the one whose pairing its first matchday
+        // does not hold; on one, the one the semi-finals send their losers
+        // to, or while they do not tell, the one after the final's matches.
+        if (t.PetiteFinale && dernier == fin) {
+            const TInfoTourCoupe* tc = c.TourCoupe(fin - 1);
+            const std::vector<TMatchCoupe>& j = journee(fin);
+            for (size_t k = 0; k < j.size(); ++k) {
+                const TMatchCoupe& m = j[k];
+                int troisieme = m.Troisieme;
+                if (troisieme < 0 && premier < fin) {
+                    troisieme = 1;
+                    for (const TMatchCoupe& x : journee(premier))
+                        if (x.Entre(m.Domicile, m.Exterieur))
+                            troisieme = 0;
+                } else if (troisieme < 0) {
+                    bool gagnant = false, perdant = false;
+                    for (const TTie& x : t.Tours.back().Ties) {
+                        gagnant = gagnant || m.Tient(x.Vainqueur);
+                        perdant = perdant || m.Tient(x.Perdant);
+                    }
+                    const int finales = tc ? tc->NbMatch & 0xFF : 1;
+                    troisieme = perdant != gagnant ? perdant : static_cast<int>(k) >= finales;
+                }
+                t.PetitesFinales.push_back(troisieme == 1);
             }
         }
+        const std::vector<TMatchCoupe>& j = journee(premier);
+        for (size_t k = 0; k < j.size(); ++k) {
+            if (premier == fin && k < t.PetitesFinales.size() && t.PetitesFinales[k])
+                continue;
+            TTie tie;
+            tie.Domicile = j[k].Domicile;
+            tie.Exterieur = j[k].Exterieur;
+            Evalue(c, e, tour, tie);
+            tour.Ties.push_back(tie);
+        }
+        t.Tours.push_back(std::move(tour));
     }
-    if (partent.empty() && dom < 0)
-        return false;
-    std::vector<TMatchRemplace> saisis;
-    for (const TMatchRemplace& m : partent)
-        if (MatchSaisi(c, m.Journee, m.Domicile, m.Exterieur))
-            saisis.push_back(m);
-    if (!saisis.empty() && accord && !accord(saisis))
-        return false;
-    for (const TMatchRemplace& m : partent)
-        SupprimeMatchTour(c, m);
-    if (dom >= 0) {
+    return t;
+}
+
+std::vector<TMatchRemplace> TSuiteCoupe::Supprimes() const
+{
+    std::vector<TMatchRemplace> v;
+    for (const TOperation& o : Operations)
+        if (!o.Cree && std::find(v.begin(), v.end(), o.Match) == v.end())
+            v.push_back(o.Match);
+    return v;
+}
+
+TSuiteCoupe SuiteCoupe(const TSaison& saison, const TDonneesChampionnat& c, int n,
+                       const std::vector<TLigneSaisie>& avant, const std::vector<TLigneSaisie>& apres,
+                       const std::vector<int>& lignes)
+{
+    TSimulation sim{c, MatchsCoupe(saison, c, n, apres), {}, BornesTours(c)};
+    const TMatchsCoupe e0 = MatchsCoupe(saison, c, n, avant);
+    // The third-place match stays the one it was before the change.
+    if (const int fin = c.NbJour(); fin != n && fin >= 1 && fin <= static_cast<int>(e0.size()))
+        sim.e[static_cast<size_t>(fin - 1)] = e0[static_cast<size_t>(fin - 1)];
+    const TTableau t0 = Tableau(c, e0);
+    const int r0 = t0.TourJournee(n);
+    if (r0 < 0 || !TableauActif(c))
+        return {};
+    const int nbTours = static_cast<int>(t0.Tours.size());
+    // The ties of the shown round the changed rows hold.
+    std::vector<int> touchees;
+    const TTour& tourN = t0.Tours[static_cast<size_t>(r0)];
+    for (const int l : lignes) {
+        if (n == tourN.Premier && l != LignePetiteFinale(c, n))
+            touchees.push_back(l);
+        for (const TMatchsCoupe* e : {&e0, static_cast<const TMatchsCoupe*>(&sim.e)})
+            if (l >= 0 && l < static_cast<int>((*e)[static_cast<size_t>(n - 1)].size()))
+                for (size_t k = 0; k < tourN.Ties.size(); ++k)
+                    if ((*e)[static_cast<size_t>(n - 1)][static_cast<size_t>(l)].Entre(tourN.Ties[k].Domicile,
+                                                                                       tourN.Ties[k].Exterieur))
+                        touchees.push_back(static_cast<int>(k));
+    }
+    auto touchee = [&](int r, int k) {
+        return r == r0 && std::find(touchees.begin(), touchees.end(), k) != touchees.end();
+    };
+    auto tie = [](const TTableau& t, int r, int k) -> const TTie* {
+        const auto& ties = t.Tours[static_cast<size_t>(r)].Ties;
+        return k >= 0 && k < static_cast<int>(ties.size()) ? &ties[static_cast<size_t>(k)] : nullptr;
+    };
+    // The index of the tie of round r holding the pairing of m, -1.
+    auto tieDe = [](const TTour& tour, const TMatchCoupe& m) {
+        for (size_t k = 0; k < tour.Ties.size(); ++k)
+            if (m.Entre(tour.Ties[k].Domicile, tour.Ties[k].Exterieur))
+                return static_cast<int>(k);
+        return -1;
+    };
+    auto vivant = [](const TTie* t, int d) { return t && (t->Decision == 0 || t->Decision >= d); };
+    for (int r = r0; r < nbTours; ++r) {
+        // 1. A tie decided sooner than it was plays no more in its round.
+        const TTour& tour0 = t0.Tours[static_cast<size_t>(r)];
+        TTableau t = Tableau(c, sim.e);
+        for (int d = std::max(n + 1, tour0.Premier + 1); d <= tour0.Dernier; ++d)
+            for (size_t i = 0; i < sim.Journee(d).size();) {
+                const TMatchCoupe& m = sim.Journee(d)[i];
+                const TTour& tour = t.Tours[static_cast<size_t>(r)];
+                if (m.Troisieme != 1 && vivant(tie(t0, r, tieDe(tour0, m)), d) && !vivant(tie(t, r, tieDe(tour, m)), d))
+                    sim.Supprime(d, i);
+                else
+                    ++i;
+            }
+        // 2. A tie left level plans its extra match.
+        t = Tableau(c, sim.e);
+        for (size_t k = 0; k < t.Tours[static_cast<size_t>(r)].Ties.size(); ++k) {
+            const TTie& x = t.Tours[static_cast<size_t>(r)].Ties[k];
+            const TTie* x0 = tie(t0, r, static_cast<int>(k));
+            if ((touchee(r, static_cast<int>(k)) || !x0 || !(*x0 == x)) && x.Suite > n &&
+                x.Suite <= t.Tours[static_cast<size_t>(r)].Dernier && !Entre(sim.e, x.Suite, x.Domicile, x.Exterieur))
+                sim.Cree(x.Suite, x.SuiteDomicile, x.SuiteExterieur, sim.Journee(x.Suite).size(), false);
+        }
+        // 3. The next round: its matches take the teams its ties now send,
+        // then the known pairings that changed go to their places.
+        if (r + 1 >= nbTours || r + 1 >= t0.Portes)
+            break;
+        t = Tableau(c, sim.e);
+        const int suivant = t.Tours[static_cast<size_t>(r + 1)].Premier;
+        sim.Remplace(suivant, false, t0, t, r);
+        t = Tableau(c, sim.e);
+        const std::vector<TPlaceTour> places = PlacesTour(c, t, r), places0 = PlacesTour(c, t0, r);
+        for (size_t q = 0; q < places.size(); ++q) {
+            const TPlaceTour& p = places[q];
+            const bool change = q >= places0.size() || places0[q].Domicile != p.Domicile ||
+                                places0[q].Exterieur != p.Exterieur;
+            bool nourrie = false;
+            for (const int k : p.Ties)
+                nourrie = nourrie || touchee(r, k);
+            if (p.Domicile >= 0 && p.Exterieur >= 0 && (change || nourrie))
+                sim.Place(suivant, p, static_cast<int>(q), places, false);
+        }
+        // 4. The third-place match takes the semi-finals' losers; one that
+        // goes for a team it shared with the final comes back with the new
+        // losers (the first one is placed by hand).
+        if (t0.PetiteFinale && r + 2 == nbTours) {
+            const int fin = c.NbJour();
+            auto troisieme = [&](const TMatchsCoupe& e) {
+                return fin <= static_cast<int>(e.size()) &&
+                       std::any_of(e[static_cast<size_t>(fin - 1)].begin(), e[static_cast<size_t>(fin - 1)].end(),
+                                   [](const TMatchCoupe& m) { return m.Troisieme == 1; });
+            };
+            const bool avait = troisieme(e0);
+            t = Tableau(c, sim.e);
+            sim.Remplace(fin, true, t0, t, r);
+            t = Tableau(c, sim.e);
+            const TTie *a = tie(t, r, 0), *b = tie(t, r, 1);
+            if (avait && !troisieme(sim.e) && a && b && a->Perdant >= 0 && b->Perdant >= 0)
+                sim.Place(fin, {a->Perdant, b->Perdant, {0, 1}}, 0, {}, true);
+        }
+    }
+    // 5. The later matches of a tie whose winner changed say the new one.
+    const TTableau t = Tableau(c, sim.e);
+    for (int r = r0; r < nbTours; ++r) {
+        const TTour& tour = t.Tours[static_cast<size_t>(r)];
+        for (size_t k = 0; k < tour.Ties.size(); ++k) {
+            const TTie& x = tour.Ties[k];
+            const TTie* x0 = tie(t0, r, static_cast<int>(k));
+            if (x0 && x0->Vainqueur == x.Vainqueur && x0->Decision == x.Decision)
+                continue;
+            for (int d = tour.Premier; d <= tour.Dernier; ++d)
+                if (const TMatchCoupe* m = Entre(sim.e, d, x.Domicile, x.Exterieur); m && d != n && m->Joue()) {
+                    // A match with a shoot-out keeps its winner's side, as a
+                    // file read again gives it.
+                    const uint32_t tab = m->TirsAuBut;
+                    const int cote = tab ? (TirsDomicile(tab) > TirsExterieur(tab) ? 0 : 1)
+                                         : (d != x.Decision ? 2 : (m->Domicile == x.Vainqueur ? 0 : 1));
+                    if (cote != m->Qualifie)
+                        sim.s.Qualifies.push_back({{d, m->Domicile, m->Exterieur}, cote});
+                }
+        }
+    }
+    return sim.s;
+}
+
+void AppliqueSuite(TDonneesChampionnat& c, const TSuiteCoupe& suite)
+{
+    for (const TSuiteCoupe::TOperation& o : suite.Operations) {
+        const TMatchRemplace& m = o.Match;
+        if (!o.Cree) {
+            SupprimeMatchCoupe(c, m);
+            continue;
+        }
         // Made without CreeMatch, which would take the two teams out of any
-        // other match of that matchday (the third-place match among them).
-        TInfoComp* m = c.MatchEquipes(cible, dom, ext, true, 0);
-        TInfoCompJour* j = c.Journee(cible);
-        if (m && j && place >= 0)
-            j->DeplaceMatch(j->IndexObjetMatch(m), std::min(place, j->NbMatchs() - 1));
+        // other match of the matchday: what goes was worked out above.
+        TInfoComp* x = c.Journees().MatchEquipes(m.Journee, m.Domicile, m.Exterieur, -1, true, 0);
+        if (TInfoCompJour* j = c.Journee(m.Journee); x && j)
+            j->DeplaceMatch(j->IndexObjetMatch(x), std::min(o.Place, j->NbMatchs() - 1));
     }
+    for (const auto& [m, cote] : suite.Qualifies)
+        if (TInfoComp* x = c.MatchEquipes(m.Journee, m.Domicile, m.Exterieur); x && x->ScoresSaisis()) {
+            if (cote == 0 || cote == 1)
+                c.SetQualifieMatch(m.Journee, m.Domicile, m.Exterieur, cote == 1);
+            else
+                for (int k = 0; k < 2; ++k)
+                    x->SetScore(k, x->Score(k) & 0x7FFF);
+        }
     if (c.Saison())
         c.Saison()->InvalideStats();
-    return true;
+}
+
+std::vector<TMatchRemplace> MatchsSaisis(const TDonneesChampionnat& c, const std::vector<TMatchRemplace>& matchs)
+{
+    std::vector<TMatchRemplace> v;
+    for (const TMatchRemplace& m : matchs)
+        if (MatchSaisi(c, m.Journee, m.Domicile, m.Exterieur))
+            v.push_back(m);
+    return v;
+}
+
+bool MatchSaisi(const TDonneesChampionnat& c, int n, int h, int a)
+{
+    const TInfoCompJour* j = c.Journee(n);
+    const TInfoComp* m = j ? j->MatchEquipes(h, a) : nullptr;
+    m = m || !j ? m : j->MatchEquipes(a, h);
+    if (!m)
+        return false;
+    const int x = m->IdEquipe(0), y = m->IdEquipe(1);
+    if (m->Score(0) != Vide || m->Score(1) != Vide || c.Penalty(n, x, y) || c.Penalites().Cherche(x, y, n) ||
+        CompositionEntree(*m, x) || CompositionEntree(*m, y))
+        return true;
+    for (TListeDonnees* liste : const_cast<TDonneesChampionnat&>(c).ListesDonnees(n))
+        for (int i = 0; liste && i < liste->Nombre(); ++i)
+            if (const TDonneesEvt* e = liste->Donnee(i); e && (e->IdEquipe() == x || e->IdEquipe() == y))
+                return true;
+    return false;
+}
+
+std::string LibelleMatchRemplace(const TSaison& saison, const TMatchRemplace& m)
+{
+    const TDonneesChampionnat* c = saison.ChampionnatCourant();
+    const TInfoComp* x = c ? c->MatchEquipes(m.Journee, m.Domicile, m.Exterieur) : nullptr;
+    std::string match = saison.NomEquipeCourant(m.Domicile);
+    match += ' ';
+    if (x && x->ScoresSaisis()) {
+        match += IntToStr(x->Score(0) & 0x7FFF);
+        match += "\xA0-\xA0";
+        match += IntToStr(x->Score(1) & 0x7FFF);
+    } else
+        match += '-';
+    match += ' ';
+    match += saison.NomEquipeCourant(m.Exterieur);
+    const bool troisieme = x && EstPetiteFinale(*c, m.Journee, *x);
+    return TraduireFormat(4803, {troisieme ? Traduire(3924) : LibelleJournee(saison, m.Journee), match});
+}
+
+bool EstPetiteFinale(const TDonneesChampionnat& c, int n, const TInfoComp& m)
+{
+    const TInfoCompJour* j = c.Journee(n);
+    if (!c.EstCoupe() || !c.PetiteFinale || n != c.NbJour() || !j)
+        return false;
+    const int i = j->IndexObjetMatch(&m);
+    const TMatchsCoupe e = MatchsCoupe(c);
+    return i >= 0 && i < static_cast<int>(e[static_cast<size_t>(n - 1)].size()) &&
+           e[static_cast<size_t>(n - 1)][static_cast<size_t>(i)].Troisieme == 1;
+}
+
+int LignePetiteFinale(const TDonneesChampionnat& c, int n)
+{
+    if (!c.EstCoupe() || !c.PetiteFinale || n != c.NbJour() || c.NbMatchJournee(n) < 1)
+        return -1;
+    return c.NbMatchJournee(n) - 1;
+}
+
+bool EquipeAdmise(const TDonneesChampionnat& c, const TTableau& t, int n, int ligne, int equipe)
+{
+    const int r = t.TourJournee(n);
+    if (!TableauActif(c) || r <= 0)
+        return true;
+    if (ligne >= 0 && ligne == LignePetiteFinale(c, n))
+        return t.Troisieme(equipe);
+    return t.Qualifiee(equipe, r);
+}
+
+std::vector<std::string> VerifieTableau(const TSaison& saison, const TDonneesChampionnat& c, int n)
+{
+    std::vector<std::string> lignes;
+    const TInfoCompJour* j = c.Journee(n);
+    if (!j)
+        return lignes;
+    // Each team once, at its first match.
+    for (int k = 0; k < j->NbMatchs(); ++k)
+        for (int cote = 0; cote < 2; ++cote) {
+            const int x = j->Match(k)->IdEquipe(cote);
+            int fois = 0;
+            for (int i = 0; i < j->NbMatchs() && x != Vide; ++i)
+                fois += j->Match(i)->IdEquipe(0) == x || j->Match(i)->IdEquipe(1) == x;
+            if (fois > 1 && j->IndexMatchEquipe(x) == k && (cote == 0 || j->Match(k)->IdEquipe(0) != x))
+                lignes.push_back(TraduireFormat(4953, {saison.NomEquipe(x)}));
+        }
+    if (!TableauActif(c))
+        return lignes;
+    const TMatchsCoupe e = MatchsCoupe(c);
+    const TTableau t = Tableau(c, e);
+    const int r = t.TourJournee(n);
+    for (const TMatchCoupe& m : e[static_cast<size_t>(n - 1)])
+        for (const int x : {m.Domicile, m.Exterieur})
+            if (x >= 0 && r > 0 && !(m.Troisieme == 1 ? t.Troisieme(x) : t.Qualifiee(x, r)))
+                lignes.push_back(TraduireFormat(4952, {saison.NomEquipe(m.Domicile), saison.NomEquipe(m.Exterieur),
+                                                       saison.NomEquipe(x)}));
+    return lignes;
+}
+
+TDecisionTour DecideTour(const TDonneesChampionnat& c, int n, int h, int a, int sh, int sa)
+{
+    TMatchCoupe m;
+    m.Domicile = h;
+    m.Exterieur = a;
+    m.ScoreDomicile = sh;
+    m.ScoreExterieur = sa;
+    return Regle(c, MatchsCoupe(c), n, m);
 }
 
 bool CompleteCoupe(TDonneesChampionnat& c, int n)
 {
     if (n < 1 || n >= c.NbJour())
         return false;
-    const TInfoTourCoupe* courant = c.TourCoupe(n - 1);
-    if (!courant)
+    if (!c.TourCoupe(n - 1))
         return false;
-    int premier = n, dernier = n;
-    BornesTour(c, n, premier, dernier);
+    const TTableau t = Tableau(c, MatchsCoupe(c));
+    const int r = t.TourJournee(n);
+    if (r < 0)
+        return false;
+    const TTour& tour = t.Tours[static_cast<size_t>(r)];
+    const int premier = tour.Premier;
     const int cible = premier < n ? n : premier + 1;
-    const TInfoTourCoupe* aller = c.TourCoupe(premier - 1);
-    const uint32_t t = aller->TypeMatch;
+    if (cible > tour.Dernier)
+        return false;
+    const uint32_t type = c.TourCoupe(premier - 1)->TypeMatch;
     static const uint32_t avecRetour[] = {21, 22, 23, 54, 55, 66, 68, 87};
-    if (std::find(std::begin(avecRetour), std::end(avecRetour), t) == std::end(avecRetour))
+    if (std::find(std::begin(avecRetour), std::end(avecRetour), type) == std::end(avecRetour))
         return false;
-    const TInfoCompJour* j1 = c.Journee(premier);
-    if (!j1)
-        return false;
-    const bool memeOrdre = t != 21 && t != 66 && t != 68 && (cible - premier == 1 || cible - premier == 4);
+    const bool memeOrdre = type != 21 && type != 66 && type != 68 && (cible - premier == 1 || cible - premier == 4);
     bool cree = false;
-    const int nb = j1->NbMatchs();
-    for (int k = 0; k < nb; ++k) {
-        // Match k of the target, the third-place match left aside.
-        const TInfoCompJour* jc = c.Journee(cible);
-        const TInfoComp* existant = nullptr;
-        for (int i = 0, rang = 0; jc && i < jc->NbMatchs() && !existant; ++i)
-            if (!EstPetiteFinale(c, cible, *jc->Match(i)) && rang++ == k)
-                existant = jc->Match(i);
-        if (existant && existant->IdEquipe(0) != Vide)
+    for (const TTie& x : tour.Ties) {
+        const int h = x.Domicile, a = x.Exterieur;
+        // A tie decided before the target plays no more; a team that already
+        // plays there keeps its match.
+        if (h < 0 || a < 0 || (x.Decision != 0 && x.Decision < cible))
             continue;
-        const TInfoComp* m = j1->Match(k);
-        const int h = m->IdEquipe(0), a = m->IdEquipe(1);
-        if (MatchEntre(c, cible, h, a))
+        const TInfoCompJour* j = c.Journee(cible);
+        if (j && (j->IndexMatchEquipe(h) >= 0 || j->IndexMatchEquipe(a) >= 0))
             continue;
-        // A tie its earlier matches decided plays no more.
-        bool decide = false;
-        for (int d = premier; d < cible && !decide; ++d)
-            decide = GagnantJournee(c, d, h, a) >= 0;
-        if (decide)
-            continue;
-        if ((memeOrdre ? c.CreeMatch(cible, h, a, Vide, Vide) : c.CreeMatch(cible, a, h, Vide, Vide)))
+        if (memeOrdre ? c.CreeMatch(cible, h, a, Vide, Vide) : c.CreeMatch(cible, a, h, Vide, Vide))
             cree = true;
     }
     return cree;
@@ -736,7 +1146,9 @@ std::string LibelleJournee(const TSaison& saison, int n)
     const uint32_t t = tour->TypeMatch;
     if (t & 16)
         s += " - " + TraduireFormat(621, {static_cast<int>(t >> 5) + 1});
-    else if (const uint32_t jambe = t >> 6; jambe >= 1 && jambe <= 3)
+    else if (const uint32_t jambe = t >> 6; jambe == 1 && (t & 15) == 3)
+        s += " - " + Traduire(4954);   // a replayed tie's first match has no second leg
+    else if (jambe >= 1 && jambe <= 3)
         s += " - " + Traduire(jambe == 1 ? 283 : (jambe == 2 ? 285 : 284));
     return s;
 }

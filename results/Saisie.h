@@ -1,6 +1,7 @@
 // What the results window writes into a championship, apart from its controls:
-// one matchday's rows written into the current championship, and the decision
-// of a cup tie when a row's scores are left.
+// one matchday's rows written into the current championship, the decision of
+// a cup tie when a row's scores are left, and the bracket of a cup: who goes
+// through each tie and what a change of a matchday does to the later ones.
 #pragma once
 
 #include <cstdint>
@@ -26,6 +27,7 @@ struct TLigneSaisie
     uint8_t Etat = etatNormal;                       // 0, 1, 2, 5, 6, 7
     uint8_t Qualifie = 2;                            // 0 home, 1 away, 2 none
     uint32_t TirsAuBut = 0;                          // (home << 16) + away, 0 none
+    bool operator==(const TLigneSaisie&) const = default;
 };
 
 // A team the window's list still offers.
@@ -67,7 +69,7 @@ TEcritureJournee EcritJournee(TSaison& saison, const std::vector<TLigneSaisie>& 
                               uint32_t dateJournee, const std::vector<TEquipeListee>& listees);
 
 // ---- cup ties -----------------------------------------------------------------------
-// The decision a row's scores call for.
+// The decision a match's scores call for.
 struct TDecisionTour
 {
     bool Aucune = false;     // nothing further is done
@@ -75,61 +77,117 @@ struct TDecisionTour
     bool Indecis = false;    // an extra match is needed
     int Qualifie = -1;       // 0 home, 1 away, -1 unchanged
 };
-// The scores of the match of matchday m between the two teams, as seen from
-// the current home team (eh its goals, ea the away team's); false when the
-// matchday holds no such match with both scores.
-bool ScoresMatchPrecedent(const TDonneesChampionnat& c, int m, int h, int a, int& eh, int& ea);
-// The rule of the tie kind TypeMatch of matchday n for scores sh - sa.
+// The rule of the tie kind TypeMatch of matchday n for scores sh - sa of the
+// match h - a, its earlier matches read from the championship.
 TDecisionTour DecideTour(const TDonneesChampionnat& c, int n, int h, int a, int sh, int sa);
-// What a row of the deciding matchday gives the next round: the team it
-// qualified (-1 none) and the pairing it holds (-1 when not known).
-struct TQualifieLigne
+
+// ---- the bracket of a cup -------------------------------------------------------------
+// One match as the bracket reads it.
+struct TMatchCoupe
 {
-    TQualifieLigne(int qualifie = -1, int domicile = -1, int exterieur = -1)
-        : Qualifie(qualifie), Domicile(domicile), Exterieur(exterieur)
-    {
-    }
-    int Qualifie, Domicile, Exterieur;
+    int Domicile = -1, Exterieur = -1;   // -1: a box left empty
+    int ScoreDomicile = -1, ScoreExterieur = -1;   // -1: none
+    int Qualifie = 2;                    // the side flagged as through: 0, 1, 2 none
+    uint32_t TirsAuBut = 0;              // (home << 16) + away, 0 none
+    int Troisieme = -1;                  // the third-place match: 1, 0, -1 not known yet
+    bool Joue() const { return ScoreDomicile >= 0 && ScoreExterieur >= 0; }
+    bool Tient(int e) const { return e >= 0 && (Domicile == e || Exterieur == e); }
+    bool Entre(int x, int y) const { return x >= 0 && y >= 0 && Tient(x) && Tient(y) && x != y; }
 };
-// A later match that a decision replaces or deletes.
+// The matches of a cup, matchday d at index d - 1.
+using TMatchsCoupe = std::vector<std::vector<TMatchCoupe>>;
+// As the championship holds them.
+TMatchsCoupe MatchsCoupe(const TDonneesChampionnat& c);
+// With matchday n as the rows of the page show it (row r, match r).
+TMatchsCoupe MatchsCoupe(const TSaison& saison, const TDonneesChampionnat& c, int n,
+                         const std::vector<TLigneSaisie>& lignes);
+
+// One tie: the pairing of its round's first matchday at its place there, and
+// who it sends on.
+struct TTie
+{
+    int Domicile = -1, Exterieur = -1;
+    int Vainqueur = -1, Perdant = -1;   // -1 while not decided
+    int Decision = 0;                   // the matchday that decided it
+    int Suite = 0;                      // the matchday of the extra match it needs
+    int SuiteDomicile = -1, SuiteExterieur = -1;
+    bool operator==(const TTie&) const = default;
+};
+struct TTour
+{
+    int Premier = 0, Dernier = 0;   // its matchdays
+    std::vector<TTie> Ties;         // by place on its first matchday
+};
+// The bracket: every round's ties, who goes through each, and so which teams
+// each later match may hold.
+struct TTableau
+{
+    std::vector<TTour> Tours;
+    int Portes = 0;            // the rounds whose winners go on (option word 1 counts them all)
+    bool PetiteFinale = false; // the last matchday has a third-place match
+    std::vector<bool> PetitesFinales;   // which matches of the last matchday it is
+    int TourJournee(int d) const;   // -1 outside
+    // The team lost no tie before round r and went through every tie it
+    // played there (a team that played none may enter).
+    bool Qualifiee(int equipe, int r) const;
+    // A semi-final loser (the round before the last) that went through every tie before it.
+    bool Troisieme(int equipe) const;
+    // The tie of round r holding the team, nullptr when none.
+    const TTie* TieEquipe(int r, int equipe) const;
+};
+TTableau Tableau(const TDonneesChampionnat& c, const TMatchsCoupe& e);
+// A cup whose results decide its ties (flag TypeCoupe): the bracket applies.
+bool TableauActif(const TDonneesChampionnat& c);
+
+// A later match that a change deletes or makes.
 struct TMatchRemplace
 {
     int Journee, Domicile, Exterieur;
     bool operator==(const TMatchRemplace&) const = default;
 };
-// Asked, with the matches holding something typed (a score, a state, a
-// shoot-out, events or line-ups), before a decision replaces or deletes them;
-// false leaves every later match as it is.
-using TAccordRemplacement = std::function<bool(const std::vector<TMatchRemplace>&)>;
-// The line naming a later match in the question: its matchday's caption, the
-// teams and the score between them (kept on one line).
+// What a change of the shown matchday does to the rest of the cup: the later
+// matches whose teams would differ go, each whole, and the new pairings that
+// are known take their places (Place: its index on its matchday).
+struct TSuiteCoupe
+{
+    struct TOperation
+    {
+        TMatchRemplace Match;
+        bool Cree = false;
+        int Place = 0;
+    };
+    std::vector<TOperation> Operations;                            // in order
+    std::vector<std::pair<TMatchRemplace, int>> Qualifies;          // later matches given another side through
+    std::vector<TMatchRemplace> Supprimes() const;
+    bool Vide() const { return Operations.empty() && Qualifies.empty(); }
+};
+// From the rows as accepted (avant) to the rows now (apres) of matchday n; the
+// rows changed (or left) are lignes: their ties place again what they feed.
+TSuiteCoupe SuiteCoupe(const TSaison& saison, const TDonneesChampionnat& c, int n,
+                       const std::vector<TLigneSaisie>& avant, const std::vector<TLigneSaisie>& apres,
+                       const std::vector<int>& lignes);
+void AppliqueSuite(TDonneesChampionnat& c, const TSuiteCoupe& suite);
+// The matches among these that hold a score, a match state, a shoot-out,
+// events or a line-up: the question names them.
+std::vector<TMatchRemplace> MatchsSaisis(const TDonneesChampionnat& c, const std::vector<TMatchRemplace>& matchs);
+// The line naming a later match in the question: its matchday's caption (the
+// third-place match's own), the teams and the score between them (kept on one line).
 std::string LibelleMatchRemplace(const TSaison& saison, const TMatchRemplace& m);
 // The match of matchday n between h and a (either way round) holds a score, a
 // match state, a shoot-out, events or a line-up.
 bool MatchSaisi(const TDonneesChampionnat& c, int n, int h, int a);
-// The match is the third-place match of the cup's last matchday: on a final
-// played over several matchdays, the match whose pairing the final's first
-// matchday does not hold; on a one-matchday final, the match after the
-// final's.
+// The match is the third-place match of the cup's last matchday.
 bool EstPetiteFinale(const TDonneesChampionnat& c, int n, const TInfoComp& m);
 // The row of the third-place match on matchday n, -1 when it has none.
 int LignePetiteFinale(const TDonneesChampionnat& c, int n);
-// The first matchday of the round of matchday n (the legs of a tie and the
-// matches of a series share their round).
-int DebutTour(const TDonneesChampionnat& c, int n);
-
-// Plans the extra match of an undecided tie on matchday n + 1 when that
-// matchday belongs to the same round (indecis); otherwise drops the matches of
-// the tie still planned after n in its round and places the qualified teams on
-// the first matchday of the next round, when the cup has one: ties are paired
-// by their place in their round, each one's winner taken from the rows of
-// matchday n or, wherever the round decided it, from the championship.
-// lignes[r] is row r of matchday n. The next round's match that the new
-// pairing takes the place of goes with every match of its tie; the third-place
-// match and the other ties stay. When any match going holds something typed,
-// accord is asked first (none: no question). True when a matchday changed.
-bool AppliqueDecision(TDonneesChampionnat& c, int n, int ligne, int h, int a, bool indecis,
-                      const std::vector<TQualifieLigne>& lignes, const TAccordRemplacement& accord = {});
+// The team may stand in row r of the cup's matchday n: any team in the first
+// round; later, a team that went through the rounds before (the semi-final
+// losers in the third-place row).
+bool EquipeAdmise(const TDonneesChampionnat& c, const TTableau& t, int n, int ligne, int equipe);
+// What the check says of matchday n beside the championship's own lines: a
+// team in two of its matches; in a cup, a match holding a team that has no
+// place there.
+std::vector<std::string> VerifieTableau(const TSaison& saison, const TDonneesChampionnat& c, int n);
 
 // Completing the fixtures of a cup from the first legs, leaving out the ties
 // that the matchdays before n already decided; true when a match was created.

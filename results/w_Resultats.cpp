@@ -74,6 +74,7 @@ Tf_Resultats::Tf_Resultats(TComponent* AOwner) : TFootForm(AOwner)
 
 Tf_Resultats::~Tf_Resultats()
 {
+    detruit_ = true;
     if (Championnat()) {
         EnregistrerJournee();
         if (Championnat()->NbJournee <= Championnat()->DerniereJournee)
@@ -130,7 +131,10 @@ void Tf_Resultats::CreeComposants()
         if (k == VK_RETURN)
             l_EquipeDblClick(s);
     };
-    l_Equipe->OnDragDrop = [this](TObject*, TObject*, int, int) { Signale(); };
+    l_Equipe->OnDragDrop = [this](TObject*, TObject*, int, int) {
+        Signale();
+        Accepte(LignesSaisies(), {}, 4800);
+    };
 
     FondMatch = new TFondScroll(this);
     FondMatch->SetName("FondMatch");
@@ -268,6 +272,7 @@ void Tf_Resultats::CreeLigne(int r)
         b->Drop = depot;
         b->OnDblClick = [this](TObject* s) { CadreDblClick(s); };
         b->OnRetrait = [this](TCadreDrop& c) { return RetraitPermis(c); };
+        b->OnAdmet = [this](TCadreDrop& c, int32_t id) { return Admise(LigneTag(static_cast<int>(c.Tag)), id, &c); };
         b->OnMouseDown = [this](TObject* s, TMouseButton bt, TShiftState sh, int x, int y) {
             CadreMouseDown(s, bt, sh, x, y);
         };
@@ -432,7 +437,6 @@ void Tf_Resultats::ChargeJournee(bool garde)
     // 3. The rows.
     std::vector<bool> placees(static_cast<size_t>(c->NbEquipe()), false);
     bool scoreMontre = false;
-    refus_.clear();
     ChargeDates(dateJour_, true);
     const std::vector<TLigneSaisie> modele = LignesJournee(*Saison);
     for (int r = 0; r < NbLignes(); ++r) {
@@ -452,35 +456,45 @@ void Tf_Resultats::ChargeJournee(bool garde)
         PeintLigne(r);
         if (l.TirsAuBut) {
             l.TirsAuBut->Tag = static_cast<int32_t>(s.TirsAuBut);
-            l.TirsAuBut->SetCaption(s.TirsAuBut ? TraduireFormat(286, {TirsDomicile(s.TirsAuBut), TirsExterieur(s.TirsAuBut)})
-                                                : std::string());
-            // A level tie whose shoot-out was never entered has no winner yet.
-            if (!s.TirsAuBut && s.Qualifie == 2 && !s.ScoreDomicile.empty() && !s.ScoreExterieur.empty() &&
-                s.NumeroDomicile >= 0 && s.NumeroExterieur >= 0) {
-                const TDecisionTour d = DecideTour(*c, n, s.NumeroDomicile, s.NumeroExterieur,
-                                                   ScoreTexte(s.ScoreDomicile), ScoreTexte(s.ScoreExterieur));
-                if (d.TirsAuBut && !d.Aucune)
-                    l.TirsAuBut->SetCaption(Texte(4802, L1("Tirs au but à saisir : pas encore de qualifié")));
-            }
+            MontreTirs(r);
         }
     }
+    accepte_ = LignesSaisies();
     // 4.
     if (c->EstCoupe() && !scoreMontre && !garde)
         b_CompleterClick(b_Completer);
-    // The teams of a final played over several matchdays are never offered
-    // for its third-place row.
-    if (LignePetiteFinale(*c, n) >= 0)
-        if (const TInfoCompJour* j1 = DebutTour(*c, n) < n ? c->Journee(DebutTour(*c, n)) : nullptr)
-            for (int k = 0; k < j1->NbMatchs(); ++k)
-                for (int cote = 0; cote < 2; ++cote)
-                    if (const int p = c->IndexEquipe(j1->Match(k)->IdEquipe(cote)); p >= 0)
-                        placees[static_cast<size_t>(p)] = true;
-    // 5.
+    // 5. The list offers the teams that may stand in a row where placing is
+    // allowed: in a later round of a cup, those that went through the rounds
+    // before (the semi-final losers for the third-place row).
     l_Equipe->Items().Clear();
-    if (PlacementPermis() || LignePetiteFinale(*c, n) >= 0)
+    const int petite = LignePetiteFinale(*c, n);
+    if (PlacementPermis() || petite >= 0)
         for (int p = 0; p < c->NbEquipe(); ++p)
-            if (!placees[static_cast<size_t>(p)] && c->IdEquipe(p) >= 0 && c->IdEquipe(p) < TInfoComp::ScoreVide)
-                l_Equipe->Items().Add(EntreeListe(c->IdEquipe(p), TailleNumero, false, Saison->NomEquipePosition(p)));
+            if (const int id = c->IdEquipe(p); !placees[static_cast<size_t>(p)] && id >= 0 &&
+                                               id < TInfoComp::ScoreVide &&
+                                               ((PlacementPermis() && Admise(-1, id)) || (petite >= 0 && Admise(petite, id))))
+                l_Equipe->Items().Add(EntreeListe(id, TailleNumero, false, Saison->NomEquipePosition(p)));
+}
+
+void Tf_Resultats::MontreTirs(int r)
+{
+    TLigneResultat& l = Ligne(r);
+    const TDonneesChampionnat* c = Championnat();
+    if (!l.TirsAuBut || !c)
+        return;
+    const uint32_t t = static_cast<uint32_t>(l.TirsAuBut->Tag);
+    std::string texte = t ? TraduireFormat(286, {TirsDomicile(t), TirsExterieur(t)}) : std::string();
+    // A level tie whose shoot-out was never entered has no winner yet.
+    const int h = IdEquipeSaisie(*Saison, l.Domicile->Text(), l.Domicile->Numero);
+    const int a = IdEquipeSaisie(*Saison, l.Exterieur->Text(), l.Exterieur->Numero);
+    if (!t && l.Qualifie == 2 && !l.ScoreDomicile->Text().empty() && !l.ScoreExterieur->Text().empty() && h >= 0 &&
+        a >= 0) {
+        const TDecisionTour d = DecideTour(*c, c->NbJournee, h, a, ScoreTexte(l.ScoreDomicile->Text()),
+                                           ScoreTexte(l.ScoreExterieur->Text()));
+        if (d.TirsAuBut && !d.Aucune)
+            texte = Texte(4802, L1("Tirs au but à saisir : pas encore de qualifié"));
+    }
+    l.TirsAuBut->SetCaption(texte);
 }
 
 // ============================================================================
@@ -494,8 +508,8 @@ std::vector<TLigneSaisie> Tf_Resultats::LignesSaisies() const
         TLigneSaisie s;
         s.Domicile = NomCadre(l->Domicile);
         s.Exterieur = NomCadre(l->Exterieur);
-        s.NumeroDomicile = l->Domicile->Numero;
-        s.NumeroExterieur = l->Exterieur->Numero;
+        s.NumeroDomicile = s.Domicile.empty() ? -1 : l->Domicile->Numero;
+        s.NumeroExterieur = s.Exterieur.empty() ? -1 : l->Exterieur->Numero;
         s.ScoreDomicile = l->ScoreDomicile->Text();
         s.ScoreExterieur = l->ScoreExterieur->Text();
         s.AvecDate = l->Date != nullptr;
@@ -513,6 +527,8 @@ int Tf_Resultats::EnregistrerJournee()
 {
     if (!Championnat() || !Saison)
         return -1;
+    // What was typed and not yet decided goes through the guard first.
+    RegleLignes();
     std::vector<TEquipeListee> listees;
     for (int i = 0; i < l_Equipe->Items().Count(); ++i) {
         const std::string& e = l_Equipe->Items()[i];
@@ -539,18 +555,18 @@ void Tf_Resultats::l_EquipeDblClick(TObject*)
     const int i = l_Equipe->ItemIndex();
     if (i < 0 || i >= l_Equipe->Items().Count())
         return;
+    const std::string e = l_Equipe->Items()[i];
+    const int id = NumeroEntreeListe(e, TailleNumero, false);
     for (int r = 0; r < NbLignes(); ++r) {
         TLigneResultat& l = Ligne(r);
-        if (!PlacementLigne(r))
-            continue;
         TCadreDrop* cible = l.Domicile->Text().empty() ? l.Domicile : (l.Exterieur->Text().empty() ? l.Exterieur : nullptr);
-        if (!cible)
+        if (!cible || !PlacementLigne(r) || !Admise(r, id, cible))
             continue;
-        const std::string e = l_Equipe->Items()[i];
-        RemplitCadre(cible, NomEntreeListe(e, TailleNumero), NumeroEntreeListe(e, TailleNumero, false));
+        RemplitCadre(cible, NomEntreeListe(e, TailleNumero), id);
         l_Equipe->Items().Delete(i);
         VerifieDerniereLigne();
         Signale();
+        Accepte(LignesSaisies(), {r}, 4800);
         return;
     }
 }
@@ -572,6 +588,39 @@ void Tf_Resultats::CadreDragDrop(TObject*, TObject*, int, int)
 {
     Signale();
     VerifieDerniereLigne();
+    Accepte(LignesSaisies(), {}, 4800);
+}
+
+bool Tf_Resultats::Admise(int r, int equipe, const TCadreDrop* cadre) const
+{
+    const TDonneesChampionnat* c = Championnat();
+    if (!c || !Saison || !TableauActif(*c))
+        return true;
+    const int n = c->NbJournee;
+    if (!EquipeAdmise(*c, Tableau(*c, MatchsCoupe(*Saison, *c, n, LignesSaisies())), n, r, equipe))
+        return false;
+    if (!cadre || r < 0 || r >= NbLignes())
+        return true;
+    // The row as the box leaves it, then with the team.
+    return SuiteCoupe(*Saison, *c, n, LignesCadre(*cadre, -1), LignesCadre(*cadre, equipe), {r}).Supprimes().empty();
+}
+
+std::vector<TLigneSaisie> Tf_Resultats::LignesCadre(const TCadreDrop& cadre, int equipe) const
+{
+    std::vector<TLigneSaisie> v = LignesSaisies();
+    const int r = LigneTag(static_cast<int>(cadre.Tag));
+    if (r < 0 || r >= static_cast<int>(v.size()))
+        return v;
+    TLigneSaisie& l = v[static_cast<size_t>(r)];
+    const bool domicile = &cadre == lignes_[static_cast<size_t>(r)]->Domicile;
+    (domicile ? l.Domicile : l.Exterieur) = equipe < 0 ? std::string() : Saison->NomEquipeCourant(equipe);
+    (domicile ? l.NumeroDomicile : l.NumeroExterieur) = equipe;
+    l.ScoreDomicile.clear();
+    l.ScoreExterieur.clear();
+    l.Qualifie = 2;
+    l.Etat = etatNormal;
+    l.TirsAuBut = 0;
+    return v;
 }
 
 bool Tf_Resultats::MatchSaisi(int r) const
@@ -592,12 +641,13 @@ bool Tf_Resultats::MatchSaisi(int r) const
 bool Tf_Resultats::RetraitPermis(TCadreDrop& cadre)
 {
     const int r = LigneTag(static_cast<int>(cadre.Tag));
-    if (cadre.Text().empty() || !MatchSaisi(r))
+    if (cadre.Text().empty() || r < 0)
         return true;
-    if (Tf_MessageUtil::Affiche(Texte(4300, L1("Ce match a un score ou des événements saisis : retirer l'équipe et "
-                                               "effacer le match ?")),
-                                mbuOui | mbuNon) != mrYes)
+    const bool saisi = MatchSaisi(r);
+    if (!Accepte(LignesCadre(cadre, -1), {r}, 4950, saisi))
         return false;
+    if (!saisi)
+        return true;
     // The match goes whole: its score leaves the boxes, so that no team placed
     // in the row takes it, and the matchday, once written, drops the match
     // with the records of both its teams.
@@ -622,6 +672,7 @@ void Tf_Resultats::CadreDblClick(TObject* Sender)
         return;
     AjouteListe(cadre->Text(), cadre->Numero);
     RemplitCadre(cadre, "", -1);
+    Accepte(LignesSaisies(), {}, 4800);
 }
 
 void Tf_Resultats::ScoreKeyPress(TObject* Sender, char& Key)
@@ -677,15 +728,25 @@ void Tf_Resultats::EtatClick(TObject* Sender)
     if (!mi || cote < 1 || r >= NbLignes())
         return;
     TLigneResultat& l = Ligne(r);
-    l.EtatMatch = static_cast<uint8_t>(mi->Tag);
-    PeintLigne(r);
     TDonneesChampionnat* c = Championnat();
-    if (l.EtatMatch != etatForfait || !c)
+    l.EtatMatch = static_cast<uint8_t>(mi->Tag);
+    const bool forfait = l.EtatMatch == etatForfait && c;
+    if (forfait) {
+        // The forfeit's scores may send the other team through: the cup's
+        // guard first, and nothing changes on No.
+        const bool domicile = cote % 2 == 1;
+        const std::string gagnant = IntToStr(c->Option(19)), perdant = IntToStr(c->Option(20));
+        l.ScoreDomicile->SetText(domicile ? gagnant : perdant);
+        l.ScoreExterieur->SetText(domicile ? perdant : gagnant);
+        DecideLigne(r, true);
+    }
+    if (!Accepte(LignesSaisies(), {r}, 4800)) {
+        RendLignes();
         return;
-    const bool domicile = cote % 2 == 1;
-    const std::string gagnant = IntToStr(c->Option(19)), perdant = IntToStr(c->Option(20));
-    l.ScoreDomicile->SetText(domicile ? gagnant : perdant);
-    l.ScoreExterieur->SetText(domicile ? perdant : gagnant);
+    }
+    PeintLigne(r);
+    if (!forfait)
+        return;
     const int n = c->NbJournee;
     const int h = IdEquipeSaisie(*Saison, l.Domicile->Text(), l.Domicile->Numero);
     const int a = IdEquipeSaisie(*Saison, l.Exterieur->Text(), l.Exterieur->Numero);
@@ -845,7 +906,11 @@ void Tf_Resultats::b_VerificationClick(TObject*)
     f->ChangeCouleurs(Couleurs);
     int nombre = 0;
     std::unique_ptr<TStringList> lignes = c->VerifieJournee(c->NbJournee, nombre);
-    f->Remplit(lignes ? *lignes : TStringList(), nombre);
+    if (!lignes)
+        lignes = std::make_unique<TStringList>();
+    for (const std::string& l : VerifieTableau(*Saison, *c, c->NbJournee))
+        lignes->Add(l);
+    f->Remplit(*lignes, nombre);
     f->ShowModal();
     f.reset();
     if (!systemeDate_ && TrackBar1->CanFocus())
@@ -854,6 +919,18 @@ void Tf_Resultats::b_VerificationClick(TObject*)
 
 void Tf_Resultats::BoutonCopie1Click(TObject*)
 {
+    std::vector<TLigneSaisie> vides = LignesSaisies();
+    std::vector<int> toutes;
+    for (TLigneSaisie& l : vides) {
+        toutes.push_back(static_cast<int>(toutes.size()));
+        const bool avecDate = l.AvecDate;
+        const std::string date = l.Date;
+        l = TLigneSaisie();
+        l.AvecDate = avecDate;
+        l.Date = date;
+    }
+    if (!Accepte(vides, toutes, 4955))
+        return;
     for (int r = 0; r < NbLignes(); ++r) {
         TLigneResultat& l = Ligne(r);
         for (TCadreDrop* cadre : {l.Domicile, l.Exterieur}) {
@@ -863,7 +940,15 @@ void Tf_Resultats::BoutonCopie1Click(TObject*)
         }
         l.ScoreDomicile->SetText("");
         l.ScoreExterieur->SetText("");
+        l.Qualifie = 2;
+        l.EtatMatch = etatNormal;
+        if (l.TirsAuBut) {
+            l.TirsAuBut->Tag = 0;
+            l.TirsAuBut->SetCaption("");
+        }
+        PeintLigne(r);
     }
+    accepte_ = LignesSaisies();
 }
 
 void Tf_Resultats::mi_AjoutEquipeClick(TObject*)
@@ -911,78 +996,128 @@ void Tf_Resultats::ScoreExit(TObject* Sender)
     DecideQualifie(Sender);
 }
 
-bool Tf_Resultats::AccordRemplacement(const std::vector<TMatchRemplace>& saisis)
-{
-    std::string liste;
-    for (const TMatchRemplace& m : saisis) {
-        liste += '\n';
-        liste += LibelleMatchRemplace(*Saison, m);
-    }
-    if (refus_.count(liste))
-        return false;
-    const std::string texte = Texte(4800, L1("Ce résultat change la suite de la coupe : ces matchs déjà saisis seront "
-                                              "remplacés ou supprimés :")) +
-                              liste + '\n' + Texte(4801, L1("Les remplacer ?"));
-    if (Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon) == mrYes)
-        return true;
-    refus_.insert(liste);
-    return false;
-}
-
-void Tf_Resultats::DecideQualifie(TObject* Sender)
+bool Tf_Resultats::Accepte(const std::vector<TLigneSaisie>& lignes, std::vector<int> changees, int question,
+                           bool propre)
 {
     TDonneesChampionnat* c = Championnat();
-    auto* e = dynamic_cast<TControl*>(Sender);
-    if (!c || !e || !(c->Types() & TDonneesChampionnat::TypeCoupe))
+    const bool coupe = c && Saison && TableauActif(*c);
+    for (size_t r = 0; r < lignes.size(); ++r)
+        if (r >= accepte_.size() || !(accepte_[r] == lignes[r]))
+            changees.push_back(static_cast<int>(r));
+    const TSuiteCoupe suite = coupe ? SuiteCoupe(*Saison, *c, c->NbJournee, accepte_, lignes, changees) : TSuiteCoupe();
+    const std::vector<TMatchRemplace> saisis =
+        coupe ? MatchsSaisis(*c, suite.Supprimes()) : std::vector<TMatchRemplace>();
+    if (!saisis.empty() || propre) {
+        std::string texte;
+        if (saisis.empty())
+            texte = Texte(4300, L1("Ce match a un score ou des événements saisis : retirer l'équipe et effacer le "
+                                   "match ?"));
+        else {
+            texte = Texte(question);
+            for (const TMatchRemplace& m : saisis)
+                texte += '\n' + LibelleMatchRemplace(*Saison, m);
+            texte += '\n' + Texte(question + 1);
+        }
+        if (detruit_ || Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon) != mrYes)
+            return false;
+    }
+    accepte_ = lignes;
+    if (!suite.Vide()) {
+        AppliqueSuite(*c, suite);
+        Signale();
+    }
+    return true;
+}
+
+void Tf_Resultats::RendLignes()
+{
+    for (int r = 0; r < NbLignes() && r < static_cast<int>(accepte_.size()); ++r) {
+        TLigneResultat& l = Ligne(r);
+        const TLigneSaisie& a = accepte_[static_cast<size_t>(r)];
+        l.ScoreDomicile->SetText(a.ScoreDomicile);
+        l.ScoreExterieur->SetText(a.ScoreExterieur);
+        l.Qualifie = a.Qualifie;
+        l.EtatMatch = a.Etat;
+        if (l.TirsAuBut) {
+            l.TirsAuBut->Tag = static_cast<int32_t>(a.TirsAuBut);
+            MontreTirs(r);
+        }
+        PeintLigne(r);
+    }
+}
+
+void Tf_Resultats::RegleLignes()
+{
+    if (decide_)
         return;
-    const int r = LigneTag(static_cast<int>(e->Tag));
-    if (r < 0)
+    const std::vector<TLigneSaisie> lignes = LignesSaisies();
+    std::vector<int> changees;
+    for (size_t r = 0; r < lignes.size(); ++r)
+        if (r >= accepte_.size() || !(accepte_[r] == lignes[r])) {
+            changees.push_back(static_cast<int>(r));
+            DecideLigne(static_cast<int>(r), false);
+        }
+    if (changees.empty())
+        return;
+    decide_ = true;
+    if (!Accepte(LignesSaisies(), changees, 4800))
+        RendLignes();
+    decide_ = false;
+}
+
+void Tf_Resultats::DecideLigne(int r, bool dialogue)
+{
+    TDonneesChampionnat* c = Championnat();
+    if (!c || !TableauActif(*c) || r < 0 || r >= NbLignes())
         return;
     TLigneResultat& l = Ligne(r);
-    if (l.ScoreDomicile->Text().empty() || l.ScoreExterieur->Text().empty())
-        return;
     const int h = IdEquipeChampionnat(*Saison, l.Domicile->Text(), l.Domicile->Numero);
     const int a = IdEquipeChampionnat(*Saison, l.Exterieur->Text(), l.Exterieur->Numero);
-    if (h < 0 || a < 0)
+    auto sansTirs = [&] {
+        if (l.TirsAuBut) {
+            l.TirsAuBut->Tag = 0;
+            l.TirsAuBut->SetCaption("");
+        }
+    };
+    // A match without its two scores sends nobody through.
+    if (l.ScoreDomicile->Text().empty() || l.ScoreExterieur->Text().empty() || h < 0 || a < 0) {
+        l.Qualifie = 2;
+        sansTirs();
         return;
-    const int n = c->NbJournee;
-    const TDecisionTour d = DecideTour(*c, n, h, a, ScoreTexte(l.ScoreDomicile->Text()),
+    }
+    const TDecisionTour d = DecideTour(*c, c->NbJournee, h, a, ScoreTexte(l.ScoreDomicile->Text()),
                                        ScoreTexte(l.ScoreExterieur->Text()));
     if (d.Aucune)
         return;
     if (l.TirsAuBut && d.TirsAuBut) {
         uint32_t t = static_cast<uint32_t>(l.TirsAuBut->Tag);
-        if (t == 0) {
-            t = DemandeTirsAuBut ? DemandeTirsAuBut(h, a) : 0u;
-            // Closed without a result: the tie has no winner until its
-            // shoot-out is entered (leaving the row asks again); the later
-            // matches stay as they are.
-            if (t == 0) {
-                l.Qualifie = 2;
-                l.TirsAuBut->SetCaption(Texte(4802, L1("Tirs au but à saisir : pas encore de qualifié")));
-                return;
-            }
-            l.TirsAuBut->Tag = static_cast<int32_t>(t);
-            l.TirsAuBut->SetCaption(TraduireFormat(286, {TirsDomicile(t), TirsExterieur(t)}));
-        }
-        l.Qualifie = TirsDomicile(t) > TirsExterieur(t) ? 0 : 1;
-    } else if (l.TirsAuBut) {
-        l.TirsAuBut->Tag = 0;
-        l.TirsAuBut->SetCaption("");
+        if (t == 0 && dialogue && DemandeTirsAuBut)
+            t = DemandeTirsAuBut(h, a);
+        // Closed without a result: the tie has no winner until its shoot-out
+        // is entered (leaving the row asks again).
+        l.TirsAuBut->Tag = static_cast<int32_t>(t);
+        l.Qualifie = t == 0 ? 2 : (TirsDomicile(t) > TirsExterieur(t) ? 0 : 1);
+        MontreTirs(r);
+        return;
     }
+    sansTirs();
     if (d.Qualifie >= 0)
         l.Qualifie = static_cast<uint8_t>(d.Qualifie);
-    std::vector<TQualifieLigne> qualifies;
-    for (int k = 0; k < NbLignes(); ++k) {
-        const TLigneResultat& x = Ligne(k);
-        const TCadreDrop* cadre = x.Qualifie == 0 ? x.Domicile : (x.Qualifie == 1 ? x.Exterieur : nullptr);
-        qualifies.emplace_back(cadre ? IdEquipeChampionnat(*Saison, cadre->Text(), cadre->Numero) : -1,
-                               IdEquipeChampionnat(*Saison, x.Domicile->Text(), x.Domicile->Numero),
-                               IdEquipeChampionnat(*Saison, x.Exterieur->Text(), x.Exterieur->Numero));
-    }
-    if (AppliqueDecision(*c, n, r, h, a, d.Indecis, qualifies,
-                         [this](const std::vector<TMatchRemplace>& saisis) { return AccordRemplacement(saisis); }))
-        Signale();
+    else if (d.Indecis)
+        l.Qualifie = 2;
+}
+
+void Tf_Resultats::DecideQualifie(TObject* Sender)
+{
+    auto* e = dynamic_cast<TControl*>(Sender);
+    const int r = e ? LigneTag(static_cast<int>(e->Tag)) : -1;
+    if (r < 0 || decide_)
+        return;
+    decide_ = true;
+    DecideLigne(r, true);
+    if (!Accepte(LignesSaisies(), {r}, 4800))
+        RendLignes();
+    decide_ = false;
 }
 
 // ============================================================================

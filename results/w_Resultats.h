@@ -5,12 +5,12 @@
 // shown matchday when another is chosen, before the check, the completion and
 // the print, when the main window commits its child, and when the page goes.
 // In a cup, leaving a score box decides the tie (shoot-out, extra match, next
-// round).
+// round); every change that alters who goes through a tie passes one guard
+// that works out the rest of the cup, asks once and changes nothing on No.
 #pragma once
 
 #include <cstdint>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -89,11 +89,16 @@ public:
     // Leaving a score box decides the tie unless the focus stays in the row.
     void ScoreExit(TObject* Sender);
     void DecideQualifie(TObject* Sender);
-    // The one guard of every gesture that takes a team out of its box (double
+    // The guard of every gesture that takes a team out of its box (double
     // click, drag onto the list, a drop on the box): for a match holding a
-    // score or events it asks first; "Yes" erases the row's match whole.
-    // False leaves the row as it is.
+    // score or events, or a cup whose later played matches it reaches, it
+    // asks first; "Yes" erases the row's match whole. False leaves the row as
+    // it is.
     bool RetraitPermis(TCadreDrop& cadre);
+    // The team may be placed in row r (r -1: in some row where placing is
+    // allowed); in the box given, it changes no later match: neither it nor
+    // the other team of the row plays further in the cup.
+    bool Admise(int r, int equipe, const TCadreDrop* cadre = nullptr) const;
     void EtatClick(TObject* Sender);
     void TrackBar1Change(TObject* Sender);
     void bde_DateJourChange(TObject* Sender);
@@ -149,12 +154,29 @@ private:
     uint32_t DateLigne(int r) const;
     // The track bar's position of a matchday date of the date system.
     int PositionDate(uint32_t date) const;
-    // Asks before a cup decision replaces or deletes later matches holding
-    // something typed; the same matches refused once are not asked about again
-    // while the matchday is shown.
-    bool AccordRemplacement(const std::vector<TMatchRemplace>& saisis);
+    // The one guard of a cup: from the rows as last accepted to these, works
+    // out the later matches that would differ, asks once (texts question and
+    // question + 1) naming the played ones (or text 4300 when none is but
+    // propre: the row's own match goes), then changes them; false (No)
+    // changes nothing. The rows become the accepted ones.
+    bool Accepte(const std::vector<TLigneSaisie>& lignes, std::vector<int> changees, int question,
+                 bool propre = false);
+    // The rows typed and not yet accepted go through the guard (no question
+    // while the page goes); refused, they get back what they held.
+    void RegleLignes();
+    // Row r's qualifier and shoot-out from its scores (the shoot-out dialog
+    // only with dialogue).
+    void DecideLigne(int r, bool dialogue);
+    void MontreTirs(int r);
+    // The rows as a gesture on the box leaves them: the box holds the team
+    // given (-1: none) and its row's match is erased.
+    std::vector<TLigneSaisie> LignesCadre(const TCadreDrop& cadre, int equipe) const;
+    // Every row gets back what it held when last accepted.
+    void RendLignes();
     std::vector<std::unique_ptr<TLigneResultat>> lignes_;
-    std::set<std::string> refus_;
+    std::vector<TLigneSaisie> accepte_;
+    bool decide_ = false;
+    bool detruit_ = false;
     bool systemeDate_ = false;
     bool dateChoisie_ = false;
     bool occupe_ = true;

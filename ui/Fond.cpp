@@ -484,10 +484,17 @@ bool TCadreDrop::Cede()
 void TCadreDrop::DragDrop(TObject* Source, int X, int Y)
 {
     if (auto* cadre = dynamic_cast<TCadreDrop*>(Source); cadre && cadre != this) {
+        if ((OnAdmet && !OnAdmet(*this, cadre->Numero)) ||
+            (echange && !Text().empty() && cadre->OnAdmet && !cadre->OnAdmet(*cadre, Numero)))
+            return;
         if (!cadre->Cede() || (echange && !Cede()))
             return;
         RecoitCadre(*cadre);
     } else if (auto* liste = dynamic_cast<TListe*>(Source)) {
+        const int i = liste->ItemIndex();
+        if (OnAdmet && i >= 0 && i < liste->Items().Count() &&
+            !OnAdmet(*this, liste->NomLong ? NumeroEntreeListe(liste->Items()[i], liste->TailleNomLong, NumeroHex) : 0))
+            return;
         if (!Cede())
             return;
         RecoitElement(*liste);

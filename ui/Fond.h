@@ -191,6 +191,9 @@ public:
     // onto a list or another frame, replaced by a list's entry or another
     // frame's); false keeps every entry where it is.
     std::function<bool(TCadreDrop& cadre)> OnRetrait;
+    // Asked before the frame takes the entry of a list or of another frame
+    // (with its number): false refuses the drop.
+    std::function<bool(TCadreDrop& cadre, int32_t numero)> OnAdmet;
     // True when the frame is empty or OnRetrait lets its entry go.
     bool Cede();
     // Receives the selected entry of a list (the rules of a drop).

@@ -69,8 +69,9 @@ void Tf_DiversStat::RemplitMeilleursJournee(int journee, int type, const TCouleu
     Entete(g, 1, Texte(107), couleurs, 0);
     Entete(g, 2, type == 1 ? Texte(50) : type == 2 ? Texte(68) : type == 3 ? Texte(68) + "%" : Texte(1537) + "%",
            couleurs, 1);
-    auto* stat = dynamic_cast<TDonneesChampionnatStat*>(c);
-    const TListeDonnees* liste = stat ? stat->ListeStat(journee, code) : nullptr;
+    // The values as the player rankings give them: a count, or made x 10000
+    // / attempts for the rates (handball shooting from play, saves on shots).
+    const std::unique_ptr<TListeResultat> liste = c->ListeClassementJoueur(journee, code);
     std::vector<int> equipes;
     for (int k = 1; k <= c->NbMatchJournee(journee); ++k) {
         const int h = c->ValeurMatch(journee, 4 * k - 3), a = c->ValeurMatch(journee, 4 * k - 1);
@@ -85,14 +86,12 @@ void Tf_DiversStat::RemplitMeilleursJournee(int journee, int type, const TCouleu
     for (size_t r = 0; r < equipes.size(); ++r) {
         const int id = equipes[r], row = static_cast<int>(r) + 1;
         Equipe(g, 0, row, saison, id, couleurs, false, id);
-        // the last record of the team's run in the list
+        // the team's best value (the last of equal ones)
         const TDonneesEvt* meilleur = nullptr;
         for (int i = 0; liste && i < liste->Nombre(); ++i) {
-            const TDonneesEvt* e = liste->Donnee(i);
-            if (e->IdEquipe() == id)
+            const TDonneesEvt* e = liste->Resultat(i);
+            if (e->IdEquipe() == id && (!meilleur || e->Mot() >= meilleur->Mot()))
                 meilleur = e;
-            else if (meilleur)
-                break;
         }
         if (!meilleur) {
             Cellule(g, 1, row, Texte(108), couleurs, false, 0);
@@ -228,14 +227,16 @@ void BlocStat(TDetail& d, TSaison* saison, TDonneesChampionnatStat& c, int journ
         const bool gardien = s.Joueur() && s.Joueur()->Poste == 22;
         const int b = gardien ? 25 : 21;
         const int v = s.Valeur(b);
+        const bool un = IdTexteNombre(0, 1, v) == 1;   // the language's singular
         std::string t = nom + " : " + IntToStr(v) + " " +
-                        (v > 1 ? LowerCase(Texte(gardien ? 1537 : 68)) : Texte(gardien ? 1538 : 1510));
+                        (un ? Texte(gardien ? 1538 : 1510) : LowerCase(Texte(gardien ? 1537 : 68)));
         if (s.Valeur(b + 1) > 0)
             t += " (" + Format("%.2f", {100.0 * v / s.Valeur(b + 1)}) + "%)";
-        // the 7-metre throws: a field player's goals, a goalkeeper's saves
+        // the 7-metre throws: a field player's goals, a goalkeeper's saves;
+        // a rate is never written without the count it is the rate of
         const int u = s.Valeur(b + 2);
-        if (u > 0)
-            t += "  " + TraduireFormat(gardien ? (u > 1 ? 4920 : 4921) : (u > 1 ? 1508 : 1509), {u});
+        if (u > 0 || s.Valeur(b + 3) > 0)
+            t += "  " + TraduireFormat(gardien ? IdTexteNombre(4920, 4921, u) : IdTexteNombre(1508, 1509, u), {u});
         if (s.Valeur(b + 3) > 0)
             t += " (" + Format("%.2f", {100.0 * u / s.Valeur(b + 3)}) + "%)";
         (gardien ? gardiens : joueurs).push_back(t);

@@ -73,6 +73,8 @@ void Lignes(TColorGridBase& g, const TListeTemps& temps, const std::vector<TColo
         for (size_t k = 0; k < v.size() && k + 1 < colonnes.size(); ++k)
             g.RemplitCellule(static_cast<int>(k) + 1, row, v[k], k <= 1 && colonnes[k + 1].Largeur >= 110 ? 0 : 1,
                              1, tx, fd, false);
+        // a position's name is read whole
+        g.ElargitSelonTexte(row);
     }
 }
 

@@ -107,12 +107,6 @@ void CompteurPoints(TDonneesChampionnat& c, int journee, int index, bool domicil
     ++points[static_cast<size_t>(2 * p + 1)];
 }
 
-int PointsPossibles(const TDonneesChampionnat& c)
-{
-    // a win with the attacking bonus
-    return c.Option(4) + (c.BonusBut > 0 ? c.PointBonusBut : 0);
-}
-
 void LignesPoints(TSaison* saison, const TDonneesChampionnat& c, int idEquipe, const std::vector<uint8_t>& points,
                   TColorGridBase& g, const TCouleurElement& couleurs, int& row)
 {
@@ -123,7 +117,8 @@ void LignesPoints(TSaison* saison, const TDonneesChampionnat& c, int idEquipe, c
         m.SetRowCount(std::max(row + 1, m.RowCount()));
         const int pris = points[static_cast<size_t>(2 * p)], matchs = points[static_cast<size_t>(2 * p + 1)];
         Cellule(g, 0, row, saison->NomEquipeComplet(c.IdEquipe(p), &c), couleurs, false, 0);
-        Cellule(g, 1, row, IntToStr(pris) + "/" + IntToStr(PointsPossibles(c) * matchs), couleurs, false, 1);
+        const int possibles = TCalculClassement::PointsPossibles(c) * matchs;
+        Cellule(g, 1, row, IntToStr(pris) + "/" + IntToStr(possibles), couleurs, false, 1);
         ++row;
     }
 }
@@ -647,6 +642,8 @@ void Tf_StatEquipe::AfficheClassementEquipe(TSaison* saison, int idEquipe, const
                 type == 6 || type == 7 ? FloatToStrF(j.Valeur / 100.0, ffFixed, 2, 2)
                                        : TClassJoueur::TexteValeurEquipe(type, j),
                 couleurs, false, 1);
+        // a position's name is read whole
+        g.ElargitSelonTexte(row);
     }
 }
 

@@ -313,7 +313,8 @@ TEST_F(Texts, StatisticCaptionsNameTheirFigures)
         {1602, "Buts (jets de 7 m compris)", "Goals incl. 7-metre throws"},
         {1524, "Moyenne exclusions 2 min", "Average 2-minute suspensions"},
         {1525, "Moyenne disqualifications", "Average disqualifications"},
-        {1545, "Arrêts sur tirs", "Saves on shots"},         // beside 1492, all saves
+        {1545, "Arrêts sur tirs", "Saves on shots"},         // the menu's saves ranking (code 25)
+        {5151, "Arrêts (jets de 7 m compris)", "Saves incl. 7-metre throws"},   // codes 25 and 27
         {4550, "Arrêts sur 7 m", "7-metre saves"},           // ranking kind 58
     };
     TTraducteur fr(LanguageFile("fr")), en(LanguageFile("en"));

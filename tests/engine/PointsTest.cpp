@@ -155,8 +155,9 @@ TEST(Points, WinningRatioWithoutDrawsDoesNotWrap)
     Resultat(*c, 83, 2, 1, 90, 80);   // C: 1 win, 0 losses
     TCalculClassement calcul(c.get(), saison.get());
     calcul.Calcule(clsGeneral, 0, 0);
-    EXPECT_EQ(calcul.ValeurTotal(0, 3), 853);
-    EXPECT_EQ(calcul.ValeurTotal(1, 3), 12 * 1000 / 83);
+    // rounded to the nearest: 70 / 82 = 0.8537, 12 / 83 = 0.1446
+    EXPECT_EQ(calcul.ValeurTotal(0, 3), 854);
+    EXPECT_EQ(calcul.ValeurTotal(1, 3), 145);
     EXPECT_EQ(calcul.ValeurTotal(2, 3), 1000);
     EXPECT_EQ(calcul.ValeurTotal(0, 1), 140);
     // On points: A 140, B 24, C 2.

@@ -77,16 +77,16 @@ TEST(RevuePoints, BasketballWinsLossesAndRatio)
     Resultat(c, 4, 0, 2, 70, 71);
     TCalculClassement calcul(&c, b.saison.get());
     calcul.Calcule(clsGeneral, 0, 0);
-    // Field 6 holds the winning ratio in thousandths.
+    // Field 6 holds the winning ratio in thousandths, rounded to the nearest.
     //                         pos pts diff  GF  W  ratio L  GA
-    EXPECT_EQ(Lignes(calcul), (Lg{{0, 5, 24, 225, 1 + 1, 666, 1, 201},
+    EXPECT_EQ(Lignes(calcul), (Lg{{0, 5, 24, 225, 1 + 1, 667, 1, 201},
                                   {2, 4, -19, 216, 1, 333, 2, 235},
                                   {1, 3, -5, 160, 1, 500, 1, 165}}));
 
     c.SetOption(11, 8);   // ranked on the ratio
     calcul.Calcule(clsGeneral, 0, 0);
     EXPECT_EQ(Positions(calcul), (V{0, 1, 2}));
-    EXPECT_EQ(calcul.ValeurLigne(0, 2), 666);
+    EXPECT_EQ(calcul.ValeurLigne(0, 2), 667);
     EXPECT_EQ(calcul.ValeurTotal(0, 1), 5);
 
     // Home points dropped, without draws the maximum is (W + L) x 2:

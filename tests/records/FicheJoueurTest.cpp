@@ -397,13 +397,14 @@ TEST(FicheJoueur, FootballStatisticsAndMatchList)
         EXPECT_EQ(Ligne(g, 3)[3], "44 " + Traduire(314));
         EXPECT_EQ(Ligne(g, 3)[0], "");
         f->b_RetourFicheClick(nullptr);
-        // Goal panel: first half 2 (3), second half 1, home 2 (3), away 1; most in a match 2 (1).
+        // Goal panel, all competitions in brackets: first half 2 (3), second
+        // half 1, home 2 (3), away 1; most in a match 2, the cup's 1 no more.
         EXPECT_EQ(f->ValeursButs[0]->Caption(), "2 (3)");
         EXPECT_EQ(f->ValeursButs[1]->Caption(), "1");
         EXPECT_EQ(f->ValeursButs[2]->Caption(), "2 (3)");
         EXPECT_EQ(f->ValeursButs[3]->Caption(), "1");
         EXPECT_EQ(f->ValeursButs[6]->Caption(), "1");
-        EXPECT_EQ(f->ValeursButs[8]->Caption(), "2 (1)");
+        EXPECT_EQ(f->ValeursButs[8]->Caption(), "2");
         EXPECT_EQ(f->BarresButs[0]->Width(), 40);
         f->sb_DetailClick(nullptr);
         ASSERT_EQ(f->Graphe->NbLignes, 3);
@@ -641,7 +642,7 @@ TEST(FicheJoueur, GoalPanelLeavesMissesOutOfTheGoals)
         kit::ShowForm(f.get());
         EXPECT_EQ(f->ValeursButs[2]->Caption(), "2 (3)");   // home, as without the miss
         EXPECT_EQ(f->ValeursButs[7]->Caption(), "1");
-        EXPECT_EQ(f->ValeursButs[8]->Caption(), "2 (1)");
+        EXPECT_EQ(f->ValeursButs[8]->Caption(), "2");
         if (sport == sportRugby) {
             EXPECT_EQ(f->LibelleDetailButs->Caption(), Traduire(4506));
             EXPECT_EQ(f->LibellesButs[0]->Caption(), Traduire(1335));
@@ -753,10 +754,11 @@ TEST(FicheJoueur, GoalPanelCountsOwnGoalsAndMissesOnTheirOwnRows)
         TJoueur* joueur;
         // rows 3 home, 4 away, 5 more than 2, 6 own goals, 8 missed, 9 best
         std::array<const char*, 6> valeurs;
+        bool crochets;   // all competitions in brackets, the panel saying so
     } cas[] = {
-        {p.durand, {"0", "1", "0", "1", "1", "1"}},
-        {p.dupont, {"2 (3)", "1", "0", "1", "0", "2 (1)"}},
-        {p.martin, {"0", "0", "0", "1", "0", "0"}},
+        {p.durand, {"0", "1", "0", "1", "1", "1"}, false},
+        {p.dupont, {"2 (3)", "1", "0", "1", "0", "2"}, true},
+        {p.martin, {"0", "0", "0", "1", "0", "0"}, false},
     };
     for (const auto& k : cas) {
         SCOPED_TRACE(k.joueur->Nom);
@@ -765,6 +767,16 @@ TEST(FicheJoueur, GoalPanelCountsOwnGoalsAndMissesOnTheirOwnRows)
         const size_t rangs[6] = {2, 3, 4, 5, 7, 8};
         for (size_t i = 0; i < 6; ++i)
             EXPECT_EQ(f->ValeursButs[rangs[i]]->Caption(), k.valeurs[i]) << "row " << rangs[i] + 1;
+        EXPECT_EQ(f->LegendeButs->Visible(), k.crochets);
+        if (k.crochets)   // the panel's caption, in French and in English
+            for (const bool anglais : {false, true}) {
+                std::unique_ptr<TEnAnglais> langue(anglais ? new TEnAnglais : nullptr);
+                auto g = Carte(*p.saison, k.joueur, 0);
+                kit::ShowForm(g.get());
+                EXPECT_EQ(g->LegendeButs->Caption(), Traduire(5152));
+                Grab(g.get(), std::string("fiche-foot-crochets-") + (anglais ? "en" : "fr"));
+                g->b_Annuler->Click();
+            }
         if (k.joueur == p.durand) {
             Grab(f.get(), "fiche-foot-csc");
             // His own goal's row takes his minutes and rating in that match.

@@ -1,7 +1,8 @@
 // Cup decisions typed on the results page with real keys: a result that sends
 // the other team through asks before it replaces or deletes later matches
-// holding something typed, and touches neither the other ties nor the
-// third-place match; a round of single matches with replays makes its final
+// holding something typed, the third-place match that held the new finalist
+// among them, and touches neither the other ties nor a third-place match it
+// does not reach; a round of single matches with replays makes its final
 // whatever the order of its results; the third-place row of a final played
 // over several matchdays takes the semi-final losers; a level tie whose
 // shoot-out is closed without a result has no winner. Then the one guard of
@@ -62,30 +63,6 @@ std::unique_ptr<TSaison> Coupe(int sport, uint16_t demi, uint16_t finale, bool p
     return s;
 }
 
-int Evenements(TDonneesChampionnat& c, int d, int equipe)
-{
-    int n = 0;
-    for (TListeDonnees* l : c.ListesDonnees(d))
-        for (int i = 0; l && i < l->Nombre(); ++i)
-            n += l->Donnee(i)->IdEquipe() == equipe;
-    return n;
-}
-
-// Row `ligne` of the shown matchday retyped key by key, home box first
-// (Backspace empties a box), then left by Tab.
-void Retape(Tf_Resultats& r, int ligne, const std::string& sh, const std::string& sa)
-{
-    r.Ligne(ligne).ScoreDomicile->SetFocus();
-    kit::Process();
-    for (const std::string& s : {sh, sa}) {
-        for (int k = 0; k < 3; ++k)
-            kit::PressKey(nullptr, VK_BACK);
-        kit::Type(nullptr, s);
-        kit::PressKey(nullptr, VK_TAB);
-        kit::Process();
-    }
-}
-
 void PasDeTirsAuBut(Tf_Resultats& r)
 {
     r.DemandeTirsAuBut = [](int, int) -> uint32_t {
@@ -107,6 +84,7 @@ struct CasChangement
     const char *sh, *sa;
     std::vector<Jeu> partent;   // matches the change replaces or deletes, in order
     Jeu nouveau;                // the match made in their place (d 0: none)
+    Jeu petiteNouvelle;         // the third-place match made in place of the one given (d 0: it stays)
 };
 
 class Changement : public ::testing::TestWithParam<std::tuple<CasChangement, bool, bool>>
@@ -116,9 +94,13 @@ class Changement : public ::testing::TestWithParam<std::tuple<CasChangement, boo
 TEST_P(Changement, AsksBeforeReplacingTypedLaterMatchesAndNoKeepsThemWhole)
 {
     const auto& [cas, petiteFinale, oui] = GetParam();
-    std::vector<Jeu> jeux = cas.jeux;
+    std::vector<Jeu> jeux = cas.jeux, partent = cas.partent;
     if (petiteFinale)
         jeux.push_back(cas.petite);
+    // The third-place match that held the semi-final's new winner goes too.
+    const bool petiteChange = petiteFinale && cas.petiteNouvelle.d > 0;
+    if (petiteChange)
+        partent.push_back(cas.petite);
     auto s = Coupe(cas.sport, cas.demi, cas.finale, petiteFinale, jeux);
     TDonneesChampionnat* c = s->ChampionnatCourant();
     c->NbJournee = static_cast<uint8_t>(cas.journee);
@@ -139,7 +121,7 @@ TEST_P(Changement, AsksBeforeReplacingTypedLaterMatchesAndNoKeepsThemWhole)
     PasDeTirsAuBut(*r);
     // The question names the typed matches that would go, in order.
     std::string liste;
-    for (const Jeu& j : cas.partent)
+    for (const Jeu& j : partent)
         if (j.sh != V) {
             liste += '\n';
             liste += LibelleMatchRemplace(*s, {j.d, j.h, j.a});
@@ -167,7 +149,7 @@ TEST_P(Changement, AsksBeforeReplacingTypedLaterMatchesAndNoKeepsThemWhole)
     const TInfoComp* retape = c->Journee(cas.journee)->Match(cas.ligne);
     const int rh = retape->IdEquipe(0), ra = retape->IdEquipe(1);
     auto garde = [&](const Jeu& j) {
-        for (const Jeu& p : cas.partent)
+        for (const Jeu& p : partent)
             if (p.d == j.d && p.h == j.h && p.a == j.a)
                 return !remplace;
         return true;
@@ -189,13 +171,14 @@ TEST_P(Changement, AsksBeforeReplacingTypedLaterMatchesAndNoKeepsThemWhole)
             EXPECT_EQ(m->Score(1) == V ? V : m->Score(1) & 0x7FFF, j.sa);
             EXPECT_EQ(Evenements(*c, j.d, j.h), j.sh == V ? 0 : 1);
         }
-        if (cas.nouveau.d > 0) {
-            const TInfoComp* m = c->MatchEquipes(cas.nouveau.d, cas.nouveau.h, cas.nouveau.a);
-            EXPECT_EQ(m != nullptr, remplace);
-            if (m) {
-                EXPECT_EQ(m->Score(0), V);
+        for (const Jeu& n : {cas.nouveau, petiteChange ? cas.petiteNouvelle : Jeu{}})
+            if (n.d > 0) {
+                const TInfoComp* m = c->MatchEquipes(n.d, n.h, n.a);
+                EXPECT_EQ(m != nullptr, remplace);
+                if (m) {
+                    EXPECT_EQ(m->Score(0), V);
+                }
             }
-        }
     };
     verifie("decided");
     // "No" is not asked again while the scores stay.
@@ -216,8 +199,9 @@ TEST_P(Changement, AsksBeforeReplacingTypedLaterMatchesAndNoKeepsThemWhole)
     if (petiteFinale) {
         r->TrackBar1->SetPosition(c->NbJour());
         ASSERT_EQ(r->NbLignes(), 2);
-        EXPECT_EQ(r->Ligne(1).Domicile->Numero, cas.petite.h);
-        EXPECT_EQ(r->Ligne(1).ScoreDomicile->Text(), IntToStr(cas.petite.sh));
+        const bool nouvelle = petiteChange && remplace;
+        EXPECT_EQ(r->Ligne(1).Domicile->Numero, nouvelle ? cas.petiteNouvelle.h : cas.petite.h);
+        EXPECT_EQ(r->Ligne(1).ScoreDomicile->Text(), nouvelle ? "" : IntToStr(cas.petite.sh));
     }
     if (remplace && cas.nouveau.d > 0) {
         r->TrackBar1->SetPosition(cas.nouveau.d);
@@ -237,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(
             CasChangement{"football", 0, 1, 1,
                           {{1, 0, 1, 2, 0, 0}, {1, 2, 3, 1, 0, 0}, {2, 0, 2, 1, 2, 1}},
                           {2, 1, 3, 3, 1, 0}, 1, 0, "0", "1",
-                          {{2, 0, 2, 1, 2, 1}}, {2, 1, 2, V, V, -1}},
+                          {{2, 0, 2, 1, 2, 1}}, {2, 1, 2, V, V, -1}, {2, 0, 3, V, V, -1}},
             // Best of three into best of seven: a semi-final's game 3 retyped,
             // the whole final of the old pairing goes (five games typed).
             CasChangement{"basket", 2, 5, 7,
@@ -248,24 +232,24 @@ INSTANTIATE_TEST_SUITE_P(
                           {10, 1, 3, 90, 80, 0}, 3, 0, "85", "90",
                           {{4, 0, 2, 85, 80, -1}, {5, 0, 2, 85, 80, -1}, {6, 0, 2, 70, 80, -1},
                            {7, 0, 2, 85, 80, -1}, {8, 0, 2, 85, 80, 0}},
-                          {4, 1, 2, V, V, -1}},
+                          {4, 1, 2, V, V, -1}, {10, 0, 3, V, V, -1}},
             // A final with a replay: its first match retyped 28-27 decides the
             // tie, and its typed replay would go.
             CasChangement{"replay", 3, 1, 3,
                           {{1, 0, 1, 30, 25, 0}, {1, 2, 3, 28, 26, 0}, {2, 0, 2, 27, 27, -1}, {3, 2, 0, 30, 25, 0}},
                           {3, 1, 3, 25, 24, 0}, 2, 0, "28", "27",
-                          {{3, 2, 0, 30, 25, 0}}, {0, 0, 0, 0, 0, 0}},
+                          {{3, 2, 0, 30, 25, 0}}, {0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}},
             // Two legs: the second leg retyped sends the other team through.
             CasChangement{"two_legs", 0, 2, 1,
                           {{1, 0, 1, 1, 0, -1}, {1, 2, 3, 1, 0, -1}, {2, 1, 0, 0, 0, 1}, {2, 3, 2, 0, 2, 1},
                            {3, 0, 2, 2, 1, 0}},
                           {3, 1, 3, 3, 2, 0}, 2, 0, "2", "0",
-                          {{3, 0, 2, 2, 1, 0}}, {3, 1, 2, V, V, -1}},
+                          {{3, 0, 2, 2, 1, 0}}, {3, 1, 2, V, V, -1}, {3, 0, 3, V, V, -1}},
             // An empty final is replaced without a question.
             CasChangement{"empty_final", 1, 1, 1,
                           {{1, 0, 1, 20, 10, 0}, {1, 2, 3, 15, 9, 0}, {2, 0, 2, V, V, -1}},
                           {2, 1, 3, 12, 10, 0}, 1, 0, "10", "20",
-                          {{2, 0, 2, V, V, -1}}, {2, 1, 2, V, V, -1}}),
+                          {{2, 0, 2, V, V, -1}}, {2, 1, 2, V, V, -1}, {2, 0, 3, V, V, -1}}),
         ::testing::Bool(), ::testing::Bool()),
     [](const auto& info) {
         return std::string(std::get<0>(info.param).nom) + (std::get<1>(info.param) ? "_third_place" : "") +
@@ -379,7 +363,8 @@ TEST(Coupe, AShootOutClosedWithoutAResultLeavesTheTieWithoutAWinnerAndAsksAgain)
     EXPECT_EQ(dialogues, 1);
     EXPECT_EQ(r->Ligne(0).Qualifie, 2);
     EXPECT_EQ(r->Ligne(0).TirsAuBut->Caption(), vues::Texte(4802));
-    EXPECT_NE(c->MatchEquipes(2, 0, 2), nullptr);   // the later match stays
+    // Team 0 no longer goes through: the empty final goes, without a question.
+    EXPECT_EQ(c->MatchEquipes(2, 0, 2), nullptr);
     kit::GrabToPng(r.get(), "coupe_tirs_au_but_ferme");
     // Written, the match keeps no winner; loaded again, the row says so.
     r->TrackBar1->SetPosition(2);

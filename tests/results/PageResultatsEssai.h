@@ -1,6 +1,7 @@
 // What the results page tests share: the page shown over a season as the main
 // window shows it, a team of the list placed by double click or dragged onto a
-// box, and a score typed into a box that is then left.
+// box, a score typed into a box that is then left, a row retyped key by key,
+// and the records of a team on a matchday.
 #pragma once
 
 #include <memory>
@@ -43,6 +44,31 @@ inline void Score(TEditRond* e, const std::string& s, TWinControl* ensuite)
     kit::Type(e, s);
     ensuite->SetFocus();
     kit::Process();
+}
+
+// Row `ligne` of the shown matchday retyped key by key, home box first
+// (Backspace empties a box), then left by Tab.
+inline void Retape(Tf_Resultats& r, int ligne, const std::string& sh, const std::string& sa)
+{
+    r.Ligne(ligne).ScoreDomicile->SetFocus();
+    kit::Process();
+    for (const std::string& s : {sh, sa}) {
+        for (int k = 0; k < 3; ++k)
+            kit::PressKey(nullptr, VK_BACK);
+        kit::Type(nullptr, s);
+        kit::PressKey(nullptr, VK_TAB);
+        kit::Process();
+    }
+}
+
+// The records of the team on matchday d, every kind counted.
+inline int Evenements(TDonneesChampionnat& c, int d, int equipe)
+{
+    int n = 0;
+    for (TListeDonnees* l : c.ListesDonnees(d))
+        for (int i = 0; l && i < l->Nombre(); ++i)
+            n += l->Donnee(i)->IdEquipe() == equipe;
+    return n;
 }
 
 // A page of its own over a season, shown as the main window shows it.

@@ -265,34 +265,70 @@ INSTANTIATE_TEST_SUITE_P(
         CasTour{150, {G, G, G, P}, 0, 1, false, false, false, 0},
         CasTour{215, {G, G, G, G, P, P}, 0, 1, false, false, false, 0}));
 
+// The rows of matchday n as loaded, scores retyped, then the rest of the cup
+// follows and the rows are written, as the results page does.
+TSuiteCoupe Retape(TChampionnatEssai& c, int n, const std::vector<std::tuple<int, const char*, const char*>>& scores)
+{
+    const std::vector<TLigneSaisie> avant = Charge(c, n);
+    std::vector<TLigneSaisie> apres = avant;
+    std::vector<int> lignes;
+    for (const auto& [r, sh, sa] : scores) {
+        apres[static_cast<size_t>(r)].ScoreDomicile = sh;
+        apres[static_cast<size_t>(r)].ScoreExterieur = sa;
+        lignes.push_back(r);
+    }
+    const TSuiteCoupe s = SuiteCoupe(*c.saison, *c, n, avant, apres, lignes);
+    AppliqueSuite(*c, s);
+    EcritJournee(*c.saison, apres, false, 0, {});
+    return s;
+}
+
 TEST(Tours, ExtraMatchPlannedOrDroppedAndWinnersPlaced)
 {
     TChampionnatEssai c(0, 8, TDonneesChampionnat::TypeCoupe, 0);
     const TInfoTourCoupe tours[] = {{1, 4, 1}, {2, 2, 6}, {3, 1, 1}};
     c->CreeToursCoupe(tours);
     c->SetOption(1, 8);
-    // Undecided best-of-five match 4 (118): the fifth is created, sides as 118 asks.
-    EXPECT_TRUE(AppliqueDecision(*c, 5, 0, 2, 3, true, {}));
-    EXPECT_NE(c->MatchEquipes(6, 2, 3), nullptr);
-    EXPECT_FALSE(AppliqueDecision(*c, 5, 0, 2, 3, true, {}));   // already there
+    // Best of five 2-3 (matchdays 2 to 6) level at two wins after match 4
+    // (118): the fifth is created, sides as 118 asks.
+    c->CreeMatch(2, 2, 3, 1, 0);
+    c->CreeMatch(3, 3, 2, 1, 0);
+    c->CreeMatch(4, 2, 3, 1, 0);
+    c->CreeMatch(5, 3, 2, V, V);
+    Retape(c, 5, {{0, "1", "0"}});
+    EXPECT_NE(c->MatchEquipes(6, 3, 2), nullptr);
+    EXPECT_TRUE(Retape(c, 5, {{0, "2", "0"}}).Vide());   // already there
     // Decided after all: the planned match goes.
-    AppliqueDecision(*c, 5, 0, 2, 3, false, {-1});
-    EXPECT_EQ(c->MatchEquipes(6, 2, 3), nullptr);
-    // Any other undecided tie: the extra match has the sides swapped.
-    AppliqueDecision(*c, 2, 0, 4, 5, true, {});
-    EXPECT_NE(c->MatchEquipes(3, 5, 4), nullptr);
+    Retape(c, 5, {{0, "0", "1"}});
+    EXPECT_EQ(c->MatchEquipes(6, 3, 2), nullptr);
+    // A replayed tie left level: the extra match has the sides swapped.
+    TChampionnatEssai r(0, 4, TDonneesChampionnat::TypeCoupe, 0);
+    const TInfoTourCoupe rejoue[] = {{2, 2, 3}, {1, 1, 1}};
+    r->CreeToursCoupe(rejoue);
+    r->SetOption(1, 2);
+    r->CreeMatch(1, 0, 1, V, V);
+    Retape(r, 1, {{0, "1", "1"}});
+    EXPECT_NE(r->MatchEquipes(2, 1, 0), nullptr);
 
     // Rows 0 and 1 of matchday 1 meet on matchday 2 once both are decided.
-    EXPECT_FALSE(AppliqueDecision(*c, 1, 0, 0, 1, false, {0, -1}));
-    EXPECT_TRUE(AppliqueDecision(*c, 1, 1, 2, 3, false, {0, 3}));
-    EXPECT_NE(c->MatchEquipes(2, 0, 3), nullptr);
+    TChampionnatEssai e(0, 8, TDonneesChampionnat::TypeCoupe, 0);
+    const TInfoTourCoupe simples[] = {{3, 4, 1}, {2, 2, 1}, {1, 1, 1}};
+    e->CreeToursCoupe(simples);
+    e->SetOption(1, 3);
+    for (int k = 0; k < 4; ++k)
+        e->CreeMatch(1, 2 * k, 2 * k + 1, V, V);
+    Retape(e, 1, {{0, "1", "0"}});
+    EXPECT_EQ(e->Journee(2) ? e->Journee(2)->NbMatchs() : 0, 0);
+    Retape(e, 1, {{1, "0", "1"}});
+    EXPECT_NE(e->MatchEquipes(2, 0, 3), nullptr);
     // A team fixed for the next match of row 2 plays at home against its winner.
-    c->AjouteMatchSuivant(4, 7, 0xFFFF);
-    EXPECT_TRUE(AppliqueDecision(*c, 1, 2, 4, 6, false, {0, 3, 6}));
-    EXPECT_NE(c->MatchEquipes(2, 7, 6), nullptr);
+    e->AjouteMatchSuivant(4, 7, 0xFFFF);
+    Retape(e, 1, {{2, "1", "2"}});
+    EXPECT_NE(e->MatchEquipes(2, 7, 5), nullptr);
     // Past option word 1 nobody is placed.
-    c->SetOption(1, 1);
-    EXPECT_FALSE(AppliqueDecision(*c, 2, 0, 0, 3, false, {0}));
+    e->SetOption(1, 1);
+    Retape(e, 2, {{0, "2", "0"}});
+    EXPECT_EQ(e->Journee(3) ? e->Journee(3)->NbMatchs() : 0, 0);
 }
 
 // Quarter-finals and semi-finals over two legs, a single final: option word 1
@@ -304,29 +340,25 @@ TEST(Tours, TwoLeggedRoundsCarryTheirWinnersUpToTheFinal)
     c->CreeToursCoupe(tours);   // 66, 130, 66, 130, 1
     ASSERT_EQ(c->NbJour(), 5);
     c->SetOption(1, 3);
-    struct Pas
-    {
-        int journee, ligne, h, a;
-        std::vector<TQualifieLigne> qualifies;
-        int suivanteH, suivanteA;   // the match made on the next matchday (-1: none)
-    };
-    const Pas pas[] = {
-        {2, 0, 0, 1, {0, -1}, -1, -1},
-        {2, 1, 2, 3, {0, 3}, 0, 3},
-        {4, 0, 0, 3, {0, -1}, -1, -1},
-        {4, 1, 4, 7, {0, 7}, 0, 7},   // the final
-    };
-    for (const Pas& k : pas) {
-        SCOPED_TRACE(k.journee * 10 + k.ligne);
-        AppliqueDecision(*c, k.journee, k.ligne, k.h, k.a, false, k.qualifies);
-        if (k.suivanteH >= 0) {
-            EXPECT_NE(c->MatchEquipes(k.journee + 1, k.suivanteH, k.suivanteA), nullptr);
-        }
+    for (int k = 0; k < 4; ++k) {
+        c->CreeMatch(1, 2 * k, 2 * k + 1, 1, 0);
+        c->CreeMatch(2, 2 * k + 1, 2 * k, V, V);
     }
+    Retape(c, 2, {{0, "0", "0"}});
+    EXPECT_EQ(c->Journee(3) ? c->Journee(3)->NbMatchs() : 0, 0);
+    Retape(c, 2, {{1, "0", "0"}});
+    EXPECT_NE(c->MatchEquipes(3, 0, 2), nullptr);
+    Retape(c, 2, {{2, "0", "0"}, {3, "0", "0"}});
+    EXPECT_NE(c->MatchEquipes(3, 4, 6), nullptr);
+    EXPECT_TRUE(CompleteCoupe(*c, 3));
+    Retape(c, 3, {{0, "1", "0"}, {1, "1", "0"}});
+    Retape(c, 4, {{0, "0", "0"}});
+    Retape(c, 4, {{1, "0", "0"}});
     EXPECT_EQ(c->NbMatchJournee(5), 1);
-    EXPECT_NE(c->MatchEquipes(5, 0, 7), nullptr);
+    EXPECT_NE(c->MatchEquipes(5, 0, 4), nullptr);
     // The final's winner has no next round.
-    EXPECT_FALSE(AppliqueDecision(*c, 5, 0, 0, 7, false, {0}));
+    EXPECT_TRUE(Retape(c, 5, {{0, "1", "0"}}).Vide());
+    EXPECT_EQ(c->Journee(6), nullptr);
 }
 
 // The final round of every kind, with and without a third-place match on the
@@ -350,9 +382,9 @@ TEST_P(DernierTour, CarriesNobodyAndKeepsItsMatchdays)
     if (petiteFinale)
         c->CreeMatch(fin, 1, 3, 2, 0);
     const int matchs = c->NbMatchJournee(fin);
-    EXPECT_FALSE(AppliqueDecision(*c, fin, 0, 0, 2, false, {0, petiteFinale ? 1 : -1}));
+    EXPECT_TRUE(Retape(c, fin, {{0, "4", "1"}}).Vide());
     if (petiteFinale) {
-        EXPECT_FALSE(AppliqueDecision(*c, fin, 1, 1, 3, false, {0, 1}));
+        EXPECT_TRUE(Retape(c, fin, {{1, "3", "0"}}).Vide());
     }
     EXPECT_EQ(c->NbJour(), fin);
     EXPECT_EQ(c->NbMatchJournee(fin), matchs);

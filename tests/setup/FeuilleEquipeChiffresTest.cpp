@@ -34,6 +34,7 @@
 #include "platform/rtl/Format.h"
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/Strings.h"
+#include "records/w_FicheJoueur.h"
 #include "results/PagesMatch.h"
 #include "results/w_ButeursStat.h"
 #include "results/w_Notes.h"
@@ -611,6 +612,71 @@ TEST_P(FeuilleChiffres, BasketballAndHandballHeadingsOverTheirValues)
             kit::GrabToPng(s.f.get(), "feuille-entetes-joueurs" + suffixe);
         }
     }
+}
+
+// Rugby positions under their own names, the same on the team sheet's
+// line-ups and players pages, in their HTML and on the player card opened
+// from the sheet: a hooker (code 5), a prop (6) and a replacement (14).
+TEST_P(FeuilleChiffres, RugbyPositionsUnderTheirOwnNames)
+{
+    const struct
+    {
+        const char *nom, *fr, *en;
+        int code;
+    } postes[] = {{"Hooker", "Talonneur", "Hooker", 5}, {"Prop", "Pilier", "Prop", 6},
+                  {"Reserve", "Remplaçant", "Replacement", 14}};
+    TSession s("feuille_postes", GetParam(), 1);
+    ASSERT_NE(s.c, nullptr);
+    TInfoComp* m = s.c->CreeMatch(1, s.e[0], s.e[1], 20, 10);
+    s.c->DerniereJournee = 1;
+    s.c->NbJournee = 1;
+    std::vector<TJoueur*> joueurs;
+    for (const auto& k : postes) {
+        TJoueur* j = joueurs.emplace_back(s.Joueur(k.nom, 0));
+        j->SetPoste(static_cast<uint8_t>(k.code));
+        m->SetJoueurTitulaire(s.e[0], static_cast<int>(joueurs.size()), j->Numero);
+        s.c->ListeButeurs(1)->Ajoute(std::make_unique<TDonneesEvt>(j->Numero, s.e[0], 10, 0));
+    }
+    m->SetCompositionSaisie(s.e[0]);
+    s.f->Saison->InvalideStats();
+    Tf_StatEquipe* f = s.Feuille();
+    ASSERT_NE(f, nullptr);
+    const std::string suffixe = std::string("-") + GetParam();
+    // the position in the row of a name on a page (column 0) and in its HTML
+    auto page = [&](int commande, const TColorStringGrid& g, const std::string& nom, const std::string& attendu) {
+        ASSERT_TRUE(Commande(*s.f, commande));
+        std::string grille = "?", html, lu = "?";
+        for (int r = 1; r < g.RowCount(); ++r)
+            if (g.Cells(1, r).rfind(nom, 0) == 0)
+                grille = Cp1252ToUtf8(g.Cells(0, r));
+        const std::string fichier = MakePath(kit::TempDir(), "postes-" + IntToStr(commande) + suffixe + ".htm");
+        f->EnregistreHTML(fichier);
+        ASSERT_TRUE(ReadFileBytes(fichier, html));
+        for (const html_lu::TTable& t : html_lu::Lit(html).tables)
+            for (const auto& l : t)
+                if (l.size() > 1 && l[1].rfind(nom, 0) == 0)
+                    lu = l[0];
+        EXPECT_EQ(grille, attendu);
+        EXPECT_EQ(lu, attendu);
+        kit::GrabToPng(s.f.get(), "feuille-postes-" + IntToStr(commande) + suffixe);
+    };
+    EnregistreFichesJoueur();
+    for (size_t i = 0; i < std::size(postes); ++i) {
+        SCOPED_TRACE(postes[i].nom);
+        const std::string attendu = s.langue == "en" ? postes[i].en : postes[i].fr;
+        page(129, *f->sg_Composition, postes[i].nom, attendu);   // line-ups
+        page(125, *f->sg_Buteur, postes[i].nom, attendu);        // players
+        // his card, as the sheet opens it
+        std::string carte = "?";
+        Quand<TFicheJoueurForm>([&](TFicheJoueurForm* fiche) {
+            carte = Cp1252ToUtf8(dynamic_cast<Tf_FicheJoueur&>(*fiche).cb_Poste->Text());
+            kit::GrabToPng(fiche, "feuille-postes-fiche" + suffixe);
+            fiche->SetModalResult(mrCancel);
+        });
+        TFootForm::OuvreFicheJoueur(joueurs[i], s.f->Saison.get());
+        EXPECT_EQ(carte, attendu);
+    }
+    EnregistreServicesFicheJoueur({});
 }
 
 INSTANTIATE_TEST_SUITE_P(Langues, FeuilleChiffres, ::testing::Values("fr", "en"));

@@ -32,7 +32,11 @@ inline std::string NomNumero(const char* prefixe, int n)
     return s;
 }
 
-// The season's document: SaisonData then Championnats inside a root element.
+std::string SansDate(const std::string& doc);
+
+// The season's document: SaisonData then Championnats inside a root element,
+// without the time of its writing (two documents written a second apart of
+// one season compare equal).
 inline std::string Document(TSaison& s)
 {
     TMemoryStream m;
@@ -42,7 +46,7 @@ inline std::string Document(TSaison& s)
         s.Ecrit(x);
         x.FermeElement("Gormelide");
     }
-    return std::string(reinterpret_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
+    return SansDate(std::string(reinterpret_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size())));
 }
 
 // A new season of the sport reading a document made by Document (or any root

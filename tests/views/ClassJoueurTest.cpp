@@ -160,7 +160,8 @@ TEST(ClassJoueur, PageFunctionKinds)
 
 // The ranking grid heads its value column by what it counts, in English and
 // French: rugby two-try games, basketball fouls, handball goals from play and
-// 7-metre goals.
+// 7-metre goals, the saves on shots as the card names them ("Saves") and the
+// saves with the 7-metre ones (the menu's first saves ranking).
 TEST(ClassJoueur, ValueColumnNamesWhatIsCounted)
 {
     const struct
@@ -168,6 +169,7 @@ TEST(ClassJoueur, ValueColumnNamesWhatIsCounted)
         int sport, fenetre, code, colonne, texte;
     } cas[] = {
         {1, 3, 0, 2, 4902}, {2, 50, 16, 3, 650}, {3, 70, 21, 3, 1544}, {3, 72, 23, 3, 1549},
+        {3, 75, 27, 3, 5151}, {3, 76, 25, 3, 1537},
     };
     for (const char* langue : {"en", "fr"}) {
         SCOPED_TRACE(langue);

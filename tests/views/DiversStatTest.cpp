@@ -29,6 +29,7 @@
 #include "model/Joueurs.h"
 #include "ui/GestionFonction.h"
 #include "views/w_DiversStat.h"
+#include "views/w_StatEquipe.h"
 
 namespace {
 
@@ -54,6 +55,18 @@ struct THoteDivers
     }
     const TColorStringGrid& G() const { return *vue->sg_Stats; }
 };
+
+// The texts of a language; a handball league of four whose first matchday is
+// Olympique Brivant - Racing Zelvor with this score.
+vues::TSaisonVue HandballEnLangue(const char* langue, int dom, int ext)
+{
+    InstalleTraducteur(std::make_unique<TTraducteur>(
+        MakePath(vues::DossierDonnees(), std::string("texte\\Texte") + langue + ".txt")));
+    auto s = vues::LigueVide(3, 4, 2);
+    s.c1->CreeMatch(1, s.c1->IdEquipe(0), s.c1->IdEquipe(1), dom, ext);
+    s.c1->DerniereJournee = 1;
+    return s;
+}
 
 std::vector<std::string> Ligne(const TColorStringGrid& g, int row)
 {
@@ -375,16 +388,13 @@ TEST(DiversStat, HandballDetailNamesSevenMetreGoalsAndSaves)
     const TCas cas[] = {
         {601, "Lucas", true, {5, 8, 1, 2}, 1537, 4921, 4920},    // 5 saves of 8, 1 7-metre save of 2
         {602, "Noah", false, {3, 6, 2, 2}, 68, 1509, 1508},      // 3 goals of 6, 2 7-metre goals of 2
+        {603, "Hunt", true, {9, 20, 0, 3}, 1537, 4921, 4920},    // 9 saves of 20, no 7-metre save of 3
     };
     for (const char* langue : {"en", "fr"}) {
         SCOPED_TRACE(langue);
-        InstalleTraducteur(std::make_unique<TTraducteur>(
-            MakePath(vues::DossierDonnees(), std::string("texte\\Texte") + langue + ".txt")));
-        auto s = vues::LigueVide(3, 4, 2);
+        auto s = HandballEnLangue(langue, 25, 20);
         TDonneesChampionnat& c = *s.c1;
         const int ob = c.IdEquipe(0);
-        c.CreeMatch(1, ob, c.IdEquipe(1), 25, 20);
-        c.DerniereJournee = 1;
         auto& stat = dynamic_cast<TDonneesChampionnatStat&>(c);
         for (const TCas& k : cas) {
             auto j = s.saison->CreeJoueur(k.nom, "Jo", k.id, ob);
@@ -403,11 +413,68 @@ TEST(DiversStat, HandballDetailNamesSevenMetreGoalsAndSaves)
             const std::string ligne = std::string(k.nom) + " Jo : " + std::to_string(k.codes[0]) + " " +
                                       LowerCase(Traduire(k.texte)) + " (" +
                                       Format("%.2f", {100.0 * k.codes[0] / k.codes[1]}) + "%)  " +
-                                      TraduireFormat(u > 1 ? k.plusieurs : k.un, {u}) + " (" +
+                                      TraduireFormat(IdTexteNombre(k.plusieurs, k.un, u), {u}) + " (" +
                                       Format("%.2f", {100.0 * u / k.codes[3]}) + "%)";
             EXPECT_NE(texte.find(ligne), std::string::npos) << ligne << "\n" << texte;
         }
         kit::GrabToPng(h.fenetre.get(), std::string("divers-detail-handball-") + langue);
+    }
+}
+
+// The best player of each team at a handball matchday, as the player rankings
+// count him, worked out by hand: the goals from play (Hill's 16 over Horn's 10,
+// Horn entered last), the shooting success from play (Horn 10 of 12, 83.33 %,
+// over Hill 16 of 22, 72.73 %; Irwin 15 of 20, 75.00 %, over Isles 7 of 10)
+// and the goalkeeper's saves (Hunt 12 of 37 shots, 32.43 %; none for Racing).
+TEST(DiversStat, HandballBestOfTheMatchdayAsTheRankingsCount)
+{
+    const struct
+    {
+        const char* nom;
+        int32_t id;
+        int equipe;
+        std::vector<std::pair<int, int>> codes;
+    } joueurs[] = {
+        {"Hill", 701, 0, {{21, 16}, {22, 22}}},  {"Horn", 702, 0, {{21, 10}, {22, 12}}},
+        {"Hunt", 703, 0, {{25, 12}, {26, 37}}},  {"Irwin", 704, 1, {{21, 15}, {22, 20}}},
+        {"Isles", 705, 1, {{21, 7}, {22, 10}}},
+    };
+    const struct
+    {
+        int type, code, entete;
+        const char* pourcent;
+        std::vector<std::string> equipe0, equipe1;   // player, value
+    } cas[] = {
+        {2, 21, 68, "", {"Hill", "16"}, {"Irwin", "15"}},
+        {3, 22, 68, "%", {"Horn", Format("%.2f", {83.33}) + "%"}, {"Irwin", Format("%.2f", {75.0}) + "%"}},
+        {4, 25, 1537, "%", {"Hunt", Format("%.2f", {32.43}) + "%"}, {"", ""}},
+    };
+    for (const char* langue : {"en", "fr"}) {
+        SCOPED_TRACE(langue);
+        auto s = HandballEnLangue(langue, 26, 22);
+        TDonneesChampionnat& c = *s.c1;
+        auto& stat = dynamic_cast<TDonneesChampionnatStat&>(c);
+        for (const auto& j : joueurs) {
+            s.saison->Joueurs().AjouteJoueur(s.saison->CreeJoueur(j.nom, "Jo", j.id, c.IdEquipe(j.equipe)));
+            for (auto [code, v] : j.codes)
+                stat.ListeStat(1, code)->Ajoute(
+                    TDonneesEvt::CreateId(j.id, c.IdEquipe(j.equipe), static_cast<uint16_t>(v)));
+        }
+        THoteDivers h(s.saison.get());
+        for (const auto& k : cas) {
+            SCOPED_TRACE(k.type);
+            int journee = 1;
+            h.vue->AfficheButeursJournee(&journee, k.type, k.code);
+            ASSERT_EQ(h.G().RowCount(), 3);
+            EXPECT_EQ(h.G().Cells(2, 0), Traduire(k.entete) + k.pourcent);
+            for (int e : {0, 1}) {
+                const int row = h.G().Cells(0, 1) == s.saison->NomEquipe(c.IdEquipe(e)) ? 1 : 2;
+                const std::vector<std::string>& attendu = e == 0 ? k.equipe0 : k.equipe1;
+                EXPECT_EQ(h.G().Cells(1, row), attendu[0].empty() ? Traduire(108) : attendu[0]) << e;
+                EXPECT_EQ(h.G().Cells(2, row), attendu[1]) << e;
+            }
+            kit::GrabToPng(h.fenetre.get(), "divers-meilleurs-" + std::to_string(k.type) + "-" + langue);
+        }
     }
 }
 
@@ -420,10 +487,16 @@ TEST(DiversStat, HomeBehaviourShowsThePointsDropped)
         int sport;
         std::vector<std::pair<int, int>> scores;   // at home to teams 1, 2, 3
         std::vector<std::string> ligne;            // won, dropped, share
+        int essais = 0;                            // tries of the first match (4 give a bonus point)
+        std::vector<std::string> feuille = {};     // the team sheet's points per opponent
     };
     const TCas cas[] = {
         // 3, 1, 0: a win, a draw, a defeat: 4 of 9
         {0, {{2, 0}, {1, 1}, {0, 1}}, {"4", "5", "56 %"}},
+        // 3, 1: 2 dropped of 6 is 33 % to the nearest
+        {0, {{2, 0}, {1, 1}}, {"4", "2", "33 %"}},
+        // two wins, the first with the try bonus: 5 + 4 of 5 + 5
+        {1, {{30, 10}, {20, 10}}, {"9", "1", "10 %"}, 4, {"5/5", "4/5"}},
         // 4, 2, 0: 6 of 12
         {1, {{20, 10}, {9, 9}, {3, 13}}, {"6", "6", "50 %"}},
         // 2 for a win, 1 for a defeat, no draws: 3 of 4
@@ -439,6 +512,12 @@ TEST(DiversStat, HomeBehaviourShowsThePointsDropped)
             c.CreeMatch(static_cast<int>(m) + 1, c.IdEquipe(0), c.IdEquipe(static_cast<int>(m) + 1),
                         k.scores[m].first, k.scores[m].second);
         c.DerniereJournee = static_cast<uint8_t>(k.scores.size());
+        if (k.essais > 0) {
+            c.BonusBut = 4;
+            c.PointBonusBut = 1;
+            for (int e = 0; e < k.essais; ++e)
+                c.ListeButeurs(1)->Ajoute(std::make_unique<TDonneesEvt>(0x0FFFFFFF, c.IdEquipe(0), 10 + e, 0));
+        }
         THoteDivers h(s.saison.get());
         h.vue->AfficheComportementDomicile();
         EXPECT_EQ(h.G().Cells(2, 0), Traduire(220));
@@ -449,6 +528,14 @@ TEST(DiversStat, HomeBehaviourShowsThePointsDropped)
         const std::vector<std::string> l = Ligne(h.G(), row);
         EXPECT_EQ(std::vector<std::string>(l.begin() + 1, l.end()), k.ligne);
         kit::GrabToPng(h.fenetre.get(), "divers-domicile-perdus-" + std::to_string(k.sport));
+        // the team sheet counts each match against the same possible points
+        if (!k.feuille.empty()) {
+            TColorGridModel g;
+            Tf_StatEquipe::TablePointsPris(s.saison.get(), c.IdEquipe(0), {s.c1}, 0, 0, g, vues::Module()->Couleurs,
+                                           80);
+            for (size_t m = 0; m < k.feuille.size(); ++m)
+                EXPECT_EQ(g.Cells(1, static_cast<int>(m) + 1), k.feuille[m]);
+        }
     }
 }
 
