@@ -373,7 +373,8 @@ void Tf_StatEquipe::CreeJoueurs()
     sb_InfoJoueur = Defilant(this, ts_DetailJoueur, "sb_InfoJoueur");
     sg_Buteur = Grille(this, sb_InfoJoueur, "sg_Buteur");
     sg_Buteur->OnDblClick = [this](TObject*) { GrilleDblClick(sg_Buteur); };
-    sg_Buteur->OnMouseDown = [this](TObject*, TMouseButton b, TShiftState, int, int) {
+    sg_Buteur->OnMouseDown = [this](TObject*, TMouseButton b, TShiftState, int x, int y) {
+        LigneCliquee(sg_Buteur, x, y);
         if (b == mbRight)
             typePopup_ = static_cast<int>(sg_Buteur->Tag);
     };
@@ -459,6 +460,18 @@ void Tf_StatEquipe::CreeComposition()
     sg_Composition->TriConserveFond = true;
     sg_Composition->SetColor(CouleurFondFonceDessin);
     sg_Composition->OnDblClick = [this](TObject*) { GrilleDblClick(sg_Composition); };
+    sg_Composition->OnMouseDown = [this](TObject*, TMouseButton, TShiftState, int x, int y) {
+        LigneCliquee(sg_Composition, x, y);
+    };
+}
+
+// These grids show no selection, so their current row never follows the
+// mouse: the double click takes the row pressed last.
+void Tf_StatEquipe::LigneCliquee(TColorStringGrid* g, int x, int y)
+{
+    int col = -1;
+    ligneCliquee_ = -1;
+    g->MouseToCell(x, y, col, ligneCliquee_);
 }
 
 void Tf_StatEquipe::CreeSituations()
@@ -698,9 +711,11 @@ void Tf_StatEquipe::GrilleDblClick(TColorStringGrid* g)
 {
     if (!Saison)
         return;
-    const int id = g->DonneeCellule(0, g->Row());
-    TJoueur* j = Saison->Joueurs().ChercheJoueur(id, -1);
-    if (!j || g->Row() < 1)
+    const int ligne = ligneCliquee_;
+    if (ligne < 1 || ligne >= g->RowCount())
+        return;
+    TJoueur* j = Saison->Joueurs().ChercheJoueur(g->DonneeCellule(0, ligne), -1);
+    if (!j)
         return;
     if (!OuvreFicheJoueur(j, Saison))
         return;

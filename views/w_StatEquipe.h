@@ -265,6 +265,8 @@ public:
     void AfficheScoresFrequents();
     void b_ChangeButClick(TObject* Sender);
     void GrilleDblClick(TColorStringGrid* g);
+    void LigneCliquee(TColorStringGrid* g, int x, int y);
+    int ligneCliquee_ = -1;   // the row of the last press on the players' grids
     void GraphSpectMouseMove(int X, int Y);
     // The point markers of the home and away attendance curves, by the down
     // state of their buttons.

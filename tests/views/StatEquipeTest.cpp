@@ -1018,10 +1018,17 @@ TEST(StatEquipe, DoubleClickOpensThePlayerCard)
                 dynamic_cast<FicheEssai&>(*m).Joueur->Nom = "Alphonse";
             m->SetModalResult(valide ? mrOk : mrCancel);
         });
+        // the grid shows no selection: the row double-clicked is the one
+        // opened, not its current row
         f.sg_Composition->SetRow(1);
-        f.GrilleDblClick(f.sg_Composition);
+        ASSERT_GT(f.sg_Composition->RowCount(), 2);
+        const std::string avant = f.sg_Composition->Cells(1, 2);
+        const TRect r = f.sg_Composition->CellRect(1, 2);
+        kit::DblClick(f.sg_Composition, r.Left + 4, r.Top + 3);
         EXPECT_EQ(signale, valide ? 1 : 0);
-        EXPECT_EQ(f.sg_Composition->Cells(1, 1), valide ? "Alphonse" : "Alpha");
+        EXPECT_EQ(f.sg_Composition->Cells(1, 1), "Alpha");
+        if (valide)
+            EXPECT_NE(f.sg_Composition->Cells(1, 2), avant);
     }
     EnregistreServicesFicheJoueur({});
 }
