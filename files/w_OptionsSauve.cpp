@@ -194,7 +194,7 @@ int Tf_OptionSauve::Minutes() const
 void Tf_OptionSauve::b_ValiderClick(TObject*)
 {
     Tag = 0;
-    if (!Saison)
+    if (!Saison || !CompteursRemplis())
         return;
     const int option0 = cc_SauveAuto->Checked() ? Minutes() : 0;
     const int option1 = cc_ConserveSauve->Checked() ? 1 : 0;

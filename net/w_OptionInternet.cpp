@@ -4,6 +4,7 @@
 #include "model/oTraducteur.h"
 #include "net/FenetresNet.h"
 #include "net/Connexions.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
 #include "ui/Bouton.h"
@@ -122,7 +123,7 @@ void Tf_OptionInternet::b_ValiderClick(TObject*)
             // The settings would be gone at the next start: the dialog stays
             // open to try again or give up.
             SetModalResult(mrNone);
-            Tf_MessageUtil::Affiche(TraduireFormat(3581, {c->NomFichier}), 4);
+            Tf_MessageUtil::Affiche(TraduireFormat(3581, {FileNameToText(c->NomFichier)}), 4);
         }
     }
 }

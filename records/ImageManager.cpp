@@ -1,6 +1,7 @@
 #include "records/ImageManager.h"
 
 #include "model/SaisonFiches.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/Pictures.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
@@ -47,7 +48,7 @@ void TImageManager::Parcourt()
         std::string nom = t2 == std::string::npos ? std::string() : reste.substr(t2 + 1);
         if (nom.empty())
             continue;
-        nom = IsUtf8(nom) ? Utf8ToCp1252(nom) : nom;
+        nom = FileNameToText(nom);
         for (int g = 0; g < NbGenres; ++g)
             if (SameText(mot, MotsGenre[g]))
             {
@@ -95,7 +96,7 @@ int TImageManager::Ajoute(int genre, const TGraphic& image, const std::string& n
     int32_t id = max_[genre] + 1;
     while (!IdLibre(genre, id))
         ++id;
-    const std::string fichier = std::string(MotsGenre[genre]) + "_" + IntToStr(id) + "_" + Cp1252ToUtf8(propre) + ".jpg";
+    const std::string fichier = std::string(MotsGenre[genre]) + "_" + IntToStr(id) + "_" + FileNameFromText(propre) + ".jpg";
     try
     {
         ForceDirectories(dossier_);
@@ -131,7 +132,7 @@ bool TImageManager::Renomme(int genre, int32_t id, const std::string& nom)
     auto* p = const_cast<TPhoto*>(Cherche(genre, id));
     if (!p || propre.empty())
         return false;
-    const std::string fichier = std::string(MotsGenre[genre]) + "_" + IntToStr(id) + "_" + Cp1252ToUtf8(propre) + ".jpg";
+    const std::string fichier = std::string(MotsGenre[genre]) + "_" + IntToStr(id) + "_" + FileNameFromText(propre) + ".jpg";
     if (fichier != p->Fichier && (FileExists(dossier_ + fichier) || !RenameFile(dossier_ + p->Fichier, dossier_ + fichier)))
         return false;
     p->Nom = propre;

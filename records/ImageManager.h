@@ -1,8 +1,10 @@
 // The picture store: the photos of stadiums (kind 0), referees (1) and players
 // (2) as JPEG files "<kind>_<id>_<name>.jpg" of one folder. The kind word is
 // read in any case and written in lower case; ids count per kind from 1.
-// Names are Windows-1252 in memory and UTF-8 on disk (a name on disk that is
-// not UTF-8 is read as Windows-1252). Each entry keeps its file name as found.
+// A photo's name is the program's text, its file's name the system's: they
+// cross by FileNameToText and FileNameFromText (UTF-8 on disk; a name on disk
+// that is not UTF-8 is read as Windows-1252). Each entry keeps its file name
+// as found.
 //
 // One store serves the whole program (ImageManager()); the main window makes
 // it at start-up with InstalleImageManager, which also answers the model's

@@ -1,6 +1,7 @@
 #include "records/ImportImage.h"
 
 #include "model/oTraducteur.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/Pictures.h"
 #include "platform/rtl/Files.h"
 
@@ -9,7 +10,7 @@ std::unique_ptr<TGraphic> LitImageFichier(const std::string& fichier, std::strin
     std::unique_ptr<TGraphic> image = TPicture::CreateGraphicForFile(fichier);
     if (!image)
     {
-        erreur = TraduireFormat(3301, {ExtractFileName(fichier)});
+        erreur = TraduireFormat(3301, {FileNameToText(ExtractFileName(fichier))});
         return nullptr;
     }
     try
@@ -18,12 +19,12 @@ std::unique_ptr<TGraphic> LitImageFichier(const std::string& fichier, std::strin
     }
     catch (const std::exception&)
     {
-        erreur = TraduireFormat(3300, {ExtractFileName(fichier)});
+        erreur = TraduireFormat(3300, {FileNameToText(ExtractFileName(fichier))});
         return nullptr;
     }
     if (image->Empty())
     {
-        erreur = TraduireFormat(3300, {ExtractFileName(fichier)});
+        erreur = TraduireFormat(3300, {FileNameToText(ExtractFileName(fichier))});
         return nullptr;
     }
     return image;

@@ -111,9 +111,9 @@ void SauveIndex(TBlasons& b)
 {
     const bool endommage = b.Endommage();
     if (!b.Sauve())
-        Tf_MessageUtil::Affiche(TraduireFormat(3304, {b.FichierIndex()}), 4);
+        Tf_MessageUtil::Affiche(TraduireFormat(3304, {FileNameToText(b.FichierIndex())}), 4);
     else if (endommage)
-        Tf_MessageUtil::Affiche(TraduireFormat(3801, {b.FichierIndex(), b.CopieGardee()}), 4);
+        Tf_MessageUtil::Affiche(TraduireFormat(3801, {FileNameToText(b.FichierIndex()), FileNameToText(b.CopieGardee())}), 4);
 }
 
 }   // namespace
@@ -184,7 +184,7 @@ void Tf_Blasons::bc_ModifierClick(TObject*)
     if (!image)
         Tf_MessageUtil::Affiche(erreur, 4);
     else if (!b->RemplaceBlason(montre_, *image))
-        Tf_MessageUtil::Affiche(TraduireFormat(3304, {b->NomFichier(montre_)}), 4);
+        Tf_MessageUtil::Affiche(TraduireFormat(3304, {FileNameToText(b->NomFichier(montre_))}), 4);
     Logo1->ChangeImage(b->ChargeBlason(montre_));
 }
 

@@ -781,14 +781,16 @@ bool Tf_Effectifs::EnregistreLignes(int ligne)
             ecrit(j->MaillotNational, maillot);
         else
             ecrit(j->Maillot, maillot);
+        // A correction of accents or case is one too ("Durand" retyped
+        // "Durànd", "Luc" as "Lùc").
         bool renomme = false;
         const std::string nomGarde = Trim(g.Cells(2, r));
-        if (SansAccentCasse(nomGarde) != SansAccentCasse(j->Nom))
+        if (nomGarde != j->Nom)
         {
             j->Nom = nomGarde;
             renomme = change = true;
         }
-        if (SansAccentCasse(prenom) != SansAccentCasse(j->Prenom))
+        if (prenom != j->Prenom)
         {
             j->Prenom = prenom;
             renomme = change = true;

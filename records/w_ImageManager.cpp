@@ -112,7 +112,8 @@ void Tf_ImageManager::bc_AjouterClick(TObject*)
         Tf_MessageUtil::Affiche(erreur, 4);
         return;
     }
-    std::string nom = ExtractFileName(fichier);
+    // The photo's name is the picked file's, cut at its first dot, as text.
+    std::string nom = FileNameToText(ExtractFileName(fichier));
     nom = nom.substr(0, nom.find('.'));
     if (TImageManager::NettoieNom(nom).empty())
     {
@@ -122,7 +123,7 @@ void Tf_ImageManager::bc_AjouterClick(TObject*)
     const int id = m->Ajoute(genre_, *photo, nom);
     if (id < 0)
     {
-        Tf_MessageUtil::Affiche(TraduireFormat(3304, {m->Dossier()}), 4);
+        Tf_MessageUtil::Affiche(TraduireFormat(3304, {FileNameToText(m->Dossier())}), 4);
         return;
     }
     lb_Image->Items().AddObject(m->NomPhoto(genre_, id), id);

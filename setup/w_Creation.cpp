@@ -82,7 +82,7 @@ Tf_Creation::Tf_Creation(TComponent* AOwner) : TBrivantelForm(AOwner)
         d.InitialDir = Dossier + "data/";
         if (d.Execute() && !d.FileName.empty()) {
             NomFichier = d.FileName;
-            Label1->SetCaption(ExtractFileName(d.FileName));
+            Label1->SetCaption(FileNameToText(ExtractFileName(d.FileName)));
         }
     };
     b_Valider = Bouton(this, this, "b_Valider", Traduire(29), 130, 290);
@@ -209,7 +209,7 @@ void Tf_Creation::b_ValiderClick()
         annee2_ = static_cast<uint8_t>(StrToIntDef(Trim(t.size() >= 7 ? t.substr(5, 2) : std::string()), 0));
     }
     if (mode_ == 0 && !FileExists(NomFichier)) {
-        Tf_MessageUtil::Affiche(TraduireFormat(258, {NomFichier}), mbuValider);
+        Tf_MessageUtil::Affiche(TraduireFormat(258, {FileNameToText(NomFichier)}), mbuValider);
         return;
     }
     SetModalResult(mrOk);

@@ -111,6 +111,8 @@ void Tf_CreationCoupe::b_ValiderClick()
         Tf_MessageUtil::Affiche(Traduire(3205), mbuValider);
         return;
     }
+    if (!CompteursRemplis())
+        return;
     Tours.clear();
     for (int r = 1; r <= nbTour_; ++r) {
         TInfoTourCoupe t;

@@ -371,7 +371,7 @@ void Tf_CreationSaison::ListeDossier(const std::string& dossier)
         if (ext != ".xmd" && ext != ".xmc")
             continue;
         if (TListObj* o = EntreeFichier(MakePath(dossier, r.Name), true))
-            lb_ListeFichier->Items().AddObject(r.Name, reinterpret_cast<TStrings::Object>(o));
+            lb_ListeFichier->Items().AddObject(FileNameToText(r.Name), reinterpret_cast<TStrings::Object>(o));
     }
 }
 

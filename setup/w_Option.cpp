@@ -868,7 +868,7 @@ void Tf_Option::b_ValiderClick()
         SetModalResult(mrOk);
         return;
     }
-    if (!ControleCodeCriteres() || !ControleCodePerso() || !Controle())
+    if (!CompteursRemplis() || !ControleCodeCriteres() || !ControleCodePerso() || !Controle())
         return;
     Ecrit();
     Modifie = Modifie || StructureChangee;
@@ -1096,6 +1096,8 @@ void Tf_Option::AppliqueATous(const std::vector<TDonneesChampionnat*>& liste, in
 
 void Tf_Option::b_DefautClick()
 {
+    if (!CompteursRemplis())
+        return;
     TOwned<Tf_AppliquerOptions> f(new Tf_AppliquerOptions(this));
     f->ChangeCouleurs(Couleurs);
     if (f->ShowModal() != mrOk || !Saison)

@@ -18,10 +18,14 @@ inline constexpr size_t LongueurNomFichierMax = 4096;
 // brivantel.ini in the folder where the program writes (RepertoireEcriture).
 std::string CheminParametres();
 
+// A file name the settings remember (the recent files, [General] LastFile):
+// the system's (UTF-8); one written in Windows-1252 by an older version stays
+// as it is while its file is there, else it is the UTF-8 name when that file
+// is there. Every road that opens a remembered name reads it so.
+std::string NomFichierRetenu(const std::string& nom);
 // [LastFile]: Count (at most MaxDerniersFichiers taken), then
-// File0..File<Count-1>; the non-empty ones no longer than a path are appended.
-// Names are the system's (UTF-8); one written in Windows-1252 by an older
-// version stays as it is while its file is there.
+// File0..File<Count-1>; the non-empty ones no longer than a path are
+// appended, read by NomFichierRetenu.
 void LitDerniersFichiers(const TIniFile& ini, TStringList& liste);
 // The language code of the settings (letters only, "fr", "en"...); empty for
 // any other value, which names no language file.

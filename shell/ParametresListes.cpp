@@ -2,25 +2,23 @@
 
 #include <algorithm>
 
+#include "platform/gui/Dialogs.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
 
-namespace {
-
 // Older versions wrote a name in Windows-1252 bytes: it stays as written
 // while a file of those bytes is there (it opens by them), else it is the
 // UTF-8 name the program now writes when that file is there.
-std::string NomFichierRecent(const std::string& f)
+std::string NomFichierRetenu(const std::string& f)
 {
     if (IsUtf8(f) || FileExists(f))
         return f;
-    const std::string utf8 = Cp1252ToUtf8(f);
+    // (its folders may be named in UTF-8 already)
+    const std::string utf8 = FileNameFromText(FileNameToText(f));
     return FileExists(utf8) ? utf8 : f;
 }
-
-}  // namespace
 
 void LitDerniersFichiers(const TIniFile& ini, TStringList& liste)
 {
@@ -31,7 +29,7 @@ void LitDerniersFichiers(const TIniFile& ini, TStringList& liste)
     {
         const std::string f = ini.ReadString("LastFile", "File" + IntToStr(i), "");
         if (!f.empty() && f.size() <= LongueurNomFichierMax)
-            liste.Add(NomFichierRecent(f));
+            liste.Add(NomFichierRetenu(f));
     }
 }
 

@@ -14,3 +14,6 @@ inline constexpr int TexteDocumentPdf = 3409;
 inline constexpr int TexteHtmlNonEcrit = 3413;      // %s: the file
 inline constexpr int TexteToutesImages = 3414;
 inline constexpr int TexteImpressionEchouee = 4860;   // %s: the printer
+inline constexpr int TexteLettresLaissees = 5000;
+inline constexpr int TexteNombreEntier = 5001;
+inline constexpr int TexteNombreEntierSigne = 5002;

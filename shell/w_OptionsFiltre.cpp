@@ -8,6 +8,7 @@
 #include "model/ioXml.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Streams.h"
@@ -198,7 +199,7 @@ void Tf_OptionsFiltre::Init(TSaison* saison, const std::string& dossierEcriture,
         }
     copie_.clear();
     if (illisible_)
-        Tf_MessageUtil::Affiche(TraduireFormat(3800, {fichier_}), mbuValider);
+        Tf_MessageUtil::Affiche(TraduireFormat(3800, {FileNameToText(fichier_)}), mbuValider);
 }
 
 void Tf_OptionsFiltre::ChangePage()
@@ -356,9 +357,9 @@ void Tf_OptionsFiltre::Termine()
         // A damaged file is kept aside first; without a copy nothing is written.
         const bool endommage = illisible_;
         if (!EcritCategories(fichier_, categories_, illisible_, copie_))
-            Tf_MessageUtil::Affiche(TraduireFormat(3986, {fichier_}), mbuValider);
+            Tf_MessageUtil::Affiche(TraduireFormat(3986, {FileNameToText(fichier_)}), mbuValider);
         else if (endommage)
-            Tf_MessageUtil::Affiche(TraduireFormat(3801, {fichier_, copie_}), mbuValider);
+            Tf_MessageUtil::Affiche(TraduireFormat(3801, {FileNameToText(fichier_), FileNameToText(copie_)}), mbuValider);
     }
     Tag = 1;
 }

@@ -438,7 +438,7 @@ void Tf_Principale::FormCreate(TObject*)
         const bool endommage = traducteur->Endommage() || (autre && !autre->Endommage() && !traducteur->CouvreTextes(*autre));
         if (endommage && autre && !autre->Endommage())
         {
-            texteAvertissement = autre->TraduireFormat(3802, {fichierLangue, fichierAutre});
+            texteAvertissement = autre->TraduireFormat(3802, {FileNameToText(fichierLangue), FileNameToText(fichierAutre)});
             traducteur = std::move(autre);
             Langue = autreLangue;
         }
@@ -477,7 +477,7 @@ void Tf_Principale::FormCreate(TObject*)
     if (!FileExists(fichierConnexion))
     {
         if (tr)
-            ShowMessageBox(TraduireFormat(1556, {fichierConnexion}), TitreProduit, MB_OK);
+            ShowMessageBox(TraduireFormat(1556, {FileNameToText(fichierConnexion)}), TitreProduit, MB_OK);
         Connexion()->Url = AdresseLogiciel;
         Connexion()->Timeout = 60000;
     }
@@ -485,7 +485,7 @@ void Tf_Principale::FormCreate(TObject*)
     {
         // What was read is kept; what was not takes the values of a missing file.
         if (tr)
-            ShowMessageBox(TraduireFormat(3800, {fichierConnexion}), TitreProduit, MB_OK | MB_ICONWARNING);
+            ShowMessageBox(TraduireFormat(3800, {FileNameToText(fichierConnexion)}), TitreProduit, MB_OK | MB_ICONWARNING);
         if (Connexion()->Url.empty())
             Connexion()->Url = AdresseLogiciel;
         if (Connexion()->Timeout <= 0)
@@ -527,7 +527,7 @@ void Tf_Principale::FormCreate(TObject*)
         if (!lecture->ChargeParam(chemin, s))
         {
             if (tr)
-                ShowMessageBox(TraduireFormat(1486, {chemin}), TitreProduit, MB_OK);
+                ShowMessageBox(TraduireFormat(1486, {FileNameToText(chemin)}), TitreProduit, MB_OK);
             Application->Tag = 255;
         }
     }
@@ -566,7 +566,7 @@ void Tf_Principale::FormCreate(TObject*)
     // seasons are created here once their subsystem exists).
     CreeCataloguesImages(RepertoireProgramme(), RepertoireEcriture());
     if (tr && Blasons() && Blasons()->Endommage())
-        ShowMessageBox(TraduireFormat(3800, {Blasons()->FichierIndex()}), TitreProduit, MB_OK | MB_ICONWARNING);
+        ShowMessageBox(TraduireFormat(3800, {FileNameToText(Blasons()->FichierIndex())}), TitreProduit, MB_OK | MB_ICONWARNING);
     // The sports' team sheets with the sport switch.
     EnregistreStatEquipe();
     // 19.
@@ -669,7 +669,7 @@ void Tf_Principale::PremiereActivationFenetre()
     bool montreAstuce = true;
     {
         TIniFile ini(IniFileName());
-        e_NomFic->SetFileName(ini.ReadString("General", "LastFile", ""));
+        e_NomFic->SetFileName(NomFichierRetenu(ini.ReadString("General", "LastFile", "")));
         montreAstuce = ini.ReadBool("General", "ShowAstuce", true);
     }
     lb_DerniersFichiers->Clear();

@@ -24,6 +24,9 @@ void Tf_Principale::TraduitCouche()
     t.No = Traduire(126);
     t.Ok = Traduire(123);
     t.Cancel = Traduire(125);
+    t.LettersLeftOut = Traduire(TexteLettresLaissees);
+    t.WholeNumber = Traduire(TexteNombreEntier);
+    t.SignedWholeNumber = Traduire(TexteNombreEntierSigne);
     SetDialogTexts(t);
     SetPdfChooser([this](const std::string&) { return ChoisitFichierPdf(); },
                   [this](const std::string& fichier, bool ecrit) {

@@ -304,11 +304,11 @@ void Tf_Principale::AjouteHistorique()
         h->AfficheMode(h->Mode());
     const bool endommage = stat->Endommage();
     if (!stat->Sauve()) {
-        AfficheMessage(TraduireFormat(3471, {stat->NomFichier}), mbuValider);
+        AfficheMessage(TraduireFormat(3471, {FileNameToText(stat->NomFichier)}), mbuValider);
         return;
     }
     if (endommage)
-        AfficheMessage(TraduireFormat(3801, {stat->NomFichier, stat->CopieGardee()}), mbuValider);
+        AfficheMessage(TraduireFormat(3801, {FileNameToText(stat->NomFichier), FileNameToText(stat->CopieGardee())}), mbuValider);
     AfficheMessage(Traduire(1616), mbuValider);
 }
 

@@ -3,11 +3,14 @@
 #include "model/Championnat.h"
 #include "model/Saison.h"
 #include "model/oTraducteur.h"
+#include "platform/gui/ComCtrls.h"
 #include "platform/gui/ExtCtrls.h"
+#include "platform/gui/StdCtrls.h"
 #include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
+#include "ui/message2.h"
 
 #include <vector>
 
@@ -47,6 +50,32 @@ void TBrivantelForm::ChangeCouleurs(const TCouleurElement& couleurs)
 {
     Couleurs = couleurs;
     AppliqueCouleurs();
+}
+
+bool TBrivantelForm::CompteursRemplis()
+{
+    std::vector<TComponent*> pile{this};
+    while (!pile.empty()) {
+        TComponent* c = pile.back();
+        pile.pop_back();
+        for (int i = c->ComponentCount() - 1; i >= 0; --i)
+            pile.push_back(c->Components(i));
+        auto* u = dynamic_cast<TUpDown*>(c);
+        TWinControl* boite = u ? u->Associate() : nullptr;
+        if (!boite || !boite->Visible() || !boite->Enabled() || u->HoldsNumber())
+            continue;
+        Tf_MessageUtil::Affiche(TraduireFormat(5003, {std::min(u->Min, u->Max), std::max(u->Min, u->Max)}),
+                                mbuValider);
+        for (TWinControl* p = boite->Parent(); p; p = p->Parent())
+            if (auto* page = dynamic_cast<TTabSheet*>(p); page && page->PageControl())
+                page->PageControl()->SetActivePage(page);
+        if (boite->CanFocus())
+            boite->SetFocus();
+        if (auto* e = dynamic_cast<TEdit*>(boite))
+            e->SelectAll();
+        return false;
+    }
+    return true;
 }
 
 void TBrivantelForm::EnregistreAppliqueur(TAppliqueurCouleurs appliqueur)

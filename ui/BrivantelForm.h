@@ -42,6 +42,12 @@ public:
     virtual void AppliqueCouleurs();
     // Copies the scheme, then AppliqueCouleurs.
     void ChangeCouleurs(const TCouleurElement& couleurs);
+    // Before a window stores what it shows: a counter of the window (its
+    // box shown and enabled, on any page) that holds no number, emptied or
+    // left with a lone sign, is named (text 5003 with its bounds), its page
+    // shown and its box given the focus, and the answer is false: nothing is
+    // stored, never the number the box held before.
+    bool CompteursRemplis();
 
     // Colours of table row `ligne`: odd rows Fond1/Texte1, even rows Fond2/Texte2,
     // the followed row its own colours.

@@ -2,6 +2,7 @@
 
 #include "model/ioXml.h"
 #include "model/oTraducteur.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
@@ -49,7 +50,7 @@ bool ParcourtDesigns(const std::string& chemin, const std::function<bool(TXmlRea
     TXmlReader r(chemin);
     if (!LitRacine(r))
     {
-        Tf_MessageUtil::Affiche(TraduireFormat(1557, {chemin}), mbuValider);
+        Tf_MessageUtil::Affiche(TraduireFormat(1557, {FileNameToText(chemin)}), mbuValider);
         return false;
     }
     for (;;)
@@ -205,7 +206,7 @@ void Tf_ChoixDesign::Init(const std::string& dossier, int idCourant, const std::
     const std::string chemin = CheminDesigns(dossier);
     if (!FileExists(chemin))
     {
-        Tf_MessageUtil::Affiche(TraduireFormat(1556, {chemin}), mbuValider);
+        Tf_MessageUtil::Affiche(TraduireFormat(1556, {FileNameToText(chemin)}), mbuValider);
         return;
     }
     ParcourtDesigns(chemin, [&](TXmlReader& r, uint8_t j) {

@@ -1,6 +1,7 @@
 #include "ui/Fond.h"
 
 #include "codecs/PngPicture.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/Pictures.h"
 #include "platform/gui/Printers.h"
 #include "platform/rtl/Files.h"
@@ -568,9 +569,15 @@ char FiltreTouchesRond(char key, std::string& texte)
 void TEditRond::KeyPress(char& Key)
 {
     std::string t = Text();
+    const auto tape = static_cast<unsigned char>(Key);
     Key = FiltreTouchesRond(Key, t);
-    if (Key == 0)
+    if (Key == 0) {
+        // The box of a score, a minute or a shirt number takes whole numbers:
+        // a separator, a sign or a letter typed is refused aloud.
+        if (tape >= 32)
+            RefuseInput(this, DialogTexts().WholeNumber);
         return;
+    }
     if (t != Text())
         TFondCopie::SetText(t);
     if (Key == 13)

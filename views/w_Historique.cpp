@@ -8,6 +8,7 @@
 #include "model/Saison.h"
 #include "platform/gui/Pictures.h"
 #include "platform/gui/ComCtrls.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/Menus.h"
 #include "platform/gui/StdCtrls.h"
@@ -512,9 +513,9 @@ void Tf_Historique::bc_EnregistrerClick(TObject*)
     // On failure the entries stay in the grid and in the history, to be saved again.
     const bool endommage = stat_->Endommage();
     if (!stat_->Sauve())
-        Tf_MessageUtil::Affiche(TraduireFormat(3471, {stat_->NomFichier}), mbuValider);
+        Tf_MessageUtil::Affiche(TraduireFormat(3471, {FileNameToText(stat_->NomFichier)}), mbuValider);
     else if (endommage)
-        Tf_MessageUtil::Affiche(TraduireFormat(3801, {stat_->NomFichier, stat_->CopieGardee()}), mbuValider);
+        Tf_MessageUtil::Affiche(TraduireFormat(3801, {FileNameToText(stat_->NomFichier), FileNameToText(stat_->CopieGardee())}), mbuValider);
 }
 
 void Tf_Historique::bc_AjouterClick(TObject*)

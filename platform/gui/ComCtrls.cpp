@@ -748,6 +748,12 @@ int TUpDown::Position() const
     return std::clamp(v, std::min(Min, Max), std::max(Min, Max));
 }
 
+bool TUpDown::HoldsNumber() const
+{
+    int v = 0;
+    return !associate_ || TryStrToInt(Trim(associate_->Text()), v);
+}
+
 void TUpDown::SetPosition(int v)
 {
     position_ = std::clamp(v, std::min(Min, Max), std::max(Min, Max));

@@ -441,6 +441,9 @@ public:
     // typed there; else the last position set.
     int Position() const;
     void SetPosition(int v);
+    // False when the associate holds no number (emptied, a lone sign):
+    // Position then gives the last position, which the box no longer shows.
+    bool HoldsNumber() const;
     TWinControl* Associate() const { return associate_; }
     void SetAssociate(TWinControl* c);
     TUDOrientation Orientation() const { return orientation_; }

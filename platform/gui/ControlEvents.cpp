@@ -3,14 +3,18 @@
 #include "platform/gui/Controls.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QToolTip>
 
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/GuiPrivate.h"
 #include "platform/gui/Menus.h"
@@ -274,12 +278,18 @@ bool Dispatch::Event(TControl* c, QWidget* watched, QEvent* e)
             }
             // A character the program's text cannot hold is typed as its
             // nearest kept letter, or refused when it has none; a file-name
-            // box takes it as it is.
+            // box takes it as it is. An accent typed apart from its letter
+            // goes to a text box, which joins it to the letter before it.
             const QString typed = ke->text();
+            auto* combo = qobject_cast<QComboBox*>(watched);
+            if (typed.size() == 1 && typed[0].isMark() &&
+                (qobject_cast<QLineEdit*>(watched) || qobject_cast<QPlainTextEdit*>(watched) ||
+                 (combo && combo->isEditable())))
+                return;
             const QString kept = win->HoldsFileName() ? typed : KeptText(typed);
             if (!typed.isEmpty() && kept.isEmpty())
             {
-                QApplication::beep();
+                RefuseInput(c, DialogTexts().LettersLeftOut);
                 swallow = true;
                 return;
             }

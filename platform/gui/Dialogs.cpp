@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
@@ -10,6 +12,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTimer>
+#include <QToolTip>
 
 #include "platform/gui/Forms.h"
 #include "platform/gui/GuiPrivate.h"
@@ -27,7 +31,21 @@ std::string FsName(const QString& s)
 
 QString FromFsName(const std::string& s)
 {
-    return IsUtf8(s) ? QFile::decodeName(QByteArray::fromStdString(s)) : AnsiToQString(s);
+    if (IsUtf8(s))
+        return QFile::decodeName(QByteArray::fromStdString(s));
+    // A name copied from an older version's disk may sit in a folder named
+    // in UTF-8: each part of the path is read for itself.
+    QString r;
+    for (size_t debut = 0;;) {
+        const size_t fin = s.find('/', debut);
+        const std::string part = s.substr(debut, fin == std::string::npos ? std::string::npos : fin - debut);
+        r += IsUtf8(part) ? QString::fromUtf8(part.data(), static_cast<qsizetype>(part.size()))
+                          : QString::fromStdString(Cp1252ToUtf8(part));
+        if (fin == std::string::npos)
+            return r;
+        r += '/';
+        debut = fin + 1;
+    }
 }
 
 }  // namespace guiimpl
@@ -38,6 +56,7 @@ using guiimpl::FsName;
 namespace {
 TMessageHook messageHook;
 TDialogHook dialogHook;
+TRefusalHook refusalHook;
 
 TDialogTexts& Texts()
 {
@@ -49,7 +68,11 @@ TDialogTexts& Texts()
                               "Oui",
                               "Non",
                               "OK",
-                              "Annuler"};
+                              "Annuler",
+                              L1("Des caractères que ce champ ne peut pas garder ont été laissés de côté."),
+                              L1("Ce champ prend un nombre entier : des chiffres seulement, sans virgule ni point."),
+                              L1("Ce champ prend un nombre entier : des chiffres, un signe moins en tête, sans "
+                                 "virgule ni point.")};
     return texts;
 }
 
@@ -132,6 +155,35 @@ void SetMessageHook(TMessageHook hook)
 void SetDialogHook(TDialogHook hook)
 {
     dialogHook = std::move(hook);
+}
+
+void SetRefusalHook(TRefusalHook hook)
+{
+    refusalHook = std::move(hook);
+}
+
+void RefuseInput(TControl* box, const std::string& reason)
+{
+    // One user action may be weighed more than once (a paste is checked,
+    // then its kept text): it is said once.
+    static QPointer<QObject> dernier;
+    static std::string raison;
+    static bool dit = false;
+    QObject* hub = box ? guiimpl::HubOf(box) : nullptr;
+    if (dit && dernier == hub && raison == reason)
+        return;
+    dit = true;
+    dernier = hub;
+    raison = reason;
+    QTimer::singleShot(0, [] { dit = false; });
+    if (refusalHook) {
+        refusalHook(box, reason);
+        return;
+    }
+    QApplication::beep();
+    QWidget* w = box ? box->Widget() : nullptr;
+    if (w && !reason.empty())
+        QToolTip::showText(w->mapToGlobal(QPoint(0, w->height())), AnsiToQString(reason), w, QRect(), 6000);
 }
 
 void ShowMessage(const std::string& text)
@@ -247,7 +299,7 @@ std::string FileNameFromText(const std::string& text) { return FsName(AnsiToQStr
 std::string UserDocumentsDir()
 {
     QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (dir.isEmpty())
+    if (dir.isEmpty() || !QFileInfo(dir).isDir())
         dir = QStandardPaths::writableLocation(QStandardPaths::HomeLocation);
     return IncludeTrailingPathDelimiter(FsName(dir));
 }
@@ -333,6 +385,20 @@ std::string ApplyDefaultExt(const std::string& fileName, const std::string& defa
 }
 
 namespace {
+// The file a name chosen in the dialog names. What the dialog showed of a
+// name not in the system's encoding (an older version's) and the user kept
+// opens by its own bytes: the whole name, else its folder.
+std::string Choisi(const TOpenDialog& d, const QString& choisi)
+{
+    const QString net = QDir::cleanPath(choisi);
+    if (!d.FileName.empty() && net == QDir::cleanPath(FromFsName(d.FileName)))
+        return d.FileName;
+    for (const std::string& dossier : {ExtractFileDir(d.FileName), ExcludeTrailingPathDelimiter(d.InitialDir)})
+        if (!dossier.empty() && QFileInfo(net).path() == QDir::cleanPath(FromFsName(dossier)))
+            return IncludeTrailingPathDelimiter(dossier) + FsName(QFileInfo(net).fileName());
+    return FsName(choisi);
+}
+
 // Asks, in the program's words, before a save replaces a file; a refusal
 // keeps the dialog open, as the platform's own dialog does.
 class FileDialog : public QFileDialog
@@ -342,8 +408,8 @@ public:
     void accept() override
     {
         const QStringList files = selectedFiles();
-        if (d_.IsSaveDialog() && files.size() == 1 && d_.AsksBeforeReplacing(FsName(files.front())) &&
-            !ConfirmReplace(FsName(files.front())))
+        if (d_.IsSaveDialog() && files.size() == 1 && d_.AsksBeforeReplacing(Choisi(d_, files.front())) &&
+            !ConfirmReplace(Choisi(d_, files.front())))
             return;
         QFileDialog::accept();
     }
@@ -379,18 +445,30 @@ bool TOpenDialog::DoExecute()
     }
     if (!DefaultExt.empty())
         dlg.setDefaultSuffix(QString::fromStdString(DefaultExt));
+    // The dialog opens in a folder that is there (the one named, else the
+    // nearest that holds it, else the home folder): Qt would take a name in
+    // a missing folder for one under the program's folder.
     std::string dir = InitialDir;
     if (dir.empty() && !FileName.empty())
         dir = ExtractFileDir(FileName);
-    if (!dir.empty())
-        dlg.setDirectory(FromFsName(dir));
-    if (!FileName.empty())
-        dlg.selectFile(FromFsName(FileName));
+    QString dossier = dir.empty() ? QString() : QDir::cleanPath(FromFsName(dir));
+    while (!dossier.isEmpty() && !QFileInfo(dossier).isDir()) {
+        const QString parent = QFileInfo(dossier).path();
+        dossier = parent == dossier ? QString() : parent;
+    }
+    if (dossier.isEmpty() && !dir.empty())
+        dossier = QDir::homePath();
+    if (!dossier.isEmpty())
+        dlg.setDirectory(dossier);
+    if (!FileName.empty()) {
+        const QString nom = FromFsName(FileName);
+        dlg.selectFile(QFileInfo(QFileInfo(nom).path()).isDir() ? nom : QFileInfo(nom).fileName());
+    }
     if (dlg.exec() != QDialog::Accepted)
         return false;
     Files.clear();
     for (const QString& f : dlg.selectedFiles())
-        Files.push_back(FsName(f));
+        Files.push_back(Choisi(*this, f));
     FileName = Files.empty() ? std::string() : Files.front();
     int idx = filters.indexOf(dlg.selectedNameFilter());
     if (idx >= 0)

@@ -54,10 +54,22 @@ struct TDialogTexts
     std::string InvalidInput;
     std::string AllPictures;   // the picture dialogs' first filter
     std::string Yes, No, Ok, Cancel;   // message box buttons ("" = the platform's)
+    // What a box says of what it refuses: letters it cannot hold left out of
+    // a paste; a character typed or pasted into a box of whole numbers
+    // (without and with a sign).
+    std::string LettersLeftOut, WholeNumber, SignedWholeNumber;
 };
 // French until the program sets them.
 void SetDialogTexts(const TDialogTexts& texts);
 const TDialogTexts& DialogTexts();
+
+// What a box says when it refuses part of what a user typed, pasted or
+// dropped: it beeps and, given a reason, shows it beside itself for a few
+// seconds. While a hook is installed (tests), the hook is called instead.
+class TControl;
+using TRefusalHook = std::function<void(TControl* box, const std::string& reason)>;
+void SetRefusalHook(TRefusalHook hook);
+void RefuseInput(TControl* box, const std::string& reason = "");
 
 void ShowMessage(const std::string& text);
 // Answers the modal result of the button pressed (mrYes, mrNo, mrCancel...).
@@ -161,14 +173,18 @@ protected:
 };
 
 // File names are the system's own bytes (UTF-8), the program's texts
-// Windows-1252. A file name as text, to show it (a character the text cannot
-// hold as its nearest letter; a name that is not UTF-8, as older versions
-// wrote, read as Windows-1252), and the file name of a text (a name made of
-// a title, a name typed where no file-name box takes it).
+// Windows-1252: a file name crosses into the program's text, and back, by
+// these two only. A name as text shows as the system names it (a character
+// Windows-1252 cannot hold is kept for the windows, see AnsiToQString; a name
+// that is not UTF-8, as older versions wrote, is read as Windows-1252, each
+// part of its path apart; an accent apart from its letter joins it), and
+// gives back the same name; the file name of a text (a name made of a title,
+// a photo's name) holds its accents in UTF-8.
 std::string FileNameToText(const std::string& fileName);
 std::string FileNameFromText(const std::string& text);
 
-// The user's documents folder, with its separator.
+// The user's documents folder, with its separator; the home folder when it
+// does not exist.
 std::string UserDocumentsDir();
 
 // The question before a file is replaced (DialogTexts().ReplaceFile); true

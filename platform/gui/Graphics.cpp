@@ -84,7 +84,55 @@ QColor TColorToQColor(TColor color)
 
 TColor QColorToTColor(const QColor& color) { return RGB(color.red(), color.green(), color.blue()); }
 
-QString AnsiToQString(const std::string& s) { return QString::fromStdString(Cp1252ToUtf8(s)); }
+namespace {
+
+// A character the 8-bit text cannot hold travels in it as 0x81 (no character
+// of Windows-1252, and one no box lets a user type), its code in decimal and
+// ';': the system's names keep their letters from the disk to the screen.
+constexpr char kGarde = '\x81';
+
+// The character of the sequence at s[i] (a 0x81 that opens one), and the
+// position after it; false when s[i] opens none.
+bool LitGarde(std::string_view s, size_t i, char32_t& u, size_t& fin)
+{
+    size_t k = i + 1;
+    u = 0;
+    while (k < s.size() && k - i <= 7 && s[k] >= '0' && s[k] <= '9')
+        u = u * 10 + static_cast<char32_t>(s[k++] - '0');
+    if (k == i + 1 || k >= s.size() || s[k] != ';' || u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF))
+        return false;
+    fin = k + 1;
+    return true;
+}
+
+void AjouteGarde(std::string& out, char32_t u)
+{
+    out += kGarde;
+    out += std::to_string(static_cast<unsigned long>(u));
+    out += ';';
+}
+
+}  // namespace
+
+QString AnsiToQString(const std::string& s)
+{
+    if (s.find(kGarde) == std::string::npos)
+        return QString::fromStdString(Cp1252ToUtf8(s));
+    QString r;
+    size_t debut = 0;
+    for (size_t i = 0; i < s.size(); ++i) {
+        char32_t u = 0;
+        size_t fin = 0;
+        if (s[i] != kGarde || !LitGarde(s, i, u, fin))
+            continue;
+        r += QString::fromStdString(Cp1252ToUtf8(std::string_view(s).substr(debut, i - debut)));
+        r += QString::fromUcs4(&u, 1);
+        debut = fin;
+        i = fin - 1;
+    }
+    r += QString::fromStdString(Cp1252ToUtf8(std::string_view(s).substr(debut)));
+    return r;
+}
 
 namespace {
 
@@ -95,6 +143,12 @@ constexpr std::pair<char32_t, char> kSansTrait[] = {
     {0x019A, 'l'}, {0x01B5, 'Z'}, {0x01B6, 'z'}, {0x01E4, 'G'}, {0x01E5, 'g'}, {0x0237, 'j'}, {0x0268, 'i'},
     {0x2010, '-'}, {0x2011, '-'}, {0x2012, '-'}, {0x2015, '-'}, {0x2212, '-'},
 };
+
+bool Surrogat(char32_t u) { return u >= 0xD800 && u <= 0xDFFF; }
+
+// A byte of the text: a character of Windows-1252 but the one that opens a
+// kept character.
+int Octet(char32_t u) { return Surrogat(u) || u == 0x81 ? -1 : UnicodeToCp1252(u); }
 
 // The Windows-1252 bytes nearest to a character the text cannot hold: its
 // letters without their accents (compatibility forms decomposed), "" when
@@ -109,7 +163,7 @@ std::string PlusProche(char32_t u)
     for (char32_t x : d.toUcs4()) {
         if (QChar::isMark(x))
             continue;
-        const int b = UnicodeToCp1252(x);
+        const int b = Octet(x);
         if (b < 0)
             return {};
         r += static_cast<char>(b);
@@ -134,7 +188,20 @@ void ParCaractere(const QString& s, F f)
     }
 }
 
-bool Surrogat(char32_t u) { return u >= 0xD800 && u <= 0xDFFF; }
+// An accent given apart from its letter (web pages, PDF files and other
+// systems' file names give them so) joins it first.
+QString Compose(const QString& s)
+{
+    for (QChar c : s)
+        if (c.unicode() >= 0x300)
+            return s.normalized(QString::NormalizationForm_C);
+    return s;
+}
+
+bool FinLigne(char32_t u) { return u == '\n' || u == '\r' || u == 0x85 || u == 0x2028 || u == 0x2029; }
+
+// A control character (line breaks and tabs are said by the caller).
+bool Controle(char32_t u) { return u < 0x20 || (u >= 0x7F && u <= 0x9F); }
 
 }  // namespace
 
@@ -142,33 +209,60 @@ std::string QStringToAnsi(const QString& s)
 {
     std::string out;
     out.reserve(static_cast<size_t>(s.size()));
-    ParCaractere(s, [&](char32_t u) {
-        const int b = Surrogat(u) ? -1 : UnicodeToCp1252(u);
-        if (b >= 0) {
+    ParCaractere(Compose(s), [&](char32_t u) {
+        const int b = Octet(u);
+        if (b >= 0)
             out += static_cast<char>(b);
-            return;
-        }
-        const std::string proche = Surrogat(u) ? std::string() : PlusProche(u);
-        out += proche.empty() ? std::string("?") : proche;
+        else if (Surrogat(u))
+            out += '?';
+        else
+            AjouteGarde(out, u);
     });
     return out;
 }
 
-QString KeptText(const QString& s)
+QString KeptText(const QString& s, TKept kind, bool* lost)
 {
-    bool tenu = true;
-    ParCaractere(s, [&](char32_t u) { tenu = tenu && !Surrogat(u) && UnicodeToCp1252(u) >= 0; });
-    if (tenu)
-        return s;
-    QString r;
-    r.reserve(s.size());
-    ParCaractere(s, [&](char32_t u) {
-        if (!Surrogat(u) && UnicodeToCp1252(u) >= 0)
-            r += QString::fromUcs4(&u, 1);
-        else if (!Surrogat(u))
-            r += AnsiToQString(PlusProche(u));
-    });
-    return r;
+    // Line breaks and control characters first: a box of one line has
+    // neither, a memo keeps its lines and tabs.
+    QString t;
+    t.reserve(s.size());
+    const QString c = kind == TKept::FileName ? s : Compose(s);
+    for (qsizetype i = 0; i < c.size(); ++i) {
+        const char16_t u = c[i].unicode();
+        if (kind == TKept::Key || (!FinLigne(u) && u != '\t' && !Controle(u))) {
+            t += c[i];
+            continue;
+        }
+        if (u == '\r' && i + 1 < c.size() && c[i + 1] == QChar('\n'))
+            ++i;
+        if (FinLigne(u))
+            t += kind == TKept::Lines ? QChar('\n') : QChar(' ');
+        else if (u == '\t')
+            t += kind == TKept::Lines ? QChar('\t') : QChar(' ');
+    }
+    bool perdu = false;
+    if (kind != TKept::FileName) {
+        bool tenu = true;
+        ParCaractere(t, [&](char32_t u) { tenu = tenu && Octet(u) >= 0; });
+        if (!tenu) {
+            QString r;
+            r.reserve(t.size());
+            ParCaractere(t, [&](char32_t u) {
+                if (Octet(u) >= 0) {
+                    r += QString::fromUcs4(&u, 1);
+                    return;
+                }
+                const std::string proche = Surrogat(u) ? std::string() : PlusProche(u);
+                perdu = perdu || proche.empty();
+                r += QString::fromStdString(Cp1252ToUtf8(proche));
+            });
+            t = r;
+        }
+    }
+    if (lost)
+        *lost = perdu;
+    return t;
 }
 
 QRect TRectToQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top); }

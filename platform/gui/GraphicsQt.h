@@ -23,14 +23,22 @@ QFont TFontToQFont(const TFont& font);
 void QFontToTFont(const QFont& qfont, TFont& font);
 
 // Text crosses between Qt and the program here only: the program's text is
-// Windows-1252. A character it cannot hold becomes its nearest kept letters
-// (ş s, Ł L, ș s, ﬁ fi), or '?' when it has none.
+// Windows-1252, and the two conversions are each other's inverse. A character
+// Windows-1252 cannot hold (in a file name the system gives, a printer's
+// name) stays in the text as a sequence only these conversions read, so the
+// windows show it as it is; an accent given apart from its letter joins it
+// first (NFC).
 QString AnsiToQString(const std::string& s);
 std::string QStringToAnsi(const QString& s);
-// What the program keeps of a text, in Qt's form: a character Windows-1252
-// cannot hold as its nearest kept letters, left out when it has none. What a
-// text box shows of what is typed or pasted in it.
-QString KeptText(const QString& s);
+// What the program keeps of a text a user types, pastes or drops, in Qt's
+// form: an accent apart joins its letter; a character Windows-1252 cannot
+// hold becomes its nearest kept letters (ş s, Ł L, ﬁ fi) or is left out when
+// it has none (*lost is then set). A box of one line turns a line break or a
+// tab into a blank and drops other control characters; a memo keeps its
+// lines and tabs; a file-name box keeps every other character as it is (its
+// accents as given too); a typed key is taken as it is given.
+enum class TKept { Key, Line, Lines, FileName };
+QString KeptText(const QString& s, TKept kind = TKept::Key, bool* lost = nullptr);
 
 QRect TRectToQRect(const TRect& r);     // same pixels: width Right - Left
 TRect QRectToTRect(const QRect& r);

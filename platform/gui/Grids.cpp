@@ -12,6 +12,7 @@
 
 #include <algorithm>
 
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/GuiPrivate.h"
 #include "platform/gui/Mask.h"
 
@@ -101,6 +102,7 @@ public:
         }
         const QString after = editor->text();
         if (!after.contains(typed, Qt::CaseInsensitive)) {
+            RefuseInput(grid);
             const QSignalBlocker quiet(editor);
             editor->setText(before);
             if (selStart >= 0 && selLength > 0)
@@ -621,6 +623,7 @@ void TCustomGrid::KeyPress(char& Key)
             // A first key the cell's mask refuses leaves its value shown, selected.
             const QString typed = AnsiToQString(std::string(1, ch));
             if (!parts_->editor->inputMask().isEmpty() && !parts_->editor->text().contains(typed, Qt::CaseInsensitive)) {
+                RefuseInput(this);
                 parts_->editor->setText(AnsiToQString(parts_->original));
                 parts_->editor->selectAll();
             } else {

@@ -107,9 +107,14 @@ Qt::CursorShape QtCursor(TCursor c);
 
 // The validator of the layer's line edits (text boxes, combo boxes, grid and
 // tree editors): what is typed, pasted or dropped becomes at once what the
-// program keeps of it (KeptText), the cursor staying after what was inserted.
-// A number box refuses any text but digits (a sign first when allowed); a
-// file-name box takes everything.
+// program keeps of it (KeptText, a box of one line), the cursor staying after
+// what was inserted, the rest of the text as it was (a name the program gave
+// keeps letters the user could not type); letters left out of what was put
+// in are said (RefuseInput). A number
+// box takes digits only (a sign first when allowed): the blanks of a pasted
+// number go, anything else refuses the key or the paste whole, and says that
+// the box takes whole numbers. A file-name box takes every character but
+// control characters.
 class TextValidator : public QValidator
 {
 public:
@@ -117,9 +122,26 @@ public:
     explicit TextValidator(QObject* parent, Mode mode = Text) : QValidator(parent), mode_(mode) {}
     void SetMode(Mode mode) { mode_ = mode; }
     State validate(QString& input, int& pos) const override;
+    // While the program sets the box's text, nothing is said.
+    struct ProgramText
+    {
+        explicit ProgramText(TextValidator* v) : v_(v) { if (v_) ++v_->programme_; }
+        ~ProgramText() { if (v_) --v_->programme_; }
+        ProgramText(const ProgramText&) = delete;
+        ProgramText& operator=(const ProgramText&) = delete;
+        TextValidator* v_;
+    };
+
+protected:
+    // Notes a drop on the edit (a drop does not give it the focus).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Refuse(const std::string& reason) const;
     Mode mode_;
+    int programme_ = 0;
+    bool depot_ = false;
+    mutable QString avant_;   // the text last taken
 };
 // A file name as the system takes it (its encoding, UTF-8) from what Qt
 // shows, and back; a name that is not UTF-8, as older versions wrote it in

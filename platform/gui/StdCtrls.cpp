@@ -23,6 +23,7 @@
 
 #include <algorithm>
 
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/GuiPrivate.h"
 #include "platform/gui/Menus.h"
@@ -287,28 +288,77 @@ namespace guiimpl {
 
 QValidator::State TextValidator::validate(QString& input, int& pos) const
 {
-    if (mode_ == AnyText)
+    if (programme_ > 0) {
+        avant_ = input;
         return Acceptable;
-    const QString kept = KeptText(input);
-    if (kept != input) {
-        pos = static_cast<int>(KeptText(input.left(pos)).size());
-        input = kept;
     }
-    if (mode_ == Text)
-        return Acceptable;
-    for (qsizetype i = 0; i < input.size(); ++i) {
-        const char16_t c = input[i].unicode();
-        const bool signe = mode_ == SignedDigits && i == 0 && (c == '-' || c == '+');
-        if ((c < '0' || c > '9') && !signe)
+    // What the user put in: what lies between the part of the text before it
+    // that stayed at its start and at its end (an accent given apart with the
+    // letter it follows). The rest is kept as the box held it.
+    qsizetype debut = 0;
+    while (debut < input.size() && debut < avant_.size() && input[debut] == avant_[debut])
+        ++debut;
+    qsizetype fin = 0;
+    while (fin < input.size() - debut && fin < avant_.size() - debut &&
+           input[input.size() - 1 - fin] == avant_[avant_.size() - 1 - fin])
+        ++fin;
+    while (debut > 0 && debut < input.size() - fin && input[debut].isMark())
+        --debut;
+    const qsizetype finMis = input.size() - fin;
+    const TKept kind = mode_ == AnyText ? TKept::FileName : TKept::Line;
+    bool perdu = false;
+    QString mis = KeptText(input.mid(debut, finMis - debut), kind, &perdu);
+    if (mode_ == Digits || mode_ == SignedDigits)
+        // The blanks of a pasted number ("16 000", a no-break space between
+        // its thousands, " 42") are no part of it.
+        mis.removeIf([](QChar c) { return c.category() == QChar::Separator_Space; });
+    const QString kept = input.left(debut) + mis + input.mid(finMis);
+    if (mode_ == Digits || mode_ == SignedDigits) {
+        bool nombre = !perdu;
+        for (qsizetype i = 0; i < kept.size() && nombre; ++i) {
+            const char16_t c = kept[i].unicode();
+            const bool signe = mode_ == SignedDigits && i == 0 && (c == '-' || c == '+');
+            nombre = (c >= '0' && c <= '9') || signe;
+        }
+        if (!nombre) {
+            Refuse(mode_ == SignedDigits ? DialogTexts().SignedWholeNumber : DialogTexts().WholeNumber);
             return Invalid;
+        }
+    } else if (perdu) {
+        Refuse(DialogTexts().LettersLeftOut);
     }
+    if (kept != input) {
+        // The cursor stays after what was put in.
+        const qsizetype p = pos <= debut ? pos : pos >= finMis ? pos - (finMis - debut) + mis.size() : debut + mis.size();
+        input = kept;
+        pos = static_cast<int>(std::clamp<qsizetype>(p, 0, kept.size()));
+    }
+    avant_ = input;
     return Acceptable;
+}
+
+void TextValidator::Refuse(const std::string& reason) const
+{
+    // Only what the user gives is refused aloud: never a text the program sets.
+    auto* edit = qobject_cast<QWidget*>(parent());
+    if (programme_ == 0 && edit && (edit->hasFocus() || depot_))
+        RefuseInput(ControlOf(edit), reason);
+}
+
+bool TextValidator::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Drop && watched == parent()) {
+        depot_ = true;
+        QTimer::singleShot(0, this, [this] { depot_ = false; });
+    }
+    return QValidator::eventFilter(watched, event);
 }
 
 TextValidator* KeepText(QLineEdit* edit, TextValidator::Mode mode)
 {
     auto* v = new TextValidator(edit, mode);
     edit->setValidator(v);
+    edit->installEventFilter(v);
     // A text the validator changed is set anew, which Qt takes for unmodified.
     QObject::connect(edit, &QLineEdit::textEdited, v, [edit] { edit->setModified(true); });
     return v;
@@ -359,6 +409,7 @@ void TEdit::SetText(const std::string& s)
 {
     text_ = s;
     QString q = AnsiToQString(s);
+    const TextValidator::ProgramText programme(e_->validator);
     if (q != e_->edit->text())
         e_->edit->setText(q);
 }
@@ -399,6 +450,7 @@ void TEdit::SetFileName(const std::string& fileName)
     e_->fileName = fileName;
     e_->fileNameShown = q;
     text_ = QStringToAnsi(q);
+    const TextValidator::ProgramText programme(e_->validator);
     if (q != e_->edit->text())
         e_->edit->setText(q);
 }
@@ -443,7 +495,11 @@ void TEdit::SetSelStart(int p) { e_->edit->setCursorPosition(p); }
 int TEdit::SelLength() const { return static_cast<int>(e_->edit->selectedText().size()); }
 void TEdit::SetSelLength(int n) { e_->edit->setSelection(SelStart(), n); }
 std::string TEdit::SelText() const { return QStringToAnsi(e_->edit->selectedText()); }
-void TEdit::SetSelText(const std::string& s) { e_->edit->insert(AnsiToQString(s)); }
+void TEdit::SetSelText(const std::string& s)
+{
+    const TextValidator::ProgramText programme(e_->validator);
+    e_->edit->insert(AnsiToQString(s));
+}
 void TEdit::SelectAll() { e_->edit->selectAll(); }
 
 void TEdit::Change()
@@ -552,10 +608,19 @@ public:
 
 namespace {
 // A memo's text shows as the program keeps it, whether typed (the keys are
-// mapped before they come here), pasted, dropped or composed.
+// mapped before they come here), pasted, dropped or composed; letters left
+// out are said.
 class MemoEdit : public QPlainTextEdit
 {
 protected:
+    QString Garde(const QString& s)
+    {
+        bool perdu = false;
+        const QString kept = KeptText(s, TKept::Lines, &perdu);
+        if (perdu)
+            RefuseInput(ControlOf(this), DialogTexts().LettersLeftOut);
+        return kept;
+    }
     void insertFromMimeData(const QMimeData* source) override
     {
         if (!source || !source->hasText()) {
@@ -563,12 +628,12 @@ protected:
             return;
         }
         QMimeData kept;
-        kept.setText(KeptText(source->text()));
+        kept.setText(Garde(source->text()));
         QPlainTextEdit::insertFromMimeData(&kept);
     }
     void inputMethodEvent(QInputMethodEvent* e) override
     {
-        const QString kept = KeptText(e->commitString());
+        const QString kept = Garde(e->commitString());
         if (kept == e->commitString()) {
             QPlainTextEdit::inputMethodEvent(e);
             return;
@@ -577,7 +642,45 @@ protected:
         mapped.setCommitString(kept, e->replacementStart(), e->replacementLength());
         QPlainTextEdit::inputMethodEvent(&mapped);
     }
+    // An accent typed apart from its letter joins the letter before it, or
+    // is refused.
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        const QString t = e->text();
+        if (t.size() != 1 || !t[0].isMark() || isReadOnly()) {
+            QPlainTextEdit::keyPressEvent(e);
+            return;
+        }
+        QTextCursor c = textCursor();
+        c.clearSelection();
+        bool perdu = true;
+        if (c.positionInBlock() > 0) {
+            c.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor);
+            const QString lettre = c.selectedText();
+            const QString joint = KeptText(lettre + t, TKept::Lines, &perdu);
+            if (!perdu && joint.size() == 1)
+                c.insertText(joint);
+            else
+                perdu = true;
+        }
+        if (perdu)
+            RefuseInput(ControlOf(this));
+        e->accept();
+    }
 };
+
+// The memo's text with every character as it stands (Qt's plain text turns a
+// no-break space into a blank), lines joined by line feeds.
+QString TexteMemo(const QPlainTextEdit* edit)
+{
+    QString t;
+    for (QTextBlock b = edit->document()->begin(); b.isValid(); b = b.next()) {
+        if (b != edit->document()->begin())
+            t += '\n';
+        t += b.text();
+    }
+    return t;
+}
 }  // namespace
 
 struct TMemo::Impl
@@ -605,7 +708,7 @@ TStrings& TMemo::Lines() { return *m_->lines; }
 
 std::string TMemo::GetText() const
 {
-    std::string t = QStringToAnsi(m_->edit->toPlainText());
+    std::string t = QStringToAnsi(TexteMemo(m_->edit));
     std::string r;
     for (char c : t)
     {
@@ -697,7 +800,7 @@ void TMemo::KeyPress(char& Key)
     if (Key == '\r' && !WantReturns)
         Key = 0;
     else if (MaxLength > 0 && static_cast<unsigned char>(Key) >= 32 &&
-             m_->edit->toPlainText().size() - SelLength() >= MaxLength)
+             TexteMemo(m_->edit).size() - SelLength() >= MaxLength)
         Key = 0;
 }
 

@@ -246,12 +246,13 @@ TEST(Effectifs, TypedRowsWrittenBack)
     ASSERT_GT(e.Ligne("Lefebvre"), 0);
     EXPECT_EQ(e.g().Cells(7, e.Ligne("Lefebvre")), "12");
 
-    // Renames: beyond accents only (a change of case is one).
+    // Renames: a correction of accents or case is one too, and the grid
+    // filled again shows it.
     struct TCas
     {
         std::string tape, attendu;
     };
-    const std::vector<TCas> cas = {{L1("Éric"), "Eric"}, {"Erik", "Erik"}, {"erik", "erik"}};
+    const std::vector<TCas> cas = {{L1("Éric"), L1("Éric")}, {"Erik", "Erik"}, {"erik", "erik"}, {L1("Lùc"), L1("Lùc")}};
     for (const TCas& c : cas)
     {
         const int r = e.Ligne("Arriere");
@@ -264,6 +265,17 @@ TEST(Effectifs, TypedRowsWrittenBack)
                 a = e.s.Joueurs().Joueur(i);
         ASSERT_NE(a, nullptr);
         EXPECT_EQ(a->Prenom, c.attendu) << c.tape;
+        e.f->RemplitGrille();
+        EXPECT_EQ(e.g().Cells(3, e.Ligne("Arriere")), c.attendu);
+    }
+    // The name too: "Dupont" retyped "Dupònt", then back.
+    for (const std::string& nom : {L1("Dupònt"), std::string("Dupont")})
+    {
+        const int r = e.Ligne(e.p.dupont->Nom);
+        ASSERT_GT(r, 0);
+        e.Tape(2, r, nom);
+        e.Quitte(r == 1 ? 2 : 1);
+        EXPECT_EQ(e.p.dupont->Nom, nom);
     }
     // Shirt number and age cells.
     const int d = e.Ligne("Dupont");

@@ -12,6 +12,7 @@
 #include "model/Utilities.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/StdCtrls.h"
 #include "records/ImageManager.h"
 #include "records/w_FicheStade.h"
@@ -227,9 +228,12 @@ TEST(FicheStade, RefusedInputKeepsTheCardOpenAndChangesNothing)
 }
 
 // Each box of the card shows, while it is typed key by key or pasted, what
-// validation then stores: a number box refuses a letter at the key (and a
-// paste holding one), a name box writes a letter the season cannot keep as
-// its nearest kept one.
+// validation then stores: a number box refuses a letter, a sign or a decimal
+// separator at the key (and a paste holding one) and says that it takes whole
+// numbers, takes the blanks of a pasted number; a name box writes a letter the
+// season cannot keep as its nearest kept one, joins an accent given apart,
+// says which letters it left out and takes a line break as a blank. The
+// remarks memo gives back its no-break spaces.
 TEST(FicheStade, EveryBoxStoresWhatItShows)
 {
     TPetiteSaison p = PetiteSaison(sportFootball);
@@ -240,18 +244,27 @@ TEST(FicheStade, EveryBoxStoresWhatItShows)
         bool colle;          // pasted, else typed key by key
         const char* saisi;   // UTF-8
         const char* montre;  // UTF-8, what the box shows and the stadium holds
+        char dit;            // '-' nothing, 'W' whole numbers only, 'L' letters left out
     };
     const Cas cas[] = {
-        {"e_Capacite", false, "16k0a00", "16000"},
-        {"e_Capacite", true, "16k0a00", "0"},
-        {"e_Capacite", true, "16000", "16000"},
-        {"e_Construit", false, "19 32", "1932"},
-        {"e_Longueur", false, "1O5", "15"},
-        {"e_Largeur", false, "-68", "68"},
-        {"e_NomStade", false, "Şükrü Saracoğlu", "Sükrü Saracoglu"},
-        {"e_NomStade", true, "Stadion Łódź", "Stadion Lódz"},
-        {"e_Ville", false, "Beşiktaş", "Besiktas"},
-        {"e_NatureSol", false, "Gazon ✓", "Gazon "},
+        {"e_Capacite", false, "16k0a00", "16000", 'W'},
+        {"e_Capacite", true, "16k0a00", "0", 'W'},
+        {"e_Capacite", true, "16000", "16000", '-'},
+        {"e_Capacite", true, "16 000", "16000", '-'},
+        {"e_Capacite", true, "16\u00A0000", "16000", '-'},
+        {"e_Capacite", true, " 42", "42", '-'},
+        {"e_Construit", false, "19 32", "1932", '-'},
+        {"e_Longueur", false, "1O5", "15", 'W'},
+        {"e_Longueur", false, "105,5", "1055", 'W'},
+        {"e_Capacite", true, "105,5", "0", 'W'},
+        {"e_Largeur", false, "-68", "68", 'W'},
+        {"e_NomStade", false, "Şükrü Saracoğlu", "Sükrü Saracoglu", '-'},
+        {"e_NomStade", true, "Stadion Łódź", "Stadion Lódz", '-'},
+        {"e_NomStade", true, "Stade Zoe\u0301\tdu\r\nParc\u0001", "Stade Zoé du Parc", '-'},
+        {"e_Ville", false, "Beşiktaş", "Besiktas", '-'},
+        {"e_Ville", true, "Αθήνα Athènes", " Athènes", 'L'},
+        {"e_NatureSol", false, "Gazon ✓", "Gazon ", 'L'},
+        {"m_Remarque", true, "12\u00A0000 places", "12\u00A0000 places", '-'},
     };
     auto champ = [&s](const std::string& boite, const TStade& st) -> std::string {
         if (boite == "e_Capacite") return IntToStr(st.Capacite);
@@ -260,6 +273,7 @@ TEST(FicheStade, EveryBoxStoresWhatItShows)
         if (boite == "e_Largeur") return IntToStr(st.LargeurTerrain);
         if (boite == "e_NomStade") return st.NomStade;
         if (boite == "e_Ville") return st.Ville;
+        if (boite == "m_Remarque") return st.Remarque;
         return st.NatureSol;
     };
     int n = 0;
@@ -269,13 +283,24 @@ TEST(FicheStade, EveryBoxStoresWhatItShows)
         kit::ShowForm(f.get());
         f->e_NomStade->SetText("Stade " + IntToStr(++n));
         f->e_Ville->SetText("Zelvor");
-        auto* e = kit::Find<TEdit>(f.get(), c.boite);
+        auto* e = kit::Find<TWinControl>(f.get(), c.boite);
         ASSERT_NE(e, nullptr);
+        if (std::string(c.boite) == "m_Remarque")
+            f->MontrePage(f->ts_InfoAdmin);
+        kit::Refusals().clear();
         if (c.colle)
             kit::Paste(e, c.saisi);
         else
             kit::TypeKeys(e, c.saisi);
-        EXPECT_EQ(qobject_cast<QLineEdit*>(e->Widget())->text().toStdString(), c.montre);
+        if (auto* l = qobject_cast<QLineEdit*>(e->Widget())) {
+            EXPECT_EQ(l->text().toStdString(), c.montre);
+        }
+        char dit = '-';
+        for (const kit::Refusal& r : kit::Refusals())
+            dit = r.box == e && r.reason == DialogTexts().WholeNumber      ? 'W'
+                  : r.box == e && r.reason == DialogTexts().LettersLeftOut ? 'L'
+                                                                           : '?';
+        EXPECT_EQ(dit, c.dit);
         if (std::string(c.boite) == "e_Capacite")
             Grab(f.get(), "fiche-stade-capacite-" + IntToStr(n));
         EXPECT_EQ(Messages([&] { f->b_Valider->Click(); }), std::vector<std::string>());
@@ -283,6 +308,15 @@ TEST(FicheStade, EveryBoxStoresWhatItShows)
         ASSERT_NE(f->Stade, nullptr);
         EXPECT_EQ(champ(c.boite, *f->Stade), L1(c.montre));
     }
+    // Remarks read from the file with a no-break space go back untouched.
+    TStade* st = s.Stades().ChercheStadeNom("Stade 1", "Zelvor");
+    ASSERT_NE(st, nullptr);
+    st->Remarque = L1("12\u00A0000 places");
+    auto f = Carte(s, st);
+    kit::ShowForm(f.get());
+    f->b_Valider->Click();
+    EXPECT_EQ(st->Remarque, L1("12\u00A0000 places"));
+    EXPECT_EQ(f->Modifie, 0);
 }
 
 TEST(FicheStade, NumbersOfAField)

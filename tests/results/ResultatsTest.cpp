@@ -13,6 +13,7 @@
 #include "model/Utilities.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/Mask.h"
 #include "platform/gui/Menus.h"
 #include "platform/gui/Printers.h"
@@ -88,6 +89,15 @@ TEST(Resultats, ALeagueMatchdayEnteredThroughTheMainWindow)
     ChoisitEquipe(*r, 0);
     EXPECT_EQ(r->Ligne(2).Exterieur->Text(), nom);
 
+    // A score typed with a decimal separator: the separator is refused, and
+    // the box says that it takes whole numbers.
+    kit::Refusals().clear();
+    kit::Type(r->Ligne(0).ScoreDomicile, "1.5");
+    EXPECT_EQ(r->Ligne(0).ScoreDomicile->Text(), "15");
+    ASSERT_EQ(kit::Refusals().size(), 1u);
+    EXPECT_EQ(kit::Refusals()[0].box, r->Ligne(0).ScoreDomicile);
+    EXPECT_EQ(kit::Refusals()[0].reason, DialogTexts().WholeNumber);
+    r->Ligne(0).ScoreDomicile->SetText("");
     Score(r->Ligne(0).ScoreDomicile, "3", r->Ligne(0).ScoreExterieur);
     Score(r->Ligne(0).ScoreExterieur, "1", r->TrackBar1);
     kit::MouseDown(r->Ligne(1).Domicile, 5, 5, mbRight);

@@ -221,21 +221,30 @@ TEST(CreationCoupe, TypedNumberOfTiesIsStored)
 {
     vues::Module();
     TOwned<Tf_CreationCoupe> f(new Tf_CreationCoupe(nullptr));
+    std::vector<std::string> textes;
     const int r = kit::RunModal(f.get(), [&](TForm*) {
         f->e_NomCoupe->SetText("Coupe");
         f->e_nTour->SetText("4");
-        const std::pair<int, const char*> saisies[] = {{1, "1"}, {2, "3"}, {3, "2000"}, {4, "x"}};
+        const std::pair<int, const char*> saisies[] = {{1, "1"}, {2, "3"}, {3, "2000"}, {4, "-"}};
         for (const auto& [tour, texte] : saisies)
             f->NbMatch(tour)->Associate()->SetText(texte);
         f->NbMatch(1)->ClickButton(btNext);
+        // A box left with a lone sign is named, never read as the number it held.
+        RepondBoite(mrOk, &textes);
+        f->b_Valider->Click();
+        kit::Process();
+        EXPECT_EQ(f->ModalResult(), mrNone);
+        f->NbMatch(4)->Associate()->SetText("2");
         f->b_Valider->Click();
     });
+    ASSERT_EQ(textes.size(), 1u);
+    EXPECT_EQ(textes[0], TraduireFormat(5003, {f->NbMatch(4)->Min, f->NbMatch(4)->Max}));
     ASSERT_EQ(r, mrOk);
     // The records run from the first round played to the final.
     std::vector<int> ties;
     for (const TInfoTourCoupe& t : f->Tours)
         ties.push_back(t.NbMatch);
-    EXPECT_EQ(ties, (std::vector<int>{8, 999, 3, 2}));
+    EXPECT_EQ(ties, (std::vector<int>{2, 999, 3, 2}));
 }
 
 }  // namespace

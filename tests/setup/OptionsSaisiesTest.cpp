@@ -625,3 +625,52 @@ TEST(InterfaceAnglaise, WindowsTouchedSpeakEnglish)
     ModifSaison = 0;
     TermineFenetre(f);
 }
+
+// A counter of the options typed over and emptied, or left with a lone "-",
+// is named when OK is pressed (with its bounds), its page shown and its box
+// given the focus; nothing is stored, never the number it held before. The
+// number typed then is stored.
+TEST(OptionsCompteursSaisis, AnEmptiedCounterIsNamedNeverStoredAsItWas)
+{
+    Prepare("options_compteur_vide");
+    auto f = LanceFenetre();
+    CreeSaison(*f, 0);
+    ASSERT_NE(f->Saison, nullptr);
+    TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
+    c->SetOption(15, -3);
+    std::vector<std::string> messages;
+    Quand<Tf_Option>([&](Tf_Option* o) {
+        auto* e = static_cast<TEdit*>(o->ud_forfait->Associate());
+        ASSERT_EQ(e->Text(), "-3");
+        for (const char* saisi : {"\b", "-"}) {
+            SCOPED_TRACE(saisi);
+            o->PageControl1->SetActivePage(o->ts_Generaux);
+            e->SetFocus();
+            e->SelectAll();
+            kit::Type(e, saisi);
+            o->PageControl1->SetActivePage(o->ts_Tranche);
+            RepondBoite(mrOk, &messages);
+            kit::Click(o->b_Valider);
+            kit::Process();
+            ASSERT_EQ(messages.size(), 1u);
+            EXPECT_EQ(messages[0], TraduireFormat(5003, {-9, 9}));
+            messages.clear();
+            EXPECT_EQ(o->ModalResult(), mrNone);
+            EXPECT_EQ(o->PageControl1->ActivePage(), o->ts_Generaux);
+            EXPECT_EQ(static_cast<int16_t>(c->Option(15)), -3);
+        }
+        kit::GrabToPng(o, "options_compteur_vide");
+        kit::Type(e, "-2");
+        EXPECT_EQ(e->Text(), "-2");
+        RepondBoite(mrOk, &messages);
+        kit::Click(o->b_Valider);
+        kit::Process();
+        EXPECT_EQ(messages, std::vector<std::string>());
+        EXPECT_EQ(o->ModalResult(), mrOk);
+    });
+    Commande(*f, 176);
+    kit::Process(20);
+    EXPECT_EQ(static_cast<int16_t>(c->Option(15)), -2);
+    ModifSaison = 0;
+    TermineFenetre(f);
+}

@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -21,6 +22,7 @@ namespace kit {
 
 namespace {
 std::vector<TMessageRequest> messages;
+std::vector<Refusal> refusals;
 std::vector<std::string> dialogs;
 std::deque<int> messageAnswers;
 TDialogHook dialogAnswer;
@@ -392,6 +394,7 @@ void Drag(TControl* from, TPoint fromPt, TControl* to, TPoint toPt, TShiftState 
 }
 
 std::vector<TMessageRequest>& Messages() { return messages; }
+std::vector<Refusal>& Refusals() { return refusals; }
 std::vector<std::string>& Dialogs() { return dialogs; }
 
 void AnswerMessages(std::vector<int> results)
@@ -419,9 +422,12 @@ static std::string DialogName(TCommonDialog& d)
     return "TCommonDialog";
 }
 
+static void AnswerDialogsHook();
+
 void ResetAnswers()
 {
     messages.clear();
+    refusals.clear();
     dialogs.clear();
     messageAnswers.clear();
     dialogAnswer = nullptr;
@@ -436,10 +442,35 @@ void ResetAnswers()
         }
         return r.DefaultResult;
     });
+    SetRefusalHook([](TControl* box, const std::string& reason) { refusals.push_back({box, reason}); });
+    AnswerDialogsHook();
+}
+
+static void AnswerDialogsHook()
+{
     SetDialogHook([](TCommonDialog& d) {
         dialogs.push_back(DialogName(d));
         return dialogAnswer ? dialogAnswer(d) : false;
     });
+}
+
+void RealFileDialog(std::function<void(QFileDialog*)> action)
+{
+    SetDialogHook(nullptr);
+    auto* wait = new QTimer;
+    QObject::connect(wait, &QTimer::timeout, [wait, action] {
+        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!d)
+            return;
+        wait->stop();
+        wait->deleteLater();
+        // The dialog is up: the next ones are the test's again.
+        AnswerDialogsHook();
+        if (action)
+            action(d);
+        QMetaObject::invokeMethod(d, "accept");
+    });
+    wait->start(20);
 }
 
 std::string OutputDir()

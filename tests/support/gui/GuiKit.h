@@ -18,6 +18,8 @@
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/Forms.h"
 
+class QFileDialog;
+
 namespace kit {
 
 // ---- events --------------------------------------------------------------------
@@ -76,11 +78,23 @@ void Drag(TControl* from, TPoint fromPt, TControl* to, TPoint toPt, TShiftState 
 
 // ---- answers ---------------------------------------------------------------------------
 std::vector<TMessageRequest>& Messages();
+// What boxes said they refused of what was typed, pasted or dropped (beeps
+// with the reason shown, "" for a beep alone), in order.
+struct Refusal
+{
+    TControl* box;
+    std::string reason;
+};
+std::vector<Refusal>& Refusals();
 std::vector<std::string>& Dialogs();   // class names of the dialogs executed
 // The next message boxes answer these results, in order (then the default button).
 void AnswerMessages(std::vector<int> results);
 // Common dialogs run hook (which fills their fields) until reset.
 void AnswerDialogs(TDialogHook hook);
+// The next common dialog is the platform's own file dialog: once it is up,
+// action sets it as a user does (nothing: the name proposed kept), then it
+// is accepted; the dialogs after it are answered as before.
+void RealFileDialog(std::function<void(QFileDialog*)> action = nullptr);
 // Back to the default answers; clears the records. Runs before every test.
 void ResetAnswers();
 

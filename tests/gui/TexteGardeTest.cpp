@@ -1,0 +1,267 @@
+// What a box shows is what the program keeps: one table of inputs, typed key
+// by key, pasted and dropped, through every kind of box of the window layer;
+// what a box refuses of them it says. File names cross into the program's
+// text and back unchanged, and the file dialog gives back the bytes of a name
+// the user kept.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+
+#include <functional>
+
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/Dialogs.h"
+#include "platform/gui/Forms.h"
+#include "platform/gui/GraphicsQt.h"
+#include "platform/gui/Grids.h"
+#include "platform/gui/StdCtrls.h"
+#include "platform/rtl/Files.h"
+#include "platform/rtl/Format.h"
+#include "platform/rtl/Strings.h"
+#include "tests/support/gui/GuiKit.h"
+
+namespace {
+
+enum Facon : unsigned { Tape = 1, Colle = 2, Depose = 4 };
+
+// Drops a text on a widget as another program does.
+void Depot(QWidget* w, const std::string& utf8)
+{
+    QMimeData md;
+    md.setText(QString::fromUtf8(utf8));
+    const QPointF p(w->width() - 2, w->height() / 2);
+    QDragEnterEvent entre(p.toPoint(), Qt::CopyAction, &md, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &entre);
+    QDragMoveEvent passe(p.toPoint(), Qt::CopyAction, &md, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &passe);
+    QDropEvent depot(p, Qt::CopyAction, &md, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &depot);
+    kit::Process();
+}
+
+std::string Utf8(const QString& s) { return s.toStdString(); }
+
+}  // namespace
+
+// Kinds of box: a text of one line (edit, combo box, grid cell, tree node),
+// a memo, a file name, a whole number, a counter that goes below 0. Each row
+// gives what each kind keeps ("~": not a row for that kind) and what it says:
+// '-' nothing, 'L' letters left out, 'W' whole numbers only.
+TEST(TexteGarde, EveryKindOfBoxKeepsWhatItShowsAndSaysWhatItRefuses)
+{
+    TOwned<TForm> f(new TForm(nullptr));
+    f->SetBounds(50, 50, 520, 420);
+    auto place = [&](auto* c, int y, int h = 24) {
+        c->SetParent(f.get());
+        c->SetBounds(10, y, 300, h);
+        return c;
+    };
+    auto* edit = place(new TEdit(f.get()), 10);
+    auto* combo = place(new TComboBox(f.get()), 40);
+    auto* memo = place(new TMemo(f.get()), 70, 60);
+    auto* grid = place(new TStringGrid(f.get()), 140, 80);
+    grid->SetOptions(grid->Options() | goEditing);
+    auto* tree = place(new TTreeView(f.get()), 230, 50);
+    TTreeNode* noeud = tree->Items().AddChildObject(nullptr, "x", 0);
+    auto* fichier = place(new TEdit(f.get()), 290);
+    fichier->SetHoldsFileName(true);
+    auto* nombre = place(new TEdit(f.get()), 320);
+    nombre->SetNumbersOnly(true);
+    auto* compteur = place(new TEdit(f.get()), 350);
+    auto* ud = new TUpDown(f.get());
+    ud->SetParent(f.get());
+    ud->Min = -99;
+    ud->SetAssociate(compteur);
+    kit::ShowForm(f.get());
+
+    enum Genre { Ligne, Memo, Fichier, Nombre, Compteur };
+    struct Boite
+    {
+        const char* nom;
+        Genre genre;
+        TWinControl* c;
+        std::function<QWidget*()> ouvre;     // empties the box; the widget that takes the text
+        std::function<std::string()> garde;  // what the program reads, as UTF-8 with "\n" lines
+    };
+    auto editeur = [] { return QApplication::focusWidget(); };
+    auto ligne = [](TWinControl* c) {
+        return [c]() -> QWidget* {
+            c->SetText("");
+            c->SetFocus();
+            kit::Process();
+            auto* combo = qobject_cast<QComboBox*>(QApplication::focusWidget());
+            return combo ? combo->lineEdit() : QApplication::focusWidget();
+        };
+    };
+    const Boite boites[] = {
+        {"edit", Ligne, edit, ligne(edit), [&] { return Cp1252ToUtf8(edit->Text()); }},
+        {"combo", Ligne, combo, ligne(combo), [&] { return Cp1252ToUtf8(combo->Text()); }},
+        {"grid", Ligne, grid,
+         [&]() -> QWidget* {
+             grid->SetCells(1, 1, "");
+             grid->SetFocus();
+             kit::PressKey(grid, VK_F2);
+             return editeur();
+         },
+         [&] {
+             kit::PressKey(nullptr, VK_RETURN);
+             return Cp1252ToUtf8(grid->Cells(1, 1));
+         }},
+        {"tree", Ligne, tree,
+         [&]() -> QWidget* {
+             noeud->SetText("");
+             noeud->EditText();
+             kit::Process();
+             return editeur();
+         },
+         [&] {
+             kit::PressKey(nullptr, VK_RETURN);
+             return Cp1252ToUtf8(noeud->Text());
+         }},
+        {"memo", Memo, memo, ligne(memo),
+         [&] { return Cp1252ToUtf8(StringReplace(memo->Text(), "\r\n", "\n", rfReplaceAll)); }},
+        {"file name", Fichier, fichier, ligne(fichier), [&] { return fichier->FileName(); }},
+        {"number", Nombre, nombre, ligne(nombre), [&] { return nombre->Text(); }},
+        {"counter", Compteur, compteur, ligne(compteur), [&] { return compteur->Text(); }},
+    };
+
+    struct Rang
+    {
+        const char* saisi;
+        unsigned facons;
+        const char* garde[5];   // by kind: line, memo, file name, number, counter
+        const char* dit;        // by kind, the same order
+    };
+    const Rang rangs[] = {
+        // accents given apart from their letters join them (a file name keeps them as given)
+        {"A\u030Angstro\u0308m cafe\u0301", Tape | Colle | Depose,
+         {"Ångström café", "Ångström café", "A\u030Angstro\u0308m cafe\u0301", "~", "~"}, "---"},
+        // letters the text cannot hold: left out and said
+        {"Ελλάδα FC", Tape | Colle | Depose, {" FC", " FC", "Ελλάδα FC", "~", "~"}, "LL-"},
+        {"Ivanov Иван", Colle, {"Ivanov ", "Ivanov ", "Ivanov Иван", "~", "~"}, "LL-"},
+        {"Спартак", Colle, {"", "", "Спартак", "~", "~"}, "LL-"},
+        // control characters: a line break or a tab is a blank in a box of one line
+        {"Jean\tPierre\r\nDupont\x01.", Colle | Depose,
+         {"Jean Pierre Dupont.", "Jean\tPierre\nDupont.", "Jean Pierre Dupont.", "~", "~"}, "---"},
+        // a no-break space is kept
+        {"12\u00A0000 places", Tape | Colle | Depose, {"12\u00A0000 places", "12\u00A0000 places",
+                                                        "12\u00A0000 places", "~", "~"}, "---"},
+        // whole numbers: a separator refused is said
+        {"105,5", Tape, {"~", "~", "~", "1055", "1055"}, "---WW"},
+        {"105,5", Colle | Depose, {"~", "~", "~", "", ""}, "---WW"},
+        {"1.5", Tape, {"~", "~", "~", "15", "15"}, "---WW"},
+        {"-68", Tape, {"~", "~", "~", "68", "-68"}, "---W-"},
+        {"-68", Colle, {"~", "~", "~", "", "-68"}, "---W-"},
+        // the blanks of a number: its digits kept
+        {"16 000", Tape | Colle | Depose, {"~", "~", "~", "16000", "16000"}, "-----"},
+        {"16\u00A0000", Tape | Colle | Depose, {"~", "~", "~", "16000", "16000"}, "-----"},
+        {" 42", Tape | Colle, {"~", "~", "~", "42", "42"}, "-----"},
+    };
+    for (const Rang& r : rangs)
+        for (const Boite& b : boites)
+            for (const Facon facon : {Tape, Colle, Depose}) {
+                const char* attendu = r.garde[b.genre];
+                if (!(r.facons & facon) || std::string(attendu) == "~")
+                    continue;
+                SCOPED_TRACE(std::string(b.nom) + (facon == Tape ? " typed " : facon == Colle ? " pasted " : " dropped ") +
+                             r.saisi);
+                QWidget* w = b.ouvre();
+                ASSERT_NE(w, nullptr);
+                kit::Refusals().clear();
+                if (facon == Tape)
+                    kit::TypeKeys(nullptr, r.saisi);
+                else if (facon == Colle)
+                    kit::Paste(nullptr, r.saisi);
+                else
+                    Depot(qobject_cast<QPlainTextEdit*>(w) ? qobject_cast<QPlainTextEdit*>(w)->viewport() : w, r.saisi);
+                // What the box shows is what the program reads.
+                QString montre("(no box)");
+                if (auto* l = qobject_cast<QLineEdit*>(w))
+                    montre = l->text();
+                else if (auto* m = qobject_cast<QPlainTextEdit*>(w))
+                    montre = m->document()->toRawText().replace(QChar::ParagraphSeparator, '\n');
+                EXPECT_EQ(Utf8(montre), attendu);
+                EXPECT_EQ(b.garde(), attendu);
+                const char dit = r.dit[std::min<size_t>(b.genre, std::string(r.dit).size() - 1)];
+                std::string raison = "-";
+                for (const kit::Refusal& k : kit::Refusals()) {
+                    EXPECT_EQ(k.box, b.c);
+                    raison = k.reason == DialogTexts().LettersLeftOut ? "L"
+                             : k.reason == DialogTexts().WholeNumber || k.reason == DialogTexts().SignedWholeNumber
+                                 ? "W"
+                                 : "(" + k.reason + ")";
+                }
+                EXPECT_EQ(raison, std::string(1, dit));
+            }
+    kit::GrabToPng(f.get(), "texte_garde_boites");
+}
+
+namespace {
+
+// Runs the real file dialog, set by action, then accepted (a question before
+// replacing a file answered yes, and recorded in questions).
+bool DialogueReel(TOpenDialog& d, const std::function<void(QFileDialog*)>& action, std::vector<std::string>& questions)
+{
+    kit::RealFileDialog(action);
+    kit::AnswerMessages({mrYes});
+    const bool ok = d.Execute();
+    for (const TMessageRequest& m : kit::Messages())
+        questions.push_back(m.Text);
+    kit::ResetAnswers();
+    return ok;
+}
+
+void Touche(const std::string& fichier) { ASSERT_TRUE(WriteFileAtomic(fichier, "x")); }
+
+}  // namespace
+
+// A file name crosses into the program's text and back unchanged, and shows
+// as the system names it (an older version's name in a folder named in UTF-8
+// too); the file dialog gives back the bytes of a name the user kept (that
+// older one), keeps its folder when the user names another file, and opens
+// in a folder that is there when the one proposed is missing.
+TEST(TexteGarde, FileNamesKeepTheirBytesFromTheDiskToTheDialog)
+{
+    const std::string dossier = kit::TempDir() + "Zo\xC3\xAB/";   // "Zoë", as the disk holds it
+    ASSERT_TRUE(ForceDirectories(dossier));
+    const std::string ancien = dossier + "saison-\xE9t\xE9.xmc";   // as an older version wrote it
+    Touche(ancien);
+    const std::string copie = dossier + "copie-\xC5\x91-\xCE\xA9.xmc";
+    EXPECT_EQ(AnsiToQString(FileNameToText(copie)).toStdString(), copie);
+    EXPECT_EQ(FileNameFromText(FileNameToText(copie)), copie);
+    EXPECT_EQ(AnsiToQString(FileNameToText(ancien)).toStdString(), dossier + "saison-été.xmc");
+
+    struct Cas
+    {
+        const char* nom;
+        std::string propose, dossierInitial;
+        std::function<void(QFileDialog*)> action;
+        std::string attendu;
+        std::vector<std::string> questions;
+    };
+    const Cas cas[] = {
+        {"the proposed name kept", ancien, kit::TempDir(), [](QFileDialog*) {}, ancien,
+         {Format(DialogTexts().ReplaceFile, {L1("saison-été.xmc")})}},
+        {"another name typed", ancien, kit::TempDir(),
+         [](QFileDialog* d) { d->findChild<QLineEdit*>("fileNameEdit")->setText("nouvelle.xmc"); },
+         dossier + "nouvelle.xmc", {}},
+        {"a missing folder", kit::TempDir() + "absent/Documents/vue.pdf", kit::TempDir() + "absent/Documents/",
+         [](QFileDialog*) {}, kit::TempDir() + "vue.pdf", {}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        TOwned<TSaveDialog> d(new TSaveDialog(nullptr));
+        d->FileName = c.propose;
+        d->InitialDir = c.dossierInitial;
+        std::vector<std::string> questions;
+        ASSERT_TRUE(DialogueReel(*d, c.action, questions));
+        EXPECT_EQ(d->FileName, c.attendu);
+        EXPECT_EQ(questions, c.questions);
+    }
+}
