@@ -7,6 +7,7 @@
 #include "model/Utilities.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/Mask.h"
 #include "platform/gui/Menus.h"
 #include "platform/gui/Printers.h"
@@ -272,7 +273,12 @@ void Tf_Resultats::CreeLigne(int r)
         b->Drop = depot;
         b->OnDblClick = [this](TObject* s) { CadreDblClick(s); };
         b->OnRetrait = [this](TCadreDrop& c) { return RetraitPermis(c); };
-        b->OnAdmet = [this](TCadreDrop& c, int32_t id) { return Admise(LigneTag(static_cast<int>(c.Tag)), id, &c); };
+        b->OnAdmet = [this](TCadreDrop& c, int32_t id) {
+            if (Admise(LigneTag(static_cast<int>(c.Tag)), id, &c))
+                return true;
+            RefuseInput(&c, Traduire(4957));
+            return false;
+        };
         b->OnMouseDown = [this](TObject* s, TMouseButton bt, TShiftState sh, int x, int y) {
             CadreMouseDown(s, bt, sh, x, y);
         };

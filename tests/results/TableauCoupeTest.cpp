@@ -302,7 +302,9 @@ void Marche(unsigned graine)
         if (geste < 2)
             (alea() % 2 ? sh : sa).clear();   // a score erased
         const bool efface = alea() % 3 == 0;
-        Change(*s, *r, alea(), -1, [&] {
+        const int32_t tenu = cadre ? cadre->Numero : -1;
+        const size_t refus = kit::Refusals().size();
+        const std::vector<std::string> dits = Change(*s, *r, alea(), -1, [&] {
             if (geste < 29 && ligne >= 0)
                 Retape(*r, ligne, sh, sa);
             else if (geste == 29 && cadre)
@@ -318,6 +320,13 @@ void Marche(unsigned graine)
             else if (efface)
                 kit::Click(r->BoutonCopie1);
         });
+        // A drop the box does not take says why, beside the box.
+        if (geste >= 31 && geste < 33 && cadre && cadre->Drop && liste && dits.empty() && cadre->Numero == tenu &&
+            r->LignesSaisies().size() > size_t(ligne)) {
+            ASSERT_EQ(kit::Refusals().size(), refus + 1);
+            EXPECT_EQ(kit::Refusals().back().box, cadre);
+            EXPECT_EQ(kit::Refusals().back().reason, Traduire(4957));
+        }
     }
     // Saved and reopened (one in thirteen through the season file), the same cup.
     r->EnregistrerJournee();
