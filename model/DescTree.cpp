@@ -358,6 +358,12 @@ void TDescTree::NomsChampionnat(int32_t code, std::string& nom, std::string& nom
         nom1 = m->NomChampionnat(v);
         return;
     }
+    // A championship of a template division renamed by the user.
+    if (std::string texte; n->Niveau() == 3 && ::NomCode(n->Nom(), v, texte) && v > 0 && m) {
+        nom = texte;
+        nom1 = m->NomChampionnat(v);
+        return;
+    }
     nom = n->Nom();
     const TDescNoeud* p = n;
     while (p->Parent() && p->Niveau() > 1)

@@ -1088,7 +1088,17 @@ void Tf_Effectifs::l_EquipeDragDrop(TObject*, TObject* Source, int X, int Y)
 
 void Tf_Effectifs::Imprime() { sg_TableauEquipe->Imprime(); }
 
-void Tf_Effectifs::EnregistreHTML(const std::string& nomFichier) { sg_TableauEquipe->EnregistreHTML(nomFichier, true); }
+void Tf_Effectifs::EnregistreHTML(const std::string& nomFichier)
+{
+    // The group titles the window shows over the columns (placed by
+    // DimensionneGrille): career over 7-8, this season from 9.
+    TEnTeteHTML entete;
+    if (l_GroupeCarriere->Visible())
+        entete.Bandes.push_back({7, 8, l_GroupeCarriere->Caption()});
+    if (l_GroupeSaison->Visible())
+        entete.Bandes.push_back({9, sg_TableauEquipe->ColCount() - 1, l_GroupeSaison->Caption()});
+    sg_TableauEquipe->EnregistreHTML(nomFichier, true, entete);
+}
 
 void Tf_Effectifs::ExecuteFonction(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,
                                    const TCouleurElement& couleurs, const std::string& Pages, TSaison* saison)

@@ -1126,8 +1126,12 @@ std::string LibelleJournee(const TSaison& saison)
 std::string LibelleJournee(const TSaison& saison, int n)
 {
     const TDonneesChampionnat* c = saison.ChampionnatCourant();
-    if (!c)
-        return {};
+    return c ? LibelleJournee(*c, n) : std::string();
+}
+
+std::string LibelleJournee(const TDonneesChampionnat& championnat, int n)
+{
+    const TDonneesChampionnat* c = &championnat;
     if (c->Option(11) & 8)
         return TraduireFormat(1481, {TGestionDate::DateVersTexte(c->DateJournee(n))});
     if (!c->EstCoupe())

@@ -194,8 +194,11 @@ std::vector<std::string> VerifieTableau(const TSaison& saison, const TDonneesCha
 bool CompleteCoupe(TDonneesChampionnat& c, int n);
 // The current matchday's caption.
 std::string LibelleJournee(const TSaison& saison);
-// The caption of matchday n of the current championship.
+// The caption of matchday n of the current championship: its date when the
+// championship counts by dates, the round and the game or leg in a cup, else
+// "Matchday n". Every window that names a matchday takes it from here.
 std::string LibelleJournee(const TSaison& saison, int n);
+std::string LibelleJournee(const TDonneesChampionnat& c, int n);
 // The matches of matchday n reordered by the general standings up to n; true
 // when one moved. A matchday holding a typed score or state keeps its order.
 bool TrieMatchsClassement(TSaison& saison);

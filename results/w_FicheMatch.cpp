@@ -412,6 +412,9 @@ Tf_FicheMatch::Tf_FicheMatch(TComponent* AOwner) : TFootForm(AOwner)
     cb_TypeStat->Items().Add(Texte(1306, "Stats Domicile/Exterieur"));
     cb_TypeStat->Items().Add(Texte(1307, L1("Stats générales")));
     cb_TypeStat->SetItemIndex(0);
+    // The choice shows its items whole; the away team's box follows it.
+    cb_TypeStat->SetWidth(std::max(cb_TypeStat->Width(), cb_TypeStat->WidthForItems()));
+    c_EqExterieur->SetLeft(cb_TypeStat->Left() + cb_TypeStat->Width() + 9);
     DoCreate();
 }
 

@@ -298,12 +298,12 @@ Tf_calendrier::Tf_calendrier(TComponent* AOwner) : TFootForm(AOwner)
     DoCreate();
 }
 
-int Tf_calendrier::Marge() const { return std::max(5, (ScrollBox1->ClientWidth() - 573) / 2); }
+int Tf_calendrier::Marge() const { return std::max(5, (ScrollBox1->ClientWidth() - 2 * largeurGrille_ - 27) / 2); }
 
 void Tf_calendrier::Place()
 {
     for (TColorStringGrid* g : Grilles)
-        g->SetLeft(static_cast<int>(g->Tag) * 280 + Marge());
+        g->SetLeft(static_cast<int>(g->Tag) * (largeurGrille_ + 7) + Marge());
 }
 
 void Tf_calendrier::Affiche()
@@ -323,7 +323,7 @@ void Tf_calendrier::Affiche()
     } else
         for (int d = 1; d <= c->NbJour(); ++d)
             journees.push_back(d);
-    const int m = Marge();
+    largeurGrille_ = 273;
     int haut = 10, hauteurLigne = 0;
     for (int d : journees) {
         const TInfoCompJour* j = c->Journee(d);
@@ -348,7 +348,7 @@ void Tf_calendrier::Affiche()
         const std::string dateJour =
             c->ElementDateJournee(d, 1) != 0 ? TGestionDate::DateVersTexte(c->DateJournee(d)) : std::string();
         const TColor titre = Couleurs.CouleurTexteTitreTableau, fondTitre = Couleurs.CouleurFondTitreTableau;
-        g->RemplitCellule(0, 0, systemeDate ? dateJour : TraduireFormat(151, {d}), 0, 1, titre, fondTitre, true);
+        g->RemplitCellule(0, 0, systemeDate ? dateJour : LibelleJournee(*c, d), 0, 1, titre, fondTitre, true);
         g->RemplitCellule(1, 0, (c->Option(11) & 1) ? dateJour : std::string(), 1, 1, titre, fondTitre, false);
         g->RemplitCellule(2, 0, "", 1, 1, titre, clWhite, false);
         for (size_t r = 0; r < matchs.size(); ++r) {
@@ -384,16 +384,28 @@ void Tf_calendrier::Affiche()
             g->RemplitCellule(1, ligne, milieu, 1, 1, texte, fond, false);
         }
         g->OnHotTrackClick = [this](TObject* s, int col, int row) { CliqueCellule(s, col, row); };
+        Grilles.push_back(g);
+    }
+    // The matchday's name whole in its first column (a cup's round and game
+    // need more than a matchday's number), the same width in every grid.
+    int premiere = 100;
+    for (TColorStringGrid* g : Grilles) {
+        g->ElargitSelonTexte(0);
+        premiere = std::max(premiere, g->LargeurColonne(0));
+    }
+    largeurGrille_ = premiere + 173;
+    for (TColorStringGrid* g : Grilles) {
+        g->ChangeLargeurColonne(0, premiere);
+        g->SetWidth(largeurGrille_);
         g->AjusteTaille();
-        g->SetLeft(colonne * 280 + m);
         g->SetTop(haut);
         hauteurLigne = std::max(hauteurLigne, g->Height());
-        if (colonne == 1) {
+        if (g->Tag == 1) {
             haut += hauteurLigne + 10;
             hauteurLigne = 0;
         }
-        Grilles.push_back(g);
     }
+    Place();
 }
 
 void Tf_calendrier::CliqueCellule(TObject* Sender, int col, int row)

@@ -81,6 +81,7 @@ public:
 private:
     void Place();
     int Marge() const;
+    int largeurGrille_ = 273;   // every grid's width; two a line
 };
 
 // ---- live scoring ---------------------------------------------------------------------------------

@@ -129,7 +129,8 @@ void Tf_Barrage::AjouteLigne(const std::string& nom, int32_t tag, int xTexte, in
     l.Nom = Libelle(this, FondCopie1, "", nom, xNom, 140 + 26 * i + 24, xTexte - xNom - 4);
     l.Texte = Place(new TEdit(this), FondCopie1, "", xTexte, 136 + 26 * i + 24, largeur, 22);
     l.Texte->Tag = tag;
-    l.Nombre = Libelle(this, FondCopie1, "", TraduireFormat(119, {0}), xTexte + largeur + 16, 140 + 26 * i + 24, 120);
+    l.Nombre = Libelle(this, FondCopie1, "", TraduireFormat(IdTexteNombre(118, 119, 0), {0}), xTexte + largeur + 16,
+                       140 + 26 * i + 24, 120);
     TLabel* nombre = l.Nombre;
     TEdit* texte = l.Texte;
     l.Texte->OnChange = [this, texte, nombre](TObject*) {
@@ -148,7 +149,7 @@ void Tf_Barrage::Compte(const TLigne& l, bool message)
             l.Nombre->SetCaption(Traduire(115));
         return;
     }
-    l.Nombre->SetCaption(TraduireFormat(n < 2 ? 119 : 118, {n}));
+    l.Nombre->SetCaption(TraduireFormat(IdTexteNombre(118, 119, n), {n}));
 }
 
 void Tf_Barrage::DonneListe(const TCandidats& candidats)

@@ -115,7 +115,12 @@ void Tf_Creation::FormShow()
     }
     const bool creation = mode_ == 1;
     fc_Param->SetVisible(creation);
-    SetClientWidth(creation ? 474 : 257);
+    // The browse button follows the custom championship's whole caption; the
+    // frame and the window widen for it when needed.
+    SpeedButton1->SetLeft(std::max(200, RondCoche2->Left() + RondCoche2->Width() + 4));
+    const int largeurFond = creation ? 241 : std::max(241, SpeedButton1->Left() + SpeedButton1->Width() + 10);
+    FondCopie1->SetWidth(largeurFond);
+    SetClientWidth(creation ? 474 : largeurFond + 16);
     b_Valider->SetLeft(creation ? 130 : 24);
     b_Annuler->SetLeft(creation ? 246 : 136);
     SpeedButton1->SetVisible(!creation);

@@ -262,13 +262,17 @@ void Tf_CreeBarrage::b_ContinuerClick()
     }
     // A cup without rounds takes its shape from the cup window; cancelling it
     // leaves this window as it was.
+    // The cup takes the name typed there, else the play-off's.
     std::vector<TInfoTourCoupe> tours;
+    std::string nom = cb_Barrage->Text();
     if (b.TypeGroupe == 0 && b.NbTour() == 0) {
         TOwned<Tf_CreationCoupe> f(new Tf_CreationCoupe(this));
         f->ChangeCouleurs(Couleurs);
         if (f->ShowModal() != mrOk)
             return;
         tours = f->Tours;
+        if (const std::string saisi = Trim(f->e_NomCoupe->Text()); !saisi.empty())
+            nom = saisi;
     }
     // 4.
     equipes_.clear();
@@ -285,7 +289,7 @@ void Tf_CreeBarrage::b_ContinuerClick()
     courant_ = offres_[static_cast<size_t>(i)];
     // 5.
     if (b.TypeGroupe < 2) {
-        CreeChampionnat(equipes_, cb_Barrage->Text(), 0, tours);
+        CreeChampionnat(equipes_, nom, 0, tours);
         b.Code |= 0x8000;
         Tf_MessageUtil::Affiche(Traduire(290), mbuValider);
         SetModalResult(mrOk);

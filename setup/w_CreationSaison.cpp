@@ -114,6 +114,10 @@ Tf_CreationSaison::Tf_CreationSaison(TComponent* AOwner) : TBrivantelForm(AOwner
         default: permis = false;
         }
     };
+    tv_Saison->OnEdited = [](TObject*, TTreeNode* n, std::string& texte) {
+        if (texte != n->Text())
+            Rec(n)->NomLibre = true;
+    };
     tv_Saison->OnDragOver = [this](TObject*, TObject* source, int x, int y, TDragState, bool& accepte) {
         accepte = false;
         const int i = lb_ListeFichier->ItemIndex();
@@ -348,6 +352,7 @@ void Tf_CreationSaison::RemplitDepuisSaison()
                 TTreeNode* n = AjouteNoeud(parent, nullptr, nom, o->Division, ImageChampionnat);
                 Rec(n)->Objet = o;
                 Rec(n)->Lien = o->Lien;
+                Rec(n)->NomLibre = e->Nom() != NomCode(o->Division);
             } else {
                 if (e->Barrage())
                     code = (e->Barrage()->Code & 0x7FFF) | BitBarrage;
@@ -621,8 +626,12 @@ void Tf_CreationSaison::AjouteEntrees(TTreeNode* n, TListeEntrees& l) const
             e.Niveau = 3;
             e.Objet = r->Objet;
             const int32_t d = r->Objet ? r->Objet->Division : 0;
-            // Template divisions by code; the others keep what the tree shows.
-            e.Nom = d != 0 && (d <= 1000 || d > 10000) ? NomCode(d) : c->Text();
+            // Template divisions by code, with the name the user gave them;
+            // the others keep what the tree shows.
+            if (d != 0 && (d <= 1000 || d > 10000))
+                e.Nom = r->NomLibre ? NomCode(d) + "#" + c->Text() : NomCode(d);
+            else
+                e.Nom = c->Text();
         } else {
             e.Lien = r->Lien;
             if (c->Level() == 2 && (r->Code & BitBarrage))

@@ -73,6 +73,9 @@ public:
         int32_t Code = 0;
         TListObj* Objet = nullptr;
         const TDonneesCompetition* Lien = nullptr;
+        // The text is the user's (renamed here, or a free name in the
+        // season): a championship of a template division keeps it.
+        bool NomLibre = false;
     };
     static TRecNoeud* Rec(const TTreeNode* n);
 

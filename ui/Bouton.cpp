@@ -303,10 +303,29 @@ void TBoutonCoche::Setgroupe(int32_t g)
     Invalidate();
 }
 
+int TBoutonCoche::LargeurNecessaire()
+{
+    const std::string t = Caption();
+    if (t.empty())
+        return 0;
+    TCanvas& c = Canvas();
+    c.Font = Font();
+    // the text beside the 13-pixel box: 25 pixels from the left edge, or the
+    // box at the right edge
+    return c.TextWidth(t) + (alignement_ != 0 ? 13 + 6 : 25 + 2);
+}
+
+void TBoutonCoche::SetBounds(int left, int top, int width, int height)
+{
+    // The caption is never cut: a width too small for it grows.
+    TGraphicControl::SetBounds(left, top, std::max(width, LargeurNecessaire()), height);
+}
+
 void TBoutonCoche::Ajuste()
 {
-    if (autosize_)
-        SetWidth(Canvas().TextWidth(Caption()) + 25);
+    const int besoin = LargeurNecessaire();
+    if (autosize_ ? Width() != besoin : Width() < besoin)
+        SetWidth(besoin);
 }
 
 void TBoutonCoche::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)

@@ -140,6 +140,10 @@ public:
     TBoutonCoche* Partenaire() const;
     // What a mouse press does.
     virtual void Presse() = 0;
+    // Never narrower than the caption needs.
+    void SetBounds(int left, int top, int width, int height) override;
+    // The width the box and the whole caption take.
+    int LargeurNecessaire();
 
 protected:
     void Paint() override;

@@ -74,6 +74,21 @@ struct TInfoColonne
 // fixed text, body text.
 using TCouleursHTML = std::array<std::string, 5>;
 
+// What a page written from a grid shows above the table, as the window shows
+// it around the grid: heading lines (the table's title, the competition) and
+// a band of group titles, each over a run of columns.
+struct TEnTeteHTML
+{
+    struct TBande
+    {
+        int Premiere = 0;   // first and last grid column under the title
+        int Derniere = 0;
+        std::string Texte;
+    };
+    std::vector<std::string> Titres;
+    std::vector<TBande> Bandes;
+};
+
 // Where a picture and the text go in a cell (relative to the cell's top-left).
 struct TPlacementCellule
 {
@@ -220,8 +235,8 @@ public:
 
     // ---- HTML ----
     // A page (Page: the file is replaced) or a table appended to an existing file.
-    void EnregistreHTML(const std::string& NomFichier, bool Page);
-    std::string TexteHTML(bool Page) const;
+    void EnregistreHTML(const std::string& NomFichier, bool Page, const TEnTeteHTML& EnTete = {});
+    std::string TexteHTML(bool Page, const TEnTeteHTML& EnTete = {}) const;
     void TableHTML(const TCouleursHTML& Couleurs, std::string& Texte, int Largeur, const std::string& CouleurVide) const;
     void TableHTMLImbriquee(const TCouleursHTML& Couleurs, std::string& Texte) const;
 

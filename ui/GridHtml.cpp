@@ -2,6 +2,7 @@
 // colours, a table coloured by the caller, and a table of nested groups.
 #include "ui/GridHtml.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "model/Utilities.h"
@@ -133,7 +134,7 @@ std::string CouleurHTML(TColor couleur)
 
 // ---- the three forms -------------------------------------------------------------------
 
-std::string TColorGridBase::TexteHTML(bool Page) const
+std::string TColorGridBase::TexteHTML(bool Page, const TEnTeteHTML& EnTete) const
 {
     const TGridModel& g = Grille();
     std::string s;
@@ -150,7 +151,45 @@ std::string TColorGridBase::TexteHTML(bool Page) const
         ligne("  </head>");
         ligne("  <body bgcolor=\"#80CCFE\">");
     }
+    for (const std::string& titre : EnTete.Titres)
+        if (!titre.empty())
+            ligne("    <h3>" + EchappeHTML(titre) + "</h3>");
     ligne("    <table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">");
+    if (!EnTete.Bandes.empty()) {
+        // One cell over each band's shown columns, one blank cell over each
+        // run of shown columns outside the bands.
+        const std::string fond = CouleurHTML(CouleurFixe());
+        const std::string texte = CouleurHTML(CouleurTexteCellule(0, 0));
+        s += "    \t<tr>";
+        auto cellule = [&](int colonnes, const std::string& t) {
+            if (colonnes <= 0)
+                return;
+            s += "    \t  <td bgcolor=\"" + fond + "\" align=\"center\" colspan=" + IntToStr(colonnes) + ">";
+            const std::string contenu =
+                t.empty() ? std::string("&nbsp;") : "<b><font color=\"" + texte + "\">" + EchappeHTML(t) + "</font></b>";
+            ligne(contenu + "</td>");
+        };
+        int libres = 0;
+        for (int c = 0; c < g.ColCount(); ++c) {
+            const auto b = std::find_if(EnTete.Bandes.begin(), EnTete.Bandes.end(), [c](const TEnTeteHTML::TBande& x) {
+                return c >= x.Premiere && c <= x.Derniere;
+            });
+            if (b == EnTete.Bandes.end()) {
+                libres += LargeurColonne(c) > 0;
+                continue;
+            }
+            if (c != b->Premiere)
+                continue;
+            cellule(libres, "");
+            libres = 0;
+            int n = 0;
+            for (int k = b->Premiere; k <= b->Derniere && k < g.ColCount(); ++k)
+                n += LargeurColonne(k) > 0;
+            cellule(n, b->Texte);
+        }
+        cellule(libres, "");
+        s += "      </tr>";
+    }
     for (int r = 0; r < g.RowCount(); ++r) {
         s += "    \t<tr>";
         std::string couleurTexte = CouleurHTML(CouleurTexteCellule(0, r));
@@ -185,9 +224,9 @@ std::string TColorGridBase::TexteHTML(bool Page) const
     return s;
 }
 
-void TColorGridBase::EnregistreHTML(const std::string& NomFichier, bool Page)
+void TColorGridBase::EnregistreHTML(const std::string& NomFichier, bool Page, const TEnTeteHTML& EnTete)
 {
-    std::string texte = TexteHTML(Page);
+    std::string texte = TexteHTML(Page, EnTete);
     if (Page) {
         // The page is written whole or not at all.
         if (!WriteFileAtomic(NomFichier, texte))

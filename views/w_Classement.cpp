@@ -5,6 +5,7 @@
 
 #include "engine/CalculClassement.h"
 #include "model/Championnat.h"
+#include "model/DescTree.h"
 #include "model/Saison.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
@@ -274,7 +275,18 @@ void Tf_Classement::Imprime()
 
 void Tf_Classement::EnregistreHTML(const std::string& nomFichier)
 {
-    sg_Classement->EnregistreHTML(nomFichier, true);
+    // The page is headed as the window: the table's title, the competition,
+    // and over the full table the home and away groups.
+    TEnTeteHTML entete;
+    entete.Titres.push_back(
+        classement::TexteStatut(typeEffectif_, Saison, CadreParam->Premiere(), CadreParam->Derniere()));
+    if (const TDonneesChampionnat* c = Courant())
+        if (const TDescNoeud* n = Saison->Arbre().NoeudParCode(c->CodeChamp, true))
+            entete.Titres.push_back(n->NomComplet());
+    if (typeEffectif_ == 9 && sg_Classement->ColCount() >= 20)
+        for (int i = 0; i < 2; ++i)
+            entete.Bandes.push_back({10 + 5 * i, 14 + 5 * i, sg_titre->Cells(i, 0)});
+    sg_Classement->EnregistreHTML(nomFichier, true, entete);
 }
 
 // ============================================================================

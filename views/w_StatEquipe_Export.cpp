@@ -354,7 +354,9 @@ void Tf_StatEquipe::EcritSectionsHTML(const std::string& nomFichier, const std::
 
 void Tf_StatEquipe::EnregistreJoueursHTML(const std::string& nomFichier)
 {
-    EcritSectionsHTML(nomFichier, {0, 5, 1, 2});
+    // the rankings of the page's radios: scorers, assists, yellow and red
+    // cards, ratings
+    EcritSectionsHTML(nomFichier, {0, 5, 1, 2, 7});
 }
 
 void Tf_StatEquipe::SauveRepartitionPNG(TGraphe& a, TGraphe& b, TColor fond) const

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyleOption>
 #include <QStyledItemDelegate>
 #include <QTextBlock>
 #include <QTimer>
@@ -1107,6 +1108,19 @@ void TComboBox::SetSorted(bool v)
 }
 
 int TComboBox::DropDownCount() const { return c_->combo->maxVisibleItems(); }
+
+int TComboBox::WidthForItems() const
+{
+    QComboBox* cb = c_->combo;
+    const QFontMetrics fm(cb->font());
+    int texte = 0;
+    for (int i = 0; i < cb->count(); ++i)
+        texte = std::max(texte, fm.horizontalAdvance(cb->itemText(i)));
+    QStyleOptionComboBox opt;
+    opt.initFrom(cb);
+    opt.editable = cb->isEditable();
+    return cb->style()->sizeFromContents(QStyle::CT_ComboBox, &opt, QSize(texte, fm.height()), cb).width();
+}
 void TComboBox::SetDropDownCount(int n) { c_->combo->setMaxVisibleItems(n); }
 bool TComboBox::DroppedDown() const { return c_->combo->view() && c_->combo->view()->isVisible(); }
 

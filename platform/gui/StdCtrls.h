@@ -295,6 +295,8 @@ public:
     void SetSorted(bool v);
     int DropDownCount() const;
     void SetDropDownCount(int n);
+    // The width that shows the widest item whole, frame and arrow included.
+    int WidthForItems() const;
     int MaxLength = 0;
     bool DroppedDown() const;
     void SetDroppedDown(bool v);

@@ -110,6 +110,18 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QSize s = QStyledItemDelegate::sizeHint(option, index);
+        // As wide as PaintNode draws: the pictures, then the text with its
+        // margins (the column is sized to its widest item, and Qt's own hint
+        // counts no picture, which cut the end of the text).
+        if (TTreeNode* node = NodeFromItem(static_cast<QTreeWidget*>(tree->Widget())->itemFromIndex(index)))
+        {
+            int w = 2 + QFontMetrics(tree->Widget()->font()).horizontalAdvance(AnsiToQString(node->Text())) + 4;
+            if (tree->StateImages() && node->StateIndex() > 0)
+                w += tree->StateImages()->Width();
+            if (tree->Images() && node->ImageIndex() >= 0)
+                w += tree->Images()->Width() + 2;
+            s.setWidth(std::max(s.width(), w));
+        }
         int h = QFontMetrics(tree->Widget()->font()).height() + 2;
         if (tree->Images())
             h = std::max(h, tree->Images()->Height());

@@ -12,8 +12,10 @@
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
 #include "results/Resultats.h"
+#include "results/Saisie.h"
 #include "results/w_VuesResultats.h"
 #include "tests/shell/SaisonEssai.h"
+#include "tests/support/ChampionnatBuilder.h"
 #include "ui/ColorStringGrid.h"
 #include "ui/Fond.h"
 #include "ui/GestionFonction.h"
@@ -171,6 +173,46 @@ TEST(VuesResultats, CrossTableCellsAndItsTemplateFunction)
     EXPECT_EQ(cellules, 49u);
     EXPECT_EQ(nowrap, cellules);
     EXPECT_NE(html.find(aller), std::string::npos);
+}
+
+// A cup's matchdays are named in the calendar as the results window names
+// them: the round, then the game or the leg.
+TEST(VuesResultats, CalendarNamesCupMatchdaysAsTheResults)
+{
+    struct TCas
+    {
+        uint32_t genre;              // kind of the semi-finals' ties
+        std::vector<int> journees;   // matchdays of the semi-finals
+    };
+    const TCas cas[] = {{5, {1, 2, 3}}, {2, {1, 2}}, {1, {1}}};
+    vues::Module();
+    for (const TCas& k : cas) {
+        SCOPED_TRACE(k.genre);
+        TChampionnatEssai c(0, 4, TDonneesChampionnat::TypeCoupe, 0);
+        const TInfoTourCoupe tours[] = {{2, 2, k.genre}, {1, 1, 1}};
+        c->CreeToursCoupe(tours);
+        c->SetOption(1, 2);
+        for (int d : k.journees) {
+            c->CreeMatch(d, d % 2 ? 0 : 1, d % 2 ? 1 : 0, V, V);
+            c->CreeMatch(d, d % 2 ? 2 : 3, d % 2 ? 3 : 2, V, V);
+        }
+        auto f = Vue<Tf_calendrier>(c.saison.get());
+        f->Affiche();
+        ASSERT_EQ(f->Grilles.size(), k.journees.size());
+        for (size_t i = 0; i < k.journees.size(); ++i) {
+            const std::string titre = f->Grilles[i]->LitCellule(0, 0);
+            EXPECT_EQ(titre, LibelleJournee(*c.saison, k.journees[i]));
+            EXPECT_EQ(titre.rfind(Traduire(272), 0), 0u) << titre;
+            // shown whole, in bold, in the grid's first column
+            TBitmap mesure(1, 1);
+            mesure.Canvas().Font = f->Grilles[i]->Font();
+            mesure.Canvas().Font.SetStyle(fsBold);
+            EXPECT_GE(f->Grilles[i]->ColWidths(0), mesure.Canvas().TextWidth(titre)) << titre;
+        }
+        if (f->Grilles.size() > 1)
+            EXPECT_GT(f->Grilles[1]->Left(), f->Grilles[0]->Left() + f->Grilles[0]->Width());
+        kit::GrabToPng(f.get(), "calendrier-coupe-" + std::to_string(k.genre));
+    }
 }
 
 TEST(VuesResultats, CalendarGridsTwoPerLineWinnersInBold)

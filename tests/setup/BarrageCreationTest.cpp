@@ -239,6 +239,7 @@ TEST(CreationBarrage, GroupsFeedFurtherPlayOffsOnceCreated)
         EXPECT_TRUE(c->b_Continuer->Visible());
         EXPECT_EQ(s.Arbre().ListeChampionnats().size(), avant);
         Quand<Tf_CreationCoupe>([](Tf_CreationCoupe* k) {
+            kit::TypeKeys(k->e_NomCoupe, "Coupe Zelvor");
             k->e_nTour->SetText("1");
             kit::GrabToPng(k, "CreationCoupeBarrage");
             k->b_Valider->Click();
@@ -254,6 +255,7 @@ TEST(CreationBarrage, GroupsFeedFurtherPlayOffsOnceCreated)
     EXPECT_EQ(Ids(coupe), Tries(deux));
     EXPECT_EQ(coupe->NbJour(), 1);
     EXPECT_EQ(coupe->Option(1), 1);   // its round count, kept over the play-off's options
+    EXPECT_EQ(s.Arbre().NomCode(0x8003), "Coupe Zelvor");   // the name typed in the cup window
 
     // Nothing left to create.
     Quand<Tf_CreeBarrage>([](Tf_CreeBarrage* c) {
@@ -281,6 +283,7 @@ TEST(CreationBarrage, GroupsFeedFurtherPlayOffsOnceCreated)
     for (auto* c : relu->Arbre().ListeChampionnats())
         codesRelus.push_back(c->CodeChamp);
     EXPECT_EQ(codesRelus, codes);
+    EXPECT_EQ(relu->Arbre().NomCode(0x8003), "Coupe Zelvor");
     for (const TDonneesBarrage* b : relu->Arbre().ListeBarrages())
         EXPECT_NE(b->Code & 0x8000, 0);
     TermineFenetre(f);

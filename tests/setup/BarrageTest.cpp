@@ -256,4 +256,27 @@ TEST(Barrage, CupDrawFirstRoundAndLaterEntrants)
     EXPECT_EQ(slots[0].Valeur[0], 65535);   // pairing 5 does not exist
 }
 
+// The count beside each distribution box is written as the language writes
+// that count: "0 teams" in English, "0 équipe" in French.
+TEST(Barrage, TeamCountsInTheInterfaceLanguage)
+{
+    struct { const char* langue; const char* texte; const char* attendu; } cas[] = {
+        {"en", nullptr, "0 teams"}, {"en", "1", "1 team"},      {"en", "2-4", "3 teams"},
+        {"fr", nullptr, "0 équipe"}, {"fr", "1", "1 équipe"}, {"fr", "2-4", "3 équipes"},
+    };
+    CreeDessin();
+    for (const auto& c : cas) {
+        SCOPED_TRACE(std::string(c.langue) + " " + (c.texte ? c.texte : "-"));
+        InstalleTraducteur(
+            std::make_unique<TTraducteur>(MakePath(DossierDonnees(), std::string("texte\\Texte") + c.langue + ".txt")));
+        TOwned<Tf_Barrage> b(new Tf_Barrage(nullptr));
+        b->DonneListe({{"Division 1", (1 << 4) | 2}});
+        ASSERT_FALSE(b->Lignes.empty());
+        if (c.texte)
+            b->Lignes[0].Texte->SetText(c.texte);
+        EXPECT_EQ(b->Lignes[0].Nombre->Caption(), L1(c.attendu));
+    }
+    InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(DossierDonnees(), "texte\\Textefr.txt")));
+}
+
 }  // namespace

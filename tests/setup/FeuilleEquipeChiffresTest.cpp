@@ -430,7 +430,7 @@ TEST_P(FeuilleChiffres, FootballTeamSheetOnASeasonMadeThroughTheWindows)
     std::string htmlJoueurs;
     ASSERT_TRUE(ReadFileBytes(pageJoueurs, htmlJoueurs));
     const html_lu::TPage lu = html_lu::Lit(htmlJoueurs);
-    ASSERT_EQ(lu.tables.size(), 4u);   // scorers, assists, yellow cards, red cards
+    ASSERT_EQ(lu.tables.size(), 5u);   // scorers, assists, yellow cards, red cards, ratings
     EXPECT_EQ(lu.tables[1][0].at(2), Cp1252ToUtf8(vues::Texte(299)));
     const std::string imprime = essai::SortieCommande("pdftotext -layout '" + Pdf(*f, "feuille-chiffres-joueurs" + suffixe) + "' -");
     EXPECT_NE(imprime.find(Cp1252ToUtf8(vues::Texte(299))), std::string::npos) << imprime;
