@@ -13,14 +13,18 @@
 #include "model/LectureParametre.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Mask.h"
+#include "platform/gui/Pictures.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
+#include "results/w_FicheMatch.h"
 #include "setup/LectureScenario.h"
+#include "setup/w_Barrage.h"
 #include "setup/w_Creation.h"
 #include "setup/w_CreationCoupe.h"
 #include "setup/w_CreationSaison.h"
 #include "setup/w_SaisieEquipes.h"
 #include "tests/shell/SaisonEssai.h"
+#include "tests/support/DessinEssai.h"
 #include "tests/support/QuandFenetre.h"
 #include "ui/Bouton.h"
 
@@ -245,6 +249,50 @@ TEST(CreationCoupe, TypedNumberOfTiesIsStored)
     for (const TInfoTourCoupe& t : f->Tours)
         ties.push_back(t.NbMatch);
     EXPECT_EQ(ties, (std::vector<int>{2, 999, 3, 2}));
+}
+
+// Captions shown whole in French and English: check boxes and round choices
+// as wide as their caption and uncovered, drop-down lists as their longest item.
+TEST(LibellesEntiers, CochesEtChoixMontrentToutLeurTexte)
+{
+    const std::pair<const char*, std::function<TForm*()>> cas[] = {
+        {"Creation", [] { return new Tf_Creation(nullptr); }},
+        {"Barrage", [] { auto* b = new Tf_Barrage(nullptr); b->DonneListe({{"Division 1", 18}}); return b; }},
+        {"FicheMatch", [] { return new Tf_FicheMatch(nullptr); }}};
+    CreeDessin();
+    dessin_essai::ModelesSports(0);
+    TBitmap mesure(1, 1);
+    auto largeur = [&](const TFont& police, const std::string& texte) {
+        mesure.Canvas().Font = police;
+        return mesure.Canvas().TextWidth(texte);
+    };
+    for (const std::string langue : {"fr", "en"})
+        for (const auto& [nom, cree] : cas) {
+            SCOPED_TRACE(langue + " " + nom);
+            InstalleTraducteur(
+                std::make_unique<TTraducteur>(MakePath(DossierDonnees(), "texte\\Texte" + langue + ".txt")));
+            TOwned<TForm> f(cree());
+            kit::ShowForm(f.get());
+            for (int i = 0; i < f->ComponentCount(); ++i) {
+                if (auto* b = dynamic_cast<TBoutonCoche*>(f->Components(i)); b && !b->Caption().empty()) {
+                    EXPECT_GE(b->Width(), largeur(b->Font(), b->Caption()) + 25) << b->Caption();
+                    for (int j = 0; j < b->Parent()->ControlCount(); ++j) {
+                        TControl* autre = b->Parent()->Controls(j);
+                        TRect commun;
+                        EXPECT_FALSE(autre != b && autre->Visible() &&
+                                     IntersectRect(commun, autre->BoundsRect(), b->BoundsRect()))
+                            << autre->Name() << " over " << b->Caption();
+                    }
+                }
+                if (auto* c = dynamic_cast<TComboBox*>(f->Components(i)); c && c->Style() == csDropDownList)
+                    for (int j = 0; j < c->Items().Count(); ++j)
+                        EXPECT_GE(c->Width(), largeur(c->Font(), c->Items()[j]) + 20) << c->Items()[j];
+            }
+            if (auto* m = dynamic_cast<Tf_FicheMatch*>(f.get()))
+                EXPECT_GT(m->c_EqExterieur->Left(), m->cb_TypeStat->Left() + m->cb_TypeStat->Width());
+            kit::GrabToPng(f.get(), "LibellesEntiers-" + std::string(nom) + "-" + langue);
+        }
+    InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(DossierDonnees(), "texte\\Textefr.txt")));
 }
 
 }  // namespace
