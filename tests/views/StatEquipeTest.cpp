@@ -14,6 +14,7 @@
 #include <memory>
 #include <tuple>
 
+#include "engine/RJoueur.h"
 #include "engine/CalculClassement.h"
 #include "model/InfoComp.h"
 #include "model/Joueurs.h"
@@ -621,6 +622,14 @@ TEST(StatEquipe, SportsTablesAndRadios)
                 kit::Click(r);
                 types.push_back(f.TypeClassement());
                 EXPECT_EQ(f.sg_Buteur->Tag, f.TypeClassement());
+                // an average per match says so over its column
+                const int type = f.TypeClassement();
+                const std::string compte =
+                    TClassJoueur::LibelleClassementEquipe(*s.saison, TClassJoueur::NumeroLibelleEquipe(type));
+                if (type != 7)
+                    EXPECT_EQ(f.sg_Buteur->LitCellule(2, 0),
+                              TClassJoueur::ParMatch(type) ? TraduireFormat(5200, {compte}) : compte)
+                        << type;
             }
         std::vector<int> attendus = sp.types;
         std::sort(attendus.begin(), attendus.end());
