@@ -1236,12 +1236,13 @@ TEST(StatEquipe, HandballCaptionsNameTheirFigures)
             {f.LibellesBoites[0][4]->Caption(), 857},   // goals scored, general box
             {f.LibellesBoites[2][5]->Caption(), 858},   // goals conceded, away box
             {f.rc_Penalty->Caption(), 1549},            // ranks kind 52: 7-metre goals
-            {titre7m, 1549},
             {f.sg_Composition->Cells(3, 0), 1544},      // code 21: goals from play
             {f.sg_Composition->Cells(6, 0), 4922},      // code 23: 7-metre goals
         };
         for (const auto& [texte, id] : cas)
             EXPECT_EQ(texte, Traduire(id)) << id;
+        // the ranking shows an average per match
+        EXPECT_EQ(titre7m, TraduireFormat(5200, {Traduire(1549)}));
     }
 }
 
