@@ -547,10 +547,10 @@ TEST(Saison, PreviousClubsAndStatisticsNames)
 }
 
 // What the season holds is what a document written from it reads back: the
-// same players (namesakes held apart included), the same names (blanks at
-// their ends never kept), and no player or category dropped while records
-// name it. Each row builds a season from a document and a change made in
-// memory, then writes it, reads it again and writes it once more.
+// same players (namesakes held apart included), names without blanks at
+// their ends, and no player or category dropped while records name it. Each
+// row reads a document, changes the season, then writes it, reads it again
+// and writes the same document.
 TEST(SaisonXml, WhatTheSeasonHoldsReadsBackAlike)
 {
     const std::string desc = "<DescSaison><Desc><Level>1</Level><Valeur>F</Valeur><ID>1</ID></Desc>"
@@ -560,97 +560,63 @@ TEST(SaisonXml, WhatTheSeasonHoldsReadsBackAlike)
         return "<Joueur><Nom>" + nom + "</Nom><Prenom>Jean</Prenom><Numero>" + IntToStr(numero) +
                "</Numero><ClubActuel>" + IntToStr(club) + "</ClubActuel></Joueur>";
     };
-    // Lens - Lille: 5 starts for Lens, 9 for Lille.
-    const std::string rencontre = "<Match><e1>0</e1><e2>1</e2><s1>1</s1><s2>0</s2><NbTitulaire>11</NbTitulaire>"
-                                  "<NbRemp>3</NbRemp><Compo Equipe=\"1\"><Tit ID=\"5\"></Tit></Compo>"
-                                  "<Compo Equipe=\"2\"><Tit ID=\"9\"></Tit></Compo></Match>";
+    // Lens (in category 2) - Lille: 5 starts for Lens, 9 for Lille.
+    const std::string ligue = Ligue("1",
+                                    "<Match><e1>0</e1><e2>1</e2><NbTitulaire>11</NbTitulaire><NbRemp>3</NbRemp>"
+                                    "<Compo Equipe=\"1\"><Tit ID=\"5\"></Tit></Compo>"
+                                    "<Compo Equipe=\"2\"><Tit ID=\"9\"></Tit></Compo></Match>",
+                                    "<categorie>2-0</categorie>");
+    const std::string deux = joueur("Dupont", 5, 0) + joueur("Durand", 9, 1);
+    auto renomme = [](TSaison& s, const char* nom) {
+        s.Joueurs().ChercheJoueur(9, -1)->Nom = nom;
+        s.Joueurs().RangeJoueur(s.Joueurs().ChercheJoueur(9, -1));
+    };
     struct TCas
     {
         const char* nom;
-        std::string joueurs, categories, ligue;
-        std::function<void(TSaison&)> change;
-        std::function<void(TSaison&)> verifie;   // on the season read again
+        std::string joueurs, categories;
+        std::function<void(TSaison&)> change, verifie;   // verifie: on the season read again
     };
     const TCas cas[] = {
-        {"namesakes who met, the meeting cleared after the move",
-         joueur("Dupont", 5, 0) + joueur("Dupont", 9, 1), "", Ligue("1", rencontre),
+        {"namesakes who met, the meeting cleared after the move", joueur("Dupont", 5, 0) + joueur("Dupont", 9, 1), "",
          [](TSaison& s) {
              s.Joueurs().ChercheJoueur(9, -1)->ChangeEquipe(0);
              s.Arbre().ChampionnatParCode(1)->MatchEquipes(1, 0, 1)->SetJoueurTitulaire(1, 1, 0);
          },
-         [](TSaison& s) {
-             EXPECT_EQ(s.Joueurs().NbJoueur(), 2);
-             ASSERT_NE(s.Joueurs().ChercheJoueur(9, -1), nullptr);
-             EXPECT_EQ(s.Joueurs().ChercheJoueur(9, -1)->ClubActuel, 0);
-         }},
-        {"a team renamed with blanks around", joueur("Dupont", 5, 0) + joueur("Durand", 9, 1), "",
-         Ligue("1", rencontre),
-         [](TSaison& s) { s.RenommeEquipe(1, " Lyon  "); },
+         [](TSaison& s) { EXPECT_EQ(s.Joueurs().NbJoueur(), 2); }},
+        {"a team renamed with blanks around", deux, "", [](TSaison& s) { s.RenommeEquipe(1, " Lyon  "); },
          [](TSaison& s) { EXPECT_EQ(s.NomEquipe(1), "Lyon"); }},
-        {"a team renamed blank keeps its name", joueur("Dupont", 5, 0) + joueur("Durand", 9, 1), "",
-         Ligue("1", rencontre),
-         [](TSaison& s) { s.RenommeEquipe(1, "   "); }, [](TSaison& s) { EXPECT_EQ(s.NomEquipe(1), "Lille"); }},
-        {"a player renamed to his teammate's name with a blank after it",
-         joueur("Dupont", 5, 0) + joueur("Dupond", 9, 0), "", Ligue("1", ""),
-         [](TSaison& s) {
-             TJoueur* j = s.Joueurs().ChercheJoueur(9, -1);
-             j->Nom = "Dupont ";
-             s.Joueurs().RangeJoueur(j);
+        {"a player renamed as his namesake, a blank after", joueur("Dupont", 5, 0) + joueur("Dupond", 9, 0), "",
+         [&](TSaison& s) {
+             s.Arbre().ChampionnatParCode(1)->MatchEquipes(1, 0, 1)->SetJoueurTitulaire(1, 1, 0);
+             renomme(s, "Dupont ");
          },
          [](TSaison& s) { EXPECT_EQ(s.Joueurs().NbJoueur(), 1); }},
-        {"a player renamed blank, named by a line-up", joueur("Dupont", 5, 0) + joueur("Durand", 9, 1), "",
-         Ligue("1", rencontre),
+        {"a player renamed blank, named by a line-up", deux, "", [&](TSaison& s) { renomme(s, "   "); },
          [](TSaison& s) {
-             TJoueur* j = s.Joueurs().ChercheJoueur(9, -1);
-             j->Nom = "   ";
-             s.Joueurs().RangeJoueur(j);
-         },
-         [](TSaison& s) {
-             ASSERT_NE(s.Joueurs().ChercheJoueur(9, -1), nullptr);
-             EXPECT_NE(Trim(s.Joueurs().ChercheJoueur(9, -1)->Nom), "");
-             EXPECT_EQ(s.Arbre().ChampionnatParCode(1)->MatchEquipes(1, 0, 1)->JoueurTitulaire(1, 1), 9);
+             const TJoueur* j = s.Joueurs().ChercheJoueur(9, -1);
+             EXPECT_TRUE(j && !Trim(j->Nom).empty());
          }},
         {"a file's blank player named by a line-up, and one named by nothing",
-         joueur("Dupont", 5, 0) + joueur("  ", 9, 1) + joueur("", 12, 1), "", Ligue("1", rencontre), [](TSaison&) {},
+         joueur("Dupont", 5, 0) + joueur("  ", 9, 1) + joueur("", 12, 1), "", [](TSaison&) {},
          [](TSaison& s) {
              EXPECT_EQ(s.Joueurs().NbJoueur(), 2);
-             EXPECT_EQ(s.Joueurs().ChercheJoueur(12, -1), nullptr);
              EXPECT_EQ(s.Arbre().ChampionnatParCode(1)->MatchEquipes(1, 0, 1)->JoueurTitulaire(1, 1), 9);
          }},
-        {"a file's unnamed category that a team is in, and one no team is in", joueur("Dupont", 5, 0),
-         "<categories><categorie ID=\"2\"><nom> </nom><nomcourt>B</nomcourt></categorie>"
-         "<categorie ID=\"3\"><nom></nom></categorie><categorie ID=\"4\"><nom> Cadets </nom></categorie>"
-         "</categories>",
-         Ligue("1", "", "<categorie>2-0</categorie>"), [](TSaison&) {},
-         [](TSaison& s) {
-             EXPECT_NE(s.NomCategorie(2), "");
-             EXPECT_EQ(s.NomCategorie(3), "");
-             EXPECT_EQ(s.NomCategorie(4), "Cadets");
-         }},
+        {"a file's unnamed category that a team is in, and one no team is in", deux,
+         "<categories><categorie ID=\"2\"><nom> </nom></categorie><categorie ID=\"3\"><nom></nom></categorie>"
+         "</categories>", [](TSaison&) {},
+         [](TSaison& s) { EXPECT_EQ(std::make_pair(s.NomCategorie(2).empty(), s.NbCategorie()), std::make_pair(false, 1)); }},
     };
-    // A row stopped by a failed assertion leaves the next rows to run.
-    auto essai = [&](const TCas& c) {
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(c.nom);
         auto s = Lit(0, Racine(std::string(Equipes) + "<Joueurs>" + c.joueurs + "</Joueurs>\r\n" + c.categories,
-                               desc + c.ligue));
-        ASSERT_NE(s->Arbre().ChampionnatParCode(1), nullptr);
+                               desc + ligue));
         c.change(*s);
         const std::string premier = Document(*s);
         auto relu = Lit(0, premier);
         EXPECT_EQ(Document(*relu), premier);
-        EXPECT_EQ(relu->Joueurs().NbJoueur(), s->Joueurs().NbJoueur());
-        for (int i = 0; i < s->Joueurs().NbJoueur(); ++i) {
-            const TJoueur* a = s->Joueurs().Joueur(i);
-            const TJoueur* b = relu->Joueurs().ChercheJoueur(a->Numero, -1);
-            ASSERT_NE(b, nullptr);
-            EXPECT_EQ(b->Nom, a->Nom);
-        }
-        for (int i = 0; i < s->NbEquipe(); ++i)
-            EXPECT_EQ(relu->NomEquipe(s->IdEquipe(i)), s->NomEquipeIndex(i));
         c.verifie(*s);
         c.verifie(*relu);
-    };
-    for (const TCas& c : cas) {
-        SCOPED_TRACE(c.nom);
-        essai(c);
     }
 }
