@@ -379,7 +379,9 @@ public:
 
     // ---- filing
     // Numbers p when it has no number (highest + 1; a higher number raises the
-    // highest), then files it at its place and in its blocks. When a player of
+    // highest), keeps its names as a document reads them back (NomGarde; a
+    // Nom that trims to nothing becomes NomSansNom), then files it at its
+    // place and in its blocks. When a player of
     // the same Nom, Prenom and club is there, p is freed, (p's number, the
     // kept player's number) is appended to paires, and the kept player is
     // returned; but two who met in a match (TSaisonFiches::FusionPermise)
@@ -453,8 +455,14 @@ public:
     // to apply once the championships are read; without, AjouteJoueur. With
     // apart as well, identical players are filed apart and only their pairs
     // (number read again, number kept) collected, for the caller to merge
-    // once the matches are known (TSaison::FusionneDoublonsLus).
+    // once the matches are known (TSaison::FusionneDoublonsLus); when the
+    // element says its namesakes are distinct (written from a list that held
+    // them apart), they are filed apart and no pair is noted. With apart,
+    // the numbered players without Nom are set aside (PrendSansNom) instead
+    // of dropped, for the caller to keep those the matches name.
     void Lit(TXmlReader& x, TSaisonFiches* saison, TPairesIds* paires = nullptr, bool apart = false);
+    // The players set aside by Lit for want of a Nom (the list is emptied).
+    std::vector<std::unique_ptr<TJoueur>> PrendSansNom() { return std::move(sansNom_); }
 
 private:
     void Classe(TJoueur* p);
@@ -467,5 +475,16 @@ private:
     std::vector<std::unique_ptr<TListJoueurEquipe>> blocs_;
     int32_t numeroMax_ = 0;
     bool lectureSilencieuse_ = false;
-    bool doublonsLus_ = false;   // Lit apart: namesakes filed apart, their pairs noted
+    // While Lit reads: namesakes merged at once, filed apart with their pairs
+    // noted, or filed apart for good.
+    enum class THomonymes : uint8_t { Fusion, Notes, Distincts };
+    THomonymes homonymes_ = THomonymes::Fusion;
+    std::vector<std::unique_ptr<TJoueur>> sansNom_;
 };
+
+// A person's name as the season keeps it: what a document reads back (the
+// ends trimmed).
+std::string NomGarde(std::string_view nom);
+// The name given to the player numbered numero whose Nom is blank, so that he
+// keeps his records (text 5075, with the number).
+std::string NomSansNom(int32_t numero);

@@ -3,6 +3,7 @@
 
 #include "model/Joueurs.h"
 #include "model/ioXml.h"
+#include "model/oTraducteur.h"
 #include "platform/rtl/Strings.h"
 
 namespace {
@@ -58,7 +59,22 @@ int Trouve(const V& liste, const TJoueur* p)
     return -1;
 }
 
+// The attribute of Joueurs that says its namesakes are distinct players.
+constexpr const char* AttributHomonymes = "Homonymes";
+constexpr const char* HomonymesDistincts = "Distincts";
+
 } // namespace
+
+std::string NomGarde(std::string_view nom)
+{
+    return Trim(nom);
+}
+
+std::string NomSansNom(int32_t numero)
+{
+    const std::string nom = NomGarde(TraduireFormat(5075, {numero}));
+    return nom.empty() ? "#" + IntToStr(numero) : nom;
+}
 
 void InstalleDemandeJoueur(TDemandeJoueur f)
 {
@@ -163,20 +179,26 @@ TJoueur* TJoueurs::InsereJoueur(std::unique_ptr<TJoueur> p, TPairesIds* paires)
         p->Numero = ++numeroMax_;
     else if (p->Numero > numeroMax_)
         numeroMax_ = p->Numero;
+    p->Nom = NomGarde(p->Nom);
+    p->Prenom = NomGarde(p->Prenom);
+    if (p->Nom.empty())
+        p->Nom = NomSansNom(p->Numero);
     const size_t i = PlaceApres(joueurs_, *p);
     if (i > 0) {
         TJoueur* e = joueurs_[i - 1].get();
         // Namesakes of one club become one player, unless they met in a
         // match (the season says so): they stay two. While a document is
         // read its matches are not there yet: the pair is noted and the two
-        // stay apart until the season decides once it has read them.
-        if (CompareCle(*e, *p) == 0 && !(doublonsLus_ && p->Numero != e->Numero) &&
-            (!saison_ || p->Numero == e->Numero || saison_->FusionPermise(e->Numero, p->Numero))) {
+        // stay apart until the season decides once it has read them; a
+        // document that wrote them as two gives two.
+        const bool homonyme = CompareCle(*e, *p) == 0, autre = p->Numero != e->Numero;
+        if (homonyme && (!autre || homonymes_ == THomonymes::Fusion) &&
+            (!saison_ || !autre || saison_->FusionPermise(e->Numero, p->Numero))) {
             if (paires)
                 paires->emplace_back(p->Numero, e->Numero);
             return e;   // p is freed
         }
-        if (CompareCle(*e, *p) == 0 && doublonsLus_ && paires)
+        if (homonyme && autre && homonymes_ == THomonymes::Notes && paires)
             paires->emplace_back(p->Numero, e->Numero);
     }
     TJoueur* garde = p.get();
@@ -413,6 +435,17 @@ void TJoueurs::Ecrit(TXmlWriter& x, int premier, int dernier, TStringList* fichi
         debut = premier;
         fin = std::min(dernier, NbJoueur() - 1);
     }
+    // Namesakes held apart are written so that they read apart.
+    if (debut < fin) {
+        std::vector<const TJoueur*> tries;
+        for (int i = debut; i <= fin; ++i)
+            tries.push_back(joueurs_[static_cast<size_t>(i)].get());
+        std::sort(tries.begin(), tries.end(), [](const TJoueur* a, const TJoueur* b) { return CompareCle(*a, *b) < 0; });
+        if (std::adjacent_find(tries.begin(), tries.end(), [](const TJoueur* a, const TJoueur* b) {
+                return CompareCle(*a, *b) == 0;
+            }) != tries.end())
+            x.AjouteAttribut(AttributHomonymes, HomonymesDistincts);
+    }
     for (int i = debut; i <= fin; ++i)
         joueurs_[static_cast<size_t>(i)]->Ecrit(x, 65535, fichiers, saison);
     x.FermeElement("Joueurs");
@@ -421,14 +454,21 @@ void TJoueurs::Ecrit(TXmlWriter& x, int premier, int dernier, TStringList* fichi
 void TJoueurs::Lit(TXmlReader& x, TSaisonFiches* saison, TPairesIds* paires, bool apart)
 {
     TSaisonFiches* fabrique = saison_ ? saison_ : saison;
-    doublonsLus_ = apart && paires != nullptr;
+    apart = apart && paires != nullptr;
+    homonymes_ = !apart                                                         ? THomonymes::Fusion
+                 : SameText(x.ValeurAttribut(AttributHomonymes), HomonymesDistincts) ? THomonymes::Distincts
+                                                                                  : THomonymes::Notes;
     uint8_t j = x.ElementSuivant();
     while (j != xmlFin && j != xmlFinFlux) {
         if (x.Nom() == "Joueur" && j == xmlDebut && fabrique) {
             std::unique_ptr<TJoueur> p = fabrique->CreeJoueur("", "", -1, TJoueur::Aucun);
             if (p) {
                 p->Lit(x, saison);
-                if (!p->Nom.empty() && p->Numero > 0) {
+                if (p->Nom.empty() && p->Numero > 0 && apart) {
+                    // His number stays his while the season decides.
+                    numeroMax_ = std::max(numeroMax_, p->Numero);
+                    sansNom_.push_back(std::move(p));
+                } else if (!p->Nom.empty() && p->Numero > 0) {
                     if (paires)
                         InsereJoueur(std::move(p), paires);
                     else
@@ -442,7 +482,7 @@ void TJoueurs::Lit(TXmlReader& x, TSaisonFiches* saison, TPairesIds* paires, boo
         }
         j = x.ElementSuivant();
     }
-    doublonsLus_ = false;
+    homonymes_ = THomonymes::Fusion;
 }
 
 // ---------------------------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "model/Saison.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "model/Barrage.h"
 #include "model/Championnat.h"
@@ -65,8 +66,9 @@ int TSaison::ChercheEquipe(const std::string& nom) const
     return -1;
 }
 
-int TSaison::AjouteEquipe(const std::string& nom, int32_t idVoulu, int logo, bool verifie)
+int TSaison::AjouteEquipe(const std::string& nomTape, int32_t idVoulu, int logo, bool verifie)
 {
+    const std::string nom = NomGarde(nomTape);
     if (nom.empty())
         return -1;
     if (verifie) {
@@ -123,9 +125,10 @@ std::string TSaison::NomEquipe(int id) const
 
 void TSaison::RenommeEquipe(int id, const std::string& nom)
 {
+    // A team keeps a name: a blank one would not read back.
     const int i = IndexId(id);
-    if (i >= 0)
-        equipes_[static_cast<size_t>(i)].Nom = nom;
+    if (std::string garde = NomGarde(nom); i >= 0 && !garde.empty())
+        equipes_[static_cast<size_t>(i)].Nom = std::move(garde);
 }
 
 int TSaison::LogoEquipe(int id) const
@@ -170,12 +173,13 @@ int32_t TSaison::AjouteClubPrec(const std::string& nom, int32_t id)
         id = maxClubPrec_ + 1;
     if (id > maxClubPrec_)
         maxClubPrec_ = id;
-    clubsPrec_.push_back({nom, id});
+    clubsPrec_.push_back({NomGarde(nom), id});
     return id;
 }
 
-int TSaison::ChercheClubPrec(const std::string& nom, bool cree)
+int TSaison::ChercheClubPrec(const std::string& nomTape, bool cree)
 {
+    const std::string nom = NomGarde(nomTape);
     if (nom.empty())
         return 0;
     for (const auto& c : clubsPrec_)
@@ -207,7 +211,7 @@ void TSaison::RenommeClubPrec(int32_t id, const std::string& nom)
 {
     for (auto& c : clubsPrec_)
         if (c.Id == id) {
-            c.Nom = nom;
+            c.Nom = NomGarde(nom);
             return;
         }
 }
@@ -347,10 +351,9 @@ int CotesJoueur(const TInfoComp& m, const std::vector<const TListeDonnees*>& lis
 
 }   // namespace
 
-bool TSaison::MatchAdverses(int32_t a, int32_t b, TMatchAdverses* match) const
+bool TSaison::ParcoursMatchs(const std::function<bool(const TDonneesChampionnat&, int, const TInfoComp&,
+                                                        const std::vector<const TListeDonnees*>&)>& f) const
 {
-    if (a == b || a <= 0 || b <= 0)
-        return false;
     for (TDonneesChampionnat* c : arbre_->ListeChampionnats())
         for (int n = 1; n <= c->NbJour(); ++n) {
             const TInfoCompJour* j = c->Journee(n);
@@ -365,22 +368,56 @@ bool TSaison::MatchAdverses(int32_t a, int32_t b, TMatchAdverses* match) const
                 ajoute(j->Liste(t));
             for (const TListeDonnees* l : c->ListesDonnees(n))
                 ajoute(l);
-            for (int i = 0; i < j->NbMatchs(); ++i) {
-                const TInfoComp* m = j->Match(i);
-                if (!m)
-                    continue;
-                const int ca = CotesJoueur(*m, listes, a);
-                if (ca == 0)
-                    continue;
-                const int cb = CotesJoueur(*m, listes, b);
-                if (((ca & 1) && (cb & 2)) || ((ca & 2) && (cb & 1))) {
-                    if (match)
-                        *match = {c, n, m->IdEquipe(0), m->IdEquipe(1)};
+            for (int i = 0; i < j->NbMatchs(); ++i)
+                if (const TInfoComp* m = j->Match(i); m && f(*c, n, *m, listes))
                     return true;
-                }
-            }
         }
     return false;
+}
+
+bool TSaison::MatchAdverses(int32_t a, int32_t b, TMatchAdverses* match) const
+{
+    if (a == b || a <= 0 || b <= 0)
+        return false;
+    return ParcoursMatchs([&](const TDonneesChampionnat& c, int n, const TInfoComp& m, const auto& listes) {
+        const int ca = CotesJoueur(m, listes, a);
+        if (ca == 0)
+            return false;
+        const int cb = CotesJoueur(m, listes, b);
+        if (((ca & 1) && (cb & 2)) || ((ca & 2) && (cb & 1))) {
+            if (match)
+                *match = {&c, n, m.IdEquipe(0), m.IdEquipe(1)};
+            return true;
+        }
+        return false;
+    });
+}
+
+bool TSaison::JoueurCite(int32_t id) const
+{
+    return id > 0 && ParcoursMatchs([id](const TDonneesChampionnat&, int, const TInfoComp& m, const auto& listes) {
+               return CotesJoueur(m, listes, id) != 0;
+           });
+}
+
+void TSaison::GardeSansNom()
+{
+    // A player whose Nom a document left blank keeps his records under a
+    // name of his own; one that nothing names is dropped.
+    for (auto& p : joueurs_->PrendSansNom())
+        if (JoueurCite(p->Numero) || p->NbStatCarriere() > 0 || p->NbHistorique() > 0)
+            joueurs_->InsereJoueur(std::move(p), nullptr);
+    // Likewise a category that a championship gives its teams.
+    for (int32_t id : std::exchange(categoriesSansNom_, {})) {
+        bool utilisee = false;
+        for (const TDonneesChampionnat* c : arbre_->ListeChampionnats()) {
+            utilisee = utilisee || c->CategorieDef() == id;
+            for (int i = 0; !utilisee && i < c->NbEquipe(); ++i)
+                utilisee = c->CategorieEquipe(i) == id;
+        }
+        if (utilisee)
+            SetCategorie(id, {}, {});
+    }
 }
 
 bool TSaison::FusionPermise(int32_t garde, int32_t fondu) const
@@ -508,7 +545,7 @@ void TSaison::AjouteStatChamp(const std::string& nom, int32_t cle)
             if (const TLectureParam* p = m->ParamCourant())
                 if (const TCfgChampionnat* c = p->ChampionnatParCode(code))
                     division = c->CodeMin() == 65535 ? 0 : static_cast<uint32_t>(c->CodeMin()) & 0xFFFF;
-    statChamps_.push_back({nom, static_cast<uint32_t>(code) | (division << 16)});
+    statChamps_.push_back({NomGarde(nom), static_cast<uint32_t>(code) | (division << 16)});
 }
 
 int TSaison::EnregistreStatChamp(int32_t idChampionnat, int32_t codeArbre)
@@ -541,7 +578,7 @@ int TSaison::EnregistreStatChamp(int32_t idChampionnat, int32_t codeArbre)
         else if (const TLectureParam* p = m->ParamCourant())
             nom = p->NomCompletDivision(cle);
     }
-    statChamps_.push_back({nom, static_cast<uint32_t>(cle)});
+    statChamps_.push_back({NomGarde(nom), static_cast<uint32_t>(cle)});
     // Always the key's low 16 bits, the id NomStatChamp finds the name by.
     return static_cast<int>(static_cast<uint32_t>(cle) & 0xFFFF);
 }
@@ -679,15 +716,23 @@ bool TSaison::Categorie(int32_t id, std::string& nom, std::string& nomCourt) con
     return false;
 }
 
-void TSaison::SetCategorie(int32_t id, const std::string& nom, const std::string& nomCourt)
+void TSaison::SetCategorie(int32_t id, const std::string& nomTape, const std::string& nomCourt)
 {
+    // A category keeps a name, which a document reads back: a blank one keeps
+    // the name it had, or gets one of its own (text 5076).
+    std::string nom = NomGarde(nomTape);
     auto it = std::find_if(categories_.begin(), categories_.end(), [id](const auto& c) { return c.Id >= id; });
-    if (it != categories_.end() && it->Id == id) {
+    const bool la = it != categories_.end() && it->Id == id;
+    if (nom.empty())
+        nom = la ? it->Nom : NomGarde(TraduireFormat(5076, {id}));
+    if (nom.empty())
+        nom = "#" + IntToStr(id);
+    if (la) {
         it->Nom = nom;
-        it->NomCourt = nomCourt;
+        it->NomCourt = NomGarde(nomCourt);
         return;
     }
-    categories_.insert(it, {id, nom, nomCourt});
+    categories_.insert(it, {id, nom, NomGarde(nomCourt)});
 }
 
 void TSaison::SupprimeCategorie(int32_t id)

@@ -27,6 +27,8 @@
 #include "platform/rtl/DateTime.h"
 
 class TDonneesChampionnat;
+class TInfoComp;
+class TListeDonnees;
 class TMultiSport;
 class TStringList;
 class TXmlReader;
@@ -164,6 +166,9 @@ public:
         int Domicile = 65535, Exterieur = 65535;
     };
     bool MatchAdverses(int32_t a, int32_t b, TMatchAdverses* match = nullptr) const;
+    // Whether a match names player id (line-up, substitution, captain, event
+    // record or box score).
+    bool JoueurCite(int32_t id) const;
     // Every merge of two players passes here: none of two who met in a match.
     bool FusionPermise(int32_t garde, int32_t fondu) const override;
     // Why fondu cannot become garde (text 4840: both players with their
@@ -310,10 +315,19 @@ private:
     void LitEquipe(TXmlReader& x, uint8_t jeton, bool clubPrec);
     void LitCategories(TXmlReader& x);
     void LitDescCompetition(TXmlReader& x);
+    // Once the championships are read: the players and categories a document
+    // left without a name are kept, under a name of their own, when records
+    // name them, and dropped otherwise.
+    void GardeSansNom();
+    // Calls f with every match of every championship (championship, matchday,
+    // match, the matchday's record lists) until it answers true; whether it did.
+    bool ParcoursMatchs(const std::function<bool(const TDonneesChampionnat&, int, const TInfoComp&,
+                                                 const std::vector<const TListeDonnees*>&)>& f) const;
 
     const TIndexJoueurs* indexEcriture_ = nullptr;
     // Merges met while reading, applied once the championships are read.
     TPairesIds pairesJoueurs_;
     TPairesIds pairesArbitres_;
     TPairesIds pairesEntraineurs_;
+    std::vector<int32_t> categoriesSansNom_;   // read without a name
 };

@@ -214,8 +214,12 @@ void TSaison::LitCategories(TXmlReader& x)
                     court = x.Texte();
                 x.SauteElement(k);
             });
-            if (!nom.empty())
+            // One without a name waits for the championships to say whether
+            // it is in use.
+            if (!NomGarde(nom).empty())
                 SetCategorie(id, nom, court);
+            else if (id > 0)
+                categoriesSansNom_.push_back(id);
         } else {
             x.SauteElement(j);
         }
@@ -388,6 +392,7 @@ void TSaison::LitCompetitions(TXmlReader& x, int& total, const TProgression& pro
     }
     if (codeLu && !courant_)
         SelectionneChampionnat(codeCourant);
+    GardeSansNom();
     // Namesakes read twice are made one now that the matches are known, when
     // they never met; references follow.
     FusionneDoublonsLus(pairesJoueurs_);
@@ -409,6 +414,7 @@ void TSaison::Lit(TXmlReader& x, const TProgression& progression)
             x.SauteElement(j);
         j = x.ElementSuivant();
     }
+    GardeSansNom();
     if (!pairesJoueurs_.empty() || !pairesArbitres_.empty()) {
         FusionneDoublonsLus(pairesJoueurs_);
         AppliqueRenumerotationArbitres(pairesArbitres_);

@@ -1016,7 +1016,12 @@ void Tf_FicheJoueur::b_ValiderClick(TObject*)
         j->Nom = e_Nom->GetText();
         NomModifie = true;
     }
-    ecrit(j->Prenom, e_Prenom->GetText());
+    // Either name files the player again (the list is sorted by both).
+    if (j->Prenom != e_Prenom->GetText())
+    {
+        j->Prenom = e_Prenom->GetText();
+        NomModifie = true;
+    }
     ecrit(j->Age, s.Age);
     if (ModeNational)
         ecrit(j->MaillotNational, s.Maillot);

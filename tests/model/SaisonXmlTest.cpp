@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
 
 #include "model/Barrage.h"
@@ -543,4 +544,79 @@ TEST(Saison, PreviousClubsAndStatisticsNames)
     s->AjouteStatChamp("Ligue", 0x00650005);
     EXPECT_EQ(s->NomStatChamp(5), "Ligue");
     EXPECT_EQ(s->StatChamp(0)->Objet, 0x00650005u);
+}
+
+// What the season holds is what a document written from it reads back: the
+// same players (namesakes held apart included), names without blanks at
+// their ends, and no player or category dropped while records name it. Each
+// row reads a document, changes the season, then writes it, reads it again
+// and writes the same document.
+TEST(SaisonXml, WhatTheSeasonHoldsReadsBackAlike)
+{
+    const std::string desc = "<DescSaison><Desc><Level>1</Level><Valeur>F</Valeur><ID>1</ID></Desc>"
+                             "<Desc><Level>2</Level><Valeur>D</Valeur><ID>2</ID></Desc>"
+                             "<Desc><Level>19</Level><Valeur>D</Valeur><ID>3</ID></Desc></DescSaison>";
+    auto joueur = [](const std::string& nom, int numero, int club) {
+        return "<Joueur><Nom>" + nom + "</Nom><Prenom>Jean</Prenom><Numero>" + IntToStr(numero) +
+               "</Numero><ClubActuel>" + IntToStr(club) + "</ClubActuel></Joueur>";
+    };
+    // Lens (in category 2) - Lille: 5 starts for Lens, 9 for Lille.
+    const std::string ligue = Ligue("1",
+                                    "<Match><e1>0</e1><e2>1</e2><NbTitulaire>11</NbTitulaire><NbRemp>3</NbRemp>"
+                                    "<Compo Equipe=\"1\"><Tit ID=\"5\"></Tit></Compo>"
+                                    "<Compo Equipe=\"2\"><Tit ID=\"9\"></Tit></Compo></Match>",
+                                    "<categorie>2-0</categorie>");
+    const std::string deux = joueur("Dupont", 5, 0) + joueur("Durand", 9, 1);
+    auto renomme = [](TSaison& s, const char* nom) {
+        s.Joueurs().ChercheJoueur(9, -1)->Nom = nom;
+        s.Joueurs().RangeJoueur(s.Joueurs().ChercheJoueur(9, -1));
+    };
+    struct TCas
+    {
+        const char* nom;
+        std::string joueurs, categories;
+        std::function<void(TSaison&)> change, verifie;   // verifie: on the season read again
+    };
+    const TCas cas[] = {
+        {"namesakes who met, the meeting cleared after the move", joueur("Dupont", 5, 0) + joueur("Dupont", 9, 1), "",
+         [](TSaison& s) {
+             s.Joueurs().ChercheJoueur(9, -1)->ChangeEquipe(0);
+             s.Arbre().ChampionnatParCode(1)->MatchEquipes(1, 0, 1)->SetJoueurTitulaire(1, 1, 0);
+         },
+         [](TSaison& s) { EXPECT_EQ(s.Joueurs().NbJoueur(), 2); }},
+        {"a team renamed with blanks around", deux, "", [](TSaison& s) { s.RenommeEquipe(1, " Lyon  "); },
+         [](TSaison& s) { EXPECT_EQ(s.NomEquipe(1), "Lyon"); }},
+        {"a player renamed as his namesake, a blank after", joueur("Dupont", 5, 0) + joueur("Dupond", 9, 0), "",
+         [&](TSaison& s) {
+             s.Arbre().ChampionnatParCode(1)->MatchEquipes(1, 0, 1)->SetJoueurTitulaire(1, 1, 0);
+             renomme(s, "Dupont ");
+         },
+         [](TSaison& s) { EXPECT_EQ(s.Joueurs().NbJoueur(), 1); }},
+        {"a player renamed blank, named by a line-up", deux, "", [&](TSaison& s) { renomme(s, "   "); },
+         [](TSaison& s) {
+             const TJoueur* j = s.Joueurs().ChercheJoueur(9, -1);
+             EXPECT_TRUE(j && !Trim(j->Nom).empty());
+         }},
+        {"a file's blank player named by a line-up, and one named by nothing",
+         joueur("Dupont", 5, 0) + joueur("  ", 9, 1) + joueur("", 12, 1), "", [](TSaison&) {},
+         [](TSaison& s) {
+             EXPECT_EQ(s.Joueurs().NbJoueur(), 2);
+             EXPECT_EQ(s.Arbre().ChampionnatParCode(1)->MatchEquipes(1, 0, 1)->JoueurTitulaire(1, 1), 9);
+         }},
+        {"a file's unnamed category that a team is in, and one no team is in", deux,
+         "<categories><categorie ID=\"2\"><nom> </nom></categorie><categorie ID=\"3\"><nom></nom></categorie>"
+         "</categories>", [](TSaison&) {},
+         [](TSaison& s) { EXPECT_EQ(std::make_pair(s.NomCategorie(2).empty(), s.NbCategorie()), std::make_pair(false, 1)); }},
+    };
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        auto s = Lit(0, Racine(std::string(Equipes) + "<Joueurs>" + c.joueurs + "</Joueurs>\r\n" + c.categories,
+                               desc + ligue));
+        c.change(*s);
+        const std::string premier = Document(*s);
+        auto relu = Lit(0, premier);
+        EXPECT_EQ(Document(*relu), premier);
+        c.verifie(*s);
+        c.verifie(*relu);
+    }
 }

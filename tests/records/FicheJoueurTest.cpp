@@ -221,6 +221,29 @@ TEST(FicheJoueur, NewPlayerFiledAndReadBack)
     }
 }
 
+// Names typed with blanks around them are kept as a season file reads them
+// back, the first name alone changed included, and the player is filed again.
+TEST(FicheJoueur, TypedNamesAreKeptTrimmed)
+{
+    TPetiteSaison p = PetiteSaison(sportFootball);
+    TSaison& s = *p.saison;
+    for (const auto& [nom, prenom] : {std::pair{"Martin", " Albert  "}, std::pair{"  Marti ", "Albert"}})
+    {
+        SCOPED_TRACE(std::string(nom) + "/" + prenom);
+        auto f = Carte(s, p.martin, 0);
+        kit::ShowForm(f.get());
+        f->e_Nom->SetText("");
+        kit::Type(f->e_Nom, nom);
+        f->e_Prenom->SetText("");
+        kit::Type(f->e_Prenom, prenom);
+        f->b_Valider->Click();
+        ASSERT_EQ(f->ModalResult(), mrOk);
+        EXPECT_EQ(p.martin->Nom, Trim(nom));
+        EXPECT_EQ(p.martin->Prenom, "Albert");
+        EXPECT_EQ(s.Joueurs().ChercheJoueurNom(Trim(nom), "Albert"), p.martin);
+    }
+}
+
 // Nothing is written while an input cannot be read.
 TEST(FicheJoueur, BadInputKeepsTheCardOpenAndChangesNothing)
 {

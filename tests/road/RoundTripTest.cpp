@@ -105,4 +105,42 @@ TEST_P(Route, AGeneratedSeasonIsWholeAfterSaveAndOpen)
     }
 }
 
+// Names typed with blanks around them, a player and a team renamed blank,
+// namesakes of one club who met: the season file gives back the season as it
+// was held, and the same document.
+TEST_P(Route, NamesAsHeldReadBackAsHeld)
+{
+    auto g = essai::GenerePetiteSaison(GetParam());
+    TSaison& s = *g->saison;
+    TJoueurs& joueurs = s.Joueurs();
+    s.RenommeEquipe(s.IdEquipe(0), "  " + s.NomEquipeIndex(0) + " ");
+    s.RenommeEquipe(s.IdEquipe(1), " ");
+    // Two who met: the second takes the first one's names and club.
+    const TJoueur* a = joueurs.Joueur(0);
+    TJoueur* b = nullptr;
+    for (int i = 1; !b && i < joueurs.NbJoueur(); ++i)
+        if (s.MatchAdverses(a->Numero, joueurs.Joueur(i)->Numero))
+            b = joueurs.Joueur(i);
+    ASSERT_NE(b, nullptr);
+    b->Nom = a->Nom + "  ";
+    b->Prenom = " " + a->Prenom;
+    b->ChangeEquipe(a->ClubActuel);
+    std::vector<TJoueur*> renommes;
+    for (int i = 2; i < joueurs.NbJoueur(); i += 5)
+        renommes.push_back(joueurs.Joueur(i));
+    for (TJoueur* j : renommes) {
+        j->Nom = j == renommes[0] ? std::string("   ") : " " + j->Nom + " ";
+        joueurs.RangeJoueur(j);
+    }
+
+    Dossier d;
+    TChargeurXmp(d / "noms.xmc", "Dll\\").Sauve(s, {});
+    std::unique_ptr<TSaison> lu;
+    ASSERT_EQ(Charge(d / "noms.xmc", lu), etatCharge);
+    const std::string ecrit = SansHorodatage(Document(s));
+    EXPECT_EQ(SansHorodatage(Document(*lu)), ecrit);
+    EXPECT_EQ(ecrit.find("> "), std::string::npos);
+    EXPECT_EQ(lu->Joueurs().NbJoueur(), joueurs.NbJoueur());
+}
+
 INSTANTIATE_TEST_SUITE_P(QuatreSports, Route, ::testing::Values(0, 1, 2, 3));
