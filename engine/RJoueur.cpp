@@ -454,6 +454,8 @@ std::string TClassJoueur::LibelleClassement(const TSaison& saison, int type)
         return s;
     }
     case 28: return Traduire(576);
+    // the yellow cards: a handball yellow card is a warning
+    case 1: return Traduire(saison.Sport() == sportHandball ? 103 : 78);
     case 48: return "2'";
     // rugby's two-try and three-try games
     case 3: return Traduire(saison.Sport() == sportRugby ? 4902 : 105);
@@ -464,7 +466,7 @@ std::string TClassJoueur::LibelleClassement(const TSaison& saison, int type)
     // 7-metre goals; the saves (56) those on shots, kind 55 the 7-metre saves
     // too; the fouls (30, 31) are headed by what they count.
     static const std::map<int, int> textes = {
-        {1, 103}, {2, 104}, {5, 299}, {6, 300}, {7, 300}, {8, 816}, {9, 575},
+        {2, 104}, {5, 299}, {6, 300}, {7, 300}, {8, 816}, {9, 575},
         {10, 50}, {11, 500}, {12, 501}, {13, 502}, {14, 40}, {15, 196}, {16, 196}, {17, 196},
         {21, 1240}, {22, 1241}, {23, 586}, {24, 588}, {25, 585}, {26, 587}, {27, 581}, {29, 1179},
         {30, 650}, {31, 1292}, {47, 1495}, {49, 1493}, {50, 1544}, {52, 1549}, {54, 68}, {55, 5151},

@@ -119,7 +119,9 @@ void TMultiSport::LibelleButeurs(std::string& texte) const
 
 void TMultiSport::LibelleClassementJoueur(std::string& texte) const
 {
-    static const int ids[4] = {102, 499, 0, 102};
+    // The column of the first ranking counts goals (tries in rugby): it is
+    // headed by what it counts, not by who is counted.
+    static const int ids[4] = {68, 488, 0, 68};
     if (SportValide(sport_))
         texte = ids[sport_] ? Traduire(ids[sport_]) : std::string();
 }

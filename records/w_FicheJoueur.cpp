@@ -376,7 +376,8 @@ void Tf_FicheJoueur::ChangePostes(std::span<const int> textes)
 
 void Tf_FicheJoueur::TraduitLibelles()
 {
-    static constexpr int postes[] = {791, 792, 793, 794};
+    // One player's position: the singular of each line.
+    static constexpr int postes[] = {5202, 5203, 5204, 5205};
     ChangePostes(postes);
     for (size_t i = 0; i < LignesStat.size(); ++i)
         LibellesStat[i]->SetCaption(Texte(LignesStat[i].Texte));

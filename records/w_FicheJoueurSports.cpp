@@ -53,7 +53,7 @@ Tf_FicheJoueurFoot::Tf_FicheJoueurFoot(TComponent* AOwner) : Tf_FicheJoueur(AOwn
     SetName("f_FicheJoueurFoot");
     ConstruitLignesStat({{67, "Label13", "s1", 1, L::Matchs},
                          {68, "Label14", "s2", 2, L::Stat, 1},
-                         {103, "Label15", "s3", 3, L::Avertissements},
+                         {78, "Label15", "s3", 3, L::Avertissements},
                          {104, "Label16", "s4", 4, L::Expulsions},
                          {299, "Label23", "s5", 5, L::Passes}});
     Termine();

@@ -6,6 +6,7 @@
 
 #include "model/oTraducteur.h"
 #include "platform/gui/Controls.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
 #include "ui/Bouton.h"
@@ -67,9 +68,9 @@ void BorneMinute(TEdition2* e, int maximum, std::function<bool()> charge)
         const bool remplie = charge && charge();
         int minute = 0;
         if (!remplie && TryStrToInt(Trim(e->Text()), minute) && minute > maximum) {
-            // The box gets its value back before the message takes the focus.
+            // A text put in whole (pasted): the box gets its value back.
             e->SetText(garde->Avant);
-            Tf_MessageUtil::Affiche(TraduireFormat(4400, {minute, maximum}), mbuValider);
+            RefuseInput(e, TraduireFormat(4400, {minute, maximum}));
             return;
         }
         if (remplie || !garde->Saisie)
@@ -91,8 +92,16 @@ void BorneMinute(TEdition2* e, int maximum, std::function<bool()> charge)
             sortie(s);
     };
     TKeyPressEvent touche = e->OnKeyPress;
-    e->OnKeyPress = [garde, touche](TObject* s, char& k) {
+    e->OnKeyPress = [e, maximum, garde, touche](TObject* s, char& k) {
         garde->Saisie = true;
+        // The digit that would take the minute past the limit is refused
+        // aloud, the reason beside the box: the typing goes on.
+        int minute = 0;
+        if (k >= '0' && k <= '9' && TryStrToInt(Trim(e->TexteApres(k)), minute) && minute > maximum) {
+            k = 0;
+            RefuseInput(e, TraduireFormat(4400, {minute, maximum}));
+            return;
+        }
         if (touche)
             touche(s, k);
     };

@@ -37,10 +37,11 @@ TEditRond* Rond(TComponent* owner, TWinControl* parent, const char* nom, int x, 
 // A small plain edit box (a rating, added time) of at most `longueur`
 // characters; 30 x 21.
 TEdit* Petit(TComponent* owner, TWinControl* parent, const char* nom, int x, int y, int longueur);
-// Keeps a minute box within 0..maximum, what the record's field holds: a
-// text typed beyond it is refused with a message naming both and the box
-// gets back the value it held before the user began typing in it (when it
-// took the focus or got its first key), not what the keys before made of it.
+// Keeps a minute box within 0..maximum, what the record's field holds: the
+// digit that would take it beyond is refused with a beep and a reason naming
+// both beside the box, the typing going on; a text put in whole beyond it
+// (pasted) is refused alike and the box gets back the value it held before
+// the user began typing in it (when it took the focus or got its first key).
 // Installed after the box's own OnChange, OnEnter, OnExit and OnKeyPress,
 // which it runs (OnChange for every text it keeps). Texts put in while
 // `charge` answers true (the page filling its boxes) are not the user's and

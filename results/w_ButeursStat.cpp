@@ -878,8 +878,8 @@ void Tf_ButeursHand::Dispose()
 {
     // A field player's goals are goals from play: his 7-metre goals have
     // their own column.
-    static const int champ[] = {1233, 1544, 1127, 302, 1531};
-    static const char* champDefaut[] = {"Joueur", "Buts dans le jeu", "Tirs", "Penaltys", "Jets 7 m"};
+    static const int champ[] = {1233, 1544, 1127, 4922, 1531};
+    static const char* champDefaut[] = {"Joueur", "Buts dans le jeu", "Tirs", "Buts 7 m", "Jets 7 m"};
     static const int gardien[] = {1233, 1492, 1127, 1532, 1531};
     static const char* gardienDefaut[] = {"Joueur", "Arrêts", "Tirs", "Arr. 7 m", "Jets 7 m"};
     static const int suite[] = {587, 585, 586, 1495, 0, 1493, 1494};

@@ -38,7 +38,7 @@ void Dialogue(TForm* f, const char* nom, const std::string& titre, int w, int h)
 
 Tf_Penaltys::Tf_Penaltys(TComponent* AOwner) : TBrivantelForm(AOwner)
 {
-    Dialogue(this, "f_Penaltys", "Penalty", 300, 150);
+    Dialogue(this, "f_Penaltys", Traduire(5201), 300, 150);
     Label1 = Label(this, this, "Label1", 10, 10, 280, Jaune, true, Traduire(3987));
     Label1->SetAlignment(taCenter);
     Cadre1 = resultats::Cadre(this, this, "Cadre1", 20, 36, 180);

@@ -124,6 +124,17 @@ void Series(TSaison* saison, int equipe, int cote, bool general, TChiffresFiche&
 
 // The last five played matches of one side: with restreint, only its home
 // matches (side 1) or away matches (side 2).
+// The text cut at its end to fit in `largeur` pixels, an ellipsis after it.
+std::string NomAbrege(const TFont& police, std::string texte, int largeur)
+{
+    if (ScreenTextWidth(police, texte) <= largeur)
+        return texte;
+    const std::string points = "\x85";
+    while (!texte.empty() && ScreenTextWidth(police, TrimRight(texte) + points) > largeur)
+        texte.pop_back();
+    return TrimRight(texte) + points;
+}
+
 void DerniersMatchs(TSaison* saison, int equipe, int cote, bool restreint, bool parDate, TChiffresFiche& f)
 {
     TDonneesChampionnat* c = Courant(saison);
@@ -578,10 +589,17 @@ void Tf_FicheMatch::AfficheEquipe(int equipe, int cote)
             l->SetCaption(texte);
             l->SetBounds(x, haut, w, 16);
             fs->InsereControle(l);
+            return l;
         };
-        place(m.Domicile, 8, 80);
+        // A name too long for its place is cut at its end, with an ellipsis:
+        // centred, it would lose both ends.
+        auto nom = [&](const std::string& texte, int x) {
+            TLabel* l = place(texte, x, 80);
+            l->SetCaption(NomAbrege(l->Font(), texte, l->Width() - 2));
+        };
+        nom(m.Domicile, 8);
         place("-", 90, 7);
-        place(m.Exterieur, 99, 80);
+        nom(m.Exterieur, 99);
         place(":", 181, 7);
         place(IntToStr(m.ScoreDomicile), 190, 20);
         place("-", 210, 10);

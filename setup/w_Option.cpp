@@ -105,6 +105,7 @@ void Tf_Option::Cree()
     b_Defaut->OnClick = [this](TObject*) { b_DefautClick(); };
     b_Valider = Bouton(this, this, "b_Valider", Traduire(29), 352, 400);
     b_Valider->OnClick = [this](TObject*) { b_ValiderClick(); };
+    b_Valider->Default = true;
     b_Annuler = Bouton(this, this, "b_Annuler", Traduire(125), 456, 400);
     b_Annuler->ModalResult = mrCancel;
     b_Annuler->Cancel = true;

@@ -396,16 +396,24 @@ void TEdition2::Tape(char key)
     const auto k = static_cast<unsigned char>(key);
     if (k != 8 && (k < 32 || k == 255))
         return;
-    std::string t = effaceAuProchain_ ? std::string() : Text();
+    const std::string t = TexteApres(key);
     effaceAuProchain_ = false;
-    if (k == 8)
+    SetText(t);
+}
+
+std::string TEdition2::TexteApres(char key) const
+{
+    std::string t = effaceAuProchain_ ? std::string() : Text();
+    if (key == 8)
     {
         if (!t.empty())
             t.pop_back();
     }
     else
         t += key;
-    SetText(t);
+    if (Maxlength > 0 && t.size() > Maxlength)
+        t.resize(Maxlength);
+    return t;
 }
 
 void TEdition2::SetText(const std::string& s)

@@ -140,6 +140,9 @@ public:
     void SetDecalY(int v) { decalY_ = v; Invalidate(); }
     bool AutoSelect = false;
     void SetText(const std::string& s) override;
+    // The text a typed character would leave (Backspace included), before
+    // any filter: what the box checks a key against.
+    std::string TexteApres(char key) const;
     TNotifyEvent OnChange;
 
 protected:

@@ -620,10 +620,12 @@ void Tf_StatEquipe::AfficheClassementEquipe(TSaison* saison, int idEquipe, const
         joueurs = TClassJoueur::TotauxJoueurs(*saison, idEquipe, liste, premiere, derniere, type);
     }
     const int lignes = std::max(static_cast<int>(joueurs.size()), 1);
-    // the ratings have a heading of their own
-    const std::string titre =
+    // the ratings have a heading of their own; an average says it is one
+    std::string titre =
         type == 7 ? Texte(922)
                   : TClassJoueur::LibelleClassementEquipe(*saison, TClassJoueur::NumeroLibelleEquipe(type));
+    if (TClassJoueur::ParMatch(type))
+        titre = TraduireFormat(5200, {titre});
     Taille(g, 3, lignes + 1, {60, 140, 70});
     Entete(g, 0, "", couleurs, 1);
     Entete(g, 1, Texte(107), couleurs, 0);

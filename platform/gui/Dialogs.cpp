@@ -1,5 +1,7 @@
 #include "platform/gui/Dialogs.h"
 
+#include <string_view>
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDir>
@@ -13,7 +15,9 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QPointer>
 #include <QToolTip>
+#include <QTranslator>
 
 #include "platform/gui/Forms.h"
 #include "platform/gui/GuiPrivate.h"
@@ -137,9 +141,35 @@ std::string AppTitle()
 }
 }  // namespace
 
+namespace {
+// Answers Qt's file dialogs the kinds of their entries in the program's
+// words; every other text is left to Qt's own translations.
+class KindsTranslator : public QTranslator
+{
+public:
+    using QTranslator::QTranslator;
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        if (!context || !source || std::string_view(context) != "QAbstractFileIconProvider")
+            return {};
+        const TDialogTexts& t = Texts();
+        const std::string_view s(source);
+        const std::string& mot = s == "Folder" ? t.Folder : s == "Drive" ? t.Drive : s == "Unknown" ? t.Unknown
+                                                                                                  : std::string();
+        return mot.empty() ? QString() : AnsiToQString(mot);
+    }
+};
+}  // namespace
+
 void SetDialogTexts(const TDialogTexts& texts)
 {
     Texts() = texts;
+    static QPointer<KindsTranslator> kinds;
+    if (!kinds && QCoreApplication::instance()) {
+        kinds = new KindsTranslator(QCoreApplication::instance());
+        QCoreApplication::installTranslator(kinds);
+    }
 }
 
 const TDialogTexts& DialogTexts()

@@ -58,8 +58,11 @@ struct TDialogTexts
     // a paste; a character typed or pasted into a box of whole numbers
     // (without and with a sign).
     std::string LettersLeftOut, WholeNumber, SignedWholeNumber;
+    // The kinds the file dialogs give a folder, a drive and an entry of no
+    // known kind, which Qt's own translations may lack ("" = Qt's word).
+    std::string Folder, Drive, Unknown;
 };
-// French until the program sets them.
+// French until the program sets them (the kinds: Qt's until then).
 void SetDialogTexts(const TDialogTexts& texts);
 const TDialogTexts& DialogTexts();
 

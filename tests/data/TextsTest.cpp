@@ -266,6 +266,22 @@ TEST_F(Texts, CaptionsNameTheFigureUnderThem)
         {4503, "essai", "try", "but", "clean sheet"},
         {4504, "essai", "try", "but", "goal"},
         {4505, "essai", "try", "but", "goal"},
+        // the football yellow card, one word in each language
+        {78, "Cartons jaunes", "Yellow cards", "Avertissements", "Bookings"},
+        {95, "Cartons jaunes", "Yellow cards", "Avertissements", "Bookings"},
+        {310, "Cartons jaunes", "Yellow cards", "Avertissements", "Bookings"},
+        {941, "Cartons jaunes", "Yellow cards", "Avertissements", "Bookings"},
+        {305, "cartons jaunes", "yellow cards", "avertissements", "bookings"},
+        // the shoot-out, as the results page names it
+        {3987, "tirs au but", "Shoot-out", "penaltys", "Penalt"},
+        {5201, "Tirs au but", "Shoot-out", "enalty", "enalt"},
+        // one player's position
+        {5205, "Attaquant", "Forward", "Attaquants", "Forwards"},
+        {5202, "Gardien de but", "Goalkeeper", "Gardiens", "Goalkeepers"},
+        // an average under a count's caption
+        {5200, "par match", "per match", "Buteurs", "Scorers"},
+        // the kind of a folder in the file dialogs
+        {5206, "Dossier", "Folder", "Folder", "Dossier"},
     };
     TTraducteur fr(LanguageFile("fr")), en(LanguageFile("en"));
     ASSERT_TRUE(fr.Charge());
@@ -345,6 +361,8 @@ TEST_F(Texts, FrenchTextsSpellEachWordOneWay)
         {"pénalty", "penalty"}, {"Pénalty", "Penalty"},   {"pénaltys", "penaltys"},
         {"A domicile", "À domicile"}, {"A Domicile", "À domicile"}, {"A l'", "À l'"},
         {"A propos", "À propos"},     {"exterieur", "extérieur"},   {"Exterieur", "Extérieur"},
+        {"Meilleures series", "séries"}, {"d'equipe", "équipe"},   {"séléction", "sélection"},
+        {"d'ecart", "écart"},         {"detaill", "détaillé"},
     };
     TTraducteur fr(LanguageFile("fr"));
     ASSERT_TRUE(fr.Charge());

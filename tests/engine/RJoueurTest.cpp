@@ -453,7 +453,7 @@ TEST(ClassementJoueurs, CaptionsAndColumns)
     InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(dossier, "texte\\Textefr.txt")));
     TSaisonStatEssai b(0, 2, 1);
     const TSaison& s = *b.saison;
-    EXPECT_EQ(TClassJoueur::LibelleClassement(s, 1), Traduire(103));
+    EXPECT_EQ(TClassJoueur::LibelleClassement(s, 1), Traduire(78));
     EXPECT_FALSE(TClassJoueur::LibelleClassement(s, 0).empty());
     EXPECT_EQ(TClassJoueur::LibelleClassement(s, 18), "%");
     EXPECT_EQ(TClassJoueur::LibelleClassement(s, 48), "2'");
@@ -492,7 +492,7 @@ TEST(ClassementJoueurs, CaptionsNameWhatIsCounted)
             std::make_unique<TTraducteur>(MakePath(dossier, std::string("texte\\Texte") + langue + ".txt")));
         TSaisonStatEssai b(0, 2, 1);
         const TSaison& s = *b.saison;
-        const std::pair<int, int> kinds[] = {{21, 1240}, {22, 1241}, {28, 576}, {27, 581}, {24, 588},
+        const std::pair<int, int> kinds[] = {{0, 68},    {1, 78},    {21, 1240}, {22, 1241}, {28, 576}, {27, 581}, {24, 588},
                                              {26, 587},  {47, 1495}, {49, 1493}, {52, 1549}, {58, 4550}};
         for (const auto& [type, texte] : kinds)
             EXPECT_EQ(TClassJoueur::LibelleClassement(s, type), Traduire(texte)) << type;

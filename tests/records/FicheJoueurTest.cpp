@@ -934,6 +934,9 @@ TEST(FicheJoueur, DetailHeadersNameTheirFigures)
             kit::ShowForm(f.get());
             if (sport == sportFootball) {
                 EXPECT_EQ(f->LibellesButs[7]->Caption(), Traduire(4900));
+                // the yellow cards as every window names them; one player's position
+                EXPECT_EQ(f->LibellesStat[2]->Caption(), Traduire(78));
+                EXPECT_EQ(f->cb_Poste->Items()[3], Traduire(5205));
             }
             if (sport == sportHandball) {
                 EXPECT_EQ(f->LibellesStat[1]->Caption(), Traduire(1544));

@@ -117,14 +117,13 @@ TEST(ButeursFoot, GoalsCardsAndHeaderEnteredWrittenShownSaved)
     p->pm_TypeBut->PopupComponent = BoiteVisible(p->Fond(0, 1), 0);
     p->pm_TypeButPopup();
     EXPECT_TRUE(p->mi_Penalty->Checked());
-    // Minutes: one past the bound, refused at its third key; the red card at 75.
-    std::vector<std::string> dits;
-    RepondBoite(mrOk, &dits);
+    // Minutes: one past the bound, its third key refused aloud (13 kept);
+    // the red card at 75.
+    kit::Refusals().clear();
     kit::Type(BoiteVisible(p->Fond(0, 1), 0)->Minute(), "130");
-    EXPECT_EQ(dits, (std::vector<std::string>{TraduireFormat(4400, {130, 127})}));
-    // The box is back to what it held before the keys; the minute typed again.
-    EXPECT_EQ(BoiteVisible(p->Fond(0, 1), 0)->Minute()->Text(), "0");
-    kit::Type(BoiteVisible(p->Fond(0, 1), 0)->Minute(), "13");
+    ASSERT_EQ(kit::Refusals().size(), 1u);
+    EXPECT_EQ(kit::Refusals()[0].reason, TraduireFormat(4400, {130, 127}));
+    EXPECT_EQ(BoiteVisible(p->Fond(0, 1), 0)->Minute()->Text(), "13");
     kit::Type(BoiteVisible(p->Fond(0, 1), 1)->Minute(), "44");
     kit::Type(BoiteVisible(p->Fond(2, 1), 0)->Minute(), "75");
     // Header.

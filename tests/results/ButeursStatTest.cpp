@@ -276,6 +276,7 @@ TEST(ButeursStat, HandballFieldPlayersAndGoalkeepers)
     TColorStringGrid* gg = p->csc_StatGardien;
     EXPECT_EQ(g->ColCount(), 12);
     EXPECT_EQ(g->LitCellule(1, 0), Traduire(1544));
+    EXPECT_EQ(g->LitCellule(3, 0), Traduire(4922));   // the 7-metre goals
     EXPECT_EQ(gg->LitCellule(1, 0), L1("Arrêts"));
 
     // A field player with nothing, one with two goals, a goalkeeper with saves.

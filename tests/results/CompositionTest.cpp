@@ -86,17 +86,16 @@ TEST_P(Composition, LineUpsEnteredWrittenShownSavedAndReopened)
         ChoisitJoueur(*p, 0, 0);
     ChoisitJoueur(*p, 1, 1);
     EXPECT_EQ(p->Liste(0)->Items().Count(), 0);
-    // Starter 1 goes off (double click) at a minute past the bound, refused
-    // at its third key, starter 2 the next; the first starter's shirt typed.
+    // Starter 1 goes off (double click) at a minute past the bound, its
+    // third key refused aloud (30 kept), starter 2 the next; the first
+    // starter's shirt typed.
     kit::DblClick(p->Enreg(0, 1).Joueur);
     kit::DblClick(p->Enreg(0, 2).Joueur);
-    std::vector<std::string> refus;
-    RepondBoite(mrOk, &refus);
+    kit::Refusals().clear();
     kit::Type(p->Enreg(0, nt + 1).Numero, "300");
-    EXPECT_EQ(refus, (std::vector<std::string>{TraduireFormat(4400, {300, 255})}));
-    // Back to what the box held before the keys; the minute typed again.
-    EXPECT_EQ(p->Enreg(0, nt + 1).Numero->Text(), "0");
-    kit::Type(p->Enreg(0, nt + 1).Numero, "30");
+    ASSERT_EQ(kit::Refusals().size(), 1u);
+    EXPECT_EQ(kit::Refusals()[0].reason, TraduireFormat(4400, {300, 255}));
+    EXPECT_EQ(p->Enreg(0, nt + 1).Numero->Text(), "30");
     kit::Type(p->Enreg(0, 1).Numero, "12");
     const int32_t s1 = p->Enreg(0, 1).Joueur->Numero, s2 = p->Enreg(0, 2).Joueur->Numero;
     EXPECT_EQ(p->Enreg(0, nt + 1).Joueur->Numero, s1);

@@ -377,6 +377,9 @@ TEST(Coupe, AShootOutClosedWithoutAResultLeavesTheTieWithoutAWinnerAndAsksAgain)
         ++dialogues;
         auto* p = dynamic_cast<Tf_Penaltys*>(f);
         ASSERT_NE(p, nullptr);
+        // The dialog names the shoot-out as the row does.
+        EXPECT_EQ(p->Caption(), Traduire(5201));
+        EXPECT_EQ(TraduireFormat(286, {3, 4}).rfind(p->Caption(), 0), 0u) << p->Caption();
         p->EditRond1->SetText("3");
         p->EditRond2->SetText("4");
         kit::Click(p->bc_Valider);

@@ -6,7 +6,9 @@
 
 #include "engine/CalculClassement.h"
 #include "engine/historique.h"
+#include "platform/gui/Controls.h"
 #include "platform/gui/ExtCtrls.h"
+#include "platform/gui/StdCtrls.h"
 #include "platform/rtl/StringList.h"
 #include "results/w_FicheMatch.h"
 #include "tests/shell/SaisonEssai.h"
@@ -155,6 +157,25 @@ TEST(FicheMatch, CardShowsFiguresSeriesAndLastMatches)
     }
     // the second team's list shows its away matches: 7 labels per match
     EXPECT_EQ(f->fs_ResultatExt->Interieur()->ControlCount(), 7);
+    // a team name fits its place: too long, it keeps its start and ends
+    // with an ellipsis
+    int noms = 0;
+    for (TFondScroll* fs : {f->fs_ResultatDom, f->fs_ResultatExt})
+        for (int i = 0; i < fs->Interieur()->ControlCount(); ++i) {
+            auto* l = dynamic_cast<TLabel*>(fs->Interieur()->Controls(i));
+            if (!l || l->Width() != 80)
+                continue;
+            ++noms;
+            std::string debut = l->Caption();
+            EXPECT_LE(ScreenTextWidth(l->Font(), debut), l->Width()) << debut;
+            if (!debut.empty() && debut.back() == '\x85')
+                debut.pop_back();
+            bool nom = false;
+            for (int e = 0; e < 4; ++e)
+                nom = nom || v.saison->NomEquipePosition(e).rfind(debut, 0) == 0;
+            EXPECT_TRUE(nom) << debut;
+        }
+    EXPECT_GT(noms, 2);
 
     // the general choice: general figures, both meetings of each season
     f->cb_TypeStat->SetItemIndex(1);

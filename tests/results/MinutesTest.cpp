@@ -1,7 +1,8 @@
 // Minutes typed past what their record keeps, on every page that stores one
 // (football goals and cards, rugby tries, conversions, penalties, drops and
-// cards, the substitutions of both sports): refused with a message, the box
-// keeps its former text and the record what was kept. The rugby pages take a
+// cards, the substitutions of both sports): the digit that goes past is
+// refused with a beep and its reason beside the box, no message box, and the
+// record keeps what the other keys made. The rugby pages take a
 // player by a double click on a team list into the panel last pressed, and
 // each count dialog of a rugby panel names what it counts.
 #include <gtest/gtest.h>
@@ -106,7 +107,8 @@ TFondScroll* FondPanneau(Tf_InfoMatchCadreBase* p, int panneau)
 
 }  // namespace
 
-// Every panel with minutes: a player dropped, then 130 typed into his minute.
+// Every panel with minutes: a player dropped, then 130 typed into his minute:
+// the 0 is refused, 13 kept.
 TEST(Minutes, PastTheRecordRefusedOnEveryPanel)
 {
     struct TCas
@@ -139,22 +141,27 @@ TEST(Minutes, PastTheRecordRefusedOnEveryPanel)
         ASSERT_NE(minute, nullptr);
         std::vector<std::string> dits;
         RepondBoite(mrOk, &dits);
+        kit::Refusals().clear();
         kit::Type(minute, "130");
-        EXPECT_EQ(dits, (std::vector<std::string>{TraduireFormat(4400, {130, 127})}));
-        // The row's minute before the keys.
-        EXPECT_EQ(minute->Text(), "0");
+        EXPECT_TRUE(dits.empty());
+        EXPECT_EQ(kit::ForgetModalActions(), 1u);   // no message box took the answer
+        ASSERT_EQ(kit::Refusals().size(), 1u);
+        EXPECT_EQ(kit::Refusals()[0].box, minute);
+        EXPECT_EQ(kit::Refusals()[0].reason, TraduireFormat(4400, {130, 127}));
+        EXPECT_EQ(minute->Text(), "13");
         // Written when the next match shows.
         p->UpDown1->ClickButton(btNext);
         EXPECT_EQ(kit::ForgetModalActions(), 0u);
-        EXPECT_EQ(MotRecord(t.C(), c.type, 5, t.h, joueur), 0 | c.drapeau);
+        EXPECT_EQ(MotRecord(t.C(), c.type, 5, t.h, joueur), 13 | c.drapeau);
         TermineFenetre(t.f);
     }
 }
 
 // A value typed over a kept one and refused (the user empties the box and
-// types 1, 3, 0, then Tab; a statistic cell takes two digits: 1, 3): every
-// box and cell that refuses so shows again what it held before the first
-// key, and that is what is written.
+// types 1, 3, 0, then Tab; a statistic cell takes two digits: 1, 3): a
+// minute box refuses the last digit aloud and keeps what the keys before
+// made; a statistic cell, checked when left, shows again what it held before
+// the first key. What the box or cell shows is what is written.
 TEST(Minutes, RefusalGivesBackTheValueHeldBeforeTyping)
 {
     enum TBoite { Panneau, Remplacement, Grille, Gardien };
@@ -217,7 +224,9 @@ TEST(Minutes, RefusalGivesBackTheValueHeldBeforeTyping)
         }
         std::vector<std::string> dits;
         RepondBoite(mrOk, &dits);
+        kit::Refusals().clear();
         std::string attendu;
+        int ecrit = avant;
         if (g) {
             ASSERT_EQ(g->DonneeCellule(c.panneau, 1), avant);
             g->FocusCell(c.panneau, 1, true);
@@ -233,19 +242,23 @@ TEST(Minutes, RefusalGivesBackTheValueHeldBeforeTyping)
             kit::Click(boite);
             kit::Type(boite, c.tape);
             kit::PressKey(nullptr, VK_TAB);
-            EXPECT_EQ(boite->Text(), std::to_string(avant));
-            attendu = c.boite == Remplacement ? TraduireFormat(4400, {300, 255}) : TraduireFormat(4400, {130, 127});
+            ecrit = c.boite == Remplacement ? 30 : 13;
+            EXPECT_EQ(kit::ForgetModalActions(), 1u);   // no message box took the answer
+            EXPECT_EQ(boite->Text(), std::to_string(ecrit));
+            ASSERT_EQ(kit::Refusals().size(), 1u);
+            EXPECT_EQ(kit::Refusals()[0].reason,
+                      c.boite == Remplacement ? TraduireFormat(4400, {300, 255}) : TraduireFormat(4400, {130, 127}));
         }
-        EXPECT_EQ(dits, (std::vector<std::string>{attendu}));
+        EXPECT_EQ(dits, attendu.empty() ? std::vector<std::string>{} : std::vector<std::string>{attendu});
         if (c.sport == 1 && c.commande == 14)
             kit::GrabToPng(t.f.get(), "refus_avant_rugby_" + std::to_string(c.panneau));
         // Written when the next match shows.
         p->UpDown1->ClickButton(btNext);
         EXPECT_EQ(kit::ForgetModalActions(), 0u);
         if (c.boite == Remplacement)
-            EXPECT_EQ(t.C().Match(4, 1)->ValeurRemplacement(t.h, 1, 5), avant);
+            EXPECT_EQ(t.C().Match(4, 1)->ValeurRemplacement(t.h, 1, 5), ecrit);
         else if (!grille)
-            EXPECT_EQ(MotRecord(t.C(), c.type, 5, t.h, joueur), avant | c.drapeau);
+            EXPECT_EQ(MotRecord(t.C(), c.type, 5, t.h, joueur), ecrit | c.drapeau);
         else {
             auto& stat = dynamic_cast<TDonneesChampionnatStat&>(t.C());
             const TListeDonnees* l = stat.ListeStat(5, c.type);
@@ -260,8 +273,8 @@ TEST(Minutes, RefusalGivesBackTheValueHeldBeforeTyping)
     }
 }
 
-// A substitution's minute is kept up to 255 in both sports: 300 is refused,
-// 125 taken.
+// A substitution's minute is kept up to 255 in both sports: the 0 that
+// makes 300 is refused, 30 taken.
 TEST(Minutes, SubstitutionPastWhatThePageKeepsRefused)
 {
     for (int sport : {0, 1}) {
@@ -279,13 +292,17 @@ TEST(Minutes, SubstitutionPastWhatThePageKeepsRefused)
         minute->SetText("");
         std::vector<std::string> dits;
         RepondBoite(mrOk, &dits);
+        kit::Refusals().clear();
         kit::Type(minute, "300");
-        EXPECT_EQ(dits, (std::vector<std::string>{TraduireFormat(4400, {300, 255})}));
-        // Empty, as before the keys: no minute.
-        EXPECT_EQ(minute->Text(), "");
+        EXPECT_TRUE(dits.empty());
+        EXPECT_EQ(kit::ForgetModalActions(), 1u);   // no message box took the answer
+        ASSERT_EQ(kit::Refusals().size(), 1u);
+        EXPECT_EQ(kit::Refusals()[0].reason, TraduireFormat(4400, {300, 255}));
+        // The last 0 left out: 30.
+        EXPECT_EQ(minute->Text(), "30");
         p->UpDown1->ClickButton(btNext);
         EXPECT_EQ(kit::ForgetModalActions(), 0u);
-        EXPECT_EQ(t.C().Match(4, 1)->ValeurRemplacement(t.h, 1, 5), 0);
+        EXPECT_EQ(t.C().Match(4, 1)->ValeurRemplacement(t.h, 1, 5), 30);
         TermineFenetre(t.f);
     }
 }

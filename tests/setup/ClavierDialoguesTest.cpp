@@ -17,6 +17,7 @@
 #include "platform/rtl/Files.h"
 #include "results/w_DialoguesResultats.h"
 #include "setup/w_Creation.h"
+#include "setup/w_Option.h"
 #include "setup/w_CreationSaison.h"
 #include "setup/w_RetirerChamp.h"
 #include "setup/w_SaisieEquipes.h"
@@ -52,6 +53,26 @@ std::vector<std::string> Lignes(const TStrings& items)
 bool Contient(const std::vector<std::string>& v, const std::string& s)
 {
     return std::find(v.begin(), v.end(), s) != v.end();
+}
+
+// The options dialog of that command, Enter pressed in the box of its first
+// number on the page it opens on: closed as by OK.
+void EntreeValideOptions(Tf_Principale& f, int commande)
+{
+    ASSERT_NE(f.Saison, nullptr);
+    int resultat = mrNone;
+    QuandFenetre<Tf_Option>([&](Tf_Option* o) {
+        TWinControl* boite = commande == 176 ? o->UpDown4->Associate() : o->Edit12;
+        ASSERT_NE(boite, nullptr);
+        boite->SetFocus();
+        kit::PressKey(boite, VK_RETURN);
+        resultat = o->ModalResult();
+        if (resultat == mrNone)
+            o->SetModalResult(mrCancel);
+    }, TAutresFenetres::MessageEnEchec);
+    Commande(f, commande);
+    kit::Process(20);
+    EXPECT_EQ(resultat, mrOk);
 }
 
 }  // namespace
@@ -150,6 +171,11 @@ TEST(ClavierDialogues, EnterInABoxDoesWhatItsButtonDoes)
              EXPECT_EQ(f->Saison->NbEquipe(), 4);
              EXPECT_TRUE(FileExists(fichier));
          }},
+        // The championship options and the standings options (the same
+        // dialog on its standings page): Enter in a number box validates them
+        // as OK does.
+        {"Tf_Option 176", [&] { EntreeValideOptions(*f, 176); }},
+        {"Tf_Option 226", [&] { EntreeValideOptions(*f, 226); }},
     };
     for (const TCas& c : cas) {
         SCOPED_TRACE(c.dialogue);

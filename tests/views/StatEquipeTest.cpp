@@ -14,6 +14,7 @@
 #include <memory>
 #include <tuple>
 
+#include "engine/RJoueur.h"
 #include "engine/CalculClassement.h"
 #include "model/InfoComp.h"
 #include "model/Joueurs.h"
@@ -621,6 +622,14 @@ TEST(StatEquipe, SportsTablesAndRadios)
                 kit::Click(r);
                 types.push_back(f.TypeClassement());
                 EXPECT_EQ(f.sg_Buteur->Tag, f.TypeClassement());
+                // an average per match says so over its column
+                const int type = f.TypeClassement();
+                const std::string compte =
+                    TClassJoueur::LibelleClassementEquipe(*s.saison, TClassJoueur::NumeroLibelleEquipe(type));
+                if (type != 7)
+                    EXPECT_EQ(f.sg_Buteur->LitCellule(2, 0),
+                              TClassJoueur::ParMatch(type) ? TraduireFormat(5200, {compte}) : compte)
+                        << type;
             }
         std::vector<int> attendus = sp.types;
         std::sort(attendus.begin(), attendus.end());
@@ -1227,12 +1236,13 @@ TEST(StatEquipe, HandballCaptionsNameTheirFigures)
             {f.LibellesBoites[0][4]->Caption(), 857},   // goals scored, general box
             {f.LibellesBoites[2][5]->Caption(), 858},   // goals conceded, away box
             {f.rc_Penalty->Caption(), 1549},            // ranks kind 52: 7-metre goals
-            {titre7m, 1549},
             {f.sg_Composition->Cells(3, 0), 1544},      // code 21: goals from play
             {f.sg_Composition->Cells(6, 0), 4922},      // code 23: 7-metre goals
         };
         for (const auto& [texte, id] : cas)
             EXPECT_EQ(texte, Traduire(id)) << id;
+        // the ranking shows an average per match
+        EXPECT_EQ(titre7m, TraduireFormat(5200, {Traduire(1549)}));
     }
 }
 
