@@ -306,6 +306,25 @@ uint8_t TChargeurXmp::ChoixSport(TEnsembleSports sports)
 // ===========================================================================
 // Reading
 
+namespace {
+
+// Why the document read by x is refused: it is damaged, and where when the
+// reader refused it (a document cut short has no place to name).
+TRaisonFichier DocumentEndommage(const TXmlReader& x)
+{
+    if (!x.Malforme() || x.ElementRefuse().empty())
+        return {texteDocumentEndommage, {}, {}, {}};
+    const std::string& element = x.ElementRefuse();
+    const std::string ligne = IntToStr(x.LigneRefus());
+    std::string ou = x.LigneRefus() > 0 ? TraduireFormat(texteElementLigne, {element, ligne})
+                                        : TraduireFormat(texteElement, {element});
+    if (ou.empty())   // no language file
+        ou = x.LigneRefus() > 0 ? element + " " + ligne : element;
+    return {texteDocumentEndommageA, ou, {}, {}};
+}
+
+}  // namespace
+
 uint8_t TChargeurXmp::Echec(int texte, std::string detail)
 {
     raison_ = {texte, std::move(detail), {}, {}};
@@ -475,7 +494,11 @@ uint8_t TChargeurXmp::Charge(std::unique_ptr<TSaison>& saison, TEnsembleSports s
 
         TXmlStreamReader x(flux);
         // A header that breaks the rules of documents is damaged, not foreign.
-        const auto pasSaison = [&]() -> uint8_t { return x.Malforme() ? Echec(texteDocumentEndommage) : uint8_t{etatPasSaison}; };
+        const auto endommage = [&]() -> uint8_t {
+            TRaisonFichier r = DocumentEndommage(x);
+            return Echec(r.texte, std::move(r.detail));
+        };
+        const auto pasSaison = [&]() -> uint8_t { return x.Malforme() ? endommage() : uint8_t{etatPasSaison}; };
         if (x.ElementSuivant() == xmlFinFlux || UpperCase(x.Nom()) != "XML")
             return pasSaison();
         if (x.ElementSuivant() == xmlFinFlux || x.Nom() != "Gormelide")
@@ -518,7 +541,7 @@ uint8_t TChargeurXmp::Charge(std::unique_ptr<TSaison>& saison, TEnsembleSports s
         // garbled), is not loaded: the season read in part would lose the
         // rest of it at the next save.
         if (j != xmlFin || x.FinAtteinte() || x.Malforme() || !x.ResteBlanc())
-            etat = Echec(texteDocumentEndommage);
+            etat = endommage();
         else if (verifieChampionnat && !saison->ChampionnatCourant() && !saison->Arbre().ChampionnatParCode(-1))
             etat = etatSansChampionnat;
         else

@@ -68,6 +68,9 @@ enum : int {
     textePasArchive = 1567,          // not a zip archive at all
     texteArchiveEndommagee = 1568,   // a zip archive that cannot be read: its reason
     texteDocumentEndommage = 1569,   // the season document is not well-formed or cut short
+    texteDocumentEndommageA = 5050,  // the same, and where: text 5051 or 5052
+    texteElementLigne = 5051,        // an element of the document and its line
+    texteElement = 5052,             // an element of the document (line unknown)
     texteDocumentTropGrand = 1570,   // beyond the size a season document may have
     texteDisquePlein = 1571,
     texteDossierProtege = 1572,      // the folder does not let us write

@@ -360,12 +360,14 @@ protected:
     void LitEvenements(TXmlReader& x, uint8_t jeton, const TInfoComp& match, int n, int type, uint16_t ajout);
 
 private:
-    void LitJournee(TXmlReader& x, uint8_t jeton);
+    // vues: the matchdays read so far (a bit each); nbJourLu: the count of
+    // matchdays was read before (the numbers then go up to it).
+    void LitJournee(TXmlReader& x, uint8_t jeton, uint64_t (&vues)[4], bool nbJourLu);
     void LitMatch(TXmlReader& x, int n);
     void LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp& match, int nbTitulaire, int nbRemp);
     void EcritMatch(TXmlWriter& x, const TInfoComp& match, int n);
     // Team id of an e1/e2 text: a number, or a team name (found or created).
-    int EquipeLue(const std::string& texte);
+    int EquipeLue(TXmlReader& x, uint8_t jeton, bool noms);
 
     uint8_t nbMatch_ = 0;
     std::vector<uint16_t> ids_;

@@ -92,13 +92,9 @@ void LitFeuilles(TXmlReader& lecteur, uint8_t jeton, F&& f)
     }
 }
 
-int Entier(std::string_view texte)
-{
-    return EntierXml(SansBlancs(texte), 0);
-}
-
-// Entier for a box-score text, a plain number of up to four digits (the usual
-// value) read at once.
+// A box-score value: a plain number of up to four digits (the usual value)
+// read at once; 0 when empty; -1 for what is no counter (not a number, or
+// outside 0..65535).
 inline int Valeur(std::string_view texte)
 {
     const size_t n = texte.size();
@@ -114,7 +110,10 @@ inline int Valeur(std::string_view texte)
         if (i == n)
             return static_cast<int>(v);
     }
-    return Entier(texte);
+    int32_t v = 0;
+    if (!EntierXmlLu(texte, v) || v < 0 || v > 65535)
+        return -1;
+    return v;
 }
 
 // The values of one box-score line as read: one per code from the table's
@@ -124,6 +123,8 @@ struct TLigneLue
     int valeurs[16] = {};
     uint32_t ecrits = 0;
     size_t suivant = 0;   // where the next search by name starts
+    // The first leaf whose value is no counter: its name and text.
+    std::string_view fautif, texteFautif;
 };
 
 // A leaf of a box-score line: a statistic's value, or a pair "a/b", put in
@@ -140,6 +141,10 @@ struct TLigneLue
             continue;
         ligne.suivant = i + 1 == nb ? 0 : i + 1;
         const auto pose = [&](int code, int valeur) {
+            if (valeur < 0 && ligne.fautif.empty()) {
+                ligne.fautif = e.nom;
+                ligne.texteFautif = texte;
+            }
             const int k = code - premier;
             if (k >= 0 && k < static_cast<int>(std::size(ligne.valeurs))) {
                 ligne.valeurs[k] = valeur;
@@ -213,7 +218,7 @@ void TDonneesChampionnatStat::LitOptions(TXmlReader& lecteur, uint8_t jeton)
         if (nom != "Option")
             return;
         ++k;
-        if (k <= NbStatActive && Entier(texte) == 0)
+        if (k <= NbStatActive && lecteur.Nombre(texte, nom) == 0)
             statActive_[k - 1] = 0;
     });
 }
@@ -225,7 +230,7 @@ void TDonneesChampionnatStat::LitValeursEval(TXmlReader& lecteur, uint8_t jeton)
     LitFeuilles(lecteur, jeton, [&](std::string_view nom, std::string_view texte) {
         if (nom != "Option")
             return;
-        SetValeurEval(i, Entier(texte));
+        SetValeurEval(i, lecteur.Nombre(texte, nom));
         if (i < derniereEval_)
             ++i;
     });
@@ -246,7 +251,7 @@ void TDonneesChampionnatStat::LitPonderations(TXmlReader& lecteur, uint8_t jeton
         }
         TPonderation p;
         LitFeuilles(lecteur, t, [&](std::string_view nom, std::string_view texte) {
-            const int v = Entier(texte);
+            const int v = lecteur.Nombre(texte, nom);
             if (nom == "Min")
                 p.Min = static_cast<uint8_t>(std::clamp(v, 0, 255));
             else if (nom == "Max")
@@ -293,7 +298,7 @@ void TDonneesChampionnatStat::LitScoresPeriodeJeton(TXmlReader& lecteur, uint8_t
             return;
         ++k;
         if (k <= nbPeriodes_)
-            match.SetScorePeriode(cote, k, std::clamp(Entier(texte), 0, 255));
+            match.SetScorePeriode(cote, k, std::clamp(lecteur.Nombre(texte, nom), 0, 255));
     });
 }
 
@@ -481,26 +486,6 @@ void TDonneesChampionnatStat::EcritStatMatch(TXmlWriter& ecrivain, const TInfoCo
     }
 }
 
-namespace {
-
-// The side of a box-score line whose Equipe did not read as a number: 1 when
-// it is absent. A side given that is not a number hides which team the
-// figures belong to (filed under either, they would move to the other team):
-// the document is damaged and false is answered.
-bool CoteLu(TXmlReader& lecteur, int32_t& cote)
-{
-    if (!lecteur.AAttribut("Equipe")) {
-        cote = 1;
-        return true;
-    }
-    if (TryStrToInt(Trim(lecteur.ValeurAttribut("Equipe")), cote))
-        return true;
-    lecteur.Endommage();
-    return false;
-}
-
-}  // namespace
-
 bool TDonneesChampionnatStat::LitEvenementMatch(std::string_view nom, TXmlReader& lecteur, uint8_t jeton,
                                                 TInfoComp& match, int n)
 {
@@ -517,8 +502,15 @@ void TDonneesChampionnatStat::LitStatElement(TXmlReader& lecteur, uint8_t jeton,
     constexpr int32_t NonLu = std::numeric_limits<int32_t>::min();
     int32_t lus[2] = {NonLu, -1};
     lecteur.AttributsEntiers(attributs, lus);
-    if (lus[0] == NonLu && !CoteLu(lecteur, lus[0]))
-        return;
+    if (lus[0] == NonLu) {
+        // No side: the home side. An empty one hides which team the figures
+        // belong to: the document is damaged.
+        if (lecteur.AAttribut("Equipe")) {
+            lecteur.Endommage();
+            return;
+        }
+        lus[0] = 1;
+    }
     LitLigneStat(lecteur, jeton, match, n, lus[0], lus[1]);
     // The lines that follow it as the writer puts them are opened here, as
     // the match's loop would open them one by one.
@@ -567,8 +559,16 @@ void TDonneesChampionnatStat::LitLigneStat(TXmlReader& lecteur, uint8_t jeton, T
         }
     }
 
-    if (cote != 1 && cote != 2)
+    // A figure that is no counter, or a side that is none, would file the
+    // line's figures wrongly (or drop them): the document is damaged.
+    if (!ligne.fautif.empty()) {
+        lecteur.Endommage(ligne.fautif, ligne.texteFautif.data());
         return;
+    }
+    if (cote != 1 && cote != 2) {
+        lecteur.Endommage(NomElementStat());
+        return;
+    }
     const int equipe = match.IdEquipe(cote - 1);
     if (equipe == AucuneEquipe)
         return;

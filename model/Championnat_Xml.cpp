@@ -49,17 +49,21 @@ int Borne(int v, int bas, int haut)
     return std::clamp(v, bas, haut);
 }
 
-std::vector<int32_t> Nombres(const std::string& texte)
+// The "-"-joined numbers of a leaf (its text taken).
+std::vector<int32_t> Nombres(TXmlReader& x, uint8_t jeton)
 {
+    const std::string element = x.Nom();
+    const std::string texte = x.Texte();
     std::vector<int32_t> v;
     size_t debut = 0;
     while (debut <= texte.size()) {
         size_t fin = texte.find('-', debut);
         if (fin == std::string::npos)
             fin = texte.size();
-        v.push_back(StrToIntDef(Trim(std::string_view(texte).substr(debut, fin - debut)), 0));
+        v.push_back(x.Nombre(std::string_view(texte).substr(debut, fin - debut), element));
         debut = fin + 1;
     }
+    x.SauteElement(jeton);
     return v;
 }
 
@@ -334,6 +338,8 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
     OrdreClassement = "ac";
     std::vector<TPenalite> penalites;
     std::vector<int> journeesPenalites;
+    uint64_t journeesVues[4] = {};
+    bool nbJourLu = false;
     uint8_t j = x.ElementSuivant();
     while (j != xmlFin && j != xmlFinFlux) {
         const std::string nom = x.Nom();
@@ -354,10 +360,10 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
                 std::string v[3];
                 x.LitChamps(champs, v);
                 TInfoTourCoupe t;
-                const int tour = StrToIntDef(Trim(v[0]), 0);
+                const int tour = x.Nombre(v[0], champs[0]);
                 t.nTour = static_cast<uint16_t>(Borne(tour, 0, 65535));
-                t.TypeMatch = static_cast<uint32_t>(StrToIntDef(Trim(v[1]), 0));
-                t.NbMatch = static_cast<uint16_t>(Borne(StrToIntDef(Trim(v[2]), 0), 0, 65535));
+                t.TypeMatch = static_cast<uint32_t>(x.Nombre(v[1], champs[1]));
+                t.NbMatch = static_cast<uint16_t>(Borne(x.Nombre(v[2], champs[2]), 0, 65535));
                 if (tour > 0 && NbToursCoupe() < TJournees::MaxJournees)
                     AjouteTourCoupe(t);
             });
@@ -379,10 +385,11 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
             SetNbEquipe(Entier(x, j));
         } else if (nom == "NbJour") {
             SetNbJournees(Entier(x, j));
+            nbJourLu = true;
         } else if (nom == "NbMatch") {
             SetNbMatch(Entier(x, j));
         } else if (nom == "Conversion") {
-            const auto v = Nombres(Texte(x, j));
+            const auto v = Nombres(x, j);
             for (size_t i = 0; i < v.size() && i < static_cast<size_t>(MaxEquipes); ++i) {
                 if (i >= ids_.size())
                     SetNbEquipe(static_cast<int>(i) + 1);
@@ -391,7 +398,7 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
                 ids_[i] = valide ? static_cast<uint16_t>(v[i]) : AucuneEquipe;
             }
         } else if (nom == "categorie") {
-            const auto v = Nombres(Texte(x, j));
+            const auto v = Nombres(x, j);
             for (size_t i = 0; i < v.size() && i < ids_.size(); ++i)
                 categories_[i] = static_cast<uint16_t>(v[i]);
         } else if (nom == "Tranches") {
@@ -404,7 +411,7 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
                 static const std::string champs[2] = {"Debut", "Fin"};
                 std::string v[2];
                 x.LitChamps(champs, v);
-                const int debut = StrToIntDef(Trim(v[0]), 0), fin = StrToIntDef(Trim(v[1]), 0);
+                const int debut = x.Nombre(v[0], champs[0]), fin = x.Nombre(v[1], champs[1]);
                 if ((debut > 0 || fin >= 1) && tranches_.size() < 256)
                     SetTranche(NbTranches(), debut, fin);
             });
@@ -455,13 +462,13 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
             if (OrdreClassement.empty())
                 OrdreClassement = "ac";
         } else if (nom == "Journee") {
-            LitJournee(x, j);
+            LitJournee(x, j, journeesVues, nbJourLu);
         } else if (nom == "Penalite") {
             static const std::string champs[6] = {"e1", "e2", "s1", "s2", "Journee", "Type"};
             std::string v[6];
             if (j == xmlDebut)
                 x.LitChamps(champs, v);
-            auto val = [&](int i, int def) { return v[i].empty() ? def : StrToIntDef(Trim(v[i]), 0); };
+            auto val = [&](int i, int def) { return v[i].empty() ? def : x.Nombre(v[i], champs[i]); };
             penalites.push_back({static_cast<uint16_t>(val(0, 0)), static_cast<uint16_t>(val(1, 0)), val(2, ScoreVide),
                                  val(3, ScoreVide), 0, static_cast<uint8_t>(val(5, 0))});
             journeesPenalites.push_back(val(4, 0));
@@ -481,21 +488,22 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
     DerniereJournee = static_cast<uint8_t>(CalculeDerniereJournee());
 }
 
-void TDonneesChampionnat::LitJournee(TXmlReader& x, uint8_t jeton)
+void TDonneesChampionnat::LitJournee(TXmlReader& x, uint8_t jeton, uint64_t (&vues)[4], bool nbJourLu)
 {
-    const std::string numero = Trim(x.ValeurAttribut("Numero"));
-    int n = 1;
-    // A number that does not read (a quote lost in the tag) hides which
-    // matchday its matches belong to: the document is damaged.
-    if (!numero.empty() && !TryStrToInt(numero, n)) {
+    // A number that does not read (a quote lost in the tag), that is no
+    // matchday of the championship or that another matchday has already
+    // would put the matches on another matchday, or merge two: the document
+    // is damaged. Without a number, matchday 1.
+    const int n = x.AttributEntier("Numero", 1, 1, nbJourLu ? std::min(NbJour(), TJournees::MaxJournees)
+                                                            : TJournees::MaxJournees);
+    if (x.Malforme())
+        return;
+    uint64_t& mot = vues[n / 64];
+    if (mot >> (n % 64) & 1) {
         x.Endommage();
         return;
     }
-    // Matchday numbers are bytes elsewhere: any other number is no matchday.
-    if (n < 1 || n > TJournees::MaxJournees) {
-        x.SauteElement(jeton);
-        return;
-    }
+    mot |= uint64_t{1} << (n % 64);
     SetDateJournee(n, DateLue(x.ValeurAttribut("Date")));
     EnfantsXml(x, jeton, [&](std::string_view nom, uint8_t k) {
         if (NomXml(nom, "Match") && k == xmlDebut)
@@ -505,13 +513,19 @@ void TDonneesChampionnat::LitJournee(TXmlReader& x, uint8_t jeton)
     });
 }
 
-int TDonneesChampionnat::EquipeLue(const std::string& texte)
+int TDonneesChampionnat::EquipeLue(TXmlReader& x, uint8_t jeton, bool noms)
 {
-    const std::string t = Trim(texte);
-    int id = -1;
-    if (TryStrToInt(t, id))
+    const std::string t = Trim(x.Texte());
+    int32_t id = -1;
+    const bool nombre = EntierXmlLu(t, id);
+    // The season document gives the team's number; only the names form
+    // names it.
+    if (!nombre && !noms)
+        x.Endommage();
+    x.SauteElement(jeton);
+    if (nombre)
         return IdValide(id) ? id : -1;
-    if (t.empty() || !saison_)
+    if (!noms || !saison_)
         return -1;
     return saison_->AjouteEquipe(t, -1, 0, true);
 }
@@ -535,6 +549,8 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
     int nbTitulaire = nbTitulaire_, nbRemp = nbRemp_;
     bool penalty = false;
     int penaltys[2] = {0, 0};
+    // The names form marks its matches with their number and division.
+    const bool noms = x.AAttribut("Numero") || x.AAttribut("Division");
 
     auto arbitreNomme = [&](uint8_t k) -> int32_t {
         static const std::string champs[2] = {"Nom", "Prenom"};
@@ -556,14 +572,15 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
         arbitrePrecedent = 0;
         if (NomXml(nom, "e1") || NomXml(nom, "e2")) {
             const int cote = NomXml(nom, "e1") ? 0 : 1;
-            equipes[cote] = EquipeLue(Texte(x, k));
+            equipes[cote] = EquipeLue(x, k, noms);
             // The match of the two teams; other matches of the matchday stay,
             // even when a team plays twice.
             if (cote == 1 && !match && IdValide(equipes[0]) && IdValide(equipes[1]))
                 match = MatchEquipes(n, equipes[0], equipes[1], true, DateJournee(n));
         } else if (NomXml(nom, "s1") || NomXml(nom, "s2")) {
-            const int v = Entier(x, k);
-            if (v >= 0 && v <= 0x7FFE)
+            const int v = x.TexteEntier(0, 0x7FFF);
+            x.SauteElement(k);
+            if (v <= 0x7FFE)
                 scores[NomXml(nom, "s1") ? 0 : 1] = v;
         } else if (NomXml(nom, "Affluence")) {
             affluence = Entier(x, k);
@@ -624,8 +641,8 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
             if (k == xmlDebut)
                 x.LitChamps(champs, v);
             penalty = true;
-            penaltys[0] = Borne(StrToIntDef(Trim(v[0]), 0), 0, 255);
-            penaltys[1] = Borne(StrToIntDef(Trim(v[1]), 0), 0, 255);
+            penaltys[0] = Borne(x.Nombre(v[0], champs[0]), 0, 255);
+            penaltys[1] = Borne(x.Nombre(v[1], champs[1]), 0, 255);
         } else if (NomXml(nom, "Qualifie")) {
             qualifie = Entier(x, k);
         } else if (NomXml(nom, "Forfait")) {
@@ -690,7 +707,8 @@ void TDonneesChampionnat::LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp
                                          int nbRemp)
 {
     const bool maillots = (Option(11) & 16) != 0;
-    const int coteCompo = x.AttributEntier("Equipe", 0) - 1;
+    // No side: a line-up of the names form (its places give the side).
+    const int coteCompo = x.AttributEntier("Equipe", 0, 1, 2) - 1;
     TSaison* s = saison_;
     int slot = 0, remp = 0;
     bool nomme = false;
@@ -730,9 +748,9 @@ void TDonneesChampionnat::LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp
             x.LitChamps(champs, v);
             if (!v[2].empty()) {
                 const std::string_view t = SansBlancs(v[2]);
-                note = t.empty() ? 255 : Borne(EntierXml(t, 255), 0, 255);
+                note = t.empty() ? 255 : Borne(x.Nombre(t, champs[2], 255), 0, 255);
             }
-            minute = EntierXml(SansBlancs(v[3]), 0);
+            minute = x.Nombre(v[3], champs[3], 0, 0, 65535);
         }
 
         if (k == xmlDebut && (!SansBlancs(v[0]).empty() || !SansBlancs(v[1]).empty())) {
@@ -841,7 +859,7 @@ void TDonneesChampionnat::LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp
 void TDonneesChampionnat::LitEvenements(TXmlReader& x, uint8_t jeton, const TInfoComp& match, int n, int type,
                                         uint16_t ajout)
 {
-    const int cote = x.AttributEntier("Equipe", 0) - 1;
+    const int cote = x.AttributEntier("Equipe", 0, 1, 2) - 1;
     int32_t joueur = 0;
     int mot = 0;
     std::string nom, prenom;
@@ -856,7 +874,9 @@ void TDonneesChampionnat::LitEvenements(TXmlReader& x, uint8_t jeton, const TInf
         } else if (NomXml(e, "Joueur")) {
             joueur = Entier(x, k);
         } else if (NomXml(e, "Minute")) {
-            mot = Entier(x, k);
+            // The minute word, flags included.
+            mot = x.TexteEntier(0, 65535);
+            x.SauteElement(k);
         } else if (NomXml(e, "Nom")) {
             nom = Trim(Texte(x, k));
         } else if (NomXml(e, "Prenom")) {

@@ -610,7 +610,7 @@ int TDescTree::LitDescSaison(TXmlReader& x)
             x.LitChamps(noms, valeurs);
             const long long niveau = StrToInt64Def(Trim(valeurs[0]), 0);
             const std::string& nom = valeurs[1];
-            const int32_t numero = StrToIntDef(Trim(valeurs[2]), 0);
+            const int32_t numero = x.Nombre(valeurs[2], noms[2]);
             if (niveau > 0) {
                 courant = AjouteNoeudNiveau(courant, static_cast<int>(niveau % 4), nom);
                 int32_t code = static_cast<int32_t>(niveau / 16);

@@ -140,6 +140,7 @@ TLectureParam::TLectureParam(const std::string& nomFichier)
 void TLectureParam::Lit(TXmlReader& x)
 {
     complet_ = false;
+    x.NombresSouples();
     uint8_t j = x.ElementSuivant();
     if (j != xmlDebut || x.Nom() != "config")
         return;

@@ -205,7 +205,7 @@ void TSaison::LitCategories(TXmlReader& x)
     uint8_t j = x.ElementSuivant();
     while (j != xmlFin && j != xmlFinFlux) {
         if (x.Nom() == "categorie") {
-            const int32_t id = StrToIntDef(Trim(x.ValeurAttribut("ID")), 0);
+            const int32_t id = x.AttributEntier("ID", 0);
             std::string nom, court;
             EnfantsXml(x, j, [&](std::string_view e, uint8_t k) {
                 if (e == "nom")

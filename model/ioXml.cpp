@@ -76,6 +76,8 @@ bool DecodeReferencesXml(std::string_view texte, std::string& sortie)
 {
     static constexpr std::pair<std::string_view, char> entites[5] = {
         {"amp;", '&'}, {"lt;", '<'}, {"gt;", '>'}, {"quot;", '"'}, {"apos;", '\''}};
+    if (!texte.empty() && std::memchr(texte.data(), '\0', texte.size()))
+        return false;   // no document holds a NUL byte
     size_t i = 0;
     const size_t n = texte.size();
     while (i < n) {
@@ -131,8 +133,10 @@ bool DecodeReferencesXml(std::string_view texte, std::string& sortie)
                 fait = true;
                 break;
             }
+        // A "&" that starts no reference (the writer never puts one: it
+        // escapes its own), or an entity no document of ours declares.
         if (!fait)
-            sortie += '&';
+            return false;
     }
     return true;
 }
@@ -515,6 +519,32 @@ int32_t EntierXmlGeneral(std::string_view texte, int32_t defaut)
     return StrToIntDef(texte, defaut);
 }
 
+bool EntierXmlLu(std::string_view texte, int32_t& v)
+{
+    texte = SansBlancs(texte);
+    if (texte.empty())
+        return true;
+    // Decimal only: "x15" or "$F" are no numbers the program writes.
+    size_t i = texte[0] == '-' || texte[0] == '+' ? 1 : 0;
+    if (i == texte.size())
+        return false;
+    int64_t x = 0;
+    for (; i < texte.size(); ++i) {
+        const unsigned d = static_cast<unsigned char>(texte[i]) - static_cast<unsigned>('0');
+        if (d > 9)
+            return false;
+        x = x * 10 + d;
+        if (x > int64_t{INT32_MAX} + 1)
+            return false;
+    }
+    if (texte[0] == '-')
+        x = -x;
+    if (x > INT32_MAX)
+        return false;
+    v = static_cast<int32_t>(x);
+    return true;
+}
+
 // ---------------------------------------------------------------------------
 // Reader
 
@@ -530,7 +560,10 @@ TXmlReader::~TXmlReader() = default;
 void TXmlReader::Complete(std::string_view suite)
 {
     if (pos_ > 0) {
-        tampon_.erase(0, std::min(pos_, tampon_.size()));
+        const size_t n = std::min(pos_, tampon_.size());
+        lignesAvant_ += static_cast<int>(std::count(tampon_.begin(), tampon_.begin() + static_cast<ptrdiff_t>(n), '\n'));
+        debutBalise_ = debutBalise_ > n ? debutBalise_ - n : 0;
+        tampon_.erase(0, n);
         pos_ = 0;
     }
     // A byte-order mark, as some editors put, is no part of the document.
@@ -632,11 +665,11 @@ inline size_t PremierDe(const char* d, size_t i, size_t n, char a, char b)
 }
 
 // Bytes that may stand between tags: the blank and the control characters
-// (line breaks, tabulations).
+// (line breaks, tabulations), a NUL byte aside (no document holds one).
 inline bool Blancs(const char* d, size_t i, size_t n)
 {
     for (; i < n; ++i)
-        if (static_cast<unsigned char>(d[i]) > 0x20)
+        if (static_cast<unsigned>(static_cast<unsigned char>(d[i])) - 1u >= 0x20u)
             return false;
     return true;
 }
@@ -654,10 +687,77 @@ inline bool DebutNom(char c)
     return TableDebutNom[static_cast<unsigned char>(c)];
 }
 
+// The rest of a name: those, digits, "." and "-".
+constexpr auto TableNom = [] {
+    std::array<bool, 256> t = TableDebutNom;
+    for (int u = '0'; u <= '9'; ++u)
+        t[static_cast<size_t>(u)] = true;
+    t['.'] = t['-'] = true;
+    return t;
+}();
+
+inline bool CarNom(char c)
+{
+    return TableNom[static_cast<unsigned char>(c)];
+}
+
+// Whether a name read (an attribute's) can be one.
+inline bool NomValide(std::string_view nom)
+{
+    if (nom.empty() || !DebutNom(nom[0]))
+        return false;
+    for (size_t i = 1; i < nom.size(); ++i)
+        if (!CarNom(nom[i]))
+            return false;
+    return true;
+}
+
 }   // namespace
+
+int TXmlReader::Ligne(size_t pos) const
+{
+    if (fichier_ || !donnees_)
+        return 0;
+    pos = std::min(pos, taille_);
+    return 1 + lignesAvant_ + static_cast<int>(std::count(donnees_, donnees_ + pos, '\n'));
+}
+
+void TXmlReader::Endommage(std::string_view element, const char* ou)
+{
+    if (malforme_)
+        return;
+    elementRefuse_.assign(element.empty() ? nomVue_ : element);
+    const bool dedans = ou && donnees_ && ou >= donnees_ && ou <= donnees_ + taille_;
+    ligneRefus_ = Ligne(dedans ? static_cast<size_t>(ou - donnees_) : debutBalise_);
+    Refuse();
+}
+
+int32_t TXmlReader::NombreGeneral(std::string_view texte, std::string_view element, int32_t defaut, int32_t bas,
+                                  int32_t haut, const char* ou)
+{
+    if (souples_)
+        return EntierXmlGeneral(SansBlancs(texte), defaut);
+    if (SansBlancs(texte).empty())
+        return defaut;
+    int32_t v = 0;
+    if (!EntierXmlLu(texte, v) || v < bas || v > haut) {
+        Endommage(element, ou ? ou : texte.data());
+        return defaut;
+    }
+    return v;
+}
 
 uint8_t TXmlReader::Refuse()
 {
+    // Where: the element being read (else the innermost open one), at the
+    // read position; unless a reader of the data said it.
+    if (!malforme_ && elementRefuse_.empty()) {
+        if (!nomVue_.empty())
+            elementRefuse_.assign(nomVue_);
+        else if (!ouverts_.empty())
+            elementRefuse_.assign(enPlace_ ? ouverts_.back() : std::string_view(noms_[ouverts_.size() - 1]));
+        ligneRefus_ = Ligne(pos_);
+    }
     // Nothing is left to read: every later token is the end of input.
     malforme_ = true;
     enPlace_ = true;
@@ -819,6 +919,7 @@ uint8_t TXmlReader::ElementSuivant()
                 sup = k;
             }
             balise = std::string_view(donnees_ + inf + 1, sup - inf - 1);
+            debutBalise_ = inf;
             rapide = true;
         } else {
             // 1. A ">" at or after the read position.
@@ -833,6 +934,7 @@ uint8_t TXmlReader::ElementSuivant()
             if (!Blancs(donnees_, pos_, debut))
                 return Refuse();
             balise = std::string_view(donnees_ + debut + 1, sup - debut - 1);
+            debutBalise_ = debut;
             // A refill may move the input: a start tag, whose attributes stay
             // readable until the next start tag, keeps a copy of its own.
             if (!enPlace_ && !balise.empty() && balise[0] != '/' && balise[0] != '?' && balise[0] != '!') {
@@ -900,11 +1002,17 @@ uint8_t TXmlReader::ElementSuivant()
             const size_t n = rapide && blanc != std::string_view::npos ? blanc : balise.size();
             if (!rapide)
                 blanc = std::string_view::npos;
-            for (size_t i = 1; i < n; ++i)
-                if (Blanc(balise[i])) {
+            for (size_t i = 1; i < n; ++i) {
+                const char c = balise[i];
+                if (CarNom(c))
+                    continue;
+                if (Blanc(c)) {
                     blanc = i;
                     break;
                 }
+                if (c != '/' || i + 1 != balise.size())   // "<n/>"
+                    return Refuse();
+            }
         }
         bool barre = false;
         std::string_view nom = balise;
@@ -940,10 +1048,15 @@ uint8_t TXmlReader::ElementSuivant()
             // A text, up to the next "<" (which may still be to read); a short
             // one is looked at byte by byte.
             const size_t limite = std::min(taille_, pos_ + 16);
-            ouvrant = PremierDe(donnees_, pos_, limite, '<', '<');
-            if (ouvrant == limite && !ChercheApres('<', ouvrant))
+            ouvrant = PremierDe(donnees_, pos_, limite, '<', '\0');
+            if (ouvrant < limite && donnees_[ouvrant] == '\0')
+                return Refuse();   // no document holds a NUL byte
+            const bool long_ = ouvrant == limite;
+            if (long_ && !ChercheApres('<', ouvrant))
                 return FinFlux();
             texte_ = std::string_view(donnees_ + pos_, ouvrant - pos_);
+            if (long_ && std::memchr(texte_.data(), '\0', texte_.size()))
+                return Refuse();
             compose = std::memchr(texte_.data(), '&', texte_.size()) != nullptr;
             if (!enPlace_) {
                 texteCopie_.assign(texte_);
@@ -1032,7 +1145,7 @@ int TXmlReader::FeuillesEnPlace(std::span<TFeuilleXml> feuilles)
         // of any kind before the ">"), its text up to "<" (not starting with
         // a blank), its end tag right there.
         size_t fin = p;
-        while (fin < n && d[fin] != '>' && static_cast<unsigned char>(d[fin]) > 0x20)
+        while (fin < n && CarNom(d[fin]))
             ++fin;
         if (fin >= n || d[fin] != '>' || fin == p || !DebutNom(d[p]) || d[fin - 1] == '/' || nb == feuilles.size())
             return -1;
@@ -1046,11 +1159,11 @@ int TXmlReader::FeuillesEnPlace(std::span<TFeuilleXml> feuilles)
         bool esperluette = false;
         while (ouvrant < n && d[ouvrant] != '<') {
             diese |= d[ouvrant] == '#';
-            esperluette |= d[ouvrant] == '&';
+            esperluette |= d[ouvrant] == '&' || d[ouvrant] == '\0';
             ++ouvrant;
         }
         if (esperluette)
-            return -1;   // a reference, undone by the general path
+            return -1;   // a reference (or a NUL byte), left to the general path
         if (n - ouvrant < m + 3 || d[ouvrant + 1] != '/' || d[ouvrant + 2 + m] != '>' ||
             !MemesNomsXml(std::string_view(d + ouvrant + 2, m), std::string_view(d + p, m)))
             return -1;
@@ -1149,6 +1262,7 @@ bool TXmlReader::ElementSimple(std::string_view nom, std::span<const std::string
         valeurs[l.rang] = l.valeur;
     }
     Nomme(vue);
+    debutBalise_ = debutNom - 1;
     texte_ = p == texte ? std::string_view() : std::string_view(d + texte, p - texte);
     if (jeton == xmlDebut) {
         pos_ = p;
@@ -1192,6 +1306,9 @@ bool TXmlReader::LitAttributs(std::string_view s, size_t i, bool& barre)
         while (finNom > i && Blanc(s[finNom - 1]))
             --finNom;
         const std::string_view nom(s.data() + i, finNom - i);
+        // An attribute without a value puts a blank into the next one's name.
+        if (!NomValide(nom))
+            return false;
         i = egal + 1;
         while (i < n && Blanc(s[i]))
             ++i;
@@ -1234,6 +1351,9 @@ bool TXmlReader::LitAttributs(std::string_view s, size_t i, bool& barre)
             if (!valeur.empty() && (valeur[0] == '"' || valeur[0] == '\''))
                 valeur = valeur.size() >= 2 ? valeur.substr(1, valeur.size() - 2) : std::string_view();
         }
+        // No "<" in a value, and no NUL byte anywhere.
+        if (PremierDe(valeur.data(), 0, valeur.size(), '<', '\0') != valeur.size())
+            return false;
         if (!valeur.empty() && std::memchr(valeur.data(), '&', valeur.size())) {
             // References undone once, here.
             std::string& d = valeursDecodees_.emplace_back();
@@ -1245,11 +1365,6 @@ bool TXmlReader::LitAttributs(std::string_view s, size_t i, bool& barre)
     }
     barre = i < n && s[i] == '/';
     return true;
-}
-
-int32_t TXmlReader::TexteEntier() const
-{
-    return EntierXml(SansBlancs(texte_), 0);
 }
 
 namespace {
@@ -1288,44 +1403,20 @@ bool TXmlReader::AAttribut(std::string_view nom) const
     return false;
 }
 
-namespace {
-
-// An attribute's raw value as an integer, as AttributEntier reads it.
-inline int32_t ValeurEntiere(std::string_view v, int32_t defaut)
-{
-    // The usual value, a plain number without blanks, read at once.
-    const size_t t = v.size();
-    const size_t signe = t > 0 && v[0] == '-' ? 1 : 0;
-    if (t > signe && t - signe <= 9) {
-        int32_t x = 0;
-        size_t k = signe;
-        for (; k < t; ++k) {
-            const unsigned d = static_cast<unsigned char>(v[k]) - static_cast<unsigned>('0');
-            if (d > 9)
-                break;
-            x = x * 10 + static_cast<int32_t>(d);
-        }
-        if (k == t)
-            return signe ? -x : x;
-    }
-    // Digits, a sign and blanks are never escaped: only a value holding
-    // an escape needs the decoded text.
-    if (v.find('#') == std::string_view::npos)
-        return EntierXml(SansBlancs(v), defaut);
-    return EntierXml(SansBlancs(DecodeTexteXml(v)), defaut);
-}
-
-}   // namespace
-
-int32_t TXmlReader::AttributEntier(std::string_view nom, int32_t defaut) const
+int32_t TXmlReader::AttributEntier(std::string_view nom, int32_t defaut, int32_t bas, int32_t haut)
 {
     for (const auto& [n, v] : attributs_)
-        if (MemeNom(n, nom))
-            return ValeurEntiere(v, defaut);
-    return EntierXml({}, defaut);
+        if (MemeNom(n, nom)) {
+            // Digits, a sign and blanks are never escaped: only a value
+            // holding an escape needs the decoded text.
+            if (v.find('#') == std::string_view::npos)
+                return Nombre(v, nomVue_, defaut, bas, haut);
+            return Nombre(DecodeTexteXml(v), nomVue_, defaut, bas, haut, v.data());
+        }
+    return defaut;
 }
 
-void TXmlReader::AttributsEntiers(std::span<const std::string_view> noms, std::span<int32_t> valeurs) const
+void TXmlReader::AttributsEntiers(std::span<const std::string_view> noms, std::span<int32_t> valeurs)
 {
     const size_t nb = std::min(noms.size(), valeurs.size());
     // The first attribute of each name counts.
@@ -1333,12 +1424,13 @@ void TXmlReader::AttributsEntiers(std::span<const std::string_view> noms, std::s
     for (const auto& [n, v] : attributs_)
         for (size_t i = 0; i < nb && i < 64; ++i)
             if (!(trouves >> i & 1) && MemeNom(n, noms[i])) {
-                valeurs[i] = ValeurEntiere(v, valeurs[i]);
+                valeurs[i] = v.find('#') == std::string_view::npos
+                                 ? Nombre(v, nomVue_, valeurs[i])
+                                 : Nombre(DecodeTexteXml(v), nomVue_, valeurs[i], INT32_MIN, INT32_MAX, v.data());
                 trouves |= uint64_t{1} << i;
             }
-    for (size_t i = 0; i < nb; ++i)
-        if (i >= 64 || !(trouves >> i & 1))
-            valeurs[i] = i < 64 ? EntierXml({}, valeurs[i]) : AttributEntier(noms[i], valeurs[i]);
+    for (size_t i = 64; i < nb; ++i)
+        valeurs[i] = AttributEntier(noms[i], valeurs[i]);
 }
 
 void TXmlReader::SauteElement(uint8_t jeton)

@@ -12,6 +12,7 @@
 // text is part of the file format and stays as it is).
 #pragma once
 
+#include <climits>
 #include <cstdint>
 #include <cstring>
 #include <deque>
@@ -53,6 +54,11 @@ bool DecodeReferencesXml(std::string_view texte, std::string& sortie);
 
 // StrToIntDef(texte, defaut), for what is not a plain number below.
 int32_t EntierXmlGeneral(std::string_view texte, int32_t defaut);
+
+// A number as the program writes it: a decimal whole number within 32 bits
+// (a "+" or "-" before it, blanks around it allowed). True with v set; true
+// with v as it was for a text that is empty or blanks only; false otherwise.
+bool EntierXmlLu(std::string_view texte, int32_t& v);
 
 // StrToIntDef(texte, defaut), with the plain decimal numbers the writer puts
 // (an optional "-" and up to nine digits) read without the general parser.
@@ -347,18 +353,55 @@ public:
     }
     // The raw text without a copy, valid until the next token is read.
     std::string_view TexteVue() const { return texte_; }
-    int32_t TexteEntier() const;   // the raw text as an integer, 0 when not a number
+    // The current text as a number of the element (Nombre): 0 when empty.
+    int32_t TexteEntier(int32_t bas = INT32_MIN, int32_t haut = INT32_MAX)
+    {
+        return Nombre(texte_, nomVue_, 0, bas, haut);
+    }
+    // Every number of a document is read here. A text that is empty (or
+    // blanks only) gives defaut; one that is not a number (EntierXmlLu) or
+    // lies outside bas..haut is a value the program never writes: the
+    // document is damaged (Endommage, naming the element, at ou when it is a
+    // pointer into the input, else at the last start tag) and defaut is given.
+    // For documents whose numbers are settings rather than data (the
+    // championship templates, the connection settings): from now on a number
+    // that does not read gives defaut, as StrToIntDef, and bounds are not
+    // checked.
+    void NombresSouples() { souples_ = true; }
+    int32_t Nombre(std::string_view texte, std::string_view element, int32_t defaut = 0, int32_t bas = INT32_MIN,
+                   int32_t haut = INT32_MAX, const char* ou = nullptr)
+    {
+        // The usual value, a plain number within bounds, read at once.
+        const size_t n = texte.size();
+        const size_t signe = n > 0 && texte[0] == '-' ? 1 : 0;
+        if (n > signe && n - signe <= 9) {
+            int32_t v = 0;
+            size_t i = signe;
+            for (; i < n; ++i) {
+                const unsigned d = static_cast<unsigned char>(texte[i]) - static_cast<unsigned>('0');
+                if (d > 9)
+                    break;
+                v = v * 10 + static_cast<int32_t>(d);
+            }
+            if (signe)
+                v = -v;
+            if (i == n && v >= bas && v <= haut)
+                return v;
+        }
+        return NombreGeneral(texte, element, defaut, bas, haut, ou);
+    }
     // The value of the named attribute of the last start tag (names compared
     // without regard to case), escapes undone; empty when absent.
     std::string ValeurAttribut(std::string_view nom) const;
     // Whether the last start tag has an attribute of that name (an empty
     // value included), names compared without regard to case.
     bool AAttribut(std::string_view nom) const;
-    // The same value as an integer: StrToIntDef(Trim(ValeurAttribut(nom)), defaut).
-    int32_t AttributEntier(std::string_view nom, int32_t defaut) const;
+    // The same value as a number of the element (Nombre): defaut when absent
+    // or empty.
+    int32_t AttributEntier(std::string_view nom, int32_t defaut, int32_t bas = INT32_MIN, int32_t haut = INT32_MAX);
     // Several at once, in one pass over the attributes: valeurs[i] becomes
     // AttributEntier(noms[i], valeurs[i]).
-    void AttributsEntiers(std::span<const std::string_view> noms, std::span<int32_t> valeurs) const;
+    void AttributsEntiers(std::span<const std::string_view> noms, std::span<int32_t> valeurs);
     int NbAttribut() const { return static_cast<int>(attributs_.size()); }
     // True once the input ended where a tag or its content was expected.
     bool FinAtteinte() const { return finAtteinte_; }
@@ -366,7 +409,13 @@ public:
     bool Malforme() const { return malforme_; }
     // For the readers of the data: an element they cannot read makes the
     // document damaged, as a broken rule does (the reading ends, Malforme).
-    void Endommage() { Refuse(); }
+    // The element named (the current one when none is), at ou when it is a
+    // pointer into the input, else at the last start tag read.
+    void Endommage(std::string_view element = {}, const char* ou = nullptr);
+    // Where the reading was refused: the element, and its line (1 the
+    // first; 0 when not known: the file reader joins its lines).
+    const std::string& ElementRefuse() const { return elementRefuse_; }
+    int LigneRefus() const { return ligneRefus_; }
     // The number of elements open (start tags read whose end tag was not).
     int Profondeur() const { return static_cast<int>(ouverts_.size()); }
     // After the root's end tag: whether only blanks follow up to the end.
@@ -425,6 +474,9 @@ private:
         return xmlFinFlux;
     }
     uint8_t Refuse();   // ends the reading of a malformed input
+    int Ligne(size_t pos) const;   // the line of a position in donnees_
+    int32_t NombreGeneral(std::string_view texte, std::string_view element, int32_t defaut, int32_t bas, int32_t haut,
+                          const char* ou);
     // At least n bytes from pos_ in the buffer (refilling); false when the
     // input ends first.
     bool Assure(size_t n);
@@ -483,6 +535,11 @@ private:
     bool finAtteinte_ = false;
     bool malforme_ = false;
     size_t pos_ = 0;   // 0-based read position in donnees_
+    size_t debutBalise_ = 0;   // the "<" of the last start tag in donnees_
+    int lignesAvant_ = 0;   // line breaks of the input dropped by refills
+    std::string elementRefuse_;
+    int ligneRefus_ = 0;
+    bool souples_ = false;
     // The names of the open elements: views into the input read in place;
     // otherwise copies in noms_ (same index), ouverts_ then only counting.
     std::vector<std::string_view> ouverts_;

@@ -161,6 +161,7 @@ bool TConnexions::Lit()
         return false;
     endommage_ = true;
     TXmlReader lecteur(NomFichier);
+    lecteur.NombresSouples();
     uint8_t jeton = lecteur.ElementSuivant();
     if (jeton == xmlFinFlux || UpperCase(lecteur.Nom()) != "XML")
         return false;

@@ -881,9 +881,8 @@ TEST(RevueFormat, BoxScoresAndPlayOffsOfOlderFormsAreRead)
     // given in part; a play-off of an older version.
     const std::string match = L({
         "<s1>7</s1>", "<s2>0</s2>",
-        "<StatBasket>", "<Nom>Parker</Nom>", "<Pts>7</Pts>", "<Tir2Pts>2/x</Tir2Pts>",
+        "<StatBasket>", "<Nom>Parker</Nom>", "<Pts>7</Pts>", "<Tir2Pts>2/</Tir2Pts>",
         "<LancerF>3</LancerF>", "</StatBasket>",
-        "<StatBasket Equipe=\"3\" Joueur=\"5\">", "<Pts>4</Pts>", "</StatBasket>",
     });
     const std::string sport = L({"<OptionsSaisie>", "<Option>1</Option>", "<Option>0</Option>", "<Option>1</Option>",
                                  "</OptionsSaisie>", "<PondEvals>", "<PondEval>", "<Max>20</Max>", "</PondEval>",
@@ -912,12 +911,12 @@ TEST(RevueFormat, BoxScoresAndPlayOffsOfOlderFormsAreRead)
     EXPECT_EQ(c->StatActive(4), 1);
     ASSERT_EQ(c->NbPonderations(), 1);
     EXPECT_EQ(*c->Ponderation(0), (TPonderation{0, 20, 100}));
-    // Named, the player is found in the season; the side not 1 or 2 adds nothing.
+    // Named, the player is found in the season.
     ASSERT_EQ(c->ListeStat(1, 6)->Nombre(), 1);
     EXPECT_EQ(c->ListeStat(1, 6)->Donnee(0)->IdJoueur(), 9);
     EXPECT_EQ(c->ListeStat(1, 6)->Donnee(0)->IdEquipe(), 0);
     EXPECT_EQ(c->ListeStat(1, 7)->Donnee(0)->Mot(), 2);
-    EXPECT_EQ(c->ListeStat(1, 8)->Nombre(), 0);    // "x" counts 0
+    EXPECT_EQ(c->ListeStat(1, 8)->Nombre(), 0);    // nothing counts 0
     EXPECT_EQ(c->ListeStat(1, 11)->Donnee(0)->Mot(), 3);
     EXPECT_EQ(c->ListeStat(1, 12)->Nombre(), 0);   // no attempted count given
 

@@ -445,15 +445,14 @@ TEST(StatChampionnat, LectureFeuilleDeMatch)
     TInfoComp* m = c.CreeMatch(1, e0, e1, 80, 70);
     const std::string id = std::to_string(p->Numero);
     LitBoxScore(c, 1, *m,
-                "<StatBasket Equipe=\"2\" Joueur=\"" + id + "\">\r\n<Tir2Pts>4/9</Tir2Pts>\r\n<Pts>x</Pts>\r\n"
+                "<StatBasket Equipe=\"2\" Joueur=\"" + id + "\">\r\n<Tir2Pts>4/9</Tir2Pts>\r\n<Pts></Pts>\r\n"
                 "<Rebond>3</Rebond>\r\n<LancerF>/2</LancerF>\r\n</StatBasket>\r\n"
-                "<StatBasket Equipe=\"3\" Joueur=\"" + id + "\">\r\n<Pts>5</Pts>\r\n</StatBasket>\r\n"
                 "<StatBasket>\r\n<Nom>Neuf</Nom>\r\n<Prenom>Ben</Prenom>\r\n<Contre>2</Contre>\r\n</StatBasket>\r\n");
     ASSERT_EQ(c.ListeStat(1, 7)->Nombre(), 1);
     EXPECT_EQ(c.ListeStat(1, 7)->Donnee(0)->Mot(), 4);
     EXPECT_EQ(c.ListeStat(1, 7)->Donnee(0)->IdEquipe(), e1);
     EXPECT_EQ(c.ListeStat(1, 8)->Donnee(0)->Mot(), 9);
-    EXPECT_EQ(c.ListeStat(1, 6)->Nombre(), 0);   // "x" and side 3 add nothing
+    EXPECT_EQ(c.ListeStat(1, 6)->Nombre(), 0);   // an empty value adds nothing
     EXPECT_EQ(c.ListeStat(1, 13)->Donnee(0)->Mot(), 3);
     EXPECT_EQ(c.ListeStat(1, 14)->Nombre(), 0);
     EXPECT_EQ(c.ListeStat(1, 11)->Nombre(), 0);

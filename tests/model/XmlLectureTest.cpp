@@ -54,7 +54,7 @@ TEST(XmlLecture, IntegerAttributesAtOnceAsOneByOne)
         "<Tit ID=\"2809\" Note=\"7\">\r\n</Tit>\r\n"
         "<Rempl id=\"937\" IdRemp=\"625\">\r\n<Minute>67</Minute>\r\n</Rempl>\r\n"
         "<Tit ID=\" 12 \" Note=\"##3#5\" ID=\"99\">a##1#b</Tit>\r\n"   // blanks, an escape, the first of two
-        "<Tit ID=\"-40\" NOTE=\"7x\" IdRemp=\"12345678901\"/>\r\n"      // not numbers: the defaults
+        "<Tit ID=\"-40\" NOTE=\"\" IdRemp=\" \"/>\r\n"      // empty: the defaults
         "<Tit IDREMP='-0' Note=''>texte plus long que seize octets</Tit>\r\n"
         "<Tit>##0#</Tit>\r\n"
         "</r>\r\n";

@@ -389,7 +389,7 @@ TEST(XmlReader, HandWrittenDocument)
         "<colle/>\r\n"
         "<att x = \"1\"  y='deux mots' z=3 />\r\n"
         "<n>-12</n>\r\n"
-        "<pas>12a</pas>\r\n"
+        "<pas> </pas>\r\n"
         "</Gormelide>\r\n";
     TMemoryStream m;
     Remplit(m, doc);

@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <new>
@@ -184,7 +185,11 @@ TEST_F(Dommages, ADocumentThatIsNotWellFormedIsRefusedAsDamaged)
         EXPECT_EQ(ChargeOctets(Archive(abime)), etatLecture);
         std::string texte;
         TTraiteurFichier::MessageEtat(etatLecture, "abime.xmc", texte);
-        EXPECT_EQ(texte, TraduireFormat(texteDocumentEndommage, {"abime.xmc"}));
+        // Said to be damaged, where the reader refused it when it did.
+        const std::string ou = TraduireFormat(texteDocumentEndommageA, {"abime.xmc", "("});
+        EXPECT_TRUE(texte == TraduireFormat(texteDocumentEndommage, {"abime.xmc"}) ||
+                    texte.starts_with(ou.substr(0, ou.find('(') + 1)))
+            << texte;
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.quoi);
@@ -222,6 +227,76 @@ TEST_F(Dommages, AMatchdayTagThatCannotBeReadIsDamageAnUnknownElementIsNot)
     for (const auto& c : cas) {
         SCOPED_TRACE(c.quoi);
         EXPECT_EQ(ChargeOctets(Archive(c.abime)), c.etat);
+    }
+}
+
+// What the program never writes, typed into a saved season by hand or left by
+// a damaged disk, would open with data moved or dropped, lost at the next
+// save: the document is refused, the message naming the element and its line.
+// An absent or empty value is read as files of older versions have it.
+TEST_F(Dommages, AHandEditTheProgramNeverWritesIsRefusedWhereItStands)
+{
+    struct Cas
+    {
+        int sport;
+        const char* quoi;
+        std::string cherche, remplace;   // at the first place of cherche
+        const char* element;             // nullptr: the season opens
+    };
+    const std::string nul("Fr\0ance", 7);
+    const Cas cas[] = {
+        {0, "< in a line-up's side", "<Compo Equipe=\"", "<Compo Equipe=\"<", "Compo"},
+        {0, "< in a goal's side", "<Buteur Equipe=\"", "<Buteur Equipe=\"<", "Buteur"},
+        {2, "< in a box-score line's player", "Joueur=\"", "Joueur=\"<", "StatBasket"},
+        {0, "< in a starter's player", "<Tit ID=\"", "<Tit ID=\"<", "Tit"},
+        {0, "< in a rating", " Note=\"", " Note=\"<", "Tit"},
+        {0, "< in the player going off", "IdRemp=\"", "IdRemp=\"<", "Rempl"},
+        {0, "bare & in an attribute", "<Compo Equipe=\"", "<Compo Equipe=\"&", "Compo"},
+        {2, "side without a value", "<StatBasket Equipe=\"1\"", "<StatBasket Equipe", "StatBasket"},
+        {0, "matchday number without a value", "<Journee Numero=\"2\"", "<Journee Numero", "Journee"},
+        {0, "& in a text", "France", "Fr&ance", "Nom"},
+        {0, "unknown entity in a text", "France", "Fr&eacute;nce", "Nom"},
+        {0, "NUL byte in a text", "France", nul, "Nom"},
+        {0, "matchday 0", "<Journee Numero=\"2\"", "<Journee Numero=\"0\"", "Journee"},
+        {0, "matchday -1", "<Journee Numero=\"2\"", "<Journee Numero=\"-1\"", "Journee"},
+        {0, "matchday past the count", "<Journee Numero=\"2\"", "<Journee Numero=\"99\"", "Journee"},
+        {0, "matchday used twice", "<Journee Numero=\"3\"", "<Journee Numero=\"2\"", "Journee"},
+        {0, "line-up side 3", "<Compo Equipe=\"1\"", "<Compo Equipe=\"3\"", "Compo"},
+        {0, "line-up side x", "<Compo Equipe=\"1\"", "<Compo Equipe=\"x\"", "Compo"},
+        {0, "goal side 0", "<Buteur Equipe=\"1\"", "<Buteur Equipe=\"0\"", "Buteur"},
+        {2, "box-score side 3", "<StatBasket Equipe=\"1\"", "<StatBasket Equipe=\"3\"", "StatBasket"},
+        {2, "points x", "<Pts>", "<Pts>x</Pts><Pts>", "Pts"},
+        {2, "points in hexadecimal", "<Pts>", "<Pts>x", "Pts"},
+        {2, "points -5", "<Pts>", "<Pts>-", "Pts"},
+        {2, "points past 32 bits", "<Pts>", "<Pts>99999999999", "Pts"},
+        {2, "attempts x", "</Tir2Pts>", "x</Tir2Pts>", "Tir2Pts"},
+        {0, "score x", "<s1>", "<s1>x</s1><s1>", "s1"},
+        {0, "minute -5", "<Minute>", "<Minute>-", "Minute"},
+        {0, "home team x", "<e1>", "<e1>x</e1><e1>", "e1"},
+        {2, "box-score line without a side", "<StatBasket Equipe=\"1\" ", "<StatBasket ", nullptr},
+        {2, "empty points", "<Pts>", "<Pts></Pts><Pts>", nullptr},
+        {0, "empty line-up side", "<Compo Equipe=\"1\"", "<Compo Equipe=\"\"", nullptr},
+    };
+    std::string docs[4];
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        std::string& doc = docs[c.sport];
+        if (doc.empty())
+            doc = Document(*essai::GenerePetiteSaison(c.sport)->saison);
+        const size_t ou = doc.find(c.cherche);
+        ASSERT_NE(ou, std::string::npos);
+        const std::string abime = std::string(doc).replace(ou, c.cherche.size(), c.remplace);
+        const uint8_t etat = ChargeOctets(Archive(abime));
+        std::string texte;
+        TTraiteurFichier::MessageEtat(etat, "abime.xmc", texte);
+        if (!c.element) {
+            EXPECT_EQ(etat, etatCharge);
+            continue;
+        }
+        EXPECT_EQ(etat, etatLecture);
+        const std::string ligne = std::to_string(1 + std::count(doc.begin(), doc.begin() + static_cast<ptrdiff_t>(ou), '\n'));
+        EXPECT_EQ(texte, TraduireFormat(texteDocumentEndommageA,
+                                        {"abime.xmc", TraduireFormat(texteElementLigne, {c.element, ligne})}));
     }
 }
 

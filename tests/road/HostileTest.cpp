@@ -47,7 +47,10 @@ protected:
             std::unique_ptr<TSaison> s;
             TChargeurXmp c(fichier, "Dll\\");
             const uint8_t etat = c.Charge(s, EnsembleSport(0), {}, false, nullptr);
-            return etat == attendu && c.Raison().texte == raison ? 0 : 1;
+            // A damaged document may be told with where it was refused.
+            const bool memeRaison = c.Raison().texte == raison ||
+                                    (raison == texteDocumentEndommage && c.Raison().texte == texteDocumentEndommageA);
+            return etat == attendu && memeRaison ? 0 : 1;
         });
     }
 
