@@ -1406,14 +1406,18 @@ bool TXmlReader::AAttribut(std::string_view nom) const
 int32_t TXmlReader::AttributEntier(std::string_view nom, int32_t defaut, int32_t bas, int32_t haut)
 {
     for (const auto& [n, v] : attributs_)
-        if (MemeNom(n, nom)) {
-            // Digits, a sign and blanks are never escaped: only a value
-            // holding an escape needs the decoded text.
-            if (v.find('#') == std::string_view::npos)
-                return Nombre(v, nomVue_, defaut, bas, haut);
-            return Nombre(DecodeTexteXml(v), nomVue_, defaut, bas, haut, v.data());
-        }
+        if (MemeNom(n, nom))
+            return NombreAttribut(v, defaut, bas, haut);
     return defaut;
+}
+
+int32_t TXmlReader::NombreAttribut(std::string_view v, int32_t defaut, int32_t bas, int32_t haut)
+{
+    // Digits, a sign and blanks are never escaped: only a value holding an
+    // escape needs the decoded text.
+    if (v.find('#') == std::string_view::npos)
+        return Nombre(v, nomVue_, defaut, bas, haut);
+    return Nombre(DecodeTexteXml(v), nomVue_, defaut, bas, haut, v.data());
 }
 
 void TXmlReader::AttributsEntiers(std::span<const std::string_view> noms, std::span<int32_t> valeurs)
@@ -1424,9 +1428,7 @@ void TXmlReader::AttributsEntiers(std::span<const std::string_view> noms, std::s
     for (const auto& [n, v] : attributs_)
         for (size_t i = 0; i < nb && i < 64; ++i)
             if (!(trouves >> i & 1) && MemeNom(n, noms[i])) {
-                valeurs[i] = v.find('#') == std::string_view::npos
-                                 ? Nombre(v, nomVue_, valeurs[i])
-                                 : Nombre(DecodeTexteXml(v), nomVue_, valeurs[i], INT32_MIN, INT32_MAX, v.data());
+                valeurs[i] = NombreAttribut(v, valeurs[i], INT32_MIN, INT32_MAX);
                 trouves |= uint64_t{1} << i;
             }
     for (size_t i = 64; i < nb; ++i)

@@ -477,6 +477,8 @@ private:
     int Ligne(size_t pos) const;   // the line of a position in donnees_
     int32_t NombreGeneral(std::string_view texte, std::string_view element, int32_t defaut, int32_t bas, int32_t haut,
                           const char* ou);
+    // An attribute's raw value as a number of the element being read.
+    int32_t NombreAttribut(std::string_view v, int32_t defaut, int32_t bas, int32_t haut);
     // At least n bytes from pos_ in the buffer (refilling); false when the
     // input ends first.
     bool Assure(size_t n);
