@@ -330,7 +330,11 @@ void TCalculClassement::RankByStatistic(int champ, int second, int code)
         ordre[static_cast<size_t>(r)] = r;
     }
     const bool nomsDecroissants = champ == 6;
+    // A team without attempts has no rate: it comes after every team ranked.
+    const bool taux = code >= 50 && code < 55;
     std::sort(ordre.begin(), ordre.end(), [&](int x, int y) {
+        if (taux && (L(x, 3) != 0) != (L(y, 3) != 0))
+            return L(x, 3) != 0;
         if (L(x, 2) != L(y, 2))
             return L(x, 2) > L(y, 2);
         const int c = noms[static_cast<size_t>(x)].compare(noms[static_cast<size_t>(y)]);

@@ -287,7 +287,7 @@ void CompteMeilleur(TDonneesChampionnatStat& c, int n, int type, int filtre, TCo
 {
     const int base = TypeBase(type);
     const TDefinition def = Definition(base, c);
-    std::map<std::pair<int32_t, int>, int64_t> valeurs;
+    std::map<std::pair<int32_t, int>, int64_t> valeurs, faits, tentes;
     if (def.genre == TDefinition::Somme) {
         for (int code : {def.code1, def.code2})
             for (const auto& [cle, v] : Sommes(c, n, code, filtre))
@@ -295,10 +295,15 @@ void CompteMeilleur(TDonneesChampionnatStat& c, int n, int type, int filtre, TCo
     } else if (def.genre == TDefinition::PourcentageBasket) {
         const int seuil = c.Option(def.seuil);
         const auto reussis = Sommes(c, n, def.code1, filtre);
-        for (const auto& [cle, tentes] : Sommes(c, n, def.code2, filtre)) {
+        for (const auto& [cle, t] : Sommes(c, n, def.code2, filtre)) {
+            // a player without attempts that matchday has no rate in it
+            if (t <= 0 || t < seuil)
+                continue;
             auto it = reussis.find(cle);
             const int64_t r = it != reussis.end() ? it->second : 0;
-            valeurs[cle] = tentes > 0 && tentes >= seuil ? DivisionArrondie(r * 10000, tentes) : 0;
+            valeurs[cle] = DivisionArrondie(r * 10000, t);
+            faits[cle] = r;
+            tentes[cle] = t;
         }
     }
     for (const auto& [cle, v] : valeurs) {
@@ -307,6 +312,9 @@ void CompteMeilleur(TDonneesChampionnatStat& c, int n, int type, int filtre, TCo
         if (!cp || (!nouveau && v <= cp->Valeur))
             continue;
         cp->Valeur = v;
+        // a percentage is shown from its own made and attempts
+        cp->Brut = faits.count(cle) ? faits[cle] : v;
+        cp->Diviseur = tentes.count(cle) ? tentes[cle] : 0;
         const TInfoComp* m = c.MatchEquipe(n, cle.second);
         cp->Match = m ? m->Libelle(&saison) : std::string();
     }
@@ -365,6 +373,9 @@ std::vector<TCompteurJoueur> TClassJoueur::TotauxJoueurs(TSaison& saison, int eq
     }
 
     std::vector<TCompteurJoueur> liste = std::move(compteurs.Liste());
+    // A rate without attempts is no rate: the player is not ranked.
+    if (Pourcentage(type))
+        std::erase_if(liste, [](const TCompteurJoueur& cp) { return cp.Diviseur <= 0; });
     if (type >= 14 && !MeilleurMatch(type))
         for (TCompteurJoueur& cp : liste) {
             cp.Brut = cp.Valeur;
@@ -491,7 +502,7 @@ int TClassJoueur::NumeroLibelleEquipe(int type)
 std::string TClassJoueur::LibelleClassementEquipe(const TSaison& saison, int n)
 {
     static const std::map<int, int> textes = {
-        {2, 78}, {3, 79}, {4, 303}, {5, 503}, {6, 487}, {7, 501}, {8, 502}, {9, 40}, {10, 1139},
+        {2, 78}, {3, 79}, {4, 303}, {5, 50}, {6, 487}, {7, 501}, {8, 502}, {9, 40}, {10, 1139},
         {11, 1140}, {12, 1141}, {16, 576}, {17, 576}, {18, 577}, {19, 578}, {20, 1142}, {21, 580},
         {22, 581}, {23, 576}, {24, 1179}, {25, 650}, {26, 1292}, {42, 103}, {43, 1500}, {44, 1496},
         {45, 1544}, {47, 1549}, {51, 1492}, {53, 1532}};
@@ -551,15 +562,16 @@ std::vector<int> TClassJoueur::Rangs(const std::vector<TCompteurJoueur>& liste)
 
 std::vector<std::string> TClassJoueur::TextesValeurs(int type, const TCompteurJoueur& c)
 {
+    // Averages and rates from their own counts, rounded once.
     if (ParMatch(type))
-        return {std::to_string(c.Diviseur), std::to_string(c.Brut), Fixe(c.Valeur / 100.0, 4, 2)};
+        return {std::to_string(c.Diviseur), std::to_string(c.Brut), TexteQuotient(c.Brut, c.Diviseur, 2)};
     if (type == 29)
-        return {std::to_string(c.Diviseur), Fixe(c.Valeur / 100.0, 4, 2)};
+        return {std::to_string(c.Diviseur), TexteQuotient(c.Brut, c.Diviseur, 2)};
     if (Pourcentage(type))
-        return {std::to_string(c.Brut) + "-" + std::to_string(c.Diviseur), Fixe(c.Valeur / 100.0, 4, 2)};
+        return {std::to_string(c.Brut) + "-" + std::to_string(c.Diviseur), TexteTaux(c.Brut, c.Diviseur, 2)};
     if (MeilleurMatch(type)) {
         const int base = TypeBase(type);
-        return {c.Match, base >= 18 && base <= 20 ? Fixe(c.Valeur / 100.0, 4, 2) : std::to_string(c.Valeur)};
+        return {c.Match, Pourcentage(base) ? TexteTaux(c.Brut, c.Diviseur, 2) : std::to_string(c.Valeur)};
     }
     if (type == 6 || type == 7)   // ratings: the average x 100
         return {Fixe(c.Valeur / 100.0, 4, 2)};
@@ -575,14 +587,14 @@ std::vector<std::string> TClassJoueur::TextesValeurs(int type, const TCompteurJo
 std::string TClassJoueur::TexteValeurEquipe(int type, const TCompteurJoueur& c)
 {
     if (Pourcentage(type))
-        return Fixe(c.Valeur / 100.0, 4, 1) + "%";
+        return TexteTaux(c.Brut, c.Diviseur, 1) + "%";
     if (ParMatch(type))
-        return Fixe(c.Valeur / 100.0, 4, 1);
+        return TexteQuotient(c.Brut, c.Diviseur, 1);
     if (type == 29)
-        return Fixe(c.Valeur / 100.0, 4, 2);
+        return TexteQuotient(c.Brut, c.Diviseur, 2);
     if (MeilleurMatch(type)) {
         const int base = TypeBase(type);
-        return base >= 18 && base <= 20 ? Fixe(c.Valeur / 100.0, 4, 1) + "%" : std::to_string(c.Valeur);
+        return Pourcentage(base) ? TexteTaux(c.Brut, c.Diviseur, 1) + "%" : std::to_string(c.Valeur);
     }
     return std::to_string(c.Valeur);
 }
@@ -649,5 +661,5 @@ std::string TClassArbitre::LibelleClassement(int type)
 
 std::string TClassArbitre::TexteValeur(const TLigneArbitre& l)
 {
-    return Fixe(l.Rapport / 100.0, 4, 2);
+    return TexteQuotient(l.Valeur, l.Matchs, 2);
 }

@@ -134,6 +134,6 @@ public:
     static std::string LibelleClassement(int type);
     // Value of a kind from a referee's statistics in championship c.
     static int64_t ValeurType(const TPersonnelStat& arbitre, uint32_t c, int type);
-    // Rapport / 100 with two decimals.
+    // The value per match refereed with two decimals ("-" without match).
     static std::string TexteValeur(const TLigneArbitre& l);
 };

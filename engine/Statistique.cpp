@@ -1,6 +1,7 @@
 #include "engine/Statistique.h"
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -53,7 +54,7 @@ void TStatistique::ScoresFrequents(const std::vector<TDonneesChampionnat*>& cham
                                    int derniere, int idEquipe, int lieu, TScoresFrequents& resultat)
 {
     total = 0;
-    uint16_t matrice[8][8] = {};
+    std::map<std::pair<int, int>, int> comptes;
     const bool tout = premiere == 0 || championnats.size() >= 2;
     for (TDonneesChampionnat* c : championnats) {
         if (!c)
@@ -78,21 +79,15 @@ void TStatistique::ScoresFrequents(const std::vector<TDonneesChampionnat*>& cham
                     continue;
                 if (idEquipe >= 0 ? exterieur : vainqueurDabord && a < b)
                     std::swap(a, b);
-                a = std::min(a, 7);
-                b = std::min(b, 7);
-                ++matrice[a][b];
+                ++comptes[{a & 0x7FFF, b & 0x7FFF}];
                 ++total;
             }
     }
-    TScoresFrequents entrees;
-    for (int a = 0; a < 8; ++a)
-        for (int b = 0; b < 8; ++b)
-            entrees[static_cast<size_t>(a * 8 + b)] = {matrice[a][b], static_cast<uint16_t>(a * 8 + b)};
-    for (size_t i = 0; i < 63; ++i)
-        for (size_t j = i + 1; j < 64; ++j)
-            if (entrees[i].Nombre < entrees[j].Nombre)
-                std::swap(entrees[i], entrees[j]);
-    resultat = entrees;
+    resultat.clear();
+    for (const auto& [score, n] : comptes)
+        resultat.push_back({n, score.first, score.second});
+    std::stable_sort(resultat.begin(), resultat.end(),
+                     [](const TScoreFrequent& x, const TScoreFrequent& y) { return x.Nombre > y.Nombre; });
 }
 
 void TStatistique::SeriesEquipe(const std::vector<TDonneesChampionnat*>& championnats, int premiere, int derniere,

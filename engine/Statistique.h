@@ -9,14 +9,15 @@
 
 class TDonneesChampionnat;
 
-// One entry of the frequent scores: how many matches ended with the pair of
-// code a × 8 + b (each score held at 7, the cell of 7 or more).
+// One entry of the frequent scores: how many matches ended with the score
+// a - b, as it was entered (a basketball 88 - 79 is no 7 - 7).
 struct TScoreFrequent
 {
-    uint16_t Nombre = 0;
-    uint16_t Code = 0;
+    int Nombre = 0;
+    int A = 0;
+    int B = 0;
 };
-using TScoresFrequents = std::array<TScoreFrequent, 64>;
+using TScoresFrequents = std::vector<TScoreFrequent>;
 
 // Situation counts [result][situation][venue]: result 0 win, 1 draw, 2 loss;
 // situation 0 scored first, 1 conceded first, 2 leading at half-time, 3 level,
@@ -33,7 +34,8 @@ enum : int {
 class TStatistique
 {
 public:
-    // The 64 score pairs ordered by count, highest first. premiere = 0, or a
+    // The scores entered, one entry each, ordered by count, highest first
+    // (equal counts by the first score, then the second). premiere = 0, or a
     // list of two championships or more: every matchday up to the last played
     // one. idEquipe -1: every match; otherwise lieu 0 the team at home, 1 away,
     // 2 either, and the team's score comes first. Without a team, the winner's

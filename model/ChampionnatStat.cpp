@@ -442,9 +442,22 @@ std::unique_ptr<TListeResultat> TDonneesChampionnatHandball::ListeClassementJoue
     if (!a)
         return nullptr;
     if (second == 0) {
+        // A scorer's goals: those from play and those from 7-metre throws,
+        // one record per player and team.
         auto r = std::make_unique<TListeResultat>(nullptr, a);
-        for (int i = 0; i < a->Nombre(); ++i)
-            r->Ajoute(a->Donnee(i));
+        std::vector<std::pair<std::pair<int32_t, int>, int64_t>> buts;
+        for (const TListeDonnees* l : {a, static_cast<const TListeDonnees*>(ListeStat(n, 23))})
+            for (int i = 0; l && i < l->Nombre(); ++i) {
+                const TDonneesEvt* d = l->Donnee(i);
+                const std::pair<int32_t, int> cle{d->IdJoueur(), d->IdEquipe()};
+                auto it = std::find_if(buts.begin(), buts.end(), [&](const auto& x) { return x.first == cle; });
+                if (it == buts.end())
+                    buts.push_back({cle, d->Mot()});
+                else
+                    it->second += d->Mot();
+            }
+        for (const auto& [cle, v] : buts)
+            r->AjoutePropre(TDonneesEvt::CreateId(cle.first, cle.second, Borne16(v)));
         return r;
     }
     const TListeDonnees* b = ListeStat(n, second);

@@ -113,6 +113,11 @@ public:
     virtual int PremierPoste() const = 0;
     virtual int PosteNouveauJoueur() const = 0;
     virtual int TypeStatBut() const = 0;
+    // The player's goals (tries in rugby, points in basketball) in championship
+    // c and over every championship: a handball player's goals from play and
+    // from 7-metre throws together.
+    virtual uint32_t Buts(uint32_t c) const { return Stat(c, TypeStatBut()); }
+    virtual uint32_t TotalButs() const { return StatTotale(TypeStatBut()); }
     // True when no count of the player (matches, every statistic kind of the
     // sport, assists, bookings, sendings-off) lies outside championship c.
     bool StatsSeulement(uint32_t c) const;
@@ -266,6 +271,8 @@ public:
     int PremierPoste() const override { return 22; }
     int PosteNouveauJoueur() const override { return 23; }
     int TypeStatBut() const override { return 21; }
+    uint32_t Buts(uint32_t c) const override { return Stat(c, 21) + Stat(c, 23); }
+    uint32_t TotalButs() const override { return StatTotale(21) + StatTotale(23); }
 
 protected:
     std::unique_ptr<TJoueur> NouveauMeme(TSaisonFiches* saison) const override;

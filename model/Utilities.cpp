@@ -1,9 +1,11 @@
 #include "model/Utilities.h"
 
+#include <algorithm>
 #include <array>
 
 #include "model/oTraducteur.h"
 #include "platform/rtl/Files.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/Strings.h"
 
 // ---------------------------------------------------------------------------
@@ -199,6 +201,30 @@ int64_t DivisionArrondie(int64_t a, int64_t b)
         b = -b;
     }
     return a >= 0 ? (2 * a + b) / (2 * b) : -((-2 * a + b) / (2 * b));
+}
+
+std::string TexteQuotient(int64_t a, int64_t b, int decimales)
+{
+    if (b == 0)
+        return "-";
+    decimales = std::clamp(decimales, 0, 6);
+    int64_t puissance = 1;
+    for (int i = 0; i < decimales; ++i)
+        puissance *= 10;
+    const int64_t v = DivisionArrondie(a * puissance, b);
+    const int64_t absolu = v < 0 ? -v : v;
+    std::string s = (v < 0 ? "-" : "") + std::to_string(absolu / puissance);
+    if (decimales > 0) {
+        std::string fraction = std::to_string(absolu % puissance);
+        s += FormatSettings().DecimalSeparator;
+        s += std::string(static_cast<size_t>(decimales) - fraction.size(), '0') + fraction;
+    }
+    return s;
+}
+
+std::string TexteTaux(int64_t reussis, int64_t tentes, int decimales)
+{
+    return TexteQuotient(reussis * 100, tentes, decimales);
 }
 
 std::string SansAccent(std::string_view texte)

@@ -49,6 +49,14 @@ std::string SansAccent(std::string_view texte);
 // a / b rounded to the nearest whole number, halves away from zero; 0 when b
 // is 0. For ratios shown to the user (2 / 3 in hundredths of a percent: 6667).
 int64_t DivisionArrondie(int64_t a, int64_t b);
+// a / b with that many decimals (0 to 6), rounded once to the nearest, halves
+// away from zero, in the decimal notation of the settings: 7 / 13 with one
+// decimal is "0,5"; "-" when b is 0. Every average and rate shown goes
+// through it, so that two windows never show one figure rounded apart.
+std::string TexteQuotient(int64_t a, int64_t b, int decimales);
+// A rate: made x 100 / attempts as TexteQuotient writes it (7 of 13 with one
+// decimal: "53,8"); "-" without attempts.
+std::string TexteTaux(int64_t reussis, int64_t tentes, int decimales);
 // Position (1-based) of the n-th occurrence of the pattern, occurrences allowed
 // to overlap; 0 when n < 1 or there are fewer.
 int PositionOccurrence(std::string_view motif, std::string_view texte, int n);

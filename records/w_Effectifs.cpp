@@ -116,7 +116,7 @@ void AjouteHistoriqueTransfert(TSaison& saison, TJoueur& joueur)
     {
         const uint32_t code = static_cast<uint32_t>(c->CodeChamp);
         const int matchs = joueur.NbMatch(code);
-        const int valeur = joueur.Stat(code, joueur.TypeStatBut());
+        const int valeur = static_cast<int>(joueur.Buts(code));
         if (matchs <= 0 && valeur <= 0)
             continue;
         TStatHistorique h;
@@ -210,7 +210,6 @@ void RemplitEffectif(TGridModel& m, TColorGridBase& g, TSaison& saison, const TR
     const int modele = ModeleDe(p.Championnat);
     const int32_t c = p.CodeStats;
     const uint32_t code = static_cast<uint32_t>(c);
-    const int principale = saison.StatPrincipale();
     const bool nationalEquipes = p.National;
     for (int r = 1; r <= n; ++r)
     {
@@ -245,7 +244,7 @@ void RemplitEffectif(TGridModel& m, TColorGridBase& g, TSaison& saison, const TR
         {
             const bool ch = c >= 0;
             cell(9, TexteStat(ch ? j->NbMatch(code) : 0, static_cast<long>(j->TotalMatch()), ch, " ("));
-            cell(10, TexteStat(ch ? j->Stat(code, principale) : 0, static_cast<long>(j->StatTotale(principale)), ch, "("));
+            cell(10, TexteStat(ch ? j->Buts(code) : 0, static_cast<long>(j->TotalButs()), ch, "("));
             cell(11, TexteStat(ch ? j->NbAvertissement(code) : 0, static_cast<long>(j->TotalAvertissement()), ch, " ("));
             cell(12, TexteStat(ch ? j->NbExpulsion(code) : 0, static_cast<long>(j->TotalExpulsion()), ch, " ("));
         }

@@ -601,9 +601,7 @@ std::string Tf_FicheJoueur::TexteLigne(const TLigneStatFiche& l) const
     const bool parChamp = ChampionnatCode >= 0 && !UnSeulChampionnat();
     if (l.Lecture == TLigneStatFiche::Pourcentage)
     {
-        auto pct = [](long m, long a) {
-            return a == 0 ? std::string("-") : FormatFloat("0.0", static_cast<double>(m) * 100.0 / static_cast<double>(a));
-        };
+        auto pct = [](long m, long a) { return TexteTaux(m, a, 1); };
         if (!parChamp || (champ == total && att == attTotal))
             return pct(total, attTotal);
         return pct(champ, att) + " (" + pct(total, attTotal) + ")";
@@ -647,7 +645,7 @@ void Tf_FicheJoueur::CompteSaison(const TJoueur* joueur, uint32_t code, int& mat
     if (!Saison || !Saison->Arbre().ChampionnatParCode(static_cast<int32_t>(code)))
         return;
     matchs = joueur->NbMatch(code);
-    v[0] = joueur->Stat(code, joueur->TypeStatBut());
+    v[0] = static_cast<int32_t>(joueur->Buts(code));
 }
 
 void Tf_FicheJoueur::RemplitChampStat(TJoueur* joueur)

@@ -8,6 +8,7 @@
 #include "model/ListeDonnees.h"
 #include "model/MultiSport.h"
 #include "model/Saison.h"
+#include "model/Utilities.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/ExtCtrls.h"
@@ -23,9 +24,9 @@ using L = TLigneStatFiche;
 
 namespace {
 
-std::string Pourcent(int m, int v, const char* format)
+std::string Pourcent(int m, int v, int decimales)
 {
-    return FormatFloat(format, static_cast<double>(m) * 100.0 / static_cast<double>(v)) + "%";
+    return TexteTaux(m, v, decimales) + "%";
 }
 
 // Fills the match list of a statistic over every championship where the
@@ -312,7 +313,7 @@ void Tf_FicheJoueurBasket::Cellules(int stat, int code, int v, int m, TDonneesCh
         }
         else
         {
-            c3 = v == 0 ? std::string("-") : Pourcent(m, v, "0.0");
+            c3 = v == 0 ? std::string("-") : Pourcent(m, v, 1);
             c2 = IntToStr(m) + "/" + IntToStr(v);
         }
         return;
@@ -345,10 +346,10 @@ Tf_FicheJoueurHand::Tf_FicheJoueurHand(TComponent* AOwner) : Tf_FicheJoueurStat(
                          {580, "Label34", "s6", 10, L::Stat, 29},
                          {299, "Label35", "s7", 11, L::Stat, 30},
                          {577, "Label31", "s11", 12, L::Stat, 31},
-                         {850, "Label37", "s8", 13, L::Stat, 32},
+                         {103, "Label37", "s8", 13, L::Stat, 32},
                          {1500, "Label43", "s12", 14, L::Stat, 33},
                          {1496, "Label38", "s9", 15, L::Stat, 34},
-                         {104, "Label41", "s10", 16, L::Stat, 35}});
+                         {1520, "Label41", "s10", 16, L::Stat, 35}});
     GrapheDisponible = false;
     for (int c : {4, 6})
         sg_Historique->RemplitCellule(c, 0, Texte(50), 1, 1, clBlack, clWhite, false);
@@ -379,7 +380,7 @@ void Tf_FicheJoueurHand::EnTetes(int stat)
     // Each header names its figure: code 21 is the goals from play (1544),
     // 23 the 7-metre goals (1549); a percentage column is headed "%" or by
     // its rate, the made count beside it by what was made.
-    static const int valeurs[17] = {0, 1544, 1544, 0, 1549, 0, 1537, 1533, 1534, 1536, 580, 299, 577, 103, 1500, 1496, 104};
+    static const int valeurs[17] = {0, 1544, 1544, 0, 1549, 0, 1537, 1533, 1534, 1536, 580, 299, 577, 103, 1500, 1496, 1520};
     static const int faits[17] = {0, 0, 0, 1544, 0, 1549, 0, 1537, 0, 1534, 1544, 1544, 1544, 1544, 1544, 1544, 1544};
     const TColor titre = *Couleurs.Couleur(21);
     const int s = std::clamp(stat, 1, 16);
@@ -391,7 +392,8 @@ void Tf_FicheJoueurHand::EnTetes(int stat)
 
 int Tf_FicheJoueurHand::TexteTitre(int stat) const
 {
-    static const int textes[17] = {93, 93, 1544, 1497, 1549, 1499, 1537, 1533, 1534, 1536, 580, 299, 577, 850, 1500, 1496, 104};
+    // a handball warning is no yellow card, an expulsion no sending-off
+    static const int textes[17] = {93, 93, 1544, 1497, 1549, 1499, 1537, 1533, 1534, 1536, 580, 299, 577, 103, 1500, 1496, 1520};
     return textes[std::clamp(stat, 0, 16)];
 }
 
@@ -401,7 +403,7 @@ void Tf_FicheJoueurHand::Cellules(int stat, int code, int v, int m, TDonneesCham
     const int buts = Valeur(c, jour, 21);
     if (code == 22 || code == 24 || code == 26 || code == 28)
     {
-        c3 = v == 0 ? std::string("-") : m < 0 ? std::string("0%") : Pourcent(m, v, "0.00");
+        c3 = v == 0 ? std::string("-") : m < 0 ? std::string("0%") : Pourcent(m, v, 2);
         c2 = m < 0 ? std::string("-") : IntToStr(m);
         return;
     }

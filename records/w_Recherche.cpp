@@ -430,7 +430,6 @@ void Tf_Recherche::AfficheJoueurs(const std::vector<TJoueur*>& joueurs, const st
     PrepareGrille();
     const int n = static_cast<int>(joueurs.size());
     g.SetRowCount(std::max(n, 1) + 1);
-    const int principale = homonymes ? 1 : Saison->StatPrincipale();
     const int annee = AnneeAges(*Saison);
     TBlasons* blasons = Blasons();
     for (int r = 1; r <= n; ++r)
@@ -448,7 +447,7 @@ void Tf_Recherche::AfficheJoueurs(const std::vector<TJoueur*>& joueurs, const st
                                           TexteAge(annee, j->Age),
                                           sansEquipe ? Traduire(186) : Saison->NomEquipe(equipe),
                                           IntToStr(j->TotalMatch()),
-                                          IntToStr(j->StatTotale(principale)),
+                                          IntToStr(homonymes ? j->StatTotale(1) : j->TotalButs()),
                                           IntToStr(j->Numero)};
         for (int k = 0; k < 8; ++k)
             g.RemplitCellule(k, r, cellules[k], k == 1 || k == 2 ? 0 : 1, 1, texte, fond, false,

@@ -14,6 +14,9 @@ void EnregistreResultats()
     LiensResultatsEnregistres().LibelleJournee = [](TSaison* saison) {
         return saison ? LibelleJournee(*saison) : std::string();
     };
+    LiensResultatsEnregistres().LibelleJourneeNumero = [](TSaison* saison, int n) {
+        return saison ? LibelleJournee(*saison, n) : std::string();
+    };
     EnregistreFichesResultats();
     EnregistrePagesMatch();
     static bool fonctions = false;

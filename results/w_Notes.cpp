@@ -145,7 +145,8 @@ void Tf_Notes::ChargeMatch()
             // A player the season does not know shows no name, but the slot's
             // own rating: the row never carries another match's values.
             const TJoueur* j = Saison->Joueurs().ChercheJoueur(id, equipe);
-            r.Nom->SetText(j ? CassePhrase(j->Prenom + " " + j->Nom) : std::string());
+            // a surname typed alone is a name all the same
+            r.Nom->SetText(j ? CassePhrase(j->PrenomNom()) : std::string());
             r.Nom->Numero = id;
             r.Note->SetText(note >= 0 && note != 255 ? IntToStr(note) : std::string());
             r.Nom->SetVisible(true);

@@ -212,7 +212,15 @@ void Tf_Resultats::Init()
     occupe_ = false;
 }
 
-std::string Tf_Resultats::LibelleJournee(TSaison* saison) { return saison ? ::LibelleJournee(*saison) : std::string(); }
+std::string Tf_Resultats::LibelleJournee(TSaison* saison)
+{
+    if (!saison)
+        return {};
+    // The last matchday of a cup that holds its third-place match names it too.
+    const TDonneesChampionnat* c = saison->ChampionnatCourant();
+    const std::string nom = ::LibelleJournee(*saison);
+    return c && LignePetiteFinale(*c, c->NbJournee) >= 0 ? TraduireFormat(5453, {nom}) : nom;
+}
 
 void Tf_Resultats::TrieMatchsClassement()
 {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 
 #include "engine/CalculClassement.h"
 #include "model/Championnat.h"
@@ -254,7 +255,10 @@ void Tf_recap::Affiche()
 }
 
 void Tf_recap::Imprime() { sg_recap->Imprime(); }
-void Tf_recap::EnregistreHTML(const std::string& nomFichier) { sg_recap->EnregistreHTML(nomFichier, true); }
+void Tf_recap::EnregistreHTML(const std::string& nomFichier)
+{
+    sg_recap->EnregistreHTML(nomFichier, true, vues::EnTetePage(Saison, Traduire(950)));
+}
 
 void Tf_recap::ExecuteFonction(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,
                                const TCouleurElement& couleurs, const std::string& Pages, TSaison* saison)
@@ -325,14 +329,22 @@ void Tf_calendrier::Affiche()
             journees.push_back(d);
     largeurGrille_ = 273;
     int haut = 10, hauteurLigne = 0;
+    // Each matchday's matches under its name; a cup's third-place match under
+    // its own, apart from the final's game it shares its matchday with.
+    std::vector<std::pair<int, std::vector<int>>> grilles;   // matchday (- for the third place), matches
     for (int d : journees) {
         const TInfoCompJour* j = c->Journee(d);
-        std::vector<int> matchs;
+        std::vector<int> matchs, troisieme;
         for (int k = 0; j && k < j->NbMatchs(); ++k)
             if (j->Match(k)->IdEquipe(0) != V && j->Match(k)->IdEquipe(1) != V)
-                matchs.push_back(k);
-        if (matchs.empty())
-            continue;
+                (EstPetiteFinale(*c, d, *j->Match(k)) ? troisieme : matchs).push_back(k);
+        for (auto* m : {&matchs, &troisieme})
+            if (!m->empty())
+                grilles.push_back({m == &troisieme ? -d : d, *m});
+    }
+    for (const auto& [cle, matchs] : grilles) {
+        const int d = std::abs(cle);
+        const TInfoCompJour* j = c->Journee(d);
         const int colonne = static_cast<int>(Grilles.size() % 2);
         TColorStringGrid* g = Grille(this, ScrollBox1, "");
         g->Tag = colonne;
@@ -348,7 +360,8 @@ void Tf_calendrier::Affiche()
         const std::string dateJour =
             c->ElementDateJournee(d, 1) != 0 ? TGestionDate::DateVersTexte(c->DateJournee(d)) : std::string();
         const TColor titre = Couleurs.CouleurTexteTitreTableau, fondTitre = Couleurs.CouleurFondTitreTableau;
-        g->RemplitCellule(0, 0, systemeDate ? dateJour : LibelleJournee(*c, d), 0, 1, titre, fondTitre, true);
+        const std::string nom = cle < 0 ? Traduire(3924) : systemeDate ? dateJour : LibelleJournee(*c, d);
+        g->RemplitCellule(0, 0, nom, 0, 1, titre, fondTitre, true);
         g->RemplitCellule(1, 0, (c->Option(11) & 1) ? dateJour : std::string(), 1, 1, titre, fondTitre, false);
         g->RemplitCellule(2, 0, "", 1, 1, titre, clWhite, false);
         for (size_t r = 0; r < matchs.size(); ++r) {

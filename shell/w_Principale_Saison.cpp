@@ -138,8 +138,11 @@ void Tf_Principale::CreationBarrage()
     f.reset();
     InsereChampionnats();
     SignaleModification();
-    if (!crees.empty() && Saison->SelectionneChampionnat(crees.front()))
+    if (!crees.empty() && Saison->SelectionneChampionnat(crees.front())) {
         AfficheTitreChampionnat();
+        // The menus offer what the play-off has, not what the league had.
+        RafraichitMenu(true, true);
+    }
 }
 
 void Tf_Principale::OptionsChampionnat(int groupe)

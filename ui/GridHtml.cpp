@@ -147,7 +147,12 @@ std::string TColorGridBase::TexteHTML(bool Page, const TEnTeteHTML& EnTete) cons
         ligne("  <head>");
         // The bytes are Windows-1252: browsers must not guess.
         ligne("    " + MetaCharset());
-        ligne("    <title></title>");
+        // the page is named as its first heading
+        std::string titre;
+        for (const std::string& t : EnTete.Titres)
+            if (titre.empty())
+                titre = t;
+        ligne("    <title>" + EchappeHTML(titre) + "</title>");
         ligne("  </head>");
         ligne("  <body bgcolor=\"#80CCFE\">");
     }

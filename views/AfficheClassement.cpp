@@ -242,7 +242,8 @@ void Valeurs(TCalculClassement& calcul, int type, int r, const TSaison* saison, 
     } else if (t == 8) {
         v[2] = IntToStr(calcul.AffluenceLigne(r));
     } else if (t >= 50 && t <= 54) {
-        v[2] = Decimales(calcul.ValeurLigne(r, 2) / 100.0, 2) + "%";
+        // made x 10000 / attempts, or no rate without attempts
+        v[2] = calcul.ValeurLigne(r, 3) == 0 ? std::string("-") : Decimales(calcul.ValeurLigne(r, 2) / 100.0, 2) + "%";
     } else if (t >= 56 && t <= 78) {
         v[2] = IntToStr(calcul.MotLigne(r, 3));
         v[3] = Decimales(calcul.ValeurLigne(r, 2) / 100.0, 2);
@@ -362,6 +363,9 @@ void Remplit(TCalculClassement& calcul, int type, TCible g, int premiere, int de
             if (egal)
                 texteRang = "-|" + texteRang;
         }
+        // a team without attempts has no rate and no rank
+        if (t >= 50 && t <= 54 && calcul.ValeurLigne(r, 3) == 0)
+            texteRang.clear();
         g.grille.RemplitCellule(0, row, texteRang, 1, 1, texte, fond, false);
 
         const std::string nom = saison ? saison->NomEquipeComplet(id, champ) : IntToStr(id);

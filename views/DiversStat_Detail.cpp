@@ -231,14 +231,14 @@ void BlocStat(TDetail& d, TSaison* saison, TDonneesChampionnatStat& c, int journ
         std::string t = nom + " : " + IntToStr(v) + " " +
                         (un ? Texte(gardien ? 1538 : 1510) : LowerCase(Texte(gardien ? 1537 : 68)));
         if (s.Valeur(b + 1) > 0)
-            t += " (" + Format("%.2f", {100.0 * v / s.Valeur(b + 1)}) + "%)";
+            t += " (" + TexteTaux(v, s.Valeur(b + 1), 2) + "%)";
         // the 7-metre throws: a field player's goals, a goalkeeper's saves;
         // a rate is never written without the count it is the rate of
         const int u = s.Valeur(b + 2);
         if (u > 0 || s.Valeur(b + 3) > 0)
             t += "  " + TraduireFormat(gardien ? IdTexteNombre(4920, 4921, u) : IdTexteNombre(1508, 1509, u), {u});
         if (s.Valeur(b + 3) > 0)
-            t += " (" + Format("%.2f", {100.0 * u / s.Valeur(b + 3)}) + "%)";
+            t += " (" + TexteTaux(u, s.Valeur(b + 3), 2) + "%)";
         (gardien ? gardiens : joueurs).push_back(t);
     }
     for (const auto* v : {&gardiens, &joueurs})

@@ -384,11 +384,9 @@ void Tf_DiversStat::RemplitScoresFrequentsListe(TSaison* saison, TColorGridBase&
     if (!saison || liste.empty())
         return;
     int total = 0;
-    TScoresFrequents r{};
+    TScoresFrequents r;
     TStatistique::ScoresFrequents(liste, total, premiere, derniere, equipe, lieu, r);
-    int lignes = 0;
-    while (lignes < 20 && lignes < static_cast<int>(r.size()) && r[static_cast<size_t>(lignes)].Nombre > 0)
-        ++lignes;
+    const int lignes = std::min(static_cast<int>(r.size()), 20);
     Taille(g, 3, lignes + 2, {100, 100, 100});
     Entete(g, 0, Texte(223), couleurs, 1);
     Entete(g, 1, Texte(326), couleurs, 1);
@@ -397,14 +395,14 @@ void Tf_DiversStat::RemplitScoresFrequentsListe(TSaison* saison, TColorGridBase&
     for (int i = 0; i < lignes; ++i) {
         const TScoreFrequent& s = r[static_cast<size_t>(i)];
         listes += s.Nombre;
-        Cellule(g, 0, i + 1, IntToStr(s.Code / 8) + " - " + IntToStr(s.Code % 8), couleurs, false, 1);
+        Cellule(g, 0, i + 1, IntToStr(s.A) + " - " + IntToStr(s.B), couleurs, false, 1);
         Cellule(g, 1, i + 1, IntToStr(s.Nombre), couleurs, false, 1);
-        Cellule(g, 2, i + 1, total > 0 ? Format("%.2f", {100.0 * s.Nombre / total}) : "-", couleurs, false, 1);
+        Cellule(g, 2, i + 1, TexteTaux(s.Nombre, total, 2), couleurs, false, 1);
     }
     const int reste = total - listes;
     Cellule(g, 0, lignes + 1, Texte(328), couleurs, false, 1);
     Cellule(g, 1, lignes + 1, IntToStr(reste), couleurs, false, 1);
-    Cellule(g, 2, lignes + 1, total > 0 ? Format("%.2f", {100.0 * reste / total}) : "-", couleurs, false, 1);
+    Cellule(g, 2, lignes + 1, TexteTaux(reste, total, 2), couleurs, false, 1);
 }
 
 void Tf_DiversStat::RemplitScoresFrequents(TSaison* saison, TColorGridBase& g, int lieu, int equipe,

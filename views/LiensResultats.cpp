@@ -26,11 +26,19 @@ std::string LibelleJournee(TSaison* saison)
     if (Liens().LibelleJournee)
         return Liens().LibelleJournee(saison);
     const TDonneesChampionnat* c = saison ? saison->ChampionnatCourant() : nullptr;
+    return c ? LibelleJournee(saison, c->NbJournee) : std::string();
+}
+
+std::string LibelleJournee(TSaison* saison, int n)
+{
+    if (Liens().LibelleJourneeNumero)
+        return Liens().LibelleJourneeNumero(saison, n);
+    const TDonneesChampionnat* c = saison ? saison->ChampionnatCourant() : nullptr;
     if (!c)
         return {};
     if (c->Option(11) & 8)
-        return TraduireFormat(1481, {TGestionDate::DateVersTexte(c->DateJournee(c->NbJournee))});
-    return TraduireFormat(151, {static_cast<int>(c->NbJournee)});
+        return TraduireFormat(1481, {TGestionDate::DateVersTexte(c->DateJournee(n))});
+    return TraduireFormat(151, {n});
 }
 
 void BilanHistorique(int equipe1, int equipe2, bool lesDeux, int max, TSaison* saison, TStat* historique,

@@ -22,6 +22,8 @@ struct TLiensResultats
 {
     // The caption of the current matchday of the current championship.
     std::function<std::string(TSaison* saison)> LibelleJournee;
+    // The caption of matchday n of the current championship.
+    std::function<std::string(TSaison* saison, int n)> LibelleJourneeNumero;
     // Meetings of the teams at positions equipe1 (home) and equipe2 of the
     // current championship in the history file, most recent first, at most max;
     // lesDeux counts the return meetings too.
@@ -48,6 +50,7 @@ TLiensResultats& LiensResultatsEnregistres();
 
 namespace liens {
 std::string LibelleJournee(TSaison* saison);
+std::string LibelleJournee(TSaison* saison, int n);
 void BilanHistorique(int equipe1, int equipe2, bool lesDeux, int max, TSaison* saison, TStat* historique,
                      int& victoires1, int& nuls, int& victoires2);
 // nullptr without a registered match card.

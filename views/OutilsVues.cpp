@@ -3,6 +3,8 @@
 #include <set>
 
 #include "codecs/PngPicture.h"
+#include "model/Championnat.h"
+#include "model/DescTree.h"
 #include "model/MultiSport.h"
 #include "model/Saison.h"
 #include "platform/gui/Forms.h"
@@ -75,6 +77,16 @@ void EcritTable(const TColorGridModel& grille, const TStringList& parametres, st
         grille.TableHTMLImbriquee(CouleursParametres(parametres), resultat);
     else
         grille.TableHTML(CouleursParametres(parametres), resultat, 0, "#FFFFFF");
+}
+
+TEnTeteHTML EnTetePage(TSaison* saison, const std::string& titre)
+{
+    TEnTeteHTML entete;
+    entete.Titres.push_back(titre);
+    if (const TDonneesChampionnat* c = saison ? saison->ChampionnatCourant() : nullptr)
+        if (const TDescNoeud* n = saison->Arbre().NoeudParCode(c->CodeChamp, true))
+            entete.Titres.push_back(n->NomComplet());
+    return entete;
 }
 
 TScrollBox* FondDefilant(TForm* vue, const char* nom)

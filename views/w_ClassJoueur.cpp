@@ -159,15 +159,19 @@ void Tf_ClassJoueur::RemplitArbitres(TSaison* saison, int type, TColorGridBase& 
     TGridModel& m = Modele(g);
     m.SetFixedCols(0);
     m.SetFixedRows(0);
-    m.SetColCount(3);
+    m.SetColCount(5);
     m.SetRowCount(std::max(static_cast<int>(lignes.size()), 1) + 1);
     m.SetFixedRows(1);
-    m.SetColWidths(0, 20);
-    m.SetColWidths(1, 220);
-    m.SetColWidths(2, 100);
-    Entete(g, 0, "", couleurs, 1);
-    Entete(g, 1, Texte(945), couleurs, 0);
-    Entete(g, 2, TClassArbitre::LibelleClassement(type), couleurs, 1);
+    // The referees rank by their average per match refereed: the matches and
+    // the count stand beside it, as the referee's card counts them.
+    const std::string libelle = TClassArbitre::LibelleClassement(type);
+    const int largeurs[5] = {20, 220, 30, 100, 140};
+    const std::string titres[5] = {"", Texte(945), Texte(589), libelle, TraduireFormat(5200, {libelle})};
+    for (int k = 0; k < 5; ++k) {
+        m.SetColWidths(k, largeurs[k]);
+        Entete(g, k, titres[k], couleurs, k == 1 ? 0 : 1);
+    }
+    g.ElargitSelonTexte(0);
     if (lignes.empty()) {
         Aucun(g, couleurs);
         return;
@@ -179,7 +183,9 @@ void Tf_ClassJoueur::RemplitArbitres(TSaison* saison, int type, TColorGridBase& 
         Cellule(g, 0, row, egal ? "-" : IntToStr(row), couleurs, false, 1);
         g.ChangeDonneeCellule(0, row, l.Arbitre ? l.Arbitre->Numero : 0);
         Cellule(g, 1, row, l.Arbitre ? l.Arbitre->NomComplet() : std::string(), couleurs, false, 0);
-        Cellule(g, 2, row, TClassArbitre::TexteValeur(l), couleurs, false, 1);
+        Cellule(g, 2, row, IntToStr(static_cast<int>(l.Matchs)), couleurs, false, 1);
+        Cellule(g, 3, row, IntToStr(static_cast<int>(l.Valeur)), couleurs, false, 1);
+        Cellule(g, 4, row, TClassArbitre::TexteValeur(l), couleurs, false, 1);
     }
 }
 

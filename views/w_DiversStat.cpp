@@ -21,6 +21,7 @@
 #include "ui/Editeur.h"
 #include "ui/Fond.h"
 #include "ui/GestionFonction.h"
+#include "views/LiensResultats.h"
 #include "views/OutilsVues.h"
 #include "views/Textes.h"
 #include "views/w_ChoixJournee.h"
@@ -179,6 +180,12 @@ void Tf_DiversStat::PreparePage(bool label1, bool grille, bool place, bool calen
     sg_Stats->InitColonnes();
 }
 
+void Tf_DiversStat::Titre(int texte, int journee)
+{
+    titre_ = Texte(texte);
+    journeeTitre_ = journee;
+}
+
 void Tf_DiversStat::SansTri()
 {
     sg_Stats->TriCol = false;
@@ -189,6 +196,7 @@ void Tf_DiversStat::SansTri()
 void Tf_DiversStat::AfficheJoueursIncomplets()
 {
     PreparePage(false, true, false, false, 0, false);
+    Titre(696);
     SansTri();
     sg_Stats->SetSelectionVisible(true);
     RemplitJoueursIncomplets(Saison, *sg_Stats, Couleurs);
@@ -211,6 +219,8 @@ void Tf_DiversStat::sg_StatsDblClick(TObject*)
 void Tf_DiversStat::AfficheButeursJournee(int* journee, int type, int code)
 {
     PreparePage(false, true, false, false, PageJoueurs, false);
+    static const int titres[5] = {0, 1129, 678, 1539, 1540};
+    Titre(titres[std::clamp(type, 1, 4)], journee ? *journee : -1);
     SansTri();
     if (journee && *journee != -1)
         RemplitMeilleursJournee(*journee, type, Couleurs, code, *sg_Stats, Saison);
@@ -237,6 +247,7 @@ void Tf_DiversStat::AfficheDetailJournee(int* journee)
 void Tf_DiversStat::AfficheFormeEquipe()
 {
     PreparePage(false, true, false, false, PageForme, true);
+    Titre(701);
     SansTri();
     RemplitFormeEquipe(Saison, *sg_Stats, Couleurs);
     FondScroll3resize(sb_Fond);
@@ -245,6 +256,7 @@ void Tf_DiversStat::AfficheFormeEquipe()
 void Tf_DiversStat::AfficheComportementDomicile()
 {
     PreparePage(false, true, false, false, PageComportement, false);
+    Titre(705);
     sg_Stats->TriCol = true;
     sg_Stats->TriConserveFond = true;
     RemplitComportementDomicile(Saison, *sg_Stats, Couleurs);
@@ -256,6 +268,7 @@ void Tf_DiversStat::AfficheComportementDomicile()
 void Tf_DiversStat::AffichePlaceOccupee()
 {
     PreparePage(false, true, true, false, PagePlace, false);
+    Titre(706);
     SansTri();
     const TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
     UpDown3->Max = c ? std::max(c->NbEquipe(), 1) : 1;
@@ -279,6 +292,10 @@ void Tf_DiversStat::Edit4Change(TObject*)
 void Tf_DiversStat::AfficheStatParJournee(int type)
 {
     PreparePage(false, true, false, false, PageStat, false);
+    // kind 2 counts goals in football and handball, points in rugby and basketball
+    const int sport = Saison ? Saison->Sport() : 0;
+    static const int titres[6] = {0, 707, 708, 1097, 1098, 1099};
+    Titre(type == 2 && (sport == 1 || sport == 2) ? 1100 : titres[std::clamp(type, 1, 5)]);
     SansTri();
     RemplitStatParJournee(type, Saison, Couleurs, false, *sg_Stats);
     FondScroll3resize(sb_Fond);
@@ -290,6 +307,7 @@ void Tf_DiversStat::AfficheJournee(int* journee)
     codePage_ = 1;
     SansTri();
     PreparePage(false, true, false, false, PageJournee, false);
+    Titre(971, journee ? *journee : -1);
     if (journee && *journee != -1)
         RemplitJournee(*journee, Saison, Couleurs, *sg_Stats);
     FondScroll3resize(sb_Fond);
@@ -298,6 +316,7 @@ void Tf_DiversStat::AfficheJournee(int* journee)
 void Tf_DiversStat::AfficheScoresFrequents()
 {
     PreparePage(false, true, false, false, PageScores, false);
+    Titre(327);
     SansTri();
     RemplitScoresFrequents(Saison, *sg_Stats, 2, -1, Couleurs);
     FondScroll3resize(sb_Fond);
@@ -309,6 +328,8 @@ void Tf_DiversStat::AfficheJoueursJournee(int* journee, int type)
     codePage_ = type <= 4 ? type + 2 : type + 4;
     SansTri();
     PreparePage(false, true, false, false, PageJoueurs, false);
+    static const int titres[9] = {0, 498, 974, 975, 918, 488, 484, 485, 486};
+    Titre(titres[std::clamp(type, 1, 8)], journee ? *journee : -1);
     if (journee && *journee != -1)
         RemplitJoueursJournee(*journee, type, Couleurs, *sg_Stats, Saison);
     FondScroll3resize(sb_Fond);
@@ -320,6 +341,7 @@ void Tf_DiversStat::AfficheSpectateursJournee(int* journee)
     codePage_ = 2;
     SansTri();
     PreparePage(true, true, false, false, PageSpectateurs, false);
+    Titre(972, journee ? *journee : -1);
     std::string resume;
     if (journee && *journee != -1)
         RemplitSpectateursJournee(*journee, Saison, resume, Couleurs, *sg_Stats);
@@ -330,6 +352,7 @@ void Tf_DiversStat::AfficheSpectateursJournee(int* journee)
 void Tf_DiversStat::AfficheMatchsNonJoues()
 {
     PreparePage(false, true, false, false, PageNonJoues, false);
+    Titre(978);
     SansTri();
     RemplitMatchsNonJoues(Saison, *sg_Stats, Couleurs);
     FondScroll3resize(sb_Fond);
@@ -338,6 +361,7 @@ void Tf_DiversStat::AfficheMatchsNonJoues()
 void Tf_DiversStat::AfficheFourchetteClassement()
 {
     PreparePage(false, true, false, false, PageFourchette, false);
+    Titre(986);
     sg_Stats->TriCol = true;
     sg_Stats->TriConserveFond = true;
     RemplitFourchetteClassement(Saison, *sg_Stats, Couleurs);
@@ -349,6 +373,7 @@ void Tf_DiversStat::AfficheFourchetteClassement()
 void Tf_DiversStat::AfficheParDate()
 {
     PreparePage(false, true, false, true, PageDate, false);
+    Titre(664);
     SansTri();
     bc_Calendrier->SetDate(Date());
     bc_CalendrierDateChange(bc_Calendrier);
@@ -501,8 +526,13 @@ void Tf_DiversStat::EnregistreHTML(const std::string& nomFichier)
 {
     if (e_Detail->Visible())
         e_Detail->PageHTML(nomFichier, true);
-    else
-        sg_Stats->EnregistreHTML(nomFichier, true);
+    else {
+        // headed as the page: its title (and matchday), the competition
+        std::string titre = titre_;
+        if (journeeTitre_ >= 1)
+            titre += " - " + liens::LibelleJournee(Saison, journeeTitre_);
+        sg_Stats->EnregistreHTML(nomFichier, true, vues::EnTetePage(Saison, titre));
+    }
 }
 
 // ---- page functions ---------------------------------------------------------------------------

@@ -131,9 +131,14 @@ private:
     void PreparePage(bool label1, bool grille, bool place, bool calendrier, int page, bool legende,
                      bool detail = false);
     void SansTri();
+    // The page's title for its HTML page: the name its command has, and the
+    // matchday of a matchday page (-1: none).
+    void Titre(int texte, int journee = -1);
     int* journee_ = nullptr;
     int codePage_ = 0;
     int place_ = 1;
+    std::string titre_;
+    int journeeTitre_ = -1;
 };
 
 // Registers the page functions of Tf_DiversStat (once).

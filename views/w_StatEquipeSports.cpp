@@ -9,6 +9,7 @@
 #include "model/Joueurs.h"
 #include "model/ListesJoueurs.h"
 #include "model/Saison.h"
+#include "model/Utilities.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
@@ -24,9 +25,14 @@ using namespace divers;
 
 namespace {
 
-// A value a / b with one decimal, "-" without divisor: the rates and the
-// averages per match.
-std::string Dixieme(double a, double b) { return b == 0 ? std::string("-") : FloatToStrF(a / b, ffFixed, 4, 1); }
+// An average per match with one decimal, "-" without match.
+std::string Moyenne(int64_t valeur, int64_t matchs) { return TexteQuotient(valeur, matchs, 1); }
+
+// A rate with one decimal, "-" without attempts.
+std::string Taux(int64_t reussis, int64_t tentes) { return TexteTaux(reussis, tentes, 1); }
+
+// The heading of an average per match: the count's caption said per match.
+std::string ParMatch(const std::string& titre) { return TraduireFormat(5452, {titre}); }
 
 struct TColonne
 {
@@ -166,22 +172,22 @@ public:
         const TDonneesChampionnat* c = saison ? saison->ChampionnatCourant() : nullptr;
         // minutes per match; rebounds, assists, steals, turnovers, blocks and
         // points per match
-        std::vector<TColonne> colonnes = {{50, Texte(74)},   {140, Texte(71)}, {25, Texte(589)}, {25, Texte(590)},
+        std::vector<TColonne> colonnes = {{50, Texte(74)},   {140, Texte(71)}, {25, Texte(589)}, {25, Texte(174)},
                                           {50, Texte(1234)}, {30, "%"},        {50, Texte(582)}, {30, "%"},
                                           {50, Texte(583)},  {30, "%"}};
         for (int id : {584, 585, 586, 587, 588, 40})
-            colonnes.push_back({27, Texte(id)});
+            colonnes.push_back({27, ParMatch(Texte(id))});
         Lignes(g, *temps, colonnes, couleurs, [c](const TTempsJoueur& t) {
             const int m = t.Compteurs[1];
             auto s = [&](int code) { return Code(t, c, code); };
-            std::vector<std::string> v{t.Joueur()->NomComplet(), IntToStr(m), IntToStr(t.Compteurs[0])};
+            std::vector<std::string> v{t.Joueur()->NomComplet(), IntToStr(m), TexteQuotient(s(5), m, 0)};
             for (int code : {7, 9, 11}) {
                 v.push_back(IntToStr(static_cast<int>(s(code))) + "-" + IntToStr(static_cast<int>(s(code + 1))));
-                v.push_back(Dixieme(s(code) * 100.0, s(code + 1)));
+                v.push_back(Taux(s(code), s(code + 1)));
             }
-            v.push_back(Dixieme(s(13) + s(14), m));
+            v.push_back(Moyenne(s(13) + s(14), m));
             for (int code : {15, 18, 20, 19, 6})
-                v.push_back(Dixieme(s(code), m));
+                v.push_back(Moyenne(s(code), m));
             return v;
         });
     }
@@ -223,21 +229,21 @@ public:
         // assists, steals, warnings, suspensions, disqualifications per match
         std::vector<TColonne> colonnes = {{60, Texte(74)},   {140, Texte(71)}, {29, Texte(589)}, {29, Texte(1544)},
                                           {29, Texte(1127)}, {35, "%"},        {29, Texte(4922)}, {35, "%"},
-                                          {29, Texte(1492)}, {35, "%"},        {29, Texte(1532)}, {35, "%"},
-                                          {29, Texte(587)},  {29, Texte(585)}, {29, Texte(586)}, {29, Texte(1495)},
-                                          {29, "2'"},        {29, Texte(1493)}};
+                                          {29, Texte(1492)}, {35, "%"},        {29, Texte(1532)}, {35, "%"}};
+        for (const std::string& titre : {Texte(587), Texte(585), Texte(586), Texte(1495), std::string("2'"), Texte(1493)})
+            colonnes.push_back({29, ParMatch(titre)});
         Lignes(g, *temps, colonnes, couleurs, [c](const TTempsJoueur& t) {
             const int m = t.Compteurs[1];
             auto s = [&](int code) { return Code(t, c, code); };
             std::vector<std::string> v{t.Joueur()->NomComplet(), IntToStr(m), IntToStr(static_cast<int>(s(21))),
-                                       IntToStr(static_cast<int>(s(22))), Dixieme(s(21) * 100.0, s(22))};
+                                       IntToStr(static_cast<int>(s(22))), Taux(s(21), s(22))};
             for (int code : {23, 25, 27}) {
                 v.push_back(IntToStr(static_cast<int>(s(code))));
-                v.push_back(Dixieme(s(code) * 100.0, s(code + 1)));
+                v.push_back(Taux(s(code), s(code + 1)));
             }
-            v.push_back(Dixieme(s(29), m));
+            v.push_back(Moyenne(s(29), m));
             for (int code : {30, 31, 32, 33, 34})
-                v.push_back(Dixieme(s(code), m));
+                v.push_back(Moyenne(s(code), m));
             return v;
         });
     }
@@ -366,16 +372,18 @@ Tf_StatEquipeBasket::Tf_StatEquipeBasket(TComponent* AOwner) : Tf_StatEquipe(AOw
                    {rc_cr, 24},       {rc_notes, 28},      {rc_Fautes, 30},  {rc_FautesProv, 31}};
 }
 
+// The button names the other view in the sport's own word: points in
+// basketball, goals in handball.
 void Tf_StatEquipeBasket::AfficheButsMarques()
 {
     Tf_StatEquipe::AfficheButsMarques();
-    TextesButs(504, 1090);
+    TextesButs(504, 5450);
 }
 
 void Tf_StatEquipeBasket::AfficheButsEncaisses()
 {
     Tf_StatEquipe::AfficheButsEncaisses();
-    TextesButs(505, 1089);
+    TextesButs(505, 5451);
 }
 
 std::vector<int> Tf_StatEquipeBasket::SectionsJoueurs()
@@ -455,13 +463,13 @@ Tf_StatEquipeHand::Tf_StatEquipeHand(TComponent* AOwner) : Tf_StatEquipe(AOwner,
 void Tf_StatEquipeHand::AfficheButsMarques()
 {
     Tf_StatEquipe::AfficheButsMarques();
-    TextesButs(504, 1090);
+    TextesButs(504, 1548);
 }
 
 void Tf_StatEquipeHand::AfficheButsEncaisses()
 {
     Tf_StatEquipe::AfficheButsEncaisses();
-    TextesButs(505, 1089);
+    TextesButs(505, 1547);
 }
 
 std::vector<int> Tf_StatEquipeHand::SectionsJoueurs()

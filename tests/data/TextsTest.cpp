@@ -282,6 +282,14 @@ TEST_F(Texts, CaptionsNameTheFigureUnderThem)
         {5200, "par match", "per match", "Buteurs", "Scorers"},
         // the kind of a folder in the file dialogs
         {5206, "Dossier", "Folder", "Folder", "Dossier"},
+        // basketball counts points, an average says per match, handball warns
+        // and expels, a cup's last matchday holds the third place too
+        {5450, "points encaissés", "points conceded", "Essais", "Tries"},
+        {5451, "points marqués", "points scored", "Essais", "Tries"},
+        {5452, "/match", "/match", "Buteurs", "Scorers"},
+        {103, "Avertissements", "Warnings", "Cartons", "Yellow"},
+        {1520, "Expulsions", "Expulsions", "Cartons", "Sendings-off"},
+        {5453, "3e place", "third place", "Match 5", "Game 5"},
     };
     TTraducteur fr(LanguageFile("fr")), en(LanguageFile("en"));
     ASSERT_TRUE(fr.Charge());

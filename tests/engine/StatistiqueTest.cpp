@@ -10,13 +10,13 @@
 
 namespace {
 
-using P = std::vector<std::pair<int, int>>;   // (count, code)
+using P = std::vector<std::pair<int, int>>;   // (count, a x 8 + b)
 
 P Premiers(const TScoresFrequents& r, int nb)
 {
     P v;
-    for (int i = 0; i < nb; ++i)
-        v.emplace_back(r[static_cast<size_t>(i)].Nombre, r[static_cast<size_t>(i)].Code);
+    for (int i = 0; i < nb && i < static_cast<int>(r.size()); ++i)
+        v.emplace_back(r[static_cast<size_t>(i)].Nombre, r[static_cast<size_t>(i)].A * 8 + r[static_cast<size_t>(i)].B);
     return v;
 }
 
@@ -35,19 +35,19 @@ struct Scores
 
 }  // namespace
 
-TEST(FrequentScores, ClampedPairsByCount)
+TEST(FrequentScores, PairsAsEnteredByCount)
 {
     Scores s;
     int total = 0;
     TScoresFrequents r;
     TStatistique::ScoresFrequents({s.c.champ.get()}, total, 0, 0, -1, 2, r);
     EXPECT_EQ(total, 4);
-    // 2-1 twice, then 1-3 and 9-0 (held at 7-0) in the order the exchange sort leaves them.
-    EXPECT_EQ(Premiers(r, 4), (P{{2, 2 * 8 + 1}, {1, 1 * 8 + 3}, {1, 7 * 8 + 0}, {0, 3}}));
+    // 2-1 twice, then 1-3 and 9-0 (as entered, no cap at 7); nothing else.
+    EXPECT_EQ(Premiers(r, 4), (P{{2, 2 * 8 + 1}, {1, 1 * 8 + 3}, {1, 9 * 8 + 0}}));
 
     s.c->SetOption(11, 2);   // the winner's score first
     TStatistique::ScoresFrequents({s.c.champ.get()}, total, 0, 0, -1, 2, r);
-    EXPECT_EQ(Premiers(r, 3), (P{{2, 17}, {1, 3 * 8 + 1}, {1, 56}}));
+    EXPECT_EQ(Premiers(r, 3), (P{{2, 17}, {1, 3 * 8 + 1}, {1, 72}}));
 
     // Team 0 away: lost 1-2, its own score first.
     TStatistique::ScoresFrequents({s.c.champ.get()}, total, 0, 0, s.c->IdEquipe(0), 1, r);

@@ -20,6 +20,7 @@
 #include "platform/rtl/Files.h"
 #include "results/w_DialoguesResultats.h"
 #include "results/w_Resultats.h"
+#include "results/w_VuesResultats.h"
 #include "tests/results/PageResultatsEssai.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/SaisonBuilder.h"
@@ -203,15 +204,16 @@ TEST(Resultats, SavingCommitsTheShownMatchdayFirst)
     TermineFenetre(f);
 }
 
-// A cup: semi-finals (single matches) on matchday 1, the final on 2.
-std::unique_ptr<TSaison> Coupe()
+// A cup: semi-finals (single matches) on matchday 1, the final on 2 (a final
+// of another kind of tie on the matchdays after).
+std::unique_ptr<TSaison> Coupe(uint32_t finale = 1)
 {
     auto s = TMultiSport::CreeSaison(0);
     auto c = s->CreeChampionnat(TDonneesChampionnat::TypeCoupe | TDonneesChampionnat::TypeNational, 0);
     c->OptionsParDefaut();
     for (int i = 0; i < 4; ++i)
         c->AjouteEquipe(s->AjouteEquipe(vues::NomsFoot[i]));
-    const TInfoTourCoupe tours[] = {{2, 2, 1}, {1, 1, 1}};
+    const TInfoTourCoupe tours[] = {{2, 2, 1}, {1, 1, finale}};
     c->CreeToursCoupe(tours);
     c->SetOption(1, 2);
     c->PetiteFinale = true;
@@ -292,6 +294,38 @@ TEST(Resultats, ACupTieGoesToAShootOutOnceAndItsWinnerToTheFinal)
     EXPECT_TRUE(r->l_PetiteFinale->Visible());
     kit::GrabToPng(r.get(), "resultats_finale");
     r.reset();
+}
+
+// A final of five games won 3-0: the third-place match, on the fifth game's
+// matchday, is named as such on the calendar and on its results page.
+TEST(Resultats, TheThirdPlaceMatchOfASeriesFinalIsNamedAsSuch)
+{
+    vues::Module();
+    auto s = Coupe(6);
+    TDonneesChampionnat* c = s->ChampionnatCourant();
+    ASSERT_EQ(c->NbJour(), 6);
+    for (int d = 2; d <= 4; ++d)
+        c->CreeMatch(d, 0, 2, 3, 1);
+    c->CreeMatch(6, 1, 3, 2, 1);
+    TOwned<Tf_calendrier> k(new Tf_calendrier(nullptr));
+    k->ChangeSaison(s.get());
+    k->ChangeCouleurs(Dessin->Couleurs);
+    kit::ShowForm(k.get());
+    k->Affiche();
+    kit::GrabToPng(k.get(), "resultats_calendrier_petite_finale");
+    ASSERT_FALSE(k->Grilles.empty());
+    std::vector<std::string> titres;
+    for (TColorStringGrid* g : k->Grilles)
+        titres.push_back(g->LitCellule(0, 0));
+    EXPECT_EQ(titres.back(), Traduire(3924));
+    c->NbJournee = 6;
+    auto r = Page(s.get());
+    kit::GrabToPng(r.get(), "resultats_petite_finale");
+    EXPECT_EQ(r->Label1->Caption(), TraduireFormat(5453, {LibelleJournee(*s, 6)}));
+    EXPECT_TRUE(r->l_PetiteFinale->Visible());
+    TBitmap mesure(1, 1);
+    mesure.Canvas().Font = r->Label1->Font();
+    EXPECT_LE(r->Label1->Left() + mesure.Canvas().TextWidth(r->Label1->Caption()), r->b_Completer->Left());
 }
 
 // A cup of four: semi-finals of the tie kind given (teams 0-1 and 2-3 on

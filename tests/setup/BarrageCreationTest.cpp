@@ -225,6 +225,7 @@ TEST(CreationBarrage, GroupsFeedFurtherPlayOffsOnceCreated)
     EXPECT_EQ(Ids(l), Tries(trois));
     EXPECT_EQ(l->NbJour(), 6);
     EXPECT_EQ(s.ChampionnatCourant(), l);
+    EXPECT_NE(Noeud(*f, 40), nullptr);
 
     // The play-off of one group feeds the cup; cancelling the cup window
     // leaves the window as it was, then the cup is shaped there.
@@ -255,6 +256,9 @@ TEST(CreationBarrage, GroupsFeedFurtherPlayOffsOnceCreated)
     EXPECT_EQ(Ids(coupe), Tries(deux));
     EXPECT_EQ(coupe->NbJour(), 1);
     EXPECT_EQ(coupe->Option(1), 1);   // its round count, kept over the play-off's options
+    // The menus follow the cup made current: no league standings.
+    EXPECT_EQ(s.ChampionnatCourant(), coupe);
+    EXPECT_EQ(Noeud(*f, 40), nullptr);
     EXPECT_EQ(s.Arbre().NomCode(0x8003), "Coupe Zelvor");   // the name typed in the cup window
 
     // Nothing left to create.

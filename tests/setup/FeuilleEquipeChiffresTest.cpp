@@ -25,6 +25,7 @@
 #include "model/Joueurs.h"
 #include "model/ListeDonnees.h"
 #include "model/ListesJoueurs.h"
+#include "model/Personnels.h"
 #include "model/Utilities.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
@@ -49,7 +50,10 @@
 #include "ui/Graphe.h"
 #include "views/Textes.h"
 #include "views/cadreParamClassement.h"
+#include "records/w_Effectifs.h"
 #include "views/w_ClassJoueur.h"
+#include "views/w_Classement.h"
+#include "views/w_DiversStat.h"
 #include "views/w_InfoEquipes.h"
 #include "views/w_StatEquipe.h"
 
@@ -477,25 +481,26 @@ struct TEntete
     const char* valeur;
     int texte;   // text id of the heading; 0: the text below
     const char* fixe;
+    bool parMatch = false;   // an average: its count's caption said per match
 };
 const TEntete entetes[] = {
-    {2, 5, "15", 590, nullptr},      // minutes per match
-    {2, 6, "18.0", 40, nullptr},     // points per match
+    {2, 5, "15", 174, nullptr},            // minutes per match
+    {2, 6, "18.0", 40, nullptr, true},     // points per match
     {2, 7, "21-24", 1234, nullptr},
-    {2, 15, "45.0", 585, nullptr},   // assists per match
-    {2, 18, "54.0", 586, nullptr},   // steals per match
-    {2, 20, "60.0", 587, nullptr},   // turnovers per match
-    {2, 19, "57.0", 588, nullptr},   // blocks per match
-    {3, 21, "5", 1544, nullptr},     // goals from play
-    {3, 22, "9", 1127, nullptr},     // shots
-    {3, 23, "13", 4922, nullptr},    // 7-metre goals
-    {3, 25, "21", 1492, nullptr},    // saves
-    {3, 27, "29", 1532, nullptr},    // penalty saves
-    {3, 30, "41.0", 585, nullptr},   // assists per match
-    {3, 31, "45.0", 586, nullptr},   // steals per match
-    {3, 32, "49.0", 1495, nullptr},  // warnings per match
-    {3, 33, "53.0", 0, "2'"},        // suspensions per match
-    {3, 34, "57.0", 1493, nullptr},  // disqualifications per match
+    {2, 15, "45.0", 585, nullptr, true},   // assists per match
+    {2, 18, "54.0", 586, nullptr, true},   // steals per match
+    {2, 20, "60.0", 587, nullptr, true},   // turnovers per match
+    {2, 19, "57.0", 588, nullptr, true},   // blocks per match
+    {3, 21, "5", 1544, nullptr},           // goals from play
+    {3, 22, "9", 1127, nullptr},           // shots
+    {3, 23, "13", 4922, nullptr},          // 7-metre goals
+    {3, 25, "21", 1492, nullptr},          // saves
+    {3, 27, "29", 1532, nullptr},          // penalty saves
+    {3, 30, "41.0", 585, nullptr, true},   // assists per match
+    {3, 31, "45.0", 586, nullptr, true},   // steals per match
+    {3, 32, "49.0", 1495, nullptr, true},  // warnings per match
+    {3, 33, "53.0", 0, "2'", true},        // suspensions per match
+    {3, 34, "57.0", 1493, nullptr, true},  // disqualifications per match
 };
 
 // The handball players page: the group heading over each radio.
@@ -558,7 +563,8 @@ TEST_P(FeuilleChiffres, BasketballAndHandballHeadingsOverTheirValues)
                 if (g.Cells(col, ligne) == valeur)
                     colonne = col;
             ASSERT_GE(colonne, 0) << valeur;
-            EXPECT_EQ(g.Cells(colonne, 0), k.texte ? vues::Texte(k.texte) : std::string(k.fixe));
+            const std::string titre = k.texte ? vues::Texte(k.texte) : std::string(k.fixe);
+            EXPECT_EQ(g.Cells(colonne, 0), k.parMatch ? TraduireFormat(5452, {titre}) : titre);
         }
         kit::GrabToPng(s.f.get(), "feuille-entetes-composition" + suffixe);
         if (sport == 2) {
@@ -677,6 +683,258 @@ TEST_P(FeuilleChiffres, RugbyPositionsUnderTheirOwnNames)
         EXPECT_EQ(carte, attendu);
     }
     EnregistreServicesFicheJoueur({});
+}
+
+// ---- What users counted by hand -------------------------------------------------------------
+//
+// Each sport's season worked out by hand (matchday 1; the first club e0):
+// football e0 9-0 e1 and e1 2-2 e2 on matchday 2, both refereed by Rameau,
+//    one yellow card in each; Lang, typed without a first name, started for
+//    e0 and was rated 7;
+// rugby e0 24-10 e1, one try by Essai;
+// basketball e0 88-79 e1 with Alpha's 2-point shots (4 of 6); e2 70-60 e3
+//    without box scores;
+// handball e0 25-20 e1: Berg 12 goals from play and 3 from 7 metres, Hart (e1)
+//    14 and 2, Tir 7 of 13 shots, the goalkeeper Mur faced no shot (his saves
+//    and shots typed 0), Gard (e1) saved 22 of 65.
+struct TCompte
+{
+    TJoueur *berg = nullptr, *tir = nullptr, *mur = nullptr, *lang = nullptr;
+};
+
+TCompte RemplitCompte(TSession& s, int sport)
+{
+    TDonneesChampionnat& c = *s.c;
+    TCompte d;
+    static const int scores[4][4] = {{9, 0, 1, 1}, {24, 10, 3, 3}, {88, 79, 70, 60}, {25, 20, 18, 18}};
+    const int* x = scores[sport];
+    TInfoComp* m = c.CreeMatch(1, s.e[0], s.e[1], x[0], x[1]);
+    c.CreeMatch(1, s.e[2], s.e[3], x[2], x[3]);
+    c.DerniereJournee = 1;
+    c.NbJournee = 1;
+    auto stat = [&](TJoueur* j, int equipe, std::initializer_list<std::pair<int, int>> valeurs) {
+        for (const auto& [code, v] : valeurs)
+            dynamic_cast<TDonneesChampionnatStat&>(c).ListeStat(1, code)->Ajoute(
+                TDonneesEvt::CreateId(j->Numero, s.e[equipe], static_cast<uint16_t>(v)));
+    };
+    if (sport == 0) {
+        auto* arbitre = static_cast<TPersonnelStat*>(
+            s.f->Saison->Arbitres().AjoutePersonnel(std::make_unique<TPersonnelStat>(-1, 40, "Ali", "Rameau")));
+        m->SetArbitre(arbitre->Numero);
+        c.CreeMatch(2, s.e[1], s.e[2], 2, 2)->SetArbitre(arbitre->Numero);
+        c.DerniereJournee = 2;
+        TJoueur* a = s.Joueur("Alpha", 1);
+        for (int n : {1, 2})
+            c.ListeAvertis(n)->Ajoute(TDonneesEvt::CreateId(a->Numero, s.e[1], 20));
+        d.lang = s.f->Saison->Joueurs().AjouteJoueur(s.f->Saison->CreeJoueur("Lang", "", -1, s.e[0]));
+        m->SetJoueurTitulaire(s.e[0], 1, d.lang->Numero);
+        m->SetNote(s.e[0], 1, 7);
+        m->SetCompositionSaisie(s.e[0]);
+    } else if (sport == 1) {
+        c.ListeButeurs(1)->Ajoute(std::make_unique<TDonneesEvt>(s.Joueur("Essai", 0)->Numero, s.e[0], 10, 0));
+    } else if (sport == 2) {
+        stat(s.Joueur("Alpha", 0), 0, {{7, 4}, {8, 6}});
+    } else {
+        d.berg = s.Joueur("Berg", 0);
+        stat(d.berg, 0, {{21, 12}, {22, 20}, {23, 3}, {24, 3}});
+        stat(s.Joueur("Hart", 1), 1, {{21, 14}, {22, 20}, {23, 2}, {24, 2}});
+        d.tir = s.Joueur("Tir", 0);
+        stat(d.tir, 0, {{21, 7}, {22, 13}});
+        d.mur = s.Joueur("Mur", 0);
+        d.mur->SetPosteDefaut();   // a goalkeeper
+        stat(d.mur, 0, {{25, 0}, {26, 0}});
+        TJoueur* gard = s.Joueur("Gard", 1);
+        gard->SetPosteDefaut();
+        stat(gard, 1, {{25, 22}, {26, 65}});
+    }
+    s.f->Saison->InvalideStats();
+    return d;
+}
+
+// The cells of the grid's row holding that text in column k, joined by "|".
+std::string Ligne(const TColorStringGrid& g, int k, const std::string& texte)
+{
+    for (int r = 1; r < g.RowCount(); ++r)
+        if (g.Cells(k, r) == texte) {
+            std::string t;
+            for (int col = 0; col < g.ColCount(); ++col)
+                t += (col ? "|" : "") + g.Cells(col, r);
+            return t;
+        }
+    return "?";
+}
+
+// The shown view's HTML page read back.
+html_lu::TPage PageVue(TSession& s, const std::string& nom)
+{
+    const std::string fichier = MakePath(kit::TempDir(), nom + "-" + s.langue + ".htm");
+    dynamic_cast<TFootForm&>(*s.f->Enfant).EnregistreHTML(fichier);
+    std::string html;
+    EXPECT_TRUE(ReadFileBytes(fichier, html));
+    return html_lu::Lit(html);
+}
+
+// A figure in the decimal notation of the session ("53.8" read "53,8" in French).
+std::string Dec(std::string v)
+{
+    std::replace(v.begin(), v.end(), '.', FormatSettings().DecimalSeparator);
+    return v;
+}
+
+template <class F>
+F* Vue(TSession& s, int commande, int param = -1)
+{
+    if (param < 0)
+        EXPECT_TRUE(Commande(*s.f, commande)) << commande;
+    else
+        s.f->ExecuteCommande(commande, param, false);
+    kit::GrabToPng(s.f.get(), "compte-" + IntToStr(commande) + "-" + s.langue);
+    return dynamic_cast<F*>(s.f->Enfant);
+}
+
+// The heading and title of a view's page: its title, then the competition.
+void EnTetes(TSession& s, const std::string& nom, const std::string& titre)
+{
+    const html_lu::TPage p = PageVue(s, nom);
+    EXPECT_EQ(p.titre, Cp1252ToUtf8(titre));
+    ASSERT_EQ(p.entetes.size(), 2u);
+    EXPECT_EQ(p.entetes[0], Cp1252ToUtf8(titre));
+    EXPECT_EQ(p.entetes[1], Cp1252ToUtf8(s.f->Saison->Arbre().NoeudParCode(s.c->CodeChamp, true)->NomComplet()));
+}
+
+struct TLigneCompte
+{
+    int sport;
+    const char* quoi;
+    std::function<void(TSession&, const TCompte&)> verifie;
+};
+
+const TLigneCompte comptes[] = {
+    {0, "a 9-0 is no 7-0 among the frequent scores",
+     [](TSession& s, const TCompte&) { EXPECT_EQ(Scores(*Vue<Tf_DiversStat>(s, 171)->sg_Stats)["9 - 0"], "1"); }},
+    {0, "the referee's yellow cards counted and said per match",
+     [](TSession& s, const TCompte&) {
+         TColorStringGrid& g = *Vue<Tf_ClassJoueur>(s, 117)->sg_Classjoueurs;
+         EXPECT_EQ(Ligne(g, 1, "Rameau Ali"), "1|Rameau Ali|2|2|" + Dec("1.00"));
+         EXPECT_EQ(g.Cells(3, 0), vues::Texte(941));
+         EXPECT_EQ(g.Cells(4, 0), TraduireFormat(5200, {vues::Texte(941)}));
+     }},
+    {0, "a surname typed alone keeps its capital on the ratings page",
+     [](TSession& s, const TCompte&) {
+         auto* notes = Vue<Tf_Notes>(s, 18);
+         ASSERT_NE(notes, nullptr);
+         EXPECT_EQ(notes->Ligne(0, 1).Nom->Text(), "Lang");
+     }},
+    {0, "the summary's page is titled", [](TSession& s, const TCompte&) {
+         ASSERT_NE(Vue<TFootForm>(s, 170), nullptr);
+         EnTetes(s, "recap", vues::Texte(950));
+     }},
+    {0, "the matchday summary's page is titled", [](TSession& s, const TCompte&) {
+         ASSERT_NE(Vue<Tf_DiversStat>(s, 27, 1), nullptr);
+         EnTetes(s, "resume", vues::Texte(971) + " - " + TraduireFormat(151, {1}));
+     }},
+    {1, "the points ranking of the team sheet is headed Points",
+     [](TSession& s, const TCompte&) {
+         Tf_StatEquipe* f = s.Feuille();
+         ASSERT_TRUE(f && Commande(*s.f, 125));
+         kit::Click(f->rc_Passeur);
+         EXPECT_EQ(f->sg_Buteur->Cells(2, 0), vues::Texte(50));
+     }},
+    {1, "the matchday tries' page is titled", [](TSession& s, const TCompte&) {
+         ASSERT_NE(Vue<Tf_DiversStat>(s, 35, 1), nullptr);
+         EnTetes(s, "essais", vues::Texte(488) + " - " + TraduireFormat(151, {1}));
+     }},
+    {1, "a 24-10 is no 7-7 among the frequent scores",
+     [](TSession& s, const TCompte&) { EXPECT_EQ(Scores(*Vue<Tf_DiversStat>(s, 171)->sg_Stats)["24 - 10"], "1"); }},
+    {2, "teams without box scores have no shooting rate and no rank",
+     [](TSession& s, const TCompte&) {
+         TColorStringGrid& g = *Vue<Tf_Classement>(s, 52)->sg_Classement;
+         EXPECT_EQ(Ligne(g, 1, s.Nom(0)), "1|" + s.Nom(0) + "|" + Dec("66.67") + "%");
+         EXPECT_EQ(g.Cells(1, 1), s.Nom(0));
+         for (int k = 1; k < 4; ++k)
+             EXPECT_EQ(Ligne(g, 1, s.Nom(k)), "|" + s.Nom(k) + "|-");
+     }},
+    {2, "the goals page's button speaks of points", [](TSession& s, const TCompte&) {
+         Tf_StatEquipe* f = s.Feuille();
+         ASSERT_NE(f, nullptr);
+         f->AfficheButsMarques();
+         EXPECT_EQ(f->b_ChangeBut->Caption(), vues::Texte(5450));
+     }},
+    {3, "the matchday scorers count the 7-metre goals",
+     [](TSession& s, const TCompte&) {
+         TColorStringGrid& g = *Vue<Tf_DiversStat>(s, 233, 1)->sg_Stats;
+         EXPECT_EQ(Ligne(g, 1, "Berg"), s.Nom(0) + "|Berg|15");
+         EXPECT_EQ(Ligne(g, 1, "Hart"), s.Nom(1) + "|Hart|16");
+     }},
+    {3, "the squads' goals column counts the 7-metre goals",
+     [](TSession& s, const TCompte&) {
+         TColorStringGrid& g = *Vue<Tf_Effectifs>(s, 147)->sg_TableauEquipe;
+         EXPECT_EQ(g.Cells(10, 0), vues::Texte(68));
+         int berg = 0;
+         for (int r = 1; r < g.RowCount(); ++r)
+             berg = g.Cells(2, r) == "Berg" ? r : berg;
+         ASSERT_GT(berg, 0);
+         EXPECT_EQ(g.Cells(10, berg), "15");
+     }},
+    {3, "a rate of the team sheet rounded once",
+     [](TSession& s, const TCompte&) {
+         Tf_StatEquipe* f = s.Feuille();
+         ASSERT_TRUE(f && Commande(*s.f, 125));
+         kit::Click(kit::Find<TControl>(f, "rc_EffTir"));
+         const std::string tir = Ligne(*f->sg_Buteur, 1, "Tir Jean");
+         EXPECT_EQ(tir.substr(tir.find('|')), "|Tir Jean|" + Dec("53.8") + "%");
+         kit::Click(kit::Find<TControl>(f, "rc_EffArret"));
+         EXPECT_EQ(Ligne(*f->sg_Buteur, 1, "Mur Jean"), "?");   // no shot faced, no rate
+     }},
+    {3, "the save percentage ranks no goalkeeper without a shot faced",
+     [](TSession& s, const TCompte&) {
+         TColorStringGrid& g = *Vue<Tf_ClassJoueur>(s, 257)->sg_Classjoueurs;
+         EXPECT_EQ(Ligne(g, 1, "Gard Jean"), "1|Gard Jean|22-65|" + Dec("33.85"));
+         EXPECT_EQ(Ligne(g, 1, "Mur Jean"), "?");
+     }},
+    {3, "the card names warnings and expulsions as handball does",
+     [](TSession& s, const TCompte& d) {
+         std::map<std::string, std::string> libelles;
+         Quand<TFicheJoueurForm>([&](TFicheJoueurForm* fiche) {
+             const auto& f = dynamic_cast<Tf_FicheJoueur&>(*fiche);
+             for (size_t i = 0; i < f.LignesStat.size(); ++i)
+                 libelles[f.LignesStat[i].Valeur] = f.LibellesStat[i]->Caption();
+             fiche->SetModalResult(mrCancel);
+         });
+         EnregistreFichesJoueur();
+         TFootForm::OuvreFicheJoueur(d.berg, s.f->Saison.get());
+         EnregistreServicesFicheJoueur({});
+         EXPECT_EQ(libelles["Label37"], vues::Texte(103));
+         EXPECT_EQ(libelles["Label41"], vues::Texte(1520));
+     }},
+    {3, "the menu names the 7-metre goals ranking",
+     [](TSession& s, const TCompte&) {
+         ASSERT_NE(Noeud(*s.f, 241), nullptr);
+         EXPECT_EQ(Noeud(*s.f, 241)->Text(), vues::Texte(1549));
+     }},
+    {3, "the goals page's button speaks of goals", [](TSession& s, const TCompte&) {
+         Tf_StatEquipe* f = s.Feuille();
+         ASSERT_NE(f, nullptr);
+         f->AfficheButsMarques();
+         EXPECT_EQ(f->b_ChangeBut->Caption(), vues::Texte(1548));
+     }},
+    {3, "a 25-20 is no 7-7 among the frequent scores",
+     [](TSession& s, const TCompte&) { EXPECT_EQ(Scores(*Vue<Tf_DiversStat>(s, 171)->sg_Stats)["25 - 20"], "1"); }},
+};
+
+TEST_P(FeuilleChiffres, WhatUsersCountedByHand)
+{
+    for (int sport = 0; sport < 4; ++sport) {
+        SCOPED_TRACE(sport);
+        TSession s("feuille_compte" + std::to_string(sport), GetParam(), sport);
+        ASSERT_NE(s.c, nullptr);
+        const TCompte d = RemplitCompte(s, sport);
+        for (const TLigneCompte& l : comptes)
+            if (l.sport == sport) {
+                SCOPED_TRACE(l.quoi);
+                l.verifie(s, d);
+            }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Langues, FeuilleChiffres, ::testing::Values("fr", "en"));

@@ -17,6 +17,8 @@ struct TPage
     bool lu = false;
     bool equilibree = true;   // no tag left open or closed without opening
     std::vector<TTable> tables;
+    std::string titre;                  // the <title>
+    std::vector<std::string> entetes;   // the <h1> to <h3> headings, in order
 };
 
 namespace detail {
@@ -54,6 +56,17 @@ inline void Lignes(xmlNode* n, TTable& t)
     }
 }
 
+inline void Titres(xmlNode* n, TPage& p)
+{
+    for (xmlNode* c = n; c; c = c->next) {
+        if (Nom(c, "title"))
+            p.titre = Texte(c);
+        else if (Nom(c, "h1") || Nom(c, "h2") || Nom(c, "h3"))
+            p.entetes.push_back(Texte(c));
+        Titres(c->children, p);
+    }
+}
+
 inline void Tables(xmlNode* n, std::vector<TTable>& v)
 {
     for (xmlNode* c = n; c; c = c->next) {
@@ -81,6 +94,7 @@ inline TPage Lit(const std::string& octets)
     if (doc) {
         p.lu = true;
         detail::Tables(xmlDocGetRootElement(doc), p.tables);
+        detail::Titres(xmlDocGetRootElement(doc), p);
         xmlFreeDoc(doc);
     }
     if (ctx->wellFormed == 0)
