@@ -655,7 +655,8 @@ std::vector<TLigneArbitre> TClassArbitre::Classement(TSaison& saison, int type, 
 
 std::string TClassArbitre::LibelleClassement(int type)
 {
-    static const int textes[NbTypes] = {944, 941, 942, 943, 300, 944, 1521, 1522};
+    // handball's penalties are its 7-metre throws
+    static const int textes[NbTypes] = {944, 941, 942, 943, 300, 1498, 1521, 1522};
     return type >= 0 && type < NbTypes ? Traduire(textes[type]) : std::string();
 }
 

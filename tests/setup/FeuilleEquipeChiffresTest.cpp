@@ -907,10 +907,13 @@ const TLigneCompte comptes[] = {
          EXPECT_EQ(libelles["Label37"], vues::Texte(103));
          EXPECT_EQ(libelles["Label41"], vues::Texte(1520));
      }},
-    {3, "the menu names the 7-metre goals ranking",
+    {3, "the menu names the 7-metre goals and the referees' 7-metre throws",
      [](TSession& s, const TCompte&) {
-         ASSERT_NE(Noeud(*s.f, 241), nullptr);
-         EXPECT_EQ(Noeud(*s.f, 241)->Text(), vues::Texte(1549));
+         for (const auto& [commande, texte] : {std::pair{241, 1549}, {246, 1498}}) {
+             ASSERT_NE(Noeud(*s.f, commande), nullptr);
+             EXPECT_EQ(Noeud(*s.f, commande)->Text(), vues::Texte(texte));
+         }
+         EXPECT_EQ(Vue<Tf_ClassJoueur>(s, 246)->sg_Classjoueurs->Cells(3, 0), vues::Texte(1498));
      }},
     {3, "the goals page's button speaks of goals", [](TSession& s, const TCompte&) {
          Tf_StatEquipe* f = s.Feuille();
