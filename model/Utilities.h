@@ -51,8 +51,9 @@ std::string SansAccent(std::string_view texte);
 int64_t DivisionArrondie(int64_t a, int64_t b);
 // a / b with that many decimals (0 to 6), rounded once to the nearest, halves
 // away from zero, in the decimal notation of the settings: 7 / 13 with one
-// decimal is "0,5"; "-" when b is 0. Every average and rate shown goes
-// through it, so that two windows never show one figure rounded apart.
+// decimal is "0,5"; "-" when b is 0. The averages and rates of the rankings,
+// the cards and the team sheet go through it, so that two windows never show
+// one figure rounded apart.
 std::string TexteQuotient(int64_t a, int64_t b, int decimales);
 // A rate: made x 100 / attempts as TexteQuotient writes it (7 of 13 with one
 // decimal: "53,8"); "-" without attempts.
