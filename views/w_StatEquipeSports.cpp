@@ -174,8 +174,9 @@ public:
         // points per match
         std::vector<TColonne> colonnes = {{50, Texte(74)},   {140, Texte(71)}, {25, Texte(589)}, {25, Texte(174)},
                                           {50, Texte(1234)}, {30, "%"},        {50, Texte(582)}, {30, "%"},
-                                          {50, Texte(583)},  {30, "%"}};
-        for (int id : {584, 585, 586, 587, 588, 40})
+                                          {50, Texte(583)},  {30, "%"},        {27, Texte(584)}};
+        // the rebounds' caption says per match already
+        for (int id : {585, 586, 587, 588, 40})
             colonnes.push_back({27, ParMatch(Texte(id))});
         Lignes(g, *temps, colonnes, couleurs, [c](const TTempsJoueur& t) {
             const int m = t.Compteurs[1];

@@ -487,6 +487,7 @@ const TEntete entetes[] = {
     {2, 5, "15", 174, nullptr},            // minutes per match
     {2, 6, "18.0", 40, nullptr, true},     // points per match
     {2, 7, "21-24", 1234, nullptr},
+    {2, 13, "81.0", 584, nullptr},         // rebounds per match, said so by their caption
     {2, 15, "45.0", 585, nullptr, true},   // assists per match
     {2, 18, "54.0", 586, nullptr, true},   // steals per match
     {2, 20, "60.0", 587, nullptr, true},   // turnovers per match
