@@ -163,10 +163,10 @@ void Tf_ClassJoueur::RemplitArbitres(TSaison* saison, int type, TColorGridBase& 
     m.SetRowCount(std::max(static_cast<int>(lignes.size()), 1) + 1);
     m.SetFixedRows(1);
     // The referees rank by their average per match refereed: the matches and
-    // the count stand beside it, as the referee's card counts them.
-    const std::string libelle = TClassArbitre::LibelleClassement(type);
-    const int largeurs[5] = {20, 220, 30, 100, 140};
-    const std::string titres[5] = {"", Texte(945), Texte(589), libelle, TraduireFormat(5200, {libelle})};
+    // the count stand beside it, as the referee's card counts them, headed as
+    // the per-match player rankings are.
+    const int largeurs[5] = {20, 200, 30, 100, 60};
+    const std::string titres[5] = {"", Texte(945), Texte(589), TClassArbitre::LibelleClassement(type), Texte(591)};
     for (int k = 0; k < 5; ++k) {
         m.SetColWidths(k, largeurs[k]);
         Entete(g, k, titres[k], couleurs, k == 1 ? 0 : 1);

@@ -811,12 +811,12 @@ const TLigneCompte comptes[] = {
          const int* x = scoresCompte[s.f->Saison->Sport()];
          EXPECT_EQ(Scores(*Vue<Tf_DiversStat>(s, 171)->sg_Stats)[IntToStr(x[0]) + " - " + IntToStr(x[1])], "1");
      }},
-    {0, "the referee's yellow cards counted and said per match",
+    {0, "the referee's yellow cards counted beside their average",
      [](TSession& s, TJoueur*) {
          TColorStringGrid& g = *Vue<Tf_ClassJoueur>(s, 117)->sg_Classjoueurs;
          EXPECT_EQ(Ligne(g, 1, "Rameau Ali"), "1|Rameau Ali|2|2|" + Dec("1.00"));
          EXPECT_EQ(g.Cells(3, 0), vues::Texte(941));
-         EXPECT_EQ(g.Cells(4, 0), TraduireFormat(5200, {vues::Texte(941)}));
+         EXPECT_EQ(g.Cells(4, 0), vues::Texte(591));
      }},
     {0, "a surname typed alone keeps its capital on the ratings page",
      [](TSession& s, TJoueur*) {
