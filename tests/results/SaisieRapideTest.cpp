@@ -7,6 +7,7 @@
 #include "model/Joueurs.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/StdCtrls.h"
+#include "platform/rtl/Strings.h"
 #include "results/w_SaisieRapide.h"
 #include "tests/shell/SaisonEssai.h"
 #include "ui/Bouton.h"
@@ -105,6 +106,66 @@ TEST(SaisieRapide, KnownNewCancelledAndInternationalPlayers)
     kit::Click(f->b_Ajouter);
     EXPECT_EQ(dits, (std::vector<std::string>{Traduire(3004)}));
     EXPECT_EQ(s.Joueurs().NbJoueur(), total + 1);
+}
+
+// Typed with the keys and Enter: what is typed is taken. The start of a
+// player's line, whatever its letter case, is a new player; a whole line typed
+// moves that player only after a question naming him; one picked from the
+// list moves unasked.
+TEST(SaisieRapide, ATypedNameIsTakenAsTyped)
+{
+    const struct
+    {
+        const char* nom;
+        const char* tape;   // UTF-8; empty: the line of Porte, typed
+        int fleches;        // Down presses picking Porte's line
+        int reponse;        // to the question, 0 when none is expected
+        bool deplace;       // Porte now plays here
+        const char* nouveau;   // UTF-8, the new player listed first, or ""
+    } cas[] = {
+        {"start of a line", "Valentin Port", 0, 0, false, "Valentin Port"},
+        {"start in other letters", "valentin porte", 0, 0, false, "valentin porte"},
+        {"whole line, refused", "", 0, mrNo, false, ""},
+        {"whole line, accepted", "", 0, mrYes, true, ""},
+        {"picked with the arrows", "", 1, 0, true, ""},
+    };
+    for (const auto& k : cas) {
+        SCOPED_TRACE(k.nom);
+        vues::TSaisonVue v = vues::SaisonVue(0);
+        TSaison& s = *v.saison;
+        const int equipe = v.C().IdEquipe(1), autre = v.C().IdEquipe(0);
+        TJoueur* porte = s.Joueurs().AjouteJoueur(s.CreeJoueur("Porte", "Valentin", -1, autre));
+        EnregistreFiche();
+        TOwned<Tf_SaisieRapide> f(new Tf_SaisieRapide(nullptr));
+        f->ChangeSaison(&s);
+        f->ChangeCouleurs(vues::Module()->Couleurs);
+        f->RemplitJoueurs(equipe);
+        kit::ShowForm(f.get());
+        const int total = s.Joueurs().NbJoueur(), listes = f->lb_JoueursPresents->Items().Count();
+        const std::string ligne = f->LigneJoueur(*porte);
+        std::vector<std::string> questions;
+        if (k.reponse)
+            essai::RepondBoite(k.reponse, &questions);
+        if (k.fleches)
+            for (int i = 0; i <= f->cb_AjoutJoueur->Items().IndexOf(ligne); ++i)
+                kit::PressKey(f->cb_AjoutJoueur, VK_DOWN);
+        else
+            kit::TypeKeys(f->cb_AjoutJoueur, *k.tape ? std::string(k.tape) : Cp1252ToUtf8(ligne));
+        kit::PressKey(f->cb_AjoutJoueur, VK_RETURN);
+        EXPECT_EQ(kit::ForgetModalActions(), 0u);
+        EXPECT_EQ(questions, k.reponse ? std::vector<std::string>{TraduireFormat(5505, {ligne, s.NomEquipe(equipe)})}
+                                       : std::vector<std::string>{});
+        EXPECT_EQ(porte->ClubActuel, k.deplace ? equipe : autre);
+        EXPECT_EQ(s.Joueurs().NbJoueur(), total + (*k.nouveau ? 1 : 0));
+        const bool ajoute = k.deplace || *k.nouveau;
+        ASSERT_EQ(f->lb_JoueursPresents->Items().Count(), listes + (ajoute ? 1 : 0));
+        if (*k.nouveau) {
+            EXPECT_EQ(f->lb_JoueursPresents->Items()[0].rfind(L1(k.nouveau) + " (", 0), 0u)
+                << f->lb_JoueursPresents->Items()[0];
+        }
+        // refused, the line stays to be changed; taken, the box is emptied
+        EXPECT_EQ(f->cb_AjoutJoueur->GetText(), ajoute ? std::string() : ligne);
+    }
 }
 
 // A player picked for the team he is already in, as its club or as its
