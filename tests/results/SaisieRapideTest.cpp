@@ -30,6 +30,18 @@ void EnregistreFiche()
     EnregistreServicesFicheJoueur(s);
 }
 
+// The quick entry of the team, shown with a stand-in player card.
+TOwned<Tf_SaisieRapide> Ouvre(TSaison& s, int equipe)
+{
+    EnregistreFiche();
+    TOwned<Tf_SaisieRapide> f(new Tf_SaisieRapide(nullptr));
+    f->ChangeSaison(&s);
+    f->ChangeCouleurs(vues::Module()->Couleurs);
+    f->RemplitJoueurs(equipe);
+    kit::ShowForm(f.get());
+    return f;
+}
+
 int NbJoueursEquipe(TSaison& s, int equipe)
 {
     const TListJoueurEquipe* b = s.Joueurs().BlocEquipe(equipe);
@@ -42,12 +54,7 @@ TEST(SaisieRapide, KnownNewCancelledAndInternationalPlayers)
     TSaison& s = *v.saison;
     TDonneesChampionnat& c = v.C();
     const int equipe = c.IdEquipe(1), autre = c.IdEquipe(0);
-    EnregistreFiche();
-    TOwned<Tf_SaisieRapide> f(new Tf_SaisieRapide(nullptr));
-    f->ChangeSaison(&s);
-    f->ChangeCouleurs(vues::Module()->Couleurs);
-    f->RemplitJoueurs(equipe);
-    kit::ShowForm(f.get());
+    TOwned<Tf_SaisieRapide> f = Ouvre(s, equipe);
     ASSERT_EQ(f->lb_JoueursPresents->Items().Count(), 3);
     const int total = s.Joueurs().NbJoueur();
     ASSERT_EQ(f->cb_AjoutJoueur->Items().Count(), total);
@@ -135,12 +142,7 @@ TEST(SaisieRapide, ATypedNameIsTakenAsTyped)
         TSaison& s = *v.saison;
         const int equipe = v.C().IdEquipe(1), autre = v.C().IdEquipe(0);
         TJoueur* porte = s.Joueurs().AjouteJoueur(s.CreeJoueur("Porte", "Valentin", -1, autre));
-        EnregistreFiche();
-        TOwned<Tf_SaisieRapide> f(new Tf_SaisieRapide(nullptr));
-        f->ChangeSaison(&s);
-        f->ChangeCouleurs(vues::Module()->Couleurs);
-        f->RemplitJoueurs(equipe);
-        kit::ShowForm(f.get());
+        TOwned<Tf_SaisieRapide> f = Ouvre(s, equipe);
         const int total = s.Joueurs().NbJoueur(), listes = f->lb_JoueursPresents->Items().Count();
         const std::string ligne = f->LigneJoueur(*porte);
         std::vector<std::string> questions;
@@ -185,14 +187,9 @@ TEST(SaisieRapide, PlayerAlreadyInTheTeamChangesNothing)
             c.SetTypes(c.Types() | TDonneesChampionnat::TypeInternational);
             s.Joueurs().ChangeEquipeNationale(j, equipe);
         }
-        EnregistreFiche();
-        TOwned<Tf_SaisieRapide> f(new Tf_SaisieRapide(nullptr));
+        TOwned<Tf_SaisieRapide> f = Ouvre(s, equipe);
         int signale = 0;
         f->OnModification = [&signale] { ++signale; };
-        f->ChangeSaison(&s);
-        f->ChangeCouleurs(vues::Module()->Couleurs);
-        f->RemplitJoueurs(equipe);
-        kit::ShowForm(f.get());
         const int listes = f->lb_JoueursPresents->Items().Count(), membres = NbJoueursEquipe(s, equipe);
         const uint16_t club = j->ClubActuel;
         for (int fois = 0; fois < 2; ++fois) {
@@ -224,12 +221,7 @@ TEST(SaisieRapide, PlayerMergedIntoANamesakeLeavesTheList)
     const int32_t numeroVenu = venu->Numero;
     TInfoComp* match = c.CreeMatch(1, autre, equipe, 1, 0);
     match->SetJoueurTitulaire(autre, 1, numeroVenu);
-    EnregistreFiche();
-    TOwned<Tf_SaisieRapide> f(new Tf_SaisieRapide(nullptr));
-    f->ChangeSaison(&s);
-    f->ChangeCouleurs(vues::Module()->Couleurs);
-    f->RemplitJoueurs(equipe);
-    kit::ShowForm(f.get());
+    TOwned<Tf_SaisieRapide> f = Ouvre(s, equipe);
     const int presents = f->lb_JoueursPresents->Items().Count();
     const int lignes = f->cb_AjoutJoueur->Items().Count();
     const std::string ligne = f->LigneJoueur(*venu);
