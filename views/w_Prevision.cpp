@@ -6,6 +6,7 @@
 
 #include "engine/CalculClassement.h"
 #include "engine/historique.h"
+#include "model/Ages.h"
 #include "model/Championnat.h"
 #include "model/Saison.h"
 #include "platform/gui/ComCtrls.h"
@@ -126,8 +127,10 @@ void Tf_Prevision::CalculePrevision(TSaison* saison, TColorGridBase& g, const TC
     };
     TGridModel& m = Modele(g);
     // The season's first year (numbered from 1900 as the history's), this
-    // year's when the championship has none.
-    const int annee = c->Option(8) > 0 ? c->Option(8) : YearOf(Date()) - 1900;
+    // year's when no championship of the season has one.
+    int annee = AnneeAges(*saison);
+    if (annee <= 0)
+        annee = YearOf(Date()) - 1900;
     // A sport without draws shares between the two sides only.
     const bool nul = saison->StatApplicable(2) != 0;
     int row = 0;
