@@ -290,6 +290,11 @@ TEST_F(Texts, CaptionsNameTheFigureUnderThem)
         {103, "Avertissements", "Warnings", "Cartons", "Yellow"},
         {1520, "Expulsions", "Expulsions", "Cartons", "Sendings-off"},
         {5453, "3e place", "third place", "Match 5", "Game 5"},
+        // the points added or removed by decision: a bonus or a penalty, not penalty kicks
+        {5503, "onus", "onus", "Pénalités", "Penalties"},
+        {5504, "onus", "onus", "Pénalités", "Penalties"},
+        // the forecast's match card
+        {5502, "la fiche", "match card", "le fiche", "sheet"},
     };
     TTraducteur fr(LanguageFile("fr")), en(LanguageFile("en"));
     ASSERT_TRUE(fr.Charge());
