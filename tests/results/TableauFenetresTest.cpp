@@ -52,6 +52,7 @@ struct Forme
     bool petiteFinale = false;
     bool dates = false;   // the date system
     int equipes = 0;      // 0: twice the first round's ties
+    bool anglais = false; // the program in English
 };
 
 // One answer to the next box: a question answered, a shoot-out given or closed.
@@ -67,6 +68,7 @@ struct Banc
     TOwned<FenetreEssai> f;
     TDonneesChampionnat* c = nullptr;
     std::vector<std::string> questions;   // the questions asked, in order
+    std::string nom;                      // the row's, for the pictures
 
     Tf_Resultats& r() const { return *dynamic_cast<Tf_Resultats*>(f->Enfant); }
     // Matchday d shown, as the track bar moves to it.
@@ -99,6 +101,7 @@ struct Banc
             kit::WhenModal([this, x](TForm* m) {
                 if (auto* q = dynamic_cast<Tf_MessageUtil*>(m)) {
                     questions.push_back(q->Label1->Caption());
+                    kit::GrabToPng(q, "tableau_question_" + nom);
                     q->SetModalResult(x.genre == Reponse::Non ? mrNo : mrYes);
                     EXPECT_TRUE(x.genre == Reponse::Oui || x.genre == Reponse::Non) << q->Label1->Caption();
                 } else if (auto* p = dynamic_cast<Tf_Penaltys*>(m)) {
@@ -179,7 +182,10 @@ void Sport(int s)
 // and its results page shown with the first round placed.
 bool Cree(Banc& b, const Forme& forme, const std::string& nom)
 {
-    Prepare("tableau_" + nom);
+    const std::string dir = Prepare("tableau_" + nom);
+    if (forme.anglais)
+        TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", "en");
+    b.nom = nom;
     b.f = LanceFenetre();
     const int premier = forme.tours.front().first;
     const int equipes = forme.equipes ? forme.equipes : 2 * premier;
@@ -339,7 +345,7 @@ CasTableau DepotEntreCadres(int sport)
     return {sport == 0 ? "drop_between_filled_boxes_asks_once_football"
                        : sport == 2 ? "drop_between_filled_boxes_asks_once_basketball"
                                     : "drop_between_filled_boxes_asks_once_handball",
-            {sport, {{2, 2}, {1, 1}}},
+            {sport, {{2, 2}, {1, 1}}, false, false, 0, sport == 2},
             [](Banc& b) {
                 b.Tape(0, "2", "0");
                 b.Tape(1, "2", "0");
