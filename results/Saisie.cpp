@@ -854,6 +854,8 @@ std::vector<TEcartTableau> EcartsTableau(const TDonneesChampionnat& c, const TMa
             continue;
         const TTour& tour = t.Tours[static_cast<size_t>(r)];
         for (const TMatchCoupe& m : e[static_cast<size_t>(j - 1)]) {
+            if (m.Domicile < 0 && m.Exterieur < 0)
+                continue;   // a row left empty
             const TEcartTableau x{j, m.Domicile, m.Exterieur, -1, 0};
             auto place = [&](int texte, auto&& tient) {
                 for (const int equipe : {m.Domicile, m.Exterieur})
@@ -872,7 +874,7 @@ std::vector<TEcartTableau> EcartsTableau(const TDonneesChampionnat& c, const TMa
                 for (const TTie& y : tour.Ties)
                     if ((m.Domicile < 0 || y.Domicile == m.Domicile || y.Exterieur == m.Domicile) &&
                         (m.Exterieur < 0 || y.Domicile == m.Exterieur || y.Exterieur == m.Exterieur))
-                        tie = &y;
+                        tie = &y;   // (one team of the tie in a row half filled)
                 if (!tie)
                     v.push_back({x.Journee, x.Domicile, x.Exterieur, m.Domicile >= 0 ? m.Domicile : m.Exterieur, 5308});
                 else if (tie->Decision != 0 && tie->Decision < j)

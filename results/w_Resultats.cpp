@@ -464,13 +464,17 @@ void Tf_Resultats::ChargeJournee(bool garde)
     // allowed: in a later round of a cup, those that went through the rounds
     // before (the semi-final losers for the third-place row).
     l_Equipe->Items().Clear();
-    const int petite = LignePetiteFinale(*c, n);
-    if (PlacementPermis() || petite >= 0)
-        for (int p = 0; p < c->NbEquipe(); ++p)
-            if (const int id = c->IdEquipe(p); !placees[static_cast<size_t>(p)] && id >= 0 &&
-                                               id < TInfoComp::ScoreVide &&
-                                               ((PlacementPermis() && Admise(-1, id)) || (petite >= 0 && Admise(petite, id))))
-                l_Equipe->Items().Add(EntreeListe(id, TailleNumero, false, Saison->NomEquipePosition(p)));
+    for (int p = 0; p < c->NbEquipe(); ++p)
+        if (const int id = c->IdEquipe(p); !placees[static_cast<size_t>(p)] && Offerte(id))
+            l_Equipe->Items().Add(EntreeListe(id, TailleNumero, false, Saison->NomEquipePosition(p)));
+}
+
+bool Tf_Resultats::Offerte(int id) const
+{
+    const TDonneesChampionnat* c = Championnat();
+    const int petite = c ? LignePetiteFinale(*c, c->NbJournee) : -1;
+    return id >= 0 && id < TInfoComp::ScoreVide &&
+           ((PlacementPermis() && Admise(-1, id)) || (petite >= 0 && Admise(petite, id)));
 }
 
 void Tf_Resultats::MontreTirs(int r)
@@ -556,15 +560,25 @@ void Tf_Resultats::l_EquipeDblClick(TObject*)
         return;
     const std::string e = l_Equipe->Items()[i];
     const int id = NumeroEntreeListe(e, TailleNumero, false);
+    TCadreDrop* refus = nullptr;
     for (int r = 0; r < NbLignes(); ++r) {
         TLigneResultat& l = Ligne(r);
         TCadreDrop* cible = l.Domicile->Text().empty() ? l.Domicile : (l.Exterieur->Text().empty() ? l.Exterieur : nullptr);
-        if (!cible || !PlacementLigne(r) || !Admise(r, id))
+        if (!cible || !PlacementLigne(r))
             continue;
+        if (!Admise(r, id)) {
+            refus = refus ? refus : cible;
+            continue;
+        }
         std::vector<TLigneSaisie> apres = LignesSaisies();
         PoseEquipe(apres, *cible, id);
         Pese(std::move(apres), {r}, 4800, cible);
         return;
+    }
+    // No free box takes it: the first says why.
+    if (const TDonneesChampionnat* c = Championnat(); refus && c) {
+        const bool petite = LigneTag(static_cast<int>(refus->Tag)) == LignePetiteFinale(*c, c->NbJournee);
+        RefuseInput(refus, Texte(petite ? 5306 : 5304));
     }
 }
 
@@ -956,7 +970,8 @@ void Tf_Resultats::mi_AjoutEquipeClick(TObject*)
         if (id < 0)
             id = Saison->AjouteEquipe(f->Resultat[i], -1, 0, true);
         if (id >= 0 && c->AjouteEquipe(id)) {
-            AjouteListe(Saison->NomEquipeCourant(id), id);
+            if (Offerte(id))
+                AjouteListe(Saison->NomEquipeCourant(id), id);
             ajout = true;
         }
     }

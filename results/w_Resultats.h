@@ -100,6 +100,8 @@ public:
     // The team may be placed in row r (r -1: in some row where placing is
     // allowed): it has its place in the round there.
     bool Admise(int r, int equipe) const;
+    // The list offers the team: it may stand in a row where placing is allowed.
+    bool Offerte(int id) const;
     void EtatClick(TObject* Sender);
     void TrackBar1Change(TObject* Sender);
     void bde_DateJourChange(TObject* Sender);
