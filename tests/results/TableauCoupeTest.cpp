@@ -288,6 +288,11 @@ std::vector<std::string> Change(TSaison& s, Tf_Resultats& r, unsigned graine, in
     };
     fait(oui);
     EXPECT_LE(dits.size(), 1u) << "asked more than once";
+    // A refusal says why, beside a box of the page.
+    for (size_t k = refus; k < kit::Refusals().size(); ++k) {
+        EXPECT_FALSE(kit::Refusals()[k].reason.empty());
+        EXPECT_TRUE(kit::Refusals()[k].box && kit::Refusals()[k].box->Owner() == &r) << kit::Refusals()[k].reason;
+    }
     if (kit::Refusals().size() > refus || (!ouis.empty() && !ouis.back())) {
         // No, or a box refused: the season as it was, in the page and written.
         EXPECT_TRUE(dits.empty() || kit::Refusals().size() == refus) << "asked and refused";
@@ -667,6 +672,34 @@ TEST(VerificationCoupe, NamesATeamInTwoMatchesAndATeamWithoutItsPlace)
         EXPECT_NE(std::find(lignes.begin(), lignes.end(), l), lignes.end()) << l;
     }
     r.reset();
+}
+
+// A file of an older version whose dated cup was renumbered: the semi-finals
+// on the replays' matchday, the semi-finals' own empty, the final undated.
+// It opens as it is, and the check names the matches out of place.
+TEST(VerificationCoupe, AnOlderRenumberedDatedCupOpensAsItIs)
+{
+    auto s = Coupe(0, {{4, 3}, {2, 1}, {1, 1}}, false, true);
+    TDonneesChampionnat& c = *s->ChampionnatCourant();
+    Donnees(c, {{1, 0, 1, 2, 1}, {1, 2, 3, 2, 1}, {1, 4, 5, 2, 1}, {1, 6, 7, 2, 1},
+                {2, 0, 2, 1, 0}, {2, 4, 6, 3, 1}, {4, 0, 4, -1, -1}});
+    for (int d = 1; d <= 3; ++d)
+        c.SetDateJournee(d, TGestionDate::EncodeDate(7 * d, 3, 2025));
+    c.SetDateJournee(4, 0);
+    const std::string doc = essai::Document(*s);
+    auto relu = essai::Lit(0, doc);
+    TDonneesChampionnat& l = *relu->ChampionnatCourant();
+    EXPECT_TRUE(essai::Document(*relu) == doc) << "opened otherwise";
+    ASSERT_NE(l.Journee(2), nullptr);
+    EXPECT_EQ(l.Journee(2)->NbMatchs(), 2);
+    EXPECT_EQ(l.DateJournee(3), TGestionDate::EncodeDate(21, 3, 2025));
+    ASSERT_NE(l.Journee(4), nullptr);
+    EXPECT_EQ(l.Journee(4)->NbMatchs(), 1);
+    const std::vector<std::string> lignes = VerifieTableau(*relu, l, 2);
+    for (const auto& [h, a] : {std::pair{0, 2}, {4, 6}}) {
+        const std::string x = TraduireFormat(5308, {relu->NomEquipe(h), relu->NomEquipe(a)});
+        EXPECT_NE(std::find(lignes.begin(), lignes.end(), x), lignes.end()) << x;
+    }
 }
 
 }  // namespace
