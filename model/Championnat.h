@@ -164,6 +164,10 @@ public:
     uint8_t Types() const { return types_; }
     void SetTypes(uint8_t t) { types_ = t; }
     bool EstCoupe() const { return (types_ & TypeChamp) == 0; }
+    // A league of the date system (option word 11, value 8): its matchdays are
+    // told by their dates, kept in date order, an empty one removed. A cup's
+    // matchday is its round, leg or game: its number stays, dated or not.
+    bool SystemeDate() const { return !EstCoupe() && (Option(11) & 8) != 0; }
     uint8_t ValeurCreation() const { return valeur_; }
 
     // ================= teams (positions from 0) =================

@@ -483,7 +483,7 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
         const TPenalite& p = penalites[i];
         penalites_.Ajoute(p.e1, p.e2, p.s1, p.s2, journeesPenalites[i], p.Type);
     }
-    if (Option(11) & 8)
+    if (SystemeDate())
         journees_->TrieParDate();
     DerniereJournee = static_cast<uint8_t>(CalculeDerniereJournee());
 }

@@ -93,7 +93,7 @@ std::string FonctionScore(const TStringList& p, TSaison* saison)
     int d = TFonctionsGabarit::ParametreEntier("Journee", p, c->NbJournee);
     std::string r = std::string("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">") + CRLF;
     std::string titre = Traduire(85);
-    if (c->Option(11) & 8)
+    if (c->SystemeDate())
         titre += " du " + TGestionDate::DateVersTexte(c->DateJournee(d));
     else
         titre += " " + IntToStr(d);

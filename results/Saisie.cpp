@@ -120,7 +120,7 @@ TEcritureJournee EcritJournee(TSaison& saison, const std::vector<TLigneSaisie>& 
     if (!c)
         return r;
     const int n = c->NbJournee;
-    const bool systemeDate = (c->Option(11) & 8) != 0;
+    const bool systemeDate = c->SystemeDate();
     // 1., 2. The matches of the matchday wait aside; row i was loaded from
     // match i.
     const bool existait = c->Journee(n) != nullptr;
@@ -736,12 +736,29 @@ const TTie* TTableau::TieEquipe(int r, int equipe) const
     return nullptr;
 }
 
+bool TTableau::Nourri(int r) const
+{
+    return r > 0 && r < Portes && r < static_cast<int>(Tours.size());
+}
+
+bool TTableau::Exempts(int r) const
+{
+    return r > 0 && r < static_cast<int>(Comptes.size()) &&
+           2 * Comptes[static_cast<size_t>(r)] > Comptes[static_cast<size_t>(r - 1)];
+}
+
 bool TTableau::Qualifiee(int equipe, int r) const
 {
-    for (int k = 0; k < r; ++k)
-        if (const TTie* t = TieEquipe(k, equipe); t && t->Vainqueur != equipe)
+    if (equipe < 0)
+        return false;
+    // From each round to the next: its tie won, or a bye; a round the winners
+    // do not reach asks only that no tie was lost.
+    for (int k = 0; k < r; ++k) {
+        const TTie* t = TieEquipe(k, equipe);
+        if (t ? t->Vainqueur != equipe : (Nourri(k + 1) && !Exempts(k + 1)))
             return false;
-    return equipe >= 0;
+    }
+    return true;
 }
 
 bool TTableau::Troisieme(int equipe) const
@@ -804,8 +821,78 @@ TTableau Tableau(const TDonneesChampionnat& c, const TMatchsCoupe& e)
             tour.Ties.push_back(tie);
         }
         t.Tours.push_back(std::move(tour));
+        const TInfoTourCoupe* tc = c.TourCoupe(premier - 1);
+        t.Comptes.push_back(tc ? tc->NbMatch & 0xFF : 0);
     }
     return t;
+}
+
+std::vector<TEcartTableau> EcartsTableau(const TDonneesChampionnat& c, const TMatchsCoupe& e, int d)
+{
+    std::vector<TEcartTableau> v;
+    const int premier = d > 0 ? d : 1, dernier = d > 0 ? std::min(d, static_cast<int>(e.size()))
+                                                       : static_cast<int>(e.size());
+    // Each team once, named at its first match.
+    for (int j = premier; j <= dernier; ++j) {
+        const std::vector<TMatchCoupe>& ms = e[static_cast<size_t>(j - 1)];
+        std::vector<int> vues;
+        for (const TMatchCoupe& m : ms)
+            for (const int x : {m.Domicile, m.Exterieur})
+                if (x >= 0 && std::find(vues.begin(), vues.end(), x) == vues.end()) {
+                    vues.push_back(x);
+                    if (std::count_if(ms.begin(), ms.end(), [x](const TMatchCoupe& y) { return y.Tient(x); }) > 1 ||
+                        m.Domicile == m.Exterieur)
+                        v.push_back({j, m.Domicile, m.Exterieur, x, 4953});
+                }
+    }
+    if (!TableauActif(c))
+        return v;
+    const TTableau t = Tableau(c, e);
+    for (int j = premier; j <= dernier; ++j) {
+        const int r = t.TourJournee(j);
+        if (r < 0)
+            continue;
+        const TTour& tour = t.Tours[static_cast<size_t>(r)];
+        for (const TMatchCoupe& m : e[static_cast<size_t>(j - 1)]) {
+            if (m.Domicile < 0 && m.Exterieur < 0)
+                continue;   // a row left empty
+            const TEcartTableau x{j, m.Domicile, m.Exterieur, -1, 0};
+            auto place = [&](int texte, auto&& tient) {
+                for (const int equipe : {m.Domicile, m.Exterieur})
+                    if (equipe >= 0 && !tient(equipe))
+                        v.push_back({j, m.Domicile, m.Exterieur, equipe, texte});
+            };
+            if (m.Troisieme == 1)
+                place(4952, [&](int equipe) { return t.Troisieme(equipe); });
+            else if (j == tour.Premier) {
+                if (t.Nourri(r))
+                    place(4952, [&](int equipe) { return t.Qualifiee(equipe, r); });
+            } else {
+                // A later leg, game, replay or decider: the two teams of one
+                // tie of the round, not decided before it.
+                const TTie* tie = nullptr;
+                for (const TTie& y : tour.Ties)
+                    if ((m.Domicile < 0 || y.Domicile == m.Domicile || y.Exterieur == m.Domicile) &&
+                        (m.Exterieur < 0 || y.Domicile == m.Exterieur || y.Exterieur == m.Exterieur))
+                        tie = &y;   // (one team of the tie in a row half filled)
+                if (!tie)
+                    v.push_back({x.Journee, x.Domicile, x.Exterieur, m.Domicile >= 0 ? m.Domicile : m.Exterieur, 5308});
+                else if (tie->Decision != 0 && tie->Decision < j)
+                    v.push_back({x.Journee, x.Domicile, x.Exterieur, -1, 5309});
+            }
+        }
+    }
+    return v;
+}
+
+std::string TexteEcart(const TSaison& saison, const TEcartTableau& x)
+{
+    auto nom = [&](int e) { return e >= 0 ? saison.NomEquipe(e) : std::string(); };
+    if (x.Texte == 4953)
+        return TraduireFormat(4953, {nom(x.Equipe)});
+    if (x.Texte == 4952)
+        return TraduireFormat(4952, {nom(x.Domicile), nom(x.Exterieur), nom(x.Equipe)});
+    return TraduireFormat(x.Texte, {nom(x.Domicile), nom(x.Exterieur)});
 }
 
 std::vector<TMatchRemplace> TSuiteCoupe::Supprimes() const
@@ -828,8 +915,10 @@ TSuiteCoupe SuiteCoupe(const TSaison& saison, const TDonneesChampionnat& c, int 
         sim.e[static_cast<size_t>(fin - 1)] = e0[static_cast<size_t>(fin - 1)];
     const TTableau t0 = Tableau(c, e0);
     const int r0 = t0.TourJournee(n);
-    if (r0 < 0 || !TableauActif(c))
-        return {};
+    if (r0 < 0 || !TableauActif(c)) {
+        sim.s.Apres = std::move(sim.e);
+        return sim.s;
+    }
     const int nbTours = static_cast<int>(t0.Tours.size());
     // The ties of the shown round the changed rows hold.
     std::vector<int> touchees;
@@ -940,6 +1029,7 @@ TSuiteCoupe SuiteCoupe(const TSaison& saison, const TDonneesChampionnat& c, int 
                 }
         }
     }
+    sim.s.Apres = std::move(sim.e);
     return sim.s;
 }
 
@@ -1035,39 +1125,24 @@ int LignePetiteFinale(const TDonneesChampionnat& c, int n)
 bool EquipeAdmise(const TDonneesChampionnat& c, const TTableau& t, int n, int ligne, int equipe)
 {
     const int r = t.TourJournee(n);
-    if (!TableauActif(c) || r <= 0)
+    if (!TableauActif(c) || r < 0)
         return true;
     if (ligne >= 0 && ligne == LignePetiteFinale(c, n))
         return t.Troisieme(equipe);
-    return t.Qualifiee(equipe, r);
+    if (n > t.Tours[static_cast<size_t>(r)].Premier) {
+        const TTie* x = t.TieEquipe(r, equipe);
+        return x && (x->Decision == 0 || x->Decision >= n);
+    }
+    return !t.Nourri(r) || t.Qualifiee(equipe, r);
 }
 
 std::vector<std::string> VerifieTableau(const TSaison& saison, const TDonneesChampionnat& c, int n)
 {
     std::vector<std::string> lignes;
-    const TInfoCompJour* j = c.Journee(n);
-    if (!j)
+    if (!c.Journee(n))
         return lignes;
-    // Each team once, at its first match.
-    for (int k = 0; k < j->NbMatchs(); ++k)
-        for (int cote = 0; cote < 2; ++cote) {
-            const int x = j->Match(k)->IdEquipe(cote);
-            int fois = 0;
-            for (int i = 0; i < j->NbMatchs() && x != Vide; ++i)
-                fois += j->Match(i)->IdEquipe(0) == x || j->Match(i)->IdEquipe(1) == x;
-            if (fois > 1 && j->IndexMatchEquipe(x) == k && (cote == 0 || j->Match(k)->IdEquipe(0) != x))
-                lignes.push_back(TraduireFormat(4953, {saison.NomEquipe(x)}));
-        }
-    if (!TableauActif(c))
-        return lignes;
-    const TMatchsCoupe e = MatchsCoupe(c);
-    const TTableau t = Tableau(c, e);
-    const int r = t.TourJournee(n);
-    for (const TMatchCoupe& m : e[static_cast<size_t>(n - 1)])
-        for (const int x : {m.Domicile, m.Exterieur})
-            if (x >= 0 && r > 0 && !(m.Troisieme == 1 ? t.Troisieme(x) : t.Qualifiee(x, r)))
-                lignes.push_back(TraduireFormat(4952, {saison.NomEquipe(m.Domicile), saison.NomEquipe(m.Exterieur),
-                                                       saison.NomEquipe(x)}));
+    for (const TEcartTableau& x : EcartsTableau(c, MatchsCoupe(c), n))
+        lignes.push_back(TexteEcart(saison, x));
     return lignes;
 }
 
@@ -1132,7 +1207,7 @@ std::string LibelleJournee(const TSaison& saison, int n)
 std::string LibelleJournee(const TDonneesChampionnat& championnat, int n)
 {
     const TDonneesChampionnat* c = &championnat;
-    if (c->Option(11) & 8)
+    if (c->SystemeDate())
         return TraduireFormat(1481, {TGestionDate::DateVersTexte(c->DateJournee(n))});
     if (!c->EstCoupe())
         return TraduireFormat(151, {n});

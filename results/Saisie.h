@@ -123,12 +123,20 @@ struct TTour
 struct TTableau
 {
     std::vector<TTour> Tours;
+    std::vector<int> Comptes;  // each round's number of ties, as the cup declares it
     int Portes = 0;            // the rounds whose winners go on (option word 1 counts them all)
     bool PetiteFinale = false; // the last matchday has a third-place match
     std::vector<bool> PetitesFinales;   // which matches of the last matchday it is
     int TourJournee(int d) const;   // -1 outside
-    // The team lost no tie before round r and went through every tie it
-    // played there (a team that played none may enter).
+    // Round r takes teams the round before sent on: any team in the first
+    // round, and in a round the winners do not reach (option word 1).
+    bool Nourri(int r) const;
+    // Round r - 1 leaves byes for round r: twice the ties of round r exceed
+    // those of the round before.
+    bool Exempts(int r) const;
+    // The team has its place in round r: it won its tie in the round before,
+    // or played none there while that round leaves byes, having its place
+    // there.
     bool Qualifiee(int equipe, int r) const;
     // A semi-final loser (the round before the last) that went through every tie before it.
     bool Troisieme(int equipe) const;
@@ -138,6 +146,23 @@ struct TTableau
 TTableau Tableau(const TDonneesChampionnat& c, const TMatchsCoupe& e);
 // A cup whose results decide its ties (flag TypeCoupe): the bracket applies.
 bool TableauActif(const TDonneesChampionnat& c);
+
+// A place of a cup where the bracket does not hold: a team twice on a matchday
+// (text 4953), a team without its place in its match (4952), a later match of
+// a round whose teams play no one tie of it (5308) or whose tie was decided
+// before it (5309).
+struct TEcartTableau
+{
+    int Journee = 0, Domicile = -1, Exterieur = -1;
+    int Equipe = -1;   // the team without its place, or twice
+    int Texte = 0;
+    bool operator==(const TEcartTableau&) const = default;
+};
+// Where the cup's matches e break the bracket (matchday d alone when d > 0);
+// none in a league or a cup whose results decide nothing.
+std::vector<TEcartTableau> EcartsTableau(const TDonneesChampionnat& c, const TMatchsCoupe& e, int d = 0);
+// The check's line naming it.
+std::string TexteEcart(const TSaison& saison, const TEcartTableau& x);
 
 // A later match that a change deletes or makes.
 struct TMatchRemplace
@@ -158,6 +183,7 @@ struct TSuiteCoupe
     };
     std::vector<TOperation> Operations;                            // in order
     std::vector<std::pair<TMatchRemplace, int>> Qualifies;          // later matches given another side through
+    TMatchsCoupe Apres;                                             // the cup's matches they leave
     std::vector<TMatchRemplace> Supprimes() const;
     bool Vide() const { return Operations.empty() && Qualifies.empty(); }
 };
@@ -181,8 +207,9 @@ bool EstPetiteFinale(const TDonneesChampionnat& c, int n, const TInfoComp& m);
 // The row of the third-place match on matchday n, -1 when it has none.
 int LignePetiteFinale(const TDonneesChampionnat& c, int n);
 // The team may stand in row r of the cup's matchday n: any team in the first
-// round; later, a team that went through the rounds before (the semi-final
-// losers in the third-place row).
+// round; later, a team with its place in the round (the semi-final losers in
+// the third-place row), on a later matchday of a round a team of a tie still
+// to be decided.
 bool EquipeAdmise(const TDonneesChampionnat& c, const TTableau& t, int n, int ligne, int equipe);
 // What the check says of matchday n beside the championship's own lines: a
 // team in two of its matches; in a cup, a match holding a team that has no

@@ -132,10 +132,6 @@ void Tf_Resultats::CreeComposants()
         if (k == VK_RETURN)
             l_EquipeDblClick(s);
     };
-    l_Equipe->OnDragDrop = [this](TObject*, TObject*, int, int) {
-        Signale();
-        Accepte(LignesSaisies(), {}, 4800);
-    };
 
     FondMatch = new TFondScroll(this);
     FondMatch->SetName("FondMatch");
@@ -194,7 +190,7 @@ void Tf_Resultats::Init()
     TDonneesChampionnat* c = Championnat();
     if (!c)
         return;
-    systemeDate_ = (c->Option(11) & 8) != 0;
+    systemeDate_ = c->SystemeDate();
     const int m = c->NbJour();
     TrackBar1->SetMin(1);
     TrackBar1->SetMax(std::max(1, systemeDate_ ? c->Journees().Nombre() : m));
@@ -280,17 +276,10 @@ void Tf_Resultats::CreeLigne(int r)
         b->Drag = depot;
         b->Drop = depot;
         b->OnDblClick = [this](TObject* s) { CadreDblClick(s); };
-        b->OnRetrait = [this](TCadreDrop& c) { return RetraitPermis(c); };
-        b->OnAdmet = [this](TCadreDrop& c, int32_t id) {
-            if (Admise(LigneTag(static_cast<int>(c.Tag)), id, &c))
-                return true;
-            RefuseInput(&c, Traduire(4957));
-            return false;
-        };
+        b->OnGeste = [this](TObject* source, TControl* cible) { DepotEquipe(source, cible); };
         b->OnMouseDown = [this](TObject* s, TMouseButton bt, TShiftState sh, int x, int y) {
             CadreMouseDown(s, bt, sh, x, y);
         };
-        b->OnDragDrop = [this](TObject* s, TObject* src, int x, int y) { CadreDragDrop(s, src, x, y); };
         FondMatch->InsereControle(b);
         return b;
     };
@@ -432,10 +421,12 @@ void Tf_Resultats::ChargeJournee(bool garde)
         return;
     const int n = c->NbJournee;
     const bool datesJour = (c->Option(11) & 1) != 0;
+    // A dated cup gives each matchday (its round, leg or game) the date picked.
+    const bool coupeDatee = c->EstCoupe() && (c->Option(11) & 8) != 0;
     // 1.
     b_Completer->SetVisible(!systemeDate_);
-    Label143->SetVisible(systemeDate_ || datesJour);
-    bde_DateJour->SetVisible(systemeDate_ || datesJour);
+    Label143->SetVisible(systemeDate_ || datesJour || coupeDatee);
+    bde_DateJour->SetVisible(systemeDate_ || datesJour || coupeDatee);
     // 2. The matchday date.
     if (dateChoisie_)
         dateJour_ = TGestionDate::DateTimeVersDate(bde_DateJour->Date());
@@ -445,7 +436,7 @@ void Tf_Resultats::ChargeJournee(bool garde)
     } else {
         bde_DateJour->SetDate(Date());
         dateJour_ = TGestionDate::DateTimeVersDate(Date());
-        if (bde_DateJour->Visible())
+        if (bde_DateJour->Visible() && !coupeDatee)
             bde_DateJourExit(bde_DateJour);
     }
     // 3. The rows.
@@ -481,13 +472,17 @@ void Tf_Resultats::ChargeJournee(bool garde)
     // allowed: in a later round of a cup, those that went through the rounds
     // before (the semi-final losers for the third-place row).
     l_Equipe->Items().Clear();
-    const int petite = LignePetiteFinale(*c, n);
-    if (PlacementPermis() || petite >= 0)
-        for (int p = 0; p < c->NbEquipe(); ++p)
-            if (const int id = c->IdEquipe(p); !placees[static_cast<size_t>(p)] && id >= 0 &&
-                                               id < TInfoComp::ScoreVide &&
-                                               ((PlacementPermis() && Admise(-1, id)) || (petite >= 0 && Admise(petite, id))))
-                l_Equipe->Items().Add(EntreeListe(id, TailleNumero, false, Saison->NomEquipePosition(p)));
+    for (int p = 0; p < c->NbEquipe(); ++p)
+        if (const int id = c->IdEquipe(p); !placees[static_cast<size_t>(p)] && Offerte(id))
+            l_Equipe->Items().Add(EntreeListe(id, TailleNumero, false, Saison->NomEquipePosition(p)));
+}
+
+bool Tf_Resultats::Offerte(int id) const
+{
+    const TDonneesChampionnat* c = Championnat();
+    const int petite = c ? LignePetiteFinale(*c, c->NbJournee) : -1;
+    return id >= 0 && id < TInfoComp::ScoreVide &&
+           ((PlacementPermis() && Admise(-1, id)) || (petite >= 0 && Admise(petite, id)));
 }
 
 void Tf_Resultats::MontreTirs(int r)
@@ -548,7 +543,9 @@ int Tf_Resultats::EnregistrerJournee()
         const std::string& e = l_Equipe->Items()[i];
         listees.push_back({NomEntreeListe(e, TailleNumero), NumeroEntreeListe(e, TailleNumero, false)});
     }
-    const TEcritureJournee r = EcritJournee(*Saison, LignesSaisies(), bde_DateJour->Visible(), dateJour_, listees);
+    // Only rows the guard accepted are written (while a gesture is weighed,
+    // the rows typed wait for its answer).
+    const TEcritureJournee r = EcritJournee(*Saison, accepte_, bde_DateJour->Visible(), dateJour_, listees);
     if (r.Change)
         Signale();
     return r.Supprimee;
@@ -571,17 +568,25 @@ void Tf_Resultats::l_EquipeDblClick(TObject*)
         return;
     const std::string e = l_Equipe->Items()[i];
     const int id = NumeroEntreeListe(e, TailleNumero, false);
+    TCadreDrop* refus = nullptr;
     for (int r = 0; r < NbLignes(); ++r) {
         TLigneResultat& l = Ligne(r);
         TCadreDrop* cible = l.Domicile->Text().empty() ? l.Domicile : (l.Exterieur->Text().empty() ? l.Exterieur : nullptr);
-        if (!cible || !PlacementLigne(r) || !Admise(r, id, cible))
+        if (!cible || !PlacementLigne(r))
             continue;
-        RemplitCadre(cible, NomEntreeListe(e, TailleNumero), id);
-        l_Equipe->Items().Delete(i);
-        VerifieDerniereLigne();
-        Signale();
-        Accepte(LignesSaisies(), {r}, 4800);
+        if (!Admise(r, id)) {
+            refus = refus ? refus : cible;
+            continue;
+        }
+        std::vector<TLigneSaisie> apres = LignesSaisies();
+        PoseEquipe(apres, *cible, id);
+        Pese(std::move(apres), {r}, 4800, cible);
         return;
+    }
+    // No free box takes it: the first says why.
+    if (const TDonneesChampionnat* c = Championnat(); refus && c) {
+        const bool petite = LigneTag(static_cast<int>(refus->Tag)) == LignePetiteFinale(*c, c->NbJournee);
+        RefuseInput(refus, Texte(petite ? 5306 : 5304));
     }
 }
 
@@ -598,95 +603,101 @@ void Tf_Resultats::VerifieDerniereLigne()
     PlaceLignes();
 }
 
-void Tf_Resultats::CadreDragDrop(TObject*, TObject*, int, int)
-{
-    Signale();
-    VerifieDerniereLigne();
-    Accepte(LignesSaisies(), {}, 4800);
-}
-
-bool Tf_Resultats::Admise(int r, int equipe, const TCadreDrop* cadre) const
+bool Tf_Resultats::Admise(int r, int equipe) const
 {
     const TDonneesChampionnat* c = Championnat();
     if (!c || !Saison || !TableauActif(*c))
         return true;
     const int n = c->NbJournee;
-    if (!EquipeAdmise(*c, Tableau(*c, MatchsCoupe(*Saison, *c, n, LignesSaisies())), n, r, equipe))
-        return false;
-    if (!cadre || r < 0 || r >= NbLignes())
-        return true;
-    // The row as the box leaves it, then with the team.
-    return SuiteCoupe(*Saison, *c, n, LignesCadre(*cadre, -1), LignesCadre(*cadre, equipe), {r}).Supprimes().empty();
+    return EquipeAdmise(*c, Tableau(*c, MatchsCoupe(*Saison, *c, n, LignesSaisies())), n, r, equipe);
 }
 
-std::vector<TLigneSaisie> Tf_Resultats::LignesCadre(const TCadreDrop& cadre, int equipe) const
+TCadreDrop* Tf_Resultats::Cadre(int r, bool domicile) const
 {
-    std::vector<TLigneSaisie> v = LignesSaisies();
+    if (r < 0 || r >= NbLignes())
+        return nullptr;
+    return domicile ? lignes_[static_cast<size_t>(r)]->Domicile : lignes_[static_cast<size_t>(r)]->Exterieur;
+}
+
+void Tf_Resultats::PoseEquipe(std::vector<TLigneSaisie>& v, const TCadreDrop& cadre, int equipe) const
+{
     const int r = LigneTag(static_cast<int>(cadre.Tag));
     if (r < 0 || r >= static_cast<int>(v.size()))
-        return v;
+        return;
     TLigneSaisie& l = v[static_cast<size_t>(r)];
-    const bool domicile = &cadre == lignes_[static_cast<size_t>(r)]->Domicile;
+    const bool domicile = &cadre == Cadre(r, true);
     (domicile ? l.Domicile : l.Exterieur) = equipe < 0 ? std::string() : Saison->NomEquipeCourant(equipe);
     (domicile ? l.NumeroDomicile : l.NumeroExterieur) = equipe;
-    l.ScoreDomicile.clear();
-    l.ScoreExterieur.clear();
-    l.Qualifie = 2;
-    l.Etat = etatNormal;
-    l.TirsAuBut = 0;
-    return v;
 }
 
 bool Tf_Resultats::MatchSaisi(int r) const
 {
     const TDonneesChampionnat* c = Championnat();
-    if (r < 0 || r >= NbLignes() || !c)
+    if (r < 0 || r >= NbLignes() || r >= static_cast<int>(accepte_.size()) || !c)
         return false;
-    const TLigneResultat& l = *lignes_[static_cast<size_t>(r)];
-    if (!l.ScoreDomicile->Text().empty() || !l.ScoreExterieur->Text().empty())
+    const TLigneSaisie& l = accepte_[static_cast<size_t>(r)];
+    if (!l.ScoreDomicile.empty() || !l.ScoreExterieur.empty() || l.Etat != etatNormal || l.TirsAuBut != 0)
         return true;
-    if (l.Efface)
+    if (lignes_[static_cast<size_t>(r)]->Efface)
         return false;
-    const int h = IdEquipeSaisie(*Saison, l.Domicile->Text(), l.Domicile->Numero);
-    const int a = IdEquipeSaisie(*Saison, l.Exterieur->Text(), l.Exterieur->Numero);
+    const int h = IdEquipeSaisie(*Saison, l.Domicile, l.NumeroDomicile);
+    const int a = IdEquipeSaisie(*Saison, l.Exterieur, l.NumeroExterieur);
     return h >= 0 && a >= 0 && ::MatchSaisi(*c, c->NbJournee, h, a);
 }
 
-bool Tf_Resultats::RetraitPermis(TCadreDrop& cadre)
+void Tf_Resultats::RetireEquipe(TCadreDrop& cadre)
 {
     const int r = LigneTag(static_cast<int>(cadre.Tag));
     if (cadre.Text().empty() || r < 0)
-        return true;
-    const bool saisi = MatchSaisi(r);
-    if (!Accepte(LignesCadre(cadre, -1), {r}, 4950, saisi))
-        return false;
-    if (!saisi)
-        return true;
-    // The match goes whole: its score leaves the boxes, so that no team placed
-    // in the row takes it, and the matchday, once written, drops the match
-    // with the records of both its teams.
-    TLigneResultat& l = Ligne(r);
-    l.ScoreDomicile->SetText("");
-    l.ScoreExterieur->SetText("");
-    l.Qualifie = 2;
-    l.EtatMatch = etatNormal;
-    if (l.TirsAuBut) {
-        l.TirsAuBut->Tag = 0;
-        l.TirsAuBut->SetCaption("");
+        return;
+    std::vector<TLigneSaisie> apres = LignesSaisies();
+    PoseEquipe(apres, cadre, -1);
+    Pese(std::move(apres), {r}, 4950, &cadre);
+}
+
+void Tf_Resultats::DepotEquipe(TObject* Source, TControl* Cible)
+{
+    auto* de = dynamic_cast<TCadreDrop*>(Source);
+    auto* vers = dynamic_cast<TCadreDrop*>(Cible);
+    if (!vers) {
+        // onto the list: the team taken out
+        if (de)
+            RetireEquipe(*de);
+        return;
     }
-    l.Efface = true;
-    PeintLigne(r);
-    return true;
+    const int rv = LigneTag(static_cast<int>(vers->Tag));
+    if (rv < 0 || !vers->Drop)
+        return;
+    int equipe = -1;
+    if (de) {
+        if (de == vers || de->Text().empty() || LigneTag(static_cast<int>(de->Tag)) < 0)
+            return;
+        equipe = de->Numero;
+    } else if (auto* liste = dynamic_cast<TListe*>(Source)) {
+        const int i = liste->ItemIndex();
+        if (i < 0 || i >= liste->Items().Count())
+            return;
+        equipe = NumeroEntreeListe(liste->Items()[i], TailleNumero, false);
+    }
+    if (equipe < 0)
+        return;
+    // The target takes the team; a box it came from takes the target's team
+    // in exchange (or is left empty).
+    std::vector<TLigneSaisie> apres = LignesSaisies();
+    const int remplacee = vers->Text().empty() ? -1 : vers->Numero;
+    PoseEquipe(apres, *vers, equipe);
+    std::vector<int> lignes{rv};
+    if (de) {
+        PoseEquipe(apres, *de, remplacee);
+        lignes.push_back(LigneTag(static_cast<int>(de->Tag)));
+    }
+    Pese(std::move(apres), lignes, vers->Text().empty() && !de ? 4800 : 5300, vers);
 }
 
 void Tf_Resultats::CadreDblClick(TObject* Sender)
 {
-    auto* cadre = dynamic_cast<TCadreDrop*>(Sender);
-    if (!cadre || cadre->Text().empty() || !RetraitPermis(*cadre))
-        return;
-    AjouteListe(cadre->Text(), cadre->Numero);
-    RemplitCadre(cadre, "", -1);
-    Accepte(LignesSaisies(), {}, 4800);
+    if (auto* cadre = dynamic_cast<TCadreDrop*>(Sender))
+        RetireEquipe(*cadre);
 }
 
 void Tf_Resultats::ScoreKeyPress(TObject* Sender, char& Key)
@@ -754,11 +765,10 @@ void Tf_Resultats::EtatClick(TObject* Sender)
         l.ScoreExterieur->SetText(domicile ? perdant : gagnant);
         DecideLigne(r, true);
     }
-    if (!Accepte(LignesSaisies(), {r}, 4800)) {
+    if (!Pese(LignesSaisies(), {r}, 4800, Cadre(r, cote % 2 == 1))) {
         RendLignes();
         return;
     }
-    PeintLigne(r);
     if (!forfait)
         return;
     const int n = c->NbJournee;
@@ -943,26 +953,7 @@ void Tf_Resultats::BoutonCopie1Click(TObject*)
         l.AvecDate = avecDate;
         l.Date = date;
     }
-    if (!Accepte(vides, toutes, 4955))
-        return;
-    for (int r = 0; r < NbLignes(); ++r) {
-        TLigneResultat& l = Ligne(r);
-        for (TCadreDrop* cadre : {l.Domicile, l.Exterieur}) {
-            if (!cadre->Text().empty())
-                AjouteListe(cadre->Text(), cadre->Numero);
-            RemplitCadre(cadre, "", -1);
-        }
-        l.ScoreDomicile->SetText("");
-        l.ScoreExterieur->SetText("");
-        l.Qualifie = 2;
-        l.EtatMatch = etatNormal;
-        if (l.TirsAuBut) {
-            l.TirsAuBut->Tag = 0;
-            l.TirsAuBut->SetCaption("");
-        }
-        PeintLigne(r);
-    }
-    accepte_ = LignesSaisies();
+    Pese(std::move(vides), toutes, 4955, BoutonCopie1);
 }
 
 void Tf_Resultats::mi_AjoutEquipeClick(TObject*)
@@ -987,7 +978,8 @@ void Tf_Resultats::mi_AjoutEquipeClick(TObject*)
         if (id < 0)
             id = Saison->AjouteEquipe(f->Resultat[i], -1, 0, true);
         if (id >= 0 && c->AjouteEquipe(id)) {
-            AjouteListe(Saison->NomEquipeCourant(id), id);
+            if (Offerte(id))
+                AjouteListe(Saison->NomEquipeCourant(id), id);
             ajout = true;
         }
     }
@@ -1010,46 +1002,137 @@ void Tf_Resultats::ScoreExit(TObject* Sender)
     DecideQualifie(Sender);
 }
 
-bool Tf_Resultats::Accepte(const std::vector<TLigneSaisie>& lignes, std::vector<int> changees, int question,
-                           bool propre)
+bool Tf_Resultats::Pese(std::vector<TLigneSaisie> apres, std::vector<int> changees, int question, TControl* boite)
 {
     TDonneesChampionnat* c = Championnat();
-    const bool coupe = c && Saison && TableauActif(*c);
-    for (size_t r = 0; r < lignes.size(); ++r)
-        if (r >= accepte_.size() || !(accepte_[r] == lignes[r]))
+    if (!c || !Saison || apres.size() != lignes_.size())
+        return false;
+    const int n = c->NbJournee;
+    auto ids = [&](const TLigneSaisie& l) {
+        return std::pair{IdEquipeSaisie(*Saison, l.Domicile, l.NumeroDomicile),
+                         IdEquipeSaisie(*Saison, l.Exterieur, l.NumeroExterieur)};
+    };
+    // A row whose teams change loses its match whole: its scores, state and
+    // shoot-out; an entered one is named.
+    std::vector<TMatchRemplace> nommes;
+    std::vector<int> effaces;
+    for (size_t r = 0; r < apres.size(); ++r) {
+        if (r >= accepte_.size()) {
             changees.push_back(static_cast<int>(r));
-    const TSuiteCoupe suite = coupe ? SuiteCoupe(*Saison, *c, c->NbJournee, accepte_, lignes, changees) : TSuiteCoupe();
-    const std::vector<TMatchRemplace> saisis =
-        coupe ? MatchsSaisis(*c, suite.Supprimes()) : std::vector<TMatchRemplace>();
-    if (!saisis.empty() || propre) {
+            continue;
+        }
+        if (!(accepte_[r] == apres[r]))
+            changees.push_back(static_cast<int>(r));
+        const auto [h0, a0] = ids(accepte_[r]);
+        if (ids(apres[r]) == std::pair{h0, a0})
+            continue;
+        TLigneSaisie& l = apres[r];
+        l.ScoreDomicile.clear();
+        l.ScoreExterieur.clear();
+        l.Qualifie = 2;
+        l.Etat = etatNormal;
+        l.TirsAuBut = 0;
+        if (h0 >= 0 && a0 >= 0 && MatchSaisi(static_cast<int>(r))) {
+            nommes.push_back({n, h0, a0});
+            effaces.push_back(static_cast<int>(r));
+        }
+    }
+    // The cup the rows leave: its later matches follow; nothing of its bracket
+    // breaks that held.
+    TSuiteCoupe suite;
+    if (TableauActif(*c)) {
+        suite = SuiteCoupe(*Saison, *c, n, accepte_, apres, changees);
+        const std::vector<TEcartTableau> avant = EcartsTableau(*c, MatchsCoupe(*Saison, *c, n, accepte_));
+        for (const TEcartTableau& x : EcartsTableau(*c, suite.Apres))
+            if (std::find(avant.begin(), avant.end(), x) == avant.end()) {
+                Refuse(x, apres, boite);
+                return false;
+            }
+        for (const TMatchRemplace& m : MatchsSaisis(*c, suite.Supprimes()))
+            if (std::find(nommes.begin(), nommes.end(), m) == nommes.end())
+                nommes.push_back(m);
+    }
+    if (!nommes.empty()) {
         std::string texte;
-        if (saisis.empty())
+        const bool propres = std::all_of(nommes.begin(), nommes.end(), [n](const TMatchRemplace& m) {
+            return m.Journee == n;
+        });
+        if (propres && nommes.size() == 1)
             texte = Texte(4300, L1("Ce match a un score ou des événements saisis : retirer l'équipe et effacer le "
                                    "match ?"));
         else {
-            texte = Texte(question);
-            for (const TMatchRemplace& m : saisis)
+            const int q = propres ? 5302 : question;
+            texte = Texte(q);
+            for (const TMatchRemplace& m : nommes)
                 texte += '\n' + LibelleMatchRemplace(*Saison, m);
-            texte += '\n' + Texte(question + 1);
+            texte += '\n' + Texte(q + 1);
         }
         if (detruit_ || Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon) != mrYes)
             return false;
     }
-    accepte_ = lignes;
-    if (!suite.Vide()) {
+    // Carried out: the rows, the list, the rest of the cup.
+    const bool change = !(apres == accepte_) || !suite.Vide();
+    std::vector<int32_t> avant, maintenant;
+    for (const std::vector<TLigneSaisie>* v : {&accepte_, &apres})
+        for (const TLigneSaisie& l : *v)
+            for (const int e : {ids(l).first, ids(l).second})
+                if (e >= 0)
+                    (v == &accepte_ ? avant : maintenant).push_back(e);
+    MontreLignes(apres);
+    for (const int r : effaces)
+        Ligne(r).Efface = true;
+    for (const int32_t e : avant)
+        if (std::find(maintenant.begin(), maintenant.end(), e) == maintenant.end())
+            AjouteListe(Saison->NomEquipeCourant(e), e);
+    for (int i = l_Equipe->Items().Count() - 1; i >= 0; --i)
+        if (const int e = NumeroEntreeListe(l_Equipe->Items()[i], TailleNumero, false);
+            std::find(maintenant.begin(), maintenant.end(), e) != maintenant.end() &&
+            std::find(avant.begin(), avant.end(), e) == avant.end())
+            l_Equipe->Items().Delete(i);
+    VerifieDerniereLigne();
+    accepte_ = LignesSaisies();
+    if (!suite.Vide())
         AppliqueSuite(*c, suite);
+    if (change)
         Signale();
-    }
     return true;
 }
 
-void Tf_Resultats::RendLignes()
+void Tf_Resultats::Refuse(const TEcartTableau& x, const std::vector<TLigneSaisie>& apres, TControl* boite)
 {
-    for (int r = 0; r < NbLignes() && r < static_cast<int>(accepte_.size()); ++r) {
+    const TDonneesChampionnat* c = Championnat();
+    std::string raison = TexteEcart(*Saison, x);
+    if (c && x.Journee == c->NbJournee)
+        for (size_t r = 0; r < apres.size(); ++r)
+            for (const bool domicile : {true, false}) {
+                const TLigneSaisie& l = apres[r];
+                const int e = IdEquipeSaisie(*Saison, domicile ? l.Domicile : l.Exterieur,
+                                             domicile ? l.NumeroDomicile : l.NumeroExterieur);
+                if (e < 0 || (e != x.Equipe && !(x.Equipe < 0 && (e == x.Domicile || e == x.Exterieur))))
+                    continue;
+                // Said beside the box that holds the team, in the box's words.
+                const bool petite = static_cast<int>(r) == LignePetiteFinale(*c, c->NbJournee);
+                if (x.Texte != 5309)
+                    raison = Texte(x.Texte == 4953 ? 5307 : x.Texte == 5308 ? 5305 : petite ? 5306 : 5304);
+                RefuseInput(Cadre(static_cast<int>(r), domicile), raison);
+                return;
+            }
+    RefuseInput(boite, raison);
+}
+
+void Tf_Resultats::MontreLignes(const std::vector<TLigneSaisie>& lignes)
+{
+    for (int r = 0; r < NbLignes() && r < static_cast<int>(lignes.size()); ++r) {
         TLigneResultat& l = Ligne(r);
-        const TLigneSaisie& a = accepte_[static_cast<size_t>(r)];
-        l.ScoreDomicile->SetText(a.ScoreDomicile);
-        l.ScoreExterieur->SetText(a.ScoreExterieur);
+        const TLigneSaisie& a = lignes[static_cast<size_t>(r)];
+        RemplitCadre(l.Domicile, a.Domicile, a.NumeroDomicile);
+        RemplitCadre(l.Exterieur, a.Exterieur, a.NumeroExterieur);
+        if (l.ScoreDomicile->Text() != a.ScoreDomicile)
+            l.ScoreDomicile->SetText(a.ScoreDomicile);
+        if (l.ScoreExterieur->Text() != a.ScoreExterieur)
+            l.ScoreExterieur->SetText(a.ScoreExterieur);
+        if (l.Date && a.AvecDate && l.Date->GetText() != a.Date)
+            l.Date->SetText(a.Date);
         l.Qualifie = a.Qualifie;
         l.EtatMatch = a.Etat;
         if (l.TirsAuBut) {
@@ -1058,6 +1141,11 @@ void Tf_Resultats::RendLignes()
         }
         PeintLigne(r);
     }
+}
+
+void Tf_Resultats::RendLignes()
+{
+    MontreLignes(accepte_);
 }
 
 void Tf_Resultats::RegleLignes()
@@ -1074,7 +1162,7 @@ void Tf_Resultats::RegleLignes()
     if (changees.empty())
         return;
     decide_ = true;
-    if (!Accepte(LignesSaisies(), changees, 4800))
+    if (!Pese(LignesSaisies(), changees, 4800, nullptr))
         RendLignes();
     decide_ = false;
 }
@@ -1129,7 +1217,7 @@ void Tf_Resultats::DecideQualifie(TObject* Sender)
         return;
     decide_ = true;
     DecideLigne(r, true);
-    if (!Accepte(LignesSaisies(), {r}, 4800))
+    if (!Pese(LignesSaisies(), {r}, 4800, e))
         RendLignes();
     decide_ = false;
 }

@@ -5,8 +5,11 @@
 // shown matchday when another is chosen, before the check, the completion and
 // the print, when the main window commits its child, and when the page goes.
 // In a cup, leaving a score box decides the tie (shoot-out, extra match, next
-// round); every change that alters who goes through a tie passes one guard
-// that works out the rest of the cup, asks once and changes nothing on No.
+// round). Every gesture (a drop, a double click, a typed score, a shoot-out,
+// a state, "Tout effacer") passes one guard that weighs it whole: the rows it
+// leaves and the rest of the cup they call for, the bracket kept, every
+// entered match it erases named in one question; No or a refusal changes
+// nothing.
 #pragma once
 
 #include <cstdint>
@@ -84,21 +87,21 @@ public:
     void l_EquipeDblClick(TObject* Sender);
     void CadreDblClick(TObject* Sender);
     void CadreMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
-    void CadreDragDrop(TObject* Sender, TObject* Source, int X, int Y);
+    // A team dropped from the list or a box onto a box, or from a box onto
+    // the list: one gesture, source and target weighed together.
+    void DepotEquipe(TObject* Source, TControl* Cible);
     void ScoreKeyPress(TObject* Sender, char& Key);
     // Leaving a score box decides the tie unless the focus stays in the row.
     void ScoreExit(TObject* Sender);
     void DecideQualifie(TObject* Sender);
-    // The guard of every gesture that takes a team out of its box (double
-    // click, drag onto the list, a drop on the box): for a match holding a
-    // score or events, or a cup whose later played matches it reaches, it
-    // asks first; "Yes" erases the row's match whole. False leaves the row as
-    // it is.
-    bool RetraitPermis(TCadreDrop& cadre);
+    // The team of the box goes back to the list (double click, drag onto the
+    // list); a match it leaves that holds a score or events goes whole.
+    void RetireEquipe(TCadreDrop& cadre);
     // The team may be placed in row r (r -1: in some row where placing is
-    // allowed); in the box given, it changes no later match: neither it nor
-    // the other team of the row plays further in the cup.
-    bool Admise(int r, int equipe, const TCadreDrop* cadre = nullptr) const;
+    // allowed): it has its place in the round there.
+    bool Admise(int r, int equipe) const;
+    // The list offers the team: it may stand in a row where placing is allowed.
+    bool Offerte(int id) const;
     void EtatClick(TObject* Sender);
     void TrackBar1Change(TObject* Sender);
     void bde_DateJourChange(TObject* Sender);
@@ -140,7 +143,8 @@ private:
     void LibereLignes();
     void CreeLigne(int r);
     void PeintLigne(int r);
-    // Row r holds a score, typed or stored, or its match has events.
+    // Row r as last accepted holds a score, a state or a shoot-out, or its
+    // match has events or line-ups.
     bool MatchSaisi(int r) const;
     // The row of a box's tag; -1 outside.
     int LigneTag(int tag) const;
@@ -154,13 +158,17 @@ private:
     uint32_t DateLigne(int r) const;
     // The track bar's position of a matchday date of the date system.
     int PositionDate(uint32_t date) const;
-    // The one guard of a cup: from the rows as last accepted to these, works
-    // out the later matches that would differ, asks once (texts question and
-    // question + 1) naming the played ones (or text 4300 when none is but
-    // propre: the row's own match goes), then changes them; false (No)
-    // changes nothing. The rows become the accepted ones.
-    bool Accepte(const std::vector<TLigneSaisie>& lignes, std::vector<int> changees, int question,
-                 bool propre = false);
+    // The one guard of every gesture: from the rows as last accepted to these
+    // (a row whose teams change loses its match, scores and all), works out
+    // the later matches of the cup that would differ, refuses a gesture that
+    // would break the bracket (saying why beside the box), asks once naming
+    // every entered match that goes (texts question and question + 1; 4300
+    // for the row's own match alone), then shows the rows and changes the
+    // cup. False (a refusal, No) changes nothing. The rows become the
+    // accepted ones.
+    bool Pese(std::vector<TLigneSaisie> apres, std::vector<int> changees, int question, TControl* boite);
+    // What a refused gesture would break, said beside the box it concerns.
+    void Refuse(const TEcartTableau& x, const std::vector<TLigneSaisie>& apres, TControl* boite);
     // The rows typed and not yet accepted go through the guard (no question
     // while the page goes); refused, they get back what they held.
     void RegleLignes();
@@ -168,9 +176,12 @@ private:
     // only with dialogue).
     void DecideLigne(int r, bool dialogue);
     void MontreTirs(int r);
-    // The rows as a gesture on the box leaves them: the box holds the team
-    // given (-1: none) and its row's match is erased.
-    std::vector<TLigneSaisie> LignesCadre(const TCadreDrop& cadre, int equipe) const;
+    // The rows with the box holding the team given (-1: none).
+    void PoseEquipe(std::vector<TLigneSaisie>& lignes, const TCadreDrop& cadre, int equipe) const;
+    // The box of row r, home or away side.
+    TCadreDrop* Cadre(int r, bool domicile) const;
+    // The rows' controls show these rows.
+    void MontreLignes(const std::vector<TLigneSaisie>& lignes);
     // Every row gets back what it held when last accepted.
     void RendLignes();
     std::vector<std::unique_ptr<TLigneResultat>> lignes_;

@@ -318,7 +318,7 @@ void Tf_calendrier::Affiche()
     TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
     if (!c)
         return;
-    const bool systemeDate = (c->Option(11) & 8) != 0;
+    const bool systemeDate = c->SystemeDate();
     std::vector<int> journees;
     if (systemeDate) {
         for (int i = 0; i < c->Journees().Nombre(); ++i)

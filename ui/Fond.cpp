@@ -484,29 +484,18 @@ void TCadreDrop::DragOver(TObject* Source, int X, int Y, TDragState State, bool&
         Accept = true;
 }
 
-bool TCadreDrop::Cede()
-{
-    return Text().empty() || !OnRetrait || OnRetrait(*this);
-}
-
 void TCadreDrop::DragDrop(TObject* Source, int X, int Y)
 {
-    if (auto* cadre = dynamic_cast<TCadreDrop*>(Source); cadre && cadre != this) {
-        if ((OnAdmet && !OnAdmet(*this, cadre->Numero)) ||
-            (echange && !Text().empty() && cadre->OnAdmet && !cadre->OnAdmet(*cadre, Numero)))
-            return;
-        if (!cadre->Cede() || (echange && !Cede()))
-            return;
-        RecoitCadre(*cadre);
-    } else if (auto* liste = dynamic_cast<TListe*>(Source)) {
-        const int i = liste->ItemIndex();
-        if (OnAdmet && i >= 0 && i < liste->Items().Count() &&
-            !OnAdmet(*this, liste->NomLong ? NumeroEntreeListe(liste->Items()[i], liste->TailleNomLong, NumeroHex) : 0))
-            return;
-        if (!Cede())
-            return;
-        RecoitElement(*liste);
+    auto* cadre = dynamic_cast<TCadreDrop*>(Source);
+    auto* liste = dynamic_cast<TListe*>(Source);
+    if (OnGeste && (liste || (cadre && cadre != this))) {
+        OnGeste(Source, this);
+        return;
     }
+    if (cadre && cadre != this)
+        RecoitCadre(*cadre);
+    else if (liste)
+        RecoitElement(*liste);
     TCadre::DragDrop(Source, X, Y);
 }
 
@@ -718,8 +707,11 @@ void TListe::DragDrop(TObject* Source, int X, int Y)
 {
     if (auto* cadre = dynamic_cast<TCadreDrop*>(Source); cadre && CanDrag)
     {
-        if (!cadre->Cede())
+        if (cadre->OnGeste)
+        {
+            cadre->OnGeste(cadre, this);
             return;
+        }
         if (Gagne_element && !cadre->Text().empty())
         {
             Items().Add(NomLong ? EntreeListe(cadre->Numero, TailleNomLong, cadre->NumeroHex, cadre->Text())

@@ -190,15 +190,11 @@ public:
     bool Drop = true;
     bool echange = true;
     bool NumeroHex = false;
-    // Asked before the frame gives up the entry it holds to a drag (dragged
-    // onto a list or another frame, replaced by a list's entry or another
-    // frame's); false keeps every entry where it is.
-    std::function<bool(TCadreDrop& cadre)> OnRetrait;
-    // Asked before the frame takes the entry of a list or of another frame
-    // (with its number): false refuses the drop.
-    std::function<bool(TCadreDrop& cadre, int32_t numero)> OnAdmet;
-    // True when the frame is empty or OnRetrait lets its entry go.
-    bool Cede();
+    // When set, a drop the frame takes part in (its entry dropped on a list
+    // or on another frame, a list's or another frame's entry dropped on it)
+    // is weighed and carried out by this handler alone, as one gesture: the
+    // entry comes from source (a list or a frame) and goes to cible.
+    std::function<void(TObject* source, TControl* cible)> OnGeste;
     // Receives the selected entry of a list (the rules of a drop).
     void RecoitElement(TListe& liste);
     // Receives another frame's entry (and gives it its own with echange).

@@ -1,0 +1,627 @@
+// What users met in cups, each case a row driven through the real windows on
+// a season made as a user makes it: the creation windows (a league of typed
+// teams, the cup's rounds and kinds of tie), the options window (third-place
+// match, dates), the results page's list menu adding the cup's teams and
+// double clicks placing its first round. Each row reaches its situation on
+// the page, makes one gesture with the answers it gives, and checks what the
+// page, the check and the file hold; every row ends with the check naming
+// nothing and the season saved and reopened as it was.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <tuple>
+
+#include "files/w_ChoixLogiciel.h"
+#include "model/Championnat.h"
+#include "model/DescTree.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/Menus.h"
+#include "platform/gui/StdCtrls.h"
+#include "results/Saisie.h"
+#include "results/w_DialoguesResultats.h"
+#include "setup/w_Creation.h"
+#include "setup/w_CreationCoupe.h"
+#include "setup/w_CreationSaison.h"
+#include "setup/w_Option.h"
+#include "setup/w_SaisieEquipes.h"
+#include "tests/results/FeuilleEssai.h"
+#include "tests/results/PageResultatsEssai.h"
+#include "tests/shell/SaisonEssai.h"
+#include "tests/support/QuandFenetre.h"
+#include "tests/support/SaisonBuilder.h"
+#include "ui/Bouton.h"
+#include "ui/Fond.h"
+#include "ui/message2.h"
+
+using namespace essai;
+using page_essai::Centre;
+using page_essai::ChoisitEquipe;
+using page_essai::Retape;
+
+namespace {
+
+// The shape of a cup: its rounds from the first, each its ties and its kind
+// of tie as the creation window lists them (1 single match, 2 two legs, 3
+// replay, 4 two legs and a decider, 5 to 7 best of 3, 5, 7).
+struct Forme
+{
+    int sport;
+    std::vector<std::pair<int, int>> tours;
+    bool petiteFinale = false;
+    bool dates = false;   // the date system
+    int equipes = 0;      // 0: twice the first round's ties
+    bool anglais = false; // the program in English
+};
+
+// One answer to the next box: a question answered, a shoot-out given or closed.
+struct Reponse
+{
+    enum { Oui, Non, Tirs, Ferme } genre;
+    int tirsDomicile = 0, tirsExterieur = 0;
+};
+
+// The season of a row, its main window and the results page of its cup.
+struct Banc
+{
+    TOwned<FenetreEssai> f;
+    TDonneesChampionnat* c = nullptr;
+    std::vector<std::string> questions;   // the questions asked, in order
+    std::string nom;                      // the row's, for the pictures
+
+    Tf_Resultats& r() const { return *dynamic_cast<Tf_Resultats*>(f->Enfant); }
+    // Matchday d shown, as the track bar moves to it.
+    void Va(int d) const
+    {
+        r().TrackBar1->SetPosition(d);
+        kit::Process();
+    }
+    // Row l retyped key by key and left.
+    void Tape(int l, const std::string& sh, const std::string& sa) const { Retape(r(), l, sh, sa); }
+    // The row of the matchday shown holding the team, -1.
+    int LigneDe(int equipe) const
+    {
+        for (int l = 0; l < r().NbLignes(); ++l)
+            if (r().Ligne(l).Domicile->Numero == equipe || r().Ligne(l).Exterieur->Numero == equipe)
+                return l;
+        return -1;
+    }
+    // The next boxes get these answers, the questions' texts kept.
+    void Repond(const std::vector<Reponse>& reponses)
+    {
+        for (const Reponse& x : reponses)
+            kit::WhenModal([this, x](TForm* m) {
+                if (auto* q = dynamic_cast<Tf_MessageUtil*>(m)) {
+                    questions.push_back(q->Label1->Caption());
+                    kit::GrabToPng(q, "tableau_question_" + nom);
+                    q->SetModalResult(x.genre == Reponse::Non ? mrNo : mrYes);
+                    EXPECT_TRUE(x.genre == Reponse::Oui || x.genre == Reponse::Non) << q->Label1->Caption();
+                } else if (auto* p = dynamic_cast<Tf_Penaltys*>(m)) {
+                    EXPECT_TRUE(x.genre == Reponse::Tirs || x.genre == Reponse::Ferme);
+                    if (x.genre != Reponse::Tirs) {
+                        kit::PressKey(nullptr, VK_ESCAPE);
+                        if (p->Visible())
+                            p->SetModalResult(mrCancel);
+                        return;
+                    }
+                    p->EditRond1->SetText(IntToStr(x.tirsDomicile));
+                    p->EditRond2->SetText(IntToStr(x.tirsExterieur));
+                    kit::Click(p->bc_Valider);
+                } else {
+                    ADD_FAILURE() << "unexpected window " << Classe(m);
+                    m->SetModalResult(mrCancel);
+                }
+            });
+    }
+    // Every answer queued was taken.
+    void Repondu() const { EXPECT_EQ(kit::ForgetModalActions(), 0u) << "an answer was not asked for"; }
+    // The season's document, the time of its writing aside.
+    std::string Doc() const
+    {
+        r().EnregistrerJournee();
+        return SansDate(Document(*f->Saison));
+    }
+    // What "Check" names of the bracket on every matchday of the cup (the
+    // shown one through the button, which lists it with the matchday's own
+    // findings).
+    std::vector<std::string> Verifie() const
+    {
+        std::vector<std::string> bouton, lignes;
+        kit::WhenModal([&](TForm* m) {
+            if (auto* v = dynamic_cast<Tf_Validation*>(m))
+                for (TLabel* t : v->Lignes)
+                    bouton.push_back(t->Caption());
+            m->SetModalResult(mrOk);
+        });
+        kit::Click(r().b_Verification);
+        for (int d = 1; d <= c->NbJour(); ++d)
+            for (const std::string& l : VerifieTableau(*f->Saison, *c, d)) {
+                lignes.push_back("matchday " + IntToStr(d) + ": " + l);
+                if (d == c->NbJournee) {
+                    EXPECT_NE(std::find(bouton.begin(), bouton.end(), l), bouton.end()) << l;
+                }
+            }
+        return lignes;
+    }
+    // The teams of matchday d's matches, home and away, with their scores ("-" to play).
+    std::vector<std::string> Journee(int d) const
+    {
+        r().EnregistrerJournee();
+        std::vector<std::string> v;
+        const TInfoCompJour* j = c->Journee(d);
+        for (int k = 0; j && k < j->NbMatchs(); ++k) {
+            const TInfoComp* m = j->Match(k);
+            v.push_back(f->Saison->NomEquipe(m->IdEquipe(0)) + " " +
+                        (m->ScoresSaisis() ? IntToStr(m->Score(0) & 0x7FFF) + "-" + IntToStr(m->Score(1) & 0x7FFF)
+                                           : std::string("-")) +
+                        " " + f->Saison->NomEquipe(m->IdEquipe(1)));
+        }
+        return v;
+    }
+};
+
+void Sport(int s)
+{
+    feuille_essai::Quand<Tf_ChoixLogiciel>([s](Tf_ChoixLogiciel* f) {
+        f->rc_Sport[s]->SetChecked(true);
+        f->b_Valider->Click();
+    });
+}
+
+// The season of the row made through the creation windows, its cup current
+// and its results page shown with the first round placed.
+bool Cree(Banc& b, const Forme& forme, const std::string& nom)
+{
+    const std::string dir = Prepare("tableau_" + nom);
+    if (forme.anglais)
+        TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", "en");
+    b.nom = nom;
+    b.f = LanceFenetre();
+    const int premier = forme.tours.front().first;
+    const int equipes = forme.equipes ? forme.equipes : 2 * premier;
+    Sport(forme.sport);
+    feuille_essai::Quand<Tf_CreationSaison>([&](Tf_CreationSaison* c) {
+        // A league of its own, its clubs typed.
+        feuille_essai::Quand<Tf_Creation>([&](Tf_Creation* d) {
+            d->RondCoche2->SetChecked(true);
+            d->Edit1->SetText(IntToStr(equipes));
+            d->b_Valider->Click();
+        });
+        feuille_essai::Quand<Tf_SaisieEquipes>([](Tf_SaisieEquipes* s) {
+            for (size_t i = 0; i < s->Equipes.size(); ++i)
+                s->Equipes[i]->SetText("Club " + IntToStr(static_cast<int>(i) + 1));
+            s->b_Ok->Click();
+        });
+        c->tv_Saison->SetSelected(c->tv_Saison->Items().GetFirstNode());
+        c->bc_CreeChamp->Click();
+        // The cup under the league's group: its rounds from the final up.
+        TTreeNode* groupe = c->tv_Saison->Items().GetFirstNode()->Item(0);
+        ASSERT_NE(groupe, nullptr);
+        c->tv_Saison->SetSelected(groupe);
+        feuille_essai::Quand<Tf_CreationCoupe>([&](Tf_CreationCoupe* k) {
+            k->e_NomCoupe->SetText("Coupe");
+            k->e_nTour->SetText(IntToStr(static_cast<int>(forme.tours.size())));
+            for (size_t t = 0; t < forme.tours.size(); ++t) {
+                const int rang = static_cast<int>(forme.tours.size() - t);
+                k->NbMatch(rang)->SetPosition(forme.tours[t].first);
+                k->TypeMatch(rang)->SetItemIndex(forme.tours[t].second - 1);
+            }
+            k->b_Valider->Click();
+        });
+        c->bc_CreeCoupe->Click();
+        c->tv_Saison->EndEditing(false);
+        RepondBoite(mrOk);   // "saved"
+        c->b_Valider->Click();
+    });
+    if (!Commande(*b.f, 5))
+        return false;
+    kit::Process(20);
+    if (!b.f->Saison)
+        return false;
+    for (TDonneesChampionnat* x : b.f->Saison->Arbre().ListeChampionnats())
+        if (x->EstCoupe())
+            b.c = x;
+    if (!b.c || !b.f->Saison->SelectionneChampionnat(b.c->CodeChamp))
+        return false;
+    // Its options: the third-place match, the date system.
+    feuille_essai::Quand<Tf_Option>([&](Tf_Option* o) {
+        o->cc_PetiteFinale->SetChecked(forme.petiteFinale);
+        if (forme.dates)
+            o->rc_date->SetChecked(true);
+        kit::Click(o->b_Valider);
+    });
+    Commande(*b.f, 176);
+    kit::Process(10);
+    // Its results page: the teams added through the list's menu, the first
+    // round placed by double clicks.
+    if (!Commande(*b.f, 13) || !dynamic_cast<Tf_Resultats*>(b.f->Enfant))
+        return false;
+    b.Va(1);
+    feuille_essai::Quand<Tf_AjoutEquipeCoupe>([&](Tf_AjoutEquipeCoupe* a) {
+        for (int i = 0; i < equipes; ++i) {
+            a->cb_AjoutEquipe->SetItemIndex(0);
+            kit::Click(a->b_Ajouter);
+        }
+        kit::Click(a->b_Continuer);
+    });
+    b.r().mi_AjoutEquipe->Click();
+    kit::Process();
+    for (int i = 0; i < 2 * premier; ++i)
+        ChoisitEquipe(b.r(), 0);
+    return b.c->NbEquipe() == equipes && b.r().l_Equipe->Items().Count() == equipes - 2 * premier;
+}
+
+// ---- the cases ------------------------------------------------------------------------------
+
+struct CasTableau
+{
+    const char* nom;
+    Forme forme;
+    std::function<void(Banc&)> prepare;          // reaches the situation
+    std::vector<Reponse> reponses;               // what the gesture's boxes get
+    std::function<void(Banc&)> geste;
+    size_t questions;                            // the questions the gesture asks
+    std::function<void(Banc&, const std::string& avant)> attendu;   // the page and the season after it
+    std::function<void(Banc&)> rouvert = nullptr;                   // the season reopened
+};
+
+class Tableaux : public ::testing::TestWithParam<CasTableau>
+{
+};
+
+// The played matches of the cup, each as a question names it.
+std::map<std::tuple<int, int, int>, std::string> Joues(Banc& b)
+{
+    b.r().EnregistrerJournee();
+    std::map<std::tuple<int, int, int>, std::string> v;
+    for (int d = 1; d <= b.c->NbJour(); ++d)
+        for (int k = 0; b.c->Journee(d) && k < b.c->Journee(d)->NbMatchs(); ++k)
+            if (const TInfoComp* m = b.c->Journee(d)->Match(k); m->ScoresSaisis())
+                v[{d, m->IdEquipe(0), m->IdEquipe(1)}] =
+                    LibelleMatchRemplace(*b.f->Saison, {d, m->IdEquipe(0), m->IdEquipe(1)});
+    return v;
+}
+
+// The matchday's date picked and left.
+void Date(Banc& b, int jour)
+{
+    b.r().bde_DateJour->SetFocus();
+    kit::Process();
+    b.r().bde_DateJour->SetDate(TGestionDate::DateVersDateTime(TGestionDate::EncodeDate(jour, 3, 2025)));
+    b.r().l_Equipe->SetFocus();
+    kit::Process();
+}
+
+// One score box of row l retyped, then the row left.
+void TapeCase(Banc& b, int l, bool domicile, const std::string& texte)
+{
+    TEditRond* e = domicile ? b.r().Ligne(l).ScoreDomicile : b.r().Ligne(l).ScoreExterieur;
+    e->SetFocus();
+    kit::Process();
+    for (int k = 0; k < 3; ++k)
+        kit::PressKey(nullptr, VK_BACK);
+    kit::Type(nullptr, texte);
+    b.r().l_Equipe->SetFocus();
+    kit::Process();
+}
+
+// The cup's matchdays d to f - 1 as the document holds them.
+std::string Journees(const std::string& doc, int d, int f)
+{
+    const size_t debut = doc.rfind("<Journee Numero=\"" + IntToStr(d) + "\"");
+    const size_t fin = doc.find("<Journee Numero=\"" + IntToStr(f) + "\"", debut);
+    return debut == std::string::npos ? std::string() : doc.substr(debut, fin - debut);
+}
+
+void Glisse(TControl* de, TControl* vers)
+{
+    kit::Drag(de, Centre(de), vers, Centre(vers));
+}
+
+bool Contient(const std::string& texte, const std::vector<std::string>& lignes)
+{
+    for (const std::string& l : lignes)
+        if (texte.find("\n" + l + "\n") == std::string::npos)
+            return false;
+    return true;
+}
+
+// Two-legged semi-finals played 2-0 then 1-1, a record of the home side of the
+// first second leg, the final placed: a drop between the filled boxes of
+// matchday 1 asks once, names every entered match that goes, and does all of
+// it on Yes.
+CasTableau DepotEntreCadres(int sport)
+{
+    return {sport == 0 ? "drop_between_filled_boxes_asks_once_football"
+                       : sport == 2 ? "drop_between_filled_boxes_asks_once_basketball"
+                                    : "drop_between_filled_boxes_asks_once_handball",
+            {sport, {{2, 2}, {1, 1}}, false, false, 0, sport == 2},
+            [](Banc& b) {
+                b.Tape(0, "2", "0");
+                b.Tape(1, "2", "0");
+                b.Va(2);
+                b.Tape(0, "1", "1");
+                b.Tape(1, "1", "1");
+                const int e = b.r().Ligne(0).Domicile->Numero;
+                b.c->ListesDonnees(2).front()->Ajoute(std::make_unique<TDonneesEvt>(1000 + e, e, 30, 0));
+                b.Va(1);
+            },
+            {{Reponse::Oui}, {Reponse::Non}},
+            [](Banc& b) { Glisse(b.r().Ligne(1).Domicile, b.r().Ligne(0).Exterieur); },
+            1,
+            [](Banc& b, const std::string&) {
+                EXPECT_EQ(b.r().Ligne(0).Exterieur->Numero, 2);   // Club 3 came from row 1
+                EXPECT_EQ(b.r().Ligne(1).Domicile->Numero, 1);
+                EXPECT_EQ(b.r().Ligne(0).ScoreDomicile->Text(), "");
+                EXPECT_TRUE(b.Journee(2).empty());
+                EXPECT_TRUE(b.Journee(3).empty());
+                EXPECT_EQ(page_essai::Evenements(*b.c, 2, 0), 0);
+            }};
+}
+
+// A semi-final 1-1 decided on a shoot-out, the other 2-0; the final's two
+// legs 1-0 and 0-0 and the third-place match 2-1 (its losers placed by hand)
+// played; the semi-final retyped 3-1, its home score first.
+void TirsAuButPuisFinale(Banc& b)
+{
+    b.Repond({{Reponse::Tirs, 4, 3}});
+    b.Tape(0, "1", "1");
+    b.Tape(1, "2", "0");
+    b.Va(2);
+    b.Tape(0, "1", "0");
+    b.Va(3);
+    ChoisitEquipe(b.r(), 0);
+    ChoisitEquipe(b.r(), 0);
+    b.Tape(0, "0", "0");
+    b.Tape(1, "2", "1");
+    b.Va(1);
+    TapeCase(b, 0, true, "3");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WhatUsersMet, Tableaux,
+    ::testing::Values(
+        DepotEntreCadres(0), DepotEntreCadres(3), DepotEntreCadres(2),
+        // The second legs to play, matchday 1's first match played: a drop
+        // from the row to play onto it asks once; No leaves everything.
+        CasTableau{"drop_onto_a_played_row_no_keeps_the_second_legs",
+                   {0, {{2, 2}, {1, 1}}},
+                   [](Banc& b) {
+                       b.Tape(0, "2", "0");
+                       b.Va(2);
+                       b.Va(1);
+                   },
+                   {{Reponse::Non}},
+                   [](Banc& b) { Glisse(b.r().Ligne(1).Domicile, b.r().Ligne(0).Exterieur); },
+                   1,
+                   [](Banc& b, const std::string& avant) {
+                       EXPECT_TRUE(b.Doc() == avant) << "the season changed";
+                       EXPECT_EQ(b.Journee(2).size(), 2u);
+                       EXPECT_EQ(b.r().Ligne(0).ScoreDomicile->Text(), "2");
+                   }},
+        // A dated cup of eight, its quarter-finals replayed when level, all
+        // won outright: the replays' matchday stays empty and every match
+        // keeps its matchday and every matchday its date.
+        CasTableau{"a_dated_cup_keeps_its_matchdays",
+                   {0, {{4, 3}, {2, 1}, {1, 1}}, false, true},
+                   [](Banc& b) {
+                       Date(b, 1);
+                       for (int l = 0; l < 4; ++l)
+                           b.Tape(l, "2", "1");
+                       b.Va(2);
+                       Date(b, 8);
+                       b.Va(3);
+                       Date(b, 15);
+                       b.Tape(0, "1", "0");
+                       b.Tape(1, "3", "1");
+                       b.Va(4);
+                       Date(b, 22);
+                       b.Va(1);
+                   },
+                   {},
+                   [](Banc&) {},
+                   0,
+                   [](Banc& b, const std::string&) {
+                       EXPECT_EQ(b.Journee(2).size(), 0u);
+                       EXPECT_EQ(b.Journee(3).size(), 2u);
+                       EXPECT_EQ(b.Journee(4).size(), 1u);
+                   },
+                   [](Banc& b) {
+                       EXPECT_EQ(b.c->NbJour(), 4);
+                       EXPECT_EQ(b.Journee(1).size(), 4u);
+                       EXPECT_EQ(b.Journee(2).size(), 0u);
+                       EXPECT_EQ(b.Journee(3), (std::vector<std::string>{"Club 1 1-0 Club 3", "Club 5 3-1 Club 7"}));
+                       EXPECT_EQ(b.Journee(4), (std::vector<std::string>{"Club 1 - Club 5"}));
+                       for (int d = 1; d <= 4; ++d) {
+                           EXPECT_EQ(b.c->DateJournee(d), TGestionDate::EncodeDate(7 * d - 6, 3, 2025)) << d;
+                       }
+                   }},
+        // A dated basketball cup in best-of-seven series: three ties go to a
+        // seventh game; its results stay on matchday 7 whatever matchdays
+        // are shown.
+        CasTableau{"a_dated_series_keeps_its_seventh_games",
+                   {2, {{4, 7}, {2, 7}, {1, 7}}, false, true},
+                   [](Banc& b) {
+                       std::vector<int> a;
+                       for (int l = 0; l < 4; ++l)
+                           a.push_back(b.r().Ligne(l).Domicile->Numero);
+                       for (int d = 1; d <= 7; ++d) {
+                           b.Va(d);
+                           Date(b, d);
+                           for (int t = 0; t < 4; ++t)
+                               if (const int l = b.LigneDe(a[size_t(t)]); l >= 0) {
+                                   // the first tie won in four, the others three each, the seventh game won by a
+                                   const bool gagne = t == 0 || d % 2 == 1;
+                                   const bool dom = b.r().Ligne(l).Domicile->Numero == a[size_t(t)];
+                                   b.Tape(l, gagne == dom ? "90" : "80", gagne == dom ? "80" : "90");
+                               }
+                       }
+                       b.Va(1);
+                   },
+                   {},
+                   [](Banc& b) {
+                       b.Va(8);
+                       b.Va(3);
+                   },
+                   0,
+                   [](Banc& b, const std::string& avant) {
+                       // the quarter-finals as they were (the first game of the
+                       // semi-finals shown completed their second)
+                       EXPECT_TRUE(Journees(b.Doc(), 1, 8) == Journees(avant, 1, 8)) << "the season changed";
+                       EXPECT_EQ(b.Journee(7).size(), 3u);
+                       EXPECT_EQ(b.Journee(6).size(), 3u);
+                       EXPECT_EQ(b.Journee(5).size(), 3u);
+                       EXPECT_EQ(b.Journee(8).size(), 2u);
+                   },
+                   [](Banc& b) {
+                       EXPECT_EQ(b.Journee(7).size(), 3u);
+                       EXPECT_EQ(b.Journee(8).size(), 2u);
+                       EXPECT_EQ(b.c->DateJournee(7), TGestionDate::EncodeDate(7, 3, 2025));
+                   }},
+        // Two legs and a decider, every tie level: on the deciders' matchday
+        // a team of row 3 dropped on a team of row 2 is refused beside the box.
+        CasTableau{"a_decider_holds_the_teams_of_its_tie",
+                   {0, {{4, 4}, {2, 1}, {1, 1}}},
+                   [](Banc& b) {
+                       for (int l = 0; l < 4; ++l)
+                           b.Tape(l, "1", "0");
+                       b.Va(2);
+                       for (int l = 0; l < 4; ++l)
+                           b.Tape(l, "1", "0");
+                       b.Va(3);
+                   },
+                   {},
+                   [](Banc& b) { Glisse(b.r().Ligne(3).Domicile, b.r().Ligne(2).Domicile); },
+                   0,
+                   [](Banc& b, const std::string& avant) {
+                       EXPECT_TRUE(b.Doc() == avant) << "the season changed";
+                       EXPECT_EQ(b.Journee(3).size(), 4u);
+                       ASSERT_FALSE(kit::Refusals().empty());
+                       EXPECT_EQ(kit::Refusals().back().box, b.r().Ligne(2).Domicile);
+                       EXPECT_EQ(kit::Refusals().back().reason, Traduire(5305));
+                   }},
+        // A basketball cup of twelve, four teams with a bye: the final's
+        // matchday offers nobody, the quarter-finals' the four byes.
+        CasTableau{"bye_teams_have_no_place_in_the_final",
+                   {2, {{4, 1}, {4, 1}, {2, 1}, {1, 1}}, false, false, 12},
+                   [](Banc&) {},
+                   {},
+                   [](Banc& b) { b.Va(4); },
+                   0,
+                   [](Banc& b, const std::string&) {
+                       EXPECT_EQ(b.r().l_Equipe->Items().Count(), 0);
+                       b.Va(3);
+                       EXPECT_EQ(b.r().l_Equipe->Items().Count(), 0);
+                       b.Va(2);
+                       EXPECT_EQ(b.r().l_Equipe->Items().Count(), 4);
+                   }},
+        // A rugby cup of four, its semi-finals cleared: nobody has a place in
+        // the final.
+        CasTableau{"after_clear_all_the_final_has_no_team",
+                   {1, {{2, 1}, {1, 1}}},
+                   [](Banc&) {},
+                   {},
+                   [](Banc& b) {
+                       kit::Click(b.r().BoutonCopie1);
+                       b.Va(2);
+                   },
+                   0,
+                   [](Banc& b, const std::string&) {
+                       EXPECT_EQ(b.r().l_Equipe->Items().Count(), 0);
+                       ChoisitEquipe(b.r(), 0);
+                       EXPECT_TRUE(b.r().Ligne(0).Domicile->Text().empty());
+                       EXPECT_TRUE(b.Journee(2).empty());
+                   }},
+        // Its semi-finals and final played: clearing the semi-finals names
+        // the three, and the final goes.
+        CasTableau{"clear_all_names_the_played_matches_it_erases",
+                   {1, {{2, 1}, {1, 1}}},
+                   [](Banc& b) {
+                       b.Tape(0, "20", "10");
+                       b.Tape(1, "15", "12");
+                       b.Va(2);
+                       b.Tape(0, "20", "10");
+                       b.Va(1);
+                   },
+                   {{Reponse::Oui}},
+                   [](Banc& b) { kit::Click(b.r().BoutonCopie1); },
+                   1,
+                   [](Banc& b, const std::string&) {
+                       b.Va(2);
+                       EXPECT_TRUE(b.Journee(2).empty());
+                       EXPECT_TRUE(b.Journee(1).empty());
+                   }},
+        // A semi-final decided on a shoot-out, the final's two legs and the
+        // third-place match played: the semi-final retyped level and its
+        // shoot-out closed asks before they go; No keeps all.
+        CasTableau{"a_closed_shoot_out_asks_no_keeps_the_final",
+                   {0, {{2, 1}, {1, 2}}, true},
+                   TirsAuButPuisFinale,
+                   {{Reponse::Ferme}, {Reponse::Non}},
+                   [](Banc& b) { TapeCase(b, 0, false, "3"); },
+                   1,
+                   [](Banc& b, const std::string& avant) {
+                       EXPECT_TRUE(b.Doc() == avant) << "the season changed";
+                       EXPECT_EQ(b.r().Ligne(0).ScoreExterieur->Text(), "1");
+                       EXPECT_EQ(b.Journee(3).size(), 2u);
+                   }},
+        CasTableau{"a_closed_shoot_out_asks_yes_takes_the_final",
+                   {0, {{2, 1}, {1, 2}}, true},
+                   TirsAuButPuisFinale,
+                   {{Reponse::Ferme}, {Reponse::Oui}},
+                   [](Banc& b) { TapeCase(b, 0, false, "3"); },
+                   1,
+                   [](Banc& b, const std::string&) {
+                       EXPECT_TRUE(b.Journee(2).empty());
+                       EXPECT_TRUE(b.Journee(3).empty());
+                       EXPECT_EQ(b.r().Ligne(0).Qualifie, 2);
+                   }}),
+    [](const auto& info) { return std::string(info.param.nom); });
+
+TEST_P(Tableaux, OneGestureOneQuestionAndTheCupStaysOneBracket)
+{
+    const CasTableau& k = GetParam();
+    Banc b;
+    ASSERT_TRUE(Cree(b, k.forme, k.nom));
+    k.prepare(b);
+    b.Repondu();
+    ASSERT_FALSE(HasFailure());
+    const std::string avant = b.Doc();
+    const auto joues = Joues(b);
+    b.questions.clear();
+    kit::Refusals().clear();
+    b.Repond(k.reponses);
+    k.geste(b);
+    kit::Process();
+    kit::ForgetModalActions();   // (the second answer of a question asked twice before)
+    ASSERT_EQ(b.questions.size(), k.questions);
+    kit::GrabToPng(b.f.get(), std::string("tableau_") + k.nom);
+    k.attendu(b, avant);
+    // A Yes named every played match that went.
+    b.r().EnregistrerJournee();
+    for (const auto& [m, l] : joues)
+        if (!b.c->MatchEquipes(std::get<0>(m), std::get<1>(m), std::get<2>(m))) {
+            EXPECT_TRUE(!b.questions.empty() && Contient(b.questions.back() + "\n", {l})) << l << " went unnamed";
+        }
+    // The check names nothing; the season saved and reopened is the same.
+    EXPECT_EQ(b.Verifie(), std::vector<std::string>{});
+    const std::string apres = b.Doc();
+    RepondBoite(mrOk);   // "saved"
+    Commande(*b.f, 7);
+    kit::Process(10);
+    ASSERT_EQ(ModifSaison, 0);
+    b.f->OpenFile(NomFichierCourant);
+    kit::Process(10);
+    ASSERT_TRUE(b.f->Saison);
+    b.c = b.f->Saison->ChampionnatCourant();
+    ASSERT_TRUE(b.c && b.c->EstCoupe());
+    EXPECT_TRUE(SansDate(Document(*b.f->Saison)) == apres) << "reopened otherwise";
+    if (k.rouvert) {
+        ASSERT_TRUE(Commande(*b.f, 13));
+        k.rouvert(b);
+    }
+    TermineFenetre(b.f);
+}
+
+}  // namespace
