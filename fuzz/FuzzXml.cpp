@@ -38,7 +38,9 @@ void Parcourt(TXmlReader& x, uint8_t choix)
         // The next entry opened at once when it is one of this name in the
         // writer's shape.
         if ((k + choix) % 3 == 0) {
-            static constexpr std::string_view attributs[2] = {"Equipe", "Joueur"};
+            static constexpr TChampXml champs[2] = {{"", "Equipe", true, TFormeXml::Entier, 1, 2},
+                                                    {"", "Joueur", true, TFormeXml::Entier, -1, INT32_MAX}};
+            static constexpr const TChampXml* attributs[2] = {&champs[0], &champs[1]};
             int32_t lus[2] = {0, 0};
             uint8_t jeton = xmlFinFlux;
             const std::string nom = x.Nom();

@@ -747,6 +747,97 @@ int32_t TXmlReader::NombreGeneral(std::string_view texte, std::string_view eleme
     return v;
 }
 
+namespace {
+
+// A decimal whole number (a sign before it, blanks around it) that fits in
+// 63 bits; false for anything else, an empty text included.
+bool EntierXmlLu64(std::string_view texte, int64_t& v)
+{
+    texte = SansBlancs(texte);
+    size_t i = !texte.empty() && (texte[0] == '-' || texte[0] == '+') ? 1 : 0;
+    if (i == texte.size() || texte.size() - i > 18)
+        return false;
+    int64_t x = 0;
+    for (; i < texte.size(); ++i) {
+        const unsigned d = static_cast<unsigned char>(texte[i]) - static_cast<unsigned>('0');
+        if (d > 9)
+            return false;
+        x = x * 10 + d;
+    }
+    v = texte[0] == '-' ? -x : x;
+    return true;
+}
+
+}   // namespace
+
+int64_t TXmlReader::LitGeneral(const TChampXml& c, std::string_view texte, int64_t defaut, const char* ou)
+{
+    if (souples_)
+        return EntierXmlGeneral(SansBlancs(texte), static_cast<int32_t>(defaut));
+    if (SansBlancs(texte).empty())
+        return defaut;
+    int64_t v = 0;
+    if (!EntierXmlLu64(texte, v) || !c.Admet(v) ||
+        (c.renvoi != TRenvoiXml::Rien && !Renvoie(c, static_cast<int32_t>(v)))) {
+        Endommage(ElementDe(c), ou ? ou : texte.data());
+        return defaut;
+    }
+    return v;
+}
+
+bool TXmlReader::LitPaire(const TChampXml& c, std::string_view texte, int32_t& a, int32_t& b, const char* ou)
+{
+    a = b = 0;
+    if (SansBlancs(texte).empty())
+        return true;
+    const size_t barre = texte.find('/');
+    const std::string_view gauche = texte.substr(0, barre);
+    const std::string_view droite = barre == std::string_view::npos ? std::string_view() : texte.substr(barre + 1);
+    // Both halves, each a number the field holds.
+    if (barre == std::string_view::npos || SansBlancs(gauche).empty() || SansBlancs(droite).empty()) {
+        if (!souples_)
+            Endommage(ElementDe(c), ou ? ou : texte.data());
+        return souples_;
+    }
+    const bool avant = malforme_;
+    a = Lit(c, gauche, 0, ou);
+    b = Lit(c, droite, 0, ou);
+    return malforme_ == avant;
+}
+
+std::vector<int32_t> TXmlReader::LitListe(const TChampXml& c, std::string_view texte, int32_t defaut)
+{
+    std::vector<int32_t> v;
+    size_t debut = 0;
+    while (debut <= texte.size()) {
+        size_t fin = texte.find('-', debut);
+        if (fin == std::string_view::npos)
+            fin = texte.size();
+        v.push_back(Lit(c, texte.substr(debut, fin - debut), defaut));
+        debut = fin + 1;
+    }
+    return v;
+}
+
+void TRenvoisXml::Ajoute(TRenvoiXml r, int32_t v)
+{
+    TListe& l = Liste(r);
+    const auto u = static_cast<uint32_t>(v);
+    // Numbers are given from 0 upwards: the usual ones in a table of bits.
+    if (u < (1u << 24)) {
+        if (u / 64 >= l.bits.size())
+            l.bits.resize(std::max<size_t>(u / 64 + 1, 2 * l.bits.size()), 0);
+        l.bits[u / 64] |= uint64_t{1} << (u % 64);
+    } else {
+        l.autres.push_back(v);
+    }
+}
+
+bool TRenvoisXml::ConnuAutre(const TListe& l, int32_t v)
+{
+    return std::find(l.autres.begin(), l.autres.end(), v) != l.autres.end();
+}
+
 uint8_t TXmlReader::Refuse()
 {
     // Where: the element being read (else the innermost open one), at the
@@ -938,6 +1029,12 @@ uint8_t TXmlReader::ElementSuivant()
             // A refill may move the input: a start tag, whose attributes stay
             // readable until the next start tag, keeps a copy of its own.
             if (!enPlace_ && !balise.empty() && balise[0] != '/' && balise[0] != '?' && balise[0] != '!') {
+                // The last start tag's name and attributes look into the
+                // copy about to be replaced: the name keeps a copy of its
+                // own (a refusal names it), the attributes go with their tag.
+                if (nomEnEntree_)
+                    NommeCopie(std::string(nomVue_));
+                attributs_.clear();
                 balise_.assign(balise);
                 balise = balise_;
             }
@@ -1172,7 +1269,7 @@ int TXmlReader::FeuillesEnPlace(std::span<TFeuilleXml> feuilles)
     }
 }
 
-bool TXmlReader::ElementSimple(std::string_view nom, std::span<const std::string_view> attributs,
+bool TXmlReader::ElementSimple(std::string_view nom, std::span<const TChampXml* const> attributs,
                                std::span<int32_t> valeurs, uint8_t& jeton)
 {
     constexpr size_t maxAttributs = 8;
@@ -1205,7 +1302,7 @@ bool TXmlReader::ElementSimple(std::string_view nom, std::span<const std::string
         ++p;
         size_t a = suivant;
         for (; a < attributs.size(); ++a) {
-            const std::string_view att = attributs[a];
+            const std::string_view att = attributs[a]->nom;
             if (n - p >= att.size() + 3 && d[p + att.size()] == '=' && d[p + att.size() + 1] == '"' &&
                 MemesNomsXml(std::string_view(d + p, att.size()), att))
                 break;
@@ -1216,13 +1313,15 @@ bool TXmlReader::ElementSimple(std::string_view nom, std::span<const std::string
         Lu& l = lus[nbLus++];
         l.rang = a;
         l.nom = p;
-        p += attributs[a].size() + 2;
+        p += attributs[a]->nom.size() + 2;
         l.chiffres = p;
         int32_t x = 0;
         // At most nine digits: the value fits, as the general path reads it.
         while (p < n && p - l.chiffres < 9 && static_cast<unsigned>(d[p] - '0') <= 9)
             x = x * 10 + (d[p++] - '0');
-        if (p == l.chiffres || p >= n || d[p] != '"')
+        // A number its field cannot hold is left to the general path, which
+        // refuses it where it stands.
+        if (p == l.chiffres || p >= n || d[p] != '"' || !attributs[a]->Admet(x) || !Renvoie(*attributs[a], x))
             return false;
         l.nbChiffres = p - l.chiffres;
         l.valeur = x;
@@ -1257,7 +1356,7 @@ bool TXmlReader::ElementSimple(std::string_view nom, std::span<const std::string
     attributs_.clear();
     for (size_t k = 0; k < nbLus; ++k) {
         const Lu& l = lus[k];
-        attributs_.emplace_back(std::string_view(d + l.nom, attributs[l.rang].size()),
+        attributs_.emplace_back(std::string_view(d + l.nom, attributs[l.rang]->nom.size()),
                                 std::string_view(d + l.chiffres, l.nbChiffres));
         valeurs[l.rang] = l.valeur;
     }
@@ -1420,19 +1519,34 @@ int32_t TXmlReader::NombreAttribut(std::string_view v, int32_t defaut, int32_t b
     return Nombre(DecodeTexteXml(v), nomVue_, defaut, bas, haut, v.data());
 }
 
-void TXmlReader::AttributsEntiers(std::span<const std::string_view> noms, std::span<int32_t> valeurs)
+int32_t TXmlReader::AttributEntier(const TChampXml& c, int32_t defaut)
 {
-    const size_t nb = std::min(noms.size(), valeurs.size());
+    for (const auto& [n, v] : attributs_)
+        if (MemeNom(n, c.nom)) {
+            // Digits, a sign and blanks are never escaped: only a value
+            // holding an escape needs the decoded text.
+            if (v.find('#') == std::string_view::npos)
+                return Lit(c, v, defaut);
+            return Lit(c, DecodeTexteXml(v), defaut, v.data());
+        }
+    return defaut;
+}
+
+void TXmlReader::AttributsEntiers(std::span<const TChampXml* const> champs, std::span<int32_t> valeurs)
+{
+    const size_t nb = std::min(champs.size(), valeurs.size());
     // The first attribute of each name counts.
     uint64_t trouves = 0;
     for (const auto& [n, v] : attributs_)
         for (size_t i = 0; i < nb && i < 64; ++i)
-            if (!(trouves >> i & 1) && MemeNom(n, noms[i])) {
-                valeurs[i] = NombreAttribut(v, valeurs[i], INT32_MIN, INT32_MAX);
+            if (!(trouves >> i & 1) && MemeNom(n, champs[i]->nom)) {
+                const TChampXml& c = *champs[i];
+                valeurs[i] = v.find('#') == std::string_view::npos ? Lit(c, v, valeurs[i])
+                                                                    : Lit(c, DecodeTexteXml(v), valeurs[i], v.data());
                 trouves |= uint64_t{1} << i;
             }
     for (size_t i = 64; i < nb; ++i)
-        valeurs[i] = AttributEntier(noms[i], valeurs[i]);
+        valeurs[i] = AttributEntier(*champs[i], valeurs[i]);
 }
 
 void TXmlReader::SauteElement(uint8_t jeton)

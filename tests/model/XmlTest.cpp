@@ -673,6 +673,7 @@ TEST(XmlReader, ADocumentThatIsNotWellFormedEndsTheReading)
         const char* quoi;
         std::string corps;
         bool malforme;
+        std::string refuse = {};   // the element named by the refusal, when said
     };
     const Cas cas[] = {
         {"well-formed", "<inconnu a='1'>texte<b>2</b><c /><d/></inconnu>\r\n\t<e>3</e >\r\n", false},
@@ -691,6 +692,13 @@ TEST(XmlReader, ADocumentThatIsNotWellFormedEndsTheReading)
         {"too many attributes", "<b" + Repete(" a='1'", TXmlReader::MaxAttributs + 1) + ">1</b>\r\n", true},
         {"as many attributes as allowed", "<b" + Repete(" a='1'", TXmlReader::MaxAttributs) + ">1</b>\r\n",
          false},
+        // A start tag longer than the one before it, whose name cannot be
+        // one: the refusal names the element read before it.
+        {"a long tag without a name after a short one", "<b>1</b>\r\n<9" + Repete("x", 300) + ">2</b>\r\n", true, "b"},
+        {"a long tag without a name after a long one",
+         "<categorie ID=\"1\">\r\n<nom>A</nom>\r\n</categorie>\r\n<categorie ID=\"2\">\r\n<9" + Repete("x", 300) +
+             ">2</nom>\r\n</categorie>\r\n",
+         true, "categorie"},
     };
     DossierTemp d;
     for (const Cas& c : cas) {
@@ -702,6 +710,8 @@ TEST(XmlReader, ADocumentThatIsNotWellFormedEndsTheReading)
             }
             EXPECT_EQ(r.Malforme(), c.malforme);
             EXPECT_EQ(r.Profondeur(), c.malforme ? r.Profondeur() : 0);
+            if (!c.refuse.empty())
+                EXPECT_EQ(r.ElementRefuse(), c.refuse);
             return std::vector<std::string>{r.Malforme() ? "malforme" : "bon"};
         };
         xml_essai::EnPlace(doc, lit);

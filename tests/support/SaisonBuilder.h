@@ -66,6 +66,23 @@ inline std::unique_ptr<TSaison> Lit(int sport, const std::string& octets)
     return s;
 }
 
+// The element where reading the document refuses it as damaged (empty when
+// it reads whole).
+inline std::string Refus(int sport, const std::string& octets)
+{
+    auto s = TMultiSport::CreeSaison(sport);
+    TMemoryStream m;
+    m.WriteBuffer(octets.data(), static_cast<long>(octets.size()));
+    m.SetPosition(0);
+    TXmlStreamReader x(m);
+    uint8_t j = x.ElementSuivant();
+    while (j == xmlComplet)
+        j = x.ElementSuivant();
+    if (j == xmlDebut)
+        s->Lit(x);
+    return x.Malforme() ? x.ElementRefuse() + (x.ElementRefuse().empty() ? "?" : "") : std::string();
+}
+
 // The document without its LastModif line (the time of the writing).
 inline std::string SansDate(const std::string& doc)
 {
