@@ -54,10 +54,11 @@ std::vector<int32_t> Nombres(TXmlReader& x, uint8_t jeton, TChamp c, int32_t def
     return v;
 }
 
-// A number read for the field from a text taken with its element (LitChamps).
-int32_t Valeur(TXmlReader& x, const std::string& texte, TChamp c, int32_t defaut = 0)
+// A number read for the field from a text taken with its element (LitChamps),
+// which stood at ou in the input.
+int32_t Valeur(TXmlReader& x, const std::string& texte, TChamp c, int32_t defaut = 0, const char* ou = nullptr)
 {
-    return x.Lit(Champ(c), texte, defaut);
+    return x.Lit(Champ(c), texte, defaut, ou);
 }
 
 }   // namespace
@@ -355,12 +356,13 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
                 }
                 static const std::string champs[3] = {"nTour", "TypeMatch", "NbMatch"};
                 std::string v[3];
-                x.LitChamps(champs, v);
+                const char* ou[3] = {};
+                x.LitChamps(champs, v, ou);
                 TInfoTourCoupe t;
-                const int tour = Valeur(x, v[0], TChamp::TourNumero);
+                const int tour = Valeur(x, v[0], TChamp::TourNumero, 0, ou[0]);
                 t.nTour = static_cast<uint16_t>(tour);
-                t.TypeMatch = static_cast<uint32_t>(Valeur(x, v[1], TChamp::TourTypeMatch));
-                t.NbMatch = static_cast<uint16_t>(Valeur(x, v[2], TChamp::TourNbMatch));
+                t.TypeMatch = static_cast<uint32_t>(Valeur(x, v[1], TChamp::TourTypeMatch, 0, ou[1]));
+                t.NbMatch = static_cast<uint16_t>(Valeur(x, v[2], TChamp::TourNbMatch, 0, ou[2]));
                 if (tour > 0 && NbToursCoupe() < TJournees::MaxJournees)
                     AjouteTourCoupe(t);
             });
@@ -407,8 +409,10 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
                 }
                 static const std::string champs[2] = {"Debut", "Fin"};
                 std::string v[2];
-                x.LitChamps(champs, v);
-                const int debut = Valeur(x, v[0], TChamp::TrancheDebut), fin = Valeur(x, v[1], TChamp::TrancheFin);
+                const char* ou[2] = {};
+                x.LitChamps(champs, v, ou);
+                const int debut = Valeur(x, v[0], TChamp::TrancheDebut, 0, ou[0]);
+                const int fin = Valeur(x, v[1], TChamp::TrancheFin, 0, ou[1]);
                 if ((debut > 0 || fin >= 1) && tranches_.size() < 256)
                     SetTranche(NbTranches(), debut, fin);
             });
@@ -462,11 +466,12 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
         } else if (nom == "Penalite") {
             static const std::string champs[6] = {"e1", "e2", "s1", "s2", "Journee", "Type"};
             std::string v[6];
+            const char* ou[6] = {};
             if (j == xmlDebut)
-                x.LitChamps(champs, v);
+                x.LitChamps(champs, v, ou);
             static constexpr TChamp lus[6] = {TChamp::PenaliteEquipe1, TChamp::PenaliteEquipe2, TChamp::PenaliteScore1,
                                               TChamp::PenaliteScore2, TChamp::PenaliteJournee, TChamp::PenaliteType};
-            auto val = [&](int i, int def) { return Valeur(x, v[i], lus[i], def); };
+            auto val = [&](int i, int def) { return Valeur(x, v[i], lus[i], def, ou[i]); };
             penalites.push_back({static_cast<uint16_t>(val(0, 0)), static_cast<uint16_t>(val(1, 0)), val(2, ScoreVide),
                                  val(3, ScoreVide), 0, static_cast<uint8_t>(val(5, 0))});
             journeesPenalites.push_back(val(4, 0));
@@ -582,9 +587,7 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
                 match = MatchEquipes(n, equipes[0], equipes[1], true, DateJournee(n));
         } else if (NomXml(nom, "s1") || NomXml(nom, "s2")) {
             const bool premier = NomXml(nom, "s1");
-            const int v = Entier(x, k, premier ? TChamp::MatchScore1 : TChamp::MatchScore2);
-            if (v <= 0x7FFE)
-                scores[premier ? 0 : 1] = v;
+            scores[premier ? 0 : 1] = Entier(x, k, premier ? TChamp::MatchScore1 : TChamp::MatchScore2);
         } else if (NomXml(nom, "Affluence")) {
             affluence = Entier(x, k, TChamp::MatchAffluence);
         } else if (NomXml(nom, "Comment")) {
@@ -642,11 +645,12 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
         } else if (NomXml(nom, "Penalty")) {
             static const std::string champs[2] = {"s1", "s2"};
             std::string v[2];
+            const char* ou[2] = {};
             if (k == xmlDebut)
-                x.LitChamps(champs, v);
+                x.LitChamps(champs, v, ou);
             penalty = true;
-            penaltys[0] = Valeur(x, v[0], TChamp::TirsAuBut1);
-            penaltys[1] = Valeur(x, v[1], TChamp::TirsAuBut2);
+            penaltys[0] = Valeur(x, v[0], TChamp::TirsAuBut1, 0, ou[0]);
+            penaltys[1] = Valeur(x, v[1], TChamp::TirsAuBut2, 0, ou[1]);
         } else if (NomXml(nom, "Qualifie")) {
             qualifie = Entier(x, k, TChamp::MatchQualifie);
         } else if (NomXml(nom, "Forfait")) {
@@ -750,11 +754,12 @@ void TDonneesChampionnat::LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp
         int minute = 0;
         static const std::string champs[4] = {"Nom", "Prenom", "Note", "Minute"};
         std::string v[4];
+        const char* ou[4] = {};
         if (k == xmlDebut) {
-            x.LitChamps(champs, v);
+            x.LitChamps(champs, v, ou);
             if (!v[2].empty())
-                note = Valeur(x, v[2], TChamp::RemplNote, 255);
-            minute = Valeur(x, v[3], TChamp::RemplMinute);
+                note = Valeur(x, v[2], TChamp::RemplNote, 255, ou[2]);
+            minute = Valeur(x, v[3], TChamp::RemplMinute, 0, ou[3]);
         }
 
         if (k == xmlDebut && (!SansBlancs(v[0]).empty() || !SansBlancs(v[1]).empty())) {

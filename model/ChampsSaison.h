@@ -211,8 +211,9 @@ constexpr TLigne Lignes[] = {
     {TChamp::JourneeNumero, A("Journee", "Numero", 1, 255)},
     {TChamp::MatchEquipe1, R(F("Match", "e1", 0, 65534), Equipe)},
     {TChamp::MatchEquipe2, R(F("Match", "e2", 0, 65534), Equipe)},
-    {TChamp::MatchScore1, F("Match", "s1", 0, 32767)},
-    {TChamp::MatchScore2, F("Match", "s2", 0, 32767)},
+    // The score word's top bit is the qualified side; 32767 is no score.
+    {TChamp::MatchScore1, F("Match", "s1", 0, 32766)},
+    {TChamp::MatchScore2, F("Match", "s2", 0, 32766)},
     {TChamp::MatchAffluence, F("Match", "Affluence", 0, I32Max)},
     {TChamp::MatchNote, F("Match", "NoteMatch", 0, 255)},
     {TChamp::MatchTempsAdd1, F("Match", "TempsAdd1", 0, 255)},

@@ -684,14 +684,24 @@ void TJoueur::Reinitialise()
     nSelectionNationale = 0;
     DateNaissance = 0;
     categorie = 1;
+    nomsLus_.reset();
 }
 
 bool TJoueur::LitChamp(TXmlReader& x, const std::string& nom, uint8_t j, TSaisonFiches* saison)
 {
-    if (NomXml(nom, "Nom"))
-        Nom = Trim(fiches::Texte(x, j));
-    else if (NomXml(nom, "Prenom"))
-        Prenom = Trim(fiches::Texte(x, j));
+    if (NomXml(nom, "Nom") || NomXml(nom, "Prenom")) {
+        // Trimmed; the names as the document gives them are kept aside
+        // where they differ, for the list to tell namesakes.
+        std::string lu = fiches::Texte(x, j);
+        std::string garde = Trim(lu);
+        const bool prenom = NomXml(nom, "Prenom");
+        if (lu != garde) {
+            if (!nomsLus_)
+                nomsLus_ = std::make_unique<TNomsLus>();
+            (prenom ? nomsLus_->prenom : nomsLus_->nom) = std::move(lu);
+        }
+        (prenom ? Prenom : Nom) = std::move(garde);
+    }
     else if (NomXml(nom, "CodePays"))
         CodePays = static_cast<uint16_t>(fiches::Entier(x, j, TChamp::PersonnePays));
     else if (NomXml(nom, "Duree"))

@@ -1133,6 +1133,7 @@ uint8_t TXmlReader::ElementSuivant()
         size_t p = pos_;
         if (!enPlace_ && !ChercheApres('>', p))
             return FinFlux();
+        const size_t avantBlancs = pos_;
         while (pos_ < taille_ && donnees_[pos_] == ' ')
             ++pos_;
         if (pos_ >= taille_)
@@ -1141,7 +1142,18 @@ uint8_t TXmlReader::ElementSuivant()
         // A text holding a reference, or followed by a comment, a processing
         // instruction or a CDATA section, is put together below.
         bool compose = false;
-        if (donnees_[pos_] != '<') {
+        if (gardeBlancs_ && pos_ > avantBlancs && donnees_[pos_] == '<' && pos_ + 1 < taille_ &&
+            donnees_[pos_ + 1] == '/') {
+            // A text of blanks only.
+            texte_ = std::string_view(donnees_ + avantBlancs, pos_ - avantBlancs);
+            if (!enPlace_) {
+                texteCopie_.assign(texte_);
+                texte_ = texteCopie_;
+            }
+        } else if (donnees_[pos_] != '<') {
+            // A text keeps its blanks where the reader is asked to.
+            if (gardeBlancs_)
+                pos_ = avantBlancs;
             // A text, up to the next "<" (which may still be to read); a short
             // one is looked at byte by byte.
             const size_t limite = std::min(taille_, pos_ + 16);
@@ -1181,8 +1193,8 @@ uint8_t TXmlReader::ElementSuivant()
             const uint8_t r = LitSpeciaux(t);
             if (r != xmlDebut)
                 return r;
-            // As any text, it loses its leading blanks.
-            const size_t b = t.find_first_not_of(' ');
+            // As any text, it loses its leading blanks, unless they are kept.
+            const size_t b = gardeBlancs_ ? 0 : t.find_first_not_of(' ');
             texteCopie_.assign(t, b == std::string::npos ? t.size() : b);
             texte_ = texteCopie_;
             ferme = pos_;
@@ -1565,7 +1577,8 @@ void TXmlReader::SauteElement(uint8_t jeton)
     }
 }
 
-void TXmlReader::LitChamps(std::span<const std::string> noms, std::span<std::string> valeurs)
+void TXmlReader::LitChamps(std::span<const std::string> noms, std::span<std::string> valeurs,
+                           std::span<const char*> ou)
 {
     const size_t count = std::min(noms.size(), valeurs.size());
     uint8_t j = ElementSuivant();
@@ -1573,6 +1586,8 @@ void TXmlReader::LitChamps(std::span<const std::string> noms, std::span<std::str
         for (size_t i = 0; i < count; ++i) {
             if (MemesNomsXml(nomVue_, noms[i])) {
                 valeurs[i] = Texte();
+                if (i < ou.size())
+                    ou[i] = enPlace_ ? donnees_ + debutBalise_ : nullptr;
                 break;
             }
         }
@@ -1586,6 +1601,7 @@ void TXmlReader::LitChamps(std::span<const std::string> noms, std::span<std::str
 
 TXmlStreamReader::TXmlStreamReader(TStream& flux) : flux_(flux)
 {
+    GardeBlancs();
     if (auto* m = dynamic_cast<TMemoryStream*>(&flux)) {
         const int64_t debut = std::clamp<int64_t>(m->Position(), 0, m->Size());
         LitEnPlace(reinterpret_cast<const char*>(m->Memory()) + debut, static_cast<size_t>(m->Size() - debut));

@@ -463,9 +463,9 @@ public:
         return static_cast<int32_t>(LitGeneral(c, texte, defaut, ou));
     }
     // The same for a field wider than 32 bits.
-    int64_t Lit64(const TChampXml& c, std::string_view texte, int64_t defaut = 0)
+    int64_t Lit64(const TChampXml& c, std::string_view texte, int64_t defaut = 0, const char* ou = nullptr)
     {
-        return LitGeneral(c, texte, defaut, nullptr);
+        return LitGeneral(c, texte, defaut, ou);
     }
     // A pair "a/b" of the field: both halves given (else the document is
     // damaged); an empty text gives 0 and 0. False when damaged.
@@ -550,7 +550,10 @@ public:
     // Reads the children of the current element up to its end tag: a child whose
     // name equals (case counts) noms[i] gets its decoded text in valeurs[i];
     // other children are skipped.
-    void LitChamps(std::span<const std::string> noms, std::span<std::string> valeurs);
+    // With ou, ou[i] becomes where the text stood in the input (nullptr when
+    // it cannot be told), for a refusal to name its line.
+    void LitChamps(std::span<const std::string> noms, std::span<std::string> valeurs,
+                   std::span<const char*> ou = {});
     // Given xmlDebut, for an input read in place: when the children of the
     // element are all leaves "<name>text</name>" on lines of their own, as the
     // writer puts them (a name right against its ">", with no blank, tabulation
@@ -584,6 +587,9 @@ protected:
     // The whole input at once, held by the caller for the reader's lifetime:
     // read in place, without refills (LitLigne is then never called).
     void LitEnPlace(const char* donnees, size_t taille);
+    // Texts keep the blanks they begin with (the file reader, whose lines are
+    // joined by a blank, drops them).
+    void GardeBlancs() { gardeBlancs_ = true; }
 
 private:
     bool ChercheApres(char c, size_t& ou);   // refills until c is found at or after ou
@@ -664,6 +670,7 @@ private:
     std::string elementRefuse_;
     int ligneRefus_ = 0;
     bool souples_ = false;
+    bool gardeBlancs_ = false;
     const TRenvoisXml* renvois_ = nullptr;
     // The names of the open elements: views into the input read in place;
     // otherwise copies in noms_ (same index), ouverts_ then only counting.
@@ -672,7 +679,8 @@ private:
 };
 
 // Pull reader over a stream, from its current position (line breaks stay CR LF
-// inside texts). A memory stream is read in place, without a copy (its position
+// inside texts, and a text keeps the blanks it begins with: what the writer
+// wrote reads back whole). A memory stream is read in place, without a copy (its position
 // goes to its end at once, and it must not change while the reader lives);
 // any other stream by chunks of 64 KB. The stream is not owned; it is rewound
 // to 0 when the reader is destroyed.

@@ -615,6 +615,26 @@ TEST(SaisonXml, WhatTheSeasonHoldsReadsBackAlike)
          "<categories><categorie ID=\"2\"><nom> </nom></categorie><categorie ID=\"3\"><nom></nom></categorie>"
          "</categories>", [](TSaison&) {},
          [](TSaison& s) { EXPECT_EQ(std::make_pair(s.NomCategorie(2).empty(), s.NbCategorie()), std::make_pair(false, 1)); }},
+        {"an older file's club mates never met, named apart by an end blank", deux + joueur("Dupont ", 12, 0), "",
+         [](TSaison&) {}, [](TSaison& s) { EXPECT_EQ(s.Joueurs().NbJoueur(), 3); }},
+        {"an older file's club mates never met, named apart by a leading blank",
+         deux + joueur(" Dupont", 12, 0), "", [](TSaison&) {},
+         [](TSaison& s) { EXPECT_EQ(s.Joueurs().NbJoueur(), 3); }},
+        {"texts the season keeps with their blanks", deux, "",
+         [](TSaison& s) {
+             s.Stades().NouveauStade(" Gerland", "  Lyon");
+             s.Stades().NouveauStade("Gerland", "Lyon");
+             s.Entraineurs().AjoutePersonnel(std::make_unique<TEntraineur>(-1, 50, " Guy", " Roux"));
+             s.Arbitres().AjoutePersonnel(std::make_unique<TPersonnelStat>(-1, 40, "Pierluigi", " Collina"));
+             s.RensClubs().NouveauRensClub(0)->Remarque = "  fond\u00e9 en 1906";
+             s.Arbre().ChampionnatParCode(1)->MatchEquipes(1, 0, 1)->SetCommentaire(" Beau match");
+         },
+         [](TSaison& s) {
+             ASSERT_EQ(s.Stades().NbStade(), 2);
+             EXPECT_EQ(s.Stades().Stade(0)->NomStade, " Gerland");
+             EXPECT_EQ(s.Stades().Stade(0)->Ville, "  Lyon");
+             EXPECT_EQ(s.Arbre().ChampionnatParCode(1)->MatchEquipes(1, 0, 1)->Commentaire(), " Beau match");
+         }},
     };
     for (const TCas& c : cas) {
         SCOPED_TRACE(c.nom);

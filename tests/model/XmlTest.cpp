@@ -407,8 +407,10 @@ TEST(XmlReader, HandWrittenDocument)
     // The comment is passed: the next token is the element after it.
     EXPECT_EQ(r.ElementSuivant(), xmlComplet);
     EXPECT_EQ(r.Nom(), "a");
-    EXPECT_EQ(r.Texte(), "texte + fin ");   // leading blanks dropped, trailing kept
-    EXPECT_EQ(r.TexteBrut(), "texte ##3# fin ");
+    // The stream reader keeps a text's blanks, leading and trailing: what
+    // was written reads back.
+    EXPECT_EQ(r.Texte(), "  texte + fin ");
+    EXPECT_EQ(r.TexteBrut(), "  texte ##3# fin ");
     EXPECT_EQ(r.ElementSuivant(), xmlComplet);
     EXPECT_EQ(r.Nom(), "vide");
     EXPECT_EQ(r.Texte(), "");
@@ -428,6 +430,7 @@ TEST(XmlReader, HandWrittenDocument)
     EXPECT_EQ(r.ElementSuivant(), xmlComplet);
     EXPECT_EQ(r.TexteEntier(), -12);
     EXPECT_EQ(r.ElementSuivant(), xmlComplet);
+    EXPECT_EQ(r.Texte(), " ");
     EXPECT_EQ(r.TexteEntier(), 0);
     EXPECT_EQ(r.ElementSuivant(), xmlFin);
     EXPECT_EQ(r.Nom(), "");
