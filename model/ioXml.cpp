@@ -519,14 +519,20 @@ int32_t EntierXmlGeneral(std::string_view texte, int32_t defaut)
     return StrToIntDef(texte, defaut);
 }
 
-bool EntierXmlLu(std::string_view texte, int32_t& v)
+namespace {
+
+// A decimal whole number (a sign before it, blanks around it) that fits in
+// 63 bits; false for anything else, an empty text included. Decimal only:
+// "x15" or "$F" are no numbers the program writes.
+bool EntierXmlLu64(std::string_view texte, int64_t& v)
 {
     texte = SansBlancs(texte);
-    if (texte.empty())
-        return true;
-    // Decimal only: "x15" or "$F" are no numbers the program writes.
-    size_t i = texte[0] == '-' || texte[0] == '+' ? 1 : 0;
+    size_t i = !texte.empty() && (texte[0] == '-' || texte[0] == '+') ? 1 : 0;
     if (i == texte.size())
+        return false;
+    while (i + 1 < texte.size() && texte[i] == '0')
+        ++i;
+    if (texte.size() - i > 18)
         return false;
     int64_t x = 0;
     for (; i < texte.size(); ++i) {
@@ -534,12 +540,19 @@ bool EntierXmlLu(std::string_view texte, int32_t& v)
         if (d > 9)
             return false;
         x = x * 10 + d;
-        if (x > int64_t{INT32_MAX} + 1)
-            return false;
     }
-    if (texte[0] == '-')
-        x = -x;
-    if (x > INT32_MAX)
+    v = texte[0] == '-' ? -x : x;
+    return true;
+}
+
+}   // namespace
+
+bool EntierXmlLu(std::string_view texte, int32_t& v)
+{
+    if (SansBlancs(texte).empty())
+        return true;
+    int64_t x = 0;
+    if (!EntierXmlLu64(texte, x) || x < INT32_MIN || x > INT32_MAX)
         return false;
     v = static_cast<int32_t>(x);
     return true;
@@ -746,29 +759,6 @@ int32_t TXmlReader::NombreGeneral(std::string_view texte, std::string_view eleme
     }
     return v;
 }
-
-namespace {
-
-// A decimal whole number (a sign before it, blanks around it) that fits in
-// 63 bits; false for anything else, an empty text included.
-bool EntierXmlLu64(std::string_view texte, int64_t& v)
-{
-    texte = SansBlancs(texte);
-    size_t i = !texte.empty() && (texte[0] == '-' || texte[0] == '+') ? 1 : 0;
-    if (i == texte.size() || texte.size() - i > 18)
-        return false;
-    int64_t x = 0;
-    for (; i < texte.size(); ++i) {
-        const unsigned d = static_cast<unsigned char>(texte[i]) - static_cast<unsigned>('0');
-        if (d > 9)
-            return false;
-        x = x * 10 + d;
-    }
-    v = texte[0] == '-' ? -x : x;
-    return true;
-}
-
-}   // namespace
 
 int64_t TXmlReader::LitGeneral(const TChampXml& c, std::string_view texte, int64_t defaut, const char* ou)
 {
