@@ -950,7 +950,10 @@ uint8_t TXmlReader::LitSpeciaux(std::string& texte)
                     return Refuse();   // a declaration inside an element
                 if (!CherchePasse(pos_ + 9, "]]", k))
                     return FinFlux();
-                texte.append(donnees_ + pos_ + 9, k - 2 - (pos_ + 9));
+                const std::string_view section(donnees_ + pos_ + 9, k - 2 - (pos_ + 9));
+                if (std::memchr(section.data(), '\0', section.size()))
+                    return Refuse();   // no document holds a NUL byte, in a CDATA section neither
+                texte.append(section);
             }
         } else {
             return xmlDebut;   // a tag

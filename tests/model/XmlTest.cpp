@@ -702,6 +702,7 @@ TEST(XmlReader, ADocumentThatIsNotWellFormedEndsTheReading)
          "<categorie ID=\"1\">\r\n<nom>A</nom>\r\n</categorie>\r\n<categorie ID=\"2\">\r\n<9" + Repete("x", 300) +
              ">2</nom>\r\n</categorie>\r\n",
          true, "categorie"},
+        {"a NUL byte in a CDATA section", "<b>;<![CDATA[" + std::string(1, '\0') + ">]]></b>\r\n", true},
     };
     DossierTemp d;
     for (const Cas& c : cas) {
