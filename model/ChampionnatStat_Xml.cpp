@@ -132,7 +132,7 @@ void LitFeuilles(TXmlReader& lecteur, uint8_t jeton, F&& f)
 // A box-score value: a plain number of up to four digits (the usual value)
 // read at once; 0 when empty (or blanks only); -1 for what is no counter
 // (not a number, or outside 0..65535, the range of every box-score field).
-inline int Valeur(std::string_view texte)
+[[gnu::always_inline]] inline int Valeur(std::string_view texte)
 {
     const size_t n = texte.size();
     if (n - 1 < 4) {
@@ -155,16 +155,25 @@ inline int Valeur(std::string_view texte)
 
 // A pair "a/b": both halves, or an empty text (0 and 0); -1 for a half
 // that is missing or no counter.
-inline void ValeursPaire(std::string_view texte, int& a, int& b)
+[[gnu::always_inline]] inline void ValeursPaire(std::string_view texte, int& a, int& b)
 {
     const size_t barre = static_cast<size_t>(std::find(texte.begin(), texte.end(), '/') - texte.begin());
     if (barre == texte.size()) {
         a = b = SansBlancs(texte).empty() ? 0 : -1;
         return;
     }
+    // Valeur gives 0 for a half that is empty or blanks only: only a 0 that
+    // does not start with a digit is looked at again.
     const std::string_view gauche = texte.substr(0, barre), droite = texte.substr(barre + 1);
-    a = SansBlancs(gauche).empty() ? -1 : Valeur(gauche);
-    b = SansBlancs(droite).empty() ? -1 : Valeur(droite);
+    const auto manque = [](std::string_view moitie) {
+        return moitie.empty() || (static_cast<unsigned char>(moitie[0]) <= ' ' && SansBlancs(moitie).empty());
+    };
+    a = Valeur(gauche);
+    if (a == 0 && manque(gauche))
+        a = -1;
+    b = Valeur(droite);
+    if (b == 0 && manque(droite))
+        b = -1;
 }
 
 // The values of one box-score line as read: one per code from the table's

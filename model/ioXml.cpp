@@ -656,7 +656,7 @@ namespace {
 // is none. Eight bytes at a time: a byte equal to a (or b) is a zero byte of
 // x ^ aaaaaaaa, and the lowest byte flagged by (y - 0x01..) & ~y & 0x80.. is
 // the first zero byte of y (a borrow only flags bytes above a zero one).
-inline size_t PremierDe(const char* d, size_t i, size_t n, char a, char b)
+[[gnu::always_inline]] inline size_t PremierDe(const char* d, size_t i, size_t n, char a, char b)
 {
     constexpr uint64_t uns = 0x0101010101010101ull;
     constexpr uint64_t hauts = 0x8080808080808080ull;

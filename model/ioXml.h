@@ -106,7 +106,7 @@ inline bool NomXml(std::string_view nom, const char (&attendu)[N])
 
 // The same for two names known only when running, compared by words: two
 // (overlapping) loads cover a name of 4 to 16 bytes.
-inline bool MemesNomsXml(std::string_view a, std::string_view b)
+[[gnu::always_inline]] inline bool MemesNomsXml(std::string_view a, std::string_view b)
 {
     const size_t n = a.size();
     if (n != b.size())
@@ -646,7 +646,10 @@ private:
     }
     void NommeCopie(std::string_view nom)   // a name that is not in the input
     {
-        nom_.assign(nom);
+        if (nom.empty())
+            nom_.clear();   // the usual one (an element ended), without a call
+        else
+            nom_.assign(nom);
         nomVue_ = nom_;
         nomAJour_ = true;
         nomEnEntree_ = false;
