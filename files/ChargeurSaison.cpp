@@ -23,6 +23,15 @@
 
 std::function<uint8_t(TEnsembleSports sports)> TChargeurXmp::QuestionSport;
 
+std::string MessageGarde(const std::string& garde, const std::function<std::string(const std::string&)>& nomAffiche)
+{
+    if (garde.empty())
+        return {};
+    const std::string nom = nomAffiche ? nomAffiche(garde) : ExtractFileName(garde);
+    const std::string texte = TraduireFormat(texteAncienneGardee, {nom});
+    return texte.empty() ? "(" + IntToStr(texteAncienneGardee) + ") " + nom : texte;
+}
+
 std::string MessageRaison(const TRaisonFichier& raison, const std::string& nomFichier,
                           const std::function<std::string(const std::string&)>& nomAffiche)
 {
@@ -35,9 +44,12 @@ std::string MessageRaison(const TRaisonFichier& raison, const std::string& nomFi
                             : TraduireFormat(raison.texte, {fichier, raison.detail});
     if (texte.empty()) {   // no language file (a program without windows)
         texte = fichier + " (" + IntToStr(raison.texte) + ") " + raison.detail;
-        if (!raison.garde.empty())
+        if (raison.texte == texteSauvegardeNonRemise)
             texte.append(" ").append(nom(raison.garde));
     }
+    // An older backup kept aside by an earlier save: where it is.
+    if (raison.texte != texteSauvegardeNonRemise && !raison.garde.empty())
+        texte.append(" ").append(MessageGarde(raison.garde, nomAffiche));
     return texte;
 }
 
@@ -238,23 +250,44 @@ private:
     bool fait_ = false;
 };
 
-// A backup kept aside by a save that never put it back (cut short, or failing
-// twice) while the backup took the bytes of the file: that save did not
-// happen, and the backup kept aside, whole, goes back to its name. Anything
-// else left beside the backup is a piece of a save cut short.
-void RemetSauvegarde(const std::string& cible, const std::string& sauvegarde, const std::string& dossierDll)
+// The older versions of the backup that saves kept aside and never put back
+// (a save cut short, or failing twice): whole season archives beside the
+// backup, other than the backup as it stands. None is ever lost. Without the
+// backup option, when the backup holds the bytes of the file (the save that
+// replaced it did not happen), the older version takes its name back.
+// Otherwise (with the option, this save would replace it at once), or when
+// it cannot, it gets a name of its own beside the backup (MoveAside), or,
+// when it can have none, stays where it is, out of the cleanup's reach.
+// Anything else left beside the backup (a copy of it as it stands, the piece
+// of a copy) is the cleanup's. Where an older version is kept (empty: none).
+std::string GardeAnciennes(const std::string& cible, const std::string& sauvegarde, const std::string& dossierDll,
+                           bool avecSauvegarde)
 {
+    std::vector<std::string> gardes;
+    std::string garde;
     const std::vector<std::string> restes = LeftTemps(sauvegarde);
-    if (restes.empty() || !MemesOctets(cible, sauvegarde))
-        return;
+    bool remise = restes.empty() || avecSauvegarde || !MemesOctets(cible, sauvegarde);
     for (const std::string& reste : restes) {
-        TZipArchive zip;
-        Prepare(zip, dossierDll);
-        zip.SetZipFileName(reste);
-        if (!zip.ZipFileName().empty() && IndexMembre(zip, TChargeurXmp::NomMembre) >= 0 &&
-            !MemesOctets(reste, sauvegarde) && RenameFile(reste, sauvegarde))
-            return;
+        {
+            TZipArchive zip;
+            Prepare(zip, dossierDll);
+            zip.SetZipFileName(reste);
+            if (zip.ZipFileName().empty() || IndexMembre(zip, TChargeurXmp::NomMembre) < 0 ||
+                MemesOctets(reste, sauvegarde))
+                continue;
+        }
+        if (!remise && RenameFile(reste, sauvegarde)) {
+            remise = true;
+            continue;
+        }
+        garde = MoveAside(reste, sauvegarde);
+        if (garde.empty()) {
+            garde = reste;
+            gardes.push_back(reste);
+        }
     }
+    RemoveStaleTemps(sauvegarde, gardes);
+    return garde;
 }
 
 // Removes the temporary archive whatever happens to the save.
@@ -649,6 +682,7 @@ void TChargeurXmp::EcritDocument(TSaison& saison, TMemoryStream& flux, const TPr
 
 bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression)
 {
+    garde_.clear();
     // 1. The document, in memory: written straight into the stream the archive
     //    component adds (no copy of it is made on the way).
     TZipArchive zip;
@@ -684,9 +718,26 @@ bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression
     if (::access(DossierDe(cible).c_str(), W_OK | X_OK) != 0)
         throw EChargeurXmp(texteDossierProtege, nom);
     // What earlier saves of this file cut short left beside it.
-    RemetSauvegarde(cible, sauvegarde, dossierDll_);
+    garde_ = GardeAnciennes(cible, sauvegarde, dossierDll_, avecSauvegarde);
     RemoveStaleTemps(cible);
-    RemoveStaleTemps(sauvegarde);
+    try {
+        SauveArchive(zip, cible, sauvegarde, avecSauvegarde, progression);
+    } catch (EChargeurXmp& e) {
+        // The box says where the older backup is, whatever else it says.
+        if (!garde_.empty() && e.Raison.garde.empty()) {
+            e.Raison.garde = garde_;
+            e.Message = MessageRaison(e.Raison, nom);
+        }
+        throw;
+    }
+    return true;
+}
+
+void TChargeurXmp::SauveArchive(TZipArchive& zip, const std::string& cible, const std::string& sauvegarde,
+                                bool avecSauvegarde, const TProgressionFichier& progression)
+{
+    const std::string nom = ExtractFileName(nomFichier_);
+    TMemoryStream& document = zip.EntryStream;
 
     // 3. The new archive, complete, beside the file.
     const std::string temporaire = SiblingTempName(cible);
@@ -703,13 +754,15 @@ bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression
         progression(92);
     // 4. Read back: the archive holds that document and nothing else, its
     //    member unpacked from the disk and compared a window at a time (a
-    //    second copy of tens of megabytes would cost more than the unpacking).
+    //    second copy of tens of megabytes would cost more than the unpacking),
+    //    and its local header says what its directory entry says.
     {
         TZipArchive relu;
         Prepare(relu, dossierDll_);
         relu.SetZipFileName(temporaire);
         if (relu.ZipFileName().empty() || relu.EntryCount() != 1 ||
-            !relu.HoldsEntry(NomMembre, document.Memory(), static_cast<size_t>(document.Size())))
+            !relu.HoldsEntry(NomMembre, document.Memory(), static_cast<size_t>(document.Size())) ||
+            !relu.LocalHeadersMatch())
             throw EchecArchive(relu, temporaire, cible, nom);
     }
     if (const int e = Synchronise(temporaire))
@@ -746,5 +799,4 @@ bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression
     SyncFolderOf(cible);
     if (progression)
         progression(100);
-    return true;
 }

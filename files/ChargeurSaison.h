@@ -29,6 +29,7 @@
 class TSaison;
 class TThread;
 class TMemoryStream;
+class TZipArchive;
 
 // A set of sport indexes: member n is bit n (0 football, 1 rugby, 2 basketball,
 // 3 handball); member 4 stands for every sport (TousSports).
@@ -80,6 +81,7 @@ enum : int {
     texteDocumentIllisible = 4200,   // the document written does not read back: nothing replaced
     texteSauvegardeNonRemise = 5100, // not saved, and the backup it replaced could not be put back
     texteArchiveNonRelue = 5101,     // the reason of an archive written that does not read back
+    texteAncienneGardee = 5350,      // where the backup's older version, kept aside by a save, is
 };
 
 // The reason of a failure: text id and detail.
@@ -90,9 +92,14 @@ struct TRaisonFichier
     // The file the failure concerns when it is another than the one opened or
     // saved (the backup), as a path on the disk; empty: that one.
     std::string fichier;
-    // Where the backup's older version is kept when it could not be put back.
+    // Where the backup's older version is kept when it could not be put back
+    // (by this save, or by an earlier one: MessageRaison then says so after
+    // the reason).
     std::string garde;
 };
+// "The backup's older version is kept in" the file garde (empty for none).
+std::string MessageGarde(const std::string& garde,
+                         const std::function<std::string(const std::string&)>& nomAffiche = {});
 // The message of a reason for the file named (its name as shown to the user),
 // in the interface language; empty for no reason. The other files the reason
 // names are shown by nomAffiche (their name without folder as it stands when
@@ -149,8 +156,12 @@ public:
     // (and its backup) as they were; when the backup cannot be put back, its
     // older version is kept under a name of its own (the reason says which),
     // and a backup kept aside by a save that never put it back goes back at
-    // the next save.
+    // the next save when it can (with the backup option off), else keeps a
+    // name of its own: it is never deleted, and Garde() says where it is.
     bool Sauve(TSaison& saison, const TProgressionFichier& progression);
+    // Where the last Sauve found an older version of the backup kept aside
+    // by an earlier save, and left it (empty: none, or put back).
+    const std::string& Garde() const { return garde_; }
 
     // The root's Division attribute (-1 when absent, not a number, or the
     // document is not a season document); sport from format (6 when it names
@@ -186,10 +197,15 @@ private:
     struct TEntete;
     bool LitEntete(TEntete& entete);
     bool LitEnteteRapide(TEntete& entete);
+    // Sauve from the new archive on: written beside the file, read back,
+    // then renamed over it (the backup made first with avecSauvegarde).
+    void SauveArchive(TZipArchive& zip, const std::string& cible, const std::string& sauvegarde, bool avecSauvegarde,
+                      const TProgressionFichier& progression);
 
     std::string dossierDll_;
     std::string nomFichier_;
     uint8_t sport_ = AucunSport;
     TEnsembleSports sportsAcceptes_ = 0;
     TRaisonFichier raison_;
+    std::string garde_;
 };

@@ -125,8 +125,13 @@ bool TTraiteurFichier::Sauver(const std::string& nomFichier, TSaison* saison, in
             if (barre && barre->PanelCount() > 1)
                 barre->SetPanelText(1, "");
         }
-        if (afficheMessage)
-            Tf_MessageUtil::Affiche(Traduire(TexteEnregistre), mbuValider);
+        if (afficheMessage) {
+            std::string texte = Traduire(TexteEnregistre);
+            const auto affiche = [](const std::string& f) { return FileNameToText(ExtractFileName(f)); };
+            if (const std::string garde = MessageGarde(g_raison.garde, affiche); !garde.empty())
+                texte += "\r" + garde;
+            Tf_MessageUtil::Affiche(texte, mbuValider);
+        }
         ApresFichier(nomFichier, fichierParametres, rappel);
     } else if (afficheMessage) {
         std::string texte = Traduire(TexteEchec);

@@ -104,6 +104,7 @@ struct ZipDirEntry
     uint32_t ExternalAttributes = 0;
     uint32_t LocalHeaderOffset = 0;
     std::string NameText;      // 8-bit set, '\' as separator
+    std::string NameRaw;       // the name's bytes as the directory holds them
     std::string CommentText;
     bool IsEncrypted = false;
     std::vector<uint8_t> ExtraBuffer;   // the extra field (empty when none)
@@ -251,6 +252,10 @@ public:
     // anything else, anything out of place, anything an extraction refuses,
     // or any byte that differs.
     bool HoldsEntry(const std::string& EntryName, const uint8_t* data, size_t size);
+    // Whether the local header of every entry says what its directory entry
+    // says (signature, version, flags, method, time, CRC, sizes, name), as
+    // other zip readers check.
+    bool LocalHeadersMatch() const;
     // Reads the central directory of ZipFileName again (done by SetZipFileName).
     void ReadDirectory();
     // Reads a central directory from a stream (the whole archive); ZipFileName is not used.

@@ -238,6 +238,7 @@ void TZipArchive::ReadDirectoryImpl(TStream* given)
             std::string comment(e.CommentLength, '\0');
             if (!ReadExact(*current, comment.data(), e.CommentLength)) throw EZipArchive(DS_CECommentLen, true);
             const bool oem = convertsFromOem(CodePage, e.HostSystem, e.VersionMadeBy);
+            e.NameRaw = name;
             e.NameText = oem ? OemToAnsi(name) : name;
             std::replace(e.NameText.begin(), e.NameText.end(), '/', '\\');
             e.CommentText = oem ? OemToAnsi(comment) : comment;

@@ -48,6 +48,35 @@ bool DonneesMembre(TFileStream& f, const ZipDirEntry& e, int64_t& debut)
 
 }  // namespace
 
+bool TZipArchive::LocalHeadersMatch() const
+{
+    if (zipFileName_.empty() || spanned_)
+        return false;
+    try {
+        TFileStream f(zipFileName_, fmOpenRead | fmShareDenyWrite);
+        for (const ZipDirEntry& e : entries_) {
+            uint8_t h[kLocalHeaderSize];
+            if (f.Seek(e.LocalHeaderOffset, soFromBeginning) != e.LocalHeaderOffset ||
+                f.Read(h, kLocalHeaderSize) != kLocalHeaderSize)
+                return false;
+            if (Lit32(h) != kLocalHeaderSig || Lit16(h + 4) != e.VersionNeeded || Lit16(h + 6) != e.GeneralFlags ||
+                Lit16(h + 8) != e.Method || Lit32(h + 10) != e.DosDateTime || Lit16(h + 26) != e.NameLength)
+                return false;
+            // With a data descriptor (flag 8) the local CRC and sizes may be 0.
+            const uint32_t crc = Lit32(h + 14), compresse = Lit32(h + 18), taille = Lit32(h + 22);
+            const bool differes = (e.GeneralFlags & 8) != 0 && crc == 0 && compresse == 0 && taille == 0;
+            if (!differes && (crc != e.Crc32 || compresse != e.PackedSize || taille != e.UnpackedSize))
+                return false;
+            std::string nom(e.NameLength, '\0');
+            if (f.Read(nom.data(), e.NameLength) != static_cast<long>(e.NameLength) || nom != e.NameRaw)
+                return false;
+        }
+        return true;
+    } catch (const Exception&) {
+        return false;
+    }
+}
+
 const ZipDirEntry* TZipArchive::MembreLisibleEnPlace(const std::string& EntryName) const
 {
     std::string wanted = EntryName;

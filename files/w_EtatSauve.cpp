@@ -87,6 +87,8 @@ void TSauveThread::Execute()
         if (SaisonSauvee) {
             TChargeurXmp chargeur(nomFichier_, dossierDll_);
             ok = chargeur.Sauve(*SaisonSauvee, [this](int p) { Progression(p); });
+            // Saved: the box may still have to say where an older backup is.
+            TTraiteurFichier::NoteRaison({texteAucuneRaison, {}, {}, chargeur.Garde()});
         }
     } catch (const EChargeurXmp& e) {
         TTraiteurFichier::NoteRaison(e.Raison);

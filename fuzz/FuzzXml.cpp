@@ -1,8 +1,10 @@
-// libFuzzer target: the XML pull reader over arbitrary bytes, from a memory
-// stream (in chunks) and from a text file. Every token is pulled with its
-// name, text and attributes; some elements are skipped whole, read as
-// fields or as leaves in one go, and an entry of the writer's shape is opened
-// at once. The escapes of the writer must undo exactly.
+// libFuzzer target: the XML pull reader over arbitrary bytes, on its three
+// roads: a memory stream read in place, a stream read by refills of a few
+// bytes (the first byte sets how many), and a text file read line by line.
+// Every token is pulled with its name, text and attributes; some elements are
+// skipped whole, read as fields or as leaves in one go, and an entry of the
+// writer's shape is opened at once; where the reading was refused is asked
+// at the end. The escapes of the writer must undo exactly.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -13,6 +15,7 @@
 
 #include "model/ioXml.h"
 #include "platform/rtl/Streams.h"
+#include "tests/model/XmlEssai.h"
 
 namespace {
 
@@ -38,7 +41,9 @@ void Parcourt(TXmlReader& x, uint8_t choix)
         // The next entry opened at once when it is one of this name in the
         // writer's shape.
         if ((k + choix) % 3 == 0) {
-            static constexpr std::string_view attributs[2] = {"Equipe", "Joueur"};
+            static constexpr TChampXml champs[2] = {{"", "Equipe", true, TFormeXml::Entier, 1, 2},
+                                                    {"", "Joueur", true, TFormeXml::Entier, -1, INT32_MAX}};
+            static constexpr const TChampXml* attributs[2] = {&champs[0], &champs[1]};
             int32_t lus[2] = {0, 0};
             uint8_t jeton = xmlFinFlux;
             const std::string nom = x.Nom();
@@ -46,6 +51,7 @@ void Parcourt(TXmlReader& x, uint8_t choix)
                 total += jeton + static_cast<size_t>(lus[0] & 1);
         }
     }
+    total += x.ElementRefuse().size() + static_cast<size_t>(x.LigneRefus());
     if (total == 0x7FFFFFFF)
         std::abort();   // keeps the reads
 }
@@ -69,14 +75,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (DecodeTexteXml(EncodeTexteXml(texte)) != texte)
         std::abort();
 
-    if (choix & 1) {
-        static const std::string fichier = "/tmp/fuzz_xml_" + std::to_string(getpid()) + ".xml";
-        if (FILE* f = std::fopen(fichier.c_str(), "wb")) {
-            std::fwrite(data, 1, size, f);
-            std::fclose(f);
-            TXmlReader x(fichier);
-            Parcourt(x, choix);
-        }
+    {
+        xml_essai::TFluxOctets flux(texte, 1 + (choix >> 1));
+        TXmlStreamReader x(flux);
+        Parcourt(x, choix);
+    }
+    static const std::string fichier = "/tmp/fuzz_xml_" + std::to_string(getpid()) + ".xml";
+    if (FILE* f = std::fopen(fichier.c_str(), "wb")) {
+        std::fwrite(data, 1, size, f);
+        std::fclose(f);
+        TXmlReader x(fichier);
+        Parcourt(x, choix);
     }
     return 0;
 }

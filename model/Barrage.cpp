@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "model/ChampsSaison.h"
 #include "model/ioXml.h"
 #include "platform/rtl/Strings.h"
 
@@ -128,15 +129,15 @@ static void LitListDiv(TXmlReader& x, TDonneesBarrage& b)
     uint8_t j = x.ElementSuivant();
     while (j != xmlFin && j != xmlFinFlux) {
         if (x.Nom() == "Division") {
-            code = x.TexteEntier();
+            code = x.TexteEntier(Champ(TChamp::BarrageDivision));
         } else if (x.Nom() == "ListPlace" && j == xmlDebut) {
             TPlaceBarrage p;
             uint8_t k = x.ElementSuivant();
             while (k != xmlFin && k != xmlFinFlux) {
                 if (x.Nom() == "Min")
-                    p.Min = x.TexteEntier();
+                    p.Min = x.TexteEntier(Champ(TChamp::PlaceMin));
                 else if (x.Nom() == "Max")
-                    p.Max = x.TexteEntier();
+                    p.Max = x.TexteEntier(Champ(TChamp::PlaceMax));
                 x.SauteElement(k);
                 k = x.ElementSuivant();
             }
@@ -157,30 +158,23 @@ static void LitTourCoupe(TXmlReader& x, TDonneesBarrage& b)
     uint8_t j = x.ElementSuivant();
     while (j != xmlFin && j != xmlFinFlux) {
         const std::string& n = x.Nom();
-        if (n == "nMatchTotal") {
+        if (n == "nMatch") {
+            x.TexteEntier(Champ(TChamp::BarrageNbMatch));   // the pairings say it
+        } else if (n == "nMatchTotal") {
+            const int32_t v = x.TexteEntier(Champ(TChamp::BarrageCapacite));
             if (!tour)
-                capacite = x.TexteEntier();
+                capacite = v;
         } else if (n == "nTypeTour") {
+            const int32_t v = x.TexteEntier(Champ(TChamp::BarrageTypeTour));
             if (!tour)
-                tour = b.AjouteTour(capacite, x.TexteEntier());
-        } else if (n == "RencontreCoupe" && tour) {
-            // "a-b-c-d"; a missing fourth value is 0.
-            const std::string t = x.Texte();
-            uint16_t v[4] = {0, 0, 0, 0};
-            int parts = 0;
-            size_t debut = 0;
-            for (;;) {
-                const size_t fin = t.find('-', debut);
-                const std::string part = t.substr(debut, fin == std::string::npos ? std::string::npos : fin - debut);
-                if (parts < 4)
-                    v[parts] = static_cast<uint16_t>(StrToIntDef(Trim(part), 0));
-                ++parts;
-                if (fin == std::string::npos)
-                    break;
-                debut = fin + 1;
-            }
-            if (parts >= 3)
-                tour->AjouteRencontre(v[0], v[1], v[2], v[3]);
+                tour = b.AjouteTour(capacite, v);
+        } else if (n == "RencontreCoupe") {
+            // "a-b-c-d"; a missing fourth value is 0, and a pairing of fewer
+            // than three values is none.
+            const std::vector<int32_t> v = x.LitListe(Champ(TChamp::BarrageRencontre), x.Texte());
+            if (tour && v.size() >= 3)
+                tour->AjouteRencontre(static_cast<uint16_t>(v[0]), static_cast<uint16_t>(v[1]),
+                                      static_cast<uint16_t>(v[2]), v.size() > 3 ? static_cast<uint16_t>(v[3]) : 0);
         }
         x.SauteElement(j);
         j = x.ElementSuivant();
@@ -193,15 +187,15 @@ void TDonneesBarrage::LitXml(TXmlReader& x)
     while (j != xmlFin && j != xmlFinFlux) {
         const std::string& n = x.Nom();
         if (n == "Code") {
-            Code = x.TexteEntier();
+            Code = x.TexteEntier(Champ(TChamp::BarrageCode));
         } else if (n == "CodePerso") {
-            CodePerso = static_cast<uint16_t>(x.TexteEntier());
+            CodePerso = static_cast<uint16_t>(x.TexteEntier(Champ(TChamp::BarrageCodePerso)));
         } else if (n == "TypeGroupe") {
-            TypeGroupe = x.TexteEntier();
+            TypeGroupe = x.TexteEntier(Champ(TChamp::BarrageTypeGroupe));
         } else if (n == "MoitiePoint") {
-            MoitiePoint = static_cast<uint8_t>(x.TexteEntier());
+            MoitiePoint = static_cast<uint8_t>(x.TexteEntier(Champ(TChamp::BarrageMoitiePoint)));
         } else if (n == "TypeEquipe") {
-            const int32_t v = x.TexteEntier();
+            const int32_t v = x.TexteEntier(Champ(TChamp::BarrageTypeEquipe));
             TypeEquipe = static_cast<uint8_t>(std::clamp<int32_t>(v, 2, 255));
         } else if (n == "ListDiv" && j == xmlDebut) {
             LitListDiv(x, *this);
@@ -214,7 +208,7 @@ void TDonneesBarrage::LitXml(TXmlReader& x)
             uint8_t k = x.ElementSuivant();
             while (k != xmlFin && k != xmlFinFlux) {
                 if (x.Nom() == "Option") {
-                    SetOption(std::min(rang, NbOption - 1), static_cast<uint8_t>(x.TexteEntier()));
+                    SetOption(std::min(rang, NbOption - 1), static_cast<uint8_t>(x.TexteEntier(Champ(TChamp::BarrageOption))));
                     ++rang;
                 }
                 x.SauteElement(k);

@@ -27,6 +27,7 @@
 class TSaison;
 class TXmlReader;
 class TXmlWriter;
+enum class TChamp : uint8_t;
 
 // One cup matchday: its round, its match count (low byte used) and the kind of
 // tie and leg (kind 1..7 in the low bits, leg bits 16..208 above).
@@ -371,7 +372,7 @@ private:
     void LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp& match, int nbTitulaire, int nbRemp);
     void EcritMatch(TXmlWriter& x, const TInfoComp& match, int n);
     // Team id of an e1/e2 text: a number, or a team name (found or created).
-    int EquipeLue(TXmlReader& x, uint8_t jeton, bool noms);
+    int EquipeLue(TXmlReader& x, uint8_t jeton, bool noms, TChamp champ);
 
     uint8_t nbMatch_ = 0;
     std::vector<uint16_t> ids_;

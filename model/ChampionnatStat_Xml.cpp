@@ -5,6 +5,7 @@
 #include <span>
 
 #include "model/ChampionnatStat.h"
+#include "model/ChampsSaison.h"
 #include "model/Joueurs.h"
 #include "model/ListeDonnees.h"
 #include "model/Saison.h"
@@ -13,26 +14,62 @@
 
 namespace {
 
-// One element of the box score: a code, or a pair of codes written "a/b".
+// One element of the box score: a code, or a pair of codes written "a/b";
+// its field.
 struct TElementStat
 {
     std::string_view nom;
     int code;
     int second;   // 0: a single code
+    TChamp champ;
+    constexpr const TChampXml& Def() const { return Champ(champ); }
 };
 
 constexpr TElementStat ElementsBasket[] = {
-    {"TempsJeu", 5, 0},  {"Pts", 6, 0},         {"Tir2Pts", 7, 8},        {"Tir3Pts", 9, 10},
-    {"LancerF", 11, 12}, {"Rebond", 13, 14},    {"Passe", 15, 0},         {"Faute", 16, 0},
-    {"FauteProvoque", 17, 0}, {"Interception", 18, 0}, {"Contre", 19, 0}, {"BallePerdue", 20, 0},
+    {"TempsJeu", 5, 0, TChamp::StatTempsJeu},
+    {"Pts", 6, 0, TChamp::StatPoints},
+    {"Tir2Pts", 7, 8, TChamp::StatTirs2Points},
+    {"Tir3Pts", 9, 10, TChamp::StatTirs3Points},
+    {"LancerF", 11, 12, TChamp::StatLancersFrancs},
+    {"Rebond", 13, 14, TChamp::StatRebonds},
+    {"Passe", 15, 0, TChamp::StatPasses},
+    {"Faute", 16, 0, TChamp::StatFautes},
+    {"FauteProvoque", 17, 0, TChamp::StatFautesProvoquees},
+    {"Interception", 18, 0, TChamp::StatInterceptions},
+    {"Contre", 19, 0, TChamp::StatContres},
+    {"BallePerdue", 20, 0, TChamp::StatBallesPerdues},
 };
 
 constexpr TElementStat ElementsHandball[] = {
-    {"But", 21, 0},          {"Tir", 22, 0},          {"Penalty", 23, 0},     {"PenaltyTotal", 24, 0},
-    {"GardTirArret", 25, 0}, {"GardTir", 26, 0},      {"GardPenArret", 27, 0}, {"GardPen", 28, 0},
-    {"BallePerdue", 29, 0},  {"Passe", 30, 0},        {"Interception", 31, 0}, {"Avertissement", 32, 0},
-    {"_2minute", 33, 0},     {"Disqualif", 34, 0},    {"Expulsion", 35, 0},   {"Match", 36, 0},
+    {"But", 21, 0, TChamp::StatButs},
+    {"Tir", 22, 0, TChamp::StatTirs},
+    {"Penalty", 23, 0, TChamp::StatPenaltys},
+    {"PenaltyTotal", 24, 0, TChamp::StatPenaltysTotal},
+    {"GardTirArret", 25, 0, TChamp::StatArretsTirs},
+    {"GardTir", 26, 0, TChamp::StatTirsSubis},
+    {"GardPenArret", 27, 0, TChamp::StatArretsPenaltys},
+    {"GardPen", 28, 0, TChamp::StatPenaltysSubis},
+    {"BallePerdue", 29, 0, TChamp::StatBallesPerdues},
+    {"Passe", 30, 0, TChamp::StatPasses},
+    {"Interception", 31, 0, TChamp::StatInterceptions},
+    {"Avertissement", 32, 0, TChamp::StatAvertissements},
+    {"_2minute", 33, 0, TChamp::Stat2Minutes},
+    {"Disqualif", 34, 0, TChamp::StatDisqualifications},
+    {"Expulsion", 35, 0, TChamp::StatExpulsions},
+    {"Match", 36, 0, TChamp::StatMatchs},
 };
+
+// Each element is its field's leaf, written as a pair when it holds two codes,
+// and the box score reads values of 0..65535.
+constexpr bool ElementsConformes(std::span<const TElementStat> elements)
+{
+    for (const TElementStat& e : elements)
+        if (e.Def().nom != e.nom || e.Def().attribut || (e.Def().forme == TFormeXml::Paire) != (e.second != 0) ||
+            e.Def().bas != 0 || e.Def().haut != 65535 || e.Def().bits != 0)
+            return false;
+    return true;
+}
+static_assert(ElementsConformes(ElementsBasket) && ElementsConformes(ElementsHandball));
 
 std::span<const TElementStat> Elements(int sport)
 {
@@ -93,9 +130,9 @@ void LitFeuilles(TXmlReader& lecteur, uint8_t jeton, F&& f)
 }
 
 // A box-score value: a plain number of up to four digits (the usual value)
-// read at once; 0 when empty; -1 for what is no counter (not a number, or
-// outside 0..65535).
-inline int Valeur(std::string_view texte)
+// read at once; 0 when empty (or blanks only); -1 for what is no counter
+// (not a number, or outside 0..65535, the range of every box-score field).
+[[gnu::always_inline]] inline int Valeur(std::string_view texte)
 {
     const size_t n = texte.size();
     if (n - 1 < 4) {
@@ -114,6 +151,29 @@ inline int Valeur(std::string_view texte)
     if (!EntierXmlLu(texte, v) || v < 0 || v > 65535)
         return -1;
     return v;
+}
+
+// A pair "a/b": both halves, or an empty text (0 and 0); -1 for a half
+// that is missing or no counter.
+[[gnu::always_inline]] inline void ValeursPaire(std::string_view texte, int& a, int& b)
+{
+    const size_t barre = static_cast<size_t>(std::find(texte.begin(), texte.end(), '/') - texte.begin());
+    if (barre == texte.size()) {
+        a = b = SansBlancs(texte).empty() ? 0 : -1;
+        return;
+    }
+    // Valeur gives 0 for a half that is empty or blanks only: only a 0 that
+    // does not start with a digit is looked at again.
+    const std::string_view gauche = texte.substr(0, barre), droite = texte.substr(barre + 1);
+    const auto manque = [](std::string_view moitie) {
+        return moitie.empty() || (static_cast<unsigned char>(moitie[0]) <= ' ' && SansBlancs(moitie).empty());
+    };
+    a = Valeur(gauche);
+    if (a == 0 && manque(gauche))
+        a = -1;
+    b = Valeur(droite);
+    if (b == 0 && manque(droite))
+        b = -1;
 }
 
 // The values of one box-score line as read: one per code from the table's
@@ -152,9 +212,10 @@ struct TLigneLue
             }
         };
         if (e.second) {
-            const size_t barre = static_cast<size_t>(std::find(texte.begin(), texte.end(), '/') - texte.begin());
-            pose(e.code, Valeur(texte.substr(0, barre)));
-            pose(e.second, Valeur(barre == texte.size() ? std::string_view() : texte.substr(barre + 1)));
+            int a = 0, b = 0;
+            ValeursPaire(texte, a, b);
+            pose(e.code, a);
+            pose(e.second, b);
         } else {
             pose(e.code, Valeur(texte));
         }
@@ -218,7 +279,8 @@ void TDonneesChampionnatStat::LitOptions(TXmlReader& lecteur, uint8_t jeton)
         if (nom != "Option")
             return;
         ++k;
-        if (k <= NbStatActive && lecteur.Nombre(texte, nom) == 0)
+        // Every option is checked; the later ones are not kept.
+        if (lecteur.Lit(Champ(TChamp::OptionSaisie), texte) == 0 && k <= NbStatActive)
             statActive_[k - 1] = 0;
     });
 }
@@ -230,7 +292,7 @@ void TDonneesChampionnatStat::LitValeursEval(TXmlReader& lecteur, uint8_t jeton)
     LitFeuilles(lecteur, jeton, [&](std::string_view nom, std::string_view texte) {
         if (nom != "Option")
             return;
-        SetValeurEval(i, lecteur.Nombre(texte, nom));
+        SetValeurEval(i, lecteur.Lit(Champ(TChamp::ValeurEval), texte));
         if (i < derniereEval_)
             ++i;
     });
@@ -251,13 +313,12 @@ void TDonneesChampionnatStat::LitPonderations(TXmlReader& lecteur, uint8_t jeton
         }
         TPonderation p;
         LitFeuilles(lecteur, t, [&](std::string_view nom, std::string_view texte) {
-            const int v = lecteur.Nombre(texte, nom);
             if (nom == "Min")
-                p.Min = static_cast<uint8_t>(std::clamp(v, 0, 255));
+                p.Min = static_cast<uint8_t>(lecteur.Lit(Champ(TChamp::PonderationMin), texte));
             else if (nom == "Max")
-                p.Max = static_cast<uint8_t>(std::clamp(v, 0, 255));
+                p.Max = static_cast<uint8_t>(lecteur.Lit(Champ(TChamp::PonderationMax), texte));
             else if (nom == "Ponderation")
-                p.Ponderation = static_cast<uint16_t>(std::clamp(v, 0, 65535));
+                p.Ponderation = static_cast<uint16_t>(lecteur.Lit(Champ(TChamp::Ponderation), texte));
         });
         ponderations_.push_back(p);
     }
@@ -297,8 +358,9 @@ void TDonneesChampionnatStat::LitScoresPeriodeJeton(TXmlReader& lecteur, uint8_t
         if (nom != "ItemPeriode")
             return;
         ++k;
+        const int v = lecteur.Lit(Champ(TChamp::ScorePeriode), texte);
         if (k <= nbPeriodes_)
-            match.SetScorePeriode(cote, k, std::clamp(lecteur.Nombre(texte, nom), 0, 255));
+            match.SetScorePeriode(cote, k, v);
     });
 }
 
@@ -498,7 +560,7 @@ bool TDonneesChampionnatStat::LitEvenementMatch(std::string_view nom, TXmlReader
 void TDonneesChampionnatStat::LitStatElement(TXmlReader& lecteur, uint8_t jeton, TInfoComp& match, int n)
 {
     // No side: side 1; no player number: -1.
-    static constexpr std::string_view attributs[2] = {"Equipe", "Joueur"};
+    static constexpr const TChampXml* attributs[2] = {&Champ(TChamp::StatCote), &Champ(TChamp::StatJoueur)};
     constexpr int32_t NonLu = std::numeric_limits<int32_t>::min();
     int32_t lus[2] = {NonLu, -1};
     lecteur.AttributsEntiers(attributs, lus);

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "model/Championnat.h"
+#include "model/ChampsSaison.h"
 #include "model/Saison.h"
 #include "model/Utilities.h"
 #include "model/ioXml.h"
@@ -18,9 +19,10 @@ bool IdValide(int id)
     return id >= 0 && id < 65535;
 }
 
-int32_t Entier(TXmlReader& x, uint8_t jeton)
+// The leaf's number, of its field.
+int32_t Entier(TXmlReader& x, uint8_t jeton, TChamp c, int32_t defaut = 0)
 {
-    const int32_t v = x.TexteEntier();
+    const int32_t v = x.TexteEntier(Champ(c), defaut);
     x.SauteElement(jeton);
     return v;
 }
@@ -44,27 +46,19 @@ uint32_t DateLue(const std::string& texte)
     return TGestionDate::TexteVersDate(Trim(texte));
 }
 
-int Borne(int v, int bas, int haut)
+// The "-"-joined numbers of a leaf of a list field.
+std::vector<int32_t> Nombres(TXmlReader& x, uint8_t jeton, TChamp c, int32_t defaut)
 {
-    return std::clamp(v, bas, haut);
-}
-
-// The "-"-joined numbers of a leaf (its text taken).
-std::vector<int32_t> Nombres(TXmlReader& x, uint8_t jeton)
-{
-    const std::string element = x.Nom();
-    const std::string texte = x.Texte();
-    std::vector<int32_t> v;
-    size_t debut = 0;
-    while (debut <= texte.size()) {
-        size_t fin = texte.find('-', debut);
-        if (fin == std::string::npos)
-            fin = texte.size();
-        v.push_back(x.Nombre(std::string_view(texte).substr(debut, fin - debut), element));
-        debut = fin + 1;
-    }
+    std::vector<int32_t> v = x.LitListe(Champ(c), x.Texte(), defaut);
     x.SauteElement(jeton);
     return v;
+}
+
+// A number read for the field from a text taken with its element (LitChamps),
+// which stood at ou in the input.
+int32_t Valeur(TXmlReader& x, const std::string& texte, TChamp c, int32_t defaut = 0, const char* ou = nullptr)
+{
+    return x.Lit(Champ(c), texte, defaut, ou);
 }
 
 }   // namespace
@@ -344,11 +338,15 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
     while (j != xmlFin && j != xmlFinFlux) {
         const std::string nom = x.Nom();
         if (nom == "CodeChamp") {
-            CodeChamp = Entier(x, j);
+            CodeChamp = Entier(x, j, TChamp::CodeChamp);
         } else if (nom == "Type") {
-            uint8_t t = x.AttributEntier("TypeCoupe", 0) == 1 ? TypeCoupe : TypeChamp;
-            t |= x.AttributEntier("TypeInternational", 0) == 1 ? TypeInternational : TypeNational;
-            types_ = t;
+            // The flags of a league and of a national championship are
+            // checked, not read: the other two say it.
+            static constexpr const TChampXml* drapeaux[4] = {&Champ(TChamp::TypeCoupe), &Champ(TChamp::TypeInternational),
+                                                             &Champ(TChamp::TypeChamp), &Champ(TChamp::TypeNational)};
+            int32_t v[4] = {0, 0, 0, 0};
+            x.AttributsEntiers(drapeaux, v);
+            types_ = static_cast<uint8_t>((v[0] == 1 ? TypeCoupe : TypeChamp) | (v[1] == 1 ? TypeInternational : TypeNational));
             x.SauteElement(j);
         } else if (nom == "ToursCoupe") {
             EnfantsXml(x, j, [&](std::string_view n, uint8_t k) {
@@ -358,38 +356,39 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
                 }
                 static const std::string champs[3] = {"nTour", "TypeMatch", "NbMatch"};
                 std::string v[3];
-                x.LitChamps(champs, v);
+                const char* ou[3] = {};
+                x.LitChamps(champs, v, ou);
                 TInfoTourCoupe t;
-                const int tour = x.Nombre(v[0], champs[0]);
-                t.nTour = static_cast<uint16_t>(Borne(tour, 0, 65535));
-                t.TypeMatch = static_cast<uint32_t>(x.Nombre(v[1], champs[1]));
-                t.NbMatch = static_cast<uint16_t>(Borne(x.Nombre(v[2], champs[2]), 0, 65535));
+                const int tour = Valeur(x, v[0], TChamp::TourNumero, 0, ou[0]);
+                t.nTour = static_cast<uint16_t>(tour);
+                t.TypeMatch = static_cast<uint32_t>(Valeur(x, v[1], TChamp::TourTypeMatch, 0, ou[1]));
+                t.NbMatch = static_cast<uint16_t>(Valeur(x, v[2], TChamp::TourNbMatch, 0, ou[2]));
                 if (tour > 0 && NbToursCoupe() < TJournees::MaxJournees)
                     AjouteTourCoupe(t);
             });
         } else if (nom == "MatchsSuiv") {
             EnfantsXml(x, j, [&](std::string_view n, uint8_t k) {
                 if (n == "Match" && matchsSuiv_.size() < 65536)
-                    matchsSuiv_.push_back(static_cast<uint32_t>(x.TexteEntier()));
+                    matchsSuiv_.push_back(static_cast<uint32_t>(x.TexteEntier(Champ(TChamp::MatchSuivant))));
                 x.SauteElement(k);
             });
         } else if (nom == "NbTitulaire") {
-            SetNbTitulaire(Borne(Entier(x, j), 0, 255));
+            SetNbTitulaire(Entier(x, j, TChamp::NbTitulaire));
         } else if (nom == "NbRemp") {
-            SetNbRemp(Borne(Entier(x, j), 0, 255));
+            SetNbRemp(Entier(x, j, TChamp::NbRemp));
         } else if (nom == "TempsPeriode") {
-            TempsPeriode = Entier(x, j);
+            TempsPeriode = Entier(x, j, TChamp::TempsPeriode);
         } else if (nom == "TempsPeriodeProlongation") {
-            TempsPeriodeProlongation = Entier(x, j);
+            TempsPeriodeProlongation = Entier(x, j, TChamp::TempsProlongation);
         } else if (nom == "NbEquipe") {
-            SetNbEquipe(Entier(x, j));
+            SetNbEquipe(Entier(x, j, TChamp::NbEquipe));
         } else if (nom == "NbJour") {
-            SetNbJournees(Entier(x, j));
+            SetNbJournees(Entier(x, j, TChamp::NbJour));
             nbJourLu = true;
         } else if (nom == "NbMatch") {
-            SetNbMatch(Entier(x, j));
+            SetNbMatch(Entier(x, j, TChamp::NbMatch));
         } else if (nom == "Conversion") {
-            const auto v = Nombres(x, j);
+            const auto v = Nombres(x, j, TChamp::Conversion, AucuneEquipe);
             for (size_t i = 0; i < v.size() && i < static_cast<size_t>(MaxEquipes); ++i) {
                 if (i >= ids_.size())
                     SetNbEquipe(static_cast<int>(i) + 1);
@@ -398,7 +397,7 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
                 ids_[i] = valide ? static_cast<uint16_t>(v[i]) : AucuneEquipe;
             }
         } else if (nom == "categorie") {
-            const auto v = Nombres(x, j);
+            const auto v = Nombres(x, j, TChamp::CategoriesEquipes, 0);
             for (size_t i = 0; i < v.size() && i < ids_.size(); ++i)
                 categories_[i] = static_cast<uint16_t>(v[i]);
         } else if (nom == "Tranches") {
@@ -410,8 +409,10 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
                 }
                 static const std::string champs[2] = {"Debut", "Fin"};
                 std::string v[2];
-                x.LitChamps(champs, v);
-                const int debut = x.Nombre(v[0], champs[0]), fin = x.Nombre(v[1], champs[1]);
+                const char* ou[2] = {};
+                x.LitChamps(champs, v, ou);
+                const int debut = Valeur(x, v[0], TChamp::TrancheDebut, 0, ou[0]);
+                const int fin = Valeur(x, v[1], TChamp::TrancheFin, 0, ou[1]);
                 if ((debut > 0 || fin >= 1) && tranches_.size() < 256)
                     SetTranche(NbTranches(), debut, fin);
             });
@@ -419,19 +420,18 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
             OptionsSport();
             int i = 0;
             EnfantsXml(x, j, [&](std::string_view n, uint8_t k) {
-                const int32_t v = x.TexteEntier();
                 if (n == "Option")
-                    SetOption(std::min(i++, NbOption - 1), v);
+                    SetOption(std::min(i++, NbOption - 1), x.TexteEntier(Champ(TChamp::Option)));
                 else if (n == "BonusBut")
-                    BonusBut = v;
+                    BonusBut = x.TexteEntier(Champ(TChamp::BonusBut));
                 else if (n == "PointBonusBut")
-                    PointBonusBut = v;
+                    PointBonusBut = x.TexteEntier(Champ(TChamp::PointBonusBut));
                 else if (n == "BonusEcart")
-                    BonusEcart = v;
+                    BonusEcart = x.TexteEntier(Champ(TChamp::BonusEcart));
                 else if (n == "PetiteFinale")
-                    PetiteFinale = v == 1;
+                    PetiteFinale = x.TexteEntier(Champ(TChamp::PetiteFinale)) == 1;
                 else if (n == "CategorieDef")
-                    categorieDef_ = static_cast<uint16_t>(v);
+                    categorieDef_ = static_cast<uint16_t>(x.TexteEntier(Champ(TChamp::CategorieDef)));
                 x.SauteElement(k);
             });
         } else if (nom == "GroupeEquipe") {
@@ -439,7 +439,7 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
             g->NomGroupe = x.ValeurAttribut("NomGroupe");
             EnfantsXml(x, j, [&](std::string_view n, uint8_t k) {
                 if (n == "Equipe")
-                    g->AjouteEquipe(x.TexteEntier());
+                    g->AjouteEquipe(x.TexteEntier(Champ(TChamp::GroupeEquipe)));
                 x.SauteElement(k);
             });
             if (g->NbEquipe() > 0)
@@ -448,15 +448,15 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
             int i = 0;
             EnfantsXml(x, j, [&](std::string_view n, uint8_t k) {
                 if (n == "Option")
-                    SetOptionArbitre(std::min(i++, NbOptionArbitre - 1), x.TexteEntier());
+                    SetOptionArbitre(std::min(i++, NbOptionArbitre - 1), x.TexteEntier(Champ(TChamp::OptionArbitre)));
                 x.SauteElement(k);
             });
         } else if (nom == "NbJournee") {
-            NbJournee = static_cast<uint8_t>(Borne(Entier(x, j), 0, 255));
+            NbJournee = static_cast<uint8_t>(Entier(x, j, TChamp::NbJournee));
         } else if (nom == "Division") {
-            Division = Entier(x, j);
+            Division = Entier(x, j, TChamp::Division);
         } else if (nom == "CodePerso") {
-            CodePerso = static_cast<uint16_t>(Entier(x, j));
+            CodePerso = static_cast<uint16_t>(Entier(x, j, TChamp::CodePerso));
         } else if (nom == "OrdreClassement") {
             OrdreClassement = Trim(Texte(x, j));
             if (OrdreClassement.empty())
@@ -466,9 +466,12 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
         } else if (nom == "Penalite") {
             static const std::string champs[6] = {"e1", "e2", "s1", "s2", "Journee", "Type"};
             std::string v[6];
+            const char* ou[6] = {};
             if (j == xmlDebut)
-                x.LitChamps(champs, v);
-            auto val = [&](int i, int def) { return v[i].empty() ? def : x.Nombre(v[i], champs[i]); };
+                x.LitChamps(champs, v, ou);
+            static constexpr TChamp lus[6] = {TChamp::PenaliteEquipe1, TChamp::PenaliteEquipe2, TChamp::PenaliteScore1,
+                                              TChamp::PenaliteScore2, TChamp::PenaliteJournee, TChamp::PenaliteType};
+            auto val = [&](int i, int def) { return Valeur(x, v[i], lus[i], def, ou[i]); };
             penalites.push_back({static_cast<uint16_t>(val(0, 0)), static_cast<uint16_t>(val(1, 0)), val(2, ScoreVide),
                                  val(3, ScoreVide), 0, static_cast<uint8_t>(val(5, 0))});
             journeesPenalites.push_back(val(4, 0));
@@ -494,8 +497,10 @@ void TDonneesChampionnat::LitJournee(TXmlReader& x, uint8_t jeton, uint64_t (&vu
     // matchday of the championship or that another matchday has already
     // would put the matches on another matchday, or merge two: the document
     // is damaged. Without a number, matchday 1.
-    const int n = x.AttributEntier("Numero", 1, 1, nbJourLu ? std::min(NbJour(), TJournees::MaxJournees)
-                                                            : TJournees::MaxJournees);
+    TChampXml numero = Champ(TChamp::JourneeNumero);
+    if (nbJourLu)
+        numero.haut = std::min<int64_t>(numero.haut, NbJour());
+    const int n = x.AttributEntier(numero, 1);
     if (x.Malforme())
         return;
     uint64_t& mot = vues[n / 64];
@@ -513,19 +518,22 @@ void TDonneesChampionnat::LitJournee(TXmlReader& x, uint8_t jeton, uint64_t (&vu
     });
 }
 
-int TDonneesChampionnat::EquipeLue(TXmlReader& x, uint8_t jeton, bool noms)
+int TDonneesChampionnat::EquipeLue(TXmlReader& x, uint8_t jeton, bool noms, TChamp champ)
 {
+    // The season document gives the team's number, one of its teams; only
+    // the names form names it.
+    if (!noms) {
+        const int32_t id = x.TexteEntier(Champ(champ), -1);
+        x.SauteElement(jeton);
+        return IdValide(id) ? id : -1;
+    }
     const std::string t = Trim(x.Texte());
     int32_t id = -1;
     const bool nombre = EntierXmlLu(t, id);
-    // The season document gives the team's number; only the names form
-    // names it.
-    if (!nombre && !noms)
-        x.Endommage();
     x.SauteElement(jeton);
     if (nombre)
         return IdValide(id) ? id : -1;
-    if (!noms || !saison_)
+    if (!saison_)
         return -1;
     return saison_->AjouteEquipe(t, -1, 0, true);
 }
@@ -572,32 +580,31 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
         arbitrePrecedent = 0;
         if (NomXml(nom, "e1") || NomXml(nom, "e2")) {
             const int cote = NomXml(nom, "e1") ? 0 : 1;
-            equipes[cote] = EquipeLue(x, k, noms);
+            equipes[cote] = EquipeLue(x, k, noms, cote == 0 ? TChamp::MatchEquipe1 : TChamp::MatchEquipe2);
             // The match of the two teams; other matches of the matchday stay,
             // even when a team plays twice.
             if (cote == 1 && !match && IdValide(equipes[0]) && IdValide(equipes[1]))
                 match = MatchEquipes(n, equipes[0], equipes[1], true, DateJournee(n));
         } else if (NomXml(nom, "s1") || NomXml(nom, "s2")) {
-            const int v = x.TexteEntier(0, 0x7FFF);
-            x.SauteElement(k);
-            if (v <= 0x7FFE)
-                scores[NomXml(nom, "s1") ? 0 : 1] = v;
+            const bool premier = NomXml(nom, "s1");
+            scores[premier ? 0 : 1] = Entier(x, k, premier ? TChamp::MatchScore1 : TChamp::MatchScore2);
         } else if (NomXml(nom, "Affluence")) {
-            affluence = Entier(x, k);
+            affluence = Entier(x, k, TChamp::MatchAffluence);
         } else if (NomXml(nom, "Comment")) {
             commentaire = Texte(x, k);
         } else if (NomXml(nom, "NoteMatch")) {
-            noteMatch = Borne(Entier(x, k), 0, 255);
+            noteMatch = Entier(x, k, TChamp::MatchNote);
         } else if (NomXml(nom, "TempsAdd1") || NomXml(nom, "TempsAdd2")) {
-            tempsAdd[NomXml(nom, "TempsAdd1") ? 0 : 1] = Borne(Entier(x, k), 0, 255);
+            const bool premier = NomXml(nom, "TempsAdd1");
+            tempsAdd[premier ? 0 : 1] = Entier(x, k, premier ? TChamp::MatchTempsAdd1 : TChamp::MatchTempsAdd2);
         } else if (NomXml(nom, "Arbitre")) {
-            const int32_t id = k == xmlDebut ? arbitreNomme(k) : Entier(x, k);
+            const int32_t id = k == xmlDebut ? arbitreNomme(k) : Entier(x, k, TChamp::MatchArbitre, -1);
             nbArbitre = std::min(nbArbitre + 1, 3);
             officiels[nbArbitre - 1] = id > 0 ? id : -1;
             officielsLus = true;
             arbitrePrecedent = nbArbitre;
         } else if (NomXml(nom, "NoteArbitre")) {
-            notesLues.emplace_back(Borne(Entier(x, k), 0, 255), apresArbitre);
+            notesLues.emplace_back(Entier(x, k, TChamp::MatchNoteArbitre), apresArbitre);
             officielsLus = true;
         } else if (NomXml(nom, "Stade")) {
             if (k == xmlDebut) {
@@ -613,16 +620,16 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
                         stade = st->Code;
                 }
             } else {
-                stade = Entier(x, k);
+                stade = Entier(x, k, TChamp::MatchStade);
             }
         } else if (NomXml(nom, "DateMatch")) {
             date = DateLue(Texte(x, k));
         } else if (NomXml(nom, "NbTitulaire")) {
-            nbTitulaire = Borne(Entier(x, k), 0, 255);
+            nbTitulaire = Entier(x, k, TChamp::MatchNbTitulaire);
             if (match)
                 match->SetNbTitulaire(nbTitulaire);
         } else if (NomXml(nom, "NbRemp")) {
-            nbRemp = Borne(Entier(x, k), 0, 255);
+            nbRemp = Entier(x, k, TChamp::MatchNbRemp);
             if (match)
                 match->SetNbRemp(nbRemp);
         } else if (NomXml(nom, "Compo")) {
@@ -638,15 +645,16 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
         } else if (NomXml(nom, "Penalty")) {
             static const std::string champs[2] = {"s1", "s2"};
             std::string v[2];
+            const char* ou[2] = {};
             if (k == xmlDebut)
-                x.LitChamps(champs, v);
+                x.LitChamps(champs, v, ou);
             penalty = true;
-            penaltys[0] = Borne(x.Nombre(v[0], champs[0]), 0, 255);
-            penaltys[1] = Borne(x.Nombre(v[1], champs[1]), 0, 255);
+            penaltys[0] = Valeur(x, v[0], TChamp::TirsAuBut1, 0, ou[0]);
+            penaltys[1] = Valeur(x, v[1], TChamp::TirsAuBut2, 0, ou[1]);
         } else if (NomXml(nom, "Qualifie")) {
-            qualifie = Entier(x, k);
+            qualifie = Entier(x, k, TChamp::MatchQualifie);
         } else if (NomXml(nom, "Forfait")) {
-            forfait = Entier(x, k);
+            forfait = Entier(x, k, TChamp::MatchForfait);
         } else if (!match || !LitEvenementMatch(nomLu, x, k, *match, n)) {
             x.SauteElement(k);
         }
@@ -708,7 +716,7 @@ void TDonneesChampionnat::LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp
 {
     const bool maillots = (Option(11) & 16) != 0;
     // No side: a line-up of the names form (its places give the side).
-    const int coteCompo = x.AttributEntier("Equipe", 0, 1, 2) - 1;
+    const int coteCompo = x.AttributEntier(Champ(TChamp::CompoCote), 0) - 1;
     TSaison* s = saison_;
     int slot = 0, remp = 0;
     bool nomme = false;
@@ -732,25 +740,26 @@ void TDonneesChampionnat::LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp
     const bool compoValide = equipeValide(coteCompo);
     const int equipeCompo = equipeCote(coteCompo);
 
-    // A starter or a substitute: its element's name, token and numbers.
-    static constexpr std::string_view attributs[4] = {"ID", "IdRemp", "Maillot", "Note"};
+    // A starter or a substitute: its element's name, token and numbers (in
+    // the names form, ID and IdRemp number places in the line-ups).
+    static constexpr const TChampXml* lusCompo[4] = {&Champ(TChamp::CompoJoueur), &Champ(TChamp::CompoSortant),
+                                                     &Champ(TChamp::CompoMaillot), &Champ(TChamp::CompoNote)};
     const auto entree = [&](std::string_view nom, uint8_t k, const int32_t (&valeurs)[4]) {
         const int32_t id = valeurs[0];
         const int32_t idRemp = valeurs[1];
         const int maillot = valeurs[2];
         // The rating: the child's text when there is one (even blank: no
         // rating), else the attribute's; none (255) when empty.
-        int note = Borne(valeurs[3], 0, 255);
+        int note = valeurs[3];
         int minute = 0;
         static const std::string champs[4] = {"Nom", "Prenom", "Note", "Minute"};
         std::string v[4];
+        const char* ou[4] = {};
         if (k == xmlDebut) {
-            x.LitChamps(champs, v);
-            if (!v[2].empty()) {
-                const std::string_view t = SansBlancs(v[2]);
-                note = t.empty() ? 255 : Borne(x.Nombre(t, champs[2], 255), 0, 255);
-            }
-            minute = x.Nombre(v[3], champs[3], 0, 0, 65535);
+            x.LitChamps(champs, v, ou);
+            if (!v[2].empty())
+                note = Valeur(x, v[2], TChamp::RemplNote, 255, ou[2]);
+            minute = Valeur(x, v[3], TChamp::RemplMinute, 0, ou[3]);
         }
 
         if (k == xmlDebut && (!SansBlancs(v[0]).empty() || !SansBlancs(v[1]).empty())) {
@@ -813,11 +822,11 @@ void TDonneesChampionnat::LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp
             int32_t valeurs[4] = {0, 0, 0, 255};
             uint8_t k = xmlFinFlux;
             // The entries as the writer puts them are opened at once.
-            if (x.ElementSimple("Tit", attributs, valeurs, k)) {
+            if (x.ElementSimple("Tit", lusCompo, valeurs, k)) {
                 entree("Tit", k, valeurs);
                 continue;
             }
-            if (x.ElementSimple("Rempl", attributs, valeurs, k)) {
+            if (x.ElementSimple("Rempl", lusCompo, valeurs, k)) {
                 entree("Rempl", k, valeurs);
                 continue;
             }
@@ -830,10 +839,10 @@ void TDonneesChampionnat::LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp
                 nom = copie;
             }
             if (NomXml(nom, "Capitaine")) {
-                capitaine = Entier(x, k);
+                capitaine = Entier(x, k, TChamp::CompoCapitaine);
                 capitaineLu = true;
             } else if (NomXml(nom, "Tit") || NomXml(nom, "Rempl")) {
-                x.AttributsEntiers(attributs, valeurs);
+                x.AttributsEntiers(lusCompo, valeurs);
                 entree(nom, k, valeurs);
             } else {
                 x.SauteElement(k);
@@ -859,7 +868,9 @@ void TDonneesChampionnat::LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp
 void TDonneesChampionnat::LitEvenements(TXmlReader& x, uint8_t jeton, const TInfoComp& match, int n, int type,
                                         uint16_t ajout)
 {
-    const int cote = x.AttributEntier("Equipe", 0, 1, 2) - 1;
+    const int cote = x.AttributEntier(Champ(TChamp::EvenementCote), 0) - 1;
+    // A booking has no sending-off bit (that is Exclus).
+    const TChamp champMinute = type == 3 && ajout == 0 ? TChamp::AvertissementMinute : TChamp::EvenementMinute;
     int32_t joueur = 0;
     int mot = 0;
     std::string nom, prenom;
@@ -872,11 +883,10 @@ void TDonneesChampionnat::LitEvenements(TXmlReader& x, uint8_t jeton, const TInf
             nom = Trim(v[0]);
             prenom = Trim(v[1]);
         } else if (NomXml(e, "Joueur")) {
-            joueur = Entier(x, k);
+            joueur = Entier(x, k, TChamp::EvenementJoueur);
         } else if (NomXml(e, "Minute")) {
             // The minute word, flags included.
-            mot = x.TexteEntier(0, 65535);
-            x.SauteElement(k);
+            mot = Entier(x, k, champMinute);
         } else if (NomXml(e, "Nom")) {
             nom = Trim(Texte(x, k));
         } else if (NomXml(e, "Prenom")) {

@@ -6,6 +6,7 @@
 #include "model/Barrage.h"
 #include "model/Championnat.h"
 #include "model/Championnat_Maintenance.h"
+#include "model/ChampsSaison.h"
 #include "model/LectureParametre.h"
 #include "model/ioXml.h"
 #include "platform/rtl/Strings.h"
@@ -607,10 +608,11 @@ int TDescTree::LitDescSaison(TXmlReader& x)
     while (j != xmlFin && j != xmlFinFlux) {
         if (x.Nom() == "Desc" && j == xmlDebut) {
             std::string valeurs[3];
-            x.LitChamps(noms, valeurs);
-            const long long niveau = StrToInt64Def(Trim(valeurs[0]), 0);
+            const char* ou[3] = {};
+            x.LitChamps(noms, valeurs, ou);
+            const int64_t niveau = x.Lit64(Champ(TChamp::DescNiveau), valeurs[0], 0, ou[0]);
             const std::string& nom = valeurs[1];
-            const int32_t numero = x.Nombre(valeurs[2], noms[2]);
+            const int32_t numero = x.Lit(Champ(TChamp::DescNumero), valeurs[2], 0, ou[2]);
             if (niveau > 0) {
                 courant = AjouteNoeudNiveau(courant, static_cast<int>(niveau % 4), nom);
                 int32_t code = static_cast<int32_t>(niveau / 16);

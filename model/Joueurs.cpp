@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdio>
 
+#include "model/ChampsSaison.h"
 #include "model/ListePays.h"
 #include "model/oTraducteur.h"
 #include "model/ioXml.h"
@@ -683,38 +684,48 @@ void TJoueur::Reinitialise()
     nSelectionNationale = 0;
     DateNaissance = 0;
     categorie = 1;
+    nomsLus_.reset();
 }
 
 bool TJoueur::LitChamp(TXmlReader& x, const std::string& nom, uint8_t j, TSaisonFiches* saison)
 {
-    if (NomXml(nom, "Nom"))
-        Nom = Trim(fiches::Texte(x, j));
-    else if (NomXml(nom, "Prenom"))
-        Prenom = Trim(fiches::Texte(x, j));
+    if (NomXml(nom, "Nom") || NomXml(nom, "Prenom")) {
+        // Trimmed; the names as the document gives them are kept aside
+        // where they differ, for the list to tell namesakes.
+        std::string lu = fiches::Texte(x, j);
+        std::string garde = Trim(lu);
+        const bool prenom = NomXml(nom, "Prenom");
+        if (lu != garde) {
+            if (!nomsLus_)
+                nomsLus_ = std::make_unique<TNomsLus>();
+            (prenom ? nomsLus_->prenom : nomsLus_->nom) = std::move(lu);
+        }
+        (prenom ? Prenom : Nom) = std::move(garde);
+    }
     else if (NomXml(nom, "CodePays"))
-        CodePays = static_cast<uint16_t>(fiches::Entier(x, j));
+        CodePays = static_cast<uint16_t>(fiches::Entier(x, j, TChamp::PersonnePays));
     else if (NomXml(nom, "Duree"))
-        Duree = static_cast<uint8_t>(fiches::Entier(x, j));
+        Duree = static_cast<uint8_t>(fiches::Entier(x, j, TChamp::JoueurDuree));
     else if (NomXml(nom, "Contrat"))
-        Contrat = static_cast<uint8_t>(fiches::Entier(x, j));
+        Contrat = static_cast<uint8_t>(fiches::Entier(x, j, TChamp::JoueurContrat));
     else if (NomXml(nom, "ClubPrec"))
-        ClubPrec = static_cast<uint16_t>(fiches::Entier(x, j));
+        ClubPrec = static_cast<uint16_t>(fiches::Entier(x, j, TChamp::JoueurClubPrec));
     else if (NomXml(nom, "Maillot"))
-        Maillot = static_cast<uint8_t>(fiches::Entier(x, j));
+        Maillot = static_cast<uint8_t>(fiches::Entier(x, j, TChamp::JoueurMaillot));
     else if (NomXml(nom, "ClubActuel"))
-        ClubActuel = static_cast<uint16_t>(fiches::Entier(x, j));
+        ClubActuel = static_cast<uint16_t>(fiches::Entier(x, j, TChamp::JoueurClub));
     else if (NomXml(nom, "EquipeNational"))
-        EquipeNational = static_cast<uint16_t>(fiches::Entier(x, j));
+        EquipeNational = static_cast<uint16_t>(fiches::Entier(x, j, TChamp::JoueurEquipeNationale));
     else if (NomXml(nom, "MaillotNational"))
-        MaillotNational = static_cast<uint8_t>(fiches::Entier(x, j));
+        MaillotNational = static_cast<uint8_t>(fiches::Entier(x, j, TChamp::JoueurMaillotNational));
     else if (NomXml(nom, "Taille"))
-        Taille = static_cast<uint16_t>(fiches::Entier(x, j));
+        Taille = static_cast<uint16_t>(fiches::Entier(x, j, TChamp::JoueurTaille));
     else if (NomXml(nom, "Poids"))
-        Poids = static_cast<uint16_t>(fiches::Entier(x, j));
+        Poids = static_cast<uint16_t>(fiches::Entier(x, j, TChamp::JoueurPoids));
     else if (NomXml(nom, "nSelectionNationale"))
-        nSelectionNationale = static_cast<uint16_t>(fiches::Entier(x, j));
+        nSelectionNationale = static_cast<uint16_t>(fiches::Entier(x, j, TChamp::JoueurSelections));
     else if (NomXml(nom, "categorie"))
-        categorie = fiches::Entier(x, j);
+        categorie = fiches::Entier(x, j, TChamp::JoueurCategorie);
     else if (NomXml(nom, "Poste")) {
         const int code = CodeMotPoste(fiches::Texte(x, j));
         if (code >= 0)
@@ -755,15 +766,19 @@ void TJoueur::LitStatCarriere(TXmlReader& x, uint8_t jeton)
     uint8_t j = x.ElementSuivant();
     while (j != xmlFin && j != xmlFinFlux) {
         const std::string& n = x.Nom();
-        int32_t* cible = n == "StatChamp"      ? &champ
-                         : n == "StatMatch"    ? &matchs
-                         : n == "StatBut"      ? &valeurs[0]
-                         : n == "StatTransfo"  ? &valeurs[1]
-                         : n == "StatPenalite" ? &valeurs[2]
-                         : n == "StatDrop"     ? &valeurs[3]
-                                               : nullptr;
-        if (cible)
-            *cible = x.TexteEntier();
+        static const struct
+        {
+            std::string_view nom;
+            TChamp champ;
+        } champs[6] = {{"StatChamp", TChamp::CarriereChamp},       {"StatMatch", TChamp::CarriereMatch},
+                       {"StatBut", TChamp::CarriereBut},           {"StatTransfo", TChamp::CarriereTransfo},
+                       {"StatPenalite", TChamp::CarrierePenalite}, {"StatDrop", TChamp::CarriereDrop}};
+        int32_t* cibles[6] = {&champ, &matchs, &valeurs[0], &valeurs[1], &valeurs[2], &valeurs[3]};
+        for (size_t i = 0; i < 6; ++i)
+            if (n == champs[i].nom) {
+                *cibles[i] = x.TexteEntier(Champ(champs[i].champ));
+                break;
+            }
         x.SauteElement(j);
         j = x.ElementSuivant();
     }
@@ -781,16 +796,21 @@ void TJoueur::LitHistoriques(TXmlReader& x, uint8_t jeton)
             uint8_t k = x.ElementSuivant();
             while (k != xmlFin && k != xmlFinFlux) {
                 const std::string& n = x.Nom();
-                int32_t* cible = n == "StatAnnee"        ? &h.StatAnnee
-                                 : n == "Division"       ? &h.Division
-                                 : n == "Equipe"         ? &h.Equipe
-                                 : n == "StatMatch"      ? &h.StatMatch
-                                 : n == "StatBut"        ? &h.StatBut
-                                 : n == "StatMatchInter" ? &h.StatMatchInter
-                                 : n == "StatButInter"   ? &h.StatButInter
-                                                         : nullptr;
-                if (cible)
-                    *cible = x.TexteEntier();
+                static const struct
+                {
+                    std::string_view nom;
+                    TChamp champ;
+                } champs[7] = {{"StatAnnee", TChamp::HistoriqueAnnee},  {"Division", TChamp::HistoriqueDivision},
+                               {"Equipe", TChamp::HistoriqueEquipe},    {"StatMatch", TChamp::HistoriqueMatch},
+                               {"StatBut", TChamp::HistoriqueBut},      {"StatMatchInter", TChamp::HistoriqueMatchInter},
+                               {"StatButInter", TChamp::HistoriqueButInter}};
+                int32_t* cibles[7] = {&h.StatAnnee, &h.Division,       &h.Equipe,      &h.StatMatch,
+                                      &h.StatBut,   &h.StatMatchInter, &h.StatButInter};
+                for (size_t i = 0; i < 7; ++i)
+                    if (n == champs[i].nom) {
+                        *cibles[i] = x.TexteEntier(Champ(champs[i].champ));
+                        break;
+                    }
                 x.SauteElement(k);
                 k = x.ElementSuivant();
             }

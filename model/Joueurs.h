@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -189,6 +190,13 @@ private:
     void LitHistoriques(TXmlReader& x, uint8_t jeton);
 
     TSaisonFiches* saison_ = nullptr;
+    // The names as the document read gave them, where trimming changed them,
+    // until the player list files the player (it tells namesakes by them).
+    struct TNomsLus
+    {
+        std::optional<std::string> nom, prenom;
+    };
+    std::unique_ptr<TNomsLus> nomsLus_;
     std::vector<TStatHistorique> historique_;
     std::vector<std::unique_ptr<TListeStat>> carriere_;
     // The team blocks the player list filed the player in (-1: none).
@@ -464,7 +472,10 @@ public:
     // (number read again, number kept) collected, for the caller to merge
     // once the matches are known (TSaison::FusionneDoublonsLus); when the
     // element says its namesakes are distinct (written from a list that held
-    // them apart), they are filed apart and no pair is noted. With apart,
+    // them apart), they are filed apart and no pair is noted. Players are
+    // namesakes only when the document gives them the same names: names
+    // that become one only once their ends are trimmed are two players,
+    // filed apart, merged never. With apart,
     // the numbered players without Nom are set aside (PrendSansNom) instead
     // of dropped, for the caller to keep those the matches name.
     void Lit(TXmlReader& x, TSaisonFiches* saison, TPairesIds* paires = nullptr, bool apart = false);
@@ -487,6 +498,16 @@ private:
     enum class THomonymes : uint8_t { Fusion, Notes, Distincts };
     THomonymes homonymes_ = THomonymes::Fusion;
     std::vector<std::unique_ptr<TJoueur>> sansNom_;
+    // While Lit reads: the names as the document gives them of the players
+    // whose names trimming changed (number, name, first name).
+    struct TNomsLus
+    {
+        int32_t numero;
+        std::string nom, prenom;
+    };
+    bool lecture_ = false;
+    std::vector<TNomsLus> nomsLus_;
+    bool MemesNomsLus(const TJoueur& e, const std::string& nom, const std::string& prenom) const;
 };
 
 // A person's name as the season keeps it: what a document reads back (the

@@ -179,6 +179,14 @@ TJoueur* TJoueurs::InsereJoueur(std::unique_ptr<TJoueur> p, TPairesIds* paires)
         p->Numero = ++numeroMax_;
     else if (p->Numero > numeroMax_)
         numeroMax_ = p->Numero;
+    // While a document is read, its names as it gives them.
+    std::string nomLu, prenomLu;
+    if (lecture_) {
+        const auto& lus = p->nomsLus_;
+        nomLu = lus && lus->nom ? *lus->nom : p->Nom;
+        prenomLu = lus && lus->prenom ? *lus->prenom : p->Prenom;
+    }
+    p->nomsLus_.reset();
     p->Nom = NomGarde(p->Nom);
     p->Prenom = NomGarde(p->Prenom);
     if (p->Nom.empty())
@@ -190,8 +198,21 @@ TJoueur* TJoueurs::InsereJoueur(std::unique_ptr<TJoueur> p, TPairesIds* paires)
         // match (the season says so): they stay two. While a document is
         // read its matches are not there yet: the pair is noted and the two
         // stay apart until the season decides once it has read them; a
-        // document that wrote them as two gives two.
-        const bool homonyme = CompareCle(*e, *p) == 0, autre = p->Numero != e->Numero;
+        // document that wrote them as two gives two. Read from a document,
+        // namesakes are players it names alike (among those of the same
+        // key, the one whose names read are p's): names that differ in it
+        // by their ends only are two players.
+        bool homonyme = CompareCle(*e, *p) == 0;
+        if (homonyme && lecture_ && p->Numero != e->Numero) {
+            homonyme = false;
+            for (size_t k = i; k-- > 0 && CompareCle(*joueurs_[k], *p) == 0;)
+                if (MemesNomsLus(*joueurs_[k], nomLu, prenomLu)) {
+                    e = joueurs_[k].get();
+                    homonyme = true;
+                    break;
+                }
+        }
+        const bool autre = p->Numero != e->Numero;
         if (homonyme && (!autre || homonymes_ == THomonymes::Fusion) &&
             (!saison_ || !autre || saison_->FusionPermise(e->Numero, p->Numero))) {
             if (paires)
@@ -201,10 +222,25 @@ TJoueur* TJoueurs::InsereJoueur(std::unique_ptr<TJoueur> p, TPairesIds* paires)
         if (homonyme && autre && homonymes_ == THomonymes::Notes && paires)
             paires->emplace_back(p->Numero, e->Numero);
     }
+    if (lecture_ && (nomLu != p->Nom || prenomLu != p->Prenom))
+        nomsLus_.push_back({p->Numero, std::move(nomLu), std::move(prenomLu)});
     TJoueur* garde = p.get();
     joueurs_.insert(joueurs_.begin() + static_cast<long>(i), std::move(p));
     Classe(garde);
     return garde;
+}
+
+bool TJoueurs::MemesNomsLus(const TJoueur& e, const std::string& nom, const std::string& prenom) const
+{
+    const std::string* nomE = &e.Nom;
+    const std::string* prenomE = &e.Prenom;
+    for (const TNomsLus& l : nomsLus_)
+        if (l.numero == e.Numero) {
+            nomE = &l.nom;
+            prenomE = &l.prenom;
+            break;
+        }
+    return CompareNomPersonne(*nomE, nom) == 0 && CompareNomPersonne(*prenomE, prenom) == 0;
 }
 
 void TJoueurs::Applique(TPairesIds& paires)
@@ -458,6 +494,18 @@ void TJoueurs::Lit(TXmlReader& x, TSaisonFiches* saison, TPairesIds* paires, boo
     homonymes_ = !apart                                                         ? THomonymes::Fusion
                  : SameText(x.ValeurAttribut(AttributHomonymes), HomonymesDistincts) ? THomonymes::Distincts
                                                                                   : THomonymes::Notes;
+    // Until the last player is filed, however the reading ends.
+    struct TLecture
+    {
+        TJoueurs& j;
+        explicit TLecture(TJoueurs& l) : j(l) { j.lecture_ = true; }
+        ~TLecture()
+        {
+            j.homonymes_ = THomonymes::Fusion;
+            j.lecture_ = false;
+            j.nomsLus_.clear();
+        }
+    } lecture(*this);
     uint8_t j = x.ElementSuivant();
     while (j != xmlFin && j != xmlFinFlux) {
         if (x.Nom() == "Joueur" && j == xmlDebut && fabrique) {
@@ -482,7 +530,6 @@ void TJoueurs::Lit(TXmlReader& x, TSaisonFiches* saison, TPairesIds* paires, boo
         }
         j = x.ElementSuivant();
     }
-    homonymes_ = THomonymes::Fusion;
 }
 
 // ---------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/ChampsSaison.h"
 #include "model/ListePays.h"
 #include "model/ioXml.h"
 #include "platform/rtl/Files.h"
@@ -24,11 +25,27 @@ std::string Texte(TXmlReader& x, uint8_t jeton)
     return t;
 }
 
-int32_t Entier(TXmlReader& x, uint8_t jeton)
+int32_t Entier(TXmlReader& x, uint8_t jeton, TChamp champ, int32_t defaut)
 {
-    const int32_t v = x.TexteEntier();
+    const int32_t v = x.TexteEntier(Champ(champ), defaut);
     x.SauteElement(jeton);
     return v;
+}
+
+int32_t NumeroImage(TXmlReader& x, TChamp champ, std::string_view texte)
+{
+    // A text of digits is the picture's number: one the field holds.
+    const std::string_view t = SansBlancs(texte);
+    const size_t signe = !t.empty() && (t[0] == '-' || t[0] == '+') ? 1 : 0;
+    const bool nombre = signe < t.size() && t.find_first_not_of("0123456789", signe) == std::string_view::npos;
+    return nombre ? x.Lit(Champ(champ), t) : 0;
+}
+
+void Image(TXmlReader& x, uint8_t jeton, TChamp champ, std::string& texte, int32_t& numero)
+{
+    texte = x.Texte();
+    numero = NumeroImage(x, champ, texte);
+    x.SauteElement(jeton);
 }
 
 } // namespace fiches
@@ -207,9 +224,9 @@ bool TPersonnel::LitChamp(TXmlReader& x, const std::string& nom, uint8_t j, TSai
     else if (NomXml(nom, "Prenom"))
         Prenom = fiches::Texte(x, j);
     else if (NomXml(nom, "Age"))
-        Age = static_cast<uint8_t>(fiches::Entier(x, j));
+        Age = static_cast<uint8_t>(fiches::Entier(x, j, TChamp::PersonneAge));
     else if (NomXml(nom, "CodePays")) {
-        const int32_t c = fiches::Entier(x, j);
+        const int32_t c = fiches::Entier(x, j, TChamp::PersonnePays);
         CodePays = static_cast<uint16_t>(c);
         // A country the season does not know (or no longer names) is none.
         if (saison && CodePays < Aucun && saison->Pays().NomPays(CodePays).empty())
@@ -222,11 +239,10 @@ bool TPersonnel::LitChamp(TXmlReader& x, const std::string& nom, uint8_t j, TSai
                 CodePays = c;
         }
     } else if (NomXml(nom, "Numero"))
-        Numero = fiches::Entier(x, j);
-    else if (NomXml(nom, "Image")) {
-        TexteImage = fiches::Texte(x, j);
-        Image = StrToIntDef(Trim(TexteImage), 0);
-    } else
+        Numero = fiches::Entier(x, j, TChamp::PersonneNumero);
+    else if (NomXml(nom, "Image"))
+        fiches::Image(x, j, TChamp::PersonneImage, TexteImage, Image);
+    else
         return false;
     return true;
 }
@@ -364,9 +380,9 @@ void TEntraineur::Reinitialise()
 bool TEntraineur::LitChamp(TXmlReader& x, const std::string& nom, uint8_t j, TSaisonFiches* saison)
 {
     if (NomXml(nom, "ClubActuel"))
-        ClubActuel = static_cast<uint16_t>(fiches::Entier(x, j));
+        ClubActuel = static_cast<uint16_t>(fiches::Entier(x, j, TChamp::EntraineurClub));
     else if (NomXml(nom, "ClubPrec"))
-        ClubPrec = static_cast<uint16_t>(fiches::Entier(x, j));
+        ClubPrec = static_cast<uint16_t>(fiches::Entier(x, j, TChamp::EntraineurClubPrec));
     else if (NomXml(nom, "ClubActuel2")) {
         const std::string t = fiches::Texte(x, j);
         if (saison) {
@@ -690,7 +706,8 @@ void TPersonnels::Ecrit(const std::string& nomElement, TXmlWriter& x, TStringLis
     x.FermeElement(nomElement);
 }
 
-void TPersonnels::Lit(const std::string& nomEnfant, TXmlReader& x, TSaisonFiches* saison, TPairesIds* paires)
+void TPersonnels::Lit(const std::string& nomEnfant, TXmlReader& x, TSaisonFiches* saison, TPairesIds* paires,
+                      std::vector<int32_t>* numeros)
 {
     uint8_t j = x.ElementSuivant();
     while (j != xmlFin && j != xmlFinFlux) {
@@ -702,6 +719,8 @@ void TPersonnels::Lit(const std::string& nomEnfant, TXmlReader& x, TSaisonFiches
                 p = std::make_unique<TPersonnelStat>();
             if (j == xmlDebut)
                 p->Lit(x, saison);
+            if (numeros)
+                numeros->push_back(p->Numero);
             if (!p->Nom.empty())
                 AjoutePersonnel(std::move(p), paires);
         } else {

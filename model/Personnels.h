@@ -16,6 +16,7 @@
 
 #include "model/SaisonFiches.h"
 
+enum class TChamp : uint8_t;
 class TListePays;
 class TStringList;
 class TXmlReader;
@@ -272,7 +273,10 @@ public:
     // its start tag) up to its end tag: each child named nomEnfant becomes a
     // person (a coach for "Entraineur", else a referee); those without Nom are
     // dropped; namesakes are merged, their pairs appended to paires when given.
-    void Lit(const std::string& nomEnfant, TXmlReader& x, TSaisonFiches* saison, TPairesIds* paires = nullptr);
+    // numeros, when given, receives the number of every person read, as the
+    // document gives it.
+    void Lit(const std::string& nomEnfant, TXmlReader& x, TSaisonFiches* saison, TPairesIds* paires = nullptr,
+             std::vector<int32_t>* numeros = nullptr);
 
 private:
     int Place(const TPersonnel& p, bool& egal) const;
@@ -286,5 +290,10 @@ private:
 namespace fiches {
 // The text of a child just read; an element with children is read to its end.
 std::string Texte(TXmlReader& x, uint8_t jeton);
-int32_t Entier(TXmlReader& x, uint8_t jeton);
+// The child's number, of its field (ChampsSaison.h).
+int32_t Entier(TXmlReader& x, uint8_t jeton, TChamp champ, int32_t defaut = 0);
+// A picture's text: a file name, or the number of a picture of the store
+// (a number its field holds); number 0 for a name.
+int32_t NumeroImage(TXmlReader& x, TChamp champ, std::string_view texte);
+void Image(TXmlReader& x, uint8_t jeton, TChamp champ, std::string& texte, int32_t& numero);
 }

@@ -11,6 +11,7 @@
 #include "model/LectureParametre.h"
 #include "model/MultiSport.h"
 #include "model/Utilities.h"
+#include "model/ioXml.h"
 #include "model/oTraducteur.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"

@@ -31,6 +31,7 @@ class TInfoComp;
 class TListeDonnees;
 class TMultiSport;
 class TStringList;
+class TRenvoisXml;
 class TXmlReader;
 class TXmlWriter;
 
@@ -328,6 +329,8 @@ private:
     // Merges met while reading, applied once the championships are read.
     TPairesIds pairesJoueurs_;
     TPairesIds pairesArbitres_;
+    // What the document being read holds of the things its numbers name.
+    std::unique_ptr<TRenvoisXml> renvois_;
     TPairesIds pairesEntraineurs_;
     std::vector<int32_t> categoriesSansNom_;   // read without a name
 };

@@ -6,6 +6,7 @@
 
 #include "model/Barrage.h"
 #include "model/Championnat.h"
+#include "model/ChampsSaison.h"
 #include "model/MultiSport.h"
 #include "model/Saison.h"
 #include "model/ioXml.h"
@@ -43,6 +44,21 @@ public:
 private:
     TJoueurs& joueurs_;
     bool avant_;
+};
+
+// The season's record of what the document holds, given to the reader while
+// a part of the document is read.
+class TAvecRenvois
+{
+public:
+    TAvecRenvois(TXmlReader& x, const TRenvoisXml& r) : x_(x), avant_(x.Renvois()) { x_.SetRenvois(&r); }
+    ~TAvecRenvois() { x_.SetRenvois(avant_); }
+    TAvecRenvois(const TAvecRenvois&) = delete;
+    TAvecRenvois& operator=(const TAvecRenvois&) = delete;
+
+private:
+    TXmlReader& x_;
+    const TRenvoisXml* avant_;
 };
 
 }   // namespace
@@ -171,11 +187,9 @@ void TSaison::LitEquipe(TXmlReader& x, uint8_t jeton, bool clubPrec)
         if (e == "Nom") {
             nom = Trim(x.Texte());
         } else if (e == "ID") {
-            // A number that is none reads as none.
-            if (!TryStrToInt(Trim(x.TexteBrut()), id))
-                id = -1;
+            id = x.TexteEntier(Champ(clubPrec ? TChamp::ClubPrecId : TChamp::EquipeId), -1);
         } else if (e == "Logo") {
-            logo = x.TexteEntier();
+            logo = x.TexteEntier(Champ(TChamp::EquipeLogo));
         } else if (e == "Image") {
             const std::string f = SansDossier(Trim(x.Texte()));
             const size_t point = f.find('.');
@@ -193,10 +207,8 @@ void TSaison::LitEquipe(TXmlReader& x, uint8_t jeton, bool clubPrec)
     }
     if (nom.empty())
         return;
-    // Ids outside 0..65534 and ids given twice are refused: a team id names
-    // one team in every championship.
-    if (logo < 0 || logo > 65535)
-        logo = 0;
+    // An id given twice is refused: a team id names one team in every
+    // championship.
     AjouteEquipe(nom, id, logo, false);
 }
 
@@ -205,7 +217,7 @@ void TSaison::LitCategories(TXmlReader& x)
     uint8_t j = x.ElementSuivant();
     while (j != xmlFin && j != xmlFinFlux) {
         if (x.Nom() == "categorie") {
-            const int32_t id = x.AttributEntier("ID", 0);
+            const int32_t id = x.AttributEntier(Champ(TChamp::CategorieId), 0);
             std::string nom, court;
             EnfantsXml(x, j, [&](std::string_view e, uint8_t k) {
                 if (e == "nom")
@@ -230,6 +242,17 @@ void TSaison::LitCategories(TXmlReader& x)
 void TSaison::LitSaison(TXmlReader& x, int& total, const TProgression& progression)
 {
     TLectureSilencieuse silence(*joueurs_);
+    // The numbers the lists read give, for the numbers that name them.
+    renvois_ = std::make_unique<TRenvoisXml>();
+    TRenvoisXml& renvois = *renvois_;
+    TAvecRenvois avecRenvois(x, renvois);
+    std::vector<int32_t> numeros;
+    const auto donne = [&](TRenvoiXml r) {
+        renvois.Ouvre(r);
+        for (const int32_t n : numeros)
+            renvois.Ajoute(r, n);
+        numeros.clear();
+    };
     LastModif = Now();
     auto etape = [&](int plus) {
         total += plus;
@@ -248,6 +271,9 @@ void TSaison::LitSaison(TXmlReader& x, int& total, const TProgression& progressi
             }
         } else if (nom == "ListePays") {
             pays_.Lit(x);
+            for (int i = 0; i < pays_.NbPays(); ++i)
+                numeros.push_back(i);
+            donne(TRenvoiXml::Pays);
             etape(2);
         } else if (nom == "Equipes") {
             VideEquipes();
@@ -257,6 +283,9 @@ void TSaison::LitSaison(TXmlReader& x, int& total, const TProgression& progressi
                 else
                     x.SauteElement(k);
             });
+            for (int i = 0; i < NbEquipe(); ++i)
+                numeros.push_back(IdEquipe(i));
+            donne(TRenvoiXml::Equipe);
             etape(3);
         } else if (nom == "ClubPrec") {
             EnfantsXml(x, j, [&](std::string_view e, uint8_t k) {
@@ -271,6 +300,9 @@ void TSaison::LitSaison(TXmlReader& x, int& total, const TProgression& progressi
             etape(10);
         } else if (nom == "Stades") {
             stades_.Lit(x, this);
+            for (int i = 0; i < stades_.NbStade(); ++i)
+                numeros.push_back(stades_.Stade(i)->Code);
+            donne(TRenvoiXml::Stade);
             etape(2);
         } else if (nom == "RensClubs") {
             rensClubs_.Lit(x, this, &pairesEntraineurs_);
@@ -279,12 +311,13 @@ void TSaison::LitSaison(TXmlReader& x, int& total, const TProgression& progressi
             joueurs_->Lit(x, this, &pairesJoueurs_, true);
             etape(26);
         } else if (nom == "Arbitres") {
-            arbitres_.Lit("Personnel", x, this, &pairesArbitres_);
+            arbitres_.Lit("Personnel", x, this, &pairesArbitres_, &numeros);
+            donne(TRenvoiXml::Arbitre);
             etape(10);
         } else if (nom == "StatChamps") {
             EnfantsXml(x, j, [&](std::string_view e, uint8_t k) {
                 if (e == "StatChampNom")
-                    AjouteStatChamp(Trim(x.Texte()), StrToIntDef(Trim(x.ValeurAttribut("Id")), 0));
+                    AjouteStatChamp(Trim(x.Texte()), x.AttributEntier(Champ(TChamp::StatChampId), 0));
                 x.SauteElement(k);
             });
             etape(1);
@@ -292,7 +325,7 @@ void TSaison::LitSaison(TXmlReader& x, int& total, const TProgression& progressi
             int i = 0;
             EnfantsXml(x, j, [&](std::string_view e, uint8_t k) {
                 if (e == "Option")
-                    SetOptionSauvegarde(std::min(i++, 1), x.TexteEntier());
+                    SetOptionSauvegarde(std::min(i++, 1), x.TexteEntier(Champ(TChamp::OptionSauvegarde)));
                 x.SauteElement(k);
             });
             etape(1);
@@ -313,13 +346,17 @@ void TSaison::LitDescCompetition(TXmlReader& x)
         const std::string nom = x.Nom();
         if (nom == "Code") {
             // The node of that descriptor number, whatever its number.
-            if (TDescNoeud* n = arbre_->NoeudParNumero(x.TexteEntier(), 0))
+            if (TDescNoeud* n = arbre_->NoeudParNumero(x.TexteEntier(Champ(TChamp::CompetitionCode)), 0))
                 donnees = n->CreeDonneesCompetition();
             x.SauteElement(j);
         } else if (nom == "Arbitres" || nom == "Stades") {
+            const TChampXml& c = Champ(nom == "Arbitres" ? TChamp::CompetitionArbitre : TChamp::CompetitionStade);
             EnfantsXml(x, j, [&](std::string_view e, uint8_t k) {
-                if (e == "ID" && donnees)
-                    (nom == "Arbitres" ? donnees->Arbitres : donnees->Stades).push_back(x.TexteEntier());
+                if (e == "ID") {
+                    const int32_t id = x.TexteEntier(c);
+                    if (donnees)
+                        (nom == "Arbitres" ? donnees->Arbitres : donnees->Stades).push_back(id);
+                }
                 x.SauteElement(k);
             });
         } else {
@@ -332,6 +369,9 @@ void TSaison::LitDescCompetition(TXmlReader& x)
 void TSaison::LitCompetitions(TXmlReader& x, int& total, const TProgression& progression)
 {
     TLectureSilencieuse silence(*joueurs_);
+    if (!renvois_)
+        renvois_ = std::make_unique<TRenvoisXml>();   // no SaisonData: nothing to check against
+    TAvecRenvois avecRenvois(x, *renvois_);
     int reste = 0, nbChamp = 1;
     int32_t codeCourant = -1;
     bool codeLu = false;
@@ -339,7 +379,7 @@ void TSaison::LitCompetitions(TXmlReader& x, int& total, const TProgression& pro
     while (j != xmlFin && j != xmlFinFlux) {
         const std::string nom = x.Nom();
         if (nom == "Code") {
-            codeCourant = x.TexteEntier();
+            codeCourant = x.TexteEntier(Champ(TChamp::CodeCourant));
             codeLu = true;
             x.SauteElement(j);
         } else if (nom == "LastModif") {
@@ -398,6 +438,8 @@ void TSaison::LitCompetitions(TXmlReader& x, int& total, const TProgression& pro
     FusionneDoublonsLus(pairesJoueurs_);
     AppliqueRenumerotationArbitres(pairesArbitres_);
     pairesEntraineurs_.clear();
+    x.SetRenvois(nullptr);
+    renvois_.reset();
 }
 
 void TSaison::Lit(TXmlReader& x, const TProgression& progression)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/ChampsSaison.h"
 #include "model/ListePays.h"
 #include "model/Utilities.h"
 #include "model/ioXml.h"
@@ -117,17 +118,17 @@ void TStade::Lit(TXmlReader& x, TSaisonFiches* saison)
         if (texte)
             *texte = x.Texte();
         else if (n == "Capacite")
-            Capacite = x.TexteEntier();
+            Capacite = x.TexteEntier(Champ(TChamp::StadeCapacite));
         else if (n == "DateConstruction")
-            DateConstruction = static_cast<uint16_t>(x.TexteEntier());
+            DateConstruction = static_cast<uint16_t>(x.TexteEntier(Champ(TChamp::StadeConstruction)));
         else if (n == "Code")
-            Code = static_cast<uint16_t>(x.TexteEntier());
+            Code = static_cast<uint16_t>(x.TexteEntier(Champ(TChamp::StadeCode)));
         else if (n == "CodePays")
-            CodePays = static_cast<uint16_t>(x.TexteEntier());
+            CodePays = static_cast<uint16_t>(x.TexteEntier(Champ(TChamp::StadePays)));
         else if (n == "LongueurTerrain")
-            LongueurTerrain = x.TexteEntier();
+            LongueurTerrain = x.TexteEntier(Champ(TChamp::StadeLongueur));
         else if (n == "LargeurTerrain")
-            LargeurTerrain = x.TexteEntier();
+            LargeurTerrain = x.TexteEntier(Champ(TChamp::StadeLargeur));
         else if (n == "CodePays2") {
             if (saison) {
                 const uint16_t c = saison->Pays().CodePays(x.Texte());
@@ -138,7 +139,7 @@ void TStade::Lit(TXmlReader& x, TSaisonFiches* saison)
             TexteImage = x.Texte();
             if (TexteImage == "0")
                 TexteImage.clear();
-            Image = StrToIntDef(Trim(TexteImage), 0);
+            Image = fiches::NumeroImage(x, TChamp::StadeImage, TexteImage);
         }
         x.SauteElement(j);
         j = x.ElementSuivant();
@@ -480,7 +481,7 @@ void TRensClub::Lit(TXmlReader& x, TSaisonFiches* saison, const TPairesIds* pair
         if (texte) {
             *texte = fiches::Texte(x, j);
         } else if (n == "Club") {
-            Equipe = fiches::Entier(x, j);
+            Equipe = fiches::Entier(x, j, TChamp::ClubEquipe);
         } else if (n == "Club2") {
             const std::string t = fiches::Texte(x, j);
             if (saison) {
@@ -489,9 +490,9 @@ void TRensClub::Lit(TXmlReader& x, TSaisonFiches* saison, const TPairesIds* pair
                     Equipe = id;
             }
         } else if (n == "Budget") {
-            Budget = fiches::Entier(x, j);
+            Budget = fiches::Entier(x, j, TChamp::ClubBudget);
         } else if (n == "Code") {
-            Code = static_cast<uint16_t>(fiches::Entier(x, j));
+            Code = static_cast<uint16_t>(fiches::Entier(x, j, TChamp::ClubCode));
         } else if (n == "ListeMaillots") {
             LitMaillot(x, j);
         } else if (n == "CouleurMaillot") {   // older documents: the first kit
@@ -513,7 +514,7 @@ void TRensClub::Lit(TXmlReader& x, TSaisonFiches* saison, const TPairesIds* pair
             }
             (n == "President" ? President : n == "Tresorier" ? Tresorier : Secretaire) = std::move(p);
         } else if (n == "StadeCode") {
-            const int32_t code = fiches::Entier(x, j);
+            const int32_t code = fiches::Entier(x, j, TChamp::ClubStade);
             if (saison)
                 AjouteStade(saison->Stades().ChercheStade(code));
         } else if (n == "Stade") {
@@ -524,7 +525,7 @@ void TRensClub::Lit(TXmlReader& x, TSaisonFiches* saison, const TPairesIds* pair
             if (saison && !valeurs[0].empty())
                 AjouteStade(saison->Stades().ChercheStadeNom(valeurs[0], valeurs[1]));
         } else if (n == "EntraineurNumero") {
-            int32_t numero = fiches::Entier(x, j);
+            int32_t numero = fiches::Entier(x, j, TChamp::ClubEntraineur);
             if (saison) {
                 TPersonnel* e = saison->Entraineurs().ChercheNumero(numero);
                 if (!e && pairesEntraineurs)

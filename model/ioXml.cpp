@@ -519,14 +519,20 @@ int32_t EntierXmlGeneral(std::string_view texte, int32_t defaut)
     return StrToIntDef(texte, defaut);
 }
 
-bool EntierXmlLu(std::string_view texte, int32_t& v)
+namespace {
+
+// A decimal whole number (a sign before it, blanks around it) that fits in
+// 63 bits; false for anything else, an empty text included. Decimal only:
+// "x15" or "$F" are no numbers the program writes.
+bool EntierXmlLu64(std::string_view texte, int64_t& v)
 {
     texte = SansBlancs(texte);
-    if (texte.empty())
-        return true;
-    // Decimal only: "x15" or "$F" are no numbers the program writes.
-    size_t i = texte[0] == '-' || texte[0] == '+' ? 1 : 0;
+    size_t i = !texte.empty() && (texte[0] == '-' || texte[0] == '+') ? 1 : 0;
     if (i == texte.size())
+        return false;
+    while (i + 1 < texte.size() && texte[i] == '0')
+        ++i;
+    if (texte.size() - i > 18)
         return false;
     int64_t x = 0;
     for (; i < texte.size(); ++i) {
@@ -534,12 +540,19 @@ bool EntierXmlLu(std::string_view texte, int32_t& v)
         if (d > 9)
             return false;
         x = x * 10 + d;
-        if (x > int64_t{INT32_MAX} + 1)
-            return false;
     }
-    if (texte[0] == '-')
-        x = -x;
-    if (x > INT32_MAX)
+    v = texte[0] == '-' ? -x : x;
+    return true;
+}
+
+}   // namespace
+
+bool EntierXmlLu(std::string_view texte, int32_t& v)
+{
+    if (SansBlancs(texte).empty())
+        return true;
+    int64_t x = 0;
+    if (!EntierXmlLu64(texte, x) || x < INT32_MIN || x > INT32_MAX)
         return false;
     v = static_cast<int32_t>(x);
     return true;
@@ -643,7 +656,7 @@ namespace {
 // is none. Eight bytes at a time: a byte equal to a (or b) is a zero byte of
 // x ^ aaaaaaaa, and the lowest byte flagged by (y - 0x01..) & ~y & 0x80.. is
 // the first zero byte of y (a borrow only flags bytes above a zero one).
-inline size_t PremierDe(const char* d, size_t i, size_t n, char a, char b)
+[[gnu::always_inline]] inline size_t PremierDe(const char* d, size_t i, size_t n, char a, char b)
 {
     constexpr uint64_t uns = 0x0101010101010101ull;
     constexpr uint64_t hauts = 0x8080808080808080ull;
@@ -745,6 +758,74 @@ int32_t TXmlReader::NombreGeneral(std::string_view texte, std::string_view eleme
         return defaut;
     }
     return v;
+}
+
+int64_t TXmlReader::LitGeneral(const TChampXml& c, std::string_view texte, int64_t defaut, const char* ou)
+{
+    if (souples_)
+        return EntierXmlGeneral(SansBlancs(texte), static_cast<int32_t>(defaut));
+    if (SansBlancs(texte).empty())
+        return defaut;
+    int64_t v = 0;
+    if (!EntierXmlLu64(texte, v) || !c.Admet(v) ||
+        (c.renvoi != TRenvoiXml::Rien && !Renvoie(c, static_cast<int32_t>(v)))) {
+        Endommage(ElementDe(c), ou ? ou : texte.data());
+        return defaut;
+    }
+    return v;
+}
+
+bool TXmlReader::LitPaire(const TChampXml& c, std::string_view texte, int32_t& a, int32_t& b, const char* ou)
+{
+    a = b = 0;
+    if (SansBlancs(texte).empty())
+        return true;
+    const size_t barre = texte.find('/');
+    const std::string_view gauche = texte.substr(0, barre);
+    const std::string_view droite = barre == std::string_view::npos ? std::string_view() : texte.substr(barre + 1);
+    // Both halves, each a number the field holds.
+    if (barre == std::string_view::npos || SansBlancs(gauche).empty() || SansBlancs(droite).empty()) {
+        if (!souples_)
+            Endommage(ElementDe(c), ou ? ou : texte.data());
+        return souples_;
+    }
+    const bool avant = malforme_;
+    a = Lit(c, gauche, 0, ou);
+    b = Lit(c, droite, 0, ou);
+    return malforme_ == avant;
+}
+
+std::vector<int32_t> TXmlReader::LitListe(const TChampXml& c, std::string_view texte, int32_t defaut)
+{
+    std::vector<int32_t> v;
+    size_t debut = 0;
+    while (debut <= texte.size()) {
+        size_t fin = texte.find('-', debut);
+        if (fin == std::string_view::npos)
+            fin = texte.size();
+        v.push_back(Lit(c, texte.substr(debut, fin - debut), defaut));
+        debut = fin + 1;
+    }
+    return v;
+}
+
+void TRenvoisXml::Ajoute(TRenvoiXml r, int32_t v)
+{
+    TListe& l = Liste(r);
+    const auto u = static_cast<uint32_t>(v);
+    // Numbers are given from 0 upwards: the usual ones in a table of bits.
+    if (u < (1u << 24)) {
+        if (u / 64 >= l.bits.size())
+            l.bits.resize(std::max<size_t>(u / 64 + 1, 2 * l.bits.size()), 0);
+        l.bits[u / 64] |= uint64_t{1} << (u % 64);
+    } else {
+        l.autres.push_back(v);
+    }
+}
+
+bool TRenvoisXml::ConnuAutre(const TListe& l, int32_t v)
+{
+    return std::find(l.autres.begin(), l.autres.end(), v) != l.autres.end();
 }
 
 uint8_t TXmlReader::Refuse()
@@ -869,7 +950,10 @@ uint8_t TXmlReader::LitSpeciaux(std::string& texte)
                     return Refuse();   // a declaration inside an element
                 if (!CherchePasse(pos_ + 9, "]]", k))
                     return FinFlux();
-                texte.append(donnees_ + pos_ + 9, k - 2 - (pos_ + 9));
+                const std::string_view section(donnees_ + pos_ + 9, k - 2 - (pos_ + 9));
+                if (std::memchr(section.data(), '\0', section.size()))
+                    return Refuse();   // no document holds a NUL byte, in a CDATA section neither
+                texte.append(section);
             }
         } else {
             return xmlDebut;   // a tag
@@ -938,6 +1022,12 @@ uint8_t TXmlReader::ElementSuivant()
             // A refill may move the input: a start tag, whose attributes stay
             // readable until the next start tag, keeps a copy of its own.
             if (!enPlace_ && !balise.empty() && balise[0] != '/' && balise[0] != '?' && balise[0] != '!') {
+                // The last start tag's name and attributes look into the
+                // copy about to be replaced: the name keeps a copy of its
+                // own (a refusal names it), the attributes go with their tag.
+                if (nomEnEntree_)
+                    NommeCopie(std::string(nomVue_));
+                attributs_.clear();
                 balise_.assign(balise);
                 balise = balise_;
             }
@@ -1036,6 +1126,7 @@ uint8_t TXmlReader::ElementSuivant()
         size_t p = pos_;
         if (!enPlace_ && !ChercheApres('>', p))
             return FinFlux();
+        const size_t avantBlancs = pos_;
         while (pos_ < taille_ && donnees_[pos_] == ' ')
             ++pos_;
         if (pos_ >= taille_)
@@ -1044,7 +1135,18 @@ uint8_t TXmlReader::ElementSuivant()
         // A text holding a reference, or followed by a comment, a processing
         // instruction or a CDATA section, is put together below.
         bool compose = false;
-        if (donnees_[pos_] != '<') {
+        if (gardeBlancs_ && pos_ > avantBlancs && donnees_[pos_] == '<' && pos_ + 1 < taille_ &&
+            donnees_[pos_ + 1] == '/') {
+            // A text of blanks only.
+            texte_ = std::string_view(donnees_ + avantBlancs, pos_ - avantBlancs);
+            if (!enPlace_) {
+                texteCopie_.assign(texte_);
+                texte_ = texteCopie_;
+            }
+        } else if (donnees_[pos_] != '<') {
+            // A text keeps its blanks where the reader is asked to.
+            if (gardeBlancs_)
+                pos_ = avantBlancs;
             // A text, up to the next "<" (which may still be to read); a short
             // one is looked at byte by byte.
             const size_t limite = std::min(taille_, pos_ + 16);
@@ -1084,8 +1186,8 @@ uint8_t TXmlReader::ElementSuivant()
             const uint8_t r = LitSpeciaux(t);
             if (r != xmlDebut)
                 return r;
-            // As any text, it loses its leading blanks.
-            const size_t b = t.find_first_not_of(' ');
+            // As any text, it loses its leading blanks, unless they are kept.
+            const size_t b = gardeBlancs_ ? 0 : t.find_first_not_of(' ');
             texteCopie_.assign(t, b == std::string::npos ? t.size() : b);
             texte_ = texteCopie_;
             ferme = pos_;
@@ -1172,7 +1274,7 @@ int TXmlReader::FeuillesEnPlace(std::span<TFeuilleXml> feuilles)
     }
 }
 
-bool TXmlReader::ElementSimple(std::string_view nom, std::span<const std::string_view> attributs,
+bool TXmlReader::ElementSimple(std::string_view nom, std::span<const TChampXml* const> attributs,
                                std::span<int32_t> valeurs, uint8_t& jeton)
 {
     constexpr size_t maxAttributs = 8;
@@ -1205,7 +1307,7 @@ bool TXmlReader::ElementSimple(std::string_view nom, std::span<const std::string
         ++p;
         size_t a = suivant;
         for (; a < attributs.size(); ++a) {
-            const std::string_view att = attributs[a];
+            const std::string_view att = attributs[a]->nom;
             if (n - p >= att.size() + 3 && d[p + att.size()] == '=' && d[p + att.size() + 1] == '"' &&
                 MemesNomsXml(std::string_view(d + p, att.size()), att))
                 break;
@@ -1216,13 +1318,15 @@ bool TXmlReader::ElementSimple(std::string_view nom, std::span<const std::string
         Lu& l = lus[nbLus++];
         l.rang = a;
         l.nom = p;
-        p += attributs[a].size() + 2;
+        p += attributs[a]->nom.size() + 2;
         l.chiffres = p;
         int32_t x = 0;
         // At most nine digits: the value fits, as the general path reads it.
         while (p < n && p - l.chiffres < 9 && static_cast<unsigned>(d[p] - '0') <= 9)
             x = x * 10 + (d[p++] - '0');
-        if (p == l.chiffres || p >= n || d[p] != '"')
+        // A number its field cannot hold is left to the general path, which
+        // refuses it where it stands.
+        if (p == l.chiffres || p >= n || d[p] != '"' || !attributs[a]->Admet(x) || !Renvoie(*attributs[a], x))
             return false;
         l.nbChiffres = p - l.chiffres;
         l.valeur = x;
@@ -1257,7 +1361,7 @@ bool TXmlReader::ElementSimple(std::string_view nom, std::span<const std::string
     attributs_.clear();
     for (size_t k = 0; k < nbLus; ++k) {
         const Lu& l = lus[k];
-        attributs_.emplace_back(std::string_view(d + l.nom, attributs[l.rang].size()),
+        attributs_.emplace_back(std::string_view(d + l.nom, attributs[l.rang]->nom.size()),
                                 std::string_view(d + l.chiffres, l.nbChiffres));
         valeurs[l.rang] = l.valeur;
     }
@@ -1420,19 +1524,34 @@ int32_t TXmlReader::NombreAttribut(std::string_view v, int32_t defaut, int32_t b
     return Nombre(DecodeTexteXml(v), nomVue_, defaut, bas, haut, v.data());
 }
 
-void TXmlReader::AttributsEntiers(std::span<const std::string_view> noms, std::span<int32_t> valeurs)
+int32_t TXmlReader::AttributEntier(const TChampXml& c, int32_t defaut)
 {
-    const size_t nb = std::min(noms.size(), valeurs.size());
+    for (const auto& [n, v] : attributs_)
+        if (MemeNom(n, c.nom)) {
+            // Digits, a sign and blanks are never escaped: only a value
+            // holding an escape needs the decoded text.
+            if (v.find('#') == std::string_view::npos)
+                return Lit(c, v, defaut);
+            return Lit(c, DecodeTexteXml(v), defaut, v.data());
+        }
+    return defaut;
+}
+
+void TXmlReader::AttributsEntiers(std::span<const TChampXml* const> champs, std::span<int32_t> valeurs)
+{
+    const size_t nb = std::min(champs.size(), valeurs.size());
     // The first attribute of each name counts.
     uint64_t trouves = 0;
     for (const auto& [n, v] : attributs_)
         for (size_t i = 0; i < nb && i < 64; ++i)
-            if (!(trouves >> i & 1) && MemeNom(n, noms[i])) {
-                valeurs[i] = NombreAttribut(v, valeurs[i], INT32_MIN, INT32_MAX);
+            if (!(trouves >> i & 1) && MemeNom(n, champs[i]->nom)) {
+                const TChampXml& c = *champs[i];
+                valeurs[i] = v.find('#') == std::string_view::npos ? Lit(c, v, valeurs[i])
+                                                                    : Lit(c, DecodeTexteXml(v), valeurs[i], v.data());
                 trouves |= uint64_t{1} << i;
             }
     for (size_t i = 64; i < nb; ++i)
-        valeurs[i] = AttributEntier(noms[i], valeurs[i]);
+        valeurs[i] = AttributEntier(*champs[i], valeurs[i]);
 }
 
 void TXmlReader::SauteElement(uint8_t jeton)
@@ -1451,7 +1570,8 @@ void TXmlReader::SauteElement(uint8_t jeton)
     }
 }
 
-void TXmlReader::LitChamps(std::span<const std::string> noms, std::span<std::string> valeurs)
+void TXmlReader::LitChamps(std::span<const std::string> noms, std::span<std::string> valeurs,
+                           std::span<const char*> ou)
 {
     const size_t count = std::min(noms.size(), valeurs.size());
     uint8_t j = ElementSuivant();
@@ -1459,6 +1579,8 @@ void TXmlReader::LitChamps(std::span<const std::string> noms, std::span<std::str
         for (size_t i = 0; i < count; ++i) {
             if (MemesNomsXml(nomVue_, noms[i])) {
                 valeurs[i] = Texte();
+                if (i < ou.size())
+                    ou[i] = enPlace_ ? donnees_ + debutBalise_ : nullptr;
                 break;
             }
         }
@@ -1472,6 +1594,7 @@ void TXmlReader::LitChamps(std::span<const std::string> noms, std::span<std::str
 
 TXmlStreamReader::TXmlStreamReader(TStream& flux) : flux_(flux)
 {
+    GardeBlancs();
     if (auto* m = dynamic_cast<TMemoryStream*>(&flux)) {
         const int64_t debut = std::clamp<int64_t>(m->Position(), 0, m->Size());
         LitEnPlace(reinterpret_cast<const char*>(m->Memory()) + debut, static_cast<size_t>(m->Size() - debut));

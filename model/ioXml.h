@@ -106,7 +106,7 @@ inline bool NomXml(std::string_view nom, const char (&attendu)[N])
 
 // The same for two names known only when running, compared by words: two
 // (overlapping) loads cover a name of 4 to 16 bytes.
-inline bool MemesNomsXml(std::string_view a, std::string_view b)
+[[gnu::always_inline]] inline bool MemesNomsXml(std::string_view a, std::string_view b)
 {
     const size_t n = a.size();
     if (n != b.size())
@@ -292,6 +292,81 @@ struct TFeuilleXml
     std::string_view Texte() const { return {debutTexte, longueurTexte}; }
 };
 
+// ---------------------------------------------------------------------------
+// Number fields of a document. Each number a document holds fills a field of
+// the program, whose type and sense give what the number may be: the readers
+// read each one through its field, never as a plain integer.
+
+// What a number names, when it names something the document holds.
+enum class TRenvoiXml : uint8_t { Rien, Equipe, Arbitre, Stade, Pays, Nombre };
+
+// How a number is written.
+enum class TFormeXml : uint8_t {
+    Entier,   // a whole number
+    Paire,    // "a/b": both halves, each a whole number
+    Liste,    // whole numbers joined by "-"
+};
+
+// A number field: where it stands (parent: the element that holds it, "A|B"
+// for any of several, "P/A" for an A inside a P; nom: a leaf of that element,
+// or one of its attributes), how it is written, and what it may hold: a value
+// of bas..haut (each half of a pair, each number of a list) whose bits
+// outside `bits` are 0 (bits 0: any value of the range); and, when it names
+// something, a number the document holds, or `aucun`, the format's "none"
+// (SansAucun: it has none).
+struct TChampXml
+{
+    static constexpr int32_t SansAucun = INT32_MIN;
+    std::string_view parent;
+    std::string_view nom;
+    bool attribut = false;
+    TFormeXml forme = TFormeXml::Entier;
+    int64_t bas = 0;
+    int64_t haut = 0;
+    uint32_t bits = 0;
+    TRenvoiXml renvoi = TRenvoiXml::Rien;
+    int32_t aucun = SansAucun;
+
+    constexpr bool Admet(int64_t v) const
+    {
+        return v >= bas && v <= haut && (bits == 0 || (static_cast<uint64_t>(v) & ~uint64_t{bits}) == 0);
+    }
+};
+
+// The numbers a document holds of each kind it names (its teams, referees,
+// stadiums, countries), given as the reader meets their lists. A
+// number field that names one must name one of these, or its "none"; a kind
+// whose list the document has not given is not checked.
+class TRenvoisXml
+{
+public:
+    // The document gives its list of that kind (maybe empty).
+    void Ouvre(TRenvoiXml r) { Liste(r).ouverte = true; }
+    void Ajoute(TRenvoiXml r, int32_t v);
+    bool Connu(TRenvoiXml r, int32_t v) const
+    {
+        const TListe& l = listes_[static_cast<size_t>(r)];
+        if (!l.ouverte)
+            return true;
+        const auto u = static_cast<uint32_t>(v);
+        if (u / 64 < l.bits.size())
+            return (l.bits[u / 64] >> (u % 64) & 1) != 0;
+        return !l.autres.empty() && ConnuAutre(l, v);
+    }
+    void Vide() { *this = TRenvoisXml(); }
+
+private:
+    struct TListe
+    {
+        bool ouverte = false;
+        std::vector<uint64_t> bits;   // the numbers of 0..2^24 - 1
+        std::vector<int32_t> autres;  // the others (there are none as a rule)
+    };
+    TListe& Liste(TRenvoiXml r) { return listes_[static_cast<size_t>(r)]; }
+    static bool ConnuAutre(const TListe& l, int32_t v);
+    TListe listes_[static_cast<size_t>(TRenvoiXml::Nombre)];
+};
+
 // Token codes of TXmlReader::ElementSuivant.
 enum : uint8_t {
     xmlDebut = 0,     // start tag of an element whose content (children, maybe after text) follows
@@ -353,42 +428,81 @@ public:
     }
     // The raw text without a copy, valid until the next token is read.
     std::string_view TexteVue() const { return texte_; }
-    // The current text as a number of the element (Nombre): 0 when empty.
-    int32_t TexteEntier(int32_t bas = INT32_MIN, int32_t haut = INT32_MAX)
-    {
-        return Nombre(texte_, nomVue_, 0, bas, haut);
-    }
-    // Every number of a document is read here. A text that is empty (or
-    // blanks only) gives defaut; one that is not a number (EntierXmlLu) or
-    // lies outside bas..haut is a value the program never writes: the
-    // document is damaged (Endommage, naming the element, at ou when it is a
-    // pointer into the input, else at the last start tag) and defaut is given.
+    // The numbers of a document are read here, each through its field (the
+    // settings files, whose numbers fill no field of the data, through the
+    // bounds given). A text that is empty (or blanks only) gives defaut, as
+    // an absent value does; one that is not a number (EntierXmlLu), that the
+    // field cannot hold, or that names nothing the document holds (the
+    // renvois given) is a value the program never writes: the document is
+    // damaged (Endommage, naming the element: the leaf, or the element whose
+    // attribute it is; at ou when it is a pointer into the input, else at the
+    // last start tag) and defaut is given.
     // For documents whose numbers are settings rather than data (the
     // championship templates, the connection settings): from now on a number
     // that does not read gives defaut, as StrToIntDef, and bounds are not
     // checked.
     void NombresSouples() { souples_ = true; }
+    // What the numbers that name something are checked against (none: not
+    // checked); held by the caller while the reader reads.
+    void SetRenvois(const TRenvoisXml* renvois) { renvois_ = renvois; }
+    const TRenvoisXml* Renvois() const { return renvois_; }
+    // Whether v, a value of the field, names something the document holds
+    // (always, for a field that names nothing).
+    bool Renvoie(const TChampXml& c, int32_t v) const
+    {
+        return c.renvoi == TRenvoiXml::Rien || v == c.aucun || !renvois_ || renvois_->Connu(c.renvoi, v);
+    }
+    // A whole number of the field: the current text, or the text given.
+    int32_t TexteEntier(const TChampXml& c, int32_t defaut = 0) { return Lit(c, texte_, defaut); }
+    int32_t Lit(const TChampXml& c, std::string_view texte, int32_t defaut = 0, const char* ou = nullptr)
+    {
+        // The usual value, a plain number the field holds, read at once.
+        int32_t v = 0;
+        if (Simple(texte, v) && c.Admet(v) && Renvoie(c, v))
+            return v;
+        return static_cast<int32_t>(LitGeneral(c, texte, defaut, ou));
+    }
+    // The same for a field wider than 32 bits.
+    int64_t Lit64(const TChampXml& c, std::string_view texte, int64_t defaut = 0, const char* ou = nullptr)
+    {
+        return LitGeneral(c, texte, defaut, ou);
+    }
+    // A pair "a/b" of the field: both halves given (else the document is
+    // damaged); an empty text gives 0 and 0. False when damaged.
+    bool LitPaire(const TChampXml& c, std::string_view texte, int32_t& a, int32_t& b, const char* ou = nullptr);
+    // The "-"-joined numbers of a list field (an empty text: one number, defaut).
+    std::vector<int32_t> LitListe(const TChampXml& c, std::string_view texte, int32_t defaut = 0);
+    // The current text as a number within bas..haut, for the settings files.
+    int32_t TexteEntier(int32_t bas = INT32_MIN, int32_t haut = INT32_MAX)
+    {
+        return Nombre(texte_, nomVue_, 0, bas, haut);
+    }
     int32_t Nombre(std::string_view texte, std::string_view element, int32_t defaut = 0, int32_t bas = INT32_MIN,
                    int32_t haut = INT32_MAX, const char* ou = nullptr)
     {
         // The usual value, a plain number within bounds, read at once.
+        int32_t v = 0;
+        if (Simple(texte, v) && v >= bas && v <= haut)
+            return v;
+        return NombreGeneral(texte, element, defaut, bas, haut, ou);
+    }
+    // A number as the writer puts it (an optional "-" and up to nine
+    // digits): true with its value.
+    static bool Simple(std::string_view texte, int32_t& v)
+    {
         const size_t n = texte.size();
         const size_t signe = n > 0 && texte[0] == '-' ? 1 : 0;
-        if (n > signe && n - signe <= 9) {
-            int32_t v = 0;
-            size_t i = signe;
-            for (; i < n; ++i) {
-                const unsigned d = static_cast<unsigned char>(texte[i]) - static_cast<unsigned>('0');
-                if (d > 9)
-                    break;
-                v = v * 10 + static_cast<int32_t>(d);
-            }
-            if (signe)
-                v = -v;
-            if (i == n && v >= bas && v <= haut)
-                return v;
+        if (n <= signe || n - signe > 9)
+            return false;
+        int32_t x = 0;
+        for (size_t i = signe; i < n; ++i) {
+            const unsigned d = static_cast<unsigned char>(texte[i]) - static_cast<unsigned>('0');
+            if (d > 9)
+                return false;
+            x = x * 10 + static_cast<int32_t>(d);
         }
-        return NombreGeneral(texte, element, defaut, bas, haut, ou);
+        v = signe ? -x : x;
+        return true;
     }
     // The value of the named attribute of the last start tag (names compared
     // without regard to case), escapes undone; empty when absent.
@@ -396,12 +510,14 @@ public:
     // Whether the last start tag has an attribute of that name (an empty
     // value included), names compared without regard to case.
     bool AAttribut(std::string_view nom) const;
-    // The same value as a number of the element (Nombre): defaut when absent
-    // or empty.
-    int32_t AttributEntier(std::string_view nom, int32_t defaut, int32_t bas = INT32_MIN, int32_t haut = INT32_MAX);
+    // The same value as a number of the field (attribute c.nom): defaut when
+    // absent or empty.
+    int32_t AttributEntier(const TChampXml& c, int32_t defaut);
     // Several at once, in one pass over the attributes: valeurs[i] becomes
-    // AttributEntier(noms[i], valeurs[i]).
-    void AttributsEntiers(std::span<const std::string_view> noms, std::span<int32_t> valeurs);
+    // AttributEntier(*champs[i], valeurs[i]).
+    void AttributsEntiers(std::span<const TChampXml* const> champs, std::span<int32_t> valeurs);
+    // For the settings files: the attribute as a number within bas..haut.
+    int32_t AttributEntier(std::string_view nom, int32_t defaut, int32_t bas = INT32_MIN, int32_t haut = INT32_MAX);
     int NbAttribut() const { return static_cast<int>(attributs_.size()); }
     // True once the input ended where a tag or its content was expected.
     bool FinAtteinte() const { return finAtteinte_; }
@@ -434,7 +550,10 @@ public:
     // Reads the children of the current element up to its end tag: a child whose
     // name equals (case counts) noms[i] gets its decoded text in valeurs[i];
     // other children are skipped.
-    void LitChamps(std::span<const std::string> noms, std::span<std::string> valeurs);
+    // With ou, ou[i] becomes where the text stood in the input (nullptr when
+    // it cannot be told), for a refusal to name its line.
+    void LitChamps(std::span<const std::string> noms, std::span<std::string> valeurs,
+                   std::span<const char*> ou = {});
     // Given xmlDebut, for an input read in place: when the children of the
     // element are all leaves "<name>text</name>" on lines of their own, as the
     // writer puts them (a name right against its ">", with no blank, tabulation
@@ -453,7 +572,10 @@ public:
     // it as ElementSuivant would, gives the token (xmlDebut or xmlComplet),
     // puts each number in valeurs at its name's index (the others keep
     // theirs) and answers true. Otherwise answers false and reads nothing.
-    bool ElementSimple(std::string_view nom, std::span<const std::string_view> attributs, std::span<int32_t> valeurs,
+    // The attributes are those of the fields given (their names), and each
+    // number must be one its field holds (else the tag is left to the
+    // general path, which says what is wrong).
+    bool ElementSimple(std::string_view nom, std::span<const TChampXml* const> attributs, std::span<int32_t> valeurs,
                        uint8_t& jeton);
 
 protected:
@@ -465,6 +587,9 @@ protected:
     // The whole input at once, held by the caller for the reader's lifetime:
     // read in place, without refills (LitLigne is then never called).
     void LitEnPlace(const char* donnees, size_t taille);
+    // Texts keep the blanks they begin with (the file reader, whose lines are
+    // joined by a blank, drops them).
+    void GardeBlancs() { gardeBlancs_ = true; }
 
 private:
     bool ChercheApres(char c, size_t& ou);   // refills until c is found at or after ou
@@ -477,6 +602,9 @@ private:
     int Ligne(size_t pos) const;   // the line of a position in donnees_
     int32_t NombreGeneral(std::string_view texte, std::string_view element, int32_t defaut, int32_t bas, int32_t haut,
                           const char* ou);
+    int64_t LitGeneral(const TChampXml& c, std::string_view texte, int64_t defaut, const char* ou);
+    // The element a refusal of the field names.
+    std::string_view ElementDe(const TChampXml& c) const { return c.attribut ? nomVue_ : c.nom; }
     // An attribute's raw value as a number of the element being read.
     int32_t NombreAttribut(std::string_view v, int32_t defaut, int32_t bas, int32_t haut);
     // At least n bytes from pos_ in the buffer (refilling); false when the
@@ -518,7 +646,10 @@ private:
     }
     void NommeCopie(std::string_view nom)   // a name that is not in the input
     {
-        nom_.assign(nom);
+        if (nom.empty())
+            nom_.clear();   // the usual one (an element ended), without a call
+        else
+            nom_.assign(nom);
         nomVue_ = nom_;
         nomAJour_ = true;
         nomEnEntree_ = false;
@@ -542,6 +673,8 @@ private:
     std::string elementRefuse_;
     int ligneRefus_ = 0;
     bool souples_ = false;
+    bool gardeBlancs_ = false;
+    const TRenvoisXml* renvois_ = nullptr;
     // The names of the open elements: views into the input read in place;
     // otherwise copies in noms_ (same index), ouverts_ then only counting.
     std::vector<std::string_view> ouverts_;
@@ -549,7 +682,8 @@ private:
 };
 
 // Pull reader over a stream, from its current position (line breaks stay CR LF
-// inside texts). A memory stream is read in place, without a copy (its position
+// inside texts, and a text keeps the blanks it begins with: what the writer
+// wrote reads back whole). A memory stream is read in place, without a copy (its position
 // goes to its end at once, and it must not change while the reader lives);
 // any other stream by chunks of 64 KB. The stream is not owned; it is rewound
 // to 0 when the reader is destroyed.

@@ -489,12 +489,12 @@ std::string SiblingTempName(const std::string& fileName)
     return {};
 }
 
-int RemoveStaleTemps(const std::string& fileName)
+int RemoveStaleTemps(const std::string& fileName, const std::vector<std::string>& keep)
 {
     // A writer still running (this process included) keeps its file.
     std::vector<std::string> stale;
     ForEachTemp(fileName, [&](const std::string& name, long pid, bool) {
-        if (WriterGone(pid))
+        if (WriterGone(pid) && std::find(keep.begin(), keep.end(), name) == keep.end())
             stale.push_back(name);
     });
     int removed = 0;

@@ -36,8 +36,8 @@ bool CopyFile(const std::string& source, const std::string& target, bool failIfE
 std::string SiblingTempName(const std::string& fileName);
 // Removes the temporaries of those forms beside fileName (names made for that
 // very name only) whose writing process is no longer running: what an
-// interrupted writer left. The number removed.
-int RemoveStaleTemps(const std::string& fileName);
+// interrupted writer left; those named in keep stay. The number removed.
+int RemoveStaleTemps(const std::string& fileName, const std::vector<std::string>& keep = {});
 // The temporaries of exactly the form SiblingTempName gives, beside fileName,
 // that no other running process writes: left by a writer that is gone, or by
 // this process (done with them while it does not write fileName). Sorted.

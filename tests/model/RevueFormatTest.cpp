@@ -822,7 +822,7 @@ TEST(RevueFormat, NamesFormAndOlderFormsOfTheRecordCardsAreRead)
         "<DateNaissance>1980-03-07</DateNaissance>", "</Joueur>", "</Joueurs>",
         "<Arbitres>", "<Personnel>", "<Nom>Collina</Nom>", "<CodePays2>Italie</CodePays2>", "<Numero>3</Numero>",
         "</Personnel>", "</Arbitres>",
-        "<StatChamps>", "<StatChampNom Id=\"x\">Vide</StatChampNom>", "</StatChamps>",
+        "<StatChamps>", "<StatChampNom Id=\"\">Vide</StatChampNom>", "</StatChamps>",
         "<categories>", "<categorie ID=\"5\">", "<nom>B</nom>", "</categorie>", "<categorie ID=\"2\">",
         "<nomcourt>sans nom</nomcourt>", "</categorie>", "<categorie ID=\"1\">", "<nom>A</nom>", "</categorie>",
         "</categories>",
@@ -878,11 +878,11 @@ TEST(RevueFormat, NamesFormAndOlderFormsOfTheRecordCardsAreRead)
 TEST(RevueFormat, BoxScoresAndPlayOffsOfOlderFormsAreRead)
 {
     // A box score naming its player, without a side (the home side), pairs
-    // given in part; a play-off of an older version.
+    // with a half of 0; a play-off of an older version.
     const std::string match = L({
         "<s1>7</s1>", "<s2>0</s2>",
-        "<StatBasket>", "<Nom>Parker</Nom>", "<Pts>7</Pts>", "<Tir2Pts>2/</Tir2Pts>",
-        "<LancerF>3</LancerF>", "</StatBasket>",
+        "<StatBasket>", "<Nom>Parker</Nom>", "<Pts>7</Pts>", "<Tir2Pts>2/0</Tir2Pts>",
+        "<LancerF>3/0</LancerF>", "</StatBasket>",
     });
     const std::string sport = L({"<OptionsSaisie>", "<Option>1</Option>", "<Option>0</Option>", "<Option>1</Option>",
                                  "</OptionsSaisie>", "<PondEvals>", "<PondEval>", "<Max>20</Max>", "</PondEval>",

@@ -319,26 +319,33 @@ TEST(SaisonXml, RatingsPairWithTheirOfficialsInAnyListedOrder)
     }
 }
 
-TEST(SaisonXml, DamagedNumbersAreBounded)
+// A count the championship cannot hold refuses the document where it stands;
+// starters beyond the line-up's slots are left out.
+TEST(SaisonXml, DamagedNumbersAreRefusedExtraStartersLeftOut)
 {
     std::string tits;
     for (int i = 0; i < 40; ++i)
         tits += "<Tit ID=\"" + std::to_string(100 + i) + "\"></Tit>";
     const std::string matchs = "<Match><e1>0</e1><e2>1</e2><NbTitulaire>11</NbTitulaire><NbRemp>3</NbRemp>"
                                "<Compo Equipe=\"1\">" + tits + "</Compo></Match>";
-    const std::string c =
-        "<Championnat><CodeChamp>1</CodeChamp><Type TypeChamp=\"1\"></Type><NbTitulaire>2000000000</NbTitulaire>"
-        "<NbEquipe>100000</NbEquipe><NbJour>2147483647</NbJour><Conversion>0-1</Conversion>"
-        "<Journee Numero=\"3\">" + matchs + "</Journee>"
-        "<Penalite><e1>0</e1><e2>1</e2><Journee>70000</Journee><Type>1</Type></Penalite></Championnat>";
-    auto s = Lit(0, Racine(Equipes, c));
+    const auto championnat = [&](const std::string& nbTitulaire, const std::string& nbEquipe, const std::string& nbJour,
+                                 const std::string& journee) {
+        return "<Championnat><CodeChamp>1</CodeChamp><Type TypeChamp=\"1\"></Type><NbTitulaire>" + nbTitulaire +
+               "</NbTitulaire><NbEquipe>" + nbEquipe + "</NbEquipe><NbJour>" + nbJour +
+               "</NbJour><Conversion>0-1</Conversion><Journee Numero=\"3\">" + matchs +
+               "</Journee><Penalite><e1>0</e1><e2>1</e2><Journee>" + journee +
+               "</Journee><Type>1</Type></Penalite></Championnat>";
+    };
+    EXPECT_EQ(essai::Refus(0, Racine(Equipes, championnat("2000000000", "2", "3", "1"))), "NbTitulaire");
+    EXPECT_EQ(essai::Refus(0, Racine(Equipes, championnat("11", "100000", "3", "1"))), "NbEquipe");
+    EXPECT_EQ(essai::Refus(0, Racine(Equipes, championnat("11", "2", "2147483647", "1"))), "NbJour");
+    EXPECT_EQ(essai::Refus(0, Racine(Equipes, championnat("11", "2", "3", "70000"))), "Journee");
+    const std::string sain = Racine(Equipes, championnat("11", "2", "3", "1"));
+    EXPECT_EQ(essai::Refus(0, sain), "");
+    auto s = Lit(0, sain);
     TDonneesChampionnat* ch = s->Arbre().ChampionnatParCode(1);
     ASSERT_NE(ch, nullptr);
-    EXPECT_EQ(ch->NbTitulaire(), 255);
-    EXPECT_EQ(ch->NbEquipe(), 255);
-    EXPECT_LE(ch->NbJour(), 255);
-    EXPECT_EQ(ch->Journees().Nombre(), 3);
-    EXPECT_EQ(ch->Penalites().Nombre(), 0);
+    EXPECT_EQ(ch->Penalites().Nombre(), 1);
     const TInfoComp* m = ch->MatchEquipes(3, 0, 1);
     ASSERT_NE(m, nullptr);
     EXPECT_EQ(m->NbTitulaire(), 11);
@@ -361,20 +368,23 @@ TEST(SaisonXml, ATeamPlayingTwiceKeepsBothMatches)
     EXPECT_EQ(g->ListeButeurs(2)->Nombre(), 1);   // written once, with the first match
 }
 
+// A team id given twice names the first team; an id no team can have refuses
+// the document.
 TEST(SaisonXml, TeamIdsOfAFileAreChecked)
 {
     const std::string data = "<Equipes><Equipe><ID>0</ID><Nom>Lens</Nom></Equipe>"
                              "<Equipe><ID>0</ID><Nom>Double</Nom></Equipe>"
-                             "<Equipe><ID>65536</ID><Nom>Trop grand</Nom></Equipe>"
-                             "<Equipe><ID>65535</ID><Nom>Aucune</Nom></Equipe>"
-                             "<Equipe><ID>-4</ID><Nom>Negatif</Nom></Equipe>"
-                             "<Equipe><ID>x</ID><Nom>Texte</Nom></Equipe>"
                              "<Equipe><ID>3</ID><Nom>Lille</Nom></Equipe></Equipes>";
     auto s = Lit(1, Racine(data, ""));
     EXPECT_EQ(s->NbEquipe(), 2);
     EXPECT_EQ(s->NomEquipe(0), "Lens");
     EXPECT_EQ(s->NomEquipe(3), "Lille");
     EXPECT_EQ(s->ProchainIdEquipe(), 4);
+    for (const char* id : {"65536", "65535", "-4", "x"}) {
+        const std::string autre = "<Equipes><Equipe><ID>0</ID><Nom>Lens</Nom></Equipe><Equipe><ID>" + std::string(id) +
+                                  "</ID><Nom>Autre</Nom></Equipe></Equipes>";
+        EXPECT_EQ(essai::Refus(1, Racine(autre, "")), "ID") << id;
+    }
 }
 
 TEST(SaisonXml, TwoChampionshipsOfOneCodeAreBothKept)
@@ -605,6 +615,26 @@ TEST(SaisonXml, WhatTheSeasonHoldsReadsBackAlike)
          "<categories><categorie ID=\"2\"><nom> </nom></categorie><categorie ID=\"3\"><nom></nom></categorie>"
          "</categories>", [](TSaison&) {},
          [](TSaison& s) { EXPECT_EQ(std::make_pair(s.NomCategorie(2).empty(), s.NbCategorie()), std::make_pair(false, 1)); }},
+        {"an older file's club mates never met, named apart by an end blank", deux + joueur("Dupont ", 12, 0), "",
+         [](TSaison&) {}, [](TSaison& s) { EXPECT_EQ(s.Joueurs().NbJoueur(), 3); }},
+        {"an older file's club mates never met, named apart by a leading blank",
+         deux + joueur(" Dupont", 12, 0), "", [](TSaison&) {},
+         [](TSaison& s) { EXPECT_EQ(s.Joueurs().NbJoueur(), 3); }},
+        {"texts the season keeps with their blanks", deux, "",
+         [](TSaison& s) {
+             s.Stades().NouveauStade(" Gerland", "  Lyon");
+             s.Stades().NouveauStade("Gerland", "Lyon");
+             s.Entraineurs().AjoutePersonnel(std::make_unique<TEntraineur>(-1, 50, " Guy", " Roux"));
+             s.Arbitres().AjoutePersonnel(std::make_unique<TPersonnelStat>(-1, 40, "Pierluigi", " Collina"));
+             s.RensClubs().NouveauRensClub(0)->Remarque = "  fond\u00e9 en 1906";
+             s.Arbre().ChampionnatParCode(1)->MatchEquipes(1, 0, 1)->SetCommentaire(" Beau match");
+         },
+         [](TSaison& s) {
+             ASSERT_EQ(s.Stades().NbStade(), 2);
+             EXPECT_EQ(s.Stades().Stade(0)->NomStade, " Gerland");
+             EXPECT_EQ(s.Stades().Stade(0)->Ville, "  Lyon");
+             EXPECT_EQ(s.Arbre().ChampionnatParCode(1)->MatchEquipes(1, 0, 1)->Commentaire(), " Beau match");
+         }},
     };
     for (const TCas& c : cas) {
         SCOPED_TRACE(c.nom);

@@ -446,7 +446,7 @@ TEST(StatChampionnat, LectureFeuilleDeMatch)
     const std::string id = std::to_string(p->Numero);
     LitBoxScore(c, 1, *m,
                 "<StatBasket Equipe=\"2\" Joueur=\"" + id + "\">\r\n<Tir2Pts>4/9</Tir2Pts>\r\n<Pts></Pts>\r\n"
-                "<Rebond>3</Rebond>\r\n<LancerF>/2</LancerF>\r\n</StatBasket>\r\n"
+                "<Rebond>3/0</Rebond>\r\n<LancerF>0/2</LancerF>\r\n</StatBasket>\r\n"
                 "<StatBasket>\r\n<Nom>Neuf</Nom>\r\n<Prenom>Ben</Prenom>\r\n<Contre>2</Contre>\r\n</StatBasket>\r\n");
     ASSERT_EQ(c.ListeStat(1, 7)->Nombre(), 1);
     EXPECT_EQ(c.ListeStat(1, 7)->Donnee(0)->Mot(), 4);

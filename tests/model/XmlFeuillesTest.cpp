@@ -129,7 +129,9 @@ std::string DeuxLignes(const std::string& seconde)
 // token after.
 std::vector<std::string> TraceLignes(TXmlReader& r, bool simple, bool* ouvert = nullptr)
 {
-    static constexpr std::string_view noms[2] = {"Equipe", "Joueur"};
+    static constexpr TChampXml champs[2] = {{"b", "Equipe", true, TFormeXml::Entier, INT32_MIN, INT32_MAX},
+                                            {"b", "Joueur", true, TFormeXml::Entier, INT32_MIN, INT32_MAX}};
+    static constexpr const TChampXml* noms[2] = {&champs[0], &champs[1]};
     std::vector<std::string> v;
     uint8_t j = r.ElementSuivant();
     while (j != xmlFinFlux && !(j == xmlDebut && r.Nom() == "b"))

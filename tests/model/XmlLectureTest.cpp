@@ -21,7 +21,12 @@ namespace {
 // the text through its three accessors.
 std::vector<std::string> Lectures(TXmlReader& r)
 {
-    static constexpr std::string_view noms[] = {"ID", "idremp", "Note", "Absent", "ID"};
+    // Fields that hold any 32-bit number.
+    static constexpr auto champ = [](std::string_view nom) {
+        return TChampXml{"Tit", nom, true, TFormeXml::Entier, INT32_MIN, INT32_MAX};
+    };
+    static constexpr TChampXml champs[] = {champ("ID"), champ("idremp"), champ("Note"), champ("Absent"), champ("ID")};
+    static constexpr const TChampXml* noms[] = {&champs[0], &champs[1], &champs[2], &champs[3], &champs[4]};
     std::vector<std::string> v;
     for (uint8_t j = r.ElementSuivant(); j != xmlFinFlux; j = r.ElementSuivant()) {
         if (j == xmlFin)
@@ -31,7 +36,7 @@ std::vector<std::string> Lectures(TXmlReader& r)
         r.AttributsEntiers(noms, ensemble);
         const int32_t defauts[5] = {-1, -2, 255, 7, -1};
         for (size_t i = 0; i < 5; ++i) {
-            const int32_t seul = r.AttributEntier(noms[i], defauts[i]);
+            const int32_t seul = r.AttributEntier(*noms[i], defauts[i]);
             ligne.append(" ").append(std::to_string(seul));
             if (seul != ensemble[i])
                 ligne.append("!=").append(std::to_string(ensemble[i]));
@@ -95,13 +100,13 @@ TEST(XmlLecture, NamesComparedInPlace)
 TEST(XmlLecture, LineUpRatingsFromTheAttributeOrTheChild)
 {
     // Number form: the child's Note wins over the attribute, even blank (no
-    // rating then); a rating out of range is bounded; none without either.
+    // rating then); 255 is none; none without either.
     const std::string compo =
         "<Compo Equipe=\"1\">\r\n"
         "<Tit ID=\"11\" Note=\"7\">\r\n</Tit>\r\n"
         "<Tit ID=\"12\" Note=\"7\">\r\n<Note>3</Note>\r\n</Tit>\r\n"
         "<Tit ID=\"13\" Note=\"7\">\r\n<Note>\t</Note>\r\n</Tit>\r\n"
-        "<Tit ID=\"14\" Note=\"300\">\r\n</Tit>\r\n"
+        "<Tit ID=\"14\" Note=\"255\">\r\n</Tit>\r\n"
         "<Tit ID=\"15\">\r\n</Tit>\r\n"
         "<Rempl ID=\"16\" IdRemp=\"12\" Note=\"4\">\r\n<Minute> 61 </Minute>\r\n</Rempl>\r\n"
         "<Capitaine>13</Capitaine>\r\n"

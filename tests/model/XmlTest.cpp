@@ -407,8 +407,10 @@ TEST(XmlReader, HandWrittenDocument)
     // The comment is passed: the next token is the element after it.
     EXPECT_EQ(r.ElementSuivant(), xmlComplet);
     EXPECT_EQ(r.Nom(), "a");
-    EXPECT_EQ(r.Texte(), "texte + fin ");   // leading blanks dropped, trailing kept
-    EXPECT_EQ(r.TexteBrut(), "texte ##3# fin ");
+    // The stream reader keeps a text's blanks, leading and trailing: what
+    // was written reads back.
+    EXPECT_EQ(r.Texte(), "  texte + fin ");
+    EXPECT_EQ(r.TexteBrut(), "  texte ##3# fin ");
     EXPECT_EQ(r.ElementSuivant(), xmlComplet);
     EXPECT_EQ(r.Nom(), "vide");
     EXPECT_EQ(r.Texte(), "");
@@ -428,6 +430,7 @@ TEST(XmlReader, HandWrittenDocument)
     EXPECT_EQ(r.ElementSuivant(), xmlComplet);
     EXPECT_EQ(r.TexteEntier(), -12);
     EXPECT_EQ(r.ElementSuivant(), xmlComplet);
+    EXPECT_EQ(r.Texte(), " ");
     EXPECT_EQ(r.TexteEntier(), 0);
     EXPECT_EQ(r.ElementSuivant(), xmlFin);
     EXPECT_EQ(r.Nom(), "");
@@ -673,6 +676,7 @@ TEST(XmlReader, ADocumentThatIsNotWellFormedEndsTheReading)
         const char* quoi;
         std::string corps;
         bool malforme;
+        std::string refuse = {};   // the element named by the refusal, when said
     };
     const Cas cas[] = {
         {"well-formed", "<inconnu a='1'>texte<b>2</b><c /><d/></inconnu>\r\n\t<e>3</e >\r\n", false},
@@ -691,6 +695,14 @@ TEST(XmlReader, ADocumentThatIsNotWellFormedEndsTheReading)
         {"too many attributes", "<b" + Repete(" a='1'", TXmlReader::MaxAttributs + 1) + ">1</b>\r\n", true},
         {"as many attributes as allowed", "<b" + Repete(" a='1'", TXmlReader::MaxAttributs) + ">1</b>\r\n",
          false},
+        // A start tag longer than the one before it, whose name cannot be
+        // one: the refusal names the element read before it.
+        {"a long tag without a name after a short one", "<b>1</b>\r\n<9" + Repete("x", 300) + ">2</b>\r\n", true, "b"},
+        {"a long tag without a name after a long one",
+         "<categorie ID=\"1\">\r\n<nom>A</nom>\r\n</categorie>\r\n<categorie ID=\"2\">\r\n<9" + Repete("x", 300) +
+             ">2</nom>\r\n</categorie>\r\n",
+         true, "categorie"},
+        {"a NUL byte in a CDATA section", "<b>;<![CDATA[" + std::string(1, '\0') + ">]]></b>\r\n", true},
     };
     DossierTemp d;
     for (const Cas& c : cas) {
@@ -702,6 +714,8 @@ TEST(XmlReader, ADocumentThatIsNotWellFormedEndsTheReading)
             }
             EXPECT_EQ(r.Malforme(), c.malforme);
             EXPECT_EQ(r.Profondeur(), c.malforme ? r.Profondeur() : 0);
+            if (!c.refuse.empty())
+                EXPECT_EQ(r.ElementRefuse(), c.refuse);
             return std::vector<std::string>{r.Malforme() ? "malforme" : "bon"};
         };
         xml_essai::EnPlace(doc, lit);

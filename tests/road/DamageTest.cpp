@@ -20,6 +20,7 @@
 #include "platform/rtl/Files.h"
 #include "tests/road/RoadSupport.h"
 #include "tests/support/GrandeSaison.h"
+#include "tests/support/SaisonBuilder.h"
 
 using namespace route;
 
@@ -238,10 +239,11 @@ TEST_F(Dommages, AHandEditTheProgramNeverWritesIsRefusedWhereItStands)
 {
     struct Cas
     {
-        int sport;
+        int sport;                       // 4: football with a cup decided by a shoot-out
         const char* quoi;
-        std::string cherche, remplace;   // at the first place of cherche
+        std::string cherche, remplace;   // at the first place of cherche (after apres)
         const char* element;             // nullptr: the season opens
+        const char* apres = "";
     };
     const std::string nul("Fr\0ance", 7);
     const Cas cas[] = {
@@ -276,14 +278,43 @@ TEST_F(Dommages, AHandEditTheProgramNeverWritesIsRefusedWhereItStands)
         {2, "box-score line without a side", "<StatBasket Equipe=\"1\" ", "<StatBasket ", nullptr},
         {2, "empty points", "<Pts>", "<Pts></Pts><Pts>", nullptr},
         {0, "empty line-up side", "<Compo Equipe=\"1\"", "<Compo Equipe=\"\"", nullptr},
+        // What a field cannot hold, read as a number of another width or
+        // bounded, opened the season changed.
+        {0, "shirt 256", "<Maillot>", "<Maillot>256</Maillot><Maillot>", "Maillot"},
+        {0, "age 256", "<Age>", "<Age>256</Age><Age>", "Age"},
+        {0, "height 65536", "<Taille>", "<Taille>65536</Taille><Taille>", "Taille"},
+        {0, "budget -1", "<Budget>", "<Budget>-1</Budget><Budget>", "Budget"},
+        {0, "attendance -1", "<Affluence>", "<Affluence>-1</Affluence><Affluence>", "Affluence"},
+        {0, "a stadium's country 65536", "<CodePays>", "<CodePays>65536</CodePays><CodePays>", "CodePays", "<Stades>"},
+        {0, "a stadium's country no country has", "<CodePays>", "<CodePays>10</CodePays><CodePays>", "CodePays", "<Stades>"},
+        {4, "shoot-out -1", "<s1>4</s1>\r\n<s2>5</s2>\r\n</Penalty>", "<s1>-1</s1>\r\n<s2>5</s2>\r\n</Penalty>", "s1"},
+        {4, "shoot-out 256", "<s1>4</s1>\r\n<s2>5</s2>\r\n</Penalty>", "<s1>256</s1>\r\n<s2>5</s2>\r\n</Penalty>", "s1"},
+        {0, "rating 256", " Note=\"", " Note=\"256\" N=\"", "Tit"},
+        {0, "a booking at minute 128", "<Minute>", "<Minute>128</Minute><Minute>", "Minute", "<Averti "},
+        {0, "a sending-off at minute 128 with an unknown flag", "<Minute>", "<Minute>1152</Minute><Minute>", "Minute",
+         "<Exclus "},
+        {2, "a box-score pair without its attempts", "<Tir2Pts>", "<Tir2Pts>6/</Tir2Pts><Tir2Pts>", "Tir2Pts"},
+        {2, "a box-score pair without its slash", "<Tir2Pts>", "<Tir2Pts>6</Tir2Pts><Tir2Pts>", "Tir2Pts"},
+        // A number that names nothing the document holds.
+        {0, "home team -1", "<e1>", "<e1>-1</e1><e1>", "e1"},
+        {0, "home team 65535", "<e1>", "<e1>65535</e1><e1>", "e1"},
+        {0, "home team 65536", "<e1>", "<e1>65536</e1><e1>", "e1"},
+        {0, "home team no team has", "<e1>", "<e1>99</e1><e1>", "e1"},
+        {0, "a referee no referee has", "<Arbitre>", "<Arbitre>9999</Arbitre><Arbitre>", "Arbitre"},
+        {0, "a stadium no stadium has", "<Stade>", "<Stade>9999</Stade><Stade>", "Stade", "<Journee "},
+        {0, "a stadium 0", "<Stade>", "<Stade>0</Stade><Stade>", "Stade", "<Journee "},
+        {0, "empty attendance", "<Affluence>", "<Affluence></Affluence><Affluence>", nullptr},
     };
-    std::string docs[4];
+    std::string docs[5];
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.quoi);
         std::string& doc = docs[c.sport];
-        if (doc.empty())
+        if (doc.empty() && c.sport == 4) {
+            doc = Document(*essai::TSaisonComplete(0).saison);
+        } else if (doc.empty()) {
             doc = Document(*essai::GenerePetiteSaison(c.sport)->saison);
-        const size_t ou = doc.find(c.cherche);
+        }
+        const size_t ou = doc.find(c.cherche, doc.find(c.apres));
         ASSERT_NE(ou, std::string::npos);
         const std::string abime = std::string(doc).replace(ou, c.cherche.size(), c.remplace);
         const uint8_t etat = ChargeOctets(Archive(abime));
@@ -336,9 +367,10 @@ TEST_F(Dommages, HugeDeclaredSizesAreReadFailuresWithoutTheAllocation)
 // central directory or its end record) either makes the save fail, the file
 // left as it was and the reason given, or leaves a file that opens. Any byte
 // of the end record makes it fail (the entry counts there are read by the
-// opening too). The places are taken in the archive the save wrote (the time
-// of the save may change its length by a byte): the header's from its start,
-// the directory's from its end.
+// opening too), and any of the local header but its extra field's length.
+// The places are taken in the archive the save wrote (the time of the save
+// may change its length by a byte): the header's from its start, the
+// directory's from its end.
 TEST_F(Dommages, TheReadBackRefusesWhatTheOpeningRefuses)
 {
     const std::string fichier = d / "relu.xmc";
@@ -381,6 +413,11 @@ TEST_F(Dommages, TheReadBackRefusesWhatTheOpeningRefuses)
                 EXPECT_EQ(LitOctets(fichier), octets);
             }
             if (p >= fin) {
+                EXPECT_FALSE(sauve);
+            }
+            // The local header says what the directory says (all but its
+            // extra field's length), as other zip readers check.
+            if (p < 28 || (p >= 30 && p < 30u + Lit16(octets, 26))) {
                 EXPECT_FALSE(sauve);
             }
         }

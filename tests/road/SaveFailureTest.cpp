@@ -38,6 +38,11 @@ const std::vector<int> Liens = {
 #endif
     SYS_linkat};
 const std::vector<int> Ecritures = {SYS_write, SYS_pwrite64, SYS_writev};
+const std::vector<int> RenommagesEtLiens = [] {
+    std::vector<int> v = Renommages;
+    v.insert(v.end(), Liens.begin(), Liens.end());
+    return v;
+}();
 
 // From now on, in this process, the system calls given fail with the error e
 // (with a minimum, only those whose third argument, a count, reaches it: the
@@ -125,6 +130,15 @@ protected:
     }
 
     void SetUp() override { nouvelle->saison->AjouteEquipe("Nouvelle"); }
+    // The older season saved over the newer one with the backup option, in
+    // an empty folder: the backup's bytes (what a failing save keeps aside).
+    std::string DeuxSauvegardes()
+    {
+        Vide();
+        EXPECT_TRUE(Sauve(*nouvelle->saison, fichier, true));
+        EXPECT_TRUE(Sauve(*ancienne->saison, fichier, true));
+        return LitOctets(sauvegarde);
+    }
     void Vide()
     {
         for (const std::string& f : Fichiers(d))
@@ -213,15 +227,10 @@ TEST_F(SauvegardeEchouee, ABackupThatCannotBePutBackIsKeptAndNamed)
         std::vector<int> appels;
         bool nomPropre;   // kept under a name of its own (else under its temporary name)
     };
-    std::vector<int> sansLiens = Renommages;
-    sansLiens.insert(sansLiens.end(), Liens.begin(), Liens.end());
-    const Cas cas[] = {{"renames refused", Renommages, true}, {"renames and links refused", sansLiens, false}};
+    const Cas cas[] = {{"renames refused", Renommages, true}, {"renames and links refused", RenommagesEtLiens, false}};
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.quoi);
-        Vide();
-        ASSERT_TRUE(Sauve(*nouvelle->saison, fichier, true));
-        ASSERT_TRUE(Sauve(*ancienne->saison, fichier, true));
-        const std::string plusAncienne = LitOctets(sauvegarde);
+        const std::string plusAncienne = DeuxSauvegardes();
         const std::string avant = LitOctets(fichier);
         const std::string reponse = Enfant([&] {
             try {
@@ -232,7 +241,9 @@ TEST_F(SauvegardeEchouee, ABackupThatCannotBePutBackIsKeptAndNamed)
             }
         });
         const std::string garde = reponse.substr(0, reponse.find('\n'));
-        ASSERT_FALSE(garde.empty()) << reponse;
+        EXPECT_FALSE(garde.empty()) << reponse;
+        if (garde.empty())
+            continue;
         EXPECT_EQ(reponse.substr(garde.size() + 1),
                   TraduireFormat(texteSauvegardeNonRemise,
                                  {"saison.xmc", std::strerror(EPERM), "saison.~xmc", ExtractFileName(garde)}));
@@ -273,4 +284,92 @@ TEST_F(SauvegardeEchouee, ASaveKilledCopyingTheBackupAsideWithoutHardLinksLeaves
         << restes.size();
     ASSERT_TRUE(Sauve(*petite, fichier, true));
     EXPECT_EQ(Fichiers(d), (std::vector<std::string>{"saison.xmc", "saison.~xmc"}));
+}
+
+// An older backup kept aside by a save that never put it back (the rename
+// and the put-back refused, or the save killed at the backup step) is never
+// lost: the next save puts it back when it can, else gives it a name of its
+// own (or leaves it where it is), and its box, saved or failed, says where.
+TEST_F(SauvegardeEchouee, AnOlderBackupKeptAsideIsNeverDeletedAndTheNextBoxSaysWhere)
+{
+    const std::vector<int>& sansLiens = RenommagesEtLiens;
+    struct Cas
+    {
+        const char* quoi;
+        bool tuee;                  // kept aside by a save killed at the backup step (else by a double failure)
+        bool sauvegarde;            // the backup option of the next save
+        std::vector<int> appels;    // refused to the next save, from its start
+        int erreur;
+        bool remise;                // the older backup goes back to the backup's name
+    };
+    const Cas cas[] = {
+        {"put-back refused (EACCES)", false, false, Renommages, EACCES, false},
+        {"put-back refused (EIO)", false, false, Renommages, EIO, false},
+        {"put-back refused (EBUSY)", false, false, Renommages, EBUSY, false},
+        {"put-back and links refused", false, false, sansLiens, EBUSY, false},
+        {"the next save with the backup option", false, true, {}, 0, false},
+        {"the next save without the option", false, false, {}, 0, true},
+        {"killed at the backup step, put-back refused", true, false, Renommages, EACCES, false},
+        {"killed at the backup step, the next save with the option", true, true, {}, 0, false},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        const std::string plusAncienne = DeuxSauvegardes();
+        const std::string avant = LitOctets(fichier);
+        // The older backup aside, under a temporary name.
+        const std::string aside = Enfant([&] {
+            try {
+                nouvelle->saison->SetOptionSauvegarde(1, 1);
+                if (c.tuee)
+                    TChargeurXmp(fichier, "Dll\\").Sauve(*nouvelle->saison, [](int p) {
+                        if (p == 97)
+                            ::_exit(9);
+                    });
+                else
+                    Sauve(*nouvelle->saison, fichier, true, 97, sansLiens, EPERM);
+                return std::string("saved");
+            } catch (const EChargeurXmp& e) {
+                return e.Raison.garde;
+            }
+        });
+        ASSERT_TRUE(c.tuee ? aside.empty() : ExtractFileName(aside).starts_with(".")) << aside;
+        // The next save.
+        const std::string reponse = Enfant([&] {
+            TChargeurXmp chargeur(fichier, "Dll\\");
+            nouvelle->saison->SetOptionSauvegarde(1, c.sauvegarde ? 1 : 0);
+            try {
+                chargeur.Sauve(*nouvelle->saison, [&](int p) {
+                    if (p == 2 && !c.appels.empty() && !Refuse(c.appels, c.erreur))
+                        ::_exit(9);
+                });
+                return "saved\n" + chargeur.Garde() + "\n";
+            } catch (const EChargeurXmp& e) {
+                return "failed\n" + e.Raison.garde + "\n" + MessageDe(e);
+            }
+        });
+        const size_t l1 = reponse.find('\n'), l2 = reponse.find('\n', l1 + 1);
+        ASSERT_NE(l2, std::string::npos) << reponse;
+        const std::string fin = reponse.substr(0, l1), garde = reponse.substr(l1 + 1, l2 - l1 - 1);
+        EXPECT_EQ(fin, c.appels.empty() ? "saved" : "failed");
+        const std::vector<std::string> noms = Fichiers(d);
+        EXPECT_TRUE(std::any_of(noms.begin(), noms.end(), [&](const std::string& n) { return LitOctets(d / n) == plusAncienne; }))
+            << "the older backup is lost";
+        if (c.remise) {
+            EXPECT_EQ(garde, "");
+            EXPECT_TRUE(LitOctets(sauvegarde) == plusAncienne);
+            continue;
+        }
+        // Kept whole where the box says, a name of its own when it can have one.
+        EXPECT_FALSE(garde.empty()) << reponse;
+        if (garde.empty())
+            continue;
+        EXPECT_TRUE(LitOctets(garde) == plusAncienne);
+        EXPECT_EQ(ExtractFileName(garde) == "saison.~xmc.bak", c.appels != sansLiens) << garde;
+        if (!c.appels.empty()) {
+            EXPECT_TRUE(LitOctets(fichier) == avant) << "the file changed";
+            EXPECT_EQ(reponse.substr(l2 + 1),
+                      TraduireFormat(texteEchecEcriture, {"saison.xmc", std::strerror(c.erreur)}) + " " +
+                          TraduireFormat(texteAncienneGardee, {ExtractFileName(garde)}));
+        }
+    }
 }

@@ -50,8 +50,9 @@ inline std::string Document(TSaison& s)
 }
 
 // A new season of the sport reading a document made by Document (or any root
-// element holding SaisonData and Championnats).
-inline std::unique_ptr<TSaison> Lit(int sport, const std::string& octets)
+// element holding SaisonData and Championnats); with refus, the element where
+// the reading refused the document as damaged (empty when it reads whole).
+inline std::unique_ptr<TSaison> Lit(int sport, const std::string& octets, std::string* refus = nullptr)
 {
     auto s = TMultiSport::CreeSaison(sport);
     TMemoryStream m;
@@ -63,7 +64,16 @@ inline std::unique_ptr<TSaison> Lit(int sport, const std::string& octets)
         j = x.ElementSuivant();
     if (j == xmlDebut)
         s->Lit(x);
+    if (refus)
+        *refus = x.Malforme() ? x.ElementRefuse() + (x.ElementRefuse().empty() ? "?" : "") : std::string();
     return s;
+}
+
+inline std::string Refus(int sport, const std::string& octets)
+{
+    std::string refus;
+    Lit(sport, octets, &refus);
+    return refus;
 }
 
 // The document without its LastModif line (the time of the writing).
