@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/GuiPrivate.h"
@@ -34,7 +35,9 @@ public:
         }
         if (watched == editor && e->type() == QEvent::KeyPress) return EditorKey(static_cast<QKeyEvent*>(e));
         if (watched == editor && e->type() == QEvent::FocusOut && editing) {
-            Guard([&] { grid->CommitEditor(); });
+            // The focus goes to another control: a refused text is not
+            // kept, and the focus is let go.
+            Guard([&] { grid->CommitEditor(false); });
             return false;
         }
         return false;
@@ -47,10 +50,10 @@ public:
             switch (ke->key()) {
             case Qt::Key_Return:
             case Qt::Key_Enter:
-                grid->CommitEditor();
-                if (grid->OnEditorReturn) grid->OnEditorReturn(grid);
+                if (grid->CommitEditor() && grid->OnEditorReturn) grid->OnEditorReturn(grid);
                 break;
             case Qt::Key_Escape:
+                refusedText.reset();
                 grid->SetEditText(editCol, editRow, original);
                 Close(false);
                 break;
@@ -68,7 +71,7 @@ public:
                     handled = false;
                     return;
                 }
-                grid->CommitEditor();
+                if (!grid->CommitEditor()) return;
                 WORD key = ke->key() == Qt::Key_Up     ? VK_UP
                            : ke->key() == Qt::Key_Down ? VK_DOWN
                            : ke->key() == Qt::Key_Left ? VK_LEFT
@@ -104,7 +107,7 @@ public:
         if (!after.contains(typed, Qt::CaseInsensitive)) {
             RefuseInput(grid);
             const QSignalBlocker quiet(editor);
-            editor->setText(before);
+            SetProgramText(editor, before);
             if (selStart >= 0 && selLength > 0)
                 editor->setSelection(selStart, selLength);
             else
@@ -130,6 +133,9 @@ public:
     QScrollBar* hbar = nullptr;
     QLineEdit* editor = nullptr;
     bool editing = false;
+    bool refused = false;     // the text being taken was refused
+    bool committing = false;  // SetEditText weighs the editor's text
+    std::optional<std::string> refusedText;   // the editor reopened on it
     std::string original;
     int editCol = 0;
     int editRow = 0;
@@ -268,6 +274,22 @@ void TCustomGrid::SelectionChanged()
 {
     if (EditorMode()) CommitEditor();
     Invalidate();
+}
+
+void TCustomGrid::RefuseEdit()
+{
+    if (parts_->committing)
+        parts_->refused = true;
+    else
+        RefuseCell(Col(), Row());
+}
+
+void TCustomGrid::RefuseCell(int col, int row)
+{
+    // Set directly: the window weighing a move may call this from
+    // OnSelectCell, where asking it again would loop.
+    if (col != Col() || row != Row()) FocusCellUnchecked(col, row);
+    if (CanFocus() && !Focused() && !(parts_->editor && parts_->editor->hasFocus())) SetFocus();
 }
 
 void TCustomGrid::TopLeftChanged()
@@ -503,7 +525,10 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
                 dragIndex_ = cell.Y;
             } else if (!fixedRow && !fixedCol) {
                 bool again = cell.X == Col() && cell.Y == Row();
-                if (EditorMode()) CommitEditor();
+                if (EditorMode() && !CommitEditor()) {
+                    TCustomControl::MouseDown(Button, Shift, X, Y);
+                    return;
+                }
                 FocusCell(cell.X, cell.Y, !((Shift & ssShift) && (Options() & goRangeSelect)));
                 drag_ = Drag::Select;
                 if (again && (Options() & goEditing) && !(Shift & ssShift) && Col() == cell.X && Row() == cell.Y) ShowEditor();
@@ -624,7 +649,7 @@ void TCustomGrid::KeyPress(char& Key)
             const QString typed = AnsiToQString(std::string(1, ch));
             if (!parts_->editor->inputMask().isEmpty() && !parts_->editor->text().contains(typed, Qt::CaseInsensitive)) {
                 RefuseInput(this);
-                parts_->editor->setText(AnsiToQString(parts_->original));
+                guiimpl::SetProgramText(parts_->editor, AnsiToQString(parts_->original));
                 parts_->editor->selectAll();
             } else {
                 SetEditText(Col(), Row(), std::string(1, ch));
@@ -642,7 +667,7 @@ void TCustomGrid::SetEditorMode(bool on)
 {
     if (on == EditorMode()) return;
     if (!on) {
-        CommitEditor();
+        CommitEditor(false);
         return;
     }
     if (!(Options() & goEditing) || CellRect(Col(), Row()).IsEmpty()) return;
@@ -659,7 +684,7 @@ void TCustomGrid::SetEditorMode(bool on)
     parts_->editRow = Row();
     parts_->original = GetEditText(Col(), Row());
     parts_->editor->setInputMask(AnsiToQString(MaskToQtInputMask(ParseEditMask(GetEditMask(Col(), Row())))));
-    parts_->editor->setText(AnsiToQString(parts_->original));
+    guiimpl::SetProgramText(parts_->editor, AnsiToQString(parts_->original));
     parts_->editor->setFont(TFontToQFont(Font()));
     parts_->editor->selectAll();
     parts_->editing = true;
@@ -682,9 +707,9 @@ void TCustomGrid::PlaceEditor()
     if (!parts_->editor->isVisible()) parts_->editor->show();
 }
 
-void TCustomGrid::CommitEditor()
+bool TCustomGrid::CommitEditor(bool reopen)
 {
-    if (!parts_ || !parts_->editing) return;
+    if (!parts_ || !parts_->editing) return true;
     parts_->editing = false;   // first: committing may move the selection
     std::string text = QStringToAnsi(parts_->editor->text());
     bool hadFocus = parts_->editor->hasFocus();
@@ -693,8 +718,35 @@ void TCustomGrid::CommitEditor()
     // see itself left.
     if (hadFocus && Widget()) Widget()->setFocus();
     parts_->editor->hide();
-    SetEditText(parts_->editCol, parts_->editRow, text);
+    const int col = parts_->editCol, row = parts_->editRow;
+    // The focus leaving the grid drops a text refused and not changed
+    // since: it was said, the cell holds what it held.
+    const bool dejaRefuse = parts_->refusedText && *parts_->refusedText == text;
+    parts_->refusedText.reset();
+    if (dejaRefuse && !reopen) {
+        Invalidate();
+        return false;
+    }
+    parts_->refused = false;
+    parts_->committing = true;
+    SetEditText(col, row, text);
+    parts_->committing = false;
     Invalidate();
+    if (!parts_->refused) return true;
+    parts_->refused = false;
+    if (col >= ColCount() || row >= RowCount()) return false;
+    if (col != Col() || row != Row()) FocusCellUnchecked(col, row);
+    if (!reopen) return false;
+    RefuseCell(col, row);
+    // The text refused, selected: the next key replaces it; Escape gives
+    // back what the cell holds.
+    ShowEditor();
+    if (EditorMode()) {
+        guiimpl::SetProgramText(parts_->editor, AnsiToQString(text));
+        parts_->editor->selectAll();
+        parts_->refusedText = text;
+    }
+    return false;
 }
 
 std::string TCustomGrid::EditorText() const
@@ -705,7 +757,7 @@ std::string TCustomGrid::EditorText() const
 void TCustomGrid::SetEditorText(const std::string& s)
 {
     if (EditorMode()) {
-        parts_->editor->setText(AnsiToQString(s));
+        guiimpl::SetProgramText(parts_->editor, AnsiToQString(s));
         parts_->editor->deselect();
         // After the text given: under a mask the end is the mask's last
         // place, where the next typed character would be refused.
