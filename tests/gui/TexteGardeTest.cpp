@@ -47,6 +47,37 @@ void Depot(QWidget* w, const std::string& utf8)
 
 std::string Utf8(const QString& s) { return s.toStdString(); }
 
+// A form with the boxes of one line and the memo every table types into:
+// an edit, a combo box, a memo, a grid and a tree of one node.
+struct TBoites
+{
+    TOwned<TForm> f{new TForm(nullptr)};
+    TEdit* edit;
+    TComboBox* combo;
+    TMemo* memo;
+    TStringGrid* grid;
+    TTreeView* tree;
+    TTreeNode* noeud;
+    template <class T>
+    T* Place(T* c, int y, int h = 24)
+    {
+        c->SetParent(f.get());
+        c->SetBounds(10, y, 300, h);
+        return c;
+    }
+    explicit TBoites(int hauteur)
+    {
+        f->SetBounds(50, 50, 520, hauteur);
+        edit = Place(new TEdit(f.get()), 10);
+        combo = Place(new TComboBox(f.get()), 40);
+        memo = Place(new TMemo(f.get()), 70, 60);
+        grid = Place(new TStringGrid(f.get()), 140, 80);
+        grid->SetOptions(grid->Options() | goEditing);
+        tree = Place(new TTreeView(f.get()), 230, 50);
+        noeud = tree->Items().AddChildObject(nullptr, "x", 0);
+    }
+};
+
 }  // namespace
 
 // Kinds of box: a text of one line (edit, combo box, grid cell, tree node),
@@ -55,20 +86,15 @@ std::string Utf8(const QString& s) { return s.toStdString(); }
 // '-' nothing, 'L' letters left out, 'W' whole numbers only.
 TEST(TexteGarde, EveryKindOfBoxKeepsWhatItShowsAndSaysWhatItRefuses)
 {
-    TOwned<TForm> f(new TForm(nullptr));
-    f->SetBounds(50, 50, 520, 420);
-    auto place = [&](auto* c, int y, int h = 24) {
-        c->SetParent(f.get());
-        c->SetBounds(10, y, 300, h);
-        return c;
-    };
-    auto* edit = place(new TEdit(f.get()), 10);
-    auto* combo = place(new TComboBox(f.get()), 40);
-    auto* memo = place(new TMemo(f.get()), 70, 60);
-    auto* grid = place(new TStringGrid(f.get()), 140, 80);
-    grid->SetOptions(grid->Options() | goEditing);
-    auto* tree = place(new TTreeView(f.get()), 230, 50);
-    TTreeNode* noeud = tree->Items().AddChildObject(nullptr, "x", 0);
+    TBoites k(420);
+    TOwned<TForm>& f = k.f;
+    auto place = [&](auto* c, int y, int h = 24) { return k.Place(c, y, h); };
+    auto* edit = k.edit;
+    auto* combo = k.combo;
+    auto* memo = k.memo;
+    auto* grid = k.grid;
+    auto* tree = k.tree;
+    TTreeNode* noeud = k.noeud;
     auto* fichier = place(new TEdit(f.get()), 290);
     fichier->SetHoldsFileName(true);
     auto* nombre = place(new TEdit(f.get()), 320);
@@ -243,22 +269,14 @@ TEST(TexteGarde, EveryKindOfBoxKeepsWhatItShowsAndSaysWhatItRefuses)
 // cannot hold still shows as the system names it.
 TEST(TexteGarde, ASeasonsTextKeepsItsBytesInEveryBox)
 {
-    TOwned<TForm> f(new TForm(nullptr));
-    f->SetBounds(50, 50, 420, 300);
-    auto place = [&](auto* c, int y, int h = 24) {
-        c->SetParent(f.get());
-        c->SetBounds(10, y, 300, h);
-        return c;
-    };
-    auto* edit = place(new TEdit(f.get()), 10);
-    auto* combo = place(new TComboBox(f.get()), 40);
-    auto* memo = place(new TMemo(f.get()), 70, 50);
-    auto* grid = place(new TStringGrid(f.get()), 130, 80);
-    grid->SetOptions(grid->Options() | goEditing);
-    auto* tree = place(new TTreeView(f.get()), 220, 50);
-    tree->ReadOnly = false;
-    TTreeNode* noeud = tree->Items().AddChildObject(nullptr, "x", 0);
-    kit::ShowForm(f.get());
+    TBoites k(300);
+    k.tree->ReadOnly = false;
+    auto* edit = k.edit;
+    auto* combo = k.combo;
+    auto* memo = k.memo;
+    auto* grid = k.grid;
+    TTreeNode* noeud = k.noeud;
+    kit::ShowForm(k.f.get());
     struct Boite
     {
         const char* nom;
@@ -329,7 +347,7 @@ TEST(TexteGarde, ASeasonsTextKeepsItsBytesInEveryBox)
             kit::TypeKeys(nullptr, "c");
             EXPECT_EQ(b.garde(), r.texte + "c");
         }
-    kit::GrabToPng(f.get(), "texte_garde_octets");
+    kit::GrabToPng(k.f.get(), "texte_garde_octets");
 }
 
 namespace {

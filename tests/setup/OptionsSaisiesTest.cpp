@@ -24,6 +24,7 @@
 #include "results/w_Resultats.h"
 #include "setup/w_Option.h"
 #include "tests/setup/CreationEssai.h"
+#include "tests/setup/NouvelleSaisonEssai.h"
 #include "tests/setup/TableEssai.h"
 #include "ui/Fond.h"
 #include "views/w_ChoixHistorique.h"
@@ -748,15 +749,7 @@ TEST(OptionsCompteursSaisis, AFigurePastItsBoundsIsRefusedNeverStoredAsAnother)
                                           : s.OptionSauvegarde(0);
             };
             EXPECT_EQ(garde(*f->Saison), StrToInt(k.montre));
-            RepondBoite(mrOk);
-            Commande(*f, 7);
-            kit::Process(20);
-            kit::ForgetModalActions();
-            const std::string fichier = NomFichierCourant;
-            ModifSaison = 0;
-            TermineFenetre(f);
-            uint8_t etat = 0;
-            auto relue = TTraiteurFichier::Charger(fichier, "", "", {}, TousSports, etat, true);
+            auto relue = SauveFermeRelit(f);
             ASSERT_NE(relue, nullptr);
             EXPECT_EQ(garde(*relue), StrToInt(k.montre));
         }

@@ -584,28 +584,27 @@ TEST_P(SaisiesGardees, ARefusedCellKeepsTheCursorAndTheKeysThatFollow)
             }
             kit::Process(10);
             if (dits.size() > avant) {
+                if (curseur.X < 0) {
+                    kit::GrabToPng(f.get(), std::string("grille_refus_") + c.nom + "_curseur_" + langue);
+                }
                 curseur = {g->Col(), g->Row()};
                 EXPECT_TRUE(g->Focused() || g->EditorMode()) << dits.back();
-                if (c.sport == 0)
+                if (c.sport == 0) {
                     EXPECT_EQ(static_cast<int>(effectifs->EquipeAffichee & 0xFFFF),
                               Tf_Effectifs::IdEntree(equipes->Items()[equipes->ItemIndex()]));
+                }
             }
         }
         EXPECT_EQ(static_cast<int>(dits.size()), c.refus) << (dits.empty() ? "" : dits[0]);
         EXPECT_EQ(curseur, c.curseur);
-        if (dits.size() > 1)
+        if (dits.size() > 1) {
             EXPECT_EQ(dits[0], dits[1]);
+        }
         kit::GrabToPng(f.get(), std::string("grille_refus_") + c.nom + "_" + langue);
         // The page left (the other team's tab, another view) writes it.
         ASSERT_TRUE(Commande(*f, 40));
         EXPECT_EQ(c.garde(*f->Saison), c.attendu);
-        Commande(*f, 7);
-        kit::Process(20);
-        kit::ForgetModalActions();
-        const std::string fichier = NomFichierCourant;
-        ModifSaison = 0;
-        TermineFenetre(f);
-        auto relue = Relit(fichier);
+        auto relue = SauveFermeRelit(f);
         ASSERT_NE(relue, nullptr);
         EXPECT_EQ(c.garde(*relue), c.attendu);
     }
@@ -671,12 +670,7 @@ TEST(SaisiesGardeesEffectifs, TextsReadFromAFileKeepTheirBytesThroughTheGridAndT
         std::string page;
         ASSERT_TRUE(ReadFileBytes(html, page));
         EXPECT_NE(page.find(">" + attendu + "<"), std::string::npos);
-        RepondBoite(mrOk);
-        Commande(*f, 7);
-        kit::ForgetModalActions();
-        ModifSaison = 0;
-        TermineFenetre(f);
-        auto relue = Relit(fichier);
+        auto relue = SauveFermeRelit(f);
         ASSERT_NE(relue, nullptr);
         EXPECT_NE(Joueur(*relue, c.col == 2 ? attendu : "Marin", c.col == 3 ? attendu : "Paul", brivant), nullptr);
     }
