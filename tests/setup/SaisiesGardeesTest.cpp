@@ -457,10 +457,11 @@ void NoteBoites(std::vector<std::string>& dits)
 }
 
 // One step of a user at a grid: a cell chosen, keys typed where the focus
-// is, a key pressed, an entry of the team list clicked.
+// is, a key pressed, an entry of the team (or country) list clicked, a cell
+// clicked.
 struct TPasGrille
 {
-    enum { Cellule, Tape, Touche, Equipe } Quoi;
+    enum { Cellule, Tape, Touche, Equipe, Clic } Quoi;
     int A = 0, B = 0;   // the cell (B < 0: the last row), the key, the entry
     const char* Texte = "";
 };
@@ -475,6 +476,14 @@ std::string Joueurs(const TSaison& s)
         const TJoueur* j = s.Joueurs().Joueur(i);
         r += j->Nom + " " + IntToStr(j->Maillot) + " " + s.NomEquipe(j->IdEquipe()) + ";";
     }
+    return r;
+}
+
+std::string Arbitres(const TSaison& s)
+{
+    std::string r;
+    for (int i = 0; i < s.Arbitres().NbPersonnel(); ++i)
+        r += s.Arbitres().Personnel(i)->Nom + " " + s.Arbitres().Personnel(i)->Prenom + ";";
     return r;
 }
 
@@ -521,6 +530,18 @@ TEST_P(SaisiesGardees, ARefusedCellKeepsTheCursorAndTheKeysThatFollow)
          {{P::Cellule, 1, -1}, {P::Tape, 0, 0, "7"}, {P::Touche, VK_TAB}, {P::Equipe, 2}, {P::Equipe, 2},
           {P::Tape, 0, 0, "Lebrun"}, {P::Equipe, 2}},
          2, {2, 1}, Joueurs, "Lebrun 7 Brivant;"},
+        // A cell of another row clicked, twice: refused, said each time.
+        {"effectifs_clic", 0,
+         {{P::Cellule, 1, -1}, {P::Tape, 0, 0, "7"}, {P::Touche, VK_TAB}, {P::Clic, 3, -1}, {P::Clic, 2, -1},
+          {P::Tape, 0, 0, "Lebrun"}, {P::Equipe, 2}},
+         2, {2, 1}, Joueurs, "Lebrun 7 Brivant;"},
+        // The referees: a name with no first name, then another row by the
+        // arrow and by the mouse, another country: the first name typed next
+        // goes to its row.
+        {"arbitres", -1,
+         {{P::Cellule, 0, -1}, {P::Tape, 0, 0, "Dumas"}, {P::Touche, VK_DOWN}, {P::Clic, 0, -1}, {P::Equipe, 1},
+          {P::Tape, 0, 0, "Eve"}, {P::Equipe, 1}},
+         3, {1, 1}, Arbitres, "Dumas Eve;"},
         {"handball", 3,
          {{P::Cellule, 3, 1}, {P::Tape, 0, 0, "3"}, {P::Touche, VK_RETURN}, {P::Tape, 0, 0, "2"},
           {P::Touche, VK_RETURN}, {P::Tape, 0, 0, "4"}, {P::Touche, VK_RETURN}, {P::Tape, 0, 0, "1"},
@@ -536,7 +557,14 @@ TEST_P(SaisiesGardees, ARefusedCellKeepsTheCursorAndTheKeysThatFollow)
         TColorStringGrid* g = nullptr;
         TListe* equipes = nullptr;
         Tf_Effectifs* effectifs = nullptr;
-        if (c.sport == 0) {
+        if (c.sport < 0) {
+            ASSERT_TRUE(NouvelleSaisonQuatreClubs(*f));
+            ASSERT_TRUE(Commande(*f, 148));
+            auto* a = dynamic_cast<Tf_Arbitres*>(f->Enfant);
+            ASSERT_NE(a, nullptr);
+            g = a->sg_TableauEquipe;
+            equipes = a->l_Nation;
+        } else if (c.sport == 0) {
             ASSERT_TRUE(NouvelleSaisonQuatreClubs(*f));
             ASSERT_TRUE(Commande(*f, 147));
             effectifs = dynamic_cast<Tf_Effectifs*>(f->Enfant);
@@ -579,6 +607,11 @@ TEST_P(SaisiesGardees, ARefusedCellKeepsTheCursorAndTheKeysThatFollow)
             case P::Equipe: {
                 const TRect r = equipes->ItemRect(k.A);
                 kit::Click(equipes, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+                break;
+            }
+            case P::Clic: {
+                const TPoint p = Centre(g, k.A, k.B < 0 ? g->RowCount() - 1 : k.B);
+                kit::Click(g, p.X, p.Y);
                 break;
             }
             }
