@@ -1,7 +1,9 @@
 // The grid controls: painting, scroll bars, mouse, keys and the in-place editor.
 #include "platform/gui/Grids.h"
 
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -16,6 +18,7 @@
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/GuiPrivate.h"
 #include "platform/gui/Mask.h"
+#include "platform/rtl/Format.h"
 
 namespace guiimpl {
 
@@ -82,7 +85,7 @@ public:
                 break;
             }
             default:
-                handled = MaskedKey(ke);
+                handled = ke->matches(QKeySequence::Paste) ? MaskedPaste() : MaskedKey(ke);
             }
         });
         return handled;
@@ -116,6 +119,52 @@ public:
             grid->SetEditText(editCol, editRow, QStringToAnsi(after));
         }
         return true;
+    }
+
+    // A paste under an input mask: the line edit would keep what the mask's
+    // places take and drop the rest. A paste that does not go in whole is
+    // refused whole, and said: a number is never cut to another.
+    bool MaskedPaste()
+    {
+        const QString pasted = QGuiApplication::clipboard()->text().trimmed();
+        if (editor->inputMask().isEmpty() || pasted.isEmpty()) return false;
+        const QString before = editor->text();
+        const int selStart = editor->selectionStart();
+        const int selLength = static_cast<int>(editor->selectedText().size());
+        const int cursor = editor->cursorPosition();
+        {
+            const QSignalBlocker quiet(editor);
+            editor->paste();
+        }
+        const QString after = editor->text();
+        if (after.contains(pasted, Qt::CaseInsensitive)) {
+            if (after != before) grid->SetEditText(editCol, editRow, QStringToAnsi(after));
+            return true;
+        }
+        const int places = MaskPlaces(editor->inputMask());
+        RefuseInput(grid, pasted.size() > places ? Format(DialogTexts().TooLong, {places}) : std::string());
+        const QSignalBlocker quiet(editor);
+        SetProgramText(editor, before);
+        if (selStart >= 0 && selLength > 0)
+            editor->setSelection(selStart, selLength);
+        else
+            editor->setCursorPosition(cursor);
+        return true;
+    }
+
+    // The characters an input mask takes (its places, not its literals).
+    static int MaskPlaces(const QString& mask)
+    {
+        int n = 0;
+        for (qsizetype i = 0; i < mask.size() && mask[i] != ';'; ++i) {
+            const QChar c = mask[i];
+            if (c == '\\') {
+                ++i;   // an escaped literal
+                continue;
+            }
+            if (QStringLiteral("AaNnXx90Dd#HhBb").contains(c)) ++n;
+        }
+        return n;
     }
 
     void Close(bool keepFocus = true)

@@ -86,7 +86,7 @@ struct TBoites
 // '-' nothing, 'L' letters left out, 'W' whole numbers only.
 TEST(TexteGarde, EveryKindOfBoxKeepsWhatItShowsAndSaysWhatItRefuses)
 {
-    TBoites k(420);
+    TBoites k(480);
     TOwned<TForm>& f = k.f;
     auto place = [&](auto* c, int y, int h = 24) { return k.Place(c, y, h); };
     auto* edit = k.edit;
@@ -109,6 +109,10 @@ TEST(TexteGarde, EveryKindOfBoxKeepsWhatItShowsAndSaysWhatItRefuses)
     auto* court = place(new TEdit(f.get()), 380);
     court->SetNumbersOnly(true);
     court->SetMaxLength(3);
+    // A grid cell of three figures at most.
+    auto* cellule = place(new TStringGrid(f.get()), 410, 60);
+    cellule->SetOptions(cellule->Options() | goEditing);
+    cellule->OnGetEditMask = [](TObject*, int, int, std::string& masque) { masque = "!990"; };
     auto* borne = new TEdit(f.get());
     borne->SetParent(f.get());
     borne->SetBounds(320, 10, 60, 24);
@@ -119,7 +123,7 @@ TEST(TexteGarde, EveryKindOfBoxKeepsWhatItShowsAndSaysWhatItRefuses)
     udBorne->SetAssociate(borne);
     kit::ShowForm(f.get());
 
-    enum Genre { Ligne, Memo, Fichier, Nombre, Compteur, Court, Borne };
+    enum Genre { Ligne, Memo, Fichier, Nombre, Compteur, Court, Borne, Cellule };
     struct Boite
     {
         const char* nom;
@@ -173,14 +177,25 @@ TEST(TexteGarde, EveryKindOfBoxKeepsWhatItShowsAndSaysWhatItRefuses)
         {"counter", Compteur, compteur, ligne(compteur), [&] { return compteur->Text(); }},
         {"short number", Court, court, ligne(court), [&] { return court->Text(); }},
         {"bounded counter", Borne, borne, ligne(borne), [&] { return borne->Text(); }},
+        {"short cell", Cellule, cellule,
+         [&]() -> QWidget* {
+             cellule->SetCells(1, 1, "");
+             cellule->SetFocus();
+             kit::PressKey(cellule, VK_F2);
+             return editeur();
+         },
+         [&] {
+             kit::PressKey(nullptr, VK_RETURN);
+             return cellule->Cells(1, 1);
+         }},
     };
 
     struct Rang
     {
         const char* saisi;
         unsigned facons;
-        const char* garde[7];   // by kind: line, memo, file name, number, counter, short number,
-                                // bounded counter (none given: "~")
+        const char* garde[8];   // by kind: line, memo, file name, number, counter, short number,
+                                // bounded counter, short cell (none given: "~")
         const char* dit;        // by kind, the same order
     };
     const Rang rangs[] = {
@@ -218,6 +233,9 @@ TEST(TexteGarde, EveryKindOfBoxKeepsWhatItShowsAndSaysWhatItRefuses)
         {"-40", Tape, {"~", "~", "~", "~", "~", "~", "-4"}, "------B"},
         {"-40", Colle, {"~", "~", "~", "~", "~", "~", ""}, "------B"},
         {"-9", Tape | Colle, {"~", "~", "~", "~", "~", "~", "-9"}, "-------"},
+        {"16 000", Colle, {"~", "~", "~", "~", "~", "~", "~", ""}, "-------T"},
+        {"1000", Colle, {"~", "~", "~", "~", "~", "~", "~", ""}, "-------T"},
+        {"250", Colle, {"~", "~", "~", "~", "~", "~", "~", "250"}, "--------"},
     };
     for (const Rang& r : rangs)
         for (const Boite& b : boites)
