@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 #include "platform/gui/Dialogs.h"
@@ -98,26 +99,7 @@ public:
     {
         const QString typed = ke->text();
         if (editor->inputMask().isEmpty() || typed.size() != 1 || !typed[0].isPrint()) return false;
-        const QString before = editor->text();
-        const int cursor = editor->cursorPosition();
-        const int selStart = editor->selectionStart();
-        const int selLength = static_cast<int>(editor->selectedText().size());
-        {
-            const QSignalBlocker quiet(editor);
-            static_cast<QObject*>(editor)->event(ke);
-        }
-        const QString after = editor->text();
-        if (!after.contains(typed, Qt::CaseInsensitive)) {
-            RefuseInput(grid);
-            const QSignalBlocker quiet(editor);
-            SetProgramText(editor, before);
-            if (selStart >= 0 && selLength > 0)
-                editor->setSelection(selStart, selLength);
-            else
-                editor->setCursorPosition(cursor);
-        } else if (after != before) {
-            grid->SetEditText(editCol, editRow, QStringToAnsi(after));
-        }
+        MaskedEdit(typed, [&] { static_cast<QObject*>(editor)->event(ke); });
         return true;
     }
 
@@ -128,28 +110,36 @@ public:
     {
         const QString pasted = QGuiApplication::clipboard()->text().trimmed();
         if (editor->inputMask().isEmpty() || pasted.isEmpty()) return false;
+        MaskedEdit(pasted, [&] { editor->paste(); });
+        return true;
+    }
+
+    // Puts a text in the masked editor by edit(); when it does not go in
+    // whole, the text, its selection and the cell stay as they were, and
+    // the refusal is said (a text longer than the mask's places as such).
+    void MaskedEdit(const QString& put, const std::function<void()>& edit)
+    {
         const QString before = editor->text();
+        const int cursor = editor->cursorPosition();
         const int selStart = editor->selectionStart();
         const int selLength = static_cast<int>(editor->selectedText().size());
-        const int cursor = editor->cursorPosition();
         {
             const QSignalBlocker quiet(editor);
-            editor->paste();
+            edit();
         }
         const QString after = editor->text();
-        if (after.contains(pasted, Qt::CaseInsensitive)) {
+        if (after.contains(put, Qt::CaseInsensitive)) {
             if (after != before) grid->SetEditText(editCol, editRow, QStringToAnsi(after));
-            return true;
+            return;
         }
         const int places = MaskPlaces(editor->inputMask());
-        RefuseInput(grid, pasted.size() > places ? Format(DialogTexts().TooLong, {places}) : std::string());
+        RefuseInput(grid, put.size() > places ? Format(DialogTexts().TooLong, {places}) : std::string());
         const QSignalBlocker quiet(editor);
         SetProgramText(editor, before);
         if (selStart >= 0 && selLength > 0)
             editor->setSelection(selStart, selLength);
         else
             editor->setCursorPosition(cursor);
-        return true;
     }
 
     // The characters an input mask takes (its places, not its literals).

@@ -142,20 +142,24 @@ TEST(TexteGarde, EveryKindOfBoxKeepsWhatItShowsAndSaysWhatItRefuses)
             return combo ? combo->lineEdit() : QApplication::focusWidget();
         };
     };
+    // A grid's cell (1, 1) emptied and its editor opened; what Enter keeps.
+    auto cellule1 = [&](TStringGrid* g) {
+        return std::pair<std::function<QWidget*()>, std::function<std::string()>>{
+            [&, g]() -> QWidget* {
+                g->SetCells(1, 1, "");
+                g->SetFocus();
+                kit::PressKey(g, VK_F2);
+                return editeur();
+            },
+            [g] {
+                kit::PressKey(nullptr, VK_RETURN);
+                return Cp1252ToUtf8(g->Cells(1, 1));
+            }};
+    };
     const Boite boites[] = {
         {"edit", Ligne, edit, ligne(edit), [&] { return Cp1252ToUtf8(edit->Text()); }},
         {"combo", Ligne, combo, ligne(combo), [&] { return Cp1252ToUtf8(combo->Text()); }},
-        {"grid", Ligne, grid,
-         [&]() -> QWidget* {
-             grid->SetCells(1, 1, "");
-             grid->SetFocus();
-             kit::PressKey(grid, VK_F2);
-             return editeur();
-         },
-         [&] {
-             kit::PressKey(nullptr, VK_RETURN);
-             return Cp1252ToUtf8(grid->Cells(1, 1));
-         }},
+        {"grid", Ligne, grid, cellule1(grid).first, cellule1(grid).second},
         {"tree", Ligne, tree,
          [&]() -> QWidget* {
              noeud->SetText("");
@@ -177,17 +181,7 @@ TEST(TexteGarde, EveryKindOfBoxKeepsWhatItShowsAndSaysWhatItRefuses)
         {"counter", Compteur, compteur, ligne(compteur), [&] { return compteur->Text(); }},
         {"short number", Court, court, ligne(court), [&] { return court->Text(); }},
         {"bounded counter", Borne, borne, ligne(borne), [&] { return borne->Text(); }},
-        {"short cell", Cellule, cellule,
-         [&]() -> QWidget* {
-             cellule->SetCells(1, 1, "");
-             cellule->SetFocus();
-             kit::PressKey(cellule, VK_F2);
-             return editeur();
-         },
-         [&] {
-             kit::PressKey(nullptr, VK_RETURN);
-             return cellule->Cells(1, 1);
-         }},
+        {"short cell", Cellule, cellule, cellule1(cellule).first, cellule1(cellule).second},
     };
 
     struct Rang
