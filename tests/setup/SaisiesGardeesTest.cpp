@@ -673,11 +673,7 @@ TEST(SaisiesGardeesEffectifs, TextsReadFromAFileKeepTheirBytesThroughTheGridAndT
         // The player as a file of another program wrote him.
         s.Joueurs().AjouteJoueur(s.CreeJoueur(c.col == 2 ? c.lu : "Marin", c.col == 3 ? c.lu : "Paul", -1, brivant));
         f->SignaleModification();
-        RepondBoite(mrOk);
-        Commande(*f, 7);
-        kit::ForgetModalActions();
-        ModifSaison = 0;
-        TermineFenetre(f);
+        ASSERT_NE(SauveFermeRelit(f), nullptr);
         f = LanceFenetre();
         f->OpenFile(fichier);
         ASSERT_NE(f->Saison, nullptr);
