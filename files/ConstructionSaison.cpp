@@ -25,18 +25,6 @@ bool ImporteLigne(const TListObj& o, TModeConstruction mode)
     return mode == TModeConstruction::Nouvelle ? o.Championnat == nullptr : o.Index == -1;
 }
 
-// "#n#text": n, or false when the name has no such form.
-bool CodeNom(const std::string& nom, int32_t& code)
-{
-    if (nom.size() < 2 || nom[0] != '#')
-        return false;
-    const size_t fin = nom.find('#', 1);
-    if (fin == std::string::npos)
-        return false;
-    code = StrToIntDef(nom.substr(1, fin - 1), -1);
-    return true;
-}
-
 // Copies of the competition data the lines link to: the season's nodes that
 // hold them are freed when the tree is emptied.
 class TCopiesDonnees
@@ -170,15 +158,14 @@ bool Construit(TSaison& saison, const TListeEntrees& entrees, int sport, const s
             continue;
         }
         if (e.Niveau == 2) {
-            int32_t code = 0;
-            if (CodeNom(e.Nom, code)) {
-                if (code < 0) {
-                    n2 = noeud1()->AjouteEnfantNomme("#-1" + e.Nom.substr(e.Nom.find('#', 1)));
+            if (const TNomStocke l = LitNomStocke(e.Nom); l.Forme == TNomStocke::CodeEtNom) {
+                if (l.Code < 0) {
+                    n2 = noeud1()->AjouteEnfantNomme(NomStockeCode(-1, l.Texte));
                     CopieDonnees(n2, e.Lien);
                     continue;
                 }
                 auto b = std::find_if(anciens.begin(), anciens.end(),
-                                      [&](auto& p) { return p && (p->Code | 0x8000) == code; });
+                                      [&](auto& p) { return p && (p->Code | 0x8000) == l.Code; });
                 if (b != anciens.end()) {
                     // The play-off keeps its number; bit 0x8000 of its code
                     // tells that its championships were created.

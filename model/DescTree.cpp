@@ -11,19 +11,40 @@
 #include "model/ioXml.h"
 #include "platform/rtl/Strings.h"
 
+std::string NomStocke(const std::string& nom)
+{
+    return !nom.empty() && nom[0] == '#' ? NomStockeCode(0, nom) : nom;
+}
+
+std::string NomStockeCode(int32_t code) { return "#" + IntToStr(code); }
+
+std::string NomStockeCode(int32_t code, const std::string& nom) { return NomStockeCode(code) + "#" + nom; }
+
+TNomStocke LitNomStocke(const std::string& stocke)
+{
+    TNomStocke l;
+    l.Texte = stocke;
+    if (stocke.size() < 2 || stocke[0] != '#')
+        return l;
+    if (const size_t p = stocke.find('#', 1); p != std::string::npos) {
+        l.Forme = TNomStocke::CodeEtNom;
+        l.Code = StrToIntDef(std::string_view(stocke).substr(1, p - 1), 0);
+        l.Texte = stocke.substr(p + 1);
+    } else if (TryStrToInt(std::string_view(stocke).substr(1), l.Code)) {
+        l.Forme = TNomStocke::Modele;
+    }
+    return l;
+}
+
 namespace {
 
 // "#n#text": true with n and the text.
 bool NomCode(const std::string& nom, int32_t& code, std::string& texte)
 {
-    if (nom.size() < 2 || nom[0] != '#')
-        return false;
-    const size_t p = nom.find('#', 1);
-    if (p == std::string::npos)
-        return false;
-    code = StrToIntDef(std::string_view(nom).substr(1, p - 1), 0);
-    texte = nom.substr(p + 1);
-    return true;
+    const TNomStocke l = LitNomStocke(nom);
+    code = l.Code;
+    texte = l.Texte;
+    return l.Forme == TNomStocke::CodeEtNom;
 }
 
 TLectureParam* Modeles()
@@ -134,13 +155,12 @@ std::string TDescNoeud::NomAfficheCode(int32_t& code) const
         return nomAffiche_;
     }
     code = 0;
-    std::string texte;
-    int32_t n = 0;
-    if (::NomCode(nom_, n, texte)) {
-        code = n;
-        return texte;
+    const TNomStocke l = LitNomStocke(nom_);
+    if (l.Forme == TNomStocke::CodeEtNom) {
+        code = l.Code;
+        return l.Texte;
     }
-    if (nom_.size() > 1 && nom_[0] == '#' && TryStrToInt(std::string_view(nom_).substr(1), n)) {
+    if (const int32_t n = l.Code; l.Forme == TNomStocke::Modele) {
         if (const TLectureParam* m = Modeles()) {
             code = n;
             switch (niveau_) {
@@ -243,9 +263,7 @@ TDescNoeud* TDescTree::AjouteChampionnat(const std::string& nom3, const std::str
 
 TDescNoeud* TDescTree::AjouteDivisionPerso(const std::string& nom, const std::string& nom1)
 {
-    std::string nom2("#-1#");
-    nom2 += nom;
-    return racine_->EnfantNomme(nom1, true)->AjouteEnfantNomme(nom2);
+    return racine_->EnfantNomme(nom1, true)->AjouteEnfantNomme(NomStockeCode(-1, nom));
 }
 
 TDescNoeud* TDescTree::AjouteBarrage(const std::string& nom, const std::string& nom1,
@@ -253,10 +271,7 @@ TDescNoeud* TDescTree::AjouteBarrage(const std::string& nom, const std::string& 
 {
     if (!b)
         return nullptr;
-    std::string nom2(1, '#');
-    nom2 += IntToStr(b->Code);
-    nom2 += '#';
-    nom2 += nom;
+    const std::string nom2 = NomStockeCode(b->Code, nom);
     TDescNoeud* n2 = racine_->EnfantNomme(nom1, true)->EnfantNomme(nom2, true);
     n2->SetBarrage(std::move(b));
     return n2;
@@ -353,27 +368,28 @@ void TDescTree::NomsChampionnat(int32_t code, std::string& nom, std::string& nom
     if (!n)
         return;
     const TLectureParam* m = Modeles();
-    int32_t v = 0;
-    if (n->Nom().size() > 1 && n->Nom()[0] == '#' && TryStrToInt(std::string_view(n->Nom()).substr(1), v) && m) {
-        nom = m->NomDivision(v);
-        nom1 = m->NomChampionnat(v);
+    const TNomStocke l = LitNomStocke(n->Nom());
+    if (l.Forme == TNomStocke::Modele && m) {
+        nom = m->NomDivision(l.Code);
+        nom1 = m->NomChampionnat(l.Code);
         return;
     }
     // A championship of a template division renamed by the user.
-    if (std::string texte; n->Niveau() == 3 && ::NomCode(n->Nom(), v, texte) && v > 0 && m) {
-        nom = texte;
-        nom1 = m->NomChampionnat(v);
+    if (n->Niveau() == 3 && l.Forme == TNomStocke::CodeEtNom && l.Code > 0 && m) {
+        nom = l.Texte;
+        nom1 = m->NomChampionnat(l.Code);
         return;
     }
-    nom = n->Nom();
+    nom = l.Texte;
     const TDescNoeud* p = n;
     while (p->Parent() && p->Niveau() > 1)
         p = p->Parent();
     if (p->Niveau() != 1)
         return;
-    nom1 = p->Nom();
-    if (nom1.size() > 1 && nom1[0] == '#' && TryStrToInt(std::string_view(nom1).substr(1), v) && m) {
-        const TCfgChampionnat* c = m->ChampionnatParId(v);
+    const TNomStocke l1 = LitNomStocke(p->Nom());
+    nom1 = l1.Texte;
+    if (l1.Forme == TNomStocke::Modele && m) {
+        const TCfgChampionnat* c = m->ChampionnatParId(l1.Code);
         nom1 = c ? c->Nom : std::string();
     }
 }

@@ -9,7 +9,10 @@
 // Stored names: a plain text shows as it is; "#n" names a template object by
 // code n (level 1 the template championship, level 2 the division's display
 // name, level 3 the division); "#n#text" carries code n and shows the text
-// (play-offs are named so with their code, divisions of one's own with -1).
+// (play-offs are named so with their code, divisions of one's own with -1,
+// a template division's championship renamed with the division's code). A
+// name the user typed is stored by NomStocke, so that it is never read as a
+// code: plain, or "#0#" and the name when it starts with "#".
 #pragma once
 
 #include <cstdint>
@@ -25,6 +28,19 @@ class TDonneesBarrage;
 class TDonneesChampionnat;
 class TXmlReader;
 class TXmlWriter;
+
+// The stored names of the tree's nodes are written by these and read by
+// LitNomStocke only.
+std::string NomStocke(const std::string& nom);                          // a name typed
+std::string NomStockeCode(int32_t code);                                // "#n"
+std::string NomStockeCode(int32_t code, const std::string& nom);        // "#n#name"
+struct TNomStocke
+{
+    enum TForme { Libre, Modele, CodeEtNom } Forme = Libre;
+    int32_t Code = 0;
+    std::string Texte;   // the name shown (Libre, CodeEtNom)
+};
+TNomStocke LitNomStocke(const std::string& stocke);
 
 // Receives the running total of the progress of a read or a write.
 using TProgression = std::function<void(int total)>;

@@ -62,14 +62,29 @@ void TImageManager::Parcourt()
 std::string TImageManager::NettoieNom(const std::string& nom)
 {
     std::string n;
-    for (char c : nom)
+    for (size_t i = 0; i < nom.size(); ++i)
     {
+        const char c = nom[i];
         const auto u = static_cast<unsigned char>(c);
+        // A letter the system's name gave (kept apart) stays, whole.
+        char32_t lettre = 0;
+        if (size_t fin = 0; KeptCharAt(nom, i, lettre, fin))
+        {
+            n.append(nom, i, fin - i);
+            i = fin - 1;
+            continue;
+        }
         if (u < 32 || u == 127 || std::string_view("/\\.:*?\"<>|").find(c) != std::string_view::npos)
             continue;
         n += c;
     }
-    return Trim(n);
+    // Blanks at its ends go (a kept letter at its start is no blank).
+    size_t debut = 0, fin = n.size();
+    while (debut < fin && static_cast<unsigned char>(n[debut]) <= 0x20 && n[debut] != '\0')
+        ++debut;
+    while (fin > debut && static_cast<unsigned char>(n[fin - 1]) <= 0x20)
+        --fin;
+    return n.substr(debut, fin - debut);
 }
 
 const TImageManager::TPhoto* TImageManager::Cherche(int genre, int32_t id) const

@@ -26,6 +26,7 @@ using namespace ctrl;
 namespace {
 
 constexpr int TexteArbitreNomme = 3323;
+constexpr int TexteSansPrenom = 5402;
 constexpr int CodeDessin = 5;
 constexpr int HauteurLigne = 20;
 
@@ -129,6 +130,13 @@ void TListeParPaysForm::ChoisitLigne(int ligne)
     const int code = CodeLigne(l_Nation->Items()[ligne]);
     if (code == pays_)
         return;
+    // A row typed that cannot be stored keeps the country shown.
+    if (!EnregistreSaisie()) {
+        for (int i = 0; i < l_Nation->Items().Count(); ++i)
+            if (CodeLigne(l_Nation->Items()[i]) == pays_)
+                l_Nation->SetItemIndex(i);
+        return;
+    }
     Grille()->SetCol(1);
     Grille()->SetRow(1);
     pays_ = code;
@@ -224,10 +232,10 @@ Tf_Arbitres::Tf_Arbitres(TComponent* AOwner) : TListeParPaysForm(AOwner, "f_Arbi
         const int ligne = sg_TableauEquipe->Row();
         if (sg_TableauEquipe->EditorMode())
             sg_TableauEquipe->HideEditor();
-        if (EditionEnCours && sg_TableauEquipe->Col() <= 1 && ligne >= 1) {
-            EditionEnCours = false;
-            EnregistreLignes(ligne, ligne);
-        }
+        // A row that cannot be stored keeps the cursor until it is
+        // corrected or emptied.
+        if (EditionEnCours && sg_TableauEquipe->Col() <= 1 && ligne >= 1)
+            permis = EnregistreLignes(ligne, ligne);
     };
     sg_TableauEquipe->OnSetEditText = [this](TObject*, int, int row, const std::string& valeur) {
         if (Trim(valeur).empty())
@@ -243,7 +251,13 @@ Tf_Arbitres::Tf_Arbitres(TComponent* AOwner) : TListeParPaysForm(AOwner, "f_Arbi
             PlaceGrille(1);
         }
     };
-    sg_TableauEquipe->OnExit = [this](TObject* s) { sg_TableauEquipeExit(s); };
+    // The focus leaving the grid writes the rows; a row that cannot be
+    // stored stays as typed, and the road that leaves it says why.
+    sg_TableauEquipe->OnExit = [this](TObject*) {
+        if (sg_TableauEquipe->EditorMode())
+            sg_TableauEquipe->HideEditor();
+        EnregistreLignes(1, sg_TableauEquipe->RowCount() - 2, false);
+    };
     // Tab walks the name and first-name cells, row after row; it never
     // leaves the grid.
     sg_TableauEquipe->SetOptions(sg_TableauEquipe->Options() | goTabs);
@@ -356,18 +370,27 @@ TPersonnelStat* Tf_Arbitres::ArbitreLigne(int ligne) const
     return n > 0 ? dynamic_cast<TPersonnelStat*>(Saison->Arbitres().ChercheNumero(n - 1)) : nullptr;
 }
 
-void Tf_Arbitres::EnregistreLignes(int premiere, int derniere)
+bool Tf_Arbitres::EnregistreLignes(int premiere, int derniere, bool dit)
 {
     if (!Saison)
-        return;
+        return true;
     TPersonnels& arbitres = Saison->Arbitres();
     bool change = false, refait = false;
+    int refus = 0;
     TPairesIds paires;
     for (int r = std::max(premiere, 1); r <= derniere && r < sg_TableauEquipe->RowCount(); ++r) {
         const std::string nom = sg_TableauEquipe->Cells(0, r), prenom = sg_TableauEquipe->Cells(1, r);
-        if (Trim(prenom).empty())
-            continue;
         TPersonnelStat* a = ArbitreLigne(r);
+        if (Trim(prenom).empty()) {
+            // A row emptied: a referee keeps his names, shown again. A name
+            // typed with no first name is refused (a referee stored so is
+            // left as he is).
+            if (Trim(nom).empty())
+                refait = refait || a;
+            else if ((!a || SansAccent(nom) != SansAccent(a->Nom) || !Trim(a->Prenom).empty()) && refus == 0)
+                refus = r;
+            continue;
+        }
         if (!a) {
             // A referee typed while every country is shown has none.
             auto nouveau = std::make_unique<TPersonnelStat>(-1, 0, prenom, nom);
@@ -389,16 +412,22 @@ void Tf_Arbitres::EnregistreLignes(int premiere, int derniere)
         Saison->AppliqueRenumerotationArbitres(paires);
     if (change)
         Signale();
-    if (refait)
+    // A refused row stays as typed: the grid is not filled again.
+    EditionEnCours = refus != 0;
+    if (refait && !refus)
         RemplitGrille();
+    if (refus && dit) {
+        Tf_MessageUtil::Affiche(TraduireFormat(TexteSansPrenom, {refus}), mbuValider);
+        sg_TableauEquipe->RefuseCell(1, refus);
+    }
+    return refus == 0;
 }
 
-void Tf_Arbitres::sg_TableauEquipeExit(TObject*)
+bool Tf_Arbitres::sg_TableauEquipeExit(TObject*)
 {
     if (sg_TableauEquipe->EditorMode())
         sg_TableauEquipe->HideEditor();
-    EditionEnCours = false;
-    EnregistreLignes(1, sg_TableauEquipe->RowCount() - 2);
+    return EnregistreLignes(1, sg_TableauEquipe->RowCount() - 2);
 }
 
 void Tf_Arbitres::Editer(int ligne)
@@ -421,13 +450,18 @@ void Tf_Arbitres::Effacer(int ligne)
         return;
     // Rows written back first may file him again (or merge him away).
     const int32_t numero = a->Numero;
-    EnregistreLignes(1, sg_TableauEquipe->RowCount() - 2);
+    if (!EnregistreLignes(1, sg_TableauEquipe->RowCount() - 2))
+        return;
     TPersonnel* p = Saison->Arbitres().ChercheNumero(numero);
     int matchs = 0;
     if (!p)
         return;
     if (!SupprimeArbitre(*Saison, p, matchs)) {
         Tf_MessageUtil::Affiche(TraduireFormat(TexteArbitreNomme, {matchs}), mbuValider);
+        // The cursor on his row (the rows written back may have moved it).
+        for (int r = 1; r < sg_TableauEquipe->RowCount(); ++r)
+            if (sg_TableauEquipe->DonneeCellule(0, r) == numero + 1)
+                sg_TableauEquipe->RefuseCell(std::min(sg_TableauEquipe->Col(), 1), r);
         return;
     }
     Signale();
@@ -436,7 +470,8 @@ void Tf_Arbitres::Effacer(int ligne)
 
 void Tf_Arbitres::Inserer()
 {
-    EnregistreLignes(1, sg_TableauEquipe->RowCount() - 2);
+    if (!EnregistreLignes(1, sg_TableauEquipe->RowCount() - 2))
+        return;
     Editer(sg_TableauEquipe->RowCount() - 1);
 }
 

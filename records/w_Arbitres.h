@@ -34,8 +34,9 @@ public:
     void RemplitPays(int pays);
     int PaysAffiche() const { return pays_; }
     // Writes back what the grid holds and the season does not yet (a list
-    // whose grid takes no typing has nothing to write).
-    virtual void EnregistreSaisie() {}
+    // whose grid takes no typing has nothing to write); false when a row
+    // typed cannot be stored (it was said, the cursor is on it).
+    virtual bool EnregistreSaisie() { return true; }
     // The grid of the shown country.
     virtual void RemplitGrille() = 0;
     // Shows the country of that line (when it is another).
@@ -84,11 +85,13 @@ public:
     ~Tf_Arbitres() override;
 
     void RemplitGrille() override;
-    void EnregistreSaisie() override { sg_TableauEquipeExit(nullptr); }
-    // Writes rows premiere..derniere back into the season (a row without a
-    // first name is left out); a new or renamed referee refills the grid.
-    void EnregistreLignes(int premiere, int derniere);
-    void sg_TableauEquipeExit(TObject* Sender);
+    bool EnregistreSaisie() override { return sg_TableauEquipeExit(nullptr); }
+    // Writes rows premiere..derniere back into the season; a new or renamed
+    // referee refills the grid. A row typed with no first name is not
+    // stored: it stays as typed and, with dit, says why, the cursor on its
+    // first name. False when a row was refused.
+    bool EnregistreLignes(int premiere, int derniere, bool dit = true);
+    bool sg_TableauEquipeExit(TObject* Sender);
     // The referee of a row, nullptr for the empty last row.
     TPersonnelStat* ArbitreLigne(int ligne) const;
 

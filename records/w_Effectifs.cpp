@@ -337,7 +337,13 @@ Tf_Effectifs::Tf_Effectifs(TComponent* AOwner) : TFootForm(AOwner)
         sg_TableauEquipeSetEditText(s, c, r, v);
     };
     sg_TableauEquipe->OnSelectCell = [this](TObject* s, int c, int r, bool& ok) { sg_TableauEquipeSelectCell(s, c, r, ok); };
-    sg_TableauEquipe->OnExit = [this](TObject* s) { sg_TableauEquipeExit(s); };
+    // The focus leaving the grid writes the rows; a row that cannot be
+    // stored stays as typed, and the road that leaves it says why.
+    sg_TableauEquipe->OnExit = [this](TObject*) {
+        if (sg_TableauEquipe->EditorMode())
+            sg_TableauEquipe->HideEditor();
+        EnregistreLignes(-1, false);
+    };
     sg_TableauEquipe->OnKeyDown = [this](TObject*, WORD& k, TShiftState) {
         if (sg_TableauEquipe->EditorMode())
             return;
@@ -669,7 +675,6 @@ void Tf_Effectifs::sg_TableauEquipeGetEditMask(TObject*, int ACol, int, std::str
 
 void Tf_Effectifs::sg_TableauEquipeSetEditText(TObject*, int, int ARow, const std::string& Value)
 {
-    RefusSignale = false;
     if (Trim(Value).empty())
         return;
     EditionEnAttente = true;
@@ -702,23 +707,30 @@ void Tf_Effectifs::sg_TableauEquipeExit(TObject*)
     EnregistreLignes(-1);
 }
 
-bool Tf_Effectifs::EnregistreLignes(int ligne)
+bool Tf_Effectifs::EnregistreLignes(int ligne, bool dit)
 {
     if (!Saison || EquipeAffichee == 0xFFFFFFFF)
         return true;
+    if (Enregistrement)
+        return !EditionEnAttente;
     TColorStringGrid& g = *sg_TableauEquipe;
     const int premier = ligne < 0 ? 1 : ligne;
     const int dernier = ligne < 0 ? g.RowCount() - 2 : ligne;
     bool change = false, relire = false, refus = false;
     const int32_t cleDefaut = ChampionnatAffiche ? ChampionnatAffiche->CodeChamp : 0;
     const int anneeSaison = AnneeAges(*Saison);
-    // A row that cannot be stored says why once (until something is typed
-    // again) and keeps what was typed.
-    auto refuse = [&](const std::string& texte) {
-        if (!RefusSignale)
-            Tf_MessageUtil::Affiche(texte, mbuValider);
+    // A row that cannot be stored keeps what was typed; the first one says
+    // why, at every attempt, once the rows are written.
+    std::string raison;
+    TGridCoord corrige{-1, -1};
+    auto refuse = [&](const std::string& texte, int col, int r) {
+        if (!refus) {
+            raison = texte;
+            corrige = {col, r};
+        }
         refus = true;
     };
+    Enregistrement = true;
     for (int r = premier; r <= dernier && r < g.RowCount(); ++r)
     {
         const std::string nom = Trim(g.Cells(2, r));
@@ -732,13 +744,13 @@ bool Tf_Effectifs::EnregistreLignes(int ligne)
                 tape = k != 2 && !t.empty() && t != "-" && !(k >= 7 && t == "0");
             }
             if (j || tape)
-                refuse(TraduireFormat(TexteSansNom, {r}));
+                refuse(TraduireFormat(TexteSansNom, {r}), 2, r);
             continue;
         }
         uint8_t naissance = 0;
         if (!LitAge(g.Cells(4, r), anneeSaison, naissance))
         {
-            refuse(TraduireFormat(TexteAgeIllisible, {r, Trim(g.Cells(4, r))}));
+            refuse(TraduireFormat(TexteAgeIllisible, {r, Trim(g.Cells(4, r))}), 4, r);
             continue;
         }
         std::string prenom = Trim(g.Cells(3, r));
@@ -750,7 +762,7 @@ bool Tf_Effectifs::EnregistreLignes(int ligne)
             nouveau->Numero = -1;
             if (Saison->Joueurs().Homonyme(nullptr, nom, prenom, nouveau->ClubActuel))
             {
-                refuse(TraduireFormat(TexteDejaLa, {r, Trim(prenom + " " + nom)}));
+                refuse(TraduireFormat(TexteDejaLa, {r, Trim(prenom + " " + nom)}), 2, r);
                 continue;
             }
             j = nouveau.get();
@@ -855,14 +867,17 @@ bool Tf_Effectifs::EnregistreLignes(int ligne)
         }
         Lignes.Joueurs[i] = j;
     }
-    if (refus)
-        RefusSignale = true;
     // A refused row stays pending, as typed: the grid is not filled again.
     EditionEnAttente = refus;
+    Enregistrement = false;
     if (change)
         Signale();
     if (relire && !refus)
         RemplitGrille();
+    if (refus && dit) {
+        Tf_MessageUtil::Affiche(raison, mbuValider);
+        g.RefuseCell(corrige.X, corrige.Y);
+    }
     return !refus;
 }
 
@@ -986,7 +1001,6 @@ void Tf_Effectifs::mi_EffacerClick(TObject*)
     {
         for (int k = 0; k < sg_TableauEquipe->ColCount(); ++k)
             sg_TableauEquipe->SetCells(k, r, "");
-        RefusSignale = false;
         if (EnregistreLignes(-1))
             RemplitGrille();
         return;

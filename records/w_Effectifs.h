@@ -95,7 +95,10 @@ public:
     // Writes the typed rows into the season (-1: every row). A row that
     // cannot be a player (no surname, an age that is none, a player already
     // in the team) is left as typed, with a message; false then.
-    bool EnregistreLignes(int ligne);
+    // Writes the rows back (-1: every row); a row that cannot be stored
+    // stays as typed and, with dit, says why, the cursor on the cell to
+    // correct. False when a row was refused.
+    bool EnregistreLignes(int ligne, bool dit = true);
     // The grid is left: every row written.
     void sg_TableauEquipeExit(TObject* Sender);
 
@@ -134,8 +137,9 @@ public:
     TDonneesChampionnat* ChampionnatAffiche = nullptr;
     bool Recompte = true;
     bool EditionEnAttente = false;
-    // A refused row was reported: no message again until something is typed.
-    bool RefusSignale = false;
+    // Rows are being written back (a message shown meanwhile may make the
+    // grid lose the focus, which writes them too).
+    bool Enregistrement = false;
     int32_t CodeGrille = -1;   // championship of the statistics columns
     TLignesEffectif Lignes;
 

@@ -134,6 +134,7 @@ void Tf_Stades::Effacer(int ligne)
     if (!SupprimeStade(*Saison, s, matchs)) {
         Tf_MessageUtil::Affiche(TraduireFormat(Halle(Saison) ? TexteSalleNommee : TexteStadeNomme, {matchs}),
                                 mbuValider);
+        sg_TableauStade->RefuseCell(sg_TableauStade->Col(), ligne);
         return;
     }
     Signale();

@@ -542,7 +542,8 @@ void Tf_ButeursStat::GrilleSetEditText(TColorStringGrid* g, int col, int row, co
             edition_ = {g, col, row, g->DonneeCellule(col, row)};
     } else {
         // The typed value is final: a made count above its attempts is refused,
-        // the cell back to what it held.
+        // the cell back to what it held, the cursor on it with the value
+        // typed, to correct.
         const int avant = memeCellule ? edition_.Valeur : g->DonneeCellule(col, row);
         edition_ = {};
         std::string message;
@@ -550,6 +551,7 @@ void Tf_ButeursStat::GrilleSetEditText(TColorStringGrid* g, int col, int row, co
             EcritValeur(g, col, row, avant);
             g->EcritCellule(col, row, IntToStr(avant));
             Tf_MessageUtil::Affiche(message, mbuValider);
+            g->RefuseEdit();
             return;
         }
     }

@@ -247,6 +247,8 @@ bool Tf_Barrage::b_VerificationClick()
 
 void Tf_Barrage::b_ValiderClick()
 {
+    if (!CompteursRemplis())
+        return;
     // Every text is read before anything is stored: an invalid one is named.
     std::vector<std::pair<int32_t, std::vector<TPlaceBarrage>>> sources;
     for (const TLigne& l : Lignes) {

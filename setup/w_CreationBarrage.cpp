@@ -372,6 +372,15 @@ void Tf_CreeBarrage::b_CreationClick()
         Tf_MessageUtil::Affiche(Traduire(287), mbuValider);
         return;
     }
+    // A group left without a name: said, its box given the focus.
+    for (auto& gr : Groupes)
+        if (Trim(gr->Nom->Text()).empty()) {
+            Tf_MessageUtil::Affiche(Traduire(5401), mbuValider);   // a name cannot be empty
+            gr->Nom->SetFocus();
+            return;
+        }
+    if (!CompteursRemplis())
+        return;
     for (int g = static_cast<int>(Groupes.size()) - 1; g >= 0; --g) {
         std::vector<std::pair<std::string, int64_t>> liste;
         for (TComboBox* cb : Groupes[static_cast<size_t>(g)]->Equipes)
@@ -472,7 +481,8 @@ void Tf_CreeBarrage::CreeChampionnat(const std::vector<std::pair<std::string, in
     c->CodeChamp = (b.Code & 0xFFFF) | 0x8000 | (g << 16);
     c->SetCodeDivision(b.CodePerso);
     c->SetSaisonListes(Saison);
-    TDescNoeud* n3 = Saison->Arbre().AjouteNoeudNiveau(courant_.Noeud, 3, nom);
+    // Stored as typed: never read as a template's code.
+    TDescNoeud* n3 = Saison->Arbre().AjouteNoeudNiveau(courant_.Noeud, 3, NomStocke(nom));
     n3->SetChampionnat(std::move(c));
     Crees.push_back(n3->Championnat()->CodeChamp);
 }

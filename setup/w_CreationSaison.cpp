@@ -61,13 +61,6 @@ void RemplitImages(TImageList* il)
     image(0xFFFFFFFFu, 0xFF3050A0u, 3, 1, 12, 14);
 }
 
-std::string NomCode(int32_t code)
-{
-    std::string s(1, '#');
-    s += IntToStr(code);
-    return s;
-}
-
 int Niveau(const TTreeNode* n) { return n ? n->Level() : -1; }
 
 bool EstBarrage(const TTreeNode* n)
@@ -352,7 +345,7 @@ void Tf_CreationSaison::RemplitDepuisSaison()
                 TTreeNode* n = AjouteNoeud(parent, nullptr, nom, o->Division, ImageChampionnat);
                 Rec(n)->Objet = o;
                 Rec(n)->Lien = o->Lien;
-                Rec(n)->NomLibre = e->Nom() != NomCode(o->Division);
+                Rec(n)->NomLibre = e->Nom() != NomStockeCode(o->Division);
             } else {
                 if (e->Barrage())
                     code = (e->Barrage()->Code & 0x7FFF) | BitBarrage;
@@ -471,7 +464,8 @@ void Tf_CreationSaison::PlaceEntree(int indexListe, TTreeNode* cible)
     if (!cible || indexListe < 0 || indexListe >= lb_ListeFichier->Items().Count())
         return;
     TListObj* o = lb_ListeFichier->Items().ObjectPtr<TListObj>(indexListe);
-    const std::string texte = lb_ListeFichier->Items()[indexListe];
+    // The node is named as the season keeps the file's name.
+    const std::string texte = KeptName(lb_ListeFichier->Items()[indexListe]);
     TLectureParam* p = Param();
     auto codeDiv = [](TTreeNode* n) {
         const TRecNoeud* r = Rec(n);
@@ -629,17 +623,17 @@ void Tf_CreationSaison::AjouteEntrees(TTreeNode* n, TListeEntrees& l) const
             // Template divisions by code, with the name the user gave them;
             // the others keep what the tree shows.
             if (d != 0 && (d <= 1000 || d > 10000))
-                e.Nom = r->NomLibre ? NomCode(d) + "#" + c->Text() : NomCode(d);
+                e.Nom = r->NomLibre ? NomStockeCode(d, c->Text()) : NomStockeCode(d);
             else
-                e.Nom = c->Text();
+                e.Nom = NomStocke(c->Text());
         } else {
             e.Lien = r->Lien;
             if (c->Level() == 2 && (r->Code & BitBarrage))
-                e.Nom = NomCode(r->Code) + "#" + c->Text();
+                e.Nom = NomStockeCode(r->Code, c->Text());
             else if (r->Code == -1)
-                e.Nom = "#-1#" + c->Text();
+                e.Nom = NomStockeCode(-1, c->Text());
             else
-                e.Nom = r->Code != 0 ? NomCode(r->Code) : c->Text();
+                e.Nom = r->Code != 0 ? NomStockeCode(r->Code) : NomStocke(c->Text());
         }
         l.push_back(e);
         AjouteEntrees(c, l);

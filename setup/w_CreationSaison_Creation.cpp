@@ -437,7 +437,8 @@ void Tf_CreationSaison::bc_CreeCoupeClick()
     TTreeNode* sel = tv_Saison->Selected();
     const std::string nom = Trim(f->e_NomCoupe->Text());
     if (sel && sel->Level() == 1) {
-        sel = AjouteNoeud(sel, nullptr, nom, 0, ImageFerme);
+        // Its division is named after it: never with an empty name.
+        sel = AjouteNoeud(sel, nullptr, nom.empty() ? TraduireFormat(3904, {sel->Count() + 1}) : nom, 0, ImageFerme);
         tv_Saison->SetSelected(sel);
         sel->EditText();
     }

@@ -17,3 +17,6 @@ inline constexpr int TexteImpressionEchouee = 4860;   // %s: the printer
 inline constexpr int TexteLettresLaissees = 5000;
 inline constexpr int TexteNombreEntier = 5001;
 inline constexpr int TexteNombreEntierSigne = 5002;
+inline constexpr int TexteNombreBornes = 5003;      // %d, %d: the bounds
+inline constexpr int TexteTropLong = 5400;          // %d: the length
+inline constexpr int TexteNomVide = 5401;

@@ -27,6 +27,9 @@ void Tf_Principale::TraduitCouche()
     t.LettersLeftOut = Traduire(TexteLettresLaissees);
     t.WholeNumber = Traduire(TexteNombreEntier);
     t.SignedWholeNumber = Traduire(TexteNombreEntierSigne);
+    t.NumberFromTo = Traduire(TexteNombreBornes);
+    t.TooLong = Traduire(TexteTropLong);
+    t.EmptyName = Traduire(TexteNomVide);
     t.Folder = Traduire(5206);
     t.Drive = Traduire(5207);
     t.Unknown = Traduire(5208);

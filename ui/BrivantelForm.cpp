@@ -62,7 +62,7 @@ bool TBrivantelForm::CompteursRemplis()
             pile.push_back(c->Components(i));
         auto* u = dynamic_cast<TUpDown*>(c);
         TWinControl* boite = u ? u->Associate() : nullptr;
-        if (!boite || !boite->Visible() || !boite->Enabled() || u->HoldsNumber())
+        if (!boite || !boite->Visible() || !boite->Enabled() || u->ShowsPosition())
             continue;
         Tf_MessageUtil::Affiche(TraduireFormat(5003, {std::min(u->Min, u->Max), std::max(u->Min, u->Max)}),
                                 mbuValider);

@@ -44,7 +44,9 @@ public:
     void ChangeCouleurs(const TCouleurElement& couleurs);
     // Before a window stores what it shows: a counter of the window (its
     // box shown and enabled, on any page) that holds no number, emptied or
-    // left with a lone sign, is named (text 5003 with its bounds), its page
+    // left with a lone sign, or a figure outside its bounds (its box refuses
+    // one that no digit can bring back, not a figure below a bound above
+    // 0), is named (text 5003 with its bounds), its page
     // shown and its box given the focus, and the answer is false: nothing is
     // stored, never the number the box held before.
     bool CompteursRemplis();

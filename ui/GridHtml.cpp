@@ -73,11 +73,34 @@ std::string FinCelluleHTML(const std::string& texte, bool gras, const std::strin
 
 }   // namespace
 
+namespace {
+
+// A character the program's text keeps apart (a file name's letter) as the
+// window shows it, at s[i]: "&#n;", i then on its last byte; false when s[i]
+// opens none.
+bool CaractereGarde(std::string_view s, size_t& i, std::string& r)
+{
+    char32_t u = 0;
+    size_t fin = 0;
+    if (!KeptCharAt(s, i, u, fin))
+        return false;
+    r.append("&#").append(std::to_string(static_cast<unsigned long>(u))).append(";");
+    i = fin - 1;
+    return true;
+}
+
+}   // namespace
+
 std::string EchappeTexteHTML(std::string_view s)
 {
     std::string r;
     r.reserve(s.size());
-    for (const char c : s) {
+    for (size_t i = 0; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c == '\0') {
+            CaractereGarde(s, i, r);
+            continue;
+        }
         switch (c) {
         case '&': r += "&amp;"; break;
         case '<': r += "&lt;"; break;
@@ -95,7 +118,9 @@ std::string EchappeHTML(std::string_view s, bool gardeBalises)
     r.reserve(s.size());
     for (size_t i = 0; i < s.size(); ++i) {
         char c = s[i];
-        if (c == '&') {
+        if (c == '\0') {
+            CaractereGarde(s, i, r);
+        } else if (c == '&') {
             size_t n = Entite(s, i);
             if (n) {
                 r.append(s.substr(i, n));

@@ -10,10 +10,12 @@
 // Escapes a text for an HTML page. Entities already written ("&nbsp;",
 // "&#233;") are kept, and so, with gardeBalises, are tags ("<b>", "</font>",
 // "<br/>", "<!-- -->") that the program writes on purpose into its texts; any
-// other "&", "<", ">" and '"' is escaped.
+// other "&", "<", ">" and '"' is escaped. A character the text keeps apart
+// (a file name's letter, see KeptCharAt) is written as its entity, as the
+// window shows it; every other byte is written as it is.
 std::string EchappeHTML(std::string_view texte, bool gardeBalises = false);
 // Escapes every "&", "<", ">" and '"' of a text as a user typed it: nothing
-// of it is read as markup, entities included.
+// of it is read as markup, entities included (kept characters as above).
 std::string EchappeTexteHTML(std::string_view texte);
 
 // The head's declaration of the pages' character set (their bytes are

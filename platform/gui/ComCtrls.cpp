@@ -703,7 +703,11 @@ TUpDown::TUpDown(TComponent* AOwner) : TWinControl(AOwner), u_(std::make_unique<
     Arrange();
 }
 
-TUpDown::~TUpDown() = default;
+TUpDown::~TUpDown()
+{
+    if (auto* e = dynamic_cast<TEdit*>(associate_))
+        e->SetCounterBounds(nullptr);
+}
 
 void TUpDown::Arrange()
 {
@@ -754,6 +758,12 @@ bool TUpDown::HoldsNumber() const
     return !associate_ || TryStrToInt(Trim(associate_->Text()), v);
 }
 
+bool TUpDown::ShowsPosition() const
+{
+    int v = 0;
+    return !associate_ || (TryStrToInt(Trim(associate_->Text()), v) && v >= std::min(Min, Max) && v <= std::max(Min, Max));
+}
+
 void TUpDown::SetPosition(int v)
 {
     position_ = std::clamp(v, std::min(Min, Max), std::max(Min, Max));
@@ -764,15 +774,22 @@ void TUpDown::SetPosition(int v)
 void TUpDown::SetAssociate(TWinControl* c)
 {
     if (associate_)
+    {
         associate_->RemoveFreeNotification(this);
+        if (auto* e = dynamic_cast<TEdit*>(associate_))
+            e->SetCounterBounds(nullptr);
+    }
     associate_ = c;
     if (c)
     {
         c->FreeNotification(this);
         // The box holds the counter's number: it takes digits only (a sign
-        // first when the counter goes below 0).
+        // first when the counter goes below 0), and no figure past its bounds.
         if (auto* e = dynamic_cast<TEdit*>(c))
+        {
             e->SetNumbersOnly(true, std::min(Min, Max) < 0);
+            e->SetCounterBounds([this] { return std::pair{std::min(Min, Max), std::max(Min, Max)}; });
+        }
         c->SetText(IntToStr(position_));
     }
 }

@@ -444,6 +444,9 @@ public:
     // False when the associate holds no number (emptied, a lone sign):
     // Position then gives the last position, which the box no longer shows.
     bool HoldsNumber() const;
+    // True when the associate shows a number within Min..Max: what it shows
+    // is the position.
+    bool ShowsPosition() const;
     TWinControl* Associate() const { return associate_; }
     void SetAssociate(TWinControl* c);
     TUDOrientation Orientation() const { return orientation_; }

@@ -76,7 +76,11 @@ TDialogTexts& Texts()
                               L1("Des caractères que ce champ ne peut pas garder ont été laissés de côté."),
                               L1("Ce champ prend un nombre entier : des chiffres seulement, sans virgule ni point."),
                               L1("Ce champ prend un nombre entier : des chiffres, un signe moins en tête, sans "
-                                 "virgule ni point.")};
+                                 "virgule ni point."),
+                              L1("Tapez un nombre entier de %d à %d dans ce champ."),
+                              L1("Ce champ prend %d caractères au plus : ce qui a été tapé ou collé n'y a pas été "
+                                 "mis."),
+                              L1("Un nom ne peut pas être vide : tapez-en un.")};
     return texts;
 }
 
@@ -325,6 +329,8 @@ bool TOpenDialog::AsksBeforeReplacing(const std::string& fileName) const
 std::string FileNameToText(const std::string& fileName) { return QStringToAnsi(FromFsName(fileName)); }
 
 std::string FileNameFromText(const std::string& text) { return FsName(AnsiToQString(text)); }
+
+std::string KeptName(const std::string& text) { return QStringToAnsi(KeptText(AnsiToQString(text), TKept::Line)); }
 
 std::string UserDocumentsDir()
 {

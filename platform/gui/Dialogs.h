@@ -58,6 +58,11 @@ struct TDialogTexts
     // a paste; a character typed or pasted into a box of whole numbers
     // (without and with a sign).
     std::string LettersLeftOut, WholeNumber, SignedWholeNumber;
+    // A figure past a counter's bounds (%d: the two bounds); a paste or key
+    // past a box's length (%d: the length).
+    std::string NumberFromTo, TooLong;
+    // A name left empty or blank (a tree node's label).
+    std::string EmptyName;
     // The kinds the file dialogs give a folder, a drive and an entry of no
     // known kind, which Qt's own translations may lack ("" = Qt's word).
     std::string Folder, Drive, Unknown;
@@ -185,6 +190,10 @@ protected:
 // a photo's name) holds its accents in UTF-8.
 std::string FileNameToText(const std::string& fileName);
 std::string FileNameFromText(const std::string& text);
+// What a season keeps of such a text (a file's name naming a championship):
+// its nearest letters, as a box keeps them typed. A season's text never
+// holds a character kept apart.
+std::string KeptName(const std::string& text);
 
 // The user's documents folder, with its separator; the home folder when it
 // does not exist.

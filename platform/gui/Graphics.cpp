@@ -84,46 +84,16 @@ QColor TColorToQColor(TColor color)
 
 TColor QColorToTColor(const QColor& color) { return RGB(color.red(), color.green(), color.blue()); }
 
-namespace {
-
-// A character the 8-bit text cannot hold travels in it as 0x81 (no character
-// of Windows-1252, and one no box lets a user type), its code in decimal and
-// ';': the system's names keep their letters from the disk to the screen.
-constexpr char kGarde = '\x81';
-
-// The character of the sequence at s[i] (a 0x81 that opens one), and the
-// position after it; false when s[i] opens none.
-bool LitGarde(std::string_view s, size_t i, char32_t& u, size_t& fin)
-{
-    size_t k = i + 1;
-    u = 0;
-    while (k < s.size() && k - i <= 7 && s[k] >= '0' && s[k] <= '9')
-        u = u * 10 + static_cast<char32_t>(s[k++] - '0');
-    if (k == i + 1 || k >= s.size() || s[k] != ';' || u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF))
-        return false;
-    fin = k + 1;
-    return true;
-}
-
-void AjouteGarde(std::string& out, char32_t u)
-{
-    out += kGarde;
-    out += std::to_string(static_cast<unsigned long>(u));
-    out += ';';
-}
-
-}  // namespace
-
 QString AnsiToQString(const std::string& s)
 {
-    if (s.find(kGarde) == std::string::npos)
+    if (s.find('\0') == std::string::npos)
         return QString::fromStdString(Cp1252ToUtf8(s));
     QString r;
     size_t debut = 0;
     for (size_t i = 0; i < s.size(); ++i) {
         char32_t u = 0;
         size_t fin = 0;
-        if (s[i] != kGarde || !LitGarde(s, i, u, fin))
+        if (!KeptCharAt(s, i, u, fin))
             continue;
         r += QString::fromStdString(Cp1252ToUtf8(std::string_view(s).substr(debut, i - debut)));
         r += QString::fromUcs4(&u, 1);
@@ -146,9 +116,9 @@ constexpr std::pair<char32_t, char> kSansTrait[] = {
 
 bool Surrogat(char32_t u) { return u >= 0xD800 && u <= 0xDFFF; }
 
-// A byte of the text: a character of Windows-1252 but the one that opens a
-// kept character.
-int Octet(char32_t u) { return Surrogat(u) || u == 0x81 ? -1 : UnicodeToCp1252(u); }
+// A byte of the text: a character of Windows-1252 but the NUL that opens a
+// kept character (an unassigned byte, 0x81 say, is one of the text's own).
+int Octet(char32_t u) { return Surrogat(u) || u == 0 ? -1 : UnicodeToCp1252(u); }
 
 // The Windows-1252 bytes nearest to a character the text cannot hold: its
 // letters without their accents (compatibility forms decomposed), "" when
@@ -216,7 +186,7 @@ std::string QStringToAnsi(const QString& s)
         else if (Surrogat(u))
             out += '?';
         else
-            AjouteGarde(out, u);
+            AppendKeptChar(out, u);
     });
     return out;
 }

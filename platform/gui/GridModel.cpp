@@ -427,6 +427,15 @@ bool TGridModel::FocusCell(int col, int row, bool moveAnchor)
     return true;
 }
 
+void TGridModel::FocusCellUnchecked(int col, int row)
+{
+    col_ = std::clamp(col, fixedCols_, ColCount() - 1);
+    row_ = std::clamp(row, fixedRows_, RowCount() - 1);
+    anchor_ = {col_, row_};
+    ScrollInView(col_, row_);
+    SelectionChanged();
+}
+
 void TGridModel::ScrollInView(int col, int row)
 {
     int top = topRow_, left = leftCol_;

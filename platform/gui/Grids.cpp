@@ -1,7 +1,9 @@
 // The grid controls: painting, scroll bars, mouse, keys and the in-place editor.
 #include "platform/gui/Grids.h"
 
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -11,10 +13,13 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <functional>
+#include <optional>
 
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/GuiPrivate.h"
 #include "platform/gui/Mask.h"
+#include "platform/rtl/Format.h"
 
 namespace guiimpl {
 
@@ -34,7 +39,9 @@ public:
         }
         if (watched == editor && e->type() == QEvent::KeyPress) return EditorKey(static_cast<QKeyEvent*>(e));
         if (watched == editor && e->type() == QEvent::FocusOut && editing) {
-            Guard([&] { grid->CommitEditor(); });
+            // The focus goes to another control: a refused text is not
+            // kept, and the focus is let go.
+            Guard([&] { grid->CommitEditor(false); });
             return false;
         }
         return false;
@@ -47,10 +54,10 @@ public:
             switch (ke->key()) {
             case Qt::Key_Return:
             case Qt::Key_Enter:
-                grid->CommitEditor();
-                if (grid->OnEditorReturn) grid->OnEditorReturn(grid);
+                if (grid->CommitEditor() && grid->OnEditorReturn) grid->OnEditorReturn(grid);
                 break;
             case Qt::Key_Escape:
+                refusedText.reset();
                 grid->SetEditText(editCol, editRow, original);
                 Close(false);
                 break;
@@ -68,7 +75,7 @@ public:
                     handled = false;
                     return;
                 }
-                grid->CommitEditor();
+                if (!grid->CommitEditor()) return;
                 WORD key = ke->key() == Qt::Key_Up     ? VK_UP
                            : ke->key() == Qt::Key_Down ? VK_DOWN
                            : ke->key() == Qt::Key_Left ? VK_LEFT
@@ -79,7 +86,7 @@ public:
                 break;
             }
             default:
-                handled = MaskedKey(ke);
+                handled = ke->matches(QKeySequence::Paste) ? MaskedPaste() : MaskedKey(ke);
             }
         });
         return handled;
@@ -92,27 +99,62 @@ public:
     {
         const QString typed = ke->text();
         if (editor->inputMask().isEmpty() || typed.size() != 1 || !typed[0].isPrint()) return false;
+        MaskedEdit(typed, [&] { static_cast<QObject*>(editor)->event(ke); });
+        return true;
+    }
+
+    // A paste under an input mask: the line edit would keep what the mask's
+    // places take and drop the rest. A paste that does not go in whole is
+    // refused whole, and said: a number is never cut to another.
+    bool MaskedPaste()
+    {
+        const QString pasted = QGuiApplication::clipboard()->text().trimmed();
+        if (editor->inputMask().isEmpty() || pasted.isEmpty()) return false;
+        MaskedEdit(pasted, [&] { editor->paste(); });
+        return true;
+    }
+
+    // Puts a text in the masked editor by edit(); when it does not go in
+    // whole, the text, its selection and the cell stay as they were, and
+    // the refusal is said (a text longer than the mask's places as such).
+    void MaskedEdit(const QString& put, const std::function<void()>& edit)
+    {
         const QString before = editor->text();
         const int cursor = editor->cursorPosition();
         const int selStart = editor->selectionStart();
         const int selLength = static_cast<int>(editor->selectedText().size());
         {
             const QSignalBlocker quiet(editor);
-            static_cast<QObject*>(editor)->event(ke);
+            edit();
         }
         const QString after = editor->text();
-        if (!after.contains(typed, Qt::CaseInsensitive)) {
-            RefuseInput(grid);
-            const QSignalBlocker quiet(editor);
-            editor->setText(before);
-            if (selStart >= 0 && selLength > 0)
-                editor->setSelection(selStart, selLength);
-            else
-                editor->setCursorPosition(cursor);
-        } else if (after != before) {
-            grid->SetEditText(editCol, editRow, QStringToAnsi(after));
+        if (after.contains(put, Qt::CaseInsensitive)) {
+            if (after != before) grid->SetEditText(editCol, editRow, QStringToAnsi(after));
+            return;
         }
-        return true;
+        const int places = MaskPlaces(editor->inputMask());
+        RefuseInput(grid, put.size() > places ? Format(DialogTexts().TooLong, {places}) : std::string());
+        const QSignalBlocker quiet(editor);
+        SetProgramText(editor, before);
+        if (selStart >= 0 && selLength > 0)
+            editor->setSelection(selStart, selLength);
+        else
+            editor->setCursorPosition(cursor);
+    }
+
+    // The characters an input mask takes (its places, not its literals).
+    static int MaskPlaces(const QString& mask)
+    {
+        int n = 0;
+        for (qsizetype i = 0; i < mask.size() && mask[i] != ';'; ++i) {
+            const QChar c = mask[i];
+            if (c == '\\') {
+                ++i;   // an escaped literal
+                continue;
+            }
+            if (QStringLiteral("AaNnXx90Dd#HhBb").contains(c)) ++n;
+        }
+        return n;
     }
 
     void Close(bool keepFocus = true)
@@ -130,6 +172,9 @@ public:
     QScrollBar* hbar = nullptr;
     QLineEdit* editor = nullptr;
     bool editing = false;
+    bool refused = false;     // the text being taken was refused
+    bool committing = false;  // SetEditText weighs the editor's text
+    std::optional<std::string> refusedText;   // the editor reopened on it
     std::string original;
     int editCol = 0;
     int editRow = 0;
@@ -268,6 +313,22 @@ void TCustomGrid::SelectionChanged()
 {
     if (EditorMode()) CommitEditor();
     Invalidate();
+}
+
+void TCustomGrid::RefuseEdit()
+{
+    if (parts_->committing)
+        parts_->refused = true;
+    else
+        RefuseCell(Col(), Row());
+}
+
+void TCustomGrid::RefuseCell(int col, int row)
+{
+    // Set directly: the window weighing a move may call this from
+    // OnSelectCell, where asking it again would loop.
+    if (col != Col() || row != Row()) FocusCellUnchecked(col, row);
+    if (CanFocus() && !Focused() && !(parts_->editor && parts_->editor->hasFocus())) SetFocus();
 }
 
 void TCustomGrid::TopLeftChanged()
@@ -503,7 +564,10 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
                 dragIndex_ = cell.Y;
             } else if (!fixedRow && !fixedCol) {
                 bool again = cell.X == Col() && cell.Y == Row();
-                if (EditorMode()) CommitEditor();
+                if (EditorMode() && !CommitEditor()) {
+                    TCustomControl::MouseDown(Button, Shift, X, Y);
+                    return;
+                }
                 FocusCell(cell.X, cell.Y, !((Shift & ssShift) && (Options() & goRangeSelect)));
                 drag_ = Drag::Select;
                 if (again && (Options() & goEditing) && !(Shift & ssShift) && Col() == cell.X && Row() == cell.Y) ShowEditor();
@@ -624,7 +688,7 @@ void TCustomGrid::KeyPress(char& Key)
             const QString typed = AnsiToQString(std::string(1, ch));
             if (!parts_->editor->inputMask().isEmpty() && !parts_->editor->text().contains(typed, Qt::CaseInsensitive)) {
                 RefuseInput(this);
-                parts_->editor->setText(AnsiToQString(parts_->original));
+                guiimpl::SetProgramText(parts_->editor, AnsiToQString(parts_->original));
                 parts_->editor->selectAll();
             } else {
                 SetEditText(Col(), Row(), std::string(1, ch));
@@ -642,7 +706,7 @@ void TCustomGrid::SetEditorMode(bool on)
 {
     if (on == EditorMode()) return;
     if (!on) {
-        CommitEditor();
+        CommitEditor(false);
         return;
     }
     if (!(Options() & goEditing) || CellRect(Col(), Row()).IsEmpty()) return;
@@ -659,7 +723,7 @@ void TCustomGrid::SetEditorMode(bool on)
     parts_->editRow = Row();
     parts_->original = GetEditText(Col(), Row());
     parts_->editor->setInputMask(AnsiToQString(MaskToQtInputMask(ParseEditMask(GetEditMask(Col(), Row())))));
-    parts_->editor->setText(AnsiToQString(parts_->original));
+    guiimpl::SetProgramText(parts_->editor, AnsiToQString(parts_->original));
     parts_->editor->setFont(TFontToQFont(Font()));
     parts_->editor->selectAll();
     parts_->editing = true;
@@ -682,9 +746,9 @@ void TCustomGrid::PlaceEditor()
     if (!parts_->editor->isVisible()) parts_->editor->show();
 }
 
-void TCustomGrid::CommitEditor()
+bool TCustomGrid::CommitEditor(bool reopen)
 {
-    if (!parts_ || !parts_->editing) return;
+    if (!parts_ || !parts_->editing) return true;
     parts_->editing = false;   // first: committing may move the selection
     std::string text = QStringToAnsi(parts_->editor->text());
     bool hadFocus = parts_->editor->hasFocus();
@@ -693,8 +757,35 @@ void TCustomGrid::CommitEditor()
     // see itself left.
     if (hadFocus && Widget()) Widget()->setFocus();
     parts_->editor->hide();
-    SetEditText(parts_->editCol, parts_->editRow, text);
+    const int col = parts_->editCol, row = parts_->editRow;
+    // The focus leaving the grid drops a text refused and not changed
+    // since: it was said, the cell holds what it held.
+    const bool dejaRefuse = parts_->refusedText && *parts_->refusedText == text;
+    parts_->refusedText.reset();
+    if (dejaRefuse && !reopen) {
+        Invalidate();
+        return false;
+    }
+    parts_->refused = false;
+    parts_->committing = true;
+    SetEditText(col, row, text);
+    parts_->committing = false;
     Invalidate();
+    if (!parts_->refused) return true;
+    parts_->refused = false;
+    if (col >= ColCount() || row >= RowCount()) return false;
+    if (col != Col() || row != Row()) FocusCellUnchecked(col, row);
+    if (!reopen) return false;
+    RefuseCell(col, row);
+    // The text refused, selected: the next key replaces it; Escape gives
+    // back what the cell holds.
+    ShowEditor();
+    if (EditorMode()) {
+        guiimpl::SetProgramText(parts_->editor, AnsiToQString(text));
+        parts_->editor->selectAll();
+        parts_->refusedText = text;
+    }
+    return false;
 }
 
 std::string TCustomGrid::EditorText() const
@@ -705,7 +796,7 @@ std::string TCustomGrid::EditorText() const
 void TCustomGrid::SetEditorText(const std::string& s)
 {
     if (EditorMode()) {
-        parts_->editor->setText(AnsiToQString(s));
+        guiimpl::SetProgramText(parts_->editor, AnsiToQString(s));
         parts_->editor->deselect();
         // After the text given: under a mask the end is the mask's last
         // place, where the next typed character would be refused.

@@ -133,6 +133,8 @@ public:
     // scrolls it into view. moveAnchor false extends the selection (range select).
     // Answers whether it moved.
     bool FocusCell(int col, int row, bool moveAnchor);
+    // The current cell set without asking CanSelectCell (clamped to the body).
+    void FocusCellUnchecked(int col, int row);
     bool IsSelected(int col, int row) const;
     void ScrollInView(int col, int row);
 
@@ -253,6 +255,18 @@ public:
     // The text in the editor while it is open.
     std::string EditorText() const;
     void SetEditorText(const std::string& s);
+    // What follows a value or a row the window refuses, the same in every
+    // grid: the cell cursor stays on (or goes back to) the cell named and
+    // the grid has the focus, so that the next keys go where the user sees
+    // the cursor. RefuseEdit, called while OnSetEditText weighs the text of
+    // the cell's editor, refuses that text: the move that took it (Enter,
+    // Tab, an arrow, a click on another cell) does not happen and the editor
+    // opens again on the text refused, selected; the focus going to another
+    // control is let go. RefuseCell, called while the grid weighs a move
+    // (OnSelectCell) or after an action it refused, puts the cursor on the
+    // cell to correct.
+    void RefuseEdit();
+    void RefuseCell(int col, int row);
 
     int ClientWidth() const override;
     int ClientHeight() const override;
@@ -304,7 +318,9 @@ private:
     friend class guiimpl::GridParts;
     void UpdateScrollBars();
     void UpdateViewSize();
-    void CommitEditor();
+    // Takes the editor's text; false when the window refused it (the
+    // cursor is then back on its cell and, with reopen, the editor too).
+    bool CommitEditor(bool reopen = true);
     void PlaceEditor();
     std::unique_ptr<guiimpl::GridParts> parts_;
     TColor fixedColor_ = clBtnFace;

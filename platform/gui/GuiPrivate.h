@@ -121,6 +121,12 @@ public:
     enum Mode { Text, Digits, SignedDigits, AnyText };
     explicit TextValidator(QObject* parent, Mode mode = Text) : QValidator(parent), mode_(mode) {}
     void SetMode(Mode mode) { mode_ = mode; }
+    // A box of at most n characters (0: no limit): what would pass it is
+    // refused whole, and said, never cut.
+    void SetMaxLength(int n) { maxLength_ = n; }
+    // A counter's bounds, asked when a figure is weighed: a figure past
+    // them that no further digit can bring back is refused, and said.
+    void SetBounds(std::function<std::pair<int, int>()> bounds) { bounds_ = std::move(bounds); }
     State validate(QString& input, int& pos) const override;
     // While the program sets the box's text, nothing is said.
     struct ProgramText
@@ -139,6 +145,8 @@ protected:
 private:
     void Refuse(const std::string& reason) const;
     Mode mode_;
+    int maxLength_ = 0;
+    std::function<std::pair<int, int>()> bounds_;
     int programme_ = 0;
     bool depot_ = false;
     mutable QString avant_;   // the text last taken
@@ -152,6 +160,10 @@ QString FromFsName(const std::string& s);
 // Gives the line edit its TextValidator (its text stays marked as the user's
 // edit when the validator changes it).
 TextValidator* KeepText(QLineEdit* edit, TextValidator::Mode mode = TextValidator::Text);
+// The TextValidator of a line edit (nullptr: none), to set the program's own
+// text under its ProgramText: a season's text keeps every character.
+TextValidator* ValidatorOf(const QLineEdit* edit);
+void SetProgramText(QLineEdit* edit, const QString& text);
 
 // Builds the drag that BeginDrag starts, and routes mouse events while it runs.
 class DragManager

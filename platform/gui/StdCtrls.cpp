@@ -29,6 +29,7 @@
 #include "platform/gui/GuiPrivate.h"
 #include "platform/gui/Menus.h"
 #include "platform/gui/Pictures.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
 
@@ -287,6 +288,27 @@ void TLabel::AdjustBounds()
 // ============================================================================
 namespace guiimpl {
 
+namespace {
+
+// A figure of a counter that lies past its bounds where no digit put in
+// (nor a sign first, when one is allowed) can bring it back.
+bool HorsBornes(const QString& t, int bas, int haut, bool signe)
+{
+    const bool negatif = t.startsWith('-');
+    const QString chiffres = t.mid(t.startsWith('-') || t.startsWith('+') ? 1 : 0);
+    if (chiffres.isEmpty())
+        return false;
+    // Past any bound a counter has: no need to read further.
+    long long v = 0;
+    for (QChar c : chiffres)
+        v = std::min<long long>(v * 10 + (c.unicode() - '0'), 1LL << 40);
+    if (negatif)
+        return -v < bas || -v > haut;
+    return v > haut && (!signe || -v < bas);
+}
+
+}  // namespace
+
 QValidator::State TextValidator::validate(QString& input, int& pos) const
 {
     if (programme_ > 0) {
@@ -325,8 +347,19 @@ QValidator::State TextValidator::validate(QString& input, int& pos) const
             Refuse(mode_ == SignedDigits ? DialogTexts().SignedWholeNumber : DialogTexts().WholeNumber);
             return Invalid;
         }
+        if (bounds_) {
+            const auto [bas, haut] = bounds_();
+            if (HorsBornes(kept, bas, haut, mode_ == SignedDigits)) {
+                Refuse(Format(DialogTexts().NumberFromTo, {bas, haut}));
+                return Invalid;
+            }
+        }
     } else if (perdu) {
         Refuse(DialogTexts().LettersLeftOut);
+    }
+    if (maxLength_ > 0 && kept.size() > maxLength_) {
+        Refuse(Format(DialogTexts().TooLong, {maxLength_}));
+        return Invalid;
     }
     if (kept != input) {
         // The cursor stays after what was put in.
@@ -353,6 +386,17 @@ bool TextValidator::eventFilter(QObject* watched, QEvent* event)
         QTimer::singleShot(0, this, [this] { depot_ = false; });
     }
     return QValidator::eventFilter(watched, event);
+}
+
+TextValidator* ValidatorOf(const QLineEdit* edit)
+{
+    return edit ? const_cast<TextValidator*>(dynamic_cast<const TextValidator*>(edit->validator())) : nullptr;
+}
+
+void SetProgramText(QLineEdit* edit, const QString& text)
+{
+    const TextValidator::ProgramText programme(ValidatorOf(edit));
+    edit->setText(text);
 }
 
 TextValidator* KeepText(QLineEdit* edit, TextValidator::Mode mode)
@@ -410,6 +454,9 @@ void TEdit::SetText(const std::string& s)
 {
     text_ = s;
     QString q = AnsiToQString(s);
+    // The program's own text is shown as far as the box goes.
+    if (maxLength_ > 0 && q.size() > maxLength_)
+        q.truncate(maxLength_);
     const TextValidator::ProgramText programme(e_->validator);
     if (q != e_->edit->text())
         e_->edit->setText(q);
@@ -458,9 +505,12 @@ void TEdit::SetFileName(const std::string& fileName)
 
 void TEdit::SetMaxLength(int n)
 {
+    // The validator weighs a paste whole: the line edit must not cut it first.
     maxLength_ = n;
-    e_->edit->setMaxLength(n > 0 ? n : 32767);
+    e_->validator->SetMaxLength(std::max(0, n));
 }
+
+void TEdit::SetCounterBounds(std::function<std::pair<int, int>()> bounds) { e_->validator->SetBounds(std::move(bounds)); }
 
 bool TEdit::ReadOnly() const { return e_->edit->isReadOnly(); }
 void TEdit::SetReadOnly(bool v) { e_->edit->setReadOnly(v); }
@@ -1101,6 +1151,7 @@ void TComboBox::SetText(const std::string& s)
     c_->typed = false;
     ++c_->updating;
     QString q = AnsiToQString(s);
+    const TextValidator::ProgramText programme(ValidatorOf(c_->combo->lineEdit()));
     if (c_->combo->isEditable())
     {
         int i = c_->combo->findText(q, Qt::MatchFixedString);

@@ -136,6 +136,10 @@ public:
     // allowed: a key or a paste holding anything else is refused whole.
     bool NumbersOnly() const { return numbersOnly_; }
     void SetNumbersOnly(bool v, bool allowNegative = false);
+    // A counter's box: a figure typed or pasted past the bounds given (asked
+    // each time) is refused, and the bounds said; a paste longer than
+    // MaxLength is refused whole, and said. nullptr: no bounds.
+    void SetCounterBounds(std::function<std::pair<int, int>()> bounds);
     // A file-name box: its text is a file-system name, typed with every
     // character as it is. FileName is the name to open (the bytes given to
     // SetFileName while the text shown is unchanged, else the text shown

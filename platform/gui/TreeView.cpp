@@ -15,8 +15,10 @@
 
 #include <algorithm>
 
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/GuiPrivate.h"
 #include "platform/gui/ImgList.h"
+#include "platform/rtl/Strings.h"
 
 using namespace guiimpl;
 
@@ -147,6 +149,13 @@ protected:
     {
         if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Escape)
         {
+            // A blank name is refused, and said: the editor stays on it.
+            if (e->key() != Qt::Key_Escape && Trim(QStringToAnsi(text())).empty())
+            {
+                RefuseInput(tree, DialogTexts().EmptyName);
+                selectAll();
+                return;
+            }
             tree->EndEditing(e->key() == Qt::Key_Escape);
             return;
         }
@@ -156,8 +165,10 @@ protected:
     {
         QLineEdit::focusOutEvent(e);
         if (e->reason() != Qt::PopupFocusReason)
+            // Only while this editor is the one open: an editor closed
+            // already leaves the next one alone.
             QMetaObject::invokeMethod(tree->HubObject(), [t = QPointer<QLineEdit>(this), tree = tree] {
-                if (t && tree->IsEditing())
+                if (t && t->isVisible() && tree->IsEditing())
                     tree->EndEditing(false);
             }, Qt::QueuedConnection);
     }
@@ -401,7 +412,7 @@ bool TTreeNode::EditText()
     KeepText(ed);
     // The tree's own palette hides its selection colours: the editor keeps the usual ones.
     ed->setPalette(QApplication::palette());
-    ed->setText(AnsiToQString(text_));
+    SetProgramText(ed, AnsiToQString(text_));
     ed->setGeometry(r.left(), r.top(), std::max(120, w->viewport()->width() - r.left() - 2), r.height() + 4);
     ed->selectAll();
     ed->show();
@@ -662,6 +673,13 @@ void TTreeView::EndEditing(bool cancel)
     ed->deleteLater();
     if (cancel || Destroying())
         return;
+    // Left blank: the node keeps its name, and the user is told.
+    if (Trim(text).empty() && !Trim(node->Text()).empty())
+    {
+        RefuseInput(this, DialogTexts().EmptyName);
+        t_->widget->setFocus();
+        return;
+    }
     if (OnEdited)
         Guard([&] { OnEdited(this, node, text); });
     node->SetText(text);

@@ -79,6 +79,27 @@ std::string Cp1252ToUtf8(std::string_view s)
     return out;
 }
 
+bool KeptCharAt(std::string_view s, size_t i, char32_t& u, size_t& end)
+{
+    if (i >= s.size() || s[i] != '\0')
+        return false;
+    size_t k = i + 1;
+    u = 0;
+    while (k < s.size() && k - i <= 7 && s[k] >= '0' && s[k] <= '9')
+        u = u * 10 + static_cast<char32_t>(s[k++] - '0');
+    if (k == i + 1 || k >= s.size() || s[k] != ';' || u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF))
+        return false;
+    end = k + 1;
+    return true;
+}
+
+void AppendKeptChar(std::string& out, char32_t u)
+{
+    out += '\0';
+    out += std::to_string(static_cast<unsigned long>(u));
+    out += ';';
+}
+
 namespace {
 
 // The character a well-formed UTF-8 sequence starting at s[i] encodes (no

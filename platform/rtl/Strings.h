@@ -21,6 +21,14 @@ int UnicodeToCp1252(char32_t u);   // -1 when it has no byte
 bool IsUtf8(std::string_view s);
 // Source files are UTF-8: every literal with accents goes through this.
 inline std::string L1(std::string_view utf8) { return Utf8ToCp1252(utf8); }
+// A character Windows-1252 cannot hold (a letter of a name the system gives:
+// a file, a printer) travels in the program's text as a NUL, its code in
+// decimal and ';'. A season's text never holds a NUL (a document holding one
+// is refused, a box drops control characters), so none of its bytes is ever
+// read so. KeptCharAt: the character of the sequence at s[i] and the position
+// after it, false when s[i] opens none; AppendKeptChar writes one.
+bool KeptCharAt(std::string_view s, size_t i, char32_t& u, size_t& end);
+void AppendKeptChar(std::string& out, char32_t u);
 
 // ---- substrings (1-based) --------------------------------------------------
 std::string Copy(std::string_view s, int index, int count);   // out of range: clipped, never throws

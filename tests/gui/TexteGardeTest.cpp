@@ -47,6 +47,37 @@ void Depot(QWidget* w, const std::string& utf8)
 
 std::string Utf8(const QString& s) { return s.toStdString(); }
 
+// A form with the boxes of one line and the memo every table types into:
+// an edit, a combo box, a memo, a grid and a tree of one node.
+struct TBoites
+{
+    TOwned<TForm> f{new TForm(nullptr)};
+    TEdit* edit;
+    TComboBox* combo;
+    TMemo* memo;
+    TStringGrid* grid;
+    TTreeView* tree;
+    TTreeNode* noeud;
+    template <class T>
+    T* Place(T* c, int y, int h = 24)
+    {
+        c->SetParent(f.get());
+        c->SetBounds(10, y, 300, h);
+        return c;
+    }
+    explicit TBoites(int hauteur)
+    {
+        f->SetBounds(50, 50, 520, hauteur);
+        edit = Place(new TEdit(f.get()), 10);
+        combo = Place(new TComboBox(f.get()), 40);
+        memo = Place(new TMemo(f.get()), 70, 60);
+        grid = Place(new TStringGrid(f.get()), 140, 80);
+        grid->SetOptions(grid->Options() | goEditing);
+        tree = Place(new TTreeView(f.get()), 230, 50);
+        noeud = tree->Items().AddChildObject(nullptr, "x", 0);
+    }
+};
+
 }  // namespace
 
 // Kinds of box: a text of one line (edit, combo box, grid cell, tree node),
@@ -55,20 +86,15 @@ std::string Utf8(const QString& s) { return s.toStdString(); }
 // '-' nothing, 'L' letters left out, 'W' whole numbers only.
 TEST(TexteGarde, EveryKindOfBoxKeepsWhatItShowsAndSaysWhatItRefuses)
 {
-    TOwned<TForm> f(new TForm(nullptr));
-    f->SetBounds(50, 50, 520, 420);
-    auto place = [&](auto* c, int y, int h = 24) {
-        c->SetParent(f.get());
-        c->SetBounds(10, y, 300, h);
-        return c;
-    };
-    auto* edit = place(new TEdit(f.get()), 10);
-    auto* combo = place(new TComboBox(f.get()), 40);
-    auto* memo = place(new TMemo(f.get()), 70, 60);
-    auto* grid = place(new TStringGrid(f.get()), 140, 80);
-    grid->SetOptions(grid->Options() | goEditing);
-    auto* tree = place(new TTreeView(f.get()), 230, 50);
-    TTreeNode* noeud = tree->Items().AddChildObject(nullptr, "x", 0);
+    TBoites k(480);
+    TOwned<TForm>& f = k.f;
+    auto place = [&](auto* c, int y, int h = 24) { return k.Place(c, y, h); };
+    auto* edit = k.edit;
+    auto* combo = k.combo;
+    auto* memo = k.memo;
+    auto* grid = k.grid;
+    auto* tree = k.tree;
+    TTreeNode* noeud = k.noeud;
     auto* fichier = place(new TEdit(f.get()), 290);
     fichier->SetHoldsFileName(true);
     auto* nombre = place(new TEdit(f.get()), 320);
@@ -77,10 +103,27 @@ TEST(TexteGarde, EveryKindOfBoxKeepsWhatItShowsAndSaysWhatItRefuses)
     auto* ud = new TUpDown(f.get());
     ud->SetParent(f.get());
     ud->Min = -99;
+    ud->Max = 99999;   // the bounds have a counter of their own below
     ud->SetAssociate(compteur);
+    // A number of three characters at most; a counter from -9 to 9.
+    auto* court = place(new TEdit(f.get()), 380);
+    court->SetNumbersOnly(true);
+    court->SetMaxLength(3);
+    // A grid cell of three figures at most.
+    auto* cellule = place(new TStringGrid(f.get()), 410, 60);
+    cellule->SetOptions(cellule->Options() | goEditing);
+    cellule->OnGetEditMask = [](TObject*, int, int, std::string& masque) { masque = "!990"; };
+    auto* borne = new TEdit(f.get());
+    borne->SetParent(f.get());
+    borne->SetBounds(320, 10, 60, 24);
+    auto* udBorne = new TUpDown(f.get());
+    udBorne->SetParent(f.get());
+    udBorne->Min = -9;
+    udBorne->Max = 9;
+    udBorne->SetAssociate(borne);
     kit::ShowForm(f.get());
 
-    enum Genre { Ligne, Memo, Fichier, Nombre, Compteur };
+    enum Genre { Ligne, Memo, Fichier, Nombre, Compteur, Court, Borne, Cellule };
     struct Boite
     {
         const char* nom;
@@ -99,20 +142,24 @@ TEST(TexteGarde, EveryKindOfBoxKeepsWhatItShowsAndSaysWhatItRefuses)
             return combo ? combo->lineEdit() : QApplication::focusWidget();
         };
     };
+    // A grid's cell (1, 1) emptied and its editor opened; what Enter keeps.
+    auto cellule1 = [&](TStringGrid* g) {
+        return std::pair<std::function<QWidget*()>, std::function<std::string()>>{
+            [&, g]() -> QWidget* {
+                g->SetCells(1, 1, "");
+                g->SetFocus();
+                kit::PressKey(g, VK_F2);
+                return editeur();
+            },
+            [g] {
+                kit::PressKey(nullptr, VK_RETURN);
+                return Cp1252ToUtf8(g->Cells(1, 1));
+            }};
+    };
     const Boite boites[] = {
         {"edit", Ligne, edit, ligne(edit), [&] { return Cp1252ToUtf8(edit->Text()); }},
         {"combo", Ligne, combo, ligne(combo), [&] { return Cp1252ToUtf8(combo->Text()); }},
-        {"grid", Ligne, grid,
-         [&]() -> QWidget* {
-             grid->SetCells(1, 1, "");
-             grid->SetFocus();
-             kit::PressKey(grid, VK_F2);
-             return editeur();
-         },
-         [&] {
-             kit::PressKey(nullptr, VK_RETURN);
-             return Cp1252ToUtf8(grid->Cells(1, 1));
-         }},
+        {"grid", Ligne, grid, cellule1(grid).first, cellule1(grid).second},
         {"tree", Ligne, tree,
          [&]() -> QWidget* {
              noeud->SetText("");
@@ -121,7 +168,10 @@ TEST(TexteGarde, EveryKindOfBoxKeepsWhatItShowsAndSaysWhatItRefuses)
              return editeur();
          },
          [&] {
+             // A name left empty is refused (and said apart): it stays empty.
              kit::PressKey(nullptr, VK_RETURN);
+             if (tree->IsEditing())
+                 kit::PressKey(nullptr, VK_ESCAPE);
              return Cp1252ToUtf8(noeud->Text());
          }},
         {"memo", Memo, memo, ligne(memo),
@@ -129,13 +179,17 @@ TEST(TexteGarde, EveryKindOfBoxKeepsWhatItShowsAndSaysWhatItRefuses)
         {"file name", Fichier, fichier, ligne(fichier), [&] { return fichier->FileName(); }},
         {"number", Nombre, nombre, ligne(nombre), [&] { return nombre->Text(); }},
         {"counter", Compteur, compteur, ligne(compteur), [&] { return compteur->Text(); }},
+        {"short number", Court, court, ligne(court), [&] { return court->Text(); }},
+        {"bounded counter", Borne, borne, ligne(borne), [&] { return borne->Text(); }},
+        {"short cell", Cellule, cellule, cellule1(cellule).first, cellule1(cellule).second},
     };
 
     struct Rang
     {
         const char* saisi;
         unsigned facons;
-        const char* garde[5];   // by kind: line, memo, file name, number, counter
+        const char* garde[8];   // by kind: line, memo, file name, number, counter, short number,
+                                // bounded counter, short cell (none given: "~")
         const char* dit;        // by kind, the same order
     };
     const Rang rangs[] = {
@@ -162,12 +216,26 @@ TEST(TexteGarde, EveryKindOfBoxKeepsWhatItShowsAndSaysWhatItRefuses)
         {"16 000", Tape | Colle | Depose, {"~", "~", "~", "16000", "16000"}, "-----"},
         {"16\u00A0000", Tape | Colle | Depose, {"~", "~", "~", "16000", "16000"}, "-----"},
         {" 42", Tape | Colle, {"~", "~", "~", "42", "42"}, "-----"},
+        // what does not fit is refused whole and said, never cut to another
+        // number: 'T' too long, 'B' past the counter's bounds
+        {"16 000", Tape, {"~", "~", "~", "~", "~", "160", "~"}, "-----T"},
+        {"16 000", Colle | Depose, {"~", "~", "~", "~", "~", "", "~"}, "-----T"},
+        {"1000", Tape, {"~", "~", "~", "~", "~", "100", "~"}, "-----T"},
+        {"1000", Colle, {"~", "~", "~", "~", "~", "", "~"}, "-----T"},
+        {"25", Tape, {"~", "~", "~", "~", "~", "~", "2"}, "------B"},
+        {"25", Colle | Depose, {"~", "~", "~", "~", "~", "~", ""}, "------B"},
+        {"-40", Tape, {"~", "~", "~", "~", "~", "~", "-4"}, "------B"},
+        {"-40", Colle, {"~", "~", "~", "~", "~", "~", ""}, "------B"},
+        {"-9", Tape | Colle, {"~", "~", "~", "~", "~", "~", "-9"}, "-------"},
+        {"16 000", Colle, {"~", "~", "~", "~", "~", "~", "~", ""}, "-------T"},
+        {"1000", Colle, {"~", "~", "~", "~", "~", "~", "~", ""}, "-------T"},
+        {"250", Colle, {"~", "~", "~", "~", "~", "~", "~", "250"}, "--------"},
     };
     for (const Rang& r : rangs)
         for (const Boite& b : boites)
             for (const Facon facon : {Tape, Colle, Depose}) {
                 const char* attendu = r.garde[b.genre];
-                if (!(r.facons & facon) || std::string(attendu) == "~")
+                if (!(r.facons & facon) || !attendu || std::string(attendu) == "~")
                     continue;
                 SCOPED_TRACE(std::string(b.nom) + (facon == Tape ? " typed " : facon == Colle ? " pasted " : " dropped ") +
                              r.saisi);
@@ -191,15 +259,107 @@ TEST(TexteGarde, EveryKindOfBoxKeepsWhatItShowsAndSaysWhatItRefuses)
                 const char dit = r.dit[std::min<size_t>(b.genre, std::string(r.dit).size() - 1)];
                 std::string raison = "-";
                 for (const kit::Refusal& k : kit::Refusals()) {
+                    if (k.reason == DialogTexts().EmptyName)
+                        continue;
                     EXPECT_EQ(k.box, b.c);
                     raison = k.reason == DialogTexts().LettersLeftOut ? "L"
                              : k.reason == DialogTexts().WholeNumber || k.reason == DialogTexts().SignedWholeNumber
                                  ? "W"
-                                 : "(" + k.reason + ")";
+                             : k.reason == Format(DialogTexts().TooLong, {3})         ? "T"
+                             : k.reason == Format(DialogTexts().NumberFromTo, {-9, 9}) ? "B"
+                                                                                       : "(" + k.reason + ")";
                 }
                 EXPECT_EQ(raison, std::string(1, dit));
             }
     kit::GrabToPng(f.get(), "texte_garde_boites");
+}
+
+// A season's text holds any byte, 0x81 and the other bytes Windows-1252
+// leaves unassigned included: every kind of box shows it as its own
+// characters (never as a file name's kept letter) and gives back its bytes,
+// untouched or edited elsewhere in the text. A file name's letter the text
+// cannot hold still shows as the system names it.
+TEST(TexteGarde, ASeasonsTextKeepsItsBytesInEveryBox)
+{
+    TBoites k(300);
+    k.tree->ReadOnly = false;
+    auto* edit = k.edit;
+    auto* combo = k.combo;
+    auto* memo = k.memo;
+    auto* grid = k.grid;
+    TTreeNode* noeud = k.noeud;
+    kit::ShowForm(k.f.get());
+    struct Boite
+    {
+        const char* nom;
+        std::function<QWidget*(const std::string&)> ouvre;   // sets the text, opens the box at its end
+        std::function<std::string()> garde;                  // what the program reads
+    };
+    auto ligne = [](TWinControl* c) {
+        return [c](const std::string& t) -> QWidget* {
+            c->SetText(t);
+            c->SetFocus();
+            kit::Process();
+            auto* cb = qobject_cast<QComboBox*>(QApplication::focusWidget());
+            QWidget* w = cb ? cb->lineEdit() : QApplication::focusWidget();
+            kit::PressKey(nullptr, VK_END);
+            return w;
+        };
+    };
+    const Boite boites[] = {
+        {"edit", ligne(edit), [&] { return edit->Text(); }},
+        {"combo", ligne(combo), [&] { return combo->Text(); }},
+        {"memo", ligne(memo), [&] { return memo->Text(); }},
+        {"grid",
+         [&](const std::string& t) -> QWidget* {
+             grid->SetCells(1, 1, t);
+             grid->SetFocus();
+             kit::PressKey(grid, VK_F2);
+             kit::PressKey(nullptr, VK_END);
+             return QApplication::focusWidget();
+         },
+         [&] {
+             kit::PressKey(nullptr, VK_RETURN);
+             return grid->Cells(1, 1);
+         }},
+        {"tree",
+         [&](const std::string& t) -> QWidget* {
+             noeud->SetText(t);
+             noeud->EditText();
+             kit::Process();
+             kit::PressKey(nullptr, VK_END);
+             return QApplication::focusWidget();
+         },
+         [&] {
+             kit::PressKey(nullptr, VK_RETURN);
+             return noeud->Text();
+         }},
+    };
+    const struct
+    {
+        std::string texte;     // as a season file gives it
+        const char* montre;    // as the box shows it (UTF-8)
+    } rangs[] = {
+        {"A\x81" "B", "A\u0081B"},
+        {"Z\x81" "937;", "Z\u0081937;"},
+        {"\x8D\x8F\x90\x9D", "\u008D\u008F\u0090\u009D"},
+        {FileNameToText("copie-\xCE\xA9"), "copie-\u03A9"},
+    };
+    for (const auto& r : rangs)
+        for (const Boite& b : boites) {
+            SCOPED_TRACE(std::string(b.nom) + " " + r.montre);
+            QWidget* w = b.ouvre(r.texte);
+            ASSERT_NE(w, nullptr);
+            QString montre("(no box)");
+            if (auto* l = qobject_cast<QLineEdit*>(w))
+                montre = l->text();
+            else if (auto* m = qobject_cast<QPlainTextEdit*>(w))
+                montre = m->toPlainText();
+            EXPECT_EQ(Utf8(montre), r.montre);
+            kit::TypeKeys(nullptr, "c");
+            EXPECT_EQ(b.garde(), r.texte + "c");
+        }
+    kit::GrabToPng(k.f.get(), "texte_garde_octets");
 }
 
 namespace {

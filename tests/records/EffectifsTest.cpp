@@ -466,10 +466,15 @@ TEST(Effectifs, RowsThatCannotBeStoredSayWhyAndStayAsTyped)
         kit::Process(20);
         if (c.texte == 3702)
             kit::GrabToPng(e.f.get(), "effectifs-ligne-sans-nom");
-        // Another team is refused without a second message; the rows stay.
+        // Another team is refused and says why again; the rows stay, the
+        // cursor on the cell to correct.
+        textes.clear();
+        Repond(mrOk, textes);
         e.f->l_Equipe->SetItemIndex(1);
         e.f->l_EquipeClick(nullptr);
         EXPECT_EQ(kit::ForgetModalActions(), 0u);
+        EXPECT_EQ(textes, std::vector<std::string>{attendu});
+        EXPECT_EQ(std::make_pair(e.g().Col(), e.g().Row()), std::make_pair(c.texte == 3703 ? 4 : 2, r));
         EXPECT_EQ(e.f->l_Equipe->ItemIndex(), 0);
         EXPECT_EQ(e.f->EquipeAffichee & 0xFFFF, 0u);
         EXPECT_EQ(e.g().Cells(c.cellules[0].first, r), c.cellules[0].second);

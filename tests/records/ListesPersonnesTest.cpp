@@ -214,7 +214,7 @@ TEST(Arbitres, RefereesTypedIntoTheGrid)
     const Cas cas[] = {
         {99999, "Nouveau", "Luc", true, TListePays::Aucun},   // no country under "all"
         {l.italie, "Verdi", "Marco", true, l.italie},
-        {l.france, "Sans Prenom", "", false, 0},                // no first name: not stored
+        {l.france, "Sans Prenom", "", false, 0},                // no first name: not stored, said
     };
     int crees = 0;
     for (const Cas& c : cas) {
@@ -225,7 +225,9 @@ TEST(Arbitres, RefereesTypedIntoTheGrid)
         if (*c.prenom) {
             EXPECT_EQ(g->RowCount(), vide + 2) << "a new empty row after typing";
         }
-        g->SetRow(1);   // leaving the row writes it
+        // Leaving the row writes it; a row it cannot store says why.
+        const std::vector<std::string> dits = Messages([&] { g->SetRow(1); });
+        EXPECT_EQ(dits, c.cree ? std::vector<std::string>{} : std::vector<std::string>{TraduireFormat(5402, {vide})});
         TPersonnel* a = l.S().Arbitres().ChercheNom(c.nom, c.prenom);
         EXPECT_EQ(a != nullptr, c.cree) << c.nom;
         if (a) {
@@ -236,8 +238,9 @@ TEST(Arbitres, RefereesTypedIntoTheGrid)
     EXPECT_EQ(l.S().Arbitres().NbPersonnel(), avant + crees);
     EXPECT_TRUE(signale);
 
+    // The list filled again drops the row refused, with a word.
+    EXPECT_EQ(Messages([&] { f->RemplitPays(99999); }).size(), 1u);
     // Renaming only by an accent is not stored; a real rename files him again.
-    f->RemplitPays(99999);
     signale = false;
     const std::vector<std::string> noms = Colonne(g, 0);
     const int rossi = static_cast<int>(std::find(noms.begin(), noms.end(), "Rossi") - noms.begin()) + 1;
@@ -272,6 +275,7 @@ TEST(Arbitres, RemovalRefusedWhileMatchesNameHim)
     EXPECT_TRUE(f->mi_Inserer->Visible());
     auto textes = Messages([&] { f->Effacer(bardin); });
     EXPECT_EQ(textes, (std::vector<std::string>{TraduireFormat(3323, {1})}));
+    EXPECT_EQ(g->Row(), bardin);
     EXPECT_EQ(l.S().Arbitres().NbPersonnel(), 3);
     g->SetRow(rossi);
     WORD suppr = 46;
@@ -333,6 +337,7 @@ TEST(Stades, ListEditedThroughTheCardAndRemovalsSayWhy)
     // The named stadium stays, with the reason.
     auto textes = Messages([&] { f->Effacer(2); });
     EXPECT_EQ(textes, (std::vector<std::string>{TraduireFormat(3321, {1})}));
+    EXPECT_EQ(g->Row(), 2);
     EXPECT_EQ(l.S().Stades().NbStade(), 3);
     // Another goes: the club record and the competition list forget it.
     f->Effacer(3);

@@ -455,6 +455,13 @@ TEST(ButeursStat, BasketballMadeAtMostAttempted)
                 });
             Saisit(g, k.col, 1, k.texte);
             kit::Process();
+            if (!k.message.empty()) {
+                // The cursor stays on the refused cell, the figure typed
+                // selected in its editor; Escape gives the cell back.
+                EXPECT_EQ(std::make_pair(g->Col(), g->Row()), std::make_pair(k.col, 1));
+                EXPECT_EQ(g->EditorText(), k.texte);
+                kit::PressKey(nullptr, VK_ESCAPE);
+            }
             EXPECT_EQ(std::make_pair(g->DonneeCellule(5, 1), g->DonneeCellule(6, 1)),
                       std::make_pair(k.reussis, k.tentes));
             EXPECT_EQ(std::make_pair(g->LitCellule(5, 1), g->LitCellule(6, 1)),
@@ -565,6 +572,11 @@ TEST(ButeursStat, HandballMadeAtMostAttempted)
                 });
             Saisit(g, k.col, 1, k.texte);
             kit::Process();
+            if (k.refuse) {
+                EXPECT_EQ(std::make_pair(g->Col(), g->Row()), std::make_pair(k.col, 1));
+                EXPECT_EQ(g->EditorText(), k.texte);
+                kit::PressKey(nullptr, VK_ESCAPE);
+            }
             EXPECT_EQ(std::make_pair(g->DonneeCellule(fait, 1), g->DonneeCellule(fait + 1, 1)),
                       std::make_pair(k.reussis, k.tentes));
             EXPECT_EQ(std::make_pair(g->LitCellule(fait, 1), g->LitCellule(fait + 1, 1)),

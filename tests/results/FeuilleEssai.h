@@ -59,8 +59,9 @@ inline void ChoisitEntree(TListe* l, int i)
 inline void Saisit(TColorStringGrid* g, int col, int row, const std::string& texte)
 {
     g->FocusCell(col, row, true);
-    // The first key opens the cell's editor, which takes the others.
-    kit::Type(g, texte.substr(0, 1));
+    // The first key opens the cell's editor, which takes the others; an
+    // editor open (on a value refused) takes it where it is.
+    kit::Type(g->EditorMode() ? nullptr : g, texte.substr(0, 1));
     if (texte.size() > 1)
         kit::Type(nullptr, texte.substr(1));
     kit::PressKey(nullptr, VK_RETURN);

@@ -140,14 +140,15 @@ TEST_F(FenetresFichier, CheckingAutoSaveOnASeasonWithoutItProposesTenMinutes)
 
 TEST_F(FenetresFichier, TheIntervalIsBoundedSoThatItNeverOverflows)
 {
-    // Typed past the largest value the season can keep: the largest value.
+    // Typed past the largest value the season can keep: the key that takes
+    // the figure past it is refused, what the box shows is stored.
     EXPECT_EQ(Valide([](Tf_OptionSauve* f) {
                   f->Edit12->SetText("");
                   kit::Type(f->Edit12, "9x99");
               }),
               mrOk);
-    EXPECT_EQ(options->Edit12->Text(), "999");   // the letter was dropped
-    EXPECT_EQ(saison->OptionSauvegarde(0), MinutesSauvegardeMax);
+    EXPECT_EQ(options->Edit12->Text(), "99");   // the letter and the third 9 were refused
+    EXPECT_EQ(saison->OptionSauvegarde(0), 99);
     EXPECT_EQ(options->Tag, 1);
 
     // The up-down stops at its bounds.

@@ -199,14 +199,24 @@ TEST(CreationBarrage, GroupsFeedFurtherPlayOffsOnceCreated)
             for (TComboBox* cb : g->Equipes)
                 cb->SetItemIndex(e++);
         kit::GrabToPng(c, "CreeBarrageGroupes");
-        RepondBoite(mrOk);
-        c->b_CreationClick();
+        // A group's name typed: a blank one is refused with a word, one of
+        // a code's shape is kept as typed.
+        for (const char* nom : {"   ", "#2"}) {
+            std::vector<std::string> dits;
+            c->Groupes[0]->Nom->SetText("");
+            kit::TypeKeys(c->Groupes[0]->Nom, nom);
+            RepondBoite(mrOk, &dits);
+            c->b_CreationClick();
+            kit::ForgetModalActions();
+            EXPECT_EQ(dits, std::vector<std::string>{*nom == ' ' ? Traduire(5401) : Traduire(290)});
+        }
     });
     Commande(*f, 194);
     kit::Process(20);
     TDonneesChampionnat* g1 = s.Arbre().ChampionnatParCode(0x18001);
     TDonneesChampionnat* g2 = s.Arbre().ChampionnatParCode(0x28001);
     ASSERT_TRUE(g1 && g2);
+    EXPECT_EQ(s.Arbre().NomCode(0x18001), "#2");
     EXPECT_EQ(s.ChampionnatCourant(), g1);
     // Each group holds all its matches: 4 teams over 6 matchdays, 5 over 10.
     EXPECT_EQ(std::make_pair(g1->NbEquipe(), g1->NbJour()), std::make_pair(4, 6));
@@ -288,6 +298,7 @@ TEST(CreationBarrage, GroupsFeedFurtherPlayOffsOnceCreated)
         codesRelus.push_back(c->CodeChamp);
     EXPECT_EQ(codesRelus, codes);
     EXPECT_EQ(relu->Arbre().NomCode(0x8003), "Coupe Zelvor");
+    EXPECT_EQ(relu->Arbre().NomCode(0x18001), "#2");
     for (const TDonneesBarrage* b : relu->Arbre().ListeBarrages())
         EXPECT_NE(b->Code & 0x8000, 0);
     TermineFenetre(f);

@@ -219,8 +219,9 @@ TEST(Scenario, CountsAndSidesAreBounded)
     EXPECT_EQ(e2, 0x8000 + 3 * 256 + 1);
 }
 
-// A number of ties typed into a round's box is the round's count, bounded
-// as the up-down bounds it; the up-down's buttons still count from it.
+// A number of ties typed into a round's box is the round's count; one past
+// the up-down's bounds is named at OK, never stored as the bound; the
+// up-down's buttons still count from it.
 TEST(CreationCoupe, TypedNumberOfTiesIsStored)
 {
     vues::Module();
@@ -239,10 +240,16 @@ TEST(CreationCoupe, TypedNumberOfTiesIsStored)
         kit::Process();
         EXPECT_EQ(f->ModalResult(), mrNone);
         f->NbMatch(4)->Associate()->SetText("2");
+        RepondBoite(mrOk, &textes);
+        f->b_Valider->Click();
+        kit::Process();
+        EXPECT_EQ(f->ModalResult(), mrNone);
+        f->NbMatch(3)->Associate()->SetText("999");
         f->b_Valider->Click();
     });
-    ASSERT_EQ(textes.size(), 1u);
-    EXPECT_EQ(textes[0], TraduireFormat(5003, {f->NbMatch(4)->Min, f->NbMatch(4)->Max}));
+    ASSERT_EQ(textes.size(), 2u);
+    for (const std::string& t : textes)
+        EXPECT_EQ(t, TraduireFormat(5003, {f->NbMatch(4)->Min, f->NbMatch(4)->Max}));
     ASSERT_EQ(r, mrOk);
     // The records run from the first round played to the final.
     std::vector<int> ties;

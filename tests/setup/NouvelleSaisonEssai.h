@@ -53,4 +53,19 @@ inline bool NouvelleSaisonQuatreClubs(FenetreEssai& f,
     return fait;
 }
 
+// Saves the season shown (command 7, its box answered), closes the main
+// window and reads the file back; none when it does not open.
+inline std::unique_ptr<TSaison> SauveFermeRelit(TOwned<FenetreEssai>& f)
+{
+    RepondBoite(mrOk);
+    Commande(*f, 7);
+    kit::Process(20);
+    kit::ForgetModalActions();
+    const std::string fichier = NomFichierCourant;
+    ModifSaison = 0;
+    TermineFenetre(f);
+    uint8_t etat = 0;
+    return TTraiteurFichier::Charger(fichier, "", "", {}, TousSports, etat, true);
+}
+
 }  // namespace essai

@@ -317,3 +317,142 @@ TEST(NouvelleSaison, RenamedChampionshipKeepsItsName)
     }
     InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(DossierDonnees(), "texte\\Textefr.txt")));
 }
+
+namespace {
+
+// The custom championship's nodes from the root down: its competition, its
+// division, itself; and the cup made under its division.
+struct TNoeudsPerso
+{
+    TTreeNode* competition = nullptr;
+    TTreeNode* division = nullptr;
+    TTreeNode* championnat = nullptr;
+    TTreeNode* coupe = nullptr;
+};
+
+// Renames a node as a user does: F2, the name typed, Enter.
+void Renomme(TTreeView* t, TTreeNode* n, const std::string& nom)
+{
+    t->SetSelected(n);
+    kit::PressKey(t, VK_F2);
+    kit::TypeKeys(nullptr, nom);
+    kit::PressKey(nullptr, VK_RETURN);
+}
+
+// The names a tree of one custom championship and one cup shows, from the
+// model: competition, division, championship, cup.
+std::vector<std::string> NomsArbre(const TDescTree& a)
+{
+    std::vector<std::string> noms;
+    const TDescNoeud* c = a.Racine().Enfant(0);
+    const TDescNoeud* d = c ? c->Enfant(0) : nullptr;
+    if (!d || d->NbEnfant() != 2)
+        return noms;
+    for (const TDescNoeud* n : std::initializer_list<const TDescNoeud*>{c, d, d->Enfant(0), d->Enfant(1)})
+        noms.push_back(n->NomAffiche());
+    return noms;
+}
+
+}  // namespace
+
+// A name typed for a custom championship, its competition, its division and
+// a cup is kept as typed, whatever its shape: none is read as a template
+// code, in the season, in the reopened file, once the season is recomposed
+// and saved again. A name left empty or blank is refused with a word and the
+// node keeps its name.
+TEST(NouvelleSaison, TypedNamesAreNeverReadAsCodes)
+{
+    const char* const langues[] = {"fr", "en"};
+    const char* const noms[] = {"#2", "#1#x", "##", "#0"};
+    for (const char* langue : langues)
+        for (const char* nom : noms) {
+            SCOPED_TRACE(std::string(langue) + " " + nom);
+            const std::string dir = Prepare(std::string("setup_noms_codes_") + langue);
+            auto f = LanceFenetre();
+            InstalleTraducteur(std::make_unique<TTraducteur>(
+                MakePath(DossierDonnees(), "texte\\Texte" + std::string(langue) + ".txt")));
+            const std::vector<std::string> attendus(4, nom);
+            Sport(0);
+            Quand<Tf_CreationSaison>([&](Tf_CreationSaison* c) {
+                TTreeView* t = c->tv_Saison;
+                t->SetSelected(t->Items().GetFirstNode());
+                Division(0, 4, true);
+                Equipes("Perso");
+                c->bc_CreeChamp->Click();
+                t->EndEditing(false);
+                TNoeudsPerso n;
+                n.competition = t->Items().GetFirstNode()->getFirstChild();
+                n.division = n.competition ? n.competition->getFirstChild() : nullptr;
+                n.championnat = n.division ? n.division->getFirstChild() : nullptr;
+                ASSERT_NE(n.championnat, nullptr);
+                // An empty or a blank name: refused with a word, Enter or not.
+                const std::string avant = n.championnat->Text();
+                for (const char* vide : {"", "   "}) {
+                    kit::Refusals().clear();
+                    t->SetSelected(n.championnat);
+                    kit::PressKey(t, VK_F2);
+                    kit::PressKey(nullptr, VK_BACK);
+                    kit::TypeKeys(nullptr, vide);
+                    kit::PressKey(nullptr, VK_RETURN);
+                    EXPECT_TRUE(t->IsEditing());
+                    kit::Process();
+                    t->EndEditing(false);
+                    EXPECT_EQ(n.championnat->Text(), avant);
+                    ASSERT_EQ(kit::Refusals().size(), 2u);
+                    EXPECT_EQ(kit::Refusals()[0].reason, DialogTexts().EmptyName);
+                }
+                Renomme(t, n.competition, nom);
+                Renomme(t, n.division, nom);
+                Renomme(t, n.championnat, nom);
+                t->SetSelected(n.division);
+                Quand<Tf_CreationCoupe>([nom](Tf_CreationCoupe* k) {
+                    kit::TypeKeys(k->e_NomCoupe, nom);
+                    kit::Click(k->b_Valider);
+                });
+                c->bc_CreeCoupe->Click();
+                t->EndEditing(false);
+                n.coupe = n.division->GetLastChild();
+                std::vector<std::string> montres;
+                for (TTreeNode* k : {n.competition, n.division, n.championnat, n.coupe})
+                    montres.push_back(k->Text());
+                EXPECT_EQ(montres, attendus);
+                kit::GrabToPng(c, std::string("noms_codes_") + langue);
+                RepondBoite(mrOk);   // "saved"
+                kit::Click(c->b_Valider);
+            });
+            ASSERT_TRUE(Commande(*f, 5));
+            kit::Process(50);
+            ASSERT_NE(f->Saison, nullptr);
+            EXPECT_EQ(NomsArbre(f->Saison->Arbre()), attendus);
+            const int32_t code = f->Saison->Arbre().ListeChampionnats().at(0)->CodeChamp;
+            std::string nomChamp, competition;
+            f->Saison->Arbre().NomsChampionnat(code, nomChamp, competition);
+            EXPECT_EQ(std::make_pair(nomChamp, competition), std::make_pair(std::string(nom), std::string(nom)));
+            const std::string fichier = MakePath(dir, "sauvegarde\\personnel.xmc");
+            uint8_t etat = 0;
+            auto relu = TTraiteurFichier::Charger(fichier, "", "", {}, TousSports, etat, true);
+            ASSERT_NE(relu, nullptr);
+            EXPECT_EQ(NomsArbre(relu->Arbre()), attendus);
+            // Recomposed: the window shows the names, validation keeps them.
+            Quand<Tf_CreationSaison>([&](Tf_CreationSaison* c) {
+                std::vector<std::string> montres;
+                for (TTreeNode* k = c->tv_Saison->Items().GetFirstNode()->GetNext(); k; k = k->GetNext())
+                    montres.push_back(k->Text());
+                EXPECT_EQ(montres, attendus);
+                kit::Click(c->b_Valider);
+            });
+            ASSERT_TRUE(Commande(*f, 193));
+            kit::Process(20);
+            EXPECT_EQ(NomsArbre(f->Saison->Arbre()), attendus);
+            RepondBoite(mrOk);   // "saved"
+            Commande(*f, 7);
+            kit::Process(20);
+            kit::ForgetModalActions();
+            relu = TTraiteurFichier::Charger(fichier, "", "", {}, TousSports, etat, true);
+            ASSERT_NE(relu, nullptr);
+            EXPECT_EQ(NomsArbre(relu->Arbre()), attendus);
+            ModifSaison = 0;
+            TermineFenetre(f);
+        }
+    InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(DossierDonnees(), "texte\\Textefr.txt")));
+}

@@ -12,6 +12,7 @@
 
 #include "engine/CalculClassement.h"
 #include "engine/historique.h"
+#include "files/w_OptionsSauve.h"
 #include "model/Championnat.h"
 #include "model/DescTree.h"
 #include "model/oTraducteur.h"
@@ -23,6 +24,7 @@
 #include "results/w_Resultats.h"
 #include "setup/w_Option.h"
 #include "tests/setup/CreationEssai.h"
+#include "tests/setup/NouvelleSaisonEssai.h"
 #include "tests/setup/TableEssai.h"
 #include "ui/Fond.h"
 #include "views/w_ChoixHistorique.h"
@@ -673,4 +675,82 @@ TEST(OptionsCompteursSaisis, AnEmptiedCounterIsNamedNeverStoredAsItWas)
     EXPECT_EQ(static_cast<int16_t>(c->Option(15)), -2);
     ModifSaison = 0;
     TermineFenetre(f);
+}
+
+// A counter keeps what it shows: a figure typed past its bounds is refused
+// at the key that takes it past them, a paste past them or past the box's
+// length is refused whole, each with the bounds said; what the box shows
+// then is what OK stores, and what the reopened file holds. The forfeit
+// points (-9..9) of the options, the auto-save minutes (1..255, three
+// characters), in French and in English.
+TEST(OptionsCompteursSaisis, AFigurePastItsBoundsIsRefusedNeverStoredAsAnother)
+{
+    enum TBoite { Forfait, Minutes };
+    const struct
+    {
+        TBoite boite;
+        const char* saisi;
+        bool colle;
+        const char* montre;   // what the box shows, then stores
+    } cas[] = {
+        {Forfait, "25", false, "2"},        {Forfait, "25", true, "-3"},     {Forfait, "-40", false, "-4"},
+        {Minutes, "16 000", true, "10"},    {Minutes, "1000", true, "10"},   {Minutes, "1000", false, "100"},
+    };
+    for (const char* langue : {"fr", "en"})
+        for (const auto& k : cas) {
+            SCOPED_TRACE(std::string(langue) + (k.boite == Forfait ? " forfeit " : " minutes ") + k.saisi +
+                         (k.colle ? " pasted" : " typed"));
+            const std::string dir = Prepare(std::string("options_bornes_") + langue);
+            TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", langue);
+            auto f = LanceFenetre();
+            CreeSaison(*f, 0);
+            ASSERT_NE(f->Saison, nullptr);
+            TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
+            c->SetOption(15, -3);
+            f->Saison->SetOptionSauvegarde(0, 10);
+            f->SignaleModification();
+            std::vector<std::string> messages;
+            auto saisit = [&](TForm* o, TUpDown* u, TControl* ok) {
+                auto* e = static_cast<TEdit*>(u->Associate());
+                e->SetFocus();
+                e->SelectAll();
+                kit::Refusals().clear();
+                if (k.colle)
+                    kit::Paste(e, k.saisi);
+                else
+                    kit::TypeKeys(e, k.saisi);
+                EXPECT_EQ(e->Text(), k.montre);
+                EXPECT_FALSE(kit::Refusals().empty());
+                for (const kit::Refusal& r : kit::Refusals()) {
+                    EXPECT_EQ(r.box, e);
+                    EXPECT_EQ(r.reason, TraduireFormat(5003, {u->Min, u->Max}));
+                }
+                kit::GrabToPng(o, std::string("compteur_borne_") + langue);
+                RepondBoite(mrOk, &messages);
+                kit::Click(ok);
+                kit::Process();
+                EXPECT_EQ(o->ModalResult(), mrOk);
+            };
+            if (k.boite == Forfait) {
+                Quand<Tf_Option>([&](Tf_Option* o) {
+                    o->PageControl1->SetActivePage(o->ts_Generaux);
+                    saisit(o, o->ud_forfait, o->b_Valider);
+                });
+                Commande(*f, 176);
+            } else {
+                Quand<Tf_OptionSauve>([&](Tf_OptionSauve* o) { saisit(o, o->ud_TempsAuto, o->b_Valider); });
+                Commande(*f, 178);
+            }
+            kit::Process(20);
+            EXPECT_EQ(messages, std::vector<std::string>());
+            kit::ForgetModalActions();
+            auto garde = [&](const TSaison& s) {
+                return k.boite == Forfait ? static_cast<int16_t>(s.ChampionnatCourant()->Option(15))
+                                          : s.OptionSauvegarde(0);
+            };
+            EXPECT_EQ(garde(*f->Saison), StrToInt(k.montre));
+            auto relue = SauveFermeRelit(f);
+            ASSERT_NE(relue, nullptr);
+            EXPECT_EQ(garde(*relue), StrToInt(k.montre));
+        }
 }

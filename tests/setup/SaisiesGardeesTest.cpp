@@ -6,6 +6,9 @@
 // a move that would merge two namesakes.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QLineEdit>
+
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
 #include "model/Personnels.h"
@@ -17,7 +20,11 @@
 #include "records/w_Effectifs.h"
 #include "records/w_FicheStade.h"
 #include "records/w_Stades.h"
+#include "model/ChampionnatStat.h"
 #include "model/Stades.h"
+#include "results/PagesMatch.h"
+#include "results/w_ButeursStat.h"
+#include "tests/results/FeuilleEssai.h"
 #include "tests/setup/NouvelleSaisonEssai.h"
 #include "ui/ColorStringGrid.h"
 #include "ui/Fond.h"
@@ -432,4 +439,268 @@ TEST(SaisiesGardeesEffectifs, NamesakesAreMergedOnlyWhenTheUserSaysSo)
             EXPECT_EQ(Joueur(s, "Morel", "Paul", brivant), nullptr);
     }
     TermineFenetre(f);
+}
+
+namespace {
+
+// Every box of the program's kind met is recorded and answered OK; the save's
+// progress window is left to finish.
+void NoteBoites(std::vector<std::string>& dits)
+{
+    kit::WhenModal([&dits](TForm* m) {
+        if (auto* b = dynamic_cast<Tf_MessageUtil*>(m)) {
+            dits.push_back(b->Label1->Caption());
+            m->SetModalResult(mrOk);
+        }
+        NoteBoites(dits);
+    });
+}
+
+// One step of a user at a grid: a cell chosen, keys typed where the focus
+// is, a key pressed, an entry of the team (or country) list clicked, a cell
+// clicked.
+struct TPasGrille
+{
+    enum { Cellule, Tape, Touche, Equipe, Clic } Quoi;
+    int A = 0, B = 0;   // the cell (B < 0: the last row), the key, the entry
+    const char* Texte = "";
+};
+
+// What a season holds of the row's subject, as text: the squads' typed
+// players ("name number team"), the stat sheet's counts of the home team
+// ("code=count").
+std::string Joueurs(const TSaison& s)
+{
+    std::string r;
+    for (int i = 0; i < s.Joueurs().NbJoueur(); ++i) {
+        const TJoueur* j = s.Joueurs().Joueur(i);
+        r += j->Nom + " " + IntToStr(j->Maillot) + " " + s.NomEquipe(j->IdEquipe()) + ";";
+    }
+    return r;
+}
+
+std::string Arbitres(const TSaison& s)
+{
+    std::string r;
+    for (int i = 0; i < s.Arbitres().NbPersonnel(); ++i)
+        r += s.Arbitres().Personnel(i)->Nom + " " + s.Arbitres().Personnel(i)->Prenom + ";";
+    return r;
+}
+
+std::string Comptes(const TSaison& s)
+{
+    std::string r;
+    auto* c = dynamic_cast<const TDonneesChampionnatStat*>(s.ChampionnatCourant());
+    for (int code = 21; c && code <= 36; ++code)
+        if (const TListeDonnees* l = const_cast<TDonneesChampionnatStat*>(c)->ListeStat(1, code))
+            for (int i = 0; i < l->Nombre(); ++i)
+                if (code != 36 && l->Donnee(i)->IdEquipe() == c->IdEquipe(0))
+                    r += IntToStr(code) + "=" + IntToStr(l->Donnee(i)->Mot()) + ";";
+    return r;
+}
+
+}  // namespace
+
+// A value or a row a grid refuses: the message says why at every attempt,
+// the cursor stays on the cell to correct, and the keys that follow go there.
+// The squads: a shirt number typed with no name, then another team clicked
+// twice; the name typed next goes to the row of the team shown, and the
+// player is saved in the team he was typed for. The handball sheet: 3 goals
+// from 7 metres, then 2 throws refused; the figures typed next go to the
+// throws, then to the turnovers. Each in the model, and after a save and a
+// reopening.
+TEST_P(SaisiesGardees, ARefusedCellKeepsTheCursorAndTheKeysThatFollow)
+{
+    static const bool pages = (EnregistrePagesMatch(), true);
+    (void)pages;
+    const std::string langue = GetParam();
+    using P = TPasGrille;
+    struct TCas
+    {
+        const char* nom;
+        int sport;
+        std::vector<TPasGrille> pas;
+        int refus;                                   // messages said
+        TGridCoord curseur;                          // where the cursor is after the last refusal
+        std::function<std::string(const TSaison&)> garde;
+        std::string attendu;
+    };
+    const TCas cas[] = {
+        {"effectifs", 0,
+         {{P::Cellule, 1, -1}, {P::Tape, 0, 0, "7"}, {P::Touche, VK_TAB}, {P::Equipe, 2}, {P::Equipe, 2},
+          {P::Tape, 0, 0, "Lebrun"}, {P::Equipe, 2}},
+         2, {2, 1}, Joueurs, "Lebrun 7 Brivant;"},
+        // A cell of another row clicked, twice: refused, said each time.
+        {"effectifs_clic", 0,
+         {{P::Cellule, 1, -1}, {P::Tape, 0, 0, "7"}, {P::Touche, VK_TAB}, {P::Clic, 3, -1}, {P::Clic, 2, -1},
+          {P::Tape, 0, 0, "Lebrun"}, {P::Equipe, 2}},
+         2, {2, 1}, Joueurs, "Lebrun 7 Brivant;"},
+        // The referees: a name with no first name, then another row by the
+        // arrow and by the mouse, another country: the first name typed next
+        // goes to its row.
+        {"arbitres", -1,
+         {{P::Cellule, 0, -1}, {P::Tape, 0, 0, "Dumas"}, {P::Touche, VK_DOWN}, {P::Clic, 0, -1}, {P::Equipe, 1},
+          {P::Tape, 0, 0, "Eve"}, {P::Equipe, 1}},
+         3, {1, 1}, Arbitres, "Dumas Eve;"},
+        {"handball", 3,
+         {{P::Cellule, 3, 1}, {P::Tape, 0, 0, "3"}, {P::Touche, VK_RETURN}, {P::Tape, 0, 0, "2"},
+          {P::Touche, VK_RETURN}, {P::Tape, 0, 0, "4"}, {P::Touche, VK_RETURN}, {P::Tape, 0, 0, "1"},
+          {P::Touche, VK_RETURN}},
+         1, {4, 1}, Comptes, "23=3;24=4;29=1;"},
+    };
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        Prepare(std::string("grille_refus_") + c.nom + "_" + langue, true);
+        auto f = LanceFenetre();
+        InstalleTraducteur(std::make_unique<TTraducteur>(
+            MakePath(DossierDonnees(), "texte\\Texte" + langue + ".txt")));
+        TColorStringGrid* g = nullptr;
+        TListe* equipes = nullptr;
+        Tf_Effectifs* effectifs = nullptr;
+        if (c.sport < 0) {
+            ASSERT_TRUE(NouvelleSaisonQuatreClubs(*f));
+            ASSERT_TRUE(Commande(*f, 148));
+            auto* a = dynamic_cast<Tf_Arbitres*>(f->Enfant);
+            ASSERT_NE(a, nullptr);
+            g = a->sg_TableauEquipe;
+            equipes = a->l_Nation;
+        } else if (c.sport == 0) {
+            ASSERT_TRUE(NouvelleSaisonQuatreClubs(*f));
+            ASSERT_TRUE(Commande(*f, 147));
+            effectifs = dynamic_cast<Tf_Effectifs*>(f->Enfant);
+            ASSERT_NE(effectifs, nullptr);
+            g = effectifs->sg_TableauEquipe;
+            equipes = effectifs->l_Equipe;
+        } else {
+            ASSERT_TRUE(feuille_essai::CreeSaisonParFenetres(*f, c.sport));
+            TDonneesChampionnat* ch = f->Saison->ChampionnatCourant();
+            ch->CreeMatch(1, ch->IdEquipe(0), ch->IdEquipe(1), 25, 20);
+            ch->NbJournee = 1;
+            f->Saison->Joueurs().AjouteJoueur(f->Saison->CreeJoueur("Ailier", "Tom", -1, ch->IdEquipe(0)));
+            ASSERT_TRUE(Commande(*f, 14));
+            auto* p = dynamic_cast<Tf_ButeursStat*>(f->Enfant);
+            ASSERT_NE(p, nullptr);
+            while (p->IdDomicile != ch->IdEquipe(0))
+                p->UpDown1->ClickButton(btNext);
+            const TRect e = p->l_EquipeDomicile->ItemRect(0);
+            kit::Click(p->l_EquipeDomicile, e.Left + 5, e.Top + 3);
+            kit::PressKey(p->l_EquipeDomicile, VK_RETURN);
+            g = p->csc_StatTir;
+            equipes = p->l_EquipeDomicile;
+        }
+        std::vector<std::string> dits;
+        NoteBoites(dits);
+        TGridCoord curseur{-1, -1};
+        for (const TPasGrille& k : c.pas) {
+            const size_t avant = dits.size();
+            switch (k.Quoi) {
+            case P::Cellule:
+                g->SetFocus();
+                g->FocusCell(k.A, k.B < 0 ? g->RowCount() - 1 : k.B, true);
+                break;
+            case P::Tape:
+                kit::TypeKeys(nullptr, k.Texte);
+                break;
+            case P::Touche:
+                kit::PressKey(nullptr, static_cast<WORD>(k.A));
+                break;
+            case P::Equipe: {
+                const TRect r = equipes->ItemRect(k.A);
+                kit::Click(equipes, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+                break;
+            }
+            case P::Clic: {
+                const TPoint p = Centre(g, k.A, k.B < 0 ? g->RowCount() - 1 : k.B);
+                kit::Click(g, p.X, p.Y);
+                break;
+            }
+            }
+            kit::Process(10);
+            if (dits.size() > avant) {
+                if (curseur.X < 0) {
+                    kit::GrabToPng(f.get(), std::string("grille_refus_") + c.nom + "_curseur_" + langue);
+                }
+                curseur = {g->Col(), g->Row()};
+                EXPECT_TRUE(g->Focused() || g->EditorMode()) << dits.back();
+                if (c.sport == 0) {
+                    EXPECT_EQ(static_cast<int>(effectifs->EquipeAffichee & 0xFFFF),
+                              Tf_Effectifs::IdEntree(equipes->Items()[equipes->ItemIndex()]));
+                }
+            }
+        }
+        EXPECT_EQ(static_cast<int>(dits.size()), c.refus) << (dits.empty() ? "" : dits[0]);
+        EXPECT_EQ(curseur, c.curseur);
+        if (dits.size() > 1) {
+            EXPECT_EQ(dits[0], dits[1]);
+        }
+        kit::GrabToPng(f.get(), std::string("grille_refus_") + c.nom + "_" + langue);
+        // The page left (the other team's tab, another view) writes it.
+        ASSERT_TRUE(Commande(*f, 40));
+        EXPECT_EQ(c.garde(*f->Saison), c.attendu);
+        auto relue = SauveFermeRelit(f);
+        ASSERT_NE(relue, nullptr);
+        EXPECT_EQ(c.garde(*relue), c.attendu);
+    }
+    InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(DossierDonnees(), "texte\\Textefr.txt")));
+}
+
+// Texts a season file gives with bytes Windows-1252 leaves unassigned keep
+// them: the squads grid shows them as their own characters (never a file
+// name's kept letter), a cell edited elsewhere in its text keeps them, the
+// season saved and reopened holds them, and the HTML export writes each as
+// the window shows it.
+TEST(SaisiesGardeesEffectifs, TextsReadFromAFileKeepTheirBytesThroughTheGridAndTheHtml)
+{
+    const struct
+    {
+        int col;               // 2 name, 3 first name
+        std::string lu;        // as the file gives it
+        const char* montre;    // as the cell's editor shows it (UTF-8)
+        const char* tape;      // typed at its end
+    } cas[] = {
+        {2, "A\x81" "B", "A\u0081B", "d"},
+        {3, "Z\x81" "937;", "Z\u0081937;", "e"},
+        {3, "Y\x8D\x90", "Y\u008D\u0090", "f"},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.montre);
+        const std::string dir = Prepare("effectifs_octets", true);
+        auto f = LanceFenetre();
+        ASSERT_TRUE(NouvelleSaisonQuatreClubs(*f));
+        const std::string fichier = NomFichierCourant;
+        TSaison& s = *f->Saison;
+        const int brivant = s.ChercheEquipe("Brivant");
+        // The player as a file of another program wrote him.
+        s.Joueurs().AjouteJoueur(s.CreeJoueur(c.col == 2 ? c.lu : "Marin", c.col == 3 ? c.lu : "Paul", -1, brivant));
+        f->SignaleModification();
+        ASSERT_NE(SauveFermeRelit(f), nullptr);
+        f = LanceFenetre();
+        f->OpenFile(fichier);
+        ASSERT_NE(f->Saison, nullptr);
+        ASSERT_TRUE(Commande(*f, 147));
+        auto* e = dynamic_cast<Tf_Effectifs*>(f->Enfant);
+        ASSERT_NE(e, nullptr);
+        TColorStringGrid* g = e->sg_TableauEquipe;
+        ASSERT_EQ(g->Cells(c.col, 1), c.lu);
+        g->SetFocus();
+        g->FocusCell(c.col, 1, true);
+        kit::PressKey(g, VK_F2);
+        auto* editeur = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        ASSERT_NE(editeur, nullptr);
+        EXPECT_EQ(editeur->text().toStdString(), c.montre);
+        kit::PressKey(nullptr, VK_END);
+        kit::TypeKeys(nullptr, c.tape);
+        kit::PressKey(nullptr, VK_RETURN);
+        g->FocusCell(2, 2, true);
+        const std::string attendu = c.lu + c.tape;
+        EXPECT_EQ(g->Cells(c.col, 1), attendu);
+        const std::string html = MakePath(dir, "effectif.html");
+        e->EnregistreHTML(html);
+        std::string page;
+        ASSERT_TRUE(ReadFileBytes(html, page));
+        EXPECT_NE(page.find(">" + attendu + "<"), std::string::npos);
+        auto relue = SauveFermeRelit(f);
+        ASSERT_NE(relue, nullptr);
+        EXPECT_NE(Joueur(*relue, c.col == 2 ? attendu : "Marin", c.col == 3 ? attendu : "Paul", brivant), nullptr);
+    }
 }
