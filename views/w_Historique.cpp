@@ -727,6 +727,6 @@ void Tf_Historique::RemplitClassement(int i)
     }
 }
 
-void Tf_Historique::Imprime() { sg_recap->Imprime(); }
+void Tf_Historique::Imprime() { sg_recap->Imprime(EnTete()); }
 
-void Tf_Historique::EnregistreHTML(const std::string& nomFichier) { sg_recap->EnregistreHTML(nomFichier, true); }
+void Tf_Historique::EnregistreHTML(const std::string& nomFichier) { sg_recap->EnregistreHTML(nomFichier, true, EnTete()); }
