@@ -1,6 +1,7 @@
 // Forms: modal results, closing, dialog keys, embedding; the application's
 // main-thread calls; the timer; message boxes and dialogs answered by tests.
 #include <gtest/gtest.h>
+#include <gtest/gtest-spi.h>
 
 #include <QApplication>
 #include <QFileDialog>
@@ -295,20 +296,38 @@ TEST(Application, ExceptionsInHandlersBecomeMessages)
     TOwned<TestDialog> d(new TestDialog(nullptr));
     d->Ok->OnClick = [](TObject*) { throw EConvertError("'x' n'est pas une valeur enti\xE8re correcte"); };
     kit::ShowForm(d.get());
+    kit::AnswerMessages({mrOk});
     kit::Click(d->Ok);
     ASSERT_EQ(kit::Messages().size(), 1u);
     EXPECT_EQ(kit::Messages()[0].Text, "'x' n'est pas une valeur enti\xE8re correcte.");
     EXPECT_EQ(kit::Messages()[0].Type, mtError);
 }
 
+// A box shown with no answer queued fails the test and is closed: a test
+// fails instead of waiting for ever.
+TEST(Dialogs, ABoxWithNoAnswerQueuedFailsTheTestAndIsClosed)
+{
+    TOwned<TestDialog> d(new TestDialog(nullptr));
+    int r = 0;
+    EXPECT_NONFATAL_FAILURE(r = d->ShowModal(), "no answer queued");
+    EXPECT_EQ(r, mrCancel);
+    EXPECT_FALSE(d->Visible());
+    EXPECT_NONFATAL_FAILURE(r = ShowMessageBox("Quitter ?", "Titre", MB_YESNO), "no answer queued");
+    EXPECT_EQ(r, IDNO);
+    EXPECT_NONFATAL_FAILURE(r = MessageDlg("Enregistrer ?", mtConfirmation, mbYesNoCancel), "no answer queued");
+    EXPECT_EQ(r, mrCancel);
+}
+
 TEST(Dialogs, TestsAnswerMessagesAndFileDialogs)
 {
-    kit::AnswerMessages({mrNo});
+    kit::AnswerMessages({mrNo, mrNo, mrYes});
     EXPECT_EQ(MessageDlg("Enregistrer ?", mtConfirmation, mbYesNoCancel), mrNo);
-    EXPECT_EQ(ShowMessageBox("Quitter ?", "Titre", MB_YESNO | MB_DEFBUTTON2), IDNO);   // default: the second
+    EXPECT_EQ(ShowMessageBox("Quitter ?", "Titre", MB_YESNO | MB_DEFBUTTON2), IDNO);
     EXPECT_EQ(ShowMessageBox("Quitter ?", "Titre", MB_YESNO), IDYES);
     ASSERT_EQ(kit::Messages().size(), 3u);
     EXPECT_EQ(kit::Messages()[0].Buttons, mbYes | mbNo | mbCancel);
+    EXPECT_EQ(kit::Messages()[1].DefaultResult, mrNo);   // default: the second
+    EXPECT_EQ(kit::Messages()[2].DefaultResult, mrYes);
 
     TOwned<TSaveDialog> save(new TSaveDialog(nullptr));
     save->Filter = "Saison|*.xmc|Tous|*.*";
@@ -357,7 +376,7 @@ TEST(Dialogs, SaveDialogsAskBeforeReplacingAFile)
         {true, kit::TempDir() + "nouveau", {}, true, 0, 1},
         {true, kit::TempDir() + "existe", {mrYes}, true, 1, 1},   // the default extension makes it exist
         {true, existing, {mrNo}, false, 1, 2},
-        {true, existing, {}, false, 1, 2},   // the question's default is "no"
+        {true, existing, {mrNo}, false, 1, 2},   // the question's default is "no" (below)
     };
     for (const Case& c : cases)
     {
@@ -379,6 +398,7 @@ TEST(Dialogs, SaveDialogsAskBeforeReplacingAFile)
         if (c.questions)
         {
             EXPECT_EQ(kit::Messages()[0].Text, Format(DialogTexts().ReplaceFile, {"existe.xmc"}));
+            EXPECT_EQ(kit::Messages()[0].DefaultResult, mrNo);
         }
     }
     kit::ResetAnswers();

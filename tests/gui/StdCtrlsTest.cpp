@@ -84,6 +84,7 @@ TEST_F(FormFixture, MaskedEditTypesADate)
     e->SetFocus();
     kit::Process();
     kit::Type(e, "0102");
+    kit::AnswerMessages({mrOk});
     other->SetFocus();
     kit::Process();
     ASSERT_EQ(kit::Messages().size(), 1u);

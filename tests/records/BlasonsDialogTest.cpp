@@ -271,6 +271,7 @@ TEST(ModifierEquipe, RenameResortsRefusesUsedTeamsAndDeletesUnusedOnes)
     kit::GrabToPng(f.get(), "modifier-equipe");
     // A team of a championship is refused with a message.
     kit::Messages().clear();
+    kit::AnswerMessages({mrOk});
     f->bc_EffacerClick(nullptr);
     EXPECT_EQ(kit::Messages().size(), 1u);
     EXPECT_EQ(s.NomEquipe(0), "Tessane B");

@@ -327,6 +327,8 @@ TEST(CadreArbitre, RuleMessagesNameTheEarlierMatchday)
             if (static_cast<int32_t>(b->Items().Objects(i)) == r)
                 b->SetItemIndex(i);
         kit::ResetAnswers();
+        if (!k.attendu.empty())
+            kit::AnswerMessages({mrOk});
         t.p->VerifieArbitre(b);
         EXPECT_EQ(t.p->Modifie, 1);
         if (k.attendu.empty())

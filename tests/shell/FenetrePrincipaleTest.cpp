@@ -277,6 +277,7 @@ TEST_F(FenetrePrincipale, MissingLanguageFileOrTemplateStopsAtActivation)
         ini.WriteBool("General", "FirstLaunch", false);
     }
     DeleteFile(MakePath(dir, "texte/Texteen.txt"));
+    kit::AnswerMessages({mrOk});
     auto f = essai::LanceProgramme();
     EXPECT_EQ(Application->Tag, 255);
     ASSERT_FALSE(kit::Messages().empty());
@@ -287,6 +288,7 @@ TEST_F(FenetrePrincipale, MissingLanguageFileOrTemplateStopsAtActivation)
     kit::ResetAnswers();
     TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", "fr");
     DeleteFile(MakePath(dir, "config/Championnathand.fr"));
+    kit::AnswerMessages({mrOk});
     f = essai::LanceProgramme();
     EXPECT_EQ(Application->Tag, 255);
     ASSERT_FALSE(kit::Messages().empty());

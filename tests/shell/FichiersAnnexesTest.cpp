@@ -124,6 +124,7 @@ TEST_F(FichiersAnnexes, EachDamagedFileIsReportedByNameAndKeepsItsBytes)
         const std::string abime = c.abime(Octets(fichier));
         ASSERT_TRUE(WriteFileAtomic(fichier, abime));
 
+        kit::AnswerMessages({mrOk});
         auto f = essai::LanceProgramme();
         EXPECT_EQ(Application->Tag, c.arret ? 255 : 0);
         ASSERT_FALSE(kit::Messages().empty());
@@ -165,6 +166,7 @@ TEST_F(FichiersAnnexes, DamagedLanguageWithoutTheOtherStops)
             DeleteFile(en);
         else
             ASSERT_TRUE(WriteFileAtomic(en, "<textes/>"));
+        kit::AnswerMessages({mrOk});
         auto f = essai::LanceProgramme();
         EXPECT_EQ(Application->Tag, 255);
         ASSERT_FALSE(kit::Messages().empty());

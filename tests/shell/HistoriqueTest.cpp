@@ -135,6 +135,7 @@ TEST(HistoriqueCommande, DamagedFileIsToldAndKeptBeforeTheSeasonIsAdded)
     ASSERT_TRUE(WriteFileAtomic(historique, octets));
 
     kit::ResetAnswers();
+    kit::AnswerMessages({mrOk});
     f = LanceFenetre();
     ASSERT_FALSE(kit::Messages().empty());
     EXPECT_EQ(kit::Messages()[0].Text, TraduireFormat(3800, {historique}));

@@ -47,6 +47,7 @@ TEST_F(MiseAJour, CommandeEtReponses)
     // Out of the box the address cannot be reached, and says so.
     const std::string defaut = Connexion()->Url + "checkver.php?lang=fr&ver=" + f->Version;
     kit::Messages().clear();
+    kit::AnswerMessages({mrOk});
     Commande(*f, 11);
     ASSERT_EQ(kit::Messages().size(), 1u);
     EXPECT_EQ(kit::Messages()[0].Text, TraduireFormat(1327, {defaut}));
@@ -66,7 +67,9 @@ TEST_F(MiseAJour, CommandeEtReponses)
         kit::Messages().clear();
         std::string vu;
         bool pendant = false;
-        if (!c.texteErreur)
+        if (c.texteErreur)
+            kit::AnswerMessages({mrOk});
+        else
             kit::WhenModal([&](TForm* m) {
                 auto* maj = dynamic_cast<Tf_MessageMAJ*>(m);
                 ASSERT_NE(maj, nullptr);

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/gui/GuiPrivate.h"
+#include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Files.h"
 
 namespace kit {
@@ -81,27 +82,64 @@ void SendMouse(QWidget* w, QEvent::Type type, const QPoint& local, Qt::MouseButt
 // form (a message box after a click), which gets the next action meanwhile.
 std::vector<TForm*> busy;
 
+// Modal forms that close themselves once their work is done (the progress
+// window of a season file's load or save): no answer is queued for them.
+bool ClosesItself(TForm* f)
+{
+    return f->Name() == "f_EtatSauve";
+}
+
+// What the form says: the captions of its labels, for the failure's message.
+std::string ModalText(TComponent* f)
+{
+    std::string t;
+    for (int i = 0; i < f->ComponentCount(); ++i)
+        if (auto* l = dynamic_cast<TLabel*>(f->Components(i)); l && !l->Caption().empty())
+            t += " \"" + l->Caption() + "\"";
+    return t;
+}
+
+// Every modal form gets the next queued action; one shown with none queued
+// would wait for ever: it fails the test and is closed.
 void CheckModal()
 {
-    if (modalActions.empty())
-    {
-        modalWatch = false;
-        return;
-    }
+    // The next check is due even while an action runs (a timer is not
+    // delivered again while its own slot runs).
     QTimer::singleShot(10, qApp, CheckModal);
-    for (int i = Screen->FormCount() - 1; i >= 0; --i)
+    for (int i = Screen ? Screen->FormCount() - 1 : -1; i >= 0; --i)
     {
         TForm* f = Screen->Forms(i);
-        if (f->Modal() && f->Visible() && std::find(busy.begin(), busy.end(), f) == busy.end())
+        if (!f->Modal() || !f->Visible() || ClosesItself(f) || std::find(busy.begin(), busy.end(), f) != busy.end())
+            continue;
+        if (modalActions.empty())
         {
-            auto action = modalActions.front();
-            modalActions.pop_front();
-            busy.push_back(f);
-            action(f);
-            busy.erase(std::find(busy.begin(), busy.end(), f));
+            ADD_FAILURE() << "a modal window was shown with no answer queued: " << f->Name() << " \""
+                          << f->Caption() << "\"" << ModalText(f);
+            f->SetModalResult(mrCancel);
             break;
         }
+        auto action = modalActions.front();
+        modalActions.pop_front();
+        busy.push_back(f);
+        action(f);
+        busy.erase(std::find(busy.begin(), busy.end(), f));
+        break;
     }
+}
+
+// Watches for modal forms for as long as the tests run.
+void WatchModal()
+{
+    if (modalWatch)
+        return;
+    modalWatch = true;
+    QTimer::singleShot(10, qApp, CheckModal);
+}
+
+// The answer a message box gives when it is closed.
+int ClosingAnswer(const TMessageRequest& r)
+{
+    return (r.Buttons & mbCancel) ? mrCancel : (r.Buttons & mbNo) ? mrNo : mrOk;
 }
 }  // namespace
 
@@ -159,11 +197,7 @@ void ShowForm(TForm* form)
 void WhenModal(const std::function<void(TForm*)>& action)
 {
     modalActions.push_back(action);
-    if (!modalWatch)
-    {
-        modalWatch = true;
-        QTimer::singleShot(10, qApp, CheckModal);
-    }
+    WatchModal();
 }
 
 size_t ForgetModalActions()
@@ -440,10 +474,13 @@ void ResetAnswers()
             messageAnswers.pop_front();
             return a;
         }
-        return r.DefaultResult;
+        ADD_FAILURE() << "a message box was shown with no answer queued: \"" << r.Text << "\"";
+        return ClosingAnswer(r);
     });
     SetRefusalHook([](TControl* box, const std::string& reason) { refusals.push_back({box, reason}); });
     AnswerDialogsHook();
+    if (qApp)
+        WatchModal();
 }
 
 static void AnswerDialogsHook()

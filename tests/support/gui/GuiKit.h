@@ -4,8 +4,12 @@
 //
 //   bz_test(<name> LIBS <libs> bz_gui_kit OWN_MAIN)
 //
-// Without an answer set, a message box answers its default button and a common
-// dialog is cancelled; both are recorded in kit::Messages() / kit::Dialogs().
+// A message box shown with no answer queued (AnswerMessages) fails the test and
+// is closed (Cancel, else No, else OK); so is a modal form shown with no action
+// queued (WhenModal), once up: a test fails instead of waiting for ever. The
+// progress window of a season file closes itself and needs none. Without an
+// answer set, a common dialog is cancelled. Messages and dialogs are recorded
+// in kit::Messages() / kit::Dialogs().
 #pragma once
 
 #include <functional>
@@ -87,7 +91,8 @@ struct Refusal
 };
 std::vector<Refusal>& Refusals();
 std::vector<std::string>& Dialogs();   // class names of the dialogs executed
-// The next message boxes answer these results, in order (then the default button).
+// The next message boxes answer these results, in order (a box after them
+// fails the test).
 void AnswerMessages(std::vector<int> results);
 // Common dialogs run hook (which fills their fields) until reset.
 void AnswerDialogs(TDialogHook hook);
