@@ -7,6 +7,7 @@
 // long name. The cases met in the printouts are rows checked on the way.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <functional>
@@ -189,8 +190,20 @@ const std::vector<TCas>& Cas()
                          d += "the HTML page's title lacks \"" + m + "\"";
                  return d;
              }},
-            {"long team names whole", {0, 1, 2, 3}, 40,
-             [](const TVue& v, const auto&) { return Manquants(v, Mots(NomLong)); }},
+            {"long team names whole, the next cell apart", {0, 1, 2, 3}, 40,
+             [](const TVue& v, const auto&) {
+                 const std::vector<std::string> nom = Mots(NomLong);
+                 std::string d = Manquants(v, nom);
+                 if (!SurUneLigne(v.pages, nom))
+                     d += "not printed on one line";
+                 for (const TPagePdf& p : v.pages)
+                     for (const TMotPdf& a : p.mots)
+                         for (const TMotPdf& b : p.mots)
+                             if (&a != &b && ChevauchentPdf(a, b) &&
+                                 std::find(nom.begin(), nom.end(), a.texte) != nom.end())
+                                 d += DecritMotPdf(a) + " under " + DecritMotPdf(b) + " ";
+                 return d;
+             }},
         };
         const std::pair<int, std::set<int>> barres[] = {
             {44, {0, 1, 2, 3}}, {45, {0, 1, 2, 3}}, {62, {0, 1}}, {175, {0, 1, 2, 3}}, {132, {0, 1}}, {78, {2}}};
