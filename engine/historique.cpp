@@ -274,7 +274,7 @@ int TStat::IdEquipe(const std::string& nom)
     if (prochainId_ > 65535)
         return -1;
     noms_.emplace_back(NomPropre(nom), prochainId_);
-    index_.emplace(AnsiLowerCase(noms_.back().first), prochainId_);
+    index_.emplace(CleNom(nom), prochainId_);
     return prochainId_++;
 }
 
@@ -284,7 +284,7 @@ int TStat::AjouteNomEquipe(const std::string& nom, int id)
     if (existant >= 0)
         return existant;
     noms_.emplace_back(NomPropre(nom), id);
-    index_.emplace(AnsiLowerCase(noms_.back().first), id);
+    index_.emplace(CleNom(nom), id);
     if (id >= prochainId_)
         prochainId_ = id + 1;
     return id;
@@ -292,9 +292,11 @@ int TStat::AjouteNomEquipe(const std::string& nom, int id)
 
 int TStat::ChercheEquipe(const std::string& nom) const
 {
-    const auto i = index_.find(AnsiLowerCase(NomPropre(nom)));
+    const auto i = index_.find(CleNom(nom));
     return i == index_.end() ? -1 : i->second;
 }
+
+std::string TStat::CleNom(const std::string& nom) { return AnsiLowerCase(NomPropre(nom)); }
 
 std::string TStat::NomEquipe(int id) const
 {
@@ -331,6 +333,20 @@ int TStat::AjouteSaison(std::unique_ptr<TSaisonStat> s)
     else
         saisons_.insert(saisons_.begin() + static_cast<std::ptrdiff_t>(i), std::move(s));
     return static_cast<int>(i);
+}
+
+std::array<int, 3> TStat::Bilan(int idDomicile, int idExterieur, int reference, int annees) const
+{
+    std::array<int, 3> bilan{0, 0, 0};
+    for (const auto& s : saisons_) {
+        const int ecart = reference - s->Saison();
+        if (ecart < 1 || ecart > annees)
+            continue;
+        const auto [d, e] = s->ResultatEquipes(idDomicile, idExterieur);
+        if (d != TSaisonStat::NonJoue)
+            ++bilan[d > e ? 0 : d == e ? 1 : 2];
+    }
+    return bilan;
 }
 
 std::unique_ptr<TSaisonStat> TStat::SupprimeSaison(const TSaisonStat* s, int* index)

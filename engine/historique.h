@@ -17,6 +17,7 @@
 // holds the byte 0xFF (it ends names in the file): it is kept as 'y'.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -100,6 +101,8 @@ public:
     // then); the next id becomes id + 1 when id is not below it.
     int AjouteNomEquipe(const std::string& nom, int id);
     int ChercheEquipe(const std::string& nom) const;   // -1 when absent
+    // What tells two names apart in the file: not their letter case.
+    static std::string CleNom(const std::string& nom);
     std::string NomEquipe(int id) const;               // empty when none
     std::string NomIndex(int i) const;                 // empty past the end
     int IdIndex(int i) const;                          // -1 past the end
@@ -112,6 +115,10 @@ public:
     // Inserted before the first season whose number is lower or equal; a
     // season of the same number is replaced (and freed). Returns its index.
     int AjouteSaison(std::unique_ptr<TSaisonStat> s);
+    // Home wins, draws and away wins of idDomicile receiving idExterieur over
+    // the seasons of the `annees` years before the one numbered `reference`
+    // (numbers reference - annees to reference - 1): at most that many seasons.
+    std::array<int, 3> Bilan(int idDomicile, int idExterieur, int reference, int annees) const;
     // Takes the season out of the list and hands it back (nullptr when absent);
     // index receives its former place (-1).
     std::unique_ptr<TSaisonStat> SupprimeSaison(const TSaisonStat* s, int* index = nullptr);

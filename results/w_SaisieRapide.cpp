@@ -99,7 +99,12 @@ void Tf_SaisieRapide::b_AjouterClick(TObject*)
     if (!c || equipe_ < 0 || texte.empty())
         return;
     const bool international = (c->Types() & TDonneesChampionnat::TypeInternational) != 0;
-    const int i = cb_AjoutJoueur->Items().IndexOf(texte);
+    // A player picked from the list is taken; a line typed whole names one
+    // that is taken only once the user says so.
+    int i = cb_AjoutJoueur->ItemChoisi();
+    const bool choisi = i >= 0;
+    if (!choisi)
+        i = cb_AjoutJoueur->Items().IndexOf(texte);
     TJoueur* ajoute = nullptr;
     if (i < 0) {
         // A new player: with the card asked for, kept only when the card is
@@ -126,6 +131,10 @@ void Tf_SaisieRapide::b_AjouterClick(TObject*)
             cb_AjoutJoueur->SetText("");
             return;
         }
+        if (!choisi && Tf_MessageUtil::Affiche(TraduireFormat(5505, {cb_AjoutJoueur->Items()[i],
+                                                                      Saison->NomEquipe(equipe_)}),
+                                               mbuOui | mbuNon) != mrYes)
+            return;
         if (international) {
             Saison->Joueurs().ChangeEquipeNationale(j, equipe_);
             cb_AjoutJoueur->Items().SetString(i, LigneJoueur(*j));

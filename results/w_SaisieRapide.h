@@ -1,6 +1,7 @@
-// Quick entry of a squad: a known player typed or picked moves to the team, a
-// new name becomes a player of the season's sport after its record card.
-// Opened modally by the squads window, which hands it the team first.
+// Quick entry of a squad: a known player picked moves to the team (typed to
+// the letter of his line, once the user agrees), any other name typed becomes
+// a new player of the season's sport after its record card. Opened modally by
+// the squads window, which hands it the team first.
 #pragma once
 
 #include <cstdint>

@@ -110,7 +110,7 @@ void Tf_Penalite::Affiche()
     sg_Penalite->SetTop(sb_Tableau->ClientHeight() > h + 12 ? (sb_Tableau->ClientHeight() - h) / 2 : 6);
     sg_Penalite->RemplitCellule(0, 0, Traduire(176), 1, 1, Couleurs.CouleurTexteTitreTableau,
                                 Couleurs.CouleurFondTitreTableau, true);
-    sg_Penalite->RemplitCellule(1, 0, Traduire(307), 1, 1, Couleurs.CouleurTexteTitreTableau,
+    sg_Penalite->RemplitCellule(1, 0, Traduire(5504), 1, 1, Couleurs.CouleurTexteTitreTableau,
                                 Couleurs.CouleurFondTitreTableau, true);
     cb_Equipe->Items().Clear();
     for (int p = 0; p < n; ++p) {

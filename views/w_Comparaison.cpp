@@ -4,6 +4,7 @@
 
 #include "engine/CalculClassement.h"
 #include "model/Championnat.h"
+#include "model/Rang.h"
 #include "model/Saison.h"
 #include "model/Utilities.h"
 #include "platform/gui/ExtCtrls.h"
@@ -119,9 +120,9 @@ void Tf_Comparaison::RemplitProgramme(TColorGridBase& g, TSaison* saison, const 
                     if (c->ValeurMatch(d, 4 * q - 3 + 2 * s) == id) {
                         const int autre = c->ValeurMatch(d, 4 * q - 1 - 2 * s);
                         const int pa = c->IndexEquipe(autre);
-                        texte = TraduireFormat(s == 0 ? 210 : 211,
-                                               {saison->NomEquipeCourant(autre),
-                                                pa >= 0 ? rang[static_cast<size_t>(pa)] : 0});
+                        const int r = pa >= 0 ? rang[static_cast<size_t>(pa)] : 0;
+                        texte = TraduireFormat(s == 0 ? 5500 : 5501, {saison->NomEquipeCourant(autre),
+                                                                       r > 0 ? TraduireRang(r) : std::string("-")});
                         paire = s == 0 ? 1 : 2;
                     }
             Cellule(g, col, j, texte, couleurs, false, 0);

@@ -1,5 +1,8 @@
 #include "views/w_EquipeHistorique.h"
 
+#include <set>
+
+#include "engine/historique.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
@@ -22,6 +25,18 @@ TLabel* Etiquette(TBrivantelForm* f, const char* nom, int x, int y, int w)
     l->SetBounds(x, y, w, 18);
     l->SetParent(f);
     return l;
+}
+
+// A name as typed and meant: no blanks around it, one blank for a run of them.
+std::string NomTape(const std::string& ligne)
+{
+    std::string nom;
+    for (char ch : Trim(ligne)) {
+        const bool blanc = ch == ' ' || ch == '\t';
+        if (!blanc || nom.empty() || nom.back() != ' ')
+            nom += blanc ? ' ' : ch;
+    }
+    return nom;
 }
 
 }  // namespace
@@ -102,20 +117,17 @@ int Tf_EquipeHistorique::Annee() const { return ud_Annee->Position(); }
 std::vector<std::string> Tf_EquipeHistorique::Equipes() const
 {
     std::vector<std::string> noms;
+    std::set<std::string> cles;
     const TStrings& lignes = m_Equipe->Lines();
     for (int i = 0; i < lignes.Count(); ++i)
-        if (std::string nom = Trim(lignes[i]); !nom.empty())
+        if (std::string nom = NomTape(lignes[i]); !nom.empty() && cles.insert(TStat::CleNom(nom)).second)
             noms.push_back(nom);
     return noms;
 }
 
 void Tf_EquipeHistorique::m_EquipeChange(TObject*)
 {
-    const TStrings& lignes = m_Equipe->Lines();
-    int n = lignes.Count();
-    if (n > 0 && lignes[n - 1].empty())
-        --n;
-    Label1->SetCaption(TraduireFormat(640, {n}));
+    Label1->SetCaption(TraduireFormat(640, {static_cast<int>(Equipes().size())}));
 }
 
 void Tf_EquipeHistorique::AjouteSelection()

@@ -1,7 +1,8 @@
 // The year and the teams of a past season to add to a history file. The caller
 // fills lb_Equipe with the names known, the user types or drags names into the
 // memo (one a line) and validates; a year the history file cannot hold is
-// refused with a message and the dialog stays open.
+// refused with a message and the dialog stays open. The count shown is the
+// count of teams the season will get.
 #pragma once
 
 #include <string>
@@ -26,7 +27,8 @@ public:
     // place for it (numbers 1..199: years 1901 to 2099).
     static int NumeroSaison(int annee);
     int Annee() const;
-    // The names of the memo, one a line, blank lines left out.
+    // The teams of the memo, one a line, blank lines left out: a name given
+    // again, in other letters or other blanks, is the same team, taken once.
     std::vector<std::string> Equipes() const;
 
     TLabel* Label4;

@@ -532,10 +532,17 @@ void Tf_Historique::bc_AjouterClick(TObject*)
     const int numero = Tf_EquipeHistorique::NumeroSaison(d.Annee());
     if (noms.empty() || numero < 0)
         return;
-    const int n = std::min<int>(static_cast<int>(noms.size()), 255);
+    // one team a history id: a name the file spells another way is that team
+    std::vector<int> ids;
+    for (const std::string& nom : noms)
+        if (const int id = stat_->IdEquipe(nom); id >= 0 && std::find(ids.begin(), ids.end(), id) == ids.end())
+            ids.push_back(id);
+    if (ids.empty())
+        return;
+    const int n = std::min<int>(static_cast<int>(ids.size()), 255);
     auto s = std::make_unique<TSaisonStat>(n, numero);
     for (int i = 0; i < n; ++i)
-        s->AjouteEquipe(stat_->IdEquipe(noms[static_cast<size_t>(i)]));
+        s->AjouteEquipe(ids[static_cast<size_t>(i)]);
     const TSaisonStat* nouvelle = s.get();
     // a season of the same number is replaced: the grid must not keep it
     saison_ = nullptr;
@@ -727,6 +734,19 @@ void Tf_Historique::RemplitClassement(int i)
     }
 }
 
-void Tf_Historique::Imprime() { sg_recap->Imprime(EnTete()); }
+TColorStringGrid* Tf_Historique::GrilleAffichee() const
+{
+    switch (mode_) {
+    case 0: return csg_Saisie;
+    case 1: return sg_Resultat;
+    case 2: return sg_recap;
+    default: return sg_Classement;
+    }
+}
 
-void Tf_Historique::EnregistreHTML(const std::string& nomFichier) { sg_recap->EnregistreHTML(nomFichier, true, EnTete()); }
+void Tf_Historique::Imprime() { GrilleAffichee()->Imprime(EnTete()); }
+
+void Tf_Historique::EnregistreHTML(const std::string& nomFichier)
+{
+    GrilleAffichee()->EnregistreHTML(nomFichier, true, EnTete());
+}

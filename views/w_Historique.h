@@ -53,6 +53,8 @@ public:
     void RemplitTableau(int i);
     void RemplitClassement(int i);
 
+    // The table of the mode shown: what printing and the HTML page give.
+    TColorStringGrid* GrilleAffichee() const;
     void Imprime() override;
     void EnregistreHTML(const std::string& nomFichier) override;
 

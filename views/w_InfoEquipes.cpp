@@ -352,24 +352,31 @@ TSeriesMinutes Tf_InfoEquipes::CalculeSeries(TSaison* saison)
     for (auto& e : t)
         e.fill(0);
     const int D = 2 * Periode(*c);
-    // m: the minute of the match's last goal, p: of its first (the run
-    // running back from the end stops at the last, the next one starts at
-    // the first).
-    auto groupe = [&](int equipe, int b, int s, int m, int p) {
+    // One side's goals in one match (their minutes, in order), walked from the
+    // end of the match back: the current run stops at the last goal, every
+    // stretch between two goals is a run of its own, and the run counted goes
+    // on from the first goal back into the matches before.
+    auto groupe = [&](int equipe, int b, const std::vector<int>& buts) {
         std::array<int, 24>& w = t[static_cast<size_t>(equipe)];
-        if (s == 0) {
-            if (w[static_cast<size_t>(b + 1)] == 0)
-                w[static_cast<size_t>(b)] += D;
-            w[static_cast<size_t>(b + 4)] += D;
+        int& courante = w[static_cast<size_t>(b)];
+        int& close = w[static_cast<size_t>(b + 1)];
+        int& comptee = w[static_cast<size_t>(b + 4)];
+        int& longue = w[static_cast<size_t>(b + 5)];
+        if (buts.empty()) {
+            if (!close)
+                courante += D;
+            comptee += D;
             return;
         }
-        if (w[static_cast<size_t>(b + 1)] == 0) {
-            w[static_cast<size_t>(b)] += D - m;
-            w[static_cast<size_t>(b + 1)] = 1;
+        if (!close) {
+            courante += D - buts.back();
+            close = 1;
         }
-        w[static_cast<size_t>(b + 4)] += D - m;
-        w[static_cast<size_t>(b + 5)] = std::max(w[static_cast<size_t>(b + 5)], w[static_cast<size_t>(b + 4)]);
-        w[static_cast<size_t>(b + 4)] = p;
+        comptee += D - buts.back();
+        longue = std::max(longue, comptee);
+        for (size_t i = 1; i < buts.size(); ++i)
+            longue = std::max(longue, buts[i] - buts[i - 1]);
+        comptee = buts.front();
     };
     auto traite = [&](int j, int k) {
         const int idH = c->ValeurMatch(j, 4 * k - 3), idA = c->ValeurMatch(j, 4 * k - 1);
@@ -380,20 +387,22 @@ TSeriesMinutes Tf_InfoEquipes::CalculeSeries(TSaison* saison)
         for (int cote : {0, 1}) {
             const int x = cote == 0 ? h : a, y = cote == 0 ? a : h, s = cote == 0 ? sh : sa;
             const int idX = cote == 0 ? idH : idA;
-            int m = 0, p = -1;
-            if (s > 0)
+            // goals past the regular time at its end; goals without a minute
+            // kept count as one at the kick-off
+            std::vector<int> buts;
+            if (s > 0) {
                 if (const TListeDonnees* l = c->ListeButeurs(j))
                     for (int i = 0; i < l->Nombre(); ++i)
-                        if (const TDonneesEvt* e = l->Donnee(i); e->IdEquipe() == idX && !(e->Mot() & evtHorsScore)) {
-                            m = std::max(m, e->Minute());
-                            p = p < 0 ? e->Minute() : std::min(p, e->Minute());
-                        }
-            m = std::min(m, D);
-            p = p < 0 ? m : std::min(p, D);
-            groupe(x, 0, s, m, p);
-            groupe(y, 2, s, m, p);
-            groupe(x, cote == 0 ? 8 : 16, s, m, p);
-            groupe(y, cote == 0 ? 18 : 10, s, m, p);
+                        if (const TDonneesEvt* e = l->Donnee(i); e->IdEquipe() == idX && !(e->Mot() & evtHorsScore))
+                            buts.push_back(std::min(e->Minute(), D));
+                if (buts.empty())
+                    buts.push_back(0);
+                std::sort(buts.begin(), buts.end());
+            }
+            groupe(x, 0, buts);
+            groupe(y, 2, buts);
+            groupe(x, cote == 0 ? 8 : 16, buts);
+            groupe(y, cote == 0 ? 18 : 10, buts);
         }
     };
     if ((c->Option(11) & (1 | 8)) == 0) {

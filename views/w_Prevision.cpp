@@ -5,11 +5,14 @@
 #include <tuple>
 
 #include "engine/CalculClassement.h"
+#include "engine/historique.h"
+#include "model/Ages.h"
 #include "model/Championnat.h"
 #include "model/Saison.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/StdCtrls.h"
+#include "platform/rtl/DateTime.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/StringList.h"
@@ -123,6 +126,11 @@ void Tf_Prevision::CalculePrevision(TSaison* saison, TColorGridBase& g, const TC
         return 0;
     };
     TGridModel& m = Modele(g);
+    // The season's first year (numbered from 1900 as the history's), this
+    // year's when no championship of the season has one.
+    int annee = AnneeAges(*saison);
+    if (annee <= 0)
+        annee = YearOf(Date()) - 1900;
     // A sport without draws shares between the two sides only.
     const bool nul = saison->StatApplicable(2) != 0;
     int row = 0;
@@ -139,9 +147,12 @@ void Tf_Prevision::CalculePrevision(TSaison* saison, TColorGridBase& g, const TC
                      FormeEquipe(a, f.NbForme, saison) * f.PoidsForme;
         double poids = f.PoidsLieu + f.PoidsForme;
         if (historique) {
-            int v = 0, nu = 0, d = 0;
-            liens::BilanHistorique(c->IndexEquipe(h), c->IndexEquipe(a), false, f.Saisons, saison, historique, v, nu,
-                                   d);
+            // This home team receiving this away team over the seasons of the
+            // years before this one.
+            const auto [v, nu, d] =
+                historique->Bilan(historique->ChercheEquipe(saison->NomEquipePosition(c->IndexEquipe(h))),
+                                  historique->ChercheEquipe(saison->NomEquipePosition(c->IndexEquipe(a))), annee,
+                                  f.Saisons);
             if (const int t = v + nu + d; t > 0) {
                 dom += (5.0 * v + 2.5 * nu) / t * f.PoidsHistoire;
                 ext += (5.0 * d + 2.5 * nu) / t * f.PoidsHistoire;
@@ -249,7 +260,7 @@ Tf_Prevision::Tf_Prevision(TComponent* AOwner) : TFootForm(AOwner)
         return b;
     };
     bc_Visualiser = bouton("bc_Visualiser", Texte(1059, "Visualiser"), 222);
-    label(Texte(1051, "Voir la fiche du match"), 450, 270, 300);
+    label(Texte(5502, "Voir la fiche du match"), 450, 270, 300);
     cb_Matchs = new TComboBox(this);
     cb_Matchs->SetName("cb_Matchs");
     cb_Matchs->SetBounds(450, 292, 290, 22);

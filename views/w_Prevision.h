@@ -31,7 +31,7 @@ public:
 
     struct TFacteurs
     {
-        int Saisons = 10;       // seasons of history
+        int Saisons = 10;       // years of history: the seasons of the years before this one
         int NbLieu = 5;         // last matches at the venue
         int NbForme = 5;        // last matches for the form
         int PoidsLieu = 40;

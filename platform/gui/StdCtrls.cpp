@@ -975,6 +975,8 @@ struct TComboBox::Impl
     QComboBox* combo = nullptr;
     std::unique_ptr<ComboItems> items;
     int updating = 0;
+    // The shown text was typed since the last entry picked or set.
+    bool typed = false;
 };
 
 void ComboItems::InsertObject(int index, const std::string& s, Object o)
@@ -1019,6 +1021,7 @@ TComboBox::TComboBox(TComponent* AOwner) : TWinControl(AOwner), c_(std::make_uni
         Guard([&] {
             if (c_->combo->isEditable() && i >= 0)
                 c_->combo->setEditText(c_->combo->itemText(i));
+            c_->typed = false;
             TWinControl::Click();
             Select();
         });
@@ -1042,9 +1045,25 @@ void TComboBox::SetStyle(TComboBoxStyle s)
         if (!dynamic_cast<const TextValidator*>(e->validator()))
             KeepText(e);
         WatchWidget(e);
+        // What is typed stays as typed: no completion into an item while
+        // typing, and none by letter case when the box is left (the
+        // toolkit's own would take "hugo" for "Hugo").
+        c_->combo->setCompleter(nullptr);
+        QObject::disconnect(e, &QLineEdit::editingFinished, c_->combo, nullptr);
+        QObject::connect(e, &QLineEdit::editingFinished, HubObject(), [this, e] {
+            // An item typed to the letter is that item, quietly.
+            const int i = c_->combo->findText(e->text(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
+            if (i < 0 || i == c_->combo->currentIndex())
+                return;
+            ++c_->updating;
+            c_->combo->setCurrentIndex(i);
+            --c_->updating;
+        });
         QObject::connect(e, &QLineEdit::textEdited, HubObject(), [this] {
-            if (!c_->updating)
-                Guard([&] { Change(); });
+            if (c_->updating)
+                return;
+            c_->typed = true;
+            Guard([&] { Change(); });
         });
     }
 }
@@ -1057,8 +1076,14 @@ int TComboBox::ItemIndex() const
     return i;
 }
 
+int TComboBox::ItemChoisi() const
+{
+    return c_->typed ? -1 : ItemIndex();
+}
+
 void TComboBox::SetItemIndex(int i)
 {
+    c_->typed = false;
     ++c_->updating;
     c_->combo->setCurrentIndex(i);
     if (i < 0 && c_->combo->isEditable())
@@ -1073,6 +1098,7 @@ std::string TComboBox::GetText() const
 
 void TComboBox::SetText(const std::string& s)
 {
+    c_->typed = false;
     ++c_->updating;
     QString q = AnsiToQString(s);
     if (c_->combo->isEditable())

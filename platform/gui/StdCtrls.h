@@ -288,6 +288,9 @@ public:
     void SetStyle(TComboBoxStyle s);
     TStrings& Items();
     int ItemIndex() const;
+    // The entry picked from the list (or set by the program) that the box
+    // shows; -1 when its text was typed since, even to the letter of an entry.
+    int ItemChoisi() const;
     void SetItemIndex(int i);
     std::string GetText() const override;
     void SetText(const std::string& s) override;

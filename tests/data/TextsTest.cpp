@@ -282,6 +282,11 @@ TEST_F(Texts, CaptionsNameTheFigureUnderThem)
         {5200, "par match", "per match", "Buteurs", "Scorers"},
         // the kind of a folder in the file dialogs
         {5206, "Dossier", "Folder", "Folder", "Dossier"},
+        // the points added or removed by decision: a bonus or a penalty, not penalty kicks
+        {5503, "onus", "onus", "Pénalités", "Penalties"},
+        {5504, "onus", "onus", "Pénalités", "Penalties"},
+        // the forecast's match card
+        {5502, "la fiche", "match card", "le fiche", "sheet"},
     };
     TTraducteur fr(LanguageFile("fr")), en(LanguageFile("en"));
     ASSERT_TRUE(fr.Charge());

@@ -176,6 +176,32 @@ TEST_F(FormFixture, CheckListBoxAndComboBox)
     EXPECT_EQ(ed->Text(), "ni");
     EXPECT_EQ(changes, 2);
     EXPECT_EQ(ed->ItemIndex(), -1);
+
+    // What is typed stays as typed, the box left with Tab: never completed
+    // into an item, nor taken for one by letter case; an item typed to the
+    // letter is shown as that item, yet was typed, not picked.
+    ed->Items().Add(L1("Valentin Porte (Nîmes)"));
+    ed->Items().Add("NICE");
+    const struct
+    {
+        const char* tape;   // UTF-8
+        int index;
+    } saisies[] = {{"Valentin Port", -1}, {"valentin porte (nîmes)", -1}, {"N", -1}, {"NICE", 1}};
+    for (const auto& k : saisies) {
+        SCOPED_TRACE(k.tape);
+        ed->SetText("");
+        kit::TypeKeys(ed, k.tape);
+        kit::PressKey(nullptr, VK_TAB);
+        EXPECT_FALSE(ed->Focused());
+        EXPECT_EQ(ed->Text(), L1(k.tape));
+        EXPECT_EQ(ed->ItemIndex(), k.index);
+        EXPECT_EQ(ed->ItemChoisi(), -1);
+    }
+    // Picked with the arrow keys: chosen.
+    ed->SetItemIndex(-1);
+    kit::PressKey(ed, VK_DOWN);
+    EXPECT_EQ(ed->Text(), L1("Valentin Porte (Nîmes)"));
+    EXPECT_EQ(ed->ItemChoisi(), 0);
 }
 
 TEST_F(FormFixture, CheckBoxesAndRadioButtons)

@@ -7,6 +7,7 @@
 #include "model/Joueurs.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/StdCtrls.h"
+#include "platform/rtl/Strings.h"
 #include "results/w_SaisieRapide.h"
 #include "tests/shell/SaisonEssai.h"
 #include "ui/Bouton.h"
@@ -29,6 +30,18 @@ void EnregistreFiche()
     EnregistreServicesFicheJoueur(s);
 }
 
+// The quick entry of the team, shown with a stand-in player card.
+TOwned<Tf_SaisieRapide> Ouvre(TSaison& s, int equipe)
+{
+    EnregistreFiche();
+    TOwned<Tf_SaisieRapide> f(new Tf_SaisieRapide(nullptr));
+    f->ChangeSaison(&s);
+    f->ChangeCouleurs(vues::Module()->Couleurs);
+    f->RemplitJoueurs(equipe);
+    kit::ShowForm(f.get());
+    return f;
+}
+
 int NbJoueursEquipe(TSaison& s, int equipe)
 {
     const TListJoueurEquipe* b = s.Joueurs().BlocEquipe(equipe);
@@ -41,12 +54,7 @@ TEST(SaisieRapide, KnownNewCancelledAndInternationalPlayers)
     TSaison& s = *v.saison;
     TDonneesChampionnat& c = v.C();
     const int equipe = c.IdEquipe(1), autre = c.IdEquipe(0);
-    EnregistreFiche();
-    TOwned<Tf_SaisieRapide> f(new Tf_SaisieRapide(nullptr));
-    f->ChangeSaison(&s);
-    f->ChangeCouleurs(vues::Module()->Couleurs);
-    f->RemplitJoueurs(equipe);
-    kit::ShowForm(f.get());
+    TOwned<Tf_SaisieRapide> f = Ouvre(s, equipe);
     ASSERT_EQ(f->lb_JoueursPresents->Items().Count(), 3);
     const int total = s.Joueurs().NbJoueur();
     ASSERT_EQ(f->cb_AjoutJoueur->Items().Count(), total);
@@ -107,6 +115,61 @@ TEST(SaisieRapide, KnownNewCancelledAndInternationalPlayers)
     EXPECT_EQ(s.Joueurs().NbJoueur(), total + 1);
 }
 
+// Typed with the keys and Enter: what is typed is taken. The start of a
+// player's line, whatever its letter case, is a new player; a whole line typed
+// moves that player only after a question naming him; one picked from the
+// list moves unasked.
+TEST(SaisieRapide, ATypedNameIsTakenAsTyped)
+{
+    const struct
+    {
+        const char* nom;
+        const char* tape;   // UTF-8; empty: the line of Porte, typed
+        int fleches;        // Down presses picking Porte's line
+        int reponse;        // to the question, 0 when none is expected
+        bool deplace;       // Porte now plays here
+        const char* nouveau;   // UTF-8, the new player listed first, or ""
+    } cas[] = {
+        {"start of a line", "Valentin Port", 0, 0, false, "Valentin Port"},
+        {"start in other letters", "valentin porte", 0, 0, false, "valentin porte"},
+        {"whole line, refused", "", 0, mrNo, false, ""},
+        {"whole line, accepted", "", 0, mrYes, true, ""},
+        {"picked with the arrows", "", 1, 0, true, ""},
+    };
+    for (const auto& k : cas) {
+        SCOPED_TRACE(k.nom);
+        vues::TSaisonVue v = vues::SaisonVue(0);
+        TSaison& s = *v.saison;
+        const int equipe = v.C().IdEquipe(1), autre = v.C().IdEquipe(0);
+        TJoueur* porte = s.Joueurs().AjouteJoueur(s.CreeJoueur("Porte", "Valentin", -1, autre));
+        TOwned<Tf_SaisieRapide> f = Ouvre(s, equipe);
+        const int total = s.Joueurs().NbJoueur(), listes = f->lb_JoueursPresents->Items().Count();
+        const std::string ligne = f->LigneJoueur(*porte);
+        std::vector<std::string> questions;
+        if (k.reponse)
+            essai::RepondBoite(k.reponse, &questions);
+        if (k.fleches)
+            for (int i = 0; i <= f->cb_AjoutJoueur->Items().IndexOf(ligne); ++i)
+                kit::PressKey(f->cb_AjoutJoueur, VK_DOWN);
+        else
+            kit::TypeKeys(f->cb_AjoutJoueur, *k.tape ? std::string(k.tape) : Cp1252ToUtf8(ligne));
+        kit::PressKey(f->cb_AjoutJoueur, VK_RETURN);
+        EXPECT_EQ(kit::ForgetModalActions(), 0u);
+        EXPECT_EQ(questions, k.reponse ? std::vector<std::string>{TraduireFormat(5505, {ligne, s.NomEquipe(equipe)})}
+                                       : std::vector<std::string>{});
+        EXPECT_EQ(porte->ClubActuel, k.deplace ? equipe : autre);
+        EXPECT_EQ(s.Joueurs().NbJoueur(), total + (*k.nouveau ? 1 : 0));
+        const bool ajoute = k.deplace || *k.nouveau;
+        ASSERT_EQ(f->lb_JoueursPresents->Items().Count(), listes + (ajoute ? 1 : 0));
+        if (*k.nouveau) {
+            EXPECT_EQ(f->lb_JoueursPresents->Items()[0].rfind(L1(k.nouveau) + " (", 0), 0u)
+                << f->lb_JoueursPresents->Items()[0];
+        }
+        // refused, the line stays to be changed; taken, the box is emptied
+        EXPECT_EQ(f->cb_AjoutJoueur->GetText(), ajoute ? std::string() : ligne);
+    }
+}
+
 // A player picked for the team he is already in, as its club or as its
 // national team: he keeps his previous club and is listed once.
 TEST(SaisieRapide, PlayerAlreadyInTheTeamChangesNothing)
@@ -124,14 +187,9 @@ TEST(SaisieRapide, PlayerAlreadyInTheTeamChangesNothing)
             c.SetTypes(c.Types() | TDonneesChampionnat::TypeInternational);
             s.Joueurs().ChangeEquipeNationale(j, equipe);
         }
-        EnregistreFiche();
-        TOwned<Tf_SaisieRapide> f(new Tf_SaisieRapide(nullptr));
+        TOwned<Tf_SaisieRapide> f = Ouvre(s, equipe);
         int signale = 0;
         f->OnModification = [&signale] { ++signale; };
-        f->ChangeSaison(&s);
-        f->ChangeCouleurs(vues::Module()->Couleurs);
-        f->RemplitJoueurs(equipe);
-        kit::ShowForm(f.get());
         const int listes = f->lb_JoueursPresents->Items().Count(), membres = NbJoueursEquipe(s, equipe);
         const uint16_t club = j->ClubActuel;
         for (int fois = 0; fois < 2; ++fois) {
@@ -163,12 +221,7 @@ TEST(SaisieRapide, PlayerMergedIntoANamesakeLeavesTheList)
     const int32_t numeroVenu = venu->Numero;
     TInfoComp* match = c.CreeMatch(1, autre, equipe, 1, 0);
     match->SetJoueurTitulaire(autre, 1, numeroVenu);
-    EnregistreFiche();
-    TOwned<Tf_SaisieRapide> f(new Tf_SaisieRapide(nullptr));
-    f->ChangeSaison(&s);
-    f->ChangeCouleurs(vues::Module()->Couleurs);
-    f->RemplitJoueurs(equipe);
-    kit::ShowForm(f.get());
+    TOwned<Tf_SaisieRapide> f = Ouvre(s, equipe);
     const int presents = f->lb_JoueursPresents->Items().Count();
     const int lignes = f->cb_AjoutJoueur->Items().Count();
     const std::string ligne = f->LigneJoueur(*venu);

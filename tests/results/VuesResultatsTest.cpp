@@ -76,6 +76,9 @@ TEST(VuesResultats, EachCommandOpensItsWindowInTheMainWindow)
         ASSERT_TRUE(Commande(*f, commande));
         ASSERT_NE(f->Enfant, nullptr);
         EXPECT_EQ(f->Enfant->Name(), nom);
+        if (commande == 143) {   // named for what it adds or removes
+            EXPECT_EQ(Noeud(*f, 143)->Text(), Traduire(5503));
+        }
         EXPECT_TRUE(f->Messages.empty());
         // the calendar offers neither print nor HTML
         EXPECT_EQ(f->NoeudImpression != nullptr && f->NoeudHTML != nullptr, commande != 225);
@@ -118,6 +121,7 @@ TEST(VuesResultats, PointsPenaltiesAddUpPerTeamAndReachTheTable)
     EXPECT_EQ(f->sg_Penalite->LitCellule(1, 3), "0");
     EXPECT_EQ(Points(*s, 2), avant);
     EXPECT_EQ(f->sg_Penalite->LitCellule(0, 3), s->NomEquipePosition(2));
+    EXPECT_EQ(f->sg_Penalite->LitCellule(1, 0), Traduire(5504));   // a bonus or a penalty
     EXPECT_EQ(f->sg_Penalite->RowCount(), 7);
     kit::GrabToPng(f.get(), "resultats_penalite");
 }

@@ -132,7 +132,8 @@ TEST(CreationClavier, ACupTakesTheTypedName)
 }
 
 // The championship dialog and the team names, by keys only: Tab reaches OK
-// and Enter (or Space) on it validates, or Enter from a box validates.
+// and Enter (or Space) on it validates, or Enter from a box validates. A
+// name typed that is the start of a team of the season stays as typed.
 TEST(CreationClavier, ChampionshipDialogsFinishByKeyboard)
 {
     const struct
@@ -141,8 +142,13 @@ TEST(CreationClavier, ChampionshipDialogsFinishByKeyboard)
         bool TabJusquaOk;
         WORD Touche;
         const char* Langue;
-    } cas[] = {{"Tab to OK, Enter", true, VK_RETURN, "fr"}, {"Tab to OK, Space", true, VK_SPACE, "fr"},
-               {"Enter in a box", false, VK_RETURN, "fr"}, {"English, Tab to OK, Enter", true, VK_RETURN, "en"}};
+        const char* Premier;   // the first name of the second championship
+    } cas[] = {{"Tab to OK, Enter", true, VK_RETURN, "fr", "Nord 1"},
+               {"Tab to OK, Space", true, VK_SPACE, "fr", "Nord 1"},
+               {"Enter in a box", false, VK_RETURN, "fr", "Nord 1"},
+               {"English, Tab to OK, Enter", true, VK_RETURN, "en", "Nord 1"},
+               {"The start of a team", true, VK_RETURN, "fr", "Sud"},
+               {"English, the start of a team", false, VK_RETURN, "en", "Sud"}};
     for (const auto& k : cas) {
         SCOPED_TRACE(k.Nom);
         const std::string dir = Prepare("creation_clavier");
@@ -171,7 +177,8 @@ TEST(CreationClavier, ChampionshipDialogsFinishByKeyboard)
                     // the window active, its first box taking the keys
                     EXPECT_TRUE(kit::WaitUntil([e] { return e->Equipes[0]->Focused(); }, 1000));
                     for (int i = 0; i < 3; ++i) {
-                        kit::Type(nullptr, (fois ? "Nord " : "Sud ") + std::to_string(i + 1));
+                        kit::Type(nullptr, fois && i == 0 ? std::string(k.Premier)
+                                                          : (fois ? "Nord " : "Sud ") + std::to_string(i + 1));
                         if (i < 2 || k.TabJusquaOk)
                             kit::PressKey(nullptr, VK_TAB);
                     }
@@ -199,7 +206,9 @@ TEST(CreationClavier, ChampionshipDialogsFinishByKeyboard)
             for (int i = 0; i < ch->NbEquipe(); ++i)
                 noms.push_back(f->Saison->NomEquipe(ch->IdEquipe(i)));
         std::sort(noms.begin(), noms.end());
-        EXPECT_EQ(noms, (std::vector<std::string>{"Nord 1", "Nord 2", "Nord 3", "Sud 1", "Sud 2", "Sud 3"}));
+        std::vector<std::string> tapes = {k.Premier, "Nord 2", "Nord 3", "Sud 1", "Sud 2", "Sud 3"};
+        std::sort(tapes.begin(), tapes.end());
+        EXPECT_EQ(noms, tapes);
         TermineFenetre(f);
     }
 }

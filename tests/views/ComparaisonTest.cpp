@@ -3,11 +3,14 @@
 // page with its picture, the page functions.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "engine/CalculClassement.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/StringList.h"
+#include "platform/rtl/Strings.h"
 #include "tests/support/HtmlTables.h"
 #include "tests/support/gui/GuiKit.h"
 #include "tests/views/VuesEssai.h"
@@ -68,6 +71,29 @@ TEST(Comparaison, SlotsCurvesAndFixtures)
     EXPECT_EQ(g.RowCount(), 7);   // six matchdays left
     EXPECT_EQ(g.Cells(0, 0), s.saison->NomEquipePosition(4));
     kit::GrabToPng(fenetre.get(), "comparaison-programme");
+    // the leader met next, by the first two teams shown: its place reads as
+    // the language writes a first place
+    const int n = ref.Calcule(clsGeneral, 1, s.c1->DerniereJournee);
+    ASSERT_GT(n, 0);
+    const int premier = ref.ValeurLigne(0, 1), d = s.c1->DerniereJournee;
+    ASSERT_EQ(std::count(f->Slots().begin(), f->Slots().end(), premier), 0);
+    s.c1->CreeMatch(d + 1, s.c1->IdEquipe(f->Slots()[0]), s.c1->IdEquipe(premier), 65535, 65535);
+    s.c1->CreeMatch(d + 2, s.c1->IdEquipe(premier), s.c1->IdEquipe(f->Slots()[1]), 65535, 65535);
+    const std::string nom = s.saison->NomEquipeCourant(s.c1->IdEquipe(premier));
+    const struct
+    {
+        const char *langue, *domicile, *exterieur;
+    } langues[] = {{"fr", " (1er) à domicile", " (1er) à l'extérieur"}, {"en", " (1st) at home", " (1st) away"}};
+    for (const auto& l : langues) {
+        InstalleTraducteur(std::make_unique<TTraducteur>(
+            MakePath(vues::DossierDonnees(), std::string("texte\\Texte") + l.langue + ".txt")));
+        f->ChoisitVue(nullptr, 3);
+        EXPECT_EQ(g.Cells(0, 1), nom + L1(l.domicile)) << l.langue;
+        EXPECT_EQ(g.Cells(1, 2), nom + L1(l.exterieur)) << l.langue;
+        kit::GrabToPng(fenetre.get(), std::string("comparaison-programme-") + l.langue);
+    }
+    InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(vues::DossierDonnees(), "texte\\Textefr.txt")));
+    f->ChoisitVue(nullptr, 3);
 
     EXPECT_EQ(Tf_Comparaison::SuffixeSur("../po int!"), "point");
     TStringList p;

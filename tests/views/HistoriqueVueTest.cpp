@@ -5,14 +5,19 @@
 // against values worked out by hand; the teams dialog's count and year check.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "engine/historique.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/ExtCtrls.h"
+#include "platform/gui/Printers.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
+#include "tests/support/HtmlTables.h"
+#include "tests/support/SortieCommande.h"
 #include "tests/support/gui/GuiKit.h"
 #include "tests/views/VuesEssai.h"
 #include "ui/Bouton.h"
@@ -399,6 +404,81 @@ TEST_F(HistoriqueVue, OneTeamSeasonTakesNoResultAgainstItself)
     EXPECT_EQ(s->Resultat(0, 0), std::make_pair(255, 255));
 }
 
+// A season added with one name given twice, by letter case and blanks: the
+// season gets the team once, and the result typed against it is the one the
+// head-to-head and the file read back see.
+TEST_F(HistoriqueVue, ANameGivenTwiceInASeasonIsOneTeam)
+{
+    f->AfficheSaisie();
+    kit::WhenModal([](TForm* m) {
+        auto* d = dynamic_cast<Tf_EquipeHistorique*>(m);
+        ASSERT_NE(d, nullptr);
+        d->ud_Annee->SetPosition(2099);
+        kit::Type(d->m_Equipe, "Alpha\ralpha \rBravo");
+        EXPECT_EQ(d->Label1->Caption(), TraduireFormat(640, {2}));
+        kit::Click(d->b_Valider);
+    });
+    kit::Click(f->bc_Ajouter);
+    EXPECT_EQ(kit::ForgetModalActions(), 0u);
+    TSaisonStat* s = f->SaisonAffichee();
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->Saison(), 199);
+    ASSERT_EQ(s->NombreEquipes(), 2);
+    EXPECT_EQ(Ligne(f->csg_Saisie, 0), (L{"", "Alpha", "", "Bravo", ""}));
+    // Alpha receives Bravo: 3-1
+    kit::Type(f->csg_Saisie, "3");
+    kit::PressKey(f->csg_Saisie, VK_TAB);
+    kit::Type(f->csg_Saisie, "1");
+    kit::Click(f->bc_Enregistrer);
+    TStat relu;
+    ASSERT_TRUE(relu.Charge(h->stat->NomFichier));
+    EXPECT_EQ(relu.Saison(0)->ResultatEquipes(relu.ChercheEquipe("Alpha"), relu.ChercheEquipe("Bravo")),
+              std::make_pair(3, 1));
+    f->AfficheRencontres();
+    f->cb_Domicile->SetItemIndex(f->cb_Domicile->Items().IndexOf("Alpha"));
+    f->cb_Exterieur->SetItemIndex(f->cb_Exterieur->Items().IndexOf("Bravo"));
+    f->ud_Match->SetPosition(1);
+    kit::Click(f->rb_Match);
+    ASSERT_EQ(f->sg_Resultat->RowCount(), 2);
+    EXPECT_EQ(Ligne(f->sg_Resultat, 1), (L{"2099", "Alpha", "3-1"}));
+}
+
+// Printed and written as a page, each mode gives the table it shows: its
+// first line is on paper and on the page.
+TEST_F(HistoriqueVue, PrintAndPageGiveTheTableShown)
+{
+    const std::pair<std::function<void()>, TColorStringGrid*> modes[] = {
+        {[&] { f->AfficheSaisie(); }, f->csg_Saisie},
+        {[&] {
+             f->AfficheRencontres();
+             f->cb_Domicile->SetItemIndex(f->cb_Domicile->Items().IndexOf("Charlie"));
+             f->cb_Exterieur->SetItemIndex(f->cb_Exterieur->Items().IndexOf("Delta"));
+             kit::Click(f->bc_Chercher);
+         },
+         f->sg_Resultat},
+        {[&] { f->AfficheTableau(); }, f->sg_recap},
+        {[&] { f->AfficheClassement(); }, f->sg_Classement},
+    };
+    for (const auto& [affiche, grille] : modes) {
+        affiche();
+        const std::string base = MakePath(kit::TempDir(), "historique-" + std::to_string(f->Mode()));
+        f->EnregistreHTML(base + ".html");
+        std::string page;
+        ASSERT_TRUE(ReadFileBytes(base + ".html", page));
+        const html_lu::TPage lu = html_lu::Lit(page);
+        Printer().SetOutputFileName(base + ".pdf");
+        f->Imprime();
+        Printer().SetOutputFileName("");
+        const std::string texte = essai::SortieCommande("pdftotext -layout '" + base + ".pdf' -");
+        ASSERT_EQ(lu.tables.size(), 1u) << f->Mode();
+        for (int c = 0; c < std::min(grille->ColCount(), 3); ++c) {
+            const std::string cellule = Cp1252ToUtf8(grille->LitCellule(c, 1));
+            EXPECT_EQ(lu.tables[0].at(1).at(static_cast<size_t>(c)), cellule.empty() ? "\u00A0" : cellule) << f->Mode();
+            EXPECT_NE(texte.find(cellule), std::string::npos) << f->Mode() << " " << c << ": " << texte;
+        }
+    }
+}
+
 TEST(EquipeHistorique, SeasonNumbersTheFileCanHold)
 {
     const int cas[][2] = {{0, -1},    {1, 1},     {105, 105}, {199, 199}, {200, -1}, {1900, -1},
@@ -417,8 +497,21 @@ TEST(EquipeHistorique, CountDragAndRefusedYear)
     kit::ShowForm(&d);
     EXPECT_EQ(d.Label1->Caption(), TraduireFormat(640, {0}));
     EXPECT_EQ(d.Annee(), 2003);
-    d.m_Equipe->SetText("Echo\r\n");
-    EXPECT_EQ(d.Label1->Caption(), TraduireFormat(640, {1}));   // the empty last line does not count
+    // The count is what the season will get: blank lines left out, a name
+    // given again in other letters or blanks taken once.
+    const struct
+    {
+        const char* memo;
+        std::vector<std::string> equipes;
+    } saisies[] = {{"Alpha\r\n\r\nBravo\r\n  \r\n", {"Alpha", "Bravo"}},
+                   {"Alpha\r\nalpha \r\n  Bravo\r\nBRAVO", {"Alpha", "Bravo"}},
+                   {"Alpha  FC\r\nalpha fc", {"Alpha FC"}},
+                   {"Echo\r\n", {"Echo"}}};   // the empty last line does not count
+    for (const auto& k : saisies) {
+        d.m_Equipe->SetText(k.memo);
+        EXPECT_EQ(d.Equipes(), k.equipes) << k.memo;
+        EXPECT_EQ(d.Label1->Caption(), TraduireFormat(640, {static_cast<int>(k.equipes.size())})) << k.memo;
+    }
     d.lb_Equipe->SetItemIndex(2);
     const TRect item = d.lb_Equipe->ItemRect(2);
     kit::Drag(d.lb_Equipe, {item.Left + 5, item.Top + 3}, d.m_Equipe, {20, 20});

@@ -148,11 +148,78 @@ TEST(InfoEquipes, RunsRestartAtTheGoalThatEndsThem)
     const TCas cas[] = {
         {"A, current run without scoring", 0, 0, 100},
         {"A, best run without scoring", 0, 4, 100},
-        {"C, best run without conceding", 2, 6, 10},
+        {"C, best run without conceding: 10' to 80'", 2, 6, 70},
         {"A at home, best without scoring", 0, 12, 100},
     };
     for (const TCas& k : cas)
         EXPECT_EQ(t[static_cast<size_t>(k.position)][static_cast<size_t>(k.colonne)], k.minutes) << k.nom;
+}
+
+// Runs of minutes by hand: team A's matches laid end to end (90 minutes
+// each), the goals on that line; a run is the stretch between two goals (or
+// the first kick-off, or the last whistle), within a match or across
+// matches. Random goals, minutes in any order, some past the 90th.
+TEST(InfoEquipes, RunsAreTheStretchesBetweenGoals)
+{
+    static constexpr int D = 90;
+    struct TJoue
+    {
+        bool domicile;
+        std::vector<int> pour, contre;
+    };
+    // best run and current run over the matches on that side (-1 all)
+    auto aLaMain = [](const std::vector<TJoue>& matchs, bool marquer, int cote) {
+        std::vector<int> buts;
+        int fin = 0;
+        for (const TJoue& m : matchs) {
+            if (cote >= 0 && m.domicile != (cote == 0))
+                continue;
+            for (int b : marquer ? m.pour : m.contre)
+                buts.push_back(fin + std::min(b, D));
+            fin += D;
+        }
+        std::sort(buts.begin(), buts.end());
+        int meilleure = 0, avant = 0;
+        for (int b : buts) {
+            meilleure = std::max(meilleure, b - avant);
+            avant = b;
+        }
+        return std::make_pair(std::max(meilleure, fin - avant), fin - avant);
+    };
+    for (uint32_t graine = 1; graine <= 40; ++graine) {
+        SCOPED_TRACE(graine);
+        vues::TAlea alea(graine);
+        auto v = vues::LigueVide(0, 4, 6);
+        TDonneesChampionnat& c = *v.c1;
+        const int a = c.IdEquipe(0);
+        std::vector<TJoue> matchs;
+        const int n = 2 + alea(4);
+        for (int d = 1; d <= n; ++d) {
+            const int autre = c.IdEquipe(1 + alea(3));
+            TJoue m{alea(2) == 0, {}, {}};
+            for (auto* buts : {&m.pour, &m.contre})
+                for (int k = alea(4); k > 0; --k)
+                    buts->push_back(alea(100));
+            c.CreeMatch(d, m.domicile ? a : autre, m.domicile ? autre : a,
+                        static_cast<int>((m.domicile ? m.pour : m.contre).size()),
+                        static_cast<int>((m.domicile ? m.contre : m.pour).size()));
+            for (int b : m.pour)
+                c.ListeButeurs(d)->Ajoute(std::make_unique<TDonneesEvt>(101, a, b, 0));
+            for (int b : m.contre)
+                c.ListeButeurs(d)->Ajoute(std::make_unique<TDonneesEvt>(201, autre, b, 0));
+            matchs.push_back(m);
+        }
+        c.DerniereJournee = n;
+        const TSeriesMinutes t = Tf_InfoEquipes::CalculeSeries(v.saison.get());
+        // words: +0 current, +4 best; base 0 / 2 without scoring / conceding, +8 home, +16 away
+        for (int cote : {-1, 0, 1})
+            for (bool marquer : {true, false}) {
+                const int base = (marquer ? 0 : 2) + (cote == 0 ? 8 : cote == 1 ? 16 : 0);
+                const auto [meilleure, courante] = aLaMain(matchs, marquer, cote);
+                EXPECT_EQ(t[0][static_cast<size_t>(base + 4)], meilleure) << "best, base " << base;
+                EXPECT_EQ(t[0][static_cast<size_t>(base)], courante) << "current, base " << base;
+            }
+    }
 }
 
 // Players used and substitutions per match over two leagues chosen: every team

@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "engine/historique.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/rtl/Files.h"
@@ -152,6 +153,65 @@ TEST(Prevision, WindowSettingsAndMatchday)
     ASSERT_EQ(page.tables.size(), 1u);
     ASSERT_EQ(page.tables[0].size(), 3u);
     EXPECT_EQ(page.tables[0][1][3], "88");
+}
+
+// The same match in the season 2010/11, with its history: Olympique Brivant
+// received Racing Zelvor last season (0-2), not two seasons ago (Racing not
+// there), three seasons ago (1-1) and fifteen (3-0). History weighs 20 (the
+// others 40 and 40, so home 386.67 and away 33.33 before it): over the N last
+// years only the meetings of the seasons of those years count.
+// 0-2 alone: home 386.67 / 100, away 133.33 / 100 -> 61 / 18 / 21;
+// with the 1-1: home 4.117, away 1.083 -> 68 / 15 / 18;
+// with the 3-0 too: home 4.367, away 0.833 -> 75 / 11 / 14.
+TEST(Prevision, HistoryOverTheLastYears)
+{
+    auto s = vues::QuatreEquipes();
+    s.c1->CreeMatch(4, s.c1->IdEquipe(0), s.c1->IdEquipe(1), 65535, 65535);
+    s.c1->CreeMatch(4, s.c1->IdEquipe(2), s.c1->IdEquipe(3), 65535, 65535);
+    s.c1->NbJournee = 3;
+    s.c1->SetOption(8, 110);
+    const std::string dossier = MakePath(kit::TempDir(), "prevision_stats");
+    ForceDirectories(dossier);
+    DeleteFile(MakePath(dossier, "stat1_1.txt"));
+    {
+        TStats ecrits;
+        TStat* h = ecrits.AjouteStat(dossier, 1, 0);
+        const struct
+        {
+            int numero, domicile, exterieur;
+            const char* adversaire;
+        } saisons[] = {{109, 0, 2, "Racing Zelvor"}, {108, 1, 0, "Stade Marnois"}, {107, 1, 1, "Racing Zelvor"},
+                       {95, 3, 0, "Racing Zelvor"}};
+        for (const auto& k : saisons) {
+            auto saison = std::make_unique<TSaisonStat>(2, k.numero);
+            saison->AjouteEquipe(h->IdEquipe("Olympique Brivant"));
+            saison->AjouteEquipe(h->IdEquipe(k.adversaire));
+            saison->EcritResultat(0, 1, k.domicile, k.exterieur);
+            h->AjouteSaison(std::move(saison));
+        }
+        ASSERT_TRUE(h->Sauve());
+    }
+    TStats lus;
+    lus.ChargeDossier(dossier);
+    ASSERT_EQ(lus.Nombre(), 1);
+    const std::string ini = MakePath(kit::TempDir(), "prevision_histoire.ini");
+    DeleteFile(ini);
+    TOwned<TForm> fenetre = kit::NewForm(800, 540);
+    Tf_Prevision* f = Heberge(*fenetre, s.saison.get());
+    f->AfficheJournee(lus.Stat(0), ini);
+    const struct
+    {
+        int annees;
+        const char* parts[3];
+    } cas[] = {{0, {"88", "4", "8"}},    {1, {"61", "18", "21"}},  {2, {"61", "18", "21"}},
+               {3, {"68", "15", "18"}},  {10, {"68", "15", "18"}}, {15, {"75", "11", "14"}}};
+    const TColorStringGrid& g = *f->sg_Classement;
+    for (const auto& k : cas) {
+        f->ud_nRenc->SetPosition(k.annees);
+        kit::Click(f->bc_Visualiser);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(g.Cells(3 + i, 1), k.parts[i]) << k.annees << " years, share " << i;
+    }
 }
 
 }  // namespace
