@@ -208,9 +208,9 @@ void TListeParPaysForm::PlaceGrille(int lignesEnPlus)
     g->SetLeft(std::max(0, (ScrollBox1->ClientWidth() - g->Width()) / 2));
 }
 
-void TListeParPaysForm::Imprime() { Grille()->Imprime(); }
+void TListeParPaysForm::Imprime() { Grille()->Imprime(EnTete()); }
 
-void TListeParPaysForm::EnregistreHTML(const std::string& nomFichier) { Grille()->EnregistreHTML(nomFichier, true); }
+void TListeParPaysForm::EnregistreHTML(const std::string& nomFichier) { Grille()->EnregistreHTML(nomFichier, true, EnTete()); }
 
 // ---- referees ------------------------------------------------------------------------------
 

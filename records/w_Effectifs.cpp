@@ -1099,18 +1099,26 @@ void Tf_Effectifs::l_EquipeDragDrop(TObject*, TObject* Source, int X, int Y)
 
 // ---- printing and pages --------------------------------------------------------------------------
 
-void Tf_Effectifs::Imprime() { sg_TableauEquipe->Imprime(); }
+void Tf_Effectifs::Imprime() { sg_TableauEquipe->Imprime(EnTeteTableau()); }
 
 void Tf_Effectifs::EnregistreHTML(const std::string& nomFichier)
 {
-    // The group titles the window shows over the columns (placed by
-    // DimensionneGrille): career over 7-8, this season from 9.
-    TEnTeteHTML entete;
+    sg_TableauEquipe->EnregistreHTML(nomFichier, true, EnTeteTableau());
+}
+
+TEnTeteHTML Tf_Effectifs::EnTeteTableau() const
+{
+    // The team shown, and the group titles the window shows over the columns
+    // (placed by DimensionneGrille): career over 7-8, this season from 9.
+    std::vector<std::string> titres;
+    if (Saison && EquipeAffichee != 0xFFFFFFFF)
+        titres.push_back(Saison->NomEquipe(EquipeId()));
+    std::vector<TEnTeteHTML::TBande> bandes;
     if (l_GroupeCarriere->Visible())
-        entete.Bandes.push_back({7, 8, l_GroupeCarriere->Caption()});
+        bandes.push_back({7, 8, l_GroupeCarriere->Caption()});
     if (l_GroupeSaison->Visible())
-        entete.Bandes.push_back({9, sg_TableauEquipe->ColCount() - 1, l_GroupeSaison->Caption()});
-    sg_TableauEquipe->EnregistreHTML(nomFichier, true, entete);
+        bandes.push_back({9, sg_TableauEquipe->ColCount() - 1, l_GroupeSaison->Caption()});
+    return EnTete(titres, bandes);
 }
 
 void Tf_Effectifs::ExecuteFonction(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,

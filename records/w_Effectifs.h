@@ -169,6 +169,8 @@ private:
     void AppliqueCategorie(TJoueur* joueur);
     void PrepareLigneVide(int ligne);
     void DimensionneGrille();
+    // The headings of the printout and the page: the team, the column groups.
+    TEnTeteHTML EnTeteTableau() const;
     int dragX_ = -1, dragY_ = -1;
 };
 

@@ -573,6 +573,6 @@ void Tf_Recherche::sg_RechercheDragDrop(TObject*, TObject* Source, int X, int Y)
     RepeteListe();
 }
 
-void Tf_Recherche::Imprime() { sg_Recherche->Imprime(); }
+void Tf_Recherche::Imprime() { sg_Recherche->Imprime(EnTete()); }
 
-void Tf_Recherche::EnregistreHTML(const std::string& nomFichier) { sg_Recherche->EnregistreHTML(nomFichier, true); }
+void Tf_Recherche::EnregistreHTML(const std::string& nomFichier) { sg_Recherche->EnregistreHTML(nomFichier, true, EnTete()); }

@@ -44,7 +44,7 @@ void Remplace(std::string& s, const std::string& motif, const std::string& par)
 
 }  // namespace
 
-std::string PageJourneeHTML(const TSaison& saison, const TCouleurElement& couleurs)
+std::string PageJourneeHTML(const TSaison& saison, const TCouleurElement& couleurs, const std::vector<std::string>& titres)
 {
     const TDonneesChampionnat* c = saison.ChampionnatCourant();
     if (!c)
@@ -55,7 +55,9 @@ std::string PageJourneeHTML(const TSaison& saison, const TCouleurElement& couleu
     ligne("<html>");
     ligne("  <head>");
     ligne("    " + MetaCharset());
-    ligne("    <title></title>");
+    std::vector<std::string> t = {Traduire(85) + " " + IntToStr(n)};
+    t.insert(t.end(), titres.begin(), titres.end());
+    ligne("    " + TitreHTML(t));
     ligne("  </head>");
     ligne("  <body bgcolor=\"#80CCFE\">");
     ligne("    <TABLE Width = 300 Border=1 CellSpacing=0 CellPadding = 0>");

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/rtl/StringList.h"
 
@@ -10,7 +11,9 @@ class TSaison;
 struct TCouleurElement;
 
 // The page of the current matchday (rows in the colours of the scheme).
-std::string PageJourneeHTML(const TSaison& saison, const TCouleurElement& couleurs);
+// titres: what names the page after the matchday (the view, the championship).
+std::string PageJourneeHTML(const TSaison& saison, const TCouleurElement& couleurs,
+                            const std::vector<std::string>& titres = {});
 // "Score": the results table of matchday "Journee" of the call's championship,
 // each row from the template "FormatLigne"; with "FicheDetail" the played
 // matches link to their detail pages, listed first as "#$page-...#".

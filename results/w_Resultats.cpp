@@ -19,6 +19,7 @@
 #include "platform/rtl/Format.h"
 #include "results/Controles.h"
 #include "results/Resultats_Html.h"
+#include "ui/ColorStringGrid.h"
 #include "results/w_DialoguesResultats.h"
 #include "ui/Bouton.h"
 #include "ui/Dessin.h"
@@ -1236,31 +1237,62 @@ void Tf_Resultats::Imprime()
         TCanvas& cv = p.Canvas();
         cv.Font = Font();
         cv.Font.SetColor(clBlack);
-        cv.Font.SetSize(14);
         std::string titre = Traduire(85) + " " + IntToStr(c->NbJournee);
         if (c->Option(11) & 1)
             titre += " (" + TGestionDate::DateVersTexte(c->DateJournee(c->NbJournee)) + ")";
-        cv.TextOut(10, 10, titre);
-        const int col = cv.TextWidth("AAAAAMMMMMAAAAAMMM");
-        const int h = 2 * cv.TextHeight("A");
         const bool dates = (c->Option(11) & 4) != 0;
-        const int x0 = dates ? 120 : 10;
-        const int x1 = x0 + col + 15 + cv.TextWidth("-");
+        // Each name in a column as wide as the widest (and at least the
+        // width the page gives a name); the date, the separators and the
+        // scores each a blank apart, a score of three digits included. A
+        // line too wide for the page takes a smaller font.
+        int dom = 0, ext = 0, date = 0, espace = 0, x0 = 0, x1 = 0, largeur = 0;
+        for (int taille = 14; taille >= 6; --taille) {
+            cv.Font.SetSize(taille);
+            espace = cv.TextWidth(" ");
+            dom = ext = cv.TextWidth("AAAAAMMMMMAAAAAMMM");
+            date = 0;
+            for (int r = 0; r < NbLignes(); ++r) {
+                const TLigneResultat& l = Ligne(r);
+                dom = std::max(dom, cv.TextWidth(l.Domicile->Text()));
+                ext = std::max(ext, cv.TextWidth(l.Exterieur->Text()));
+                if (dates && l.Date)
+                    date = std::max(date, cv.TextWidth(l.Date->GetText()));
+            }
+            x0 = 10 + (date > 0 ? date + 2 * espace : 0);
+            x1 = x0 + dom + 2 * espace + cv.TextWidth("-");
+            largeur = x1 + ext + 5 * espace + cv.TextWidth(":") + 2 * cv.TextWidth("000") + cv.TextWidth("-");
+            if (largeur <= p.PageWidth())
+                break;
+        }
+        const int taille = cv.Font.Size();
+        int y = ImprimeTitres(cv, Font(), EnTete({titre}).Titres, 10, p.PageWidth(), 10);
+        cv.Font = Font();
+        cv.Font.SetColor(clBlack);
+        cv.Font.SetSize(taille);
+        const int h = 2 * cv.TextHeight("A");
+        y -= h;
         for (int r = 0; r < NbLignes(); ++r) {
             const TLigneResultat& l = Ligne(r);
-            const int y = h * (r + 1) + 10;
-            if (l.Date)
+            y += h;
+            if (y + h > p.PageHeight()) {
+                p.NewPage();
+                y = 10;
+            }
+            if (dates && l.Date)
                 cv.TextOut(10, y, l.Date->GetText());
-            const std::string dom = l.Domicile->Text(), ext = l.Exterieur->Text();
-            cv.TextOut(x0 + (col - cv.TextWidth(dom)) / 2, y, dom);
-            cv.TextOut(x0 + col + 10, y, "-");
-            cv.TextOut(x1 + (col - cv.TextWidth(ext)) / 2, y, ext);
+            const std::string nomDom = l.Domicile->Text(), nomExt = l.Exterieur->Text();
+            cv.TextOut(x0 + (dom - cv.TextWidth(nomDom)) / 2, y, nomDom);
+            cv.TextOut(x0 + dom + espace, y, "-");
+            cv.TextOut(x1 + (ext - cv.TextWidth(nomExt)) / 2, y, nomExt);
             if (!l.ScoreDomicile->Text().empty()) {
-                const int xs = x1 + col + 30;
-                cv.TextOut(x1 + col + 10, y, ":");
-                cv.TextOut(xs, y, l.ScoreDomicile->Text());
-                cv.TextOut(xs + cv.TextWidth("00"), y, "-");
-                cv.TextOut(xs + cv.TextWidth("000") + cv.TextWidth("-"), y, l.ScoreExterieur->Text());
+                const int deuxPoints = x1 + ext + espace;
+                // the home score ends where a score of three digits would
+                const int fin = deuxPoints + cv.TextWidth(":") + espace + cv.TextWidth("000");
+                const std::string sd = l.ScoreDomicile->Text();
+                cv.TextOut(deuxPoints, y, ":");
+                cv.TextOut(fin - cv.TextWidth(sd), y, sd);
+                cv.TextOut(fin + espace, y, "-");
+                cv.TextOut(fin + 2 * espace + cv.TextWidth("-"), y, l.ScoreExterieur->Text());
             }
         }
     });
@@ -1272,7 +1304,7 @@ void Tf_Resultats::EnregistreHTML(const std::string& nomFichier)
         return;
     EnregistrerJournee();
     // The caller says why and offers the choice of the file again.
-    if (!WriteFileAtomic(nomFichier, PageJourneeHTML(*Saison, Couleurs)))
+    if (!WriteFileAtomic(nomFichier, PageJourneeHTML(*Saison, Couleurs, EnTete().Titres)))
         throw EFCreateError(L1("Impossible de créer le fichier ") + nomFichier);
 }
 

@@ -161,8 +161,8 @@ void Tf_Penalite::b_AjouterClick(TObject*)
     RemplitPoints();
 }
 
-void Tf_Penalite::Imprime() { sg_Penalite->Imprime(); }
-void Tf_Penalite::EnregistreHTML(const std::string& nomFichier) { sg_Penalite->EnregistreHTML(nomFichier, true); }
+void Tf_Penalite::Imprime() { sg_Penalite->Imprime(EnTete()); }
+void Tf_Penalite::EnregistreHTML(const std::string& nomFichier) { sg_Penalite->EnregistreHTML(nomFichier, true, EnTete()); }
 
 // ============================================================================
 // cross-table
@@ -254,11 +254,8 @@ void Tf_recap::Affiche()
     sg_recap->AjusteTaille();
 }
 
-void Tf_recap::Imprime() { sg_recap->Imprime(); }
-void Tf_recap::EnregistreHTML(const std::string& nomFichier)
-{
-    sg_recap->EnregistreHTML(nomFichier, true, vues::EnTetePage(Saison, Traduire(950)));
-}
+void Tf_recap::Imprime() { sg_recap->Imprime(EnTete(vues::EnTetePage(Saison, Traduire(950)).Titres)); }
+void Tf_recap::EnregistreHTML(const std::string& nomFichier) { sg_recap->EnregistreHTML(nomFichier, true, EnTete(vues::EnTetePage(Saison, Traduire(950)).Titres)); }
 
 void Tf_recap::ExecuteFonction(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,
                                const TCouleurElement& couleurs, const std::string& Pages, TSaison* saison)
@@ -437,13 +434,13 @@ void Tf_calendrier::CliqueCellule(TObject* Sender, int col, int row)
 void Tf_calendrier::Imprime()
 {
     for (TColorStringGrid* g : Grilles)
-        g->Imprime();
+        g->Imprime(EnTete());
 }
 
 void Tf_calendrier::EnregistreHTML(const std::string& nomFichier)
 {
     if (!Grilles.empty())
-        Grilles.front()->EnregistreHTML(nomFichier, true);
+        Grilles.front()->EnregistreHTML(nomFichier, true, EnTete());
 }
 
 // ============================================================================
@@ -609,5 +606,5 @@ void Tf_Minute::mi_RetirerMatchClick(TObject*)
     Signale();
 }
 
-void Tf_Minute::Imprime() { sg_Classement->Imprime(); }
-void Tf_Minute::EnregistreHTML(const std::string& nomFichier) { sg_Classement->EnregistreHTML(nomFichier, true); }
+void Tf_Minute::Imprime() { sg_Classement->Imprime(EnTete()); }
+void Tf_Minute::EnregistreHTML(const std::string& nomFichier) { sg_Classement->EnregistreHTML(nomFichier, true, EnTete()); }

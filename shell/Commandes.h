@@ -21,3 +21,5 @@ bool CommandeSansHistorique(int commande);
 bool CommandeNonMemorisee(int commande);
 // Commands without an action (they reach CommandeAutre).
 bool CommandeSansAction(int commande);
+// Commands of files, dialogs and actions: they show no view of their own.
+bool CommandeHorsVue(int commande);

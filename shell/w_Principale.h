@@ -336,6 +336,9 @@ public:
     std::vector<THistorique> Historique, HistoriqueSuivant;
     THistorique PointCourant{0, -1, 0};
     uint16_t DerniereCommande = 0;
+    // The command that showed the child window last (its printout and page
+    // are named after it).
+    uint16_t CommandeVue = 0;
     // Views shown in the central panel so far: tells a command that showed
     // one (shown again at a championship change) from a dialog.
     uint32_t VuesMontrees = 0;
@@ -439,6 +442,9 @@ protected:
     void ChoisitDesign();
     void ImprimeVue();
     void EnregistreVueHTML();
+    // What the child window shows, named for its printout and its page: the
+    // caption of the command that showed it, the championship's title.
+    std::vector<std::string> TitresVue() const;
     void cb_ConnectDemarreClick(TObject* Sender);
     void PlaceDemarrage();
 

@@ -45,6 +45,12 @@ bool CommandeSansAction(int c)
     return Dans(c, {120, 126, 127, 188, 189, 190, 195, 196, 216, 222, 223, 224, 231, 238}) || Entre(c, 203, 214);
 }
 
+bool CommandeHorsVue(int c)
+{
+    return Dans(c, {5,   6,   7,   8,   9,   11,  12,  22,  131, 144, 145, 146, 176, 177, 178, 179, 180,
+                    181, 182, 192, 193, 194, 197, 198, 215, 219, 220, 226, 227, 228, 229, 232, 261});
+}
+
 // ---- the dispatcher -----------------------------------------------------------------------------
 
 bool Tf_Principale::MenuDispatch(const std::string& caption, uint32_t id, TTreeNode* node, int& param,
@@ -111,6 +117,8 @@ bool Tf_Principale::MenuDispatch(const std::string& caption, uint32_t id, TTreeN
     // change: a dialog is not opened again.
     if (memorise && (VuesMontrees != vues || CommandeSansAction(commande)))
         DerniereCommande = static_cast<uint16_t>(commande);
+    if (Enfant && !CommandeHorsVue(commande) && !CommandeSansAction(commande))
+        CommandeVue = static_cast<uint16_t>(commande);
     const TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
     PointCourant = THistorique{static_cast<uint16_t>(commande), param, c ? c->CodeChamp : 0};
     // 11.
@@ -228,6 +236,7 @@ void Tf_Principale::ImprimeVue()
     if (!f)
         return;
     Printer().SetTitle(TraduireFormat(30, {NomCourt, "Zelvor"}));
+    f->TitresVue = TitresVue();
     f->Imprime();
 }
 
@@ -254,6 +263,7 @@ void Tf_Principale::EnregistreVueHTML()
             nom += ".htm";
         try
         {
+            f->TitresVue = TitresVue();
             f->EnregistreHTML(nom);
             return;
         }

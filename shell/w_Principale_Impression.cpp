@@ -1,6 +1,7 @@
 // What the window layer says in the interface language, and printing without
 // a printer: the user names the PDF file and is told when it is written (a
 // printout given up is no error); a printer that fails is named.
+#include "model/Saison.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/Printers.h"
@@ -68,4 +69,25 @@ std::string Tf_Principale::ChoisitFichierPdf()
     if (!d->Execute() || d->FileName.empty())
         return {};
     return ApplyDefaultExt(d->FileName, "pdf");
+}
+
+std::vector<std::string> Tf_Principale::TitresVue() const
+{
+    std::vector<std::string> titres;
+    const int sport = Saison ? Saison->Sport() : -1;
+    for (const auto& e : Entrees) {
+        const bool sportAccepte = (e->Sports & 32) || (sport >= 0 && sport < 4 && (e->Sports & (1u << sport)));
+        if (e->Commande != CommandeVue || !sportAccepte || !EntreeVisible(*e))
+            continue;
+        std::string libelle;
+        for (char c : e->Libelle)
+            if (c != '&')
+                libelle += c;
+        while (!libelle.empty() && (libelle.back() == '.' || libelle.back() == ' '))
+            libelle.pop_back();
+        titres.push_back(libelle);
+        break;
+    }
+    titres.push_back(l_Titre->Caption());
+    return titres;
 }

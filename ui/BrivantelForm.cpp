@@ -6,12 +6,14 @@
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/StdCtrls.h"
+#include "platform/rtl/Strings.h"
 #include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
 #include "ui/message2.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace
@@ -187,6 +189,17 @@ int PreselectionEquipe(int equipe, int interdite)
     if (equipe + 1 == interdite)
         return interdite == 1 ? 1 : 0;
     return equipe;
+}
+
+TEnTeteHTML TFootForm::EnTete(const std::vector<std::string>& propres, std::vector<TEnTeteHTML::TBande> bandes) const
+{
+    TEnTeteHTML e;
+    for (const auto* lignes : {&propres, &TitresVue})
+        for (const std::string& l : *lignes)
+            if (!Trim(l).empty() && std::find(e.Titres.begin(), e.Titres.end(), Trim(l)) == e.Titres.end())
+                e.Titres.push_back(Trim(l));
+    e.Bandes = std::move(bandes);
+    return e;
 }
 
 void TFootForm::ExecuteFonction(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,

@@ -16,11 +16,13 @@
 #include "platform/gui/Forms.h"
 #include "ui/Couleurs.h"
 #include "ui/FonctionsGabarit.h"
+#include "ui/GridHtml.h"
 
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 class TSaison;
 class TJoueur;
@@ -134,6 +136,16 @@ public:
 
     virtual void Imprime() = 0;
     virtual void EnregistreHTML(const std::string& nomFichier) = 0;
+
+    // What the view shows, in words, as the main window names it before it
+    // prints the view or writes its page: the command's caption, the
+    // championship.
+    std::vector<std::string> TitresVue;
+    // The headings of the view's printout and HTML page: the view's own lines
+    // (the table, the team) before TitresVue, a line met twice kept once, and
+    // the band of group titles over its columns.
+    TEnTeteHTML EnTete(const std::vector<std::string>& propres = {},
+                       std::vector<TEnTeteHTML::TBande> bandes = {}) const;
 
     // A function of a page template: Resultat is emptied, then "inclure" and
     // "AddSuffixeNomFic" are served here and every other name goes to

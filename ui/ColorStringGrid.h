@@ -29,6 +29,7 @@
 #include "codecs/PngPicture.h"
 #include "platform/gui/Grids.h"
 #include "ui/Graphe.h"
+#include "ui/GridHtml.h"
 
 // What a cell holds besides its text; created on the first write to the cell and
 // kept as the cell's object, so that it moves with its row.
@@ -74,21 +75,6 @@ struct TInfoColonne
 // fixed text, body text.
 using TCouleursHTML = std::array<std::string, 5>;
 
-// What a page written from a grid shows above the table, as the window shows
-// it around the grid: heading lines (the table's title, the competition) and
-// a band of group titles, each over a run of columns.
-struct TEnTeteHTML
-{
-    struct TBande
-    {
-        int Premiere = 0;   // first and last grid column under the title
-        int Derniere = 0;
-        std::string Texte;
-    };
-    std::vector<std::string> Titres;
-    std::vector<TBande> Bandes;
-};
-
 // Where a picture and the text go in a cell (relative to the cell's top-left).
 struct TPlacementCellule
 {
@@ -97,6 +83,14 @@ struct TPlacementCellule
     int TexteX = 0;
     int TexteY = 0;
 };
+
+class TPrinter;
+
+// The titles heading a printout, from y between gauche and droite, in the
+// font given: the first one bold and larger; one too wide for the room in a
+// smaller font, then cut with an ellipsis. Answers the y below them.
+int ImprimeTitres(TCanvas& c, const TFont& police, const std::vector<std::string>& titres, int gauche, int droite,
+                  int y);
 
 using THotTrackClickEvent = std::function<void(TObject* Sender, int ACol, int ARow)>;
 
@@ -229,9 +223,14 @@ public:
     std::vector<int> LargeursImprimees(int largeurRect) const;
     // The whole grid scaled into a rectangle of the canvas.
     void DessineSurCanvas(TCanvas& canvas, const TRect& rect);
-    // One landscape page on the printer; false when printing failed (the job is
-    // then aborted).
-    bool Imprime();
+    // The grid on the printer's open document, laid out for paper under its
+    // headings (titles and band, as its HTML page has them): from y on the
+    // current page, between the x gauche and droite, over as many pages as its
+    // rows need. Answers the y below it on the page where it ends.
+    int ImprimeDans(TPrinter& imprimante, const TEnTeteHTML& entete, int gauche, int droite, int y);
+    // A landscape document on the printer; false when printing failed (the
+    // job is then aborted).
+    bool Imprime(const TEnTeteHTML& entete = {});
 
     // ---- HTML ----
     // A page (Page: the file is replaced) or a table appended to an existing file.
@@ -269,6 +268,10 @@ protected:
     void ChangeCelluleChaude(int col, int row);
 
 private:
+    struct TMiseEnPage;
+    TMiseEnPage MetEnPage(TCanvas& c, const TEnTeteHTML& entete, int largeurMax) const;
+    int ImprimeTranche(TPrinter& imprimante, const TMiseEnPage& m, const TEnTeteHTML& entete, int gauche, int droite,
+                       int y);
     TInfoCellule* Info(int col, int row, bool creer);
     bool CelluleValide(int col, int row) const;
     bool LigneCorps(int row) const { return row >= Grille().FixedRows(); }

@@ -239,14 +239,10 @@ void TColorGridBase::DessineSurCanvas(TCanvas& canvas, const TRect& rect)
     }
 }
 
-bool TColorGridBase::Imprime()
+bool TColorGridBase::Imprime(const TEnTeteHTML& entete)
 {
-    return PrintDocument(Printer(), poLandscape, [this](TPrinter& p) {
-        TCanvas& c = p.Canvas();
-        c.Font = PoliceGrille();
-        c.Font.SetSize(12);
-        DessineSurCanvas(c, Rect(0, 0, p.PageWidth(), p.PageHeight()));
-    });
+    return PrintDocument(Printer(), poLandscape,
+                         [&](TPrinter& p) { ImprimeDans(p, entete, 0, p.PageWidth(), 0); });
 }
 
 // ---- the control -----------------------------------------------------------------------

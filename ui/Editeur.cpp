@@ -167,11 +167,11 @@ std::string TEditeur::Texte() const
     return s;
 }
 
-void TEditeur::PageHTML(const std::string& NomFichier, bool Complete)
+void TEditeur::PageHTML(const std::string& NomFichier, bool Complete, const std::vector<std::string>& Titres)
 {
     if (Complete) {
         std::string s = "<HTML>\r\n  <HEAD>\r\n    " + MetaCharset() +
-                        "\r\n    <TITLE></TITLE>\r\n  </HEAD>\r\n  <BODY BGCOLOR=\"#00306F\">\r\n";
+                        "\r\n    " + TitreHTML(Titres, true) + "\r\n  </HEAD>\r\n  <BODY BGCOLOR=\"#00306F\">\r\n";
         s += Texte();
         s += "  </BODY>\r\n</HTML>\r\n";
         if (!WriteFileAtomic(NomFichier, s))

@@ -70,7 +70,8 @@ public:
     std::string Texte() const;
     // Complete: the file is replaced by a whole page; otherwise the text is
     // appended to the existing file.
-    void PageHTML(const std::string& NomFichier, bool Complete);
+    // Titres: what the page shows, its title.
+    void PageHTML(const std::string& NomFichier, bool Complete, const std::vector<std::string>& Titres = {});
 
     // ---- layout, drawing and printing ----
     // One row of the drawn text: a piece of a line and the x of each of its

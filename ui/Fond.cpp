@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace
 {
@@ -142,20 +143,65 @@ void TFondCopie::Imprime(const TRect& r)
     c.Brush.SetStyle(bsClear);
     c.Rectangle(r.Left, r.Top, r.Right - 3, r.Bottom);
     const int w = std::max(Width(), 1), h = std::max(Height(), 1);
+    // The labels by line (their tops within a few pixels), each line from
+    // left to right: a caption and its value read as one line of the page.
+    std::vector<std::vector<TLabel*>> lignes;
     for (int i = 0; i < ControlCount(); ++i)
     {
         auto* l = dynamic_cast<TLabel*>(Controls(i));
-        if (!l || !l->Visible())
+        if (!l || !l->Visible() || l->Caption().empty())
             continue;
+        auto ligne = std::find_if(lignes.begin(), lignes.end(),
+                                  [l](const std::vector<TLabel*>& v) { return std::abs(v.front()->Top() - l->Top()) < 5; });
+        if (ligne == lignes.end())
+            lignes.push_back({l});
+        else
+            ligne->push_back(l);
+    }
+    for (auto& v : lignes)
+        std::sort(v.begin(), v.end(), [](const TLabel* a, const TLabel* b) { return a->Left() < b->Left(); });
+    auto police = [&](const TLabel* l, int taille) {
         c.Font = l->Font();
-        c.Font.SetSize(12);
-        // the paper is white: a text that would not read on it prints black
-        if (Contraste(ColorToRGB(l->Font().Color()), clWhite) < 4.5)
-            c.Font.SetColor(clBlack);
-        const int x = r.Left + static_cast<int>(std::nearbyint(double(l->Left()) * r.Width() / w));
-        const int y = r.Top + static_cast<int>(std::nearbyint(double(l->Top()) * r.Height() / h));
-        c.Brush.SetStyle(bsClear);
-        c.TextOut(x, y, l->Caption());
+        c.Font.SetSize(taille);
+    };
+    auto x = [&](const TLabel* l) { return r.Left + static_cast<int>(std::nearbyint(double(l->Left()) * r.Width() / w)); };
+    // The first label of a line at its place, the last one against the right
+    // edge, the others at their places: the largest size up to 12 at which
+    // each keeps apart from the next and inside the frame.
+    const int droite = r.Right - 3 - 6 - c.TextWidth(" ");
+    auto places = [&](const std::vector<TLabel*>& v, int taille, std::vector<int>& xs) {
+        xs.clear();
+        bool tient = true;
+        int fin = 0;
+        for (size_t k = 0; k < v.size(); ++k)
+        {
+            police(v[k], taille);
+            const int tw = c.TextWidth(v[k]->Caption());
+            const int xk = k > 0 && k + 1 == v.size() ? droite - tw : x(v[k]);
+            tient = tient && xk + tw <= droite && (k == 0 || xk >= fin + c.TextWidth("  "));
+            fin = xk + tw;
+            xs.push_back(xk);
+        }
+        return tient;
+    };
+    std::vector<int> xs;
+    int taille = 12;
+    for (; taille > 6; --taille)
+        if (std::all_of(lignes.begin(), lignes.end(), [&](const auto& v) { return places(v, taille, xs); }))
+            break;
+    for (const auto& v : lignes)
+    {
+        places(v, taille, xs);
+        for (size_t k = 0; k < v.size(); ++k)
+        {
+            const TLabel* l = v[k];
+            police(l, taille);
+            // the paper is white: a text that would not read on it prints black
+            if (Contraste(ColorToRGB(l->Font().Color()), clWhite) < 4.5)
+                c.Font.SetColor(clBlack);
+            c.Brush.SetStyle(bsClear);
+            c.TextOut(xs[k], r.Top + static_cast<int>(std::nearbyint(double(l->Top()) * r.Height() / h)), l->Caption());
+        }
     }
     c.Font = ancienne;
     c.Pen.SetWidth(1);

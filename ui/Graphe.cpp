@@ -163,6 +163,15 @@ void DegradeRect(TCanvas& Canvas, const TRect& Rect, const TRect& Marges, int Mu
     if (n <= 0)
         return;
     TColor dep = ColorToRGB(CouleurDepart), arr = ColorToRGB(CouleurArrivee);
+    if (Canvas.VectorDevice()) {
+        // On paper the same bar is one shape: a line per device pixel made
+        // pages of tens of megabytes.
+        const int m = static_cast<int>(std::min<long long>(n, 1 << 30));
+        const TRect barre = Vertical ? ::Rect(Rect.Left + Marges.Left, y - m + 1, Rect.Right - Marges.Right, y + 1)
+                                     : ::Rect(x, Rect.Top + Marges.Top, x + m, Rect.Bottom - Marges.Bottom - 1);
+        Canvas.GradientFill(barre, dep, arr, Vertical);
+        return;
+    }
     int comp[3], d[3], dir[3];
     long long acc[3] = {0, 0, 0};
     for (int k = 0; k < 3; ++k) {

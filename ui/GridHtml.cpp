@@ -152,6 +152,21 @@ std::string MetaCharset()
     return "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">";
 }
 
+std::string TitreHTML(const std::vector<std::string>& lignes, bool majuscules)
+{
+    std::string titre;
+    for (const std::string& l : lignes)
+        if (!Trim(l).empty())
+            titre += (titre.empty() ? "" : " - ") + Trim(l);
+    return TitreHTML(titre, majuscules);
+}
+
+std::string TitreHTML(const std::string& titre, bool majuscules)
+{
+    const std::string balise = majuscules ? "TITLE>" : "title>";
+    return "<" + balise + EchappeTexteHTML(titre) + "</" + balise;
+}
+
 std::string CouleurHTML(TColor couleur)
 {
     return CouleurVersTexte(ColorToRGB(couleur));
@@ -172,12 +187,7 @@ std::string TColorGridBase::TexteHTML(bool Page, const TEnTeteHTML& EnTete) cons
         ligne("  <head>");
         // The bytes are Windows-1252: browsers must not guess.
         ligne("    " + MetaCharset());
-        // the page is named as its first heading
-        std::string titre;
-        for (const std::string& t : EnTete.Titres)
-            if (titre.empty())
-                titre = t;
-        ligne("    <title>" + EchappeHTML(titre) + "</title>");
+        ligne("    " + TitreHTML(EnTete.Titres));
         ligne("  </head>");
         ligne("  <body bgcolor=\"#80CCFE\">");
     }

@@ -54,8 +54,8 @@ TDonneesChampionnat* DebutPage(TSaison* saison, const TStringList& parametres, s
 // Writes a filled grid as the page function's HTML table, nested or plain.
 void EcritTable(const TColorGridModel& grille, const TStringList& parametres, std::string& resultat, bool imbrique);
 
-// What a page written from a view shows above its table: the view's title
-// and the name of the current competition.
+// The lines a page written from a view shows first, before the view's own:
+// the view's title and the name of the current competition.
 TEnTeteHTML EnTetePage(TSaison* saison, const std::string& titre);
 
 // The view's scroll box filling the form on the dark background, named `nom`.

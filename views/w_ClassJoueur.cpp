@@ -291,9 +291,9 @@ void Tf_ClassJoueur::sg_ClassjoueursDblClick(TObject*)
     }
 }
 
-void Tf_ClassJoueur::Imprime() { sg_Classjoueurs->Imprime(); }
+void Tf_ClassJoueur::Imprime() { sg_Classjoueurs->Imprime(EnTete()); }
 
-void Tf_ClassJoueur::EnregistreHTML(const std::string& nomFichier) { sg_Classjoueurs->EnregistreHTML(nomFichier, true); }
+void Tf_ClassJoueur::EnregistreHTML(const std::string& nomFichier) { sg_Classjoueurs->EnregistreHTML(nomFichier, true, EnTete()); }
 
 int Tf_ClassJoueur::TypeParNom(const std::string& nom, bool statMatch)
 {

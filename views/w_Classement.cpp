@@ -268,25 +268,27 @@ void Tf_Classement::ChangeSaison(TSaison* saison)
     }
 }
 
-void Tf_Classement::Imprime()
-{
-    sg_Classement->Imprime();
-}
+void Tf_Classement::Imprime() { sg_Classement->Imprime(EnTeteTableau()); }
 
 void Tf_Classement::EnregistreHTML(const std::string& nomFichier)
 {
-    // The page is headed as the window: the table's title, the competition,
-    // and over the full table the home and away groups.
-    TEnTeteHTML entete;
-    entete.Titres.push_back(
-        classement::TexteStatut(typeEffectif_, Saison, CadreParam->Premiere(), CadreParam->Derniere()));
+    sg_Classement->EnregistreHTML(nomFichier, true, EnTeteTableau());
+}
+
+TEnTeteHTML Tf_Classement::EnTeteTableau() const
+{
+    // Headed as the window: the table's title, the competition, and over the
+    // full table the home and away groups.
+    std::vector<std::string> titres = {
+        classement::TexteStatut(typeEffectif_, Saison, CadreParam->Premiere(), CadreParam->Derniere())};
     if (const TDonneesChampionnat* c = Courant())
         if (const TDescNoeud* n = Saison->Arbre().NoeudParCode(c->CodeChamp, true))
-            entete.Titres.push_back(n->NomComplet());
+            titres.push_back(n->NomComplet());
+    std::vector<TEnTeteHTML::TBande> bandes;
     if (typeEffectif_ == 9 && sg_Classement->ColCount() >= 20)
         for (int i = 0; i < 2; ++i)
-            entete.Bandes.push_back({10 + 5 * i, 14 + 5 * i, sg_titre->Cells(i, 0)});
-    sg_Classement->EnregistreHTML(nomFichier, true, entete);
+            bandes.push_back({10 + 5 * i, 14 + 5 * i, sg_titre->Cells(i, 0)});
+    return EnTete(titres, bandes);
 }
 
 // ============================================================================

@@ -124,6 +124,8 @@ public:
 
 private:
     void CreeComposants();
+    // The headings of the printout and the page.
+    TEnTeteHTML EnTeteTableau() const;
     TDonneesChampionnat* Courant() const;
     bool TerrainNeutre() const;
     std::string cheminIni_;

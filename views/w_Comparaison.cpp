@@ -278,13 +278,13 @@ void Tf_Comparaison::Redessine()
 void Tf_Comparaison::Imprime()
 {
     if (mode_ == 3)
-        sg_Programme->Imprime();
+        sg_Programme->Imprime(EnTete());
 }
 
 void Tf_Comparaison::EnregistreHTML(const std::string& nomFichier)
 {
     if (mode_ == 3) {
-        sg_Programme->EnregistreHTML(nomFichier, true);
+        sg_Programme->EnregistreHTML(nomFichier, true, EnTete());
         return;
     }
     // the chart's picture beside the page, and a page that shows it
@@ -295,7 +295,7 @@ void Tf_Comparaison::EnregistreHTML(const std::string& nomFichier)
     if (!CopieFichier(image, copie))
         throw EFCreateError(L1("Impossible de créer le fichier ") + copie);
     if (!WriteFileAtomic(nomFichier, "<HTML>\r\n<HEAD>\r\n" + MetaCharset() +
-                                         "\r\n<TITLE></TITLE>\r\n</HEAD>\r\n<BODY>\r\n"
+                                         "\r\n" + TitreHTML(EnTete().Titres, true) + "\r\n</HEAD>\r\n<BODY>\r\n"
                                          "<img src=\"" + nom + "\">\r\n</BODY>\r\n</HTML>\r\n"))
         throw EFCreateError(L1("Impossible de créer le fichier ") + nomFichier);
 }

@@ -16,6 +16,7 @@
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
 #include "ui/Bouton.h"
+#include "platform/gui/Printers.h"
 #include "ui/ColorStringGrid.h"
 #include "ui/Dessin.h"
 #include "ui/Editeur.h"
@@ -517,21 +518,24 @@ void Tf_DiversStat::FondScroll3resize(TObject*)
 void Tf_DiversStat::Imprime()
 {
     if (e_Detail->Visible())
-        e_Detail->Imprime();
+        PrintDocument(Printer(), poPortrait, [this](TPrinter& p) {
+            const int haut = ImprimeTitres(p.Canvas(), Font(), EnTete().Titres, 0, p.PageWidth(), 0);
+            e_Detail->ImprimeDans(p, Rect(0, haut, p.PageWidth(), p.PageHeight()));
+        });
     else
-        sg_Stats->Imprime();
+        sg_Stats->Imprime(EnTete());
 }
 
 void Tf_DiversStat::EnregistreHTML(const std::string& nomFichier)
 {
     if (e_Detail->Visible())
-        e_Detail->PageHTML(nomFichier, true);
+        e_Detail->PageHTML(nomFichier, true, EnTete().Titres);
     else {
-        // headed as the page: its title (and matchday), the competition
+        // headed as the page: its title (and matchday) before the view's lines
         std::string titre = titre_;
         if (journeeTitre_ >= 1)
             titre += " - " + liens::LibelleJournee(Saison, journeeTitre_);
-        sg_Stats->EnregistreHTML(nomFichier, true, vues::EnTetePage(Saison, titre));
+        sg_Stats->EnregistreHTML(nomFichier, true, EnTete(vues::EnTetePage(Saison, titre).Titres));
     }
 }
 

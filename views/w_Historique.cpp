@@ -744,9 +744,9 @@ TColorStringGrid* Tf_Historique::GrilleAffichee() const
     }
 }
 
-void Tf_Historique::Imprime() { GrilleAffichee()->Imprime(); }
+void Tf_Historique::Imprime() { GrilleAffichee()->Imprime(EnTete()); }
 
 void Tf_Historique::EnregistreHTML(const std::string& nomFichier)
 {
-    GrilleAffichee()->EnregistreHTML(nomFichier, true);
+    GrilleAffichee()->EnregistreHTML(nomFichier, true, EnTete());
 }

@@ -603,11 +603,11 @@ void Tf_InfoEquipes::Clic(int col, int row)
     }
 }
 
-void Tf_InfoEquipes::Imprime() { (mode_ == 1 ? sg_Affluence : sg_Buteur)->Imprime(); }
+void Tf_InfoEquipes::Imprime() { (mode_ == 1 ? sg_Affluence : sg_Buteur)->Imprime(EnTete()); }
 
 void Tf_InfoEquipes::EnregistreHTML(const std::string& nomFichier)
 {
-    (mode_ == 1 ? sg_Affluence : sg_Buteur)->EnregistreHTML(nomFichier, true);
+    (mode_ == 1 ? sg_Affluence : sg_Buteur)->EnregistreHTML(nomFichier, true, EnTete());
 }
 
 void Tf_InfoEquipes::ExecuteFonction(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,

@@ -550,7 +550,7 @@ void Tf_InfoGeneral::Imprime()
 {
     const int page = PageActive();
     if (page == 3) {
-        sg_Affluence->Imprime();
+        sg_Affluence->Imprime(EnTete());
         return;
     }
     PrintDocument(Printer(), poPortrait, [&](TPrinter& p) {
@@ -560,21 +560,21 @@ void Tf_InfoGeneral::Imprime()
         cv.Font.SetColor(clBlack);
         cv.Pen.SetWidth(1);
         const int w = p.PageWidth(), h = p.PageHeight();
+        // The page named as the window names it, the charts below.
+        const int haut = ImprimeTitres(cv, L("Label12")->Font(), EnTete({L("Label12")->Caption()}).Titres, 10, w, 10);
+        cv.Font = Font();
+        cv.Font.SetSize(14);
+        cv.Font.SetColor(clBlack);
+        const int reste = h - haut;
         if (page == 2) {
-            GraphBarre4->Imprime(Rect(0, 0, w, h / 2), cv);
-            GraphBarre5->Imprime(Rect(0, h / 2, w, h), cv);
+            GraphBarre4->Imprime(Rect(0, haut, w, haut + reste / 2), cv);
+            GraphBarre5->Imprime(Rect(0, haut + reste / 2, w, h), cv);
         } else if (page == 4) {
             TGraphe* milieu = gb_Rebond && gb_Rebond->Visible() ? static_cast<TGraphe*>(gb_Rebond) : gl_Carton;
-            gb_But->Imprime(Rect(0, 0, w, h / 3), cv);
-            milieu->Imprime(Rect(0, h / 3, w, 2 * h / 3), cv);
-            gb_Affluence->Imprime(Rect(0, 2 * h / 3, w, h), cv);
+            gb_But->Imprime(Rect(0, haut, w, haut + reste / 3), cv);
+            milieu->Imprime(Rect(0, haut + reste / 3, w, haut + 2 * reste / 3), cv);
+            gb_Affluence->Imprime(Rect(0, haut + 2 * reste / 3, w, h), cv);
         } else {
-            cv.Font = L("Label12")->Font();
-            cv.Font.SetSize(14);
-            cv.Font.SetColor(clBlack);
-            cv.Brush.SetStyle(bsClear);
-            cv.TextOut(10, 10, L("Label12")->Caption());
-            const int haut = 10 + 2 * cv.TextHeight("A");
             GraphBarre3->Imprime(Rect(0, haut, w, h / 3), cv);
             FondCopie24->Imprime(Rect(0, h / 3, w / 2, h));
             if (FondCopie25->Visible())
@@ -613,7 +613,7 @@ void Tf_InfoGeneral::EnregistreHTML(const std::string& nomFichier)
         return;
     }
     if (page == 3) {
-        sg_Affluence->EnregistreHTML(nomFichier, true);
+        sg_Affluence->EnregistreHTML(nomFichier, true, EnTete());
         return;
     }
     const TColor fond = 0x6F3000;
@@ -630,8 +630,8 @@ void Tf_InfoGeneral::EnregistreHTML(const std::string& nomFichier)
             images.push_back(CopieBeside(TFonctionsGabarit::SauveImagePNG(*g, nom, fond), nomFichier,
                                          std::string(nom) + ".png"));
     }
-    std::string texte = "<html>\r\n  <head>\r\n    " + MetaCharset() + "\r\n    <title>" +
-                        EchappeHTML(L("Label12")->Caption()) + "</title>\r\n  </head>\r\n  <body bgcolor=\"#00306F\">\r\n";
+    std::string texte = "<html>\r\n  <head>\r\n    " + MetaCharset() + "\r\n    " +
+                        TitreHTML(EnTete({L("Label12")->Caption()}).Titres) + "\r\n  </head>\r\n  <body bgcolor=\"#00306F\">\r\n";
     for (const std::string& i : images)
         texte += "    <img src=\"" + EchappeHTML(i) + "\"><br/>\r\n";
     texte += "  </body>\r\n</html>\r\n";
@@ -642,7 +642,8 @@ std::string Tf_InfoGeneral::EcritPageInfo() const
 {
     auto leg = [this](const char* nom) { return EchappeHTML(L(nom) ? L(nom)->Caption() : std::string()); };
     auto val = [this](const char* nom) { return EchappeHTML(L(nom) ? L(nom)->Caption() : std::string()); };
-    std::vector<std::string> l = {"<html>", "  <head>", "    " + MetaCharset(), "    <title></title>", "  </head>",
+    const std::string titre = TitreHTML(EnTete({L("Label12")->Caption()}).Titres);
+    std::vector<std::string> l = {"<html>", "  <head>", "    " + MetaCharset(), "    " + titre, "  </head>",
                                   "  <body bgcolor=\"#80CCFE\">"};
     l.push_back(leg("Label11") + " : " + val("Label41") + "<BR>");
     l.push_back(leg("Label14") + " : " + val("Label47") + "<BR>");

@@ -353,9 +353,9 @@ void Tf_Prevision::bc_VoirClick(TObject*)
         fiche_->Show();
 }
 
-void Tf_Prevision::Imprime() { sg_Classement->Imprime(); }
+void Tf_Prevision::Imprime() { sg_Classement->Imprime(EnTete()); }
 
-void Tf_Prevision::EnregistreHTML(const std::string& nomFichier) { sg_Classement->EnregistreHTML(nomFichier, true); }
+void Tf_Prevision::EnregistreHTML(const std::string& nomFichier) { sg_Classement->EnregistreHTML(nomFichier, true, EnTete()); }
 
 void Tf_Prevision::ExecuteFonction(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,
                                    const TCouleurElement& couleurs, const std::string& Pages, TSaison* saison)

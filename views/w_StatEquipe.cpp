@@ -826,5 +826,6 @@ void Tf_StatEquipe::GraphSpectMouseMove(int X, int Y)
     FondCopie21->BringToFront();
 }
 
-bool Tf_StatEquipe::PageImprimable(int page) { return (page >= 1 && page <= 6) || page == 8; }
-bool Tf_StatEquipe::PageHTML(int page) { return page == 1 || (page >= 3 && page <= 6) || page == 8; }
+bool Tf_StatEquipe::PageImprimable(int page) { return (page >= 1 && page <= 6) || page == 8 || (page >= 10 && page <= 12); }
+// Page 8 keeps the page of its points per opponent.
+bool Tf_StatEquipe::PageHTML(int page) { return page == 1 || (page >= 3 && page <= 11); }

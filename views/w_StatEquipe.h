@@ -292,6 +292,13 @@ protected:
     // The same sections on the printer, six to a page in two columns, each
     // its heading above the ranking.
     void ImprimeSections(const std::vector<int>& types);
+    // The headings of the printouts and pages: the team, then what the main
+    // window names.
+    TEnTeteHTML EnTeteEquipe() const;
+    // The caption of the place radio checked (the general one when none is).
+    static std::string LieuCoche(const TRondCoche* general, const TRondCoche* domicile, const TRondCoche* exterieur);
+    // The situations page as an HTML page.
+    void EnregistreSituationsHTML(const std::string& nomFichier);
     // The goals page's texts of the sports that count points or tries.
     void TextesButs(int statut, int bouton);
 
@@ -312,8 +319,9 @@ private:
     void RemplitComposition();
     void AjouteResultat(TDonneesChampionnat& c, int journee, int match, int cote, std::vector<uint8_t>& points,
                         std::array<std::array<int, 6>, 4>& records, int& nDom, int& nExt);
-    void ImprimeParcours();
-    void ImprimeStatistiques();
+    // From haut on the page (below its titles).
+    void ImprimeParcours(int haut);
+    void ImprimeStatistiques(int haut);
     void EnregistreParcoursHTML(const std::string& nomFichier);
     void EcritImagePage(const std::string& nomFichier, const std::string& image);
 

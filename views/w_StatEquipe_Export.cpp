@@ -106,13 +106,13 @@ void EcritPage(const std::string& nomFichier, const std::string& texte)
 }
 
 // A page showing one picture copied beside it.
-void PageImage(const std::string& nomFichier, const std::string& image)
+void PageImage(const std::string& nomFichier, const std::string& image, const TEnTeteHTML& entete)
 {
     const std::string nom = ExtractFileName(image);
     if (!CopieFichier(image, MakePath(ExtractFileDir(nomFichier), nom)))
         throw EFCreateError(L1("Impossible de créer le fichier ") + MakePath(ExtractFileDir(nomFichier), nom));
     EcritPage(nomFichier, "<HTML>\r\n<HEAD>\r\n" + MetaCharset() +
-                              "\r\n<TITLE></TITLE>\r\n</HEAD>\r\n<BODY BGCOLOR = #80CCFE>\r\n<img src=\"" + nom +
+                              "\r\n" + TitreHTML(entete.Titres, true) + "\r\n</HEAD>\r\n<BODY BGCOLOR = #80CCFE>\r\n<img src=\"" + nom +
                               "\">\r\n</BODY>\r\n</HTML>\r\n");
 }
 
@@ -126,14 +126,18 @@ void Tf_StatEquipe::Imprime()
 {
     const int index = IndexPage();
     if (index == 5) {
-        sg_Composition->Imprime();
+        sg_Composition->Imprime(EnTeteEquipe());
         return;
     }
     if (index == 8) {
-        sg_PointPris->Imprime();
+        sg_PointPris->Imprime(EnTeteEquipe());
         return;
     }
-    if (index == 6 || index == 7 || index < 0)
+    if (index == 7) {
+        sg_Stats->Imprime(EnTete({Label14->Caption(), LieuCoche(rc_General2, rc_Domicile2, rc_Exterieur2)}));
+        return;
+    }
+    if (index == 6 || index < 0)
         return;
     // A printout given up or failed is abandoned whole; the printer tells
     // what failed.
@@ -143,18 +147,25 @@ void Tf_StatEquipe::Imprime()
         c.Font.SetSize(14);
         c.Pen.SetWidth(1);
         const int W = p.PageWidth(), Hp = p.PageHeight();
-        switch (index) {
-        case 0: ImprimeParcours(); break;
-        case 1: ImprimeStatistiques(); break;
-        case 2:
-            GraphBarre1->Imprime(Rect(0, 0, W, Hp / 2), c);
-            GraphBarre2->Imprime(Rect(0, Hp / 2, W, Hp), c);
-            break;
-        case 3:
+        if (index == 3) {
             ImprimeJoueurs();
             RemplitClassementJoueurs();
+            return;
+        }
+        // The team and the page named at the top, the page below.
+        const int haut = ImprimeTitres(c, Label14->Font(), EnTeteEquipe().Titres, 0, W, 0);
+        c.Font = Font();
+        c.Font.SetSize(14);
+        c.Font.SetColor(clBlack);
+        const int moitie = haut + (Hp - haut) / 2;
+        switch (index) {
+        case 0: ImprimeParcours(haut); break;
+        case 1: ImprimeStatistiques(haut); break;
+        case 2:
+            GraphBarre1->Imprime(Rect(0, haut, W, moitie), c);
+            GraphBarre2->Imprime(Rect(0, moitie, W, Hp), c);
             break;
-        case 4: GraphSpect->Imprime(Rect(0, 0, W, Hp / 2), c); break;
+        case 4: GraphSpect->Imprime(Rect(0, haut, W, moitie), c); break;
         default: break;
         }
     });
@@ -162,47 +173,30 @@ void Tf_StatEquipe::Imprime()
 
 void Tf_StatEquipe::ImprimeJoueurs()
 {
-    TPrinter& p = Printer();
-    TCanvas& c = p.Canvas();
-    const int W = p.PageWidth(), Hp = p.PageHeight();
-    // scorers, yellow cards (top two thirds); assists, red cards (bottom third)
-    const int T = 2 * Hp / 3;
-    const std::pair<int, TRect> parts[4] = {{0, Rect(0, 0, W / 2, T)},
-                                            {5, Rect(0, T, W / 2, Hp)},
-                                            {1, Rect(W / 2, 0, W, T)},
-                                            {2, Rect(W / 2, T, W, Hp)}};
-    for (const auto& [type, r] : parts) {
-        sg_Buteur->InitColonnes();
-        AfficheClassementEquipe(Saison, IdEquipe(), CadreParam->ListeChoisie(), Couleurs, *sg_Buteur,
-                                CadreParam->Premiere(), CadreParam->Derniere(), type);
-        sg_Buteur->DessineSurCanvas(c, r);
-    }
+    // scorers, assists, yellow cards, red cards
+    ImprimeSections({0, 5, 1, 2});
 }
 
 void Tf_StatEquipe::ImprimeSections(const std::vector<int>& types)
 {
+    // One ranking under the other, each under its title, the team's name
+    // above the first; a ranking goes on over the next page when it must.
     TPrinter& p = Printer();
-    TCanvas& c = p.Canvas();
-    const int W = p.PageWidth(), Hp = p.PageHeight();
-    const int marge = W / 40, largeur = (W - marge) / 2, hauteur = Hp / 3;
-    for (size_t i = 0; i < types.size(); ++i) {
-        const int place = static_cast<int>(i % 6);
-        if (i > 0 && place == 0)
-            p.NewPage();
-        const int x = (place / 3) * (largeur + marge), y = (place % 3) * hauteur;
-        const std::string titre = TitreSection(types[i]);
-        c.Brush.SetStyle(bsClear);
-        c.Font.SetColor(clBlack);
-        c.TextOut(x, y, titre);
-        const int haut = c.TextHeight(titre) * 5 / 4;
+    int y = ImprimeTitres(p.Canvas(), Label14->Font(), EnTeteEquipe().Titres, 0, p.PageWidth(), 0);
+    for (const int type : types) {
+        TEnTeteHTML entete;
+        entete.Titres.push_back(TitreSection(type));
         sg_Buteur->InitColonnes();
         AfficheClassementEquipe(Saison, IdEquipe(), CadreParam->ListeChoisie(), Couleurs, *sg_Buteur,
-                                CadreParam->Premiere(), CadreParam->Derniere(), types[i]);
-        sg_Buteur->DessineSurCanvas(c, Rect(x, y + haut, x + largeur, y + hauteur - marge / 2));
+                                CadreParam->Premiere(), CadreParam->Derniere(), type);
+        y = sg_Buteur->ImprimeDans(p, entete, 0, p.PageWidth(), y);
+        y += p.Canvas().TextHeight("Ag") * 2;
     }
 }
 
-void Tf_StatEquipe::ImprimeParcours()
+TEnTeteHTML Tf_StatEquipe::EnTeteEquipe() const { return EnTete({Label14->Caption()}); }
+
+void Tf_StatEquipe::ImprimeParcours(int haut)
 {
     TPrinter& p = Printer();
     TCanvas& c = p.Canvas();
@@ -222,44 +216,47 @@ void Tf_StatEquipe::ImprimeParcours()
         W = largeur();
     }
     const int h = c.TextHeight("A") * 3 / 2;
-    const int bas = static_cast<int>(n + 1) * h;
-    c.Brush.SetStyle(bsClear);
-    c.Rectangle(0, 0, W + 1, bas);
-    c.TextOut(10, h / 9, Texte(64));
-    c.MoveTo(0, h);
-    c.LineTo(W + 1, h);
-    if (!neutre_) {
-        c.Rectangle(W, 0, 2 * W, bas);
-        c.TextOut(W + 10, h / 9, Texte(65));
-        c.MoveTo(W, h);
-        c.LineTo(2 * W, h);
-    }
-    for (size_t i = 0; i < n; ++i) {
-        const int y = h / 9 + static_cast<int>(i + 1) * h;
-        if (i < lignesDom_.size())
-            c.TextOut(10, y, lignesDom_[i]->Caption());
-        if (i < lignesExt_.size())
-            c.TextOut(W + 10, y, lignesExt_[i]->Caption());
+    // The two columns with their titles, on as many pages as their lines need.
+    const int parPage = std::max(1, (p.PageHeight() - haut) / h - 1);
+    for (size_t debut = 0; debut < std::max<size_t>(n, 1); debut += static_cast<size_t>(parPage)) {
+        if (debut > 0) {
+            p.NewPage();
+            haut = 0;
+        }
+        const size_t fin = std::min(n, debut + static_cast<size_t>(parPage));
+        const int bas = haut + static_cast<int>(fin - debut + 1) * h;
+        c.Brush.SetStyle(bsClear);
+        c.Rectangle(0, haut, W + 1, bas);
+        c.TextOut(10, haut + h / 9, Texte(64));
+        c.MoveTo(0, haut + h);
+        c.LineTo(W + 1, haut + h);
+        if (!neutre_) {
+            c.Rectangle(W, haut, 2 * W, bas);
+            c.TextOut(W + 10, haut + h / 9, Texte(65));
+            c.MoveTo(W, haut + h);
+            c.LineTo(2 * W, haut + h);
+        }
+        for (size_t i = debut; i < fin; ++i) {
+            const int y = haut + h / 9 + static_cast<int>(i - debut + 1) * h;
+            if (i < lignesDom_.size())
+                c.TextOut(10, y, lignesDom_[i]->Caption());
+            if (i < lignesExt_.size())
+                c.TextOut(W + 10, y, lignesExt_[i]->Caption());
+        }
     }
 }
 
-void Tf_StatEquipe::ImprimeStatistiques()
+void Tf_StatEquipe::ImprimeStatistiques(int haut)
 {
     TPrinter& p = Printer();
     TCanvas& c = p.Canvas();
     const int W = p.PageWidth(), Hp = p.PageHeight();
-    c.Font = Label14->Font();
-    c.Font.SetColor(clBlack);
-    c.TextOut((W - c.TextWidth(Label14->Caption())) / 2, 0, Label14->Caption());
-    // the charts below the team's name, which they would cover
-    const int haut = c.TextHeight(Label14->Caption()) + 5;
-    c.Font = Font();
-    c.Font.SetSize(14);
-    const int T = Hp / 3, Q = W / 4, R = (Hp - haut) / 4;
+    // the boxes and the charts below the titles
+    const int T = (Hp - haut) / 3, Q = W / 4, R = (Hp - haut) / 4;
     TFondCopie* boites[3] = {FondCopie13, FondCopie14, FondCopie15};
     for (int k = 0; k < 3; ++k)
         if (boites[k]->Visible() || k == 0)
-            boites[k]->Imprime(Rect(0, k * T + 5, Q, (k + 1) * T));
+            boites[k]->Imprime(Rect(0, haut + k * T + 5, Q, haut + (k + 1) * T));
     Graph2->Imprime(Rect(Q, haut, W, haut + R), c);
     Graph3->Imprime(Rect(Q, haut + R, W, haut + 2 * R), c);
     Editserie->ImprimeDans(p, Rect(Q, haut + 2 * R, W, haut + 3 * R));
@@ -276,20 +273,21 @@ void Tf_StatEquipe::EnregistreHTML(const std::string& nomFichier)
     case 0: EnregistreParcoursHTML(nomFichier); break;
     case 2:
         SauveRepartitionPNG(*GraphBarre1, *GraphBarre2, FondImages);
-        PageImage(nomFichier, DossierTemp() + "repartequipe.png");
+        PageImage(nomFichier, DossierTemp() + "repartequipe.png", EnTeteEquipe());
         break;
     case 3: EnregistreJoueursHTML(nomFichier); break;
-    case 4: PageImage(nomFichier, SauveImagePNG(*GraphSpect, "spect", FondImages)); break;
-    case 5: sg_Composition->EnregistreHTML(nomFichier, true); break;
-    case 8: sg_PointPris->EnregistreHTML(nomFichier, true); break;
+    case 4: PageImage(nomFichier, SauveImagePNG(*GraphSpect, "spect", FondImages), EnTeteEquipe()); break;
+    case 5: sg_Composition->EnregistreHTML(nomFichier, true, EnTeteEquipe()); break;
+    case 6: EnregistreSituationsHTML(nomFichier); break;
+    case 8: sg_PointPris->EnregistreHTML(nomFichier, true, EnTeteEquipe()); break;
     default: break;
     }
 }
 
 void Tf_StatEquipe::EnregistreParcoursHTML(const std::string& nomFichier)
 {
-    std::string t = "<HTML>\r\n  <HEAD>\r\n    " + MetaCharset() +
-                    "\r\n    <TITLE></TITLE>\r\n  </HEAD>\r\n  <BODY BGCOLOR = #80CCFE>\r\n"
+    std::string t = "<HTML>\r\n  <HEAD>\r\n    " + MetaCharset() + "\r\n    " + TitreHTML(EnTeteEquipe().Titres, true) +
+                    "\r\n  </HEAD>\r\n  <BODY BGCOLOR = #80CCFE>\r\n"
                     "    <TABLE Width = 400 Border=1 CellSpacing=0 CellPadding = 0>\r\n"
                     "    \t<tr BGCOLOR=\"#4020A0\">\r\n";
     for (int col = 0; col < (neutre_ ? 1 : 2); ++col)
@@ -322,6 +320,31 @@ void Tf_StatEquipe::EnregistreParcoursHTML(const std::string& nomFichier)
     EcritPage(nomFichier, t);
 }
 
+void Tf_StatEquipe::EnregistreSituationsHTML(const std::string& nomFichier)
+{
+    // The page as the window shows it: each situation's title and its three
+    // lines under it, then the two closing lines.
+    const TEnTeteHTML entete = EnTete({Label14->Caption(), LieuCoche(rc_General, rc_Domicile, rc_Exterieur)});
+    std::string t = "<html>\r\n  <head>\r\n    " + MetaCharset() + "\r\n    " + TitreHTML(entete.Titres) +
+                    "\r\n  </head>\r\n  <body bgcolor=\"#80CCFE\">\r\n";
+    for (const std::string& titre : entete.Titres)
+        t += "    <h3>" + H(titre) + "</h3>\r\n";
+    for (const size_t k : {0, 4, 8, 16, 20}) {
+        t += "    <p><b>" + H(Situations[k]->Caption()) + "</b>";
+        for (size_t i = k + 1; i <= k + 3; ++i)
+            t += "<br/>\r\n    &nbsp;&nbsp;" + H(Situations[i]->Caption());
+        t += "</p>\r\n";
+    }
+    t += "    <p>" + H(Situations[24]->Caption()) + "<br/>\r\n    " + H(Situations[25]->Caption()) + "</p>\r\n";
+    t += "  </body>\r\n</html>\r\n";
+    EcritPage(nomFichier, t);
+}
+
+std::string Tf_StatEquipe::LieuCoche(const TRondCoche* general, const TRondCoche* domicile, const TRondCoche* exterieur)
+{
+    return (domicile->Checked() ? domicile : exterieur->Checked() ? exterieur : general)->Caption();
+}
+
 std::string Tf_StatEquipe::TitreSection(int type) const
 {
     // each section is titled as the radio that ranks its kind; the kinds of
@@ -339,8 +362,8 @@ std::string Tf_StatEquipe::TitreSection(int type) const
 
 void Tf_StatEquipe::EcritSectionsHTML(const std::string& nomFichier, const std::vector<int>& types)
 {
-    std::string t = "<HTML>\r\n  <HEAD>\r\n    " + MetaCharset() +
-                    "\r\n    <TITLE></TITLE>\r\n  </HEAD>\r\n  <BODY BGCOLOR = #80CCFE>\r\n";
+    std::string t = "<HTML>\r\n  <HEAD>\r\n    " + MetaCharset() + "\r\n    " + TitreHTML(EnTeteEquipe().Titres, true) +
+                    "\r\n  </HEAD>\r\n  <BODY BGCOLOR = #80CCFE>\r\n";
     for (const int type : types) {
         TColorGridModel g;
         AfficheClassementEquipe(Saison, IdEquipe(), CadreParam->ListeChoisie(), Couleurs, g, CadreParam->Premiere(),

@@ -418,7 +418,7 @@ void Tf_Statistique::ClassementComplet(int tag)
 
 void Tf_Statistique::EnregistreHTML(const std::string& nomFichier)
 {
-    std::string page = "<HTML>\r\n  <HEAD>\r\n    " + MetaCharset() + "\r\n    <TITLE></TITLE>\r\n  </HEAD>\r\n"
+    std::string page = "<HTML>\r\n  <HEAD>\r\n    " + MetaCharset() + "\r\n    " + TitreHTML(EnTete().Titres, true) + "\r\n  </HEAD>\r\n"
                        "  <BODY BGCOLOR = #80CCFE>\r\n";
     for (int i : {1, 3, 5, 7, 2, 4, 6, 8})
         if (sg_Part[i]->Visible())

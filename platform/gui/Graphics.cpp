@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLinearGradient>
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
@@ -695,6 +696,27 @@ void TCanvas::FillRect(const TRect& r)
     QPainter* p = RequirePainter();
     if (!p || Brush.Style() == bsClear) return;
     p->fillRect(NormRect(r.Left, r.Top, r.Right, r.Bottom), ToQBrush(Brush));
+}
+
+void TCanvas::GradientFill(const TRect& r, TColor from, TColor to, bool vertical)
+{
+    QPainter* p = RequirePainter();
+    const QRect q = NormRect(r.Left, r.Top, r.Right, r.Bottom);
+    if (!p || q.isEmpty()) return;
+    QLinearGradient g(vertical ? QPointF(q.left(), q.bottom() + 1) : QPointF(q.left(), q.top()),
+                      vertical ? QPointF(q.left(), q.top()) : QPointF(q.right() + 1, q.top()));
+    g.setColorAt(0, TColorToQColor(from));
+    g.setColorAt(1, TColorToQColor(to));
+    p->fillRect(q, QBrush(g));
+}
+
+bool TCanvas::VectorDevice() const
+{
+    QPainter* p = RequirePainter();
+    if (!p || !p->paintEngine()) return false;
+    const QPaintEngine::Type t = p->paintEngine()->type();
+    return t == QPaintEngine::Pdf || t == QPaintEngine::Picture || t == QPaintEngine::SVG ||
+           p->device()->devType() == QInternal::Printer;
 }
 
 void TCanvas::FrameRect(const TRect& r)

@@ -321,6 +321,13 @@ public:
     void Ellipse(int left, int top, int right, int bottom);
     void Ellipse(const TRect& r) { Ellipse(r.Left, r.Top, r.Right, r.Bottom); }
     void FillRect(const TRect& r);                    // brush, no outline
+    // Fills r with a linear gradient: from `from` at the left edge to `to` at
+    // the right one, or, vertical, from `from` at the bottom to `to` at the top.
+    // One shape on the device, whatever its size.
+    void GradientFill(const TRect& r, TColor from, TColor to, bool vertical);
+    // The device keeps shapes rather than pixels (a printer, a PDF file): a
+    // shape drawn there as a run of one-pixel lines is as many objects.
+    bool VectorDevice() const;
     void FrameRect(const TRect& r);                   // one-pixel frame in the brush colour
     void DrawFocusRect(const TRect& r);               // dotted; inverts on raster devices (twice removes it)
 

@@ -784,8 +784,8 @@ void EnTetes(TSession& s, const std::string& nom, const std::string& titre)
     std::string html;
     ASSERT_TRUE(ReadFileBytes(fichier, html));
     const html_lu::TPage p = html_lu::Lit(html);
-    EXPECT_EQ(p.titre, Cp1252ToUtf8(titre));
-    ASSERT_EQ(p.entetes.size(), 2u);
+    EXPECT_EQ(p.titre.rfind(Cp1252ToUtf8(titre), 0), 0u) << p.titre;
+    ASSERT_GE(p.entetes.size(), 2u);
     EXPECT_EQ(p.entetes[0], Cp1252ToUtf8(titre));
     EXPECT_EQ(p.entetes[1], Cp1252ToUtf8(s.f->Saison->Arbre().NoeudParCode(s.c->CodeChamp, true)->NomComplet()));
 }

@@ -702,11 +702,11 @@ TEST(StatEquipe, SportPlayersPagePrintsItsOwnRankings)
                                                 {"\uFB03", "ffi"}, {"\uFB04", "ffl"}})
             for (size_t k; (k = texte.find(ligature)) != std::string::npos;)
                 texte.replace(k, std::string(ligature).size(), lettres);
-        // six rankings a page
+        // one ranking under the other, several a page
         const std::string info = essai::SortieCommande("pdfinfo '" + base + ".pdf'");
         const size_t pages = info.find("Pages:");
         ASSERT_NE(pages, std::string::npos) << info;
-        EXPECT_EQ(std::stoi(info.substr(pages + 6)), static_cast<int>((sections.size() + 5) / 6)) << info;
+        EXPECT_LT(std::stoi(info.substr(pages + 6)), static_cast<int>(sections.size()) / 2) << info;
         for (size_t i = 0; i < sections.size(); ++i) {
             const std::string titre = f.TitreSection(sections[i]);
             EXPECT_NE(texte.find(Cp1252ToUtf8(titre)), std::string::npos) << titre;
@@ -782,7 +782,7 @@ TEST(StatEquipe, RugbyPlayersPageHoldsTheRugbyRankings)
     const std::string info = essai::SortieCommande("pdfinfo '" + base + ".pdf'");
     const size_t pages = info.find("Pages:");
     ASSERT_NE(pages, std::string::npos) << info;
-    EXPECT_EQ(std::stoi(info.substr(pages + 6)), 2) << info;
+    EXPECT_LT(std::stoi(info.substr(pages + 6)), static_cast<int>(sections.size()) / 2) << info;
     essai::SortieCommande("pdftoppm -r 40 -png '" + base + ".pdf' '" +
                           MakePath(kit::OutputDir(), "statequipe-joueurs-pdf-1") + "'");
     kit::GrabToPng(h.fenetre.get(), "statequipe-joueurs-rugby");
@@ -1083,7 +1083,11 @@ TEST(StatEquipe, PagesPrintToPdfAndWriteHtmlWithPictures)
         const html_lu::TPage lu = html_lu::Lit(html);
         EXPECT_TRUE(lu.lu);
         EXPECT_TRUE(lu.equilibree);
-        if (page == 3 || page == 5) {
+        if (page == 7) {
+            // the situations, each title with its lines
+            EXPECT_NE(html.find(EchappeHTML(f.Situations[0]->Caption())), std::string::npos);
+            EXPECT_NE(html.find(EchappeHTML(f.Situations[25]->Caption())), std::string::npos);
+        } else if (page == 3 || page == 5) {
             const std::string image = page == 3 ? "repartequipe.png" : "spect.png";
             EXPECT_NE(html.find("<img src=\"" + image + "\">"), std::string::npos);
             std::string png;

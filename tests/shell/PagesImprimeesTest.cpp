@@ -1,0 +1,391 @@
+// Every view of the tree that offers Print prints to a PDF read back with its
+// words and their boxes (pdftotext -bbox): no word runs into another or off
+// its page, every cell the window shows is found whole, the page names the
+// command it prints and the file stays small; every view that offers HTML
+// writes a page whose title names it. In the four sports and both languages,
+// over a season whose played matchday is shown and one of whose teams has a
+// long name. The cases met in the printouts are rows checked on the way.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "model/Championnat.h"
+#include "platform/gui/Dialogs.h"
+#include "platform/gui/Printers.h"
+#include "results/w_Resultats.h"
+#include "shell/Commandes.h"
+#include "tests/shell/HorsLigne.h"
+#include "tests/shell/SaisonEssai.h"
+#include "tests/shell/TextesFrancais.h"
+#include "tests/support/MotsPdf.h"
+#include "tests/support/SaisonParcours.h"
+#include "ui/Afficheur.h"
+#include "ui/Bouton.h"
+#include "ui/ColorStringGrid.h"
+#include "ui/Fond.h"
+#include "views/w_InfoGeneral.h"
+#include "views/w_StatEquipe.h"
+#include "records/w_Effectifs.h"
+#include "views/w_Classement.h"
+
+using namespace essai;
+
+namespace {
+
+const char* const NomLong = "Association Sportive Olympique de la Vall\xE9" "e du Haut-Rhin";
+
+// The words of a text of the program (Windows-1252), as read back in UTF-8.
+std::vector<std::string> Mots(const std::string& texte)
+{
+    std::vector<std::string> mots;
+    std::istringstream in(Cp1252ToUtf8(texte));
+    for (std::string m; in >> m;)
+        mots.push_back(m);
+    return mots;
+}
+
+// What the walk met for one command.
+struct TVue
+{
+    std::string classe;
+    std::string libelle;                 // the command's caption in the tree
+    bool impression = false, html = false;   // offered
+    std::vector<TPagePdf> pages;
+    long taille = 0;                     // of the PDF
+    std::string titreHtml;
+    std::map<std::string, int> cellules; // the words the window shows
+    std::vector<std::string> entete;     // its printout's own heading words
+    std::vector<std::string> bande;      // its band's words, when it has one
+    // team sheet, players: each ranking's title and its headings, as the
+    // window shows them
+    std::vector<std::pair<std::string, std::vector<std::string>>> sections;
+    std::vector<std::array<std::string, 3>> scores;   // results: home, "-", away
+};
+
+// The words of the cells shown by the grids of a window, and of the labels of
+// its shown panels that its printout holds.
+void MotsFenetre(TComponent* c, std::map<std::string, int>& mots)
+{
+    if (auto* g = dynamic_cast<TColorStringGrid*>(c); g && Montre(g))
+        for (int col = 0; col < g->ColCount(); ++col)
+            for (int r = 0; g->ColWidths(col) > 0 && r < g->RowCount(); ++r)
+                for (const std::string& m : Mots(g->Cells(col, r)))
+                    ++mots[m];
+    for (int i = 0; i < c->ComponentCount(); ++i)
+        MotsFenetre(c->Components(i), mots);
+}
+
+void MotsPanneau(TFondCopie* f, std::map<std::string, int>& mots)
+{
+    for (int i = 0; f && Montre(f) && i < f->ControlCount(); ++i)
+        if (auto* l = dynamic_cast<TLabel*>(f->Controls(i)); l && l->Visible())
+            for (const std::string& m : Mots(l->Caption()))
+                ++mots[m];
+}
+
+std::string TitreHtml(const std::string& fichier)
+{
+    std::ifstream f(fichier, std::ios::binary);
+    const std::string s((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    const std::string basse = LowerCase(s);
+    const size_t a = basse.find("<title>"), b = basse.find("</title>");
+    return a == std::string::npos || b == std::string::npos || b < a ? std::string() : Trim(s.substr(a + 7, b - a - 7));
+}
+
+// The words of a printout found in order on one line, each a blank apart.
+bool SurUneLigne(const std::vector<TPagePdf>& pages, const std::vector<std::string>& suite)
+{
+    for (const TPagePdf& p : pages)
+        for (size_t i = 0; i + suite.size() <= p.mots.size(); ++i) {
+            bool ok = true;
+            for (size_t k = 0; ok && k < suite.size(); ++k) {
+                const TMotPdf& m = p.mots[i + k];
+                ok = m.texte == suite[k];
+                if (ok && k > 0) {
+                    const TMotPdf& avant = p.mots[i + k - 1];
+                    const double h = m.y1 - m.y0;
+                    ok = std::abs(m.y0 - avant.y0) < h / 2 && m.x0 - avant.x1 > h / 5;
+                }
+            }
+            if (ok)
+                return true;
+        }
+    return false;
+}
+
+// The words not found whole inside the printout's pages; empty when all are.
+std::string Manquants(const TVue& v, const std::vector<std::string>& mots)
+{
+    std::map<std::string, int> voulus;
+    for (const std::string& m : mots)
+        ++voulus[m];
+    const std::vector<std::string> d = MotsManquants(v.pages, voulus);
+    return d.empty() ? std::string() : ::testing::PrintToString(d);
+}
+
+// One case of the printouts: the sports where it shows, the command, what is
+// wrong with what the walk met (empty when nothing).
+struct TCas
+{
+    const char* nom;
+    std::set<int> sports;
+    int commande;
+    std::function<std::string(const TVue&, const std::map<int, TVue>&)> defaut;
+    bool partout = true;   // the sports' menus all hold the command
+};
+
+const std::vector<TCas>& Cas()
+{
+    // The launch table of the team sheet: commands with Print, with HTML.
+    static const std::set<int> avecImpression = {121, 123, 124, 125, 128, 129, 122, 221};
+    static const std::set<int> avecHtml = {121, 124, 125, 128, 129, 130, 122};
+    static const std::vector<TCas> cas = [] {
+        std::vector<TCas> c = {
+            {"results: each score a blank apart from its separator, three digits included", {2, 3}, 13,
+             [](const TVue& v, const auto&) {
+                 for (const auto& s : v.scores)
+                     if (!SurUneLigne(v.pages, {s[0], s[1], s[2]}))
+                         return "\"" + s[0] + " " + s[1] + " " + s[2] + "\" not printed apart";
+                 return v.scores.empty() ? std::string("no score shown") : std::string();
+             }},
+            {"championship information: every figure whole inside the page", {0, 2, 3}, 172,
+             [](const TVue& v, const auto&) {
+                 std::vector<std::string> m;
+                 for (const auto& [mot, n] : v.cellules)
+                     m.insert(m.end(), static_cast<size_t>(n), mot);
+                 return Manquants(v, m);
+             }},
+            {"team sheet, players: each ranking printed with its headings whole", {2, 3}, 125,
+             [](const TVue& v, const auto&) {
+                 // the rankings the page prints: those whose title it holds
+                 std::string d;
+                 for (const auto& [titre, entetes] : v.sections)
+                     if (Manquants(v, Mots(titre)).empty())
+                         d += Manquants(v, entetes);
+                 return d;
+             }},
+            {"overall standings: the home and away band and a title", {0, 1, 2, 3}, 40,
+             [](const TVue& v, const std::map<int, TVue>& toutes) {
+                 if (v.bande.empty())
+                     return std::string("no band shown");
+                 std::string d = Manquants(v, v.bande) + Manquants(v, v.entete);
+                 for (const int autre : {41, 42})
+                     if (toutes.count(autre) && Manquants(toutes.at(autre), v.entete).empty())
+                         d += "command " + std::to_string(autre) + " prints the same title";
+                 return d;
+             }},
+            {"squads: the band and the team named", {0, 1, 2, 3}, 147,
+             [](const TVue& v, const auto&) {
+                 if (v.bande.empty())
+                     return std::string("no band shown");
+                 std::string d = Manquants(v, v.bande) + Manquants(v, v.entete);
+                 for (const std::string& m : v.entete)
+                     if (v.titreHtml.find(m) == std::string::npos)
+                         d += "the HTML page's title lacks \"" + m + "\"";
+                 return d;
+             }},
+            {"long team names whole, the next cell apart", {0, 1, 2, 3}, 40,
+             [](const TVue& v, const auto&) {
+                 const std::vector<std::string> nom = Mots(NomLong);
+                 std::string d = Manquants(v, nom);
+                 if (!SurUneLigne(v.pages, nom))
+                     d += "not printed on one line";
+                 for (const TPagePdf& p : v.pages)
+                     for (const TMotPdf& a : p.mots)
+                         for (const TMotPdf& b : p.mots)
+                             if (&a != &b && ChevauchentPdf(a, b) &&
+                                 std::find(nom.begin(), nom.end(), a.texte) != nom.end())
+                                 d += DecritMotPdf(a) + " under " + DecritMotPdf(b) + " ";
+                 return d;
+             }},
+        };
+        const std::pair<int, std::set<int>> barres[] = {
+            {44, {0, 1, 2, 3}}, {45, {0, 1, 2, 3}}, {62, {0, 1}}, {175, {0, 1, 2, 3}}, {132, {0, 1}}, {78, {2}}};
+        for (const auto& [commande, sports] : barres)
+            c.push_back({"a page of value bars under 2 MB", sports, commande, [](const TVue& v, const auto&) {
+                             return v.taille > 2'000'000 ? std::to_string(v.taille) + " bytes" : std::string();
+                         }});
+        for (const int commande : {121, 123, 124, 125, 128, 129, 130, 122, 221})
+            c.push_back({"team sheet: Print and HTML as the launch table gives them", {0, 1, 2, 3}, commande,
+                         [commande](const TVue& v, const auto&) {
+                             std::string d;
+                             if (avecImpression.count(commande) && !v.impression)
+                                 d += "no Print ";
+                             if (avecHtml.count(commande) && !v.html)
+                                 d += "no HTML";
+                             return d;
+                         },
+                         false});
+        return c;
+    }();
+    return cas;
+}
+
+class PagesImprimees : public THorsLigne<::testing::TestWithParam<std::tuple<int, std::string>>>
+{
+};
+
+}  // namespace
+
+TEST_P(PagesImprimees, EveryPrintedPageHoldsTheWindowsCellsWholeAndApart)
+{
+    const auto [sport, langue] = GetParam();
+    const std::string nom = "imprime" + std::to_string(sport) + langue;
+    const std::string dir = Prepare(nom);
+    TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", langue);
+    auto g = GenereSaisonParcours(sport);
+    {
+        // the played matchday 3 shown, a score of three digits in basketball;
+        // a long name for the first team
+        TDonneesChampionnat* c = g->saison->ChampionnatCourant();
+        c->NbJournee = 3;
+        if (sport == 2) {
+            c->SetScoreMatch(3, 0, 0, 102);
+            c->SetScoreMatch(3, 0, 1, 93);
+        }
+        g->saison->RenommeEquipe(c->IdEquipe(0), NomLong);
+    }
+    ForceDirectories(MakePath(dir, "stats"));
+    EcritHistorique(MakePath(dir, "stats"), *g->saison);
+    const std::string fichier = MakePath(dir, "sauvegarde/" + nom + ".xmc");
+    ASSERT_TRUE(TTraiteurFichier::Sauver(fichier, g->saison.get(), nullptr, "", "", nullptr, {}, false));
+    g.reset();
+
+    auto f = LanceFenetre();
+    f->OpenFile(fichier);
+    ASSERT_TRUE(f->Saison);
+    const std::string sortie = MakePath(kit::OutputDir(), "imprime/" + std::to_string(sport) + langue);
+    ForceDirectories(sortie);
+    const bool images = std::getenv("BZ_IMPRIME_PNG") != nullptr;
+
+    std::vector<int> arbre;
+    for (TTreeNode* n = f->tv_Menu->Items().GetFirstNode(); n; n = n->GetNext())
+        if (n->Data >= PremiereCommande && n->Data <= DerniereCommandeMenu)
+            arbre.push_back(static_cast<int>(n->Data));
+    std::map<int, TVue> vues;
+    for (const int c : arbre) {
+        if (c == 10 || CommandeHorsVue(c) || CommandeSansAction(c) || vues.count(c))
+            continue;
+        for (int k = 0; k < 4; ++k)
+            kit::WhenModal([](TForm* m) {
+                const std::string classe = Classe(m);
+                m->SetModalResult(classe == "Tf_ChoixJournee" || classe == "Tf_ChoixHistorique" ||
+                                          classe == "TBrivantelForm"
+                                      ? mrOk
+                                      : mrCancel);
+            });
+        TTreeNode* noeud = Noeud(*f, c);
+        Choisit(*f, noeud);
+        kit::Process();
+        kit::ForgetModalActions();
+        if (!f->Enfant)
+            continue;
+        TVue& v = vues[c];
+        v.classe = Classe(f->Enfant);
+        v.libelle = noeud->Text();
+        v.impression = Noeud(*f, 181) != nullptr;
+        v.html = Noeud(*f, 182) != nullptr;
+        SCOPED_TRACE("command " + std::to_string(c) + " " + v.classe);
+        MotsFenetre(f->Enfant, v.cellules);
+        if (auto* r = dynamic_cast<Tf_Resultats*>(f->Enfant))
+            for (int k = 0; k < r->NbLignes(); ++k) {
+                TLigneResultat& l = r->Ligne(k);
+                for (TCadreDrop* e : {l.Domicile, l.Exterieur})
+                    for (const std::string& m : Mots(e->Text()))
+                        ++v.cellules[m];
+                if (!l.ScoreDomicile->Text().empty())
+                    v.scores.push_back({l.ScoreDomicile->Text(), "-", l.ScoreExterieur->Text()});
+            }
+        if (auto* i = dynamic_cast<Tf_InfoGeneral*>(f->Enfant); i && i->tab9->ActivePageIndex() == 0) {
+            v.cellules.clear();
+            for (const char* p : {"FondCopie24", "FondCopie25", "FondCopie26"})
+                MotsPanneau(kit::Find<TFondCopie>(i, p), v.cellules);
+        }
+        if (auto* s = dynamic_cast<Tf_StatEquipe*>(f->Enfant); s && s->IndexPage() == 3) {
+            for (int i = 0; i < s->FondCopie7->ControlCount(); ++i)
+                if (auto* r = dynamic_cast<TRondCoche*>(s->FondCopie7->Controls(i)); r && r->Visible()) {
+                    kit::Click(r);
+                    std::vector<std::string> titres;
+                    for (int col = 0; col < s->sg_Buteur->ColCount(); ++col)
+                        for (const std::string& m : Mots(s->sg_Buteur->Cells(col, 0)))
+                            titres.push_back(m);
+                    v.sections.push_back({r->Caption(), titres});
+                }
+            kit::Click(s->rc_Buteur);
+        }
+        if (auto* k = dynamic_cast<Tf_Classement*>(f->Enfant)) {
+            if (k->sg_titre->Visible())
+                for (int i = 0; i < k->sg_titre->ColCount(); ++i)
+                    for (const std::string& m : Mots(k->sg_titre->Cells(i, 0)))
+                        v.bande.push_back(m);
+            for (const std::string& m : Mots(f->Statut->Panels(2).Text))
+                v.entete.push_back(m);
+        }
+        if (auto* e = dynamic_cast<Tf_Effectifs*>(f->Enfant)) {
+            for (const char* l : {"l_GroupeCarriere", "l_GroupeSaison"})
+                if (auto* label = kit::Find<TLabel>(e, l); label && label->Visible())
+                    for (const std::string& m : Mots(label->Caption()))
+                        v.bande.push_back(m);
+            v.entete = Mots(f->Saison->NomEquipe(static_cast<int>(e->EquipeAffichee & 0xFFFF)));
+        }
+        if (v.impression) {
+            const std::string pdf = MakePath(sortie, std::to_string(c) + ".pdf");
+            DeleteFile(pdf);
+            Printer().SetOutputFileName(pdf);
+            Commande(*f, 181);
+            Printer().SetOutputFileName("");
+            if (!FileExists(pdf)) {
+                ADD_FAILURE() << "nothing printed";
+                continue;
+            }
+            v.pages = LitPdf(pdf);
+            v.taille = static_cast<long>(FileSize(pdf));
+            const std::vector<std::string> d = DefautsPdf(v.pages, v.taille, v.cellules);
+            EXPECT_TRUE(d.empty()) << ::testing::PrintToString(d);
+            // The page names what it prints: the command's caption.
+            std::vector<std::string> libelle = Mots(v.libelle);
+            std::map<std::string, int> voulus;
+            for (const std::string& m : libelle)
+                ++voulus[m];
+            EXPECT_TRUE(MotsManquants(v.pages, voulus).empty()) << "the page does not name \"" << v.libelle << "\"";
+            if (images)
+                SortieCommande("pdftoppm -r 50 -png '" + pdf + "' '" + MakePath(sortie, std::to_string(c)) + "'");
+        }
+        if (v.html) {
+            const std::string html = MakePath(sortie, std::to_string(c) + ".htm");
+            DeleteFile(html);
+            kit::AnswerDialogs([&](TCommonDialog& d) {
+                if (auto* s = dynamic_cast<TSaveDialog*>(&d))
+                    s->FileName = html;
+                return true;
+            });
+            Commande(*f, 182);
+            kit::AnswerDialogs(nullptr);
+            v.titreHtml = Cp1252ToUtf8(TitreHtml(html));
+            EXPECT_NE(v.titreHtml.find(Cp1252ToUtf8(v.libelle)), std::string::npos)
+                << "the page's title \"" << v.titreHtml << "\" does not name \"" << Cp1252ToUtf8(v.libelle) << "\"";
+        }
+    }
+    EXPECT_GT(vues.size(), 50u);
+
+    for (const TCas& k : Cas()) {
+        if (!k.sports.count(sport))
+            continue;
+        SCOPED_TRACE(std::string(k.nom) + ", command " + std::to_string(k.commande));
+        if (!vues.count(k.commande)) {
+            EXPECT_FALSE(k.partout) << "not in the menu";
+            continue;
+        }
+        EXPECT_EQ(k.defaut(vues.at(k.commande), vues), "");
+    }
+    TermineFenetre(f);
+}
+
+INSTANTIATE_TEST_SUITE_P(SportsLangues, PagesImprimees,
+                         ::testing::Combine(::testing::Values(0, 1, 2, 3), ::testing::Values("fr", "en")));
