@@ -199,7 +199,9 @@ void RemplitEffectif(TGridModel& m, TColorGridBase& g, TSaison& saison, const TR
     }
     std::string buteurs;
     saison.MultiSport().LibelleButeurs(buteurs);
-    const int titres[13] = {74, 70, 71, 72, 293, 75, 76, 67, -1, 67, -1, 78, 79};
+    // handball books warnings and expulsions, as its card names them
+    const bool hand = saison.Sport() == sportHandball;
+    const int titres[13] = {74, 70, 71, 72, 293, 75, 76, 67, -1, 67, -1, hand ? 103 : 78, hand ? 1520 : 79};
     static constexpr int alignements[13] = {1, 1, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1, 1};
     const int anneeAges = AnneeAges(saison);
     for (int k = 0; k < 13; ++k)

@@ -172,6 +172,10 @@ void TEditeur::PageHTML(const std::string& NomFichier, bool Complete, const std:
     if (Complete) {
         std::string s = "<HTML>\r\n  <HEAD>\r\n    " + MetaCharset() +
                         "\r\n    " + TitreHTML(Titres, true) + "\r\n  </HEAD>\r\n  <BODY BGCOLOR=\"#00306F\">\r\n";
+        // headed as a table's page is, light on the page's dark ground
+        for (const std::string& t : Titres)
+            if (!Trim(t).empty())
+                s += "    <H3><FONT COLOR=\"#FFFFFF\">" + EchappeTexteHTML(Trim(t)) + "</FONT></H3>\r\n";
         s += Texte();
         s += "  </BODY>\r\n</HTML>\r\n";
         if (!WriteFileAtomic(NomFichier, s))

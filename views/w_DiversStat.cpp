@@ -233,6 +233,7 @@ void Tf_DiversStat::AfficheDetailJournee(int* journee)
     journee_ = journee;
     codePage_ = 7;
     PreparePage(false, false, false, false, 10, false, true);
+    Titre(970, journee ? *journee : -1);
     if (journee && *journee != -1) {
         e_Detail->SetJustifyDoc(false);
         e_Detail->SetWidth(sb_Fond->Width() - 17);
@@ -515,28 +516,33 @@ void Tf_DiversStat::FondScroll3resize(TObject*)
     Label1->SetLeft(sg_Stats->Left());
 }
 
+// The lines above the page printed or written: its title (and matchday), the
+// competition, then the view's own.
+TEnTeteHTML Tf_DiversStat::EnTetePage() const
+{
+    std::string titre = titre_;
+    if (journeeTitre_ >= 1)
+        titre += " - " + liens::LibelleJournee(Saison, journeeTitre_);
+    return EnTete(vues::EnTetePage(Saison, titre).Titres);
+}
+
 void Tf_DiversStat::Imprime()
 {
     if (e_Detail->Visible())
         PrintDocument(Printer(), poPortrait, [this](TPrinter& p) {
-            const int haut = ImprimeTitres(p.Canvas(), Font(), EnTete().Titres, 0, p.PageWidth(), 0);
+            const int haut = ImprimeTitres(p.Canvas(), Font(), EnTetePage().Titres, 0, p.PageWidth(), 0);
             e_Detail->ImprimeDans(p, Rect(0, haut, p.PageWidth(), p.PageHeight()));
         });
     else
-        sg_Stats->Imprime(EnTete());
+        sg_Stats->Imprime(EnTetePage());
 }
 
 void Tf_DiversStat::EnregistreHTML(const std::string& nomFichier)
 {
     if (e_Detail->Visible())
-        e_Detail->PageHTML(nomFichier, true, EnTete().Titres);
-    else {
-        // headed as the page: its title (and matchday) before the view's lines
-        std::string titre = titre_;
-        if (journeeTitre_ >= 1)
-            titre += " - " + liens::LibelleJournee(Saison, journeeTitre_);
-        sg_Stats->EnregistreHTML(nomFichier, true, EnTete(vues::EnTetePage(Saison, titre).Titres));
-    }
+        e_Detail->PageHTML(nomFichier, true, EnTetePage().Titres);
+    else
+        sg_Stats->EnregistreHTML(nomFichier, true, EnTetePage());
 }
 
 // ---- page functions ---------------------------------------------------------------------------

@@ -134,6 +134,7 @@ private:
     // The page's title for its HTML page: the name its command has, and the
     // matchday of a matchday page (-1: none).
     void Titre(int texte, int journee = -1);
+    TEnTeteHTML EnTetePage() const;
     int* journee_ = nullptr;
     int codePage_ = 0;
     int place_ = 1;

@@ -839,6 +839,10 @@ const TLigneCompte comptes[] = {
          kit::Click(f->rc_Passeur);
          EXPECT_EQ(f->sg_Buteur->Cells(2, 0), vues::Texte(50));
      }},
+    {0, "the detailed results' page is titled", [](TSession& s, TJoueur*) {
+         ASSERT_NE(Vue<Tf_DiversStat>(s, 26, 1), nullptr);
+         EnTetes(s, "detail", vues::Texte(970) + " - " + TraduireFormat(151, {1}));
+     }},
     {1, "the matchday tries' page is titled", [](TSession& s, TJoueur*) {
          ASSERT_NE(Vue<Tf_DiversStat>(s, 35, 1), nullptr);
          EnTetes(s, "essais", vues::Texte(488) + " - " + TraduireFormat(151, {1}));
@@ -862,6 +866,8 @@ const TLigneCompte comptes[] = {
      [](TSession& s, TJoueur*) {
          TColorStringGrid& g = *Vue<Tf_Effectifs>(s, 147)->sg_TableauEquipe;
          EXPECT_EQ(g.Cells(10, 0), vues::Texte(68));
+         EXPECT_EQ(g.Cells(11, 0), vues::Texte(103));   // the bookings as the card names them
+         EXPECT_EQ(g.Cells(12, 0), vues::Texte(1520));
          int berg = 0;
          for (int r = 1; r < g.RowCount(); ++r)
              berg = g.Cells(2, r) == "Berg" ? r : berg;
