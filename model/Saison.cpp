@@ -100,8 +100,11 @@ int TSaison::AjouteEquipe(const std::string& nomTape, int32_t idVoulu, int logo,
 void TSaison::SupprimeEquipe(int id)
 {
     const int i = IndexId(id);
-    if (i >= 0)
-        equipes_.erase(equipes_.begin() + i);
+    if (i < 0)
+        return;
+    for (TDonneesChampionnat* c : arbre_->ListeChampionnats())
+        c->OublieEquipe(id);
+    equipes_.erase(equipes_.begin() + i);
 }
 
 int TSaison::IdEquipe(int i) const
@@ -303,8 +306,11 @@ void TSaison::SupprimeEquipesChampionnat(int32_t code)
         return;
     TPairesIds paires;
     const auto championnats = arbre_->ListeChampionnats();
-    for (int i = 0; i < c->NbEquipe(); ++i) {
-        const int id = c->IdEquipe(i);
+    // The ids first: a team leaving the season leaves its slot.
+    std::vector<int> ids;
+    for (int i = 0; i < c->NbEquipe(); ++i)
+        ids.push_back(c->IdEquipe(i));
+    for (const int id : ids) {
         if (id < 0 || id >= 65535)
             continue;
         bool ailleurs = false;
