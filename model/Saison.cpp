@@ -104,6 +104,14 @@ void TSaison::SupprimeEquipe(int id)
         return;
     for (TDonneesChampionnat* c : arbre_->ListeChampionnats())
         c->OublieEquipe(id);
+    for (int k = 0; k < joueurs_->NbJoueur(); ++k)
+        if (TJoueur* j = joueurs_->Joueur(k); j->EquipeNational == id)
+            joueurs_->ChangeEquipeNationale(j, TJoueur::Aucun);
+    for (int k = 0; k < entraineurs_.NbPersonnel(); ++k)
+        if (auto* e = dynamic_cast<TEntraineur*>(entraineurs_.Personnel(k)); e && e->ClubActuel == id)
+            e->ClubActuel = TPersonnel::Aucun;
+    if (const TRensClub* r = rensClubs_.ChercheRensClub(id))
+        rensClubs_.RetireRensClub(r);
     equipes_.erase(equipes_.begin() + i);
 }
 
