@@ -22,6 +22,7 @@
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/StdCtrls.h"
+#include "records/ListesPersonnes.h"
 #include "records/w_Arbitres.h"
 #include "records/w_ModifierClubPrec.h"
 #include "records/w_ModifierEquipe.h"
@@ -139,8 +140,8 @@ struct TRoute
     TDonneesChampionnat* Champ(int code) const { return S().Arbre().ChampionnatParCode(code); }
 };
 
-constexpr int Sedan = 7, Reims = 6, Selection = 20;
-constexpr int Ligue = 1, Poules = 2, Coupe = 3;
+constexpr int Sedan = 7, Selection = 20;
+constexpr int Poules = 2, Coupe = 3;   // championship codes
 
 void Clique(TListBox* l, int i)
 {
@@ -199,19 +200,30 @@ T* Vue(TRoute& r, int commande)
     return dynamic_cast<T*>(r.f.Enfant);
 }
 
-// Del on the row of a list by country whose entry is e; the box said.
-template <class T, class E>
-std::vector<std::string> EffaceLigne(T* l, TColorStringGrid* g, E* e, std::function<E*(T*, int)> ligne)
+// Del on the row of a list by country that est picks; what the box said.
+std::vector<std::string> EffaceLigne(TListeParPaysForm* l, TColorStringGrid* g, std::function<bool(int)> est)
 {
     std::vector<std::string> textes;
     l->RemplitPays(TListeParPaysForm::Tous);
     for (int k = 1; k < g->RowCount(); ++k)
-        if (ligne(l, k) == e)
+        if (est(k))
             g->FocusCell(0, k, true);
     RepondBoite(mrOk, &textes);
     kit::PressKey(g, VK_DELETE);
     kit::ForgetModalActions();
     return textes;
+}
+
+std::vector<std::string> EffaceArbitre(TRoute& r, const TPersonnel* p)
+{
+    auto* l = Vue<Tf_Arbitres>(r, 148);
+    return EffaceLigne(l, l->sg_TableauEquipe, [&](int k) { return l->ArbitreLigne(k) == p; });
+}
+
+std::vector<std::string> EffaceStade(TRoute& r, const TStade* st)
+{
+    auto* l = Vue<Tf_Stades>(r, 152);
+    return EffaceLigne(l, l->sg_TableauStade, [&](int k) { return l->StadeLigne(k) == st; });
 }
 
 // The name lists of previous clubs and countries: lines clicked (ctrl for
@@ -308,40 +320,29 @@ const TRetrait retraits[] = {
      }},
     {"a referee who officiated, refused",
      [](TRoute& r) {
-         auto* l = Vue<Tf_Arbitres>(r, 148);
-         const auto textes = EffaceLigne<Tf_Arbitres, TPersonnelStat>(
-             l, l->sg_TableauEquipe, dynamic_cast<TPersonnelStat*>(r.S().Arbitres().ChercheNumero(r.c.arbitres[0])),
-             [](Tf_Arbitres* a, int k) { return a->ArbitreLigne(k); });
-         EXPECT_EQ(textes.size(), 1u);
-         EXPECT_EQ(textes.empty() ? "" : textes[0].substr(0, 10), TraduireFormat(3323, {1}).substr(0, 10));
+         const TPersonnel* p = r.S().Arbitres().ChercheNumero(r.c.arbitres[0]);
+         const int matchs = MatchsArbitre(r.S(), *p);
+         const auto textes = EffaceArbitre(r, p);
+         EXPECT_EQ(textes, std::vector<std::string>{TraduireFormat(3323, {matchs})});
          return textes;
      },
      nullptr},
     {"a referee of the competition's list alone", nullptr,
      [](TRoute& r) {
-         auto* l = Vue<Tf_Arbitres>(r, 148);
-         TPersonnel* p = r.S().Arbitres().ChercheNom("Neutre", "Marc");
-         EXPECT_EQ((EffaceLigne<Tf_Arbitres, TPersonnelStat>(l, l->sg_TableauEquipe, dynamic_cast<TPersonnelStat*>(p),
-                                                              [](Tf_Arbitres* a, int k) { return a->ArbitreLigne(k); })),
-                   std::vector<std::string>{});
+         EXPECT_EQ(EffaceArbitre(r, r.S().Arbitres().ChercheNom("Neutre", "Marc")), std::vector<std::string>{});
          EXPECT_EQ(r.S().Arbitres().ChercheNom("Neutre", "Marc"), nullptr);
      }},
     {"a stadium where matches were played, refused",
      [](TRoute& r) {
-         auto* l = Vue<Tf_Stades>(r, 152);
-         const auto textes = EffaceLigne<Tf_Stades, TStade>(l, l->sg_TableauStade, r.S().Stades().ChercheStade(r.c.stade1),
-                                                            [](Tf_Stades* a, int k) { return a->StadeLigne(k); });
-         EXPECT_EQ(textes.size(), 1u);
-         EXPECT_EQ(textes.empty() ? "" : textes[0].substr(0, 10),
-                   TraduireFormat(r.S().Sport() >= 2 ? 3322 : 3321, {1}).substr(0, 10));
+         const int matchs = MatchsStade(r.S(), r.c.stade1);
+         const auto textes = EffaceStade(r, r.S().Stades().ChercheStade(r.c.stade1));
+         EXPECT_EQ(textes, std::vector<std::string>{TraduireFormat(r.S().Sport() >= 2 ? 3322 : 3321, {matchs})});
          return textes;
      },
      nullptr},
     {"a stadium of a club record and the competition's list alone", nullptr,
      [](TRoute& r) {
-         auto* l = Vue<Tf_Stades>(r, 152);
-         TStade* annexe = r.S().Stades().ChercheStadeNom("Annexe", "Lens");
-         EffaceLigne<Tf_Stades, TStade>(l, l->sg_TableauStade, annexe, [](Tf_Stades* a, int k) { return a->StadeLigne(k); });
+         EXPECT_EQ(EffaceStade(r, r.S().Stades().ChercheStadeNom("Annexe", "Lens")), std::vector<std::string>{});
          EXPECT_EQ(r.S().Stades().ChercheStadeNom("Annexe", "Lens"), nullptr);
      }},
     {"two countries merged", nullptr,
