@@ -289,9 +289,7 @@ int TDonneesChampionnat::SupprimeEquipe(int i, bool compacte)
     if (i < 0 || i >= NbEquipe())
         return -1;
     const int id = ids_[static_cast<size_t>(i)];
-    for (int n = 1; n <= nbJour_; ++n)
-        SupprimeMatchsEquipe(n, id);
-    penalites_.SupprimeEquipe(id);
+    OteMentionsEquipe(id);
     if (compacte) {
         ids_[static_cast<size_t>(i)] = ids_.back();
         categories_[static_cast<size_t>(i)] = categories_.back();
@@ -300,6 +298,23 @@ int TDonneesChampionnat::SupprimeEquipe(int i, bool compacte)
         ids_[static_cast<size_t>(i)] = AucuneEquipe;
     }
     return id;
+}
+
+void TDonneesChampionnat::OublieEquipe(int id)
+{
+    if (const int i = IndexEquipe(id); i >= 0)
+        SupprimeEquipe(i);
+    else if (IdValide(id))
+        OteMentionsEquipe(id);
+}
+
+void TDonneesChampionnat::OteMentionsEquipe(int id)
+{
+    for (int n = 1; n <= nbJour_; ++n)
+        SupprimeMatchsEquipe(n, id);
+    penalites_.SupprimeEquipe(id);
+    for (auto& g : groupes_)
+        g->SupprimeEquipe(id);
 }
 
 int TDonneesChampionnat::IndexEquipe(int id) const
@@ -913,6 +928,19 @@ void TDonneesChampionnat::SupprimeGroupe(int i)
 {
     if (i >= 0 && i < NbGroupes())
         groupes_.erase(groupes_.begin() + i);
+}
+
+void TDonneesChampionnat::RemplaceGroupes(std::vector<std::unique_ptr<TGroupeEquipe>> groupes)
+{
+    groupes_.clear();
+    for (auto& g : groupes) {
+        if (!g)
+            continue;
+        for (int k = g->NbEquipe() - 1; k >= 0; --k)
+            if (IndexEquipe(g->Equipe(k)) < 0)
+                g->SupprimeEquipe(g->Equipe(k));
+        groupes_.push_back(std::move(g));
+    }
 }
 
 // ---------------------------------------------------------------------------

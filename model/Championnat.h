@@ -181,8 +181,14 @@ public:
     // 0..65534 or when 255 slots are full.
     bool AjouteEquipe(int id);
     // With compaction the last slot moves into slot i; without, slot i is
-    // freed. The team's matches go on every matchday. The removed id, -1.
+    // freed. Every mention of the team goes with it: its matches on every
+    // matchday, its match states and points, its group entries. The removed
+    // id, -1.
     int SupprimeEquipe(int i, bool compacte = true);
+    // The team leaves the championship as SupprimeEquipe takes it out of its
+    // slot; a team it does not hold leaves whatever still names it (a match,
+    // a match state, a group entry).
+    void OublieEquipe(int id);
     int IndexEquipe(int id) const;     // -1 for absent, negative or 65535
     int IdEquipe(int i) const;         // -1 out of range
     void SetIdEquipe(int i, int id);
@@ -315,6 +321,9 @@ public:
     TGroupeEquipe* Groupe(int i) const;
     TGroupeEquipe* AjouteGroupe(std::unique_ptr<TGroupeEquipe> groupe);
     void SupprimeGroupe(int i);
+    // The groups become these, each keeping only the teams the championship
+    // holds.
+    void RemplaceGroupes(std::vector<std::unique_ptr<TGroupeEquipe>> groupes);
 
     // ================= codes, sizes, options =================
     int CodeDivision() const { return Division != 0 ? Division : CodePerso + 1000; }
@@ -365,6 +374,8 @@ protected:
     void LitEvenements(TXmlReader& x, uint8_t jeton, const TInfoComp& match, int n, int type, uint16_t ajout);
 
 private:
+    // The team's matches, match states and points, group entries go.
+    void OteMentionsEquipe(int id);
     // vues: the matchdays read so far (a bit each); nbJourLu: the count of
     // matchdays was read before (the numbers then go up to it).
     void LitJournee(TXmlReader& x, uint8_t jeton, uint64_t (&vues)[4], bool nbJourLu);

@@ -439,7 +439,7 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
             g->NomGroupe = x.ValeurAttribut("NomGroupe");
             EnfantsXml(x, j, [&](std::string_view n, uint8_t k) {
                 if (n == "Equipe")
-                    g->AjouteEquipe(x.TexteEntier(Champ(TChamp::GroupeEquipe)));
+                    g->AjouteEquipe(x.TexteEntier(Champ(TChamp::GroupeEquipe), -1));
                 x.SauteElement(k);
             });
             if (g->NbEquipe() > 0)

@@ -104,6 +104,12 @@ constexpr TChampXml Forme(TChampXml c, TFormeXml f)
     c.forme = f;
     return c;
 }
+// A field naming something whose entry is left out when it names nothing.
+constexpr TChampXml Ote(TChampXml c)
+{
+    c.ote = true;
+    return c;
+}
 
 constexpr TLigne Lignes[] = {
     {TChamp::EquipeId, F("Equipes/Equipe", "ID", 0, 65534)},
@@ -188,7 +194,9 @@ constexpr TLigne Lignes[] = {
     {TChamp::BonusEcart, F("Championnat/Options", "BonusEcart", I32Min, I32Max)},
     {TChamp::PetiteFinale, F("Championnat/Options", "PetiteFinale", 0, 1)},
     {TChamp::CategorieDef, F("Championnat/Options", "CategorieDef", 0, 65535)},
-    {TChamp::GroupeEquipe, R(F("GroupeEquipe", "Equipe", 0, 65534), Equipe)},
+    // A team that left the season stayed in its groups in files of earlier
+    // versions: its entry is left out.
+    {TChamp::GroupeEquipe, Ote(R(F("GroupeEquipe", "Equipe", 0, 65534), Equipe))},
     {TChamp::OptionArbitre, F("OptionsArbitre", "Option", 0, 255)},
     {TChamp::NbJournee, F("Championnat", "NbJournee", 0, 255)},
     {TChamp::Division, F("Championnat", "Division", I32Min, I32Max)},

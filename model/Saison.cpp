@@ -100,8 +100,19 @@ int TSaison::AjouteEquipe(const std::string& nomTape, int32_t idVoulu, int logo,
 void TSaison::SupprimeEquipe(int id)
 {
     const int i = IndexId(id);
-    if (i >= 0)
-        equipes_.erase(equipes_.begin() + i);
+    if (i < 0)
+        return;
+    for (TDonneesChampionnat* c : arbre_->ListeChampionnats())
+        c->OublieEquipe(id);
+    for (int k = 0; k < joueurs_->NbJoueur(); ++k)
+        if (TJoueur* j = joueurs_->Joueur(k); j->EquipeNational == id)
+            joueurs_->ChangeEquipeNationale(j, TJoueur::Aucun);
+    for (int k = 0; k < entraineurs_.NbPersonnel(); ++k)
+        if (auto* e = dynamic_cast<TEntraineur*>(entraineurs_.Personnel(k)); e && e->ClubActuel == id)
+            e->ClubActuel = TPersonnel::Aucun;
+    if (const TRensClub* r = rensClubs_.ChercheRensClub(id))
+        rensClubs_.RetireRensClub(r);
+    equipes_.erase(equipes_.begin() + i);
 }
 
 int TSaison::IdEquipe(int i) const
@@ -303,8 +314,11 @@ void TSaison::SupprimeEquipesChampionnat(int32_t code)
         return;
     TPairesIds paires;
     const auto championnats = arbre_->ListeChampionnats();
-    for (int i = 0; i < c->NbEquipe(); ++i) {
-        const int id = c->IdEquipe(i);
+    // The ids first: a team leaving the season leaves its slot.
+    std::vector<int> ids;
+    for (int i = 0; i < c->NbEquipe(); ++i)
+        ids.push_back(c->IdEquipe(i));
+    for (const int id : ids) {
         if (id < 0 || id >= 65535)
             continue;
         bool ailleurs = false;

@@ -90,6 +90,11 @@ public:
     // ChercheEquipe) is reused and its id returned. A new team gets its block
     // in the players list.
     int AjouteEquipe(const std::string& nom, int32_t idVoulu = -1, int logo = 0, bool verifie = false);
+    // The team leaves the season, and nothing the season keeps names it any
+    // longer: every championship loses it (its slot, matches, match states
+    // and points, group entries), its club record goes, its coaches and the
+    // players of the national team it was lose it. Nothing when the id is
+    // absent. The players of the club are the caller's.
     void SupprimeEquipe(int id);
     void VideEquipes() { equipes_.clear(); }
     int IdEquipe(int i) const;                  // -1 out of range

@@ -767,12 +767,12 @@ int64_t TXmlReader::LitGeneral(const TChampXml& c, std::string_view texte, int64
     if (SansBlancs(texte).empty())
         return defaut;
     int64_t v = 0;
-    if (!EntierXmlLu64(texte, v) || !c.Admet(v) ||
-        (c.renvoi != TRenvoiXml::Rien && !Renvoie(c, static_cast<int32_t>(v)))) {
+    const bool lu = EntierXmlLu64(texte, v) && c.Admet(v);
+    if (lu && (c.renvoi == TRenvoiXml::Rien || Renvoie(c, static_cast<int32_t>(v))))
+        return v;
+    if (!lu || !c.ote)
         Endommage(ElementDe(c), ou ? ou : texte.data());
-        return defaut;
-    }
-    return v;
+    return defaut;
 }
 
 bool TXmlReader::LitPaire(const TChampXml& c, std::string_view texte, int32_t& a, int32_t& b, const char* ou)

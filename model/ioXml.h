@@ -313,7 +313,10 @@ enum class TFormeXml : uint8_t {
 // of bas..haut (each half of a pair, each number of a list) whose bits
 // outside `bits` are 0 (bits 0: any value of the range); and, when it names
 // something, a number the document holds, or `aucun`, the format's "none"
-// (SansAucun: it has none).
+// (SansAucun: it has none). With `ote`, a number of the range that names
+// nothing the document holds does not refuse it: it reads as the default
+// given, and its entry is left out (an entry earlier versions of the program
+// left behind when the record it names went).
 struct TChampXml
 {
     static constexpr int32_t SansAucun = INT32_MIN;
@@ -326,6 +329,7 @@ struct TChampXml
     uint32_t bits = 0;
     TRenvoiXml renvoi = TRenvoiXml::Rien;
     int32_t aucun = SansAucun;
+    bool ote = false;
 
     constexpr bool Admet(int64_t v) const
     {
@@ -436,7 +440,8 @@ public:
     // renvois given) is a value the program never writes: the document is
     // damaged (Endommage, naming the element: the leaf, or the element whose
     // attribute it is; at ou when it is a pointer into the input, else at the
-    // last start tag) and defaut is given.
+    // last start tag) and defaut is given; but a number of a field with `ote`
+    // that names nothing gives defaut alone.
     // For documents whose numbers are settings rather than data (the
     // championship templates, the connection settings): from now on a number
     // that does not read gives defaut, as StrToIntDef, and bounds are not

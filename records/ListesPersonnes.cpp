@@ -96,5 +96,11 @@ void FusionnePays(TSaison& saison, int garde, int fondu)
     for (int i = 0; i < stades.NbStade(); ++i)
         if (TStade* s = stades.Stade(i); s->CodePays == fondu)
             s->CodePays = nouveau;
+    TRensClubs& clubs = saison.RensClubs();
+    for (int i = 0; i < clubs.NbRensClub(); ++i)
+        for (TStaff* p : {clubs.RensClub(i)->President.get(), clubs.RensClub(i)->Tresorier.get(),
+                          clubs.RensClub(i)->Secretaire.get()})
+            if (p && p->CodePays == fondu)
+                p->CodePays = nouveau;
     saison.Pays().RenommePays(fondu, "");
 }

@@ -23,9 +23,9 @@ bool SupprimeStade(TSaison& saison, TStade* stade, int& matchs);
 // The same for a referee: the competitions' referee lists forget him.
 bool SupprimeArbitre(TSaison& saison, TPersonnel* arbitre, int& matchs);
 
-// The previous club fondu becomes garde for every player, every player's
-// history line and every coach; its name is emptied.
+// The previous club fondu becomes garde (0: none) for every player, every
+// player's history line and every coach; its name is emptied.
 void FusionneClubsPrec(TSaison& saison, int32_t garde, int32_t fondu);
-// The country fondu becomes garde for every player, referee, coach and
-// stadium; its name is emptied (its code is never given again).
+// The country fondu becomes garde for every player, referee, coach, club
+// official and stadium; its name is emptied (its code is never given again).
 void FusionnePays(TSaison& saison, int garde, int fondu);

@@ -171,8 +171,8 @@ void Tf_ModifierClubPrec::Renomme(int id, const std::string& nom) { Saison->Reno
 
 void Tf_ModifierClubPrec::Efface(int id)
 {
-    Saison->RenommeClubPrec(id, "");
-    Saison->RemplaceClubPrec(id, 0);
+    // As merged into none (0): nothing names it any longer.
+    FusionneClubsPrec(*Saison, 0, id);
 }
 
 int Tf_ModifierClubPrec::Fusionne(int premier, int second)

@@ -498,7 +498,8 @@ void Tf_Option::Charge()
         const TGroupeEquipe* groupe = c->Groupe(g);
         TTreeNode* n = tv_Groupe->Items().Add(nullptr, groupe->NomGroupe);
         for (int k = 0; k < groupe->NbEquipe(); ++k)
-            tv_Groupe->Items().AddChildObject(n, Saison->NomEquipeComplet(groupe->Equipe(k), c), groupe->Equipe(k));
+            if (c->IndexEquipe(groupe->Equipe(k)) >= 0)   // what OK writes back
+                tv_Groupe->Items().AddChildObject(n, Saison->NomEquipeComplet(groupe->Equipe(k), c), groupe->Equipe(k));
     }
     tv_Groupe->FullExpand();
     // 10.
@@ -989,16 +990,16 @@ void Tf_Option::Ecrit()
                     Modifie = 1;
                 }
             }
-        while (c->NbGroupes() > 0)
-            c->SupprimeGroupe(c->NbGroupes() - 1);
+        std::vector<std::unique_ptr<TGroupeEquipe>> groupes;
         for (int g = 0; g < tv_Groupe->Items().TopCount(); ++g) {
             TTreeNode* n = tv_Groupe->Items().TopItem(g);
             auto groupe = std::make_unique<TGroupeEquipe>();
             groupe->NomGroupe = n->Text();
             for (int k = 0; k < n->Count(); ++k)
                 groupe->AjouteEquipe(static_cast<int>(n->Item(k)->Data));
-            c->AjouteGroupe(std::move(groupe));
+            groupes.push_back(std::move(groupe));
         }
+        c->RemplaceGroupes(std::move(groupes));
         // The bands are rewritten; a change of them is reported, or the
         // season would close without asking to save it.
         std::vector<std::pair<int, int>> avant;

@@ -26,11 +26,11 @@
 
 namespace feuille_essai {
 
-// The season saved in that file, then opened by a new main window; none when
-// the save fails.
+// The season saved in that file, then opened by a new main window; none (the
+// test failed) when the save fails or the file does not open.
 inline TOwned<essai::FenetreEssai> SauveEtOuvre(TSaison& saison, const std::string& fichier)
 {
-    if (!TTraiteurFichier::Sauver(fichier, &saison, nullptr, "", "", nullptr, {}, false))
+    if (!essai::SauveRelit(saison, fichier))
         return nullptr;
     auto f = essai::LanceFenetre();
     f->OpenFile(fichier);

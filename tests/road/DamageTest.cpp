@@ -303,6 +303,10 @@ TEST_F(Dommages, AHandEditTheProgramNeverWritesIsRefusedWhereItStands)
         {0, "a referee no referee has", "<Arbitre>", "<Arbitre>9999</Arbitre><Arbitre>", "Arbitre"},
         {0, "a stadium no stadium has", "<Stade>", "<Stade>9999</Stade><Stade>", "Stade", "<Journee "},
         {0, "a stadium 0", "<Stade>", "<Stade>0</Stade><Stade>", "Stade", "<Journee "},
+        {4, "a group's team 65535", "<Equipe>", "<Equipe>65535</Equipe><Equipe>", "Equipe", "<GroupeEquipe"},
+        {4, "a group's team x", "<Equipe>", "<Equipe>x</Equipe><Equipe>", "Equipe", "<GroupeEquipe"},
+        // Earlier versions left a team that went in its groups.
+        {4, "a group's team no team has", "<Equipe>", "<Equipe>99</Equipe><Equipe>", nullptr, "<GroupeEquipe"},
         {0, "empty attendance", "<Affluence>", "<Affluence></Affluence><Affluence>", nullptr},
     };
     std::string docs[5];

@@ -54,7 +54,8 @@ inline bool NouvelleSaisonQuatreClubs(FenetreEssai& f,
 }
 
 // Saves the season shown (command 7, its box answered), closes the main
-// window and reads the file back; none when it does not open.
+// window and reads the file back; none (the test failed) when it does not
+// open.
 inline std::unique_ptr<TSaison> SauveFermeRelit(TOwned<FenetreEssai>& f)
 {
     RepondBoite(mrOk);
@@ -65,7 +66,12 @@ inline std::unique_ptr<TSaison> SauveFermeRelit(TOwned<FenetreEssai>& f)
     ModifSaison = 0;
     TermineFenetre(f);
     uint8_t etat = 0;
-    return TTraiteurFichier::Charger(fichier, "", "", {}, TousSports, etat, true);
+    auto relue = TTraiteurFichier::Charger(fichier, "", "", {}, TousSports, etat, true);
+    if (etat != etatCharge || !relue) {
+        ADD_FAILURE() << "the season saved does not open again (status " << static_cast<int>(etat) << ")";
+        return nullptr;
+    }
+    return relue;
 }
 
 }  // namespace essai

@@ -23,6 +23,7 @@
 #include "shell/Globales.h"
 #include "shell/w_Principale.h"
 #include "tests/shell/Programme.h"
+#include "tests/support/SauveRelit.h"
 #include "tests/support/gui/GuiKit.h"
 #include "tests/views/VuesEssai.h"
 #include "ui/message2.h"
@@ -40,15 +41,14 @@ inline std::unique_ptr<TSaison> SaisonSport(int sport)
     return s;
 }
 
-// Writes the season file; its full name.
+// Writes the season file (and opens it again); its full name.
 inline std::string EcritSaison(const std::string& fichier, int sport, int minutesAuto = 0)
 {
     ForceDirectories(ExtractFileDir(fichier));
     auto s = SaisonSport(sport);
     s->SetOptionSauvegarde(0, minutesAuto);
     DeleteFile(fichier);
-    if (!TTraiteurFichier::Sauver(fichier, s.get(), nullptr, "", "", nullptr, {}, false))
-        ADD_FAILURE() << "season file not written: " << fichier;
+    SauveRelit(*s, fichier);
     return fichier;
 }
 

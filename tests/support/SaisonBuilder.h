@@ -150,7 +150,7 @@ struct TSaisonComplete
                 p->CodePays = 0;
                 TJoueur* j = s.Joueurs().AjouteJoueur(std::move(p));
                 if (t == 1 && k == 0)
-                    s.Joueurs().ChangeEquipeNationale(j, 8);
+                    s.Joueurs().ChangeEquipeNationale(j, 20);
             }
         s.AjouteStatChamp("Ligue 1", 5);
         s.SetOptionSauvegarde(0, 10);
