@@ -22,12 +22,11 @@
 #include "results/Saisie.h"
 #include "results/w_DialoguesResultats.h"
 #include "setup/w_AppliquerOptions.h"
-#include "setup/w_Creation.h"
 #include "setup/w_CreationCoupe.h"
 #include "setup/w_CreationSaison.h"
 #include "setup/w_Option.h"
-#include "setup/w_SaisieEquipes.h"
 #include "tests/results/PageResultatsEssai.h"
+#include "tests/setup/LigueEssai.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/QuandFenetre.h"
 #include "tests/support/SaisonBuilder.h"
@@ -142,21 +141,8 @@ void Cree(Banc& b, int sport, bool coupe, const std::string& langue, const std::
         kit::Click(c->b_Valider);
     });
     Quand<Tf_CreationSaison>([&](Tf_CreationSaison* c) {
-        for (const std::string prefixe : {"Club", "Autre"}) {
-            Quand<Tf_Creation>([](Tf_Creation* d) {
-                kit::Click(d->RondCoche2);
-                TapeDans(d->Edit1, "4");
-                kit::Click(d->b_Valider);
-            });
-            Quand<Tf_SaisieEquipes>([prefixe](Tf_SaisieEquipes* s) {
-                for (size_t i = 0; i < s->Equipes.size(); ++i)
-                    TapeDans(s->Equipes[i], prefixe + " " + std::to_string(i + 1));
-                kit::Click(s->b_Ok);
-            });
-            c->tv_Saison->SetSelected(c->tv_Saison->Items().GetFirstNode());
-            kit::Click(c->bc_CreeChamp);
-            c->tv_Saison->EndEditing(false);
-        }
+        LigueTapee(c, "Club");
+        LigueTapee(c, "Autre");
         if (coupe) {
             c->tv_Saison->SetSelected(c->tv_Saison->Items().GetFirstNode()->getFirstChild());
             Quand<Tf_CreationCoupe>([](Tf_CreationCoupe* k) {

@@ -17,12 +17,11 @@
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Format.h"
 #include "setup/w_Barrage.h"
-#include "setup/w_Creation.h"
 #include "setup/w_CreationBarrage.h"
 #include "setup/w_CreationCoupe.h"
 #include "setup/w_CreationSaison.h"
 #include "setup/w_Option.h"
-#include "setup/w_SaisieEquipes.h"
+#include "tests/setup/LigueEssai.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/QuandFenetre.h"
 #include "tests/support/SaisonBuilder.h"
@@ -36,30 +35,6 @@ template <class T>
 void Quand(std::function<void(T*)> action)
 {
     QuandFenetre<T>(std::move(action), TAutresFenetres::MessageEnEchec);
-}
-
-// A custom championship of four clubs "<prefixe> 1".."<prefixe> 4", its
-// years typed when given; the years the window proposed go to propose.
-void Ligue(Tf_CreationSaison* c, const std::string& prefixe, const std::string& annees, std::string* propose = nullptr)
-{
-    Quand<Tf_Creation>([=](Tf_Creation* d) {
-        kit::Click(d->RondCoche2);
-        TapeDans(d->Edit1, "4");
-        if (propose)
-            *propose = d->MaskEdit1->Text();
-        if (!annees.empty())
-            TapeDans(d->MaskEdit1, annees);
-        kit::GrabToPng(d, "annees_creation_" + prefixe);
-        kit::Click(d->b_Valider);
-    });
-    Quand<Tf_SaisieEquipes>([=](Tf_SaisieEquipes* s) {
-        for (size_t i = 0; i < s->Equipes.size(); ++i)
-            TapeDans(s->Equipes[i], prefixe + " " + std::to_string(i + 1));
-        kit::Click(s->b_Ok);
-    });
-    c->tv_Saison->SetSelected(c->tv_Saison->Items().GetFirstNode());
-    kit::Click(c->bc_CreeChamp);
-    c->tv_Saison->EndEditing(false);
 }
 
 // A cup of one round of two single matches, its name typed.
@@ -143,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A second championship: its window proposes the season's years and
         // they are kept as proposed.
         CasAnnees{"second_championship", "fr",
-                  [](Tf_CreationSaison* c, std::string& propose) { Ligue(c, "Autre", "", &propose); },
+                  [](Tf_CreationSaison* c, std::string& propose) { LigueTapee(c, "Autre", "", &propose); },
                   [](FenetreEssai& f) { return AnneesOptions(f, Dernier(*f.Saison)); }, true},
         // A play-off of the league's division (a cup, the first two places).
         CasAnnees{"play_off_of_the_division", "fr",
@@ -172,7 +147,7 @@ TEST_P(AnneesSaisonTable, TheCompetitionTakesTheSeasonYears)
         kit::Click(c->b_Valider);
     });
     Quand<Tf_CreationSaison>([&](Tf_CreationSaison* c) {
-        Ligue(c, "Club", "2031/32");
+        LigueTapee(c, "Club", "2031/32");
         k.cree(c, propose);
         kit::GrabToPng(c, std::string("annees_composition_") + k.nom);
         RepondBoite(mrOk);   // "saved"
