@@ -1,18 +1,21 @@
 // Opening, showing and saving a season write what was entered: no date
 // nobody typed or picked, no match nobody made; a change of how dates are
 // entered names the matches that lose their own and No changes nothing;
-// "Compléter" says what it added, or that nothing was missing. Each row
-// composes a season through the program's windows (two leagues of four typed
-// clubs, a cup of two-legged semi-finals and a final when the row has one),
-// sets the options in the options window, enters what it needs on the results
-// page, makes its gesture with the answers it gives, checks the season and
-// what the user was told, then saves through the season file and reopens it
-// as it was; showing the results page again changes nothing.
+// "Compléter" says what it added, or that nothing was missing; a competition
+// made with its season has the season's years. Each row composes a season
+// through the program's windows (two leagues of four typed clubs, the first
+// typed "2031/32", the second as its window proposes it; a cup of two-legged
+// semi-finals and a final when the row has one), sets the options in the
+// options window, enters what it needs on the results page, makes its
+// gesture with the answers it gives, checks the season and what the user was
+// told, then saves through the season file and reopens it as it was; showing
+// the results page again changes nothing.
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "files/w_ChoixLogiciel.h"
+#include "model/Barrage.h"
 #include "model/Championnat.h"
 #include "model/DescTree.h"
 #include "model/Utilities.h"
@@ -22,11 +25,13 @@
 #include "results/Saisie.h"
 #include "results/w_DialoguesResultats.h"
 #include "setup/w_AppliquerOptions.h"
+#include "setup/w_Barrage.h"
+#include "setup/w_Creation.h"
 #include "setup/w_CreationCoupe.h"
 #include "setup/w_CreationSaison.h"
 #include "setup/w_Option.h"
+#include "setup/w_SaisieEquipes.h"
 #include "tests/results/PageResultatsEssai.h"
-#include "tests/setup/LigueEssai.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/QuandFenetre.h"
 #include "tests/support/SaisonBuilder.h"
@@ -53,6 +58,7 @@ struct Banc
     TOwned<FenetreEssai> f;
     TDonneesChampionnat* c = nullptr;
     std::vector<std::string> dits;   // what each box said, in order
+    std::string propose;             // the years the second league's window proposed
 
     Tf_Resultats& r() const { return *dynamic_cast<Tf_Resultats*>(f->Enfant); }
     // The results page of the championship, on matchday d.
@@ -128,10 +134,35 @@ struct Banc
     }
 };
 
+// A custom championship of four clubs "<prefixe> 1".."<prefixe> 4" made in
+// the composition window, its years typed when given; the years its window
+// proposed go to propose.
+void Ligue(Tf_CreationSaison* c, const std::string& prefixe, const std::string& annees, std::string* propose)
+{
+    Quand<Tf_Creation>([=](Tf_Creation* d) {
+        kit::Click(d->RondCoche2);
+        TapeDans(d->Edit1, "4");
+        *propose = d->MaskEdit1->Text();
+        if (!annees.empty())
+            TapeDans(d->MaskEdit1, annees);
+        kit::Click(d->b_Valider);
+    });
+    Quand<Tf_SaisieEquipes>([=](Tf_SaisieEquipes* s) {
+        for (size_t i = 0; i < s->Equipes.size(); ++i)
+            TapeDans(s->Equipes[i], prefixe + " " + std::to_string(i + 1));
+        kit::Click(s->b_Ok);
+    });
+    c->tv_Saison->SetSelected(c->tv_Saison->Items().GetFirstNode());
+    kit::Click(c->bc_CreeChamp);
+    c->tv_Saison->EndEditing(false);
+}
+
 // The season of the row made through the creation windows: the leagues
-// "Club" and "Autre", and a cup of two-legged semi-finals and a final under
-// their group when asked; the championship worked on current.
-void Cree(Banc& b, int sport, bool coupe, const std::string& langue, const std::string& nom)
+// "Club" and "Autre", a cup of two-legged semi-finals and a final under
+// their group when asked, then what `compose` makes; the championship
+// worked on current.
+void Cree(Banc& b, int sport, bool coupe, const std::string& langue, const std::string& nom,
+          const std::function<void(Tf_CreationSaison*)>& compose)
 {
     const std::string dir = Prepare("saisi_" + nom);
     TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", langue);
@@ -141,8 +172,9 @@ void Cree(Banc& b, int sport, bool coupe, const std::string& langue, const std::
         kit::Click(c->b_Valider);
     });
     Quand<Tf_CreationSaison>([&](Tf_CreationSaison* c) {
-        LigueTapee(c, "Club");
-        LigueTapee(c, "Autre");
+        std::string premiere;
+        Ligue(c, "Club", "2031/32", &premiere);
+        Ligue(c, "Autre", "", &b.propose);
         if (coupe) {
             c->tv_Saison->SetSelected(c->tv_Saison->Items().GetFirstNode()->getFirstChild());
             Quand<Tf_CreationCoupe>([](Tf_CreationCoupe* k) {
@@ -155,6 +187,9 @@ void Cree(Banc& b, int sport, bool coupe, const std::string& langue, const std::
             kit::Click(c->bc_CreeCoupe);
             c->tv_Saison->EndEditing(false);
         }
+        if (compose)
+            compose(c);
+        kit::GrabToPng(c, "saisi_composition_" + nom);
         RepondBoite(mrOk);   // "saved"
         kit::Click(c->b_Valider);
     });
@@ -206,6 +241,7 @@ struct CasSaisi
     std::function<void(Banc&)> geste;
     std::function<void(Banc&, const std::string& avant)> attendu;
     const char* langue = "fr";
+    std::function<void(Tf_CreationSaison*)> compose = nullptr;   // made after the leagues
 };
 
 class SaisiTelQuel : public ::testing::TestWithParam<CasSaisi>
@@ -230,6 +266,31 @@ TDonneesChampionnat* Autre(Banc& b)
         if (x != b.c && !x->EstCoupe())
             return x;
     return nullptr;
+}
+
+// The years the options window of a championship shows, as the user reads
+// them; the window cancelled, the championship worked on current again.
+std::string Annees(Banc& b, const TDonneesChampionnat* c)
+{
+    std::string lu;
+    b.f->ChangeChampionnat(c->CodeChamp, nullptr);
+    Quand<Tf_Option>([&](Tf_Option* o) {
+        lu = o->MaskEdit1->Text();
+        o->PageControl1->SetActivePage(o->ts_Avances);
+        kit::GrabToPng(o, "saisi_annees_" + lu.substr(0, 4));
+        kit::Click(o->b_Annuler);
+    });
+    Commande(*b.f, 176);
+    kit::Process(10);
+    b.f->ChangeChampionnat(b.c->CodeChamp, nullptr);
+    return lu;
+}
+
+// A cup with its years, as a row checks it.
+CasSaisi AnneesCoupe(const char* nom, const char* langue)
+{
+    return {nom, 0, true, [](Banc&) {}, {}, [](Banc&) {},
+            [](Banc& b, const std::string&) { EXPECT_EQ(Annees(b, b.c), "2031/32"); }, langue};
 }
 
 // The semi-finals' first legs played 1-0 and 2-1.
@@ -313,6 +374,33 @@ INSTANTIATE_TEST_SUITE_P(
                      EXPECT_EQ(b.r().Ligne(1).Exterieur->Text(), "Club 3");
                  },
                  "en"},
+        // A cup made in the composition window of a new season, a second
+        // championship (its window proposed them) and a play-off of the
+        // league's division have the years typed for the league.
+        AnneesCoupe("a_cup_made_with_its_season_has_its_years", "fr"),
+        AnneesCoupe("a_cup_made_with_its_season_has_its_years_english", "en"),
+        CasSaisi{"a_second_championship_is_proposed_the_season_years", 0, false, [](Banc&) {}, {}, [](Banc&) {},
+                 [](Banc& b, const std::string&) {
+                     EXPECT_EQ(b.propose, "2031/32");
+                     EXPECT_EQ(Annees(b, Autre(b)), "2031/32");
+                 }},
+        CasSaisi{"a_play_off_made_with_its_season_has_its_years", 0, false, [](Banc&) {}, {}, [](Banc&) {},
+                 [](Banc& b, const std::string&) {
+                     ASSERT_EQ(b.f->Saison->Arbre().ListeBarrages().size(), 1u);
+                     const TDonneesBarrage* p = b.f->Saison->Arbre().ListeBarrages().front();
+                     EXPECT_EQ(std::make_pair(p->Option(8), p->Option(9)), std::make_pair(uint8_t{131}, uint8_t{32}));
+                 },
+                 "fr",
+                 [](Tf_CreationSaison* c) {
+                     c->tv_Saison->SetSelected(c->tv_Saison->Items().GetFirstNode()->getFirstChild()->getFirstChild());
+                     Quand<Tf_Barrage>([](Tf_Barrage* p) {
+                         ASSERT_FALSE(p->Lignes.empty());
+                         TapeDans(p->Lignes.back().Texte, "1-2");
+                         kit::Click(p->b_Valider);
+                     });
+                     kit::Click(c->bc_Barrage);
+                     c->tv_Saison->EndEditing(false);
+                 }},
         // Turning to the date system with dated matches: one question names
         // them; No changes nothing.
         CasSaisi{"by_date_no_keeps_the_match_dates", 0, false, DatesTapees, {mrNo},
@@ -367,7 +455,7 @@ TEST_P(SaisiTelQuel, WhatWasEnteredAndNothingElse)
 {
     const CasSaisi& k = GetParam();
     Banc b;
-    Cree(b, k.sport, k.coupe, k.langue, k.nom);
+    Cree(b, k.sport, k.coupe, k.langue, k.nom, k.compose);
     ASSERT_FALSE(HasFailure());
     k.prepare(b);
     ASSERT_EQ(kit::ForgetModalActions(), 0u);
