@@ -6,6 +6,7 @@
 #include "model/DescTree.h"
 #include "model/Saison.h"
 #include "model/oTraducteur.h"
+#include "platform/rtl/DateTime.h"
 #include "platform/rtl/Strings.h"
 
 int AgeEn(int anneeSaison, uint8_t naissance)
@@ -29,16 +30,37 @@ int Annee(const TDonneesChampionnat* c)
     return c ? std::max<int>(static_cast<int16_t>(c->Option(8)), 0) : 0;
 }
 
+// The first championship that has a year: among dabord, then the season's
+// current one, then the others of its tree; none without one.
+const TDonneesChampionnat* ChampionnatAnnee(const TSaison* saison,
+                                            const std::vector<const TDonneesChampionnat*>& dabord)
+{
+    for (const TDonneesChampionnat* c : dabord)
+        if (Annee(c) > 0)
+            return c;
+    if (!saison)
+        return nullptr;
+    if (Annee(saison->ChampionnatCourant()) > 0)
+        return saison->ChampionnatCourant();
+    for (const TDonneesChampionnat* c : saison->Arbre().ListeChampionnats())
+        if (Annee(c) > 0)
+            return c;
+    return nullptr;
+}
+
 }   // namespace
 
 int AnneeAges(const TSaison& saison)
 {
-    if (const int a = Annee(saison.ChampionnatCourant()); a > 0)
-        return a;
-    for (const TDonneesChampionnat* c : saison.Arbre().ListeChampionnats())
-        if (const int a = Annee(c); a > 0)
-            return a;
-    return 0;
+    return Annee(ChampionnatAnnee(&saison, {}));
+}
+
+TAnneesSaison AnneesSaison(const TSaison* saison, const std::vector<const TDonneesChampionnat*>& dabord)
+{
+    if (const TDonneesChampionnat* c = ChampionnatAnnee(saison, dabord))
+        return {c->Option(8), c->Option(9)};
+    const int an = YearOf(Date());
+    return {static_cast<uint16_t>(an - 1900), static_cast<uint16_t>((an + 1) % 100)};
 }
 
 std::string TitreAge(int anneeSaison)

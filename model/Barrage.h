@@ -92,7 +92,7 @@ public:
     int32_t TypeGroupe = 0;
     int32_t Code = 0;          // low 15 bits: the code in the competition tree
     uint16_t CodePerso = 0;
-    uint8_t TypeEquipe = 0;    // at least 2 once read
+    uint8_t TypeEquipe = 2;    // 2 club teams, 3 national teams; never below 2
     uint8_t MoitiePoint = 0;   // non-zero: half of the points are carried
 
 private:

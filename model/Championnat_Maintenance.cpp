@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/Utilities.h"
+
 namespace {
 
 // The id at source's position of an id of source, in cible; -1 when none.
@@ -125,4 +127,48 @@ TInfoComp* DernierMatchArbitre(const TDonneesChampionnat& c, int32_t id, int dom
     }
     n = 0;
     return nullptr;
+}
+
+std::vector<TDatePerdue> DatesPerdues(const TDonneesChampionnat& c, uint16_t drapeaux)
+{
+    std::vector<TDatePerdue> v;
+    if ((drapeaux & 4) || !(c.Option(11) & 4))
+        return v;
+    for (int n = 1; n <= c.Journees().Nombre(); ++n) {
+        const TInfoCompJour* j = c.Journee(n);
+        for (int k = 0; j && k < j->NbMatchs(); ++k) {
+            const TInfoComp* m = j->Match(k);
+            if (TGestionDate::Jour(m->DateMatch()) != 0 && m->DateMatch() != j->Date())
+                v.push_back({n, m->IdEquipe(0), m->IdEquipe(1), m->DateMatch()});
+        }
+    }
+    return v;
+}
+
+bool ChangeDrapeauxDates(TDonneesChampionnat& c, uint16_t drapeaux)
+{
+    const uint16_t avant = c.Option(11);
+    bool change = avant != drapeaux;
+    c.SetOption(11, drapeaux);
+    if ((avant & 4) && !(drapeaux & 4))
+        for (int n = 1; n <= c.Journees().Nombre(); ++n) {
+            const TInfoCompJour* j = c.Journee(n);
+            for (int k = 0; j && k < j->NbMatchs(); ++k)
+                if (TInfoComp* m = j->Match(k); m->DateMatch() != j->Date()) {
+                    m->SetDateMatch(j->Date());
+                    change = true;
+                }
+        }
+    if (!(avant & 8) && c.SystemeDate()) {
+        std::vector<const TInfoCompJour*> ordre;
+        for (int n = 1; n <= c.Journees().Nombre(); ++n)
+            ordre.push_back(c.Journee(n));
+        c.Journees().TrieParDate();
+        for (int n = 1; n <= c.Journees().Nombre(); ++n)
+            change = change || n > static_cast<int>(ordre.size()) || ordre[static_cast<size_t>(n - 1)] != c.Journee(n);
+        change = change || c.Journees().Nombre() != static_cast<int>(ordre.size());
+    }
+    if (change)
+        c.DerniereJournee = static_cast<uint8_t>(c.CalculeDerniereJournee());
+    return change;
 }

@@ -1,10 +1,12 @@
 // Operations that work across many matchdays of a championship at once: the
 // copy of the results of one championship into another with the same team
 // positions, the replacement of official ids after a merge of referee records,
-// and the search of the last match of a referee.
+// the search of the last match of a referee, and a change of how its dates
+// are entered.
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "model/Championnat.h"
 
@@ -34,3 +36,23 @@ void RemplaceArbitresChampionnat(TDonneesChampionnat& c, const TPairesIds& paire
 // away team in which id is official 1, 2 or 3: the match, n left at its
 // matchday; nullptr and n = 0 when none.
 TInfoComp* DernierMatchArbitre(const TDonneesChampionnat& c, int32_t id, int domicile, int exterieur, int& n);
+
+// A match that loses its own date.
+struct TDatePerdue
+{
+    int Journee = 0;
+    int Domicile = -1, Exterieur = -1;
+    uint32_t Date = 0;
+};
+
+// The matches that option word 11 taking the value `drapeaux` would leave
+// without their own date: when the dates of the matches stop being kept
+// (value 4 set, then clear), each match whose date is set and differs from
+// its matchday's; in matchday and match order.
+std::vector<TDatePerdue> DatesPerdues(const TDonneesChampionnat& c, uint16_t drapeaux);
+// Option word 11 takes the value, and the championship becomes what its file
+// gives back from then on: when the dates of the matches stop being kept,
+// every match has its matchday's date; when a league turns to the date system
+// (value 8), its matchdays are numbered in date order, one date's in their
+// order, and the empty ones but the last go. True when anything changed.
+bool ChangeDrapeauxDates(TDonneesChampionnat& c, uint16_t drapeaux);

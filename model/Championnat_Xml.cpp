@@ -693,9 +693,11 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
     // With the dates saved, a match saved without one has none.
     if (!date && (Option(11) & 4))
         match->SetDateMatch(0);
+    // A matchday saved without a date keeps none, except in the date system,
+    // where a matchday is its date: there it takes its match's.
     if (date) {
         match->SetDateMatch(*date);
-        if (TGestionDate::Jour(DateJournee(n)) == 0 && TGestionDate::Jour(*date) != 0)
+        if (SystemeDate() && TGestionDate::Jour(DateJournee(n)) == 0 && TGestionDate::Jour(*date) != 0)
             SetDateJournee(n, *date);
     }
     const int dom = equipes[0], ext = equipes[1];

@@ -348,9 +348,21 @@ void TJournees::TrieParDate()
 {
     if (parDate_.size() != parNumero_.size())
         return;
+    // Matchdays of one date (or none) keep their order: the date order puts
+    // the one entered last first, and a file read again would turn them round.
+    std::vector<TInfoCompJour*> parDate;
+    for (const auto& j : parNumero_)
+        if (j)
+            parDate.push_back(j.get());
+    if (parDate.size() != parDate_.size())
+        return;
+    std::stable_sort(parDate.begin(), parDate.end(), [](const TInfoCompJour* a, const TInfoCompJour* b) {
+        return TGestionDate::CompareDates(a->Date(), b->Date()) > 0;
+    });
+    parDate_ = parDate;
     std::vector<std::unique_ptr<TInfoCompJour>> ordre;
     std::vector<int> nouveaux(parNumero_.size() + 1);
-    for (TInfoCompJour* j : parDate_) {
+    for (TInfoCompJour* j : parDate) {
         auto it = std::find_if(parNumero_.begin(), parNumero_.end(), [j](const auto& x) { return x && x.get() == j; });
         nouveaux[static_cast<size_t>(it - parNumero_.begin()) + 1] = static_cast<int>(ordre.size()) + 1;
         ordre.push_back(std::move(*it));

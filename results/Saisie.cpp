@@ -209,6 +209,9 @@ TEcritureJournee EcritJournee(TSaison& saison, const std::vector<TLigneSaisie>& 
                 }
             if (!c->Journee(n) && n > c->NbJour())
                 c->SetNbJournees(n);
+            // A matchday made for the row has the matchday's date, not the match's.
+            if (int k = n; !c->Journee(n))
+                c->Journees().CreeJournee(k, dateVisible ? dateJournee : 0);
             match = c->Journees().MatchEquipes(n, h, a, -1, true, date);
             r.Change = true;
         }
@@ -1156,27 +1159,29 @@ TDecisionTour DecideTour(const TDonneesChampionnat& c, int n, int h, int a, int 
     return Regle(c, MatchsCoupe(c), n, m);
 }
 
-bool CompleteCoupe(TDonneesChampionnat& c, int n)
+std::vector<std::pair<int, int>> MatchsACompleter(const TDonneesChampionnat& c, int n, int& cible)
 {
-    if (n < 1 || n >= c.NbJour())
-        return false;
+    std::vector<std::pair<int, int>> v;
+    cible = 0;
+    // (the last matchday completes too: a final's second leg)
+    if (n < 1 || n > c.NbJour())
+        return v;
     if (!c.TourCoupe(n - 1))
-        return false;
+        return v;
     const TTableau t = Tableau(c, MatchsCoupe(c));
     const int r = t.TourJournee(n);
     if (r < 0)
-        return false;
+        return v;
     const TTour& tour = t.Tours[static_cast<size_t>(r)];
     const int premier = tour.Premier;
-    const int cible = premier < n ? n : premier + 1;
+    cible = premier < n ? n : premier + 1;
     if (cible > tour.Dernier)
-        return false;
+        return v;
     const uint32_t type = c.TourCoupe(premier - 1)->TypeMatch;
     static const uint32_t avecRetour[] = {21, 22, 23, 54, 55, 66, 68, 87};
     if (std::find(std::begin(avecRetour), std::end(avecRetour), type) == std::end(avecRetour))
-        return false;
+        return v;
     const bool memeOrdre = type != 21 && type != 66 && type != 68 && (cible - premier == 1 || cible - premier == 4);
-    bool cree = false;
     for (const TTie& x : tour.Ties) {
         const int h = x.Domicile, a = x.Exterieur;
         // A tie decided before the target plays no more; a team that already
@@ -1186,9 +1191,17 @@ bool CompleteCoupe(TDonneesChampionnat& c, int n)
         const TInfoCompJour* j = c.Journee(cible);
         if (j && (j->IndexMatchEquipe(h) >= 0 || j->IndexMatchEquipe(a) >= 0))
             continue;
-        if (memeOrdre ? c.CreeMatch(cible, h, a, Vide, Vide) : c.CreeMatch(cible, a, h, Vide, Vide))
-            cree = true;
+        v.push_back(memeOrdre ? std::pair{h, a} : std::pair{a, h});
     }
+    return v;
+}
+
+bool CompleteCoupe(TDonneesChampionnat& c, int n)
+{
+    int cible = 0;
+    bool cree = false;
+    for (const auto& [h, a] : MatchsACompleter(c, n, cible))
+        cree = c.CreeMatch(cible, h, a, Vide, Vide) != nullptr || cree;
     return cree;
 }
 

@@ -219,6 +219,9 @@ std::vector<std::string> VerifieTableau(const TSaison& saison, const TDonneesCha
 // Completing the fixtures of a cup from the first legs, leaving out the ties
 // that the matchdays before n already decided; true when a match was created.
 bool CompleteCoupe(TDonneesChampionnat& c, int n);
+// The matches that completing from matchday n would create, home and away in
+// order, and the matchday they go to (cible, 0 when none).
+std::vector<std::pair<int, int>> MatchsACompleter(const TDonneesChampionnat& c, int n, int& cible);
 // The current matchday's caption.
 std::string LibelleJournee(const TSaison& saison);
 // The caption of matchday n of the current championship: its date when the

@@ -44,6 +44,30 @@ void Habille(TFondModele* c, const char* maitre)
 
 std::string NomCadre(const TCadreDrop* c) { return c->Text(); }
 
+// The match count of each matchday of the championship.
+std::vector<int> MatchsParJournee(const TDonneesChampionnat& c)
+{
+    std::vector<int> v;
+    for (int d = 1; d <= c.NbJour(); ++d)
+        v.push_back(c.Journee(d) ? c.Journee(d)->NbMatchs() : 0);
+    return v;
+}
+
+// What completing the fixtures did: the matches added and their matchdays,
+// or that there was nothing to add.
+std::string BilanCompletion(const TDonneesChampionnat& c, const std::vector<int>& avant)
+{
+    const std::vector<int> apres = MatchsParJournee(c);
+    int ajoutes = 0;
+    std::string journees;
+    for (size_t d = 0; d < apres.size(); ++d)
+        if (const int k = apres[d] - (d < avant.size() ? avant[d] : 0); k > 0) {
+            ajoutes += k;
+            journees += (journees.empty() ? "" : ", ") + LibelleJournee(c, static_cast<int>(d) + 1);
+        }
+    return ajoutes ? TraduireFormat(5580, {ajoutes, journees}) : Traduire(5581);
+}
+
 }  // namespace
 
 // ============================================================================
@@ -396,21 +420,18 @@ uint32_t Tf_Resultats::DateLigne(int r) const
                                     StrToIntDef(Trim(Copy(t, 7, 4)), 0));
 }
 
-void Tf_Resultats::ChargeDates(uint32_t date, bool ecrit)
+void Tf_Resultats::ChargeDates(uint32_t date)
 {
+    // A match shows its own date; a row without one shows the matchday's,
+    // which it takes only when the date is typed or the row makes a match.
     TDonneesChampionnat* c = Championnat();
-    const int n = c->NbJournee;
+    const TInfoCompJour* j = c->Journee(c->NbJournee);
     for (int r = 0; r < NbLignes(); ++r) {
         TLigneResultat& l = Ligne(r);
         if (!l.Date)
             continue;
-        const TInfoCompJour* j = c->Journee(n);
         const TInfoComp* m = j ? j->Match(r) : nullptr;
-        uint32_t d = date;
-        if (ecrit && m && m->DateMatch() != 0)
-            d = m->DateMatch();
-        else if (ecrit && m)
-            c->SetDateMatch(n, r + 1, date);
+        const uint32_t d = m && m->DateMatch() != 0 ? m->DateMatch() : date;
         l.Date->SetText(d ? TGestionDate::DateVersTexte(d) : std::string());
     }
 }
@@ -435,15 +456,15 @@ void Tf_Resultats::ChargeJournee(bool garde)
         dateJour_ = c->DateJournee(n);
         bde_DateJour->SetDate(TGestionDate::DateVersDateTime(dateJour_));
     } else {
+        // A matchday without a date keeps none: the picker only proposes
+        // today's, which the matchday takes once picked or left.
         bde_DateJour->SetDate(Date());
-        dateJour_ = TGestionDate::DateTimeVersDate(Date());
-        if (bde_DateJour->Visible() && !coupeDatee)
-            bde_DateJourExit(bde_DateJour);
+        dateJour_ = 0;
     }
     // 3. The rows.
     std::vector<bool> placees(static_cast<size_t>(c->NbEquipe()), false);
     bool scoreMontre = false;
-    ChargeDates(dateJour_, true);
+    ChargeDates(dateJour_);
     const std::vector<TLigneSaisie> modele = LignesJournee(*Saison);
     for (int r = 0; r < NbLignes(); ++r) {
         TLigneResultat& l = Ligne(r);
@@ -459,16 +480,18 @@ void Tf_Resultats::ChargeJournee(bool garde)
         l.Qualifie = s.Qualifie;
         l.EtatMatch = s.Etat;
         l.Efface = false;
+        l.Proposee = {-1, -1};
         PeintLigne(r);
         if (l.TirsAuBut) {
             l.TirsAuBut->Tag = static_cast<int32_t>(s.TirsAuBut);
             MontreTirs(r);
         }
     }
-    accepte_ = LignesSaisies();
-    // 4.
+    // 4. Showing changes nothing: the later legs to play only stand in the
+    // empty rows.
     if (c->EstCoupe() && !scoreMontre && !garde)
-        b_CompleterClick(b_Completer);
+        ProposeSuite(placees);
+    accepte_ = LignesSaisies();
     // 5. The list offers the teams that may stand in a row where placing is
     // allowed: in a later round of a cup, those that went through the rounds
     // before (the semi-final losers for the third-place row).
@@ -476,6 +499,27 @@ void Tf_Resultats::ChargeJournee(bool garde)
     for (int p = 0; p < c->NbEquipe(); ++p)
         if (const int id = c->IdEquipe(p); !placees[static_cast<size_t>(p)] && Offerte(id))
             l_Equipe->Items().Add(EntreeListe(id, TailleNumero, false, Saison->NomEquipePosition(p)));
+}
+
+void Tf_Resultats::ProposeSuite(std::vector<bool>& placees)
+{
+    TDonneesChampionnat* c = Championnat();
+    int cible = 0;
+    const std::vector<std::pair<int, int>> suite = MatchsACompleter(*c, c->NbJournee, cible);
+    if (cible != c->NbJournee)
+        return;
+    size_t k = 0;
+    for (int r = 0; r < NbLignes() && k < suite.size(); ++r) {
+        TLigneResultat& l = Ligne(r);
+        if (!l.Domicile->Text().empty() || !l.Exterieur->Text().empty())
+            continue;
+        l.Proposee = suite[k++];
+        RemplitCadre(l.Domicile, Saison->NomEquipeCourant(l.Proposee.first), l.Proposee.first);
+        RemplitCadre(l.Exterieur, Saison->NomEquipeCourant(l.Proposee.second), l.Proposee.second);
+        for (int id : {l.Proposee.first, l.Proposee.second})
+            if (c->IndexEquipe(id) >= 0)
+                placees[static_cast<size_t>(c->IndexEquipe(id))] = true;
+    }
 }
 
 bool Tf_Resultats::Offerte(int id) const
@@ -545,8 +589,21 @@ int Tf_Resultats::EnregistrerJournee()
         listees.push_back({NomEntreeListe(e, TailleNumero), NumeroEntreeListe(e, TailleNumero, false)});
     }
     // Only rows the guard accepted are written (while a gesture is weighed,
-    // the rows typed wait for its answer).
-    const TEcritureJournee r = EcritJournee(*Saison, accepte_, bde_DateJour->Visible(), dateJour_, listees);
+    // the rows typed wait for its answer); a later leg shown to play and
+    // left as shown is no match yet, one given a score or a state is.
+    std::vector<TLigneSaisie> lignes = accepte_;
+    for (size_t i = 0; i < lignes.size() && i < lignes_.size(); ++i) {
+        TLigneSaisie& l = lignes[i];
+        std::pair<int, int>& suite = lignes_[i]->Proposee;
+        if (suite == std::pair{l.NumeroDomicile, l.NumeroExterieur} && Trim(l.ScoreDomicile).empty() &&
+            Trim(l.ScoreExterieur).empty() && l.Etat == etatNormal) {
+            l.Domicile.clear();
+            l.Exterieur.clear();
+            l.NumeroDomicile = l.NumeroExterieur = -1;
+        } else
+            suite = {-1, -1};
+    }
+    const TEcritureJournee r = EcritJournee(*Saison, lignes, bde_DateJour->Visible(), dateJour_, listees);
     if (r.Change)
         Signale();
     return r.Supprimee;
@@ -600,7 +657,7 @@ void Tf_Resultats::VerifieDerniereLigne()
         return;
     CreeLigne(NbLignes());
     if (Ligne(NbLignes() - 1).Date)
-        Ligne(NbLignes() - 1).Date->SetText(TGestionDate::DateVersTexte(dateJour_));
+        Ligne(NbLignes() - 1).Date->SetText(dateJour_ ? TGestionDate::DateVersTexte(dateJour_) : std::string());
     PlaceLignes();
 }
 
@@ -878,7 +935,7 @@ void Tf_Resultats::bde_DateJourExit(TObject*)
         c->SetDateJournee(c->NbJournee, date);
         Signale();
     }
-    ChargeDates(date, false);
+    ChargeDates(date);
 }
 
 void Tf_Resultats::DateLigneExit(TObject* Sender)
@@ -904,21 +961,23 @@ void Tf_Resultats::b_CompleterClick(TObject*)
     if (!c)
         return;
     EnregistrerJournee();
-    bool cree = false;
+    bool oui = false;
     if (!c->EstCoupe()) {
-        const bool oui = Tf_MessageUtil::Affiche(Traduire(1244), mbuOui | mbuAnnuler) == mrYes;
+        oui = Tf_MessageUtil::Affiche(Traduire(1244), mbuOui | mbuAnnuler) == mrYes;
         if (c->NbJournee > c->NbEquipe() - 1 && c->NbEquipe() > 1) {
             TrackBar1->SetPosition(c->NbEquipe() - 1);
             TrackBar1Change(TrackBar1);
         }
-        cree = c->GenereMatchsRetour(oui);
-    } else
-        cree = CompleteCoupe(*c, c->NbJournee);
-    if (!cree)
-        return;
-    Signale();
-    if (c->EstCoupe())
+    }
+    // The rows show what was added (the shown matchday may be among them);
+    // then the user is told what, or that nothing was missing.
+    const std::vector<int> avant = MatchsParJournee(*c);
+    const bool cree = c->EstCoupe() ? CompleteCoupe(*c, c->NbJournee) : c->GenereMatchsRetour(oui);
+    if (cree) {
+        Signale();
         ChargeJournee(true);
+    }
+    Tf_MessageUtil::Affiche(BilanCompletion(*c, avant), mbuValider);
 }
 
 void Tf_Resultats::b_VerificationClick(TObject*)

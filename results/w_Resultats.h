@@ -48,6 +48,9 @@ struct TLigneResultat
     // The user agreed to erase the row's match: what the championship still
     // holds of it no longer counts as entered.
     bool Efface = false;
+    // The later leg the row shows to play (home, away), not yet a match: it
+    // becomes one once a score is typed in it or "Compléter" is clicked.
+    std::pair<int, int> Proposee{-1, -1};
 };
 
 class Tf_Resultats : public TFootForm
@@ -154,7 +157,8 @@ private:
     void AjouteListe(const std::string& nom, int32_t id);
     // In the date system, filling the last row adds an empty one.
     void VerifieDerniereLigne();
-    void ChargeDates(uint32_t date, bool ecrit);
+    void ChargeDates(uint32_t date);
+    void ProposeSuite(std::vector<bool>& placees);
     uint32_t DateLigne(int r) const;
     // The track bar's position of a matchday date of the date system.
     int PositionDate(uint32_t date) const;

@@ -7,7 +7,6 @@
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/Mask.h"
-#include "platform/rtl/DateTime.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
@@ -131,10 +130,9 @@ void Tf_Creation::FormShow()
     // The keyboard starts at the first box: Tab then leads through the
     // choices and the numbers to OK.
     SetActiveControl(cb_Championnat);
-    // The year of today and the next one's two digits.
-    int a, m, j;
-    DecodeDate(Date(), a, m, j);
-    MaskEdit1->SetText(IntToStr(a) + "/" + Format("%.2d", {static_cast<int>((a + 1) % 100)}));
+    // The season's years, else the year of today and the next one's two digits.
+    const TAnneesSaison annees = Annees.Premiere ? Annees : AnneesSaison(nullptr);
+    MaskEdit1->SetText(IntToStr(annees.Premiere + 1900) + "/" + Format("%.2d", {static_cast<int>(annees.Seconde % 100)}));
     ConstruitDivisions(preselection);
 }
 

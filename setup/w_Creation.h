@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "model/Ages.h"
 #include "ui/BrivantelForm.h"
 
 class TBoutonCopie;
@@ -34,6 +35,9 @@ public:
     uint8_t Annee(int i) const;      // 8: first year - 1900, 9: second year (two digits)
 
     std::string Dossier;             // program folder, set by the caller
+    // The years proposed when creating (those of the season the championship
+    // joins); this year's season while the first year is 0.
+    TAnneesSaison Annees;
     std::string NomFichier;          // the data file of the division
     int NbClub = 0;
 

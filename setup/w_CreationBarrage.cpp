@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/CalculClassement.h"
+#include "model/Ages.h"
 #include "model/Championnat.h"
 #include "model/DescTree.h"
 #include "model/Penalites.h"
@@ -283,8 +284,7 @@ void Tf_CreeBarrage::b_ContinuerClick()
         for (TEdit* e : d->Noms)
             equipes_.emplace_back(Trim(e->Text()), SansSource);
     }
-    annees_[0] = static_cast<uint8_t>(Divisions.front()->Championnat->Option(8));
-    annees_[1] = static_cast<uint8_t>(Divisions.front()->Championnat->Option(9));
+    source_ = Divisions.front()->Championnat;
     VideDivisions();
     courant_ = offres_[static_cast<size_t>(i)];
     // 5.
@@ -429,10 +429,7 @@ void Tf_CreeBarrage::CreeChampionnat(const std::vector<std::pair<std::string, in
     // otherwise clear it: without it no winner goes on to the next round.
     if (b.TypeGroupe == 0)
         c->SetOption(1, b.NbTour() > 0 ? b.NbTour() : static_cast<int>(toursCoupe.size()));
-    if (c->Option(8) == 0)
-        c->SetOption(8, annees_[0]);
-    if (c->Option(9) == 0)
-        c->SetOption(9, annees_[1]);
+    DonneAnneesSaison(*c, Saison, {source_});
     // 3.
     std::vector<std::pair<int, int64_t>> ids;
     for (const auto& [nomEquipe, objet] : equipes) {

@@ -94,5 +94,7 @@ private:
     std::vector<TOffre> offres_;
     std::vector<std::pair<std::string, int64_t>> equipes_;   // name, code + (row shl 20), -1 typed
     TOffre courant_;
-    uint8_t annees_[2] = {0, 0};
+    // The first division the play-off takes teams from: its championships
+    // take its years when the play-off has none.
+    const TDonneesChampionnat* source_ = nullptr;
 };

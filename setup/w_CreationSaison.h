@@ -155,6 +155,9 @@ private:
                                   bool edite = true);
     void AttacheCrees();
     void RetireCrees();
+    // The championships made here, the last first: a competition made with
+    // them takes their years.
+    std::vector<const TDonneesChampionnat*> Crees() const;
 
     std::string fichierParametres_;
     std::string dossier_;

@@ -3,6 +3,7 @@
 // scenario, cups.
 #include <algorithm>
 
+#include "model/Ages.h"
 #include "model/Barrage.h"
 #include "model/Championnat.h"
 #include "model/DescTree.h"
@@ -44,6 +45,7 @@ void Tf_CreationSaison::bc_CreeChampClick()
     TOwned<Tf_Creation> f(new Tf_Creation(this));
     f->ChangeCouleurs(Couleurs);
     f->Dossier = dossier_;
+    f->Annees = AnneesSaison(Saison, Crees());
     f->Tag = 0x10000 | (DivisionProposee & 0xFFFF);
     if (f->ShowModal() != mrOk)
         return;
@@ -55,6 +57,14 @@ void Tf_CreationSaison::bc_CreeChampClick()
         ChampionnatsSousDivisions(c, type, f->Annee(8), f->Annee(9));
     else
         CreeChampionnatModele(c, f->Championnat(), f->NbClub, type, f->Annee(8), f->Annee(9));
+}
+
+std::vector<const TDonneesChampionnat*> Tf_CreationSaison::Crees() const
+{
+    std::vector<const TDonneesChampionnat*> v;
+    for (auto it = crees_.rbegin(); it != crees_.rend(); ++it)
+        v.push_back(it->get());
+    return v;
 }
 
 bool Tf_CreationSaison::SaisieEquipes(const std::string& titre, int n, std::vector<std::string>& noms)
@@ -235,6 +245,7 @@ void Tf_CreationSaison::CreeTours(int32_t c, const std::vector<std::pair<std::st
         b->TypeEquipe = static_cast<uint8_t>(s.TypeEquipe());
         b->SetOption(8, AnneeOctet(a1));
         b->SetOption(9, AnneeOctet(a2));
+        DonneAnneesSaison(*b, Saison, Crees());
         const bool precedentLigue = s.TypeTour(n - 1) == 0;
         if (type == 0) {
             b->TypeGroupe = s.NombreGroupes(n);
@@ -379,6 +390,7 @@ void Tf_CreationSaison::bc_BarrageClick()
         return;
     const bool promotion = f->rc_Promotion->Checked();
     std::unique_ptr<TDonneesBarrage> b = f->PrendBarrage();
+    DonneAnneesSaison(*b, Saison, Crees());
     const int32_t numero = ++CodeBarrage;
     b->Code = numero;
     const int groupes = b->TypeGroupe;
@@ -426,10 +438,7 @@ void Tf_CreationSaison::bc_CreeCoupeClick()
     ch->CreeToursCoupe(f->Tours);
     // Its round count: the winners of each round up to it go on to the next.
     ch->SetOption(1, static_cast<int>(f->Tours.size()));
-    if (const TDonneesChampionnat* courant = Saison->ChampionnatCourant()) {
-        ch->SetOption(8, courant->Option(8));
-        ch->SetOption(9, courant->Option(9));
-    }
+    DonneAnneesSaison(*ch, Saison, Crees());
     TListObj* o = NouvelObjet();
     o->Index = o->Code = ch->CodeChamp;
     o->Championnat = ch.get();

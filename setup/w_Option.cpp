@@ -3,9 +3,11 @@
 #include <algorithm>
 
 #include "model/Championnat.h"
+#include "model/Championnat_Maintenance.h"
 #include "model/DescTree.h"
 #include "model/LectureParametre.h"
 #include "model/Saison.h"
+#include "model/Utilities.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/Mask.h"
@@ -853,6 +855,14 @@ void Tf_Option::EcritOption(int n, int valeur)
     }
 }
 
+uint16_t Tf_Option::DrapeauxSaisis() const
+{
+    return static_cast<uint16_t>((Championnat->Option(11) & ~63) | (cc_SaisieDateJour->Checked() ? 1 : 0) |
+                                 (rc_Oui->Checked() ? 2 : 0) | (cc_SaisieDateMatch->Checked() ? 4 : 0) |
+                                 (rc_date->Checked() ? 8 : 0) | (cb_NumMaillot->Checked() ? 16 : 0) |
+                                 (cb_Preremplir->Checked() ? 32 : 0));
+}
+
 void Tf_Option::EcritOptionArbitre(int n, int valeur)
 {
     if (Championnat->OptionArbitre(n) != static_cast<uint8_t>(valeur)) {
@@ -872,6 +882,10 @@ void Tf_Option::b_ValiderClick()
     }
     if (!CompteursRemplis() || !ControleCodeCriteres() || !ControleCodePerso() || !Controle())
         return;
+    // A change of how dates are entered says which matches lose their own;
+    // No writes nothing.
+    if ((Groupe == 0 || Groupe == 1) && Saison && !AcceptePerteDates(*Saison, {{Championnat, DrapeauxSaisis()}}))
+        return;
     Ecrit();
     Modifie = Modifie || StructureChangee;
     Tag = Modifie ? 1 : 0;
@@ -890,11 +904,10 @@ void Tf_Option::Ecrit()
         EcritOption(14, Position(UpDown8));
         if (c->Option(7) == 1)
             EcritOption(12, Position(UpDown6));
-        int drapeaux = c->Option(11) & ~63;
-        drapeaux |= (cc_SaisieDateJour->Checked() ? 1 : 0) | (rc_Oui->Checked() ? 2 : 0) |
-                    (cc_SaisieDateMatch->Checked() ? 4 : 0) | (rc_date->Checked() ? 8 : 0) |
-                    (cb_NumMaillot->Checked() ? 16 : 0) | (cb_Preremplir->Checked() ? 32 : 0);
-        EcritOption(11, drapeaux);
+        if (const uint16_t drapeaux = DrapeauxSaisis(); drapeaux != c->Option(11)) {
+            ChangeDrapeauxDates(*c, drapeaux);
+            Modifie = 1;
+        }
         const int rang = RondCoche3->Checked() ? 3 : RondCoche2->Checked() ? 2 : 1;
         EcritOption(0, (c->Option(0) & ~15) | rang);
         EcritOption(4, Position(UpDown1));
@@ -1063,6 +1076,26 @@ bool AccepteReduction(const TDonneesChampionnat& c, const std::string& nom, int 
     return true;
 }
 
+bool AcceptePerteDates(const TSaison& saison,
+                       const std::vector<std::pair<const TDonneesChampionnat*, uint16_t>>& changements)
+{
+    constexpr size_t Montres = 10;
+    std::vector<std::string> lignes;
+    for (const auto& [c, drapeaux] : changements)
+        for (const TDatePerdue& d : DatesPerdues(*c, drapeaux))
+            lignes.push_back(TraduireFormat(5583, {saison.Arbre().NomCompletCode(c->CodeChamp), d.Journee,
+                                                   saison.NomEquipe(d.Domicile), saison.NomEquipe(d.Exterieur),
+                                                   TGestionDate::DateVersTexte(d.Date)}));
+    if (lignes.empty())
+        return true;
+    std::string texte = Traduire(5582);
+    for (size_t i = 0; i < lignes.size() && i < Montres; ++i)
+        texte += '\n' + lignes[i];
+    if (lignes.size() > Montres)
+        texte += '\n' + TraduireFormat(5584, {static_cast<int>(lignes.size() - Montres)});
+    return Tf_MessageUtil::Affiche(texte + '\n' + Traduire(5585), mbuOui | mbuNon) == mrYes;
+}
+
 // ---- apply to every championship --------------------------------------------------------------
 
 void Tf_Option::AppliqueATous(const std::vector<TDonneesChampionnat*>& liste, int n, int valeur, int masque)
@@ -1088,7 +1121,10 @@ void Tf_Option::AppliqueATous(const std::vector<TDonneesChampionnat*>& liste, in
             const uint16_t v = static_cast<uint16_t>(valeur) & m;
             const uint16_t mot = c->Option(n);
             if ((mot & m) != v) {
-                c->SetOption(n, (mot & static_cast<uint16_t>(~m)) | v);
+                if (n == 11)
+                    ChangeDrapeauxDates(*c, static_cast<uint16_t>((mot & ~m) | v));
+                else
+                    c->SetOption(n, (mot & static_cast<uint16_t>(~m)) | v);
                 StructureChangee = 1;
                 AppliqueATousFait = true;
             }
@@ -1105,6 +1141,16 @@ void Tf_Option::b_DefautClick()
     if (f->ShowModal() != mrOk || !Saison)
         return;
     const std::vector<TDonneesChampionnat*> liste = Saison->Arbre().ListeChampionnats();
+    // The date of each match applied to all: the matches that lose their own
+    // are named first, and No applies nothing.
+    if (f->clb_ChoixOptions->Items().Count() > 8 && f->clb_ChoixOptions->Checked(8)) {
+        std::vector<std::pair<const TDonneesChampionnat*, uint16_t>> changements;
+        const int dates = cc_SaisieDateMatch->Checked() ? 4 : 0;
+        for (const TDonneesChampionnat* c : liste)
+            changements.emplace_back(c, static_cast<uint16_t>((c->Option(11) & ~4) | dates));
+        if (!AcceptePerteDates(*Saison, changements))
+            return;
+    }
     const std::string annees = MaskEdit1->Text();
     for (int i = 0; i < f->clb_ChoixOptions->Items().Count(); ++i) {
         if (!f->clb_ChoixOptions->Checked(i))

@@ -200,6 +200,8 @@ private:
     // Applies one value to every championship (mask 10 starters, 11
     // substitutes, else the bits of the mask of word n).
     void AppliqueATous(const std::vector<TDonneesChampionnat*>& liste, int n, int valeur, int masque);
+    // Option word 11 as the date and entry controls set it.
+    uint16_t DrapeauxSaisis() const;
     std::vector<std::unique_ptr<TRangTranche>> tranches_;
 };
 
@@ -212,6 +214,11 @@ bool AccepteReduction(const TDonneesChampionnat& c, const std::string& nom, int 
 // Whether a line-up of the championship holds a player in a starter slot
 // above nbTitulaire or a substitution record above nbRemp (-1: not asked).
 bool CompositionsAuDela(const TDonneesChampionnat& c, int nbTitulaire, int nbRemp);
+// Asks once, naming them, before matches lose their own dates by the new
+// date flags (option word 11) of their championships: true when none loses
+// any or the user agreed.
+bool AcceptePerteDates(const TSaison& saison,
+                       const std::vector<std::pair<const TDonneesChampionnat*, uint16_t>>& changements);
 
 // The refusal of a weighting row out of range (%d: the row).
 inline constexpr int TextePonderationRefusee = 3532;

@@ -267,6 +267,8 @@ std::vector<std::string> Change(TSaison& s, Tf_Resultats& r, unsigned graine, in
                     p->EditRond1->SetText(IntToStr(int(tirage() % 3) + (dom ? 3 : 0)));
                     p->EditRond2->SetText(IntToStr(int(tirage() % 3) + (dom ? 0 : 3)));
                     kit::Click(p->bc_Valider);
+                } else if (auto* m = dynamic_cast<Tf_MessageUtil*>(f); m && !m->BoutonCopie2->Visible()) {
+                    m->SetModalResult(mrOk);   // what "Compléter" did, told: no question
                 } else if (auto* m = dynamic_cast<Tf_MessageUtil*>(f)) {
                     dits.push_back(m->Label1->Caption());
                     if (!png.empty())

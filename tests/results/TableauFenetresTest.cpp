@@ -383,13 +383,16 @@ INSTANTIATE_TEST_SUITE_P(
     WhatUsersMet, Tableaux,
     ::testing::Values(
         DepotEntreCadres(0), DepotEntreCadres(3), DepotEntreCadres(2),
-        // The second legs to play, matchday 1's first match played: a drop
-        // from the row to play onto it asks once; No leaves everything.
+        // The second legs to play ("Compléter" on their matchday), matchday
+        // 1's first match played: a drop from the row to play onto it asks
+        // once; No leaves everything.
         CasTableau{"drop_onto_a_played_row_no_keeps_the_second_legs",
                    {0, {{2, 2}, {1, 1}}},
                    [](Banc& b) {
                        b.Tape(0, "2", "0");
                        b.Va(2);
+                       RepondBoite(mrOk);   // what it added
+                       kit::Click(b.r().b_Completer);
                        b.Va(1);
                    },
                    {{Reponse::Non}},

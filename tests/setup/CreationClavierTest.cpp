@@ -51,25 +51,6 @@ void NouvelleSaison(Tf_Principale& f, std::function<void(Tf_CreationSaison*)> ac
     kit::ForgetModalActions();
 }
 
-// Tab pressed until the control has the focus; false when it never comes.
-bool TabJusqua(TWinControl* c)
-{
-    std::string vus;
-    // the window active, its first box taking the keys
-    kit::WaitUntil([c] { return c->ParentForm() && c->ParentForm()->ActiveControl() &&
-                                c->ParentForm()->ActiveControl()->Focused(); },
-                   1000);
-    for (int i = 0; i < 40; ++i) {
-        if (c->Focused())
-            return true;
-        TForm* f = c->ParentForm();
-        vus += (f && f->ActiveControl() ? f->ActiveControl()->Name() : std::string("-")) + " ";
-        kit::PressKey(nullptr, VK_TAB);
-    }
-    ADD_FAILURE() << "focus went through: " << vus;
-    return c->Focused();
-}
-
 }  // namespace
 
 // A custom championship of two clubs, then cups: typed "Rugby Cup" with the

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <utility>
 
 #include <gtest/gtest.h>
@@ -41,6 +42,32 @@ void QuandFenetre(std::function<void(T*)> action, TAutresFenetres autres = TAutr
         }
         QuandFenetre<T>(action, autres);
     });
+}
+
+// Tab pressed until the control has the focus; false when it never comes.
+inline bool TabJusqua(TWinControl* c)
+{
+    std::string vus;
+    // the window active, its first box taking the keys
+    kit::WaitUntil([c] { return c->ParentForm() && c->ParentForm()->ActiveControl() &&
+                                c->ParentForm()->ActiveControl()->Focused(); },
+                   1000);
+    for (int i = 0; i < 40; ++i) {
+        if (c->Focused())
+            return true;
+        TForm* f = c->ParentForm();
+        vus += (f && f->ActiveControl() ? f->ActiveControl()->Name() : std::string("-")) + " ";
+        kit::PressKey(nullptr, VK_TAB);
+    }
+    ADD_FAILURE() << "focus went through: " << vus;
+    return c->Focused();
+}
+
+// The box reached by Tab, then the text typed over what it holds, key by key.
+inline void TapeDans(TWinControl* c, const std::string& utf8)
+{
+    if (TabJusqua(c))
+        kit::TypeKeys(nullptr, utf8);
 }
 
 }  // namespace essai

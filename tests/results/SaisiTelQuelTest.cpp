@@ -1,0 +1,487 @@
+// Opening, showing and saving a season write what was entered: no date
+// nobody typed or picked, no match nobody made; a change of how dates are
+// entered names the matches that lose their own and No changes nothing;
+// "Compléter" says what it added, or that nothing was missing; a competition
+// made with its season has the season's years. Each row composes a season
+// through the program's windows (two leagues of four typed clubs, the first
+// typed "2031/32", the second as its window proposes it; a cup of two-legged
+// semi-finals and a final when the row has one), sets the options in the
+// options window, enters what it needs on the results page, makes its
+// gesture with the answers it gives, checks the season and what the user was
+// told, then saves through the season file and reopens it as it was; showing
+// the results page again changes nothing.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "files/w_ChoixLogiciel.h"
+#include "model/Barrage.h"
+#include "model/Championnat.h"
+#include "model/DescTree.h"
+#include "model/Utilities.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/Mask.h"
+#include "platform/gui/StdCtrls.h"
+#include "results/Saisie.h"
+#include "results/w_DialoguesResultats.h"
+#include "setup/w_AppliquerOptions.h"
+#include "setup/w_Barrage.h"
+#include "setup/w_Creation.h"
+#include "setup/w_CreationCoupe.h"
+#include "setup/w_CreationSaison.h"
+#include "setup/w_Option.h"
+#include "setup/w_SaisieEquipes.h"
+#include "tests/results/PageResultatsEssai.h"
+#include "tests/shell/SaisonEssai.h"
+#include "tests/support/QuandFenetre.h"
+#include "tests/support/SaisonBuilder.h"
+#include "ui/Bouton.h"
+#include "ui/Fond.h"
+#include "ui/message2.h"
+
+using namespace essai;
+using page_essai::ChoisitEquipe;
+using page_essai::Retape;
+
+namespace {
+
+template <class T>
+void Quand(std::function<void(T*)> action)
+{
+    QuandFenetre<T>(std::move(action), TAutresFenetres::MessageEnEchec);
+}
+
+// The season of a row: its main window, the championship it works on, what
+// the boxes said.
+struct Banc
+{
+    TOwned<FenetreEssai> f;
+    TDonneesChampionnat* c = nullptr;
+    std::vector<std::string> dits;   // what each box said, in order
+    std::string propose;             // the years the second league's window proposed
+
+    Tf_Resultats& r() const { return *dynamic_cast<Tf_Resultats*>(f->Enfant); }
+    // The results page of the championship, on matchday d.
+    void Page(int d)
+    {
+        if (!dynamic_cast<Tf_Resultats*>(f->Enfant))
+            Commande(*f, 13);
+        r().TrackBar1->SetPosition(d);
+        kit::Process();
+    }
+    // The next boxes answered so, their texts kept and their pictures taken.
+    void Repond(std::vector<int> reponses, const std::string& nom)
+    {
+        for (int x : reponses)
+            QuandFenetre<Tf_MessageUtil>([this, x, nom](Tf_MessageUtil* m) {
+                dits.push_back(m->Label1->Caption());
+                kit::GrabToPng(m, "saisi_" + nom + "_" + std::to_string(dits.size()));
+                m->SetModalResult(x);
+            });
+    }
+    // The options window of the championship, set by `regle` and validated.
+    void Options(std::function<void(Tf_Option*)> regle)
+    {
+        Quand<Tf_Option>([regle](Tf_Option* o) {
+            o->PageControl1->SetActivePage(o->ts_Avances);
+            regle(o);
+            kit::GrabToPng(o, "saisi_options");
+            if (o->ModalResult() == mrNone)
+                kit::Click(o->b_Valider);
+            if (o->ModalResult() == mrNone)   // No: the window stays, and is left
+                kit::Click(o->b_Annuler);
+        });
+        Commande(*f, 176);
+        kit::Process(10);
+    }
+    // The teams of the list placed in the rows of matchday d, then the
+    // scores typed row by row.
+    void Joue(int d, const std::vector<std::pair<const char*, const char*>>& scores)
+    {
+        Page(d);
+        for (size_t i = 0; i < 2 * scores.size(); ++i)
+            ChoisitEquipe(r(), 0);
+        for (size_t l = 0; l < scores.size(); ++l)
+            Retape(r(), static_cast<int>(l), scores[l].first, scores[l].second);
+    }
+    // A date typed into the date box of row l, then the box left.
+    void Date(int l, const std::string& chiffres)
+    {
+        TapeDans(r().Ligne(l).Date, chiffres);
+        r().l_Equipe->SetFocus();
+        kit::Process();
+    }
+    std::string Doc() const
+    {
+        if (dynamic_cast<Tf_Resultats*>(f->Enfant))
+            r().EnregistrerJournee();
+        return SansDate(Document(*f->Saison));
+    }
+    // The dates of matchday d and of its matches, "matchday / match, match...".
+    std::string Dates(int d) const
+    {
+        Doc();
+        auto texte = [](uint32_t x) { return x ? TGestionDate::DateVersTexte(x) : std::string("-"); };
+        std::string s = texte(c->DateJournee(d)) + " /";
+        for (int k = 0; c->Journee(d) && k < c->Journee(d)->NbMatchs(); ++k)
+            s += " " + texte(c->Journee(d)->Match(k)->DateMatch());
+        return s;
+    }
+    int Matchs(int d) const
+    {
+        Doc();
+        return c->Journee(d) ? c->Journee(d)->NbMatchs() : 0;
+    }
+};
+
+// A custom championship of four clubs "<prefixe> 1".."<prefixe> 4" made in
+// the composition window, its years typed when given; the years its window
+// proposed go to propose.
+void Ligue(Tf_CreationSaison* c, const std::string& prefixe, const std::string& annees, std::string* propose)
+{
+    Quand<Tf_Creation>([=](Tf_Creation* d) {
+        kit::Click(d->RondCoche2);
+        TapeDans(d->Edit1, "4");
+        *propose = d->MaskEdit1->Text();
+        if (!annees.empty())
+            TapeDans(d->MaskEdit1, annees);
+        kit::Click(d->b_Valider);
+    });
+    Quand<Tf_SaisieEquipes>([=](Tf_SaisieEquipes* s) {
+        for (size_t i = 0; i < s->Equipes.size(); ++i)
+            TapeDans(s->Equipes[i], prefixe + " " + std::to_string(i + 1));
+        kit::Click(s->b_Ok);
+    });
+    c->tv_Saison->SetSelected(c->tv_Saison->Items().GetFirstNode());
+    kit::Click(c->bc_CreeChamp);
+    c->tv_Saison->EndEditing(false);
+}
+
+// The season of the row made through the creation windows: the leagues
+// "Club" and "Autre", a cup of two-legged semi-finals and a final under
+// their group when asked, then what `compose` makes; the championship
+// worked on current.
+void Cree(Banc& b, int sport, bool coupe, const std::string& langue, const std::string& nom,
+          const std::function<void(Tf_CreationSaison*)>& compose)
+{
+    const std::string dir = Prepare("saisi_" + nom);
+    TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", langue);
+    b.f = LanceFenetre();
+    Quand<Tf_ChoixLogiciel>([sport](Tf_ChoixLogiciel* c) {
+        c->rc_Sport[sport]->SetChecked(true);
+        kit::Click(c->b_Valider);
+    });
+    Quand<Tf_CreationSaison>([&](Tf_CreationSaison* c) {
+        std::string premiere;
+        Ligue(c, "Club", "2031/32", &premiere);
+        Ligue(c, "Autre", "", &b.propose);
+        if (coupe) {
+            c->tv_Saison->SetSelected(c->tv_Saison->Items().GetFirstNode()->getFirstChild());
+            Quand<Tf_CreationCoupe>([](Tf_CreationCoupe* k) {
+                TapeDans(k->e_NomCoupe, "Coupe");
+                TapeDans(k->e_nTour, "2");
+                k->NbMatch(2)->SetPosition(2);
+                k->TypeMatch(2)->SetItemIndex(1);   // two legs
+                kit::Click(k->b_Valider);
+            });
+            kit::Click(c->bc_CreeCoupe);
+            c->tv_Saison->EndEditing(false);
+        }
+        if (compose)
+            compose(c);
+        kit::GrabToPng(c, "saisi_composition_" + nom);
+        RepondBoite(mrOk);   // "saved"
+        kit::Click(c->b_Valider);
+    });
+    ASSERT_TRUE(Commande(*b.f, 5));
+    kit::Process(20);
+    ASSERT_TRUE(b.f->Saison);
+    for (TDonneesChampionnat* x : b.f->Saison->Arbre().ListeChampionnats())
+        if (x->EstCoupe() == coupe && (!b.c || coupe))
+            b.c = x;
+    b.f->ChangeChampionnat(b.c->CodeChamp, nullptr);
+    if (!coupe)
+        return;
+    // The cup's teams added through the list's menu, its semi-finals placed.
+    b.Page(1);
+    Quand<Tf_AjoutEquipeCoupe>([](Tf_AjoutEquipeCoupe* a) {
+        for (int i = 0; i < 4; ++i) {
+            a->cb_AjoutEquipe->SetItemIndex(0);
+            kit::Click(a->b_Ajouter);
+        }
+        kit::Click(a->b_Continuer);
+    });
+    b.r().mi_AjoutEquipe->Click();
+    kit::Process();
+}
+
+// Saved through the season file and opened again.
+void SauveRouvre(Banc& b)
+{
+    if (ModifSaison == 0)
+        ModifSaison = 1;   // written whatever was flagged: the file holds what the season holds
+    RepondBoite(mrOk);     // "saved"
+    Commande(*b.f, 7);
+    kit::Process(10);
+    kit::ForgetModalActions();
+    const int code = b.c->CodeChamp;
+    b.f->OpenFile(NomFichierCourant);
+    kit::Process(10);
+    b.f->ChangeChampionnat(code, nullptr);
+    b.c = b.f->Saison->ChampionnatCourant();
+}
+
+struct CasSaisi
+{
+    const char* nom;
+    int sport;
+    bool coupe;
+    std::function<void(Banc&)> prepare;
+    std::vector<int> reponses;   // what the gesture's boxes get
+    std::function<void(Banc&)> geste;
+    std::function<void(Banc&, const std::string& avant)> attendu;
+    const char* langue = "fr";
+    std::function<void(Tf_CreationSaison*)> compose = nullptr;   // made after the leagues
+};
+
+class SaisiTelQuel : public ::testing::TestWithParam<CasSaisi>
+{
+};
+
+// The matches of matchday 1 of the league dated 12 and 13 March 2031, one
+// date per match.
+void DatesTapees(Banc& b)
+{
+    b.Options([](Tf_Option* o) { kit::Click(o->cc_SaisieDateMatch); });
+    b.Joue(1, {{"1", "0"}, {"2", "2"}});
+    b.Date(0, "12032031");
+    b.Date(1, "13032031");
+    b.Joue(3, {{"0", "1"}});
+}
+
+// The other league.
+TDonneesChampionnat* Autre(Banc& b)
+{
+    for (TDonneesChampionnat* x : b.f->Saison->Arbre().ListeChampionnats())
+        if (x != b.c && !x->EstCoupe())
+            return x;
+    return nullptr;
+}
+
+// The years the options window of a championship shows, as the user reads
+// them; the window cancelled, the championship worked on current again.
+std::string Annees(Banc& b, const TDonneesChampionnat* c)
+{
+    std::string lu;
+    b.f->ChangeChampionnat(c->CodeChamp, nullptr);
+    Quand<Tf_Option>([&](Tf_Option* o) {
+        lu = o->MaskEdit1->Text();
+        o->PageControl1->SetActivePage(o->ts_Avances);
+        kit::GrabToPng(o, "saisi_annees_" + lu.substr(0, 4));
+        kit::Click(o->b_Annuler);
+    });
+    Commande(*b.f, 176);
+    kit::Process(10);
+    b.f->ChangeChampionnat(b.c->CodeChamp, nullptr);
+    return lu;
+}
+
+// A cup with its years, as a row checks it.
+CasSaisi AnneesCoupe(const char* nom, const char* langue)
+{
+    return {nom, 0, true, [](Banc&) {}, {}, [](Banc&) {},
+            [](Banc& b, const std::string&) { EXPECT_EQ(Annees(b, b.c), "2031/32"); }, langue};
+}
+
+// The semi-finals' first legs played 1-0 and 2-1.
+void AllersJoues(Banc& b)
+{
+    for (int i = 0; i < 4; ++i)
+        ChoisitEquipe(b.r(), 0);
+    Retape(b.r(), 0, "1", "0");
+    Retape(b.r(), 1, "2", "1");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WhatUsersMet, SaisiTelQuel,
+    ::testing::Values(
+        // One date per match: a date typed in the second row only. The first
+        // match and the matchday have none.
+        CasSaisi{"one_date_per_match_only_the_typed_one", 0, false,
+                 [](Banc& b) { b.Options([](Tf_Option* o) { kit::Click(o->cc_SaisieDateMatch); }); }, {},
+                 [](Banc& b) {
+                     b.Joue(1, {{"1", "0"}, {"2", "2"}});
+                     b.Date(1, "12032031");
+                 },
+                 [](Banc& b, const std::string&) { EXPECT_EQ(b.Dates(1), "- / - 12/03/2031"); }},
+        // One date per matchday: the picker left alone, the matchday keeps none.
+        CasSaisi{"one_date_per_matchday_none_picked", 2, false,
+                 [](Banc& b) { b.Options([](Tf_Option* o) { kit::Click(o->cc_SaisieDateJour); }); }, {},
+                 [](Banc& b) { b.Joue(1, {{"80", "75"}, {"66", "70"}}); },
+                 [](Banc& b, const std::string&) { EXPECT_EQ(b.Dates(1), "- / - -"); }},
+        // The second legs to play are shown on their matchday and written
+        // only once a score is typed; moving through the cup writes nothing.
+        CasSaisi{"second_legs_shown_written_once_typed", 3, true, AllersJoues, {},
+                 [](Banc& b) {
+                     const std::string avant = b.Doc();
+                     SauveRouvre(b);
+                     b.Page(2);
+                     EXPECT_EQ(b.r().Ligne(0).Domicile->Text(), "Club 2");
+                     EXPECT_EQ(b.r().Ligne(1).Exterieur->Text(), "Club 3");
+                     b.Page(3);
+                     b.Page(1);
+                     EXPECT_EQ(ModifSaison, 0) << "showing the cup flagged it modified";
+                     EXPECT_TRUE(b.Doc() == avant) << "showing the cup changed it";
+                     b.Page(2);
+                     Retape(b.r(), 1, "25", "25");
+                 },
+                 [](Banc& b, const std::string&) {
+                     EXPECT_EQ(b.Matchs(2), 1);
+                     EXPECT_EQ(ModifSaison, 1);
+                 }},
+        // "Compléter" on the second legs: both made, and said.
+        CasSaisi{"complete_says_the_second_legs_made", 0, true, AllersJoues, {mrOk},
+                 [](Banc& b) {
+                     b.Page(2);
+                     kit::Click(b.r().b_Completer);
+                 },
+                 [](Banc& b, const std::string&) {
+                     EXPECT_EQ(b.Matchs(2), 2);
+                     EXPECT_EQ(b.dits, (std::vector<std::string>{TraduireFormat(5580, {2, LibelleJournee(*b.c, 2)})}));
+                 }},
+        // "Compléter" answered Yes on an empty league: nothing to add, said,
+        // and nothing changed.
+        CasSaisi{"complete_on_an_empty_league_says_nothing_to_add", 0, false, [](Banc& b) { b.Page(1); },
+                 {mrYes, mrOk}, [](Banc& b) { kit::Click(b.r().b_Completer); },
+                 [](Banc& b, const std::string& avant) {
+                     EXPECT_EQ(b.dits, (std::vector<std::string>{Traduire(1244), Traduire(5581)}));
+                     EXPECT_TRUE(b.Doc() == avant);
+                     EXPECT_EQ(ModifSaison, 0);
+                 }},
+        // Answered Cancel on a matchday of the second half, in English: the
+        // return legs of the first, named, shown on their matchday.
+        CasSaisi{"complete_cancel_names_the_return_legs_made_english", 3, false,
+                 [](Banc& b) {
+                     b.Joue(1, {{"30", "28"}, {"25", "25"}});
+                     b.Page(4);
+                 },
+                 {mrCancel, mrOk}, [](Banc& b) { kit::Click(b.r().b_Completer); },
+                 [](Banc& b, const std::string&) {
+                     EXPECT_EQ(b.dits.back(), TraduireFormat(5580, {2, LibelleJournee(*b.c, 4)}));
+                     EXPECT_NE(b.dits.back().find("match(es) added"), std::string::npos) << b.dits.back();
+                     b.Page(4);
+                     EXPECT_EQ(b.r().Ligne(0).Domicile->Text(), "Club 2");
+                     EXPECT_EQ(b.r().Ligne(1).Exterieur->Text(), "Club 3");
+                 },
+                 "en"},
+        // A cup made in the composition window of a new season, a second
+        // championship (its window proposed them) and a play-off of the
+        // league's division have the years typed for the league.
+        AnneesCoupe("a_cup_made_with_its_season_has_its_years", "fr"),
+        AnneesCoupe("a_cup_made_with_its_season_has_its_years_english", "en"),
+        CasSaisi{"a_second_championship_is_proposed_the_season_years", 0, false, [](Banc&) {}, {}, [](Banc&) {},
+                 [](Banc& b, const std::string&) {
+                     EXPECT_EQ(b.propose, "2031/32");
+                     EXPECT_EQ(Annees(b, Autre(b)), "2031/32");
+                 }},
+        CasSaisi{"a_play_off_made_with_its_season_has_its_years", 0, false, [](Banc&) {}, {}, [](Banc&) {},
+                 [](Banc& b, const std::string&) {
+                     ASSERT_EQ(b.f->Saison->Arbre().ListeBarrages().size(), 1u);
+                     const TDonneesBarrage* p = b.f->Saison->Arbre().ListeBarrages().front();
+                     EXPECT_EQ(std::make_pair(p->Option(8), p->Option(9)), std::make_pair(uint8_t{131}, uint8_t{32}));
+                 },
+                 "fr",
+                 [](Tf_CreationSaison* c) {
+                     c->tv_Saison->SetSelected(c->tv_Saison->Items().GetFirstNode()->getFirstChild()->getFirstChild());
+                     Quand<Tf_Barrage>([](Tf_Barrage* p) {
+                         ASSERT_FALSE(p->Lignes.empty());
+                         TapeDans(p->Lignes.back().Texte, "1-2");
+                         kit::Click(p->b_Valider);
+                     });
+                     kit::Click(c->bc_Barrage);
+                     c->tv_Saison->EndEditing(false);
+                 }},
+        // Turning to the date system with dated matches: one question names
+        // them; No changes nothing.
+        CasSaisi{"by_date_no_keeps_the_match_dates", 0, false, DatesTapees, {mrNo},
+                 [](Banc& b) { b.Options([](Tf_Option* o) { kit::Click(o->rc_date); }); },
+                 [](Banc& b, const std::string& avant) {
+                     ASSERT_EQ(b.dits.size(), 1u);
+                     EXPECT_NE(b.dits[0].find("12/03/2031"), std::string::npos) << b.dits[0];
+                     EXPECT_NE(b.dits[0].find("Club 3 - Club 4, le 13/03/2031"), std::string::npos) << b.dits[0];
+                     EXPECT_EQ(b.c->Option(11), 4);
+                     EXPECT_TRUE(b.Doc() == avant);
+                     EXPECT_EQ(ModifSaison, 0);
+                 }},
+        // Yes: the matches take their matchday's date (none), the matchdays
+        // keep their order, as the file gives them back.
+        CasSaisi{"by_date_yes_drops_the_match_dates", 0, false, DatesTapees, {mrYes},
+                 [](Banc& b) { b.Options([](Tf_Option* o) { kit::Click(o->rc_date); }); },
+                 [](Banc& b, const std::string&) {
+                     EXPECT_EQ(b.dits.size(), 1u);
+                     EXPECT_EQ(b.c->Option(11), 8);
+                     EXPECT_EQ(b.Dates(1), "- / - -");
+                     EXPECT_EQ(b.c->ValeurMatch(1, 2), 1);   // matchday 1 first, 1-0
+                     EXPECT_EQ(b.c->ValeurMatch(2, 2), 0);   // then matchday 3, 0-1
+                 }},
+        // The date of each match applied to every championship from the
+        // other league, where it is off: the first league's dates are named;
+        // No applies nothing.
+        CasSaisi{"apply_to_all_names_the_match_dates_no_keeps_them", 0, false, DatesTapees, {mrNo},
+                 [](Banc& b) {
+                     b.f->ChangeChampionnat(Autre(b)->CodeChamp, nullptr);
+                     b.Options([](Tf_Option* o) {
+                         kit::Click(o->cc_SaisieDateJour);
+                         Quand<Tf_AppliquerOptions>([](Tf_AppliquerOptions* a) {
+                             a->clb_ChoixOptions->SetChecked(7, true);
+                             a->clb_ChoixOptions->SetChecked(8, true);
+                             kit::Click(a->b_Valider);
+                         });
+                         kit::Click(o->b_Defaut);
+                         kit::Click(o->b_Annuler);
+                     });
+                     b.f->ChangeChampionnat(b.c->CodeChamp, nullptr);
+                 },
+                 [](Banc& b, const std::string& avant) {
+                     ASSERT_EQ(b.dits.size(), 1u);
+                     EXPECT_NE(b.dits[0].find("Club 1 - Club 2, le 12/03/2031"), std::string::npos) << b.dits[0];
+                     EXPECT_EQ(b.c->Option(11), 4);
+                     EXPECT_EQ(Autre(b)->Option(11), 0);
+                     EXPECT_TRUE(b.Doc() == avant);
+                 }}),
+    [](const ::testing::TestParamInfo<CasSaisi>& i) { return std::string(i.param.nom); });
+
+TEST_P(SaisiTelQuel, WhatWasEnteredAndNothingElse)
+{
+    const CasSaisi& k = GetParam();
+    Banc b;
+    Cree(b, k.sport, k.coupe, k.langue, k.nom, k.compose);
+    ASSERT_FALSE(HasFailure());
+    k.prepare(b);
+    ASSERT_EQ(kit::ForgetModalActions(), 0u);
+    ASSERT_FALSE(HasFailure());
+    const std::string avant = b.Doc();
+    ModifSaison = 0;
+    b.dits.clear();
+    b.Repond(k.reponses, k.nom);
+    k.geste(b);
+    kit::Process();
+    EXPECT_EQ(kit::ForgetModalActions(), 0u) << "an answer was not asked for";
+    EXPECT_EQ(b.dits.size(), k.reponses.size());
+    kit::GrabToPng(b.f.get(), std::string("saisi_") + k.nom);
+    k.attendu(b, avant);
+    // The file gives back what the season holds, and showing the results
+    // page again changes nothing.
+    const std::string apres = b.Doc();
+    SauveRouvre(b);
+    ASSERT_TRUE(b.f->Saison);
+    EXPECT_TRUE(b.Doc() == apres) << "reopened otherwise";
+    const int courante = b.c->NbJournee;
+    b.Page(courante == 1 ? 2 : 1);
+    b.Page(courante);
+    EXPECT_EQ(ModifSaison, 0) << "showing the page flagged it modified";
+    EXPECT_TRUE(b.Doc() == apres) << "showing the page changed it";
+    TermineFenetre(b.f);
+}
+
+}  // namespace
