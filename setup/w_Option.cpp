@@ -6,6 +6,7 @@
 #include "model/DescTree.h"
 #include "model/LectureParametre.h"
 #include "model/Saison.h"
+#include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/Mask.h"
@@ -519,7 +520,7 @@ void Tf_Option::Charge()
             TStringList divisions;
             p->ListeDivisionsChampionnat(modele->Id, divisions);
             for (int i = 0; i < divisions.Count(); ++i)
-                cb_CodeDiv->Items().AddObject(modele->Nom + " : " + divisions[i] + "(" +
+                cb_CodeDiv->Items().AddObject(DeuxPoints(modele->Nom, divisions[i]) + "(" +
                                                   IntToStr(static_cast<int>(divisions.Objects(i))) + ")",
                                               divisions.Objects(i));
         }

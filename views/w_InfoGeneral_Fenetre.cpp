@@ -6,6 +6,7 @@
 #include "model/Championnat.h"
 #include "model/Saison.h"
 #include "model/Utilities.h"
+#include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/Forms.h"
@@ -639,13 +640,13 @@ std::string Tf_InfoGeneral::EcritPageInfo() const
     const std::string titre = TitreHTML(EnTete({L("Label12")->Caption()}).Titres);
     std::vector<std::string> l = {"<html>", "  <head>", "    " + MetaCharset(), "    " + titre, "  </head>",
                                   "  <body bgcolor=\"#80CCFE\">"};
-    l.push_back(leg("Label11") + " : " + val("Label41") + "<BR>");
-    l.push_back(leg("Label14") + " : " + val("Label47") + "<BR>");
-    l.push_back(leg("Label13") + " : " + val("Label46") + "<BR><BR>");
-    l.push_back(leg("Label15") + " : " + val("Label51") + "<BR>");
-    l.push_back(leg("Label16") + " : " + val("Label52") + "<BR>");
-    l.push_back(leg("Label17") + " : " + val("Label54") + "<BR>");
-    l.push_back(leg("Label18") + " : " + val("Label55") + "<BR><BR>");
+    l.push_back(DeuxPoints(leg("Label11"), val("Label41")) + "<BR>");
+    l.push_back(DeuxPoints(leg("Label14"), val("Label47")) + "<BR>");
+    l.push_back(DeuxPoints(leg("Label13"), val("Label46")) + "<BR><BR>");
+    l.push_back(DeuxPoints(leg("Label15"), val("Label51")) + "<BR>");
+    l.push_back(DeuxPoints(leg("Label16"), val("Label52")) + "<BR>");
+    l.push_back(DeuxPoints(leg("Label17"), val("Label54")) + "<BR>");
+    l.push_back(DeuxPoints(leg("Label18"), val("Label55")) + "<BR><BR>");
     l.push_back("      <table> <tr> <td width=\"250\">" + leg("Label19") + "</td><td align=\"right\" width=\"40\">" +
                 val("Label58") + "</td></tr>");
     l.push_back("      <tr> <td> " + leg("Label21") + "</td> <td align=\"right\"> " + val("Label59") + "</td></tr>");
