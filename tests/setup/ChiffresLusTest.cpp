@@ -63,9 +63,27 @@ struct TSession
         TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", l);
         f = LanceFenetre();
         CreeSaison(*f, sport);
+        Championnats();
+    }
+    void Championnats()
+    {
+        const int32_t codes[2] = {c ? c->CodeChamp : -1, a ? a->CodeChamp : -1};
         for (TDonneesChampionnat* x : f->Saison->Arbre().ListeChampionnats())
-            (f->Saison->NomEquipeComplet(x->IdEquipe(0), x) == "Club 1" ? c : a) = x;
+            if (codes[0] < 0 || x->CodeChamp == codes[0] || x->CodeChamp == codes[1])   // not the cup added
+                (f->Saison->NomEquipeComplet(x->IdEquipe(0), x) == "Club 1" ? c : a) = x;
         f->Saison->SelectionneChampionnat(c->CodeChamp);
+    }
+    // Saved through its season file and opened again.
+    void Relit()
+    {
+        ModifSaison = 1;     // the counts went in as the windows write them
+        RepondBoite(mrOk);   // "saved"
+        Commande(*f, 7);
+        kit::Process(50);
+        f->FermeFenetreEnfant();
+        f->OpenFile(NomFichierCourant);
+        kit::Process(50);
+        Championnats();
     }
     ~TSession()
     {
@@ -389,6 +407,14 @@ TEST(ChiffresLus, ShownPrintedAndWrittenAsCountedByHand)
                     for (const auto& [lu, voulu] : k.lit(s, k))
                         EXPECT_EQ(lu, voulu);
                     kit::GrabToPng(s.f.get(), std::string("chiffres-") + k.quoi + "-" + langue);
+                }
+            // what the file keeps reads the same
+            s.Relit();
+            for (const TCas& k : cas)
+                if (k.sport == sport && k.compte > 0) {
+                    SCOPED_TRACE(std::string("opened again: ") + k.quoi);
+                    for (const auto& [lu, voulu] : k.lit(s, k))
+                        EXPECT_EQ(lu, voulu);
                 }
         }
 }
