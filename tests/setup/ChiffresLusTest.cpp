@@ -65,9 +65,8 @@ struct TSession
         CreeSaison(*f, sport);
         Championnats();
     }
-    void Championnats()
+    void Championnats(const int32_t (&codes)[2] = {-1, -1})
     {
-        const int32_t codes[2] = {c ? c->CodeChamp : -1, a ? a->CodeChamp : -1};
         for (TDonneesChampionnat* x : f->Saison->Arbre().ListeChampionnats())
             if (codes[0] < 0 || x->CodeChamp == codes[0] || x->CodeChamp == codes[1])   // not the cup added
                 (f->Saison->NomEquipeComplet(x->IdEquipe(0), x) == "Club 1" ? c : a) = x;
@@ -76,6 +75,7 @@ struct TSession
     // Saved through its season file and opened again.
     void Relit()
     {
+        const int32_t codes[2] = {c->CodeChamp, a->CodeChamp};
         ModifSaison = 1;     // the counts went in as the windows write them
         RepondBoite(mrOk);   // "saved"
         Commande(*f, 7);
@@ -83,7 +83,7 @@ struct TSession
         f->FermeFenetreEnfant();
         f->OpenFile(NomFichierCourant);
         kit::Process(50);
-        Championnats();
+        Championnats(codes);
     }
     ~TSession()
     {
