@@ -501,8 +501,9 @@ int TClassJoueur::NumeroLibelleEquipe(int type)
 
 std::string TClassJoueur::LibelleClassementEquipe(const TSaison& saison, int n)
 {
+    // the red cards headed as the team sheet's page and radio name them
     static const std::map<int, int> textes = {
-        {2, 78}, {3, 79}, {4, 303}, {5, 50}, {6, 487}, {7, 501}, {8, 502}, {9, 40}, {10, 1139},
+        {2, 78}, {3, 680}, {4, 303}, {5, 50}, {6, 487}, {7, 501}, {8, 502}, {9, 40}, {10, 1139},
         {11, 1140}, {12, 1141}, {16, 576}, {17, 576}, {18, 577}, {19, 578}, {20, 1142}, {21, 580},
         {22, 581}, {23, 576}, {24, 1179}, {25, 650}, {26, 1292}, {42, 103}, {43, 1500}, {44, 1496},
         {45, 1544}, {47, 1549}, {51, 1492}, {53, 1532}};

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -23,38 +24,82 @@
 
 std::function<uint8_t(TEnsembleSports sports)> TChargeurXmp::QuestionSport;
 
-std::string MessageGarde(const std::string& garde, const std::function<std::string(const std::string&)>& nomAffiche)
+namespace {
+
+using TNomAffiche = std::function<std::string(const std::string&)>;
+
+// The older versions a reason names: all of them, else the one kept aside.
+std::vector<std::string> AnciennesNommees(const TRaisonFichier& raison)
 {
-    if (garde.empty())
-        return {};
-    const std::string nom = nomAffiche ? nomAffiche(garde) : ExtractFileName(garde);
-    const std::string texte = TraduireFormat(texteAncienneGardee, {nom});
-    return texte.empty() ? "(" + IntToStr(texteAncienneGardee) + ") " + nom : texte;
+    if (!raison.anciennes.empty())
+        return raison.anciennes;
+    return raison.garde.empty() ? std::vector<std::string>{} : std::vector<std::string>{raison.garde};
 }
 
-std::string MessageRaison(const TRaisonFichier& raison, const std::string& nomFichier,
-                          const std::function<std::string(const std::string&)>& nomAffiche)
+// Names shown, joined as the language lists them.
+std::string Liste(const std::vector<std::string>& fichiers, const TNomAffiche& nomAffiche)
+{
+    std::string liste;
+    for (const std::string& f : fichiers) {
+        const std::string nom = nomAffiche ? nomAffiche(f) : ExtractFileName(f);
+        liste = liste.empty() ? nom : Virgule(liste, nom);
+    }
+    return liste;
+}
+
+// The text of one or several files, its id before it without a language file.
+std::string Phrase(int pluriel, int singulier, const std::vector<std::string>& fichiers, const TNomAffiche& nomAffiche)
+{
+    const int id = fichiers.size() == 1 ? singulier : pluriel;
+    const std::string liste = Liste(fichiers, nomAffiche);
+    std::string texte = TraduireFormat(id, {liste});
+    if (texte.empty())
+        texte.append("(").append(IntToStr(id)).append(") ").append(liste);
+    return texte;
+}
+
+}  // namespace
+
+std::string MessageAnciennes(const TRaisonFichier& raison, const TNomAffiche& nomAffiche)
+{
+    std::string texte;
+    const std::vector<std::string> anciennes = AnciennesNommees(raison);
+    // named by the reason itself when the backup was not put back
+    if (!anciennes.empty() && raison.texte != texteSauvegardeNonRemise)
+        texte = Phrase(texteAnciennesGardees, texteAncienneGardee, anciennes, nomAffiche);
+    if (!raison.retirees.empty()) {
+        if (!texte.empty())
+            texte += ' ';
+        texte += Phrase(texteCopiesRetirees, texteCopieRetiree, raison.retirees, nomAffiche);
+    }
+    return texte;
+}
+
+std::string MessageRaison(const TRaisonFichier& raison, const std::string& nomFichier, const TNomAffiche& nomAffiche)
 {
     if (raison.texte == texteAucuneRaison)
         return {};
     const auto nom = [&](const std::string& f) { return nomAffiche ? nomAffiche(f) : ExtractFileName(f); };
     const std::string fichier = raison.fichier.empty() ? nomFichier : nom(raison.fichier);
+    const std::vector<std::string> anciennes = AnciennesNommees(raison);
+    const int id = raison.texte == texteSauvegardeNonRemise && anciennes.size() > 1 ? texteSauvegardesNonRemises
+                                                                                      : raison.texte;
     std::string texte = raison.texte == texteSauvegardeNonRemise
-                            ? TraduireFormat(raison.texte, {nomFichier, raison.detail, fichier, nom(raison.garde)})
+                            ? TraduireFormat(id, {nomFichier, raison.detail, fichier, Liste(anciennes, nomAffiche)})
                             : TraduireFormat(raison.texte, {fichier, raison.detail});
     if (texte.empty()) {   // no language file (a program without windows)
-        texte = fichier + " (" + IntToStr(raison.texte) + ") " + raison.detail;
+        texte = fichier + " (" + IntToStr(id) + ") " + raison.detail;
         if (raison.texte == texteSauvegardeNonRemise)
-            texte.append(" ").append(nom(raison.garde));
+            texte.append(" ").append(Liste(anciennes, nomAffiche));
     }
-    // An older backup kept aside by an earlier save: where it is.
-    if (raison.texte != texteSauvegardeNonRemise && !raison.garde.empty())
-        texte.append(" ").append(MessageGarde(raison.garde, nomAffiche));
+    // Older versions of the backup kept beside it: where they are.
+    if (const std::string anciens = MessageAnciennes(raison, nomAffiche); !anciens.empty())
+        texte.append(" ").append(anciens);
     return texte;
 }
 
 EChargeurXmp::EChargeurXmp(int texte, const std::string& nomFichier, std::string detail)
-    : EChargeurXmp(TRaisonFichier{texte, std::move(detail), {}, {}}, nomFichier)
+    : EChargeurXmp(TRaisonFichier{texte, std::move(detail), {}, {}, {}, {}}, nomFichier)
 {
 }
 
@@ -121,7 +166,7 @@ std::string DossierDe(const std::string& fichier)
 
 // A failed step of the save on the file `fichier` (the season's file cible
 // on the disk, shown as nom, or its backup), from the system's error e: a
-// full disk (or the size limit of files) is said of the season; a refusal, of
+// full disk, or the size limit of files, is said of the season; a refusal, of
 // its folder only when the folder does refuse to be written; any other cause
 // names the file that failed, with the system's reason.
 EChargeurXmp EchecSysteme(int e, const std::string& fichier, const std::string& cible, const std::string& nom)
@@ -129,11 +174,13 @@ EChargeurXmp EchecSysteme(int e, const std::string& fichier, const std::string& 
     if (e == 0)
         e = EIO;
     const std::string detail = std::strerror(e);
-    if (e == ENOSPC || e == EDQUOT || e == EFBIG)
+    if (e == ENOSPC || e == EDQUOT)
         return EChargeurXmp(texteDisquePlein, nom, detail);
+    if (e == EFBIG)
+        return EChargeurXmp(texteTailleLimite, nom, detail);
     if ((e == EACCES || e == EPERM || e == EROFS) && ::access(DossierDe(cible).c_str(), W_OK | X_OK) != 0)
         return EChargeurXmp(texteDossierProtege, nom, detail);
-    return EChargeurXmp(TRaisonFichier{texteEchecEcriture, detail, fichier == cible ? std::string() : fichier, {}}, nom);
+    return EChargeurXmp(TRaisonFichier{texteEchecEcriture, detail, fichier == cible ? std::string() : fichier, {}, {}, {}}, nom);
 }
 
 // A failure of the archive library on the new archive (the temporary): the
@@ -167,6 +214,37 @@ bool MemesOctets(const std::string& a, const std::string& b)
     return FileSize(a) == FileSize(b) && FileSize(a) >= 0 && ReadFileBytes(a, x) && ReadFileBytes(b, y) && x == y;
 }
 
+// The season document an archive holds, without the time of its writing
+// (LastModif); empty when it holds none that can be read.
+std::string DocumentSansDate(const std::string& archive, const std::string& dossierDll)
+{
+    TZipArchive zip;
+    Prepare(zip, dossierDll);
+    zip.SetZipFileName(archive);
+    const int membre = zip.ZipFileName().empty() ? -1 : IndexMembre(zip, TChargeurXmp::NomMembre);
+    if (membre < 0 || zip.DirEntry(membre).UnpackedSize > TChargeurXmp::TailleMaxDocument)
+        return {};
+    zip.EntrySizeLimit = static_cast<uint32_t>(TChargeurXmp::TailleMaxDocument);
+    TZipStream* flux = zip.ExtractToStream(TChargeurXmp::NomMembre);
+    if (!flux)
+        return {};
+    std::string document(reinterpret_cast<const char*>(flux->Memory()), static_cast<size_t>(flux->Size()));
+    if (const size_t debut = document.find("<LastModif>"); debut != std::string::npos)
+        if (const size_t fin = document.find("</LastModif>", debut); fin != std::string::npos)
+            document.erase(debut, fin - debut);
+    return document;
+}
+
+// Two archives holding one version of the season: the same bytes, or the same
+// document saved at another time.
+bool MemeVersion(const std::string& a, const std::string& b, const std::string& dossierDll)
+{
+    if (MemesOctets(a, b))
+        return true;
+    const std::string document = DocumentSansDate(a, dossierDll);
+    return !document.empty() && document == DocumentSansDate(b, dossierDll);
+}
+
 // The file a name stands for: a link is followed, so that saving replaces the
 // file it points to, not the link.
 std::string FichierReel(const std::string& nomFichier)
@@ -189,7 +267,10 @@ std::string FichierReel(const std::string& nomFichier)
 class TAncienneSauvegarde
 {
 public:
-    explicit TAncienneSauvegarde(std::string sauvegarde) : sauvegarde_(std::move(sauvegarde)) {}
+    TAncienneSauvegarde(std::string sauvegarde, std::string dossierDll)
+        : sauvegarde_(std::move(sauvegarde)), dossierDll_(std::move(dossierDll))
+    {
+    }
     ~TAncienneSauvegarde()
     {
         if (!fait_)
@@ -213,6 +294,10 @@ public:
             return {};
         }
         if (RenameFile(deCote_, sauvegarde_))
+            return {};
+        // The backup holding the version it held, its copy aside is no older
+        // version: nothing is lost with it.
+        if (MemeVersion(deCote_, sauvegarde_, dossierDll_) && DeleteFile(deCote_))
             return {};
         const std::string garde = MoveAside(deCote_, sauvegarde_);
         return garde.empty() ? deCote_ : garde;
@@ -245,6 +330,7 @@ public:
 
 private:
     std::string sauvegarde_;
+    std::string dossierDll_;
     std::string deCote_;
     bool remplacee_ = false;
     bool fait_ = false;
@@ -259,12 +345,12 @@ private:
 // it cannot, it gets a name of its own beside the backup (MoveAside), or,
 // when it can have none, stays where it is, out of the cleanup's reach.
 // Anything else left beside the backup (a copy of it as it stands, the piece
-// of a copy) is the cleanup's. Where an older version is kept (empty: none).
-std::string GardeAnciennes(const std::string& cible, const std::string& sauvegarde, const std::string& dossierDll,
-                           bool avecSauvegarde)
+// of a copy) is the cleanup's. Where older versions are kept (in the order
+// found; none: empty).
+std::vector<std::string> GardeAnciennes(const std::string& cible, const std::string& sauvegarde,
+                                        const std::string& dossierDll, bool avecSauvegarde)
 {
-    std::vector<std::string> gardes;
-    std::string garde;
+    std::vector<std::string> gardes, gardees;
     const std::vector<std::string> restes = LeftTemps(sauvegarde);
     bool remise = restes.empty() || avecSauvegarde || !MemesOctets(cible, sauvegarde);
     for (const std::string& reste : restes) {
@@ -273,21 +359,48 @@ std::string GardeAnciennes(const std::string& cible, const std::string& sauvegar
             Prepare(zip, dossierDll);
             zip.SetZipFileName(reste);
             if (zip.ZipFileName().empty() || IndexMembre(zip, TChargeurXmp::NomMembre) < 0 ||
-                MemesOctets(reste, sauvegarde))
+                MemeVersion(reste, sauvegarde, dossierDll))
                 continue;
         }
         if (!remise && RenameFile(reste, sauvegarde)) {
             remise = true;
             continue;
         }
-        garde = MoveAside(reste, sauvegarde);
+        std::string garde = MoveAside(reste, sauvegarde);
         if (garde.empty()) {
             garde = reste;
             gardes.push_back(reste);
         }
+        gardees.push_back(garde);
     }
     RemoveStaleTemps(sauvegarde, gardes);
-    return garde;
+    return gardees;
+}
+
+bool Parmi(const std::vector<std::string>& v, const std::string& x)
+{
+    return std::find(v.begin(), v.end(), x) != v.end();
+}
+
+// The older versions of the backup once a save is over: the copies of the
+// series beside it (MoveAside's), and those known elsewhere (kept under their
+// temporary names). A copy holding the backup's bytes is no older version:
+// it is removed (retirees), or, when it cannot be, left unnamed.
+void Inventaire(const std::string& sauvegarde, const std::string& dossierDll, const std::vector<std::string>& ailleurs,
+                std::vector<std::string>& anciennes, std::vector<std::string>& retirees)
+{
+    anciennes.clear();
+    retirees.clear();
+    std::vector<std::string> copies = KeptCopies(sauvegarde);
+    for (const std::string& a : ailleurs)
+        if (!a.empty() && FileExists(a) && !Parmi(copies, a))
+            copies.push_back(a);
+    for (const std::string& c : copies) {
+        if (!FileExists(sauvegarde) || !MemeVersion(c, sauvegarde, dossierDll))
+            anciennes.push_back(c);
+        else if (DeleteFile(c))
+            retirees.push_back(c);
+    }
 }
 
 // Removes the temporary archive whatever happens to the save.
@@ -346,21 +459,21 @@ namespace {
 TRaisonFichier DocumentEndommage(const TXmlReader& x)
 {
     if (!x.Malforme() || x.ElementRefuse().empty())
-        return {texteDocumentEndommage, {}, {}, {}};
+        return {texteDocumentEndommage, {}, {}, {}, {}, {}};
     const std::string& element = x.ElementRefuse();
     const std::string ligne = IntToStr(x.LigneRefus());
     std::string ou = x.LigneRefus() > 0 ? TraduireFormat(texteElementLigne, {element, ligne})
                                         : TraduireFormat(texteElement, {element});
     if (ou.empty())   // no language file
         ou = x.LigneRefus() > 0 ? element + " " + ligne : element;
-    return {texteDocumentEndommageA, ou, {}, {}};
+    return {texteDocumentEndommageA, ou, {}, {}, {}, {}};
 }
 
 }  // namespace
 
 uint8_t TChargeurXmp::Echec(int texte, std::string detail)
 {
-    raison_ = {texte, std::move(detail), {}, {}};
+    raison_ = {texte, std::move(detail), {}, {}, {}, {}};
     return etatLecture;
 }
 
@@ -683,6 +796,8 @@ void TChargeurXmp::EcritDocument(TSaison& saison, TMemoryStream& flux, const TPr
 bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression)
 {
     garde_.clear();
+    anciennes_.clear();
+    retirees_.clear();
     // 1. The document, in memory: written straight into the stream the archive
     //    component adds (no copy of it is made on the way).
     TZipArchive zip;
@@ -706,7 +821,7 @@ bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression
         if (LectureSeule(cible))
             throw EChargeurXmp(texteLectureSeule, nom);
         if (avecSauvegarde && LectureSeule(sauvegarde))
-            throw EChargeurXmp(TRaisonFichier{texteLectureSeule, {}, sauvegarde, {}}, nom);
+            throw EChargeurXmp(TRaisonFichier{texteLectureSeule, {}, sauvegarde, {}, {}, {}}, nom);
         if (FileSize(cible) > 0) {
             TZipArchive existant;
             Prepare(existant, dossierDll_);
@@ -718,18 +833,27 @@ bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression
     if (::access(DossierDe(cible).c_str(), W_OK | X_OK) != 0)
         throw EChargeurXmp(texteDossierProtege, nom);
     // What earlier saves of this file cut short left beside it.
-    garde_ = GardeAnciennes(cible, sauvegarde, dossierDll_, avecSauvegarde);
+    const std::vector<std::string> gardees = GardeAnciennes(cible, sauvegarde, dossierDll_, avecSauvegarde);
+    garde_ = gardees.empty() ? std::string() : gardees.back();
     RemoveStaleTemps(cible);
     try {
         SauveArchive(zip, cible, sauvegarde, avecSauvegarde, progression);
     } catch (EChargeurXmp& e) {
-        // The box says where the older backup is, whatever else it says.
-        if (!garde_.empty() && e.Raison.garde.empty()) {
+        // The box says where each older version of the backup is, whatever
+        // else it says.
+        if (!garde_.empty() && e.Raison.garde.empty())
             e.Raison.garde = garde_;
-            e.Message = MessageRaison(e.Raison, nom);
-        }
+        std::vector<std::string> ailleurs = gardees;
+        ailleurs.push_back(e.Raison.garde);
+        Inventaire(sauvegarde, dossierDll_, ailleurs, e.Raison.anciennes, e.Raison.retirees);
+        if (Parmi(e.Raison.retirees, e.Raison.garde))
+            e.Raison.garde.clear();
+        e.Message = MessageRaison(e.Raison, nom);
         throw;
     }
+    Inventaire(sauvegarde, dossierDll_, gardees, anciennes_, retirees_);
+    if (Parmi(retirees_, garde_))
+        garde_.clear();
     return true;
 }
 
@@ -775,7 +899,7 @@ void TChargeurXmp::SauveArchive(TZipArchive& zip, const std::string& cible, cons
     //    one step: at every moment a complete file holds each name. Until
     //    then the old backup is kept aside: when the new archive cannot take
     //    the name, the backup is put back as it was.
-    TAncienneSauvegarde ancienne(sauvegarde);
+    TAncienneSauvegarde ancienne(sauvegarde, dossierDll_);
     if (avecSauvegarde) {
         if (!ancienne.MetDeCote() || !CopyFile(cible, sauvegarde, false))
             throw EchecSysteme(errno, sauvegarde, cible, nom);
@@ -788,7 +912,7 @@ void TChargeurXmp::SauveArchive(TZipArchive& zip, const std::string& cible, cons
         const std::string garde = ancienne.Remet();
         if (garde.empty())
             throw echec;
-        throw EChargeurXmp(TRaisonFichier{texteSauvegardeNonRemise, echec.Raison.detail, sauvegarde, garde}, nom);
+        throw EChargeurXmp(TRaisonFichier{texteSauvegardeNonRemise, echec.Raison.detail, sauvegarde, garde, {}, {}}, nom);
     }
     nettoyage.Garde();
     ancienne.Fait();

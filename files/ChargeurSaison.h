@@ -23,6 +23,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/rtl/Exceptions.h"
 
@@ -82,6 +83,11 @@ enum : int {
     texteSauvegardeNonRemise = 5100, // not saved, and the backup it replaced could not be put back
     texteArchiveNonRelue = 5101,     // the reason of an archive written that does not read back
     texteAncienneGardee = 5350,      // where the backup's older version, kept aside by a save, is
+    texteTailleLimite = 5508,        // the file-size limit of the system reached
+    texteAnciennesGardees = 5509,    // where the backup's older versions are (texteAncienneGardee for one)
+    texteSauvegardesNonRemises = 5510,  // texteSauvegardeNonRemise naming several older versions
+    texteCopiesRetirees = 5511,      // copies identical to the backup removed
+    texteCopieRetiree = 5512,        // the same for one copy
 };
 
 // The reason of a failure: text id and detail.
@@ -96,10 +102,16 @@ struct TRaisonFichier
     // (by this save, or by an earlier one: MessageRaison then says so after
     // the reason).
     std::string garde;
+    // Every older version of the backup kept beside it once the save is over
+    // (garde among them), and the copies of the backup as it stands that the
+    // save removed: the box names them all.
+    std::vector<std::string> anciennes;
+    std::vector<std::string> retirees;
 };
-// "The backup's older version is kept in" the file garde (empty for none).
-std::string MessageGarde(const std::string& garde,
-                         const std::function<std::string(const std::string&)>& nomAffiche = {});
+// Where the backup's older versions are kept (anciennes, else garde) and which
+// copies identical to the backup were removed, in sentences; empty for none.
+std::string MessageAnciennes(const TRaisonFichier& raison,
+                             const std::function<std::string(const std::string&)>& nomAffiche = {});
 // The message of a reason for the file named (its name as shown to the user),
 // in the interface language; empty for no reason. The other files the reason
 // names are shown by nomAffiche (their name without folder as it stands when
@@ -162,6 +174,10 @@ public:
     // Where the last Sauve found an older version of the backup kept aside
     // by an earlier save, and left it (empty: none, or put back).
     const std::string& Garde() const { return garde_; }
+    // After a save done: the older versions of the backup kept beside it, and
+    // the copies identical to the backup the save removed.
+    const std::vector<std::string>& Anciennes() const { return anciennes_; }
+    const std::vector<std::string>& Retirees() const { return retirees_; }
 
     // The root's Division attribute (-1 when absent, not a number, or the
     // document is not a season document); sport from format (6 when it names
@@ -208,4 +224,5 @@ private:
     TEnsembleSports sportsAcceptes_ = 0;
     TRaisonFichier raison_;
     std::string garde_;
+    std::vector<std::string> anciennes_, retirees_;
 };

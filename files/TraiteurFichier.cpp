@@ -128,7 +128,7 @@ bool TTraiteurFichier::Sauver(const std::string& nomFichier, TSaison* saison, in
         if (afficheMessage) {
             std::string texte = Traduire(TexteEnregistre);
             const auto affiche = [](const std::string& f) { return FileNameToText(ExtractFileName(f)); };
-            if (const std::string garde = MessageGarde(g_raison.garde, affiche); !garde.empty())
+            if (const std::string garde = MessageAnciennes(g_raison, affiche); !garde.empty())
                 texte += "\r" + garde;
             Tf_MessageUtil::Affiche(texte, mbuValider);
         }

@@ -196,7 +196,7 @@ std::unique_ptr<TStringList> TDonneesChampionnat::VerifieJournee(int n, int& nbV
         const std::string noms = saison_ ? saison_->NomEquipe(dom) + " - " + saison_->NomEquipe(ext) : std::string(" - ");
         for (int k = 0; k < 6; ++k)
             if (!ok[k])
-                rapport->Add(noms + " : " + libelles[k]);
+                rapport->Add(DeuxPoints(noms, libelles[k]));
     }
     return rapport;
 }

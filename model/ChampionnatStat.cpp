@@ -246,7 +246,7 @@ std::unique_ptr<TStringList> TDonneesChampionnatStat::VerifieJournee(int n, int&
             continue;
         ++nbVerifies;
         auto nom = [&](int id) { return saison ? saison->NomEquipeComplet(id, this) : std::string(); };
-        const std::string libelle = nom(dom) + " - " + nom(ext) + " : ";
+        const std::string libelle = DeuxPoints(nom(dom) + " - " + nom(ext), "");
         if (!match->CompositionSaisie(dom) || !match->CompositionSaisie(ext))
             rapport->Add(libelle + Traduire(156));
         // A basketball match has a winner; only a leg of a tie won on

@@ -9,6 +9,7 @@
 #include "model/ChampsSaison.h"
 #include "model/LectureParametre.h"
 #include "model/ioXml.h"
+#include "model/oTraducteur.h"
 #include "platform/rtl/Strings.h"
 
 std::string NomStocke(const std::string& nom)
@@ -202,8 +203,8 @@ std::string TDescNoeud::NomComplet() const
     const std::string groupe = parent_->NomAffiche();
     const std::string competition = parent_->parent_->NomAffiche();
     if (groupe == nom)
-        return competition + " : " + nom;
-    return competition + " : " + groupe + " - " + nom;
+        return DeuxPoints(competition, nom);
+    return DeuxPoints(competition, groupe + " - " + nom);
 }
 
 std::vector<TDonneesChampionnat*> TDescNoeud::ListeChampionnats() const
@@ -398,7 +399,7 @@ std::string TDescTree::NomCompletCode(int32_t code) const
 {
     std::string nom, nom1;
     NomsChampionnat(code, nom, nom1);
-    return nom1.empty() ? nom : nom + " : " + nom1;
+    return nom1.empty() ? nom : DeuxPoints(nom, nom1);
 }
 
 TDonneesBarrage* TDescTree::BarrageParCode(int32_t code, TDescNoeud*& noeud, std::string& nom,

@@ -182,7 +182,7 @@ std::string TInfoComp::Libelle(const TSaison* saison) const
     else
         s = " - ";
     if (ScoresSaisis())
-        s += " : " + IntToStr(scores_[0] & 0x7FFF) + " - " + IntToStr(scores_[1] & 0x7FFF);
+        s = DeuxPoints(s, IntToStr(scores_[0] & 0x7FFF) + " - " + IntToStr(scores_[1] & 0x7FFF));
     return s;
 }
 
@@ -367,9 +367,11 @@ std::string TInfoComp::TexteComposition(int equipe, const TSaison* saison) const
     std::string texte;
     for (size_t i = 0; i < titulaires.size(); ++i) {
         const Titulaire& t = titulaires[i];
-        if (i > 0)
-            texte += titulaires[i - 1].info.NumeroPoste == t.info.NumeroPoste ? " , " : " - ";
-        texte += t.info.Prenom + " " + t.info.Nom;
+        const std::string nom = t.info.Prenom + " " + t.info.Nom;
+        if (i == 0)
+            texte = nom;
+        else
+            texte = titulaires[i - 1].info.NumeroPoste == t.info.NumeroPoste ? Virgule(texte, nom) : texte + " - " + nom;
         for (int r = 1; r <= nbRemp_; ++r) {
             if (ValeurRemplacement(equipe, r, 1) != t.id)
                 continue;

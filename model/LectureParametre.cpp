@@ -232,7 +232,7 @@ std::string TLectureParam::NomCompletDivision(int32_t code) const
 {
     const TDivisionParam* d = nullptr;
     const int i = Cherche(code, &d);
-    return i < 0 ? std::string() : championnats_[static_cast<size_t>(i)]->Nom + " : " + d->nom;
+    return i < 0 ? std::string() : DeuxPoints(championnats_[static_cast<size_t>(i)]->Nom, d->nom);
 }
 
 std::string TLectureParam::NomAfficheDivision(int32_t code) const
@@ -349,7 +349,7 @@ void TLectureParam::ListeDivisions(TStringList& liste) const
         for (int i = 0; i < c->NbDivision(); ++i) {
             const TDivisionParam* d = c->Division(i);
             if (!d->nom.empty())
-                liste.AddObject(c->Nom + " : " + d->nom, d->Code);
+                liste.AddObject(DeuxPoints(c->Nom, d->nom), d->Code);
         }
 }
 

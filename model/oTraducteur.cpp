@@ -158,3 +158,29 @@ std::string TraduireRang(int rang)
     const int id = dizaine == 1 || unite == 0 || unite > 3 ? 139 : 4699 + unite;
     return TraduireFormat(id, {rang});
 }
+
+namespace {
+
+// a and b joined by the language's text `id` ("%s : %s"), or as the French
+// texts join them when no language file gives it.
+std::string Joint(int id, const std::string& a, const std::string& b, const char* francais)
+{
+    const std::string modele = Traduire(id);
+    if (modele.find("%s") == std::string::npos)
+        return a + francais + b;
+    return TraduireFormat(id, {a, b});
+}
+
+}  // namespace
+
+std::string DeuxPoints(const std::string& avant, const std::string& apres)
+{
+    constexpr int TexteDeuxPoints = 5506;
+    return Joint(TexteDeuxPoints, avant, apres, " : ");
+}
+
+std::string Virgule(const std::string& avant, const std::string& apres)
+{
+    constexpr int TexteVirgule = 5507;
+    return Joint(TexteVirgule, avant, apres, " , ");
+}

@@ -79,3 +79,10 @@ std::string TraduireFormat(int id, std::initializer_list<TVarRec> args);
 // sign aside: "0 1" in French, "1" in English), else the plural text. Without
 // that text only 1 takes the singular.
 int IdTexteNombre(int pluriel, int singulier, int nombre);
+
+// Two texts joined as the interface language joins what a colon or a comma
+// separates: "Spectateurs : 12345" and "Adams , Baker" in French,
+// "Spectators: 12345" and "Adams, Baker" in English (texts 5506 and 5507; the
+// French forms without a language file).
+std::string DeuxPoints(const std::string& avant, const std::string& apres);
+std::string Virgule(const std::string& avant, const std::string& apres);

@@ -2,6 +2,8 @@
 // template function "Score" (the results table of a matchday).
 #include "results/Resultats_Html.h"
 
+#include <algorithm>
+
 #include "model/Championnat.h"
 #include "model/ChampionnatStat.h"
 #include "model/Joueurs.h"
@@ -12,6 +14,7 @@
 #include "model/Utilities.h"
 #include "model/oTraducteur.h"
 #include "platform/rtl/Strings.h"
+#include "results/Saisie.h"
 #include "ui/BrivantelForm.h"
 #include "ui/FonctionsGabarit.h"
 #include "ui/GridHtml.h"
@@ -44,6 +47,34 @@ void Remplace(std::string& s, const std::string& motif, const std::string& par)
 
 }  // namespace
 
+std::string NomJournee(const TSaison& saison)
+{
+    // The last matchday of a cup that holds its third-place match names it too.
+    const TDonneesChampionnat* c = saison.ChampionnatCourant();
+    const std::string nom = LibelleJournee(saison);
+    return c && LignePetiteFinale(*c, c->NbJournee) >= 0 ? TraduireFormat(5453, {nom}) : nom;
+}
+
+TTitresJournee TitresJournee(const TSaison& saison)
+{
+    TTitresJournee t;
+    const TDonneesChampionnat* c = saison.ChampionnatCourant();
+    if (!c)
+        return t;
+    const int n = c->NbJournee;
+    t.Titre = NomJournee(saison);
+    // the date box of the window: matchdays dated one by one, or a dated cup
+    const bool dateMontree = !c->SystemeDate() && ((c->Option(11) & 1) || (c->EstCoupe() && (c->Option(11) & 8)));
+    if (dateMontree && c->ElementDateJournee(n, 1) != 0)
+        t.Titre += " (" + TGestionDate::DateVersTexte(c->DateJournee(n)) + ")";
+    t.Matchs.assign(static_cast<size_t>(std::max(c->NbMatchJournee(n), 0)), std::string());
+    if (t.Matchs.size() == 2 && LignePetiteFinale(*c, n) == 1) {
+        t.Matchs[0] = Traduire(271);
+        t.Matchs[1] = Traduire(3924);
+    }
+    return t;
+}
+
 std::string PageJourneeHTML(const TSaison& saison, const TCouleurElement& couleurs, const std::vector<std::string>& titres)
 {
     const TDonneesChampionnat* c = saison.ChampionnatCourant();
@@ -55,7 +86,8 @@ std::string PageJourneeHTML(const TSaison& saison, const TCouleurElement& couleu
     ligne("<html>");
     ligne("  <head>");
     ligne("    " + MetaCharset());
-    std::vector<std::string> t = {Traduire(85) + " " + IntToStr(n)};
+    const TTitresJournee journee = TitresJournee(saison);
+    std::vector<std::string> t = {journee.Titre};
     t.insert(t.end(), titres.begin(), titres.end());
     ligne("    " + TitreHTML(t));
     ligne("  </head>");
@@ -63,7 +95,7 @@ std::string PageJourneeHTML(const TSaison& saison, const TCouleurElement& couleu
     ligne("    <TABLE Width = 300 Border=1 CellSpacing=0 CellPadding = 0>");
     ligne("    \t<tr>");
     ligne("    \t  <td align=center colspan=3 BGCOLOR=\"#4020A0\"><B>");
-    ligne("    \t\t<Font Color=#F0E020> " + EchappeHTML(Traduire(85)) + " " + IntToStr(n) + "</B>");
+    ligne("    \t\t<Font Color=#F0E020> " + EchappeHTML(journee.Titre) + "</B>");
     ligne("    \t  </td>");
     ligne("    \t</tr>");
     const TInfoCompJour* j = c->Journee(n);
@@ -71,6 +103,8 @@ std::string PageJourneeHTML(const TSaison& saison, const TCouleurElement& couleu
         const TInfoComp* m = j->Match(k - 1);
         TColor fond = 0;
         TBrivantelForm::CouleurFondLigneSchema(k, fond, couleurs);
+        if (const size_t i = static_cast<size_t>(k - 1); i < journee.Matchs.size() && !journee.Matchs[i].empty())
+            ligne("    \t<tr><td align=center colspan=3><B>" + EchappeHTML(journee.Matchs[i]) + "</B></td></tr>");
         ligne("    \t<tr BGCOLOR=" + CouleurHTML(fond) + ">");
         ligne("    \t<td align=center width=40%>" + EchappeHTML(saison.NomEquipeCourant(m->IdEquipe(0))) + "</td>");
         if (m->Score(0) != V && m->Score(1) != V)

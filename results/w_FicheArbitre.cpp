@@ -6,6 +6,7 @@
 #include "model/ListeDonnees.h"
 #include "model/Personnels.h"
 #include "model/Saison.h"
+#include "model/Utilities.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/Pictures.h"
 #include "platform/gui/StdCtrls.h"
@@ -58,12 +59,9 @@ TParamArbitre ParamSport(int sport)
 // a, then " (b)" when the two differ.
 std::string Combine(const std::string& a, const std::string& b) { return a == b ? a : a + " (" + b + ")"; }
 
-std::string Moyenne(uint32_t compte, uint32_t matchs, int decimales)
-{
-    if (matchs == 0)
-        return "0";
-    return FloatToStrF(static_cast<double>(compte) / matchs, ffFixed, 4, decimales);
-}
+// Per match, rounded once from the counts as the referee ranking rounds it;
+// "-" without a match.
+std::string Moyenne(uint32_t compte, uint32_t matchs, int decimales) { return TexteQuotient(compte, matchs, decimales); }
 
 TBoutonCopie* Bouton(TComponent* owner, TWinControl* parent, const std::string& nom, const std::string& texte,
                      int x, int y, int w, int h)
@@ -291,13 +289,8 @@ void Tf_FicheArbitre::AfficheArbitre()
         if (p.Penalty)
             l_Penalty->SetCaption(Combine(IntToStr(Arbitre->Stat(c, p.Penalty)),
                                           IntToStr(static_cast<int>(Arbitre->StatTotale(p.Penalty)))));
-        if (matchs == 0) {
-            l_Cj->SetCaption("0");
-            l_Cr->SetCaption("0");
-        } else {
-            l_Cj->SetCaption(Combine(Moyenne(compte1(c), matchsChamp, 1), Moyenne(total1, matchs, 1)));
-            l_Cr->SetCaption(Combine(Moyenne(compte2(c), matchsChamp, 1), Moyenne(total2, matchs, 1)));
-        }
+        l_Cj->SetCaption(Combine(Moyenne(compte1(c), matchsChamp, 1), Moyenne(total1, matchs, 1)));
+        l_Cr->SetCaption(Combine(Moyenne(compte2(c), matchsChamp, 1), Moyenne(total2, matchs, 1)));
     } else {
         l_Matchs->SetCaption(IntToStr(static_cast<int>(matchs)));
         if (p.Penalty)

@@ -235,12 +235,7 @@ void Tf_Resultats::Init()
 
 std::string Tf_Resultats::LibelleJournee(TSaison* saison)
 {
-    if (!saison)
-        return {};
-    // The last matchday of a cup that holds its third-place match names it too.
-    const TDonneesChampionnat* c = saison->ChampionnatCourant();
-    const std::string nom = ::LibelleJournee(*saison);
-    return c && LignePetiteFinale(*c, c->NbJournee) >= 0 ? TraduireFormat(5453, {nom}) : nom;
+    return saison ? NomJournee(*saison) : std::string();
 }
 
 void Tf_Resultats::TrieMatchsClassement()
@@ -1296,9 +1291,9 @@ void Tf_Resultats::Imprime()
         TCanvas& cv = p.Canvas();
         cv.Font = Font();
         cv.Font.SetColor(clBlack);
-        std::string titre = Traduire(85) + " " + IntToStr(c->NbJournee);
-        if (c->Option(11) & 1)
-            titre += " (" + TGestionDate::DateVersTexte(c->DateJournee(c->NbJournee)) + ")";
+        // headed as the window: the matchday's name and date, each match of a
+        // cup's last matchday under its round
+        const TTitresJournee titres = Saison ? TitresJournee(*Saison) : TTitresJournee{};
         const bool dates = (c->Option(11) & 4) != 0;
         // Each name in a column as wide as the widest (and at least the
         // width the page gives a name); the date, the separators and the
@@ -1324,7 +1319,7 @@ void Tf_Resultats::Imprime()
                 break;
         }
         const int taille = cv.Font.Size();
-        int y = ImprimeTitres(cv, Font(), EnTete({titre}).Titres, 10, p.PageWidth(), 10);
+        int y = ImprimeTitres(cv, Font(), EnTete({titres.Titre}).Titres, 10, p.PageWidth(), 10);
         cv.Font = Font();
         cv.Font.SetColor(clBlack);
         cv.Font.SetSize(taille);
@@ -1332,10 +1327,17 @@ void Tf_Resultats::Imprime()
         y -= h;
         for (int r = 0; r < NbLignes(); ++r) {
             const TLigneResultat& l = Ligne(r);
+            const std::string tour = static_cast<size_t>(r) < titres.Matchs.size() ? titres.Matchs[static_cast<size_t>(r)]
+                                                                                     : std::string();
             y += h;
-            if (y + h > p.PageHeight()) {
+            if (y + (tour.empty() ? h : 2 * h) > p.PageHeight()) {
                 p.NewPage();
                 y = 10;
+            }
+            if (!tour.empty()) {
+                // the round's name over the match, centred on its dash
+                cv.TextOut(x0 + dom + espace + cv.TextWidth("-") / 2 - cv.TextWidth(tour) / 2, y, tour);
+                y += h;
             }
             if (dates && l.Date)
                 cv.TextOut(10, y, l.Date->GetText());

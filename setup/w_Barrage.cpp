@@ -4,6 +4,7 @@
 
 #include "model/DescTree.h"
 #include "model/Saison.h"
+#include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/rtl/Strings.h"
@@ -258,7 +259,7 @@ void Tf_Barrage::b_ValiderClick()
         int n = 0;
         if (!LitRepartition(l.Texte->Text(), places, n)) {
             Compte(l, true);
-            Tf_MessageUtil::Affiche(Traduire(115) + " : " + l.Nom->Caption(), mbuValider);
+            Tf_MessageUtil::Affiche(DeuxPoints(Traduire(115), l.Nom->Caption()), mbuValider);
             return;
         }
         sources.emplace_back(l.Texte->Tag >> 8, std::move(places));

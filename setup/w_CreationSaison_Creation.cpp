@@ -9,6 +9,7 @@
 #include "model/DescTree.h"
 #include "model/LectureParametre.h"
 #include "model/Saison.h"
+#include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/StringList.h"
@@ -83,7 +84,7 @@ int32_t Tf_CreationSaison::CreeChampionnatModele(int32_t c, int32_t idModele, in
 {
     TLectureParam* p = Param();
     std::vector<std::string> noms;
-    if (!SaisieEquipes(Traduire(26) + " : " + (p ? p->NomCompletDivision(c) : std::string()), n, noms))
+    if (!SaisieEquipes(DeuxPoints(Traduire(26), p ? p->NomCompletDivision(c) : std::string()), n, noms))
         return -1;
     // 1.
     std::unique_ptr<TDonneesChampionnat> ch =

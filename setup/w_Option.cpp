@@ -8,6 +8,7 @@
 #include "model/LectureParametre.h"
 #include "model/Saison.h"
 #include "model/Utilities.h"
+#include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/Mask.h"
@@ -522,7 +523,7 @@ void Tf_Option::Charge()
             TStringList divisions;
             p->ListeDivisionsChampionnat(modele->Id, divisions);
             for (int i = 0; i < divisions.Count(); ++i)
-                cb_CodeDiv->Items().AddObject(modele->Nom + " : " + divisions[i] + "(" +
+                cb_CodeDiv->Items().AddObject(DeuxPoints(modele->Nom, divisions[i]) + "(" +
                                                   IntToStr(static_cast<int>(divisions.Objects(i))) + ")",
                                               divisions.Objects(i));
         }

@@ -7,6 +7,7 @@
 #include "model/Joueurs.h"
 #include "model/LectureParametre.h"
 #include "model/Saison.h"
+#include "model/oTraducteur.h"
 #include "platform/rtl/Strings.h"
 #include "setup/Controles.h"
 #include "ui/message2.h"
@@ -42,8 +43,8 @@ void Tf_RetirerChamp::DonneListe(const std::vector<TDonneesChampionnat*>& champi
         const TDonneesChampionnat* c = liste_[i];
         if (!c)
             continue;
-        std::string texte = p ? p->NomChampionnat(c->CodeDivision()) + " : " + p->NomDivision(c->CodeDivision())
-                              : std::string();
+        std::string texte =
+            p ? DeuxPoints(p->NomChampionnat(c->CodeDivision()), p->NomDivision(c->CodeDivision())) : std::string();
         if (Saison)
             texte = Saison->Arbre().NomCompletCode(c->CodeChamp);
         clb_Championnat->Items().AddObject(texte, static_cast<TStrings::Object>(i));

@@ -337,7 +337,7 @@ void Tf_Principale::ChangeChampionnat(int32_t idChampionnat, TTreeNode* noeud)
     // 4. (before the menus are rebuilt: the node goes with them)
     std::string titre;
     if (noeud && noeud->Parent())
-        titre = noeud->Parent()->Text() + " : " + noeud->Text();
+        titre = DeuxPoints(noeud->Parent()->Text(), noeud->Text());
     else if (noeud)
         titre = noeud->Text();
     else if (TitresChampionnats.Count() > 0)

@@ -591,7 +591,7 @@ void Tf_Principale::InsereChampionnats()
                     if (liste[parent].Parent >= 0)
                         prefixe = liste[liste[parent].Parent].Libelle + " - ";
                 }
-                TitresChampionnats.AddObject(prefixe + groupe + " : " + nom, c->CodeChamp);
+                TitresChampionnats.AddObject(DeuxPoints(prefixe + groupe, nom), c->CodeChamp);
                 continue;
             }
             const bool groupe = n.Niveau() <= 1 || n.NbEnfant() > 1;

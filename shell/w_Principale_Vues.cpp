@@ -334,6 +334,7 @@ bool Tf_Principale::AfficheHistorique(int mode)
         }
         Tf_ChoixHistorique d(this);
         d.ChangeCouleurs(Couleurs);
+        d.ChangeSaison(Saison.get());
         d.Init(Stats.get(), code, sport, RepertoireEcriture(), mode == 0);
         retenu = d.ShowModal() == mrOk ? d.Choix() : -1;
     }

@@ -2,6 +2,7 @@
 
 #include "model/Championnat.h"
 #include "model/Saison.h"
+#include "model/Utilities.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/ExtCtrls.h"
@@ -14,6 +15,8 @@
 #include "ui/message2.h"
 
 #include <algorithm>
+#include <cctype>
+#include <set>
 #include <vector>
 
 namespace
@@ -191,13 +194,46 @@ int PreselectionEquipe(int equipe, int interdite)
     return equipe;
 }
 
+namespace {
+
+// The words of a heading line, without case or accents; signs standing alone
+// (":", "-") are no words.
+std::set<std::string> MotsTitre(const std::string& ligne)
+{
+    std::set<std::string> mots;
+    std::string mot;
+    for (const char c : SansAccent(ligne) + " ") {
+        if (c != ' ') {
+            mot += c;
+            continue;
+        }
+        if (std::any_of(mot.begin(), mot.end(), [](char x) { return std::isalnum(static_cast<unsigned char>(x)); }))
+            mots.insert(mot);
+        mot.clear();
+    }
+    return mots;
+}
+
+}  // namespace
+
 TEnTeteHTML TFootForm::EnTete(const std::vector<std::string>& propres, std::vector<TEnTeteHTML::TBande> bandes) const
 {
+    // A line saying nothing a line kept before does not say is not written
+    // again: the command "General" under the table "General standings", the
+    // competition as the main window names it under the view's own naming.
     TEnTeteHTML e;
+    std::vector<std::set<std::string>> dits;
     for (const auto* lignes : {&propres, &TitresVue})
-        for (const std::string& l : *lignes)
-            if (!Trim(l).empty() && std::find(e.Titres.begin(), e.Titres.end(), Trim(l)) == e.Titres.end())
-                e.Titres.push_back(Trim(l));
+        for (const std::string& l : *lignes) {
+            const std::string ligne = Trim(l);
+            const std::set<std::string> mots = MotsTitre(ligne);
+            if (ligne.empty() || std::any_of(dits.begin(), dits.end(), [&](const std::set<std::string>& d) {
+                    return std::includes(d.begin(), d.end(), mots.begin(), mots.end());
+                }))
+                continue;
+            e.Titres.push_back(ligne);
+            dits.push_back(mots);
+        }
     e.Bandes = std::move(bandes);
     return e;
 }

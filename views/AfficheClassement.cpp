@@ -8,6 +8,7 @@
 #include "model/Championnat.h"
 #include "model/MultiSport.h"
 #include "model/Saison.h"
+#include "model/Utilities.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/rtl/Files.h"
@@ -58,6 +59,16 @@ std::string TexteOuSport(int id, int n, const TSaison* saison)
 std::string LabelSport(int n, const TSaison* saison)
 {
     return saison ? saison->MultiSport().LibelleStatistique(n) : std::string();
+}
+
+// What a shown row compares with its neighbour above for the "-|" mark.
+int64_t CleEgalite(const TCalculClassement& calcul, int type, int r)
+{
+    if (TablePoints(TypeAffiche(type)))
+        return calcul.MotLigne(r, 12);
+    if (type == 8)
+        return calcul.AffluenceLigne(r);
+    return calcul.ValeurLigne(r, 2);
 }
 
 }  // namespace
@@ -111,6 +122,19 @@ std::string Titre(int type, const TSaison* saison)
     return {};
 }
 
+bool ExAequo(const TCalculClassement& calcul, int type, int dessus, int r)
+{
+    const int t = TypeAffiche(type);
+    if (TablePoints(t))
+        return CleEgalite(calcul, t, dessus) >= 1 && CleEgalite(calcul, t, dessus) == CleEgalite(calcul, t, r);
+    return CleEgalite(calcul, type, dessus) == CleEgalite(calcul, type, r);
+}
+
+std::string RangAffiche(const TCalculClassement& calcul, int type, int r)
+{
+    return r >= 1 && ExAequo(calcul, type, r - 1, r) ? std::string("-") : IntToStr(r + 1);
+}
+
 std::string TexteStatut(int type, const TSaison* saison, int premiere, int derniere)
 {
     const std::string titre = Titre(type, saison);
@@ -131,6 +155,13 @@ std::string Decimales(double v, int n)
 }
 
 using vues::Blason;
+
+// The share of wins of a sport without draws, from the counts as the rankings
+// round theirs: "-" for a block without a match.
+std::string TauxVictoires(int64_t victoires, int64_t defaites)
+{
+    return TexteTaux(victoires, victoires + defaites, 1);
+}
 
 // The grid, through its model and its colour records.
 struct TCible
@@ -204,16 +235,6 @@ TColonnes Colonnes(int type, const TSaison* saison, bool sansNul, bool rapportSe
     return c;
 }
 
-// What a shown row compares with its neighbour above for the "-|" mark.
-int64_t CleEgalite(const TCalculClassement& calcul, int type, int r)
-{
-    if (TablePoints(TypeAffiche(type)))
-        return calcul.MotLigne(r, 12);
-    if (type == 8)
-        return calcul.AffluenceLigne(r);
-    return calcul.ValeurLigne(r, 2);
-}
-
 void Valeurs(TCalculClassement& calcul, int type, int r, const TSaison* saison, bool sansNul,
              std::vector<std::string>& v)
 {
@@ -230,7 +251,7 @@ void Valeurs(TCalculClassement& calcul, int type, int r, const TSaison* saison, 
         }
         if (sansNul) {
             v[4] = IntToStr(total(4));
-            v[5] = Decimales(total(3) / 10.0, 1);
+            v[5] = TauxVictoires(total(2), total(4));
             v[9] = IntToStr(total(2) + total(4));
         } else {
             v[9] = IntToStr(total(2) + total(3) + total(4));
@@ -355,12 +376,7 @@ void Remplit(TCalculClassement& calcul, int type, TCible g, int premiere, int de
         // rank: "-|" before the rank of the lower of two rows with the same value
         std::string texteRang = IntToStr(rang[static_cast<size_t>(j)]);
         if (row >= 2) {
-            const int dessus = auRang[static_cast<size_t>(row - 1)];
-            const bool egal = TablePoints(t)
-                                  ? CleEgalite(calcul, t, dessus) >= 1 &&
-                                        CleEgalite(calcul, t, dessus) == CleEgalite(calcul, t, r)
-                                  : CleEgalite(calcul, type, dessus) == CleEgalite(calcul, type, r);
-            if (egal)
+            if (ExAequo(calcul, type, auRang[static_cast<size_t>(row - 1)], r))
                 texteRang = "-|" + texteRang;
         }
         // a team without attempts has no rate and no rank
@@ -415,7 +431,8 @@ void Remplit(TCalculClassement& calcul, int type, TCible g, int premiere, int de
                     g.grille.EcritCellule(c0 + i, row, IntToStr(calcul.ValeurTotal(pos, 2 + i)));
                 if (sansNul) {
                     g.grille.EcritCellule(c0 + 1, row, IntToStr(calcul.ValeurTotal(pos, 4)));
-                    g.grille.EcritCellule(c0 + 2, row, Decimales(calcul.ValeurTotal(pos, 3) / 10.0, 1));
+                    g.grille.EcritCellule(c0 + 2, row,
+                                          TauxVictoires(calcul.ValeurTotal(pos, 2), calcul.ValeurTotal(pos, 4)));
                 }
             }
         }

@@ -49,6 +49,12 @@ std::string Titre(int type, const TSaison* saison);
 // The status text for a range: the title, or from matchday 2 on the title with
 // the range (text 63).
 std::string TexteStatut(int type, const TSaison* saison, int premiere, int derniere);
+// Rows dessus and r of a computed table stand level: the lower one shows no
+// rank of its own ("-").
+bool ExAequo(const TCalculClassement& calcul, int type, int dessus, int r);
+// The rank row r of a computed table shows: its number, or "-" when it stands
+// level with the row above.
+std::string RangAffiche(const TCalculClassement& calcul, int type, int r);
 // The caption of the value column (column 2) of a one-value kind.
 std::string LibelleValeur(int type, const TSaison* saison);
 

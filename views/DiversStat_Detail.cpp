@@ -14,6 +14,7 @@
 #include "model/Personnels.h"
 #include "model/Saison.h"
 #include "model/Utilities.h"
+#include "model/oTraducteur.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/Strings.h"
 #include "ui/ColorStringGrid.h"
@@ -172,7 +173,7 @@ void LigneEvenements(TDetail& d, TSaison* saison, const TListeDonnees* l, int te
     }
     if (cote[0].empty() && cote[1].empty())
         return;
-    std::string t = "  " + Texte(texte) + " : ";
+    std::string t = DeuxPoints("  " + Texte(texte), "");
     for (int s : {0, 1}) {
         if (cote[s].empty())
             continue;
@@ -216,7 +217,7 @@ void BlocStat(TDetail& d, TSaison* saison, TDonneesChampionnatStat& c, int journ
         const TStatTir& s = *liste.StatTir(i);
         const std::string nom = s.Joueur() ? s.Joueur()->NomComplet() : Texte(3472, "Joueur inconnu");
         if (basket) {
-            std::string t = nom + " : " + IntToStr(s.Valeur(6)) + " " + Texte(50);
+            std::string t = DeuxPoints(nom, IntToStr(s.Valeur(6)) + " " + Texte(50));
             if (s.Valeur(5) > 0)
                 t += " (" + IntToStr(s.Valeur(5)) + " " + Texte(92) + ").";
             if (const double ev = c.Evaluation(s); ev > 0)
@@ -228,8 +229,8 @@ void BlocStat(TDetail& d, TSaison* saison, TDonneesChampionnatStat& c, int journ
         const int b = gardien ? 25 : 21;
         const int v = s.Valeur(b);
         const bool un = IdTexteNombre(0, 1, v) == 1;   // the language's singular
-        std::string t = nom + " : " + IntToStr(v) + " " +
-                        (un ? Texte(gardien ? 1538 : 1510) : LowerCase(Texte(gardien ? 1537 : 68)));
+        std::string t = DeuxPoints(nom, IntToStr(v) + " " +
+                                            (un ? Texte(gardien ? 1538 : 1510) : LowerCase(Texte(gardien ? 1537 : 68))));
         if (s.Valeur(b + 1) > 0)
             t += " (" + TexteTaux(v, s.Valeur(b + 1), 2) + "%)";
         // the 7-metre throws: a field player's goals, a goalkeeper's saves;
@@ -275,7 +276,7 @@ void Tf_DiversStat::EcritDetailJournee(int journee, TSaison* saison, bool html, 
             d.Nouvelle("", 0);
             continue;
         }
-        texte += " : " + IntToStr(sh) + " - " + IntToStr(sa);
+        texte = DeuxPoints(texte, IntToStr(sh) + " - " + IntToStr(sa));
         if (const TPenaltyTab* p = c->Penalty(journee, idH, idA))
             texte += " (pen: " + IntToStr(p->s1) + " - " + IntToStr(p->s2) + ")";
         const int ligneMatch = d.Nouvelle(html ? "<b>" + EchappeTexteHTML(texte) + "</b>" : texte, 1, html);
@@ -286,7 +287,7 @@ void Tf_DiversStat::EcritDetailJournee(int journee, TSaison* saison, bool html, 
         if (!officiels.empty())
             d.Nouvelle(officiels, 2);
         if (c->AffluenceMatch(journee, m) > 0)
-            d.Nouvelle(Texte(51) + " : " + IntToStr(c->AffluenceMatch(journee, m)), 2);
+            d.Nouvelle(DeuxPoints(Texte(51), IntToStr(c->AffluenceMatch(journee, m))), 2);
         if (stat) {
             BlocStat(d, saison, *stat, journee, idH);
             BlocStat(d, saison, *stat, journee, idA);
@@ -311,7 +312,7 @@ void Tf_DiversStat::EcritDetailJournee(int journee, TSaison* saison, bool html, 
         for (int id : {idH, idA}) {
             const std::string compo = c->TexteComposition(journee, c->IndexEquipe(id));
             if (!compo.empty())
-                d.Nouvelle("  " + saison->NomEquipeCourant(id) + " : " + compo, 5);
+                d.Nouvelle(DeuxPoints("  " + saison->NomEquipeCourant(id), compo), 5);
         }
         d.Nouvelle("", 0);
     }

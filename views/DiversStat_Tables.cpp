@@ -16,6 +16,7 @@
 #include "platform/rtl/Format.h"
 #include "platform/rtl/Strings.h"
 #include "ui/ColorStringGrid.h"
+#include "views/AfficheClassement.h"
 #include "views/DiversStat_Outils.h"
 #include "views/OutilsVues.h"
 #include "views/Textes.h"
@@ -256,11 +257,12 @@ void Tf_DiversStat::RemplitJournee(int journee, TSaison* saison, const TCouleurE
     // still to come).
     TCalculClassement calcul(c, saison);
     const int lignesClassement = calcul.Calcule(clsGeneral, 1, std::min<int>(journee, c->DerniereJournee));
+    // as the standings show it: a team level with the one above shows "-"
     auto rang = [&](int id) {
         for (int r = 0; r < lignesClassement; ++r)
             if (calcul.IdEquipePosition(calcul.ValeurLigne(r, 1)) == id)
-                return r + 1;
-        return 0;
+                return classement::RangAffiche(calcul, clsGeneral, r);
+        return std::string("0");
     };
     const TColor fond = *couleurs.Couleur(22), texteMatch = *couleurs.Couleur(25), texteButeur = *couleurs.Couleur(24);
     const bool ligue = (c->Types() & TDonneesChampionnat::TypeChamp) != 0;
@@ -290,7 +292,7 @@ void Tf_DiversStat::RemplitJournee(int journee, TSaison* saison, const TCouleurE
         auto nom = [&](int id) {
             std::string s = saison->NomEquipeCourant(id);
             if (ligue && joue)
-                s += " (" + IntToStr(rang(id)) + ")";
+                s += " (" + rang(id) + ")";
             return s;
         };
         g.RemplitCellule(0, r0, nom(idH), 0, 1, texteMatch, fond, joue && apres, vues::Blason(saison, idH));

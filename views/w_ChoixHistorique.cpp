@@ -1,7 +1,11 @@
 #include "views/w_ChoixHistorique.h"
 
 #include "engine/historique.h"
+#include "model/Championnat.h"
+#include "model/DescTree.h"
 #include "model/LectureParametre.h"
+#include "model/Saison.h"
+#include "model/oTraducteur.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Files.h"
@@ -12,12 +16,21 @@
 
 using vues::Texte;
 
-std::string NomDivisionHistorique(int32_t code)
+std::string NomDivisionHistorique(int32_t code, const TSaison* saison)
 {
     const TLectureParamMulti* l = LectureParamMulti();
     const TLectureParam* p = l ? l->ParamCourant() : nullptr;
     std::string nom = p ? p->NomCompletDivision(code) : std::string();
-    return nom.empty() || nom == " : " ? IntToStr(code) : nom;
+    if (!nom.empty() && nom != DeuxPoints("", ""))
+        return nom;
+    // a championship of the season made by hand: its own name
+    if (saison)
+        for (const TDonneesChampionnat* c : saison->Arbre().ListeChampionnats())
+            if (c->CodeDivision() == code)
+                if (const TDescNoeud* n = saison->Arbre().NoeudParCode(c->CodeChamp, true);
+                    n && !n->NomAffiche().empty())
+                    return n->NomAffiche();
+    return IntToStr(code);
 }
 
 Tf_ChoixHistorique::Tf_ChoixHistorique(TComponent* AOwner) : TBrivantelForm(AOwner)
@@ -78,7 +91,7 @@ void Tf_ChoixHistorique::Init(TStats* stats, int32_t code, int sport, const std:
         const TStat* s = stats->Stat(i);
         if (s->Sport != sport)
             continue;
-        const int k = lb_Choix->Items().AddObject(NomDivisionHistorique(s->IdChampionnat), i);
+        const int k = lb_Choix->Items().AddObject(NomDivisionHistorique(s->IdChampionnat, Saison), i);
         if (s->IdChampionnat == code)
             lb_Choix->SetItemIndex(k);
     }
@@ -96,7 +109,7 @@ void Tf_ChoixHistorique::Init(TStats* stats, int32_t code, int sport, const std:
             const TDivisionParam* d = t->Division(j);
             if (d->nom.empty())
                 continue;
-            const int k = cb_Champ->Items().AddObject(t->Nom + " : " + d->nom + "(" + IntToStr(d->Code) + ")", d->Code);
+            const int k = cb_Champ->Items().AddObject(DeuxPoints(t->Nom, d->nom) + "(" + IntToStr(d->Code) + ")", d->Code);
             if (d->Code == code)
                 choisi = k;
         }
@@ -135,12 +148,12 @@ void Tf_ChoixHistorique::bc_AjouterClick(TObject*)
         const int i = stats_->IndexStat(s);
         int e = Entree(i);
         if (e < 0)
-            e = lb_Choix->Items().AddObject(NomDivisionHistorique(code), i);
+            e = lb_Choix->Items().AddObject(NomDivisionHistorique(code, Saison), i);
         lb_Choix->SetItemIndex(e);
         return;
     }
     const std::string dossier = MakePath(dossier_, "stats");
     ForceDirectories(dossier);
     const TStat* s = stats_->AjouteStat(dossier, code, sport_);
-    lb_Choix->SetItemIndex(lb_Choix->Items().AddObject(NomDivisionHistorique(code), stats_->IndexStat(s)));
+    lb_Choix->SetItemIndex(lb_Choix->Items().AddObject(NomDivisionHistorique(code, Saison), stats_->IndexStat(s)));
 }

@@ -49,6 +49,8 @@ private:
     int choix_ = -1;
 };
 
-// "template : division" of a code for the sport's templates, its number when
-// the templates do not know it.
-std::string NomDivisionHistorique(int32_t code);
+// "template : division" of a code for the sport's templates; a division the
+// templates do not know is named as the season names its championship (one
+// made by hand), else by its number.
+class TSaison;
+std::string NomDivisionHistorique(int32_t code, const TSaison* saison = nullptr);

@@ -570,6 +570,7 @@ void Tf_Historique::mi_ChangeChampClick(TObject*)
         return;
     Tf_ChoixHistorique d(this);
     d.ChangeCouleurs(Couleurs);
+    d.ChangeSaison(Saison);
     const int sport = Saison ? Saison->Sport() : stat_ ? stat_->Sport : 0;
     d.Init(stats_, stat_ ? stat_->IdChampionnat : 1, sport, dossier_, mode_ == 0);
     if (d.ShowModal() != mrOk || d.Choix() < 0)

@@ -35,8 +35,23 @@ using vues::Texte;
 
 namespace infogen {
 
-std::string F2(double v) { return FloatToStrF(v, ffFixed, 5, 2); }
-std::string F1(double v) { return FloatToStrF(v, ffFixed, 4, 1); }
+std::string ParMatch(int64_t valeur, int64_t matchs) { return TexteQuotient(valeur, matchs, 2); }
+
+std::string Part(int64_t nombre, int64_t total) { return total == 0 ? "-" : TexteTaux(nombre, total, 2) + "%"; }
+
+std::array<std::string, 2> PartsDomicile(int64_t domicile, int64_t total)
+{
+    if (total == 0)
+        return {"-", "-"};
+    // in hundredths of a percent, the away share the rest of the rounded home one
+    const int64_t centiemes = DivisionArrondie(domicile * 10000, total);
+    return {TexteQuotient(centiemes, 100, 2) + "%", TexteQuotient(10000 - centiemes, 100, 2) + "%"};
+}
+
+std::string AvecPart(int64_t nombre, int64_t total)
+{
+    return IntToStr(nombre) + " (" + Part(nombre, std::max<int64_t>(total, 1)) + ")";
+}
 
 std::string AvecJournee(const std::string& valeur, int journee)
 {
@@ -77,9 +92,9 @@ void AjouteAffluence(TChiffresInfo& f, int64_t affluence, int64_t* journee)
         *journee += affluence;
 }
 
-int64_t AffluenceMoyenne(const TChiffresInfo& f)
+std::string AffluenceMoyenne(const TChiffresInfo& f)
 {
-    return f.AffluencesConnues > 0 ? f.Affluence / f.AffluencesConnues : 0;
+    return TexteQuotient(f.Affluence, f.AffluencesConnues, 0);
 }
 
 int NumeroPoste(TSaison* saison, const TDonneesEvt& e)

@@ -8,6 +8,7 @@
 #include "model/Joueurs.h"
 #include "model/ListeDonnees.h"
 #include "model/Saison.h"
+#include "model/Utilities.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Format.h"
@@ -142,6 +143,42 @@ public:
     }
 };
 
+// Basketball's figures as the window and its HTML write them: points and
+// rebounds per match, the averages of a matchday with one decimal, the
+// shooting rates, each from its counts.
+struct TTextesBasket
+{
+    std::string victoires, points, maximum, minimum, rebonds, maximumRebonds, minimumRebonds;
+    std::array<std::string, 3> tirs;   // "-" without attempts
+    std::string domicile, exterieur;   // "-" without points
+    std::array<std::string, 6> postes;
+};
+
+TTextesBasket TextesBasket(const TChiffresInfo& f)
+{
+    TTextesBasket t;
+    const int p = f.Joues;
+    auto journee = [&](const std::vector<int>& s, int j) {
+        const size_t k = static_cast<size_t>(j - 1);
+        return k < s.size() ? TexteQuotient(s[k], f.Serie3[k], 1) : std::string("-");
+    };
+    t.victoires = Part(f.VictoiresDom, p);
+    t.points = ParMatch(f.Total, p);
+    t.maximum = AvecJournee(journee(f.Serie1, f.JourneeMaximum), f.JourneeMaximum);
+    t.minimum = AvecJournee(journee(f.Serie1, f.JourneeMinimum), f.JourneeMinimum);
+    t.rebonds = ParMatch(f.Rebonds, p);
+    t.maximumRebonds = journee(f.Serie2, f.JourneeMaximumRebonds) + " (" + IntToStr(f.JourneeMaximumRebonds) + ")";
+    t.minimumRebonds = journee(f.Serie2, f.JourneeMinimumRebonds) + " (" + IntToStr(f.JourneeMinimumRebonds) + ")";
+    for (size_t k = 0; k < 3; ++k)
+        t.tirs[k] = TexteTaux(f.Tirs[2 * k], f.Tirs[2 * k + 1], 1);
+    const bool points = f.Total > 0 && p > 0;
+    t.domicile = points ? ParMatch(f.Domicile, p) : "-";
+    t.exterieur = points ? ParMatch(f.Total - f.Domicile, p) : "-";
+    for (size_t k = 0; k < 6; ++k)
+        t.postes[k] = AvecPart(f.Postes[k], f.Total);
+    return t;
+}
+
 class TClasseBasket : public TClasseInfoGeneral
 {
 public:
@@ -180,27 +217,34 @@ public:
             ParPoste(saison, *c, d, 6, 6, f.Postes);
         }
         const int dernier = std::min<int>(c->DerniereJournee, static_cast<int>(n));
+        // the averages compared as the quotients they are, not as their
+        // rounded texts
+        auto plusGrande = [&](const std::vector<int>& s, int d, int e) {
+            const int64_t md = f.Serie3[static_cast<size_t>(d - 1)], me = f.Serie3[static_cast<size_t>(e - 1)];
+            const int64_t vd = md == 0 ? 0 : s[static_cast<size_t>(d - 1)], ve = me == 0 ? 0 : s[static_cast<size_t>(e - 1)];
+            return vd * std::max<int64_t>(me, 1) > ve * std::max<int64_t>(md, 1);
+        };
         auto moyenne = [&](const std::vector<int>& s, int d) {
             const int m = f.Serie3[static_cast<size_t>(d - 1)];
             return m == 0 ? 0 : s[static_cast<size_t>(d - 1)] * 10 / m;
         };
+        auto nulle = [&](const std::vector<int>& s, int d) {
+            return f.Serie3[static_cast<size_t>(d - 1)] == 0 || s[static_cast<size_t>(d - 1)] <= 0;
+        };
         auto extremes = [&](const std::vector<int>& s, int& max, int& jmax, int& min, int& jmin) {
             if (dernier < 1)
                 return;
-            max = min = moyenne(s, 1);
             jmax = jmin = 1;
             for (int d = 2; d <= dernier; ++d) {
-                const int v = moyenne(s, d);
-                if (v <= 0)
+                if (nulle(s, d))
                     continue;
-                if (v > max) {
-                    max = v;
+                if (plusGrande(s, d, jmax))
                     jmax = d;
-                } else if (min == 0 || v < min) {
-                    min = v;
+                else if (nulle(s, jmin) || plusGrande(s, jmin, d))
                     jmin = d;
-                }
             }
+            max = moyenne(s, jmax);
+            min = moyenne(s, jmin);
         };
         extremes(f.Serie1, f.Maximum, f.JourneeMaximum, f.Minimum, f.JourneeMinimum);
         extremes(f.Serie2, f.MaximumRebonds, f.JourneeMaximumRebonds, f.MinimumRebonds, f.JourneeMinimumRebonds);
@@ -227,24 +271,24 @@ public:
         const int p = f.Joues;
         ajoute(IntToStr(p), 800);
         if (p > 0) {
-            ajoute(F2(f.VictoiresDom * 100.0 / p) + "%", 1160);
-            ajoute(IntToStr(AffluenceMoyenne(f)), 802);
-            ajoute(F2(static_cast<double>(f.Total) / p), 1161);
-            ajoute(AvecJournee(F1(f.Maximum / 10.0), f.JourneeMaximum), 1162);
-            ajoute(AvecJournee(F1(f.Minimum / 10.0), f.JourneeMinimum), 1163);
-            ajoute(F2(static_cast<double>(f.Rebonds) / p), 1164);
-            ajoute(F1(f.MaximumRebonds / 10.0) + " (" + IntToStr(f.JourneeMaximumRebonds) + ")", 1165);
-            ajoute(F1(f.MinimumRebonds / 10.0) + " (" + IntToStr(f.JourneeMinimumRebonds) + ")", 1166);
-            for (size_t t = 0; t < 3; ++t)
-                if (f.Tirs[2 * t + 1] > 0)
-                    ajoute(F1(static_cast<double>(f.Tirs[2 * t]) * 100.0 / static_cast<double>(f.Tirs[2 * t + 1])),
-                           1167 + static_cast<int>(t));
+            const TTextesBasket t = TextesBasket(f);
+            ajoute(t.victoires, 1160);
+            ajoute(AffluenceMoyenne(f), 802);
+            ajoute(t.points, 1161);
+            ajoute(t.maximum, 1162);
+            ajoute(t.minimum, 1163);
+            ajoute(t.rebonds, 1164);
+            ajoute(t.maximumRebonds, 1165);
+            ajoute(t.minimumRebonds, 1166);
+            for (size_t k = 0; k < 3; ++k)
+                if (f.Tirs[2 * k + 1] > 0)
+                    ajoute(t.tirs[k], 1167 + static_cast<int>(k));
             LigneVideHTML(ligne);
             s += ligne;
             if (f.Total > 0) {
                 s += EnteteHTML(L1("Répartition des points"), couleurs);
-                ajoute(F2(static_cast<double>(f.Domicile) / p), 1170);
-                ajoute(F2(static_cast<double>(f.Total - f.Domicile) / p), 1171);
+                ajoute(t.domicile, 1170);
+                ajoute(t.exterieur, 1171);
             }
         }
         resultat = s + "</table><br/>\r\n";
@@ -428,40 +472,30 @@ void Tf_InfoGeneralBasket::CalculeChiffres(int mode, TCompteursMinutes& minutes,
     auto ecrit = [this](const char* nom, const std::string& v) { L(nom)->SetCaption(v); };
     const int p = f.Joues;
     ecrit("Label41", IntToStr(p));
-    auto pourcent = [&](size_t t) {
-        return f.Tirs[2 * t + 1] > 0
-                   ? F1(static_cast<double>(f.Tirs[2 * t]) * 100.0 / static_cast<double>(f.Tirs[2 * t + 1]))
-                   : std::string("-");
-    };
+    const TTextesBasket t = TextesBasket(f);
     if (p > 0) {
-        ecrit("Label46", IntToStr(AffluenceMoyenne(f)));
-        ecrit("Label47", F2(f.VictoiresDom * 100.0 / p) + "%");
-        ecrit("Label51", F2(static_cast<double>(f.Total) / p));
-        ecrit("Label52", AvecJournee(F1(f.Maximum / 10.0), f.JourneeMaximum));
-        ecrit("Label54", AvecJournee(F1(f.Minimum / 10.0), f.JourneeMinimum));
-        ecrit("Label55", F2(static_cast<double>(f.Rebonds) / p));
-        ecrit("Label58", F1(f.MaximumRebonds / 10.0) + " (" + IntToStr(f.JourneeMaximumRebonds) + ")");
-        ecrit("Label59", F1(f.MinimumRebonds / 10.0) + " (" + IntToStr(f.JourneeMinimumRebonds) + ")");
-        ecrit("Label63", pourcent(0));
-        ecrit("Label64", pourcent(1));
-        ecrit("Label35", pourcent(2));
+        ecrit("Label46", AffluenceMoyenne(f));
+        ecrit("Label47", t.victoires);
+        ecrit("Label51", t.points);
+        ecrit("Label52", t.maximum);
+        ecrit("Label54", t.minimum);
+        ecrit("Label55", t.rebonds);
+        ecrit("Label58", t.maximumRebonds);
+        ecrit("Label59", t.minimumRebonds);
+        ecrit("Label63", t.tirs[0]);
+        ecrit("Label64", t.tirs[1]);
+        ecrit("Label35", t.tirs[2]);
     } else {
         for (const char* nom :
              {"Label46", "Label47", "Label51", "Label52", "Label54", "Label55", "Label58", "Label59", "Label63",
               "Label64", "Label35"})
             ecrit(nom, "-");
     }
-    if (f.Total > 0 && p > 0) {
-        ecrit("Label68", F2(static_cast<double>(f.Domicile) / p));
-        ecrit("Label69", F2(static_cast<double>(f.Total - f.Domicile) / p));
-    } else {
-        ecrit("Label68", "-");
-        ecrit("Label69", "-");
-    }
-    const double total = f.Total > 0 ? static_cast<double>(f.Total) : 1.0;
+    ecrit("Label68", t.domicile);
+    ecrit("Label69", t.exterieur);
     const char* const postes[6] = {"Label70", "Label71", "Label72", "Label73", "Label74", "Label37"};
     for (size_t k = 0; k < 6; ++k)
-        ecrit(postes[k], IntToStr(f.Postes[k]) + " (" + F2(f.Postes[k] * 100.0 / total) + "%)");
+        ecrit(postes[k], t.postes[k]);
     L("Labelequipe")->SetCaption("");
     if (mode == 1)
         Garde(f);

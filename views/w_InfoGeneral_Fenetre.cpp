@@ -6,6 +6,7 @@
 #include "model/Championnat.h"
 #include "model/Saison.h"
 #include "model/Utilities.h"
+#include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/Forms.h"
@@ -384,36 +385,30 @@ void Tf_InfoGeneral::AfficheChiffres(int mode, const TChiffresInfo& f, int journ
     auto ecrit = [this](const char* nom, const std::string& v) { L(nom)->SetCaption(v); };
     const int p = f.Joues;
     if (p > 0) {
-        ecrit("Label46", IntToStr(AffluenceMoyenne(f)));
-        ecrit("Label47", F2(f.Nuls * 100.0 / p) + "%");
+        ecrit("Label46", AffluenceMoyenne(f));
+        ecrit("Label47", Part(f.Nuls, p));
         ecrit("Label51", IntToStr(f.Total));
-        ecrit("Label52", F2(static_cast<double>(f.Total) / p));
+        ecrit("Label52", ParMatch(f.Total, p));
         ecrit("Label54", AvecJournee(IntToStr(f.Maximum), f.JourneeMaximum));
         ecrit("Label55", AvecJournee(IntToStr(f.Minimum), f.JourneeMinimum));
         ecrit("Label58", IntToStr(f.Jaunes));
-        ecrit("Label59", F2(static_cast<double>(f.Jaunes) / p));
+        ecrit("Label59", ParMatch(f.Jaunes, p));
         ecrit("Label63", IntToStr(f.Rouges));
-        ecrit("Label64", F2(static_cast<double>(f.Rouges) / p));
-        ecrit("Label65", F2(f.VictoiresDom * 100.0 / p) + "%");
-        ecrit("Label66", F2(f.Nuls * 100.0 / p) + "%");
-        ecrit("Label67", F2((p - f.VictoiresDom - f.Nuls) * 100.0 / p) + "%");
+        ecrit("Label64", ParMatch(f.Rouges, p));
+        ecrit("Label65", Part(f.VictoiresDom, p));
+        ecrit("Label66", Part(f.Nuls, p));
+        ecrit("Label67", Part(p - f.VictoiresDom - f.Nuls, p));
     } else {
         for (const char* nom : {"Label46", "Label47", "Label51", "Label52", "Label54", "Label55", "Label58", "Label59",
                                 "Label63", "Label64", "Label65", "Label66", "Label67"})
             ecrit(nom, "-");
     }
-    if (f.Total > 0) {
-        const double s = static_cast<double>(f.Domicile) * 100.0 / static_cast<double>(f.Total);
-        ecrit("Label68", F2(s) + "%");
-        ecrit("Label69", F2(100.0 - s) + "%");
-    } else {
-        ecrit("Label68", "-");
-        ecrit("Label69", "-");
-    }
-    const double t = f.Total > 0 ? static_cast<double>(f.Total) : 1.0;
+    const auto parts = PartsDomicile(f.Domicile, f.Total);
+    ecrit("Label68", parts[0]);
+    ecrit("Label69", parts[1]);
     const char* const postes[5] = {"Label70", "Label71", "Label72", "Label73", "Label74"};
     for (size_t k = 0; k < 5; ++k)
-        ecrit(postes[k], IntToStr(f.Postes[k]) + " (" + F2(f.Postes[k] * 100.0 / t) + "%)");
+        ecrit(postes[k], AvecPart(f.Postes[k], f.Total));
     L("Labelequipe")->SetCaption("");
     if (mode == 1)
         Garde(f);
@@ -438,13 +433,13 @@ void Tf_InfoGeneral::GraphBarre3MouseMove(TGraphBarre* g, int X, int Y)
     if (g == GraphBarre3 || g == gb_But) {
         std::string valeur = IntToStr(series_[0][k]);
         if (Saison && Saison->StatApplicable(10) && matchs > 0)
-            valeur = F1(series_[0][k] / (matchs * 2.0));
+            valeur = TexteQuotient(series_[0][k], 2 * matchs, 1);
         L(g == GraphBarre3 ? "Labelequipe" : "Label9")
             ->SetCaption(TraduireFormat(classe_.IdTexteJournee(1), {i, Saut, valeur}));
     } else if (g == gb_Affluence) {
         L("Label3")->SetCaption(TraduireFormat(342, {i, Saut, static_cast<long long>(affluence_[k])}));
     } else if (matchs > 0) {
-        L("Label6")->SetCaption(TraduireFormat(603, {i, Saut, F1(series_[1][k] / (matchs * 2.0))}));
+        L("Label6")->SetCaption(TraduireFormat(603, {i, Saut, TexteQuotient(series_[1][k], 2 * matchs, 1)}));
     } else {
         L("Label6")->SetCaption(TraduireFormat(classe_.IdTexteJournee(1), {i, Saut, IntToStr(series_[1][k])}));
     }
@@ -645,13 +640,13 @@ std::string Tf_InfoGeneral::EcritPageInfo() const
     const std::string titre = TitreHTML(EnTete({L("Label12")->Caption()}).Titres);
     std::vector<std::string> l = {"<html>", "  <head>", "    " + MetaCharset(), "    " + titre, "  </head>",
                                   "  <body bgcolor=\"#80CCFE\">"};
-    l.push_back(leg("Label11") + " : " + val("Label41") + "<BR>");
-    l.push_back(leg("Label14") + " : " + val("Label47") + "<BR>");
-    l.push_back(leg("Label13") + " : " + val("Label46") + "<BR><BR>");
-    l.push_back(leg("Label15") + " : " + val("Label51") + "<BR>");
-    l.push_back(leg("Label16") + " : " + val("Label52") + "<BR>");
-    l.push_back(leg("Label17") + " : " + val("Label54") + "<BR>");
-    l.push_back(leg("Label18") + " : " + val("Label55") + "<BR><BR>");
+    l.push_back(DeuxPoints(leg("Label11"), val("Label41")) + "<BR>");
+    l.push_back(DeuxPoints(leg("Label14"), val("Label47")) + "<BR>");
+    l.push_back(DeuxPoints(leg("Label13"), val("Label46")) + "<BR><BR>");
+    l.push_back(DeuxPoints(leg("Label15"), val("Label51")) + "<BR>");
+    l.push_back(DeuxPoints(leg("Label16"), val("Label52")) + "<BR>");
+    l.push_back(DeuxPoints(leg("Label17"), val("Label54")) + "<BR>");
+    l.push_back(DeuxPoints(leg("Label18"), val("Label55")) + "<BR><BR>");
     l.push_back("      <table> <tr> <td width=\"250\">" + leg("Label19") + "</td><td align=\"right\" width=\"40\">" +
                 val("Label58") + "</td></tr>");
     l.push_back("      <tr> <td> " + leg("Label21") + "</td> <td align=\"right\"> " + val("Label59") + "</td></tr>");

@@ -109,25 +109,25 @@ std::string LignesCommunes(const TCompteTable& t, const std::array<int, 6>& ids,
     const int p = t.Joues;
     ajoute(IntToStr(p), 800);
     if (p > 0) {
-        ajoute(F2(t.Nuls * 100.0 / p) + "%", 801);
-        ajoute(IntToStr(AffluenceMoyenne(t)), 802);
+        ajoute(Part(t.Nuls, p), 801);
+        ajoute(AffluenceMoyenne(t), 802);
         ajoute(IntToStr(t.Total), ids[0]);
-        ajoute(F2(static_cast<double>(t.Total) / p), ids[1]);
+        ajoute(ParMatch(t.Total, p), ids[1]);
         ajoute(AvecJournee(IntToStr(t.Maximum), t.JourneeMaximum), ids[2]);
         ajoute(AvecJournee(IntToStr(t.Minimum), t.JourneeMinimum), ids[3]);
         ajoute(IntToStr(t.Jaunes), discipline[0], "#F0E020");
-        ajoute(F2(static_cast<double>(t.Jaunes) / p), 808, "#F0E020");
+        ajoute(ParMatch(t.Jaunes, p), 808, "#F0E020");
         ajoute(IntToStr(t.Rouges), discipline[1], "#800000");
-        ajoute(F2(static_cast<double>(t.Rouges) / p), 808, "#800000");
+        ajoute(ParMatch(t.Rouges, p), 808, "#800000");
         TClasseInfoGeneral::LigneVideHTML(ligne);
         s += ligne + EnteteHTML(L1("Pourcentage"), c);
-        ajoute(F2(t.VictoiresDom * 100.0 / p) + "%", 810);
-        ajoute(F2(t.Nuls * 100.0 / p) + "%", 811);
-        ajoute(F2((p - t.VictoiresDom - t.Nuls) * 100.0 / p) + "%", 812);
+        ajoute(Part(t.VictoiresDom, p), 810);
+        ajoute(Part(t.Nuls, p), 811);
+        ajoute(Part(p - t.VictoiresDom - t.Nuls, p), 812);
         if (t.Total > 0) {
-            const double part = static_cast<double>(t.Domicile) * 100.0 / static_cast<double>(t.Total);
-            ajoute(F2(part) + "%", ids[4]);
-            ajoute(F2(100.0 - part) + "%", ids[5]);
+            const auto parts = PartsDomicile(t.Domicile, t.Total);
+            ajoute(parts[0], ids[4]);
+            ajoute(parts[1], ids[5]);
         }
     }
     return s;
@@ -174,11 +174,10 @@ void TClasseInfoGeneral::TableStatHTML(TSaison* saison, int journee, const std::
     resultat = OuvreTableHTML("<table cellSpacing=\"0\" cellpadding=\"3\">", saison, *c, couleurs) +
                LignesCommunes(t, {803, 804, 805, 806, 813, 814}, couleurs) + "</table><br/>" + CRLF;
     resultat += std::string("<table cellspacing=\"0\" cellpadding=\"3\">") + CRLF + EnteteHTML(Texte(815), couleurs);
-    const double total = t.Total > 0 ? static_cast<double>(t.Total) : 1.0;
     const int ids[5] = {791, 792, 793, 794, 816};
     std::string ligne;
     for (size_t k = 0; k < 5; ++k) {
-        LigneHTML(IntToStr(t.Postes[k]) + " (" + F2(t.Postes[k] * 100.0 / total) + "%)", ids[k], couleurs, "", ligne);
+        LigneHTML(AvecPart(t.Postes[k], t.Total), ids[k], couleurs, "", ligne);
         resultat += ligne;
     }
     resultat += "</table>";

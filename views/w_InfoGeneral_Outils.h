@@ -21,9 +21,16 @@ class TClasseInfoGeneral;
 
 namespace infogen {
 
-// Fixed-point numbers: two decimals on five digits, one decimal on four.
-std::string F2(double v);
-std::string F1(double v);
+// The page's figures, each from its own counts rounded once as the rankings
+// round theirs (TexteQuotient), "-" without a base: a value per match with
+// two decimals; a share in percent with two decimals and "%".
+std::string ParMatch(int64_t valeur, int64_t matchs);
+std::string Part(int64_t nombre, int64_t total);
+// The home share and the away share, 100 less the home one: "-" both without
+// a goal (a point).
+std::array<std::string, 2> PartsDomicile(int64_t domicile, int64_t total);
+// A count and its share of the total (of 1 when there is none): "3 (37,50%)".
+std::string AvecPart(int64_t nombre, int64_t total);
 // value + " (Matchday n)".
 std::string AvecJournee(const std::string& valeur, int journee);
 // Matchday journee alone, or 1 to the last played one when journee is 0
@@ -36,8 +43,8 @@ int64_t AffluenceConnue(const TDonneesChampionnat& c, int d, int m);
 // Adds a played match's attendance to the figures (and to the matchday's
 // total when given); an unknown one adds nothing.
 void AjouteAffluence(TChiffresInfo& f, int64_t affluence, int64_t* journee = nullptr);
-// The average over the matches whose attendance is known, 0 when none is.
-int64_t AffluenceMoyenne(const TChiffresInfo& f);
+// The average over the matches whose attendance is known, "-" when none is.
+std::string AffluenceMoyenne(const TChiffresInfo& f);
 // The position number of the record's player, 0 when not found.
 int NumeroPoste(TSaison* saison, const TDonneesEvt& e);
 // Bar x of a series: pair a on odd matchdays, b on even ones.

@@ -13,6 +13,7 @@
 #include "model/Rang.h"
 #include "model/Saison.h"
 #include "model/Utilities.h"
+#include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/Forms.h"
@@ -200,9 +201,11 @@ void Tf_StatEquipe::AfficheParcours()
         }
         // the match as it was played: home team first
         const bool pour = i % 2 == 0, dom = r[5] != 0;
-        labels[i]->SetCaption(IntToStr(pour ? r[0] : r[1]) + " ( " + Saison->NomEquipeCourant(dom ? r[3] : r[4]) +
-                              "-" + Saison->NomEquipeCourant(dom ? r[4] : r[3]) + " : " +
-                              IntToStr(dom ? r[0] : r[1]) + " - " + IntToStr(dom ? r[1] : r[0]) + " )");
+        labels[i]->SetCaption(IntToStr(pour ? r[0] : r[1]) + " ( " +
+                              DeuxPoints(Saison->NomEquipeCourant(dom ? r[3] : r[4]) + "-" +
+                                             Saison->NomEquipeCourant(dom ? r[4] : r[3]),
+                                         IntToStr(dom ? r[0] : r[1]) + " - " + IntToStr(dom ? r[1] : r[0])) +
+                              " )");
     }
     MiseEnPage();
 }
@@ -232,9 +235,9 @@ void Tf_StatEquipe::AjouteResultat(TDonneesChampionnat& c, int journee, int matc
         if (const uint32_t d = c.DateMatch(journee, match + 1); d != 0)
             texte = TGestionDate::DateVersTexte(d) + ": ";
     const int dom = c.ValeurMatch(journee, 4 * match + 1), ext = c.ValeurMatch(journee, 4 * match + 3);
-    texte += Saison->NomEquipeComplet(dom, &c) + " - " + Saison->NomEquipeComplet(ext, &c) +
-             " : " + IntToStr(c.ValeurMatch(journee, 4 * match + 2)) + " - " +
-             IntToStr(c.ValeurMatch(journee, 4 * match + 4));
+    texte += DeuxPoints(Saison->NomEquipeComplet(dom, &c) + " - " + Saison->NomEquipeComplet(ext, &c),
+                        IntToStr(c.ValeurMatch(journee, 4 * match + 2)) + " - " +
+                            IntToStr(c.ValeurMatch(journee, 4 * match + 4)));
     const bool colonneDom = domicile || neutre_;
     TScrollBox* boite = colonneDom ? mdomicile : mexterieur;
     int& n = colonneDom ? nDom : nExt;

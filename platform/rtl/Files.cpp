@@ -548,6 +548,41 @@ std::string CopyAside(const std::string& fileName)
     return {};
 }
 
+std::vector<std::string> KeptCopies(const std::string& fileName)
+{
+    // the folder read once: the series is not walked name by name
+    const std::string base = ExtractFileName(fileName);
+    const std::string folder = ExtractFileDir(fileName);
+    std::vector<std::pair<int, std::string>> found;
+    DIR* d = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!d)
+        return {};
+    while (const dirent* e = ::readdir(d)) {
+        const std::string name = e->d_name;
+        if (name.size() < base.size() + 4 || name.compare(0, base.size(), base) != 0 ||
+            name.compare(name.size() - 4, 4, ".bak") != 0)
+            continue;
+        const std::string middle = name.substr(base.size(), name.size() - base.size() - 4);
+        int n = 0;
+        if (!middle.empty()) {
+            // ".1" to ".999", written as KeptName writes them
+            n = middle[0] == '.' && middle.size() <= 4 ? StrToIntDef(middle.substr(1), 0) : 0;
+            if (n <= 0 || "." + std::to_string(n) != middle)
+                continue;
+        }
+        const std::string path = KeptName(fileName, n);
+        struct stat st{};
+        if (::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode))
+            found.emplace_back(n, path);
+    }
+    ::closedir(d);
+    std::sort(found.begin(), found.end());
+    std::vector<std::string> copies;
+    for (auto& f : found)
+        copies.push_back(std::move(f.second));
+    return copies;
+}
+
 std::string MoveAside(const std::string& source, const std::string& fileName)
 {
     for (int n = 0; n < 1000; ++n) {

@@ -47,6 +47,9 @@ std::vector<std::string> LeftTemps(const std::string& fileName);
 // fileName + ".1.bak", ".2.bak"... An earlier copy is never replaced. The
 // copy's name; empty when the file could not be copied.
 std::string CopyAside(const std::string& fileName);
+// The copies of that series that exist beside fileName (regular files), in
+// the series' order.
+std::vector<std::string> KeptCopies(const std::string& fileName);
 // Gives the file source the first free name of the series of CopyAside,
 // renamed without replacing anything, or linked there (the source's name
 // then removed) where the system cannot rename so. The new name; empty

@@ -68,7 +68,7 @@ TEST(Verification, EachLineNamesWhatTheMatchLacks)
             kit::Click(v->BoutonCopie2);
         });
         kit::Click(r->b_Verification);
-        const std::string match = l.Domicile->Text() + " - " + l.Exterieur->Text() + " : ";
+        const std::string match = l.Domicile->Text() + " - " + l.Exterieur->Text() + ": ";   // English
         std::vector<std::string> attendus;
         int total = 0;
         for (int id : c.lignes)

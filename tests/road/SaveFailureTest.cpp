@@ -18,6 +18,7 @@
 #include <cstddef>
 #include <cstring>
 #include <functional>
+#include <set>
 #include <vector>
 
 #include "tests/road/RoadSupport.h"
@@ -46,8 +47,8 @@ const std::vector<int> RenommagesEtLiens = [] {
 
 // From now on, in this process, the system calls given fail with the error e
 // (with a minimum, only those whose third argument, a count, reaches it: the
-// sanitizers' own small writes go on).
-bool Refuse(const std::vector<int>& appels, int e, uint32_t minimum = 0)
+// sanitizers' own small writes go on); with tue, they end the process.
+bool Refuse(const std::vector<int>& appels, int e, uint32_t minimum = 0, bool tue = false)
 {
 #if defined(__x86_64__)
     constexpr uint32_t arch = AUDIT_ARCH_X86_64;
@@ -68,7 +69,8 @@ bool Refuse(const std::vector<int>& appels, int e, uint32_t minimum = 0)
             f.push_back(BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, args[2])));
             f.push_back(BPF_JUMP(BPF_JMP | BPF_JGE | BPF_K, minimum, 0, 1));
         }
-        f.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | (static_cast<uint32_t>(e) & SECCOMP_RET_DATA)));
+        f.push_back(BPF_STMT(BPF_RET | BPF_K, tue ? SECCOMP_RET_KILL_PROCESS
+                                                  : SECCOMP_RET_ERRNO | (static_cast<uint32_t>(e) & SECCOMP_RET_DATA)));
         if (minimum > 0)
             f.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
     }
@@ -180,7 +182,10 @@ TEST_F(SauvegardeEchouee, EachFailureNamesItsFileAndItsCauseAndTheProgramGoesOn)
         {"a read-only backup", true, 0, {}, 0, [](const std::string& s) { ::chmod(s.c_str(), 0444); }, 0,
          TraduireFormat(texteLectureSeule, {"saison.~xmc"})},
         {"the disk fails", false, 90, Ecritures, EIO, {}, 0, echec("saison.xmc", EIO)},
-        {"past the file-size limit", false, 0, {}, 0, {}, 2000, TraduireFormat(texteDisquePlein, {"saison.xmc"})},
+        // the cause met: the limit of a file's size, not a full disk
+        {"past the file-size limit", false, 0, {}, 0, {}, 2000, TraduireFormat(texteTailleLimite, {"saison.xmc"})},
+        {"past the file-size limit, with the backup", true, 0, {}, 0, {}, 2000,
+         TraduireFormat(texteTailleLimite, {"saison.xmc"})},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.quoi);
@@ -373,3 +378,95 @@ TEST_F(SauvegardeEchouee, AnOlderBackupKeptAsideIsNeverDeletedAndTheNextBoxSaysW
         }
     }
 }
+
+// Boxes after saves that failed, were killed or succeeded in turn: the last
+// box names every older version of the backup kept beside it, each a version
+// of its own (never a copy of the backup as it stands), says which copies of
+// the backup it removed, and the season opens as saved. Each step a save of
+// the newer season in a child process.
+TEST_F(SauvegardeEchouee, TheBoxNamesEachOlderVersionAndNoCopyOfTheBackupIsKept)
+{
+    enum Etape {
+        Reussie,         // saved
+        DoubleEchec,     // the rename refused, the backup not put back
+        TueeEnCopie,     // killed as the file's copy takes the backup's name
+        TueeApresGarde,  // killed once what earlier saves left was put aside
+        TueeSauvegarde,  // killed once the backup was replaced
+    };
+    struct Cas
+    {
+        const char* quoi;
+        std::vector<Etape> etapes;
+        size_t anciennes;   // older versions kept at the end
+        bool retiree;       // the last save removed a copy of the backup, and says so
+    };
+    std::vector<Etape> cinquante;
+    for (int i = 0; i < 50; ++i)
+        cinquante.insert(cinquante.end(), {DoubleEchec, Reussie});
+    const Cas cas[] = {
+        {"a second save failing as the first", {DoubleEchec, DoubleEchec}, 1, false},
+        {"killed as the backup is copied, then saved", {TueeEnCopie, Reussie}, 0, true},
+        {"an older version put aside by a save then killed", {TueeSauvegarde, TueeApresGarde, Reussie}, 1, false},
+        {"fifty saves failing then succeeding", cinquante, 1, false},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        DeuxSauvegardes();
+        std::string reponse;
+        for (const Etape e : c.etapes)
+            reponse = Enfant([&] {
+                TChargeurXmp chargeur(fichier, "Dll\\");
+                nouvelle->saison->SetOptionSauvegarde(1, 1);
+                std::string anciennes, retirees;
+                try {
+                    chargeur.Sauve(*nouvelle->saison, [&](int p) {
+                        const bool prete = (e == DoubleEchec && p == 97) || (e == TueeEnCopie && p == 94);
+                        if (prete && !Refuse(Renommages, EPERM, 0, e == TueeEnCopie))
+                            ::_exit(9);
+                        if ((e == TueeApresGarde && p == 92) || (e == TueeSauvegarde && p == 97))
+                            ::_exit(0);
+                    });
+                    for (const std::string& a : chargeur.Anciennes())
+                        anciennes += a + "\n";
+                    return "saved\n" + anciennes + "|" + std::to_string(chargeur.Retirees().size());
+                } catch (const EChargeurXmp& x) {
+                    for (const std::string& a : x.Raison.anciennes)
+                        anciennes += a + "\n";
+                    return "failed\n" + anciennes + "|" + std::to_string(x.Raison.retirees.size()) + "|" + MessageDe(x);
+                }
+            });
+        ASSERT_EQ(reponse.substr(0, 6), c.etapes.back() == Reussie ? "saved\n" : "failed") << reponse;
+        // the files beside the season and its backup: the older versions the box names, each of its own
+        std::vector<std::string> autres;
+        for (const std::string& n : Fichiers(d))
+            if (n != "saison.xmc" && n != "saison.~xmc")
+                autres.push_back(n);
+        std::string nommees;
+        for (const std::string& n : autres)
+            nommees += (d / n) + "\n";
+        EXPECT_EQ(reponse.substr(reponse.find('\n') + 1, nommees.size()), nommees) << reponse;
+        EXPECT_EQ(autres.size(), c.anciennes) << ::testing::PrintToString(autres);
+        for (size_t i = 0; i < autres.size(); ++i) {
+            EXPECT_FALSE(LitOctets(d / autres[i]) == LitOctets(sauvegarde)) << autres[i] << " is the backup";
+            for (size_t k = 0; k < i; ++k)
+                EXPECT_FALSE(LitOctets(d / autres[i]) == LitOctets(d / autres[k])) << autres[i];
+        }
+        // no version lost: the older and the newer seasons each in a file
+        std::set<std::string> versions;
+        for (const std::string& n : Fichiers(d)) {
+            std::unique_ptr<TSaison> v;
+            if (Charge(d / n, v) == etatCharge)
+                versions.insert(SansHorodatage(Document(*v)));
+        }
+        for (auto* saison : {ancienne.get(), nouvelle.get()})
+            EXPECT_EQ(versions.count(SansHorodatage(Document(*saison->saison))), 1u) << "a version is lost";
+        const std::string retirees = reponse.substr(reponse.find('|') + 1, 1);
+        EXPECT_EQ(retirees, c.retiree ? "1" : "0") << reponse;
+        // the box of a failed save names them, and no other file
+        if (c.etapes.back() != Reussie && !autres.empty())
+            EXPECT_NE(reponse.find(ExtractFileName(d / autres[0]) + "."), std::string::npos) << reponse;
+        std::unique_ptr<TSaison> relue;
+        EXPECT_EQ(Charge(fichier, relue), etatCharge);
+    }
+}
+

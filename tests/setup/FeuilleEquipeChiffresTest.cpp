@@ -274,11 +274,12 @@ TEST_P(FeuilleChiffres, FootballTeamSheetOnASeasonMadeThroughTheWindows)
     ASSERT_EQ(f->Label14->Caption(), s.Nom(0));
 
     // ---- results path: records printed home team first, texts of what they hold
-    EXPECT_EQ(f->Label65->Caption(), "2 ( " + s.Nom(0) + "-" + s.Nom(3) + " : 2 - 2 )");
-    EXPECT_EQ(f->Label67->Caption(), "2 ( " + s.Nom(0) + "-" + s.Nom(1) + " : 1 - 2 )");
-    EXPECT_EQ(f->Label69->Caption(), "1 ( " + s.Nom(2) + "-" + s.Nom(0) + " : 0 - 1 )");
-    EXPECT_EQ(f->Label71->Caption(), "0 ( " + s.Nom(2) + "-" + s.Nom(0) + " : 0 - 1 )");
     const bool en = s.langue == "en";
+    const std::string deuxPoints = en ? ": " : " : ";   // as the language writes a colon
+    EXPECT_EQ(f->Label65->Caption(), "2 ( " + s.Nom(0) + "-" + s.Nom(3) + deuxPoints + "2 - 2 )");
+    EXPECT_EQ(f->Label67->Caption(), "2 ( " + s.Nom(0) + "-" + s.Nom(1) + deuxPoints + "1 - 2 )");
+    EXPECT_EQ(f->Label69->Caption(), "1 ( " + s.Nom(2) + "-" + s.Nom(0) + deuxPoints + "0 - 1 )");
+    EXPECT_EQ(f->Label71->Caption(), "0 ( " + s.Nom(2) + "-" + s.Nom(0) + deuxPoints + "0 - 1 )");
     EXPECT_EQ(kit::Find<TLabel>(f, "Label64")->Caption(), en ? "Highest score for" : "Plus gros score pour");
     EXPECT_EQ(kit::Find<TLabel>(f, "Label66")->Caption(), en ? "Highest score against" : "Plus gros score contre");
     ASSERT_EQ(f->LignesDomicile().size(), 2u);
@@ -310,7 +311,7 @@ TEST_P(FeuilleChiffres, FootballTeamSheetOnASeasonMadeThroughTheWindows)
     ASSERT_TRUE(ReadFileBytes(page, html));
     int lignes = 0;
     for (const TCelluleLue& k : LitCellules(html)) {
-        if (k.texte.find(" : ") == std::string::npos)
+        if (k.texte.find(deuxPoints) == std::string::npos)
             continue;
         ++lignes;
         SCOPED_TRACE(k.texte);

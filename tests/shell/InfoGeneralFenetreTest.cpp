@@ -263,10 +263,12 @@ TEST(ChiffresFenetres, AttendancesRanksAndHalfTimesInBothLanguages)
         const std::string n2 = f->Saison->NomEquipeCourant(c.IdEquipe(2)),
                           n3 = f->Saison->NomEquipeCourant(c.IdEquipe(3));
         ASSERT_GE(lignes.size(), 2u);
-        EXPECT_EQ(lignes[0], n0 + " - " + n1 + " : 2 - 1");
-        EXPECT_EQ(lignes[2], n2 + " - " + n3 + " : 0 - 0 (0-0)");
+        // a colon as the language writes it
+        const std::string deuxPoints = langue == std::string("fr") ? " : " : ": ";
+        EXPECT_EQ(lignes[0], n0 + " - " + n1 + deuxPoints + "2 - 1");
+        EXPECT_EQ(lignes[2], n2 + " - " + n3 + deuxPoints + "0 - 0 (0-0)");
         const std::string m3 = f->Saison->NomEquipeCourant(c.IdEquipe(4)) + " - " +
-                               f->Saison->NomEquipeCourant(c.IdEquipe(5)) + " : 1 - 1";
+                               f->Saison->NomEquipeCourant(c.IdEquipe(5)) + deuxPoints + "1 - 1";
         EXPECT_NE(std::find(lignes.begin(), lignes.end(), m3), lignes.end()) << m3;
         kit::GrabToPng(f.get(), "chiffres-detail" + suffixe);
         ModifSaison = 0;

@@ -224,7 +224,8 @@ TEST(DiversStat, ReportGroupsAPlayersRecordsAndMissedPenaltiesAreNoGoals)
     InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(vues::DossierDonnees(), "texte\\Texteen.txt")));
     h.vue->AfficheDetailJournee(&journee);
     const std::string anglais = h.vue->e_Detail->Texte();
-    EXPECT_NE(anglais.find(" : Alpha (10', 60'), Beta (30') "), std::string::npos) << anglais;
+    EXPECT_NE(anglais.find(": Alpha (10', 60'), Beta (30') "), std::string::npos) << anglais;
+    EXPECT_EQ(anglais.find(" :"), std::string::npos) << anglais;   // no blank before a colon in English
     EXPECT_EQ(anglais.find("\xB0"), std::string::npos) << anglais;
     h.vue->AfficheFourchetteClassement();
     EXPECT_EQ(h.G().Cells(1, 1), "1");
@@ -410,7 +411,7 @@ TEST(DiversStat, HandballDetailNamesSevenMetreGoalsAndSaves)
         const std::string texte = h.vue->e_Detail->Texte();
         for (const TCas& k : cas) {
             const int u = k.codes[2];
-            const std::string ligne = std::string(k.nom) + " Jo : " + std::to_string(k.codes[0]) + " " +
+            const std::string ligne = DeuxPoints(std::string(k.nom) + " Jo", std::to_string(k.codes[0])) + " " +
                                       LowerCase(Traduire(k.texte)) + " (" +
                                       Format("%.2f", {100.0 * k.codes[0] / k.codes[1]}) + "%)  " +
                                       TraduireFormat(IdTexteNombre(k.plusieurs, k.un, u), {u}) + " (" +

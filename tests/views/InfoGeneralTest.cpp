@@ -226,7 +226,7 @@ TEST(InfoGeneral, FiguresEqualCountsWorkedOutByHand)
           {"Label70", "0 (0.00%)"}, {"Label71", "1 (7.69%)"}, {"Label72", "1 (7.69%)"}, {"Label73", "1 (7.69%)"},
           {"Label74", "1 (7.69%)"}}},
         {"rugby", Rugby,
-         {{"Label41", "3"}, {"Label47", "33.33%"}, {"Label46", "0"}, {"Label51", "6"}, {"Label52", "2.00"},
+         {{"Label41", "3"}, {"Label47", "33.33%"}, {"Label46", "-"}, {"Label51", "6"}, {"Label52", "2.00"},
           {"Label54", "5" + j1}, {"Label55", "1" + j2}, {"Label58", "0"}, {"Label68", "50.00%"},
           {"Label69", "50.00%"}}},
         {"basketball", Basket,
@@ -744,7 +744,7 @@ TEST(InfoGeneral, StatTablesPerSportParseWithTheirRows)
           {T(816), "1 (7.69%)"}}},
         {"rugby", Rugby,
          // points, not tries
-         {{T(800), "3"}, {T(801), "33.33%"}, {T(802), "0"}, {T(1108), "33"}, {T(1161), "11.00"},
+         {{T(800), "3"}, {T(801), "33.33%"}, {T(802), "-"}, {T(1108), "33"}, {T(1161), "11.00"},
           {T(805), "27" + j + "1)"}, {T(806), "6" + j + "2)"}, {T(807), "0"}, {T(808), "0.00"}, {T(809), "0"},
           {T(808), "0.00"}, {"\xC2\xA0", "\xC2\xA0"}, {"Pourcentage"}, {T(810), "33.33%"}, {T(811), "33.33%"},
           {T(812), "33.33%"}, {T(3600), "51.52%"}, {T(3601), "48.48%"}},
@@ -757,7 +757,7 @@ TEST(InfoGeneral, StatTablesPerSportParseWithTheirRows)
          {}},
         {"handball", Handball,
          // goals, suspensions and disqualifications, as the window shows them
-         {{T(800), "4"}, {T(801), "50.00%"}, {T(802), "0"}, {T(803), "447"}, {T(804), "111.75"},
+         {{T(800), "4"}, {T(801), "50.00%"}, {T(802), "-"}, {T(803), "447"}, {T(804), "111.75"},
           {T(805), "345" + j + "1)"}, {T(806), "102" + j + "2)"}, {T(1528), "5"}, {T(808), "1.25"},
           {T(1529), "1"}, {T(808), "0.25"}},
          {}},

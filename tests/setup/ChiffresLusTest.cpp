@@ -1,0 +1,422 @@
+// What a user reads, counted by hand, on seasons made through the creation
+// windows, in French and in English: each average and rate of a window, its
+// print and its HTML rounded once from its counts ("-" without a base), the
+// rank beside a team as the standings show it, the headings of printed and
+// written pages, the names and words of the history, the team sheet and the
+// detailed results. One row per case: the counts, the decimals and the text.
+#include <gtest/gtest.h>
+
+#include <libxml/HTMLparser.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <map>
+
+#include "model/Championnat.h"
+#include "model/DescTree.h"
+#include "model/InfoComp.h"
+#include "model/Joueurs.h"
+#include "model/ListeDonnees.h"
+#include "model/Personnels.h"
+#include "model/Utilities.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/Dialogs.h"
+#include "platform/gui/Printers.h"
+#include "platform/rtl/Files.h"
+#include "platform/rtl/Format.h"
+#include "platform/rtl/IniFiles.h"
+#include "platform/rtl/Strings.h"
+#include "results/PagesMatch.h"
+#include "results/w_FicheArbitre.h"
+#include "tests/setup/CreationEssai.h"
+#include "tests/shell/SaisonEssai.h"
+#include "tests/support/HtmlTables.h"
+#include "tests/support/MotsPdf.h"
+#include "ui/Bouton.h"
+#include "ui/ColorStringGrid.h"
+#include "ui/Editeur.h"
+#include "views/Textes.h"
+#include "views/w_ChoixHistorique.h"
+#include "views/w_Classement.h"
+#include "views/w_DiversStat.h"
+#include "views/w_InfoGeneral.h"
+#include "views/w_StatEquipe.h"
+
+using namespace essai;
+
+namespace {
+
+const bool pagesInscrites = (EnregistrePagesMatch(), true);
+
+// A season of the sport made through the creation windows in the language;
+// the first championship ("Club 1".."Club 4") current, the other one a.
+struct TSession
+{
+    TOwned<FenetreEssai> f;
+    TDonneesChampionnat *c = nullptr, *a = nullptr;
+    std::string langue;
+    int arbitres[3] = {};
+    TSession(int sport, const std::string& l) : langue(l)
+    {
+        const std::string dir = Prepare("chiffres" + std::to_string(sport) + l);
+        TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", l);
+        f = LanceFenetre();
+        CreeSaison(*f, sport);
+        Championnats();
+    }
+    void Championnats(const int32_t (&codes)[2] = {-1, -1})
+    {
+        for (TDonneesChampionnat* x : f->Saison->Arbre().ListeChampionnats())
+            if (codes[0] < 0 || x->CodeChamp == codes[0] || x->CodeChamp == codes[1])   // not the cup added
+                (f->Saison->NomEquipeComplet(x->IdEquipe(0), x) == "Club 1" ? c : a) = x;
+        f->Saison->SelectionneChampionnat(c->CodeChamp);
+    }
+    // Saved through its season file and opened again.
+    void Relit()
+    {
+        const int32_t codes[2] = {c->CodeChamp, a->CodeChamp};
+        ModifSaison = 1;     // the counts went in as the windows write them
+        RepondBoite(mrOk);   // "saved"
+        Commande(*f, 7);
+        kit::Process(50);
+        f->FermeFenetreEnfant();
+        f->OpenFile(NomFichierCourant);
+        kit::Process(50);
+        Championnats(codes);
+    }
+    ~TSession()
+    {
+        ModifSaison = 0;
+        TermineFenetre(f);
+    }
+    int E(int i) const { return c->IdEquipe(i); }
+};
+
+// A figure as the session writes it ("2.68" read "2,68" in French).
+std::string Dec(std::string v)
+{
+    std::replace(v.begin(), v.end(), '.', FormatSettings().DecimalSeparator);
+    return v;
+}
+
+// n matches played on matchdays of two, scoring `buts` in all (as evenly as
+// can be, the home side a goal ahead of an odd count).
+void Joue(TDonneesChampionnat& c, int n, int buts, const int (&e)[4])
+{
+    c.SetNbJournees((n + 1) / 2);
+    for (int i = 0; i < n; ++i) {
+        const int v = buts / n + (i < buts % n ? 1 : 0);
+        c.CreeMatch(i / 2 + 1, e[i % 2 * 2], e[i % 2 * 2 + 1], (v + 1) / 2, v / 2);
+    }
+    c.DerniereJournee = static_cast<uint8_t>((n + 1) / 2);
+}
+
+// The words of the shown view's printout, and its HTML page, as read back;
+// with a team's name, the words of its printed line only, left to right.
+std::string Imprime(TSession& s, const std::string& equipe = {})
+{
+    const std::string pdf = MakePath(kit::TempDir(), "chiffres-" + s.langue + ".pdf");
+    DeleteFile(pdf);
+    Printer().SetOutputFileName(pdf);
+    Commande(*s.f, 181);
+    Printer().SetOutputFileName("");
+    std::string mots;
+    for (const TPagePdf& p : LitPdf(pdf)) {
+        std::vector<TMotPdf> ligne = p.mots;
+        for (size_t i = 0; !equipe.empty() && i + 1 < p.mots.size(); ++i)
+            if (p.mots[i].texte + " " + p.mots[i + 1].texte == equipe) {
+                const double y = p.mots[i].y0, h = p.mots[i].y1 - p.mots[i].y0;
+                ligne.clear();
+                std::copy_if(p.mots.begin(), p.mots.end(), std::back_inserter(ligne),
+                             [&](const TMotPdf& m) { return std::abs(m.y0 - y) < h / 2; });
+                std::sort(ligne.begin(), ligne.end(), [](const TMotPdf& a, const TMotPdf& b) { return a.x0 < b.x0; });
+            }
+        for (const TMotPdf& m : ligne)
+            mots += m.texte + " ";
+    }
+    return mots;
+}
+
+// Its page written through the HTML command, read back: the texts of its
+// nodes a blank apart, and the page.
+void Textes(xmlNode* n, std::string& t)
+{
+    for (; n; n = n->next) {
+        if (n->type == XML_TEXT_NODE && n->content)
+            t += " " + Trim(reinterpret_cast<const char*>(n->content));
+        Textes(n->children, t);
+    }
+}
+
+std::string Html(TSession& s, html_lu::TPage* page = nullptr)
+{
+    const std::string fichier = MakePath(kit::TempDir(), "chiffres-" + s.langue + ".htm");
+    DeleteFile(fichier);
+    kit::AnswerDialogs([&](TCommonDialog& d) {
+        if (auto* x = dynamic_cast<TSaveDialog*>(&d))
+            x->FileName = fichier;
+        return true;
+    });
+    Commande(*s.f, 182);
+    kit::AnswerDialogs(nullptr);
+    std::string octets, t;
+    ReadFileBytes(fichier, octets);
+    if (page)
+        *page = html_lu::Lit(octets);
+    if (htmlDocPtr doc = htmlReadMemory(octets.data(), static_cast<int>(octets.size()), nullptr, "windows-1252",
+                                        HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING)) {
+        Textes(xmlDocGetRootElement(doc), t);
+        xmlFreeDoc(doc);
+    }
+    return t + " ";
+}
+
+using TLus = std::vector<std::pair<std::string, std::string>>;   // read, wanted
+
+struct TCas
+{
+    int sport;
+    const char* quoi;
+    int64_t compte, base;   // the counts of the figure
+    int decimales;
+    const char* attendu;    // its text, "." for the decimal sign (nullptr: a word)
+    std::function<TLus(TSession&, const TCas&)> lit;
+};
+
+// A figure of the championship information's first page: on the window, in
+// its printout and in its HTML page.
+TLus Chiffre(TSession& s, const TCas& k, const char* label)
+{
+    if (!Commande(*s.f, 172))
+        return {{"no window", ""}};
+    const std::string v = Dec(k.attendu), l = kit::Find<TLabel>(s.f->Enfant, label)->Caption();
+    const bool imprime = (" " + Cp1252ToUtf8(Imprime(s))).find(" " + v + " ") != std::string::npos;
+    const bool ecrit = Html(s).find(" " + Cp1252ToUtf8(v) + " ") != std::string::npos;
+    return {{l, v}, {imprime ? v : "not printed", v}, {ecrit ? v : "not written", v}};
+}
+
+// The referee's card as it opens for the championship (code) on the
+// referee numbered n: the sendings-off (rouge) or bookings average.
+TLus Carte(TSession& s, const TCas& k, int n, int32_t code, bool rouge)
+{
+    s.f->Saison->CompteStatSport();   // as the referee ranking counts them
+    std::string lu;
+    Quand<Tf_FicheArbitre>([&](Tf_FicheArbitre* f) {
+        lu = (rouge ? f->l_Cr : f->l_Cj)->Caption();
+        kit::GrabToPng(f, "chiffres-arbitre-" + s.langue);
+        f->b_Annuler->Click();
+    });
+    OuvreFicheArbitre(s.f.get(), s.f->Couleurs, s.f->Saison.get(), code,
+                      static_cast<TPersonnelStat*>(s.f->Saison->Arbitres().ChercheNumero(s.arbitres[n - 1])));
+    return {{lu, Dec(k.attendu)}};
+}
+
+const TCas cas[] = {
+    {0, "goals per match", 107, 40, 2, "2.68", [](TSession& s, const TCas& k) { return Chiffre(s, k, "Label52"); }},
+    {0, "yellow cards per match", 7, 40, 2, "0.18", [](TSession& s, const TCas& k) { return Chiffre(s, k, "Label59"); }},
+    {0, "sendings-off per match", 3, 40, 2, "0.08", [](TSession& s, const TCas& k) { return Chiffre(s, k, "Label64"); }},
+    {2, "points per match", 6543, 40, 2, "163.58", [](TSession& s, const TCas& k) { return Chiffre(s, k, "Label51"); }},
+    {0, "a referee's cards per match, all championships", 7, 40, 2, "0.18",
+     [](TSession& s, const TCas& k) { return Carte(s, k, 1, -1, false); }},
+    {0, "a referee's sendings-off per match in the championship (in all)", 3, 20, 1, "0.2 (0.1)",
+     [](TSession& s, const TCas& k) { return Carte(s, k, 2, s.c->CodeChamp, true); }},
+    {0, "a referee without a match in the championship", 1, 2, 1, "- (0.5)",
+     [](TSession& s, const TCas& k) { return Carte(s, k, 3, s.c->CodeChamp, false); }},
+    {2, "a win rate without a home match", 0, 0, 1, "-",
+     [](TSession& s, const TCas& k) {
+         // Club 2 plays every match away: its home block has no rate
+         auto* v = dynamic_cast<Tf_Classement*>(Commande(*s.f, 40) ? s.f->Enfant : nullptr);
+         if (!v)
+             return TLus{{"no window", ""}};
+         const TColorStringGrid& g = *v->sg_Classement;
+         int r = 1;
+         while (r + 1 < g.RowCount() && g.Cells(1, r) != "Club 2")
+             ++r;
+         std::string ligne;
+         for (int col = 1; col < g.ColCount(); ++col)
+             if (!g.Cells(col, r).empty())
+                 ligne += Cp1252ToUtf8(g.Cells(col, r)) + " ";   // as printed, a blank apart
+         const std::string imprime = Imprime(s, "Club 2");
+         html_lu::TPage page;
+         Html(s, &page);
+         std::string ecrit = "no row";
+         for (const auto& rang : page.tables.empty() ? html_lu::TTable{} : page.tables[0])
+             if (rang.size() > 12 && rang[1] == "Club 2")
+                 ecrit = rang[12];
+         return TLus{{g.Cells(12, r), k.attendu},
+                     {imprime.substr(std::min(imprime.find("Club 2"), imprime.size())), ligne},
+                     {ecrit, k.attendu}};
+     }},
+    {3, "a team level with the one above ranked as the standings rank it", 0, 0, 0, nullptr,
+     [](TSession& s, const TCas&) {
+         // the other championship: Autre 3 0-0 Autre 4, level in every way
+         s.f->Saison->SelectionneChampionnat(s.a->CodeChamp);
+         TLus l;
+         std::map<std::string, std::string> rangs;
+         if (auto* v = dynamic_cast<Tf_Classement*>(Commande(*s.f, 40) ? s.f->Enfant : nullptr))
+             for (int r = 1; r < v->sg_Classement->RowCount(); ++r)
+                 rangs[v->sg_Classement->Cells(1, r)] = v->sg_Classement->Cells(0, r);
+         l.push_back({rangs["Autre 4"], "-"});
+         s.f->ExecuteCommande(27, 1, false);
+         if (auto* v = dynamic_cast<Tf_DiversStat*>(s.f->Enfant))
+             for (const auto& [equipe, rang] : rangs)
+                 for (int r = 1; r < v->sg_Stats->RowCount(); ++r)
+                     for (int col : {0, 2})
+                         if (v->sg_Stats->Cells(col, r).starts_with(equipe + " ("))
+                             l.push_back({v->sg_Stats->Cells(col, r), equipe + " (" + rang + ")"});
+         s.f->Saison->SelectionneChampionnat(s.c->CodeChamp);
+         return l;
+     }},
+    {0, "a page printed and written names its title and the competition once", 0, 0, 0, nullptr,
+     [](TSession& s, const TCas&) {
+         if (!Commande(*s.f, 40))
+             return TLus{{"no window", ""}};
+         const std::string titre = Cp1252ToUtf8(s.f->Statut->Panels(2).Text),
+                           competition =
+                               Cp1252ToUtf8(s.f->Saison->Arbre().NoeudParCode(s.c->CodeChamp, true)->NomComplet());
+         const std::string imprime = Imprime(s);
+         html_lu::TPage page;
+         Html(s, &page);
+         return TLus{{imprime.substr(0, std::min(imprime.size(), titre.size() + competition.size() + 2)),
+                      titre + " " + competition + " "},
+                     {page.titre, titre + " - " + competition}};
+     }},
+    {0, "a cup's last matchday printed and written under its rounds and its date", 0, 0, 0, nullptr,
+     [](TSession& s, const TCas&) {
+         auto coupe = s.f->Saison->CreeChampionnat(TDonneesChampionnat::TypeCoupe | TDonneesChampionnat::TypeNational, 0);
+         coupe->OptionsParDefaut();
+         for (int i = 0; i < 4; ++i)
+             coupe->AjouteEquipe(s.E(i));
+         const TInfoTourCoupe tours[] = {{2, 2, 1}, {1, 1, 1}};
+         coupe->CreeToursCoupe(tours);
+         coupe->SetOption(1, 2);
+         coupe->SetOption(11, static_cast<uint16_t>(coupe->Option(11) | 1));   // dated matchdays
+         coupe->PetiteFinale = true;
+         coupe->CreeMatch(1, s.E(0), s.E(1), 2, 1);
+         coupe->CreeMatch(1, s.E(2), s.E(3), 1, 0);
+         coupe->CreeMatch(2, s.E(0), s.E(2), 3, 2);
+         coupe->CreeMatch(2, s.E(1), s.E(3), 1, 0);
+         const uint32_t date = TGestionDate::EncodeDate(14, 7, 2024);
+         coupe->SetDateJournee(2, date);
+         coupe->NbJournee = 2;
+         coupe->DerniereJournee = 2;
+         const int32_t code =
+             s.f->Saison->Arbre().AjouteChampionnat("Coupe", "Coupe", std::move(coupe), "France")->Championnat()->CodeChamp;
+         s.f->Saison->SelectionneChampionnat(code);
+         TLus l;
+         if (Commande(*s.f, 13)) {
+             const std::string imprime = " " + Imprime(s), html = Html(s);
+             for (const std::string& t : {Traduire(271), Traduire(3924), "(" + TGestionDate::DateVersTexte(date) + ")"}) {
+                 const std::string u = " " + Cp1252ToUtf8(t) + " ";
+                 l.push_back({imprime.find(u) != std::string::npos ? t : "not printed: " + imprime, t});
+                 l.push_back({html.find(u) != std::string::npos ? t : "not written: " + html, t});
+             }
+         }
+         s.f->Saison->SelectionneChampionnat(s.c->CodeChamp);
+         return l;
+     }},
+    {0, "the history's choice names a championship made by hand", 0, 0, 0, nullptr,
+     [](TSession& s, const TCas&) {
+         s.c->SetOption(8, 124);
+         s.f->Reponses = {mrYes};
+         Commande(*s.f, 192);   // the season goes into the history
+         std::string noms;
+         Quand<Tf_ChoixHistorique>([&](Tf_ChoixHistorique* d) {
+             for (int i = 0; i < d->lb_Choix->Items().Count(); ++i)
+                 noms += d->lb_Choix->Items()[i] + "|";
+             d->bc_Annuler->Click();
+         });
+         Commande(*s.f, 202);
+         return TLus{{noms, s.f->Saison->Arbre().NoeudParCode(s.c->CodeChamp, true)->NomAffiche() + "|"}};
+     }},
+    {0, "the team sheet's red cards headed as its radio names them", 0, 0, 0, nullptr,
+     [](TSession& s, const TCas&) {
+         Quand<TBrivantelForm>([](TBrivantelForm* d) {   // the team: the first
+             for (int i = 0; i < d->ComponentCount(); ++i)
+                 if (auto* k = dynamic_cast<TCarreCoche*>(d->Components(i)))
+                     k->SetChecked(k->Tag == 0);
+             d->SetModalResult(mrOk);
+         });
+         auto* f = dynamic_cast<Tf_StatEquipe*>(Commande(*s.f, 121) && Commande(*s.f, 125) ? s.f->Enfant : nullptr);
+         if (!f)
+             return TLus{{"no window", ""}};
+         kit::Click(f->rc_cr);
+         return TLus{{f->sg_Buteur->Cells(2, 0), f->rc_cr->Caption()}};
+     }},
+    {1, "the detailed results spaced as the language writes", 0, 0, 0, nullptr,
+     [](TSession& s, const TCas&) {
+         TJoueur* adams = s.f->Saison->Joueurs().AjouteJoueur(s.f->Saison->CreeJoueur("Adams", "Tom", -1, s.E(0)));
+         TJoueur* baker = s.f->Saison->Joueurs().AjouteJoueur(s.f->Saison->CreeJoueur("Baker", "Sam", -1, s.E(0)));
+         TInfoComp* m = s.c->MatchEquipe(1, s.E(0));
+         m->SetJoueurTitulaire(s.E(0), 1, adams->Numero);
+         m->SetJoueurTitulaire(s.E(0), 2, baker->Numero);
+         m->SetCompositionSaisie(s.E(0));
+         s.c->ListeButeurs(1)->Ajoute(std::make_unique<TDonneesEvt>(adams->Numero, s.E(0), 10, uint16_t(0)));
+         s.c->SetAffluenceMatch(1, 1, 12345);
+         s.f->ExecuteCommande(26, 1, false);
+         auto* v = dynamic_cast<Tf_DiversStat*>(s.f->Enfant);
+         const std::string texte = v ? v->e_Detail->Texte() : std::string();
+         const std::string deuxPoints = s.langue == "en" ? ": " : " : ", virgule = s.langue == "en" ? ", " : " , ";
+         TLus l;
+         for (const std::string& t : {Traduire(51) + deuxPoints + "12345", "  " + Traduire(488) + deuxPoints + "Adams",
+                                      "Tom Adams" + virgule + "Sam Baker"})
+             l.push_back({texte.find(t) != std::string::npos ? t : texte, t});
+         return l;
+     }},
+};
+
+TEST(ChiffresLus, ShownPrintedAndWrittenAsCountedByHand)
+{
+    for (const char* langue : {"fr", "en"})
+        for (int sport : {0, 1, 2, 3}) {
+            SCOPED_TRACE(std::string(langue) + " " + std::to_string(sport));
+            TSession s(sport, langue);
+            ASSERT_TRUE(s.c && s.a);
+            const int e[4] = {s.E(0), s.E(1), s.E(2), s.E(3)};
+            Joue(*s.c, 40, sport == 2 ? 6543 : 107, e);
+            TPersonnels& arbitres = s.f->Saison->Arbitres();
+            for (int n = 0; n < 3; ++n)
+                s.arbitres[n] = arbitres.AjoutePersonnel(
+                    std::make_unique<TPersonnelStat>(-1, 40, "Ali", "Rameau" + std::to_string(n + 1)))->Numero;
+            // referee 1 refereed the 40 matches, 2 assisted on the first ten
+            // matchdays' and on the other championship's two, 3 refereed those
+            const TJoueur* j = s.f->Saison->Joueurs().AjouteJoueur(s.f->Saison->CreeJoueur("Alpha", "Jean", -1, e[0]));
+            for (int d = 1; d <= 20; ++d)
+                for (int m = 1; m <= 2; ++m) {
+                    s.c->SetOfficielMatch(d, m, 1, s.arbitres[0]);
+                    if (d <= 10)
+                        s.c->SetOfficielMatch(d, m, 2, s.arbitres[1]);
+                }
+            for (int i = 0; i < 10; ++i)   // 7 bookings and 3 sendings-off, on matchdays 1 to 10
+                s.c->ListeAvertis(i + 1)->Ajoute(
+                    std::make_unique<TDonneesEvt>(j->Numero, e[0], 20, i < 3 ? evtRouge : uint16_t(0)));
+            s.a->SetNbJournees(1);
+            s.a->CreeMatch(1, s.a->IdEquipe(0), s.a->IdEquipe(1), 1, 0);
+            s.a->CreeMatch(1, s.a->IdEquipe(2), s.a->IdEquipe(3), 0, 0);
+            s.a->DerniereJournee = 1;
+            for (int m = 1; m <= 2; ++m) {
+                s.a->SetOfficielMatch(1, m, 1, s.arbitres[2]);
+                s.a->SetOfficielMatch(1, m, 2, s.arbitres[1]);
+            }
+            s.a->ListeAvertis(1)->Ajoute(std::make_unique<TDonneesEvt>(j->Numero, s.a->IdEquipe(0), 30, uint16_t(0)));
+            s.f->Saison->InvalideStats();
+            for (const TCas& k : cas)
+                if (k.sport == sport) {
+                    SCOPED_TRACE(k.quoi);
+                    for (const auto& [lu, voulu] : k.lit(s, k))
+                        EXPECT_EQ(lu, voulu);
+                    kit::GrabToPng(s.f.get(), std::string("chiffres-") + k.quoi + "-" + langue);
+                }
+            // what the file keeps reads the same
+            s.Relit();
+            for (const TCas& k : cas)
+                if (k.sport == sport && k.compte > 0) {
+                    SCOPED_TRACE(std::string("opened again: ") + k.quoi);
+                    for (const auto& [lu, voulu] : k.lit(s, k))
+                        EXPECT_EQ(lu, voulu);
+                }
+        }
+}
+
+}  // namespace
