@@ -159,13 +159,14 @@ private:
     // The track bar's position of a matchday date of the date system.
     int PositionDate(uint32_t date) const;
     // The one guard of every gesture: from the rows as last accepted to these
-    // (a row whose teams change loses its match, scores and all), works out
-    // the later matches of the cup that would differ, refuses a gesture that
-    // would break the bracket (saying why beside the box), asks once naming
-    // every entered match that goes (texts question and question + 1; 4300
-    // for the row's own match alone), then shows the rows and changes the
-    // cup. False (a refusal, No) changes nothing. The rows become the
-    // accepted ones.
+    // (a row whose teams change loses its match, scores and all), the change
+    // goes to the championship's one road (ChangeCoupe), which works out the
+    // later matches of the cup that would differ and refuses a gesture that
+    // would break the bracket (said here beside the box); the page asks once
+    // naming every entered match that goes (texts question and question + 1;
+    // 4300 for the row's own match alone). Carried out, the rows become the
+    // accepted ones, and a cup whose results decide its ties is written at
+    // once. False (a refusal, No) changes nothing.
     bool Pese(std::vector<TLigneSaisie> apres, std::vector<int> changees, int question, TControl* boite);
     // What a refused gesture would break, said beside the box it concerns.
     void Refuse(const TEcartTableau& x, const std::vector<TLigneSaisie>& apres, TControl* boite);
@@ -184,6 +185,8 @@ private:
     void MontreLignes(const std::vector<TLigneSaisie>& lignes);
     // Every row gets back what it held when last accepted.
     void RendLignes();
+    // The teams the list offers, as the writer takes them.
+    std::vector<TEquipeListee> Listees() const;
     std::vector<std::unique_ptr<TLigneResultat>> lignes_;
     std::vector<TLigneSaisie> accepte_;
     bool decide_ = false;
