@@ -947,7 +947,6 @@ void Applique(TDonneesChampionnat& c, const TChangementCoupe& x, const TPeseeCou
     bool change = !p.Suite.Vide();
     if (x.Ecrit)
         x.Ecrit(c);
-
     const size_t jours = std::max(x.Avant.size(), x.Apres.size());
     for (int d = 1; d <= static_cast<int>(jours); ++d)
         if ((d != x.Journee || !x.Ecrit) && !MemeJournee(JourneeDe(x.Avant, d), JourneeDe(x.Apres, d))) {
@@ -992,7 +991,8 @@ TChangementCoupe ChangementScore(const TDonneesChampionnat& c, int n, int k, int
     x.Apres = x.Avant;
     x.Journee = n;
     x.Lignes = {k};
-    if (n < 1 || n > static_cast<int>(x.Apres.size()) || k < 0 || k >= static_cast<int>(x.Apres[size_t(n - 1)].size()))
+    if (n < 1 || n > static_cast<int>(x.Apres.size()) || k < 0 ||
+        k >= static_cast<int>(x.Apres[static_cast<size_t>(n - 1)].size()))
         return x;
     TMatchCoupe& m = x.Apres[static_cast<size_t>(n - 1)][static_cast<size_t>(k)];
     const bool joue = sh >= 0 && sa >= 0;

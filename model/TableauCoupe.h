@@ -205,7 +205,8 @@ struct TChangementCoupe
     // matches: dates, states); empty: its matches are written from Apres.
     std::function<void(TDonneesChampionnat&)> Ecrit;
 };
-// Matchday n of c given as journee (before the change: avant).
+// Matchday n of c as it stood (avant) and as the change leaves it (apres),
+// match r at index r; lignes: the matches the change touches.
 TChangementCoupe ChangementJournee(const TDonneesChampionnat& c, int n, std::vector<TMatchCoupe> avant,
                                    std::vector<TMatchCoupe> apres, std::vector<int> lignes);
 // Match k of matchday n given the score sh - sa (-1: its score removed): the

@@ -6,10 +6,12 @@
 // the print, when the main window commits its child, and when the page goes.
 // In a cup, leaving a score box decides the tie (shoot-out, extra match, next
 // round). Every gesture (a drop, a double click, a typed score, a shoot-out,
-// a state, "Tout effacer") passes one guard that weighs it whole: the rows it
-// leaves and the rest of the cup they call for, the bracket kept, every
-// entered match it erases named in one question; No or a refusal changes
-// nothing.
+// a state, "Tout effacer") passes one guard that hands it whole to the
+// championship's one road for changes of a cup (model/TableauCoupe.h): the
+// rows it leaves and the rest of the cup they call for, the bracket kept,
+// every entered match it erases named in one question; No or a refusal
+// changes nothing. A cup whose results decide its ties takes each gesture
+// carried out at once, rows and all.
 #pragma once
 
 #include <cstdint>
