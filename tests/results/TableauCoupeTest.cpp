@@ -29,6 +29,7 @@
 #include "results/Saisie.h"
 #include "results/w_DialoguesResultats.h"
 #include "results/w_VuesResultats.h"
+#include "setup/w_CreationCoupe.h"
 #include "setup/w_CreationSaison.h"
 #include "setup/w_Option.h"
 #include "setup/w_RetirerChamp.h"
@@ -473,7 +474,7 @@ void Ailleurs(TSaison& s, TOwned<Tf_Resultats>& r, int fenetre, int choix)
 
 // What the step does in the dialog it opens: a team of the cup taken out, a
 // team of the season or a new name typed in; a date mode changed; the
-// composition validated as it stands.
+// composition validated, another cup made in it or not.
 void Pilote(TForm* f, int choix)
 {
     const std::string nom = "Club neuf " + IntToStr(choix);
@@ -507,9 +508,18 @@ void Pilote(TForm* f, int choix)
         if (o->ModalResult() == mrNone)
             o->SetModalResult(mrCancel);
     } else if (auto* c = dynamic_cast<Tf_CreationSaison*>(f)) {
+        // one time in two with another cup made in it, under the first group
+        if (TTreeNode* racine = c->tv_Saison->Items().GetFirstNode(); choix % 2 && racine && racine->Count()) {
+            c->tv_Saison->SetSelected(racine->Item(0));
+            kit::Click(c->bc_CreeCoupe);
+            c->tv_Saison->EndEditing(false);
+        }
         kit::Click(c->b_Valider);
         if (c->ModalResult() == mrNone)
             c->SetModalResult(mrCancel);
+    } else if (auto* k = dynamic_cast<Tf_CreationCoupe*>(f)) {
+        kit::Type(k->e_NomCoupe, nom);
+        kit::Click(k->b_Valider);
     } else {
         ADD_FAILURE() << "an unexpected window";
         f->SetModalResult(mrCancel);
