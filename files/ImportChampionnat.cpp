@@ -8,6 +8,7 @@
 #include "model/Saison.h"
 #include "model/Saison_Stats.h"
 #include "model/Stades.h"
+#include "model/TableauCoupe.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
@@ -231,10 +232,12 @@ void TImportChampionnat::RenommeDonnees(TSaison& cible, TSaison& source, int32_t
     }
     doublons.clear();
 
-    // 8. The matchdays.
+    // 8. The matchdays. A cup keeps the bracket its file gave it, under the
+    // numbers of its new season.
     c.SetSaison(&cible);
     c.SetSaisonListes(&cible);
     RenommeJournees(c, t);
+    ScelleCoupe(c);
 
     // 9. Merged players and referees.
     c.RemplaceJoueurs(pairesJoueurs);

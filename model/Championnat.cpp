@@ -4,6 +4,7 @@
 
 #include "model/Championnat_Maintenance.h"
 #include "model/Saison.h"
+#include "model/TableauCoupe.h"
 #include "model/ioXml.h"
 #include "model/oTraducteur.h"
 #include "platform/rtl/StringList.h"
@@ -62,6 +63,7 @@ TDonneesChampionnat::TDonneesChampionnat(TSaison* saison, uint8_t flags, uint8_t
     TempsPeriode = params.Periode;
     journees_ = std::make_unique<TJournees>(this, nbTitulaire_, nbRemp_);
     CodePerso = 0;
+    ScelleCoupe(*this);
 }
 
 TDonneesChampionnat::~TDonneesChampionnat()

@@ -159,6 +159,9 @@ public:
     int32_t TempsPeriodeProlongation = 0;
     uint8_t NbJournee = 1;          // current matchday
     uint8_t DerniereJournee = 0;    // last matchday with a result
+    // What the cup's bracket read of it when it was last changed through the
+    // one road, read or made (model/TableauCoupe.h).
+    uint64_t SceauCoupe = 0;
 
     TSaison* Saison() const { return saison_; }
     void SetSaison(TSaison* saison) { saison_ = saison; }

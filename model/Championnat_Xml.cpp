@@ -6,6 +6,7 @@
 #include "model/Championnat.h"
 #include "model/ChampsSaison.h"
 #include "model/Saison.h"
+#include "model/TableauCoupe.h"
 #include "model/Utilities.h"
 #include "model/ioXml.h"
 #include "platform/rtl/Strings.h"
@@ -489,6 +490,8 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
     if (SystemeDate())
         journees_->TrieParDate();
     DerniereJournee = static_cast<uint8_t>(CalculeDerniereJournee());
+    // The cup as its file holds it is the one its next change starts from.
+    ScelleCoupe(*this);
 }
 
 void TDonneesChampionnat::LitJournee(TXmlReader& x, uint8_t jeton, uint64_t (&vues)[4], bool nbJourLu)

@@ -578,14 +578,18 @@ int Tf_Resultats::EnregistrerJournee()
         return -1;
     // What was typed and not yet decided goes through the guard first.
     RegleLignes();
-    std::vector<TEquipeListee> listees;
-    for (int i = 0; i < l_Equipe->Items().Count(); ++i) {
-        const std::string& e = l_Equipe->Items()[i];
-        listees.push_back({NomEntreeListe(e, TailleNumero), NumeroEntreeListe(e, TailleNumero, false)});
-    }
     // Only rows the guard accepted are written (while a gesture is weighed,
-    // the rows typed wait for its answer); a later leg shown to play and
-    // left as shown is no match yet, one given a score or a state is.
+    // the rows typed wait for its answer).
+    const TEcritureJournee r = EcritJournee(*Saison, LignesAEcrire(), bde_DateJour->Visible(), dateJour_, Listees());
+    if (r.Change)
+        Signale();
+    return r.Supprimee;
+}
+
+std::vector<TLigneSaisie> Tf_Resultats::LignesAEcrire()
+{
+    // A later leg shown to play and left as shown is no match yet; one given
+    // a score or a state is.
     std::vector<TLigneSaisie> lignes = accepte_;
     for (size_t i = 0; i < lignes.size() && i < lignes_.size(); ++i) {
         TLigneSaisie& l = lignes[i];
@@ -598,10 +602,7 @@ int Tf_Resultats::EnregistrerJournee()
         } else
             suite = {-1, -1};
     }
-    const TEcritureJournee r = EcritJournee(*Saison, lignes, bde_DateJour->Visible(), dateJour_, listees);
-    if (r.Change)
-        Signale();
-    return r.Supprimee;
+    return lignes;
 }
 
 // ============================================================================
@@ -1025,19 +1026,28 @@ void Tf_Resultats::mi_AjoutEquipeClick(TObject*)
         if (c->IndexEquipe(Saison->IdEquipe(i)) < 0)
             offre.AddObject(Saison->NomEquipeIndex(i), Saison->IdEquipe(i));
     f->Prepare(coupe, offre);
-    if (f->ShowModal() != mrOk)
+    if (f->ShowModal() != mrOk || f->Resultat.Count() == 0)
+        return;
+    // The championship takes them, unless a cup already drawn has no place
+    // left for them.
+    std::vector<TAjoutEquipe> ajouts;
+    for (int i = 0; i < f->Resultat.Count(); ++i)
+        ajouts.push_back({static_cast<int>(f->Resultat.Objects(i)), f->Resultat[i]});
+    std::vector<int> avant;
+    for (int p = 0; p < c->NbEquipe(); ++p)
+        avant.push_back(c->IdEquipe(p));
+    if (!ChangeCoupe(*c, ChangementEquipes(*c, ajouts, {}), [&](const TPeseeCoupe& pesee) {
+             Tf_MessageUtil::Affiche(TexteCoupePleine(*Saison, pesee, ajouts), mbuValider);
+             return false;
+         }).Faite)
         return;
     bool ajout = false;
-    for (int i = 0; i < f->Resultat.Count(); ++i) {
-        int id = static_cast<int>(f->Resultat.Objects(i));
-        if (id < 0)
-            id = Saison->AjouteEquipe(f->Resultat[i], -1, 0, true);
-        if (id >= 0 && c->AjouteEquipe(id)) {
+    for (int p = 0; p < c->NbEquipe(); ++p)
+        if (const int id = c->IdEquipe(p); std::find(avant.begin(), avant.end(), id) == avant.end()) {
             if (Offerte(id))
                 AjouteListe(Saison->NomEquipeCourant(id), id);
             ajout = true;
         }
-    }
     if (ajout)
         Signale();
 }
@@ -1068,8 +1078,7 @@ bool Tf_Resultats::Pese(std::vector<TLigneSaisie> apres, std::vector<int> change
                          IdEquipeSaisie(*Saison, l.Exterieur, l.NumeroExterieur)};
     };
     // A row whose teams change loses its match whole: its scores, state and
-    // shoot-out; an entered one is named.
-    std::vector<TMatchRemplace> nommes;
+    // shoot-out.
     std::vector<int> effaces;
     for (size_t r = 0; r < apres.size(); ++r) {
         if (r >= accepte_.size()) {
@@ -1087,70 +1096,72 @@ bool Tf_Resultats::Pese(std::vector<TLigneSaisie> apres, std::vector<int> change
         l.Qualifie = 2;
         l.Etat = etatNormal;
         l.TirsAuBut = 0;
-        if (h0 >= 0 && a0 >= 0 && MatchSaisi(static_cast<int>(r))) {
-            nommes.push_back({n, h0, a0});
+        if (h0 >= 0 && a0 >= 0 && MatchSaisi(static_cast<int>(r)))
             effaces.push_back(static_cast<int>(r));
+    }
+    // The championship weighs the change; the rows, the list and a cup whose
+    // results decide its ties take it at once when it is carried out (a
+    // league's rows wait to be written with the matchday).
+    TChangementCoupe x = ChangementJournee(*c, n, MatchsLignes(*Saison, accepte_), MatchsLignes(*Saison, apres),
+                                           changees);
+    x.Saisi = [&](int d, int k) {
+        const TMatchCoupe& m = x.Avant[static_cast<size_t>(d - 1)][static_cast<size_t>(k)];
+        return d == n ? MatchSaisi(k) : ::MatchSaisi(*c, d, m.Domicile, m.Exterieur);
+    };
+    x.Ecrit = [&](TDonneesChampionnat& championnat) {
+        std::vector<int32_t> avant, maintenant;
+        for (const std::vector<TLigneSaisie>* v : {&accepte_, &apres})
+            for (const TLigneSaisie& l : *v)
+                for (const int e : {ids(l).first, ids(l).second})
+                    if (e >= 0)
+                        (v == &accepte_ ? avant : maintenant).push_back(e);
+        MontreLignes(apres);
+        for (const int r : effaces)
+            Ligne(r).Efface = true;
+        for (const int32_t e : avant)
+            if (std::find(maintenant.begin(), maintenant.end(), e) == maintenant.end())
+                AjouteListe(Saison->NomEquipeCourant(e), e);
+        for (int i = l_Equipe->Items().Count() - 1; i >= 0; --i)
+            if (const int e = NumeroEntreeListe(l_Equipe->Items()[i], TailleNumero, false);
+                std::find(maintenant.begin(), maintenant.end(), e) != maintenant.end() &&
+                std::find(avant.begin(), avant.end(), e) == avant.end())
+                l_Equipe->Items().Delete(i);
+        VerifieDerniereLigne();
+        accepte_ = LignesSaisies();
+        if (TableauActif(championnat))
+            EcritJournee(*Saison, LignesAEcrire(), bde_DateJour->Visible(), dateJour_, Listees());
+    };
+    const std::vector<TLigneSaisie> acceptees = accepte_;
+    const TPeseeCoupe p = ChangeCoupe(*c, x, [&](const TPeseeCoupe& pesee) {
+        if (pesee.Refusee) {
+            Refuse(pesee.Ecart, apres, boite);
+            return false;
         }
-    }
-    // The cup the rows leave: its later matches follow; nothing of its bracket
-    // breaks that held.
-    TSuiteCoupe suite;
-    if (TableauActif(*c)) {
-        suite = SuiteCoupe(*Saison, *c, n, accepte_, apres, changees);
-        const std::vector<TEcartTableau> avant = EcartsTableau(*c, MatchsCoupe(*Saison, *c, n, accepte_));
-        for (const TEcartTableau& x : EcartsTableau(*c, suite.Apres))
-            if (std::find(avant.begin(), avant.end(), x) == avant.end()) {
-                Refuse(x, apres, boite);
-                return false;
-            }
-        for (const TMatchRemplace& m : MatchsSaisis(*c, suite.Supprimes()))
-            if (std::find(nommes.begin(), nommes.end(), m) == nommes.end())
-                nommes.push_back(m);
-    }
-    if (!nommes.empty()) {
-        std::string texte;
+        if (detruit_)
+            return false;
+        const auto& nommes = pesee.Nommes;
         const bool propres = std::all_of(nommes.begin(), nommes.end(), [n](const TMatchRemplace& m) {
             return m.Journee == n;
         });
-        if (propres && nommes.size() == 1)
-            texte = Texte(4300, L1("Ce match a un score ou des événements saisis : retirer l'équipe et effacer le "
-                                   "match ?"));
-        else {
-            const int q = propres ? 5302 : question;
-            texte = Texte(q);
-            for (const TMatchRemplace& m : nommes)
-                texte += '\n' + LibelleMatchRemplace(*Saison, m);
-            texte += '\n' + Texte(q + 1);
-        }
-        if (detruit_ || Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon) != mrYes)
-            return false;
-    }
-    // Carried out: the rows, the list, the rest of the cup.
-    const bool change = !(apres == accepte_) || !suite.Vide();
-    std::vector<int32_t> avant, maintenant;
-    for (const std::vector<TLigneSaisie>* v : {&accepte_, &apres})
-        for (const TLigneSaisie& l : *v)
-            for (const int e : {ids(l).first, ids(l).second})
-                if (e >= 0)
-                    (v == &accepte_ ? avant : maintenant).push_back(e);
-    MontreLignes(apres);
-    for (const int r : effaces)
-        Ligne(r).Efface = true;
-    for (const int32_t e : avant)
-        if (std::find(maintenant.begin(), maintenant.end(), e) == maintenant.end())
-            AjouteListe(Saison->NomEquipeCourant(e), e);
-    for (int i = l_Equipe->Items().Count() - 1; i >= 0; --i)
-        if (const int e = NumeroEntreeListe(l_Equipe->Items()[i], TailleNumero, false);
-            std::find(maintenant.begin(), maintenant.end(), e) != maintenant.end() &&
-            std::find(avant.begin(), avant.end(), e) == avant.end())
-            l_Equipe->Items().Delete(i);
-    VerifieDerniereLigne();
-    accepte_ = LignesSaisies();
-    if (!suite.Vide())
-        AppliqueSuite(*c, suite);
-    if (change)
+        const std::string texte =
+            propres && nommes.size() == 1
+                ? Texte(4300, L1("Ce match a un score ou des événements saisis : retirer l'équipe et effacer le match ?"))
+                : QuestionCoupe(*Saison, propres ? 5302 : question, nommes);
+        return Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon) == mrYes;
+    });
+    if (p.Faite && (!(apres == acceptees) || !p.Suite.Vide()))
         Signale();
-    return true;
+    return p.Faite;
+}
+
+std::vector<TEquipeListee> Tf_Resultats::Listees() const
+{
+    std::vector<TEquipeListee> listees;
+    for (int i = 0; i < l_Equipe->Items().Count(); ++i) {
+        const std::string& e = l_Equipe->Items()[i];
+        listees.push_back({NomEntreeListe(e, TailleNumero), NumeroEntreeListe(e, TailleNumero, false)});
+    }
+    return listees;
 }
 
 void Tf_Resultats::Refuse(const TEcartTableau& x, const std::vector<TLigneSaisie>& apres, TControl* boite)

@@ -6,10 +6,12 @@
 // the print, when the main window commits its child, and when the page goes.
 // In a cup, leaving a score box decides the tie (shoot-out, extra match, next
 // round). Every gesture (a drop, a double click, a typed score, a shoot-out,
-// a state, "Tout effacer") passes one guard that weighs it whole: the rows it
-// leaves and the rest of the cup they call for, the bracket kept, every
-// entered match it erases named in one question; No or a refusal changes
-// nothing.
+// a state, "Tout effacer") passes one guard that hands it whole to the
+// championship's one road for changes of a cup (model/TableauCoupe.h): the
+// rows it leaves and the rest of the cup they call for, the bracket kept,
+// every entered match it erases named in one question; No or a refusal
+// changes nothing. A cup whose results decide its ties takes each gesture
+// carried out at once, rows and all.
 #pragma once
 
 #include <cstdint>
@@ -159,17 +161,20 @@ private:
     void VerifieDerniereLigne();
     void ChargeDates(uint32_t date);
     void ProposeSuite(std::vector<bool>& placees);
+    // The accepted rows as they are written: a later leg only shown is left out.
+    std::vector<TLigneSaisie> LignesAEcrire();
     uint32_t DateLigne(int r) const;
     // The track bar's position of a matchday date of the date system.
     int PositionDate(uint32_t date) const;
     // The one guard of every gesture: from the rows as last accepted to these
-    // (a row whose teams change loses its match, scores and all), works out
-    // the later matches of the cup that would differ, refuses a gesture that
-    // would break the bracket (saying why beside the box), asks once naming
-    // every entered match that goes (texts question and question + 1; 4300
-    // for the row's own match alone), then shows the rows and changes the
-    // cup. False (a refusal, No) changes nothing. The rows become the
-    // accepted ones.
+    // (a row whose teams change loses its match, scores and all), the change
+    // goes to the championship's one road (ChangeCoupe), which works out the
+    // later matches of the cup that would differ and refuses a gesture that
+    // would break the bracket (said here beside the box); the page asks once
+    // naming every entered match that goes (texts question and question + 1;
+    // 4300 for the row's own match alone). Carried out, the rows become the
+    // accepted ones, and a cup whose results decide its ties is written at
+    // once. False (a refusal, No) changes nothing.
     bool Pese(std::vector<TLigneSaisie> apres, std::vector<int> changees, int question, TControl* boite);
     // What a refused gesture would break, said beside the box it concerns.
     void Refuse(const TEcartTableau& x, const std::vector<TLigneSaisie>& apres, TControl* boite);
@@ -188,6 +193,8 @@ private:
     void MontreLignes(const std::vector<TLigneSaisie>& lignes);
     // Every row gets back what it held when last accepted.
     void RendLignes();
+    // The teams the list offers, as the writer takes them.
+    std::vector<TEquipeListee> Listees() const;
     std::vector<std::unique_ptr<TLigneResultat>> lignes_;
     std::vector<TLigneSaisie> accepte_;
     bool decide_ = false;

@@ -11,6 +11,7 @@
 #include "model/Utilities.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/Menus.h"
 #include "platform/gui/Pictures.h"
@@ -565,16 +566,32 @@ void Tf_Minute::ChangeScore(int cote, int pas)
     const int v = StrToIntDef(boite->Text(), 0) + pas;
     if (v < 0 || v > 255)
         return;
-    boite->SetText(IntToStr(v));
     // The first change gives both scores.
-    const bool sansScore = m->Score(0) == V || m->Score(1) == V;
-    c->SetScoreMatch(c->NbJournee, match_, cote, v);
-    if (sansScore)
-        c->SetScoreMatch(c->NbJournee, match_, 1 - cote, StrToIntDef((cote == 0 ? EditRond2 : EditRond1)->Text(), 0));
-    c->DerniereJournee = static_cast<uint8_t>(c->CalculeDerniereJournee());
-    Saison->InvalideStats();
-    Signale();
+    int scores[2] = {StrToIntDef(EditRond1->Text(), 0), StrToIntDef(EditRond2->Text(), 0)};
+    scores[cote] = v;
+    if (!Change(ChangementScore(*c, c->NbJournee, match_, scores[0], scores[1]), boite))
+        return;
+    boite->SetText(IntToStr(v));
     CalculeClassement();
+}
+
+bool Tf_Minute::Change(const TChangementCoupe& x, TControl* boite)
+{
+    TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
+    if (!c)
+        return false;
+    // In a cup the championship weighs who goes through: what it would break
+    // is said beside the box, the played matches it replaces are asked about.
+    const TPeseeCoupe p = ChangeCoupe(*c, x, [&](const TPeseeCoupe& pesee) {
+        if (pesee.Refusee) {
+            RefuseInput(boite, TexteEcart(*Saison, pesee.Ecart));
+            return false;
+        }
+        return Tf_MessageUtil::Affiche(QuestionCoupe(*Saison, 4800, pesee.Nommes), mbuOui | mbuNon) == mrYes;
+    });
+    if (p.Faite)
+        Signale();
+    return p.Faite;
 }
 
 void Tf_Minute::CalculeClassement()
@@ -595,15 +612,12 @@ void Tf_Minute::mi_RetirerMatchClick(TObject*)
     if (!c || i < 0)
         return;
     const int k = StrToIntDef(Copy(Listbox1->Items()[i], 1, 2), 0) - 1;
-    c->SetScoreMatch(c->NbJournee, k, 0, V);
-    c->SetScoreMatch(c->NbJournee, k, 1, V);
-    c->DerniereJournee = static_cast<uint8_t>(c->CalculeDerniereJournee());
-    Saison->InvalideStats();
+    if (!Change(ChangementScore(*c, c->NbJournee, k, -1, -1), Listbox1))
+        return;
     Listbox1->Items().Delete(i);
     match_ = -1;
     CalculeClassement();
     RecodeEntrees();
-    Signale();
 }
 
 void Tf_Minute::Imprime() { sg_Classement->Imprime(EnTete()); }

@@ -25,6 +25,7 @@ class TMenuItem;
 class TPopupMenu;
 class TScrollBox;
 class TUpDown;
+struct TChangementCoupe;
 
 // ---- points penalties -------------------------------------------------------------------
 class Tf_Penalite : public TFootForm
@@ -117,5 +118,8 @@ public:
 
 private:
     void RecodeEntrees();
+    // The change written through the championship's one road; false when
+    // refused (said beside the box) or not agreed.
+    bool Change(const TChangementCoupe& x, TControl* boite);
     int match_ = -1;
 };

@@ -8,6 +8,7 @@
 #include "model/DescTree.h"
 #include "model/Penalites.h"
 #include "model/Saison.h"
+#include "model/TableauCoupe.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Forms.h"
 #include "platform/rtl/Strings.h"
@@ -460,6 +461,8 @@ void Tf_CreeBarrage::CreeChampionnat(const std::vector<std::pair<std::string, in
             c->AjouteMatchSuivant(static_cast<int>(i), s.Valeur[0] == 0 ? s.Valeur[2] : Vide,
                                   s.Valeur[1] == 0 ? s.Valeur[3] : Vide);
     }
+    // A cup made whole is the one its bracket starts from.
+    ScelleCoupe(*c);
     // 5.
     if (b.TypeGroupe >= 1 && b.MoitiePoint > 0)
         for (const auto& [id, objet] : ids) {

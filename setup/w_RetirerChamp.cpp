@@ -9,6 +9,7 @@
 #include "model/Saison.h"
 #include "model/oTraducteur.h"
 #include "platform/rtl/Strings.h"
+#include "results/Saisie.h"
 #include "setup/Controles.h"
 #include "ui/message2.h"
 
@@ -192,34 +193,34 @@ void Tf_AjouterEquipe::bc_ValiderClick()
     for (int i = 0; i < c->NbEquipe(); ++i)
         if (const int id = c->IdEquipe(i); id >= 0 && id != 65535)
             anciens.push_back(id);
-    std::vector<int> nouveaux;
-    std::vector<std::string> noms;
+    std::vector<TAjoutEquipe> ajouts, noms;
     for (int i = 0; i < l_Equipe->Items().Count(); ++i) {
         const auto id = static_cast<int>(l_Equipe->Items().Objects(i));
         if (id == EquipeNouvelle)
-            noms.push_back(l_Equipe->Items()[i]);
+            noms.push_back({-1, l_Equipe->Items()[i]});
         else if (auto it = std::find(anciens.begin(), anciens.end(), id); it != anciens.end())
             anciens.erase(it);
         else
-            nouveaux.push_back(id);
+            ajouts.push_back({id, l_Equipe->Items()[i]});
     }
-    // Teams that played keep their matches unless the user agrees.
-    bool joue = false;
-    for (int id : anciens)
-        for (int n = 1; n <= c->NbJour() && !joue; ++n)
-            if (const TInfoComp* m = c->MatchEquipe(n, id); m && m->ScoresSaisis())
-                joue = true;
-    if (joue && Tf_MessageUtil::Affiche(Traduire(3206), mbuOui | mbuNon) != mrYes)
+    ajouts.insert(ajouts.end(), noms.begin(), noms.end());
+    // The championship weighs it: a cup already drawn takes no team it has no
+    // place for, and names every played match that goes, the teams' own and
+    // those that follow them in the cup; elsewhere teams that played keep
+    // their matches unless the user agrees.
+    const TPeseeCoupe p = ChangeCoupe(*c, ChangementEquipes(*c, ajouts, anciens), [&](const TPeseeCoupe& pesee) {
+        if (pesee.Refusee) {
+            Tf_MessageUtil::Affiche(pesee.Places > 0 ? TexteCoupePleine(*Saison, pesee, ajouts)
+                                                     : TexteEcart(*Saison, pesee.Ecart),
+                                    mbuValider);
+            return false;
+        }
+        const std::string texte = TableauActif(*c) ? QuestionCoupe(*Saison, 5371, pesee.Nommes) : Traduire(3206);
+        return Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon) == mrYes;
+    });
+    if (!p.Faite)
         return;
-    for (const std::string& nom : noms)
-        nouveaux.push_back(Saison->AjouteEquipe(nom, -1, 0, true));
-    Modifie = !anciens.empty() || !nouveaux.empty();
-    for (int id : anciens)
-        if (const int i = c->IndexEquipe(id); i >= 0)
-            c->SupprimeEquipe(i);
-    for (int id : nouveaux)
-        if (id >= 0 && c->IndexEquipe(id) < 0)
-            c->AjouteEquipe(id);
+    Modifie = !anciens.empty() || !ajouts.empty();
     c->TrieEquipes();
     SetModalResult(mrOk);
 }

@@ -763,6 +763,9 @@ TEST(Resultats, TeamsAddedToACup)
     auto s = Coupe();
     s->AjouteEquipe("Stade Nouveau");
     TDonneesChampionnat* c = s->ChampionnatCourant();
+    // A cup not drawn yet takes them (one drawn has no place left for them).
+    c->SupprimeMatch(1, 0, 1);
+    c->SupprimeMatch(1, 2, 3);
     auto r = Page(s.get());
     std::vector<std::string> messages;
     kit::WhenModal([&](TForm* m) {
@@ -783,7 +786,7 @@ TEST(Resultats, TeamsAddedToACup)
     r->mi_AjoutEquipe->Click();
     EXPECT_EQ(c->NbEquipe(), 6);
     EXPECT_GE(s->ChercheEquipe("AS Toute Neuve"), 0);
-    EXPECT_EQ(r->l_Equipe->Items().Count(), 2);
+    EXPECT_EQ(r->l_Equipe->Items().Count(), 6);
     r.reset();
 
     // A name already in the cup is refused with a message.

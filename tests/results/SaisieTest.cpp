@@ -277,10 +277,9 @@ TSuiteCoupe Retape(TChampionnatEssai& c, int n, const std::vector<std::tuple<int
         apres[static_cast<size_t>(r)].ScoreExterieur = sa;
         lignes.push_back(r);
     }
-    const TSuiteCoupe s = SuiteCoupe(*c.saison, *c, n, avant, apres, lignes);
-    AppliqueSuite(*c, s);
-    EcritJournee(*c.saison, apres, false, 0, {});
-    return s;
+    TChangementCoupe x = ChangementJournee(*c, n, MatchsLignes(*c.saison, avant), MatchsLignes(*c.saison, apres), lignes);
+    x.Ecrit = [&](TDonneesChampionnat&) { EcritJournee(*c.saison, apres, false, 0, {}); };
+    return ChangeCoupe(*c, x, [](const TPeseeCoupe&) { return true; }).Suite;
 }
 
 TEST(Tours, ExtraMatchPlannedOrDroppedAndWinnersPlaced)
@@ -315,7 +314,7 @@ TEST(Tours, ExtraMatchPlannedOrDroppedAndWinnersPlaced)
     const TInfoTourCoupe simples[] = {{3, 4, 1}, {2, 2, 1}, {1, 1, 1}};
     e->CreeToursCoupe(simples);
     e->SetOption(1, 3);
-    for (int k = 0; k < 4; ++k)
+    for (int k = 0; k < 3; ++k)
         e->CreeMatch(1, 2 * k, 2 * k + 1, V, V);
     Retape(e, 1, {{0, "1", "0"}});
     EXPECT_EQ(e->Journee(2) ? e->Journee(2)->NbMatchs() : 0, 0);

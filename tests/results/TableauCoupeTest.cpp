@@ -3,14 +3,18 @@
 // dated or not, the four sports), from fixed seeds, through its roads at
 // random: scores typed and retyped, shoot-outs given or closed, teams taken
 // out, dropped from the list or between boxes and rows, match states and
-// forfeits, "Compléter", "Tout effacer", matchday dates. Each gesture asks
-// once at most, naming exactly the played matches that go, the others keep
-// their records, No or a refusal leaves season and page as they were, and No
-// asks again; the check names nothing after every step; no team plays twice
-// on a matchday, every team of a later round has its place there (who goes
-// through is read here as a user reads the rules), no tie plays once
-// decided, no record lacks its match; saved and reopened, the same; a hand
-// broken bracket is named. Then a row for each case users met.
+// forfeits, "Compléter", "Tout effacer", matchday dates; and, as the main
+// window shows them in turn, every other window that writes a cup: live
+// scoring ("+", "-", "Retirer le match"), "Ajouter des équipes", the season's
+// team list, the options' date modes and the composition window. Each gesture
+// asks once at most, naming exactly the played matches that go, the others
+// keep their records, No or a refusal leaves season and page as they were, and
+// No asks again; the check names nothing after every step, and no window
+// writes the cup past the championship's one road; no team plays twice on a
+// matchday, every team of a later round has its place there (who goes through
+// and which byes a round takes are read here as a user reads the rules), no
+// tie plays once decided, no record lacks its match; saved and reopened, the
+// same; a hand broken bracket is named. Then a row for each case users met.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -21,8 +25,14 @@
 #include "model/MultiSport.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Menus.h"
+#include "platform/gui/StdCtrls.h"
 #include "results/Saisie.h"
 #include "results/w_DialoguesResultats.h"
+#include "results/w_VuesResultats.h"
+#include "setup/w_CreationCoupe.h"
+#include "setup/w_CreationSaison.h"
+#include "setup/w_Option.h"
+#include "setup/w_RetirerChamp.h"
 #include "tests/results/PageResultatsEssai.h"
 #include "tests/support/SaisonBuilder.h"
 #include "ui/message2.h"
@@ -60,6 +70,8 @@ std::unique_ptr<TSaison> Coupe(int sport, const std::vector<std::pair<int, uint1
     c->PetiteFinale = petiteFinale;
     for (int i = 0; i < n; ++i)
         c->AjouteEquipe(s->AjouteEquipe(vues::NomsFoot[i]));
+    for (int i = n; i < n + 2; ++i)
+        s->AjouteEquipe(vues::NomsFoot[i]);   // season teams out of the cup
     for (int i = 0; i < 2 * forme[0].first; i += 2)
         c->CreeMatch(1, i, i + 1, V, V);
     s->SetChampionnatCourant(s->Arbre().AjouteChampionnat("Coupe", "Coupe", std::move(c), "France")->Championnat());
@@ -165,14 +177,28 @@ void Verifie(TDonneesChampionnat& c)
         if (d == 1 || c.TourCoupe(d - 2)->nTour != c.TourCoupe(d - 1)->nTour)
             comptes.push_back(c.TourCoupe(d - 1)->NbMatch & 0xFF);
     // A team has its place in round r when it won its tie in each round
-    // before, or played none there while the next round had byes to give.
+    // before, or played none there while the next round had byes to give:
+    // as many as its places beyond the winners, to the first teams standing
+    // there that played no tie before it.
+    std::vector<std::vector<int>> entrants;
+    auto joue = [&](int eq, size_t k) {
+        int j = 0;
+        for (const Tie& t : tours[k].second)
+            if (t.x == eq || t.y == eq)
+                j = t.gagnant == eq ? 1 : -1;
+        return j;
+    };
     auto passe = [&](int eq, size_t r) {
         for (size_t k = 0; k < r; ++k) {
-            int joue = 0;
-            for (const Tie& t : tours[k].second)
-                if (t.x == eq || t.y == eq)
-                    joue = t.gagnant == eq ? 1 : -1;
-            if (joue < 0 || (joue == 0 && 2 * comptes[k + 1] <= comptes[k]))
+            const int j = joue(eq, k);
+            if (j < 0 || (j == 0 && 2 * comptes[k + 1] <= comptes[k]))
+                return false;
+            if (j != 0)
+                continue;
+            const auto& v = entrants[k + 1];
+            const auto i = std::find(v.begin(), v.end(), eq) - v.begin();
+            const bool exempte = i < 2 * comptes[k + 1] - comptes[k];
+            if (i < std::ssize(v) ? !exempte : (k + 1 == r && !exempte))
                 return false;
         }
         return true;
@@ -192,6 +218,12 @@ void Verifie(TDonneesChampionnat& c)
             for (const Jeu& m : e[size_t(d)])
                 if (!(d == c.NbJour() && troisieme(m)))
                     tours.back().second.push_back(Decide(e, int(t->TypeMatch & 15), d, m.h, m.a));
+            entrants.emplace_back();
+            for (const Tie& x : tours.back().second)
+                for (const int eq : {x.x, x.y})
+                    if (tours.size() > 1 && joue(eq, tours.size() - 2) == 0 && passe(eq, tours.size() - 2) &&
+                        std::count(entrants.back().begin(), entrants.back().end(), eq) == 0)
+                        entrants.back().push_back(eq);
         }
         std::vector<int> vues;
         for (const Jeu& m : e[size_t(d)]) {
@@ -237,13 +269,28 @@ void VerifieVide(TSaison& s, TDonneesChampionnat& c)
             ADD_FAILURE() << "the check names on matchday " << d << ": " << l;
 }
 
+// The word "Compléter" says of what it added ("3 match(s) added to the
+// fixtures: ...") or that there was nothing to add.
+bool DitCompletion(const std::string& mot)
+{
+    const std::string a = Traduire(5580);
+    const size_t d = a.find("%d"), e = a.find("%s");
+    const size_t chiffres = mot.find_first_not_of("0123456789");
+    return mot == Traduire(5581) ||
+           (d == 0 && e != std::string::npos && chiffres > 0 && chiffres != std::string::npos &&
+            mot.compare(chiffres, e - 2, a, 2, e - 2) == 0);
+}
+
 // The change `geste` made, its questions answered `oui` (-1: by draw) and
 // grabbed to `png` when named, its shoot-outs given or closed by the draws of
-// `graine`; the questions asked.
-std::vector<std::string> Change(TSaison& s, Tf_Resultats& r, unsigned graine, int oui,
-                                const std::function<void()>& geste, const std::string& png = "")
+// `graine`, another window it opens driven by `fenetre`; the questions asked.
+// A gesture made in another window (`surPage` false) takes the page away.
+std::vector<std::string> Change(TSaison& s, TOwned<Tf_Resultats>& page, unsigned graine, int oui,
+                                const std::function<void()>& geste, const std::string& png = "",
+                                const std::function<void(TForm*)>& fenetre = nullptr, bool surPage = true)
 {
     TDonneesChampionnat& c = *s.ChampionnatCourant();
+    Tf_Resultats& r = *page;
     // The box left before (leaving a row decides its tie again) is left first.
     kit::WhenModal([](TForm* f) { f->SetModalResult(mrYes); });
     r.l_Equipe->SetFocus();
@@ -254,11 +301,11 @@ std::vector<std::string> Change(TSaison& s, Tf_Resultats& r, unsigned graine, in
     const std::vector<TLigneSaisie> lignes = r.LignesSaisies();
     const auto joues = Joues(s, c);
     const size_t refus = kit::Refusals().size();
-    std::vector<std::string> dits;
+    std::vector<std::string> dits, mots;
     std::vector<bool> ouis;
     std::mt19937 tirage(graine);
     auto fait = [&](int reponse) {
-        for (int k = 0; k < 3; ++k)
+        for (int k = 0; k < 4; ++k)
             kit::WhenModal([&, reponse](TForm* f) {
                 if (auto* p = dynamic_cast<Tf_Penaltys*>(f); p && tirage() % 4 == 0)
                     kit::PressKey(nullptr, VK_ESCAPE);
@@ -268,8 +315,11 @@ std::vector<std::string> Change(TSaison& s, Tf_Resultats& r, unsigned graine, in
                     p->EditRond2->SetText(IntToStr(int(tirage() % 3) + (dom ? 0 : 3)));
                     kit::Click(p->bc_Valider);
                 } else if (auto* m = dynamic_cast<Tf_MessageUtil*>(f); m && !m->BoutonCopie2->Visible()) {
-                    m->SetModalResult(mrOk);   // what "Compléter" did, told: no question
-                } else if (auto* m = dynamic_cast<Tf_MessageUtil*>(f)) {
+                    // What "Compléter" did is told; any other word alone is a refusal.
+                    if (!DitCompletion(m->Label1->Caption()))
+                        mots.push_back(m->Label1->Caption());
+                    m->SetModalResult(mrOk);
+                } else if (m) {
                     dits.push_back(m->Label1->Caption());
                     if (!png.empty())
                         kit::GrabToPng(m, png);
@@ -282,25 +332,29 @@ std::vector<std::string> Change(TSaison& s, Tf_Resultats& r, unsigned graine, in
                             for (const std::string& l : VerifieTableau(s, c, d))
                                 EXPECT_NE(t->Caption(), l);
                     f->SetModalResult(mrOk);
-                }
+                } else if (fenetre)
+                    fenetre(f);
             });
         geste();
         kit::Process();
         kit::ForgetModalActions();
     };
     fait(oui);
-    EXPECT_LE(dits.size(), 1u) << "asked more than once";
-    // A refusal says why, beside a box of the page.
+    // A refusal says why, beside a box of the page, or in a word.
     for (size_t k = refus; k < kit::Refusals().size(); ++k) {
         EXPECT_FALSE(kit::Refusals()[k].reason.empty());
-        EXPECT_TRUE(kit::Refusals()[k].box && kit::Refusals()[k].box->Owner() == &r) << kit::Refusals()[k].reason;
+        EXPECT_TRUE(!surPage || (kit::Refusals()[k].box && kit::Refusals()[k].box->Owner() == &r))
+            << kit::Refusals()[k].reason;
     }
-    if (kit::Refusals().size() > refus || (!ouis.empty() && !ouis.back())) {
-        // No, or a box refused: the season as it was, in the page and written.
+    for (const std::string& m : mots)
+        EXPECT_FALSE(m.empty());
+    if (kit::Refusals().size() > refus || !mots.empty() || (!ouis.empty() && !ouis.back())) {
+        // No, or a refusal: the season as it was, in the page and written.
         EXPECT_TRUE(dits.empty() || kit::Refusals().size() == refus) << "asked and refused";
-        EXPECT_TRUE(r.LignesSaisies() == lignes);
+        EXPECT_TRUE(!page || page->LignesSaisies() == lignes);
         EXPECT_TRUE(essai::SansDate(essai::Document(s)) == avant) << "changed";
-        r.EnregistrerJournee();
+        if (page)
+            page->EnregistrerJournee();
         EXPECT_TRUE(essai::SansDate(essai::Document(s)) == avant) << "changed once written";
         if (!dits.empty()) {
             tirage.seed(graine);
@@ -311,7 +365,8 @@ std::vector<std::string> Change(TSaison& s, Tf_Resultats& r, unsigned graine, in
     // Gone or replaced by a match to play: exactly the named ones, with their
     // records; the others keep theirs (the matchday shown keeps its pairings,
     // a score lowered there takes its scorers).
-    r.EnregistrerJournee();
+    if (page)
+        page->EnregistrerJournee();
     const auto apres = Joues(s, c);
     const std::string q = !ouis.empty() && ouis.back() ? dits.back() + '\n' : "";
     for (const auto& [match, avait] : joues) {
@@ -328,6 +383,7 @@ std::vector<std::string> Change(TSaison& s, Tf_Resultats& r, unsigned graine, in
     }
     Verifie(c);
     VerifieVide(s, c);
+    EXPECT_TRUE(CoupeScellee(c)) << "a window wrote the cup past the championship's one road";
     return dits;
 }
 
@@ -335,11 +391,34 @@ std::vector<std::string> Change(TSaison& s, Tf_Resultats& r, unsigned graine, in
 // teams, byes in those of 6, 12 and 16).
 const std::vector<std::vector<int>> Formes = {{2, 1}, {4, 2, 1}, {2, 2, 1}, {4, 4, 2, 1}, {6, 5, 2, 1}, {8, 4, 2, 1}};
 
-// Hand broken: a team without its place put in a match of a later round; the
+// Hand broken: a team without its place put in a match of a later round (or
+// byes beyond those a round takes, as an older file may hold them); the
 // check names it.
-void Casse(TSaison& s, TDonneesChampionnat& c)
+void Casse(TSaison& s, TDonneesChampionnat& c, bool exemptes)
 {
     const TTableau t = Tableau(c, MatchsCoupe(c));
+    // Byes beyond those a round takes (teams of the season put in the cup by
+    // hand when it has not enough of its own), paired on its first matchday.
+    for (size_t r = 1; exemptes && r < t.Tours.size(); ++r) {
+        const int d = t.Tours[r].Premier;
+        std::vector<int> libres;
+        for (int i = 0; i < s.NbEquipe(); ++i)
+            if (const int x = s.IdEquipe(i); !t.TieEquipe(int(r) - 1, x) && !t.TieEquipe(int(r), x) &&
+                                             (!c.Journee(d) || c.Journee(d)->IndexMatchEquipe(x) < 0))
+                libres.push_back(x);
+        const size_t manque = size_t(t.Exemptions[r] - int(t.Entrants[r].size()) + 2) & ~size_t(1);
+        if (t.Exemptions[r] <= 0 || libres.size() < manque)
+            continue;
+        const auto avant = VerifieTableau(s, c, d);
+        for (size_t k = 0; k < manque; k += 2) {
+            for (const int x : {libres[k], libres[k + 1]})
+                if (c.IndexEquipe(x) < 0)
+                    c.AjouteEquipe(x);
+            c.Journees().MatchEquipes(d, libres[k], libres[k + 1], -1, true, 0);
+        }
+        EXPECT_GT(VerifieTableau(s, c, d).size(), avant.size()) << "a bye too many";
+        return;
+    }
     for (size_t r = t.Tours.size(); r-- > 1;) {
         const int d = t.Tours[r].Premier;
         for (int x = 0; x < c.NbEquipe(); ++x)
@@ -356,6 +435,109 @@ void Casse(TSaison& s, TDonneesChampionnat& c)
     }
 }
 
+// ---- the other windows that write a cup ------------------------------------------------
+
+// A step in another window that writes the cup, `fenetre` of: 0 live scoring
+// ("+", "-" or "Retirer le match" on a match of the matchday shown), 1 the
+// page's "Ajouter des équipes", 2 the season's team list, 3 the options, 4
+// the composition window. As the main window shows them, the page goes
+// (written) first; `choix` picks what is done.
+void Ailleurs(TSaison& s, TOwned<Tf_Resultats>& r, int fenetre, int choix)
+{
+    if (fenetre == 1) {
+        r->mi_AjoutEquipe->Click();
+        return;
+    }
+    r.reset();
+    if (fenetre == 0) {
+        TOwned<Tf_Minute> m(new Tf_Minute(nullptr));
+        m->ChangeSaison(&s);
+        m->ChangeCouleurs(Dessin->Couleurs);
+        kit::ShowForm(m.get());
+        m->Remplit();
+        if (const int n = m->Listbox1->Items().Count()) {
+            const TRect e = m->Listbox1->ItemRect(choix % n);
+            kit::Click(m->Listbox1, e.Left + 5, e.Top + 3);
+            TBoutonCopie* boutons[] = {m->Bp1, m->Bm1, m->bp2, m->bm2};
+            if (const int b = choix / n % 5; b < 4)
+                kit::Click(boutons[b]);
+            else
+                m->mi_RetirerMatch->Click();
+        }
+    } else if (fenetre == 2) {
+        TOwned<Tf_AjouterEquipe> a(new Tf_AjouterEquipe(nullptr));
+        a->ChangeCouleurs(Dessin->Couleurs);
+        a->ChangeSaison(&s);
+        a->ShowModal();
+    } else if (fenetre == 3) {
+        EnregistreOptions();   // as the program does at start-up
+        TOwned<Tf_Option> o(CreeFenetreOption(&s, nullptr));
+        o->ChangeCouleurs(Dessin->Couleurs);
+        o->ChangeSaison(&s);
+        o->Affiche(false, 1);
+        o->ShowModal();
+    } else {
+        TOwned<Tf_CreationSaison> k(new Tf_CreationSaison(nullptr));
+        k->ChangeCouleurs(Dessin->Couleurs);
+        k->Init(MakePath(kit::TempDir(), "brivantel.ini"), kit::TempDir(), 15, nullptr);
+        k->ChangeSaison(&s);
+        k->Tag = 96;
+        k->ShowModal();
+    }
+}
+
+// What the step does in the dialog it opens: a team of the cup taken out, a
+// team of the season or a new name typed in; a date mode changed; the
+// composition validated, another cup made in it or not.
+void Pilote(TForm* f, int choix)
+{
+    const std::string nom = "Club neuf " + IntToStr(choix);
+    if (auto* a = dynamic_cast<Tf_AjouterEquipe*>(f)) {
+        if (const int n = a->l_Equipe->Items().Count(); choix % 3 == 0 && n) {
+            a->l_Equipe->SetItemIndex(choix / 3 % n);
+            kit::Click(a->bc_Effacer);
+        } else if (choix % 3 == 1 && a->cb_Equipes->Items().Count()) {
+            a->cb_Equipes->SetItemIndex(0);
+            kit::Click(a->bc_Ajouter);
+        } else {
+            kit::Type(a->cb_Equipes, nom);
+            kit::Click(a->bc_Ajouter);
+        }
+        kit::Click(a->bc_Valider);
+        if (a->ModalResult() == mrNone)
+            kit::Click(a->bc_Annuler);
+    } else if (auto* k = dynamic_cast<Tf_AjoutEquipeCoupe*>(f)) {
+        if (choix % 2 && k->cb_AjoutEquipe->Items().Count())
+            k->cb_AjoutEquipe->SetItemIndex(0);
+        else
+            kit::Type(k->cb_AjoutEquipe, nom);
+        kit::Click(k->b_Ajouter);
+        kit::Click(k->b_Continuer);
+    } else if (auto* o = dynamic_cast<Tf_Option*>(f)) {
+        TControl* modes[] = {o->cc_SaisieDateJour, o->rc_date, o->rc_journee, o->cc_SaisieDateMatch};
+        kit::Click(modes[choix % 4]);
+        kit::Click(o->b_Valider);
+        if (o->ModalResult() == mrNone)
+            o->SetModalResult(mrCancel);
+    } else if (auto* c = dynamic_cast<Tf_CreationSaison*>(f)) {
+        // one time in two with another cup made in it, under the first group
+        if (TTreeNode* racine = c->tv_Saison->Items().GetFirstNode(); choix % 2 && racine && racine->Count()) {
+            c->tv_Saison->SetSelected(racine->Item(0));
+            kit::Click(c->bc_CreeCoupe);
+            c->tv_Saison->EndEditing(false);
+        }
+        kit::Click(c->b_Valider);
+        if (c->ModalResult() == mrNone)
+            c->SetModalResult(mrCancel);
+    } else if (auto* k = dynamic_cast<Tf_CreationCoupe*>(f)) {
+        kit::Type(k->e_NomCoupe, nom);
+        kit::Click(k->b_Valider);
+    } else {
+        ADD_FAILURE() << "an unexpected window";
+        f->SetModalResult(mrCancel);
+    }
+}
+
 void Marche(unsigned graine)
 {
     std::mt19937 alea(graine);
@@ -367,6 +549,7 @@ void Marche(unsigned graine)
         forme.push_back({ties[r], uint16_t(1 + (graine / 3 + unsigned(r) * 3 + alea() % 2) % 7)});
     auto s = Coupe(sport, forme, alea() % 2, graine % 3 == 0);
     TDonneesChampionnat* c = s->ChampionnatCourant();
+    ScelleCoupe(*c);   // as a file holds it
     auto r = Page(s.get());
     // The cup played up to a round first, row by row, decided mostly, so
     // that the walk starts in any round; its bracket then holds.
@@ -419,7 +602,7 @@ void Marche(unsigned graine)
             if (const TLigneResultat& l = r->Ligne(k); !l.Domicile->Text().empty() && !l.Exterieur->Text().empty() &&
                                                       l.ScoreDomicile->Text().empty()) {
                 const bool dom = alea() % 2;
-                Change(*s, *r, alea(), -1, [&] { Retape(*r, k, dom ? "3" : "1", dom ? "1" : "3"); });
+                Change(*s, r, alea(), -1, [&] { Retape(*r, k, dom ? "3" : "1", dom ? "1" : "3"); });
                 if (::testing::Test::HasFailure())
                     return;
             }
@@ -452,7 +635,18 @@ void Marche(unsigned graine)
                               r->mi_ScoreNonParvenu, r->mi_MatchNormal};
         TMenuItem* etat = etats[alea() % 6];
         const int jour = 1 + int(alea() % 28);
-        Change(*s, *r, alea(), -1, [&] {
+        // One step in six is made in another window that writes the cup.
+        if (const int fenetre = int(alea() % 30); fenetre < 5) {
+            const int choix = int(alea() % 1000);
+            Change(*s, r, alea(), -1, [&] { Ailleurs(*s, r, fenetre, choix); }, "",
+                   [&](TForm* f) { Pilote(f, choix); }, fenetre == 1);
+            if (::testing::Test::HasFailure())
+                return;
+            if (!r)
+                r = Page(s.get());   // the page shown again at its matchday
+            continue;
+        }
+        Change(*s, r, alea(), -1, [&] {
             if (geste < 46 && ligne >= 0)
                 Retape(*r, ligne, sh, sa);
             else if (geste < 50 && cadre)
@@ -506,7 +700,7 @@ void Marche(unsigned graine)
     Verifie(*relu->ChampionnatCourant());
     r.reset();
     if (graine % 4 == 1)
-        Casse(*relu, *relu->ChampionnatCourant());
+        Casse(*relu, *relu->ChampionnatCourant(), graine % 8 == 5);
 }
 
 class Marcheur : public ::testing::TestWithParam<unsigned>
@@ -579,7 +773,7 @@ TEST_P(Usagers, TheQuestionNamesWhatGoesAndTheCupStaysOneBracket)
     std::string attendu;
     for (const std::string& t : texte)
         attendu.append(attendu.empty() ? "" : "\n").append(t);
-    const std::vector<std::string> dits = Change(*s, *r, 0, k.oui, [&] {
+    const std::vector<std::string> dits = Change(*s, r, 0, k.oui, [&] {
         TCadreDrop* cadre = r->Ligne(k.ligne).Domicile;
         switch (k.geste) {
         case Retaper: Retape(*r, k.ligne, k.sh, k.sa); break;

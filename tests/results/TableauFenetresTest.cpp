@@ -3,9 +3,10 @@
 // teams, the cup's rounds and kinds of tie), the options window (third-place
 // match, dates), the results page's list menu adding the cup's teams and
 // double clicks placing its first round. Each row reaches its situation on
-// the page, makes one gesture with the answers it gives, and checks what the
-// page, the check and the file hold; every row ends with the check naming
-// nothing and the season saved and reopened as it was.
+// the page, makes one gesture with the answers it gives (on the page, in live
+// scoring or in the team list), and checks what the page, the check and the
+// file hold; every row ends with the check naming nothing and the season
+// saved and reopened as it was.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -21,10 +22,12 @@
 #include "platform/gui/StdCtrls.h"
 #include "results/Saisie.h"
 #include "results/w_DialoguesResultats.h"
+#include "results/w_VuesResultats.h"
 #include "setup/w_Creation.h"
 #include "setup/w_CreationCoupe.h"
 #include "setup/w_CreationSaison.h"
 #include "setup/w_Option.h"
+#include "setup/w_RetirerChamp.h"
 #include "setup/w_SaisieEquipes.h"
 #include "tests/results/FeuilleEssai.h"
 #include "tests/results/PageResultatsEssai.h"
@@ -55,11 +58,13 @@ struct Forme
     bool anglais = false; // the program in English
 };
 
-// One answer to the next box: a question answered, a shoot-out given or closed.
+// One answer to the next box: a question answered, a shoot-out given or
+// closed, a dialog filled by its own hand.
 struct Reponse
 {
-    enum { Oui, Non, Tirs, Ferme } genre;
+    enum { Oui, Non, Tirs, Ferme, Fenetre } genre;
     int tirsDomicile = 0, tirsExterieur = 0;
+    std::function<void(TForm*)> fenetre = nullptr;
 };
 
 // The season of a row, its main window and the results page of its cup.
@@ -92,7 +97,9 @@ struct Banc
     {
         for (const Reponse& x : reponses)
             kit::WhenModal([this, x](TForm* m) {
-                if (auto* q = dynamic_cast<Tf_MessageUtil*>(m)) {
+                if (x.genre == Reponse::Fenetre)
+                    x.fenetre(m);
+                else if (auto* q = dynamic_cast<Tf_MessageUtil*>(m)) {
                     questions.push_back(q->Label1->Caption());
                     kit::GrabToPng(q, "tableau_question_" + nom);
                     q->SetModalResult(x.genre == Reponse::Non ? mrNo : mrYes);
@@ -113,6 +120,22 @@ struct Banc
                     m->SetModalResult(mrCancel);
                 }
             });
+    }
+    // The results page shown again, as its command shows it.
+    void Page() const
+    {
+        Commande(*f, 13);
+        kit::Process();
+    }
+    // Live scoring of the matchday shown, its match k picked in the list.
+    Tf_Minute& Direct(int k) const
+    {
+        Commande(*f, 23);
+        kit::Process();
+        auto& m = *dynamic_cast<Tf_Minute*>(f->Enfant);
+        const TRect e = m.Listbox1->ItemRect(k);
+        kit::Click(m.Listbox1, e.Left + 5, e.Top + 3);
+        return m;
     }
     // Every answer queued was taken.
     void Repondu() const { EXPECT_EQ(kit::ForgetModalActions(), 0u) << "an answer was not asked for"; }
@@ -379,6 +402,56 @@ void TirsAuButPuisFinale(Banc& b)
     TapeCase(b, 0, true, "3");
 }
 
+// Single-match semi-finals played 1-0 and 2-0, the final 3-1.
+void Demis(Banc& b)
+{
+    b.Tape(0, "1", "0");
+    b.Tape(1, "2", "0");
+    b.Va(2);
+    b.Tape(0, "3", "1");
+    b.Va(1);
+}
+
+// Every match of the cup's single-match rounds played 1-0.
+void ToutJoue(Banc& b)
+{
+    for (int d = 1; d <= b.c->NbJour(); ++d) {
+        b.Va(d);
+        for (int l = 0; l < b.r().NbLignes(); ++l)
+            b.Tape(l, "1", "0");
+    }
+    b.Va(1);
+}
+
+// The line naming match k of matchday d in a question.
+std::string Nomme(Banc& b, int d, int k)
+{
+    const TInfoComp* m = b.c->Journee(d)->Match(k);
+    return LibelleMatchRemplace(*b.f->Saison, {d, m->IdEquipe(0), m->IdEquipe(1)});
+}
+
+// A team typed into a dialog's box as a user types it, then added.
+void TapeEquipe(TWinControl* boite, TControl* ajouter, const std::string& nom)
+{
+    boite->SetFocus();
+    kit::Process();
+    kit::Type(boite, nom);
+    kit::Click(ajouter);
+}
+
+// The season's team list (command 232) filled by `remplit`, then validated;
+// a window still open (refused, No) is cancelled.
+Reponse ListeEquipes(std::function<void(Tf_AjouterEquipe&)> remplit)
+{
+    return {Reponse::Fenetre, 0, 0, [remplit](TForm* f) {
+                auto& a = *dynamic_cast<Tf_AjouterEquipe*>(f);
+                remplit(a);
+                kit::Click(a.bc_Valider);
+                if (a.ModalResult() == mrNone)
+                    kit::Click(a.bc_Annuler);
+            }};
+}
+
 INSTANTIATE_TEST_SUITE_P(
     WhatUsersMet, Tableaux,
     ::testing::Values(
@@ -574,6 +647,198 @@ INSTANTIATE_TEST_SUITE_P(
                    TirsAuButPuisFinale,
                    {{Reponse::Ferme}, {Reponse::Oui}},
                    [](Banc& b) { TapeCase(b, 0, false, "3"); },
+                   1,
+                   [](Banc& b, const std::string&) {
+                       EXPECT_TRUE(b.Journee(2).empty());
+                       EXPECT_TRUE(b.Journee(3).empty());
+                       EXPECT_EQ(b.r().Ligne(0).Qualifie, 2);
+                   }},
+        // Live scoring, semi-final 1-0, "+" for the away side: 1-1 leaves its
+        // tie without a winner; the played final is named, No keeps it.
+        CasTableau{"live_scoring_names_the_played_final_no_keeps_it",
+                   {0, {{2, 1}, {1, 1}}},
+                   Demis,
+                   {{Reponse::Non}},
+                   [](Banc& b) {
+                       kit::Click(b.Direct(0).bp2);
+                       b.Page();
+                   },
+                   1,
+                   [](Banc& b, const std::string& avant) {
+                       EXPECT_TRUE(b.Doc() == avant) << "the season changed";
+                       EXPECT_TRUE(Contient(b.questions[0] + "\n", {Nomme(b, 2, 0)}));
+                   }},
+        // Yes: the final goes; "+" again, 1-2, sends Club 2 to a new final.
+        CasTableau{"live_scoring_yes_sends_the_other_club_to_the_final",
+                   {0, {{2, 1}, {1, 1}}},
+                   Demis,
+                   {{Reponse::Oui}},
+                   [](Banc& b) {
+                       Tf_Minute& m = b.Direct(0);
+                       kit::Click(m.bp2);
+                       kit::Click(m.bp2);
+                       b.Page();
+                   },
+                   1,
+                   [](Banc& b, const std::string&) {
+                       EXPECT_EQ(b.Journee(1)[0], "Club 1 1-2 Club 2");
+                       EXPECT_EQ(b.Journee(2), std::vector<std::string>{"Club 2 - Club 3"});
+                   }},
+        // Its "Retirer le match" on the other semi-final, in English.
+        CasTableau{"live_scoring_removing_a_result_names_the_final_english",
+                   {1, {{2, 1}, {1, 1}}, false, false, 0, true},
+                   Demis,
+                   {{Reponse::Oui}},
+                   [](Banc& b) {
+                       b.Direct(1).mi_RetirerMatch->Click();
+                       b.Page();
+                   },
+                   1,
+                   [](Banc& b, const std::string&) {
+                       EXPECT_EQ(b.Journee(1)[1], "Club 3 - Club 4");
+                       EXPECT_TRUE(b.Journee(2).empty());
+                   }},
+        // A quarter-final's first leg 2-1 then 0-0, "+" for the away side:
+        // 2-2 sends Club 2 through on away goals; the played semi-final and
+        // final of Club 1 are named and go.
+        CasTableau{"live_scoring_a_first_leg_changes_who_goes_through_on_away_goals",
+                   {0, {{4, 2}, {2, 1}, {1, 1}}},
+                   [](Banc& b) {
+                       b.Tape(0, "2", "1");
+                       for (int l = 1; l < 4; ++l)
+                           b.Tape(l, "1", "0");
+                       b.Va(2);
+                       for (int l = 0; l < 4; ++l)
+                           b.Tape(l, "0", "0");
+                       b.Va(3);
+                       b.Tape(0, "1", "0");
+                       b.Tape(1, "1", "0");
+                       b.Va(4);
+                       b.Tape(0, "1", "0");
+                       b.Va(1);
+                   },
+                   {{Reponse::Oui}},
+                   [](Banc& b) {
+                       kit::Click(b.Direct(0).bp2);
+                       b.Page();
+                   },
+                   1,
+                   [](Banc& b, const std::string&) {
+                       EXPECT_EQ(b.Journee(1)[0], "Club 1 2-2 Club 2");
+                       EXPECT_EQ(b.Journee(3)[0], "Club 2 - Club 3");
+                       EXPECT_TRUE(b.Journee(4).empty());
+                   }},
+        // A semi-final won on a shoot-out, 2-1 live: the shoot-out no longer
+        // follows it.
+        CasTableau{"live_scoring_drops_the_shoot_out_of_the_score_it_followed",
+                   {0, {{2, 1}, {1, 1}}},
+                   [](Banc& b) {
+                       b.Repond({{Reponse::Tirs, 4, 3}});
+                       b.Tape(0, "1", "1");
+                       b.Tape(1, "2", "0");
+                       b.Va(2);
+                       b.Va(1);
+                   },
+                   {},
+                   [](Banc& b) {
+                       kit::Click(b.Direct(0).Bp1);
+                       b.Page();
+                   },
+                   0,
+                   [](Banc& b, const std::string&) {
+                       const TInfoComp* m = b.c->Journee(1)->Match(0);
+                       EXPECT_EQ(b.c->Penalty(1, m->IdEquipe(0), m->IdEquipe(1)), nullptr);
+                       EXPECT_EQ(b.r().Ligne(0).TirsAuBut->Caption(), "");
+                       EXPECT_EQ(b.Journee(2), std::vector<std::string>{"Club 1 - Club 3"});
+                   }},
+        // A cup of seven, its three first-round ties played: "Ajouter des
+        // équipes" refuses an eighth club with a word; the semi-finals keep
+        // their one bye.
+        CasTableau{"a_team_added_mid_cup_takes_no_second_bye",
+                   {0, {{3, 1}, {2, 1}, {1, 1}}, false, false, 7},
+                   [](Banc& b) {
+                       for (int l = 0; l < 3; ++l)
+                           b.Tape(l, "1", "0");
+                   },
+                   {{Reponse::Fenetre, 0, 0,
+                     [](TForm* f) {
+                         auto& a = *dynamic_cast<Tf_AjoutEquipeCoupe*>(f);
+                         TapeEquipe(a.cb_AjoutEquipe, a.b_Ajouter, "Club 8");
+                         kit::Click(a.b_Continuer);
+                     }},
+                    {Reponse::Oui}},
+                   [](Banc& b) { b.r().mi_AjoutEquipe->Click(); },
+                   1,
+                   [](Banc& b, const std::string& avant) {
+                       EXPECT_EQ(b.questions[0], TraduireFormat(5370, {7, "Club 8"}));
+                       EXPECT_TRUE(b.Doc() == avant) << "the season changed";
+                       EXPECT_LT(b.f->Saison->ChercheEquipe("Club 8"), 0);
+                       // (the bye and the winner still to be paired)
+                       b.Va(2);
+                       EXPECT_EQ(b.r().l_Equipe->Items().Count(), 2);
+                   }},
+        // A ninth club for a full cup of eight, drawn: the team list refuses
+        // it with a word, in English.
+        CasTableau{"a_ninth_club_for_a_full_cup_of_eight_is_refused_english",
+                   {3, {{4, 1}, {2, 1}, {1, 1}}, false, false, 0, true},
+                   [](Banc&) {},
+                   {ListeEquipes([](Tf_AjouterEquipe& a) { TapeEquipe(a.cb_Equipes, a.bc_Ajouter, "Club 9"); }),
+                    {Reponse::Oui}},
+                   [](Banc& b) {
+                       Commande(*b.f, 232);
+                       b.Page();
+                   },
+                   1,
+                   [](Banc& b, const std::string& avant) {
+                       EXPECT_EQ(b.questions[0], TraduireFormat(5370, {8, "Club 9"}));
+                       EXPECT_TRUE(b.Doc() == avant) << "the season changed";
+                       EXPECT_EQ(b.c->NbEquipe(), 8);
+                   }},
+        // Everything played up to the final: Club 2, beaten by Club 1 in the
+        // quarter-finals, taken out of the team list; one question names its
+        // quarter-final and Club 1's semi-final and final, which go.
+        CasTableau{"taking_out_a_beaten_team_names_its_conquerors_matches",
+                   {0, {{4, 1}, {2, 1}, {1, 1}}},
+                   ToutJoue,
+                   {ListeEquipes([](Tf_AjouterEquipe& a) {
+                        a.l_Equipe->SetItemIndex(a.l_Equipe->Items().IndexOf("Club 2"));
+                        kit::Click(a.bc_Effacer);
+                    }),
+                    {Reponse::Oui}},
+                   [](Banc& b) {
+                       Commande(*b.f, 232);
+                       b.Page();
+                   },
+                   1,
+                   [](Banc& b, const std::string&) {
+                       EXPECT_LT(b.f->Saison->ChercheEquipe("Club 2") >= 0
+                                     ? b.c->IndexEquipe(b.f->Saison->ChercheEquipe("Club 2"))
+                                     : -1,
+                                 0);
+                       EXPECT_EQ(b.Journee(1).size(), 3u);
+                       EXPECT_EQ(b.Journee(2), std::vector<std::string>{"Club 5 1-0 Club 7"});
+                       EXPECT_TRUE(b.Journee(3).empty());
+                   }},
+        // A semi-final 1-1 whose winner stands on its side flagged through
+        // alone (its shoot-out not kept, as an older file holds it), the
+        // final's two legs played: retyped 3-3 with the shoot-out closed, it
+        // names the final's legs before they go.
+        CasTableau{"a_retyped_draw_with_the_shoot_out_closed_names_the_final",
+                   {0, {{2, 1}, {1, 2}}},
+                   [](Banc& b) {
+                       b.Repond({{Reponse::Tirs, 4, 3}});
+                       b.Tape(0, "1", "1");
+                       b.Tape(1, "2", "0");
+                       b.Va(2);
+                       const TInfoComp* m = b.c->Journee(1)->Match(0);
+                       b.c->SupprimePenalty(1, m->IdEquipe(0), m->IdEquipe(1));
+                       b.Tape(0, "1", "0");
+                       b.Va(3);
+                       b.Tape(0, "0", "0");
+                       b.Va(1);
+                   },
+                   {{Reponse::Ferme}, {Reponse::Oui}},
+                   [](Banc& b) { b.Tape(0, "3", "3"); },
                    1,
                    [](Banc& b, const std::string&) {
                        EXPECT_TRUE(b.Journee(2).empty());
