@@ -121,6 +121,15 @@ void CheckModal()
         auto action = modalActions.front();
         modalActions.pop_front();
         busy.push_back(f);
+        // A user answers the form shown on top, which has the keyboard: on a
+        // loaded machine its activation may not have come yet.
+        QWidget* w = f->Widget();
+        if (QApplication::activeWindow() != w) {
+            w->activateWindow();
+            QCoreApplication::processEvents();
+        }
+        if (QWidget* k = QApplication::focusWidget(); !k || (k != w && !w->isAncestorOf(k)))
+            (w->focusWidget() ? w->focusWidget() : w)->setFocus();
         action(f);
         busy.erase(std::find(busy.begin(), busy.end(), f));
         break;
