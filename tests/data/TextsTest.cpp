@@ -152,6 +152,28 @@ TEST_F(Texts, LanguageFilesAreSortedWindows1252WithCrLf)
     }
 }
 
+// texts.tsv is the source the language files are written from (make_texts.py):
+// a text added to a language file alone is lost at the next writing.
+TEST_F(Texts, LanguageFilesAreWhatTheirSourceGives)
+{
+    std::map<int, std::pair<std::string, std::string>> source;
+    std::istringstream in(ReadFile(MakePath(DataDir(), "texte\\texts.tsv")));
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#' || line.rfind("id\t", 0) == 0)
+            continue;
+        const size_t a = line.find('\t'), b = line.find('\t', a + 1);
+        ASSERT_NE(b, std::string::npos) << line;
+        source[std::stoi(line.substr(0, a))] = {Utf8ToCp1252(line.substr(a + 1, b - a - 1)), Utf8ToCp1252(line.substr(b + 1))};
+    }
+    for (const char* lang : kLanguages) {
+        TTraducteur t(LanguageFile(lang));
+        ASSERT_TRUE(t.Charge());
+        EXPECT_EQ(t.NbTexte(), static_cast<int>(source.size())) << lang;
+        for (const auto& [id, texts] : source)
+            EXPECT_EQ(t.Traduire(id), std::string(lang) == "fr" ? texts.first : texts.second) << lang << " id " << id;
+    }
+}
+
 TEST_F(Texts, FormattedTextsMatchTheArgumentsOfTheirCallers)
 {
     for (const char* lang : kLanguages) {

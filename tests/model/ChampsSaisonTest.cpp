@@ -295,7 +295,8 @@ TEST(ChampsSaison, EveryNumberOfTheFourSportsIsReadThroughItsRow)
     // form, which the season file never holds.
     for (size_t i = 0; i < NbChamps; ++i) {
         const auto c = static_cast<TChamp>(i);
-        if (c != TChamp::MatchForfait)
+        if (c != TChamp::MatchForfait) {
             EXPECT_TRUE(vus.count(c)) << Champ(c).parent << " " << Champ(c).nom;
+        }
     }
 }
