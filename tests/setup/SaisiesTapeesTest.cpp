@@ -1,0 +1,213 @@
+// What is typed is what is kept, on seasons made through the creation
+// windows and typed key by key: a row a grid refuses stays shown on every
+// road that would leave its window; a name typed is a new entry unless the
+// user says it is one already listed; a round box entered holds what is typed
+// next and says what it refuses; a grid cell keeps what it shows.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "files/ChargeurSaison.h"
+#include "model/Championnat.h"
+#include "model/Joueurs.h"
+#include "model/Personnels.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/ActnList.h"
+#include "platform/gui/Menus.h"
+#include "platform/rtl/Streams.h"
+#include "records/w_Arbitres.h"
+#include "records/w_Effectifs.h"
+#include "tests/setup/CreationEssai.h"
+#include "tests/setup/NouvelleSaisonEssai.h"
+#include "ui/ColorStringGrid.h"
+
+using namespace essai;
+
+namespace {
+
+// The season as its file would hold it, the time of its writing aside.
+std::string Document(TSaison& s)
+{
+    TMemoryStream m;
+    TChargeurXmp::EcritDocument(s, m);
+    std::string d(reinterpret_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
+    if (const size_t p = d.find("<LastModif>"); p != std::string::npos)
+        d.erase(p, d.find("</LastModif>", p) - p);
+    return d;
+}
+
+// Every modal window met: a box of the program's kind is recorded by its
+// text and answered OK, any other by its class and cancelled; the save's
+// progress window is left to finish.
+void NoteFenetres(std::vector<std::string>& vues)
+{
+    kit::WhenModal([&vues](TForm* m) {
+        if (auto* b = dynamic_cast<Tf_MessageUtil*>(m)) {
+            vues.push_back(b->Label1->Caption());
+            m->SetModalResult(mrOk);
+        } else if (Classe(m) != "Tf_EtatSauve") {
+            vues.push_back(Classe(m));
+            m->SetModalResult(mrCancel);
+        }
+        NoteFenetres(vues);
+    });
+}
+
+void ClicCellule(TColorStringGrid* g, int col, int row)
+{
+    const TRect r = g->CellRect(col, row);
+    kit::Click(g, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+}
+
+// A row typed from its first cell: each text, then Tab to the next cell (Enter
+// after the last).
+void TapeLigne(TColorStringGrid* g, int col, int row, const std::vector<const char*>& textes)
+{
+    ClicCellule(g, col, row);
+    for (size_t i = 0; i < textes.size(); ++i) {
+        kit::TypeKeys(i == 0 ? g : nullptr, textes[i]);
+        kit::PressKey(nullptr, i + 1 < textes.size() ? VK_TAB : VK_RETURN);
+    }
+}
+
+void CliqueNoeud(FenetreEssai& f, int commande)
+{
+    TTreeNode* n = Noeud(f, commande);
+    ASSERT_NE(n, nullptr) << commande;
+    n->MakeVisible();
+    const TRect r = n->DisplayRect(true);
+    kit::Click(f.tv_Menu, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+}
+
+TMenuItem* ItemDeBarre(TMenuItem* parent, intptr_t id)
+{
+    for (int i = 0; parent && i < parent->Count(); ++i) {
+        TMenuItem* m = parent->Items(i);
+        if (m->Tag == id && m->Count() == 0)
+            return m;
+        if (TMenuItem* t = ItemDeBarre(m, id))
+            return t;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+// A row the squads or the referee grid refuses (an age that is none, a
+// player already in the team, a referee without first name) is never dropped
+// by leaving its window: every road that would replace it (the tree, the menu
+// bar, a favourite, back and forward, another championship, a save, save as,
+// the options, the composition, a new season, a recent file, closing) says
+// why and stays, the season, the tree, the history and the championship as
+// they were; the auto-save keeps what is sound and the row stays shown. Once
+// corrected, the row reaches the file.
+TEST(SaisiesTapees, ARefusedRowStaysOnEveryRoadThatWouldLeaveItsWindow)
+{
+    struct TFenetre
+    {
+        const char* nom;
+        int commande;
+        int refusee;                                           // the refused row, after r
+        std::function<void(TColorStringGrid*, int)> tape;      // the refused row, typed from row r
+        std::function<void(TColorStringGrid*, int)> corrige;
+        std::function<bool(TSaison&)> garde;                   // the corrected row in the season
+    };
+    const TFenetre fenetres[] = {
+        {"age", 147, 0, [](TColorStringGrid* g, int r) { TapeLigne(g, 2, r, {"Lefebvre", "Marc", "150"}); },
+         [](TColorStringGrid* g, int r) { TapeLigne(g, 4, r, {"23"}); },
+         [](TSaison& s) { return s.Joueurs().ChercheJoueurNom("Lefebvre", "Marc") != nullptr; }},
+        {"namesake", 147, 1,
+         [](TColorStringGrid* g, int r) {
+             TapeLigne(g, 2, r, {"Girard", "Luc"});
+             ClicCellule(g, 2, r + 1);
+             TapeLigne(g, 2, r + 1, {"Girard", "Luc"});
+         },
+         [](TColorStringGrid* g, int r) { TapeLigne(g, 3, r + 1, {"Lucien"}); },
+         [](TSaison& s) { return s.Joueurs().ChercheJoueurNom("Girard", "Lucien") != nullptr; }},
+        {"referee", 148, 0, [](TColorStringGrid* g, int r) { TapeLigne(g, 0, r, {"Dumas"}); },
+         [](TColorStringGrid* g, int r) { TapeLigne(g, 1, r, {"Eve"}); },
+         [](TSaison& s) { return s.Arbitres().ChercheNom("Dumas", "Eve") != nullptr; }},
+    };
+    for (const TFenetre& w : fenetres) {
+        SCOPED_TRACE(w.nom);
+        const std::string dir = Prepare(std::string("ligne_refusee_") + w.nom, true);
+        TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Favoris", "40");
+        auto f = LanceFenetre();
+        CreeSaison(*f, 0);
+        ASSERT_NE(f->Saison, nullptr);
+        // The history around the window: the standings behind it, another
+        // table ahead of it.
+        ASSERT_TRUE(Commande(*f, 40));
+        ASSERT_TRUE(Commande(*f, w.commande));
+        ASSERT_TRUE(Commande(*f, 41));
+        f->Precedent->Execute();
+        TBrivantelForm* fenetre = f->Enfant;
+        TColorStringGrid* g = nullptr;
+        if (auto* e = dynamic_cast<Tf_Effectifs*>(fenetre))
+            g = e->sg_TableauEquipe;
+        else if (auto* a = dynamic_cast<Tf_Arbitres*>(fenetre))
+            g = a->sg_TableauEquipe;
+        ASSERT_NE(g, nullptr);
+        const int r = g->RowCount() - 1;
+        w.tape(g, r);
+        std::vector<std::string> lignes;
+        for (int k = r; k < g->RowCount(); ++k)
+            lignes.push_back(g->Cells(0, k) + "|" + g->Cells(2, k) + "|" + g->Cells(3, k) + "|" + g->Cells(4, k));
+        const std::string document = Document(*f->Saison);
+        const auto historique = std::make_pair(f->Historique.size(), f->HistoriqueSuivant.size());
+        const int32_t championnat = f->Saison->ChampionnatCourant()->CodeChamp;
+        const int32_t autre = f->Saison->ChampionnatSuivant()->CodeChamp;
+        TTreeNode* selection = f->tv_Menu->Selected();
+        std::vector<std::string> vues;
+        NoteFenetres(vues);
+        std::string raison;
+        const std::pair<const char*, std::function<void()>> routes[] = {
+            {"tree", [&] { CliqueNoeud(*f, 225); }},
+            {"menu bar", [&] { ItemDeBarre(f->mm_Menu->Items(), 40)->Click(); }},
+            {"favourite", [&] { f->Actions[0]->Execute(); }},
+            {"back", [&] { f->Precedent->Execute(); }},
+            {"forward", [&] { kit::Click(f->sb_Forward); }},
+            {"next championship", [&] { kit::Click(f->sb_ChampSuiv); }},
+            {"championship node", [&] { Choisit(*f, Noeud(*f, static_cast<intptr_t>(autre) << 16)); }},
+            {"save", [&] { Commande(*f, 7); }},
+            {"save as", [&] { Commande(*f, 8); }},
+            {"options", [&] { Commande(*f, 176); }},
+            {"composition", [&] { Commande(*f, 193); }},
+            {"new season", [&] { Commande(*f, 5); }},
+            {"recent file", [&] { Commande(*f, (1 << 16) + 65535); }},
+            {"closing", [&] { f->Close(); }},
+            {"auto-save", [&] { f->t_AutoSaveTimer(nullptr); }},
+        };
+        for (const auto& [nom, route] : routes) {
+            SCOPED_TRACE(nom);
+            const size_t avant = vues.size();
+            route();
+            kit::Process(10);
+            ASSERT_EQ(vues.size(), avant + 1) << ::testing::PrintToString(vues);
+            if (raison.empty())
+                raison = vues.back();
+            EXPECT_EQ(vues.back(), raison);
+            ASSERT_EQ(f->Enfant, fenetre);
+            EXPECT_TRUE(f->Visible());
+            std::vector<std::string> restent;
+            for (int k = r; k < g->RowCount(); ++k)
+                restent.push_back(g->Cells(0, k) + "|" + g->Cells(2, k) + "|" + g->Cells(3, k) + "|" + g->Cells(4, k));
+            EXPECT_EQ(restent, lignes);
+            EXPECT_EQ(Document(*f->Saison), document);
+            EXPECT_EQ(f->tv_Menu->Selected(), selection);
+            EXPECT_EQ(std::make_pair(f->Historique.size(), f->HistoriqueSuivant.size()), historique);
+            EXPECT_EQ(f->Saison->ChampionnatCourant()->CodeChamp, championnat);
+            EXPECT_EQ(g->Row(), r + w.refusee);
+        }
+        kit::GrabToPng(f.get(), std::string("ligne-refusee-") + w.nom);
+        // Corrected, then left by the tree: the row is stored and saved.
+        w.corrige(g, r);
+        CliqueNoeud(*f, 40);
+        kit::ForgetModalActions();
+        EXPECT_NE(f->Enfant, fenetre);
+        EXPECT_TRUE(w.garde(*f->Saison));
+        auto relue = SauveFermeRelit(f);
+        ASSERT_NE(relue, nullptr);
+        EXPECT_TRUE(w.garde(*relue));
+    }
+}
