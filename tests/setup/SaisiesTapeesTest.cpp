@@ -15,8 +15,15 @@
 #include "platform/gui/ActnList.h"
 #include "platform/gui/Menus.h"
 #include "platform/rtl/Streams.h"
+#include "model/Stades.h"
 #include "records/w_Arbitres.h"
 #include "records/w_Effectifs.h"
+#include "records/w_FicheStade.h"
+#include "results/PagesMatch.h"
+#include "results/w_ButeursFoot.h"
+#include "results/w_FicheArbitre.h"
+#include "results/w_SaisieRapide.h"
+#include "setup/w_RetirerChamp.h"
 #include "tests/setup/CreationEssai.h"
 #include "tests/setup/NouvelleSaisonEssai.h"
 #include "ui/ColorStringGrid.h"
@@ -210,4 +217,137 @@ TEST(SaisiesTapees, ARefusedRowStaysOnEveryRoadThatWouldLeaveItsWindow)
         ASSERT_NE(relue, nullptr);
         EXPECT_TRUE(w.garde(*relue));
     }
+}
+
+// A name typed into a box that takes a referee, a stadium, a player or a
+// team is a new one unless the user says it is one already listed: a
+// beginning of a name opens a new card ("Martin" is not Martinez Luis, "Stade"
+// not the Stade Municipal); a whole name is asked about, "yes" takes that
+// one, "no" a new card; the quick entry names a teammate typed again and
+// lists him once. What was taken reaches the file.
+TEST(SaisiesTapees, ATypedNameIsANewEntryUnlessTheUserSaysItIsOneListed)
+{
+    static const bool pages = (EnregistrePagesMatch(), true);
+    (void)pages;
+    Prepare("noms_tapes");
+    auto f = LanceFenetre();
+    CreeSaison(*f, 0);
+    ASSERT_NE(f->Saison, nullptr);
+    TSaison& s = *f->Saison;
+    TDonneesChampionnat* c = s.ChampionnatCourant();
+    const int club1 = c->IdEquipe(0);
+    s.Arbitres().AjoutePersonnel(std::make_unique<TPersonnelStat>(-1, 40, "Luis", "Martinez"));
+    s.Stades().AjouteStade(std::make_unique<TStade>("Stade Municipal de la Ville", 9000, "Arles"), false);
+    c->CreeMatch(1, club1, c->IdEquipe(1), 2, 1);
+    c->NbJournee = 1;
+    ASSERT_TRUE(Commande(*f, 14));
+    auto* p = dynamic_cast<Tf_ButeursFoot*>(f->Enfant);
+    ASSERT_NE(p, nullptr);
+    TOwned<Tf_SaisieRapide> rapide(new Tf_SaisieRapide(nullptr));
+    rapide->ChangeSaison(&s);
+    rapide->ChangeCouleurs(f->Couleurs);
+    rapide->RemplitJoueurs(club1);
+
+    // Every window met on the way: a question answered as the row says, a
+    // card validated or cancelled, recorded with the name it shows.
+    int reponse = 0;
+    bool valide = false;
+    std::vector<std::string> vues;
+    std::function<void()> note = [&] {
+        kit::WhenModal([&](TForm* m) {
+            note();   // the windows this one opens
+            if (auto* b = dynamic_cast<Tf_MessageUtil*>(m)) {
+                vues.push_back(b->Label1->Caption());
+                kit::GrabToPng(m, "noms-tapes-question-" + IntToStr(static_cast<int>(vues.size())));
+                m->SetModalResult(reponse ? reponse : mrOk);
+            } else if (auto* a = dynamic_cast<Tf_FicheArbitre*>(m)) {
+                vues.push_back("referee card: " + a->e_Nom->GetText() + "/" + a->e_Prenom->GetText());
+                kit::Click(valide ? a->b_Valider : a->b_Annuler);
+            } else if (auto* t = dynamic_cast<Tf_FicheStade*>(m)) {
+                vues.push_back("stadium card: " + t->e_NomStade->GetText());
+                if (valide)
+                    kit::Type(t->e_Ville, "Lens");
+                kit::Click(valide ? t->b_Valider : t->b_Annuler);
+            } else if (auto* e = dynamic_cast<Tf_AjouterEquipe*>(m)) {
+                kit::TypeKeys(e->cb_Equipes, "autre 1");
+                kit::Click(e->bc_Ajouter);
+                vues.push_back("team listed: " + e->l_Equipe->Items()[e->l_Equipe->Items().Count() - 1]);
+                m->SetModalResult(mrCancel);
+            } else {
+                vues.push_back(Classe(m));
+                m->SetModalResult(mrCancel);
+            }
+        });
+    };
+    note();
+    auto tape = [&](TComboBox* b, const char* nom) {
+        kit::Click(b);
+        kit::PressKey(b, 'A', ssCtrl);   // what the box shows is typed over
+        kit::TypeKeys(b, nom);
+        kit::PressKey(b, VK_RETURN);
+    };
+    auto choisi = [](TComboBox* b) { return b->ItemIndex() >= 0 ? b->Items()[b->ItemIndex()] : std::string("-"); };
+    auto rapideTape = [&](const char* nom) {
+        kit::ShowForm(rapide.get());
+        kit::TypeKeys(rapide->cb_AjoutJoueur, nom);
+        kit::PressKey(rapide->cb_AjoutJoueur, VK_RETURN);
+    };
+    struct TCas
+    {
+        const char* nom;
+        std::function<void()> geste;
+        int reponse;                          // to a question (0: none expected)
+        bool valide;                          // a card that opens is validated
+        std::vector<std::string> vues;        // the windows met
+        std::function<std::string()> garde;   // what the box or the list holds after
+        std::string attendu;
+    };
+    const TCas cas[] = {
+        {"beginning of a referee", [&] { tape(p->cb_Arbitre, "Martin"); }, 0, true, {"referee card: Martin/"},
+         [&] { return choisi(p->cb_Arbitre); }, "Martin"},
+        {"whole name, no", [&] { tape(p->cb_Stade, "Stade municipal de la ville"); }, mrNo, false,
+         {TraduireFormat(3762, {"Stade municipal de la ville", "Stade Municipal de la Ville (Arles)"}),
+          "stadium card: Stade municipal de la ville"},
+         [&] { return IntToStr(s.Stades().NbStade()); }, "1"},
+        {"beginning of a stadium", [&] { tape(p->cb_Stade, "Stade"); }, 0, true, {"stadium card: Stade"},
+         [&] { return choisi(p->cb_Stade); }, "Stade (Lens)"},
+        {"whole name, yes", [&] { tape(p->cb_Arbitre, "martinez luis"); }, mrYes, true,
+         {TraduireFormat(3762, {"martinez luis", "Martinez Luis"})}, [&] { return choisi(p->cb_Arbitre); },
+         "Martinez Luis"},
+        {"quick entry, new", [&] { rapideTape("Marc Lefebvre"); }, 0, false, {},
+         [&] { return IntToStr(rapide->lb_JoueursPresents->Items().Count()); }, "1"},
+        {"quick entry, again", [&] { rapideTape("Marc Lefebvre"); }, 0, false,
+         {TraduireFormat(3763, {"Marc Lefebvre", s.NomEquipe(club1)})},
+         [&] { return IntToStr(rapide->lb_JoueursPresents->Items().Count()); }, "1"},
+        // (the composition's dialog closes the page, which writes its header)
+        {"a season team", [&] { Commande(*f, 232); }, mrYes, false,
+         {TraduireFormat(3762, {"autre 1", "Autre 1"}), "team listed: Autre 1"},
+         [&] { return IntToStr(s.NbEquipe()); }, "8"},
+    };
+    for (const TCas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        vues.clear();
+        reponse = k.reponse;
+        valide = k.valide;
+        k.geste();
+        kit::Process(20);
+        EXPECT_EQ(vues, k.vues);
+        EXPECT_EQ(k.garde(), k.attendu);
+    }
+    rapide.reset();
+    kit::ForgetModalActions();
+    auto relue = SauveFermeRelit(f);
+    ASSERT_NE(relue, nullptr);
+    TDonneesChampionnat* r = relue->ChampionnatCourant();
+    const TPersonnel* officiel = relue->Arbitres().ChercheNumero(r->OfficielMatch(1, 1, 1));
+    ASSERT_NE(officiel, nullptr);
+    EXPECT_EQ(officiel->NomComplet(), "Martinez Luis");
+    EXPECT_NE(relue->Arbitres().ChercheNom("Martin", ""), nullptr);
+    const TStade* stade = relue->Stades().ChercheStade(r->StadeMatch(1, 1));
+    ASSERT_NE(stade, nullptr);
+    EXPECT_EQ(stade->NomComplet(), "Stade (Lens)");
+    int lefebvre = 0;
+    for (int i = 0; i < relue->Joueurs().NbJoueur(); ++i)
+        lefebvre += relue->Joueurs().Joueur(i)->Nom == "Lefebvre";
+    EXPECT_EQ(lefebvre, 1);
 }
