@@ -7,14 +7,14 @@
 
 #include <functional>
 
-#include "files/ChargeurSaison.h"
 #include "model/Championnat.h"
+#include "model/InfoComp.h"
 #include "model/Joueurs.h"
 #include "model/Personnels.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ActnList.h"
 #include "platform/gui/Menus.h"
-#include "platform/rtl/Streams.h"
+#include "platform/rtl/Format.h"
 #include "model/Stades.h"
 #include "records/w_Arbitres.h"
 #include "records/w_Effectifs.h"
@@ -22,26 +22,21 @@
 #include "results/PagesMatch.h"
 #include "results/w_ButeursFoot.h"
 #include "results/w_FicheArbitre.h"
+#include "results/w_Notes.h"
 #include "results/w_SaisieRapide.h"
+#include "results/w_VuesResultats.h"
 #include "setup/w_RetirerChamp.h"
 #include "tests/setup/CreationEssai.h"
 #include "tests/setup/NouvelleSaisonEssai.h"
+#include "tests/results/FeuilleEssai.h"
+#include "tests/setup/TableEssai.h"
+#include "tests/support/SaisonBuilder.h"
 #include "ui/ColorStringGrid.h"
+#include "ui/Fond.h"
 
 using namespace essai;
 
 namespace {
-
-// The season as its file would hold it, the time of its writing aside.
-std::string Document(TSaison& s)
-{
-    TMemoryStream m;
-    TChargeurXmp::EcritDocument(s, m);
-    std::string d(reinterpret_cast<const char*>(m.Memory()), static_cast<size_t>(m.Size()));
-    if (const size_t p = d.find("<LastModif>"); p != std::string::npos)
-        d.erase(p, d.find("</LastModif>", p) - p);
-    return d;
-}
 
 // Every modal window met: a box of the program's kind is recorded by its
 // text and answered OK, any other by its class and cancelled; the save's
@@ -350,4 +345,107 @@ TEST(SaisiesTapees, ATypedNameIsANewEntryUnlessTheUserSaysItIsOneListed)
     for (int i = 0; i < relue->Joueurs().NbJoueur(); ++i)
         lefebvre += relue->Joueurs().Joueur(i)->Nom == "Lefebvre";
     EXPECT_EQ(lefebvre, 1);
+}
+
+// A round box entered by Tab or by the mouse holds what is typed next: the
+// score typed over, never added to; a digit past its length, a paste it
+// cannot take, a score before both teams are placed are refused beside it,
+// in the interface's language; a paste it can take is taken. The same box
+// takes the ratings; the points box says in English that it holds no
+// number. The scores reach the file.
+TEST(SaisiesTapees, ARoundBoxEnteredHoldsWhatIsTypedNextAndSaysWhatItRefuses)
+{
+    static const bool pages = (EnregistrePagesMatch(), true);
+    (void)pages;
+    const std::string dir = Prepare("ronds_tapes");
+    TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", "en");
+    auto f = LanceFenetre();
+    CreeSaison(*f, 0);
+    ASSERT_NE(f->Saison, nullptr);
+    ASSERT_EQ(Traduire(3761), "The number of points typed is not a number.");
+    Tf_Resultats* r = TapeJournee(*f, 1, {{"24", "10"}});
+    ASSERT_NE(r, nullptr);
+    TEditRond* dom = r->Ligne(0).ScoreDomicile;
+    TEditRond* ext = r->Ligne(0).ScoreExterieur;
+    ASSERT_EQ(dom->Text() + "-" + ext->Text(), "24-10");
+    const std::string domicile = r->Ligne(0).Domicile->Text();
+    std::vector<std::string> vues;
+    NoteFenetres(vues);
+    auto colle = [](TEditRond* e, const char* texte) {
+        kit::Click(e);
+        kit::Paste(e, texte);
+    };
+    Tf_Notes* notes = nullptr;
+    auto note = [&](int k) { return notes->Ligne(0, k).Note; };
+    struct TCas
+    {
+        const char* nom;
+        std::function<void()> geste;
+        std::function<TEdition2*()> boite;
+        const char* attendu;      // what the box holds after
+        std::string raison;       // what it said it refused ("-": nothing)
+    };
+    const TCas cas[] = {
+        {"Tab into 10, 1 2", [&] { kit::Click(dom); kit::PressKey(nullptr, VK_TAB); kit::TypeKeys(nullptr, "12"); },
+         [&] { return ext; }, "12", "-"},
+        {"click into 24, 3 1", [&] { kit::Click(dom); kit::TypeKeys(nullptr, "31"); }, [&] { return dom; }, "31", "-"},
+        {"a fourth digit", [&] { kit::Click(ext); kit::Click(dom); kit::TypeKeys(nullptr, "1234"); },
+         [&] { return dom; }, "123", Format(Traduire(5400), {3})},
+        {"paste 4", [&] { colle(ext, "4"); }, [&] { return ext; }, "4", "-"},
+        {"paste 12a", [&] { colle(dom, "12a"); }, [&] { return dom; }, "123", Traduire(5001)},
+        {"paste 1 000", [&] { colle(dom, "1 000"); }, [&] { return dom; }, "123", Format(Traduire(5400), {3})},
+        {"no teams yet", [&] { kit::Click(r->Ligne(1).ScoreDomicile); kit::TypeKeys(nullptr, "3"); },
+         [&] { return r->Ligne(1).ScoreDomicile; }, "", Traduire(3760)},
+        {"a rating", [&] {
+             // Two starters on the match, the matchday written by another view.
+             ASSERT_TRUE(Commande(*f, 40));
+             TSaison& s = *f->Saison;
+             const int h = s.ChercheEquipe(domicile);
+             TInfoComp* m = s.ChampionnatCourant()->MatchEquipe(1, h);
+             ASSERT_NE(m, nullptr);
+             for (int k = 1; k <= 2; ++k)
+                 m->SetJoueurTitulaire(h, k, s.Joueurs().AjouteJoueur(s.CreeJoueur("Titulaire", IntToStr(k), -1, h))->Numero);
+             ASSERT_TRUE(Commande(*f, 18));
+             notes = dynamic_cast<Tf_Notes*>(f->Enfant);
+             ASSERT_NE(notes, nullptr);
+             kit::Click(note(1));
+             kit::TypeKeys(nullptr, "7");
+             kit::PressKey(nullptr, VK_TAB);
+             kit::PressKey(nullptr, VK_TAB, ssShift);
+             kit::TypeKeys(nullptr, "8");
+         }, [&] { return note(1); }, "8", "-"},
+        {"a rating pasted", [&] { colle(note(2), "10"); }, [&] { return note(2); }, "10", "-"},
+    };
+    for (const TCas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        kit::Refusals().clear();
+        k.geste();
+        kit::Process(10);
+        TEdition2* b = k.boite();
+        ASSERT_NE(b, nullptr);
+        EXPECT_EQ(b->Text(), k.attendu);
+        const std::string dit = kit::Refusals().empty() ? "-" : kit::Refusals().back().reason;
+        EXPECT_EQ(dit, k.raison);
+        if (!kit::Refusals().empty()) {
+            EXPECT_EQ(kit::Refusals().back().box, b);
+            kit::GrabToPng(f.get(), std::string("ronds-tapes-") + k.nom);
+        }
+    }
+    // The points box emptied: said in English, nothing added.
+    ASSERT_TRUE(Commande(*f, 143));
+    auto* penalite = dynamic_cast<Tf_Penalite*>(f->Enfant);
+    ASSERT_NE(penalite, nullptr);
+    penalite->cb_Equipe->SetItemIndex(0);
+    kit::Click(penalite->e_Point);
+    kit::PressKey(penalite->e_Point, 'A', ssCtrl);
+    kit::PressKey(penalite->e_Point, VK_BACK);
+    ASSERT_EQ(penalite->e_Point->Text(), "");
+    kit::Click(penalite->b_Ajouter);
+    EXPECT_EQ(vues, std::vector<std::string>{Traduire(3761)});
+    kit::ForgetModalActions();
+    auto relue = SauveFermeRelit(f);
+    ASSERT_NE(relue, nullptr);
+    TDonneesChampionnat* c = relue->ChampionnatCourant();
+    EXPECT_EQ(c->ValeurMatch(1, 2), 123);
+    EXPECT_EQ(c->ValeurMatch(1, 4), 4);
 }
