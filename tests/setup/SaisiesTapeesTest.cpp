@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "model/Championnat.h"
+#include "model/ChampionnatStat.h"
 #include "model/InfoComp.h"
 #include "model/Joueurs.h"
 #include "model/Personnels.h"
@@ -21,10 +22,12 @@
 #include "records/w_FicheStade.h"
 #include "results/PagesMatch.h"
 #include "results/w_ButeursFoot.h"
+#include "results/w_ButeursStat.h"
 #include "results/w_FicheArbitre.h"
 #include "results/w_Notes.h"
 #include "results/w_SaisieRapide.h"
 #include "results/w_VuesResultats.h"
+#include "setup/w_OptionSports.h"
 #include "setup/w_RetirerChamp.h"
 #include "tests/setup/CreationEssai.h"
 #include "tests/setup/NouvelleSaisonEssai.h"
@@ -448,4 +451,99 @@ TEST(SaisiesTapees, ARoundBoxEnteredHoldsWhatIsTypedNextAndSaysWhatItRefuses)
     TDonneesChampionnat* c = relue->ChampionnatCourant();
     EXPECT_EQ(c->ValeurMatch(1, 2), 123);
     EXPECT_EQ(c->ValeurMatch(1, 4), 4);
+}
+
+// What a grid cell shows is what is kept: the basketball weighting grid
+// refuses a letter, a blank, a point or a sign at the key and says why, the
+// cell showing the figure that is then stored; a full-width digit pasted into
+// a box-score cell is refused with the reason. What was stored reaches the
+// file.
+TEST(SaisiesTapees, AGridCellShowsWhatIsKept)
+{
+    static const bool pages = (EnregistrePagesMatch(), true);
+    (void)pages;
+    Prepare("cellules_tapees");
+    auto f = LanceFenetre();
+    ASSERT_TRUE(feuille_essai::CreeSaisonParFenetres(*f, 2));
+    auto* c = dynamic_cast<TDonneesChampionnatStat*>(f->Saison->ChampionnatCourant());
+    ASSERT_NE(c, nullptr);
+    // The weight cell of the first row typed over key by key in the options,
+    // which are then validated.
+    auto pondere = [&](int col, const char* touches) {
+        std::string montre;
+        QuandFenetre<Tf_OptionBasket>([&, col, touches](Tf_OptionBasket* o) {
+            o->PageControl1->SetActivePage(o->ts_Evaluation);
+            TStringGrid* g = o->csg_Ponderation;
+            const TRect r = g->CellRect(col, 1);
+            kit::Click(g, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+            kit::TypeKeys(g, std::string(touches).substr(0, 1));
+            kit::TypeKeys(nullptr, std::string(touches).substr(1));
+            kit::PressKey(nullptr, VK_RETURN);
+            montre = g->Cells(col, 1);
+            kit::GrabToPng(o, std::string("cellules-tapees-") + touches);
+            o->b_Valider->Click();
+        });
+        Commande(*f, 176);
+        kit::ForgetModalActions();
+        return montre;
+    };
+    auto poids = [&] { return c->NbPonderations() ? IntToStr(c->Ponderation(0)->Ponderation) : std::string("-"); };
+    Tf_ButeursStat* page = nullptr;
+    struct TCas
+    {
+        const char* nom;
+        std::function<std::string()> geste;   // what the cell shows after
+        std::string montre;
+        std::string raison;                    // "-": nothing refused
+        std::function<std::string()> garde;
+        std::string garde_attendu;
+    };
+    const TCas cas[] = {
+        {"a new row", [&] { pondere(0, "0"); pondere(1, "10"); return pondere(2, "50"); }, "50", "-", poids, "50"},
+        {"12a", [&] { return pondere(2, "12a"); }, "12", Traduire(5001), poids, "12"},
+        {"1 000", [&] { return pondere(2, "1 000"); }, "1000", Traduire(5001), poids, "1000"},
+        {"5.5", [&] { return pondere(2, "5.5"); }, "55", Traduire(5001), poids, "55"},
+        {"80%", [&] { return pondere(2, "80%"); }, "80", Traduire(5001), poids, "80"},
+        {"a full-width digit pasted", [&] {
+             TDonneesChampionnat* ch = f->Saison->ChampionnatCourant();
+             ch->CreeMatch(1, ch->IdEquipe(0), ch->IdEquipe(1), 80, 70);
+             ch->NbJournee = 1;
+             f->Saison->Joueurs().AjouteJoueur(f->Saison->CreeJoueur("Ailier", "Tom", -1, ch->IdEquipe(0)));
+             Commande(*f, 14);
+             page = dynamic_cast<Tf_ButeursStat*>(f->Enfant);
+             if (!page)
+                 return std::string("no page");
+             while (page->IdDomicile != ch->IdEquipe(0))
+                 page->UpDown1->ClickButton(btNext);
+             const TRect e = page->l_EquipeDomicile->ItemRect(0);
+             kit::Click(page->l_EquipeDomicile, e.Left + 5, e.Top + 3);
+             kit::PressKey(page->l_EquipeDomicile, VK_RETURN);
+             // Three two-point shots, one made, the full-width 4 pasted after it.
+             feuille_essai::Saisit(page->csc_StatTir, 4, 1, "3");
+             const TRect r = page->csc_StatTir->CellRect(3, 1);
+             kit::Click(page->csc_StatTir, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+             kit::TypeKeys(page->csc_StatTir, "1");
+             kit::Paste(nullptr, "\uFF14");
+             kit::PressKey(nullptr, VK_RETURN);
+             return page->csc_StatTir->Cells(3, 1);
+         }, "1", Traduire(5001), [&] { return IntToStr(page ? page->csc_StatTir->DonneeCellule(3, 1) : -1); }, "1"},
+    };
+    for (const TCas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        kit::Refusals().clear();
+        EXPECT_EQ(k.geste(), k.montre);
+        EXPECT_EQ(kit::Refusals().empty() ? "-" : kit::Refusals().back().reason, k.raison);
+        EXPECT_EQ(k.garde(), k.garde_attendu);
+    }
+    auto relue = SauveFermeRelit(f);
+    ASSERT_NE(relue, nullptr);
+    auto* r = dynamic_cast<TDonneesChampionnatStat*>(relue->ChampionnatCourant());
+    ASSERT_NE(r, nullptr);
+    ASSERT_EQ(r->NbPonderations(), 1);
+    EXPECT_EQ(r->Ponderation(0)->Ponderation, 80);
+    int reussis = 0;
+    if (const TListeDonnees* l = r->ListeStat(1, 7))
+        for (int i = 0; i < l->Nombre(); ++i)
+            reussis += l->Donnee(i)->Mot();
+    EXPECT_EQ(reussis, 1);
 }
