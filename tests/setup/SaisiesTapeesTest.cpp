@@ -84,25 +84,14 @@ void CliqueNoeud(FenetreEssai& f, int commande)
     kit::Click(f.tv_Menu, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
 }
 
-TMenuItem* ItemDeBarre(TMenuItem* parent, intptr_t id)
-{
-    for (int i = 0; parent && i < parent->Count(); ++i) {
-        TMenuItem* m = parent->Items(i);
-        if (m->Tag == id && m->Count() == 0)
-            return m;
-        if (TMenuItem* t = ItemDeBarre(m, id))
-            return t;
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 // A row the squads or the referee grid refuses (an age that is none, a
 // player already in the team, a referee without first name) is never dropped
 // by leaving its window: every road that would replace it (the tree, the menu
 // bar, a favourite, back and forward, another championship, a save, save as,
-// the options, the composition, a new season, a recent file, closing) says
+// the options, the composition, a new season, a recent file, closing the
+// season or the program) says
 // why and stays, the season, the tree, the history and the championship as
 // they were; the auto-save keeps what is sound and the row stays shown. Once
 // corrected, the row reaches the file.
@@ -180,6 +169,7 @@ TEST(SaisiesTapees, ARefusedRowStaysOnEveryRoadThatWouldLeaveItsWindow)
             {"composition", [&] { Commande(*f, 193); }},
             {"new season", [&] { Commande(*f, 5); }},
             {"recent file", [&] { Commande(*f, (1 << 16) + 65535); }},
+            {"closing the season", [&] { Commande(*f, 9); }},
             {"closing", [&] { f->Close(); }},
             {"auto-save", [&] { f->t_AutoSaveTimer(nullptr); }},
         };
