@@ -282,7 +282,11 @@ void Tf_Principale::ExecuteEntree(int id, int param, bool historique, bool chang
     ChangerChampionnatEnCours = changerChampionnat;
     if (changerChampionnat && Saison)
         BasculeChampionnat(Saison->ChampionnatCourant());
+    // A child that keeps an entry to correct stays shown, and so does its node.
+    const uint32_t refus = RefusEnfant;
     MenuDispatch("", static_cast<uint32_t>(id), nullptr, param, historique);
+    if (RefusEnfant != refus)
+        return;
     Construction = true;
     if (TTreeNode* n = TrouveNoeud(id))
     {
