@@ -693,8 +693,10 @@ void TEditRond::KeyPress(char& Key)
             RefuseInput(this, DialogTexts().WholeNumber);
         return;
     }
+    // A "0" gives way to the digit typed after it, as a selected text does:
+    // kept when the digit is refused.
     if (t != Text())
-        TFondCopie::SetText(t);
+        effaceAuProchain_ = true;
     if (Key == 13)
     {
         TFondCopie::KeyPress(Key);
