@@ -213,11 +213,16 @@ TEST(SaisiesTapees, ARefusedRowStaysOnEveryRoadThatWouldLeaveItsWindow)
 // not the Stade Municipal); a whole name is asked about, "yes" takes that
 // one, "no" a new card; the quick entry names a teammate typed again and
 // lists him once. What was taken reaches the file.
-TEST(SaisiesTapees, ATypedNameIsANewEntryUnlessTheUserSaysItIsOneListed)
+class NomsTapes : public ::testing::TestWithParam<const char*>
+{
+};
+
+TEST_P(NomsTapes, ATypedNameIsANewEntryUnlessTheUserSaysItIsOneListed)
 {
     static const bool pages = (EnregistrePagesMatch(), true);
     (void)pages;
-    Prepare("noms_tapes");
+    const std::string langue = GetParam();
+    TIniFile(MakePath(Prepare("noms_tapes_" + langue), "brivantel.ini")).WriteString("General", "Langue", langue);
     auto f = LanceFenetre();
     CreeSaison(*f, 0);
     ASSERT_NE(f->Saison, nullptr);
@@ -246,7 +251,7 @@ TEST(SaisiesTapees, ATypedNameIsANewEntryUnlessTheUserSaysItIsOneListed)
             note();   // the windows this one opens
             if (auto* b = dynamic_cast<Tf_MessageUtil*>(m)) {
                 vues.push_back(b->Label1->Caption());
-                kit::GrabToPng(m, "noms-tapes-question-" + IntToStr(static_cast<int>(vues.size())));
+                kit::GrabToPng(m, "noms-tapes-question-" + langue + IntToStr(static_cast<int>(vues.size())));
                 m->SetModalResult(reponse ? reponse : mrOk);
             } else if (auto* a = dynamic_cast<Tf_FicheArbitre*>(m)) {
                 vues.push_back("referee card: " + a->e_Nom->GetText() + "/" + a->e_Prenom->GetText());
@@ -339,6 +344,8 @@ TEST(SaisiesTapees, ATypedNameIsANewEntryUnlessTheUserSaysItIsOneListed)
         lefebvre += relue->Joueurs().Joueur(i)->Nom == "Lefebvre";
     EXPECT_EQ(lefebvre, 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(Langues, NomsTapes, ::testing::Values("fr", "en"));
 
 // A round box entered by Tab or by the mouse holds what is typed next: the
 // score typed over, never added to; a digit past its length, a paste it
