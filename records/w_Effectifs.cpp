@@ -702,11 +702,11 @@ void Tf_Effectifs::sg_TableauEquipeSelectCell(TObject*, int ACol, int ARow, bool
         CanSelect = false;
 }
 
-void Tf_Effectifs::sg_TableauEquipeExit(TObject*)
+bool Tf_Effectifs::sg_TableauEquipeExit(TObject*)
 {
     if (sg_TableauEquipe->EditorMode())
         sg_TableauEquipe->HideEditor();
-    EnregistreLignes(-1);
+    return EnregistreLignes(-1);
 }
 
 bool Tf_Effectifs::EnregistreLignes(int ligne, bool dit)

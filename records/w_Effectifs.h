@@ -99,8 +99,9 @@ public:
     // stays as typed and, with dit, says why, the cursor on the cell to
     // correct. False when a row was refused.
     bool EnregistreLignes(int ligne, bool dit = true);
-    // The grid is left: every row written.
-    void sg_TableauEquipeExit(TObject* Sender);
+    // The grid is left: every row written; false when a row was refused
+    // (said, the cursor on the cell to correct).
+    bool sg_TableauEquipeExit(TObject* Sender);
 
     void Imprime() override;
     void EnregistreHTML(const std::string& nomFichier) override;

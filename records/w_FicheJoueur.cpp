@@ -27,6 +27,7 @@
 #include "ui/ColorStringGrid.h"
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
+#include "ui/NomSaisi.h"
 #include "ui/message2.h"
 
 using namespace ctrl;
@@ -961,6 +962,17 @@ void Tf_FicheJoueur::b_ValiderClick(TObject*)
         Tf_MessageUtil::Affiche(erreur, 1);
         return;
     }
+    // The club of a national-team player: a team picked, or a name typed (a
+    // team of that name once the user says so; "no" leaves the box to be
+    // changed, the card open).
+    const TNomDesigne club = ModeNational ? NomDesigne(*cb_Actuel) : TNomDesigne{};
+    if (club.Genre == TGenreNom::Refuse)
+    {
+        SetModalResult(mrNone);
+        if (cb_Actuel->CanFocus())
+            cb_Actuel->SetFocus();
+        return;
+    }
     TJoueurs& joueurs = Saison->Joueurs();
     const int equipe = Tag & 0xFFFF;
     const int poste = cb_Poste->ItemIndex() + 1;
@@ -1028,17 +1040,16 @@ void Tf_FicheJoueur::b_ValiderClick(TObject*)
     cb_ChoixChampStatChange(nullptr);
     change = EnregistreCarriere(j) || change;
     ecrit(j->Duree, s.Anciennete);
-    const std::string club = Trim(cb_ClubPrec->GetText());
-    const int clubPrec = club.empty() || club == Texte(84) ? Aucun : Saison->ChercheClubPrec(club, true);
+    const std::string prec = Trim(cb_ClubPrec->GetText());
+    const int clubPrec = prec.empty() || prec == Texte(84) ? Aucun : Saison->ChercheClubPrec(prec, true);
     ecrit(j->ClubPrec, static_cast<uint16_t>(clubPrec));
     if (ModeNational)
     {
         int actuel = Aucun;
-        const int i = cb_Actuel->Items().IndexOf(cb_Actuel->GetText());
-        if (i >= 0)
-            actuel = static_cast<int>(cb_Actuel->Items().Objects(i));
-        else if (!Trim(cb_Actuel->GetText()).empty())
-            actuel = Saison->AjouteEquipe(Trim(cb_Actuel->GetText()), -1, 0, true);
+        if (club.Genre == TGenreNom::Entree)
+            actuel = static_cast<int>(cb_Actuel->Items().Objects(club.Index));
+        else if (club.Genre == TGenreNom::Nouveau)
+            actuel = Saison->AjouteEquipe(club.Texte, -1, 0, true);
         if (actuel != j->ClubActuel)
         {
             change = true;
@@ -1104,9 +1115,11 @@ void Tf_FicheJoueur::bc_AjouterClick(TObject*)
         h->StatAnnee = d->ud_Saison->Position();
         const int i = d->cb_Division->ItemIndex();
         h->Division = i >= 0 ? static_cast<int32_t>(d->cb_Division->Items().Objects(i)) : -1;
-        const int k = d->cb_Actuel->Items().IndexOf(d->cb_Actuel->GetText());
-        h->Equipe = k >= 0 ? static_cast<int32_t>(d->cb_Actuel->Items().Objects(k))
-                           : Saison->ChercheClubPrec(SansAccent(d->cb_Actuel->GetText()), true);
+        // A team picked, or typed once the user says it is that team; any
+        // other name is a previous club of that name.
+        const TNomDesigne club = NomDesigne(*d->cb_Actuel);
+        h->Equipe = club.Genre == TGenreNom::Entree ? static_cast<int32_t>(d->cb_Actuel->Items().Objects(club.Index))
+                                                    : Saison->ChercheClubPrec(SansAccent(club.Texte), true);
         h->StatMatch = d->ud_Matchs->Position();
         h->StatBut = d->ud_Buts->Position();
         h->StatMatchInter = d->ud_MatchsSel->Position();

@@ -14,7 +14,9 @@ Tf_TransJoueur::Tf_TransJoueur(TComponent* AOwner) : TBrivantelForm(AOwner)
     Label20 = Etiquette(this, this, "Label20", 12, 12, 994);
     if (Label20->Caption().empty())
         Label20->SetCaption("Transferer le joueur vers le club de :");
+    // A drop-down list: the player goes to a team of the season, chosen.
     cb_Club = Combo98(this, this, "cb_Club", 12, 36, 306);
+    cb_Club->SetStyle(csDropDownList);
     b_Valider = Bouton(this, this, "b_Valider", 44, 78, 110, 29, mrOk);
     b_Annuler = Bouton(this, this, "b_Annuler", 176, 78, 110, 125, mrCancel);
     OnShow = [this](TObject* s) { FormShow(s); };

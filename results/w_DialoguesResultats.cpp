@@ -9,6 +9,7 @@
 #include "ui/Bouton.h"
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
+#include "ui/NomSaisi.h"
 #include "ui/message2.h"
 #include "views/Textes.h"
 
@@ -113,7 +114,12 @@ void Tf_AjoutEquipeCoupe::Prepare(const TStringList& equipesCoupe, const TString
 
 void Tf_AjoutEquipeCoupe::b_AjouterClick(TObject*)
 {
-    const int i = cb_AjoutEquipe->ItemIndex();
+    // A team picked, or typed to the letter of one once the user says so
+    // ("no" leaves the name to be changed); any other name is a new team.
+    const TNomDesigne equipe = NomDesigne(*cb_AjoutEquipe);
+    if (equipe.Genre == TGenreNom::Refuse)
+        return;
+    const int i = equipe.Genre == TGenreNom::Entree ? equipe.Index : -1;
     if (i >= 0) {
         const std::string nom = cb_AjoutEquipe->Items()[i];
         lb_EquipesPresentes->Items().Add(nom);

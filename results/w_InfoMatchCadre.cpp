@@ -23,6 +23,7 @@
 #include "ui/Afficheur.h"
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
+#include "ui/NomSaisi.h"
 #include "views/Textes.h"
 #include "views/w_ChoixJournee.h"
 #include "ui/message2.h"
@@ -212,9 +213,6 @@ void Selectionne(TComboBox* b, int32_t choix)
     b->SetItemIndex(b->Items().Count() > 0 ? 0 : -1);
 }
 
-// A name as the boxes compare it: no accents, no case, no outer blanks.
-std::string CleNom(const std::string& nom) { return UpperCase(SansAccent(Trim(nom))); }
-
 TCreationStade& CreationStade()
 {
     static TCreationStade creation;
@@ -280,34 +278,33 @@ bool Tf_InfoMatchCadreBase::ValideNomSaisi(TComboBox* Boite)
     if (!Boite || EnChargement || nomEnCours_ || !Saison || !Championnat())
         return false;
     const std::string texte = Trim(Boite->GetText());
-    if (texte.empty() || Boite->ItemIndex() >= 0)
+    if (texte.empty() || Boite->ItemChoisi() >= 0)
         return false;
     if (nomEnAttente_ == Boite)
         nomEnAttente_ = nullptr;
-    // The card takes the focus from the box: its leaving is not a new name.
+    // The card (or the question) takes the focus from the box: its leaving
+    // is not a new name.
     struct TEnCours
     {
         bool& b;
         ~TEnCours() { b = false; }
     } enCours{nomEnCours_ = true};
     const bool stade = std::find(boitesStade_.begin(), boitesStade_.end(), Boite) != boitesStade_.end();
-    // The entry of that name, else the only one the name begins.
-    const std::string cle = CleNom(texte);
-    int trouve = -1, debut = -1, nbDebut = 0;
-    for (int i = 0; i < Boite->Items().Count() && trouve < 0; ++i) {
-        if (Boite->Items().Objects(i) == 65535)
-            continue;
-        const std::string e = CleNom(Boite->Items()[i]);
-        if (e == cle)
-            trouve = i;
-        else if (e.compare(0, cle.size(), cle) == 0) {
-            debut = i;
-            ++nbDebut;
+    // The referee or stadium of that very name, once the user says it is
+    // him; any other name typed (a beginning of one included) is a new one.
+    const TNomDesigne nom = NomDesigne(*Boite, [this, Boite, stade](int i) -> std::vector<std::string> {
+        const auto code = static_cast<int32_t>(Boite->Items().Objects(i));
+        if (code == 65535)
+            return {};
+        if (stade) {
+            const TStade* s = Saison->Stades().ChercheStade(code);
+            return {Boite->Items()[i], s ? s->NomStade : std::string()};
         }
-    }
-    if (trouve < 0 && nbDebut == 1)
-        trouve = debut;
-    if (trouve >= 0) {
+        const TPersonnel* p = Saison->Arbitres().ChercheNumero(code);
+        return {Boite->Items()[i], p ? p->NomComplet() : std::string()};
+    });
+    if (nom.Genre == TGenreNom::Entree) {
+        const int trouve = nom.Index;
         Boite->SetItemIndex(trouve);
         if (stade) {
             Modifie = 1;

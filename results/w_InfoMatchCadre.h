@@ -129,9 +129,10 @@ public:
     // referee is put into the box and selected.
     void AjouteArbitre(TComboBox* Boite, const std::string& nom = "");
     // A name typed in a referee or stadium box, then Enter or leaving the
-    // box: the entry of that name (or the only one it begins) is chosen;
-    // else the referee or stadium card opens with the name, and the new
-    // entry is chosen. False when nothing was typed.
+    // box (NomDesigne): the referee or stadium of that very name once the
+    // user says it is him; any other name (a beginning of one included)
+    // opens the referee or stadium card with it, and the new entry is
+    // chosen. False when nothing was typed.
     bool ValideNomSaisi(TComboBox* Boite);
     // Every box still holding a new name, before the page is written.
     void ValideNomsSaisis();

@@ -772,8 +772,13 @@ void Tf_Resultats::ScoreKeyPress(TObject* Sender, char& Key)
             DecideQualifie(Sender);
         return;
     }
-    if (r < 0 || Ligne(r).Domicile->Text().empty() || Ligne(r).Exterieur->Text().empty())
+    // A score belongs to two teams: before both are placed, its digits are
+    // refused, and said.
+    if (r < 0 || Ligne(r).Domicile->Text().empty() || Ligne(r).Exterieur->Text().empty()) {
+        if (static_cast<unsigned char>(Key) >= 32)
+            RefuseInput(dynamic_cast<TControl*>(Sender), Texte(3760, L1("Placez d'abord les deux équipes du match : son score se tape ensuite.")));
         Key = 0;
+    }
 }
 
 // ============================================================================

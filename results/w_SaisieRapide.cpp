@@ -9,12 +9,17 @@
 #include "platform/rtl/Strings.h"
 #include "results/Controles.h"
 #include "ui/Bouton.h"
+#include "ui/NomSaisi.h"
 #include "ui/message2.h"
 #include "views/Textes.h"
 
 using resultats::Bouton;
 using resultats::Label;
 using vues::Texte;
+
+namespace {
+constexpr int TexteDejaDansLEquipe = 3763;   // %s the player, %s the team
+}
 
 Tf_SaisieRapide::Tf_SaisieRapide(TComponent* AOwner) : TBrivantelForm(AOwner)
 {
@@ -92,6 +97,13 @@ void Tf_SaisieRapide::FormShow(TObject*)
     }
 }
 
+bool Tf_SaisieRapide::DansLEquipe(const TJoueur& j) const
+{
+    const TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
+    const bool international = c && (c->Types() & TDonneesChampionnat::TypeInternational) != 0;
+    return (international ? j.EquipeNational : j.ClubActuel) == equipe_;
+}
+
 void Tf_SaisieRapide::b_AjouterClick(TObject*)
 {
     const TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
@@ -100,11 +112,14 @@ void Tf_SaisieRapide::b_AjouterClick(TObject*)
         return;
     const bool international = (c->Types() & TDonneesChampionnat::TypeInternational) != 0;
     // A player picked from the list is taken; a line typed whole names one
-    // that is taken only once the user says so.
-    int i = cb_AjoutJoueur->ItemChoisi();
-    const bool choisi = i >= 0;
-    if (!choisi)
-        i = cb_AjoutJoueur->Items().IndexOf(texte);
+    // that is taken only once the user says so ("no" leaves the line to be
+    // changed); any other name is a new player.
+    const TNomDesigne nom = NomDesigne(*cb_AjoutJoueur, {}, [this](int k) {
+        return TraduireFormat(5505, {cb_AjoutJoueur->Items()[k], Saison->NomEquipe(equipe_)});
+    });
+    if (nom.Genre == TGenreNom::Refuse)
+        return;
+    const int i = nom.Genre == TGenreNom::Entree ? nom.Index : -1;
     TJoueur* ajoute = nullptr;
     if (i < 0) {
         // A new player: with the card asked for, kept only when the card is
@@ -114,27 +129,41 @@ void Tf_SaisieRapide::b_AjouterClick(TObject*)
             Tf_MessageUtil::Affiche(Traduire(3004), mbuValider);
             return;
         }
-        std::string nom, prenom;
-        SepareNomSaisi(texte, prenom, nom);
+        std::string nomJ, prenom;
+        SepareNomSaisi(texte, prenom, nomJ);
         std::unique_ptr<TJoueur> j = international
-                                         ? Saison->CreeJoueurComplet(equipe_, 0, 0, 0, TJoueur::Aucun, prenom, nom)
-                                         : Saison->CreeJoueur(nom, prenom, -1, equipe_);
+                                         ? Saison->CreeJoueurComplet(equipe_, 0, 0, 0, TJoueur::Aucun, prenom, nomJ)
+                                         : Saison->CreeJoueur(nomJ, prenom, -1, equipe_);
+        // His name typed again (or given in his card): he already stands in
+        // the team, which the season keeps as one player; it is said, and he
+        // is listed once.
+        auto deja = [this](const TJoueur* p) {
+            if (!p || !DansLEquipe(*p))
+                return false;
+            Tf_MessageUtil::Affiche(TraduireFormat(TexteDejaDansLEquipe, {p->PrenomNom(), Saison->NomEquipe(equipe_)}),
+                                    mbuValider);
+            cb_AjoutJoueur->SetItemIndex(-1);
+            cb_AjoutJoueur->SetText("");
+            return true;
+        };
+        if (j && deja(Saison->Joueurs().Homonyme(nullptr, j->Nom, j->Prenom, j->ClubActuel)))
+            return;
         if (j && (!fiche || TFootForm::OuvreFicheJoueur(j.get(), Saison))) {
+            const TJoueur* cree = j.get();
             ajoute = Saison->Joueurs().InsereJoueur(std::move(j), nullptr);
-            cb_AjoutJoueur->Items().AddObject(LigneJoueur(*ajoute), reinterpret_cast<TStringList::Object>(ajoute));
+            if (ajoute != cree && deja(ajoute))
+                return;
+            if (ajoute == cree)
+                cb_AjoutJoueur->Items().AddObject(LigneJoueur(*ajoute), reinterpret_cast<TStringList::Object>(ajoute));
         }
     } else {
         auto* j = reinterpret_cast<TJoueur*>(cb_AjoutJoueur->Items().Objects(i));
         // Already in the team: nothing to move, nothing to list again.
-        if ((international ? j->EquipeNational : j->ClubActuel) == equipe_) {
+        if (DansLEquipe(*j)) {
             cb_AjoutJoueur->SetItemIndex(-1);
             cb_AjoutJoueur->SetText("");
             return;
         }
-        if (!choisi && Tf_MessageUtil::Affiche(TraduireFormat(5505, {cb_AjoutJoueur->Items()[i],
-                                                                      Saison->NomEquipe(equipe_)}),
-                                               mbuOui | mbuNon) != mrYes)
-            return;
         if (international) {
             Saison->Joueurs().ChangeEquipeNationale(j, equipe_);
             cb_AjoutJoueur->Items().SetString(i, LigneJoueur(*j));

@@ -35,5 +35,8 @@ public:
     TCarreCoche* cc_AfficheFiche;
 
 private:
+    // Whether he plays for the team (its national team in an international
+    // championship).
+    bool DansLEquipe(const TJoueur& j) const;
     int equipe_ = -1;
 };

@@ -150,7 +150,7 @@ void Tf_Penalite::b_AjouterClick(TObject*)
         return;
     const int v = StrToIntDef(Trim(e_Point->Text()), INT_MIN);
     if (v == INT_MIN) {
-        Tf_MessageUtil::Affiche(L1("Le nombre de points saisi n'est pas un nombre."), mbuValider);
+        Tf_MessageUtil::Affiche(Texte(3761, L1("Le nombre de points saisi n'est pas un nombre.")), mbuValider);
         return;
     }
     const int points = std::clamp(v, -999, 999);

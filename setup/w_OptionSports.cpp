@@ -218,6 +218,10 @@ Tf_OptionBasket::Tf_OptionBasket(TComponent* AOwner) : Tf_OptionStat(AOwner)
     csg_Ponderation->OnSetEditText = [this](TObject*, int col, int row, const std::string& v) {
         csg_PonderationSetEditText(col, row, v);
     };
+    // The cells take what they keep, whole numbers (a bound a byte, a weight
+    // a word): a letter, a blank, a point or a sign is refused at the key,
+    // said, and the cell keeps what it showed.
+    csg_Ponderation->OnGetEditMask = [](TObject*, int col, int, std::string& m) { m = col == 2 ? "!99999" : "!999"; };
     fond->SetHeight(std::min(344 - haut, 126));
 }
 
@@ -269,8 +273,9 @@ void Tf_OptionBasket::csg_PonderationSetEditText(int, int ARow, const std::strin
 
 namespace {
 
-// A cell of the weighting grid: the default when empty or not a number;
-// a number too long for any field stands as out of range.
+// A cell of the weighting grid: the default when empty; a number too long
+// for any field stands as out of range, and so does a text that is no
+// number (-1: what the grid shows is never stored as another value).
 int64_t Cellule(const std::string& texte, int64_t defaut)
 {
     const std::string t = Trim(texte);
@@ -281,7 +286,7 @@ int64_t Cellule(const std::string& texte, int64_t defaut)
     if (erreur == std::errc::result_out_of_range)
         return t[0] == '-' ? -1 : 1000000;
     if (erreur != std::errc() || fin != t.data() + t.size())
-        return defaut;
+        return -1;
     return v;
 }
 

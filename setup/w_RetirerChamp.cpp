@@ -11,6 +11,7 @@
 #include "platform/rtl/Strings.h"
 #include "results/Saisie.h"
 #include "setup/Controles.h"
+#include "ui/NomSaisi.h"
 #include "ui/message2.h"
 
 using namespace setup;
@@ -147,25 +148,25 @@ void Tf_AjouterEquipe::Remplit()
 
 void Tf_AjouterEquipe::bc_AjouterClick()
 {
-    const int i = cb_Equipes->ItemIndex();
     const std::string nom = Trim(cb_Equipes->Text());
-    if (i >= 0 && cb_Equipes->Items()[i] == nom) {
-        l_Equipe->Items().AddObject(nom, cb_Equipes->Items().Objects(i));
-        cb_Equipes->Items().Delete(i);
-    } else if (!nom.empty()) {
-        // A name already listed (or a season team of that name) is not added twice.
+    // A name already listed is not added twice.
+    if (cb_Equipes->ItemChoisi() < 0)
         for (int k = 0; k < l_Equipe->Items().Count(); ++k)
             if (AnsiSameText(l_Equipe->Items()[k], nom)) {
                 Tf_MessageUtil::Affiche(TraduireFormat(3204, {nom}), mbuValider);
                 return;
             }
-        const int k = cb_Equipes->Items().IndexOf(nom);
-        if (k >= 0) {
-            l_Equipe->Items().AddObject(cb_Equipes->Items()[k], cb_Equipes->Items().Objects(k));
-            cb_Equipes->Items().Delete(k);
-        } else {
-            l_Equipe->Items().AddObject(nom, EquipeNouvelle);
-        }
+    // A season team picked, or typed to the letter of one once the user says
+    // so ("no" leaves the name to be changed); any other name a new team.
+    const TNomDesigne equipe = NomDesigne(*cb_Equipes);
+    if (equipe.Genre == TGenreNom::Refuse)
+        return;
+    if (equipe.Genre == TGenreNom::Entree) {
+        const int k = equipe.Index;
+        l_Equipe->Items().AddObject(cb_Equipes->Items()[k], cb_Equipes->Items().Objects(k));
+        cb_Equipes->Items().Delete(k);
+    } else if (equipe.Genre == TGenreNom::Nouveau) {
+        l_Equipe->Items().AddObject(nom, EquipeNouvelle);
     }
     cb_Equipes->SetItemIndex(-1);
     cb_Equipes->SetText("");

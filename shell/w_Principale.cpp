@@ -712,7 +712,7 @@ void Tf_Principale::FormClose(TObject*, TCloseAction& Action)
 {
     Etat = 2;
     TValidationQuestion validation(*this);
-    if (!DemandeEnregistrement())
+    if (!validation.Acceptee || !DemandeEnregistrement())
     {
         Etat = 0;
         Action = caNone;

@@ -29,6 +29,7 @@
 #include "platform/gui/Forms.h"
 #include "platform/gui/Menus.h"
 #include "platform/gui/StdCtrls.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StringList.h"
 #include "ui/Couleurs.h"
 
@@ -93,8 +94,9 @@ public:
     virtual bool MenuDispatch(const std::string& caption, uint32_t id, TTreeNode* node, int& param, bool historique);
     // Commits the entries of the child window into the season: into the
     // championship it was loaded from only (nothing when the season no longer
-    // holds it).
-    virtual void ValideFenetre();
+    // holds it). False when the child keeps an entry it cannot store: it said
+    // why and holds it for correction, and the child may not be replaced.
+    virtual bool ValideFenetre();
     // The save question of a modified season; false when the user cancels.
     virtual bool DemandeEnregistrement();
     // Closes the child window shown in the central panel and shows the start page.
@@ -165,7 +167,11 @@ public:
 
     // ---- child window host ----
     using TCreateurFenetre = std::function<TBrivantelForm*(TComponent* owner)>;
-    // Replaces the child window; an empty creator closes it.
+    // Replaces the child window; an empty creator closes it. A child that
+    // refuses to commit what it holds (ValideFenetre) stays: the road that
+    // would replace it is abandoned by a silent EEnfantGarde, which
+    // MenuDispatch catches; nothing else changed.
+    BZ_DECLARE_EXCEPTION(EEnfantGarde, EAbort)
     TBrivantelForm* ShowChildForm(const TCreateurFenetre& classe, bool entreeHTML, bool entreeImpression,
                                   bool panneauVisible, bool effaceNomFichier);
     template <class T>
@@ -212,9 +218,12 @@ public:
     void AfficheTitreChampionnat();
     void MajNavigation();
 
-    // How a kind of child window commits what is being typed: answers true when
-    // it took the window. The windows that keep entries register one at start.
-    using TValidation = std::function<bool(TBrivantelForm* enfant)>;
+    // How a kind of child window commits what is being typed: Autre when the
+    // window is not of its kind; Refusee when the window keeps an entry it
+    // cannot store (it said why, the entry stays for correction). The
+    // windows that keep entries register one at start.
+    enum class TValide { Autre, Faite, Refusee };
+    using TValidation = std::function<TValide(TBrivantelForm* enfant)>;
     static void EnregistreValidation(TValidation validation);
 
     bool InternetConnecte() const;
@@ -311,17 +320,21 @@ public:
     // can be typed through: the replacement that follows commits no more.
     TBrivantelForm* EnfantValide = nullptr;
     // Commits the child's entries before a question; the child that goes
-    // after it is not committed twice (until the guard ends).
+    // after it is not committed twice (until the guard ends). When the child
+    // refuses (Acceptee false), the road stops there and nothing changes.
     struct TValidationQuestion
     {
         Tf_Principale& f;
-        explicit TValidationQuestion(Tf_Principale& p) : f(p)
+        bool Acceptee;
+        explicit TValidationQuestion(Tf_Principale& p) : f(p), Acceptee(f.ValideFenetre())
         {
-            f.ValideFenetre();
             f.EnfantValide = f.Enfant;
         }
         ~TValidationQuestion() { f.EnfantValide = nullptr; }
     };
+    // Counts the child's refusals to commit what it holds: a command that met
+    // one stops there and leaves the navigation as it was.
+    uint32_t RefusEnfant = 0;
     // The child about to be replaced was made before the season changed under
     // it: it goes without writing anything back.
     bool EnfantPerime = false;

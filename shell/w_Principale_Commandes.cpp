@@ -63,19 +63,32 @@ bool Tf_Principale::MenuDispatch(const std::string& caption, uint32_t id, TTreeN
     if ((id & 0xFFFF) == 0xFFFF && id > 0xFFFF)
     {
         const int k = static_cast<int>(id >> 16);
+        const TSaison* avant = Saison.get();
         if (k >= 1 && k <= DerniersFichiers.Count())
         {
             const std::string nom = DerniersFichiers[k - 1];
             OpenFile(nom);
         }
-        DerniereCommande = 0;
-        PointCourant.Commande = 0;
+        // The season left as it was (a child keeping an entry to correct, a
+        // question cancelled) keeps its navigation.
+        if (Saison.get() != avant || !Saison)
+        {
+            DerniereCommande = 0;
+            PointCourant.Commande = 0;
+        }
         return false;
     }
-    // 3. A championship.
+    // 3. A championship. (A child that keeps an entry to correct stays, and
+    // so does its championship.)
     if (id > 0xFFFF)
     {
-        ChangeChampionnat(static_cast<int32_t>(id >> 16), node);
+        try
+        {
+            ChangeChampionnat(static_cast<int32_t>(id >> 16), node);
+        }
+        catch (const EEnfantGarde&)
+        {
+        }
         return false;
     }
     // 4. A group.
@@ -85,6 +98,8 @@ bool Tf_Principale::MenuDispatch(const std::string& caption, uint32_t id, TTreeN
     // 5.
     bool histo = caption.find("...") == std::string::npos && !CommandeSansHistorique(commande);
     // 6.
+    int memorises[3];
+    std::copy(std::begin(ParametresMemorises), std::end(ParametresMemorises), std::begin(memorises));
     if (histo)
     {
         if (!(Entre(commande, 121, 125) || Entre(commande, 128, 131) || commande == 221))
@@ -96,11 +111,27 @@ bool Tf_Principale::MenuDispatch(const std::string& caption, uint32_t id, TTreeN
     }
     // 7.
     const bool memorise = !CommandeNonMemorisee(commande);
+    const uint16_t derniere = DerniereCommande;
     if (!memorise)
         DerniereCommande = 0;
-    // 8.
+    // 8. A child that keeps an entry to correct is not replaced: the command
+    // stops where the child refused, the tree keeps its node and the
+    // navigation is as it was.
     const uint32_t vues = VuesMontrees;
-    LanceCommande(commande, memorise, param, histo);
+    const uint32_t refus = RefusEnfant;
+    try
+    {
+        LanceCommande(commande, memorise, param, histo);
+    }
+    catch (const EEnfantGarde&)
+    {
+    }
+    if (RefusEnfant != refus)
+    {
+        std::copy(std::begin(memorises), std::end(memorises), std::begin(ParametresMemorises));
+        DerniereCommande = derniere;
+        return false;
+    }
     // 9.
     if (!histo)
         return false;
@@ -153,9 +184,10 @@ void Tf_Principale::LanceCommande(int c, bool memorise, int& param, bool& histo)
     case 7: SauvegardeAuto(false); return;
     case 8:
         // What the shown window holds typed goes into the season first (the
-        // other roads to the file choice have written it already).
-        ValideFenetre();
-        EnregistrerSous();
+        // other roads to the file choice have written it already); an entry
+        // it keeps for correction is corrected before the season is written.
+        if (ValideFenetre())
+            EnregistrerSous();
         return;
     case 9: FermeSaison(); return;
     case 11: VerifieMiseAJour(); return;

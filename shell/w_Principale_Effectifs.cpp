@@ -1,6 +1,7 @@
 // The launchers of the squads and of the player search. The squads window
-// writes its half-typed row when the main window commits its child; its quick
-// entry is the results' dialog, handed to it here at start-up.
+// writes its half-typed row when the main window commits its child (a row it
+// cannot store keeps it shown); its quick entry is the results' dialog, handed
+// to it here at start-up.
 #include "model/Championnat.h"
 #include "model/Saison.h"
 #include "records/w_Effectifs.h"
@@ -13,9 +14,9 @@ namespace {
 const bool effectifsInscrits = [] {
     Tf_Principale::EnregistreValidation([](TBrivantelForm* enfant) {
         auto* f = dynamic_cast<Tf_Effectifs*>(enfant);
-        if (f)
-            f->sg_TableauEquipeExit(nullptr);
-        return f != nullptr;
+        if (!f)
+            return Tf_Principale::TValide::Autre;
+        return f->sg_TableauEquipeExit(nullptr) ? Tf_Principale::TValide::Faite : Tf_Principale::TValide::Refusee;
     });
     EnregistreSaisieRapide([](TBrivantelForm* ouvrant, TSaison* saison, int equipe) {
         TOwned<Tf_SaisieRapide> f(new Tf_SaisieRapide(nullptr));

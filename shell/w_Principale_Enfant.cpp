@@ -42,6 +42,14 @@ void Tf_Principale::EnregistreValidation(TValidation validation)
 TBrivantelForm* Tf_Principale::ShowChildForm(const TCreateurFenetre& classe, bool entreeHTML, bool entreeImpression,
                                              bool panneauVisible, bool effaceNomFichier)
 {
+    // What the child holds typed goes into the season before it is replaced,
+    // whichever road replaces it (a child made before the season changed under
+    // it was written before that change, and holds nothing more). A child that
+    // keeps an entry it cannot store stays, the entry shown for correction:
+    // the road that would replace it stops here.
+    if (Enfant && Enfant != EnfantValide && !EnfantPerime && !ValideFenetre())
+        throw EEnfantGarde("");
+    EnfantValide = nullptr;
     // Only a view shown counts: closing the child (a dialog's launcher, a new
     // season) shows none.
     if (classe)
@@ -62,12 +70,7 @@ TBrivantelForm* Tf_Principale::ShowChildForm(const TCreateurFenetre& classe, boo
         else
             ++it;
     }
-    // 4. What the child holds typed goes into the season before it is
-    // replaced, whichever road replaces it (a child made before the season
-    // changed under it was written before that change, and holds nothing more).
-    if (Enfant && Enfant != EnfantValide && !EnfantPerime)
-        ValideFenetre();
-    EnfantValide = nullptr;
+    // 4. (its entries were committed above)
     if (Enfant)
     {
         TBrivantelForm* ancien = Enfant;
@@ -156,10 +159,10 @@ TDonneesChampionnat* Tf_Principale::ChampionnatEnfant() const
     return c == championnatEnfant_ ? c : nullptr;
 }
 
-void Tf_Principale::ValideFenetre()
+bool Tf_Principale::ValideFenetre()
 {
     if (!Enfant)
-        return;
+        return true;
     // The child writes into the championship it was loaded from, whichever
     // is current now; when the season no longer holds that one, into none.
     TDonneesChampionnat* courant = Saison ? Saison->ChampionnatCourant() : nullptr;
@@ -168,7 +171,7 @@ void Tf_Principale::ValideFenetre()
     {
         origine = ChampionnatEnfant();
         if (!origine)
-            return;
+            return true;
     }
     struct Retour
     {
@@ -183,8 +186,13 @@ void Tf_Principale::ValideFenetre()
     if (retour.saison)
         Saison->SetChampionnatCourant(origine);
     for (const auto& v : Validations())
-        if (v(Enfant))
-            return;
+        if (const TValide r = v(Enfant); r != TValide::Autre)
+        {
+            if (r == TValide::Refusee)
+                ++RefusEnfant;
+            return r == TValide::Faite;
+        }
+    return true;
 }
 
 void Tf_Principale::AffichePageDemarrage(bool afficher)
@@ -274,7 +282,11 @@ void Tf_Principale::ExecuteEntree(int id, int param, bool historique, bool chang
     ChangerChampionnatEnCours = changerChampionnat;
     if (changerChampionnat && Saison)
         BasculeChampionnat(Saison->ChampionnatCourant());
+    // A child that keeps an entry to correct stays shown, and so does its node.
+    const uint32_t refus = RefusEnfant;
     MenuDispatch("", static_cast<uint32_t>(id), nullptr, param, historique);
+    if (RefusEnfant != refus)
+        return;
     Construction = true;
     if (TTreeNode* n = TrouveNoeud(id))
     {
@@ -300,6 +312,10 @@ void Tf_Principale::NavigueHistorique(bool arriere)
     std::vector<THistorique>& source = arriere ? Historique : HistoriqueSuivant;
     std::vector<THistorique>& cible = arriere ? HistoriqueSuivant : Historique;
     if (source.empty())
+        return;
+    // A child that keeps an entry to correct is not left: both lists stay.
+    TValidationQuestion validation(*this);
+    if (!validation.Acceptee)
         return;
     Empile(cible, PointCourant);
     const THistorique h = source.front();

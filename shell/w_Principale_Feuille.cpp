@@ -18,9 +18,10 @@ namespace {
 const bool validationInscrite = [] {
     Tf_Principale::EnregistreValidation([](TBrivantelForm* enfant) {
         auto* f = dynamic_cast<Tf_InfoMatchCadreBase*>(enfant);
-        if (f)
-            f->EnregistrePage(0);
-        return f != nullptr;
+        if (!f)
+            return Tf_Principale::TValide::Autre;
+        f->EnregistrePage(0);
+        return Tf_Principale::TValide::Faite;
     });
     // A stadium named in a page's header is made through the stadium card.
     EnregistreCreationStade([](TComponent* owner, const TCouleurElement& couleurs, TSaison* saison,

@@ -15,13 +15,14 @@
 
 namespace {
 
-// The referee and stadium lists write back what their grid holds typed.
+// The referee and stadium lists write back what their grid holds typed (a
+// row they cannot store keeps them shown).
 const bool listesInscrites = [] {
     Tf_Principale::EnregistreValidation([](TBrivantelForm* enfant) {
         auto* f = dynamic_cast<TListeParPaysForm*>(enfant);
-        if (f)
-            f->EnregistreSaisie();
-        return f != nullptr;
+        if (!f)
+            return Tf_Principale::TValide::Autre;
+        return f->EnregistreSaisie() ? Tf_Principale::TValide::Faite : Tf_Principale::TValide::Refusee;
     });
     return true;
 }();

@@ -79,7 +79,7 @@ void Tf_Principale::OpenFile(const std::string& nom)
     }
     // What the child window holds is part of the season the question is about.
     TValidationQuestion validation(*this);
-    if (!DemandeEnregistrement())
+    if (!validation.Acceptee || !DemandeEnregistrement())
         return;
     // A file that cannot be opened leaves the open season as it was.
     const std::string precedent = NomFichierCourant;
@@ -266,7 +266,11 @@ bool Tf_Principale::EnregistrerSous(const std::string& nomPropose)
 
 bool Tf_Principale::SauvegardeAuto(bool silencieux)
 {
-    ValideFenetre();
+    // An entry the child keeps for correction: the user's save waits for it
+    // (the child said why); the auto-save writes what the season holds, the
+    // entry staying shown where it was typed.
+    if (!ValideFenetre() && !silencieux)
+        return false;
     return Enregistrer(silencieux);
 }
 
@@ -387,7 +391,7 @@ void Tf_Principale::FermeSaison()
     const uint8_t etat = Etat;
     Etat = 2;
     TValidationQuestion validation(*this);
-    if (!DemandeEnregistrement())
+    if (!validation.Acceptee || !DemandeEnregistrement())
     {
         Etat = etat;
         return;

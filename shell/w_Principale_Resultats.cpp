@@ -18,9 +18,10 @@ namespace {
 const bool validationInscrite = [] {
     Tf_Principale::EnregistreValidation([](TBrivantelForm* enfant) {
         auto* f = dynamic_cast<Tf_Resultats*>(enfant);
-        if (f)
-            f->EnregistrerJournee();
-        return f != nullptr;
+        if (!f)
+            return Tf_Principale::TValide::Autre;
+        f->EnregistrerJournee();
+        return Tf_Principale::TValide::Faite;
     });
     return true;
 }();

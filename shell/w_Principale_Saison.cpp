@@ -29,7 +29,7 @@ uint8_t OctetSports(const std::set<int>& sports)
 void Tf_Principale::NouvelleSaison()
 {
     TValidationQuestion validation(*this);
-    if (!DemandeEnregistrement())
+    if (!validation.Acceptee || !DemandeEnregistrement())
         return;
     TOwned<Tf_CreationSaison> f(new Tf_CreationSaison(this));
     f->ChangeCouleurs(Couleurs);
@@ -64,8 +64,9 @@ void Tf_Principale::CompositionSaison()
     f->ChangeSaison(Saison.get());
     f->Tag = 96;
     // What the shown page holds is written before the composition can take
-    // its championship out.
-    ValideFenetre();
+    // its championship out (an entry it keeps for correction, first corrected).
+    if (!ValideFenetre())
+        return;
     const TDonneesChampionnat* avant = Saison->ChampionnatCourant();
     if (f->ShowModal() != mrOk)
         return;
@@ -150,8 +151,9 @@ void Tf_Principale::OptionsChampionnat(int groupe)
     if (!Saison)
         return;
     // What the shown page holds is written before the options can change the
-    // championship under it.
-    ValideFenetre();
+    // championship under it (an entry it keeps for correction, first corrected).
+    if (!ValideFenetre())
+        return;
     TOwned<Tf_Option> f(CreeFenetreOption(Saison.get(), this));
     if (!f)
         return;

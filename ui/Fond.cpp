@@ -1,10 +1,12 @@
 #include "ui/Fond.h"
 
 #include "codecs/PngPicture.h"
+#include "platform/gui/Clipbrd.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/Pictures.h"
 #include "platform/gui/Printers.h"
 #include "platform/rtl/Files.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/Strings.h"
 #include "ui/Couleurs.h"
 
@@ -421,30 +423,44 @@ void TEdition2::DoExit()
 void TEdition2::KeyPress(char& Key)
 {
     TFondCopie::KeyPress(Key);
-    if (Key != 0 && TabStop())
-        Tape(Key);
+    if (Key != 0 && TabStop() && !Tape(Key))
+        Key = 0;
 }
 
 void TEdition2::KeyDown(WORD& Key, TShiftState Shift)
 {
-    if (TabStop() && Key == 'A' && (Shift & (ssCtrl | ssAlt | ssShift)) == ssCtrl)
+    const TShiftState s = Shift & (ssCtrl | ssAlt | ssShift);
+    if (TabStop() && Key == 'A' && s == ssCtrl)
     {
         effaceAuProchain_ = !Text().empty();
         Invalidate();
         Key = 0;
         return;
     }
+    if (TabStop() && ((Key == 'V' && s == ssCtrl) || (Key == VK_INSERT && s == ssShift)))
+    {
+        Key = 0;
+        Colle();
+        return;
+    }
     TFondCopie::KeyDown(Key, Shift);
 }
 
-void TEdition2::Tape(char key)
+bool TEdition2::Tape(char key)
 {
     const auto k = static_cast<unsigned char>(key);
     if (k != 8 && (k < 32 || k == 255))
-        return;
+        return true;
     const std::string t = TexteApres(key);
+    // A character past the box's length is not put in: said, never cut.
+    if (Maxlength > 0 && t.size() > Maxlength)
+    {
+        RefuseInput(this, Format(DialogTexts().TooLong, {static_cast<int>(Maxlength)}));
+        return false;
+    }
     effaceAuProchain_ = false;
     SetText(t);
+    return true;
 }
 
 std::string TEdition2::TexteApres(char key) const
@@ -457,9 +473,54 @@ std::string TEdition2::TexteApres(char key) const
     }
     else
         t += key;
-    if (Maxlength > 0 && t.size() > Maxlength)
-        t.resize(Maxlength);
     return t;
+}
+
+bool TEdition2::PrendCollage(std::string& texte, std::string& raison) const
+{
+    // A line copied with its end; the characters a box types, the others
+    // left out and said.
+    while (!texte.empty() && (texte.back() == '\r' || texte.back() == '\n'))
+        texte.pop_back();
+    const size_t avant = texte.size();
+    std::erase_if(texte, [](char c) {
+        const auto k = static_cast<unsigned char>(c);
+        return k < 32 || k == 255;
+    });
+    if (texte.size() != avant)
+        raison = DialogTexts().LettersLeftOut;
+    return true;
+}
+
+void TEdition2::Colle()
+{
+    if (!TabStop() || !Clipboard()->HasText())
+        return;
+    std::string texte = Clipboard()->AsText();
+    std::string raison;
+    if (!PrendCollage(texte, raison))
+    {
+        RefuseInput(this, raison);
+        return;
+    }
+    if (!raison.empty())
+        RefuseInput(this, raison);
+    // Each character as a typed key: the box's filters and its page's
+    // handlers weigh it. One refused (and said), the box is as it was.
+    const std::string garde = Text();
+    const bool efface = effaceAuProchain_;
+    for (char c : texte)
+    {
+        char k = c;
+        KeyPress(k);
+        if (k == 0)
+        {
+            effaceAuProchain_ = efface;
+            SetText(garde);
+            Invalidate();
+            return;
+        }
+    }
 }
 
 void TEdition2::SetText(const std::string& s)
@@ -593,6 +654,17 @@ TEditRond::TEditRond(TComponent* AOwner) : TEdition2(AOwner)
     SetTabStop(true);
 }
 
+bool TEditRond::PrendCollage(std::string& texte, std::string& raison) const
+{
+    // The blanks of a copied figure ("1 000", a no-break space between its
+    // thousands) are no part of it; anything else not a digit refuses it.
+    std::erase_if(texte, [](char c) { return c == ' ' || c == '\xA0' || c == '\t' || c == '\r' || c == '\n'; });
+    if (std::all_of(texte.begin(), texte.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return true;
+    raison = DialogTexts().WholeNumber;
+    return false;
+}
+
 void TEditRond::Paint()
 {
     TEdition2::Paint();
@@ -621,8 +693,10 @@ void TEditRond::KeyPress(char& Key)
             RefuseInput(this, DialogTexts().WholeNumber);
         return;
     }
+    // A "0" gives way to the digit typed after it, as a selected text does:
+    // kept when the digit is refused.
     if (t != Text())
-        TFondCopie::SetText(t);
+        effaceAuProchain_ = true;
     if (Key == 13)
     {
         TFondCopie::KeyPress(Key);

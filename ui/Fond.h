@@ -121,7 +121,10 @@ private:
 
 // ---- edit boxes and frames --------------------------------------------------------------
 // A skinned edit box drawn by itself: selection (with the master's selection
-// picture), focus, typing of 8-bit characters.
+// picture), focus, typing of 8-bit characters. Entered by Tab or by the mouse,
+// it shows its text selected: the next key or paste replaces it (AutoSelect,
+// on as for every edit box). A key or a paste it cannot take is refused
+// beside it with the reason (one past Maxlength, whole).
 class TEdition2 : public TFondCopie
 {
 public:
@@ -138,11 +141,15 @@ public:
     void SetDecalX(int v) { decalX_ = v; Invalidate(); }
     int DecalY() const { return decalY_; }
     void SetDecalY(int v) { decalY_ = v; Invalidate(); }
-    bool AutoSelect = false;
+    bool AutoSelect = true;
     void SetText(const std::string& s) override;
     // The text a typed character would leave (Backspace included), before
-    // any filter: what the box checks a key against.
+    // any filter and uncut: what the box checks a key against.
     std::string TexteApres(char key) const;
+    // Ctrl+V (and Shift+Insert): the clipboard's text goes in as if typed
+    // key by key, each key weighed as a typed one; when one is refused, the
+    // box keeps what it held and the paste is refused whole.
+    void Colle();
     TNotifyEvent OnChange;
 
 protected:
@@ -151,10 +158,15 @@ protected:
     void DoEnter() override;
     void DoExit() override;
     void KeyPress(char& Key) override;
-    // Ctrl+A selects the whole text: the next typed key replaces it.
+    // Ctrl+A selects the whole text: the next typed key replaces it; Ctrl+V
+    // and Shift+Insert paste.
     void KeyDown(WORD& Key, TShiftState Shift) override;
-    // Applies a typed character (after the control's filter).
-    void Tape(char key);
+    // Applies a typed character (after the control's filter); false when the
+    // box refuses it (a character past Maxlength, said beside the box).
+    bool Tape(char key);
+    // The text of a paste as the box takes it in (the blanks of a pasted
+    // number dropped, say); false with the reason when it takes none of it.
+    virtual bool PrendCollage(std::string& texte, std::string& raison) const;
     // Runs after a change of the text or an exchange (OnChange by default).
     virtual void Changement();
     void ApplyText() override { Invalidate(); }
@@ -216,6 +228,7 @@ public:
 protected:
     void Paint() override;
     void KeyPress(char& Key) override;
+    bool PrendCollage(std::string& texte, std::string& raison) const override;
 };
 
 // The key an edit box for numbers lets through: digits, backspace and Enter;

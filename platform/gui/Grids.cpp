@@ -116,7 +116,8 @@ public:
 
     // Puts a text in the masked editor by edit(); when it does not go in
     // whole, the text, its selection and the cell stay as they were, and
-    // the refusal is said (a text longer than the mask's places as such).
+    // the refusal is said: a text longer than the mask's places as such,
+    // any other by what the mask's places take.
     void MaskedEdit(const QString& put, const std::function<void()>& edit)
     {
         const QString before = editor->text();
@@ -133,13 +134,30 @@ public:
             return;
         }
         const int places = MaskPlaces(editor->inputMask());
-        RefuseInput(grid, put.size() > places ? Format(DialogTexts().TooLong, {places}) : std::string());
+        RefuseInput(grid, put.size() > places ? Format(DialogTexts().TooLong, {places}) : MaskReason(editor->inputMask()));
         const QSignalBlocker quiet(editor);
         SetProgramText(editor, before);
         if (selStart >= 0 && selLength > 0)
             editor->setSelection(selStart, selLength);
         else
             editor->setCursorPosition(cursor);
+    }
+
+    // Why a mask refuses what it cannot take: a whole number when its places
+    // take digits only (a sign too), else characters left out.
+    static std::string MaskReason(const QString& mask)
+    {
+        bool signe = false;
+        for (qsizetype i = 0; i < mask.size() && mask[i] != ';'; ++i) {
+            const QChar c = mask[i];
+            if (c == '\\') {
+                ++i;
+                continue;
+            }
+            if (QStringLiteral("AaNnXxHhBb").contains(c)) return DialogTexts().LettersLeftOut;
+            signe = signe || c == '#';
+        }
+        return signe ? DialogTexts().SignedWholeNumber : DialogTexts().WholeNumber;
     }
 
     // The characters an input mask takes (its places, not its literals).
@@ -684,10 +702,11 @@ void TCustomGrid::KeyPress(char& Key)
         ShowEditor();
         if (EditorMode()) {
             SetEditorText(std::string(1, ch));
-            // A first key the cell's mask refuses leaves its value shown, selected.
+            // A first key the cell's mask refuses leaves its value shown,
+            // selected, and is said.
             const QString typed = AnsiToQString(std::string(1, ch));
             if (!parts_->editor->inputMask().isEmpty() && !parts_->editor->text().contains(typed, Qt::CaseInsensitive)) {
-                RefuseInput(this);
+                RefuseInput(this, parts_->MaskReason(parts_->editor->inputMask()));
                 guiimpl::SetProgramText(parts_->editor, AnsiToQString(parts_->original));
                 parts_->editor->selectAll();
             } else {

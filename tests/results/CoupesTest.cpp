@@ -350,11 +350,9 @@ TEST(Coupe, AShootOutClosedWithoutAResultLeavesTheTieWithoutAWinnerAndAsksAgain)
     });
     // 2-0 typed over as 1-1, home box first: nothing asked until the row is left.
     r->Ligne(0).ScoreDomicile->SetFocus();
-    kit::Process();
-    kit::PressKey(nullptr, VK_BACK);
+    kit::WaitUntil([&] { return r->Ligne(0).ScoreDomicile->Focused(); });
     kit::Type(nullptr, "1");
     kit::PressKey(nullptr, VK_TAB);
-    kit::PressKey(nullptr, VK_BACK);
     kit::Type(nullptr, "1");
     kit::Process();
     EXPECT_EQ(dialogues, 0);

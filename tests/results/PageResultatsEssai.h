@@ -46,15 +46,15 @@ inline void Score(TEditRond* e, const std::string& s, TWinControl* ensuite)
     kit::Process();
 }
 
-// Row `ligne` of the shown matchday retyped key by key, home box first
-// (Backspace empties a box), then left by Tab.
+// Row `ligne` of the shown matchday retyped key by key, home box first (a
+// box entered shows its score selected: the keys type over it), then left by
+// Tab.
 inline void Retape(Tf_Resultats& r, int ligne, const std::string& sh, const std::string& sa)
 {
-    r.Ligne(ligne).ScoreDomicile->SetFocus();
-    kit::Process();
+    TEditRond* e = r.Ligne(ligne).ScoreDomicile;
+    e->SetFocus();
+    kit::WaitUntil([e] { return e->Focused(); });
     for (const std::string& s : {sh, sa}) {
-        for (int k = 0; k < 3; ++k)
-            kit::PressKey(nullptr, VK_BACK);
         kit::Type(nullptr, s);
         kit::PressKey(nullptr, VK_TAB);
         kit::Process();

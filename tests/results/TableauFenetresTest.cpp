@@ -316,14 +316,13 @@ void Date(Banc& b, int jour)
     kit::Process();
 }
 
-// One score box of row l retyped, then the row left.
+// One score box of row l typed over (entered, it shows its score selected),
+// then the row left.
 void TapeCase(Banc& b, int l, bool domicile, const std::string& texte)
 {
     TEditRond* e = domicile ? b.r().Ligne(l).ScoreDomicile : b.r().Ligne(l).ScoreExterieur;
     e->SetFocus();
-    kit::Process();
-    for (int k = 0; k < 3; ++k)
-        kit::PressKey(nullptr, VK_BACK);
+    kit::WaitUntil([e] { return e->Focused(); });
     kit::Type(nullptr, texte);
     b.r().l_Equipe->SetFocus();
     kit::Process();

@@ -721,12 +721,23 @@ TEST(OptionsReduction, MatchdaysWithResultsAndLineUpsAskFirst)
 
 // ---- basketball and handball ------------------------------------------------------------------
 
+// Types a value into a cell as a user does, key by key: a click on the cell,
+// then the first key opens its editor in place of what it shows, Enter takes
+// it; an empty value is the cell's text selected in its editor (F2, Ctrl+A)
+// and deleted.
 void EditeCellule(TStringGrid* g, int col, int row, const std::string& v)
 {
-    g->FocusCell(col, row, true);
-    g->SetEditorMode(true);
-    g->SetEditorText(v);
-    g->SetEditorMode(false);
+    const TRect r = g->CellRect(col, row);
+    kit::Click(g, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+    if (v.empty()) {
+        kit::PressKey(g, VK_F2);
+        kit::PressKey(nullptr, 'A', ssCtrl);
+        kit::PressKey(nullptr, VK_BACK);
+    } else {
+        kit::TypeKeys(g, v.substr(0, 1));
+        kit::TypeKeys(nullptr, v.substr(1));
+    }
+    kit::PressKey(nullptr, VK_RETURN);
 }
 
 TEST(OptionsBasket, SwitchesWeightsMinimumsAndTheWeightingGrid)
@@ -751,6 +762,7 @@ TEST(OptionsBasket, SwitchesWeightsMinimumsAndTheWeightingGrid)
     EXPECT_EQ(b->csg_Ponderation->Cells(2, 1), "50");
 
     // Editing a cell back to its value still rebuilds the records.
+    b->PageControl1->SetActivePage(b->ts_Evaluation);
     EditeCellule(b->csg_Ponderation, 2, 1, "50");
     EXPECT_EQ(b->GrilleEditee, 1);
     EXPECT_EQ(Valide(*f), 1);
@@ -758,13 +770,15 @@ TEST(OptionsBasket, SwitchesWeightsMinimumsAndTheWeightingGrid)
 
     // A new row: the trailing empty row follows; an empty weight stores 100.
     auto g = Fenetre(*s, 1);
+    kit::ShowForm(g.get());
     auto* gb = dynamic_cast<Tf_OptionBasket*>(g.get());
+    gb->PageControl1->SetActivePage(gb->ts_Evaluation);
     EditeCellule(gb->csg_Ponderation, 0, 2, "11");
     EXPECT_EQ(gb->csg_Ponderation->RowCount(), 4);
     EditeCellule(gb->csg_Ponderation, 1, 2, "40");
     // A row typed and emptied again: the trailing row goes, the emptied row
     // becomes the new last one.
-    EditeCellule(gb->csg_Ponderation, 0, 3, "x");
+    EditeCellule(gb->csg_Ponderation, 0, 3, "7");
     EXPECT_EQ(gb->csg_Ponderation->RowCount(), 5);
     EditeCellule(gb->csg_Ponderation, 0, 3, "");
     EXPECT_EQ(gb->csg_Ponderation->RowCount(), 4);
@@ -780,17 +794,22 @@ TEST(OptionsBasket, SwitchesWeightsMinimumsAndTheWeightingGrid)
     EXPECT_EQ(c.ValeurEval(6), -7);
     EXPECT_EQ(c.Option(17), 4);
 
-    // Out of range: refused with the row named, nothing written, the window stays.
+    // Out of range: refused with the row named, nothing written, the window
+    // stays. A letter or a sign is refused at the key: the cell keeps what it
+    // showed, and that is what is stored.
     struct TCas
     {
         const char *A, *B, *P;
         bool Refuse;
-    } cas[] = {{"256", "3", "1", true}, {"1", "-1", "1", true}, {"1", "2", "65536", true},
-               {"x", "", "y", false},  {"255", "255", "65535", false}};
+        int Poids;   // stored when not refused (-1: the weight it held)
+    } cas[] = {{"256", "3", "1", true, 0}, {"1", "-1", "1", false, 1}, {"1", "2", "65536", true, 0},
+               {"x", "", "y", false, -1},  {"255", "255", "65535", false, 65535}};
     for (const TCas& k : cas) {
         SCOPED_TRACE(std::string(k.A) + " " + k.B + " " + k.P);
         auto h = Fenetre(*s, 1);
+        kit::ShowForm(h.get());
         auto* hb = dynamic_cast<Tf_OptionBasket*>(h.get());
+        hb->PageControl1->SetActivePage(hb->ts_Evaluation);
         EditeCellule(hb->csg_Ponderation, 0, 1, k.A);
         EditeCellule(hb->csg_Ponderation, 1, 1, k.B);
         EditeCellule(hb->csg_Ponderation, 2, 1, k.P);
@@ -807,7 +826,7 @@ TEST(OptionsBasket, SwitchesWeightsMinimumsAndTheWeightingGrid)
             EXPECT_EQ(*c.Ponderation(0), avant);
         } else {
             EXPECT_EQ(r, 1);
-            EXPECT_EQ(c.Ponderation(0)->Ponderation, k.P[0] == 'y' ? 100 : 65535);
+            EXPECT_EQ(c.Ponderation(0)->Ponderation, k.Poids < 0 ? avant.Ponderation : k.Poids);
         }
     }
     f->Hide();

@@ -38,22 +38,10 @@ const bool dossierAbsolu = [] {
     return true;
 }();
 
-TMenuItem* ItemBarre(TMenuItem* parent, intptr_t id)
-{
-    for (int i = 0; parent && i < parent->Count(); ++i) {
-        TMenuItem* m = parent->Items(i);
-        if (m->Tag == id && m->Count() == 0)
-            return m;
-        if (TMenuItem* t = ItemBarre(m, id))
-            return t;
-    }
-    return nullptr;
-}
-
 // Chooses the standings (command 40) from the menu bar.
 void ClasseParLaBarre(FenetreEssai& f)
 {
-    TMenuItem* mi = ItemBarre(f.mm_Menu->Items(), 40);
+    TMenuItem* mi = ItemDeBarre(f.mm_Menu->Items(), 40);
     ASSERT_NE(mi, nullptr);
     mi->Click();
     kit::Process(10);

@@ -187,18 +187,6 @@ void Repond(TReleve& r, TForm* f)
         f->SetModalResult(mrCancel);
 }
 
-TMenuItem* ItemMenu(TMenuItem* parent, intptr_t id)
-{
-    for (int i = 0; parent && i < parent->Count(); ++i) {
-        TMenuItem* m = parent->Items(i);
-        if (m->Tag == id && m->Count() == 0)
-            return m;
-        if (TMenuItem* t = ItemMenu(m, id))
-            return t;
-    }
-    return nullptr;
-}
-
 void ItemsMenu(TMenuItem* parent, std::vector<int>& ids)
 {
     for (int i = 0; parent && i < parent->Count(); ++i) {
@@ -326,7 +314,7 @@ TEST_P(Parcours, EveryEntryOfTheTreeAndTheMenuBarOpensItsWindowOrDoesItsAction)
                 kit::AnswerMessages({mrOk});
             try {
                 if (parBarre) {
-                    TMenuItem* mi = ItemMenu(f->mm_Menu->Items(), c);
+                    TMenuItem* mi = ItemDeBarre(f->mm_Menu->Items(), c);
                     ASSERT_NE(mi, nullptr);
                     mi->Click();
                 }

@@ -153,6 +153,20 @@ inline bool Choisit(FenetreEssai& f, TTreeNode* n)
     return permis;
 }
 
+// The item of the menu bar (under parent) that runs that command, nullptr
+// when none.
+inline TMenuItem* ItemDeBarre(TMenuItem* parent, intptr_t id)
+{
+    for (int i = 0; parent && i < parent->Count(); ++i) {
+        TMenuItem* m = parent->Items(i);
+        if (m->Tag == id && m->Count() == 0)
+            return m;
+        if (TMenuItem* t = ItemDeBarre(m, id))
+            return t;
+    }
+    return nullptr;
+}
+
 inline bool Commande(Tf_Principale& f, int id, const std::string& caption = "")
 {
     int p = -1;

@@ -72,7 +72,7 @@ void EnregistreSaisieEssai()
         auto* s = dynamic_cast<SaisieEssai*>(f);
         if (s)
             s->Valide();
-        return s != nullptr;
+        return s ? Tf_Principale::TValide::Faite : Tf_Principale::TValide::Autre;
     });
 }
 

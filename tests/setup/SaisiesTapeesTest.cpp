@@ -1,0 +1,546 @@
+// What is typed is what is kept, on seasons made through the creation
+// windows and typed key by key: a row a grid refuses stays shown on every
+// road that would leave its window; a name typed is a new entry unless the
+// user says it is one already listed; a round box entered holds what is typed
+// next and says what it refuses; a grid cell keeps what it shows.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "model/Championnat.h"
+#include "model/ChampionnatStat.h"
+#include "model/InfoComp.h"
+#include "model/Joueurs.h"
+#include "model/Personnels.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/ActnList.h"
+#include "platform/gui/Menus.h"
+#include "platform/rtl/Format.h"
+#include "model/Stades.h"
+#include "records/w_Arbitres.h"
+#include "records/w_Effectifs.h"
+#include "records/w_FicheStade.h"
+#include "results/PagesMatch.h"
+#include "results/w_ButeursFoot.h"
+#include "results/w_ButeursStat.h"
+#include "results/w_FicheArbitre.h"
+#include "results/w_Notes.h"
+#include "results/w_SaisieRapide.h"
+#include "results/w_VuesResultats.h"
+#include "setup/w_OptionSports.h"
+#include "setup/w_RetirerChamp.h"
+#include "tests/setup/CreationEssai.h"
+#include "tests/setup/NouvelleSaisonEssai.h"
+#include "tests/results/FeuilleEssai.h"
+#include "tests/setup/TableEssai.h"
+#include "tests/support/SaisonBuilder.h"
+#include "ui/ColorStringGrid.h"
+#include "ui/Fond.h"
+
+using namespace essai;
+
+namespace {
+
+// Every modal window met: a box of the program's kind is recorded by its
+// text and answered OK, any other by its class and cancelled; the save's
+// progress window is left to finish.
+void NoteFenetres(std::vector<std::string>& vues)
+{
+    kit::WhenModal([&vues](TForm* m) {
+        if (auto* b = dynamic_cast<Tf_MessageUtil*>(m)) {
+            vues.push_back(b->Label1->Caption());
+            m->SetModalResult(mrOk);
+        } else if (Classe(m) != "Tf_EtatSauve") {
+            vues.push_back(Classe(m));
+            m->SetModalResult(mrCancel);
+        }
+        NoteFenetres(vues);
+    });
+}
+
+void ClicCellule(TColorStringGrid* g, int col, int row)
+{
+    const TRect r = g->CellRect(col, row);
+    kit::Click(g, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+}
+
+// A row typed from its first cell: each text, then Tab to the next cell (Enter
+// after the last).
+void TapeLigne(TColorStringGrid* g, int col, int row, const std::vector<const char*>& textes)
+{
+    ClicCellule(g, col, row);
+    for (size_t i = 0; i < textes.size(); ++i) {
+        kit::TypeKeys(i == 0 ? g : nullptr, textes[i]);
+        kit::PressKey(nullptr, i + 1 < textes.size() ? VK_TAB : VK_RETURN);
+    }
+}
+
+void CliqueNoeud(FenetreEssai& f, int commande)
+{
+    TTreeNode* n = Noeud(f, commande);
+    ASSERT_NE(n, nullptr) << commande;
+    n->MakeVisible();
+    const TRect r = n->DisplayRect(true);
+    kit::Click(f.tv_Menu, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+}
+
+}  // namespace
+
+// A row the squads or the referee grid refuses (an age that is none, a
+// player already in the team, a referee without first name) is never dropped
+// by leaving its window: every road that would replace it (the tree, the menu
+// bar, a favourite, back and forward, another championship, a save, save as,
+// the options, the composition, a new season, a recent file, closing the
+// season or the program) says
+// why and stays, the season, the tree, the history and the championship as
+// they were; the auto-save keeps what is sound and the row stays shown. Once
+// corrected, the row reaches the file.
+TEST(SaisiesTapees, ARefusedRowStaysOnEveryRoadThatWouldLeaveItsWindow)
+{
+    struct TFenetre
+    {
+        const char* nom;
+        int commande;
+        int refusee;                                           // the refused row, after r
+        std::function<void(TColorStringGrid*, int)> tape;      // the refused row, typed from row r
+        std::function<void(TColorStringGrid*, int)> corrige;
+        std::function<bool(TSaison&)> garde;                   // the corrected row in the season
+    };
+    const TFenetre fenetres[] = {
+        {"age", 147, 0, [](TColorStringGrid* g, int r) { TapeLigne(g, 2, r, {"Lefebvre", "Marc", "150"}); },
+         [](TColorStringGrid* g, int r) { TapeLigne(g, 4, r, {"23"}); },
+         [](TSaison& s) { return s.Joueurs().ChercheJoueurNom("Lefebvre", "Marc") != nullptr; }},
+        {"namesake", 147, 1,
+         [](TColorStringGrid* g, int r) {
+             TapeLigne(g, 2, r, {"Girard", "Luc"});
+             ClicCellule(g, 2, r + 1);
+             TapeLigne(g, 2, r + 1, {"Girard", "Luc"});
+         },
+         [](TColorStringGrid* g, int r) { TapeLigne(g, 3, r + 1, {"Lucien"}); },
+         [](TSaison& s) { return s.Joueurs().ChercheJoueurNom("Girard", "Lucien") != nullptr; }},
+        {"referee", 148, 0, [](TColorStringGrid* g, int r) { TapeLigne(g, 0, r, {"Dumas"}); },
+         [](TColorStringGrid* g, int r) { TapeLigne(g, 1, r, {"Eve"}); },
+         [](TSaison& s) { return s.Arbitres().ChercheNom("Dumas", "Eve") != nullptr; }},
+    };
+    for (const TFenetre& w : fenetres) {
+        SCOPED_TRACE(w.nom);
+        const std::string dir = Prepare(std::string("ligne_refusee_") + w.nom, true);
+        TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Favoris", "40");
+        auto f = LanceFenetre();
+        CreeSaison(*f, 0);
+        ASSERT_NE(f->Saison, nullptr);
+        // The history around the window: the standings behind it, another
+        // table ahead of it.
+        ASSERT_TRUE(Commande(*f, 40));
+        ASSERT_TRUE(Commande(*f, w.commande));
+        ASSERT_TRUE(Commande(*f, 41));
+        f->Precedent->Execute();
+        TBrivantelForm* fenetre = f->Enfant;
+        TColorStringGrid* g = nullptr;
+        if (auto* e = dynamic_cast<Tf_Effectifs*>(fenetre))
+            g = e->sg_TableauEquipe;
+        else if (auto* a = dynamic_cast<Tf_Arbitres*>(fenetre))
+            g = a->sg_TableauEquipe;
+        ASSERT_NE(g, nullptr);
+        const int r = g->RowCount() - 1;
+        w.tape(g, r);
+        std::vector<std::string> lignes;
+        for (int k = r; k < g->RowCount(); ++k)
+            lignes.push_back(g->Cells(0, k) + "|" + g->Cells(2, k) + "|" + g->Cells(3, k) + "|" + g->Cells(4, k));
+        const std::string document = Document(*f->Saison);
+        const auto historique = std::make_pair(f->Historique.size(), f->HistoriqueSuivant.size());
+        const int32_t championnat = f->Saison->ChampionnatCourant()->CodeChamp;
+        const int32_t autre = f->Saison->ChampionnatSuivant()->CodeChamp;
+        TTreeNode* selection = f->tv_Menu->Selected();
+        std::vector<std::string> vues;
+        NoteFenetres(vues);
+        std::string raison;
+        const std::pair<const char*, std::function<void()>> routes[] = {
+            {"tree", [&] { CliqueNoeud(*f, 225); }},
+            {"menu bar", [&] { ItemDeBarre(f->mm_Menu->Items(), 40)->Click(); }},
+            {"favourite", [&] { f->Actions[0]->Execute(); }},
+            {"back", [&] { f->Precedent->Execute(); }},
+            {"forward", [&] { kit::Click(f->sb_Forward); }},
+            {"next championship", [&] { kit::Click(f->sb_ChampSuiv); }},
+            {"championship node", [&] { Choisit(*f, Noeud(*f, static_cast<intptr_t>(autre) << 16)); }},
+            {"save", [&] { Commande(*f, 7); }},
+            {"save as", [&] { Commande(*f, 8); }},
+            {"options", [&] { Commande(*f, 176); }},
+            {"composition", [&] { Commande(*f, 193); }},
+            {"new season", [&] { Commande(*f, 5); }},
+            {"recent file", [&] { Commande(*f, (1 << 16) + 65535); }},
+            {"closing the season", [&] { Commande(*f, 9); }},
+            {"closing", [&] { f->Close(); }},
+            {"auto-save", [&] { f->t_AutoSaveTimer(nullptr); }},
+        };
+        for (const auto& [nom, route] : routes) {
+            SCOPED_TRACE(nom);
+            const size_t avant = vues.size();
+            route();
+            kit::Process(10);
+            ASSERT_EQ(vues.size(), avant + 1) << ::testing::PrintToString(vues);
+            if (raison.empty())
+                raison = vues.back();
+            EXPECT_EQ(vues.back(), raison);
+            ASSERT_EQ(f->Enfant, fenetre);
+            EXPECT_TRUE(f->Visible());
+            std::vector<std::string> restent;
+            for (int k = r; k < g->RowCount(); ++k)
+                restent.push_back(g->Cells(0, k) + "|" + g->Cells(2, k) + "|" + g->Cells(3, k) + "|" + g->Cells(4, k));
+            EXPECT_EQ(restent, lignes);
+            EXPECT_EQ(Document(*f->Saison), document);
+            EXPECT_EQ(f->tv_Menu->Selected(), selection);
+            EXPECT_EQ(std::make_pair(f->Historique.size(), f->HistoriqueSuivant.size()), historique);
+            EXPECT_EQ(f->Saison->ChampionnatCourant()->CodeChamp, championnat);
+            EXPECT_EQ(g->Row(), r + w.refusee);
+        }
+        kit::GrabToPng(f.get(), std::string("ligne-refusee-") + w.nom);
+        // Corrected, then left by the tree: the row is stored and saved.
+        w.corrige(g, r);
+        CliqueNoeud(*f, 40);
+        kit::ForgetModalActions();
+        EXPECT_NE(f->Enfant, fenetre);
+        EXPECT_TRUE(w.garde(*f->Saison));
+        auto relue = SauveFermeRelit(f);
+        ASSERT_NE(relue, nullptr);
+        EXPECT_TRUE(w.garde(*relue));
+    }
+}
+
+// A name typed into a box that takes a referee, a stadium, a player or a
+// team is a new one unless the user says it is one already listed: a
+// beginning of a name opens a new card ("Martin" is not Martinez Luis, "Stade"
+// not the Stade Municipal); a whole name is asked about, "yes" takes that
+// one, "no" a new card; the quick entry names a teammate typed again and
+// lists him once. What was taken reaches the file.
+class NomsTapes : public ::testing::TestWithParam<const char*>
+{
+};
+
+TEST_P(NomsTapes, ATypedNameIsANewEntryUnlessTheUserSaysItIsOneListed)
+{
+    static const bool pages = (EnregistrePagesMatch(), true);
+    (void)pages;
+    const std::string langue = GetParam();
+    TIniFile(MakePath(Prepare("noms_tapes_" + langue), "brivantel.ini")).WriteString("General", "Langue", langue);
+    auto f = LanceFenetre();
+    CreeSaison(*f, 0);
+    ASSERT_NE(f->Saison, nullptr);
+    TSaison& s = *f->Saison;
+    TDonneesChampionnat* c = s.ChampionnatCourant();
+    const int club1 = c->IdEquipe(0);
+    s.Arbitres().AjoutePersonnel(std::make_unique<TPersonnelStat>(-1, 40, "Luis", "Martinez"));
+    s.Stades().AjouteStade(std::make_unique<TStade>("Stade Municipal de la Ville", 9000, "Arles"), false);
+    c->CreeMatch(1, club1, c->IdEquipe(1), 2, 1);
+    c->NbJournee = 1;
+    ASSERT_TRUE(Commande(*f, 14));
+    auto* p = dynamic_cast<Tf_ButeursFoot*>(f->Enfant);
+    ASSERT_NE(p, nullptr);
+    TOwned<Tf_SaisieRapide> rapide(new Tf_SaisieRapide(nullptr));
+    rapide->ChangeSaison(&s);
+    rapide->ChangeCouleurs(f->Couleurs);
+    rapide->RemplitJoueurs(club1);
+
+    // Every window met on the way: a question answered as the row says, a
+    // card validated or cancelled, recorded with the name it shows.
+    int reponse = 0;
+    bool valide = false;
+    std::vector<std::string> vues;
+    std::function<void()> note = [&] {
+        kit::WhenModal([&](TForm* m) {
+            note();   // the windows this one opens
+            if (auto* b = dynamic_cast<Tf_MessageUtil*>(m)) {
+                vues.push_back(b->Label1->Caption());
+                kit::GrabToPng(m, "noms-tapes-question-" + langue + IntToStr(static_cast<int>(vues.size())));
+                m->SetModalResult(reponse ? reponse : mrOk);
+            } else if (auto* a = dynamic_cast<Tf_FicheArbitre*>(m)) {
+                vues.push_back("referee card: " + a->e_Nom->GetText() + "/" + a->e_Prenom->GetText());
+                kit::Click(valide ? a->b_Valider : a->b_Annuler);
+            } else if (auto* t = dynamic_cast<Tf_FicheStade*>(m)) {
+                vues.push_back("stadium card: " + t->e_NomStade->GetText());
+                if (valide)
+                    kit::Type(t->e_Ville, "Lens");
+                kit::Click(valide ? t->b_Valider : t->b_Annuler);
+            } else if (auto* e = dynamic_cast<Tf_AjouterEquipe*>(m)) {
+                kit::TypeKeys(e->cb_Equipes, "autre 1");
+                kit::Click(e->bc_Ajouter);
+                vues.push_back("team listed: " + e->l_Equipe->Items()[e->l_Equipe->Items().Count() - 1]);
+                m->SetModalResult(mrCancel);
+            } else {
+                vues.push_back(Classe(m));
+                m->SetModalResult(mrCancel);
+            }
+        });
+    };
+    note();
+    auto tape = [&](TComboBox* b, const char* nom) {
+        kit::Click(b);
+        kit::PressKey(b, 'A', ssCtrl);   // what the box shows is typed over
+        kit::TypeKeys(b, nom);
+        kit::PressKey(b, VK_RETURN);
+    };
+    auto choisi = [](TComboBox* b) { return b->ItemIndex() >= 0 ? b->Items()[b->ItemIndex()] : std::string("-"); };
+    auto rapideTape = [&](const char* nom) {
+        kit::ShowForm(rapide.get());
+        kit::TypeKeys(rapide->cb_AjoutJoueur, nom);
+        kit::PressKey(rapide->cb_AjoutJoueur, VK_RETURN);
+    };
+    struct TCas
+    {
+        const char* nom;
+        std::function<void()> geste;
+        int reponse;                          // to a question (0: none expected)
+        bool valide;                          // a card that opens is validated
+        std::vector<std::string> vues;        // the windows met
+        std::function<std::string()> garde;   // what the box or the list holds after
+        std::string attendu;
+    };
+    const TCas cas[] = {
+        {"beginning of a referee", [&] { tape(p->cb_Arbitre, "Martin"); }, 0, true, {"referee card: Martin/"},
+         [&] { return choisi(p->cb_Arbitre); }, "Martin"},
+        {"whole name, no", [&] { tape(p->cb_Stade, "Stade municipal de la ville"); }, mrNo, false,
+         {TraduireFormat(3762, {"Stade municipal de la ville", "Stade Municipal de la Ville (Arles)"}),
+          "stadium card: Stade municipal de la ville"},
+         [&] { return IntToStr(s.Stades().NbStade()); }, "1"},
+        {"beginning of a stadium", [&] { tape(p->cb_Stade, "Stade"); }, 0, true, {"stadium card: Stade"},
+         [&] { return choisi(p->cb_Stade); }, "Stade (Lens)"},
+        {"whole name, yes", [&] { tape(p->cb_Arbitre, "martinez luis"); }, mrYes, true,
+         {TraduireFormat(3762, {"martinez luis", "Martinez Luis"})}, [&] { return choisi(p->cb_Arbitre); },
+         "Martinez Luis"},
+        {"quick entry, new", [&] { rapideTape("Marc Lefebvre"); }, 0, false, {},
+         [&] { return IntToStr(rapide->lb_JoueursPresents->Items().Count()); }, "1"},
+        {"quick entry, again", [&] { rapideTape("Marc Lefebvre"); }, 0, false,
+         {TraduireFormat(3763, {"Marc Lefebvre", s.NomEquipe(club1)})},
+         [&] { return IntToStr(rapide->lb_JoueursPresents->Items().Count()); }, "1"},
+        // (the composition's dialog closes the page, which writes its header)
+        {"a season team", [&] { Commande(*f, 232); }, mrYes, false,
+         {TraduireFormat(3762, {"autre 1", "Autre 1"}), "team listed: Autre 1"},
+         [&] { return IntToStr(s.NbEquipe()); }, "8"},
+    };
+    for (const TCas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        vues.clear();
+        reponse = k.reponse;
+        valide = k.valide;
+        k.geste();
+        kit::Process(20);
+        EXPECT_EQ(vues, k.vues);
+        EXPECT_EQ(k.garde(), k.attendu);
+    }
+    rapide.reset();
+    kit::ForgetModalActions();
+    auto relue = SauveFermeRelit(f);
+    ASSERT_NE(relue, nullptr);
+    TDonneesChampionnat* r = relue->ChampionnatCourant();
+    const TPersonnel* officiel = relue->Arbitres().ChercheNumero(r->OfficielMatch(1, 1, 1));
+    ASSERT_NE(officiel, nullptr);
+    EXPECT_EQ(officiel->NomComplet(), "Martinez Luis");
+    EXPECT_NE(relue->Arbitres().ChercheNom("Martin", ""), nullptr);
+    const TStade* stade = relue->Stades().ChercheStade(r->StadeMatch(1, 1));
+    ASSERT_NE(stade, nullptr);
+    EXPECT_EQ(stade->NomComplet(), "Stade (Lens)");
+    int lefebvre = 0;
+    for (int i = 0; i < relue->Joueurs().NbJoueur(); ++i)
+        lefebvre += relue->Joueurs().Joueur(i)->Nom == "Lefebvre";
+    EXPECT_EQ(lefebvre, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Langues, NomsTapes, ::testing::Values("fr", "en"));
+
+// A round box entered by Tab or by the mouse holds what is typed next: the
+// score typed over, never added to; a digit past its length, a paste it
+// cannot take, a score before both teams are placed are refused beside it,
+// in the interface's language; a paste it can take is taken. The same box
+// takes the ratings; the points box says in English that it holds no
+// number. The scores reach the file.
+TEST(SaisiesTapees, ARoundBoxEnteredHoldsWhatIsTypedNextAndSaysWhatItRefuses)
+{
+    static const bool pages = (EnregistrePagesMatch(), true);
+    (void)pages;
+    const std::string dir = Prepare("ronds_tapes");
+    TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", "en");
+    auto f = LanceFenetre();
+    CreeSaison(*f, 0);
+    ASSERT_NE(f->Saison, nullptr);
+    ASSERT_EQ(Traduire(3761), "The number of points typed is not a number.");
+    Tf_Resultats* r = TapeJournee(*f, 1, {{"24", "10"}});
+    ASSERT_NE(r, nullptr);
+    TEditRond* dom = r->Ligne(0).ScoreDomicile;
+    TEditRond* ext = r->Ligne(0).ScoreExterieur;
+    ASSERT_EQ(dom->Text() + "-" + ext->Text(), "24-10");
+    const std::string domicile = r->Ligne(0).Domicile->Text();
+    std::vector<std::string> vues;
+    NoteFenetres(vues);
+    auto colle = [](TEditRond* e, const char* texte) {
+        kit::Click(e);
+        kit::Paste(e, texte);
+    };
+    Tf_Notes* notes = nullptr;
+    auto note = [&](int k) { return notes->Ligne(0, k).Note; };
+    struct TCas
+    {
+        const char* nom;
+        std::function<void()> geste;
+        std::function<TEdition2*()> boite;
+        const char* attendu;      // what the box holds after
+        std::string raison;       // what it said it refused ("-": nothing)
+    };
+    const TCas cas[] = {
+        {"Tab into 10, 1 2", [&] { kit::Click(dom); kit::PressKey(nullptr, VK_TAB); kit::TypeKeys(nullptr, "12"); },
+         [&] { return ext; }, "12", "-"},
+        {"click into 24, 3 1", [&] { kit::Click(dom); kit::TypeKeys(nullptr, "31"); }, [&] { return dom; }, "31", "-"},
+        {"a fourth digit", [&] { kit::Click(ext); kit::Click(dom); kit::TypeKeys(nullptr, "1234"); },
+         [&] { return dom; }, "123", Format(Traduire(5400), {3})},
+        {"paste 4", [&] { colle(ext, "4"); }, [&] { return ext; }, "4", "-"},
+        {"paste 12a", [&] { colle(dom, "12a"); }, [&] { return dom; }, "123", Traduire(5001)},
+        {"paste 1 000", [&] { colle(dom, "1 000"); }, [&] { return dom; }, "123", Format(Traduire(5400), {3})},
+        {"no teams yet", [&] { kit::Click(r->Ligne(1).ScoreDomicile); kit::TypeKeys(nullptr, "3"); },
+         [&] { return r->Ligne(1).ScoreDomicile; }, "", Traduire(3760)},
+        {"a rating", [&] {
+             // Two starters on the match, the matchday written by another view.
+             ASSERT_TRUE(Commande(*f, 40));
+             TSaison& s = *f->Saison;
+             const int h = s.ChercheEquipe(domicile);
+             TInfoComp* m = s.ChampionnatCourant()->MatchEquipe(1, h);
+             ASSERT_NE(m, nullptr);
+             for (int k = 1; k <= 2; ++k)
+                 m->SetJoueurTitulaire(h, k, s.Joueurs().AjouteJoueur(s.CreeJoueur("Titulaire", IntToStr(k), -1, h))->Numero);
+             ASSERT_TRUE(Commande(*f, 18));
+             notes = dynamic_cast<Tf_Notes*>(f->Enfant);
+             ASSERT_NE(notes, nullptr);
+             kit::Click(note(1));
+             kit::TypeKeys(nullptr, "7");
+             kit::PressKey(nullptr, VK_TAB);
+             kit::PressKey(nullptr, VK_TAB, ssShift);
+             kit::TypeKeys(nullptr, "8");
+         }, [&] { return note(1); }, "8", "-"},
+        {"a rating pasted", [&] { colle(note(2), "10"); }, [&] { return note(2); }, "10", "-"},
+    };
+    for (const TCas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        kit::Refusals().clear();
+        k.geste();
+        kit::Process(10);
+        TEdition2* b = k.boite();
+        ASSERT_NE(b, nullptr);
+        EXPECT_EQ(b->Text(), k.attendu);
+        const std::string dit = kit::Refusals().empty() ? "-" : kit::Refusals().back().reason;
+        EXPECT_EQ(dit, k.raison);
+        if (!kit::Refusals().empty()) {
+            EXPECT_EQ(kit::Refusals().back().box, b);
+            kit::GrabToPng(f.get(), std::string("ronds-tapes-") + k.nom);
+        }
+    }
+    // The points box emptied: said in English, nothing added.
+    ASSERT_TRUE(Commande(*f, 143));
+    auto* penalite = dynamic_cast<Tf_Penalite*>(f->Enfant);
+    ASSERT_NE(penalite, nullptr);
+    penalite->cb_Equipe->SetItemIndex(0);
+    kit::Click(penalite->e_Point);
+    kit::PressKey(penalite->e_Point, 'A', ssCtrl);
+    kit::PressKey(penalite->e_Point, VK_BACK);
+    ASSERT_EQ(penalite->e_Point->Text(), "");
+    kit::Click(penalite->b_Ajouter);
+    EXPECT_EQ(vues, std::vector<std::string>{Traduire(3761)});
+    kit::ForgetModalActions();
+    auto relue = SauveFermeRelit(f);
+    ASSERT_NE(relue, nullptr);
+    TDonneesChampionnat* c = relue->ChampionnatCourant();
+    EXPECT_EQ(c->ValeurMatch(1, 2), 123);
+    EXPECT_EQ(c->ValeurMatch(1, 4), 4);
+}
+
+// What a grid cell shows is what is kept: the basketball weighting grid
+// refuses a letter, a blank, a point or a sign at the key and says why, the
+// cell showing the figure that is then stored; a full-width digit pasted into
+// a box-score cell is refused with the reason. What was stored reaches the
+// file.
+TEST(SaisiesTapees, AGridCellShowsWhatIsKept)
+{
+    static const bool pages = (EnregistrePagesMatch(), true);
+    (void)pages;
+    Prepare("cellules_tapees");
+    auto f = LanceFenetre();
+    ASSERT_TRUE(feuille_essai::CreeSaisonParFenetres(*f, 2));
+    auto* c = dynamic_cast<TDonneesChampionnatStat*>(f->Saison->ChampionnatCourant());
+    ASSERT_NE(c, nullptr);
+    // The weight cell of the first row typed over key by key in the options,
+    // which are then validated.
+    auto pondere = [&](int col, const char* touches) {
+        std::string montre;
+        QuandFenetre<Tf_OptionBasket>([&, col, touches](Tf_OptionBasket* o) {
+            o->PageControl1->SetActivePage(o->ts_Evaluation);
+            TStringGrid* g = o->csg_Ponderation;
+            const TRect r = g->CellRect(col, 1);
+            kit::Click(g, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+            kit::TypeKeys(g, std::string(touches).substr(0, 1));
+            kit::TypeKeys(nullptr, std::string(touches).substr(1));
+            kit::PressKey(nullptr, VK_RETURN);
+            montre = g->Cells(col, 1);
+            kit::GrabToPng(o, std::string("cellules-tapees-") + touches);
+            o->b_Valider->Click();
+        });
+        Commande(*f, 176);
+        kit::ForgetModalActions();
+        return montre;
+    };
+    auto poids = [&] { return c->NbPonderations() ? IntToStr(c->Ponderation(0)->Ponderation) : std::string("-"); };
+    Tf_ButeursStat* page = nullptr;
+    struct TCas
+    {
+        const char* nom;
+        std::function<std::string()> geste;   // what the cell shows after
+        std::string montre;
+        std::string raison;                    // "-": nothing refused
+        std::function<std::string()> garde;
+        std::string garde_attendu;
+    };
+    const TCas cas[] = {
+        {"a new row", [&] { pondere(0, "0"); pondere(1, "10"); return pondere(2, "50"); }, "50", "-", poids, "50"},
+        {"12a", [&] { return pondere(2, "12a"); }, "12", Traduire(5001), poids, "12"},
+        {"1 000", [&] { return pondere(2, "1 000"); }, "1000", Traduire(5001), poids, "1000"},
+        {"5.5", [&] { return pondere(2, "5.5"); }, "55", Traduire(5001), poids, "55"},
+        {"80%", [&] { return pondere(2, "80%"); }, "80", Traduire(5001), poids, "80"},
+        {"a full-width digit pasted", [&] {
+             TDonneesChampionnat* ch = f->Saison->ChampionnatCourant();
+             ch->CreeMatch(1, ch->IdEquipe(0), ch->IdEquipe(1), 80, 70);
+             ch->NbJournee = 1;
+             f->Saison->Joueurs().AjouteJoueur(f->Saison->CreeJoueur("Ailier", "Tom", -1, ch->IdEquipe(0)));
+             Commande(*f, 14);
+             page = dynamic_cast<Tf_ButeursStat*>(f->Enfant);
+             if (!page)
+                 return std::string("no page");
+             while (page->IdDomicile != ch->IdEquipe(0))
+                 page->UpDown1->ClickButton(btNext);
+             const TRect e = page->l_EquipeDomicile->ItemRect(0);
+             kit::Click(page->l_EquipeDomicile, e.Left + 5, e.Top + 3);
+             kit::PressKey(page->l_EquipeDomicile, VK_RETURN);
+             // Three two-point shots, one made, the full-width 4 pasted after it.
+             feuille_essai::Saisit(page->csc_StatTir, 4, 1, "3");
+             const TRect r = page->csc_StatTir->CellRect(3, 1);
+             kit::Click(page->csc_StatTir, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+             kit::TypeKeys(page->csc_StatTir, "1");
+             kit::Paste(nullptr, "\uFF14");
+             kit::PressKey(nullptr, VK_RETURN);
+             return page->csc_StatTir->Cells(3, 1);
+         }, "1", Traduire(5001), [&] { return IntToStr(page ? page->csc_StatTir->DonneeCellule(3, 1) : -1); }, "1"},
+    };
+    for (const TCas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        kit::Refusals().clear();
+        EXPECT_EQ(k.geste(), k.montre);
+        EXPECT_EQ(kit::Refusals().empty() ? "-" : kit::Refusals().back().reason, k.raison);
+        EXPECT_EQ(k.garde(), k.garde_attendu);
+    }
+    auto relue = SauveFermeRelit(f);
+    ASSERT_NE(relue, nullptr);
+    auto* r = dynamic_cast<TDonneesChampionnatStat*>(relue->ChampionnatCourant());
+    ASSERT_NE(r, nullptr);
+    ASSERT_EQ(r->NbPonderations(), 1);
+    EXPECT_EQ(r->Ponderation(0)->Ponderation, 80);
+    int reussis = 0;
+    if (const TListeDonnees* l = r->ListeStat(1, 7))
+        for (int i = 0; i < l->Nombre(); ++i)
+            reussis += l->Donnee(i)->Mot();
+    EXPECT_EQ(reussis, 1);
+}
