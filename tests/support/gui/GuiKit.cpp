@@ -311,6 +311,14 @@ static QWidget* KeyTarget(TWinControl* c)
 {
     if (c)
     {
+        // Keys go to the window a user has in front: on a loaded machine the
+        // activation of one just shown may not have come yet.
+        if (QWidget* top = c->Widget()->window(); top->isVisible() && QApplication::activeWindow() != top &&
+                                                 !QApplication::activeModalWidget())
+        {
+            top->activateWindow();
+            Process();
+        }
         if (!c->Focused())
         {
             c->SetFocus();
