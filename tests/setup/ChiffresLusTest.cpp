@@ -12,6 +12,8 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <set>
+#include <sstream>
 
 #include "model/Championnat.h"
 #include "model/DescTree.h"
@@ -37,6 +39,7 @@
 #include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
 #include "ui/Editeur.h"
+#include "ui/Fond.h"
 #include "views/Textes.h"
 #include "views/w_ChoixHistorique.h"
 #include "views/w_Classement.h"
@@ -261,6 +264,52 @@ TLus Feuilles(TSession& s, const TCas&)
     return l;
 }
 
+// The times a text stands in another, a blank before and after it.
+int Fois(const std::string& texte, const std::string& t)
+{
+    int n = 0;
+    for (size_t p = texte.find(" " + t + " "); p != std::string::npos; p = texte.find(" " + t + " ", p + 1))
+        ++n;
+    return n;
+}
+
+// The championship information's first page: each caption its panels show
+// (the positions of its scorers among them) is printed, and written in its
+// HTML page as many times as the window shows it; a caption hidden is not.
+TLus PageInfo(TSession& s, const TCas&)
+{
+    auto* v = dynamic_cast<Tf_InfoGeneral*>(Commande(*s.f, 172) ? s.f->Enfant : nullptr);
+    if (!v)
+        return {{"no window", ""}};
+    std::string montre = " ";
+    std::set<std::string> legendes;
+    for (TFondCopie* p : {v->FondCopie24, v->FondCopie25, v->FondCopie26})
+        for (int i = 0; i < p->ControlCount(); ++i)
+            if (auto* l = dynamic_cast<TLabel*>(p->Controls(i));
+                l && std::isalpha(static_cast<unsigned char>(SansAccent(l->Caption() + " ")[0]))) {
+                const std::string t = Cp1252ToUtf8(Trim(l->Caption()));
+                legendes.insert(t);
+                if (p->Visible() && l->Visible())
+                    montre += t + " ";
+            }
+    const std::string imprime = " " + Imprime(s);
+    std::string ecrit;   // "Goals: 3" read as the caption, then the figure
+    for (const char c : Html(s))
+        ecrit += c == ':' ? std::string(" :") : std::string(1, c);
+    TLus lus;
+    for (const std::string& t : legendes) {
+        std::string mots;
+        std::istringstream in(t);
+        for (std::string m; in >> m;)
+            if (Fois(montre, t) > 0 && Fois(imprime, m) == 0)
+                mots += " not printed: " + m;
+        lus.push_back({t + mots, t});
+        lus.push_back({t + " written " + std::to_string(Fois(ecrit, t)),
+                       t + " written " + std::to_string(Fois(montre, t))});
+    }
+    return lus;
+}
+
 const TCas cas[] = {
     {0, "goals per match", 107, 40, 2, "2.68", [](TSession& s, const TCas& k) { return Chiffre(s, k, "Label52"); }},
     {0, "yellow cards per match", 7, 40, 2, "0.18", [](TSession& s, const TCas& k) { return Chiffre(s, k, "Label59"); }},
@@ -413,6 +462,12 @@ const TCas cas[] = {
              l.push_back({texte.find(t) != std::string::npos ? t : texte, t});
          return l;
      }},
+    {0, "the information page's captions, the scorers' positions among them, printed and written as shown", 0, 0, 0,
+     nullptr, PageInfo},
+    {2, "the information page's captions, the scorers' positions among them, printed and written as shown", 0, 0, 0,
+     nullptr, PageInfo},
+    {3, "the information page's captions, the scorers' positions among them, printed and written as shown", 0, 0, 0,
+     nullptr, PageInfo},
     {0, "a match sheet page offers no print or HTML on any road", 0, 0, 0, nullptr, Feuilles},
     {1, "a match sheet page offers no print or HTML on any road", 0, 0, 0, nullptr, Feuilles},
     {2, "a match sheet page offers no print or HTML on any road", 0, 0, 0, nullptr, Feuilles},
