@@ -47,12 +47,14 @@ std::string Liste(const std::vector<std::string>& fichiers, const TNomAffiche& n
     return liste;
 }
 
-// The text of one or several files, its id before it without a language file.
-std::string Phrase(int pluriel, int singulier, const std::vector<std::string>& fichiers, const TNomAffiche& nomAffiche)
+// The text of one or several files (after a number, when one is given), its
+// id before it without a language file.
+std::string Phrase(int pluriel, int singulier, const std::vector<std::string>& fichiers, const TNomAffiche& nomAffiche,
+                   int nombre = -1)
 {
     const int id = fichiers.size() == 1 ? singulier : pluriel;
     const std::string liste = Liste(fichiers, nomAffiche);
-    std::string texte = TraduireFormat(id, {liste});
+    std::string texte = nombre < 0 ? TraduireFormat(id, {liste}) : TraduireFormat(id, {nombre, liste});
     if (texte.empty())
         texte.append("(").append(IntToStr(id)).append(") ").append(liste);
     return texte;
@@ -71,6 +73,12 @@ std::string MessageAnciennes(const TRaisonFichier& raison, const TNomAffiche& no
         if (!texte.empty())
             texte += ' ';
         texte += Phrase(texteCopiesRetirees, texteCopieRetiree, raison.retirees, nomAffiche);
+    }
+    if (!raison.elaguees.empty()) {
+        if (!texte.empty())
+            texte += ' ';
+        texte += Phrase(texteAnciennesRetirees, texteAncienneRetiree, raison.elaguees, nomAffiche,
+                        static_cast<int>(TChargeurXmp::AnciennesGardees));
     }
     return texte;
 }
@@ -99,7 +107,7 @@ std::string MessageRaison(const TRaisonFichier& raison, const std::string& nomFi
 }
 
 EChargeurXmp::EChargeurXmp(int texte, const std::string& nomFichier, std::string detail)
-    : EChargeurXmp(TRaisonFichier{texte, std::move(detail), {}, {}, {}, {}}, nomFichier)
+    : EChargeurXmp(TRaisonFichier{texte, std::move(detail), {}, {}, {}, {}, {}}, nomFichier)
 {
 }
 
@@ -180,7 +188,7 @@ EChargeurXmp EchecSysteme(int e, const std::string& fichier, const std::string& 
         return EChargeurXmp(texteTailleLimite, nom, detail);
     if ((e == EACCES || e == EPERM || e == EROFS) && ::access(DossierDe(cible).c_str(), W_OK | X_OK) != 0)
         return EChargeurXmp(texteDossierProtege, nom, detail);
-    return EChargeurXmp(TRaisonFichier{texteEchecEcriture, detail, fichier == cible ? std::string() : fichier, {}, {}, {}}, nom);
+    return EChargeurXmp(TRaisonFichier{texteEchecEcriture, detail, fichier == cible ? std::string() : fichier, {}, {}, {}, {}}, nom);
 }
 
 // A failure of the archive library on the new archive (the temporary): the
@@ -403,6 +411,34 @@ void Inventaire(const std::string& sauvegarde, const std::string& dossierDll, co
     }
 }
 
+// When a save done renewed the backup: of the older versions kept in the
+// series beside it (named by the boxes of the saves that kept them), the
+// AnciennesGardees most recent stay, the others are removed (elaguees). A
+// version's age is that of its file: a version is never written again once
+// kept. One kept under a temporary name is left alone.
+void Elague(const std::string& sauvegarde, std::vector<std::string>& anciennes, std::vector<std::string>& elaguees)
+{
+    elaguees.clear();
+    const std::vector<std::string> serie = KeptCopies(sauvegarde);
+    std::vector<std::pair<timespec, std::string>> datees;
+    for (const std::string& a : anciennes) {
+        struct stat st {};
+        if (Parmi(serie, a) && ::stat(a.c_str(), &st) == 0)
+            datees.emplace_back(st.st_mtim, a);
+    }
+    if (datees.size() <= TChargeurXmp::AnciennesGardees)
+        return;
+    // the most recent first
+    std::stable_sort(datees.begin(), datees.end(), [](const auto& x, const auto& y) {
+        return x.first.tv_sec != y.first.tv_sec ? x.first.tv_sec > y.first.tv_sec : x.first.tv_nsec > y.first.tv_nsec;
+    });
+    for (size_t i = TChargeurXmp::AnciennesGardees; i < datees.size(); ++i)
+        if (DeleteFile(datees[i].second)) {
+            elaguees.push_back(datees[i].second);
+            anciennes.erase(std::find(anciennes.begin(), anciennes.end(), datees[i].second));
+        }
+}
+
 // Removes the temporary archive whatever happens to the save.
 class TNettoyage
 {
@@ -459,21 +495,21 @@ namespace {
 TRaisonFichier DocumentEndommage(const TXmlReader& x)
 {
     if (!x.Malforme() || x.ElementRefuse().empty())
-        return {texteDocumentEndommage, {}, {}, {}, {}, {}};
+        return {texteDocumentEndommage, {}, {}, {}, {}, {}, {}};
     const std::string& element = x.ElementRefuse();
     const std::string ligne = IntToStr(x.LigneRefus());
     std::string ou = x.LigneRefus() > 0 ? TraduireFormat(texteElementLigne, {element, ligne})
                                         : TraduireFormat(texteElement, {element});
     if (ou.empty())   // no language file
         ou = x.LigneRefus() > 0 ? element + " " + ligne : element;
-    return {texteDocumentEndommageA, ou, {}, {}, {}, {}};
+    return {texteDocumentEndommageA, ou, {}, {}, {}, {}, {}};
 }
 
 }  // namespace
 
 uint8_t TChargeurXmp::Echec(int texte, std::string detail)
 {
-    raison_ = {texte, std::move(detail), {}, {}, {}, {}};
+    raison_ = {texte, std::move(detail), {}, {}, {}, {}, {}};
     return etatLecture;
 }
 
@@ -798,6 +834,7 @@ bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression
     garde_.clear();
     anciennes_.clear();
     retirees_.clear();
+    elaguees_.clear();
     // 1. The document, in memory: written straight into the stream the archive
     //    component adds (no copy of it is made on the way).
     TZipArchive zip;
@@ -821,7 +858,7 @@ bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression
         if (LectureSeule(cible))
             throw EChargeurXmp(texteLectureSeule, nom);
         if (avecSauvegarde && LectureSeule(sauvegarde))
-            throw EChargeurXmp(TRaisonFichier{texteLectureSeule, {}, sauvegarde, {}, {}, {}}, nom);
+            throw EChargeurXmp(TRaisonFichier{texteLectureSeule, {}, sauvegarde, {}, {}, {}, {}}, nom);
         if (FileSize(cible) > 0) {
             TZipArchive existant;
             Prepare(existant, dossierDll_);
@@ -852,7 +889,9 @@ bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression
         throw;
     }
     Inventaire(sauvegarde, dossierDll_, gardees, anciennes_, retirees_);
-    if (Parmi(retirees_, garde_))
+    if (avecSauvegarde)
+        Elague(sauvegarde, anciennes_, elaguees_);
+    if (Parmi(retirees_, garde_) || Parmi(elaguees_, garde_))
         garde_.clear();
     return true;
 }
@@ -912,7 +951,7 @@ void TChargeurXmp::SauveArchive(TZipArchive& zip, const std::string& cible, cons
         const std::string garde = ancienne.Remet();
         if (garde.empty())
             throw echec;
-        throw EChargeurXmp(TRaisonFichier{texteSauvegardeNonRemise, echec.Raison.detail, sauvegarde, garde, {}, {}}, nom);
+        throw EChargeurXmp(TRaisonFichier{texteSauvegardeNonRemise, echec.Raison.detail, sauvegarde, garde, {}, {}, {}}, nom);
     }
     nettoyage.Garde();
     ancienne.Fait();

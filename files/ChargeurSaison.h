@@ -88,6 +88,8 @@ enum : int {
     texteSauvegardesNonRemises = 5510,  // texteSauvegardeNonRemise naming several older versions
     texteCopiesRetirees = 5511,      // copies identical to the backup removed
     texteCopieRetiree = 5512,        // the same for one copy
+    texteAnciennesRetirees = 5620,   // the oldest versions removed, beyond the most recent ones kept
+    texteAncienneRetiree = 5621,     // the same for one version
 };
 
 // The reason of a failure: text id and detail.
@@ -107,9 +109,13 @@ struct TRaisonFichier
     // save removed: the box names them all.
     std::vector<std::string> anciennes;
     std::vector<std::string> retirees;
+    // The oldest versions a save done removed, beyond the most recent ones
+    // it keeps (TChargeurXmp::AnciennesGardees).
+    std::vector<std::string> elaguees;
 };
-// Where the backup's older versions are kept (anciennes, else garde) and which
-// copies identical to the backup were removed, in sentences; empty for none.
+// Where the backup's older versions are kept (anciennes, else garde), which
+// copies identical to the backup were removed and which oldest versions went,
+// in sentences; empty for none.
 std::string MessageAnciennes(const TRaisonFichier& raison,
                              const std::function<std::string(const std::string&)>& nomAffiche = {});
 // The message of a reason for the file named (its name as shown to the user),
@@ -170,7 +176,13 @@ public:
     // and a backup kept aside by a save that never put it back goes back at
     // the next save when it can (with the backup option off), else keeps a
     // name of its own: it is never deleted, and Garde() says where it is.
+    // A save done with the backup option, the backup now the previous version
+    // of the file, keeps only the AnciennesGardees most recent of the older
+    // versions saves kept under names of their own (Elaguees() names those
+    // that went): failing and succeeding in turn, saves no longer pile up
+    // copies of the season.
     bool Sauve(TSaison& saison, const TProgressionFichier& progression);
+    static constexpr size_t AnciennesGardees = 3;
     // Where the last Sauve found an older version of the backup kept aside
     // by an earlier save, and left it (empty: none, or put back).
     const std::string& Garde() const { return garde_; }
@@ -178,6 +190,7 @@ public:
     // the copies identical to the backup the save removed.
     const std::vector<std::string>& Anciennes() const { return anciennes_; }
     const std::vector<std::string>& Retirees() const { return retirees_; }
+    const std::vector<std::string>& Elaguees() const { return elaguees_; }
 
     // The root's Division attribute (-1 when absent, not a number, or the
     // document is not a season document); sport from format (6 when it names
@@ -224,5 +237,5 @@ private:
     TEnsembleSports sportsAcceptes_ = 0;
     TRaisonFichier raison_;
     std::string garde_;
-    std::vector<std::string> anciennes_, retirees_;
+    std::vector<std::string> anciennes_, retirees_, elaguees_;
 };

@@ -89,13 +89,13 @@ void TSauveThread::Execute()
             ok = chargeur.Sauve(*SaisonSauvee, [this](int p) { Progression(p); });
             // Saved: the box may still have to say where an older backup is.
             TTraiteurFichier::NoteRaison(
-                {texteAucuneRaison, {}, {}, chargeur.Garde(), chargeur.Anciennes(), chargeur.Retirees()});
+                {texteAucuneRaison, {}, {}, chargeur.Garde(), chargeur.Anciennes(), chargeur.Retirees(), chargeur.Elaguees()});
         }
     } catch (const EChargeurXmp& e) {
         TTraiteurFichier::NoteRaison(e.Raison);
         ok = false;
     } catch (const std::exception& e) {
-        TTraiteurFichier::NoteRaison({texteEchecEcriture, e.what(), {}, {}, {}, {}});
+        TTraiteurFichier::NoteRaison({texteEchecEcriture, e.what(), {}, {}, {}, {}, {}});
         ok = false;
     } catch (...) {
         ok = false;

@@ -373,6 +373,10 @@ public:
     TMenuItem* MenuOptions = nullptr;        // command 2
     TMenuItem* MenuImpression = nullptr;
     TMenuItem* MenuHTML = nullptr;
+    // What the child window shown offers: commands 181 and 182 print or
+    // write it only then, whichever road runs them.
+    bool ImpressionOfferte = false;
+    bool HTMLOffert = false;
     std::string Langue;
     std::string DernierDossier;   // of the last file opened or chosen
     bool EtatMenuA = false, EtatMenuB = false;

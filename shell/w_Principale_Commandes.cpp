@@ -30,8 +30,11 @@ bool Entre(int id, int a, int b) { return id >= a && id <= b; }
 
 bool CommandeSansHistorique(int c)
 {
-    return Dans(c, {7, 9, 11, 12, 144, 145, 146, 176, 177, 178, 179, 180, 194, 204, 215, 219, 220, 222, 223, 224, 226,
-                    227, 228, 229, 232});
+    // Printing and writing the view shown leave it shown: no navigation
+    // point, so that a step back shows the view before it and never prints
+    // again whatever is shown then.
+    return Dans(c, {7, 9, 11, 12, 144, 145, 146, 176, 177, 178, 179, 180, 181, 182, 194, 204, 215, 219, 220, 222, 223,
+                    224, 226, 227, 228, 229, 232});
 }
 
 bool CommandeNonMemorisee(int c)
@@ -264,8 +267,9 @@ void Tf_Principale::AfficheClassement(int mode)
 
 void Tf_Principale::ImprimeVue()
 {
+    // A view that offers no printout (a match sheet page) is not printed.
     auto* f = dynamic_cast<TFootForm*>(Enfant);
-    if (!f)
+    if (!f || !ImpressionOfferte)
         return;
     Printer().SetTitle(TraduireFormat(30, {NomCourt, "Zelvor"}));
     f->TitresVue = TitresVue();
@@ -275,7 +279,7 @@ void Tf_Principale::ImprimeVue()
 void Tf_Principale::EnregistreVueHTML()
 {
     auto* f = dynamic_cast<TFootForm*>(Enfant);
-    if (!f)
+    if (!f || !HTMLOffert)
         return;
     SaveDialog1->Filter = "HTML (*.htm; *.html)|*.htm;*.html";
     SaveDialog1->FilterIndex = 1;

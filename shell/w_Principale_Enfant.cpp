@@ -250,11 +250,13 @@ void Tf_Principale::OffreEntree(bool offre, TTreeNode*& noeud, TMenuItem*& menu,
 
 void Tf_Principale::EntreeImpression(bool offre)
 {
+    ImpressionOfferte = offre;
     OffreEntree(offre, NoeudImpression, MenuImpression, 714, 181, MenuHTML);
 }
 
 void Tf_Principale::EntreeHTML(bool offre)
 {
+    HTMLOffert = offre;
     OffreEntree(offre, NoeudHTML, MenuHTML, 949, 182, nullptr);
 }
 

@@ -635,45 +635,49 @@ void Tf_InfoGeneral::EnregistreHTML(const std::string& nomFichier)
 
 std::string Tf_InfoGeneral::EcritPageInfo() const
 {
-    auto leg = [this](const char* nom) { return EchappeHTML(L(nom) ? L(nom)->Caption() : std::string()); };
-    auto val = [this](const char* nom) { return EchappeHTML(L(nom) ? L(nom)->Caption() : std::string()); };
+    // The page holds a row for each figure the window shows, in its order,
+    // and none for a figure the sport hides.
+    auto montre = [this](const char* nom) { return L(nom) && L(nom)->Visible(); };
+    auto texte = [this](const char* nom) { return EchappeHTML(L(nom) ? L(nom)->Caption() : std::string()); };
+    using TPaire = std::pair<const char*, const char*>;   // caption, value
     const std::string titre = TitreHTML(EnTete({L("Label12")->Caption()}).Titres);
     std::vector<std::string> l = {"<html>", "  <head>", "    " + MetaCharset(), "    " + titre, "  </head>",
                                   "  <body bgcolor=\"#80CCFE\">"};
-    l.push_back(DeuxPoints(leg("Label11"), val("Label41")) + "<BR>");
-    l.push_back(DeuxPoints(leg("Label14"), val("Label47")) + "<BR>");
-    l.push_back(DeuxPoints(leg("Label13"), val("Label46")) + "<BR><BR>");
-    l.push_back(DeuxPoints(leg("Label15"), val("Label51")) + "<BR>");
-    l.push_back(DeuxPoints(leg("Label16"), val("Label52")) + "<BR>");
-    l.push_back(DeuxPoints(leg("Label17"), val("Label54")) + "<BR>");
-    l.push_back(DeuxPoints(leg("Label18"), val("Label55")) + "<BR><BR>");
-    l.push_back("      <table> <tr> <td width=\"250\">" + leg("Label19") + "</td><td align=\"right\" width=\"40\">" +
-                val("Label58") + "</td></tr>");
-    l.push_back("      <tr> <td> " + leg("Label21") + "</td> <td align=\"right\"> " + val("Label59") + "</td></tr>");
-    l.push_back("      <tr> <td> " + leg("Label20") + "</td> <td align=\"right\"> " + val("Label63") + "</td></tr>");
-    l.push_back("      <tr> <td> " + leg("Label22") + "</td> <td align=\"right\"> " + val("Label64") +
-                "</td></tr> </table><BR>");
-    l.push_back("      <table> <tr> <td width=\"200\"> " + leg("Label23") + "</td><td width=\"50\">" + val("Label65") +
-                "</td></tr>");
-    l.push_back("      <tr> <td> " + leg("Label24") + "</td> <td>" + val("Label66") + "</td></tr>");
-    l.push_back("      <tr> <td>" + leg("Label25") + "</td> <td>" + val("Label67") + "</td></tr>");
-    l.push_back("      <tr> <td>" + leg("Label26") + "</td> <td>" + val("Label68") + "</td></tr>");
-    l.push_back("      <tr> <td> " + leg("Label27") + "</td> <td>" + val("Label69") + "</td></tr></table><br/>");
+    for (const auto& bloc : {std::vector<TPaire>{{"Label11", "Label41"}, {"Label14", "Label47"}, {"Label13", "Label46"}},
+                             std::vector<TPaire>{{"Label15", "Label51"}, {"Label16", "Label52"}, {"Label17", "Label54"},
+                                                 {"Label18", "Label55"}}}) {
+        for (const auto& [legende, valeur] : bloc)
+            if (montre(legende))
+                l.push_back(DeuxPoints(texte(legende), texte(valeur)) + "<BR>");
+        l.push_back("<BR>");
+    }
+    // A table of rows, the first one giving the widths of its two columns.
+    auto table = [&](const std::vector<TPaire>& lignes, const std::string& largeurs, const std::string& valeurs) {
+        bool premiere = true;
+        for (const auto& [legende, valeur] : lignes)
+            if (montre(legende)) {
+                l.push_back(std::string(premiere ? "      <table> <tr> <td" + largeurs : "      <tr> <td") + ">" +
+                            texte(legende) + "</td> <td" + valeurs + ">" + texte(valeur) + "</td></tr>");
+                premiere = false;
+            }
+        if (!premiere)
+            l.push_back("      </table><br/>");
+    };
+    table({{"Label19", "Label58"}, {"Label21", "Label59"}, {"Label20", "Label63"}, {"Label22", "Label64"},
+           {"Label34", "Label35"}},
+          " width=\"250\"", " align=\"right\"");
+    table({{"Label23", "Label65"}, {"Label24", "Label66"}, {"Label25", "Label67"}, {"Label26", "Label68"},
+           {"Label27", "Label69"}},
+          " width=\"200\"", "");
     // the scorers by position, when the sport shows them
     if (FondCopie26->Visible()) {
-        l.push_back("      " + leg("Label29") + " <table>");
-        l.push_back("      <tr> <td Width=200>" + leg("Label28") + "</td> <td align=\"right\">" + val("Label70") +
-                    "</td> </tr>");
-        l.push_back("      <tr> <td>" + leg("Label30") + "</td> <td align=\"right\">" + val("Label71") + "</td></tr>");
-        l.push_back("      <tr> <td> " + leg("Label31") + "</td> <td align=\"right\">" + val("Label72") +
-                    "</td></tr>");
-        l.push_back("      <tr> <td> " + leg("Label32") + "</td> <td align=\"right\">" + val("Label73") +
-                    "</td></tr>");
-        l.push_back("      <tr> <td> " + leg("Label75") + "</td> <td align=\"right\">" + val("Label74") +
-                    "</td></tr>");
-        l.push_back("      </table></body></html>");
-    } else
-        l.push_back("      </body></html>");
+        l.push_back("      " + texte("Label29"));
+        table({{"Label28", "Label70"}, {"Label30", "Label71"}, {"Label31", "Label72"}, {"Label32", "Label73"},
+               {"Label75", "Label74"}, {"Label36", "Label37"}},
+              " width=\"200\"", " align=\"right\"");
+    }
+    l.push_back("  </body>");
+    l.push_back("</html>");
     std::string s;
     for (const std::string& x : l)
         s += x + "\r\n";

@@ -19,6 +19,7 @@
 #include <cstring>
 #include <functional>
 #include <set>
+#include <sstream>
 #include <vector>
 
 #include "tests/road/RoadSupport.h"
@@ -399,6 +400,8 @@ TEST_F(SauvegardeEchouee, TheBoxNamesEachOlderVersionAndNoCopyOfTheBackupIsKept)
         std::vector<Etape> etapes;
         size_t anciennes;   // older versions kept at the end
         bool retiree;       // the last save removed a copy of the backup, and says so
+        bool change = false;   // the season changes before each save
+        size_t elaguees = 0;   // the oldest versions the last save removed, and says so
     };
     std::vector<Etape> cinquante;
     for (int i = 0; i < 50; ++i)
@@ -408,12 +411,19 @@ TEST_F(SauvegardeEchouee, TheBoxNamesEachOlderVersionAndNoCopyOfTheBackupIsKept)
         {"killed as the backup is copied, then saved", {TueeEnCopie, Reussie}, 0, true},
         {"an older version put aside by a save then killed", {TueeSauvegarde, TueeApresGarde, Reussie}, 1, false},
         {"fifty saves failing then succeeding", cinquante, 1, false},
+        // the season changing between saves, each failure keeps a version:
+        // the most recent ones stay, the oldest goes with a word
+        {"fifty saves of a season changing, failing then succeeding", cinquante, TChargeurXmp::AnciennesGardees, false,
+         true, 1},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.quoi);
         DeuxSauvegardes();
         std::string reponse;
-        for (const Etape e : c.etapes)
+        int etape = 0;
+        for (const Etape e : c.etapes) {
+            if (c.change)
+                nouvelle->saison->AjouteEquipe("Changement " + std::to_string(++etape));
             reponse = Enfant([&] {
                 TChargeurXmp chargeur(fichier, "Dll\\");
                 nouvelle->saison->SetOptionSauvegarde(1, 1);
@@ -428,23 +438,32 @@ TEST_F(SauvegardeEchouee, TheBoxNamesEachOlderVersionAndNoCopyOfTheBackupIsKept)
                     });
                     for (const std::string& a : chargeur.Anciennes())
                         anciennes += a + "\n";
-                    return "saved\n" + anciennes + "|" + std::to_string(chargeur.Retirees().size());
+                    std::string box = MessageAnciennes(
+                        {texteAucuneRaison, {}, {}, chargeur.Garde(), chargeur.Anciennes(), chargeur.Retirees(), chargeur.Elaguees()});
+                    return "saved\n" + anciennes + "|" + std::to_string(chargeur.Retirees().size()) +
+                           std::to_string(chargeur.Elaguees().size()) + "|" + box;
                 } catch (const EChargeurXmp& x) {
                     for (const std::string& a : x.Raison.anciennes)
                         anciennes += a + "\n";
-                    return "failed\n" + anciennes + "|" + std::to_string(x.Raison.retirees.size()) + "|" + MessageDe(x);
+                    return "failed\n" + anciennes + "|" + std::to_string(x.Raison.retirees.size()) +
+                           std::to_string(x.Raison.elaguees.size()) + "|" + MessageDe(x);
                 }
             });
+        }
         ASSERT_EQ(reponse.substr(0, 6), c.etapes.back() == Reussie ? "saved\n" : "failed") << reponse;
         // the files beside the season and its backup: the older versions the box names, each of its own
         std::vector<std::string> autres;
         for (const std::string& n : Fichiers(d))
             if (n != "saison.xmc" && n != "saison.~xmc")
                 autres.push_back(n);
-        std::string nommees;
-        for (const std::string& n : autres)
-            nommees += (d / n) + "\n";
-        EXPECT_EQ(reponse.substr(reponse.find('\n') + 1, nommees.size()), nommees) << reponse;
+        std::vector<std::string> nommees;
+        {
+            std::istringstream in(reponse.substr(reponse.find('\n') + 1, reponse.find('|') - reponse.find('\n') - 1));
+            for (std::string n; std::getline(in, n);)
+                nommees.push_back(ExtractFileName(n));
+            std::sort(nommees.begin(), nommees.end());
+        }
+        EXPECT_EQ(nommees, autres) << reponse;
         EXPECT_EQ(autres.size(), c.anciennes) << ::testing::PrintToString(autres);
         for (size_t i = 0; i < autres.size(); ++i) {
             EXPECT_FALSE(LitOctets(d / autres[i]) == LitOctets(sauvegarde)) << autres[i] << " is the backup";
@@ -452,6 +471,7 @@ TEST_F(SauvegardeEchouee, TheBoxNamesEachOlderVersionAndNoCopyOfTheBackupIsKept)
                 EXPECT_FALSE(LitOctets(d / autres[i]) == LitOctets(d / autres[k])) << autres[i];
         }
         // no version lost: the older and the newer seasons each in a file
+        // (of a season changing, the version saved last)
         std::set<std::string> versions;
         for (const std::string& n : Fichiers(d)) {
             std::unique_ptr<TSaison> v;
@@ -459,9 +479,16 @@ TEST_F(SauvegardeEchouee, TheBoxNamesEachOlderVersionAndNoCopyOfTheBackupIsKept)
                 versions.insert(SansHorodatage(Document(*v)));
         }
         for (auto* saison : {ancienne.get(), nouvelle.get()})
-            EXPECT_EQ(versions.count(SansHorodatage(Document(*saison->saison))), 1u) << "a version is lost";
-        const std::string retirees = reponse.substr(reponse.find('|') + 1, 1);
-        EXPECT_EQ(retirees, c.retiree ? "1" : "0") << reponse;
+            if (!c.change || saison == nouvelle.get())
+                EXPECT_EQ(versions.count(SansHorodatage(Document(*saison->saison))), 1u) << "a version is lost";
+        const std::string retirees = reponse.substr(reponse.find('|') + 1, 2);
+        EXPECT_EQ(retirees, std::string(c.retiree ? "1" : "0") + std::to_string(c.elaguees)) << reponse;
+        // the box of a save done names the versions it removed
+        if (c.elaguees > 0)
+            EXPECT_NE(reponse.find(TraduireFormat(texteAncienneRetiree, {static_cast<int>(TChargeurXmp::AnciennesGardees), ""})
+                                       .substr(0, 20)),
+                      std::string::npos)
+                << reponse;
         // the box of a failed save names them, and no other file
         if (c.etapes.back() != Reussie && !autres.empty())
             EXPECT_NE(reponse.find(ExtractFileName(d / autres[0]) + "."), std::string::npos) << reponse;

@@ -12,6 +12,8 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <set>
+#include <sstream>
 
 #include "model/Championnat.h"
 #include "model/DescTree.h"
@@ -28,6 +30,7 @@
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/Strings.h"
 #include "results/PagesMatch.h"
+#include "results/w_InfoMatchCadre.h"
 #include "results/w_FicheArbitre.h"
 #include "tests/setup/CreationEssai.h"
 #include "tests/shell/SaisonEssai.h"
@@ -36,6 +39,7 @@
 #include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
 #include "ui/Editeur.h"
+#include "ui/Fond.h"
 #include "views/Textes.h"
 #include "views/w_ChoixHistorique.h"
 #include "views/w_Classement.h"
@@ -60,7 +64,9 @@ struct TSession
     TSession(int sport, const std::string& l) : langue(l)
     {
         const std::string dir = Prepare("chiffres" + std::to_string(sport) + l);
-        TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", l);
+        TIniFile ini(MakePath(dir, "brivantel.ini"));
+        ini.WriteString("General", "Langue", l);
+        ini.WriteBool("General", "MenuHaut", true);   // the menu bar as well as the tree
         f = LanceFenetre();
         CreeSaison(*f, sport);
         Championnats();
@@ -122,6 +128,8 @@ std::string Imprime(TSession& s, const std::string& equipe = {})
     Commande(*s.f, 181);
     Printer().SetOutputFileName("");
     std::string mots;
+    if (!FileExists(pdf))
+        return mots;
     for (const TPagePdf& p : LitPdf(pdf)) {
         std::vector<TMotPdf> ligne = p.mots;
         for (size_t i = 0; !equipe.empty() && i + 1 < p.mots.size(); ++i)
@@ -210,6 +218,96 @@ TLus Carte(TSession& s, const TCas& k, int n, int32_t code, bool rouge)
     OuvreFicheArbitre(s.f.get(), s.f->Couleurs, s.f->Saison.get(), code,
                       static_cast<TPersonnelStat*>(s.f->Saison->Arbitres().ChercheNumero(s.arbitres[n - 1])));
     return {{lu, Dec(k.attendu)}};
+}
+
+// Every match sheet page the sport's tree holds, opened after the results
+// were printed: neither the tree nor the menu bar offers to print or write
+// it, printing and writing it anyway do nothing (no file asked), and a step
+// back shows the results again rather than printing the page.
+TLus Feuilles(TSession& s, const TCas&)
+{
+    TLus l;
+    for (const int commande : {14, 15, 16, 17, 18}) {
+        TTreeNode* n = Noeud(*s.f, commande);
+        if (!n)
+            continue;
+        const std::string page = Cp1252ToUtf8(n->Text());
+        Commande(*s.f, 13);
+        Imprime(s);
+        Choisit(*s.f, n);
+        kit::Process();
+        if (!dynamic_cast<Tf_InfoMatchCadreBase*>(s.f->Enfant)) {
+            l.push_back({"no page", page});
+            continue;
+        }
+        kit::GrabToPng(s.f.get(), "chiffres-feuille-" + std::to_string(commande) + "-" + s.langue);
+        std::string offres;
+        for (const int c : {181, 182}) {
+            if (Noeud(*s.f, c))
+                offres += " in the tree: " + std::to_string(c);
+            for (int i = 0; i < s.f->mm_Menu->Items()->Count(); ++i)
+                if (s.f->mm_Menu->Items()->Items(i)->Tag == c)
+                    offres += " in the bar: " + std::to_string(c);
+        }
+        const size_t dialogues = kit::Dialogs().size();
+        const std::string imprime = Imprime(s), ecrit = Html(s);
+        const std::string pdf = MakePath(kit::TempDir(), "chiffres-" + s.langue + ".pdf");
+        Printer().SetOutputFileName(pdf);
+        s.f->NavigueHistorique(true);
+        Printer().SetOutputFileName("");
+        l.push_back({page + offres, page});
+        l.push_back({page + (imprime.empty() ? "" : " printed: " + imprime), page});
+        l.push_back({page + (kit::Dialogs().size() > dialogues ? " asks for its file, writes:" + ecrit : ""), page});
+        l.push_back({page + (FileExists(pdf) ? " printed a step back" : ""), page});
+        l.push_back({s.f->Enfant ? Classe(s.f->Enfant) : "none", "Tf_Resultats"});
+    }
+    return l;
+}
+
+// The times a text stands in another, a blank before and after it.
+int Fois(const std::string& texte, const std::string& t)
+{
+    int n = 0;
+    for (size_t p = texte.find(" " + t + " "); p != std::string::npos; p = texte.find(" " + t + " ", p + 1))
+        ++n;
+    return n;
+}
+
+// The championship information's first page: each caption its panels show
+// (the positions of its scorers among them) is printed, and written in its
+// HTML page as many times as the window shows it; a caption hidden is not.
+TLus PageInfo(TSession& s, const TCas&)
+{
+    auto* v = dynamic_cast<Tf_InfoGeneral*>(Commande(*s.f, 172) ? s.f->Enfant : nullptr);
+    if (!v)
+        return {{"no window", ""}};
+    std::string montre = " ";
+    std::set<std::string> legendes;
+    for (TFondCopie* p : {v->FondCopie24, v->FondCopie25, v->FondCopie26})
+        for (int i = 0; i < p->ControlCount(); ++i)
+            if (auto* l = dynamic_cast<TLabel*>(p->Controls(i));
+                l && std::isalpha(static_cast<unsigned char>(SansAccent(l->Caption() + " ")[0]))) {
+                const std::string t = Cp1252ToUtf8(Trim(l->Caption()));
+                legendes.insert(t);
+                if (p->Visible() && l->Visible())
+                    montre += t + " ";
+            }
+    const std::string imprime = " " + Imprime(s);
+    std::string ecrit;   // "Goals: 3" read as the caption, then the figure
+    for (const char c : Html(s))
+        ecrit += c == ':' ? std::string(" :") : std::string(1, c);
+    TLus lus;
+    for (const std::string& t : legendes) {
+        std::string mots;
+        std::istringstream in(t);
+        for (std::string m; in >> m;)
+            if (Fois(montre, t) > 0 && Fois(imprime, m) == 0)
+                mots += " not printed: " + m;
+        lus.push_back({t + mots, t});
+        lus.push_back({t + " written " + std::to_string(Fois(ecrit, t)),
+                       t + " written " + std::to_string(Fois(montre, t))});
+    }
+    return lus;
 }
 
 const TCas cas[] = {
@@ -364,6 +462,16 @@ const TCas cas[] = {
              l.push_back({texte.find(t) != std::string::npos ? t : texte, t});
          return l;
      }},
+    {0, "the information page's captions, the scorers' positions among them, printed and written as shown", 0, 0, 0,
+     nullptr, PageInfo},
+    {2, "the information page's captions, the scorers' positions among them, printed and written as shown", 0, 0, 0,
+     nullptr, PageInfo},
+    {3, "the information page's captions, the scorers' positions among them, printed and written as shown", 0, 0, 0,
+     nullptr, PageInfo},
+    {0, "a match sheet page offers no print or HTML on any road", 0, 0, 0, nullptr, Feuilles},
+    {1, "a match sheet page offers no print or HTML on any road", 0, 0, 0, nullptr, Feuilles},
+    {2, "a match sheet page offers no print or HTML on any road", 0, 0, 0, nullptr, Feuilles},
+    {3, "a match sheet page offers no print or HTML on any road", 0, 0, 0, nullptr, Feuilles},
 };
 
 TEST(ChiffresLus, ShownPrintedAndWrittenAsCountedByHand)
