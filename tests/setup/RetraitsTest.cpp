@@ -32,6 +32,7 @@
 #include "setup/w_CreationSaison.h"
 #include "setup/w_Option.h"
 #include "setup/w_RetirerChamp.h"
+#include "views/w_Classement.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/QuandFenetre.h"
 #include "tests/support/SaisonBuilder.h"
@@ -140,7 +141,7 @@ struct TRoute
     TDonneesChampionnat* Champ(int code) const { return S().Arbre().ChampionnatParCode(code); }
 };
 
-constexpr int Sedan = 7, Selection = 20;
+constexpr int Reims = 6, Sedan = 7, Selection = 20;
 constexpr int Poules = 2, Coupe = 3;   // championship codes
 
 void Clique(TListBox* l, int i)
@@ -295,6 +296,35 @@ const TRetrait retraits[] = {
          });
          Commande(r.f, 226);
          EXPECT_FALSE(r.Champ(Poules)->Groupe(1)->Contient(Sedan));
+     }},
+    {"an empty group added in the options, shown in the standings", nullptr,
+     [](TRoute& r) {
+         Quand<Tf_Option>([](Tf_Option* o) {
+             o->PageControl1->SetActivePage(o->ts_GroupeEquipe);
+             kit::Click(o->bc_Ajouter);
+             kit::TypeKeys(nullptr, "Vide");
+             kit::PressKey(nullptr, VK_RETURN);
+             kit::Click(o->b_Valider);
+         });
+         Commande(r.f, 226);
+         ASSERT_EQ(r.Champ(Poules)->NbGroupes(), 3);
+         EXPECT_EQ(r.Champ(Poules)->Groupe(2)->NomGroupe, "Vide");
+         EXPECT_EQ(r.Champ(Poules)->Groupe(2)->NbEquipe(), 0);
+         auto* v = Vue<Tf_Classement>(r, 40);
+         ASSERT_TRUE(v);
+         ASSERT_EQ(v->tc_Classement->Tabs().Count(), 4);
+         const TRect onglet = v->tc_Classement->TabRect(3);
+         kit::Click(v->tc_Classement, (onglet.Left + onglet.Right) / 2, (onglet.Top + onglet.Bottom) / 2);
+         EXPECT_EQ(v->tc_Classement->TabIndex(), 3);
+         EXPECT_EQ(v->sg_Classement->RowCount(), 1);
+         kit::GrabToPng(r.f.Enfant, "retraits-groupe-vide-" + std::to_string(r.S().Sport()));
+     }},
+    {"Reims and Sedan out of the league: their group stays, empty", nullptr,
+     [](TRoute& r) {
+         HorsDuChampionnat(r, Poules, Reims);
+         HorsDuChampionnat(r, Poules, Sedan);
+         ASSERT_EQ(r.Champ(Poules)->NbGroupes(), 2);
+         EXPECT_EQ(r.Champ(Poules)->Groupe(1)->NbEquipe(), 0);
      }},
     {"the league in groups and the cup out of the season with their teams", nullptr,
      [](TRoute& r) {
