@@ -385,6 +385,18 @@ const TRetrait retraits[] = {
          EXPECT_EQ(r.S().Pays().NomPays(1), "");
          EXPECT_EQ(r.S().RensClubs().RensClub(0)->President->CodePays, 0);
      }},
+    {"a country deleted: no one is of it any more", nullptr,
+     [](TRoute& r) {
+         Quand<Tf_ModifierNat>([&r](Tf_ModifierNat* m) {
+             Liste(m, {0}, m->bc_Effacer);
+             kit::GrabToPng(m, "retraits-nationalites-" + std::to_string(r.S().Sport()));
+             kit::Click(m->bc_Terminer);
+         });
+         Commande(r.f, 146);
+         EXPECT_EQ(r.S().Pays().NomPays(0), "");
+         EXPECT_EQ(r.S().Joueurs().NbJoueurPays(0), 0);
+         EXPECT_EQ(r.S().Arbitres().ChercheNumero(r.c.arbitres[0])->CodePays, TPersonnel::Aucun);
+     }},
     {"a previous club deleted", nullptr,
      [](TRoute& r) {
          const int ancien = r.S().ChercheClubPrec("Ancien Club", false);
@@ -414,9 +426,10 @@ const TRetrait retraits[] = {
 };
 
 // A referee and a stadium that no match names: the first in the
-// competition's list, the second also home of the club record; the club's
-// president from the second country; in the box score of the league's first
-// match, a player of its home team.
+// competition's list, the second also home of the club record; in the box
+// score of the league's first match, a player of its home team. Of each kind
+// that holds a country (players, referees, coaches, club officials,
+// stadiums), one of the first country and one of the second.
 void Prepare(TSaisonComplete& c)
 {
     TSaison& s = *c.saison;
@@ -424,10 +437,18 @@ void Prepare(TSaisonComplete& c)
         stat->ListeStat(1, stat->PremierCode())
             ->Ajoute(TDonneesEvt::CreateId(s.Joueurs().ChercheJoueurNom("Joueur0", "P0")->Numero, 0,
                                            static_cast<uint16_t>(stat->PremierCode())));
-    s.RensClubs().RensClub(0)->President->CodePays = 1;
+    TRensClub* club = s.RensClubs().RensClub(0);
+    club->President->CodePays = 1;
+    club->Tresorier = std::make_unique<TStaff>(-1, 50, "Yves", "Caisse");
+    club->Tresorier->CodePays = 0;
+    s.Entraineurs().Personnel(0)->CodePays = 0;
+    s.Entraineurs().Personnel(1)->CodePays = 1;
+    s.Joueurs().ChercheJoueurNom("Joueur0", "P1")->CodePays = 1;
     auto a = std::make_unique<TPersonnelStat>(-1, 40, "Marc", "Neutre");
+    a->CodePays = 1;
     const int32_t neutre = s.Arbitres().AjoutePersonnel(std::move(a))->Numero;
     TStade* annexe = s.Stades().NouveauStade("Annexe", "Lens");
+    annexe->CodePays = 1;
     s.RensClubs().RensClub(0)->AjouteStade(annexe);
     TDonneesCompetition* d = s.Arbre().Racine().EnfantNomme("France", false)->DonneesCompetition();
     d->Arbitres.push_back(neutre);
