@@ -170,27 +170,52 @@ std::vector<std::string> HorsDuChampionnat(TRoute& r, int code, int id)
 }
 
 // "Modifier les équipes": the team's line clicked, then the gesture; the
-// plain message boxes it shows.
-std::vector<std::string> ModifieEquipe(TRoute& r, int id, std::function<void(Tf_ModifierEquipe*)> geste)
+// box it shows (grabbed as png when named).
+std::vector<std::string> ModifieEquipe(TRoute& r, int id, std::function<void(Tf_ModifierEquipe*)> geste,
+                                       const std::string& png = "")
 {
-    kit::Messages().clear();
-    kit::AnswerMessages({mrOk});
+    std::vector<std::string> textes;
     Quand<Tf_ModifierEquipe>([&](Tf_ModifierEquipe* m) {
         Clique(m->l_Equipe, m->l_Equipe->Items().IndexOfObject(id));
         EXPECT_EQ(m->e_NomEquipe->GetText(), r.S().NomEquipe(id));
+        kit::WhenModal([&](TForm* f) {
+            auto* b = dynamic_cast<Tf_MessageUtil*>(f);
+            ASSERT_TRUE(b) << f->Name();
+            textes.push_back(b->Label1->Caption());
+            if (!png.empty())
+                kit::GrabToPng(b, png + "-" + std::to_string(r.S().Sport()));
+            b->SetModalResult(mrOk);
+        });
         geste(m);
         kit::GrabToPng(m, "retraits-modifier-equipes-" + std::to_string(r.S().Sport()));
         kit::Click(m->bc_Terminer);
     });
     Commande(r.f, 144);
-    std::vector<std::string> textes;
-    for (const TMessageRequest& m : kit::Messages())
-        textes.push_back(m.Text);
-    kit::ResetAnswers();
+    kit::ForgetModalActions();
     return textes;
 }
 
 void Efface(Tf_ModifierEquipe* m) { kit::Click(m->bc_Effacer); }
+
+// The interface in a language while it stands, then in French again.
+struct TLangue
+{
+    explicit TLangue(const std::string& l) { Installe(l); }
+    ~TLangue() { Installe("fr"); }
+    static void Installe(const std::string& l)
+    {
+        InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(DossierDonnees(), "texte\\Texte" + l + ".txt")));
+    }
+};
+
+// "Effacer" on Sedan, which still plays in the league and the cup: the box
+// is the text, and each championship on a line.
+std::vector<std::string> SedanEncoreEngagee(TRoute& r, const std::string& texte, const std::string& langue)
+{
+    const auto textes = ModifieEquipe(r, Sedan, Efface, "retraits-equipe-engagee-" + langue);
+    EXPECT_EQ(textes, std::vector<std::string>{texte});
+    return textes;
+}
 
 // The child window a command shows.
 template <class T>
@@ -264,10 +289,18 @@ const TRetrait retraits[] = {
      }},
     {"Sedan out of the season while it still plays",
      [](TRoute& r) {
-         const auto textes = ModifieEquipe(r, Sedan, Efface);
-         EXPECT_EQ(textes, std::vector<std::string>{
-                               L1("L'équipe joue encore dans un ou plusieurs championnats, impossible de l'effacer.")});
-         return textes;
+         return SedanEncoreEngagee(
+             r, L1("L'équipe Sedan joue encore dans ces championnats et ne peut pas être effacée :\n"
+                   "Division 2 : France\nCoupe : Coupes"),
+             "fr");
+     },
+     nullptr},
+    {"Sedan out of the season while it still plays, in English",
+     [](TRoute& r) {
+         TLangue anglais("en");
+         return SedanEncoreEngagee(r, "The team Sedan still plays in these championships and cannot be deleted:\n"
+                                      "Division 2: France\nCoupe: Coupes",
+                                  "en");
      },
      nullptr},
     {"the national team out of the season: its players lose it", nullptr,
