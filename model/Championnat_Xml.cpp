@@ -443,8 +443,8 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
                     g->AjouteEquipe(x.TexteEntier(Champ(TChamp::GroupeEquipe), -1));
                 x.SauteElement(k);
             });
-            if (g->NbEquipe() > 0)
-                AjouteGroupe(std::move(g));
+            // An empty group is kept as written: the options window makes one.
+            AjouteGroupe(std::move(g));
         } else if (nom == "OptionsArbitre") {
             int i = 0;
             EnfantsXml(x, j, [&](std::string_view n, uint8_t k) {

@@ -237,6 +237,30 @@ void TSaison::RemplaceClubPrec(int32_t ancien, int32_t nouveau)
     }
 }
 
+void TSaison::RetirePays(int code, int remplacant)
+{
+    if (code < 0 || code >= pays_.NbPays() || code == remplacant)
+        return;
+    const auto ancien = static_cast<uint16_t>(code), nouveau = static_cast<uint16_t>(remplacant);
+    const auto change = [&](TPersonnel* p) {
+        if (p && p->CodePays == ancien)
+            p->CodePays = nouveau;
+    };
+    joueurs_->RemplacePays(nouveau, ancien);
+    for (TPersonnels* l : {&arbitres_, &entraineurs_})
+        for (int i = 0; i < l->NbPersonnel(); ++i)
+            change(l->Personnel(i));
+    for (int i = 0; i < rensClubs_.NbRensClub(); ++i) {
+        TRensClub* r = rensClubs_.RensClub(i);
+        for (TStaff* p : {r->President.get(), r->Tresorier.get(), r->Secretaire.get()})
+            change(p);
+    }
+    for (int i = 0; i < stades_.NbStade(); ++i)
+        if (TStade* s = stades_.Stade(i); s->CodePays == ancien)
+            s->CodePays = nouveau;
+    pays_.RenommePays(code, "");
+}
+
 // ---------------------------------------------------------------------------
 // Championships
 

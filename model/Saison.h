@@ -127,6 +127,12 @@ public:
     // ---- the season's lists
     TListePays& Pays() override { return pays_; }
     const TListePays& Pays() const { return pays_; }
+    // The country leaves the season: every player, referee, coach, club
+    // official and stadium of that country takes remplacant instead (a merge),
+    // none when it is TListePays::Aucun (a deletion); its name is emptied and
+    // its code never given again. Nothing for a code out of range or equal to
+    // remplacant.
+    void RetirePays(int code, int remplacant = TListePays::Aucun);
     TJoueurs& Joueurs() override { return *joueurs_; }
     const TJoueurs& Joueurs() const { return *joueurs_; }
     TPersonnels& Entraineurs() override { return entraineurs_; }

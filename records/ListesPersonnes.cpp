@@ -83,24 +83,3 @@ void FusionneClubsPrec(TSaison& saison, int32_t garde, int32_t fondu)
             e->ClubPrec = static_cast<uint16_t>(garde);
     saison.RenommeClubPrec(fondu, "");
 }
-
-void FusionnePays(TSaison& saison, int garde, int fondu)
-{
-    saison.Joueurs().RemplacePays(garde, fondu);
-    const auto nouveau = static_cast<uint16_t>(garde);
-    for (TPersonnels* l : {&saison.Arbitres(), &saison.Entraineurs()})
-        for (int i = 0; i < l->NbPersonnel(); ++i)
-            if (TPersonnel* p = l->Personnel(i); p->CodePays == fondu)
-                p->CodePays = nouveau;
-    TStades& stades = saison.Stades();
-    for (int i = 0; i < stades.NbStade(); ++i)
-        if (TStade* s = stades.Stade(i); s->CodePays == fondu)
-            s->CodePays = nouveau;
-    TRensClubs& clubs = saison.RensClubs();
-    for (int i = 0; i < clubs.NbRensClub(); ++i)
-        for (TStaff* p : {clubs.RensClub(i)->President.get(), clubs.RensClub(i)->Tresorier.get(),
-                          clubs.RensClub(i)->Secretaire.get()})
-            if (p && p->CodePays == fondu)
-                p->CodePays = nouveau;
-    saison.Pays().RenommePays(fondu, "");
-}

@@ -1,6 +1,6 @@
-// What the lists of referees, stadiums, previous clubs and nationalities do to
-// the season beyond their own entries: a referee or stadium leaves only when
-// no match names it, and every list holding it forgets it; a merge moves every
+// What the lists of referees, stadiums and previous clubs do to the season
+// beyond their own entries: a referee or stadium leaves only when no match
+// names it, and every list holding it forgets it; a merge moves every
 // reference to the entry kept.
 #pragma once
 
@@ -26,6 +26,3 @@ bool SupprimeArbitre(TSaison& saison, TPersonnel* arbitre, int& matchs);
 // The previous club fondu becomes garde (0: none) for every player, every
 // player's history line and every coach; its name is emptied.
 void FusionneClubsPrec(TSaison& saison, int32_t garde, int32_t fondu);
-// The country fondu becomes garde for every player, referee, coach, club
-// official and stadium; its name is emptied (its code is never given again).
-void FusionnePays(TSaison& saison, int garde, int fondu);

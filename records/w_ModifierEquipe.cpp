@@ -5,13 +5,17 @@
 #include "model/ListeDonnees.h"
 #include "model/Saison.h"
 #include "model/oTraducteur.h"
-#include "platform/gui/Dialogs.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
 #include "records/Controles.h"
 #include "ui/Bouton.h"
+#include "ui/message2.h"
 
 using namespace ctrl;
+
+namespace {
+constexpr int TexteEquipeEngagee = 5600;
+}
 
 std::set<int32_t> JoueursNommes(TSaison& saison)
 {
@@ -98,10 +102,13 @@ void Tf_ModifierEquipe::bc_EffacerClick(TObject*)
     const auto t = static_cast<int>(e_NomEquipe->Tag);
     if (t < 0 || !Saison)
         return;
-    if (!Saison->ListeCodesDivision(t).empty())
+    // A team still playing stays: the box names its championships.
+    if (const auto champs = Saison->Arbre().ListeChampionnatsEquipe(t); !champs.empty())
     {
-        ShowMessageBox(L1("L'équipe joue encore dans un ou plusieurs championnats, impossible de l'effacer."),
-                       Application ? Application->Title() : std::string(), MB_OK);
+        std::string texte = TraduireFormat(TexteEquipeEngagee, {Saison->NomEquipe(t)});
+        for (const TDonneesChampionnat* c : champs)
+            texte += '\n' + Saison->Arbre().NomCompletCode(c->CodeChamp);
+        Tf_MessageUtil::Affiche(texte, mbuValider);
         return;
     }
     Modifie = true;

@@ -6,7 +6,6 @@
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
 #include "records/Controles.h"
-#include "records/ListesPersonnes.h"
 #include "ui/Bouton.h"
 
 using namespace ctrl;
@@ -39,14 +38,14 @@ std::string Tf_ModifierNat::Suffixe(int id) const
 
 void Tf_ModifierNat::Renomme(int id, const std::string& nom) { Saison->Pays().RenommePays(id, nom); }
 
-// Players keep the code of a deleted country.
-void Tf_ModifierNat::Efface(int id) { Saison->Pays().RenommePays(id, ""); }
+// Nothing names a deleted country any more.
+void Tf_ModifierNat::Efface(int id) { Saison->RetirePays(id); }
 
 int Tf_ModifierNat::Fusionne(int premier, int second)
 {
     // The country with more players survives; on a tie, the first line.
     const TJoueurs& j = Saison->Joueurs();
     const int garde = j.NbJoueurPays(second) > j.NbJoueurPays(premier) ? second : premier;
-    FusionnePays(*Saison, garde, garde == premier ? second : premier);
+    Saison->RetirePays(garde == premier ? second : premier, garde);
     return garde;
 }

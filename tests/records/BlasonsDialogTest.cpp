@@ -269,11 +269,16 @@ TEST(ModifierEquipe, RenameResortsRefusesUsedTeamsAndDeletesUnusedOnes)
     EXPECT_EQ(s.NomEquipe(0), "Tessane B");
     EXPECT_EQ(p.c1->IdEquipe(2), 0);
     kit::GrabToPng(f.get(), "modifier-equipe");
-    // A team of a championship is refused with a message.
-    kit::Messages().clear();
-    kit::AnswerMessages({mrOk});
+    // A team of a championship is refused with a box naming the championship.
+    std::vector<std::string> messages;
+    kit::WhenModal([&](TForm* m) {
+        if (auto* u = dynamic_cast<Tf_MessageUtil*>(m))
+            messages.push_back(u->Label1->Caption());
+        m->SetModalResult(mrOk);
+    });
     f->bc_EffacerClick(nullptr);
-    EXPECT_EQ(kit::Messages().size(), 1u);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find('\n' + s.Arbre().NomCompletCode(p.c1->CodeChamp)), std::string::npos) << messages[0];
     EXPECT_EQ(s.NomEquipe(0), "Tessane B");
     // The unused team goes; its named player stays without a team, the other is freed.
     f->l_Equipe->SetItemIndex(f->l_Equipe->Items().IndexOfObject(isolee));

@@ -203,14 +203,14 @@ TEST(ModifierNat, MergeKeepsTheCountryWithMorePlayersAndMovesEveryone)
     EXPECT_EQ(scot->CodePays, ecosse);
     EXPECT_EQ(s.Pays().NomPays(galles), "");
 
-    // Rename rewrites the line with its count; delete leaves the players' code.
+    // Rename rewrites the line with its count; delete leaves no one of it.
     Selectionne(*f, {england});
     f->e_NomEquipe->SetText("Angleterre");
     f->bc_Modifier->Click();
     EXPECT_EQ(Noms(*f)[1], "Angleterre (13)");
     Selectionne(*f, {ecosse});
     f->bc_Effacer->Click();
-    EXPECT_EQ(scot->CodePays, ecosse);
+    EXPECT_EQ(scot->CodePays, TPersonnel::Aucun);
     EXPECT_EQ(s.Pays().NomPays(ecosse), "");
     EXPECT_EQ(Noms(*f), (std::vector<std::string>{"France (0)", "Angleterre (13)"}));
     EXPECT_EQ(f->Modifie, 1);

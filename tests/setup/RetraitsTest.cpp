@@ -32,6 +32,7 @@
 #include "setup/w_CreationSaison.h"
 #include "setup/w_Option.h"
 #include "setup/w_RetirerChamp.h"
+#include "views/w_Classement.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/QuandFenetre.h"
 #include "tests/support/SaisonBuilder.h"
@@ -140,7 +141,7 @@ struct TRoute
     TDonneesChampionnat* Champ(int code) const { return S().Arbre().ChampionnatParCode(code); }
 };
 
-constexpr int Sedan = 7, Selection = 20;
+constexpr int Reims = 6, Sedan = 7, Selection = 20;
 constexpr int Poules = 2, Coupe = 3;   // championship codes
 
 void Clique(TListBox* l, int i)
@@ -169,27 +170,52 @@ std::vector<std::string> HorsDuChampionnat(TRoute& r, int code, int id)
 }
 
 // "Modifier les équipes": the team's line clicked, then the gesture; the
-// plain message boxes it shows.
-std::vector<std::string> ModifieEquipe(TRoute& r, int id, std::function<void(Tf_ModifierEquipe*)> geste)
+// box it shows (grabbed as png when named).
+std::vector<std::string> ModifieEquipe(TRoute& r, int id, std::function<void(Tf_ModifierEquipe*)> geste,
+                                       const std::string& png = "")
 {
-    kit::Messages().clear();
-    kit::AnswerMessages({mrOk});
+    std::vector<std::string> textes;
     Quand<Tf_ModifierEquipe>([&](Tf_ModifierEquipe* m) {
         Clique(m->l_Equipe, m->l_Equipe->Items().IndexOfObject(id));
         EXPECT_EQ(m->e_NomEquipe->GetText(), r.S().NomEquipe(id));
+        kit::WhenModal([&](TForm* f) {
+            auto* b = dynamic_cast<Tf_MessageUtil*>(f);
+            ASSERT_TRUE(b) << f->Name();
+            textes.push_back(b->Label1->Caption());
+            if (!png.empty())
+                kit::GrabToPng(b, png + "-" + std::to_string(r.S().Sport()));
+            b->SetModalResult(mrOk);
+        });
         geste(m);
         kit::GrabToPng(m, "retraits-modifier-equipes-" + std::to_string(r.S().Sport()));
         kit::Click(m->bc_Terminer);
     });
     Commande(r.f, 144);
-    std::vector<std::string> textes;
-    for (const TMessageRequest& m : kit::Messages())
-        textes.push_back(m.Text);
-    kit::ResetAnswers();
+    kit::ForgetModalActions();
     return textes;
 }
 
 void Efface(Tf_ModifierEquipe* m) { kit::Click(m->bc_Effacer); }
+
+// The interface in a language while it stands, then in French again.
+struct TLangue
+{
+    explicit TLangue(const std::string& l) { Installe(l); }
+    ~TLangue() { Installe("fr"); }
+    static void Installe(const std::string& l)
+    {
+        InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(DossierDonnees(), "texte\\Texte" + l + ".txt")));
+    }
+};
+
+// "Effacer" on Sedan, which still plays in the league and the cup: the box
+// is the text, and each championship on a line.
+std::vector<std::string> SedanEncoreEngagee(TRoute& r, const std::string& texte, const std::string& langue)
+{
+    const auto textes = ModifieEquipe(r, Sedan, Efface, "retraits-equipe-engagee-" + langue);
+    EXPECT_EQ(textes, std::vector<std::string>{texte});
+    return textes;
+}
 
 // The child window a command shows.
 template <class T>
@@ -263,10 +289,18 @@ const TRetrait retraits[] = {
      }},
     {"Sedan out of the season while it still plays",
      [](TRoute& r) {
-         const auto textes = ModifieEquipe(r, Sedan, Efface);
-         EXPECT_EQ(textes, std::vector<std::string>{
-                               L1("L'équipe joue encore dans un ou plusieurs championnats, impossible de l'effacer.")});
-         return textes;
+         return SedanEncoreEngagee(
+             r, L1("L'équipe Sedan joue encore dans ces championnats et ne peut pas être effacée :\n"
+                   "Division 2 : France\nCoupe : Coupes"),
+             "fr");
+     },
+     nullptr},
+    {"Sedan out of the season while it still plays, in English",
+     [](TRoute& r) {
+         TLangue anglais("en");
+         return SedanEncoreEngagee(r, "The team Sedan still plays in these championships and cannot be deleted:\n"
+                                      "Division 2: France\nCoupe: Coupes",
+                                  "en");
      },
      nullptr},
     {"the national team out of the season: its players lose it", nullptr,
@@ -295,6 +329,35 @@ const TRetrait retraits[] = {
          });
          Commande(r.f, 226);
          EXPECT_FALSE(r.Champ(Poules)->Groupe(1)->Contient(Sedan));
+     }},
+    {"an empty group added in the options, shown in the standings", nullptr,
+     [](TRoute& r) {
+         Quand<Tf_Option>([](Tf_Option* o) {
+             o->PageControl1->SetActivePage(o->ts_GroupeEquipe);
+             kit::Click(o->bc_Ajouter);
+             kit::TypeKeys(nullptr, "Vide");
+             kit::PressKey(nullptr, VK_RETURN);
+             kit::Click(o->b_Valider);
+         });
+         Commande(r.f, 226);
+         ASSERT_EQ(r.Champ(Poules)->NbGroupes(), 3);
+         EXPECT_EQ(r.Champ(Poules)->Groupe(2)->NomGroupe, "Vide");
+         EXPECT_EQ(r.Champ(Poules)->Groupe(2)->NbEquipe(), 0);
+         auto* v = Vue<Tf_Classement>(r, 40);
+         ASSERT_TRUE(v);
+         ASSERT_EQ(v->tc_Classement->Tabs().Count(), 4);
+         const TRect onglet = v->tc_Classement->TabRect(3);
+         kit::Click(v->tc_Classement, (onglet.Left + onglet.Right) / 2, (onglet.Top + onglet.Bottom) / 2);
+         EXPECT_EQ(v->tc_Classement->TabIndex(), 3);
+         EXPECT_EQ(v->sg_Classement->RowCount(), 1);
+         kit::GrabToPng(r.f.Enfant, "retraits-groupe-vide-" + std::to_string(r.S().Sport()));
+     }},
+    {"Reims and Sedan out of the league: their group stays, empty", nullptr,
+     [](TRoute& r) {
+         HorsDuChampionnat(r, Poules, Reims);
+         HorsDuChampionnat(r, Poules, Sedan);
+         ASSERT_EQ(r.Champ(Poules)->NbGroupes(), 2);
+         EXPECT_EQ(r.Champ(Poules)->Groupe(1)->NbEquipe(), 0);
      }},
     {"the league in groups and the cup out of the season with their teams", nullptr,
      [](TRoute& r) {
@@ -355,6 +418,18 @@ const TRetrait retraits[] = {
          EXPECT_EQ(r.S().Pays().NomPays(1), "");
          EXPECT_EQ(r.S().RensClubs().RensClub(0)->President->CodePays, 0);
      }},
+    {"a country deleted: no one is of it any more", nullptr,
+     [](TRoute& r) {
+         Quand<Tf_ModifierNat>([&r](Tf_ModifierNat* m) {
+             Liste(m, {0}, m->bc_Effacer);
+             kit::GrabToPng(m, "retraits-nationalites-" + std::to_string(r.S().Sport()));
+             kit::Click(m->bc_Terminer);
+         });
+         Commande(r.f, 146);
+         EXPECT_EQ(r.S().Pays().NomPays(0), "");
+         EXPECT_EQ(r.S().Joueurs().NbJoueurPays(0), 0);
+         EXPECT_EQ(r.S().Arbitres().ChercheNumero(r.c.arbitres[0])->CodePays, TPersonnel::Aucun);
+     }},
     {"a previous club deleted", nullptr,
      [](TRoute& r) {
          const int ancien = r.S().ChercheClubPrec("Ancien Club", false);
@@ -384,9 +459,10 @@ const TRetrait retraits[] = {
 };
 
 // A referee and a stadium that no match names: the first in the
-// competition's list, the second also home of the club record; the club's
-// president from the second country; in the box score of the league's first
-// match, a player of its home team.
+// competition's list, the second also home of the club record; in the box
+// score of the league's first match, a player of its home team. Of each kind
+// that holds a country (players, referees, coaches, club officials,
+// stadiums), one of the first country and one of the second.
 void Prepare(TSaisonComplete& c)
 {
     TSaison& s = *c.saison;
@@ -394,10 +470,18 @@ void Prepare(TSaisonComplete& c)
         stat->ListeStat(1, stat->PremierCode())
             ->Ajoute(TDonneesEvt::CreateId(s.Joueurs().ChercheJoueurNom("Joueur0", "P0")->Numero, 0,
                                            static_cast<uint16_t>(stat->PremierCode())));
-    s.RensClubs().RensClub(0)->President->CodePays = 1;
+    TRensClub* club = s.RensClubs().RensClub(0);
+    club->President->CodePays = 1;
+    club->Tresorier = std::make_unique<TStaff>(-1, 50, "Yves", "Caisse");
+    club->Tresorier->CodePays = 0;
+    s.Entraineurs().Personnel(0)->CodePays = 0;
+    s.Entraineurs().Personnel(1)->CodePays = 1;
+    s.Joueurs().ChercheJoueurNom("Joueur0", "P1")->CodePays = 1;
     auto a = std::make_unique<TPersonnelStat>(-1, 40, "Marc", "Neutre");
+    a->CodePays = 1;
     const int32_t neutre = s.Arbitres().AjoutePersonnel(std::move(a))->Numero;
     TStade* annexe = s.Stades().NouveauStade("Annexe", "Lens");
+    annexe->CodePays = 1;
     s.RensClubs().RensClub(0)->AjouteStade(annexe);
     TDonneesCompetition* d = s.Arbre().Racine().EnfantNomme("France", false)->DonneesCompetition();
     d->Arbitres.push_back(neutre);
