@@ -487,6 +487,13 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
         const TPenalite& p = penalites[i];
         penalites_.Ajoute(p.e1, p.e2, p.s1, p.s2, journeesPenalites[i], p.Type);
     }
+    // Earlier versions left a team that left the championship in its groups:
+    // a group holds only the championship's teams, as the options window
+    // writes them, so such an entry goes.
+    for (auto& g : groupes_)
+        for (int k = g->NbEquipe() - 1; k >= 0; --k)
+            if (IndexEquipe(g->Equipe(k)) < 0)
+                g->SupprimeEquipe(g->Equipe(k));
     if (SystemeDate())
         journees_->TrieParDate();
     DerniereJournee = static_cast<uint8_t>(CalculeDerniereJournee());

@@ -531,20 +531,23 @@ TEST_P(Retraits, EveryRoadLeavesASeasonThatNamesWhatItHoldsAndOpensAgain)
 INSTANTIATE_TEST_SUITE_P(Sports, Retraits, ::testing::Values(0, 1, 2, 3));
 
 // A season written by earlier versions after a team left a league in groups
-// and then the season: its group still names the team. The main window opens
-// it with everything else as it was saved, the entry left out.
+// (and then the season, or not): its group still names the team. The main
+// window opens it with everything else as it was saved, the entry left out.
 TEST(RetraitsAnciens, ASeasonOfAnEarlierVersionWhoseGroupNamesATeamThatLeftOpensWhole)
 {
     const std::string dir = essai::Prepare("setup_retraits_ancien");
     auto f = LanceFenetre();
-    for (int sport : {0, 1}) {
-        SCOPED_TRACE(sport);
+    // the team left the league and the season, or the league alone (it still plays the cup)
+    for (const auto& [sport, saison] : {std::pair{0, true}, {1, true}, {0, false}, {3, false}}) {
+        SCOPED_TRACE(::testing::Message() << sport << (saison ? " left the season" : " left the league"));
         TSaisonComplete c(sport);
         TSaison& s = *c.saison;
         c.groupes->SupprimeEquipe(c.groupes->IndexEquipe(Sedan));
-        c.coupe->SupprimeEquipe(c.coupe->IndexEquipe(Sedan));
-        s.Joueurs().SupprimeJoueursEquipe(Sedan);
-        s.SupprimeEquipe(Sedan);
+        if (saison) {
+            c.coupe->SupprimeEquipe(c.coupe->IndexEquipe(Sedan));
+            s.Joueurs().SupprimeJoueursEquipe(Sedan);
+            s.SupprimeEquipe(Sedan);
+        }
         c.groupes->Groupe(1)->AjouteEquipe(Sedan);   // what they left behind
         const std::string ancien = SansDate(Document(s));
         const std::string fichier = MakePath(dir, "sauvegarde/ancien.xmc");
