@@ -14,6 +14,8 @@
 #include "platform/gui/Mask.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
+#include "model/TableauCoupe.h"
+#include "results/Saisie.h"
 #include "setup/Controles.h"
 #include "setup/w_AppliquerOptions.h"
 #include "ui/Bouton.h"
@@ -887,6 +889,10 @@ void Tf_Option::b_ValiderClick()
     // No writes nothing.
     if ((Groupe == 0 || Groupe == 1) && Saison && !AcceptePerteDates(*Saison, {{Championnat, DrapeauxSaisis()}}))
         return;
+    // The third-place match switched off leaves the cup as one change of it.
+    if ((Groupe == 0 || Groupe == 1) && Saison && Championnat->PetiteFinale && !cc_PetiteFinale->Checked() &&
+        !RetirePetiteFinale(*Saison, *Championnat))
+        return;
     Ecrit();
     Modifie = Modifie || StructureChangee;
     Tag = Modifie ? 1 : 0;
@@ -1057,6 +1063,26 @@ bool CompositionsAuDela(const TDonneesChampionnat& c, int nbTitulaire, int nbRem
                         return true;
         }
     return false;
+}
+
+bool RetirePetiteFinale(const TSaison& saison, TDonneesChampionnat& c)
+{
+    const int n = c.NbJour();
+    const int ligne = LignePetiteFinale(c, n);
+    const TMatchsCoupe e = MatchsCoupe(c);
+    if (ligne < 0 || n > static_cast<int>(e.size()) || ligne >= static_cast<int>(e[static_cast<size_t>(n - 1)].size()))
+        return true;
+    const std::vector<TMatchCoupe>& avant = e[static_cast<size_t>(n - 1)];
+    std::vector<TMatchCoupe> apres = avant;
+    apres[static_cast<size_t>(ligne)] = TMatchCoupe{};
+    return ChangeCoupe(c, ChangementJournee(c, n, avant, apres, {ligne}), [&](const TPeseeCoupe& pesee) {
+               if (pesee.Refusee) {
+                   Tf_MessageUtil::Affiche(TexteEcart(saison, pesee.Ecart), mbuValider);
+                   return false;
+               }
+               return Tf_MessageUtil::Affiche(QuestionCoupe(saison, 5680, pesee.Nommes), mbuOui | mbuNon) == mrYes;
+           })
+        .Faite;
 }
 
 bool AccepteReduction(const TDonneesChampionnat& c, const std::string& nom, int nbJour, int nbTitulaire, int nbRemp)

@@ -220,6 +220,12 @@ bool CompositionsAuDela(const TDonneesChampionnat& c, int nbTitulaire, int nbRem
 bool AcceptePerteDates(const TSaison& saison,
                        const std::vector<std::pair<const TDonneesChampionnat*, uint16_t>>& changements);
 
+// The cup without its third-place match: the match goes through the cup's
+// one road, which names it when it was entered and asks (texts 5680, 5681);
+// true when there is none, it held nothing or the user agreed, and then it is
+// gone.
+bool RetirePetiteFinale(const TSaison& saison, TDonneesChampionnat& c);
+
 // The refusal of a weighting row out of range (%d: the row).
 inline constexpr int TextePonderationRefusee = 3532;
 

@@ -451,6 +451,33 @@ Reponse ListeEquipes(std::function<void(Tf_AjouterEquipe&)> remplit)
             }};
 }
 
+// Single-match semi-finals 1-0 and 2-0, the final 3-1 and the third-place
+// match 2-1 (its losers placed by hand) played.
+void DemisEtTroisieme(Banc& b)
+{
+    b.Tape(0, "1", "0");
+    b.Tape(1, "2", "0");
+    b.Va(2);
+    b.Tape(0, "3", "1");
+    ChoisitEquipe(b.r(), 0);
+    ChoisitEquipe(b.r(), 0);
+    b.Tape(1, "2", "1");
+    b.Va(1);
+}
+
+// The cup's options (command 176) with the third-place match unticked and
+// validated; a window still open (No) is cancelled.
+Reponse SansTroisieme()
+{
+    return {Reponse::Fenetre, 0, 0, [](TForm* f) {
+                auto& o = *dynamic_cast<Tf_Option*>(f);
+                kit::Click(o.cc_PetiteFinale);
+                kit::Click(o.b_Valider);
+                if (o.ModalResult() == mrNone)
+                    kit::Click(o.b_Annuler);
+            }};
+}
+
 INSTANTIATE_TEST_SUITE_P(
     WhatUsersMet, Tableaux,
     ::testing::Values(
@@ -792,6 +819,35 @@ INSTANTIATE_TEST_SUITE_P(
                        EXPECT_EQ(b.questions[0], TraduireFormat(5370, {8, "Club 9"}));
                        EXPECT_TRUE(b.Doc() == avant) << "the season changed";
                        EXPECT_EQ(b.c->NbEquipe(), 8);
+                   }},
+        // The third-place match switched off in the options once played:
+        // one question names it; No keeps it and the option, Yes removes it.
+        CasTableau{"switching_off_a_played_third_place_match_no_keeps_it",
+                   {0, {{2, 1}, {1, 1}}, true},
+                   DemisEtTroisieme,
+                   {SansTroisieme(), {Reponse::Non}},
+                   [](Banc& b) {
+                       Commande(*b.f, 176);
+                       b.Page();
+                   },
+                   1,
+                   [](Banc& b, const std::string& avant) {
+                       EXPECT_TRUE(b.Doc() == avant) << "the season changed";
+                       EXPECT_TRUE(b.c->PetiteFinale);
+                       EXPECT_TRUE(Contient(b.questions[0] + "\n", {Nomme(b, 2, 1)}));
+                   }},
+        CasTableau{"switching_off_a_played_third_place_match_yes_removes_it_english",
+                   {0, {{2, 1}, {1, 1}}, true, false, 0, true},
+                   DemisEtTroisieme,
+                   {SansTroisieme(), {Reponse::Oui}},
+                   [](Banc& b) {
+                       Commande(*b.f, 176);
+                       b.Page();
+                   },
+                   1,
+                   [](Banc& b, const std::string&) {
+                       EXPECT_FALSE(b.c->PetiteFinale);
+                       EXPECT_EQ(b.Journee(2), std::vector<std::string>{"Club 1 3-1 Club 3"});
                    }},
         // Everything played up to the final: Club 2, beaten by Club 1 in the
         // quarter-finals, taken out of the team list; one question names its
