@@ -35,7 +35,22 @@ int fileSystemError(zip_file_t* f)
     return f ? LibzipSystemError(zip_file_get_error(f)) : 0;
 }
 
+// The entry reads to its end without an error (its data inflates and its
+// CRC matches).
+bool readsThrough(zip_file_t* f)
+{
+    std::vector<char> window(1 << 16);
+    for (;;) {
+        const zip_int64_t n = zip_fread(f, window.data(), window.size());
+        if (n <= 0) return n == 0;
+    }
+}
+
 // Opens the entry, asking for a password when it is encrypted and the one given fails.
+// A traditional password is checked by one byte only: a wrong one passes that
+// check once in 256 and shows only as data that does not read. Such an entry
+// is read through once before it is taken, and a password it does not read
+// with is asked again as a wrong one.
 zip_file_t* openEntry(ExtractJob& job, zip_t* za, zip_uint64_t index, const zip_stat_t& st, const std::string& name)
 {
     if (!(st.valid & ZIP_STAT_ENCRYPTION_METHOD) || st.encryption_method == ZIP_EM_NONE) {
@@ -56,7 +71,14 @@ zip_file_t* openEntry(ExtractJob& job, zip_t* za, zip_uint64_t index, const zip_
     uint32_t asksLeft = std::min<uint32_t>(job.p->PasswordReqCount, 15);
     for (;;) {
         if (!password.empty()) {
-            if (zip_file_t* f = zip_fopen_index_encrypted(za, index, 0, password.c_str())) return f;
+            zip_file_t* f = zip_fopen_index_encrypted(za, index, 0, password.c_str());
+            if (f && st.encryption_method == ZIP_EM_TRAD_PKWARE) {
+                const bool reads = readsThrough(f);
+                zip_fclose(f);
+                f = reads ? zip_fopen_index_encrypted(za, index, 0, password.c_str()) : nullptr;
+                if (!reads) zip_error_set(zip_get_error(za), ZIP_ER_WRONGPASSWD, 0);
+            }
+            if (f) return f;
             const int code = zip_error_code_zip(zip_get_error(za));
             if (code != ZIP_ER_WRONGPASSWD && code != ZIP_ER_NOPASSWD) {
                 job.skipped(name, code == ZIP_ER_ENCRNOTSUPP ? zstNoEncryptionDLL : zstGeneralExtractError, zeData);
