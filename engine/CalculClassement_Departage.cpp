@@ -312,12 +312,13 @@ void TCalculClassement::RankByStatistic(int champ, int second, int code)
     MergeSameTeam();
     if (code >= 50 && code <= 78)
         for (int r = 0; r < nbLignes_; ++r) {
-            // Exact products, 16-bit results; a percentage rounded to the nearest.
+            // Exact products, 16-bit results; a percentage or an average per
+            // match rounded to the nearest, halves up, as it is shown.
             if (code < 55)
                 Ligne(r, 2) = Mot(L(r, 3) != 0 ? DivisionArrondie(int64_t{L(r, 2)} * 10000, L(r, 3)) : 0);
             else {
                 Ligne(r, 3) = Ligne(r, 2);
-                Ligne(r, 2) = Mot(L(r, 4) > 0 ? int64_t{L(r, 3)} * 100 / L(r, 4) : 0);
+                Ligne(r, 2) = Mot(L(r, 4) > 0 ? DivisionArrondie(int64_t{L(r, 3)} * 100, L(r, 4)) : 0);
             }
         }
 

@@ -9,6 +9,7 @@
 #include "model/Ages.h"
 #include "model/Championnat.h"
 #include "model/ChampionnatStat.h"
+#include "model/Utilities.h"
 
 namespace {
 
@@ -128,8 +129,8 @@ void TCalculClassement::TotauxAffluence()
     }
     for (int i = 0; i < n_; ++i) {
         TAffluence& a = affluences[static_cast<size_t>(i)];
-        if (a.Nombre > 0)
-            a.Somme /= a.Nombre;
+        if (a.Nombre > 0)   // the average rounded, halves up
+            a.Somme = static_cast<uint32_t>(DivisionArrondie(a.Somme, a.Nombre));
         a.Position = i;
         a.IdEquipe = Mot(IdEquipePosition(i));
     }
@@ -164,7 +165,7 @@ void TCalculClassement::TotauxForme(int g, int type, int premiere, int derniere)
         const int64_t V = T(i, 2), N = T(i, 3), P = T(i, 4);
         Total(i, 5) = Mot(V + N + P);
         Total(i, 1) = Mot(V * opt(4) + N * opt(5) + P * opt(6));
-        Total(i, 6) = Mot(T(i, 5) > 0 ? int64_t{T(i, 1)} * 100 / T(i, 5) : 0);
+        Total(i, 6) = Mot(T(i, 5) > 0 ? DivisionArrondie(int64_t{T(i, 1)} * 100, T(i, 5)) : 0);
     }
 }
 
@@ -196,7 +197,7 @@ void TCalculClassement::TotauxAges(int g)
             plusVieux = std::max(plusVieux, a);
         }
         const int i = o + p;
-        Total(i, 1) = Mot(nombre > 0 ? somme * 10 / nombre : 0);
+        Total(i, 1) = Mot(nombre > 0 ? DivisionArrondie(somme * 10, nombre) : 0);
         Total(i, 2) = Mot(plusJeune);
         Total(i, 3) = Mot(plusVieux);
     }

@@ -196,18 +196,18 @@ int PreselectionEquipe(int equipe, int interdite)
 
 namespace {
 
-// The words of a heading line, without case or accents; signs standing alone
-// (":", "-") are no words.
+// The words of a heading line, without case or accents: its runs of letters
+// and digits ("l'extérieur" says "extérieur", "(points)" says "points").
 std::set<std::string> MotsTitre(const std::string& ligne)
 {
     std::set<std::string> mots;
     std::string mot;
     for (const char c : SansAccent(ligne) + " ") {
-        if (c != ' ') {
+        if (std::isalnum(static_cast<unsigned char>(c))) {
             mot += c;
             continue;
         }
-        if (std::any_of(mot.begin(), mot.end(), [](char x) { return std::isalnum(static_cast<unsigned char>(x)); }))
+        if (!mot.empty())
             mots.insert(mot);
         mot.clear();
     }
@@ -218,21 +218,32 @@ std::set<std::string> MotsTitre(const std::string& ligne)
 
 TEnTeteHTML TFootForm::EnTete(const std::vector<std::string>& propres, std::vector<TEnTeteHTML::TBande> bandes) const
 {
-    // A line saying nothing a line kept before does not say is not written
-    // again: the command "General" under the table "General standings", the
-    // competition as the main window names it under the view's own naming.
+    // Each thing is said once, in its fullest words: a line saying nothing a
+    // line kept does not say is left out (the command "General" under the
+    // table "General standings"); a line saying all a kept line says and more
+    // takes its place (the competition "France: Division 1" for the division
+    // "Division 1", the command "Best attack (points)" for the table "Best
+    // attack").
     TEnTeteHTML e;
     std::vector<std::set<std::string>> dits;
+    auto dit = [](const std::set<std::string>& d, const std::set<std::string>& m) {
+        return std::includes(d.begin(), d.end(), m.begin(), m.end());
+    };
     for (const auto* lignes : {&propres, &TitresVue})
         for (const std::string& l : *lignes) {
             const std::string ligne = Trim(l);
             const std::set<std::string> mots = MotsTitre(ligne);
-            if (ligne.empty() || std::any_of(dits.begin(), dits.end(), [&](const std::set<std::string>& d) {
-                    return std::includes(d.begin(), d.end(), mots.begin(), mots.end());
-                }))
+            if (ligne.empty() || std::any_of(dits.begin(), dits.end(), [&](const auto& d) { return dit(d, mots); }))
                 continue;
-            e.Titres.push_back(ligne);
-            dits.push_back(mots);
+            size_t place = e.Titres.size();
+            for (size_t i = e.Titres.size(); i-- > 0;)
+                if (dit(mots, dits[i])) {
+                    e.Titres.erase(e.Titres.begin() + static_cast<ptrdiff_t>(i));
+                    dits.erase(dits.begin() + static_cast<ptrdiff_t>(i));
+                    place = i;
+                }
+            e.Titres.insert(e.Titres.begin() + static_cast<ptrdiff_t>(std::min(place, e.Titres.size())), ligne);
+            dits.insert(dits.begin() + static_cast<ptrdiff_t>(std::min(place, dits.size())), mots);
         }
     e.Bandes = std::move(bandes);
     return e;

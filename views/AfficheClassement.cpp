@@ -130,9 +130,11 @@ bool ExAequo(const TCalculClassement& calcul, int type, int dessus, int r)
     return CleEgalite(calcul, type, dessus) == CleEgalite(calcul, type, r);
 }
 
-std::string RangAffiche(const TCalculClassement& calcul, int type, int r)
+std::string RangPartage(const TCalculClassement& calcul, int type, int r)
 {
-    return r >= 1 && ExAequo(calcul, type, r - 1, r) ? std::string("-") : IntToStr(r + 1);
+    while (r >= 1 && ExAequo(calcul, type, r - 1, r))
+        --r;
+    return IntToStr(r + 1);
 }
 
 std::string TexteStatut(int type, const TSaison* saison, int premiere, int derniere)
@@ -148,11 +150,6 @@ std::string TexteStatut(int type, const TSaison* saison, int premiere, int derni
 namespace {
 
 using namespace classement;
-
-std::string Decimales(double v, int n)
-{
-    return Format(n == 1 ? "%.1f" : n == 2 ? "%.2f" : "%.3f", {v});
-}
 
 using vues::Blason;
 
@@ -246,8 +243,8 @@ void Valeurs(TCalculClassement& calcul, int type, int r, const TSaison* saison, 
         for (int f = 1; f <= 7; ++f)
             v[static_cast<size_t>(f + 1)] = IntToStr(total(f));
         if (saison && saison->Sport() == 2) {
-            const int rapport = calcul.ValeurLigne(r, 15);
-            v[8] = rapport == 32767 || rapport < 0 ? std::string("-") : Decimales(rapport / 1000.0, 3);
+            // points for over points against: none against is no ratio
+            v[8] = total(6) > 0 ? TexteQuotient(total(5), total(6), 3) : std::string("-");
         }
         if (sansNul) {
             v[4] = IntToStr(total(4));
@@ -264,18 +261,18 @@ void Valeurs(TCalculClassement& calcul, int type, int r, const TSaison* saison, 
         v[2] = IntToStr(calcul.AffluenceLigne(r));
     } else if (t >= 50 && t <= 54) {
         // made x 10000 / attempts, or no rate without attempts
-        v[2] = calcul.ValeurLigne(r, 3) == 0 ? std::string("-") : Decimales(calcul.ValeurLigne(r, 2) / 100.0, 2) + "%";
+        v[2] = calcul.ValeurLigne(r, 3) == 0 ? std::string("-") : TexteQuotient(calcul.ValeurLigne(r, 2), 100, 2) + "%";
     } else if (t >= 56 && t <= 78) {
         v[2] = IntToStr(calcul.MotLigne(r, 3));
-        v[3] = Decimales(calcul.ValeurLigne(r, 2) / 100.0, 2);
+        v[3] = TexteQuotient(calcul.MotLigne(r, 3), calcul.ValeurLigne(r, 4), 2);   // per match played
     } else if (t >= 100 && t <= 114) {
         v[2] = IntToStr(total(5));
         v[3] = IntToStr(total(2));
         v[4] = IntToStr(total(3));
         v[5] = IntToStr(total(4));
-        v[6] = Decimales(total(6) / 100.0, 2);
+        v[6] = TexteQuotient(total(1), total(5), 2);   // points per match
     } else if (t == 115) {
-        v[2] = Decimales(total(1) / 10.0, 1);
+        v[2] = total(3) < 1 ? std::string("-") : TexteQuotient(total(1), 10, 1);   // tenths of years
         v[3] = total(2) >= 255 ? std::string("-") : IntToStr(total(2));
         v[4] = total(3) < 1 ? std::string("-") : IntToStr(total(3));
     } else {

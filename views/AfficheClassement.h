@@ -52,9 +52,9 @@ std::string TexteStatut(int type, const TSaison* saison, int premiere, int derni
 // Rows dessus and r of a computed table stand level: the lower one shows no
 // rank of its own ("-").
 bool ExAequo(const TCalculClassement& calcul, int type, int dessus, int r);
-// The rank row r of a computed table shows: its number, or "-" when it stands
-// level with the row above.
-std::string RangAffiche(const TCalculClassement& calcul, int type, int r);
+// The rank row r of a computed table shares with the rows level with it: the
+// number of the first of them.
+std::string RangPartage(const TCalculClassement& calcul, int type, int r);
 // The caption of the value column (column 2) of a one-value kind.
 std::string LibelleValeur(int type, const TSaison* saison);
 

@@ -257,11 +257,11 @@ void Tf_DiversStat::RemplitJournee(int journee, TSaison* saison, const TCouleurE
     // still to come).
     TCalculClassement calcul(c, saison);
     const int lignesClassement = calcul.Calcule(clsGeneral, 1, std::min<int>(journee, c->DerniereJournee));
-    // as the standings show it: a team level with the one above shows "-"
+    // as the standings rank it: a team level with the one above shares its rank
     auto rang = [&](int id) {
         for (int r = 0; r < lignesClassement; ++r)
             if (calcul.IdEquipePosition(calcul.ValeurLigne(r, 1)) == id)
-                return classement::RangAffiche(calcul, clsGeneral, r);
+                return classement::RangPartage(calcul, clsGeneral, r);
         return std::string("0");
     };
     const TColor fond = *couleurs.Couleur(22), texteMatch = *couleurs.Couleur(25), texteButeur = *couleurs.Couleur(24);

@@ -30,7 +30,9 @@ std::string NomDivisionHistorique(int32_t code, const TSaison* saison)
                 if (const TDescNoeud* n = saison->Arbre().NoeudParCode(c->CodeChamp, true);
                     n && !n->NomAffiche().empty())
                     return n->NomAffiche();
-    return IntToStr(code);
+    // The history keeps no name of its own: without the season, one made by
+    // hand is named by its number among those, another by its code.
+    return code > 1000 ? TraduireFormat(5660, {code - 1000}) : TraduireFormat(5661, {code});
 }
 
 Tf_ChoixHistorique::Tf_ChoixHistorique(TComponent* AOwner) : TBrivantelForm(AOwner)

@@ -51,6 +51,6 @@ private:
 
 // "template : division" of a code for the sport's templates; a division the
 // templates do not know is named as the season names its championship (one
-// made by hand), else by its number.
+// made by hand), else as one made by hand, or a division, numbered.
 class TSaison;
 std::string NomDivisionHistorique(int32_t code, const TSaison* saison = nullptr);

@@ -88,8 +88,8 @@ TEST(Kinds, AttendanceAverageOfHomeMatches)
     TCalculClassement calcul(l.c.champ.get(), l.c.saison.get());
     EXPECT_EQ(calcul.Calcule(clsAffluence, 0, 0), 4);
     EXPECT_EQ(Positions(calcul), (V{1, 0, 2, 3}));
-    EXPECT_EQ(calcul.AffluenceLigne(0), 75000);
-    EXPECT_EQ(calcul.MotLigne(0, 2), 75000 & 0xFFFF);
+    EXPECT_EQ(calcul.AffluenceLigne(0), 75001);   // 150001 / 2, the half up
+    EXPECT_EQ(calcul.MotLigne(0, 2), 75001 & 0xFFFF);
     EXPECT_EQ(calcul.MotLigne(0, 3), 1);
     EXPECT_EQ(calcul.AffluenceLigne(1), 2000);
     EXPECT_EQ(calcul.AffluenceLigne(3), 0);

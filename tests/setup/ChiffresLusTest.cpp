@@ -16,6 +16,7 @@
 #include <sstream>
 
 #include "model/Championnat.h"
+#include "model/ChampionnatStat.h"
 #include "model/DescTree.h"
 #include "model/InfoComp.h"
 #include "model/Joueurs.h"
@@ -78,16 +79,22 @@ struct TSession
                 (f->Saison->NomEquipeComplet(x->IdEquipe(0), x) == "Club 1" ? c : a) = x;
         f->Saison->SelectionneChampionnat(c->CodeChamp);
     }
-    // Saved through its season file and opened again.
-    void Relit()
+    // Saved through its season file and opened again; with fermee, closed
+    // before, that done with no season open.
+    void Relit(const std::function<void()>& fermee = nullptr)
     {
         const int32_t codes[2] = {c->CodeChamp, a->CodeChamp};
+        const std::string fichier = NomFichierCourant;
         ModifSaison = 1;     // the counts went in as the windows write them
         RepondBoite(mrOk);   // "saved"
         Commande(*f, 7);
         kit::Process(50);
         f->FermeFenetreEnfant();
-        f->OpenFile(NomFichierCourant);
+        if (fermee) {
+            Commande(*f, 9);
+            fermee();
+        }
+        f->OpenFile(fichier);
         kit::Process(50);
         Championnats(codes);
     }
@@ -310,6 +317,107 @@ TLus PageInfo(TSession& s, const TCas&)
     return lus;
 }
 
+// A figure of a team's standings row (command, column) in the window, its
+// printed line and its HTML row: Club 2 plays every match away, Club 1 every
+// one at home.
+TLus SansBase(TSession& s, const TCas& k, int commande, const std::string& equipe, int colonne)
+{
+    auto* v = dynamic_cast<Tf_Classement*>(Commande(*s.f, commande) ? s.f->Enfant : nullptr);
+    if (!v)
+        return {{"no window", ""}};
+    const TColorStringGrid& g = *v->sg_Classement;
+    int r = 1;
+    while (r + 1 < g.RowCount() && g.Cells(1, r) != equipe)
+        ++r;
+    std::string ligne;
+    for (int col = 1; col < g.ColCount(); ++col)
+        if (!g.Cells(col, r).empty())
+            ligne += Cp1252ToUtf8(g.Cells(col, r)) + " ";   // as printed, a blank apart
+    const std::string imprime = Imprime(s, equipe);
+    html_lu::TPage page;
+    Html(s, &page);
+    std::string ecrit = "no row";
+    for (const auto& rang : page.tables.empty() ? html_lu::TTable{} : page.tables[0])
+        if (rang.size() > static_cast<size_t>(colonne) && rang[1] == equipe)
+            ecrit = rang[static_cast<size_t>(colonne)];
+    return {{g.Cells(colonne, r), k.attendu},
+            {imprime.substr(std::min(imprime.find(equipe), imprime.size())), ligne},
+            {ecrit, k.attendu}};
+}
+
+// The headings of each view of the commands the sport offers, printed and
+// written: the competition (as the view or the main window names it) once,
+// and one line besides, the view's title.
+TLus EnTetes(TSession& s, std::initializer_list<int> commandes)
+{
+    TLus l;
+    for (const int c : commandes) {
+        if (!Noeud(*s.f, c))
+            continue;
+        if (c == 34)   // on the first matchday
+            s.f->ExecuteCommande(c, 1, false);
+        else if (!Commande(*s.f, c)) {
+            l.push_back({"no window " + std::to_string(c), ""});
+            continue;
+        }
+        const std::string imprime = Imprime(s);
+        html_lu::TPage page;
+        Html(s, &page);
+        std::string reste = page.titre;
+        int fois = 0;
+        for (const std::string& competition :
+             {s.f->Saison->Arbre().NoeudParCode(s.c->CodeChamp, true)->NomComplet(), s.f->l_Titre->Caption()}) {
+            const std::string u = Cp1252ToUtf8(competition);
+            for (size_t p; (p = reste.find(u)) != std::string::npos; ++fois)
+                reste = reste.substr(0, p) + "|" + reste.substr(p + u.size());
+        }
+        int autres = 0;
+        for (size_t p = 0, q; p <= reste.size(); p = q + 3) {
+            q = std::min(reste.find(" - ", p), reste.size());
+            autres += reste.substr(p, q - p) != "|";
+        }
+        const std::string dit = std::to_string(c) + ": " + page.titre;
+        l.push_back({dit + " | the competition " + std::to_string(fois) + ", other lines " + std::to_string(autres),
+                     dit + " | the competition 1, other lines 1"});
+        // the same lines printed, one under the other
+        std::string mots, lus;
+        std::istringstream in(page.titre), pdf(imprime);
+        for (std::string m; in >> m;)
+            mots += m == "-" ? "" : m + " ";
+        for (std::string m; lus.size() < mots.size() && pdf >> m;)
+            lus += m == "-" ? "" : m + " ";
+        l.push_back({std::to_string(c) + " printed: " + lus, std::to_string(c) + " printed: " + mots});
+    }
+    return l;
+}
+
+// A team ranking's average per match of Autre 1 (column 3), in the other
+// championship, where it plays six matches holding the count of the code.
+TLus MoyenneEquipe(TSession& s, const TCas& k, int commande, int code)
+{
+    TDonneesChampionnat& a = *s.a;
+    if (a.NbJour() < 6) {   // not again once the season is opened again
+        a.SetNbJournees(6);
+        for (int d = 2; d <= 6; ++d) {
+            a.CreeMatch(d, a.IdEquipe(0), a.IdEquipe(1), 60, 50);
+            a.CreeMatch(d, a.IdEquipe(2), a.IdEquipe(3), 60, 50);
+        }
+        a.DerniereJournee = 6;
+        s.f->Saison->InvalideStats();
+    }
+    auto* stat = dynamic_cast<TDonneesChampionnatStat*>(&a);
+    if (TListeDonnees* l = stat ? stat->ListeStat(1, code) : nullptr; l && l->Nombre() == 0)
+        l->Ajoute(TDonneesEvt::CreateId(1, a.IdEquipe(0), static_cast<uint16_t>(k.compte)));
+    s.f->Saison->SelectionneChampionnat(a.CodeChamp);
+    TLus lu = {{"no window", ""}};
+    if (auto* v = dynamic_cast<Tf_Classement*>(Commande(*s.f, commande) ? s.f->Enfant : nullptr))
+        for (int r = 1; r < v->sg_Classement->RowCount(); ++r)
+            if (v->sg_Classement->Cells(1, r) == "Autre 1")
+                lu = {{v->sg_Classement->Cells(3, r), Dec(k.attendu)}};
+    s.f->Saison->SelectionneChampionnat(s.c->CodeChamp);
+    return lu;
+}
+
 const TCas cas[] = {
     {0, "goals per match", 107, 40, 2, "2.68", [](TSession& s, const TCas& k) { return Chiffre(s, k, "Label52"); }},
     {0, "yellow cards per match", 7, 40, 2, "0.18", [](TSession& s, const TCas& k) { return Chiffre(s, k, "Label59"); }},
@@ -322,39 +430,23 @@ const TCas cas[] = {
     {0, "a referee without a match in the championship", 1, 2, 1, "- (0.5)",
      [](TSession& s, const TCas& k) { return Carte(s, k, 3, s.c->CodeChamp, false); }},
     {2, "a win rate without a home match", 0, 0, 1, "-",
-     [](TSession& s, const TCas& k) {
-         // Club 2 plays every match away: its home block has no rate
-         auto* v = dynamic_cast<Tf_Classement*>(Commande(*s.f, 40) ? s.f->Enfant : nullptr);
-         if (!v)
-             return TLus{{"no window", ""}};
-         const TColorStringGrid& g = *v->sg_Classement;
-         int r = 1;
-         while (r + 1 < g.RowCount() && g.Cells(1, r) != "Club 2")
-             ++r;
-         std::string ligne;
-         for (int col = 1; col < g.ColCount(); ++col)
-             if (!g.Cells(col, r).empty())
-                 ligne += Cp1252ToUtf8(g.Cells(col, r)) + " ";   // as printed, a blank apart
-         const std::string imprime = Imprime(s, "Club 2");
-         html_lu::TPage page;
-         Html(s, &page);
-         std::string ecrit = "no row";
-         for (const auto& rang : page.tables.empty() ? html_lu::TTable{} : page.tables[0])
-             if (rang.size() > 12 && rang[1] == "Club 2")
-                 ecrit = rang[12];
-         return TLus{{g.Cells(12, r), k.attendu},
-                     {imprime.substr(std::min(imprime.find("Club 2"), imprime.size())), ligne},
-                     {ecrit, k.attendu}};
-     }},
+     [](TSession& s, const TCas& k) { return SansBase(s, k, 40, "Club 2", 12); }},
+    {2, "a ratio without a home match", 0, 0, 3, "-",
+     [](TSession& s, const TCas& k) { return SansBase(s, k, 41, "Club 2", 8); }},
+    {2, "a ratio without an away match", 0, 0, 3, "-",
+     [](TSession& s, const TCas& k) { return SansBase(s, k, 42, "Club 1", 8); }},
     {3, "a team level with the one above ranked as the standings rank it", 0, 0, 0, nullptr,
      [](TSession& s, const TCas&) {
          // the other championship: Autre 3 0-0 Autre 4, level in every way
          s.f->Saison->SelectionneChampionnat(s.a->CodeChamp);
          TLus l;
-         std::map<std::string, std::string> rangs;
+         std::map<std::string, std::string> rangs, partages;   // shown, shared
          if (auto* v = dynamic_cast<Tf_Classement*>(Commande(*s.f, 40) ? s.f->Enfant : nullptr))
-             for (int r = 1; r < v->sg_Classement->RowCount(); ++r)
-                 rangs[v->sg_Classement->Cells(1, r)] = v->sg_Classement->Cells(0, r);
+             for (int r = 1; r < v->sg_Classement->RowCount(); ++r) {
+                 const std::string rang = v->sg_Classement->Cells(0, r), equipe = v->sg_Classement->Cells(1, r);
+                 rangs[equipe] = rang;
+                 partages[equipe] = rang != "-" || r == 1 ? rang : partages[v->sg_Classement->Cells(1, r - 1)];
+             }
          l.push_back({rangs["Autre 4"], "-"});
          s.f->ExecuteCommande(27, 1, false);
          if (auto* v = dynamic_cast<Tf_DiversStat*>(s.f->Enfant))
@@ -362,7 +454,7 @@ const TCas cas[] = {
                  for (int r = 1; r < v->sg_Stats->RowCount(); ++r)
                      for (int col : {0, 2})
                          if (v->sg_Stats->Cells(col, r).starts_with(equipe + " ("))
-                             l.push_back({v->sg_Stats->Cells(col, r), equipe + " (" + rang + ")"});
+                             l.push_back({v->sg_Stats->Cells(col, r), equipe + " (" + partages[equipe] + ")"});
          s.f->Saison->SelectionneChampionnat(s.c->CodeChamp);
          return l;
      }},
@@ -380,6 +472,32 @@ const TCas cas[] = {
                       titre + " " + competition + " "},
                      {page.titre, titre + " - " + competition}};
      }},
+    {0, "each view headed with its title and the competition once", 0, 0, 0, nullptr,
+     [](TSession& s, const TCas&) { return EnTetes(s, {42, 44, 45, 172, 173, 174, 34}); }},
+    {1, "each view headed with its title and the competition once", 0, 0, 0, nullptr,
+     [](TSession& s, const TCas&) { return EnTetes(s, {42, 44, 45, 172, 173, 174, 34}); }},
+    {2, "each view headed with its title and the competition once", 0, 0, 0, nullptr,
+     [](TSession& s, const TCas&) { return EnTetes(s, {42, 44, 45, 172, 173, 174, 34}); }},
+    {3, "each view headed with its title and the competition once", 0, 0, 0, nullptr,
+     [](TSession& s, const TCas&) { return EnTetes(s, {42, 44, 45, 172, 173, 174, 34}); }},
+    {0, "a team ranking's average attendance", 32, 3, 0, "11",
+     [](TSession& s, const TCas& k) {
+         for (int d = 1; d <= 3; ++d)   // Club 1 at home: 10, 11 and 11
+             s.c->SetAffluenceMatch(d, 1, d == 1 ? 10 : 11);
+         auto* v = dynamic_cast<Tf_Classement*>(Commande(*s.f, 63) ? s.f->Enfant : nullptr);
+         for (int r = 1; v && r < v->sg_Classement->RowCount(); ++r)
+             if (v->sg_Classement->Cells(1, r) == "Club 1")
+                 return TLus{{v->sg_Classement->Cells(2, r), k.attendu}};
+         return TLus{{"no row", k.attendu}};
+     }},
+    {2, "a team ranking's offensive rebounds per match", 220, 6, 2, "36.67",
+     [](TSession& s, const TCas& k) { return MoyenneEquipe(s, k, 55, 13); }},
+    {2, "a team ranking's fouls per match", 124, 6, 2, "20.67",
+     [](TSession& s, const TCas& k) { return MoyenneEquipe(s, k, 57, 16); }},
+    {3, "a team ranking's warnings per match", 10, 6, 2, "1.67",
+     [](TSession& s, const TCas& k) { return MoyenneEquipe(s, k, 234, 32); }},
+    {3, "a team ranking's 2-minute suspensions per match", 7, 6, 2, "1.17",
+     [](TSession& s, const TCas& k) { return MoyenneEquipe(s, k, 235, 33); }},
     {0, "a cup's last matchday printed and written under its rounds and its date", 0, 0, 0, nullptr,
      [](TSession& s, const TCas&) {
          auto coupe = s.f->Saison->CreeChampionnat(TDonneesChampionnat::TypeCoupe | TDonneesChampionnat::TypeNational, 0);
@@ -420,13 +538,22 @@ const TCas cas[] = {
          s.f->Reponses = {mrYes};
          Commande(*s.f, 192);   // the season goes into the history
          std::string noms;
-         Quand<Tf_ChoixHistorique>([&](Tf_ChoixHistorique* d) {
-             for (int i = 0; i < d->lb_Choix->Items().Count(); ++i)
-                 noms += d->lb_Choix->Items()[i] + "|";
-             d->bc_Annuler->Click();
-         });
-         Commande(*s.f, 202);
-         return TLus{{noms, s.f->Saison->Arbre().NoeudParCode(s.c->CodeChamp, true)->NomAffiche() + "|"}};
+         auto choix = [&](int commande) {
+             noms.clear();
+             Quand<Tf_ChoixHistorique>([&](Tf_ChoixHistorique* d) {
+                 for (int i = 0; i < d->lb_Choix->Items().Count(); ++i)
+                     noms += d->lb_Choix->Items()[i] + "|";
+                 d->bc_Annuler->Click();
+             });
+             Commande(*s.f, commande);
+         };
+         choix(202);
+         TLus l{{noms, s.f->Saison->Arbre().NoeudParCode(s.c->CodeChamp, true)->NomAffiche() + "|"}};
+         // with no season open the history alone cannot name it: no bare code
+         const std::string sansSaison = TraduireFormat(5660, {s.c->CodeDivision() - 1000}) + "|";
+         s.Relit([&] { choix(199); });
+         l.push_back({noms, sansSaison});
+         return l;
      }},
     {0, "the team sheet's red cards headed as its radio names them", 0, 0, 0, nullptr,
      [](TSession& s, const TCas&) {
