@@ -112,11 +112,18 @@ public:
     // A paste under an input mask: the line edit would keep what the mask's
     // places take and drop the rest. A paste that does not go in whole is
     // refused whole, and said: a number is never cut to another.
+    // What is pasted is taken as the same keys typed would be (KeptText).
     bool MaskedPaste()
     {
-        const QString pasted = QGuiApplication::clipboard()->text().trimmed();
-        if (editor->inputMask().isEmpty() || pasted.isEmpty()) return false;
-        MaskedEdit(pasted, [&] { editor->paste(); });
+        bool lost = false;
+        const QString pasted = KeptText(QGuiApplication::clipboard()->text(), TKept::Key, &lost).trimmed();
+        if (editor->inputMask().isEmpty()) return false;
+        if (lost) {
+            RefuseInput(grid, DialogTexts().LettersLeftOut);
+            return true;
+        }
+        if (pasted.isEmpty()) return false;
+        MaskedEdit(pasted, [&] { editor->insert(pasted); });
         return true;
     }
 

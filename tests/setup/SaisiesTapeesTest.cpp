@@ -428,6 +428,7 @@ TEST(SaisiesTapees, ARoundBoxEnteredHoldsWhatIsTypedNextAndSaysWhatItRefuses)
         {"a fourth digit", [&] { kit::Click(ext); kit::Click(dom); kit::TypeKeys(nullptr, "1234"); },
          [&] { return dom; }, "123", Format(Traduire(5400), {3})},
         {"paste 4", [&] { colle(ext, "4"); }, [&] { return ext; }, "4", "-"},
+        {"paste a full-width 5", [&] { kit::Click(dom); colle(ext, "\uFF15"); }, [&] { return ext; }, "5", "-"},
         {"paste 12a", [&] { colle(dom, "12a"); }, [&] { return dom; }, "123", Traduire(5001)},
         {"paste 1 000", [&] { colle(dom, "1 000"); }, [&] { return dom; }, "123", Format(Traduire(5400), {3})},
         {"no teams yet", [&] { kit::Click(r->Ligne(1).ScoreDomicile); kit::TypeKeys(nullptr, "3"); },
@@ -483,14 +484,14 @@ TEST(SaisiesTapees, ARoundBoxEnteredHoldsWhatIsTypedNextAndSaysWhatItRefuses)
     ASSERT_NE(relue, nullptr);
     TDonneesChampionnat* c = relue->ChampionnatCourant();
     EXPECT_EQ(c->ValeurMatch(1, 2), 123);
-    EXPECT_EQ(c->ValeurMatch(1, 4), 4);
+    EXPECT_EQ(c->ValeurMatch(1, 4), 5);
 }
 
 // What a grid cell shows is what is kept: the basketball weighting grid
 // refuses a letter, a blank, a point or a sign at the key and says why, the
 // cell showing the figure that is then stored; a full-width digit pasted into
-// a box-score cell is refused with the reason. What was stored reaches the
-// file.
+// a box-score cell is taken as the digit typed would be. What was stored
+// reaches the file.
 TEST(SaisiesTapees, AGridCellShowsWhatIsKept)
 {
     static const bool pages = (EnregistrePagesMatch(), true);
@@ -551,15 +552,15 @@ TEST(SaisiesTapees, AGridCellShowsWhatIsKept)
              const TRect e = page->l_EquipeDomicile->ItemRect(0);
              kit::Click(page->l_EquipeDomicile, e.Left + 5, e.Top + 3);
              kit::PressKey(page->l_EquipeDomicile, VK_RETURN);
-             // Three two-point shots, one made, the full-width 4 pasted after it.
-             feuille_essai::Saisit(page->csc_StatTir, 4, 1, "3");
+             // Thirty two-point shots, 1 made, the full-width 4 pasted after it.
+             feuille_essai::Saisit(page->csc_StatTir, 4, 1, "30");
              const TRect r = page->csc_StatTir->CellRect(3, 1);
              kit::Click(page->csc_StatTir, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
              kit::TypeKeys(page->csc_StatTir, "1");
              kit::Paste(nullptr, "\uFF14");
              kit::PressKey(nullptr, VK_RETURN);
              return page->csc_StatTir->Cells(3, 1);
-         }, "1", Traduire(5001), [&] { return IntToStr(page ? page->csc_StatTir->DonneeCellule(3, 1) : -1); }, "1"},
+         }, "14", "-", [&] { return IntToStr(page ? page->csc_StatTir->DonneeCellule(3, 1) : -1); }, "14"},
     };
     for (const TCas& k : cas) {
         SCOPED_TRACE(k.nom);
@@ -578,5 +579,5 @@ TEST(SaisiesTapees, AGridCellShowsWhatIsKept)
     if (const TListeDonnees* l = r->ListeStat(1, 7))
         for (int i = 0; i < l->Nombre(); ++i)
             reussis += l->Donnee(i)->Mot();
-    EXPECT_EQ(reussis, 1);
+    EXPECT_EQ(reussis, 14);
 }
