@@ -348,6 +348,9 @@ TEST_P(NomsTapes, ATypedNameIsANewEntryUnlessTheUserSaysItIsOneListed)
         {"quick entry, again", [&] { rapideTape("Marc Lefebvre"); }, 0, false,
          {TraduireFormat(3763, {"Marc Lefebvre", s.NomEquipe(club1)})},
          [&] { return IntToStr(rapide->lb_JoueursPresents->Items().Count()); }, "1"},
+        {"quick entry, his whole line", [&] { rapideTape(("Marc Lefebvre (" + s.NomEquipe(club1) + ")").c_str()); },
+         0, false, {TraduireFormat(3763, {"Marc Lefebvre", s.NomEquipe(club1)})},
+         [&] { return IntToStr(rapide->lb_JoueursPresents->Items().Count()); }, "1"},
         // (the composition's dialog closes the page, which writes its header)
         {"a season team", [&] { Commande(*f, 232); }, mrYes, false,
          {TraduireFormat(3762, {"autre 1", "Autre 1"}), "team listed: Autre 1"},
