@@ -97,6 +97,17 @@ void Tf_SaisieRapide::FormShow(TObject*)
     }
 }
 
+bool Tf_SaisieRapide::DejaDansLEquipe(const TJoueur* p)
+{
+    if (!p || !DansLEquipe(*p))
+        return false;
+    Tf_MessageUtil::Affiche(TraduireFormat(TexteDejaDansLEquipe, {p->PrenomNom(), Saison->NomEquipe(equipe_)}),
+                            mbuValider);
+    cb_AjoutJoueur->SetItemIndex(-1);
+    cb_AjoutJoueur->SetText("");
+    return true;
+}
+
 bool Tf_SaisieRapide::DansLEquipe(const TJoueur& j) const
 {
     const TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
@@ -113,8 +124,12 @@ void Tf_SaisieRapide::b_AjouterClick(TObject*)
     const bool international = (c->Types() & TDonneesChampionnat::TypeInternational) != 0;
     // A player picked from the list is taken; a line typed whole names one
     // that is taken only once the user says so ("no" leaves the line to be
-    // changed); any other name is a new player.
+    // changed); any other name is a new player. The line of a player of the
+    // team is he, already there: no question.
+    const bool tape = cb_AjoutJoueur->ItemChoisi() < 0;
     const TNomDesigne nom = NomDesigne(*cb_AjoutJoueur, {}, [this](int k) {
+        if (DansLEquipe(*reinterpret_cast<const TJoueur*>(cb_AjoutJoueur->Items().Objects(k))))
+            return std::string();
         return TraduireFormat(5505, {cb_AjoutJoueur->Items()[k], Saison->NomEquipe(equipe_)});
     });
     if (nom.Genre == TGenreNom::Refuse)
@@ -137,29 +152,23 @@ void Tf_SaisieRapide::b_AjouterClick(TObject*)
         // His name typed again (or given in his card): he already stands in
         // the team, which the season keeps as one player; it is said, and he
         // is listed once.
-        auto deja = [this](const TJoueur* p) {
-            if (!p || !DansLEquipe(*p))
-                return false;
-            Tf_MessageUtil::Affiche(TraduireFormat(TexteDejaDansLEquipe, {p->PrenomNom(), Saison->NomEquipe(equipe_)}),
-                                    mbuValider);
-            cb_AjoutJoueur->SetItemIndex(-1);
-            cb_AjoutJoueur->SetText("");
-            return true;
-        };
-        if (j && deja(Saison->Joueurs().Homonyme(nullptr, j->Nom, j->Prenom, j->ClubActuel)))
+        if (j && DejaDansLEquipe(Saison->Joueurs().Homonyme(nullptr, j->Nom, j->Prenom, j->ClubActuel)))
             return;
         if (j && (!fiche || TFootForm::OuvreFicheJoueur(j.get(), Saison))) {
             const TJoueur* cree = j.get();
             ajoute = Saison->Joueurs().InsereJoueur(std::move(j), nullptr);
-            if (ajoute != cree && deja(ajoute))
+            if (ajoute != cree && DejaDansLEquipe(ajoute))
                 return;
             if (ajoute == cree)
                 cb_AjoutJoueur->Items().AddObject(LigneJoueur(*ajoute), reinterpret_cast<TStringList::Object>(ajoute));
         }
     } else {
         auto* j = reinterpret_cast<TJoueur*>(cb_AjoutJoueur->Items().Objects(i));
-        // Already in the team: nothing to move, nothing to list again.
+        // Already in the team: nothing to move, nothing to list again; his
+        // line typed is said as his name typed is.
         if (DansLEquipe(*j)) {
+            if (tape)
+                DejaDansLEquipe(j);
             cb_AjoutJoueur->SetItemIndex(-1);
             cb_AjoutJoueur->SetText("");
             return;

@@ -38,5 +38,8 @@ private:
     // Whether he plays for the team (its national team in an international
     // championship).
     bool DansLEquipe(const TJoueur& j) const;
+    // A player of the team named again: said, the box emptied; false for
+    // none or another team's.
+    bool DejaDansLEquipe(const TJoueur* p);
     int equipe_ = -1;
 };

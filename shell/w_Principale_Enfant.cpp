@@ -185,6 +185,13 @@ bool Tf_Principale::ValideFenetre()
     } retour{origine != courant ? Saison.get() : nullptr, courant};
     if (retour.saison)
         Saison->SetChampionnatCourant(origine);
+    // A cell a grid of the child refused is corrected before anything is
+    // written: said again, the child kept as it is.
+    if (!Enfant->CellulesValides())
+    {
+        ++RefusEnfant;
+        return false;
+    }
     for (const auto& v : Validations())
         if (const TValide r = v(Enfant); r != TValide::Autre)
         {

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
 #include <set>
 #include <vector>
 
@@ -31,6 +32,22 @@ TServicesFicheJoueur& Services()
 {
     static TServicesFicheJoueur s;
     return s;
+}
+
+// Whether a component of the window (the window first, then what each one
+// owns, in the order they were made) makes refuse answer true.
+bool UnRefuse(TComponent* fenetre, const std::function<bool(TComponent*)>& refuse)
+{
+    std::vector<TComponent*> pile{fenetre};
+    while (!pile.empty()) {
+        TComponent* c = pile.back();
+        pile.pop_back();
+        for (int i = c->ComponentCount() - 1; i >= 0; --i)
+            pile.push_back(c->Components(i));
+        if (refuse(c))
+            return true;
+    }
+    return false;
 }
 }
 
@@ -57,18 +74,21 @@ void TBrivantelForm::ChangeCouleurs(const TCouleurElement& couleurs)
     AppliqueCouleurs();
 }
 
+bool TBrivantelForm::CellulesValides()
+{
+    return !UnRefuse(this, [](TComponent* c) {
+        auto* g = dynamic_cast<TCustomGrid*>(c);
+        return g && !g->CommitPendingEdit();
+    });
+}
+
 bool TBrivantelForm::CompteursRemplis()
 {
-    std::vector<TComponent*> pile{this};
-    while (!pile.empty()) {
-        TComponent* c = pile.back();
-        pile.pop_back();
-        for (int i = c->ComponentCount() - 1; i >= 0; --i)
-            pile.push_back(c->Components(i));
+    return !UnRefuse(this, [](TComponent* c) {
         auto* u = dynamic_cast<TUpDown*>(c);
         TWinControl* boite = u ? u->Associate() : nullptr;
         if (!boite || !boite->Visible() || !boite->Enabled() || u->ShowsPosition())
-            continue;
+            return false;
         Tf_MessageUtil::Affiche(TraduireFormat(5003, {std::min(u->Min, u->Max), std::max(u->Min, u->Max)}),
                                 mbuValider);
         for (TWinControl* p = boite->Parent(); p; p = p->Parent())
@@ -78,9 +98,8 @@ bool TBrivantelForm::CompteursRemplis()
             boite->SetFocus();
         if (auto* e = dynamic_cast<TEdit*>(boite))
             e->SelectAll();
-        return false;
-    }
-    return true;
+        return true;
+    });
 }
 
 void TBrivantelForm::EnregistreAppliqueur(TAppliqueurCouleurs appliqueur)

@@ -52,6 +52,11 @@ public:
     // shown and its box given the focus, and the answer is false: nothing is
     // stored, never the number the box held before.
     bool CompteursRemplis();
+    // Before a window goes: every grid of the window takes what its cell
+    // editor holds and weighs again a cell it refused that the focus left.
+    // False when one is refused: the window said why, the grid's editor is
+    // back on the text refused for correction.
+    bool CellulesValides();
 
     // Colours of table row `ligne`: odd rows Fond1/Texte1, even rows Fond2/Texte2,
     // the followed row its own colours.

@@ -496,8 +496,9 @@ void TEdition2::Colle()
 {
     if (!TabStop() || !Clipboard()->HasText())
         return;
-    std::string texte = Clipboard()->AsText();
-    std::string raison;
+    bool perdu = false;
+    std::string texte = Clipboard()->AsTypedText(&perdu);
+    std::string raison = perdu ? DialogTexts().LettersLeftOut : std::string();
     if (!PrendCollage(texte, raison))
     {
         RefuseInput(this, raison);

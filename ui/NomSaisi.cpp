@@ -38,7 +38,7 @@ TNomDesigne NomDesigne(TComboBox& boite, const std::function<std::vector<std::st
             continue;
         const std::string texte =
             question ? question(i) : TraduireFormat(TexteQuestionNom, {r.Texte, boite.Items()[i]});
-        if (Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon) == mrYes) {
+        if (texte.empty() || Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon) == mrYes) {
             r.Genre = TGenreNom::Entree;
             r.Index = i;
             return r;

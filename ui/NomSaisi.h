@@ -29,6 +29,8 @@ struct TNomDesigne
 // separator) and the user, asked naming that entry (question, when given;
 // else text 3762 with the name typed and the entry's text), says it is that
 // one. Each such entry is asked about in turn; "no" to all of them is Refuse.
+// An entry whose question is empty is that entry without a question (the
+// caller says what it makes of it).
 // A beginning of an entry's name is a new name, never that entry.
 TNomDesigne NomDesigne(TComboBox& boite,
                        const std::function<std::vector<std::string>(int)>& noms = {},

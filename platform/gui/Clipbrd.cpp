@@ -19,6 +19,11 @@ std::string TClipboard::AsText() const
     return QStringToAnsi(QGuiApplication::clipboard()->text());
 }
 
+std::string TClipboard::AsTypedText(bool* lost) const
+{
+    return QStringToAnsi(KeptText(QGuiApplication::clipboard()->text(), TKept::Key, lost));
+}
+
 void TClipboard::SetAsText(const std::string& text)
 {
     QGuiApplication::clipboard()->setText(AnsiToQString(text));

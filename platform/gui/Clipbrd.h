@@ -11,6 +11,11 @@ class TClipboard
 {
 public:
     std::string AsText() const;
+    // The text as a box takes it pasted: a character the program's text
+    // cannot hold becomes its nearest letter, as a key typed does (a
+    // full-width digit its digit); lost tells whether one had none and was
+    // left out.
+    std::string AsTypedText(bool* lost) const;
     void SetAsText(const std::string& text);
     bool HasText() const;
     bool HasPicture() const;

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QWheelEvent>
 #include <QWidget>
 
@@ -39,6 +40,10 @@ public:
         }
         if (watched == editor && e->type() == QEvent::KeyPress) return EditorKey(static_cast<QKeyEvent*>(e));
         if (watched == editor && e->type() == QEvent::FocusOut && editing) {
+            // Another window or a menu takes the keyboard for a while (a
+            // box, a save's progress): the editor stays as it is.
+            const Qt::FocusReason why = static_cast<QFocusEvent*>(e)->reason();
+            if (why == Qt::ActiveWindowFocusReason || why == Qt::PopupFocusReason) return false;
             // The focus goes to another control: a refused text is not
             // kept, and the focus is let go.
             Guard([&] { grid->CommitEditor(false); });
@@ -58,6 +63,7 @@ public:
                 break;
             case Qt::Key_Escape:
                 refusedText.reset();
+                pending.reset();
                 grid->SetEditText(editCol, editRow, original);
                 Close(false);
                 break;
@@ -106,11 +112,18 @@ public:
     // A paste under an input mask: the line edit would keep what the mask's
     // places take and drop the rest. A paste that does not go in whole is
     // refused whole, and said: a number is never cut to another.
+    // What is pasted is taken as the same keys typed would be (KeptText).
     bool MaskedPaste()
     {
-        const QString pasted = QGuiApplication::clipboard()->text().trimmed();
-        if (editor->inputMask().isEmpty() || pasted.isEmpty()) return false;
-        MaskedEdit(pasted, [&] { editor->paste(); });
+        bool lost = false;
+        const QString pasted = KeptText(QGuiApplication::clipboard()->text(), TKept::Key, &lost).trimmed();
+        if (editor->inputMask().isEmpty()) return false;
+        if (lost) {
+            RefuseInput(grid, DialogTexts().LettersLeftOut);
+            return true;
+        }
+        if (pasted.isEmpty()) return false;
+        MaskedEdit(pasted, [&] { editor->insert(pasted); });
         return true;
     }
 
@@ -193,6 +206,15 @@ public:
     bool refused = false;     // the text being taken was refused
     bool committing = false;  // SetEditText weighs the editor's text
     std::optional<std::string> refusedText;   // the editor reopened on it
+    // A text refused that the focus left: its cell's to correct. said: the
+    // window said why as the focus left, in the gesture still going on.
+    struct Pending
+    {
+        int col = 0, row = 0;
+        std::string text;
+        bool said = false;
+    };
+    std::optional<Pending> pending;
     std::string original;
     int editCol = 0;
     int editRow = 0;
@@ -325,7 +347,11 @@ void TCustomGrid::GeometryChanged()
     UpdateViewSize();
 }
 
-void TCustomGrid::CountsChanged() {}
+void TCustomGrid::CountsChanged()
+{
+    // Other rows or columns: the cell refused is no more the one typed in.
+    if (parts_) parts_->pending.reset();
+}
 
 void TCustomGrid::SelectionChanged()
 {
@@ -779,9 +805,11 @@ bool TCustomGrid::CommitEditor(bool reopen)
     const int col = parts_->editCol, row = parts_->editRow;
     // The focus leaving the grid drops a text refused and not changed
     // since: it was said, the cell holds what it held.
+    // It stays the cell's to correct before the window goes.
     const bool dejaRefuse = parts_->refusedText && *parts_->refusedText == text;
     parts_->refusedText.reset();
     if (dejaRefuse && !reopen) {
+        parts_->pending = guiimpl::GridParts::Pending{col, row, text, false};
         Invalidate();
         return false;
     }
@@ -790,11 +818,22 @@ bool TCustomGrid::CommitEditor(bool reopen)
     SetEditText(col, row, text);
     parts_->committing = false;
     Invalidate();
-    if (!parts_->refused) return true;
+    if (!parts_->refused) {
+        if (parts_->pending && parts_->pending->col == col && parts_->pending->row == row) parts_->pending.reset();
+        return true;
+    }
     parts_->refused = false;
     if (col >= ColCount() || row >= RowCount()) return false;
     if (col != Col() || row != Row()) FocusCellUnchecked(col, row);
-    if (!reopen) return false;
+    if (!reopen) {
+        // Said now: the window's check that ends this gesture does not say
+        // it twice; a later one does.
+        parts_->pending = guiimpl::GridParts::Pending{col, row, text, true};
+        QTimer::singleShot(0, parts_.get(), [p = parts_.get()] {
+            if (p->pending) p->pending->said = false;
+        });
+        return false;
+    }
     RefuseCell(col, row);
     // The text refused, selected: the next key replaces it; Escape gives
     // back what the cell holds.
@@ -804,6 +843,25 @@ bool TCustomGrid::CommitEditor(bool reopen)
         parts_->editor->selectAll();
         parts_->refusedText = text;
     }
+    return false;
+}
+
+bool TCustomGrid::CommitPendingEdit()
+{
+    if (EditorMode()) return CommitEditor();
+    if (!parts_ || !parts_->pending) return true;
+    const guiimpl::GridParts::Pending p = *parts_->pending;
+    parts_->pending.reset();
+    if (p.col >= ColCount() || p.row >= RowCount()) return true;
+    FocusCellUnchecked(p.col, p.row);
+    ShowEditor();
+    // A cell no more shown is no more the user's to correct.
+    if (!EditorMode()) return true;
+    guiimpl::SetProgramText(parts_->editor, AnsiToQString(p.text));
+    parts_->editor->selectAll();
+    if (!p.said) return CommitEditor();
+    parts_->refusedText = p.text;
+    RefuseCell(p.col, p.row);
     return false;
 }
 

@@ -267,6 +267,14 @@ public:
     // cell to correct.
     void RefuseEdit();
     void RefuseCell(int col, int row);
+    // A text the window refused stays the cell's to correct when the focus
+    // leaves it (the cell showing what it held) until it is typed over or
+    // given up by Escape in its editor, or the grid's rows or columns
+    // change. Before its window goes: takes the text of the open editor, or
+    // weighs again the refused text the focus left, the editor back on it
+    // (the window says why again, unless it said so as the focus left a
+    // moment ago); false when it is refused, the cursor on its cell.
+    bool CommitPendingEdit();
 
     int ClientWidth() const override;
     int ClientHeight() const override;

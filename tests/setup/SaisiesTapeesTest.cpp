@@ -87,7 +87,8 @@ void CliqueNoeud(FenetreEssai& f, int commande)
 }  // namespace
 
 // A row the squads or the referee grid refuses (an age that is none, a
-// player already in the team, a referee without first name) is never dropped
+// player already in the team, a referee without first name), or a cell the
+// basketball box score refuses (more made than attempted), is never dropped
 // by leaving its window: every road that would replace it (the tree, the menu
 // bar, a favourite, back and forward, another championship, a save, save as,
 // the options, the composition, a new season, a recent file, closing the
@@ -105,6 +106,8 @@ TEST(SaisiesTapees, ARefusedRowStaysOnEveryRoadThatWouldLeaveItsWindow)
         std::function<void(TColorStringGrid*, int)> tape;      // the refused row, typed from row r
         std::function<void(TColorStringGrid*, int)> corrige;
         std::function<bool(TSaison&)> garde;                   // the corrected row in the season
+        int sport = 0;
+        std::function<void(FenetreEssai&)> prepare = {};       // the season before the window opens
     };
     const TFenetre fenetres[] = {
         {"age", 147, 0, [](TColorStringGrid* g, int r) { TapeLigne(g, 2, r, {"Lefebvre", "Marc", "150"}); },
@@ -121,14 +124,42 @@ TEST(SaisiesTapees, ARefusedRowStaysOnEveryRoadThatWouldLeaveItsWindow)
         {"referee", 148, 0, [](TColorStringGrid* g, int r) { TapeLigne(g, 0, r, {"Dumas"}); },
          [](TColorStringGrid* g, int r) { TapeLigne(g, 1, r, {"Eve"}); },
          [](TSaison& s) { return s.Arbitres().ChercheNom("Dumas", "Eve") != nullptr; }},
+        {"box score", 14, 0,
+         [](TColorStringGrid* g, int r) {
+             feuille_essai::ChoisitEntree(dynamic_cast<Tf_ButeursStat*>(g->Owner())->l_EquipeDomicile, 0);
+             TapeLigne(g, 4, r, {"2"});
+             RepondBoite(mrOk);
+             TapeLigne(g, 3, r, {"5"});
+         },
+         [](TColorStringGrid* g, int) {
+             kit::TypeKeys(g, "1");
+             kit::PressKey(nullptr, VK_RETURN);
+         },
+         [](TSaison& s) {
+             auto* c = dynamic_cast<TDonneesChampionnatStat*>(s.ChampionnatCourant());
+             std::string compte;
+             for (int code : {7, 8})
+                 for (int i = 0; c && c->ListeStat(1, code) && i < c->ListeStat(1, code)->Nombre(); ++i)
+                     compte += IntToStr(c->ListeStat(1, code)->Donnee(i)->Mot());
+             return compte == "12";
+         },
+         2,
+         [](FenetreEssai& f) {
+             TapeJournee(f, 1, {{"80", "70"}, {"60", "50"}});
+             TDonneesChampionnat* c = f.Saison->ChampionnatCourant();
+             for (int k = 0; k < c->NbEquipe(); ++k)
+                 f.Saison->Joueurs().AjouteJoueur(f.Saison->CreeJoueur("Joueur", IntToStr(k + 1), -1, c->IdEquipe(k)));
+         }},
     };
     for (const TFenetre& w : fenetres) {
         SCOPED_TRACE(w.nom);
         const std::string dir = Prepare(std::string("ligne_refusee_") + w.nom, true);
         TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Favoris", "40");
         auto f = LanceFenetre();
-        CreeSaison(*f, 0);
+        CreeSaison(*f, w.sport);
         ASSERT_NE(f->Saison, nullptr);
+        if (w.prepare)
+            w.prepare(*f);
         // The history around the window: the standings behind it, another
         // table ahead of it.
         ASSERT_TRUE(Commande(*f, 40));
@@ -141,12 +172,20 @@ TEST(SaisiesTapees, ARefusedRowStaysOnEveryRoadThatWouldLeaveItsWindow)
             g = e->sg_TableauEquipe;
         else if (auto* a = dynamic_cast<Tf_Arbitres*>(fenetre))
             g = a->sg_TableauEquipe;
+        else if (auto* b = dynamic_cast<Tf_ButeursStat*>(fenetre))
+            g = b->csc_StatTir;
         ASSERT_NE(g, nullptr);
         const int r = g->RowCount() - 1;
         w.tape(g, r);
-        std::vector<std::string> lignes;
-        for (int k = r; k < g->RowCount(); ++k)
-            lignes.push_back(g->Cells(0, k) + "|" + g->Cells(2, k) + "|" + g->Cells(3, k) + "|" + g->Cells(4, k));
+        // The rows from r on, and the text of the cell being corrected.
+        auto etat = [g, r] {
+            std::vector<std::string> v;
+            for (int k = r; k < g->RowCount(); ++k)
+                v.push_back(g->Cells(0, k) + "|" + g->Cells(2, k) + "|" + g->Cells(3, k) + "|" + g->Cells(4, k));
+            v.push_back(g->EditorText());
+            return v;
+        };
+        const std::vector<std::string> lignes = etat();
         const std::string document = Document(*f->Saison);
         const auto historique = std::make_pair(f->Historique.size(), f->HistoriqueSuivant.size());
         const int32_t championnat = f->Saison->ChampionnatCourant()->CodeChamp;
@@ -156,6 +195,7 @@ TEST(SaisiesTapees, ARefusedRowStaysOnEveryRoadThatWouldLeaveItsWindow)
         NoteFenetres(vues);
         std::string raison;
         const std::pair<const char*, std::function<void()>> routes[] = {
+            {"auto-save", [&] { f->t_AutoSaveTimer(nullptr); }},
             {"tree", [&] { CliqueNoeud(*f, 225); }},
             {"menu bar", [&] { ItemDeBarre(f->mm_Menu->Items(), 40)->Click(); }},
             {"favourite", [&] { f->Actions[0]->Execute(); }},
@@ -171,7 +211,6 @@ TEST(SaisiesTapees, ARefusedRowStaysOnEveryRoadThatWouldLeaveItsWindow)
             {"recent file", [&] { Commande(*f, (1 << 16) + 65535); }},
             {"closing the season", [&] { Commande(*f, 9); }},
             {"closing", [&] { f->Close(); }},
-            {"auto-save", [&] { f->t_AutoSaveTimer(nullptr); }},
         };
         for (const auto& [nom, route] : routes) {
             SCOPED_TRACE(nom);
@@ -184,10 +223,7 @@ TEST(SaisiesTapees, ARefusedRowStaysOnEveryRoadThatWouldLeaveItsWindow)
             EXPECT_EQ(vues.back(), raison);
             ASSERT_EQ(f->Enfant, fenetre);
             EXPECT_TRUE(f->Visible());
-            std::vector<std::string> restent;
-            for (int k = r; k < g->RowCount(); ++k)
-                restent.push_back(g->Cells(0, k) + "|" + g->Cells(2, k) + "|" + g->Cells(3, k) + "|" + g->Cells(4, k));
-            EXPECT_EQ(restent, lignes);
+            EXPECT_EQ(etat(), lignes);
             EXPECT_EQ(Document(*f->Saison), document);
             EXPECT_EQ(f->tv_Menu->Selected(), selection);
             EXPECT_EQ(std::make_pair(f->Historique.size(), f->HistoriqueSuivant.size()), historique);
@@ -312,6 +348,9 @@ TEST_P(NomsTapes, ATypedNameIsANewEntryUnlessTheUserSaysItIsOneListed)
         {"quick entry, again", [&] { rapideTape("Marc Lefebvre"); }, 0, false,
          {TraduireFormat(3763, {"Marc Lefebvre", s.NomEquipe(club1)})},
          [&] { return IntToStr(rapide->lb_JoueursPresents->Items().Count()); }, "1"},
+        {"quick entry, his whole line", [&] { rapideTape(("Marc Lefebvre (" + s.NomEquipe(club1) + ")").c_str()); },
+         0, false, {TraduireFormat(3763, {"Marc Lefebvre", s.NomEquipe(club1)})},
+         [&] { return IntToStr(rapide->lb_JoueursPresents->Items().Count()); }, "1"},
         // (the composition's dialog closes the page, which writes its header)
         {"a season team", [&] { Commande(*f, 232); }, mrYes, false,
          {TraduireFormat(3762, {"autre 1", "Autre 1"}), "team listed: Autre 1"},
@@ -392,6 +431,7 @@ TEST(SaisiesTapees, ARoundBoxEnteredHoldsWhatIsTypedNextAndSaysWhatItRefuses)
         {"a fourth digit", [&] { kit::Click(ext); kit::Click(dom); kit::TypeKeys(nullptr, "1234"); },
          [&] { return dom; }, "123", Format(Traduire(5400), {3})},
         {"paste 4", [&] { colle(ext, "4"); }, [&] { return ext; }, "4", "-"},
+        {"paste a full-width 5", [&] { kit::Click(dom); colle(ext, "\uFF15"); }, [&] { return ext; }, "5", "-"},
         {"paste 12a", [&] { colle(dom, "12a"); }, [&] { return dom; }, "123", Traduire(5001)},
         {"paste 1 000", [&] { colle(dom, "1 000"); }, [&] { return dom; }, "123", Format(Traduire(5400), {3})},
         {"no teams yet", [&] { kit::Click(r->Ligne(1).ScoreDomicile); kit::TypeKeys(nullptr, "3"); },
@@ -447,14 +487,14 @@ TEST(SaisiesTapees, ARoundBoxEnteredHoldsWhatIsTypedNextAndSaysWhatItRefuses)
     ASSERT_NE(relue, nullptr);
     TDonneesChampionnat* c = relue->ChampionnatCourant();
     EXPECT_EQ(c->ValeurMatch(1, 2), 123);
-    EXPECT_EQ(c->ValeurMatch(1, 4), 4);
+    EXPECT_EQ(c->ValeurMatch(1, 4), 5);
 }
 
 // What a grid cell shows is what is kept: the basketball weighting grid
 // refuses a letter, a blank, a point or a sign at the key and says why, the
 // cell showing the figure that is then stored; a full-width digit pasted into
-// a box-score cell is refused with the reason. What was stored reaches the
-// file.
+// a box-score cell is taken as the digit typed would be. What was stored
+// reaches the file.
 TEST(SaisiesTapees, AGridCellShowsWhatIsKept)
 {
     static const bool pages = (EnregistrePagesMatch(), true);
@@ -515,15 +555,15 @@ TEST(SaisiesTapees, AGridCellShowsWhatIsKept)
              const TRect e = page->l_EquipeDomicile->ItemRect(0);
              kit::Click(page->l_EquipeDomicile, e.Left + 5, e.Top + 3);
              kit::PressKey(page->l_EquipeDomicile, VK_RETURN);
-             // Three two-point shots, one made, the full-width 4 pasted after it.
-             feuille_essai::Saisit(page->csc_StatTir, 4, 1, "3");
+             // Thirty two-point shots, 1 made, the full-width 4 pasted after it.
+             feuille_essai::Saisit(page->csc_StatTir, 4, 1, "30");
              const TRect r = page->csc_StatTir->CellRect(3, 1);
              kit::Click(page->csc_StatTir, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
              kit::TypeKeys(page->csc_StatTir, "1");
              kit::Paste(nullptr, "\uFF14");
              kit::PressKey(nullptr, VK_RETURN);
              return page->csc_StatTir->Cells(3, 1);
-         }, "1", Traduire(5001), [&] { return IntToStr(page ? page->csc_StatTir->DonneeCellule(3, 1) : -1); }, "1"},
+         }, "14", "-", [&] { return IntToStr(page ? page->csc_StatTir->DonneeCellule(3, 1) : -1); }, "14"},
     };
     for (const TCas& k : cas) {
         SCOPED_TRACE(k.nom);
@@ -542,5 +582,5 @@ TEST(SaisiesTapees, AGridCellShowsWhatIsKept)
     if (const TListeDonnees* l = r->ListeStat(1, 7))
         for (int i = 0; i < l->Nombre(); ++i)
             reussis += l->Donnee(i)->Mot();
-    EXPECT_EQ(reussis, 1);
+    EXPECT_EQ(reussis, 14);
 }
