@@ -490,10 +490,7 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
     // Earlier versions left a team that left the championship in its groups:
     // a group holds only the championship's teams, as the options window
     // writes them, so such an entry goes.
-    for (auto& g : groupes_)
-        for (int k = g->NbEquipe() - 1; k >= 0; --k)
-            if (IndexEquipe(g->Equipe(k)) < 0)
-                g->SupprimeEquipe(g->Equipe(k));
+    RemplaceGroupes(std::move(groupes_));
     if (SystemeDate())
         journees_->TrieParDate();
     DerniereJournee = static_cast<uint8_t>(CalculeDerniereJournee());

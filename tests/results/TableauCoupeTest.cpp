@@ -487,8 +487,8 @@ void Ailleurs(TSaison& s, TOwned<Tf_Resultats>& r, int fenetre, int choix)
 }
 
 // What the step does in the dialog it opens: a team of the cup taken out, a
-// team of the season or a new name typed in; a date mode changed; the
-// composition validated, another cup made in it or not.
+// team of the season or a new name typed in; a date mode or the third-place
+// match changed; the composition validated, another cup made in it or not.
 void Pilote(TForm* f, int choix)
 {
     const std::string nom = "Club neuf " + IntToStr(choix);
@@ -514,8 +514,9 @@ void Pilote(TForm* f, int choix)
         kit::Click(k->b_Ajouter);
         kit::Click(k->b_Continuer);
     } else if (auto* o = dynamic_cast<Tf_Option*>(f)) {
-        TControl* modes[] = {o->cc_SaisieDateJour, o->rc_date, o->rc_journee, o->cc_SaisieDateMatch};
-        kit::Click(modes[choix % 4]);
+        TControl* modes[] = {o->cc_SaisieDateJour, o->rc_date, o->rc_journee, o->cc_SaisieDateMatch,
+                             o->cc_PetiteFinale};
+        kit::Click(modes[choix % 5]);
         kit::Click(o->b_Valider);
         if (o->ModalResult() == mrNone)
             o->SetModalResult(mrCancel);
