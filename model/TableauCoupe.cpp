@@ -430,9 +430,13 @@ TMatchsCoupe MatchsCoupe(const TDonneesChampionnat& c, int n, std::vector<TMatch
         return MatchsCoupe(c);
     if (static_cast<int>(e.size()) < n)
         e.resize(static_cast<size_t>(n));
+    // Rows as the results page lays them out hold the third-place match in
+    // its own row; a match already known for one or the other keeps it (a
+    // matchday's own matches, where it may stand anywhere).
     const int petite = LignePetiteFinale(c, n);
     for (size_t r = 0; r < journee.size(); ++r)
-        journee[r].Troisieme = static_cast<int>(r) == petite ? 1 : 0;
+        if (journee[r].Troisieme < 0)
+            journee[r].Troisieme = static_cast<int>(r) == petite ? 1 : 0;
     e[static_cast<size_t>(n - 1)] = std::move(journee);
     ResoutPetiteFinale(c, e);
     return e;
@@ -708,8 +712,12 @@ TSuiteCoupe SuiteCoupe(const TDonneesChampionnat& c, const TMatchsCoupe& avant, 
     // The ties of the shown round the changed rows hold.
     std::vector<int> touchees;
     const TTour& tourN = t0.Tours[static_cast<size_t>(r0)];
+    auto troisieme = [&](const TMatchsCoupe& e, int l) {
+        const std::vector<TMatchCoupe>& j = e[static_cast<size_t>(n - 1)];
+        return l >= 0 && l < static_cast<int>(j.size()) && j[static_cast<size_t>(l)].Troisieme == 1;
+    };
     for (const int l : lignes) {
-        if (n == tourN.Premier && l != LignePetiteFinale(c, n))
+        if (n == tourN.Premier && !troisieme(e0, l) && !troisieme(sim.e, l))
             touchees.push_back(l);
         for (const TMatchsCoupe* e : {&e0, static_cast<const TMatchsCoupe*>(&sim.e)})
             if (l >= 0 && l < static_cast<int>((*e)[static_cast<size_t>(n - 1)].size()))

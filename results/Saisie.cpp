@@ -422,6 +422,7 @@ bool CompleteCoupe(TDonneesChampionnat& c, int n)
         TMatchCoupe m;
         m.Domicile = h;
         m.Exterieur = a;
+        m.Troisieme = 0;   // a tie's own match, wherever it stands
         apres.push_back(m);
     }
     return ChangeCoupe(c, ChangementJournee(c, cible, avant, apres, {}), nullptr).Faite;

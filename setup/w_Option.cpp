@@ -1067,12 +1067,18 @@ bool CompositionsAuDela(const TDonneesChampionnat& c, int nbTitulaire, int nbRem
 
 bool RetirePetiteFinale(const TSaison& saison, TDonneesChampionnat& c)
 {
+    // The match the bracket reads as the third-place one, wherever it stands
+    // among the last matchday's (alone there when the final needed no more).
     const int n = c.NbJour();
-    const int ligne = LignePetiteFinale(c, n);
     const TMatchsCoupe e = MatchsCoupe(c);
-    if (ligne < 0 || n > static_cast<int>(e.size()) || ligne >= static_cast<int>(e[static_cast<size_t>(n - 1)].size()))
+    if (LignePetiteFinale(c, n) < 0 || n > static_cast<int>(e.size()))
         return true;
     const std::vector<TMatchCoupe>& avant = e[static_cast<size_t>(n - 1)];
+    const auto troisieme =
+        std::find_if(avant.begin(), avant.end(), [](const TMatchCoupe& m) { return m.Troisieme == 1; });
+    if (troisieme == avant.end())
+        return true;
+    const int ligne = static_cast<int>(troisieme - avant.begin());
     std::vector<TMatchCoupe> apres = avant;
     apres[static_cast<size_t>(ligne)] = TMatchCoupe{};
     return ChangeCoupe(c, ChangementJournee(c, n, avant, apres, {ligne}), [&](const TPeseeCoupe& pesee) {

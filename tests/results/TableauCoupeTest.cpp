@@ -684,6 +684,28 @@ void Marche(unsigned graine)
         if (::testing::Test::HasFailure())
             return;
     }
+    // One walk in two ends by playing the cup out: every row that can be
+    // played is, the third-place match is placed from the list when its row
+    // is empty, then switched off in the options.
+    for (int d = 1; graine % 2 && d <= c->NbJour(); ++d) {
+        r->TrackBar1->SetPosition(d);
+        for (int k = 0; k < r->NbLignes(); ++k)
+            if (const TLigneResultat& l = r->Ligne(k); !l.Domicile->Text().empty() && !l.Exterieur->Text().empty() &&
+                                                      l.ScoreDomicile->Text().empty())
+                Change(*s, r, alea(), -1, [&] { Retape(*r, k, "2", "1"); });
+        if (d == c->NbJour() && r->NbLignes() == 2 && r->Ligne(1).Domicile->Text().empty())
+            for (int fois = 0; fois < 2; ++fois)
+                Change(*s, r, alea(), -1, [&] { ChoisitEquipe(*r, 0); });
+        if (::testing::Test::HasFailure())
+            return;
+    }
+    if (graine % 2) {
+        Change(*s, r, alea(), -1, [&] { Ailleurs(*s, r, 3, 4); }, "", [&](TForm* f) { Pilote(f, 4); }, false);
+        if (::testing::Test::HasFailure())
+            return;
+        if (!r)
+            r = Page(s.get());
+    }
     // Saved and reopened (one in thirteen through the season file), the same
     // cup, every match on its matchday; then a bracket broken by hand is named.
     r->EnregistrerJournee();

@@ -752,7 +752,7 @@ INSTANTIATE_TEST_SUITE_P(
                    [](Banc& b, const std::string&) {
                        EXPECT_EQ(b.Journee(1)[0], "Club 1 2-2 Club 2");
                        EXPECT_EQ(b.Journee(3)[0], "Club 2 - Club 3");
-                       EXPECT_TRUE(b.Journee(4).empty());
+                       EXPECT_TRUE(b.Journee(4).empty()) << b.Journee(4).front();
                    }},
         // A semi-final won on a shoot-out, 2-1 live: the shoot-out no longer
         // follows it.
@@ -848,6 +848,33 @@ INSTANTIATE_TEST_SUITE_P(
                    [](Banc& b, const std::string&) {
                        EXPECT_FALSE(b.c->PetiteFinale);
                        EXPECT_EQ(b.Journee(2), std::vector<std::string>{"Club 1 3-1 Club 3"});
+                   }},
+        // A best-of-three final won in two games leaves the third-place match
+        // alone on the last matchday; switched off, it is the one that goes.
+        CasTableau{"switching_off_a_third_place_match_alone_on_the_last_matchday",
+                   {3, {{2, 1}, {1, 5}}, true},
+                   [](Banc& b) {
+                       b.Tape(0, "1", "0");
+                       b.Tape(1, "2", "0");
+                       b.Va(2);
+                       b.Tape(0, "3", "1");
+                       b.Va(3);
+                       b.Tape(0, "1", "3");
+                       b.Va(4);
+                       ChoisitEquipe(b.r(), 0);
+                       ChoisitEquipe(b.r(), 0);
+                       b.Tape(1, "2", "1");
+                       b.Va(1);
+                   },
+                   {SansTroisieme(), {Reponse::Oui}},
+                   [](Banc& b) {
+                       Commande(*b.f, 176);
+                       b.Page();
+                   },
+                   1,
+                   [](Banc& b, const std::string&) {
+                       EXPECT_FALSE(b.c->PetiteFinale);
+                       EXPECT_TRUE(b.Journee(4).empty()) << b.Journee(4).front();
                    }},
         // Everything played up to the final: Club 2, beaten by Club 1 in the
         // quarter-finals, taken out of the team list; one question names its
