@@ -278,8 +278,11 @@ void Tf_Principale::t_AutoSaveTimer(TObject*)
 {
     // A file operation already running (its progress window pumps the timers)
     // is left alone: the next tick saves.
+    // The timer ticks again after the save only if it was running: a save
+    // asked for while it is off does not switch it on.
     if (TTraiteurFichier::OperationEnCours() || !Saison)
         return;
+    const bool enMarche = t_AutoSave->Enabled();
     t_AutoSave->SetEnabled(false);
     try
     {
@@ -287,11 +290,11 @@ void Tf_Principale::t_AutoSaveTimer(TObject*)
     }
     catch (...)
     {
-        if (Saison)
+        if (Saison && enMarche)
             t_AutoSave->SetEnabled(true);
         throw;
     }
-    if (Saison)
+    if (Saison && enMarche)
         t_AutoSave->SetEnabled(true);
 }
 

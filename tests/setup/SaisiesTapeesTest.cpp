@@ -191,6 +191,7 @@ TEST(SaisiesTapees, ARefusedRowStaysOnEveryRoadThatWouldLeaveItsWindow)
         const int32_t championnat = f->Saison->ChampionnatCourant()->CodeChamp;
         const int32_t autre = f->Saison->ChampionnatSuivant()->CodeChamp;
         TTreeNode* selection = f->tv_Menu->Selected();
+        const bool minuterie = f->t_AutoSave->Enabled();
         std::vector<std::string> vues;
         NoteFenetres(vues);
         std::string raison;
@@ -229,6 +230,7 @@ TEST(SaisiesTapees, ARefusedRowStaysOnEveryRoadThatWouldLeaveItsWindow)
             EXPECT_EQ(std::make_pair(f->Historique.size(), f->HistoriqueSuivant.size()), historique);
             EXPECT_EQ(f->Saison->ChampionnatCourant()->CodeChamp, championnat);
             EXPECT_EQ(g->Row(), r + w.refusee);
+            EXPECT_EQ(f->t_AutoSave->Enabled(), minuterie) << "the auto-save switched on or off";
         }
         kit::GrabToPng(f.get(), std::string("ligne-refusee-") + w.nom);
         // Corrected, then left by the tree: the row is stored and saved.
