@@ -887,12 +887,16 @@ void Tf_Option::b_ValiderClick()
         return;
     // A change of how dates are entered says which matches lose their own;
     // No writes nothing.
-    if ((Groupe == 0 || Groupe == 1) && Saison && !AcceptePerteDates(*Saison, {{Championnat, DrapeauxSaisis()}}))
-        return;
     // The third-place match switched off leaves the cup as one change of it.
-    if ((Groupe == 0 || Groupe == 1) && Saison && Championnat->PetiteFinale && !cc_PetiteFinale->Checked() &&
-        !RetirePetiteFinale(*Saison, *Championnat))
-        return;
+    // Both asked about at once, in one question.
+    if ((Groupe == 0 || Groupe == 1) && Saison) {
+        const std::string dates = DatesPerdues(*Saison, {{Championnat, DrapeauxSaisis()}});
+        if (Championnat->PetiteFinale && !cc_PetiteFinale->Checked()) {
+            if (!RetirePetiteFinale(*Saison, *Championnat, dates))
+                return;
+        } else if (!dates.empty() && Tf_MessageUtil::Affiche(dates + '\n' + Traduire(5585), mbuOui | mbuNon) != mrYes)
+            return;
+    }
     Ecrit();
     Modifie = Modifie || StructureChangee;
     Tag = Modifie ? 1 : 0;
@@ -1065,8 +1069,11 @@ bool CompositionsAuDela(const TDonneesChampionnat& c, int nbTitulaire, int nbRem
     return false;
 }
 
-bool RetirePetiteFinale(const TSaison& saison, TDonneesChampionnat& c)
+bool RetirePetiteFinale(const TSaison& saison, TDonneesChampionnat& c, const std::string& dates)
 {
+    auto demande = [&](const std::string& texte) {
+        return Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon) == mrYes;
+    };
     // The match the bracket reads as the third-place one, wherever it stands
     // among the last matchday's (alone there when the final needed no more).
     const int n = c.NbJour();
@@ -1077,18 +1084,27 @@ bool RetirePetiteFinale(const TSaison& saison, TDonneesChampionnat& c)
     const auto troisieme =
         std::find_if(avant.begin(), avant.end(), [](const TMatchCoupe& m) { return m.Troisieme == 1; });
     if (troisieme == avant.end())
-        return true;
+        return dates.empty() || demande(dates + '\n' + Traduire(5585));
     const int ligne = static_cast<int>(troisieme - avant.begin());
     std::vector<TMatchCoupe> apres = avant;
     apres[static_cast<size_t>(ligne)] = TMatchCoupe{};
-    return ChangeCoupe(c, ChangementJournee(c, n, avant, apres, {ligne}), [&](const TPeseeCoupe& pesee) {
-               if (pesee.Refusee) {
-                   Tf_MessageUtil::Affiche(TexteEcart(saison, pesee.Ecart), mbuValider);
-                   return false;
-               }
-               return Tf_MessageUtil::Affiche(QuestionCoupe(saison, 5680, pesee.Nommes), mbuOui | mbuNon) == mrYes;
-           })
-        .Faite;
+    const TChangementCoupe x = ChangementJournee(c, n, avant, apres, {ligne});
+    const TPeseeCoupe pesee = PeseCoupe(c, x);
+    if (pesee.Refusee) {
+        Tf_MessageUtil::Affiche(TexteEcart(saison, pesee.Ecart), mbuValider);
+        return false;
+    }
+    // One question for the dates and the matches that go.
+    if (!pesee.Nommes.empty() || !dates.empty()) {
+        std::string texte = dates;
+        if (!pesee.Nommes.empty()) {
+            const std::string matchs = QuestionCoupe(saison, 5680, pesee.Nommes);
+            texte += (texte.empty() ? "" : "\n") + (dates.empty() ? matchs : matchs.substr(0, matchs.rfind('\n')));
+        }
+        if (!demande(texte + (dates.empty() ? "" : '\n' + Traduire(pesee.Nommes.empty() ? 5585 : 5682))))
+            return false;
+    }
+    return ChangeCoupe(c, x, [](const TPeseeCoupe&) { return true; }).Faite;
 }
 
 bool AccepteReduction(const TDonneesChampionnat& c, const std::string& nom, int nbJour, int nbTitulaire, int nbRemp)
@@ -1112,6 +1128,13 @@ bool AccepteReduction(const TDonneesChampionnat& c, const std::string& nom, int 
 bool AcceptePerteDates(const TSaison& saison,
                        const std::vector<std::pair<const TDonneesChampionnat*, uint16_t>>& changements)
 {
+    const std::string texte = DatesPerdues(saison, changements);
+    return texte.empty() || Tf_MessageUtil::Affiche(texte + '\n' + Traduire(5585), mbuOui | mbuNon) == mrYes;
+}
+
+std::string DatesPerdues(const TSaison& saison,
+                         const std::vector<std::pair<const TDonneesChampionnat*, uint16_t>>& changements)
+{
     constexpr size_t Montres = 10;
     std::vector<std::string> lignes;
     for (const auto& [c, drapeaux] : changements)
@@ -1120,13 +1143,13 @@ bool AcceptePerteDates(const TSaison& saison,
                                                    saison.NomEquipe(d.Domicile), saison.NomEquipe(d.Exterieur),
                                                    TGestionDate::DateVersTexte(d.Date)}));
     if (lignes.empty())
-        return true;
+        return {};
     std::string texte = Traduire(5582);
     for (size_t i = 0; i < lignes.size() && i < Montres; ++i)
         texte += '\n' + lignes[i];
     if (lignes.size() > Montres)
         texte += '\n' + TraduireFormat(5584, {static_cast<int>(lignes.size() - Montres)});
-    return Tf_MessageUtil::Affiche(texte + '\n' + Traduire(5585), mbuOui | mbuNon) == mrYes;
+    return texte;
 }
 
 // ---- apply to every championship --------------------------------------------------------------

@@ -219,12 +219,16 @@ bool CompositionsAuDela(const TDonneesChampionnat& c, int nbTitulaire, int nbRem
 // any or the user agreed.
 bool AcceptePerteDates(const TSaison& saison,
                        const std::vector<std::pair<const TDonneesChampionnat*, uint16_t>>& changements);
+// The head of that question, naming the dates that go; empty when none goes.
+std::string DatesPerdues(const TSaison& saison,
+                         const std::vector<std::pair<const TDonneesChampionnat*, uint16_t>>& changements);
 
 // The cup without its third-place match: the match goes through the cup's
 // one road, which names it when it was entered and asks (texts 5680, 5681);
 // true when there is none, it held nothing or the user agreed, and then it is
-// gone.
-bool RetirePetiteFinale(const TSaison& saison, TDonneesChampionnat& c);
+// gone. `dates`: the dates the same validation takes away (DatesPerdues),
+// asked about in the same question.
+bool RetirePetiteFinale(const TSaison& saison, TDonneesChampionnat& c, const std::string& dates = {});
 
 // The refusal of a weighting row out of range (%d: the row).
 inline constexpr int TextePonderationRefusee = 3532;

@@ -302,6 +302,47 @@ void AllersJoues(Banc& b)
     Retape(b.r(), 1, "2", "1");
 }
 
+// The cup played out with one date per match and its third-place match:
+// the semi-finals over two legs, a second leg dated 12 March 2031, the final
+// and the third-place match played.
+void CoupeDateeJouee(Banc& b)
+{
+    b.Options([](Tf_Option* o) {
+        kit::Click(o->cc_SaisieDateMatch);
+        kit::Click(o->cc_PetiteFinale);
+    });
+    b.Page(1);
+    AllersJoues(b);
+    b.Page(2);
+    Retape(b.r(), 0, "0", "0");
+    Retape(b.r(), 1, "0", "0");
+    b.Date(0, "12032031");
+    b.Joue(3, {{"3", "1"}, {"2", "1"}});
+}
+
+// Both switched off at once: one question names the date and the played
+// third-place match.
+CasSaisi SansDatesNiTroisieme(const char* nom, int reponse, const char* langue)
+{
+    return {nom, 0, true, CoupeDateeJouee, {reponse},
+            [](Banc& b) {
+                b.Options([](Tf_Option* o) {
+                    kit::Click(o->cc_SaisieDateMatch);
+                    kit::Click(o->cc_PetiteFinale);
+                });
+            },
+            [reponse](Banc& b, const std::string& avant) {
+                ASSERT_EQ(b.dits.size(), 1u);
+                EXPECT_NE(b.dits[0].find("12/03/2031"), std::string::npos) << b.dits[0];
+                EXPECT_NE(b.dits[0].find(Traduire(3924)), std::string::npos) << b.dits[0];
+                EXPECT_EQ(b.c->PetiteFinale, reponse == mrNo);
+                EXPECT_EQ(b.Matchs(3), reponse == mrNo ? 2 : 1);
+                EXPECT_EQ(b.Dates(2).find("12/03/2031") != std::string::npos, reponse == mrNo) << b.Dates(2);
+                EXPECT_EQ(b.Doc() == avant, reponse == mrNo);
+            },
+            langue};
+}
+
 INSTANTIATE_TEST_SUITE_P(
     WhatUsersMet, SaisiTelQuel,
     ::testing::Values(
@@ -401,6 +442,8 @@ INSTANTIATE_TEST_SUITE_P(
                      kit::Click(c->bc_Barrage);
                      c->tv_Saison->EndEditing(false);
                  }},
+        SansDatesNiTroisieme("dates_and_third_place_off_at_once_no_changes_nothing", mrNo, "fr"),
+        SansDatesNiTroisieme("dates_and_third_place_off_at_once_yes_one_question_english", mrYes, "en"),
         // Turning to the date system with dated matches: one question names
         // them; No changes nothing.
         CasSaisi{"by_date_no_keeps_the_match_dates", 0, false, DatesTapees, {mrNo},
