@@ -237,6 +237,7 @@ void TImportChampionnat::RenommeDonnees(TSaison& cible, TSaison& source, int32_t
     c.SetSaison(&cible);
     c.SetSaisonListes(&cible);
     RenommeJournees(c, t);
+    RangePetiteFinale(c);
     ScelleCoupe(c);
 
     // 9. Merged players and referees.

@@ -494,7 +494,9 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
     if (SystemeDate())
         journees_->TrieParDate();
     DerniereJournee = static_cast<uint8_t>(CalculeDerniereJournee());
-    // The cup as its file holds it is the one its next change starts from.
+    // The cup as its file holds it is the one its next change starts from,
+    // its third-place match where the results page shows it.
+    RangePetiteFinale(*this);
     ScelleCoupe(*this);
 }
 

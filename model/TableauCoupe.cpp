@@ -285,6 +285,8 @@ struct TSimulation
             } else
                 ++k;
         i = std::min(i, Journee(d).size());
+        while (!troisieme && i > 0 && Journee(d)[i - 1].Troisieme == 1)
+            --i;   // a tie's match before the third-place one
         TMatchCoupe m;
         m.Domicile = h;
         m.Exterieur = a;
@@ -976,10 +978,30 @@ void Applique(TDonneesChampionnat& c, const TChangementCoupe& x, const TPeseeCou
         if (c.Saison())
             c.Saison()->InvalideStats();
     }
+    RangePetiteFinale(c);
     ScelleCoupe(c);
 }
 
 }  // namespace
+
+void RangePetiteFinale(TDonneesChampionnat& c)
+{
+    const int n = c.NbJour();
+    TInfoCompJour* j = c.Journee(n);
+    if (LignePetiteFinale(c, n) < 0 || !j || j->NbMatchs() < 2)
+        return;
+    const TMatchsCoupe e = MatchsCoupe(c);
+    if (n > static_cast<int>(e.size()))
+        return;
+    const std::vector<TMatchCoupe>& ms = e[static_cast<size_t>(n - 1)];
+    // Each third-place match to the end, in their order.
+    std::vector<const TInfoComp*> troisiemes;
+    for (size_t k = 0; k < ms.size() && static_cast<int>(k) < j->NbMatchs(); ++k)
+        if (ms[k].Troisieme == 1)
+            troisiemes.push_back(j->Match(static_cast<int>(k)));
+    for (const TInfoComp* m : troisiemes)
+        j->DeplaceMatch(j->IndexObjetMatch(m), j->NbMatchs() - 1);
+}
 
 TChangementCoupe ChangementJournee(const TDonneesChampionnat& c, int n, std::vector<TMatchCoupe> avant,
                                    std::vector<TMatchCoupe> apres, std::vector<int> lignes)

@@ -174,6 +174,9 @@ bool MatchSaisi(const TDonneesChampionnat& c, int n, int h, int a);
 bool EstPetiteFinale(const TDonneesChampionnat& c, int n, const TInfoComp& m);
 // The row of the third-place match on matchday n, -1 when it has none.
 int LignePetiteFinale(const TDonneesChampionnat& c, int n);
+// The third-place match after the final's matches on the cup's last matchday,
+// where the results page shows it (a file may hold it first).
+void RangePetiteFinale(TDonneesChampionnat& c);
 // The team may stand in row r of the cup's matchday n: any team in the first
 // round; later, a team with its place in the round (the semi-final losers in
 // the third-place row), on a later matchday of a round a team of a tie still

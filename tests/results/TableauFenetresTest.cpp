@@ -876,6 +876,31 @@ INSTANTIATE_TEST_SUITE_P(
                        EXPECT_FALSE(b.c->PetiteFinale);
                        EXPECT_TRUE(b.Journee(4).empty()) << b.Journee(4).front();
                    }},
+        // The third-place match placed on the last matchday before the
+        // final's third game is made there: showing and checking that
+        // matchday writes nothing.
+        CasTableau{"a_third_place_match_before_the_finals_last_game_stays_where_it_is",
+                   {0, {{2, 1}, {1, 5}}, true},
+                   [](Banc& b) {
+                       b.Tape(0, "1", "0");
+                       b.Tape(1, "2", "0");
+                       b.Va(4);
+                       ChoisitEquipe(b.r(), 0);
+                       ChoisitEquipe(b.r(), 0);
+                       b.Va(2);
+                       b.Tape(0, "1", "0");
+                       b.Va(3);
+                       b.Tape(0, "1", "0");
+                       b.Va(1);
+                   },
+                   {},
+                   [](Banc& b) {
+                       b.Va(4);
+                       b.Verifie();
+                       b.Va(1);
+                   },
+                   0,
+                   [](Banc& b, const std::string& avant) { EXPECT_TRUE(b.Doc() == avant) << b.Journee(4).size(); }},
         // Everything played up to the final: Club 2, beaten by Club 1 in the
         // quarter-finals, taken out of the team list; one question names its
         // quarter-final and Club 1's semi-final and final, which go.
@@ -950,6 +975,7 @@ TEST_P(Tableaux, OneGestureOneQuestionAndTheCupStaysOneBracket)
     k.attendu(b, avant);
     // A Yes named every played match that went.
     b.r().EnregistrerJournee();
+    EXPECT_TRUE(CoupeScellee(*b.c)) << "a window wrote the cup past its one road";
     for (const auto& [m, l] : joues)
         if (!b.c->MatchEquipes(std::get<0>(m), std::get<1>(m), std::get<2>(m))) {
             EXPECT_TRUE(!b.questions.empty() && Contient(b.questions.back() + "\n", {l})) << l << " went unnamed";
@@ -967,6 +993,13 @@ TEST_P(Tableaux, OneGestureOneQuestionAndTheCupStaysOneBracket)
     b.c = b.f->Saison->ChampionnatCourant();
     ASSERT_TRUE(b.c && b.c->EstCoupe());
     EXPECT_TRUE(SansDate(Document(*b.f->Saison)) == apres) << "reopened otherwise";
+    // Every matchday shown again writes nothing.
+    ASSERT_TRUE(Commande(*b.f, 13));
+    const int montree = b.c->NbJournee;
+    for (int d = 1; d <= b.c->NbJour(); ++d)
+        b.Va(d);
+    b.Va(montree);
+    EXPECT_TRUE(b.Doc() == apres) << "showing the reopened cup changed it";
     if (k.rouvert) {
         ASSERT_TRUE(Commande(*b.f, 13));
         k.rouvert(b);
