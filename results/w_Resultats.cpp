@@ -458,7 +458,6 @@ void Tf_Resultats::ChargeJournee(bool garde)
     }
     // 3. The rows.
     std::vector<bool> placees(static_cast<size_t>(c->NbEquipe()), false);
-    bool scoreMontre = false;
     ChargeDates(dateJour_);
     const std::vector<TLigneSaisie> modele = LignesJournee(*Saison);
     for (int r = 0; r < NbLignes(); ++r) {
@@ -471,7 +470,6 @@ void Tf_Resultats::ChargeJournee(bool garde)
                 placees[static_cast<size_t>(c->IndexEquipe(id))] = true;
         l.ScoreDomicile->SetText(s.ScoreDomicile);
         l.ScoreExterieur->SetText(s.ScoreExterieur);
-        scoreMontre = scoreMontre || !s.ScoreDomicile.empty() || !s.ScoreExterieur.empty();
         l.Qualifie = s.Qualifie;
         l.EtatMatch = s.Etat;
         l.Efface = false;
@@ -483,8 +481,8 @@ void Tf_Resultats::ChargeJournee(bool garde)
         }
     }
     // 4. Showing changes nothing: the later legs to play only stand in the
-    // empty rows.
-    if (c->EstCoupe() && !scoreMontre && !garde)
+    // empty rows, also beside those already played.
+    if (c->EstCoupe() && !garde)
         ProposeSuite(placees);
     accepte_ = LignesSaisies();
     // 5. The list offers the teams that may stand in a row where placing is

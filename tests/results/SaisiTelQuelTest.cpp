@@ -380,6 +380,20 @@ INSTANTIATE_TEST_SUITE_P(
                      EXPECT_EQ(b.Matchs(2), 1);
                      EXPECT_EQ(ModifSaison, 1);
                  }},
+        // One second leg played: the other stays shown to play when the
+        // matchday is shown again.
+        CasSaisi{"the_second_leg_left_to_play_stays_shown", 0, true, AllersJoues, {},
+                 [](Banc& b) {
+                     b.Page(2);
+                     Retape(b.r(), 0, "1", "1");
+                     b.Page(1);
+                     b.Page(2);
+                 },
+                 [](Banc& b, const std::string&) {
+                     EXPECT_EQ(b.Matchs(2), 1);
+                     EXPECT_EQ(b.r().Ligne(1).Domicile->Text() + "-" + b.r().Ligne(1).Exterieur->Text(),
+                               "Club 4-Club 3");
+                 }},
         // "Compléter" on the second legs: both made, and said.
         CasSaisi{"complete_says_the_second_legs_made", 0, true, AllersJoues, {mrOk},
                  [](Banc& b) {
