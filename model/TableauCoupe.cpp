@@ -674,10 +674,20 @@ std::vector<TEcartTableau> EcartsTableau(const TDonneesChampionnat& c, const TMa
                     v.push_back({x.Journee, x.Domicile, x.Exterieur, m.Domicile >= 0 ? m.Domicile : m.Exterieur, 5308});
                 else if (tie->Decision != 0 && tie->Decision < j)
                     v.push_back({x.Journee, x.Domicile, x.Exterieur, -1, 5309});
+                else if (tie->Decision == 0 && m.Joue() && MatchAvantAJouer(e, tour, *tie, j))
+                    v.push_back({x.Journee, x.Domicile, x.Exterieur, -1, 5683});
             }
         }
     }
     return v;
+}
+
+bool MatchAvantAJouer(const TMatchsCoupe& e, const TTour& tour, const TTie& t, int j)
+{
+    for (int d = tour.Premier; d < j; ++d)
+        if (const TMatchCoupe* m = Entre(e, d, t.Domicile, t.Exterieur); !m || !m->Joue())
+            return true;
+    return false;
 }
 
 std::vector<TMatchRemplace> TSuiteCoupe::Supprimes() const

@@ -125,8 +125,9 @@ bool TableauActif(const TDonneesChampionnat& c);
 
 // A place of a cup where the bracket does not hold: a team twice on a matchday
 // (text 4953), a team without its place in its match (4952), a later match of
-// a round whose teams play no one tie of it (5308) or whose tie was decided
-// before it (5309).
+// a round whose teams play no one tie of it (5308), whose tie was decided
+// before it (5309) or, played, comes after a match of its tie still to play
+// (5683).
 struct TEcartTableau
 {
     int Journee = 0, Domicile = -1, Exterieur = -1;
@@ -137,6 +138,9 @@ struct TEcartTableau
 // Where the cup's matches e break the bracket (matchday d alone when d > 0);
 // none in a league or a cup whose results decide nothing.
 std::vector<TEcartTableau> EcartsTableau(const TDonneesChampionnat& c, const TMatchsCoupe& e, int d = 0);
+// A matchday of the round before j holds no played match of the tie: its
+// match on j would come before one still to play.
+bool MatchAvantAJouer(const TMatchsCoupe& e, const TTour& tour, const TTie& t, int j);
 
 // A later match that a change deletes or makes.
 struct TMatchRemplace

@@ -399,7 +399,10 @@ std::vector<std::pair<int, int>> MatchsACompleter(const TDonneesChampionnat& c, 
         const int h = x.Domicile, a = x.Exterieur;
         // A tie decided before the target plays no more; a team that already
         // plays there keeps its match.
+        // Beyond its second match, a tie plays on only once the matches
+        // before have been played and left it undecided.
         if (h < 0 || a < 0 || (x.Decision != 0 && x.Decision < cible) ||
+            (cible > premier + 1 && MatchAvantAJouer(e, tour, x, cible)) ||
             std::any_of(deja.begin(), deja.end(), [&](const TMatchCoupe& m) { return m.Tient(h) || m.Tient(a); }) ||
             std::any_of(v.begin(), v.end(), [&](const auto& m) { return m.first == h || m.second == h || m.first == a || m.second == a; }))
             continue;

@@ -901,6 +901,40 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    0,
                    [](Banc& b, const std::string& avant) { EXPECT_TRUE(b.Doc() == avant) << b.Journee(4).size(); }},
+        // Two legs and a decider, the second leg of a tie still to play: its
+        // decider is neither proposed nor added by "Compléter".
+        CasTableau{"a_decider_before_its_second_leg_is_refused",
+                   {0, {{2, 4}, {1, 1}}},
+                   [](Banc& b) {
+                       b.Tape(0, "1", "0");
+                       b.Tape(1, "1", "1");
+                       b.Va(2);
+                       b.Tape(0, "1", "1");
+                       b.Va(3);
+                   },
+                   {{Reponse::Oui}},
+                   [](Banc& b) {
+                       EXPECT_EQ(b.r().Ligne(0).Domicile->Text(), "");
+                       ChoisitEquipe(b.r(), 0);
+                       ChoisitEquipe(b.r(), 0);
+                       b.Tape(0, "0", "2");
+                       kit::Click(b.r().b_Completer);
+                   },
+                   1,
+                   [](Banc& b, const std::string& avant) {
+                       EXPECT_TRUE(b.Doc() == avant);
+                       EXPECT_EQ(b.questions, std::vector<std::string>{Traduire(5581)});
+                   },
+                   // Played there by hand (an older file): the check names it.
+                   [](Banc& b) {
+                       const int x = b.f->Saison->ChercheEquipe("Club 4"), y = b.f->Saison->ChercheEquipe("Club 3");
+                       TInfoComp* m = b.c->Journees().MatchEquipes(3, x, y, -1, true, 0);
+                       ASSERT_NE(m, nullptr);
+                       m->SetScore(0, 0);
+                       m->SetScore(1, 2);
+                       const auto lignes = VerifieTableau(*b.f->Saison, *b.c, 3);
+                       EXPECT_EQ(lignes, std::vector<std::string>{TraduireFormat(5683, {"Club 4", "Club 3"})});
+                   }},
         // Everything played up to the final: Club 2, beaten by Club 1 in the
         // quarter-finals, taken out of the team list; one question names its
         // quarter-final and Club 1's semi-final and final, which go.
