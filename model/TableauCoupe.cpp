@@ -401,6 +401,7 @@ void AppliqueSuite(TDonneesChampionnat& c, const TSuiteCoupe& suite)
         // Made without CreeMatch, which would take the two teams out of any
         // other match of the matchday: what goes was worked out above.
         TInfoComp* x = c.Journees().MatchEquipes(m.Journee, m.Domicile, m.Exterieur, -1, true, 0);
+        c.SupprimePenalty(m.Journee, m.Domicile, m.Exterieur);   // a match to play has no shoot-out
         if (TInfoCompJour* j = c.Journee(m.Journee); x && j)
             j->DeplaceMatch(j->IndexObjetMatch(x), std::min(o.Place, j->NbMatchs() - 1));
     }

@@ -266,10 +266,14 @@ TEcritureJournee EcritJournee(TSaison& saison, const std::vector<TLigneSaisie>& 
     if (!attente.empty()) {
         r.Change = true;
         const TInfoCompJour* jn = c->Journee(n);
-        for (const auto& m : attente)
+        for (const auto& m : attente) {
+            // Its shoot-out goes with it: a match made again for the pair
+            // starts without one.
+            c->SupprimePenalty(n, m->IdEquipe(0), m->IdEquipe(1));
             for (int cote = 0; cote < 2; ++cote)
                 if (!jn || jn->IndexMatchEquipe(m->IdEquipe(cote)) < 0)
                     effaceDonnees(m->IdEquipe(cote), false);
+        }
     }
     attente.clear();
     // 6.

@@ -635,6 +635,31 @@ INSTANTIATE_TEST_SUITE_P(
                        EXPECT_TRUE(b.r().Ligne(0).Domicile->Text().empty());
                        EXPECT_TRUE(b.Journee(2).empty());
                    }},
+        // A final's decider won on a shoot-out, cleared, then made again by
+        // a second leg retyped level: it starts without the old shoot-out.
+        CasTableau{"a_decider_made_again_has_no_old_shoot_out",
+                   {2, {{2, 1}, {1, 4}}},
+                   [](Banc& b) {
+                       b.Tape(0, "80", "70");
+                       b.Tape(1, "75", "70");
+                       b.Va(2);
+                       b.Tape(0, "22", "22");
+                       b.Va(3);
+                       b.Tape(0, "23", "23");
+                       b.Va(4);
+                       b.Repond({{Reponse::Tirs, 1, 5}, {Reponse::Oui}});
+                       b.Tape(0, "23", "23");
+                       kit::Click(b.r().BoutonCopie1);
+                       b.Va(3);
+                   },
+                   {},
+                   [](Banc& b) { b.Tape(0, "24", "24"); },
+                   0,
+                   [](Banc& b, const std::string&) {
+                       ASSERT_EQ(b.Journee(4).size(), 1u);
+                       const TInfoComp* m = b.c->Journee(4)->Match(0);
+                       EXPECT_EQ(b.c->Penalty(4, m->IdEquipe(0), m->IdEquipe(1)), nullptr);
+                   }},
         // Its semi-finals and final played: clearing the semi-finals names
         // the three, and the final goes.
         CasTableau{"clear_all_names_the_played_matches_it_erases",
