@@ -928,7 +928,7 @@ INSTANTIATE_TEST_SUITE_P(
                    [](Banc& b, const std::string& avant) { EXPECT_TRUE(b.Doc() == avant) << b.Journee(4).size(); }},
         // Two legs and a decider, the second leg of a tie still to play: its
         // decider is neither proposed nor added by "Compléter".
-        CasTableau{"a_decider_before_its_second_leg_is_refused",
+        CasTableau{"a_decider_waits_for_its_second_leg",
                    {0, {{2, 4}, {1, 1}}},
                    [](Banc& b) {
                        b.Tape(0, "1", "0");
