@@ -894,7 +894,7 @@ void Tf_Option::b_ValiderClick()
         if (Championnat->PetiteFinale && !cc_PetiteFinale->Checked()) {
             if (!RetirePetiteFinale(*Saison, *Championnat, dates))
                 return;
-        } else if (!dates.empty() && Tf_MessageUtil::Affiche(dates + '\n' + Traduire(5585), mbuOui | mbuNon) != mrYes)
+        } else if (!DemandePerteDates(dates))
             return;
     }
     Ecrit();
@@ -1071,9 +1071,6 @@ bool CompositionsAuDela(const TDonneesChampionnat& c, int nbTitulaire, int nbRem
 
 bool RetirePetiteFinale(const TSaison& saison, TDonneesChampionnat& c, const std::string& dates)
 {
-    auto demande = [&](const std::string& texte) {
-        return Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon) == mrYes;
-    };
     // The match the bracket reads as the third-place one, wherever it stands
     // among the last matchday's (alone there when the final needed no more).
     const int n = c.NbJour();
@@ -1084,7 +1081,7 @@ bool RetirePetiteFinale(const TSaison& saison, TDonneesChampionnat& c, const std
     const auto troisieme =
         std::find_if(avant.begin(), avant.end(), [](const TMatchCoupe& m) { return m.Troisieme == 1; });
     if (troisieme == avant.end())
-        return dates.empty() || demande(dates + '\n' + Traduire(5585));
+        return DemandePerteDates(dates);
     const int ligne = static_cast<int>(troisieme - avant.begin());
     std::vector<TMatchCoupe> apres = avant;
     apres[static_cast<size_t>(ligne)] = TMatchCoupe{};
@@ -1094,14 +1091,15 @@ bool RetirePetiteFinale(const TSaison& saison, TDonneesChampionnat& c, const std
         Tf_MessageUtil::Affiche(TexteEcart(saison, pesee.Ecart), mbuValider);
         return false;
     }
-    // One question for the dates and the matches that go.
-    if (!pesee.Nommes.empty() || !dates.empty()) {
-        std::string texte = dates;
-        if (!pesee.Nommes.empty()) {
-            const std::string matchs = QuestionCoupe(saison, 5680, pesee.Nommes);
-            texte += (texte.empty() ? "" : "\n") + (dates.empty() ? matchs : matchs.substr(0, matchs.rfind('\n')));
-        }
-        if (!demande(texte + (dates.empty() ? "" : '\n' + Traduire(pesee.Nommes.empty() ? 5585 : 5682))))
+    // One question for the dates and the played matches that go.
+    if (pesee.Nommes.empty()) {
+        if (!DemandePerteDates(dates))
+            return false;
+    } else {
+        std::string question = QuestionCoupe(saison, 5680, pesee.Nommes);
+        if (!dates.empty())
+            question = dates + '\n' + question.substr(0, question.rfind('\n')) + '\n' + Traduire(5682);
+        if (Tf_MessageUtil::Affiche(question, mbuOui | mbuNon) != mrYes)
             return false;
     }
     return ChangeCoupe(c, x, [](const TPeseeCoupe&) { return true; }).Faite;
@@ -1128,8 +1126,12 @@ bool AccepteReduction(const TDonneesChampionnat& c, const std::string& nom, int 
 bool AcceptePerteDates(const TSaison& saison,
                        const std::vector<std::pair<const TDonneesChampionnat*, uint16_t>>& changements)
 {
-    const std::string texte = DatesPerdues(saison, changements);
-    return texte.empty() || Tf_MessageUtil::Affiche(texte + '\n' + Traduire(5585), mbuOui | mbuNon) == mrYes;
+    return DemandePerteDates(DatesPerdues(saison, changements));
+}
+
+bool DemandePerteDates(const std::string& dates)
+{
+    return dates.empty() || Tf_MessageUtil::Affiche(dates + '\n' + Traduire(5585), mbuOui | mbuNon) == mrYes;
 }
 
 std::string DatesPerdues(const TSaison& saison,

@@ -220,6 +220,8 @@ bool CompositionsAuDela(const TDonneesChampionnat& c, int nbTitulaire, int nbRem
 bool AcceptePerteDates(const TSaison& saison,
                        const std::vector<std::pair<const TDonneesChampionnat*, uint16_t>>& changements);
 // The head of that question, naming the dates that go; empty when none goes.
+// DemandePerteDates asks it: true when empty or the user agreed.
+bool DemandePerteDates(const std::string& dates);
 std::string DatesPerdues(const TSaison& saison,
                          const std::vector<std::pair<const TDonneesChampionnat*, uint16_t>>& changements);
 
