@@ -133,6 +133,39 @@ int32_t TCalculClassement::AffluenceLigne(int r) const
     return static_cast<int32_t>(MotLigne(r, 2) + 65536u * MotLigne(r, 3));
 }
 
+bool TCalculClassement::SansBase(int type, int r) const
+{
+    if (r < 0 || r >= nbLignes_)
+        return false;
+    const int i = Ligne(r, 1);
+    if (i >= n_)
+        return false;
+    switch (type) {
+    case 5:
+    case 6:
+    case 10:
+    case 11:
+    case 12:
+    case 13: {
+        // the matches of the venue the table counts: home W, D, L are record
+        // fields 1 to 3, away ones 6 to 8
+        const bool domicile = type != 12 && type != 13, exterieur = type != 10 && type != 11;
+        const int joues = (domicile ? D(i, 1) + D(i, 2) + D(i, 3) : 0) + (exterieur ? D(i, 6) + D(i, 7) + D(i, 8) : 0);
+        return joues == 0;
+    }
+    case 8:
+        return Ligne(r, 4) == 0;
+    case 20:
+        return Total(i, 2) == 0;
+    default:
+        if (type >= 50 && type <= 54)
+            return Ligne(r, 3) == 0;
+        if (type >= 100 && type <= 114)
+            return Total(i, 5) == 0;
+        return false;
+    }
+}
+
 TDonneesChampionnat* TCalculClassement::Groupe(int g) const
 {
     return g >= 0 && g < NbGroupes() ? groupes_[static_cast<size_t>(g)] : nullptr;

@@ -97,6 +97,12 @@ public:
     uint16_t MotLigne(int r, int f) const;
     // Kind 8: the average home attendance of the team of row r.
     int32_t AffluenceLigne(int r) const;
+    // The team of row r of the table last computed (of that kind) has nothing
+    // its figure is counted over: no match in the table's range and venue
+    // (attack, defence, match situations, points dropped), no attendance
+    // known (attendance), no attempt (rates). Such a row shows "-", comes
+    // after the rows with a figure and takes no rank.
+    bool SansBase(int type, int r) const;
 
     int NbLignes() const { return nbLignes_; }
     int NbEquipe() const { return n_; }

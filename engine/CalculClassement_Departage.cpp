@@ -395,5 +395,6 @@ void TCalculClassement::SortAttendance(std::vector<TAffluence>& affluences)
         Ligne(k, 14) = a.IdEquipe;
         Ligne(k, 2) = Mot(static_cast<int64_t>(a.Somme & 0xFFFF));
         Ligne(k, 3) = Mot(static_cast<int64_t>((a.Somme >> 16) & 0xFFFF));
+        Ligne(k, 4) = Mot(std::min<int64_t>(a.Nombre, 65535));   // the matches it is the average of
     }
 }

@@ -25,6 +25,7 @@
 #include "ui/Fond.h"
 #include "ui/GestionFonction.h"
 #include "ui/GridHtml.h"
+#include "views/AfficheClassement.h"
 #include "views/OutilsVues.h"
 #include "views/Textes.h"
 #include "views/w_Agrandissement.h"
@@ -72,15 +73,16 @@ void Classement(TSaison* saison, int equipe, int cote, bool general, TChiffresFi
     calcul.Calcule(clsGeneral, 1, derniere);
     int r = Rang(calcul, equipe);
     f.Nom = saison->NomEquipePosition(equipe);
+    // the ranks the standings show, level teams sharing theirs
     if (r >= 0)
-        f.Nom += " (" + IntToStr(r + 1) + ")";
+        f.Nom += " (" + classement::RangPartage(calcul, clsGeneral, r) + ")";
     if (!general) {
         calcul.Calcule(cote + 1, 1, derniere);
         r = Rang(calcul, equipe);
     }
     f.Place = TraduireFormat(234, {lieu});
     if (r >= 0)
-        f.Place = Joint(f.Place, TraduireRang(r + 1));
+        f.Place = Joint(f.Place, TraduireRang(StrToInt(classement::RangPartage(calcul, general ? clsGeneral : cote + 1, r))));
     f.AvecNuls = saison->StatApplicable(2) != 0;
     const bool buts = saison->StatApplicable(8) != 0;
     static const int textes[2][5][2] = {{{235, 236}, {237, 238}, {239, 240}, {241, 242}, {243, 244}},

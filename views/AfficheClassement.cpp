@@ -301,12 +301,23 @@ void Remplit(TCalculClassement& calcul, int type, TCible g, int premiere, int de
     if (g.modele.FixedCols() != 0)
         g.modele.SetFixedCols(0);
 
-    // 7., 8. the rows shown: every row, or those of the subset in rank order
-    std::vector<int> lignes;   // engine rows, in rank order
-    for (int r = 0; r < nb; ++r) {
+    // 7., 8. the rows shown: every row, or those of the subset, as shown from
+    // the top (a table read from its bottom, the defence, reversed); a team
+    // without its figure's base after those with one, without a rank. The
+    // rank is the row's place in the whole table as shown.
+    std::vector<int> ordre(static_cast<size_t>(nb));   // engine rows, as shown
+    const bool inverse = Inverse(t);
+    for (int r = 0; r < nb; ++r)
+        ordre[static_cast<size_t>(r)] = inverse ? nb - 1 - r : r;
+    std::stable_partition(ordre.begin(), ordre.end(), [&](int r) { return !calcul.SansBase(type, r); });
+    std::vector<int> lignes, rang;   // engine rows shown and their ranks, from the top
+    for (int k = 0; k < nb; ++k) {
+        const int r = ordre[static_cast<size_t>(k)];
         const int pos = calcul.ValeurLigne(r, 1);
-        if (!equipes || std::find(equipes->begin(), equipes->end(), pos) != equipes->end())
+        if (!equipes || std::find(equipes->begin(), equipes->end(), pos) != equipes->end()) {
             lignes.push_back(r);
+            rang.push_back(k + 1);
+        }
     }
     const int n = static_cast<int>(lignes.size());
     g.modele.SetRowCount(n + 1);
@@ -342,15 +353,10 @@ void Remplit(TCalculClassement& calcul, int type, TCible g, int premiere, int de
             g.grille.ChangeValeursColonne(3, barres);
     }
 
-    // Placement: the grid row of each shown row and the rank it carries (the
-    // rank in the whole table).
-    const bool inverse = Inverse(t);
-    std::vector<int> ligneGrille(static_cast<size_t>(n)), rang(static_cast<size_t>(n));
-    for (int j = 0; j < n; ++j) {
-        const int k = lignes[static_cast<size_t>(j)];
-        ligneGrille[static_cast<size_t>(j)] = inverse ? n - j : j + 1;
-        rang[static_cast<size_t>(j)] = inverse ? nb - k : k + 1;
-    }
+    // Placement: the grid row of each shown row.
+    std::vector<int> ligneGrille(static_cast<size_t>(n));
+    for (int j = 0; j < n; ++j)
+        ligneGrille[static_cast<size_t>(j)] = j + 1;
     // engine row of each grid row
     std::vector<int> auRang(static_cast<size_t>(n) + 1, -1);
     for (int j = 0; j < n; ++j)
@@ -376,8 +382,9 @@ void Remplit(TCalculClassement& calcul, int type, TCible g, int premiere, int de
             if (ExAequo(calcul, type, auRang[static_cast<size_t>(row - 1)], r))
                 texteRang = "-|" + texteRang;
         }
-        // a team without attempts has no rate and no rank
-        if (t >= 50 && t <= 54 && calcul.ValeurLigne(r, 3) == 0)
+        // a team without its figure's base has no rank
+        const bool sansBase = calcul.SansBase(type, r);
+        if (sansBase)
             texteRang.clear();
         g.grille.RemplitCellule(0, row, texteRang, 1, 1, texte, fond, false);
 
@@ -389,6 +396,8 @@ void Remplit(TCalculClassement& calcul, int type, TCible g, int premiere, int de
         }
 
         Valeurs(calcul, type, r, saison, sansNul, v);
+        if (sansBase && (t == 5 || t == 6 || t == 8))   // no match, no attendance known
+            v[2] = "-";
         for (int c = 2; c < colonnes.nombre && c < 10; ++c)
             g.grille.RemplitCellule(c, row, v[static_cast<size_t>(c)], 1, 1, texte, fond, c == 2 && TablePoints(t));
         for (int c = 10; c < colonnes.nombre; ++c)

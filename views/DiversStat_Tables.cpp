@@ -167,13 +167,24 @@ void Tf_DiversStat::RemplitComportementDomicile(TSaison* saison, TColorGridBase&
     TCalculClassement calcul(c, saison);
     const int lignes = calcul.Calcule(clsPointsPerdusDomicile, 1, c->DerniereJournee);
     const int suivie = c->Option(10);
-    for (int i = 1; i <= std::min(n, lignes); ++i) {
-        const int t = calcul.ValeurLigne(lignes - i, 1);
+    // from the last computed row up; a team without a home match after the
+    // others, its share "-"
+    std::vector<int> ordre;
+    for (int r = lignes - 1; r >= 0 && static_cast<int>(ordre.size()) < n; --r)
+        ordre.push_back(r);
+    std::stable_partition(ordre.begin(), ordre.end(),
+                          [&](int r) { return !calcul.SansBase(clsPointsPerdusDomicile, r); });
+    for (int i = 1; i <= static_cast<int>(ordre.size()); ++i) {
+        const int r = ordre[static_cast<size_t>(i - 1)];
+        const int t = calcul.ValeurLigne(r, 1);
         Equipe(g, 0, i, saison, calcul.IdEquipePosition(t), couleurs, t == suivie, t);
         Cellule(g, 1, i, IntToStr(calcul.ValeurTotal(t, 1)), couleurs, t == suivie, 1);
         // the points dropped: those possible less those won
         Cellule(g, 2, i, IntToStr(calcul.ValeurTotal(t, 2) - calcul.ValeurTotal(t, 1)), couleurs, t == suivie, 1);
-        Cellule(g, 3, i, IntToStr(calcul.ValeurTotal(t, 6)) + " %", couleurs, t == suivie, 1);
+        Cellule(g, 3, i,
+                calcul.SansBase(clsPointsPerdusDomicile, r) ? std::string("-")
+                                                             : IntToStr(calcul.ValeurTotal(t, 6)) + " %",
+                couleurs, t == suivie, 1);
     }
 }
 
@@ -504,7 +515,8 @@ void Tf_DiversStat::RemplitSpectateursJournee(int journee, TSaison* saison, std:
         Cellule(g, 1, n, IntToStr(a), couleurs, false, 1);
         total += a;
     }
-    resume = TraduireFormat(341, {static_cast<int>(total), static_cast<int>(total / (n == 0 ? 1 : n))});
+    // the average rounded once, halves up (0 without a match)
+    resume = TraduireFormat(341, {static_cast<int>(total), static_cast<int>(DivisionArrondie(total, n))});
 }
 
 // ---- best and worst places ------------------------------------------------------------------
@@ -528,9 +540,11 @@ void Tf_DiversStat::RemplitFourchetteClassement(TSaison* saison, TColorGridBase&
                 continue;
             int& b = meilleure[static_cast<size_t>(t)];
             int& w = pire[static_cast<size_t>(t)];
-            if (b == 0 || r + 1 < b)
-                b = r + 1;
-            w = std::max(w, r + 1);
+            // the rank the standings show, level teams sharing it
+            const int rang = StrToInt(classement::RangPartage(calcul, clsGeneral, r));
+            if (b == 0 || rang < b)
+                b = rang;
+            w = std::max(w, rang);
         }
     }
     const int suivie = c->Option(10);

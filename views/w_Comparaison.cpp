@@ -18,6 +18,7 @@
 #include "ui/Fond.h"
 #include "ui/Graphe.h"
 #include "ui/GridHtml.h"
+#include "views/AfficheClassement.h"
 #include "views/DiversStat_Outils.h"
 #include "views/OutilsVues.h"
 #include "views/Textes.h"
@@ -76,7 +77,10 @@ void Tf_Comparaison::TraceCourbes(TGraphLigne& g, TSaison* saison, int premiere,
                 continue;
             for (int r = 0; r < n; ++r)
                 if (calcul.ValeurLigne(r, 1) == p) {
-                    g.AjoutePoint(i, d - premiere + 1, points ? calcul.ValeurLigne(r, 2) : r + 1);
+                    // the rank the standings show, level teams sharing it
+                    g.AjoutePoint(i, d - premiere + 1,
+                                  points ? calcul.ValeurLigne(r, 2)
+                                         : StrToInt(classement::RangPartage(calcul, clsGeneral, r)));
                     break;
                 }
         }

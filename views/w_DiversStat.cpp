@@ -22,6 +22,7 @@
 #include "ui/Editeur.h"
 #include "ui/Fond.h"
 #include "ui/GestionFonction.h"
+#include "ui/GridHtml.h"
 #include "views/LiensResultats.h"
 #include "views/OutilsVues.h"
 #include "views/Textes.h"
@@ -533,6 +534,18 @@ void Tf_DiversStat::Imprime()
             const int haut = ImprimeTitres(p.Canvas(), Font(), EnTetePage().Titres, 0, p.PageWidth(), 0);
             e_Detail->ImprimeDans(p, Rect(0, haut, p.PageWidth(), p.PageHeight()));
         });
+    else if (const std::string resume = Resume(); !resume.empty())
+        PrintDocument(Printer(), poLandscape, [&](TPrinter& p) {
+            // the summary under the table, as the window shows it
+            int y = sg_Stats->ImprimeDans(p, EnTetePage(), 0, p.PageWidth(), 0);
+            const int h = p.Canvas().TextHeight("Ag");
+            if (y + 2 * h > p.PageHeight()) {
+                p.NewPage();
+                y = 0;
+            } else
+                y += h / 2;
+            p.Canvas().TextOut(0, y, resume);
+        });
     else
         sg_Stats->Imprime(EnTetePage());
 }
@@ -541,8 +554,20 @@ void Tf_DiversStat::EnregistreHTML(const std::string& nomFichier)
 {
     if (e_Detail->Visible())
         e_Detail->PageHTML(nomFichier, true, EnTetePage().Titres);
-    else
+    else if (const std::string resume = Resume(); !resume.empty()) {
+        // the summary under the table, as the window shows it
+        std::string page = sg_Stats->TexteHTML(true, EnTetePage());
+        const size_t fin = page.rfind("  </body>");
+        page.insert(fin == std::string::npos ? page.size() : fin, "    <p>" + EchappeHTML(resume) + "</p>\r\n");
+        if (!WriteFileAtomic(nomFichier, page))
+            throw EFCreateError(L1("Impossible de créer le fichier ") + nomFichier);
+    } else
         sg_Stats->EnregistreHTML(nomFichier, true, EnTetePage());
+}
+
+std::string Tf_DiversStat::Resume() const
+{
+    return Label1->Visible() ? Label1->Caption() : std::string();
 }
 
 // ---- page functions ---------------------------------------------------------------------------

@@ -135,6 +135,8 @@ private:
     // matchday of a matchday page (-1: none).
     void Titre(int texte, int journee = -1);
     TEnTeteHTML EnTetePage() const;
+    // The summary line shown under the table ("" when none is shown).
+    std::string Resume() const;
     int* journee_ = nullptr;
     int codePage_ = 0;
     int place_ = 1;

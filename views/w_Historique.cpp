@@ -720,7 +720,10 @@ void Tf_Historique::RemplitClassement(int i)
         const int ligne = type_ == 6 ? n - k : k + 1;
         TColor t = 0, f = 0;
         CouleursLigne(ligne, t, f, false);
-        const bool egal = !complet && k > 0 && o[1] == ordre[static_cast<size_t>(k - 1) * 5 + 1];
+        // the mark of a shared rank goes on the lower of two level rows as
+        // shown: the defence shows the next computed row above this one
+        const int dessus = type_ == 6 ? k + 1 : k - 1;
+        const bool egal = !complet && dessus >= 0 && dessus < n && o[1] == ordre[static_cast<size_t>(dessus) * 5 + 1];
         const std::string rang = egal ? std::string(1, '-') : IntToStr(ligne);
         sg_Classement->RemplitCellule(0, ligne, rang, 1, 1, t, f, false);
         sg_Classement->RemplitCellule(1, ligne, stat_->NomEquipe(s->IdEquipe(position)), 0, 1, t, f, false);

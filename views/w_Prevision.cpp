@@ -20,6 +20,7 @@
 #include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
 #include "ui/GestionFonction.h"
+#include "views/AfficheClassement.h"
 #include "views/DiversStat_Outils.h"
 #include "views/OutilsVues.h"
 #include "views/Textes.h"
@@ -121,8 +122,8 @@ void Tf_Prevision::CalculePrevision(TSaison* saison, TColorGridBase& g, const TC
     const int n = calcul.Calcule(clsGeneral, 1, c->DerniereJournee);
     auto rang = [&](int id) {
         for (int r = 0; r < n; ++r)
-            if (calcul.ValeurLigne(r, 1) == c->IndexEquipe(id))
-                return r + 1;
+            if (calcul.ValeurLigne(r, 1) == c->IndexEquipe(id))   // level teams share their rank
+                return StrToInt(classement::RangPartage(calcul, clsGeneral, r));
         return 0;
     };
     TGridModel& m = Modele(g);

@@ -161,7 +161,8 @@ public:
             TTempsJoueur& t = *liste.TempsJoueur(i);
             const int matchs = t.Joueur()->NbMatch(static_cast<uint32_t>(c.CodeChamp));
             t.Compteurs[1] = matchs;
-            t.Compteurs[0] = matchs == 0 ? 0 : t.Joueur()->Stat(static_cast<uint32_t>(c.CodeChamp), 5) / matchs;
+            // minutes per match, rounded once
+            t.Compteurs[0] = static_cast<int>(DivisionArrondie(t.Joueur()->Stat(static_cast<uint32_t>(c.CodeChamp), 5), matchs));
         }
     }
     void RemplitComposition(TSaison* saison, int equipe, TColorGridBase& g, int premiere, int derniere,

@@ -27,6 +27,7 @@
 #include "ui/GestionFonction.h"
 #include "ui/Graphe.h"
 #include "ui/GridHtml.h"
+#include "views/AfficheClassement.h"
 #include "views/OutilsVues.h"
 #include "views/Textes.h"
 #include "views/cadreParamClassement.h"
@@ -524,7 +525,7 @@ void Tf_StatEquipe::ExecuteFonction(const std::string& Nom, const TStringList& P
              H(Texte(kind == 1 ? 855 : kind == 2 ? 759 : 763)) + "</font></td>\r\n</tr>\r\n";
         r += "<tr bgcolor=\"" + tc[1] + "\">\r\n<td><font color=\"" + tc[4] + "\">" + H(Texte(856)) +
              "</font></td>\r\n    <td><font color=\"" + tc[4] + "\">" +
-             H(TraduireRang(ligne + 1)) + "</font></td>\r\n  </tr>\r\n";
+             H(TraduireRang(StrToInt(classement::RangPartage(calcul, kind, ligne)))) + "</font></td>\r\n  </tr>\r\n";
         static const int libelles[5] = {852, 853, 854, 857, 858};
         for (int i = 2; i <= 6; ++i)
             r += rang(i % 2 == 0 ? tc[2] : tc[1], H(Texte(libelles[i - 2])),
@@ -540,7 +541,7 @@ void Tf_StatEquipe::ExecuteFonction(const std::string& Nom, const TStringList& P
                     }
             });
             if (nombre > 0)
-                r += rang(tc[1], H(Texte(51)), IntToStr(static_cast<int>(somme / nombre)));
+                r += rang(tc[1], H(Texte(51)), IntToStr(DivisionArrondie(somme, nombre)));
         }
         r += "</table>";
         return;

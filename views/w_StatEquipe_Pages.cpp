@@ -25,6 +25,7 @@
 #include "ui/Editeur.h"
 #include "ui/Fond.h"
 #include "ui/Graphe.h"
+#include "views/AfficheClassement.h"
 #include "views/DiversStat_Outils.h"
 #include "views/Series.h"
 #include "views/Textes.h"
@@ -277,22 +278,32 @@ void Tf_StatEquipe::AfficheClassements()
         int r = 0;
         while (r < n && calcul.ValeurLigne(r, 1) != equipe_)
             ++r;
-        v[0]->SetCaption(r >= n ? std::string("-") : TraduireRang(r + 1));
+        // the rank the standings show, level teams sharing it
+        v[0]->SetCaption(r >= n ? std::string("-")
+                                : TraduireRang(StrToInt(classement::RangPartage(calcul, kinds[b][0], r))));
         for (int k = 2; k <= 6; ++k)
             v[static_cast<size_t>(k - 1)]->SetCaption(
                 IntToStr(static_cast<int16_t>(calcul.ValeurTotal(equipe_, k))));
-        const int na = calcul.Calcule(kinds[b][1], 1, L);
-        const int ga = calcul.ValeurTotal(equipe_, 5);
-        int ra = 0;
-        while (ra < na && calcul.ValeurLigne(ra, 2) > ga)
-            ++ra;
-        RangsBoites[b][0]->SetCaption(std::string("(") + IntToStr(ra + 1) + ")");
-        const int nd = calcul.Calcule(kinds[b][2], 1, L);
-        const int gd = calcul.ValeurTotal(equipe_, 6);
-        int rd = 0;
-        while (rd < nd && calcul.ValeurLigne(rd, 2) >= gd)
-            ++rd;
-        RangsBoites[b][1]->SetCaption(std::string("(") + IntToStr(nd - rd + 1) + ")");
+        // attack and defence ranks among the teams with a match in the box:
+        // one more than those with more goals (fewer against); none without
+        // a match
+        auto rangParmi = [&](int kind, bool plus) {
+            const int nl = calcul.Calcule(kind, 1, L);
+            int moi = 0;
+            while (moi < nl && calcul.ValeurLigne(moi, 1) != equipe_)
+                ++moi;
+            if (moi >= nl || calcul.SansBase(kind, moi))
+                return std::string("(-)");
+            const int mien = calcul.ValeurLigne(moi, 2);
+            int rang = 1;
+            for (int k = 0; k < nl; ++k)
+                if (!calcul.SansBase(kind, k) &&
+                    (plus ? calcul.ValeurLigne(k, 2) > mien : calcul.ValeurLigne(k, 2) < mien))
+                    ++rang;
+            return "(" + IntToStr(rang) + ")";
+        };
+        RangsBoites[b][0]->SetCaption(rangParmi(kinds[b][1], true));
+        RangsBoites[b][1]->SetCaption(rangParmi(kinds[b][2], false));
     }
     // the series going on
     Editserie->SetNbLigne(0);
@@ -406,7 +417,7 @@ void Tf_StatEquipe::AfficheEvolution()
         }
         ++compteur;
     });
-    Label16->SetCaption(nombre == 0 ? std::string("-") : IntToStr(static_cast<int>(total / nombre)));
+    Label16->SetCaption(nombre == 0 ? std::string("-") : IntToStr(DivisionArrondie(total, nombre)));
     Label63->SetCaption(IntToStr(static_cast<int>(total)));
     Label54->SetCaption(maximum == 0 ? std::string("-") : IntToStr(maximum));
     Label58->SetCaption(minimum == 999999 ? std::string("-") : IntToStr(minimum));
@@ -426,13 +437,17 @@ TTextesSituations Tf_StatEquipe::StatistiquesSituations(TSaison* saison, int idE
     int matchs = 0;
     TSituations comptes{};
     TStatistique::SeriesEquipe(liste, premiere, derniere, idEquipe, matchs, comptes);
-    const int M = std::max(matchs, 1);
+    const int M = matchs;
     const bool dom = lieu != 3, ext = lieu != 2;
     auto somme = [&](int r, int s) {
         return (dom ? comptes[static_cast<size_t>(r)][static_cast<size_t>(s)][0] : 0) +
                (ext ? comptes[static_cast<size_t>(r)][static_cast<size_t>(s)][1] : 0);
     };
-    auto pourcent = [](int a, int b) { return FloatToStrF(a * 100.0 / b, ffFixed, 3, 2) + "%"; };
+    // a share rounded once from its counts; "-" without a match
+    auto pourcent = [](int a, int b) {
+        const std::string t = TexteTaux(a, b, 2);
+        return b == 0 ? t : t + "%";
+    };
     const std::string nom = saison ? saison->NomEquipeCourant(idEquipe) : std::string();
     // scored first, conceded first, led, level and trailed at half time
     static const int textes[5] = {329, 333, 334, 336, 335};
@@ -446,7 +461,7 @@ TTextesSituations Tf_StatEquipe::StatistiquesSituations(TSaison* saison, int idE
         const int valeurs[3] = {W, D, L};
         for (int k = 0; k < 3; ++k)
             t[e + 1 + static_cast<size_t>(k)] =
-                TraduireFormat(330 + k, {valeurs[k], T == 0 ? std::string("-") : pourcent(valeurs[k], T)});
+                TraduireFormat(330 + k, {valeurs[k], pourcent(valeurs[k], T)});
     }
     const int X = somme(0, 5), Y = somme(2, 5);
     t[24] = TraduireFormat(337, {X, pourcent(X, M)});

@@ -139,8 +139,8 @@ TEST_F(HistoriqueVue, StandingsOfTheFiveKindsWorkedOutByHand)
                            {"3", "Delta", "1", "0", "1", "1", "2", "5", "-3", "2"},
                            {"4", "Charlie", "1", "0", "1", "2", "0", "3", "-3", "3"}}},
         {f->rc_Attaque, {{"1", "Alpha", "11"}, {"2", "Bravo", "7"}, {"3", "Delta", "4"}, {"4", "Charlie", "3"}}},
-        // bottom up, the tie shown on the upper line
-        {f->rc_Defense, {{"1", "Alpha", "3"}, {"2", "Bravo", "4"}, {"-", "Delta", "9"}, {"4", "Charlie", "9"}}},
+        // bottom up, the tie marked on the lower line of the two
+        {f->rc_Defense, {{"1", "Alpha", "3"}, {"2", "Bravo", "4"}, {"3", "Delta", "9"}, {"-", "Charlie", "9"}}},
     };
     for (const Cas& k : cas) {
         SCOPED_TRACE(k.r->Name());
