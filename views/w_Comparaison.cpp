@@ -99,7 +99,7 @@ void Tf_Comparaison::RemplitProgramme(TColorGridBase& g, TSaison* saison, const 
     std::vector<int> rang(static_cast<size_t>(c->NbEquipe()), 0);
     for (int r = 0; r < lignes; ++r)
         if (const int p = calcul.ValeurLigne(r, 1); p >= 0 && p < c->NbEquipe())
-            rang[static_cast<size_t>(p)] = r + 1;
+            rang[static_cast<size_t>(p)] = StrToInt(classement::RangPartage(calcul, clsGeneral, r));
     std::vector<int> equipes;
     for (int p : slots)
         if (p != 255)

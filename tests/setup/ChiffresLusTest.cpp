@@ -450,37 +450,9 @@ void Autre(TSession& s, std::initializer_list<std::array<int, 4>> journee2 = {})
     s.f->Saison->SelectionneChampionnat(a.CodeChamp);
 }
 
-// The cells of the grid row whose column col reads the text, its row number
-// first ("0" when none).
-std::vector<std::string> Rangee(const TColorStringGrid& g, int col, const std::string& texte)
-{
-    for (int r = 1; r < g.RowCount(); ++r)
-        if (g.Cells(col, r) == texte) {
-            std::vector<std::string> v{std::to_string(r)};
-            for (int c = 0; c < g.ColCount(); ++c)
-                v.push_back(Cp1252ToUtf8(g.Cells(c, r)));
-            return v;
-        }
-    return {"0"};
-}
-
-// The row of an HTML page's first table whose column col reads the text.
-std::vector<std::string> RangeeHtml(const html_lu::TPage& page, size_t col, const std::string& texte)
-{
-    for (const auto& rang : page.tables.empty() ? html_lu::TTable{} : page.tables[0])
-        if (rang.size() > col && rang[col] == texte) {
-            std::vector<std::string> v = rang;
-            for (std::string& c : v)   // an empty cell is written a no-break space
-                if (c == "\xC2\xA0")
-                    c.clear();
-            return v;
-        }
-    return {};
-}
-
-// What a team's row of the shown grid reads in the window, its printed line
-// and its HTML row: the cells of the columns given, "|" apart, with where it
-// stands ("row n").
+// What a team's row of the shown grid reads in the window and in its HTML
+// row (where it stands, then the columns given, "|" apart), and whether its
+// printed line holds its cells in their order.
 TLus Lignes(TSession& s, const TColorStringGrid& g, int colEquipe, std::initializer_list<int> colonnes,
             const std::vector<std::pair<std::string, std::string>>& voulus,
             const std::function<std::string(int)>& ou = [](int r) { return "row " + std::to_string(r); })
@@ -490,17 +462,22 @@ TLus Lignes(TSession& s, const TColorStringGrid& g, int colEquipe, std::initiali
     Html(s, &page);
     TLus l;
     for (const auto& [equipe, voulu] : voulus) {
-        const std::vector<std::string> v = Rangee(g, colEquipe, equipe), h = RangeeHtml(page, static_cast<size_t>(colEquipe), equipe);
-        std::string montre = ou(std::stoi(v[0])), imprime, ecrit = montre;
+        int r = 1;
+        while (r + 1 < g.RowCount() && g.Cells(colEquipe, r) != equipe)
+            ++r;
+        std::vector<std::string> h(static_cast<size_t>(g.ColCount()), "?");
+        for (const auto& rang : page.tables.empty() ? html_lu::TTable{} : page.tables[0])
+            if (rang.size() == h.size() && rang[static_cast<size_t>(colEquipe)] == equipe)
+                h = rang;
+        std::string montre = ou(r), ecrit = montre, imprime;
         for (const int c : colonnes) {
-            montre += "|" + (v.size() > static_cast<size_t>(c + 1) ? v[static_cast<size_t>(c + 1)] : "?");
-            ecrit += "|" + (h.size() > static_cast<size_t>(c) ? h[static_cast<size_t>(c)] : "?");
+            montre += "|" + Cp1252ToUtf8(g.Cells(c, r));
+            ecrit += "|" + (h[static_cast<size_t>(c)] == "\xC2\xA0" ? "" : h[static_cast<size_t>(c)]);   // &nbsp;
         }
-        for (size_t c = 1; c < v.size(); ++c)   // every cell of the row, left to right
-            imprime += v[c].empty() ? "" : v[c] + " ";
-        l.push_back({equipe + " shown " + montre, equipe + " shown " + voulu});
-        // the printed line holds the shown cells in their order
+        for (int c = 0; c < g.ColCount(); ++c)
+            imprime += g.Cells(c, r).empty() ? "" : Cp1252ToUtf8(g.Cells(c, r)) + " ";
         const std::string ligne = Mots(pages, equipe);
+        l.push_back({equipe + " shown " + montre, equipe + " shown " + voulu});
         l.push_back({equipe + " printed " + (ligne.find(imprime) != std::string::npos ? "as shown" : ligne),
                      equipe + " printed as shown"});
         l.push_back({equipe + " written " + ecrit, equipe + " written " + voulu});
@@ -561,7 +538,7 @@ TLus Affluences(TSession& s, const TCas&)
 
 // Matchday 1's attendance: 507 and 508 for its two matches; the average of
 // 1015 over 2 is 507.5, shown 508. Printed and written, the summary under the
-// table; the title once.
+// table.
 TLus SpectateursJournee(TSession& s, const TCas&)
 {
     s.c->SetAffluenceMatch(1, 1, 507);
@@ -571,36 +548,26 @@ TLus SpectateursJournee(TSession& s, const TCas&)
     if (!v)
         return {{"no window", ""}};
     const std::string resume = Cp1252ToUtf8(TraduireFormat(341, {507 + 508, (2 * (507 + 508) + 2) / (2 * 2)}));
-    const std::string imprime = " " + Imprime(s);
-    html_lu::TPage page;
-    const std::string ecrit = Html(s, &page);
-    auto mots = [](const std::string& t) {
-        std::string m;
-        std::istringstream in(t);
-        for (std::string w; in >> w;)
-            m += w + " ";
-        return " " + m;
-    };
-    const std::string titre = Cp1252ToUtf8(Traduire(972));
+    std::string mots;   // a blank apart, as the printout and the page read
+    std::istringstream in(resume);
+    for (std::string w; in >> w;)
+        mots += " " + w;
+    const std::string imprime = " " + Imprime(s), ecrit = Html(s);
     return {{Cp1252ToUtf8(v->Label1->Caption()), resume},
-            {imprime.find(mots(resume)) != std::string::npos ? resume : "not printed: " + imprime, resume},
-            {ecrit.find(mots(resume)) != std::string::npos ? resume : "not written: " + ecrit, resume},
-            // the title line and the column's heading
-            {titre + " printed " + std::to_string(Fois(imprime, titre)), titre + " printed 2"},
-            {"headings " + std::to_string(page.entetes.size()) + ": " + (page.entetes.empty() ? "" : page.entetes[0]),
-             "headings " + std::to_string(page.entetes.size()) + ": " + titre + " - " +
-                 Cp1252ToUtf8(liens::LibelleJournee(s.f->Saison.get(), 1))}};
+            {imprime.find(mots + " ") != std::string::npos ? resume : "not printed: " + imprime, resume},
+            {ecrit.find(mots + " ") != std::string::npos ? resume : "not written: " + ecrit, resume}};
 }
 
-// The team sheet's boxes, Autre 2 at home after matchday 2 (Autre 2 2-1
-// Autre 3): at home Autre 1 and Autre 3 conceded 0, Autre 2 1, Autre 4 has
-// no home match. Its ranks over all matches, at home and away: attack one
-// more than the teams with a match and more goals, defence one more than
-// those with fewer against.
+// The team sheet's boxes of Autre 2 after matchday 2 (Autre 2 2-1 Autre 3),
+// over all matches, at home and away: attack one more than the teams with a
+// match there and more goals, defence one more than those with fewer against.
+// All: for 2 (Autre 1 and 3 have 1), against 2 (4 has 1, 1 has 0); home:
+// for 2, against 1 (1 and 3 have 0, 4 has no home match); away: for 0 (3
+// has 1), against 1 (4 has 0, 1 has no away match). Autre 4 has no home rank.
 TLus Boites(TSession& s, const TCas&)
 {
     Autre(s, {{1, 2, 2, 1}});
-    std::array<std::string, 4> lu;
+    TLus l;
     for (int equipe : {1, 3}) {
         Quand<TBrivantelForm>([equipe](TBrivantelForm* d) {
             for (int i = 0; i < d->ComponentCount(); ++i)
@@ -611,27 +578,17 @@ TLus Boites(TSession& s, const TCas&)
         auto* f = dynamic_cast<Tf_StatEquipe*>(Commande(*s.f, 121) && Commande(*s.f, 123) ? s.f->Enfant : nullptr);
         if (!f)
             return {{"no window", ""}};
-        std::string rangs;
+        std::string rangs, imprimes;
         for (const auto& b : f->RangsBoites)
-            rangs += b[0]->Caption() + b[1]->Caption() + " ";
-        lu[static_cast<size_t>(equipe)] = rangs;
-        if (equipe == 1) {   // printed as shown
-            const std::string imprime = Imprime(s);
-            std::string entre;
-            for (size_t p = imprime.find('('); p != std::string::npos; p = imprime.find('(', p + 1))
-                entre += imprime.substr(p, imprime.find(')', p) - p + 1);
-            std::string montre = rangs;
-            std::erase(montre, ' ');
-            lu[0] = entre == montre ? "printed as shown" : "printed " + entre + " shown " + montre;
-        }
+            rangs += b[0]->Caption() + b[1]->Caption();
+        const std::string imprime = Imprime(s);
+        for (size_t p = imprime.find('('); p != std::string::npos; p = imprime.find('(', p + 1))
+            imprimes += imprime.substr(p, imprime.find(')', p) - p + 1);
+        l.push_back({rangs, equipe == 1 ? "(1)(3)(1)(3)(2)(2)" : rangs.substr(0, 6) + "(-)(-)" + rangs.substr(12)});
+        l.push_back({"printed " + imprimes, "printed " + rangs});
         s.f->FermeFenetreEnfant();
     }
-    // all: for 2 (1 and 3 have 1), against 2 (4 has 1, 1 has 0); home: for 2,
-    // against 1 (1 and 3 have 0); away: for 0 (3 has 1), against 1 (4 has 0)
-    return {{lu[1], "(" + std::to_string(1 + 0) + ")(" + std::to_string(1 + 2) + ") (" + std::to_string(1 + 0) + ")(" +
-                        std::to_string(1 + 2) + ") (" + std::to_string(1 + 1) + ")(" + std::to_string(1 + 1) + ") "},
-            {lu[3].substr(lu[3].find(' ') + 1, lu[3].find(' ', lu[3].find(' ') + 1) - lu[3].find(' ')), "(-)(-) "},
-            {lu[0], "printed as shown"}};
+    return l;
 }
 
 // "Trailing at half-time": Autre 1 scored in the 10th minute of matchday 1,
@@ -670,34 +627,28 @@ TLus DefenseHistorique(TSession& s, const TCas&)
         return {{"no window", ""}};
     kit::Click(h->rc_Defense);
     const TColorStringGrid& g = *h->sg_Classement;
-    std::string rangs;
-    for (int r = 1; r < g.RowCount(); ++r)
-        rangs += g.Cells(0, r) + " ";
     // the view's own print and HTML page (the main window offers neither)
-    const std::string fichier = MakePath(kit::TempDir(), "chiffres-histo-" + s.langue + ".htm"),
-                      pdf = MakePath(kit::TempDir(), "chiffres-histo-" + s.langue + ".pdf");
-    DeleteFile(fichier);
-    DeleteFile(pdf);
+    const std::string fichier = MakePath(kit::TempDir(), "chiffres-histo.htm"),
+                      pdf = MakePath(kit::TempDir(), "chiffres-histo.pdf");
     h->EnregistreHTML(fichier);
     std::string octets;
     ReadFileBytes(fichier, octets);
     const html_lu::TPage page = html_lu::Lit(octets);
+    DeleteFile(pdf);
     Printer().SetOutputFileName(pdf);
     h->Imprime();
     Printer().SetOutputFileName("");
     const std::vector<TPagePdf> pages = FileExists(pdf) ? LitPdf(pdf) : std::vector<TPagePdf>{};
-    std::string ecrits;
-    for (size_t r = 1; !page.tables.empty() && r < page.tables[0].size(); ++r)
-        ecrits += page.tables[0][r].empty() ? std::string("? ") : page.tables[0][r][0] + " ";
-    const std::string voulu = std::to_string(1) + " " + std::to_string(1 + 1) + " - " + std::to_string(1 + 3) + " ";
-    TLus l{{rangs, voulu}, {ecrits, voulu}};
-    // each printed line as shown: the rank and the team
+    std::string rangs, ecrits, imprimes;
     for (int r = 1; r < g.RowCount(); ++r) {
         const std::string equipe = Cp1252ToUtf8(g.Cells(1, r)), ligne = Mots(pages, equipe);
-        l.push_back({ligne.substr(0, std::min(ligne.size(), g.Cells(0, r).size() + equipe.size() + 2)),
-                     Cp1252ToUtf8(g.Cells(0, r)) + " " + equipe + " "});
+        rangs += g.Cells(0, r) + " ";
+        ecrits += page.tables.empty() || page.tables[0].size() <= static_cast<size_t>(r) ? std::string("? ")
+                                                                                          : page.tables[0][r][0] + " ";
+        imprimes += ligne.substr(0, ligne.find(' ')) + " ";   // the rank before the team
     }
-    return l;
+    const std::string voulu = "1 " + std::to_string(1 + 1) + " - " + std::to_string(1 + 3) + " ";
+    return {{rangs, voulu}, {ecrits, voulu}, {imprimes, voulu}};
 }
 
 const TCas cas[] = {

@@ -411,7 +411,8 @@ TEST(HistoriqueFenetre, PastSeasonTypedOnACreatedSeasonReadsBackAfterARestart)
                            {"3", t2, "4", "1", "1", "1", "4", "3", "1", "3"},
                            {"4", t3, "0", "0", "0", "3", "0", "13", "-13", "3"}}},
         {h->rc_Attaque, {{"1", t1, "18"}, {"2", t2, "7"}, {"-", t4, "7"}, {"4", t3, "3"}}},
-        {h->rc_Defense, {{"1", t2, "4"}, {"-", t4, "6"}, {"3", t1, "6"}, {"4", t3, "19"}}},
+        // level teams: the lower of the two rows shows the mark, as in attack
+        {h->rc_Defense, {{"1", t2, "4"}, {"2", t4, "6"}, {"-", t1, "6"}, {"4", t3, "19"}}},
     };
     for (const Cas& k : cas) {
         SCOPED_TRACE(k.r->Name());
