@@ -25,6 +25,7 @@
 #include "model/Joueurs.h"
 #include "model/ListeDonnees.h"
 #include "model/Personnels.h"
+#include "model/Rang.h"
 #include "model/Utilities.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/Dialogs.h"
@@ -36,6 +37,7 @@
 #include "results/PagesMatch.h"
 #include "results/w_InfoMatchCadre.h"
 #include "results/w_FicheArbitre.h"
+#include "results/w_FicheMatch.h"
 #include "tests/setup/CreationEssai.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/HtmlTables.h"
@@ -651,6 +653,20 @@ TLus DefenseHistorique(TSession& s, const TCas&)
     return {{rangs, voulu}, {ecrits, voulu}, {imprimes, voulu}};
 }
 
+// The match card's sides after matchday 1: Autre 3 and 4 level, both second
+// (one team ahead), in the name box and the place line.
+TLus CarteMatch(TSession& s, const TCas&)
+{
+    Autre(s);
+    TLus l;
+    for (const int p : {2, 3}) {
+        const TChiffresFiche f = Tf_FicheMatch::Chiffres(s.f->Saison.get(), p, 1, true, false);
+        l.push_back({f.Nom, "Autre " + std::to_string(p + 1) + " (" + std::to_string(1 + 1) + ")"});
+        l.push_back({f.Place.substr(f.Place.rfind(' ') + 1), TraduireRang(1 + 1)});
+    }
+    return l;
+}
+
 const TCas cas[] = {
     {0, "goals per match", 107, 40, 2, "2.68", [](TSession& s, const TCas& k) { return Chiffre(s, k, "Label52"); }},
     {0, "yellow cards per match", 7, 40, 2, "0.18", [](TSession& s, const TCas& k) { return Chiffre(s, k, "Label59"); }},
@@ -851,6 +867,7 @@ const TCas cas[] = {
     {3, "team sheet: attack and defence ranks among the teams with a match in the box", 1, 1, 0, nullptr, Boites},
     {0, "trailing at half-time: a team without such a match shows '-' after the others, no rank", 1, 1, 2, "0.00",
      Menes},
+    {0, "match card: teams level name the rank the standings show", 1, 1, 0, nullptr, CarteMatch},
     {0, "history standings: the defence's shared rank marked on the lower of two level rows", 1, 1, 0, nullptr,
      DefenseHistorique},
     {3, "history standings: the defence's shared rank marked on the lower of two level rows", 1, 1, 0, nullptr,
