@@ -62,6 +62,28 @@ std::string Phrase(int pluriel, int singulier, const std::vector<std::string>& f
 
 }  // namespace
 
+std::string RaisonSysteme(int e)
+{
+    struct TRaison
+    {
+        int erreur;
+        int texte;
+    };
+    static constexpr TRaison raisons[] = {
+        {EPERM, 5760},   {EACCES, 5761},       {EROFS, 5762},   {EIO, 5763},        {EISDIR, 5764},
+        {ENOTDIR, 5765}, {ENOENT, 5766},       {EBUSY, 5767},   {ETXTBSY, 5767},    {EEXIST, 5768},
+        {ENAMETOOLONG, 5769}, {ELOOP, 5770},   {EXDEV, 5771},   {EMLINK, 5772},     {ENOSPC, 5773},
+        {EDQUOT, 5774},  {EFBIG, 5775},        {EMFILE, 5776},  {ENFILE, 5776},     {ENOMEM, 5777},
+        {ENOTSUP, 5778}, {EOPNOTSUPP, 5778},   {EINVAL, 5778},
+    };
+    constexpr int texteErreurSysteme = 5779;
+    std::string texte;
+    const auto r = std::find_if(std::begin(raisons), std::end(raisons), [e](const TRaison& x) { return x.erreur == e; });
+    if (Traducteur())
+        texte = r != std::end(raisons) ? Traduire(r->texte) : TraduireFormat(texteErreurSysteme, {e});
+    return texte.empty() ? std::string(std::strerror(e)) : texte;
+}
+
 std::string MessageAnciennes(const TRaisonFichier& raison, const TNomAffiche& nomAffiche)
 {
     std::string texte;
@@ -181,7 +203,7 @@ EChargeurXmp EchecSysteme(int e, const std::string& fichier, const std::string& 
 {
     if (e == 0)
         e = EIO;
-    const std::string detail = std::strerror(e);
+    const std::string detail = RaisonSysteme(e);
     if (e == ENOSPC || e == EDQUOT)
         return EChargeurXmp(texteDisquePlein, nom, detail);
     if (e == EFBIG)
@@ -251,6 +273,16 @@ bool MemeVersion(const std::string& a, const std::string& b, const std::string& 
         return true;
     const std::string document = DocumentSansDate(a, dossierDll);
     return !document.empty() && document == DocumentSansDate(b, dossierDll);
+}
+
+// A file that holds a season archive (an archive with the season's member):
+// only such a file can be a version of the season.
+bool ArchiveSaison(const std::string& fichier, const std::string& dossierDll)
+{
+    TZipArchive zip;
+    Prepare(zip, dossierDll);
+    zip.SetZipFileName(fichier);
+    return !zip.ZipFileName().empty() && IndexMembre(zip, TChargeurXmp::NomMembre) >= 0;
 }
 
 // The file a name stands for: a link is followed, so that saving replaces the
@@ -362,14 +394,8 @@ std::vector<std::string> GardeAnciennes(const std::string& cible, const std::str
     const std::vector<std::string> restes = LeftTemps(sauvegarde);
     bool remise = restes.empty() || avecSauvegarde || !MemesOctets(cible, sauvegarde);
     for (const std::string& reste : restes) {
-        {
-            TZipArchive zip;
-            Prepare(zip, dossierDll);
-            zip.SetZipFileName(reste);
-            if (zip.ZipFileName().empty() || IndexMembre(zip, TChargeurXmp::NomMembre) < 0 ||
-                MemeVersion(reste, sauvegarde, dossierDll))
-                continue;
-        }
+        if (!ArchiveSaison(reste, dossierDll) || MemeVersion(reste, sauvegarde, dossierDll))
+            continue;
         if (!remise && RenameFile(reste, sauvegarde)) {
             remise = true;
             continue;
@@ -392,10 +418,12 @@ bool Parmi(const std::vector<std::string>& v, const std::string& x)
 
 // The older versions of the backup once a save is over: the copies of the
 // series beside it (MoveAside's), and those known elsewhere (kept under their
-// temporary names). A copy holding the backup's bytes is no older version:
-// it is removed (retirees), or, when it cannot be, left unnamed.
+// temporary names), each a season archive: a file of the series' name that
+// holds none is not ours, neither named nor touched. A copy holding the
+// backup's bytes is no older version: it is removed (retirees) when retire
+// says so, else (or when it cannot be) left unnamed.
 void Inventaire(const std::string& sauvegarde, const std::string& dossierDll, const std::vector<std::string>& ailleurs,
-                std::vector<std::string>& anciennes, std::vector<std::string>& retirees)
+                std::vector<std::string>& anciennes, std::vector<std::string>& retirees, bool retire = true)
 {
     anciennes.clear();
     retirees.clear();
@@ -404,9 +432,11 @@ void Inventaire(const std::string& sauvegarde, const std::string& dossierDll, co
         if (!a.empty() && FileExists(a) && !Parmi(copies, a))
             copies.push_back(a);
     for (const std::string& c : copies) {
+        if (!ArchiveSaison(c, dossierDll))
+            continue;
         if (!FileExists(sauvegarde) || !MemeVersion(c, sauvegarde, dossierDll))
             anciennes.push_back(c);
-        else if (DeleteFile(c))
+        else if (retire && DeleteFile(c))
             retirees.push_back(c);
     }
 }
@@ -882,14 +912,14 @@ bool TChargeurXmp::Sauve(TSaison& saison, const TProgressionFichier& progression
             e.Raison.garde = garde_;
         std::vector<std::string> ailleurs = gardees;
         ailleurs.push_back(e.Raison.garde);
-        Inventaire(sauvegarde, dossierDll_, ailleurs, e.Raison.anciennes, e.Raison.retirees);
+        Inventaire(sauvegarde, dossierDll_, ailleurs, e.Raison.anciennes, e.Raison.retirees, retraits_);
         if (Parmi(e.Raison.retirees, e.Raison.garde))
             e.Raison.garde.clear();
         e.Message = MessageRaison(e.Raison, nom);
         throw;
     }
-    Inventaire(sauvegarde, dossierDll_, gardees, anciennes_, retirees_);
-    if (avecSauvegarde)
+    Inventaire(sauvegarde, dossierDll_, gardees, anciennes_, retirees_, retraits_);
+    if (avecSauvegarde && retraits_)
         Elague(sauvegarde, anciennes_, elaguees_);
     if (Parmi(retirees_, garde_) || Parmi(elaguees_, garde_))
         garde_.clear();

@@ -92,6 +92,12 @@ enum : int {
     texteAncienneRetiree = 5621,     // the same for one version
 };
 
+// The system's reason for the error e (an errno value) in the interface
+// language: a text of the language files for the errors a save can meet, the
+// error's number for any other; the system's own words without a language
+// file.
+std::string RaisonSysteme(int e);
+
 // The reason of a failure: text id and detail.
 struct TRaisonFichier
 {
@@ -183,6 +189,11 @@ public:
     // copies of the season.
     bool Sauve(TSaison& saison, const TProgressionFichier& progression);
     static constexpr size_t AnciennesGardees = 3;
+    // Whether Sauve may remove older versions of the backup (the oldest
+    // beyond AnciennesGardees, the copies identical to the backup): only a
+    // save whose box names them does. Without, it removes none and names
+    // none it leaves identical to the backup; the next save with a box does.
+    void SetRetraits(bool retraits) { retraits_ = retraits; }
     // Where the last Sauve found an older version of the backup kept aside
     // by an earlier save, and left it (empty: none, or put back).
     const std::string& Garde() const { return garde_; }
@@ -238,4 +249,5 @@ private:
     TRaisonFichier raison_;
     std::string garde_;
     std::vector<std::string> anciennes_, retirees_, elaguees_;
+    bool retraits_ = true;
 };

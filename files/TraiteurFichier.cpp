@@ -116,7 +116,9 @@ bool TTraiteurFichier::Sauver(const std::string& nomFichier, TSaison* saison, in
     NoteRaison({});
     {
         TOwned<Tf_EtatSauve> f = NouvelleFenetre();
-        f->SauveMode(nomFichier, dossierDll, saison);
+        // A save no box follows (the auto-save) removes no older version of
+        // the backup: the next save with a box does, and names it.
+        f->SauveMode(nomFichier, dossierDll, saison, afficheMessage);
         resultat = f->ShowModal() == mrOk;
     }
     if (resultat) {

@@ -71,8 +71,9 @@ void TChargeThread::Execute()
 }
 
 void TSauveThread::Init(const std::string& nomFichier, const std::string& dossierDll, TProgressBar* barre,
-                        TSaison* saison)
+                        TSaison* saison, bool dit)
 {
+    dit_ = dit;
     nomFichier_ = nomFichier;
     dossierDll_ = dossierDll;
     progression_ = barre;
@@ -86,6 +87,7 @@ void TSauveThread::Execute()
     try {
         if (SaisonSauvee) {
             TChargeurXmp chargeur(nomFichier_, dossierDll_);
+            chargeur.SetRetraits(dit_);
             ok = chargeur.Sauve(*SaisonSauvee, [this](int p) { Progression(p); });
             // Saved: the box may still have to say where an older backup is.
             TTraiteurFichier::NoteRaison(
@@ -201,9 +203,10 @@ void Tf_EtatSauve::ChargeMode(const std::string& nomFichier, const std::string& 
     t_Declenche->SetEnabled(true);
 }
 
-void Tf_EtatSauve::SauveMode(const std::string& nomFichier, const std::string& dossierDll, TSaison* saison)
+void Tf_EtatSauve::SauveMode(const std::string& nomFichier, const std::string& dossierDll, TSaison* saison, bool dit)
 {
     mode_ = 1;
+    dit_ = dit;
     nomFichier_ = nomFichier;
     dossierDll_ = dossierDll;
     saisonChargee_.reset();
@@ -228,7 +231,7 @@ void Tf_EtatSauve::t_DeclencheTimer(TObject*)
         thread_ = std::move(t);
     } else {
         auto t = std::make_unique<TSauveThread>();
-        t->Init(nomFichier_, dossierDll_, pb_Progression, saisonSauvee_);
+        t->Init(nomFichier_, dossierDll_, pb_Progression, saisonSauvee_, dit_);
         thread_ = std::move(t);
     }
     // The window owns the worker (it waits for it when freed); the end handler

@@ -73,10 +73,15 @@ private:
 class TSauveThread : public TIOThread
 {
 public:
-    void Init(const std::string& nomFichier, const std::string& dossierDll, TProgressBar* barre, TSaison* saison);
+    // dit: a box follows the save (see TChargeurXmp::SetRetraits).
+    void Init(const std::string& nomFichier, const std::string& dossierDll, TProgressBar* barre, TSaison* saison,
+              bool dit = true);
 
 protected:
     void Execute() override;
+
+private:
+    bool dit_ = true;
 };
 
 class Tf_EtatSauve : public TBrivantelForm
@@ -88,8 +93,9 @@ public:
     // Mode 0: loads the file once shown (no season yet).
     void ChargeMode(const std::string& nomFichier, const std::string& dossierDll, TEnsembleSports sports,
                     bool verifieChampionnat);
-    // Mode 1: saves the season into the file once shown.
-    void SauveMode(const std::string& nomFichier, const std::string& dossierDll, TSaison* saison);
+    // Mode 1: saves the season into the file once shown; dit: a box then says
+    // how the save went (else it removes no older version of the backup).
+    void SauveMode(const std::string& nomFichier, const std::string& dossierDll, TSaison* saison, bool dit = true);
 
     uint8_t Mode() const { return mode_; }
     // The worker's status (5 success; load 0 to 4, save 1 on failure).
@@ -120,6 +126,7 @@ private:
     uint8_t etat_ = 0;
     std::unique_ptr<TSaison> saisonChargee_;
     TSaison* saisonSauvee_ = nullptr;
+    bool dit_ = true;
     std::unique_ptr<TIOThread> thread_;
     bool termine_ = false;
 };

@@ -96,7 +96,7 @@ public:
     int32_t Capitaine(int equipe) const;
     void SetCapitaine(int equipe, int32_t v);
     void EffaceComposition(int equipe);
-    // Starters by position: " - " between positions, " , " within one, each
+    // Starters by position: " - " between positions, a comma within one (Virgule), each
     // followed by the players coming on in their place " (first name name
     // minute°)". Players the season does not know are left out.
     std::string TexteComposition(int equipe, const TSaison* saison) const;

@@ -182,5 +182,5 @@ std::string DeuxPoints(const std::string& avant, const std::string& apres)
 std::string Virgule(const std::string& avant, const std::string& apres)
 {
     constexpr int TexteVirgule = 5507;
-    return Joint(TexteVirgule, avant, apres, " , ");
+    return Joint(TexteVirgule, avant, apres, ", ");
 }

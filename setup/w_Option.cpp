@@ -486,10 +486,11 @@ void Tf_Option::Charge()
     UpDown12->SetPosition(c->OptionArbitre(2));
     cc_GestionArbitreClick();
     // 8. The stored code as it is (OK says when the list cannot give it back).
+    CodeCharge = c->OrdreClassement;
     GardeCode = 0;
-    Edit12->SetText(c->OrdreClassement);
+    Edit12->SetText(CodeCharge);
     GardeCode = 1;
-    AppliqueCodeCriteres(c->OrdreClassement);
+    AppliqueCodeCriteres(CodeCharge);
     e_nButBonus->SetText(IntToStr(c->BonusBut));
     e_PointBonus->SetText(IntToStr(c->PointBonusBut));
     e_nPointEcart->SetText(IntToStr(c->BonusEcart));
@@ -616,29 +617,33 @@ std::string Tf_Option::CodeCriteres() const
 
 void Tf_Option::AppliqueCodeCriteres(const std::string& code)
 {
+    // The criteria the code names go to the top of the list, ticked, in its
+    // order; a letter the list does not offer (or offers no more, named twice)
+    // takes no place in it.
     TStrings& items = clb_Classement->Items();
     const int n = items.Count();
-    for (size_t p = 0; p < code.size() && static_cast<int>(p) < n; ++p) {
-        const int c = static_cast<unsigned char>(code[p]) - 96;
-        for (int i = static_cast<int>(p); i < n; ++i)
+    int p = 0;
+    for (size_t l = 0; l < code.size() && p < n; ++l) {
+        const int c = static_cast<unsigned char>(code[l]) - 96;
+        for (int i = p; i < n; ++i)
             if (items.Objects(i) == c) {
-                const bool coche = true;
-                if (i != static_cast<int>(p)) {
+                if (i != p) {
                     const bool cocheI = clb_Classement->Checked(i);
                     // Move item i to p, the others shifting down with their checks.
                     std::vector<bool> etats;
-                    for (int k = static_cast<int>(p); k <= i; ++k)
+                    for (int k = p; k <= i; ++k)
                         etats.push_back(clb_Classement->Checked(k));
-                    items.Move(i, static_cast<int>(p));
-                    clb_Classement->SetChecked(static_cast<int>(p), cocheI);
-                    for (int k = static_cast<int>(p) + 1; k <= i; ++k)
-                        clb_Classement->SetChecked(k, etats[static_cast<size_t>(k - static_cast<int>(p) - 1)]);
+                    items.Move(i, p);
+                    clb_Classement->SetChecked(p, cocheI);
+                    for (int k = p + 1; k <= i; ++k)
+                        clb_Classement->SetChecked(k, etats[static_cast<size_t>(k - p - 1)]);
                 }
-                clb_Classement->SetChecked(static_cast<int>(p), coche);
+                clb_Classement->SetChecked(p, true);
+                ++p;
                 break;
             }
     }
-    for (int i = static_cast<int>(code.size()); i < n; ++i)
+    for (int i = p; i < n; ++i)
         clb_Classement->SetChecked(i, false);
 }
 
@@ -665,6 +670,9 @@ bool Tf_Option::ControleCodeCriteres()
     const std::string tape = Edit12->Text();
     const std::string code = CodeCriteres();
     if (tape == code && !code.empty())
+        return true;
+    // The code the championship holds, shown untouched: kept as it is.
+    if (tape == CodeCharge && !tape.empty())
         return true;
     if (tape == code) {
         // No criterion ticked: the default order applies, the user is told
@@ -998,7 +1006,7 @@ void Tf_Option::Ecrit()
     if (Groupe == 0 || Groupe == 2) {
         // A file keeps no empty order: it reads back as the default one, so
         // that is what the standings use from now on.
-        std::string code = CodeCriteres();
+        std::string code = Edit12->Text() == CodeCharge && !CodeCharge.empty() ? CodeCharge : CodeCriteres();
         if (code.empty())
             code = OrdreDefaut;
         if (code != c->OrdreClassement) {

@@ -68,6 +68,10 @@ public:
     uint8_t Modifie = 0;
     uint8_t StructureChangee = 0;
     uint8_t GardeCode = 1;
+    // The tie-break code the championship held when the window was filled:
+    // kept as it is while the box shows it, even with letters the sport's
+    // list does not offer.
+    std::string CodeCharge;
     // Something was applied to every championship: reported however the
     // window closes.
     bool AppliqueATousFait = false;

@@ -189,7 +189,7 @@ TEST(InfoComp, LabelAndLineUpText)
     m.SetJoueurTitulaire(a, 4, 3);
     m.SetJoueurTitulaire(a, 5, 999);   // unknown: left out
     m.SetRemplacement(a, 4, 5, 80, 1);
-    EXPECT_EQ(m.TexteComposition(a, &s), "Jean Gardien - Paul Arriere , Marc Arriere - Luc Avant (Eric Remplacant 80\xB0)");
+    EXPECT_EQ(m.TexteComposition(a, &s), "Jean Gardien - Paul Arriere, Marc Arriere - Luc Avant (Eric Remplacant 80\xB0)");
     EXPECT_EQ(m.TexteComposition(b, &s), "");
     EXPECT_EQ(m.TexteComposition(9, &s), "");
 }

@@ -18,10 +18,12 @@
 #include <cstddef>
 #include <cstring>
 #include <functional>
+#include <map>
 #include <set>
 #include <sstream>
 #include <vector>
 
+#include "platform/rtl/Strings.h"
 #include "tests/road/RoadSupport.h"
 #include "tests/support/GrandeSaison.h"
 
@@ -170,7 +172,15 @@ TEST_F(SauvegardeEchouee, EachFailureNamesItsFileAndItsCauseAndTheProgramGoesOn)
         rlim_t limite;                        // the file-size limit (0: none)
         std::string attendu;                  // the box's message
     };
-    const auto echec = [](const char* nom, int e) { return TraduireFormat(texteEchecEcriture, {nom, std::strerror(e)}); };
+    // the system's reason in the interface's words (French here)
+    const auto echec = [](const char* nom, int e) {
+        const std::map<int, std::string> raisons = {{EPERM, "opération non permise"},
+                                                    {EACCES, "permission refusée"},
+                                                    {EROFS, "le disque est en lecture seule"},
+                                                    {EISDIR, "c'est un dossier"},
+                                                    {EIO, "erreur d'entrée-sortie du disque"}};
+        return TraduireFormat(texteEchecEcriture, {nom, L1(raisons.at(e))});
+    };
     const Cas cas[] = {
         {"the file cannot be replaced (immutable)", false, 94, Renommages, EPERM, {}, 0, echec("saison.xmc", EPERM)},
         {"the rename refused", false, 94, Renommages, EACCES, {}, 0, echec("saison.xmc", EACCES)},
@@ -252,7 +262,7 @@ TEST_F(SauvegardeEchouee, ABackupThatCannotBePutBackIsKeptAndNamed)
             continue;
         EXPECT_EQ(reponse.substr(garde.size() + 1),
                   TraduireFormat(texteSauvegardeNonRemise,
-                                 {"saison.xmc", std::strerror(EPERM), "saison.~xmc", ExtractFileName(garde)}));
+                                 {"saison.xmc", RaisonSysteme(EPERM), "saison.~xmc", ExtractFileName(garde)}));
         EXPECT_EQ(ExtractFileName(garde) == "saison.~xmc.bak", c.nomPropre) << garde;
         EXPECT_TRUE(LitOctets(garde) == plusAncienne);
         EXPECT_TRUE(LitOctets(fichier) == avant);
@@ -374,7 +384,7 @@ TEST_F(SauvegardeEchouee, AnOlderBackupKeptAsideIsNeverDeletedAndTheNextBoxSaysW
         if (!c.appels.empty()) {
             EXPECT_TRUE(LitOctets(fichier) == avant) << "the file changed";
             EXPECT_EQ(reponse.substr(l2 + 1),
-                      TraduireFormat(texteEchecEcriture, {"saison.xmc", std::strerror(c.erreur)}) + " " +
+                      TraduireFormat(texteEchecEcriture, {"saison.xmc", RaisonSysteme(c.erreur)}) + " " +
                           TraduireFormat(texteAncienneGardee, {ExtractFileName(garde)}));
         }
     }
@@ -393,6 +403,7 @@ TEST_F(SauvegardeEchouee, TheBoxNamesEachOlderVersionAndNoCopyOfTheBackupIsKept)
         TueeEnCopie,     // killed as the file's copy takes the backup's name
         TueeApresGarde,  // killed once what earlier saves left was put aside
         TueeSauvegarde,  // killed once the backup was replaced
+        Auto,            // saved with no box after it (the auto-save)
     };
     struct Cas
     {
@@ -402,10 +413,17 @@ TEST_F(SauvegardeEchouee, TheBoxNamesEachOlderVersionAndNoCopyOfTheBackupIsKept)
         bool retiree;       // the last save removed a copy of the backup, and says so
         bool change = false;   // the season changes before each save
         size_t elaguees = 0;   // the oldest versions the last save removed, and says so
+        bool etranger = false; // a text file of the first version's name beside the backup from the start
     };
     std::vector<Etape> cinquante;
     for (int i = 0; i < 50; ++i)
         cinquante.insert(cinquante.end(), {DoubleEchec, Reussie});
+    // four versions kept by saves failing and succeeding in turn, each named by its box
+    const std::vector<Etape> quatre = {DoubleEchec, Reussie, DoubleEchec, Reussie, DoubleEchec, Reussie, DoubleEchec};
+    std::vector<Etape> quatreAuto = quatre, quatreAutoReussie = quatre, quatreReussie = quatre;
+    quatreAuto.push_back(Auto);
+    quatreAutoReussie.insert(quatreAutoReussie.end(), {Auto, Reussie});
+    quatreReussie.push_back(Reussie);
     const Cas cas[] = {
         {"a second save failing as the first", {DoubleEchec, DoubleEchec}, 1, false},
         {"killed as the backup is copied, then saved", {TueeEnCopie, Reussie}, 0, true},
@@ -415,10 +433,20 @@ TEST_F(SauvegardeEchouee, TheBoxNamesEachOlderVersionAndNoCopyOfTheBackupIsKept)
         // the most recent ones stay, the oldest goes with a word
         {"fifty saves of a season changing, failing then succeeding", cinquante, TChargeurXmp::AnciennesGardees, false,
          true, 1},
+        // no box after it: the auto-save removes none of the versions the boxes named
+        {"four versions named by the boxes, then an auto-save", quatreAuto, 4, false, true, 0},
+        // the next save with a box removes the oldest, and says so
+        {"four versions, an auto-save, then a save", quatreAutoReussie, TChargeurXmp::AnciennesGardees, false, true, 1},
+        // a file that holds no season is not a version: never named, never removed
+        {"a text file of the first version's name", quatreReussie, TChargeurXmp::AnciennesGardees, false, true, 1, true},
+        {"a text file of the first version's name, then an auto-save", quatreAuto, 4, false, true, 0, true},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.quoi);
         DeuxSauvegardes();
+        const std::string etranger = "saison.~xmc.bak", texteEtranger = "Notes de la saison\n";
+        if (c.etranger)
+            EcritOctets(d / etranger, texteEtranger);
         std::string reponse;
         int etape = 0;
         for (const Etape e : c.etapes) {
@@ -426,6 +454,7 @@ TEST_F(SauvegardeEchouee, TheBoxNamesEachOlderVersionAndNoCopyOfTheBackupIsKept)
                 nouvelle->saison->AjouteEquipe("Changement " + std::to_string(++etape));
             reponse = Enfant([&] {
                 TChargeurXmp chargeur(fichier, "Dll\\");
+                chargeur.SetRetraits(e != Auto);
                 nouvelle->saison->SetOptionSauvegarde(1, 1);
                 std::string anciennes, retirees;
                 try {
@@ -450,11 +479,15 @@ TEST_F(SauvegardeEchouee, TheBoxNamesEachOlderVersionAndNoCopyOfTheBackupIsKept)
                 }
             });
         }
-        ASSERT_EQ(reponse.substr(0, 6), c.etapes.back() == Reussie ? "saved\n" : "failed") << reponse;
+        ASSERT_EQ(reponse.substr(0, 6), c.etapes.back() == Reussie || c.etapes.back() == Auto ? "saved\n" : "failed")
+            << reponse;
+        // the file that is not ours, as it was
+        if (c.etranger)
+            EXPECT_EQ(LitOctets(d / etranger), texteEtranger);
         // the files beside the season and its backup: the older versions the box names, each of its own
         std::vector<std::string> autres;
         for (const std::string& n : Fichiers(d))
-            if (n != "saison.xmc" && n != "saison.~xmc")
+            if (n != "saison.xmc" && n != "saison.~xmc" && !(c.etranger && n == etranger))
                 autres.push_back(n);
         std::vector<std::string> nommees;
         {
@@ -490,10 +523,40 @@ TEST_F(SauvegardeEchouee, TheBoxNamesEachOlderVersionAndNoCopyOfTheBackupIsKept)
                       std::string::npos)
                 << reponse;
         // the box of a failed save names them, and no other file
-        if (c.etapes.back() != Reussie && !autres.empty())
+        if (c.etapes.back() == DoubleEchec && !autres.empty())
             EXPECT_NE(reponse.find(ExtractFileName(d / autres[0]) + "."), std::string::npos) << reponse;
+        // a French list without a blank before its commas
+        EXPECT_EQ(reponse.find(" ,"), std::string::npos) << reponse;
         std::unique_ptr<TSaison> relue;
         EXPECT_EQ(Charge(fichier, relue), etatCharge);
     }
 }
 
+
+// The system's reason of a failed save in the words of the interface's
+// language, never the system's own (English) words in a French box.
+TEST(RaisonSystemeSauvegarde, TheSystemsReasonIsInTheInterfacesLanguage)
+{
+    struct Cas
+    {
+        const char* langue;
+        int erreur;
+        const char* attendu;
+    };
+    const Cas cas[] = {
+        {"fr", EPERM, "opération non permise"},        {"en", EPERM, "operation not permitted"},
+        {"fr", EACCES, "permission refusée"},          {"en", EROFS, "the disk is read-only"},
+        {"fr", ENOSPC, "plus de place sur le disque"}, {"en", EXDEV, "the two names are on different disks"},
+        {"fr", ETXTBSY, "fichier ou périphérique occupé"},
+        {"fr", 200, "erreur du système n° 200"},       {"en", 200, "system error 200"},
+    };
+    const char* d = std::getenv("BZ_DATA_DIR");
+    const std::string dossier = d && *d ? std::string(d) : std::string(".");
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(std::string(c.langue) + " " + std::to_string(c.erreur));
+        InstalleTraducteur(std::make_unique<TTraducteur>(
+            MakePath(dossier, std::string("texte\\Texte") + c.langue + ".txt")));
+        EXPECT_EQ(RaisonSysteme(c.erreur), L1(c.attendu));
+    }
+    InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(dossier, "texte\\Textefr.txt")));
+}

@@ -444,7 +444,7 @@ TEST_F(SaisonFichier, AFailedSaveOfTheBackupNamesTheBackupInTheBox)
         box->SetModalResult(mrOk);
     });
     EXPECT_FALSE(TTraiteurFichier::Sauver(fichier, s.get(), nullptr, Dll, "", nullptr, nullptr, true));
-    EXPECT_EQ(message, Traduire(529) + "\r" + TraduireFormat(texteEchecEcriture, {"saison.~xmc", std::strerror(EISDIR)}));
+    EXPECT_EQ(message, Traduire(529) + "\r" + TraduireFormat(texteEchecEcriture, {"saison.~xmc", L1("c'est un dossier")}));
 }
 
 TEST_F(SaisonFichier, AnEmptyFileHoldsNothingToLoseAndIsSavedOver)
@@ -585,10 +585,10 @@ TEST_F(SaisonFichier, ASaveFailingAtTheBackupOrTheRenameLeavesTheBackupAsItWas)
     };
     const Cas cas[] = {
         {"a folder takes the file's name after the backup", true, 97, false, texteEchecEcriture, "saison.xmc",
-         std::strerror(EISDIR)},
-        {"the same without an older backup", false, 97, false, texteEchecEcriture, "saison.xmc", std::strerror(EISDIR)},
-        {"a folder on the backup's name", true, 0, false, texteEchecEcriture, "saison.~xmc", std::strerror(EISDIR)},
-        {"the disk full at the backup", true, 94, true, texteDisquePlein, "saison.xmc", std::strerror(ENOSPC)},
+         L1("c'est un dossier")},
+        {"the same without an older backup", false, 97, false, texteEchecEcriture, "saison.xmc", L1("c'est un dossier")},
+        {"a folder on the backup's name", true, 0, false, texteEchecEcriture, "saison.~xmc", L1("c'est un dossier")},
+        {"the disk full at the backup", true, 94, true, texteDisquePlein, "saison.xmc", L1("plus de place sur le disque")},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.quoi);

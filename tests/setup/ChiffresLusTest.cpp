@@ -831,7 +831,7 @@ const TCas cas[] = {
          s.f->ExecuteCommande(26, 1, false);
          auto* v = dynamic_cast<Tf_DiversStat*>(s.f->Enfant);
          const std::string texte = v ? v->e_Detail->Texte() : std::string();
-         const std::string deuxPoints = s.langue == "en" ? ": " : " : ", virgule = s.langue == "en" ? ", " : " , ";
+         const std::string deuxPoints = s.langue == "en" ? ": " : " : ", virgule = ", ";
          TLus l;
          for (const std::string& t : {Traduire(51) + deuxPoints + "12345", "  " + Traduire(488) + deuxPoints + "Adams",
                                       "Tom Adams" + virgule + "Sam Baker"})

@@ -27,6 +27,8 @@
 #include "tests/support/DessinEssai.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/QuandFenetre.h"
+#include "tests/support/SaisonBuilder.h"
+#include "tests/support/SauveRelit.h"
 #include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
 #include "views/cadreParamClassement.h"
@@ -443,6 +445,50 @@ TEST(OptionsCriteres, UnknownLettersAreRefusedAndTheTicksKeepTheCode)
         }
         if (c.sport == 0 && c.refus == 3)
             kit::GrabToPng(f.get(), "options_code_refuse");
+    }
+}
+
+// The tie-break order a season file holds, shown by the page: the list in
+// its order (the criteria the sport's list offers), the box as stored; OK
+// with nothing touched says nothing and changes nothing, the file saved and
+// opened again.
+TEST(OptionsCriteres, TheStoredOrderIsShownAndKeptWhenValidatedUntouched)
+{
+    struct TCas
+    {
+        int sport;
+        const char* stocke;
+        const char* liste;   // the ticked criteria, top to bottom
+    } cas[] = {
+        {1, "abdc", "abdc"}, {0, "abdc", "adc"}, {2, "dca", "dca"}, {3, "ca", "ca"},
+    };
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(testing::Message() << "sport " << c.sport << " " << c.stocke);
+        auto neuve = SaisonSport(c.sport);
+        neuve->ChampionnatCourant()->OrdreClassement = c.stocke;
+        const std::string fichier = MakePath(kit::TempDir(), "ordre-" + std::to_string(c.sport) + ".xmc");
+        DeleteFile(fichier);
+        auto s = SauveRelit(*neuve, fichier);
+        ASSERT_TRUE(s);
+        ASSERT_EQ(s->ChampionnatCourant()->OrdreClassement, c.stocke);
+        const std::string avant = Document(*s);
+        auto f = Fenetre(*s, 2);
+        kit::ShowForm(f.get());
+        f->PageControl1->SetActivePage(f->ts_Classement);
+        kit::Process();
+        EXPECT_EQ(f->Edit12->Text(), c.stocke);
+        EXPECT_EQ(f->CodeCriteres(), c.liste);
+        std::vector<std::string> textes;
+        RepondBoite(mrOk, &textes);
+        EXPECT_EQ(Valide(*f), 0);
+        kit::ForgetModalActions();
+        EXPECT_EQ(textes, std::vector<std::string>{});
+        f.reset();
+        EXPECT_EQ(Document(*s), avant);
+        auto relue = SauveRelit(*s, fichier);
+        ASSERT_TRUE(relue);
+        EXPECT_EQ(relue->ChampionnatCourant()->OrdreClassement, c.stocke);
+        EXPECT_EQ(Document(*relue), avant);
     }
 }
 

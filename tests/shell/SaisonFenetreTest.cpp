@@ -434,6 +434,69 @@ TEST_F(SaisonFenetre, SaveSaveAsAndAutoSaveWriteTheFileAndClearTheModifiedState)
     TermineFenetre(f);
 }
 
+// Four older versions of the backup beside it, each a season of its own,
+// and the backup option on: the auto-save's tick removes none of them; a
+// save with its box removes the oldest beyond the three most recent, and
+// the box names it. The season then opens as saved.
+TEST_F(SaisonFenetre, AnAutoSaveRemovesNoOlderVersionOfTheBackup)
+{
+    struct TCas
+    {
+        const char* quoi;
+        bool tic;                        // the auto-save ticks
+        bool sauve;                      // then Save (command 7), its box answered
+        std::vector<std::string> restent;   // the older versions left
+    } cas[] = {
+        {"an auto-save", true, false, {"saison.~xmc.1.bak", "saison.~xmc.2.bak", "saison.~xmc.3.bak", "saison.~xmc.bak"}},
+        {"an auto-save, then a save", true, true, {"saison.~xmc.1.bak", "saison.~xmc.2.bak", "saison.~xmc.3.bak"}},
+    };
+    for (const TCas& c : cas) {
+        SCOPED_TRACE(c.quoi);
+        const std::string dir = Prepare(std::string("anciennes-") + (c.sauve ? "s" : "t"));
+        const std::string fichier = EcritSaison(MakePath(dir, "sauvegarde/saison.xmc"), 0, 1);
+        // four versions of their own, the oldest first
+        const std::vector<std::string> versions = {"saison.~xmc.bak", "saison.~xmc.1.bak", "saison.~xmc.2.bak",
+                                                   "saison.~xmc.3.bak"};
+        const auto debut = std::filesystem::file_time_type::clock::now() - std::chrono::hours(10);
+        for (size_t i = 0; i < versions.size(); ++i) {
+            const std::string v = MakePath(dir, "sauvegarde/" + versions[i]);
+            std::filesystem::rename(EcritSaison(MakePath(dir, "version.xmc"), static_cast<int>(i % 4), 7 + static_cast<int>(i)), v);
+            std::filesystem::last_write_time(v, debut + std::chrono::hours(i));
+        }
+        auto f = LanceFenetre();
+        f->OpenFile(fichier);
+        ASSERT_TRUE(f->Saison);
+        f->Saison->SetOptionSauvegarde(1, 1);
+        f->Saison->ChampionnatCourant()->SetOption(8, 121);
+        f->SignaleModification();
+        std::vector<std::string> textes;
+        if (c.tic) {
+            f->t_AutoSave->OnTimer(f->t_AutoSave);
+            EXPECT_EQ(ModifSaison, 0);
+        }
+        if (c.sauve) {
+            f->Saison->ChampionnatCourant()->SetOption(8, 122);
+            f->SignaleModification();
+            RepondBoite(mrOk, &textes);
+            Commande(*f, 7);
+            kit::ResetAnswers();
+            ASSERT_EQ(textes.size(), 1u);
+            EXPECT_NE(textes[0].find(TraduireFormat(5621, {3, "saison.~xmc.bak"})), std::string::npos) << textes[0];
+        }
+        std::vector<std::string> restent;
+        for (const auto& e : std::filesystem::directory_iterator(MakePath(dir, "sauvegarde")))
+            if (e.path().extension() == ".bak")
+                restent.push_back(e.path().filename().string());
+        std::sort(restent.begin(), restent.end());
+        EXPECT_EQ(restent, c.restent);
+        TermineFenetre(f);
+        uint8_t etat = 0;
+        auto lue = TTraiteurFichier::Charger(fichier, "", "", {}, EnsembleSport(4), etat, true);
+        ASSERT_TRUE(lue);
+        EXPECT_EQ(lue->ChampionnatCourant()->Option(8), c.sauve ? 122 : 121);
+    }
+}
+
 TEST_F(SaisonFenetre, ClosingWithAModifiedSeasonAsksToSave)
 {
     const std::string dir = Prepare("ferme");
