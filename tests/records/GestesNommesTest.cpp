@@ -1,0 +1,267 @@
+// Gestures of the record windows that name a record: a club picked from a
+// list is that club, a name typed over another referee's row, a row typed
+// and not stored, an entry of the name lists deleted or merged. Each changes
+// only what it or its one question names; No leaves the saved season as it
+// was. Every row ends with a save and a reopening.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "model/Championnat.h"
+#include "model/Saison.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/Menus.h"
+#include "platform/gui/StdCtrls.h"
+#include "platform/rtl/Files.h"
+#include "records/Fiches.h"
+#include "records/w_Arbitres.h"
+#include "records/w_Effectifs.h"
+#include "records/w_FicheJoueur.h"
+#include "records/w_ModifierClubPrec.h"
+#include "records/w_ModifierNat.h"
+#include "records/w_Recherche.h"
+#include "records/w_TransJoueur.h"
+#include "tests/records/FichesEssai.h"
+#include "tests/support/SaisonBuilder.h"
+#include "tests/support/SauveRelit.h"
+#include "ui/Bouton.h"
+#include "ui/ColorStringGrid.h"
+#include "ui/Fond.h"
+#include "ui/message2.h"
+
+using namespace fiches_essai;
+
+namespace {
+
+// The small season with two clubs named apart only by an accent (Évreux 4,
+// Evreux 5) and two named alike (Club 3, 6 and 7); two referees, Dumas Eve
+// (who refereed the first match) and Martinez Luis; two previous clubs named
+// alike, Dupont coming from the second; the country Italie of Durand.
+struct TGestes
+{
+    TPetiteSaison p = PetiteSaison(sportFootball);
+    TSaison& s = *p.saison;
+    TPersonnel *dumas = nullptr, *martinez = nullptr;
+    int club3a = 0, club3b = 0, italie = 0;
+    std::vector<std::string> questions;
+
+    TGestes()
+    {
+        EnregistreFiches();
+        s.AjouteEquipe(L1("Évreux"));
+        s.AjouteEquipe("Evreux");
+        s.AjouteEquipe("Club 3");
+        s.AjouteEquipe("Club 3");
+        dumas = s.Arbitres().AjoutePersonnel(std::make_unique<TPersonnelStat>(-1, 0, "Eve", "Dumas"));
+        martinez = s.Arbitres().AjoutePersonnel(std::make_unique<TPersonnelStat>(-1, 0, "Luis", "Martinez"));
+        p.c1->SetArbitreMatch(1, 1, dumas->Numero);
+        club3a = s.AjouteClubPrec("Club 3", -1);
+        club3b = s.AjouteClubPrec("Club 3", -1);
+        p.dupont->ClubPrec = static_cast<uint16_t>(club3b);
+        italie = s.Pays().AjoutePays("Italie");
+        p.durand->CodePays = static_cast<uint16_t>(italie);
+    }
+    // The next message box answers r; its text is kept.
+    void Repond(int r)
+    {
+        kit::WhenModal([this, r](TForm* m) {
+            if (auto* b = dynamic_cast<Tf_MessageUtil*>(m))
+                questions.push_back(b->Label1->Caption());
+            m->SetModalResult(r);
+        });
+    }
+    template <class T>
+    TOwned<T> Fenetre()
+    {
+        TOwned<T> f(new T(nullptr));
+        f->ChangeCouleurs(f->Couleurs);
+        f->ChangeSaison(&s);
+        f->SetBounds(0, 0, 1000, 560);
+        kit::ShowForm(f.get());
+        return f;
+    }
+};
+
+// Types into a grid cell as a user does: the first key opens the editor over
+// what the cell holds, Enter ends it.
+void Tape(TColorStringGrid& g, int col, int row, const std::string& texte)
+{
+    g.FocusCell(col, row, true);
+    kit::Type(&g, texte.substr(0, 1));
+    kit::Type(nullptr, texte.substr(1));
+    kit::PressKey(nullptr, VK_RETURN);
+    kit::Process(5);
+}
+
+// "Arbitres", the row: the name typed over, Tab, the first name, Enter; then
+// another view is chosen, which writes the rows.
+void TapeArbitre(Tf_Arbitres& f, int ligne, const std::string& nom, const std::string& prenom)
+{
+    TColorStringGrid& g = *f.sg_TableauEquipe;
+    f.RemplitPays(TListeParPaysForm::Tous);
+    g.FocusCell(0, ligne, true);
+    kit::Type(&g, nom.substr(0, 1));
+    kit::Type(nullptr, nom.substr(1));
+    kit::PressKey(nullptr, VK_TAB);
+    kit::Type(nullptr, prenom.substr(0, 1));
+    kit::Type(nullptr, prenom.substr(1));
+    kit::PressKey(nullptr, VK_RETURN);
+    kit::Process(5);
+    f.EnregistreSaisie();
+}
+
+// The transfer dialog of the player search: the entry of that team picked
+// from its list.
+void Transfere(TGestes& e, TJoueur* j, int equipe)
+{
+    auto f = e.Fenetre<Tf_Recherche>();
+    f->Edit1->SetText(j->Nom);
+    kit::Click(f->b_Rechercher);
+    for (int r = 1; r < f->sg_Recherche->RowCount(); ++r)
+        if (f->JoueurLigne(r) == j)
+            f->sg_Recherche->FocusCell(1, r, true);
+    kit::WhenModal([equipe](TForm* m) {
+        auto* t = dynamic_cast<Tf_TransJoueur*>(m);
+        ASSERT_NE(t, nullptr);
+        t->cb_Club->SetItemIndex(t->cb_Club->Items().IndexOfObject(equipe));
+        kit::Click(t->b_Valider);
+    });
+    f->mi_Transferer->Click();
+}
+
+// "Effectifs", Brivant: 9, Tab, Abalo, Tab, Luc, Tab, age, Enter, then Delete.
+void SaisitPuisEfface(TGestes& e, const std::string& age, int reponse)
+{
+    auto f = e.Fenetre<Tf_Effectifs>();
+    f->RemplitEquipes(0, false);
+    TColorStringGrid& g = *f->sg_TableauEquipe;
+    const int r = g.RowCount() - 1;
+    Tape(g, 1, r, "9");
+    Tape(g, 2, r, "Abalo");
+    Tape(g, 3, r, "Luc");
+    Tape(g, 4, r, age);
+    e.Repond(reponse);
+    g.FocusCell(2, r, true);
+    kit::PressKey(&g, VK_DELETE);
+    EXPECT_EQ(kit::ForgetModalActions(), 0u);
+    EXPECT_EQ(g.Cells(2, r), reponse == mrYes ? "" : "Abalo");
+    EXPECT_EQ(e.questions, std::vector<std::string>{TraduireFormat(5726, {r, "Luc Abalo"})});
+    // The row kept is left: stored, or refused again with a word.
+    e.Repond(mrOk);
+    g.FocusCell(2, 1, true);
+    kit::ForgetModalActions();
+    f->sg_TableauEquipe->OnExit = nullptr;
+    f->sg_TableauEquipe->OnSelectCell = nullptr;
+}
+
+// The name list dialog: the lines of those ids selected, then the button.
+template <class T>
+void ListeNoms(TGestes& e, std::vector<int> ids, bool fusion, int reponse)
+{
+    auto f = e.Fenetre<T>();
+    for (int id : ids) {
+        const int i = f->LigneId(id);
+        ASSERT_GE(i, 0);
+        f->l_Liste->SetItemIndex(i);
+        f->l_Liste->SetSelected(i, true);
+    }
+    f->l_ListeClick(nullptr);
+    e.Repond(reponse);
+    kit::Click(fusion ? f->bc_Fusionner : f->bc_Effacer);
+    EXPECT_EQ(kit::ForgetModalActions(), 0u);
+    EXPECT_EQ(e.questions.size(), 1u);
+}
+
+// The league, matchday 1.
+TDonneesChampionnat& C1(TSaison& s) { return *s.Arbre().ListeChampionnats().front(); }
+
+struct TGeste
+{
+    const char* nom;
+    std::function<void(TGestes&)> geste;
+    bool change;   // false: the saved season is as it was
+    std::function<void(TGestes&, TSaison&)> verifie;
+};
+
+}  // namespace
+
+TEST(GestesNommes, EachChangesOnlyWhatItOrItsQuestionNames)
+{
+    const std::vector<TGeste> table = {
+        {"transfer to Evreux, not to Evreux with an accent", [](TGestes& e) { Transfere(e, e.p.durand, 5); }, true,
+         [](TGestes&, TSaison& r) { EXPECT_EQ(r.Joueurs().ChercheJoueurNom("DURAND", "LUC")->ClubActuel, 5); }},
+        {"transfer to the second of two Club 3", [](TGestes& e) { Transfere(e, e.p.durand, 7); }, true,
+         [](TGestes&, TSaison& r) { EXPECT_EQ(r.Joueurs().ChercheJoueurNom("DURAND", "LUC")->ClubActuel, 7); }},
+        {"card validated untouched keeps the second previous club and the country",
+         [](TGestes& e) {
+             auto f = e.Fenetre<Tf_Recherche>();
+             f->Edit1->SetText("Dupont");
+             kit::Click(f->b_Rechercher);
+             for (int r = 1; r < f->sg_Recherche->RowCount(); ++r)
+                 if (f->JoueurLigne(r) == e.p.dupont)
+                     f->sg_Recherche->FocusCell(1, r, true);
+             kit::WhenModal([](TForm* m) { kit::Click(dynamic_cast<Tf_FicheJoueur*>(m)->b_Valider); });
+             f->mi_Editer->Click();
+             EXPECT_EQ(kit::ForgetModalActions(), 0u);
+         },
+         false, [](TGestes& e, TSaison& r) {
+             EXPECT_EQ(r.Joueurs().ChercheJoueurNom("DUPONT", "JEAN")->ClubPrec, e.club3b);
+         }},
+        {"referee typed over as another, No", [](TGestes& e) {
+             auto f = e.Fenetre<Tf_Arbitres>();
+             e.Repond(mrNo);
+             TapeArbitre(*f, 1, "Martinez", "Luis");
+             EXPECT_EQ(f->sg_TableauEquipe->Cells(0, 1), "Dumas");
+             EXPECT_EQ(e.questions, std::vector<std::string>{TraduireFormat(
+                                        5720, {"Dumas Eve", "Martinez Luis", "Dumas Eve", 1, "Martinez Luis"})});
+             f->sg_TableauEquipe->OnExit = nullptr;
+         },
+         false, [](TGestes&, TSaison& r) {
+             ASSERT_NE(r.Arbitres().ChercheNom("Dumas", "Eve"), nullptr);
+             EXPECT_EQ(C1(r).OfficielMatch(1, 1, 1), r.Arbitres().ChercheNom("Dumas", "Eve")->Numero);
+         }},
+        {"referee typed over as another, Yes", [](TGestes& e) {
+             auto f = e.Fenetre<Tf_Arbitres>();
+             e.Repond(mrYes);
+             TapeArbitre(*f, 1, "Martinez", "Luis");
+             EXPECT_EQ(e.questions.size(), 1u);
+             f->sg_TableauEquipe->OnExit = nullptr;
+         },
+         true, [](TGestes&, TSaison& r) {
+             EXPECT_EQ(r.Arbitres().ChercheNom("Dumas", "Eve"), nullptr);
+             EXPECT_EQ(C1(r).OfficielMatch(1, 1, 1),
+                       r.Arbitres().ChercheNom("Martinez", "Luis")->Numero);
+         }},
+        {"typed squads row, Delete, No: kept and stored", [](TGestes& e) { SaisitPuisEfface(e, "30", mrNo); }, true,
+         [](TGestes&, TSaison& r) { EXPECT_EQ(r.Joueurs().ChercheJoueurNom("ABALO", "LUC")->ClubActuel, 0); }},
+        {"typed squads row, Delete, Yes", [](TGestes& e) { SaisitPuisEfface(e, "30", mrYes); }, false,
+         [](TGestes&, TSaison& r) { EXPECT_EQ(r.Joueurs().ChercheJoueurNom("ABALO", "LUC"), nullptr); }},
+        {"refused squads row, Delete, No: kept as typed", [](TGestes& e) { SaisitPuisEfface(e, "150", mrNo); },
+         false, [](TGestes&, TSaison& r) { EXPECT_EQ(r.Joueurs().ChercheJoueurNom("ABALO", "LUC"), nullptr); }},
+        {"nationality deleted, No",
+         [](TGestes& e) { ListeNoms<Tf_ModifierNat>(e, {e.italie}, false, mrNo); }, false,
+         [](TGestes& e, TSaison& r) { EXPECT_EQ(r.Joueurs().ChercheJoueurNom("DURAND", "LUC")->CodePays, e.italie); }},
+        {"nationality deleted, Yes",
+         [](TGestes& e) { ListeNoms<Tf_ModifierNat>(e, {e.italie}, false, mrYes); }, true,
+         [](TGestes&, TSaison& r) {
+             EXPECT_EQ(r.Joueurs().ChercheJoueurNom("DURAND", "LUC")->CodePays, TPersonnel::Aucun);
+         }},
+        {"previous clubs merged, No",
+         [](TGestes& e) { ListeNoms<Tf_ModifierClubPrec>(e, {e.club3a, e.club3b}, true, mrNo); }, false,
+         [](TGestes& e, TSaison& r) { EXPECT_EQ(r.Joueurs().ChercheJoueurNom("DUPONT", "JEAN")->ClubPrec, e.club3b); }},
+        {"previous clubs merged, Yes",
+         [](TGestes& e) { ListeNoms<Tf_ModifierClubPrec>(e, {e.club3a, e.club3b}, true, mrYes); }, true,
+         [](TGestes& e, TSaison& r) { EXPECT_EQ(r.Joueurs().ChercheJoueurNom("DUPONT", "JEAN")->ClubPrec, e.club3a); }},
+    };
+    for (const TGeste& t : table) {
+        SCOPED_TRACE(t.nom);
+        TGestes e;
+        const std::string avant = essai::Document(e.s);
+        t.geste(e);
+        kit::Process(10);
+        EXPECT_EQ(essai::Document(e.s) != avant, t.change);
+        auto relue = essai::SauveRelit(e.s, MakePath(kit::TempDir(), "gestes-nommes.xmc"));
+        ASSERT_NE(relue, nullptr);
+        t.verifie(e, *relue);
+    }
+}
