@@ -19,6 +19,7 @@ using namespace ctrl;
 
 namespace {
 constexpr uint16_t Aucun = 0xFFFF;
+constexpr int TexteFusionEntraineur = 5727;   // %s the other coach, twice
 }
 
 // ---- person frame ----------------------------------------------------------------------------
@@ -256,6 +257,18 @@ void Tf_FicheEntraineur::b_ValiderClick(TObject*)
     {
         SetModalResult(mrNone);
         Tf_MessageUtil::Affiche(erreur, 4);
+        return;
+    }
+    // Named as another coach of the season, he would become that one: only
+    // once the user, asked naming him, says so; No leaves the card open and
+    // the season as it was.
+    if (const TPersonnel* autre = Saison->Entraineurs().ChercheNom(Trim(c_Personne->e_Nom->GetText()),
+                                                                    Trim(c_Personne->e_Prenom->GetText()));
+        autre && autre != Entraineur &&
+        Tf_MessageUtil::Affiche(TraduireFormat(TexteFusionEntraineur, {autre->NomComplet(), autre->NomComplet()}),
+                                mbuOui | mbuNon) != mrYes)
+    {
+        SetModalResult(mrNone);
         return;
     }
     TEntraineur* e = Entraineur;

@@ -16,6 +16,7 @@
 #include "records/Fiches.h"
 #include "records/w_Arbitres.h"
 #include "records/w_Effectifs.h"
+#include "records/w_FicheEntraineur.h"
 #include "records/w_FicheJoueur.h"
 #include "records/w_ModifierClubPrec.h"
 #include "records/w_ModifierNat.h"
@@ -36,7 +37,8 @@ namespace {
 // The small season with two clubs named apart only by an accent (Évreux 4,
 // Evreux 5) and two named alike (Club 3, 6 and 7); two referees, Dumas Eve
 // (who refereed the first match) and Martinez Luis; two previous clubs named
-// alike, Dupont coming from the second; the country Italie of Durand.
+// alike, Dupont coming from the second; the country Italie of Durand; two
+// coaches, Blanc Jean and Noir Paul.
 struct TGestes
 {
     TPetiteSaison p = PetiteSaison(sportFootball);
@@ -60,6 +62,8 @@ struct TGestes
         p.dupont->ClubPrec = static_cast<uint16_t>(club3b);
         italie = s.Pays().AjoutePays("Italie");
         p.durand->CodePays = static_cast<uint16_t>(italie);
+        s.Entraineurs().AjoutePersonnel(std::make_unique<TEntraineur>(-1, 0, "Jean", "Blanc"));
+        s.Entraineurs().AjoutePersonnel(std::make_unique<TEntraineur>(-1, 0, "Paul", "Noir"));
     }
     // The next message box answers r; its text is kept.
     void Repond(int r)
@@ -175,6 +179,24 @@ void ListeNoms(TGestes& e, std::vector<int> ids, bool fusion, int reponse)
 // The league, matchday 1.
 TDonneesChampionnat& C1(TSaison& s) { return *s.Arbre().ListeChampionnats().front(); }
 
+// The card of coach Blanc, his name typed as coach Noir's, validated; the
+// question answered. No leaves the card open: it is cancelled.
+void RenommeEntraineur(TGestes& e, int reponse)
+{
+    TOwned<Tf_FicheEntraineur> f(new Tf_FicheEntraineur(nullptr));
+    f->ChangeCouleurs(f->Couleurs);
+    f->ChangeSaison(&e.s);
+    f->Entraineur = dynamic_cast<TEntraineur*>(e.s.Entraineurs().ChercheNom("Blanc", "Jean"));
+    kit::ShowForm(f.get());
+    kit::TypeKeys(f->c_Personne->e_Nom, "Noir");
+    kit::TypeKeys(f->c_Personne->e_Prenom, "Paul");
+    e.Repond(reponse);
+    kit::Click(f->b_Valider);
+    EXPECT_EQ(kit::ForgetModalActions(), 0u);
+    EXPECT_EQ(e.questions, std::vector<std::string>{TraduireFormat(5727, {"Noir Paul", "Noir Paul"})});
+    EXPECT_EQ(f->ModalResult(), reponse == mrYes ? mrOk : mrNone);
+}
+
 struct TGeste
 {
     const char* nom;
@@ -252,6 +274,16 @@ TEST(GestesNommes, EachChangesOnlyWhatItOrItsQuestionNames)
         {"previous clubs merged, Yes",
          [](TGestes& e) { ListeNoms<Tf_ModifierClubPrec>(e, {e.club3a, e.club3b}, true, mrYes); }, true,
          [](TGestes& e, TSaison& r) { EXPECT_EQ(r.Joueurs().ChercheJoueurNom("DUPONT", "JEAN")->ClubPrec, e.club3a); }},
+        {"coach card named as another coach, No", [](TGestes& e) { RenommeEntraineur(e, mrNo); }, false,
+         [](TGestes&, TSaison& r) {
+             EXPECT_NE(r.Entraineurs().ChercheNom("Blanc", "Jean"), nullptr);
+             EXPECT_NE(r.Entraineurs().ChercheNom("Noir", "Paul"), nullptr);
+         }},
+        {"coach card named as another coach, Yes", [](TGestes& e) { RenommeEntraineur(e, mrYes); }, true,
+         [](TGestes&, TSaison& r) {
+             EXPECT_EQ(r.Entraineurs().ChercheNom("Blanc", "Jean"), nullptr);
+             EXPECT_NE(r.Entraineurs().ChercheNom("Noir", "Paul"), nullptr);
+         }},
     };
     for (const TGeste& t : table) {
         SCOPED_TRACE(t.nom);
