@@ -200,22 +200,25 @@ void RenommeEntraineur(TGestes& e, int reponse)
 struct TGeste
 {
     const char* nom;
-    std::function<void(TGestes&)> geste;
-    bool change;   // false: the saved season is as it was
-    std::function<void(TGestes&, TSaison&)> verifie;
+    bool question;                              // asked: the row runs answered No, then Yes
+    std::function<void(TGestes&, int)> geste;   // its question answered so
+    int changeSi;   // the saved season changes with that answer; 0 never; -1 always, and no question
+    std::function<void(TGestes&, TSaison&, int)> verifie;
 };
+
+TJoueur* Lu(TSaison& r, const char* nom, const char* prenom) { return r.Joueurs().ChercheJoueurNom(nom, prenom); }
 
 }  // namespace
 
 TEST(GestesNommes, EachChangesOnlyWhatItOrItsQuestionNames)
 {
     const std::vector<TGeste> table = {
-        {"transfer to Evreux, not to Evreux with an accent", [](TGestes& e) { Transfere(e, e.p.durand, 5); }, true,
-         [](TGestes&, TSaison& r) { EXPECT_EQ(r.Joueurs().ChercheJoueurNom("DURAND", "LUC")->ClubActuel, 5); }},
-        {"transfer to the second of two Club 3", [](TGestes& e) { Transfere(e, e.p.durand, 7); }, true,
-         [](TGestes&, TSaison& r) { EXPECT_EQ(r.Joueurs().ChercheJoueurNom("DURAND", "LUC")->ClubActuel, 7); }},
-        {"card validated untouched keeps the second previous club and the country",
-         [](TGestes& e) {
+        {"transfer to Evreux, not to Evreux with an accent", false, [](TGestes& e, int) { Transfere(e, e.p.durand, 5); }, -1,
+         [](TGestes&, TSaison& r, int) { EXPECT_EQ(Lu(r, "DURAND", "LUC")->ClubActuel, 5); }},
+        {"transfer to the second of two Club 3", false, [](TGestes& e, int) { Transfere(e, e.p.durand, 7); }, -1,
+         [](TGestes&, TSaison& r, int) { EXPECT_EQ(Lu(r, "DURAND", "LUC")->ClubActuel, 7); }},
+        {"card validated untouched keeps the second of two previous clubs", false,
+         [](TGestes& e, int) {
              auto f = e.Fenetre<Tf_Recherche>();
              f->Edit1->SetText("Dupont");
              kit::Click(f->b_Rechercher);
@@ -226,74 +229,57 @@ TEST(GestesNommes, EachChangesOnlyWhatItOrItsQuestionNames)
              f->mi_Editer->Click();
              EXPECT_EQ(kit::ForgetModalActions(), 0u);
          },
-         false, [](TGestes& e, TSaison& r) {
-             EXPECT_EQ(r.Joueurs().ChercheJoueurNom("DUPONT", "JEAN")->ClubPrec, e.club3b);
-         }},
-        {"referee typed over as another, No", [](TGestes& e) {
+         0, [](TGestes& e, TSaison& r, int) { EXPECT_EQ(Lu(r, "DUPONT", "JEAN")->ClubPrec, e.club3b); }},
+        {"referee typed over as another", true,
+         [](TGestes& e, int reponse) {
              auto f = e.Fenetre<Tf_Arbitres>();
-             e.Repond(mrNo);
+             e.Repond(reponse);
              TapeArbitre(*f, 1, "Martinez", "Luis");
-             EXPECT_EQ(f->sg_TableauEquipe->Cells(0, 1), "Dumas");
+             EXPECT_EQ(f->sg_TableauEquipe->Cells(0, 1), reponse == mrYes ? "Martinez" : "Dumas");
              EXPECT_EQ(e.questions, std::vector<std::string>{TraduireFormat(
                                         5720, {"Dumas Eve", "Martinez Luis", "Dumas Eve", 1, "Martinez Luis"})});
              f->sg_TableauEquipe->OnExit = nullptr;
          },
-         false, [](TGestes&, TSaison& r) {
-             ASSERT_NE(r.Arbitres().ChercheNom("Dumas", "Eve"), nullptr);
-             EXPECT_EQ(C1(r).OfficielMatch(1, 1, 1), r.Arbitres().ChercheNom("Dumas", "Eve")->Numero);
+         mrYes,
+         [](TGestes&, TSaison& r, int reponse) {
+             const TPersonnel* garde = r.Arbitres().ChercheNom(reponse == mrYes ? "Martinez" : "Dumas",
+                                                               reponse == mrYes ? "Luis" : "Eve");
+             ASSERT_NE(garde, nullptr);
+             EXPECT_EQ(r.Arbitres().NbPersonnel(), reponse == mrYes ? 1 : 2);
+             EXPECT_EQ(C1(r).OfficielMatch(1, 1, 1), garde->Numero);
          }},
-        {"referee typed over as another, Yes", [](TGestes& e) {
-             auto f = e.Fenetre<Tf_Arbitres>();
-             e.Repond(mrYes);
-             TapeArbitre(*f, 1, "Martinez", "Luis");
-             EXPECT_EQ(e.questions.size(), 1u);
-             f->sg_TableauEquipe->OnExit = nullptr;
-         },
-         true, [](TGestes&, TSaison& r) {
-             EXPECT_EQ(r.Arbitres().ChercheNom("Dumas", "Eve"), nullptr);
-             EXPECT_EQ(C1(r).OfficielMatch(1, 1, 1),
-                       r.Arbitres().ChercheNom("Martinez", "Luis")->Numero);
+        {"typed squads row, Delete", true, [](TGestes& e, int reponse) { SaisitPuisEfface(e, "30", reponse); }, mrNo,
+         [](TGestes&, TSaison& r, int reponse) {
+             EXPECT_EQ(Lu(r, "ABALO", "LUC") != nullptr, reponse == mrNo);
          }},
-        {"typed squads row, Delete, No: kept and stored", [](TGestes& e) { SaisitPuisEfface(e, "30", mrNo); }, true,
-         [](TGestes&, TSaison& r) { EXPECT_EQ(r.Joueurs().ChercheJoueurNom("ABALO", "LUC")->ClubActuel, 0); }},
-        {"typed squads row, Delete, Yes", [](TGestes& e) { SaisitPuisEfface(e, "30", mrYes); }, false,
-         [](TGestes&, TSaison& r) { EXPECT_EQ(r.Joueurs().ChercheJoueurNom("ABALO", "LUC"), nullptr); }},
-        {"refused squads row, Delete, No: kept as typed", [](TGestes& e) { SaisitPuisEfface(e, "150", mrNo); },
-         false, [](TGestes&, TSaison& r) { EXPECT_EQ(r.Joueurs().ChercheJoueurNom("ABALO", "LUC"), nullptr); }},
-        {"nationality deleted, No",
-         [](TGestes& e) { ListeNoms<Tf_ModifierNat>(e, {e.italie}, false, mrNo); }, false,
-         [](TGestes& e, TSaison& r) { EXPECT_EQ(r.Joueurs().ChercheJoueurNom("DURAND", "LUC")->CodePays, e.italie); }},
-        {"nationality deleted, Yes",
-         [](TGestes& e) { ListeNoms<Tf_ModifierNat>(e, {e.italie}, false, mrYes); }, true,
-         [](TGestes&, TSaison& r) {
-             EXPECT_EQ(r.Joueurs().ChercheJoueurNom("DURAND", "LUC")->CodePays, TPersonnel::Aucun);
+        {"refused squads row (age 150), Delete", true, [](TGestes& e, int reponse) { SaisitPuisEfface(e, "150", reponse); },
+         0, [](TGestes&, TSaison& r, int) { EXPECT_EQ(Lu(r, "ABALO", "LUC"), nullptr); }},
+        {"nationality deleted", true, [](TGestes& e, int reponse) { ListeNoms<Tf_ModifierNat>(e, {e.italie}, false, reponse); },
+         mrYes,
+         [](TGestes& e, TSaison& r, int reponse) {
+             EXPECT_EQ(Lu(r, "DURAND", "LUC")->CodePays, reponse == mrYes ? TPersonnel::Aucun : e.italie);
          }},
-        {"previous clubs merged, No",
-         [](TGestes& e) { ListeNoms<Tf_ModifierClubPrec>(e, {e.club3a, e.club3b}, true, mrNo); }, false,
-         [](TGestes& e, TSaison& r) { EXPECT_EQ(r.Joueurs().ChercheJoueurNom("DUPONT", "JEAN")->ClubPrec, e.club3b); }},
-        {"previous clubs merged, Yes",
-         [](TGestes& e) { ListeNoms<Tf_ModifierClubPrec>(e, {e.club3a, e.club3b}, true, mrYes); }, true,
-         [](TGestes& e, TSaison& r) { EXPECT_EQ(r.Joueurs().ChercheJoueurNom("DUPONT", "JEAN")->ClubPrec, e.club3a); }},
-        {"coach card named as another coach, No", [](TGestes& e) { RenommeEntraineur(e, mrNo); }, false,
-         [](TGestes&, TSaison& r) {
-             EXPECT_NE(r.Entraineurs().ChercheNom("Blanc", "Jean"), nullptr);
-             EXPECT_NE(r.Entraineurs().ChercheNom("Noir", "Paul"), nullptr);
+        {"previous clubs merged", true,
+         [](TGestes& e, int reponse) { ListeNoms<Tf_ModifierClubPrec>(e, {e.club3a, e.club3b}, true, reponse); }, mrYes,
+         [](TGestes& e, TSaison& r, int reponse) {
+             EXPECT_EQ(Lu(r, "DUPONT", "JEAN")->ClubPrec, reponse == mrYes ? e.club3a : e.club3b);
          }},
-        {"coach card named as another coach, Yes", [](TGestes& e) { RenommeEntraineur(e, mrYes); }, true,
-         [](TGestes&, TSaison& r) {
-             EXPECT_EQ(r.Entraineurs().ChercheNom("Blanc", "Jean"), nullptr);
+        {"coach card named as another coach", true, RenommeEntraineur, mrYes,
+         [](TGestes&, TSaison& r, int reponse) {
+             EXPECT_EQ(r.Entraineurs().ChercheNom("Blanc", "Jean") != nullptr, reponse == mrNo);
              EXPECT_NE(r.Entraineurs().ChercheNom("Noir", "Paul"), nullptr);
          }},
     };
-    for (const TGeste& t : table) {
-        SCOPED_TRACE(t.nom);
-        TGestes e;
-        const std::string avant = essai::Document(e.s);
-        t.geste(e);
-        kit::Process(10);
-        EXPECT_EQ(essai::Document(e.s) != avant, t.change);
-        auto relue = essai::SauveRelit(e.s, MakePath(kit::TempDir(), "gestes-nommes.xmc"));
-        ASSERT_NE(relue, nullptr);
-        t.verifie(e, *relue);
-    }
+    for (const TGeste& t : table)
+        for (const int reponse : t.question ? std::vector<int>{mrNo, mrYes} : std::vector<int>{mrOk}) {
+            SCOPED_TRACE(std::string(t.nom) + (reponse == mrYes ? ", yes" : reponse == mrNo ? ", no" : ""));
+            TGestes e;
+            const std::string avant = essai::Document(e.s);
+            t.geste(e, reponse);
+            kit::Process(10);
+            EXPECT_EQ(essai::Document(e.s) != avant, t.changeSi == -1 || t.changeSi == reponse);
+            auto relue = essai::SauveRelit(e.s, MakePath(kit::TempDir(), "gestes-nommes.xmc"));
+            ASSERT_NE(relue, nullptr);
+            t.verifie(e, *relue, reponse);
+        }
 }
