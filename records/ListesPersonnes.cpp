@@ -9,8 +9,13 @@
 #include "model/Personnels.h"
 #include "model/Saison.h"
 #include "model/Stades.h"
+#include "model/oTraducteur.h"
+#include "ui/message2.h"
 
 namespace {
+
+// %s the renamed referee, %s the other, %s the renamed, %d his matches, %s the other.
+constexpr int TexteFusionArbitre = 5720;
 
 // Every list of ids of the competitions' data, through f.
 template <class F>
@@ -82,4 +87,12 @@ void FusionneClubsPrec(TSaison& saison, int32_t garde, int32_t fondu)
         if (auto* e = dynamic_cast<TEntraineur*>(entraineurs.Personnel(i)); e && e->ClubPrec == fondu)
             e->ClubPrec = static_cast<uint16_t>(garde);
     saison.RenommeClubPrec(fondu, "");
+}
+
+bool AccepteFusionArbitre(const TSaison& saison, const TPersonnel& renomme, const TPersonnel& autre)
+{
+    const std::string lui = renomme.NomComplet(), homonyme = autre.NomComplet();
+    const std::string texte =
+        TraduireFormat(TexteFusionArbitre, {lui, homonyme, lui, MatchsArbitre(saison, renomme), homonyme});
+    return Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon) == mrYes;
 }

@@ -23,6 +23,12 @@ bool SupprimeStade(TSaison& saison, TStade* stade, int& matchs);
 // The same for a referee: the competitions' referee lists forget him.
 bool SupprimeArbitre(TSaison& saison, TPersonnel* arbitre, int& matchs);
 
+// A row of a list typed over with the name of another of its entries: the two
+// would become one. Asks once, naming the row's referee, the other and where
+// his matches go; true when the user says they are one (No: the row takes its
+// names back).
+bool AccepteFusionArbitre(const TSaison& saison, const TPersonnel& renomme, const TPersonnel& autre);
+
 // The previous club fondu becomes garde (0: none) for every player, every
 // player's history line and every coach; its name is emptied.
 void FusionneClubsPrec(TSaison& saison, int32_t garde, int32_t fondu);

@@ -372,8 +372,13 @@ TPersonnelStat* Tf_Arbitres::ArbitreLigne(int ligne) const
 
 bool Tf_Arbitres::EnregistreLignes(int premiere, int derniere, bool dit)
 {
-    if (!Saison)
+    if (!Saison || enregistrement_)
         return true;
+    struct TEnCours
+    {
+        bool& b;
+        ~TEnCours() { b = false; }
+    } enCours{enregistrement_ = true};
     TPersonnels& arbitres = Saison->Arbitres();
     bool change = false, refait = false;
     int refus = 0;
@@ -402,6 +407,14 @@ bool Tf_Arbitres::EnregistreLignes(int premiere, int derniere, bool dit)
         }
         if (SansAccent(nom) == SansAccent(a->Nom) && SansAccent(prenom) == SansAccent(a->Prenom))
             continue;
+        // Renamed as another referee: the two become one only once the user
+        // says so; else the row takes its names back.
+        if (const TPersonnel* autre = arbitres.ChercheNom(nom, prenom);
+            autre && autre != a && !AccepteFusionArbitre(*Saison, *a, *autre)) {
+            sg_TableauEquipe->SetCells(0, r, a->Nom);
+            sg_TableauEquipe->SetCells(1, r, a->Prenom);
+            continue;
+        }
         // Renamed: filed again at its place; a namesake takes its matches.
         a->Nom = nom;
         a->Prenom = prenom;

@@ -113,6 +113,10 @@ protected:
     TColorStringGrid* Grille() const override { return sg_TableauEquipe; }
     bool PaysUtilise(int code) const override;
     std::string TexteTous() const override;
+
+private:
+    // Rows being written: the focus a question takes leaves them alone.
+    bool enregistrement_ = false;
 };
 
 // The start-up registration of the page functions of both lists.

@@ -30,6 +30,7 @@ using ctrl::Texte;
 namespace {
 
 constexpr int TexteSansNom = 3702, TexteAgeIllisible = 3703, TexteDejaLa = 3704, TexteFusion = 3705;
+constexpr int TexteEffaceSaisie = 5726;   // %d the row, %s what it names
 
 TOuvreSaisieRapide& SaisieRapide()
 {
@@ -997,10 +998,26 @@ void Tf_Effectifs::mi_InsererClick(TObject*)
 
 void Tf_Effectifs::mi_EffacerClick(TObject*)
 {
-    // A row typed but not stored is emptied: what was typed is discarded.
+    // A row typed but not stored (or refused) is emptied once the user,
+    // asked naming it, says so: No keeps it as typed.
     const int r = sg_TableauEquipe->Row();
     if (r >= 1 && r < sg_TableauEquipe->RowCount() - 1 && !JoueurLigne(r))
     {
+        TColorStringGrid& g = *sg_TableauEquipe;
+        std::string nom = Trim(Trim(g.Cells(3, r)) + " " + Trim(g.Cells(2, r)));
+        for (int k = 0; nom.empty() && k < g.ColCount(); ++k)
+            nom = Trim(g.Cells(k, r));
+        if (!nom.empty())
+        {
+            // The question takes the focus: the row is not written meanwhile.
+            const bool avant = Enregistrement;
+            Enregistrement = true;
+            const bool oui =
+                Tf_MessageUtil::Affiche(TraduireFormat(TexteEffaceSaisie, {r, nom}), mbuOui | mbuNon) == mrYes;
+            Enregistrement = avant;
+            if (!oui)
+                return;
+        }
         for (int k = 0; k < sg_TableauEquipe->ColCount(); ++k)
             sg_TableauEquipe->SetCells(k, r, "");
         if (EnregistreLignes(-1))

@@ -12,12 +12,14 @@
 #include "platform/rtl/Strings.h"
 #include "records/Controles.h"
 #include "ui/Bouton.h"
+#include "ui/NomSaisi.h"
 #include "ui/message2.h"
 
 using namespace ctrl;
 
 namespace {
 constexpr uint16_t Aucun = 0xFFFF;
+constexpr int TexteFusionEntraineur = 5727;   // %s the other coach, twice
 }
 
 // ---- person frame ----------------------------------------------------------------------------
@@ -180,7 +182,12 @@ bool Tf_CadrePersonne::EnregistrePersonne()
     ecrit(Personne->EMail, e_Email->GetText());
     const std::string pays = Trim(cb_Pays->GetText());
     if (Saison)
-        ecrit(Personne->CodePays, pays.empty() ? static_cast<uint16_t>(Aucun) : Saison->Pays().CherchePays(pays));
+    {
+        const int choisi = NumeroChoisi(*cb_Pays);
+        ecrit(Personne->CodePays, choisi >= 0    ? static_cast<uint16_t>(choisi)
+                                  : pays.empty() ? static_cast<uint16_t>(Aucun)
+                                                 : Saison->Pays().CherchePays(pays));
+    }
     uint8_t age = 0;
     if (AnneeNaissance(e_Age->GetText(), age))
         ecrit(Personne->Age, age);
@@ -229,7 +236,7 @@ void Tf_FicheEntraineur::DoShow()
     if (Entraineur && Saison)
     {
         SetCaption(TraduireFormat(83, {Entraineur->Prenom, Entraineur->Nom, Saison->NomEquipe(Entraineur->ClubActuel)}));
-        cb_ClubPrec->SetText(Saison->NomClubPrec(Entraineur->ClubPrec));
+        MontreNumero(*cb_ClubPrec, Entraineur->ClubPrec, Saison->NomClubPrec(Entraineur->ClubPrec));
         e_Equipes->SetText(Entraineur->categorie);
     }
     else
@@ -252,6 +259,18 @@ void Tf_FicheEntraineur::b_ValiderClick(TObject*)
         Tf_MessageUtil::Affiche(erreur, 4);
         return;
     }
+    // Named as another coach of the season, he would become that one: only
+    // once the user, asked naming him, says so; No leaves the card open and
+    // the season as it was.
+    if (const TPersonnel* autre = Saison->Entraineurs().ChercheNom(Trim(c_Personne->e_Nom->GetText()),
+                                                                    Trim(c_Personne->e_Prenom->GetText()));
+        autre && autre != Entraineur &&
+        Tf_MessageUtil::Affiche(TraduireFormat(TexteFusionEntraineur, {autre->NomComplet(), autre->NomComplet()}),
+                                mbuOui | mbuNon) != mrYes)
+    {
+        SetModalResult(mrNone);
+        return;
+    }
     TEntraineur* e = Entraineur;
     if (!e)
     {
@@ -261,7 +280,11 @@ void Tf_FicheEntraineur::b_ValiderClick(TObject*)
     }
     bool change = c_Personne->EnregistrePersonne() || Modifie || nouveau_;
     const std::string club = Trim(cb_ClubPrec->GetText());
-    const auto prec = static_cast<uint16_t>(club.empty() ? Aucun : Saison->ChercheClubPrec(club, true));
+    // A club picked from the list is that one; a name typed goes by its name.
+    const int choisi = NumeroChoisi(*cb_ClubPrec);
+    const auto prec = static_cast<uint16_t>(choisi >= 0    ? choisi
+                                            : club.empty() ? Aucun
+                                                           : Saison->ChercheClubPrec(club, true));
     if (prec != e->ClubPrec)
     {
         e->ClubPrec = prec;

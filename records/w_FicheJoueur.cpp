@@ -497,12 +497,13 @@ void Tf_FicheJoueur::AfficheJoueur(TJoueur* joueur)
     cb_Poste->SetItemIndex(joueur->NumeroPoste() - 1);
     const int maillot = ModeNational ? joueur->MaillotNational : joueur->Maillot;
     e_NumMaillot->SetText(maillot == 0 ? std::string("-") : IntToStr(maillot));
-    cb_Nationalite->SetText(joueur->CodePays == Aucun ? std::string() : Saison->Pays().NomPays(joueur->CodePays));
+    MontreNumero(*cb_Nationalite, joueur->CodePays,
+                 joueur->CodePays == Aucun ? std::string() : Saison->Pays().NomPays(joueur->CodePays));
     ImageJoueur = joueur->Image;
     LogoJoueur->ChangeImage(ImageJoueur > 0 && ImageManager() ? ImageManager()->ChargeImage(imageJoueur, ImageJoueur)
                                                               : nullptr);
     e_Anciennete->SetText(joueur->Duree == 0 ? Texte(84) : IntToStr(joueur->Duree + 1900));
-    cb_ClubPrec->SetText(Saison->NomClubPrec(joueur->ClubPrec));
+    MontreNumero(*cb_ClubPrec, joueur->ClubPrec, Saison->NomClubPrec(joueur->ClubPrec));
     e_Duree->SetText(TexteContrat(joueur->Contrat));
     e_Taille->SetText(joueur->Taille == 0 ? std::string() : IntToStr(joueur->Taille));
     e_Poids->SetText(joueur->Poids == 0 ? std::string() : IntToStr(joueur->Poids));
@@ -1041,7 +1042,11 @@ void Tf_FicheJoueur::b_ValiderClick(TObject*)
     change = EnregistreCarriere(j) || change;
     ecrit(j->Duree, s.Anciennete);
     const std::string prec = Trim(cb_ClubPrec->GetText());
-    const int clubPrec = prec.empty() || prec == Texte(84) ? Aucun : Saison->ChercheClubPrec(prec, true);
+    // A club or a country picked from its list is that one; a name typed goes by its name.
+    const int choisi = NumeroChoisi(*cb_ClubPrec);
+    const int clubPrec = choisi >= 0                          ? choisi
+                         : prec.empty() || prec == Texte(84) ? Aucun
+                                                             : Saison->ChercheClubPrec(prec, true);
     ecrit(j->ClubPrec, static_cast<uint16_t>(clubPrec));
     if (ModeNational)
     {
@@ -1060,7 +1065,10 @@ void Tf_FicheJoueur::b_ValiderClick(TObject*)
         }
     }
     const std::string pays = Trim(cb_Nationalite->GetText());
-    ecrit(j->CodePays, pays.empty() ? static_cast<uint16_t>(Aucun) : Saison->Pays().CherchePays(pays));
+    const int paysChoisi = NumeroChoisi(*cb_Nationalite);
+    ecrit(j->CodePays, paysChoisi >= 0 ? static_cast<uint16_t>(paysChoisi)
+                       : pays.empty()  ? static_cast<uint16_t>(Aucun)
+                                       : Saison->Pays().CherchePays(pays));
     ecrit(j->Contrat, s.Contrat);
     if (poste > 0 && poste != j->NumeroPoste())
     {

@@ -21,6 +21,7 @@
 #include "ui/ColorStringGrid.h"
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
+#include "ui/NomSaisi.h"
 #include "ui/message2.h"
 
 using namespace ctrl;
@@ -279,12 +280,12 @@ void Tf_FicheStade::AfficheStade()
         TStringList pays;
         Saison->Pays().Remplit(pays);
         for (int i = 0; i < pays.Count(); ++i)
-            cb_Pays->Items().Add(pays[i]);
+            cb_Pays->Items().AddObject(pays[i], static_cast<TStrings::Object>(pays.Objects(i)));
     }
     const TStade* s = Stade;
     e_NomStade->SetText(s ? s->NomStade : NomPropose);
     e_Ville->SetText(s ? s->Ville : "");
-    cb_Pays->SetText(s && Saison ? Saison->Pays().NomPays(s->CodePays) : "");
+    MontreNumero(*cb_Pays, s ? s->CodePays : -1, s && Saison ? Saison->Pays().NomPays(s->CodePays) : "");
     e_Construit->SetText(IntToStr(s ? s->DateConstruction : 0));
     e_Capacite->SetText(IntToStr(s ? s->Capacite : 0));
     e_AffluenceRecord->SetText(s ? s->RecordAffluence : "");
@@ -418,7 +419,11 @@ bool Tf_FicheStade::b_ValiderClick(TObject*)
     ecrit(s->Tel, e_Telephone->GetText());
     ecrit(s->Fax, e_Fax->GetText());
     const std::string pays = Trim(cb_Pays->GetText());
-    ecrit(s->CodePays, pays.empty() ? TListePays::Aucun : Saison->Pays().CherchePays(pays));
+    // A country picked from the list is that one; a name typed goes by its name.
+    const int choisi = NumeroChoisi(*cb_Pays);
+    ecrit(s->CodePays, choisi >= 0    ? static_cast<uint16_t>(choisi)
+                       : pays.empty() ? TListePays::Aucun
+                                      : Saison->Pays().CherchePays(pays));
     ecrit(s->Image, static_cast<int32_t>(LogoStade->Tag));
     Stade = s;
     Modifie = modifie;

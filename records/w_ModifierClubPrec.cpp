@@ -1,17 +1,21 @@
 #include "records/w_ModifierClubPrec.h"
 
 #include "model/Saison.h"
+#include "model/oTraducteur.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
 #include "records/Controles.h"
 #include "records/ListesPersonnes.h"
 #include "ui/Bouton.h"
 #include "ui/Fond.h"
+#include "ui/message2.h"
 
 using namespace ctrl;
 
 namespace {
 constexpr char CodeDessin = 1;
+constexpr int TexteEffaceClubPrec = 5724;   // %s the club
+constexpr int TexteFusionNoms = 5725;       // %s kept, %s gone, %s gone, %s kept
 }
 
 TModifierNomsForm::TModifierNomsForm(TComponent* AOwner, const std::string& nom, const std::string& liste)
@@ -111,6 +115,9 @@ void TModifierNomsForm::bc_EffacerClick(TObject*)
     const int id = static_cast<int>(e_NomEquipe->Tag);
     if (id < 0 || !Saison)
         return;
+    // Named, and asked once: No keeps it and all that names it.
+    if (Tf_MessageUtil::Affiche(QuestionEfface(id), mbuOui | mbuNon) != mrYes)
+        return;
     Modifie = 1;
     Efface(id);
     const int i = LigneId(id);
@@ -126,6 +133,11 @@ void TModifierNomsForm::bc_FusionnerClick(TObject*)
         if (l_Liste->Selected(i))
             ids.push_back(IdLigne(l_Liste->Items()[i]));
     if (ids.size() < 2 || !Saison)
+        return;
+    // Both named, and which stays: No keeps both.
+    const int reste = Garde(ids[0], ids[1]), part = reste == ids[0] ? ids[1] : ids[0];
+    if (Tf_MessageUtil::Affiche(TraduireFormat(TexteFusionNoms, {Nom(reste), Nom(part), Nom(part), Nom(reste)}),
+                                mbuOui | mbuNon) != mrYes)
         return;
     Modifie = 1;
     const int garde = Fusionne(ids[0], ids[1]);
@@ -173,6 +185,11 @@ void Tf_ModifierClubPrec::Efface(int id)
 {
     // As merged into none (0): nothing names it any longer.
     FusionneClubsPrec(*Saison, 0, id);
+}
+
+std::string Tf_ModifierClubPrec::QuestionEfface(int id) const
+{
+    return TraduireFormat(TexteEffaceClubPrec, {Nom(id)});
 }
 
 int Tf_ModifierClubPrec::Fusionne(int premier, int second)

@@ -48,6 +48,10 @@ protected:
     virtual void Efface(int id) = 0;
     // Merges the entries of the first two selected lines; the id kept.
     virtual int Fusionne(int premier, int second) = 0;
+    // The id a merge of the two keeps (the first).
+    virtual int Garde(int premier, int second) const { return (void)second, premier; }
+    // The question before an entry is deleted, naming it and what it takes.
+    virtual std::string QuestionEfface(int id) const = 0;
     std::string Ligne(int id, const std::string& nom) const;
     void Remplit();
     void Vide();
@@ -65,4 +69,5 @@ protected:
     void Renomme(int id, const std::string& nom) override;
     void Efface(int id) override;
     int Fusionne(int premier, int second) override;
+    std::string QuestionEfface(int id) const override;
 };

@@ -3,12 +3,17 @@
 #include "model/Joueurs.h"
 #include "model/ListePays.h"
 #include "model/Saison.h"
+#include "model/oTraducteur.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
 #include "records/Controles.h"
 #include "ui/Bouton.h"
 
 using namespace ctrl;
+
+namespace {
+constexpr int TexteEffacePays = 5723;   // %s the country, %d its players
+}
 
 Tf_ModifierNat::Tf_ModifierNat(TComponent* AOwner) : TModifierNomsForm(AOwner, "f_ModifierNat", "l_Nationalite")
 {
@@ -41,11 +46,21 @@ void Tf_ModifierNat::Renomme(int id, const std::string& nom) { Saison->Pays().Re
 // Nothing names a deleted country any more.
 void Tf_ModifierNat::Efface(int id) { Saison->RetirePays(id); }
 
-int Tf_ModifierNat::Fusionne(int premier, int second)
+int Tf_ModifierNat::Garde(int premier, int second) const
 {
     // The country with more players survives; on a tie, the first line.
     const TJoueurs& j = Saison->Joueurs();
-    const int garde = j.NbJoueurPays(second) > j.NbJoueurPays(premier) ? second : premier;
+    return j.NbJoueurPays(second) > j.NbJoueurPays(premier) ? second : premier;
+}
+
+int Tf_ModifierNat::Fusionne(int premier, int second)
+{
+    const int garde = Garde(premier, second);
     Saison->RetirePays(garde == premier ? second : premier, garde);
     return garde;
+}
+
+std::string Tf_ModifierNat::QuestionEfface(int id) const
+{
+    return TraduireFormat(TexteEffacePays, {Nom(id), Saison->Joueurs().NbJoueurPays(id)});
 }

@@ -17,4 +17,6 @@ protected:
     void Renomme(int id, const std::string& nom) override;
     void Efface(int id) override;
     int Fusionne(int premier, int second) override;
+    int Garde(int premier, int second) const override;
+    std::string QuestionEfface(int id) const override;
 };

@@ -534,7 +534,7 @@ void Tf_Recherche::mi_TransfererClick(TObject*)
     f->ChangeSaison(Saison);
     if (f->ShowModal() != mrOk)
         return;
-    const int equipe = Saison->ChercheEquipe(Trim(f->cb_Club->GetText()));
+    const int equipe = f->EquipeChoisie();
     if (equipe < 0 || equipe == j->IdEquipe() || !AccepteTransfert(*Saison, *j, equipe))
         return;
     TransfereJoueur(*Saison, j, equipe);

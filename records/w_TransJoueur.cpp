@@ -27,5 +27,11 @@ void Tf_TransJoueur::FormShow(TObject*)
 {
     cb_Club->Items().Clear();
     for (int i = 0; Saison && i < Saison->NbEquipe(); ++i)
-        cb_Club->Items().Add(Saison->NomEquipeIndex(i));
+        cb_Club->Items().AddObject(Saison->NomEquipeIndex(i), Saison->IdEquipe(i));
+}
+
+int Tf_TransJoueur::EquipeChoisie() const
+{
+    const int i = cb_Club->ItemIndex();
+    return i >= 0 && i < cb_Club->Items().Count() ? static_cast<int>(cb_Club->Items().Objects(i)) : -1;
 }

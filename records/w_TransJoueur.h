@@ -12,8 +12,12 @@ class Tf_TransJoueur : public TBrivantelForm
 {
 public:
     explicit Tf_TransJoueur(TComponent* AOwner);
-    // Fills the club list with every team of the season, in list order.
+    // Fills the club list with every team of the season, in list order, each
+    // entry holding its team's number.
     void FormShow(TObject* Sender);
+    // The team picked, by its number (each entry holds its team's); -1 when
+    // none is.
+    int EquipeChoisie() const;
 
     TLabel* Label20 = nullptr;
     TComboBox98* cb_Club = nullptr;

@@ -17,6 +17,7 @@
 #include "ui/ColorStringGrid.h"
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
+#include "ui/NomSaisi.h"
 #include "ui/message2.h"
 #include "views/Textes.h"
 
@@ -253,7 +254,7 @@ void Tf_FicheArbitre::AfficheArbitre()
         Saison->Pays().Remplit(pays);
     cb_Pays->Items().Clear();
     for (int i = 0; i < pays.Count(); ++i)
-        cb_Pays->Items().Add(pays[i]);
+        cb_Pays->Items().AddObject(pays[i], static_cast<TStrings::Object>(pays.Objects(i)));
     if (!Arbitre) {
         // "Name First name", as the referee boxes list them: the last word is
         // the first name.
@@ -271,7 +272,7 @@ void Tf_FicheArbitre::AfficheArbitre()
     e_Nom->SetText(Arbitre->Nom);
     e_Prenom->SetText(Arbitre->Prenom);
     if (Arbitre->CodePays != TPersonnel::Aucun && Saison)
-        cb_Pays->SetText(Saison->Pays().NomPays(Arbitre->CodePays));
+        MontreNumero(*cb_Pays, Arbitre->CodePays, Saison->Pays().NomPays(Arbitre->CodePays));
     SetCaption(TraduireFormat(312, {Arbitre->Nom, Arbitre->Prenom}));
 
     const TParamArbitre p = ParamSport(Saison ? Saison->Sport() : 0);
@@ -448,7 +449,11 @@ bool Tf_FicheArbitre::b_ValiderClick(TObject*)
         Modifie = 1;
     }
     const std::string pays = Trim(cb_Pays->GetText());
-    const uint16_t code = pays.empty() ? TPersonnel::Aucun : Saison->Pays().CherchePays(pays);
+    // A country picked from the list is that one; a name typed goes by its name.
+    const int choisi = NumeroChoisi(*cb_Pays);
+    const uint16_t code = choisi >= 0    ? static_cast<uint16_t>(choisi)
+                          : pays.empty() ? TPersonnel::Aucun
+                                         : Saison->Pays().CherchePays(pays);
     if (a->CodePays != code) {
         a->CodePays = code;
         Modifie = 1;

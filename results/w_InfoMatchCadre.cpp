@@ -246,6 +246,20 @@ void Tf_InfoMatchCadreBase::PrepareSaisieNom(TComboBox* Boite, bool Stade)
                 ValideNomSaisi(b);
         };
     }
+    // The entry the box holds is remembered whenever one is picked or the
+    // box is entered with one.
+    auto change = Boite->OnChange;
+    Boite->OnChange = [this, Boite, change](TObject* s) {
+        Tient(Boite);
+        if (change)
+            change(s);
+    };
+    auto entree = Boite->OnEnter;
+    Boite->OnEnter = [this, Boite, entree](TObject* s) {
+        Tient(Boite);
+        if (entree)
+            entree(s);
+    };
     auto avant = Boite->OnKeyDown;
     Boite->OnKeyDown = [this, Boite, avant](TObject* s, WORD& k, TShiftState sh) {
         if (k == VK_RETURN && !Boite->DroppedDown() && ValideNomSaisi(Boite)) {
@@ -261,6 +275,30 @@ void Tf_InfoMatchCadreBase::PrepareSaisieNom(TComboBox* Boite, bool Stade)
         nomEnAttente_ = Boite;
         differe_->SetEnabled(true);
     };
+}
+
+void Tf_InfoMatchCadreBase::Tient(TComboBox* Boite)
+{
+    const int i = Boite ? Boite->ItemChoisi() : -1;
+    if (i < 0 || i >= Boite->Items().Count())
+        return;
+    const auto code = static_cast<int32_t>(Boite->Items().Objects(i));
+    for (auto& [b, c] : tenus_)
+        if (b == Boite) {
+            c = code;
+            return;
+        }
+    tenus_.emplace_back(Boite, code);
+}
+
+void Tf_InfoMatchCadreBase::RendTenu(TComboBox* Boite)
+{
+    for (const auto& [b, c] : tenus_)
+        if (b == Boite) {
+            Selectionne(Boite, c);
+            return;
+        }
+    Boite->SetItemIndex(Boite->Items().Count() > 0 ? 0 : -1);
 }
 
 void Tf_InfoMatchCadreBase::ValideNomsSaisis()
@@ -306,6 +344,7 @@ bool Tf_InfoMatchCadreBase::ValideNomSaisi(TComboBox* Boite)
     if (nom.Genre == TGenreNom::Entree) {
         const int trouve = nom.Index;
         Boite->SetItemIndex(trouve);
+        Tient(Boite);
         if (stade) {
             Modifie = 1;
             Signale();
@@ -319,9 +358,11 @@ bool Tf_InfoMatchCadreBase::ValideNomSaisi(TComboBox* Boite)
         AjouteStade(Boite, texte);
     else
         AjouteArbitre(Boite, texte);
-    // Cancelled: the box goes back to no choice.
+    // Cancelled: the box gives back what it held; else it holds the new one.
     if (Boite->Items().Count() == avant && Boite->ItemIndex() < 0)
-        Boite->SetItemIndex(avant > 0 ? 0 : -1);
+        RendTenu(Boite);
+    else
+        Tient(Boite);
     return true;
 }
 
@@ -393,6 +434,7 @@ void Tf_InfoMatchCadreBase::AfficheEnTeteMatch(bool Complet, TAffichage* Afficha
                 if (!Contient(arbitresA, p->Numero))
                     b->Items().AddObject(p->NomAffiche(&Saison->Pays(), true), p->Numero);
             Selectionne(b, c->OfficielMatch(n, m, static_cast<int>(i) + 1));
+            Tient(b);
         }
         if (NoteMatch) {
             const int note = c->NoteMatch(n, m);
@@ -423,6 +465,7 @@ void Tf_InfoMatchCadreBase::AfficheEnTeteMatch(bool Complet, TAffichage* Afficha
                 if (const TStade* st = stades.Stade(i); st && !Contient(stadesB, st->Code))
                     Stade->Items().AddObject(st->NomComplet(), st->Code);
             Selectionne(Stade, cible);
+            Tient(Stade);
         }
     }
     RemplitPage(1);

@@ -23,6 +23,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/MultiSport.h"
@@ -213,6 +214,11 @@ private:
     // Leaving a box with a new name: its card opens once the focus has moved.
     TComboBox* nomEnAttente_ = nullptr;
     bool nomEnCours_ = false;
+    // What each box held last (the number of its entry): a card cancelled on a
+    // new name gives it back.
+    std::vector<std::pair<TComboBox*, int32_t>> tenus_;
+    void Tient(TComboBox* Boite);
+    void RendTenu(TComboBox* Boite);
     TTimer* differe_ = nullptr;
 };
 

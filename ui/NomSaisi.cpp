@@ -47,3 +47,22 @@ TNomDesigne NomDesigne(TComboBox& boite, const std::function<std::vector<std::st
     }
     return r;
 }
+
+int NumeroChoisi(TComboBox& boite)
+{
+    const int i = boite.ItemChoisi();
+    if (i < 0 || i >= boite.Items().Count() || Trim(boite.Items()[i]) != Trim(boite.GetText()))
+        return -1;
+    return static_cast<int>(boite.Items().Objects(i));
+}
+
+void MontreNumero(TComboBox& boite, int numero, const std::string& texte)
+{
+    const int i = boite.Items().IndexOfObject(numero);
+    if (i >= 0 && !texte.empty() && boite.Items()[i] == texte) {
+        boite.SetItemIndex(i);
+        return;
+    }
+    boite.SetItemIndex(-1);
+    boite.SetText(texte);
+}

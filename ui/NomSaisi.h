@@ -35,3 +35,12 @@ struct TNomDesigne
 TNomDesigne NomDesigne(TComboBox& boite,
                        const std::function<std::vector<std::string>(int)>& noms = {},
                        const std::function<std::string(int)>& question = {});
+
+// The number (the entry's object) of the record picked from the box's list,
+// when the box still shows that entry's text; -1 when nothing was picked or a
+// name was typed since. A record picked is that record: two of one name stay
+// two, and the shown name is never looked up again.
+int NumeroChoisi(TComboBox& boite);
+// Shows the record of that number in the box: its entry, picked, when the
+// list holds it; else texte, as typed by the program (no entry chosen).
+void MontreNumero(TComboBox& boite, int numero, const std::string& texte);

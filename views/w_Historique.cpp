@@ -27,6 +27,8 @@ using vues::Texte;
 namespace {
 
 constexpr int HauteurLigne = 20;
+constexpr int TexteRemplaceSaison = 5721;   // %s the stored season, %d the new one's teams
+constexpr int TexteEffaceSaison = 5722;     // %s the season
 // A cell of the entry grid takes one side's goals, up to three digits.
 constexpr int LargeurBut = 26;
 constexpr int ChiffresBut = 3;
@@ -340,13 +342,18 @@ void Tf_Historique::AfficheClassement()
     Page(ts_Classement);
 }
 
+std::string Tf_Historique::NomSaison(const TSaisonStat& s)
+{
+    return TraduireFormat(356, {s.Saison() + 1900, s.NombreEquipes()});
+}
+
 void Tf_Historique::RemplitSaisons(TComboBox* liste, const TSaisonStat* choisie)
 {
     liste->Items().Clear();
     int choix = 0;
     for (int i = 0; stat_ && i < stat_->NombreSaisons(); ++i) {
         const TSaisonStat* s = stat_->Saison(i);
-        liste->Items().AddObject(TraduireFormat(356, {s->Saison() + 1900, s->NombreEquipes()}), i);
+        liste->Items().AddObject(NomSaison(*s), i);
         if (s == choisie)
             choix = i;
     }
@@ -532,6 +539,14 @@ void Tf_Historique::bc_AjouterClick(TObject*)
     const int numero = Tf_EquipeHistorique::NumeroSaison(d.Annee());
     if (noms.empty() || numero < 0)
         return;
+    // A season of that year already stored goes only once the user says so:
+    // No keeps it and the file as they were.
+    for (int k = 0; k < stat_->NombreSaisons(); ++k)
+        if (const TSaisonStat* deja = stat_->Saison(k); deja && deja->Saison() == numero &&
+            Tf_MessageUtil::Affiche(TraduireFormat(TexteRemplaceSaison,
+                                                   {NomSaison(*deja), std::min<int>(static_cast<int>(noms.size()), 255)}),
+                                    mbuOui | mbuNon) != mrYes)
+            return;
     // one team a history id: a name the file spells another way is that team
     std::vector<int> ids;
     for (const std::string& nom : noms)
@@ -557,7 +572,10 @@ void Tf_Historique::bc_RetirerClick(TObject*)
     TSaisonStat* s = stat_ && i >= 0 ? stat_->Saison(i) : nullptr;
     if (!s)
         return;
-    // The season goes at once: the list and the grid show another one.
+    // Named, and asked once: No keeps it.
+    if (Tf_MessageUtil::Affiche(TraduireFormat(TexteEffaceSaison, {NomSaison(*s)}), mbuOui | mbuNon) != mrYes)
+        return;
+    // The season goes: the list and the grid show another one.
     saison_ = nullptr;
     stat_->SupprimeSaison(s);
     RemplitSaisons(cb_Saison3, nullptr);

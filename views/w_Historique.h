@@ -49,6 +49,8 @@ public:
     TSaisonStat* SaisonAffichee() const { return saison_; }
 
     void RemplitSaisons(TComboBox* liste, const TSaisonStat* choisie);
+    // "Season 2025 (3 teams)", as the lists show a season.
+    static std::string NomSaison(const TSaisonStat& s);
     void RemplitSaisie(int i);
     void RemplitTableau(int i);
     void RemplitClassement(int i);

@@ -480,7 +480,11 @@ TEST(Effectifs, RowsThatCannotBeStoredSayWhyAndStayAsTyped)
         EXPECT_EQ(e.g().Cells(c.cellules[0].first, r), c.cellules[0].second);
         if (c.correction.empty())
         {
+            // Asked first, naming the row: yes empties it.
+            textes.clear();
+            Repond(mrYes, textes);
             e.f->mi_EffacerClick(nullptr);
+            EXPECT_EQ(textes, std::vector<std::string>{TraduireFormat(5726, {r, "Marc Lefebvre"})});
             EXPECT_EQ(e.s.Joueurs().NbJoueur(), nb);
             EXPECT_EQ(e.g().Cells(2, r), "");
         }

@@ -214,8 +214,8 @@ TEST(FicheClub, SubDialogChangesSurviveCancel)
     InstalleBlasons(nullptr);
 }
 
-// A coach renamed in his card as another coach becomes that one: the club
-// records name the coach kept, never the one freed.
+// A coach renamed in his card as another coach becomes that one once the
+// user says so: the club records name the coach kept, never the one freed.
 TEST(FicheClub, CoachRenamedAsAnotherIsReplacedInTheClubRecords)
 {
     TPetiteSaison p = PetiteSaison(sportFootball);
@@ -231,9 +231,12 @@ TEST(FicheClub, CoachRenamedAsAnotherIsReplacedInTheClubRecords)
         ASSERT_TRUE(c);
         c->c_Personne->e_Nom->SetText("Lemoine");
         c->c_Personne->e_Prenom->SetText("Marc");
+        // asked first, naming the coach kept: yes
+        kit::WhenModal([](TForm* q) { q->SetModalResult(mrYes); });
         c->b_Valider->Click();
     });
     f->b_FicheEntr->Click();
+    EXPECT_EQ(kit::ForgetModalActions(), 0u);
     EXPECT_EQ(s.Entraineurs().NbPersonnel(), 1);
     EXPECT_EQ(r->Entraineurs(), std::vector<TEntraineur*>{a});
     EXPECT_EQ(f->cb_Entraineur->Items()[f->cb_Entraineur->ItemIndex()], "Marc Lemoine");

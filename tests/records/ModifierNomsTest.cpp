@@ -50,6 +50,12 @@ std::vector<std::string> Noms(TModifierNomsForm& f)
     return v;
 }
 
+// The question a deletion or a merge asks, answered yes.
+void Oui()
+{
+    kit::WhenModal([](TForm* m) { m->SetModalResult(mrYes); });
+}
+
 TJoueur* Joueur(TSaison& s, const std::string& nom, int equipe)
 {
     return s.Joueurs().AjouteJoueur(s.CreeJoueur(nom, "Jean", -1, equipe));
@@ -98,6 +104,7 @@ TEST(ModifierClubPrec, RenameDeleteAndMergeMoveEveryReference)
     EXPECT_TRUE(f->bc_Fusionner->Visible());
 
     // The first of the two in list order survives: the Olympique (id lower).
+    Oui();
     f->bc_Fusionner->Click();
     EXPECT_EQ(Noms(*f), (std::vector<std::string>{"Ancien Club", "Olympique Ormoy"}));
     EXPECT_EQ(p.dupont->ClubPrec, olympique);
@@ -108,6 +115,7 @@ TEST(ModifierClubPrec, RenameDeleteAndMergeMoveEveryReference)
 
     // Delete: the players lose the club, the line goes.
     Selectionne(*f, {olympique});
+    Oui();
     f->bc_Effacer->Click();
     EXPECT_EQ(p.dupont->ClubPrec, 0);
     EXPECT_EQ(p.martin->ClubPrec, 0);
@@ -137,6 +145,7 @@ TEST(ModifierClubPrec, EmptiedIdsAreNotGivenOutAgainAfterReopening)
         {
             auto f = Dialogue<Tf_ModifierClubPrec>(s);
             Selectionne(*f, fusion ? std::vector<int>{olympique, stade} : std::vector<int>{stade});
+            Oui();
             (fusion ? f->bc_Fusionner : f->bc_Effacer)->Click();
             EXPECT_EQ(s.NomClubPrec(stade), "");
         }
@@ -186,6 +195,7 @@ TEST(ModifierNat, MergeKeepsTheCountryWithMorePlayersAndMovesEveryone)
     kit::GrabToPng(f.get(), "modifier-nationalites");
     // Angleterre selected first, England second: England survives.
     Selectionne(*f, {angleterre, england});
+    Oui();
     f->bc_Fusionner->Click();
     EXPECT_EQ(Noms(*f), (std::vector<std::string>{"France (0)", "England (13)", "Ecosse (1)"}));
     EXPECT_EQ(s.Joueurs().NbJoueurPays(england), 13);
@@ -199,6 +209,7 @@ TEST(ModifierNat, MergeKeepsTheCountryWithMorePlayersAndMovesEveryone)
     Joueur(s, "Bale", 2)->CodePays = galles;
     f->ChangeSaison(&s);
     Selectionne(*f, {galles, ecosse});
+    Oui();
     f->bc_Fusionner->Click();
     EXPECT_EQ(scot->CodePays, ecosse);
     EXPECT_EQ(s.Pays().NomPays(galles), "");
@@ -209,6 +220,7 @@ TEST(ModifierNat, MergeKeepsTheCountryWithMorePlayersAndMovesEveryone)
     f->bc_Modifier->Click();
     EXPECT_EQ(Noms(*f)[1], "Angleterre (13)");
     Selectionne(*f, {ecosse});
+    Oui();
     f->bc_Effacer->Click();
     EXPECT_EQ(scot->CodePays, TPersonnel::Aucun);
     EXPECT_EQ(s.Pays().NomPays(ecosse), "");

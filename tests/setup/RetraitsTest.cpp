@@ -272,6 +272,12 @@ struct TRetrait
     std::function<void(TRoute&)> geste;
 };
 
+// The next question answered yes.
+void Oui()
+{
+    kit::WhenModal([](TForm* q) { q->SetModalResult(mrYes); });
+}
+
 const TRetrait retraits[] = {
     {"Sedan out of its league, out of the cup, then out of the season", nullptr,
      [](TRoute& r) {
@@ -411,6 +417,7 @@ const TRetrait retraits[] = {
     {"two countries merged", nullptr,
      [](TRoute& r) {
          Quand<Tf_ModifierNat>([](Tf_ModifierNat* m) {
+             Oui();   // asked first, naming what goes
              Liste(m, {0, 1}, m->bc_Fusionner);
              kit::Click(m->bc_Terminer);
          });
@@ -421,6 +428,7 @@ const TRetrait retraits[] = {
     {"a country deleted: no one is of it any more", nullptr,
      [](TRoute& r) {
          Quand<Tf_ModifierNat>([&r](Tf_ModifierNat* m) {
+             Oui();   // asked first, naming what goes
              Liste(m, {0}, m->bc_Effacer);
              kit::GrabToPng(m, "retraits-nationalites-" + std::to_string(r.S().Sport()));
              kit::Click(m->bc_Terminer);
@@ -434,6 +442,7 @@ const TRetrait retraits[] = {
      [](TRoute& r) {
          const int ancien = r.S().ChercheClubPrec("Ancien Club", false);
          Quand<Tf_ModifierClubPrec>([ancien](Tf_ModifierClubPrec* m) {
+             Oui();   // asked first, naming what goes
              Liste(m, {ancien}, m->bc_Effacer);
              kit::Click(m->bc_Terminer);
          });

@@ -194,6 +194,7 @@ TEST_P(SaisiesGardees, RefereeTypedThenAnotherViewThenClosing)
     EXPECT_EQ(sg->Cells(3, r), "Marc");
     kit::Process(20);
     kit::GrabToPng(f.get(), "effectifs-sans-nom-" + langue);
+    kit::WhenModal([](TForm* m) { m->SetModalResult(mrYes); });   // the row typed, named, goes once asked
     e->mi_EffacerClick(nullptr);
     EXPECT_EQ(sg->Cells(3, r), "");
 

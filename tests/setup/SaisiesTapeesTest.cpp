@@ -317,6 +317,14 @@ TEST_P(NomsTapes, ATypedNameIsANewEntryUnlessTheUserSaysItIsOneListed)
         kit::TypeKeys(b, nom);
         kit::PressKey(b, VK_RETURN);
     };
+    // The same, the box left by Tab: the card opens once the focus has moved.
+    auto tapeTab = [&](TComboBox* b, const char* nom) {
+        kit::Click(b);
+        kit::PressKey(b, 'A', ssCtrl);
+        kit::TypeKeys(b, nom);
+        kit::PressKey(b, VK_TAB);
+        EXPECT_TRUE(kit::WaitUntil([&] { return !vues.empty(); }));
+    };
     auto choisi = [](TComboBox* b) { return b->ItemIndex() >= 0 ? b->Items()[b->ItemIndex()] : std::string("-"); };
     auto rapideTape = [&](const char* nom) {
         kit::ShowForm(rapide.get());
@@ -345,6 +353,11 @@ TEST_P(NomsTapes, ATypedNameIsANewEntryUnlessTheUserSaysItIsOneListed)
         {"whole name, yes", [&] { tape(p->cb_Arbitre, "martinez luis"); }, mrYes, true,
          {TraduireFormat(3762, {"martinez luis", "Martinez Luis"})}, [&] { return choisi(p->cb_Arbitre); },
          "Martinez Luis"},
+        // a name begun over the one held, its card cancelled: the box gives back what it held
+        {"referee begun over the one held, card cancelled", [&] { tapeTab(p->cb_Arbitre, "Dur"); }, 0, false,
+         {"referee card: Dur/"}, [&] { return choisi(p->cb_Arbitre); }, "Martinez Luis"},
+        {"stadium begun over the one held, card cancelled", [&] { tapeTab(p->cb_Stade, "Parc"); }, 0, false,
+         {"stadium card: Parc"}, [&] { return choisi(p->cb_Stade); }, "Stade (Lens)"},
         {"quick entry, new", [&] { rapideTape("Marc Lefebvre"); }, 0, false, {},
          [&] { return IntToStr(rapide->lb_JoueursPresents->Items().Count()); }, "1"},
         {"quick entry, again", [&] { rapideTape("Marc Lefebvre"); }, 0, false,

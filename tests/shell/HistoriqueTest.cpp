@@ -465,3 +465,84 @@ TEST(HistoriqueFenetre, ChoiceButtonsAndYearsReadWhatTheyDo)
         TermineFenetre(f);
     }
 }
+
+// A season stored in the history goes only once the user, asked naming it,
+// says so: "Ajouter" with its year, "Effacer" on it. No leaves the file as it
+// was; what is saved reads back after a restart.
+TEST(HistoriqueFenetre, AStoredSeasonGoesOnlyOnceTheUserSaysSo)
+{
+    struct Cas
+    {
+        const char* nom;
+        bool ajoute;   // "Ajouter" with the stored year, else "Effacer"
+        int reponse;
+    };
+    const Cas cas[] = {{"added over, no", true, mrNo},
+                       {"added over, yes", true, mrYes},
+                       {"deleted, no", false, mrNo},
+                       {"deleted, yes", false, mrYes}};
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        Prepare(std::string("historique_question_") + (k.ajoute ? "a" : "e") + IntToStr(k.reponse));
+        auto f = LanceFenetre();
+        CreeSaison(*f);
+        ASSERT_NE(f->Saison, nullptr);
+        TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
+        c->NbJournee = 1;
+        c->CreeMatch(1, c->IdEquipe(0), c->IdEquipe(1), 2, 1);
+        // two seasons stored: this one and the year before
+        f->Reponses = {mrYes};
+        Commande(*f, 192);
+        c->SetOption(8, static_cast<uint16_t>(c->Option(8) - 1));
+        Commande(*f, 192);
+        ChoisitHistorique(*f, 202);
+        auto* h = dynamic_cast<Tf_Historique*>(f->Enfant);
+        ASSERT_NE(h, nullptr);
+        h->AfficheMode(0);
+        const TSaisonStat* stockee = h->Historique()->Saison(0);
+        ASSERT_NE(stockee, nullptr);
+        const int annee = stockee->Saison() + 1900;
+        const std::string nom = Tf_Historique::NomSaison(*stockee);
+        std::string avant, apres;
+        h->Historique()->EcritOctets(avant);
+        std::vector<std::string> textes;
+        auto repond = [&] {
+            kit::WhenModal([&](TForm* m) {
+                if (auto* b = dynamic_cast<Tf_MessageUtil*>(m))
+                    textes.push_back(b->Label1->Caption());
+                m->SetModalResult(k.reponse);
+            });
+        };
+        if (k.ajoute) {
+            Quand<Tf_EquipeHistorique>([&](Tf_EquipeHistorique* d) {
+                d->ud_Annee->SetPosition(annee);
+                d->m_Equipe->Lines().Add("Premier Club");
+                d->m_Equipe->Lines().Add("Second Club");
+                repond();
+                kit::Click(d->b_Valider);
+            });
+            kit::Click(h->bc_Ajouter);
+        } else {
+            repond();
+            kit::Click(h->bc_Retirer);
+        }
+        EXPECT_EQ(kit::ForgetModalActions(), 0u);
+        EXPECT_EQ(textes, std::vector<std::string>{k.ajoute ? TraduireFormat(5721, {nom, 2})
+                                                             : TraduireFormat(5722, {nom})});
+        h->Historique()->EcritOctets(apres);
+        EXPECT_EQ(apres == avant, k.reponse == mrNo);
+        EXPECT_EQ(h->Historique()->NombreSaisons(), k.reponse == mrYes && !k.ajoute ? 1 : 2);
+        EXPECT_EQ(h->Historique()->Saison(0)->NombreEquipes(), k.reponse == mrYes && k.ajoute ? 2 : 18);
+        kit::Click(h->bc_Enregistrer);
+        ModifSaison = 0;
+        TermineFenetre(f);
+
+        // restart: the file reads back as left
+        f = LanceFenetre();
+        ASSERT_EQ(f->Stats->Nombre(), 1);
+        std::string relu;
+        f->Stats->Stat(0)->EcritOctets(relu);
+        EXPECT_EQ(relu, apres);
+        TermineFenetre(f);
+    }
+}

@@ -306,7 +306,8 @@ TEST_F(HistoriqueVue, EntryGridTypingSavingAndRemoving)
     EXPECT_EQ(g->LitCellule(4, 3), "7");
     h->stat->NomFichier = nom;
 
-    // removing the season shown: gone from the list, the grid on the next one
+    // removing the season shown, once the user says so: gone from the list, the grid on the next one
+    kit::WhenModal([](TForm* m) { m->SetModalResult(mrYes); });
     kit::Click(f->bc_Retirer);
     EXPECT_EQ(h->stat->NombreSaisons(), 2);
     ASSERT_EQ(f->cb_Saison3->Items().Count(), 2);
@@ -321,8 +322,10 @@ TEST_F(HistoriqueVue, EntryGridTypingSavingAndRemoving)
     kit::Type(g, "2");
     kit::Click(f->bc_Enregistrer);
     EXPECT_EQ(h->stat->Saison(0)->Resultat(0, 1), std::make_pair(5, 2));
-    kit::Click(f->bc_Retirer);
-    kit::Click(f->bc_Retirer);
+    for (int i = 0; i < 2; ++i) {
+        kit::WhenModal([](TForm* m) { m->SetModalResult(mrYes); });
+        kit::Click(f->bc_Retirer);
+    }
     EXPECT_EQ(h->stat->NombreSaisons(), 0);
     EXPECT_EQ(f->cb_Saison3->Items().Count(), 0);
     EXPECT_FALSE(g->Visible());

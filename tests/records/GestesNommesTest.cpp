@@ -1,0 +1,285 @@
+// Gestures of the record windows that name a record: a club picked from a
+// list is that club, a name typed over another referee's row, a row typed
+// and not stored, an entry of the name lists deleted or merged. Each changes
+// only what it or its one question names; No leaves the saved season as it
+// was. Every row ends with a save and a reopening.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "model/Championnat.h"
+#include "model/Saison.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/Menus.h"
+#include "platform/gui/StdCtrls.h"
+#include "platform/rtl/Files.h"
+#include "records/Fiches.h"
+#include "records/w_Arbitres.h"
+#include "records/w_Effectifs.h"
+#include "records/w_FicheEntraineur.h"
+#include "records/w_FicheJoueur.h"
+#include "records/w_ModifierClubPrec.h"
+#include "records/w_ModifierNat.h"
+#include "records/w_Recherche.h"
+#include "records/w_TransJoueur.h"
+#include "tests/records/FichesEssai.h"
+#include "tests/support/SaisonBuilder.h"
+#include "tests/support/SauveRelit.h"
+#include "ui/Bouton.h"
+#include "ui/ColorStringGrid.h"
+#include "ui/Fond.h"
+#include "ui/message2.h"
+
+using namespace fiches_essai;
+
+namespace {
+
+// The small season with two clubs named apart only by an accent (Évreux 4,
+// Evreux 5) and two named alike (Club 3, 6 and 7); two referees, Dumas Eve
+// (who refereed the first match) and Martinez Luis; two previous clubs named
+// alike, Dupont coming from the second; the country Italie of Durand; two
+// coaches, Blanc Jean and Noir Paul.
+struct TGestes
+{
+    TPetiteSaison p = PetiteSaison(sportFootball);
+    TSaison& s = *p.saison;
+    TPersonnel *dumas = nullptr, *martinez = nullptr;
+    int club3a = 0, club3b = 0, italie = 0;
+    std::vector<std::string> questions;
+
+    TGestes()
+    {
+        EnregistreFiches();
+        s.AjouteEquipe(L1("Évreux"));
+        s.AjouteEquipe("Evreux");
+        s.AjouteEquipe("Club 3");
+        s.AjouteEquipe("Club 3");
+        dumas = s.Arbitres().AjoutePersonnel(std::make_unique<TPersonnelStat>(-1, 0, "Eve", "Dumas"));
+        martinez = s.Arbitres().AjoutePersonnel(std::make_unique<TPersonnelStat>(-1, 0, "Luis", "Martinez"));
+        p.c1->SetArbitreMatch(1, 1, dumas->Numero);
+        club3a = s.AjouteClubPrec("Club 3", -1);
+        club3b = s.AjouteClubPrec("Club 3", -1);
+        p.dupont->ClubPrec = static_cast<uint16_t>(club3b);
+        italie = s.Pays().AjoutePays("Italie");
+        p.durand->CodePays = static_cast<uint16_t>(italie);
+        s.Entraineurs().AjoutePersonnel(std::make_unique<TEntraineur>(-1, 0, "Jean", "Blanc"));
+        s.Entraineurs().AjoutePersonnel(std::make_unique<TEntraineur>(-1, 0, "Paul", "Noir"));
+    }
+    // The next message box answers r; its text is kept.
+    void Repond(int r)
+    {
+        kit::WhenModal([this, r](TForm* m) {
+            if (auto* b = dynamic_cast<Tf_MessageUtil*>(m))
+                questions.push_back(b->Label1->Caption());
+            m->SetModalResult(r);
+        });
+    }
+    template <class T>
+    TOwned<T> Fenetre()
+    {
+        TOwned<T> f(new T(nullptr));
+        f->ChangeCouleurs(f->Couleurs);
+        f->ChangeSaison(&s);
+        f->SetBounds(0, 0, 1000, 560);
+        kit::ShowForm(f.get());
+        return f;
+    }
+};
+
+// Types into a grid cell as a user does: the first key opens the editor over
+// what the cell holds, Enter ends it.
+void Tape(TColorStringGrid& g, int col, int row, const std::string& texte)
+{
+    g.FocusCell(col, row, true);
+    kit::Type(&g, texte.substr(0, 1));
+    kit::Type(nullptr, texte.substr(1));
+    kit::PressKey(nullptr, VK_RETURN);
+    kit::Process(5);
+}
+
+// "Arbitres", the row: the name typed over, Tab, the first name, Enter; then
+// another view is chosen, which writes the rows.
+void TapeArbitre(Tf_Arbitres& f, int ligne, const std::string& nom, const std::string& prenom)
+{
+    TColorStringGrid& g = *f.sg_TableauEquipe;
+    f.RemplitPays(TListeParPaysForm::Tous);
+    g.FocusCell(0, ligne, true);
+    kit::Type(&g, nom.substr(0, 1));
+    kit::Type(nullptr, nom.substr(1));
+    kit::PressKey(nullptr, VK_TAB);
+    kit::Type(nullptr, prenom.substr(0, 1));
+    kit::Type(nullptr, prenom.substr(1));
+    kit::PressKey(nullptr, VK_RETURN);
+    kit::Process(5);
+    f.EnregistreSaisie();
+}
+
+// The transfer dialog of the player search: the entry of that team picked
+// from its list.
+void Transfere(TGestes& e, TJoueur* j, int equipe)
+{
+    auto f = e.Fenetre<Tf_Recherche>();
+    f->Edit1->SetText(j->Nom);
+    kit::Click(f->b_Rechercher);
+    for (int r = 1; r < f->sg_Recherche->RowCount(); ++r)
+        if (f->JoueurLigne(r) == j)
+            f->sg_Recherche->FocusCell(1, r, true);
+    kit::WhenModal([equipe](TForm* m) {
+        auto* t = dynamic_cast<Tf_TransJoueur*>(m);
+        ASSERT_NE(t, nullptr);
+        t->cb_Club->SetItemIndex(t->cb_Club->Items().IndexOfObject(equipe));
+        kit::Click(t->b_Valider);
+    });
+    f->mi_Transferer->Click();
+}
+
+// "Effectifs", Brivant: 9, Tab, Abalo, Tab, Luc, Tab, age, Enter, then Delete.
+void SaisitPuisEfface(TGestes& e, const std::string& age, int reponse)
+{
+    auto f = e.Fenetre<Tf_Effectifs>();
+    f->RemplitEquipes(0, false);
+    TColorStringGrid& g = *f->sg_TableauEquipe;
+    const int r = g.RowCount() - 1;
+    Tape(g, 1, r, "9");
+    Tape(g, 2, r, "Abalo");
+    Tape(g, 3, r, "Luc");
+    Tape(g, 4, r, age);
+    e.Repond(reponse);
+    g.FocusCell(2, r, true);
+    kit::PressKey(&g, VK_DELETE);
+    EXPECT_EQ(kit::ForgetModalActions(), 0u);
+    EXPECT_EQ(g.Cells(2, r), reponse == mrYes ? "" : "Abalo");
+    EXPECT_EQ(e.questions, std::vector<std::string>{TraduireFormat(5726, {r, "Luc Abalo"})});
+    // The row kept is left: stored, or refused again with a word.
+    e.Repond(mrOk);
+    g.FocusCell(2, 1, true);
+    kit::ForgetModalActions();
+    f->sg_TableauEquipe->OnExit = nullptr;
+    f->sg_TableauEquipe->OnSelectCell = nullptr;
+}
+
+// The name list dialog: the lines of those ids selected, then the button.
+template <class T>
+void ListeNoms(TGestes& e, std::vector<int> ids, bool fusion, int reponse)
+{
+    auto f = e.Fenetre<T>();
+    for (int id : ids) {
+        const int i = f->LigneId(id);
+        ASSERT_GE(i, 0);
+        f->l_Liste->SetItemIndex(i);
+        f->l_Liste->SetSelected(i, true);
+    }
+    f->l_ListeClick(nullptr);
+    e.Repond(reponse);
+    kit::Click(fusion ? f->bc_Fusionner : f->bc_Effacer);
+    EXPECT_EQ(kit::ForgetModalActions(), 0u);
+    EXPECT_EQ(e.questions.size(), 1u);
+}
+
+// The league, matchday 1.
+TDonneesChampionnat& C1(TSaison& s) { return *s.Arbre().ListeChampionnats().front(); }
+
+// The card of coach Blanc, his name typed as coach Noir's, validated; the
+// question answered. No leaves the card open: it is cancelled.
+void RenommeEntraineur(TGestes& e, int reponse)
+{
+    TOwned<Tf_FicheEntraineur> f(new Tf_FicheEntraineur(nullptr));
+    f->ChangeCouleurs(f->Couleurs);
+    f->ChangeSaison(&e.s);
+    f->Entraineur = dynamic_cast<TEntraineur*>(e.s.Entraineurs().ChercheNom("Blanc", "Jean"));
+    kit::ShowForm(f.get());
+    kit::TypeKeys(f->c_Personne->e_Nom, "Noir");
+    kit::TypeKeys(f->c_Personne->e_Prenom, "Paul");
+    e.Repond(reponse);
+    kit::Click(f->b_Valider);
+    EXPECT_EQ(kit::ForgetModalActions(), 0u);
+    EXPECT_EQ(e.questions, std::vector<std::string>{TraduireFormat(5727, {"Noir Paul", "Noir Paul"})});
+    EXPECT_EQ(f->ModalResult(), reponse == mrYes ? mrOk : mrNone);
+}
+
+struct TGeste
+{
+    const char* nom;
+    bool question;                              // asked: the row runs answered No, then Yes
+    std::function<void(TGestes&, int)> geste;   // its question answered so
+    int changeSi;   // the saved season changes with that answer; 0 never; -1 always, and no question
+    std::function<void(TGestes&, TSaison&, int)> verifie;
+};
+
+TJoueur* Lu(TSaison& r, const char* nom, const char* prenom) { return r.Joueurs().ChercheJoueurNom(nom, prenom); }
+
+}  // namespace
+
+TEST(GestesNommes, EachChangesOnlyWhatItOrItsQuestionNames)
+{
+    const std::vector<TGeste> table = {
+        {"transfer to Evreux, not to Evreux with an accent", false, [](TGestes& e, int) { Transfere(e, e.p.durand, 5); }, -1,
+         [](TGestes&, TSaison& r, int) { EXPECT_EQ(Lu(r, "DURAND", "LUC")->ClubActuel, 5); }},
+        {"transfer to the second of two Club 3", false, [](TGestes& e, int) { Transfere(e, e.p.durand, 7); }, -1,
+         [](TGestes&, TSaison& r, int) { EXPECT_EQ(Lu(r, "DURAND", "LUC")->ClubActuel, 7); }},
+        {"card validated untouched keeps the second of two previous clubs", false,
+         [](TGestes& e, int) {
+             auto f = e.Fenetre<Tf_Recherche>();
+             f->Edit1->SetText("Dupont");
+             kit::Click(f->b_Rechercher);
+             for (int r = 1; r < f->sg_Recherche->RowCount(); ++r)
+                 if (f->JoueurLigne(r) == e.p.dupont)
+                     f->sg_Recherche->FocusCell(1, r, true);
+             kit::WhenModal([](TForm* m) { kit::Click(dynamic_cast<Tf_FicheJoueur*>(m)->b_Valider); });
+             f->mi_Editer->Click();
+             EXPECT_EQ(kit::ForgetModalActions(), 0u);
+         },
+         0, [](TGestes& e, TSaison& r, int) { EXPECT_EQ(Lu(r, "DUPONT", "JEAN")->ClubPrec, e.club3b); }},
+        {"referee typed over as another", true,
+         [](TGestes& e, int reponse) {
+             auto f = e.Fenetre<Tf_Arbitres>();
+             e.Repond(reponse);
+             TapeArbitre(*f, 1, "Martinez", "Luis");
+             EXPECT_EQ(f->sg_TableauEquipe->Cells(0, 1), reponse == mrYes ? "Martinez" : "Dumas");
+             EXPECT_EQ(e.questions, std::vector<std::string>{TraduireFormat(
+                                        5720, {"Dumas Eve", "Martinez Luis", "Dumas Eve", 1, "Martinez Luis"})});
+             f->sg_TableauEquipe->OnExit = nullptr;
+         },
+         mrYes,
+         [](TGestes&, TSaison& r, int reponse) {
+             const TPersonnel* garde = r.Arbitres().ChercheNom(reponse == mrYes ? "Martinez" : "Dumas",
+                                                               reponse == mrYes ? "Luis" : "Eve");
+             ASSERT_NE(garde, nullptr);
+             EXPECT_EQ(r.Arbitres().NbPersonnel(), reponse == mrYes ? 1 : 2);
+             EXPECT_EQ(C1(r).OfficielMatch(1, 1, 1), garde->Numero);
+         }},
+        {"typed squads row, Delete", true, [](TGestes& e, int reponse) { SaisitPuisEfface(e, "30", reponse); }, mrNo,
+         [](TGestes&, TSaison& r, int reponse) {
+             EXPECT_EQ(Lu(r, "ABALO", "LUC") != nullptr, reponse == mrNo);
+         }},
+        {"refused squads row (age 150), Delete", true, [](TGestes& e, int reponse) { SaisitPuisEfface(e, "150", reponse); },
+         0, [](TGestes&, TSaison& r, int) { EXPECT_EQ(Lu(r, "ABALO", "LUC"), nullptr); }},
+        {"nationality deleted", true, [](TGestes& e, int reponse) { ListeNoms<Tf_ModifierNat>(e, {e.italie}, false, reponse); },
+         mrYes,
+         [](TGestes& e, TSaison& r, int reponse) {
+             EXPECT_EQ(Lu(r, "DURAND", "LUC")->CodePays, reponse == mrYes ? TPersonnel::Aucun : e.italie);
+         }},
+        {"previous clubs merged", true,
+         [](TGestes& e, int reponse) { ListeNoms<Tf_ModifierClubPrec>(e, {e.club3a, e.club3b}, true, reponse); }, mrYes,
+         [](TGestes& e, TSaison& r, int reponse) {
+             EXPECT_EQ(Lu(r, "DUPONT", "JEAN")->ClubPrec, reponse == mrYes ? e.club3a : e.club3b);
+         }},
+        {"coach card named as another coach", true, RenommeEntraineur, mrYes,
+         [](TGestes&, TSaison& r, int reponse) {
+             EXPECT_EQ(r.Entraineurs().ChercheNom("Blanc", "Jean") != nullptr, reponse == mrNo);
+             EXPECT_NE(r.Entraineurs().ChercheNom("Noir", "Paul"), nullptr);
+         }},
+    };
+    for (const TGeste& t : table)
+        for (const int reponse : t.question ? std::vector<int>{mrNo, mrYes} : std::vector<int>{mrOk}) {
+            SCOPED_TRACE(std::string(t.nom) + (reponse == mrYes ? ", yes" : reponse == mrNo ? ", no" : ""));
+            TGestes e;
+            const std::string avant = essai::Document(e.s);
+            t.geste(e, reponse);
+            kit::Process(10);
+            EXPECT_EQ(essai::Document(e.s) != avant, t.changeSi == -1 || t.changeSi == reponse);
+            auto relue = essai::SauveRelit(e.s, MakePath(kit::TempDir(), "gestes-nommes.xmc"));
+            ASSERT_NE(relue, nullptr);
+            t.verifie(e, *relue, reponse);
+        }
+}
