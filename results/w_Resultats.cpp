@@ -152,6 +152,10 @@ void Tf_Resultats::CreeComposants()
     l_Equipe->CanDrag = true;
     l_Equipe->Tag = 1;
     l_Equipe->SetParent(this);
+    l_Aucune = Label(this, l_Equipe, "l_Aucune", 6, 6, 156, clNavy, false, "");
+    l_Aucune->SetWordWrap(true);
+    l_Aucune->SetHeight(90);
+    l_Aucune->SetVisible(false);
     l_Equipe->OnDblClick = [this](TObject* s) { l_EquipeDblClick(s); };
     l_Equipe->OnKeyDown = [this](TObject* s, WORD& k, TShiftState) {
         if (k == VK_RETURN)
@@ -495,6 +499,27 @@ void Tf_Resultats::ChargeJournee(bool garde)
     for (int p = 0; p < c->NbEquipe(); ++p)
         if (const int id = c->IdEquipe(p); !placees[static_cast<size_t>(p)] && Offerte(id))
             l_Equipe->Items().Add(EntreeListe(id, TailleNumero, false, Saison->NomEquipePosition(p)));
+    MontreAucune();
+}
+
+void Tf_Resultats::MontreAucune()
+{
+    // A later round's first matchday with a row still empty and nobody to
+    // place: its teams come from the ties of the round before.
+    const TDonneesChampionnat* c = Championnat();
+    bool aucune = false;
+    if (c && TableauActif(*c) && l_Equipe->Items().Count() == 0) {
+        const int n = c->NbJournee;
+        const TTableau t = Tableau(*c, MatchsCoupe(*Saison, *c, n, LignesSaisies()));
+        const int r = t.TourJournee(n);
+        if (r > 0 && t.Nourri(r) && n == t.Tours[static_cast<size_t>(r)].Premier)
+            for (int k = 0; k < NbLignes() && !aucune; ++k)
+                aucune = k != LignePetiteFinale(*c, n) && Ligne(k).Domicile->Text().empty() &&
+                         Ligne(k).Exterieur->Text().empty();
+    }
+    if (aucune)
+        l_Aucune->SetCaption(Texte(5788, L1("Aucune équipe à placer : le tour précédent envoie ses qualifiés une fois ses rencontres jouées.")));
+    l_Aucune->SetVisible(aucune);
 }
 
 void Tf_Resultats::GardeSeules()
@@ -1186,6 +1211,7 @@ bool Tf_Resultats::Pese(std::vector<TLigneSaisie> apres, std::vector<int> change
         VerifieDerniereLigne();
         accepte_ = LignesSaisies();
         GardeSeules();
+        MontreAucune();
         if (TableauActif(championnat))
             EcritJournee(*Saison, LignesAEcrire(), bde_DateJour->Visible(), dateJour_, Listees());
     };

@@ -124,6 +124,9 @@ public:
     // ---- components ----
     TFondScroll* FondMatch;
     TListe* l_Equipe;
+    // Over the empty list of a later round's first matchday: no team has its
+    // place there yet.
+    TLabel* l_Aucune = nullptr;
     TFondCopie* FondCopie2;
     TLabel* Label1;
     TLabel* Label143;
@@ -208,6 +211,7 @@ private:
         int Equipe = -1;
     };
     std::map<std::pair<int32_t, int>, std::vector<TPlaceSeule>> seules_;
+    void MontreAucune();
     void GardeSeules();
     void RendSeules(std::vector<bool>& placees);
     std::vector<std::unique_ptr<TLigneResultat>> lignes_;

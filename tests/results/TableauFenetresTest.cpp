@@ -1205,6 +1205,26 @@ INSTANTIATE_TEST_SUITE_P(
                        ASSERT_EQ(b.r().l_Equipe->Items().Count(), 1);
                        EXPECT_EQ(NomEntreeListe(b.r().l_Equipe->Items()[0], 5), "Club 1");
                    }},
+        // The semi-finals cleared: the final's empty list says why nobody is
+        // offered; once a semi-final is played, its winner is.
+        CasTableau{"a_round_nobody_has_reached_says_so_over_the_list",
+                   {0, {{2, 1}, {1, 1}}},
+                   [](Banc& b) { kit::Click(b.r().BoutonCopie1); },
+                   {},
+                   [](Banc& b) { b.Va(2); },
+                   0,
+                   [](Banc& b, const std::string&) {
+                       EXPECT_TRUE(b.r().l_Aucune->Visible());
+                       EXPECT_EQ(b.r().l_Aucune->Caption(), Traduire(5788));
+                       kit::GrabToPng(b.f.get(), "tableau_aucune_equipe");
+                       b.Va(1);
+                       EXPECT_FALSE(b.r().l_Aucune->Visible());
+                       ChoisitEquipe(b.r(), 0);
+                       ChoisitEquipe(b.r(), 0);
+                       b.Tape(0, "1", "0");
+                       b.Va(2);
+                       EXPECT_FALSE(b.r().l_Aucune->Visible());
+                   }},
         // A semi-final won on a shoot-out: "Tout effacer" takes the
         // shoot-out with its match.
         CasTableau{"clear_all_takes_the_shoot_out_with_its_match",
