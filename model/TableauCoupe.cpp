@@ -367,6 +367,15 @@ struct TSimulation
     }
 };
 
+// The second leg of a two-legged tie (with or without a decider): a calendar
+// may play it before the first. A decider, replay or later game waits for
+// the matches before it.
+bool MancheRetour(const TDonneesChampionnat& c, const TTour& tour, int j)
+{
+    const TInfoTourCoupe* t = c.TourCoupe(j - 1);
+    return t && j == tour.Premier + 1 && (t->TypeMatch == 130 || t->TypeMatch == 132);
+}
+
 TMatchsCoupe MatchsLus(const TDonneesChampionnat& c)
 {
     TMatchsCoupe e(static_cast<size_t>(std::max(c.NbJour(), c.Journees().Nombre())));
@@ -675,7 +684,8 @@ std::vector<TEcartTableau> EcartsTableau(const TDonneesChampionnat& c, const TMa
                     v.push_back({x.Journee, x.Domicile, x.Exterieur, m.Domicile >= 0 ? m.Domicile : m.Exterieur, 5308});
                 else if (tie->Decision != 0 && tie->Decision < j)
                     v.push_back({x.Journee, x.Domicile, x.Exterieur, -1, 5309});
-                else if (tie->Decision == 0 && m.Joue() && MatchAvantAJouer(e, tour, *tie, j))
+                else if (tie->Decision == 0 && m.Joue() && !MancheRetour(c, tour, j) &&
+                         MatchAvantAJouer(e, tour, *tie, j))
                     v.push_back({x.Journee, x.Domicile, x.Exterieur, -1, 5683});
             }
         }
@@ -1080,7 +1090,8 @@ TPeseeCoupe PeseCoupe(const TDonneesChampionnat& c, const TChangementCoupe& x)
 {
     TPeseeCoupe p;
     const bool actif = TableauActif(c);
-    // Teams beyond the places of a cup already drawn would stand nowhere.
+    // Teams beyond the places of a cup's rounds would stand nowhere, drawn
+    // or not.
     if (actif && !x.Ajouts.empty()) {
         const bool tiree = std::any_of(x.Avant.begin(), x.Avant.end(), [](const std::vector<TMatchCoupe>& j) {
             return std::any_of(j.begin(), j.end(), [](const TMatchCoupe& m) { return m.Complet(); });
@@ -1091,9 +1102,10 @@ TPeseeCoupe PeseCoupe(const TDonneesChampionnat& c, const TChangementCoupe& x)
         for (const TAjoutEquipe& a : x.Ajouts)
             equipes += a.Id < 0 || c.IndexEquipe(a.Id) < 0;
         const int places = Tableau(c, x.Avant).Places();
-        if (tiree && places > 0 && equipes > places) {
+        if (places > 0 && equipes > places) {
             p.Refusee = true;
             p.Places = places;
+            p.Tiree = tiree;
             return p;
         }
     }

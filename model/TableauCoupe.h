@@ -127,7 +127,7 @@ bool TableauActif(const TDonneesChampionnat& c);
 // (text 4953), a team without its place in its match (4952), a later match of
 // a round whose teams play no one tie of it (5308), whose tie was decided
 // before it (5309) or, played, comes after a match of its tie still to play
-// (5683).
+// (5683; a second leg may come before its first).
 struct TEcartTableau
 {
     int Journee = 0, Domicile = -1, Exterieur = -1;
@@ -228,10 +228,12 @@ TChangementCoupe ChangementEquipes(const TDonneesChampionnat& c, std::vector<TAj
 struct TPeseeCoupe
 {
     // Refused: what it would break (Ecart), or the teams it would add beyond
-    // the places of a cup already drawn (Places, the cup's).
+    // the places of the cup's rounds (Places, the cup's; Tiree: its first
+    // round drawn).
     bool Refusee = false;
     TEcartTableau Ecart;
     int Places = 0;
+    bool Tiree = false;
     // Every match entered that it replaces or removes: those of the changed
     // matchdays first, then the later ones that follow.
     std::vector<TMatchRemplace> Nommes;

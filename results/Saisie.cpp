@@ -355,12 +355,34 @@ std::string QuestionCoupe(const TSaison& saison, int question, const std::vector
     return texte + '\n' + Traduire(question + 1);
 }
 
+std::string QuestionRetours(const TDonneesChampionnat& c)
+{
+    const int h = c.NbJour() / 2;
+    return TraduireFormat(5780, {h + 1, c.NbJour(), h}) + '\n' + TraduireFormat(5781, {h + 1}) + '\n' +
+           TraduireFormat(5782, {h + 1}) + '\n' + Traduire(5783);
+}
+
+std::string AdversairesSeuls(const TSaison& saison, const TDonneesChampionnat& c, const TChangementCoupe& x)
+{
+    std::string texte;
+    auto part = [&](int e) { return std::find(x.Retirees.begin(), x.Retirees.end(), e) != x.Retirees.end(); };
+    for (size_t d = 0; d < x.Avant.size(); ++d)
+        for (const TMatchCoupe& m : x.Avant[d])
+            if (m.Complet() && !m.Joue() && part(m.Domicile) != part(m.Exterieur)) {
+                const int reste = part(m.Domicile) ? m.Exterieur : m.Domicile;
+                texte += (texte.empty() ? "" : "\n") +
+                         TraduireFormat(5785, {saison.NomEquipe(m.Domicile), saison.NomEquipe(m.Exterieur),
+                                               LibelleJournee(c, static_cast<int>(d) + 1), saison.NomEquipe(reste)});
+            }
+    return texte;
+}
+
 std::string TexteCoupePleine(const TSaison& saison, const TPeseeCoupe& pesee, const std::vector<TAjoutEquipe>& ajouts)
 {
     std::string noms;
     for (const TAjoutEquipe& a : ajouts)
         noms += (noms.empty() ? "" : ", ") + (a.Id >= 0 ? saison.NomEquipe(a.Id) : a.Nom);
-    return TraduireFormat(5370, {pesee.Places, noms});
+    return TraduireFormat(pesee.Tiree ? 5370 : 5787, {pesee.Places, noms});
 }
 
 std::vector<std::string> VerifieTableau(const TSaison& saison, const TDonneesChampionnat& c, int n)
@@ -368,8 +390,28 @@ std::vector<std::string> VerifieTableau(const TSaison& saison, const TDonneesCha
     std::vector<std::string> lignes;
     if (!c.Journee(n))
         return lignes;
-    for (const TEcartTableau& x : EcartsTableau(c, MatchsCoupe(c), n))
+    const TMatchsCoupe e = MatchsCoupe(c);
+    for (const TEcartTableau& x : EcartsTableau(c, e, n))
         lignes.push_back(TexteEcart(saison, x));
+    // A cup given more teams than its rounds have places (before its draw):
+    // as many as are too many, the last that stand in no match, have none.
+    const int places = TableauActif(c) ? Tableau(c, e).Places() : 0;
+    int trop = c.NbEquipeRemplie() - places;
+    std::vector<int> sans;
+    for (int p = c.NbEquipe() - 1; places > 0 && p >= 0 && trop > 0; --p) {
+        const int id = c.IdEquipe(p);
+        if (id < 0 || id >= TInfoComp::ScoreVide)
+            continue;
+        const bool joue = std::any_of(e.begin(), e.end(), [id](const std::vector<TMatchCoupe>& j) {
+            return std::any_of(j.begin(), j.end(), [id](const TMatchCoupe& m) { return m.Tient(id); });
+        });
+        if (!joue) {
+            sans.insert(sans.begin(), id);
+            --trop;
+        }
+    }
+    for (const int id : sans)
+        lignes.push_back(TraduireFormat(5784, {places, saison.NomEquipe(id)}));
     return lignes;
 }
 

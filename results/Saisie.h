@@ -67,6 +67,11 @@ std::vector<TLigneSaisie> LignesJournee(const TSaison& saison);
 TEcritureJournee EcritJournee(TSaison& saison, const std::vector<TLigneSaisie>& lignes, bool dateVisible,
                               uint32_t dateJournee, const std::vector<TEquipeListee>& listees);
 
+// The question of "Compléter" in a league: the matchdays the return legs
+// fill, and which matchday each answer (Yes, No) copies into them; Cancel
+// adds nothing.
+std::string QuestionRetours(const TDonneesChampionnat& c);
+
 // ---- cup ties -----------------------------------------------------------------------
 // The rows as the bracket reads them (row r, match r).
 std::vector<TMatchCoupe> MatchsLignes(const TSaison& saison, const std::vector<TLigneSaisie>& lignes);
@@ -81,12 +86,17 @@ std::string LibelleMatchRemplace(const TSaison& saison, const TMatchRemplace& m)
 // The one question about the matches a change names: text question, one
 // line for each, then text question + 1.
 std::string QuestionCoupe(const TSaison& saison, int question, const std::vector<TMatchRemplace>& nommes);
-// The refusal of teams added to a cup already drawn that has no place left
-// for them (text 5370).
+// The matches still to play that teams taken out of a cup leave (x), each
+// naming the opponent left without one (text 5785), one line each; empty
+// when none.
+std::string AdversairesSeuls(const TSaison& saison, const TDonneesChampionnat& c, const TChangementCoupe& x);
+// The refusal of teams added to a cup that has no place left for them (text
+// 5370 once drawn, 5787 before).
 std::string TexteCoupePleine(const TSaison& saison, const TPeseeCoupe& pesee, const std::vector<TAjoutEquipe>& ajouts);
 // What the check says of matchday n beside the championship's own lines: a
 // team in two of its matches; in a cup, a match holding a team that has no
-// place there.
+// place there, and the teams beyond the places of its rounds that stand in
+// no match.
 std::vector<std::string> VerifieTableau(const TSaison& saison, const TDonneesChampionnat& c, int n);
 
 // Completing the fixtures of a cup from the first legs, leaving out the ties

@@ -152,6 +152,10 @@ void Tf_Resultats::CreeComposants()
     l_Equipe->CanDrag = true;
     l_Equipe->Tag = 1;
     l_Equipe->SetParent(this);
+    l_Aucune = Label(this, l_Equipe, "l_Aucune", 6, 6, 156, clNavy, false, "");
+    l_Aucune->SetWordWrap(true);
+    l_Aucune->SetHeight(90);
+    l_Aucune->SetVisible(false);
     l_Equipe->OnDblClick = [this](TObject* s) { l_EquipeDblClick(s); };
     l_Equipe->OnKeyDown = [this](TObject* s, WORD& k, TShiftState) {
         if (k == VK_RETURN)
@@ -480,8 +484,11 @@ void Tf_Resultats::ChargeJournee(bool garde)
             MontreTirs(r);
         }
     }
-    // 4. Showing changes nothing: the later legs to play only stand in the
-    // empty rows, also beside those already played.
+    // 4. Showing changes nothing: a team placed alone before is back in its
+    // row; the later legs to play only stand in the empty rows, also beside
+    // those already played.
+    if (c->EstCoupe())
+        RendSeules(placees);
     if (c->EstCoupe() && !garde)
         ProposeSuite(placees);
     accepte_ = LignesSaisies();
@@ -492,6 +499,67 @@ void Tf_Resultats::ChargeJournee(bool garde)
     for (int p = 0; p < c->NbEquipe(); ++p)
         if (const int id = c->IdEquipe(p); !placees[static_cast<size_t>(p)] && Offerte(id))
             l_Equipe->Items().Add(EntreeListe(id, TailleNumero, false, Saison->NomEquipePosition(p)));
+    MontreAucune();
+}
+
+void Tf_Resultats::MontreAucune()
+{
+    // A later round's first matchday with a row still empty and nobody to
+    // place: its teams come from the ties of the round before.
+    const TDonneesChampionnat* c = Championnat();
+    bool aucune = false;
+    if (c && TableauActif(*c) && l_Equipe->Items().Count() == 0) {
+        const int n = c->NbJournee;
+        const TTableau t = Tableau(*c, MatchsCoupe(*Saison, *c, n, LignesSaisies()));
+        const int r = t.TourJournee(n);
+        if (r > 0 && t.Nourri(r) && n == t.Tours[static_cast<size_t>(r)].Premier)
+            for (int k = 0; k < NbLignes() && !aucune; ++k)
+                aucune = k != LignePetiteFinale(*c, n) && Ligne(k).Domicile->Text().empty() &&
+                         Ligne(k).Exterieur->Text().empty();
+    }
+    if (aucune)
+        l_Aucune->SetCaption(Texte(5788, L1("Aucune équipe à placer : le tour précédent envoie ses qualifiés une fois ses rencontres jouées.")));
+    l_Aucune->SetVisible(aucune);
+}
+
+void Tf_Resultats::GardeSeules()
+{
+    const TDonneesChampionnat* c = Championnat();
+    if (!c || !c->EstCoupe())
+        return;
+    std::vector<TPlaceSeule>& v = seules_[{c->CodeChamp, c->NbJournee}];
+    v.clear();
+    for (size_t r = 0; r < accepte_.size(); ++r) {
+        const TLigneSaisie& l = accepte_[r];
+        const bool domicile = !l.Domicile.empty() && l.NumeroDomicile >= 0;
+        const bool exterieur = !l.Exterieur.empty() && l.NumeroExterieur >= 0;
+        if (domicile != exterieur)
+            v.push_back({static_cast<int>(r), domicile, domicile ? l.NumeroDomicile : l.NumeroExterieur});
+    }
+}
+
+void Tf_Resultats::RendSeules(std::vector<bool>& placees)
+{
+    const TDonneesChampionnat* c = Championnat();
+    const auto k = seules_.find({c->CodeChamp, c->NbJournee});
+    if (k == seules_.end())
+        return;
+    for (const TPlaceSeule& s : k->second) {
+        const int p = c->IndexEquipe(s.Equipe);
+        if (s.Ligne >= NbLignes() || p < 0 || placees[static_cast<size_t>(p)])
+            continue;
+        // Its row, or the first empty one when the matches written since
+        // stand there.
+        auto vide = [this](int r) { return Ligne(r).Domicile->Text().empty() && Ligne(r).Exterieur->Text().empty(); };
+        int r = s.Ligne;
+        for (int k = 0; k < NbLignes() && !vide(r); ++k)
+            r = k;
+        if (!vide(r) || !Admise(r, s.Equipe))
+            continue;
+        TLigneResultat& l = Ligne(r);
+        RemplitCadre(s.Domicile ? l.Domicile : l.Exterieur, Saison->NomEquipeCourant(s.Equipe), s.Equipe);
+        placees[static_cast<size_t>(p)] = true;
+    }
 }
 
 void Tf_Resultats::ProposeSuite(std::vector<bool>& placees)
@@ -637,8 +705,13 @@ void Tf_Resultats::l_EquipeDblClick(TObject*)
     }
     // No free box takes it: the first says why.
     if (const TDonneesChampionnat* c = Championnat(); refus && c) {
-        const bool petite = LigneTag(static_cast<int>(refus->Tag)) == LignePetiteFinale(*c, c->NbJournee);
-        RefuseInput(refus, Texte(petite ? 5306 : 5304));
+        const int n = c->NbJournee;
+        const bool petite = LigneTag(static_cast<int>(refus->Tag)) == LignePetiteFinale(*c, n);
+        // A later match of a round holds the two teams of one of its ties.
+        const TTableau t = Tableau(*c, MatchsCoupe(*Saison, *c, n, LignesSaisies()));
+        const int tour = t.TourJournee(n);
+        const bool suite = tour >= 0 && n > t.Tours[static_cast<size_t>(tour)].Premier;
+        RefuseInput(refus, Texte(petite ? 5306 : suite ? 5305 : 5304));
     }
 }
 
@@ -857,6 +930,7 @@ void Tf_Resultats::TrackBar1Change(TObject*)
         if (position == c->NbJournee)
             return;
         EnregistrerJournee();
+        GardeSeules();
         c->NbJournee = static_cast<uint8_t>(position);
         Label1->SetCaption(LibelleJournee(Saison));
         if (c->NbJournee <= c->DerniereJournee)
@@ -962,7 +1036,12 @@ void Tf_Resultats::b_CompleterClick(TObject*)
     EnregistrerJournee();
     bool oui = false;
     if (!c->EstCoupe()) {
-        oui = Tf_MessageUtil::Affiche(Traduire(1244), mbuOui | mbuAnnuler) == mrYes;
+        // The return legs fill the second half of the matchdays, by the
+        // scheme the answer names; Cancel adds nothing.
+        const uint16_t reponse = Tf_MessageUtil::Affiche(QuestionRetours(*c), mbuOui | mbuNon | mbuAnnuler);
+        if (reponse != mrYes && reponse != mrNo)
+            return;
+        oui = reponse == mrYes;
         if (c->NbJournee > c->NbEquipe() - 1 && c->NbEquipe() > 1) {
             TrackBar1->SetPosition(c->NbEquipe() - 1);
             TrackBar1Change(TrackBar1);
@@ -1131,6 +1210,8 @@ bool Tf_Resultats::Pese(std::vector<TLigneSaisie> apres, std::vector<int> change
                 l_Equipe->Items().Delete(i);
         VerifieDerniereLigne();
         accepte_ = LignesSaisies();
+        GardeSeules();
+        MontreAucune();
         if (TableauActif(championnat))
             EcritJournee(*Saison, LignesAEcrire(), bde_DateJour->Visible(), dateJour_, Listees());
     };
@@ -1146,8 +1227,11 @@ bool Tf_Resultats::Pese(std::vector<TLigneSaisie> apres, std::vector<int> change
         const bool propres = std::all_of(nommes.begin(), nommes.end(), [n](const TMatchRemplace& m) {
             return m.Journee == n;
         });
+        // The row's own match alone: a gesture that takes a team out of it
+        // says so; any other (clearing everything) names what it erases.
+        const bool retire = question == 4950 || question == 5300;
         const std::string texte =
-            propres && nommes.size() == 1
+            propres && nommes.size() == 1 && retire
                 ? Texte(4300, L1("Ce match a un score ou des événements saisis : retirer l'équipe et effacer le match ?"))
                 : QuestionCoupe(*Saison, propres ? 5302 : question, nommes);
         return Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon) == mrYes;
@@ -1179,9 +1263,11 @@ void Tf_Resultats::Refuse(const TEcartTableau& x, const std::vector<TLigneSaisie
                                              domicile ? l.NumeroDomicile : l.NumeroExterieur);
                 if (e < 0 || (e != x.Equipe && !(x.Equipe < 0 && (e == x.Domicile || e == x.Exterieur))))
                     continue;
-                // Said beside the box that holds the team, in the box's words.
+                // Said beside the box that holds the team, in the box's
+                // words when the rule has its own; the others as the check
+                // names them.
                 const bool petite = static_cast<int>(r) == LignePetiteFinale(*c, c->NbJournee);
-                if (x.Texte != 5309)
+                if (x.Texte == 4953 || x.Texte == 5308 || x.Texte == 4952)
                     raison = Texte(x.Texte == 4953 ? 5307 : x.Texte == 5308 ? 5305 : petite ? 5306 : 5304);
                 RefuseInput(Cadre(static_cast<int>(r), domicile), raison);
                 return;

@@ -15,6 +15,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -123,6 +124,9 @@ public:
     // ---- components ----
     TFondScroll* FondMatch;
     TListe* l_Equipe;
+    // Over the empty list of a later round's first matchday: no team has its
+    // place there yet.
+    TLabel* l_Aucune = nullptr;
     TFondCopie* FondCopie2;
     TLabel* Label1;
     TLabel* Label143;
@@ -195,6 +199,21 @@ private:
     void RendLignes();
     // The teams the list offers, as the writer takes them.
     std::vector<TEquipeListee> Listees() const;
+    // A team placed alone in a cup's row (a match is written with its two
+    // teams only) stays placed while another matchday is shown: kept by
+    // championship and matchday as each accepted gesture and leaving the
+    // matchday leave it, given back to its row (or the first empty one, the
+    // team still with its place there) when the page shows it again.
+    struct TPlaceSeule
+    {
+        int Ligne = 0;
+        bool Domicile = true;
+        int Equipe = -1;
+    };
+    std::map<std::pair<int32_t, int>, std::vector<TPlaceSeule>> seules_;
+    void MontreAucune();
+    void GardeSeules();
+    void RendSeules(std::vector<bool>& placees);
     std::vector<std::unique_ptr<TLigneResultat>> lignes_;
     std::vector<TLigneSaisie> accepte_;
     bool decide_ = false;

@@ -536,6 +536,7 @@ void Tf_Minute::Remplit()
         Listbox1->Items().Add(e);
     }
     RecodeEntrees();
+    MontreChoix();
     CalculeClassement();
 }
 
@@ -546,14 +547,23 @@ void Tf_Minute::Listbox1Click(TObject*)
     if (!c || i < 0)
         return;
     match_ = StrToIntDef(Copy(Listbox1->Items()[i], 1, 2), 0) - 1;
-    const TInfoComp* m = c->Journee(c->NbJournee) ? c->Journee(c->NbJournee)->Match(match_) : nullptr;
+    MontreChoix();
+}
+
+void Tf_Minute::MontreChoix()
+{
+    const TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
+    const TInfoComp* m = c && c->Journee(c->NbJournee) && match_ >= 0 ? c->Journee(c->NbJournee)->Match(match_)
+                                                                      : nullptr;
     if (!m)
-        return;
-    Cadre9->SetText(Saison->NomEquipeCourant(m->IdEquipe(0)));
-    Cadre10->SetText(Saison->NomEquipeCourant(m->IdEquipe(1)));
-    // A match without a score shows 0 - 0.
-    EditRond1->SetText(m->Score(0) == V ? "0" : IntToStr(m->Score(0) & 0x7FFF));
-    EditRond2->SetText(m->Score(1) == V ? "0" : IntToStr(m->Score(1) & 0x7FFF));
+        match_ = -1;
+    Cadre9->SetText(m ? Saison->NomEquipeCourant(m->IdEquipe(0)) : std::string());
+    Cadre10->SetText(m ? Saison->NomEquipeCourant(m->IdEquipe(1)) : std::string());
+    // A match without a score shows 0 - 0; no match, no score.
+    EditRond1->SetText(!m ? std::string() : m->Score(0) == V ? "0" : IntToStr(m->Score(0) & 0x7FFF));
+    EditRond2->SetText(!m ? std::string() : m->Score(1) == V ? "0" : IntToStr(m->Score(1) & 0x7FFF));
+    for (TBoutonCopie* b : {Bp1, Bm1, bp2, bm2})
+        b->SetEnabled(m != nullptr);
 }
 
 void Tf_Minute::ChangeScore(int cote, int pas)
@@ -615,7 +625,9 @@ void Tf_Minute::mi_RetirerMatchClick(TObject*)
     if (!Change(ChangementScore(*c, c->NbJournee, k, -1, -1), Listbox1))
         return;
     Listbox1->Items().Delete(i);
+    // The match removed is no longer shown: "+" and "-" wait for another.
     match_ = -1;
+    MontreChoix();
     CalculeClassement();
     RecodeEntrees();
 }

@@ -118,6 +118,9 @@ public:
 
 private:
     void RecodeEntrees();
+    // The match chosen (match_), or none: its teams and scores shown, "+"
+    // and "-" given to it alone.
+    void MontreChoix();
     // The change written through the championship's one road; false when
     // refused (said beside the box) or not agreed.
     bool Change(const TChangementCoupe& x, TControl* boite);

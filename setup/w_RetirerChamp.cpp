@@ -209,14 +209,26 @@ void Tf_AjouterEquipe::bc_ValiderClick()
     // place for, and names every played match that goes, the teams' own and
     // those that follow them in the cup; elsewhere teams that played keep
     // their matches unless the user agrees.
-    const TPeseeCoupe p = ChangeCoupe(*c, ChangementEquipes(*c, ajouts, anciens), [&](const TPeseeCoupe& pesee) {
+    // A team that leaves a cup's match still to play leaves its opponent
+    // without one: said in the question, asked also when nothing played goes.
+    const TChangementCoupe x = ChangementEquipes(*c, ajouts, anciens);
+    const std::string seules = TableauActif(*c) ? AdversairesSeuls(*Saison, *c, x) : std::string();
+    if (!seules.empty()) {
+        const TPeseeCoupe pesee = PeseCoupe(*c, x);
+        if (!pesee.Refusee && pesee.Nommes.empty() &&
+            Tf_MessageUtil::Affiche(seules + '\n' + Traduire(5786), mbuOui | mbuNon) != mrYes)
+            return;
+    }
+    const TPeseeCoupe p = ChangeCoupe(*c, x, [&](const TPeseeCoupe& pesee) {
         if (pesee.Refusee) {
             Tf_MessageUtil::Affiche(pesee.Places > 0 ? TexteCoupePleine(*Saison, pesee, ajouts)
                                                      : TexteEcart(*Saison, pesee.Ecart),
                                     mbuValider);
             return false;
         }
-        const std::string texte = TableauActif(*c) ? QuestionCoupe(*Saison, 5371, pesee.Nommes) : Traduire(3206);
+        const std::string texte = TableauActif(*c) ? (seules.empty() ? "" : seules + '\n') +
+                                                         QuestionCoupe(*Saison, 5371, pesee.Nommes)
+                                                   : Traduire(3206);
         return Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon) == mrYes;
     });
     if (!p.Faite)

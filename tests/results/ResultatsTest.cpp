@@ -763,7 +763,8 @@ TEST(Resultats, TeamsAddedToACup)
     auto s = Coupe();
     s->AjouteEquipe("Stade Nouveau");
     TDonneesChampionnat* c = s->ChampionnatCourant();
-    // A cup not drawn yet takes them (one drawn has no place left for them).
+    // A cup not drawn yet takes none beyond the places of its rounds: the
+    // four it has are taken, the two are refused with a word.
     c->SupprimeMatch(1, 0, 1);
     c->SupprimeMatch(1, 2, 3);
     auto r = Page(s.get());
@@ -783,10 +784,16 @@ TEST(Resultats, TeamsAddedToACup)
         kit::GrabToPng(a, "resultats_ajout_equipes");
         kit::Click(a->b_Continuer);
     });
+    kit::WhenModal([&](TForm* m) {
+        messages.push_back(dynamic_cast<Tf_MessageUtil*>(m)->Label1->Caption());
+        m->SetModalResult(mrOk);
+    });
     r->mi_AjoutEquipe->Click();
-    EXPECT_EQ(c->NbEquipe(), 6);
-    EXPECT_GE(s->ChercheEquipe("AS Toute Neuve"), 0);
-    EXPECT_EQ(r->l_Equipe->Items().Count(), 6);
+    EXPECT_EQ(messages, std::vector<std::string>{TraduireFormat(5787, {4, "Stade Nouveau, AS Toute Neuve"})});
+    messages.clear();
+    EXPECT_EQ(c->NbEquipe(), 4);
+    EXPECT_LT(s->ChercheEquipe("AS Toute Neuve"), 0);
+    EXPECT_EQ(r->l_Equipe->Items().Count(), 4);
     r.reset();
 
     // A name already in the cup is refused with a message.

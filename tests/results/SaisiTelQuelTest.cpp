@@ -409,18 +409,19 @@ INSTANTIATE_TEST_SUITE_P(
         CasSaisi{"complete_on_an_empty_league_says_nothing_to_add", 0, false, [](Banc& b) { b.Page(1); },
                  {mrYes, mrOk}, [](Banc& b) { kit::Click(b.r().b_Completer); },
                  [](Banc& b, const std::string& avant) {
-                     EXPECT_EQ(b.dits, (std::vector<std::string>{Traduire(1244), Traduire(5581)}));
+                     EXPECT_EQ(b.dits, (std::vector<std::string>{QuestionRetours(*b.c), Traduire(5581)}));
                      EXPECT_TRUE(b.Doc() == avant);
                      EXPECT_EQ(ModifSaison, 0);
                  }},
-        // Answered Cancel on a matchday of the second half, in English: the
-        // return legs of the first, named, shown on their matchday.
-        CasSaisi{"complete_cancel_names_the_return_legs_made_english", 3, false,
+        // Answered No (each return leg on the matchday of the same rank) on
+        // a matchday of the second half, in English: the return legs of the
+        // first, named, shown on their matchday.
+        CasSaisi{"complete_no_names_the_return_legs_made_english", 3, false,
                  [](Banc& b) {
                      b.Joue(1, {{"30", "28"}, {"25", "25"}});
                      b.Page(4);
                  },
-                 {mrCancel, mrOk}, [](Banc& b) { kit::Click(b.r().b_Completer); },
+                 {mrNo, mrOk}, [](Banc& b) { kit::Click(b.r().b_Completer); },
                  [](Banc& b, const std::string&) {
                      EXPECT_EQ(b.dits.back(), TraduireFormat(5580, {2, LibelleJournee(*b.c, 4)}));
                      EXPECT_NE(b.dits.back().find("match(es) added"), std::string::npos) << b.dits.back();
@@ -429,6 +430,32 @@ INSTANTIATE_TEST_SUITE_P(
                      EXPECT_EQ(b.r().Ligne(1).Exterieur->Text(), "Club 3");
                  },
                  "en"},
+        // Answered Yes: the return legs shifted by one matchday, the last
+        // matchday taking the first's.
+        CasSaisi{"complete_yes_shifts_the_return_legs", 3, false,
+                 [](Banc& b) {
+                     b.Joue(1, {{"30", "28"}, {"25", "25"}});
+                     b.Page(4);
+                 },
+                 {mrYes, mrOk}, [](Banc& b) { kit::Click(b.r().b_Completer); },
+                 [](Banc& b, const std::string&) {
+                     EXPECT_EQ(b.dits.front(), QuestionRetours(*b.c));
+                     b.Page(6);
+                     EXPECT_EQ(b.r().Ligne(0).Domicile->Text(), "Club 2");
+                     EXPECT_EQ(b.r().Ligne(1).Exterieur->Text(), "Club 3");
+                 }},
+        // Answered Cancel: nothing is added.
+        CasSaisi{"complete_cancel_adds_nothing", 3, false,
+                 [](Banc& b) {
+                     b.Joue(1, {{"30", "28"}, {"25", "25"}});
+                     b.Page(4);
+                 },
+                 {mrCancel}, [](Banc& b) { kit::Click(b.r().b_Completer); },
+                 [](Banc& b, const std::string& avant) {
+                     EXPECT_EQ(b.dits, std::vector<std::string>{QuestionRetours(*b.c)});
+                     EXPECT_TRUE(b.Doc() == avant) << "the season changed";
+                     EXPECT_EQ(ModifSaison, 0);
+                 }},
         // A cup made in the composition window of a new season, a second
         // championship (its window proposed them) and a play-off of the
         // league's division have the years typed for the league.

@@ -425,7 +425,13 @@ void ToutJoue(Banc& b)
 // The line naming match k of matchday d in a question.
 std::string Nomme(Banc& b, int d, int k)
 {
-    const TInfoComp* m = b.c->Journee(d)->Match(k);
+    // (a match a fault removed fails the row, and the rows after it still run)
+    const TInfoCompJour* j = b.c->Journee(d);
+    if (!j || k < 0 || k >= j->NbMatchs()) {
+        ADD_FAILURE() << "no match " << k << " on matchday " << d;
+        return "(none)";
+    }
+    const TInfoComp* m = j->Match(k);
     return LibelleMatchRemplace(*b.f->Saison, {d, m->IdEquipe(0), m->IdEquipe(1)});
 }
 
@@ -1010,6 +1016,280 @@ INSTANTIATE_TEST_SUITE_P(
                        EXPECT_TRUE(b.Journee(2).empty());
                        EXPECT_TRUE(b.Journee(3).empty());
                        EXPECT_EQ(b.r().Ligne(0).Qualifie, 2);
+                   }},
+        // Two-legged semi-finals, nothing played: the second leg shown on
+        // matchday 2 is played first, then its first leg; the tie is decided
+        // on both and its winner offered for the final.
+        CasTableau{"a_second_leg_played_before_its_first",
+                   {0, {{2, 2}, {1, 1}}},
+                   [](Banc& b) { b.Va(2); },
+                   {},
+                   [](Banc& b) { b.Tape(0, "1", "0"); },
+                   0,
+                   [](Banc& b, const std::string&) {
+                       EXPECT_TRUE(kit::Refusals().empty()) << kit::Refusals().front().reason;
+                       EXPECT_EQ(b.Journee(2), std::vector<std::string>{"Club 2 1-0 Club 1"});
+                       b.Va(1);
+                       b.Tape(0, "2", "0");
+                       EXPECT_EQ(b.Journee(1)[0], "Club 1 2-0 Club 2");
+                       b.Va(3);
+                       ASSERT_EQ(b.r().l_Equipe->Items().Count(), 1);
+                       EXPECT_EQ(NomEntreeListe(b.r().l_Equipe->Items()[0], 5), "Club 1");
+                   },
+                   [](Banc& b) { EXPECT_EQ(b.Journee(2), std::vector<std::string>{"Club 2 1-0 Club 1"}); }},
+        // Best-of-three semi-finals, nothing played: a second game typed
+        // before its first is refused beside the box in the words of its own
+        // rule.
+        CasTableau{"a_second_game_before_its_first_says_its_own_reason",
+                   {2, {{2, 5}, {1, 1}}},
+                   [](Banc& b) { b.Va(2); },
+                   {},
+                   [](Banc& b) { b.Tape(0, "80", "70"); },
+                   0,
+                   [](Banc& b, const std::string& avant) {
+                       EXPECT_TRUE(b.Doc() == avant) << "the season changed";
+                       ASSERT_FALSE(kit::Refusals().empty());
+                       EXPECT_EQ(kit::Refusals().back().reason,
+                                 TraduireFormat(5683, {b.r().Ligne(0).Domicile->Text(), b.r().Ligne(0).Exterieur->Text()}));
+                       EXPECT_EQ(kit::Refusals().back().box, b.r().Ligne(0).Domicile);
+                   }},
+        // A cup of eight, its first round cleared before any match: a ninth
+        // club from "Ajouter des équipes" is refused with a word. An older
+        // file holding one is named by the check.
+        CasTableau{"a_ninth_club_before_the_draw_is_refused",
+                   {0, {{4, 1}, {2, 1}, {1, 1}}},
+                   [](Banc& b) { kit::Click(b.r().BoutonCopie1); },
+                   {{Reponse::Fenetre, 0, 0,
+                     [](TForm* f) {
+                         auto& a = *dynamic_cast<Tf_AjoutEquipeCoupe*>(f);
+                         TapeEquipe(a.cb_AjoutEquipe, a.b_Ajouter, "Club 9");
+                         kit::Click(a.b_Continuer);
+                     }},
+                    {Reponse::Oui}},
+                   [](Banc& b) { b.r().mi_AjoutEquipe->Click(); },
+                   1,
+                   [](Banc& b, const std::string& avant) {
+                       EXPECT_EQ(b.questions[0], TraduireFormat(5787, {8, "Club 9"}));
+                       EXPECT_TRUE(b.Doc() == avant) << "the season changed";
+                       EXPECT_EQ(b.c->NbEquipe(), 8);
+                   },
+                   [](Banc& b) {
+                       b.c->AjouteEquipe(b.f->Saison->AjouteEquipe("Club 9", -1, 0, true));
+                       const auto lignes = VerifieTableau(*b.f->Saison, *b.c, 1);
+                       EXPECT_EQ(lignes, std::vector<std::string>{TraduireFormat(5784, {8, "Club 9"})});
+                   }},
+        // A quarter-final won, its winner placed alone on the semi-finals'
+        // matchday: shown again after matchday 1, it is still there.
+        CasTableau{"a_team_placed_alone_stays_placed",
+                   {0, {{4, 1}, {2, 1}, {1, 1}}},
+                   [](Banc& b) {
+                       b.Tape(0, "1", "0");
+                       b.Va(2);
+                   },
+                   {},
+                   [](Banc& b) {
+                       ChoisitEquipe(b.r(), 0);
+                       b.Va(1);
+                       b.Va(2);
+                   },
+                   0,
+                   [](Banc& b, const std::string&) {
+                       EXPECT_EQ(b.r().Ligne(0).Domicile->Text(), "Club 1");
+                       EXPECT_EQ(b.r().l_Equipe->Items().Count(), 0);
+                   }},
+        // Every match played: a semi-final's away side sent back (Yes, the
+        // final goes), the home side stays placed whatever matchday is shown.
+        CasTableau{"a_team_left_alone_by_a_team_sent_back_stays_placed",
+                   {0, {{4, 1}, {2, 1}, {1, 1}}},
+                   ToutJoue,
+                   {{Reponse::Oui}},
+                   [](Banc& b) {
+                       b.Va(2);
+                       kit::DblClick(b.r().Ligne(0).Exterieur);
+                       kit::Process();
+                       b.Va(1);
+                       b.Va(2);
+                   },
+                   1,
+                   [](Banc& b, const std::string&) {
+                       const int l = b.LigneDe(b.f->Saison->ChercheEquipe("Club 1"));
+                       ASSERT_GE(l, 0);
+                       EXPECT_EQ(b.r().Ligne(l).Exterieur->Text(), "");
+                       EXPECT_EQ(b.r().l_Equipe->Items().Count(), 1);
+                       EXPECT_TRUE(b.Journee(3).empty());
+                   }},
+        // "Tout effacer" on a played final takes no team out: the question
+        // names the match it erases; No keeps it, Yes erases it.
+        CasTableau{"clear_all_on_a_played_final_names_it_no_keeps_it",
+                   {0, {{2, 1}, {1, 1}}},
+                   [](Banc& b) {
+                       Demis(b);
+                       b.Va(2);
+                   },
+                   {{Reponse::Non}},
+                   [](Banc& b) { kit::Click(b.r().BoutonCopie1); },
+                   1,
+                   [](Banc& b, const std::string& avant) {
+                       EXPECT_TRUE(b.Doc() == avant) << "the season changed";
+                       EXPECT_EQ(b.questions[0], QuestionCoupe(*b.f->Saison, 5302, {{2, b.c->Journee(2)->Match(0)->IdEquipe(0),
+                                                                                   b.c->Journee(2)->Match(0)->IdEquipe(1)}}));
+                   }},
+        CasTableau{"clear_all_on_a_played_final_yes_erases_it_english",
+                   {0, {{2, 1}, {1, 1}}, false, false, 0, true},
+                   [](Banc& b) {
+                       Demis(b);
+                       b.Va(2);
+                   },
+                   {{Reponse::Oui}},
+                   [](Banc& b) { kit::Click(b.r().BoutonCopie1); },
+                   1,
+                   [](Banc& b, const std::string&) {
+                       EXPECT_EQ(b.questions[0].rfind(Traduire(5302), 0), 0u) << b.questions[0];
+                       EXPECT_TRUE(b.Journee(2).empty());
+                   }},
+        // Live scoring, "Retirer le match" on a semi-final (Yes): the match
+        // is no longer shown and "+" waits for another.
+        CasTableau{"live_scoring_shows_no_removed_match",
+                   {0, {{2, 1}, {1, 1}}},
+                   Demis,
+                   {{Reponse::Oui}},
+                   [](Banc& b) {
+                       Tf_Minute& m = b.Direct(1);
+                       m.mi_RetirerMatch->Click();
+                       EXPECT_EQ(m.Cadre9->Text(), "");
+                       EXPECT_EQ(m.EditRond1->Text(), "");
+                       EXPECT_FALSE(m.Bp1->Enabled());
+                       b.Page();
+                   },
+                   1,
+                   [](Banc& b, const std::string&) {
+                       EXPECT_EQ(b.Journee(1)[1], "Club 3 - Club 4");
+                       EXPECT_TRUE(b.Journee(2).empty());
+                   }},
+        // Club 2 taken out of the team list before its semi-final: the
+        // question says Club 1 is left without an opponent; No keeps all,
+        // Yes takes the match out and Club 1 is back in the list.
+        CasTableau{"taking_out_a_team_before_its_tie_names_its_opponent_no_keeps_it",
+                   {0, {{2, 1}, {1, 1}}},
+                   [](Banc&) {},
+                   {ListeEquipes([](Tf_AjouterEquipe& a) {
+                        a.l_Equipe->SetItemIndex(a.l_Equipe->Items().IndexOf("Club 2"));
+                        kit::Click(a.bc_Effacer);
+                    }),
+                    {Reponse::Non}},
+                   [](Banc& b) {
+                       Commande(*b.f, 232);
+                       b.Page();
+                   },
+                   1,
+                   [](Banc& b, const std::string& avant) {
+                       EXPECT_TRUE(b.Doc() == avant) << "the season changed";
+                       EXPECT_EQ(b.questions[0], TraduireFormat(5785, {"Club 1", "Club 2", LibelleJournee(*b.c, 1), "Club 1"}) +
+                                                     "\n" + Traduire(5786));
+                   }},
+        CasTableau{"taking_out_a_team_before_its_tie_yes_leaves_its_opponent_to_place_english",
+                   {0, {{2, 1}, {1, 1}}, false, false, 0, true},
+                   [](Banc&) {},
+                   {ListeEquipes([](Tf_AjouterEquipe& a) {
+                        a.l_Equipe->SetItemIndex(a.l_Equipe->Items().IndexOf("Club 2"));
+                        kit::Click(a.bc_Effacer);
+                    }),
+                    {Reponse::Oui}},
+                   [](Banc& b) {
+                       Commande(*b.f, 232);
+                       b.Page();
+                   },
+                   1,
+                   [](Banc& b, const std::string&) {
+                       EXPECT_EQ(b.Journee(1), std::vector<std::string>{"Club 3 - Club 4"});
+                       ASSERT_EQ(b.r().l_Equipe->Items().Count(), 1);
+                       EXPECT_EQ(NomEntreeListe(b.r().l_Equipe->Items()[0], 5), "Club 1");
+                   }},
+        // The semi-finals cleared: the final's empty list says why nobody is
+        // offered; once a semi-final is played, its winner is.
+        CasTableau{"a_round_nobody_has_reached_says_so_over_the_list",
+                   {0, {{2, 1}, {1, 1}}},
+                   [](Banc& b) { kit::Click(b.r().BoutonCopie1); },
+                   {},
+                   [](Banc& b) { b.Va(2); },
+                   0,
+                   [](Banc& b, const std::string&) {
+                       EXPECT_TRUE(b.r().l_Aucune->Visible());
+                       EXPECT_EQ(b.r().l_Aucune->Caption(), Traduire(5788));
+                       kit::GrabToPng(b.f.get(), "tableau_aucune_equipe");
+                       b.Va(1);
+                       EXPECT_FALSE(b.r().l_Aucune->Visible());
+                       ChoisitEquipe(b.r(), 0);
+                       ChoisitEquipe(b.r(), 0);
+                       b.Tape(0, "1", "0");
+                       b.Va(2);
+                       EXPECT_FALSE(b.r().l_Aucune->Visible());
+                   }},
+        // A semi-final won on a shoot-out: "Tout effacer" takes the
+        // shoot-out with its match.
+        CasTableau{"clear_all_takes_the_shoot_out_with_its_match",
+                   {0, {{2, 1}, {1, 1}}},
+                   [](Banc& b) {
+                       b.Repond({{Reponse::Tirs, 4, 3}});
+                       b.Tape(0, "1", "1");
+                       b.Tape(1, "2", "0");
+                   },
+                   {{Reponse::Oui}},
+                   [](Banc& b) { kit::Click(b.r().BoutonCopie1); },
+                   1,
+                   [](Banc& b, const std::string&) {
+                       const int x = b.f->Saison->ChercheEquipe("Club 1"), y = b.f->Saison->ChercheEquipe("Club 2");
+                       EXPECT_EQ(b.c->Penalty(1, x, y), nullptr);
+                       EXPECT_TRUE(b.Journee(1).empty());
+                   }},
+        // A final's decider won on a shoot-out, gone without it (as an older
+        // file may hold it): made again by the second leg retyped level, it
+        // starts without that shoot-out.
+        CasTableau{"a_decider_made_again_drops_a_shoot_out_left_behind",
+                   {2, {{2, 1}, {1, 4}}},
+                   [](Banc& b) {
+                       b.Tape(0, "80", "70");
+                       b.Tape(1, "75", "70");
+                       b.Va(2);
+                       b.Tape(0, "22", "22");
+                       b.Va(3);
+                       b.Tape(0, "23", "23");
+                       b.Va(4);
+                       b.Repond({{Reponse::Tirs, 1, 5}});
+                       b.Tape(0, "23", "23");
+                       b.Va(3);
+                       b.c->Journee(4)->SupprimeMatch(0);
+                   },
+                   {},
+                   [](Banc& b) { b.Tape(0, "24", "24"); },
+                   0,
+                   [](Banc& b, const std::string&) {
+                       ASSERT_EQ(b.Journee(4).size(), 1u);
+                       const TInfoComp* m = b.c->Journee(4)->Match(0);
+                       EXPECT_EQ(b.c->Penalty(4, m->IdEquipe(0), m->IdEquipe(1)), nullptr);
+                   }},
+        // A file holding the third-place match before the final: opened, the
+        // final comes first and the third-place match last.
+        CasTableau{"a_file_with_the_third_place_match_first_opens_with_it_last",
+                   {0, {{2, 1}, {1, 1}}, true},
+                   [](Banc& b) {
+                       DemisEtTroisieme(b);
+                       b.c->Journee(2)->DeplaceMatch(1, 0);
+                   },
+                   {},
+                   [](Banc& b) {
+                       RepondBoite(mrOk);   // "saved"
+                       Commande(*b.f, 7);
+                       kit::Process(10);
+                       b.f->OpenFile(NomFichierCourant);
+                       kit::Process(10);
+                       b.c = b.f->Saison->ChampionnatCourant();
+                       Commande(*b.f, 13);
+                       kit::Process();
+                   },
+                   0,
+                   [](Banc& b, const std::string&) {
+                       EXPECT_EQ(b.Journee(2), (std::vector<std::string>{"Club 1 3-1 Club 3", "Club 2 2-1 Club 4"}));
                    }}),
     [](const auto& info) { return std::string(info.param.nom); });
 
