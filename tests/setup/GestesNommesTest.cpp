@@ -43,6 +43,17 @@ void Quand(std::function<void(T*)> action)
     QuandFenetre<T>(std::move(action), TAutresFenetres::Passees);
 }
 
+// The interface in a language while it stands, then in French again.
+struct TLangue
+{
+    explicit TLangue(const std::string& l) { Installe(l); }
+    ~TLangue() { Installe("fr"); }
+    static void Installe(const std::string& l)
+    {
+        InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(DossierDonnees(), "texte\\Texte" + l + ".txt")));
+    }
+};
+
 struct TRoute
 {
     FenetreEssai& f;
@@ -53,6 +64,20 @@ struct TRoute
 
 constexpr int Ligue = 1, Poules = 2, Coupe = 3;   // championship codes
 constexpr int Selection = 20, Nouvelle = 21;       // the team the next one added takes
+
+// The next message box answered as the row says, its text kept and the box
+// grabbed as png.
+void Repond(const TRoute& r, std::vector<std::string>& textes, const std::string& png)
+{
+    const std::string nom = png + "-" + std::to_string(r.S().Sport()) + (Traduire(29) == "OK" ? "-en" : "");
+    kit::WhenModal([&textes, nom, reponse = r.reponse](TForm* f) {
+        auto* m = dynamic_cast<Tf_MessageUtil*>(f);
+        ASSERT_TRUE(m) << f->Name();
+        textes.push_back(m->Label1->Caption());
+        kit::GrabToPng(m, nom);
+        m->SetModalResult(reponse);
+    });
+}
 
 // The first line where two documents differ, for the failure's message.
 std::string Ecart(const std::string& a, const std::string& b)
@@ -122,7 +147,7 @@ std::vector<std::string> Options(TRoute& r, std::function<void(Tf_Option*)> gest
     r.S().SetChampionnatCourant(r.Champ(Ligue));
     Quand<Tf_Option>([&](Tf_Option* o) {
         geste(o);
-        RepondBoite(r.reponse, &textes);
+        Repond(r, textes, "gestes-options-question");
         kit::Click(o->b_Valider);
         // No leaves the window open, as it stood: "Annuler" closes it.
         if (o->ModalResult() == 0)
@@ -174,7 +199,7 @@ std::vector<std::string> Forfait(TRoute& r)
     kit::MouseDown(v->Ligne(0).Domicile, 5, 5, mbRight);
     kit::MouseUp(v->Ligne(0).Domicile, 5, 5, mbRight);
     v->pm_Forfait->CloseMenu();
-    RepondBoite(r.reponse, &textes);
+    Repond(r, textes, "gestes-forfait-question");
     v->mi_Forfait->Click();
     kit::ForgetModalActions();
     kit::GrabToPng(v, "gestes-forfait-" + std::to_string(r.S().Sport()));
@@ -264,6 +289,7 @@ const TGeste gestes[] = {
          return Options(r, [sport](Tf_Option* o) {
              EXPECT_EQ(o->cb_CodeDiv->Text(), TraduireFormat(5661, {101}));
              EXPECT_FALSE(o->e_CodePerso->Visible());
+             o->PageControl1->SetActivePage(o->ts_Avances);
              kit::GrabToPng(o, "gestes-options-division-" + std::to_string(sport));
          });
      },
@@ -333,9 +359,11 @@ class GestesNommes : public ::testing::TestWithParam<int>
 
 TEST_P(GestesNommes, AGestureChangesWhatItNamesAndNoKeepsTheSeason)
 {
-    const int sport = GetParam();
-    const std::string dir = essai::Prepare("setup_gestes" + std::to_string(sport));
+    // 4: football with the interface in English
+    const int sport = GetParam() % 4;
+    const std::string dir = essai::Prepare("setup_gestes" + std::to_string(GetParam()));
     auto f = LanceFenetre();
+    TLangue langue(GetParam() == 4 ? "en" : "fr");
     for (const TGeste& g : gestes)
         for (const int reponse : !(g.sports >> sport & 1) ? std::vector<int>{}
                                  : g.question                ? std::vector<int>{mrNo, mrYes}
@@ -370,4 +398,4 @@ TEST_P(GestesNommes, AGestureChangesWhatItNamesAndNoKeepsTheSeason)
     TermineFenetre(f);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sports, GestesNommes, ::testing::Values(0, 1, 2, 3));
+INSTANTIATE_TEST_SUITE_P(Sports, GestesNommes, ::testing::Values(0, 1, 2, 3, 4));
