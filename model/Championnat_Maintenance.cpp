@@ -2,9 +2,31 @@
 
 #include <algorithm>
 
+#include "model/InfoComp.h"
+#include "model/ListeDonnees.h"
 #include "model/Utilities.h"
 
 namespace {
+
+// Each line-up slot of every match that holds a shirt number.
+template <class C, class F>
+void PourChaqueMaillot(C& c, F&& f)
+{
+    for (int n = 1; n <= c.Journees().Nombre(); ++n) {
+        auto* j = c.Journee(n);
+        for (int k = 0; j && k < j->NbMatchs(); ++k) {
+            auto* m = j->Match(k);
+            for (int cote = 0; cote < 2; ++cote) {
+                const int e = m->IdEquipe(cote);
+                if (m->Cote(e) != cote)
+                    continue;
+                for (int s = 1; s <= m->NbTitulaire() + m->NbRemp(); ++s)
+                    if (m->Maillot(e, s) > 0)
+                        f(*m, e, s);
+            }
+        }
+    }
+}
 
 // The id at source's position of an id of source, in cible; -1 when none.
 int IdCorrespondant(const TDonneesChampionnat& cible, const TDonneesChampionnat& source, int id)
@@ -168,7 +190,54 @@ bool ChangeDrapeauxDates(TDonneesChampionnat& c, uint16_t drapeaux)
             change = change || n > static_cast<int>(ordre.size()) || ordre[static_cast<size_t>(n - 1)] != c.Journee(n);
         change = change || c.Journees().Nombre() != static_cast<int>(ordre.size());
     }
+    if ((avant & 16) && !(drapeaux & 16))
+        PourChaqueMaillot(c, [&](TInfoComp& m, int equipe, int slot) {
+            m.SetMaillot(equipe, slot, 0);
+            change = true;
+        });
     if (change)
         c.DerniereJournee = static_cast<uint8_t>(c.CalculeDerniereJournee());
     return change;
+}
+
+int MaillotsPerdus(const TDonneesChampionnat& c, uint16_t drapeaux)
+{
+    int n = 0;
+    if ((c.Option(11) & 16) && !(drapeaux & 16))
+        PourChaqueMaillot(c, [&](const TInfoComp&, int, int) { ++n; });
+    return n;
+}
+
+TFeuilleMatch FeuilleMatch(TDonneesChampionnat& c, int n, int domicile, int exterieur)
+{
+    TFeuilleMatch f;
+    const TInfoComp* m = c.MatchEquipes(n, domicile, exterieur);
+    if (!m)
+        return f;
+    for (TListeDonnees* l : c.ListesDonnees(n))
+        for (int i = 0; l && i < l->Nombre(); ++i)
+            if (const int e = l->Donnee(i)->IdEquipe(); e == domicile || e == exterieur)
+                ++f.Evenements;
+    for (const int e : {domicile, exterieur})
+        if (m->CompositionSaisie(e))
+            ++f.Compositions;
+    f.Affluence = std::max(0, m->Affluence());   // -1: none entered
+    for (int k = 1; k <= 3; ++k)
+        if (m->Officiel(k) > 0)
+            ++f.Officiels;
+    return f;
+}
+
+void EffaceFeuilleMatch(TDonneesChampionnat& c, int n, int domicile, int exterieur)
+{
+    for (TListeDonnees* l : c.ListesDonnees(n))
+        if (l)
+            l->SupprimeEquipes({domicile, exterieur});
+    if (TInfoComp* m = c.MatchEquipes(n, domicile, exterieur)) {
+        m->SetAffluence(0);
+        for (int k = 1; k <= 3; ++k)
+            m->SetOfficiel(k, -1);
+        const int positions[2] = {c.IndexEquipe(domicile), c.IndexEquipe(exterieur)};
+        c.EffaceCompositions(n, positions, 1);
+    }
 }

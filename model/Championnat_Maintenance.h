@@ -55,4 +55,25 @@ std::vector<TDatePerdue> DatesPerdues(const TDonneesChampionnat& c, uint16_t dra
 // every match has its matchday's date; when a league turns to the date system
 // (value 8), its matchdays are numbered in date order, one date's in their
 // order, and the empty ones but the last go. True when anything changed.
+// Shirt numbers per match stop being kept when value 16 goes (the file
+// keeps none then), and the line-ups lose those entered.
 bool ChangeDrapeauxDates(TDonneesChampionnat& c, uint16_t drapeaux);
+
+// The shirt numbers entered in the line-ups that option word 11 taking the
+// value `drapeaux` would drop (value 16 set, then clear); 0 otherwise.
+int MaillotsPerdus(const TDonneesChampionnat& c, uint16_t drapeaux);
+
+// What the sheet of the match of domicile and exterieur on matchday n holds
+// beside its score: the records of the two teams on the matchday (events,
+// box scores), entered line-ups, attendance, officials.
+struct TFeuilleMatch
+{
+    int Evenements = 0;
+    int Compositions = 0;   // sides whose line-up was entered
+    int32_t Affluence = 0;
+    int Officiels = 0;
+    bool Vide() const { return Evenements == 0 && Compositions == 0 && Affluence == 0 && Officiels == 0; }
+};
+TFeuilleMatch FeuilleMatch(TDonneesChampionnat& c, int n, int domicile, int exterieur);
+// Erases all of it, the score kept (a match given by forfeit keeps no sheet).
+void EffaceFeuilleMatch(TDonneesChampionnat& c, int n, int domicile, int exterieur);

@@ -324,6 +324,30 @@ bool TJoueur::StatsSeulement(uint32_t c) const
     return true;
 }
 
+bool TJoueur::StatsSeulement(std::span<const uint32_t> codes) const
+{
+    const auto dedans = [&](uint32_t c) { return std::find(codes.begin(), codes.end(), c) != codes.end(); };
+    for (const auto& l : stats_)
+        if (!dedans(l->IdChampionnat()) && !l->ToutAZero())
+            return false;
+    for (const auto& d : discipline_)
+        if (!dedans(d.IdChampionnat) && (d.Passes || d.Avertissements || d.Expulsions))
+            return false;
+    return true;
+}
+
+bool TJoueur::StatsDans(std::span<const uint32_t> codes) const
+{
+    const auto dedans = [&](uint32_t c) { return std::find(codes.begin(), codes.end(), c) != codes.end(); };
+    for (const auto& l : stats_)
+        if (dedans(l->IdChampionnat()) && !l->ToutAZero())
+            return true;
+    for (const auto& d : discipline_)
+        if (dedans(d.IdChampionnat) && (d.Passes || d.Avertissements || d.Expulsions))
+            return true;
+    return false;
+}
+
 std::unique_ptr<TListeStat> TJoueurFootball::NouvelleListeStat() const
 {
     return std::make_unique<TListeStat>(1, 1);
@@ -713,9 +737,9 @@ bool TJoueur::LitChamp(TXmlReader& x, const std::string& nom, uint8_t j, TSaison
     else if (NomXml(nom, "Maillot"))
         Maillot = static_cast<uint8_t>(fiches::Entier(x, j, TChamp::JoueurMaillot));
     else if (NomXml(nom, "ClubActuel"))
-        ClubActuel = static_cast<uint16_t>(fiches::Entier(x, j, TChamp::JoueurClub));
+        ClubActuel = static_cast<uint16_t>(fiches::Entier(x, j, TChamp::JoueurClub, Aucun));
     else if (NomXml(nom, "EquipeNational"))
-        EquipeNational = static_cast<uint16_t>(fiches::Entier(x, j, TChamp::JoueurEquipeNationale));
+        EquipeNational = static_cast<uint16_t>(fiches::Entier(x, j, TChamp::JoueurEquipeNationale, Aucun));
     else if (NomXml(nom, "MaillotNational"))
         MaillotNational = static_cast<uint8_t>(fiches::Entier(x, j, TChamp::JoueurMaillotNational));
     else if (NomXml(nom, "Taille"))

@@ -122,6 +122,11 @@ public:
     // True when no count of the player (matches, every statistic kind of the
     // sport, assists, bookings, sendings-off) lies outside championship c.
     bool StatsSeulement(uint32_t c) const;
+    // True when every count of the player lies in the championships coded
+    // (none at all is true).
+    bool StatsSeulement(std::span<const uint32_t> codes) const;
+    // True when a count of the player lies in one of the championships coded.
+    bool StatsDans(std::span<const uint32_t> codes) const;
 
     // ---- career per championship code (the kinds of NouvelleListeStat)
     uint16_t StatCarriere(uint32_t c, int type) const;

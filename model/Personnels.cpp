@@ -380,7 +380,7 @@ void TEntraineur::Reinitialise()
 bool TEntraineur::LitChamp(TXmlReader& x, const std::string& nom, uint8_t j, TSaisonFiches* saison)
 {
     if (NomXml(nom, "ClubActuel"))
-        ClubActuel = static_cast<uint16_t>(fiches::Entier(x, j, TChamp::EntraineurClub));
+        ClubActuel = static_cast<uint16_t>(fiches::Entier(x, j, TChamp::EntraineurClub, Aucun));
     else if (NomXml(nom, "ClubPrec"))
         ClubPrec = static_cast<uint16_t>(fiches::Entier(x, j, TChamp::EntraineurClubPrec));
     else if (NomXml(nom, "ClubActuel2")) {

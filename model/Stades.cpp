@@ -481,7 +481,7 @@ void TRensClub::Lit(TXmlReader& x, TSaisonFiches* saison, const TPairesIds* pair
         if (texte) {
             *texte = fiches::Texte(x, j);
         } else if (n == "Club") {
-            Equipe = fiches::Entier(x, j, TChamp::ClubEquipe);
+            Equipe = fiches::Entier(x, j, TChamp::ClubEquipe, -1);
         } else if (n == "Club2") {
             const std::string t = fiches::Texte(x, j);
             if (saison) {

@@ -5,6 +5,7 @@
 
 #include "engine/CalculClassement.h"
 #include "model/Championnat.h"
+#include "model/Championnat_Maintenance.h"
 #include "model/Saison.h"
 #include "model/Utilities.h"
 #include "model/oTraducteur.h"
@@ -552,4 +553,26 @@ bool TrieMatchsClassement(TSaison& saison)
         }
     }
     return deplace;
+}
+
+// ---- a sheet a forfeit erases -------------------------------------------------------------
+
+std::string TexteFeuillePerdue(const TSaison& saison, TDonneesChampionnat& c, int n, int h, int a)
+{
+    const TFeuilleMatch f = FeuilleMatch(c, n, h, a);
+    if (f.Vide())
+        return {};
+    std::vector<std::string> parties;
+    if (f.Evenements > 0)
+        parties.push_back(TraduireFormat(5701, {f.Evenements}));
+    if (f.Compositions > 0)
+        parties.push_back(Traduire(5702));
+    if (f.Affluence != 0)
+        parties.push_back(TraduireFormat(5703, {f.Affluence}));
+    if (f.Officiels > 0)
+        parties.push_back(TraduireFormat(5704, {f.Officiels}));
+    std::string texte = TraduireFormat(5700, {saison.NomEquipe(h), saison.NomEquipe(a)});
+    for (size_t i = 0; i < parties.size(); ++i)
+        texte += (i == 0 ? " " : ", ") + parties[i];
+    return texte + ".";
 }

@@ -53,6 +53,11 @@ int IdEquipeSaisie(const TSaison& saison, const std::string& texte, int32_t nume
 // accents nor case.
 int IdEquipeChampionnat(const TSaison& saison, const std::string& texte, int32_t numero);
 
+// The head of the question before a forfeit erases the sheet of the match of
+// h and a on matchday n (texts 5700 to 5704): what it holds beside its score;
+// empty when it holds nothing (model FeuilleMatch, EffaceFeuilleMatch).
+std::string TexteFeuillePerdue(const TSaison& saison, TDonneesChampionnat& c, int n, int h, int a);
+
 // The score a box shows for a stored score word: empty for none.
 std::string TexteScore(uint16_t mot);
 // The score word of a box's text: 65535 when empty.

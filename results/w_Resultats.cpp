@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/Championnat.h"
+#include "model/Championnat_Maintenance.h"
 #include "model/Saison.h"
 #include "model/Utilities.h"
 #include "model/oTraducteur.h"
@@ -884,8 +885,17 @@ void Tf_Resultats::EtatClick(TObject* Sender)
         return;
     TLigneResultat& l = Ligne(r);
     TDonneesChampionnat* c = Championnat();
+    const bool forfait = mi->Tag == etatForfait && c;
+    // A forfeit erases the match's sheet: what it holds is named in the
+    // gesture's one question, and No keeps it.
+    int h = -1, a = -1;
+    std::string perte;
+    if (forfait) {
+        h = IdEquipeSaisie(*Saison, l.Domicile->Text(), l.Domicile->Numero);
+        a = IdEquipeSaisie(*Saison, l.Exterieur->Text(), l.Exterieur->Numero);
+        perte = TexteFeuillePerdue(*Saison, *c, c->NbJournee, h, a);
+    }
     l.EtatMatch = static_cast<uint8_t>(mi->Tag);
-    const bool forfait = l.EtatMatch == etatForfait && c;
     if (forfait) {
         // The forfeit's scores may send the other team through: the cup's
         // guard first, and nothing changes on No.
@@ -895,24 +905,13 @@ void Tf_Resultats::EtatClick(TObject* Sender)
         l.ScoreExterieur->SetText(domicile ? perdant : gagnant);
         DecideLigne(r, true);
     }
-    if (!Pese(LignesSaisies(), {r}, 4800, Cadre(r, cote % 2 == 1))) {
+    if (!Pese(LignesSaisies(), {r}, 4800, Cadre(r, cote % 2 == 1), perte)) {
         RendLignes();
         return;
     }
     if (!forfait)
         return;
-    const int n = c->NbJournee;
-    const int h = IdEquipeSaisie(*Saison, l.Domicile->Text(), l.Domicile->Numero);
-    const int a = IdEquipeSaisie(*Saison, l.Exterieur->Text(), l.Exterieur->Numero);
-    for (TListeDonnees* liste : c->ListesDonnees(n))
-        liste->SupprimeEquipes({h, a});
-    if (TInfoComp* m = c->MatchEquipes(n, h, a)) {
-        m->SetAffluence(0);
-        for (int k = 1; k <= 3; ++k)
-            m->SetOfficiel(k, -1);
-        const int positions[2] = {c->IndexEquipe(h), c->IndexEquipe(a)};
-        c->EffaceCompositions(n, positions, 1);
-    }
+    EffaceFeuilleMatch(*c, c->NbJournee, h, a);
     Saison->InvalideStats();
 }
 
@@ -1149,7 +1148,8 @@ void Tf_Resultats::ScoreExit(TObject* Sender)
     DecideQualifie(Sender);
 }
 
-bool Tf_Resultats::Pese(std::vector<TLigneSaisie> apres, std::vector<int> changees, int question, TControl* boite)
+bool Tf_Resultats::Pese(std::vector<TLigneSaisie> apres, std::vector<int> changees, int question, TControl* boite,
+                        const std::string& perte)
 {
     TDonneesChampionnat* c = Championnat();
     if (!c || !Saison || apres.size() != lignes_.size())
@@ -1215,6 +1215,14 @@ bool Tf_Resultats::Pese(std::vector<TLigneSaisie> apres, std::vector<int> change
         if (TableauActif(championnat))
             EcritJournee(*Saison, LignesAEcrire(), bde_DateJour->Visible(), dateJour_, Listees());
     };
+    // What the gesture erases is asked about alone when the cup names no
+    // match, beside the matches it names otherwise.
+    if (!perte.empty()) {
+        const TPeseeCoupe avant = PeseCoupe(*c, x);
+        if (!avant.Refusee && avant.Nommes.empty() &&
+            (detruit_ || Tf_MessageUtil::Affiche(perte + '\n' + Traduire(5705), mbuOui | mbuNon) != mrYes))
+            return false;
+    }
     const std::vector<TLigneSaisie> acceptees = accepte_;
     const TPeseeCoupe p = ChangeCoupe(*c, x, [&](const TPeseeCoupe& pesee) {
         if (pesee.Refusee) {
@@ -1234,7 +1242,7 @@ bool Tf_Resultats::Pese(std::vector<TLigneSaisie> apres, std::vector<int> change
             propres && nommes.size() == 1 && retire
                 ? Texte(4300, L1("Ce match a un score ou des événements saisis : retirer l'équipe et effacer le match ?"))
                 : QuestionCoupe(*Saison, propres ? 5302 : question, nommes);
-        return Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon) == mrYes;
+        return Tf_MessageUtil::Affiche(perte.empty() ? texte : perte + '\n' + texte, mbuOui | mbuNon) == mrYes;
     });
     if (p.Faite && (!(apres == acceptees) || !p.Suite.Vide()))
         Signale();

@@ -179,7 +179,10 @@ private:
     // 4300 for the row's own match alone). Carried out, the rows become the
     // accepted ones, and a cup whose results decide its ties is written at
     // once. False (a refusal, No) changes nothing.
-    bool Pese(std::vector<TLigneSaisie> apres, std::vector<int> changees, int question, TControl* boite);
+    // perte: what the gesture erases beside the rows (a forfeit's sheet),
+    // named in the same question; No keeps it.
+    bool Pese(std::vector<TLigneSaisie> apres, std::vector<int> changees, int question, TControl* boite,
+              const std::string& perte = {});
     // What a refused gesture would break, said beside the box it concerns.
     void Refuse(const TEcartTableau& x, const std::vector<TLigneSaisie>& apres, TControl* boite);
     // The rows typed and not yet accepted go through the guard (no question

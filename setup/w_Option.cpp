@@ -531,8 +531,14 @@ void Tf_Option::Charge()
                                               divisions.Objects(i));
         }
     }
-    const int choisi = cb_CodeDiv->Items().IndexOfObject(c->Division);
-    cb_CodeDiv->SetItemIndex(choisi >= 0 ? choisi : (cb_CodeDiv->Items().Count() > 0 ? 0 : -1));
+    // A code the templates do not list (a season made from other templates)
+    // is shown by its number and kept as it is.
+    int choisi = cb_CodeDiv->Items().IndexOfObject(c->Division);
+    if (choisi < 0 && cb_CodeDiv->Items().Count() > 0) {
+        choisi = cb_CodeDiv->Items().AddObject(TraduireFormat(5661, {c->Division}),
+                                               static_cast<TStrings::Object>(c->Division));
+    }
+    cb_CodeDiv->SetItemIndex(choisi);
     e_CodePerso->SetText(IntToStr(c->CodePerso));
     cb_CodeDivChange();
 }
@@ -897,12 +903,19 @@ void Tf_Option::b_ValiderClick()
     // No writes nothing.
     // The third-place match switched off leaves the cup as one change of it.
     // Both asked about at once, in one question.
+    // Shirt numbers per match unticked name the numbers the line-ups lose,
+    // in the same question.
     if ((Groupe == 0 || Groupe == 1) && Saison) {
-        const std::string dates = DatesPerdues(*Saison, {{Championnat, DrapeauxSaisis()}});
+        std::string perte = DatesPerdues(*Saison, {{Championnat, DrapeauxSaisis()}});
+        int question = TexteQuestionDates;
+        if (const int maillots = MaillotsPerdus(*Championnat, DrapeauxSaisis()); maillots > 0) {
+            question = perte.empty() ? 5707 : 5708;
+            perte += (perte.empty() ? "" : "\n") + TraduireFormat(5706, {maillots});
+        }
         if (Championnat->PetiteFinale && !cc_PetiteFinale->Checked()) {
-            if (!RetirePetiteFinale(*Saison, *Championnat, dates))
+            if (!RetirePetiteFinale(*Saison, *Championnat, perte, question))
                 return;
-        } else if (!DemandePerteDates(dates))
+        } else if (!DemandePerteDates(perte, question))
             return;
     }
     Ecrit();
@@ -927,8 +940,12 @@ void Tf_Option::Ecrit()
             ChangeDrapeauxDates(*c, drapeaux);
             Modifie = 1;
         }
+        // A stored value the radios show as the first one (0 among them)
+        // stays as it is while the first one stays chosen.
         const int rang = RondCoche3->Checked() ? 3 : RondCoche2->Checked() ? 2 : 1;
-        EcritOption(0, (c->Option(0) & ~15) | rang);
+        const int montre = (c->Option(0) & 15) == 2 || (c->Option(0) & 15) == 3 ? c->Option(0) & 15 : 1;
+        if (rang != montre)
+            EcritOption(0, (c->Option(0) & ~15) | rang);
         EcritOption(4, Position(UpDown1));
         EcritOption(5, Position(UpDown2));
         EcritOption(6, Position(UpDown3));
@@ -1077,19 +1094,19 @@ bool CompositionsAuDela(const TDonneesChampionnat& c, int nbTitulaire, int nbRem
     return false;
 }
 
-bool RetirePetiteFinale(const TSaison& saison, TDonneesChampionnat& c, const std::string& dates)
+bool RetirePetiteFinale(const TSaison& saison, TDonneesChampionnat& c, const std::string& dates, int question)
 {
     // The match the bracket reads as the third-place one, wherever it stands
     // among the last matchday's (alone there when the final needed no more).
     const int n = c.NbJour();
     const TMatchsCoupe e = MatchsCoupe(c);
     if (LignePetiteFinale(c, n) < 0 || n > static_cast<int>(e.size()))
-        return true;
+        return DemandePerteDates(dates, question);
     const std::vector<TMatchCoupe>& avant = e[static_cast<size_t>(n - 1)];
     const auto troisieme =
         std::find_if(avant.begin(), avant.end(), [](const TMatchCoupe& m) { return m.Troisieme == 1; });
     if (troisieme == avant.end())
-        return DemandePerteDates(dates);
+        return DemandePerteDates(dates, question);
     const int ligne = static_cast<int>(troisieme - avant.begin());
     std::vector<TMatchCoupe> apres = avant;
     apres[static_cast<size_t>(ligne)] = TMatchCoupe{};
@@ -1101,13 +1118,14 @@ bool RetirePetiteFinale(const TSaison& saison, TDonneesChampionnat& c, const std
     }
     // One question for the dates and the played matches that go.
     if (pesee.Nommes.empty()) {
-        if (!DemandePerteDates(dates))
+        if (!DemandePerteDates(dates, question))
             return false;
     } else {
-        std::string question = QuestionCoupe(saison, 5680, pesee.Nommes);
+        std::string texte = QuestionCoupe(saison, 5680, pesee.Nommes);
         if (!dates.empty())
-            question = dates + '\n' + question.substr(0, question.rfind('\n')) + '\n' + Traduire(5682);
-        if (Tf_MessageUtil::Affiche(question, mbuOui | mbuNon) != mrYes)
+            texte = dates + '\n' + texte.substr(0, texte.rfind('\n')) + '\n' +
+                    Traduire(question == TexteQuestionDates ? 5682 : 5708);
+        if (Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon) != mrYes)
             return false;
     }
     return ChangeCoupe(c, x, [](const TPeseeCoupe&) { return true; }).Faite;
@@ -1137,9 +1155,9 @@ bool AcceptePerteDates(const TSaison& saison,
     return DemandePerteDates(DatesPerdues(saison, changements));
 }
 
-bool DemandePerteDates(const std::string& dates)
+bool DemandePerteDates(const std::string& dates, int question)
 {
-    return dates.empty() || Tf_MessageUtil::Affiche(dates + '\n' + Traduire(5585), mbuOui | mbuNon) == mrYes;
+    return dates.empty() || Tf_MessageUtil::Affiche(dates + '\n' + Traduire(question), mbuOui | mbuNon) == mrYes;
 }
 
 std::string DatesPerdues(const TSaison& saison,

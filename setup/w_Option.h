@@ -224,17 +224,20 @@ bool CompositionsAuDela(const TDonneesChampionnat& c, int nbTitulaire, int nbRem
 bool AcceptePerteDates(const TSaison& saison,
                        const std::vector<std::pair<const TDonneesChampionnat*, uint16_t>>& changements);
 // The head of that question, naming the dates that go; empty when none goes.
-// DemandePerteDates asks it: true when empty or the user agreed.
-bool DemandePerteDates(const std::string& dates);
+// DemandePerteDates asks it, ending with the question text given: true when
+// empty or the user agreed.
+inline constexpr int TexteQuestionDates = 5585;
+bool DemandePerteDates(const std::string& dates, int question = TexteQuestionDates);
 std::string DatesPerdues(const TSaison& saison,
                          const std::vector<std::pair<const TDonneesChampionnat*, uint16_t>>& changements);
 
 // The cup without its third-place match: the match goes through the cup's
 // one road, which names it when it was entered and asks (texts 5680, 5681);
 // true when there is none, it held nothing or the user agreed, and then it is
-// gone. `dates`: the dates the same validation takes away (DatesPerdues),
-// asked about in the same question.
-bool RetirePetiteFinale(const TSaison& saison, TDonneesChampionnat& c, const std::string& dates = {});
+// gone. `dates`: the dates (and shirt numbers) the same validation takes
+// away, asked about in the same question, ending with text `question`.
+bool RetirePetiteFinale(const TSaison& saison, TDonneesChampionnat& c, const std::string& dates = {},
+                        int question = TexteQuestionDates);
 
 // The refusal of a weighting row out of range (%d: the row).
 inline constexpr int TextePonderationRefusee = 3532;

@@ -1,0 +1,355 @@
+// Gestures that change only what they name, or what their one question
+// names, taken through their windows on a complete season of each sport shown
+// by the main window: a championship out of the season (its box ticked or
+// not), a team added to a season written by an earlier version, the options
+// validated untouched or with shirt numbers per match unticked, a forfeit
+// over a played match. A question is answered both ways: No leaves the whole
+// season as it was. Each season is then saved through its file and opens
+// again as it was saved, and what the gesture did is checked there again.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+#include "model/Championnat.h"
+#include "model/Championnat_Maintenance.h"
+#include "model/Joueurs.h"
+#include "model/Penalites.h"
+#include "model/Stades.h"
+#include "model/oTraducteur.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/Menus.h"
+#include "results/w_Resultats.h"
+#include "setup/w_CreationSaison.h"
+#include "setup/w_Option.h"
+#include "setup/w_RetirerChamp.h"
+#include "tests/shell/SaisonEssai.h"
+#include "tests/support/QuandFenetre.h"
+#include "tests/support/SaisonBuilder.h"
+#include "ui/Bouton.h"
+
+using namespace essai;
+
+namespace {
+
+struct TLangue   // the interface in a language while it stands
+{
+    explicit TLangue(const std::string& l) { Installe(l); }
+    ~TLangue() { Installe("fr"); }
+    static void Installe(const std::string& l)
+    {
+        InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(DossierDonnees(), "texte\\Texte" + l + ".txt")));
+    }
+};
+
+struct TRoute
+{
+    FenetreEssai& f;
+    int reponse;   // the answer to the gesture's question
+    TSaison& S() const { return *f.Saison; }
+    TDonneesChampionnat* Champ(int code) const { return S().Arbre().ChampionnatParCode(code); }
+};
+
+constexpr int Ligue = 1, Poules = 2, Coupe = 3;   // championship codes
+constexpr int Selection = 20, Nouvelle = 21;       // the team the next one added takes
+
+// The next message box answered as the row says, its text kept, grabbed.
+void Repond(const TRoute& r, std::vector<std::string>& textes, const std::string& png)
+{
+    const std::string nom = png + "-" + std::to_string(r.S().Sport()) + (Traduire(29) == "OK" ? "-en" : "");
+    kit::WhenModal([&textes, nom, reponse = r.reponse](TForm* f) {
+        auto* m = dynamic_cast<Tf_MessageUtil*>(f);
+        ASSERT_TRUE(m) << f->Name();
+        textes.push_back(m->Label1->Caption());
+        kit::GrabToPng(m, nom);
+        m->SetModalResult(reponse);
+    });
+}
+
+// Where two documents part, for the failure's message.
+std::string Ecart(const std::string& a, const std::string& b)
+{
+    const size_t i = static_cast<size_t>(std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin());
+    const size_t debut = i < 200 ? 0 : i - 200;
+    return a.substr(debut, 300) + "\n | \n" + b.substr(debut, 300);
+}
+
+// "Composition de la saison": each championship coded selected and
+// "Retirer"; in the removal window the boxes of those in coches ticked,
+// "Valider", then "Valider".
+void RetireChampionnats(TRoute& r, std::vector<int> codes, std::vector<int> coches)
+{
+    std::vector<std::string> noms;
+    for (int code : coches)
+        noms.push_back(r.S().Arbre().NomCompletCode(code));
+    const int sport = r.S().Sport();
+    QuandFenetre<Tf_CreationSaison>([=](Tf_CreationSaison* c) {
+        for (int code : codes)
+            for (TTreeNode* n = c->tv_Saison->Items().GetFirstNode(); n; n = n->GetNext())
+                if (Tf_CreationSaison::Rec(n)->Objet && Tf_CreationSaison::Rec(n)->Objet->Code == code) {
+                    c->tv_Saison->SetSelected(n);
+                    kit::Click(c->bc_RetirerElement);
+                    break;
+                }
+        QuandFenetre<Tf_RetirerChamp>([=](Tf_RetirerChamp* t) {
+            for (int i = 0; i < t->clb_Championnat->Items().Count(); ++i)
+                for (const std::string& nom : noms)
+                    if (t->clb_Championnat->Items()[i] == nom)
+                        t->clb_Championnat->SetChecked(i, true);
+            kit::GrabToPng(t, "gestes-retirer-" + std::to_string(sport));
+            kit::Click(t->b_Valider);
+        });
+        kit::Click(c->b_Valider);
+    });
+    Commande(r.f, 193);
+    kit::ForgetModalActions();
+}
+
+// These teams stay, the national team and its player's link among them.
+void TousGardes(TSaison& s, const std::vector<int>& equipes)
+{
+    for (int i = 0; i < s.NbEquipe(); ++i)
+        EXPECT_EQ(s.IdEquipe(i), equipes.at(static_cast<size_t>(i)));
+    EXPECT_EQ(s.NomEquipe(Selection), L1("Sélection"));
+    EXPECT_EQ(s.Joueurs().ChercheJoueurNom("Joueur1", "P0")->EquipeNational, Selection);
+}
+
+// The league's options window (group 1): the gesture, then OK.
+std::vector<std::string> Options(TRoute& r, std::function<void(Tf_Option*)> geste)
+{
+    std::vector<std::string> textes;
+    r.S().SetChampionnatCourant(r.Champ(Ligue));
+    QuandFenetre<Tf_Option>([&](Tf_Option* o) {
+        geste(o);
+        Repond(r, textes, "gestes-options-question");
+        kit::Click(o->b_Valider);
+        // No leaves the window open, as it stood: "Annuler" closes it.
+        if (o->ModalResult() == 0)
+            kit::Click(o->b_Annuler);
+    });
+    Commande(r.f, 176);
+    kit::Process(20);
+    kit::ForgetModalActions();
+    return textes;
+}
+
+// The season's document with the league's option word 11 at v alone.
+std::string AvecOption11(int sport, uint16_t v)
+{
+    TSaisonComplete c(sport);
+    c.saison->SetChampionnatCourant(c.ligue);
+    c.ligue->SetOption(11, v);
+    return SansDate(Document(*c.saison));
+}
+
+// The results page of the league on matchday 2 (Lens - Nantes, Lille -
+// Brest, both played with their sheets): a right click on Lens, "Forfait";
+// then matchday 3 and back, which writes the matchday.
+std::vector<std::string> Forfait(TRoute& r)
+{
+    std::vector<std::string> textes;
+    r.S().SetChampionnatCourant(r.Champ(Ligue));
+    Commande(r.f, 13);
+    kit::Process(20);
+    auto* v = dynamic_cast<Tf_Resultats*>(r.f.Enfant);
+    EXPECT_TRUE(v);
+    if (!v)
+        return textes;
+    kit::MouseDown(v->Ligne(0).Domicile, 5, 5, mbRight);
+    kit::MouseUp(v->Ligne(0).Domicile, 5, 5, mbRight);
+    v->pm_Forfait->CloseMenu();
+    Repond(r, textes, "gestes-forfait-question");
+    v->mi_Forfait->Click();
+    kit::ForgetModalActions();
+    kit::GrabToPng(v, "gestes-forfait-" + std::to_string(r.S().Sport()));
+    v->TrackBar1->SetPosition(3);
+    v->TrackBar1->SetPosition(2);
+    return textes;
+}
+
+struct TGeste
+{
+    const char* nom;
+    bool question;   // the gesture asks once: answered No, then Yes
+    int sports;      // bit s: taken in sport s
+    std::function<std::unique_ptr<TSaison>(TSaisonComplete&)> saison;   // none: the complete season
+    std::function<std::vector<std::string>(TRoute&)> geste;              // the questions' texts
+    // What it did (answered Yes), shown and once opened again; avant: the document before.
+    std::function<void(TSaison&, const std::string& avant)> fait;
+};
+
+const TGeste gestes[] = {
+    {"the cup out of the season, its box unticked: every team and player stays", false, 15, nullptr,
+     [](TRoute& r) {
+         RetireChampionnats(r, {Coupe}, {});
+         return std::vector<std::string>{};
+     },
+     [](TSaison& s, const std::string&) {
+         EXPECT_EQ(s.Arbre().ChampionnatParCode(Coupe), nullptr);
+         TousGardes(s, {0, 1, 2, 3, 4, 5, 6, 7, Selection});
+         EXPECT_EQ(s.Joueurs().NbJoueur(), 24);
+     }},
+    {"the league in groups and the cup out with their teams: the national team stays", false, 15, nullptr,
+     [](TRoute& r) {
+         RetireChampionnats(r, {Poules, Coupe}, {Poules, Coupe});
+         return std::vector<std::string>{};
+     },
+     [](TSaison& s, const std::string&) {
+         EXPECT_EQ(s.Arbre().ListeChampionnats().size(), 1u);
+         TousGardes(s, {0, 1, 2, 3, Selection});
+         EXPECT_EQ(s.Joueurs().ChercheJoueurNom("Joueur4", "P0"), nullptr);
+     }},
+    {"a season of an earlier version whose erased team is still named: a team added takes none of its links",
+     false, 15,
+     [](TSaisonComplete& c) {
+         // What the earlier version left: a player's national team, a
+         // coach's club and a club record of a team it no longer holds.
+         TSaison& s = *c.saison;
+         const std::string sans = SansDate(Document(s));
+         EXPECT_EQ(s.ProchainIdEquipe(), Nouvelle);
+         s.Joueurs().ChercheJoueurNom("Joueur2", "P0")->SetEquipeNationale(Nouvelle);
+         for (int i = 0; i < s.Entraineurs().NbPersonnel(); ++i)
+             if (auto* e = dynamic_cast<TEntraineur*>(s.Entraineurs().Personnel(i)); e && e->Nom == "Martin")
+                 e->ClubActuel = Nouvelle;
+         s.RensClubs().NouveauRensClub(Nouvelle)->Nom = "Club disparu";
+         const std::string ancien = SansDate(Document(s));
+         EXPECT_NE(ancien, sans);
+         // It opens with those links dropped and nothing else changed.
+         auto lue = Lit(c.sport, ancien);
+         EXPECT_TRUE(SansDate(Document(*lue)) == sans) << "opened otherwise";
+         return lue;
+     },
+     [](TRoute& r) {
+         r.S().SetChampionnatCourant(r.Champ(Ligue));
+         QuandFenetre<Tf_AjouterEquipe>([](Tf_AjouterEquipe* a) {
+             kit::TypeKeys(a->cb_Equipes, "Nouvelle");
+             kit::Click(a->bc_Ajouter);
+             kit::Click(a->bc_Valider);
+         });
+         Commande(r.f, 232);
+         kit::ForgetModalActions();
+         return std::vector<std::string>{};
+     },
+     [](TSaison& s, const std::string&) {
+         EXPECT_EQ(s.NomEquipe(Nouvelle), "Nouvelle");
+         EXPECT_GE(s.Arbre().ChampionnatParCode(Ligue)->IndexEquipe(Nouvelle), 0);
+         for (int i = 0; i < s.Joueurs().NbJoueur(); ++i)
+             EXPECT_NE(s.Joueurs().Joueur(i)->EquipeNational, Nouvelle) << s.Joueurs().Joueur(i)->Nom;
+         for (int i = 0; i < s.Entraineurs().NbPersonnel(); ++i)
+             EXPECT_NE(dynamic_cast<TEntraineur*>(s.Entraineurs().Personnel(i))->ClubActuel, Nouvelle);
+         EXPECT_EQ(s.RensClubs().ChercheRensClub(Nouvelle), nullptr);
+     }},
+    {"the options of a league of a division no template lists, validated untouched", false, 15, nullptr,
+     [](TRoute& r) {
+         EXPECT_EQ(r.Champ(Ligue)->Division, 101);
+         const int sport = r.S().Sport();
+         return Options(r, [sport](Tf_Option* o) {
+             EXPECT_EQ(o->cb_CodeDiv->Text(), TraduireFormat(5661, {101}));
+             EXPECT_FALSE(o->e_CodePerso->Visible());
+             o->PageControl1->SetActivePage(o->ts_Avances);
+             kit::GrabToPng(o, "gestes-options-division-" + std::to_string(sport));
+         });
+     },
+     [](TSaison& s, const std::string& avant) {
+         EXPECT_TRUE(SansDate(Document(s)) == avant) << Ecart(SansDate(Document(s)), avant);
+         EXPECT_EQ(s.Arbre().ChampionnatParCode(Ligue)->Division, 101);
+     }},
+    // (football and rugby: the line-ups of the two others hold no shirt numbers)
+    {"shirt numbers per match unticked: the numbers entered are named", true, 3, nullptr,
+     [](TRoute& r) {
+         EXPECT_EQ(MaillotsPerdus(*r.Champ(Ligue), 4), 8);
+         const auto textes = Options(r, [](Tf_Option* o) {
+             EXPECT_TRUE(o->cb_NumMaillot->Checked());
+             kit::Click(o->cb_NumMaillot);
+         });
+         EXPECT_EQ(textes, std::vector<std::string>{TraduireFormat(5706, {8}) + "\n" + Traduire(5707)});
+         return textes;
+     },
+     [](TSaison& s, const std::string&) {
+         EXPECT_TRUE(SansDate(Document(s)) == AvecOption11(s.Sport(), 4))
+             << Ecart(SansDate(Document(s)), AvecOption11(s.Sport(), 4));
+     }},
+    {"a forfeit over a played match: its sheet is named", true, 15,
+     [](TSaisonComplete& c) {
+         c.ligue->NbJournee = 2;
+         return std::move(c.saison);
+     },
+     [](TRoute& r) {
+         const TInfoComp* m = r.Champ(Ligue)->MatchEquipes(2, 0, 2);
+         const auto textes = Forfait(r);
+         EXPECT_EQ(textes.size(), 1u);
+         EXPECT_TRUE(m);
+         if (!textes.empty()) {
+             EXPECT_EQ(textes[0].rfind(TraduireFormat(5700, {std::string("Lens"), std::string("Nantes")}), 0), 0u)
+                 << textes[0];
+             EXPECT_NE(textes[0].find(TraduireFormat(5703, {12005})), std::string::npos) << textes[0];
+             EXPECT_NE(textes[0].find(Traduire(5702)), std::string::npos);
+             EXPECT_NE(textes[0].find(TraduireFormat(5704, {2})), std::string::npos);
+         }
+         return textes;
+     },
+     [](TSaison& s, const std::string&) {
+         TDonneesChampionnat& c = *s.Arbre().ChampionnatParCode(Ligue);
+         const TInfoComp* m = c.MatchEquipes(2, 0, 2);
+         ASSERT_TRUE(m);
+         EXPECT_EQ(m->Score(0), c.Option(19));
+         EXPECT_EQ(m->Score(1), c.Option(20));
+         const TPenalite* p = c.Penalites().Cherche(0, 2, 2);
+         ASSERT_TRUE(p);
+         EXPECT_EQ(p->Type, etatForfait);
+         const TFeuilleMatch f = FeuilleMatch(c, 2, 0, 2);
+         EXPECT_EQ(std::vector<int>({f.Evenements, f.Compositions, f.Affluence, f.Officiels}),
+                   std::vector<int>({0, 0, 0, 0}));
+         // the other match of the matchday keeps its sheet
+         EXPECT_EQ(FeuilleMatch(c, 2, 1, 3).Affluence, 12006);
+     }},
+};
+
+}  // namespace
+
+class GestesNommes : public ::testing::TestWithParam<int>
+{
+};
+
+TEST_P(GestesNommes, AGestureChangesWhatItNamesAndNoKeepsTheSeason)
+{
+    // 4: football with the interface in English
+    const int sport = GetParam() % 4;
+    const std::string dir = essai::Prepare("setup_gestes" + std::to_string(GetParam()));
+    auto f = LanceFenetre();
+    TLangue langue(GetParam() == 4 ? "en" : "fr");
+    for (const TGeste& g : gestes)
+        for (const int reponse : !(g.sports >> sport & 1) ? std::vector<int>{}
+                                 : g.question                ? std::vector<int>{mrNo, mrYes}
+                                                             : std::vector<int>{mrYes}) {
+            SCOPED_TRACE(std::string(g.nom) + (reponse == mrNo ? ", answered No" : ""));
+            TSaisonComplete c(sport);
+            c.saison->SetChampionnatCourant(c.ligue);
+            auto s = g.saison ? g.saison(c) : std::move(c.saison);
+            ASSERT_TRUE(s);
+            const std::string fichier = MakePath(dir, "sauvegarde/geste.xmc");
+            f->InstallSeason(std::move(s), fichier, false, 0);
+            TRoute r{*f, reponse};
+            const std::string avant = SansDate(Document(r.S()));
+            ModifSaison = 0;
+            const std::vector<std::string> textes = g.geste(r);
+            kit::ForgetModalActions();
+            if (!g.question) {
+                EXPECT_EQ(textes, std::vector<std::string>{});
+            }
+            if (reponse == mrNo) {
+                EXPECT_TRUE(SansDate(Document(r.S())) == avant) << Ecart(SansDate(Document(r.S())), avant);
+            } else {
+                g.fait(r.S(), avant);
+            }
+            const std::string ecrit = SansDate(Document(r.S()));
+            auto relue = SauveRelit(r.S(), fichier);
+            ASSERT_TRUE(relue);
+            EXPECT_TRUE(SansDate(Document(*relue)) == ecrit) << Ecart(SansDate(Document(*relue)), ecrit);
+            if (reponse != mrNo)
+                g.fait(*relue, avant);
+        }
+    TermineFenetre(f);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sports, GestesNommes, ::testing::Values(0, 1, 2, 3, 4));
