@@ -508,15 +508,20 @@ void Tf_Historique::Avance(int sens)
 
 void Tf_Historique::bc_EnregistrerClick(TObject*)
 {
-    if (!saison_ || !stat_)
+    if (!stat_)
         return;
-    saison_->SystemePoints = static_cast<uint8_t>(std::max(cb_Type->ItemIndex(), 0));
-    const int n = saison_->NombreEquipes();
-    for (int i = 0; i < n && i + 1 < csg_Saisie->RowCount(); ++i)
-        for (int j = 0; j < n; ++j)
-            if (i != j)
-                saison_->EcritResultat(i, j, Buts(csg_Saisie->LitCellule(2 * j + 1, i + 1)),
-                                       Buts(csg_Saisie->LitCellule(2 * j + 2, i + 1)));
+    // With no season shown (the last one deleted) the file is still written:
+    // the deletion is what there is to save.
+    if (saison_)
+    {
+        saison_->SystemePoints = static_cast<uint8_t>(std::max(cb_Type->ItemIndex(), 0));
+        const int n = saison_->NombreEquipes();
+        for (int i = 0; i < n && i + 1 < csg_Saisie->RowCount(); ++i)
+            for (int j = 0; j < n; ++j)
+                if (i != j)
+                    saison_->EcritResultat(i, j, Buts(csg_Saisie->LitCellule(2 * j + 1, i + 1)),
+                                           Buts(csg_Saisie->LitCellule(2 * j + 2, i + 1)));
+    }
     // On failure the entries stay in the grid and in the history, to be saved again.
     const bool endommage = stat_->Endommage();
     if (!stat_->Sauve())
