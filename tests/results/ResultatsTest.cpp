@@ -225,6 +225,84 @@ std::unique_ptr<TSaison> Coupe(uint32_t finale = 1)
     return s;
 }
 
+// What the results page shows of a cup's matchday is printed and exported
+// whole: a semi-final drawn 1-1 and won 5-4 on the shoot-out, the other won
+// 2-0, in each language; then the season saved, reopened and shown again.
+TEST(Resultats, PrintAndHtmlHoldTheShootOutTheWindowShows)
+{
+    struct Cas
+    {
+        int sport;
+        const char* langue;
+        const char* tirs;   // the shoot-out line, as the window shows it
+    } cas[] = {
+        {0, "en", "Shoot-out: 5 - 4"},
+        {0, "fr", "Tirs au but : 5 - 4"},
+        {3, "en", "Shoot-out: 5 - 4"},
+        {3, "fr", "Tirs au but : 5 - 4"},
+    };
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(std::to_string(k.sport) + " " + k.langue);
+        InstalleTraducteur(std::make_unique<TTraducteur>(
+            MakePath(vues::DossierDonnees(), std::string("texte\\Texte") + k.langue + ".txt")));
+        auto s = Coupe();
+        if (k.sport != 0) {
+            // the same cup in another sport's season
+            auto autre = TMultiSport::CreeSaison(k.sport);
+            auto c = autre->CreeChampionnat(TDonneesChampionnat::TypeCoupe | TDonneesChampionnat::TypeNational, 0);
+            c->OptionsParDefaut();
+            for (int i = 0; i < 4; ++i)
+                c->AjouteEquipe(autre->AjouteEquipe(vues::NomsFoot[i]));
+            const TInfoTourCoupe tours[] = {{2, 2, 1}, {1, 1, 1}};
+            c->CreeToursCoupe(tours);
+            c->SetOption(1, 2);
+            c->CreeMatch(1, 0, 1, V, V);
+            c->CreeMatch(1, 2, 3, V, V);
+            c->NbJournee = 1;
+            TDescNoeud* n = autre->Arbre().AjouteChampionnat("Coupe", "Coupe", std::move(c), "France");
+            autre->SetChampionnatCourant(n->Championnat());
+            s = std::move(autre);
+        }
+        auto r = Page(s.get());
+        r->DemandeTirsAuBut = [](int, int) -> uint32_t { return (5u << 16) + 4u; };
+        Score(r->Ligne(0).ScoreDomicile, "1", r->Ligne(0).ScoreExterieur);
+        Score(r->Ligne(0).ScoreExterieur, "1", r->Ligne(1).ScoreDomicile);
+        Score(r->Ligne(1).ScoreDomicile, "2", r->Ligne(1).ScoreExterieur);
+        Score(r->Ligne(1).ScoreExterieur, "0", r->TrackBar1);
+        auto verifie = [&](Tf_Resultats& page, const std::string& nom) {
+            EXPECT_EQ(Cp1252ToUtf8(page.Ligne(0).TirsAuBut->Caption()), k.tirs);
+            EXPECT_EQ(page.Ligne(1).TirsAuBut->Caption(), "");
+            const std::string pdf = MakePath(kit::TempDir(), nom + ".pdf");
+            Printer().SetOutputFileName(pdf);
+            page.Imprime();
+            Printer().SetOutputFileName("");
+            const std::string txt = pdf + ".txt";
+            ASSERT_EQ(std::system(("pdftotext " + pdf + " " + txt).c_str()), 0);
+            std::ifstream in(txt);
+            const std::string texte((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            EXPECT_NE(texte.find(k.tirs), std::string::npos) << texte;
+            EXPECT_EQ(texte.find(k.tirs), texte.rfind(k.tirs)) << texte;   // once, for the one match
+            const std::string html = MakePath(kit::TempDir(), nom + ".htm");
+            page.EnregistreHTML(html);
+            std::string octets;
+            ASSERT_TRUE(ReadFileBytes(html, octets));
+            const std::string attendu = std::string(">") + L1(k.tirs) + "</td>";
+            EXPECT_NE(octets.find(attendu), std::string::npos) << octets;
+            EXPECT_EQ(octets.find(attendu), octets.rfind(attendu)) << octets;
+        };
+        verifie(*r, std::string("tirs_") + k.langue);
+        r->EnregistrerJournee();
+        r.reset();
+        const std::string f = Fichier(std::string("tirs_") + k.langue, std::move(s));
+        auto relu = Relit(f);
+        ASSERT_TRUE(relu);
+        auto r2 = Page(relu.get());
+        verifie(*r2, std::string("tirs_relu_") + k.langue);
+        r2.reset();
+    }
+    InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(vues::DossierDonnees(), "texte\\Textefr.txt")));
+}
+
 TEST(Resultats, ACupTieGoesToAShootOutOnceAndItsWinnerToTheFinal)
 {
     auto s = Coupe();
