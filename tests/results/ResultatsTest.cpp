@@ -628,6 +628,51 @@ TEST(Resultats, DateSystemEndsWithAnEmptyRowAndCreatesMatchdaysByDate)
     r.reset();
 }
 
+// Printed, a match shows the date its box shows, and an undated match none
+// (not the box's separators).
+TEST(Resultats, AnUndatedMatchPrintsNoDate)
+{
+    struct Cas
+    {
+        uint32_t date1, date2;
+        std::vector<std::string> dates;   // the dates printed, in order
+    } cas[] = {
+        {TGestionDate::EncodeDate(3, 9, 2005), 0, {"03/09/2005"}},
+        {0, 0, {}},
+        {TGestionDate::EncodeDate(3, 9, 2005), TGestionDate::EncodeDate(4, 9, 2005), {"03/09/2005", "04/09/2005"}},
+    };
+    int k = 0;
+    for (const Cas& x : cas) {
+        SCOPED_TRACE(k);
+        auto s = TMultiSport::CreeSaison(0);
+        TDonneesChampionnat* c = vues::Ligue(*s, 0, "Division 1", 0, 4, 0, 1, 3);
+        s->SetChampionnatCourant(c);
+        c->SetOption(11, 4);
+        c->SetDateJournee(1, 0);
+        c->CreeMatch(1, c->IdEquipe(0), c->IdEquipe(1), 2, 0, -1, x.date1);
+        c->CreeMatch(1, c->IdEquipe(2), c->IdEquipe(3), 1, 1, -1, x.date2);
+        c->NbJournee = 1;
+        auto r = Page(s.get());
+        ASSERT_NE(r->Ligne(1).Date, nullptr);
+        const std::string pdf = MakePath(kit::TempDir(), "sans_date_" + std::to_string(k++) + ".pdf");
+        Printer().SetOutputFileName(pdf);
+        r->Imprime();
+        Printer().SetOutputFileName("");
+        const std::string txt = pdf + ".txt";
+        ASSERT_EQ(std::system(("pdftotext " + pdf + " " + txt).c_str()), 0);
+        std::ifstream in(txt);
+        const std::string texte((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::vector<std::string> dates;
+        for (size_t p = texte.find('/'); p != std::string::npos; p = texte.find('/', p + 8)) {
+            const size_t debut = texte.find_last_of(" \n", p) + 1;
+            dates.push_back(texte.substr(debut, texte.find_first_of(" \n", p) - debut));
+        }
+        EXPECT_EQ(dates, x.dates) << texte;
+        EXPECT_NE(texte.find(Cp1252ToUtf8(r->Ligne(1).Domicile->Text())), std::string::npos) << texte;
+        r.reset();
+    }
+}
+
 // A whole matchday typed from the keyboard: Tab or Enter goes from the home
 // score to the away score and on to the next row, Shift+Tab back.
 TEST(Resultats, TabWalksTheScoreBoxes)
