@@ -65,6 +65,15 @@ std::string AvecJournee(const std::string& valeur, int journee, const TDonneesCh
     return valeur + " (" + NomJournee(c, journee) + ")";
 }
 
+int IdLegendeJournee(const TDonneesChampionnat* c, int id)
+{
+    static const std::pair<int, int> tours[] = {{805, 5830}, {806, 5831}, {1103, 5832}, {1104, 5833}};
+    for (const auto& [journee, tour] : tours)
+        if (id == journee && c && c->EstCoupe())
+            return tour;
+    return id;
+}
+
 std::string TitreJournee(const TDonneesChampionnat* c, int journee, const std::string& titre)
 {
     const std::string tour = c ? NomTourCoupe(*c, journee) : std::string();

@@ -381,6 +381,10 @@ void Tf_InfoGeneral::AfficheChiffres(int mode, const TChiffresInfo& f, int journ
     if (journee != 0)
         titre = TitreJournee(c, journee, titre);
     L("Label12")->SetCaption(titre);
+    // the most and fewest of a matchday: a cup's round
+    const bool essais = Saison->Sport() == 1;
+    L("Label17")->SetCaption(Texte(IdLegendeJournee(c, essais ? 1103 : 805)));
+    L("Label18")->SetCaption(Texte(IdLegendeJournee(c, essais ? 1104 : 806)));
     L("Label41")->SetCaption(IntToStr(f.Joues));
     auto ecrit = [this](const char* nom, const std::string& v) { L(nom)->SetCaption(v); };
     const int p = f.Joues;

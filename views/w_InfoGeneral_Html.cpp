@@ -113,8 +113,8 @@ std::string LignesCommunes(const TCompteTable& t, const std::array<int, 6>& ids,
         ajoute(AffluenceMoyenne(t), 802);
         ajoute(IntToStr(t.Total), ids[0]);
         ajoute(ParMatch(t.Total, p), ids[1]);
-        ajoute(AvecJournee(IntToStr(t.Maximum), t.JourneeMaximum, championnat), ids[2]);
-        ajoute(AvecJournee(IntToStr(t.Minimum), t.JourneeMinimum, championnat), ids[3]);
+        ajoute(AvecJournee(IntToStr(t.Maximum), t.JourneeMaximum, championnat), IdLegendeJournee(championnat, ids[2]));
+        ajoute(AvecJournee(IntToStr(t.Minimum), t.JourneeMinimum, championnat), IdLegendeJournee(championnat, ids[3]));
         ajoute(IntToStr(t.Jaunes), discipline[0], "#F0E020");
         ajoute(ParMatch(t.Jaunes, p), 808, "#F0E020");
         ajoute(IntToStr(t.Rouges), discipline[1], "#800000");

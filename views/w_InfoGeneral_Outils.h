@@ -36,6 +36,9 @@ std::string AvecPart(int64_t nombre, int64_t total);
 std::string NomJournee(const TDonneesChampionnat* c, int journee);
 // value + " (Matchday n)", a cup's round named as a round.
 std::string AvecJournee(const std::string& valeur, int journee, const TDonneesChampionnat* c = nullptr);
+// The caption text id of a matchday's figure (the most and fewest goals or
+// tries of a matchday): a cup's names the round.
+int IdLegendeJournee(const TDonneesChampionnat* c, int id);
 // The page's title for matchday n alone: "Matchday n - title".
 std::string TitreJournee(const TDonneesChampionnat* c, int journee, const std::string& titre);
 // Matchday journee alone, or 1 to the last played one when journee is 0
