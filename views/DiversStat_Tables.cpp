@@ -377,6 +377,9 @@ void Tf_DiversStat::RemplitJournee(int journee, TSaison* saison, const TCouleurE
     }
     if (row > 1)
         m.SetRowCount(std::max(row, 2));
+    // each column as wide as its widest line (a half-time score, a shoot-out)
+    for (int r = 1; r < m.RowCount(); ++r)
+        g.ElargitSelonTexte(r);
 }
 
 // ---- frequent scores ------------------------------------------------------------------------

@@ -251,6 +251,7 @@ TEST(Mots, EachNumberWithItsLanguagesPluralAndSigns)
     auto coupe = divers(true, [](Tf_DiversStat& f) {
         int journee = 1;
         f.AfficheJournee(&journee);
+        kit::GrabToPng(f.Parent(), "mots-coupe-resume");
     });
     const Cas cas[] = {
         {"en", "leader", place("1"), {"| + 2 pts\n"}, {"- 2"}},
