@@ -204,11 +204,11 @@ TEST(Resultats, SavingCommitsTheShownMatchdayFirst)
     TermineFenetre(f);
 }
 
-// A cup: semi-finals (single matches) on matchday 1, the final on 2 (a final
+// A cup of a sport: semi-finals (single matches) on matchday 1, the final on 2 (a final
 // of another kind of tie on the matchdays after).
-std::unique_ptr<TSaison> Coupe(uint32_t finale = 1)
+std::unique_ptr<TSaison> Coupe(uint32_t finale = 1, int sport = 0)
 {
-    auto s = TMultiSport::CreeSaison(0);
+    auto s = TMultiSport::CreeSaison(sport);
     auto c = s->CreeChampionnat(TDonneesChampionnat::TypeCoupe | TDonneesChampionnat::TypeNational, 0);
     c->OptionsParDefaut();
     for (int i = 0; i < 4; ++i)
@@ -245,24 +245,7 @@ TEST(Resultats, PrintAndHtmlHoldTheShootOutTheWindowShows)
         SCOPED_TRACE(std::to_string(k.sport) + " " + k.langue);
         InstalleTraducteur(std::make_unique<TTraducteur>(
             MakePath(vues::DossierDonnees(), std::string("texte\\Texte") + k.langue + ".txt")));
-        auto s = Coupe();
-        if (k.sport != 0) {
-            // the same cup in another sport's season
-            auto autre = TMultiSport::CreeSaison(k.sport);
-            auto c = autre->CreeChampionnat(TDonneesChampionnat::TypeCoupe | TDonneesChampionnat::TypeNational, 0);
-            c->OptionsParDefaut();
-            for (int i = 0; i < 4; ++i)
-                c->AjouteEquipe(autre->AjouteEquipe(vues::NomsFoot[i]));
-            const TInfoTourCoupe tours[] = {{2, 2, 1}, {1, 1, 1}};
-            c->CreeToursCoupe(tours);
-            c->SetOption(1, 2);
-            c->CreeMatch(1, 0, 1, V, V);
-            c->CreeMatch(1, 2, 3, V, V);
-            c->NbJournee = 1;
-            TDescNoeud* n = autre->Arbre().AjouteChampionnat("Coupe", "Coupe", std::move(c), "France");
-            autre->SetChampionnatCourant(n->Championnat());
-            s = std::move(autre);
-        }
+        auto s = Coupe(1, k.sport);
         auto r = Page(s.get());
         r->DemandeTirsAuBut = [](int, int) -> uint32_t { return (5u << 16) + 4u; };
         Score(r->Ligne(0).ScoreDomicile, "1", r->Ligne(0).ScoreExterieur);
