@@ -150,7 +150,12 @@ void Tf_OptionSauve::FormCreate(TObject*)
 {
     Legende(this, 834);
     Legende(cc_SauveAuto, 1047);
-    Legende(Label26, 1048);
+    // the unit after the number of minutes, as the language writes it after
+    // that number (1048 is the chart's axis legend)
+    Edit12->OnChange = [this](TObject*) {
+        Label26->SetCaption(Traduire(IdTexteNombre(5828, 5829, StrToIntDef(Trim(Edit12->Text()), 0))));
+    };
+    Label26->SetCaption(Traduire(IdTexteNombre(5828, 5829, StrToIntDef(Trim(Edit12->Text()), 0))));
     Legende(cc_ConserveSauve, 1049);
     Legende(ts_Sauvegarde, 1050);
     Legende(b_Valider, 29);

@@ -9,6 +9,7 @@
 #include "model/Journees.h"
 #include "model/ListeDonnees.h"
 #include "model/LectureParametre.h"
+#include "model/NomJournee.h"
 #include "model/MultiSport.h"
 #include "model/Utilities.h"
 #include "model/ioXml.h"
@@ -469,8 +470,11 @@ std::string TSaison::RefusFusion(const TJoueur& garde, const TJoueur& fondu) con
     TMatchAdverses m;
     if (&garde == &fondu || !MatchAdverses(garde.Numero, fondu.Numero, &m))
         return {};
-    const std::string match = TraduireFormat(
-        4841, {arbre_->NomCode(m.Championnat->CodeChamp), m.Journee, NomEquipe(m.Domicile), NomEquipe(m.Exterieur)});
+    // a cup's match named by its round
+    const std::string nom = arbre_->NomCode(m.Championnat->CodeChamp), tour = NomTourCoupe(*m.Championnat, m.Journee);
+    const std::string match =
+        tour.empty() ? TraduireFormat(4841, {nom, m.Journee, NomEquipe(m.Domicile), NomEquipe(m.Exterieur)})
+                     : TraduireFormat(5825, {nom, tour, NomEquipe(m.Domicile), NomEquipe(m.Exterieur)});
     return TraduireFormat(4840, {NomJoueurEquipe(garde), NomJoueurEquipe(fondu), match});
 }
 
@@ -711,7 +715,9 @@ void TSaison::ParamLibelles(int mode, int& texte1, int& car1, int& car2, int& no
     case 3:
         texte1 = mode == 1 ? 1524 : 1500;
         texte2 = mode == 1 ? 1525 : 1496;
-        nombre = 24; car1 = 34; car2 = 33;
+        // the 2-minute suspensions first, as their caption, then the
+        // disqualifications
+        nombre = 24; car1 = 33; car2 = 34;
         break;
     default:
         texte1 = mode == 1 ? 305 : 310;

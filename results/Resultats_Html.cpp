@@ -114,6 +114,12 @@ std::string PageJourneeHTML(const TSaison& saison, const TCouleurElement& couleu
             ligne("      <td align=center width=20%> - </td>");
         ligne("    \t<td align=center width=40%>" + EchappeHTML(saison.NomEquipeCourant(m->IdEquipe(1))) + "</td>");
         ligne("    \t</tr>");
+        // the shoot-out that decided a played match, as the window shows it
+        if (const TPenaltyTab* tab = c->Penalty(n, m->IdEquipe(0), m->IdEquipe(1));
+            tab && m->Score(0) != V && m->Score(1) != V)
+            ligne("    \t<tr BGCOLOR=" + CouleurHTML(fond) + "><td align=center colspan=3>" +
+                  EchappeHTML(TraduireFormat(286, {static_cast<int>(tab->s1), static_cast<int>(tab->s2)})) +
+                  "</td></tr>");
     }
     ligne("    </TABLE>");
     ligne("  </BODY>");

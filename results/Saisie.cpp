@@ -6,6 +6,7 @@
 #include "engine/CalculClassement.h"
 #include "model/Championnat.h"
 #include "model/Championnat_Maintenance.h"
+#include "model/NomJournee.h"
 #include "model/Saison.h"
 #include "model/Utilities.h"
 #include "model/oTraducteur.h"
@@ -497,25 +498,7 @@ std::string LibelleJournee(const TDonneesChampionnat& championnat, int n)
         return TraduireFormat(1481, {TGestionDate::DateVersTexte(c->DateJournee(n))});
     if (!c->EstCoupe())
         return TraduireFormat(151, {n});
-    const TInfoTourCoupe* tour = c->TourCoupe(n - 1);
-    if (!tour)
-        return {};
-    const int code = tour->nTour & 63;
-    std::string s;
-    if (code >= 1 && code <= 6)
-        s = Traduire(270 + code);
-    else {
-        const TInfoTourCoupe* premier = c->TourCoupe(0);
-        s = TraduireFormat(277, {static_cast<int>(premier->nTour) - static_cast<int>(tour->nTour) + 1});
-    }
-    const uint32_t t = tour->TypeMatch;
-    if (t & 16)
-        s += " - " + TraduireFormat(621, {static_cast<int>(t >> 5) + 1});
-    else if (const uint32_t jambe = t >> 6; jambe == 1 && (t & 15) == 3)
-        s += " - " + Traduire(4954);   // a replayed tie's first match has no second leg
-    else if (jambe >= 1 && jambe <= 3)
-        s += " - " + Traduire(jambe == 1 ? 283 : (jambe == 2 ? 285 : 284));
-    return s;
+    return NomTourCoupe(*c, n);
 }
 
 bool TrieMatchsClassement(TSaison& saison)

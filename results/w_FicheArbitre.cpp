@@ -29,8 +29,6 @@ constexpr int GenreArbitre = 1;
 constexpr int TexteNomManquant = 3490;
 constexpr int TexteHomonyme = 3491;
 constexpr int TextePenaltys = 940;
-// Rugby counts its penalty kicks at goal, scored or missed.
-constexpr int TextePenalitesRugby = 4500;
 
 TServicesPhotos& Photos()
 {
@@ -39,11 +37,13 @@ TServicesPhotos& Photos()
 }
 
 // The referee figures of a sport: captions of the averages, grid headers of
-// columns 2 and 3, the kind counted as penalties (0 none), and the kinds of
-// the averages (0: the bookings and sendings-off counters).
+// columns 2 and 3, the kind counted as penalties (0 none), the kinds of the
+// averages (0: the bookings and sendings-off counters), and the caption and
+// grid header of the penalties, named as the sport names them (rugby's
+// penalty kicks at goal, handball's 7-metre throws).
 struct TParamArbitre
 {
-    int Libelle1, Libelle2, Entete1, Entete2, Penalty, Moyenne1, Moyenne2;
+    int Libelle1, Libelle2, Entete1, Entete2, Penalty, Moyenne1, Moyenne2, LibellePenalty, EntetePenalty;
 };
 
 TParamArbitre ParamSport(int sport)
@@ -51,9 +51,10 @@ TParamArbitre ParamSport(int sport)
     switch (sport) {
     // basketball: fouls and players fouled out, averages on the card, counts
     // in the matches list
-    case 2: return {4941, 4942, 650, 648, 0, 0, 0};
-    case 3: return {1524, 1525, 1500, 1493, 24, 33, 34};
-    default: return {305, 306, 310, 311, 1, 0, 0};
+    case 1: return {305, 306, 310, 311, 1, 0, 0, 4500, 4500};
+    case 2: return {4941, 4942, 650, 648, 0, 0, 0, TextePenaltys, 302};
+    case 3: return {1524, 1525, 1500, 1493, 24, 33, 34, 5820, 1498};
+    default: return {305, 306, 310, 311, 1, 0, 0, TextePenaltys, 302};
     }
 }
 
@@ -194,7 +195,7 @@ void Tf_FicheArbitre::ChangeSaison(TSaison* saison)
     const TParamArbitre p = ParamSport(saison ? saison->Sport() : 0);
     Label7->SetCaption(Traduire(p.Libelle1));
     Label8->SetCaption(Traduire(p.Libelle2));
-    Label3->SetCaption(Traduire(saison && saison->Sport() == 1 ? TextePenalitesRugby : TextePenaltys));
+    Label3->SetCaption(Traduire(p.LibellePenalty));
     Label3->SetVisible(p.Penalty != 0);
     l_Penalty->SetVisible(p.Penalty != 0);
 }
@@ -214,7 +215,7 @@ void Tf_FicheArbitre::FormShow(TObject*)
     const bool cinq = sport == 0 || sport == 1 || sport == 3;
     sg_Match->SetColCount(cinq ? 5 : 4);
     sg_Match->SetRowCount(1);
-    const int entetes[5] = {85, 309, p.Entete1, p.Entete2, sport == 1 ? TextePenalitesRugby : 302};
+    const int entetes[5] = {85, 309, p.Entete1, p.Entete2, p.EntetePenalty};
     // the matchday and figure columns as wide as their headings, in the
     // grid's bold font
     TBitmap mesure(1, 1);

@@ -5,6 +5,7 @@
 #include "model/Championnat.h"
 #include "model/Championnat_Maintenance.h"
 #include "model/DescTree.h"
+#include "model/NomJournee.h"
 #include "model/Joueurs.h"
 #include "model/ListeDonnees.h"
 #include "model/ListesJoueurs.h"
@@ -520,9 +521,12 @@ void Tf_InfoMatchCadreBase::VerifieArbitre(TComboBox* Boite)
             ShowMessage(Texte(3996, L1("Cet arbitre a déjà arbitré ces deux équipes lors d'un match cette saison")));
             return;
         }
+        // a cup's match named by its round
+        const std::string tour = NomTourCoupe(*c, n);
         if (c->OptionArbitre(2) + n > courante) {
-            ShowMessage(Format(Texte(3997, L1("Cet arbitre a déjà arbitré l'équipe de %s il y a moins de %d Matchs (journée %d)")),
-                               {equipe, c->OptionArbitre(2), n}));
+            ShowMessage(tour.empty() ? Format(Texte(3997, L1("Cet arbitre a déjà arbitré l'équipe de %s il y a moins de %d Matchs (journée %d)")),
+                                              {equipe, c->OptionArbitre(2), n})
+                                     : TraduireFormat(5826, {equipe, c->OptionArbitre(2), tour}));
             return;
         }
         if (TGestionDate::Jour(date) && TGestionDate::Mois(date)) {
@@ -530,8 +534,9 @@ void Tf_InfoMatchCadreBase::VerifieArbitre(TComboBox* Boite)
             if (!e)
                 e = c->DateJournee(n);
             if (TGestionDate::NbMois(e, date) < c->OptionArbitre(3)) {
-                ShowMessage(Format(Texte(3998, L1("Cet arbitre a déjà arbitré l'équipe de %s il y a moins de %d Mois (journée %d)")),
-                                   {equipe, c->OptionArbitre(3), n}));
+                ShowMessage(tour.empty() ? Format(Texte(3998, L1("Cet arbitre a déjà arbitré l'équipe de %s il y a moins de %d Mois (journée %d)")),
+                                                  {equipe, c->OptionArbitre(3), n})
+                                         : TraduireFormat(5827, {equipe, c->OptionArbitre(3), tour}));
                 return;
             }
         }

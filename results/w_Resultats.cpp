@@ -1417,7 +1417,7 @@ void Tf_Resultats::Imprime()
                 const TLigneResultat& l = Ligne(r);
                 dom = std::max(dom, cv.TextWidth(l.Domicile->Text()));
                 ext = std::max(ext, cv.TextWidth(l.Exterieur->Text()));
-                if (dates && l.Date)
+                if (dates && l.Date && DateLigne(r) != 0)
                     date = std::max(date, cv.TextWidth(l.Date->GetText()));
             }
             x0 = 10 + (date > 0 ? date + 2 * espace : 0);
@@ -1437,8 +1437,10 @@ void Tf_Resultats::Imprime()
             const TLigneResultat& l = Ligne(r);
             const std::string tour = static_cast<size_t>(r) < titres.Matchs.size() ? titres.Matchs[static_cast<size_t>(r)]
                                                                                      : std::string();
+            // the shoot-out the window shows under the match, on a line of its own
+            const std::string tirs = l.TirsAuBut ? l.TirsAuBut->Caption() : std::string();
             y += h;
-            if (y + (tour.empty() ? h : 2 * h) > p.PageHeight()) {
+            if (y + (tour.empty() ? h : 2 * h) + (tirs.empty() ? 0 : h) > p.PageHeight()) {
                 p.NewPage();
                 y = 10;
             }
@@ -1447,7 +1449,8 @@ void Tf_Resultats::Imprime()
                 cv.TextOut(x0 + dom + espace + cv.TextWidth("-") / 2 - cv.TextWidth(tour) / 2, y, tour);
                 y += h;
             }
-            if (dates && l.Date)
+            // an undated match prints no date (its box holds only the separators)
+            if (dates && l.Date && DateLigne(r) != 0)
                 cv.TextOut(10, y, l.Date->GetText());
             const std::string nomDom = l.Domicile->Text(), nomExt = l.Exterieur->Text();
             cv.TextOut(x0 + (dom - cv.TextWidth(nomDom)) / 2, y, nomDom);
@@ -1462,6 +1465,10 @@ void Tf_Resultats::Imprime()
                 cv.TextOut(fin - cv.TextWidth(sd), y, sd);
                 cv.TextOut(fin + espace, y, "-");
                 cv.TextOut(fin + 2 * espace + cv.TextWidth("-"), y, l.ScoreExterieur->Text());
+            }
+            if (!tirs.empty()) {
+                y += h;
+                cv.TextOut(x0 + dom + espace + cv.TextWidth("-") / 2 - cv.TextWidth(tirs) / 2, y, tirs);
             }
         }
     });

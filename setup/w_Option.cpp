@@ -6,6 +6,7 @@
 #include "model/Championnat_Maintenance.h"
 #include "model/DescTree.h"
 #include "model/LectureParametre.h"
+#include "model/NomJournee.h"
 #include "model/Saison.h"
 #include "model/Utilities.h"
 #include "model/oTraducteur.h"
@@ -1166,10 +1167,14 @@ std::string DatesPerdues(const TSaison& saison,
     constexpr size_t Montres = 10;
     std::vector<std::string> lignes;
     for (const auto& [c, drapeaux] : changements)
-        for (const TDatePerdue& d : DatesPerdues(*c, drapeaux))
-            lignes.push_back(TraduireFormat(5583, {saison.Arbre().NomCompletCode(c->CodeChamp), d.Journee,
-                                                   saison.NomEquipe(d.Domicile), saison.NomEquipe(d.Exterieur),
-                                                   TGestionDate::DateVersTexte(d.Date)}));
+        for (const TDatePerdue& d : DatesPerdues(*c, drapeaux)) {
+            // a cup's match named by its round
+            const std::string nom = saison.Arbre().NomCompletCode(c->CodeChamp), tour = NomTourCoupe(*c, d.Journee);
+            const std::string dom = saison.NomEquipe(d.Domicile), ext = saison.NomEquipe(d.Exterieur);
+            const std::string date = TGestionDate::DateVersTexte(d.Date);
+            lignes.push_back(tour.empty() ? TraduireFormat(5583, {nom, d.Journee, dom, ext, date})
+                                          : TraduireFormat(5824, {nom, tour, dom, ext, date}));
+        }
     if (lignes.empty())
         return {};
     std::string texte = Traduire(5582);

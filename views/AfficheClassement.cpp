@@ -95,7 +95,8 @@ std::string LibelleValeur(int type, const TSaison* saison)
     case 54: return LabelSport(10, saison);
     default: break;
     }
-    static const int ids[] = {1121, 1122, 650, 577, 578, 580, 1292, 103, 1500, 1496, 981, 53};
+    // basketball's, then handball's (its 7-metre goals, not football's penalties)
+    static const int ids[] = {1121, 1122, 650, 577, 578, 580, 1292, 103, 1500, 1496, 1549, 53};
     if (type >= 56 && type <= 78 && type % 2 == 0)
         return Texte(ids[(type - 56) / 2]);
     return {};

@@ -11,6 +11,7 @@
 #include "model/InfoComp.h"
 #include "model/Joueurs.h"
 #include "model/ListeDonnees.h"
+#include "model/NomJournee.h"
 #include "model/Saison.h"
 #include "model/Utilities.h"
 #include "platform/rtl/Format.h"
@@ -183,7 +184,7 @@ void Tf_DiversStat::RemplitComportementDomicile(TSaison* saison, TColorGridBase&
         Cellule(g, 2, i, IntToStr(calcul.ValeurTotal(t, 2) - calcul.ValeurTotal(t, 1)), couleurs, t == suivie, 1);
         Cellule(g, 3, i,
                 calcul.SansBase(clsPointsPerdusDomicile, r) ? std::string("-")
-                                                             : IntToStr(calcul.ValeurTotal(t, 6)) + " %",
+                                                             : TextePourcent(IntToStr(calcul.ValeurTotal(t, 6))),
                 couleurs, t == suivie, 1);
     }
 }
@@ -377,9 +378,9 @@ void Tf_DiversStat::RemplitJournee(int journee, TSaison* saison, const TCouleurE
         const std::string demi =
             feuille && (mi[0] > 0 || mi[1] > 0) ? Format("(%d-%d)", {mi[0], mi[1]}) : std::string();
         if (tab) {
-            g.RemplitCellule(1, sous, "pen: " + IntToStr(tab->s1) + "-" + IntToStr(tab->s2), 1, 1, texteButeur, fond,
-                             false);
-            g.EcritCellule(1, r0, g.LitCellule(1, r0) + demi);
+            g.RemplitCellule(1, sous, TraduireFormat(286, {static_cast<int>(tab->s1), static_cast<int>(tab->s2)}), 1, 1,
+                             texteButeur, fond, false);
+            g.EcritCellule(1, r0, g.LitCellule(1, r0) + (demi.empty() ? "" : " " + demi));
         } else if (!demi.empty()) {
             g.RemplitCellule(1, sous, demi, 1, 1, texteButeur, fond, false);
         }
@@ -387,6 +388,9 @@ void Tf_DiversStat::RemplitJournee(int journee, TSaison* saison, const TCouleurE
     }
     if (row > 1)
         m.SetRowCount(std::max(row, 2));
+    // each column as wide as its widest line (a half-time score, a shoot-out)
+    for (int r = 1; r < m.RowCount(); ++r)
+        g.ElargitSelonTexte(r);
 }
 
 // ---- frequent scores ------------------------------------------------------------------------
@@ -617,7 +621,12 @@ void Tf_DiversStat::RemplitPlaceOccupee(int n, TSaison* saison, TColorGridBase& 
         Entete(g, 4, Texte(216), couleurs, 1);
     TCalculClassement calcul(c, saison);
     int precedente = -1, couleur = 1;
-    const std::string pts = Texte(218);
+    // a lead ahead of the team below, a gap behind the team above, each in
+    // points with the number's plural
+    auto ecart = [](const char* signe, int points) {
+        const int e = std::abs(points);
+        return signe + TraduireFormat(IdTexteNombre(5822, 5821, e), {e});
+    };
     for (int j = 1; j <= L; ++j) {
         calcul.Calcule(clsGeneral, j, j);
         const int t = calcul.ValeurLigne(n - 1, 1);
@@ -633,9 +642,9 @@ void Tf_DiversStat::RemplitPlaceOccupee(int n, TSaison* saison, TColorGridBase& 
                          vues::Blason(saison, c->IdEquipe(t)));
         ecrit(2, IntToStr(points), 1);
         if (n > 1)
-            ecrit(milieu ? 4 : 3, "+ " + IntToStr(std::abs(points - calcul.ValeurLigne(n - 2, 2))) + pts, 1);
+            ecrit(milieu ? 4 : 3, ecart("- ", points - calcul.ValeurLigne(n - 2, 2)), 1);
         if (!dernier)
-            ecrit(3, "- " + IntToStr(std::abs(points - calcul.ValeurLigne(n, 2))) + pts, 1);
+            ecrit(3, ecart("+ ", points - calcul.ValeurLigne(n, 2)), 1);
     }
 }
 

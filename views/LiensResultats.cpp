@@ -1,6 +1,7 @@
 #include "views/LiensResultats.h"
 
 #include "model/Championnat.h"
+#include "model/NomJournee.h"
 #include "model/Saison.h"
 #include "model/Utilities.h"
 #include "model/oTraducteur.h"
@@ -38,6 +39,9 @@ std::string LibelleJournee(TSaison* saison, int n)
         return {};
     if (c->Option(11) & 8)
         return TraduireFormat(1481, {TGestionDate::DateVersTexte(c->DateJournee(n))});
+    // a cup's matchday named as its round
+    if (const std::string tour = NomTourCoupe(*c, n); !tour.empty())
+        return tour;
     return TraduireFormat(151, {n});
 }
 

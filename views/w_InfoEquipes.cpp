@@ -156,7 +156,7 @@ void Tf_InfoEquipes::AfficheMeilleursJoueurs(TColorGridBase& g, TSaison* saison,
     std::string titre;
     switch (type) {
     case 0: case 12: case 13: saison->MultiSport().LibelleClassementJoueur(titre); break;
-    case 1: titre = Texte(503); break;
+    case 1: titre = Texte(50); break;   // the points, not who scores them
     case 2: titre = Texte(40); break;
     case 3: case 4: case 5: titre = Texte(1139 + type - 3); break;
     case 6: titre = Texte(576); break;

@@ -7,6 +7,7 @@
 #include "model/Joueurs.h"
 #include "model/LectureParametre.h"
 #include "model/ListeDonnees.h"
+#include "model/NomJournee.h"
 #include "model/Saison.h"
 #include "model/Utilities.h"
 #include "codecs/PngPicture.h"
@@ -53,9 +54,30 @@ std::string AvecPart(int64_t nombre, int64_t total)
     return IntToStr(nombre) + " (" + Part(nombre, std::max<int64_t>(total, 1)) + ")";
 }
 
-std::string AvecJournee(const std::string& valeur, int journee)
+std::string NomJournee(const TDonneesChampionnat* c, int journee)
 {
-    return valeur + " (" + Texte(85) + " " + IntToStr(journee) + ")";
+    const std::string tour = c ? NomTourCoupe(*c, journee) : std::string();
+    return tour.empty() ? Texte(85) + " " + IntToStr(journee) : tour;
+}
+
+std::string AvecJournee(const std::string& valeur, int journee, const TDonneesChampionnat* c)
+{
+    return valeur + " (" + NomJournee(c, journee) + ")";
+}
+
+int IdLegendeJournee(const TDonneesChampionnat* c, int id)
+{
+    static const std::pair<int, int> tours[] = {{805, 5830}, {806, 5831}, {1103, 5832}, {1104, 5833}};
+    for (const auto& [journee, tour] : tours)
+        if (id == journee && c && c->EstCoupe())
+            return tour;
+    return id;
+}
+
+std::string TitreJournee(const TDonneesChampionnat* c, int journee, const std::string& titre)
+{
+    const std::string tour = c ? NomTourCoupe(*c, journee) : std::string();
+    return tour.empty() ? TraduireFormat(209, {journee, titre}) : tour + " - " + titre;
 }
 
 void Etendue(const TDonneesChampionnat& c, int journee, int& premiere, int& derniere)
@@ -355,7 +377,7 @@ int TClasseInfoGeneral::RemplitAffluences(TColorGridBase& g, TSaison* saison, co
             if (const uint32_t dj = c->DateJournee(e.Journee); dj != 0)
                 date = TGestionDate::DateVersTexte(dj);
         } else {
-            date = TraduireFormat(151, {e.Journee});
+            date = NomJournee(c, e.Journee);
         }
         const std::string cellules[8] = {IntToStr(r + 1),
                                          saison->NomEquipeCourant(c->ValeurMatch(e.Journee, 4 * e.Match - 3)),

@@ -154,7 +154,7 @@ struct TTextesBasket
     std::array<std::string, 6> postes;
 };
 
-TTextesBasket TextesBasket(const TChiffresInfo& f)
+TTextesBasket TextesBasket(const TChiffresInfo& f, const TDonneesChampionnat* c)
 {
     TTextesBasket t;
     const int p = f.Joues;
@@ -164,8 +164,8 @@ TTextesBasket TextesBasket(const TChiffresInfo& f)
     };
     t.victoires = Part(f.VictoiresDom, p);
     t.points = ParMatch(f.Total, p);
-    t.maximum = AvecJournee(journee(f.Serie1, f.JourneeMaximum), f.JourneeMaximum);
-    t.minimum = AvecJournee(journee(f.Serie1, f.JourneeMinimum), f.JourneeMinimum);
+    t.maximum = AvecJournee(journee(f.Serie1, f.JourneeMaximum), f.JourneeMaximum, c);
+    t.minimum = AvecJournee(journee(f.Serie1, f.JourneeMinimum), f.JourneeMinimum, c);
     t.rebonds = ParMatch(f.Rebonds, p);
     t.maximumRebonds = journee(f.Serie2, f.JourneeMaximumRebonds) + " (" + IntToStr(f.JourneeMaximumRebonds) + ")";
     t.minimumRebonds = journee(f.Serie2, f.JourneeMinimumRebonds) + " (" + IntToStr(f.JourneeMinimumRebonds) + ")";
@@ -271,7 +271,7 @@ public:
         const int p = f.Joues;
         ajoute(IntToStr(p), 800);
         if (p > 0) {
-            const TTextesBasket t = TextesBasket(f);
+            const TTextesBasket t = TextesBasket(f, c);
             ajoute(t.victoires, 1160);
             ajoute(AffluenceMoyenne(f), 802);
             ajoute(t.points, 1161);
@@ -467,12 +467,12 @@ void Tf_InfoGeneralBasket::CalculeChiffres(int mode, TCompteursMinutes& minutes,
 
     std::string titre = TClasseInfoGeneral::Titre(Saison, *c);
     if (journee != 0)
-        titre = TraduireFormat(209, {journee, titre});
+        titre = TitreJournee(c, journee, titre);
     L("Label12")->SetCaption(titre);
     auto ecrit = [this](const char* nom, const std::string& v) { L(nom)->SetCaption(v); };
     const int p = f.Joues;
     ecrit("Label41", IntToStr(p));
-    const TTextesBasket t = TextesBasket(f);
+    const TTextesBasket t = TextesBasket(f, c);
     if (p > 0) {
         ecrit("Label46", AffluenceMoyenne(f));
         ecrit("Label47", t.victoires);

@@ -379,8 +379,12 @@ void Tf_InfoGeneral::AfficheChiffres(int mode, const TChiffresInfo& f, int journ
     Evolution(f, mode == 1);
     std::string titre = TClasseInfoGeneral::Titre(Saison, *c);
     if (journee != 0)
-        titre = TraduireFormat(209, {journee, titre});
+        titre = TitreJournee(c, journee, titre);
     L("Label12")->SetCaption(titre);
+    // the most and fewest of a matchday: a cup's round
+    const bool essais = Saison->Sport() == 1;
+    L("Label17")->SetCaption(Texte(IdLegendeJournee(c, essais ? 1103 : 805)));
+    L("Label18")->SetCaption(Texte(IdLegendeJournee(c, essais ? 1104 : 806)));
     L("Label41")->SetCaption(IntToStr(f.Joues));
     auto ecrit = [this](const char* nom, const std::string& v) { L(nom)->SetCaption(v); };
     const int p = f.Joues;
@@ -389,8 +393,8 @@ void Tf_InfoGeneral::AfficheChiffres(int mode, const TChiffresInfo& f, int journ
         ecrit("Label47", Part(f.Nuls, p));
         ecrit("Label51", IntToStr(f.Total));
         ecrit("Label52", ParMatch(f.Total, p));
-        ecrit("Label54", AvecJournee(IntToStr(f.Maximum), f.JourneeMaximum));
-        ecrit("Label55", AvecJournee(IntToStr(f.Minimum), f.JourneeMinimum));
+        ecrit("Label54", AvecJournee(IntToStr(f.Maximum), f.JourneeMaximum, c));
+        ecrit("Label55", AvecJournee(IntToStr(f.Minimum), f.JourneeMinimum, c));
         ecrit("Label58", IntToStr(f.Jaunes));
         ecrit("Label59", ParMatch(f.Jaunes, p));
         ecrit("Label63", IntToStr(f.Rouges));

@@ -99,7 +99,7 @@ TCompteTable CompteTable(const TClasseInfoGeneral& classe, TSaison* saison, TDon
 // The rows the football, rugby and handball tables share; ids of the goal
 // rows (total, per match, most, fewest, home share, away share).
 std::string LignesCommunes(const TCompteTable& t, const std::array<int, 6>& ids, const std::vector<std::string>& c,
-                           std::array<int, 2> discipline)
+                           std::array<int, 2> discipline, const TDonneesChampionnat* championnat)
 {
     std::string s, ligne;
     auto ajoute = [&](const std::string& valeur, int id, const std::string& fonte = {}) {
@@ -113,8 +113,8 @@ std::string LignesCommunes(const TCompteTable& t, const std::array<int, 6>& ids,
         ajoute(AffluenceMoyenne(t), 802);
         ajoute(IntToStr(t.Total), ids[0]);
         ajoute(ParMatch(t.Total, p), ids[1]);
-        ajoute(AvecJournee(IntToStr(t.Maximum), t.JourneeMaximum), ids[2]);
-        ajoute(AvecJournee(IntToStr(t.Minimum), t.JourneeMinimum), ids[3]);
+        ajoute(AvecJournee(IntToStr(t.Maximum), t.JourneeMaximum, championnat), IdLegendeJournee(championnat, ids[2]));
+        ajoute(AvecJournee(IntToStr(t.Minimum), t.JourneeMinimum, championnat), IdLegendeJournee(championnat, ids[3]));
         ajoute(IntToStr(t.Jaunes), discipline[0], "#F0E020");
         ajoute(ParMatch(t.Jaunes, p), 808, "#F0E020");
         ajoute(IntToStr(t.Rouges), discipline[1], "#800000");
@@ -143,7 +143,7 @@ void TableRugbyHTML(const TClasseInfoGeneral& classe, TSaison* saison, int journ
         return;
     const TCompteTable t = CompteTable(classe, saison, *c, journee, false);
     resultat = OuvreTableHTML("<table cellspacing=\"0\" cellpadding=\"3\">", saison, *c, couleurs) +
-               LignesCommunes(t, ids, couleurs, discipline) + "</table><br/>" + CRLF;
+               LignesCommunes(t, ids, couleurs, discipline, c) + "</table><br/>" + CRLF;
 }
 
 }  // namespace infogen
@@ -172,7 +172,7 @@ void TClasseInfoGeneral::TableStatHTML(TSaison* saison, int journee, const std::
         return;
     const TCompteTable t = CompteTable(*this, saison, *c, journee, dynamic_cast<TSaisonFootball*>(saison) != nullptr);
     resultat = OuvreTableHTML("<table cellSpacing=\"0\" cellpadding=\"3\">", saison, *c, couleurs) +
-               LignesCommunes(t, {803, 804, 805, 806, 813, 814}, couleurs) + "</table><br/>" + CRLF;
+               LignesCommunes(t, {803, 804, 805, 806, 813, 814}, couleurs, {807, 809}, c) + "</table><br/>" + CRLF;
     resultat += std::string("<table cellspacing=\"0\" cellpadding=\"3\">") + CRLF + EnteteHTML(Texte(815), couleurs);
     const int ids[5] = {791, 792, 793, 794, 816};
     std::string ligne;

@@ -31,8 +31,16 @@ std::string Part(int64_t nombre, int64_t total);
 std::array<std::string, 2> PartsDomicile(int64_t domicile, int64_t total);
 // A count and its share of the total (of 1 when there is none): "3 (37,50%)".
 std::string AvecPart(int64_t nombre, int64_t total);
-// value + " (Matchday n)".
-std::string AvecJournee(const std::string& valeur, int journee);
+// Matchday n as a reader meets it: a cup's round by its name, else
+// "Matchday n".
+std::string NomJournee(const TDonneesChampionnat* c, int journee);
+// value + " (Matchday n)", a cup's round named as a round.
+std::string AvecJournee(const std::string& valeur, int journee, const TDonneesChampionnat* c = nullptr);
+// The caption text id of a matchday's figure (the most and fewest goals or
+// tries of a matchday): a cup's names the round.
+int IdLegendeJournee(const TDonneesChampionnat* c, int id);
+// The page's title for matchday n alone: "Matchday n - title".
+std::string TitreJournee(const TDonneesChampionnat* c, int journee, const std::string& titre);
 // Matchday journee alone, or 1 to the last played one when journee is 0
 // (derniere < premiere: none).
 void Etendue(const TDonneesChampionnat& c, int journee, int& premiere, int& derniere);
@@ -76,7 +84,8 @@ TCompteTable CompteTable(const TClasseInfoGeneral& classe, TSaison* saison, TDon
 // The rows of the figures; ids of the score rows: total, per match, most,
 // fewest, home share, away share; ids of the two discipline rows.
 std::string LignesCommunes(const TCompteTable& t, const std::array<int, 6>& ids,
-                           const std::vector<std::string>& couleurs, std::array<int, 2> discipline = {807, 809});
+                           const std::vector<std::string>& couleurs, std::array<int, 2> discipline = {807, 809},
+                           const TDonneesChampionnat* championnat = nullptr);
 // The one table of rugby and handball: their score rows (points, goals) and
 // discipline rows named by the given ids.
 void TableRugbyHTML(const TClasseInfoGeneral& classe, TSaison* saison, int journee,

@@ -121,7 +121,7 @@ TEST(SaisonSports, FactoriesAndConstants)
     EXPECT_EQ(h.ListePostes()->Objects(0), 22);
     int t1, c1, c2, nb, t2;
     h.ParamLibelles(1, t1, c1, c2, nb, t2);
-    EXPECT_EQ((std::vector<int>{t1, c1, c2, nb, t2}), (std::vector<int>{1524, 34, 33, 24, 1525}));
+    EXPECT_EQ((std::vector<int>{t1, c1, c2, nb, t2}), (std::vector<int>{1524, 33, 34, 24, 1525}));
     b.ParamLibelles(0, t1, c1, c2, nb, t2);
     EXPECT_EQ((std::vector<int>{t1, c1, c2, nb, t2}), (std::vector<int>{650, 37, 37, 39, 648}));
     f.ParamLibelles(2, t1, c1, c2, nb, t2);

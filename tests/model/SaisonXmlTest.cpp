@@ -11,6 +11,7 @@
 #include "model/MultiSport.h"
 #include "model/Saison.h"
 #include "model/SaisonSports.h"
+#include "model/oTraducteur.h"
 #include "platform/rtl/Strings.h"
 #include "tests/support/SaisonBuilder.h"
 
@@ -495,6 +496,53 @@ TEST(SaisonXml, NamesakesWhoMetAreNeverMerged)
             }
         }
     }
+}
+
+// Two players who met cannot be merged: the refusal names their match, a
+// league's by its matchday, a cup's by its round, in each language.
+TEST(Saison, MergeRefusalNamesACupsMatchByItsRound)
+{
+    struct Cas
+    {
+        const char* langue;
+        bool coupe;
+        std::string match;
+    } cas[] = {
+        {"en", false, "Coupe, matchday 1: Lille - Metz"},
+        {"fr", false, L1("Coupe, journée 1 : Lille - Metz")},
+        {"en", true, "Coupe, Semi-finals: Lille - Metz"},
+        {"fr", true, L1("Coupe, Demi-finales : Lille - Metz")},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(std::string(c.langue) + (c.coupe ? " cup" : " league"));
+        InstalleTraducteur(
+            std::make_unique<TTraducteur>(std::string(BZ_SOURCE_DIR) + "/data/texte/Texte" + c.langue + ".txt"));
+        auto s = TMultiSport::CreeSaison(0);
+        auto ch = s->CreeChampionnat((c.coupe ? TDonneesChampionnat::TypeCoupe : TDonneesChampionnat::TypeChamp) |
+                                         TDonneesChampionnat::TypeNational, 0);
+        ch->OptionsParDefaut();
+        ch->CodeChamp = 1;
+        for (const char* nom : {"Lille", "Metz", "Nancy", "Reims"})
+            ch->AjouteEquipe(s->AjouteEquipe(nom));
+        if (c.coupe) {
+            const TInfoTourCoupe tours[] = {{2, 2, 1}, {1, 1, 1}};
+            ch->CreeToursCoupe(tours);
+        } else {
+            ch->SetNbMatch(2);
+            ch->SetNbJournees(6);
+        }
+        TInfoComp* m = ch->CreeMatch(1, 0, 1, 1, 0);
+        ch->NbJournee = 1;
+        s->Arbre().AjouteChampionnat("Coupe", "Coupe", std::move(ch), "France");
+        TJoueur* a = s->Joueurs().AjouteJoueur(s->CreeJoueur("Dupont", "Jean", -1, 0));
+        TJoueur* b = s->Joueurs().AjouteJoueur(s->CreeJoueur("Durand", "Luc", -1, 1));
+        m->SetNbTitulaire(11);
+        m->SetJoueurTitulaire(0, 1, a->Numero);
+        m->SetJoueurTitulaire(1, 1, b->Numero);
+        const std::string refus = s->RefusFusion(*a, *b);
+        EXPECT_NE(refus.find(c.match), std::string::npos) << refus;
+    }
+    InstalleTraducteur(nullptr);
 }
 
 TEST(Saison, RenumberingSwappedIdsKeepsNamesAndSquads)

@@ -24,7 +24,9 @@
 #include "results/w_FicheArbitre.h"
 #include "tests/records/FichesEssai.h"
 #include "tests/support/HtmlTables.h"
+#include "tests/support/MotsPdf.h"
 #include "tests/support/SaisonBuilder.h"
+#include "tests/support/SaisonStatBuilder.h"
 #include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
 #include "ui/Fond.h"
@@ -485,4 +487,112 @@ TEST(Choix, TwoTicksThroughTwoRegroupings)
             EXPECT_EQ(liste, attendu) << c.png << valide;
         }
     }
+}
+
+// Every figure column of the referee list shows what its heading names, in
+// the window, on paper and in HTML, in both languages. One match of each
+// sport, officiated by Alex, with its discipline counted by hand:
+// - football: 2 penalties (goal kind 1, and one missed), 3 yellow cards, 1 red;
+// - rugby: 2 penalty kicks at goal (one scored, one missed), 3 yellow, 1 red;
+// - basketball: fouls 5 and 3 of one side (8 fouls, 1 player fouled out);
+// - handball: 2 seven-metre throws, 6 two-minute suspensions (4 and 2),
+//   1 disqualification.
+TEST(Arbitres, EachFigureUnderItsHeading)
+{
+    struct Cas
+    {
+        int sport;
+        const char* langue;
+        std::vector<std::pair<std::string, std::string>> colonnes;   // heading, figure
+    };
+    const Cas cas[] = {
+        {sportFootball, "en", {{"Matches", "1"}, {"Penalties awarded", "2"}, {"Yellow cards", "3"}, {"Sendings-off", "1"}}},
+        {sportFootball, "fr", {{"Matchs", "1"}, {"Penaltys sifflés", "2"}, {"Cartons jaunes", "3"}, {"Expulsions", "1"}}},
+        {sportRugby, "en", {{"Matches", "1"}, {"Penalty kicks at goal", "2"}, {"Yellow cards", "3"}, {"Sendings-off", "1"}}},
+        {sportRugby, "fr", {{"Matchs", "1"}, {"Tentatives de pénalité", "2"}, {"Cartons jaunes", "3"}, {"Expulsions", "1"}}},
+        {sportBasket, "en", {{"Matches", "1"}, {"Fouls", "8"}, {"Fouled out", "1"}}},
+        {sportBasket, "fr", {{"Matchs", "1"}, {"Fautes", "8"}, {"Éliminés (5 fautes)", "1"}}},
+        {sportHandball, "en", {{"Matches", "1"}, {"7-metre throws", "2"}, {"2-minute suspensions", "6"}, {"Disq.", "1"}}},
+        {sportHandball, "fr", {{"Matchs", "1"}, {"Jets de 7 m", "2"}, {"Exclusions 2 min", "6"}, {"Disq.", "1"}}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(std::to_string(c.sport) + " " + c.langue);
+        InstalleTraducteur(std::make_unique<TTraducteur>(std::string(BZ_SOURCE_DATA_DIR) + "/texte/Texte" + c.langue + ".txt"));
+        TSaisonStatEssai s(c.sport, 2, 1);
+        const int A = s.Equipe(0), B = s.Equipe(1);
+        TJoueur* p = s.Joueur("Avant", "Hugo", A);
+        TJoueur* q = s.Joueur("Arriere", "Ivan", A);
+        TPersonnelStat* r = s.Arbitre("Arbitre", "Alex");
+        s.Champ().CreeMatch(1, A, B, 3, 0)->SetOfficiel(1, r->Numero);
+        switch (c.sport) {
+        case sportFootball:
+        case sportRugby:
+            if (c.sport == sportFootball)
+                s.Evenement(1, 2, p, A, evt100 | 10);
+            else
+                s.Evenement(1, 5, p, A, 10);
+            s.Evenement(1, 2, p, A, evtHorsScore | 20);
+            for (int minute : {30, 40, 50})
+                s.Evenement(1, 3, q, A, static_cast<uint16_t>(minute));
+            s.Evenement(1, 3, q, A, evtRouge | 60);
+            break;
+        case sportBasket:
+            s.Evenement(1, 16, p, A, 5);
+            s.Evenement(1, 16, q, A, 3);
+            break;
+        default:
+            s.Evenement(1, 24, p, A, 2);
+            s.Evenement(1, 33, p, A, 4);
+            s.Evenement(1, 33, q, A, 2);
+            s.Evenement(1, 34, q, A, 1);
+            break;
+        }
+        auto f = Vue<Tf_Arbitres>(*s.saison);
+        f->RemplitPays(99999);
+        TColorStringGrid* g = f->sg_TableauEquipe;
+        // the window: the referee's row under the headings
+        std::vector<std::pair<std::string, std::string>> vues;
+        for (int col = 2; col < g->ColCount(); ++col)
+            if (g->ColWidths(col) > 0)
+                vues.push_back({Cp1252ToUtf8(g->Cells(col, 0)), g->Cells(col, 1)});
+        EXPECT_EQ(g->Cells(0, 1), "Arbitre");
+        EXPECT_EQ(vues, c.colonnes);
+        // HTML: the same cells under the same headings
+        const std::string html = MakePath(kit::TempDir(), std::string("colonnes_arbitres_") + c.langue + ".html");
+        f->EnregistreHTML(html);
+        std::string octets;
+        ASSERT_TRUE(ReadFileBytes(html, octets));
+        const html_lu::TPage page = html_lu::Lit(octets);
+        ASSERT_FALSE(page.tables.empty());
+        const auto& t = page.tables[0];
+        ASSERT_GE(t.size(), 2u);
+        std::vector<std::pair<std::string, std::string>> html_;
+        for (size_t col = 2; col < t[0].size() && col < t[1].size(); ++col)
+            if (!t[0][col].empty())
+                html_.push_back({t[0][col], t[1][col]});
+        EXPECT_EQ(html_, c.colonnes);
+        // paper: the headings in the same order, the figures after the names
+        const std::string pdf = MakePath(kit::TempDir(), std::string("colonnes_arbitres_") + c.langue + ".pdf");
+        DeleteFile(pdf);
+        Printer().SetOutputFileName(pdf);
+        f->Imprime();
+        Printer().SetOutputFileName("");
+        const std::string texte = essai::TexteMotPdf(TextePdf(pdf));
+        size_t apres = 0;
+        std::string chiffres;
+        for (const auto& [entete, chiffre] : c.colonnes) {
+            const size_t k = texte.find(entete, apres);
+            EXPECT_NE(k, std::string::npos) << entete << "\n" << texte;
+            if (k != std::string::npos)
+                apres = k + entete.size();
+            chiffres += " " + chiffre;
+        }
+        const size_t ligne = texte.find("Arbitre", apres);
+        ASSERT_NE(ligne, std::string::npos);
+        std::string rangee = texte.substr(ligne, texte.find('\n', ligne) - ligne);
+        while (rangee.find("  ") != std::string::npos)
+            rangee.replace(rangee.find("  "), 2, " ");
+        EXPECT_EQ(rangee, "Arbitre Alex" + chiffres);
+    }
+    InstalleTraducteur(std::make_unique<TTraducteur>(std::string(BZ_SOURCE_DATA_DIR) + "/texte/Textefr.txt"));
 }

@@ -293,7 +293,8 @@ TEST(CadreChoixMatch, PopupMatchdayDialogAndUpDown)
     EXPECT_EQ(p.pm_ListeMatch->Items()->Count(), 3);
 }
 
-// The referee rules: each message once, in the championship's terms.
+// The referee rules: each message once, in the championship's terms (a
+// cup's earlier match named by its round).
 TEST(CadreArbitre, RuleMessagesNameTheEarlierMatchday)
 {
     struct Cas
@@ -301,6 +302,7 @@ TEST(CadreArbitre, RuleMessagesNameTheEarlierMatchday)
         int options[4];
         int journee, match;   // the earlier match the referee officiated
         std::string attendu;
+        bool coupe = false;   // the championship made a cup of rounds of 64, 32, 16, 8 and 4
     };
     const std::string deja = L1("Cet arbitre a déjà arbitré l'équipe de ");
     // Matchday 5 match 1 opposes ids 2 (home) and 0.
@@ -309,10 +311,19 @@ TEST(CadreArbitre, RuleMessagesNameTheEarlierMatchday)
         {{1, 0, 3, 0}, 3, 2, deja + "Nantes" + L1(" il y a moins de ") + "3 Matchs (" + L1("journée ") + "3)"},
         {{1, 0, 0, 2}, 1, 2, deja + "Nantes" + L1(" il y a moins de ") + "2 Mois (" + L1("journée ") + "1)"},
         {{0, 1, 3, 2}, 2, 1, ""},
+        {{1, 0, 3, 0}, 3, 2, deja + "Nantes" + L1(" il y a moins de ") + L1("3 matchs (Huitièmes de finale)"), true},
+        {{1, 0, 0, 2}, 1, 2, deja + "Nantes" + L1(" il y a moins de ") + L1("2 mois (Trente-deuxièmes de finale)"), true},
     };
     for (const Cas& k : cas) {
         Page t(0, 5);
         TDonneesChampionnat& c = t.c();
+        if (k.coupe) {
+            c.SetTypes(TDonneesChampionnat::TypeCoupe | TDonneesChampionnat::TypeNational);
+            const TInfoTourCoupe tours[] = {{6, 2, 1}, {5, 2, 1}, {4, 2, 1}, {3, 2, 1}, {2, 2, 1}};
+            c.CreeToursCoupe(tours);
+            // the rounds' names come from the language's texts
+            InstalleTraducteur(std::make_unique<TTraducteur>(std::string(BZ_SOURCE_DIR) + "/data/texte/Textefr.txt"));
+        }
         for (int n = 1; n <= 4; ++n)
             for (int m = 1; m <= 2; ++m)
                 for (int o = 1; o <= 3; ++o)

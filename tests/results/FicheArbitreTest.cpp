@@ -124,8 +124,8 @@ TEST(FicheArbitre, FiguresBySportAndChampionships)
             EXPECT_EQ(f.l_Matchs->Caption(), k.matchs);
             EXPECT_EQ(f.l_Cj->Caption(), k.cj);
             EXPECT_EQ(f.l_Penalty->Visible(), k.penalty);
-            // the penalties whistled take the caption of their menu entries
-            EXPECT_EQ(f.Label3->Caption(), Traduire(940));
+            // the penalties whistled named as the sport names them
+            EXPECT_EQ(f.Label3->Caption(), Traduire(k.sport == 3 ? 5820 : 940));
             EXPECT_TRUE(f.s1->Visible());
             kit::Click(f.s1);
             EXPECT_TRUE(f.fs_Match->Visible());
@@ -161,26 +161,33 @@ TEST(FicheArbitre, FiguresBySportAndChampionships)
 // Each figure of the card under the caption of its own figure: the averages
 // per match beside their captions, the counts of each match under the
 // headings of the matches list (basketball: fouls and players fouled out).
-// In English.
+// The penalties whistled, in both languages, as the sport names them
+// (rugby's kicks at goal, handball's 7-metre throws; basketball has none).
 TEST(FicheArbitre, CaptionsNameTheFiguresOfEachSport)
 {
     auto langue = [](const char* l) {
         InstalleTraducteur(std::make_unique<TTraducteur>(
             MakePath(vues::DossierDonnees(), std::string("texte\\Texte") + l + ".txt")));
     };
-    langue("en");
     struct Cas
     {
+        const char* langue;
         int sport;
         int moyenne1, moyenne2, colonne2, colonne3;
+        const char *penalty, *colonne4;   // the caption of the penalties, the heading of their column
     } cas[] = {
-        {0, 305, 306, 310, 311},
-        {1, 305, 306, 310, 311},
-        {2, 4941, 4942, 650, 648},
-        {3, 1524, 1525, 1500, 1493},
+        {"en", 0, 305, 306, 310, 311, "Penalties given", "Penalties"},
+        {"en", 1, 305, 306, 310, 311, "Penalty kicks at goal", "Penalty kicks at goal"},
+        {"en", 2, 4941, 4942, 650, 648, "", ""},
+        {"en", 3, 1524, 1525, 1500, 1493, "7-metre throws given", "7-metre throws"},
+        {"fr", 0, 305, 306, 310, 311, "Penaltys sifflés", "Penaltys"},
+        {"fr", 1, 305, 306, 310, 311, "Tentatives de pénalité", "Tentatives de pénalité"},
+        {"fr", 2, 4941, 4942, 650, 648, "", ""},
+        {"fr", 3, 1524, 1525, 1500, 1493, "Jets de 7 m sifflés", "Jets de 7 m"},
     };
     for (const Cas& k : cas) {
-        SCOPED_TRACE(k.sport);
+        SCOPED_TRACE(std::to_string(k.sport) + " " + k.langue);
+        langue(k.langue);
         auto v = vues::LigueVide(k.sport, 4, 2);
         TSaison& s = *v.saison;
         TPersonnelStat* a = Arbitre(s, "Martin", "Paul");
@@ -191,9 +198,13 @@ TEST(FicheArbitre, CaptionsNameTheFiguresOfEachSport)
         Ouvre(s, v.c1->CodeChamp, a, [&](Tf_FicheArbitre& f) {
             EXPECT_EQ(f.Label7->Caption(), Traduire(k.moyenne1));
             EXPECT_EQ(f.Label8->Caption(), Traduire(k.moyenne2));
+            EXPECT_EQ(f.Label3->Visible() ? Cp1252ToUtf8(f.Label3->Caption()) : std::string(), k.penalty);
             kit::Click(f.s1);
             EXPECT_EQ(f.sg_Match->Cells(2, 0), Traduire(k.colonne2));
             EXPECT_EQ(f.sg_Match->Cells(3, 0), Traduire(k.colonne3));
+            EXPECT_EQ(f.sg_Match->ColCount() > 4 ? Cp1252ToUtf8(f.sg_Match->Cells(4, 0)) : std::string(), k.colonne4);
+            if (k.sport == 3)
+                kit::GrabToPng(&f, std::string("fichearbitre_handball_matchs_") + k.langue);
             if (k.sport == 2)
                 kit::GrabToPng(&f, "fichearbitre_basket_matchs");
             kit::Click(f.b_RetourFiche);

@@ -204,11 +204,11 @@ TEST(Resultats, SavingCommitsTheShownMatchdayFirst)
     TermineFenetre(f);
 }
 
-// A cup: semi-finals (single matches) on matchday 1, the final on 2 (a final
+// A cup of a sport: semi-finals (single matches) on matchday 1, the final on 2 (a final
 // of another kind of tie on the matchdays after).
-std::unique_ptr<TSaison> Coupe(uint32_t finale = 1)
+std::unique_ptr<TSaison> Coupe(uint32_t finale = 1, int sport = 0)
 {
-    auto s = TMultiSport::CreeSaison(0);
+    auto s = TMultiSport::CreeSaison(sport);
     auto c = s->CreeChampionnat(TDonneesChampionnat::TypeCoupe | TDonneesChampionnat::TypeNational, 0);
     c->OptionsParDefaut();
     for (int i = 0; i < 4; ++i)
@@ -223,6 +223,67 @@ std::unique_ptr<TSaison> Coupe(uint32_t finale = 1)
     TDescNoeud* n = s->Arbre().AjouteChampionnat("Coupe", "Coupe", std::move(c), "France");
     s->SetChampionnatCourant(n->Championnat());
     return s;
+}
+
+// What the results page shows of a cup's matchday is printed and exported
+// whole: a semi-final drawn 1-1 and won 5-4 on the shoot-out, the other won
+// 2-0, in each language; then the season saved, reopened and shown again.
+TEST(Resultats, PrintAndHtmlHoldTheShootOutTheWindowShows)
+{
+    struct Cas
+    {
+        int sport;
+        const char* langue;
+        const char* tirs;   // the shoot-out line, as the window shows it
+    } cas[] = {
+        {0, "en", "Shoot-out: 5 - 4"},
+        {0, "fr", "Tirs au but : 5 - 4"},
+        {3, "en", "Shoot-out: 5 - 4"},
+        {3, "fr", "Tirs au but : 5 - 4"},
+    };
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(std::to_string(k.sport) + " " + k.langue);
+        InstalleTraducteur(std::make_unique<TTraducteur>(
+            MakePath(vues::DossierDonnees(), std::string("texte\\Texte") + k.langue + ".txt")));
+        auto s = Coupe(1, k.sport);
+        auto r = Page(s.get());
+        r->DemandeTirsAuBut = [](int, int) -> uint32_t { return (5u << 16) + 4u; };
+        Score(r->Ligne(0).ScoreDomicile, "1", r->Ligne(0).ScoreExterieur);
+        Score(r->Ligne(0).ScoreExterieur, "1", r->Ligne(1).ScoreDomicile);
+        Score(r->Ligne(1).ScoreDomicile, "2", r->Ligne(1).ScoreExterieur);
+        Score(r->Ligne(1).ScoreExterieur, "0", r->TrackBar1);
+        auto verifie = [&](Tf_Resultats& page, const std::string& nom) {
+            EXPECT_EQ(Cp1252ToUtf8(page.Ligne(0).TirsAuBut->Caption()), k.tirs);
+            EXPECT_EQ(page.Ligne(1).TirsAuBut->Caption(), "");
+            const std::string pdf = MakePath(kit::TempDir(), nom + ".pdf");
+            Printer().SetOutputFileName(pdf);
+            page.Imprime();
+            Printer().SetOutputFileName("");
+            const std::string txt = pdf + ".txt";
+            ASSERT_EQ(std::system(("pdftotext " + pdf + " " + txt).c_str()), 0);
+            std::ifstream in(txt);
+            const std::string texte((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            EXPECT_NE(texte.find(k.tirs), std::string::npos) << texte;
+            EXPECT_EQ(texte.find(k.tirs), texte.rfind(k.tirs)) << texte;   // once, for the one match
+            const std::string html = MakePath(kit::TempDir(), nom + ".htm");
+            page.EnregistreHTML(html);
+            std::string octets;
+            ASSERT_TRUE(ReadFileBytes(html, octets));
+            const std::string attendu = std::string(">") + L1(k.tirs) + "</td>";
+            EXPECT_NE(octets.find(attendu), std::string::npos) << octets;
+            EXPECT_EQ(octets.find(attendu), octets.rfind(attendu)) << octets;
+        };
+        verifie(*r, std::string("tirs_") + k.langue);
+        r->EnregistrerJournee();
+        r.reset();
+        const std::string f = Fichier(std::string("tirs_") + k.langue, std::move(s));
+        auto relu = Relit(f);
+        ASSERT_TRUE(relu);
+        auto r2 = Page(relu.get());
+        verifie(*r2, std::string("tirs_relu_") + k.langue);
+        r2.reset();
+    }
+    InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(vues::DossierDonnees(), "texte\\Textefr.txt")));
 }
 
 TEST(Resultats, ACupTieGoesToAShootOutOnceAndItsWinnerToTheFinal)
@@ -548,6 +609,51 @@ TEST(Resultats, DateSystemEndsWithAnEmptyRowAndCreatesMatchdaysByDate)
     EXPECT_EQ(c->Journee(1)->NbMatchs(), 2);
     EXPECT_EQ(r->NbLignes(), 1);
     r.reset();
+}
+
+// Printed, a match shows the date its box shows, and an undated match none
+// (not the box's separators).
+TEST(Resultats, AnUndatedMatchPrintsNoDate)
+{
+    struct Cas
+    {
+        uint32_t date1, date2;
+        std::vector<std::string> dates;   // the dates printed, in order
+    } cas[] = {
+        {TGestionDate::EncodeDate(3, 9, 2005), 0, {"03/09/2005"}},
+        {0, 0, {}},
+        {TGestionDate::EncodeDate(3, 9, 2005), TGestionDate::EncodeDate(4, 9, 2005), {"03/09/2005", "04/09/2005"}},
+    };
+    int k = 0;
+    for (const Cas& x : cas) {
+        SCOPED_TRACE(k);
+        auto s = TMultiSport::CreeSaison(0);
+        TDonneesChampionnat* c = vues::Ligue(*s, 0, "Division 1", 0, 4, 0, 1, 3);
+        s->SetChampionnatCourant(c);
+        c->SetOption(11, 4);
+        c->SetDateJournee(1, 0);
+        c->CreeMatch(1, c->IdEquipe(0), c->IdEquipe(1), 2, 0, -1, x.date1);
+        c->CreeMatch(1, c->IdEquipe(2), c->IdEquipe(3), 1, 1, -1, x.date2);
+        c->NbJournee = 1;
+        auto r = Page(s.get());
+        ASSERT_NE(r->Ligne(1).Date, nullptr);
+        const std::string pdf = MakePath(kit::TempDir(), "sans_date_" + std::to_string(k++) + ".pdf");
+        Printer().SetOutputFileName(pdf);
+        r->Imprime();
+        Printer().SetOutputFileName("");
+        const std::string txt = pdf + ".txt";
+        ASSERT_EQ(std::system(("pdftotext " + pdf + " " + txt).c_str()), 0);
+        std::ifstream in(txt);
+        const std::string texte((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::vector<std::string> dates;
+        for (size_t p = texte.find('/'); p != std::string::npos; p = texte.find('/', p + 8)) {
+            const size_t debut = texte.find_last_of(" \n", p) + 1;
+            dates.push_back(texte.substr(debut, texte.find_first_of(" \n", p) - debut));
+        }
+        EXPECT_EQ(dates, x.dates) << texte;
+        EXPECT_NE(texte.find(Cp1252ToUtf8(r->Ligne(1).Domicile->Text())), std::string::npos) << texte;
+        r.reset();
+    }
 }
 
 // A whole matchday typed from the keyboard: Tab or Enter goes from the home

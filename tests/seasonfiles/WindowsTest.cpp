@@ -171,6 +171,41 @@ TEST_F(FenetresFichier, TheIntervalIsBoundedSoThatItNeverOverflows)
     EXPECT_EQ(k, '\b');
 }
 
+// The unit after the interval, in the language and with the number's plural,
+// as the window opens and as the up-down changes the number.
+TEST(FenetresFichierMots, TheIntervalsUnitAsTheLanguageWritesIt)
+{
+    struct Cas
+    {
+        const char* langue;
+        int minutes;
+        const char *unite, *apres;   // with the season's number, then one more
+    } cas[] = {
+        {"en", 10, "minutes", "minutes"}, {"en", 1, "minute", "minutes"},
+        {"fr", 10, "minutes", "minutes"}, {"fr", 1, "minute", "minutes"},
+    };
+    Environnement();
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(std::string(c.langue) + " " + std::to_string(c.minutes));
+        InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(DossierDonnees(), std::string("texte\\Texte") + c.langue + ".txt")));
+        auto saison = TMultiSport::CreeSaison(0);
+        saison->SetOptionSauvegarde(0, c.minutes);
+        saison->SetOptionSauvegarde(1, 1);
+        TOwned<Tf_OptionSauve> f(new Tf_OptionSauve(nullptr));
+        f->ChangeCouleurs(Dessin->Couleurs);
+        f->ChangeSaison(saison.get());
+        kit::ShowForm(f.get());
+        EXPECT_EQ(f->Edit12->Text(), std::to_string(c.minutes));
+        EXPECT_EQ(f->Label26->Caption(), c.unite);
+        f->ud_TempsAuto->ClickButton(btNext);
+        EXPECT_EQ(f->Label26->Caption(), c.apres);
+        if (c.minutes == 1)
+            kit::GrabToPng(f.get(), std::string("options_sauve_") + c.langue);
+        f->Close();
+    }
+    InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(DossierDonnees(), "texte\\Textefr.txt")));
+}
+
 TEST_F(FenetresFichier, TheSportQuestionOffersTheSportsOfItsSet)
 {
     TOwned<Tf_ChoixLogiciel> f(new Tf_ChoixLogiciel(nullptr));

@@ -11,6 +11,7 @@
 #include "model/ChampionnatStat.h"
 #include "model/DescTree.h"
 #include "model/LectureParametre.h"
+#include "model/Utilities.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/ExtCtrls.h"
@@ -1099,6 +1100,51 @@ TEST(OptionsAppliquer, ReportedThroughTheMainWindowEvenWhenCancelled)
     kit::Process(20);
     EXPECT_EQ(ModifSaison, 0);
     TermineFenetre(f);
+}
+
+// The question about dates lost when matches no longer keep their own: a
+// league's match named by its matchday, a cup's by its round, in each
+// language.
+TEST(Options, LostDatesNameACupsMatchByItsRound)
+{
+    struct Cas
+    {
+        const char* langue;
+        bool coupe;
+        std::string ligne;   // after the championship's name
+    } cas[] = {
+        {"en", false, ", matchday 1: A - B, on 03/09/2005"},
+        {"fr", false, L1(", journée 1 : A - B, le 03/09/2005")},
+        {"en", true, ", Semi-finals: A - B, on 03/09/2005"},
+        {"fr", true, L1(", Demi-finales : A - B, le 03/09/2005")},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(std::string(c.langue) + (c.coupe ? " cup" : " league"));
+        InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(DossierDonnees(), std::string("texte\\Texte") + c.langue + ".txt")));
+        auto s = TMultiSport::CreeSaison(0);
+        auto ch = s->CreeChampionnat((c.coupe ? TDonneesChampionnat::TypeCoupe : TDonneesChampionnat::TypeChamp) |
+                                         TDonneesChampionnat::TypeNational, 0);
+        ch->OptionsParDefaut();
+        for (const char* nom : {"A", "B", "C", "D"})
+            ch->AjouteEquipe(s->AjouteEquipe(nom));
+        if (c.coupe) {
+            const TInfoTourCoupe tours[] = {{2, 2, 1}, {1, 1, 1}};
+            ch->CreeToursCoupe(tours);
+        } else {
+            ch->SetNbMatch(2);
+            ch->SetNbJournees(6);
+        }
+        ch->SetOption(11, 4);
+        ch->CreeMatch(1, 2, 3, 1, 0);
+        ch->SetDateJournee(1, TGestionDate::EncodeDate(2, 9, 2005));
+        ch->CreeMatch(1, 0, 1, 1, 0, -1, TGestionDate::EncodeDate(3, 9, 2005));
+        ch->NbJournee = 1;
+        TDonneesChampionnat* k = s->Arbre().AjouteChampionnat("Coupe", "Coupe", std::move(ch), "France")->Championnat();
+        const std::string texte = DatesPerdues(*s, {{k, 0}});
+        const std::string nom = s->Arbre().NomCompletCode(k->CodeChamp);
+        EXPECT_EQ(texte, Traduire(5582) + "\n" + nom + c.ligne);
+    }
+    InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(DossierDonnees(), "texte\\Textefr.txt")));
 }
 
 }  // namespace

@@ -88,14 +88,15 @@ TEST(DiversStat, FormPlacesAndRanges)
         EXPECT_EQ(Ligne(h.G(), p + 1), forme[static_cast<size_t>(p)]);
     kit::GrabToPng(h.fenetre.get(), "divers-forme");
 
-    // place held: first place (gap below), last place (gap above), a place past the table
+    // place held: first place (its lead over the team below), last place (its
+    // gap behind the team above), a place past the table; one point singular
     h.vue->AffichePlaceOccupee();
     EXPECT_TRUE(h.vue->Edit4->Visible());
-    EXPECT_EQ(Ligne(h.G(), 1), (std::vector<std::string>{"1", OB, "3", "- 2 pts"}));
-    EXPECT_EQ(Ligne(h.G(), 3), (std::vector<std::string>{"3", OB, "9", "- 5 pts"}));
+    EXPECT_EQ(Ligne(h.G(), 1), (std::vector<std::string>{"1", OB, "3", "+ 2 pts"}));
+    EXPECT_EQ(Ligne(h.G(), 3), (std::vector<std::string>{"3", OB, "9", "+ 5 pts"}));
     for (const char* place : {"4", "9"}) {
         h.vue->Edit4->SetText(place);
-        EXPECT_EQ(Ligne(h.G(), 3), (std::vector<std::string>{"3", RZ, "1", "+ 1 pts"})) << place;
+        EXPECT_EQ(Ligne(h.G(), 3), (std::vector<std::string>{"3", RZ, "1", "- 1 pt"})) << place;
         EXPECT_EQ(h.G().Cells(3, 0), Traduire(216));
     }
     kit::GrabToPng(h.fenetre.get(), "divers-place");
