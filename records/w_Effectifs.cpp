@@ -9,11 +9,13 @@
 #include "model/DescTree.h"
 #include "model/Joueurs.h"
 #include "model/LectureParametre.h"
+#include "model/ChampsSaison.h"
 #include "model/MultiSport.h"
 #include "model/Saison.h"
 #include "model/Utilities.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ExtCtrls.h"
+#include "platform/gui/Mask.h"
 #include "platform/gui/Menus.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
@@ -666,11 +668,13 @@ void Tf_Effectifs::sg_TableauEquipeGetEditMask(TObject*, int ACol, int, std::str
     switch (ACol)
     {
     case 0: Value = "L"; break;
-    case 1: Value = "!90"; break;
+    // A shirt and the career's matches and goals as wide as the season
+    // holds them: a value clicked through is shown and taken back whole.
+    case 1: Value = DigitsMask(ChiffresChamp(National() ? TChamp::JoueurMaillotNational : TChamp::JoueurMaillot)); break;
     case 4: Value = "!9990"; break;   // an age or a year of birth
     case 6: Value = "!0000"; break;
-    case 7:
-    case 8: Value = "!990"; break;
+    case 7: Value = DigitsMask(ChiffresChamp(TChamp::CarriereMatch)); break;
+    case 8: Value = DigitsMask(ChiffresChamp(TChamp::CarriereBut)); break;
     default: Value.clear();
     }
 }

@@ -116,11 +116,21 @@ public:
     bool MaskedPaste()
     {
         bool lost = false;
-        const QString pasted = KeptText(QGuiApplication::clipboard()->text(), TKept::Key, &lost).trimmed();
+        QString pasted = KeptText(QGuiApplication::clipboard()->text(), TKept::Key, &lost).trimmed();
         if (editor->inputMask().isEmpty()) return false;
         if (lost) {
             RefuseInput(grid, DialogTexts().LettersLeftOut);
             return true;
+        }
+        // A cell of digits takes one figure: two lines, two cells of a
+        // sheet or "1 2" are refused, never joined into a third.
+        if (const std::string why = MaskReason(editor->inputMask()); why != DialogTexts().LettersLeftOut) {
+            std::string figure, reason;
+            if (!PastedFigure(QStringToAnsi(pasted), figure, reason, why == DialogTexts().SignedWholeNumber)) {
+                RefuseInput(grid, reason);
+                return true;
+            }
+            pasted = AnsiToQString(figure);
         }
         if (pasted.isEmpty()) return false;
         MaskedEdit(pasted, [&] { editor->insert(pasted); });
@@ -143,7 +153,10 @@ public:
         }
         const QString after = editor->text();
         if (after.contains(put, Qt::CaseInsensitive)) {
-            if (after != before) grid->SetEditText(editCol, editRow, QStringToAnsi(after));
+            if (after != before) {
+                touched = true;
+                grid->SetEditText(editCol, editRow, QStringToAnsi(after));
+            }
             return;
         }
         const int places = MaskPlaces(editor->inputMask());
@@ -188,6 +201,15 @@ public:
         return n;
     }
 
+    // A paste into a cell opened for it: taken as the same text typed would be.
+    void Paste()
+    {
+        if (!editor->inputMask().isEmpty())
+            MaskedPaste();
+        else
+            editor->paste();
+    }
+
     void Close(bool keepFocus = true)
     {
         editing = false;
@@ -203,6 +225,9 @@ public:
     QScrollBar* hbar = nullptr;
     QLineEdit* editor = nullptr;
     bool editing = false;
+    // The user typed, pasted or was given back a text since the editor
+    // opened: an editor clicked through shows the cell and rewrites nothing.
+    bool touched = false;
     bool refused = false;     // the text being taken was refused
     bool committing = false;  // SetEditText weighs the editor's text
     std::optional<std::string> refusedText;   // the editor reopened on it
@@ -668,6 +693,16 @@ void TCustomGrid::KeyDown(WORD& Key, TShiftState Shift)
 {
     TCustomControl::KeyDown(Key, Shift);
     if (Key == 0) return;
+    // A paste into the selected cell opens it and is taken as typed there
+    // (refused, and said, as a typed text would be).
+    const bool ctrlV = Key == 'V' && (Shift & ssCtrl) && !(Shift & (ssShift | ssAlt));
+    const bool shiftInser = Key == VK_INSERT && (Shift & ssShift) && !(Shift & (ssCtrl | ssAlt));
+    if ((ctrlV || shiftInser) && (Options() & goEditing) && !EditorMode()) {
+        Key = 0;
+        ShowEditor();
+        if (EditorMode()) guiimpl::Guard([&] { parts_->Paste(); });
+        return;
+    }
     bool extend = (Shift & ssShift) && (Options() & goRangeSelect);
     bool rowSelect = Options() & goRowSelect;
     int col = Col(), row = Row();
@@ -735,6 +770,7 @@ void TCustomGrid::KeyPress(char& Key)
                 RefuseInput(this, parts_->MaskReason(parts_->editor->inputMask()));
                 guiimpl::SetProgramText(parts_->editor, AnsiToQString(parts_->original));
                 parts_->editor->selectAll();
+                parts_->touched = false;
             } else {
                 SetEditText(Col(), Row(), std::string(1, ch));
             }
@@ -761,6 +797,7 @@ void TCustomGrid::SetEditorMode(bool on)
         guiimpl::KeepText(parts_->editor);
         parts_->editor->installEventFilter(parts_.get());
         QObject::connect(parts_->editor, &QLineEdit::textEdited, parts_.get(), [this](const QString& s) {
+            parts_->touched = true;
             guiimpl::Guard([&] { SetEditText(parts_->editCol, parts_->editRow, QStringToAnsi(s)); });
         });
     }
@@ -771,6 +808,7 @@ void TCustomGrid::SetEditorMode(bool on)
     guiimpl::SetProgramText(parts_->editor, AnsiToQString(parts_->original));
     parts_->editor->setFont(TFontToQFont(Font()));
     parts_->editor->selectAll();
+    parts_->touched = false;
     parts_->editing = true;
     PlaceEditor();
     parts_->editor->show();
@@ -813,6 +851,12 @@ bool TCustomGrid::CommitEditor(bool reopen)
         Invalidate();
         return false;
     }
+    // Nothing typed since the editor opened on what the cell holds: the
+    // cell keeps it as it is, never rewritten through the editor's text.
+    if (!parts_->touched && !dejaRefuse) {
+        Invalidate();
+        return true;
+    }
     parts_->refused = false;
     parts_->committing = true;
     SetEditText(col, row, text);
@@ -842,6 +886,7 @@ bool TCustomGrid::CommitEditor(bool reopen)
         guiimpl::SetProgramText(parts_->editor, AnsiToQString(text));
         parts_->editor->selectAll();
         parts_->refusedText = text;
+        parts_->touched = true;
     }
     return false;
 }
@@ -859,6 +904,7 @@ bool TCustomGrid::CommitPendingEdit()
     if (!EditorMode()) return true;
     guiimpl::SetProgramText(parts_->editor, AnsiToQString(p.text));
     parts_->editor->selectAll();
+    parts_->touched = true;
     if (!p.said) return CommitEditor();
     parts_->refusedText = p.text;
     RefuseCell(p.col, p.row);
@@ -874,6 +920,7 @@ void TCustomGrid::SetEditorText(const std::string& s)
 {
     if (EditorMode()) {
         guiimpl::SetProgramText(parts_->editor, AnsiToQString(s));
+        parts_->touched = true;
         parts_->editor->deselect();
         // After the text given: under a mask the end is the mask's last
         // place, where the next typed character would be refused.
