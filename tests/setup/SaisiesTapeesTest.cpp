@@ -621,8 +621,8 @@ TEST(SaisiesTapees, ABoxClickedThroughKeepsWhatTheSeasonHolds)
             return std::string("(no player or match)");
         return "shirt " + IntToStr(j->Maillot) + ", career " + IntToStr(j->NbMatchCarriere(e.code)) + "/" +
                IntToStr(j->StatCarriere(e.code, 1)) + ", line-up shirt " + IntToStr(m->Maillot(e.dom, 1)) +
-               ", rating " + IntToStr(m->Note(e.dom, 1)) + ", score " + IntToStr(c->ValeurMatch(4, 1)) + "-" +
-               IntToStr(c->ValeurMatch(4, 2)) + ", matchday date " + IntToStr(c->DateJournee(4));
+               ", rating " + IntToStr(m->Note(e.dom, 1)) + ", score " + IntToStr(m->Score(0)) + "-" + IntToStr(m->Score(1)) +
+               ", matchday date " + IntToStr(c->DateJournee(4));
     };
     FenetreEssai* fenetre = nullptr;
     auto effectifs = [&](int col) {
@@ -722,5 +722,5 @@ TEST(SaisiesTapees, ABoxClickedThroughKeepsWhatTheSeasonHolds)
         ASSERT_NE(relue, nullptr);
         EXPECT_EQ(valeurs(*relue, e), attendu);
     }
-    EXPECT_EQ(attendu, "shirt 123, career 1000/1000, line-up shirt 123, rating 100, score 1-1, matchday date 0");
+    EXPECT_EQ(attendu, "shirt 123, career 1000/1000, line-up shirt 123, rating 100, score 1-0, matchday date 0");
 }
