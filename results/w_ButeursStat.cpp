@@ -190,6 +190,9 @@ Tf_ButeursStat::Tf_ButeursStat(TComponent* AOwner, int nbOfficiels, int nbColonn
         };
         g->OnSetEditText = [this, g](TObject*, int col, int row, const std::string& v) { GrilleSetEditText(g, col, row, v); };
         g->OnGetEditMask = [this](TObject*, int col, int, std::string& m) { m = MasqueEdition(col); };
+        g->OnGetEditMaximum = [this](int col, int) -> int64_t {
+            return MasqueEdition(col).empty() ? 0 : Champ(TChamp::StatPoints).haut;
+        };
         g->OnSelectCell = [this, g](TObject*, int col, int row, bool& possible) { GrilleSelectCell(g, col, row, possible); };
         g->OnMouseDown = [this, g](TObject*, TMouseButton b, TShiftState, int x, int y) {
             if (b != mbLeft)

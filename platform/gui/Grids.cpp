@@ -152,21 +152,36 @@ public:
             edit();
         }
         const QString after = editor->text();
-        if (after.contains(put, Qt::CaseInsensitive)) {
+        const int64_t haut = grid->OnGetEditMaximum ? grid->OnGetEditMaximum(editCol, editRow) : 0;
+        const bool pris = after.contains(put, Qt::CaseInsensitive);
+        if (pris && haut > 0 && Figure(after) > haut) {
+            // Past what the cell's field holds: refused whole, the bounds said.
+            RefuseInput(grid, Format(DialogTexts().NumberFromTo, {0, static_cast<int>(haut)}));
+        } else if (pris) {
             if (after != before) {
                 touched = true;
                 grid->SetEditText(editCol, editRow, QStringToAnsi(after));
             }
             return;
+        } else {
+            const int places = MaskPlaces(editor->inputMask());
+            RefuseInput(grid, put.size() > places ? Format(DialogTexts().TooLong, {places}) : MaskReason(editor->inputMask()));
         }
-        const int places = MaskPlaces(editor->inputMask());
-        RefuseInput(grid, put.size() > places ? Format(DialogTexts().TooLong, {places}) : MaskReason(editor->inputMask()));
         const QSignalBlocker quiet(editor);
         SetProgramText(editor, before);
         if (selStart >= 0 && selLength > 0)
             editor->setSelection(selStart, selLength);
         else
             editor->setCursorPosition(cursor);
+    }
+
+    // The number the digits of a masked text make (past any bound: capped).
+    static int64_t Figure(const QString& text)
+    {
+        int64_t v = 0;
+        for (QChar c : text)
+            if (c >= '0' && c <= '9') v = std::min<int64_t>(v * 10 + (c.unicode() - '0'), int64_t{1} << 40);
+        return v;
     }
 
     // Why a mask refuses what it cannot take: a whole number when its places

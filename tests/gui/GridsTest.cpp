@@ -17,6 +17,7 @@
 #include "platform/gui/GraphicsQt.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Files.h"
+#include "platform/rtl/Format.h"
 #include "tests/support/gui/GuiKit.h"
 
 namespace {
@@ -575,7 +576,9 @@ TEST(StringGrid, ACellKeepsWhatItHoldsUnlessTypedOverAndTakesAPasteWhenSelected)
     host.show();
     QApplication::processEvents();
     std::string masque;
+    int64_t plafond = 0;
     g.OnGetEditMask = [&](TObject*, int, int, std::string& m) { m = masque; };
+    g.OnGetEditMaximum = [&](int, int) { return plafond; };
     std::vector<std::string> ecrits;
     bool refuse = false;
     g.OnSetEditText = [&](TObject*, int, int, const std::string& v) {
@@ -612,6 +615,12 @@ TEST(StringGrid, ACellKeepsWhatItHoldsUnlessTypedOverAndTakesAPasteWhenSelected)
         {"Shift+Insert on the selected cell", "", "x", [&] { colle("abc", Qt::Key_Insert, Qt::ShiftModifier); },
          "abc", {"abc", "abc"}, ""},
         {"Ctrl+V of two lines", "!990", "5", [&] { colle("2\n1"); }, "5", {}, deux},
+        {"a figure past the cell's largest", "!990", "", [&] {
+             plafond = 255;
+             for (const char* c : {"2", "5", "6"}) Key(g, Qt::Key_0 + (c[0] - '0'), c);
+             Key(g, Qt::Key_Return);
+             plafond = 0;
+         }, "25", {"2", "25", "25"}, Format(DialogTexts().NumberFromTo, {0, 255})},
         {"Ctrl+V of 1 000 in its editor", "!9990", "5", [&] {
              Key(g, Qt::Key_F2);
              colle("1 000");

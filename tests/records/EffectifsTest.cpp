@@ -188,6 +188,10 @@ TEST(Effectifs, GridRowsAndStatistics)
         e.f->sg_TableauEquipeGetEditMask(&e.g(), col, 1, v);
         EXPECT_EQ(v, masque) << col;
     }
+    // A figure past what the field holds is refused.
+    EXPECT_EQ(e.g().OnGetEditMaximum(1, 1), 255);
+    EXPECT_EQ(e.g().OnGetEditMaximum(8, 1), 65535);
+    EXPECT_EQ(e.g().OnGetEditMaximum(4, 1), 0);
     // Statistics columns cannot be selected.
     e.g().FocusCell(2, 1, true);
     e.g().FocusCell(10, 1, true);
