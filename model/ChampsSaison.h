@@ -319,3 +319,15 @@ constexpr const TChampXml& Champ(TChamp c)
 
 // Every field, for those who go through them all (the tests).
 constexpr size_t NbChamps = static_cast<size_t>(TChamp::Nombre);
+
+// The digits of the largest value a field holds: how wide a box or a cell
+// showing the field is, so that it shows and takes back every value the
+// season may hold.
+constexpr int ChiffresChamp(TChamp c)
+{
+    int n = 1;
+    for (int64_t h = Champ(c).haut; h >= 10; h /= 10)
+        ++n;
+    return n;
+}
+static_assert(ChiffresChamp(TChamp::JoueurMaillot) == 3 && ChiffresChamp(TChamp::CarriereMatch) == 5);

@@ -6,6 +6,7 @@
 
 #include "model/Ages.h"
 #include "model/Championnat.h"
+#include "model/ChampsSaison.h"
 #include "model/DescTree.h"
 #include "model/Joueurs.h"
 #include "model/LectureParametre.h"
@@ -14,6 +15,7 @@
 #include "model/Utilities.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ExtCtrls.h"
+#include "platform/gui/Mask.h"
 #include "platform/gui/Menus.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
@@ -335,6 +337,10 @@ Tf_Effectifs::Tf_Effectifs(TComponent* AOwner) : TFootForm(AOwner)
     sg_TableauEquipe->SetParent(ScrollBox1);
     sg_TableauEquipe->OnGetEditMask = [this](TObject* s, int c, int r, std::string& v) {
         sg_TableauEquipeGetEditMask(s, c, r, v);
+    };
+    sg_TableauEquipe->OnGetEditMaximum = [this](int c, int) -> int64_t {
+        const std::optional<TChamp> champ = ChampColonne(c, National());
+        return champ ? Champ(*champ).haut : 0;
     };
     sg_TableauEquipe->OnSetEditText = [this](TObject* s, int c, int r, const std::string& v) {
         sg_TableauEquipeSetEditText(s, c, r, v);
@@ -662,16 +668,32 @@ void Tf_Effectifs::PrepareLigneVide(int ligne)
 
 // ---- editing -------------------------------------------------------------------------------------
 
+// The field a column of digits shows: a shirt and the career's matches and
+// goals, whose cells are as wide as the season holds them (a value clicked
+// through is shown and taken back whole) and refuse a figure past it.
+std::optional<TChamp> Tf_Effectifs::ChampColonne(int col, bool national)
+{
+    switch (col)
+    {
+    case 1: return national ? TChamp::JoueurMaillotNational : TChamp::JoueurMaillot;
+    case 7: return TChamp::CarriereMatch;
+    case 8: return TChamp::CarriereBut;
+    default: return std::nullopt;
+    }
+}
+
 void Tf_Effectifs::sg_TableauEquipeGetEditMask(TObject*, int ACol, int, std::string& Value)
 {
+    if (const std::optional<TChamp> champ = ChampColonne(ACol, National()))
+    {
+        Value = DigitsMask(ChiffresChamp(*champ));
+        return;
+    }
     switch (ACol)
     {
     case 0: Value = "L"; break;
-    case 1: Value = "!90"; break;
     case 4: Value = "!9990"; break;   // an age or a year of birth
     case 6: Value = "!0000"; break;
-    case 7:
-    case 8: Value = "!990"; break;
     default: Value.clear();
     }
 }

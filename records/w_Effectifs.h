@@ -7,11 +7,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "ui/BrivantelForm.h"
+
+enum class TChamp : uint8_t;
 
 class TColorGridBase;
 class Tf_FicheJoueur;
@@ -119,6 +122,7 @@ public:
     void l_EquipeDragOver(TObject* Sender, TObject* Source, int X, int Y, TDragState State, bool& Accept);
     void l_EquipeDragDrop(TObject* Sender, TObject* Source, int X, int Y);
     void sg_TableauEquipeGetEditMask(TObject* Sender, int ACol, int ARow, std::string& Value);
+    static std::optional<TChamp> ChampColonne(int col, bool national);
     void sg_TableauEquipeSetEditText(TObject* Sender, int ACol, int ARow, const std::string& Value);
     void sg_TableauEquipeSelectCell(TObject* Sender, int ACol, int ARow, bool& CanSelect);
     void pm_JoueurOpPopup(TObject* Sender);

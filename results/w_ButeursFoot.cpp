@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "model/Championnat.h"
+#include "model/ChampsSaison.h"
 #include "model/Joueurs.h"
 #include "model/ListesJoueurs.h"
 #include "model/Saison.h"
@@ -60,12 +61,13 @@ Tf_ButeursFoot::Tf_ButeursFoot(TComponent* AOwner) : TPagePanneaux(AOwner)
     // Second row: the two ratings, the added time of both halves (their hints
     // say which) and the stadium, each under a caption of up to two lines.
     Label6 = resultats::Legende(this, entete_, "Label6", 4, 54, 56, Jaune, "Note arbitre");
-    e_NoteArbitre = resultats::Petit(this, entete_, "e_NoteArbitre", 4, 82, 3);
+    // Each as wide as what the match keeps.
+    e_NoteArbitre = resultats::Petit(this, entete_, "e_NoteArbitre", 4, 82, ChiffresChamp(TChamp::MatchNoteArbitre));
     Label5 = resultats::Legende(this, entete_, "Label5", 64, 54, 52, Jaune, "Note du match");
-    e_NoteMatch = resultats::Petit(this, entete_, "e_NoteMatch", 64, 82, 3);
+    e_NoteMatch = resultats::Petit(this, entete_, "e_NoteMatch", 64, 82, ChiffresChamp(TChamp::MatchNote));
     Label7 = resultats::Legende(this, entete_, "Label7", 120, 54, 72, Jaune, "Temps additionnel");
-    e_add1 = resultats::Petit(this, entete_, "e_add1", 120, 82, 2);
-    e_add2 = resultats::Petit(this, entete_, "e_add2", 152, 82, 2);
+    e_add1 = resultats::Petit(this, entete_, "e_add1", 120, 82, ChiffresChamp(TChamp::MatchTempsAdd1));
+    e_add2 = resultats::Petit(this, entete_, "e_add2", 152, 82, ChiffresChamp(TChamp::MatchTempsAdd2));
     e_add1->SetWidth(28);
     e_add2->SetWidth(28);
     e_add1->SetShowHint(true);

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "model/Championnat.h"
+#include "model/ChampsSaison.h"
 #include "model/Joueurs.h"
 #include "model/ListesJoueurs.h"
 #include "model/Saison.h"
@@ -66,9 +67,9 @@ Tf_ButeursRugby::Tf_ButeursRugby(TComponent* AOwner) : TPagePanneaux(AOwner)
     // Second row: the two ratings and the stadium, each under a caption of up
     // to two lines.
     resultats::Legende(this, entete_, "Label3", 4, 54, 56, Jaune, Texte(1034, "Note arbitre"));
-    e_NoteArbitre = resultats::Petit(this, entete_, "e_NoteArbitre", 4, 82, 3);
+    e_NoteArbitre = resultats::Petit(this, entete_, "e_NoteArbitre", 4, 82, ChiffresChamp(TChamp::MatchNoteArbitre));
     resultats::Legende(this, entete_, "Label5", 64, 54, 52, Jaune, Texte(1035, "Note du match"));
-    e_NoteMatch = resultats::Petit(this, entete_, "e_NoteMatch", 64, 82, 3);
+    e_NoteMatch = resultats::Petit(this, entete_, "e_NoteMatch", 64, 82, ChiffresChamp(TChamp::MatchNote));
     resultats::Legende(this, entete_, "Label4", 120, 54, 210, Jaune, Texte(1010, "Stade"));
     cb_Stade = new TComboBox(this);
     cb_Stade->SetName("cb_Stade");

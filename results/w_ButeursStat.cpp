@@ -6,11 +6,13 @@
 
 #include "model/ChampionnatStat.h"
 #include "model/Joueurs.h"
+#include "model/ChampsSaison.h"
 #include "model/ListesJoueurs.h"
 #include "model/Saison.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Forms.h"
+#include "platform/gui/Mask.h"
 #include "platform/gui/Menus.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
@@ -188,6 +190,9 @@ Tf_ButeursStat::Tf_ButeursStat(TComponent* AOwner, int nbOfficiels, int nbColonn
         };
         g->OnSetEditText = [this, g](TObject*, int col, int row, const std::string& v) { GrilleSetEditText(g, col, row, v); };
         g->OnGetEditMask = [this](TObject*, int col, int, std::string& m) { m = MasqueEdition(col); };
+        g->OnGetEditMaximum = [this](int col, int) -> int64_t {
+            return MasqueEdition(col).empty() ? 0 : Champ(TChamp::StatPoints).haut;
+        };
         g->OnSelectCell = [this, g](TObject*, int col, int row, bool& possible) { GrilleSelectCell(g, col, row, possible); };
         g->OnMouseDown = [this, g](TObject*, TMouseButton b, TShiftState, int x, int y) {
             if (b != mbLeft)
@@ -519,7 +524,8 @@ void Tf_ButeursStat::RetireLigne(TColorStringGrid* g, int ligne)
 std::string Tf_ButeursStat::MasqueEdition(int col) const
 {
     // Every statistic column takes a number only.
-    return col >= 1 && col <= nbColonnes_ ? "!90" : "";
+    // As wide as the season holds a count (Compte's bound).
+    return col >= 1 && col <= nbColonnes_ ? DigitsMask(ChiffresChamp(TChamp::StatPoints)) : "";
 }
 
 void Tf_ButeursStat::GrilleSetEditText(TColorStringGrid* g, int col, int row, const std::string& valeur)

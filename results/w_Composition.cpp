@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/Championnat.h"
+#include "model/ChampsSaison.h"
 #include "model/InfoComp.h"
 #include "model/Joueurs.h"
 #include "model/ListesJoueurs.h"
@@ -231,7 +232,11 @@ void Tf_Composition::ConstruitGrille(int nbTitulaire, int nbRemp)
         const int s = cote + 1;
         for (int i = 1; i <= nbTitulaire; ++i) {
             TEnreg e;
-            e.Numero = resultats::Rond(this, fonds_[cote][0], "", 4, 4 + (i - 1) * 24, 2);
+            // A shirt as the line-up keeps it: 123 is shown and taken back whole.
+            TEditRond* maillot = resultats::Rond(this, fonds_[cote][0], "", 4, 4 + (i - 1) * 24,
+                                                 ChiffresChamp(TChamp::CompoMaillot));
+            maillot->Maximum = static_cast<int32_t>(Champ(TChamp::CompoMaillot).haut);
+            e.Numero = maillot;
             e.Numero->Tag = i * 4 + s;
             e.Numero->SetTabOrder(i);
             e.Joueur = cadre(fonds_[cote][0], 32, 4 + (i - 1) * 24, 200);
@@ -253,7 +258,9 @@ void Tf_Composition::ConstruitGrille(int nbTitulaire, int nbRemp)
             off.Numero = resultats::Rond(this, fonds_[cote][1], "", 234, y, 3);
             off.Numero->Tag = (j - 1) * 4 + s;
             off.Numero->OnKeyPress = [this, cote, j](TObject*, char& k) { MinuteKeyPress(cote, j, k); };
-            on.Numero = resultats::Rond(this, fonds_[cote][1], "", 112, y, 3);
+            TEditRond* entrant = resultats::Rond(this, fonds_[cote][1], "", 112, y, ChiffresChamp(TChamp::CompoMaillot));
+            entrant->Maximum = static_cast<int32_t>(Champ(TChamp::CompoMaillot).haut);
+            on.Numero = entrant;
             on.Joueur = cadre(fonds_[cote][1], 140, y, 90);
             on.Joueur->Tag = ((sortant + 1) << 8) + s + 2;
             grille_[cote].push_back(off);

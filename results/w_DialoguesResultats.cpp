@@ -1,6 +1,7 @@
 #include "results/w_DialoguesResultats.h"
 
 #include "model/Championnat.h"
+#include "model/ChampsSaison.h"
 #include "model/Saison.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/StdCtrls.h"
@@ -44,8 +45,10 @@ Tf_Penaltys::Tf_Penaltys(TComponent* AOwner) : TBrivantelForm(AOwner)
     Label1->SetAlignment(taCenter);
     Cadre1 = resultats::Cadre(this, this, "Cadre1", 20, 36, 180);
     Cadre2 = resultats::Cadre(this, this, "Cadre2", 20, 68, 180);
-    EditRond1 = resultats::Rond(this, this, "EditRond1", 220, 36, 2);
-    EditRond2 = resultats::Rond(this, this, "EditRond2", 220, 68, 2);
+    EditRond1 = resultats::Rond(this, this, "EditRond1", 220, 36, ChiffresChamp(TChamp::TirsAuBut1));
+    EditRond2 = resultats::Rond(this, this, "EditRond2", 220, 68, ChiffresChamp(TChamp::TirsAuBut2));
+    EditRond1->Maximum = static_cast<int32_t>(Champ(TChamp::TirsAuBut1).haut);
+    EditRond2->Maximum = static_cast<int32_t>(Champ(TChamp::TirsAuBut2).haut);
     bc_Valider = Bouton(this, this, "bc_Valider", "BoutonOrange", 95, 108, 110, Texte(29, "Valider"));
     bc_Valider->Default = true;
     bc_Valider->OnClick = [this](TObject* s) { bc_ValiderClick(s); };

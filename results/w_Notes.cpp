@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/Championnat.h"
+#include "model/ChampsSaison.h"
 #include "model/InfoComp.h"
 #include "model/Joueurs.h"
 #include "model/Saison.h"
@@ -77,7 +78,9 @@ void Tf_Notes::CreeLignes(TComponent* fenetre)
             r.Note->SetBounds(170, (k - 1) * 24 + 3, 22, 22);
             r.Note->SetDecalX(1);
             r.Note->SetDecalY(1);
-            r.Note->Maxlength = 2;
+            // Every rating the line-up keeps (255 stands for none).
+            r.Note->Maxlength = static_cast<uint8_t>(ChiffresChamp(TChamp::CompoNote));
+            r.Note->Maximum = static_cast<int32_t>(Champ(TChamp::CompoNote).haut) - 1;
             r.Note->Tag = cote + 1 + 4 * k;
             r.Note->SetTabOrder(k);
             if (Dessin) {

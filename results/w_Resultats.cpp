@@ -456,9 +456,9 @@ void Tf_Resultats::ChargeJournee(bool garde)
         dateJour_ = c->DateJournee(n);
         bde_DateJour->SetDate(TGestionDate::DateVersDateTime(dateJour_));
     } else {
-        // A matchday without a date keeps none: the picker only proposes
-        // today's, which the matchday takes once picked or left.
-        bde_DateJour->SetDate(Date());
+        // A matchday without a date keeps none, and the box shows none: a
+        // date given there is the matchday's.
+        bde_DateJour->SetNoDate();
         dateJour_ = 0;
     }
     // 3. The rows.
@@ -999,7 +999,8 @@ void Tf_Resultats::bde_DateJourChange(TObject*)
 void Tf_Resultats::bde_DateJourExit(TObject*)
 {
     TDonneesChampionnat* c = Championnat();
-    if (systemeDate_ || !c)
+    // Left showing no date: the matchday keeps none.
+    if (systemeDate_ || !c || !bde_DateJour->HasDate())
         return;
     const uint32_t date = TGestionDate::DateTimeVersDate(bde_DateJour->Date());
     dateJour_ = date;

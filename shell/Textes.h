@@ -20,3 +20,4 @@ inline constexpr int TexteNombreEntierSigne = 5002;
 inline constexpr int TexteNombreBornes = 5003;      // %d, %d: the bounds
 inline constexpr int TexteTropLong = 5400;          // %d: the length
 inline constexpr int TexteNomVide = 5401;
+inline constexpr int TexteUnNombre = 5740;

@@ -31,6 +31,7 @@ void Tf_Principale::TraduitCouche()
     t.NumberFromTo = Traduire(TexteNombreBornes);
     t.TooLong = Traduire(TexteTropLong);
     t.EmptyName = Traduire(TexteNomVide);
+    t.OneNumber = Traduire(TexteUnNombre);
     t.Folder = Traduire(5206);
     t.Drive = Traduire(5207);
     t.Unknown = Traduire(5208);

@@ -657,13 +657,13 @@ TEditRond::TEditRond(TComponent* AOwner) : TEdition2(AOwner)
 
 bool TEditRond::PrendCollage(std::string& texte, std::string& raison) const
 {
-    // The blanks of a copied figure ("1 000", a no-break space between its
-    // thousands) are no part of it; anything else not a digit refuses it.
-    std::erase_if(texte, [](char c) { return c == ' ' || c == '\xA0' || c == '\t' || c == '\r' || c == '\n'; });
-    if (std::all_of(texte.begin(), texte.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return true;
-    raison = DialogTexts().WholeNumber;
-    return false;
+    // One figure, whose blanks ("1 000", a no-break space between its
+    // thousands) are no part of it; two lines, two cells or "1 2" refuse it.
+    std::string chiffres;
+    if (!PastedFigure(texte, chiffres, raison))
+        return false;
+    texte = chiffres;
+    return true;
 }
 
 void TEditRond::Paint()
@@ -702,6 +702,20 @@ void TEditRond::KeyPress(char& Key)
     {
         TFondCopie::KeyPress(Key);
         return;
+    }
+    // The digit that would take the number past what the box's field holds
+    // is refused, and the bounds said.
+    if (Maximum > 0 && Key >= '0' && Key <= '9')
+    {
+        long long v = 0;
+        for (char c : TexteApres(Key))
+            v = std::min<long long>(v * 10 + (c - '0'), 1LL << 40);
+        if (v > Maximum)
+        {
+            RefuseInput(this, Format(DialogTexts().NumberFromTo, {0, Maximum}));
+            Key = 0;
+            return;
+        }
     }
     TEdition2::KeyPress(Key);
 }

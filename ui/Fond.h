@@ -224,6 +224,9 @@ class TEditRond : public TEdition2
 {
 public:
     explicit TEditRond(TComponent* AOwner);
+    // The largest number the box's field holds (0: as many digits as
+    // Maxlength gives): a digit taking it further is refused, and said.
+    int32_t Maximum = 0;
 
 protected:
     void Paint() override;

@@ -954,10 +954,27 @@ static double FromQDate(const QDate& d)
     return r;
 }
 
-struct TDateTimePicker::Impl
+struct TDateTimePicker::Impl : QObject
 {
     QDateTimeEdit* edit = nullptr;
     int updating = 0;
+    // Showing no date: the edit stands on its minimum, shown blank.
+    bool none = false;
+
+    void Shown(bool v)
+    {
+        none = v;
+        edit->setSpecialValueText(v ? QStringLiteral(" ") : QString());
+    }
+
+    // The calendar of a box showing no date opens on today's month.
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (e->type() == QEvent::Show && none)
+            if (QCalendarWidget* c = edit->calendarWidget(); c && watched == c)
+                c->setCurrentPage(QDate::currentDate().year(), QDate::currentDate().month());
+        return false;
+    }
 };
 
 TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TWinControl(AOwner), d_(std::make_unique<Impl>())
@@ -971,8 +988,15 @@ TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TWinControl(AOwner), d_(s
         WatchWidget(e);
     SetColor(clWindow);
     SetTabStop(true);
+    if (QCalendarWidget* c = d_->edit->calendarWidget())
+        c->installEventFilter(d_.get());
     QObject::connect(d_->edit, &QDateTimeEdit::dateTimeChanged, HubObject(), [this] {
-        if (!d_->updating && OnChange)
+        if (d_->updating)
+            return;
+        // A date the user gives to a box that showed none.
+        if (d_->none && d_->edit->date() != d_->edit->minimumDate())
+            d_->Shown(false);
+        if (OnChange)
             Guard([&] { OnChange(this); });
     });
     SetBounds(0, 0, 186, 21);
@@ -985,9 +1009,20 @@ double TDateTimePicker::Date() const { return FromQDate(d_->edit->date()); }
 void TDateTimePicker::SetDate(double date)
 {
     ++d_->updating;
+    d_->Shown(false);
     d_->edit->setDate(ToQDate(date));
     --d_->updating;
 }
+
+void TDateTimePicker::SetNoDate()
+{
+    ++d_->updating;
+    d_->Shown(true);
+    d_->edit->setDate(d_->edit->minimumDate());
+    --d_->updating;
+}
+
+bool TDateTimePicker::HasDate() const { return !d_->none; }
 
 double TDateTimePicker::Time() const
 {

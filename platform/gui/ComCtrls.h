@@ -540,6 +540,10 @@ public:
     // The date part (days since 30/12/1899) and the time part.
     double Date() const;
     void SetDate(double date);
+    // No date kept: the box shows none (its calendar opens on today's month)
+    // until the user gives one; Date() is then meaningless.
+    void SetNoDate();
+    bool HasDate() const;
     double Time() const;
     void SetTime(double time);
     double DateTime() const { return Date() + Time(); }

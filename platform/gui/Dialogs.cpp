@@ -1,6 +1,7 @@
 #include "platform/gui/Dialogs.h"
 
 #include <string_view>
+#include <vector>
 
 #include <QApplication>
 #include <QColorDialog>
@@ -80,7 +81,12 @@ TDialogTexts& Texts()
                               L1("Tapez un nombre entier de %d à %d dans ce champ."),
                               L1("Ce champ prend %d caractères au plus : ce qui a été tapé ou collé n'y a pas été "
                                  "mis."),
-                              L1("Un nom ne peut pas être vide : tapez-en un.")};
+                              L1("Un nom ne peut pas être vide : tapez-en un."),
+                              "",
+                              "",
+                              "",
+                              L1("Ce qui a été collé tient plus d'un nombre (plusieurs lignes ou cellules, des "
+                                 "chiffres séparés) : ce champ n'en prend qu'un, rien n'y a été mis.")};
     return texts;
 }
 
@@ -194,6 +200,52 @@ void SetDialogHook(TDialogHook hook)
 void SetRefusalHook(TRefusalHook hook)
 {
     refusalHook = std::move(hook);
+}
+
+bool PastedFigure(const std::string& text, std::string& figure, std::string& reason, bool sign)
+{
+    auto blanc = [](char c) { return c == ' ' || c == '\xA0'; };
+    auto bout = [&](char c) { return blanc(c) || c == '\t' || c == '\r' || c == '\n'; };
+    size_t debut = 0, fin = text.size();
+    while (debut < fin && bout(text[debut]))
+        ++debut;
+    while (fin > debut && bout(text[fin - 1]))
+        --fin;
+    figure.clear();
+    size_t i = debut;
+    if (sign && i < fin && (text[i] == '-' || text[i] == '+'))
+        figure += text[i++];
+    // The digits between blanks: the first group one to three, each
+    // other three (thousands); a line break or a tab parts two figures.
+    std::vector<size_t> groupes{0};
+    bool parties = false, autre = false;
+    for (; i < fin; ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            figure += c;
+            ++groupes.back();
+        } else if (blanc(c)) {
+            groupes.push_back(0);
+        } else if (c == '\t' || c == '\r' || c == '\n') {
+            parties = true;
+        } else {
+            autre = true;
+        }
+    }
+    if (autre) {
+        reason = sign ? DialogTexts().SignedWholeNumber : DialogTexts().WholeNumber;
+        return false;
+    }
+    if (groupes.size() > 1) {
+        parties = parties || groupes.front() == 0 || groupes.front() > 3;
+        for (size_t g = 1; g < groupes.size(); ++g)
+            parties = parties || groupes[g] != 3;
+    }
+    if (parties) {
+        reason = DialogTexts().OneNumber;
+        return false;
+    }
+    return true;
 }
 
 void RefuseInput(TControl* box, const std::string& reason)

@@ -66,6 +66,9 @@ struct TDialogTexts
     // The kinds the file dialogs give a folder, a drive and an entry of no
     // known kind, which Qt's own translations may lack ("" = Qt's word).
     std::string Folder, Drive, Unknown;
+    // A paste into a box of whole numbers that holds more than one figure
+    // (two lines, two cells of a sheet, "1 2").
+    std::string OneNumber;
 };
 // French until the program sets them (the kinds: Qt's until then).
 void SetDialogTexts(const TDialogTexts& texts);
@@ -78,6 +81,14 @@ class TControl;
 using TRefusalHook = std::function<void(TControl* box, const std::string& reason)>;
 void SetRefusalHook(TRefusalHook hook);
 void RefuseInput(TControl* box, const std::string& reason = "");
+
+// A text pasted or dropped into a box of whole numbers (Windows-1252), taken
+// as one figure: the blanks and line ends at its ends go, and so do single
+// blanks grouping its digits by three ("1 000", a no-break space between its
+// thousands). figure gets its digits (a sign first when `sign`). False, with
+// the reason to say, when it is not one figure: a line break or a tab inside
+// it, blanks parting digits otherwise ("1 2"), or anything but digits.
+bool PastedFigure(const std::string& text, std::string& figure, std::string& reason, bool sign = false);
 
 void ShowMessage(const std::string& text);
 // Answers the modal result of the button pressed (mrYes, mrNo, mrCancel...).

@@ -116,11 +116,21 @@ public:
     bool MaskedPaste()
     {
         bool lost = false;
-        const QString pasted = KeptText(QGuiApplication::clipboard()->text(), TKept::Key, &lost).trimmed();
+        QString pasted = KeptText(QGuiApplication::clipboard()->text(), TKept::Key, &lost).trimmed();
         if (editor->inputMask().isEmpty()) return false;
         if (lost) {
             RefuseInput(grid, DialogTexts().LettersLeftOut);
             return true;
+        }
+        // A cell of digits takes one figure: two lines, two cells of a
+        // sheet or "1 2" are refused, never joined into a third.
+        if (const std::string why = MaskReason(editor->inputMask()); why != DialogTexts().LettersLeftOut) {
+            std::string figure, reason;
+            if (!PastedFigure(QStringToAnsi(pasted), figure, reason, why == DialogTexts().SignedWholeNumber)) {
+                RefuseInput(grid, reason);
+                return true;
+            }
+            pasted = AnsiToQString(figure);
         }
         if (pasted.isEmpty()) return false;
         MaskedEdit(pasted, [&] { editor->insert(pasted); });
@@ -142,18 +152,36 @@ public:
             edit();
         }
         const QString after = editor->text();
-        if (after.contains(put, Qt::CaseInsensitive)) {
-            if (after != before) grid->SetEditText(editCol, editRow, QStringToAnsi(after));
+        const int64_t haut = grid->OnGetEditMaximum ? grid->OnGetEditMaximum(editCol, editRow) : 0;
+        const bool pris = after.contains(put, Qt::CaseInsensitive);
+        if (pris && haut > 0 && Figure(after) > haut) {
+            // Past what the cell's field holds: refused whole, the bounds said.
+            RefuseInput(grid, Format(DialogTexts().NumberFromTo, {0, static_cast<int>(haut)}));
+        } else if (pris) {
+            if (after != before) {
+                touched = true;
+                grid->SetEditText(editCol, editRow, QStringToAnsi(after));
+            }
             return;
+        } else {
+            const int places = MaskPlaces(editor->inputMask());
+            RefuseInput(grid, put.size() > places ? Format(DialogTexts().TooLong, {places}) : MaskReason(editor->inputMask()));
         }
-        const int places = MaskPlaces(editor->inputMask());
-        RefuseInput(grid, put.size() > places ? Format(DialogTexts().TooLong, {places}) : MaskReason(editor->inputMask()));
         const QSignalBlocker quiet(editor);
         SetProgramText(editor, before);
         if (selStart >= 0 && selLength > 0)
             editor->setSelection(selStart, selLength);
         else
             editor->setCursorPosition(cursor);
+    }
+
+    // The number the digits of a masked text make (past any bound: capped).
+    static int64_t Figure(const QString& text)
+    {
+        int64_t v = 0;
+        for (QChar c : text)
+            if (c >= '0' && c <= '9') v = std::min<int64_t>(v * 10 + (c.unicode() - '0'), int64_t{1} << 40);
+        return v;
     }
 
     // Why a mask refuses what it cannot take: a whole number when its places
@@ -188,6 +216,15 @@ public:
         return n;
     }
 
+    // A paste into a cell opened for it: taken as the same text typed would be.
+    void Paste()
+    {
+        if (!editor->inputMask().isEmpty())
+            MaskedPaste();
+        else
+            editor->paste();
+    }
+
     void Close(bool keepFocus = true)
     {
         editing = false;
@@ -203,6 +240,9 @@ public:
     QScrollBar* hbar = nullptr;
     QLineEdit* editor = nullptr;
     bool editing = false;
+    // The user typed, pasted or was given back a text since the editor
+    // opened: an editor clicked through shows the cell and rewrites nothing.
+    bool touched = false;
     bool refused = false;     // the text being taken was refused
     bool committing = false;  // SetEditText weighs the editor's text
     std::optional<std::string> refusedText;   // the editor reopened on it
@@ -668,6 +708,16 @@ void TCustomGrid::KeyDown(WORD& Key, TShiftState Shift)
 {
     TCustomControl::KeyDown(Key, Shift);
     if (Key == 0) return;
+    // A paste into the selected cell opens it and is taken as typed there
+    // (refused, and said, as a typed text would be).
+    const bool ctrlV = Key == 'V' && (Shift & ssCtrl) && !(Shift & (ssShift | ssAlt));
+    const bool shiftInser = Key == VK_INSERT && (Shift & ssShift) && !(Shift & (ssCtrl | ssAlt));
+    if ((ctrlV || shiftInser) && (Options() & goEditing) && !EditorMode()) {
+        Key = 0;
+        ShowEditor();
+        if (EditorMode()) guiimpl::Guard([&] { parts_->Paste(); });
+        return;
+    }
     bool extend = (Shift & ssShift) && (Options() & goRangeSelect);
     bool rowSelect = Options() & goRowSelect;
     int col = Col(), row = Row();
@@ -735,6 +785,7 @@ void TCustomGrid::KeyPress(char& Key)
                 RefuseInput(this, parts_->MaskReason(parts_->editor->inputMask()));
                 guiimpl::SetProgramText(parts_->editor, AnsiToQString(parts_->original));
                 parts_->editor->selectAll();
+                parts_->touched = false;
             } else {
                 SetEditText(Col(), Row(), std::string(1, ch));
             }
@@ -761,6 +812,7 @@ void TCustomGrid::SetEditorMode(bool on)
         guiimpl::KeepText(parts_->editor);
         parts_->editor->installEventFilter(parts_.get());
         QObject::connect(parts_->editor, &QLineEdit::textEdited, parts_.get(), [this](const QString& s) {
+            parts_->touched = true;
             guiimpl::Guard([&] { SetEditText(parts_->editCol, parts_->editRow, QStringToAnsi(s)); });
         });
     }
@@ -771,6 +823,7 @@ void TCustomGrid::SetEditorMode(bool on)
     guiimpl::SetProgramText(parts_->editor, AnsiToQString(parts_->original));
     parts_->editor->setFont(TFontToQFont(Font()));
     parts_->editor->selectAll();
+    parts_->touched = false;
     parts_->editing = true;
     PlaceEditor();
     parts_->editor->show();
@@ -813,6 +866,12 @@ bool TCustomGrid::CommitEditor(bool reopen)
         Invalidate();
         return false;
     }
+    // Nothing typed since the editor opened on what the cell holds: the
+    // cell keeps it as it is, never rewritten through the editor's text.
+    if (!parts_->touched && !dejaRefuse) {
+        Invalidate();
+        return true;
+    }
     parts_->refused = false;
     parts_->committing = true;
     SetEditText(col, row, text);
@@ -842,6 +901,7 @@ bool TCustomGrid::CommitEditor(bool reopen)
         guiimpl::SetProgramText(parts_->editor, AnsiToQString(text));
         parts_->editor->selectAll();
         parts_->refusedText = text;
+        parts_->touched = true;
     }
     return false;
 }
@@ -859,6 +919,7 @@ bool TCustomGrid::CommitPendingEdit()
     if (!EditorMode()) return true;
     guiimpl::SetProgramText(parts_->editor, AnsiToQString(p.text));
     parts_->editor->selectAll();
+    parts_->touched = true;
     if (!p.said) return CommitEditor();
     parts_->refusedText = p.text;
     RefuseCell(p.col, p.row);
@@ -874,6 +935,7 @@ void TCustomGrid::SetEditorText(const std::string& s)
 {
     if (EditorMode()) {
         guiimpl::SetProgramText(parts_->editor, AnsiToQString(s));
+        parts_->touched = true;
         parts_->editor->deselect();
         // After the text given: under a mask the end is the mask's last
         // place, where the next typed character would be refused.

@@ -8,6 +8,7 @@
 // (texts and objects of a string grid). TCustomGrid is the control on top.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -283,6 +284,10 @@ public:
     TSelectCellEvent OnSelectCell;
     TGetEditEvent OnGetEditText;
     TGetEditEvent OnGetEditMask;
+    // The largest number a cell of digits (under its mask) holds, 0 for no
+    // bound but the mask's: a key or a paste taking it further is refused,
+    // and the bounds said.
+    std::function<int64_t(int ACol, int ARow)> OnGetEditMaximum;
     TSetEditEvent OnSetEditText;
     TNotifyEvent OnTopLeftChanged;
     // Enter in the cell editor: the text is taken first (a grid whose cells

@@ -1,5 +1,7 @@
 #include "platform/gui/Mask.h"
 
+#include <algorithm>
+
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -78,6 +80,11 @@ TMaskInfo ParseEditMask(const std::string& mask)
         info.Positions.push_back(p);
     }
     return info;
+}
+
+std::string DigitsMask(int digits)
+{
+    return "!" + std::string(static_cast<size_t>(std::max(0, digits - 1)), '9') + "0";
 }
 
 std::string MaskToQtInputMask(const TMaskInfo& info)

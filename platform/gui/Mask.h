@@ -31,6 +31,8 @@ struct TMaskInfo
 };
 
 TMaskInfo ParseEditMask(const std::string& mask);
+// The mask of a cell of a whole number of up to `digits` digits (at least one).
+std::string DigitsMask(int digits);
 // The same mask in Qt's input-mask syntax (for the edit widget).
 std::string MaskToQtInputMask(const TMaskInfo& info);
 // Whether a character may stand at place i.

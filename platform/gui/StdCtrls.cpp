@@ -331,10 +331,21 @@ QValidator::State TextValidator::validate(QString& input, int& pos) const
     const TKept kind = mode_ == AnyText ? TKept::FileName : TKept::Line;
     bool perdu = false;
     QString mis = KeptText(input.mid(debut, finMis - debut), kind, &perdu);
-    if (mode_ == Digits || mode_ == SignedDigits)
-        // The blanks of a pasted number ("16 000", a no-break space between
-        // its thousands, " 42") are no part of it.
+    if (mode_ == Digits || mode_ == SignedDigits) {
+        // The box holds one figure, whose blanks ("16 000", a no-break space
+        // between its thousands, " 42") are no part of it: two lines, two
+        // cells or "1 2" are two, refused and said, never joined into a third.
+        QString tout = KeptText(input, TKept::Key, nullptr);
+        for (QChar& c : tout)
+            if (c.category() == QChar::Separator_Space)
+                c = QChar(' ');
+        std::string chiffres, raison;
+        if (!PastedFigure(QStringToAnsi(tout), chiffres, raison, mode_ == SignedDigits)) {
+            Refuse(raison);
+            return Invalid;
+        }
         mis.removeIf([](QChar c) { return c.category() == QChar::Separator_Space; });
+    }
     const QString kept = input.left(debut) + mis + input.mid(finMis);
     if (mode_ == Digits || mode_ == SignedDigits) {
         bool nombre = !perdu;

@@ -2,18 +2,23 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
 
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/Grids.h"
 #include "platform/gui/GraphicsQt.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Files.h"
+#include "platform/rtl/Format.h"
+#include "tests/support/gui/GuiKit.h"
 
 namespace {
 
@@ -549,5 +554,103 @@ TEST(StringGrid, EditorKeepsTheFocusAndTakesTypedDigitsUnderAMask)
     EXPECT_EQ(g.Cells(1, 1), "2004");
     EXPECT_EQ(sorties, 0);
     EXPECT_TRUE(g.Widget()->hasFocus());
+    g.Widget()->setParent(nullptr);
+}
+
+// What a cell holds stays as it is unless typed over: a cell opened and left
+// with nothing typed is not rewritten (a mask narrower than its figure would
+// cut it). Ctrl+V on a selected cell opens it and takes the paste as typed
+// there; a paste of two figures is refused, said, never joined. A text the
+// window refused, left by the focus unchanged, is not weighed again.
+TEST(StringGrid, ACellKeepsWhatItHoldsUnlessTypedOverAndTakesAPasteWhenSelected)
+{
+    QWidget host;
+    host.resize(500, 300);
+    TStringGrid g(nullptr);
+    g.Widget()->setParent(&host);
+    g.SetBounds(0, 0, 400, 200);
+    g.SetOptions(g.Options() | goEditing | goTabs);
+    QWidget autre(&host);
+    autre.setFocusPolicy(Qt::StrongFocus);
+    autre.setGeometry(420, 0, 40, 20);
+    host.show();
+    QApplication::processEvents();
+    std::string masque;
+    int64_t plafond = 0;
+    g.OnGetEditMask = [&](TObject*, int, int, std::string& m) { m = masque; };
+    g.OnGetEditMaximum = [&](int, int) { return plafond; };
+    std::vector<std::string> ecrits;
+    bool refuse = false;
+    g.OnSetEditText = [&](TObject*, int, int, const std::string& v) {
+        ecrits.push_back(v);
+        if (refuse && v == "x") g.RefuseEdit();
+    };
+    auto ouvre = [&] {
+        const QPoint p = Centre(g, 1, 1);
+        for (int i = 0; i < 2; ++i) {
+            SendMouse(g, QEvent::MouseButtonPress, p.x(), p.y());
+            SendMouse(g, QEvent::MouseButtonRelease, p.x(), p.y(), Qt::NoButton);
+        }
+    };
+    auto colle = [&](const char* texte, int touche = Qt::Key_V, Qt::KeyboardModifiers mods = Qt::ControlModifier) {
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(texte));
+        Key(g, touche, {}, mods);
+        Key(g, Qt::Key_Return);
+    };
+    struct Cas
+    {
+        const char* nom;
+        const char* masque;
+        const char* tenu;
+        std::function<void()> geste;
+        const char* garde;                // the cell after
+        std::vector<std::string> ecrits;  // what the window was given
+        std::string dit;                  // what was refused ("": nothing)
+    };
+    const std::string deux = DialogTexts().OneNumber;
+    const Cas cas[] = {
+        {"clicked in, Tab out, under a narrower mask", "!90", "123", [&] { ouvre(); Key(g, Qt::Key_Tab); }, "123", {}, ""},
+        {"clicked in, the focus elsewhere", "!990", "1000", [&] { ouvre(); autre.setFocus(); }, "1000", {}, ""},
+        {"Ctrl+V on the selected cell", "!990", "5", [&] { colle("42"); }, "42", {"42", "42"}, ""},
+        {"Shift+Insert on the selected cell", "", "x", [&] { colle("abc", Qt::Key_Insert, Qt::ShiftModifier); },
+         "abc", {"abc", "abc"}, ""},
+        {"Ctrl+V of two lines", "!990", "5", [&] { colle("2\n1"); }, "5", {}, deux},
+        {"a figure past the cell's largest", "!990", "", [&] {
+             plafond = 255;
+             for (const char* c : {"2", "5", "6"}) Key(g, Qt::Key_0 + (c[0] - '0'), c);
+             Key(g, Qt::Key_Return);
+             plafond = 0;
+         }, "25", {"2", "25", "25"}, Format(DialogTexts().NumberFromTo, {0, 255})},
+        {"Ctrl+V of 1 000 in its editor", "!9990", "5", [&] {
+             Key(g, Qt::Key_F2);
+             colle("1 000");
+         }, "1000", {"1000", "1000"}, ""},
+        {"a refused text the focus leaves unchanged", "", "", [&] {
+             refuse = true;
+             Key(g, Qt::Key_X, "x");
+             Key(g, Qt::Key_Return);
+             autre.setFocus();
+             QApplication::processEvents();
+             refuse = false;
+         }, "x", {"x", "x"}, ""},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        masque = c.masque;
+        g.SetCells(1, 1, c.tenu);
+        g.FocusCell(1, 1, true);
+        g.SetFocus();
+        QApplication::processEvents();
+        ecrits.clear();
+        kit::Refusals().clear();
+        c.geste();
+        QApplication::processEvents();
+        if (g.EditorMode()) Key(g, Qt::Key_Escape);
+        EXPECT_EQ(g.Cells(1, 1), c.garde);
+        EXPECT_EQ(ecrits, c.ecrits);
+        EXPECT_EQ(kit::Refusals().empty() ? std::string() : kit::Refusals().back().reason, c.dit);
+        g.CommitPendingEdit();
+        if (g.EditorMode()) Key(g, Qt::Key_Escape);
+    }
     g.Widget()->setParent(nullptr);
 }

@@ -230,6 +230,15 @@ TEST(TexteGarde, EveryKindOfBoxKeepsWhatItShowsAndSaysWhatItRefuses)
         {"16 000", Colle, {"~", "~", "~", "~", "~", "~", "~", ""}, "-------T"},
         {"1000", Colle, {"~", "~", "~", "~", "~", "~", "~", ""}, "-------T"},
         {"250", Colle, {"~", "~", "~", "~", "~", "~", "~", "250"}, "--------"},
+        // a paste is one figure: two lines, two cells of a sheet or two
+        // figures are refused whole and said ('O'), never joined into a third
+        {"2\n1", Colle, {"~", "~", "~", "", "", "", "", ""}, "---OOOOO"},
+        {"2\t1", Colle, {"~", "~", "~", "", "", "", "", ""}, "---OOOOO"},
+        {"1 2", Colle, {"~", "~", "~", "", "", "", "", ""}, "---OOOOO"},
+        {"1 2", Depose, {"~", "~", "~", "", "", "", ""}, "---OOOO"},
+        {"12 34", Colle, {"~", "~", "~", "", "", "", "", ""}, "---OOOOO"},
+        // a figure copied with its line end is one
+        {"7\r\n", Colle, {"~", "~", "~", "7", "7", "7", "7", "7"}, "--------"},
     };
     for (const Rang& r : rangs)
         for (const Boite& b : boites)
@@ -267,6 +276,7 @@ TEST(TexteGarde, EveryKindOfBoxKeepsWhatItShowsAndSaysWhatItRefuses)
                                  ? "W"
                              : k.reason == Format(DialogTexts().TooLong, {3})         ? "T"
                              : k.reason == Format(DialogTexts().NumberFromTo, {-9, 9}) ? "B"
+                             : k.reason == DialogTexts().OneNumber                     ? "O"
                                                                                        : "(" + k.reason + ")";
                 }
                 EXPECT_EQ(raison, std::string(1, dit));

@@ -178,15 +178,20 @@ TEST(Effectifs, GridRowsAndStatistics)
     EXPECT_EQ(e.f->CodeGrille, -1);
     EXPECT_EQ(e.g().Cells(2, 1), "Lointain");
     EXPECT_EQ(e.g().Cells(9, 1), "0");
-    // Masks of the columns.
+    // Masks of the columns: a shirt and the career's matches and goals as
+    // wide as the season holds them (up to 255 and 65535).
     const std::vector<std::pair<int, std::string>> masques = {
-        {0, "L"}, {1, "!90"}, {2, ""}, {4, "!9990"}, {5, ""}, {6, "!0000"}, {7, "!990"}, {8, "!990"}};
+        {0, "L"}, {1, "!990"}, {2, ""}, {4, "!9990"}, {5, ""}, {6, "!0000"}, {7, "!99990"}, {8, "!99990"}};
     for (const auto& [col, masque] : masques)
     {
         std::string v = "x";
         e.f->sg_TableauEquipeGetEditMask(&e.g(), col, 1, v);
         EXPECT_EQ(v, masque) << col;
     }
+    // A figure past what the field holds is refused.
+    EXPECT_EQ(e.g().OnGetEditMaximum(1, 1), 255);
+    EXPECT_EQ(e.g().OnGetEditMaximum(8, 1), 65535);
+    EXPECT_EQ(e.g().OnGetEditMaximum(4, 1), 0);
     // Statistics columns cannot be selected.
     e.g().FocusCell(2, 1, true);
     e.g().FocusCell(10, 1, true);

@@ -14,6 +14,7 @@
 #include "model/Personnels.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ActnList.h"
+#include "platform/gui/ComCtrls.h"
 #include "platform/gui/Menus.h"
 #include "platform/rtl/Format.h"
 #include "model/Stades.h"
@@ -23,6 +24,7 @@
 #include "results/PagesMatch.h"
 #include "results/w_ButeursFoot.h"
 #include "results/w_ButeursStat.h"
+#include "results/w_Composition.h"
 #include "results/w_FicheArbitre.h"
 #include "results/w_Notes.h"
 #include "results/w_SaisieRapide.h"
@@ -449,6 +451,10 @@ TEST(SaisiesTapees, ARoundBoxEnteredHoldsWhatIsTypedNextAndSaysWhatItRefuses)
         {"paste a full-width 5", [&] { kit::Click(dom); colle(ext, "\uFF15"); }, [&] { return ext; }, "5", "-"},
         {"paste 12a", [&] { colle(dom, "12a"); }, [&] { return dom; }, "123", Traduire(5001)},
         {"paste 1 000", [&] { colle(dom, "1 000"); }, [&] { return dom; }, "123", Format(Traduire(5400), {3})},
+        // Two lines, two cells of a sheet, two figures: refused, never joined.
+        {"paste 2, 1 on two lines", [&] { colle(ext, "2\n1"); }, [&] { return ext; }, "5", Traduire(5740)},
+        {"paste 2, 1 from two cells", [&] { colle(ext, "2\t1"); }, [&] { return ext; }, "5", Traduire(5740)},
+        {"paste 1 2", [&] { colle(dom, "1 2"); }, [&] { return dom; }, "123", Traduire(5740)},
         {"no teams yet", [&] { kit::Click(r->Ligne(1).ScoreDomicile); kit::TypeKeys(nullptr, "3"); },
          [&] { return r->Ligne(1).ScoreDomicile; }, "", Traduire(3760)},
         {"a rating", [&] {
@@ -470,6 +476,8 @@ TEST(SaisiesTapees, ARoundBoxEnteredHoldsWhatIsTypedNextAndSaysWhatItRefuses)
              kit::TypeKeys(nullptr, "8");
          }, [&] { return note(1); }, "8", "-"},
         {"a rating pasted", [&] { colle(note(2), "10"); }, [&] { return note(2); }, "10", "-"},
+        {"a rating pasted from two lines", [&] { colle(note(2), "1\r\n0"); }, [&] { return note(2); }, "10",
+         Traduire(5740)},
     };
     for (const TCas& k : cas) {
         SCOPED_TRACE(k.nom);
@@ -598,4 +606,134 @@ TEST(SaisiesTapees, AGridCellShowsWhatIsKept)
         for (int i = 0; i < l->Nombre(); ++i)
             reussis += l->Donnee(i)->Mot();
     EXPECT_EQ(reussis, 14);
+}
+
+// Every box and cell showing a number the season holds takes it whole, as
+// wide as it is (a shirt of 123, as the player card takes up to 255; 1000
+// matches and goals in a career line; a rating of 100), and a matchday
+// without a date shows none: clicked into and left by Tab with nothing
+// typed, each leaves the season as it was (not marked modified), and the
+// file written keeps every value.
+TEST(SaisiesTapees, ABoxClickedThroughKeepsWhatTheSeasonHolds)
+{
+    static const bool pages = (EnregistrePagesMatch(), true);
+    (void)pages;
+    const std::string dir = Prepare("boites_traversees");
+    struct TEtat
+    {
+        int dom = 0;
+        int32_t joueur = 0;
+        uint32_t code = 0;
+    };
+    // The values read back, as one text.
+    auto valeurs = [](TSaison& s, const TEtat& e) {
+        TDonneesChampionnat* c = s.ChampionnatCourant();
+        const TJoueur* j = s.Joueurs().ChercheJoueur(e.joueur, e.dom);
+        const TInfoComp* m = c ? c->Match(4, 1) : nullptr;
+        if (!j || !m)
+            return std::string("(no player or match)");
+        return "shirt " + IntToStr(j->Maillot) + ", career " + IntToStr(j->NbMatchCarriere(e.code)) + "/" +
+               IntToStr(j->StatCarriere(e.code, 1)) + ", line-up shirt " + IntToStr(m->Maillot(e.dom, 1)) +
+               ", rating " + IntToStr(m->Note(e.dom, 1)) + ", score " + IntToStr(m->Score(0)) + "-" + IntToStr(m->Score(1)) +
+               ", matchday date " + IntToStr(c->DateJournee(4));
+    };
+    FenetreEssai* fenetre = nullptr;
+    auto effectifs = [&](int col) {
+        return [&, col](const TEtat& e) {
+            ASSERT_TRUE(Commande(*fenetre, 147));
+            auto* p = dynamic_cast<Tf_Effectifs*>(fenetre->Enfant);
+            ASSERT_NE(p, nullptr);
+            for (int i = 0; i < p->l_Equipe->Items().Count(); ++i)
+                if (Tf_Effectifs::IdEntree(p->l_Equipe->Items()[i]) == e.dom) {
+                    p->l_Equipe->SetItemIndex(i);
+                    p->l_EquipeClick(nullptr);
+                }
+            // Every category of players.
+            p->cb_Categories->SetItemIndex(0);
+            p->cb_CategoriesChange(nullptr);
+            TColorStringGrid* g = p->sg_TableauEquipe;
+            const TJoueur* j = fenetre->Saison->Joueurs().ChercheJoueur(e.joueur, e.dom);
+            ASSERT_NE(j, nullptr);
+            int r = 1;
+            while (r < g->RowCount() && g->Cells(2, r) != j->Nom)
+                ++r;
+            ASSERT_LT(r, g->RowCount());
+            ClicCellule(g, col, r);
+            ClicCellule(g, col, r);
+            ASSERT_TRUE(g->EditorMode());
+            kit::PressKey(nullptr, VK_TAB);
+        };
+    };
+    auto rond = [&](int commande, std::function<TWinControl*()> boite) {
+        return [&, commande, boite](const TEtat&) {
+            ASSERT_TRUE(Commande(*fenetre, commande));
+            TWinControl* b = boite();
+            ASSERT_NE(b, nullptr);
+            kit::Click(b);
+            kit::PressKey(nullptr, VK_TAB);
+        };
+    };
+    auto resultats = [&] { return dynamic_cast<Tf_Resultats*>(fenetre->Enfant); };
+    struct TCas
+    {
+        const char* nom;
+        std::function<void(const TEtat&)> geste;
+    };
+    const TCas cas[] = {
+        {"the squads' shirt cell", effectifs(1)},
+        {"the squads' career matches cell", effectifs(7)},
+        {"the squads' career goals cell", effectifs(8)},
+        {"the line-up's shirt box", rond(15, [&]() -> TWinControl* {
+             auto* p = dynamic_cast<Tf_Composition*>(fenetre->Enfant);
+             return p ? p->Enreg(0, 1).Numero : nullptr;
+         })},
+        {"the rating box", rond(18, [&]() -> TWinControl* {
+             auto* p = dynamic_cast<Tf_Notes*>(fenetre->Enfant);
+             return p ? p->Ligne(0, 1).Note : nullptr;
+         })},
+        {"the score box", rond(13, [&]() -> TWinControl* { return resultats() ? resultats()->Ligne(0).ScoreDomicile : nullptr; })},
+        {"the matchday date box", [&](const TEtat&) {
+             // Tab walks the date's parts: the box is left for the score's.
+             ASSERT_TRUE(Commande(*fenetre, 13));
+             ASSERT_NE(resultats(), nullptr);
+             EXPECT_FALSE(resultats()->bde_DateJour->HasDate());
+             kit::Click(resultats()->bde_DateJour);
+             kit::Click(resultats()->Ligne(0).ScoreDomicile);
+             EXPECT_FALSE(resultats()->bde_DateJour->HasDate());
+         }},
+    };
+    std::string attendu;
+    for (const TCas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        TSaisonComplete sc(0);
+        sc.saison->SetChampionnatCourant(sc.ligue);
+        sc.ligue->NbJournee = 4;
+        sc.ligue->SetOption(11, sc.ligue->Option(11) | 1);
+        sc.ligue->SetDateJournee(4, 0);
+        TInfoComp* m = sc.ligue->Match(4, 1);
+        ASSERT_NE(m, nullptr);
+        TEtat e{m->IdEquipe(0), m->JoueurTitulaire(m->IdEquipe(0), 1), static_cast<uint32_t>(sc.ligue->CodeChamp)};
+        TJoueur* j = sc.saison->Joueurs().ChercheJoueur(e.joueur, e.dom);
+        ASSERT_NE(j, nullptr);
+        j->Maillot = 123;
+        j->SetNbMatchCarriere(e.code, 1000);
+        j->SetStatCarriere(e.code, 1, 1000);
+        m->SetMaillot(e.dom, 1, 123);
+        m->SetNote(e.dom, 1, 100);
+        attendu = valeurs(*sc.saison, e);
+        auto f = feuille_essai::SauveEtOuvre(*sc.saison, MakePath(dir, "traversee.xmc"));
+        ASSERT_TRUE(f);
+        fenetre = f.get();
+        ModifSaison = 0;
+        k.geste(e);
+        kit::GrabToPng(f.get(), std::string("boites-traversees-") + k.nom);
+        // Another view: what the page would write is written.
+        ASSERT_TRUE(Commande(*f, 40));
+        EXPECT_EQ(ModifSaison, 0);
+        EXPECT_EQ(valeurs(*f->Saison, e), attendu);
+        auto relue = SauveFermeRelit(f);
+        ASSERT_NE(relue, nullptr);
+        EXPECT_EQ(valeurs(*relue, e), attendu);
+    }
+    EXPECT_EQ(attendu, "shirt 123, career 1000/1000, line-up shirt 123, rating 100, score 1-0, matchday date 0");
 }

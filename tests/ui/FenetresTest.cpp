@@ -1,9 +1,13 @@
 // The skinned controls, base windows and dialogs, offscreen.
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/Pictures.h"
 #include "platform/rtl/Files.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/Strings.h"
 #include "tests/support/ChampionnatBuilder.h"
 #include "tests/support/gui/GuiKit.h"
@@ -338,6 +342,52 @@ TEST(Controles, CheckGroupsAndFrames)
     rond->SetParent(w.f.get());
     kit::Type(rond, "a7");
     EXPECT_EQ(rond->Text(), "7");
+}
+
+// A round box (a score, a minute, a shirt, a rating) keeps what it holds
+// when what is typed is refused: a 0 stays when the digit typed after it is
+// refused (past the field's largest number, or by its page); a paste of one
+// figure in groups of thousands is taken.
+TEST(Controles, ARoundBoxKeepsWhatItHoldsWhenAKeyOrAPasteIsRefused)
+{
+    Fenetre w;
+    auto* rond = new TEditRond(w.f.get());
+    rond->SetParent(w.f.get());
+    kit::ShowForm(w.f.get());
+    struct Cas
+    {
+        const char* nom;
+        const char* tenu;
+        int maximum;
+        const char* refusePage;   // a key the page refuses
+        std::function<void()> geste;
+        const char* garde;
+        std::string dit;          // "": nothing refused
+    };
+    const auto tape = [&](const char* t) { return [&, t] { kit::Type(rond, t); }; };
+    const auto colle = [&](const char* t) { return [&, t] { kit::Click(rond); kit::Paste(rond, t); }; };
+    const Cas cas[] = {
+        {"0, a digit past the largest", "0", 5, "", tape("7"), "0", Format(DialogTexts().NumberFromTo, {0, 5})},
+        {"0, a digit the page refuses", "0", 0, "7", tape("7"), "0", ""},
+        {"0, a digit taken", "0", 5, "", tape("4"), "4", ""},
+        {"25, a digit past 255", "", 255, "", tape("256"), "25", Format(DialogTexts().NumberFromTo, {0, 255})},
+        {"1 000 pasted", "", 0, "", colle("1 000"), "1000", ""},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        rond->Maxlength = 4;
+        rond->Maximum = c.maximum;
+        const std::string refuse = c.refusePage;
+        rond->OnKeyPress = [refuse](TObject*, char& k) {
+            if (!refuse.empty() && k == refuse[0])
+                k = 0;
+        };
+        rond->SetText(c.tenu);
+        kit::Refusals().clear();
+        c.geste();
+        EXPECT_EQ(rond->Text(), c.garde);
+        EXPECT_EQ(kit::Refusals().empty() ? std::string() : kit::Refusals().back().reason, c.dit);
+    }
 }
 
 TEST(Controles, FrameAndListExchangeEntries)
