@@ -275,14 +275,17 @@ bool MemeVersion(const std::string& a, const std::string& b, const std::string& 
     return !document.empty() && document == DocumentSansDate(b, dossierDll);
 }
 
-// A file that holds a season archive (an archive with the season's member):
-// only such a file can be a version of the season.
+// A file that holds a season archive (an archive whose member is a season's
+// document, a league's or a whole season's): only such a file can be a version
+// of the season. A member of that name holding anything else is not ours.
 bool ArchiveSaison(const std::string& fichier, const std::string& dossierDll)
 {
     TZipArchive zip;
     Prepare(zip, dossierDll);
     zip.SetZipFileName(fichier);
-    return !zip.ZipFileName().empty() && IndexMembre(zip, TChargeurXmp::NomMembre) >= 0;
+    if (zip.ZipFileName().empty() || IndexMembre(zip, TChargeurXmp::NomMembre) < 0)
+        return false;
+    return TChargeurXmp(fichier, dossierDll).TientSaison();
 }
 
 // The file a name stands for: a link is followed, so that saving replaces the
@@ -673,6 +676,18 @@ int TChargeurXmp::LitDivision(uint8_t& sport)
     if (!TryStrToInt(Trim(e.division), division))
         return -1;
     return division;
+}
+
+bool TChargeurXmp::TientSaison()
+{
+    TEntete e;
+    try {
+        if (!LitEntete(e) || !e.valide)
+            return false;
+    } catch (const Exception&) {
+        return false;
+    }
+    return SameText(e.type, "Saison") || SameText(e.type, "Simple");
 }
 
 bool TChargeurXmp::EstSaison()

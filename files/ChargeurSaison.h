@@ -211,6 +211,9 @@ public:
     // True when the root's Type is "Saison" (any letter case), and when the
     // document is not a season document at all; raises as LitDivision.
     bool EstSaison();
+    // True when the member is a season's document, a league's ("Simple") or
+    // a whole season's ("Saison"); false for anything else, never raising.
+    bool TientSaison();
 
     // The question of the sport, on the user-interface thread: the sport-choice
     // window over the accepted sports with prompt text 1561; 6 when none was

@@ -23,6 +23,7 @@
 #include <sstream>
 #include <vector>
 
+#include "files/ZipArchive.h"
 #include "platform/rtl/Strings.h"
 #include "tests/road/RoadSupport.h"
 #include "tests/support/GrandeSaison.h"
@@ -413,7 +414,8 @@ TEST_F(SauvegardeEchouee, TheBoxNamesEachOlderVersionAndNoCopyOfTheBackupIsKept)
         bool retiree;       // the last save removed a copy of the backup, and says so
         bool change = false;   // the season changes before each save
         size_t elaguees = 0;   // the oldest versions the last save removed, and says so
-        bool etranger = false; // a text file of the first version's name beside the backup from the start
+        int etranger = 0;      // beside the backup from the start, of the first version's name: 1 a text
+                               // file, 2 an archive whose member of the season's name holds no season
     };
     std::vector<Etape> cinquante;
     for (int i = 0; i < 50; ++i)
@@ -439,13 +441,25 @@ TEST_F(SauvegardeEchouee, TheBoxNamesEachOlderVersionAndNoCopyOfTheBackupIsKept)
         {"four versions, an auto-save, then a save", quatreAutoReussie, TChargeurXmp::AnciennesGardees, false, true, 1},
         // a file that holds no season is not a version: never named, never removed
         {"a text file of the first version's name", quatreReussie, TChargeurXmp::AnciennesGardees, false, true, 1, true},
-        {"a text file of the first version's name, then an auto-save", quatreAuto, 4, false, true, 0, true},
+        {"a text file of the first version's name, then an auto-save", quatreAuto, 4, false, true, 0, 1},
+        {"an archive of the first version's name holding no season", quatreReussie, TChargeurXmp::AnciennesGardees,
+         false, true, 1, 2},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.quoi);
         DeuxSauvegardes();
-        const std::string etranger = "saison.~xmc.bak", texteEtranger = "Notes de la saison\n";
-        if (c.etranger)
+        const std::string etranger = "saison.~xmc.bak";
+        std::string texteEtranger = "Notes de la saison\n";
+        if (c.etranger == 2) {
+            TZipArchive zip;
+            zip.Unattended = true;
+            zip.SetZipFileName(d / etranger);
+            const std::string autre = "<?xml version=\"1.0\"?>\r\n<Gormelide Type=\"Categories\"></Gormelide>\r\n";
+            zip.EntryStream.Write(autre.data(), static_cast<long>(autre.size()));
+            zip.AddFromStream(TChargeurXmp::NomMembre, 0, 0);
+            ASSERT_EQ(zip.SuccessCount(), 1);
+            texteEtranger = LitOctets(d / etranger);
+        } else if (c.etranger)
             EcritOctets(d / etranger, texteEtranger);
         std::string reponse;
         int etape = 0;
