@@ -154,10 +154,10 @@ void Tf_Principale::AfficheFichierCourant()
 
 void Tf_Principale::Avise(const std::string& texte)
 {
-    if (texte.empty())
-        return;
+    // Nothing to say (any more): the panel names the file when it next does.
     avis_ = texte;
-    Statut->SetPanelText(2, texte);
+    if (!texte.empty())
+        Statut->SetPanelText(2, texte);
 }
 
 void Tf_Principale::InitialiseChampionnats()
