@@ -1086,6 +1086,22 @@ TChangementCoupe ChangementEquipes(const TDonneesChampionnat& c, std::vector<TAj
     return x;
 }
 
+namespace {
+// A later match of a tie already decided before it (a file may hold one
+// still to play) that the change gives a score, or another one: it takes a
+// score only once the matches before it decide nothing.
+bool ScoreApresDecision(const TChangementCoupe& x, const TMatchsCoupe& apres, const TEcartTableau& e)
+{
+    if (e.Texte != 5309)
+        return false;
+    const TMatchCoupe* m = Entre(apres, e.Journee, e.Domicile, e.Exterieur);
+    if (!m || !m->Joue())
+        return false;
+    const TMatchCoupe* a = Entre(x.Avant, e.Journee, e.Domicile, e.Exterieur);
+    return !a || a->ScoreDomicile != m->ScoreDomicile || a->ScoreExterieur != m->ScoreExterieur;
+}
+}  // namespace
+
 TPeseeCoupe PeseCoupe(const TDonneesChampionnat& c, const TChangementCoupe& x)
 {
     TPeseeCoupe p;
@@ -1127,7 +1143,7 @@ TPeseeCoupe PeseCoupe(const TDonneesChampionnat& c, const TChangementCoupe& x)
     p.Suite = SuiteCoupe(c, x.Avant, x.Apres, x.Journee, x.Lignes);
     const std::vector<TEcartTableau> avant = EcartsTableau(c, x.Avant);
     for (const TEcartTableau& e : EcartsTableau(c, p.Suite.Apres))
-        if (std::find(avant.begin(), avant.end(), e) == avant.end()) {
+        if (std::find(avant.begin(), avant.end(), e) == avant.end() || ScoreApresDecision(x, p.Suite.Apres, e)) {
             p.Refusee = true;
             p.Ecart = e;
             return p;

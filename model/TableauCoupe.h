@@ -227,7 +227,9 @@ TChangementCoupe ChangementEquipes(const TDonneesChampionnat& c, std::vector<TAj
 // What a change would do, weighed against the bracket.
 struct TPeseeCoupe
 {
-    // Refused: what it would break (Ecart), or the teams it would add beyond
+    // Refused: what it would break (Ecart; also a score given to a later
+    // match of a tie its earlier matches decided, 5309, though the file
+    // already held that match to play), or the teams it would add beyond
     // the places of the cup's rounds (Places, the cup's; Tiree: its first
     // round drawn).
     bool Refusee = false;

@@ -4,6 +4,7 @@
 
 #include "model/Championnat.h"
 #include "model/Championnat_Maintenance.h"
+#include "model/DescTree.h"
 #include "model/Saison.h"
 #include "model/Utilities.h"
 #include "model/oTraducteur.h"
@@ -537,6 +538,38 @@ void Tf_Resultats::GardeSeules()
         if (domicile != exterieur)
             v.push_back({static_cast<int>(r), domicile, domicile ? l.NumeroDomicile : l.NumeroExterieur});
     }
+}
+
+std::string Tf_Resultats::PlacementsSeules() const
+{
+    const TDonneesChampionnat* courant = Championnat();
+    if (!Saison || !courant || !courant->EstCoupe())
+        return {};
+    // The matchday shown as last accepted; the others as they were left.
+    std::map<std::pair<int32_t, int>, std::vector<TPlaceSeule>> toutes = seules_;
+    std::vector<TPlaceSeule>& ici = toutes[{courant->CodeChamp, courant->NbJournee}];
+    ici.clear();
+    for (size_t r = 0; r < accepte_.size(); ++r) {
+        const TLigneSaisie& l = accepte_[r];
+        const bool domicile = !l.Domicile.empty() && l.NumeroDomicile >= 0;
+        const bool exterieur = !l.Exterieur.empty() && l.NumeroExterieur >= 0;
+        if (domicile != exterieur)
+            ici.push_back({static_cast<int>(r), domicile, domicile ? l.NumeroDomicile : l.NumeroExterieur});
+    }
+    std::string noms;
+    for (const auto& [cle, places] : toutes) {
+        const TDonneesChampionnat* c = Saison->Arbre().ChampionnatParCode(cle.first);
+        const TInfoCompJour* j = c ? c->Journee(cle.second) : nullptr;
+        for (const TPlaceSeule& s : places) {
+            bool tenue = false;
+            for (int k = 0; j && k < j->NbMatchs(); ++k)
+                tenue = tenue || j->Match(k)->IdEquipe(0) == s.Equipe || j->Match(k)->IdEquipe(1) == s.Equipe;
+            if (c && !tenue)
+                noms += (noms.empty() ? "" : ", ") + Saison->NomEquipe(s.Equipe) + " (" + ::LibelleJournee(*c, cle.second) +
+                        ")";
+        }
+    }
+    return noms.empty() ? std::string() : TraduireFormat(5789, {noms});
 }
 
 void Tf_Resultats::RendSeules(std::vector<bool>& placees)

@@ -88,6 +88,11 @@ public:
     // the third-place row wherever it stands.
     bool PlacementLigne(int r) const;
     bool SystemeDate() const { return systemeDate_; }
+    // The teams placed alone in a cup's rows, on the matchday shown or kept
+    // for another, that no match of the championship holds (text 5789,
+    // each team with its matchday's round); empty when none. Neither the
+    // file nor a page shown later keeps them.
+    std::string PlacementsSeules() const;
 
     // ---- handlers ----
     void l_EquipeDblClick(TObject* Sender);

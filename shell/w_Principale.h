@@ -109,8 +109,13 @@ public:
     std::string ChoisitFichier(const std::string& defaut);
     // Where the open dialog starts for that file name.
     std::string DossierOuverture(const std::string& nomFichier) const;
-    // The status bar's file panel names the current file.
+    // The status bar's file panel names the current file, or the word the
+    // child last left (Avise) once, in its place.
     void AfficheFichierCourant();
+    // What the child going or written could not keep (a team placed alone on
+    // the results page): said on the status bar's wide panel, where it stays
+    // past the child's going until the panel names the file again.
+    void Avise(const std::string& texte);
     // The window layer's own texts in the interface language, and the PDF
     // file chooser of printing without a printer.
     void TraduitCouche();
@@ -467,6 +472,7 @@ protected:
 
 private:
     void CreeComposants();
+    std::string avis_;
     bool activationEnCours_ = false;
     unsigned generationMenu_ = 0;   // counts the menu rebuilds
     // The selected tree entry pressed again, and the menu it belongs to.

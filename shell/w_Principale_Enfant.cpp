@@ -57,7 +57,10 @@ TBrivantelForm* Tf_Principale::ShowChildForm(const TCreateurFenetre& classe, boo
     // 1., 2.
     if (effaceNomFichier)
         NomFichierCourant.clear();
-    Statut->SetPanelText(2, NomFichierCourant.empty() ? std::string() : TraduireFormat(1, {FileNameToText(NomFichierCourant)}));
+    Statut->SetPanelText(2, !avis_.empty()               ? avis_
+                            : NomFichierCourant.empty() ? std::string()
+                                                        : TraduireFormat(1, {FileNameToText(NomFichierCourant)}));
+    avis_.clear();
     // 3. Kept windows that accept to close now go (once their event is over).
     for (auto it = FenetresGardees.begin(); it != FenetresGardees.end();)
     {

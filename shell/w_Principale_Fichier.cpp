@@ -146,8 +146,18 @@ void Tf_Principale::InstallSeason(std::unique_ptr<TSaison> saison, const std::st
 
 void Tf_Principale::AfficheFichierCourant()
 {
-    Statut->SetPanelText(2, NomFichierCourant.empty() ? std::string()
-                                                      : TraduireFormat(Enfant ? 1 : 12, {FileNameToText(NomFichierCourant)}));
+    Statut->SetPanelText(2, !avis_.empty()               ? avis_
+                            : NomFichierCourant.empty() ? std::string()
+                                                        : TraduireFormat(Enfant ? 1 : 12, {FileNameToText(NomFichierCourant)}));
+    avis_.clear();
+}
+
+void Tf_Principale::Avise(const std::string& texte)
+{
+    // Nothing to say (any more): the panel names the file when it next does.
+    avis_ = texte;
+    if (!texte.empty())
+        Statut->SetPanelText(2, texte);
 }
 
 void Tf_Principale::InitialiseChampionnats()

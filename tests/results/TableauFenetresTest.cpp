@@ -293,6 +293,61 @@ class Tableaux : public ::testing::TestWithParam<CasTableau>
 {
 };
 
+// Quarter-final 1 won by Club 1, the semi-finals' matchday shown.
+void Quart(Banc& b)
+{
+    b.Tape(0, "1", "0");
+    b.Va(2);
+}
+
+// The status bar names Club 1 placed alone on the semi-finals' matchday; the
+// page shown again no longer holds it.
+void Seule(Banc& b, const std::string& avant)
+{
+    EXPECT_EQ(b.f->Statut->Panels(2).Text, TraduireFormat(5789, {"Club 1 (" + LibelleJournee(*b.c, 2) + ")"}));
+    if (!dynamic_cast<Tf_Resultats*>(b.f->Enfant))
+        b.Page();
+    EXPECT_TRUE(b.Doc() == avant) << "the season changed";
+}
+
+// Semi-final 1 decided by its first two matches (Club 1 2-0, then 1-0 away),
+// its third match still in the file to play, shown.
+void DeciderInutile(Banc& b)
+{
+    b.Tape(0, "2", "0");
+    b.Va(2);
+    b.Tape(0, "0", "1");
+    b.r().EnregistrerJournee();
+    b.c->CreeMatch(3, b.f->Saison->ChercheEquipe("Club 1"), b.f->Saison->ChercheEquipe("Club 2"), TInfoComp::ScoreVide,
+                   TInfoComp::ScoreVide);
+    ScelleCoupe(*b.c);
+    b.Va(3);
+}
+
+// Semi-final 1 level after its two legs (1-0 each at home), its decider
+// played 3-0; the second legs' matchday shown.
+void DeciderJoue(Banc& b)
+{
+    b.Tape(0, "1", "0");
+    b.Va(2);
+    b.Tape(0, "1", "0");
+    b.Va(3);
+    b.Tape(0, "3", "0");
+    b.Va(2);
+}
+
+// Refused with the check's words; the match then cleared by "Tout effacer"
+// (no question: it holds nothing), the check names nothing.
+void DeciderRefuse(Banc& b, const std::string&)
+{
+    ASSERT_EQ(kit::Refusals().size(), 1u);
+    EXPECT_EQ(kit::Refusals()[0].reason, TraduireFormat(5309, {"Club 1", "Club 2"}));
+    EXPECT_EQ(b.Journee(3), std::vector<std::string>{"Club 1 - Club 2"});
+    kit::Click(b.r().BoutonCopie1);
+    kit::Process();
+    EXPECT_TRUE(b.Journee(3).empty());
+}
+
 // The played matches of the cup, each as a question names it.
 std::map<std::tuple<int, int, int>, std::string> Joues(Banc& b)
 {
@@ -1267,6 +1322,68 @@ INSTANTIATE_TEST_SUITE_P(
                        ASSERT_EQ(b.Journee(4).size(), 1u);
                        const TInfoComp* m = b.c->Journee(4)->Match(0);
                        EXPECT_EQ(b.c->Penalty(4, m->IdEquipe(0), m->IdEquipe(1)), nullptr);
+                   }},
+        // A team placed alone on the semi-finals' matchday is no match: the
+        // page closed, or the season saved, the status bar says it is not
+        // kept, naming the team and its round.
+        CasTableau{"a_team_placed_alone_is_said_not_kept_when_the_page_closes",
+                   {0, {{4, 1}, {2, 1}, {1, 1}}},
+                   Quart,
+                   {},
+                   [](Banc& b) {
+                       ChoisitEquipe(b.r(), 0);
+                       b.f->FermeFenetreEnfant();
+                   },
+                   0,
+                   Seule},
+        CasTableau{"a_team_placed_alone_is_said_not_kept_when_the_season_is_saved_english",
+                   {0, {{4, 1}, {2, 1}, {1, 1}}, false, false, 0, true},
+                   Quart,
+                   {},
+                   [](Banc& b) {
+                       ChoisitEquipe(b.r(), 0);
+                       RepondBoite(mrOk);   // "saved", when the season has changed
+                       Commande(*b.f, 7);
+                       kit::Process(10);
+                   },
+                   0,
+                   Seule},
+        // Club 1 won both matches a decider (or a third game) would follow,
+        // whose match the file holds still to play: its score is refused,
+        // saying the tie was decided, and the match is kept as it was.
+        CasTableau{"a_decider_after_legs_that_decided_the_tie_takes_no_score",
+                   {0, {{2, 4}, {1, 1}}},
+                   DeciderInutile,
+                   {},
+                   [](Banc& b) { b.Tape(0, "3", "0"); },
+                   0,
+                   DeciderRefuse},
+        CasTableau{"a_third_game_after_two_won_takes_no_score_english",
+                   {0, {{2, 5}, {1, 1}}, false, false, 0, true},
+                   DeciderInutile,
+                   {},
+                   [](Banc& b) { b.Tape(0, "3", "0"); },
+                   0,
+                   DeciderRefuse},
+        // Level after two legs, the decider played; the second leg corrected
+        // so that Club 1 won both: the question names the decider, No keeps
+        // everything, Yes takes it.
+        CasTableau{"a_leg_corrected_that_makes_the_played_decider_needless_no_keeps_it",
+                   {0, {{2, 4}, {1, 1}}},
+                   DeciderJoue,
+                   {{Reponse::Non}},
+                   [](Banc& b) { b.Tape(0, "0", "1"); },
+                   1,
+                   [](Banc& b, const std::string& avant) { EXPECT_TRUE(b.Doc() == avant) << "the season changed"; }},
+        CasTableau{"a_leg_corrected_that_makes_the_played_decider_needless_yes_takes_it_english",
+                   {0, {{2, 4}, {1, 1}}, false, false, 0, true},
+                   DeciderJoue,
+                   {{Reponse::Oui}},
+                   [](Banc& b) { b.Tape(0, "0", "1"); },
+                   1,
+                   [](Banc& b, const std::string&) {
+                       EXPECT_TRUE(kit::Refusals().empty());
+                       EXPECT_TRUE(b.Journee(3).empty());
                    }},
         // A file holding the third-place match before the final: opened, the
         // final comes first and the third-place match last.
