@@ -990,8 +990,8 @@ TEST(FicheJoueur, DetailHeadersNameTheirFigures)
 // A card opened on a player whose counters are past what a typed box once
 // took (1200 caps, a height of 12000 from the squads, career counters of five
 // digits) and validated untouched keeps every one of them: each box and counter
-// takes its field's range; the season is the same before and after, and so is
-// the file written and opened again.
+// takes its field's range, typed as well; the season is the same before and
+// after (but for what was typed), and so is the file written and opened again.
 TEST(FicheJoueur, ValidatedUntouchedKeepsEveryStoredCounter)
 {
     struct TCas
@@ -999,6 +999,8 @@ TEST(FicheJoueur, ValidatedUntouchedKeepsEveryStoredCounter)
         const char* nom;
         int sport;
         std::function<void(TJoueur&)> prepare;
+        std::function<void(TJoueur&)> attendu;   // what typing gives (none: untouched)
+        const char* tape = "";                   // typed over the caps
     };
     const TCas cas[] = {
         {"1200 caps, 1200 career matches and goals", sportFootball,
@@ -1013,6 +1015,8 @@ TEST(FicheJoueur, ValidatedUntouchedKeepsEveryStoredCounter)
          }},
         {"rugby's career counters of five digits", sportRugby,
          [](TJoueur& j) { j.SetCarriere(1, 60000, std::array<int32_t, 4>{12000, 65000, 11000, 10001}); }},
+        {"1200 caps typed", sportFootball, [](TJoueur& j) { j.nSelectionNationale = 3; },
+         [](TJoueur& j) { j.nSelectionNationale = 1200; }, "1200"},
     };
     for (const TCas& k : cas)
     {
@@ -1022,12 +1026,21 @@ TEST(FicheJoueur, ValidatedUntouchedKeepsEveryStoredCounter)
         // a previous club the season lists, as a file read gives
         p.dupont->ClubPrec = 1;
         k.prepare(*p.dupont);
+        if (k.attendu)
+            k.attendu(*p.dupont);
         const std::string avant = essai::SansDate(essai::Document(s));
+        k.prepare(*p.dupont);
         auto f = Carte(s, p.dupont, 0);
         kit::ShowForm(f.get());
         {
             // Every page walked, as a user looks before validating.
             f->pc_FicheJoueur->SetActivePage(f->ts_additionnal);
+            if (*k.tape)
+            {
+                kit::Click(f->e_nSelection);
+                kit::PressKey(f->e_nSelection, 'A', ssCtrl);
+                kit::TypeKeys(f->e_nSelection, k.tape);
+            }
             f->pc_FicheJoueur->SetActivePage(f->ts_Carriere);
             f->b_Valider->Click();
         }
