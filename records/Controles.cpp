@@ -225,6 +225,31 @@ TUpDown* Compteur(TComponent* owner, TWinControl* parent, const std::string& nom
     return u;
 }
 
+namespace {
+
+std::pair<int, int> BornesChamp(TChamp champ)
+{
+    const TChampXml& c = Champ(champ);
+    return {static_cast<int>(std::max<int64_t>(c.bas, INT32_MIN)), static_cast<int>(std::min<int64_t>(c.haut, INT32_MAX))};
+}
+
+}  // namespace
+
+TUpDown* Compteur(TComponent* owner, TWinControl* parent, const std::string& nom, TEdit* edit, TChamp champ)
+{
+    const auto [bas, haut] = BornesChamp(champ);
+    edit->SetMaxLength(ChiffresChamp(champ) + (bas < 0 ? 1 : 0));
+    return Compteur(owner, parent, nom, edit, bas, haut);
+}
+
+void BorneChamp(TEdit* edit, TChamp champ)
+{
+    const auto bornes = BornesChamp(champ);
+    edit->SetMaxLength(ChiffresChamp(champ) + (bornes.first < 0 ? 1 : 0));
+    edit->SetNumbersOnly(true, bornes.first < 0);
+    edit->SetCounterBounds([bornes] { return bornes; });
+}
+
 int NombreDebut(const std::string& texte)
 {
     long long v = 0;

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "model/ChampsSaison.h"
 #include "platform/gui/Graphics.h"
 
 class TComponent;
@@ -61,6 +62,12 @@ TTabSheet* Onglet(TComponent* owner, TPageControl* pages, const std::string& nom
 TFondCopie* FondOnglet(TComponent* owner, TTabSheet* page, const std::string& nom, int largeur, int hauteur);
 // An up-down beside its edit, from min to max.
 TUpDown* Compteur(TComponent* owner, TWinControl* parent, const std::string& nom, TEdit* edit, int min, int max);
+// An up-down beside the edit of a stored field: both take the field's range,
+// the edit as wide as its largest value, so that a value shown is kept whole.
+TUpDown* Compteur(TComponent* owner, TWinControl* parent, const std::string& nom, TEdit* edit, TChamp champ);
+// An edit of a stored field without a counter: digits only, as wide as the
+// field's largest value, a figure past it refused and the bounds said.
+void BorneChamp(TEdit* edit, TChamp champ);
 
 // The whole leading number of a text (0 when it has none).
 int NombreDebut(const std::string& texte);

@@ -181,7 +181,7 @@ void Tf_FicheJoueur::ConstruitControles()
     Etiquette(this, FondGenerale, "Label4", 8, 89, 74);
     cb_Poste = Liste(this, FondGenerale, "cb_Poste", 130, 86, 150);
     Etiquette(this, FondGenerale, "Label10", 8, 115, 790);
-    e_NumMaillot = Saisie(this, FondGenerale, "e_NumMaillot", 130, 112, 50, 3);
+    e_NumMaillot = Saisie(this, FondGenerale, "e_NumMaillot", 130, 112, 50, ChiffresChamp(TChamp::JoueurMaillot));
     Etiquette(this, FondGenerale, "Label11", 8, 141, 304);
     cb_Nationalite = Combo98(this, FondGenerale, "cb_Nationalite", 130, 138, 150);
     LogoJoueur = new TLogo(this);
@@ -199,9 +199,11 @@ void Tf_FicheJoueur::ConstruitControles()
     Etiquette(this, FondAdditionnel, "Label13a", 8, 37, 789);
     e_Duree = Saisie(this, FondAdditionnel, "e_Duree", 120, 34, 90);
     Etiquette(this, FondAdditionnel, "Label17", 8, 63, 1061);
-    e_Taille = Saisie(this, FondAdditionnel, "e_Taille", 120, 60, 90, 4);
+    e_Taille = Saisie(this, FondAdditionnel, "e_Taille", 120, 60, 90);
+    BorneChamp(e_Taille, TChamp::JoueurTaille);
     Etiquette(this, FondAdditionnel, "Label18", 8, 89, 1062);
-    e_Poids = Saisie(this, FondAdditionnel, "e_Poids", 120, 86, 90, 4);
+    e_Poids = Saisie(this, FondAdditionnel, "e_Poids", 120, 86, 90);
+    BorneChamp(e_Poids, TChamp::JoueurPoids);
     Etiquette(this, FondAdditionnel, "Label19", 8, 115, 1063);
     e_DateComplete = new TMaskEdit(this);
     e_DateComplete->SetName("e_DateComplete");
@@ -213,8 +215,8 @@ void Tf_FicheJoueur::ConstruitControles()
     Etiquette(this, FondAdditionnel, "Label20", 222, 37, 1064);
     e_SelectionNat = Saisie(this, FondAdditionnel, "e_SelectionNat", 340, 34, 96);
     Etiquette(this, FondAdditionnel, "Label21", 222, 63, 1065);
-    e_nSelection = Saisie(this, FondAdditionnel, "e_nSelection", 340, 60, 60, 4);
-    ud_nSelection = Compteur(this, FondAdditionnel, "ud_nSelection", e_nSelection, 0, 1000);
+    e_nSelection = Saisie(this, FondAdditionnel, "e_nSelection", 340, 60, 60);
+    ud_nSelection = Compteur(this, FondAdditionnel, "ud_nSelection", e_nSelection, TChamp::JoueurSelections);
     l_Actuel = Etiquette(this, FondAdditionnel, "Label24", 222, 89, 1380);
     cb_Actuel = Combo98(this, FondAdditionnel, "cb_Actuel", 340, 86, 96);
 
@@ -262,9 +264,11 @@ void Tf_FicheJoueur::ConstruitControles()
     b_ChoixChampStat = Bouton(this, FondCarriere, "b_ChoixChampStat", 286, 244, 126, 932);
     b_ChoixChampStat->OnClick = [this](TObject* s) { b_ChoixChampStatClick(s); };
     Etiquette(this, FondCarriere, "Label26", 8, 279, 67);
-    e_Match = Saisie(this, FondCarriere, "e_Match", 120, 276, 60, 5);
+    e_Match = Saisie(this, FondCarriere, "e_Match", 120, 276, 60);
+    BorneChamp(e_Match, TChamp::CarriereMatch);
     Etiquette(this, FondCarriere, "Label27", 8, 305, 68);
-    e_Buts = Saisie(this, FondCarriere, "e_Buts", 120, 302, 60, 5);
+    e_Buts = Saisie(this, FondCarriere, "e_Buts", 120, 302, 60);
+    BorneChamp(e_Buts, TChamp::CarriereBut);
 
     // The views over the pages: the match list and the graph.
     auto vue = [this](const char* nom) {

@@ -94,14 +94,14 @@ Tf_FicheJoueurRugby::Tf_FicheJoueurRugby(TComponent* AOwner) : Tf_FicheJoueur(AO
                          {104, "Label35", "s7", 7, L::Expulsions}});
     HauteurCarriere = 417;
     Etiquette(this, FondCarriere, "Label29transfo", 8, 331, 487);
-    e_Transfo = Saisie(this, FondCarriere, "e_Transfo", 120, 328, 60, 4);
-    Compteur(this, FondCarriere, "ud_Transfo", e_Transfo, 0, 5000);
+    e_Transfo = Saisie(this, FondCarriere, "e_Transfo", 120, 328, 60);
+    Compteur(this, FondCarriere, "ud_Transfo", e_Transfo, TChamp::CarriereTransfo);
     Etiquette(this, FondCarriere, "Label30", 8, 357, 485);
-    e_Penalite = Saisie(this, FondCarriere, "e_Penalite", 120, 354, 60, 4);
-    Compteur(this, FondCarriere, "ud_Penalite", e_Penalite, 0, 1000);
+    e_Penalite = Saisie(this, FondCarriere, "e_Penalite", 120, 354, 60);
+    Compteur(this, FondCarriere, "ud_Penalite", e_Penalite, TChamp::CarrierePenalite);
     Etiquette(this, FondCarriere, "Label31", 8, 383, 486);
-    e_Drop = Saisie(this, FondCarriere, "e_Drop", 120, 380, 60, 4);
-    Compteur(this, FondCarriere, "ud_Drop", e_Drop, 0, 1000);
+    e_Drop = Saisie(this, FondCarriere, "e_Drop", 120, 380, 60);
+    Compteur(this, FondCarriere, "ud_Drop", e_Drop, TChamp::CarriereDrop);
     // Rows 5 to 8 of the goal panel do not apply.
     for (int r = 4; r < 8; ++r)
     {

@@ -4,6 +4,7 @@
 
 #include "model/Championnat.h"
 #include "model/Championnat_Maintenance.h"
+#include "model/ChampsSaison.h"
 #include "model/DescTree.h"
 #include "model/NomJournee.h"
 #include "model/Joueurs.h"
@@ -39,8 +40,10 @@ Tf_InfoMatchCadreBase::Tf_InfoMatchCadreBase(TComponent* AOwner) : TFootForm(AOw
     SetClientHeight(560);
     Panel1 = resultats::Fond(this, this, "Panel1", "FondCarrebleu", 0, 0, 470, 36);
     c_EqDomicile = resultats::Cadre(this, Panel1, "c_EqDomicile", 36, 5, 170);
-    c_ScDomicile = resultats::Rond(this, Panel1, "c_ScDomicile", 210, 5, 3);
-    c_ScExterieur = resultats::Rond(this, Panel1, "c_ScExterieur", 240, 5, 3);
+    c_ScDomicile = resultats::Rond(this, Panel1, "c_ScDomicile", 210, 5, ChiffresChamp(TChamp::MatchScore1));
+    c_ScExterieur = resultats::Rond(this, Panel1, "c_ScExterieur", 240, 5, ChiffresChamp(TChamp::MatchScore2));
+    c_ScDomicile->Maximum = static_cast<int32_t>(Champ(TChamp::MatchScore1).haut);
+    c_ScExterieur->Maximum = static_cast<int32_t>(Champ(TChamp::MatchScore2).haut);
     // The score is entered in the results window: here it is only shown, and
     // takes neither the focus nor digits.
     c_ScDomicile->SetTabStop(false);

@@ -4,6 +4,7 @@
 
 #include "model/Championnat.h"
 #include "model/Championnat_Maintenance.h"
+#include "model/ChampsSaison.h"
 #include "model/DescTree.h"
 #include "model/Saison.h"
 #include "model/Utilities.h"
@@ -311,7 +312,9 @@ void Tf_Resultats::CreeLigne(int r)
     };
     auto score = [&](int tag, int ordre) {
         auto* e = new TEditRond(this);
-        e->Maxlength = 3;
+        // as wide as the largest score a match holds: a stored score is shown whole
+        e->Maxlength = static_cast<uint8_t>(ChiffresChamp(TChamp::MatchScore1));
+        e->Maximum = static_cast<int32_t>(Champ(TChamp::MatchScore1).haut);
         e->Tag = tag;
         e->OnKeyPress = [this](TObject* s, char& k) { ScoreKeyPress(s, k); };
         e->OnExit = [this](TObject* s) { ScoreExit(s); };

@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "engine/CalculClassement.h"
+#include "model/ChampsSaison.h"
 #include "model/Championnat.h"
 #include "model/Saison.h"
 #include "model/Utilities.h"
@@ -469,7 +470,8 @@ Tf_Minute::Tf_Minute(TComponent* AOwner) : TFootForm(AOwner)
     Listbox1->SetParent(FondCopie17);
     Listbox1->OnClick = [this](TObject* s) { Listbox1Click(s); };
     auto rond = [this](const char* nom, int y) {
-        TEditRond* e = resultats::Rond(this, FondCopie17, nom, 170, y, 3);
+        TEditRond* e = resultats::Rond(this, FondCopie17, nom, 170, y, ChiffresChamp(TChamp::MatchScore1));
+        e->Maximum = static_cast<int32_t>(Champ(TChamp::MatchScore1).haut);
         e->SetText("0");
         e->SetTabStop(false);
         return e;
@@ -574,7 +576,7 @@ void Tf_Minute::ChangeScore(int cote, int pas)
         return;
     TEditRond* boite = cote == 0 ? EditRond1 : EditRond2;
     const int v = StrToIntDef(boite->Text(), 0) + pas;
-    if (v < 0 || v > 255)
+    if (v < 0 || v > Champ(TChamp::MatchScore1).haut)
         return;
     // The first change gives both scores.
     int scores[2] = {StrToIntDef(EditRond1->Text(), 0), StrToIntDef(EditRond2->Text(), 0)};

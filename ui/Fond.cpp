@@ -549,6 +549,10 @@ void TEdition2::PeintTexte(int largeur)
     c.Font = Font();
     c.Brush.SetStyle(bsClear);
     const std::string t = Text();
+    // A number wider than the box (a score of four digits in a round box) is
+    // drawn smaller, never cut.
+    while (c.Font.Size() > 5 && c.TextWidth(t) > std::max(largeur - 4, 1))
+        c.Font.SetSize(c.Font.Size() - 1);
     const int x = (largeur - c.TextWidth(t)) / 2 + decalX_;
     const int y = (Height() - c.TextHeight(t.empty() ? "0" : t)) / 2 + decalY_;
     // A text the next key replaces is shown selected.

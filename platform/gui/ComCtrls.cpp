@@ -810,12 +810,13 @@ void TUpDown::ClickButton(TUDBtnType button)
         return;
     if (associate_)
         position_ = std::clamp(StrToIntDef(associate_->Text(), position_), std::min(Min, Max), std::max(Min, Max));
-    int p = position_ + (button == btNext ? Increment : -Increment);
+    // counted wide: a counter may go up to the largest int a field holds
+    long long p = static_cast<long long>(position_) + (button == btNext ? Increment : -Increment);
     if (p > Max)
         p = Wrap ? Min : Max;
     if (p < Min)
         p = Wrap ? Max : Min;
-    SetPosition(p);
+    SetPosition(static_cast<int>(p));
     if (OnClick)
         OnClick(this, button);
 }

@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include <functional>
 #include <tuple>
 
 #include "model/Saison.h"
@@ -24,6 +25,7 @@
 #include "records/w_jInexistant.h"
 #include "tests/records/FichesEssai.h"
 #include "tests/support/SaisonBuilder.h"
+#include "tests/support/SauveRelit.h"
 #include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
 
@@ -982,5 +984,71 @@ TEST(FicheJoueur, DetailHeadersNameTheirFigures)
             }
             f->b_Annuler->Click();
         }
+    }
+}
+
+// A card opened on a player whose counters are past what a typed box once
+// took (1200 caps, a height of 12000 from the squads, career counters of five
+// digits) and validated untouched keeps every one of them: each box and counter
+// takes its field's range, typed as well; the season is the same before and
+// after (but for what was typed), and so is the file written and opened again.
+TEST(FicheJoueur, ValidatedUntouchedKeepsEveryStoredCounter)
+{
+    struct TCas
+    {
+        const char* nom;
+        int sport;
+        std::function<void(TJoueur&)> prepare;
+        std::function<void(TJoueur&)> attendu;   // what typing gives (none: untouched)
+        const char* tape = "";                   // typed over the caps
+    };
+    const TCas cas[] = {
+        {"1200 caps, 1200 career matches and goals", sportFootball,
+         [](TJoueur& j) {
+             j.nSelectionNationale = 1200;
+             j.SetCarriere(1, 1200, std::array<int32_t, 4>{1200, 0, 0, 0});
+         }},
+        {"a height and a weight of five digits", sportFootball,
+         [](TJoueur& j) {
+             j.Taille = 12000;
+             j.Poids = 10500;
+         }},
+        {"rugby's career counters of five digits", sportRugby,
+         [](TJoueur& j) { j.SetCarriere(1, 60000, std::array<int32_t, 4>{12000, 65000, 11000, 10001}); }},
+        {"1200 caps typed", sportFootball, [](TJoueur& j) { j.nSelectionNationale = 3; },
+         [](TJoueur& j) { j.nSelectionNationale = 1200; }, "1200"},
+    };
+    for (const TCas& k : cas)
+    {
+        SCOPED_TRACE(k.nom);
+        TPetiteSaison p = PetiteSaison(k.sport);
+        TSaison& s = *p.saison;
+        // a previous club the season lists, as a file read gives
+        p.dupont->ClubPrec = 1;
+        k.prepare(*p.dupont);
+        if (k.attendu)
+            k.attendu(*p.dupont);
+        const std::string avant = essai::SansDate(essai::Document(s));
+        k.prepare(*p.dupont);
+        auto f = Carte(s, p.dupont, 0);
+        kit::ShowForm(f.get());
+        {
+            // Every page walked, as a user looks before validating.
+            f->pc_FicheJoueur->SetActivePage(f->ts_additionnal);
+            if (*k.tape)
+            {
+                kit::Click(f->e_nSelection);
+                kit::PressKey(f->e_nSelection, 'A', ssCtrl);
+                kit::TypeKeys(f->e_nSelection, k.tape);
+            }
+            f->pc_FicheJoueur->SetActivePage(f->ts_Carriere);
+            f->b_Valider->Click();
+        }
+        EXPECT_EQ(essai::SansDate(essai::Document(s)), avant);
+        const std::string fichier = GetTempDir() + "bz_fiche_compteurs_" + std::to_string(::getpid()) + ".xmc";
+        auto relue = essai::SauveRelit(s, fichier);
+        DeleteFile(fichier);
+        ASSERT_NE(relue, nullptr);
+        EXPECT_EQ(essai::SansDate(essai::Document(*relue)), avant);
     }
 }

@@ -270,7 +270,9 @@ TEST(VuesResultats, LiveScoringWritesEachChangeAndShowsTheTable)
     EXPECT_TRUE(trouve);
     for (int k = 0; k < 260; ++k)
         f->ChangeScore(1, 1);
-    EXPECT_EQ(c->Journee(6)->Match(1)->Score(1), 255);
+    // past 255: the box takes every score a match holds
+    EXPECT_EQ(c->Journee(6)->Match(1)->Score(1), 261);
+    EXPECT_EQ(f->EditRond2->Text(), "261");
     kit::GrabToPng(f.get(), "resultats_minute");
     f->mi_RetirerMatchClick(nullptr);
     EXPECT_EQ(c->Journee(6)->Match(1)->Score(0), V);

@@ -13,6 +13,7 @@
 #include "model/Joueurs.h"
 #include "model/Personnels.h"
 #include "model/oTraducteur.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/ActnList.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Menus.h"
@@ -404,7 +405,7 @@ TEST_P(NomsTapes, ATypedNameIsANewEntryUnlessTheUserSaysItIsOneListed)
 INSTANTIATE_TEST_SUITE_P(Langues, NomsTapes, ::testing::Values("fr", "en"));
 
 // A round box entered by Tab or by the mouse holds what is typed next: the
-// score typed over, never added to; a digit past its length, a paste it
+// score typed over, never added to; a digit past the largest score, a paste it
 // cannot take, a score before both teams are placed are refused beside it,
 // in the interface's language; a paste it can take is taken. The same box
 // takes the ratings; the points box says in English that it holds no
@@ -445,16 +446,17 @@ TEST(SaisiesTapees, ARoundBoxEnteredHoldsWhatIsTypedNextAndSaysWhatItRefuses)
         {"Tab into 10, 1 2", [&] { kit::Click(dom); kit::PressKey(nullptr, VK_TAB); kit::TypeKeys(nullptr, "12"); },
          [&] { return ext; }, "12", "-"},
         {"click into 24, 3 1", [&] { kit::Click(dom); kit::TypeKeys(nullptr, "31"); }, [&] { return dom; }, "31", "-"},
-        {"a fourth digit", [&] { kit::Click(ext); kit::Click(dom); kit::TypeKeys(nullptr, "1234"); },
-         [&] { return dom; }, "123", Format(Traduire(5400), {3})},
+        // A score takes what a match holds, up to 32766: the digit past it is refused.
+        {"a digit past the largest score", [&] { kit::Click(ext); kit::Click(dom); kit::TypeKeys(nullptr, "32767"); },
+         [&] { return dom; }, "3276", Format(DialogTexts().NumberFromTo, {0, 32766})},
         {"paste 4", [&] { colle(ext, "4"); }, [&] { return ext; }, "4", "-"},
         {"paste a full-width 5", [&] { kit::Click(dom); colle(ext, "\uFF15"); }, [&] { return ext; }, "5", "-"},
-        {"paste 12a", [&] { colle(dom, "12a"); }, [&] { return dom; }, "123", Traduire(5001)},
-        {"paste 1 000", [&] { colle(dom, "1 000"); }, [&] { return dom; }, "123", Format(Traduire(5400), {3})},
+        {"paste 12a", [&] { colle(dom, "12a"); }, [&] { return dom; }, "3276", Traduire(5001)},
+        {"paste 1 000", [&] { colle(dom, "1 000"); }, [&] { return dom; }, "1000", "-"},
         // Two lines, two cells of a sheet, two figures: refused, never joined.
         {"paste 2, 1 on two lines", [&] { colle(ext, "2\n1"); }, [&] { return ext; }, "5", Traduire(5740)},
         {"paste 2, 1 from two cells", [&] { colle(ext, "2\t1"); }, [&] { return ext; }, "5", Traduire(5740)},
-        {"paste 1 2", [&] { colle(dom, "1 2"); }, [&] { return dom; }, "123", Traduire(5740)},
+        {"paste 1 2", [&] { colle(dom, "1 2"); }, [&] { return dom; }, "1000", Traduire(5740)},
         {"no teams yet", [&] { kit::Click(r->Ligne(1).ScoreDomicile); kit::TypeKeys(nullptr, "3"); },
          [&] { return r->Ligne(1).ScoreDomicile; }, "", Traduire(3760)},
         {"a rating", [&] {
@@ -509,7 +511,7 @@ TEST(SaisiesTapees, ARoundBoxEnteredHoldsWhatIsTypedNextAndSaysWhatItRefuses)
     auto relue = SauveFermeRelit(f);
     ASSERT_NE(relue, nullptr);
     TDonneesChampionnat* c = relue->ChampionnatCourant();
-    EXPECT_EQ(c->ValeurMatch(1, 2), 123);
+    EXPECT_EQ(c->ValeurMatch(1, 2), 1000);
     EXPECT_EQ(c->ValeurMatch(1, 4), 5);
 }
 
@@ -678,6 +680,14 @@ TEST(SaisiesTapees, ABoxClickedThroughKeepsWhatTheSeasonHolds)
     {
         const char* nom;
         std::function<void(const TEtat&)> geste;
+        int score = -1;   // the home score a file gave the match (-1: the season's own)
+    };
+    // A box showing the home score: what it shows once left.
+    auto scoreMontre = [&](int commande, std::function<TEditRond*()> boite) {
+        return [&, commande, boite](const TEtat& e) {
+            rond(commande, [boite]() -> TWinControl* { return boite(); })(e);
+            EXPECT_EQ(boite() ? boite()->Text() : std::string("no box"), "1200");
+        };
     };
     const TCas cas[] = {
         {"the squads' shirt cell", effectifs(1)},
@@ -692,6 +702,12 @@ TEST(SaisiesTapees, ABoxClickedThroughKeepsWhatTheSeasonHolds)
              return p ? p->Ligne(0, 1).Note : nullptr;
          })},
         {"the score box", rond(13, [&]() -> TWinControl* { return resultats() ? resultats()->Ligne(0).ScoreDomicile : nullptr; })},
+        {"the score box holding 1200 from a file",
+         scoreMontre(13, [&]() -> TEditRond* { return resultats() ? resultats()->Ligne(0).ScoreDomicile : nullptr; }), 1200},
+        {"the match frame's score holding 1200 from a file", scoreMontre(15, [&]() -> TEditRond* {
+             auto* p = dynamic_cast<Tf_Composition*>(fenetre->Enfant);
+             return p ? p->c_ScDomicile : nullptr;
+         }), 1200},
         {"the matchday date box", [&](const TEtat&) {
              // Tab walks the date's parts: the box is left for the score's.
              ASSERT_TRUE(Commande(*fenetre, 13));
@@ -720,6 +736,8 @@ TEST(SaisiesTapees, ABoxClickedThroughKeepsWhatTheSeasonHolds)
         j->SetStatCarriere(e.code, 1, 1000);
         m->SetMaillot(e.dom, 1, 123);
         m->SetNote(e.dom, 1, 100);
+        if (k.score >= 0)
+            m->SetScore(0, k.score);
         attendu = valeurs(*sc.saison, e);
         auto f = feuille_essai::SauveEtOuvre(*sc.saison, MakePath(dir, "traversee.xmc"));
         ASSERT_TRUE(f);
