@@ -16,6 +16,7 @@ namespace {
 
 // %s the renamed referee, %s the other, %s the renamed, %d his matches, %s the other.
 constexpr int TexteFusionArbitre = 5720;
+constexpr int TexteFusionArbitreUn = 5712;   // the same, his matches in the singular
 
 // Every list of ids of the competitions' data, through f.
 template <class F>
@@ -92,7 +93,8 @@ void FusionneClubsPrec(TSaison& saison, int32_t garde, int32_t fondu)
 bool AccepteFusionArbitre(const TSaison& saison, const TPersonnel& renomme, const TPersonnel& autre)
 {
     const std::string lui = renomme.NomComplet(), homonyme = autre.NomComplet();
-    const std::string texte =
-        TraduireFormat(TexteFusionArbitre, {lui, homonyme, lui, MatchsArbitre(saison, renomme), homonyme});
+    const int matchs = MatchsArbitre(saison, renomme);
+    const std::string texte = TraduireFormat(IdTexteNombre(TexteFusionArbitre, TexteFusionArbitreUn, matchs),
+                                             {lui, homonyme, lui, matchs, homonyme});
     return Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon) == mrYes;
 }

@@ -13,6 +13,7 @@ using namespace ctrl;
 
 namespace {
 constexpr int TexteEffacePays = 5723;   // %s the country, %d its players
+constexpr int TexteEffacePaysUn = 5714;   // the same, its players in the singular
 }
 
 Tf_ModifierNat::Tf_ModifierNat(TComponent* AOwner) : TModifierNomsForm(AOwner, "f_ModifierNat", "l_Nationalite")
@@ -62,5 +63,6 @@ int Tf_ModifierNat::Fusionne(int premier, int second)
 
 std::string Tf_ModifierNat::QuestionEfface(int id) const
 {
-    return TraduireFormat(TexteEffacePays, {Nom(id), Saison->Joueurs().NbJoueurPays(id)});
+    const int joueurs = Saison->Joueurs().NbJoueurPays(id);
+    return TraduireFormat(IdTexteNombre(TexteEffacePays, TexteEffacePaysUn, joueurs), {Nom(id), joueurs});
 }

@@ -547,13 +547,13 @@ std::string TexteFeuillePerdue(const TSaison& saison, TDonneesChampionnat& c, in
         return {};
     std::vector<std::string> parties;
     if (f.Evenements > 0)
-        parties.push_back(TraduireFormat(5701, {f.Evenements}));
+        parties.push_back(TraduireFormat(IdTexteNombre(5701, 5709, f.Evenements), {f.Evenements}));
     if (f.Compositions > 0)
         parties.push_back(Traduire(5702));
     if (f.Affluence != 0)
         parties.push_back(TraduireFormat(5703, {f.Affluence}));
     if (f.Officiels > 0)
-        parties.push_back(TraduireFormat(5704, {f.Officiels}));
+        parties.push_back(TraduireFormat(IdTexteNombre(5704, 5710, f.Officiels), {f.Officiels}));
     std::string texte = TraduireFormat(5700, {saison.NomEquipe(h), saison.NomEquipe(a)});
     for (size_t i = 0; i < parties.size(); ++i)
         texte += (i == 0 ? " " : ", ") + parties[i];

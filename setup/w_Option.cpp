@@ -911,7 +911,7 @@ void Tf_Option::b_ValiderClick()
         int question = TexteQuestionDates;
         if (const int maillots = MaillotsPerdus(*Championnat, DrapeauxSaisis()); maillots > 0) {
             question = perte.empty() ? 5707 : 5708;
-            perte += (perte.empty() ? "" : "\n") + TraduireFormat(5706, {maillots});
+            perte += (perte.empty() ? "" : "\n") + TraduireFormat(IdTexteNombre(5706, 5711, maillots), {maillots});
         }
         if (Championnat->PetiteFinale && !cc_PetiteFinale->Checked()) {
             if (!RetirePetiteFinale(*Saison, *Championnat, perte, question))

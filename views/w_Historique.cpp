@@ -28,6 +28,7 @@ namespace {
 
 constexpr int HauteurLigne = 20;
 constexpr int TexteRemplaceSaison = 5721;   // %s the stored season, %d the new one's teams
+constexpr int TexteRemplaceSaisonUn = 5713;   // the same, the teams in the singular
 constexpr int TexteEffaceSaison = 5722;     // %s the season
 // A cell of the entry grid takes one side's goals, up to three digits.
 constexpr int LargeurBut = 26;
@@ -546,10 +547,11 @@ void Tf_Historique::bc_AjouterClick(TObject*)
         return;
     // A season of that year already stored goes only once the user says so:
     // No keeps it and the file as they were.
+    const int equipes = std::min<int>(static_cast<int>(noms.size()), 255);
     for (int k = 0; k < stat_->NombreSaisons(); ++k)
         if (const TSaisonStat* deja = stat_->Saison(k); deja && deja->Saison() == numero &&
-            Tf_MessageUtil::Affiche(TraduireFormat(TexteRemplaceSaison,
-                                                   {NomSaison(*deja), std::min<int>(static_cast<int>(noms.size()), 255)}),
+            Tf_MessageUtil::Affiche(TraduireFormat(IdTexteNombre(TexteRemplaceSaison, TexteRemplaceSaisonUn, equipes),
+                                                   {NomSaison(*deja), equipes}),
                                     mbuOui | mbuNon) != mrYes)
             return;
     // one team a history id: a name the file spells another way is that team

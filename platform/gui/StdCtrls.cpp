@@ -186,7 +186,12 @@ void TLabel::ApplyText()
     auto* l = static_cast<QLabel*>(Widget());
     if (!l)
         return;
-    l->setText(AnsiToQString(ShowAccelChar ? StripHotkey(text_) : text_));
+    // A caption's line break, "\r\n" or a lone "\r" (as the language texts
+    // give it) as well as "\n", starts a new line.
+    QString q = AnsiToQString(ShowAccelChar ? StripHotkey(text_) : text_);
+    q.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    q.replace(QChar('\r'), QChar('\n'));
+    l->setText(q);
     AdjustBounds();
 }
 
@@ -1112,9 +1117,14 @@ void TComboBox::SetStyle(TComboBoxStyle s)
         c_->combo->setCompleter(nullptr);
         QObject::disconnect(e, &QLineEdit::editingFinished, c_->combo, nullptr);
         QObject::connect(e, &QLineEdit::editingFinished, HubObject(), [this, e] {
-            // An item typed to the letter is that item, quietly.
+            // An item typed to the letter is that item, quietly. The entry
+            // already current keeps its place when its text is unchanged:
+            // of two entries shown alike, the one picked stays picked.
+            const int courant = c_->combo->currentIndex();
+            if (courant >= 0 && c_->combo->itemText(courant) == e->text())
+                return;
             const int i = c_->combo->findText(e->text(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
-            if (i < 0 || i == c_->combo->currentIndex())
+            if (i < 0 || i == courant)
                 return;
             ++c_->updating;
             c_->combo->setCurrentIndex(i);
@@ -1165,12 +1175,15 @@ void TComboBox::SetText(const std::string& s)
     const TextValidator::ProgramText programme(ValidatorOf(c_->combo->lineEdit()));
     if (c_->combo->isEditable())
     {
+        const int courant = c_->combo->currentIndex();
         int i = c_->combo->findText(q, Qt::MatchFixedString);
+        if (courant >= 0 && c_->combo->itemText(courant) == q)
+            i = courant;
         if (i >= 0 && c_->combo->itemText(i) == q)
             c_->combo->setCurrentIndex(i);
         c_->combo->setEditText(q);
     }
-    else
+    else if (c_->combo->currentIndex() < 0 || c_->combo->itemText(c_->combo->currentIndex()) != q)
         c_->combo->setCurrentIndex(c_->combo->findText(q, Qt::MatchFixedString));
     --c_->updating;
 }

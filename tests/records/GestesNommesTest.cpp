@@ -7,9 +7,14 @@
 
 #include <functional>
 
+#include <QLabel>
+
+#include <algorithm>
+
 #include "model/Championnat.h"
 #include "model/Saison.h"
 #include "model/oTraducteur.h"
+#include "platform/gui/GraphicsQt.h"
 #include "platform/gui/Menus.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Files.h"
@@ -69,8 +74,14 @@ struct TGestes
     void Repond(int r)
     {
         kit::WhenModal([this, r](TForm* m) {
-            if (auto* b = dynamic_cast<Tf_MessageUtil*>(m))
+            if (auto* b = dynamic_cast<Tf_MessageUtil*>(m)) {
                 questions.push_back(b->Label1->Caption());
+                // each sentence on its line as the box shows it
+                std::string lignes = b->Label1->Caption();
+                std::replace(lignes.begin(), lignes.end(), '\r', '\n');
+                EXPECT_EQ(QStringToAnsi(static_cast<QLabel*>(b->Label1->Widget())->text()), lignes);
+                kit::GrabToPng(m, "gestes-nommes-question-" + std::to_string(lignes.size() % 1000));
+            }
             m->SetModalResult(r);
         });
     }
@@ -237,7 +248,7 @@ TEST(GestesNommes, EachChangesOnlyWhatItOrItsQuestionNames)
              TapeArbitre(*f, 1, "Martinez", "Luis");
              EXPECT_EQ(f->sg_TableauEquipe->Cells(0, 1), reponse == mrYes ? "Martinez" : "Dumas");
              EXPECT_EQ(e.questions, std::vector<std::string>{TraduireFormat(
-                                        5720, {"Dumas Eve", "Martinez Luis", "Dumas Eve", 1, "Martinez Luis"})});
+                                        5712, {"Dumas Eve", "Martinez Luis", "Dumas Eve", 1, "Martinez Luis"})});
              f->sg_TableauEquipe->OnExit = nullptr;
          },
          mrYes,
@@ -257,6 +268,7 @@ TEST(GestesNommes, EachChangesOnlyWhatItOrItsQuestionNames)
         {"nationality deleted", true, [](TGestes& e, int reponse) { ListeNoms<Tf_ModifierNat>(e, {e.italie}, false, reponse); },
          mrYes,
          [](TGestes& e, TSaison& r, int reponse) {
+             EXPECT_EQ(e.questions, std::vector<std::string>{TraduireFormat(5714, {"Italie", 1})});
              EXPECT_EQ(Lu(r, "DURAND", "LUC")->CodePays, reponse == mrYes ? TPersonnel::Aucun : e.italie);
          }},
         {"previous clubs merged", true,

@@ -303,6 +303,25 @@ const TGeste gestes[] = {
          // the other match of the matchday keeps its sheet
          EXPECT_EQ(FeuilleMatch(c, 2, 1, 3).Affluence, 12006);
      }},
+    {"a forfeit over a played match with one official: the count in the singular", true, 1,
+     [](TSaisonComplete& c) {
+         c.ligue->NbJournee = 2;
+         if (TInfoComp* m = c.ligue->MatchEquipes(2, 0, 2))
+             m->SetOfficiel(3, 0);   // the second linesman only
+         return std::move(c.saison);
+     },
+     [](TRoute& r) {
+         const auto textes = Forfait(r);
+         EXPECT_EQ(textes.size(), 1u);
+         if (!textes.empty())
+             EXPECT_NE(textes[0].find(TraduireFormat(5710, {1}) + "."), std::string::npos) << textes[0];
+         return textes;
+     },
+     [](TSaison& s, const std::string&) {
+         const TFeuilleMatch f = FeuilleMatch(*s.Arbre().ChampionnatParCode(Ligue), 2, 0, 2);
+         EXPECT_EQ(std::vector<int>({f.Evenements, f.Compositions, f.Affluence, f.Officiels}),
+                   std::vector<int>({0, 0, 0, 0}));
+     }},
 };
 
 }  // namespace
