@@ -532,8 +532,12 @@ void Tf_Resultats::GardeSeules()
     const TDonneesChampionnat* c = Championnat();
     if (!c || !c->EstCoupe())
         return;
-    std::vector<TPlaceSeule>& v = seules_[{c->CodeChamp, c->NbJournee}];
-    v.clear();
+    seules_[{c->CodeChamp, c->NbJournee}] = SeulesAcceptees();
+}
+
+std::vector<Tf_Resultats::TPlaceSeule> Tf_Resultats::SeulesAcceptees() const
+{
+    std::vector<TPlaceSeule> v;
     for (size_t r = 0; r < accepte_.size(); ++r) {
         const TLigneSaisie& l = accepte_[r];
         const bool domicile = !l.Domicile.empty() && l.NumeroDomicile >= 0;
@@ -541,6 +545,7 @@ void Tf_Resultats::GardeSeules()
         if (domicile != exterieur)
             v.push_back({static_cast<int>(r), domicile, domicile ? l.NumeroDomicile : l.NumeroExterieur});
     }
+    return v;
 }
 
 std::string Tf_Resultats::PlacementsSeules() const
@@ -550,15 +555,7 @@ std::string Tf_Resultats::PlacementsSeules() const
         return {};
     // The matchday shown as last accepted; the others as they were left.
     std::map<std::pair<int32_t, int>, std::vector<TPlaceSeule>> toutes = seules_;
-    std::vector<TPlaceSeule>& ici = toutes[{courant->CodeChamp, courant->NbJournee}];
-    ici.clear();
-    for (size_t r = 0; r < accepte_.size(); ++r) {
-        const TLigneSaisie& l = accepte_[r];
-        const bool domicile = !l.Domicile.empty() && l.NumeroDomicile >= 0;
-        const bool exterieur = !l.Exterieur.empty() && l.NumeroExterieur >= 0;
-        if (domicile != exterieur)
-            ici.push_back({static_cast<int>(r), domicile, domicile ? l.NumeroDomicile : l.NumeroExterieur});
-    }
+    toutes[{courant->CodeChamp, courant->NbJournee}] = SeulesAcceptees();
     std::string noms;
     for (const auto& [cle, places] : toutes) {
         const TDonneesChampionnat* c = Saison->Arbre().ChampionnatParCode(cle.first);

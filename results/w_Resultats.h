@@ -221,6 +221,8 @@ private:
     std::map<std::pair<int32_t, int>, std::vector<TPlaceSeule>> seules_;
     void MontreAucune();
     void GardeSeules();
+    // The rows of the shown matchday, as last accepted, that hold one team.
+    std::vector<TPlaceSeule> SeulesAcceptees() const;
     void RendSeules(std::vector<bool>& placees);
     std::vector<std::unique_ptr<TLigneResultat>> lignes_;
     std::vector<TLigneSaisie> accepte_;
