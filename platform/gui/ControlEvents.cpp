@@ -360,7 +360,12 @@ bool Dispatch::Event(TControl* c, QWidget* watched, QEvent* e)
             return false;
         if (form)
             form->SetEnteredControl(win);
-        if (old)
+        // A control that leaves because its window is being freed says
+        // nothing: its handlers belong to a window already half gone.
+        bool oldGoing = false;
+        for (TControl* x = old; x && !oldGoing; x = x->Parent())
+            oldGoing = x->Destroying();
+        if (old && !oldGoing)
             Guard([&] { old->DoExit(); });
         Guard([&] { win->DoEnter(); });
         return false;
