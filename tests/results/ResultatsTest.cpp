@@ -51,6 +51,19 @@ std::unique_ptr<TSaison> Relit(const std::string& f)
     return s;
 }
 
+// The page printed to a PDF of that name, read back as its text (UTF-8).
+std::string TexteImprime(Tf_Resultats& page, const std::string& nom)
+{
+    const std::string pdf = MakePath(kit::TempDir(), nom + ".pdf");
+    Printer().SetOutputFileName(pdf);
+    page.Imprime();
+    Printer().SetOutputFileName("");
+    const std::string txt = pdf + ".txt";
+    EXPECT_EQ(std::system(("pdftotext " + pdf + " " + txt).c_str()), 0);
+    std::ifstream in(txt);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
 TEST(Resultats, ALeagueMatchdayEnteredThroughTheMainWindow)
 {
     const std::string dir = Prepare("ligue");
@@ -255,14 +268,7 @@ TEST(Resultats, PrintAndHtmlHoldTheShootOutTheWindowShows)
         auto verifie = [&](Tf_Resultats& page, const std::string& nom) {
             EXPECT_EQ(Cp1252ToUtf8(page.Ligne(0).TirsAuBut->Caption()), k.tirs);
             EXPECT_EQ(page.Ligne(1).TirsAuBut->Caption(), "");
-            const std::string pdf = MakePath(kit::TempDir(), nom + ".pdf");
-            Printer().SetOutputFileName(pdf);
-            page.Imprime();
-            Printer().SetOutputFileName("");
-            const std::string txt = pdf + ".txt";
-            ASSERT_EQ(std::system(("pdftotext " + pdf + " " + txt).c_str()), 0);
-            std::ifstream in(txt);
-            const std::string texte((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            const std::string texte = TexteImprime(page, nom);
             EXPECT_NE(texte.find(k.tirs), std::string::npos) << texte;
             EXPECT_EQ(texte.find(k.tirs), texte.rfind(k.tirs)) << texte;   // once, for the one match
             const std::string html = MakePath(kit::TempDir(), nom + ".htm");
@@ -637,14 +643,7 @@ TEST(Resultats, AnUndatedMatchPrintsNoDate)
         c->NbJournee = 1;
         auto r = Page(s.get());
         ASSERT_NE(r->Ligne(1).Date, nullptr);
-        const std::string pdf = MakePath(kit::TempDir(), "sans_date_" + std::to_string(k++) + ".pdf");
-        Printer().SetOutputFileName(pdf);
-        r->Imprime();
-        Printer().SetOutputFileName("");
-        const std::string txt = pdf + ".txt";
-        ASSERT_EQ(std::system(("pdftotext " + pdf + " " + txt).c_str()), 0);
-        std::ifstream in(txt);
-        const std::string texte((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::string texte = TexteImprime(*r, "sans_date_" + std::to_string(k++));
         std::vector<std::string> dates;
         for (size_t p = texte.find('/'); p != std::string::npos; p = texte.find('/', p + 8)) {
             const size_t debut = texte.find_last_of(" \n", p) + 1;
@@ -841,14 +840,7 @@ TEST(Resultats, SearchOpensTheMatchdayAndTheCheckListsItsFindings)
         EXPECT_EQ(lignes[static_cast<size_t>(i)], (*attendu)[i]);
 
     // Printed: a PDF with the title and the rows.
-    const std::string pdf = MakePath(kit::TempDir(), "journee.pdf");
-    Printer().SetOutputFileName(pdf);
-    r->Imprime();
-    Printer().SetOutputFileName("");
-    const std::string txt = pdf + ".txt";
-    ASSERT_EQ(std::system(("pdftotext " + pdf + " " + txt).c_str()), 0);
-    std::ifstream in(txt);
-    const std::string texte((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string texte = TexteImprime(*r, "journee");
     EXPECT_NE(texte.find(Cp1252ToUtf8(Traduire(85)) + " 1"), std::string::npos);
     EXPECT_NE(texte.find(Cp1252ToUtf8(r->Ligne(0).Domicile->Text())), std::string::npos);
 
