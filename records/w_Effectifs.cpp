@@ -14,6 +14,7 @@
 #include "model/Saison.h"
 #include "model/Utilities.h"
 #include "model/oTraducteur.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/Mask.h"
 #include "platform/gui/Menus.h"
@@ -33,6 +34,15 @@ namespace {
 
 constexpr int TexteSansNom = 3702, TexteAgeIllisible = 3703, TexteDejaLa = 3704, TexteFusion = 3705;
 constexpr int TexteEffaceSaisie = 5726;   // %d the row, %s what it names
+// Why a click on a cell that takes nothing moves nothing.
+constexpr int TexteColonnePoste = 5963, TexteColonneSaison = 5964;
+
+// The columns no cell of which is selected: this season's figures, and the
+// position where the sport keeps it on the player's card.
+bool ColonneFermee(const TSaison* saison, int col)
+{
+    return col >= 9 || (col == 0 && saison && saison->StatApplicable(0));
+}
 
 TOuvreSaisieRapide& SaisieRapide()
 {
@@ -380,6 +390,14 @@ Tf_Effectifs::Tf_Effectifs(TComponent* AOwner) : TFootForm(AOwner)
         }
         else if (b == mbLeft && !(sh & ssDouble) && c >= 1 && c <= 3 && JoueurLigne(r))
             sg_TableauEquipe->BeginDrag(false, 5);
+        else if (b == mbLeft && r >= 1 && ColonneFermee(Saison, c))
+        {
+            // A click on a cell that takes nothing moves nothing: it says
+            // why, and the cell the next keys go to shows its editor.
+            RefuseInput(sg_TableauEquipe, Traduire(c == 0 ? TexteColonnePoste : TexteColonneSaison));
+            if (!ColonneFermee(Saison, sg_TableauEquipe->Col()) && sg_TableauEquipe->Col() <= 8)
+                sg_TableauEquipe->ShowEditor();
+        }
     };
     sg_TableauEquipe->OnDblClick = [this](TObject* s) {
         if (sg_TableauEquipe->Dragging())
@@ -713,7 +731,7 @@ void Tf_Effectifs::sg_TableauEquipeSetEditText(TObject*, int, int ARow, const st
 
 void Tf_Effectifs::sg_TableauEquipeSelectCell(TObject*, int ACol, int ARow, bool& CanSelect)
 {
-    if (ACol >= 9 || (ACol == 0 && Saison && Saison->StatApplicable(0)))
+    if (ColonneFermee(Saison, ACol))
     {
         CanSelect = false;
         return;

@@ -33,6 +33,9 @@
 using namespace ctrl;
 
 namespace {
+
+// What the statistics panel on the left takes beyond its first width.
+constexpr int ElargissementStat = 40;
 constexpr uint16_t Aucun = 0xFFFF;
 }
 
@@ -102,7 +105,9 @@ std::string Tf_FicheJoueur::TexteSaison(int annee)
 
 Tf_FicheJoueur::Tf_FicheJoueur(TComponent* AOwner) : TFicheJoueurForm(AOwner)
 {
-    Dialogue(this, "f_FicheJoueur", false, 680, 470);
+    // The statistics panel as wide as its longest caption and figure beside
+    // each other ("Réussite aux lancers francs  75,0 (77,8)").
+    Dialogue(this, "f_FicheJoueur", false, 680 + ElargissementStat, 470);
     ConstruitControles();
 }
 
@@ -110,7 +115,7 @@ Tf_FicheJoueur::~Tf_FicheJoueur() = default;
 
 void Tf_FicheJoueur::ConstruitControles()
 {
-    FondCopie3 = Cadre(this, this, "FondCopie3", 8, 8, 210, 300);
+    FondCopie3 = Cadre(this, this, "FondCopie3", 8, 8, 210 + ElargissementStat, 300);
     Etiquette(this, FondCopie3, "Label5", 10, 6, 80, clYellow)->Font().SetStyle(fsBold);
     sb_Detail = new TSpeedButton(this);
     sb_Detail->SetName("sb_Detail");
@@ -119,7 +124,7 @@ void Tf_FicheJoueur::ConstruitControles()
     sb_Detail->OnClick = [this](TObject* s) { sb_DetailClick(s); };
     sb_Detail->SetParent(FondCopie3);
 
-    FondCopie5 = Cadre(this, this, "FondCopie5", 8, 314, 210, 164);
+    FondCopie5 = Cadre(this, this, "FondCopie5", 8, 314, 210 + ElargissementStat, 164);
     LibelleDetailButs = Etiquette(this, FondCopie5, "Label31x", 10, 4, 1185, clYellow);
     LibelleDetailButs->Font().SetStyle(fsBold);
     const char* const libelles[9] = {"Label29x", "Label32x", "Label35x", "Label36x", "Label39x",
@@ -146,7 +151,7 @@ void Tf_FicheJoueur::ConstruitControles()
 
     pc_FicheJoueur = new TPageControl(this);
     pc_FicheJoueur->SetName("pc_FicheJoueur");
-    pc_FicheJoueur->SetBounds(226, 8, 446, 215);
+    pc_FicheJoueur->SetBounds(226 + ElargissementStat, 8, 446, 215);
     pc_FicheJoueur->SetStyle(tsButtons);
     pc_FicheJoueur->SetTabWidth(147);
     pc_FicheJoueur->SetParent(this);
@@ -232,28 +237,9 @@ void Tf_FicheJoueur::ConstruitControles()
     sg_Historique->SetFixedRows(1);
     sg_Historique->SetFixedCols(0);
     sg_Historique->SetDefaultRowHeight(18);
-    int largeurs[7] = {50, 125, 120, 35, 25, 25, 25};
     const int entetes[7] = {350, 176, 604, 67, 68, 632, 68};
-    {
-        // the figures' columns as wide as their headings; the two name
-        // columns give up what they take
-        TBitmap mesure(1, 1);
-        mesure.Canvas().Font = sg_Historique->Font();
-        int pris = 0;
-        for (int c = 3; c < 7; ++c)
-        {
-            const int w = std::max(largeurs[c], mesure.Canvas().TextWidth(Texte(entetes[c])) + 10);
-            pris += w - largeurs[c];
-            largeurs[c] = w;
-        }
-        largeurs[1] -= pris / 2;
-        largeurs[2] -= pris - pris / 2;
-    }
     for (int c = 0; c < 7; ++c)
-    {
-        sg_Historique->SetColWidths(c, largeurs[c]);
         sg_Historique->RemplitCellule(c, 0, Texte(entetes[c]), 1, 1, clBlack, clWhite, false);
-    }
     LignesHistorique.resize(1);
     bc_Ajouter = Bouton(this, FondCarriere, "bc_Ajouter", 8, 208, 120, 932);
     bc_Effacer = Bouton(this, FondCarriere, "bc_Effacer", 136, 208, 120, 1070);
@@ -274,7 +260,7 @@ void Tf_FicheJoueur::ConstruitControles()
     auto vue = [this](const char* nom) {
         auto* p = new TPanel(this);
         p->SetName(nom);
-        p->SetBounds(226, 8, 446, 414);
+        p->SetBounds(226 + ElargissementStat, 8, 446, 414);
         p->SetBevelOuter(bvNone);
         p->SetColor(CouleurFondFonceDessin);
         p->SetVisible(false);
@@ -297,10 +283,10 @@ void Tf_FicheJoueur::ConstruitControles()
     Graphe->SetAnchors(akLeft | akTop | akRight | akBottom);
     Graphe->SetParent(fs_DetailJoueur);
 
-    b_aide = Bouton(this, this, "b_aide", 226, 436, 100, 787);
-    b_RetourFiche = Bouton(this, this, "b_RetourFiche", 334, 436, 150, 786);
-    b_Valider = Bouton(this, this, "b_Valider", 492, 436, 86, 29, mrOk);
-    b_Annuler = Bouton(this, this, "b_Annuler", 586, 436, 86, 125, mrCancel);
+    b_aide = Bouton(this, this, "b_aide", 226 + ElargissementStat, 436, 100, 787);
+    b_RetourFiche = Bouton(this, this, "b_RetourFiche", 334 + ElargissementStat, 436, 150, 786);
+    b_Valider = Bouton(this, this, "b_Valider", 492 + ElargissementStat, 436, 86, 29, mrOk);
+    b_Annuler = Bouton(this, this, "b_Annuler", 586 + ElargissementStat, 436, 86, 125, mrCancel);
     b_Valider->Default = true;
     b_Annuler->Cancel = true;
     b_aide->OnClick = [this](TObject* s) { b_aideClick(s); };
@@ -334,10 +320,15 @@ void Tf_FicheJoueur::ConstruitLignesStat(const std::vector<TLigneStatFiche>& lig
         const int y = 28 + 21 * static_cast<int>(i);
         LibellesStat.push_back(Etiquette(this, FondCopie3, "Label" + IntToStr(6 + static_cast<int>(i)) + "s", 8, y, l.Texte));
         LibellesStat.back()->Font().SetSize(8);
-        ValeursStat.push_back(Etiquette(this, FondCopie3, l.Valeur, 146, y, 0));
+        // each figure ends at its button
+        const int bouton = 186 + ElargissementStat;
+        TLabel* valeur = Etiquette(this, FondCopie3, l.Valeur, bouton - 64, y, 0);
+        valeur->SetAlignment(taRightJustify);
+        valeur->SetBounds(bouton - 64, y, 60, valeur->Height());
+        ValeursStat.push_back(valeur);
         auto* b = new TSpeedButton(this);
         b->SetName(l.Bouton);
-        b->SetBounds(186, y - 2, 20, 18);
+        b->SetBounds(bouton, y - 2, 20, 18);
         b->SetCaption(">");
         b->Tag = l.Numero;
         b->OnClick = [this](TObject* s) { s1Click(s); };
@@ -393,6 +384,22 @@ void Tf_FicheJoueur::TraduitLibelles()
 
 void Tf_FicheJoueur::Termine()
 {
+    // The career's figures columns as wide as their headings, the sport's
+    // own given: the two name columns give up what they take.
+    int largeurs[7] = {50, 125, 120, 35, 25, 25, 25};
+    TBitmap mesure(1, 1);
+    mesure.Canvas().Font = sg_Historique->Font();
+    int pris = 0;
+    for (int c = 3; c < 7; ++c)
+    {
+        const int w = std::max(largeurs[c], mesure.Canvas().TextWidth(sg_Historique->LitCellule(c, 0)) + 10);
+        pris += w - largeurs[c];
+        largeurs[c] = w;
+    }
+    largeurs[1] -= pris / 2;
+    largeurs[2] -= pris - pris / 2;
+    for (int c = 0; c < 7; ++c)
+        sg_Historique->SetColWidths(c, largeurs[c]);
     TraduitLibelles();
     construit_ = true;
 }

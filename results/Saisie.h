@@ -88,8 +88,12 @@ std::string TexteEcart(const TSaison& saison, const TEcartTableau& x);
 // The line naming a later match in the question: its matchday's caption (the
 // third-place match's own), the teams and the score between them (kept on one line).
 std::string LibelleMatchRemplace(const TSaison& saison, const TMatchRemplace& m);
-// The one question about the matches a change names: text question, one
-// line for each, then text question + 1.
+// The text of that id that speaks of "the cup", or its twin naming a play-off
+// when c is a championship of a play-off.
+int TexteCompetition(const TSaison& saison, const TDonneesChampionnat* c, int texte);
+// The one question about the matches a change names: text question (naming
+// the competition the current championship is), one line for each, then
+// text question + 1.
 std::string QuestionCoupe(const TSaison& saison, int question, const std::vector<TMatchRemplace>& nommes);
 // The matches still to play that teams taken out of a cup leave (x), each
 // naming the opponent left without one (text 5785), one line each; empty

@@ -329,7 +329,10 @@ void Tf_Resultats::CreeLigne(int r)
     l->Tiret = Label(this, nullptr, "", 0, 0, 8, clWhite, true, "-");
     FondMatch->InsereControle(l->Tiret);
     if (c && c->EstCoupe()) {
-        l->TirsAuBut = Label(this, nullptr, "", 0, 0, 160, Jaune, true, "");
+        // centred under the row, as wide as its text: the longest word on
+        // a shoot-out shows whole
+        l->TirsAuBut = Label(this, nullptr, "", 0, 0, 340, Jaune, true, "");
+        l->TirsAuBut->SetAlignment(taCenter);
         l->TirsAuBut->Tag = 0;
         FondMatch->InsereControle(l->TirsAuBut);
     }
@@ -392,8 +395,10 @@ void Tf_Resultats::PlaceLignes()
         l.Tiret->SetBounds(x + 168, y + 5, 8, 16);
         l.ScoreExterieur->SetBounds(x + 180, y, 25, 25);
         l.Exterieur->SetBounds(x + 220, y, 120, 25);
-        if (l.TirsAuBut)
-            l.TirsAuBut->SetBounds(x + 120, y + 27, 160, 16);
+        if (l.TirsAuBut) {
+            l.TirsAuBut->SetBounds(x, y + 27, 340, 16);
+            l.TirsAuBut->AdjustBounds();
+        }
     }
     if (finales)
         for (int r = 0; r < 2; ++r) {

@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "model/Championnat.h"
+#include "model/ChampionnatStat.h"
 #include "model/Championnat_Maintenance.h"
 #include "model/Joueurs.h"
 #include "model/Penalites.h"
@@ -303,6 +304,38 @@ const TGeste gestes[] = {
          // the other match of the matchday keeps its sheet
          EXPECT_EQ(FeuilleMatch(c, 2, 1, 3).Affluence, 12006);
      }},
+    {"a forfeit over one player's box-score line: the line named, not its figures", true, 12,
+     [](TSaisonComplete& c) {
+         c.ligue->NbJournee = 2;
+         auto* stat = dynamic_cast<TDonneesChampionnatStat*>(c.ligue);
+         EXPECT_TRUE(stat);
+         // 32 minutes, 22 points, 8 of 14 two-pointers, 2 of 5 three-pointers
+         const uint16_t ligne[] = {32, 22, 8, 14, 2, 5};
+         const int32_t joueur = c.Joueurs(0).front();
+         for (int code = stat ? stat->PremierCode() : 1; stat && code <= stat->DernierCode(); ++code)
+             if (TListeDonnees* l = stat->ListeStat(2, code)) {
+                 l->SupprimeEquipes({0, 2});
+                 if (const size_t k = static_cast<size_t>(code - stat->PremierCode()); k < std::size(ligne))
+                     l->Ajoute(TDonneesEvt::CreateId(joueur, 0, ligne[k]));
+             }
+         return std::move(c.saison);
+     },
+     [](TRoute& r) {
+         EXPECT_EQ(FeuilleMatch(*r.Champ(Ligue), 2, 0, 2).Lignes, 1);
+         const auto textes = Forfait(r);
+         EXPECT_EQ(textes.size(), 1u);
+         if (!textes.empty()) {
+             EXPECT_NE(textes[0].find(TraduireFormat(5954, {1}) + ","), std::string::npos) << textes[0];
+             for (int n : {1, 6})
+                 EXPECT_EQ(textes[0].find(TraduireFormat(IdTexteNombre(5701, 5709, n), {n})), std::string::npos)
+                     << textes[0];
+         }
+         return textes;
+     },
+     [](TSaison& s, const std::string&) {
+         const TFeuilleMatch f = FeuilleMatch(*s.Arbre().ChampionnatParCode(Ligue), 2, 0, 2);
+         EXPECT_EQ(std::vector<int>({f.Evenements, f.Lignes}), std::vector<int>({0, 0}));
+     }},
     {"a forfeit over a played match with one official: the count in the singular", true, 1,
      [](TSaisonComplete& c) {
          c.ligue->NbJournee = 2;
@@ -332,11 +365,11 @@ class GestesNommes : public ::testing::TestWithParam<int>
 
 TEST_P(GestesNommes, AGestureChangesWhatItNamesAndNoKeepsTheSeason)
 {
-    // 4: football with the interface in English
+    // 4: football, 6: basketball, with the interface in English
     const int sport = GetParam() % 4;
     const std::string dir = essai::Prepare("setup_gestes" + std::to_string(GetParam()));
     auto f = LanceFenetre();
-    TLangue langue(GetParam() == 4 ? "en" : "fr");
+    TLangue langue(GetParam() >= 4 ? "en" : "fr");
     for (const TGeste& g : gestes)
         for (const int reponse : !(g.sports >> sport & 1) ? std::vector<int>{}
                                  : g.question                ? std::vector<int>{mrNo, mrYes}
@@ -371,4 +404,4 @@ TEST_P(GestesNommes, AGestureChangesWhatItNamesAndNoKeepsTheSeason)
     TermineFenetre(f);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sports, GestesNommes, ::testing::Values(0, 1, 2, 3, 4));
+INSTANTIATE_TEST_SUITE_P(Sports, GestesNommes, ::testing::Values(0, 1, 2, 3, 4, 6));

@@ -392,7 +392,7 @@ const TRetrait retraits[] = {
          const TPersonnel* p = r.S().Arbitres().ChercheNumero(r.c.arbitres[0]);
          const int matchs = MatchsArbitre(r.S(), *p);
          const auto textes = EffaceArbitre(r, p);
-         EXPECT_EQ(textes, std::vector<std::string>{TraduireFormat(3323, {matchs})});
+         EXPECT_EQ(textes, std::vector<std::string>{TraduireFormat(IdTexteNombre(3323, 5952, matchs), {matchs})});
          return textes;
      },
      nullptr},
@@ -405,7 +405,7 @@ const TRetrait retraits[] = {
      [](TRoute& r) {
          const int matchs = MatchsStade(r.S(), r.c.stade1);
          const auto textes = EffaceStade(r, r.S().Stades().ChercheStade(r.c.stade1));
-         EXPECT_EQ(textes, std::vector<std::string>{TraduireFormat(r.S().Sport() >= 2 ? 3322 : 3321, {matchs})});
+         EXPECT_EQ(textes, std::vector<std::string>{TraduireFormat(r.S().Sport() >= 2 ? IdTexteNombre(3322, 5951, matchs) : IdTexteNombre(3321, 5950, matchs), {matchs})});
          return textes;
      },
      nullptr},

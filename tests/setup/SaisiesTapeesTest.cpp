@@ -569,6 +569,7 @@ TEST(SaisiesTapees, AGridCellShowsWhatIsKept)
     };
     auto poids = [&] { return c->NbPonderations() ? IntToStr(c->Ponderation(0)->Ponderation) : std::string("-"); };
     Tf_ButeursStat* page = nullptr;
+    TColorStringGrid* grille = nullptr;
     struct TCas
     {
         const char* nom;
@@ -607,6 +608,33 @@ TEST(SaisiesTapees, AGridCellShowsWhatIsKept)
              kit::PressKey(nullptr, VK_RETURN);
              return page->csc_StatTir->Cells(3, 1);
          }, "14", "-", [&] { return IntToStr(page ? page->csc_StatTir->DonneeCellule(3, 1) : -1); }, "14"},
+        // The squads: a player typed, Tab to his age, then a click on the
+        // position cell (on his card in basketball) of the row below.
+        {"squads, a click on a cell that takes nothing", [&] {
+             Commande(*f, 147);
+             auto* e = dynamic_cast<Tf_Effectifs*>(f->Enfant);
+             if (!e)
+                 return std::string("no squads");
+             grille = e->sg_TableauEquipe;
+             const int ligne = grille->RowCount() - 1;   // the empty row
+             auto clic = [&](int col, int row) {
+                 const TRect r = grille->CellRect(col, row);
+                 kit::Click(grille, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+             };
+             clic(2, ligne);
+             kit::TypeKeys(grille, "Nowak");
+             kit::PressKey(nullptr, VK_TAB);
+             kit::PressKey(nullptr, VK_TAB);
+             clic(0, ligne + 1);
+             kit::GrabToPng(e, "cellules-tapees-effectifs-clic-refuse");
+             return "row " + IntToStr(grille->Row() - ligne) + ", column " + IntToStr(grille->Col()) +
+                    (grille->EditorMode() ? ", editing" : "");
+         }, "row 0, column 4, editing", Traduire(5963),
+         // the next key goes to the editor shown
+         [&] {
+             kit::TypeKeys(nullptr, "7");
+             return grille && grille->EditorMode() ? Trim(grille->EditorText()) : std::string("no editor");
+         }, "7"},
     };
     for (const TCas& k : cas) {
         SCOPED_TRACE(k.nom);
