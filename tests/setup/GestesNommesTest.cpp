@@ -257,7 +257,14 @@ const TGeste gestes[] = {
          EXPECT_EQ(textes, std::vector<std::string>{attendu});
          return textes;
      },
-     [](TSaison& s, const std::string&) {
+     [](TSaison& s, const std::string& avant) {
+         // the season before, less what the question named
+         auto attendu = Lit(s.Sport(), avant);
+         for (const char* prenom : {"Un", "Deux"})
+             attendu->Joueurs().RetireJoueur(attendu->Joueurs().ChercheJoueurNom(L1("Sélectionné"), prenom));
+         attendu->SupprimeEquipe(Selection);
+         EXPECT_TRUE(SansDate(Document(s)) == SansDate(Document(*attendu)))
+             << Ecart(SansDate(Document(s)), SansDate(Document(*attendu)));
          EXPECT_EQ(s.NomEquipe(Selection), "");
          EXPECT_EQ(s.Joueurs().ChercheJoueurNom(L1("Sélectionné"), "Un"), nullptr);
          EXPECT_EQ(s.Joueurs().ChercheJoueurNom(L1("Sélectionné"), "Deux"), nullptr);
