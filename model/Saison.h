@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -162,9 +163,32 @@ public:
     // Division codes of the championships holding the team.
     std::vector<int> ListeCodesDivision(int idEquipe) const;
     bool PlusieursChampionnats() const;
-    // Removes the teams of that championship that no other championship
-    // holds, with their players (or their counts in that championship).
-    void SupprimeEquipesChampionnat(int32_t code);
+    // The championships coded are leaving: each of their teams that no other
+    // championship holds leaves the season (SupprimeEquipe) with the players
+    // of its club. A player of such a club stays, without a club, when he has
+    // counts in a championship that stays or a national team that stays. A
+    // player of no club and no national team goes when he has counts in those
+    // championships and nowhere else (one without any count stays). Teams
+    // are told by the players' club and national team, whatever championship
+    // is current; the counts are recounted first. The championships stay in
+    // the tree: the caller takes them out.
+    void SupprimeEquipesChampionnats(const std::vector<int32_t>& codes);
+    // What team id would take with it out of the season (RetireEquipe).
+    struct TRetraitEquipe
+    {
+        std::vector<TJoueur*> Partants;     // the players of its club that go with it
+        std::vector<TJoueur*> SansClub;     // of its club, kept without one: a match names them, or another team selects them
+        std::vector<TJoueur*> Selections;   // players of other clubs it selects, who lose that selection
+        std::vector<TPersonnel*> Entraineurs;   // coaches of the club, left without one
+        bool FicheClub = false;             // its club record goes
+    };
+    TRetraitEquipe RetraitEquipe(int id) const;
+    // Team id leaves the season with what RetraitEquipe names, when no
+    // championship holds it; false (nothing changed) otherwise.
+    bool RetireEquipe(int id);
+    // The numbers of the players a match names (line-ups, substitutions,
+    // captains, event records, box scores).
+    std::set<int32_t> JoueursCites() const;
     // Player numbers (old, new) rewritten in every championship; the list is
     // emptied.
     void AppliqueRenumerotation(TPairesIds& paires) override;

@@ -20,6 +20,8 @@
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Menus.h"
+#include "platform/gui/StdCtrls.h"
+#include "records/w_ModifierEquipe.h"
 #include "results/w_Resultats.h"
 #include "setup/w_CreationSaison.h"
 #include "setup/w_Option.h"
@@ -112,7 +114,9 @@ void TousGardes(TSaison& s, const std::vector<int>& equipes)
     for (int i = 0; i < s.NbEquipe(); ++i)
         EXPECT_EQ(s.IdEquipe(i), equipes.at(static_cast<size_t>(i)));
     EXPECT_EQ(s.NomEquipe(Selection), L1("Sélection"));
-    EXPECT_EQ(s.Joueurs().ChercheJoueurNom("Joueur1", "P0")->EquipeNational, Selection);
+    const TJoueur* selectionne = s.Joueurs().ChercheJoueurNom("Joueur1", "P0");
+    ASSERT_NE(selectionne, nullptr);
+    EXPECT_EQ(selectionne->EquipeNational, Selection);
 }
 
 // The league's options window (group 1): the gesture, then OK.
@@ -168,6 +172,34 @@ std::vector<std::string> Forfait(TRoute& r)
     return textes;
 }
 
+// "Modifier les équipes": the team's line clicked, "Effacer", "Terminer".
+std::vector<std::string> EffaceEquipe(TRoute& r, int id)
+{
+    std::vector<std::string> textes;
+    QuandFenetre<Tf_ModifierEquipe>([&](Tf_ModifierEquipe* m) {
+        const TRect l = m->l_Equipe->ItemRect(m->l_Equipe->Items().IndexOfObject(id));
+        kit::Click(m->l_Equipe, l.Left + 10, (l.Top + l.Bottom) / 2);
+        Repond(r, textes, "gestes-effacer-equipe");
+        kit::Click(m->bc_Effacer);
+        kit::ForgetModalActions();
+        kit::GrabToPng(m, "gestes-modifier-equipes-" + std::to_string(r.S().Sport()));
+        kit::Click(m->bc_Terminer);
+    });
+    Commande(r.f, 144);
+    kit::ForgetModalActions();
+    return textes;
+}
+
+// The national team with two players of its own and a club record.
+std::unique_ptr<TSaison> SelectionComplete(TSaisonComplete& c)
+{
+    TSaison& s = *c.saison;
+    for (const char* prenom : {"Un", "Deux"})
+        s.Joueurs().AjouteJoueur(s.CreeJoueur(L1("Sélectionné"), prenom, -1, Selection));
+    s.RensClubs().NouveauRensClub(Selection)->Nom = L1("Fédération");
+    return std::move(c.saison);
+}
+
 struct TGeste
 {
     const char* nom;
@@ -199,6 +231,41 @@ const TGeste gestes[] = {
          EXPECT_EQ(s.Arbre().ListeChampionnats().size(), 1u);
          TousGardes(s, {0, 1, 2, 3, Selection});
          EXPECT_EQ(s.Joueurs().ChercheJoueurNom("Joueur4", "P0"), nullptr);
+     }},
+    {"the league and the cup out with their teams: Lille's player selected by the national team stays, without "
+     "a club",
+     false, 15, nullptr,
+     [](TRoute& r) {
+         RetireChampionnats(r, {Ligue, Coupe}, {Ligue, Coupe});
+         return std::vector<std::string>{};
+     },
+     [](TSaison& s, const std::string&) {
+         EXPECT_EQ(s.Arbre().ListeChampionnats().size(), 1u);
+         TousGardes(s, {4, 5, 6, 7, Selection});
+         if (const TJoueur* j = s.Joueurs().ChercheJoueurNom("Joueur1", "P0"))
+             EXPECT_EQ(j->ClubActuel, TJoueur::Aucun);
+         EXPECT_EQ(s.Joueurs().NbJoueur(), 13);
+     }},
+    {"the national team deleted in the team dialog: its players, club record and selections are named", true, 15,
+     SelectionComplete,
+     [](TRoute& r) {
+         const auto textes = EffaceEquipe(r, Selection);
+         const std::string attendu = TraduireFormat(5860, {L1("Sélection")}) + "\n" +
+                                     TraduireFormat(5861, {L1("Sélectionné Deux, Sélectionné Un")}) + "\n" +
+                                     Traduire(5863) + "\n" + TraduireFormat(5864, {std::string("Joueur1 P0 (Lille)")});
+         EXPECT_EQ(textes, std::vector<std::string>{attendu});
+         return textes;
+     },
+     [](TSaison& s, const std::string& avant) {
+         // the season before, less what the question named
+         auto attendu = Lit(s.Sport(), avant);
+         for (const char* prenom : {"Un", "Deux"})
+             attendu->Joueurs().RetireJoueur(attendu->Joueurs().ChercheJoueurNom(L1("Sélectionné"), prenom));
+         attendu->SupprimeEquipe(Selection);
+         EXPECT_TRUE(SansDate(Document(s)) == SansDate(Document(*attendu)))
+             << Ecart(SansDate(Document(s)), SansDate(Document(*attendu)));
+         EXPECT_EQ(s.Joueurs().NbJoueur(), 24);
+         EXPECT_EQ(s.RensClubs().ChercheRensClub(Selection), nullptr);
      }},
     {"a season of an earlier version whose erased team is still named: a team added takes none of its links",
      false, 15,

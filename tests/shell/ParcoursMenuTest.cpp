@@ -339,7 +339,12 @@ TEST_P(Parcours, EveryEntryOfTheTreeAndTheMenuBarOpensItsWindowOrDoesItsAction)
             EXPECT_EQ(std::count(textes.begin(), textes.end(), nonDisponible), 0) << "command " << c;
             const TAttendu a = Attendu(c);
             std::vector<std::string> permis;
-            if (c == 192)
+            // the second time, the season the first one stored is named, and kept (no answer)
+            if (const TDonneesChampionnat* ch = f->Saison->ChampionnatCourant(); c == 192 && parBarre)
+                permis = {TraduireFormat(5867, {TraduireFormat(356, {1900 + static_cast<int16_t>(ch->Option(8)),
+                                                                     ch->NbEquipe()}),
+                                                f->Saison->Arbre().NomCompletCode(ch->CodeChamp), ch->NbEquipe()})};
+            else if (c == 192)
                 permis = {Traduire(1616)};
             if (c == 7 && !textes.empty())
                 permis = {Traduire(253)};   // saved
