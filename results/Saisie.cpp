@@ -105,11 +105,18 @@ std::vector<TLigneSaisie> LignesJournee(const TSaison& saison)
             (EstPetiteFinale(*c, n, *j->Match(k)) ? autres : finale).push_back(std::move(v[static_cast<size_t>(k)]));
         if (!autres.empty() && finale.size() < static_cast<size_t>(petite))
             finale.resize(static_cast<size_t>(petite));
-        for (TLigneSaisie& l : autres)
-            finale.push_back(std::move(l));
+        // Matches past the count stand after it.
+        const auto place = finale.begin() + std::min<std::ptrdiff_t>(petite, static_cast<std::ptrdiff_t>(finale.size()));
+        finale.insert(place, std::make_move_iterator(autres.begin()), std::make_move_iterator(autres.end()));
         v = std::move(finale);
     }
     return v;
+}
+
+int NbLignesJournee(const TDonneesChampionnat& c, int n)
+{
+    const TInfoCompJour* j = c.Journee(n);
+    return std::max(c.NbMatchJournee(n), j ? j->NbMatchs() : 0);
 }
 
 TEcritureJournee EcritJournee(TSaison& saison, const std::vector<TLigneSaisie>& lignes, bool dateVisible,

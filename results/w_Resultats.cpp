@@ -355,7 +355,7 @@ void Tf_Resultats::CreeLignes()
     if (!c)
         return;
     const int n = c->NbJournee;
-    const int nb = c->NbMatchJournee(n) + (systemeDate_ ? 1 : 0);
+    const int nb = NbLignesJournee(*c, n) + (systemeDate_ ? 1 : 0);
     for (int r = 0; r < nb; ++r)
         CreeLigne(r);
     PlaceLignes();
@@ -967,7 +967,7 @@ void Tf_Resultats::TrackBar1Change(TObject*)
         Label1->SetCaption(LibelleJournee(Saison));
         if (c->NbJournee <= c->DerniereJournee)
             TrieMatchsClassement();
-        if (!c->EstCoupe())
+        if (!c->EstCoupe() && NbLignes() == NbLignesJournee(*c, position))
             ChargeJournee(false);
         else
             CreeLignes();

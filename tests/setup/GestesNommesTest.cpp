@@ -239,6 +239,65 @@ const TGeste gestes[] = {
              EXPECT_NE(dynamic_cast<TEntraineur*>(s.Entraineurs().Personnel(i))->ClubActuel, Nouvelle);
          EXPECT_EQ(s.RensClubs().ChercheRensClub(Nouvelle), nullptr);
      }},
+    {"the cup's results page shown and left untouched: a match past its round's count stays, shown", false, 15,
+     [](TSaisonComplete& c) {
+         // (the kit's cup holds three matches in a round of two)
+         TInfoComp* m = c.coupe->MatchEquipes(1, 2, 6);
+         EXPECT_TRUE(m);
+         if (m) {
+             m->SetScore(0, 2);
+             m->SetScore(1, 1);
+             m->SetAffluence(777);
+         }
+         c.saison->SetChampionnatCourant(c.coupe);
+         return std::move(c.saison);
+     },
+     [](TRoute& r) {
+         Commande(r.f, 13);
+         kit::Process(20);
+         auto* v = dynamic_cast<Tf_Resultats*>(r.f.Enfant);
+         EXPECT_TRUE(v && v->NbLignes() == 3);
+         if (v && v->NbLignes() == 3) {
+             EXPECT_EQ(v->Ligne(2).Domicile->Text() + v->Ligne(2).ScoreDomicile->Text() + "-" +
+                           v->Ligne(2).ScoreExterieur->Text() + v->Ligne(2).Exterieur->Text(),
+                       "Nantes2-1Reims");
+             kit::GrabToPng(v, "gestes-coupe-trois-" + std::to_string(r.S().Sport()));
+         }
+         Commande(r.f, 40);
+         kit::Process(20);
+         return std::vector<std::string>{};
+     },
+     [](TSaison& s, const std::string& avant) {
+         EXPECT_TRUE(SansDate(Document(s)) == avant) << Ecart(SansDate(Document(s)), avant);
+         const TInfoComp* m = s.Arbre().ChampionnatParCode(Coupe)->MatchEquipes(1, 2, 6);
+         ASSERT_TRUE(m);
+         EXPECT_EQ(std::vector<int>({m->Score(0), m->Score(1), m->Affluence()}), std::vector<int>({2, 1, 777}));
+     }},
+    {"a league's matches per matchday lowered to 1, then its results page shown and left: every match stays", false,
+     15, nullptr,
+     [](TRoute& r) {
+         Options(r, [](Tf_Option* o) {
+             o->PageControl1->SetActivePage(o->ts_Generaux);
+             TapeDans(o->UpDown9->Associate(), "1");
+         });
+         Commande(r.f, 13);
+         kit::Process(20);
+         auto* v = dynamic_cast<Tf_Resultats*>(r.f.Enfant);
+         EXPECT_TRUE(v && v->NbLignes() == 2);
+         if (v)
+             v->TrackBar1->SetPosition(4);
+         Commande(r.f, 40);
+         kit::Process(20);
+         return std::vector<std::string>{};
+     },
+     [](TSaison& s, const std::string&) {
+         TSaisonComplete c(s.Sport());
+         c.saison->SetChampionnatCourant(c.ligue);
+         c.ligue->SetNbMatch(1);
+         c.ligue->NbJournee = 4;
+         EXPECT_TRUE(SansDate(Document(s)) == SansDate(Document(*c.saison)))
+             << Ecart(SansDate(Document(s)), SansDate(Document(*c.saison)));
+     }},
     {"the options of a league of a division no template lists, validated untouched", false, 15, nullptr,
      [](TRoute& r) {
          EXPECT_EQ(r.Champ(Ligue)->Division, 101);
