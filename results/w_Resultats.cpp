@@ -1068,17 +1068,15 @@ void Tf_Resultats::b_CompleterClick(TObject*)
         return;
     EnregistrerJournee();
     bool oui = false;
-    if (!c->EstCoupe()) {
-        // The return legs fill the second half of the matchdays, by the
-        // scheme the answer names; Cancel adds nothing.
+    // The return legs fill the empty places of the second half of the
+    // matchdays, by the scheme the answer names; Cancel adds nothing. The
+    // question is asked only when an answer adds a match, and the matchday
+    // shown stays the one shown.
+    if (!c->EstCoupe() && (!c->RetoursAGenerer(true).empty() || !c->RetoursAGenerer(false).empty())) {
         const uint16_t reponse = Tf_MessageUtil::Affiche(QuestionRetours(*c), mbuOui | mbuNon | mbuAnnuler);
         if (reponse != mrYes && reponse != mrNo)
             return;
         oui = reponse == mrYes;
-        if (c->NbJournee > c->NbEquipe() - 1 && c->NbEquipe() > 1) {
-            TrackBar1->SetPosition(c->NbEquipe() - 1);
-            TrackBar1Change(TrackBar1);
-        }
     }
     // The rows show what was added (the shown matchday may be among them);
     // then the user is told what, or that nothing was missing.
