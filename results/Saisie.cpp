@@ -105,9 +105,8 @@ std::vector<TLigneSaisie> LignesJournee(const TSaison& saison)
             (EstPetiteFinale(*c, n, *j->Match(k)) ? autres : finale).push_back(std::move(v[static_cast<size_t>(k)]));
         if (!autres.empty() && finale.size() < static_cast<size_t>(petite))
             finale.resize(static_cast<size_t>(petite));
-        // Matches past the count stand after it.
-        const auto place = finale.begin() + std::min<std::ptrdiff_t>(petite, static_cast<std::ptrdiff_t>(finale.size()));
-        finale.insert(place, std::make_move_iterator(autres.begin()), std::make_move_iterator(autres.end()));
+        for (TLigneSaisie& l : autres)
+            finale.push_back(std::move(l));
         v = std::move(finale);
     }
     return v;
