@@ -312,6 +312,27 @@ const TGeste gestes[] = {
          EXPECT_TRUE(SansDate(Document(s)) == SansDate(Document(*c.saison)))
              << Ecart(SansDate(Document(s)), SansDate(Document(*c.saison)));
      }},
+    {"Compléter on the league whose matchdays left are full: nothing asked, matchday 5 stays", false, 15, nullptr,
+     [](TRoute& r) {
+         Commande(r.f, 13);
+         kit::Process(20);
+         auto* v = dynamic_cast<Tf_Resultats*>(r.f.Enfant);
+         EXPECT_TRUE(v);
+         std::vector<std::string> textes;
+         if (v) {
+             Repond(r, textes, "gestes-completer");
+             kit::Click(v->b_Completer);
+             EXPECT_EQ(v->TrackBar1->Position(), 5);
+         }
+         EXPECT_EQ(textes, std::vector<std::string>{Traduire(5581)});
+         Commande(r.f, 40);
+         kit::Process(20);
+         return std::vector<std::string>{};
+     },
+     [](TSaison& s, const std::string& avant) {
+         EXPECT_TRUE(SansDate(Document(s)) == avant) << Ecart(SansDate(Document(s)), avant);
+         EXPECT_EQ(s.Arbre().ChampionnatParCode(Ligue)->NbJournee, 5);
+     }},
     {"the options of a league of a division no template lists, validated untouched", false, 15, nullptr,
      [](TRoute& r) {
          EXPECT_EQ(r.Champ(Ligue)->Division, 101);
