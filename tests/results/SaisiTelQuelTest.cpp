@@ -413,22 +413,6 @@ INSTANTIATE_TEST_SUITE_P(
                      EXPECT_TRUE(b.Doc() == avant);
                      EXPECT_EQ(ModifSaison, 0);
                  }},
-        // Every matchday full, matchday 5 shown: nothing is asked, nothing
-        // to add is said, and matchday 5 stays shown and stored.
-        CasSaisi{"complete_on_full_matchdays_asks_nothing_and_the_matchday_stays", 1, false,
-                 [](Banc& b) {
-                     for (int d = 1; d <= 6; ++d)
-                         b.Joue(d, {{"1", "0"}, {"2", "2"}});
-                     b.Page(5);
-                 },
-                 {mrOk}, [](Banc& b) { kit::Click(b.r().b_Completer); },
-                 [](Banc& b, const std::string& avant) {
-                     EXPECT_EQ(b.dits, (std::vector<std::string>{Traduire(5581)}));
-                     EXPECT_EQ(b.c->NbJournee, 5);
-                     EXPECT_EQ(b.r().TrackBar1->Position(), 5);
-                     EXPECT_TRUE(b.Doc() == avant);
-                     EXPECT_EQ(ModifSaison, 0);
-                 }},
         // A return leg whose team already plays its matchday (Club 1 - Club 3,
         // 2-0, on matchday 4): No fills the other matchdays only, never
         // replacing a match.
