@@ -1035,7 +1035,7 @@ TChangementCoupe ChangementJournee(const TDonneesChampionnat& c, int n, std::vec
     return x;
 }
 
-TChangementCoupe ChangementScore(const TDonneesChampionnat& c, int n, int k, int sh, int sa)
+TChangementCoupe ChangementScore(const TDonneesChampionnat& c, int n, int k, int sh, int sa, uint32_t tirs)
 {
     TChangementCoupe x;
     x.Avant = MatchsCoupe(c);
@@ -1050,13 +1050,17 @@ TChangementCoupe ChangementScore(const TDonneesChampionnat& c, int n, int k, int
     m.ScoreDomicile = joue ? sh : -1;
     m.ScoreExterieur = joue ? sa : -1;
     // A shoot-out belonged to the score it followed.
-    m.TirsAuBut = 0;
+    m.TirsAuBut = joue ? tirs : 0;
     if (!joue || !TableauActif(c)) {
         m.Qualifie = 2;
         return x;
     }
     const TDecisionTour d = Regle(c, x.Apres, n, m);
-    if (d.TirsAuBut || d.Indecis)
+    if (!d.TirsAuBut)
+        m.TirsAuBut = 0;
+    if (m.TirsAuBut != 0)
+        m.Qualifie = TirsDomicile(m.TirsAuBut) > TirsExterieur(m.TirsAuBut) ? 0 : 1;
+    else if (d.TirsAuBut || d.Indecis)
         m.Qualifie = 2;
     else if (d.Qualifie >= 0)
         m.Qualifie = d.Qualifie;

@@ -113,6 +113,12 @@ std::vector<TLigneSaisie> LignesJournee(const TSaison& saison)
     return v;
 }
 
+int NbLignesJournee(const TDonneesChampionnat& c, int n)
+{
+    const TInfoCompJour* j = c.Journee(n);
+    return std::max(c.NbMatchJournee(n), j ? j->NbMatchs() : 0);
+}
+
 TEcritureJournee EcritJournee(TSaison& saison, const std::vector<TLigneSaisie>& lignes, bool dateVisible,
                               uint32_t dateJournee, const std::vector<TEquipeListee>& listees)
 {

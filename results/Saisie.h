@@ -66,6 +66,11 @@ int ScoreTexte(const std::string& texte);
 // The rows of the current championship's current matchday as the page loads
 // them (without dates): one per match.
 std::vector<TLigneSaisie> LignesJournee(const TSaison& saison);
+// The match rows the page lays out for matchday n: its count of matches, or
+// every match it holds when it holds more (a file may hold a round past its
+// count, a league its matches past a count lowered since): a match the page
+// does not show would be lost when the matchday is written.
+int NbLignesJournee(const TDonneesChampionnat& c, int n);
 // Writes the rows into matchday NbJournee of the current championship.
 // dateJournee: the matchday date the window shows, used for rows without a
 // date box when dateVisible.

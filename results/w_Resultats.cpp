@@ -358,7 +358,7 @@ void Tf_Resultats::CreeLignes()
     if (!c)
         return;
     const int n = c->NbJournee;
-    const int nb = c->NbMatchJournee(n) + (systemeDate_ ? 1 : 0);
+    const int nb = NbLignesJournee(*c, n) + (systemeDate_ ? 1 : 0);
     for (int r = 0; r < nb; ++r)
         CreeLigne(r);
     PlaceLignes();
@@ -972,7 +972,7 @@ void Tf_Resultats::TrackBar1Change(TObject*)
         Label1->SetCaption(LibelleJournee(Saison));
         if (c->NbJournee <= c->DerniereJournee)
             TrieMatchsClassement();
-        if (!c->EstCoupe())
+        if (!c->EstCoupe() && NbLignes() == NbLignesJournee(*c, position))
             ChargeJournee(false);
         else
             CreeLignes();
@@ -1073,17 +1073,15 @@ void Tf_Resultats::b_CompleterClick(TObject*)
         return;
     EnregistrerJournee();
     bool oui = false;
-    if (!c->EstCoupe()) {
-        // The return legs fill the second half of the matchdays, by the
-        // scheme the answer names; Cancel adds nothing.
+    // The return legs fill the empty places of the second half of the
+    // matchdays, by the scheme the answer names; Cancel adds nothing. The
+    // question is asked only when an answer adds a match, and the matchday
+    // shown stays the one shown.
+    if (!c->EstCoupe() && (!c->RetoursAGenerer(true).empty() || !c->RetoursAGenerer(false).empty())) {
         const uint16_t reponse = Tf_MessageUtil::Affiche(QuestionRetours(*c), mbuOui | mbuNon | mbuAnnuler);
         if (reponse != mrYes && reponse != mrNo)
             return;
         oui = reponse == mrYes;
-        if (c->NbJournee > c->NbEquipe() - 1 && c->NbEquipe() > 1) {
-            TrackBar1->SetPosition(c->NbEquipe() - 1);
-            TrackBar1Change(TrackBar1);
-        }
     }
     // The rows show what was added (the shown matchday may be among them);
     // then the user is told what, or that nothing was missing.

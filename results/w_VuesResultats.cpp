@@ -481,6 +481,9 @@ Tf_Minute::Tf_Minute(TComponent* AOwner) : TFootForm(AOwner)
     EditRond1 = rond("EditRond1", 400);
     EditRond2 = rond("EditRond2", 440);
     Label81 = Label(this, FondCopie17, "Label81", 178, 424, 10, clWhite, true, "-");
+    l_TirsAuBut = Label(this, FondCopie17, "l_TirsAuBut", 8, 472, 284, 0x00FFFF, true, "");
+    l_TirsAuBut->SetWordWrap(true);
+    l_TirsAuBut->SetHeight(64);
     auto bouton = [this](const char* nom, const char* texte, int x, int y, int cote, int pas) {
         TBoutonCopie* b = Bouton(this, FondCopie17, nom, "BoutonOrange", x, y, 40, texte);
         b->SetHeight(25);
@@ -566,6 +569,28 @@ void Tf_Minute::MontreChoix()
     EditRond2->SetText(!m ? std::string() : m->Score(1) == V ? "0" : IntToStr(m->Score(1) & 0x7FFF));
     for (TBoutonCopie* b : {Bp1, Bm1, bp2, bm2})
         b->SetEnabled(m != nullptr);
+    MontreTirs();
+}
+
+void Tf_Minute::MontreTirs()
+{
+    const TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
+    const TInfoComp* m = c && c->Journee(c->NbJournee) && match_ >= 0 ? c->Journee(c->NbJournee)->Match(match_)
+                                                                      : nullptr;
+    std::string texte;
+    if (m && c->EstCoupe()) {
+        const int n = c->NbJournee, h = m->IdEquipe(0), a = m->IdEquipe(1);
+        const auto ote = tirsOtes_.find({c->CodeChamp, n, h, a});
+        if (const TPenaltyTab* p = c->Penalty(n, h, a); p && m->ScoresSaisis())
+            texte = TraduireFormat(286, {static_cast<int>(p->s1), static_cast<int>(p->s2)});
+        else if (ote != tirsOtes_.end())
+            texte = TraduireFormat(5880, {TirsDomicile(ote->second.Tirs), TirsExterieur(ote->second.Tirs),
+                                          ote->second.Domicile, ote->second.Exterieur});
+        else if (m->ScoresSaisis() && TableauActif(*c) && c->QualifieMatch(n, h, a) == 2 &&
+                 DecideTour(*c, n, h, a, m->Score(0) & 0x7FFF, m->Score(1) & 0x7FFF).TirsAuBut)
+            texte = Texte(4802, L1("Tirs au but à saisir : pas encore de qualifié"));
+    }
+    l_TirsAuBut->SetCaption(texte);
 }
 
 void Tf_Minute::ChangeScore(int cote, int pas)
@@ -580,10 +605,27 @@ void Tf_Minute::ChangeScore(int cote, int pas)
         return;
     // The first change gives both scores.
     int scores[2] = {StrToIntDef(EditRond1->Text(), 0), StrToIntDef(EditRond2->Text(), 0)};
+    const int avant[2] = {scores[0], scores[1]};
     scores[cote] = v;
-    if (!Change(ChangementScore(*c, c->NbJournee, match_, scores[0], scores[1]), boite))
+    // A shoot-out follows the score it was entered after: a change takes it
+    // away (said under the scores), going back to that score gives it back.
+    const int n = c->NbJournee, h = m->IdEquipe(0), a = m->IdEquipe(1);
+    const auto cle = std::make_tuple(c->CodeChamp, n, h, a);
+    const TPenaltyTab* p = m->ScoresSaisis() ? c->Penalty(n, h, a) : nullptr;
+    const uint32_t tirs = p ? (static_cast<uint32_t>(p->s1) << 16) + p->s2 : 0;
+    const auto ote = tirsOtes_.find(cle);
+    const uint32_t repris = ote != tirsOtes_.end() && ote->second.Domicile == scores[0] &&
+                                    ote->second.Exterieur == scores[1]
+                                ? ote->second.Tirs
+                                : 0;
+    if (!Change(ChangementScore(*c, n, match_, scores[0], scores[1], repris), boite))
         return;
     boite->SetText(IntToStr(v));
+    if (tirs != 0 && !c->Penalty(n, h, a))
+        tirsOtes_[cle] = {avant[0], avant[1], tirs};
+    else if (repris != 0 && c->Penalty(n, h, a))
+        tirsOtes_.erase(cle);
+    MontreTirs();
     CalculeClassement();
 }
 

@@ -456,6 +456,39 @@ void TirsAuButPuisFinale(Banc& b)
     TapeCase(b, 0, true, "3");
 }
 
+// A final drawn 1-1 and won 5-4 on a shoot-out; live scoring, home "+"
+// (2-1): the shoot-out goes, said under the scores; "-" (1-1) gives it back,
+// and the cup its winner: the season is as it was.
+CasTableau TirsRendus(int sport)
+{
+    return {sport == 0 ? "live_scoring_plus_then_minus_gives_the_shoot_out_back_football"
+                       : "live_scoring_plus_then_minus_gives_the_shoot_out_back_basketball_english",
+            {sport, {{1, 1}}, false, false, 0, sport != 0},
+            [](Banc& b) {
+                b.Repond({{Reponse::Tirs, 5, 4}});
+                b.Tape(0, "1", "1");
+            },
+            {},
+            [](Banc& b) {
+                Tf_Minute& m = b.Direct(0);
+                EXPECT_EQ(m.l_TirsAuBut->Caption(), TraduireFormat(286, {5, 4}));
+                kit::Click(m.Bp1);
+                EXPECT_EQ(m.l_TirsAuBut->Caption(), TraduireFormat(5880, {5, 4, 1, 1}));
+                const TInfoComp* x = b.c->Journee(1)->Match(0);
+                EXPECT_EQ(b.c->Penalty(1, x->IdEquipe(0), x->IdEquipe(1)), nullptr);
+                kit::GrabToPng(&m, b.nom + "_plus");
+                kit::Click(m.Bm1);
+                EXPECT_EQ(m.l_TirsAuBut->Caption(), TraduireFormat(286, {5, 4}));
+                b.Page();
+            },
+            0,
+            [](Banc& b, const std::string& avant) {
+                EXPECT_TRUE(b.Doc() == avant) << "the season changed";
+                EXPECT_EQ(b.r().Ligne(0).TirsAuBut->Caption(), TraduireFormat(286, {5, 4}));
+                EXPECT_EQ(b.r().Ligne(0).Qualifie, 0);
+            }};
+}
+
 // Single-match semi-finals played 1-0 and 2-0, the final 3-1.
 void Demis(Banc& b)
 {
@@ -840,6 +873,7 @@ INSTANTIATE_TEST_SUITE_P(
                        EXPECT_EQ(b.Journee(3)[0], "Club 2 - Club 3");
                        EXPECT_TRUE(b.Journee(4).empty()) << b.Journee(4).front();
                    }},
+        TirsRendus(0), TirsRendus(2),
         // A semi-final won on a shoot-out, 2-1 live: the shoot-out no longer
         // follows it.
         CasTableau{"live_scoring_drops_the_shoot_out_of_the_score_it_followed",

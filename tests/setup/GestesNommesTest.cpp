@@ -307,6 +307,100 @@ const TGeste gestes[] = {
              EXPECT_NE(dynamic_cast<TEntraineur*>(s.Entraineurs().Personnel(i))->ClubActuel, Nouvelle);
          EXPECT_EQ(s.RensClubs().ChercheRensClub(Nouvelle), nullptr);
      }},
+    {"the cup's results page shown and left untouched: matches past their rounds' counts stay, shown", false, 15,
+     [](TSaisonComplete& c) {
+         // (the kit's cup holds three matches in a round of two)
+         TInfoComp* m = c.coupe->MatchEquipes(1, 2, 6);
+         EXPECT_TRUE(m);
+         if (m) {
+             m->SetScore(0, 2);
+             m->SetScore(1, 1);
+             m->SetAffluence(777);
+         }
+         // Its last matchday: the final, a match past its count, the
+         // third-place match of the semi-final losers Lens and Nancy.
+         c.coupe->CreeMatch(2, 4, 1, 65535, 65535);
+         c.coupe->CreeMatch(2, 3, 7, 1, 0);
+         c.coupe->CreeMatch(2, 0, 5, 65535, 65535);
+         c.saison->SetChampionnatCourant(c.coupe);
+         return std::move(c.saison);
+     },
+     [](TRoute& r) {
+         Commande(r.f, 13);
+         kit::Process(20);
+         auto* v = dynamic_cast<Tf_Resultats*>(r.f.Enfant);
+         auto ligne = [v](int k) {
+             return v->Ligne(k).Domicile->Text() + v->Ligne(k).ScoreDomicile->Text() + "-" +
+                    v->Ligne(k).ScoreExterieur->Text() + v->Ligne(k).Exterieur->Text();
+         };
+         EXPECT_TRUE(v && v->NbLignes() == 3);
+         if (v && v->NbLignes() == 3) {
+             EXPECT_EQ(ligne(2), "Nantes2-1Reims");
+             kit::GrabToPng(v, "gestes-coupe-trois-" + std::to_string(r.S().Sport()));
+             v->TrackBar1->SetPosition(2);
+             std::vector<std::string> finales;
+             for (int k = 0; k < v->NbLignes(); ++k)
+                 finales.push_back(ligne(k));
+             std::sort(finales.begin(), finales.end());
+             EXPECT_EQ(finales, std::vector<std::string>({"Brest1-0Sedan", "Lens-Nancy", "Metz-Lille"}));
+             v->TrackBar1->SetPosition(1);
+         }
+         Commande(r.f, 40);
+         kit::Process(20);
+         return std::vector<std::string>{};
+     },
+     [](TSaison& s, const std::string& avant) {
+         EXPECT_TRUE(SansDate(Document(s)) == avant) << Ecart(SansDate(Document(s)), avant);
+         const TInfoComp* m = s.Arbre().ChampionnatParCode(Coupe)->MatchEquipes(1, 2, 6);
+         ASSERT_TRUE(m);
+         EXPECT_EQ(std::vector<int>({m->Score(0), m->Score(1), m->Affluence()}), std::vector<int>({2, 1, 777}));
+     }},
+    {"a league's matches per matchday lowered to 1, then its results page shown and left: every match stays", false,
+     15, nullptr,
+     [](TRoute& r) {
+         Options(r, [](Tf_Option* o) {
+             o->PageControl1->SetActivePage(o->ts_Generaux);
+             TapeDans(o->UpDown9->Associate(), "1");
+         });
+         Commande(r.f, 13);
+         kit::Process(20);
+         auto* v = dynamic_cast<Tf_Resultats*>(r.f.Enfant);
+         EXPECT_TRUE(v && v->NbLignes() == 2);
+         if (v)
+             v->TrackBar1->SetPosition(4);
+         Commande(r.f, 40);
+         kit::Process(20);
+         return std::vector<std::string>{};
+     },
+     [](TSaison& s, const std::string&) {
+         TSaisonComplete c(s.Sport());
+         c.saison->SetChampionnatCourant(c.ligue);
+         c.ligue->SetNbMatch(1);
+         c.ligue->NbJournee = 4;
+         EXPECT_TRUE(SansDate(Document(s)) == SansDate(Document(*c.saison)))
+             << Ecart(SansDate(Document(s)), SansDate(Document(*c.saison)));
+     }},
+    {"Compléter on the league whose matchdays left are full: nothing asked, matchday 5 stays", false, 15, nullptr,
+     [](TRoute& r) {
+         Commande(r.f, 13);
+         kit::Process(20);
+         auto* v = dynamic_cast<Tf_Resultats*>(r.f.Enfant);
+         EXPECT_TRUE(v);
+         std::vector<std::string> textes;
+         if (v) {
+             Repond(r, textes, "gestes-completer");
+             kit::Click(v->b_Completer);
+             EXPECT_EQ(v->TrackBar1->Position(), 5);
+         }
+         EXPECT_EQ(textes, std::vector<std::string>{Traduire(5581)});
+         Commande(r.f, 40);
+         kit::Process(20);
+         return std::vector<std::string>{};
+     },
+     [](TSaison& s, const std::string& avant) {
+         EXPECT_TRUE(SansDate(Document(s)) == avant) << Ecart(SansDate(Document(s)), avant);
+         EXPECT_EQ(s.Arbre().ChampionnatParCode(Ligue)->NbJournee, 5);
+     }},
     {"the options of a league of a division no template lists, validated untouched", false, 15, nullptr,
      [](TRoute& r) {
          EXPECT_EQ(r.Champ(Ligue)->Division, 101);

@@ -475,6 +475,13 @@ TEST(SaisiesTapees, ARoundBoxEnteredHoldsWhatIsTypedNextAndSaysWhatItRefuses)
         {"paste 2, 1 on two lines", [&] { colle(ext, "2\n1"); }, [&] { return ext; }, "5", Traduire(5740)},
         {"paste 2, 1 from two cells", [&] { colle(ext, "2\t1"); }, [&] { return ext; }, "5", Traduire(5740)},
         {"paste 1 2", [&] { colle(dom, "1 2"); }, [&] { return dom; }, "1000", Traduire(5740)},
+        // A figure past the largest score: refused whole, never cut nor clamped.
+        {"paste 40000", [&] { colle(dom, "40000"); }, [&] { return dom; }, "1000",
+         Format(DialogTexts().NumberFromTo, {0, 32766})},
+        {"paste 32 767 past the largest score", [&] { colle(ext, "32 767"); }, [&] { return ext; }, "5",
+         Format(DialogTexts().NumberFromTo, {0, 32766})},
+        {"paste 1000000", [&] { colle(ext, "1000000"); }, [&] { return ext; }, "5",
+         Format(DialogTexts().NumberFromTo, {0, 32766})},
         {"no teams yet", [&] { kit::Click(r->Ligne(1).ScoreDomicile); kit::TypeKeys(nullptr, "3"); },
          [&] { return r->Ligne(1).ScoreDomicile; }, "", Traduire(3760)},
         {"a rating", [&] {
