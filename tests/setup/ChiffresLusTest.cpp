@@ -52,6 +52,7 @@
 #include "views/w_Classement.h"
 #include "views/w_DiversStat.h"
 #include "views/w_Historique.h"
+#include "views/w_InfoEquipes.h"
 #include "views/w_InfoGeneral.h"
 #include "views/w_StatEquipe.h"
 
@@ -653,6 +654,66 @@ TLus DefenseHistorique(TSession& s, const TCas&)
     return {{rangs, voulu}, {ecrits, voulu}, {imprimes, voulu}};
 }
 
+// Line-ups of the first championship's matchdays 1 and 2 (Club 1 at home to
+// Club 2): Club 1 used five players, three coming on (3 substitutions over 2
+// matches: 1.50), Club 2 three, one coming on (0.50). Club 3 and Club 4 have
+// no line-up: neither figure has a base for them.
+void Compositions(TSession& s)
+{
+    if (s.c->MatchEquipe(1, s.E(0))->CompositionSaisie(s.E(0)))
+        return;
+    auto joueurs = [&](int equipe, std::initializer_list<const char*> noms) {
+        std::vector<int32_t> v;
+        for (const char* n : noms)
+            v.push_back(s.f->Saison->Joueurs().AjouteJoueur(s.f->Saison->CreeJoueur(n, "Jo", -1, s.E(equipe)))->Numero);
+        return v;
+    };
+    const std::vector<int32_t> a = joueurs(0, {"Ames", "Aubert", "Barre", "Bosc", "Brun"}),
+                               b = joueurs(1, {"Caron", "Colin", "Cros"});
+    auto compo = [&](int d, int equipe, const std::vector<int32_t>& v,
+                     std::initializer_list<std::pair<size_t, size_t>> remplacements) {
+        TInfoComp* m = s.c->MatchEquipe(d, s.E(equipe));
+        m->SetJoueurTitulaire(s.E(equipe), 1, v[0]);
+        m->SetJoueurTitulaire(s.E(equipe), 2, v[1]);
+        int r = 0;
+        for (const auto& [sort, entre] : remplacements)
+            m->SetRemplacement(s.E(equipe), v[sort], v[entre], 60, ++r);
+        m->SetCompositionSaisie(s.E(equipe));
+    };
+    compo(1, 0, a, {{0, 2}, {1, 3}});
+    compo(2, 0, a, {{1, 4}});
+    compo(1, 1, b, {{1, 2}});
+    compo(2, 1, b, {});
+}
+
+// A ranking of the team information (command): Club 2 first and Club 1
+// second with the values given, Club 3 and Club 4 after them with no base.
+TLus RangInfoEquipes(TSession& s, int commande, const std::string& club2, const std::string& club1)
+{
+    Compositions(s);
+    auto* v = dynamic_cast<Tf_InfoEquipes*>(Commande(*s.f, commande) ? s.f->Enfant : nullptr);
+    if (!v)
+        return {{"no window", ""}};
+    auto ou = [](int r) { return r > 2 ? std::string("after 2 with none") : "row " + std::to_string(r); };
+    return Lignes(s, *v->sg_Buteur, 1, {0, 2},
+                  {{"Club 2", "row 1|1|" + club2}, {"Club 1", "row 2|2|" + club1},
+                   {"Club 3", "after 2 with none||-"}, {"Club 4", "after 2 with none||-"}},
+                  ou);
+}
+
+// The runs of minutes at home (command): Club 2 and Club 4 never played at
+// home, so they come after Club 1 and Club 3 with no run and no rank.
+TLus SeriesDomicile(TSession& s, int commande)
+{
+    auto* v = dynamic_cast<Tf_InfoEquipes*>(Commande(*s.f, commande) ? s.f->Enfant : nullptr);
+    if (!v)
+        return {{"no window", ""}};
+    kit::Click(v->rc_Domicile);
+    auto ou = [](int r) { return r > 2 ? std::string("after 2 with none") : "row " + std::to_string(r); };
+    return Lignes(s, *v->sg_Buteur, 1, {0, 2},
+                  {{"Club 2", "after 2 with none||-"}, {"Club 4", "after 2 with none||-"}}, ou);
+}
+
 // The match card's sides after matchday 1: Autre 3 and 4 level, both second
 // (one team ahead), in the name box and the place line.
 TLus CarteMatch(TSession& s, const TCas&)
@@ -872,6 +933,16 @@ const TCas cas[] = {
      DefenseHistorique},
     {3, "history standings: the defence's shared rank marked on the lower of two level rows", 1, 1, 0, nullptr,
      DefenseHistorique},
+    {0, "substitutions per match: a team without a line-up shows '-' after the others, no rank", 3, 2, 2, nullptr,
+     [](TSession& s, const TCas&) { return RangInfoEquipes(s, 136, Dec("0.50"), Dec("1.50")); }},
+    {1, "substitutions per match: a team without a line-up shows '-' after the others, no rank", 3, 2, 2, nullptr,
+     [](TSession& s, const TCas&) { return RangInfoEquipes(s, 136, Dec("0.50"), Dec("1.50")); }},
+    {0, "players used: a team without a line-up shows '-' after the others, no rank", 5, 1, 0, nullptr,
+     [](TSession& s, const TCas&) { return RangInfoEquipes(s, 135, "3", "5"); }},
+    {1, "players used: a team without a line-up shows '-' after the others, no rank", 5, 1, 0, nullptr,
+     [](TSession& s, const TCas&) { return RangInfoEquipes(s, 135, "3", "5"); }},
+    {0, "runs at home: a team without a home match shows '-' after the others, no rank", 1, 0, 0, "-",
+     [](TSession& s, const TCas&) { return SeriesDomicile(s, 218); }},
 };
 
 // One case per row and language: a season of the row's sport made through
