@@ -418,7 +418,8 @@ void Tf_StatEquipe::AfficheEvolution()
         ++compteur;
     });
     Label16->SetCaption(nombre == 0 ? std::string("-") : IntToStr(DivisionArrondie(total, nombre)));
-    Label63->SetCaption(IntToStr(static_cast<int>(total)));
+    // no attendance known: no total either
+    Label63->SetCaption(nombre == 0 ? std::string("-") : IntToStr(total));
     Label54->SetCaption(maximum == 0 ? std::string("-") : IntToStr(maximum));
     Label58->SetCaption(minimum == 999999 ? std::string("-") : IntToStr(minimum));
     for (TGraphe* g : {static_cast<TGraphe*>(Graph2), static_cast<TGraphe*>(Graph3), static_cast<TGraphe*>(Graph4),

@@ -173,16 +173,19 @@ std::string Imprime(TSession& s, const std::string& equipe = {})
 
 // Its page written through the HTML command, read back: the texts of its
 // nodes a blank apart, and the page.
-void Textes(xmlNode* n, std::string& t)
+void Textes(xmlNode* n, std::string& t, std::vector<std::string>* noeuds = nullptr)
 {
     for (; n; n = n->next) {
-        if (n->type == XML_TEXT_NODE && n->content)
+        if (n->type == XML_TEXT_NODE && n->content) {
             t += " " + Trim(reinterpret_cast<const char*>(n->content));
-        Textes(n->children, t);
+            if (noeuds)
+                noeuds->push_back(Trim(reinterpret_cast<const char*>(n->content)));
+        }
+        Textes(n->children, t, noeuds);
     }
 }
 
-std::string Html(TSession& s, html_lu::TPage* page = nullptr)
+std::string Html(TSession& s, html_lu::TPage* page = nullptr, std::vector<std::string>* noeuds = nullptr)
 {
     const std::string fichier = MakePath(kit::TempDir(), "chiffres-" + s.langue + ".htm");
     DeleteFile(fichier);
@@ -199,7 +202,7 @@ std::string Html(TSession& s, html_lu::TPage* page = nullptr)
         *page = html_lu::Lit(octets);
     if (htmlDocPtr doc = htmlReadMemory(octets.data(), static_cast<int>(octets.size()), nullptr, "windows-1252",
                                         HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING)) {
-        Textes(xmlDocGetRootElement(doc), t);
+        Textes(xmlDocGetRootElement(doc), t, noeuds);
         xmlFreeDoc(doc);
     }
     return t + " ";
@@ -654,6 +657,54 @@ TLus DefenseHistorique(TSession& s, const TCas&)
     return {{rangs, voulu}, {ecrits, voulu}, {imprimes, voulu}};
 }
 
+// The words printed on the line that starts with the words of a caption,
+// after them, left to right ("" when no line holds the caption); with a
+// count, that many words at most (a panel printed beside goes on along the
+// line).
+std::string LigneImprimee(const std::vector<TPagePdf>& pages, const std::string& legende, size_t mots = 1000)
+{
+    std::vector<std::string> debut;
+    std::istringstream in(Cp1252ToUtf8(legende));
+    for (std::string m; in >> m;)
+        debut.push_back(m);
+    for (const TPagePdf& p : pages)
+        for (size_t i = 0; !debut.empty() && i + debut.size() <= p.mots.size(); ++i) {
+            bool ok = true;
+            for (size_t k = 0; ok && k < debut.size(); ++k)
+                ok = p.mots[i + k].texte == debut[k];
+            if (!ok)
+                continue;
+            const TMotPdf& fin = p.mots[i + debut.size() - 1];
+            std::vector<TMotPdf> suite;
+            std::copy_if(p.mots.begin(), p.mots.end(), std::back_inserter(suite), [&](const TMotPdf& m) {
+                return std::abs(m.y0 - fin.y0) < (fin.y1 - fin.y0) / 2 && m.x0 > fin.x1;
+            });
+            std::sort(suite.begin(), suite.end(), [](const TMotPdf& a, const TMotPdf& b) { return a.x0 < b.x0; });
+            std::string t;
+            for (size_t k = 0; k < suite.size() && k < mots; ++k)
+                t += (t.empty() ? "" : " ") + suite[k].texte;
+            return t;
+        }
+    return {};
+}
+
+// The cell beside a caption in the tables of a page written, or what
+// follows it and its colon in a text of its own ("no row").
+std::string CelluleHtml(const html_lu::TPage& page, const std::string& legende,
+                        const std::vector<std::string>& noeuds = {})
+{
+    const std::string l = Cp1252ToUtf8(legende);
+    for (const html_lu::TTable& t : page.tables)
+        for (const auto& rang : t)
+            for (size_t i = 0; i + 1 < rang.size(); ++i)
+                if (rang[i] == l)
+                    return rang[i + 1];
+    for (const std::string& n : noeuds)
+        if (n.starts_with(l) && n.find(':', l.size()) != std::string::npos)
+            return Trim(n.substr(n.find(':', l.size()) + 1));
+    return "no row";
+}
+
 // Line-ups of the first championship's matchdays 1 and 2 (Club 1 at home to
 // Club 2): Club 1 used five players, three coming on (3 substitutions over 2
 // matches: 1.50), Club 2 three, one coming on (0.50). Club 3 and Club 4 have
@@ -712,6 +763,40 @@ TLus SeriesDomicile(TSession& s, int commande)
     auto ou = [](int r) { return r > 2 ? std::string("after 2 with none") : "row " + std::to_string(r); };
     return Lignes(s, *v->sg_Buteur, 1, {0, 2},
                   {{"Club 2", "after 2 with none||-"}, {"Club 4", "after 2 with none||-"}}, ou);
+}
+
+// The team sheet's attendance page of Club 1, at home to Club 2 on every
+// matchday: 1000 on matchday 1, 1001 on matchday 2, none known on the
+// others. Average 2001 / 2 = 1000.5, shown 1001; maximum 1001, minimum 1000,
+// total 2001: in the window, printed and written.
+TLus AffluenceEquipe(TSession& s, const TCas&)
+{
+    s.c->SetAffluenceMatch(1, 1, 1000);
+    s.c->SetAffluenceMatch(2, 1, 1001);
+    Quand<TBrivantelForm>([](TBrivantelForm* d) {   // the team: the first
+        for (int i = 0; i < d->ComponentCount(); ++i)
+            if (auto* k = dynamic_cast<TCarreCoche*>(d->Components(i)))
+                k->SetChecked(k->Tag == 0);
+        d->SetModalResult(mrOk);
+    });
+    auto* f = dynamic_cast<Tf_StatEquipe*>(Commande(*s.f, 121) && Commande(*s.f, 128) ? s.f->Enfant : nullptr);
+    if (!f)
+        return {{"no window", ""}};
+    const std::vector<TPagePdf> pages = Pages(s);
+    html_lu::TPage page;
+    Html(s, &page);
+    TLus l;
+    const std::pair<const char*, const char*> figures[] = {
+        {"Label51", "1001"}, {"Label52", "1001"}, {"Label55", "1000"}, {"Label59", "2001"}};
+    const std::map<std::string, TLabel*> valeurs = {
+        {"Label51", f->Label16}, {"Label52", f->Label54}, {"Label55", f->Label58}, {"Label59", f->Label63}};
+    for (const auto& [legende, voulu] : figures) {
+        const std::string t = kit::Find<TLabel>(f, legende)->Caption();
+        l.push_back({t + " " + valeurs.at(legende)->Caption(), t + " " + voulu});
+        l.push_back({t + " printed " + LigneImprimee(pages, t), t + " printed " + voulu});
+        l.push_back({t + " written " + CelluleHtml(page, t), t + " written " + voulu});
+    }
+    return l;
 }
 
 // The match card's sides after matchday 1: Autre 3 and 4 level, both second
@@ -943,6 +1028,10 @@ const TCas cas[] = {
      [](TSession& s, const TCas&) { return RangInfoEquipes(s, 135, "3", "5"); }},
     {0, "runs at home: a team without a home match shows '-' after the others, no rank", 1, 0, 0, "-",
      [](TSession& s, const TCas&) { return SeriesDomicile(s, 218); }},
+    {0, "team sheet attendance: average, maximum, minimum and total printed and written", 2001, 2, 0, "1001",
+     AffluenceEquipe},
+    {2, "team sheet attendance: average, maximum, minimum and total printed and written", 2001, 2, 0, "1001",
+     AffluenceEquipe},
 };
 
 // One case per row and language: a season of the row's sport made through

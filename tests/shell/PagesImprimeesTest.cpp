@@ -382,6 +382,9 @@ TEST_P(PagesImprimees, EveryPrintedPageHoldsTheWindowsCellsWholeAndApart)
             for (const char* p : {"FondCopie24", "FondCopie25", "FondCopie26"})
                 MotsPanneau(kit::Find<TFondCopie>(i, p), v.cellules);
         }
+        // the team sheet's attendance figures, beside its chart
+        if (auto* s = dynamic_cast<Tf_StatEquipe*>(f->Enfant); s && s->IndexPage() == 4)
+            MotsPanneau(s->fc_Affluence, v.cellules);
         if (auto* s = dynamic_cast<Tf_StatEquipe*>(f->Enfant); s && s->IndexPage() == 3) {
             for (int i = 0; i < s->FondCopie7->ControlCount(); ++i)
                 if (auto* r = dynamic_cast<TRondCoche*>(s->FondCopie7->Controls(i)); r && r->Visible()) {
