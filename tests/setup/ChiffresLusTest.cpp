@@ -545,15 +545,15 @@ TLus Affluences(TSession& s, const TCas&)
 // Matchday 1's attendance: 507 and 508 for its two matches; the average of
 // 1015 over 2 is 507.5, shown 508. Printed and written, the summary under the
 // table.
-TLus SpectateursJournee(TSession& s, const TCas&)
+// The summary under a matchday's attendance, in the window, printed and
+// written.
+TLus ResumeJournee(TSession& s, int journee, const std::string& texte)
 {
-    s.c->SetAffluenceMatch(1, 1, 507);
-    s.c->SetAffluenceMatch(1, 2, 508);
-    s.f->ExecuteCommande(28, 1, false);
+    s.f->ExecuteCommande(28, journee, false);
     auto* v = dynamic_cast<Tf_DiversStat*>(s.f->Enfant);
     if (!v)
         return {{"no window", ""}};
-    const std::string resume = Cp1252ToUtf8(TraduireFormat(341, {507 + 508, (2 * (507 + 508) + 2) / (2 * 2)}));
+    const std::string resume = Cp1252ToUtf8(texte);
     std::string mots;   // a blank apart, as the printout and the page read
     std::istringstream in(resume);
     for (std::string w; in >> w;)
@@ -562,6 +562,13 @@ TLus SpectateursJournee(TSession& s, const TCas&)
     return {{Cp1252ToUtf8(v->Label1->Caption()), resume},
             {imprime.find(mots + " ") != std::string::npos ? resume : "not printed: " + imprime, resume},
             {ecrit.find(mots + " ") != std::string::npos ? resume : "not written: " + ecrit, resume}};
+}
+
+TLus SpectateursJournee(TSession& s, const TCas&)
+{
+    s.c->SetAffluenceMatch(1, 1, 507);
+    s.c->SetAffluenceMatch(1, 2, 508);
+    return ResumeJournee(s, 1, TraduireFormat(341, {507 + 508, (2 * (507 + 508) + 2) / (2 * 2)}));
 }
 
 // The team sheet's boxes of Autre 2 after matchday 2 (Autre 2 2-1 Autre 3),
@@ -1032,6 +1039,10 @@ const TCas cas[] = {
      AffluenceEquipe},
     {2, "team sheet attendance: average, maximum, minimum and total printed and written", 2001, 2, 0, "1001",
      AffluenceEquipe},
+    {0, "matchday attendance: none known reads '-'", 0, 0, 0, "-",
+     [](TSession& s, const TCas&) { return ResumeJournee(s, 2, Traduire(5930)); }},
+    {2, "matchday attendance: none known reads '-'", 0, 0, 0, "-",
+     [](TSession& s, const TCas&) { return ResumeJournee(s, 2, Traduire(5930)); }},
 };
 
 // One case per row and language: a season of the row's sport made through
