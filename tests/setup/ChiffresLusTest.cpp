@@ -712,6 +712,45 @@ std::string CelluleHtml(const html_lu::TPage& page, const std::string& legende,
     return "no row";
 }
 
+// A figure of a page of captions and values (the caption's label, the
+// value's label): in the window, on the printed line of its caption and in
+// the written row of its caption.
+TLus Figure(TSession& s, TForm* f, const char* legende, const char* valeur, const std::string& attendu)
+{
+    const std::string l = kit::Find<TLabel>(f, legende)->Caption(), voulu = Cp1252ToUtf8(attendu);
+    const std::vector<TPagePdf> pages = Pages(s);
+    html_lu::TPage page;
+    std::vector<std::string> noeuds;
+    Html(s, &page, &noeuds);
+    return {{l + " " + Cp1252ToUtf8(kit::Find<TLabel>(f, valeur)->Caption()), l + " " + voulu},
+            {l + " printed " + LigneImprimee(pages, l, static_cast<size_t>(std::count(voulu.begin(), voulu.end(), ' ') + 1)),
+             l + " printed " + voulu},
+            {l + " written " + CelluleHtml(page, l, noeuds), l + " written " + voulu}};
+}
+
+// A figure of the championship information's first page.
+TLus FigureInfo(TSession& s, const char* legende, const char* valeur, const std::string& attendu)
+{
+    if (!Commande(*s.f, 172))
+        return {{"no window", ""}};
+    return Figure(s, s.f->Enfant, legende, valeur, attendu);
+}
+
+// Basketball box scores of the first championship: rebounds (codes 13 and
+// 14) of matchday 1 (30 and 20 over its two matches: 25.0 a match) and of
+// matchday 2 (10: 5.0 a match), none on the others; 60 over the 40 matches
+// played: 1.50 a match.
+void Rebonds(TSession& s)
+{
+    auto* stat = dynamic_cast<TDonneesChampionnatStat*>(s.c);
+    if (!stat || stat->ListeStat(1, 13)->Nombre() > 0)
+        return;
+    stat->ListeStat(1, 13)->Ajoute(TDonneesEvt::CreateId(1, s.E(0), 30));
+    stat->ListeStat(1, 14)->Ajoute(TDonneesEvt::CreateId(1, s.E(2), 20));
+    stat->ListeStat(2, 13)->Ajoute(TDonneesEvt::CreateId(1, s.E(1), 10));
+    s.f->Saison->InvalideStats();
+}
+
 // Line-ups of the first championship's matchdays 1 and 2 (Club 1 at home to
 // Club 2): Club 1 used five players, three coming on (3 substitutions over 2
 // matches: 1.50), Club 2 three, one coming on (0.50). Club 3 and Club 4 have
@@ -1043,6 +1082,34 @@ const TCas cas[] = {
      [](TSession& s, const TCas&) { return ResumeJournee(s, 2, Traduire(5930)); }},
     {2, "matchday attendance: none known reads '-'", 0, 0, 0, "-",
      [](TSession& s, const TCas&) { return ResumeJournee(s, 2, Traduire(5930)); }},
+    {2, "most rebounds of a matchday named as its neighbours name theirs", 50, 2, 1, "25.0",
+     [](TSession& s, const TCas& k) {
+         Rebonds(s);
+         return FigureInfo(s, "Label19", "Label58", Dec(k.attendu) + " (" + Traduire(85) + " 1)");
+     }},
+    {2, "fewest rebounds of a matchday named as its neighbours name theirs", 10, 2, 1, "5.0",
+     [](TSession& s, const TCas& k) {
+         Rebonds(s);
+         return FigureInfo(s, "Label21", "Label59", Dec(k.attendu) + " (" + Traduire(85) + " 2)");
+     }},
+    {2, "rebounds: none entered reads '-'", 0, 0, 2, "-",
+     [](TSession& s, const TCas& k) {
+         TLus l;
+         for (const auto& [legende, valeur] :
+              {std::pair{"Label18", "Label55"}, {"Label19", "Label58"}, {"Label21", "Label59"}})
+             for (const auto& x : FigureInfo(s, legende, valeur, k.attendu))
+                 l.push_back(x);
+         return l;
+     }},
+    {0, "fewest goals of a matchday: a matchday without a match played has no base", 4, 2, 0, "4",
+     [](TSession& s, const TCas& k) {
+         for (int m = 0; m < 2; ++m)   // matchday 3 put off whole
+             for (int cote = 0; cote < 2; ++cote)
+                 s.c->SetScoreMatch(3, m, cote, 65535);
+         // 107 goals over the 40 matches: 3 in the first 27, 2 in the others;
+         // matchday 14 holds 5, matchdays 15 to 20 hold 4 each
+         return FigureInfo(s, "Label18", "Label55", std::string(k.attendu) + " (" + Traduire(85) + " 15)");
+     }},
 };
 
 // One case per row and language: a season of the row's sport made through
