@@ -27,6 +27,7 @@
 #include "ui/Graphe.h"
 #include "views/AfficheClassement.h"
 #include "views/DiversStat_Outils.h"
+#include "views/OutilsVues.h"
 #include "views/Series.h"
 #include "views/Textes.h"
 #include "views/cadreParamClassement.h"
@@ -239,6 +240,8 @@ void Tf_StatEquipe::AjouteResultat(TDonneesChampionnat& c, int journee, int matc
     texte += DeuxPoints(Saison->NomEquipeComplet(dom, &c) + " - " + Saison->NomEquipeComplet(ext, &c),
                         IntToStr(c.ValeurMatch(journee, 4 * match + 2)) + " - " +
                             IntToStr(c.ValeurMatch(journee, 4 * match + 4)));
+    if (const std::string tirs = vues::TexteTirsAuBut(c, journee, dom, ext); !tirs.empty())
+        texte += " (" + tirs + ")";
     const bool colonneDom = domicile || neutre_;
     TScrollBox* boite = colonneDom ? mdomicile : mexterieur;
     int& n = colonneDom ? nDom : nExt;

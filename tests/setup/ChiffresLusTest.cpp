@@ -36,6 +36,7 @@
 #include "platform/rtl/Strings.h"
 #include "results/PagesMatch.h"
 #include "results/w_InfoMatchCadre.h"
+#include "results/w_VuesResultats.h"
 #include "results/w_FicheArbitre.h"
 #include "results/w_FicheMatch.h"
 #include "tests/setup/CreationEssai.h"
@@ -845,6 +846,76 @@ TLus AffluenceEquipe(TSession& s, const TCas&)
     return l;
 }
 
+// A cup of the four clubs: semi-finals Club 1 2-1 Club 2 and Club 3 1-0
+// Club 4, the final Club 1 1-1 Club 3, Club 1 through on a 5-4 shoot-out.
+// Its fixtures show the shoot-out under the final; its summary in the
+// final's cell, and Club 1's results path on its line, printed and written
+// as well.
+TLus TirsAuButCoupe(TSession& s, const TCas&)
+{
+    auto coupe = s.f->Saison->CreeChampionnat(TDonneesChampionnat::TypeCoupe | TDonneesChampionnat::TypeNational, 0);
+    coupe->OptionsParDefaut();
+    for (int i = 0; i < 4; ++i)
+        coupe->AjouteEquipe(s.E(i));
+    const TInfoTourCoupe tours[] = {{2, 2, 1}, {1, 1, 1}};
+    coupe->CreeToursCoupe(tours);
+    coupe->CreeMatch(1, s.E(0), s.E(1), 2, 1);
+    coupe->CreeMatch(1, s.E(2), s.E(3), 1, 0);
+    coupe->CreeMatch(2, s.E(0), s.E(2), 1, 1);
+    coupe->AjoutePenalty(2, s.E(0), s.E(2), 5, 4);
+    coupe->NbJournee = 2;
+    coupe->DerniereJournee = 2;
+    const int32_t code =
+        s.f->Saison->Arbre().AjouteChampionnat("Coupe", "Coupe", std::move(coupe), "France")->Championnat()->CodeChamp;
+    s.f->Saison->SelectionneChampionnat(code);
+    const std::string tirs = Cp1252ToUtf8(TraduireFormat(286, {5, 4}));
+    TLus l;
+    std::string sous = "no final";
+    if (auto* v = dynamic_cast<Tf_calendrier*>(Commande(*s.f, 225) ? s.f->Enfant : nullptr))
+        for (const TColorStringGrid* g : v->Grilles)
+            for (int r = 1; r < g->RowCount(); ++r)
+                if (g->Cells(0, r) == "Club 1" && g->Cells(2, r) == "Club 3") {
+                    sous = r + 1 < g->RowCount() ? Cp1252ToUtf8(g->Cells(1, r + 1)) : "no row under the final";
+                    kit::GrabToPng(s.f.get(), "chiffres-calendrier-" + s.langue);
+                }
+    l.push_back({"fixtures: " + sous, "fixtures: " + tirs});
+    const std::string voulu = "1 - 1 (" + tirs + ")";
+    if (auto* v = dynamic_cast<Tf_recap*>(Commande(*s.f, 170) ? s.f->Enfant : nullptr)) {
+        const TColorStringGrid& g = *v->sg_recap;
+        std::string cellule = "no cell";
+        for (int r = 1; r < g.RowCount(); ++r)
+            for (int col = 1; col < g.ColCount(); ++col)
+                if (g.Cells(0, r) == "Club 1" && g.Cells(col, 0).starts_with("Clu") &&
+                    Cp1252ToUtf8(g.Cells(col, r)).starts_with("1 - 1"))
+                    cellule = Cp1252ToUtf8(g.Cells(col, r));
+        kit::GrabToPng(s.f.get(), "chiffres-recapitulatif-" + s.langue);
+        const std::string imprime = " " + Imprime(s), ecrit = Html(s);
+        l.push_back({"summary: " + cellule, "summary: " + voulu});
+        l.push_back({imprime.find(" " + voulu + " ") != std::string::npos ? voulu : "not printed: " + imprime, voulu});
+        l.push_back({ecrit.find(" " + voulu + " ") != std::string::npos ? voulu : "not written: " + ecrit, voulu});
+    } else {
+        l.push_back({"no summary", voulu});
+    }
+    // Club 1's team sheet: the final on its results path
+    Quand<TBrivantelForm>([](TBrivantelForm* d) {
+        for (int i = 0; i < d->ComponentCount(); ++i)
+            if (auto* k = dynamic_cast<TCarreCoche*>(d->Components(i)))
+                k->SetChecked(k->Tag == 0);
+        d->SetModalResult(mrOk);
+    });
+    std::string ligne = "no line";
+    if (auto* f = dynamic_cast<Tf_StatEquipe*>(Commande(*s.f, 121) ? s.f->Enfant : nullptr))
+        for (const TLabel* x : f->LignesDomicile())
+            if (x->Caption().find("Club 3") != std::string::npos)
+                ligne = Cp1252ToUtf8(x->Caption());
+    const std::string imprime = " " + Imprime(s), ecrit = Html(s);
+    l.push_back({ligne.ends_with(voulu) ? voulu : "path: " + ligne, voulu});
+    l.push_back({imprime.find(" " + ligne + " ") != std::string::npos ? voulu : "path not printed: " + imprime, voulu});
+    l.push_back({ecrit.find(" " + ligne + " ") != std::string::npos ? voulu : "path not written: " + ecrit, voulu});
+    s.f->Saison->SelectionneChampionnat(s.c->CodeChamp);
+    return l;
+}
+
 // The match card's sides after matchday 1: Autre 3 and 4 level, both second
 // (one team ahead), in the name box and the place line.
 TLus CarteMatch(TSession& s, const TCas&)
@@ -1110,6 +1181,7 @@ const TCas cas[] = {
          // matchday 14 holds 5, matchdays 15 to 20 hold 4 each
          return FigureInfo(s, "Label18", "Label55", std::string(k.attendu) + " (" + Traduire(85) + " 15)");
      }},
+    {0, "a cup's fixtures and summary show the shoot-out that decided a match", 0, 0, 0, nullptr, TirsAuButCoupe},
 };
 
 // One case per row and language: a season of the row's sport made through
