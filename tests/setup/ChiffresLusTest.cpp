@@ -812,18 +812,19 @@ TLus SeriesDomicile(TSession& s, int commande)
                   {{"Club 2", "after 2 with none||-"}, {"Club 4", "after 2 with none||-"}}, ou);
 }
 
-// The team sheet's attendance page of Club 1, at home to Club 2 on every
-// matchday: 1000 on matchday 1, 1001 on matchday 2, none known on the
-// others. Average 2001 / 2 = 1000.5, shown 1001; maximum 1001, minimum 1000,
-// total 2001: in the window, printed and written.
-TLus AffluenceEquipe(TSession& s, const TCas&)
+// The team sheet's attendance page of a team (its position): Club 1 is at
+// home to Club 2 on every matchday, 1000 on matchday 1, 1001 on matchday 2,
+// none known on the others. Club 1's average 2001 / 2 = 1000.5, shown 1001;
+// maximum 1001, minimum 1000, total 2001. Club 2 has no home match: no
+// figure. In the window, printed and written.
+TLus AffluenceEquipe(TSession& s, int equipe, const std::array<const char*, 4>& voulus)
 {
     s.c->SetAffluenceMatch(1, 1, 1000);
     s.c->SetAffluenceMatch(2, 1, 1001);
-    Quand<TBrivantelForm>([](TBrivantelForm* d) {   // the team: the first
+    Quand<TBrivantelForm>([equipe](TBrivantelForm* d) {
         for (int i = 0; i < d->ComponentCount(); ++i)
             if (auto* k = dynamic_cast<TCarreCoche*>(d->Components(i)))
-                k->SetChecked(k->Tag == 0);
+                k->SetChecked(k->Tag == equipe);
         d->SetModalResult(mrOk);
     });
     auto* f = dynamic_cast<Tf_StatEquipe*>(Commande(*s.f, 121) && Commande(*s.f, 128) ? s.f->Enfant : nullptr);
@@ -834,7 +835,7 @@ TLus AffluenceEquipe(TSession& s, const TCas&)
     Html(s, &page);
     TLus l;
     const std::pair<const char*, const char*> figures[] = {
-        {"Label51", "1001"}, {"Label52", "1001"}, {"Label55", "1000"}, {"Label59", "2001"}};
+        {"Label51", voulus[0]}, {"Label52", voulus[1]}, {"Label55", voulus[2]}, {"Label59", voulus[3]}};
     const std::map<std::string, TLabel*> valeurs = {
         {"Label51", f->Label16}, {"Label52", f->Label54}, {"Label55", f->Label58}, {"Label59", f->Label63}};
     for (const auto& [legende, voulu] : figures) {
@@ -1146,9 +1147,9 @@ const TCas cas[] = {
     {0, "runs at home: a team without a home match shows '-' after the others, no rank", 1, 0, 0, "-",
      [](TSession& s, const TCas&) { return SeriesDomicile(s, 218); }},
     {0, "team sheet attendance: average, maximum, minimum and total printed and written", 2001, 2, 0, "1001",
-     AffluenceEquipe},
+     [](TSession& s, const TCas&) { return AffluenceEquipe(s, 0, {"1001", "1001", "1000", "2001"}); }},
     {2, "team sheet attendance: average, maximum, minimum and total printed and written", 2001, 2, 0, "1001",
-     AffluenceEquipe},
+     [](TSession& s, const TCas&) { return AffluenceEquipe(s, 0, {"1001", "1001", "1000", "2001"}); }},
     {0, "matchday attendance: none known reads '-'", 0, 0, 0, "-",
      [](TSession& s, const TCas&) { return ResumeJournee(s, 2, Traduire(5930)); }},
     {2, "matchday attendance: none known reads '-'", 0, 0, 0, "-",
@@ -1182,6 +1183,8 @@ const TCas cas[] = {
          return FigureInfo(s, "Label18", "Label55", std::string(k.attendu) + " (" + Traduire(85) + " 15)");
      }},
     {0, "a cup's fixtures and summary show the shoot-out that decided a match", 0, 0, 0, nullptr, TirsAuButCoupe},
+    {0, "team sheet attendance: none known at home reads '-' in every figure, the total too", 0, 0, 0, "-",
+     [](TSession& s, const TCas&) { return AffluenceEquipe(s, 1, {"-", "-", "-", "-"}); }},
 };
 
 // One case per row and language: a season of the row's sport made through
