@@ -812,6 +812,19 @@ TLus SeriesDomicile(TSession& s, int commande)
                   {{"Club 2", "after 2 with none||-"}, {"Club 4", "after 2 with none||-"}}, ou);
 }
 
+// The team sheet of a team (its position in the list the command offers),
+// at the page of the command.
+Tf_StatEquipe* FicheEquipe(TSession& s, int equipe, int page)
+{
+    Quand<TBrivantelForm>([equipe](TBrivantelForm* d) {
+        for (int i = 0; i < d->ComponentCount(); ++i)
+            if (auto* k = dynamic_cast<TCarreCoche*>(d->Components(i)))
+                k->SetChecked(k->Tag == equipe);
+        d->SetModalResult(mrOk);
+    });
+    return dynamic_cast<Tf_StatEquipe*>(Commande(*s.f, 121) && Commande(*s.f, page) ? s.f->Enfant : nullptr);
+}
+
 // The team sheet's attendance page of a team (its position): Club 1 is at
 // home to Club 2 on every matchday, 1000 on matchday 1, 1001 on matchday 2,
 // none known on the others. Club 1's average 2001 / 2 = 1000.5, shown 1001;
@@ -821,13 +834,7 @@ TLus AffluenceEquipe(TSession& s, int equipe, const std::array<const char*, 4>& 
 {
     s.c->SetAffluenceMatch(1, 1, 1000);
     s.c->SetAffluenceMatch(2, 1, 1001);
-    Quand<TBrivantelForm>([equipe](TBrivantelForm* d) {
-        for (int i = 0; i < d->ComponentCount(); ++i)
-            if (auto* k = dynamic_cast<TCarreCoche*>(d->Components(i)))
-                k->SetChecked(k->Tag == equipe);
-        d->SetModalResult(mrOk);
-    });
-    auto* f = dynamic_cast<Tf_StatEquipe*>(Commande(*s.f, 121) && Commande(*s.f, 128) ? s.f->Enfant : nullptr);
+    Tf_StatEquipe* f = FicheEquipe(s, equipe, 128);
     if (!f)
         return {{"no window", ""}};
     const std::vector<TPagePdf> pages = Pages(s);
@@ -898,14 +905,8 @@ TLus TirsAuButCoupe(TSession& s, const TCas&)
         l.push_back({"no summary", voulu});
     }
     // Club 1's team sheet: the final on its results path
-    Quand<TBrivantelForm>([](TBrivantelForm* d) {
-        for (int i = 0; i < d->ComponentCount(); ++i)
-            if (auto* k = dynamic_cast<TCarreCoche*>(d->Components(i)))
-                k->SetChecked(k->Tag == 0);
-        d->SetModalResult(mrOk);
-    });
     std::string ligne = "no line";
-    if (auto* f = dynamic_cast<Tf_StatEquipe*>(Commande(*s.f, 121) ? s.f->Enfant : nullptr))
+    if (Tf_StatEquipe* f = FicheEquipe(s, 0, 121))
         for (const TLabel* x : f->LignesDomicile())
             if (x->Caption().find("Club 3") != std::string::npos)
                 ligne = Cp1252ToUtf8(x->Caption());
