@@ -179,6 +179,7 @@ void RemplitRecap(TGridModel& grille, TColorGridBase& cellules, TSaison& saison,
     grille.SetFixedRows(1);
     // Whole scores per cell (a byte would turn 255 into "no result").
     std::vector<std::pair<int, int>> cellule(static_cast<size_t>(n * n), {-1, -1});
+    std::vector<std::string> tirs(static_cast<size_t>(n * n));   // the shoot-out that decided the match
     const bool unique = (c.Option(11) & 2) != 0;
     for (int d = 1; d <= c.DerniereJournee; ++d) {
         const TInfoCompJour* j = c.Journee(d);
@@ -195,8 +196,12 @@ void RemplitRecap(TGridModel& grille, TColorGridBase& cellules, TSaison& saison,
                 std::swap(sh, sa);
             }
             auto& x = cellule[static_cast<size_t>(i * n + jj)];
-            if (x.first < 0)
+            if (x.first < 0) {
                 x = {sh, sa};
+                // the row's team first, as the score
+                tirs[static_cast<size_t>(i * n + jj)] =
+                    vues::TexteTirsAuBut(c, d, m->IdEquipe(0), m->IdEquipe(1), i != c.IndexEquipe(m->IdEquipe(0)));
+            }
         }
     }
     const int largeur = saison.ValeurSport() == 1 ? 18 : (saison.ValeurSport() == 2 ? 25 : 28);
@@ -221,9 +226,12 @@ void RemplitRecap(TGridModel& grille, TColorGridBase& cellules, TSaison& saison,
             const auto& x = cellule[static_cast<size_t>(p * n + q)];
             if (p == q)
                 cellules.RemplitCellule(q + 1, p + 1, "", 1, 1, Couleur(couleurs, 0), Couleur(couleurs, 0), false);
-            else
-                cellules.RemplitCellule(q + 1, p + 1, x.first < 0 ? "-" : IntToStr(x.first) + " - " + IntToStr(x.second),
-                                        1, 1, Couleur(couleurs, 24), Couleur(couleurs, 22), false);
+            else {
+                std::string t = x.first < 0 ? "-" : IntToStr(x.first) + " - " + IntToStr(x.second);
+                if (const std::string& tab = tirs[static_cast<size_t>(p * n + q)]; !tab.empty())
+                    t += " (" + tab + ")";
+                cellules.RemplitCellule(q + 1, p + 1, t, 1, 1, Couleur(couleurs, 24), Couleur(couleurs, 22), false);
+            }
         }
     }
     // each column as wide as its heading and its widest score, in the grid's font
@@ -347,8 +355,14 @@ void Tf_calendrier::Affiche()
         const int colonne = static_cast<int>(Grilles.size() % 2);
         TColorStringGrid* g = Grille(this, ScrollBox1, "");
         g->Tag = colonne;
+        // a match decided on a shoot-out has it on the row under it
+        std::vector<std::string> tirs;
+        for (const int k : matchs)
+            tirs.push_back(vues::TexteTirsAuBut(*c, d, j->Match(k)->IdEquipe(0), j->Match(k)->IdEquipe(1)));
         g->SetColCount(3);
-        g->SetRowCount(static_cast<int>(matchs.size()) + 1);
+        g->SetRowCount(static_cast<int>(matchs.size() + 1 + std::count_if(tirs.begin(), tirs.end(), [](const std::string& t) {
+                                            return !t.empty();
+                                        })));
         g->SetFixedRows(1);
         g->SetDefaultRowHeight(20);
         g->ChangeLargeurColonne(0, 100);
@@ -363,11 +377,12 @@ void Tf_calendrier::Affiche()
         g->RemplitCellule(0, 0, nom, 0, 1, titre, fondTitre, true);
         g->RemplitCellule(1, 0, (c->Option(11) & 1) ? dateJour : std::string(), 1, 1, titre, fondTitre, false);
         g->RemplitCellule(2, 0, "", 1, 1, titre, clWhite, false);
+        int ligne = 0;
         for (size_t r = 0; r < matchs.size(); ++r) {
             const TInfoComp* x = j->Match(matchs[r]);
-            const int ligne = static_cast<int>(r) + 1;
+            ++ligne;
             TColor texte = 0, fond = 0;
-            CouleursLigne(ligne, texte, fond, false);
+            CouleursLigne(static_cast<int>(r) + 1, texte, fond, false);
             const int h = x->IdEquipe(0), a = x->IdEquipe(1);
             const bool joue = x->ScoresSaisis();
             // The winner in bold; a shoot-out decides a draw.
@@ -394,20 +409,28 @@ void Tf_calendrier::Affiche()
             } else
                 milieu = x->DateMatch() ? TGestionDate::DateVersTexte(x->DateMatch()) : g->LitCellule(1, 0);
             g->RemplitCellule(1, ligne, milieu, 1, 1, texte, fond, false);
+            if (!tirs[r].empty()) {
+                ++ligne;
+                for (int col = 0; col < 3; ++col)
+                    g->RemplitCellule(col, ligne, col == 1 ? tirs[r] : std::string(), 1, 1, texte, fond, false);
+            }
         }
         g->OnHotTrackClick = [this](TObject* s, int col, int row) { CliqueCellule(s, col, row); };
         Grilles.push_back(g);
     }
     // The matchday's name whole in its first column (a cup's round and game
-    // need more than a matchday's number), the same width in every grid.
-    int premiere = 100;
+    // need more than a matchday's number), its scores and shoot-outs whole in
+    // the middle one, the same widths in every grid.
+    int premiere = 100, milieu = 70;
     for (TColorStringGrid* g : Grilles) {
         g->ElargitSelonTexte(0);
         premiere = std::max(premiere, g->LargeurColonne(0));
+        milieu = std::max(milieu, g->AjusteLargeursAuTexte(g->Font(), 1, 1, g->RowCount() - 1, 70));
     }
-    largeurGrille_ = premiere + 173;
+    largeurGrille_ = premiere + milieu + 103;
     for (TColorStringGrid* g : Grilles) {
         g->ChangeLargeurColonne(0, premiere);
+        g->ChangeLargeurColonne(1, milieu);
         g->SetWidth(largeurGrille_);
         g->AjusteTaille();
         g->SetTop(haut);
