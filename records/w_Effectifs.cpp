@@ -239,7 +239,8 @@ void RemplitEffectif(TGridModel& m, TColorGridBase& g, TSaison& saison, const TR
             int32_t valeurs[4] = {};
             j->CarriereIndex(ic, cle, valeurs, matchs);
             cell(7, IntToStr(matchs));
-            cell(8, IntToStr(j->StatCarriere(cle, 1)));
+            // the sport's scoring kind, the one the card and the file hold
+            cell(8, IntToStr(j->StatCarriere(cle, j->TypeStatBut())));
             lignes.Cles[static_cast<size_t>(r - 1)] = static_cast<int32_t>(cle);
         }
         else
@@ -869,9 +870,9 @@ bool Tf_Effectifs::EnregistreLignes(int ligne, bool dit)
                 j->SetNbMatchCarriere(k, matchs);
                 change = true;
             }
-            if (j->StatCarriere(k, 1) != buts)
+            if (j->StatCarriere(k, j->TypeStatBut()) != buts)
             {
-                j->SetStatCarriere(k, 1, buts);
+                j->SetStatCarriere(k, j->TypeStatBut(), buts);
                 change = true;
             }
         }
