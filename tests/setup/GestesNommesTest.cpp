@@ -179,34 +179,30 @@ std::vector<std::string> Forfait(TRoute& r)
 
 // ---- people and their records
 
-// The players' records of a document by "name|first name|club id", and the
-// document without them.
-std::map<std::string, std::string> Fiches(const std::string& doc, std::string& reste)
+// The players whose records the season holds otherwise than the document
+// before ("name|first name|club id", made "+", changed "~", gone "-");
+// nothing else differs.
+std::vector<std::string> Changees(const std::string& avant, TSaison& s)
 {
-    std::map<std::string, std::string> m;
-    auto champ = [](const std::string& e, const std::string& nom) {
-        const size_t a = e.find("<" + nom + ">"), d = a + nom.size() + 2;
-        return a == std::string::npos ? std::string() : e.substr(d, e.find("</" + nom + ">", d) - d);
+    auto fiches = [](const std::string& doc, std::string& reste) {
+        std::map<std::string, std::string> m;
+        auto champ = [](const std::string& e, const std::string& n) {
+            const size_t d = e.find("<" + n + ">") + n.size() + 2;
+            return e.substr(d, e.find("</" + n + ">", d) - d);
+        };
+        size_t p = 0;
+        for (size_t a = doc.find("<Joueur>"); a < doc.find("</Joueurs>"); a = doc.find("<Joueur>", p)) {
+            reste += doc.substr(p, a - p);
+            p = doc.find("</Joueur>", a) + 9;
+            const std::string e = doc.substr(a, p - a);
+            p = doc.find_first_not_of("\r\n", p);
+            m[champ(e, "Nom") + "|" + champ(e, "Prenom") + "|" + champ(e, "ClubActuel")] = e;
+        }
+        reste += doc.substr(p);
+        return m;
     };
-    const size_t fin = doc.find("</Joueurs>");
-    size_t p = 0;
-    for (size_t a = doc.find("<Joueur>"); a < fin; a = doc.find("<Joueur>", p)) {
-        reste += doc.substr(p, a - p);
-        p = doc.find("</Joueur>", a) + 9;
-        const std::string e = doc.substr(a, p - a);
-        p = doc.find_first_not_of("\r\n", p);
-        m[champ(e, "Nom") + "|" + champ(e, "Prenom") + "|" + champ(e, "ClubActuel")] = e;
-    }
-    reste += doc.substr(p);
-    return m;
-}
-
-// The players whose records a gesture made ("+"), changed ("~") or took away
-// ("-"); nothing else of the season differs.
-std::vector<std::string> FichesChangees(const std::string& avant, TSaison& s)
-{
     std::string ra, rb;
-    const auto a = Fiches(avant, ra), b = Fiches(SansDate(Document(s)), rb);
+    const auto a = fiches(avant, ra), b = fiches(SansDate(Document(s)), rb);
     std::vector<std::string> v;
     for (const auto& [k, e] : a)
         if (!b.count(k) || b.at(k) != e)
@@ -223,10 +219,10 @@ TJoueur* Joueur(TSaison& s, const char* nom, const char* prenom, int club)
     return s.Joueurs().Homonyme(nullptr, L1(nom), prenom, club);
 }
 
-// A player added to the season with a career line of each year given.
-TJoueur* AjouteJoueur(TSaison& s, const char* nom, const char* prenom, int club, std::vector<int> annees)
+// A player of the club added to the season, with a career line of each year.
+TJoueur* AjouteJoueur(TSaison& s, const char* nom, int club, std::vector<int> annees)
 {
-    TJoueur* j = s.Joueurs().AjouteJoueur(s.CreeJoueur(L1(nom), prenom, -1, club));
+    TJoueur* j = s.Joueurs().AjouteJoueur(s.CreeJoueur(L1(nom), "Luc", -1, club));
     for (int a : annees)
         j->AjouteHistorique({a, 101, 1, 30, 12, 0, 0});
     return j;
@@ -235,84 +231,64 @@ TJoueur* AjouteJoueur(TSaison& s, const char* nom, const char* prenom, int club,
 // The national team and another in an international championship, current.
 std::unique_ptr<TSaison> Selections(TSaisonComplete& c)
 {
-    TSaison& s = *c.saison;
-    s.AjouteEquipe("Autre Nation", Nouvelle);
+    c.saison->AjouteEquipe("Autre Nation", Nouvelle);
     auto ch = c.Nouveau(TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeInternational);
     ch->AjouteEquipe(Selection);
     ch->AjouteEquipe(Nouvelle);
-    ch->SetNbMatch(1);
     ch->SetNbJournees(2);
-    s.SetChampionnatCourant(s.Arbre().AjouteChampionnat(L1("Sélections"), L1("Sélections"), std::move(ch), "Monde")->Championnat());
+    c.saison->SetChampionnatCourant(c.saison->Arbre().AjouteChampionnat("Nations", "Nations", std::move(ch), "Monde")->Championnat());
     return std::move(c.saison);
 }
 
-// The squads (147) on a team: its line clicked in the team list.
-Tf_Effectifs* Effectifs(TRoute& r, int equipe)
+// The squads (147) of a team clicked in the team list, every category shown,
+// and the row naming nom ("": the empty last row) clicked once or twice.
+Tf_Effectifs* Effectifs(TRoute& r, int equipe, const char* nom = nullptr, int clics = 1)
 {
     Commande(r.f, 147);
     auto* e = dynamic_cast<Tf_Effectifs*>(r.f.Enfant);
-    EXPECT_TRUE(e);
     for (int i = 0; e && i < e->l_Equipe->Items().Count(); ++i)
         if (Tf_Effectifs::IdEntree(e->l_Equipe->Items()[i]) == equipe)
             kit::Click(e->l_Equipe, 20, e->l_Equipe->ItemRect(i).Top + 3);
-    // Every category of players.
     if (e && e->p_Categories->Visible()) {
         e->cb_Categories->SetItemIndex(0);
         e->cb_CategoriesChange(nullptr);
     }
+    TColorStringGrid* g = e ? e->sg_TableauEquipe : nullptr;
+    for (int k = 1; nom && g && k < g->RowCount(); ++k)
+        if (g->Cells(2, k) == nom || (!*nom && k == g->RowCount() - 1)) {
+            const TRect c = g->CellRect(2, k);
+            if (clics == 2)
+                kit::DblClick(g, c.Left + 5, c.Top + 5);
+            else
+                kit::Click(g, c.Left + 5, c.Top + 5);
+            break;
+        }
+    EXPECT_TRUE(e);
     return e;
 }
 
-void DoubleClic(TColorStringGrid* g, int col, int row)
-{
-    const TRect c = g->CellRect(col, row);
-    kit::DblClick(g, (c.Left + c.Right) / 2, (c.Top + c.Bottom) / 2);
-}
-
-// The squads of the team, a new player's card from its empty row: the name
-// and the first name typed key by key; then the gesture on the card.
-void NouvelleFiche(TRoute& r, int equipe, const char* prenom, std::function<void(Tf_FicheJoueur*)> suite)
-{
-    Tf_Effectifs* e = Effectifs(r, equipe);
-    ASSERT_TRUE(e);
-    QuandFenetre<Tf_FicheJoueur>([prenom, suite](Tf_FicheJoueur* f) {
-        kit::TypeKeys(f->e_Nom, "Joueur2");
-        kit::TypeKeys(f->e_Prenom, prenom);
-        // A name being typed is taken for no one.
-        EXPECT_EQ(f->Joueur, nullptr);
-        EXPECT_EQ(f->JoueurTrouve, nullptr);
-        EXPECT_TRUE(f->b_Annuler->Visible());
-        suite(f);
-    });
-    DoubleClic(e->sg_TableauEquipe, 2, e->sg_TableauEquipe->RowCount() - 1);
-    kit::ForgetModalActions();
-}
-
-// Validated, the card asks about Joueur2 P0 of Nantes: Yes shows him, then
-// validated; Cancel leaves the card as typed, then cancelled.
-std::vector<std::string> PrendJoueur2(TRoute& r, int equipe)
+// A new player's card from the squads' empty row, Joueur2 and the first name
+// typed key by key, then validated; the question, if any, answered (Yes: his
+// card is shown, then validated; Cancel: the card then cancelled).
+std::vector<std::string> NouvelleFiche(TRoute& r, int equipe, const char* prenom, int reponse)
 {
     std::vector<std::string> textes;
-    NouvelleFiche(r, equipe, "P0", [&](Tf_FicheJoueur* f) {
-        Repond(TRoute{r.f, r.reponse == mrYes ? mrYes : mrCancel}, textes, "gestes-fiche-question");
+    QuandFenetre<Tf_FicheJoueur>([&](Tf_FicheJoueur* f) {
+        kit::TypeKeys(f->e_Nom, "Joueur2");
+        kit::TypeKeys(f->e_Prenom, prenom);
+        EXPECT_TRUE(!f->Joueur && !f->JoueurTrouve && f->b_Annuler->Visible()) << "taken as typed";
+        if (reponse)
+            Repond(TRoute{r.f, reponse}, textes, "gestes-fiche-question");
         kit::Click(f->b_Valider);
-        EXPECT_EQ(f->JoueurTrouve != nullptr, r.reponse == mrYes);
-        EXPECT_EQ(f->e_Taille->GetText(), r.reponse == mrYes ? "170" : "");
+        EXPECT_EQ(f->e_Taille->GetText(), reponse == mrYes ? "170" : "");
         kit::GrabToPng(f, "gestes-fiche-" + std::to_string(r.S().Sport()));
-        kit::Click(r.reponse == mrYes ? f->b_Valider : f->b_Annuler);
+        if (reponse == mrYes || reponse == mrCancel)
+            kit::Click(reponse == mrYes ? f->b_Valider : f->b_Annuler);
     });
-    EXPECT_EQ(textes, std::vector<std::string>{TraduireFormat(5849, {std::string("Joueur2 P0"), std::string("Nantes"),
-                                                                     r.S().NomEquipe(equipe), std::string("P0 Joueur2")})});
+    Effectifs(r, equipe, "", 2);
+    kit::ForgetModalActions();
+    EXPECT_EQ(textes.size(), reponse ? 1u : 0u);
     return textes;
-}
-
-// What the question of a merge says goes over to the player kept, and is lost.
-void DitFusion(const std::vector<std::string>& textes, const std::string& garde, const std::string& repris,
-               const std::string& perdus)
-{
-    ASSERT_EQ(textes.size(), 1u);
-    EXPECT_NE(textes[0].find(TraduireFormat(5841, {garde, repris})), std::string::npos) << textes[0];
-    EXPECT_EQ(textes[0].find(TraduireFormat(5842, {garde, perdus})) != std::string::npos, !perdus.empty()) << textes[0];
 }
 
 struct TGeste
@@ -471,199 +447,132 @@ const TGeste gestes[] = {
                    std::vector<int>({0, 0, 0, 0}));
      }},
     {"a new national-team player typed key by key is a new one: a name still typed is taken for no one", false, 15,
-     Selections,
-     [](TRoute& r) {
-         NouvelleFiche(r, Selection, "P0", [](Tf_FicheJoueur* f) {
-             EXPECT_TRUE(f->ModeNational);
-             kit::TypeKeys(nullptr, "1");
-             kit::Click(f->b_Valider);
-         });
-         return std::vector<std::string>{};
-     },
+     Selections, [](TRoute& r) { return NouvelleFiche(r, Selection, "P01", 0); },
      [](TSaison& s, const std::string& avant) {
-         EXPECT_EQ(FichesChangees(avant, s), std::vector<std::string>{"+Joueur2|P01|65535"});
-         const TJoueur* j = Joueur(s, "Joueur2", "P01", TPersonnel::Aucun);
-         ASSERT_TRUE(j);
-         EXPECT_EQ(j->EquipeNational, Selection);
+         EXPECT_EQ(Changees(avant, s), std::vector<std::string>{"+Joueur2|P01|65535"});
+         EXPECT_EQ(s.Joueurs().ChercheJoueurNom("Joueur2", "P01")->EquipeNational, Selection);
      }},
     {"a new national-team card named as a club's player: asked once validated, Yes takes him", true, 15, Selections,
-     [](TRoute& r) { return PrendJoueur2(r, Selection); },
-     [](TSaison& s, const std::string& avant) {
-         EXPECT_EQ(FichesChangees(avant, s), std::vector<std::string>{"~Joueur2|P0|2"});
-         const TJoueur* j = Joueur(s, "Joueur2", "P0", 2);
-         ASSERT_TRUE(j);
-         EXPECT_EQ(j->EquipeNational, Selection);
-     }},
-    {"the same card answered No: a new player of that name, without club", false, 15, Selections,
      [](TRoute& r) {
-         NouvelleFiche(r, Selection, "P0", [&r](Tf_FicheJoueur* f) {
-             std::vector<std::string> textes;
-             Repond(TRoute{r.f, mrNo}, textes, "gestes-fiche-question-non");
-             kit::Click(f->b_Valider);
-             EXPECT_EQ(textes.size(), 1u);
-         });
-         return std::vector<std::string>{};
+         const auto t = NouvelleFiche(r, Selection, "P0", r.reponse == mrYes ? mrYes : mrCancel);
+         EXPECT_EQ(t.at(0), TraduireFormat(5849, {std::string("Joueur2 P0"), std::string("Nantes"), L1("Sélection"),
+                                                  std::string("P0 Joueur2")}));
+         return t;
      },
      [](TSaison& s, const std::string& avant) {
-         EXPECT_EQ(FichesChangees(avant, s), std::vector<std::string>{"+Joueur2|P0|65535"});
+         EXPECT_EQ(Changees(avant, s), std::vector<std::string>{"~Joueur2|P0|2"});
+         EXPECT_EQ(Joueur(s, "Joueur2", "P0", 2)->EquipeNational, Selection);
      }},
     {"a new club card named as another club's player: asked once validated, Yes moves him", true, 15,
      [](TSaisonComplete& c) {
          c.saison->AjouteClubPrec("Nantes", -1);
          return std::move(c.saison);
      },
-     [](TRoute& r) { return PrendJoueur2(r, 0); },
+     [](TRoute& r) { return NouvelleFiche(r, 0, "P0", r.reponse == mrYes ? mrYes : mrCancel); },
      [](TSaison& s, const std::string& avant) {
-         EXPECT_EQ(FichesChangees(avant, s), (std::vector<std::string>{"-Joueur2|P0|2", "+Joueur2|P0|0"}));
-         const TJoueur* j = Joueur(s, "Joueur2", "P0", 0);
-         ASSERT_TRUE(j);
-         EXPECT_EQ(s.NomClubPrec(j->ClubPrec), "Nantes");
+         EXPECT_EQ(Changees(avant, s), (std::vector<std::string>{"-Joueur2|P0|2", "+Joueur2|P0|0"}));
+         EXPECT_EQ(s.NomClubPrec(Joueur(s, "Joueur2", "P0", 0)->ClubPrec), "Nantes");
      }},
     {"quick entry of another club's namesake: the one question names what goes over, Yes makes them one", true, 15,
      [](TSaisonComplete& c) {
-         AjouteJoueur(*c.saison, "Dupont", "Luc", 7, {1999});
-         TJoueur* reims = AjouteJoueur(*c.saison, "Dupont", "Luc", 6, {2001});
-         reims->DateNaissance = EncodeDate(1980, 1, 2);
-         reims->Taille = 190;
+         AjouteJoueur(*c.saison, "Dupont", 7, {1999});
+         AjouteJoueur(*c.saison, "Dupont", 6, {2001})->DateNaissance = EncodeDate(1980, 1, 2);
          return std::move(c.saison);
      },
      [](TRoute& r) {
          std::vector<std::string> textes;
-         Tf_Effectifs* e = Effectifs(r, 7);
-         EXPECT_TRUE(e);
          QuandFenetre<Tf_SaisieRapide>([&](Tf_SaisieRapide* q) {
-             // His line picked with the arrows.
              const int i = q->cb_AjoutJoueur->Items().IndexOf("Luc Dupont (Reims)");
-             EXPECT_GE(i, 0);
              for (int k = 0; k <= i + 1 && q->cb_AjoutJoueur->ItemIndex() != i; ++k)
                  kit::PressKey(q->cb_AjoutJoueur, q->cb_AjoutJoueur->ItemIndex() < i ? VK_DOWN : VK_UP);
-             EXPECT_EQ(q->cb_AjoutJoueur->GetText(), "Luc Dupont (Reims)");
              Repond(r, textes, "gestes-saisie-rapide-question");
              kit::Click(q->b_Ajouter);
              kit::Click(q->b_Continuer);
          });
-         const TRect c = e->sg_TableauEquipe->CellRect(2, 1);
-         kit::MouseDown(e->sg_TableauEquipe, c.Left + 5, c.Top + 5, mbRight);
-         kit::MouseUp(e->sg_TableauEquipe, c.Left + 5, c.Top + 5, mbRight);
-         e->pm_JoueurOp->CloseMenu();
-         e->mi_SaisieRapide->Click();
+         Effectifs(r, 7)->mi_SaisieRapide->Click();
          kit::ForgetModalActions();
-         DitFusion(textes, "Dupont Luc (Sedan)",
-                   TraduireFormat(5845, {TraduireFormat(5845, {DeuxPoints(Traduire(1063), "02/01/1980"),
-                                                               DeuxPoints(Traduire(1061), "190")}),
-                                         DeuxPoints(Traduire(69), "2001-02")}),
-                   "");
+         EXPECT_NE(textes.at(0).find(DeuxPoints(Traduire(1063), "02/01/1980")), std::string::npos) << textes[0];
          return textes;
      },
      [](TSaison& s, const std::string& avant) {
-         EXPECT_EQ(FichesChangees(avant, s), (std::vector<std::string>{"-Dupont|Luc|6", "~Dupont|Luc|7"}));
-         const TJoueur* j = Joueur(s, "Dupont", "Luc", 7);
-         ASSERT_TRUE(j);
-         EXPECT_EQ(j->NbHistorique(), 2);
-         EXPECT_EQ(j->DateNaissance, EncodeDate(1980, 1, 2));
-         EXPECT_EQ(j->Taille, 190);
+         EXPECT_EQ(Changees(avant, s), (std::vector<std::string>{"-Dupont|Luc|6", "~Dupont|Luc|7"}));
+         EXPECT_EQ(Joueur(s, "Dupont", "Luc", 7)->NbHistorique() * 100000 + Joueur(s, "Dupont", "Luc", 7)->DateNaissance,
+                   229222);
      }},
     {"a merge by drag in the search: the one question names what goes over, Yes keeps his career and link", true, 15,
      [](TSaisonComplete& c) {
-         AjouteJoueur(*c.saison, "Dupont", "Luc", 0, {});
-         c.saison->Joueurs().ChangeEquipeNationale(AjouteJoueur(*c.saison, "Dupônt", "Luc", 0, {2001}), Selection);
+         AjouteJoueur(*c.saison, "Dupont", 0, {});
+         c.saison->Joueurs().ChangeEquipeNationale(AjouteJoueur(*c.saison, "Dupônt", 0, {2001}), Selection);
          return std::move(c.saison);
      },
      [](TRoute& r) {
          std::vector<std::string> textes;
          Commande(r.f, 150);
          auto* f = dynamic_cast<Tf_Recherche*>(r.f.Enfant);
-         EXPECT_TRUE(f);
-         if (!f)
-             return textes;
          kit::Click(f->b_Verifier);
          TColorStringGrid* g = f->sg_Recherche;
-         TPoint de, vers;
-         for (int k = 1; k < g->RowCount(); ++k) {
-             const TRect c = g->CellRect(1, k);
-             (g->Cells(1, k) == "Dupont" ? vers : de) = Point(c.Left + 10, c.Top + 5);
-         }
-         kit::Click(g, de.X, de.Y);
+         auto ligne = [g](const char* nom) {
+             for (int k = 1; k < g->RowCount(); ++k)
+                 if (g->Cells(1, k) == L1(nom))
+                     return Point(g->CellRect(1, k).Left + 10, g->CellRect(1, k).Top + 5);
+             return Point(-1, -1);
+         };
+         kit::Click(g, ligne("Dupônt").X, ligne("Dupônt").Y);
          Repond(r, textes, "gestes-recherche-question");
-         if (r.reponse == mrYes)
-             QuandFenetre<Tf_FicheJoueur>([](Tf_FicheJoueur* c) { kit::Click(c->b_Annuler); });
-         kit::Drag(g, de, g, vers);
+         QuandFenetre<Tf_FicheJoueur>([](Tf_FicheJoueur* c) { kit::Click(c->b_Annuler); });
+         kit::Drag(g, ligne("Dupônt"), g, ligne("Dupont"));
          kit::ForgetModalActions();
-         DitFusion(textes, "Dupont Luc (Lens)",
-                   TraduireFormat(5845, {DeuxPoints(Traduire(5846), L1("Sélection")), DeuxPoints(Traduire(69), "2001-02")}),
-                   "");
+         EXPECT_NE(textes.at(0).find(DeuxPoints(Traduire(5846), L1("Sélection"))), std::string::npos) << textes[0];
          return textes;
      },
      [](TSaison& s, const std::string& avant) {
-         EXPECT_EQ(FichesChangees(avant, s), (std::vector<std::string>{"~Dupont|Luc|0", L1("-Dupônt|Luc|0")}));
-         const TJoueur* j = Joueur(s, "Dupont", "Luc", 0);
-         ASSERT_TRUE(j);
-         EXPECT_EQ(j->NbHistorique(), 1);
-         EXPECT_EQ(j->EquipeNational, Selection);
+         EXPECT_EQ(Changees(avant, s), (std::vector<std::string>{"~Dupont|Luc|0", L1("-Dupônt|Luc|0")}));
+         EXPECT_EQ(Joueur(s, "Dupont", "Luc", 0)->NbHistorique() * 100 + Joueur(s, "Dupont", "Luc", 0)->EquipeNational, 120);
      }},
     {"the squads' Delete of a player whose namesake has no team: the one question, Yes makes them one", true, 15,
      [](TSaisonComplete& c) {
-         AjouteJoueur(*c.saison, "Dupont", "Luc", 0, {1999});
-         AjouteJoueur(*c.saison, "Dupont", "Luc", TPersonnel::Aucun, {2001})->Taille = 190;
+         AjouteJoueur(*c.saison, "Dupont", 0, {1999});
+         AjouteJoueur(*c.saison, "Dupont", TPersonnel::Aucun, {2001});
          return std::move(c.saison);
      },
      [](TRoute& r) {
          std::vector<std::string> textes;
-         Tf_Effectifs* e = Effectifs(r, 0);
-         TColorStringGrid* g = e ? e->sg_TableauEquipe : nullptr;
-         for (int k = 1; g && k < g->RowCount(); ++k)
-             if (g->Cells(2, k) == "Dupont") {
-                 const TRect c = g->CellRect(2, k);
-                 kit::Click(g, c.Left + 5, c.Top + 5);
-             }
+         Tf_Effectifs* e = Effectifs(r, 0, "Dupont");
          Repond(r, textes, "gestes-effectifs-effacer-question");
-         kit::PressKey(g, VK_DELETE);
+         kit::PressKey(e->sg_TableauEquipe, VK_DELETE);
          kit::ForgetModalActions();
-         DitFusion(textes, "Dupont Luc", DeuxPoints(Traduire(69), "1999-00"), "");
+         EXPECT_NE(textes.at(0).find(DeuxPoints(Traduire(69), "1999-00")), std::string::npos) << textes[0];
          return textes;
      },
      [](TSaison& s, const std::string& avant) {
-         EXPECT_EQ(FichesChangees(avant, s), (std::vector<std::string>{"-Dupont|Luc|0", "~Dupont|Luc|65535"}));
-         const TJoueur* j = Joueur(s, "Dupont", "Luc", TPersonnel::Aucun);
-         ASSERT_TRUE(j);
-         EXPECT_EQ(j->NbHistorique(), 2);
+         EXPECT_EQ(Changees(avant, s), (std::vector<std::string>{"-Dupont|Luc|0", "~Dupont|Luc|65535"}));
+         EXPECT_EQ(Joueur(s, "Dupont", "Luc", TPersonnel::Aucun)->NbHistorique(), 2);
      }},
-    {"the career page's line chosen by click and key is the one Effacer removes", false, 15,
+    {"the career line chosen by click and key is the one Effacer removes", false, 15,
      [](TSaisonComplete& c) {
-         AjouteJoueur(*c.saison, "Carriere", "Luc", 0, {1999, 2000, 2001, 2002});
+         AjouteJoueur(*c.saison, "Carriere", 0, {1999, 2000, 2001, 2002});
          return std::move(c.saison);
      },
      [](TRoute& r) {
-         Tf_Effectifs* e = Effectifs(r, 0);
-         TColorStringGrid* g = e ? e->sg_TableauEquipe : nullptr;
          QuandFenetre<Tf_FicheJoueur>([](Tf_FicheJoueur* f) {
              f->pc_FicheJoueur->SetActivePage(f->ts_Carriere);
-             kit::Process(10);
-             // 2002 clicked, then Up: 2001.
-             const TRect c = f->sg_Historique->CellRect(0, 4);
-             kit::Click(f->sg_Historique, (c.Left + c.Right) / 2, (c.Top + c.Bottom) / 2);
-             kit::PressKey(f->sg_Historique, VK_UP);
+             kit::Click(f->sg_Historique, 10, f->sg_Historique->CellRect(0, 4).Top + 5);   // 2002
+             kit::PressKey(f->sg_Historique, VK_UP);                                     // 2001
              kit::GrabToPng(f, "gestes-carriere-choisie");
              kit::Click(f->bc_Effacer);
-             EXPECT_EQ(f->sg_Historique->Cells(0, 3), "2002-03");
              kit::Click(f->b_Valider);
          });
-         for (int k = 1; g && k < g->RowCount(); ++k)
-             if (g->Cells(2, k) == "Carriere")
-                 DoubleClic(g, 2, k);
+         Effectifs(r, 0, "Carriere", 2);
          kit::ForgetModalActions();
          return std::vector<std::string>{};
      },
      [](TSaison& s, const std::string& avant) {
-         EXPECT_EQ(FichesChangees(avant, s), std::vector<std::string>{"~Carriere|Luc|0"});
+         EXPECT_EQ(Changees(avant, s), std::vector<std::string>{"~Carriere|Luc|0"});
          const TJoueur* j = Joueur(s, "Carriere", "Luc", 0);
-         ASSERT_TRUE(j);
-         ASSERT_EQ(j->NbHistorique(), 3);
-         EXPECT_EQ(j->Historique(0)->StatAnnee * 10000 + j->Historique(1)->StatAnnee, 19992000);
-         EXPECT_EQ(j->Historique(2)->StatAnnee, 2002);
+         EXPECT_EQ(std::vector<int>({j->Historique(0)->StatAnnee, j->Historique(1)->StatAnnee, j->Historique(2)->StatAnnee}),
+                   std::vector<int>({1999, 2000, 2002}));
      }},
-    {"a club card of a team without club record, its stadium's and coach's cards cancelled, then cancelled", false, 15,
-     nullptr,
+    {"a club card without record, its stadium's and coach's cards cancelled, then cancelled: no record", false, 15, nullptr,
      [](TRoute& r) {
          Quand<TBrivantelForm>([](TBrivantelForm* choix) {
              for (int i = 0; i < choix->ComponentCount(); ++i)
@@ -672,25 +581,19 @@ const TGeste gestes[] = {
              choix->SetModalResult(mrOk);
          });
          Quand<Tf_FicheClub>([](Tf_FicheClub* c) {
-             EXPECT_EQ(c->RensClub, nullptr);
              c->cb_Stade->SetItemIndex(1);
              Quand<Tf_FicheStade>([](Tf_FicheStade* k) { kit::Click(k->b_Annuler); });
              kit::Click(c->bc_FicheStade);
-             c->PageControl1->SetActivePage(c->ts_InfoAdmin);
              c->cb_Entraineur->SetItemIndex(1);
              Quand<Tf_FicheEntraineur>([](Tf_FicheEntraineur* k) { kit::Click(k->b_Annuler); });
              kit::Click(c->b_FicheEntr);
-             EXPECT_EQ(kit::ForgetModalActions(), 0u);
              kit::Click(c->b_Annuler);
          });
          Commande(r.f, 131);
-         kit::ForgetModalActions();
+         EXPECT_EQ(kit::ForgetModalActions(), 0u);
          return std::vector<std::string>{};
      },
-     [](TSaison& s, const std::string& avant) {
-         EXPECT_TRUE(SansDate(Document(s)) == avant) << Ecart(SansDate(Document(s)), avant);
-         EXPECT_EQ(s.RensClubs().ChercheRensClub(1), nullptr);
-     }},
+     [](TSaison& s, const std::string& avant) { EXPECT_TRUE(SansDate(Document(s)) == avant) << Ecart(SansDate(Document(s)), avant); }},
 };
 
 }  // namespace
