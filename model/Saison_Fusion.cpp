@@ -101,15 +101,16 @@ void Fusion(const TSaison& s, const TJoueur& g, const TJoueur& f, TJoueur* garde
          [](TJoueur& a, const TJoueur& b) { a.Contrat = b.Contrat; }},
         {788, [](const TJoueur& j) { return j.Duree == 0; }, [](const TJoueur& j) { return IntToStr(j.Duree + 1900); },
          [](TJoueur& a, const TJoueur& b) { a.Duree = b.Duree; }},
-        {TextePhoto, [](const TJoueur& j) { return j.Image <= 0; }, [](const TJoueur&) { return std::string(); },
+        {TextePhoto, [](const TJoueur& j) { return j.Image <= 0; }, [](const TJoueur& j) { return IntToStr(j.Image); },
          [](TJoueur& a, const TJoueur& b) {
              a.Image = b.Image;
              a.TexteImage = b.TexteImage;
          }},
         {74, [](const TJoueur&) { return false; }, [](const TJoueur& j) { return j.LettrePoste(); }, nullptr},
     };
+    // (a photo is named, not numbered)
     auto nomme = [](int libelle, const std::string& valeur) {
-        return valeur.empty() ? Traduire(libelle) : DeuxPoints(Traduire(libelle), valeur);
+        return libelle == TextePhoto ? Traduire(libelle) : DeuxPoints(Traduire(libelle), valeur);
     };
     for (const TChampFusion& c : champs) {
         if (c.vide(f) || (!c.vide(g) && c.texte(g) == c.texte(f)))
