@@ -213,6 +213,34 @@ public:
     // "Name First name (team)", the team left out when he has none: what
     // tells namesakes apart in a question.
     std::string NomJoueurEquipe(const TJoueur& j) const;
+    // ---- two players made one (every road that merges passes here)
+    // What garde takes over of fondu: what fondu holds and garde lacks
+    // (career lines; career counts of a championship garde has none of, and
+    // of one both have the larger of each count; year and date of birth,
+    // height, weight, shirts, caps, national-team text, contract, year
+    // joined, photo; the links to a national team, a country, a previous
+    // club, and in a merge the user asked for (demandee) to a club when no
+    // namesake there would take him: any other merge makes fondu one with a
+    // namesake of the club he goes to); and what of fondu's goes, garde
+    // holding his own (his position too). Nothing changes.
+    TBilanFusion BilanFusion(const TJoueur& garde, const TJoueur& fondu, bool demandee) const;
+    // garde takes over what BilanFusion names (filed again when a club or a
+    // national team comes to him); the filing of a namesake passes here.
+    void ReporteFusion(TJoueur& garde, const TJoueur& fondu) override;
+    // The one question of a merge: both players with their teams, what goes
+    // over to garde and what is lost; demandee: the user asked for it (a
+    // drop of one player on the other), else it follows from a rename or a
+    // move.
+    std::string QuestionFusion(const TJoueur& garde, const TJoueur& fondu, bool demandee) const;
+    // fondu made one with garde: garde takes over (ReporteFusion), every
+    // reference to fondu's number names garde, fondu is freed, garde's
+    // statistics are counted again. nullptr (nothing changed) when it is not
+    // permitted (FusionPermise) or either is not a player of the season.
+    TJoueur* FusionneJoueurs(TJoueur* garde, TJoueur* fondu, bool demandee = false);
+    // The player j would become once in team t (0xFFFF: none), as the
+    // season files him (a namesake of the club he would have); nullptr when
+    // none.
+    TJoueur* HomonymeTransfert(const TJoueur& j, int t) const;
     // The namesakes a document gave twice are filed apart while it is read
     // (pairs (number read again, number kept)); once its matches are there,
     // each pair is made one player where permitted (references follow) and
@@ -348,6 +376,8 @@ protected:
     std::unique_ptr<TJoueurs> joueurs_;
 
 private:
+    // ReporteFusion, a merge asked for or not (BilanFusion).
+    void Reporte(TJoueur& garde, const TJoueur& fondu, bool demandee);
     void LitEquipe(TXmlReader& x, uint8_t jeton, bool clubPrec);
     void LitCategories(TXmlReader& x);
     void LitDescCompetition(TXmlReader& x);

@@ -32,7 +32,7 @@ using ctrl::Texte;
 
 namespace {
 
-constexpr int TexteSansNom = 3702, TexteAgeIllisible = 3703, TexteDejaLa = 3704, TexteFusion = 3705;
+constexpr int TexteSansNom = 3702, TexteAgeIllisible = 3703, TexteDejaLa = 3704;
 constexpr int TexteEffaceSaisie = 5726;   // %d the row, %s what it names
 // Why a click on a cell that takes nothing moves nothing.
 constexpr int TexteColonnePoste = 5963, TexteColonneSaison = 5964;
@@ -171,12 +171,14 @@ TJoueur* Transfere(TSaison& saison, TJoueur* joueur, int equipe, int quittee, bo
 
 }  // namespace
 
-bool AccepteTransfert(const TSaison& saison, const TJoueur& joueur, int equipe)
+bool DeplaceJoueur(TSaison& saison, TJoueur* joueur, int equipe, const std::function<void()>& deplace)
 {
-    // The club the player has once in that team: a national team leaves it.
-    const int club = saison.ChampionnatCourantInternational() ? joueur.ClubActuel : equipe;
-    const TJoueur* autre = saison.Joueurs().Homonyme(&joueur, joueur.Nom, joueur.Prenom, club);
-    return !autre || AccepteFusion(saison, joueur, *autre);
+    if (!joueur)
+        return false;
+    if (TJoueur* autre = saison.HomonymeTransfert(*joueur, equipe))
+        return AccepteFusion(saison, *joueur, *autre) && saison.FusionneJoueurs(autre, joueur);
+    deplace();
+    return true;
 }
 
 TJoueur* TransfereJoueur(TSaison& saison, TJoueur* joueur, int equipe)
@@ -247,7 +249,8 @@ void RemplitEffectif(TGridModel& m, TColorGridBase& g, TSaison& saison, const TR
             int32_t valeurs[4] = {};
             j->CarriereIndex(ic, cle, valeurs, matchs);
             cell(7, IntToStr(matchs));
-            cell(8, IntToStr(j->StatCarriere(cle, 1)));
+            // the sport's scoring kind, the one the card and the file hold
+            cell(8, IntToStr(j->StatCarriere(cle, j->TypeStatBut())));
             lignes.Cles[static_cast<size_t>(r - 1)] = static_cast<int32_t>(cle);
         }
         else
@@ -885,9 +888,9 @@ bool Tf_Effectifs::EnregistreLignes(int ligne, bool dit)
                 j->SetNbMatchCarriere(k, matchs);
                 change = true;
             }
-            if (j->StatCarriere(k, 1) != buts)
+            if (j->StatCarriere(k, j->TypeStatBut()) != buts)
             {
-                j->SetStatCarriere(k, 1, buts);
+                j->SetStatCarriere(k, j->TypeStatBut(), buts);
                 change = true;
             }
         }
@@ -922,25 +925,6 @@ bool Tf_Effectifs::EnregistreLignes(int ligne, bool dit)
         g.RefuseCell(corrige.X, corrige.Y);
     }
     return !refus;
-}
-
-bool AccepteFusion(const TSaison& saison, const TJoueur& joueur, const TJoueur& homonyme)
-{
-    // Two who met in a match stay two: the one player left would play for both teams.
-    if (!saison.FusionPermise(homonyme.Numero, joueur.Numero))
-    {
-        Tf_MessageUtil::Affiche(saison.RefusFusion(homonyme, joueur), mbuValider);
-        return false;
-    }
-    auto equipe = [&saison](const TJoueur& j) {
-        const int t = j.IdEquipe();
-        return t >= 0 && t < TPersonnel::Aucun ? saison.NomEquipe(t) : std::string();
-    };
-    std::string lui = joueur.NomComplet();
-    if (!equipe(joueur).empty())
-        lui += " (" + equipe(joueur) + ")";
-    const std::string texte = TraduireFormat(TexteFusion, {lui, homonyme.NomComplet(), equipe(homonyme), lui});
-    return Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon) == mrYes;
 }
 
 bool LitAge(const std::string& texte, int anneeSaison, uint8_t& naissance)
@@ -1069,6 +1053,17 @@ void Tf_Effectifs::mi_EffacerClick(TObject*)
     TJoueur* j = JoueurLigne(sg_TableauEquipe->Row());
     if (!j || !Saison)
         return;
+    // Without a team, a namesake without one would take him over: that is
+    // the question then.
+    if (TJoueur* autre = Saison->HomonymeTransfert(*j, TPersonnel::Aucun))
+    {
+        if (AccepteFusion(*Saison, *j, *autre) && Saison->FusionneJoueurs(autre, j))
+        {
+            Signale();
+            RemplitGrille();
+        }
+        return;
+    }
     if (Tf_MessageUtil::Affiche(TraduireFormat(1403, {j->NomComplet()}), mbuOui | mbuAnnuler) != mrYes)
         return;
     std::unique_ptr<TJoueur> p = Saison->Joueurs().RetireJoueur(j);
@@ -1149,9 +1144,8 @@ void Tf_Effectifs::l_EquipeDragDrop(TObject*, TObject* Source, int X, int Y)
     if (vers < 0 || vers == EquipeId() || !EnregistreLignes(-1))
         return;
     TJoueur* j = JoueurLigne(sg_TableauEquipe->Row());
-    if (!j || !AccepteTransfert(*Saison, *j, vers))
+    if (!DeplaceJoueur(*Saison, j, vers, [&] { Transfere(*Saison, j, vers, EquipeId(), true); }))
         return;
-    Transfere(*Saison, j, vers, EquipeId(), true);
     Signale();
     RemplitGrille();
 }

@@ -78,6 +78,14 @@ void TapeLigne(TColorStringGrid* g, int col, int row, const std::vector<const ch
     }
 }
 
+// Ailier's shirt (column 1), career matches (7) or points (8) in the season.
+std::string ValeurEffectif(TSaison& s, int col)
+{
+    const TJoueur* j = s.Joueurs().ChercheJoueurNom("Ailier", "Tom");
+    const auto code = static_cast<uint32_t>(s.ChampionnatCourant()->CodeChamp);
+    return !j ? "-" : IntToStr(col == 1 ? j->Maillot : j->StatCarriere(code, col == 7 ? 0 : j->TypeStatBut()));
+}
+
 void CliqueNoeud(FenetreEssai& f, int commande)
 {
     TTreeNode* n = Noeud(f, commande);
@@ -577,6 +585,30 @@ TEST(SaisiesTapees, AGridCellShowsWhatIsKept)
     auto poids = [&] { return c->NbPonderations() ? IntToStr(c->Ponderation(0)->Ponderation) : std::string("-"); };
     Tf_ButeursStat* page = nullptr;
     TColorStringGrid* grille = nullptr;
+    // The squads of the first team, the cell of Ailier typed key by key,
+    // Enter, then another view, which writes the row.
+    auto effectif = [&](int col, const char* touches) {
+        Commande(*f, 147);
+        auto* e = dynamic_cast<Tf_Effectifs*>(f->Enfant);
+        if (!e)
+            return std::string("no squads");
+        for (int i = 0; i < e->l_Equipe->Items().Count(); ++i)
+            if (Tf_Effectifs::IdEntree(e->l_Equipe->Items()[i]) == c->IdEquipe(0))
+                kit::Click(e->l_Equipe, 20, e->l_Equipe->ItemRect(i).Top + 3);
+        TColorStringGrid* g = e->sg_TableauEquipe;
+        int r = 1;
+        while (r < g->RowCount() && g->Cells(2, r) != "Ailier")
+            ++r;
+        ClicCellule(g, col, r);
+        kit::TypeKeys(g, touches);
+        kit::PressKey(nullptr, VK_RETURN);
+        const std::string montre = g->Cells(col, r);
+        Commande(*f, 40);
+        return montre;
+    };
+    auto joueur = [&](int col) { return ValeurEffectif(*f->Saison, col); };
+    auto plage = [](int haut) { return Format(DialogTexts().NumberFromTo, {0, haut}); };
+    auto trop = [](int places) { return Format(DialogTexts().TooLong, {places}); };
     struct TCas
     {
         const char* nom;
@@ -642,6 +674,14 @@ TEST(SaisiesTapees, AGridCellShowsWhatIsKept)
              kit::TypeKeys(nullptr, "7");
              return grille && grille->EditorMode() ? Trim(grille->EditorText()) : std::string("no editor");
          }, "7"},
+        // The squads' cells of that player, typed past their field's range or
+        // their width: the digit refused is said, the figure shown is stored.
+        {"squads: a shirt of 2567", [&] { return effectif(1, "2567"); }, "25", plage(255), [&] { return joueur(1); }, "25"},
+        {"squads: a shirt of 1999", [&] { return effectif(1, "1999"); }, "199", trop(3), [&] { return joueur(1); }, "199"},
+        {"squads: 655369 career matches", [&] { return effectif(7, "655369"); }, "6553", plage(65535),
+         [&] { return joueur(7); }, "6553"},
+        {"squads: 655359 career points", [&] { return effectif(8, "655359"); }, "65535", trop(5), [&] { return joueur(8); },
+         "65535"},
     };
     for (const TCas& k : cas) {
         SCOPED_TRACE(k.nom);
@@ -661,6 +701,8 @@ TEST(SaisiesTapees, AGridCellShowsWhatIsKept)
         for (int i = 0; i < l->Nombre(); ++i)
             reussis += l->Donnee(i)->Mot();
     EXPECT_EQ(reussis, 14);
+    for (const auto& [col, attendu] : {std::pair{1, "199"}, {7, "6553"}, {8, "65535"}})
+        EXPECT_EQ(ValeurEffectif(*relue, col), attendu) << col;
 }
 
 // Every box and cell showing a number the season holds takes it whole, as
