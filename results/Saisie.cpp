@@ -384,7 +384,9 @@ std::string TexteCoupePleine(const TSaison& saison, const TPeseeCoupe& pesee, co
     std::string noms;
     for (const TAjoutEquipe& a : ajouts)
         noms += (noms.empty() ? "" : ", ") + (a.Id >= 0 ? saison.NomEquipe(a.Id) : a.Nom);
-    return TraduireFormat(pesee.Tiree ? 5370 : 5787, {pesee.Places, noms});
+    // One sentence for one team, another for several.
+    const bool une = ajouts.size() == 1;
+    return TraduireFormat(pesee.Tiree ? (une ? 5370 : 5910) : (une ? 5787 : 5911), {pesee.Places, noms});
 }
 
 std::vector<std::string> VerifieTableau(const TSaison& saison, const TDonneesChampionnat& c, int n)

@@ -1607,6 +1607,73 @@ INSTANTIATE_TEST_SUITE_P(
                            EXPECT_EQ(b.r().Ligne(l).Exterieur->Text(), lignes[l][1]) << l;
                            EXPECT_EQ(b.r().Ligne(l).ScoreDomicile->Text(), l < 2 ? "" : "0") << l;
                        }
+                   }},
+        // A cup's options show its matches per matchday and its matchdays
+        // read only, saying why; OK keeps the season.
+        CasTableau{"a_cups_counts_are_shown_read_only_in_the_options_english",
+                   {0, {{4, 1}, {2, 1}, {1, 1}}, false, false, 0, true},
+                   [](Banc&) {},
+                   {{Reponse::Fenetre, 0, 0,
+                     [](TForm* f) {
+                         auto& o = *dynamic_cast<Tf_Option*>(f);
+                         kit::GrabToPng(&o, "tableau_options_coupe");
+                         for (auto [u, n] : {std::pair{o.UpDown9, 4}, {o.UpDown10, 3}}) {
+                             EXPECT_EQ(u->Position(), n);
+                             EXPECT_FALSE(u->Visible());
+                             EXPECT_FALSE(u->Associate()->Enabled());
+                             EXPECT_EQ(u->Associate()->Hint(), Traduire(5913));
+                             kit::Click(u->Associate());
+                             kit::Type(u->Associate(), "6");
+                             EXPECT_EQ(u->Position(), n);
+                         }
+                         kit::Click(o.b_Valider);
+                     }}},
+                   [](Banc& b) {
+                       Commande(*b.f, 176);
+                       b.Page();
+                   },
+                   0,
+                   [](Banc& b, const std::string& avant) { EXPECT_TRUE(b.Doc() == avant) << "the season changed"; }},
+        // Four clubs for a cup of eight not yet drawn: one sentence names
+        // them, says the rounds are fixed and where a larger cup is made.
+        CasTableau{"four_clubs_beyond_the_places_are_refused_in_one_sentence",
+                   {0, {{4, 1}, {2, 1}, {1, 1}}},
+                   [](Banc& b) { kit::Click(b.r().BoutonCopie1); },
+                   {{Reponse::Fenetre, 0, 0,
+                     [](TForm* f) {
+                         auto& a = *dynamic_cast<Tf_AjoutEquipeCoupe*>(f);
+                         for (const char* nom : {"Neuf 0", "Neuf 1", "Neuf 2", "Neuf 3"})
+                             TapeEquipe(a.cb_AjoutEquipe, a.b_Ajouter, nom);
+                         kit::Click(a.b_Continuer);
+                     }},
+                    {Reponse::Oui}},
+                   [](Banc& b) { b.r().mi_AjoutEquipe->Click(); },
+                   1,
+                   [](Banc& b, const std::string& avant) {
+                       EXPECT_EQ(b.questions[0], TraduireFormat(5911, {8, "Neuf 0, Neuf 1, Neuf 2, Neuf 3"}));
+                       for (const int t : {872, 3902})
+                           EXPECT_NE(b.questions[0].find(Traduire(t)), std::string::npos) << t;
+                       EXPECT_TRUE(b.Doc() == avant) << "the season changed";
+                   }},
+        // Two clubs for a drawn cup of eight, from the team list, in English.
+        CasTableau{"two_clubs_for_a_drawn_cup_are_refused_in_one_sentence_english",
+                   {0, {{4, 1}, {2, 1}, {1, 1}}, false, false, 0, true},
+                   [](Banc&) {},
+                   {ListeEquipes([](Tf_AjouterEquipe& a) {
+                        TapeEquipe(a.cb_Equipes, a.bc_Ajouter, "Club 9");
+                        TapeEquipe(a.cb_Equipes, a.bc_Ajouter, "Club 10");
+                    }),
+                    {Reponse::Oui}},
+                   [](Banc& b) {
+                       Commande(*b.f, 232);
+                       b.Page();
+                   },
+                   1,
+                   [](Banc& b, const std::string& avant) {
+                       EXPECT_EQ(b.questions[0], TraduireFormat(5910, {8, "Club 9, Club 10"}));
+                       for (const int t : {872, 3902})
+                           EXPECT_NE(b.questions[0].find(Traduire(t)), std::string::npos) << t;
+                       EXPECT_TRUE(b.Doc() == avant) << "the season changed";
                    }}),
     [](const auto& info) { return std::string(info.param.nom); });
 
