@@ -1490,7 +1490,7 @@ void Tf_Resultats::RegleLignes()
 {
     if (decide_)
         return;
-    // A score kept typed after a No waits for its box to be left again.
+    // A score kept typed after a No waits to be typed again.
     const std::vector<TLigneSaisie> lignes = LignesGeste();
     std::vector<int> changees;
     for (size_t r = 0; r < lignes.size(); ++r)

@@ -10,8 +10,9 @@
 // championship's one road for changes of a cup (model/TableauCoupe.h): the
 // rows it leaves and the rest of the cup they call for, the bracket kept,
 // every entered match it erases named in one question; No or a refusal
-// changes nothing. A cup whose results decide its ties takes each gesture
-// carried out at once, rows and all.
+// changes nothing (a score typed and answered No stays in its box, not
+// saved). A cup whose results decide its ties takes each gesture carried out
+// at once, rows and all.
 #pragma once
 
 #include <cstdint>

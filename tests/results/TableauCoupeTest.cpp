@@ -8,13 +8,16 @@
 // scoring ("+", "-", "Retirer le match"), "Ajouter des équipes", the season's
 // team list, the options' date modes and the composition window. Each gesture
 // asks once at most, naming exactly the played matches that go, the others
-// keep their records, No or a refusal leaves season and page as they were, and
-// No asks again; the check names nothing after every step, and no window
-// writes the cup past the championship's one road; no team plays twice on a
-// matchday, every team of a later round has its place there (who goes through
-// and which byes a round takes are read here as a user reads the rules), no
-// tie plays once decided, no record lacks its match; saved and reopened, the
-// same; a hand broken bracket is named. Then a row for each case users met.
+// keep their records, No or a refusal leaves season and page as they were (a
+// score answered No stays typed in its box), and No asks again; the check
+// names nothing after every step, and no window writes the cup past the
+// championship's one road; a draw stays as made (no row of another matchday
+// moves down, a match entered goes only when a team of it lost its place); no
+// team plays twice on a matchday, every team of a later round has its place
+// there (who goes through and which byes a round takes are read here as a
+// user reads the rules), no tie plays once decided, no record lacks its
+// match; saved and reopened, the same; a hand broken bracket is named. Then a
+// row for each case users met.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -427,10 +430,6 @@ std::vector<std::string> Change(TSaison& s, TOwned<Tf_Resultats>& page, unsigned
                            : d == t.Tours[size_t(tour)].Premier ? t.Nourri(tour) && gagne(h) && gagne(a)
                                : x && (x->Domicile == a || x->Exterieur == a) && x->Decision >= d;
         EXPECT_FALSE(place) << avait.first << " went, its teams still in their places";
-        if (place && getenv("DBG")) {
-            printf("BEFORE\n%s\nQ: %s\n", avant.c_str(), q.c_str());
-            printf("AFTER\n%s\n", essai::SansDate(essai::Document(s)).c_str());
-        }
     }
     Verifie(c);
     VerifieVide(s, c);
