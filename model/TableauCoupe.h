@@ -149,8 +149,10 @@ struct TMatchRemplace
     bool operator==(const TMatchRemplace&) const = default;
 };
 // What a change does to the rest of the cup: the later matches whose teams
-// would differ go, each whole, and the new pairings that are known take their
-// places (Place: its index on its matchday).
+// would differ go, each whole (a match whose teams both keep their places
+// stays where it was drawn), and the new pairings that are known take the
+// first free row of their matchday, no row drawn before moving (Place: its
+// index on its matchday).
 struct TSuiteCoupe
 {
     struct TOperation

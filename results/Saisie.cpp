@@ -360,7 +360,8 @@ int TexteCompetition(const TSaison& saison, const TDonneesChampionnat* c, int te
 {
     // each text that speaks of "the cup", and the same of a play-off
     static const std::pair<int, int> barrage[] = {{4800, 5955}, {4950, 5956}, {4955, 5957}, {5300, 5958},
-                                                  {5371, 5959}, {5370, 5960}, {5784, 5961}, {5787, 5962}};
+                                                  {5371, 5959}, {5370, 5960}, {5784, 5961}, {5787, 5962},
+                                                  {5910, 5918}, {5911, 5919}};
     const TDescNoeud* n = c ? saison.Arbre().NoeudChampionnat(c) : nullptr;
     if (!n || !n->Parent() || !n->Parent()->Barrage())
         return texte;
@@ -405,7 +406,10 @@ std::string TexteCoupePleine(const TSaison& saison, const TPeseeCoupe& pesee, co
     std::string noms;
     for (const TAjoutEquipe& a : ajouts)
         noms += (noms.empty() ? "" : ", ") + (a.Id >= 0 ? saison.NomEquipe(a.Id) : a.Nom);
-    return TraduireFormat(TexteCompetition(saison, saison.ChampionnatCourant(), pesee.Tiree ? 5370 : 5787),
+    // One sentence for one team, another for several.
+    const bool une = ajouts.size() == 1;
+    return TraduireFormat(TexteCompetition(saison, saison.ChampionnatCourant(),
+                                           pesee.Tiree ? (une ? 5370 : 5910) : (une ? 5787 : 5911)),
                           {pesee.Places, noms});
 }
 

@@ -105,7 +105,8 @@ std::string QuestionCoupe(const TSaison& saison, int question, const std::vector
 // when none.
 std::string AdversairesSeuls(const TSaison& saison, const TDonneesChampionnat& c, const TChangementCoupe& x);
 // The refusal of teams added to a cup that has no place left for them (text
-// 5370 once drawn, 5787 before).
+// 5370 once drawn, 5787 before; 5910 and 5911 for several teams), saying the
+// cup's rounds are fixed at its creation and where a larger cup is made.
 std::string TexteCoupePleine(const TSaison& saison, const TPeseeCoupe& pesee, const std::vector<TAjoutEquipe>& ajouts);
 // What the check says of matchday n beside the championship's own lines: a
 // team in two of its matches; in a cup, a match holding a team that has no
