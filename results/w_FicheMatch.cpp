@@ -543,9 +543,10 @@ void Tf_FicheMatch::AfficheBilan(int equipe1, int equipe2)
         return;
     int v1 = 0, n = 0, v2 = 0;
     BilanHistorique(equipe1, equipe2, General(), ud_nbrenc->Position(), Saison, historique_, v1, n, v2);
-    l_Vict->SetCaption(TraduireFormat(627, {v1, Saison->NomEquipePosition(equipe1)}));
-    l_Nul->SetCaption(TraduireFormat(628, {n}));
-    l_Def->SetCaption(TraduireFormat(627, {v2, Saison->NomEquipePosition(equipe2)}));
+    // a count of one in the singular (texts 5970 and 5971)
+    l_Vict->SetCaption(TraduireFormat(IdTexteNombre(627, 5970, v1), {v1, Saison->NomEquipePosition(equipe1)}));
+    l_Nul->SetCaption(TraduireNombre(628, 5971, n));
+    l_Def->SetCaption(TraduireFormat(IdTexteNombre(627, 5970, v2), {v2, Saison->NomEquipePosition(equipe2)}));
 }
 
 void Tf_FicheMatch::AfficheEquipe(int equipe, int cote)

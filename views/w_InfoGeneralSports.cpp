@@ -386,6 +386,8 @@ Tf_InfoGeneralHand::Tf_InfoGeneralHand(TComponent* AOwner, const TClasseInfoGene
     for (const auto& [nom, texte] : legendes)
         Legende(nom, texte);
     IdTexteCartons = 1530;
+    const int comptes[4] = {5978, 5979, 5980, 5981};   // suspensions, disqualifications
+    std::copy(std::begin(comptes), std::end(comptes), IdTextesComptesCartons);
 }
 
 namespace {

@@ -459,7 +459,9 @@ void Tf_InfoGeneral::gl_CartonMouseMove(int X, int Y)
         return;
     }
     const size_t k = static_cast<size_t>(i - 1);
-    L("Label6")->SetCaption(TraduireFormat(IdTexteCartons, {i, series_[1][k], i, series_[2][k]}));
+    const int* n = IdTextesComptesCartons;
+    L("Label6")->SetCaption(TraduireFormat(IdTexteCartons, {i, TraduireNombre(n[0], n[1], series_[1][k]), i,
+                                                            TraduireNombre(n[2], n[3], series_[2][k])}));
 }
 
 void Tf_InfoGeneral::GraphBarre3MouseDown(TGraphBarre* g, TMouseButton bouton, int X, int Y)
