@@ -208,6 +208,9 @@ public:
 
     void FormShow();
     void FormResize();
+    // A figure row of a panel: its caption and its value label.
+    void LigneChiffre(TWinControl* parent, const std::string& legende, const std::string& valeur, int y, int texte,
+                      TColor couleur = clWhite);
     void tab9Change();
     void ts_RepartitionResize();
     void fc_AffluenceResize();
