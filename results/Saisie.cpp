@@ -502,7 +502,38 @@ bool CompleteCoupe(TDonneesChampionnat& c, int n)
         m.Troisieme = 0;   // a tie's own match, wherever it stands
         apres.push_back(m);
     }
-    return ChangeCoupe(c, ChangementJournee(c, cible, avant, apres, {}), nullptr).Faite;
+    TChangementCoupe x = ChangementJournee(c, cible, avant, apres, {});
+    // Each leg goes before the first match of a later tie and before the
+    // third-place match, where the page showed it to play: the matchday keeps
+    // the order of its ties when it is shown again.
+    const TTableau t = Tableau(c, e);
+    const int r = t.TourJournee(cible);
+    const std::vector<TTie> ties = r >= 0 ? t.Tours[static_cast<size_t>(r)].Ties : std::vector<TTie>{};
+    auto tie = [&](int h, int a) {
+        for (size_t k = 0; k < ties.size(); ++k)
+            if (h >= 0 && a >= 0 && ((ties[k].Domicile == h && ties[k].Exterieur == a) ||
+                                     (ties[k].Domicile == a && ties[k].Exterieur == h)))
+                return static_cast<int>(k);
+        return -1;
+    };
+    x.Ecrit = [&](TDonneesChampionnat& championnat) {
+        for (const auto& [h, a] : v) {
+            TInfoComp* m = championnat.Journees().MatchEquipes(cible, h, a, -1, true, 0);
+            TInfoCompJour* j = championnat.Journee(cible);
+            if (!m || !j)
+                continue;
+            const int rang = tie(h, a);
+            for (const TMatchCoupe& d : avant) {
+                const TInfoComp* suivant =
+                    d.Complet() ? championnat.MatchEquipes(cible, d.Domicile, d.Exterieur) : nullptr;
+                if (suivant && (d.Troisieme == 1 || (rang >= 0 && tie(d.Domicile, d.Exterieur) > rang))) {
+                    j->DeplaceMatch(j->IndexObjetMatch(m), j->IndexObjetMatch(suivant));
+                    break;
+                }
+            }
+        }
+    };
+    return ChangeCoupe(c, x, nullptr).Faite;
 }
 
 std::string LibelleJournee(const TSaison& saison)

@@ -410,12 +410,32 @@ std::vector<std::string> Change(TSaison& s, TOwned<Tf_Resultats>& page, unsigned
     }
     // A draw stays as it was made: on the matchdays the gesture was not made
     // on, no row moves down, and a match entered goes only when one of its
-    // teams lost its place there (or left the cup).
-    for (const auto& [match, k] : Rangs(c))
-        if (const auto x = rangs.find(match); x != rangs.end() && std::get<0>(match) != c.NbJournee) {
-            EXPECT_LE(k, x->second) << "a row moved down on matchday " << std::get<0>(match);
-        }
+    // teams lost its place there (or left the cup). A round's later legs are
+    // not drawn: a leg added there stands at its tie's row, above the later
+    // ties, which keep their order among the matches that were there.
     const TTableau t = Tableau(c, MatchsCoupe(c));
+    const auto maintenant = Rangs(c);
+    for (const auto& [match, k] : maintenant) {
+        const int d = std::get<0>(match);
+        const int tour = t.TourJournee(d);
+        const bool retour = tour >= 0 && t.Tours[static_cast<size_t>(tour)].Premier < d;
+        const auto x = rangs.find(match);
+        if (x == rangs.end() || d == c.NbJournee)
+            continue;
+        if (retour) {
+            int rang = 0;
+            for (const auto& [autre, j] : rangs)
+                if (std::get<0>(autre) == d && j < x->second && maintenant.count(autre))
+                    ++rang;
+            int ici = 0;
+            for (const auto& [autre, j] : maintenant)
+                if (std::get<0>(autre) == d && j < k && rangs.count(autre))
+                    ++ici;
+            EXPECT_LE(ici, rang) << "a row moved down among the matches of matchday " << d;
+        } else {
+            EXPECT_LE(k, x->second) << "a row moved down on matchday " << d;
+        }
+    }
     for (const auto& [match, avait] : joues) {
         const auto [d, h, a] = match;
         const int tour = t.TourJournee(d);

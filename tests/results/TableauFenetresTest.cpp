@@ -1642,6 +1642,28 @@ INSTANTIATE_TEST_SUITE_P(
                            EXPECT_EQ(b.r().Ligne(l).ScoreDomicile->Text(), l < 2 ? "" : "0") << l;
                        }
                    }},
+        // The same two legs to play added by "Complete the fixtures", in
+        // English: they stand at their ties' rows, in the file as on the page.
+        CasTableau{"completed_second_legs_keep_their_ties_rows_english",
+                   {2, {{4, 2}, {2, 1}, {1, 1}}, false, false, 0, true},
+                   [](Banc& b) {
+                       for (int l = 0; l < 4; ++l)
+                           b.Tape(l, "1", "0");
+                       b.Va(2);
+                       b.Tape(2, "0", "0");
+                       b.Tape(3, "0", "0");
+                   },
+                   {{Reponse::Oui}},
+                   [](Banc& b) { kit::Click(b.r().b_Completer); },
+                   1,
+                   [](Banc& b, const std::string&) {
+                       EXPECT_EQ(b.Journee(2), (std::vector<std::string>{"Club 2 - Club 1", "Club 4 - Club 3",
+                                                                         "Club 6 0-0 Club 5", "Club 8 0-0 Club 7"}));
+                       b.Va(1);
+                       b.Va(2);
+                       for (int l = 0; l < 4; ++l)
+                           EXPECT_EQ(b.r().Ligne(l).Domicile->Text(), "Club " + IntToStr(2 * l + 2)) << l;
+                   }},
         // A cup's options show its matches per matchday and its matchdays
         // read only, saying why; OK keeps the season.
         CasTableau{"a_cups_counts_are_shown_read_only_in_the_options_english",
