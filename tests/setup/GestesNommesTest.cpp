@@ -774,6 +774,56 @@ const TGeste gestes[] = {
          EXPECT_EQ(Joueur(s, "Dupont", "Luc", 7)->NbHistorique() * 100000 + Joueur(s, "Dupont", "Luc", 7)->DateNaissance,
                    229222);
      }},
+    {"among nations, the squads' drop of a player without a club meets a namesake without one: the one question, Yes "
+     "makes them one",
+     true, 15,
+     [](TSaisonComplete& c) {
+         // Selection's Dupont (2001) and Autre Nation's (1999) never met;
+         // Autre Nation's Dupond met both in the league before his name was
+         // made Dupont: the three stand apart.
+         auto s = Selections(c);
+         TJoueur* j = AjouteJoueur(*s, "Dupont", TPersonnel::Aucun, {2001});
+         s->Joueurs().ChangeEquipeNationale(j, Selection);
+         Compte(c.ligue, j->Numero, 0);
+         for (const int annee : {0, 1999}) {
+             TJoueur* h = AjouteJoueur(*s, "Dupond", TPersonnel::Aucun, annee ? std::vector<int>{annee} : std::vector<int>{});
+             s->Joueurs().ChangeEquipeNationale(h, Nouvelle);
+             Compte(c.ligue, h->Numero, annee ? 0 : 1);
+             h->Nom = "Dupont";
+             s->Joueurs().RangeJoueur(h);
+         }
+         EXPECT_EQ(s->Joueurs().ListeJoueursEquipe(Nouvelle, 0).size(), 2u);
+         return s;
+     },
+     [](TRoute& r) {
+         std::vector<std::string> textes;
+         Tf_Effectifs* e = Effectifs(r, Selection, "Dupont");
+         TColorStringGrid* g = e->sg_TableauEquipe;
+         const TRect de = g->CellRect(2, g->Row());
+         TPoint autre = Point(-1, -1);
+         for (int i = 0; i < e->l_Equipe->Items().Count(); ++i)
+             if (Tf_Effectifs::IdEntree(e->l_Equipe->Items()[i]) == Nouvelle)
+                 autre = Point(20, e->l_Equipe->ItemRect(i).Top + 3);
+         Repond(r, textes, "gestes-effectifs-depot-question");
+         kit::Drag(g, Point(de.Left + 10, de.Top + 5), e->l_Equipe, autre);
+         kit::ForgetModalActions();
+         const std::string j = L1("Dupont Luc (Sélection)"), h = "Dupont Luc (Autre Nation)";
+         Question(textes, TraduireFormat(5840, {j, h, j, h}), DeuxPoints(Traduire(69), "2001-02"));
+         return textes;
+     },
+     [](TSaison& s, const std::string& avant) {
+         // the season before, less what the question named
+         auto attendu = Lit(s.Sport(), avant);
+         TJoueur *j = nullptr, *h = nullptr;
+         for (TJoueur* k : attendu->Joueurs().ListeJoueursEquipe(Selection, 0))
+             j = k->Nom == "Dupont" ? k : j;
+         for (TJoueur* k : attendu->Joueurs().ListeJoueursEquipe(Nouvelle, 0))
+             h = k->Nom == "Dupont" && k->NbHistorique() && k->Historique(0)->StatAnnee == 1999 ? k : h;
+         ASSERT_TRUE(j && h);
+         attendu->FusionneJoueurs(h, j);
+         EXPECT_TRUE(SansDate(Document(s)) == SansDate(Document(*attendu)))
+             << Ecart(SansDate(Document(s)), SansDate(Document(*attendu)));
+     }},
     {"a merge by drag in the search: the one question names what goes over, Yes keeps his career and link", true, 15,
      [](TSaisonComplete& c) {
          AjouteJoueur(*c.saison, "Dupont", 0, {});
