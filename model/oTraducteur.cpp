@@ -150,6 +150,11 @@ int IdTexteNombre(int pluriel, int singulier, int nombre)
     return !regle && taille == 1 ? singulier : pluriel;
 }
 
+std::string TraduireNombre(int pluriel, int singulier, int nombre)
+{
+    return TraduireFormat(IdTexteNombre(pluriel, singulier, nombre), {nombre});
+}
+
 std::string TraduireRang(int rang)
 {
     if (rang == 1)

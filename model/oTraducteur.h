@@ -79,6 +79,9 @@ std::string TraduireFormat(int id, std::initializer_list<TVarRec> args);
 // sign aside: "0 1" in French, "1" in English), else the plural text. Without
 // that text only 1 takes the singular.
 int IdTexteNombre(int pluriel, int singulier, int nombre);
+// A count with its word, in the number its language writes it with: the text
+// of IdTexteNombre formatted with the count ("1 carton jaune", "2 cartons jaunes").
+std::string TraduireNombre(int pluriel, int singulier, int nombre);
 
 // Two texts joined as the interface language joins what a colon or a comma
 // separates: "Spectateurs : 12345" and "Adams , Baker" in French,

@@ -44,6 +44,21 @@ bool ColonneFermee(const TSaison* saison, int col)
     return col >= 9 || (col == 0 && saison && saison->StatApplicable(0));
 }
 
+// The column a key moves the cursor to in the grid (Tab, Shift+Tab, the
+// arrows, Home, End), or -1 for a key that moves along no row.
+int ColonneVisee(const TColorStringGrid& g, WORD k, TShiftState sh)
+{
+    const int col = g.Col();
+    switch (k) {
+    case VK_TAB: return (sh & ssShift) ? (col > 0 ? col - 1 : g.ColCount() - 1) : (col + 1 < g.ColCount() ? col + 1 : 0);
+    case VK_LEFT: return col - 1;
+    case VK_RIGHT: return col + 1 < g.ColCount() ? col + 1 : -1;
+    case VK_HOME: return (sh & ssCtrl) ? -1 : 0;
+    case VK_END: return (sh & ssCtrl) ? -1 : g.ColCount() - 1;
+    default: return -1;
+    }
+}
+
 TOuvreSaisieRapide& SaisieRapide()
 {
     static TOuvreSaisieRapide f;
@@ -366,7 +381,11 @@ Tf_Effectifs::Tf_Effectifs(TComponent* AOwner) : TFootForm(AOwner)
             sg_TableauEquipe->HideEditor();
         EnregistreLignes(-1, false);
     };
-    sg_TableauEquipe->OnKeyDown = [this](TObject*, WORD& k, TShiftState) {
+    sg_TableauEquipe->OnKeyDown = [this](TObject*, WORD& k, TShiftState sh) {
+        // A key that would move into a column that takes nothing moves
+        // nothing: it says why, as a click there does.
+        if (const int col = ColonneVisee(*sg_TableauEquipe, k, sh); col >= 0 && ColonneFermee(Saison, col))
+            RefuseInput(sg_TableauEquipe, Traduire(col == 0 ? TexteColonnePoste : TexteColonneSaison));
         if (sg_TableauEquipe->EditorMode())
             return;
         if (k == VK_INSERT)

@@ -576,6 +576,12 @@ void Tf_ButeursStat::EcritValeur(TColorStringGrid* g, int col, int row, int n)
     g->ChangeDonneeCellule(col, total, somme);
 }
 
+std::pair<std::string, std::string> Tf_ButeursStat::ComptesAuDela(bool gardien, int reussis, int tentes)
+{
+    return {gardien ? TraduireNombre(5986, 5987, reussis) : TraduireNombre(5982, 5983, reussis),
+            gardien ? TraduireNombre(5988, 5989, tentes) : TraduireNombre(5984, 5985, tentes)};
+}
+
 bool Tf_ButeursStat::ReussisAuDela(TColorStringGrid* g, int col, int row, int n, std::string& message) const
 {
     for (const auto& [colReussis, colTentes] : ColonnesReussis(g == csc_StatGardien)) {
@@ -586,7 +592,9 @@ bool Tf_ButeursStat::ReussisAuDela(TColorStringGrid* g, int col, int row, int n,
         // No attempts typed yet: the made count comes first in the row.
         if (tentes > 0 && reussis > tentes) {
             // A goalkeeper's pair is saves of shots faced.
-            message = TraduireFormat(g == csc_StatGardien ? 4821 : 3602, {g->LitCellule(colReussis, 0), reussis, tentes});
+            const bool gardien = g == csc_StatGardien;
+            const auto [fait, tente] = ComptesAuDela(gardien, reussis, tentes);
+            message = TraduireFormat(gardien ? 4821 : 3602, {g->LitCellule(colReussis, 0), fait, tente});
             return true;
         }
     }
@@ -731,10 +739,12 @@ bool Tf_ButeursStat::DitEcarts(bool retour)
     if (ecarts.empty() || termine_)
         return true;
     std::string texte = Texte(4824, L1("Ces chiffres dépassent leurs tentatives :"));
-    for (const TEcart& e : ecarts)
-        texte += "\n" + TraduireFormat(e.Grille == csc_StatGardien ? 4823 : 4822,
-                                       {e.Grille->LitCellule(0, e.Ligne), e.Grille->LitCellule(e.Col, 0), e.Reussis,
-                                        e.Tentes});
+    for (const TEcart& e : ecarts) {
+        const bool gardien = e.Grille == csc_StatGardien;
+        const auto [fait, tente] = ComptesAuDela(gardien, e.Reussis, e.Tentes);
+        texte += "\n" + TraduireFormat(gardien ? 4823 : 4822,
+                                       {e.Grille->LitCellule(0, e.Ligne), e.Grille->LitCellule(e.Col, 0), fait, tente});
+    }
     if (retour) {
         texte += "\n\n" + Texte(4825, L1("Les garder tels quels ? Non : retour à la grille."));
         if (Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon) != mrYes) {

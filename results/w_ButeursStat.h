@@ -48,6 +48,11 @@ public:
     // Mode 1: a match is shown; otherwise the player list is emptied.
     void RemplitPage(int Mode) override;
 
+    // A made count above its attempts, as the refusals write it: the made
+    // count (a goalkeeper's saves) and the attempts (the shots he faced), each
+    // with its word in the number its language writes it with.
+    static std::pair<std::string, std::string> ComptesAuDela(bool gardien, int reussis, int tentes);
+
     // ---- the sport's part ----
     // Grid columns and titles.
     virtual void Dispose() = 0;

@@ -152,6 +152,7 @@ void DerniersMatchs(TSaison* saison, int equipe, int cote, bool restreint, bool 
         l.Exterieur = saison->NomEquipeCourant(c->ValeurMatch(n, 4 * m + 3));
         l.ScoreDomicile = c->ValeurMatch(n, 4 * m + 2);
         l.ScoreExterieur = c->ValeurMatch(n, 4 * m + 4);
+        l.TirsAuBut = vues::TexteTirsAuBut(*c, n, c->ValeurMatch(n, 4 * m + 1), c->ValeurMatch(n, 4 * m + 3));
         f.Matchs.push_back(l);
     };
     if (id < 0)
@@ -543,9 +544,10 @@ void Tf_FicheMatch::AfficheBilan(int equipe1, int equipe2)
         return;
     int v1 = 0, n = 0, v2 = 0;
     BilanHistorique(equipe1, equipe2, General(), ud_nbrenc->Position(), Saison, historique_, v1, n, v2);
-    l_Vict->SetCaption(TraduireFormat(627, {v1, Saison->NomEquipePosition(equipe1)}));
-    l_Nul->SetCaption(TraduireFormat(628, {n}));
-    l_Def->SetCaption(TraduireFormat(627, {v2, Saison->NomEquipePosition(equipe2)}));
+    // a count of one in the singular (texts 5970 and 5971)
+    l_Vict->SetCaption(TraduireFormat(IdTexteNombre(627, 5970, v1), {v1, Saison->NomEquipePosition(equipe1)}));
+    l_Nul->SetCaption(TraduireNombre(628, 5971, n));
+    l_Def->SetCaption(TraduireFormat(IdTexteNombre(627, 5970, v2), {v2, Saison->NomEquipePosition(equipe2)}));
 }
 
 void Tf_FicheMatch::AfficheEquipe(int equipe, int cote)
@@ -609,6 +611,10 @@ void Tf_FicheMatch::AfficheEquipe(int equipe, int cote)
         place(IntToStr(m.ScoreDomicile), 190, 20);
         place("-", 210, 10);
         place(IntToStr(m.ScoreExterieur), 220, 20);
+        // A shoot-out that decided the match on the line under it, across
+        // the names and scores: the columns have no room for it.
+        if (!m.TirsAuBut.empty())
+            place(m.TirsAuBut, 8, 232)->SetTop(18 * ++compte - 15);
     }
     fs->Ajuste();
 }
@@ -738,7 +744,8 @@ std::string Tf_FicheMatch::EcritFicheMatch(TSaison* saison, bool classement, boo
                 const TChiffresFiche::TLigneMatch& m = f[k].Matchs[i];
                 r += "<tr bgcolor=\"" + (i % 2 == 0 ? l2 : l1) + "\"><td align=\"right\" nowrap>" +
                      EchappeTexteHTML(m.Domicile) + "-" + EchappeTexteHTML(m.Exterieur) + "</td><td nowrap>" +
-                     IntToStr(m.ScoreDomicile) + "-" + IntToStr(m.ScoreExterieur) + "</td></tr>";
+                     IntToStr(m.ScoreDomicile) + "-" + IntToStr(m.ScoreExterieur) +
+                     (m.TirsAuBut.empty() ? "" : " (" + EchappeTexteHTML(m.TirsAuBut) + ")") + "</td></tr>";
             }
             r += "</table></td>";
         }

@@ -51,6 +51,7 @@ struct TChiffresFiche
     {
         std::string Domicile, Exterieur;
         int ScoreDomicile = 0, ScoreExterieur = 0;
+        std::string TirsAuBut;   // the shoot-out that decided it, as every view writes it (or empty)
     };
     std::vector<TLigneMatch> Matchs;
 };

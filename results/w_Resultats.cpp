@@ -68,7 +68,7 @@ std::string BilanCompletion(const TDonneesChampionnat& c, const std::vector<int>
             ajoutes += k;
             journees += (journees.empty() ? "" : ", ") + LibelleJournee(c, static_cast<int>(d) + 1);
         }
-    return ajoutes ? TraduireFormat(5580, {ajoutes, journees}) : Traduire(5581);
+    return ajoutes ? TraduireFormat(IdTexteNombre(5580, 5972, ajoutes), {ajoutes, journees}) : Traduire(5581);
 }
 
 }  // namespace

@@ -1197,7 +1197,7 @@ std::string DatesPerdues(const TSaison& saison,
     for (size_t i = 0; i < lignes.size() && i < Montres; ++i)
         texte += '\n' + lignes[i];
     if (lignes.size() > Montres)
-        texte += '\n' + TraduireFormat(5584, {static_cast<int>(lignes.size() - Montres)});
+        texte += '\n' + TraduireNombre(5584, 5973, static_cast<int>(lignes.size() - Montres));
     return texte;
 }
 

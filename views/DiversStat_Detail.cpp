@@ -21,6 +21,7 @@
 #include "ui/Editeur.h"
 #include "ui/GridHtml.h"
 #include "views/DiversStat_Outils.h"
+#include "views/OutilsVues.h"
 #include "views/Textes.h"
 #include "views/w_DiversStat.h"
 
@@ -277,8 +278,8 @@ void Tf_DiversStat::EcritDetailJournee(int journee, TSaison* saison, bool html, 
             continue;
         }
         texte = DeuxPoints(texte, IntToStr(sh) + " - " + IntToStr(sa));
-        if (const TPenaltyTab* p = c->Penalty(journee, idH, idA))
-            texte += " (pen: " + IntToStr(p->s1) + " - " + IntToStr(p->s2) + ")";
+        if (const std::string tirs = vues::TexteTirsAuBut(*c, journee, idH, idA); !tirs.empty())
+            texte += " (" + tirs + ")";
         const int ligneMatch = d.Nouvelle(html ? "<b>" + EchappeTexteHTML(texte) + "</b>" : texte, 1, html);
         std::string officiels;
         for (int k = 1; k <= 3; ++k)

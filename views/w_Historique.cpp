@@ -696,9 +696,10 @@ void Tf_Historique::bc_ChercherClick(TObject*)
         sg_Resultat->RemplitCellule(1, 1, Texte(355, "Aucun match"), 0, 1, clBlack, clWhite, false);
         sg_Resultat->SetHeight(2 * (HauteurLigne + 1));
     }
-    l_Vict->SetCaption(TraduireFormat(352, {compte[0], stat_->NomEquipe(premier)}));
-    l_Nul->SetCaption(TraduireFormat(353, {compte[1]}));
-    l_Def->SetCaption(TraduireFormat(352, {compte[2], stat_->NomEquipe(second)}));
+    // a count of one in the singular (texts 5970 and 5971)
+    l_Vict->SetCaption(TraduireFormat(IdTexteNombre(352, 5970, compte[0]), {compte[0], stat_->NomEquipe(premier)}));
+    l_Nul->SetCaption(TraduireNombre(353, 5971, compte[1]));
+    l_Def->SetCaption(TraduireFormat(IdTexteNombre(352, 5970, compte[2]), {compte[2], stat_->NomEquipe(second)}));
 }
 
 // ============================================================================

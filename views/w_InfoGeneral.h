@@ -165,6 +165,9 @@ public:
     bool ChiffresJournee = false;
     bool RepartitionJournee = false;
     int IdTexteCartons = 343;
+    // The counts of that text, each with its word: the first series (plural,
+    // singular), then the second.
+    int IdTextesComptesCartons[4] = {5974, 5975, 5976, 5977};
     // The series kept by the last full computation.
     const std::vector<int>& Serie(int i) const;
     const std::vector<int64_t>& SerieAffluence() const { return affluence_; }
@@ -205,6 +208,9 @@ public:
 
     void FormShow();
     void FormResize();
+    // A figure row of a panel: its caption and its value label.
+    void LigneChiffre(TWinControl* parent, const std::string& legende, const std::string& valeur, int y, int texte,
+                      TColor couleur = clWhite);
     void tab9Change();
     void ts_RepartitionResize();
     void fc_AffluenceResize();

@@ -386,6 +386,8 @@ Tf_InfoGeneralHand::Tf_InfoGeneralHand(TComponent* AOwner, const TClasseInfoGene
     for (const auto& [nom, texte] : legendes)
         Legende(nom, texte);
     IdTexteCartons = 1530;
+    const int comptes[4] = {5978, 5979, 5980, 5981};   // suspensions, disqualifications
+    std::copy(std::begin(comptes), std::end(comptes), IdTextesComptesCartons);
 }
 
 namespace {
@@ -395,10 +397,8 @@ const std::pair<TColor, TColor> PaireImpaire{0xFFCAED, 0xE00090}, PairePaire{0xE
 Tf_InfoGeneralBasket::Tf_InfoGeneralBasket(TComponent* AOwner, const TClasseInfoGeneral& classe)
     : Tf_InfoGeneral(AOwner, classe)
 {
-    Etiquette(FondCopie24, "Label34", 8, 6 + 11 * 18, 1169);
-    Etiquette(FondCopie24, "Label35", 210, 6 + 11 * 18, 0);
-    Etiquette(FondCopie26, "Label36", 8, 6 + 6 * 18, 573);
-    Etiquette(FondCopie26, "Label37", 190, 6 + 6 * 18, 0);
+    LigneChiffre(FondCopie24, "Label34", "Label35", 6 + 11 * 18, 1169);
+    LigneChiffre(FondCopie26, "Label36", "Label37", 6 + 6 * 18, 573);
     const std::pair<const char*, int> legendes[] = {
         {"Label14", 1160}, {"Label15", 1161}, {"Label16", 1162}, {"Label17", 1163}, {"Label18", 1164},
         {"Label19", 1165}, {"Label21", 1166}, {"Label20", 1167}, {"Label22", 1168}, {"Label26", 1170},

@@ -52,6 +52,8 @@ const TLigneChiffre Lignes26[] = {{"Label28", 791, "Label70"}, {"Label30", 792, 
                                   {"Label32", 794, "Label73"}, {"Label75", 816, "Label74"}};
 
 const int HauteurLigne = 18;
+// The tags of a figure row's labels: its caption, its value.
+const int TagLegende = 2, TagValeur = 1;
 const TColor Jaune = 0x00FFFF;
 const TColor Rouge = 0x4040FF;
 
@@ -92,6 +94,14 @@ TLabel* Tf_InfoGeneral::Etiquette(TWinControl* parent, const std::string& nom, i
     l->SetParent(parent);
     labels_[nom] = l;
     return l;
+}
+
+void Tf_InfoGeneral::LigneChiffre(TWinControl* parent, const std::string& legende, const std::string& valeur, int y,
+                                  int texte, TColor couleur)
+{
+    Etiquette(parent, legende, 8, y, texte, couleur)->Tag = TagLegende;
+    // placed after the captions by the layout
+    Etiquette(parent, valeur, 200, y, 0, couleur)->Tag = TagValeur;
 }
 
 TLabel* Tf_InfoGeneral::L(const std::string& nom) const
@@ -157,21 +167,18 @@ Tf_InfoGeneral::Tf_InfoGeneral(TComponent* AOwner, const TClasseInfoGeneral& cla
         const TColor c = nom == "Label19" || nom == "Label21" ? Jaune
                          : nom == "Label20" || nom == "Label22" ? Rouge
                                                                 : clWhite;
-        Etiquette(FondCopie24, l.Legende, 8, y, l.Texte, c);
-        Etiquette(FondCopie24, l.Valeur, 210, y, 0, c == clWhite ? clWhite : c);
+        LigneChiffre(FondCopie24, l.Legende, l.Valeur, y, l.Texte, c);
         y += HauteurLigne;
     }
     y = 6;
     for (const TLigneChiffre& l : Lignes25) {
-        Etiquette(FondCopie25, l.Legende, 8, y, l.Texte);
-        Etiquette(FondCopie25, l.Valeur, 190, y, 0);
+        LigneChiffre(FondCopie25, l.Legende, l.Valeur, y, l.Texte);
         y += HauteurLigne;
     }
     Etiquette(FondCopie26, "Label29", 8, 6, 815, clAqua)->Font().SetStyle(fsBold);
     y = 6 + HauteurLigne;
     for (const TLigneChiffre& l : Lignes26) {
-        Etiquette(FondCopie26, l.Legende, 8, y, l.Texte);
-        Etiquette(FondCopie26, l.Valeur, 190, y, 0);
+        LigneChiffre(FondCopie26, l.Legende, l.Valeur, y, l.Texte);
         y += HauteurLigne;
     }
 
@@ -292,6 +299,7 @@ void Tf_InfoGeneral::Calcule(int page)
     sg_Affluence->SetVisible(hauteur > 0);
     fc_AffluenceResize();
     FormShow();
+    FormResize();   // the figures written: each whole
     AffichePage(page);
 }
 
@@ -303,6 +311,7 @@ void Tf_InfoGeneral::AffichePage(int page)
         TCompteursMinutes m{};
         CalculeChiffres(2, m, false, 0);
         ChiffresJournee = false;
+        FormResize();
     }
     tab9->SetActivePageIndex(page - 1);
 }
@@ -313,6 +322,7 @@ void Tf_InfoGeneral::tab9Change()
         TCompteursMinutes m{};
         CalculeChiffres(2, m, false, 0);
         ChiffresJournee = false;
+        FormResize();
     }
 }
 
@@ -459,7 +469,9 @@ void Tf_InfoGeneral::gl_CartonMouseMove(int X, int Y)
         return;
     }
     const size_t k = static_cast<size_t>(i - 1);
-    L("Label6")->SetCaption(TraduireFormat(IdTexteCartons, {i, series_[1][k], i, series_[2][k]}));
+    const int* n = IdTextesComptesCartons;
+    L("Label6")->SetCaption(TraduireFormat(IdTexteCartons, {i, TraduireNombre(n[0], n[1], series_[1][k]), i,
+                                                            TraduireNombre(n[2], n[3], series_[2][k])}));
 }
 
 void Tf_InfoGeneral::GraphBarre3MouseDown(TGraphBarre* g, TMouseButton bouton, int X, int Y)
@@ -476,6 +488,7 @@ void Tf_InfoGeneral::GraphBarre3MouseDown(TGraphBarre* g, TMouseButton bouton, i
         ChiffresJournee = false;
         CalculeChiffres(2, m, false, 0);
     }
+    FormResize();
 }
 
 // ============================================================================
@@ -495,20 +508,58 @@ void Tf_InfoGeneral::FormShow()
         L(nom)->SetVisible(L("Label16")->Visible());
 }
 
+namespace {
+
+// A panel of figures: its values placed a gap after its widest caption; the
+// width it needs to show every caption and value whole. The gaps are narrow:
+// at the program's default size the two columns of panels take the width
+// whole in basketball ("Plus faible moyenne par match 164,0 (Journée 12)").
+const int EcartValeur = 6, MargePanneau = 4, MargeFenetre = 8, EntrePanneaux = 6;
+
+int PlaceValeurs(TWinControl* p)
+{
+    int legendes = 0, valeurs = 0, titres = 0;
+    for (int i = 0; i < p->ControlCount(); ++i) {
+        const TControl* e = p->Controls(i);
+        if (!e->Visible())
+            continue;
+        if (e->Tag == TagValeur) {
+            valeurs = std::max(valeurs, e->Width());
+        } else {
+            int& fin = e->Tag == TagLegende ? legendes : titres;
+            fin = std::max(fin, e->Left() + e->Width());
+        }
+    }
+    const int x = legendes + EcartValeur;
+    for (int i = 0; i < p->ControlCount(); ++i)
+        if (TControl* e = p->Controls(i); e->Tag == TagValeur)
+            e->SetLeft(x);
+    return std::max(x + valeurs, titres) + MargePanneau;
+}
+
+}  // namespace
+
 void Tf_InfoGeneral::FormResize()
 {
     if (!FondCopie24)
         return;
-    const int gauche = std::max((ClientWidth() - 18) * 5 / 9, 200);
     int lignes24 = 0, lignes26 = 1;
     for (TControl* l : {static_cast<TControl*>(FondCopie24), static_cast<TControl*>(FondCopie26)})
         for (int i = 0; i < static_cast<TWinControl*>(l)->ControlCount(); ++i)
-            if (const TControl* e = static_cast<TWinControl*>(l)->Controls(i); e->Left() < 100)
+            if (const TControl* e = static_cast<TWinControl*>(l)->Controls(i); e->Tag != TagValeur)
                 ++(l == FondCopie24 ? lignes24 : lignes26);
-    FondCopie24->SetBounds(8, 30, gauche - 16, lignes24 * HauteurLigne + 12);
-    FondCopie25->SetBounds(gauche, 30, std::max(ClientWidth() - gauche - 12, 100), 5 * HauteurLigne + 12);
-    FondCopie26->SetBounds(gauche, 30 + 5 * HauteurLigne + 20, std::max(ClientWidth() - gauche - 12, 100),
-                           (lignes26 - 1) * HauteurLigne + 12);
+    // The left panel takes five ninths of the width, or what its figures
+    // need when that is more; the right ones the rest, or what theirs need.
+    const int besoinGauche = PlaceValeurs(FondCopie24);
+    const int besoinDroite = std::max(PlaceValeurs(FondCopie25), PlaceValeurs(FondCopie26));
+    const int marges = 2 * MargeFenetre + EntrePanneaux;
+    int largeur = std::max(std::max((ClientWidth() - 18) * 5 / 9, 200) - 16, besoinGauche);
+    largeur = std::max(std::min(largeur, ClientWidth() - marges - besoinDroite), besoinGauche);
+    const int gauche = MargeFenetre + largeur + EntrePanneaux;
+    FondCopie24->SetBounds(MargeFenetre, 30, largeur, lignes24 * HauteurLigne + 12);
+    const int droite = std::max(ClientWidth() - gauche - MargeFenetre, 100);
+    FondCopie25->SetBounds(gauche, 30, droite, 5 * HauteurLigne + 12);
+    FondCopie26->SetBounds(gauche, 30 + 5 * HauteurLigne + 20, droite, (lignes26 - 1) * HauteurLigne + 12);
 }
 
 void Tf_InfoGeneral::ts_RepartitionResize()

@@ -543,10 +543,14 @@ void Tf_StatEquipe::ExecuteFonction(const std::string& Nom, const TStringList& P
                 return;
             const std::string F = "<font color=\"" + H(domicile ? fDom : fExt) + "\">";
             auto cell = [&](const std::string& t) { return "<td>" + F + t + "</font></td>"; };
+            const int idDom = c->ValeurMatch(j, 4 * k + 1), idExt = c->ValeurMatch(j, 4 * k + 3);
+            // seven cells a row, which templates lay out: a shoot-out that
+            // decided the match follows the score in its last cell
+            const std::string tirs = vues::TexteTirsAuBut(*c, j, idDom, idExt);
             const std::string ligne =
-                cell(H(saison->NomEquipeCourant(c->ValeurMatch(j, 4 * k + 1)))) + cell("-") +
-                cell(H(saison->NomEquipeCourant(c->ValeurMatch(j, 4 * k + 3)))) + cell(":") +
-                cell(IntToStr(c->ValeurMatch(j, 4 * k + 2))) + cell("-") + cell(IntToStr(c->ValeurMatch(j, 4 * k + 4)));
+                cell(H(saison->NomEquipeCourant(idDom))) + cell("-") + cell(H(saison->NomEquipeCourant(idExt))) + cell(":") +
+                cell(IntToStr(c->ValeurMatch(j, 4 * k + 2))) + cell("-") +
+                cell(IntToStr(c->ValeurMatch(j, 4 * k + 4)) + (tirs.empty() ? "" : " (" + H(tirs) + ")"));
             if (!separe)
                 r += "<tr>" + ligne + "</tr>";
             else

@@ -456,11 +456,45 @@ TEST_F(Texts, CountsTakeTheNumberOfTheirLanguage)
          "Cet arbitre a dirigé 2 matchs : il ne peut pas être supprimé."},
         {"en", 3323, 5952, "This referee has officiated 1 match: he cannot be removed.",
          "This referee has officiated 2 matches: he cannot be removed."},
+        // the counts of the head-to-head, the questions, the charts and the box scores
+        {"fr", 294, 294, "Ce championnat n'a pas assez d'équipes : il lui en faut au moins 1.",
+         "Ce championnat n'a pas assez d'équipes : il lui en faut au moins 2."},
+        {"en", 294, 294, "This championship has too few teams: it needs at least 1.",
+         "This championship has too few teams: it needs at least 2."},
+        {"fr", 352, 5970, "1 victoire pour Club 1", "2 victoires pour Club 1"},
+        {"en", 352, 5970, "1 win for Club 1", "2 wins for Club 1"},
+        {"fr", 627, 5970, "1 victoire pour Club 1", "2 victoires pour Club 1"},
+        {"en", 627, 5970, "1 win for Club 1", "2 wins for Club 1"},
+        {"fr", 353, 5971, "1 match nul", "2 matchs nuls"},
+        {"en", 353, 5971, "1 draw", "2 draws"},
+        {"fr", 628, 5971, "1 match nul", "2 matchs nuls"},
+        {"en", 628, 5971, "1 draw", "2 draws"},
+        {"fr", 5580, 5972, "1 match ajouté au calendrier : Club 1.", "2 matchs ajoutés au calendrier : Club 1."},
+        {"en", 5580, 5972, "1 match added to the fixtures: Club 1.", "2 matches added to the fixtures: Club 1."},
+        {"fr", 5584, 5973, "et 1 autre", "et 2 autres"},
+        {"en", 5584, 5973, "and 1 more", "and 2 more"},
+        {"fr", 5974, 5975, "1 carton jaune", "2 cartons jaunes"},
+        {"en", 5974, 5975, "1 yellow card", "2 yellow cards"},
+        {"fr", 5976, 5977, "1 carton rouge", "2 cartons rouges"},
+        {"en", 5976, 5977, "1 red card", "2 red cards"},
+        {"fr", 5978, 5979, "1 exclusion", "2 exclusions"},
+        {"en", 5978, 5979, "1 suspension", "2 suspensions"},
+        {"fr", 5980, 5981, "1 disqualification", "2 disqualifications"},
+        {"en", 5980, 5981, "1 disqualification", "2 disqualifications"},
+        {"fr", 5982, 5983, "1 réussi", "2 réussis"},
+        {"en", 5982, 5983, "1 made", "2 made"},
+        {"fr", 5984, 5985, "1 tenté", "2 tentés"},
+        {"en", 5984, 5985, "1 attempted", "2 attempted"},
+        {"fr", 5986, 5987, "1 arrêt", "2 arrêts"},
+        {"en", 5986, 5987, "1 save", "2 saves"},
+        {"fr", 5988, 5989, "1 tir subi", "2 tirs subis"},
+        {"en", 5988, 5989, "1 shot faced", "2 shots faced"},
     };
     for (const auto& p : phrases) {
         InstalleTraducteur(std::make_unique<TTraducteur>(LanguageFile(p.lang)));
-        EXPECT_EQ(Cp1252ToUtf8(TraduireFormat(IdTexteNombre(p.pluriel, p.singulier, 1), {1})), p.un);
-        EXPECT_EQ(Cp1252ToUtf8(TraduireFormat(IdTexteNombre(p.pluriel, p.singulier, 2), {2})), p.deux);
+        // a text naming a team or matchdays after its count names "Club 1"
+        EXPECT_EQ(Cp1252ToUtf8(TraduireFormat(IdTexteNombre(p.pluriel, p.singulier, 1), {1, "Club 1"})), p.un);
+        EXPECT_EQ(Cp1252ToUtf8(TraduireFormat(IdTexteNombre(p.pluriel, p.singulier, 2), {2, "Club 1"})), p.deux);
     }
     InstalleTraducteur(nullptr);
 }

@@ -35,6 +35,15 @@ namespace {
 // The pages registered with the sport switch, as at start-up.
 const bool pagesInscrites = (EnregistrePagesMatch(), true);
 
+// A made count above its attempts as the page says it: refused in its column
+// `nom`, or a line naming the player `nom` and then the column.
+std::string Refus(int texte, const std::string& nom, bool gardien, int reussis, int tentes,
+                  const std::string& colonne = "")
+{
+    const auto [fait, tente] = Tf_ButeursStat::ComptesAuDela(gardien, reussis, tentes);
+    return colonne.empty() ? TraduireFormat(texte, {nom, fait, tente}) : TraduireFormat(texte, {nom, colonne, fait, tente});
+}
+
 // The page shown by the main window, of type T.
 template <class T>
 T* PageStat(FenetreEssai& f)
@@ -436,11 +445,11 @@ TEST(ButeursStat, BasketballMadeAtMostAttempted)
         };
         const Pas pas[] = {
             {5, "12", 12, 0, ""},
-            {6, "5", 12, 0, TraduireFormat(3602, {troisPoints, 12, 5})},
+            {6, "5", 12, 0, Refus(3602, troisPoints, false, 12, 5)},
             {6, "15", 12, 15, ""},
-            {5, "16", 12, 15, TraduireFormat(3602, {troisPoints, 16, 15})},
+            {5, "16", 12, 15, Refus(3602, troisPoints, false, 16, 15)},
             {5, "15", 15, 15, ""},
-            {6, "14", 15, 15, TraduireFormat(3602, {troisPoints, 15, 14})},
+            {6, "14", 15, 15, Refus(3602, troisPoints, false, 15, 14)},
         };
         for (const Pas& k : pas) {
             SCOPED_TRACE(std::to_string(k.col) + ": " + k.texte);
@@ -560,8 +569,8 @@ TEST(ButeursStat, HandballMadeAtMostAttempted)
             TColorStringGrid* g = k.gardien ? p->csc_StatGardien : p->csc_StatTir;
             const int fait = k.col <= 2 ? 1 : 3;
             const std::string attendu =
-                k.refuse ? TraduireFormat(k.gardien ? 4821 : 3602, {g->LitCellule(fait, 0), fait == k.col ? atoi(k.texte) : k.reussis,
-                                                 fait == k.col ? k.tentes : atoi(k.texte)})
+                k.refuse ? Refus(k.gardien ? 4821 : 3602, g->LitCellule(fait, 0), k.gardien,
+                                 fait == k.col ? atoi(k.texte) : k.reussis, fait == k.col ? k.tentes : atoi(k.texte))
                          : std::string();
             std::vector<std::string> textes;
             if (k.refuse)
@@ -588,7 +597,7 @@ TEST(ButeursStat, HandballMadeAtMostAttempted)
         // What was accepted is what is written when the other team is shown;
         // the 7-metre goals above their throws (typed first) are kept knowingly.
         const std::string ligne =
-            TraduireFormat(4822, {p->csc_StatTir->LitCellule(0, 1), p->csc_StatTir->LitCellule(3, 0), 2, 0});
+            Refus(4822, p->csc_StatTir->LitCellule(0, 1), false, 2, 0, p->csc_StatTir->LitCellule(3, 0));
         std::vector<std::string> dits;
         RepondBoite(mrYes, &dits);
         kit::Click(p->tc_StatTir, p->tc_StatTir->TabRect(1).Left + 5, p->tc_StatTir->TabRect(1).Top + 5);
@@ -667,7 +676,7 @@ TEST(ButeursStat, MadeAboveAttemptsNeverLeftUnsaid)
         ASSERT_EQ(g->DonneeCellule(col, 1), 3);
         EXPECT_EQ(g->LargeurColonne(col + 1) == 0, c.eteinte != 0);
         ASSERT_EQ(g->DonneeCellule(col + 1, 1), 0);
-        const std::string ligne = TraduireFormat(c.gardien ? 4823 : 4822, {g->LitCellule(0, 1), g->LitCellule(col, 0), 3, 0});
+        const std::string ligne = Refus(c.gardien ? 4823 : 4822, g->LitCellule(0, 1), c.gardien, 3, 0, g->LitCellule(col, 0));
         std::vector<std::string> dits;
         kit::WhenModal([&](TForm* m) {
             if (auto* b = dynamic_cast<Tf_MessageUtil*>(m)) {

@@ -235,7 +235,8 @@ TEST(Minutes, RefusalGivesBackTheValueHeldBeforeTyping)
             kit::PressKey(nullptr, VK_TAB);
             EXPECT_EQ(g->DonneeCellule(c.panneau, 1), avant);
             EXPECT_EQ(g->LitCellule(c.panneau, 1), std::to_string(avant));
-            attendu = TraduireFormat(c.boite == Gardien ? 4821 : 3602, {g->LitCellule(c.panneau, 0), 13, 6});
+            const auto [fait, tente] = Tf_ButeursStat::ComptesAuDela(c.boite == Gardien, 13, 6);
+            attendu = TraduireFormat(c.boite == Gardien ? 4821 : 3602, {g->LitCellule(c.panneau, 0), fait, tente});
         } else {
             ASSERT_NE(boite, nullptr);
             ASSERT_EQ(boite->Text(), std::to_string(avant));

@@ -443,7 +443,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {mrNo, mrOk}, [](Banc& b) { kit::Click(b.r().b_Completer); },
                  [](Banc& b, const std::string&) {
                      EXPECT_EQ(b.dits.back(), TraduireFormat(5580, {2, LibelleJournee(*b.c, 4)}));
-                     EXPECT_NE(b.dits.back().find("match(es) added"), std::string::npos) << b.dits.back();
+                     EXPECT_NE(b.dits.back().find("2 matches added"), std::string::npos) << b.dits.back();
                      b.Page(4);
                      EXPECT_EQ(b.r().Ligne(0).Domicile->Text(), "Club 2");
                      EXPECT_EQ(b.r().Ligne(1).Exterieur->Text(), "Club 3");

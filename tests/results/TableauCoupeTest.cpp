@@ -287,9 +287,9 @@ void VerifieVide(TSaison& s, TDonneesChampionnat& c)
 // fixtures: ...") or that there was nothing to add.
 bool DitCompletion(const std::string& mot)
 {
-    const std::string a = Traduire(5580);
-    const size_t d = a.find("%d"), e = a.find("%s");
     const size_t chiffres = mot.find_first_not_of("0123456789");
+    const std::string a = Traduire(chiffres == 1 && mot[0] == '1' ? 5972 : 5580);   // one match, or more
+    const size_t d = a.find("%d"), e = a.find("%s");
     return mot == Traduire(5581) ||
            (d == 0 && e != std::string::npos && chiffres > 0 && chiffres != std::string::npos &&
             mot.compare(chiffres, e - 2, a, 2, e - 2) == 0);

@@ -47,6 +47,7 @@
 #include "ui/ColorStringGrid.h"
 #include "ui/Editeur.h"
 #include "ui/Fond.h"
+#include "ui/GestionFonction.h"
 #include "views/LiensResultats.h"
 #include "views/Textes.h"
 #include "views/w_ChoixHistorique.h"
@@ -859,7 +860,7 @@ TLus AffluenceEquipe(TSession& s, int equipe, const std::array<const char*, 4>& 
 // Its fixtures show the shoot-out under the final; its summary in the
 // final's cell, and Club 1's results path on its line, printed and written
 // as well.
-TLus TirsAuButCoupe(TSession& s, const TCas&)
+int32_t CoupeTirsAuBut(TSession& s)
 {
     auto coupe = s.f->Saison->CreeChampionnat(TDonneesChampionnat::TypeCoupe | TDonneesChampionnat::TypeNational, 0);
     coupe->OptionsParDefaut();
@@ -876,6 +877,12 @@ TLus TirsAuButCoupe(TSession& s, const TCas&)
     const int32_t code =
         s.f->Saison->Arbre().AjouteChampionnat("Coupe", "Coupe", std::move(coupe), "France")->Championnat()->CodeChamp;
     s.f->Saison->SelectionneChampionnat(code);
+    return code;
+}
+
+TLus TirsAuButCoupe(TSession& s, const TCas&)
+{
+    CoupeTirsAuBut(s);
     const std::string tirs = Cp1252ToUtf8(TraduireFormat(286, {5, 4}));
     TLus l;
     std::string sous = "no final";
@@ -914,6 +921,56 @@ TLus TirsAuButCoupe(TSession& s, const TCas&)
     l.push_back({ligne.ends_with(voulu) ? voulu : "path: " + ligne, voulu});
     l.push_back({imprime.find(" " + ligne + " ") != std::string::npos ? voulu : "path not printed: " + imprime, voulu});
     l.push_back({ecrit.find(" " + ligne + " ") != std::string::npos ? voulu : "path not written: " + ecrit, voulu});
+    s.f->Saison->SelectionneChampionnat(s.c->CodeChamp);
+    return l;
+}
+
+// The same cup, in the other views of its final: Club 1's last matches on
+// the match card, the shoot-out on the line under the final, and in the score's
+// cell of the card's page fragment; the team's results of the page function
+// "ResultatEquipe", after the score in the row's last cell; the detailed
+// results (which are not printed) after the final's score, written as well.
+TLus TirsAuButAutresVues(TSession& s, const TCas&)
+{
+    const int32_t code = CoupeTirsAuBut(s);
+    const std::string tirs = Cp1252ToUtf8(TraduireFormat(286, {5, 4}));
+    TLus l;
+    std::string sous = "no card";
+    if (auto* f = dynamic_cast<Tf_FicheMatch*>(Commande(*s.f, 19) ? s.f->Enfant : nullptr)) {
+        sous.clear();   // the captions of the second line, the final's on the first
+        for (int i = 0; i < f->fs_ResultatDom->Interieur()->ControlCount(); ++i)
+            if (const TControl* x = f->fs_ResultatDom->Interieur()->Controls(i); x->Top() == 2 * 18 - 15)
+                sous += Cp1252ToUtf8(x->Caption());
+        kit::GrabToPng(s.f.get(), "chiffres-fiche-match-" + s.langue);
+    }
+    l.push_back({"match card: " + sous, "match card: " + tirs});
+    auto fonction = [&](const char* nom, std::initializer_list<std::string> p) {
+        std::string r;
+        if (const TFonctionEnregistree* e = GestionFonctions().Cherche(nom)) {
+            TOwned<TForm> vue(e->Classe.Cree(nullptr));
+            TStringList parametres;
+            parametres.Add("Division=" + IntToStr(code));
+            for (const std::string& x : p)
+                parametres.Add(x);
+            dynamic_cast<TFootForm&>(*vue).ExecuteFonction(nom, parametres, r, s.f->Couleurs, "", s.f->Saison.get());
+        }
+        return Cp1252ToUtf8(r);
+    };
+    EnregistreFichesResultats();   // the match card's function, as the program registers it
+    const std::string fragment =
+        fonction("FicheMatch", {"AfficheMatchs=oui", "Equipe1=Club 1", "Equipe2=Club 3"});
+    const std::string carte = "1-1 (" + tirs + ")</td>";
+    l.push_back({fragment.find(carte) != std::string::npos ? carte : "match card fragment: " + fragment, carte});
+    const std::string resultats = fonction("ResultatEquipe", {"Equipe=Club 1"});
+    const std::string cellule = ">1 (" + tirs + ")</font></td>";
+    l.push_back({resultats.find(cellule) != std::string::npos ? cellule : "ResultatEquipe: " + resultats, cellule});
+    s.f->ExecuteCommande(26, 2, false);
+    const std::string voulu = "1 - 1 (" + tirs + ")";
+    auto* v = dynamic_cast<Tf_DiversStat*>(s.f->Enfant);
+    const std::string texte = v ? Cp1252ToUtf8(v->e_Detail->Texte()) : std::string("no detailed results");
+    const std::string ecrit = Html(s);
+    l.push_back({texte.find(voulu) != std::string::npos ? voulu : "detailed: " + texte, voulu});
+    l.push_back({ecrit.find(" " + voulu + " ") != std::string::npos ? voulu : "not written: " + ecrit, voulu});
     s.f->Saison->SelectionneChampionnat(s.c->CodeChamp);
     return l;
 }
@@ -1184,6 +1241,8 @@ const TCas cas[] = {
          return FigureInfo(s, "Label18", "Label55", std::string(k.attendu) + " (" + Traduire(85) + " 15)");
      }},
     {0, "a cup's fixtures and summary show the shoot-out that decided a match", 0, 0, 0, nullptr, TirsAuButCoupe},
+    {0, "a cup's match card, team results function and detailed results show the shoot-out", 0, 0, 0, nullptr,
+     TirsAuButAutresVues},
     {0, "team sheet attendance: none known at home reads '-' in every figure, the total too", 0, 0, 0, "-",
      [](TSession& s, const TCas&) { return AffluenceEquipe(s, 1, {"-", "-", "-", "-"}); }},
 };

@@ -674,6 +674,20 @@ TEST(SaisiesTapees, AGridCellShowsWhatIsKept)
              kit::TypeKeys(nullptr, "7");
              return grille && grille->EditorMode() ? Trim(grille->EditorText()) : std::string("no editor");
          }, "7"},
+        // Then the keys: Shift+Tab back to his shirt and once more into the
+        // position, Tab on to his career goals and once more into this
+        // season's figures; the cursor stays on his row.
+        {"squads, Shift+Tab into a column that takes nothing", [&] {
+             for (int k = 0; grille && k < 4; ++k)
+                 kit::PressKey(nullptr, VK_TAB, ssShift);
+             return grille ? "column " + IntToStr(grille->Col()) : std::string("no squads");
+         }, "column 1", Traduire(5963), [&] { return grille ? grille->Cells(2, grille->Row()) : ""; }, "Nowak"},
+        {"squads, Tab into a column that takes nothing", [&] {
+             for (int k = 0; grille && k < 8; ++k)
+                 kit::PressKey(nullptr, VK_TAB);
+             kit::GrabToPng(f.get(), "cellules-tapees-effectifs-tab-refuse");
+             return grille ? "column " + IntToStr(grille->Col()) : std::string("no squads");
+         }, "column 8", Traduire(5964), [&] { return grille ? grille->Cells(2, grille->Row()) : ""; }, "Nowak"},
         // The squads' cells of that player, typed past their field's range or
         // their width: the digit refused is said, the figure shown is stored.
         {"squads: a shirt of 2567", [&] { return effectif(1, "2567"); }, "25", plage(255), [&] { return joueur(1); }, "25"},

@@ -366,8 +366,8 @@ TEST(HistoriqueFenetre, PastSeasonTypedOnACreatedSeasonReadsBackAfterARestart)
     EXPECT_EQ(Ligne(h->sg_Resultat, 2), (std::vector<std::string>{b, noms[0], "2-1"}));
     EXPECT_EQ(Ligne(h->sg_Resultat, 3), (std::vector<std::string>{b, nul, "1-1"}));
     EXPECT_EQ(h->l_Vict->Caption(), TraduireFormat(352, {2, noms[0]}));
-    EXPECT_EQ(h->l_Nul->Caption(), TraduireFormat(353, {1}));
-    EXPECT_EQ(h->l_Def->Caption(), TraduireFormat(352, {0, noms[1]}));
+    EXPECT_EQ(h->l_Nul->Caption(), TraduireFormat(5971, {1}));
+    EXPECT_EQ(h->l_Def->Caption(), TraduireFormat(IdTexteNombre(352, 5970, 0), {0, noms[1]}));
     h->ud_Annee->SetPosition(5);
     kit::Click(h->bc_Chercher);
     EXPECT_EQ(h->sg_Resultat->RowCount(), 2);   // seven years ago is too old

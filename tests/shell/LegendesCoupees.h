@@ -101,7 +101,7 @@ inline bool Montre(const TControl* c)
     return true;
 }
 
-inline bool Legende(TControl* c, TCanvas& canvas, TLegende& l)
+inline bool Legende(TControl* c, TCanvas& canvas, TLegende& l, bool bords = false)
 {
     std::string texte = c->Caption();
     if (auto* lb = dynamic_cast<TLabel*>(c); lb && lb->ShowAccelChar) {
@@ -162,21 +162,26 @@ inline bool Legende(TControl* c, TCanvas& canvas, TLegende& l)
     l.Texte = texte;
     // a label shows as many lines as its height holds
     l.Rognee = largeur > place || (dynamic_cast<TLabel*>(c) && hauteur > h + 1);
+    // with bords, what of it its parent shows too: a caption running past
+    // the parent's right edge is cut there (a scroll box scrolls to it)
+    if (const TWinControl* p = c->Parent(); bords && p && !dynamic_cast<const TScrollBox*>(p))
+        l.Rognee = l.Rognee || c->Left() + std::max(x, 0) + std::min(largeur, place) > p->ClientWidth();
     const int gauche = c->Left() + std::max(x, 0), haut = c->Top() + std::max(y, 0);
     l.Boite = Rect(gauche, haut, std::min(c->Left() + x + largeur, c->Left() + w),
                    std::min(c->Top() + y + hauteur, c->Top() + h));
     return true;
 }
 
-inline void Legendes(TComponent* c, TCanvas& canvas, std::map<TWinControl*, std::vector<TLegende>>& parParent)
+inline void Legendes(TComponent* c, TCanvas& canvas, std::map<TWinControl*, std::vector<TLegende>>& parParent,
+                     bool bords = false)
 {
     if (auto* k = dynamic_cast<TControl*>(c); k && k->Parent() && Montre(k)) {
         TLegende l;
-        if (Legende(k, canvas, l))
+        if (Legende(k, canvas, l, bords))
             parParent[k->Parent()].push_back(l);
     }
     for (int i = 0; i < c->ComponentCount(); ++i)
-        Legendes(c->Components(i), canvas, parParent);
+        Legendes(c->Components(i), canvas, parParent, bords);
 }
 
 // Every caption shown by the window that runs into the caption of another
@@ -185,13 +190,15 @@ inline void Legendes(TComponent* c, TCanvas& canvas, std::map<TWinControl*, std:
 // MatchStadium"), as "name / name: text | text", and every caption of a
 // label, button or check control cut by its control, as "name: text", each
 // measured in the control's own font. Names of the season (`donnees`) may be
-// cut to fit.
-inline void LegendesChevauchees(TComponent* c, std::set<std::string>& vus, const std::set<std::string>& donnees = {})
+// cut to fit. With `bords`, a caption its parent cuts at its right edge is
+// cut as well.
+inline void LegendesChevauchees(TComponent* c, std::set<std::string>& vus, const std::set<std::string>& donnees = {},
+                                bool bords = false)
 {
     TBitmap b(1, 1);
     TCanvas& canvas = b.Canvas();
     std::map<TWinControl*, std::vector<TLegende>> parParent;
-    Legendes(c, canvas, parParent);
+    Legendes(c, canvas, parParent, bords);
     for (auto& [parent, legendes] : parParent) {
         for (size_t i = 0; i < legendes.size(); ++i) {
             const TLegende& a = legendes[i];

@@ -18,18 +18,19 @@
 
 namespace {
 
-// A window as the program shows it, and what keeps it alive.
+// A window as the program shows it, and what keeps it alive (the season
+// goes after the window, which writes its page into it as it goes).
 struct TFenetre
 {
-    TOwned<TForm> Forme;
     std::unique_ptr<TSaison> Saison;
+    TOwned<TForm> Forme;
 };
 
 TFenetre Dialogue(TBrivantelForm* f)
 {
     f->ChangeCouleurs(Dessin->Couleurs);
     kit::ShowForm(f);
-    return {TOwned<TForm>(f), nullptr};
+    return {nullptr, TOwned<TForm>(f)};
 }
 
 // A cup final of two teams drawn 1-1, its shoot-out not entered yet.

@@ -210,9 +210,9 @@ TEST_F(HistoriqueVue, HeadToHeadByYearsAndByMeetings)
         EXPECT_EQ(Ligne(f->sg_Resultat, 0), (L{Traduire(350), Traduire(351), Traduire(223)}));
         for (size_t r = 0; r < k.lignes.size(); ++r)
             EXPECT_EQ(Ligne(f->sg_Resultat, static_cast<int>(r) + 1), k.lignes[r]) << r;
-        EXPECT_EQ(f->l_Vict->Caption(), TraduireFormat(352, {k.v, k.premier}));
-        EXPECT_EQ(f->l_Nul->Caption(), TraduireFormat(353, {k.n}));
-        EXPECT_EQ(f->l_Def->Caption(), TraduireFormat(352, {k.d, k.second}));
+        EXPECT_EQ(f->l_Vict->Caption(), TraduireFormat(IdTexteNombre(352, 5970, k.v), {k.v, k.premier}));
+        EXPECT_EQ(f->l_Nul->Caption(), TraduireNombre(353, 5971, k.n));
+        EXPECT_EQ(f->l_Def->Caption(), TraduireFormat(IdTexteNombre(352, 5970, k.d), {k.d, k.second}));
     }
     kit::Click(f->rb_Annee);
     kit::GrabToPng(fenetre.get(), "historique-rencontres");

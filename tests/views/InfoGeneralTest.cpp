@@ -429,7 +429,7 @@ TEST(InfoGeneral, MouseOverTextsNameTheMatchdayAndItsValue)
             int serie = -1;
             if (const TPointGraphe* pt = g.PointSousSouris(px, py, serie); pt && pt->X == 1) {
                 kit::MouseMove(&g, px, py);
-                EXPECT_EQ(h.L("Label6"), TraduireFormat(343, {1, 2, 1, 1}));
+                EXPECT_EQ(h.L("Label6"), TraduireFormat(343, {1, TraduireNombre(5974, 5975, 2), 1, TraduireNombre(5976, 5977, 1)}));
                 vu = true;
             }
         }

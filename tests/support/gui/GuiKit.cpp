@@ -391,6 +391,9 @@ void PressKey(TWinControl* c, WORD vk, TShiftState shift)
     if (!w)
         return;
     int key = guiimpl::QtKeyFromVk(vk);
+    // Shift+Tab comes as the back-tab key, as the keyboard gives it.
+    if (vk == VK_TAB && (shift & ssShift))
+        key = Qt::Key_Backtab;
     QString text;
     if (vk == VK_RETURN)
         text = "\r";
