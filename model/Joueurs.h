@@ -440,7 +440,8 @@ public:
     TJoueur* ChercheJoueurNom(std::string_view nom, std::string_view prenom) const;
     // The player other than p that p would be merged with once named nom and
     // prenom with that club (the list's key: both names as the list compares
-    // them, then the club); nullptr when none.
+    // them, then the club): of namesakes kept apart, the last filed, whom
+    // filing meets; nullptr when none.
     TJoueur* Homonyme(const TJoueur* p, std::string_view nom, std::string_view prenom, int club) const;
     // The player of a name read from a match: nullptr for an empty name; the
     // names are trimmed and cut to 255 characters; a player of those names is

@@ -286,10 +286,12 @@ TJoueur* TJoueurs::RangeJoueur(TJoueur* p, TPairesIds* paires)
 
 TJoueur* TJoueurs::Homonyme(const TJoueur* p, std::string_view nom, std::string_view prenom, int club) const
 {
-    for (const auto& e : joueurs_)
-        if (e.get() != p && e->ClubActuel == club && CompareNomPersonne(e->Nom, nom) == 0 &&
-            CompareNomPersonne(e->Prenom, prenom) == 0)
-            return e.get();
+    // Filed again, he meets the last of his key (namesakes kept apart stand
+    // side by side): that one, not the first.
+    for (auto e = joueurs_.rbegin(); e != joueurs_.rend(); ++e)
+        if (e->get() != p && (*e)->ClubActuel == club && CompareNomPersonne((*e)->Nom, nom) == 0 &&
+            CompareNomPersonne((*e)->Prenom, prenom) == 0)
+            return e->get();
     return nullptr;
 }
 

@@ -341,57 +341,100 @@ bool Parmi(const std::vector<int>& ids, int id)
 
 }   // namespace
 
-void TSaison::SupprimeEquipesChampionnats(const std::vector<int32_t>& codes)
+TSaison::TRetraitChampionnats TSaison::RetraitChampionnats(const std::vector<int32_t>& codes)
 {
+    TRetraitChampionnats r;
     std::vector<TDonneesChampionnat*> restants = arbre_->ListeChampionnats();
     std::vector<TDonneesChampionnat*> partants;
-    std::vector<uint32_t> cles;
     for (const int32_t code : codes)
         if (TDonneesChampionnat* c = arbre_->ChampionnatParCode(code);
             c && std::find(partants.begin(), partants.end(), c) == partants.end()) {
             partants.push_back(c);
-            cles.push_back(static_cast<uint32_t>(c->CodeChamp));
+            r.Cles.push_back(static_cast<uint32_t>(c->CodeChamp));
             std::erase(restants, c);
         }
     if (partants.empty())
-        return;
+        return r;
     CalculeStatJoueurs();
     // The teams that leave: those of the championships leaving that no
     // championship staying holds.
-    std::vector<int> equipes;
     for (const TDonneesChampionnat* c : partants)
         for (int i = 0; i < c->NbEquipe(); ++i)
-            if (const int id = c->IdEquipe(i); id >= 0 && id < 65535 && !Parmi(equipes, id) &&
+            if (const int id = c->IdEquipe(i); id >= 0 && id < 65535 && !Parmi(r.Equipes, id) &&
                                                std::none_of(restants.begin(), restants.end(),
-                                                            [id](auto* r) { return r->IndexEquipe(id) >= 0; }))
-                equipes.push_back(id);
+                                                            [id](auto* k) { return k->IndexEquipe(id) >= 0; }))
+                r.Equipes.push_back(id);
     // The players of their clubs: those counted elsewhere or selected by a
     // team that stays keep their place without a club.
-    std::vector<TJoueur*> cibles;
     for (int i = 0; i < joueurs_->NbJoueur(); ++i)
-        if (TJoueur* j = joueurs_->Joueur(i); Parmi(equipes, j->ClubActuel))
-            cibles.push_back(j);
-    TPairesIds paires;
-    for (TJoueur* j : cibles) {
-        const int nationale = j->EquipeNational;
-        const bool selectionne = nationale != TJoueur::Aucun && nationale != j->ClubActuel &&
-                                 !Parmi(equipes, nationale) && IndexId(nationale) >= 0;
-        auto u = joueurs_->RetireJoueur(j);
-        if (u && (selectionne || !u->StatsSeulement(cles))) {
-            u->ClubActuel = TJoueur::Aucun;
-            joueurs_->InsereJoueur(std::move(u), &paires);
+        if (TJoueur* j = joueurs_->Joueur(i); Parmi(r.Equipes, j->ClubActuel)) {
+            const int nationale = j->EquipeNational;
+            const bool selectionne = nationale != TJoueur::Aucun && nationale != j->ClubActuel &&
+                                     !Parmi(r.Equipes, nationale) && IndexId(nationale) >= 0;
+            (selectionne || !j->StatsSeulement(r.Cles) ? r.SansClub : r.Partants).push_back(j);
         }
-    }
-    for (const int id : equipes)
+    r.Fusions = FusionsSansClub(r.SansClub);
+    return r;
+}
+
+void TSaison::SupprimeEquipesChampionnats(const std::vector<int32_t>& codes)
+{
+    const TRetraitChampionnats r = RetraitChampionnats(codes);
+    if (r.Cles.empty())
+        return;
+    for (TJoueur* j : r.Partants)
+        joueurs_->RetireJoueur(j);
+    GardeSansClub(r.SansClub, r.Fusions);
+    for (const int id : r.Equipes)
         SupprimeEquipe(id);
-    AppliqueRenumerotation(paires);
     // The players of no team whose counts lie in those championships alone.
     if (const TListJoueurEquipe* bloc = joueurs_->BlocEquipe(TJoueur::Aucun)) {
         const std::vector<TJoueur*> sansEquipe = bloc->Joueurs();
         for (TJoueur* j : sansEquipe)
-            if (j && j->EquipeNational == TJoueur::Aucun && j->StatsDans(cles) && j->StatsSeulement(cles))
+            if (j && j->EquipeNational == TJoueur::Aucun && j->StatsDans(r.Cles) && j->StatsSeulement(r.Cles))
                 joueurs_->RetireJoueur(j);
     }
+}
+
+std::vector<TSaison::TFusionSansClub> TSaison::FusionsSansClub(const std::vector<TJoueur*>& joueurs) const
+{
+    const auto memes = [](const TJoueur& a, const TJoueur& b) {
+        return CompareNomPersonne(a.Nom, b.Nom) == 0 && CompareNomPersonne(a.Prenom, b.Prenom) == 0;
+    };
+    std::vector<TFusionSansClub> fusions;
+    std::vector<TJoueur*> classes;   // those filed without a club before him
+    for (TJoueur* j : joueurs) {
+        // Filed without a club, he meets the last of his names filed so:
+        // one of these before him, else the last of the season's.
+        TJoueur* e = nullptr;
+        for (TJoueur* k : classes)
+            if (memes(*k, *j))
+                e = k;
+        if (!e)
+            for (int i = 0; i < joueurs_->NbJoueur(); ++i)
+                if (TJoueur* k = joueurs_->Joueur(i); k != j && k->ClubActuel == TJoueur::Aucun && memes(*k, *j))
+                    e = k;
+        if (e && FusionPermise(e->Numero, j->Numero))
+            fusions.push_back({j, e});
+        else
+            classes.push_back(j);
+    }
+    return fusions;
+}
+
+void TSaison::GardeSansClub(const std::vector<TJoueur*>& joueurs, const std::vector<TFusionSansClub>& fusions)
+{
+    TPairesIds paires;
+    for (TJoueur* j : joueurs) {
+        const auto f = std::find_if(fusions.begin(), fusions.end(), [j](const TFusionSansClub& x) { return x.Fondu == j; });
+        if (f != fusions.end() && FusionneJoueurs(f->Garde, j))
+            continue;
+        if (auto u = joueurs_->RetireJoueur(j)) {
+            u->ClubActuel = TJoueur::Aucun;
+            joueurs_->InsereJoueur(std::move(u), &paires);
+        }
+    }
+    AppliqueRenumerotation(paires);
 }
 
 std::set<int32_t> TSaison::JoueursCites() const
@@ -433,6 +476,7 @@ TSaison::TRetraitEquipe TSaison::RetraitEquipe(int id) const
             r.Selections.push_back(j);
         }
     }
+    r.Fusions = FusionsSansClub(r.SansClub);
     for (int k = 0; k < entraineurs_.NbPersonnel(); ++k)
         if (auto* e = dynamic_cast<TEntraineur*>(entraineurs_.Personnel(k)); e && e->ClubActuel == id)
             r.Entraineurs.push_back(e);
@@ -447,14 +491,8 @@ bool TSaison::RetireEquipe(int id)
     const TRetraitEquipe r = RetraitEquipe(id);
     for (TJoueur* j : r.Partants)
         joueurs_->RetireJoueur(j);
-    TPairesIds paires;
-    for (TJoueur* j : r.SansClub)
-        if (auto u = joueurs_->RetireJoueur(j)) {
-            u->ClubActuel = TJoueur::Aucun;
-            joueurs_->InsereJoueur(std::move(u), &paires);
-        }
+    GardeSansClub(r.SansClub, r.Fusions);
     SupprimeEquipe(id);
-    AppliqueRenumerotation(paires);
     return true;
 }
 

@@ -163,21 +163,45 @@ public:
     // Division codes of the championships holding the team.
     std::vector<int> ListeCodesDivision(int idEquipe) const;
     bool PlusieursChampionnats() const;
+    // A player kept without a club whom the season files as one player with
+    // a namesake without a club (Garde: one already without, or another kept
+    // without one before him), unless they met in a match.
+    struct TFusionSansClub
+    {
+        TJoueur* Fondu;
+        TJoueur* Garde;
+    };
+    // Of those players, left without a club one after the other, the ones
+    // made one with a namesake that way. Nothing changes.
+    std::vector<TFusionSansClub> FusionsSansClub(const std::vector<TJoueur*>& joueurs) const;
+    // What the championships coded take with them (SupprimeEquipesChampionnats).
+    struct TRetraitChampionnats
+    {
+        std::vector<uint32_t> Cles;         // their codes
+        std::vector<int> Equipes;           // their teams that no championship staying holds
+        std::vector<TJoueur*> Partants;     // the players of those clubs that go
+        std::vector<TJoueur*> SansClub;     // of those clubs, kept without one
+        std::vector<TFusionSansClub> Fusions;   // of those, made one with a namesake
+    };
+    // The counts are recounted first: nothing else changes.
+    TRetraitChampionnats RetraitChampionnats(const std::vector<int32_t>& codes);
     // The championships coded are leaving: each of their teams that no other
     // championship holds leaves the season (SupprimeEquipe) with the players
     // of its club. A player of such a club stays, without a club, when he has
-    // counts in a championship that stays or a national team that stays. A
-    // player of no club and no national team goes when he has counts in those
-    // championships and nowhere else (one without any count stays). Teams
-    // are told by the players' club and national team, whatever championship
-    // is current; the counts are recounted first. The championships stay in
-    // the tree: the caller takes them out.
+    // counts in a championship that stays or a national team that stays (one
+    // then made one with a namesake without a club, as RetraitChampionnats
+    // names it). A player of no club and no national team goes when he has
+    // counts in those championships and nowhere else (one without any count
+    // stays). Teams are told by the players' club and national team, whatever
+    // championship is current; the counts are recounted first. The
+    // championships stay in the tree: the caller takes them out.
     void SupprimeEquipesChampionnats(const std::vector<int32_t>& codes);
     // What team id would take with it out of the season (RetireEquipe).
     struct TRetraitEquipe
     {
         std::vector<TJoueur*> Partants;     // the players of its club that go with it
         std::vector<TJoueur*> SansClub;     // of its club, kept without one: a match names them, or another team selects them
+        std::vector<TFusionSansClub> Fusions;   // of those, made one with a namesake without a club
         std::vector<TJoueur*> Selections;   // players of other clubs it selects, who lose that selection
         std::vector<TPersonnel*> Entraineurs;   // coaches of the club, left without one
         bool FicheClub = false;             // its club record goes
@@ -232,6 +256,10 @@ public:
     // drop of one player on the other), else it follows from a rename or a
     // move.
     std::string QuestionFusion(const TJoueur& garde, const TJoueur& fondu, bool demandee) const;
+    // The lines a removal's question gives a player kept without a club and
+    // made one with a namesake: both players, what goes over and what is
+    // lost, as the merge's own question words them.
+    std::string PhraseFusionSansClub(const TFusionSansClub& f) const;
     // fondu made one with garde: garde takes over (ReporteFusion), every
     // reference to fondu's number names garde, fondu is freed, garde's
     // statistics are counted again. nullptr (nothing changed) when it is not
@@ -378,6 +406,9 @@ protected:
 private:
     // ReporteFusion, a merge asked for or not (BilanFusion).
     void Reporte(TJoueur& garde, const TJoueur& fondu, bool demandee);
+    // Those players (of a club leaving) kept without a club, in that order;
+    // each of fusions made one with its namesake (FusionneJoueurs).
+    void GardeSansClub(const std::vector<TJoueur*>& joueurs, const std::vector<TFusionSansClub>& fusions);
     void LitEquipe(TXmlReader& x, uint8_t jeton, bool clubPrec);
     void LitCategories(TXmlReader& x);
     void LitDescCompetition(TXmlReader& x);

@@ -15,6 +15,7 @@ constexpr int TexteQuestion = 5840;   // %s fondu, %s garde, %s fondu, %s garde
 constexpr int TexteRepris = 5841, TextePerdus = 5842;   // %s garde, %s the list
 constexpr int TexteCarriere = 5843, TexteLePlusGrand = 5844, TexteSuite = 5845;
 constexpr int TexteEquipeNationale = 5846, TexteMaillotNational = 5847, TextePhoto = 5848;
+constexpr int TexteSansClub = 5990;   // %s fondu, %s garde, %s fondu, %s garde
 
 // "2001-02"
 std::string Saison(int annee)
@@ -231,11 +232,13 @@ void TSaison::Reporte(TJoueur& garde, const TJoueur& fondu, bool demandee)
     Fusion(*this, *avant, fondu, &garde, nullptr, demandee);
 }
 
-std::string TSaison::QuestionFusion(const TJoueur& garde, const TJoueur& fondu, bool demandee) const
+namespace {
+
+// A merge's question: its first lines, then what goes over and what is lost.
+std::string Question(const TSaison& s, const TJoueur& garde, const TJoueur& fondu, bool demandee, std::string texte)
 {
-    const std::string g = NomJoueurEquipe(garde), f = NomJoueurEquipe(fondu);
-    std::string texte = demandee ? TraduireFormat(297, {g, f, g}) : TraduireFormat(TexteQuestion, {f, g, f, g});
-    const TBilanFusion b = BilanFusion(garde, fondu, demandee);
+    const std::string g = s.NomJoueurEquipe(garde);
+    const TBilanFusion b = s.BilanFusion(garde, fondu, demandee);
     auto liste = [](const std::vector<std::string>& v) {
         std::string l;
         for (const std::string& t : v)
@@ -249,6 +252,21 @@ std::string TSaison::QuestionFusion(const TJoueur& garde, const TJoueur& fondu, 
             texte += TraduireFormat(id, {g, liste(*v)});
         }
     return texte;
+}
+
+}  // namespace
+
+std::string TSaison::QuestionFusion(const TJoueur& garde, const TJoueur& fondu, bool demandee) const
+{
+    const std::string g = NomJoueurEquipe(garde), f = NomJoueurEquipe(fondu);
+    return Question(*this, garde, fondu, demandee,
+                    demandee ? TraduireFormat(297, {g, f, g}) : TraduireFormat(TexteQuestion, {f, g, f, g}));
+}
+
+std::string TSaison::PhraseFusionSansClub(const TFusionSansClub& x) const
+{
+    const std::string g = NomJoueurEquipe(*x.Garde), f = NomJoueurEquipe(*x.Fondu);
+    return Question(*this, *x.Garde, *x.Fondu, false, TraduireFormat(TexteSansClub, {f, g, f, g}));
 }
 
 TJoueur* TSaison::FusionneJoueurs(TJoueur* garde, TJoueur* fondu, bool demandee)

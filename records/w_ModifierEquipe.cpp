@@ -56,6 +56,9 @@ std::string QuestionRetrait(const TSaison& saison, int id)
         texte += '\n' + TraduireFormat(TexteJoueursPartants, {Noms(r.Partants, propre)});
     if (!r.SansClub.empty())
         texte += '\n' + TraduireFormat(TexteJoueursSansClub, {Noms(r.SansClub, propre)});
+    // one of those the season makes one with a namesake without a club
+    for (const TSaison::TFusionSansClub& f : r.Fusions)
+        texte += '\n' + saison.PhraseFusionSansClub(f);
     if (r.FicheClub)
         texte += '\n' + Traduire(TexteFicheClub);
     if (!r.Selections.empty())

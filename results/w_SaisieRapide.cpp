@@ -211,6 +211,8 @@ void Tf_SaisieRapide::b_AjouterClick(TObject*)
             const int prec = Saison->ChercheClubPrec(club, true);
             if (prec > 0)
                 j->ClubPrec = static_cast<uint16_t>(prec);
+            // he joins the club in the current championship's season
+            j->Duree = static_cast<uint8_t>(c->Option(8));
             j = j->ChangeEquipe(equipe_);
             cb_AjoutJoueur->Items().SetString(i, LigneJoueur(*j));
             ajoute = !cc_AfficheFiche->Checked() || TFootForm::OuvreFicheJoueur(j, Saison) ? j : nullptr;

@@ -702,6 +702,9 @@ void Tf_CreationSaison::b_ValiderClick()
             f->ChangeSaison(Saison);
             f->DonneListe(retires);
             f->ShowModal();
+            // No to its question: the season stays as it was, this window open.
+            if (f->Abandon)
+                return;
         }
     }
     AttacheCrees();

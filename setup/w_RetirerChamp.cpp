@@ -17,6 +17,7 @@
 using namespace setup;
 
 constexpr TStrings::Object EquipeNouvelle = 65535;
+constexpr int TexteQuestionFusions = 5991;
 
 // ---- removal -------------------------------------------------------------------------------
 
@@ -61,8 +62,23 @@ void Tf_RetirerChamp::b_ValiderClick()
     for (int i = 0; Saison && i < clb_Championnat->Items().Count(); ++i)
         if (clb_Championnat->Checked(i))
             codes.push_back(liste_[static_cast<size_t>(clb_Championnat->Items().Objects(i))]->CodeChamp);
-    if (!codes.empty())
+    if (!codes.empty()) {
+        // A player kept without a club whom the season would make one with a
+        // namesake without one: asked once, naming each; No leaves the season
+        // as it was, and the composition open as it stood.
+        const TSaison::TRetraitChampionnats r = Saison->RetraitChampionnats(codes);
+        if (!r.Fusions.empty()) {
+            std::string texte = Traduire(TexteQuestionFusions);
+            for (const TSaison::TFusionSansClub& f : r.Fusions)
+                texte += '\n' + Saison->PhraseFusionSansClub(f);
+            if (Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon) != mrYes) {
+                Abandon = true;
+                SetModalResult(mrCancel);
+                return;
+            }
+        }
         Saison->SupprimeEquipesChampionnats(codes);
+    }
     SetModalResult(mrOk);
 }
 

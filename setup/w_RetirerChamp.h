@@ -22,6 +22,9 @@ public:
     explicit Tf_RetirerChamp(TComponent* AOwner);
     void DonneListe(const std::vector<TDonneesChampionnat*>& championnats);
     void b_ValiderClick();
+    // The user answered No to the question of Valider: nothing changed, and
+    // the composition is not applied.
+    bool Abandon = false;
 
     TFondCopie* FondCopie1 = nullptr;
     TCheckListBox* clb_Championnat = nullptr;

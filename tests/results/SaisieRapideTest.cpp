@@ -158,6 +158,8 @@ TEST(SaisieRapide, ATypedNameIsTakenAsTyped)
         EXPECT_EQ(questions, k.reponse ? std::vector<std::string>{TraduireFormat(5505, {ligne, s.NomEquipe(equipe)})}
                                        : std::vector<std::string>{});
         EXPECT_EQ(porte->ClubActuel, k.deplace ? equipe : autre);
+        // moved, he joins in the season's year
+        EXPECT_EQ(porte->Duree, k.deplace ? v.C().Option(8) : 0);
         EXPECT_EQ(s.Joueurs().NbJoueur(), total + (*k.nouveau ? 1 : 0));
         const bool ajoute = k.deplace || *k.nouveau;
         ASSERT_EQ(f->lb_JoueursPresents->Items().Count(), listes + (ajoute ? 1 : 0));

@@ -89,8 +89,10 @@ std::string Ecart(const std::string& a, const std::string& b)
 
 // "Composition de la saison": each championship coded selected and
 // "Retirer"; in the removal window the boxes of those in coches ticked,
-// "Valider", then "Valider".
-void RetireChampionnats(TRoute& r, std::vector<int> codes, std::vector<int> coches)
+// "Valider" (its question, when textes are given, answered as the row
+// says), then "Valider"; "Annuler" when the composition stays open.
+void RetireChampionnats(TRoute& r, std::vector<int> codes, std::vector<int> coches,
+                        std::vector<std::string>* textes = nullptr)
 {
     std::vector<std::string> noms;
     for (int code : coches)
@@ -110,12 +112,34 @@ void RetireChampionnats(TRoute& r, std::vector<int> codes, std::vector<int> coch
                     if (t->clb_Championnat->Items()[i] == nom)
                         t->clb_Championnat->SetChecked(i, true);
             kit::GrabToPng(t, "gestes-retirer-" + std::to_string(sport));
+            if (textes)
+                Repond(r, *textes, "gestes-retirer-question");
             kit::Click(t->b_Valider);
         });
         kit::Click(c->b_Valider);
+        if (c->ModalResult() == 0)
+            kit::Click(c->b_Annuler);
     });
     Commande(r.f, 193);
     kit::ForgetModalActions();
+}
+
+// The one question the gesture asked: it begins with debut and names aussi.
+void Question(const std::vector<std::string>& textes, const std::string& debut, const std::string& aussi)
+{
+    ASSERT_EQ(textes.size(), 1u);
+    EXPECT_EQ(textes[0].rfind(debut, 0), 0u) << textes[0];
+    EXPECT_NE(textes[0].find(aussi), std::string::npos) << textes[0];
+}
+
+// A count of player n for team t on matchday 1 of c: a booking, or a
+// box-score line where the sport keeps them.
+void Compte(TDonneesChampionnat* c, int32_t n, int t)
+{
+    if (auto* stat = dynamic_cast<TDonneesChampionnatStat*>(c))
+        stat->ListeStat(1, stat->PremierCode())->Ajoute(TDonneesEvt::CreateId(n, t, 20));
+    else
+        c->ListeDonnees(3, 1)->Ajoute(std::make_unique<TDonneesEvt>(n, t, 20, 0));
 }
 
 // These teams stay, the national team and its player's link among them.
@@ -370,6 +394,35 @@ const TGeste gestes[] = {
              EXPECT_EQ(j->ClubActuel, TJoueur::Aucun);
          EXPECT_EQ(s.Joueurs().NbJoueur(), 13);
      }},
+    {"the league and the cup out: Lille's selected player and Brest's Dupont counted in the groups, kept without a "
+     "club, are made one with their namesakes without one after the one question; the cup's Dupont then stays",
+     true, 15,
+     [](TSaisonComplete& c) {
+         TSaison& s = *c.saison;
+         s.Joueurs().AjouteJoueur(s.CreeJoueur("Joueur1", "P0", -1, TPersonnel::Aucun))->AjouteHistorique({1999, 101, 1, 30, 12, 0, 0});
+         // one counted in the cup, the other in the groups
+         Compte(c.coupe, AjouteJoueur(s, "Dupont", TPersonnel::Aucun, {})->Numero, 0);
+         Compte(c.groupes, AjouteJoueur(s, "Dupont", 3, {})->Numero, 4);
+         return std::move(c.saison);
+     },
+     [](TRoute& r) {
+         std::vector<std::string> textes;
+         RetireChampionnats(r, {Ligue, Coupe}, {Ligue, Coupe}, &textes);
+         const std::string lille = "Joueur1 P0 (Lille)", p0 = "Joueur1 P0", brest = "Dupont Luc (Brest)", luc = "Dupont Luc";
+         Question(textes, Traduire(5991) + "\n" + TraduireFormat(5990, {brest, luc, brest, luc}) + "\n",
+                  "\n" + TraduireFormat(5990, {lille, p0, lille, p0}) + "\n");
+         return textes;
+     },
+     [](TSaison& s, const std::string&) {
+         EXPECT_EQ(s.Arbre().ListeChampionnats().size(), 1u);
+         TousGardes(s, {4, 5, 6, 7, Selection});
+         const TJoueur* j = s.Joueurs().Homonyme(nullptr, "Joueur1", "P0", TPersonnel::Aucun);
+         const TJoueur* d = Joueur(s, "Dupont", "Luc", TPersonnel::Aucun);
+         ASSERT_TRUE(j && d);
+         EXPECT_EQ(j->NbHistorique() * 100 + j->EquipeNational + s.Joueurs().NbJoueur() * 1000, 14120);
+         // the groups' count names the one kept
+         EXPECT_TRUE(s.JoueurCite(d->Numero));
+     }},
     {"the national team deleted in the team dialog: its players, club record and selections are named", true, 15,
      SelectionComplete,
      [](TRoute& r) {
@@ -390,6 +443,34 @@ const TGeste gestes[] = {
              << Ecart(SansDate(Document(s)), SansDate(Document(*attendu)));
          EXPECT_EQ(s.Joueurs().NbJoueur(), 24);
          EXPECT_EQ(s.RensClubs().ChercheRensClub(Selection), nullptr);
+     }},
+    {"a club deleted whose player, selected, meets a namesake without a club: the team's question names the merge",
+     true, 15,
+     [](TSaisonComplete& c) {
+         TSaison& s = *c.saison;
+         s.AjouteEquipe("Libre", Nouvelle);
+         s.Joueurs().ChangeEquipeNationale(AjouteJoueur(s, "Dupont", Nouvelle, {2001}), Selection);
+         AjouteJoueur(s, "Dupont", TPersonnel::Aucun, {1999});
+         return std::move(c.saison);
+     },
+     [](TRoute& r) {
+         const auto textes = EffaceEquipe(r, Nouvelle);
+         const std::string libre = "Dupont Luc (Libre)", seul = "Dupont Luc";
+         Question(textes, TraduireFormat(5860, {std::string("Libre")}) + "\n" + TraduireFormat(5862, {seul}) + "\n" +
+                              TraduireFormat(5990, {libre, seul, libre, seul}) + "\n",
+                  DeuxPoints(Traduire(69), "2001-02"));
+         return textes;
+     },
+     [](TSaison& s, const std::string& avant) {
+         // the season before, less what the question named
+         auto attendu = Lit(s.Sport(), avant);
+         attendu->FusionneJoueurs(Joueur(*attendu, "Dupont", "Luc", TPersonnel::Aucun), Joueur(*attendu, "Dupont", "Luc", Nouvelle));
+         attendu->SupprimeEquipe(Nouvelle);
+         EXPECT_TRUE(SansDate(Document(s)) == SansDate(Document(*attendu)))
+             << Ecart(SansDate(Document(s)), SansDate(Document(*attendu)));
+         const TJoueur* j = Joueur(s, "Dupont", "Luc", TPersonnel::Aucun);
+         ASSERT_TRUE(j);
+         EXPECT_EQ(j->NbHistorique() * 100 + j->EquipeNational + s.Joueurs().NbJoueur() * 1000, 25220);
      }},
     {"a season of an earlier version whose erased team is still named: a team added takes none of its links",
      false, 15,
@@ -692,6 +773,56 @@ const TGeste gestes[] = {
          EXPECT_EQ(Changees(avant, s), (std::vector<std::string>{"-Dupont|Luc|6", "~Dupont|Luc|7"}));
          EXPECT_EQ(Joueur(s, "Dupont", "Luc", 7)->NbHistorique() * 100000 + Joueur(s, "Dupont", "Luc", 7)->DateNaissance,
                    229222);
+     }},
+    {"among nations, the squads' drop of a player without a club meets a namesake without one: the one question, Yes "
+     "makes them one",
+     true, 15,
+     [](TSaisonComplete& c) {
+         // Selection's Dupont (2001) and Autre Nation's (1999) never met;
+         // Autre Nation's Dupond met both in the league before his name was
+         // made Dupont: the three stand apart.
+         auto s = Selections(c);
+         TJoueur* j = AjouteJoueur(*s, "Dupont", TPersonnel::Aucun, {2001});
+         s->Joueurs().ChangeEquipeNationale(j, Selection);
+         Compte(c.ligue, j->Numero, 0);
+         for (const int annee : {0, 1999}) {
+             TJoueur* h = AjouteJoueur(*s, "Dupond", TPersonnel::Aucun, annee ? std::vector<int>{annee} : std::vector<int>{});
+             s->Joueurs().ChangeEquipeNationale(h, Nouvelle);
+             Compte(c.ligue, h->Numero, annee ? 0 : 1);
+             h->Nom = "Dupont";
+             s->Joueurs().RangeJoueur(h);
+         }
+         EXPECT_EQ(s->Joueurs().ListeJoueursEquipe(Nouvelle, 0).size(), 2u);
+         return s;
+     },
+     [](TRoute& r) {
+         std::vector<std::string> textes;
+         Tf_Effectifs* e = Effectifs(r, Selection, "Dupont");
+         TColorStringGrid* g = e->sg_TableauEquipe;
+         const TRect de = g->CellRect(2, g->Row());
+         TPoint autre = Point(-1, -1);
+         for (int i = 0; i < e->l_Equipe->Items().Count(); ++i)
+             if (Tf_Effectifs::IdEntree(e->l_Equipe->Items()[i]) == Nouvelle)
+                 autre = Point(20, e->l_Equipe->ItemRect(i).Top + 3);
+         Repond(r, textes, "gestes-effectifs-depot-question");
+         kit::Drag(g, Point(de.Left + 10, de.Top + 5), e->l_Equipe, autre);
+         kit::ForgetModalActions();
+         const std::string j = L1("Dupont Luc (Sélection)"), h = "Dupont Luc (Autre Nation)";
+         Question(textes, TraduireFormat(5840, {j, h, j, h}), DeuxPoints(Traduire(69), "2001-02"));
+         return textes;
+     },
+     [](TSaison& s, const std::string& avant) {
+         // the season before, less what the question named
+         auto attendu = Lit(s.Sport(), avant);
+         TJoueur *j = nullptr, *h = nullptr;
+         for (TJoueur* k : attendu->Joueurs().ListeJoueursEquipe(Selection, 0))
+             j = k->Nom == "Dupont" ? k : j;
+         for (TJoueur* k : attendu->Joueurs().ListeJoueursEquipe(Nouvelle, 0))
+             h = k->Nom == "Dupont" && k->NbHistorique() && k->Historique(0)->StatAnnee == 1999 ? k : h;
+         ASSERT_TRUE(j && h);
+         attendu->FusionneJoueurs(h, j);
+         EXPECT_TRUE(SansDate(Document(s)) == SansDate(Document(*attendu)))
+             << Ecart(SansDate(Document(s)), SansDate(Document(*attendu)));
      }},
     {"a merge by drag in the search: the one question names what goes over, Yes keeps his career and link", true, 15,
      [](TSaisonComplete& c) {
