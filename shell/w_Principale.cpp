@@ -330,10 +330,13 @@ void Tf_Principale::CreeComposants()
         tv_MenuCustomDrawItem(t, n, st, d);
     };
     tv_Menu->OnExpanded = [this](TObject*, TTreeNode*) { tv_Menu->Invalidate(); };
+    // The title ends before the championship buttons at the right, in a
+    // font that fits the width it has now.
     fc_Titre->OnResize = [this](TObject*) {
-        l_Titre->SetWidth(std::max(fc_Titre->Width() - 73, 10));
         sb_ChampPrec->SetLeft(fc_Titre->Width() - 70);
         sb_ChampSuiv->SetLeft(fc_Titre->Width() - 47);
+        l_Titre->SetWidth(std::max(sb_ChampPrec->Left() - 4 - l_Titre->Left(), 10));
+        AfficheTitre(l_Titre->Caption());
     };
 
     // Shortcuts: F2 back, F3 forward, Ctrl+1 .. Ctrl+9 and Ctrl+0 the favourites.

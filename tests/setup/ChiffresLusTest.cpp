@@ -989,6 +989,21 @@ TLus CarteMatch(TSession& s, const TCas&)
     return l;
 }
 
+// The main window's title at its default size, a view shown: the
+// competition's name ends before the buttons to the championships beside it,
+// in the font it is drawn in.
+TLus TitreEntier(TSession& s, const TCas&)
+{
+    Commande(*s.f, 162);
+    kit::Process();
+    const TLabel& t = *s.f->l_Titre;
+    const int largeur = ScreenTextWidth(t.Font(), t.Caption());
+    const int fin = t.Left() + (t.Width() + largeur) / 2;   // centred
+    const std::string titre = Cp1252ToUtf8(t.Caption());
+    return {{titre + (fin > s.f->sb_ChampPrec->Left() ? " under the buttons" : ""), titre},
+            {titre + (largeur > t.Width() ? " wider than its label" : ""), titre}};
+}
+
 const TCas cas[] = {
     {0, "goals per match", 107, 40, 2, "2.68", [](TSession& s, const TCas& k) { return Chiffre(s, k, "Label52"); }},
     {0, "yellow cards per match", 7, 40, 2, "0.18", [](TSession& s, const TCas& k) { return Chiffre(s, k, "Label59"); }},
@@ -1245,6 +1260,8 @@ const TCas cas[] = {
      TirsAuButAutresVues},
     {0, "team sheet attendance: none known at home reads '-' in every figure, the total too", 0, 0, 0, "-",
      [](TSession& s, const TCas&) { return AffluenceEquipe(s, 1, {"-", "-", "-", "-"}); }},
+    {0, "the main window's title whole before its championship buttons", 0, 0, 0, nullptr, TitreEntier},
+    {3, "the main window's title whole before its championship buttons", 0, 0, 0, nullptr, TitreEntier},
 };
 
 // One case per row and language: a season of the row's sport made through
