@@ -1045,8 +1045,14 @@ TChangementCoupe ChangementScore(const TDonneesChampionnat& c, int n, int k, int
         return x;
     }
     const TDecisionTour d = Regle(c, x.Apres, n, m);
-    if (!d.TirsAuBut)
+    // A round whose kind has no rule for the score leaves the shoot-out taken
+    // back, and the side through, as they were entered: only a score that
+    // decides the tie, or calls for another match, keeps it away.
+    const bool sansRegle = !d.TirsAuBut && !d.Indecis && d.Qualifie < 0;
+    if (!d.TirsAuBut && !sansRegle)
         m.TirsAuBut = 0;
+    if (m.TirsAuBut != 0 && sansRegle)
+        return x;
     if (m.TirsAuBut != 0)
         m.Qualifie = TirsDomicile(m.TirsAuBut) > TirsExterieur(m.TirsAuBut) ? 0 : 1;
     else if (d.TirsAuBut || d.Indecis)

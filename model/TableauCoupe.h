@@ -221,7 +221,8 @@ TChangementCoupe ChangementJournee(const TDonneesChampionnat& c, int n, std::vec
 // Match k of matchday n given the score sh - sa (-1: its score removed): the
 // tie's rule says who goes through, a shoot-out no longer follows it; tirs:
 // the shoot-out it takes back (one that followed this very score before),
-// kept where the score calls for one.
+// kept where the score calls for one or where the round's kind has no rule
+// for the score.
 TChangementCoupe ChangementScore(const TDonneesChampionnat& c, int n, int k, int sh, int sa, uint32_t tirs = 0);
 // Teams added to and taken out of the championship, the matches of those that
 // leave with them.

@@ -31,6 +31,7 @@
 #include "records/w_Recherche.h"
 #include "results/w_Resultats.h"
 #include "results/w_SaisieRapide.h"
+#include "results/w_VuesResultats.h"
 #include "setup/w_CreationSaison.h"
 #include "setup/w_Option.h"
 #include "setup/w_RetirerChamp.h"
@@ -585,6 +586,31 @@ const TGeste gestes[] = {
          EXPECT_TRUE(SansDate(Document(s)) == SansDate(Document(*c.saison)))
              << Ecart(SansDate(Document(s)), SansDate(Document(*c.saison)));
      }},
+    {"live scoring + then - on the cup's match whose round kind has no rule for the score: its shoot-out comes back",
+     false, 15,
+     [](TSaisonComplete& c) {
+         c.saison->SetChampionnatCourant(c.coupe);
+         return std::move(c.saison);
+     },
+     [](TRoute& r) {
+         Commande(r.f, 13);
+         Commande(r.f, 23);
+         kit::Process(20);
+         auto* m = dynamic_cast<Tf_Minute*>(r.f.Enfant);
+         EXPECT_TRUE(m);
+         if (m) {
+             kit::Click(m->Listbox1, 5, m->Listbox1->ItemRect(0).Top + 3);   // Lens - Metz, 1-1, 4-5
+             kit::Click(m->bp2);
+             EXPECT_EQ(m->l_TirsAuBut->Caption(), TraduireFormat(5880, {4, 5, 1, 1}));
+             kit::Click(m->bm2);
+             EXPECT_EQ(m->l_TirsAuBut->Caption(), TraduireFormat(286, {4, 5}));
+             kit::GrabToPng(m, "gestes-direct-tirs-" + std::to_string(r.S().Sport()));
+         }
+         Commande(r.f, 13);
+         kit::Process(20);
+         return std::vector<std::string>{};
+     },
+     [](TSaison& s, const std::string& avant) { EXPECT_TRUE(SansDate(Document(s)) == avant) << Ecart(SansDate(Document(s)), avant); }},
     {"Compléter on the league whose matchdays left are full: nothing asked, matchday 5 stays", false, 15, nullptr,
      [](TRoute& r) {
          Commande(r.f, 13);
