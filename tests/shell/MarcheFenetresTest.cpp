@@ -6,7 +6,7 @@
 // the league, the cup, the league in groups), the answers (Yes and
 // validate on even seeds, No and cancel on odd ones) and the language
 // (English on seeds 1, 2 and 5). The suite walks seeds 0 and 1 of each sport
-// as a sample: every command, and in each window it meets three sequences
+// as a sample: every command, and in each window it meets five sequences
 // of gestures the seed draws; plus the gestures a fault was found on (the
 // pinned rows below). The full walk, every gesture of every window of every
 // command, seeds 0 to 5 of the four sports, is one command (several hours
@@ -103,6 +103,10 @@ std::unique_ptr<TSaison> SaisonMarche(int sport)
     TJoueur* lignes = s.Joueurs().ChercheJoueurNom("Joueur0", "P0");
     for (int annee : {1999, 2000, 2001})
         lignes->AjouteHistorique({annee, 101, 1, 10 + annee % 10, annee % 7, 0, 0});
+    // each player in a category the season holds: his club's in the league
+    // (Espoirs for Lille), else Seniors, as the squads show them first
+    for (int i = 0; i < s.Joueurs().NbJoueur(); ++i)
+        s.Joueurs().Joueur(i)->categorie = s.Joueurs().Joueur(i)->ClubActuel == 1 ? 5 : 2;
     // the teams of each championship in the order of their names, as the
     // program's windows leave them
     for (TDonneesChampionnat* ch : s.Arbre().ListeChampionnats())

@@ -777,8 +777,8 @@ struct TParcours
     bool oui = true;          // questions answered Yes, cards and dialogs validated
     uint64_t graine = 0;
     bool complet = false;     // every gesture; else a sample the seed draws
-    int parFenetre = 3;       // the sample: gestures walked in each window
-    int profondeur = 3;       // windows opened from windows, at most
+    int parFenetre = 5;       // the sample: sequences walked in each window
+    int profondeur = 4;       // windows opened from windows (or picks), at most
     std::vector<int> commandes;   // only those (empty: every command)
     // Paths walked whatever the seed, as the rows print them (the command's
     // caption may be left out): the gestures a fault was found on.
@@ -904,6 +904,7 @@ private:
     std::string fichier_, histo_, vierge_, histoVierge_;
     const std::vector<TConnu>& connus_;
     std::set<std::string> explorees_;
+    std::set<uint64_t> signatures_;
 
     // What runs while a path is played.
     TChemin plan_;
@@ -917,6 +918,7 @@ private:
     TResultat* r_ = &hors_;
     TNomme* n_ = &horsNomme_;
     bool valideApres_ = false, annuleApres_ = false;
+    bool intacte_ = false;   // the last path left the season as a path starts from it
 
     static std::string Lit(const std::string& fichier)
     {
@@ -944,14 +946,27 @@ private:
         return h ^ (h >> 29);
     }
 
+    // Walks the window a path reaches: each sequence of its gestures, then
+    // the windows they open, and the window again after each pick that
+    // changes what it offers (another team's squad, another page of a list).
     void Explore(const TChemin& prefixe, const std::string& fenetre, int profondeur)
     {
+        const bool repris = prefixe.back().fenetre == fenetre;   // the window again, after a pick
         const std::string cle = profondeur == 1 ? fenetre + "@" + std::to_string(prefixe[0].commande)
+                                : repris        ? fenetre + "@" + Libelle(prefixe)
                                                 : fenetre + "@" + prefixe[1].fenetre;
         if (profondeur > p_.profondeur || !explorees_.insert(cle).second)
             return;
         TResultat e = Joue(prefixe, true, fenetre);
         if (e.fenetre != fenetre)
+            return;
+        // a window offering the very gestures it offered already (another
+        // command's window of its class showing other figures, a pick that
+        // changed nothing it offers) is walked once
+        std::string signature = fenetre;
+        for (const TGeste& g : e.gestes)
+            signature += "|" + g.Libelle();
+        if (!signatures_.insert(Hache(signature)).second)
             return;
         auto rang = [&](const std::string& l) { return Hache(cle + l); };
         std::vector<std::vector<TGeste>> suites = Suites(e.gestes, p_.complet ? 600 : 200, rang);
@@ -970,6 +985,10 @@ private:
             const TResultat r = Rang(chemin);
             for (const std::string& o : r.ouvertes)
                 Explore(chemin, o, profondeur + 1);
+            const TGeste& g = suite.back();
+            if (suite.size() == 1 && (g.choix || g.action == act::Choix) && r.ouvertes.empty() &&
+                r.verdict == "same")
+                Explore(chemin, fenetre, profondeur + 1);
         }
     }
 
@@ -1027,7 +1046,11 @@ private:
             f_.ChargeStats();
         }
         f_.Messages.clear();
-        f_.InstallSeason(essai::Lit(p_.sport, vierge_), fichier_, false, 0);
+        // a season the last path left as it was is kept (its document is
+        // the one a path starts from)
+        if (!intacte_ || !f_.Saison)
+            f_.InstallSeason(essai::Lit(p_.sport, vierge_), fichier_, false, 0);
+        intacte_ = false;
         ModifSaison = 0;
         kit::Process();
     }
@@ -1239,9 +1262,10 @@ private:
             n.champs.insert(c->CodeChamp);
         // what a gesture leaves to be done once its event is over (a card a
         // box opens as it is left) is done before the season is written
-        kit::Process(5);
+        kit::Process();
         const std::string apres = Document();
-        kit::Process(5);
+        kit::Process();
+        intacte_ = apres == vierge_ && f_.Saison.get() == saison;
         kit::ForgetModalActions();
         kit::WhenModal([this](TForm* x) { Modale(x); });
         r_ = &r;
