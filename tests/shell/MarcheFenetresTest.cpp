@@ -69,6 +69,8 @@ const std::vector<std::string> epingles = {
     "command 148 > Tf_Arbitres/sg_TableauEquipe tape[1,4] \"Zelvor\"",
     // a score typed on the results page, Tab through another row's date box
     "command 13 > Tf_Resultats/TEditRond#2 tape \"7\"",
+    // a new coach from the club card, validated with no name
+    "command 131 > Tf_FicheClub/PageControl1 page[1], b_CreeEntr clic",
     // a statistics name picked on a player's card: read back as entered
     "command 147 > Tf_Effectifs/sg_TableauEquipe double-clic[0,1] > Tf_FicheJoueur*/pc_FicheJoueur page[2], "
     "b_ChoixChampStat clic > Tf_ChoixNoeud/lb_Texte double-clic[0]",
