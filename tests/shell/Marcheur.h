@@ -1261,10 +1261,11 @@ private:
         if (const TDonneesChampionnat* c = f_.Saison->ChampionnatCourant())
             n.champs.insert(c->CodeChamp);
         // what a gesture leaves to be done once its event is over (a card a
-        // box opens as it is left) is done before the season is written
-        kit::Process();
+        // box opens as it is left, on a timer) is done before the season is
+        // written
+        kit::Process(3);
         const std::string apres = Document();
-        kit::Process();
+        kit::Process(3);
         intacte_ = apres == vierge_ && f_.Saison.get() == saison;
         kit::ForgetModalActions();
         kit::WhenModal([this](TForm* x) { Modale(x); });
