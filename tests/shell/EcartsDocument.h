@@ -12,16 +12,19 @@
 //     as whole words, in one text), or by his club or national team in a
 //     question (a team's deletion names its squad);
 //   - a team, a previous club, a country, a category, a stadium, a
-//     statistics name, a tree entry (keyed by its level and name, its id
-//     being its rank): by its name;
+//     statistics name: by its name; a tree entry (keyed by its level and
+//     name, its id being its rank): by its name or an entry's above it;
 //   - a club record: by its team's name or its own name;
 //   - a match: by one of its two teams or a player of theirs, when its
-//     championship is named too (the one the windows are on, or one a text
-//     names); the size of its line-ups is its championship's;
+//     championship is one the windows are on; or by a text naming its
+//     championship (or a tree entry above it); the size of its line-ups is
+//     its championship's;
 //   - the rest of a championship (options, matchday dates, penalties,
-//     groups, rounds) or of a play-off: by the championship's name;
+//     groups, rounds) or of a play-off: by the championship's name or the
+//     name of a tree entry above it (taking an entry out of the tree takes
+//     what lies under it), or by the windows being on it;
 //   - a championship's teams in their order (and their categories): by any
-//     of those teams;
+//     of those teams, or as the championship is;
 //   - the championship current: by the windows being on it;
 //   - what the season holds beside (save options, the season's own fields):
 //     by a card or dialog validated on the gesture's way.
@@ -116,7 +119,8 @@ struct TEnregistrement
     std::vector<std::vector<std::string>> noms;    // alternatives, each its parts
     std::vector<std::string> proprietaires;        // what a question may name instead
     int champ = -1;                                // the championship it lies in (code)
-    std::string champNom;                          // its name
+    std::vector<std::string> champNoms;            // its name and those of the entries above it
+    bool equipes = false;                          // a championship's teams in their order
     bool match = false;                            // a match (named by a team and its championship)
     bool saison = false;                           // the season's own fields
 };
@@ -133,7 +137,11 @@ namespace detail {
 // Tree names of the document: championships by code, the others by id.
 struct TIndex
 {
-    std::map<std::string, std::string> equipes, champs, barrages, desc;
+    std::map<std::string, std::string> equipes, desc;
+    // championships and play-offs by code, tree entries by key: their name
+    // and the names of the entries above them (taking an entry out takes
+    // what is under it)
+    std::map<std::string, std::vector<std::string>> champs, barrages, arbre;
     std::multimap<std::string, std::vector<std::string>> joueurs;   // by team: the names of its players
 };
 
@@ -151,6 +159,7 @@ inline std::string SansCode(std::string v)
 inline TIndex Index(const TNoeudXml& racine)
 {
     TIndex x;
+    std::vector<std::string> pile{""};   // the tree entries above, by level
     std::function<void(const TNoeudXml&, const std::string&)> parcours = [&](const TNoeudXml& n,
                                                                              const std::string& parent) {
         if (n.nom == "Equipe" && parent == "Equipes")
@@ -162,10 +171,17 @@ inline TIndex Index(const TNoeudXml& racine)
             x.desc[n.Texte("ID")] = SansCode(n.Texte("Valeur"));
             const long niveau = std::atol(n.Texte("Level").c_str());
             const std::string v = n.Texte("Valeur");
+            const size_t rang = static_cast<size_t>(std::clamp<long>(niveau % 16, 1, 3));
+            pile.resize(rang);
+            std::vector<std::string> noms{SansCode(v)};
+            for (size_t k = 1; k < rang; ++k)
+                noms.push_back(pile[k]);
+            pile.push_back(SansCode(v));
+            x.arbre[n.Texte("Level") + ":" + v] = noms;
             if (niveau % 16 == 3 && niveau >= 16)
-                x.champs[std::to_string(niveau / 16)] = SansCode(v);
+                x.champs[std::to_string(niveau / 16)] = noms;
             else if (v.size() > 2 && v[0] == '#' && v.find('#', 1) != std::string::npos)
-                x.barrages[v.substr(1, v.find('#', 1) - 1)] = SansCode(v);   // a play-off: its code
+                x.barrages[std::to_string(std::atoi(v.c_str() + 1) & 0x7FFF)] = noms;   // a play-off: its code
         }
         for (const TNoeudXml& e : n.enfants)
             parcours(e, n.nom);
@@ -238,7 +254,8 @@ inline void Aplatit(const TNoeudXml& n, const std::string& parent, std::string c
         r = {};
         cle = n.Texte("Level") + ":" + n.Texte("Valeur");
         r.cle = "Arbre " + cle;
-        r.noms = {{SansCode(n.Texte("Valeur"))}};
+        for (const std::string& v : x.arbre.count(cle) ? x.arbre.at(cle) : std::vector<std::string>{})
+            r.noms.push_back({v});
     }
     else if (n.nom == "DescCompetition") {
         r = {};
@@ -250,21 +267,22 @@ inline void Aplatit(const TNoeudXml& n, const std::string& parent, std::string c
         r = {};
         cle = n.Texte("CodeChamp");
         r.cle = "Championnat " + cle;
-        r.champNom = x.champs.count(cle) ? x.champs.at(cle) : "#" + cle;
-        r.noms = {{r.champNom}};
+        r.champNoms = x.champs.count(cle) ? x.champs.at(cle) : std::vector<std::string>{"#" + cle};
         r.champ = std::atoi(cle.c_str());
     }
     else if (n.nom == "Barrage" && parent == "Championnats") {
         r = {};
         cle = n.Texte("Code");
         r.cle = "Barrage " + cle;
-        r.noms = {{x.barrages.count(cle) ? x.barrages.at(cle) : "#" + cle}};
+        const std::string code = std::to_string(std::atoi(cle.c_str()) & 0x7FFF);
+        for (const std::string& v : x.barrages.count(code) ? x.barrages.at(code) : std::vector<std::string>{"#" + cle})
+            r.noms.push_back({v});
     }
     else if ((n.nom == "Conversion" || n.nom == "categorie") && parent == "Championnat") {
         // the teams in their order, and their categories in that order
         r.cle = rec.cle + " equipes";
         r.noms.clear();
-        r.champ = -1;
+        r.equipes = true;
         std::string ids = n.nom == "Conversion" ? n.texte : "";
         for (size_t d = 0; !ids.empty();) {
             const size_t f = ids.find('-', d);
@@ -295,7 +313,7 @@ inline void Aplatit(const TNoeudXml& n, const std::string& parent, std::string c
     else if ((n.nom == "NbTitulaire" || n.nom == "NbRemp") && rec.match) {
         // a line-up's size is the championship's
         r.match = false;
-        r.noms = {{r.champNom}};
+        r.noms.clear();
         r.cle = r.cle.substr(0, r.cle.find(" match "));
     }
     else if (n.nom == "Code" && parent == "Championnats") {
@@ -303,7 +321,7 @@ inline void Aplatit(const TNoeudXml& n, const std::string& parent, std::string c
         r = {};
         r.cle = "Courant " + n.texte;
         r.champ = std::atoi(n.texte.c_str());
-        r.champNom = x.champs.count(n.texte) ? x.champs.at(n.texte) : "#" + n.texte;
+        r.champNoms = x.champs.count(n.texte) ? x.champs.at(n.texte) : std::vector<std::string>{"#" + n.texte};
     }
     else if (n.nom == "SaisonData") {
         r = {};
@@ -441,15 +459,18 @@ struct TNomme
     {
         if (r.saison)
             return saison;
-        const bool champ = r.champ >= 0 && (champs.count(r.champ) || Nomme({r.champNom}));
-        if (r.champ >= 0 && !r.match)
+        bool texte = false;   // a text names the championship (or an entry above it)
+        for (const std::string& n : r.champNoms)
+            texte = texte || Nomme({n});
+        const bool champ = texte || (r.champ >= 0 && champs.count(r.champ));
+        if (r.champ >= 0 && !r.match && !r.equipes)
             return champ;
         bool nomme = false;
         for (const auto& n : r.noms)
             nomme = nomme || Nomme(n);
         for (const std::string& p : r.proprietaires)
             nomme = nomme || Nomme({p}, true);
-        return nomme && (!r.match || champ);
+        return r.match ? texte || (nomme && champ) : nomme || champ;
     }
 };
 
