@@ -926,11 +926,12 @@ private:
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-    // Each window walked, once, as a picture: what the walk sees of it.
-    void Grab(TForm* f)
+    // Each window walked, once, as a picture: what the walk sees of it (a
+    // message box once for each text).
+    void Grab(TForm* f, const std::string& suffixe = "")
     {
         static std::set<std::string> vues;
-        const std::string classe = Classe(f == &f_ && f_.Enfant ? f_.Enfant : f);
+        const std::string classe = Classe(f == &f_ && f_.Enfant ? f_.Enfant : f) + suffixe;
         if (!vues.insert(classe + std::to_string(p_.sport)).second)
             return;
         const std::string dir = MakePath(kit::OutputDir(), "marche/" + std::to_string(p_.sport));
@@ -1114,6 +1115,7 @@ private:
             std::cout << "    window: " << Classe(m) << " \"" << Cp1252ToUtf8(m->Caption()) << "\"" << std::endl;
         if (auto* q = dynamic_cast<Tf_MessageUtil*>(m)) {
             n_->questions.push_back(q->Label1->Caption());
+            Grab(m, std::to_string(Hache(q->Label1->Caption()) % 100000));
             std::map<int, TControl*> boutons;
             for (TBoutonCopie* b : {q->BoutonCopie1, q->BoutonCopie2, q->BoutonCopie3, q->BoutonCopie4})
                 if (b && b->Visible())
