@@ -13,7 +13,8 @@
 //     question (a team's deletion names its squad);
 //   - a team, a previous club, a country, a category, a stadium, a
 //     statistics name: by its name; a tree entry (keyed by its level and
-//     name, its id being its rank): by its name or an entry's above it;
+//     name, its id being its rank): by its name or an entry's above it,
+//     and once gone, by an entry's that was under it;
 //   - a club record: by its team's name or its own name;
 //   - a match: by one of its two teams or a player of theirs, when its
 //     championship is one the windows are on; or by a text naming its
@@ -121,6 +122,8 @@ struct TEnregistrement
     int champ = -1;                                // the championship it lies in (code)
     std::vector<std::string> champNoms;            // its name and those of the entries above it
     bool equipes = false;                          // a championship's teams in their order
+    std::vector<std::string> dessous;              // a tree entry: the names of the entries under it
+    bool retire = false;                           // there before, gone after
     bool match = false;                            // a match (named by a team and its championship)
     bool saison = false;                           // the season's own fields
 };
@@ -142,6 +145,8 @@ struct TIndex
     // and the names of the entries above them (taking an entry out takes
     // what is under it)
     std::map<std::string, std::vector<std::string>> champs, barrages, arbre;
+    std::map<std::string, std::vector<std::string>> dessous;   // tree entries: the names under them
+    std::vector<std::string> cles{""};                          // the keys of the entries above, by level
     std::multimap<std::string, std::vector<std::string>> joueurs;   // by team: the names of its players
 };
 
@@ -178,6 +183,12 @@ inline TIndex Index(const TNoeudXml& racine)
                 noms.push_back(pile[k]);
             pile.push_back(SansCode(v));
             x.arbre[n.Texte("Level") + ":" + v] = noms;
+            // the entries above know the names of those under them
+            for (size_t k = 1; k < rang && k < x.cles.size(); ++k)
+                x.dessous[x.cles[k]].push_back(SansCode(v));
+            x.cles.resize(rang);
+            x.cles.push_back(n.Texte("Level") + ":" + v);
+            x.dessous[n.Texte("Level") + ":" + v];
             if (niveau % 16 == 3 && niveau >= 16)
                 x.champs[std::to_string(niveau / 16)] = noms;
             else if (v.size() > 2 && v[0] == '#' && v.find('#', 1) != std::string::npos)
@@ -256,6 +267,8 @@ inline void Aplatit(const TNoeudXml& n, const std::string& parent, std::string c
         r.cle = "Arbre " + cle;
         for (const std::string& v : x.arbre.count(cle) ? x.arbre.at(cle) : std::vector<std::string>{})
             r.noms.push_back({v});
+        if (x.dessous.count(cle))
+            r.dessous = x.dessous.at(cle);
     }
     else if (n.nom == "DescCompetition") {
         r = {};
@@ -310,8 +323,11 @@ inline void Aplatit(const TNoeudXml& n, const std::string& parent, std::string c
         }
         r.proprietaires.clear();
     }
-    else if ((n.nom == "NbTitulaire" || n.nom == "NbRemp") && rec.match) {
-        // a line-up's size is the championship's
+    else if ((n.nom == "NbTitulaire" || n.nom == "NbRemp" ||
+              (n.nom.rfind("ScorePeriode", 0) == 0 && n.enfants.empty() && n.texte.empty())) &&
+             rec.match) {
+        // a line-up's size, the periods a match holds no score for yet: the
+        // championship's
         r.match = false;
         r.noms.clear();
         r.cle = r.cle.substr(0, r.cle.find(" match "));
@@ -397,8 +413,10 @@ inline std::vector<TEcart> Ecarts(const std::string& avant, const std::string& a
     note(a, b, true);
     note(b, a, false);
     std::vector<TEcart> v;
-    for (auto& [cle, e] : parRec)
+    for (auto& [cle, e] : parRec) {
+        e.rec.retire = a.recs.count(cle) && !b.recs.count(cle);
         v.push_back(std::move(e));
+    }
     return v;
 }
 
@@ -470,6 +488,10 @@ struct TNomme
             nomme = nomme || Nomme(n);
         for (const std::string& p : r.proprietaires)
             nomme = nomme || Nomme({p}, true);
+        // a tree entry left empty goes with the last entry taken from under it
+        if (r.retire)
+            for (const std::string& d : r.dessous)
+                nomme = nomme || Nomme({d});
         return r.match ? texte || (nomme && champ) : nomme || champ;
     }
 };

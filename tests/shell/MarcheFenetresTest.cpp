@@ -60,6 +60,8 @@ const std::vector<marche::TConnu> connus = {
      "102: opening a cup's results page and leaving it deletes a match beyond the round's count (wc)"},
     {"command 13 ", "/Penalty#0",
      "reported: on the cup's results page, a score typed in one row deletes another row's shoot-out"},
+    {"Tf_Option", "UpDown10 bas",
+     "reported: the options' matchday count lowered below a matchday holding pairings deletes them unasked"},
 };
 
 // Gestures walked in every walk: those a fault was found on (the command's
