@@ -161,7 +161,7 @@ void Marche(const marche::TParcours& p, const std::string& langue, int champ)
     auto f = Lance();
     f->InstallSeason(std::move(saison), fichier, false, 0);
     ASSERT_TRUE(f->Saison);
-    marche::TMarcheur m(*f, p, fichier, histo, connus);
+    marche::TMarcheur m(*f, p, fichier, histo, connus, dir);
     m.Marche();
     kit::ForgetModalActions();
     f->Reponse = nullptr;

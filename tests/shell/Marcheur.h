@@ -21,7 +21,9 @@
 // any other may change only what it or its questions named. The history
 // file is compared too: a gesture changes it only when a text it names
 // speaks of the history. A season changed is saved to its file and opened
-// again: the document must come back the same.
+// again: the document must come back the same. Between gestures the
+// season, the history file and the files beside the program (settings,
+// categories) are put back as the walk found them.
 //
 // Each gesture walked gives a row: window, control path, gesture, answer,
 // result (same / changed-as-named / DIFFERENCE and the first line that
@@ -30,6 +32,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -791,11 +794,13 @@ public:
     // The main window, a season in it; the document and the history file a
     // gesture starts from.
     TMarcheur(TFenetreMarche& f, TParcours p, std::string fichier, std::string historique,
-              const std::vector<TConnu>& connus)
-        : f_(f), p_(std::move(p)), fichier_(std::move(fichier)), histo_(std::move(historique)), connus_(connus)
+              const std::vector<TConnu>& connus, std::string dossier)
+        : f_(f), p_(std::move(p)), fichier_(std::move(fichier)), histo_(std::move(historique)),
+          dossier_(std::move(dossier)), connus_(connus)
     {
         vierge_ = essai::SansDate(essai::Document(*f_.Saison));
         histoVierge_ = Lit(histo_);
+        programme_ = FichiersProgramme();
     }
 
     std::vector<std::string> Lignes, Differences, Connues;
@@ -901,7 +906,17 @@ public:
 private:
     TFenetreMarche& f_;
     TParcours p_;
-    std::string fichier_, histo_, vierge_, histoVierge_;
+    std::string fichier_, histo_, vierge_, histoVierge_, dossier_;
+    std::map<std::string, std::string> programme_;   // the files beside the program, as the walk found them
+
+    std::map<std::string, std::string> FichiersProgramme() const
+    {
+        std::map<std::string, std::string> v;
+        for (const auto& e : std::filesystem::directory_iterator(dossier_))
+            if (e.is_regular_file())
+                v[e.path().string()] = Lit(e.path().string());
+        return v;
+    }
     const std::vector<TConnu>& connus_;
     std::set<std::string> explorees_;
     std::set<uint64_t> signatures_;
@@ -1042,6 +1057,12 @@ private:
                 o->Hide();
         if (f_.MenuSimple)
             f_.ChoisitMenuSimple(false);
+        // the files beside the program (settings, categories) as they were
+        for (const auto& [nom, octets] : FichiersProgramme())
+            if (!programme_.count(nom))
+                std::filesystem::remove(nom);
+            else if (octets != programme_.at(nom))
+                std::ofstream(nom, std::ios::binary) << programme_.at(nom);
         if (Lit(histo_) != histoVierge_) {
             std::ofstream(histo_, std::ios::binary) << histoVierge_;
             f_.ChargeStats();
@@ -1232,7 +1253,7 @@ private:
                 if (!JoueGeste(v, e.geste, groupe))
                     r.joue = false;
                 n.groupes.push_back(groupe);
-                kit::Process();
+                kit::Process(3);   // a card the gesture opens on a timer
                 if (f_.Enfant == v) {
                     n.groupes.push_back(Titres(v));
                     if (bouton)
