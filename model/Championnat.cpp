@@ -777,13 +777,29 @@ int TDonneesChampionnat::QualifieMatch(int n, int domicile, int exterieur) const
 bool TDonneesChampionnat::GenereMatchsRetour(bool decale)
 {
     bool cree = false;
+    for (const TRetour& r : RetoursAGenerer(decale))
+        if (CreeMatch(r.Journee, r.Domicile, r.Exterieur, ScoreVide, ScoreVide, -1))
+            cree = true;
+    return cree;
+}
+
+std::vector<TDonneesChampionnat::TRetour> TDonneesChampionnat::RetoursAGenerer(bool decale) const
+{
+    std::vector<TRetour> v;
+    auto joue = [&](int t, int e) {
+        const TInfoCompJour* j = Journee(t);
+        return (j && j->IndexMatchEquipe(e) >= 0) ||
+               std::any_of(v.begin(), v.end(), [&](const TRetour& r) {
+                   return r.Journee == t && (r.Domicile == e || r.Exterieur == e);
+               });
+    };
     auto copie = [&](int s, int t) {
         for (int m = 1; m <= NbMatchJournee(t); ++m) {
             if (ValeurMatch(t, 4 * m - 3) != ScoreVide)
                 continue;
             const int dom = ValeurMatch(s, 4 * m - 3), ext = ValeurMatch(s, 4 * m - 1);
-            if (IdValide(dom) && IdValide(ext) && CreeMatch(t, ext, dom, ScoreVide, ScoreVide, -1))
-                cree = true;
+            if (IdValide(dom) && IdValide(ext) && dom != ext && !joue(t, dom) && !joue(t, ext))
+                v.push_back({t, ext, dom});
         }
     };
     const int h = nbJour_ / 2;
@@ -795,7 +811,7 @@ bool TDonneesChampionnat::GenereMatchsRetour(bool decale)
             copie(t - h + 1, t);
         copie(1, nbJour_);
     }
-    return cree;
+    return v;
 }
 
 // ---------------------------------------------------------------------------

@@ -295,6 +295,15 @@ public:
     // Generates the return legs into the second half of the matchdays; true
     // when a match was created.
     bool GenereMatchsRetour(bool decale);
+    // The return legs it would make (matchday, home, away), in order: each
+    // empty slot of the second half takes its first-half pairing reversed,
+    // unless one of the two teams already plays that matchday (completing
+    // adds matches, it never replaces one).
+    struct TRetour
+    {
+        int Journee, Domicile, Exterieur;
+    };
+    std::vector<TRetour> RetoursAGenerer(bool decale) const;
 
     // ================= cup rounds =================
     void AjouteTourCoupe(const TInfoTourCoupe& tour);

@@ -1,7 +1,10 @@
 #include "model/Championnat_Maintenance.h"
 
 #include <algorithm>
+#include <set>
+#include <utility>
 
+#include "model/ChampionnatStat.h"
 #include "model/InfoComp.h"
 #include "model/ListeDonnees.h"
 #include "model/Utilities.h"
@@ -214,10 +217,18 @@ TFeuilleMatch FeuilleMatch(TDonneesChampionnat& c, int n, int domicile, int exte
     const TInfoComp* m = c.MatchEquipes(n, domicile, exterieur);
     if (!m)
         return f;
+    // A box score keeps one record per figure of a player's line.
+    const bool lignes = dynamic_cast<const TDonneesChampionnatStat*>(&c) != nullptr;
+    std::set<std::pair<int, int32_t>> joueurs;
     for (TListeDonnees* l : c.ListesDonnees(n))
         for (int i = 0; l && i < l->Nombre(); ++i)
-            if (const int e = l->Donnee(i)->IdEquipe(); e == domicile || e == exterieur)
-                ++f.Evenements;
+            if (const TDonneesEvt* d = l->Donnee(i); d->IdEquipe() == domicile || d->IdEquipe() == exterieur) {
+                if (lignes)
+                    joueurs.insert({d->IdEquipe(), d->IdJoueur()});
+                else
+                    ++f.Evenements;
+            }
+    f.Lignes = static_cast<int>(joueurs.size());
     for (const int e : {domicile, exterieur})
         if (m->CompositionSaisie(e))
             ++f.Compositions;

@@ -64,15 +64,18 @@ bool ChangeDrapeauxDates(TDonneesChampionnat& c, uint16_t drapeaux);
 int MaillotsPerdus(const TDonneesChampionnat& c, uint16_t drapeaux);
 
 // What the sheet of the match of domicile and exterieur on matchday n holds
-// beside its score: the records of the two teams on the matchday (events,
-// box scores), entered line-ups, attendance, officials.
+// beside its score, counted as the user entered it: the events of the two
+// teams on the matchday (a goal, a card), or in a box score the players'
+// lines (a line, whatever figures it holds); entered line-ups, attendance,
+// officials.
 struct TFeuilleMatch
 {
     int Evenements = 0;
+    int Lignes = 0;         // box-score lines
     int Compositions = 0;   // sides whose line-up was entered
     int32_t Affluence = 0;
     int Officiels = 0;
-    bool Vide() const { return Evenements == 0 && Compositions == 0 && Affluence == 0 && Officiels == 0; }
+    bool Vide() const { return Evenements == 0 && Lignes == 0 && Compositions == 0 && Affluence == 0 && Officiels == 0; }
 };
 TFeuilleMatch FeuilleMatch(TDonneesChampionnat& c, int n, int domicile, int exterieur);
 // Erases all of it, the score kept (a match given by forfeit keeps no sheet).

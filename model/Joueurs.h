@@ -54,6 +54,15 @@ std::string DateNaissanceVersTexte(TDateTime date);
 // "-" as separators); 0 when the text is not a date.
 TDateTime TexteVersDateNaissance(std::string_view texte);
 
+// What making two players one does to the player kept: the texts (a label
+// and its value) of what he takes over of the other, and of what of the
+// other's goes because he holds his own.
+struct TBilanFusion
+{
+    std::vector<std::string> Repris;
+    std::vector<std::string> Perdus;
+};
+
 class TJoueur : public TPersonnelStat
 {
 public:
@@ -404,8 +413,10 @@ public:
     // place and in its blocks. When a player of
     // the same Nom, Prenom and club is there, p is freed, (p's number, the
     // kept player's number) is appended to paires, and the kept player is
-    // returned; but two who met in a match (TSaisonFiches::FusionPermise)
-    // stay two. nullptr for a null p.
+    // returned, having taken over what p held and he lacked
+    // (TSaisonFiches::ReporteFusion; not while a document is read); but two
+    // who met in a match (TSaisonFiches::FusionPermise) stay two. nullptr for
+    // a null p.
     TJoueur* InsereJoueur(std::unique_ptr<TJoueur> p, TPairesIds* paires);
     // InsereJoueur; a merge rewrites the references to the dropped number in
     // the season's championships at once.

@@ -217,6 +217,9 @@ TJoueur* TJoueurs::InsereJoueur(std::unique_ptr<TJoueur> p, TPairesIds* paires)
             (!saison_ || !autre || saison_->FusionPermise(e->Numero, p->Numero))) {
             if (paires)
                 paires->emplace_back(p->Numero, e->Numero);
+            // What he held goes over rather than being lost with him.
+            if (saison_ && !lecture_ && autre)
+                saison_->ReporteFusion(*e, *p);
             return e;   // p is freed
         }
         if (homonyme && autre && homonymes_ == THomonymes::Notes && paires)

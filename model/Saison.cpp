@@ -332,30 +332,130 @@ bool TSaison::PlusieursChampionnats() const
     return arbre_->PlusieursChampionnats();
 }
 
-void TSaison::SupprimeEquipesChampionnat(int32_t code)
+namespace {
+
+bool Parmi(const std::vector<int>& ids, int id)
 {
-    TDonneesChampionnat* c = arbre_->ChampionnatParCode(code);
-    if (!c)
+    return std::find(ids.begin(), ids.end(), id) != ids.end();
+}
+
+}   // namespace
+
+void TSaison::SupprimeEquipesChampionnats(const std::vector<int32_t>& codes)
+{
+    std::vector<TDonneesChampionnat*> restants = arbre_->ListeChampionnats();
+    std::vector<TDonneesChampionnat*> partants;
+    std::vector<uint32_t> cles;
+    for (const int32_t code : codes)
+        if (TDonneesChampionnat* c = arbre_->ChampionnatParCode(code);
+            c && std::find(partants.begin(), partants.end(), c) == partants.end()) {
+            partants.push_back(c);
+            cles.push_back(static_cast<uint32_t>(c->CodeChamp));
+            std::erase(restants, c);
+        }
+    if (partants.empty())
         return;
+    CalculeStatJoueurs();
+    // The teams that leave: those of the championships leaving that no
+    // championship staying holds.
+    std::vector<int> equipes;
+    for (const TDonneesChampionnat* c : partants)
+        for (int i = 0; i < c->NbEquipe(); ++i)
+            if (const int id = c->IdEquipe(i); id >= 0 && id < 65535 && !Parmi(equipes, id) &&
+                                               std::none_of(restants.begin(), restants.end(),
+                                                            [id](auto* r) { return r->IndexEquipe(id) >= 0; }))
+                equipes.push_back(id);
+    // The players of their clubs: those counted elsewhere or selected by a
+    // team that stays keep their place without a club.
+    std::vector<TJoueur*> cibles;
+    for (int i = 0; i < joueurs_->NbJoueur(); ++i)
+        if (TJoueur* j = joueurs_->Joueur(i); Parmi(equipes, j->ClubActuel))
+            cibles.push_back(j);
     TPairesIds paires;
-    const auto championnats = arbre_->ListeChampionnats();
-    // The ids first: a team leaving the season leaves its slot.
-    std::vector<int> ids;
-    for (int i = 0; i < c->NbEquipe(); ++i)
-        ids.push_back(c->IdEquipe(i));
-    for (const int id : ids) {
-        if (id < 0 || id >= 65535)
-            continue;
-        bool ailleurs = false;
-        for (const TDonneesChampionnat* autre : championnats)
-            if (autre != c && autre->IndexEquipe(id) >= 0)
-                ailleurs = true;
-        if (ailleurs)
-            continue;
-        joueurs_->RetireJoueursEquipe(id, c->CodeChamp, &paires);
-        SupprimeEquipe(id);
+    for (TJoueur* j : cibles) {
+        const int nationale = j->EquipeNational;
+        const bool selectionne = nationale != TJoueur::Aucun && nationale != j->ClubActuel &&
+                                 !Parmi(equipes, nationale) && IndexId(nationale) >= 0;
+        auto u = joueurs_->RetireJoueur(j);
+        if (u && (selectionne || !u->StatsSeulement(cles))) {
+            u->ClubActuel = TJoueur::Aucun;
+            joueurs_->InsereJoueur(std::move(u), &paires);
+        }
     }
+    for (const int id : equipes)
+        SupprimeEquipe(id);
     AppliqueRenumerotation(paires);
+    // The players of no team whose counts lie in those championships alone.
+    if (const TListJoueurEquipe* bloc = joueurs_->BlocEquipe(TJoueur::Aucun)) {
+        const std::vector<TJoueur*> sansEquipe = bloc->Joueurs();
+        for (TJoueur* j : sansEquipe)
+            if (j && j->EquipeNational == TJoueur::Aucun && j->StatsDans(cles) && j->StatsSeulement(cles))
+                joueurs_->RetireJoueur(j);
+    }
+}
+
+std::set<int32_t> TSaison::JoueursCites() const
+{
+    std::set<int32_t> cites;
+    ParcoursMatchs([&cites](const TDonneesChampionnat&, int, const TInfoComp& m, const auto& listes) {
+        for (int cote = 0; cote < 2; ++cote) {
+            const int t = m.IdEquipe(cote);
+            cites.insert(m.Capitaine(t));
+            for (int s = 1; s <= m.NbTitulaire(); ++s)
+                cites.insert(m.JoueurTitulaire(t, s));
+            for (int r = 1; r <= m.NbRemp(); ++r) {
+                cites.insert(m.ValeurRemplacement(t, r, 1));
+                cites.insert(m.ValeurRemplacement(t, r, 3));
+            }
+        }
+        for (const TListeDonnees* l : listes)
+            for (int i = 0; i < l->Nombre(); ++i)
+                cites.insert(l->Donnee(i)->IdJoueur());
+        return false;
+    });
+    cites.erase(0);
+    return cites;
+}
+
+TSaison::TRetraitEquipe TSaison::RetraitEquipe(int id) const
+{
+    TRetraitEquipe r;
+    if (IndexId(id) < 0)
+        return r;
+    const std::set<int32_t> cites = JoueursCites();
+    for (int i = 0; i < joueurs_->NbJoueur(); ++i) {
+        TJoueur* j = joueurs_->Joueur(i);
+        if (j->ClubActuel == id) {
+            const int nationale = j->EquipeNational;
+            const bool selectionne = nationale != TJoueur::Aucun && nationale != id && IndexId(nationale) >= 0;
+            (selectionne || cites.count(j->Numero) ? r.SansClub : r.Partants).push_back(j);
+        } else if (j->EquipeNational == id) {
+            r.Selections.push_back(j);
+        }
+    }
+    for (int k = 0; k < entraineurs_.NbPersonnel(); ++k)
+        if (auto* e = dynamic_cast<TEntraineur*>(entraineurs_.Personnel(k)); e && e->ClubActuel == id)
+            r.Entraineurs.push_back(e);
+    r.FicheClub = rensClubs_.ChercheRensClub(id) != nullptr;
+    return r;
+}
+
+bool TSaison::RetireEquipe(int id)
+{
+    if (IndexId(id) < 0 || !arbre_->ListeChampionnatsEquipe(id).empty())
+        return false;
+    const TRetraitEquipe r = RetraitEquipe(id);
+    for (TJoueur* j : r.Partants)
+        joueurs_->RetireJoueur(j);
+    TPairesIds paires;
+    for (TJoueur* j : r.SansClub)
+        if (auto u = joueurs_->RetireJoueur(j)) {
+            u->ClubActuel = TJoueur::Aucun;
+            joueurs_->InsereJoueur(std::move(u), &paires);
+        }
+    SupprimeEquipe(id);
+    AppliqueRenumerotation(paires);
+    return true;
 }
 
 void TSaison::AppliqueRenumerotation(TPairesIds& paires)

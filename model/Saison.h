@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -162,9 +163,32 @@ public:
     // Division codes of the championships holding the team.
     std::vector<int> ListeCodesDivision(int idEquipe) const;
     bool PlusieursChampionnats() const;
-    // Removes the teams of that championship that no other championship
-    // holds, with their players (or their counts in that championship).
-    void SupprimeEquipesChampionnat(int32_t code);
+    // The championships coded are leaving: each of their teams that no other
+    // championship holds leaves the season (SupprimeEquipe) with the players
+    // of its club. A player of such a club stays, without a club, when he has
+    // counts in a championship that stays or a national team that stays. A
+    // player of no club and no national team goes when he has counts in those
+    // championships and nowhere else (one without any count stays). Teams
+    // are told by the players' club and national team, whatever championship
+    // is current; the counts are recounted first. The championships stay in
+    // the tree: the caller takes them out.
+    void SupprimeEquipesChampionnats(const std::vector<int32_t>& codes);
+    // What team id would take with it out of the season (RetireEquipe).
+    struct TRetraitEquipe
+    {
+        std::vector<TJoueur*> Partants;     // the players of its club that go with it
+        std::vector<TJoueur*> SansClub;     // of its club, kept without one: a match names them, or another team selects them
+        std::vector<TJoueur*> Selections;   // players of other clubs it selects, who lose that selection
+        std::vector<TPersonnel*> Entraineurs;   // coaches of the club, left without one
+        bool FicheClub = false;             // its club record goes
+    };
+    TRetraitEquipe RetraitEquipe(int id) const;
+    // Team id leaves the season with what RetraitEquipe names, when no
+    // championship holds it; false (nothing changed) otherwise.
+    bool RetireEquipe(int id);
+    // The numbers of the players a match names (line-ups, substitutions,
+    // captains, event records, box scores).
+    std::set<int32_t> JoueursCites() const;
     // Player numbers (old, new) rewritten in every championship; the list is
     // emptied.
     void AppliqueRenumerotation(TPairesIds& paires) override;
@@ -189,6 +213,34 @@ public:
     // "Name First name (team)", the team left out when he has none: what
     // tells namesakes apart in a question.
     std::string NomJoueurEquipe(const TJoueur& j) const;
+    // ---- two players made one (every road that merges passes here)
+    // What garde takes over of fondu: what fondu holds and garde lacks
+    // (career lines; career counts of a championship garde has none of, and
+    // of one both have the larger of each count; year and date of birth,
+    // height, weight, shirts, caps, national-team text, contract, year
+    // joined, photo; the links to a national team, a country, a previous
+    // club, and in a merge the user asked for (demandee) to a club when no
+    // namesake there would take him: any other merge makes fondu one with a
+    // namesake of the club he goes to); and what of fondu's goes, garde
+    // holding his own (his position too). Nothing changes.
+    TBilanFusion BilanFusion(const TJoueur& garde, const TJoueur& fondu, bool demandee) const;
+    // garde takes over what BilanFusion names (filed again when a club or a
+    // national team comes to him); the filing of a namesake passes here.
+    void ReporteFusion(TJoueur& garde, const TJoueur& fondu) override;
+    // The one question of a merge: both players with their teams, what goes
+    // over to garde and what is lost; demandee: the user asked for it (a
+    // drop of one player on the other), else it follows from a rename or a
+    // move.
+    std::string QuestionFusion(const TJoueur& garde, const TJoueur& fondu, bool demandee) const;
+    // fondu made one with garde: garde takes over (ReporteFusion), every
+    // reference to fondu's number names garde, fondu is freed, garde's
+    // statistics are counted again. nullptr (nothing changed) when it is not
+    // permitted (FusionPermise) or either is not a player of the season.
+    TJoueur* FusionneJoueurs(TJoueur* garde, TJoueur* fondu, bool demandee = false);
+    // The player j would become once in team t (0xFFFF: none), as the
+    // season files him (a namesake of the club he would have); nullptr when
+    // none.
+    TJoueur* HomonymeTransfert(const TJoueur& j, int t) const;
     // The namesakes a document gave twice are filed apart while it is read
     // (pairs (number read again, number kept)); once its matches are there,
     // each pair is made one player where permitted (references follow) and
@@ -324,6 +376,8 @@ protected:
     std::unique_ptr<TJoueurs> joueurs_;
 
 private:
+    // ReporteFusion, a merge asked for or not (BilanFusion).
+    void Reporte(TJoueur& garde, const TJoueur& fondu, bool demandee);
     void LitEquipe(TXmlReader& x, uint8_t jeton, bool clubPrec);
     void LitCategories(TXmlReader& x);
     void LitDescCompetition(TXmlReader& x);

@@ -67,6 +67,13 @@ public:
         (void)fondu;
         return true;
     }
+    // The player garde takes over what the player fondu, made one with him,
+    // holds and garde lacks (nothing without a season to name it).
+    virtual void ReporteFusion(TJoueur& garde, const TJoueur& fondu)
+    {
+        (void)garde;
+        (void)fondu;
+    }
 };
 
 // ---------------------------------------------------------------------------

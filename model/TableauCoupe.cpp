@@ -294,20 +294,14 @@ struct TSimulation
         Journee(d).insert(Journee(d).begin() + static_cast<std::ptrdiff_t>(i), m);
         s.Operations.push_back({{d, h, a}, true, static_cast<int>(i)});
     }
-    // The place of match i of d among the places of its round (-1 unknown).
-    static int Place(const std::vector<TPlaceTour>& places, const TMatchCoupe& m)
-    {
-        for (size_t q = 0; q < places.size(); ++q)
-            if (m.Tient(places[q].Domicile) || m.Tient(places[q].Exterieur))
-                return static_cast<int>(q);
-        return -1;
-    }
     // Each side of the matches of d (the third-place match or the others)
     // whose team a tie of round r sent there (its winner, or its loser for
-    // the third-place match) takes the team that tie sends now; a team that
-    // had its place there and has it no more leaves it (none takes the place
-    // of a team no tie sent). A match whose teams differ goes, and comes back
-    // at its place when both are known.
+    // the third-place match) takes the team that tie sends now (the tie of
+    // the same two teams: the ties of a round are not told by their rows,
+    // which move up when one goes); a team that had its place there and has
+    // it no more leaves it (none takes the place of a team no tie sent). A
+    // match whose teams differ goes, and comes back at its place when both
+    // are known.
     void Remplace(int d, bool troisieme, const TTableau& t0, const TTableau& t, int r)
     {
         auto place = [&](const TTableau& x, int e) { return troisieme ? x.Troisieme(e) : x.Qualifiee(e, r + 1); };
@@ -322,11 +316,12 @@ struct TSimulation
             for (int& x : cotes) {
                 int y = -1;
                 bool envoyee = false;
-                for (size_t k = 0; k < avant.Ties.size(); ++k)
-                    if (x >= 0 && (troisieme ? avant.Ties[k].Perdant : avant.Ties[k].Vainqueur) == x) {
+                for (const TTie& a : avant.Ties)
+                    if (x >= 0 && (troisieme ? a.Perdant : a.Vainqueur) == x) {
                         envoyee = true;
-                        if (k < apres.Ties.size())
-                            y = troisieme ? apres.Ties[k].Perdant : apres.Ties[k].Vainqueur;
+                        for (const TTie& b : apres.Ties)
+                            if (b.Domicile == a.Domicile && b.Exterieur == a.Exterieur)
+                                y = troisieme ? b.Perdant : b.Vainqueur;
                     }
                 if (x < 0 || (!(envoyee && y != x) && !(place(t0, x) && !place(t, x))))
                     continue;
@@ -349,21 +344,15 @@ struct TSimulation
                 Cree(d, cotes[0], cotes[1], i, troisieme);
         }
     }
-    // A known pairing that nothing holds yet goes to its place on d.
-    void Place(int d, const TPlaceTour& p, int q, const std::vector<TPlaceTour>& places, bool troisieme)
+    // A known pairing that nothing holds yet takes the first free row of d,
+    // after the matches already there (the third-place match kept last): a
+    // row drawn or placed before never moves.
+    void Place(int d, const TPlaceTour& p, bool troisieme)
     {
         for (const TMatchCoupe& m : Journee(d))
             if (m.Tient(p.Domicile) || m.Tient(p.Exterieur) || (troisieme && m.Troisieme == 1))
                 return;
-        size_t i = Journee(d).size();
-        for (size_t k = 0; k < Journee(d).size() && !troisieme; ++k)
-            if (Journee(d)[k].Troisieme != 1 && Place(places, Journee(d)[k]) > q) {
-                i = k;
-                break;
-            }
-        while (!troisieme && i > 0 && Journee(d)[i - 1].Troisieme == 1)
-            --i;
-        Cree(d, p.Domicile, p.Exterieur, i, troisieme);
+        Cree(d, p.Domicile, p.Exterieur, Journee(d).size(), troisieme);
     }
 };
 
@@ -803,7 +792,7 @@ TSuiteCoupe SuiteCoupe(const TDonneesChampionnat& c, const TMatchsCoupe& avant, 
             for (const int k : p.Ties)
                 nourrie = nourrie || touchee(r, k);
             if (p.Domicile >= 0 && p.Exterieur >= 0 && (change || nourrie))
-                sim.Place(suivant, p, static_cast<int>(q), places, false);
+                sim.Place(suivant, p, false);
         }
         // 4. The third-place match takes the semi-finals' losers; one that
         // goes for a team it shared with the final comes back with the new
@@ -821,7 +810,7 @@ TSuiteCoupe SuiteCoupe(const TDonneesChampionnat& c, const TMatchsCoupe& avant, 
             t = Tableau(c, sim.e);
             const TTie *a = tie(t, r, 0), *b = tie(t, r, 1);
             if (avait && !troisieme(sim.e) && a && b && a->Perdant >= 0 && b->Perdant >= 0)
-                sim.Place(fin, {a->Perdant, b->Perdant, {0, 1}}, 0, {}, true);
+                sim.Place(fin, {a->Perdant, b->Perdant, {0, 1}}, true);
         }
     }
     // 5. The later matches of a tie whose winner changed say the new one.
@@ -1035,7 +1024,7 @@ TChangementCoupe ChangementJournee(const TDonneesChampionnat& c, int n, std::vec
     return x;
 }
 
-TChangementCoupe ChangementScore(const TDonneesChampionnat& c, int n, int k, int sh, int sa)
+TChangementCoupe ChangementScore(const TDonneesChampionnat& c, int n, int k, int sh, int sa, uint32_t tirs)
 {
     TChangementCoupe x;
     x.Avant = MatchsCoupe(c);
@@ -1050,13 +1039,17 @@ TChangementCoupe ChangementScore(const TDonneesChampionnat& c, int n, int k, int
     m.ScoreDomicile = joue ? sh : -1;
     m.ScoreExterieur = joue ? sa : -1;
     // A shoot-out belonged to the score it followed.
-    m.TirsAuBut = 0;
+    m.TirsAuBut = joue ? tirs : 0;
     if (!joue || !TableauActif(c)) {
         m.Qualifie = 2;
         return x;
     }
     const TDecisionTour d = Regle(c, x.Apres, n, m);
-    if (d.TirsAuBut || d.Indecis)
+    if (!d.TirsAuBut)
+        m.TirsAuBut = 0;
+    if (m.TirsAuBut != 0)
+        m.Qualifie = TirsDomicile(m.TirsAuBut) > TirsExterieur(m.TirsAuBut) ? 0 : 1;
+    else if (d.TirsAuBut || d.Indecis)
         m.Qualifie = 2;
     else if (d.Qualifie >= 0)
         m.Qualifie = d.Qualifie;

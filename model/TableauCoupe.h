@@ -149,8 +149,10 @@ struct TMatchRemplace
     bool operator==(const TMatchRemplace&) const = default;
 };
 // What a change does to the rest of the cup: the later matches whose teams
-// would differ go, each whole, and the new pairings that are known take their
-// places (Place: its index on its matchday).
+// would differ go, each whole (a match whose teams both keep their places
+// stays where it was drawn), and the new pairings that are known take the
+// first free row of their matchday, no row drawn before moving (Place: its
+// index on its matchday).
 struct TSuiteCoupe
 {
     struct TOperation
@@ -217,8 +219,10 @@ struct TChangementCoupe
 TChangementCoupe ChangementJournee(const TDonneesChampionnat& c, int n, std::vector<TMatchCoupe> avant,
                                    std::vector<TMatchCoupe> apres, std::vector<int> lignes);
 // Match k of matchday n given the score sh - sa (-1: its score removed): the
-// tie's rule says who goes through, a shoot-out no longer follows it.
-TChangementCoupe ChangementScore(const TDonneesChampionnat& c, int n, int k, int sh, int sa);
+// tie's rule says who goes through, a shoot-out no longer follows it; tirs:
+// the shoot-out it takes back (one that followed this very score before),
+// kept where the score calls for one.
+TChangementCoupe ChangementScore(const TDonneesChampionnat& c, int n, int k, int sh, int sa, uint32_t tirs = 0);
 // Teams added to and taken out of the championship, the matches of those that
 // leave with them.
 TChangementCoupe ChangementEquipes(const TDonneesChampionnat& c, std::vector<TAjoutEquipe> ajouts,

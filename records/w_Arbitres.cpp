@@ -25,7 +25,7 @@ using namespace ctrl;
 
 namespace {
 
-constexpr int TexteArbitreNomme = 3323;
+constexpr int TexteArbitreNomme = 3323, TexteArbitreNommeUn = 5952;   // plural, singular
 constexpr int TexteSansPrenom = 5402;
 constexpr int TexteSansNom = 5900;
 constexpr int CodeDessin = 5;
@@ -480,7 +480,8 @@ void Tf_Arbitres::Effacer(int ligne)
     if (!p)
         return;
     if (!SupprimeArbitre(*Saison, p, matchs)) {
-        Tf_MessageUtil::Affiche(TraduireFormat(TexteArbitreNomme, {matchs}), mbuValider);
+        Tf_MessageUtil::Affiche(TraduireFormat(IdTexteNombre(TexteArbitreNomme, TexteArbitreNommeUn, matchs), {matchs}),
+                                mbuValider);
         // The cursor on his row (the rows written back may have moved it).
         for (int r = 1; r < sg_TableauEquipe->RowCount(); ++r)
             if (sg_TableauEquipe->DonneeCellule(0, r) == numero + 1)

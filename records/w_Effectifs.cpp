@@ -14,6 +14,7 @@
 #include "model/Saison.h"
 #include "model/Utilities.h"
 #include "model/oTraducteur.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/Mask.h"
 #include "platform/gui/Menus.h"
@@ -31,8 +32,17 @@ using ctrl::Texte;
 
 namespace {
 
-constexpr int TexteSansNom = 3702, TexteAgeIllisible = 3703, TexteDejaLa = 3704, TexteFusion = 3705;
+constexpr int TexteSansNom = 3702, TexteAgeIllisible = 3703, TexteDejaLa = 3704;
 constexpr int TexteEffaceSaisie = 5726;   // %d the row, %s what it names
+// Why a click on a cell that takes nothing moves nothing.
+constexpr int TexteColonnePoste = 5963, TexteColonneSaison = 5964;
+
+// The columns no cell of which is selected: this season's figures, and the
+// position where the sport keeps it on the player's card.
+bool ColonneFermee(const TSaison* saison, int col)
+{
+    return col >= 9 || (col == 0 && saison && saison->StatApplicable(0));
+}
 
 TOuvreSaisieRapide& SaisieRapide()
 {
@@ -161,12 +171,14 @@ TJoueur* Transfere(TSaison& saison, TJoueur* joueur, int equipe, int quittee, bo
 
 }  // namespace
 
-bool AccepteTransfert(const TSaison& saison, const TJoueur& joueur, int equipe)
+bool DeplaceJoueur(TSaison& saison, TJoueur* joueur, int equipe, const std::function<void()>& deplace)
 {
-    // The club the player has once in that team: a national team leaves it.
-    const int club = saison.ChampionnatCourantInternational() ? joueur.ClubActuel : equipe;
-    const TJoueur* autre = saison.Joueurs().Homonyme(&joueur, joueur.Nom, joueur.Prenom, club);
-    return !autre || AccepteFusion(saison, joueur, *autre);
+    if (!joueur)
+        return false;
+    if (TJoueur* autre = saison.HomonymeTransfert(*joueur, equipe))
+        return AccepteFusion(saison, *joueur, *autre) && saison.FusionneJoueurs(autre, joueur);
+    deplace();
+    return true;
 }
 
 TJoueur* TransfereJoueur(TSaison& saison, TJoueur* joueur, int equipe)
@@ -237,7 +249,8 @@ void RemplitEffectif(TGridModel& m, TColorGridBase& g, TSaison& saison, const TR
             int32_t valeurs[4] = {};
             j->CarriereIndex(ic, cle, valeurs, matchs);
             cell(7, IntToStr(matchs));
-            cell(8, IntToStr(j->StatCarriere(cle, 1)));
+            // the sport's scoring kind, the one the card and the file hold
+            cell(8, IntToStr(j->StatCarriere(cle, j->TypeStatBut())));
             lignes.Cles[static_cast<size_t>(r - 1)] = static_cast<int32_t>(cle);
         }
         else
@@ -380,6 +393,14 @@ Tf_Effectifs::Tf_Effectifs(TComponent* AOwner) : TFootForm(AOwner)
         }
         else if (b == mbLeft && !(sh & ssDouble) && c >= 1 && c <= 3 && JoueurLigne(r))
             sg_TableauEquipe->BeginDrag(false, 5);
+        else if (b == mbLeft && r >= 1 && ColonneFermee(Saison, c))
+        {
+            // A click on a cell that takes nothing moves nothing: it says
+            // why, and the cell the next keys go to shows its editor.
+            RefuseInput(sg_TableauEquipe, Traduire(c == 0 ? TexteColonnePoste : TexteColonneSaison));
+            if (!ColonneFermee(Saison, sg_TableauEquipe->Col()) && sg_TableauEquipe->Col() <= 8)
+                sg_TableauEquipe->ShowEditor();
+        }
     };
     sg_TableauEquipe->OnDblClick = [this](TObject* s) {
         if (sg_TableauEquipe->Dragging())
@@ -713,7 +734,7 @@ void Tf_Effectifs::sg_TableauEquipeSetEditText(TObject*, int, int ARow, const st
 
 void Tf_Effectifs::sg_TableauEquipeSelectCell(TObject*, int ACol, int ARow, bool& CanSelect)
 {
-    if (ACol >= 9 || (ACol == 0 && Saison && Saison->StatApplicable(0)))
+    if (ColonneFermee(Saison, ACol))
     {
         CanSelect = false;
         return;
@@ -867,9 +888,9 @@ bool Tf_Effectifs::EnregistreLignes(int ligne, bool dit)
                 j->SetNbMatchCarriere(k, matchs);
                 change = true;
             }
-            if (j->StatCarriere(k, 1) != buts)
+            if (j->StatCarriere(k, j->TypeStatBut()) != buts)
             {
-                j->SetStatCarriere(k, 1, buts);
+                j->SetStatCarriere(k, j->TypeStatBut(), buts);
                 change = true;
             }
         }
@@ -904,25 +925,6 @@ bool Tf_Effectifs::EnregistreLignes(int ligne, bool dit)
         g.RefuseCell(corrige.X, corrige.Y);
     }
     return !refus;
-}
-
-bool AccepteFusion(const TSaison& saison, const TJoueur& joueur, const TJoueur& homonyme)
-{
-    // Two who met in a match stay two: the one player left would play for both teams.
-    if (!saison.FusionPermise(homonyme.Numero, joueur.Numero))
-    {
-        Tf_MessageUtil::Affiche(saison.RefusFusion(homonyme, joueur), mbuValider);
-        return false;
-    }
-    auto equipe = [&saison](const TJoueur& j) {
-        const int t = j.IdEquipe();
-        return t >= 0 && t < TPersonnel::Aucun ? saison.NomEquipe(t) : std::string();
-    };
-    std::string lui = joueur.NomComplet();
-    if (!equipe(joueur).empty())
-        lui += " (" + equipe(joueur) + ")";
-    const std::string texte = TraduireFormat(TexteFusion, {lui, homonyme.NomComplet(), equipe(homonyme), lui});
-    return Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon) == mrYes;
 }
 
 bool LitAge(const std::string& texte, int anneeSaison, uint8_t& naissance)
@@ -1051,6 +1053,17 @@ void Tf_Effectifs::mi_EffacerClick(TObject*)
     TJoueur* j = JoueurLigne(sg_TableauEquipe->Row());
     if (!j || !Saison)
         return;
+    // Without a team, a namesake without one would take him over: that is
+    // the question then.
+    if (TJoueur* autre = Saison->HomonymeTransfert(*j, TPersonnel::Aucun))
+    {
+        if (AccepteFusion(*Saison, *j, *autre) && Saison->FusionneJoueurs(autre, j))
+        {
+            Signale();
+            RemplitGrille();
+        }
+        return;
+    }
     if (Tf_MessageUtil::Affiche(TraduireFormat(1403, {j->NomComplet()}), mbuOui | mbuAnnuler) != mrYes)
         return;
     std::unique_ptr<TJoueur> p = Saison->Joueurs().RetireJoueur(j);
@@ -1131,9 +1144,8 @@ void Tf_Effectifs::l_EquipeDragDrop(TObject*, TObject* Source, int X, int Y)
     if (vers < 0 || vers == EquipeId() || !EnregistreLignes(-1))
         return;
     TJoueur* j = JoueurLigne(sg_TableauEquipe->Row());
-    if (!j || !AccepteTransfert(*Saison, *j, vers))
+    if (!DeplaceJoueur(*Saison, j, vers, [&] { Transfere(*Saison, j, vers, EquipeId(), true); }))
         return;
-    Transfere(*Saison, j, vers, EquipeId(), true);
     Signale();
     RemplitGrille();
 }

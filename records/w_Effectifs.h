@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ui/BrivantelForm.h"
+#include "ui/FusionJoueurs.h"
 
 enum class TChamp : uint8_t;
 
@@ -47,20 +48,18 @@ void AjouteHistoriqueTransfert(TSaison& saison, TJoueur& joueur);
 // The player leaves his team for another: transfer letter "c", club number
 // 0, year of arrival the current championship's, previous club the old team
 // (when he had one), history lines, then filed again under the new team. The
-// player kept is returned (a namesake of the new team takes him over).
+// player kept is returned.
 TJoueur* TransfereJoueur(TSaison& saison, TJoueur* joueur, int equipe);
-// Whether the player may move to that team: when a namesake there would take
-// him over, the user is asked first (AccepteFusion).
-bool AccepteTransfert(const TSaison& saison, const TJoueur& joueur, int equipe);
+// The player moved to that team by a window: where a namesake there would
+// take him over, he becomes that player once the user says so
+// (AccepteFusion, TSaison::FusionneJoueurs); otherwise deplace moves him.
+// False when nothing changed.
+bool DeplaceJoueur(TSaison& saison, TJoueur* joueur, int equipe, const std::function<void()>& deplace);
 
 // An age cell typed (shown by TexteAge): blank, "-" or 0
 // unknown; a year from 1900 to 2155; an age below 100 counted back from the
 // season's year. false for anything else (naissance unchanged).
 bool LitAge(const std::string& texte, int anneeSaison, uint8_t& naissance);
-// Asks whether joueur may become one player with his namesake homonyme (a
-// rename or a move would merge them), naming both; true on "Oui". Two who
-// met in a match are refused with a message naming the match (false).
-bool AccepteFusion(const TSaison& saison, const TJoueur& joueur, const TJoueur& homonyme);
 
 // Filling of a squad grid, with or without a window.
 struct TRemplissageEffectif

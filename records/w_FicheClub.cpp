@@ -326,8 +326,10 @@ TRensClub* Tf_FicheClub::CreeRensClub()
 
 void Tf_FicheClub::bc_FicheStadeClick(TObject*)
 {
+    // The stadium's own card: the club record is made only when this card
+    // is validated, so that Cancel leaves none behind.
     TStade* s = Saison ? Saison->Stades().ChercheStade(Objet(cb_Stade)) : nullptr;
-    if (!s || !CreeRensClub())
+    if (!s)
         return;
     bool modifie = false;
     if (!OuvreFicheStade(this, Couleurs, Saison, s, &modifie) || !modifie)
@@ -352,7 +354,7 @@ void Tf_FicheClub::bc_CreeStadeClick(TObject*)
 void Tf_FicheClub::b_FicheEntrClick(TObject*)
 {
     auto* e = Saison ? dynamic_cast<TEntraineur*>(Saison->Entraineurs().ChercheNumero(Objet(cb_Entraineur))) : nullptr;
-    if (!e || !CreeRensClub())
+    if (!e)
         return;
     TOwned<Tf_FicheEntraineur> f(new Tf_FicheEntraineur(this));
     f->ChangeCouleurs(Couleurs);

@@ -28,12 +28,20 @@
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
 #include "ui/NomSaisi.h"
+#include "ui/FusionJoueurs.h"
 #include "ui/message2.h"
 
 using namespace ctrl;
 
 namespace {
+
+// What the statistics panel on the left takes beyond its first width.
+constexpr int ElargissementStat = 40;
 constexpr uint16_t Aucun = 0xFFFF;
+// A new card named as a player: of another team (%s him, %s his teams, %s
+// the team, %s the name typed); one a new player would be (him, his teams,
+// the team); of the team (him, the team).
+constexpr int TexteDejaLa = 5849, TexteSerait = 5850, TexteDansLEquipe = 5851;
 }
 
 namespace {
@@ -102,7 +110,9 @@ std::string Tf_FicheJoueur::TexteSaison(int annee)
 
 Tf_FicheJoueur::Tf_FicheJoueur(TComponent* AOwner) : TFicheJoueurForm(AOwner)
 {
-    Dialogue(this, "f_FicheJoueur", false, 680, 470);
+    // The statistics panel as wide as its longest caption and figure beside
+    // each other ("Réussite aux lancers francs  75,0 (77,8)").
+    Dialogue(this, "f_FicheJoueur", false, 680 + ElargissementStat, 470);
     ConstruitControles();
 }
 
@@ -110,7 +120,7 @@ Tf_FicheJoueur::~Tf_FicheJoueur() = default;
 
 void Tf_FicheJoueur::ConstruitControles()
 {
-    FondCopie3 = Cadre(this, this, "FondCopie3", 8, 8, 210, 300);
+    FondCopie3 = Cadre(this, this, "FondCopie3", 8, 8, 210 + ElargissementStat, 300);
     Etiquette(this, FondCopie3, "Label5", 10, 6, 80, clYellow)->Font().SetStyle(fsBold);
     sb_Detail = new TSpeedButton(this);
     sb_Detail->SetName("sb_Detail");
@@ -119,7 +129,7 @@ void Tf_FicheJoueur::ConstruitControles()
     sb_Detail->OnClick = [this](TObject* s) { sb_DetailClick(s); };
     sb_Detail->SetParent(FondCopie3);
 
-    FondCopie5 = Cadre(this, this, "FondCopie5", 8, 314, 210, 164);
+    FondCopie5 = Cadre(this, this, "FondCopie5", 8, 314, 210 + ElargissementStat, 164);
     LibelleDetailButs = Etiquette(this, FondCopie5, "Label31x", 10, 4, 1185, clYellow);
     LibelleDetailButs->Font().SetStyle(fsBold);
     const char* const libelles[9] = {"Label29x", "Label32x", "Label35x", "Label36x", "Label39x",
@@ -146,7 +156,7 @@ void Tf_FicheJoueur::ConstruitControles()
 
     pc_FicheJoueur = new TPageControl(this);
     pc_FicheJoueur->SetName("pc_FicheJoueur");
-    pc_FicheJoueur->SetBounds(226, 8, 446, 215);
+    pc_FicheJoueur->SetBounds(226 + ElargissementStat, 8, 446, 215);
     pc_FicheJoueur->SetStyle(tsButtons);
     pc_FicheJoueur->SetTabWidth(147);
     pc_FicheJoueur->SetParent(this);
@@ -232,28 +242,14 @@ void Tf_FicheJoueur::ConstruitControles()
     sg_Historique->SetFixedRows(1);
     sg_Historique->SetFixedCols(0);
     sg_Historique->SetDefaultRowHeight(18);
-    int largeurs[7] = {50, 125, 120, 35, 25, 25, 25};
+    // A line is chosen by click or by the arrow keys: Effacer removes that one.
+    sg_Historique->SetOptions(sg_Historique->Options() | goRowSelect);
+    sg_Historique->SetCouleurSelection(0x800000);
+    sg_Historique->SetCouleurTexteSelection(0xFFFFFF);
+    sg_Historique->SetSelectionVisible(true);
     const int entetes[7] = {350, 176, 604, 67, 68, 632, 68};
-    {
-        // the figures' columns as wide as their headings; the two name
-        // columns give up what they take
-        TBitmap mesure(1, 1);
-        mesure.Canvas().Font = sg_Historique->Font();
-        int pris = 0;
-        for (int c = 3; c < 7; ++c)
-        {
-            const int w = std::max(largeurs[c], mesure.Canvas().TextWidth(Texte(entetes[c])) + 10);
-            pris += w - largeurs[c];
-            largeurs[c] = w;
-        }
-        largeurs[1] -= pris / 2;
-        largeurs[2] -= pris - pris / 2;
-    }
     for (int c = 0; c < 7; ++c)
-    {
-        sg_Historique->SetColWidths(c, largeurs[c]);
         sg_Historique->RemplitCellule(c, 0, Texte(entetes[c]), 1, 1, clBlack, clWhite, false);
-    }
     LignesHistorique.resize(1);
     bc_Ajouter = Bouton(this, FondCarriere, "bc_Ajouter", 8, 208, 120, 932);
     bc_Effacer = Bouton(this, FondCarriere, "bc_Effacer", 136, 208, 120, 1070);
@@ -274,7 +270,7 @@ void Tf_FicheJoueur::ConstruitControles()
     auto vue = [this](const char* nom) {
         auto* p = new TPanel(this);
         p->SetName(nom);
-        p->SetBounds(226, 8, 446, 414);
+        p->SetBounds(226 + ElargissementStat, 8, 446, 414);
         p->SetBevelOuter(bvNone);
         p->SetColor(CouleurFondFonceDessin);
         p->SetVisible(false);
@@ -297,18 +293,16 @@ void Tf_FicheJoueur::ConstruitControles()
     Graphe->SetAnchors(akLeft | akTop | akRight | akBottom);
     Graphe->SetParent(fs_DetailJoueur);
 
-    b_aide = Bouton(this, this, "b_aide", 226, 436, 100, 787);
-    b_RetourFiche = Bouton(this, this, "b_RetourFiche", 334, 436, 150, 786);
-    b_Valider = Bouton(this, this, "b_Valider", 492, 436, 86, 29, mrOk);
-    b_Annuler = Bouton(this, this, "b_Annuler", 586, 436, 86, 125, mrCancel);
+    b_aide = Bouton(this, this, "b_aide", 226 + ElargissementStat, 436, 100, 787);
+    b_RetourFiche = Bouton(this, this, "b_RetourFiche", 334 + ElargissementStat, 436, 150, 786);
+    b_Valider = Bouton(this, this, "b_Valider", 492 + ElargissementStat, 436, 86, 29, mrOk);
+    b_Annuler = Bouton(this, this, "b_Annuler", 586 + ElargissementStat, 436, 86, 125, mrCancel);
     b_Valider->Default = true;
     b_Annuler->Cancel = true;
     b_aide->OnClick = [this](TObject* s) { b_aideClick(s); };
     b_RetourFiche->OnClick = [this](TObject* s) { b_RetourFicheClick(s); };
     b_Valider->OnClick = [this](TObject* s) { b_ValiderClick(s); };
 
-    e_Nom->OnChange = [this](TObject* s) { e_NomChange(s); };
-    e_Prenom->OnChange = [this](TObject* s) { e_NomChange(s); };
     e_Age->OnKeyPress = [this](TObject* s, char& k) { e_AgeKeyPress(s, k); };
     e_Anciennete->OnKeyPress = [this](TObject* s, char& k) { e_AgeKeyPress(s, k); };
     e_Anciennete->OnEnter = [this](TObject*) {
@@ -334,10 +328,15 @@ void Tf_FicheJoueur::ConstruitLignesStat(const std::vector<TLigneStatFiche>& lig
         const int y = 28 + 21 * static_cast<int>(i);
         LibellesStat.push_back(Etiquette(this, FondCopie3, "Label" + IntToStr(6 + static_cast<int>(i)) + "s", 8, y, l.Texte));
         LibellesStat.back()->Font().SetSize(8);
-        ValeursStat.push_back(Etiquette(this, FondCopie3, l.Valeur, 146, y, 0));
+        // each figure ends at its button
+        const int bouton = 186 + ElargissementStat;
+        TLabel* valeur = Etiquette(this, FondCopie3, l.Valeur, bouton - 64, y, 0);
+        valeur->SetAlignment(taRightJustify);
+        valeur->SetBounds(bouton - 64, y, 60, valeur->Height());
+        ValeursStat.push_back(valeur);
         auto* b = new TSpeedButton(this);
         b->SetName(l.Bouton);
-        b->SetBounds(186, y - 2, 20, 18);
+        b->SetBounds(bouton, y - 2, 20, 18);
         b->SetCaption(">");
         b->Tag = l.Numero;
         b->OnClick = [this](TObject* s) { s1Click(s); };
@@ -393,6 +392,22 @@ void Tf_FicheJoueur::TraduitLibelles()
 
 void Tf_FicheJoueur::Termine()
 {
+    // The career's figures columns as wide as their headings, the sport's
+    // own given: the two name columns give up what they take.
+    int largeurs[7] = {50, 125, 120, 35, 25, 25, 25};
+    TBitmap mesure(1, 1);
+    mesure.Canvas().Font = sg_Historique->Font();
+    int pris = 0;
+    for (int c = 3; c < 7; ++c)
+    {
+        const int w = std::max(largeurs[c], mesure.Canvas().TextWidth(sg_Historique->LitCellule(c, 0)) + 10);
+        pris += w - largeurs[c];
+        largeurs[c] = w;
+    }
+    largeurs[1] -= pris / 2;
+    largeurs[2] -= pris - pris / 2;
+    for (int c = 0; c < 7; ++c)
+        sg_Historique->SetColWidths(c, largeurs[c]);
     TraduitLibelles();
     construit_ = true;
 }
@@ -841,62 +856,50 @@ void Tf_FicheJoueur::e_DureeChange(TObject*)
     e_Duree->SelectAll();
 }
 
-// ---- name search on a new card -----------------------------------------------------------------
+// ---- a new card named as a player of the season ------------------------------------------------
 
-void Tf_FicheJoueur::e_NomChange(TObject*)
+Tf_FicheJoueur::TPrise Tf_FicheJoueur::PrendHomonyme(int club)
 {
-    if (Joueur || Chargement || !Saison)
-        return;
-    JoueurTrouve = nullptr;
-    const std::string nom = e_Nom->GetText(), prenom = e_Prenom->GetText();
-    if (nom.empty() && prenom.empty())
-        return;
-    TJoueur* trouve = Saison->Joueurs().ChercheJoueurNom(UpperCase(nom), UpperCase(prenom));
-    if (!trouve)
-        return;
+    // A name is taken for another player's only once it is validated, and
+    // only after a question naming him: never while it is typed.
+    TJoueurs& joueurs = Saison->Joueurs();
+    const std::string nom = Trim(e_Nom->GetText()), prenom = Trim(e_Prenom->GetText());
     const int equipe = Tag & 0xFFFF;
-    if (ModeNational)
-    {
-        Saison->Joueurs().ChangeEquipeNationale(trouve, equipe);
-        ReprendJoueur(trouve, true);
-        return;
-    }
-    if (trouve->ClubActuel < Aucun && trouve->ClubActuel != equipe)
-    {
-        if (Tf_MessageUtil::Affiche(TraduireFormat(99, {Saison->NomEquipe(trouve->ClubActuel)}), 1 | 8) != mrYes)
-            return;
-        std::unique_ptr<TJoueur> p = Saison->Joueurs().RetireJoueur(trouve);
-        p->ClubPrec = static_cast<uint16_t>(Saison->ChercheClubPrec(Saison->NomEquipe(p->ClubActuel), true));
-        p->ClubActuel = static_cast<uint16_t>(equipe);
-        p->Duree = static_cast<uint8_t>(AnneeSaison);
-        ReprendJoueur(Saison->Joueurs().InsereJoueur(std::move(p), nullptr), false);
-        return;
-    }
-    if (trouve != JoueurTrouve)
-    {
-        JoueurTrouve = trouve;
-        AfficheJoueur(trouve);
-    }
-}
-
-void Tf_FicheJoueur::ReprendJoueur(TJoueur* trouve, bool)
-{
-    b_Annuler->SetVisible(false);
-    Joueur = trouve;
-    Repris = true;
-    Signale();
+    // A new player of that name and club would be filed as he is.
+    TJoueur* meme = joueurs.Homonyme(nullptr, nom, prenom, club);
+    TJoueur* trouve = meme ? meme : joueurs.ChercheJoueurNom(nom, prenom);
+    if (!trouve)
+        return TPrise::Nouveau;
+    const bool dans = (ModeNational ? trouve->EquipeNational : trouve->ClubActuel) == equipe;
+    const std::string lui = trouve->NomComplet(), equipes = trouve->NomEquipes(Saison->ChampionnatCourant());
+    const std::string ici = Saison->NomEquipe(equipe);
+    int reponse = mrCancel;
+    if (dans)
+        reponse = Tf_MessageUtil::Affiche(TraduireFormat(TexteDansLEquipe, {lui, ici}), mbuOui | mbuAnnuler);
+    else if (meme)
+        reponse = Tf_MessageUtil::Affiche(TraduireFormat(TexteSerait, {lui, equipes, ici}), mbuOui | mbuAnnuler);
+    else
+        reponse = Tf_MessageUtil::Affiche(TraduireFormat(TexteDejaLa, {lui, equipes, ici, Trim(prenom + " " + nom)}),
+                                          mbuOui | mbuNon | mbuAnnuler);
+    if (reponse == mrNo && !dans && !meme)
+        return TPrise::Nouveau;
+    if (reponse != mrYes)
+        return TPrise::Annulee;
+    // The card shows him as validating it makes him: his club's player, or
+    // the national team's; nothing of him changes before that.
+    JoueurTrouve = trouve;
     AfficheJoueur(trouve);
-}
-
-void Tf_FicheJoueur::DoClose(TCloseAction& action)
-{
-    // A player taken over by name changed the season however the card closes.
-    if (Repris && ModalResult() != mrOk)
+    if (!ModeNational && !dans)
     {
-        SetModalResult(mrOk);
-        Tag = 1;
+        const std::string quitte = trouve->ClubActuel < Aucun ? Saison->NomEquipe(trouve->ClubActuel) : std::string();
+        if (!quitte.empty())
+        {
+            cb_ClubPrec->SetItemIndex(-1);
+            cb_ClubPrec->SetText(quitte);
+        }
+        e_Anciennete->SetText(IntToStr(AnneeSaison + 1900));
     }
-    TFicheJoueurForm::DoClose(action);
+    return TPrise::Reprise;
 }
 
 // ---- validation --------------------------------------------------------------------------------
@@ -981,40 +984,71 @@ void Tf_FicheJoueur::b_ValiderClick(TObject*)
     TJoueurs& joueurs = Saison->Joueurs();
     const int equipe = Tag & 0xFFFF;
     const int poste = cb_Poste->ItemIndex() + 1;
-    bool change = false;
-    std::unique_ptr<TJoueur> nouveau;
-    TJoueur* j = Joueur;
-    auto equipes = [&](TJoueur* p) {
-        if (ModeNational)
-        {
-            p->EquipeNational = static_cast<uint16_t>(equipe);
-            p->ClubActuel = Aucun;
-        }
-        else
-        {
-            p->EquipeNational = Aucun;
-            p->ClubActuel = static_cast<uint16_t>(equipe);
-        }
-    };
-    if (j)
-        change = (poste > 0 && poste != j->NumeroPoste()) || SansAccent(j->Nom) != SansAccent(e_Nom->GetText());
-    else if (JoueurTrouve)
-    {
-        std::unique_ptr<TJoueur> p = joueurs.RetireJoueur(JoueurTrouve);
-        equipes(p.get());
-        j = joueurs.InsereJoueur(std::move(p), nullptr);
-        Joueur = j;
-        change = true;
-    }
-    else
+    // The club he will have: a national-team player's from the box (none for
+    // a team still to be made, which no one has yet), else the squad's.
+    int clubFinal = equipe;
+    if (ModeNational)
+        clubFinal = club.Genre == TGenreNom::Entree    ? static_cast<int>(cb_Actuel->Items().Objects(club.Index))
+                    : club.Genre == TGenreNom::Nouveau ? -2
+                                                       : Aucun;
+    if (!Joueur && !JoueurTrouve)
     {
         if (Trim(e_Nom->GetText()).empty())
         {
             Tag = 255;
             return;
         }
+        const TPrise prise = PrendHomonyme(clubFinal);
+        if (prise != TPrise::Nouveau)
+        {
+            // His card is shown to be validated, or this one stays as typed.
+            SetModalResult(mrNone);
+            return;
+        }
+    }
+    // Named as another player of the club he will have, he would become that
+    // one: only once the user, asked naming both, says so.
+    if (TJoueur* actuel = Joueur ? Joueur : JoueurTrouve)
+    {
+        const int clubVenu = ModeNational ? clubFinal : Joueur ? actuel->ClubActuel : equipe;
+        const int clubAvant = actuel->ClubActuel;
+        const bool renomme = actuel->Nom != e_Nom->GetText() || actuel->Prenom != e_Prenom->GetText();
+        TJoueur* autre = joueurs.Homonyme(actuel, Trim(e_Nom->GetText()), Trim(e_Prenom->GetText()), clubVenu);
+        if (autre && (renomme || clubVenu != clubAvant) && !AccepteFusion(*Saison, *actuel, *autre))
+        {
+            SetModalResult(mrNone);
+            return;
+        }
+    }
+    bool change = false;
+    std::unique_ptr<TJoueur> nouveau;
+    TJoueur* j = Joueur;
+    if (j)
+        change = (poste > 0 && poste != j->NumeroPoste()) || SansAccent(j->Nom) != SansAccent(e_Nom->GetText());
+    else if (JoueurTrouve)
+    {
+        // The player taken: into the national team, or into the club (what
+        // the card shows of his move is written below).
+        if (ModeNational && JoueurTrouve->EquipeNational != equipe)
+        {
+            joueurs.ChangeEquipeNationale(JoueurTrouve, equipe);
+            change = true;
+        }
+        else if (!ModeNational && JoueurTrouve->ClubActuel != equipe)
+        {
+            std::unique_ptr<TJoueur> p = joueurs.RetireJoueur(JoueurTrouve);
+            p->ClubActuel = static_cast<uint16_t>(equipe);
+            JoueurTrouve = joueurs.InsereJoueur(std::move(p), nullptr);
+            change = true;
+        }
+        j = JoueurTrouve;
+        Joueur = j;
+    }
+    else
+    {
         nouveau = Saison->CreeJoueur("", "", -1, equipe);
-        equipes(nouveau.get());
+        nouveau->EquipeNational = ModeNational ? static_cast<uint16_t>(equipe) : Aucun;
+        nouveau->ClubActuel = ModeNational ? Aucun : static_cast<uint16_t>(equipe);
         nouveau->Numero = -1;
         j = nouveau.get();
         change = true;
@@ -1052,20 +1086,15 @@ void Tf_FicheJoueur::b_ValiderClick(TObject*)
                          : prec.empty() || prec == Texte(84) ? Aucun
                                                              : Saison->ChercheClubPrec(prec, true);
     ecrit(j->ClubPrec, static_cast<uint16_t>(clubPrec));
+    // A national-team player's club; he is filed under it once written.
+    bool refile = false;
     if (ModeNational)
     {
-        int actuel = Aucun;
-        if (club.Genre == TGenreNom::Entree)
-            actuel = static_cast<int>(cb_Actuel->Items().Objects(club.Index));
-        else if (club.Genre == TGenreNom::Nouveau)
-            actuel = Saison->AjouteEquipe(club.Texte, -1, 0, true);
+        const int actuel = club.Genre == TGenreNom::Nouveau ? Saison->AjouteEquipe(club.Texte, -1, 0, true) : clubFinal;
         if (actuel != j->ClubActuel)
         {
-            change = true;
-            if (nouveau)
-                j->ClubActuel = static_cast<uint16_t>(actuel);
-            else
-                j = j->ChangeEquipe(actuel);
+            change = refile = true;
+            j->ClubActuel = static_cast<uint16_t>(actuel);
         }
     }
     const std::string pays = Trim(cb_Nationalite->GetText());
@@ -1093,13 +1122,15 @@ void Tf_FicheJoueur::b_ValiderClick(TObject*)
                 j->AjouteHistorique(*h);
         change = true;
     }
+    // Filed at his place; named or moved as a player the user agreed to
+    // make him, he is that one now (what he held and the other lacks goes
+    // over).
     if (nouveau)
         j = joueurs.InsereJoueur(std::move(nouveau), nullptr);
-    else if (NomModifie)
+    else if (NomModifie || refile)
         j = joueurs.RangeJoueur(j);
     Joueur = j;
-    // A player taken over by name changed the season even when nothing else changed.
-    Tag = change || NomModifie || Repris ? 1 : 0;
+    Tag = change || NomModifie ? 1 : 0;
 }
 
 // ---- career lines ------------------------------------------------------------------------------
@@ -1236,7 +1267,7 @@ void Tf_FicheJoueur::b_RetourFicheClick(TObject*)
     fs_Match->SetVisible(false);
     fs_DetailJoueur->SetVisible(false);
     b_Valider->SetVisible(true);
-    b_Annuler->SetVisible(!Repris);
+    b_Annuler->SetVisible(true);
     pc_FicheJoueur->SetVisible(true);
     b_RetourFiche->SetVisible(false);
     if (!Titre.empty())

@@ -80,6 +80,8 @@ public:
     // ---- state
     bool Chargement = false;
     std::string Titre;
+    // On a new card: the player of the season its name was taken for, once
+    // the user said so (validating the card takes him into the team).
     TJoueur* JoueurTrouve = nullptr;
     int ModeStat = 2;
     bool CarriereModifiee = false;
@@ -90,8 +92,6 @@ public:
     TJoueur* Joueur = nullptr;
     bool NomModifie = false;
     std::string Libelle;
-    // A player was taken over by name: the season changed whatever the close.
-    bool Repris = false;
 
     // ---- controls
     TFondCopie* FondCopie3 = nullptr;   // season statistics
@@ -167,7 +167,6 @@ public:
     void s1Click(TObject* Sender);
     void sb_DetailClick(TObject* Sender);
     void b_RetourFicheClick(TObject* Sender);
-    void e_NomChange(TObject* Sender);
 
     // The text of the contract byte and the byte of a contract text (99 for
     // a text it cannot read).
@@ -181,7 +180,6 @@ public:
 
 protected:
     void DoShow() override;
-    void DoClose(TCloseAction& action) override;
 
     // The sport's description, set by the sport card's constructor.
     void ConstruitLignesStat(const std::vector<TLigneStatFiche>& lignes);
@@ -231,7 +229,12 @@ private:
     void pc_FicheJoueurChange(TObject* Sender);
     void b_aideClick(TObject* Sender);
     bool LitSaisies(std::string& erreur, struct TSaisiesFiche& s) const;
-    void ReprendJoueur(TJoueur* trouve, bool national);
+    // A new card validated with the name of a player of the season: the
+    // question naming him; Reprise: the card now shows him, to be validated;
+    // Annulee: the card stays as typed; Nouveau: a new player is made. club:
+    // the club the new player would have.
+    enum class TPrise : uint8_t { Nouveau, Reprise, Annulee };
+    TPrise PrendHomonyme(int club);
     bool construit_ = false;
 };
 

@@ -1,5 +1,7 @@
 #include "records/w_ModifierEquipe.h"
 
+#include <functional>
+
 #include "model/Championnat.h"
 #include "model/DescTree.h"
 #include "model/ListeDonnees.h"
@@ -15,35 +17,55 @@ using namespace ctrl;
 
 namespace {
 constexpr int TexteEquipeEngagee = 5600;
+constexpr int TexteEffaceEquipe = 5860;      // %s the team
+constexpr int TexteJoueursPartants = 5861;   // %s the players of its club that go
+constexpr int TexteJoueursSansClub = 5862;   // %s those kept without a club
+constexpr int TexteFicheClub = 5863;
+constexpr int TexteSelections = 5864;        // %s the players it selects
+constexpr int TexteEntraineurs = 5865;       // %s its coaches
+constexpr int TexteAutres = 5866;            // %s the first names, %d how many more
 }
 
-std::set<int32_t> JoueursNommes(TSaison& saison)
+std::set<int32_t> JoueursNommes(TSaison& saison) { return saison.JoueursCites(); }
+
+namespace {
+
+// The names of a list; past eleven, the first ten and how many more.
+template <class T>
+std::string Noms(const std::vector<T*>& v, const std::function<std::string(const T&)>& nom)
 {
-    std::set<int32_t> noms;
-    for (TDonneesChampionnat* c : saison.Arbre().ListeChampionnats())
-        for (int d = 1; d <= c->NbJour(); ++d)
-        {
-            for (TListeDonnees* l : c->ListesDonnees(d))
-                for (int i = 0; l && i < l->Nombre(); ++i)
-                    noms.insert(l->Donnee(i)->IdJoueur());
-            for (int m = 1; m <= c->NbMatchJournee(d); ++m)
-                if (const TInfoComp* x = c->Match(d, m))
-                    for (int cote = 0; cote < 2; ++cote)
-                    {
-                        const int t = x->IdEquipe(cote);
-                        for (int s = 1; s <= x->NbTitulaire(); ++s)
-                            noms.insert(x->JoueurTitulaire(t, s));
-                        for (int r = 1; r <= x->NbRemp(); ++r)
-                        {
-                            noms.insert(x->ValeurRemplacement(t, r, 1));
-                            noms.insert(x->ValeurRemplacement(t, r, 3));
-                        }
-                        noms.insert(x->Capitaine(t));
-                    }
-        }
-    noms.erase(0);
-    return noms;
+    const size_t montres = v.size() > 11 ? 10 : v.size();
+    std::string s;
+    for (size_t i = 0; i < montres; ++i)
+        s += (i ? ", " : "") + nom(*v[i]);
+    return montres < v.size() ? TraduireFormat(TexteAutres, {s, static_cast<int>(v.size() - montres)}) : s;
 }
+
+// The question before a team leaves the season: the team, then each kind of
+// record that goes or loses it, one line each.
+std::string QuestionRetrait(const TSaison& saison, int id)
+{
+    const TSaison::TRetraitEquipe r = saison.RetraitEquipe(id);
+    const std::function<std::string(const TJoueur&)> propre = [](const TJoueur& j) { return j.NomComplet(); };
+    const std::function<std::string(const TJoueur&)> avecClub = [&](const TJoueur& j) {
+        return saison.NomJoueurEquipe(j);
+    };
+    const std::function<std::string(const TPersonnel&)> personne = [](const TPersonnel& p) { return p.NomComplet(); };
+    std::string texte = TraduireFormat(TexteEffaceEquipe, {saison.NomEquipe(id)});
+    if (!r.Partants.empty())
+        texte += '\n' + TraduireFormat(TexteJoueursPartants, {Noms(r.Partants, propre)});
+    if (!r.SansClub.empty())
+        texte += '\n' + TraduireFormat(TexteJoueursSansClub, {Noms(r.SansClub, propre)});
+    if (r.FicheClub)
+        texte += '\n' + Traduire(TexteFicheClub);
+    if (!r.Selections.empty())
+        texte += '\n' + TraduireFormat(TexteSelections, {Noms(r.Selections, avecClub)});
+    if (!r.Entraineurs.empty())
+        texte += '\n' + TraduireFormat(TexteEntraineurs, {Noms(r.Entraineurs, personne)});
+    return texte;
+}
+
+}   // namespace
 
 Tf_ModifierEquipe::Tf_ModifierEquipe(TComponent* AOwner) : TBrivantelForm(AOwner)
 {
@@ -111,21 +133,15 @@ void Tf_ModifierEquipe::bc_EffacerClick(TObject*)
         Tf_MessageUtil::Affiche(texte, mbuValider);
         return;
     }
+    // Asked once, naming what goes with it: No keeps everything.
+    if (Tf_MessageUtil::Affiche(QuestionRetrait(*Saison, t), mbuOui | mbuNon) != mrYes || !Saison->RetireEquipe(t))
+        return;
     Modifie = true;
-    // The players a match names stay, without a team; the others go.
-    const std::set<int32_t> nommes = JoueursNommes(*Saison);
-    TJoueurs& joueurs = Saison->Joueurs();
-    std::vector<TJoueur*> gardes;
-    for (int i = 0; i < joueurs.NbJoueur(); ++i)
-        if (TJoueur* j = joueurs.Joueur(i); j->ClubActuel == t && nommes.count(j->Numero))
-            gardes.push_back(j);
-    for (TJoueur* j : gardes)
-        j->ChangeEquipe(0xFFFF);
-    joueurs.SupprimeJoueursEquipe(t);
-    Saison->SupprimeEquipe(t);
     const int i = l_Equipe->Items().IndexOfObject(t);
     if (i >= 0)
         l_Equipe->Items().Delete(i);
+    // no line stands selected for a team the box no longer holds
+    l_Equipe->SetItemIndex(-1);
     e_NomEquipe->SetText("");
     e_NomEquipe->Tag = -1;
 }

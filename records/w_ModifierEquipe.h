@@ -1,5 +1,6 @@
 // The team rename dialog of the main window: renames a team (re-sorted in its
-// championships) or deletes a team that no championship uses.
+// championships) or deletes a team that no championship uses, once the user,
+// asked naming what goes with it, says so.
 #pragma once
 
 #include <cstdint>

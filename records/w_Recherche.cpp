@@ -114,31 +114,6 @@ std::vector<std::vector<TJoueur*>> Homonymes(const TSaison& saison)
 
 bool JoueurNomme(TSaison& saison, int32_t numero) { return numero != 0 && JoueursNommes(saison).count(numero) != 0; }
 
-bool FusionneJoueurs(TSaison& saison, TJoueur* a, TJoueur* b)
-{
-    if (!a || !b || a == b || !saison.FusionPermise(a->Numero, b->Numero))
-        return false;
-    const bool rugby = saison.Sport() == sportRugby;
-    for (int i = 0; i < b->NbStatCarriere(); ++i)
-    {
-        const TListeStat* l = b->Carriere(i);
-        if (!l)
-            continue;
-        uint32_t code = 0;
-        int32_t matchs = 0;
-        int32_t valeurs[4] = {};
-        b->CarriereIndex(i, code, valeurs, matchs);
-        a->SetNbMatchCarriere(code, std::max<int>(a->NbMatchCarriere(code), b->NbMatchCarriere(code)));
-        for (int genre = 1; genre <= (rugby ? 4 : 1); ++genre)
-            a->SetStatCarriere(code, genre, std::max<int>(a->StatCarriere(code, genre), b->StatCarriere(code, genre)));
-    }
-    TPairesIds paires{{b->Numero, a->Numero}};
-    saison.AppliqueRenumerotation(paires);
-    saison.Joueurs().RetireJoueur(b);   // freed here
-    saison.CalculeStatJoueur(a->Numero, a->IdEquipe());
-    return true;
-}
-
 // Room above the criteria for their titles.
 constexpr int DecalageTitres = 18;
 
@@ -535,9 +510,8 @@ void Tf_Recherche::mi_TransfererClick(TObject*)
     if (f->ShowModal() != mrOk)
         return;
     const int equipe = f->EquipeChoisie();
-    if (equipe < 0 || equipe == j->IdEquipe() || !AccepteTransfert(*Saison, *j, equipe))
+    if (equipe < 0 || equipe == j->IdEquipe() || !DeplaceJoueur(*Saison, j, equipe, [&] { TransfereJoueur(*Saison, j, equipe); }))
         return;
-    TransfereJoueur(*Saison, j, equipe);
     RepeteListe();
     Signale();
 }
@@ -555,18 +529,9 @@ void Tf_Recherche::sg_RechercheDragDrop(TObject*, TObject* Source, int X, int Y)
     sg_Recherche->MouseToCell(X, Y, c, r);
     TJoueur* a = JoueurLigne(r);
     TJoueur* b = JoueurLigne(sg_Recherche->Row());
-    if (!a || !b || a == b)
-        return;
-    // Two who met in a match cannot become one: that player would play for both teams.
-    if (!Saison->FusionPermise(a->Numero, b->Numero))
-    {
-        Tf_MessageUtil::Affiche(Saison->RefusFusion(*a, *b), mbuValider);
-        return;
-    }
-    const std::string nomA = Saison->NomJoueurEquipe(*a), nomB = Saison->NomJoueurEquipe(*b);
-    if (Tf_MessageUtil::Affiche(TraduireFormat(297, {nomA, nomB, nomA}), mbuOui | mbuAnnuler) != mrYes)
-        return;
-    if (!FusionneJoueurs(*Saison, a, b))
+    // One question names both, what goes over to the one dropped on and what
+    // is lost; two who met in a match are refused.
+    if (!a || !b || a == b || !AccepteFusion(*Saison, *b, *a, true) || !Saison->FusionneJoueurs(a, b, true))
         return;
     EditeJoueur(a);
     Signale();

@@ -39,11 +39,6 @@ std::vector<std::vector<TJoueur*>> Homonymes(const TSaison& saison);
 // Whether anything of the season's matches names the player (events of every
 // list, box scores, line-ups, substitutions, captains).
 bool JoueurNomme(TSaison& saison, int32_t numero);
-// b merged into a: a keeps the larger career values of each key, every
-// reference to b's number names a, b is freed and a's statistics recounted.
-// false (nothing changed) when the season does not permit it: the two met in
-// a match (TSaison::RefusFusion says which).
-bool FusionneJoueurs(TSaison& saison, TJoueur* a, TJoueur* b);
 
 class Tf_Recherche : public TFootForm
 {

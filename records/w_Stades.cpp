@@ -19,6 +19,8 @@ using namespace ctrl;
 namespace {
 
 constexpr int TexteStadeNomme = 3321, TexteSalleNommee = 3322;
+// the same, the count in the singular
+constexpr int TexteStadeNommeUn = 5950, TexteSalleNommeeUn = 5951;
 
 bool Halle(const TSaison* s) { return s && s->StatApplicable(7) != 0; }
 
@@ -132,8 +134,9 @@ void Tf_Stades::Effacer(int ligne)
         return;
     int matchs = 0;
     if (!SupprimeStade(*Saison, s, matchs)) {
-        Tf_MessageUtil::Affiche(TraduireFormat(Halle(Saison) ? TexteSalleNommee : TexteStadeNomme, {matchs}),
-                                mbuValider);
+        const int texte = Halle(Saison) ? IdTexteNombre(TexteSalleNommee, TexteSalleNommeeUn, matchs)
+                                        : IdTexteNombre(TexteStadeNomme, TexteStadeNommeUn, matchs);
+        Tf_MessageUtil::Affiche(TraduireFormat(texte, {matchs}), mbuValider);
         sg_TableauStade->RefuseCell(sg_TableauStade->Col(), ligne);
         return;
     }

@@ -6,6 +6,7 @@
 #include "engine/CalculClassement.h"
 #include "model/Championnat.h"
 #include "model/Championnat_Maintenance.h"
+#include "model/DescTree.h"
 #include "model/NomJournee.h"
 #include "model/Saison.h"
 #include "model/Utilities.h"
@@ -110,6 +111,12 @@ std::vector<TLigneSaisie> LignesJournee(const TSaison& saison)
         v = std::move(finale);
     }
     return v;
+}
+
+int NbLignesJournee(const TDonneesChampionnat& c, int n)
+{
+    const TInfoCompJour* j = c.Journee(n);
+    return std::max(c.NbMatchJournee(n), j ? j->NbMatchs() : 0);
 }
 
 TEcritureJournee EcritJournee(TSaison& saison, const std::vector<TLigneSaisie>& lignes, bool dateVisible,
@@ -349,9 +356,24 @@ std::string LibelleMatchRemplace(const TSaison& saison, const TMatchRemplace& m)
     return TraduireFormat(4803, {troisieme ? Traduire(3924) : LibelleJournee(saison, m.Journee), match});
 }
 
+int TexteCompetition(const TSaison& saison, const TDonneesChampionnat* c, int texte)
+{
+    // each text that speaks of "the cup", and the same of a play-off
+    static const std::pair<int, int> barrage[] = {{4800, 5955}, {4950, 5956}, {4955, 5957}, {5300, 5958},
+                                                  {5371, 5959}, {5370, 5960}, {5784, 5961}, {5787, 5962},
+                                                  {5910, 5918}, {5911, 5919}};
+    const TDescNoeud* n = c ? saison.Arbre().NoeudChampionnat(c) : nullptr;
+    if (!n || !n->Parent() || !n->Parent()->Barrage())
+        return texte;
+    for (const auto& [coupe, b] : barrage)
+        if (coupe == texte)
+            return b;
+    return texte;
+}
+
 std::string QuestionCoupe(const TSaison& saison, int question, const std::vector<TMatchRemplace>& nommes)
 {
-    std::string texte = Traduire(question);
+    std::string texte = Traduire(TexteCompetition(saison, saison.ChampionnatCourant(), question));
     for (const TMatchRemplace& m : nommes)
         texte += '\n' + LibelleMatchRemplace(saison, m);
     return texte + '\n' + Traduire(question + 1);
@@ -384,7 +406,11 @@ std::string TexteCoupePleine(const TSaison& saison, const TPeseeCoupe& pesee, co
     std::string noms;
     for (const TAjoutEquipe& a : ajouts)
         noms += (noms.empty() ? "" : ", ") + (a.Id >= 0 ? saison.NomEquipe(a.Id) : a.Nom);
-    return TraduireFormat(pesee.Tiree ? 5370 : 5787, {pesee.Places, noms});
+    // One sentence for one team, another for several.
+    const bool une = ajouts.size() == 1;
+    return TraduireFormat(TexteCompetition(saison, saison.ChampionnatCourant(),
+                                           pesee.Tiree ? (une ? 5370 : 5910) : (une ? 5787 : 5911)),
+                          {pesee.Places, noms});
 }
 
 std::vector<std::string> VerifieTableau(const TSaison& saison, const TDonneesChampionnat& c, int n)
@@ -413,7 +439,7 @@ std::vector<std::string> VerifieTableau(const TSaison& saison, const TDonneesCha
         }
     }
     for (const int id : sans)
-        lignes.push_back(TraduireFormat(5784, {places, saison.NomEquipe(id)}));
+        lignes.push_back(TraduireFormat(TexteCompetition(saison, &c, 5784), {places, saison.NomEquipe(id)}));
     return lignes;
 }
 
@@ -548,6 +574,8 @@ std::string TexteFeuillePerdue(const TSaison& saison, TDonneesChampionnat& c, in
     std::vector<std::string> parties;
     if (f.Evenements > 0)
         parties.push_back(TraduireFormat(IdTexteNombre(5701, 5709, f.Evenements), {f.Evenements}));
+    if (f.Lignes > 0)
+        parties.push_back(TraduireFormat(IdTexteNombre(5953, 5954, f.Lignes), {f.Lignes}));
     if (f.Compositions > 0)
         parties.push_back(Traduire(5702));
     if (f.Affluence != 0)

@@ -66,6 +66,11 @@ int ScoreTexte(const std::string& texte);
 // The rows of the current championship's current matchday as the page loads
 // them (without dates): one per match.
 std::vector<TLigneSaisie> LignesJournee(const TSaison& saison);
+// The match rows the page lays out for matchday n: its count of matches, or
+// every match it holds when it holds more (a file may hold a round past its
+// count, a league its matches past a count lowered since): a match the page
+// does not show would be lost when the matchday is written.
+int NbLignesJournee(const TDonneesChampionnat& c, int n);
 // Writes the rows into matchday NbJournee of the current championship.
 // dateJournee: the matchday date the window shows, used for rows without a
 // date box when dateVisible.
@@ -88,15 +93,20 @@ std::string TexteEcart(const TSaison& saison, const TEcartTableau& x);
 // The line naming a later match in the question: its matchday's caption (the
 // third-place match's own), the teams and the score between them (kept on one line).
 std::string LibelleMatchRemplace(const TSaison& saison, const TMatchRemplace& m);
-// The one question about the matches a change names: text question, one
-// line for each, then text question + 1.
+// The text of that id that speaks of "the cup", or its twin naming a play-off
+// when c is a championship of a play-off.
+int TexteCompetition(const TSaison& saison, const TDonneesChampionnat* c, int texte);
+// The one question about the matches a change names: text question (naming
+// the competition the current championship is), one line for each, then
+// text question + 1.
 std::string QuestionCoupe(const TSaison& saison, int question, const std::vector<TMatchRemplace>& nommes);
 // The matches still to play that teams taken out of a cup leave (x), each
 // naming the opponent left without one (text 5785), one line each; empty
 // when none.
 std::string AdversairesSeuls(const TSaison& saison, const TDonneesChampionnat& c, const TChangementCoupe& x);
 // The refusal of teams added to a cup that has no place left for them (text
-// 5370 once drawn, 5787 before).
+// 5370 once drawn, 5787 before; 5910 and 5911 for several teams), saying the
+// cup's rounds are fixed at its creation and where a larger cup is made.
 std::string TexteCoupePleine(const TSaison& saison, const TPeseeCoupe& pesee, const std::vector<TAjoutEquipe>& ajouts);
 // What the check says of matchday n beside the championship's own lines: a
 // team in two of its matches; in a cup, a match holding a team that has no

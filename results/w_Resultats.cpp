@@ -329,7 +329,10 @@ void Tf_Resultats::CreeLigne(int r)
     l->Tiret = Label(this, nullptr, "", 0, 0, 8, clWhite, true, "-");
     FondMatch->InsereControle(l->Tiret);
     if (c && c->EstCoupe()) {
-        l->TirsAuBut = Label(this, nullptr, "", 0, 0, 160, Jaune, true, "");
+        // centred under the row, as wide as its text: the longest word on
+        // a shoot-out shows whole
+        l->TirsAuBut = Label(this, nullptr, "", 0, 0, 340, Jaune, true, "");
+        l->TirsAuBut->SetAlignment(taCenter);
         l->TirsAuBut->Tag = 0;
         FondMatch->InsereControle(l->TirsAuBut);
     }
@@ -355,7 +358,7 @@ void Tf_Resultats::CreeLignes()
     if (!c)
         return;
     const int n = c->NbJournee;
-    const int nb = c->NbMatchJournee(n) + (systemeDate_ ? 1 : 0);
+    const int nb = NbLignesJournee(*c, n) + (systemeDate_ ? 1 : 0);
     for (int r = 0; r < nb; ++r)
         CreeLigne(r);
     PlaceLignes();
@@ -392,8 +395,10 @@ void Tf_Resultats::PlaceLignes()
         l.Tiret->SetBounds(x + 168, y + 5, 8, 16);
         l.ScoreExterieur->SetBounds(x + 180, y, 25, 25);
         l.Exterieur->SetBounds(x + 220, y, 120, 25);
-        if (l.TirsAuBut)
-            l.TirsAuBut->SetBounds(x + 120, y + 27, 160, 16);
+        if (l.TirsAuBut) {
+            l.TirsAuBut->SetBounds(x, y + 27, 340, 16);
+            l.TirsAuBut->AdjustBounds();
+        }
     }
     if (finales)
         for (int r = 0; r < 2; ++r) {
@@ -465,10 +470,13 @@ void Tf_Resultats::ChargeJournee(bool garde)
         bde_DateJour->SetNoDate();
         dateJour_ = 0;
     }
-    // 3. The rows.
+    // 3. The rows; in a cup the later legs to play stand among them (4.).
     std::vector<bool> placees(static_cast<size_t>(c->NbEquipe()), false);
     ChargeDates(dateJour_);
-    const std::vector<TLigneSaisie> modele = LignesJournee(*Saison);
+    std::vector<TLigneSaisie> modele = LignesJournee(*Saison);
+    std::vector<std::pair<int, int>> proposees(modele.size(), {-1, -1});
+    if (c->EstCoupe() && !garde)
+        ProposeSuite(modele, proposees);
     for (int r = 0; r < NbLignes(); ++r) {
         TLigneResultat& l = Ligne(r);
         const TLigneSaisie s = r < static_cast<int>(modele.size()) ? modele[static_cast<size_t>(r)] : TLigneSaisie();
@@ -482,21 +490,21 @@ void Tf_Resultats::ChargeJournee(bool garde)
         l.Qualifie = s.Qualifie;
         l.EtatMatch = s.Etat;
         l.Efface = false;
-        l.Proposee = {-1, -1};
+        l.Proposee = r < static_cast<int>(proposees.size()) ? proposees[static_cast<size_t>(r)] : std::pair{-1, -1};
         PeintLigne(r);
         if (l.TirsAuBut) {
             l.TirsAuBut->Tag = static_cast<int32_t>(s.TirsAuBut);
             MontreTirs(r);
         }
     }
-    // 4. Showing changes nothing: a team placed alone before is back in its
-    // row; the later legs to play only stand in the empty rows, also beside
-    // those already played.
+    // 4. Showing changes nothing: the later legs to play are only shown, at
+    // the place of their tie among those already played, so that a row keeps
+    // its place whichever of them are played; a team placed alone before is
+    // back in its row.
     if (c->EstCoupe())
         RendSeules(placees);
-    if (c->EstCoupe() && !garde)
-        ProposeSuite(placees);
     accepte_ = LignesSaisies();
+    RendGardes();
     // 5. The list offers the teams that may stand in a row where placing is
     // allowed: in a later round of a cup, those that went through the rounds
     // before (the semi-final losers for the third-place row).
@@ -515,7 +523,7 @@ void Tf_Resultats::MontreAucune()
     bool aucune = false;
     if (c && TableauActif(*c) && l_Equipe->Items().Count() == 0) {
         const int n = c->NbJournee;
-        const TTableau t = Tableau(*c, MatchsCoupe(*Saison, *c, n, LignesSaisies()));
+        const TTableau t = Tableau(*c, MatchsCoupe(*Saison, *c, n, LignesGeste()));
         const int r = t.TourJournee(n);
         if (r > 0 && t.Nourri(r) && n == t.Tours[static_cast<size_t>(r)].Premier)
             for (int k = 0; k < NbLignes() && !aucune; ++k)
@@ -557,6 +565,7 @@ std::string Tf_Resultats::PlacementsSeules() const
     std::map<std::pair<int32_t, int>, std::vector<TPlaceSeule>> toutes = seules_;
     toutes[{courant->CodeChamp, courant->NbJournee}] = SeulesAcceptees();
     std::string noms;
+    int n = 0;
     for (const auto& [cle, places] : toutes) {
         const TDonneesChampionnat* c = Saison->Arbre().ChampionnatParCode(cle.first);
         const TInfoCompJour* j = c ? c->Journee(cle.second) : nullptr;
@@ -564,12 +573,15 @@ std::string Tf_Resultats::PlacementsSeules() const
             bool tenue = false;
             for (int k = 0; j && k < j->NbMatchs(); ++k)
                 tenue = tenue || j->Match(k)->IdEquipe(0) == s.Equipe || j->Match(k)->IdEquipe(1) == s.Equipe;
-            if (c && !tenue)
+            if (c && !tenue) {
                 noms += (noms.empty() ? "" : ", ") + Saison->NomEquipe(s.Equipe) + " (" + ::LibelleJournee(*c, cle.second) +
                         ")";
+                ++n;
+            }
         }
     }
-    return noms.empty() ? std::string() : TraduireFormat(5789, {noms});
+    // (the sentence agrees with the number of teams it names)
+    return noms.empty() ? std::string() : TraduireFormat(n == 1 ? 5789 : 5917, {noms});
 }
 
 void Tf_Resultats::RendSeules(std::vector<bool>& placees)
@@ -596,25 +608,68 @@ void Tf_Resultats::RendSeules(std::vector<bool>& placees)
     }
 }
 
-void Tf_Resultats::ProposeSuite(std::vector<bool>& placees)
+void Tf_Resultats::ProposeSuite(std::vector<TLigneSaisie>& lignes, std::vector<std::pair<int, int>>& proposees) const
 {
-    TDonneesChampionnat* c = Championnat();
+    const TDonneesChampionnat* c = Championnat();
+    const int n = c->NbJournee;
     int cible = 0;
-    const std::vector<std::pair<int, int>> suite = MatchsACompleter(*c, c->NbJournee, cible);
-    if (cible != c->NbJournee)
+    std::vector<std::pair<int, int>> suite = MatchsACompleter(*c, n, cible);
+    // As many as the rows left empty hold.
+    const auto pleines = std::count_if(lignes.begin(), lignes.end(), [](const TLigneSaisie& l) {
+        return !l.Domicile.empty() || !l.Exterieur.empty();
+    });
+    suite.resize(std::min(suite.size(), static_cast<size_t>(std::max<std::ptrdiff_t>(0, NbLignes() - pleines))));
+    if (cible != n || suite.empty())
         return;
+    const TTableau t = Tableau(*c, MatchsCoupe(*c));
+    const int tour = t.TourJournee(n);
+    if (tour < 0)
+        return;
+    // The tie of a pairing: its place on the round's first matchday.
+    const std::vector<TTie>& ties = t.Tours[static_cast<size_t>(tour)].Ties;
+    auto tie = [&](int h, int a) {
+        for (size_t k = 0; k < ties.size(); ++k)
+            if (h >= 0 && a >= 0 && ((ties[k].Domicile == h && ties[k].Exterieur == a) ||
+                                     (ties[k].Domicile == a && ties[k].Exterieur == h)))
+                return static_cast<int>(k);
+        return -1;
+    };
+    // Each leg to play goes before the first match of a later tie (the
+    // matches keep their order, as the file holds them); the third-place
+    // row stays last.
+    const int petite = LignePetiteFinale(*c, n);
+    std::vector<TLigneSaisie> v;
+    std::vector<std::pair<int, int>> p;
     size_t k = 0;
-    for (int r = 0; r < NbLignes() && k < suite.size(); ++r) {
-        TLigneResultat& l = Ligne(r);
-        if (!l.Domicile->Text().empty() || !l.Exterieur->Text().empty())
-            continue;
-        l.Proposee = suite[k++];
-        RemplitCadre(l.Domicile, Saison->NomEquipeCourant(l.Proposee.first), l.Proposee.first);
-        RemplitCadre(l.Exterieur, Saison->NomEquipeCourant(l.Proposee.second), l.Proposee.second);
-        for (int id : {l.Proposee.first, l.Proposee.second})
-            if (c->IndexEquipe(id) >= 0)
-                placees[static_cast<size_t>(c->IndexEquipe(id))] = true;
+    auto propose = [&] {
+        TLigneSaisie l;
+        l.Domicile = Saison->NomEquipeCourant(suite[k].first);
+        l.NumeroDomicile = suite[k].first;
+        l.Exterieur = Saison->NomEquipeCourant(suite[k].second);
+        l.NumeroExterieur = suite[k].second;
+        v.push_back(std::move(l));
+        p.push_back(suite[k++]);
+    };
+    for (size_t r = 0; r < lignes.size() && static_cast<int>(r) != petite; ++r) {
+        const TLigneSaisie& l = lignes[r];
+        if (l.Domicile.empty() && l.Exterieur.empty())
+            continue;   // a row left empty before the third-place one
+        for (const int x = tie(l.NumeroDomicile, l.NumeroExterieur);
+             x >= 0 && k < suite.size() && tie(suite[k].first, suite[k].second) < x;)
+            propose();
+        v.push_back(l);
+        p.push_back({-1, -1});
     }
+    while (k < suite.size())
+        propose();
+    if (petite >= 0 && petite < static_cast<int>(lignes.size())) {
+        v.resize(static_cast<size_t>(std::max(petite, static_cast<int>(v.size()))));
+        p.resize(v.size(), {-1, -1});
+        v.push_back(lignes[static_cast<size_t>(petite)]);
+        p.push_back({-1, -1});
+    }
+    lignes = std::move(v);
+    proposees = std::move(p);
 }
 
 bool Tf_Resultats::Offerte(int id) const
@@ -732,7 +787,7 @@ void Tf_Resultats::l_EquipeDblClick(TObject*)
             refus = refus ? refus : cible;
             continue;
         }
-        std::vector<TLigneSaisie> apres = LignesSaisies();
+        std::vector<TLigneSaisie> apres = LignesGeste();
         PoseEquipe(apres, *cible, id);
         Pese(std::move(apres), {r}, 4800, cible);
         return;
@@ -742,7 +797,7 @@ void Tf_Resultats::l_EquipeDblClick(TObject*)
         const int n = c->NbJournee;
         const bool petite = LigneTag(static_cast<int>(refus->Tag)) == LignePetiteFinale(*c, n);
         // A later match of a round holds the two teams of one of its ties.
-        const TTableau t = Tableau(*c, MatchsCoupe(*Saison, *c, n, LignesSaisies()));
+        const TTableau t = Tableau(*c, MatchsCoupe(*Saison, *c, n, LignesGeste()));
         const int tour = t.TourJournee(n);
         const bool suite = tour >= 0 && n > t.Tours[static_cast<size_t>(tour)].Premier;
         RefuseInput(refus, Texte(petite ? 5306 : suite ? 5305 : 5304));
@@ -768,7 +823,7 @@ bool Tf_Resultats::Admise(int r, int equipe) const
     if (!c || !Saison || !TableauActif(*c))
         return true;
     const int n = c->NbJournee;
-    return EquipeAdmise(*c, Tableau(*c, MatchsCoupe(*Saison, *c, n, LignesSaisies())), n, r, equipe);
+    return EquipeAdmise(*c, Tableau(*c, MatchsCoupe(*Saison, *c, n, LignesGeste())), n, r, equipe);
 }
 
 TCadreDrop* Tf_Resultats::Cadre(int r, bool domicile) const
@@ -809,7 +864,7 @@ void Tf_Resultats::RetireEquipe(TCadreDrop& cadre)
     const int r = LigneTag(static_cast<int>(cadre.Tag));
     if (cadre.Text().empty() || r < 0)
         return;
-    std::vector<TLigneSaisie> apres = LignesSaisies();
+    std::vector<TLigneSaisie> apres = LignesGeste();
     PoseEquipe(apres, cadre, -1);
     Pese(std::move(apres), {r}, 4950, &cadre);
 }
@@ -842,7 +897,7 @@ void Tf_Resultats::DepotEquipe(TObject* Source, TControl* Cible)
         return;
     // The target takes the team; a box it came from takes the target's team
     // in exchange (or is left empty).
-    std::vector<TLigneSaisie> apres = LignesSaisies();
+    std::vector<TLigneSaisie> apres = LignesGeste();
     const int remplacee = vers->Text().empty() ? -1 : vers->Numero;
     PoseEquipe(apres, *vers, equipe);
     std::vector<int> lignes{rv};
@@ -883,7 +938,8 @@ void Tf_Resultats::ScoreKeyPress(TObject* Sender, char& Key)
         if (static_cast<unsigned char>(Key) >= 32)
             RefuseInput(dynamic_cast<TControl*>(Sender), Texte(3760, L1("Placez d'abord les deux équipes du match : son score se tape ensuite.")));
         Key = 0;
-    }
+    } else if (TScoreGarde* g = Garde(r); g && (static_cast<unsigned char>(Key) >= 32 || Key == '\b'))
+        g->Retape = true;   // typed again: leaving the box asks again
 }
 
 // ============================================================================
@@ -938,7 +994,10 @@ void Tf_Resultats::EtatClick(TObject* Sender)
         l.ScoreExterieur->SetText(domicile ? perdant : gagnant);
         DecideLigne(r, true);
     }
-    if (!Pese(LignesSaisies(), {r}, 4800, Cadre(r, cote % 2 == 1), perte)) {
+    // (a forfeit's scores take the place of a score kept typed there)
+    if (forfait)
+        OublieGarde(r);
+    if (!Pese(LignesGeste(), {r}, 4800, Cadre(r, cote % 2 == 1), perte)) {
         RendLignes();
         return;
     }
@@ -967,7 +1026,7 @@ void Tf_Resultats::TrackBar1Change(TObject*)
         Label1->SetCaption(LibelleJournee(Saison));
         if (c->NbJournee <= c->DerniereJournee)
             TrieMatchsClassement();
-        if (!c->EstCoupe())
+        if (!c->EstCoupe() && NbLignes() == NbLignesJournee(*c, position))
             ChargeJournee(false);
         else
             CreeLignes();
@@ -1075,17 +1134,15 @@ void Tf_Resultats::b_CompleterClick(TObject*)
         return;
     EnregistrerJournee();
     bool oui = false;
-    if (!c->EstCoupe()) {
-        // The return legs fill the second half of the matchdays, by the
-        // scheme the answer names; Cancel adds nothing.
+    // The return legs fill the empty places of the second half of the
+    // matchdays, by the scheme the answer names; Cancel adds nothing. The
+    // question is asked only when an answer adds a match, and the matchday
+    // shown stays the one shown.
+    if (!c->EstCoupe() && (!c->RetoursAGenerer(true).empty() || !c->RetoursAGenerer(false).empty())) {
         const uint16_t reponse = Tf_MessageUtil::Affiche(QuestionRetours(*c), mbuOui | mbuNon | mbuAnnuler);
         if (reponse != mrYes && reponse != mrNo)
             return;
         oui = reponse == mrYes;
-        if (c->NbJournee > c->NbEquipe() - 1 && c->NbEquipe() > 1) {
-            TrackBar1->SetPosition(c->NbEquipe() - 1);
-            TrackBar1Change(TrackBar1);
-        }
     }
     // The rows show what was added (the shown matchday may be among them);
     // then the user is told what, or that nothing was missing.
@@ -1121,7 +1178,7 @@ void Tf_Resultats::b_VerificationClick(TObject*)
 
 void Tf_Resultats::BoutonCopie1Click(TObject*)
 {
-    std::vector<TLigneSaisie> vides = LignesSaisies();
+    std::vector<TLigneSaisie> vides = LignesGeste();
     std::vector<int> toutes;
     for (TLigneSaisie& l : vides) {
         toutes.push_back(static_cast<int>(toutes.size()));
@@ -1190,7 +1247,7 @@ void Tf_Resultats::ScoreExit(TObject* Sender)
 }
 
 bool Tf_Resultats::Pese(std::vector<TLigneSaisie> apres, std::vector<int> changees, int question, TControl* boite,
-                        const std::string& perte)
+                        const std::string& perte, bool* refusee)
 {
     TDonneesChampionnat* c = Championnat();
     if (!c || !Saison || apres.size() != lignes_.size())
@@ -1250,7 +1307,7 @@ bool Tf_Resultats::Pese(std::vector<TLigneSaisie> apres, std::vector<int> change
                 std::find(avant.begin(), avant.end(), e) == avant.end())
                 l_Equipe->Items().Delete(i);
         VerifieDerniereLigne();
-        accepte_ = LignesSaisies();
+        accepte_ = LignesGeste();
         GardeSeules();
         MontreAucune();
         if (TableauActif(championnat))
@@ -1267,6 +1324,8 @@ bool Tf_Resultats::Pese(std::vector<TLigneSaisie> apres, std::vector<int> change
     const std::vector<TLigneSaisie> acceptees = accepte_;
     const TPeseeCoupe p = ChangeCoupe(*c, x, [&](const TPeseeCoupe& pesee) {
         if (pesee.Refusee) {
+            if (refusee)
+                *refusee = true;
             Refuse(pesee.Ecart, apres, boite);
             return false;
         }
@@ -1345,6 +1404,7 @@ void Tf_Resultats::MontreLignes(const std::vector<TLigneSaisie>& lignes)
         }
         PeintLigne(r);
     }
+    RendGardes();
 }
 
 void Tf_Resultats::RendLignes()
@@ -1352,11 +1412,96 @@ void Tf_Resultats::RendLignes()
     MontreLignes(accepte_);
 }
 
+std::vector<TLigneSaisie> Tf_Resultats::LignesGeste() const
+{
+    std::vector<TLigneSaisie> v = LignesSaisies();
+    const auto k = Championnat() ? gardes_.find({Championnat()->CodeChamp, Championnat()->NbJournee}) : gardes_.end();
+    for (size_t i = 0; k != gardes_.end() && i < k->second.size(); ++i)
+        if (const int r = k->second[i].Ligne; r < static_cast<int>(v.size()) && r < static_cast<int>(accepte_.size())) {
+            TLigneSaisie& l = v[static_cast<size_t>(r)];
+            const TLigneSaisie& a = accepte_[static_cast<size_t>(r)];
+            l.ScoreDomicile = a.ScoreDomicile;
+            l.ScoreExterieur = a.ScoreExterieur;
+            l.Qualifie = a.Qualifie;
+            l.TirsAuBut = a.TirsAuBut;
+        }
+    return v;
+}
+
+Tf_Resultats::TScoreGarde* Tf_Resultats::Garde(int r)
+{
+    const TDonneesChampionnat* c = Championnat();
+    const auto k = c ? gardes_.find({c->CodeChamp, c->NbJournee}) : gardes_.end();
+    if (k != gardes_.end())
+        for (TScoreGarde& g : k->second)
+            if (g.Ligne == r)
+                return &g;
+    return nullptr;
+}
+
+void Tf_Resultats::RendGardes()
+{
+    const TDonneesChampionnat* c = Championnat();
+    const auto k = c ? gardes_.find({c->CodeChamp, c->NbJournee}) : gardes_.end();
+    if (k == gardes_.end())
+        return;
+    // Only while its row still holds the teams of its score (a match gone
+    // since takes it).
+    std::erase_if(k->second, [this](const TScoreGarde& g) {
+        return g.Ligne >= NbLignes() || Ligne(g.Ligne).Domicile->Text().empty() ||
+               Ligne(g.Ligne).Exterieur->Text().empty() || Ligne(g.Ligne).Domicile->Numero != g.Domicile ||
+               Ligne(g.Ligne).Exterieur->Numero != g.Exterieur;
+    });
+    for (const TScoreGarde& g : k->second) {
+        TLigneResultat& l = Ligne(g.Ligne);
+        if (l.ScoreDomicile->Text() != g.ScoreDomicile)
+            l.ScoreDomicile->SetText(g.ScoreDomicile);
+        if (l.ScoreExterieur->Text() != g.ScoreExterieur)
+            l.ScoreExterieur->SetText(g.ScoreExterieur);
+        if (l.TirsAuBut)
+            l.TirsAuBut->SetCaption(Texte(5914, L1("Score non enregistré")));
+    }
+}
+
+void Tf_Resultats::OublieGarde(int r)
+{
+    const TDonneesChampionnat* c = Championnat();
+    const auto k = c ? gardes_.find({c->CodeChamp, c->NbJournee}) : gardes_.end();
+    if (k != gardes_.end() && std::erase_if(k->second, [r](const TScoreGarde& g) { return g.Ligne == r; }) &&
+        r < NbLignes())
+        MontreTirs(r);
+}
+
+bool Tf_Resultats::ScoreGarde() const
+{
+    const TDonneesChampionnat* c = Championnat();
+    const auto k = c ? gardes_.find({c->CodeChamp, c->NbJournee}) : gardes_.end();
+    return k != gardes_.end() && !k->second.empty();
+}
+
+std::string Tf_Resultats::ScoresNonGardes() const
+{
+    std::string scores;
+    int n = 0;
+    for (const auto& [cle, gardes] : gardes_) {
+        const TDonneesChampionnat* c = Saison ? Saison->Arbre().ChampionnatParCode(cle.first) : nullptr;
+        for (const TScoreGarde& g : gardes)
+            if (c) {
+                scores += (scores.empty() ? "" : ", ") + Saison->NomEquipe(g.Domicile) + " " + g.ScoreDomicile +
+                          "\xA0-\xA0" + g.ScoreExterieur + " " + Saison->NomEquipe(g.Exterieur) + " (" +
+                          ::LibelleJournee(*c, cle.second) + ")";
+                ++n;
+            }
+    }
+    return n == 0 ? std::string() : TraduireFormat(n == 1 ? 5915 : 5916, {scores});
+}
+
 void Tf_Resultats::RegleLignes()
 {
     if (decide_)
         return;
-    const std::vector<TLigneSaisie> lignes = LignesSaisies();
+    // A score kept typed after a No waits to be typed again.
+    const std::vector<TLigneSaisie> lignes = LignesGeste();
     std::vector<int> changees;
     for (size_t r = 0; r < lignes.size(); ++r)
         if (r >= accepte_.size() || !(accepte_[r] == lignes[r])) {
@@ -1366,7 +1511,7 @@ void Tf_Resultats::RegleLignes()
     if (changees.empty())
         return;
     decide_ = true;
-    if (!Pese(LignesSaisies(), changees, 4800, nullptr))
+    if (!Pese(LignesGeste(), changees, 4800, nullptr))
         RendLignes();
     decide_ = false;
 }
@@ -1419,10 +1564,36 @@ void Tf_Resultats::DecideQualifie(TObject* Sender)
     const int r = e ? LigneTag(static_cast<int>(e->Tag)) : -1;
     if (r < 0 || decide_)
         return;
+    // A score kept typed after a No is weighed again once typed again: its
+    // box left untouched keeps it as it is.
+    if (const TScoreGarde* g = Garde(r)) {
+        const TLigneSaisie l = LignesSaisies()[static_cast<size_t>(r)];
+        if (!g->Retape && l.ScoreDomicile == g->ScoreDomicile && l.ScoreExterieur == g->ScoreExterieur)
+            return;
+        OublieGarde(r);
+    }
     decide_ = true;
+    // The row is weighed with what its boxes hold now, the others as
+    // accepted.
     DecideLigne(r, true);
-    if (!Pese(LignesSaisies(), {r}, 4800, e))
+    std::vector<TLigneSaisie> apres = LignesGeste();
+    const TLigneSaisie tapee = LignesSaisies()[static_cast<size_t>(r)];
+    apres[static_cast<size_t>(r)] = tapee;
+    bool refusee = false;
+    if (!Pese(apres, {r}, 4800, e, {}, &refusee)) {
         RendLignes();
+        // No: the cup stays as it was, and the score typed stays in its box,
+        // said not saved, until the box is left again or corrected.
+        const TLigneSaisie& a = accepte_[static_cast<size_t>(r)];
+        if (!refusee && a.NumeroDomicile == tapee.NumeroDomicile && a.NumeroExterieur == tapee.NumeroExterieur &&
+            (a.ScoreDomicile != tapee.ScoreDomicile || a.ScoreExterieur != tapee.ScoreExterieur)) {
+            const TDonneesChampionnat* c = Championnat();
+            gardes_[{c->CodeChamp, c->NbJournee}].push_back(
+                {r, tapee.NumeroDomicile, tapee.NumeroExterieur, tapee.ScoreDomicile, tapee.ScoreExterieur});
+            RendGardes();
+            RefuseInput(e, Texte(5912, L1("Ce score n'est pas enregistré : la suite de la coupe reste telle quelle. Retapez-le pour qu'il soit demandé de nouveau, ou corrigez-le.")));
+        }
+    }
     decide_ = false;
 }
 

@@ -10,8 +10,9 @@
 // championship's one road for changes of a cup (model/TableauCoupe.h): the
 // rows it leaves and the rest of the cup they call for, the bracket kept,
 // every entered match it erases named in one question; No or a refusal
-// changes nothing. A cup whose results decide its ties takes each gesture
-// carried out at once, rows and all.
+// changes nothing (a score typed and answered No stays in its box, not
+// saved). A cup whose results decide its ties takes each gesture carried out
+// at once, rows and all.
 #pragma once
 
 #include <cstdint>
@@ -93,6 +94,16 @@ public:
     // each team with its matchday's round); empty when none. Neither the
     // file nor a page shown later keeps them.
     std::string PlacementsSeules() const;
+    // A score typed and kept in its box after its question was answered No
+    // (the cup as it was; said beside the box, 5912, and on the row's line,
+    // 5914) on the matchday shown. Such scores stay kept by matchday while
+    // the page is open, shown again with it, and weighed again once typed
+    // again; ScoresNonGardes names them all (texts 5915, 5916), empty when
+    // none: the file never holds them.
+    bool ScoreGarde() const;
+    std::string ScoresNonGardes() const;
+    // The rows as last accepted (what the season holds of the matchday).
+    const std::vector<TLigneSaisie>& Acceptees() const { return accepte_; }
 
     // ---- handlers ----
     void l_EquipeDblClick(TObject* Sender);
@@ -169,7 +180,10 @@ private:
     // In the date system, filling the last row adds an empty one.
     void VerifieDerniereLigne();
     void ChargeDates(uint32_t date);
-    void ProposeSuite(std::vector<bool>& placees);
+    // The later legs to play of the matchday shown (a cup's), each as a
+    // row among the matches (lignes) at the place of its tie; proposees: the
+    // pairing each row shows to play.
+    void ProposeSuite(std::vector<TLigneSaisie>& lignes, std::vector<std::pair<int, int>>& proposees) const;
     // The accepted rows as they are written: a later leg only shown is left out.
     std::vector<TLigneSaisie> LignesAEcrire();
     uint32_t DateLigne(int r) const;
@@ -186,8 +200,9 @@ private:
     // once. False (a refusal, No) changes nothing.
     // perte: what the gesture erases beside the rows (a forfeit's sheet),
     // named in the same question; No keeps it.
+    // refusee: set when the gesture was refused (not answered No).
     bool Pese(std::vector<TLigneSaisie> apres, std::vector<int> changees, int question, TControl* boite,
-              const std::string& perte = {});
+              const std::string& perte = {}, bool* refusee = nullptr);
     // What a refused gesture would break, said beside the box it concerns.
     void Refuse(const TEcartTableau& x, const std::vector<TLigneSaisie>& apres, TControl* boite);
     // The rows typed and not yet accepted go through the guard (no question
@@ -203,8 +218,25 @@ private:
     TCadreDrop* Cadre(int r, bool domicile) const;
     // The rows' controls show these rows.
     void MontreLignes(const std::vector<TLigneSaisie>& lignes);
-    // Every row gets back what it held when last accepted.
+    // Every row gets back what it held when last accepted (a score kept
+    // typed stays).
     void RendLignes();
+    // The scores kept typed after a No, by championship and matchday, each
+    // with its row and the row's teams: shown in their boxes (RendGardes)
+    // while the rows hold those teams; a gesture weighs those rows as
+    // accepted (LignesGeste). Retape: a key typed in the row since.
+    struct TScoreGarde
+    {
+        int Ligne = 0;
+        int32_t Domicile = -1, Exterieur = -1;
+        std::string ScoreDomicile, ScoreExterieur;
+        bool Retape = false;
+    };
+    std::map<std::pair<int32_t, int>, std::vector<TScoreGarde>> gardes_;
+    std::vector<TLigneSaisie> LignesGeste() const;
+    TScoreGarde* Garde(int r);
+    void RendGardes();
+    void OublieGarde(int r);
     // The teams the list offers, as the writer takes them.
     std::vector<TEquipeListee> Listees() const;
     // A team placed alone in a cup's row (a match is written with its two

@@ -9,6 +9,7 @@
 #include "platform/rtl/Strings.h"
 #include "results/Controles.h"
 #include "ui/Bouton.h"
+#include "ui/FusionJoueurs.h"
 #include "ui/NomSaisi.h"
 #include "ui/message2.h"
 #include "views/Textes.h"
@@ -125,16 +126,18 @@ void Tf_SaisieRapide::b_AjouterClick(TObject*)
     // A player picked from the list is taken; a line typed whole names one
     // that is taken only once the user says so ("no" leaves the line to be
     // changed); any other name is a new player. The line of a player of the
-    // team is he, already there: no question.
+    // team is he, already there: no question; nor for one a namesake of the
+    // team would take over: the question of that merge is the one asked.
     const bool tape = cb_AjoutJoueur->ItemChoisi() < 0;
     const TNomDesigne nom = NomDesigne(*cb_AjoutJoueur, {}, [this](int k) {
-        if (DansLEquipe(*reinterpret_cast<const TJoueur*>(cb_AjoutJoueur->Items().Objects(k))))
+        const auto* p = reinterpret_cast<const TJoueur*>(cb_AjoutJoueur->Items().Objects(k));
+        if (DansLEquipe(*p) || Saison->HomonymeTransfert(*p, equipe_))
             return std::string();
         return TraduireFormat(5505, {cb_AjoutJoueur->Items()[k], Saison->NomEquipe(equipe_)});
     });
     if (nom.Genre == TGenreNom::Refuse)
         return;
-    const int i = nom.Genre == TGenreNom::Entree ? nom.Index : -1;
+    int i = nom.Genre == TGenreNom::Entree ? nom.Index : -1;
     TJoueur* ajoute = nullptr;
     if (i < 0) {
         // A new player: with the card asked for, kept only when the card is
@@ -151,10 +154,18 @@ void Tf_SaisieRapide::b_AjouterClick(TObject*)
                                          : Saison->CreeJoueur(nomJ, prenom, -1, equipe_);
         // His name typed again (or given in his card): he already stands in
         // the team, which the season keeps as one player; it is said, and he
-        // is listed once.
-        if (j && DejaDansLEquipe(Saison->Joueurs().Homonyme(nullptr, j->Nom, j->Prenom, j->ClubActuel)))
+        // is listed once. A player the season would file as him (a national
+        // team's, without club) is taken only once the user says so.
+        TJoueur* meme = j ? Saison->Joueurs().Homonyme(nullptr, j->Nom, j->Prenom, j->ClubActuel) : nullptr;
+        if (DejaDansLEquipe(meme))
             return;
-        if (j && (!fiche || TFootForm::OuvreFicheJoueur(j.get(), Saison))) {
+        if (meme) {
+            i = cb_AjoutJoueur->Items().IndexOfObject(reinterpret_cast<TStringList::Object>(meme));
+            if (i < 0 ||
+                Tf_MessageUtil::Affiche(TraduireFormat(5505, {LigneJoueur(*meme), Saison->NomEquipe(equipe_)}),
+                                        mbuOui | mbuNon) != mrYes)
+                return;
+        } else if (j && (!fiche || TFootForm::OuvreFicheJoueur(j.get(), Saison))) {
             const TJoueur* cree = j.get();
             ajoute = Saison->Joueurs().InsereJoueur(std::move(j), nullptr);
             if (ajoute != cree && DejaDansLEquipe(ajoute))
@@ -162,7 +173,8 @@ void Tf_SaisieRapide::b_AjouterClick(TObject*)
             if (ajoute == cree)
                 cb_AjoutJoueur->Items().AddObject(LigneJoueur(*ajoute), reinterpret_cast<TStringList::Object>(ajoute));
         }
-    } else {
+    }
+    if (i >= 0) {
         auto* j = reinterpret_cast<TJoueur*>(cb_AjoutJoueur->Items().Objects(i));
         // Already in the team: nothing to move, nothing to list again; his
         // line typed is said as his name typed is.
@@ -177,26 +189,29 @@ void Tf_SaisieRapide::b_AjouterClick(TObject*)
             Saison->Joueurs().ChangeEquipeNationale(j, equipe_);
             cb_AjoutJoueur->Items().SetString(i, LigneJoueur(*j));
             ajoute = !cc_AfficheFiche->Checked() || TFootForm::OuvreFicheJoueur(j, Saison) ? j : nullptr;
+        } else if (TJoueur* garde = Saison->HomonymeTransfert(*j, equipe_)) {
+            // A namesake of the team would take him over: the question names
+            // both, what goes over and what is lost; No keeps both.
+            if (!AccepteFusion(*Saison, *j, *garde) || !Saison->FusionneJoueurs(garde, j))
+                return;
+            // The list follows the model: he is gone, the namesake already
+            // stands in the team.
+            cb_AjoutJoueur->Items().Delete(i);
+            for (int k = 0; k < cb_AjoutJoueur->Items().Count(); ++k)
+                if (cb_AjoutJoueur->Items().Objects(k) == reinterpret_cast<TStringList::Object>(garde))
+                    cb_AjoutJoueur->Items().SetString(k, LigneJoueur(*garde));
+            Signale();
+            cb_AjoutJoueur->SetItemIndex(-1);
+            cb_AjoutJoueur->SetText("");
+            if (cc_AfficheFiche->Checked())
+                TFootForm::OuvreFicheJoueur(garde, Saison);
+            return;
         } else {
             const std::string club = Saison->NomEquipe(j->ClubActuel);
             const int prec = Saison->ChercheClubPrec(club, true);
             if (prec > 0)
                 j->ClubPrec = static_cast<uint16_t>(prec);
-            TJoueur* garde = j->ChangeEquipe(equipe_);
-            // The list follows the model: a player merged into a namesake of
-            // the team is gone, the namesake already stands in the team.
-            if (garde != j) {
-                cb_AjoutJoueur->Items().Delete(i);
-                for (int k = 0; k < cb_AjoutJoueur->Items().Count(); ++k)
-                    if (cb_AjoutJoueur->Items().Objects(k) == reinterpret_cast<TStringList::Object>(garde))
-                        cb_AjoutJoueur->Items().SetString(k, LigneJoueur(*garde));
-                Signale();
-                cb_AjoutJoueur->SetItemIndex(-1);
-                cb_AjoutJoueur->SetText("");
-                if (cc_AfficheFiche->Checked())
-                    TFootForm::OuvreFicheJoueur(garde, Saison);
-                return;
-            }
+            j = j->ChangeEquipe(equipe_);
             cb_AjoutJoueur->Items().SetString(i, LigneJoueur(*j));
             ajoute = !cc_AfficheFiche->Checked() || TFootForm::OuvreFicheJoueur(j, Saison) ? j : nullptr;
         }

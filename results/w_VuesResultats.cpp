@@ -179,6 +179,7 @@ void RemplitRecap(TGridModel& grille, TColorGridBase& cellules, TSaison& saison,
     grille.SetFixedRows(1);
     // Whole scores per cell (a byte would turn 255 into "no result").
     std::vector<std::pair<int, int>> cellule(static_cast<size_t>(n * n), {-1, -1});
+    std::vector<std::string> tirs(static_cast<size_t>(n * n));   // the shoot-out that decided the match
     const bool unique = (c.Option(11) & 2) != 0;
     for (int d = 1; d <= c.DerniereJournee; ++d) {
         const TInfoCompJour* j = c.Journee(d);
@@ -195,8 +196,12 @@ void RemplitRecap(TGridModel& grille, TColorGridBase& cellules, TSaison& saison,
                 std::swap(sh, sa);
             }
             auto& x = cellule[static_cast<size_t>(i * n + jj)];
-            if (x.first < 0)
+            if (x.first < 0) {
                 x = {sh, sa};
+                // the row's team first, as the score
+                tirs[static_cast<size_t>(i * n + jj)] =
+                    vues::TexteTirsAuBut(c, d, m->IdEquipe(0), m->IdEquipe(1), i != c.IndexEquipe(m->IdEquipe(0)));
+            }
         }
     }
     const int largeur = saison.ValeurSport() == 1 ? 18 : (saison.ValeurSport() == 2 ? 25 : 28);
@@ -221,9 +226,12 @@ void RemplitRecap(TGridModel& grille, TColorGridBase& cellules, TSaison& saison,
             const auto& x = cellule[static_cast<size_t>(p * n + q)];
             if (p == q)
                 cellules.RemplitCellule(q + 1, p + 1, "", 1, 1, Couleur(couleurs, 0), Couleur(couleurs, 0), false);
-            else
-                cellules.RemplitCellule(q + 1, p + 1, x.first < 0 ? "-" : IntToStr(x.first) + " - " + IntToStr(x.second),
-                                        1, 1, Couleur(couleurs, 24), Couleur(couleurs, 22), false);
+            else {
+                std::string t = x.first < 0 ? "-" : IntToStr(x.first) + " - " + IntToStr(x.second);
+                if (const std::string& tab = tirs[static_cast<size_t>(p * n + q)]; !tab.empty())
+                    t += " (" + tab + ")";
+                cellules.RemplitCellule(q + 1, p + 1, t, 1, 1, Couleur(couleurs, 24), Couleur(couleurs, 22), false);
+            }
         }
     }
     // each column as wide as its heading and its widest score, in the grid's font
@@ -347,8 +355,14 @@ void Tf_calendrier::Affiche()
         const int colonne = static_cast<int>(Grilles.size() % 2);
         TColorStringGrid* g = Grille(this, ScrollBox1, "");
         g->Tag = colonne;
+        // a match decided on a shoot-out has it on the row under it
+        std::vector<std::string> tirs;
+        for (const int k : matchs)
+            tirs.push_back(vues::TexteTirsAuBut(*c, d, j->Match(k)->IdEquipe(0), j->Match(k)->IdEquipe(1)));
         g->SetColCount(3);
-        g->SetRowCount(static_cast<int>(matchs.size()) + 1);
+        g->SetRowCount(static_cast<int>(matchs.size() + 1 + std::count_if(tirs.begin(), tirs.end(), [](const std::string& t) {
+                                            return !t.empty();
+                                        })));
         g->SetFixedRows(1);
         g->SetDefaultRowHeight(20);
         g->ChangeLargeurColonne(0, 100);
@@ -363,11 +377,12 @@ void Tf_calendrier::Affiche()
         g->RemplitCellule(0, 0, nom, 0, 1, titre, fondTitre, true);
         g->RemplitCellule(1, 0, (c->Option(11) & 1) ? dateJour : std::string(), 1, 1, titre, fondTitre, false);
         g->RemplitCellule(2, 0, "", 1, 1, titre, clWhite, false);
+        int ligne = 0;
         for (size_t r = 0; r < matchs.size(); ++r) {
             const TInfoComp* x = j->Match(matchs[r]);
-            const int ligne = static_cast<int>(r) + 1;
+            ++ligne;
             TColor texte = 0, fond = 0;
-            CouleursLigne(ligne, texte, fond, false);
+            CouleursLigne(static_cast<int>(r) + 1, texte, fond, false);
             const int h = x->IdEquipe(0), a = x->IdEquipe(1);
             const bool joue = x->ScoresSaisis();
             // The winner in bold; a shoot-out decides a draw.
@@ -394,20 +409,28 @@ void Tf_calendrier::Affiche()
             } else
                 milieu = x->DateMatch() ? TGestionDate::DateVersTexte(x->DateMatch()) : g->LitCellule(1, 0);
             g->RemplitCellule(1, ligne, milieu, 1, 1, texte, fond, false);
+            if (!tirs[r].empty()) {
+                ++ligne;
+                for (int col = 0; col < 3; ++col)
+                    g->RemplitCellule(col, ligne, col == 1 ? tirs[r] : std::string(), 1, 1, texte, fond, false);
+            }
         }
         g->OnHotTrackClick = [this](TObject* s, int col, int row) { CliqueCellule(s, col, row); };
         Grilles.push_back(g);
     }
     // The matchday's name whole in its first column (a cup's round and game
-    // need more than a matchday's number), the same width in every grid.
-    int premiere = 100;
+    // need more than a matchday's number), its scores and shoot-outs whole in
+    // the middle one, the same widths in every grid.
+    int premiere = 100, milieu = 70;
     for (TColorStringGrid* g : Grilles) {
         g->ElargitSelonTexte(0);
         premiere = std::max(premiere, g->LargeurColonne(0));
+        milieu = std::max(milieu, g->AjusteLargeursAuTexte(g->Font(), 1, 1, g->RowCount() - 1, 70));
     }
-    largeurGrille_ = premiere + 173;
+    largeurGrille_ = premiere + milieu + 103;
     for (TColorStringGrid* g : Grilles) {
         g->ChangeLargeurColonne(0, premiere);
+        g->ChangeLargeurColonne(1, milieu);
         g->SetWidth(largeurGrille_);
         g->AjusteTaille();
         g->SetTop(haut);
@@ -481,6 +504,9 @@ Tf_Minute::Tf_Minute(TComponent* AOwner) : TFootForm(AOwner)
     EditRond1 = rond("EditRond1", 400);
     EditRond2 = rond("EditRond2", 440);
     Label81 = Label(this, FondCopie17, "Label81", 178, 424, 10, clWhite, true, "-");
+    l_TirsAuBut = Label(this, FondCopie17, "l_TirsAuBut", 8, 472, 284, 0x00FFFF, true, "");
+    l_TirsAuBut->SetWordWrap(true);
+    l_TirsAuBut->SetHeight(64);
     auto bouton = [this](const char* nom, const char* texte, int x, int y, int cote, int pas) {
         TBoutonCopie* b = Bouton(this, FondCopie17, nom, "BoutonOrange", x, y, 40, texte);
         b->SetHeight(25);
@@ -566,6 +592,28 @@ void Tf_Minute::MontreChoix()
     EditRond2->SetText(!m ? std::string() : m->Score(1) == V ? "0" : IntToStr(m->Score(1) & 0x7FFF));
     for (TBoutonCopie* b : {Bp1, Bm1, bp2, bm2})
         b->SetEnabled(m != nullptr);
+    MontreTirs();
+}
+
+void Tf_Minute::MontreTirs()
+{
+    const TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
+    const TInfoComp* m = c && c->Journee(c->NbJournee) && match_ >= 0 ? c->Journee(c->NbJournee)->Match(match_)
+                                                                      : nullptr;
+    std::string texte;
+    if (m && c->EstCoupe()) {
+        const int n = c->NbJournee, h = m->IdEquipe(0), a = m->IdEquipe(1);
+        const auto ote = tirsOtes_.find({c->CodeChamp, n, h, a});
+        if (const TPenaltyTab* p = c->Penalty(n, h, a); p && m->ScoresSaisis())
+            texte = TraduireFormat(286, {static_cast<int>(p->s1), static_cast<int>(p->s2)});
+        else if (ote != tirsOtes_.end())
+            texte = TraduireFormat(5880, {TirsDomicile(ote->second.Tirs), TirsExterieur(ote->second.Tirs),
+                                          ote->second.Domicile, ote->second.Exterieur});
+        else if (m->ScoresSaisis() && TableauActif(*c) && c->QualifieMatch(n, h, a) == 2 &&
+                 DecideTour(*c, n, h, a, m->Score(0) & 0x7FFF, m->Score(1) & 0x7FFF).TirsAuBut)
+            texte = Texte(4802, L1("Tirs au but à saisir : pas encore de qualifié"));
+    }
+    l_TirsAuBut->SetCaption(texte);
 }
 
 void Tf_Minute::ChangeScore(int cote, int pas)
@@ -580,10 +628,27 @@ void Tf_Minute::ChangeScore(int cote, int pas)
         return;
     // The first change gives both scores.
     int scores[2] = {StrToIntDef(EditRond1->Text(), 0), StrToIntDef(EditRond2->Text(), 0)};
+    const int avant[2] = {scores[0], scores[1]};
     scores[cote] = v;
-    if (!Change(ChangementScore(*c, c->NbJournee, match_, scores[0], scores[1]), boite))
+    // A shoot-out follows the score it was entered after: a change takes it
+    // away (said under the scores), going back to that score gives it back.
+    const int n = c->NbJournee, h = m->IdEquipe(0), a = m->IdEquipe(1);
+    const auto cle = std::make_tuple(c->CodeChamp, n, h, a);
+    const TPenaltyTab* p = m->ScoresSaisis() ? c->Penalty(n, h, a) : nullptr;
+    const uint32_t tirs = p ? (static_cast<uint32_t>(p->s1) << 16) + p->s2 : 0;
+    const auto ote = tirsOtes_.find(cle);
+    const uint32_t repris = ote != tirsOtes_.end() && ote->second.Domicile == scores[0] &&
+                                    ote->second.Exterieur == scores[1]
+                                ? ote->second.Tirs
+                                : 0;
+    if (!Change(ChangementScore(*c, n, match_, scores[0], scores[1], repris), boite))
         return;
     boite->SetText(IntToStr(v));
+    if (tirs != 0 && !c->Penalty(n, h, a))
+        tirsOtes_[cle] = {avant[0], avant[1], tirs};
+    else if (repris != 0 && c->Penalty(n, h, a))
+        tirsOtes_.erase(cle);
+    MontreTirs();
     CalculeClassement();
 }
 

@@ -4,7 +4,9 @@
 // scoring of the current matchday (Tf_Minute).
 #pragma once
 
+#include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ui/BrivantelForm.h"
@@ -111,6 +113,10 @@ public:
     TBoutonCopie* bp2;
     TBoutonCopie* bm2;
     TLabel* Label81;
+    // Under the scores: the chosen match's shoot-out, or the word that a
+    // change took it away (and which score gives it back), or that a level
+    // tie still waits for one.
+    TLabel* l_TirsAuBut;
     TScrollBox* ScrollBox1;
     TColorStringGrid* sg_Classement;
     TPopupMenu* PopupMenu8;
@@ -124,5 +130,15 @@ private:
     // The change written through the championship's one road; false when
     // refused (said beside the box) or not agreed.
     bool Change(const TChangementCoupe& x, TControl* boite);
+    void MontreTirs();
+    // The shoot-outs a score change took away while the window is shown, by
+    // championship, matchday and teams, with the score each followed: going
+    // back to that score takes it back.
+    struct TTirsOtes
+    {
+        int Domicile = 0, Exterieur = 0;
+        uint32_t Tirs = 0;
+    };
+    std::map<std::tuple<int32_t, int, int, int>, TTirsOtes> tirsOtes_;
     int match_ = -1;
 };

@@ -85,7 +85,7 @@ Tf_CreationSaison::Tf_CreationSaison(TComponent* AOwner) : TBrivantelForm(AOwner
     il_Folder = new TImageList(this);
     RemplitImages(il_Folder);
 
-    tv_Saison = Place(new TTreeView(this), FondCopie1, "tv_Saison", 10, 26, 270, 326);
+    tv_Saison = Place(new TTreeView(this), FondCopie1, "tv_Saison", 10, 26, 246, 326);
     tv_Saison->SetImages(il_Folder);
     tv_Saison->ReadOnly = false;
     tv_Saison->HideSelection = false;
@@ -136,8 +136,9 @@ Tf_CreationSaison::Tf_CreationSaison(TComponent* AOwner) : TBrivantelForm(AOwner
             EditeBarrage(tv_Saison->Selected());
     };
 
-    const int xb = 288;
-    bc_AjoutElement = Bouton(this, FondCopie1, "bc_AjoutElement", Traduire(881), xb, 26, 166, 30);
+    // the buttons as wide as their longest caption ("Importer des championnats")
+    const int xb = 264, lb = 190;
+    bc_AjoutElement = Bouton(this, FondCopie1, "bc_AjoutElement", Traduire(881), xb, 26, lb, 30);
     bc_AjoutElement->OnClick = [this](TObject*) {
         TOwned<Tf_ChoixNoeud> f(new Tf_ChoixNoeud(this));
         f->ChangeCouleurs(Couleurs);
@@ -145,22 +146,22 @@ Tf_CreationSaison::Tf_CreationSaison(TComponent* AOwner) : TBrivantelForm(AOwner
         if (f->ShowModal() == mrOk)
             AjoutElement(f->Choix);
     };
-    bc_RetirerElement = Bouton(this, FondCopie1, "bc_RetirerElement", Traduire(882), xb, 62, 166, 30);
+    bc_RetirerElement = Bouton(this, FondCopie1, "bc_RetirerElement", Traduire(882), xb, 62, lb, 30);
     bc_RetirerElement->OnClick = [this](TObject*) { bc_RetirerElementClick(); };
-    bc_CreeChamp = Bouton(this, FondCopie1, "bc_CreeChamp", Traduire(955), xb, 110, 166, 30);
+    bc_CreeChamp = Bouton(this, FondCopie1, "bc_CreeChamp", Traduire(955), xb, 110, lb, 30);
     bc_CreeChamp->OnClick = [this](TObject*) { bc_CreeChampClick(); };
-    bc_CreeCoupe = Bouton(this, FondCopie1, "bc_CreeCoupe", Traduire(3902), xb, 146, 166, 30);
+    bc_CreeCoupe = Bouton(this, FondCopie1, "bc_CreeCoupe", Traduire(3902), xb, 146, lb, 30);
     bc_CreeCoupe->OnClick = [this](TObject*) { bc_CreeCoupeClick(); };
-    bc_Separateur = Bouton(this, FondCopie1, "bc_Separateur", Traduire(884), xb, 182, 166, 30);
+    bc_Separateur = Bouton(this, FondCopie1, "bc_Separateur", Traduire(884), xb, 182, lb, 30);
     bc_Separateur->OnClick = [this](TObject*) { bc_SeparateurClick(); };
-    bc_Barrage = Bouton(this, FondCopie1, "bc_Barrage", Traduire(883), xb, 218, 166, 30);
+    bc_Barrage = Bouton(this, FondCopie1, "bc_Barrage", Traduire(883), xb, 218, lb, 30);
     bc_Barrage->OnClick = [this](TObject*) { bc_BarrageClick(); };
-    bc_AjouteFichier = Bouton(this, FondCopie1, "bc_AjouteFichier", Traduire(259), xb, 322, 166, 30);
+    bc_AjouteFichier = Bouton(this, FondCopie1, "bc_AjouteFichier", Traduire(259), xb, 322, lb, 30);
     bc_AjouteFichier->OnClick = [this](TObject*) { bc_AjouteFichierClick(); };
-    sb_Up = Place(new TSpeedButton(this), FondCopie1, "sb_Up", xb, 270, 79, 26);
+    sb_Up = Place(new TSpeedButton(this), FondCopie1, "sb_Up", xb, 270, lb / 2 - 4, 26);
     sb_Up->SetCaption(Traduire(3900));
     sb_Up->OnClick = [this](TObject*) { sb_UpClick(); };
-    sb_Down = Place(new TSpeedButton(this), FondCopie1, "sb_Down", xb + 87, 270, 79, 26);
+    sb_Down = Place(new TSpeedButton(this), FondCopie1, "sb_Down", xb + lb / 2 + 4, 270, lb / 2 - 4, 26);
     sb_Down->SetCaption(Traduire(3901));
     sb_Down->OnClick = [this](TObject*) { sb_DownClick(); };
 

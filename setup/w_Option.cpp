@@ -414,8 +414,9 @@ void Tf_Option::Charge()
     FondPoint->SetVisible(ligue);
     FondPetiteFinale->SetVisible(!ligue);
     if (!ligue) {
-        FondPetiteFinale->SetTop(114);
+        // (below the counts' panel, which is taller than the third-place one's gap)
         FondParamSup->SetTop(4);
+        FondPetiteFinale->SetTop(FondParamSup->Top() + FondParamSup->Height() + 4);
     } else
         FondParamSup->SetTop(194);
     // 2.
@@ -434,6 +435,21 @@ void Tf_Option::Charge()
     UpDown8->SetPosition(c->Option(14));
     UpDown9->SetPosition(c->NbMatchCourant() & 0xFF);
     UpDown10->SetPosition(c->NbJour());
+    // A cup keeps the rounds it was created with: its counts are shown read
+    // only, greyed without their arrows, the hint saying why (validation
+    // writes them only for a league).
+    const bool coupe = (c->Types() & TDonneesChampionnat::TypeCoupe) != 0;
+    for (TUpDown* u : {UpDown9, UpDown10}) {
+        u->SetEnabled(!coupe);
+        u->SetVisible(!coupe);
+        if (TWinControl* e = u->Associate()) {
+            e->SetEnabled(!coupe);
+            if (coupe)
+                e->SetColor(clBtnFace);
+            e->SetHint(coupe ? Traduire(5913) : std::string());
+            e->SetShowHint(coupe);
+        }
+    }
     switch (c->Option(0) & 15) {
     case 2: RondCoche2->SetChecked(true); break;
     case 3: RondCoche3->SetChecked(true); break;

@@ -55,57 +55,14 @@ void Tf_RetirerChamp::DonneListe(const std::vector<TDonneesChampionnat*>& champi
 
 void Tf_RetirerChamp::b_ValiderClick()
 {
-    if (!Saison) {
-        SetModalResult(mrOk);
-        return;
-    }
-    TSaison& s = *Saison;
-    // 1.
-    std::vector<TDonneesChampionnat*> restants = s.Arbre().ListeChampionnats();
-    s.CalculeStatJoueurs();
-    // 2. The teams of the championships ticked, noted before they leave them.
-    std::vector<int> equipes;
-    std::vector<uint32_t> codes;
-    for (int i = 0; i < clb_Championnat->Items().Count(); ++i) {
-        if (!clb_Championnat->Checked(i))
-            continue;
-        TDonneesChampionnat* c = liste_[static_cast<size_t>(clb_Championnat->Items().Objects(i))];
-        for (int k = 0; k < c->NbEquipe(); ++k)
-            if (const int id = c->IdEquipe(k); id >= 0 && id != 65535)
-                equipes.push_back(id);
-        codes.push_back(static_cast<uint32_t>(c->CodeChamp));
-        s.SupprimeEquipesChampionnat(c->CodeChamp);
-        std::erase(restants, c);
-    }
-    // 3. Of those, the teams no championship kept holds; a team of no
-    // championship ticked (a national team, a team kept earlier) stays.
-    TPairesIds paires;
-    std::vector<int> partantes;
-    for (int i = 0; i < s.NbEquipe(); ++i) {
-        const int id = s.IdEquipe(i);
-        if (id < 0 || std::find(equipes.begin(), equipes.end(), id) == equipes.end())
-            continue;
-        const std::vector<TDonneesChampionnat*> avec = s.Arbre().ListeChampionnatsEquipe(id);
-        const bool garde = std::any_of(avec.begin(), avec.end(), [&](TDonneesChampionnat* c) {
-            return std::find(restants.begin(), restants.end(), c) != restants.end();
-        });
-        if (garde)
-            continue;
-        s.Joueurs().RetireJoueursEquipe(id, avec.empty() ? -1 : avec.front()->CodeChamp, &paires);
-        partantes.push_back(id);
-    }
-    for (int id : partantes)
-        s.SupprimeEquipe(id);
-    // 4.
-    s.AppliqueRenumerotation(paires);
-    // 5. Every player without team whose counts lie in the championships
-    // ticked and nowhere else, the last one too.
-    if (TListJoueurEquipe* bloc = s.Joueurs().BlocEquipe(65535)) {
-        const std::vector<TJoueur*> sansEquipe = bloc->Joueurs();
-        for (TJoueur* j : sansEquipe)
-            if (j && j->StatsDans(codes) && j->StatsSeulement(codes))
-                s.Joueurs().RetireJoueur(j);
-    }
+    // The championships ticked leave with their teams and players; what
+    // stays is the season's rule (TSaison::SupprimeEquipesChampionnats).
+    std::vector<int32_t> codes;
+    for (int i = 0; Saison && i < clb_Championnat->Items().Count(); ++i)
+        if (clb_Championnat->Checked(i))
+            codes.push_back(liste_[static_cast<size_t>(clb_Championnat->Items().Objects(i))]->CodeChamp);
+    if (!codes.empty())
+        Saison->SupprimeEquipesChampionnats(codes);
     SetModalResult(mrOk);
 }
 

@@ -33,9 +33,10 @@ Tf_ParamIntro::Tf_ParamIntro(TComponent* AOwner) : TBrivantelForm(AOwner)
         Fond->SetModele(Dessin->FondCarrebleuSimple);
     Fond->SetParent(this);
 
+    // The two texts take the lines they need, in either language; what
+    // follows them stands below.
     Label2 = new TLabel(this);
     Label2->SetName("Label2");
-    Label2->SetAutoSize(false);
     Label2->SetWordWrap(true);
     Label2->SetTransparent(true);
     Label2->Font().SetSize(10);
@@ -48,18 +49,18 @@ Tf_ParamIntro::Tf_ParamIntro(TComponent* AOwner) : TBrivantelForm(AOwner)
 
     Label1 = new TLabel(this);
     Label1->SetName("Label1");
-    Label1->SetAutoSize(false);
     Label1->SetWordWrap(true);
     Label1->SetTransparent(true);
     Label1->Font().SetColor(clWhite);
-    Label1->SetBounds(18, 60, 390, 34);
+    Label1->SetBounds(18, Label2->Top() + Label2->Height() + 6, 390, 34);
     Label1->SetCaption(Texte(1598, ""));
     Label1->SetParent(Fond);
+    const int y = Label1->Top() + Label1->Height() + 6;
 
     cb_modes = new TComboBox(this);
     cb_modes->SetName("cb_modes");
     cb_modes->SetStyle(csDropDownList);
-    cb_modes->SetBounds(18, 100, 250, 24);
+    cb_modes->SetBounds(18, y, 250, 24);
     cb_modes->SetParent(Fond);
     cb_modes->Items().Clear();
     cb_modes->Items().Add(Texte(1246, "Parieur"));
@@ -71,14 +72,14 @@ Tf_ParamIntro::Tf_ParamIntro(TComponent* AOwner) : TBrivantelForm(AOwner)
     cb_ModeSimplifie = new TCarreCoche(this);
     cb_ModeSimplifie->SetName("cb_ModeSimplifie");
     cb_ModeSimplifie->SetCaption(Texte(1412, "Menu simplifié"));
-    cb_ModeSimplifie->SetBounds(18, 146, 380, 18);
+    cb_ModeSimplifie->SetBounds(18, y + 46, 380, 18);
     cb_ModeSimplifie->Font().SetColor(clWhite);
     cb_ModeSimplifie->SetParent(Fond);
 
     cb_ConnexionSite = new TCarreCoche(this);
     cb_ConnexionSite->SetName("cb_ConnexionSite");
     cb_ConnexionSite->SetCaption(Texte(1596, "Afficher les nouvelles du site au démarrage"));
-    cb_ConnexionSite->SetBounds(18, 176, 380, 18);
+    cb_ConnexionSite->SetBounds(18, y + 76, 380, 18);
     cb_ConnexionSite->Font().SetColor(clWhite);
     cb_ConnexionSite->SetChecked(true);
     cb_ConnexionSite->SetParent(Fond);

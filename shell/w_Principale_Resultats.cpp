@@ -15,15 +15,17 @@ namespace {
 
 // The results page writes its matchday before a save, an auto-save, a close
 // or a change of championship; a team it holds placed alone, which no match
-// keeps, is said on the status bar.
+// keeps, and a score kept typed after a No are said on the status bar.
 const bool validationInscrite = [] {
     Tf_Principale::EnregistreValidation([](TBrivantelForm* enfant) {
         auto* f = dynamic_cast<Tf_Resultats*>(enfant);
         if (!f)
             return Tf_Principale::TValide::Autre;
         f->EnregistrerJournee();
-        if (auto* principale = dynamic_cast<Tf_Principale*>(f->Owner()))
-            principale->Avise(f->PlacementsSeules());
+        if (auto* principale = dynamic_cast<Tf_Principale*>(f->Owner())) {
+            const std::string seules = f->PlacementsSeules(), scores = f->ScoresNonGardes();
+            principale->Avise(seules.empty() || scores.empty() ? seules + scores : seules + ". " + scores);
+        }
         return Tf_Principale::TValide::Faite;
     });
     return true;

@@ -286,19 +286,27 @@ void Tf_Principale::AjouteHistorique()
         ForceDirectories(DossierStats());
         stat = Stats->AjouteStat(DossierStats(), c->CodeDivision(), sport);
     }
-    auto s = std::make_unique<TSaisonStat>(c->NbEquipe(), numero);
-    for (int i = 0; i < c->NbEquipe(); ++i)
-        s->AjouteEquipe(stat->IdEquipe(Saison->NomEquipePosition(i)));
-    // Each result goes on the teams at the positions of its two ids; a match
-    // of a team outside the championship is left out.
-    for (int d = 1; d <= c->NbJour(); ++d)
-        for (int k = 0; k < c->NbMatchJournee(d); ++k) {
-            const int h = c->IndexEquipe(c->ValeurMatch(d, 4 * k + 1));
-            const int a = c->IndexEquipe(c->ValeurMatch(d, 4 * k + 3));
-            if (h >= 0 && a >= 0)
-                s->EcritResultat(h, a, c->ValeurMatch(d, 4 * k + 2), c->ValeurMatch(d, 4 * k + 4));
-        }
-    stat->AjouteSaison(std::move(s));
+    // A stored season of that year, this championship's or another's of the
+    // same division, is replaced only once the user says so, as in the
+    // history window.
+    const auto fabrique = [&] {
+        auto s = std::make_unique<TSaisonStat>(c->NbEquipe(), numero);
+        for (int i = 0; i < c->NbEquipe(); ++i)
+            s->AjouteEquipe(stat->IdEquipe(Saison->NomEquipePosition(i)));
+        // Each result goes on the teams at the positions of its two ids; a match
+        // of a team outside the championship is left out.
+        for (int d = 1; d <= c->NbJour(); ++d)
+            for (int k = 0; k < c->NbMatchJournee(d); ++k) {
+                const int h = c->IndexEquipe(c->ValeurMatch(d, 4 * k + 1));
+                const int a = c->IndexEquipe(c->ValeurMatch(d, 4 * k + 3));
+                if (h >= 0 && a >= 0)
+                    s->EcritResultat(h, a, c->ValeurMatch(d, 4 * k + 2), c->ValeurMatch(d, 4 * k + 4));
+            }
+        return s;
+    };
+    if (!AjouteSaisonDemandee(*stat, numero, c->NbEquipe(), Saison->Arbre().NomCompletCode(c->CodeChamp), fabrique,
+                              [this](const std::string& texte) { return AfficheMessage(texte, mbuOui | mbuNon); }))
+        return;
     // a history window on this file may show the season just replaced
     if (auto* h = dynamic_cast<Tf_Historique*>(Enfant); h && h->Historique() == stat)
         h->AfficheMode(h->Mode());

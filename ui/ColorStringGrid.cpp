@@ -532,7 +532,12 @@ void TColorGridBase::ElargitSelonTexte(int row)
             continue;
         const TInfoCellule* info = InfoCellule(k, row);
         c.Font.SetStyle(info && info->Gras ? static_cast<TFontStyles>(fsBold) : 0u);
-        const int besoin = c.TextWidth(LitCellule(k, row)) + 10;
+        const int texte = c.TextWidth(LitCellule(k, row));
+        int besoin = texte + 10;
+        // The title ends before the arrow: centred, as much room on its left.
+        const int alignement = info ? info->AlignH : 0;
+        if (TriCol && row < g.FixedRows() && alignement != 2)
+            besoin = alignement == 1 ? texte + 2 * (PlaceFlecheTri + 2) : (texte + PlaceFlecheTri + 2) * 30 / 29 + 1;
         if (besoin <= largeur)
             continue;
         if (propre)

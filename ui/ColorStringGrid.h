@@ -168,7 +168,11 @@ public:
     int LargeurColonne(int i) const;
     // Widens each shown column (width above 0) whose text in the row (the
     // titles) is wider than it, in the grid's font; the others keep their width.
+    // Where a click on a title sorts (TriCol), a title also leaves the room
+    // of the sort arrow drawn at its right.
     void ElargitSelonTexte(int row = 0);
+    // The sort arrow's left edge, from the right of its title cell.
+    static constexpr int PlaceFlecheTri = 12;
     void ChangeTraitLigne(int i, bool on);
     bool TraitLigne(int i) const;
     void ChangeCouleurTraitLigne(int i, TColor c);   // also switches the line on

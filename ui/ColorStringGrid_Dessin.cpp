@@ -164,7 +164,7 @@ void TColorGridBase::DessineCellule(TCanvas& canvas, int col, int row, const TRe
         if (fleche) {
             TCopyMode mode = canvas.CopyMode();
             canvas.SetCopyMode(cmSrcAnd);
-            canvas.Draw(rect.Right - 12, (rect.Top + rect.Bottom) / 2 - 4, *fleche);
+            canvas.Draw(rect.Right - PlaceFlecheTri, (rect.Top + rect.Bottom) / 2 - 4, *fleche);
             canvas.SetCopyMode(mode);
         }
     }

@@ -471,10 +471,9 @@ void AfficheGrille(TCalculClassement& calcul, int type, TColorStringGrid& grille
         }
     }
     Remplit(calcul, type, TCible{grille, grille}, premiere, derniere, c, equipes);
-    // Titles fit their columns, but under the English average's two headings,
-    // which stand over fixed columns.
-    if (type != 9)
-        grille.ElargitSelonTexte(0);
+    // Titles fit their columns (the two headings over the home and away
+    // columns follow their widths).
+    grille.ElargitSelonTexte(0);
     if (statut && panneau >= 0) {
         const std::string s = classement::TexteStatut(type, calcul.Saison(), premiere, derniere);
         if (!classement::Titre(type, calcul.Saison()).empty())

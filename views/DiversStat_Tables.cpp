@@ -25,6 +25,10 @@
 
 using vues::Texte;
 
+namespace {
+constexpr int TexteSansAffluence = 5930;   // a matchday's attendance summary with none known
+}  // namespace
+
 namespace divers {
 
 TGridModel& Modele(TColorGridBase& g) { return dynamic_cast<TGridModel&>(g); }
@@ -519,8 +523,10 @@ void Tf_DiversStat::RemplitSpectateursJournee(int journee, TSaison* saison, std:
         Cellule(g, 1, n, IntToStr(a), couleurs, false, 1);
         total += a;
     }
-    // the average rounded once, halves up (0 without a match)
-    resume = TraduireFormat(341, {static_cast<int>(total), static_cast<int>(DivisionArrondie(total, n))});
+    // the average rounded once, halves up; without an attendance known,
+    // neither figure has a base
+    resume = n == 0 ? Texte(TexteSansAffluence)
+                    : TraduireFormat(341, {static_cast<int>(total), static_cast<int>(DivisionArrondie(total, n))});
 }
 
 // ---- best and worst places ------------------------------------------------------------------

@@ -5,6 +5,8 @@
 #include "codecs/PngPicture.h"
 #include "model/Championnat.h"
 #include "model/DescTree.h"
+#include "model/InfoComp.h"
+#include "model/oTraducteur.h"
 #include "model/MultiSport.h"
 #include "model/Saison.h"
 #include "platform/gui/Forms.h"
@@ -87,6 +89,16 @@ TEnTeteHTML EnTetePage(TSaison* saison, const std::string& titre)
         if (const TDescNoeud* n = saison->Arbre().NoeudParCode(c->CodeChamp, true))
             entete.Titres.push_back(n->NomComplet());
     return entete;
+}
+
+std::string TexteTirsAuBut(const TDonneesChampionnat& c, int journee, int domicile, int exterieur, bool inverse)
+{
+    const TPenaltyTab* t = c.Penalty(journee, domicile, exterieur);
+    const TInfoComp* m = t ? c.MatchEquipes(journee, domicile, exterieur) : nullptr;
+    if (!m || !m->ScoresSaisis())
+        return {};
+    const int a = t->s1, b = t->s2;
+    return TraduireFormat(286, {inverse ? b : a, inverse ? a : b});
 }
 
 TScrollBox* FondDefilant(TForm* vue, const char* nom)

@@ -58,6 +58,12 @@ void EcritTable(const TColorGridModel& grille, const TStringList& parametres, st
 // the view's title and the name of the current competition.
 TEnTeteHTML EnTetePage(TSaison* saison, const std::string& titre);
 
+// The shoot-out that decided the played match of the two teams on matchday
+// `journee`, as every view of the match writes it ("Shoot-out: 5 - 4", the
+// home side first, the away side when inverse); empty without one.
+std::string TexteTirsAuBut(const TDonneesChampionnat& c, int journee, int domicile, int exterieur,
+                           bool inverse = false);
+
 // The view's scroll box filling the form on the dark background, named `nom`.
 TScrollBox* FondDefilant(TForm* vue, const char* nom);
 

@@ -416,8 +416,10 @@ void Tf_Classement::FondScroll4resize(TObject*)
     const int s = H - sg_Classement->Height();
     const int t = sg_Classement->RowHeights(0) - 1;
     if (codeType_ == 0) {
-        const int colonne = sg_Classement->ColCount() > 10 ? sg_Classement->ColWidths(10) : 30;
-        const int l = 5 * colonne + 4;
+        // each heading over five columns and the lines between them
+        int l = 4;
+        for (int k = 10; k < 15; ++k)
+            l += sg_Classement->ColCount() > k ? sg_Classement->ColWidths(k) : 30;
         sg_titre->ChangeLargeurColonne(0, l);
         sg_titre->ChangeLargeurColonne(1, l);
         const int rows = std::max(1, sg_Classement->RowCount());

@@ -30,6 +30,8 @@ constexpr int HauteurLigne = 20;
 constexpr int TexteRemplaceSaison = 5721;   // %s the stored season, %d the new one's teams
 constexpr int TexteRemplaceSaisonUn = 5713;   // the same, the teams in the singular
 constexpr int TexteEffaceSaison = 5722;     // %s the season
+constexpr int TexteRemplaceParChamp = 5867;     // %s the stored season, %s the championship, %d its teams
+constexpr int TexteRemplaceParChampUn = 5868;   // the same, the teams in the singular
 // A cell of the entry grid takes one side's goals, up to three digits.
 constexpr int LargeurBut = 26;
 constexpr int ChiffresBut = 3;
@@ -343,6 +345,31 @@ void Tf_Historique::AfficheClassement()
     Page(ts_Classement);
 }
 
+TSaisonStat* AjouteSaisonDemandee(TStat& stat, int numero, int equipes, const std::string& championnat,
+                                  const std::function<std::unique_ptr<TSaisonStat>()>& fabrique,
+                                  const std::function<int(const std::string&)>& demande)
+{
+    // A stored season of that number goes only once the user says so.
+    for (int k = 0; k < stat.NombreSaisons(); ++k)
+        if (const TSaisonStat* deja = stat.Saison(k); deja && deja->Saison() == numero) {
+            const std::string nom = Tf_Historique::NomSaison(*deja);
+            const std::string texte =
+                championnat.empty()
+                    ? TraduireFormat(IdTexteNombre(TexteRemplaceSaison, TexteRemplaceSaisonUn, equipes), {nom, equipes})
+                    : TraduireFormat(IdTexteNombre(TexteRemplaceParChamp, TexteRemplaceParChampUn, equipes),
+                                     {nom, championnat, equipes});
+            if (demande(texte) != mrYes)
+                return nullptr;
+            break;
+        }
+    std::unique_ptr<TSaisonStat> s = fabrique();
+    if (!s)
+        return nullptr;
+    TSaisonStat* p = s.get();
+    stat.AjouteSaison(std::move(s));
+    return p;
+}
+
 std::string Tf_Historique::NomSaison(const TSaisonStat& s)
 {
     return TraduireFormat(356, {s.Saison() + 1900, s.NombreEquipes()});
@@ -545,30 +572,27 @@ void Tf_Historique::bc_AjouterClick(TObject*)
     const int numero = Tf_EquipeHistorique::NumeroSaison(d.Annee());
     if (noms.empty() || numero < 0)
         return;
-    // A season of that year already stored goes only once the user says so:
-    // No keeps it and the file as they were.
-    const int equipes = std::min<int>(static_cast<int>(noms.size()), 255);
-    for (int k = 0; k < stat_->NombreSaisons(); ++k)
-        if (const TSaisonStat* deja = stat_->Saison(k); deja && deja->Saison() == numero &&
-            Tf_MessageUtil::Affiche(TraduireFormat(IdTexteNombre(TexteRemplaceSaison, TexteRemplaceSaisonUn, equipes),
-                                                   {NomSaison(*deja), equipes}),
-                                    mbuOui | mbuNon) != mrYes)
-            return;
     // one team a history id: a name the file spells another way is that team
-    std::vector<int> ids;
-    for (const std::string& nom : noms)
-        if (const int id = stat_->IdEquipe(nom); id >= 0 && std::find(ids.begin(), ids.end(), id) == ids.end())
-            ids.push_back(id);
-    if (ids.empty())
+    const auto fabrique = [&]() -> std::unique_ptr<TSaisonStat> {
+        std::vector<int> ids;
+        for (const std::string& nom : noms)
+            if (const int id = stat_->IdEquipe(nom); id >= 0 && std::find(ids.begin(), ids.end(), id) == ids.end())
+                ids.push_back(id);
+        if (ids.empty())
+            return nullptr;
+        const int n = std::min<int>(static_cast<int>(ids.size()), 255);
+        auto s = std::make_unique<TSaisonStat>(n, numero);
+        for (int i = 0; i < n; ++i)
+            s->AjouteEquipe(ids[static_cast<size_t>(i)]);
+        // a season of the same number is replaced: the grid must not keep it
+        saison_ = nullptr;
+        return s;
+    };
+    const TSaisonStat* nouvelle =
+        AjouteSaisonDemandee(*stat_, numero, std::min<int>(static_cast<int>(noms.size()), 255), "", fabrique,
+                             [](const std::string& texte) { return Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon); });
+    if (!nouvelle)
         return;
-    const int n = std::min<int>(static_cast<int>(ids.size()), 255);
-    auto s = std::make_unique<TSaisonStat>(n, numero);
-    for (int i = 0; i < n; ++i)
-        s->AjouteEquipe(ids[static_cast<size_t>(i)]);
-    const TSaisonStat* nouvelle = s.get();
-    // a season of the same number is replaced: the grid must not keep it
-    saison_ = nullptr;
-    stat_->AjouteSaison(std::move(s));
     RemplitSaisons(cb_Saison3, nouvelle);
     RemplitSaisie(cb_Saison3->ItemIndex());
 }

@@ -9,6 +9,8 @@
 // Nothing reaches the disk before "Enregistrer".
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "ui/BrivantelForm.h"
@@ -27,6 +29,18 @@ class TSaisonStat;
 class TStat;
 class TStats;
 class TUpDown;
+
+// Every season goes into a history file through here. When the file holds
+// a season of that number, the question is asked first through demande (with
+// Oui and Non), naming the stored season and what replaces it: equipes teams
+// of the championship named, with their results, or, when championnat is
+// empty, a season of the history window, which has none yet. No answers
+// nullptr and leaves the file as it was. Otherwise fabrique makes the season
+// (names new to the file are added then) and it takes the place of the stored
+// one (TStat::AjouteSaison); it is returned (nullptr when fabrique made none).
+TSaisonStat* AjouteSaisonDemandee(TStat& stat, int numero, int equipes, const std::string& championnat,
+                                  const std::function<std::unique_ptr<TSaisonStat>()>& fabrique,
+                                  const std::function<int(const std::string&)>& demande);
 
 class Tf_Historique : public TFootForm
 {

@@ -69,19 +69,32 @@ void CompteJoueursMatch(const TInfoComp* m, std::set<int32_t>* joueurs, int* mat
                 ++*remplacements;
 }
 
-// Rows (team id, value) by value, teams level in alphabetical order.
-void TrieLignes(std::vector<std::pair<int, int>>& lignes, const TSaison& saison, bool decroissant)
+// A team's row of a ranking: its value, or none when the team has nothing to
+// count it from (no line-up entered, no match at the venue).
+struct TLigneRang
 {
-    std::stable_sort(lignes.begin(), lignes.end(), [&](const auto& a, const auto& b) {
-        if (a.second != b.second)
-            return decroissant ? a.second > b.second : a.second < b.second;
-        return AnsiCompareText(saison.NomEquipeCourant(a.first), saison.NomEquipeCourant(b.first)) < 0;
+    int id = 0;
+    int valeur = 0;
+    bool base = true;
+};
+
+// Rows by value, those without a base after the others; teams level (and
+// those without a base) in alphabetical order.
+void TrieLignes(std::vector<TLigneRang>& lignes, const TSaison& saison, bool decroissant)
+{
+    std::stable_sort(lignes.begin(), lignes.end(), [&](const TLigneRang& a, const TLigneRang& b) {
+        if (a.base != b.base)
+            return a.base;
+        if (a.base && a.valeur != b.valeur)
+            return decroissant ? a.valeur > b.valeur : a.valeur < b.valeur;
+        return AnsiCompareText(saison.NomEquipeCourant(a.id), saison.NomEquipeCourant(b.id)) < 0;
     });
 }
 
-// A ranked list of (team id, value): row n or "-" when equal to the row above;
-// a link holds the team's position in the current championship.
-void Classe(TColorGridBase& g, TSaison* saison, const std::vector<std::pair<int, int>>& lignes, int titre,
+// A ranked list of teams: row n or "-" when equal to the row above; a team
+// without a base shows "-" and takes no rank. A link holds the team's
+// position in the current championship.
+void Classe(TColorGridBase& g, TSaison* saison, const std::vector<TLigneRang>& lignes, int titre,
             const TCouleurElement& couleurs, const std::function<std::string(int)>& texte, bool lien)
 {
     const TDonneesChampionnat* c = saison->ChampionnatCourant();
@@ -93,17 +106,19 @@ void Classe(TColorGridBase& g, TSaison* saison, const std::vector<std::pair<int,
     Barres(g, 2, couleurs);
     int precedent = 65535;
     for (size_t n = 0; n < lignes.size(); ++n) {
-        const auto [id, valeur] = lignes[n];
+        const TLigneRang& l = lignes[n];
         const int row = static_cast<int>(n) + 1;
-        const bool estSuivie = id == suivie;
-        Cellule(g, 0, row, valeur == precedent ? "-" : IntToStr(row), couleurs, estSuivie, 1);
-        Cellule(g, 1, row, saison->NomEquipeCourant(id), couleurs, estSuivie, 0);
+        const bool estSuivie = l.id == suivie;
+        const std::string rang = !l.base ? std::string() : l.valeur == precedent ? "-" : IntToStr(row);
+        Cellule(g, 0, row, rang, couleurs, estSuivie, 1);
+        Cellule(g, 1, row, saison->NomEquipeCourant(l.id), couleurs, estSuivie, 0);
         if (lien) {
-            g.ChangeDonneeCellule(1, row, c->IndexEquipe(id));
+            g.ChangeDonneeCellule(1, row, c->IndexEquipe(l.id));
             g.ChangeMarqueCellule(1, row, true);
         }
-        Cellule(g, 2, row, texte(valeur), couleurs, estSuivie, 1);
-        precedent = valeur;
+        Cellule(g, 2, row, l.base ? texte(l.valeur) : "-", couleurs, estSuivie, 1);
+        if (l.base)
+            precedent = l.valeur;
     }
 }
 
@@ -289,7 +304,13 @@ void Tf_InfoEquipes::AfficheJoueursUtilises(TColorGridBase& g, TSaison* saison, 
     TDonneesChampionnat* courant = saison ? saison->ChampionnatCourant() : nullptr;
     if (!courant)
         return;
-    std::vector<std::pair<int, std::set<int32_t>>> equipes;   // by id
+    struct TJoueursEquipe
+    {
+        int id;
+        std::set<int32_t> joueurs;
+        int matchs = 0;   // with a line-up
+    };
+    std::vector<TJoueursEquipe> equipes;
     for (TDonneesChampionnat* c : liste) {
         int p = 0, d = 0;
         Etendue(*c, premiere, derniere, p, d);
@@ -297,18 +318,19 @@ void Tf_InfoEquipes::AfficheJoueursUtilises(TColorGridBase& g, TSaison* saison, 
             const int id = c->IdEquipe(t);
             if (id < 0 || id == 65535)
                 continue;
-            auto it = std::find_if(equipes.begin(), equipes.end(), [id](const auto& e) { return e.first == id; });
+            auto it = std::find_if(equipes.begin(), equipes.end(), [id](const auto& e) { return e.id == id; });
             if (it == equipes.end()) {
-                equipes.emplace_back(id, std::set<int32_t>{});
+                equipes.push_back({id, {}});
                 it = equipes.end() - 1;
             }
             for (int j = p; j <= d; ++j)
-                CompteJoueursMatch(c->MatchEquipe(j, id), &it->second, nullptr, nullptr, id, *c);
+                CompteJoueursMatch(c->MatchEquipe(j, id), &it->joueurs, &it->matchs, nullptr, id, *c);
         }
     }
-    std::vector<std::pair<int, int>> lignes;
-    for (const auto& [id, joueurs] : equipes)
-        lignes.emplace_back(id, static_cast<int>(joueurs.size()));
+    // a team without a line-up entered has no count of players
+    std::vector<TLigneRang> lignes;
+    for (const TJoueursEquipe& e : equipes)
+        lignes.push_back({e.id, static_cast<int>(e.joueurs.size()), e.matchs > 0});
     TrieLignes(lignes, *saison, false);
     Classe(g, saison, lignes, 690, couleurs, [](int v) { return IntToStr(v); }, false);
 }
@@ -336,9 +358,10 @@ void Tf_InfoEquipes::AfficheRemplacements(TColorGridBase& g, TSaison* saison, in
                 CompteJoueursMatch(c->MatchEquipe(j, id), nullptr, &(*it)[2], &(*it)[1], id, *c);
         }
     }
-    std::vector<std::pair<int, int>> lignes;
+    // a team without a match with a line-up has no average
+    std::vector<TLigneRang> lignes;
     for (const auto& e : equipes)
-        lignes.emplace_back(e[0], static_cast<int>(DivisionArrondie(e[1] * 100LL, e[2])));
+        lignes.push_back({e[0], static_cast<int>(DivisionArrondie(e[1] * 100LL, e[2])), e[2] > 0});
     TrieLignes(lignes, *saison, false);
     Classe(g, saison, lignes, 181, couleurs, [](int v) { return Format("%.2f", {v / 100.0}); }, false);
 }
@@ -357,7 +380,7 @@ TSeriesMinutes Tf_InfoEquipes::CalculeSeries(TSaison* saison)
     // stretch between two goals is a run of its own, and the run counted goes
     // on from the first goal back into the matches before.
     auto groupe = [&](int equipe, int b, const std::vector<int>& buts) {
-        std::array<int, 24>& w = t[static_cast<size_t>(equipe)];
+        auto& w = t[static_cast<size_t>(equipe)];
         int& courante = w[static_cast<size_t>(b)];
         int& close = w[static_cast<size_t>(b + 1)];
         int& comptee = w[static_cast<size_t>(b + 4)];
@@ -386,6 +409,8 @@ TSeriesMinutes Tf_InfoEquipes::CalculeSeries(TSaison* saison)
             return;
         for (int cote : {0, 1}) {
             const int x = cote == 0 ? h : a, y = cote == 0 ? a : h, s = cote == 0 ? sh : sa;
+            ++t[static_cast<size_t>(x)][MatchsSeries];
+            ++t[static_cast<size_t>(x)][MatchsSeries + 1 + cote];
             const int idX = cote == 0 ? idH : idA;
             // goals past the regular time at its end; goals without a minute
             // kept count as one at the kick-off
@@ -430,10 +455,12 @@ void Tf_InfoEquipes::AfficheSeries(TColorGridBase& g, TSaison* saison, const TCo
                                    const TSeriesMinutes& table, bool sansMarquer)
 {
     const int w = base + (sansMarquer ? 0 : 2);
-    std::vector<std::pair<int, int>> lignes;
+    // the matches counted at the venue: none, no run
+    const size_t matchs = static_cast<size_t>(MatchsSeries + ((base & 8) ? 1 : (base & 16) ? 2 : 0));
+    std::vector<TLigneRang> lignes;
     const TDonneesChampionnat* c = saison->ChampionnatCourant();
     for (size_t p = 0; p < table.size(); ++p)
-        lignes.emplace_back(c->IdEquipe(static_cast<int>(p)), table[p][static_cast<size_t>(w)]);
+        lignes.push_back({c->IdEquipe(static_cast<int>(p)), table[p][static_cast<size_t>(w)], table[p][matchs] > 0});
     TrieLignes(lignes, *saison, true);
     Classe(g, saison, lignes, 92, couleurs, [](int v) { return IntToStr(v); }, true);
 }

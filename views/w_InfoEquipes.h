@@ -21,8 +21,10 @@ class TScrollBox;
 
 // Runs of minutes per team index: words by base (0 without scoring, 2 without
 // conceding; +8 home, +16 away): +0 current run, +1 current run closed, +4 best
-// (counted while walking), +5 longest closed run. Full-width counters.
-using TSeriesMinutes = std::vector<std::array<int, 24>>;
+// (counted while walking), +5 longest closed run; then the matches counted,
+// all, at home and away (from MatchsSeries). Full-width counters.
+inline constexpr size_t MatchsSeries = 24;
+using TSeriesMinutes = std::vector<std::array<int, MatchsSeries + 3>>;
 
 class Tf_InfoEquipes : public TFootForm
 {

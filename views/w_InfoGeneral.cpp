@@ -138,20 +138,22 @@ void UneSerie(TGraphe& g)
     g.VideCourbe(0);
 }
 
-void ExtremesSerie(const std::vector<int>& s, int derniere, TChiffresInfo& f)
+void ExtremesSerie(const std::vector<int>& s, const std::vector<int>& joues, int derniere, TChiffresInfo& f)
 {
     f.Total = 0;
-    if (s.empty() || derniere < 1)
-        return;
-    f.Maximum = f.Minimum = s[0];
-    f.JourneeMaximum = f.JourneeMinimum = 1;
+    f.JourneeMaximum = f.JourneeMinimum = 0;
+    f.Maximum = f.Minimum = 0;
     for (int d = 1; d <= derniere && d <= static_cast<int>(s.size()); ++d) {
-        const int v = s[static_cast<size_t>(d - 1)];
+        const size_t k = static_cast<size_t>(d - 1);
+        const int v = s[k];
         f.Total += v;
-        if (v > f.Maximum) {
+        if (k >= joues.size() || joues[k] == 0)
+            continue;
+        if (f.JourneeMaximum == 0 || v > f.Maximum) {
             f.Maximum = v;
             f.JourneeMaximum = d;
-        } else if (v < f.Minimum) {
+        }
+        if (f.JourneeMinimum == 0 || v < f.Minimum) {
             f.Minimum = v;
             f.JourneeMinimum = d;
         }
@@ -217,6 +219,7 @@ TChiffresInfo TClasseInfoGeneral::Compte(TSaison* saison, int journee, bool sans
     f.Serie2.assign(n, 0);
     f.Serie3.assign(n, 0);
     f.AffluenceJournee.assign(n, 0);
+    f.JouesJournee.assign(n, 0);
     int premiere = 1, derniere = 0;
     Etendue(*c, journee, premiere, derniere);
     for (int d = premiere; d <= derniere; ++d) {
@@ -227,6 +230,7 @@ TChiffresInfo TClasseInfoGeneral::Compte(TSaison* saison, int journee, bool sans
                     continue;
                 AjouteAffluence(f, AffluenceConnue(*c, d, m), &f.AffluenceJournee[static_cast<size_t>(d - 1)]);
                 ++f.Joues;
+                ++f.JouesJournee[static_cast<size_t>(d - 1)];
                 if (a == b)
                     ++f.Nuls;
                 else if (a > b)
@@ -238,7 +242,7 @@ TChiffresInfo TClasseInfoGeneral::Compte(TSaison* saison, int journee, bool sans
         if (!sansSeries)
             CartonsJournee(f.Serie2, f.Serie3, f.Jaunes, f.Rouges, d, *c);
     }
-    ExtremesSerie(f.Serie1, std::min<int>(c->DerniereJournee, c->NbJour()), f);
+    ExtremesSerie(f.Serie1, f.JouesJournee, std::min<int>(c->DerniereJournee, c->NbJour()), f);
     if (journee != 0 && journee >= 1 && journee <= static_cast<int>(n))
         f.Total = f.Serie1[static_cast<size_t>(journee - 1)];
     return f;

@@ -61,17 +61,20 @@ struct TChiffresInfo
     int64_t Rouges = 0;
     std::vector<int> Serie1, Serie2, Serie3;
     std::vector<int64_t> AffluenceJournee;
+    std::vector<int> JouesJournee;   // the matches played on each matchday
     TCompteursMinutes Minutes{};
     TPostes Postes{};
     int64_t Total = 0;   // T
-    int Maximum = 0, JourneeMaximum = 1;
-    int Minimum = 0, JourneeMinimum = 1;
+    // The most and the fewest of a matchday with a match played (matchday 0:
+    // none).
+    int Maximum = 0, JourneeMaximum = 0;
+    int Minimum = 0, JourneeMinimum = 0;
     // Basketball: the maxima and minima above are of the average points per
     // match in tenths; these of the rebounds, with the totals of the shooting
     // codes 7 to 12.
     int64_t Rebonds = 0;
-    int MaximumRebonds = 0, JourneeMaximumRebonds = 1;
-    int MinimumRebonds = 0, JourneeMinimumRebonds = 1;
+    int MaximumRebonds = 0, JourneeMaximumRebonds = 0;
+    int MinimumRebonds = 0, JourneeMinimumRebonds = 0;
     std::array<int64_t, 6> Tirs{};
 };
 

@@ -158,17 +158,20 @@ TTextesBasket TextesBasket(const TChiffresInfo& f, const TDonneesChampionnat* c)
 {
     TTextesBasket t;
     const int p = f.Joues;
+    // the average of matchday j named as the page names a matchday; "-"
+    // without one
     auto journee = [&](const std::vector<int>& s, int j) {
         const size_t k = static_cast<size_t>(j - 1);
-        return k < s.size() ? TexteQuotient(s[k], f.Serie3[k], 1) : std::string("-");
+        return j >= 1 && k < s.size() ? AvecJournee(TexteQuotient(s[k], f.Serie3[k], 1), j, c) : std::string("-");
     };
     t.victoires = Part(f.VictoiresDom, p);
     t.points = ParMatch(f.Total, p);
-    t.maximum = AvecJournee(journee(f.Serie1, f.JourneeMaximum), f.JourneeMaximum, c);
-    t.minimum = AvecJournee(journee(f.Serie1, f.JourneeMinimum), f.JourneeMinimum, c);
-    t.rebonds = ParMatch(f.Rebonds, p);
-    t.maximumRebonds = journee(f.Serie2, f.JourneeMaximumRebonds) + " (" + IntToStr(f.JourneeMaximumRebonds) + ")";
-    t.minimumRebonds = journee(f.Serie2, f.JourneeMinimumRebonds) + " (" + IntToStr(f.JourneeMinimumRebonds) + ")";
+    t.maximum = journee(f.Serie1, f.JourneeMaximum);
+    t.minimum = journee(f.Serie1, f.JourneeMinimum);
+    // no rebound entered: no base for a figure of rebounds
+    t.rebonds = f.Rebonds > 0 ? ParMatch(f.Rebonds, p) : "-";
+    t.maximumRebonds = journee(f.Serie2, f.JourneeMaximumRebonds);
+    t.minimumRebonds = journee(f.Serie2, f.JourneeMinimumRebonds);
     for (size_t k = 0; k < 3; ++k)
         t.tirs[k] = TexteTaux(f.Tirs[2 * k], f.Tirs[2 * k + 1], 1);
     const bool points = f.Total > 0 && p > 0;
@@ -231,20 +234,20 @@ public:
         auto nulle = [&](const std::vector<int>& s, int d) {
             return f.Serie3[static_cast<size_t>(d - 1)] == 0 || s[static_cast<size_t>(d - 1)] <= 0;
         };
+        // a matchday without a match, or without a point (a rebound) entered,
+        // has no average to compare: none at all leaves matchday 0
         auto extremes = [&](const std::vector<int>& s, int& max, int& jmax, int& min, int& jmin) {
-            if (dernier < 1)
-                return;
-            jmax = jmin = 1;
-            for (int d = 2; d <= dernier; ++d) {
+            jmax = jmin = 0;
+            for (int d = 1; d <= dernier; ++d) {
                 if (nulle(s, d))
                     continue;
-                if (plusGrande(s, d, jmax))
+                if (jmax == 0 || plusGrande(s, d, jmax))
                     jmax = d;
-                else if (nulle(s, jmin) || plusGrande(s, jmin, d))
+                if (jmin == 0 || plusGrande(s, jmin, d))
                     jmin = d;
             }
-            max = moyenne(s, jmax);
-            min = moyenne(s, jmin);
+            max = jmax == 0 ? 0 : moyenne(s, jmax);
+            min = jmin == 0 ? 0 : moyenne(s, jmin);
         };
         extremes(f.Serie1, f.Maximum, f.JourneeMaximum, f.Minimum, f.JourneeMinimum);
         extremes(f.Serie2, f.MaximumRebonds, f.JourneeMaximumRebonds, f.MinimumRebonds, f.JourneeMinimumRebonds);

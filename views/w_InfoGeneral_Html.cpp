@@ -61,7 +61,7 @@ TCompteTable CompteTable(const TClasseInfoGeneral& classe, TSaison* saison, TDon
 {
     TCompteTable t;
     const size_t n = static_cast<size_t>(std::max(c.NbJour(), 0));
-    std::vector<int> points(n, 0), jaunes(n, 0), rouges(n, 0);
+    std::vector<int> points(n, 0), jaunes(n, 0), rouges(n, 0), joues(n, 0);
     int premiere = 1, derniere = 0;
     Etendue(c, journee, premiere, derniere);
     for (int d = premiere; d <= derniere; ++d) {
@@ -70,6 +70,7 @@ TCompteTable CompteTable(const TClasseInfoGeneral& classe, TSaison* saison, TDon
             if (!ScoresConnus(c, d, m, a, b))
                 continue;
             ++t.Joues;
+            ++joues[static_cast<size_t>(d - 1)];
             AjouteAffluence(t, AffluenceConnue(c, d, m));
             points[static_cast<size_t>(d - 1)] += a + b;
             t.Domicile += a;
@@ -92,7 +93,7 @@ TCompteTable CompteTable(const TClasseInfoGeneral& classe, TSaison* saison, TDon
                         ++t.Postes[static_cast<size_t>(p - 1)];
                 }
     }
-    ExtremesSerie(points, std::min<int>(c.DerniereJournee, c.NbJour()), t);
+    ExtremesSerie(points, joues, std::min<int>(c.DerniereJournee, c.NbJour()), t);
     return t;
 }
 

@@ -60,8 +60,9 @@ void Barres(TGraphe& g, int serie, int x, int valeur, std::pair<TColor, TColor> 
 // One empty series.
 void UneSerie(TGraphe& g);
 // Total, maximum and minimum of a series over matchdays 1..derniere (the first
-// matchday reaching a value keeps it).
-void ExtremesSerie(const std::vector<int>& s, int derniere, TChiffresInfo& f);
+// matchday reaching a value keeps it); a matchday without a match played
+// (joues) has no figure to compare.
+void ExtremesSerie(const std::vector<int>& s, const std::vector<int>& joues, int derniere, TChiffresInfo& f);
 
 // A distribution chart: one bar per slice of `tranche` minutes.
 void GrapheRepartition(TGraphBarre& g, const std::vector<int>& barres, int tranche, const std::string& titre,

@@ -241,12 +241,12 @@ Tf_Prevision::Tf_Prevision(TComponent* AOwner) : TFootForm(AOwner)
         TUpDown* p = facteur(poids, 450, y, defPoids, 100);
         label("%", 506, y + 2, 20);
         label(Texte(avant, L1(texteAvant)), 450, y + 28, 150);
-        TUpDown* n = facteur(nombre, 600, y + 26, defNombre, 99);
+        TUpDown* n = facteur(nombre, 592, y + 26, defNombre, 99);
         // what follows the count wraps onto a second line when it is long
-        TLabel* suite = label(Texte(apres, L1(texteApres)), 656, y + 22, 100);
+        TLabel* suite = label(Texte(apres, L1(texteApres)), 648, y + 22, 110);
         suite->SetAutoSize(false);
         suite->SetWordWrap(true);
-        suite->SetBounds(656, y + 22, 100, 34);
+        suite->SetBounds(648, y + 22, 110, 34);
         return std::pair{p, n};
     };
     std::tie(ud_PourcForme, ud_nMatchForme) =

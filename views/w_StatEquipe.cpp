@@ -431,7 +431,7 @@ void Tf_StatEquipe::CreeAffluence()
     Etiquette(this, fc_Affluence, "Label55", 10, 136, Texte(607, "Minimum"));
     Label58 = Etiquette(this, fc_Affluence, "Label58", 90, 136, "-", clYellow);
     Etiquette(this, fc_Affluence, "Label59", 10, 156, Texte(609, "Total"));
-    Label63 = Etiquette(this, fc_Affluence, "Label63", 90, 156, "0", clYellow);
+    Label63 = Etiquette(this, fc_Affluence, "Label63", 90, 156, "-", clYellow);
     TPanel* fond = Panneau(this, ts_Spectateur, "FondAffluence", alClient, 0);
     GraphSpect = new TGraphLigne(this);
     GraphSpect->SetName("GraphSpect");

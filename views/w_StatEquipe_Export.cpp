@@ -106,15 +106,66 @@ void EcritPage(const std::string& nomFichier, const std::string& texte)
         throw EFCreateError(L1("Impossible de créer le fichier ") + nomFichier);
 }
 
-// A page showing one picture copied beside it.
-void PageImage(const std::string& nomFichier, const std::string& image, const TEnTeteHTML& entete)
+// A page showing one picture copied beside it, then what follows it.
+void PageImage(const std::string& nomFichier, const std::string& image, const TEnTeteHTML& entete,
+               const std::string& apres = {})
 {
     const std::string nom = ExtractFileName(image);
     if (!CopieFichier(image, MakePath(ExtractFileDir(nomFichier), nom)))
         throw EFCreateError(L1("Impossible de créer le fichier ") + MakePath(ExtractFileDir(nomFichier), nom));
     EcritPage(nomFichier, "<HTML>\r\n<HEAD>\r\n" + MetaCharset() +
                               "\r\n" + TitreHTML(entete.Titres, true) + "\r\n</HEAD>\r\n<BODY BGCOLOR = #80CCFE>\r\n<img src=\"" + nom +
-                              "\">\r\n</BODY>\r\n</HTML>\r\n");
+                              "\">\r\n" + apres + "</BODY>\r\n</HTML>\r\n");
+}
+
+// The attendance page's figures as its box shows them: its heading, then
+// each caption with its value (average, maximum, minimum, total).
+struct TChiffresAffluence
+{
+    std::string titre;
+    std::vector<std::pair<std::string, std::string>> lignes;
+};
+
+TChiffresAffluence ChiffresAffluence(const Tf_StatEquipe& f)
+{
+    TChiffresAffluence a;
+    if (auto* t = dynamic_cast<TLabel*>(f.FindComponent("Label15")))
+        a.titre = t->Caption();
+    const std::pair<const char*, const TLabel*> paires[] = {
+        {"Label51", f.Label16}, {"Label52", f.Label54}, {"Label55", f.Label58}, {"Label59", f.Label63}};
+    for (const auto& [legende, valeur] : paires)
+        if (auto* l = dynamic_cast<TLabel*>(f.FindComponent(legende)))
+            a.lignes.emplace_back(l->Caption(), valeur->Caption());
+    return a;
+}
+
+// The figures printed from (x, y): the heading in bold, a line a caption and
+// its value.
+void ImprimeChiffres(TCanvas& c, const TChiffresAffluence& a, int x, int y)
+{
+    const int h = c.TextHeight("Ag") * 3 / 2;
+    int large = 0;
+    for (const auto& l : a.lignes)
+        large = std::max(large, c.TextWidth(l.first));
+    c.Brush.SetStyle(bsClear);
+    c.Font.SetStyle(fsBold);
+    c.TextOut(x, y, a.titre);
+    c.Font.SetStyle(0u);
+    for (const auto& [legende, valeur] : a.lignes) {
+        y += h;
+        c.TextOut(x, y, legende);
+        c.TextOut(x + large + c.TextWidth("    "), y, valeur);
+    }
+}
+
+// The same figures as an HTML table.
+std::string TableChiffres(const TChiffresAffluence& a)
+{
+    std::string t = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\r\n<tr><th colspan=\"2\">" +
+                    H(a.titre) + "</th></tr>\r\n";
+    for (const auto& [legende, valeur] : a.lignes)
+        t += "<tr><td>" + H(legende) + "</td><td align=right>" + H(valeur) + "</td></tr>\r\n";
+    return t + "</table>\r\n";
 }
 
 }  // namespace
@@ -166,7 +217,10 @@ void Tf_StatEquipe::Imprime()
             GraphBarre1->Imprime(Rect(0, haut, W, moitie), c);
             GraphBarre2->Imprime(Rect(0, moitie, W, Hp), c);
             break;
-        case 4: GraphSpect->Imprime(Rect(0, haut, W, moitie), c); break;
+        case 4:
+            GraphSpect->Imprime(Rect(0, haut, W, moitie), c);
+            ImprimeChiffres(c, ChiffresAffluence(*this), W / 10, moitie + c.TextHeight("Ag"));
+            break;
         default: break;
         }
     });
@@ -277,7 +331,10 @@ void Tf_StatEquipe::EnregistreHTML(const std::string& nomFichier)
         PageImage(nomFichier, DossierTemp() + "repartequipe.png", EnTeteEquipe());
         break;
     case 3: EnregistreJoueursHTML(nomFichier); break;
-    case 4: PageImage(nomFichier, SauveImagePNG(*GraphSpect, "spect", FondImages), EnTeteEquipe()); break;
+    case 4:
+        PageImage(nomFichier, SauveImagePNG(*GraphSpect, "spect", FondImages), EnTeteEquipe(),
+                  TableChiffres(ChiffresAffluence(*this)));
+        break;
     case 5: sg_Composition->EnregistreHTML(nomFichier, true, EnTeteEquipe()); break;
     case 6: EnregistreSituationsHTML(nomFichier); break;
     case 8: sg_PointPris->EnregistreHTML(nomFichier, true, EnTeteEquipe()); break;

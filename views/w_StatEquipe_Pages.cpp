@@ -27,6 +27,7 @@
 #include "ui/Graphe.h"
 #include "views/AfficheClassement.h"
 #include "views/DiversStat_Outils.h"
+#include "views/OutilsVues.h"
 #include "views/Series.h"
 #include "views/Textes.h"
 #include "views/cadreParamClassement.h"
@@ -239,6 +240,8 @@ void Tf_StatEquipe::AjouteResultat(TDonneesChampionnat& c, int journee, int matc
     texte += DeuxPoints(Saison->NomEquipeComplet(dom, &c) + " - " + Saison->NomEquipeComplet(ext, &c),
                         IntToStr(c.ValeurMatch(journee, 4 * match + 2)) + " - " +
                             IntToStr(c.ValeurMatch(journee, 4 * match + 4)));
+    if (const std::string tirs = vues::TexteTirsAuBut(c, journee, dom, ext); !tirs.empty())
+        texte += " (" + tirs + ")";
     const bool colonneDom = domicile || neutre_;
     TScrollBox* boite = colonneDom ? mdomicile : mexterieur;
     int& n = colonneDom ? nDom : nExt;
@@ -418,7 +421,8 @@ void Tf_StatEquipe::AfficheEvolution()
         ++compteur;
     });
     Label16->SetCaption(nombre == 0 ? std::string("-") : IntToStr(DivisionArrondie(total, nombre)));
-    Label63->SetCaption(IntToStr(static_cast<int>(total)));
+    // no attendance known: no total either
+    Label63->SetCaption(nombre == 0 ? std::string("-") : IntToStr(total));
     Label54->SetCaption(maximum == 0 ? std::string("-") : IntToStr(maximum));
     Label58->SetCaption(minimum == 999999 ? std::string("-") : IntToStr(minimum));
     for (TGraphe* g : {static_cast<TGraphe*>(Graph2), static_cast<TGraphe*>(Graph3), static_cast<TGraphe*>(Graph4),

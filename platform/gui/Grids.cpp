@@ -153,7 +153,12 @@ public:
         }
         const QString after = editor->text();
         const int64_t haut = grid->OnGetEditMaximum ? grid->OnGetEditMaximum(editCol, editRow) : 0;
-        const bool pris = after.contains(put, Qt::CaseInsensitive);
+        const int places = MaskPlaces(editor->inputMask());
+        // A key at the end of a cell whose places are all filled finds no
+        // room, whatever it is (the text may hold that character already).
+        const bool plein = put.size() == 1 && selLength == 0 && after == before && cursor >= before.size() &&
+                           QString(before).remove(' ').size() >= places;
+        const bool pris = !plein && after.contains(put, Qt::CaseInsensitive);
         if (pris && haut > 0 && Figure(after) > haut) {
             // Past what the cell's field holds: refused whole, the bounds said.
             RefuseInput(grid, Format(DialogTexts().NumberFromTo, {0, static_cast<int>(haut)}));
@@ -164,8 +169,8 @@ public:
             }
             return;
         } else {
-            const int places = MaskPlaces(editor->inputMask());
-            RefuseInput(grid, put.size() > places ? Format(DialogTexts().TooLong, {places}) : MaskReason(editor->inputMask()));
+            RefuseInput(grid, plein || put.size() > places ? Format(DialogTexts().TooLong, {places})
+                                                           : MaskReason(editor->inputMask()));
         }
         const QSignalBlocker quiet(editor);
         SetProgramText(editor, before);

@@ -436,6 +436,33 @@ TEST_F(Texts, CountsTakeTheNumberOfTheirLanguage)
     InstalleTraducteur(nullptr);
     EXPECT_EQ(IdTexteNombre(235, 236, 1), 236);
     EXPECT_EQ(IdTexteNombre(235, 236, 0), 235);
+
+    // A count of one in a sentence, in each language, and two.
+    const struct
+    {
+        const char* lang;
+        int pluriel, singulier;
+        const char *un, *deux;
+    } phrases[] = {
+        {"fr", 3321, 5950, "Ce stade accueille 1 match : il ne peut pas être supprimé.",
+         "Ce stade accueille 2 matchs : il ne peut pas être supprimé."},
+        {"en", 3321, 5950, "This stadium hosts 1 match: it cannot be removed.",
+         "This stadium hosts 2 matches: it cannot be removed."},
+        {"fr", 3322, 5951, "Cette salle accueille 1 match : elle ne peut pas être supprimée.",
+         "Cette salle accueille 2 matchs : elle ne peut pas être supprimée."},
+        {"en", 3322, 5951, "This hall hosts 1 match: it cannot be removed.",
+         "This hall hosts 2 matches: it cannot be removed."},
+        {"fr", 3323, 5952, "Cet arbitre a dirigé 1 match : il ne peut pas être supprimé.",
+         "Cet arbitre a dirigé 2 matchs : il ne peut pas être supprimé."},
+        {"en", 3323, 5952, "This referee has officiated 1 match: he cannot be removed.",
+         "This referee has officiated 2 matches: he cannot be removed."},
+    };
+    for (const auto& p : phrases) {
+        InstalleTraducteur(std::make_unique<TTraducteur>(LanguageFile(p.lang)));
+        EXPECT_EQ(Cp1252ToUtf8(TraduireFormat(IdTexteNombre(p.pluriel, p.singulier, 1), {1})), p.un);
+        EXPECT_EQ(Cp1252ToUtf8(TraduireFormat(IdTexteNombre(p.pluriel, p.singulier, 2), {2})), p.deux);
+    }
+    InstalleTraducteur(nullptr);
 }
 
 // A place in the standings reads as an ordinal in each language: the English

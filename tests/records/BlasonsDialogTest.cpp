@@ -280,9 +280,10 @@ TEST(ModifierEquipe, RenameResortsRefusesUsedTeamsAndDeletesUnusedOnes)
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].find('\n' + s.Arbre().NomCompletCode(p.c1->CodeChamp)), std::string::npos) << messages[0];
     EXPECT_EQ(s.NomEquipe(0), "Tessane B");
-    // The unused team goes; its named player stays without a team, the other is freed.
+    // The unused team goes once asked; its named player stays without a team, the other is freed.
     f->l_Equipe->SetItemIndex(f->l_Equipe->Items().IndexOfObject(isolee));
     f->l_EquipeClick(nullptr);
+    kit::WhenModal([](TForm* m) { m->SetModalResult(mrYes); });
     f->bc_EffacerClick(nullptr);
     EXPECT_EQ(s.NomEquipe(isolee), "");
     EXPECT_EQ(f->l_Equipe->Items().Count(), 4);

@@ -28,6 +28,7 @@
 #include "tests/support/SauveRelit.h"
 #include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
+#include "ui/message2.h"
 
 using namespace fiches_essai;
 
@@ -334,29 +335,37 @@ TEST(FicheJoueur, YearOfBirthOfFourDigits)
     }
 }
 
-// A name typed on a new card that another team's player has: asked, then
-// moved at once; the card reports the change whatever the close.
+// A name typed on a new card that another team's player has: nothing is
+// taken while it is typed; validated, the question names him; Yes shows his
+// card as the move makes him, and validating it moves him.
 TEST(FicheJoueur, TakeOverByName)
 {
     TPetiteSaison p = PetiteSaison(sportFootball);
     TSaison& s = *p.saison;
-    bool signale = false;
+    std::string question;
     auto f = Carte(s, nullptr, 2);
-    f->OnModification = [&] { signale = true; };
-    kit::WhenModal([](TForm* m) { m->SetModalResult(mrYes); });
-    kit::AnswerMessages({mrYes});
     kit::ShowForm(f.get());
     {
         kit::Type(f->e_Prenom, "Luc");
         kit::Type(f->e_Nom, "Durand");
         kit::Process(10);
-        EXPECT_FALSE(f->b_Annuler->Visible());
-        f->Close();
+        EXPECT_TRUE(f->b_Annuler->Visible());
+        EXPECT_EQ(f->JoueurTrouve, nullptr);
+        kit::WhenModal([&question](TForm* m) {
+            question = dynamic_cast<Tf_MessageUtil*>(m)->Label1->Caption();
+            m->SetModalResult(mrYes);
+        });
+        kit::Click(f->b_Valider);
+        EXPECT_EQ(f->ModalResult(), mrNone);
+        EXPECT_EQ(f->JoueurTrouve, p.durand);
+        EXPECT_EQ(p.durand->ClubActuel, 1);
+        EXPECT_EQ(f->cb_ClubPrec->GetText(), "Zelvor");
+        kit::Click(f->b_Valider);
     }
-    const int r = f->ModalResult();
-    EXPECT_EQ(r, mrOk);
+    EXPECT_EQ(f->ModalResult(), mrOk);
     EXPECT_EQ(f->Tag, 1);
-    EXPECT_TRUE(signale);
+    EXPECT_EQ(question,
+              TraduireFormat(5849, {std::string("Durand Luc"), std::string("Zelvor"), std::string("Corvelle"), std::string("Luc Durand")}));
     TJoueur* j = s.Joueurs().ChercheJoueurNom("DURAND", "LUC");
     ASSERT_TRUE(j);
     EXPECT_EQ(j->ClubActuel, 2);
@@ -364,8 +373,9 @@ TEST(FicheJoueur, TakeOverByName)
     EXPECT_EQ(j->Duree, 105);
 }
 
-// A player taken over by name and validated with nothing else changed:
-// the card reports the change (the squads window refreshes on it).
+// A player taken by name on a national team's card and validated with
+// nothing else changed: the card reports the change (the squads window
+// refreshes on it).
 TEST(FicheJoueur, TakeOverValidatedReportsTheChange)
 {
     TPetiteSaison p = PetiteSaison(sportFootball);
@@ -377,9 +387,11 @@ TEST(FicheJoueur, TakeOverValidatedReportsTheChange)
     auto f = Carte(s, nullptr, 2);
     f->ModeNational = true;
     kit::WhenModal([&](TForm*) {
+        kit::WhenModal([](TForm* m) { m->SetModalResult(mrYes); });
         kit::Type(f->e_Prenom, "Luc");
         kit::Type(f->e_Nom, "Durand");
         kit::Process(10);
+        kit::Click(f->b_Valider);
         kit::Click(f->b_Valider);
     });
     const int resultat = f->ShowModal();
@@ -388,6 +400,7 @@ TEST(FicheJoueur, TakeOverValidatedReportsTheChange)
     TJoueur* j = s.Joueurs().ChercheJoueurNom("DURAND", "LUC");
     ASSERT_TRUE(j);
     EXPECT_EQ(j->EquipeNational, 2);
+    EXPECT_EQ(j->ClubActuel, 1);
 }
 
 // The season panel, the match lists, the goal panel and the graph of a

@@ -276,7 +276,7 @@ TEST(Arbitres, RemovalRefusedWhileMatchesNameHim)
     EXPECT_TRUE(f->mi_Editer->Visible());
     EXPECT_TRUE(f->mi_Inserer->Visible());
     auto textes = Messages([&] { f->Effacer(bardin); });
-    EXPECT_EQ(textes, (std::vector<std::string>{TraduireFormat(3323, {1})}));
+    EXPECT_EQ(textes, (std::vector<std::string>{TraduireFormat(5952, {1})}));
     EXPECT_EQ(g->Row(), bardin);
     EXPECT_EQ(l.S().Arbitres().NbPersonnel(), 3);
     g->SetRow(rossi);
@@ -338,7 +338,7 @@ TEST(Stades, ListEditedThroughTheCardAndRemovalsSayWhy)
 
     // The named stadium stays, with the reason.
     auto textes = Messages([&] { f->Effacer(2); });
-    EXPECT_EQ(textes, (std::vector<std::string>{TraduireFormat(3321, {1})}));
+    EXPECT_EQ(textes, (std::vector<std::string>{TraduireFormat(5950, {1})}));
     EXPECT_EQ(g->Row(), 2);
     EXPECT_EQ(l.S().Stades().NbStade(), 3);
     // Another goes: the club record and the competition list forget it.
@@ -375,7 +375,7 @@ TEST(Stades, IndoorSportsListHalls)
     EXPECT_EQ(f->mi_Editer->Caption(), Traduire(1278));
     EXPECT_EQ(f->mi_Inserer->Caption(), Traduire(1279));
     auto textes = Messages([&] { f->Effacer(2); });
-    EXPECT_EQ(textes, (std::vector<std::string>{TraduireFormat(3322, {1})}));
+    EXPECT_EQ(textes, (std::vector<std::string>{TraduireFormat(5951, {1})}));
     kit::Process(30);
     kit::GrabToPng(f.get(), "liste-salles-basket");
 }

@@ -352,9 +352,14 @@ TEST(Recherche, DuplicatesAndMergeByDrag)
     e.f->sg_RechercheDragDrop(e.f->sg_Recherche, e.f->sg_Recherche, surA.X, surA.Y);
     ASSERT_EQ(textes.size(), 1u);
     // The question says what happens, naming each namesake with his team:
-    // the second goes, his matches go to the first.
-    EXPECT_EQ(textes[0], TraduireFormat(297, {std::string("Dupont Jean (Brivant)"), L1("Dupônt Jean (Zelvor)"),
-                                              std::string("Dupont Jean (Brivant)")}));
+    // the second goes, his matches go to the first, who takes over his
+    // career counts where larger; his year of birth and his club go.
+    const std::string brivant = "Dupont Jean (Brivant)";
+    EXPECT_EQ(textes[0], TraduireFormat(297, {brivant, L1("Dupônt Jean (Zelvor)"), brivant}) + "\n" +
+                             TraduireFormat(5841, {brivant, TraduireFormat(5845, {TraduireFormat(5844, {TraduireFormat(5843, {std::string("Division 1")})}),
+                                                                                  TraduireFormat(5843, {std::string("Coupe")})})}) +
+                             "\n" + TraduireFormat(5842, {brivant, TraduireFormat(5845, {DeuxPoints(Traduire(73), "1979"),
+                                                                                   DeuxPoints(Traduire(1380), "Zelvor")})}));
     EXPECT_EQ(kit::ForgetModalActions(), 0u);   // the card opened too
     EXPECT_EQ(a->NbMatchCarriere(c1), 10);
     EXPECT_EQ(a->StatCarriere(c1, 1), 7);

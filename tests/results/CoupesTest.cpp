@@ -9,7 +9,9 @@
 // every gesture that takes a team out of a played match.
 #include <gtest/gtest.h>
 
+#include "model/Barrage.h"
 #include "model/Championnat.h"
+#include "model/DescTree.h"
 #include "model/MultiSport.h"
 #include "model/Saison.h"
 #include "model/oTraducteur.h"
@@ -38,7 +40,7 @@ struct Jeu
 // final of kind `finale`, option word 1 counting the two rounds; the matches
 // given are in the championship with a record of each side of those played.
 std::unique_ptr<TSaison> Coupe(int sport, uint16_t demi, uint16_t finale, bool petiteFinale,
-                               const std::vector<Jeu>& jeux)
+                               const std::vector<Jeu>& jeux, bool barrage = false)
 {
     auto s = TMultiSport::CreeSaison(sport);
     auto c = s->CreeChampionnat(TDonneesChampionnat::TypeCoupe | TDonneesChampionnat::TypeNational, 0);
@@ -58,7 +60,17 @@ std::unique_ptr<TSaison> Coupe(int sport, uint16_t demi, uint16_t finale, bool p
                 c->ListesDonnees(j.d).front()->Ajoute(std::make_unique<TDonneesEvt>(100 + e, e, 30, 0));
     }
     c->NbJournee = 1;
-    TDescNoeud* n = s->Arbre().AjouteChampionnat("Coupe", "Coupe", std::move(c), "France");
+    TDescNoeud* n = nullptr;
+    if (barrage) {
+        // the cup of a play-off, under its play-off
+        auto b = std::make_unique<TDonneesBarrage>();
+        b->Code = 3 | 0x8000;
+        c->CodeChamp = 3 | 0x8000;
+        TDescNoeud* p = s->Arbre().AjouteBarrage("Barrage", "France", std::move(b));
+        n = s->Arbre().AjouteNoeudNiveau(p, 3, "Barrage");
+        n->SetChampionnat(std::move(c));
+    } else
+        n = s->Arbre().AjouteChampionnat("Coupe", "Coupe", std::move(c), "France");
     s->SetChampionnatCourant(n->Championnat());
     return s;
 }
@@ -85,6 +97,7 @@ struct CasChangement
     std::vector<Jeu> partent;   // matches the change replaces or deletes, in order
     Jeu nouveau;                // the match made in their place (d 0: none)
     Jeu petiteNouvelle;         // the third-place match made in place of the one given (d 0: it stays)
+    bool barrage = false;       // the cup is a play-off's
 };
 
 class Changement : public ::testing::TestWithParam<std::tuple<CasChangement, bool, bool>>
@@ -101,11 +114,11 @@ TEST_P(Changement, AsksBeforeReplacingTypedLaterMatchesAndNoKeepsThemWhole)
     const bool petiteChange = petiteFinale && cas.petiteNouvelle.d > 0;
     if (petiteChange)
         partent.push_back(cas.petite);
-    auto s = Coupe(cas.sport, cas.demi, cas.finale, petiteFinale, jeux);
+    auto s = Coupe(cas.sport, cas.demi, cas.finale, petiteFinale, jeux, cas.barrage);
     TDonneesChampionnat* c = s->ChampionnatCourant();
     c->NbJournee = static_cast<uint8_t>(cas.journee);
-    // The basketball cup with its third-place match is shown in English.
-    const bool anglais = std::string(cas.nom) == "basket" && petiteFinale;
+    // The basketball cup and the play-off with their third-place match are shown in English.
+    const bool anglais = (std::string(cas.nom) == "basket" || cas.barrage) && petiteFinale;
     struct Langue
     {
         bool anglais;
@@ -141,7 +154,8 @@ TEST_P(Changement, AsksBeforeReplacingTypedLaterMatchesAndNoKeepsThemWhole)
     EXPECT_EQ(kit::ForgetModalActions(), demande ? 0u : 1u);
     ASSERT_EQ(dits.size(), demande ? 1u : 0u);
     if (demande) {
-        EXPECT_EQ(dits[0], vues::Texte(4800) + liste + '\n' + vues::Texte(4801));
+        // naming the competition it is in
+        EXPECT_EQ(dits[0], vues::Texte(cas.barrage ? 5955 : 4800) + liste + '\n' + vues::Texte(4801));
     }
     if (petiteFinale && demande)
         kit::GrabToPng(r.get(), std::string("coupe_changement_") + cas.nom);
@@ -222,6 +236,11 @@ INSTANTIATE_TEST_SUITE_P(
                           {{1, 0, 1, 2, 0, 0}, {1, 2, 3, 1, 0, 0}, {2, 0, 2, 1, 2, 1}},
                           {2, 1, 3, 3, 1, 0}, 1, 0, "0", "1",
                           {{2, 0, 2, 1, 2, 1}}, {2, 1, 2, V, V, -1}, {2, 0, 3, V, V, -1}},
+            // The same in a play-off of cup rounds.
+            CasChangement{"football_play_off", 0, 1, 1,
+                          {{1, 0, 1, 2, 0, 0}, {1, 2, 3, 1, 0, 0}, {2, 0, 2, 1, 2, 1}},
+                          {2, 1, 3, 3, 1, 0}, 1, 0, "0", "1",
+                          {{2, 0, 2, 1, 2, 1}}, {2, 1, 2, V, V, -1}, {2, 0, 3, V, V, -1}, true},
             // Best of three into best of seven: a semi-final's game 3 retyped,
             // the whole final of the old pairing goes (five games typed).
             CasChangement{"basket", 2, 5, 7,

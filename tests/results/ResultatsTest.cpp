@@ -887,7 +887,7 @@ TEST(Resultats, TeamsAddedToACup)
         m->SetModalResult(mrOk);
     });
     r->mi_AjoutEquipe->Click();
-    EXPECT_EQ(messages, std::vector<std::string>{TraduireFormat(5787, {4, "Stade Nouveau, AS Toute Neuve"})});
+    EXPECT_EQ(messages, std::vector<std::string>{TraduireFormat(5911, {4, "Stade Nouveau, AS Toute Neuve"})});
     messages.clear();
     EXPECT_EQ(c->NbEquipe(), 4);
     EXPECT_LT(s->ChercheEquipe("AS Toute Neuve"), 0);

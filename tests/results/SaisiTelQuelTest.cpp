@@ -404,14 +404,33 @@ INSTANTIATE_TEST_SUITE_P(
                      EXPECT_EQ(b.Matchs(2), 2);
                      EXPECT_EQ(b.dits, (std::vector<std::string>{TraduireFormat(5580, {2, LibelleJournee(*b.c, 2)})}));
                  }},
-        // "Compléter" answered Yes on an empty league: nothing to add, said,
-        // and nothing changed.
+        // "Compléter" on an empty league: no answer would add a match, so
+        // nothing is asked; nothing to add is said, and nothing changed.
         CasSaisi{"complete_on_an_empty_league_says_nothing_to_add", 0, false, [](Banc& b) { b.Page(1); },
-                 {mrYes, mrOk}, [](Banc& b) { kit::Click(b.r().b_Completer); },
+                 {mrOk}, [](Banc& b) { kit::Click(b.r().b_Completer); },
                  [](Banc& b, const std::string& avant) {
-                     EXPECT_EQ(b.dits, (std::vector<std::string>{QuestionRetours(*b.c), Traduire(5581)}));
+                     EXPECT_EQ(b.dits, (std::vector<std::string>{Traduire(5581)}));
                      EXPECT_TRUE(b.Doc() == avant);
                      EXPECT_EQ(ModifSaison, 0);
+                 }},
+        // A return leg whose team already plays its matchday (Club 1 - Club 3,
+        // 2-0, on matchday 4): No fills the other matchdays only, never
+        // replacing a match.
+        CasSaisi{"complete_never_replaces_a_played_match", 2, false,
+                 [](Banc& b) {
+                     b.Joue(1, {{"70", "60"}, {"55", "50"}});
+                     b.Page(4);
+                     ChoisitEquipe(b.r(), 0);
+                     ChoisitEquipe(b.r(), 1);
+                     Retape(b.r(), 0, "2", "0");
+                 },
+                 {mrNo, mrOk}, [](Banc& b) { kit::Click(b.r().b_Completer); },
+                 [](Banc& b, const std::string& avant) {
+                     EXPECT_EQ(b.dits.back(), Traduire(5581));
+                     EXPECT_EQ(b.r().Ligne(0).Domicile->Text() + " " + b.r().Ligne(0).ScoreDomicile->Text() + "-" +
+                                   b.r().Ligne(0).ScoreExterieur->Text() + " " + b.r().Ligne(0).Exterieur->Text(),
+                               "Club 1 2-0 Club 3");
+                     EXPECT_TRUE(b.Doc() == avant);
                  }},
         // Answered No (each return leg on the matchday of the same rank) on
         // a matchday of the second half, in English: the return legs of the

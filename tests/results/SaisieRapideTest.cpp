@@ -206,9 +206,10 @@ TEST(SaisieRapide, PlayerAlreadyInTheTeamChangesNothing)
     }
 }
 
-// A player moved into a team holding his namesake is merged into it and
-// freed by the model: the choice list drops his line, so choosing it again
-// can never reach the freed player; the namesake stays once in the team.
+// A player moved into a team holding his namesake is merged into it, once
+// the user says so, and freed by the model: the choice list drops his line,
+// so choosing it again can never reach the freed player; the namesake stays
+// once in the team.
 TEST(SaisieRapide, PlayerMergedIntoANamesakeLeavesTheList)
 {
     vues::TSaisonVue v = vues::SaisonVue(0);
@@ -226,12 +227,15 @@ TEST(SaisieRapide, PlayerMergedIntoANamesakeLeavesTheList)
     const int lignes = f->cb_AjoutJoueur->Items().Count();
     const std::string ligne = f->LigneJoueur(*venu);
 
-    // The card asked for: the second time the name is new and its card is
-    // cancelled.
+    // The card asked for: the first time the merge is asked and accepted,
+    // then the namesake's card shown; the second time the name is new and
+    // its card is cancelled.
     f->cc_AfficheFiche->SetChecked(true);
     for (int fois = 0; fois < 2; ++fois)
     {
         kit::ForgetModalActions();
+        if (fois == 0)
+            kit::WhenModal([](TForm* m) { m->SetModalResult(mrYes); });
         kit::WhenModal([](TForm* m) { m->SetModalResult(mrCancel); });
         f->cb_AjoutJoueur->SetText(ligne);
         kit::Click(f->b_Ajouter);

@@ -456,6 +456,39 @@ void TirsAuButPuisFinale(Banc& b)
     TapeCase(b, 0, true, "3");
 }
 
+// A final drawn 1-1 and won 5-4 on a shoot-out; live scoring, home "+"
+// (2-1): the shoot-out goes, said under the scores; "-" (1-1) gives it back,
+// and the cup its winner: the season is as it was.
+CasTableau TirsRendus(int sport)
+{
+    return {sport == 0 ? "live_scoring_plus_then_minus_gives_the_shoot_out_back_football"
+                       : "live_scoring_plus_then_minus_gives_the_shoot_out_back_basketball_english",
+            {sport, {{1, 1}}, false, false, 0, sport != 0},
+            [](Banc& b) {
+                b.Repond({{Reponse::Tirs, 5, 4}});
+                b.Tape(0, "1", "1");
+            },
+            {},
+            [](Banc& b) {
+                Tf_Minute& m = b.Direct(0);
+                EXPECT_EQ(m.l_TirsAuBut->Caption(), TraduireFormat(286, {5, 4}));
+                kit::Click(m.Bp1);
+                EXPECT_EQ(m.l_TirsAuBut->Caption(), TraduireFormat(5880, {5, 4, 1, 1}));
+                const TInfoComp* x = b.c->Journee(1)->Match(0);
+                EXPECT_EQ(b.c->Penalty(1, x->IdEquipe(0), x->IdEquipe(1)), nullptr);
+                kit::GrabToPng(&m, b.nom + "_plus");
+                kit::Click(m.Bm1);
+                EXPECT_EQ(m.l_TirsAuBut->Caption(), TraduireFormat(286, {5, 4}));
+                b.Page();
+            },
+            0,
+            [](Banc& b, const std::string& avant) {
+                EXPECT_TRUE(b.Doc() == avant) << "the season changed";
+                EXPECT_EQ(b.r().Ligne(0).TirsAuBut->Caption(), TraduireFormat(286, {5, 4}));
+                EXPECT_EQ(b.r().Ligne(0).Qualifie, 0);
+            }};
+}
+
 // Single-match semi-finals played 1-0 and 2-0, the final 3-1.
 void Demis(Banc& b)
 {
@@ -538,6 +571,69 @@ Reponse SansTroisieme()
                     kit::Click(o.b_Annuler);
             }};
 }
+
+// Each named team of the list placed by double click, in turn: a draw.
+void Tire(Banc& b, const std::vector<std::string>& noms)
+{
+    for (const std::string& nom : noms) {
+        int i = 0;
+        while (i < b.r().l_Equipe->Items().Count() && NomEntreeListe(b.r().l_Equipe->Items()[i], 5) != nom)
+            ++i;
+        ASSERT_LT(i, b.r().l_Equipe->Items().Count()) << nom;
+        ChoisitEquipe(b.r(), i);
+    }
+}
+
+// The second leg of the tie of `equipe` typed on matchday 2, wherever its row.
+void Retour(Banc& b, const std::string& equipe, const std::string& sh = "0", const std::string& sa = "0")
+{
+    b.Va(2);
+    const int l = b.LigneDe(b.f->Saison->ChercheEquipe(equipe));
+    ASSERT_GE(l, 0) << equipe;
+    b.Tape(l, sh, sa);
+}
+
+// Sixteen clubs: eight two-legged ties (Club 1 - Club 10, Club 11 - Club 12,
+// Club 13 - Club 14, Club 15 - Club 16, Club 2 - Club 3...: the first round
+// placed from the list in its order), four single quarter-finals, two
+// semi-finals, a final.
+const Forme Seize{0, {{8, 2}, {4, 1}, {2, 1}, {1, 1}}};
+
+// Every first leg 1-0; the second legs 0-0, but Club 10 - Club 1 and Club 12
+// - Club 11 still to play; the quarter-finals the page placed cleared, then
+// drawn by double clicks [Club 2 - Club 6] [Club 4 - Club 8] [Club 13 - Club
+// 15] [ - ] and played 1-0; the semi-final Club 2 - Club 4 2-1; the second
+// legs shown.
+void TirageAvantLesRetours(Banc& b)
+{
+    for (int l = 0; l < 8; ++l)
+        b.Tape(l, "1", "0");
+    for (const char* e : {"Club 2", "Club 4", "Club 6", "Club 8", "Club 13", "Club 15"})
+        Retour(b, e);
+    b.Va(3);
+    kit::Click(b.r().BoutonCopie1);
+    Tire(b, {"Club 2", "Club 6", "Club 4", "Club 8", "Club 13", "Club 15"});
+    for (int l = 0; l < 3; ++l)
+        b.Tape(l, "1", "0");
+    b.Va(4);
+    b.Tape(0, "2", "1");
+    b.Va(2);
+}
+
+// Then the last second legs 0-0 (Club 1 and Club 11 through, placed in the
+// free row), the quarter-final Club 1 - Club 11 1-0, the second legs shown.
+void RetoursPuisQuart(Banc& b)
+{
+    TirageAvantLesRetours(b);
+    Retour(b, "Club 1");
+    Retour(b, "Club 11");
+    b.Va(3);
+    b.Tape(3, "1", "0");
+    b.Va(2);
+}
+
+// The quarter-finals as drawn and played.
+const std::vector<std::string> QuartsTires{"Club 2 1-0 Club 6", "Club 4 1-0 Club 8", "Club 13 1-0 Club 15"};
 
 INSTANTIATE_TEST_SUITE_P(
     WhatUsersMet, Tableaux,
@@ -751,7 +847,10 @@ INSTANTIATE_TEST_SUITE_P(
                    1,
                    [](Banc& b, const std::string& avant) {
                        EXPECT_TRUE(b.Doc() == avant) << "the season changed";
-                       EXPECT_EQ(b.r().Ligne(0).ScoreExterieur->Text(), "1");
+                       // the score typed stays in its box until put back
+                       EXPECT_EQ(b.r().Ligne(0).ScoreExterieur->Text(), "3");
+                       TapeCase(b, 0, false, "1");
+                       EXPECT_TRUE(b.Doc() == avant) << "the season changed";
                        EXPECT_EQ(b.Journee(3).size(), 2u);
                    }},
         CasTableau{"a_closed_shoot_out_asks_yes_takes_the_final",
@@ -840,6 +939,7 @@ INSTANTIATE_TEST_SUITE_P(
                        EXPECT_EQ(b.Journee(3)[0], "Club 2 - Club 3");
                        EXPECT_TRUE(b.Journee(4).empty()) << b.Journee(4).front();
                    }},
+        TirsRendus(0), TirsRendus(2),
         // A semi-final won on a shoot-out, 2-1 live: the shoot-out no longer
         // follows it.
         CasTableau{"live_scoring_drops_the_shoot_out_of_the_score_it_followed",
@@ -1374,7 +1474,13 @@ INSTANTIATE_TEST_SUITE_P(
                    {{Reponse::Non}},
                    [](Banc& b) { b.Tape(0, "0", "1"); },
                    1,
-                   [](Banc& b, const std::string& avant) { EXPECT_TRUE(b.Doc() == avant) << "the season changed"; }},
+                   [](Banc& b, const std::string& avant) {
+                       EXPECT_TRUE(b.Doc() == avant) << "the season changed";
+                       // the score typed stays in its box until put back
+                       EXPECT_EQ(b.r().Ligne(0).ScoreDomicile->Text(), "0");
+                       b.Tape(0, "1", "0");
+                       EXPECT_TRUE(b.Doc() == avant) << "the season changed";
+                   }},
         CasTableau{"a_leg_corrected_that_makes_the_played_decider_needless_yes_takes_it_english",
                    {0, {{2, 4}, {1, 1}}, false, false, 0, true},
                    DeciderJoue,
@@ -1407,6 +1513,201 @@ INSTANTIATE_TEST_SUITE_P(
                    0,
                    [](Banc& b, const std::string&) {
                        EXPECT_EQ(b.Journee(2), (std::vector<std::string>{"Club 1 3-1 Club 3", "Club 2 2-1 Club 4"}));
+                   }},
+        // The last second legs, typed after the quarter-finals were drawn and
+        // played: Club 1 and Club 11 take the free row, the drawn rows and the
+        // played semi-final stay; nothing is asked.
+        CasTableau{"late_second_legs_keep_the_draw_and_the_played_semi_final",
+                   Seize,
+                   TirageAvantLesRetours,
+                   {},
+                   [](Banc& b) {
+                       Retour(b, "Club 1");
+                       Retour(b, "Club 11");
+                   },
+                   0,
+                   [](Banc& b, const std::string&) {
+                       std::vector<std::string> quarts = QuartsTires;
+                       quarts.push_back("Club 1 - Club 11");
+                       EXPECT_EQ(b.Journee(3), quarts);
+                       EXPECT_EQ(b.Journee(4), std::vector<std::string>{"Club 2 2-1 Club 4"});
+                       const int l = b.LigneDe(b.f->Saison->ChercheEquipe("Club 1"));
+                       ASSERT_GE(l, 0);
+                       EXPECT_EQ(b.r().Ligne(l).ScoreDomicile->Text(), "0");
+                   }},
+        // Then Club 1's second leg retyped 2-0 (Club 10 through): the question
+        // names the played quarter-final alone. No keeps the cup, and the
+        // score typed stays in its box, said not saved: the box left
+        // untouched asks nothing, the matchday shown again shows it, typed
+        // again it asks again; the page closed, the status bar names it.
+        CasTableau{"a_late_second_leg_retyped_names_only_the_quarter_final_no_keeps_the_score_typed",
+                   Seize,
+                   RetoursPuisQuart,
+                   {{Reponse::Non}},
+                   [](Banc& b) { Retour(b, "Club 1", "2", "0"); },
+                   1,
+                   [](Banc& b, const std::string& avant) {
+                       const int un = b.f->Saison->ChercheEquipe("Club 1"), onze = b.f->Saison->ChercheEquipe("Club 11");
+                       EXPECT_EQ(b.questions[0], QuestionCoupe(*b.f->Saison, 4800, {{3, un, onze}}));
+                       const int l = b.LigneDe(un);
+                       ASSERT_GE(l, 0);
+                       auto garde = [&b, l] {
+                           EXPECT_EQ(b.r().Ligne(l).ScoreDomicile->Text(), "2");
+                           EXPECT_EQ(b.r().Ligne(l).TirsAuBut->Caption(), Traduire(5914));
+                       };
+                       garde();
+                       ASSERT_FALSE(kit::Refusals().empty());
+                       EXPECT_EQ(kit::Refusals().back().reason, Traduire(5912));
+                       EXPECT_EQ(kit::Refusals().back().box, b.r().Ligne(l).ScoreExterieur);
+                       EXPECT_TRUE(b.Doc() == avant) << "the season changed";
+                       b.r().Ligne(l).ScoreDomicile->SetFocus();
+                       kit::PressKey(nullptr, VK_TAB);
+                       kit::PressKey(nullptr, VK_TAB);
+                       kit::Process();
+                       b.Va(3);
+                       b.Va(2);
+                       garde();
+                       b.Repond({{Reponse::Non}});
+                       b.Tape(l, "2", "0");
+                       EXPECT_EQ(b.questions.size(), 2u);
+                       garde();
+                       b.f->FermeFenetreEnfant();
+                       EXPECT_EQ(b.f->Statut->Panels(2).Text,
+                                 TraduireFormat(5915, {"Club 10 2\xA0-\xA0" "0 Club 1 (" + LibelleJournee(*b.c, 2) + ")"}));
+                       b.Page();
+                       EXPECT_EQ(b.r().Ligne(l).ScoreDomicile->Text(), "0");
+                       EXPECT_TRUE(b.Doc() == avant) << "the season changed";
+                   }},
+        // Yes: Club 10 takes Club 1's place in the same quarter-final row.
+        CasTableau{"a_late_second_leg_retyped_yes_keeps_the_rows_english",
+                   {0, {{8, 2}, {4, 1}, {2, 1}, {1, 1}}, false, false, 0, true},
+                   RetoursPuisQuart,
+                   {{Reponse::Oui}},
+                   [](Banc& b) { Retour(b, "Club 1", "2", "0"); },
+                   1,
+                   [](Banc& b, const std::string&) {
+                       std::vector<std::string> quarts = QuartsTires;
+                       quarts.push_back("Club 10 - Club 11");
+                       EXPECT_EQ(b.Journee(3), quarts);
+                       EXPECT_EQ(b.Journee(4), std::vector<std::string>{"Club 2 2-1 Club 4"});
+                       EXPECT_TRUE(kit::Refusals().empty());
+                   }},
+        // Two quarter-finals won, their winners each placed alone in a row of
+        // the semi-finals' matchday: the page closed, the status bar names
+        // both in one sentence that agrees with them.
+        CasTableau{"two_teams_placed_alone_are_named_in_one_sentence",
+                   {0, {{4, 1}, {2, 1}, {1, 1}}},
+                   [](Banc& b) {
+                       b.Tape(0, "1", "0");
+                       b.Tape(2, "1", "0");
+                       b.Va(2);
+                   },
+                   {},
+                   [](Banc& b) {
+                       for (int l = 0; l < 2; ++l)
+                           page_essai::DeposeEquipe(b.r(), 0, b.r().Ligne(l).Domicile);
+                       b.f->FermeFenetreEnfant();
+                   },
+                   0,
+                   [](Banc& b, const std::string& avant) {
+                       const std::string demis = " (" + LibelleJournee(*b.c, 2) + ")";
+                       EXPECT_EQ(b.f->Statut->Panels(2).Text, TraduireFormat(5917, {"Club 1" + demis + ", Club 5" + demis}));
+                       b.Page();
+                       EXPECT_TRUE(b.Doc() == avant) << "the season changed";
+                   }},
+        // Two second legs typed in the last rows: shown again, each row keeps
+        // its tie.
+        CasTableau{"second_legs_keep_their_rows_when_shown_again",
+                   {0, {{4, 2}, {2, 1}, {1, 1}}},
+                   [](Banc& b) {
+                       for (int l = 0; l < 4; ++l)
+                           b.Tape(l, "1", "0");
+                       b.Va(2);
+                       b.Tape(2, "0", "0");
+                       b.Tape(3, "0", "0");
+                   },
+                   {},
+                   [](Banc& b) {
+                       b.Va(1);
+                       b.Va(2);
+                   },
+                   0,
+                   [](Banc& b, const std::string& avant) {
+                       EXPECT_TRUE(b.Doc() == avant) << "the season changed";
+                       const char* lignes[4][2] = {{"Club 2", "Club 1"}, {"Club 4", "Club 3"}, {"Club 6", "Club 5"},
+                                                   {"Club 8", "Club 7"}};
+                       for (int l = 0; l < 4; ++l) {
+                           EXPECT_EQ(b.r().Ligne(l).Domicile->Text(), lignes[l][0]) << l;
+                           EXPECT_EQ(b.r().Ligne(l).Exterieur->Text(), lignes[l][1]) << l;
+                           EXPECT_EQ(b.r().Ligne(l).ScoreDomicile->Text(), l < 2 ? "" : "0") << l;
+                       }
+                   }},
+        // A cup's options show its matches per matchday and its matchdays
+        // read only, saying why; OK keeps the season.
+        CasTableau{"a_cups_counts_are_shown_read_only_in_the_options_english",
+                   {0, {{4, 1}, {2, 1}, {1, 1}}, false, false, 0, true},
+                   [](Banc&) {},
+                   {{Reponse::Fenetre, 0, 0,
+                     [](TForm* f) {
+                         auto& o = *dynamic_cast<Tf_Option*>(f);
+                         kit::GrabToPng(&o, "tableau_options_coupe");
+                         for (auto [u, n] : {std::pair{o.UpDown9, 4}, {o.UpDown10, 3}}) {
+                             EXPECT_EQ(u->Position(), n);
+                             EXPECT_FALSE(u->Visible());
+                             EXPECT_FALSE(u->Associate()->Enabled());
+                             EXPECT_EQ(u->Associate()->Hint(), Traduire(5913));
+                             kit::Click(u->Associate());
+                             kit::Type(u->Associate(), "6");
+                             EXPECT_EQ(u->Position(), n);
+                         }
+                         kit::Click(o.b_Valider);
+                     }}},
+                   [](Banc& b) {
+                       Commande(*b.f, 176);
+                       b.Page();
+                   },
+                   0,
+                   [](Banc& b, const std::string& avant) { EXPECT_TRUE(b.Doc() == avant) << "the season changed"; }},
+        // Four clubs for a cup of eight not yet drawn: one sentence names
+        // them, says the rounds are fixed and where a larger cup is made.
+        CasTableau{"four_clubs_beyond_the_places_are_refused_in_one_sentence",
+                   {0, {{4, 1}, {2, 1}, {1, 1}}},
+                   [](Banc& b) { kit::Click(b.r().BoutonCopie1); },
+                   {{Reponse::Fenetre, 0, 0,
+                     [](TForm* f) {
+                         auto& a = *dynamic_cast<Tf_AjoutEquipeCoupe*>(f);
+                         for (const char* nom : {"Neuf 0", "Neuf 1", "Neuf 2", "Neuf 3"})
+                             TapeEquipe(a.cb_AjoutEquipe, a.b_Ajouter, nom);
+                         kit::Click(a.b_Continuer);
+                     }},
+                    {Reponse::Oui}},
+                   [](Banc& b) { b.r().mi_AjoutEquipe->Click(); },
+                   1,
+                   [](Banc& b, const std::string& avant) {
+                       EXPECT_EQ(b.questions[0], TraduireFormat(5911, {8, "Neuf 0, Neuf 1, Neuf 2, Neuf 3"}));
+                       for (const int t : {872, 3902})
+                           EXPECT_NE(b.questions[0].find(Traduire(t)), std::string::npos) << t;
+                       EXPECT_TRUE(b.Doc() == avant) << "the season changed";
+                   }},
+        // Two clubs for a drawn cup of eight, from the team list, in English.
+        CasTableau{"two_clubs_for_a_drawn_cup_are_refused_in_one_sentence_english",
+                   {0, {{4, 1}, {2, 1}, {1, 1}}, false, false, 0, true},
+                   [](Banc&) {},
+                   {ListeEquipes([](Tf_AjouterEquipe& a) {
+                        TapeEquipe(a.cb_Equipes, a.bc_Ajouter, "Club 9");
+                        TapeEquipe(a.cb_Equipes, a.bc_Ajouter, "Club 10");
+                    }),
+                    {Reponse::Oui}},
+                   [](Banc& b) {
+                       Commande(*b.f, 232);
+                       b.Page();
+                   },
+                   1,
+                   [](Banc& b, const std::string& avant) {
+                       EXPECT_EQ(b.questions[0], TraduireFormat(5910, {8, "Club 9, Club 10"}));
+                       for (const int t : {872, 3902})
+                           EXPECT_NE(b.questions[0].find(Traduire(t)), std::string::npos) << t;
+                       EXPECT_TRUE(b.Doc() == avant) << "the season changed";
                    }}),
     [](const auto& info) { return std::string(info.param.nom); });
 

@@ -36,6 +36,7 @@
 #include "platform/rtl/Strings.h"
 #include "results/PagesMatch.h"
 #include "results/w_InfoMatchCadre.h"
+#include "results/w_VuesResultats.h"
 #include "results/w_FicheArbitre.h"
 #include "results/w_FicheMatch.h"
 #include "tests/setup/CreationEssai.h"
@@ -52,6 +53,7 @@
 #include "views/w_Classement.h"
 #include "views/w_DiversStat.h"
 #include "views/w_Historique.h"
+#include "views/w_InfoEquipes.h"
 #include "views/w_InfoGeneral.h"
 #include "views/w_StatEquipe.h"
 
@@ -172,16 +174,19 @@ std::string Imprime(TSession& s, const std::string& equipe = {})
 
 // Its page written through the HTML command, read back: the texts of its
 // nodes a blank apart, and the page.
-void Textes(xmlNode* n, std::string& t)
+void Textes(xmlNode* n, std::string& t, std::vector<std::string>* noeuds = nullptr)
 {
     for (; n; n = n->next) {
-        if (n->type == XML_TEXT_NODE && n->content)
+        if (n->type == XML_TEXT_NODE && n->content) {
             t += " " + Trim(reinterpret_cast<const char*>(n->content));
-        Textes(n->children, t);
+            if (noeuds)
+                noeuds->push_back(Trim(reinterpret_cast<const char*>(n->content)));
+        }
+        Textes(n->children, t, noeuds);
     }
 }
 
-std::string Html(TSession& s, html_lu::TPage* page = nullptr)
+std::string Html(TSession& s, html_lu::TPage* page = nullptr, std::vector<std::string>* noeuds = nullptr)
 {
     const std::string fichier = MakePath(kit::TempDir(), "chiffres-" + s.langue + ".htm");
     DeleteFile(fichier);
@@ -198,7 +203,7 @@ std::string Html(TSession& s, html_lu::TPage* page = nullptr)
         *page = html_lu::Lit(octets);
     if (htmlDocPtr doc = htmlReadMemory(octets.data(), static_cast<int>(octets.size()), nullptr, "windows-1252",
                                         HTML_PARSE_NONET | HTML_PARSE_NOERROR | HTML_PARSE_NOWARNING)) {
-        Textes(xmlDocGetRootElement(doc), t);
+        Textes(xmlDocGetRootElement(doc), t, noeuds);
         xmlFreeDoc(doc);
     }
     return t + " ";
@@ -541,15 +546,15 @@ TLus Affluences(TSession& s, const TCas&)
 // Matchday 1's attendance: 507 and 508 for its two matches; the average of
 // 1015 over 2 is 507.5, shown 508. Printed and written, the summary under the
 // table.
-TLus SpectateursJournee(TSession& s, const TCas&)
+// The summary under a matchday's attendance, in the window, printed and
+// written.
+TLus ResumeJournee(TSession& s, int journee, const std::string& texte)
 {
-    s.c->SetAffluenceMatch(1, 1, 507);
-    s.c->SetAffluenceMatch(1, 2, 508);
-    s.f->ExecuteCommande(28, 1, false);
+    s.f->ExecuteCommande(28, journee, false);
     auto* v = dynamic_cast<Tf_DiversStat*>(s.f->Enfant);
     if (!v)
         return {{"no window", ""}};
-    const std::string resume = Cp1252ToUtf8(TraduireFormat(341, {507 + 508, (2 * (507 + 508) + 2) / (2 * 2)}));
+    const std::string resume = Cp1252ToUtf8(texte);
     std::string mots;   // a blank apart, as the printout and the page read
     std::istringstream in(resume);
     for (std::string w; in >> w;)
@@ -558,6 +563,13 @@ TLus SpectateursJournee(TSession& s, const TCas&)
     return {{Cp1252ToUtf8(v->Label1->Caption()), resume},
             {imprime.find(mots + " ") != std::string::npos ? resume : "not printed: " + imprime, resume},
             {ecrit.find(mots + " ") != std::string::npos ? resume : "not written: " + ecrit, resume}};
+}
+
+TLus SpectateursJournee(TSession& s, const TCas&)
+{
+    s.c->SetAffluenceMatch(1, 1, 507);
+    s.c->SetAffluenceMatch(1, 2, 508);
+    return ResumeJournee(s, 1, TraduireFormat(341, {507 + 508, (2 * (507 + 508) + 2) / (2 * 2)}));
 }
 
 // The team sheet's boxes of Autre 2 after matchday 2 (Autre 2 2-1 Autre 3),
@@ -651,6 +663,259 @@ TLus DefenseHistorique(TSession& s, const TCas&)
     }
     const std::string voulu = "1 " + std::to_string(1 + 1) + " - " + std::to_string(1 + 3) + " ";
     return {{rangs, voulu}, {ecrits, voulu}, {imprimes, voulu}};
+}
+
+// The words printed on the line that starts with the words of a caption,
+// after them, left to right ("" when no line holds the caption); with a
+// count, that many words at most (a panel printed beside goes on along the
+// line).
+std::string LigneImprimee(const std::vector<TPagePdf>& pages, const std::string& legende, size_t mots = 1000)
+{
+    std::vector<std::string> debut;
+    std::istringstream in(Cp1252ToUtf8(legende));
+    for (std::string m; in >> m;)
+        debut.push_back(m);
+    for (const TPagePdf& p : pages)
+        for (size_t i = 0; !debut.empty() && i + debut.size() <= p.mots.size(); ++i) {
+            bool ok = true;
+            for (size_t k = 0; ok && k < debut.size(); ++k)
+                ok = p.mots[i + k].texte == debut[k];
+            if (!ok)
+                continue;
+            const TMotPdf& fin = p.mots[i + debut.size() - 1];
+            std::vector<TMotPdf> suite;
+            std::copy_if(p.mots.begin(), p.mots.end(), std::back_inserter(suite), [&](const TMotPdf& m) {
+                return std::abs(m.y0 - fin.y0) < (fin.y1 - fin.y0) / 2 && m.x0 > fin.x1;
+            });
+            std::sort(suite.begin(), suite.end(), [](const TMotPdf& a, const TMotPdf& b) { return a.x0 < b.x0; });
+            std::string t;
+            for (size_t k = 0; k < suite.size() && k < mots; ++k)
+                t += (t.empty() ? "" : " ") + suite[k].texte;
+            return t;
+        }
+    return {};
+}
+
+// The cell beside a caption in the tables of a page written, or what
+// follows it and its colon in a text of its own ("no row").
+std::string CelluleHtml(const html_lu::TPage& page, const std::string& legende,
+                        const std::vector<std::string>& noeuds = {})
+{
+    const std::string l = Cp1252ToUtf8(legende);
+    for (const html_lu::TTable& t : page.tables)
+        for (const auto& rang : t)
+            for (size_t i = 0; i + 1 < rang.size(); ++i)
+                if (rang[i] == l)
+                    return rang[i + 1];
+    for (const std::string& n : noeuds)
+        if (n.starts_with(l) && n.find(':', l.size()) != std::string::npos)
+            return Trim(n.substr(n.find(':', l.size()) + 1));
+    return "no row";
+}
+
+// A figure of a page of captions and values (the caption's label, the
+// value's label): in the window, on the printed line of its caption and in
+// the written row of its caption.
+TLus Figure(TSession& s, TForm* f, const char* legende, const char* valeur, const std::string& attendu)
+{
+    const std::string l = kit::Find<TLabel>(f, legende)->Caption(), voulu = Cp1252ToUtf8(attendu);
+    const std::vector<TPagePdf> pages = Pages(s);
+    html_lu::TPage page;
+    std::vector<std::string> noeuds;
+    Html(s, &page, &noeuds);
+    return {{l + " " + Cp1252ToUtf8(kit::Find<TLabel>(f, valeur)->Caption()), l + " " + voulu},
+            {l + " printed " + LigneImprimee(pages, l, static_cast<size_t>(std::count(voulu.begin(), voulu.end(), ' ') + 1)),
+             l + " printed " + voulu},
+            {l + " written " + CelluleHtml(page, l, noeuds), l + " written " + voulu}};
+}
+
+// A figure of the championship information's first page.
+TLus FigureInfo(TSession& s, const char* legende, const char* valeur, const std::string& attendu)
+{
+    if (!Commande(*s.f, 172))
+        return {{"no window", ""}};
+    return Figure(s, s.f->Enfant, legende, valeur, attendu);
+}
+
+// Basketball box scores of the first championship: rebounds (codes 13 and
+// 14) of matchday 1 (30 and 20 over its two matches: 25.0 a match) and of
+// matchday 2 (10: 5.0 a match), none on the others; 60 over the 40 matches
+// played: 1.50 a match.
+void Rebonds(TSession& s)
+{
+    auto* stat = dynamic_cast<TDonneesChampionnatStat*>(s.c);
+    if (!stat || stat->ListeStat(1, 13)->Nombre() > 0)
+        return;
+    stat->ListeStat(1, 13)->Ajoute(TDonneesEvt::CreateId(1, s.E(0), 30));
+    stat->ListeStat(1, 14)->Ajoute(TDonneesEvt::CreateId(1, s.E(2), 20));
+    stat->ListeStat(2, 13)->Ajoute(TDonneesEvt::CreateId(1, s.E(1), 10));
+    s.f->Saison->InvalideStats();
+}
+
+// Line-ups of the first championship's matchdays 1 and 2 (Club 1 at home to
+// Club 2): Club 1 used five players, three coming on (3 substitutions over 2
+// matches: 1.50), Club 2 three, one coming on (0.50). Club 3 and Club 4 have
+// no line-up: neither figure has a base for them.
+void Compositions(TSession& s)
+{
+    if (s.c->MatchEquipe(1, s.E(0))->CompositionSaisie(s.E(0)))
+        return;
+    auto joueurs = [&](int equipe, std::initializer_list<const char*> noms) {
+        std::vector<int32_t> v;
+        for (const char* n : noms)
+            v.push_back(s.f->Saison->Joueurs().AjouteJoueur(s.f->Saison->CreeJoueur(n, "Jo", -1, s.E(equipe)))->Numero);
+        return v;
+    };
+    const std::vector<int32_t> a = joueurs(0, {"Ames", "Aubert", "Barre", "Bosc", "Brun"}),
+                               b = joueurs(1, {"Caron", "Colin", "Cros"});
+    auto compo = [&](int d, int equipe, const std::vector<int32_t>& v,
+                     std::initializer_list<std::pair<size_t, size_t>> remplacements) {
+        TInfoComp* m = s.c->MatchEquipe(d, s.E(equipe));
+        m->SetJoueurTitulaire(s.E(equipe), 1, v[0]);
+        m->SetJoueurTitulaire(s.E(equipe), 2, v[1]);
+        int r = 0;
+        for (const auto& [sort, entre] : remplacements)
+            m->SetRemplacement(s.E(equipe), v[sort], v[entre], 60, ++r);
+        m->SetCompositionSaisie(s.E(equipe));
+    };
+    compo(1, 0, a, {{0, 2}, {1, 3}});
+    compo(2, 0, a, {{1, 4}});
+    compo(1, 1, b, {{1, 2}});
+    compo(2, 1, b, {});
+}
+
+// A ranking of the team information (command): Club 2 first and Club 1
+// second with the values given, Club 3 and Club 4 after them with no base.
+TLus RangInfoEquipes(TSession& s, int commande, const std::string& club2, const std::string& club1)
+{
+    Compositions(s);
+    auto* v = dynamic_cast<Tf_InfoEquipes*>(Commande(*s.f, commande) ? s.f->Enfant : nullptr);
+    if (!v)
+        return {{"no window", ""}};
+    auto ou = [](int r) { return r > 2 ? std::string("after 2 with none") : "row " + std::to_string(r); };
+    return Lignes(s, *v->sg_Buteur, 1, {0, 2},
+                  {{"Club 2", "row 1|1|" + club2}, {"Club 1", "row 2|2|" + club1},
+                   {"Club 3", "after 2 with none||-"}, {"Club 4", "after 2 with none||-"}},
+                  ou);
+}
+
+// The runs of minutes at home (command): Club 2 and Club 4 never played at
+// home, so they come after Club 1 and Club 3 with no run and no rank.
+TLus SeriesDomicile(TSession& s, int commande)
+{
+    auto* v = dynamic_cast<Tf_InfoEquipes*>(Commande(*s.f, commande) ? s.f->Enfant : nullptr);
+    if (!v)
+        return {{"no window", ""}};
+    kit::Click(v->rc_Domicile);
+    auto ou = [](int r) { return r > 2 ? std::string("after 2 with none") : "row " + std::to_string(r); };
+    return Lignes(s, *v->sg_Buteur, 1, {0, 2},
+                  {{"Club 2", "after 2 with none||-"}, {"Club 4", "after 2 with none||-"}}, ou);
+}
+
+// The team sheet of a team (its position in the list the command offers),
+// at the page of the command.
+Tf_StatEquipe* FicheEquipe(TSession& s, int equipe, int page)
+{
+    Quand<TBrivantelForm>([equipe](TBrivantelForm* d) {
+        for (int i = 0; i < d->ComponentCount(); ++i)
+            if (auto* k = dynamic_cast<TCarreCoche*>(d->Components(i)))
+                k->SetChecked(k->Tag == equipe);
+        d->SetModalResult(mrOk);
+    });
+    return dynamic_cast<Tf_StatEquipe*>(Commande(*s.f, 121) && Commande(*s.f, page) ? s.f->Enfant : nullptr);
+}
+
+// The team sheet's attendance page of a team (its position): Club 1 is at
+// home to Club 2 on every matchday, 1000 on matchday 1, 1001 on matchday 2,
+// none known on the others. Club 1's average 2001 / 2 = 1000.5, shown 1001;
+// maximum 1001, minimum 1000, total 2001. Club 2 has no home match: no
+// figure. In the window, printed and written.
+TLus AffluenceEquipe(TSession& s, int equipe, const std::array<const char*, 4>& voulus)
+{
+    s.c->SetAffluenceMatch(1, 1, 1000);
+    s.c->SetAffluenceMatch(2, 1, 1001);
+    Tf_StatEquipe* f = FicheEquipe(s, equipe, 128);
+    if (!f)
+        return {{"no window", ""}};
+    const std::vector<TPagePdf> pages = Pages(s);
+    html_lu::TPage page;
+    Html(s, &page);
+    TLus l;
+    const std::pair<const char*, const char*> figures[] = {
+        {"Label51", voulus[0]}, {"Label52", voulus[1]}, {"Label55", voulus[2]}, {"Label59", voulus[3]}};
+    const std::map<std::string, TLabel*> valeurs = {
+        {"Label51", f->Label16}, {"Label52", f->Label54}, {"Label55", f->Label58}, {"Label59", f->Label63}};
+    for (const auto& [legende, voulu] : figures) {
+        const std::string t = kit::Find<TLabel>(f, legende)->Caption();
+        l.push_back({t + " " + valeurs.at(legende)->Caption(), t + " " + voulu});
+        l.push_back({t + " printed " + LigneImprimee(pages, t), t + " printed " + voulu});
+        l.push_back({t + " written " + CelluleHtml(page, t), t + " written " + voulu});
+    }
+    return l;
+}
+
+// A cup of the four clubs: semi-finals Club 1 2-1 Club 2 and Club 3 1-0
+// Club 4, the final Club 1 1-1 Club 3, Club 1 through on a 5-4 shoot-out.
+// Its fixtures show the shoot-out under the final; its summary in the
+// final's cell, and Club 1's results path on its line, printed and written
+// as well.
+TLus TirsAuButCoupe(TSession& s, const TCas&)
+{
+    auto coupe = s.f->Saison->CreeChampionnat(TDonneesChampionnat::TypeCoupe | TDonneesChampionnat::TypeNational, 0);
+    coupe->OptionsParDefaut();
+    for (int i = 0; i < 4; ++i)
+        coupe->AjouteEquipe(s.E(i));
+    const TInfoTourCoupe tours[] = {{2, 2, 1}, {1, 1, 1}};
+    coupe->CreeToursCoupe(tours);
+    coupe->CreeMatch(1, s.E(0), s.E(1), 2, 1);
+    coupe->CreeMatch(1, s.E(2), s.E(3), 1, 0);
+    coupe->CreeMatch(2, s.E(0), s.E(2), 1, 1);
+    coupe->AjoutePenalty(2, s.E(0), s.E(2), 5, 4);
+    coupe->NbJournee = 2;
+    coupe->DerniereJournee = 2;
+    const int32_t code =
+        s.f->Saison->Arbre().AjouteChampionnat("Coupe", "Coupe", std::move(coupe), "France")->Championnat()->CodeChamp;
+    s.f->Saison->SelectionneChampionnat(code);
+    const std::string tirs = Cp1252ToUtf8(TraduireFormat(286, {5, 4}));
+    TLus l;
+    std::string sous = "no final";
+    if (auto* v = dynamic_cast<Tf_calendrier*>(Commande(*s.f, 225) ? s.f->Enfant : nullptr))
+        for (const TColorStringGrid* g : v->Grilles)
+            for (int r = 1; r < g->RowCount(); ++r)
+                if (g->Cells(0, r) == "Club 1" && g->Cells(2, r) == "Club 3") {
+                    sous = r + 1 < g->RowCount() ? Cp1252ToUtf8(g->Cells(1, r + 1)) : "no row under the final";
+                    kit::GrabToPng(s.f.get(), "chiffres-calendrier-" + s.langue);
+                }
+    l.push_back({"fixtures: " + sous, "fixtures: " + tirs});
+    const std::string voulu = "1 - 1 (" + tirs + ")";
+    if (auto* v = dynamic_cast<Tf_recap*>(Commande(*s.f, 170) ? s.f->Enfant : nullptr)) {
+        const TColorStringGrid& g = *v->sg_recap;
+        std::string cellule = "no cell";
+        for (int r = 1; r < g.RowCount(); ++r)
+            for (int col = 1; col < g.ColCount(); ++col)
+                if (g.Cells(0, r) == "Club 1" && g.Cells(col, 0).starts_with("Clu") &&
+                    Cp1252ToUtf8(g.Cells(col, r)).starts_with("1 - 1"))
+                    cellule = Cp1252ToUtf8(g.Cells(col, r));
+        kit::GrabToPng(s.f.get(), "chiffres-recapitulatif-" + s.langue);
+        const std::string imprime = " " + Imprime(s), ecrit = Html(s);
+        l.push_back({"summary: " + cellule, "summary: " + voulu});
+        l.push_back({imprime.find(" " + voulu + " ") != std::string::npos ? voulu : "not printed: " + imprime, voulu});
+        l.push_back({ecrit.find(" " + voulu + " ") != std::string::npos ? voulu : "not written: " + ecrit, voulu});
+    } else {
+        l.push_back({"no summary", voulu});
+    }
+    // Club 1's team sheet: the final on its results path
+    std::string ligne = "no line";
+    if (Tf_StatEquipe* f = FicheEquipe(s, 0, 121))
+        for (const TLabel* x : f->LignesDomicile())
+            if (x->Caption().find("Club 3") != std::string::npos)
+                ligne = Cp1252ToUtf8(x->Caption());
+    const std::string imprime = " " + Imprime(s), ecrit = Html(s);
+    l.push_back({ligne.ends_with(voulu) ? voulu : "path: " + ligne, voulu});
+    l.push_back({imprime.find(" " + ligne + " ") != std::string::npos ? voulu : "path not printed: " + imprime, voulu});
+    l.push_back({ecrit.find(" " + ligne + " ") != std::string::npos ? voulu : "path not written: " + ecrit, voulu});
+    s.f->Saison->SelectionneChampionnat(s.c->CodeChamp);
+    return l;
 }
 
 // The match card's sides after matchday 1: Autre 3 and 4 level, both second
@@ -872,6 +1137,55 @@ const TCas cas[] = {
      DefenseHistorique},
     {3, "history standings: the defence's shared rank marked on the lower of two level rows", 1, 1, 0, nullptr,
      DefenseHistorique},
+    {0, "substitutions per match: a team without a line-up shows '-' after the others, no rank", 3, 2, 2, nullptr,
+     [](TSession& s, const TCas&) { return RangInfoEquipes(s, 136, Dec("0.50"), Dec("1.50")); }},
+    {1, "substitutions per match: a team without a line-up shows '-' after the others, no rank", 3, 2, 2, nullptr,
+     [](TSession& s, const TCas&) { return RangInfoEquipes(s, 136, Dec("0.50"), Dec("1.50")); }},
+    {0, "players used: a team without a line-up shows '-' after the others, no rank", 5, 1, 0, nullptr,
+     [](TSession& s, const TCas&) { return RangInfoEquipes(s, 135, "3", "5"); }},
+    {1, "players used: a team without a line-up shows '-' after the others, no rank", 5, 1, 0, nullptr,
+     [](TSession& s, const TCas&) { return RangInfoEquipes(s, 135, "3", "5"); }},
+    {0, "runs at home: a team without a home match shows '-' after the others, no rank", 1, 0, 0, "-",
+     [](TSession& s, const TCas&) { return SeriesDomicile(s, 218); }},
+    {0, "team sheet attendance: average, maximum, minimum and total printed and written", 2001, 2, 0, "1001",
+     [](TSession& s, const TCas&) { return AffluenceEquipe(s, 0, {"1001", "1001", "1000", "2001"}); }},
+    {2, "team sheet attendance: average, maximum, minimum and total printed and written", 2001, 2, 0, "1001",
+     [](TSession& s, const TCas&) { return AffluenceEquipe(s, 0, {"1001", "1001", "1000", "2001"}); }},
+    {0, "matchday attendance: none known reads '-'", 0, 0, 0, "-",
+     [](TSession& s, const TCas&) { return ResumeJournee(s, 2, Traduire(5930)); }},
+    {2, "matchday attendance: none known reads '-'", 0, 0, 0, "-",
+     [](TSession& s, const TCas&) { return ResumeJournee(s, 2, Traduire(5930)); }},
+    {2, "most rebounds of a matchday named as its neighbours name theirs", 50, 2, 1, "25.0",
+     [](TSession& s, const TCas& k) {
+         Rebonds(s);
+         return FigureInfo(s, "Label19", "Label58", Dec(k.attendu) + " (" + Traduire(85) + " 1)");
+     }},
+    {2, "fewest rebounds of a matchday named as its neighbours name theirs", 10, 2, 1, "5.0",
+     [](TSession& s, const TCas& k) {
+         Rebonds(s);
+         return FigureInfo(s, "Label21", "Label59", Dec(k.attendu) + " (" + Traduire(85) + " 2)");
+     }},
+    {2, "rebounds: none entered reads '-'", 0, 0, 2, "-",
+     [](TSession& s, const TCas& k) {
+         TLus l;
+         for (const auto& [legende, valeur] :
+              {std::pair{"Label18", "Label55"}, {"Label19", "Label58"}, {"Label21", "Label59"}})
+             for (const auto& x : FigureInfo(s, legende, valeur, k.attendu))
+                 l.push_back(x);
+         return l;
+     }},
+    {0, "fewest goals of a matchday: a matchday without a match played has no base", 4, 2, 0, "4",
+     [](TSession& s, const TCas& k) {
+         for (int m = 0; m < 2; ++m)   // matchday 3 put off whole
+             for (int cote = 0; cote < 2; ++cote)
+                 s.c->SetScoreMatch(3, m, cote, 65535);
+         // 107 goals over the 40 matches: 3 in the first 27, 2 in the others;
+         // matchday 14 holds 5, matchdays 15 to 20 hold 4 each
+         return FigureInfo(s, "Label18", "Label55", std::string(k.attendu) + " (" + Traduire(85) + " 15)");
+     }},
+    {0, "a cup's fixtures and summary show the shoot-out that decided a match", 0, 0, 0, nullptr, TirsAuButCoupe},
+    {0, "team sheet attendance: none known at home reads '-' in every figure, the total too", 0, 0, 0, "-",
+     [](TSession& s, const TCas&) { return AffluenceEquipe(s, 1, {"-", "-", "-", "-"}); }},
 };
 
 // One case per row and language: a season of the row's sport made through

@@ -200,8 +200,8 @@ const TAttendu attendus[] = {
     {0, 119, "1|Rameau Ali|1|6|6,00"},
     // best scorer per team, tied Beta and Gamma both listed, the team on the first row only
     {0, 132, "Club 1|Jean  Alpha|2|2|100%/Club 2|Jean  Beta|1|1|50%/|Jean  Gamma|1|1|50%/Club 3|Aucun| - | - | - "},
-    {0, 135, "1|Club 3|0/-|Club 4|0/3|Club 1|2/-|Club 2|2"},
-    {0, 136, "1|Club 2|0,00/-|Club 3|0,00/-|Club 4|0,00/4|Club 1|0,50"},
+    {0, 135, "1|Club 1|2/-|Club 2|2/|Club 3|-/|Club 4|-"},
+    {0, 136, "1|Club 2|0,00/2|Club 1|0,50/|Club 3|-/|Club 4|-"},
     // runs of minutes (90 a match; Alpha's goal after regular time ends Club 1's at 90)
     {0, 218, "1|Club 3|180/-|Club 4|180/3|Club 1|90/4|Club 2|60"},
     {0, 217, "1|Club 4|180/2|Club 1|130/3|Club 2|90/4|Club 3|60"},
@@ -217,8 +217,8 @@ const TAttendu attendus[] = {
     {1, 119, "1|Rameau Ali|1|6|6,00"},
     {1, 132, "Club 1|Jean  Alpha|2|2/Club 2|Jean  Beta|1|1/|Jean  Gamma|1|1/Club 3|Aucun| - | - "},
     {1, 133, "Club 1|Jean  Alpha|10|2/Club 2|Jean  Beta|5|1/|Jean  Gamma|5|1/Club 3|Aucun| - | - "},
-    {1, 135, "1|Club 3|0/-|Club 4|0/3|Club 1|2/-|Club 2|2"},
-    {1, 136, "1|Club 2|0,00/-|Club 3|0,00/-|Club 4|0,00/4|Club 1|0,50"},
+    {1, 135, "1|Club 1|2/-|Club 2|2/|Club 3|-/|Club 4|-"},
+    {1, 136, "1|Club 2|0,00/2|Club 1|0,50/|Club 3|-/|Club 4|-"},
     {1, 134, "Club 1|2|-|1|Club 2|5000 Spectateurs/Club 2|1|-|0|Club 3|6000 Spectateurs/"
              "Club 4|0|-|0|Club 1|7000 Spectateurs"},
     // basketball: evaluation 2 x made - missed; two-point shots made, share, best match
@@ -423,12 +423,12 @@ TEST_P(Classements, EveryMenuRankingAndTeamInformation)
     ASSERT_EQ(tranche->Items().Count(), 2);
     tranche->SetItemIndex(1);
     tranche->OnChange(tranche);
-    EXPECT_EQ(Montre(*f), "1|Club 2|0/-|Club 3|0/-|Club 4|0/4|Club 1|1");
+    EXPECT_EQ(Montre(*f), "1|Club 1|1/|Club 2|-/|Club 3|-/|Club 4|-");
     ASSERT_TRUE(Commande(*f, 136));
-    EXPECT_EQ(Montre(*f), "1|Club 1|0,00/-|Club 2|0,00/-|Club 3|0,00/-|Club 4|0,00");
+    EXPECT_EQ(Montre(*f), "1|Club 1|0,00/|Club 2|-/|Club 3|-/|Club 4|-");
     tranche->SetItemIndex(0);
     tranche->OnChange(tranche);
-    EXPECT_EQ(Montre(*f), "1|Club 2|0,00/-|Club 3|0,00/-|Club 4|0,00/4|Club 1|0,50");
+    EXPECT_EQ(Montre(*f), "1|Club 2|0,00/2|Club 1|0,50/|Club 3|-/|Club 4|-");
     // both championships: every team of both listed (the other one's clubs
     // without line-ups), Epsilon's match for Club 1 in the other one counted
     {
@@ -440,14 +440,12 @@ TEST_P(Classements, EveryMenuRankingAndTeamInformation)
             const char* lignes;
         };
         const TCas cas[] = {
-            {false, 0, 0, "1|Autre 1|0/-|Autre 2|0/-|Autre 3|0/-|Autre 4|0/-|Club 3|0/-|Club 4|0/7|Club 2|2/8|Club 1|3"},
-            {false, 2, 2, "1|Autre 1|0/-|Autre 2|0/-|Autre 3|0/-|Autre 4|0/-|Club 2|0/-|Club 3|0/-|Club 4|0/8|Club 1|1"},
+            {false, 0, 0, "1|Club 2|2/2|Club 1|3/|Autre 1|-/|Autre 2|-/|Autre 3|-/|Autre 4|-/|Club 3|-/|Club 4|-"},
+            {false, 2, 2, "1|Club 1|1/|Autre 1|-/|Autre 2|-/|Autre 3|-/|Autre 4|-/|Club 2|-/|Club 3|-/|Club 4|-"},
             {true, 0, 0,
-             "1|Autre 1|0,00/-|Autre 2|0,00/-|Autre 3|0,00/-|Autre 4|0,00/-|Club 2|0,00/-|Club 3|0,00/-|Club 4|0,00/8|Club "
-             "1|0,33"},
+             "1|Club 2|0,00/2|Club 1|0,33/|Autre 1|-/|Autre 2|-/|Autre 3|-/|Autre 4|-/|Club 3|-/|Club 4|-"},
             {true, 1, 1,
-             "1|Autre 1|0,00/-|Autre 2|0,00/-|Autre 3|0,00/-|Autre 4|0,00/-|Club 2|0,00/-|Club 3|0,00/-|Club 4|0,00/8|Club "
-             "1|0,50"}};
+             "1|Club 2|0,00/2|Club 1|0,50/|Autre 1|-/|Autre 2|-/|Autre 3|-/|Autre 4|-/|Club 3|-/|Club 4|-"}};
         for (const TCas& k : cas) {
             TColorGridModel g;
             if (k.remplacements)

@@ -10,8 +10,10 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 
 #include "model/Championnat.h"
+#include "model/ChampionnatStat.h"
 #include "model/Championnat_Maintenance.h"
 #include "model/Joueurs.h"
 #include "model/Penalites.h"
@@ -19,14 +21,25 @@
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Menus.h"
+#include "platform/gui/StdCtrls.h"
+#include "records/w_ModifierEquipe.h"
+#include "records/w_Effectifs.h"
+#include "records/w_FicheClub.h"
+#include "records/w_FicheEntraineur.h"
+#include "records/w_FicheJoueur.h"
+#include "records/w_FicheStade.h"
+#include "records/w_Recherche.h"
 #include "results/w_Resultats.h"
+#include "results/w_SaisieRapide.h"
 #include "setup/w_CreationSaison.h"
 #include "setup/w_Option.h"
 #include "setup/w_RetirerChamp.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/QuandFenetre.h"
+#include "tests/setup/CreationEssai.h"
 #include "tests/support/SaisonBuilder.h"
 #include "ui/Bouton.h"
+#include "ui/ColorStringGrid.h"
 
 using namespace essai;
 
@@ -111,7 +124,9 @@ void TousGardes(TSaison& s, const std::vector<int>& equipes)
     for (int i = 0; i < s.NbEquipe(); ++i)
         EXPECT_EQ(s.IdEquipe(i), equipes.at(static_cast<size_t>(i)));
     EXPECT_EQ(s.NomEquipe(Selection), L1("Sélection"));
-    EXPECT_EQ(s.Joueurs().ChercheJoueurNom("Joueur1", "P0")->EquipeNational, Selection);
+    const TJoueur* selectionne = s.Joueurs().ChercheJoueurNom("Joueur1", "P0");
+    ASSERT_NE(selectionne, nullptr);
+    EXPECT_EQ(selectionne->EquipeNational, Selection);
 }
 
 // The league's options window (group 1): the gesture, then OK.
@@ -167,6 +182,148 @@ std::vector<std::string> Forfait(TRoute& r)
     return textes;
 }
 
+// "Modifier les équipes": the team's line clicked, "Effacer", "Terminer".
+std::vector<std::string> EffaceEquipe(TRoute& r, int id)
+{
+    std::vector<std::string> textes;
+    QuandFenetre<Tf_ModifierEquipe>([&](Tf_ModifierEquipe* m) {
+        const TRect l = m->l_Equipe->ItemRect(m->l_Equipe->Items().IndexOfObject(id));
+        kit::Click(m->l_Equipe, l.Left + 10, (l.Top + l.Bottom) / 2);
+        Repond(r, textes, "gestes-effacer-equipe");
+        kit::Click(m->bc_Effacer);
+        kit::ForgetModalActions();
+        kit::GrabToPng(m, "gestes-modifier-equipes-" + std::to_string(r.S().Sport()));
+        kit::Click(m->bc_Terminer);
+    });
+    Commande(r.f, 144);
+    kit::ForgetModalActions();
+    return textes;
+}
+
+// The national team with two players of its own and a club record.
+std::unique_ptr<TSaison> SelectionComplete(TSaisonComplete& c)
+{
+    TSaison& s = *c.saison;
+    for (const char* prenom : {"Un", "Deux"})
+        s.Joueurs().AjouteJoueur(s.CreeJoueur(L1("Sélectionné"), prenom, -1, Selection));
+    s.RensClubs().NouveauRensClub(Selection)->Nom = L1("Fédération");
+    return std::move(c.saison);
+}
+
+// ---- people and their records
+
+// The players whose records the season holds otherwise than the document
+// before ("name|first name|club id", made "+", changed "~", gone "-");
+// nothing else differs.
+std::vector<std::string> Changees(const std::string& avant, TSaison& s)
+{
+    auto fiches = [](const std::string& doc, std::string& reste) {
+        std::map<std::string, std::string> m;
+        auto champ = [](const std::string& e, const std::string& n) {
+            const size_t d = e.find("<" + n + ">") + n.size() + 2;
+            return e.substr(d, e.find("</" + n + ">", d) - d);
+        };
+        size_t p = 0;
+        for (size_t a = doc.find("<Joueur>"); a < doc.find("</Joueurs>"); a = doc.find("<Joueur>", p)) {
+            reste += doc.substr(p, a - p);
+            p = doc.find("</Joueur>", a) + 9;
+            const std::string e = doc.substr(a, p - a);
+            p = doc.find_first_not_of("\r\n", p);
+            m[champ(e, "Nom") + "|" + champ(e, "Prenom") + "|" + champ(e, "ClubActuel")] = e;
+        }
+        reste += doc.substr(p);
+        return m;
+    };
+    std::string ra, rb;
+    const auto a = fiches(avant, ra), b = fiches(SansDate(Document(s)), rb);
+    std::vector<std::string> v;
+    for (const auto& [k, e] : a)
+        if (!b.count(k) || b.at(k) != e)
+            v.push_back((b.count(k) ? "~" : "-") + k);
+    for (const auto& [k, e] : b)
+        if (!a.count(k))
+            v.push_back("+" + k);
+    EXPECT_TRUE(ra == rb) << Ecart(ra, rb);
+    return v;
+}
+
+TJoueur* Joueur(TSaison& s, const char* nom, const char* prenom, int club)
+{
+    return s.Joueurs().Homonyme(nullptr, L1(nom), prenom, club);
+}
+
+// A player of the club added to the season, with a career line of each year.
+TJoueur* AjouteJoueur(TSaison& s, const char* nom, int club, std::vector<int> annees)
+{
+    TJoueur* j = s.Joueurs().AjouteJoueur(s.CreeJoueur(L1(nom), "Luc", -1, club));
+    for (int a : annees)
+        j->AjouteHistorique({a, 101, 1, 30, 12, 0, 0});
+    return j;
+}
+
+// The national team and another in an international championship, current.
+std::unique_ptr<TSaison> Selections(TSaisonComplete& c)
+{
+    c.saison->AjouteEquipe("Autre Nation", Nouvelle);
+    auto ch = c.Nouveau(TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeInternational);
+    ch->AjouteEquipe(Selection);
+    ch->AjouteEquipe(Nouvelle);
+    ch->SetNbJournees(2);
+    c.saison->SetChampionnatCourant(c.saison->Arbre().AjouteChampionnat("Nations", "Nations", std::move(ch), "Monde")->Championnat());
+    return std::move(c.saison);
+}
+
+// The squads (147) of a team clicked in the team list, every category shown,
+// and the row naming nom ("": the empty last row) clicked once or twice.
+Tf_Effectifs* Effectifs(TRoute& r, int equipe, const char* nom = nullptr, int clics = 1)
+{
+    Commande(r.f, 147);
+    auto* e = dynamic_cast<Tf_Effectifs*>(r.f.Enfant);
+    for (int i = 0; e && i < e->l_Equipe->Items().Count(); ++i)
+        if (Tf_Effectifs::IdEntree(e->l_Equipe->Items()[i]) == equipe)
+            kit::Click(e->l_Equipe, 20, e->l_Equipe->ItemRect(i).Top + 3);
+    if (e && e->p_Categories->Visible()) {
+        e->cb_Categories->SetItemIndex(0);
+        e->cb_CategoriesChange(nullptr);
+    }
+    TColorStringGrid* g = e ? e->sg_TableauEquipe : nullptr;
+    for (int k = 1; nom && g && k < g->RowCount(); ++k)
+        if (g->Cells(2, k) == nom || (!*nom && k == g->RowCount() - 1)) {
+            const TRect c = g->CellRect(2, k);
+            if (clics == 2)
+                kit::DblClick(g, c.Left + 5, c.Top + 5);
+            else
+                kit::Click(g, c.Left + 5, c.Top + 5);
+            break;
+        }
+    EXPECT_TRUE(e);
+    return e;
+}
+
+// A new player's card from the squads' empty row, Joueur2 and the first name
+// typed key by key, then validated; the question, if any, answered (Yes: his
+// card is shown, then validated; Cancel: the card then cancelled).
+std::vector<std::string> NouvelleFiche(TRoute& r, int equipe, const char* prenom, int reponse)
+{
+    std::vector<std::string> textes;
+    QuandFenetre<Tf_FicheJoueur>([&](Tf_FicheJoueur* f) {
+        kit::TypeKeys(f->e_Nom, "Joueur2");
+        kit::TypeKeys(f->e_Prenom, prenom);
+        EXPECT_TRUE(!f->Joueur && !f->JoueurTrouve && f->b_Annuler->Visible()) << "taken as typed";
+        if (reponse)
+            Repond(TRoute{r.f, reponse}, textes, "gestes-fiche-question");
+        kit::Click(f->b_Valider);
+        EXPECT_EQ(f->e_Taille->GetText(), reponse == mrYes ? "170" : "");
+        kit::GrabToPng(f, "gestes-fiche-" + std::to_string(r.S().Sport()));
+        if (reponse == mrYes || reponse == mrCancel)
+            kit::Click(reponse == mrYes ? f->b_Valider : f->b_Annuler);
+    });
+    Effectifs(r, equipe, "", 2);
+    kit::ForgetModalActions();
+    EXPECT_EQ(textes.size(), reponse ? 1u : 0u);
+    return textes;
+}
+
 struct TGeste
 {
     const char* nom;
@@ -198,6 +355,41 @@ const TGeste gestes[] = {
          EXPECT_EQ(s.Arbre().ListeChampionnats().size(), 1u);
          TousGardes(s, {0, 1, 2, 3, Selection});
          EXPECT_EQ(s.Joueurs().ChercheJoueurNom("Joueur4", "P0"), nullptr);
+     }},
+    {"the league and the cup out with their teams: Lille's player selected by the national team stays, without "
+     "a club",
+     false, 15, nullptr,
+     [](TRoute& r) {
+         RetireChampionnats(r, {Ligue, Coupe}, {Ligue, Coupe});
+         return std::vector<std::string>{};
+     },
+     [](TSaison& s, const std::string&) {
+         EXPECT_EQ(s.Arbre().ListeChampionnats().size(), 1u);
+         TousGardes(s, {4, 5, 6, 7, Selection});
+         if (const TJoueur* j = s.Joueurs().ChercheJoueurNom("Joueur1", "P0"))
+             EXPECT_EQ(j->ClubActuel, TJoueur::Aucun);
+         EXPECT_EQ(s.Joueurs().NbJoueur(), 13);
+     }},
+    {"the national team deleted in the team dialog: its players, club record and selections are named", true, 15,
+     SelectionComplete,
+     [](TRoute& r) {
+         const auto textes = EffaceEquipe(r, Selection);
+         const std::string attendu = TraduireFormat(5860, {L1("Sélection")}) + "\n" +
+                                     TraduireFormat(5861, {L1("Sélectionné Deux, Sélectionné Un")}) + "\n" +
+                                     Traduire(5863) + "\n" + TraduireFormat(5864, {std::string("Joueur1 P0 (Lille)")});
+         EXPECT_EQ(textes, std::vector<std::string>{attendu});
+         return textes;
+     },
+     [](TSaison& s, const std::string& avant) {
+         // the season before, less what the question named
+         auto attendu = Lit(s.Sport(), avant);
+         for (const char* prenom : {"Un", "Deux"})
+             attendu->Joueurs().RetireJoueur(attendu->Joueurs().ChercheJoueurNom(L1("Sélectionné"), prenom));
+         attendu->SupprimeEquipe(Selection);
+         EXPECT_TRUE(SansDate(Document(s)) == SansDate(Document(*attendu)))
+             << Ecart(SansDate(Document(s)), SansDate(Document(*attendu)));
+         EXPECT_EQ(s.Joueurs().NbJoueur(), 24);
+         EXPECT_EQ(s.RensClubs().ChercheRensClub(Selection), nullptr);
      }},
     {"a season of an earlier version whose erased team is still named: a team added takes none of its links",
      false, 15,
@@ -238,6 +430,100 @@ const TGeste gestes[] = {
          for (int i = 0; i < s.Entraineurs().NbPersonnel(); ++i)
              EXPECT_NE(dynamic_cast<TEntraineur*>(s.Entraineurs().Personnel(i))->ClubActuel, Nouvelle);
          EXPECT_EQ(s.RensClubs().ChercheRensClub(Nouvelle), nullptr);
+     }},
+    {"the cup's results page shown and left untouched: matches past their rounds' counts stay, shown", false, 15,
+     [](TSaisonComplete& c) {
+         // (the kit's cup holds three matches in a round of two)
+         TInfoComp* m = c.coupe->MatchEquipes(1, 2, 6);
+         EXPECT_TRUE(m);
+         if (m) {
+             m->SetScore(0, 2);
+             m->SetScore(1, 1);
+             m->SetAffluence(777);
+         }
+         // Its last matchday: the final, a match past its count, the
+         // third-place match of the semi-final losers Lens and Nancy.
+         c.coupe->CreeMatch(2, 4, 1, 65535, 65535);
+         c.coupe->CreeMatch(2, 3, 7, 1, 0);
+         c.coupe->CreeMatch(2, 0, 5, 65535, 65535);
+         c.saison->SetChampionnatCourant(c.coupe);
+         return std::move(c.saison);
+     },
+     [](TRoute& r) {
+         Commande(r.f, 13);
+         kit::Process(20);
+         auto* v = dynamic_cast<Tf_Resultats*>(r.f.Enfant);
+         auto ligne = [v](int k) {
+             return v->Ligne(k).Domicile->Text() + v->Ligne(k).ScoreDomicile->Text() + "-" +
+                    v->Ligne(k).ScoreExterieur->Text() + v->Ligne(k).Exterieur->Text();
+         };
+         EXPECT_TRUE(v && v->NbLignes() == 3);
+         if (v && v->NbLignes() == 3) {
+             EXPECT_EQ(ligne(2), "Nantes2-1Reims");
+             kit::GrabToPng(v, "gestes-coupe-trois-" + std::to_string(r.S().Sport()));
+             v->TrackBar1->SetPosition(2);
+             std::vector<std::string> finales;
+             for (int k = 0; k < v->NbLignes(); ++k)
+                 finales.push_back(ligne(k));
+             std::sort(finales.begin(), finales.end());
+             EXPECT_EQ(finales, std::vector<std::string>({"Brest1-0Sedan", "Lens-Nancy", "Metz-Lille"}));
+             v->TrackBar1->SetPosition(1);
+         }
+         Commande(r.f, 40);
+         kit::Process(20);
+         return std::vector<std::string>{};
+     },
+     [](TSaison& s, const std::string& avant) {
+         EXPECT_TRUE(SansDate(Document(s)) == avant) << Ecart(SansDate(Document(s)), avant);
+         const TInfoComp* m = s.Arbre().ChampionnatParCode(Coupe)->MatchEquipes(1, 2, 6);
+         ASSERT_TRUE(m);
+         EXPECT_EQ(std::vector<int>({m->Score(0), m->Score(1), m->Affluence()}), std::vector<int>({2, 1, 777}));
+     }},
+    {"a league's matches per matchday lowered to 1, then its results page shown and left: every match stays", false,
+     15, nullptr,
+     [](TRoute& r) {
+         Options(r, [](Tf_Option* o) {
+             o->PageControl1->SetActivePage(o->ts_Generaux);
+             TapeDans(o->UpDown9->Associate(), "1");
+         });
+         Commande(r.f, 13);
+         kit::Process(20);
+         auto* v = dynamic_cast<Tf_Resultats*>(r.f.Enfant);
+         EXPECT_TRUE(v && v->NbLignes() == 2);
+         if (v)
+             v->TrackBar1->SetPosition(4);
+         Commande(r.f, 40);
+         kit::Process(20);
+         return std::vector<std::string>{};
+     },
+     [](TSaison& s, const std::string&) {
+         TSaisonComplete c(s.Sport());
+         c.saison->SetChampionnatCourant(c.ligue);
+         c.ligue->SetNbMatch(1);
+         c.ligue->NbJournee = 4;
+         EXPECT_TRUE(SansDate(Document(s)) == SansDate(Document(*c.saison)))
+             << Ecart(SansDate(Document(s)), SansDate(Document(*c.saison)));
+     }},
+    {"Compléter on the league whose matchdays left are full: nothing asked, matchday 5 stays", false, 15, nullptr,
+     [](TRoute& r) {
+         Commande(r.f, 13);
+         kit::Process(20);
+         auto* v = dynamic_cast<Tf_Resultats*>(r.f.Enfant);
+         EXPECT_TRUE(v);
+         std::vector<std::string> textes;
+         if (v) {
+             Repond(r, textes, "gestes-completer");
+             kit::Click(v->b_Completer);
+             EXPECT_EQ(v->TrackBar1->Position(), 5);
+         }
+         EXPECT_EQ(textes, std::vector<std::string>{Traduire(5581)});
+         Commande(r.f, 40);
+         kit::Process(20);
+         return std::vector<std::string>{};
+     },
+     [](TSaison& s, const std::string& avant) {
+         EXPECT_TRUE(SansDate(Document(s)) == avant) << Ecart(SansDate(Document(s)), avant);
+         EXPECT_EQ(s.Arbre().ChampionnatParCode(Ligue)->NbJournee, 5);
      }},
     {"the options of a league of a division no template lists, validated untouched", false, 15, nullptr,
      [](TRoute& r) {
@@ -303,6 +589,38 @@ const TGeste gestes[] = {
          // the other match of the matchday keeps its sheet
          EXPECT_EQ(FeuilleMatch(c, 2, 1, 3).Affluence, 12006);
      }},
+    {"a forfeit over one player's box-score line: the line named, not its figures", true, 12,
+     [](TSaisonComplete& c) {
+         c.ligue->NbJournee = 2;
+         auto* stat = dynamic_cast<TDonneesChampionnatStat*>(c.ligue);
+         EXPECT_TRUE(stat);
+         // 32 minutes, 22 points, 8 of 14 two-pointers, 2 of 5 three-pointers
+         const uint16_t ligne[] = {32, 22, 8, 14, 2, 5};
+         const int32_t joueur = c.Joueurs(0).front();
+         for (int code = stat ? stat->PremierCode() : 1; stat && code <= stat->DernierCode(); ++code)
+             if (TListeDonnees* l = stat->ListeStat(2, code)) {
+                 l->SupprimeEquipes({0, 2});
+                 if (const size_t k = static_cast<size_t>(code - stat->PremierCode()); k < std::size(ligne))
+                     l->Ajoute(TDonneesEvt::CreateId(joueur, 0, ligne[k]));
+             }
+         return std::move(c.saison);
+     },
+     [](TRoute& r) {
+         EXPECT_EQ(FeuilleMatch(*r.Champ(Ligue), 2, 0, 2).Lignes, 1);
+         const auto textes = Forfait(r);
+         EXPECT_EQ(textes.size(), 1u);
+         if (!textes.empty()) {
+             EXPECT_NE(textes[0].find(TraduireFormat(5954, {1}) + ","), std::string::npos) << textes[0];
+             for (int n : {1, 6})
+                 EXPECT_EQ(textes[0].find(TraduireFormat(IdTexteNombre(5701, 5709, n), {n})), std::string::npos)
+                     << textes[0];
+         }
+         return textes;
+     },
+     [](TSaison& s, const std::string&) {
+         const TFeuilleMatch f = FeuilleMatch(*s.Arbre().ChampionnatParCode(Ligue), 2, 0, 2);
+         EXPECT_EQ(std::vector<int>({f.Evenements, f.Lignes}), std::vector<int>({0, 0}));
+     }},
     {"a forfeit over a played match with one official: the count in the singular", true, 1,
      [](TSaisonComplete& c) {
          c.ligue->NbJournee = 2;
@@ -322,6 +640,154 @@ const TGeste gestes[] = {
          EXPECT_EQ(std::vector<int>({f.Evenements, f.Compositions, f.Affluence, f.Officiels}),
                    std::vector<int>({0, 0, 0, 0}));
      }},
+    {"a new national-team player typed key by key is a new one: a name still typed is taken for no one", false, 15,
+     Selections, [](TRoute& r) { return NouvelleFiche(r, Selection, "P01", 0); },
+     [](TSaison& s, const std::string& avant) {
+         EXPECT_EQ(Changees(avant, s), std::vector<std::string>{"+Joueur2|P01|65535"});
+         EXPECT_EQ(s.Joueurs().ChercheJoueurNom("Joueur2", "P01")->EquipeNational, Selection);
+     }},
+    {"a new national-team card named as a club's player: asked once validated, Yes takes him", true, 15, Selections,
+     [](TRoute& r) {
+         const auto t = NouvelleFiche(r, Selection, "P0", r.reponse == mrYes ? mrYes : mrCancel);
+         EXPECT_EQ(t.at(0), TraduireFormat(5849, {std::string("Joueur2 P0"), std::string("Nantes"), L1("Sélection"),
+                                                  std::string("P0 Joueur2")}));
+         return t;
+     },
+     [](TSaison& s, const std::string& avant) {
+         EXPECT_EQ(Changees(avant, s), std::vector<std::string>{"~Joueur2|P0|2"});
+         EXPECT_EQ(Joueur(s, "Joueur2", "P0", 2)->EquipeNational, Selection);
+     }},
+    {"a new club card named as another club's player: asked once validated, Yes moves him", true, 15,
+     [](TSaisonComplete& c) {
+         c.saison->AjouteClubPrec("Nantes", -1);
+         return std::move(c.saison);
+     },
+     [](TRoute& r) { return NouvelleFiche(r, 0, "P0", r.reponse == mrYes ? mrYes : mrCancel); },
+     [](TSaison& s, const std::string& avant) {
+         EXPECT_EQ(Changees(avant, s), (std::vector<std::string>{"-Joueur2|P0|2", "+Joueur2|P0|0"}));
+         EXPECT_EQ(s.NomClubPrec(Joueur(s, "Joueur2", "P0", 0)->ClubPrec), "Nantes");
+     }},
+    {"quick entry of another club's namesake: the one question names what goes over, Yes makes them one", true, 15,
+     [](TSaisonComplete& c) {
+         AjouteJoueur(*c.saison, "Dupont", 7, {1999});
+         AjouteJoueur(*c.saison, "Dupont", 6, {2001})->DateNaissance = EncodeDate(1980, 1, 2);
+         return std::move(c.saison);
+     },
+     [](TRoute& r) {
+         std::vector<std::string> textes;
+         QuandFenetre<Tf_SaisieRapide>([&](Tf_SaisieRapide* q) {
+             const int i = q->cb_AjoutJoueur->Items().IndexOf("Luc Dupont (Reims)");
+             for (int k = 0; k <= i + 1 && q->cb_AjoutJoueur->ItemIndex() != i; ++k)
+                 kit::PressKey(q->cb_AjoutJoueur, q->cb_AjoutJoueur->ItemIndex() < i ? VK_DOWN : VK_UP);
+             Repond(r, textes, "gestes-saisie-rapide-question");
+             kit::Click(q->b_Ajouter);
+             kit::Click(q->b_Continuer);
+         });
+         Effectifs(r, 7)->mi_SaisieRapide->Click();
+         kit::ForgetModalActions();
+         EXPECT_NE(textes.at(0).find(DeuxPoints(Traduire(1063), "02/01/1980")), std::string::npos) << textes[0];
+         return textes;
+     },
+     [](TSaison& s, const std::string& avant) {
+         EXPECT_EQ(Changees(avant, s), (std::vector<std::string>{"-Dupont|Luc|6", "~Dupont|Luc|7"}));
+         EXPECT_EQ(Joueur(s, "Dupont", "Luc", 7)->NbHistorique() * 100000 + Joueur(s, "Dupont", "Luc", 7)->DateNaissance,
+                   229222);
+     }},
+    {"a merge by drag in the search: the one question names what goes over, Yes keeps his career and link", true, 15,
+     [](TSaisonComplete& c) {
+         AjouteJoueur(*c.saison, "Dupont", 0, {});
+         c.saison->Joueurs().ChangeEquipeNationale(AjouteJoueur(*c.saison, "Dupônt", 0, {2001}), Selection);
+         return std::move(c.saison);
+     },
+     [](TRoute& r) {
+         std::vector<std::string> textes;
+         Commande(r.f, 150);
+         auto* f = dynamic_cast<Tf_Recherche*>(r.f.Enfant);
+         kit::Click(f->b_Verifier);
+         TColorStringGrid* g = f->sg_Recherche;
+         auto ligne = [g](const char* nom) {
+             for (int k = 1; k < g->RowCount(); ++k)
+                 if (g->Cells(1, k) == L1(nom))
+                     return Point(g->CellRect(1, k).Left + 10, g->CellRect(1, k).Top + 5);
+             return Point(-1, -1);
+         };
+         kit::Click(g, ligne("Dupônt").X, ligne("Dupônt").Y);
+         Repond(r, textes, "gestes-recherche-question");
+         QuandFenetre<Tf_FicheJoueur>([](Tf_FicheJoueur* c) { kit::Click(c->b_Annuler); });
+         kit::Drag(g, ligne("Dupônt"), g, ligne("Dupont"));
+         kit::ForgetModalActions();
+         EXPECT_NE(textes.at(0).find(DeuxPoints(Traduire(5846), L1("Sélection"))), std::string::npos) << textes[0];
+         return textes;
+     },
+     [](TSaison& s, const std::string& avant) {
+         EXPECT_EQ(Changees(avant, s), (std::vector<std::string>{"~Dupont|Luc|0", L1("-Dupônt|Luc|0")}));
+         EXPECT_EQ(Joueur(s, "Dupont", "Luc", 0)->NbHistorique() * 100 + Joueur(s, "Dupont", "Luc", 0)->EquipeNational, 120);
+     }},
+    {"the squads' Delete of a player whose namesake has no team: the one question, Yes makes them one", true, 15,
+     [](TSaisonComplete& c) {
+         AjouteJoueur(*c.saison, "Dupont", 0, {1999});
+         AjouteJoueur(*c.saison, "Dupont", TPersonnel::Aucun, {2001});
+         return std::move(c.saison);
+     },
+     [](TRoute& r) {
+         std::vector<std::string> textes;
+         Tf_Effectifs* e = Effectifs(r, 0, "Dupont");
+         Repond(r, textes, "gestes-effectifs-effacer-question");
+         kit::PressKey(e->sg_TableauEquipe, VK_DELETE);
+         kit::ForgetModalActions();
+         EXPECT_NE(textes.at(0).find(DeuxPoints(Traduire(69), "1999-00")), std::string::npos) << textes[0];
+         return textes;
+     },
+     [](TSaison& s, const std::string& avant) {
+         EXPECT_EQ(Changees(avant, s), (std::vector<std::string>{"-Dupont|Luc|0", "~Dupont|Luc|65535"}));
+         EXPECT_EQ(Joueur(s, "Dupont", "Luc", TPersonnel::Aucun)->NbHistorique(), 2);
+     }},
+    {"the career line chosen by click and key is the one Effacer removes", false, 15,
+     [](TSaisonComplete& c) {
+         AjouteJoueur(*c.saison, "Carriere", 0, {1999, 2000, 2001, 2002});
+         return std::move(c.saison);
+     },
+     [](TRoute& r) {
+         QuandFenetre<Tf_FicheJoueur>([](Tf_FicheJoueur* f) {
+             f->pc_FicheJoueur->SetActivePage(f->ts_Carriere);
+             kit::Click(f->sg_Historique, 10, f->sg_Historique->CellRect(0, 4).Top + 5);   // 2002
+             kit::PressKey(f->sg_Historique, VK_UP);                                     // 2001
+             kit::GrabToPng(f, "gestes-carriere-choisie");
+             kit::Click(f->bc_Effacer);
+             kit::Click(f->b_Valider);
+         });
+         Effectifs(r, 0, "Carriere", 2);
+         kit::ForgetModalActions();
+         return std::vector<std::string>{};
+     },
+     [](TSaison& s, const std::string& avant) {
+         EXPECT_EQ(Changees(avant, s), std::vector<std::string>{"~Carriere|Luc|0"});
+         const TJoueur* j = Joueur(s, "Carriere", "Luc", 0);
+         EXPECT_EQ(std::vector<int>({j->Historique(0)->StatAnnee, j->Historique(1)->StatAnnee, j->Historique(2)->StatAnnee}),
+                   std::vector<int>({1999, 2000, 2002}));
+     }},
+    {"a club card without record, its stadium's and coach's cards cancelled, then cancelled: no record", false, 15, nullptr,
+     [](TRoute& r) {
+         Quand<TBrivantelForm>([](TBrivantelForm* choix) {
+             for (int i = 0; i < choix->ComponentCount(); ++i)
+                 if (auto* c = dynamic_cast<TCarreCoche*>(choix->Components(i)))
+                     c->SetChecked(c->Tag == 1);   // Lille
+             choix->SetModalResult(mrOk);
+         });
+         Quand<Tf_FicheClub>([](Tf_FicheClub* c) {
+             c->cb_Stade->SetItemIndex(1);
+             Quand<Tf_FicheStade>([](Tf_FicheStade* k) { kit::Click(k->b_Annuler); });
+             kit::Click(c->bc_FicheStade);
+             c->cb_Entraineur->SetItemIndex(1);
+             Quand<Tf_FicheEntraineur>([](Tf_FicheEntraineur* k) { kit::Click(k->b_Annuler); });
+             kit::Click(c->b_FicheEntr);
+             kit::Click(c->b_Annuler);
+         });
+         Commande(r.f, 131);
+         EXPECT_EQ(kit::ForgetModalActions(), 0u);
+         return std::vector<std::string>{};
+     },
+     [](TSaison& s, const std::string& avant) { EXPECT_TRUE(SansDate(Document(s)) == avant) << Ecart(SansDate(Document(s)), avant); }},
 };
 
 }  // namespace
@@ -332,11 +798,11 @@ class GestesNommes : public ::testing::TestWithParam<int>
 
 TEST_P(GestesNommes, AGestureChangesWhatItNamesAndNoKeepsTheSeason)
 {
-    // 4: football with the interface in English
+    // 4: football, 6: basketball, with the interface in English
     const int sport = GetParam() % 4;
     const std::string dir = essai::Prepare("setup_gestes" + std::to_string(GetParam()));
     auto f = LanceFenetre();
-    TLangue langue(GetParam() == 4 ? "en" : "fr");
+    TLangue langue(GetParam() >= 4 ? "en" : "fr");
     for (const TGeste& g : gestes)
         for (const int reponse : !(g.sports >> sport & 1) ? std::vector<int>{}
                                  : g.question                ? std::vector<int>{mrNo, mrYes}
@@ -371,4 +837,4 @@ TEST_P(GestesNommes, AGestureChangesWhatItNamesAndNoKeepsTheSeason)
     TermineFenetre(f);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sports, GestesNommes, ::testing::Values(0, 1, 2, 3, 4));
+INSTANTIATE_TEST_SUITE_P(Sports, GestesNommes, ::testing::Values(0, 1, 2, 3, 4, 6));

@@ -170,7 +170,7 @@ std::vector<std::string> HorsDuChampionnat(TRoute& r, int code, int id)
 }
 
 // "Modifier les équipes": the team's line clicked, then the gesture; the
-// box it shows (grabbed as png when named).
+// box it shows (grabbed as png when named), a question answered Yes.
 std::vector<std::string> ModifieEquipe(TRoute& r, int id, std::function<void(Tf_ModifierEquipe*)> geste,
                                        const std::string& png = "")
 {
@@ -184,7 +184,7 @@ std::vector<std::string> ModifieEquipe(TRoute& r, int id, std::function<void(Tf_
             textes.push_back(b->Label1->Caption());
             if (!png.empty())
                 kit::GrabToPng(b, png + "-" + std::to_string(r.S().Sport()));
-            b->SetModalResult(mrOk);
+            b->SetModalResult(mrYes);
         });
         geste(m);
         kit::GrabToPng(m, "retraits-modifier-equipes-" + std::to_string(r.S().Sport()));
@@ -215,6 +215,28 @@ std::vector<std::string> SedanEncoreEngagee(TRoute& r, const std::string& texte,
     const auto textes = ModifieEquipe(r, Sedan, Efface, "retraits-equipe-engagee-" + langue);
     EXPECT_EQ(textes, std::vector<std::string>{texte});
     return textes;
+}
+
+// "Composition de la saison": the championships coded taken out, every box
+// of the removal window ticked, "Valider" in both.
+void HorsDeLaSaison(TRoute& r, std::vector<int> codes)
+{
+    Quand<Tf_CreationSaison>([codes](Tf_CreationSaison* c) {
+        for (int code : codes)
+            for (TTreeNode* n = c->tv_Saison->Items().GetFirstNode(); n; n = n->GetNext())
+                if (Tf_CreationSaison::Rec(n)->Objet && Tf_CreationSaison::Rec(n)->Objet->Code == code) {
+                    c->tv_Saison->SetSelected(n);
+                    kit::Click(c->bc_RetirerElement);
+                    break;
+                }
+        Quand<Tf_RetirerChamp>([](Tf_RetirerChamp* t) {
+            for (int i = 0; i < t->clb_Championnat->Items().Count(); ++i)
+                t->clb_Championnat->SetChecked(i, true);
+            kit::Click(t->b_Valider);
+        });
+        kit::Click(c->b_Valider);
+    });
+    Commande(r.f, 193);
 }
 
 // The child window a command shows.
@@ -283,7 +305,9 @@ const TRetrait retraits[] = {
      [](TRoute& r) {
          EXPECT_EQ(HorsDuChampionnat(r, Poules, Sedan), std::vector<std::string>{Traduire(3206)});
          EXPECT_EQ(HorsDuChampionnat(r, Coupe, Sedan), std::vector<std::string>{});
-         EXPECT_EQ(ModifieEquipe(r, Sedan, Efface), std::vector<std::string>{});
+         EXPECT_EQ(ModifieEquipe(r, Sedan, Efface),
+                   std::vector<std::string>{TraduireFormat(5860, {std::string("Sedan")}) + "\n" +
+                                            TraduireFormat(5861, {std::string("Joueur7 P0, Joueur7 P1, Joueur7 P2")})});
          EXPECT_EQ(r.S().NomEquipe(Sedan), "");
          EXPECT_EQ(r.Champ(Poules)->Groupe(1)->NbEquipe(), 1);
      }},
@@ -311,7 +335,9 @@ const TRetrait retraits[] = {
      nullptr},
     {"the national team out of the season: its players lose it", nullptr,
      [](TRoute& r) {
-         EXPECT_EQ(ModifieEquipe(r, Selection, Efface), std::vector<std::string>{});
+         EXPECT_EQ(ModifieEquipe(r, Selection, Efface, "retraits-effacer-selection"),
+                   std::vector<std::string>{TraduireFormat(5860, {L1("Sélection")}) + "\n" +
+                                            TraduireFormat(5864, {std::string("Joueur1 P0 (Lille)")})});
          EXPECT_EQ(r.S().Joueurs().ChercheJoueurNom("Joueur1", "P0")->EquipeNational, TJoueur::Aucun);
      }},
     {"Sedan renamed by typing over its name", nullptr,
@@ -367,32 +393,25 @@ const TRetrait retraits[] = {
      }},
     {"the league in groups and the cup out of the season with their teams", nullptr,
      [](TRoute& r) {
-         Quand<Tf_CreationSaison>([](Tf_CreationSaison* c) {
-             for (int code : {Poules, Coupe})
-                 for (TTreeNode* n = c->tv_Saison->Items().GetFirstNode(); n; n = n->GetNext())
-                     if (Tf_CreationSaison::Rec(n)->Objet && Tf_CreationSaison::Rec(n)->Objet->Code == code) {
-                         c->tv_Saison->SetSelected(n);
-                         kit::Click(c->bc_RetirerElement);
-                         break;
-                     }
-             Quand<Tf_RetirerChamp>([](Tf_RetirerChamp* t) {
-                 for (int i = 0; i < t->clb_Championnat->Items().Count(); ++i)
-                     t->clb_Championnat->SetChecked(i, true);
-                 kit::Click(t->b_Valider);
-             });
-             kit::Click(c->b_Valider);
-         });
-         Commande(r.f, 193);
+         HorsDeLaSaison(r, {Poules, Coupe});
          EXPECT_EQ(r.S().Arbre().ListeChampionnats().size(), 1u);
          EXPECT_EQ(r.S().NomEquipe(Sedan), "");
          EXPECT_NE(r.S().NomEquipe(0), "");
+     }},
+    {"the league and the cup out of the season with their teams: a player of no team and no counts stays", nullptr,
+     [](TRoute& r) {
+         HorsDeLaSaison(r, {1, Coupe});
+         EXPECT_EQ(r.S().NomEquipe(1), "");
+         const TJoueur* libre = r.S().Joueurs().ChercheJoueurNom("Libre", "Sans");
+         ASSERT_NE(libre, nullptr);
+         EXPECT_EQ(libre->ClubActuel, TJoueur::Aucun);
      }},
     {"a referee who officiated, refused",
      [](TRoute& r) {
          const TPersonnel* p = r.S().Arbitres().ChercheNumero(r.c.arbitres[0]);
          const int matchs = MatchsArbitre(r.S(), *p);
          const auto textes = EffaceArbitre(r, p);
-         EXPECT_EQ(textes, std::vector<std::string>{TraduireFormat(3323, {matchs})});
+         EXPECT_EQ(textes, std::vector<std::string>{TraduireFormat(IdTexteNombre(3323, 5952, matchs), {matchs})});
          return textes;
      },
      nullptr},
@@ -405,7 +424,7 @@ const TRetrait retraits[] = {
      [](TRoute& r) {
          const int matchs = MatchsStade(r.S(), r.c.stade1);
          const auto textes = EffaceStade(r, r.S().Stades().ChercheStade(r.c.stade1));
-         EXPECT_EQ(textes, std::vector<std::string>{TraduireFormat(r.S().Sport() >= 2 ? 3322 : 3321, {matchs})});
+         EXPECT_EQ(textes, std::vector<std::string>{TraduireFormat(r.S().Sport() >= 2 ? IdTexteNombre(3322, 5951, matchs) : IdTexteNombre(3321, 5950, matchs), {matchs})});
          return textes;
      },
      nullptr},
@@ -469,7 +488,8 @@ const TRetrait retraits[] = {
 
 // A referee and a stadium that no match names: the first in the
 // competition's list, the second also home of the club record; in the box
-// score of the league's first match, a player of its home team. Of each kind
+// score of the league's first match, a player of its home team; a player of
+// no team and no counts. Of each kind
 // that holds a country (players, referees, coaches, club officials,
 // stadiums), one of the first country and one of the second.
 void Prepare(TSaisonComplete& c)
@@ -489,6 +509,7 @@ void Prepare(TSaisonComplete& c)
     auto a = std::make_unique<TPersonnelStat>(-1, 40, "Marc", "Neutre");
     a->CodePays = 1;
     const int32_t neutre = s.Arbitres().AjoutePersonnel(std::move(a))->Numero;
+    s.Joueurs().AjouteJoueur(s.CreeJoueur("Libre", "Sans", -1, TJoueur::Aucun));
     TStade* annexe = s.Stades().NouveauStade("Annexe", "Lens");
     annexe->CodePays = 1;
     s.RensClubs().RensClub(0)->AjouteStade(annexe);

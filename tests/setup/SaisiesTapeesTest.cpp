@@ -78,6 +78,14 @@ void TapeLigne(TColorStringGrid* g, int col, int row, const std::vector<const ch
     }
 }
 
+// Ailier's shirt (column 1), career matches (7) or points (8) in the season.
+std::string ValeurEffectif(TSaison& s, int col)
+{
+    const TJoueur* j = s.Joueurs().ChercheJoueurNom("Ailier", "Tom");
+    const auto code = static_cast<uint32_t>(s.ChampionnatCourant()->CodeChamp);
+    return !j ? "-" : IntToStr(col == 1 ? j->Maillot : j->StatCarriere(code, col == 7 ? 0 : j->TypeStatBut()));
+}
+
 void CliqueNoeud(FenetreEssai& f, int commande)
 {
     TTreeNode* n = Noeud(f, commande);
@@ -484,6 +492,13 @@ TEST(SaisiesTapees, ARoundBoxEnteredHoldsWhatIsTypedNextAndSaysWhatItRefuses)
         {"paste 2, 1 on two lines", [&] { colle(ext, "2\n1"); }, [&] { return ext; }, "5", Traduire(5740)},
         {"paste 2, 1 from two cells", [&] { colle(ext, "2\t1"); }, [&] { return ext; }, "5", Traduire(5740)},
         {"paste 1 2", [&] { colle(dom, "1 2"); }, [&] { return dom; }, "1000", Traduire(5740)},
+        // A figure past the largest score: refused whole, never cut nor clamped.
+        {"paste 40000", [&] { colle(dom, "40000"); }, [&] { return dom; }, "1000",
+         Format(DialogTexts().NumberFromTo, {0, 32766})},
+        {"paste 32 767 past the largest score", [&] { colle(ext, "32 767"); }, [&] { return ext; }, "5",
+         Format(DialogTexts().NumberFromTo, {0, 32766})},
+        {"paste 1000000", [&] { colle(ext, "1000000"); }, [&] { return ext; }, "5",
+         Format(DialogTexts().NumberFromTo, {0, 32766})},
         {"no teams yet", [&] { kit::Click(r->Ligne(1).ScoreDomicile); kit::TypeKeys(nullptr, "3"); },
          [&] { return r->Ligne(1).ScoreDomicile; }, "", Traduire(3760)},
         {"a rating", [&] {
@@ -578,6 +593,31 @@ TEST(SaisiesTapees, AGridCellShowsWhatIsKept)
     };
     auto poids = [&] { return c->NbPonderations() ? IntToStr(c->Ponderation(0)->Ponderation) : std::string("-"); };
     Tf_ButeursStat* page = nullptr;
+    TColorStringGrid* grille = nullptr;
+    // The squads of the first team, the cell of Ailier typed key by key,
+    // Enter, then another view, which writes the row.
+    auto effectif = [&](int col, const char* touches) {
+        Commande(*f, 147);
+        auto* e = dynamic_cast<Tf_Effectifs*>(f->Enfant);
+        if (!e)
+            return std::string("no squads");
+        for (int i = 0; i < e->l_Equipe->Items().Count(); ++i)
+            if (Tf_Effectifs::IdEntree(e->l_Equipe->Items()[i]) == c->IdEquipe(0))
+                kit::Click(e->l_Equipe, 20, e->l_Equipe->ItemRect(i).Top + 3);
+        TColorStringGrid* g = e->sg_TableauEquipe;
+        int r = 1;
+        while (r < g->RowCount() && g->Cells(2, r) != "Ailier")
+            ++r;
+        ClicCellule(g, col, r);
+        kit::TypeKeys(g, touches);
+        kit::PressKey(nullptr, VK_RETURN);
+        const std::string montre = g->Cells(col, r);
+        Commande(*f, 40);
+        return montre;
+    };
+    auto joueur = [&](int col) { return ValeurEffectif(*f->Saison, col); };
+    auto plage = [](int haut) { return Format(DialogTexts().NumberFromTo, {0, haut}); };
+    auto trop = [](int places) { return Format(DialogTexts().TooLong, {places}); };
     struct TCas
     {
         const char* nom;
@@ -616,6 +656,41 @@ TEST(SaisiesTapees, AGridCellShowsWhatIsKept)
              kit::PressKey(nullptr, VK_RETURN);
              return page->csc_StatTir->Cells(3, 1);
          }, "14", "-", [&] { return IntToStr(page ? page->csc_StatTir->DonneeCellule(3, 1) : -1); }, "14"},
+        // The squads: a player typed, Tab to his age, then a click on the
+        // position cell (on his card in basketball) of the row below.
+        {"squads, a click on a cell that takes nothing", [&] {
+             Commande(*f, 147);
+             auto* e = dynamic_cast<Tf_Effectifs*>(f->Enfant);
+             if (!e)
+                 return std::string("no squads");
+             grille = e->sg_TableauEquipe;
+             const int ligne = grille->RowCount() - 1;   // the empty row
+             auto clic = [&](int col, int row) {
+                 const TRect r = grille->CellRect(col, row);
+                 kit::Click(grille, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+             };
+             clic(2, ligne);
+             kit::TypeKeys(grille, "Nowak");
+             kit::PressKey(nullptr, VK_TAB);
+             kit::PressKey(nullptr, VK_TAB);
+             clic(0, ligne + 1);
+             kit::GrabToPng(e, "cellules-tapees-effectifs-clic-refuse");
+             return "row " + IntToStr(grille->Row() - ligne) + ", column " + IntToStr(grille->Col()) +
+                    (grille->EditorMode() ? ", editing" : "");
+         }, "row 0, column 4, editing", Traduire(5963),
+         // the next key goes to the editor shown
+         [&] {
+             kit::TypeKeys(nullptr, "7");
+             return grille && grille->EditorMode() ? Trim(grille->EditorText()) : std::string("no editor");
+         }, "7"},
+        // The squads' cells of that player, typed past their field's range or
+        // their width: the digit refused is said, the figure shown is stored.
+        {"squads: a shirt of 2567", [&] { return effectif(1, "2567"); }, "25", plage(255), [&] { return joueur(1); }, "25"},
+        {"squads: a shirt of 1999", [&] { return effectif(1, "1999"); }, "199", trop(3), [&] { return joueur(1); }, "199"},
+        {"squads: 655369 career matches", [&] { return effectif(7, "655369"); }, "6553", plage(65535),
+         [&] { return joueur(7); }, "6553"},
+        {"squads: 655359 career points", [&] { return effectif(8, "655359"); }, "65535", trop(5), [&] { return joueur(8); },
+         "65535"},
     };
     for (const TCas& k : cas) {
         SCOPED_TRACE(k.nom);
@@ -635,6 +710,8 @@ TEST(SaisiesTapees, AGridCellShowsWhatIsKept)
         for (int i = 0; i < l->Nombre(); ++i)
             reussis += l->Donnee(i)->Mot();
     EXPECT_EQ(reussis, 14);
+    for (const auto& [col, attendu] : {std::pair{1, "199"}, {7, "6553"}, {8, "65535"}})
+        EXPECT_EQ(ValeurEffectif(*relue, col), attendu) << col;
 }
 
 // Every box and cell showing a number the season holds takes it whole, as

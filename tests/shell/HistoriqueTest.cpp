@@ -94,9 +94,12 @@ TEST(HistoriqueCommande, ResultsGoOnTheirTeamsAndSurviveARestart)
     EXPECT_EQ(h->SaisonAffichee(), stat->Saison(0));
     f->Messages.clear();
     h->csg_Saisie->EcritCellule(3, 1, "99");   // typed, not saved: the replaced season's grid goes
-    c->SetOption(8, 105);   // the same season again
+    c->SetOption(8, 105);   // the same season again: asked, yes
+    f->Reponses = {mrYes};
     Commande(*f, 192);
-    EXPECT_EQ(f->Messages, (std::vector<std::string>{Traduire(1616)}));
+    EXPECT_EQ(f->Messages, (std::vector<std::string>{TraduireFormat(5867, {TraduireFormat(356, {2005, 6}),
+                                                                           f->Saison->Arbre().NomCompletCode(2), 6}),
+                                                     Traduire(1616)}));
     ASSERT_EQ(stat->NombreSaisons(), 1);
     EXPECT_EQ(f->Enfant, h);
     EXPECT_EQ(h->SaisonAffichee(), stat->Saison(0));
@@ -467,25 +470,32 @@ TEST(HistoriqueFenetre, ChoiceButtonsAndYearsReadWhatTheyDo)
 }
 
 // A season stored in the history goes only once the user, asked naming it,
-// says so: "Ajouter" with its year, "Effacer" on it. No leaves the file as it
-// was; what is saved reads back after a restart.
+// says so: "Ajouter" with its year, "Effacer" on it, command 192 of another
+// championship of the same division and year or of the same championship
+// again. No leaves the file as it was; what is saved reads back after a
+// restart.
 TEST(HistoriqueFenetre, AStoredSeasonGoesOnlyOnceTheUserSaysSo)
 {
+    enum TGeste { Ajoute, Efface, Autre, Meme };   // Autre, Meme: command 192
     struct Cas
     {
         const char* nom;
-        bool ajoute;   // "Ajouter" with the stored year, else "Effacer"
+        TGeste geste;
         int reponse;
         int fois = 1;  // seasons deleted one after the other
     };
-    const Cas cas[] = {{"added over, no", true, mrNo},
-                       {"added over, yes", true, mrYes},
-                       {"deleted, no", false, mrNo},
-                       {"deleted, yes", false, mrYes},
-                       {"every season deleted, yes", false, mrYes, 2}};
+    const Cas cas[] = {{"added over, no", Ajoute, mrNo},
+                       {"added over, yes", Ajoute, mrYes},
+                       {"deleted, no", Efface, mrNo},
+                       {"deleted, yes", Efface, mrYes},
+                       {"every season deleted, yes", Efface, mrYes, 2},
+                       {"another championship's by command 192, no", Autre, mrNo},
+                       {"another championship's by command 192, yes", Autre, mrYes},
+                       {"the same championship's again by command 192, no", Meme, mrNo},
+                       {"the same championship's again by command 192, yes", Meme, mrYes}};
     for (const Cas& k : cas) {
         SCOPED_TRACE(k.nom);
-        Prepare(std::string("historique_question_") + (k.ajoute ? "a" : "e") + IntToStr(k.reponse));
+        Prepare(std::string("historique_question_") + IntToStr(k.geste) + IntToStr(k.reponse));
         auto f = LanceFenetre();
         CreeSaison(*f);
         ASSERT_NE(f->Saison, nullptr);
@@ -515,7 +525,8 @@ TEST(HistoriqueFenetre, AStoredSeasonGoesOnlyOnceTheUserSaysSo)
                 m->SetModalResult(k.reponse);
             });
         };
-        if (k.ajoute) {
+        std::string attendu;   // the question
+        if (k.geste == Ajoute) {
             Quand<Tf_EquipeHistorique>([&](Tf_EquipeHistorique* d) {
                 d->ud_Annee->SetPosition(annee);
                 d->m_Equipe->Lines().Add("Premier Club");
@@ -524,20 +535,41 @@ TEST(HistoriqueFenetre, AStoredSeasonGoesOnlyOnceTheUserSaysSo)
                 kit::Click(d->b_Valider);
             });
             kit::Click(h->bc_Ajouter);
-        } else {
+            attendu = TraduireFormat(5721, {nom, 2});
+        } else if (k.geste == Efface) {
             for (int fois = 0; fois < k.fois; ++fois) {
                 repond();
                 kit::Click(h->bc_Retirer);
             }
+            attendu = TraduireFormat(5722, {nom});
+        } else {
+            // the other championship of the season, of the same division code
+            TDonneesChampionnat* o = c;
+            if (k.geste == Autre)
+                for (TDonneesChampionnat* x : f->Saison->Arbre().ListeChampionnats())
+                    if (x != c)
+                        o = x;
+            ASSERT_EQ(o->CodeDivision(), c->CodeDivision());
+            o->SetOption(8, static_cast<uint16_t>(annee - 1900));
+            ASSERT_TRUE(f->Saison->SelectionneChampionnat(o->CodeChamp));
+            f->Messages.clear();
+            f->Reponses = {k.reponse};
+            Commande(*f, 192);
+            attendu = TraduireFormat(5867, {nom, f->Saison->Arbre().NomCompletCode(o->CodeChamp), 18});
+            textes = f->Messages;
+            if (k.reponse == mrYes && !textes.empty()) {
+                EXPECT_EQ(textes.back(), Traduire(1616));
+                textes.pop_back();
+            }
         }
         EXPECT_EQ(kit::ForgetModalActions(), 0u);
         ASSERT_EQ(textes.size(), static_cast<size_t>(k.fois));
-        EXPECT_EQ(textes[0], k.ajoute ? TraduireFormat(5721, {nom, 2}) : TraduireFormat(5722, {nom}));
+        EXPECT_EQ(textes[0], attendu);
         h->Historique()->EcritOctets(apres);
-        EXPECT_EQ(apres == avant, k.reponse == mrNo);
-        EXPECT_EQ(h->Historique()->NombreSaisons(), k.reponse == mrYes && !k.ajoute ? 2 - k.fois : 2);
+        EXPECT_EQ(apres == avant, k.reponse == mrNo || k.geste == Meme);
+        EXPECT_EQ(h->Historique()->NombreSaisons(), k.reponse == mrYes && k.geste == Efface ? 2 - k.fois : 2);
         if (h->Historique()->NombreSaisons() > 0)
-            EXPECT_EQ(h->Historique()->Saison(0)->NombreEquipes(), k.reponse == mrYes && k.ajoute ? 2 : 18);
+            EXPECT_EQ(h->Historique()->Saison(0)->NombreEquipes(), k.reponse == mrYes && k.geste == Ajoute ? 2 : 18);
         kit::Click(h->bc_Enregistrer);
         ModifSaison = 0;
         TermineFenetre(f);

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <set>
 #include <sstream>
@@ -24,12 +25,14 @@
 #include "tests/shell/HorsLigne.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/shell/TextesFrancais.h"
+#include "tests/support/HtmlTables.h"
 #include "tests/support/MotsPdf.h"
 #include "tests/support/SaisonParcours.h"
 #include "ui/Afficheur.h"
 #include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
 #include "ui/Fond.h"
+#include "views/w_InfoEquipes.h"
 #include "views/w_InfoGeneral.h"
 #include "views/w_StatEquipe.h"
 #include "records/w_Effectifs.h"
@@ -67,6 +70,9 @@ struct TVue
     // window shows them
     std::vector<std::pair<std::string, std::vector<std::string>>> sections;
     std::vector<std::array<std::string, 3>> scores;   // results: home, "-", away
+    // team information: the rows of the grid shown and of its page's table
+    std::vector<std::vector<std::string>> grille;
+    html_lu::TTable tableHtml;
 };
 
 // The words of the cells shown by the grids of a window, and of the labels of
@@ -134,6 +140,28 @@ bool SurUneLigne(const std::vector<TPagePdf>& pages, const std::vector<std::stri
     return false;
 }
 
+// The words of a printout found in order along one line, from the first one
+// on: the words printed to its right, left to right, begin with them.
+bool EnLigne(const std::vector<TPagePdf>& pages, const std::vector<std::string>& suite)
+{
+    for (const TPagePdf& p : pages)
+        for (const TMotPdf& m : p.mots) {
+            if (suite.empty() || m.texte != suite[0])
+                continue;
+            std::vector<TMotPdf> ligne;
+            std::copy_if(p.mots.begin(), p.mots.end(), std::back_inserter(ligne), [&](const TMotPdf& x) {
+                return std::abs(x.y0 - m.y0) < (m.y1 - m.y0) / 2 && x.x0 >= m.x0;
+            });
+            std::sort(ligne.begin(), ligne.end(), [](const TMotPdf& a, const TMotPdf& b) { return a.x0 < b.x0; });
+            bool ok = ligne.size() >= suite.size();
+            for (size_t k = 0; ok && k < suite.size(); ++k)
+                ok = ligne[k].texte == suite[k];
+            if (ok)
+                return true;
+        }
+    return false;
+}
+
 // The words not found whole inside the printout's pages; empty when all are.
 std::string Manquants(const TVue& v, const std::vector<std::string>& mots)
 {
@@ -161,7 +189,38 @@ const std::vector<TCas>& Cas()
     static const std::set<int> avecImpression = {121, 123, 124, 125, 128, 129, 122, 221};
     static const std::set<int> avecHtml = {121, 124, 125, 128, 129, 130, 122};
     static const std::vector<TCas> cas = [] {
-        std::vector<TCas> c = {
+        std::vector<TCas> c;
+        // every view of the team information, printed and written as shown:
+        // each row of its grid a row of the page's table, cell by cell, and
+        // its words on one printed line
+        for (const int commande : {132, 133, 134, 135, 136, 78, 79, 80, 81, 82, 83, 217, 218, 249, 250, 251, 260})
+            c.push_back({"team information: printed and written as shown", {0, 1, 2, 3}, commande,
+                         [](const TVue& v, const auto&) {
+                             std::string d;
+                             if (v.grille.empty())
+                                 return std::string("no grid shown");
+                             for (size_t r = 0; r < v.grille.size(); ++r) {
+                                 std::vector<std::string> ecrite = r < v.tableHtml.size() ? v.tableHtml[r]
+                                                                                          : std::vector<std::string>{};
+                                 for (std::string& x : ecrite)
+                                     x = x == "\xC2\xA0" ? std::string() : x;   // &nbsp;
+                                 if (ecrite != v.grille[r])
+                                     d += "row " + std::to_string(r) + " shown " + ::testing::PrintToString(v.grille[r]) +
+                                          ", written " + ::testing::PrintToString(ecrite) + "; ";
+                                 std::vector<std::string> mots;
+                                 for (const std::string& x : v.grille[r])
+                                     for (const std::string& m : Mots(Utf8ToCp1252(x)))
+                                         mots.push_back(m);
+                                 if (!mots.empty() && !EnLigne(v.pages, mots))
+                                     d += "row " + std::to_string(r) + " not printed on one line; ";
+                             }
+                             if (v.tableHtml.size() != v.grille.size())
+                                 d += "written " + std::to_string(v.tableHtml.size()) + " rows of " +
+                                      std::to_string(v.grille.size());
+                             return d;
+                         },
+                         false});
+        const std::vector<TCas> autres = {
             {"results: each score a blank apart from its separator, three digits included", {2, 3}, 13,
              [](const TVue& v, const auto&) {
                  for (const auto& s : v.scores)
@@ -220,6 +279,7 @@ const std::vector<TCas>& Cas()
                  return d;
              }},
         };
+        c.insert(c.end(), autres.begin(), autres.end());
         const std::pair<int, std::set<int>> barres[] = {
             {44, {0, 1, 2, 3}}, {45, {0, 1, 2, 3}}, {62, {0, 1}}, {175, {0, 1, 2, 3}}, {132, {0, 1}}, {78, {2}}};
         for (const auto& [commande, sports] : barres)
@@ -322,6 +382,9 @@ TEST_P(PagesImprimees, EveryPrintedPageHoldsTheWindowsCellsWholeAndApart)
             for (const char* p : {"FondCopie24", "FondCopie25", "FondCopie26"})
                 MotsPanneau(kit::Find<TFondCopie>(i, p), v.cellules);
         }
+        // the team sheet's attendance figures, beside its chart
+        if (auto* s = dynamic_cast<Tf_StatEquipe*>(f->Enfant); s && s->IndexPage() == 4)
+            MotsPanneau(s->fc_Affluence, v.cellules);
         if (auto* s = dynamic_cast<Tf_StatEquipe*>(f->Enfant); s && s->IndexPage() == 3) {
             for (int i = 0; i < s->FondCopie7->ControlCount(); ++i)
                 if (auto* r = dynamic_cast<TRondCoche*>(s->FondCopie7->Controls(i)); r && r->Visible()) {
@@ -333,6 +396,15 @@ TEST_P(PagesImprimees, EveryPrintedPageHoldsTheWindowsCellsWholeAndApart)
                     v.sections.push_back({r->Caption(), titres});
                 }
             kit::Click(s->rc_Buteur);
+        }
+        if (auto* e = dynamic_cast<Tf_InfoEquipes*>(f->Enfant)) {
+            const TColorStringGrid* g = e->Mode() == 1 ? e->sg_Affluence : e->sg_Buteur;
+            for (int r = 0; r < g->RowCount(); ++r) {
+                std::vector<std::string> ligne;
+                for (int col = 0; col < g->ColCount(); ++col)   // as a page reads it, without its blanks
+                    ligne.push_back(Cp1252ToUtf8(Trim(g->Cells(col, r))));
+                v.grille.push_back(ligne);
+            }
         }
         if (auto* k = dynamic_cast<Tf_Classement*>(f->Enfant)) {
             if (k->sg_titre->Visible())
@@ -387,6 +459,13 @@ TEST_P(PagesImprimees, EveryPrintedPageHoldsTheWindowsCellsWholeAndApart)
             Commande(*f, 182);
             kit::AnswerDialogs(nullptr);
             v.titreHtml = Cp1252ToUtf8(TitreHtml(html));
+            if (!v.grille.empty()) {
+                std::string octets;
+                ReadFileBytes(html, octets);
+                const html_lu::TPage page = html_lu::Lit(octets);
+                if (!page.tables.empty())
+                    v.tableHtml = page.tables.back();
+            }
             EXPECT_NE(Cle(v.titreHtml).find(Cle(Cp1252ToUtf8(v.libelle))), std::string::npos)
                 << "the page's title \"" << v.titreHtml << "\" does not name \"" << Cp1252ToUtf8(v.libelle) << "\"";
         }

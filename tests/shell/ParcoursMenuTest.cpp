@@ -339,7 +339,12 @@ TEST_P(Parcours, EveryEntryOfTheTreeAndTheMenuBarOpensItsWindowOrDoesItsAction)
             EXPECT_EQ(std::count(textes.begin(), textes.end(), nonDisponible), 0) << "command " << c;
             const TAttendu a = Attendu(c);
             std::vector<std::string> permis;
-            if (c == 192)
+            // the second time, the season the first one stored is named, and kept (no answer)
+            if (const TDonneesChampionnat* ch = f->Saison->ChampionnatCourant(); c == 192 && parBarre)
+                permis = {TraduireFormat(5867, {TraduireFormat(356, {1900 + static_cast<int16_t>(ch->Option(8)),
+                                                                     ch->NbEquipe()}),
+                                                f->Saison->Arbre().NomCompletCode(ch->CodeChamp), ch->NbEquipe()})};
+            else if (c == 192)
                 permis = {Traduire(1616)};
             if (c == 7 && !textes.empty())
                 permis = {Traduire(253)};   // saved
@@ -419,14 +424,17 @@ TEST_P(Parcours, EveryEntryOfTheTreeAndTheMenuBarOpensItsWindowOrDoesItsAction)
 
 INSTANTIATE_TEST_SUITE_P(Sports, Parcours, ::testing::Values(0, 1, 2, 3));
 
-// In the English interface, no window of the tree, no dialog met on the way
-// and no menu shows a text that only the French language file holds.
-TEST_P(Parcours, EnglishInterfaceShowsNoFrenchCaptionInAnyWindow)
+namespace {
+
+// Every window of the tree and every dialog met on the way shows its
+// captions whole, none over another; in English, none of them nor any menu
+// shows a text that only the French language file holds.
+void ParcourtEnLangue(int sport, const std::string& langue)
 {
-    const int sport = GetParam();
-    const std::string nom = "anglais" + std::to_string(sport);
+    const bool anglais = langue == "en";
+    const std::string nom = (anglais ? "anglais" : "francais") + std::to_string(sport);
     const std::string dir = Prepare(nom, true);
-    TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", "en");
+    TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", langue);
     auto g = GenereSaisonParcours(sport);
     ForceDirectories(MakePath(dir, "stats"));
     EcritHistorique(MakePath(dir, "stats"), *g->saison);
@@ -435,11 +443,12 @@ TEST_P(Parcours, EnglishInterfaceShowsNoFrenchCaptionInAnyWindow)
     g.reset();
 
     auto f = LanceFenetre();
-    ASSERT_EQ(f->Langue, "en");
+    ASSERT_EQ(f->Langue, langue);
     f->OpenFile(fichier);
     ASSERT_TRUE(f->Saison);
     std::set<std::string> francais;
-    TextesFrancais(f.get(), francais, NomsSaison);
+    if (anglais)
+        TextesFrancais(f.get(), francais, NomsSaison);
     EXPECT_TRUE(francais.empty()) << "main window: " << ::testing::PrintToString(francais);
     std::set<std::string> menu;
     TextesRognes(f->tv_Menu, menu);
@@ -450,7 +459,7 @@ TEST_P(Parcours, EnglishInterfaceShowsNoFrenchCaptionInAnyWindow)
         if (n->Data >= PremiereCommande && n->Data <= DerniereCommandeMenu)
             arbre.push_back(static_cast<int>(n->Data));
     TReleve releve;
-    releve.DossierImages = MakePath(kit::OutputDir(), "anglais/" + std::to_string(sport));
+    releve.DossierImages = MakePath(kit::OutputDir(), (anglais ? "anglais/" : "francais/") + std::to_string(sport));
     ForceDirectories(releve.DossierImages);
     std::set<int> faits;
     std::set<std::string> classesVues;
@@ -464,7 +473,7 @@ TEST_P(Parcours, EnglishInterfaceShowsNoFrenchCaptionInAnyWindow)
         if (c == 9 || c == 10 || c == 12 || c == 11 || !faits.insert(c).second)
             continue;
         francais.clear();
-        releve.Francais = &francais;
+        releve.Francais = anglais ? &francais : nullptr;
         std::set<std::string> internes;
         releve.Chevauchees = &internes;
         for (int k = 0; k < 4; ++k)
@@ -480,9 +489,11 @@ TEST_P(Parcours, EnglishInterfaceShowsNoFrenchCaptionInAnyWindow)
         }
         kit::ForgetModalActions();
         ASSERT_TRUE(f->Saison);
-        TextesFrancais(f.get(), francais, NomsSaison);
-        if (f->Enfant)
-            TextesFrancais(f->Enfant, francais, NomsSaison);
+        if (anglais) {
+            TextesFrancais(f.get(), francais, NomsSaison);
+            if (f->Enfant)
+                TextesFrancais(f->Enfant, francais, NomsSaison);
+        }
         if (f->Enfant && Attendu(c).Genre == gVue)
             kit::GrabToPng(f.get(), std::to_string(c) + "_" + Classe(f->Enfant), releve.DossierImages);
         std::set<std::string> rognes;
@@ -503,4 +514,16 @@ TEST_P(Parcours, EnglishInterfaceShowsNoFrenchCaptionInAnyWindow)
             f->ChoisitMenuSimple(false);
     }
     TermineFenetre(f);
+}
+
+}  // namespace
+
+TEST_P(Parcours, EnglishInterfaceShowsNoFrenchCaptionInAnyWindow)
+{
+    ParcourtEnLangue(GetParam(), "en");
+}
+
+TEST_P(Parcours, FrenchInterfaceShowsEveryCaptionWhole)
+{
+    ParcourtEnLangue(GetParam(), "fr");
 }

@@ -111,13 +111,14 @@ TEST(InfoEquipes, ViewsWorkedOutByHand)
     EXPECT_EQ(a.Cells(1, 0), "1");
     EXPECT_EQ(a.Cells(5, 0), "7000 " + Traduire(51));
 
-    // players used: three for Olympique Brivant, none for the others (first, tied)
+    // players used: three for Olympique Brivant; the others entered no
+    // line-up: no count, no rank, after it
     f->AfficheVue(2);
-    EXPECT_EQ(Colonne(g, 0), (std::vector<std::string>{"1", "-", "-", "4"}));
-    EXPECT_EQ(Colonne(g, 2), (std::vector<std::string>{"0", "0", "0", "3"}));
-    // teams level are listed by name
+    EXPECT_EQ(Colonne(g, 0), (std::vector<std::string>{"1", "", "", ""}));
+    EXPECT_EQ(Colonne(g, 2), (std::vector<std::string>{"3", "-", "-", "-"}));
+    // teams without a count are listed by name
     const std::vector<std::string> noms = Colonne(g, 1);
-    for (size_t i = 1; i < 3; ++i)
+    for (size_t i = 2; i < 4; ++i)
         EXPECT_LT(AnsiCompareText(noms[i - 1], noms[i]), 0) << noms[i - 1] << " / " << noms[i];
 
 }
@@ -273,7 +274,7 @@ TEST(InfoEquipes, PageFunctions)
         EXPECT_TRUE(page.equilibree);
         if (std::string(nom) == "JoueursUtilisesEquipe") {
             ASSERT_EQ(page.tables.size(), 1u);
-            EXPECT_EQ(page.tables[0].back()[2], "3");
+            EXPECT_EQ(page.tables[0][1][2], "3");
         }
     }
 }

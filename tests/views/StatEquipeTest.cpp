@@ -605,12 +605,17 @@ TEST(StatEquipe, SportsTablesAndRadios)
         THote h(s.saison.get(), sp.sport, 4, 6);
         Tf_StatEquipe& f = *h.f;
         ASSERT_EQ(f.sg_Composition->ColCount(), sp.colonnes);
-        // the given widths, widened where the title needs more
+        // the given widths, widened where the title needs more, the sort
+        // arrow at its right left clear
         TBitmap mesure(1, 1);
         mesure.Canvas().Font = f.sg_Composition->Font();
         mesure.Canvas().Font.SetStyle(fsBold);
+        ASSERT_TRUE(f.sg_Composition->TriCol);
         for (int k = 0; k < sp.colonnes; ++k) {
-            const int titre = mesure.Canvas().TextWidth(f.sg_Composition->LitCellule(k, 0)) + 10;
+            const int texte = mesure.Canvas().TextWidth(f.sg_Composition->LitCellule(k, 0));
+            const TInfoCellule* info = f.sg_Composition->InfoCellule(k, 0);
+            const int fleche = TColorGridBase::PlaceFlecheTri + 2;
+            const int titre = info && info->AlignH == 1 ? texte + 2 * fleche : (texte + fleche) * 30 / 29 + 1;
             EXPECT_EQ(f.sg_Composition->ColWidths(k), std::max(titre, sp.largeurs[static_cast<size_t>(k)])) << k;
         }
         // every radio of the sport ranks its kind, in order
