@@ -62,6 +62,11 @@ const std::vector<marche::TConnu> connus = {
     // another match takes the shoot-out of match 0-4 away (reported)
     {"command 13 ", "/Penalty#0",
      "reported: on the cup's results page, a score typed in one row deletes another row's shoot-out"},
+    // the league's options, full walk of seed 0 (Yes): the matchday count
+    // lowered by its up-down below matchday 6, which holds pairings, takes
+    // them away unasked (reported)
+    {"Tf_Option", "UpDown10 bas",
+     "reported: the options' matchday count lowered below a matchday holding pairings deletes them unasked"},
 };
 
 // Gestures walked in every walk: those a fault was found on (the command's
