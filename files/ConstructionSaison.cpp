@@ -165,10 +165,12 @@ bool Construit(TSaison& saison, const TListeEntrees& entrees, int sport, const s
                     continue;
                 }
                 auto b = std::find_if(anciens.begin(), anciens.end(),
-                                      [&](auto& p) { return p && (p->Code | 0x8000) == l.Code; });
+                                      [&](auto& p) { return p && (p->Code | 0x8000) == (l.Code | 0x8000); });
                 if (b != anciens.end()) {
                     // The play-off keeps its number; bit 0x8000 of its code
-                    // tells that its championships were created.
+                    // tells that its championships were created (its node's
+                    // name names it with or without the bit, as the reader
+                    // takes it).
                     n2 = noeud1()->AjouteEnfantNomme(e.Nom);
                     n2->SetBarrage(std::move(*b));
                     anciens.erase(b);

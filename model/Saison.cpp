@@ -715,9 +715,14 @@ void TSaison::RenumeroteEquipes(TDonneesChampionnat& championnat)
 // ---------------------------------------------------------------------------
 // Statistics names
 
-void TSaison::AjouteStatChamp(const std::string& nom, int32_t cle)
+namespace {
+
+// The word of a statistics name: the key in the low 16 bits, the lowest
+// division code of the template championship holding it in the high 16 bits
+// (the division a word carries is kept, else the templates give it). A name
+// entered and the same name read back from the file are one word.
+uint32_t MotStatChamp(int32_t cle)
 {
-    // A document gives the whole word: a division it carries is kept.
     const uint32_t objet = static_cast<uint32_t>(cle);
     uint32_t division = objet >> 16;
     const int32_t code = static_cast<int32_t>(objet & 0xFFFF);
@@ -726,7 +731,14 @@ void TSaison::AjouteStatChamp(const std::string& nom, int32_t cle)
             if (const TLectureParam* p = m->ParamCourant())
                 if (const TCfgChampionnat* c = p->ChampionnatParCode(code))
                     division = c->CodeMin() == 65535 ? 0 : static_cast<uint32_t>(c->CodeMin()) & 0xFFFF;
-    statChamps_.push_back({NomGarde(nom), static_cast<uint32_t>(code) | (division << 16)});
+    return static_cast<uint32_t>(code) | (division << 16);
+}
+
+}  // namespace
+
+void TSaison::AjouteStatChamp(const std::string& nom, int32_t cle)
+{
+    statChamps_.push_back({NomGarde(nom), MotStatChamp(cle)});
 }
 
 int TSaison::EnregistreStatChamp(int32_t idChampionnat, int32_t codeArbre)
@@ -750,8 +762,9 @@ int TSaison::EnregistreStatChamp(int32_t idChampionnat, int32_t codeArbre)
     const TLectureParamMulti* m = LectureParamMulti();
     if (!m)
         return 0;
+    const uint32_t mot = MotStatChamp(cle);
     for (const auto& e : statChamps_)
-        if (e.Objet == static_cast<uint32_t>(cle))
+        if ((e.Objet & 0xFFFF) == (mot & 0xFFFF))
             return static_cast<int>(e.Objet & 0xFFFF);
     if (nom.empty() || nom[0] == '#') {
         if (codeArbre >= 0)
@@ -759,9 +772,9 @@ int TSaison::EnregistreStatChamp(int32_t idChampionnat, int32_t codeArbre)
         else if (const TLectureParam* p = m->ParamCourant())
             nom = p->NomCompletDivision(cle);
     }
-    statChamps_.push_back({NomGarde(nom), static_cast<uint32_t>(cle)});
+    statChamps_.push_back({NomGarde(nom), mot});
     // Always the key's low 16 bits, the id NomStatChamp finds the name by.
-    return static_cast<int>(static_cast<uint32_t>(cle) & 0xFFFF);
+    return static_cast<int>(mot & 0xFFFF);
 }
 
 std::string TSaison::NomStatChamp(int id) const

@@ -27,6 +27,7 @@ namespace {
 
 constexpr int TexteArbitreNomme = 3323, TexteArbitreNommeUn = 5952;   // plural, singular
 constexpr int TexteSansPrenom = 5402;
+constexpr int TexteSansNom = 5900;
 constexpr int CodeDessin = 5;
 constexpr int HauteurLigne = 20;
 
@@ -381,11 +382,20 @@ bool Tf_Arbitres::EnregistreLignes(int premiere, int derniere, bool dit)
     } enCours{enregistrement_ = true};
     TPersonnels& arbitres = Saison->Arbitres();
     bool change = false, refait = false;
-    int refus = 0;
+    int refus = 0, colonneRefus = 1;
     TPairesIds paires;
     for (int r = std::max(premiere, 1); r <= derniere && r < sg_TableauEquipe->RowCount(); ++r) {
         const std::string nom = sg_TableauEquipe->Cells(0, r), prenom = sg_TableauEquipe->Cells(1, r);
         TPersonnelStat* a = ArbitreLigne(r);
+        // A first name typed with no name is refused: a referee without a
+        // name is not kept in the season's file.
+        if (Trim(nom).empty() && !Trim(prenom).empty()) {
+            if (refus == 0) {
+                refus = r;
+                colonneRefus = 0;
+            }
+            continue;
+        }
         if (Trim(prenom).empty()) {
             // A row emptied: a referee keeps his names, shown again. A name
             // typed with no first name is refused (a referee stored so is
@@ -430,8 +440,8 @@ bool Tf_Arbitres::EnregistreLignes(int premiere, int derniere, bool dit)
     if (refait && !refus)
         RemplitGrille();
     if (refus && dit) {
-        Tf_MessageUtil::Affiche(TraduireFormat(TexteSansPrenom, {refus}), mbuValider);
-        sg_TableauEquipe->RefuseCell(1, refus);
+        Tf_MessageUtil::Affiche(TraduireFormat(colonneRefus == 0 ? TexteSansNom : TexteSansPrenom, {refus}), mbuValider);
+        sg_TableauEquipe->RefuseCell(colonneRefus, refus);
     }
     return refus == 0;
 }

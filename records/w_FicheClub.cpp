@@ -248,8 +248,9 @@ bool Tf_FicheClub::b_ValiderClick(TObject*)
             change = true;
         }
     };
-    if (!RensClub)
-        change = true;
+    // A team without a record gets one only for what was entered.
+    const bool nouveau = !RensClub;
+    const int modifieAvant = Modifie;
     TRensClub* r = CreeRensClub();
     if (!r)
         return false;
@@ -303,6 +304,11 @@ bool Tf_FicheClub::b_ValiderClick(TObject*)
     ecrit(r->Fax, e_Fax->GetText());
     ecrit(r->Nom, e_NomContact->GetText());
     ecrit(r->EMail, e_Email->GetText());
+    if (nouveau && !change) {
+        Saison->RensClubs().RetireRensClub(r);
+        RensClub = nullptr;
+        Modifie = modifieAvant;
+    }
     if (change)
         Modifie = 1;
     SetModalResult(mrOk);

@@ -20,6 +20,7 @@ using namespace ctrl;
 namespace {
 constexpr uint16_t Aucun = 0xFFFF;
 constexpr int TexteFusionEntraineur = 5727;   // %s the other coach, twice
+constexpr int TexteNomEntraineur = 5901;
 }
 
 // ---- person frame ----------------------------------------------------------------------------
@@ -150,6 +151,12 @@ bool AnneeNaissance(const std::string& texte, uint8_t& octet)
 
 bool Tf_CadrePersonne::Verifie(std::string& erreur) const
 {
+    // A coach without a name is not kept in the season's file.
+    if (Trim(e_Nom->GetText()).empty())
+    {
+        erreur = Traduire(TexteNomEntraineur);
+        return false;
+    }
     uint8_t age = 0;
     if (!AnneeNaissance(e_Age->GetText(), age))
     {

@@ -1109,6 +1109,13 @@ void Tf_Resultats::DateLigneExit(TObject* Sender)
     const int r = static_cast<int>(dynamic_cast<TControl*>(Sender)->Tag) - 1;
     if (!c || r < 0 || r >= NbLignes())
         return;
+    // A box left as it was loaded writes nothing: a row without a date of its
+    // own shows the matchday's, which the match takes only once typed.
+    auto* boite = dynamic_cast<TEdit*>(Sender);
+    if (boite && !boite->Modified())
+        return;
+    if (boite)
+        boite->SetModified(false);
     const uint32_t date = DateLigne(r);
     if (date != c->DateMatch(c->NbJournee, r + 1)) {
         c->SetDateMatch(c->NbJournee, r + 1, date);

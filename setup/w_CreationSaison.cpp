@@ -108,8 +108,10 @@ Tf_CreationSaison::Tf_CreationSaison(TComponent* AOwner) : TBrivantelForm(AOwner
         }
     };
     tv_Saison->OnEdited = [](TObject*, TTreeNode* n, std::string& texte) {
-        if (texte != n->Text())
+        if (texte != n->Text()) {
             Rec(n)->NomLibre = true;
+            Rec(n)->Stocke.clear();
+        }
     };
     tv_Saison->OnDragOver = [this](TObject*, TObject* source, int x, int y, TDragState, bool& accepte) {
         accepte = false;
@@ -347,11 +349,14 @@ void Tf_CreationSaison::RemplitDepuisSaison()
                 Rec(n)->Objet = o;
                 Rec(n)->Lien = o->Lien;
                 Rec(n)->NomLibre = e->Nom() != NomStockeCode(o->Division);
+                Rec(n)->Stocke = e->Nom();
             } else {
                 if (e->Barrage())
                     code = (e->Barrage()->Code & 0x7FFF) | BitBarrage;
                 TTreeNode* n = AjouteNoeud(parent, nullptr, nom, code, ImageFerme);
                 Rec(n)->Lien = e->DonneesCompetition();
+                if (e->Barrage())
+                    Rec(n)->Stocke = e->Nom();
                 copie(*e, n);
             }
         }
@@ -623,14 +628,16 @@ void Tf_CreationSaison::AjouteEntrees(TTreeNode* n, TListeEntrees& l) const
             const int32_t d = r->Objet ? r->Objet->Division : 0;
             // Template divisions by code, with the name the user gave them;
             // the others keep what the tree shows.
-            if (d != 0 && (d <= 1000 || d > 10000))
+            if (!r->Stocke.empty())
+                e.Nom = r->Stocke;
+            else if (d != 0 && (d <= 1000 || d > 10000))
                 e.Nom = r->NomLibre ? NomStockeCode(d, c->Text()) : NomStockeCode(d);
             else
                 e.Nom = NomStocke(c->Text());
         } else {
             e.Lien = r->Lien;
             if (c->Level() == 2 && (r->Code & BitBarrage))
-                e.Nom = NomStockeCode(r->Code, c->Text());
+                e.Nom = !r->Stocke.empty() ? r->Stocke : NomStockeCode(r->Code, c->Text());
             else if (r->Code == -1)
                 e.Nom = NomStockeCode(-1, c->Text());
             else

@@ -76,6 +76,9 @@ public:
         // The text is the user's (renamed here, or a free name in the
         // season): a championship of a template division keeps it.
         bool NomLibre = false;
+        // A championship or play-off of the season: its name as the season
+        // stores it, kept as it is while the node is not renamed here.
+        std::string Stocke;
     };
     static TRecNoeud* Rec(const TTreeNode* n);
 

@@ -275,13 +275,7 @@ Tf_Prevision::Tf_Prevision(TComponent* AOwner) : TFootForm(AOwner)
     DoCreate();
 }
 
-Tf_Prevision::~Tf_Prevision()
-{
-    Ecrit();
-    TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
-    if (c && journeeOrigine_ >= 0)
-        c->NbJournee = static_cast<uint8_t>(journeeOrigine_);
-}
+Tf_Prevision::~Tf_Prevision() { Ecrit(); }
 
 void Tf_Prevision::Ecrit()
 {
@@ -305,7 +299,6 @@ void Tf_Prevision::AfficheJournee(TStat* historique, const std::string& cheminIn
     TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
     if (!c)
         return;
-    journeeOrigine_ = c->NbJournee;
     historique_ = historique;
     cheminIni_ = cheminIni;
     if (!cheminIni.empty()) {
@@ -321,25 +314,25 @@ void Tf_Prevision::AfficheJournee(TStat* historique, const std::string& cheminIn
     TrackBar1->SetMax(nb);
     TrackBar1->SetPosition(std::min(c->NbJournee + 1, nb));
     TrackBar1->OnChange = change;
-    c->NbJournee = static_cast<uint8_t>(TrackBar1->Position());
-    Label7->SetCaption(liens::LibelleJournee(Saison));
-    CalculePrevision(Saison, *sg_Classement, Couleurs, c->NbJournee, Facteurs(), historique_, cb_Matchs);
+    journee_ = TrackBar1->Position();
+    Label7->SetCaption(liens::LibelleJournee(Saison, journee_));
+    CalculePrevision(Saison, *sg_Classement, Couleurs, journee_, Facteurs(), historique_, cb_Matchs);
 }
 
 void Tf_Prevision::bc_VisualiserClick(TObject*)
 {
     TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
     if (c)
-        CalculePrevision(Saison, *sg_Classement, Couleurs, c->NbJournee, Facteurs(), historique_, cb_Matchs);
+        CalculePrevision(Saison, *sg_Classement, Couleurs, journee_, Facteurs(), historique_, cb_Matchs);
 }
 
 void Tf_Prevision::TrackBar1Change(TObject*)
 {
     TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
-    if (!c || c->NbJournee == TrackBar1->Position())
+    if (!c || journee_ == TrackBar1->Position())
         return;
-    c->NbJournee = static_cast<uint8_t>(TrackBar1->Position());
-    Label7->SetCaption(liens::LibelleJournee(Saison));
+    journee_ = TrackBar1->Position();
+    Label7->SetCaption(liens::LibelleJournee(Saison, journee_));
     bc_VisualiserClick(nullptr);
 }
 

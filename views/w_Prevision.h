@@ -78,7 +78,9 @@ private:
     void Ecrit();
     TStat* historique_ = nullptr;
     std::string cheminIni_;
-    int journeeOrigine_ = -1;
+    // The matchday forecast: the view's own, the championship's current
+    // matchday left as it is (a save while the view is shown writes that one).
+    int journee_ = 1;
     TBrivantelForm* fiche_ = nullptr;
 };
 

@@ -352,6 +352,10 @@ TEST_P(NomsTapes, ATypedNameIsANewEntryUnlessTheUserSaysItIsOneListed)
         kit::PressKey(b, VK_TAB);
     };
     auto choisi = [](TComboBox* b) { return b->ItemIndex() >= 0 ? b->Items()[b->ItemIndex()] : std::string("-"); };
+    // the entry the box holds as the page reads it, and what it shows
+    auto tenu = [](TComboBox* b) {
+        return b->ItemChoisi() >= 0 && b->GetText() == b->Items()[b->ItemChoisi()] ? b->GetText() : "typed " + b->GetText();
+    };
     auto rapideTape = [&](const char* nom) {
         kit::ShowForm(rapide.get());
         kit::TypeKeys(rapide->cb_AjoutJoueur, nom);
@@ -384,6 +388,11 @@ TEST_P(NomsTapes, ATypedNameIsANewEntryUnlessTheUserSaysItIsOneListed)
          {"referee card: Dur/"}, [&] { return choisi(p->cb_Arbitre); }, "Martinez Luis"},
         {"stadium begun over the one held, card cancelled", [&] { tapeTab(p->cb_Stade, "Parc"); }, 0, false,
          {"stadium card: Parc"}, [&] { return choisi(p->cb_Stade); }, "Stade (Lens)"},
+        // the same left by Enter, the name begun like another entry's
+        {"referee begun like another, Enter, card cancelled", [&] { tape(p->cb_Arbitre, "Mart"); }, 0, false,
+         {"referee card: Mart/"}, [&] { return tenu(p->cb_Arbitre); }, "Martinez Luis"},
+        {"stadium begun like another, Enter, card cancelled", [&] { tape(p->cb_Stade, "Stade M"); }, 0, false,
+         {"stadium card: Stade M"}, [&] { return tenu(p->cb_Stade); }, "Stade (Lens)"},
         // the second of two stadiums shown alike picked from the list, the box left by Tab: that one stays
         {"second of two stadiums shown alike, Tab", [&] { choisitPuisTab(p->cb_Stade, arena2); }, 0, false, {},
          [&] { return p->cb_Stade->ItemIndex() < 0 ? std::string("-")

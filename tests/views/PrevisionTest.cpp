@@ -120,7 +120,9 @@ TEST(Prevision, WindowSettingsAndMatchday)
         TOwned<TForm> fenetre = kit::NewForm(800, 540);
         Tf_Prevision* f = Heberge(*fenetre, s.saison.get());
         f->AfficheJournee(nullptr, ini);
-        EXPECT_EQ(s.c1->NbJournee, 4);
+        // the next matchday forecast; the championship's current one left as it is
+        EXPECT_EQ(f->TrackBar1->Position(), 4);
+        EXPECT_EQ(s.c1->NbJournee, 3);
         EXPECT_EQ(f->ud_nRenc->Position(), 7);
         EXPECT_EQ(f->ud_PourcForme->Position(), 40);
         const TColorStringGrid& g = *f->sg_Classement;

@@ -1,0 +1,227 @@
+// The walk of every window (Marcheur.h): from each menu command of the main
+// window, over a complete season of each sport, the gestures the windows
+// offer, each compared on the whole season document before and after.
+//
+// A walk is a seed: the championship the menu commands act on (seed % 3:
+// the league, the cup, the league in groups), the answers (Yes and
+// validate on even seeds, No and cancel on odd ones) and the language
+// (English on seeds 1, 2 and 5). The suite walks seeds 0 and 1 of each sport
+// as a sample: every command, and in each window it meets five sequences
+// of gestures the seed draws; plus the gestures a fault was found on (the
+// pinned rows below). The full walk, every gesture of every window of every
+// command, seeds 0 to 5 of the four sports, is one command (several hours
+// on the shared machine; one sport's seed takes 30 to 60 minutes):
+//
+//     QT_QPA_PLATFORM=offscreen BZ_MARCHE=complet build/tests/bin/test_shell --gtest_filter='*MarcheFenetres*'
+//
+// (from the source folder; one sport alone: --gtest_filter='*MarcheFenetres*/0',
+// 0 football, 1 rugby, 2 basketball, 3 handball).
+//
+// BZ_MARCHE=<n> walks the samples of seeds 0 to n-1, BZ_MARCHE_GRAINE=<g>
+// seed g alone, BZ_MARCHE_COMMANDES=147,144 those commands only;
+// BZ_MARCHE_ECHO prints each row as it is walked, BZ_MARCHE_ECARTS what
+// differs and what was named. The rows go to gui-out/marche/<sport>-<seed>.txt
+// beside the test program, a picture of each window walked to
+// gui-out/marche/<sport>/; a row that finds a difference nothing named fails
+// the test, unless the table of known faults below holds it.
+//
+// The season is the test kit's complete season (two leagues, one in groups,
+// a cup, a play-off, results with their sheets, referees, stadiums, coaches,
+// a club record), made through the model's builders rather than the creation
+// windows, which type no results, sheets or play-off in a walk's time; with
+// what a walk needs beside: a national team in no championship with two
+// players of its own, two selected from clubs and its club record, namesakes
+// (Dupont Luc of Sedan and of Reims, Dupônt Luc of Metz) with career lines,
+// and the history file of the league written by the history builder.
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+
+#include <gtest/gtest.h>
+
+#include "model/Joueurs.h"
+#include "model/oTraducteur.h"
+#include "platform/rtl/IniFiles.h"
+#include "results/PagesMatch.h"
+#include "tests/shell/HorsLigne.h"
+#include "tests/shell/Marcheur.h"
+#include "tests/support/SaisonParcours.h"
+
+using namespace essai;
+
+namespace {
+
+const bool pagesInscrites = (EnregistrePagesMatch(), true);
+
+// KNOWN FAULTS, mended now on other branches (or reported to be): the rows
+// they cause are listed, not failed. Each gives two texts the row holds (a
+// window or command, and a control or the record that differs).
+const std::vector<marche::TConnu> connus = {
+    // the cup's results page, seed 1 (No): a score typed into the row of
+    // another match takes the shoot-out of match 0-4 away (reported)
+    {"command 13 ", "/Penalty#0",
+     "reported: on the cup's results page, a score typed in one row deletes another row's shoot-out"},
+    // the league's options, full walk of seed 0 (Yes): the matchday count
+    // lowered by its up-down below matchday 6, which holds pairings, takes
+    // them away unasked (reported)
+    {"Tf_Option", "UpDown10 bas",
+     "reported: the options' matchday count lowered below a matchday holding pairings deletes them unasked"},
+    // the match sheet of the cup's match 0-4, which has no stadium, full
+    // walk of seed 1 (cancel): a new name typed into the referee or the
+    // stadium box, its card cancelled, leaves the match with the first
+    // stadium of the box (reported)
+    {"command 14 ", "Match[0-4]/Stade#0 = 1",
+     "reported: on the match sheet, a new referee's or stadium's card cancelled gives a match without a stadium the box's first"},
+};
+
+// Gestures walked in every walk: those a fault was found on (the command's
+// caption may be left out).
+const std::vector<std::string> epingles = {
+    // a first name typed in the referees' new row, with no name
+    "command 148 > Tf_Arbitres/sg_TableauEquipe tape[1,4] \"Zelvor\"",
+    // a score typed on the results page, Tab through another row's date box
+    "command 13 > Tf_Resultats/TEditRond#2 tape \"7\"",
+    // a new coach from the club card, validated with no name
+    "command 131 > Tf_FicheClub/PageControl1 page[1], b_CreeEntr clic",
+    // a statistics name picked on a player's card: read back as entered
+    "command 147 > Tf_Effectifs/sg_TableauEquipe double-clic[0,1] > Tf_FicheJoueur*/pc_FicheJoueur page[2], "
+    "b_ChoixChampStat clic > Tf_ChoixNoeud/lb_Texte double-clic[0]",
+};
+
+TJoueur* Joueur(TSaison& s, const std::string& nom, const std::string& prenom, int club, int annee = 0)
+{
+    auto p = s.CreeJoueur(L1(nom), prenom, -1, club);
+    p->CodePays = 0;
+    TJoueur* j = s.Joueurs().AjouteJoueur(std::move(p));
+    if (annee)
+        j->AjouteHistorique({annee, 101, 1, 30, 12, 0, 0});
+    return j;
+}
+
+std::unique_ptr<TSaison> SaisonMarche(int sport)
+{
+    TSaisonComplete c(sport);
+    TSaison& s = *c.saison;
+    // the national team: two players of its own, two selected from clubs
+    Joueur(s, "Bleu", "Alain", 20);
+    Joueur(s, "Bleu", "Bruno", 20);
+    s.Joueurs().ChangeEquipeNationale(s.Joueurs().ChercheJoueurNom("Joueur3", "P1"), 20);
+    s.RensClubs().NouveauRensClub(20)->Nom = L1("Équipe nationale");
+    // namesakes, with career lines
+    Joueur(s, "Dupont", "Luc", 7, 1999);
+    TJoueur* reims = Joueur(s, "Dupont", "Luc", 6, 2001);
+    reims->DateNaissance = EncodeDate(1980, 1, 2);
+    reims->Taille = 190;
+    TJoueur* metz = Joueur(s, "Dupônt", "Luc", 4, 2001);
+    s.Joueurs().ChangeEquipeNationale(metz, 20);
+    TJoueur* lignes = s.Joueurs().ChercheJoueurNom("Joueur0", "P0");
+    for (int annee : {1999, 2000, 2001})
+        lignes->AjouteHistorique({annee, 101, 1, 10 + annee % 10, annee % 7, 0, 0});
+    // a rugby try of kind 1 is the team's (no player scores it), as the
+    // sheet enters it
+    if (sport == sportRugby)
+        for (TDonneesChampionnat* ch : s.Arbre().ListeChampionnats())
+            for (int n = 1; n <= ch->NbJour(); ++n)
+                if (TListeDonnees* l = ch->ListeDonnees(2, n))
+                    for (int i = 0; i < l->Nombre(); ++i)
+                        if (TDonneesEvt* d = l->Donnee(i); d->IdJoueur() > 0)
+                            d->SetMot(static_cast<uint16_t>(d->Mot() & ~evt100));
+    // each player in a category the season holds: his club's in the league
+    // (Espoirs for Lille), else Seniors, as the squads show them first
+    for (int i = 0; i < s.Joueurs().NbJoueur(); ++i)
+        s.Joueurs().Joueur(i)->categorie = s.Joueurs().Joueur(i)->ClubActuel == 1 ? 5 : 2;
+    // the teams of each championship in the order of their names, as the
+    // program's windows leave them
+    for (TDonneesChampionnat* ch : s.Arbre().ListeChampionnats())
+        ch->TrieEquipes();
+    // the history file is the league's
+    s.SetChampionnatCourant(c.ligue);
+    return std::move(c.saison);
+}
+
+TOwned<marche::TFenetreMarche> Lance()
+{
+    CreeDessin();
+    EnregistreOptions();
+    EnregistreInfoGeneral();
+    Application->Tag = 0;
+    ModifSaison = 0;
+    NomFichierCourant.clear();
+    TOwned<marche::TFenetreMarche> f(new marche::TFenetreMarche(nullptr));
+    Application->SetMainForm(f.get());
+    kit::ShowForm(f.get());
+    kit::WaitUntil([&] { return !f->PremiereActivation || Application->Tag != 0; });
+    return f;
+}
+
+// One walk: the season of the sport in the main window, in the language,
+// the championship current that the menu commands act on (0 the league, 1
+// the cup, 2 the league in groups).
+void Marche(const marche::TParcours& p, const std::string& langue, int champ)
+{
+    const std::string nom = "marche" + std::to_string(p.sport) + "_" + std::to_string(p.graine);
+    const std::string dir = Prepare(nom, true);
+    TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", langue);
+    auto saison = SaisonMarche(p.sport);
+    ForceDirectories(MakePath(dir, "stats"));
+    const std::string histo = EcritHistorique(MakePath(dir, "stats"), *saison);
+    const auto champs = saison->Arbre().ListeChampionnats();
+    saison->SetChampionnatCourant(champs.at(static_cast<size_t>(champ == 1 ? 2 : champ == 2 ? 1 : 0)));
+    const std::string fichier = MakePath(dir, "sauvegarde/" + nom + ".xmc");
+    auto f = Lance();
+    f->InstallSeason(std::move(saison), fichier, false, 0);
+    ASSERT_TRUE(f->Saison);
+    marche::TMarcheur m(*f, p, fichier, histo, connus, dir);
+    m.Marche();
+    kit::ForgetModalActions();
+    f->Reponse = nullptr;
+    kit::ResetAnswers();
+
+    const std::string sortie = MakePath(kit::OutputDir(), "marche");
+    ForceDirectories(sortie);
+    std::ofstream out(MakePath(sortie, std::to_string(p.sport) + "-" + std::to_string(p.graine) + ".txt"));
+    for (const std::string& l : m.Lignes)
+        out << l << "\n";
+    std::cout << "sport " << p.sport << ", seed " << p.graine << " (" << langue << ", "
+              << (p.oui ? "Yes" : "No") << ", " << Cp1252ToUtf8(f->Saison->Arbre().NomCompletCode(f->Saison->ChampionnatCourant()->CodeChamp)) << "): " << m.Lignes.size() << " gestures, " << m.Differences.size()
+              << " differences, " << m.Connues.size() << " known" << std::endl;
+    for (const std::string& d : m.Connues)
+        std::cout << "  " << d << "\n";
+    for (const std::string& d : m.Differences)
+        ADD_FAILURE() << d;
+    ModifSaison = 0;
+    Application->SetMainForm(nullptr);
+    f.reset();
+}
+
+class MarcheFenetres : public THorsLigne<::testing::TestWithParam<int>>
+{
+};
+
+}  // namespace
+
+TEST_P(MarcheFenetres, NoGestureChangesWhatItDoesNotName)
+{
+    const char* env = std::getenv("BZ_MARCHE");
+    const bool complet = env && std::string(env) == "complet";
+    const int graines = complet ? 6 : env ? std::max(1, std::atoi(env)) : 2;
+    const char* seule = std::getenv("BZ_MARCHE_GRAINE");   // that seed alone
+    for (int g = seule ? std::atoi(seule) : 0; g < (seule ? std::atoi(seule) + 1 : graines); ++g) {
+        // seed g: the league, the cup or the groups current (g % 3), Yes on
+        // even seeds, English on seeds 1, 2, 5
+        marche::TParcours p;
+        p.sport = GetParam();
+        p.graine = static_cast<uint64_t>(g);
+        p.oui = g % 2 == 0;
+        p.complet = complet;
+        p.epingles = epingles;
+        // BZ_MARCHE_COMMANDES=147,144: those commands only
+        for (const char* c = std::getenv("BZ_MARCHE_COMMANDES"); c && *c; c = std::strchr(c, ',') ? std::strchr(c, ',') + 1 : "")
+            p.commandes.push_back(std::atoi(c));
+        SCOPED_TRACE("seed " + std::to_string(g));
+        Marche(p, g % 4 == 1 || g % 4 == 2 ? "en" : "fr", g % 3);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sports, MarcheFenetres, ::testing::Values(0, 1, 2, 3));
