@@ -21,6 +21,7 @@
 #include "platform/rtl/Strings.h"
 #include "results/Carton.h"
 #include "results/Controles.h"
+#include "results/EnTeteMatch.h"
 #include "results/w_FicheArbitre.h"
 #include "ui/Afficheur.h"
 #include "ui/Dessin.h"
@@ -251,10 +252,14 @@ void Tf_InfoMatchCadreBase::PrepareSaisieNom(TComboBox* Boite, bool Stade)
         };
     }
     // The entry the box holds is remembered whenever one is picked or the
-    // box is entered with one.
+    // box is entered with one. A name still being typed is no entry yet: the
+    // page takes it once it is designated (ValideNomSaisi), so that a card
+    // cancelled leaves the page, and the match, as they were.
     auto change = Boite->OnChange;
     Boite->OnChange = [this, Boite, change](TObject* s) {
         Tient(Boite);
+        if (Boite->ItemChoisi() < 0 && !Trim(Boite->GetText()).empty())
+            return;
         if (change)
             change(s);
     };
@@ -283,10 +288,14 @@ void Tf_InfoMatchCadreBase::PrepareSaisieNom(TComboBox* Boite, bool Stade)
 
 void Tf_InfoMatchCadreBase::Tient(TComboBox* Boite)
 {
-    const int i = Boite ? Boite->ItemChoisi() : -1;
-    if (i < 0 || i >= Boite->Items().Count())
+    if (!Boite)
         return;
-    const auto code = static_cast<int32_t>(Boite->Items().Objects(i));
+    // a box emptied holds none
+    const int i = Boite->ItemChoisi();
+    const bool vide = Trim(Boite->GetText()).empty();
+    if (!vide && (i < 0 || i >= Boite->Items().Count()))
+        return;
+    const auto code = static_cast<int32_t>(vide ? feuille::AucuneEntree : Boite->Items().Objects(i));
     for (auto& [b, c] : tenus_)
         if (b == Boite) {
             c = code;

@@ -8,9 +8,10 @@
 //   - RemplitPage(1/2) fills the rows with AjouteCarton (Carton.h); before a
 //     match is shown, AfficheMatch frees the rows with VideFond, then calls
 //     AfficheEnTeteMatch with the page's own header controls;
-//   - the referee box runs VerifieArbitre on change and AjouteArbitre from its
-//     popup; the attendance display, the rating boxes and the minute boxes
-//     set Modifie through AffichageScoreKeyPress / e_NoteArbitreChange /
+//   - the referee box runs VerifieArbitre on change (not while a name is
+//     being typed: ValideNomSaisi takes it) and AjouteArbitre from its popup;
+//     the attendance display, the rating boxes and the minute boxes set
+//     Modifie through AffichageScoreKeyPress / e_NoteArbitreChange /
 //     MinuteChange;
 //   - the page registers itself with the sport switch at start-up:
 //         TMultiSport::EnregistreClasse(TGenreFenetre::Buteurs, sport,
@@ -214,8 +215,8 @@ private:
     // Leaving a box with a new name: its card opens once the focus has moved.
     TComboBox* nomEnAttente_ = nullptr;
     bool nomEnCours_ = false;
-    // What each box held last (the number of its entry): a card cancelled on a
-    // new name gives it back.
+    // What each box held last (the number of its entry; an emptied box holds
+    // none): a card cancelled on a new name gives it back.
     std::vector<std::pair<TComboBox*, int32_t>> tenus_;
     void Tient(TComboBox* Boite);
     void RendTenu(TComboBox* Boite);
