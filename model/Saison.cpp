@@ -209,6 +209,15 @@ std::string TSaison::NomClubPrec(int id) const
     return {};
 }
 
+uint16_t TSaison::ClubPrecNomme(int choisi, const std::string& nom, uint16_t tenu)
+{
+    if (choisi >= 0)
+        return static_cast<uint16_t>(choisi);
+    if (!nom.empty())
+        return static_cast<uint16_t>(ChercheClubPrec(nom, true));
+    return NomClubPrec(tenu).empty() ? tenu : TPersonnel::Aucun;
+}
+
 void TSaison::ClubPrecIndex(int i, int32_t& id, std::string& nom) const
 {
     if (i < 0 || i >= NbClubPrec()) {

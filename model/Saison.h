@@ -117,6 +117,11 @@ public:
     // ignored); when none, added with cree, else -1.
     int ChercheClubPrec(const std::string& nom, bool cree) override;
     std::string NomClubPrec(int id) const override;   // empty when absent
+    // The previous club a card's box names: the one picked from its list
+    // (choisi >= 0), else the one of that name (made when new); an empty
+    // box names none, and a "none" the record holds (0 or a club without a
+    // name) stays as it is stored.
+    uint16_t ClubPrecNomme(int choisi, const std::string& nom, uint16_t tenu);
     // Id -1 and an empty name out of range.
     void ClubPrecIndex(int i, int32_t& id, std::string& nom) const;
     int NbClubPrec() const { return static_cast<int>(clubsPrec_.size()); }

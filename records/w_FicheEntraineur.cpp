@@ -289,9 +289,7 @@ void Tf_FicheEntraineur::b_ValiderClick(TObject*)
     const std::string club = Trim(cb_ClubPrec->GetText());
     // A club picked from the list is that one; a name typed goes by its name.
     const int choisi = NumeroChoisi(*cb_ClubPrec);
-    const auto prec = static_cast<uint16_t>(choisi >= 0    ? choisi
-                                            : club.empty() ? Aucun
-                                                           : Saison->ChercheClubPrec(club, true));
+    const uint16_t prec = Saison->ClubPrecNomme(choisi, club, e->ClubPrec);
     if (prec != e->ClubPrec)
     {
         e->ClubPrec = prec;

@@ -1082,10 +1082,7 @@ void Tf_FicheJoueur::b_ValiderClick(TObject*)
     const std::string prec = Trim(cb_ClubPrec->GetText());
     // A club or a country picked from its list is that one; a name typed goes by its name.
     const int choisi = NumeroChoisi(*cb_ClubPrec);
-    const int clubPrec = choisi >= 0                          ? choisi
-                         : prec.empty() || prec == Texte(84) ? Aucun
-                                                             : Saison->ChercheClubPrec(prec, true);
-    ecrit(j->ClubPrec, static_cast<uint16_t>(clubPrec));
+    ecrit(j->ClubPrec, Saison->ClubPrecNomme(choisi, prec == Texte(84) ? std::string() : prec, j->ClubPrec));
     // A national-team player's club; he is filed under it once written.
     bool refile = false;
     if (ModeNational)

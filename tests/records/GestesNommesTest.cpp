@@ -187,6 +187,20 @@ void ListeNoms(TGestes& e, std::vector<int> ids, bool fusion, int reponse)
     EXPECT_EQ(e.questions.size(), 1u);
 }
 
+// The player search: his line, "Editer", his card validated untouched.
+void FicheIntacte(TGestes& e, TJoueur* j)
+{
+    auto f = e.Fenetre<Tf_Recherche>();
+    f->Edit1->SetText(j->Nom);
+    kit::Click(f->b_Rechercher);
+    for (int r = 1; r < f->sg_Recherche->RowCount(); ++r)
+        if (f->JoueurLigne(r) == j)
+            f->sg_Recherche->FocusCell(1, r, true);
+    kit::WhenModal([](TForm* m) { kit::Click(dynamic_cast<Tf_FicheJoueur*>(m)->b_Valider); });
+    f->mi_Editer->Click();
+    EXPECT_EQ(kit::ForgetModalActions(), 0u);
+}
+
 // The league, matchday 1.
 TDonneesChampionnat& C1(TSaison& s) { return *s.Arbre().ListeChampionnats().front(); }
 
@@ -229,18 +243,11 @@ TEST(GestesNommes, EachChangesOnlyWhatItOrItsQuestionNames)
         {"transfer to the second of two Club 3", false, [](TGestes& e, int) { Transfere(e, e.p.durand, 7); }, -1,
          [](TGestes&, TSaison& r, int) { EXPECT_EQ(Lu(r, "DURAND", "LUC")->ClubActuel, 7); }},
         {"card validated untouched keeps the second of two previous clubs", false,
-         [](TGestes& e, int) {
-             auto f = e.Fenetre<Tf_Recherche>();
-             f->Edit1->SetText("Dupont");
-             kit::Click(f->b_Rechercher);
-             for (int r = 1; r < f->sg_Recherche->RowCount(); ++r)
-                 if (f->JoueurLigne(r) == e.p.dupont)
-                     f->sg_Recherche->FocusCell(1, r, true);
-             kit::WhenModal([](TForm* m) { kit::Click(dynamic_cast<Tf_FicheJoueur*>(m)->b_Valider); });
-             f->mi_Editer->Click();
-             EXPECT_EQ(kit::ForgetModalActions(), 0u);
-         },
-         0, [](TGestes& e, TSaison& r, int) { EXPECT_EQ(Lu(r, "DUPONT", "JEAN")->ClubPrec, e.club3b); }},
+         [](TGestes& e, int) { FicheIntacte(e, e.p.dupont); }, 0,
+         [](TGestes& e, TSaison& r, int) { EXPECT_EQ(Lu(r, "DUPONT", "JEAN")->ClubPrec, e.club3b); }},
+        {"card validated untouched keeps a player with no previous club as he was", false,
+         [](TGestes& e, int) { FicheIntacte(e, e.p.durand); }, 0,
+         [](TGestes&, TSaison& r, int) { EXPECT_EQ(Lu(r, "DURAND", "LUC")->ClubPrec, 0); }},
         {"referee typed over as another", true,
          [](TGestes& e, int reponse) {
              auto f = e.Fenetre<Tf_Arbitres>();

@@ -87,6 +87,16 @@ const std::vector<std::string> epingles = {
     // a statistics name picked on a player's card: read back as entered
     "command 147 > Tf_Effectifs/sg_TableauEquipe double-clic[0,1] > Tf_FicheJoueur*/pc_FicheJoueur page[2], "
     "b_ChoixChampStat clic > Tf_ChoixNoeud/lb_Texte double-clic[0]",
+    // a rename, and a player added by quick entry, in a dialog left by its
+    // close box: what its button did stays, as named
+    "command 144 > Tf_ModifierEquipe/l_Equipe clic[0] > Tf_ModifierEquipe/e_NomEquipe tape \"Zelvor\" > "
+    "Tf_ModifierEquipe/bc_Modifier clic",
+    "command 146 > Tf_ModifierNat/l_Nationalite clic[0] > Tf_ModifierNat/e_NomEquipe tape \"Zelvor\" > "
+    "Tf_ModifierNat/bc_Modifier clic",
+    "command 220 > Tf_ModifierClubPrec/l_Equipe clic[1] > Tf_ModifierClubPrec/e_NomEquipe tape \"Zelvor\" > "
+    "Tf_ModifierClubPrec/bc_Modifier clic",
+    "command 147 > Tf_Effectifs/sg_TableauEquipe:pm_JoueurOp menu[0,5] \"Quick entry\" > "
+    "Tf_SaisieRapide/cb_AjoutJoueur tape \"Zelvor\" > Tf_SaisieRapide/b_Ajouter clic",
 };
 
 TJoueur* Joueur(TSaison& s, const std::string& nom, const std::string& prenom, int club, int annee = 0)

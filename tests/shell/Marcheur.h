@@ -1089,37 +1089,42 @@ private:
         return non ? mrNo : annuler ? mrCancel : mrOk;
     }
 
+    // The button that validates a card or dialog (ok), or the one that
+    // cancels it; none when the window has no such button.
+    static TControl* BoutonFin(TForm* m, bool ok)
+    {
+        for (const TControleVu& c : Controles(m)) {
+            if (!Actif(c.c))
+                continue;
+            const std::string& nom = c.c->Name();
+            int resultat = -1;
+            bool defaut = false, annule = false;
+            if (auto* b = dynamic_cast<TBoutonModele*>(c.c))
+                resultat = b->ModalResult, defaut = b->Default, annule = b->Cancel;
+            else if (auto* b2 = dynamic_cast<TButton*>(c.c))
+                resultat = b2->ModalResult, defaut = b2->Default(), annule = b2->Cancel;
+            else
+                continue;
+            if (ok ? (resultat == mrOk || nom == "b_Valider" || nom == "bc_Valider" || nom == "bc_Terminer" ||
+                      nom == "b_Ok" || nom == "bc_Ok" || (defaut && resultat != mrCancel))
+                   : (resultat == mrCancel || annule || nom == "b_Annuler" || nom == "bc_Annuler"))
+                return c.c;
+        }
+        return nullptr;
+    }
+
     // Closes a card or dialog as the walk says: validated (else cancelled
-    // when it refuses), or cancelled.
+    // when it refuses), or cancelled (by its close box when it has no
+    // button for that).
     void Ferme(TForm* m, bool valider)
     {
-        auto bouton = [&](bool ok) -> TControl* {
-            for (const TControleVu& c : Controles(m)) {
-                if (!Actif(c.c))
-                    continue;
-                const std::string& nom = c.c->Name();
-                int resultat = -1;
-                bool defaut = false, annule = false;
-                if (auto* b = dynamic_cast<TBoutonModele*>(c.c))
-                    resultat = b->ModalResult, defaut = b->Default, annule = b->Cancel;
-                else if (auto* b2 = dynamic_cast<TButton*>(c.c))
-                    resultat = b2->ModalResult, defaut = b2->Default(), annule = b2->Cancel;
-                else
-                    continue;
-                if (ok ? (resultat == mrOk || nom == "b_Valider" || nom == "bc_Valider" || nom == "bc_Terminer" ||
-                          nom == "b_Ok" || nom == "bc_Ok" || (defaut && resultat != mrCancel))
-                       : (resultat == mrCancel || annule || nom == "b_Annuler" || nom == "bc_Annuler"))
-                    return c.c;
-            }
-            return nullptr;
-        };
         if (valider)
-            if (TControl* b = bouton(true)) {
+            if (TControl* b = BoutonFin(m, true)) {
                 kit::Click(b);
                 if (m->ModalResult() != mrNone)
                     return;
             }
-        if (TControl* b = bouton(false)) {
+        if (TControl* b = BoutonFin(m, false)) {
             kit::Click(b);
             if (m->ModalResult() != mrNone)
                 return;
@@ -1168,8 +1173,19 @@ private:
                     r_->joue = false;
                 n_->groupes.push_back(groupe);
             }
-            if (dernier && m->ModalResult() == mrNone)
-                (valider ? valideApres_ : annuleApres_) = true;
+            // Cancelled after its last step, the window takes back what the
+            // step did: nothing is named. A window with no button to cancel
+            // (its buttons act at once, one closes it: the rename and list
+            // dialogs, quick squad entry) is closed by its close box, which
+            // takes nothing back: a button, entry, Delete or drag that acted
+            // keeps what it named; a box typed and left without its button
+            // still names nothing.
+            if (dernier && m->ModalResult() == mrNone) {
+                if (valider)
+                    valideApres_ = true;
+                else
+                    annuleApres_ = BoutonFin(m, false) || !plan_.back().geste.Agit();
+            }
         }
         else if (curseur_ == plan_.size() && profondeur_ == profondeurGeste_ + 1) {
             // a window the last gesture opened
