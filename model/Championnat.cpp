@@ -83,6 +83,34 @@ void TDonneesChampionnat::SetNbJournees(int n)
     nbJour_ = n;
 }
 
+std::vector<int> TDonneesChampionnat::JourneesAuDela(int n) const
+{
+    std::vector<int> v;
+    for (int k = std::max(n, 0) + 1; k <= std::max(nbJour_, journees_->Nombre()); ++k) {
+        const TInfoCompJour* j = k <= journees_->Nombre() ? Journee(k) : nullptr;
+        if ((j && j->NbMatchs() > 0) || !penalites_.ListeJournee(k).empty())
+            v.push_back(k);
+    }
+    return v;
+}
+
+bool TDonneesChampionnat::ChangeNbJournees(int n, const std::function<bool(const std::vector<int>&)>& accepte)
+{
+    n = std::clamp(n, 0, TJournees::MaxJournees);
+    if (n == nbJour_)
+        return false;
+    const std::vector<int> perdues = JourneesAuDela(n);
+    if (!perdues.empty() && !(accepte && accepte(perdues)))
+        return false;
+    // The states of the matchdays that go, go with them.
+    for (int k : perdues)
+        penalites_.SupprimeJournee(k);
+    SetNbJournees(n);
+    NbJournee = static_cast<uint8_t>(std::clamp<int>(NbJournee, 1, std::max(n, 1)));
+    DerniereJournee = static_cast<uint8_t>(CalculeDerniereJournee());
+    return true;
+}
+
 void TDonneesChampionnat::EcritScoresPeriode(TXmlWriter&, const TInfoComp&)
 {
 }

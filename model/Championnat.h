@@ -89,6 +89,14 @@ public:
     // Drops the matchdays above n when n is not above NbJour; NbJour := n
     // (0..255).
     virtual void SetNbJournees(int n);
+    // The matchdays above n that hold matches or their states (forfeits,
+    // postponements): what bringing the count down to n would delete.
+    std::vector<int> JourneesAuDela(int n) const;
+    // The count a user sets: when it would delete matchdays that hold
+    // matches, accepte is asked first with them, and false keeps everything.
+    // The matchdays dropped take their states with them; the current and
+    // last played matchdays stay within the count. True when it changed.
+    bool ChangeNbJournees(int n, const std::function<bool(const std::vector<int>&)>& accepte);
     virtual void EcritScoresPeriode(TXmlWriter& ecrivain, const TInfoComp& match);
     virtual void EcritOptionsSaisie(TXmlWriter& ecrivain);
     virtual int LitOptionsSaisie(TXmlReader& lecteur);

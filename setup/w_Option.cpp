@@ -29,11 +29,43 @@ using namespace setup;
 namespace {
 
 // Texts of the questions and refusals of this window.
-constexpr int TexteReductionJournees = 3530;   // %s championship, %d matchday with results, %d new count
+constexpr int TexteJourneesRetirees = 6030;   // %s championship, %d count before, %d count after
+constexpr int TexteJourneeMatchs = 6031;     // %d matchday, %s its matches
+constexpr int TexteJourneeEtats = 6032;      // %d matchday holding match states only
+constexpr int TexteQuestionJournees = 6033;
+constexpr int TexteQuestionChangements = 6034;
 constexpr int TexteReductionCompositions = 3531;   // %s championship
 constexpr int TexteCodeCriteresRefuse = 3750;      // %s the typed code
 constexpr int TexteCodePersoRefuse = 3751;         // %s the typed code
 constexpr int TexteAucunCritere = 4350;            // %s the criteria that will apply
+// The question's head naming the matchdays above nbJour that would go, with
+// their matches ("Lens 2 - 1 Lille"), ten matchdays at most.
+std::string TexteJourneesPerdues(const TSaison& saison, const TDonneesChampionnat& c, int nbJour,
+                                 const std::vector<int>& perdues)
+{
+    constexpr size_t Montrees = 10;
+    std::string texte =
+        TraduireFormat(TexteJourneesRetirees, {saison.Arbre().NomCompletCode(c.CodeChamp), c.NbJour(), nbJour});
+    for (size_t i = 0; i < perdues.size() && i < Montrees; ++i) {
+        std::string matchs;
+        if (const TInfoCompJour* j = c.Journee(perdues[i]))
+            for (int m = 0; m < j->NbMatchs(); ++m) {
+                const TInfoComp* x = j->Match(m);
+                std::string match = saison.NomEquipe(x->IdEquipe(0)) + ' ';
+                if (x->ScoresSaisis())
+                    match += IntToStr(x->Score(0) & 0x7FFF) + "\xA0-\xA0" + IntToStr(x->Score(1) & 0x7FFF);
+                else
+                    match += '-';
+                matchs += (matchs.empty() ? "" : ", ") + match + ' ' + saison.NomEquipe(x->IdEquipe(1));
+            }
+        texte += '\n' + (matchs.empty() ? TraduireFormat(TexteJourneeEtats, {perdues[i]})
+                                         : TraduireFormat(TexteJourneeMatchs, {perdues[i], matchs}));
+    }
+    if (perdues.size() > Montrees)
+        texte += '\n' + TraduireNombre(5584, 5973, static_cast<int>(perdues.size() - Montrees));
+    return texte;
+}
+
 // The order of a championship that names none (what a file reads back then).
 const std::string OrdreDefaut = "ac";
 
@@ -922,6 +954,10 @@ void Tf_Option::b_ValiderClick()
     // Both asked about at once, in one question.
     // Shirt numbers per match unticked name the numbers the line-ups lose,
     // in the same question.
+    // The matchday count brought down below matchdays that hold matches
+    // names them with their matches, in the same question; No puts the
+    // count back in its box.
+    JourneesAccordees.clear();
     if ((Groupe == 0 || Groupe == 1) && Saison) {
         std::string perte = DatesPerdues(*Saison, {{Championnat, DrapeauxSaisis()}});
         int question = TexteQuestionDates;
@@ -929,11 +965,23 @@ void Tf_Option::b_ValiderClick()
             question = perte.empty() ? 5707 : 5708;
             perte += (perte.empty() ? "" : "\n") + TraduireFormat(IdTexteNombre(5706, 5711, maillots), {maillots});
         }
+        const int nbJour = Position(UpDown10);
+        std::vector<int> perdues;
+        if (!Championnat->EstCoupe() && nbJour < Championnat->NbJour())
+            perdues = Championnat->JourneesAuDela(nbJour);
+        if (!perdues.empty()) {
+            question = perte.empty() ? TexteQuestionJournees : TexteQuestionChangements;
+            perte = TexteJourneesPerdues(*Saison, *Championnat, nbJour, perdues) + (perte.empty() ? "" : "\n") + perte;
+        }
         if (Championnat->PetiteFinale && !cc_PetiteFinale->Checked()) {
             if (!RetirePetiteFinale(*Saison, *Championnat, perte, question))
                 return;
-        } else if (!DemandePerteDates(perte, question))
+        } else if (!DemandePerteDates(perte, question)) {
+            if (!perdues.empty())
+                UpDown10->SetPosition(Championnat->NbJour());
             return;
+        }
+        JourneesAccordees = perdues;
     }
     Ecrit();
     Modifie = Modifie || StructureChangee;
@@ -974,22 +1022,18 @@ void Tf_Option::Ecrit()
                 c->SetNbMatch(Position(UpDown9));
                 Modifie = 1;
             }
-            const int nbJour = Position(UpDown10);
-            if (nbJour != c->NbJour() && AccepteReduction(*c, nom, nbJour, -1, -1)) {
-                c->SetNbJournees(nbJour);
-                // The current and last played matchdays stay within the count.
-                c->NbJournee = static_cast<uint8_t>(std::clamp<int>(c->NbJournee, 1, std::max(nbJour, 1)));
-                c->DerniereJournee = static_cast<uint8_t>(c->CalculeDerniereJournee());
+            // Only the matchdays the question named go.
+            if (c->ChangeNbJournees(Position(UpDown10),
+                                    [this](const std::vector<int>& perdues) { return perdues == JourneesAccordees; }))
                 Modifie = 1;
-            }
         }
         const int titulaires = Position(UpDown34);
-        if (titulaires != c->NbTitulaire() && AccepteReduction(*c, nom, -1, titulaires, -1)) {
+        if (titulaires != c->NbTitulaire() && AccepteReduction(*c, nom, titulaires, -1)) {
             c->SetNbTitulaire(titulaires);
             Modifie = 1;
         }
         const int remplacants = Position(UpDown35);
-        if (remplacants != c->NbRemp() && AccepteReduction(*c, nom, -1, -1, remplacants)) {
+        if (remplacants != c->NbRemp() && AccepteReduction(*c, nom, -1, remplacants)) {
             c->SetNbRemp(remplacants);
             Modifie = 1;
         }
@@ -1148,15 +1192,8 @@ bool RetirePetiteFinale(const TSaison& saison, TDonneesChampionnat& c, const std
     return ChangeCoupe(c, x, [](const TPeseeCoupe&) { return true; }).Faite;
 }
 
-bool AccepteReduction(const TDonneesChampionnat& c, const std::string& nom, int nbJour, int nbTitulaire, int nbRemp)
+bool AccepteReduction(const TDonneesChampionnat& c, const std::string& nom, int nbTitulaire, int nbRemp)
 {
-    if (nbJour >= 0 && !c.EstCoupe()) {
-        const int jouee = c.CalculeDerniereJournee();
-        if (nbJour < jouee &&
-            Tf_MessageUtil::Affiche(TraduireFormat(TexteReductionJournees, {nom, jouee, nbJour}), mbuOui | mbuNon) !=
-                mrYes)
-            return false;
-    }
     const bool titulaires = nbTitulaire >= 0 && nbTitulaire < c.NbTitulaire();
     const bool remplacants = nbRemp >= 0 && nbRemp < c.NbRemp();
     if ((titulaires || remplacants) &&
@@ -1208,13 +1245,13 @@ void Tf_Option::AppliqueATous(const std::vector<TDonneesChampionnat*>& liste, in
     for (TDonneesChampionnat* c : liste) {
         const std::string nom = Saison ? Saison->Arbre().NomCompletCode(c->CodeChamp) : std::string();
         if (masque == 10) {
-            if (valeur != c->NbTitulaire() && AccepteReduction(*c, nom, -1, valeur, -1)) {
+            if (valeur != c->NbTitulaire() && AccepteReduction(*c, nom, valeur, -1)) {
                 c->SetNbTitulaire(valeur);
                 StructureChangee = 1;
                 AppliqueATousFait = true;
             }
         } else if (masque == 11) {
-            if (valeur != c->NbRemp() && AccepteReduction(*c, nom, -1, -1, valeur)) {
+            if (valeur != c->NbRemp() && AccepteReduction(*c, nom, -1, valeur)) {
                 c->SetNbRemp(valeur);
                 StructureChangee = 1;
                 AppliqueATousFait = true;

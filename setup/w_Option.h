@@ -201,6 +201,9 @@ private:
     void CreeBonus();
     void e_nbtrancheChange();
     bool DemandeReduction(int nbJour, int nbTitulaire, int nbRemp) const;
+    // The matchdays above the count that the question named and the user
+    // let go: the only ones the count brought down may delete.
+    std::vector<int> JourneesAccordees;
     // Applies one value to every championship (mask 10 starters, 11
     // substitutes, else the bits of the mask of word n).
     void AppliqueATous(const std::vector<TDonneesChampionnat*>& liste, int n, int valeur, int masque);
@@ -209,12 +212,10 @@ private:
     std::vector<std::unique_ptr<TRangTranche>> tranches_;
 };
 
-// Asks before the matchday count, the starters or the substitutes of a
-// championship drop what was entered: a matchday above nbJour that holds
-// results, line-up slots above nbTitulaire / nbRemp that hold players. -1
-// leaves a value out. True when nothing is lost or the user agreed.
-bool AccepteReduction(const TDonneesChampionnat& c, const std::string& nom, int nbJour, int nbTitulaire,
-                      int nbRemp);
+// Asks before the starters or the substitutes of a championship drop what
+// was entered: line-up slots above nbTitulaire / nbRemp that hold players.
+// -1 leaves a value out. True when nothing is lost or the user agreed.
+bool AccepteReduction(const TDonneesChampionnat& c, const std::string& nom, int nbTitulaire, int nbRemp);
 // Whether a line-up of the championship holds a player in a starter slot
 // above nbTitulaire or a substitution record above nbRemp (-1: not asked).
 bool CompositionsAuDela(const TDonneesChampionnat& c, int nbTitulaire, int nbRemp);

@@ -156,8 +156,10 @@ void TousGardes(TSaison& s, const std::vector<int>& equipes)
     EXPECT_EQ(selectionne->EquipeNational, Selection);
 }
 
-// The league's options window (group 1): the gesture, then OK.
-std::vector<std::string> Options(TRoute& r, std::function<void(Tf_Option*)> geste)
+// The league's options window (group 1): the gesture, then OK; ouverte
+// looks at the window when it stays open.
+std::vector<std::string> Options(TRoute& r, std::function<void(Tf_Option*)> geste,
+                                 std::function<void(Tf_Option*)> ouverte = nullptr)
 {
     std::vector<std::string> textes;
     r.S().SetChampionnatCourant(r.Champ(Ligue));
@@ -166,13 +168,60 @@ std::vector<std::string> Options(TRoute& r, std::function<void(Tf_Option*)> gest
         Repond(r, textes, "gestes-options-question");
         kit::Click(o->b_Valider);
         // No leaves the window open, as it stood: "Annuler" closes it.
-        if (o->ModalResult() == 0)
+        if (o->ModalResult() == 0) {
+            if (ouverte)
+                ouverte(o);
             kit::Click(o->b_Annuler);
+        }
     });
     Commande(r.f, 176);
     kit::Process(20);
     kit::ForgetModalActions();
     return textes;
+}
+
+// The league's matchday count brought down from 6 to nbJour in its options,
+// its up-down's lower arrow clicked or the number typed in its box: the one
+// question names the matchdays that go with their matches; No shows 6 again.
+std::vector<std::string> Journees(TRoute& r, int nbJour, bool fleche, std::vector<std::string> journees)
+{
+    const auto textes = Options(
+        r,
+        [=](Tf_Option* o) {
+            o->PageControl1->SetActivePage(o->ts_Generaux);
+            TUpDown* u = o->UpDown10;
+            for (int k = 6; fleche && k > nbJour; --k)
+                kit::Click(u, u->Width() / 2, u->Height() * 3 / 4);
+            if (!fleche)
+                TapeDans(u->Associate(), std::to_string(nbJour));
+            EXPECT_EQ(Tf_Option::Position(u), nbJour);
+        },
+        [](Tf_Option* o) {
+            EXPECT_EQ(Tf_Option::Position(o->UpDown10), 6);
+            EXPECT_EQ(o->UpDown10->Associate()->GetText(), "6");
+        });
+    std::string attendu = TraduireFormat(6030, {r.S().Arbre().NomCompletCode(Ligue), 6, nbJour});
+    for (int n = nbJour + 1; n <= 6; ++n)
+        attendu += "\n" + TraduireFormat(6031, {n, journees.at(static_cast<size_t>(n - nbJour - 1))});
+    EXPECT_EQ(textes, std::vector<std::string>{attendu + "\n" + Traduire(6033)});
+    return textes;
+}
+
+// The season before less the league's matchdays above nbJour and their
+// states; the matchday shown and the last played within the count.
+void JourneesRetirees(TSaison& s, const std::string& avant, int nbJour)
+{
+    auto attendu = Lit(s.Sport(), avant);
+    TDonneesChampionnat* l = attendu->Arbre().ChampionnatParCode(Ligue);
+    for (int n = nbJour + 1; n <= 6; ++n)
+        l->Penalites().SupprimeJournee(n);
+    l->SetNbJournees(nbJour);
+    l->NbJournee = static_cast<uint8_t>(std::min(nbJour, 5));
+    l->DerniereJournee = static_cast<uint8_t>(std::min(nbJour, 4));
+    EXPECT_TRUE(SansDate(Document(s)) == SansDate(Document(*attendu)))
+        << Ecart(SansDate(Document(s)), SansDate(Document(*attendu)));
+    EXPECT_EQ(s.Arbre().ChampionnatParCode(Ligue)->NbJour(), nbJour);
+    EXPECT_EQ(s.Arbre().ChampionnatParCode(Ligue)->Penalites().ListeJournee(6).size(), 0u);
 }
 
 // The season's document with the league's option word 11 at v alone.
@@ -705,6 +754,26 @@ const TGeste gestes[] = {
          EXPECT_TRUE(SansDate(Document(s)) == avant) << Ecart(SansDate(Document(s)), avant);
          EXPECT_EQ(s.Arbre().ChampionnatParCode(Ligue)->Division, 101);
      }},
+    {"the league's matchday count clicked down to 4: matchdays 5 and 6, not played, are named with their matches",
+     true, 15, nullptr,
+     [](TRoute& r) { return Journees(r, 4, true, {"Nantes - Lens, Brest - Lille", "Brest - Lens, Nantes - Lille"}); },
+     [](TSaison& s, const std::string& avant) { JourneesRetirees(s, avant, 4); }},
+    {"the league's matchday count typed down to 3: played matchday 4 is named with its scores, and 5 and 6", true,
+     15, nullptr,
+     [](TRoute& r) {
+         return Journees(r, 3, false,
+                         {"Lille 1\xA0-\xA0" "0 Lens, Brest 2\xA0-\xA0" "1 Nantes", "Nantes - Lens, Brest - Lille",
+                          "Brest - Lens, Nantes - Lille"});
+     },
+     [](TSaison& s, const std::string& avant) { JourneesRetirees(s, avant, 3); }},
+    {"the league's matchday count typed down to 5 over a match postponed on matchday 6: the state goes with it",
+     true, 15,
+     [](TSaisonComplete& c) {
+         c.ligue->Penalites().Ajoute(3, 0, 65535, 65535, 6, etatReporte);
+         return std::move(c.saison);
+     },
+     [](TRoute& r) { return Journees(r, 5, false, {"Brest - Lens, Nantes - Lille"}); },
+     [](TSaison& s, const std::string& avant) { JourneesRetirees(s, avant, 5); }},
     // (football and rugby: the line-ups of the two others hold no shirt numbers)
     {"shirt numbers per match unticked: the numbers entered are named", true, 3, nullptr,
      [](TRoute& r) {
