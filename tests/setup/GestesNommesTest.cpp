@@ -650,9 +650,6 @@ const TGeste gestes[] = {
          EXPECT_TRUE(ChangeCoupe(coupe, ChangementScore(coupe, 1, 1, 7, 0), nullptr).Faite);
          EXPECT_TRUE(SansDate(Document(s)) == SansDate(Document(*c.saison)))
              << Ecart(SansDate(Document(s)), SansDate(Document(*c.saison)));
-         const TPenaltyTab* p = s.Arbre().ChampionnatParCode(Coupe)->Penalty(1, 0, 4);
-         ASSERT_TRUE(p);
-         EXPECT_EQ(std::vector<int>({p->s1, p->s2}), std::vector<int>({4, 5}));
      }},
     {"Compléter on the league whose matchdays left are full: nothing asked, matchday 5 stays", false, 15, nullptr,
      [](TRoute& r) {
