@@ -1044,22 +1044,27 @@ TChangementCoupe ChangementScore(const TDonneesChampionnat& c, int n, int k, int
         m.Qualifie = 2;
         return x;
     }
-    const TDecisionTour d = Regle(c, x.Apres, n, m);
-    // A round whose kind has no rule for the score leaves the shoot-out taken
-    // back, and the side through, as they were entered: only a score that
-    // decides the tie, or calls for another match, keeps it away.
-    const bool sansRegle = !d.TirsAuBut && !d.Indecis && d.Qualifie < 0;
-    if (!d.TirsAuBut && !sansRegle)
+    RegleScore(c, x.Apres, n, m);
+    return x;
+}
+
+TDecisionTour RegleScore(const TDonneesChampionnat& c, const TMatchsCoupe& e, int n, TMatchCoupe& m)
+{
+    const TDecisionTour d = Regle(c, e, n, m);
+    // A round whose kind has no rule for the score leaves the shoot-out, and
+    // the side through, as they were entered: only a score that decides the
+    // tie, or calls for another match, takes it away.
+    if (!d.TirsAuBut && !d.Indecis && d.Qualifie < 0)
+        return d;
+    if (!d.TirsAuBut)
         m.TirsAuBut = 0;
-    if (m.TirsAuBut != 0 && sansRegle)
-        return x;
     if (m.TirsAuBut != 0)
         m.Qualifie = TirsDomicile(m.TirsAuBut) > TirsExterieur(m.TirsAuBut) ? 0 : 1;
     else if (d.TirsAuBut || d.Indecis)
         m.Qualifie = 2;
-    else if (d.Qualifie >= 0)
+    else
         m.Qualifie = d.Qualifie;
-    return x;
+    return d;
 }
 
 TChangementCoupe ChangementEquipes(const TDonneesChampionnat& c, std::vector<TAjoutEquipe> ajouts,

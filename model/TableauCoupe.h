@@ -63,6 +63,13 @@ TMatchsCoupe MatchsCoupe(const TDonneesChampionnat& c);
 TMatchsCoupe MatchsCoupe(const TDonneesChampionnat& c, int n, std::vector<TMatchCoupe> journee);
 // Match i of matchday n as the championship holds it.
 TMatchCoupe MatchCoupe(const TDonneesChampionnat& c, int n, const TInfoComp& m);
+// Match m of matchday n as its scores leave it, the earlier matches of its
+// tie read from e: a score that decides the tie or calls for another match
+// takes its shoot-out away and sets the side through; one that calls for a
+// shoot-out keeps the one m holds (the side through is its winner's, none
+// while it is missing); one the round's kind has no rule for leaves the
+// shoot-out and the side through as they were entered. The tie's decision.
+TDecisionTour RegleScore(const TDonneesChampionnat& c, const TMatchsCoupe& e, int n, TMatchCoupe& m);
 
 // One tie: the pairing of its round's first matchday at its place there, and
 // who it sends on.

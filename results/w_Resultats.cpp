@@ -1536,26 +1536,28 @@ void Tf_Resultats::DecideLigne(int r, bool dialogue)
         sansTirs();
         return;
     }
-    const TDecisionTour d = DecideTour(*c, c->NbJournee, h, a, ScoreTexte(l.ScoreDomicile->Text()),
-                                       ScoreTexte(l.ScoreExterieur->Text()));
-    if (d.Aucune)
-        return;
-    if (l.TirsAuBut && d.TirsAuBut) {
-        uint32_t t = static_cast<uint32_t>(l.TirsAuBut->Tag);
-        if (t == 0 && dialogue && DemandeTirsAuBut)
-            t = DemandeTirsAuBut(h, a);
+    // The championship's rule for the row's score, with the shoot-out and the
+    // side through the row holds: a tie without its shoot-out asks for it.
+    TMatchCoupe m;
+    m.Domicile = h;
+    m.Exterieur = a;
+    m.ScoreDomicile = ScoreTexte(l.ScoreDomicile->Text());
+    m.ScoreExterieur = ScoreTexte(l.ScoreExterieur->Text());
+    m.Qualifie = l.Qualifie;
+    m.TirsAuBut = l.TirsAuBut ? static_cast<uint32_t>(l.TirsAuBut->Tag) : 0u;
+    const TDecisionTour d = RegleScore(*c, MatchsCoupe(*c), c->NbJournee, m);
+    if (l.TirsAuBut && d.TirsAuBut && m.TirsAuBut == 0 && dialogue && DemandeTirsAuBut) {
         // Closed without a result: the tie has no winner until its shoot-out
         // is entered (leaving the row asks again).
-        l.TirsAuBut->Tag = static_cast<int32_t>(t);
-        l.Qualifie = t == 0 ? 2 : (TirsDomicile(t) > TirsExterieur(t) ? 0 : 1);
-        MontreTirs(r);
-        return;
+        m.TirsAuBut = DemandeTirsAuBut(h, a);
+        if (m.TirsAuBut != 0)
+            m.Qualifie = TirsDomicile(m.TirsAuBut) > TirsExterieur(m.TirsAuBut) ? 0 : 1;
     }
-    sansTirs();
-    if (d.Qualifie >= 0)
-        l.Qualifie = static_cast<uint8_t>(d.Qualifie);
-    else if (d.Indecis)
-        l.Qualifie = 2;
+    l.Qualifie = static_cast<uint8_t>(m.Qualifie);
+    if (l.TirsAuBut) {
+        l.TirsAuBut->Tag = static_cast<int32_t>(m.TirsAuBut);
+        MontreTirs(r);
+    }
 }
 
 void Tf_Resultats::DecideQualifie(TObject* Sender)

@@ -18,6 +18,7 @@
 #include "model/Joueurs.h"
 #include "model/Penalites.h"
 #include "model/Stades.h"
+#include "model/TableauCoupe.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Menus.h"
@@ -718,6 +719,45 @@ const TGeste gestes[] = {
          return std::vector<std::string>{};
      },
      [](TSaison& s, const std::string& avant) { EXPECT_TRUE(SansDate(Document(s)) == avant) << Ecart(SansDate(Document(s)), avant); }},
+    {"a score typed on the cup's results page, Tab through the row whose round kind has no rule: its shoot-out "
+     "stays, nothing asked (the side through stays as entered)",
+     false, 15,
+     [](TSaisonComplete& c) {
+         c.saison->SetChampionnatCourant(c.coupe);
+         return std::move(c.saison);
+     },
+     [](TRoute& r) {
+         Commande(r.f, 13);
+         kit::Process(20);
+         auto* v = dynamic_cast<Tf_Resultats*>(r.f.Enfant);
+         EXPECT_TRUE(v && v->NbLignes() == 3);
+         if (v && v->NbLignes() == 3) {
+             // from Lens - Metz (1-1, 4-5) to Lille - Nancy, 2-0 retyped 7-0
+             TEditRond* premiere = v->Ligne(0).ScoreDomicile;
+             kit::Click(premiere, 3, premiere->Height() / 2);
+             kit::PressKey(nullptr, VK_TAB);
+             kit::PressKey(nullptr, VK_TAB);
+             EXPECT_TRUE(v->Ligne(1).ScoreDomicile->Focused());
+             kit::TypeKeys(nullptr, "7");
+             kit::PressKey(nullptr, VK_TAB);
+             kit::Process();
+             EXPECT_EQ(v->Ligne(0).TirsAuBut->Caption(), TraduireFormat(286, {4, 5}));
+             kit::GrabToPng(v, "gestes-coupe-score-" + std::to_string(r.S().Sport()) +
+                                   (Traduire(29) == "OK" ? "-en" : ""));
+         }
+         Commande(r.f, 40);
+         kit::Process(20);
+         return std::vector<std::string>{};
+     },
+     [](TSaison& s, const std::string&) {
+         // the row's match changed through the cup's one road, nothing else
+         TSaisonComplete c(s.Sport());
+         c.saison->SetChampionnatCourant(c.coupe);
+         TDonneesChampionnat& coupe = *c.coupe;
+         EXPECT_TRUE(ChangeCoupe(coupe, ChangementScore(coupe, 1, 1, 7, 0), nullptr).Faite);
+         EXPECT_TRUE(SansDate(Document(s)) == SansDate(Document(*c.saison)))
+             << Ecart(SansDate(Document(s)), SansDate(Document(*c.saison)));
+     }},
     {"Compléter on the league whose matchdays left are full: nothing asked, matchday 5 stays", false, 15, nullptr,
      [](TRoute& r) {
          Commande(r.f, 13);

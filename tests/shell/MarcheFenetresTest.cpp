@@ -58,10 +58,6 @@ const bool pagesInscrites = (EnregistrePagesMatch(), true);
 // they cause are listed, not failed. Each gives two texts the row holds (a
 // window or command, and a control or the record that differs).
 const std::vector<marche::TConnu> connus = {
-    // the cup's results page, seed 1 (No): a score typed into the row of
-    // another match takes the shoot-out of match 0-4 away (reported)
-    {"command 13 ", "/Penalty#0",
-     "reported: on the cup's results page, a score typed in one row deletes another row's shoot-out"},
     // the league's options, full walk of seed 0 (Yes): the matchday count
     // lowered by its up-down below matchday 6, which holds pairings, takes
     // them away unasked (reported)
