@@ -86,6 +86,15 @@ struct TTour
 {
     int Premier = 0, Dernier = 0;   // its matchdays
     std::vector<TTie> Ties;         // by place on its first matchday
+    // The place of the tie of teams h and a, either way round; -1: none.
+    int TieDe(int h, int a) const
+    {
+        for (size_t k = 0; k < Ties.size(); ++k)
+            if (h >= 0 && a >= 0 && ((Ties[k].Domicile == h && Ties[k].Exterieur == a) ||
+                                     (Ties[k].Domicile == a && Ties[k].Exterieur == h)))
+                return static_cast<int>(k);
+        return -1;
+    }
 };
 // The bracket: every round's ties, who goes through each, and so which teams
 // each later match may hold.

@@ -508,14 +508,8 @@ bool CompleteCoupe(TDonneesChampionnat& c, int n)
     // the order of its ties when it is shown again.
     const TTableau t = Tableau(c, e);
     const int r = t.TourJournee(cible);
-    const std::vector<TTie> ties = r >= 0 ? t.Tours[static_cast<size_t>(r)].Ties : std::vector<TTie>{};
-    auto tie = [&](int h, int a) {
-        for (size_t k = 0; k < ties.size(); ++k)
-            if (h >= 0 && a >= 0 && ((ties[k].Domicile == h && ties[k].Exterieur == a) ||
-                                     (ties[k].Domicile == a && ties[k].Exterieur == h)))
-                return static_cast<int>(k);
-        return -1;
-    };
+    const TTour tour = r >= 0 ? t.Tours[static_cast<size_t>(r)] : TTour{};
+    auto tie = [&](int h, int a) { return tour.TieDe(h, a); };
     x.Ecrit = [&](TDonneesChampionnat& championnat) {
         for (const auto& [h, a] : v) {
             TInfoComp* m = championnat.Journees().MatchEquipes(cible, h, a, -1, true, 0);

@@ -626,14 +626,7 @@ void Tf_Resultats::ProposeSuite(std::vector<TLigneSaisie>& lignes, std::vector<s
     if (tour < 0)
         return;
     // The tie of a pairing: its place on the round's first matchday.
-    const std::vector<TTie>& ties = t.Tours[static_cast<size_t>(tour)].Ties;
-    auto tie = [&](int h, int a) {
-        for (size_t k = 0; k < ties.size(); ++k)
-            if (h >= 0 && a >= 0 && ((ties[k].Domicile == h && ties[k].Exterieur == a) ||
-                                     (ties[k].Domicile == a && ties[k].Exterieur == h)))
-                return static_cast<int>(k);
-        return -1;
-    };
+    auto tie = [&](int h, int a) { return t.Tours[static_cast<size_t>(tour)].TieDe(h, a); };
     // Each leg to play goes before the first match of a later tie (the
     // matches keep their order, as the file holds them); the third-place
     // row stays last.
