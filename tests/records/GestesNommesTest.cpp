@@ -22,6 +22,7 @@
 #include "platform/gui/Menus.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Files.h"
+#include "files/w_ChoixNoeud.h"
 #include "records/Blasons.h"
 #include "records/Fiches.h"
 #include "records/w_Arbitres.h"
@@ -34,6 +35,7 @@
 #include "records/w_ModifierNat.h"
 #include "records/w_Recherche.h"
 #include "records/w_TransJoueur.h"
+#include "records/w_ajouthist.h"
 #include "tests/records/FichesEssai.h"
 #include "tests/shell/EcartsDocument.h"
 #include "tests/support/SaisonBuilder.h"
@@ -51,13 +53,14 @@ namespace {
 // Evreux 5) and two named alike (Club 3, 6 and 7); two referees, Dumas Eve
 // (who refereed the first match) and Martinez Luis; two previous clubs named
 // alike, Dupont coming from the second; the country Italie of Durand; two
-// coaches, Blanc Jean and Noir Paul; Zelvor's crest 1001.
+// coaches, Blanc Jean and Noir Paul; Zelvor's crest 1001; the previous club
+// BRIVANT, as a career line of Brivant makes it.
 struct TGestes
 {
     TPetiteSaison p;
     TSaison& s;
     TPersonnel *dumas = nullptr, *martinez = nullptr;
-    int club3a = 0, club3b = 0, italie = 0;
+    int club3a = 0, club3b = 0, italie = 0, brivant = 0, statChamps = 0;
     std::vector<std::string> questions;
 
     explicit TGestes(int sport = sportFootball) : p(PetiteSaison(sport)), s(*p.saison)
@@ -78,6 +81,8 @@ struct TGestes
         s.Entraineurs().AjoutePersonnel(std::make_unique<TEntraineur>(-1, 0, "Jean", "Blanc"));
         s.Entraineurs().AjoutePersonnel(std::make_unique<TEntraineur>(-1, 0, "Paul", "Noir"));
         s.SetLogoEquipe(1, 1001);
+        brivant = s.AjouteClubPrec("BRIVANT", -1);
+        statChamps = s.NbStatChamp();
     }
     // The next message box answers r; its text is kept.
     void Repond(int r)
@@ -259,6 +264,26 @@ void Ferme(TForm* f, int fermeture, TControl* valider, TControl* annuler)
     EXPECT_EQ(f->ModalResult(), fermeture == mrOk ? mrOk : mrCancel);
 }
 
+// Tab from the box before into the box, then the text typed over what it shows.
+void TabTape(TWinControl* avant, TWinControl* boite, const std::string& texte)
+{
+    kit::PressKey(avant, VK_TAB);
+    EXPECT_TRUE(boite->Focused());
+    kit::TypeKeys(boite, texte);
+}
+
+// On the card's career page, "Ajouter": the dialog given to action.
+void LigneCarriere(Tf_FicheJoueur& f, const std::function<void(Tf_ajouthist&)>& action)
+{
+    f.pc_FicheJoueur->SetActivePage(f.ts_Carriere);
+    kit::WhenModal([action](TForm* m) {
+        auto* h = dynamic_cast<Tf_ajouthist*>(m);
+        ASSERT_NE(h, nullptr);
+        action(*h);
+    });
+    kit::Click(f.bc_Ajouter);
+}
+
 // "Fiche du club" of Zelvor, "Changer le logo": a crest of Zelvor added
 // under France from a picture file (copied beside the program), "Choisir";
 // then the card closed so.
@@ -376,6 +401,110 @@ TEST(GestesNommes, EachChangesOnlyWhatItOrItsQuestionNames)
         {"club card, a crest added and chosen", false, ChangeLogo, mrOk,
          [](TGestes&, TSaison& r, int fermeture) { EXPECT_EQ(r.LogoEquipe(1), fermeture == mrOk ? 1002 : 1001); }, true,
          true},
+        {"player card, a career line of a new club", false,
+         [](TGestes& e, int fermeture) {
+             CarteJoueur(e, e.p.dupont, [fermeture](Tf_FicheJoueur& f) {
+                 LigneCarriere(f, [](Tf_ajouthist& h) {
+                     TabTape(h.e_Saison, h.cb_Actuel, "Zelvor FC");
+                     kit::Click(h.bc_Choisir);
+                 });
+                 EXPECT_EQ(f.sg_Historique->Cells(1, 1), "ZELVOR FC");
+                 Ferme(&f, fermeture, f.b_Valider, f.b_Annuler);
+             });
+         },
+         mrOk,
+         [](TGestes&, TSaison& r, int fermeture) {
+             const int club = r.ChercheClubPrec("ZELVOR FC", false);
+             EXPECT_EQ(club >= 0, fermeture == mrOk);
+             const TJoueur* j = Lu(r, "DUPONT", "JEAN");
+             ASSERT_EQ(j->NbHistorique(), fermeture == mrOk ? 1 : 0);
+             if (fermeture == mrOk) {
+                 EXPECT_EQ(j->Historique(0)->Equipe, club);
+             }
+         },
+         true, true},
+        {"player card, a championship picked beside the career list", false,
+         [](TGestes& e, int fermeture) {
+             CarteJoueur(e, e.p.dupont, [fermeture](Tf_FicheJoueur& f) {
+                 f.pc_FicheJoueur->SetActivePage(f.ts_Carriere);
+                 kit::WhenModal([](TForm* m) {
+                     auto* c = dynamic_cast<Tf_ChoixNoeud*>(m);
+                     ASSERT_NE(c, nullptr);
+                     ASSERT_GT(c->lb_Texte->Items().Count(), 0);
+                     const TRect r = c->lb_Texte->ItemRect(0);
+                     kit::DblClick(c->lb_Texte, r.Left + 5, r.Top + 3);
+                 });
+                 kit::Click(f.b_ChoixChampStat);
+                 EXPECT_EQ(f.cb_ChoixChampStat->Items().Count(), 1);
+                 EXPECT_FALSE(f.cb_ChoixChampStat->GetText().empty());
+                 Ferme(&f, fermeture, f.b_Valider, f.b_Annuler);
+             });
+         },
+         mrOk,
+         [](TGestes& e, TSaison& r, int fermeture) {
+             EXPECT_EQ(r.NbStatChamp(), e.statChamps + (fermeture == mrOk ? 1 : 0));
+         },
+         true, true},
+        {"career line dialog: its words, and the club it proposes picked without a question", false,
+         [](TGestes& e, int) {
+             {
+                 // Its own words, without a language file.
+                 InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(kit::TempDir(), "sans-textes.txt")));
+                 TOwned<Tf_ajouthist> d(new Tf_ajouthist(nullptr));
+                 EXPECT_EQ(d->cb_InsereAutre->Caption(), L1("Insérer une autre année"));
+                 InstalleTraducteur(std::make_unique<TTraducteur>(std::string(BZ_SOURCE_DATA_DIR) + "/texte/Textefr.txt"));
+             }
+             CarteJoueur(e, e.p.dupont, [](Tf_FicheJoueur& f) {
+                 LigneCarriere(f, [](Tf_ajouthist& h) {
+                     EXPECT_EQ(h.cb_Actuel->GetText(), "BRIVANT");
+                     EXPECT_GE(h.cb_Actuel->ItemChoisi(), 0);
+                     EXPECT_EQ(h.cb_InsereAutre->Caption(), L1("Insérer une autre année"));
+                     kit::Click(h.bc_Choisir);
+                 });
+                 kit::Click(f.b_Valider);
+             });
+         },
+         -1,
+         [](TGestes& e, TSaison& r, int) {
+             const TJoueur* j = Lu(r, "DUPONT", "JEAN");
+             ASSERT_EQ(j->NbHistorique(), 1);
+             EXPECT_EQ(j->Historique(0)->Equipe, e.brivant);
+         },
+         false, true},
+        {"career line of a club typed as the name of two previous clubs", true,
+         [](TGestes& e, int reponse) {
+             CarteJoueur(e, e.p.dupont, [&e, reponse](Tf_FicheJoueur& f) {
+                 LigneCarriere(f, [&e, reponse](Tf_ajouthist& h) {
+                     TabTape(h.e_Saison, h.cb_Actuel, "club 3");
+                     // each club of that name in turn; No to both: back to
+                     // the line, the club to be changed
+                     e.Repond(reponse);
+                     if (reponse == mrNo)
+                         e.Repond(mrNo);
+                     kit::Click(h.bc_Choisir);
+                     if (reponse == mrNo) {
+                         EXPECT_EQ(h.ModalResult(), mrNone);
+                         EXPECT_TRUE(h.cb_Actuel->Focused());
+                         kit::Click(h.bc_Annuler);
+                     }
+                 });
+                 kit::Click(f.b_Valider);
+             });
+             std::vector<std::string> attendues = {TraduireFormat(6071, {"club 3", "Club 3", "Club 3"})};
+             if (reponse == mrNo)
+                 attendues.push_back(TraduireFormat(6070, {"club 3", "Club 3", "Club 3"}));
+             EXPECT_EQ(e.questions, attendues);
+         },
+         mrYes,
+         [](TGestes& e, TSaison& r, int reponse) {
+             const TJoueur* j = Lu(r, "DUPONT", "JEAN");
+             ASSERT_EQ(j->NbHistorique(), reponse == mrYes ? 1 : 0);
+             if (reponse == mrYes) {
+                 EXPECT_TRUE(j->Historique(0)->Equipe == e.club3a || j->Historique(0)->Equipe == e.club3b);
+             }
+             EXPECT_EQ(r.NbClubPrec(), e.s.NbClubPrec());
+         },
+         false, true},
     };
     const auto nomReponse = [](int r) {
         return r == mrYes ? ", yes" : r == mrNo ? ", no" : r == mrCancel ? ", cancelled" : r == Echap ? ", Escape"
