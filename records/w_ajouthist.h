@@ -63,6 +63,3 @@ private:
     // naming what each answer does; No to all keeps the dialog open.
     void bc_ChoisirClick(TObject* Sender);
 };
-
-// A modal choice among entries "name" with a code as object (the template
-// divisions); false when cancelled or the list is empty.
