@@ -743,6 +743,26 @@ uint32_t MotStatChamp(int32_t cle)
     return static_cast<uint32_t>(code) | (division << 16);
 }
 
+// The key under which a championship's statistics are kept: the division of
+// the first championship of its group when it is one of a group (nom: the
+// group's name), else its own.
+int32_t CleStatChamp(const TDescTree& arbre, int32_t idChampionnat, std::string& nom)
+{
+    for (TDescNoeud* n : arbre.ListeNoeudsChampionnat()) {
+        const TDonneesChampionnat* c = n->Championnat();
+        if (c->CodeDivision() != idChampionnat || (c->Option(0) & 0x0F) <= 1)
+            continue;
+        if (const TDescNoeud* parent = n->Parent())
+            if (const TDescNoeud* premier = parent->Enfant(0))
+                if (const TDonneesChampionnat* pc = premier->Championnat()) {
+                    nom = parent->NomAffiche();
+                    return pc->CodeDivision();
+                }
+        break;
+    }
+    return idChampionnat;
+}
+
 }  // namespace
 
 void TSaison::AjouteStatChamp(const std::string& nom, int32_t cle)
@@ -750,40 +770,42 @@ void TSaison::AjouteStatChamp(const std::string& nom, int32_t cle)
     statChamps_.push_back({NomGarde(nom), MotStatChamp(cle)});
 }
 
-int TSaison::EnregistreStatChamp(int32_t idChampionnat, int32_t codeArbre)
+int TSaison::StatChampPrevu(int32_t idChampionnat, int32_t codeArbre, std::string& nom, bool& connu) const
 {
-    int32_t cle = -1;
-    std::string nom;
-    for (TDescNoeud* n : arbre_->ListeNoeudsChampionnat()) {
-        const TDonneesChampionnat* c = n->Championnat();
-        if (c->CodeDivision() != idChampionnat || (c->Option(0) & 0x0F) <= 1)
-            continue;
-        if (const TDescNoeud* parent = n->Parent())
-            if (const TDescNoeud* premier = parent->Enfant(0))
-                if (const TDonneesChampionnat* pc = premier->Championnat()) {
-                    cle = pc->CodeDivision();
-                    nom = parent->NomAffiche();
-                }
-        break;
-    }
-    if (cle == -1)
-        cle = idChampionnat;
+    nom.clear();
+    connu = false;
+    const int32_t cle = CleStatChamp(*arbre_, idChampionnat, nom);
     const TLectureParamMulti* m = LectureParamMulti();
     if (!m)
         return 0;
     const uint32_t mot = MotStatChamp(cle);
     for (const auto& e : statChamps_)
-        if ((e.Objet & 0xFFFF) == (mot & 0xFFFF))
+        if ((e.Objet & 0xFFFF) == (mot & 0xFFFF)) {
+            nom = e.Nom;
+            connu = true;
             return static_cast<int>(e.Objet & 0xFFFF);
+        }
     if (nom.empty() || nom[0] == '#') {
         if (codeArbre >= 0)
             nom = arbre_->NomCode(codeArbre);
         else if (const TLectureParam* p = m->ParamCourant())
             nom = p->NomCompletDivision(cle);
     }
-    statChamps_.push_back({NomGarde(nom), mot});
+    nom = NomGarde(nom);
     // Always the key's low 16 bits, the id NomStatChamp finds the name by.
     return static_cast<int>(mot & 0xFFFF);
+}
+
+int TSaison::EnregistreStatChamp(int32_t idChampionnat, int32_t codeArbre)
+{
+    std::string nom;
+    bool connu = false;
+    const int id = StatChampPrevu(idChampionnat, codeArbre, nom, connu);
+    if (!connu && LectureParamMulti()) {
+        std::string groupe;
+        statChamps_.push_back({nom, MotStatChamp(CleStatChamp(*arbre_, idChampionnat, groupe))});
+    }
+    return id;
 }
 
 std::string TSaison::NomStatChamp(int id) const

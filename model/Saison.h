@@ -288,7 +288,12 @@ public:
 
     // ---- statistics names
     void AjouteStatChamp(const std::string& nom, int32_t cle);
+    // The id of the statistics name of a championship (of the templates),
+    // its name added to the season's list when missing.
     int EnregistreStatChamp(int32_t idChampionnat, int32_t codeArbre);
+    // The same id and the name it has or would be given, the season left as
+    // it is; connu: the season already lists it.
+    int StatChampPrevu(int32_t idChampionnat, int32_t codeArbre, std::string& nom, bool& connu) const;
     std::string NomStatChamp(int id) const;
     int NbStatChamp() const { return static_cast<int>(statChamps_.size()); }
     const TStatChamp* StatChamp(int i) const;   // nullptr out of range

@@ -177,7 +177,7 @@ void Tf_FicheClub::Choisit(TComboBox* cb, int objet, const std::string& texte)
 
 void Tf_FicheClub::MontreBlason()
 {
-    const int logo = Saison ? Saison->LogoEquipe(IdEquipe()) : 0;
+    const int logo = LogoChoisi >= 0 ? LogoChoisi : Saison ? Saison->LogoEquipe(IdEquipe()) : 0;
     Logo1->ChangeImage(nullptr);
     if (logo >= 1 && Blasons())
         Logo1->ChargeFichier(Blasons()->NomFichier(logo));
@@ -199,6 +199,7 @@ void Tf_FicheClub::AfficheClub()
         cb_Entraineur->Items().AddObject(entraineurs.Personnel(i)->PrenomNom(), entraineurs.Personnel(i)->Numero);
     cb_Stade->SetItemIndex(0);
     cb_Entraineur->SetItemIndex(0);
+    LogoChoisi = -1;
     RensClub = Saison->RensClubs().ChercheRensClub(IdEquipe());
     const TRensClub* r = RensClub;
     e_DateCreation->SetText(r ? r->Creation : "");
@@ -309,6 +310,11 @@ bool Tf_FicheClub::b_ValiderClick(TObject*)
         RensClub = nullptr;
         Modifie = modifieAvant;
     }
+    // The crest belongs to the team, with or without a record.
+    if (LogoChoisi >= 0 && LogoChoisi != Saison->LogoEquipe(IdEquipe())) {
+        Saison->SetLogoEquipe(IdEquipe(), LogoChoisi);
+        change = true;
+    }
     if (change)
         Modifie = 1;
     SetModalResult(mrOk);
@@ -387,10 +393,10 @@ void Tf_FicheClub::bc_changeLogoClick(TObject*)
         return;
     TOwned<Tf_Blasons> d(new Tf_Blasons(this));
     d->ChangeCouleurs(Couleurs);
-    d->RemplitArbre(Saison->LogoEquipe(t), Saison->NomEquipe(t));
+    d->RemplitArbre(LogoChoisi >= 0 ? LogoChoisi : Saison->LogoEquipe(t), Saison->NomEquipe(t));
     if (d->ShowModal() != mrOk)
         return;
-    Saison->SetLogoEquipe(t, d->Choisi());
-    Modifie = 1;
+    // Shown now, the team's once the card is validated.
+    LogoChoisi = d->Choisi();
     MontreBlason();
 }

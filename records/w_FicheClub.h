@@ -1,9 +1,10 @@
 // The record card of the club of one team of the current championship:
 // general information with kit colours, home stadium and crest, the
 // administration with president and coach, and the honours. The club record
-// is created on "Valider" when the team has none. Stadiums, coaches and
-// crests created or edited through the card's own dialogs stay in the season
-// however the card closes: Modifie then tells the opener so.
+// is created on "Valider" when the team has none. Stadiums and coaches
+// created or edited through their own cards, validated there, stay in the
+// season however this card closes: Modifie then tells the opener so. The
+// crest chosen is the team's once this card is validated.
 //
 //     TOwned<Tf_FicheClub> f(new Tf_FicheClub(owner));
 //     f->ChangeCouleurs(couleurs);
@@ -38,6 +39,9 @@ public:
     int Position = 0;
     TRensClub* RensClub = nullptr;
     uint8_t Modifie = 0;
+    // The crest chosen in the crest dialog, the team's on "Valider"; -1:
+    // none chosen, the team keeps its own.
+    int LogoChoisi = -1;
 
     // The combos, then every field from the team's record (empty without one).
     void AfficheClub();

@@ -543,7 +543,7 @@ void Tf_FicheJoueur::AfficheJoueur(TJoueur* joueur)
     {
         sg_Historique->SetRowCount(i + 2);
         LignesHistorique.resize(static_cast<size_t>(i + 1));
-        LignesHistorique[static_cast<size_t>(i)] = std::make_unique<TStatHistorique>(*joueur->Historique(i));
+        LignesHistorique[static_cast<size_t>(i)] = std::make_unique<TLigneCarriere>(TLigneCarriere{{*joueur->Historique(i)}, {}});
         AfficheLigneHistorique(i + 1);
     }
     RemplitChampStat(joueur);
@@ -634,7 +634,7 @@ std::string Tf_FicheJoueur::TexteLigne(const TLigneStatFiche& l) const
 
 void Tf_FicheJoueur::AfficheLigneHistorique(int ligne)
 {
-    const TStatHistorique* h = static_cast<size_t>(ligne - 1) < LignesHistorique.size()
+    const TLigneCarriere* h = static_cast<size_t>(ligne - 1) < LignesHistorique.size()
                                    ? LignesHistorique[static_cast<size_t>(ligne - 1)].get()
                                    : nullptr;
     TColor texte = clBlack, fond = clWhite;
@@ -647,7 +647,9 @@ void Tf_FicheJoueur::AfficheLigneHistorique(int ligne)
     }
     const TLectureParam* p = LectureParamMulti() ? LectureParamMulti()->ParamCourant() : nullptr;
     const std::string cellules[7] = {TexteSaison(h->StatAnnee),
-                                     Saison ? Saison->NomClubPrec(h->Equipe) : std::string(),
+                                     !h->ClubNouveau.empty() ? h->ClubNouveau
+                                     : Saison                ? Saison->NomClubPrec(h->Equipe)
+                                                             : std::string(),
                                      p ? p->NomDivision(h->Division) : std::string(),
                                      IntToStr(h->StatMatch),
                                      IntToStr(h->StatBut),
@@ -766,7 +768,10 @@ void Tf_FicheJoueur::b_ChoixChampStatClick(TObject*)
     choix->RetirePremier();
     if (choix->ShowModal() != mrOk || choix->Choix < 0)
         return;
-    const int id = Saison->EnregistreStatChamp(choix->Choix, -1);
+    // The season lists the championship once the card is validated.
+    std::string nom;
+    bool connu = false;
+    const int id = Saison->StatChampPrevu(choix->Choix, -1, nom, connu);
     for (size_t i = 0; i < Carrieres.size(); ++i)
         if (Carrieres[i].Code == static_cast<uint32_t>(id))
         {
@@ -776,8 +781,10 @@ void Tf_FicheJoueur::b_ChoixChampStatClick(TObject*)
         }
     TCarriereFiche f;
     f.Code = static_cast<uint32_t>(id);
+    if (!connu)
+        f.Modele = choix->Choix;
     Carrieres.push_back(f);
-    cb_ChoixChampStat->Items().Add(Saison->NomStatChamp(id));
+    cb_ChoixChampStat->Items().Add(nom);
     cb_ChoixChampStat->SetItemIndex(static_cast<int>(Carrieres.size()) - 1);
     cb_ChoixChampStatChange(nullptr);
 }
@@ -1077,6 +1084,14 @@ void Tf_FicheJoueur::b_ValiderClick(TObject*)
     else
         ecrit(j->Maillot, s.Maillot);
     cb_ChoixChampStatChange(nullptr);
+    // The championships picked on the card join the season's list now.
+    for (TCarriereFiche& f : Carrieres)
+        if (f.Modele >= 0)
+        {
+            f.Code = static_cast<uint32_t>(Saison->EnregistreStatChamp(f.Modele, -1));
+            f.Modele = -1;
+            change = true;
+        }
     change = EnregistreCarriere(j) || change;
     ecrit(j->Duree, s.Anciennete);
     const std::string prec = Trim(cb_ClubPrec->GetText());
@@ -1113,10 +1128,19 @@ void Tf_FicheJoueur::b_ValiderClick(TObject*)
     ecrit(j->Image, ImageJoueur);
     if (CarriereModifiee)
     {
+        // The new clubs the lines name join the season's previous clubs now,
+        // one for each name.
         j->VideHistorique();
         for (const auto& h : LignesHistorique)
             if (h)
+            {
+                if (!h->ClubNouveau.empty())
+                {
+                    h->Equipe = Saison->ChercheClubPrec(h->ClubNouveau, true);
+                    h->ClubNouveau.clear();
+                }
                 j->AjouteHistorique(*h);
+            }
         change = true;
     }
     // Filed at his place; named or moved as a player the user agreed to
@@ -1147,19 +1171,30 @@ void Tf_FicheJoueur::bc_AjouterClick(TObject*)
             division = codes.front();
     }
     d->Init(Saison, division);
+    // The new clubs of the lines not yet validated are entries too.
+    for (const auto& h : LignesHistorique)
+        if (h && !h->ClubNouveau.empty())
+            d->AjouteClubNouveau(h->ClubNouveau);
     if (Joueur)
-        d->cb_Actuel->SetText(Saison->NomEquipe(Joueur->IdEquipe()));
+        d->ProposeClub(Saison->NomEquipe(Joueur->IdEquipe()));
     while (d->ShowModal() == mrOk)
     {
-        auto h = std::make_unique<TStatHistorique>();
+        auto h = std::make_unique<TLigneCarriere>();
         h->StatAnnee = d->ud_Saison->Position();
         const int i = d->cb_Division->ItemIndex();
         h->Division = i >= 0 ? static_cast<int32_t>(d->cb_Division->Items().Objects(i)) : -1;
-        // A team picked, or typed once the user says it is that team; any
-        // other name is a previous club of that name.
-        const TNomDesigne club = NomDesigne(*d->cb_Actuel);
-        h->Equipe = club.Genre == TGenreNom::Entree ? static_cast<int32_t>(d->cb_Actuel->Items().Objects(club.Index))
-                                                    : Saison->ChercheClubPrec(SansAccent(club.Texte), true);
+        // A club picked, or typed and said to be that one; a new name is a
+        // new previous club, made when the card is validated.
+        const TNomDesigne& club = d->Club;
+        if (club.Genre == TGenreNom::Entree && d->EstClubNouveau(club.Index))
+            h->ClubNouveau = d->cb_Actuel->Items()[club.Index];
+        else if (club.Genre == TGenreNom::Entree)
+            h->Equipe = static_cast<int32_t>(d->cb_Actuel->Items().Objects(club.Index));
+        else if (const std::string nom = NomGarde(SansAccent(club.Texte)); !nom.empty())
+        {
+            h->ClubNouveau = nom;
+            d->AjouteClubNouveau(nom);
+        }
         h->StatMatch = d->ud_Matchs->Position();
         h->StatBut = d->ud_Buts->Position();
         h->StatMatchInter = d->ud_MatchsSel->Position();

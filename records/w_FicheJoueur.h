@@ -56,6 +56,17 @@ struct TCarriereFiche
     uint32_t Code = 0;
     int Matchs = 0;
     std::array<int32_t, 4> Valeurs{};   // goals (rugby: tries, conversions, penalties, drops)
+    // A championship picked on the card that the season does not list yet:
+    // its template division, listed once the card is validated (-1: listed).
+    int32_t Modele = -1;
+};
+
+// A career line of the grid. ClubNouveau: the name of the new previous club
+// it names, which the season lists once the card is validated (Equipe then
+// takes its id); empty: Equipe is the club's id.
+struct TLigneCarriere : TStatHistorique
+{
+    std::string ClubNouveau;
 };
 
 class Tf_FicheJoueur : public TFicheJoueurForm
@@ -152,7 +163,7 @@ public:
     std::array<TShape*, 9> BarresButs{};
 
     // The career lines of the grid rows (row 1 = index 0); empty lines hold none.
-    std::vector<std::unique_ptr<TStatHistorique>> LignesHistorique;
+    std::vector<std::unique_ptr<TLigneCarriere>> LignesHistorique;
     std::vector<TCarriereFiche> Carrieres;   // the items of cb_ChoixChampStat
     int DernierChampStat = -1;
 

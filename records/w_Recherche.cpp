@@ -12,6 +12,7 @@
 #include "model/oTraducteur.h"
 #include "platform/gui/ExtCtrls.h"
 #include "platform/gui/Menus.h"
+#include "platform/gui/Pictures.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
 #include "records/Blasons.h"
@@ -322,6 +323,20 @@ void Tf_Recherche::PrepareGrille()
 void Tf_Recherche::PlaceGrille()
 {
     TColorStringGrid& g = *sg_Recherche;
+    // The name and first-name columns as wide as their longest text, the
+    // word that says no player was found included.
+    TBitmap mesure(1, 1);
+    mesure.Canvas().Font = g.Font();
+    for (int k : {1, 2})
+    {
+        int w = g.LargeurColonne(k);
+        for (int r = 1; r < g.RowCount(); ++r)
+        {
+            const int t = mesure.Canvas().TextWidth(g.LitCellule(k, r));
+            w = std::max(w, t + 8 + t / 25);
+        }
+        g.ChangeLargeurColonne(k, w);
+    }
     int largeur = 4;
     for (int k = 0; k < g.ColCount(); ++k)
         largeur += g.LargeurColonne(k) + 1;

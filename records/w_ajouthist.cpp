@@ -4,6 +4,8 @@
 #include "model/LectureParametre.h"
 #include "model/MultiSport.h"
 #include "model/Saison.h"
+#include "model/Utilities.h"
+#include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/StringList.h"
@@ -11,8 +13,21 @@
 #include "records/Controles.h"
 #include "ui/Bouton.h"
 #include "ui/Fond.h"
+#include "ui/message2.h"
 
 using namespace ctrl;
+
+namespace {
+
+// A typed club that is an entry's name: %s the name typed, %s the entry
+// (twice); the same when another entry of that name is asked about next.
+constexpr int TexteQuestionClub = 6070, TexteQuestionClubSuivant = 6071;
+// Entries of clubs the caller's card will add: their object.
+constexpr int ObjetClubNouveau = -2;
+
+std::string Cle(const std::string& nom) { return UpperCase(SansAccent(Trim(nom))); }
+
+}  // namespace
 
 Tf_ajouthist::Tf_ajouthist(TComponent* AOwner) : TBrivantelForm(AOwner)
 {
@@ -43,12 +58,13 @@ Tf_ajouthist::Tf_ajouthist(TComponent* AOwner) : TBrivantelForm(AOwner)
     cb_InsereAutre->SetName("cb_InsereAutre");
     cb_InsereAutre->SetBounds(10, 192, 290, 18);
     cb_InsereAutre->Font().SetColor(clWhite);
-    cb_InsereAutre->SetCaption(Texte(1636, "Inserer une autre ann\xE9" "e"));
+    cb_InsereAutre->SetCaption(Texte(1636, "Ins\xE9rer une autre ann\xE9" "e"));
     cb_InsereAutre->SetParent(fond);
     bc_Choisir = Bouton(this, this, "bc_Choisir", 70, 228, 120, 1251, mrOk);
     bc_Annuler = Bouton(this, this, "bc_Annuler", 198, 228, 120, 125, mrCancel);
     bc_Choisir->Default = true;
     bc_Annuler->Cancel = true;
+    bc_Choisir->OnClick = [this](TObject* s) { bc_ChoisirClick(s); };
     DoCreate();
 }
 
@@ -95,4 +111,70 @@ void Tf_ajouthist::DoShow()
     for (TUpDown* u : {ud_Matchs, ud_Buts, ud_MatchsSel, ud_ButsSel})
         u->SetPosition(0);
     TBrivantelForm::DoShow();
+}
+
+void Tf_ajouthist::AjouteClubNouveau(const std::string& nom)
+{
+    for (int i = 0; i < cb_Actuel->Items().Count(); ++i)
+        if (EstClubNouveau(i) && cb_Actuel->Items()[i] == nom)
+            return;
+    // The box keeps what it shows.
+    const std::string texte = cb_Actuel->GetText();
+    const int choisi = cb_Actuel->ItemChoisi();
+    const std::string montre = choisi >= 0 ? cb_Actuel->Items()[choisi] : std::string();
+    const bool tape = choisi < 0;
+    cb_Actuel->Items().AddObject(nom, ObjetClubNouveau);
+    if (tape)
+        cb_Actuel->SetText(texte);
+    else
+        for (int i = 0; i < cb_Actuel->Items().Count(); ++i)
+            if (cb_Actuel->Items()[i] == montre)
+            {
+                cb_Actuel->SetItemIndex(i);
+                break;
+            }
+}
+
+bool Tf_ajouthist::EstClubNouveau(int index) const
+{
+    return index >= 0 && index < cb_Actuel->Items().Count() &&
+           static_cast<int>(cb_Actuel->Items().Objects(index)) == ObjetClubNouveau;
+}
+
+void Tf_ajouthist::ProposeClub(const std::string& nom)
+{
+    TStrings& entrees = cb_Actuel->Items();
+    int trouve = -1;
+    for (int i = 0; trouve < 0 && i < entrees.Count(); ++i)
+        if (entrees[i] == nom)
+            trouve = i;
+    for (int i = 0; trouve < 0 && !Trim(nom).empty() && i < entrees.Count(); ++i)
+        if (Cle(entrees[i]) == Cle(nom))
+            trouve = i;
+    cb_Actuel->SetItemIndex(trouve);
+    if (trouve < 0)
+        cb_Actuel->SetText(nom);
+}
+
+void Tf_ajouthist::bc_ChoisirClick(TObject*)
+{
+    // The entries a typed name designates, in list order: each asked about
+    // in turn, the question saying what No does next.
+    const std::string cle = Cle(cb_Actuel->GetText());
+    int dernier = -1;
+    for (int i = 0; i < cb_Actuel->Items().Count(); ++i)
+        if (!EstClubNouveau(i) && !cle.empty() && Cle(cb_Actuel->Items()[i]) == cle)
+            dernier = i;
+    Club = NomDesigne(*cb_Actuel, {}, [this, dernier](int i) {
+        if (EstClubNouveau(i))
+            return std::string();
+        const std::string entree = cb_Actuel->Items()[i];
+        return TraduireFormat(i == dernier ? TexteQuestionClub : TexteQuestionClubSuivant,
+                              {Trim(cb_Actuel->GetText()), entree, entree});
+    });
+    if (Club.Genre != TGenreNom::Refuse)
+        return;
+    SetModalResult(mrNone);
+    if (cb_Actuel->CanFocus())
+        cb_Actuel->SetFocus();
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/BrivantelForm.h"
+#include "ui/NomSaisi.h"
 
 class TLabel;
 class TEdit;
@@ -22,6 +23,19 @@ public:
     // The season's previous clubs, the sport's divisions (the one of that code
     // chosen, else the first) and the season's year.
     void Init(TSaison* saison, int division);
+    // A club the caller's card will add to the season once it is validated:
+    // an entry of the list, which a name typed designates without a question.
+    void AjouteClubNouveau(const std::string& nom);
+    // The club proposed: the entry of that name, picked (its very text, else
+    // the first that the name designates, accents and letter case aside);
+    // without one, the name as a new club.
+    void ProposeClub(const std::string& nom);
+    // Once closed by "Ajouter": the club of the line. An entry picked, or a
+    // name typed that the user said is that entry (Entree); a name typed
+    // for a new club (Nouveau); nothing (Vide).
+    TNomDesigne Club;
+    // Whether that entry is a club the caller said it will add.
+    bool EstClubNouveau(int index) const;
 
     TEdit* e_Saison = nullptr;
     TUpDown* ud_Saison = nullptr;
@@ -43,7 +57,9 @@ public:
 
 protected:
     void DoShow() override;
-};
 
-// A modal choice among entries "name" with a code as object (the template
-// divisions); false when cancelled or the list is empty.
+private:
+    // The club of the line: a typed name that is an entry's is asked about,
+    // naming what each answer does; No to all keeps the dialog open.
+    void bc_ChoisirClick(TObject* Sender);
+};

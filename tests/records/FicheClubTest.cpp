@@ -137,8 +137,9 @@ TEST(FicheClub, BudgetThatDoesNotFitIsRefused)
     f->b_Annuler->Click();
 }
 
-// A stadium and a coach created through the card, and a crest chosen, stay
-// in the season when the card is cancelled: the card says the season changed.
+// A stadium and a coach created through their own cards stay in the season
+// when the club card is cancelled: the card says the season changed. The
+// crest chosen is shown, and the team's only once the card is validated.
 TEST(FicheClub, SubDialogChangesSurviveCancel)
 {
     TPetiteSaison p = PetiteSaison(sportBasket);
@@ -175,9 +176,10 @@ TEST(FicheClub, SubDialogChangesSurviveCancel)
         b->bc_ChoisirClick(nullptr);
     });
     f->bc_changeLogo->Click();
-    EXPECT_EQ(s.LogoEquipe(1), 1001);
+    EXPECT_EQ(f->LogoChoisi, 1001);
     EXPECT_NE(f->Logo1->Image(), nullptr);
     f->b_Annuler->Click();
+    EXPECT_EQ(s.LogoEquipe(1), 0);
     EXPECT_EQ(f->Modifie, 1);
     EXPECT_NE(s.Stades().ChercheStadeNom("Palais", "Zelvor"), nullptr);
     EXPECT_NE(s.Entraineurs().ChercheNom("Neuf", "Ali"), nullptr);

@@ -1012,7 +1012,7 @@ TEST(FicheJoueur, ValidatedUntouchedKeepsEveryStoredCounter)
         const char* nom;
         int sport;
         std::function<void(TJoueur&)> prepare;
-        std::function<void(TJoueur&)> attendu;   // what typing gives (none: untouched)
+        std::function<void(TJoueur&)> attendu = nullptr;   // what typing gives (none: untouched)
         const char* tape = "";                   // typed over the caps
     };
     const TCas cas[] = {

@@ -2,7 +2,9 @@
 // list is that club, a name typed over another referee's row, a row typed
 // and not stored, an entry of the name lists deleted or merged. Each changes
 // only what it or its one question names; No leaves the saved season as it
-// was. Every row ends with a save and a reopening.
+// was. A card closed by "Annuler", Escape or its close box leaves the season
+// as it was when it opened, whatever its own dialogs began. Every row ends
+// with a save and a reopening.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -14,20 +16,28 @@
 #include "model/Championnat.h"
 #include "model/Saison.h"
 #include "model/oTraducteur.h"
+#include "platform/gui/ComCtrls.h"
+#include "platform/gui/Dialogs.h"
 #include "platform/gui/GraphicsQt.h"
 #include "platform/gui/Menus.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Files.h"
+#include "files/w_ChoixNoeud.h"
+#include "records/Blasons.h"
 #include "records/Fiches.h"
 #include "records/w_Arbitres.h"
+#include "records/w_Blasons.h"
 #include "records/w_Effectifs.h"
+#include "records/w_FicheClub.h"
 #include "records/w_FicheEntraineur.h"
 #include "records/w_FicheJoueur.h"
 #include "records/w_ModifierClubPrec.h"
 #include "records/w_ModifierNat.h"
 #include "records/w_Recherche.h"
 #include "records/w_TransJoueur.h"
+#include "records/w_ajouthist.h"
 #include "tests/records/FichesEssai.h"
+#include "tests/shell/EcartsDocument.h"
 #include "tests/support/SaisonBuilder.h"
 #include "tests/support/SauveRelit.h"
 #include "ui/Bouton.h"
@@ -43,16 +53,17 @@ namespace {
 // Evreux 5) and two named alike (Club 3, 6 and 7); two referees, Dumas Eve
 // (who refereed the first match) and Martinez Luis; two previous clubs named
 // alike, Dupont coming from the second; the country Italie of Durand; two
-// coaches, Blanc Jean and Noir Paul.
+// coaches, Blanc Jean and Noir Paul; Zelvor's crest 1001; the previous club
+// BRIVANT, as a career line of Brivant makes it.
 struct TGestes
 {
-    TPetiteSaison p = PetiteSaison(sportFootball);
-    TSaison& s = *p.saison;
+    TPetiteSaison p;
+    TSaison& s;
     TPersonnel *dumas = nullptr, *martinez = nullptr;
-    int club3a = 0, club3b = 0, italie = 0;
+    int club3a = 0, club3b = 0, italie = 0, brivant = 0, statChamps = 0;
     std::vector<std::string> questions;
 
-    TGestes()
+    explicit TGestes(int sport = sportFootball) : p(PetiteSaison(sport)), s(*p.saison)
     {
         EnregistreFiches();
         s.AjouteEquipe(L1("Évreux"));
@@ -69,6 +80,9 @@ struct TGestes
         p.durand->CodePays = static_cast<uint16_t>(italie);
         s.Entraineurs().AjoutePersonnel(std::make_unique<TEntraineur>(-1, 0, "Jean", "Blanc"));
         s.Entraineurs().AjoutePersonnel(std::make_unique<TEntraineur>(-1, 0, "Paul", "Noir"));
+        s.SetLogoEquipe(1, 1001);
+        brivant = s.AjouteClubPrec("BRIVANT", -1);
+        statChamps = s.NbStatChamp();
     }
     // The next message box answers r; its text is kept.
     void Repond(int r)
@@ -187,8 +201,8 @@ void ListeNoms(TGestes& e, std::vector<int> ids, bool fusion, int reponse)
     EXPECT_EQ(e.questions.size(), 1u);
 }
 
-// The player search: his line, "Editer", his card validated untouched.
-void FicheIntacte(TGestes& e, TJoueur* j)
+// The player search: his line, "Editer", his card given to action.
+void CarteJoueur(TGestes& e, TJoueur* j, const std::function<void(Tf_FicheJoueur&)>& action)
 {
     auto f = e.Fenetre<Tf_Recherche>();
     f->Edit1->SetText(j->Nom);
@@ -196,9 +210,19 @@ void FicheIntacte(TGestes& e, TJoueur* j)
     for (int r = 1; r < f->sg_Recherche->RowCount(); ++r)
         if (f->JoueurLigne(r) == j)
             f->sg_Recherche->FocusCell(1, r, true);
-    kit::WhenModal([](TForm* m) { kit::Click(dynamic_cast<Tf_FicheJoueur*>(m)->b_Valider); });
+    kit::WhenModal([action](TForm* m) {
+        auto* c = dynamic_cast<Tf_FicheJoueur*>(m);
+        ASSERT_NE(c, nullptr);
+        action(*c);
+    });
     f->mi_Editer->Click();
     EXPECT_EQ(kit::ForgetModalActions(), 0u);
+}
+
+// The player search: his line, "Editer", his card validated untouched.
+void FicheIntacte(TGestes& e, TJoueur* j)
+{
+    CarteJoueur(e, j, [](Tf_FicheJoueur& f) { kit::Click(f.b_Valider); });
 }
 
 // The league, matchday 1.
@@ -222,6 +246,90 @@ void RenommeEntraineur(TGestes& e, int reponse)
     EXPECT_EQ(f->ModalResult(), reponse == mrYes ? mrOk : mrNone);
 }
 
+// The ways a card is left: validated, or cancelled by its button, by Escape
+// or by its close box.
+constexpr int Echap = 1001, CaseFermeture = 1002;
+const std::vector<int> Fermetures = {mrOk, mrCancel, Echap, CaseFermeture};
+
+void Ferme(TForm* f, int fermeture, TControl* valider, TControl* annuler)
+{
+    if (fermeture == mrOk)
+        kit::Click(valider);
+    else if (fermeture == mrCancel)
+        kit::Click(annuler);
+    else if (fermeture == Echap)
+        kit::PressKey(f, VK_ESCAPE);
+    else
+        f->Close();
+    EXPECT_EQ(f->ModalResult(), fermeture == mrOk ? mrOk : mrCancel);
+}
+
+// Tab from the box before into the box, then the text typed over what it shows.
+void TabTape(TWinControl* avant, TWinControl* boite, const std::string& texte)
+{
+    kit::PressKey(avant, VK_TAB);
+    EXPECT_TRUE(boite->Focused());
+    kit::TypeKeys(boite, texte);
+}
+
+// On the card's career page, "Ajouter": the dialog given to action.
+void LigneCarriere(Tf_FicheJoueur& f, const std::function<void(Tf_ajouthist&)>& action)
+{
+    f.pc_FicheJoueur->SetActivePage(f.ts_Carriere);
+    kit::WhenModal([action](TForm* m) {
+        auto* h = dynamic_cast<Tf_ajouthist*>(m);
+        ASSERT_NE(h, nullptr);
+        action(*h);
+    });
+    kit::Click(f.bc_Ajouter);
+}
+
+// "Fiche du club" of Zelvor, "Changer le logo": a crest of Zelvor added
+// under France from a picture file (copied beside the program), "Choisir";
+// then the card closed so.
+void ChangeLogo(TGestes& e, int fermeture)
+{
+    Dossier d;
+    ForceDirectories(d.Chemin("blasons"));
+    WriteFileAtomic(d.Chemin("blasons/blasons.txt"), "1-0-France#1001-1-Zelvor#");
+    Carre(10, 0xFF00FF00)->SaveToFile(d.Chemin("blasons/1001.png"));
+    Carre(12, 0xFFFF0000)->SaveToFile(d.Chemin("neuf.png"));
+    InstalleBlasons(std::make_unique<TBlasons>(d.Path()));
+    kit::AnswerDialogs([&d](TCommonDialog& c) {
+        auto* o = dynamic_cast<TOpenDialog*>(&c);
+        if (o)
+            o->FileName = d.Chemin("neuf.png");
+        return o != nullptr;
+    });
+    TOwned<Tf_FicheClub> f(new Tf_FicheClub(nullptr));
+    f->ChangeCouleurs(f->Couleurs);
+    f->ChangeSaison(&e.s);
+    f->Position = e.p.c1->IndexEquipe(1);
+    kit::WhenModal([fermeture](TForm* m) {
+        auto* c = dynamic_cast<Tf_FicheClub*>(m);
+        ASSERT_NE(c, nullptr);
+        kit::WhenModal([](TForm* b) {
+            auto* blasons = dynamic_cast<Tf_Blasons*>(b);
+            ASSERT_NE(blasons, nullptr);
+            EXPECT_EQ(blasons->e_Equipe->GetText(), "Zelvor");
+            blasons->tv_Blasons->SetSelected(blasons->tv_Blasons->Items().TopItem(0));
+            kit::Click(blasons->bc_AjoutEquipe);
+            kit::Click(blasons->bc_Choisir);
+        });
+        kit::Click(c->bc_changeLogo);
+        EXPECT_NE(c->Logo1->Image(), nullptr);
+        kit::Process(20);
+        kit::GrabToPng(c, "gestes-nommes-fiche-club-logo");
+        Ferme(c, fermeture, c->b_Valider, c->b_Annuler);
+    });
+    f->ShowModal();
+    EXPECT_EQ(kit::ForgetModalActions(), 0u);
+    // The card tells its opener the season changed only once validated.
+    EXPECT_EQ(f->Modifie, fermeture == mrOk ? 1 : 0);
+    kit::AnswerDialogs([](TCommonDialog&) { return false; });
+    InstalleBlasons(nullptr);
+}
+
 struct TGeste
 {
     const char* nom;
@@ -229,6 +337,8 @@ struct TGeste
     std::function<void(TGestes&, int)> geste;   // its question answered so
     int changeSi;   // the saved season changes with that answer; 0 never; -1 always, and no question
     std::function<void(TGestes&, TSaison&, int)> verifie;
+    bool fermetures = false;    // the row runs for each way of leaving its card (Fermetures)
+    bool quatreSports = false;  // in the four sports
 };
 
 TJoueur* Lu(TSaison& r, const char* nom, const char* prenom) { return r.Joueurs().ChercheJoueurNom(nom, prenom); }
@@ -288,17 +398,138 @@ TEST(GestesNommes, EachChangesOnlyWhatItOrItsQuestionNames)
              EXPECT_EQ(r.Entraineurs().ChercheNom("Blanc", "Jean") != nullptr, reponse == mrNo);
              EXPECT_NE(r.Entraineurs().ChercheNom("Noir", "Paul"), nullptr);
          }},
+        {"club card, a crest added and chosen", false, ChangeLogo, mrOk,
+         [](TGestes&, TSaison& r, int fermeture) { EXPECT_EQ(r.LogoEquipe(1), fermeture == mrOk ? 1002 : 1001); }, true,
+         true},
+        {"player card, a career line of a new club", false,
+         [](TGestes& e, int fermeture) {
+             CarteJoueur(e, e.p.dupont, [fermeture](Tf_FicheJoueur& f) {
+                 LigneCarriere(f, [](Tf_ajouthist& h) {
+                     TabTape(h.e_Saison, h.cb_Actuel, "Zelvor FC");
+                     kit::Click(h.bc_Choisir);
+                 });
+                 EXPECT_EQ(f.sg_Historique->Cells(1, 1), "ZELVOR FC");
+                 Ferme(&f, fermeture, f.b_Valider, f.b_Annuler);
+             });
+         },
+         mrOk,
+         [](TGestes&, TSaison& r, int fermeture) {
+             const int club = r.ChercheClubPrec("ZELVOR FC", false);
+             EXPECT_EQ(club >= 0, fermeture == mrOk);
+             const TJoueur* j = Lu(r, "DUPONT", "JEAN");
+             ASSERT_EQ(j->NbHistorique(), fermeture == mrOk ? 1 : 0);
+             if (fermeture == mrOk) {
+                 EXPECT_EQ(j->Historique(0)->Equipe, club);
+             }
+         },
+         true, true},
+        {"player card, a championship picked beside the career list", false,
+         [](TGestes& e, int fermeture) {
+             CarteJoueur(e, e.p.dupont, [fermeture](Tf_FicheJoueur& f) {
+                 f.pc_FicheJoueur->SetActivePage(f.ts_Carriere);
+                 kit::WhenModal([](TForm* m) {
+                     auto* c = dynamic_cast<Tf_ChoixNoeud*>(m);
+                     ASSERT_NE(c, nullptr);
+                     ASSERT_GT(c->lb_Texte->Items().Count(), 0);
+                     const TRect r = c->lb_Texte->ItemRect(0);
+                     kit::DblClick(c->lb_Texte, r.Left + 5, r.Top + 3);
+                 });
+                 kit::Click(f.b_ChoixChampStat);
+                 EXPECT_EQ(f.cb_ChoixChampStat->Items().Count(), 1);
+                 EXPECT_FALSE(f.cb_ChoixChampStat->GetText().empty());
+                 Ferme(&f, fermeture, f.b_Valider, f.b_Annuler);
+             });
+         },
+         mrOk,
+         [](TGestes& e, TSaison& r, int fermeture) {
+             EXPECT_EQ(r.NbStatChamp(), e.statChamps + (fermeture == mrOk ? 1 : 0));
+         },
+         true, true},
+        {"career line dialog: its words, and the club it proposes picked without a question", false,
+         [](TGestes& e, int) {
+             {
+                 // Its own words, without a language file.
+                 InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(kit::TempDir(), "sans-textes.txt")));
+                 TOwned<Tf_ajouthist> d(new Tf_ajouthist(nullptr));
+                 EXPECT_EQ(d->cb_InsereAutre->Caption(), L1("Insérer une autre année"));
+                 InstalleTraducteur(std::make_unique<TTraducteur>(std::string(BZ_SOURCE_DATA_DIR) + "/texte/Textefr.txt"));
+             }
+             CarteJoueur(e, e.p.dupont, [](Tf_FicheJoueur& f) {
+                 LigneCarriere(f, [](Tf_ajouthist& h) {
+                     EXPECT_EQ(h.cb_Actuel->GetText(), "BRIVANT");
+                     EXPECT_GE(h.cb_Actuel->ItemChoisi(), 0);
+                     EXPECT_EQ(h.cb_InsereAutre->Caption(), L1("Insérer une autre année"));
+                     kit::Click(h.bc_Choisir);
+                 });
+                 kit::Click(f.b_Valider);
+             });
+         },
+         -1,
+         [](TGestes& e, TSaison& r, int) {
+             const TJoueur* j = Lu(r, "DUPONT", "JEAN");
+             ASSERT_EQ(j->NbHistorique(), 1);
+             EXPECT_EQ(j->Historique(0)->Equipe, e.brivant);
+         },
+         false, true},
+        {"career line of a club typed as the name of two previous clubs", true,
+         [](TGestes& e, int reponse) {
+             CarteJoueur(e, e.p.dupont, [&e, reponse](Tf_FicheJoueur& f) {
+                 LigneCarriere(f, [&e, reponse](Tf_ajouthist& h) {
+                     TabTape(h.e_Saison, h.cb_Actuel, "club 3");
+                     // each club of that name in turn; No to both: back to
+                     // the line, the club to be changed
+                     e.Repond(reponse);
+                     if (reponse == mrNo)
+                         e.Repond(mrNo);
+                     kit::Click(h.bc_Choisir);
+                     if (reponse == mrNo) {
+                         EXPECT_EQ(h.ModalResult(), mrNone);
+                         EXPECT_TRUE(h.cb_Actuel->Focused());
+                         kit::Click(h.bc_Annuler);
+                     }
+                 });
+                 kit::Click(f.b_Valider);
+             });
+             std::vector<std::string> attendues = {TraduireFormat(6071, {"club 3", "Club 3", "Club 3"})};
+             if (reponse == mrNo)
+                 attendues.push_back(TraduireFormat(6070, {"club 3", "Club 3", "Club 3"}));
+             EXPECT_EQ(e.questions, attendues);
+         },
+         mrYes,
+         [](TGestes& e, TSaison& r, int reponse) {
+             const TJoueur* j = Lu(r, "DUPONT", "JEAN");
+             ASSERT_EQ(j->NbHistorique(), reponse == mrYes ? 1 : 0);
+             if (reponse == mrYes) {
+                 EXPECT_TRUE(j->Historique(0)->Equipe == e.club3a || j->Historique(0)->Equipe == e.club3b);
+             }
+             EXPECT_EQ(r.NbClubPrec(), e.s.NbClubPrec());
+         },
+         false, true},
+    };
+    const auto nomReponse = [](int r) {
+        return r == mrYes ? ", yes" : r == mrNo ? ", no" : r == mrCancel ? ", cancelled" : r == Echap ? ", Escape"
+               : r == CaseFermeture ? ", close box" : "";
     };
     for (const TGeste& t : table)
-        for (const int reponse : t.question ? std::vector<int>{mrNo, mrYes} : std::vector<int>{mrOk}) {
-            SCOPED_TRACE(std::string(t.nom) + (reponse == mrYes ? ", yes" : reponse == mrNo ? ", no" : ""));
-            TGestes e;
-            const std::string avant = essai::Document(e.s);
-            t.geste(e, reponse);
-            kit::Process(10);
-            EXPECT_EQ(essai::Document(e.s) != avant, t.changeSi == -1 || t.changeSi == reponse);
-            auto relue = essai::SauveRelit(e.s, MakePath(kit::TempDir(), "gestes-nommes.xmc"));
-            ASSERT_NE(relue, nullptr);
-            t.verifie(e, *relue, reponse);
-        }
+        for (const int sport : t.quatreSports ? std::vector<int>{sportFootball, sportRugby, sportBasket, sportHandball}
+                                              : std::vector<int>{sportFootball})
+            for (const int reponse : t.fermetures ? Fermetures
+                                     : t.question ? std::vector<int>{mrNo, mrYes}
+                                                  : std::vector<int>{mrOk}) {
+                SCOPED_TRACE(std::string(t.nom) + nomReponse(reponse) + ", sport " + std::to_string(sport));
+                TGestes e(sport);
+                const std::string avant = essai::Document(e.s);
+                t.geste(e, reponse);
+                kit::Process(10);
+                const bool change = t.changeSi == -1 || t.changeSi == reponse;
+                EXPECT_EQ(essai::Document(e.s) != avant, change);
+                auto relue = essai::SauveRelit(e.s, MakePath(kit::TempDir(), "gestes-nommes.xmc"));
+                ASSERT_NE(relue, nullptr);
+                t.verifie(e, *relue, reponse);
+                // Nothing named, nothing changed: the season reopened is the
+                // one before, field by field.
+                if (!change)
+                    for (const marche::TEcart& x : marche::Ecarts(avant, essai::Document(*relue)))
+                        ADD_FAILURE() << x.rec.cle << ": " << x.Ligne();
+            }
 }

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <optional>
 
 #include "model/Championnat.h"
 #include "model/ChampionnatStat.h"
@@ -16,6 +17,7 @@
 #include "model/Saison.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/Menus.h"
+#include "platform/gui/Pictures.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/DateTime.h"
 #include "records/Fiches.h"
@@ -104,6 +106,26 @@ void Repond(int resultat, std::vector<std::string>& textes)
     });
 }
 
+// The texts of the name and first-name cells that their column cuts.
+std::vector<std::string> Rognes(TColorStringGrid& g)
+{
+    TBitmap b(1, 1);
+    b.Canvas().Font = g.Font();
+    std::vector<std::string> v;
+    for (int r = 1; r < g.RowCount(); ++r)
+        for (int k : {1, 2})
+            if (const int w = g.ColWidths(k); w / 30 + b.Canvas().TextWidth(g.Cells(k, r)) > w)
+                v.push_back(g.Cells(k, r));
+    return v;
+}
+
+// The texts in English for the time of a search, in French again after it.
+struct TEnAnglais
+{
+    TEnAnglais() { InstalleTraducteur(std::make_unique<TTraducteur>(std::string(BZ_SOURCE_DATA_DIR) + "/texte/Texteen.txt")); }
+    ~TEnAnglais() { InstalleTraducteur(std::make_unique<TTraducteur>(std::string(BZ_SOURCE_DATA_DIR) + "/texte/Textefr.txt")); }
+};
+
 // The last row of the squads grid whose name column holds nom; -1 without.
 int LigneDuNom(const TColorStringGrid& g, const std::string& nom)
 {
@@ -122,6 +144,7 @@ TEST(Recherche, NamesPrefixesPositionsAndAges)
 {
     TEssai e;
     EXPECT_EQ(e.f->sg_Recherche->Cells(1, 1), Traduire(185));
+    EXPECT_EQ(Rognes(*e.f->sg_Recherche), std::vector<std::string>{});
     ASSERT_EQ(e.f->clb_Poste->Items().Count(), 4);
     enum TMode { Tous, Aucun, Entre, Annee };
     struct TCas
@@ -129,6 +152,7 @@ TEST(Recherche, NamesPrefixesPositionsAndAges)
         std::string nom;
         TMode mode;
         std::vector<std::string> attendus;
+        bool anglais = false;
     };
     const std::vector<TCas> cas = {
         {"Dup*", Tous, {"Dupont Jean", L1("Dupônt Jean"), L1("Dupré Marc")}},
@@ -143,9 +167,13 @@ TEST(Recherche, NamesPrefixesPositionsAndAges)
         {"", Annee, {"Dupont Jean", L1("Dupré Marc")}},
         {"", Aucun, {Traduire(185) + " "}},
         {"Zzz", Tous, {Traduire(185) + " "}},
+        {"Zzz", Tous, {"No player found "}, true},
     };
     for (const TCas& c : cas)
     {
+        std::optional<TEnAnglais> anglais;
+        if (c.anglais)
+            anglais.emplace();
         for (int i = 0; i < e.f->clb_Poste->Items().Count(); ++i)
             e.f->clb_Poste->SetChecked(i, c.mode != Aucun);
         e.f->RondCoche4->SetChecked(c.mode == Tous || c.mode == Aucun);
@@ -167,6 +195,10 @@ TEST(Recherche, NamesPrefixesPositionsAndAges)
         std::sort(noms.begin(), noms.end());
         std::sort(attendus.begin(), attendus.end());
         EXPECT_EQ(noms, attendus) << c.nom << " " << c.mode;
+        // Every name whole in its cell, and the word that says none was found.
+        EXPECT_EQ(Rognes(*e.f->sg_Recherche), std::vector<std::string>{}) << c.nom << " " << c.mode;
+        if (c.nom == "Zzz")
+            kit::GrabToPng(e.f.get(), c.anglais ? "recherche-aucun-en" : "recherche-aucun");
         if (c.mode == Entre)
         {
             EXPECT_EQ(e.f->Edit2->GetText(), "18");
