@@ -389,6 +389,15 @@ void TDonneesChampionnat::SetCategorieDef(int c)
     std::fill(categories_.begin(), categories_.end(), categorieDef_);
 }
 
+void TDonneesChampionnat::RetireCategorie(int c)
+{
+    if (c <= 0)
+        return;
+    if (categorieDef_ == c)
+        categorieDef_ = 0;
+    std::replace(categories_.begin(), categories_.end(), static_cast<uint16_t>(c), uint16_t{0});
+}
+
 void TDonneesChampionnat::TrieEquipes()
 {
     if (!saison_)

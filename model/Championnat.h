@@ -207,6 +207,9 @@ public:
     void SetCategorieEquipe(int i, int c);
     uint16_t CategorieDef() const { return categorieDef_; }
     void SetCategorieDef(int c);
+    // The category leaves the championship: its teams and its default that
+    // held it hold none; the other teams keep theirs.
+    void RetireCategorie(int c);
     void TrieEquipes();
 
     // ================= matchdays and matches =================

@@ -965,4 +965,22 @@ void TSaison::SetCategorie(int32_t id, const std::string& nomTape, const std::st
 void TSaison::SupprimeCategorie(int32_t id)
 {
     std::erase_if(categories_, [id](const auto& c) { return c.Id == id; });
+    for (TDonneesChampionnat* c : arbre_->ListeChampionnats())
+        c->RetireCategorie(id);
+}
+
+std::set<int32_t> TSaison::CategoriesCitees() const
+{
+    std::set<int32_t> ids;
+    for (const TCategorie& c : categories_)
+        ids.insert(c.Id);
+    for (const TDonneesChampionnat* c : arbre_->ListeChampionnats()) {
+        ids.insert(c->CategorieDef());
+        for (int i = 0; i < c->NbEquipe(); ++i)
+            ids.insert(c->CategorieEquipe(i));
+    }
+    for (int i = 0; i < joueurs_->NbJoueur(); ++i)
+        ids.insert(joueurs_->Joueur(i)->categorie);
+    ids.erase(0);
+    return ids;
 }

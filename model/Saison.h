@@ -334,7 +334,13 @@ public:
     std::string NomCategorie(int32_t id) const;
     bool Categorie(int32_t id, std::string& nom, std::string& nomCourt) const;
     void SetCategorie(int32_t id, const std::string& nom, const std::string& nomCourt);
+    // The category leaves the season, and every championship's teams and
+    // default that held it (players keep theirs: a player's category only
+    // sorts him in his club's squads).
     void SupprimeCategorie(int32_t id);
+    // The category ids the season cites: its categories', its championships'
+    // (defaults and teams) and its players'.
+    std::set<int32_t> CategoriesCitees() const;
 
     // ---- save options (bytes 0 and 1)
     uint8_t OptionSauvegarde(int n) const { return n == 0 || n == 1 ? optionsSauve_[n] : 0; }

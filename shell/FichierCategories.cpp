@@ -13,9 +13,9 @@ bool IdCategorieValide(int64_t id)
     return id >= 1 && id <= MaxIdCategorie;
 }
 
-int32_t ProchainIdCategorie(const std::vector<TCategorie>& liste)
+int32_t ProchainIdCategorie(const std::vector<TCategorie>& liste, const std::set<int32_t>& cites)
 {
-    int32_t max = 0;
+    int32_t max = cites.empty() ? 0 : std::clamp(*cites.rbegin(), 0, MaxIdCategorie);
     for (const TCategorie& c : liste)
         max = std::max(max, c.Id);
     if (max < MaxIdCategorie)
@@ -25,6 +25,9 @@ int32_t ProchainIdCategorie(const std::vector<TCategorie>& liste)
     for (const TCategorie& c : liste)
         if (IdCategorieValide(c.Id))
             pris[static_cast<size_t>(c.Id)] = true;
+    for (const int32_t id : cites)
+        if (IdCategorieValide(id))
+            pris[static_cast<size_t>(id)] = true;
     for (int32_t id = 1; id <= MaxIdCategorie; ++id)
         if (!pris[static_cast<size_t>(id)])
             return id;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -11,9 +12,10 @@
 // 16 bits; 0 is none).
 inline constexpr int32_t MaxIdCategorie = 65535;
 bool IdCategorieValide(int64_t id);
-// The id of a new category: one above the highest, else the first one free;
-// 0 when every id is taken.
-int32_t ProchainIdCategorie(const std::vector<TCategorie>& liste);
+// The id of a new category: one above the highest of the list and of the ids
+// cited elsewhere (a season's categories, teams and players), else the first
+// one free of both; 0 when every id is taken.
+int32_t ProchainIdCategorie(const std::vector<TCategorie>& liste, const std::set<int32_t>& cites = {});
 
 // The categories of a file: those with a name, in file order. Illisible when
 // the file exists but is no category file (cannot be opened, another root,

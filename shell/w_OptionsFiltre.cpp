@@ -1,6 +1,7 @@
 #include "shell/w_OptionsFiltre.h"
 
 #include <algorithm>
+#include <set>
 
 #include "model/Championnat.h"
 #include "model/DescTree.h"
@@ -127,6 +128,7 @@ Tf_OptionsFiltre::Tf_OptionsFiltre(TComponent* AOwner) : TBrivantelForm(AOwner)
     b_Ajouter->OnClick = [this](TObject* s) { b_AjouterClick(s); };
     b_Modifier->OnClick = [this](TObject* s) { b_ModifierClick(s); };
     b_Effacer->OnClick = [this](TObject* s) { b_EffacerClick(s); };
+    clb_Categories->OnClickCheck = [this](TObject* s) { clb_CategoriesClickCheck(s); };
 
     Etiquette(this, ts_ChampCateg, 8, 8, 1394);
     lb_Championnat = Controle<TListBox>(this, ts_ChampCateg, "lb_Championnat", 8, 28, 300, 280);
@@ -172,11 +174,19 @@ Tf_OptionsFiltre::Tf_OptionsFiltre(TComponent* AOwner) : TBrivantelForm(AOwner)
     DoCreate();
 }
 
-void Tf_OptionsFiltre::AjouteElement(const TCategorie& c, bool coche)
+void Tf_OptionsFiltre::AjouteElement(const TElement& e)
 {
-    categories_.push_back(c);
-    const int i = clb_Categories->Items().AddObject(Libelle(c), c.Id);
-    clb_Categories->SetChecked(i, coche);
+    elements_.push_back(e);
+    const int i = clb_Categories->Items().AddObject(Libelle(e.Vue), e.Vue.Id);
+    clb_Categories->SetChecked(i, e.Coche);
+}
+
+std::vector<TCategorie> Tf_OptionsFiltre::Categories() const
+{
+    std::vector<TCategorie> v;
+    for (const TElement& e : elements_)
+        v.push_back(e.Vue);
+    return v;
 }
 
 void Tf_OptionsFiltre::Init(TSaison* saison, const std::string& dossierEcriture, const std::string& dossierDonnees)
@@ -186,17 +196,38 @@ void Tf_OptionsFiltre::Init(TSaison* saison, const std::string& dossierEcriture,
     const std::string lu = FileExists(fichier_) ? fichier_ : MakePath(dossierDonnees, "categories.xml");
     const TFichierCategories f = LitCategories(lu);
     illisible_ = f.Illisible && lu == fichier_;
-    categories_.clear();
+    elements_.clear();
     clb_Categories->Items().Clear();
-    for (const TCategorie& c : f.Liste)
-        AjouteElement(c, saison && !saison->NomCategorie(c.Id).empty());
+    // A category the season holds shows the season's own names: they are
+    // what its teams show, and the list may name the id otherwise.
+    for (const TCategorie& c : f.Liste) {
+        TElement e{c, true, c, false};
+        e.Coche = saison && saison->Categorie(c.Id, e.Vue.Nom, e.Vue.NomCourt);
+        if (!e.Coche)
+            e.Vue = c;
+        AjouteElement(e);
+    }
+    // Those the list lacks (a season made elsewhere) are listed after it.
+    for (int i = 0; saison && i < saison->NbCategorie(); ++i) {
+        const TCategorie& c = *saison->CategorieIndex(i);
+        if (std::none_of(f.Liste.begin(), f.Liste.end(), [&](const TCategorie& k) { return k.Id == c.Id; }))
+            AjouteElement({c, false, {}, true});
+    }
     lb_Championnat->Items().Clear();
     cb_Championnat->Items().Clear();
-    if (saison)
+    etats_.clear();
+    if (saison) {
         for (TDescNoeud* n : saison->Arbre().ListeNoeudsChampionnat()) {
             lb_Championnat->Items().AddObject(n->NomComplet(), reinterpret_cast<TStringList::Object>(n->Championnat()));
             cb_Championnat->Items().AddObject(n->NomComplet(), reinterpret_cast<TStringList::Object>(n->Championnat()));
         }
+        for (const TDonneesChampionnat* c : saison->Arbre().ListeChampionnats()) {
+            TEtatChampionnat& e = etats_[c];
+            e.Defaut = c->CategorieDef();
+            for (int p = 0; p < c->NbEquipe(); ++p)
+                e.Equipes.push_back(c->CategorieEquipe(p));
+        }
+    }
     copie_.clear();
     if (illisible_)
         Tf_MessageUtil::Affiche(TraduireFormat(3800, {FileNameToText(fichier_)}), mbuValider);
@@ -211,8 +242,8 @@ void Tf_OptionsFiltre::ChangePage()
     cb_CategEquipe->Items().Clear();
     for (int i = 0; i < clb_Categories->Items().Count(); ++i)
         if (clb_Categories->Checked(i)) {
-            cb_Categorie->Items().AddObject(clb_Categories->Items()[i], categories_[static_cast<size_t>(i)].Id);
-            cb_CategEquipe->Items().AddObject(clb_Categories->Items()[i], categories_[static_cast<size_t>(i)].Id);
+            cb_Categorie->Items().AddObject(clb_Categories->Items()[i], elements_[static_cast<size_t>(i)].Vue.Id);
+            cb_CategEquipe->Items().AddObject(clb_Categories->Items()[i], elements_[static_cast<size_t>(i)].Vue.Id);
         }
     if (pc_Filtre->ActivePage() == ts_Equipes && cb_Championnat->Items().Count() > 0) {
         cb_Championnat->SetItemIndex(0);
@@ -235,13 +266,19 @@ void SelectionneId(TComboBox* cb, int id)
 }
 }  // namespace
 
+Tf_OptionsFiltre::TEtatChampionnat* Tf_OptionsFiltre::EtatDe(const TDonneesChampionnat* c)
+{
+    const auto it = etats_.find(c);
+    return it == etats_.end() ? nullptr : &it->second;
+}
+
 void Tf_OptionsFiltre::lb_ChampionnatClick(TObject*)
 {
     const int i = lb_Championnat->ItemIndex();
     if (i < 0)
         return;
-    auto* c = reinterpret_cast<TDonneesChampionnat*>(lb_Championnat->Items().Objects(i));
-    SelectionneId(cb_Categorie, c->CategorieDef());
+    if (const TEtatChampionnat* e = EtatDe(reinterpret_cast<TDonneesChampionnat*>(lb_Championnat->Items().Objects(i))))
+        SelectionneId(cb_Categorie, e->Defaut);
 }
 
 void Tf_OptionsFiltre::bc_ModifierClick(TObject*)
@@ -249,11 +286,12 @@ void Tf_OptionsFiltre::bc_ModifierClick(TObject*)
     const int i = lb_Championnat->ItemIndex(), k = cb_Categorie->ItemIndex();
     if (i < 0 || k < 0)
         return;
-    auto* c = reinterpret_cast<TDonneesChampionnat*>(lb_Championnat->Items().Objects(i));
+    TEtatChampionnat* e = EtatDe(reinterpret_cast<TDonneesChampionnat*>(lb_Championnat->Items().Objects(i)));
     const int id = static_cast<int>(cb_Categorie->Items().Objects(k));
-    if (c->CategorieDef() != id) {
-        c->SetCategorieDef(id);
-        Change = true;
+    // A new default gives every team of the championship that category.
+    if (e && e->Defaut != id) {
+        e->Defaut = id;
+        std::fill(e->Equipes.begin(), e->Equipes.end(), id);
     }
 }
 
@@ -279,23 +317,47 @@ void Tf_OptionsFiltre::cb_ChampionnatChange(TObject*)
 
 void Tf_OptionsFiltre::lb_EquipesClick(TObject*)
 {
-    const TDonneesChampionnat* c = ChampionnatDe(cb_Championnat);
+    const TEtatChampionnat* e = EtatDe(ChampionnatDe(cb_Championnat));
     const int i = lb_Equipes->ItemIndex();
-    if (c && i >= 0)
-        SelectionneId(cb_CategEquipe, c->CategorieEquipe(static_cast<int>(lb_Equipes->Items().Objects(i))));
+    if (!e || i < 0)
+        return;
+    const auto p = static_cast<size_t>(lb_Equipes->Items().Objects(i));
+    SelectionneId(cb_CategEquipe, p < e->Equipes.size() ? e->Equipes[p] : 0);
 }
 
 void Tf_OptionsFiltre::bc_ModifierEquipeClick(TObject*)
 {
-    TDonneesChampionnat* c = ChampionnatDe(cb_Championnat);
+    TEtatChampionnat* e = EtatDe(ChampionnatDe(cb_Championnat));
     const int i = lb_Equipes->ItemIndex(), k = cb_CategEquipe->ItemIndex();
-    if (!c || i < 0 || k < 0)
+    if (!e || i < 0 || k < 0)
         return;
-    const int p = static_cast<int>(lb_Equipes->Items().Objects(i));
-    const int id = static_cast<int>(cb_CategEquipe->Items().Objects(k));
-    if (c->CategorieEquipe(p) != id) {
-        c->SetCategorieEquipe(p, id);
-        Change = true;
+    const auto p = static_cast<size_t>(lb_Equipes->Items().Objects(i));
+    if (p < e->Equipes.size())
+        e->Equipes[p] = static_cast<int>(cb_CategEquipe->Items().Objects(k));
+}
+
+std::string Tf_OptionsFiltre::EquipesCategorie(int32_t id) const
+{
+    // in the order of the championships, each team once
+    std::string noms;
+    if (!Saison)
+        return noms;
+    std::set<int> vues;
+    for (const TDonneesChampionnat* c : Saison->Arbre().ListeChampionnats())
+        if (const auto it = etats_.find(c); it != etats_.end())
+            for (size_t p = 0; p < it->second.Equipes.size(); ++p)
+                if (const int equipe = c->IdEquipe(static_cast<int>(p));
+                    it->second.Equipes[p] == id && vues.insert(equipe).second)
+                    noms += (noms.empty() ? "" : ", ") + Saison->NomEquipe(equipe);
+    return noms;
+}
+
+void Tf_OptionsFiltre::RetireCategorie(int32_t id)
+{
+    for (auto& [c, e] : etats_) {
+        if (e.Defaut == id)
+            e.Defaut = 0;
+        std::replace(e.Equipes.begin(), e.Equipes.end(), static_cast<int>(id), 0);
     }
 }
 
@@ -304,11 +366,14 @@ void Tf_OptionsFiltre::b_AjouterClick(TObject*)
     std::string nom, court;
     if (!DemandeNoms || !DemandeNoms(Traduire(1391), nom, court) || nom.empty())
         return;
-    // Ids stay within what a championship keeps; when all are taken nothing is added.
-    const int32_t id = ProchainIdCategorie(categories_);
+    // An id that neither the list nor the season cites (a category the list
+    // lost may still sort the season's players); within what a championship
+    // keeps; when all are taken nothing is added.
+    const int32_t id = ProchainIdCategorie(Categories(), Saison ? Saison->CategoriesCitees() : std::set<int32_t>{});
     if (id == 0)
         return;
-    AjouteElement({id, nom, court}, false);
+    const TCategorie c{id, nom, court};
+    AjouteElement({c, true, c, false});
 }
 
 void Tf_OptionsFiltre::b_ModifierClick(TObject*)
@@ -316,13 +381,17 @@ void Tf_OptionsFiltre::b_ModifierClick(TObject*)
     const int i = clb_Categories->ItemIndex();
     if (i < 0)
         return;
-    TCategorie& c = categories_[static_cast<size_t>(i)];
-    std::string nom = c.Nom, court = c.NomCourt;
+    TElement& e = elements_[static_cast<size_t>(i)];
+    std::string nom = e.Vue.Nom, court = e.Vue.NomCourt;
     if (!DemandeNoms || !DemandeNoms(Traduire(1392), nom, court) || nom.empty())
         return;
-    c.Nom = nom;
-    c.NomCourt = court;
-    clb_Categories->Items().SetString(i, Libelle(c));
+    // The list's entry follows when it named the category alike; the
+    // season's own names do not replace the list's other ones.
+    if (MemesNoms(e))
+        e.Liste = {e.Liste.Id, nom, court};
+    e.Vue.Nom = nom;
+    e.Vue.NomCourt = court;
+    clb_Categories->Items().SetString(i, Libelle(e.Vue));
 }
 
 void Tf_OptionsFiltre::b_EffacerClick(TObject*)
@@ -330,36 +399,105 @@ void Tf_OptionsFiltre::b_EffacerClick(TObject*)
     const int i = clb_Categories->ItemIndex();
     if (i < 0)
         return;
-    if (Tf_MessageUtil::Affiche(TraduireFormat(1396, {clb_Categories->Items()[i]}), mbuOui | mbuAnnuler) != mrYes)
+    // The category leaves the season and the list, and the teams that hold
+    // it are named first. The list's entry that named the id otherwise
+    // stays, and the item shows it again.
+    TElement& e = elements_[static_cast<size_t>(i)];
+    const int32_t id = e.Vue.Id;
+    const std::string equipes = EquipesCategorie(id);
+    const std::string question = equipes.empty() ? TraduireFormat(1396, {clb_Categories->Items()[i]})
+                                                 : TraduireFormat(5080, {clb_Categories->Items()[i], equipes});
+    if (Tf_MessageUtil::Affiche(question, mbuOui | mbuAnnuler) != mrYes)
         return;
+    RetireCategorie(id);
+    if (e.DansListe && !MemesNoms(e)) {
+        e.Vue = e.Liste;
+        e.Coche = false;
+        clb_Categories->Items().SetString(i, Libelle(e.Vue));
+        clb_Categories->SetChecked(i, false);
+        return;
+    }
     clb_Categories->Items().Delete(i);
-    categories_.erase(categories_.begin() + i);
+    elements_.erase(elements_.begin() + i);
+}
+
+void Tf_OptionsFiltre::clb_CategoriesClickCheck(TObject*)
+{
+    for (int i = 0; i < clb_Categories->Items().Count(); ++i) {
+        TElement& e = elements_[static_cast<size_t>(i)];
+        if (clb_Categories->Checked(i) == e.Coche)
+            continue;
+        // Unchecked, the category leaves the season: the teams that hold it
+        // are named first; No leaves it checked.
+        if (!clb_Categories->Checked(i)) {
+            const std::string equipes = EquipesCategorie(e.Vue.Id);
+            if (!equipes.empty()) {
+                if (Tf_MessageUtil::Affiche(TraduireFormat(5081, {clb_Categories->Items()[i], equipes}),
+                                            mbuOui | mbuNon) != mrYes) {
+                    clb_Categories->SetChecked(i, true);
+                    continue;
+                }
+                RetireCategorie(e.Vue.Id);
+            }
+        }
+        e.Coche = clb_Categories->Checked(i);
+    }
 }
 
 void Tf_OptionsFiltre::Termine()
 {
-    if (Saison)
-        for (int i = 0; i < clb_Categories->Items().Count(); ++i) {
-            const TCategorie& c = categories_[static_cast<size_t>(i)];
-            const bool avait = !Saison->NomCategorie(c.Id).empty();
-            if (clb_Categories->Checked(i)) {
-                // either name changed changes the season
-                std::string nom, nomCourt;
-                if (!Saison->Categorie(c.Id, nom, nomCourt) || nom != c.Nom || nomCourt != c.NomCourt)
+    if (Saison) {
+        // The championships' and teams' categories as the pages left them.
+        for (TDonneesChampionnat* c : Saison->Arbre().ListeChampionnats()) {
+            const TEtatChampionnat* e = EtatDe(c);
+            if (!e)
+                continue;
+            if (c->CategorieDef() != e->Defaut) {
+                c->SetCategorieDef(e->Defaut);
+                Change = true;
+            }
+            for (int p = 0; p < c->NbEquipe() && static_cast<size_t>(p) < e->Equipes.size(); ++p)
+                if (c->CategorieEquipe(p) != e->Equipes[static_cast<size_t>(p)]) {
+                    c->SetCategorieEquipe(p, e->Equipes[static_cast<size_t>(p)]);
                     Change = true;
+                }
+        }
+        // The categories checked, under the names shown; the others leave
+        // the season with their teams.
+        std::set<int32_t> cochees;
+        for (int i = 0; i < clb_Categories->Items().Count(); ++i) {
+            if (!clb_Categories->Checked(i))
+                continue;
+            const TCategorie& c = elements_[static_cast<size_t>(i)].Vue;
+            cochees.insert(c.Id);
+            std::string nom, nomCourt;
+            if (!Saison->Categorie(c.Id, nom, nomCourt) || nom != c.Nom || nomCourt != c.NomCourt) {
                 Saison->SetCategorie(c.Id, c.Nom, c.NomCourt);
-            } else if (avait) {
-                Saison->SupprimeCategorie(c.Id);
                 Change = true;
             }
         }
+        std::vector<int32_t> parties;
+        for (int i = 0; i < Saison->NbCategorie(); ++i)
+            if (!cochees.count(Saison->CategorieIndex(i)->Id))
+                parties.push_back(Saison->CategorieIndex(i)->Id);
+        for (const int32_t id : parties) {
+            Saison->SupprimeCategorie(id);
+            Change = true;
+        }
+    }
     if (!fichier_.empty()) {
-        // A damaged file is kept aside first; without a copy nothing is written.
+        // The shared list under its own names; a damaged file is kept aside
+        // first; without a copy nothing is written.
+        std::vector<TCategorie> liste;
+        for (const TElement& e : elements_)
+            if (e.DansListe)
+                liste.push_back(e.Liste);
         const bool endommage = illisible_;
-        if (!EcritCategories(fichier_, categories_, illisible_, copie_))
+        if (!EcritCategories(fichier_, liste, illisible_, copie_))
             Tf_MessageUtil::Affiche(TraduireFormat(3986, {FileNameToText(fichier_)}), mbuValider);
         else if (endommage)
-            Tf_MessageUtil::Affiche(TraduireFormat(3801, {FileNameToText(fichier_), FileNameToText(copie_)}), mbuValider);
+            Tf_MessageUtil::Affiche(TraduireFormat(3801, {FileNameToText(fichier_), FileNameToText(copie_)}),
+                                    mbuValider);
     }
     Tag = 1;
 }

@@ -108,9 +108,10 @@ void Tf_Principale::OptionsFiltre()
     TOwned<Tf_OptionsFiltre> f(new Tf_OptionsFiltre(this));
     f->ChangeCouleurs(Couleurs);
     f->Init(Saison.get(), RepertoireEcriture(), RepertoireProgramme());
-    f->ShowModal();
-    f->Termine();
-    // Every change of the season counts, however the dialog was closed.
+    // Validated, what the window changed reaches the season and the file;
+    // left otherwise, both stay as they were.
+    if (f->ShowModal() == mrOk)
+        f->Termine();
     if (f->Change)
         SignaleModification();
 }

@@ -59,8 +59,16 @@ TEST(Saison, CategoriesAndFullNames)
     EXPECT_EQ(s.NomEquipeCourant(c->IdEquipe(1)), "Equipe 1");   // no short name
     EXPECT_EQ(s.NomEquipePosition(0), "Equipe 0 U21");
     EXPECT_EQ(s.NomEquipeComplet(c->IdEquipe(0), nullptr), "Equipe 0");
+    // Deleted, it leaves the teams and the default of the season's
+    // championships; the other teams keep theirs.
+    TDonneesChampionnat* k = s.Arbre().AjouteChampionnat("L1", "L1", std::move(c.champ), "France")->Championnat();
+    k->SetCategorieDef(5);
+    k->SetCategorieEquipe(1, 2);
     s.SupprimeCategorie(5);
     EXPECT_EQ(s.NomEquipePosition(0), "Equipe 0");
+    EXPECT_EQ(k->CategorieEquipe(0), 0);
+    EXPECT_EQ(k->CategorieDef(), 0);
+    EXPECT_EQ(k->CategorieEquipe(1), 2);
     s.SetOptionSauvegarde(1, 3);
     s.SetOptionSauvegarde(2, 3);
     EXPECT_EQ(s.OptionSauvegarde(1), 3);

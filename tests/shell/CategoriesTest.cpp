@@ -2,7 +2,9 @@
 // command 227 driven through its pages in the main window.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "model/Championnat.h"
 #include "model/oTraducteur.h"
@@ -10,7 +12,9 @@
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Files.h"
 #include "shell/w_OptionsFiltre.h"
+#include "tests/shell/EcartsDocument.h"
 #include "tests/shell/SaisonEssai.h"
+#include "tests/support/SaisonBuilder.h"
 
 using namespace essai;
 
@@ -85,6 +89,9 @@ TEST(Categories, IdsOutOfRangeAreRefusedWhenRead)
     }
     // The highest id taken: the first free one; all taken: none.
     EXPECT_EQ(ProchainIdCategorie({{1, "A", ""}, {65535, "Z", ""}}), 2);
+    // ids a season cites elsewhere are taken too
+    EXPECT_EQ(ProchainIdCategorie({{1, "A", ""}}, {9}), 10);
+    EXPECT_EQ(ProchainIdCategorie({{1, "A", ""}, {65535, "Z", ""}}, {2, 3}), 4);
     std::vector<TCategorie> toutes;
     for (int32_t id = 1; id <= 65535; ++id)
         toutes.push_back({id, "x", ""});
@@ -142,7 +149,7 @@ TEST(Categories, DialogOfCommand227)
         kit::Click(d->bc_ModifierEquipe);
         kit::GrabToPng(d, "categories");
         RepondBoite(mrOk, &messages);   // where it was kept
-        d->SetModalResult(mrCancel);   // closed without "Valider"
+        kit::Click(d->b_Valider);
     });
     Commande(*f, 227);
     EXPECT_EQ(messages.size(), 2u);
@@ -173,7 +180,7 @@ TEST(Categories, DialogOfCommand227)
             };
             d->clb_Categories->SetItemIndex(1);
             kit::Click(d->b_Modifier);
-            d->SetModalResult(mrCancel);
+            kit::Click(d->b_Valider);
         });
         Commande(*f, 227);
         EXPECT_EQ(ModifSaison, k.modif);
@@ -217,7 +224,7 @@ TEST(Categories, DialogAddsWithinTheIdRange)
             ASSERT_EQ(d->clb_Categories->Items().Count(), 3);
             EXPECT_EQ(d->Categories()[2].Id, 2);
             kit::GrabToPng(d, std::string("categories_ids_") + langue);
-            d->SetModalResult(mrCancel);
+            kit::Click(d->b_Valider);
         });
         Commande(*f, 227);
         EXPECT_EQ(Lit(xml + ".bak"), avant);
@@ -288,7 +295,7 @@ TEST(Categories, EachDamagedFileIsKeptAsideBeforeItIsWritten)
             auto* d = dynamic_cast<Tf_OptionsFiltre*>(m);
             ASSERT_NE(d, nullptr);
             RepondBoite(mrOk, &messages);
-            d->SetModalResult(mrCancel);
+            kit::Click(d->b_Valider);
         });
         Commande(*f, 227);
         return messages;
@@ -333,6 +340,208 @@ TEST(Categories, ButtonTabsDrawNoFrame)
     kit::Click(pc, pc->TabRect(2).Left + 5, pc->TabRect(2).Top + 5);
     EXPECT_EQ(pc->ActivePageIndex(), 2);
     kit::GrabToPng(f.get(), "onglets_boutons");
+}
+
+// ---- the window's rows, in the four sports ------------------------------------------------------
+// The season of the rows: 2 "Zelvor saison"/"ZS" where the list beside has
+// "Zelvor liste"/"ZL" (beside the program's own list, "Seniors"/"SEN" where
+// it has "Réserve"/"B"), the third team's; 8 "Western"/"WS", the first two
+// teams'; 9 "Maison"/"MA", which no list holds, the fourth team's.
+enum TGeste { gRien, gEquipe, gDefaut, gAjoute, gAjouteCoche, gRenomme, gEfface, gDecoche };
+enum TFin { fValider, fEchap, fCroix };
+struct TLigneFenetre
+{
+    const char* nom;
+    bool programme;       // beside the program's own list
+    TGeste geste;
+    int id, reponse;      // the category it acts on; the answer to its one question (mrNone: none)
+    TFin fin;
+    const char* saison;   // the season's categories | its first four teams' ("": as they were)
+    const char* liste;    // the list's categories ("": as it was)
+    const char* nommees;  // the teams the question names, by position
+};
+const TLigneFenetre lignesFenetre[] = {
+    {"untouched, Escape", false, gRien, 0, mrNone, fEchap, "", "", ""},
+    {"untouched, close box", false, gRien, 0, mrNone, fCroix, "", "", ""},
+    {"untouched beside the program's list, Escape", true, gRien, 0, mrNone, fEchap, "", "", ""},
+    {"untouched, validated", false, gRien, 0, mrNone, fValider, "", "", ""},
+    {"a team's category, Escape", false, gEquipe, 0, mrNone, fEchap, "", "", ""},
+    {"the league's default, close box", false, gDefaut, 0, mrNone, fCroix, "", "", ""},
+    {"added and checked, Escape", false, gAjouteCoche, 0, mrNone, fEchap, "", "", ""},
+    {"added, validated: an id no one cites", false, gAjoute, 0, mrNone, fValider, "",
+     "1 Seniors/, 2 Zelvor liste/ZL, 8 Western/WS, 10 Juniors/J", ""},
+    {"deleted, Yes, validated", false, gEfface, 8, mrYes, fValider, "2 Zelvor saison/ZS, 9 Maison/MA | 0 0 2 9",
+     "1 Seniors/, 2 Zelvor liste/ZL", "01"},
+    {"deleted, Cancel, validated", false, gEfface, 8, mrCancel, fValider, "", "", "01"},
+    {"deleted, Yes, Escape", false, gEfface, 8, mrYes, fEchap, "", "", "01"},
+    {"unchecked, Yes, validated", false, gDecoche, 8, mrYes, fValider, "2 Zelvor saison/ZS, 9 Maison/MA | 0 0 2 9", "",
+     "01"},
+    {"unchecked, No, validated", false, gDecoche, 8, mrNo, fValider, "", "", "01"},
+    {"the season's own deleted", false, gEfface, 9, mrYes, fValider, "2 Zelvor saison/ZS, 8 Western/WS | 8 8 2 0", "",
+     "3"},
+    {"the season's names renamed", false, gRenomme, 2, mrNone, fValider,
+     "2 Zelvor rouge/ZR, 8 Western/WS, 9 Maison/MA | 8 8 2 9", "", ""},
+    {"the season's names deleted", false, gEfface, 2, mrYes, fValider, "8 Western/WS, 9 Maison/MA | 8 8 0 9", "", "2"},
+};
+
+// The season's categories | its first four teams' (whose short names follow
+// their names as the standings show them); the list's categories.
+std::string Etat(const TSaison& s, const TDonneesChampionnat& c)
+{
+    std::string e;
+    for (int i = 0; i < s.NbCategorie(); ++i)
+        e += (i ? ", " : "") + std::to_string(s.CategorieIndex(i)->Id) + " " + s.CategorieIndex(i)->Nom + "/" +
+             s.CategorieIndex(i)->NomCourt;
+    e += " |";
+    for (int p = 0; p < 4; ++p) {
+        std::string nom, court;
+        s.Categorie(c.CategorieEquipe(p), nom, court);
+        EXPECT_EQ(s.NomEquipeComplet(c.IdEquipe(p), &c),
+                  s.NomEquipe(c.IdEquipe(p)) + (court.empty() ? "" : " ") + court);
+        e += " " + std::to_string(c.CategorieEquipe(p));
+    }
+    return e;
+}
+std::string Liste(const std::string& xml)
+{
+    std::string l;
+    for (const TCategorie& k : LitCategories(xml).Liste)
+        l += (l.empty() ? "" : ", ") + std::to_string(k.Id) + " " + k.Nom + "/" + k.NomCourt;
+    return l;
+}
+
+// The user's gestures: an item or its check box clicked, a tab, names typed
+// over in the names dialog (Tab into each box).
+void Clic(TControl* c, TRect r, bool coche = false)
+{
+    kit::Click(c, coche ? r.Left + 8 : (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
+}
+void Noms(TBoutonCopie* bouton, const char* nom, const char* court)
+{
+    kit::WhenModal([=](TForm* m) {
+        auto& n = dynamic_cast<Tf_CatManage&>(*m);
+        kit::PressKey(n.e_NomCourt, VK_TAB, ssShift);
+        kit::Type(nullptr, nom);
+        kit::PressKey(nullptr, VK_TAB);
+        kit::Type(nullptr, court);
+        kit::Click(n.b_Valider);
+    });
+    kit::Click(bouton);
+}
+void Joue(Tf_OptionsFiltre& d, const TLigneFenetre& l)
+{
+    int i = d.clb_Categories->Items().Count() - 1;
+    while (i > 0 && d.Categories()[static_cast<size_t>(i)].Id != l.id)
+        --i;
+    const bool equipe = l.geste == gEquipe;
+    switch (l.geste) {
+    case gRien: break;
+    case gEquipe:
+    case gDefaut:   // the third page's fifth team, or the second page's first league: another category
+        Clic(d.pc_Filtre, d.pc_Filtre->TabRect(equipe ? 2 : 1));
+        Clic(equipe ? d.lb_Equipes : d.lb_Championnat,
+             (equipe ? d.lb_Equipes : d.lb_Championnat)->ItemRect(equipe ? 4 : 0));
+        (equipe ? d.cb_CategEquipe : d.cb_Categorie)->SetItemIndex(2);
+        kit::Click(equipe ? d.bc_ModifierEquipe : d.bc_Modifier);
+        break;
+    case gAjoute: Noms(d.b_Ajouter, "Juniors", "J"); break;
+    case gAjouteCoche:
+        Noms(d.b_Ajouter, "Juniors", "J");
+        Clic(d.clb_Categories, d.clb_Categories->ItemRect(d.clb_Categories->Items().Count() - 1), true);
+        break;
+    case gRenomme:
+        Clic(d.clb_Categories, d.clb_Categories->ItemRect(i));
+        Noms(d.b_Modifier, "Zelvor rouge", "ZR");
+        break;
+    case gEfface: Clic(d.clb_Categories, d.clb_Categories->ItemRect(i)); kit::Click(d.b_Effacer); break;
+    case gDecoche: Clic(d.clb_Categories, d.clb_Categories->ItemRect(i), true); break;
+    }
+}
+
+// Each row in the four sports (rugby and handball in English): the window
+// opened on the season as saved, the row's gesture and closing, the season
+// saved, opened again and compared whole with the season before.
+TEST(Categories, WindowRowsInTheFourSports)
+{
+    for (int sport = 0; sport < 4; ++sport) {
+        const std::string langue = sport % 2 ? "en" : "fr";
+        SCOPED_TRACE("sport " + std::to_string(sport));
+        const std::string dir = Prepare("categories_lignes_" + std::to_string(sport));
+        TIniFile(MakePath(RepertoireEcriture(), "brivantel.ini")).WriteString("General", "Langue", langue);
+        const std::string fichier = MakePath(dir, "sauvegarde/categories_lignes.xmc"),
+                          xml = MakePath(RepertoireEcriture(), "categories.xml");
+        auto f = LanceFenetre();
+        for (const TLigneFenetre& l : lignesFenetre) {
+            SCOPED_TRACE(l.nom);
+            auto s = SaisonSport(sport);
+            s->SetCategorie(2, l.programme ? "Seniors" : "Zelvor saison", l.programme ? "SEN" : "ZS");
+            s->SetCategorie(8, "Western", "WS");
+            s->SetCategorie(9, "Maison", "MA");
+            for (const auto& [p, id] : {std::pair{0, 8}, {1, 8}, {2, 2}, {3, 9}})
+                s->ChampionnatCourant()->SetCategorieEquipe(p, id);
+            SauveRelit(*s, fichier);
+            if (l.programme)
+                std::filesystem::copy_file(MakePath(DossierDonnees(), "categories.xml"), xml,
+                                           std::filesystem::copy_options::overwrite_existing);
+            else
+                EcritCategories(xml, {{1, "Seniors", ""}, {2, "Zelvor liste", "ZL"}, {8, "Western", "WS"}});
+            const std::string listeAvant = Lit(xml);
+            ModifSaison = 0;
+            f->OpenFile(fichier);
+            ASSERT_TRUE(f->Saison);
+            const std::string avant = Document(*f->Saison),
+                              etatAvant = Etat(*f->Saison, *f->Saison->ChampionnatCourant());
+            std::vector<std::string> questions;
+            kit::WhenModal([&](TForm* m) {
+                auto& d = dynamic_cast<Tf_OptionsFiltre&>(*m);
+                // the season's own names, checked, and its category that no list holds
+                std::string cochees;
+                for (int i = 0; i < d.clb_Categories->Items().Count(); ++i)
+                    cochees += d.clb_Categories->Checked(i) ? d.clb_Categories->Items()[i] + "; " : "";
+                EXPECT_EQ(cochees, std::string(l.programme ? "Seniors / SEN" : "Zelvor saison / ZS") +
+                                       "; Western / WS; Maison / MA; ");
+                if (sport < 2 && l.geste == gRien)
+                    kit::GrabToPng(m, "categories_" + langue + std::to_string(&l - lignesFenetre));
+                if (l.reponse != mrNone)
+                    kit::WhenModal([&](TForm* q) {
+                        questions.push_back(dynamic_cast<Tf_MessageUtil&>(*q).Label1->Caption());
+                        if (sport < 2)
+                            kit::GrabToPng(q, "categories_question_" + langue + std::to_string(&l - lignesFenetre));
+                        q->SetModalResult(l.reponse);
+                    });
+                Joue(d, l);
+                kit::ForgetModalActions();
+                if (l.fin == fValider)
+                    kit::Click(d.b_Valider);
+                else if (l.fin == fEchap)
+                    kit::PressKey(d.clb_Categories, VK_ESCAPE);   // where the user was
+                else
+                    d.Close();
+                EXPECT_NE(d.ModalResult(), mrNone);
+                d.SetModalResult(d.ModalResult() == mrNone ? mrCancel : d.ModalResult());
+            });
+            Commande(*f, 227);
+            auto relue = SauveRelit(*f->Saison, fichier);
+            ASSERT_TRUE(relue);
+            // one question naming the teams that leave the category
+            EXPECT_EQ(questions.size(), l.reponse == mrNone ? 0u : 1u);
+            for (const char* p = l.nommees; *p && questions.size() == 1; ++p)
+                EXPECT_TRUE(marche::MotDans(relue->NomEquipe(relue->ChampionnatCourant()->IdEquipe(*p - '0')),
+                                            questions[0]));
+            EXPECT_EQ(Etat(*relue, *relue->ChampionnatCourant()), *l.saison ? l.saison : etatAvant.c_str());
+            EXPECT_EQ(ModifSaison, *l.saison ? 1 : 0);
+            if (*l.liste || l.fin == fValider)
+                EXPECT_EQ(Liste(xml), *l.liste ? l.liste : "1 Seniors/, 2 Zelvor liste/ZL, 8 Western/WS");
+            else
+                EXPECT_EQ(Lit(xml), listeAvant);
+            // nothing else: the categories and the league's teams only
+            for (const marche::TEcart& e : marche::Ecarts(avant, Document(*relue)))
+                EXPECT_TRUE(*l.saison && (e.rec.equipes || e.rec.cle.find("ategorie") != std::string::npos))
+                    << e.rec.cle << ": " << e.Ligne();
+        }
+        ModifSaison = 0;
+        TermineFenetre(f);
+    }
 }
 
 }  // namespace

@@ -147,7 +147,7 @@ const TLigneDialogue lignesDialogues[] = {
     {146, "Tf_ModifierNat", false, cDrapeau, false, Drapeau<Tf_ModifierNat>()},
     {176, "Tf_Option", false, cResultatTag, false},
     {226, "Tf_Option", false, cResultatTag, false},
-    // any change of the categories counts, however the dialog closes
+    // a change of the categories counts once the dialog is validated
     {227, "Tf_OptionsFiltre", false, cDrapeau, false, [](TForm* f) { dynamic_cast<Tf_OptionsFiltre&>(*f).Change = true; }},
     {178, "Tf_OptionSauve", false, cResultatTag, false},
     {219, "Tf_CompetitionInfo", false, cDrapeau, false, Drapeau<Tf_CompetitionInfo>()},
