@@ -493,13 +493,15 @@ CasTableau TirsRendus(int sport)
 // The same final: the shoot-out live scoring took away comes back with the
 // score it followed once live scoring is shown again, after another view, after
 // the season is saved and opened again, or after "Retirer le match" (whose word
-// says it is kept, the match then given 1-0 and 1-1).
-enum class Entre { Vue, Fichier, Retrait };
+// says it is kept, the match then given 1-0 and 1-1); or with that score typed
+// on the results page, which then asks for no shoot-out.
+enum class Entre { Vue, Fichier, Retrait, Page };
 CasTableau TirsRendusPlusTard(int sport, Entre entre)
 {
     static const char* const sports[4] = {"football", "rugby", "basketball", "handball"};
     const std::string nom = std::string(entre == Entre::Vue       ? "live_scoring_gives_the_shoot_out_back_after_another_view_"
                                         : entre == Entre::Fichier ? "live_scoring_gives_the_shoot_out_back_after_the_file_reopened_"
+                                        : entre == Entre::Page    ? "live_scoring_s_shoot_out_comes_back_with_the_score_typed_on_the_page_"
                                                                   : "live_scoring_keeps_the_shoot_out_of_a_removed_result_") +
                             sports[sport] + (sport % 2 ? "_english" : "");
     static std::deque<std::string> noms;
@@ -532,6 +534,12 @@ CasTableau TirsRendusPlusTard(int sport, Entre entre)
                     ASSERT_TRUE(b.c && b.c->EstCoupe());
                 } else {
                     b.Page();
+                }
+                if (entre == Entre::Page) {
+                    // Typed back on the results page: no shoot-out asked for.
+                    b.Tape(0, "1", "1");
+                    EXPECT_EQ(b.r().Ligne(0).TirsAuBut->Caption(), TraduireFormat(286, {5, 4}));
+                    return;
                 }
                 m = &b.Direct(0);
                 // The word stands while the shoot-out is kept aside.
@@ -1010,7 +1018,8 @@ INSTANTIATE_TEST_SUITE_P(
         TirsRendusPlusTard(1, Entre::Fichier), TirsRendusPlusTard(2, Entre::Fichier),
         TirsRendusPlusTard(3, Entre::Fichier), TirsRendusPlusTard(0, Entre::Retrait),
         TirsRendusPlusTard(1, Entre::Retrait), TirsRendusPlusTard(2, Entre::Retrait),
-        TirsRendusPlusTard(3, Entre::Retrait),
+        TirsRendusPlusTard(3, Entre::Retrait), TirsRendusPlusTard(0, Entre::Page),
+        TirsRendusPlusTard(1, Entre::Page), TirsRendusPlusTard(2, Entre::Page), TirsRendusPlusTard(3, Entre::Page),
         // A semi-final won on a shoot-out, 2-1 live: the shoot-out no longer
         // follows it.
         CasTableau{"live_scoring_drops_the_shoot_out_of_the_score_it_followed",
