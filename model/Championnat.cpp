@@ -769,8 +769,14 @@ int TDonneesChampionnat::CalculeDerniereJournee() const
 
 void TDonneesChampionnat::AjoutePenalty(int n, int domicile, int exterieur, int s1, int s2)
 {
-    if (TInfoCompJour* j = Journee(n))
-        j->AjoutePenalty(domicile, exterieur, s1, s2);
+    TInfoCompJour* j = Journee(n);
+    if (!j)
+        return;
+    j->AjoutePenalty(domicile, exterieur, s1, s2);
+    // The shoot-out of the match's score: one taken away from that score
+    // before is no longer kept aside.
+    if (TInfoComp* m = j->MatchEquipes(domicile, exterieur); m && m->ScoresSaisis())
+        m->RendTirs(m->Score(0) & 0x7FFF, m->Score(1) & 0x7FFF);
 }
 
 const TPenaltyTab* TDonneesChampionnat::Penalty(int n, int domicile, int exterieur) const

@@ -292,7 +292,8 @@ public:
     TListeDonnees* ListeButeurs(int n) { return ListeDonnees(2, n); }
     TListeDonnees* ListeAvertis(int n) { return ListeDonnees(3, n); }
 
-    // Shoot-outs of matchday n.
+    // Shoot-outs of matchday n. One given to a match with its score takes
+    // the place of one taken away from that score (TInfoComp::TirsOtes).
     void AjoutePenalty(int n, int domicile, int exterieur, int s1, int s2);
     const TPenaltyTab* Penalty(int n, int domicile, int exterieur) const;
     void SupprimePenalty(int n, int domicile, int exterieur);

@@ -234,6 +234,16 @@ void TDonneesChampionnat::EcritMatch(TXmlWriter& x, const TInfoComp& m, int n)
             x.EcritElementEntier("s2", p->s2);
             x.FermeElement("Penalty");
         }
+    // The shoot-outs a score change took away, each with the score it
+    // followed (earlier readers skip this element).
+    for (const TInfoComp::TTirsOtes& t : m.TirsOtes()) {
+        x.OuvreElement("TirsRetires");
+        x.EcritElementEntier("s1", static_cast<int32_t>((t.Tirs >> 16) & 0xFF));
+        x.EcritElementEntier("s2", static_cast<int32_t>(t.Tirs & 0xFF));
+        x.EcritElementEntier("Score1", t.Domicile);
+        x.EcritElementEntier("Score2", t.Exterieur);
+        x.FermeElement("TirsRetires");
+    }
     // The side that went through (earlier readers skip this element).
     if (m.ScoresSaisis()) {
         if (m.Score(0) & TInfoComp::Qualifie)
@@ -566,6 +576,7 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
     int nbTitulaire = nbTitulaire_, nbRemp = nbRemp_;
     bool penalty = false;
     int penaltys[2] = {0, 0};
+    std::vector<TInfoComp::TTirsOtes> tirsOtes;
     // The names form marks its matches with their number and division.
     const bool noms = x.AAttribut("Numero") || x.AAttribut("Division");
 
@@ -660,6 +671,17 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
             penalty = true;
             penaltys[0] = Valeur(x, v[0], TChamp::TirsAuBut1, 0, ou[0]);
             penaltys[1] = Valeur(x, v[1], TChamp::TirsAuBut2, 0, ou[1]);
+        } else if (NomXml(nom, "TirsRetires")) {
+            static const std::string champs[4] = {"s1", "s2", "Score1", "Score2"};
+            std::string v[4];
+            const char* ou[4] = {};
+            if (k == xmlDebut)
+                x.LitChamps(champs, v, ou);
+            const int t1 = Valeur(x, v[0], TChamp::TirsRetires1, 0, ou[0]);
+            const int t2 = Valeur(x, v[1], TChamp::TirsRetires2, 0, ou[1]);
+            tirsOtes.push_back({(static_cast<uint32_t>(t1) << 16) + static_cast<uint32_t>(t2),
+                                static_cast<uint16_t>(Valeur(x, v[2], TChamp::TirsRetiresScore1, 0, ou[2])),
+                                static_cast<uint16_t>(Valeur(x, v[3], TChamp::TirsRetiresScore2, 0, ou[3]))});
         } else if (NomXml(nom, "Qualifie")) {
             qualifie = Entier(x, k, TChamp::MatchQualifie);
         } else if (NomXml(nom, "Forfait")) {
@@ -710,6 +732,10 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
             SetDateJournee(n, *date);
     }
     const int dom = equipes[0], ext = equipes[1];
+    // Kept aside first: the shoot-out of the match's own score takes the
+    // place of one kept for it.
+    for (const TInfoComp::TTirsOtes& t : tirsOtes)
+        match->OteTirs(t.Tirs, t.Domicile, t.Exterieur);
     if (penalty)
         AjoutePenalty(n, dom, ext, penaltys[0], penaltys[1]);
     // The side that went through: as saved, or, in files that did not save

@@ -53,6 +53,29 @@ TInfoComp::TInfoComp(int domicile, int exterieur, int nbTitulaire, int nbRemp)
 }
 
 // ---------------------------------------------------------------------------
+// Shoot-outs taken away
+
+void TInfoComp::OteTirs(uint32_t tirs, int domicile, int exterieur)
+{
+    RendTirs(domicile, exterieur);
+    if (tirs != 0)
+        tirsOtes_.push_back({tirs, static_cast<uint16_t>(domicile), static_cast<uint16_t>(exterieur)});
+}
+
+uint32_t TInfoComp::TirsOtes(int domicile, int exterieur) const
+{
+    for (const TTirsOtes& t : tirsOtes_)
+        if (t.Domicile == domicile && t.Exterieur == exterieur)
+            return t.Tirs;
+    return 0;
+}
+
+void TInfoComp::RendTirs(int domicile, int exterieur)
+{
+    std::erase_if(tirsOtes_, [&](const TTirsOtes& t) { return t.Domicile == domicile && t.Exterieur == exterieur; });
+}
+
+// ---------------------------------------------------------------------------
 // Sizes
 
 void TInfoComp::SetNbTitulaire(int v)

@@ -67,6 +67,25 @@ public:
     int32_t CleOrdre() const { return cle_; }
     void SetCleOrdre(int32_t cle) { cle_ = cle; }
 
+    // ---- shoot-outs a score change took away from the match, each with the
+    // score it followed: that score given back gives it back. One a score,
+    // the last taken away last.
+    struct TTirsOtes
+    {
+        uint32_t Tirs = 0;                   // (home << 16) + away
+        uint16_t Domicile = 0, Exterieur = 0;   // the score it followed
+        bool operator==(const TTirsOtes&) const = default;
+    };
+    const std::vector<TTirsOtes>& TirsOtes() const { return tirsOtes_; }
+    // The shoot-out kept aside with the score it followed (in place of one
+    // kept for that score); none kept for a shoot-out 0.
+    void OteTirs(uint32_t tirs, int domicile, int exterieur);
+    // The one that followed that score, 0 when none.
+    uint32_t TirsOtes(int domicile, int exterieur) const;
+    // The one of that score no longer kept aside (given back, or another
+    // entered for that score).
+    void RendTirs(int domicile, int exterieur);
+
     // "home - away", then " : h - a" (without the flag) when both are set.
     std::string Libelle(const TSaison* saison) const;
 
@@ -138,4 +157,5 @@ private:
     std::vector<uint16_t> remp_[2];    // 7 x records: shirt, off(2), on(2), minute, rating
     int32_t capitaines_[2] = {0, 0};
     int32_t cle_ = -1;
+    std::vector<TTirsOtes> tirsOtes_;
 };

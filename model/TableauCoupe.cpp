@@ -846,8 +846,8 @@ bool MatchSaisi(const TDonneesChampionnat& c, int n, int h, int a)
     if (!m)
         return false;
     const int x = m->IdEquipe(0), y = m->IdEquipe(1);
-    if (m->Score(0) != Vide || m->Score(1) != Vide || c.Penalty(n, x, y) || c.Penalites().Cherche(x, y, n) ||
-        CompositionEntree(*m, x) || CompositionEntree(*m, y))
+    if (m->Score(0) != Vide || m->Score(1) != Vide || c.Penalty(n, x, y) || !m->TirsOtes().empty() ||
+        c.Penalites().Cherche(x, y, n) || CompositionEntree(*m, x) || CompositionEntree(*m, y))
         return true;
     for (TListeDonnees* liste : const_cast<TDonneesChampionnat&>(c).ListesDonnees(n))
         for (int i = 0; liste && i < liste->Nombre(); ++i)
@@ -950,6 +950,11 @@ void EcritMatchs(TDonneesChampionnat& c, int d, const std::vector<TMatchCoupe>& 
         }
         m->SetScore(0, b.Joue() ? b.ScoreDomicile : Vide);
         m->SetScore(1, b.Joue() ? b.ScoreExterieur : Vide);
+        // A shoot-out its score no longer follows is kept aside with that
+        // score, which gives it back.
+        if (a && a->Joue() && a->TirsAuBut != 0 &&
+            (!b.Joue() || b.ScoreDomicile != a->ScoreDomicile || b.ScoreExterieur != a->ScoreExterieur))
+            m->OteTirs(a->TirsAuBut, a->ScoreDomicile, a->ScoreExterieur);
         if (!a || a->TirsAuBut != b.TirsAuBut || a->Joue() != b.Joue()) {
             c.SupprimePenalty(d, b.Domicile, b.Exterieur);
             if (b.Joue() && b.TirsAuBut != 0)
@@ -1024,7 +1029,7 @@ TChangementCoupe ChangementJournee(const TDonneesChampionnat& c, int n, std::vec
     return x;
 }
 
-TChangementCoupe ChangementScore(const TDonneesChampionnat& c, int n, int k, int sh, int sa, uint32_t tirs)
+TChangementCoupe ChangementScore(const TDonneesChampionnat& c, int n, int k, int sh, int sa)
 {
     TChangementCoupe x;
     x.Avant = MatchsCoupe(c);
@@ -1038,8 +1043,11 @@ TChangementCoupe ChangementScore(const TDonneesChampionnat& c, int n, int k, int
     const bool joue = sh >= 0 && sa >= 0;
     m.ScoreDomicile = joue ? sh : -1;
     m.ScoreExterieur = joue ? sa : -1;
-    // A shoot-out belonged to the score it followed.
-    m.TirsAuBut = joue ? tirs : 0;
+    // A shoot-out belongs to the score it followed: the one taken away from
+    // this very score comes back with it.
+    const TInfoCompJour* j = c.Journee(n);
+    const TInfoComp* match = j ? j->Match(k) : nullptr;
+    m.TirsAuBut = joue && match ? match->TirsOtes(sh, sa) : 0;
     if (!joue || !TableauActif(c)) {
         m.Qualifie = 2;
         return x;

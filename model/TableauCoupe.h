@@ -190,7 +190,7 @@ TSuiteCoupe SuiteCoupe(const TDonneesChampionnat& c, const TMatchsCoupe& avant, 
                        const std::vector<int>& lignes);
 
 // The match of matchday n between h and a (either way round) holds a score, a
-// match state, a shoot-out, events or a line-up.
+// match state, a shoot-out (or one kept aside), events or a line-up.
 bool MatchSaisi(const TDonneesChampionnat& c, int n, int h, int a);
 // The match is the third-place match of the cup's last matchday.
 bool EstPetiteFinale(const TDonneesChampionnat& c, int n, const TInfoComp& m);
@@ -235,11 +235,11 @@ struct TChangementCoupe
 TChangementCoupe ChangementJournee(const TDonneesChampionnat& c, int n, std::vector<TMatchCoupe> avant,
                                    std::vector<TMatchCoupe> apres, std::vector<int> lignes);
 // Match k of matchday n given the score sh - sa (-1: its score removed): the
-// tie's rule says who goes through, a shoot-out no longer follows it; tirs:
-// the shoot-out it takes back (one that followed this very score before),
-// kept where the score calls for one or where the round's kind has no rule
-// for the score.
-TChangementCoupe ChangementScore(const TDonneesChampionnat& c, int n, int k, int sh, int sa, uint32_t tirs = 0);
+// tie's rule says who goes through; its shoot-out no longer follows it and
+// is kept aside with the score it followed (TInfoComp::TirsOtes), while the
+// one kept for this very score comes back, where the score calls for one or
+// where the round's kind has no rule for the score.
+TChangementCoupe ChangementScore(const TDonneesChampionnat& c, int n, int k, int sh, int sa);
 // Teams added to and taken out of the championship, the matches of those that
 // leave with them.
 TChangementCoupe ChangementEquipes(const TDonneesChampionnat& c, std::vector<TAjoutEquipe> ajouts,

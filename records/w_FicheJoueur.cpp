@@ -437,6 +437,13 @@ void Tf_FicheJoueur::ChangeJoueur(int32_t codeChampionnat, TJoueur* joueur)
     Joueur = joueur;
 }
 
+void Tf_FicheJoueur::ChangeJoueurPris(int32_t codeChampionnat, TJoueur* joueur)
+{
+    ChampionnatCode = codeChampionnat;
+    Joueur = nullptr;
+    JoueurTrouve = joueur;
+}
+
 // ---- showing ---------------------------------------------------------------------------------
 
 void Tf_FicheJoueur::DoShow()
@@ -469,6 +476,12 @@ void Tf_FicheJoueur::DoShow()
         if (Saison)
             Saison->CalculeStatJoueurs();
         AfficheJoueur(Joueur);
+    }
+    else if (JoueurTrouve)
+    {
+        if (Saison)
+            Saison->CalculeStatJoueurs();
+        MontrePris();
     }
     else
     {
@@ -892,9 +905,20 @@ Tf_FicheJoueur::TPrise Tf_FicheJoueur::PrendHomonyme(int club)
         return TPrise::Nouveau;
     if (reponse != mrYes)
         return TPrise::Annulee;
+    JoueurTrouve = trouve;
+    MontrePris();
+    return TPrise::Reprise;
+}
+
+void Tf_FicheJoueur::MontrePris()
+{
     // The card shows him as validating it makes him: his club's player, or
     // the national team's; nothing of him changes before that.
-    JoueurTrouve = trouve;
+    TJoueur* trouve = JoueurTrouve;
+    if (!trouve || !Saison)
+        return;
+    const int equipe = Tag & 0xFFFF;
+    const bool dans = (ModeNational ? trouve->EquipeNational : trouve->ClubActuel) == equipe;
     AfficheJoueur(trouve);
     if (!ModeNational && !dans)
     {
@@ -906,7 +930,6 @@ Tf_FicheJoueur::TPrise Tf_FicheJoueur::PrendHomonyme(int club)
         }
         e_Anciennete->SetText(IntToStr(AnneeSaison + 1900));
     }
-    return TPrise::Reprise;
 }
 
 // ---- validation --------------------------------------------------------------------------------

@@ -77,6 +77,8 @@ public:
 
     void ChangeSaison(TSaison* saison) override;
     void ChangeJoueur(int32_t codeChampionnat, TJoueur* joueur) override;
+    // Shown as JoueurTrouve, taken only by "Valider".
+    void ChangeJoueurPris(int32_t codeChampionnat, TJoueur* joueur) override;
     TJoueur* JoueurFiche() const override { return Joueur; }
     void AppliqueCouleurs() override;
 
@@ -246,6 +248,9 @@ private:
     // the club the new player would have.
     enum class TPrise : uint8_t { Nouveau, Reprise, Annulee };
     TPrise PrendHomonyme(int club);
+    // JoueurTrouve shown as validating the card makes him: the team's
+    // player, or the national team's.
+    void MontrePris();
     bool construit_ = false;
 };
 

@@ -1539,6 +1539,13 @@ void Tf_Resultats::DecideLigne(int r, bool dialogue)
     m.Qualifie = l.Qualifie;
     m.TirsAuBut = l.TirsAuBut ? static_cast<uint32_t>(l.TirsAuBut->Tag) : 0u;
     const TDecisionTour d = RegleScore(*c, MatchsCoupe(*c), c->NbJournee, m);
+    // A shoot-out a score change took away from this very score comes back
+    // with it, as live scoring says when it takes it away.
+    const TInfoComp* x = c->MatchEquipes(c->NbJournee, h, a);
+    if (l.TirsAuBut && d.TirsAuBut && m.TirsAuBut == 0 && x && x->TirsOtes(m.ScoreDomicile, m.ScoreExterieur)) {
+        m.TirsAuBut = x->TirsOtes(m.ScoreDomicile, m.ScoreExterieur);
+        m.Qualifie = TirsDomicile(m.TirsAuBut) > TirsExterieur(m.TirsAuBut) ? 0 : 1;
+    }
     if (l.TirsAuBut && d.TirsAuBut && m.TirsAuBut == 0 && dialogue && DemandeTirsAuBut) {
         // Closed without a result: the tie has no winner until its shoot-out
         // is entered (leaving the row asks again).

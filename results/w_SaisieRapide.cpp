@@ -89,7 +89,9 @@ void Tf_SaisieRapide::RemplitJoueurs(int equipe)
         lb_JoueursPresents->Items().Add(LigneJoueur(*bloc->Joueur(i)));
 }
 
-void Tf_SaisieRapide::FormShow(TObject*)
+void Tf_SaisieRapide::FormShow(TObject*) { RemplitChoix(); }
+
+void Tf_SaisieRapide::RemplitChoix()
 {
     cb_AjoutJoueur->Items().Clear();
     for (int i = 0; Saison && i < Saison->Joueurs().NbJoueur(); ++i) {
@@ -185,11 +187,7 @@ void Tf_SaisieRapide::b_AjouterClick(TObject*)
             cb_AjoutJoueur->SetText("");
             return;
         }
-        if (international) {
-            Saison->Joueurs().ChangeEquipeNationale(j, equipe_);
-            cb_AjoutJoueur->Items().SetString(i, LigneJoueur(*j));
-            ajoute = !cc_AfficheFiche->Checked() || TFootForm::OuvreFicheJoueur(j, Saison) ? j : nullptr;
-        } else if (TJoueur* garde = Saison->HomonymeTransfert(*j, equipe_)) {
+        if (TJoueur* garde = international ? nullptr : Saison->HomonymeTransfert(*j, equipe_)) {
             // A namesake of the team would take him over: the question names
             // both, what goes over and what is lost; No keeps both.
             if (!AccepteFusion(*Saison, *j, *garde) || !Saison->FusionneJoueurs(garde, j))
@@ -206,6 +204,26 @@ void Tf_SaisieRapide::b_AjouterClick(TObject*)
             if (cc_AfficheFiche->Checked())
                 TFootForm::OuvreFicheJoueur(garde, Saison);
             return;
+        }
+        if (cc_AfficheFiche->Checked()) {
+            // His card shows him as he will be here; only its "Valider"
+            // takes him (into the club, his club left as his previous one,
+            // or into the national team): left any other way, he stays
+            // where he was, as he was, and is not listed.
+            if (!FicheJoueurDisponible()) {
+                Tf_MessageUtil::Affiche(Traduire(3004), mbuValider);
+                return;
+            }
+            TJoueur* pris = TFootForm::OuvreFichePris(j, Saison, equipe_);
+            // Validated, the card filed him again (or made him one with a
+            // namesake it named): the list is read again.
+            if (pris)
+                RemplitChoix();
+            ajoute = pris && DansLEquipe(*pris) ? pris : nullptr;
+        } else if (international) {
+            Saison->Joueurs().ChangeEquipeNationale(j, equipe_);
+            cb_AjoutJoueur->Items().SetString(i, LigneJoueur(*j));
+            ajoute = j;
         } else {
             const std::string club = Saison->NomEquipe(j->ClubActuel);
             const int prec = Saison->ChercheClubPrec(club, true);
@@ -215,7 +233,7 @@ void Tf_SaisieRapide::b_AjouterClick(TObject*)
             j->Duree = static_cast<uint8_t>(c->Option(8));
             j = j->ChangeEquipe(equipe_);
             cb_AjoutJoueur->Items().SetString(i, LigneJoueur(*j));
-            ajoute = !cc_AfficheFiche->Checked() || TFootForm::OuvreFicheJoueur(j, Saison) ? j : nullptr;
+            ajoute = j;
         }
     }
     if (ajoute) {

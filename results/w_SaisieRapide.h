@@ -1,6 +1,7 @@
 // Quick entry of a squad: a known player picked moves to the team (typed to
-// the letter of his line, once the user agrees), any other name typed becomes
-// a new player of the season's sport after its record card. Opened modally by
+// the letter of his line, once the user agrees; with the card asked for, only
+// once his card is validated), any other name typed becomes a new player of
+// the season's sport after its record card. Opened modally by
 // the squads window, which hands it the team first.
 #pragma once
 
@@ -35,6 +36,8 @@ public:
     TCarreCoche* cc_AfficheFiche;
 
 private:
+    // The choice list: every player of the season, in its order.
+    void RemplitChoix();
     // Whether he plays for the team (its national team in an international
     // championship).
     bool DansLEquipe(const TJoueur& j) const;

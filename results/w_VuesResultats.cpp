@@ -603,17 +603,21 @@ void Tf_Minute::MontreTirs()
     std::string texte;
     if (m && c->EstCoupe()) {
         const int n = c->NbJournee, h = m->IdEquipe(0), a = m->IdEquipe(1);
-        const auto ote = tirsOtes_.find({c->CodeChamp, n, h, a});
         if (const TPenaltyTab* p = c->Penalty(n, h, a); p && m->ScoresSaisis())
             texte = TraduireFormat(286, {static_cast<int>(p->s1), static_cast<int>(p->s2)});
-        else if (ote != tirsOtes_.end())
-            texte = TraduireFormat(5880, {TirsDomicile(ote->second.Tirs), TirsExterieur(ote->second.Tirs),
-                                          ote->second.Domicile, ote->second.Exterieur});
+        else if (!m->TirsOtes().empty())
+            texte = TexteTirsOtes(m->TirsOtes().back());
         else if (m->ScoresSaisis() && TableauActif(*c) && c->QualifieMatch(n, h, a) == 2 &&
                  DecideTour(*c, n, h, a, m->Score(0) & 0x7FFF, m->Score(1) & 0x7FFF).TirsAuBut)
             texte = Texte(4802, L1("Tirs au but à saisir : pas encore de qualifié"));
     }
     l_TirsAuBut->SetCaption(texte);
+}
+
+std::string Tf_Minute::TexteTirsOtes(const TInfoComp::TTirsOtes& t)
+{
+    return TraduireFormat(5880, {TirsDomicile(t.Tirs), TirsExterieur(t.Tirs), static_cast<int>(t.Domicile),
+                                 static_cast<int>(t.Exterieur)});
 }
 
 void Tf_Minute::ChangeScore(int cote, int pas)
@@ -626,28 +630,15 @@ void Tf_Minute::ChangeScore(int cote, int pas)
     const int v = StrToIntDef(boite->Text(), 0) + pas;
     if (v < 0 || v > Champ(TChamp::MatchScore1).haut)
         return;
-    // The first change gives both scores.
+    // The first change gives both scores. A shoot-out follows the score it
+    // was entered after: the championship keeps it aside with that score
+    // when a change takes it away (said under the scores), and gives it back
+    // with that score, whether this window was left in between or not.
     int scores[2] = {StrToIntDef(EditRond1->Text(), 0), StrToIntDef(EditRond2->Text(), 0)};
-    const int avant[2] = {scores[0], scores[1]};
     scores[cote] = v;
-    // A shoot-out follows the score it was entered after: a change takes it
-    // away (said under the scores), going back to that score gives it back.
-    const int n = c->NbJournee, h = m->IdEquipe(0), a = m->IdEquipe(1);
-    const auto cle = std::make_tuple(c->CodeChamp, n, h, a);
-    const TPenaltyTab* p = m->ScoresSaisis() ? c->Penalty(n, h, a) : nullptr;
-    const uint32_t tirs = p ? (static_cast<uint32_t>(p->s1) << 16) + p->s2 : 0;
-    const auto ote = tirsOtes_.find(cle);
-    const uint32_t repris = ote != tirsOtes_.end() && ote->second.Domicile == scores[0] &&
-                                    ote->second.Exterieur == scores[1]
-                                ? ote->second.Tirs
-                                : 0;
-    if (!Change(ChangementScore(*c, n, match_, scores[0], scores[1], repris), boite))
+    if (!Change(ChangementScore(*c, c->NbJournee, match_, scores[0], scores[1]), boite))
         return;
     boite->SetText(IntToStr(v));
-    if (tirs != 0 && !c->Penalty(n, h, a))
-        tirsOtes_[cle] = {avant[0], avant[1], tirs};
-    else if (repris != 0 && c->Penalty(n, h, a))
-        tirsOtes_.erase(cle);
     MontreTirs();
     CalculeClassement();
 }
@@ -693,8 +684,12 @@ void Tf_Minute::mi_RetirerMatchClick(TObject*)
         return;
     Listbox1->Items().Delete(i);
     // The match removed is no longer shown: "+" and "-" wait for another.
+    // A shoot-out it had is kept aside with its score: the word says so.
     match_ = -1;
     MontreChoix();
+    const TInfoComp* m = c->Journee(c->NbJournee) ? c->Journee(c->NbJournee)->Match(k) : nullptr;
+    if (m && !m->ScoresSaisis() && !m->TirsOtes().empty())
+        l_TirsAuBut->SetCaption(TexteTirsOtes(m->TirsOtes().back()));
     CalculeClassement();
     RecodeEntrees();
 }

@@ -4,11 +4,10 @@
 // scoring of the current matchday (Tf_Minute).
 #pragma once
 
-#include <map>
 #include <string>
-#include <tuple>
 #include <vector>
 
+#include "model/InfoComp.h"
 #include "ui/BrivantelForm.h"
 #include "views/LiensResultats.h"
 
@@ -131,14 +130,7 @@ private:
     // refused (said beside the box) or not agreed.
     bool Change(const TChangementCoupe& x, TControl* boite);
     void MontreTirs();
-    // The shoot-outs a score change took away while the window is shown, by
-    // championship, matchday and teams, with the score each followed: going
-    // back to that score takes it back.
-    struct TTirsOtes
-    {
-        int Domicile = 0, Exterieur = 0;
-        uint32_t Tirs = 0;
-    };
-    std::map<std::tuple<int32_t, int, int, int>, TTirsOtes> tirsOtes_;
+    // The word of a shoot-out taken away: which score gives it back.
+    static std::string TexteTirsOtes(const TInfoComp::TTirsOtes& t);
     int match_ = -1;
 };

@@ -361,6 +361,22 @@ TJoueur* TFootForm::OuvreFicheJoueur(TJoueur* joueur, TSaison* saison)
     return fiche->ShowModal() == mrOk ? joueur : nullptr;
 }
 
+TJoueur* TFootForm::OuvreFichePris(TJoueur* joueur, TSaison* saison, int equipe)
+{
+    const TServicesFicheJoueur& s = Services();
+    if (!joueur || !s.CreeFiche || equipe < 0 || equipe >= 0xFFFF)
+        return nullptr;
+    TOwned<TFicheJoueurForm> fiche(s.CreeFiche(saison));
+    if (!fiche)
+        return nullptr;
+    fiche->ChangeCouleurs(fiche->Couleurs);
+    fiche->ChangeSaison(saison);
+    fiche->Tag = 0x10000 + equipe;
+    const TDonneesChampionnat* ch = saison ? saison->ChampionnatCourant() : nullptr;
+    fiche->ChangeJoueurPris(ch ? ch->CodeChamp : 0, joueur);
+    return fiche->ShowModal() == mrOk ? fiche->JoueurFiche() : nullptr;
+}
+
 TJoueur* TFootForm::NouveauJoueur(TSaison* saison, const TCouleurElement& couleurs, int tag)
 {
     const TServicesFicheJoueur& s = Services();

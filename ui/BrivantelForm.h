@@ -102,6 +102,11 @@ public:
     virtual void ChangeJoueur(int32_t codeChampionnat, TJoueur* joueur) = 0;
     // The player shown (after "Valider": the one filed), nullptr when none.
     virtual TJoueur* JoueurFiche() const { return nullptr; }
+    // The card of a player the team of its tag (bits 0-15) takes: it shows
+    // him as validating it makes him (that team's player; his club, left, is
+    // his previous club, and he joins in the championship's season) and only
+    // validating takes him. A card that cannot take a player shows him as he is.
+    virtual void ChangeJoueurPris(int32_t codeChampionnat, TJoueur* joueur) { ChangeJoueur(codeChampionnat, joueur); }
 };
 
 // What the player cards need from the sport switch and the players list; the
@@ -170,6 +175,10 @@ public:
     // Opens the player's record card modally; the player when it was validated.
     static TJoueur* OuvreFicheJoueur(TJoueur* joueur, TSaison* saison);
     static TJoueur* OuvreFicheJoueurId(int32_t id, TSaison* saison);
+    // Opens the card of a player the team (an id) takes (ChangeJoueurPris)
+    // modally; the player as filed once it is validated, nullptr when it is
+    // left: nothing of him has changed then.
+    static TJoueur* OuvreFichePris(TJoueur* joueur, TSaison* saison, int equipe);
     // Opens the card empty in mode `tag` (e.g. 0xB0000 + team: a new player of
     // that team); the player filed when validated, else nullptr.
     static TJoueur* NouveauJoueur(TSaison* saison, const TCouleurElement& couleurs, int tag);

@@ -157,6 +157,8 @@ std::unique_ptr<TSaison> SaisonPleine(int sport)
     club->Secretaire = std::make_unique<TStaff>(-1, 45, "Anne", "Plume");
     // A cup between national teams; in the box score of a match, every code.
     c.coupe->SetTypes(TDonneesChampionnat::TypeCoupe | TDonneesChampionnat::TypeInternational);
+    // The match still to play keeps aside a shoot-out its score removed took away.
+    c.coupe->MatchEquipes(1, 2, 6)->OteTirs((4u << 16) + 2, 3, 3);
     if (auto* stat = dynamic_cast<TDonneesChampionnatStat*>(c.ligue)) {
         stat->AjoutePonderation({0, 20, 100});
         TInfoComp* m = stat->Match(1, 1);

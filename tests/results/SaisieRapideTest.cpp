@@ -3,14 +3,22 @@
 #include <gtest/gtest.h>
 
 #include "model/Championnat.h"
+#include "model/DescTree.h"
 #include "model/InfoComp.h"
 #include "model/Joueurs.h"
 #include "model/oTraducteur.h"
+#include "platform/gui/Menus.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
+#include "records/w_Effectifs.h"
+#include "records/w_FicheJoueur.h"
 #include "results/w_SaisieRapide.h"
 #include "tests/shell/SaisonEssai.h"
+#include "tests/support/QuandFenetre.h"
+#include "tests/support/SaisonBuilder.h"
+#include "tests/support/SauveRelit.h"
 #include "ui/Bouton.h"
+#include "ui/ColorStringGrid.h"
 #include "ui/message2.h"
 
 namespace {
@@ -95,13 +103,14 @@ TEST(SaisieRapide, KnownNewCancelledAndInternationalPlayers)
     // shown and cancelled the player does not count as added.
     c.SetTypes(c.Types() | TDonneesChampionnat::TypeInternational);
     TJoueur* k = s.Joueurs().BlocEquipe(autre)->Joueur(0);
-    const uint16_t club = k->ClubActuel;
+    const uint16_t club = k->ClubActuel, nationale = k->EquipeNational;
     f->cc_AfficheFiche->SetChecked(true);
     kit::WhenModal([](TForm* m) { m->SetModalResult(mrCancel); });
     f->FormShow(f.get());
     f->cb_AjoutJoueur->SetText(f->LigneJoueur(*k));
     kit::Click(f->b_Ajouter);
-    EXPECT_EQ(k->EquipeNational, equipe);
+    // (the card left, nothing of him changed)
+    EXPECT_EQ(k->EquipeNational, nationale);
     EXPECT_EQ(k->ClubActuel, club);
     EXPECT_EQ(f->lb_JoueursPresents->Items().Count(), 5);
 
@@ -251,5 +260,150 @@ TEST(SaisieRapide, PlayerMergedIntoANamesakeLeavesTheList)
     // The line-up now names the namesake kept.
     EXPECT_EQ(match->JoueurTitulaire(autre, 1), present->Numero);
 }
+
+// ---- through the squads window, with the player card of the sport -----------------------
+
+// How the card of the player picked is left.
+enum class TSortie { Annuler, Echap, CaseFermeture };
+
+struct CasFicheQuittee
+{
+    const char* nom;
+    bool nations;    // among nations: a national team's player picked for another one
+    TSortie sortie;
+};
+
+const CasFicheQuittee FichesQuittees[] = {
+    {"club_cancel", false, TSortie::Annuler},
+    {"club_escape", false, TSortie::Echap},
+    {"club_close_box", false, TSortie::CaseFermeture},
+    {"national_team_cancel", true, TSortie::Annuler},
+    {"national_team_close_box", true, TSortie::CaseFermeture},
+};
+
+class FicheQuittee : public ::testing::TestWithParam<std::tuple<CasFicheQuittee, int>>
+{
+};
+
+// The squads of a team (command 147) clicked in the team list, a "Poste"
+// cell right-clicked, "Saisie rapide" in its menu; "Afficher la fiche"
+// ticked, another team's player picked from the list with the arrows,
+// "Ajouter": his card shows him as he will be here; left by Cancel, Escape or
+// its close box, he stays where he was, as he was, and the list does not
+// name him. The season saved and opened again is the one before.
+TEST_P(FicheQuittee, TheCardOfAPlayerPickedLeftKeepsHimWhereHeWas)
+{
+    const auto& [k, sport] = GetParam();
+    const std::string langue = sport % 2 ? "en" : "fr";
+    const std::string dir = essai::Prepare("saisie_rapide_fiche_" + std::string(k.nom) + "_" + std::to_string(sport));
+    TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", langue);
+    EnregistreFichesJoueur();
+    auto f = essai::LanceFenetre();
+    essai::TSaisonComplete c(sport);
+    TSaison& s = *c.saison;
+    constexpr int Selection = 20, AutreNation = 21;
+    // Lille takes Brest's second player; among nations, Autre Nation takes
+    // Sélection's player (Lille's first).
+    int equipe = 1;
+    TJoueur* j = s.Joueurs().ChercheJoueurNom("Joueur3", "P1");
+    if (k.nations) {
+        s.AjouteEquipe("Autre Nation", AutreNation);
+        auto ch = c.Nouveau(TDonneesChampionnat::TypeChamp | TDonneesChampionnat::TypeInternational);
+        ch->AjouteEquipe(Selection);
+        ch->AjouteEquipe(AutreNation);
+        ch->SetNbJournees(2);
+        s.SetChampionnatCourant(s.Arbre().AjouteChampionnat("Nations", "Nations", std::move(ch), "Monde")->Championnat());
+        equipe = AutreNation;
+        j = s.Joueurs().ChercheJoueurNom("Joueur1", "P0");
+    } else {
+        s.SetChampionnatCourant(c.ligue);
+    }
+    ASSERT_TRUE(j);
+    const int32_t numero = j->Numero;
+    const uint16_t club = j->ClubActuel, nationale = j->EquipeNational, prec = j->ClubPrec;
+    const uint8_t duree = j->Duree;
+    const int clubsPrec = s.NbClubPrec();
+    const std::string fichier = MakePath(dir, "sauvegarde/fiche.xmc");
+    f->InstallSeason(std::move(c.saison), fichier, false, 0);
+    TSaison& saison = *f->Saison;
+    const std::string avant = essai::SansDate(essai::Document(saison));
+    const std::string annee = IntToStr(saison.ChampionnatCourant()->Option(8) + 1900);
+
+    int fiches = 0;
+    std::string ligne, titre;
+    essai::QuandFenetre<Tf_SaisieRapide>([&](Tf_SaisieRapide* q) {
+        kit::Click(q->cc_AfficheFiche);
+        EXPECT_TRUE(q->cc_AfficheFiche->Checked());
+        const int presents = q->lb_JoueursPresents->Items().Count();
+        ligne = q->LigneJoueur(*j);
+        const int i = q->cb_AjoutJoueur->Items().IndexOf(ligne);
+        ASSERT_GE(i, 0) << ligne;
+        for (int n = 0; n <= i + 1 && q->cb_AjoutJoueur->ItemIndex() != i; ++n)
+            kit::PressKey(q->cb_AjoutJoueur, q->cb_AjoutJoueur->ItemIndex() < i ? VK_DOWN : VK_UP);
+        ASSERT_EQ(q->cb_AjoutJoueur->ItemIndex(), i);
+        essai::QuandFenetre<Tf_FicheJoueur>([&](Tf_FicheJoueur* fiche) {
+            ++fiches;
+            titre = fiche->Caption();
+            // He is shown as he will be here: his club left behind, joining
+            // in this season; nothing of him has changed yet.
+            if (!k.nations) {
+                EXPECT_EQ(fiche->cb_ClubPrec->GetText(), "Brest");
+                EXPECT_EQ(fiche->e_Anciennete->GetText(), annee);
+            }
+            EXPECT_EQ(j->ClubActuel, club);
+            EXPECT_EQ(j->EquipeNational, nationale);
+            kit::GrabToPng(fiche, "saisie_rapide_fiche_" + std::string(k.nom) + "_" + langue);
+            if (k.sortie == TSortie::Annuler)
+                kit::Click(fiche->b_Annuler);
+            else if (k.sortie == TSortie::Echap)
+                kit::PressKey(nullptr, VK_ESCAPE);
+            else
+                fiche->Close();
+        });
+        kit::Click(q->b_Ajouter);
+        // Not added, and the list says so.
+        EXPECT_EQ(q->lb_JoueursPresents->Items().Count(), presents);
+        EXPECT_TRUE(q->cb_AjoutJoueur->GetText().empty());
+        kit::GrabToPng(q, "saisie_rapide_quittee_" + std::string(k.nom) + "_" + langue);
+        kit::Click(q->b_Continuer);
+    });
+    ASSERT_TRUE(essai::Commande(*f, 147));
+    auto* e = dynamic_cast<Tf_Effectifs*>(f->Enfant);
+    ASSERT_TRUE(e);
+    for (int i = 0; i < e->l_Equipe->Items().Count(); ++i)
+        if (Tf_Effectifs::IdEntree(e->l_Equipe->Items()[i]) == equipe)
+            kit::Click(e->l_Equipe, 20, e->l_Equipe->ItemRect(i).Top + 3);
+    TColorStringGrid* g = e->sg_TableauEquipe;
+    const TRect poste = g->CellRect(0, 1);
+    kit::MouseDown(g, poste.Left + 5, poste.Top + 5, mbRight);
+    kit::MouseUp(g, poste.Left + 5, poste.Top + 5, mbRight);
+    e->pm_JoueurOp->CloseMenu();
+    e->mi_SaisieRapide->Click();
+    EXPECT_EQ(kit::ForgetModalActions(), 0u);
+    EXPECT_EQ(fiches, 1);
+    EXPECT_NE(titre.find(saison.NomEquipe(club)), std::string::npos) << titre;
+
+    TJoueur* apres = saison.Joueurs().ChercheJoueur(numero, -1);
+    ASSERT_TRUE(apres);
+    EXPECT_EQ(std::vector<int>({apres->ClubActuel, apres->EquipeNational, apres->ClubPrec, apres->Duree}),
+              std::vector<int>({club, nationale, prec, duree}));
+    EXPECT_EQ(saison.NbClubPrec(), clubsPrec);
+    EXPECT_TRUE(essai::SansDate(essai::Document(saison)) == avant) << ligne;
+    auto relue = essai::SauveRelit(saison, fichier);
+    ASSERT_TRUE(relue);
+    EXPECT_TRUE(essai::SansDate(essai::Document(*relue)) == avant);
+    essai::TermineFenetre(f);
+}
+
+std::string NomFicheQuittee(const ::testing::TestParamInfo<std::tuple<CasFicheQuittee, int>>& info)
+{
+    static const char* const sports[4] = {"football", "rugby", "basketball", "handball"};
+    const int sport = std::get<1>(info.param);
+    return std::string(std::get<0>(info.param).nom) + "_" + sports[sport] + (sport % 2 ? "_english" : "");
+}
+
+INSTANTIATE_TEST_SUITE_P(SquadsWindow, FicheQuittee,
+                         ::testing::Combine(::testing::ValuesIn(FichesQuittees), ::testing::Values(0, 1, 2, 3)),
+                         NomFicheQuittee);
 
 }  // namespace

@@ -9,6 +9,7 @@
 // saved and reopened as it was.
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -489,6 +490,78 @@ CasTableau TirsRendus(int sport)
             }};
 }
 
+// The same final: the shoot-out live scoring took away comes back with the
+// score it followed once live scoring is shown again, after another view, after
+// the season is saved and opened again, or after "Retirer le match" (whose word
+// says it is kept, the match then given 1-0 and 1-1); or with that score typed
+// on the results page, which then asks for no shoot-out.
+enum class Entre { Vue, Fichier, Retrait, Page };
+CasTableau TirsRendusPlusTard(int sport, Entre entre)
+{
+    static const char* const sports[4] = {"football", "rugby", "basketball", "handball"};
+    const std::string nom = std::string(entre == Entre::Vue       ? "live_scoring_gives_the_shoot_out_back_after_another_view_"
+                                        : entre == Entre::Fichier ? "live_scoring_gives_the_shoot_out_back_after_the_file_reopened_"
+                                        : entre == Entre::Page    ? "live_scoring_s_shoot_out_comes_back_with_the_score_typed_on_the_page_"
+                                                                  : "live_scoring_keeps_the_shoot_out_of_a_removed_result_") +
+                            sports[sport] + (sport % 2 ? "_english" : "");
+    static std::deque<std::string> noms;
+    noms.push_back(nom);
+    return {noms.back().c_str(),
+            {sport, {{1, 1}}, false, false, 0, sport % 2 == 1},
+            [](Banc& b) {
+                b.Repond({{Reponse::Tirs, 5, 4}});
+                b.Tape(0, "1", "1");
+            },
+            {},
+            [entre](Banc& b) {
+                const std::string ote = TraduireFormat(5880, {5, 4, 1, 1});
+                Tf_Minute* m = &b.Direct(0);
+                if (entre == Entre::Retrait) {
+                    m->mi_RetirerMatch->Click();
+                    EXPECT_EQ(m->l_TirsAuBut->Caption(), ote);
+                } else {
+                    kit::Click(m->Bp1);
+                    EXPECT_EQ(m->l_TirsAuBut->Caption(), ote);
+                }
+                kit::GrabToPng(m, b.nom + "_ote");
+                if (entre == Entre::Fichier) {
+                    RepondBoite(mrOk);   // "saved"
+                    Commande(*b.f, 7);
+                    kit::Process(10);
+                    b.f->OpenFile(NomFichierCourant);
+                    kit::Process(10);
+                    b.c = b.f->Saison->ChampionnatCourant();
+                    ASSERT_TRUE(b.c && b.c->EstCoupe());
+                } else {
+                    b.Page();
+                }
+                if (entre == Entre::Page) {
+                    // Typed back on the results page: no shoot-out asked for.
+                    b.Tape(0, "1", "1");
+                    EXPECT_EQ(b.r().Ligne(0).TirsAuBut->Caption(), TraduireFormat(286, {5, 4}));
+                    return;
+                }
+                m = &b.Direct(0);
+                // The word stands while the shoot-out is kept aside.
+                EXPECT_EQ(m->l_TirsAuBut->Caption(), ote);
+                if (entre == Entre::Retrait) {
+                    kit::Click(m->Bp1);
+                    kit::Click(m->bp2);
+                } else {
+                    kit::Click(m->Bm1);
+                }
+                EXPECT_EQ(m->l_TirsAuBut->Caption(), TraduireFormat(286, {5, 4}));
+                kit::GrabToPng(m, b.nom + "_rendu");
+                b.Page();
+            },
+            0,
+            [](Banc& b, const std::string& avant) {
+                EXPECT_TRUE(b.Doc() == avant) << "the season changed";
+                EXPECT_EQ(b.r().Ligne(0).TirsAuBut->Caption(), TraduireFormat(286, {5, 4}));
+                EXPECT_EQ(b.r().Ligne(0).Qualifie, 0);
+            }};
+}
+
 // Single-match semi-finals played 1-0 and 2-0, the final 3-1.
 void Demis(Banc& b)
 {
@@ -940,6 +1013,13 @@ INSTANTIATE_TEST_SUITE_P(
                        EXPECT_TRUE(b.Journee(4).empty()) << b.Journee(4).front();
                    }},
         TirsRendus(0), TirsRendus(2),
+        TirsRendusPlusTard(0, Entre::Vue), TirsRendusPlusTard(1, Entre::Vue), TirsRendusPlusTard(2, Entre::Vue),
+        TirsRendusPlusTard(3, Entre::Vue), TirsRendusPlusTard(0, Entre::Fichier),
+        TirsRendusPlusTard(1, Entre::Fichier), TirsRendusPlusTard(2, Entre::Fichier),
+        TirsRendusPlusTard(3, Entre::Fichier), TirsRendusPlusTard(0, Entre::Retrait),
+        TirsRendusPlusTard(1, Entre::Retrait), TirsRendusPlusTard(2, Entre::Retrait),
+        TirsRendusPlusTard(3, Entre::Retrait), TirsRendusPlusTard(0, Entre::Page),
+        TirsRendusPlusTard(1, Entre::Page), TirsRendusPlusTard(2, Entre::Page), TirsRendusPlusTard(3, Entre::Page),
         // A semi-final won on a shoot-out, 2-1 live: the shoot-out no longer
         // follows it.
         CasTableau{"live_scoring_drops_the_shoot_out_of_the_score_it_followed",
