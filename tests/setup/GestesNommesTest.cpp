@@ -12,6 +12,8 @@
 #include <functional>
 #include <map>
 
+#include <QWidget>
+
 #include "model/Championnat.h"
 #include "model/ChampionnatStat.h"
 #include "model/Championnat_Maintenance.h"
@@ -35,9 +37,13 @@
 #include "results/w_Resultats.h"
 #include "results/w_SaisieRapide.h"
 #include "results/w_VuesResultats.h"
+#include "setup/w_Barrage.h"
+#include "setup/w_Creation.h"
 #include "setup/w_CreationSaison.h"
 #include "setup/w_Option.h"
 #include "setup/w_RetirerChamp.h"
+#include "setup/w_SaisieEquipes.h"
+#include "tests/shell/EcartsDocument.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/QuandFenetre.h"
 #include "tests/setup/CreationEssai.h"
@@ -455,6 +461,122 @@ std::unique_ptr<TSaison> CoupeTour1(TSaisonComplete& c)
     c.coupe->NbJournee = 1;
     c.saison->SetChampionnatCourant(c.coupe);
     return std::move(c.saison);
+}
+
+// ---- windows left without their OK
+
+// How a window is left without its OK: its "Annuler", Escape, its close box.
+enum class TSortie { Annuler, Echap, Croix };
+
+void Quitte(TForm* f, TControl* annuler, TSortie sortie)
+{
+    if (sortie == TSortie::Annuler)
+        kit::Click(annuler);
+    else if (sortie == TSortie::Echap)
+        kit::PressKey(f->ActiveControl() ? f->ActiveControl() : f, VK_ESCAPE);   // the window active
+    else
+        f->Widget()->close();
+}
+
+// The season as the document before, field by field.
+void Inchangee(TSaison& s, const std::string& avant)
+{
+    std::vector<std::string> ecarts;
+    for (const marche::TEcart& e : marche::Ecarts(avant, SansDate(Document(s))))
+        ecarts.push_back(e.rec.cle + ": " + e.Ligne());
+    EXPECT_EQ(ecarts, std::vector<std::string>{});
+}
+
+// The tree entry of the composition whose championship (or play-off, with
+// the bit 0x8000) has that code.
+TTreeNode* Entree(Tf_CreationSaison* c, int code)
+{
+    for (TTreeNode* n = c->tv_Saison->Items().GetFirstNode(); n; n = n->GetNext())
+        if (const auto* r = Tf_CreationSaison::Rec(n); (r->Objet && r->Objet->Code == code) ||
+                                                       (!r->Objet && n->Level() == 2 && r->Code == code))
+            return n;
+    ADD_FAILURE() << "no entry " << code;
+    return nullptr;
+}
+
+// "Composition de la saison": the league selected, "Retirer", "Valider";
+// the removal window, its box ticked, looked at, then left by sortie: the
+// composition stays open with the league in the season; then "Annuler".
+void RetraitQuitte(TRoute& r, TSortie sortie, std::function<void(Tf_RetirerChamp*)> regarde = nullptr)
+{
+    QuandFenetre<Tf_CreationSaison>([&r, sortie, regarde](Tf_CreationSaison* c) {
+        c->tv_Saison->SetSelected(Entree(c, Ligue));
+        kit::Click(c->bc_RetirerElement);
+        bool vue = false;
+        QuandFenetre<Tf_RetirerChamp>([&](Tf_RetirerChamp* t) {
+            vue = true;
+            ASSERT_EQ(t->clb_Championnat->Items().Count(), 1);
+            t->clb_Championnat->SetChecked(0, true);
+            if (regarde)
+                regarde(t);
+            Quitte(t, t->b_Annuler, sortie);
+        });
+        kit::Click(c->b_Valider);
+        EXPECT_TRUE(vue);
+        EXPECT_EQ(c->ModalResult(), mrNone) << "the composition closed";
+        EXPECT_NE(r.Champ(Ligue), nullptr);
+        if (c->ModalResult() == mrNone)
+            kit::Click(c->b_Annuler);
+    });
+    Commande(r.f, 193);
+    kit::ForgetModalActions();
+}
+
+// "Composition de la saison": a double click on the play-off (places 2-3 of
+// the league, 1 and 4 of the other division), "1-4" typed over its first
+// row, "Valider"; then the composition left by sortie.
+void BarrageQuitte(TRoute& r, TSortie sortie)
+{
+    QuandFenetre<Tf_CreationSaison>([&r, sortie](Tf_CreationSaison* c) {
+        TTreeNode* n = Entree(c, 0x8000 | 3);
+        ASSERT_TRUE(n);
+        c->tv_Saison->SetSelected(n);
+        bool vue = false;
+        QuandFenetre<Tf_Barrage>([&](Tf_Barrage* b) {
+            vue = true;
+            ASSERT_EQ(b->Lignes.size(), 2u);
+            EXPECT_EQ(b->Lignes[0].Texte->Text(), "2-3;");
+            TapeDans(b->Lignes[0].Texte, "1-4");
+            kit::Click(b->b_Valider);
+        });
+        const TRect e = n->DisplayRect(true);
+        kit::DblClick(c->tv_Saison, (e.Left + e.Right) / 2, (e.Top + e.Bottom) / 2);
+        EXPECT_TRUE(vue);
+        const TDivisionBarrage* d = r.S().Arbre().ListeBarrages().at(0)->Division(0);
+        EXPECT_TRUE(d && d->Places.size() == 1 && d->Places[0].Min == 1 && d->Places[0].Max == 4) << "not edited";
+        Quitte(c, c->b_Annuler, sortie);
+    });
+    Commande(r.f, 193);
+    kit::ForgetModalActions();
+}
+
+// "Composition de la saison": "Créer un championnat" validated as it opens,
+// a new name typed in each box of its teams, OK; then the composition left
+// by sortie.
+void ChampionnatQuitte(TRoute& r, TSortie sortie)
+{
+    const int equipes = r.S().NbEquipe();
+    QuandFenetre<Tf_CreationSaison>([&r, sortie, equipes](Tf_CreationSaison* c) {
+        QuandFenetre<Tf_Creation>([](Tf_Creation* k) { kit::Click(k->b_Valider); });
+        size_t n = 0;
+        QuandFenetre<Tf_SaisieEquipes>([&n](Tf_SaisieEquipes* e) {
+            n = e->Equipes.size();
+            for (size_t i = 0; i < n; ++i)
+                TapeDans(e->Equipes[i], "Neuve " + std::to_string(i + 1));
+            kit::Click(e->b_Ok);
+        });
+        kit::Click(c->bc_CreeChamp);
+        EXPECT_GE(n, 2u);
+        EXPECT_EQ(r.S().NbEquipe(), equipes + static_cast<int>(n)) << "no team typed";
+        Quitte(c, c->b_Annuler, sortie);
+    });
+    Commande(r.f, 193);
+    kit::ForgetModalActions();
 }
 
 struct TGeste
@@ -1122,6 +1244,30 @@ const TGeste gestes[] = {
      "none",
      false, 15, CoupeTour1, [](TRoute& r) { return CarteAnnulee(r, "cb_Stade", "Zorro Arena", true); },
      [](TSaison& s, const std::string& avant) { EXPECT_TRUE(SansDate(Document(s)) == avant) << Ecart(SansDate(Document(s)), avant); }},
+    {"the league out, its box in the removal window ticked, then Annuler there: nothing leaves, the composition "
+     "stays open",
+     false, 15, nullptr, [](TRoute& r) { return RetraitQuitte(r, TSortie::Annuler), std::vector<std::string>{}; },
+     Inchangee},
+    {"the league out, its box ticked, then Escape in the removal window: nothing leaves, the composition stays open",
+     false, 15, nullptr, [](TRoute& r) { return RetraitQuitte(r, TSortie::Echap), std::vector<std::string>{}; },
+     Inchangee},
+    {"the league out, its box ticked, then the removal window's close box: nothing leaves, the composition stays "
+     "open",
+     false, 15, nullptr, [](TRoute& r) { return RetraitQuitte(r, TSortie::Croix), std::vector<std::string>{}; },
+     Inchangee},
+    {"the play-off's first row typed 1-4 and validated, then the composition's Annuler: the play-off keeps its places",
+     false, 15, nullptr, [](TRoute& r) { return BarrageQuitte(r, TSortie::Annuler), std::vector<std::string>{}; },
+     Inchangee},
+    {"the play-off's first row typed 1-4 and validated, then Escape in the composition: the play-off keeps its places",
+     false, 15, nullptr, [](TRoute& r) { return BarrageQuitte(r, TSortie::Echap), std::vector<std::string>{}; },
+     Inchangee},
+    {"the play-off's first row typed 1-4 and validated, then the composition's close box: the play-off keeps its "
+     "places",
+     false, 15, nullptr, [](TRoute& r) { return BarrageQuitte(r, TSortie::Croix), std::vector<std::string>{}; },
+     Inchangee},
+    {"a championship created with its teams typed, then the composition's close box: its teams leave with it", false,
+     15, nullptr, [](TRoute& r) { return ChampionnatQuitte(r, TSortie::Croix), std::vector<std::string>{}; },
+     Inchangee},
 };
 
 }  // namespace
