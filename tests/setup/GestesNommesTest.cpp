@@ -12,6 +12,8 @@
 #include <functional>
 #include <map>
 
+#include <QFontMetrics>
+#include <QLabel>
 #include <QWidget>
 
 #include "model/Championnat.h"
@@ -497,6 +499,19 @@ TTreeNode* Entree(Tf_CreationSaison* c, int code)
             return n;
     ADD_FAILURE() << "no entry " << code;
     return nullptr;
+}
+
+// The caption shows whole on one line of its label; a label that breaks its
+// lines shows them all.
+void UneLigne(TLabel* l, bool une)
+{
+    auto* q = static_cast<QLabel*>(l->Widget());
+    const QFontMetrics fm(q->font());
+    const int haut = q->wordWrap() ? q->heightForWidth(q->width()) : fm.height();
+    EXPECT_LE(haut, l->Height()) << l->Caption();
+    if (une) {
+        EXPECT_TRUE(haut <= fm.height() && fm.horizontalAdvance(q->text()) <= q->width()) << l->Caption();
+    }
 }
 
 // "Composition de la saison": the league selected, "Retirer", "Valider";
@@ -1254,6 +1269,26 @@ const TGeste gestes[] = {
     {"the league out, its box ticked, then the removal window's close box: nothing leaves, the composition stays "
      "open",
      false, 15, nullptr, [](TRoute& r) { return RetraitQuitte(r, TSortie::Croix), std::vector<std::string>{}; },
+     Inchangee},
+    {"the removal window says its caption on one line and beside its boxes what ticked and unticked do", false, 15,
+     nullptr,
+     [](TRoute& r) {
+         RetraitQuitte(r, TSortie::Annuler, [&r](Tf_RetirerChamp* t) {
+             UneLigne(kit::Find<TLabel>(t, "Label2"), true);
+             EXPECT_EQ(kit::Find<TLabel>(t, "Label2")->Caption(), Traduire(992));
+             for (const auto& [nom, texte] : {std::pair{"l_Coche", 6120}, std::pair{"l_NonCoche", 6121}}) {
+                 TLabel* l = kit::Find<TLabel>(t, nom);
+                 ASSERT_TRUE(l) << nom;
+                 EXPECT_EQ(l->Caption(), Traduire(texte));
+                 UneLigne(l, false);
+                 EXPECT_LE(l->Top() + l->Height(), l->Parent()->ClientHeight()) << nom;
+                 EXPECT_GE(l->Top(), t->clb_Championnat->Top() + t->clb_Championnat->Height()) << nom;
+             }
+             kit::GrabToPng(t, "gestes-retirer-legendes-" + std::to_string(r.S().Sport()) +
+                                   (Traduire(29) == "OK" ? "-en" : ""));
+         });
+         return std::vector<std::string>{};
+     },
      Inchangee},
     {"the play-off's first row typed 1-4 and validated, then the composition's Annuler: the play-off keeps its places",
      false, 15, nullptr, [](TRoute& r) { return BarrageQuitte(r, TSortie::Annuler), std::vector<std::string>{}; },
