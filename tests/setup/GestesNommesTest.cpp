@@ -41,6 +41,7 @@
 #include "results/w_VuesResultats.h"
 #include "setup/w_Barrage.h"
 #include "setup/w_Creation.h"
+#include "setup/w_CreationBarrage.h"
 #include "setup/w_CreationSaison.h"
 #include "setup/w_Option.h"
 #include "setup/w_RetirerChamp.h"
@@ -592,6 +593,107 @@ void ChampionnatQuitte(TRoute& r, TSortie sortie)
     });
     Commande(r.f, 193);
     kit::ForgetModalActions();
+}
+
+// ---- a play-off's final
+
+constexpr int Finale = 0x8004;   // the championship of play-off 4
+
+// Play-off 4: the first two of the league in a final of one match; the words
+// of its definition from 19 on as given (forfeit scores, English-average
+// points), none by default.
+std::unique_ptr<TSaison> AvecFinale(TSaisonComplete& c, std::vector<uint8_t> mots = {})
+{
+    auto b = std::make_unique<TDonneesBarrage>();
+    b->Code = 4;
+    b->AjouteDivision(Ligue, {{1, 2}});
+    b->AjouteTour(1, 1)->AjouteRencontre(Ligue, Ligue, 1, 2);
+    for (size_t i = 0; i < mots.size(); ++i)
+        b->SetOption(19 + static_cast<int>(i), mots[i]);
+    c.saison->Arbre().AjouteBarrage("Finale", "France", std::move(b));
+    return std::move(c.saison);
+}
+
+// The same final already made, as earlier versions saved it: its cup holds 0
+// in words 19 to 26. The season opened from that document, the cup current.
+std::unique_ptr<TSaison> FinaleAncienne(TSaisonComplete& c)
+{
+    auto f = c.Nouveau(TDonneesChampionnat::TypeCoupe | TDonneesChampionnat::TypeNational);
+    f->AjouteEquipe(0);
+    f->AjouteEquipe(1);
+    const TInfoTourCoupe finale[] = {{1, 1, 1}};
+    f->CreeToursCoupe(finale);
+    f->SetOption(1, 1);
+    for (int i = 19; i <= 26; ++i)
+        f->SetOption(i, 0);
+    f->CreeMatch(1, 0, 1, 65535, 65535);
+    f->CodeChamp = Finale;
+    c.saison->SetChampionnatCourant(c.saison->Arbre().AjouteChampionnat("Finale", "Finale", std::move(f), "France")->Championnat());
+    return Lit(c.sport, SansDate(Document(*c.saison)));
+}
+
+// The final made by "Créer un barrage..." (cree) or opened current; its
+// results page: a right click on its home team, "Forfait"; then the squads
+// shown, which writes the matchday.
+std::vector<std::string> ForfaitFinale(TRoute& r, bool cree, const std::string& png)
+{
+    if (cree) {
+        QuandFenetre<Tf_CreeBarrage>([](Tf_CreeBarrage* c) {
+            EXPECT_EQ(c->cb_Barrage->Items().Count(), 1);
+            RepondBoite(mrOk);   // "created"
+            kit::Click(c->b_Continuer);
+        });
+        Commande(r.f, 194);
+        kit::Process(20);
+        kit::ForgetModalActions();
+    }
+    std::vector<std::string> textes;
+    EXPECT_TRUE(r.Champ(Finale) && r.S().ChampionnatCourant() == r.Champ(Finale));
+    Commande(r.f, 13);
+    kit::Process(20);
+    auto* v = dynamic_cast<Tf_Resultats*>(r.f.Enfant);
+    EXPECT_TRUE(v && v->NbLignes() == 1);
+    if (!v || v->NbLignes() != 1)
+        return textes;
+    kit::MouseDown(v->Ligne(0).Domicile, 5, 5, mbRight);
+    kit::MouseUp(v->Ligne(0).Domicile, 5, 5, mbRight);
+    v->pm_Forfait->CloseMenu();
+    Repond(r, textes, "gestes-forfait-finale-question");
+    v->mi_Forfait->Click();
+    kit::ForgetModalActions();
+    kit::GrabToPng(v, "gestes-forfait-" + png + "-" + std::to_string(r.S().Sport()) + (Traduire(29) == "OK" ? "-en" : ""));
+    Commande(r.f, 147);
+    kit::Process(20);
+    return textes;
+}
+
+// The final's home team won it by forfeit, by the scores given: its match,
+// its state, the cup's winner.
+void FinaleGagnee(TSaison& s, int gagnant, int perdant)
+{
+    TDonneesChampionnat* c = s.Arbre().ChampionnatParCode(Finale);
+    ASSERT_TRUE(c);
+    const TInfoComp* m = c->Match(1, 1);
+    ASSERT_TRUE(m);
+    EXPECT_EQ(std::make_pair(m->Score(0) & 0x7FFF, m->Score(1) & 0x7FFF), std::make_pair(gagnant, perdant));
+    const TPenalite* p = c->Penalites().Cherche(m->IdEquipe(0), m->IdEquipe(1), 1);
+    EXPECT_TRUE(p && p->Type == etatForfait);
+    const TTableau t = Tableau(*c, MatchsCoupe(*c));
+    ASSERT_EQ(t.Tours.size(), 1u);
+    ASSERT_EQ(t.Tours[0].Ties.size(), 1u);
+    EXPECT_EQ(t.Tours[0].Ties[0].Vainqueur, m->IdEquipe(0));
+}
+
+// The final won by the sport's forfeit score, its cup holding the sport's
+// words 19 to 26 (forfeit scores, English-average points) as a new one does.
+void FinaleDuSport(TSaison& s)
+{
+    const auto neuf = s.CreeChampionnat(TDonneesChampionnat::TypeCoupe | TDonneesChampionnat::TypeNational, 0);
+    const TDonneesChampionnat* c = s.Arbre().ChampionnatParCode(Finale);
+    ASSERT_TRUE(c && neuf);
+    for (int i = 19; i <= 26; ++i)
+        EXPECT_EQ(c->Option(i), neuf->Option(i)) << "word " << i;
+    FinaleGagnee(s, neuf->Option(19), neuf->Option(20));
 }
 
 struct TGeste
@@ -1303,6 +1405,22 @@ const TGeste gestes[] = {
     {"a championship created with its teams typed, then the composition's close box: its teams leave with it", false,
      15, nullptr, [](TRoute& r) { return ChampionnatQuitte(r, TSortie::Croix), std::vector<std::string>{}; },
      Inchangee},
+    {"a forfeit in the final of a play-off made by Créer un barrage: the winner takes the sport's forfeit score and the "
+     "cup",
+     false, 15, [](TSaisonComplete& c) { return AvecFinale(c); }, [](TRoute& r) { return ForfaitFinale(r, true, "finale"); },
+     [](TSaison& s, const std::string&) { FinaleDuSport(s); }},
+    {"a forfeit in the final of a play-off whose definition holds its own forfeit score and English-average points: "
+     "they stand",
+     false, 15, [](TSaisonComplete& c) { return AvecFinale(c, {2, 0, 255}); },
+     [](TRoute& r) { return ForfaitFinale(r, true, "finale-definie"); },
+     [](TSaison& s, const std::string&) {
+         FinaleGagnee(s, 2, 0);
+         const TDonneesChampionnat* c = s.Arbre().ChampionnatParCode(Finale);
+         EXPECT_EQ(std::make_pair(static_cast<int16_t>(c->Option(21)), c->Option(22)), std::make_pair(int16_t{-1}, uint16_t{0}));
+     }},
+    {"a forfeit in the final of a play-off saved by earlier versions with 0 in its forfeit scores: the sport's score",
+     false, 15, FinaleAncienne, [](TRoute& r) { return ForfaitFinale(r, false, "finale-ancienne"); },
+     [](TSaison& s, const std::string&) { FinaleDuSport(s); }},
 };
 
 }  // namespace
