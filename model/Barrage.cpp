@@ -27,6 +27,28 @@ int32_t TTourCoupe::AjouteRencontre(uint16_t a, uint16_t b, uint16_t c, uint16_t
 
 // ---------------------------------------------------------------------------
 
+TDonneesBarrage::TDonneesBarrage(const TDonneesBarrage& autre)
+{
+    *this = autre;
+}
+
+TDonneesBarrage& TDonneesBarrage::operator=(const TDonneesBarrage& autre)
+{
+    if (this == &autre)
+        return *this;
+    TypeGroupe = autre.TypeGroupe;
+    Code = autre.Code;
+    CodePerso = autre.CodePerso;
+    TypeEquipe = autre.TypeEquipe;
+    MoitiePoint = autre.MoitiePoint;
+    divisions_ = autre.divisions_;
+    tours_.clear();
+    for (const auto& t : autre.tours_)
+        tours_.push_back(std::make_unique<TTourCoupe>(*t));
+    options_ = autre.options_;
+    return *this;
+}
+
 void TDonneesBarrage::AjouteDivision(int32_t code, std::vector<TPlaceBarrage> places)
 {
     divisions_.push_back({code, std::move(places)});

@@ -65,6 +65,10 @@ public:
 
     TDonneesBarrage() = default;
     virtual ~TDonneesBarrage() = default;
+    // Whole copies: its sources, its rounds, its options and its fields (a
+    // window keeps one to give the play-off back as it found it).
+    TDonneesBarrage(const TDonneesBarrage& autre);
+    TDonneesBarrage& operator=(const TDonneesBarrage& autre);
 
     void AjouteDivision(int32_t code, std::vector<TPlaceBarrage> places);
     // The first source division of that code takes these places instead of its

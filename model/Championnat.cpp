@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/Barrage.h"
 #include "model/Championnat_Maintenance.h"
 #include "model/Saison.h"
 #include "model/TableauCoupe.h"
@@ -1072,6 +1073,38 @@ void TDonneesChampionnat::ReglagesParDefaut()
 {
     OptionsSport();
     OrdreClassement = "ac";
+}
+
+namespace {
+
+constexpr int PremierMotSport = 19, DernierMotSport = 26;
+
+bool MotsSportVides(const std::function<int(int)>& mot)
+{
+    for (int i = PremierMotSport; i <= DernierMotSport; ++i)
+        if (mot(i) != 0)
+            return false;
+    return true;
+}
+
+}   // namespace
+
+void TDonneesChampionnat::PrendOptionsBarrage(const TDonneesBarrage& barrage)
+{
+    const bool sport = MotsSportVides([&](int i) { return barrage.Option(i); });
+    for (int i = 0; i < NbOption; ++i) {
+        if (i >= PremierMotSport && i <= DernierMotSport && sport)
+            continue;
+        // The English-average points are signed, as the options window writes them.
+        const uint8_t o = barrage.Option(i);
+        SetOption(i, i > 20 && i <= DernierMotSport ? static_cast<int8_t>(o) : o);
+    }
+}
+
+void TDonneesChampionnat::RetablitOptionsSport()
+{
+    if ((CodeChamp & 0x8000) && MotsSportVides([&](int i) { return Option(i); }))
+        OptionsParDefaut();
 }
 
 // ---------------------------------------------------------------------------

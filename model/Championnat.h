@@ -24,6 +24,7 @@
 #include "model/Penalites.h"
 #include "platform/rtl/StringList.h"
 
+class TDonneesBarrage;
 class TSaison;
 class TXmlReader;
 class TXmlWriter;
@@ -368,6 +369,15 @@ public:
     // What a new championship starts from, the same as one read from a file:
     // the sport's option words and the tie-break letters "ac".
     void ReglagesParDefaut();
+    // The option words 0 to 26 of a championship made from a play-off, from
+    // the play-off's option bytes. Words 19 to 26 (the forfeit scores and the
+    // English-average points, signed) are taken only when the play-off holds
+    // one of them: a play-off that holds none leaves the sport's own, so that
+    // a forfeit gives its winner the game.
+    void PrendOptionsBarrage(const TDonneesBarrage& barrage);
+    // Words 19 to 26 all 0 in a championship made from a play-off (its code
+    // carries the bit 0x8000), as earlier versions wrote it: the sport's own.
+    void RetablitOptionsSport();
 
     TPenalites& Penalites() { return penalites_; }
     const TPenalites& Penalites() const { return penalites_; }

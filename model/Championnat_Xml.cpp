@@ -504,6 +504,9 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
     if (SystemeDate())
         journees_->TrieParDate();
     DerniereJournee = static_cast<uint8_t>(CalculeDerniereJournee());
+    // A play-off's championship of an earlier version: a forfeit gives its
+    // winner the sport's score, not 0-0.
+    RetablitOptionsSport();
     // The cup as its file holds it is the one its next change starts from,
     // its third-place match where the results page shows it.
     RangePetiteFinale(*this);

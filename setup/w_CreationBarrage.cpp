@@ -423,9 +423,9 @@ void Tf_CreeBarrage::CreeChampionnat(const std::vector<std::pair<std::string, in
         c->CreeToursCoupe(toursCoupe);
     }
     c->SetSaison(Saison);
-    // 2.
-    for (int o = 0; o <= 26; ++o)
-        c->SetOption(o, b.Option(o));
+    // 2. The play-off's options, the sport's forfeit scores and English-average
+    // points kept where the play-off holds none.
+    c->PrendOptionsBarrage(b);
     // A cup's round count is set after the play-off's options, which would
     // otherwise clear it: without it no winner goes on to the next round.
     if (b.TypeGroupe == 0)

@@ -190,6 +190,12 @@ Tf_CreationSaison::Tf_CreationSaison(TComponent* AOwner) : TBrivantelForm(AOwner
         if (!active_ && !Active())
             SetModalResult(mrCancel);
     };
+    // "Annuler", Escape and the close box all end here, as does a window
+    // that could not start: one road takes back what the window began.
+    OnClose = [this](TObject*, TCloseAction&) {
+        if (ModalResult() != mrOk)
+            Renonce();
+    };
     DoCreate();
 }
 
@@ -708,9 +714,9 @@ void Tf_CreationSaison::b_ValiderClick()
             f->ChangeCouleurs(Couleurs);
             f->ChangeSaison(Saison);
             f->DonneListe(retires);
-            f->ShowModal();
-            // No to its question: the season stays as it was, this window open.
-            if (f->Abandon)
+            // Its Cancel, Escape or close box, or No to its question: the
+            // season stays as it was, this window open.
+            if (f->ShowModal() != mrOk || f->Abandon)
                 return;
         }
     }
@@ -744,6 +750,16 @@ void Tf_CreationSaison::RetireCrees()
 
 void Tf_CreationSaison::b_AnnulerClick()
 {
+    SetModalResult(mrCancel);
+}
+
+void Tf_CreationSaison::Renonce()
+{
+    // The season's play-offs as they were before their first edit here.
+    for (auto& [barrage, avant] : barragesAvant_)
+        *barrage = *avant;
+    barragesAvant_.clear();
+    NouveauxBarrages.clear();
     if (!(Tag & (32 | 4))) {
         crees_.clear();
         saisonNouvelle_.reset();
@@ -751,6 +767,4 @@ void Tf_CreationSaison::b_AnnulerClick()
     } else {
         RetireCrees();
     }
-    NouveauxBarrages.clear();
-    SetModalResult(mrCancel);
 }

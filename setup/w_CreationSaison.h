@@ -100,6 +100,7 @@ public:
     TDonneesBarrage* BarrageParCode(int32_t code) const;
     void bc_AjouteFichierClick();
     void b_ValiderClick();
+    // Leaves the window as Escape and the close box do: nothing it began stays.
     void b_AnnulerClick();
     void sb_UpClick();
     void sb_DownClick();
@@ -158,6 +159,11 @@ private:
                                   bool edite = true);
     void AttacheCrees();
     void RetireCrees();
+    // Cancel, Escape and the close box: everything the window began on the
+    // season is taken back (the championships, cups and play-offs made here,
+    // the teams typed for them, the season's play-offs edited here), and a
+    // new season goes.
+    void Renonce();
     // The championships made here, the last first: a competition made with
     // them takes their years.
     std::vector<const TDonneesChampionnat*> Crees() const;
@@ -173,5 +179,8 @@ private:
     // Championships and cups made here: the season takes them on validation.
     std::vector<std::unique_ptr<TDonneesChampionnat>> crees_;
     int32_t premiereEquipe_ = 0;   // teams from this id on were added here
+    // The season's play-offs edited here, each with a copy of what it held
+    // before its first edit.
+    std::vector<std::pair<TDonneesBarrage*, std::unique_ptr<TDonneesBarrage>>> barragesAvant_;
     bool active_ = false;
 };

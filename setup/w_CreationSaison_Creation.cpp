@@ -412,6 +412,13 @@ void Tf_CreationSaison::EditeBarrage(TTreeNode* n)
     TDonneesBarrage* b = BarrageParCode(Rec(n)->Code);
     if (!b)
         return;
+    // A play-off of the season is given back as it was if this window is
+    // cancelled: a copy of it before its first edit here.
+    const bool saison = std::none_of(NouveauxBarrages.begin(), NouveauxBarrages.end(),
+                                     [b](const auto& x) { return x.get() == b; });
+    if (saison && std::none_of(barragesAvant_.begin(), barragesAvant_.end(),
+                               [b](const auto& x) { return x.first == b; }))
+        barragesAvant_.emplace_back(b, std::make_unique<TDonneesBarrage>(*b));
     TOwned<Tf_Barrage> f(new Tf_Barrage(this));
     f->ChangeCouleurs(Couleurs);
     f->ChangeSaison(Saison);

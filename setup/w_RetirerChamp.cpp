@@ -1,6 +1,7 @@
 #include "setup/w_RetirerChamp.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "model/Championnat.h"
 #include "model/DescTree.h"
@@ -18,6 +19,7 @@ using namespace setup;
 
 constexpr TStrings::Object EquipeNouvelle = 65535;
 constexpr int TexteQuestionFusions = 5991;
+constexpr int TexteCoche = 6120, TexteNonCoche = 6121;
 
 // ---- removal -------------------------------------------------------------------------------
 
@@ -25,9 +27,17 @@ Tf_RetirerChamp::Tf_RetirerChamp(TComponent* AOwner) : TBrivantelForm(AOwner)
 {
     PrepareFiche(this, "f_RetirerChamp", Traduire(993), 420, 330);
     FondCopie1 = Fond(this, this, "FondCopie1", 8, 8, 404, 274);
-    auto* l = Libelle(this, FondCopie1, "Label2", Traduire(992), 10, 8, 384, 48);
-    l->SetWordWrap(true);
-    clb_Championnat = Place(new TCheckListBox(this), FondCopie1, "clb_Championnat", 10, 60, 384, 204);
+    // The caption on one line, the list, then what a box ticked or left
+    // unticked does, each line under the list broken to its width.
+    Libelle(this, FondCopie1, "Label2", Traduire(992), 10, 8, 384);
+    clb_Championnat = Place(new TCheckListBox(this), FondCopie1, "clb_Championnat", 10, 30, 384, 164);
+    int y = 200;
+    for (const auto& [nom, texte] : {std::pair{"l_Coche", TexteCoche}, std::pair{"l_NonCoche", TexteNonCoche}}) {
+        TLabel* l = Libelle(this, FondCopie1, nom, Traduire(texte), 10, y, 384);
+        l->SetWordWrap(true);
+        l->SetWidth(384);
+        y += l->Height() + 4;
+    }
     b_Valider = Bouton(this, this, "b_Valider", Traduire(29), 98, 290);
     b_Valider->OnClick = [this](TObject*) { b_ValiderClick(); };
     b_Annuler = Bouton(this, this, "b_Annuler", Traduire(125), 226, 290);

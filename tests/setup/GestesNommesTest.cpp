@@ -12,6 +12,10 @@
 #include <functional>
 #include <map>
 
+#include <QFontMetrics>
+#include <QLabel>
+#include <QWidget>
+
 #include "model/Championnat.h"
 #include "model/ChampionnatStat.h"
 #include "model/Championnat_Maintenance.h"
@@ -35,9 +39,14 @@
 #include "results/w_Resultats.h"
 #include "results/w_SaisieRapide.h"
 #include "results/w_VuesResultats.h"
+#include "setup/w_Barrage.h"
+#include "setup/w_Creation.h"
+#include "setup/w_CreationBarrage.h"
 #include "setup/w_CreationSaison.h"
 #include "setup/w_Option.h"
 #include "setup/w_RetirerChamp.h"
+#include "setup/w_SaisieEquipes.h"
+#include "tests/shell/EcartsDocument.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/QuandFenetre.h"
 #include "tests/setup/CreationEssai.h"
@@ -455,6 +464,216 @@ std::unique_ptr<TSaison> CoupeTour1(TSaisonComplete& c)
     c.coupe->NbJournee = 1;
     c.saison->SetChampionnatCourant(c.coupe);
     return std::move(c.saison);
+}
+
+// ---- windows left without their OK
+
+// How a window is left without its OK: its "Annuler", Escape, its close box.
+enum class TSortie { Annuler, Echap, Croix };
+
+void Quitte(TForm* f, TControl* annuler, TSortie sortie)
+{
+    if (sortie == TSortie::Annuler)
+        kit::Click(annuler);
+    else if (sortie == TSortie::Echap)
+        kit::PressKey(f->ActiveControl() ? f->ActiveControl() : f, VK_ESCAPE);   // the window active
+    else
+        f->Widget()->close();
+}
+
+// The season as the document before, field by field.
+void Inchangee(TSaison& s, const std::string& avant)
+{
+    std::vector<std::string> ecarts;
+    for (const marche::TEcart& e : marche::Ecarts(avant, SansDate(Document(s))))
+        ecarts.push_back(e.rec.cle + ": " + e.Ligne());
+    EXPECT_EQ(ecarts, std::vector<std::string>{});
+}
+
+// The tree entry of the composition whose championship (or play-off, with
+// the bit 0x8000) has that code.
+TTreeNode* Entree(Tf_CreationSaison* c, int code)
+{
+    for (TTreeNode* n = c->tv_Saison->Items().GetFirstNode(); n; n = n->GetNext())
+        if (const auto* r = Tf_CreationSaison::Rec(n); (r->Objet && r->Objet->Code == code) ||
+                                                       (!r->Objet && n->Level() == 2 && r->Code == code))
+            return n;
+    ADD_FAILURE() << "no entry " << code;
+    return nullptr;
+}
+
+// "Composition de la saison": the league selected, "Retirer", "Valider";
+// the removal window, its box ticked, looked at, then left by sortie: the
+// composition stays open with the league in the season; then "Annuler".
+void RetraitQuitte(TRoute& r, TSortie sortie, std::function<void(Tf_RetirerChamp*)> regarde = nullptr)
+{
+    QuandFenetre<Tf_CreationSaison>([&r, sortie, regarde](Tf_CreationSaison* c) {
+        c->tv_Saison->SetSelected(Entree(c, Ligue));
+        kit::Click(c->bc_RetirerElement);
+        bool vue = false;
+        QuandFenetre<Tf_RetirerChamp>([&](Tf_RetirerChamp* t) {
+            vue = true;
+            ASSERT_EQ(t->clb_Championnat->Items().Count(), 1);
+            t->clb_Championnat->SetChecked(0, true);
+            if (regarde)
+                regarde(t);
+            Quitte(t, t->b_Annuler, sortie);
+        });
+        kit::Click(c->b_Valider);
+        EXPECT_TRUE(vue);
+        EXPECT_EQ(c->ModalResult(), mrNone) << "the composition closed";
+        EXPECT_NE(r.Champ(Ligue), nullptr);
+        if (c->ModalResult() == mrNone)
+            kit::Click(c->b_Annuler);
+    });
+    Commande(r.f, 193);
+    kit::ForgetModalActions();
+}
+
+// "Composition de la saison": a double click on the play-off (places 2-3 of
+// the league, 1 and 4 of the other division), "1-4" typed over its first
+// row, "Valider"; then the composition left by sortie.
+void BarrageQuitte(TRoute& r, TSortie sortie)
+{
+    QuandFenetre<Tf_CreationSaison>([&r, sortie](Tf_CreationSaison* c) {
+        TTreeNode* n = Entree(c, 0x8000 | 3);
+        ASSERT_TRUE(n);
+        c->tv_Saison->SetSelected(n);
+        bool vue = false;
+        QuandFenetre<Tf_Barrage>([&](Tf_Barrage* b) {
+            vue = true;
+            ASSERT_EQ(b->Lignes.size(), 2u);
+            EXPECT_EQ(b->Lignes[0].Texte->Text(), "2-3;");
+            TapeDans(b->Lignes[0].Texte, "1-4");
+            kit::Click(b->b_Valider);
+        });
+        const TRect e = n->DisplayRect(true);
+        kit::DblClick(c->tv_Saison, (e.Left + e.Right) / 2, (e.Top + e.Bottom) / 2);
+        EXPECT_TRUE(vue);
+        const TDivisionBarrage* d = r.S().Arbre().ListeBarrages().at(0)->Division(0);
+        EXPECT_TRUE(d && d->Places.size() == 1 && d->Places[0].Min == 1 && d->Places[0].Max == 4) << "not edited";
+        Quitte(c, c->b_Annuler, sortie);
+    });
+    Commande(r.f, 193);
+    kit::ForgetModalActions();
+}
+
+// "Composition de la saison": "Créer un championnat" validated as it opens,
+// a new name typed in each box of its teams, OK; then the composition left
+// by sortie.
+void ChampionnatQuitte(TRoute& r, TSortie sortie)
+{
+    const int equipes = r.S().NbEquipe();
+    QuandFenetre<Tf_CreationSaison>([&r, sortie, equipes](Tf_CreationSaison* c) {
+        QuandFenetre<Tf_Creation>([](Tf_Creation* k) { kit::Click(k->b_Valider); });
+        size_t n = 0;
+        QuandFenetre<Tf_SaisieEquipes>([&n](Tf_SaisieEquipes* e) {
+            n = e->Equipes.size();
+            for (size_t i = 0; i < n; ++i)
+                TapeDans(e->Equipes[i], "Neuve " + std::to_string(i + 1));
+            kit::Click(e->b_Ok);
+        });
+        kit::Click(c->bc_CreeChamp);
+        EXPECT_GE(n, 2u);
+        EXPECT_EQ(r.S().NbEquipe(), equipes + static_cast<int>(n)) << "no team typed";
+        Quitte(c, c->b_Annuler, sortie);
+    });
+    Commande(r.f, 193);
+    kit::ForgetModalActions();
+}
+
+// ---- a play-off's final
+
+constexpr int Finale = 0x8004;   // the championship of play-off 4
+
+// Play-off 4: the first two of the league in a final of one match; the words
+// of its definition from 19 on as given (forfeit scores, English-average
+// points), none by default.
+std::unique_ptr<TSaison> AvecFinale(TSaisonComplete& c, std::vector<uint8_t> mots = {})
+{
+    auto b = std::make_unique<TDonneesBarrage>();
+    b->Code = 4;
+    b->AjouteDivision(Ligue, {{1, 2}});
+    b->AjouteTour(1, 1)->AjouteRencontre(Ligue, Ligue, 1, 2);
+    for (size_t i = 0; i < mots.size(); ++i)
+        b->SetOption(19 + static_cast<int>(i), mots[i]);
+    c.saison->Arbre().AjouteBarrage("Finale", "France", std::move(b));
+    return std::move(c.saison);
+}
+
+// The same final already made, as earlier versions saved it: its cup holds 0
+// in words 19 to 26. The season opened from that document, the cup current.
+std::unique_ptr<TSaison> FinaleAncienne(TSaisonComplete& c)
+{
+    auto f = c.Nouveau(TDonneesChampionnat::TypeCoupe | TDonneesChampionnat::TypeNational);
+    f->AjouteEquipe(0);
+    f->AjouteEquipe(1);
+    const TInfoTourCoupe finale[] = {{1, 1, 1}};
+    f->CreeToursCoupe(finale);
+    f->SetOption(1, 1);
+    for (int i = 19; i <= 26; ++i)
+        f->SetOption(i, 0);
+    f->CreeMatch(1, 0, 1, 65535, 65535);
+    f->CodeChamp = Finale;
+    TDescNoeud* n = c.saison->Arbre().AjouteChampionnat("Finale", "Finale", std::move(f), "France");
+    c.saison->SetChampionnatCourant(n->Championnat());
+    return Lit(c.sport, SansDate(Document(*c.saison)));
+}
+
+// The final made by "Créer un barrage..." (cree) or opened current; its
+// results page: a right click on its home team, "Forfait"; then the squads
+// shown, which writes the matchday.
+std::vector<std::string> ForfaitFinale(TRoute& r, bool cree, const std::string& png)
+{
+    if (cree) {
+        QuandFenetre<Tf_CreeBarrage>([](Tf_CreeBarrage* c) {
+            EXPECT_EQ(c->cb_Barrage->Items().Count(), 1);
+            RepondBoite(mrOk);   // "created"
+            kit::Click(c->b_Continuer);
+        });
+        Commande(r.f, 194);
+        kit::Process(20);
+        kit::ForgetModalActions();
+    }
+    std::vector<std::string> textes;
+    EXPECT_TRUE(r.Champ(Finale) && r.S().ChampionnatCourant() == r.Champ(Finale));
+    Commande(r.f, 13);
+    kit::Process(20);
+    auto* v = dynamic_cast<Tf_Resultats*>(r.f.Enfant);
+    EXPECT_TRUE(v && v->NbLignes() == 1);
+    if (!v || v->NbLignes() != 1)
+        return textes;
+    kit::MouseDown(v->Ligne(0).Domicile, 5, 5, mbRight);
+    kit::MouseUp(v->Ligne(0).Domicile, 5, 5, mbRight);
+    v->pm_Forfait->CloseMenu();
+    Repond(r, textes, "gestes-forfait-finale-question");
+    v->mi_Forfait->Click();
+    kit::ForgetModalActions();
+    kit::GrabToPng(v, "gestes-forfait-" + png + "-" + std::to_string(r.S().Sport()) +
+                          (Traduire(29) == "OK" ? "-en" : ""));
+    Commande(r.f, 147);
+    kit::Process(20);
+    return textes;
+}
+
+// The final's home team won it by forfeit: the cup holds these words from 19
+// on (none given: those of a new championship, the sport's), the match their
+// forfeit scores and the forfeit's state, and the cup is the team's.
+void FinaleGagnee(TSaison& s, std::vector<int> mots = {})
+{
+    const TDonneesChampionnat* c = s.Arbre().ChampionnatParCode(Finale);
+    const auto neuf = s.CreeChampionnat(TDonneesChampionnat::TypeCoupe | TDonneesChampionnat::TypeNational, 0);
+    const TInfoComp* m = c ? c->Match(1, 1) : nullptr;
+    ASSERT_TRUE(m);
+    for (int i = 19; i <= 26; ++i)
+        EXPECT_EQ(static_cast<int16_t>(c->Option(i)), mots.empty() ? static_cast<int16_t>(neuf->Option(i))
+                                                                   : mots.at(static_cast<size_t>(i - 19)))
+            << "word " << i;
+    EXPECT_EQ(std::make_pair(m->Score(0) & 0x7FFF, m->Score(1) & 0x7FFF),
+              std::make_pair(int{c->Option(19)}, int{c->Option(20)}));
+    const TPenalite* p = c->Penalites().Cherche(m->IdEquipe(0), m->IdEquipe(1), 1);
+    EXPECT_TRUE(p && p->Type == etatForfait);
+    EXPECT_EQ(Tableau(*c, MatchsCoupe(*c)).Tours.at(0).Ties.at(0).Vainqueur, m->IdEquipe(0));
 }
 
 struct TGeste
@@ -1122,6 +1341,66 @@ const TGeste gestes[] = {
      "none",
      false, 15, CoupeTour1, [](TRoute& r) { return CarteAnnulee(r, "cb_Stade", "Zorro Arena", true); },
      [](TSaison& s, const std::string& avant) { EXPECT_TRUE(SansDate(Document(s)) == avant) << Ecart(SansDate(Document(s)), avant); }},
+    {"the league out, its box ticked, then Annuler in the removal window: nothing leaves, the composition stays open; "
+     "the window's caption shows on one line, and under the list what ticked and unticked do",
+     false, 15, nullptr,
+     [](TRoute& r) {
+         RetraitQuitte(r, TSortie::Annuler, [&r](Tf_RetirerChamp* t) {
+             // each label shows all its lines, the caption on one
+             for (const auto& [nom, texte] : {std::pair{"Label2", 992}, {"l_Coche", 6120}, {"l_NonCoche", 6121}}) {
+                 TLabel* l = kit::Find<TLabel>(t, nom);
+                 ASSERT_TRUE(l) << nom;
+                 EXPECT_EQ(l->Caption(), Traduire(texte));
+                 auto* q = static_cast<QLabel*>(l->Widget());
+                 const QFontMetrics fm(q->font());
+                 const int haut = q->wordWrap() ? q->heightForWidth(q->width()) : fm.height();
+                 EXPECT_LE(haut, l->Height()) << nom;
+                 EXPECT_LE(l->Top() + l->Height(), l->Parent()->ClientHeight()) << nom;
+                 if (texte == 992) {
+                     EXPECT_TRUE(haut <= fm.height() && fm.horizontalAdvance(q->text()) <= q->width());
+                 } else {
+                     EXPECT_GE(l->Top(), t->clb_Championnat->Top() + t->clb_Championnat->Height()) << nom;
+                 }
+             }
+             kit::GrabToPng(t, "gestes-retirer-legendes-" + std::to_string(r.S().Sport()) +
+                                   (Traduire(29) == "OK" ? "-en" : ""));
+         });
+         return std::vector<std::string>{};
+     },
+     Inchangee},
+    {"the league out, its box ticked, then Escape in the removal window: nothing leaves, the composition stays open",
+     false, 15, nullptr, [](TRoute& r) { return RetraitQuitte(r, TSortie::Echap), std::vector<std::string>{}; },
+     Inchangee},
+    {"the league out, its box ticked, then the removal window's close box: nothing leaves, the composition stays "
+     "open",
+     false, 15, nullptr, [](TRoute& r) { return RetraitQuitte(r, TSortie::Croix), std::vector<std::string>{}; },
+     Inchangee},
+    {"the play-off's first row typed 1-4 and validated, then the composition's Annuler: the play-off keeps its places",
+     false, 15, nullptr, [](TRoute& r) { return BarrageQuitte(r, TSortie::Annuler), std::vector<std::string>{}; },
+     Inchangee},
+    {"the play-off's first row typed 1-4 and validated, then Escape in the composition: the play-off keeps its places",
+     false, 15, nullptr, [](TRoute& r) { return BarrageQuitte(r, TSortie::Echap), std::vector<std::string>{}; },
+     Inchangee},
+    {"the play-off's first row typed 1-4 and validated, then the composition's close box: the play-off keeps its "
+     "places",
+     false, 15, nullptr, [](TRoute& r) { return BarrageQuitte(r, TSortie::Croix), std::vector<std::string>{}; },
+     Inchangee},
+    {"a championship created with its teams typed, then the composition's close box: its teams leave with it", false,
+     15, nullptr, [](TRoute& r) { return ChampionnatQuitte(r, TSortie::Croix), std::vector<std::string>{}; },
+     Inchangee},
+    {"a forfeit in the final of a play-off made by Créer un barrage: the winner takes the sport's forfeit score and the "
+     "cup",
+     false, 15, [](TSaisonComplete& c) { return AvecFinale(c); },
+     [](TRoute& r) { return ForfaitFinale(r, true, "finale"); },
+     [](TSaison& s, const std::string&) { FinaleGagnee(s); }},
+    {"a forfeit in the final of a play-off whose definition holds its own forfeit score and English-average points: "
+     "they stand",
+     false, 15, [](TSaisonComplete& c) { return AvecFinale(c, {2, 0, 255}); },
+     [](TRoute& r) { return ForfaitFinale(r, true, "finale-definie"); },
+     [](TSaison& s, const std::string&) { FinaleGagnee(s, {2, 0, -1, 0, 0, 0, 0, 0}); }},
+    {"a forfeit in the final of a play-off saved by earlier versions with 0 in its forfeit scores: the sport's score",
+     false, 15, FinaleAncienne, [](TRoute& r) { return ForfaitFinale(r, false, "finale-ancienne"); },
+     [](TSaison& s, const std::string&) { FinaleGagnee(s); }},
 };
 
 }  // namespace
