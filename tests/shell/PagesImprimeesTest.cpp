@@ -2,9 +2,10 @@
 // words and their boxes (pdftotext -bbox): no word runs into another or off
 // its page, every cell the window shows is found whole, the page names the
 // command it prints and the file stays small; every view that offers HTML
-// writes a page whose title names it. In the four sports and both languages,
-// over a season whose played matchday is shown and one of whose teams has a
-// long name. The cases met in the printouts are rows checked on the way.
+// writes a page whose title names it; the matchday pages walked down from
+// the detailed text each print. In the four sports and both languages, over a
+// season whose played matchday is shown and one of whose teams has a long
+// name. The cases met in the printouts are rows checked on the way.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -31,7 +32,9 @@
 #include "ui/Afficheur.h"
 #include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
+#include "ui/Editeur.h"
 #include "ui/Fond.h"
+#include "views/w_DiversStat.h"
 #include "views/w_InfoEquipes.h"
 #include "views/w_InfoGeneral.h"
 #include "views/w_StatEquipe.h"
@@ -74,6 +77,10 @@ struct TVue
     std::vector<std::vector<std::string>> grille;
     html_lu::TTable tableHtml;
 };
+
+// The matchday pages walked down again from the detailed text (command 26),
+// Print after each: their views are filed under this plus their command.
+constexpr int ApresDetail = 1000;
 
 // The words of the cells shown by the grids of a window, and of the labels of
 // its shown panels that its printout holds.
@@ -280,6 +287,19 @@ const std::vector<TCas>& Cas()
              }},
         };
         c.insert(c.end(), autres.begin(), autres.end());
+        // the matchday pages reached from the detailed text: each offers
+        // Print and prints what it shows
+        for (const int commande : {26, 27, 28, 29, 30, 31, 32})
+            c.push_back({"a matchday page shown after the detailed text prints", {0, 1, 2, 3}, ApresDetail + commande,
+                         [](const TVue& v, const auto&) {
+                             if (!v.impression)
+                                 return std::string("no Print");
+                             std::vector<std::string> m;
+                             for (const auto& [mot, n] : v.cellules)
+                                 m.insert(m.end(), static_cast<size_t>(n), mot);
+                             return v.pages.empty() ? std::string("nothing printed") : Manquants(v, m);
+                         },
+                         false});
         const std::pair<int, std::set<int>> barres[] = {
             {44, {0, 1, 2, 3}}, {45, {0, 1, 2, 3}}, {62, {0, 1}}, {175, {0, 1, 2, 3}}, {132, {0, 1}}, {78, {2}}};
         for (const auto& [commande, sports] : barres)
@@ -338,6 +358,29 @@ TEST_P(PagesImprimees, EveryPrintedPageHoldsTheWindowsCellsWholeAndApart)
     const std::string sortie = MakePath(kit::OutputDir(), "imprime/" + std::to_string(sport) + langue);
     ForceDirectories(sortie);
     const bool images = std::getenv("BZ_IMPRIME_PNG") != nullptr;
+
+    // Print on the view shown, as a user chooses it: the printout read back
+    // (no page when nothing was printed).
+    auto imprime = [&](const std::string& nom) {
+        const std::string pdf = MakePath(sortie, nom + ".pdf");
+        DeleteFile(pdf);
+        Printer().SetOutputFileName(pdf);
+        Commande(*f, 181);
+        Printer().SetOutputFileName("");
+        return FileExists(pdf) ? LitPdf(pdf) : std::vector<TPagePdf>{};
+    };
+    // The matchday asked by a matchday page, the history asked by a history
+    // view, a team asked by the team sheet: the first one; the others shut.
+    auto repond = [] {
+        for (int k = 0; k < 4; ++k)
+            kit::WhenModal([](TForm* m) {
+                const std::string classe = Classe(m);
+                m->SetModalResult(classe == "Tf_ChoixJournee" || classe == "Tf_ChoixHistorique" ||
+                                          classe == "TBrivantelForm"
+                                      ? mrOk
+                                      : mrCancel);
+            });
+    };
 
     std::vector<int> arbre;
     for (TTreeNode* n = f->tv_Menu->Items().GetFirstNode(); n; n = n->GetNext())
@@ -469,6 +512,32 @@ TEST_P(PagesImprimees, EveryPrintedPageHoldsTheWindowsCellsWholeAndApart)
             EXPECT_NE(Cle(v.titreHtml).find(Cle(Cp1252ToUtf8(v.libelle))), std::string::npos)
                 << "the page's title \"" << v.titreHtml << "\" does not name \"" << Cp1252ToUtf8(v.libelle) << "\"";
         }
+    }
+    // Down the matchday pages from the detailed text, as a user walks the
+    // tree, Print after each page.
+    for (const int c : {26, 27, 28, 29, 30, 31, 32}) {
+        TTreeNode* noeud = Noeud(*f, c);
+        if (!noeud)
+            continue;
+        repond();
+        Choisit(*f, noeud);
+        kit::Process();
+        kit::ForgetModalActions();
+        if (!f->Enfant)
+            continue;
+        TVue& v = vues[ApresDetail + c];
+        v.classe = Classe(f->Enfant);
+        v.libelle = noeud->Text();
+        v.impression = Noeud(*f, 181) != nullptr;
+        MotsFenetre(f->Enfant, v.cellules);
+        if (auto* d = dynamic_cast<Tf_DiversStat*>(f->Enfant); d && d->e_Detail->Visible()) {
+            v.cellules.clear();
+            for (int i = 1; i <= d->e_Detail->NbLigne(); ++i)
+                for (const std::string& m : Mots(d->e_Detail->Ligne(i)->Texte))
+                    ++v.cellules[m];
+        }
+        if (v.impression)
+            v.pages = imprime("apres-detail-" + std::to_string(c));
     }
     EXPECT_GT(vues.size(), 50u);
 
