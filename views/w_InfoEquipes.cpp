@@ -234,7 +234,7 @@ void Tf_InfoEquipes::AfficheMeilleursJoueurs(TColorGridBase& g, TSaison* saison,
                 cellule(0, row, "", 0);
                 g.ChangeTexteCacheCellule(0, row, equipe);
             }
-            cellule(1, row, j.Prenom + "  " + j.Nom, 0);
+            cellule(1, row, j.PrenomNom(), 0);
             g.ChangeDonneeCellule(1, row, j.Numero);
             g.ChangeMarqueCellule(1, row, true);
             cellule(2, row, dixiemes ? Dixiemes(v) : IntToStr(v), 1);
@@ -626,7 +626,7 @@ void Tf_InfoEquipes::Clic(int col, int row)
     }
     if (TJoueur* j = OuvreFicheJoueurId(v, Saison)) {
         Signale();
-        sg_Buteur->SetCells(1, row, j->Prenom + "  " + j->Nom);
+        sg_Buteur->SetCells(1, row, j->PrenomNom());
     }
 }
 

@@ -287,6 +287,20 @@ const std::vector<TCas>& Cas()
              }},
         };
         c.insert(c.end(), autres.begin(), autres.end());
+        // the best players of each team: a player's first name and name one
+        // blank apart, in the window and on its page
+        for (const int commande : {132, 133, 78, 79, 80, 81, 82, 83, 249, 250, 251, 260})
+            c.push_back({"team information: a name written with one blank", {0, 1, 2, 3}, commande,
+                         [](const TVue& v, const auto&) {
+                             std::string d;
+                             for (const auto* lignes : {&v.grille, &v.tableHtml})
+                                 for (const auto& l : *lignes)
+                                     for (const std::string& x : l)
+                                         if (x.find("  ") != std::string::npos)
+                                             d += "\"" + x + "\" ";
+                             return v.grille.size() < 2 ? std::string("no row shown") : d;
+                         },
+                         false});
         // the matchday pages reached from the detailed text: each offers
         // Print and prints what it shows
         for (const int commande : {26, 27, 28, 29, 30, 31, 32})
