@@ -503,8 +503,8 @@ Tf_InfoEquipes::Tf_InfoEquipes(TComponent* AOwner) : TFootForm(AOwner)
     rc_General = rond("rc_General", 14, 0, Texte(855, L1("En général")));
     rc_Domicile = rond("rc_Domicile", 36, 0, Texte(759, "A Domicile"));
     rc_Exterieur = rond("rc_Exterieur", 58, 0, Texte(763, "A l'exterieur"));
-    rc_SerieCours = rond("rc_SerieCours", 100, 1, Texte(206, "Serie en cours"));
-    rc_MeilleureSerie = rond("rc_MeilleureSerie", 122, 1, Texte(207, "Meilleures series"));
+    rc_SerieCours = rond("rc_SerieCours", 100, 1, Texte(206, L1("Série en cours")));
+    rc_MeilleureSerie = rond("rc_MeilleureSerie", 122, 1, Texte(207, L1("Meilleures séries")));
     rc_General->SetChecked(true);
     rc_SerieCours->SetChecked(true);
     auto grille = [this](const char* nom) {
@@ -630,11 +630,26 @@ void Tf_InfoEquipes::Clic(int col, int row)
     }
 }
 
-void Tf_InfoEquipes::Imprime() { (mode_ == 1 ? sg_Affluence : sg_Buteur)->Imprime(EnTete()); }
+TEnTeteHTML Tf_InfoEquipes::EnTeteVue() const
+{
+    // The players used and the substitutions count the frame's range and
+    // championships; the runs, the matches and the run the buttons choose.
+    if (mode_ == 2 || mode_ == 3)
+        return EnTete(vues::TitresChoix(*this, Texte(mode_ == 2 ? 690 : 691), {}, cadrechamp));
+    if (mode_ == 11 || mode_ == 12) {
+        const TRondCoche* lieu = rc_Domicile->Checked() ? rc_Domicile : rc_Exterieur->Checked() ? rc_Exterieur : rc_General;
+        const TRondCoche* serie = rc_SerieCours->Checked() ? rc_SerieCours : rc_MeilleureSerie;
+        return EnTete(vues::TitresChoix(*this, Texte(mode_ == 11 ? 1313 : 1312), {lieu->Caption(), serie->Caption()},
+                                        nullptr));
+    }
+    return EnTete();
+}
+
+void Tf_InfoEquipes::Imprime() { (mode_ == 1 ? sg_Affluence : sg_Buteur)->Imprime(EnTeteVue()); }
 
 void Tf_InfoEquipes::EnregistreHTML(const std::string& nomFichier)
 {
-    (mode_ == 1 ? sg_Affluence : sg_Buteur)->EnregistreHTML(nomFichier, true, EnTete());
+    (mode_ == 1 ? sg_Affluence : sg_Buteur)->EnregistreHTML(nomFichier, true, EnTeteVue());
 }
 
 void Tf_InfoEquipes::ExecuteFonction(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,
