@@ -111,15 +111,20 @@ std::string TitreChoix(const std::string& titre, const std::vector<std::string>&
     return premiere == 0 ? t : TraduireFormat(63, {t, premiere, derniere});
 }
 
-std::vector<std::string> TitresChoix(const TFootForm& vue, const std::string& titre,
-                                     const std::vector<std::string>& choix, const TParamClassement* cadre)
+std::string TitreCommande(const TFootForm& vue, const std::string& titre)
 {
     // The main window gives the caption of the view's command, then the
     // championship's title.
     const std::string commande = vue.TitresVue.size() >= 2 ? Trim(vue.TitresVue.front()) : std::string();
+    return commande.empty() ? titre : commande;
+}
+
+std::vector<std::string> TitresChoix(const TFootForm& vue, const std::string& titre,
+                                     const std::vector<std::string>& choix, const TParamClassement* cadre)
+{
     const bool tranche = cadre && !SaisonEntiere(vue.Saison, cadre->Premiere(), cadre->Derniere());
-    std::vector<std::string> lignes = {TitreChoix(commande.empty() ? titre : commande, choix,
-                                                  tranche ? cadre->Premiere() : 0, tranche ? cadre->Derniere() : 0)};
+    std::vector<std::string> lignes = {TitreChoix(TitreCommande(vue, titre), choix, tranche ? cadre->Premiere() : 0,
+                                                  tranche ? cadre->Derniere() : 0)};
     if (cadre && cadre->cb_Champ->Visible() && cadre->ListeChoisie() && cadre->IndexDonnees() > 0 &&
         cadre->IndexDonnees() < cadre->cb_Champ->Items().Count())
         lignes.push_back(Trim(Traduire(1640)) + " " + cadre->cb_Champ->Items()[cadre->IndexDonnees()]);

@@ -72,6 +72,10 @@ bool SaisonEntiere(const TSaison* saison, int premiere, int derniere);
 // whole season, named by nothing.
 std::string TitreChoix(const std::string& titre, const std::vector<std::string>& choix, int premiere, int derniere);
 
+// The view's title: the caption of its command, as the main window gave it
+// before printing or writing the view, else `titre`.
+std::string TitreCommande(const TFootForm& vue, const std::string& titre);
+
 // The heading lines of a page printed or written from a view whose figures
 // count the choices of its window: the view's title (the caption of its
 // command, as the main window gave it, else `titre`) named with `choix` and

@@ -411,6 +411,20 @@ const std::vector<TCas>& Cas()
                                    129, 130, 221, 153, 154, 158, 159, 160})
             c.push_back({"every choice of the window named on its printed and written page", {0, 1, 2, 3}, commande,
                          [](const TVue& v, const auto&) { return ChoixNommes(v); }, false});
+        // the distribution of one matchday's goals (tries): its page names
+        // the matchday as the matchday summary's does
+        c.push_back({"a matchday's distribution names its matchday", {0, 1}, 34,
+                     [](const TVue& v, const std::map<int, TVue>& toutes) {
+                         const std::string resume = toutes.count(27) ? toutes.at(27).titreHtml : std::string();
+                         const size_t a = resume.find(" - "), b = resume.find(" - ", a + 3);
+                         if (a == std::string::npos || b == std::string::npos)
+                             return "no matchday named by the summary: \"" + resume + "\"";
+                         const std::string journee = resume.substr(a + 3, b - a - 3);
+                         std::string d = Manquants(v, Mots(Utf8ToCp1252(journee)));
+                         if (Cle(v.titreHtml).find(Cle(journee)) == std::string::npos)
+                             d += "the title \"" + v.titreHtml + "\" does not name \"" + journee + "\"";
+                         return d;
+                     }});
         // the matchday pages reached from the detailed text: each offers
         // Print and prints what it shows
         for (const int commande : {26, 27, 28, 29, 30, 31, 32})
