@@ -542,14 +542,7 @@ TEST_P(PagesImprimees, EveryPrintedPageHoldsTheWindowsCellsWholeAndApart)
     for (const int c : arbre) {
         if (c == 10 || CommandeHorsVue(c) || CommandeSansAction(c) || vues.count(c))
             continue;
-        for (int k = 0; k < 4; ++k)
-            kit::WhenModal([](TForm* m) {
-                const std::string classe = Classe(m);
-                m->SetModalResult(classe == "Tf_ChoixJournee" || classe == "Tf_ChoixHistorique" ||
-                                          classe == "TBrivantelForm"
-                                      ? mrOk
-                                      : mrCancel);
-            });
+        repond();
         TTreeNode* noeud = Noeud(*f, c);
         Choisit(*f, noeud);
         kit::Process();
