@@ -185,6 +185,22 @@ public:
         return static_cast<T*>(ShowChildForm([](TComponent* o) -> TBrivantelForm* { return new T(o); }, entreeHTML,
                                              entreeImpression, panneauVisible, false));
     }
+    // The child shown again when it is of class T (nouveau false), else a new
+    // one; either way Print and HTML offered as the page about to be shown
+    // offers them, whatever the page or the card before it withdrew.
+    template <class T>
+    T* EnfantVue(bool entreeHTML, bool entreeImpression, bool& nouveau)
+    {
+        if (auto* f = dynamic_cast<T*>(Enfant))
+        {
+            nouveau = false;
+            EntreeImpression(entreeImpression);
+            EntreeHTML(entreeHTML);
+            return f;
+        }
+        nouveau = true;
+        return ShowChild<T>(entreeHTML, entreeImpression);
+    }
     // The run-command callback of the child windows.
     void ExecuteCommande(int id, int param, bool changerChampionnat);
     void ExecuteEntree(int id, int param, bool historique, bool changerChampionnat);

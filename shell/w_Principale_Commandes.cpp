@@ -253,10 +253,10 @@ void Tf_Principale::AfficheClassement(int mode)
     TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
     if (!c)
         return;
-    auto* f = dynamic_cast<Tf_Classement*>(Enfant);
-    if (!f)
+    bool nouveau = false;
+    auto* f = EnfantVue<Tf_Classement>(true, true, nouveau);
+    if (nouveau)
     {
-        f = ShowChild<Tf_Classement>(true, true);
         f->Statut = Statut;
         f->ExecuteCommande = [this](int commande, int param, bool change) { ExecuteCommande(commande, param, change); };
     }

@@ -163,9 +163,10 @@ bool Tf_Principale::AfficheDiversStat(int page, int& param)
         p_FondAffiche->SetVisible(true);
         return true;
     }
-    auto* f = dynamic_cast<Tf_DiversStat*>(Enfant);
-    if (!f) {
-        f = ShowChild<Tf_DiversStat>(true, page != 7);
+    // Every matchday page prints, the detailed text too.
+    bool nouveau = false;
+    auto* f = EnfantVue<Tf_DiversStat>(true, true, nouveau);
+    if (nouveau) {
         f->ExecuteCommande = [this](int commande, int p, bool change) { ExecuteCommande(commande, p, change); };
         for (TControl* c : {static_cast<TControl*>(f), static_cast<TControl*>(f->sb_Fond),
                             static_cast<TControl*>(f->sg_Stats)})
@@ -221,9 +222,10 @@ void Tf_Principale::AffichePageDivers(int page, int type)
 {
     if (!Saison || !Saison->ChampionnatCourant())
         return;
-    auto* f = page == 11 || page == 0 ? nullptr : dynamic_cast<Tf_DiversStat*>(Enfant);
-    if (!f) {
-        f = ShowChild<Tf_DiversStat>(true, true);
+    bool nouveau = true;
+    auto* f = page == 11 || page == 0 ? ShowChild<Tf_DiversStat>(true, true)
+                                      : EnfantVue<Tf_DiversStat>(true, true, nouveau);
+    if (nouveau) {
         f->ExecuteCommande = [this](int commande, int p, bool change) { ExecuteCommande(commande, p, change); };
     }
     switch (page) {
@@ -245,9 +247,8 @@ void Tf_Principale::AfficheStatistique(int vue)
 {
     if (!Saison || !Saison->ChampionnatCourant())
         return;
-    auto* f = dynamic_cast<Tf_Statistique*>(Enfant);
-    if (!f)
-        f = ShowChild<Tf_Statistique>(true, false);
+    bool nouveau = false;
+    auto* f = EnfantVue<Tf_Statistique>(true, false, nouveau);
     f->Tag = vue;
     f->AfficheVue(vue);
     p_FondAffiche->SetVisible(true);
@@ -350,8 +351,8 @@ bool Tf_Principale::AfficheHistorique(int mode)
         retenu = -1;
         return false;
     }
-    if (!f)
-        f = ShowChild<Tf_Historique>(false, false);
+    bool nouveau = false;
+    f = EnfantVue<Tf_Historique>(false, false, nouveau);
     f->SetHistorique(Stats.get(), retenu, RepertoireEcriture());
     f->AfficheMode(mode);
     p_FondAffiche->SetVisible(true);
@@ -362,9 +363,8 @@ void Tf_Principale::AfficheClassJoueur(int kind)
 {
     if (!Saison || !Saison->ChampionnatCourant())
         return;
-    auto* f = dynamic_cast<Tf_ClassJoueur*>(Enfant);
-    if (!f)
-        f = ShowChild<Tf_ClassJoueur>(true, true);
+    bool nouveau = false;
+    auto* f = EnfantVue<Tf_ClassJoueur>(true, true, nouveau);
     f->AfficheClassement(kind - 1);
     p_FondAffiche->SetVisible(true);
 }
@@ -374,9 +374,9 @@ void Tf_Principale::AfficheInfoEquipes(int mode)
     TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
     if (!c)
         return;
-    auto* f = dynamic_cast<Tf_InfoEquipes*>(Enfant);
-    if (!f) {
-        f = ShowChild<Tf_InfoEquipes>(true, true);
+    bool nouveau = false;
+    auto* f = EnfantVue<Tf_InfoEquipes>(true, true, nouveau);
+    if (nouveau) {
         f->ExecuteCommande = [this](int commande, int p, bool change) { ExecuteCommande(commande, p, change); };
         f->InitParam(mode, c->CodeChamp);
     }
@@ -454,11 +454,12 @@ void Tf_Principale::AfficheComparaison(int mode)
 {
     if (!Saison || !Saison->ChampionnatCourant())
         return;
-    if (auto* f = dynamic_cast<Tf_Comparaison*>(Enfant)) {
+    bool nouveau = false;
+    auto* f = EnfantVue<Tf_Comparaison>(true, false, nouveau);
+    if (!nouveau) {
         f->ChoisitVue(nullptr, mode);
         return;
     }
-    auto* f = ShowChild<Tf_Comparaison>(true, false);
     f->Init(mode);
     p_FondAffiche->SetVisible(true);
 }

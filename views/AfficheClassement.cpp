@@ -140,10 +140,11 @@ std::string RangPartage(const TCalculClassement& calcul, int type, int r)
 
 std::string TexteStatut(int type, const TSaison* saison, int premiere, int derniere)
 {
+    // a range that leaves matchdays out is named, the first ones too
     const std::string titre = Titre(type, saison);
-    if (premiere < 2)
+    if (vues::SaisonEntiere(saison, premiere, derniere))
         return titre;
-    return TraduireFormat(63, {titre, premiere, derniere});
+    return vues::TitreChoix(titre, {}, premiere, derniere);
 }
 
 }  // namespace classement

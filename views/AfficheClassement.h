@@ -46,8 +46,8 @@ bool Inverse(int type);
 bool TablePoints(int type);
 // The title of a kind for the status bar; empty for kinds without one.
 std::string Titre(int type, const TSaison* saison);
-// The status text for a range: the title, or from matchday 2 on the title with
-// the range (text 63).
+// The status text for a range: the title, or for a range that leaves
+// matchdays of the season played out, the title with the range (text 63).
 std::string TexteStatut(int type, const TSaison* saison, int premiere, int derniere);
 // Rows dessus and r of a computed table stand level: the lower one shows no
 // rank of its own ("-").

@@ -16,6 +16,8 @@
 #include "ui/GestionFonction.h"
 #include "views/cadreParamClassement.h"
 #include "platform/rtl/StringList.h"
+#include "platform/rtl/Strings.h"
+#include "ui/BrivantelForm.h"
 
 namespace vues {
 
@@ -89,6 +91,44 @@ TEnTeteHTML EnTetePage(TSaison* saison, const std::string& titre)
         if (const TDescNoeud* n = saison->Arbre().NoeudParCode(c->CodeChamp, true))
             entete.Titres.push_back(n->NomComplet());
     return entete;
+}
+
+bool SaisonEntiere(const TSaison* saison, int premiere, int derniere)
+{
+    const TDonneesChampionnat* c = saison ? saison->ChampionnatCourant() : nullptr;
+    return premiere == 0 || (premiere <= 1 && c && derniere >= c->DerniereJournee);
+}
+
+std::string TitreChoix(const std::string& titre, const std::vector<std::string>& choix, int premiere, int derniere)
+{
+    std::string t = titre;
+    std::string entre;
+    for (const std::string& c : choix)
+        if (!Trim(c).empty())
+            entre += (entre.empty() ? "" : ", ") + Trim(c);
+    if (!entre.empty())
+        t += " (" + entre + ")";
+    return premiere == 0 ? t : TraduireFormat(63, {t, premiere, derniere});
+}
+
+std::string TitreCommande(const TFootForm& vue, const std::string& titre)
+{
+    // The main window gives the caption of the view's command, then the
+    // championship's title.
+    const std::string commande = vue.TitresVue.size() >= 2 ? Trim(vue.TitresVue.front()) : std::string();
+    return commande.empty() ? titre : commande;
+}
+
+std::vector<std::string> TitresChoix(const TFootForm& vue, const std::string& titre,
+                                     const std::vector<std::string>& choix, const TParamClassement* cadre)
+{
+    const bool tranche = cadre && !SaisonEntiere(vue.Saison, cadre->Premiere(), cadre->Derniere());
+    std::vector<std::string> lignes = {TitreChoix(TitreCommande(vue, titre), choix, tranche ? cadre->Premiere() : 0,
+                                                  tranche ? cadre->Derniere() : 0)};
+    if (cadre && cadre->cb_Champ->Visible() && cadre->ListeChoisie() && cadre->IndexDonnees() > 0 &&
+        cadre->IndexDonnees() < cadre->cb_Champ->Items().Count())
+        lignes.push_back(Trim(Traduire(1640)) + " " + cadre->cb_Champ->Items()[cadre->IndexDonnees()]);
+    return lignes;
 }
 
 std::string TexteTirsAuBut(const TDonneesChampionnat& c, int journee, int domicile, int exterieur, bool inverse)

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ui/ColorStringGrid.h"
 
@@ -15,6 +16,7 @@ class TSaison;
 class TStringList;
 class TParamClassement;
 class TComponent;
+class TFootForm;
 class TForm;
 class TScrollBox;
 
@@ -57,6 +59,32 @@ void EcritTable(const TColorGridModel& grille, const TStringList& parametres, st
 // The lines a page written from a view shows first, before the view's own:
 // the view's title and the name of the current competition.
 TEnTeteHTML EnTetePage(TSaison* saison, const std::string& titre);
+
+// A range of matchdays that counts the whole season played: none chosen
+// (first 0), or from the first to the current championship's last played
+// matchday or past it.
+bool SaisonEntiere(const TSaison* saison, int premiere, int derniere);
+
+// The title of a view's page named with the choices of its window that
+// change its figures: those choices in brackets ("Runs without scoring (At
+// home, Best runs)"), then the range of matchdays counted as the standings
+// name it ("Players used (matchdays 2 to 3)"); a first matchday of 0 is the
+// whole season, named by nothing.
+std::string TitreChoix(const std::string& titre, const std::vector<std::string>& choix, int premiere, int derniere);
+
+// The view's title: the caption of its command, as the main window gave it
+// before printing or writing the view, else `titre`.
+std::string TitreCommande(const TFootForm& vue, const std::string& titre);
+
+// The heading lines of a page printed or written from a view whose figures
+// count the choices of its window: the view's title (the caption of its
+// command, as the main window gave it, else `titre`) named with `choix` and
+// the frame's range of matchdays unless it is the whole season played, then,
+// when the frame counts the championships of a wider competition, that
+// competition as its box names it ("Use the data of: France"). Without a
+// frame, no range.
+std::vector<std::string> TitresChoix(const TFootForm& vue, const std::string& titre,
+                                     const std::vector<std::string>& choix, const TParamClassement* cadre);
 
 // The shoot-out that decided the played match of the two teams on matchday
 // `journee`, as every view of the match writes it ("Shoot-out: 5 - 4", the

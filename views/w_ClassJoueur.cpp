@@ -291,9 +291,22 @@ void Tf_ClassJoueur::sg_ClassjoueursDblClick(TObject*)
     }
 }
 
-void Tf_ClassJoueur::Imprime() { sg_Classjoueurs->Imprime(EnTete()); }
+TEnTeteHTML Tf_ClassJoueur::EnTeteVue() const
+{
+    // The ranking, named with the range and the championships it counts.
+    if (!Saison || type_ < 0)
+        return EnTete();
+    const std::string titre = TypeArbitre(type_) ? TClassArbitre::LibelleClassement(type_ - 11)
+                                                 : TClassJoueur::LibelleClassement(*Saison, TypeJoueur(type_));
+    return EnTete(vues::TitresChoix(*this, titre, {}, CadreParam));
+}
 
-void Tf_ClassJoueur::EnregistreHTML(const std::string& nomFichier) { sg_Classjoueurs->EnregistreHTML(nomFichier, true, EnTete()); }
+void Tf_ClassJoueur::Imprime() { sg_Classjoueurs->Imprime(EnTeteVue()); }
+
+void Tf_ClassJoueur::EnregistreHTML(const std::string& nomFichier)
+{
+    sg_Classjoueurs->EnregistreHTML(nomFichier, true, EnTeteVue());
+}
 
 int Tf_ClassJoueur::TypeParNom(const std::string& nom, bool statMatch)
 {

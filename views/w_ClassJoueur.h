@@ -53,6 +53,9 @@ public:
     void sg_ClassjoueursDblClick(TObject* Sender);
 
 private:
+    // The page's heading: the ranking, named with the range and the
+    // championships it counts.
+    TEnTeteHTML EnTeteVue() const;
     int type_ = -1;
 };
 

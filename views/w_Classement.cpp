@@ -281,6 +281,9 @@ TEnTeteHTML Tf_Classement::EnTeteTableau() const
     // full table the home and away groups.
     std::vector<std::string> titres = {
         classement::TexteStatut(typeEffectif_, Saison, CadreParam->Premiere(), CadreParam->Derniere())};
+    // the championships counted, when a wider competition is chosen
+    const std::vector<std::string> choix = vues::TitresChoix(*this, titres.front(), {}, CadreParam);
+    titres.insert(titres.end(), choix.begin() + 1, choix.end());
     if (const TDonneesChampionnat* c = Courant())
         if (const TDescNoeud* n = Saison->Arbre().NoeudParCode(c->CodeChamp, true))
             titres.push_back(n->NomComplet());

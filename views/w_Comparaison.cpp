@@ -298,9 +298,20 @@ void Tf_Comparaison::EnregistreHTML(const std::string& nomFichier)
     const std::string copie = MakePath(ExtractFileDir(nomFichier), nom);
     if (!CopieFichier(image, copie))
         throw EFCreateError(L1("Impossible de créer le fichier ") + copie);
-    if (!WriteFileAtomic(nomFichier, "<HTML>\r\n<HEAD>\r\n" + MetaCharset() +
-                                         "\r\n" + TitreHTML(EnTete().Titres, true) + "\r\n</HEAD>\r\n<BODY>\r\n"
-                                         "<img src=\"" + nom + "\">\r\n</BODY>\r\n</HTML>\r\n"))
+    // The curves named: the view with the range it counts, and each team
+    // compared beside its curve's colour, as the window's boxes show them.
+    const TEnTeteHTML entete = EnTete(vues::TitresChoix(*this, Texte(mode_ == 2 ? 780 : 779), {}, CadreParam));
+    std::string page = "<HTML>\r\n<HEAD>\r\n" + MetaCharset() + "\r\n" + TitreHTML(entete.Titres, true) +
+                       "\r\n</HEAD>\r\n<BODY>\r\n";
+    for (const std::string& titre : entete.Titres)
+        page += "<h3>" + EchappeHTML(titre) + "</h3>\r\n";
+    page += "<img src=\"" + nom + "\">\r\n<table>\r\n";
+    for (size_t i = 0; i < slots_.size(); ++i)
+        if (slots_[i] != 255 && Saison)
+            page += "<tr><td bgcolor=\"" + CouleurHTML(CouleursSeries[i]) + "\" width=\"20\">&nbsp;</td><td>" +
+                    EchappeHTML(Saison->NomEquipePosition(slots_[i])) + "</td></tr>\r\n";
+    page += "</table>\r\n</BODY>\r\n</HTML>\r\n";
+    if (!WriteFileAtomic(nomFichier, page))
         throw EFCreateError(L1("Impossible de créer le fichier ") + nomFichier);
 }
 

@@ -234,7 +234,7 @@ void Tf_InfoEquipes::AfficheMeilleursJoueurs(TColorGridBase& g, TSaison* saison,
                 cellule(0, row, "", 0);
                 g.ChangeTexteCacheCellule(0, row, equipe);
             }
-            cellule(1, row, j.Prenom + "  " + j.Nom, 0);
+            cellule(1, row, j.PrenomNom(), 0);
             g.ChangeDonneeCellule(1, row, j.Numero);
             g.ChangeMarqueCellule(1, row, true);
             cellule(2, row, dixiemes ? Dixiemes(v) : IntToStr(v), 1);
@@ -503,8 +503,8 @@ Tf_InfoEquipes::Tf_InfoEquipes(TComponent* AOwner) : TFootForm(AOwner)
     rc_General = rond("rc_General", 14, 0, Texte(855, L1("En général")));
     rc_Domicile = rond("rc_Domicile", 36, 0, Texte(759, "A Domicile"));
     rc_Exterieur = rond("rc_Exterieur", 58, 0, Texte(763, "A l'exterieur"));
-    rc_SerieCours = rond("rc_SerieCours", 100, 1, Texte(206, "Serie en cours"));
-    rc_MeilleureSerie = rond("rc_MeilleureSerie", 122, 1, Texte(207, "Meilleures series"));
+    rc_SerieCours = rond("rc_SerieCours", 100, 1, Texte(206, L1("Série en cours")));
+    rc_MeilleureSerie = rond("rc_MeilleureSerie", 122, 1, Texte(207, L1("Meilleures séries")));
     rc_General->SetChecked(true);
     rc_SerieCours->SetChecked(true);
     auto grille = [this](const char* nom) {
@@ -626,15 +626,30 @@ void Tf_InfoEquipes::Clic(int col, int row)
     }
     if (TJoueur* j = OuvreFicheJoueurId(v, Saison)) {
         Signale();
-        sg_Buteur->SetCells(1, row, j->Prenom + "  " + j->Nom);
+        sg_Buteur->SetCells(1, row, j->PrenomNom());
     }
 }
 
-void Tf_InfoEquipes::Imprime() { (mode_ == 1 ? sg_Affluence : sg_Buteur)->Imprime(EnTete()); }
+TEnTeteHTML Tf_InfoEquipes::EnTeteVue() const
+{
+    // The players used and the substitutions count the frame's range and
+    // championships; the runs, the matches and the run the buttons choose.
+    if (mode_ == 2 || mode_ == 3)
+        return EnTete(vues::TitresChoix(*this, Texte(mode_ == 2 ? 690 : 691), {}, cadrechamp));
+    if (mode_ == 11 || mode_ == 12) {
+        const TRondCoche* lieu = rc_Domicile->Checked() ? rc_Domicile : rc_Exterieur->Checked() ? rc_Exterieur : rc_General;
+        const TRondCoche* serie = rc_SerieCours->Checked() ? rc_SerieCours : rc_MeilleureSerie;
+        return EnTete(vues::TitresChoix(*this, Texte(mode_ == 11 ? 1313 : 1312), {lieu->Caption(), serie->Caption()},
+                                        nullptr));
+    }
+    return EnTete();
+}
+
+void Tf_InfoEquipes::Imprime() { (mode_ == 1 ? sg_Affluence : sg_Buteur)->Imprime(EnTeteVue()); }
 
 void Tf_InfoEquipes::EnregistreHTML(const std::string& nomFichier)
 {
-    (mode_ == 1 ? sg_Affluence : sg_Buteur)->EnregistreHTML(nomFichier, true, EnTete());
+    (mode_ == 1 ? sg_Affluence : sg_Buteur)->EnregistreHTML(nomFichier, true, EnTeteVue());
 }
 
 void Tf_InfoEquipes::ExecuteFonction(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,

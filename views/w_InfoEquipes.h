@@ -75,6 +75,8 @@ public:
 
 private:
     int BaseSeries() const;
+    // The page's heading: the view, named with the choices its figures count.
+    TEnTeteHTML EnTeteVue() const;
     int mode_ = 0;
     int idChampionnat_ = 0;
     std::unique_ptr<TSeriesMinutes> series_;

@@ -230,6 +230,10 @@ protected:
 
 private:
     void Evolution(const TChiffresInfo& f, bool barre3);
+    // The page's own heading line: the title its label shows, or the
+    // matchday of a distribution narrowed to one matchday.
+    std::string TitrePage() const;
+    int journeeRepartition_ = 0;
     const TClasseInfoGeneral& classe_;
     std::vector<int> series_[3];
     std::vector<int64_t> affluence_;

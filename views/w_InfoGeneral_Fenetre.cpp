@@ -21,6 +21,7 @@
 #include "ui/Fond.h"
 #include "ui/Graphe.h"
 #include "ui/GridHtml.h"
+#include "views/OutilsVues.h"
 #include "views/Textes.h"
 #include "views/w_InfoGeneral.h"
 #include "views/w_InfoGeneralSports.h"
@@ -332,7 +333,18 @@ void Tf_InfoGeneral::AfficheRepartition(int journee)
     const TCompteursMinutes m = TClasseInfoGeneral::RepartitionMinutes(Saison, journee);
     classe_.AfficheGraphesRepartition(m, *GraphBarre4, *GraphBarre5, Couleurs, nullptr, 0, 0);
     RepartitionJournee = true;
+    journeeRepartition_ = journee;
     AffichePage(2);
+}
+
+std::string Tf_InfoGeneral::TitrePage() const
+{
+    // The distribution of one matchday names its matchday, as the figures of
+    // one matchday do.
+    if (RepartitionJournee && PageActive() == 2)
+        if (const TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr)
+            return TitreJournee(c, journeeRepartition_, vues::TitreCommande(*this, L("Label12")->Caption()));
+    return L("Label12")->Caption();
 }
 
 void Tf_InfoGeneral::CalculeChiffres(int mode, TCompteursMinutes& minutes, bool sansSeries, int journee)
@@ -611,7 +623,7 @@ void Tf_InfoGeneral::Imprime()
         cv.Pen.SetWidth(1);
         const int w = p.PageWidth(), h = p.PageHeight();
         // The page named as the window names it, the charts below.
-        const int haut = ImprimeTitres(cv, L("Label12")->Font(), EnTete({L("Label12")->Caption()}).Titres, 10, w, 10);
+        const int haut = ImprimeTitres(cv, L("Label12")->Font(), EnTete({TitrePage()}).Titres, 10, w, 10);
         cv.Font = Font();
         cv.Font.SetSize(14);
         cv.Font.SetColor(clBlack);
@@ -681,7 +693,7 @@ void Tf_InfoGeneral::EnregistreHTML(const std::string& nomFichier)
                                          std::string(nom) + ".png"));
     }
     std::string texte = "<html>\r\n  <head>\r\n    " + MetaCharset() + "\r\n    " +
-                        TitreHTML(EnTete({L("Label12")->Caption()}).Titres) + "\r\n  </head>\r\n  <body bgcolor=\"#00306F\">\r\n";
+                        TitreHTML(EnTete({TitrePage()}).Titres) + "\r\n  </head>\r\n  <body bgcolor=\"#00306F\">\r\n";
     for (const std::string& i : images)
         texte += "    <img src=\"" + EchappeHTML(i) + "\"><br/>\r\n";
     texte += "  </body>\r\n</html>\r\n";
@@ -695,7 +707,7 @@ std::string Tf_InfoGeneral::EcritPageInfo() const
     auto montre = [this](const char* nom) { return L(nom) && L(nom)->Visible(); };
     auto texte = [this](const char* nom) { return EchappeHTML(L(nom) ? L(nom)->Caption() : std::string()); };
     using TPaire = std::pair<const char*, const char*>;   // caption, value
-    const std::string titre = TitreHTML(EnTete({L("Label12")->Caption()}).Titres);
+    const std::string titre = TitreHTML(EnTete({TitrePage()}).Titres);
     std::vector<std::string> l = {"<html>", "  <head>", "    " + MetaCharset(), "    " + titre, "  </head>",
                                   "  <body bgcolor=\"#80CCFE\">"};
     for (const auto& bloc : {std::vector<TPaire>{{"Label11", "Label41"}, {"Label14", "Label47"}, {"Label13", "Label46"}},

@@ -293,8 +293,9 @@ protected:
     // its heading above the ranking.
     void ImprimeSections(const std::vector<int>& types);
     // The headings of the printouts and pages: the team, then what the main
-    // window names.
-    TEnTeteHTML EnTeteEquipe() const;
+    // window names, with the venue `choix` and the frame's range and
+    // championships when they count.
+    TEnTeteHTML EnTeteEquipe(const std::vector<std::string>& choix = {}) const;
     // The caption of the place radio checked (the general one when none is).
     static std::string LieuCoche(const TRondCoche* general, const TRondCoche* domicile, const TRondCoche* exterieur);
     // The situations page as an HTML page.

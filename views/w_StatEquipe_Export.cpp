@@ -186,7 +186,7 @@ void Tf_StatEquipe::Imprime()
         return;
     }
     if (index == 7) {
-        sg_Stats->Imprime(EnTete({Label14->Caption(), LieuCoche(rc_General2, rc_Domicile2, rc_Exterieur2)}));
+        sg_Stats->Imprime(EnTeteEquipe({LieuCoche(rc_General2, rc_Domicile2, rc_Exterieur2)}));
         return;
     }
     if (index == 6 || index < 0)
@@ -249,7 +249,16 @@ void Tf_StatEquipe::ImprimeSections(const std::vector<int>& types)
     }
 }
 
-TEnTeteHTML Tf_StatEquipe::EnTeteEquipe() const { return EnTete({Label14->Caption()}); }
+TEnTeteHTML Tf_StatEquipe::EnTeteEquipe(const std::vector<std::string>& choix) const
+{
+    // The team, then the page named with the venue and with the range and
+    // the championships its figures count (the frame is hidden on the pages
+    // over the whole championship).
+    std::vector<std::string> lignes = {Label14->Caption()};
+    for (const std::string& l : vues::TitresChoix(*this, "", choix, CadreParam->Visible() ? CadreParam : nullptr))
+        lignes.push_back(l);
+    return EnTete(lignes);
+}
 
 void Tf_StatEquipe::ImprimeParcours(int haut)
 {
@@ -382,7 +391,7 @@ void Tf_StatEquipe::EnregistreSituationsHTML(const std::string& nomFichier)
 {
     // The page as the window shows it: each situation's title and its three
     // lines under it, then the two closing lines.
-    const TEnTeteHTML entete = EnTete({Label14->Caption(), LieuCoche(rc_General, rc_Domicile, rc_Exterieur)});
+    const TEnTeteHTML entete = EnTeteEquipe({LieuCoche(rc_General, rc_Domicile, rc_Exterieur)});
     std::string t = "<html>\r\n  <head>\r\n    " + MetaCharset() + "\r\n    " + TitreHTML(entete.Titres) +
                     "\r\n  </head>\r\n  <body bgcolor=\"#80CCFE\">\r\n";
     for (const std::string& titre : entete.Titres)

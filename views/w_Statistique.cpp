@@ -418,8 +418,14 @@ void Tf_Statistique::ClassementComplet(int tag)
 
 void Tf_Statistique::EnregistreHTML(const std::string& nomFichier)
 {
-    std::string page = "<HTML>\r\n  <HEAD>\r\n    " + MetaCharset() + "\r\n    " + TitreHTML(EnTete().Titres, true) + "\r\n  </HEAD>\r\n"
+    // named with the venue, the range and the championships its figures count
+    const TRondCoche* lieu = RondCoche2->Checked() ? RondCoche2 : RondCoche3->Checked() ? RondCoche3 : RondCoche1;
+    const TEnTeteHTML entete =
+        EnTete(vues::TitresChoix(*this, Texte(vue_ == 0 ? 703 : vue_ == 1 ? 206 : 207), {lieu->Caption()}, CadreParam));
+    std::string page = "<HTML>\r\n  <HEAD>\r\n    " + MetaCharset() + "\r\n    " + TitreHTML(entete.Titres, true) + "\r\n  </HEAD>\r\n"
                        "  <BODY BGCOLOR = #80CCFE>\r\n";
+    for (const std::string& titre : entete.Titres)
+        page += "    <h3>" + EchappeHTML(titre) + "</h3>\r\n";
     for (int i : {1, 3, 5, 7, 2, 4, 6, 8})
         if (sg_Part[i]->Visible())
             page += sg_Part[i]->TexteHTML(false) + "    <BR>\r\n";

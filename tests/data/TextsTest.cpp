@@ -397,7 +397,7 @@ TEST_F(Texts, FrenchTextsSpellEachWordOneWay)
         {"A domicile", "À domicile"}, {"A Domicile", "À domicile"}, {"A l'", "À l'"},
         {"A propos", "À propos"},     {"exterieur", "extérieur"},   {"Exterieur", "Extérieur"},
         {"Meilleures series", "séries"}, {"d'equipe", "équipe"},   {"séléction", "sélection"},
-        {"d'ecart", "écart"},         {"detaill", "détaillé"},
+        {"d'ecart", "écart"},         {"detaill", "détaillé"},      {"Serie en", "Série en"},
     };
     TTraducteur fr(LanguageFile("fr"));
     ASSERT_TRUE(fr.Charge());

@@ -370,7 +370,8 @@ TLus SansBase(TSession& s, const TCas& k, int commande, const std::string& equip
 
 // The headings of each view of the commands the sport offers, printed and
 // written: the competition (as the view or the main window names it) once,
-// and one line besides, the view's title.
+// and one line besides, the view's title (the distribution of one matchday:
+// the matchday, then the title).
 TLus EnTetes(TSession& s, std::initializer_list<int> commandes)
 {
     TLus l;
@@ -401,7 +402,7 @@ TLus EnTetes(TSession& s, std::initializer_list<int> commandes)
         }
         const std::string dit = std::to_string(c) + ": " + page.titre;
         l.push_back({dit + " | the competition " + std::to_string(fois) + ", other lines " + std::to_string(autres),
-                     dit + " | the competition 1, other lines 1"});
+                     dit + " | the competition 1, other lines " + (c == 34 ? "2" : "1")});
         // the same lines printed, one under the other
         std::string mots, lus;
         std::istringstream in(page.titre), pdf(imprime);

@@ -199,7 +199,7 @@ const TAttendu attendus[] = {
     {0, 118, "1|Rameau Ali|1|1|1,00"},
     {0, 119, "1|Rameau Ali|1|6|6,00"},
     // best scorer per team, tied Beta and Gamma both listed, the team on the first row only
-    {0, 132, "Club 1|Jean  Alpha|2|2|100%/Club 2|Jean  Beta|1|1|50%/|Jean  Gamma|1|1|50%/Club 3|Aucun| - | - | - "},
+    {0, 132, "Club 1|Jean Alpha|2|2|100%/Club 2|Jean Beta|1|1|50%/|Jean Gamma|1|1|50%/Club 3|Aucun| - | - | - "},
     {0, 135, "1|Club 1|2/-|Club 2|2/|Club 3|-/|Club 4|-"},
     {0, 136, "1|Club 2|0,00/2|Club 1|0,50/|Club 3|-/|Club 4|-"},
     // runs of minutes (90 a match; Alpha's goal after regular time ends Club 1's at 90)
@@ -215,8 +215,8 @@ const TAttendu attendus[] = {
     {1, 117, "1|Rameau Ali|1|1|1,00"},
     {1, 118, "1|Rameau Ali|1|1|1,00"},
     {1, 119, "1|Rameau Ali|1|6|6,00"},
-    {1, 132, "Club 1|Jean  Alpha|2|2/Club 2|Jean  Beta|1|1/|Jean  Gamma|1|1/Club 3|Aucun| - | - "},
-    {1, 133, "Club 1|Jean  Alpha|10|2/Club 2|Jean  Beta|5|1/|Jean  Gamma|5|1/Club 3|Aucun| - | - "},
+    {1, 132, "Club 1|Jean Alpha|2|2/Club 2|Jean Beta|1|1/|Jean Gamma|1|1/Club 3|Aucun| - | - "},
+    {1, 133, "Club 1|Jean Alpha|10|2/Club 2|Jean Beta|5|1/|Jean Gamma|5|1/Club 3|Aucun| - | - "},
     {1, 135, "1|Club 1|2/-|Club 2|2/|Club 3|-/|Club 4|-"},
     {1, 136, "1|Club 2|0,00/2|Club 1|0,50/|Club 3|-/|Club 4|-"},
     {1, 134, "Club 1|2|-|1|Club 2|5000 Spectateurs/Club 2|1|-|0|Club 3|6000 Spectateurs/"
@@ -230,8 +230,8 @@ const TAttendu attendus[] = {
              "-|Gamma Jean|Club 1 - Club 2 : 72 - 71|5"},
     {2, 105, "1|Alpha Jean|Club 1 - Club 2 : 72 - 71|90,00/2|Beta Jean|Club 1 - Club 2 : 72 - 71|62,50/"
              "-|Gamma Jean|Club 1 - Club 2 : 72 - 71|62,50"},
-    {2, 78, "Club 1|Jean  Alpha|20|1/Club 2|Jean  Beta|12|1/|Jean  Gamma|12|1/Club 3|Aucun| - | - "},
-    {2, 79, "Club 1|Jean  Alpha|90,0|1/Club 2|Jean  Beta|62,5|1/|Jean  Gamma|62,5|1/Club 3|Aucun| - | - "},
+    {2, 78, "Club 1|Jean Alpha|20|1/Club 2|Jean Beta|12|1/|Jean Gamma|12|1/Club 3|Aucun| - | - "},
+    {2, 79, "Club 1|Jean Alpha|90,0|1/Club 2|Jean Beta|62,5|1/|Jean Gamma|62,5|1/Club 3|Aucun| - | - "},
     {2, 134, "Club 1|72|-|71|Club 2|5000 Spectateurs/Club 2|71|-|70|Club 3|6000 Spectateurs/"
              "Club 4|70|-|70|Club 1|7000 Spectateurs"},
     // handball: goals per match, shooting percentage, suspensions; the referee's
@@ -247,9 +247,9 @@ const TAttendu attendus[] = {
     {3, 244, "1|Alpha Jean|1|1|1,00/2|Beta Jean|1|0|0,00/-|Gamma Jean|1|0|0,00"},
     {3, 246, "1|Rameau Ali|1|2|2,00"},
     {3, 247, "1|Rameau Ali|1|1|1,00"},
-    {3, 251, "Club 1|Jean  Alpha|5|1/Club 2|Jean  Beta|3|1/|Jean  Gamma|3|1/Club 3|Aucun| - | - "},
-    {3, 260, "Club 1|Jean  Alpha|5|1|12%/Club 2|Jean  Beta|3|1|7%/|Jean  Gamma|3|1|7%/Club 3|Aucun| - | - | - "},
-    {3, 249, "Club 1|Jean  Alpha|50,0|1/Club 2|Jean  Beta|75,0|1/|Jean  Gamma|75,0|1/Club 3|Aucun| - | - "},
+    {3, 251, "Club 1|Jean Alpha|5|1/Club 2|Jean Beta|3|1/|Jean Gamma|3|1/Club 3|Aucun| - | - "},
+    {3, 260, "Club 1|Jean Alpha|5|1|12%/Club 2|Jean Beta|3|1|7%/|Jean Gamma|3|1|7%/Club 3|Aucun| - | - | - "},
+    {3, 249, "Club 1|Jean Alpha|50,0|1/Club 2|Jean Beta|75,0|1/|Jean Gamma|75,0|1/Club 3|Aucun| - | - "},
     {3, 134, "Club 1|22|-|21|Club 2|5000 Spectateurs/Club 2|21|-|20|Club 3|6000 Spectateurs/"
              "Club 4|20|-|20|Club 1|7000 Spectateurs"},
 };
@@ -299,8 +299,8 @@ const TFonction fonctionsBasket[] = {
     {"MeilleursButeursEquipe", "", "Club 1|Aucun|-|-"},
     {"MeilleursEssaiEquipe", "", "Club 1|Aucun|-|-"},
     {"MeilleursRealisateurEquipe", "", "Club 1|Aucun|-|-"},
-    {"MeilleursMarqueurEquipe", "", "Club 1|Jean  Alpha|20|1"},
-    {"MeilleureReussite2ptsEquipe", "", "Club 1|Jean  Alpha|90,0|1"},
+    {"MeilleursMarqueurEquipe", "", "Club 1|Jean Alpha|20|1"},
+    {"MeilleureReussite2ptsEquipe", "", "Club 1|Jean Alpha|90,0|1"},
     {"MeilleureReussite3ptsEquipe", "", "Club 1|Aucun|-|-"},
     {"MeilleureReussiteLFEquipe", "", "Club 1|Aucun|-|-"},
     {"MeilleursRebondEquipe", "", "Club 1|Aucun|-|-"},
@@ -482,7 +482,7 @@ TEST_P(Classements, EveryMenuRankingAndTeamInformation)
         auto [texte, table] = Sorties(dynamic_cast<TFootForm&>(*f->Enfant), "infoequipes" + std::to_string(sport));
         EXPECT_NE(texte.find("Alpha"), std::string::npos) << texte;
         ASSERT_GE(table.size(), 4u);
-        EXPECT_EQ(table[3][1], "Jean  Gamma");
+        EXPECT_EQ(table[3][1], "Jean Gamma");
     }
     const int classement = sport == 0 || sport == 1 ? 66 : sport == 2 ? 86 : 254;
     ASSERT_TRUE(Commande(*f, classement));

@@ -46,8 +46,8 @@ struct TLigneVue
     std::function<void(TBrivantelForm*)> Ensuite = {};
     // A kept window leaves the panel's visibility as it was.
     bool PanneauInchange = false;
-    // A kept window offers print and HTML again by its page (the team sheet,
-    // the championship information).
+    // A kept window offers print and HTML again by its page, whatever the
+    // page or the card before withdrew or offered.
     bool OffresParPage = false;
 };
 
@@ -58,13 +58,13 @@ std::function<void(TBrivantelForm*)> PageInfo(int page)
 }
 
 const TLigneVue lignesVues[] = {
-    {116, "Tf_ClassJoueur", true, true, true, false},
-    {117, "Tf_ClassJoueur", true, true, true, false},
-    {118, "Tf_ClassJoueur", true, true, true, false},
-    {119, "Tf_ClassJoueur", true, true, true, false},
-    {246, "Tf_ClassJoueur", true, true, true, false},
-    {247, "Tf_ClassJoueur", true, true, true, false},
-    {248, "Tf_ClassJoueur", true, true, true, false},
+    {116, "Tf_ClassJoueur", true, true, true, false, {}, false, true},
+    {117, "Tf_ClassJoueur", true, true, true, false, {}, false, true},
+    {118, "Tf_ClassJoueur", true, true, true, false, {}, false, true},
+    {119, "Tf_ClassJoueur", true, true, true, false, {}, false, true},
+    {246, "Tf_ClassJoueur", true, true, true, false, {}, false, true},
+    {247, "Tf_ClassJoueur", true, true, true, false, {}, false, true},
+    {248, "Tf_ClassJoueur", true, true, true, false, {}, false, true},
     {143, "Tf_Penalite", false, true, true, false},
     // match sheet pages: neither printed nor written as HTML
     {15, "Tf_Composition", false, false, false, false},
@@ -79,19 +79,27 @@ const TLigneVue lignesVues[] = {
     {148, "Tf_Arbitres", false, true, true, false},
     {152, "Tf_Stades", false, true, true, false},
     {151, "Tf_DiversStat", false, true, true, false},
-    {157, "Tf_DiversStat", true, true, true, false},
-    {162, "Tf_DiversStat", true, true, true, false},
-    {163, "Tf_DiversStat", true, true, true, false},
-    {171, "Tf_DiversStat", true, true, true, false},
-    {161, "Tf_DiversStat", true, true, true, false},
-    {21, "Tf_DiversStat", true, true, true, false},
-    {153, "Tf_Comparaison", true, true, false, false, {}, true},
-    {154, "Tf_Comparaison", true, true, false, false, {}, true},
-    {155, "Tf_Comparaison", true, true, false, false, {}, true},
+    {157, "Tf_DiversStat", true, true, true, false, {}, false, true},
+    {162, "Tf_DiversStat", true, true, true, false, {}, false, true},
+    {163, "Tf_DiversStat", true, true, true, false, {}, false, true},
+    {171, "Tf_DiversStat", true, true, true, false, {}, false, true},
+    {161, "Tf_DiversStat", true, true, true, false, {}, false, true},
+    {21, "Tf_DiversStat", true, true, true, false, {}, false, true},
+    {153, "Tf_Comparaison", true, true, false, false, {}, true, true},
+    {154, "Tf_Comparaison", true, true, false, false, {}, true, true},
+    {155, "Tf_Comparaison", true, true, false, false, {}, true, true},
+    // the matchday pages (the matchday asked, validated): the detailed text
+    // prints too, and a page shown after it prints
+    {26, "Tf_DiversStat", true, true, true, false, {}, false, true},
+    {27, "Tf_DiversStat", true, true, true, false, {}, false, true},
+    {28, "Tf_DiversStat", true, true, true, false, {}, false, true},
+    // the standings, the team information
+    {40, "Tf_Classement", true, true, true, false, {}, false, true},
+    {135, "Tf_InfoEquipes", true, true, true, false, {}, false, true},
     {225, "Tf_calendrier", false, false, false, false},
-    {158, "Tf_Statistique", true, true, false, false, [](TBrivantelForm* f) { Vue(f, 0); }},
-    {159, "Tf_Statistique", true, true, false, false, [](TBrivantelForm* f) { Vue(f, 1); }},
-    {160, "Tf_Statistique", true, true, false, false, [](TBrivantelForm* f) { Vue(f, 2); }},
+    {158, "Tf_Statistique", true, true, false, false, [](TBrivantelForm* f) { Vue(f, 0); }, false, true},
+    {159, "Tf_Statistique", true, true, false, false, [](TBrivantelForm* f) { Vue(f, 1); }, false, true},
+    {160, "Tf_Statistique", true, true, false, false, [](TBrivantelForm* f) { Vue(f, 2); }, false, true},
     {170, "Tf_recap", false, true, true, false},
     {172, "Tf_InfoGeneral", true, true, true, false, PageInfo(1), false, true},
     {173, "Tf_InfoGeneral", true, true, true, false, PageInfo(4), false, true},
@@ -100,7 +108,7 @@ const TLigneVue lignesVues[] = {
     {156, "Tf_FicheMatch", false, false, false, false},
     {19, "Tf_FicheMatch", false, false, false, false},
     {20, "Tf_Prevision", false, true, true, false},
-    {202, "Tf_Historique", true, false, false, false},
+    {202, "Tf_Historique", true, false, false, false, {}, false, true},
     // the team sheet: print and HTML on the pages the launch table gives them
     {121, "Tf_StatEquipe", true, true, true, false, {}, false, true},
     {123, "Tf_StatEquipe", true, false, true, false, {}, false, true},
@@ -111,9 +119,9 @@ const TLigneVue lignesVues[] = {
     {130, "Tf_StatEquipe", true, true, false, false, {}, false, true},
     {122, "Tf_StatEquipe", true, true, true, false, {}, false, true},
     {221, "Tf_StatEquipe", true, false, true, false, {}, false, true},
-    {199, "Tf_Historique", true, false, false, false},
-    {200, "Tf_Historique", true, false, false, false},
-    {201, "Tf_Historique", true, false, false, false},
+    {199, "Tf_Historique", true, false, false, false, {}, false, true},
+    {200, "Tf_Historique", true, false, false, false, {}, false, true},
+    {201, "Tf_Historique", true, false, false, false, {}, false, true},
 };
 
 // How a dialog reports a change: never, by its changed flag, by modal

@@ -70,8 +70,8 @@ TEST(InfoEquipes, ViewsWorkedOutByHand)
     f->AfficheVue(17);   // past the last mode: mode 0
     EXPECT_EQ(f->Mode(), 0);
     const TColorStringGrid& g = *f->sg_Buteur;
-    EXPECT_EQ(Colonne(g, 1), (std::vector<std::string>{"Jean  Alpha", "Jean  Alpha2", Traduire(108),
-                                                        Traduire(108), "Jean  Delta"}));
+    EXPECT_EQ(Colonne(g, 1), (std::vector<std::string>{"Jean Alpha", "Jean Alpha2", Traduire(108),
+                                                        Traduire(108), "Jean Delta"}));
     EXPECT_EQ(Colonne(g, 0)[0], "Olympique Brivant");
     EXPECT_EQ(Colonne(g, 0)[1], "");
     EXPECT_EQ(g.TexteCacheCellule(0, 2), "Olympique Brivant");
