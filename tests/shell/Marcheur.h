@@ -62,6 +62,7 @@
 #include "platform/gui/Menus.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Files.h"
+#include "results/w_InfoMatchCadre.h"
 #include "shell/Commandes.h"
 #include "shell/Globales.h"
 #include "tests/shell/EcartsDocument.h"
@@ -1254,7 +1255,11 @@ private:
         profondeurGeste_ = -5;
         kit::ForgetModalActions();
         kit::WhenModal([this](TForm* x) { Modale(x); });
-        // the view goes without storing what it holds (a row it refuses)
+        // the view goes without storing what it holds (a row it refuses); a
+        // match sheet leaves the main window remembering its first match,
+        // as none was shown
+        if (auto* feuille = dynamic_cast<Tf_InfoMatchCadreBase*>(f_.Enfant))
+            feuille->MatchCourant = 1;
         f_.EnfantPerime = true;
         f_.FermeFenetreEnfant();
         f_.EnfantPerime = false;
