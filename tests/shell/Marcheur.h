@@ -707,6 +707,7 @@ inline std::string JoueGeste(TForm* f, const TGeste& g, std::vector<std::string>
         if (g.action == act::Tape) {
             kit::TypeKeys(grille, Cp1252ToUtf8(g.texte));
             kit::PressKey(nullptr, VK_RETURN);
+            groupe.push_back(g.texte);
         }
         else if (g.action == act::Tab)
             kit::PressKey(grille, VK_TAB);
@@ -1749,8 +1750,8 @@ private:
             return r;
         }
         if (std::getenv("BZ_MARCHE_ECARTS"))
-            for (const TEcart& e : ecarts)
-                std::cout << "    " << Cp1252ToUtf8(e.rec.cle + ": " + e.Ligne()) << std::endl;
+            for (const TLigneEcart& l : LignesEcart(avant, apres))
+                std::cout << "    " << Cp1252ToUtf8(l.rec + ": " + (l.avant ? "- " : "+ ") + l.ligne) << std::endl;
         for (const TEcart& e : ecarts)
             if (rienNomme || !n.Accepte(e.rec)) {
                 if (std::getenv("BZ_MARCHE_ECARTS")) {
