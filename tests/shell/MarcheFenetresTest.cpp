@@ -97,6 +97,15 @@ const std::vector<std::string> epingles = {
     "Tf_ModifierClubPrec/bc_Modifier clic",
     "command 147 > Tf_Effectifs/sg_TableauEquipe:pm_JoueurOp menu[0,5] \"Quick entry\" > "
     "Tf_SaisieRapide/cb_AjoutJoueur tape \"Zelvor\" > Tf_SaisieRapide/b_Ajouter clic",
+    // a league taken out in the composition, the composition validated, the
+    // removal window cancelled: nothing leaves
+    "command 193 > Tf_CreationSaison/tv_Saison clic[2] > Tf_CreationSaison/bc_RetirerElement clic > "
+    "Tf_CreationSaison/b_Valider clic > Tf_RetirerChamp/b_Annuler clic",
+    // a player of another team picked in quick entry with his card shown,
+    // the card cancelled: he stays where he was
+    "command 147 > Tf_Effectifs/l_Equipe clic[3] > Tf_Effectifs/sg_TableauEquipe:pm_JoueurOp menu[0,5] \"Quick entry\" > "
+    "Tf_SaisieRapide/cb_AjoutJoueur choix[1] > Tf_SaisieRapide/cc_AfficheFiche coche > Tf_SaisieRapide/b_Ajouter clic > "
+    "Tf_FicheJoueur*/b_Annuler clic",
 };
 
 TJoueur* Joueur(TSaison& s, const std::string& nom, const std::string& prenom, int club, int annee = 0)
