@@ -467,7 +467,21 @@ inline std::vector<TGeste> Gestes(TForm* f)
 {
     std::vector<TGeste> v;
     GestesMontres(f, nullptr, v);
-    for (const TControleVu& cv : Controles(f)) {
+    // a gesture on the page shown names its page too: played after a
+    // gesture on another page, it shows its own first
+    const std::vector<TControleVu> controles = Controles(f);
+    for (TGeste& g : v) {
+        TControl* c = nullptr;
+        for (const TControleVu& cv : controles)
+            if (cv.chemin == g.chemin.substr(0, g.chemin.find(':')))
+                c = cv.c;
+        for (TControl* p = c; p && g.page < 0; p = p->Parent())
+            if (auto* page = dynamic_cast<TTabSheet*>(p); page && page->PageControl() && page->TabVisible())
+                for (const TControleVu& cv : controles)
+                    if (cv.c == page->PageControl())
+                        g.pages = cv.chemin, g.page = page->PageIndex();
+    }
+    for (const TControleVu& cv : controles) {
         auto* pc = dynamic_cast<TPageControl*>(cv.c);
         if (!pc || !Actif(pc))
             continue;
@@ -1502,7 +1516,7 @@ private:
                 std::vector<std::string> groupe;
                 const bool annulable = BoutonFin(m, false) != nullptr;
                 Debut(profondeur_, e.geste.Entre(), static_cast<int>(curseur_) - 1);
-                if (std::string raison = JoueGeste(m, e.geste, groupe); !raison.empty())
+                if (std::string raison = JoueGeste(m, e.geste, groupe); !raison.empty() && r_->joue)
                     r_->joue = false, r_->raison = raison;
                 n_->groupes.push_back(groupe);
                 // a key or click that validates the window (Enter on its
@@ -1655,7 +1669,7 @@ private:
                 if (bouton)
                     n.groupes.push_back(Sujet(v));
                 std::vector<std::string> groupe;
-                if (std::string raison = JoueGeste(v, e.geste, groupe); !raison.empty())
+                if (std::string raison = JoueGeste(v, e.geste, groupe); !raison.empty() && r.joue)
                     r.joue = false, r.raison = raison;
                 n.groupes.push_back(groupe);
                 kit::Process(3);   // a card the gesture opens on a timer
