@@ -1136,10 +1136,16 @@ private:
 
     void Explore(const TChemin& prefixe, const std::string& fenetre, int profondeur, const TResultat* vu = nullptr)
     {
-        const bool repris = prefixe.back().fenetre == fenetre;   // the window again, after a gesture in it
+        // a window is walked once for each command, for each window and
+        // control that open it (a play-off's dialog opened by the button that
+        // creates one, and by a double-click on one), and again after a
+        // gesture in it
+        const bool repris = prefixe.back().fenetre == fenetre;
+        const TEtape& ouvrant = prefixe.back();
         const std::string cle = profondeur == 1 ? fenetre + "@" + std::to_string(prefixe[0].commande)
                                 : repris        ? fenetre + "@" + Libelle(prefixe)
-                                                : fenetre + "@" + prefixe[1].fenetre;
+                                                : fenetre + "@" + prefixe[1].fenetre + "/" + ouvrant.fenetre + "/" +
+                                                      ouvrant.geste.chemin + " " + ouvrant.geste.action;
         if (profondeur > p_.profondeur || !explorees_.insert(cle).second)
             return;
         const TResultat e = vu ? *vu : Joue(prefixe, true, fenetre);
