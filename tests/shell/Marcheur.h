@@ -170,7 +170,10 @@ inline std::vector<TControleVu> Controles(TWinControl* f)
     std::function<void(TWinControl*)> parcours = [&](TWinControl* w) {
         for (int i = 0; i < w->ControlCount(); ++i) {
             TControl* c = w->Controls(i);
-            const std::string cle = c->Name().empty() ? Classe(c) : c->Name();
+            // (a class of no namespace named by its own name: a path holds no blank)
+            std::string cle = c->Name().empty() ? Classe(c) : c->Name();
+            if (const size_t k = cle.find("(anonymous namespace)::"); k != std::string::npos)
+                cle.erase(k, std::string("(anonymous namespace)::").size());
             const int rang = rangs[cle]++;
             std::string chemin = cle;
             if (c->Name().empty() || rang > 0)
