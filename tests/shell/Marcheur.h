@@ -1063,6 +1063,7 @@ private:
     TNomme* n_ = &horsNomme_;
     bool valideApres_ = false, annuleApres_ = false, valideParGeste_ = false;
     bool enJeu_ = false;   // a path is being played (not yet saved and opened again)
+    bool dernierFerme_ = false;   // the window of the path's last step has closed
     // the strict rule on the windows of a path
     const TSaison* saisonChemin_ = nullptr;
     std::vector<std::string> avantGeste_;   // by depth: the document before the gesture running there
@@ -1507,6 +1508,7 @@ private:
         const int etapeOuvrante = k < etapeGeste_.size() ? etapeGeste_[k] : -1;
         const std::string base = agit ? avantGeste_[k] : ouverture;
         bool pas = false;   // it holds steps of the path
+        bool ici = false;   // and the last one
         pile_.push_back(id);
         maniere_ = "a gesture of its own";
         // a window that comes again once validated ("and another") is
@@ -1520,7 +1522,7 @@ private:
                 const TEtape& e = plan_[curseur_++];
                 dernier = curseur_ == plan_.size();
                 if (dernier)
-                    profondeurGeste_ = profondeur_;
+                    profondeurGeste_ = profondeur_, ici = true;
                 pas = true;
                 std::vector<std::string> groupe;
                 const bool annulable = BoutonFin(m, false) != nullptr;
@@ -1562,8 +1564,10 @@ private:
                 }
             }
         }
-        else if (curseur_ == plan_.size() && profondeur_ == profondeurGeste_ + 1) {
-            // a window the last gesture opened
+        else if (curseur_ == plan_.size() &&
+                 (profondeur_ == profondeurGeste_ + 1 || (dernierFerme_ && profondeur_ == profondeurGeste_))) {
+            // a window the last gesture opened (or what validated its window
+            // opened next: the team names of a championship made)
             r_->ouvertes.push_back(classe);
             if (classe == temoinClasse_)
                 valider = false;
@@ -1586,6 +1590,7 @@ private:
         if (resultat == mrOk)
             n_->saison = true;
         pile_.pop_back();
+        dernierFerme_ = dernierFerme_ || ici;
         if (resultat == mrCancel || resultat == mrNo || resultat == mrAbort || resultat == mrNoToAll ||
             resultat == mrClose) {
             if (agit)
@@ -1631,7 +1636,7 @@ private:
         explorer_ = explorer;
         cible_ = cible;
         signer_ = signer;
-        valideApres_ = annuleApres_ = valideParGeste_ = false;
+        valideApres_ = annuleApres_ = valideParGeste_ = dernierFerme_ = false;
         std::string avant = vierge_, histoAvant = Lit(histo_);
         const TSaison* saison = f_.Saison.get();
         saisonChemin_ = saison;
