@@ -34,9 +34,11 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "model/ioXml.h"
@@ -417,6 +419,34 @@ inline std::vector<TEcart> Ecarts(const std::string& avant, const std::string& a
         e.rec.retire = a.recs.count(cle) && !b.recs.count(cle);
         v.push_back(std::move(e));
     }
+    return v;
+}
+
+// Every line that differs, field by field: its record, the line, and the side
+// it stands on (before, or after).
+struct TLigneEcart
+{
+    std::string rec, ligne;
+    bool avant = true;
+    bool operator<(const TLigneEcart& o) const
+    {
+        return std::tie(rec, ligne, avant) < std::tie(o.rec, o.ligne, o.avant);
+    }
+};
+
+inline std::vector<TLigneEcart> LignesEcart(const std::string& avant, const std::string& apres)
+{
+    std::vector<TLigneEcart> v;
+    if (avant == apres)
+        return v;
+    const detail::TAplati a = detail::Aplatit(avant), b = detail::Aplatit(apres);
+    for (const auto* x : {&a, &b})
+        for (const auto& [cle, n] : x->lignes) {
+            const auto& y = x == &a ? b : a;
+            const auto it = y.lignes.find(cle);
+            if (it == y.lignes.end() || it->second != n)
+                v.push_back({cle.first, cle.second, x == &a});
+        }
     return v;
 }
 

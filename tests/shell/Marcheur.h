@@ -5,29 +5,40 @@
 // check and radio boxes, edit boxes typed key by key, combo boxes, lists,
 // trees, every grid cell, pages, up-downs, track bars, the entries of every
 // right-click menu and of a window's own menu, drags from what a window
-// lets drag to where it takes drops; a button after a row or item picked or
-// a box typed), and each gesture is played
-// on a season as it was: a gesture that opens another window (a card, a
-// dialog, another view) leads to that window being walked in turn. A modal
-// window met on the way is answered: questions Yes in one walk and No in
-// the other, cards and dialogs validated in the one and cancelled in the
-// other.
+// lets drag to where it takes drops, a list's entry dropped with Ctrl held;
+// a button after a row, item or entry picked or a box typed), and each
+// gesture is played on a season as it was: a gesture that opens another
+// window (a card, a dialog, another view) leads to that window being walked
+// in turn, and a gesture that makes a window offer more (a row picked, a
+// search, another matchday shown) to the window being walked again for
+// what it offers now. A box of figures is typed a figure, and the figure a
+// box beside it holds (a score level with the other side's). A modal window
+// met on the way is answered: questions Yes in one walk and No in the
+// other, cards and dialogs validated in the one and left in the other, by
+// their Cancel button, Escape or their close box (the seed draws which for
+// each class of window). A page is shown by a click on its own tab, and a
+// gesture on it is played only once the page shows.
 //
 // Around each gesture the season is written to its document (after the
 // view shown has stored its entries, as a save does), and the two documents
 // are compared (EcartsDocument.h): a gesture that changes nothing (a click,
 // a move, a window opened and left, validated untouched or cancelled, a
 // question answered No to a button or a key) must leave it byte for byte;
-// any other may change only what it or its questions named. The history
-// file is compared too: a gesture changes it only when a text it names
-// speaks of the history. A season changed is saved to its file and opened
-// again: the document must come back the same. Between gestures the
-// season, the history file and the files beside the program (settings,
-// categories) are put back as the walk found them.
+// any other may change only what it or its questions named. A window left
+// without validating (Cancel, Escape, the close box), at any depth, must
+// leave the whole document as it was when its road began, field by field,
+// whatever it named (see Modale). The history file is compared too: a
+// gesture changes it only when a text it names speaks of the history. A
+// season changed is saved to its file and opened again: the document must
+// come back the same. Between gestures the season, the history file, the
+// files beside the program (settings, categories) and the main window's
+// remembered choices are put back as the walk found them.
 //
 // Each gesture walked gives a row: window, control path, gesture, answer,
 // result (same / changed-as-named / DIFFERENCE and the first line that
-// differs / gone when the control was not there to take it).
+// differs / gone and why, when a control, page, entry or window was not
+// there to take it); the gestures planned and not played are counted by
+// reason.
 #pragma once
 
 #include <algorithm>
@@ -51,6 +62,7 @@
 #include "platform/gui/Menus.h"
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Files.h"
+#include "results/w_InfoMatchCadre.h"
 #include "shell/Commandes.h"
 #include "shell/Globales.h"
 #include "tests/shell/EcartsDocument.h"
@@ -70,7 +82,8 @@ using essai::Classe;
 namespace act {
 constexpr const char* Clic = "clic", *DoubleClic = "double-clic", *Tape = "tape", *Tab = "tab",
                       *Entree = "entree", *Suppr = "suppr", *Choix = "choix", *Coche = "coche", *Page = "page",
-                      *Renomme = "renomme", *Haut = "haut", *Bas = "bas", *Menu = "menu", *Glisse = "glisse";
+                      *Renomme = "renomme", *Haut = "haut", *Bas = "bas", *Menu = "menu", *Glisse = "glisse",
+                      *GlisseCtrl = "glisse-ctrl";
 }
 
 struct TGeste
@@ -95,8 +108,12 @@ struct TGeste
     // must leave everything as it was.
     bool Agit() const
     {
-        return action == act::Suppr || action == act::Menu || action == act::Glisse || (action == act::Clic && a < 0);
+        return action == act::Suppr || action == act::Menu || action == act::Glisse || action == act::GlisseCtrl ||
+               (action == act::Clic && a < 0);
     }
+    // A gesture that acts, or enters what it points at (a double-click, or
+    // Enter, on a row): a window it opens is its road.
+    bool Entre() const { return Agit() || action == act::DoubleClic || action == act::Entree; }
     std::string Libelle() const
     {
         std::string s = (page >= 0 ? pages + " page[" + std::to_string(page) + "], " : "") + chemin + " " + action;
@@ -153,7 +170,10 @@ inline std::vector<TControleVu> Controles(TWinControl* f)
     std::function<void(TWinControl*)> parcours = [&](TWinControl* w) {
         for (int i = 0; i < w->ControlCount(); ++i) {
             TControl* c = w->Controls(i);
-            const std::string cle = c->Name().empty() ? Classe(c) : c->Name();
+            // (a class of no namespace named by its own name: a path holds no blank)
+            std::string cle = c->Name().empty() ? Classe(c) : c->Name();
+            if (const size_t k = cle.find("(anonymous namespace)::"); k != std::string::npos)
+                cle.erase(k, std::string("(anonymous namespace)::").size());
             const int rang = rangs[cle]++;
             std::string chemin = cle;
             if (c->Name().empty() || rang > 0)
@@ -245,15 +265,25 @@ inline std::vector<std::string> Sujet(TForm* f)
 
 // The texts typed into a box: a new word, or what it holds with a figure
 // more (typed key by key, it passes through what it held); figures in a box
-// of figures.
-inline std::vector<std::string> Textes(const std::string& tient, bool chiffres)
+// of figures, and there also the figure a box beside it holds (a score
+// level with the other side's).
+inline std::vector<std::string> Textes(const std::string& tient, bool chiffres,
+                                       const std::vector<std::string>& voisins = {})
 {
-    const bool nombre = chiffres || (!tient.empty() && std::all_of(tient.begin(), tient.end(), [](char ch) {
-        return std::isdigit(static_cast<unsigned char>(ch));
-    }));
+    auto figures = [](const std::string& t) {
+        return !t.empty() && t.size() < 4 &&
+               std::all_of(t.begin(), t.end(), [](char ch) { return std::isdigit(static_cast<unsigned char>(ch)); });
+    };
+    const bool nombre = chiffres || figures(tient);
     std::vector<std::string> v{nombre ? "7" : "Zelvor"};
     if (!tient.empty() && tient.size() < 20)
         v.push_back(tient + "1");
+    if (nombre)
+        for (const std::string& t : voisins)
+            if (figures(t) && t != tient && std::find(v.begin(), v.end(), t) == v.end()) {
+                v.push_back(t);
+                break;
+            }
     return v;
 }
 
@@ -337,7 +367,7 @@ inline void GestesMontres(TForm* f, TWinControl* dans, std::vector<TGeste>& v)
         else if (auto* m = dynamic_cast<TMemo*>(c); m && !m->ReadOnly())
             ajoute(p, act::Tape, -1, -1, "Zelvor");
         else if (auto* e2 = dynamic_cast<TEdition2*>(c); e2 && !dynamic_cast<TCadre*>(c) && e2->Selectionnable)
-            for (const std::string& t : Textes(e2->Text(), dynamic_cast<TEditRond*>(c) != nullptr))
+            for (const std::string& t : Textes(e2->Text(), dynamic_cast<TEditRond*>(c) != nullptr, Rangee(c)))
                 ajoute(p, act::Tape, -1, -1, t);
         else if (auto* cb = dynamic_cast<TComboBox*>(c)) {
             for (int i = 0; i < cb->Items().Count(); ++i)
@@ -413,19 +443,25 @@ inline void GestesMontres(TForm* f, TWinControl* dans, std::vector<TGeste>& v)
         }
         // what is dragged from it, and where it is dropped
         auto* cadre = dynamic_cast<TCadreDrop*>(c);
-        if (c->DragMode == dmAutomatic || c->OnStartDrag || (cadre && cadre->Drag) ||
+        auto* tliste = dynamic_cast<TListe*>(c);
+        if (c->DragMode == dmAutomatic || c->OnStartDrag || (cadre && cadre->Drag) || (tliste && tliste->CanDrag) ||
             (c->OnMouseDown && (dynamic_cast<TCustomGrid*>(c) || dynamic_cast<TCustomListBox*>(c))))
             sources.push_back({c, p});
         if (c->OnDragDrop || (cadre && cadre->Drop))
             cibles.push_back({c, p});
     }
-    // Drags: the first items of each source on the first items of each target.
+    // Drags: the first items of each source on the first items of each
+    // target; a list's first item dropped on a frame with Ctrl held too
+    // (several entries at once, the count asked).
     for (const TControleVu& d : sources)
         for (const TControleVu& c : cibles)
             for (int k = 0; k < std::min(PointsMenu(d.c), 6); ++k)
                 for (int l = 0; l < std::min(PointsMenu(c.c), 6); ++l)
-                    if (d.c != c.c || k != l)
+                    if (d.c != c.c || k != l) {
                         ajoute(d.chemin, act::Glisse, k, l, c.chemin);
+                        if (k == 0 && l == 0 && dynamic_cast<TCustomListBox*>(d.c) && dynamic_cast<TCadreDrop*>(c.c))
+                            ajoute(d.chemin, act::GlisseCtrl, k, l, c.chemin);
+                    }
 }
 
 // Every gesture a window offers: on what it shows, on the pages it does not
@@ -434,7 +470,21 @@ inline std::vector<TGeste> Gestes(TForm* f)
 {
     std::vector<TGeste> v;
     GestesMontres(f, nullptr, v);
-    for (const TControleVu& cv : Controles(f)) {
+    // a gesture on the page shown names its page too: played after a
+    // gesture on another page, it shows its own first
+    const std::vector<TControleVu> controles = Controles(f);
+    for (TGeste& g : v) {
+        TControl* c = nullptr;
+        for (const TControleVu& cv : controles)
+            if (cv.chemin == g.chemin.substr(0, g.chemin.find(':')))
+                c = cv.c;
+        for (TControl* p = c; p && g.page < 0; p = p->Parent())
+            if (auto* page = dynamic_cast<TTabSheet*>(p); page && page->PageControl() && page->TabVisible())
+                for (const TControleVu& cv : controles)
+                    if (cv.c == page->PageControl())
+                        g.pages = cv.chemin, g.page = page->PageIndex();
+    }
+    for (const TControleVu& cv : controles) {
         auto* pc = dynamic_cast<TPageControl*>(cv.c);
         if (!pc || !Actif(pc))
             continue;
@@ -479,7 +529,7 @@ inline std::vector<std::vector<TGeste>> Suites(const std::vector<TGeste>& gestes
     std::vector<const TGeste*> choix, saisies, actions;
     for (const TGeste& g : gestes) {
         v.push_back({g});
-        if (g.choix)
+        if (g.choix || g.action == act::Choix)
             choix.push_back(&g);
         else if ((g.action == act::Tape || g.action == act::Coche) && g.b < 0 && g.a < 0)
             saisies.push_back(&g);
@@ -564,23 +614,49 @@ inline TPoint PointMenu(TControl* c, int k)
     return {c->Width() / 2, c->Height() / 2};
 }
 
-// Plays the gesture in the window; the texts it named go into groupe (what
-// the control and its row showed before and after). False when the control
-// is not there to take it.
-inline bool JoueGeste(TForm* f, const TGeste& g, std::vector<std::string>& groupe)
+// The rect of a page's own tab: the tab bar keeps a tab for every page,
+// hidden ones included, so a page's tab is at its page index.
+inline TRect OngletDe(TPageControl* pc, TTabSheet* page)
 {
-    if (g.page >= 0) {
-        auto* pc = dynamic_cast<TPageControl*>(Trouve(f, g.pages));
-        if (!Actif(pc) || g.page >= pc->PageCount())
-            return false;
-        const TRect r = pc->TabRect(pc->Pages(g.page)->TabIndex());
+    return page->TabVisible() ? pc->TabRect(page->PageIndex()) : TRect{};
+}
+
+// Clicks the tab of a page; the reason it is not shown after, if any.
+inline std::string CliquePage(TPageControl* pc, int page, std::vector<std::string>& groupe)
+{
+    if (!Actif(pc))
+        return pc ? "page control disabled or hidden" : "page control gone";
+    if (page >= pc->PageCount())
+        return "page gone";
+    TTabSheet* p = pc->Pages(page);
+    const TRect r = OngletDe(pc, p);
+    if (r.Width() <= 0)
+        return "page tab hidden";
+    if (pc->ActivePage() != p)
         kit::Click(pc, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
-        groupe.push_back(pc->Pages(g.page)->Caption());
-    }
+    kit::Process();
+    groupe.push_back(p->Caption());
+    return pc->ActivePage() == p ? "" : "page not shown after its tab was clicked";
+}
+
+// Why a control cannot take a gesture ("" when it can).
+inline std::string Absent(TControl* c)
+{
+    return !c ? "control gone" : !c->Showing() ? "control hidden" : !c->Enabled() ? "control disabled" : "";
+}
+
+// Plays the gesture in the window; the texts it named go into groupe (what
+// the control and its row showed before and after). The reason it could not
+// be played, or "" when it was.
+inline std::string JoueGeste(TForm* f, const TGeste& g, std::vector<std::string>& groupe)
+{
+    if (g.page >= 0)
+        if (std::string r = CliquePage(dynamic_cast<TPageControl*>(Trouve(f, g.pages)), g.page, groupe); !r.empty())
+            return r;
     const std::string chemin = g.chemin.substr(0, g.chemin.find(':'));
     TControl* c = chemin == "(menu)" ? f : Trouve(f, chemin);
-    if (!Actif(c))
-        return false;
+    if (std::string r = Absent(c); !r.empty())
+        return r;
     auto note = [&](const std::vector<std::string>& v) { groupe.insert(groupe.end(), v.begin(), v.end()); };
     auto* grille = dynamic_cast<TCustomGrid*>(c);
     auto* liste = dynamic_cast<TCustomListBox*>(c);
@@ -596,10 +672,10 @@ inline bool JoueGeste(TForm* f, const TGeste& g, std::vector<std::string>& group
             note(Rangee(c));
     };
     avant();
-    if (g.action == act::Glisse) {
+    if (g.action == act::Glisse || g.action == act::GlisseCtrl) {
         TControl* cible = Trouve(f, g.texte);
-        if (!Actif(cible))
-            return false;
+        if (std::string r = Absent(cible); !r.empty())
+            return "drop target: " + r;
         const TPoint de = PointMenu(c, g.a), vers = PointMenu(cible, g.b);
         if (auto* l = dynamic_cast<TCustomListBox*>(cible); l && g.b < l->Items().Count())
             groupe.push_back(l->Items()[g.b]);
@@ -607,9 +683,9 @@ inline bool JoueGeste(TForm* f, const TGeste& g, std::vector<std::string>& group
             note(LigneGrille(gr, gr->FixedRows() + g.b));
         else
             note(Rangee(cible));
-        kit::Drag(c, de, cible, vers);
+        kit::Drag(c, de, cible, vers, g.action == act::GlisseCtrl ? TShiftState(ssCtrl) : TShiftState(0));
         kit::Process();
-        return true;
+        return "";
     }
     if (g.action == act::Menu) {
         std::vector<TMenuItem*> entrees;
@@ -619,7 +695,7 @@ inline bool JoueGeste(TForm* f, const TGeste& g, std::vector<std::string>& group
                              : c->PopupMenu();
         FeuillesMenu(pm ? pm->Items() : f->Menu()->Items(), entrees);
         if (g.b >= static_cast<int>(entrees.size()))
-            return false;
+            return "menu entry gone";
         if (pm) {
             const TPoint pt = PointMenu(c, g.a);
             kit::MouseDown(c, pt.X, pt.Y, mbRight);
@@ -633,14 +709,14 @@ inline bool JoueGeste(TForm* f, const TGeste& g, std::vector<std::string>& group
         groupe.push_back(StripHotkey(e->Caption()));
         for (TMenuItem* m = e; m; m = m->Parent())
             if (!m->Visible() || !m->Enabled())
-                return false;
+                return !m->Visible() ? "menu entry hidden" : "menu entry disabled";
         e->Click();
         kit::Process();
-        return true;
+        return "";
     }
     if (grille) {
         if (g.b >= grille->RowCount() || g.a >= grille->ColCount())
-            return false;
+            return "cell gone";
         CliqueCellule(grille, g.a, g.b, g.action == act::DoubleClic);
         // a cell the grid refuses leaves the cursor where it was: the keys go there
         if (grille->Row() != g.b)
@@ -648,6 +724,7 @@ inline bool JoueGeste(TForm* f, const TGeste& g, std::vector<std::string>& group
         if (g.action == act::Tape) {
             kit::TypeKeys(grille, Cp1252ToUtf8(g.texte));
             kit::PressKey(nullptr, VK_RETURN);
+            groupe.push_back(g.texte);
         }
         else if (g.action == act::Tab)
             kit::PressKey(grille, VK_TAB);
@@ -658,7 +735,7 @@ inline bool JoueGeste(TForm* f, const TGeste& g, std::vector<std::string>& group
     }
     else if (liste) {
         if (g.a >= liste->Items().Count())
-            return false;
+            return "item gone";
         liste->SetTopIndex(g.a);
         const TRect r = liste->ItemRect(g.a);
         const int x = (r.Left + r.Right) / 2, y = (r.Top + r.Bottom) / 2;
@@ -671,7 +748,7 @@ inline bool JoueGeste(TForm* f, const TGeste& g, std::vector<std::string>& group
     }
     else if (arbre) {
         if (g.a >= arbre->Items().Count())
-            return false;
+            return "node gone";
         TTreeNode* n = arbre->Items()[g.a];
         n->MakeVisible();
         kit::Process();
@@ -693,7 +770,7 @@ inline bool JoueGeste(TForm* f, const TGeste& g, std::vector<std::string>& group
     }
     else if (auto* cb = dynamic_cast<TComboBox*>(c); cb && g.action == act::Choix) {
         if (g.a >= cb->Items().Count())
-            return false;
+            return "entry gone";
         // Down and Up from the box as a user picks: the list shown, the entry clicked.
         Atteint(cb);
         cb->SetDroppedDown(true);
@@ -707,11 +784,8 @@ inline bool JoueGeste(TForm* f, const TGeste& g, std::vector<std::string>& group
         kit::PressKey(nullptr, VK_TAB);
     }
     else if (auto* pc = dynamic_cast<TPageControl*>(c)) {
-        if (g.a >= pc->PageCount())
-            return false;
-        const TRect r = pc->TabRect(pc->Pages(g.a)->TabIndex());
-        kit::Click(pc, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
-        groupe.push_back(pc->Pages(g.a)->Caption());
+        if (std::string r = CliquePage(pc, g.a, groupe); !r.empty())
+            return r;
     }
     else if (auto* tc = dynamic_cast<TTabControl*>(c)) {
         const TRect r = tc->TabRect(g.a);
@@ -729,7 +803,7 @@ inline bool JoueGeste(TForm* f, const TGeste& g, std::vector<std::string>& group
         if (TControl* d = Trouve(f, chemin); d == c && Actif(c))
             note(Rangee(c));
         kit::PressKey(nullptr, VK_TAB);
-        return true;
+        return "";
     }
     else
         kit::Click(c);
@@ -737,8 +811,9 @@ inline bool JoueGeste(TForm* f, const TGeste& g, std::vector<std::string>& group
     // what it shows now, when it is still there
     if (Trouve(f, chemin) == c && Actif(c))
         avant();
-    return true;
+    return "";
 }
+
 
 // ---- the walk ---------------------------------------------------------------------------------------
 // The main window whose own message boxes the walk answers.
@@ -766,11 +841,36 @@ struct TConnu
 struct TResultat
 {
     bool joue = true;                    // every step found its control
+    std::string raison;                  // else why a step was not played
     std::vector<std::string> ouvertes;   // windows the last gesture opened
     std::vector<TGeste> gestes;          // exploring: the gestures of the window reached
+    std::vector<std::string> titres;     // and what it says it shows
     std::string fenetre;                 // exploring: its class
+    bool vue = false;                    // and it is a view of the main window
     std::string reponse = "-";           // "Oui", "Non": a question was answered
     std::string verdict;
+    std::vector<std::string> seules;     // windows that came and closed themselves (a save's progress)
+    int temoin = -1;                     // a window a gesture of no act opened, left after its gestures:
+    std::string laissee;                 // the step that opened it, and how it was left
+    std::string document;                // the season as the path leaves it
+    std::string temoinClasse;            // (that window's class, and how the witness leaves it)
+    int temoinManiere = 0;
+};
+
+// The strict rule on windows left without validating (TMarcheur::Modale):
+// a window validated, and one left.
+struct TValidee
+{
+    std::string ouverture;          // the document when it showed
+    bool carte = false;             // a card of its own record
+    std::set<int> ancetres;         // the windows open when it was validated
+    std::set<TLigneEcart> lignes;   // what it wrote, once seen
+    bool vue = false;
+};
+struct TLaissee
+{
+    int id = 0, niveau = 0;   // the window, the depth of the gesture that opened it
+    std::string classe, maniere, base;
 };
 
 // Parameters of a walk.
@@ -801,13 +901,25 @@ public:
         vierge_ = essai::SansDate(essai::Document(*f_.Saison));
         histoVierge_ = Lit(histo_);
         programme_ = FichiersProgramme();
+        std::copy(std::begin(f_.ParametresMemorises), std::end(f_.ParametresMemorises), std::begin(memorises_));
     }
 
     std::vector<std::string> Lignes, Differences, Connues;
+    std::map<std::string, int> NonJoues;   // the gestures planned and not played, by reason
+    std::vector<std::string> Vues;         // the windows that closed themselves, met on the walk
 
     // Every command of the tree and of the menu bar (each once).
     void Marche()
     {
+        // a window that closes itself (a save's progress) is seen and shown
+        kit::WhenClosingItself([this](TForm* x) {
+            const std::string c = Classe(x);
+            Grab(x);
+            if (enJeu_)
+                r_->seules.push_back(c);
+            if (std::find(Vues.begin(), Vues.end(), c) == Vues.end())
+                Vues.push_back(c);
+        });
         std::vector<std::pair<int, std::string>> cmds;
         std::set<int> vus;
         for (TTreeNode* n = f_.tv_Menu->Items().GetFirstNode(); n; n = n->GetNext())
@@ -823,6 +935,20 @@ public:
             }
         };
         barre(f_.mm_Menu->Items());
+        // BZ_MARCHE_RANGS=<file>: those rows alone (a row as the walk prints
+        // it, one a line), to see again what they found
+        if (const char* rangs = std::getenv("BZ_MARCHE_RANGS")) {
+            std::ifstream in(rangs);
+            for (std::string l; std::getline(in, l);)
+                if (l.rfind("command ", 0) == 0) {
+                    TChemin chemin = Chemin(l);
+                    for (const auto& [c, libelle] : cmds)
+                        if (c == chemin[0].commande)
+                            chemin[0].libelle = libelle;
+                    Rang(chemin);
+                }
+            return;
+        }
         for (const auto& [c, libelle] : cmds) {
             // closing the season and leaving the program (at once, or after
             // the save question) end the walk's host
@@ -908,6 +1034,7 @@ private:
     TParcours p_;
     std::string fichier_, histo_, vierge_, histoVierge_, dossier_;
     std::map<std::string, std::string> programme_;   // the files beside the program, as the walk found them
+    int memorises_[3] = {-1, -1, -1};                 // the main window's remembered choices, as found
 
     std::map<std::string, std::string> FichiersProgramme() const
     {
@@ -919,6 +1046,7 @@ private:
     }
     const std::vector<TConnu>& connus_;
     std::set<std::string> explorees_;
+    std::vector<TGeste> vuAvant_;   // a window walked again: what it offered before the gesture
     std::set<uint64_t> signatures_;
 
     // What runs while a path is played.
@@ -926,13 +1054,29 @@ private:
     size_t curseur_ = 0;
     int profondeur_ = 0, profondeurGeste_ = -1, modales_ = 0;
     bool explorer_ = false;
-    std::string cible_;   // exploring: the class of the window whose gestures are wanted
+    std::string cible_;    // exploring: the class of the window whose gestures are wanted
+    std::string signer_;   // the class of the window of the last step, whose gestures after it are wanted
     // what comes up between the paths is answered as on the walk, into no row
     TResultat hors_;
     TNomme horsNomme_;
     TResultat* r_ = &hors_;
     TNomme* n_ = &horsNomme_;
-    bool valideApres_ = false, annuleApres_ = false;
+    bool valideApres_ = false, annuleApres_ = false, valideParGeste_ = false;
+    bool enJeu_ = false;   // a path is being played (not yet saved and opened again)
+    bool dernierFerme_ = false;   // the window of the path's last step has closed
+    // the strict rule on the windows of a path
+    const TSaison* saisonChemin_ = nullptr;
+    std::vector<std::string> avantGeste_;   // by depth: the document before the gesture running there
+    std::vector<bool> agitGeste_;           // by depth: that gesture acts
+    std::vector<int> etapeGeste_;           // by depth: its step in the path (-1: none)
+    std::vector<int> pile_;                 // the windows open
+    int compteFenetres_ = 0;
+    std::vector<TValidee> validees_;
+    std::vector<TLaissee> laissees_;
+    std::set<TLigneEcart> appliques_;
+    std::string ecartStrict_, maniere_;
+    int maniereForcee_ = -1;    // the witness of a window left after its gestures: leave it so
+    std::string temoinClasse_;  // (the window of that class the last step opens)
     bool intacte_ = false;   // the last path left the season as a path starts from it
 
     static std::string Lit(const std::string& fichier)
@@ -965,27 +1109,86 @@ private:
     // Walks the window a path reaches: each sequence of its gestures, then
     // the windows they open, and the window again after each pick that
     // changes what it offers (another team's squad, another page of a list).
-    void Explore(const TChemin& prefixe, const std::string& fenetre, int profondeur)
+    // A gesture as a window offers it, whatever page shows and whatever its
+    // box holds (what is typed follows what the box holds).
+    static std::string Offert(const TGeste& g)
     {
-        const bool repris = prefixe.back().fenetre == fenetre;   // the window again, after a pick
+        TGeste sans = g;
+        sans.pages.clear();
+        sans.page = -1;
+        if (g.action == act::Tape)
+            sans.texte.clear();
+        return sans.Libelle();
+    }
+
+    // The gestures a window offers (and what it says it shows, after a move
+    // of a track bar or up-down: the same controls on another matchday), as
+    // one text: a window offering those again is walked once.
+    static std::string Signature(const std::string& fenetre, const TResultat& e, bool titres)
+    {
+        std::set<std::string> offerts;
+        for (const TGeste& g : e.gestes)
+            offerts.insert(Offert(g));
+        std::string s = fenetre;
+        for (const std::string& o : offerts)
+            s.append("|").append(o);
+        if (titres)
+            for (const std::string& t : e.titres)
+                s.append("#").append(t);
+        return s;
+    }
+
+    void Explore(const TChemin& prefixe, const std::string& fenetre, int profondeur, const TResultat* vu = nullptr)
+    {
+        // a window is walked once for each command, for each window and
+        // control that open it (a play-off's dialog opened by the button that
+        // creates one, and by a double-click on one), and again after a
+        // gesture in it
+        const bool repris = prefixe.back().fenetre == fenetre;
+        const TEtape& ouvrant = prefixe.back();
         const std::string cle = profondeur == 1 ? fenetre + "@" + std::to_string(prefixe[0].commande)
                                 : repris        ? fenetre + "@" + Libelle(prefixe)
-                                                : fenetre + "@" + prefixe[1].fenetre;
+                                                : fenetre + "@" + prefixe[1].fenetre + "/" + ouvrant.fenetre + "/" +
+                                                      ouvrant.geste.chemin + " " + ouvrant.geste.action;
         if (profondeur > p_.profondeur || !explorees_.insert(cle).second)
             return;
-        TResultat e = Joue(prefixe, true, fenetre);
+        const TResultat e = vu ? *vu : Joue(prefixe, true, fenetre);
         if (e.fenetre != fenetre)
             return;
         // a window offering the very gestures it offered already (another
         // command's window of its class showing other figures, a pick that
         // changed nothing it offers) is walked once
-        std::string signature = fenetre;
-        for (const TGeste& g : e.gestes)
-            signature += "|" + g.Libelle();
-        if (!signatures_.insert(Hache(signature)).second)
+        const TGeste& avant = prefixe.back().geste;
+        const bool deplace = repris && (avant.action == act::Haut || avant.action == act::Bas);
+        // (what it says it shows is kept too: a move back to it finds it)
+        const bool nouvelle = signatures_.insert(Hache(Signature(fenetre, e, deplace))).second;
+        signatures_.insert(Hache(Signature(fenetre, e, true)));
+        if (!nouvelle)
             return;
         auto rang = [&](const std::string& l) { return Hache(cle + l); };
         std::vector<std::vector<TGeste>> suites = Suites(e.gestes, p_.complet ? 600 : 200, rang);
+        // walked again after a gesture in it: the sequences of what that
+        // gesture made it offer (all of them on another matchday)
+        if (vu && repris && !deplace) {
+            std::set<std::string> avant;
+            for (const TGeste& g : vuAvant_)
+                avant.insert(Offert(g));
+            suites.erase(std::remove_if(suites.begin(), suites.end(),
+                                        [&](const std::vector<TGeste>& suite) {
+                                            return std::all_of(suite.begin(), suite.end(), [&](const TGeste& g) {
+                                                return avant.count(Offert(g)) > 0;
+                                            });
+                                        }),
+                         suites.end());
+            // (a few, drawn by the seed, of a long list of what it offers now)
+            if (p_.complet && suites.size() > 150) {
+                std::stable_sort(suites.begin(), suites.end(), [&](const auto& a, const auto& b) {
+                    return rang(a.back().Libelle() + std::to_string(a.size())) <
+                           rang(b.back().Libelle() + std::to_string(b.size()));
+                });
+                suites.resize(150);
+            }
+        }
         if (!p_.complet) {
             // the sample: the sequences of the window ranked by the seed
             std::stable_sort(suites.begin(), suites.end(), [&](const auto& a, const auto& b) {
@@ -994,25 +1197,54 @@ private:
             });
             suites.resize(std::min<size_t>(suites.size(), static_cast<size_t>(p_.parFenetre)));
         }
+        if (std::getenv("BZ_MARCHE_ECHO"))
+            std::cout << "  (" << Cp1252ToUtf8(cle) << ": " << e.gestes.size() << " gestures, " << suites.size()
+                      << " sequences)" << std::endl;
         for (const std::vector<TGeste>& suite : suites) {
             TChemin chemin = prefixe;
             for (const TGeste& g : suite)
                 chemin.push_back({0, "", fenetre, g});
-            const TResultat r = Rang(chemin);
+            const bool seule = suite.size() == 1;
+            const TResultat r = Rang(chemin, seule ? fenetre : "");
             for (const std::string& o : r.ouvertes)
                 Explore(chemin, o, profondeur + 1);
+            // the window again after a gesture that changed what it offers
+            // and nothing else (a row picked, a search; in a view, whose
+            // later gestures are weighed each from where the one before left
+            // the season, another matchday shown, which it may note as the
+            // current one)
             const TGeste& g = suite.back();
-            if (suite.size() == 1 && (g.choix || g.action == act::Choix) && r.ouvertes.empty() &&
-                r.verdict == "same")
-                Explore(chemin, fenetre, profondeur + 1);
+            const bool bouge = g.action == act::Haut || g.action == act::Bas;
+            const bool nomme = r.vue && bouge && r.verdict == "changed-as-named";
+            if (seule && r.ouvertes.empty() && (r.verdict == "same" || nomme) && r.fenetre == fenetre &&
+                Signature(fenetre, r, bouge) != Signature(fenetre, e, bouge)) {
+                vuAvant_ = e.gestes;
+                Explore(chemin, fenetre, profondeur + 1, &r);
+            }
         }
     }
 
     // Plays the path and gives its row.
-    TResultat Rang(const TChemin& chemin)
+    TResultat Rang(const TChemin& chemin, const std::string& signer = "")
     {
-        TResultat r = Joue(chemin, false);
+        TResultat r = Joue(chemin, false, "", signer);
+        // a window a gesture of no act opened, played and left: the season
+        // as the path leaves it untouched
+        if (r.temoin >= 0 && r.verdict.find("DIFFERENCE") == std::string::npos && r.joue && !r.document.empty()) {
+            temoinClasse_ = r.temoinClasse;
+            maniereForcee_ = r.temoinManiere;
+            const TResultat t = Joue(TChemin(chemin.begin(), chemin.begin() + r.temoin + 1), false);
+            temoinClasse_.clear();
+            maniereForcee_ = -1;
+            if (const auto e = Ecarts(t.document, r.document); t.joue && !t.document.empty() && !e.empty())
+                r.verdict = "DIFFERENCE " + r.laissee + " after its gestures, not as left untouched: " + e[0].rec.cle +
+                            ": " + e[0].Ligne();
+        }
+        if (!r.joue)
+            ++NonJoues[r.raison.substr(0, r.raison.find(':'))];
         std::string ligne = Cp1252ToUtf8(Libelle(chemin) + " | " + r.reponse + " | " + r.verdict);
+        for (const std::string& c : r.seules)
+            ligne += " | " + c + " came and closed itself";
         if (r.verdict.find("DIFFERENCE") != std::string::npos) {
             const TConnu* connu = nullptr;
             for (const TConnu& k : connus_)
@@ -1040,6 +1272,7 @@ private:
     // The season as it was, the main window without a child.
     void Reprend()
     {
+        hors_.seules.clear();
         r_ = &hors_;
         n_ = &horsNomme_;
         plan_.clear();
@@ -1047,7 +1280,11 @@ private:
         profondeurGeste_ = -5;
         kit::ForgetModalActions();
         kit::WhenModal([this](TForm* x) { Modale(x); });
-        // the view goes without storing what it holds (a row it refuses)
+        // the view goes without storing what it holds (a row it refuses); a
+        // match sheet leaves the main window remembering its first match,
+        // as none was shown
+        if (auto* feuille = dynamic_cast<Tf_InfoMatchCadreBase*>(f_.Enfant))
+            feuille->MatchCourant = 1;
         f_.EnfantPerime = true;
         f_.FermeFenetreEnfant();
         f_.EnfantPerime = false;
@@ -1057,6 +1294,9 @@ private:
                 o->Hide();
         if (f_.MenuSimple)
             f_.ChoisitMenuSimple(false);
+        // what the main window remembers of the last choices (a matchday, a
+        // history file): a dialog that asks them is asked again
+        std::copy(std::begin(memorises_), std::end(memorises_), std::begin(f_.ParametresMemorises));
         // the files beside the program (settings, categories) as they were
         for (const auto& [nom, octets] : FichiersProgramme())
             if (!programme_.count(nom))
@@ -1113,25 +1353,127 @@ private:
         return nullptr;
     }
 
+    // How a window is left without validating: its button that cancels,
+    // Escape or its close box, drawn by the seed for each class of window
+    // (the next way when that one does not close it).
+    static constexpr const char* Manieres[3] = {"its Cancel button", "Escape", "its close box"};
+
     // Closes a card or dialog as the walk says: validated (else cancelled
-    // when it refuses), or cancelled (by its close box when it has no
-    // button for that).
+    // when it refuses), or cancelled. How it was left goes into maniere_.
     void Ferme(TForm* m, bool valider)
     {
         if (valider)
             if (TControl* b = BoutonFin(m, true)) {
                 kit::Click(b);
+                maniere_ = "validated";
                 if (m->ModalResult() != mrNone)
                     return;
             }
-        if (TControl* b = BoutonFin(m, false)) {
-            kit::Click(b);
-            if (m->ModalResult() != mrNone)
-                return;
+        const size_t premiere = maniereForcee_ >= 0 ? static_cast<size_t>(maniereForcee_) : Hache(Classe(m)) % 3;
+        for (size_t k = 0; k < 3 && m->ModalResult() == mrNone; ++k) {
+            const size_t i = (premiere + k) % 3;
+            maniere_ = Manieres[i];
+            if (i == 0) {
+                if (TControl* b = BoutonFin(m, false))
+                    kit::Click(b);
+            }
+            else if (i == 1)
+                kit::PressKey(nullptr, VK_ESCAPE);
+            else {
+                m->Close();
+                if (m->ModalResult() == mrNone && m->Visible())
+                    m->SetModalResult(mrCancel);
+            }
         }
-        m->Close();
-        if (m->ModalResult() == mrNone)
-            m->SetModalResult(mrCancel);
+    }
+
+    // ---- windows left without validating --------------------------------------------------------
+    // Cancel, Escape or the close box leave the whole document as it was
+    // before the window opened, field by field, whatever the window or its
+    // questions named: as it was before the gesture that opened it when that
+    // gesture acts (a button, an entry, Delete, a drag, the command: what it
+    // began before showing the window is the window's road), else as it was
+    // when the window showed. What stands: what a card validated on its own
+    // record from it (a coach card validated from the club card), what a
+    // window validated before it or beside it, and what the buttons of a
+    // window with no button to cancel did at once (they apply: the rename
+    // dialogs, quick squad entry). A picker or sub-dialog validated (a crest,
+    // a career line, a championship picked) is the window's own editing: its
+    // Cancel takes it back.
+    //
+    // A window that a gesture of no act opened (a box typed and left, a
+    // click on a row: a shoot-out asked as a score is typed) follows what
+    // that gesture entered, which stands as the gesture named it: played
+    // with the path's last gestures and left, it must leave the season as it
+    // leaves it left untouched (the path is played again without its
+    // gestures to see).
+
+    // The document as it stands, without asking the view to store what it
+    // holds ("" once the path left the season it started from).
+    std::string Brut() const
+    {
+        return f_.Saison && f_.Saison.get() == saisonChemin_ ? essai::SansDate(essai::Document(*f_.Saison)) : "";
+    }
+
+    static bool Carte(const std::string& classe)
+    {
+        return classe.rfind("Tf_Fiche", 0) == 0 || classe == "Tf_AppliquerOptions";
+    }
+
+    // A gesture begins at that depth (the step of the path, or -1 for the
+    // command or the walk closing a window): the document before it.
+    void Debut(int niveau, bool agit, int etape, std::string doc = "")
+    {
+        const size_t k = static_cast<size_t>(niveau);
+        if (avantGeste_.size() <= k)
+            avantGeste_.resize(k + 1), agitGeste_.resize(k + 1), etapeGeste_.resize(k + 1);
+        avantGeste_[k] = doc.empty() ? Brut() : std::move(doc);
+        agitGeste_[k] = agit;
+        etapeGeste_[k] = etape;
+    }
+
+    // What the validated windows wrote, seen in the document as it is now.
+    void Constate(const std::string& doc)
+    {
+        for (TValidee& v : validees_)
+            if (!v.vue) {
+                v.vue = true;
+                if (!doc.empty() && !v.ouverture.empty())
+                    for (const TLigneEcart& l : LignesEcart(v.ouverture, doc))
+                        v.lignes.insert(l);
+            }
+    }
+
+    // The gesture at that depth is over: the windows it opened and that were
+    // left without validating are judged.
+    void Verifie(int niveau)
+    {
+        const bool attente = std::any_of(laissees_.begin(), laissees_.end(),
+                                         [&](const TLaissee& l) { return l.niveau >= niveau; });
+        const bool nonVues =
+            std::any_of(validees_.begin(), validees_.end(), [](const TValidee& v) { return !v.vue; });
+        if (!attente && !nonVues)
+            return;
+        const std::string doc = Brut();
+        Constate(doc);
+        for (auto it = laissees_.begin(); it != laissees_.end();) {
+            if (it->niveau < niveau) {
+                ++it;
+                continue;
+            }
+            if (ecartStrict_.empty() && !doc.empty() && !it->base.empty())
+                for (const TLigneEcart& l : LignesEcart(it->base, doc)) {
+                    bool tient = appliques_.count(l) > 0;
+                    for (const TValidee& v : validees_)
+                        tient = tient || ((v.carte || !v.ancetres.count(it->id)) && v.lignes.count(l));
+                    if (!tient) {
+                        ecartStrict_ = it->classe + " left by " + it->maniere + ": " + l.rec + ": " +
+                                       (l.avant ? "- " : "+ ") + l.ligne;
+                        break;
+                    }
+                }
+            it = laissees_.erase(it);
+        }
     }
 
     void Modale(TForm* m)
@@ -1153,9 +1495,22 @@ private:
                 m->SetModalResult(rep);
             return;
         }
+        const int niveau = profondeur_;
         ++profondeur_;
         const std::string classe = Classe(m);
         n_->groupes.push_back(Sujet(m));
+        // where the strict rule starts from
+        const int id = ++compteFenetres_;
+        std::string ouverture = Brut();
+        Constate(ouverture);
+        const size_t k = static_cast<size_t>(niveau);
+        const bool agit = k < agitGeste_.size() && agitGeste_[k];
+        const int etapeOuvrante = k < etapeGeste_.size() ? etapeGeste_[k] : -1;
+        const std::string base = agit ? avantGeste_[k] : ouverture;
+        bool pas = false;   // it holds steps of the path
+        bool ici = false;   // and the last one
+        pile_.push_back(id);
+        maniere_ = "a gesture of its own";
         // a window that comes again once validated ("and another") is
         // cancelled after a while
         bool valider = p_.oui && ++modales_ < 12;
@@ -1167,12 +1522,27 @@ private:
                 const TEtape& e = plan_[curseur_++];
                 dernier = curseur_ == plan_.size();
                 if (dernier)
-                    profondeurGeste_ = profondeur_;
+                    profondeurGeste_ = profondeur_, ici = true;
+                pas = true;
                 std::vector<std::string> groupe;
-                if (!JoueGeste(m, e.geste, groupe))
-                    r_->joue = false;
+                const bool annulable = BoutonFin(m, false) != nullptr;
+                Debut(profondeur_, e.geste.Entre(), static_cast<int>(curseur_) - 1);
+                if (std::string raison = JoueGeste(m, e.geste, groupe); !raison.empty() && r_->joue)
+                    r_->joue = false, r_->raison = raison;
                 n_->groupes.push_back(groupe);
+                // a key or click that validates the window (Enter on its
+                // default button) acts as its button does
+                if (dernier && m->ModalResult() == mrOk)
+                    valideParGeste_ = true;
+                Verifie(profondeur_);
+                // a button of a window with no button to cancel applies at once
+                if (!annulable && e.geste.Agit())
+                    for (const TLigneEcart& l : LignesEcart(avantGeste_[static_cast<size_t>(profondeur_)], Brut()))
+                        appliques_.insert(l);
+                maniere_ = e.geste.Libelle();
             }
+            if (curseur_ < plan_.size() && Meme(plan_[curseur_].fenetre, classe) && r_->joue)
+                r_->joue = false, r_->raison = "window closed before the gesture: " + classe;
             // Cancelled after its last step, the window takes back what the
             // step did: nothing is named. A window with no button to cancel
             // (its buttons act at once, one closes it: the rename and list
@@ -1185,31 +1555,69 @@ private:
                     valideApres_ = true;
                 else
                     annuleApres_ = BoutonFin(m, false) || !plan_.back().geste.Agit();
+                // the window again: what it offers after the steps
+                if ((explorer_ ? cible_ : signer_) == classe && r_->fenetre.empty()) {
+                    r_->fenetre = classe;
+                    r_->gestes = Gestes(m);
+                    r_->titres = Titres(m);
+                    valider = valider && !explorer_;
+                }
             }
         }
-        else if (curseur_ == plan_.size() && profondeur_ == profondeurGeste_ + 1) {
-            // a window the last gesture opened
+        else if (curseur_ == plan_.size() &&
+                 (profondeur_ == profondeurGeste_ + 1 || (dernierFerme_ && profondeur_ == profondeurGeste_))) {
+            // a window the last gesture opened (or what validated its window
+            // opened next: the team names of a championship made)
             r_->ouvertes.push_back(classe);
+            if (classe == temoinClasse_)
+                valider = false;
             if (explorer_ && r_->fenetre.empty() && classe == cible_) {
                 r_->fenetre = classe;
                 r_->gestes = Gestes(m);
+                r_->titres = Titres(m);
                 Grab(m);
                 valider = false;
             }
         }
         if (m->ModalResult() == mrNone) {
             n_->groupes.push_back(Sujet(m));
+            Debut(profondeur_, true, -1);
             Ferme(m, valider);
+            Verifie(profondeur_);
         }
+        const int resultat = m->ModalResult();
         // a card or dialog validated may write what the season holds beside
-        if (m->ModalResult() == mrOk)
+        if (resultat == mrOk)
             n_->saison = true;
+        pile_.pop_back();
+        dernierFerme_ = dernierFerme_ || ici;
+        if (resultat == mrCancel || resultat == mrNo || resultat == mrAbort || resultat == mrNoToAll ||
+            resultat == mrClose) {
+            if (agit)
+                laissees_.push_back({id, niveau, classe, maniere_, base});
+            else if (pas && curseur_ == plan_.size() && etapeOuvrante >= 0) {
+                // the gesture that opened it is weighed as the last one; the
+                // path without the window's gestures, the window left the
+                // same way (a gesture of its own that cancels: its button),
+                // is the witness
+                r_->temoin = etapeOuvrante;
+                r_->laissee = classe + " left by " + maniere_;
+                r_->temoinClasse = classe;
+                r_->temoinManiere = 0;
+                for (int i = 0; i < 3; ++i)
+                    if (maniere_ == Manieres[i])
+                        r_->temoinManiere = i;
+                annuleApres_ = false;
+            }
+        }
+        else
+            validees_.push_back({std::move(ouverture), Carte(classe), {pile_.begin(), pile_.end()}, {}, false});
         --profondeur_;
     }
 
     // Plays a path from the season as it was: its command, then each gesture
     // in the window of its class; the verdict of its last gesture.
-    TResultat Joue(const TChemin& chemin, bool explorer, const std::string& cible = "")
+    TResultat Joue(const TChemin& chemin, bool explorer, const std::string& cible = "", const std::string& signer = "")
     {
         Reprend();
         TResultat r;
@@ -1219,7 +1627,7 @@ private:
         struct TFin
         {
             TMarcheur& m;
-            ~TFin() { m.r_ = &m.hors_, m.n_ = &m.horsNomme_; }
+            ~TFin() { m.r_ = &m.hors_, m.n_ = &m.horsNomme_, m.enJeu_ = false; }
         } fin{*this};
         plan_ = chemin;
         curseur_ = 1;
@@ -1227,9 +1635,14 @@ private:
         profondeurGeste_ = chemin.size() == 1 ? 0 : -1;
         explorer_ = explorer;
         cible_ = cible;
-        valideApres_ = annuleApres_ = false;
+        signer_ = signer;
+        valideApres_ = annuleApres_ = valideParGeste_ = dernierFerme_ = false;
         std::string avant = vierge_, histoAvant = Lit(histo_);
         const TSaison* saison = f_.Saison.get();
+        saisonChemin_ = saison;
+        avantGeste_.clear(), agitGeste_.clear(), etapeGeste_.clear(), pile_.clear(), validees_.clear();
+        laissees_.clear(), appliques_.clear(), ecartStrict_.clear();
+        Debut(0, true, -1, vierge_);
         if (const TDonneesChampionnat* c = f_.Saison->ChampionnatCourant())
             n.champs.insert(c->CodeChamp);
         SetMessageHook([this](const TMessageRequest& q) {
@@ -1242,34 +1655,39 @@ private:
         };
         const TEtape& cmd = chemin[0];
         n.groupes.push_back({cmd.libelle});
+        enJeu_ = true;
+        // the view the last step started from, and whether that step was in it
         std::string vue = f_.Enfant ? Classe(f_.Enfant) : "";
-        bool dansVue = chemin.size() == 1;   // the last step is the command or a gesture in a view
+        bool dansVue = chemin.size() == 1;
         try {
             if (TTreeNode* noeud = essai::Noeud(f_, cmd.commande))
                 essai::Choisit(f_, noeud);
             else if (TMenuItem* mi = essai::ItemDeBarre(f_.mm_Menu->Items(), cmd.commande))
                 mi->Click();
             kit::Process();
+            Verifie(0);
             // the gestures in the views, each in the view of its class
             while (curseur_ < plan_.size() && f_.Saison && f_.Enfant && Meme(plan_[curseur_].fenetre, Classe(f_.Enfant))) {
                 const TEtape& e = plan_[curseur_++];
+                vue = Classe(f_.Enfant);
                 if (curseur_ == plan_.size()) {
                     profondeurGeste_ = 0;
-                    vue = Classe(f_.Enfant);
                     dansVue = true;
                 }
                 // what it starts from: the season as the view holds it
                 avant = Document();
                 histoAvant = Lit(histo_);
+                Debut(0, e.geste.Entre(), static_cast<int>(curseur_) - 1, avant);
                 TForm* v = f_.Enfant;
                 const bool bouton = (e.geste.action == act::Clic && e.geste.a < 0) || e.geste.action == act::Menu;
                 if (bouton)
                     n.groupes.push_back(Sujet(v));
                 std::vector<std::string> groupe;
-                if (!JoueGeste(v, e.geste, groupe))
-                    r.joue = false;
+                if (std::string raison = JoueGeste(v, e.geste, groupe); !raison.empty() && r.joue)
+                    r.joue = false, r.raison = raison;
                 n.groupes.push_back(groupe);
                 kit::Process(3);   // a card the gesture opens on a timer
+                Verifie(0);
                 if (f_.Enfant == v) {
                     n.groupes.push_back(Titres(v));
                     if (bouton)
@@ -1280,14 +1698,25 @@ private:
         catch (const std::exception& e) {
             r.verdict = std::string("DIFFERENCE exception ") + e.what();
         }
-        if (curseur_ < plan_.size())
-            r.joue = false;
-        // a view the last step showed in the main window
-        if (r.joue && dansVue && f_.Enfant && (Classe(f_.Enfant) != vue || chemin.size() == 1) && r.ouvertes.empty()) {
+        if (curseur_ < plan_.size() && r.joue)
+            r.joue = false, r.raison = "window not opened: " + plan_[curseur_].fenetre;
+        // the view again: what it offers after the steps
+        if (r.joue && dansVue && chemin.size() > 1 && f_.Enfant && Classe(f_.Enfant) == vue &&
+            vue == (explorer ? cible : signer) && r.fenetre.empty() && r.ouvertes.empty()) {
+            r.fenetre = vue;
+            r.gestes = Gestes(f_.Enfant);
+            r.titres = Titres(f_.Enfant);
+            r.vue = true;
+        }
+        // a view the last step showed in the main window (a dialog of the
+        // step validated may show it)
+        else if (r.joue && f_.Enfant && (Classe(f_.Enfant) != vue || chemin.size() == 1) &&
+                 std::find(r.ouvertes.begin(), r.ouvertes.end(), Classe(f_.Enfant)) == r.ouvertes.end()) {
             r.ouvertes.push_back(Classe(f_.Enfant));
             if (explorer && r.fenetre.empty() && Classe(f_.Enfant) == cible) {
                 r.fenetre = Classe(f_.Enfant);
                 r.gestes = Gestes(f_.Enfant);
+                r.titres = Titres(f_.Enfant);
                 Grab(&f_);
             }
         }
@@ -1303,8 +1732,10 @@ private:
         // box opens as it is left, on a timer) is done before the season is
         // written
         kit::Process(3);
+        Verifie(0);
         const std::string apres = Document();
         kit::Process(3);
+        enJeu_ = false;
         intacte_ = apres == vierge_ && f_.Saison.get() == saison;
         kit::ForgetModalActions();
         kit::WhenModal([this](TForm* x) { Modale(x); });
@@ -1312,16 +1743,22 @@ private:
         if (!r.verdict.empty())
             return r;
         if (!r.joue) {
-            r.verdict = "gone";
+            r.verdict = "gone (" + r.raison + ")";
             return r;
         }
         if (f_.Saison.get() != saison) {
             r.verdict = "another season";
             return r;
         }
-        const TGeste& g = chemin.back().geste;
+        if (!ecartStrict_.empty()) {
+            r.verdict = "DIFFERENCE " + ecartStrict_;
+            return r;
+        }
+        // (a window a gesture of no act opened, played and left: that gesture)
+        const TGeste& g = chemin[r.temoin >= 0 ? static_cast<size_t>(r.temoin) : chemin.size() - 1].geste;
+        r.document = apres;
         const bool dernierModifie =
-            chemin.size() > 1 && g.Modifie() && !(g.action == act::DoubleClic && !r.ouvertes.empty());
+            chemin.size() > 1 && ((g.Modifie() && !(g.action == act::DoubleClic && !r.ouvertes.empty())) || valideParGeste_);
         const bool nonAuxQuestions = r.reponse == "Non";
         const bool rienNomme = !dernierModifie || annuleApres_ || (nonAuxQuestions && g.Agit());
         const auto ecarts = Ecarts(avant, apres);
@@ -1341,8 +1778,8 @@ private:
             return r;
         }
         if (std::getenv("BZ_MARCHE_ECARTS"))
-            for (const TEcart& e : ecarts)
-                std::cout << "    " << Cp1252ToUtf8(e.rec.cle + ": " + e.Ligne()) << std::endl;
+            for (const TLigneEcart& l : LignesEcart(avant, apres))
+                std::cout << "    " << Cp1252ToUtf8(l.rec + ": " + (l.avant ? "- " : "+ ") + l.ligne) << std::endl;
         for (const TEcart& e : ecarts)
             if (rienNomme || !n.Accepte(e.rec)) {
                 if (std::getenv("BZ_MARCHE_ECARTS")) {

@@ -28,6 +28,9 @@ std::vector<std::string> dialogs;
 std::deque<int> messageAnswers;
 TDialogHook dialogAnswer;
 std::deque<std::function<void(TForm*)>> modalActions;
+// Told of each form that closes itself as it comes up, once.
+std::function<void(TForm*)> selfClosingWatcher;
+std::vector<TForm*> selfClosingSeen;
 bool modalWatch = false;
 
 Qt::KeyboardModifiers QtMods(TShiftState s)
@@ -106,9 +109,24 @@ void CheckModal()
     // The next check is due even while an action runs (a timer is not
     // delivered again while its own slot runs).
     QTimer::singleShot(10, qApp, CheckModal);
+    // the forms that closed themselves are forgotten (another may take the address)
+    selfClosingSeen.erase(std::remove_if(selfClosingSeen.begin(), selfClosingSeen.end(),
+                                         [](TForm* f) {
+                                             for (int i = Screen ? Screen->FormCount() - 1 : -1; i >= 0; --i)
+                                                 if (Screen->Forms(i) == f)
+                                                     return !f->Modal() || !f->Visible();
+                                             return true;
+                                         }),
+                          selfClosingSeen.end());
     for (int i = Screen ? Screen->FormCount() - 1 : -1; i >= 0; --i)
     {
         TForm* f = Screen->Forms(i);
+        if (f->Modal() && f->Visible() && ClosesItself(f) && selfClosingWatcher &&
+            std::find(selfClosingSeen.begin(), selfClosingSeen.end(), f) == selfClosingSeen.end())
+        {
+            selfClosingSeen.push_back(f);
+            selfClosingWatcher(f);
+        }
         if (!f->Modal() || !f->Visible() || ClosesItself(f) || std::find(busy.begin(), busy.end(), f) != busy.end())
             continue;
         if (modalActions.empty())
@@ -201,6 +219,12 @@ void ShowForm(TForm* form)
 {
     form->Show();
     Process();
+}
+
+void WhenClosingItself(std::function<void(TForm*)> watcher)
+{
+    WatchModal();
+    selfClosingWatcher = std::move(watcher);
 }
 
 void WhenModal(const std::function<void(TForm*)>& action)
@@ -486,6 +510,7 @@ void ResetAnswers()
     messageAnswers.clear();
     dialogAnswer = nullptr;
     modalActions.clear();
+    selfClosingWatcher = nullptr;
     SetMessageHook([](const TMessageRequest& r) {
         messages.push_back(r);
         if (!messageAnswers.empty())

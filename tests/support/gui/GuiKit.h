@@ -54,6 +54,9 @@ int RunModal(TForm* form, const std::function<void(TForm*)>& action, int timeout
 // The next form that runs modally (shown by the code under test) gets action
 // once it is up. Any number may be queued; they run in order.
 void WhenModal(const std::function<void(TForm*)>& action);
+// Each modal form that closes itself (no action is queued for it) is shown
+// to watcher once as it comes up, until ResetAnswers (nullptr: none).
+void WhenClosingItself(std::function<void(TForm*)> watcher);
 // Drops the queued actions that no modal form took; answers how many.
 size_t ForgetModalActions();
 
