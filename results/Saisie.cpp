@@ -224,6 +224,19 @@ TEcritureJournee EcritJournee(TSaison& saison, const std::vector<TLigneSaisie>& 
         }
         if (!match)
             continue;
+        // A shoot-out the row's score no longer follows is kept aside with
+        // the score it followed, which gives it back.
+        uint32_t tirsAvant = 0;
+        int avantDomicile = 0, avantExterieur = 0;
+        if (const TPenaltyTab* t = c->Penalty(n, h, a); t && match->ScoresSaisis()) {
+            tirsAvant = (static_cast<uint32_t>(t->s1) << 16) + t->s2;
+            avantDomicile = match->Score(0) & 0x7FFF;
+            avantExterieur = match->Score(1) & 0x7FFF;
+        }
+        auto garde = [&](int sh, int sa) {
+            if (tirsAvant != 0 && (sh != avantDomicile || sa != avantExterieur))
+                match->OteTirs(tirsAvant, avantDomicile, avantExterieur);
+        };
         // 5. The state records carry the scores of this row.
         const int sh = ScoreTexte(l.ScoreDomicile), sa = ScoreTexte(l.ScoreExterieur);
         const bool sansScore = sh == Vide || sa == Vide;
@@ -241,6 +254,7 @@ TEcritureJournee EcritJournee(TSaison& saison, const std::vector<TLigneSaisie>& 
             effaceDonnees(h, false);
             effaceDonnees(a, false);
             c->SupprimePenalty(n, h, a);
+            garde(Vide, Vide);
             continue;
         }
         TListeDonnees* buteurs = c->ListeButeurs(n);
@@ -257,6 +271,7 @@ TEcritureJournee EcritJournee(TSaison& saison, const std::vector<TLigneSaisie>& 
             }
         }
         c->SupprimePenalty(n, h, a);
+        garde(sh, sa);
         if (l.TirsAuBut != 0)
             c->AjoutePenalty(n, h, a, TirsDomicile(l.TirsAuBut), TirsExterieur(l.TirsAuBut));
         // A tie the row leaves without a winner keeps none.

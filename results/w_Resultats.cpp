@@ -691,6 +691,20 @@ void Tf_Resultats::MontreTirs(int r)
         if (d.TirsAuBut && !d.Aucune)
             texte = Texte(4802, L1("Tirs au but à saisir : pas encore de qualifié"));
     }
+    // A shoot-out the row's score no longer follows is kept aside with the
+    // score it followed: the row says so, as live scoring does.
+    if (texte.empty() && h >= 0 && a >= 0)
+        if (const TInfoComp* x = c->MatchEquipes(c->NbJournee, h, a); x && x->ScoresSaisis()) {
+            const int sh = ScoreTexte(l.ScoreDomicile->Text()), sa = ScoreTexte(l.ScoreExterieur->Text());
+            const int xh = x->Score(0) & 0x7FFF, xa = x->Score(1) & 0x7FFF;
+            auto mot = [](int t1, int t2, int s1, int s2) { return TraduireFormat(6122, {t1, t2, s1, s2}); };
+            if (const TPenaltyTab* p = c->Penalty(c->NbJournee, h, a); p && (sh != xh || sa != xa))
+                texte = mot(p->s1, p->s2, xh, xa);
+            else if (!x->TirsOtes().empty() && !x->TirsOtes(sh, sa)) {
+                const TInfoComp::TTirsOtes& o = x->TirsOtes().back();
+                texte = mot(TirsDomicile(o.Tirs), TirsExterieur(o.Tirs), o.Domicile, o.Exterieur);
+            }
+        }
     l.TirsAuBut->SetCaption(texte);
 }
 

@@ -495,13 +495,14 @@ CasTableau TirsRendus(int sport)
 // the season is saved and opened again, or after "Retirer le match" (whose word
 // says it is kept, the match then given 1-0 and 1-1); or with that score typed
 // on the results page, which then asks for no shoot-out.
-enum class Entre { Vue, Fichier, Retrait, Page };
+enum class Entre { Vue, Fichier, Retrait, Page, Tape };
 CasTableau TirsRendusPlusTard(int sport, Entre entre)
 {
     static const char* const sports[4] = {"football", "rugby", "basketball", "handball"};
     const std::string nom = std::string(entre == Entre::Vue       ? "live_scoring_gives_the_shoot_out_back_after_another_view_"
                                         : entre == Entre::Fichier ? "live_scoring_gives_the_shoot_out_back_after_the_file_reopened_"
                                         : entre == Entre::Page    ? "live_scoring_s_shoot_out_comes_back_with_the_score_typed_on_the_page_"
+                                        : entre == Entre::Tape    ? "a_shoot_out_a_score_typed_on_the_page_took_away_comes_back_with_its_score_"
                                                                   : "live_scoring_keeps_the_shoot_out_of_a_removed_result_") +
                             sports[sport] + (sport % 2 ? "_english" : "");
     static std::deque<std::string> noms;
@@ -515,6 +516,17 @@ CasTableau TirsRendusPlusTard(int sport, Entre entre)
             {},
             [entre](Banc& b) {
                 const std::string ote = TraduireFormat(5880, {5, 4, 1, 1});
+                if (entre == Entre::Tape) {
+                    // Typed over on the page, the matchday left and shown again.
+                    b.Tape(0, "2", "1");
+                    EXPECT_EQ(b.r().Ligne(0).TirsAuBut->Caption(), TraduireFormat(6122, {5, 4, 1, 1}));
+                    kit::GrabToPng(&b.r(), b.nom + "_ote");
+                    b.Direct(0);
+                    b.Page();
+                    b.Tape(0, "1", "1");
+                    EXPECT_EQ(b.r().Ligne(0).TirsAuBut->Caption(), TraduireFormat(286, {5, 4}));
+                    return;
+                }
                 Tf_Minute* m = &b.Direct(0);
                 if (entre == Entre::Retrait) {
                     m->mi_RetirerMatch->Click();
@@ -1020,6 +1032,8 @@ INSTANTIATE_TEST_SUITE_P(
         TirsRendusPlusTard(1, Entre::Retrait), TirsRendusPlusTard(2, Entre::Retrait),
         TirsRendusPlusTard(3, Entre::Retrait), TirsRendusPlusTard(0, Entre::Page),
         TirsRendusPlusTard(1, Entre::Page), TirsRendusPlusTard(2, Entre::Page), TirsRendusPlusTard(3, Entre::Page),
+        TirsRendusPlusTard(0, Entre::Tape), TirsRendusPlusTard(1, Entre::Tape), TirsRendusPlusTard(2, Entre::Tape),
+        TirsRendusPlusTard(3, Entre::Tape),
         // A semi-final won on a shoot-out, 2-1 live: the shoot-out no longer
         // follows it.
         CasTableau{"live_scoring_drops_the_shoot_out_of_the_score_it_followed",
@@ -1040,7 +1054,8 @@ INSTANTIATE_TEST_SUITE_P(
                    [](Banc& b, const std::string&) {
                        const TInfoComp* m = b.c->Journee(1)->Match(0);
                        EXPECT_EQ(b.c->Penalty(1, m->IdEquipe(0), m->IdEquipe(1)), nullptr);
-                       EXPECT_EQ(b.r().Ligne(0).TirsAuBut->Caption(), "");
+                       // The row says it is kept aside, as live scoring does.
+                       EXPECT_EQ(b.r().Ligne(0).TirsAuBut->Caption(), TraduireFormat(6122, {4, 3, 1, 1}));
                        EXPECT_EQ(b.Journee(2), std::vector<std::string>{"Club 1 - Club 3"});
                    }},
         // A cup of seven, its three first-round ties played: "Ajouter des
