@@ -1068,7 +1068,7 @@ void Tf_FicheJoueur::b_ValiderClick(TObject*)
         {
             std::unique_ptr<TJoueur> p = joueurs.RetireJoueur(JoueurTrouve);
             p->ClubActuel = static_cast<uint16_t>(equipe);
-            JoueurTrouve = joueurs.InsereJoueur(std::move(p), nullptr);
+            JoueurTrouve = joueurs.AjouteJoueur(std::move(p));
             change = true;
         }
         j = JoueurTrouve;
