@@ -1106,11 +1106,11 @@ void Tf_Effectifs::mi_SaisieRapideClick(TObject*)
 {
     if (!Saison || EquipeAffichee == 0xFFFFFFFF || !EnregistreLignes(-1))
         return;
-    if (SaisieRapide())
-        SaisieRapide()(this, Saison, EquipeId());
-    else
+    // The season is marked changed only when the entry changed it.
+    if (!SaisieRapide())
         Tf_MessageUtil::Affiche(Traduire(3004), mbuValider);
-    Signale();
+    else if (SaisieRapide()(this, Saison, EquipeId()))
+        Signale();
     RemplitGrille();
 }
 

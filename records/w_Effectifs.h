@@ -36,8 +36,9 @@ class TScrollBox;
 std::string SansAccentCasse(std::string_view texte);
 
 // The quick squad entry lives above this library: the program registers how
-// to open it (modally, for the team, in the opener's colours).
-using TOuvreSaisieRapide = std::function<void(TBrivantelForm* ouvrant, TSaison* saison, int equipe)>;
+// to open it (modally, for the team, in the opener's colours); it says whether
+// the entry changed the season.
+using TOuvreSaisieRapide = std::function<bool(TBrivantelForm* ouvrant, TSaison* saison, int equipe)>;
 void EnregistreSaisieRapide(TOuvreSaisieRapide ouvre);
 
 // After a transfer: the player's statistics are counted again, and for every

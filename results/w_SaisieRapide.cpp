@@ -170,6 +170,9 @@ void Tf_SaisieRapide::b_AjouterClick(TObject*)
         } else if (j && (!fiche || TFootForm::OuvreFicheJoueur(j.get(), Saison))) {
             const TJoueur* cree = j.get();
             ajoute = Saison->Joueurs().InsereJoueur(std::move(j), nullptr);
+            // Taken into his namesake of the team, he gave what it lacked.
+            if (ajoute != cree)
+                Signale();
             if (ajoute != cree && DejaDansLEquipe(ajoute))
                 return;
             if (ajoute == cree)
@@ -217,8 +220,10 @@ void Tf_SaisieRapide::b_AjouterClick(TObject*)
             TJoueur* pris = TFootForm::OuvreFichePris(j, Saison, equipe_);
             // Validated, the card filed him again (or made him one with a
             // namesake it named): the list is read again.
-            if (pris)
+            if (pris) {
                 RemplitChoix();
+                Signale();
+            }
             ajoute = pris && DansLEquipe(*pris) ? pris : nullptr;
         } else if (international) {
             Saison->Joueurs().ChangeEquipeNationale(j, equipe_);

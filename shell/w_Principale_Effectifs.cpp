@@ -23,7 +23,10 @@ const bool effectifsInscrits = [] {
         f->ChangeCouleurs(ouvrant ? ouvrant->Couleurs : f->Couleurs);
         f->ChangeSaison(saison);
         f->RemplitJoueurs(equipe);
+        bool change = false;
+        f->OnModification = [&change] { change = true; };
         f->ShowModal();
+        return change;
     });
     return true;
 }();

@@ -651,14 +651,20 @@ TEST(Effectifs, InsertOpensTheCardAndQuickEntryOpens)
     EXPECT_EQ(j->categorie, 2);
     EXPECT_GT(e.Ligne("Nouveau"), 0);
 
+    // Quick entry marks the season changed only when it changed it.
     int equipe = -1;
-    EnregistreSaisieRapide([&](TBrivantelForm* ouvrant, TSaison* saison, int t) {
-        EXPECT_EQ(ouvrant, e.f.get());
-        EXPECT_EQ(saison, &e.s);
-        equipe = t;
-    });
-    e.f->mi_SaisieRapide->Click();
-    EXPECT_EQ(equipe, 0);
+    for (const bool change : {false, true}) {
+        EnregistreSaisieRapide([&](TBrivantelForm* ouvrant, TSaison* saison, int t) {
+            EXPECT_EQ(ouvrant, e.f.get());
+            EXPECT_EQ(saison, &e.s);
+            equipe = t;
+            return change;
+        });
+        const int avant = e.modifications;
+        e.f->mi_SaisieRapide->Click();
+        EXPECT_EQ(equipe, 0);
+        EXPECT_EQ(e.modifications - avant, change ? 1 : 0);
+    }
     EnregistreSaisieRapide(nullptr);
 }
 
