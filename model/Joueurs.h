@@ -408,7 +408,7 @@ public:
 
     // ---- filing
     // Numbers p when it has no number (highest + 1; a higher number raises the
-    // highest), keeps its names as a document reads them back (NomGarde; a
+    // highest), drops its national team when it is its club, keeps its names as a document reads them back (NomGarde; a
     // Nom that trims to nothing becomes NomSansNom), then files it at its
     // place and in its blocks. When a player of
     // the same Nom, Prenom and club is there, p is freed, (p's number, the

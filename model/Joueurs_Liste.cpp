@@ -179,6 +179,10 @@ TJoueur* TJoueurs::InsereJoueur(std::unique_ptr<TJoueur> p, TPairesIds* paires)
         p->Numero = ++numeroMax_;
     else if (p->Numero > numeroMax_)
         numeroMax_ = p->Numero;
+    // A team is a player's club or his national team, not both (a document
+    // is read so): one that becomes his club is no longer his national team.
+    if (p->EquipeNational < TJoueur::Aucun && p->EquipeNational == p->ClubActuel)
+        p->EquipeNational = TJoueur::Aucun;
     // While a document is read, its names as it gives them.
     std::string nomLu, prenomLu;
     if (lecture_) {
@@ -306,7 +310,8 @@ void TJoueurs::ChangeEquipeNationale(TJoueur* p, int t)
                 b->joueurs_.erase(b->joueurs_.begin() + i);
         }
     p->blocNational_ = -1;
-    p->EquipeNational = static_cast<uint16_t>(t);
+    // His club is not his national team too (see InsereJoueur).
+    p->EquipeNational = static_cast<uint16_t>(t == p->ClubActuel ? TJoueur::Aucun : t);
     if (IndexJoueur(p) < 0 || t >= TJoueur::Aucun || t == p->blocClub_)
         return;
     if (TListJoueurEquipe* b = BlocEquipe(t)) {

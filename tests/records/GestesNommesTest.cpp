@@ -350,6 +350,16 @@ TEST(GestesNommes, EachChangesOnlyWhatItOrItsQuestionNames)
     const std::vector<TGeste> table = {
         {"transfer to Evreux, not to Evreux with an accent", false, [](TGestes& e, int) { Transfere(e, e.p.durand, 5); }, -1,
          [](TGestes&, TSaison& r, int) { EXPECT_EQ(Lu(r, "DURAND", "LUC")->ClubActuel, 5); }},
+        {"transfer to the team that is his national team: he plays for it as his club alone, as the file reads him", false,
+         [](TGestes& e, int) {
+             e.s.Joueurs().ChangeEquipeNationale(e.p.durand, 5);
+             Transfere(e, e.p.durand, 5);
+         },
+         -1,
+         [](TGestes& e, TSaison& r, int) {
+             EXPECT_EQ(Lu(r, "DURAND", "LUC")->ClubActuel, 5);
+             EXPECT_EQ(Lu(r, "DURAND", "LUC")->EquipeNational, Lu(e.s, "DURAND", "LUC")->EquipeNational);
+         }},
         {"transfer to the second of two Club 3", false, [](TGestes& e, int) { Transfere(e, e.p.durand, 7); }, -1,
          [](TGestes&, TSaison& r, int) { EXPECT_EQ(Lu(r, "DURAND", "LUC")->ClubActuel, 7); }},
         {"card validated untouched keeps the second of two previous clubs", false,
