@@ -53,6 +53,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QPointer>
+#include <QWidget>
+
 #include "model/Championnat.h"
 #include "model/Saison.h"
 #include "platform/gui/ComCtrls.h"
@@ -717,7 +720,11 @@ inline std::string JoueGeste(TForm* f, const TGeste& g, std::vector<std::string>
     if (grille) {
         if (g.b >= grille->RowCount() || g.a >= grille->ColCount())
             return "cell gone";
+        const QPointer<QWidget> vivante(grille->Widget());
         CliqueCellule(grille, g.a, g.b, g.action == act::DoubleClic);
+        // a click that showed another page freed the grid with its view
+        if (!vivante)
+            return "";
         // a cell the grid refuses leaves the cursor where it was: the keys go there
         if (grille->Row() != g.b)
             note(LigneGrille(grille, grille->Row()));
@@ -739,11 +746,12 @@ inline std::string JoueGeste(TForm* f, const TGeste& g, std::vector<std::string>
         liste->SetTopIndex(g.a);
         const TRect r = liste->ItemRect(g.a);
         const int x = (r.Left + r.Right) / 2, y = (r.Top + r.Bottom) / 2;
+        const QPointer<QWidget> vivante(liste->Widget());
         if (g.action == act::DoubleClic)
             kit::DblClick(liste, x, y);
         else
             kit::Click(liste, x, y);
-        if (g.action == act::Suppr)
+        if (g.action == act::Suppr && vivante)
             kit::PressKey(liste, VK_DELETE);
     }
     else if (arbre) {
@@ -754,10 +762,13 @@ inline std::string JoueGeste(TForm* f, const TGeste& g, std::vector<std::string>
         kit::Process();
         const TRect r = n->DisplayRect(true);
         const int x = (r.Left + r.Right) / 2, y = (r.Top + r.Bottom) / 2;
+        const QPointer<QWidget> vivant(arbre->Widget());
         if (g.action == act::DoubleClic)
             kit::DblClick(arbre, x, y);
         else
             kit::Click(arbre, x, y);
+        if (!vivant)
+            return "";
         if (g.action == act::Suppr)
             kit::PressKey(arbre, VK_DELETE);
         if (g.action == act::Renomme && arbre->Selected() == n) {
