@@ -175,15 +175,21 @@ bool ChangeDrapeauxDates(TDonneesChampionnat& c, uint16_t drapeaux)
     const uint16_t avant = c.Option(11);
     bool change = avant != drapeaux;
     c.SetOption(11, drapeaux);
-    if ((avant & 4) && !(drapeaux & 4))
+    // Left, the dates of the matches are their matchdays' (the file keeps
+    // none then); taken, no match has a date of its own yet (each shows its
+    // matchday's until one is entered), whatever the dates the matches held
+    // while none was kept.
+    if (((avant ^ drapeaux) & 4) != 0) {
+        const bool gardees = (drapeaux & 4) != 0;
         for (int n = 1; n <= c.Journees().Nombre(); ++n) {
             const TInfoCompJour* j = c.Journee(n);
             for (int k = 0; j && k < j->NbMatchs(); ++k)
-                if (TInfoComp* m = j->Match(k); m->DateMatch() != j->Date()) {
-                    m->SetDateMatch(j->Date());
+                if (TInfoComp* m = j->Match(k); m->DateMatch() != (gardees ? 0 : j->Date())) {
+                    m->SetDateMatch(gardees ? 0 : j->Date());
                     change = true;
                 }
         }
+    }
     if (!(avant & 8) && c.SystemeDate()) {
         std::vector<const TInfoCompJour*> ordre;
         for (int n = 1; n <= c.Journees().Nombre(); ++n)

@@ -52,9 +52,12 @@ struct TDatePerdue
 std::vector<TDatePerdue> DatesPerdues(const TDonneesChampionnat& c, uint16_t drapeaux);
 // Option word 11 takes the value, and the championship becomes what its file
 // gives back from then on: when the dates of the matches stop being kept,
-// every match has its matchday's date; when a league turns to the date system
-// (value 8), its matchdays are numbered in date order, one date's in their
-// order, and the empty ones but the last go. True when anything changed.
+// every match has its matchday's date; when they start being kept, no match
+// has a date of its own yet, every match alike whatever it held meanwhile
+// (each shows its matchday's until one is entered); when a league turns to
+// the date system (value 8), its matchdays are numbered in date order, one
+// date's in their order, and the empty ones but the last go. True when
+// anything changed.
 // Shirt numbers per match stop being kept when value 16 goes (the file
 // keeps none then), and the line-ups lose those entered.
 bool ChangeDrapeauxDates(TDonneesChampionnat& c, uint16_t drapeaux);

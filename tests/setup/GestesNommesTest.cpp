@@ -1048,6 +1048,30 @@ const TGeste gestes[] = {
          EXPECT_TRUE(SansDate(Document(s)) == AvecOption11(s.Sport(), 4))
              << Ecart(SansDate(Document(s)), AvecOption11(s.Sport(), 4));
      }},
+    {"the date of each match ticked on a league that kept none: no match takes a date of its own, each its "
+     "matchday's as it showed, all alike",
+     false, 15,
+     [](TSaisonComplete& c) {
+         // as its file gives it back: every match on its matchday's date
+         ChangeDrapeauxDates(*c.ligue, 16);
+         return std::move(c.saison);
+     },
+     [](TRoute& r) {
+         return Options(r, [](Tf_Option* o) {
+             o->PageControl1->SetActivePage(o->ts_Avances);
+             EXPECT_FALSE(o->cc_SaisieDateMatch->Checked());
+             kit::Click(o->cc_SaisieDateMatch);
+         });
+     },
+     [](TSaison& s, const std::string&) {
+         TSaisonComplete c(s.Sport());
+         c.saison->SetChampionnatCourant(c.ligue);
+         for (int n = 1; n <= c.ligue->NbJour(); ++n)
+             for (int m = 1; m <= c.ligue->Journee(n)->NbMatchs(); ++m)
+                 c.ligue->SetDateMatch(n, m, 0);
+         EXPECT_TRUE(SansDate(Document(s)) == SansDate(Document(*c.saison)))
+             << Ecart(SansDate(Document(s)), SansDate(Document(*c.saison)));
+     }},
     {"a forfeit over a played match: its sheet is named", true, 15,
      [](TSaisonComplete& c) {
          c.ligue->NbJournee = 2;
