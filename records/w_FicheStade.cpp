@@ -106,11 +106,13 @@ int RemplitMatchsStade(TSaison& saison, const TStade& stade, TColorGridBase& gri
                     couleur = 0;
                 }
                 const int d = c->ValeurMatch(n, 4 * m - 3), e = c->ValeurMatch(n, 4 * m - 1);
+                // a match with no date of its own has its matchday's
+                const uint32_t date = c->DateMatch(n, m) != 0 ? c->DateMatch(n, m) : c->DateJournee(n);
                 dates = dates || avecDates;
                 TColor texte = 0, fond = 0;
                 TBrivantelForm::CouleursLigneSchema(++couleur, texte, fond, false, couleurs);
                 cellules(ligne++,
-                         {avecDates ? TGestionDate::DateVersTexte(c->DateMatch(n, m)) : IntToStr(n),
+                         {avecDates ? TGestionDate::DateVersTexte(date) : IntToStr(n),
                           saison.NomEquipeComplet(d, c) + " - " + saison.NomEquipeComplet(e, c),
                           Score(c->ValeurMatch(n, 4 * m - 2), c->ValeurMatch(n, 4 * m))},
                          texte, fond);

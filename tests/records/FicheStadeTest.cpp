@@ -400,7 +400,8 @@ TEST(FicheStade, MatchListOverTwoChampionships)
     TStade* autre = s.Stades().NouveauStade("Parc", "Zelvor");
     p.c1->SetOption(11, p.c1->Option(11) | 8);
     p.c1->SetDateMatch(1, 1, TGestionDate::EncodeDate(7, 9, 2024));
-    p.c1->SetDateMatch(3, 1, TGestionDate::EncodeDate(21, 9, 2024));
+    // a match with no date of its own shows its matchday's
+    p.c1->SetDateJournee(3, TGestionDate::EncodeDate(21, 9, 2024));
     p.c1->SetStadeMatch(1, 1, st->Code);
     p.c1->SetStadeMatch(2, 1, autre->Code);
     p.c1->SetStadeMatch(3, 1, st->Code);   // not played yet
