@@ -310,8 +310,7 @@ void TJoueurs::ChangeEquipeNationale(TJoueur* p, int t)
                 b->joueurs_.erase(b->joueurs_.begin() + i);
         }
     p->blocNational_ = -1;
-    // His club is not his national team too (see InsereJoueur).
-    p->EquipeNational = static_cast<uint16_t>(t == p->ClubActuel ? TJoueur::Aucun : t);
+    p->EquipeNational = static_cast<uint16_t>(t);
     if (IndexJoueur(p) < 0 || t >= TJoueur::Aucun || t == p->blocClub_)
         return;
     if (TListJoueurEquipe* b = BlocEquipe(t)) {
