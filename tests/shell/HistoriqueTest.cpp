@@ -589,13 +589,14 @@ TEST(HistoriqueFenetre, AStoredSeasonGoesOnlyOnceTheUserSaysSo)
 
 // The history window left with changes not yet written (a result typed over
 // a stored one, or a season deleted with Oui): leaving it for another view,
-// another championship or quitting the program asks first. Oui writes them,
+// back to the view before, another championship or quitting the program asks
+// first. Oui writes them,
 // Non drops them, Annuler keeps the window as it was, to write them there.
 // The program is then quit and the file read back at the next start.
 TEST(HistoriqueFenetre, LeftWithChangesNotWrittenItAsksFirst)
 {
     enum TChange { Tape, Efface };
-    enum TRoute { Vue, Championnat, Quitte };
+    enum TRoute { Vue, Retour, Championnat, Quitte };   // Retour: back to the view before
     struct Cas
     {
         const char* nom;
@@ -607,6 +608,8 @@ TEST(HistoriqueFenetre, LeftWithChangesNotWrittenItAsksFirst)
                        {"deleted, another view, Oui", Efface, Vue, mrYes},
                        {"deleted, another view, Non", Efface, Vue, mrNo},
                        {"typed, another view, Annuler", Tape, Vue, mrCancel},
+                       {"deleted, back, Oui", Efface, Retour, mrYes},
+                       {"typed, back, Annuler", Tape, Retour, mrCancel},
                        {"deleted, another championship, Oui", Efface, Championnat, mrYes},
                        {"typed, another championship, Non", Tape, Championnat, mrNo},
                        {"deleted, another championship, Annuler", Efface, Championnat, mrCancel},
@@ -627,10 +630,13 @@ TEST(HistoriqueFenetre, LeftWithChangesNotWrittenItAsksFirst)
         Commande(*f, 192);
         c->SetOption(8, static_cast<uint16_t>(c->Option(8) - 1));
         Commande(*f, 192);
+        Commande(*f, 162);   // the view before
         ChoisitHistorique(*f, 202);
         auto* h = dynamic_cast<Tf_Historique*>(f->Enfant);
         ASSERT_NE(h, nullptr);
         ASSERT_EQ(Ligne(h->csg_Saisie, 1)[3], "2");
+        const size_t retours = f->Historique.size();
+        ASSERT_GT(retours, 0u);
         if (k.change == Tape) {
             for (const char* score : {"5", "4"}) {
                 kit::Type(h->csg_Saisie, score);
@@ -648,6 +654,8 @@ TEST(HistoriqueFenetre, LeftWithChangesNotWrittenItAsksFirst)
         ModifSaison = 0;
         if (k.route == Vue)
             Commande(*f, 162);
+        else if (k.route == Retour)
+            f->NavigueHistorique(true);
         else if (k.route == Championnat) {
             TDonneesChampionnat* autre = nullptr;
             for (TDonneesChampionnat* x : f->Saison->Arbre().ListeChampionnats())
@@ -667,6 +675,8 @@ TEST(HistoriqueFenetre, LeftWithChangesNotWrittenItAsksFirst)
             ASSERT_EQ(f->Enfant, h);
             EXPECT_TRUE(f->Visible());
             EXPECT_EQ(f->Saison->ChampionnatCourant(), c);
+            EXPECT_EQ(f->Historique.size(), retours);
+            EXPECT_TRUE(f->HistoriqueSuivant.empty());
             EXPECT_EQ(h->cb_Saison3->Items().Count(), k.change == Tape ? 2 : 1);
             if (k.change == Tape)
                 EXPECT_EQ(Ligne(h->csg_Saisie, 1)[3] + "-" + Ligne(h->csg_Saisie, 1)[4], "5-4");

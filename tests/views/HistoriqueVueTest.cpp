@@ -477,6 +477,7 @@ TEST_F(HistoriqueVue, ACellTakesAWholeScore)
 
 TEST_F(HistoriqueVue, ChangingTheChampionshipShowsTheSameModeOnTheOtherFile)
 {
+    DeleteFile(MakePath(kit::TempDir(), "historique_vue/stat9_1.txt"));
     TStat* autre = h->stats.AjouteStat(MakePath(kit::TempDir(), "historique_vue"), 9, 0);
     auto s = std::make_unique<TSaisonStat>(2, 101);
     s->AjouteEquipe(autre->IdEquipe("Zulu"));
@@ -501,6 +502,31 @@ TEST_F(HistoriqueVue, ChangingTheChampionshipShowsTheSameModeOnTheOtherFile)
     EXPECT_EQ(f->Mode(), 1);
     ASSERT_EQ(f->cb_Domicile->Items().Count(), 2);
     EXPECT_EQ(f->cb_Domicile->Items()[0], "Yankee");   // sorted
+    // the other file's season typed in, not written: going back to the first
+    // file asks, and Oui writes it
+    f->AfficheSaisie();
+    kit::Type(f->csg_Saisie, "3");
+    kit::PressKey(f->csg_Saisie, VK_TAB);
+    kit::Type(f->csg_Saisie, "1");
+    std::vector<std::string> textes;
+    kit::WhenModal([](TForm* m) {
+        auto* d = dynamic_cast<Tf_ChoixHistorique*>(m);
+        ASSERT_NE(d, nullptr);
+        d->lb_Choix->SetItemIndex(d->lb_Choix->Items().IndexOfObject(0));
+        d->bc_Choisir->Click();
+    });
+    kit::WhenModal([&](TForm* m) {
+        if (auto* b = dynamic_cast<Tf_MessageUtil*>(m))
+            textes.push_back(b->Label1->Caption());
+        m->SetModalResult(mrYes);
+    });
+    f->mi_ChangeChamp->Click();
+    EXPECT_EQ(textes, (std::vector<std::string>{TraduireFormat(6140, {NomDivisionHistorique(9)})}));
+    EXPECT_EQ(f->Historique(), h->stat);
+    TStat relu;
+    ASSERT_TRUE(relu.Charge(autre->NomFichier));
+    EXPECT_EQ(relu.Saison(0)->ResultatEquipes(relu.ChercheEquipe("Zulu"), relu.ChercheEquipe("Yankee")),
+              std::make_pair(3, 1));
 }
 
 TEST_F(HistoriqueVue, OneTeamSeasonTakesNoResultAgainstItself)
