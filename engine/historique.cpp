@@ -136,6 +136,33 @@ void TSaisonStat::EcritResultat(int i, int j, int domicile, int exterieur)
     resultats_[k + 1] = static_cast<uint8_t>(exterieur);
 }
 
+std::pair<int, int> TSaisonStat::Buts(int i, int j) const
+{
+    if (i < 0 || j < 0 || i >= n_ || j >= n_)
+        return {NonJoue, NonJoue};
+    const size_t k = (static_cast<size_t>(i) * static_cast<size_t>(n_) + static_cast<size_t>(j)) * 2;
+    return {resultats_[k], resultats_[k + 1]};
+}
+
+void TSaisonStat::EcritButs(int i, int j, int domicile, int exterieur)
+{
+    if (i < 0 || j < 0 || i >= n_ || j >= n_)
+        return;
+    auto octet = [](int v) { return static_cast<uint8_t>(v >= 0 && v < NonJoue ? v : NonJoue); };
+    const size_t k = (static_cast<size_t>(i) * static_cast<size_t>(n_) + static_cast<size_t>(j)) * 2;
+    resultats_[k] = octet(domicile);
+    resultats_[k + 1] = octet(exterieur);
+}
+
+bool TSaisonStat::AUnResultat() const
+{
+    for (int i = 0; i < n_; ++i)
+        for (int j = 0; j < n_; ++j)
+            if (Resultat(i, j).first != NonJoue)
+                return true;
+    return false;
+}
+
 void TSaisonStat::EcritOctets(std::string& s) const
 {
     s += static_cast<char>(n_);
@@ -452,6 +479,8 @@ bool TStat::Charge(const std::string& nomFichier)
         complet = false;
     }
     endommage_ = !complet;
+    enregistre_.clear();
+    EcritOctets(enregistre_);
     return complet;
 }
 
@@ -488,7 +517,34 @@ bool TStat::Sauve()
     const std::string dossier = ExtractFileDir(NomFichier);
     if (!dossier.empty() && !DirectoryExists(dossier))
         ForceDirectories(dossier);
-    return WriteFileKeepingDamaged(NomFichier, s, endommage_, copieGardee_);
+    if (!WriteFileKeepingDamaged(NomFichier, s, endommage_, copieGardee_))
+        return false;
+    enregistre_ = std::move(s);
+    return true;
+}
+
+bool TStat::Modifie() const
+{
+    if (enregistre_.empty())
+        return !noms_.empty() || !saisons_.empty();
+    std::string s;
+    EcritOctets(s);
+    return s != enregistre_;
+}
+
+void TStat::AbandonneModifications()
+{
+    // The championship id keeps its whole code (the bytes hold 16 bits of it).
+    const int32_t id = IdChampionnat;
+    saisons_.clear();
+    noms_.clear();
+    index_.clear();
+    prochainId_ = 0;
+    if (!enregistre_.empty()) {
+        const std::string octets = enregistre_;
+        ChargeOctets(reinterpret_cast<const uint8_t*>(octets.data()), octets.size());
+    }
+    IdChampionnat = id;
 }
 
 // ---------------------------------------------------------------------------

@@ -58,6 +58,15 @@ public:
     std::pair<int, int> ResultatEquipes(int idDomicile, int idExterieur) const;
     // Ignored out of range or when a value is outside 0..254.
     void EcritResultat(int i, int j, int domicile, int exterieur);
+    // The two goal bytes of the pairing as stored, each 255 when empty
+    // ((255, 255) out of range): a side typed alone is kept, and read as no
+    // result by Resultat.
+    std::pair<int, int> Buts(int i, int j) const;
+    // Stores both sides as typed: a value outside 0..254 is an empty side, so
+    // that a pairing emptied is no result any more. Ignored out of range.
+    void EcritButs(int i, int j, int domicile, int exterieur);
+    // True when a pairing holds a result.
+    bool AUnResultat() const;
 
     // The season's bytes in the file format (the caller owns the stream).
     std::unique_ptr<TMemoryStream> EcritFlux() const;
@@ -143,6 +152,11 @@ public:
     bool Endommage() const { return endommage_; }
     // The name under which Sauve kept the damaged file, empty when none.
     const std::string& CopieGardee() const { return copieGardee_; }
+    // True when the names or the seasons differ from what was last read or
+    // written (a file never read nor written: when it holds any).
+    bool Modifie() const;
+    // Back to what was last read or written: the changes since are dropped.
+    void AbandonneModifications();
     void EcritOctets(std::string& sortie) const;
     // Sport of a file name, as Charge reads it.
     static int SportNomFichier(const std::string& nomFichier);
@@ -152,6 +166,9 @@ private:
 
     bool endommage_ = false;
     std::string copieGardee_;
+    // The bytes of the names and seasons as last read or written; empty for
+    // a file never read nor written.
+    std::string enregistre_;
 
     std::vector<std::unique_ptr<TSaisonStat>> saisons_;
     std::vector<std::pair<std::string, int32_t>> noms_;

@@ -714,7 +714,7 @@ void Tf_Principale::ParamIntro()
 void Tf_Principale::FormClose(TObject*, TCloseAction& Action)
 {
     Etat = 2;
-    TValidationQuestion validation(*this);
+    TValidationQuestion validation(*this, true);
     if (!validation.Acceptee || !DemandeEnregistrement())
     {
         Etat = 0;

@@ -97,6 +97,10 @@ public:
     // holds it). False when the child keeps an entry it cannot store: it said
     // why and holds it for correction, and the child may not be replaced.
     virtual bool ValideFenetre();
+    // Before the child window goes: a child holding changes of its own not
+    // yet written (the history window's file) asks whether to write them.
+    // False when the user keeps it (it stays, nothing else changes).
+    virtual bool QuitteEnfant();
     // The save question of a modified season; false when the user cancels.
     virtual bool DemandeEnregistrement();
     // Closes the child window shown in the central panel and shows the start page.
@@ -246,6 +250,9 @@ public:
     enum class TValide { Autre, Faite, Refusee };
     using TValidation = std::function<TValide(TBrivantelForm* enfant)>;
     static void EnregistreValidation(TValidation validation);
+    // How a kind of child window agrees to go (QuitteEnfant): Autre when the
+    // window is not of its kind, Refusee when it stays.
+    static void EnregistreDepart(TValidation depart);
 
     bool InternetConnecte() const;
     int SportParDefaut() const;
@@ -343,16 +350,28 @@ public:
     // Commits the child's entries before a question; the child that goes
     // after it is not committed twice (until the guard ends). When the child
     // refuses (Acceptee false), the road stops there and nothing changes.
+    // With depart, the road closes the child whatever follows: it is asked
+    // to go first (QuitteEnfant), before the season's own question, and is
+    // not asked again as it goes.
     struct TValidationQuestion
     {
         Tf_Principale& f;
         bool Acceptee;
-        explicit TValidationQuestion(Tf_Principale& p) : f(p), Acceptee(f.ValideFenetre())
+        explicit TValidationQuestion(Tf_Principale& p, bool depart = false)
+            : f(p), Acceptee(f.ValideFenetre() && (!depart || f.QuitteEnfant()))
         {
             f.EnfantValide = f.Enfant;
+            if (depart && Acceptee)
+                f.EnfantQuittant = f.Enfant;
         }
-        ~TValidationQuestion() { f.EnfantValide = nullptr; }
+        ~TValidationQuestion()
+        {
+            f.EnfantValide = nullptr;
+            f.EnfantQuittant = nullptr;
+        }
     };
+    // The child that already agreed to go (TValidationQuestion with depart).
+    TBrivantelForm* EnfantQuittant = nullptr;
     // Counts the child's refusals to commit what it holds: a command that met
     // one stops there and leaves the navigation as it was.
     uint32_t RefusEnfant = 0;

@@ -23,6 +23,12 @@ std::vector<Tf_Principale::TValidation>& Validations()
     return v;
 }
 
+std::vector<Tf_Principale::TValidation>& Departs()
+{
+    static std::vector<Tf_Principale::TValidation> v;
+    return v;
+}
+
 void Empile(std::vector<THistorique>& liste, const THistorique& h)
 {
     liste.insert(liste.begin(), h);
@@ -35,6 +41,11 @@ void Empile(std::vector<THistorique>& liste, const THistorique& h)
 void Tf_Principale::EnregistreValidation(TValidation validation)
 {
     Validations().push_back(std::move(validation));
+}
+
+void Tf_Principale::EnregistreDepart(TValidation depart)
+{
+    Departs().push_back(std::move(depart));
 }
 
 // ---- the child window -------------------------------------------------------------------------
@@ -50,6 +61,11 @@ TBrivantelForm* Tf_Principale::ShowChildForm(const TCreateurFenetre& classe, boo
     if (Enfant && Enfant != EnfantValide && !EnfantPerime && !ValideFenetre())
         throw EEnfantGarde("");
     EnfantValide = nullptr;
+    // A child holding changes of its own not yet written asks before it
+    // goes (unless it was asked for this road already); kept, it stays.
+    if (Enfant && Enfant != EnfantQuittant && !QuitteEnfant())
+        throw EEnfantGarde("");
+    EnfantQuittant = nullptr;
     // Only a view shown counts: closing the child (a dialog's launcher, a new
     // season) shows none.
     if (classe)
@@ -205,6 +221,20 @@ bool Tf_Principale::ValideFenetre()
     return true;
 }
 
+bool Tf_Principale::QuitteEnfant()
+{
+    if (!Enfant)
+        return true;
+    for (const auto& d : Departs())
+        if (const TValide r = d(Enfant); r != TValide::Autre)
+        {
+            if (r == TValide::Refusee)
+                ++RefusEnfant;
+            return r == TValide::Faite;
+        }
+    return true;
+}
+
 void Tf_Principale::AffichePageDemarrage(bool afficher)
 {
     p_Demarrage->SetVisible(afficher);
@@ -329,21 +359,36 @@ void Tf_Principale::NavigueHistorique(bool arriere)
     TValidationQuestion validation(*this);
     if (!validation.Acceptee)
         return;
+    // so do they when the child, asked as it goes, is kept
+    const std::vector<THistorique> avant = Historique, suivant = HistoriqueSuivant;
+    const uint32_t refus = RefusEnfant;
     Empile(cible, PointCourant);
     const THistorique h = source.front();
     source.erase(source.begin());
     MajNavigation();
-    bool change = false;
-    if (Saison)
+    try
     {
-        const TDonneesChampionnat* c = Saison->ChampionnatCourant();
-        if (h.Championnat != 0 && (!c || c->CodeChamp != h.Championnat))
+        bool change = false;
+        if (Saison)
         {
-            ShowChildForm(nullptr, false, false, false, false);
-            change = Saison->SelectionneChampionnat(h.Championnat);
+            const TDonneesChampionnat* c = Saison->ChampionnatCourant();
+            if (h.Championnat != 0 && (!c || c->CodeChamp != h.Championnat))
+            {
+                ShowChildForm(nullptr, false, false, false, false);
+                change = Saison->SelectionneChampionnat(h.Championnat);
+            }
         }
+        ExecuteEntree(h.Commande, h.Parametre, false, change);
     }
-    ExecuteEntree(h.Commande, h.Parametre, false, change);
+    catch (const EEnfantGarde&)
+    {
+    }
+    if (RefusEnfant != refus)
+    {
+        Historique = avant;
+        HistoriqueSuivant = suivant;
+        MajNavigation();
+    }
 }
 
 // ---- championships -------------------------------------------------------------------------------

@@ -78,7 +78,7 @@ void Tf_Principale::OpenFile(const std::string& nom)
             return;
     }
     // What the child window holds is part of the season the question is about.
-    TValidationQuestion validation(*this);
+    TValidationQuestion validation(*this, true);
     if (!validation.Acceptee || !DemandeEnregistrement())
         return;
     // A file that cannot be opened leaves the open season as it was.
@@ -403,7 +403,7 @@ void Tf_Principale::FermeSaison()
 {
     const uint8_t etat = Etat;
     Etat = 2;
-    TValidationQuestion validation(*this);
+    TValidationQuestion validation(*this, true);
     if (!validation.Acceptee || !DemandeEnregistrement())
     {
         Etat = etat;

@@ -28,7 +28,7 @@ uint8_t OctetSports(const std::set<int>& sports)
 
 void Tf_Principale::NouvelleSaison()
 {
-    TValidationQuestion validation(*this);
+    TValidationQuestion validation(*this, true);
     if (!validation.Acceptee || !DemandeEnregistrement())
         return;
     TOwned<Tf_CreationSaison> f(new Tf_CreationSaison(this));

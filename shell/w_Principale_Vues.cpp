@@ -82,6 +82,26 @@ int Classement(int c)
     return 0;
 }
 
+// The history window puts what its grid shows into its season on every road
+// that commits the child (nothing is written to disk then), and asks before
+// it goes when its file holds changes not written.
+const bool historiqueInscrit = [] {
+    Tf_Principale::EnregistreValidation([](TBrivantelForm* enfant) {
+        auto* h = dynamic_cast<Tf_Historique*>(enfant);
+        if (!h)
+            return Tf_Principale::TValide::Autre;
+        h->GardeSaisie();
+        return Tf_Principale::TValide::Faite;
+    });
+    Tf_Principale::EnregistreDepart([](TBrivantelForm* enfant) {
+        auto* h = dynamic_cast<Tf_Historique*>(enfant);
+        if (!h)
+            return Tf_Principale::TValide::Autre;
+        return h->QuitteHistorique() ? Tf_Principale::TValide::Faite : Tf_Principale::TValide::Refusee;
+    });
+    return true;
+}();
+
 }  // namespace
 
 bool Tf_Principale::LanceVues(int c, int& param, bool& histo)
@@ -271,6 +291,13 @@ void Tf_Principale::AjouteHistorique()
     TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
     if (!c)
         return;
+    // What the shown page holds goes into the season first, as before a save
+    // (an entry it keeps for correction, first corrected).
+    if (!ValideFenetre())
+        return;
+    c = Saison->ChampionnatCourant();
+    if (!c)
+        return;
     if (!Stats)
         Stats = std::make_unique<TStats>();
     // The file keeps the season as a number of years after 1900 (1..199).
@@ -308,9 +335,10 @@ void Tf_Principale::AjouteHistorique()
     if (!AjouteSaisonDemandee(*stat, numero, c->NbEquipe(), Saison->Arbre().NomCompletCode(c->CodeChamp), fabrique,
                               [this](const std::string& texte) { return AfficheMessage(texte, mbuOui | mbuNon); }))
         return;
-    // a history window on this file may show the season just replaced
+    // a history window on this file may show the season just replaced (what
+    // its grid showed went into its season above)
     if (auto* h = dynamic_cast<Tf_Historique*>(Enfant); h && h->Historique() == stat)
-        h->AfficheMode(h->Mode());
+        h->Rafraichit();
     const bool endommage = stat->Endommage();
     if (!stat->Sauve()) {
         AfficheMessage(TraduireFormat(3471, {FileNameToText(stat->NomFichier)}), mbuValider);
@@ -351,6 +379,10 @@ bool Tf_Principale::AfficheHistorique(int mode)
         retenu = -1;
         return false;
     }
+    // another file chosen for the window shown: this one's changes first
+    if (f && f->IndexHistorique() != retenu && !f->QuitteHistorique())
+        return false;
+    (void)historiqueInscrit;
     bool nouveau = false;
     f = EnfantVue<Tf_Historique>(false, false, nouveau);
     f->SetHistorique(Stats.get(), retenu, RepertoireEcriture());

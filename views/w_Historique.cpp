@@ -32,6 +32,12 @@ constexpr int TexteRemplaceSaisonUn = 5713;   // the same, the teams in the sing
 constexpr int TexteEffaceSaison = 5722;     // %s the season
 constexpr int TexteRemplaceParChamp = 5867;     // %s the stored season, %s the championship, %d its teams
 constexpr int TexteRemplaceParChampUn = 5868;   // the same, the teams in the singular
+// The same four questions when the stored season holds no result.
+constexpr int TexteRemplaceVide = 6141;
+constexpr int TexteRemplaceVideUn = 6142;
+constexpr int TexteRemplaceVideParChamp = 6143;
+constexpr int TexteRemplaceVideParChampUn = 6144;
+constexpr int TexteQuitteHistorique = 6140;   // %s the history's championship
 // A cell of the entry grid takes one side's goals, up to three digits.
 constexpr int LargeurBut = 26;
 constexpr int ChiffresBut = 3;
@@ -295,6 +301,7 @@ Tf_Historique::Tf_Historique(TComponent* AOwner) : TFootForm(AOwner)
 
 void Tf_Historique::SetHistorique(TStats* stats, int index, const std::string& dossier)
 {
+    GardeSaisie();
     stats_ = stats;
     index_ = index;
     dossier_ = dossier;
@@ -310,6 +317,7 @@ void Tf_Historique::Page(TPanel* page)
 
 void Tf_Historique::AfficheSaisie()
 {
+    GardeSaisie();
     mode_ = 0;
     RemplitSaisons(cb_Saison3, nullptr);
     RemplitSaisie(0);
@@ -318,6 +326,7 @@ void Tf_Historique::AfficheSaisie()
 
 void Tf_Historique::AfficheRencontres()
 {
+    GardeSaisie();
     mode_ = 1;
     for (TComboBox* c : {cb_Domicile, cb_Exterieur}) {
         c->Items().Clear();
@@ -329,6 +338,7 @@ void Tf_Historique::AfficheRencontres()
 
 void Tf_Historique::AfficheTableau()
 {
+    GardeSaisie();
     mode_ = 2;
     RemplitSaisons(cb_Saison, nullptr);
     RemplitTableau(0);
@@ -337,6 +347,7 @@ void Tf_Historique::AfficheTableau()
 
 void Tf_Historique::AfficheClassement()
 {
+    GardeSaisie();
     mode_ = 3;
     type_ = 1;
     rc_General->SetChecked(true);
@@ -353,10 +364,16 @@ TSaisonStat* AjouteSaisonDemandee(TStat& stat, int numero, int equipes, const st
     for (int k = 0; k < stat.NombreSaisons(); ++k)
         if (const TSaisonStat* deja = stat.Saison(k); deja && deja->Saison() == numero) {
             const std::string nom = Tf_Historique::NomSaison(*deja);
+            // its results named only when it holds some
+            const bool resultats = deja->AUnResultat();
             const std::string texte =
                 championnat.empty()
-                    ? TraduireFormat(IdTexteNombre(TexteRemplaceSaison, TexteRemplaceSaisonUn, equipes), {nom, equipes})
-                    : TraduireFormat(IdTexteNombre(TexteRemplaceParChamp, TexteRemplaceParChampUn, equipes),
+                    ? TraduireFormat(resultats ? IdTexteNombre(TexteRemplaceSaison, TexteRemplaceSaisonUn, equipes)
+                                               : IdTexteNombre(TexteRemplaceVide, TexteRemplaceVideUn, equipes),
+                                     {nom, equipes})
+                    : TraduireFormat(resultats
+                                         ? IdTexteNombre(TexteRemplaceParChamp, TexteRemplaceParChampUn, equipes)
+                                         : IdTexteNombre(TexteRemplaceVideParChamp, TexteRemplaceVideParChampUn, equipes),
                                      {nom, championnat, equipes});
             if (demande(texte) != mrYes)
                 return nullptr;
@@ -395,6 +412,7 @@ void Tf_Historique::RemplitSaisons(TComboBox* liste, const TSaisonStat* choisie)
 
 void Tf_Historique::RemplitSaisie(int i)
 {
+    GardeSaisie();
     saison_ = stat_ ? stat_->Saison(i) : nullptr;
     frappe_ = 0;
     if (!saison_) {
@@ -402,8 +420,11 @@ void Tf_Historique::RemplitSaisie(int i)
         return;
     }
     const int n = saison_->NombreEquipes();
-    if (n == 0)
+    // no grid to type in: the one shown belongs to another season
+    if (n == 0) {
+        csg_Saisie->SetVisible(false);
         return;
+    }
     cb_Type->SetItemIndex(std::min<int>(saison_->SystemePoints, 3));
     const int colonnes = 2 * n + 1;
     deplacement_ = true;
@@ -432,12 +453,13 @@ void Tf_Historique::RemplitSaisie(int i)
         TColor t = 0, f = 0;
         CouleursLigne(r, t, f, false);
         for (int j = 1; j <= n; ++j) {
-            const auto [d, e] = saison_->Resultat(r - 1, j - 1);
-            const bool joue = d != TSaisonStat::NonJoue;
+            // each side as stored: one typed alone shows alone
+            const auto [d, e] = saison_->Buts(r - 1, j - 1);
+            auto texte = [](int b) { return b == TSaisonStat::NonJoue ? std::string() : IntToStr(b); };
             // a team's own pair in the title colour: it takes no result
             const TColor fond = j == r ? Couleurs.CouleurFondTitreTableau : f;
-            csg_Saisie->RemplitCellule(2 * j - 1, r, joue ? IntToStr(d) : "", 1, 1, t, fond, false);
-            csg_Saisie->RemplitCellule(2 * j, r, joue ? IntToStr(e) : "", 1, 1, t, fond, false);
+            csg_Saisie->RemplitCellule(2 * j - 1, r, texte(d), 1, 1, t, fond, false);
+            csg_Saisie->RemplitCellule(2 * j, r, texte(e), 1, 1, t, fond, false);
         }
     }
     csg_Saisie->FocusCell(n > 1 ? 3 : 1, 1, true);
@@ -534,34 +556,80 @@ void Tf_Historique::Avance(int sens)
     frappe_ = 0;
 }
 
-void Tf_Historique::bc_EnregistrerClick(TObject*)
+void Tf_Historique::GardeSaisie()
+{
+    if (!saison_ || !stat_)
+        return;
+    // a season the file no longer holds takes nothing
+    bool tenue = false;
+    for (int k = 0; k < stat_->NombreSaisons() && !tenue; ++k)
+        tenue = stat_->Saison(k) == saison_;
+    if (!tenue) {
+        saison_ = nullptr;
+        return;
+    }
+    const int n = saison_->NombreEquipes();
+    if (n == 0 || csg_Saisie->RowCount() != n + 1 || csg_Saisie->ColCount() != 2 * n + 1)
+        return;
+    // a points system the list cannot show stays until another is chosen
+    const int type = cb_Type->ItemIndex();
+    if (type >= 0 && type != std::min<int>(saison_->SystemePoints, 3))
+        saison_->SystemePoints = static_cast<uint8_t>(type);
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            if (i != j)
+                saison_->EcritButs(i, j, Buts(csg_Saisie->LitCellule(2 * j + 1, i + 1)),
+                                   Buts(csg_Saisie->LitCellule(2 * j + 2, i + 1)));
+}
+
+bool Tf_Historique::Enregistre()
 {
     if (!stat_)
-        return;
+        return true;
     // With no season shown (the last one deleted) the file is still written:
     // the deletion is what there is to save.
-    if (saison_)
-    {
-        saison_->SystemePoints = static_cast<uint8_t>(std::max(cb_Type->ItemIndex(), 0));
-        const int n = saison_->NombreEquipes();
-        for (int i = 0; i < n && i + 1 < csg_Saisie->RowCount(); ++i)
-            for (int j = 0; j < n; ++j)
-                if (i != j)
-                    saison_->EcritResultat(i, j, Buts(csg_Saisie->LitCellule(2 * j + 1, i + 1)),
-                                           Buts(csg_Saisie->LitCellule(2 * j + 2, i + 1)));
-    }
+    GardeSaisie();
     // On failure the entries stay in the grid and in the history, to be saved again.
     const bool endommage = stat_->Endommage();
-    if (!stat_->Sauve())
+    if (!stat_->Sauve()) {
         Tf_MessageUtil::Affiche(TraduireFormat(3471, {FileNameToText(stat_->NomFichier)}), mbuValider);
-    else if (endommage)
+        return false;
+    }
+    if (endommage)
         Tf_MessageUtil::Affiche(TraduireFormat(3801, {FileNameToText(stat_->NomFichier), FileNameToText(stat_->CopieGardee())}), mbuValider);
+    return true;
+}
+
+void Tf_Historique::bc_EnregistrerClick(TObject*) { Enregistre(); }
+
+bool Tf_Historique::QuitteHistorique()
+{
+    GardeSaisie();
+    if (!stat_ || !stat_->Modifie())
+        return true;
+    const std::string texte = TraduireFormat(TexteQuitteHistorique, {NomDivisionHistorique(stat_->IdChampionnat, Saison)});
+    // answered as the season's own question is: Annuler (or the close box) stays
+    const int r = Tf_MessageUtil::Affiche(texte, mbuOui | mbuNon | mbuAnnuler);
+    if (r == mrYes)
+        return Enregistre();
+    if (r == mrCancel)
+        return false;
+    stat_->AbandonneModifications();
+    Rafraichit();
+    return true;
+}
+
+void Tf_Historique::Rafraichit()
+{
+    saison_ = nullptr;
+    AfficheMode(mode_);
 }
 
 void Tf_Historique::bc_AjouterClick(TObject*)
 {
     if (!stat_)
         return;
+    GardeSaisie();
     Tf_EquipeHistorique d(this);
     d.ChangeCouleurs(Couleurs);
     for (int i = 0; i < stat_->NombreEquipes(); ++i)
@@ -603,6 +671,7 @@ void Tf_Historique::bc_RetirerClick(TObject*)
     TSaisonStat* s = stat_ && i >= 0 ? stat_->Saison(i) : nullptr;
     if (!s)
         return;
+    GardeSaisie();
     // Named, and asked once: No keeps it.
     if (Tf_MessageUtil::Affiche(TraduireFormat(TexteEffaceSaison, {NomSaison(*s)}), mbuOui | mbuNon) != mrYes)
         return;
@@ -623,6 +692,9 @@ void Tf_Historique::mi_ChangeChampClick(TObject*)
     const int sport = Saison ? Saison->Sport() : stat_ ? stat_->Sport : 0;
     d.Init(stats_, stat_ ? stat_->IdChampionnat : 1, sport, dossier_, mode_ == 0);
     if (d.ShowModal() != mrOk || d.Choix() < 0)
+        return;
+    // another file: this one's changes written or dropped first
+    if (d.Choix() != index_ && !QuitteHistorique())
         return;
     SetHistorique(stats_, d.Choix(), dossier_);
     AfficheMode(mode_);
@@ -786,6 +858,10 @@ void Tf_Historique::RemplitClassement(int i)
         else
             sg_Classement->RemplitCellule(2, ligne, IntToStr(o[1]), 1, 1, t, f, false);
     }
+    // each value column as wide as its heading and its values: captions whole in every language
+    const int avant = complet ? 8 * 30 : 80;
+    const int apres = sg_Classement->AjusteLargeursAuTexte(sg_Classement->Font(), 2, colonnes - 1, n, complet ? 30 : 80);
+    sg_Classement->SetWidth((complet ? 409 : 228) + apres - avant);
 }
 
 TColorStringGrid* Tf_Historique::GrilleAffichee() const

@@ -6,7 +6,10 @@
 //
 // In the entry grid a digit fills the cell and moves on, "*" then two digits
 // fill it with a two-digit number; the cursor skips each team's own pair.
-// Nothing reaches the disk before "Enregistrer".
+// What the grid shows goes into the season it shows whenever the grid shows
+// another one or the page changes; nothing reaches the disk before
+// "Enregistrer", and the window, or its file, left with changes not written
+// asks first.
 #pragma once
 
 #include <functional>
@@ -61,6 +64,21 @@ public:
     int Mode() const { return mode_; }
     // The season the entry grid shows (nullptr none).
     TSaisonStat* SaisonAffichee() const { return saison_; }
+    // What the entry grid shows, results and points system, goes into the
+    // season it shows (an emptied pair is no result any more); nothing is
+    // written to disk.
+    void GardeSaisie();
+    // Writes the history file with what the grid shows; false when it could
+    // not be written (said, everything kept to be written again).
+    bool Enregistre();
+    // Before the window or its history file is left: with changes not yet
+    // written, asks whether to write them. Oui writes them, Non drops them
+    // (the file as last written shown again); false, the window to stay,
+    // for Annuler or a file that could not be written.
+    bool QuitteHistorique();
+    // The history file changed under the window (a season replaced): the
+    // mode is shown again, the grid not written back.
+    void Rafraichit();
 
     void RemplitSaisons(TComboBox* liste, const TSaisonStat* choisie);
     // "Season 2025 (3 teams)", as the lists show a season.

@@ -3,7 +3,9 @@
 // cannot hold is refused. Commands 199-202: the history window after the choice
 // of its file, on a season composed through the creation windows: a past season
 // added through the teams dialog and typed in, read back after a restart, then
-// read through the head-to-head, the table and the standings.
+// read through the head-to-head, the table and the standings; the window left
+// with changes not written asks first. Command 192 with the results page shown
+// takes what the page holds.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -21,6 +23,7 @@
 #include "setup/w_Creation.h"
 #include "setup/w_CreationSaison.h"
 #include "setup/w_SaisieEquipes.h"
+#include "tests/results/PageResultatsEssai.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/QuandFenetre.h"
 #include "ui/Bouton.h"
@@ -582,4 +585,186 @@ TEST(HistoriqueFenetre, AStoredSeasonGoesOnlyOnceTheUserSaysSo)
         EXPECT_EQ(relu, apres);
         TermineFenetre(f);
     }
+}
+
+// The history window left with changes not yet written (a result typed over
+// a stored one, or a season deleted with Oui): leaving it for another view,
+// back to the view before, another championship or quitting the program asks
+// first. Oui writes them,
+// Non drops them, Annuler keeps the window as it was, to write them there.
+// The program is then quit and the file read back at the next start.
+TEST(HistoriqueFenetre, LeftWithChangesNotWrittenItAsksFirst)
+{
+    enum TChange { Tape, Efface };
+    enum TRoute { Vue, Retour, Championnat, Quitte };   // Retour: back to the view before
+    struct Cas
+    {
+        const char* nom;
+        TChange change;
+        TRoute route;
+        int reponse;
+    };
+    const Cas cas[] = {{"typed, another view, Oui", Tape, Vue, mrYes},
+                       {"deleted, another view, Oui", Efface, Vue, mrYes},
+                       {"deleted, another view, Non", Efface, Vue, mrNo},
+                       {"typed, another view, Annuler", Tape, Vue, mrCancel},
+                       {"deleted, back, Oui", Efface, Retour, mrYes},
+                       {"typed, back, Annuler", Tape, Retour, mrCancel},
+                       {"deleted, another championship, Oui", Efface, Championnat, mrYes},
+                       {"typed, another championship, Non", Tape, Championnat, mrNo},
+                       {"deleted, another championship, Annuler", Efface, Championnat, mrCancel},
+                       {"deleted, quitting, Oui", Efface, Quitte, mrYes},
+                       {"typed, quitting, Non", Tape, Quitte, mrNo},
+                       {"typed, quitting, Annuler", Tape, Quitte, mrCancel}};
+    // a row that stops early leaves the next ones to be played
+    auto joue = [](const Cas& k) {
+        Prepare(std::string("historique_depart_") + IntToStr(k.change) + IntToStr(k.route) + IntToStr(k.reponse));
+        auto f = LanceFenetre();
+        CreeSaison(*f);
+        ASSERT_NE(f->Saison, nullptr);
+        TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
+        c->NbJournee = 1;
+        c->CreeMatch(1, c->IdEquipe(0), c->IdEquipe(1), 2, 1);
+        // two seasons written: this one and the year before
+        f->Reponses = {mrYes};
+        Commande(*f, 192);
+        c->SetOption(8, static_cast<uint16_t>(c->Option(8) - 1));
+        Commande(*f, 192);
+        Commande(*f, 162);   // the view before
+        ChoisitHistorique(*f, 202);
+        auto* h = dynamic_cast<Tf_Historique*>(f->Enfant);
+        ASSERT_NE(h, nullptr);
+        ASSERT_EQ(Ligne(h->csg_Saisie, 1)[3], "2");
+        const size_t retours = f->Historique.size();
+        ASSERT_GT(retours, 0u);
+        if (k.change == Tape) {
+            for (const char* score : {"5", "4"}) {
+                kit::Type(h->csg_Saisie, score);
+                kit::PressKey(h->csg_Saisie, VK_TAB);
+            }
+        } else {
+            RepondBoite(mrYes);
+            kit::Click(h->bc_Retirer);
+            ASSERT_EQ(h->Historique()->NombreSaisons(), 1);
+        }
+        const std::string question =
+            TraduireFormat(6140, {NomDivisionHistorique(h->Historique()->IdChampionnat, f->Saison.get())});
+        std::vector<std::string> textes;
+        RepondBoite(k.reponse, &textes);
+        ModifSaison = 0;
+        if (k.route == Vue)
+            Commande(*f, 162);
+        else if (k.route == Retour)
+            f->NavigueHistorique(true);
+        else if (k.route == Championnat) {
+            TDonneesChampionnat* autre = nullptr;
+            for (TDonneesChampionnat* x : f->Saison->Arbre().ListeChampionnats())
+                if (x != c)
+                    autre = x;
+            ASSERT_NE(autre, nullptr);
+            int p = -1;
+            f->MenuDispatch("", static_cast<uint32_t>(autre->CodeChamp) << 16, nullptr, p, true);
+        } else {
+            f->Close();
+            kit::Process();
+        }
+        EXPECT_EQ(kit::ForgetModalActions(), 0u);
+        EXPECT_EQ(textes, (std::vector<std::string>{question}));
+        if (k.reponse == mrCancel) {
+            // nothing left: the window as it was, its changes to write there
+            ASSERT_EQ(f->Enfant, h);
+            EXPECT_TRUE(f->Visible());
+            EXPECT_EQ(f->Saison->ChampionnatCourant(), c);
+            EXPECT_EQ(f->Historique.size(), retours);
+            EXPECT_TRUE(f->HistoriqueSuivant.empty());
+            EXPECT_EQ(h->cb_Saison3->Items().Count(), k.change == Tape ? 2 : 1);
+            if (k.change == Tape)
+                EXPECT_EQ(Ligne(h->csg_Saisie, 1)[3] + "-" + Ligne(h->csg_Saisie, 1)[4], "5-4");
+            kit::Click(h->bc_Enregistrer);
+        } else
+            EXPECT_NE(dynamic_cast<Tf_Historique*>(f->Enfant), h);
+        // the program quit (asking nothing more), then started again
+        if (k.route != Quitte || k.reponse == mrCancel) {
+            textes.clear();
+            ModifSaison = 0;
+            f->Close();
+            kit::Process();
+            EXPECT_TRUE(textes.empty());
+        }
+        TermineFenetre(f);
+        f = LanceFenetre();
+        ASSERT_EQ(f->Stats->Nombre(), 1);
+        const TStat* relu = f->Stats->Stat(0);
+        const bool ecrit = k.reponse != mrNo;
+        ASSERT_EQ(relu->NombreSaisons(), k.change == Efface && ecrit ? 1 : 2);
+        const TSaisonStat* s = relu->Saison(0);
+        const std::pair<int, int> attendu = k.change == Tape && ecrit ? std::make_pair(5, 4) : std::make_pair(2, 1);
+        EXPECT_EQ(s->Resultat(0, 1), attendu);
+        TermineFenetre(f);
+    };
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        joue(k);
+    }
+}
+
+// Command 192 with the results page shown: the scores typed on it, the last
+// box left by Tab, go into the season first. Asked before replacing the
+// stored season, the question names its results only when it holds some.
+TEST(HistoriqueCommande, TheResultsPageShownGivesItsScoresFirst)
+{
+    Prepare("historique_page_resultats");
+    auto f = LanceFenetre();
+    CreeSaison(*f);
+    ASSERT_NE(f->Saison, nullptr);
+    TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
+    c->NbJournee = 1;
+    for (int m = 0; m < 3; ++m)
+        c->CreeMatch(1, c->IdEquipe(2 * m), c->IdEquipe(2 * m + 1), TInfoComp::ScoreVide, TInfoComp::ScoreVide);
+    // stored once before any match was played: no result
+    f->Reponses = {mrYes};
+    Commande(*f, 192);
+    const std::string nom = TraduireFormat(356, {c->Option(8) + 1900, 18});
+    const std::string championnat = f->Saison->Arbre().NomCompletCode(c->CodeChamp);
+    ASSERT_TRUE(Commande(*f, 13));
+    auto* r = dynamic_cast<Tf_Resultats*>(f->Enfant);
+    ASSERT_NE(r, nullptr);
+    const std::pair<const char*, const char*> scores[] = {{"2", "1"}, {"0", "0"}, {"1", "3"}};
+    for (int m = 0; m < 3; ++m)
+        page_essai::Retape(*r, m, scores[m].first, scores[m].second);
+    std::vector<std::string> noms;
+    for (int i = 0; i < 6; ++i)
+        noms.push_back(f->Saison->NomEquipePosition(i));
+    // the three scores in the history file's season
+    auto lit = [&](const TStat& relu) {
+        ASSERT_EQ(relu.NombreSaisons(), 1);
+        for (int m = 0; m < 3; ++m)
+            EXPECT_EQ(relu.Saison(0)->ResultatEquipes(relu.ChercheEquipe(noms[static_cast<size_t>(2 * m)]),
+                                                      relu.ChercheEquipe(noms[static_cast<size_t>(2 * m + 1)])),
+                      std::make_pair(std::atoi(scores[m].first), std::atoi(scores[m].second)))
+                << m;
+    };
+    f->Messages.clear();
+    f->Reponses = {mrYes};
+    Commande(*f, 192);
+    EXPECT_EQ(f->Messages, (std::vector<std::string>{TraduireFormat(6143, {nom, championnat, 18}), Traduire(1616)}));
+    EXPECT_EQ(f->Enfant, r);
+    {
+        TStat relu;
+        ASSERT_TRUE(relu.Charge(f->Stats->Stat(0)->NomFichier));
+        lit(relu);
+    }
+    // added again from another page: now with its results
+    Commande(*f, 162);
+    f->Messages.clear();
+    f->Reponses = {mrYes};
+    Commande(*f, 192);
+    EXPECT_EQ(f->Messages, (std::vector<std::string>{TraduireFormat(5867, {nom, championnat, 18}), Traduire(1616)}));
+    ModifSaison = 0;
+    TermineFenetre(f);
+
+    f = LanceFenetre();
+    ASSERT_EQ(f->Stats->Nombre(), 1);
+    lit(*f->Stats->Stat(0));
+    TermineFenetre(f);
 }

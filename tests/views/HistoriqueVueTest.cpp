@@ -1,6 +1,6 @@
 // The history window on a history file made through the engine: the entry grid
-// (whole scores, headed by the teams, a team's own pair skipped, empty cells keeping what was
-// stored, a file that cannot be written), removing a season, the head-to-head
+// (whole scores, headed by the teams, a team's own pair skipped, an emptied pair no result
+// any more, a file that cannot be written), removing a season, the head-to-head
 // by years and by meetings, the season table and the five standings kinds
 // against values worked out by hand; the teams dialog's count and year check.
 #include <gtest/gtest.h>
@@ -60,6 +60,8 @@ struct THistoriqueEssai
         s->AjouteEquipe(stat->IdEquipe("Alpha"));
         s->EcritResultat(1, 0, 0, 1);
         stat->AjouteSaison(std::move(s));
+        // the file as the window finds it: written already
+        stat->Sauve();
     }
     void Ajoute(int numero, int n, std::initializer_list<TMatch> matchs)
     {
@@ -153,6 +155,29 @@ TEST_F(HistoriqueVue, StandingsOfTheFiveKindsWorkedOutByHand)
     kit::Click(f->rc_General);
     EXPECT_EQ(f->sg_Classement->LitCellule(9, 0), Traduire(47));
     kit::GrabToPng(fenetre.get(), "historique-classement");
+    // every heading whole in its column, in both languages
+    for (const char* langue : {"en", "fr"}) {
+        InstalleTraducteur(std::make_unique<TTraducteur>(
+            MakePath(vues::DossierDonnees(), std::string("texte\\Texte") + langue + ".txt")));
+        for (const Cas& k : cas) {
+            SCOPED_TRACE(std::string(langue) + " " + k.r->Name());
+            kit::Click(k.r);
+            TBitmap mesure(1, 1);
+            mesure.Canvas().Font = f->sg_Classement->Font();
+            mesure.Canvas().Font.SetStyle(fsBold);
+            int largeur = 0;
+            for (int c = 0; c < f->sg_Classement->ColCount(); ++c) {
+                const std::string titre = f->sg_Classement->LitCellule(c, 0);
+                EXPECT_LE(mesure.Canvas().TextWidth(titre) + 4, f->sg_Classement->ColWidths(c)) << titre;
+                largeur += f->sg_Classement->ColWidths(c);
+            }
+            EXPECT_GE(f->sg_Classement->Width(), largeur);
+        }
+        if (std::string(langue) == "en") {
+            kit::Click(f->rc_Defense);
+            kit::GrabToPng(fenetre.get(), "historique-classement-defense-en");
+        }
+    }
 }
 
 TEST_F(HistoriqueVue, SeasonTable)
@@ -267,7 +292,7 @@ TEST_F(HistoriqueVue, EntryGridTypingSavingAndRemoving)
     EXPECT_EQ(Ligne(g, 2), (L{"Bravo", "2", "7", "", "", "10", "0"}));
     // the last row ends on its last opponent: Enter there left the cell as typed
     EXPECT_EQ(g->LitCellule(4, 3), "9");
-    // a cell emptied before saving keeps the stored result
+    // a pair emptied before saving is no result any more
     g->EcritCellule(1, 2, "");
     g->EcritCellule(2, 2, "");
     f->cb_Type->SetItemIndex(2);
@@ -275,7 +300,7 @@ TEST_F(HistoriqueVue, EntryGridTypingSavingAndRemoving)
     EXPECT_EQ(s->SystemePoints, 2);
     EXPECT_EQ(s->Resultat(0, 1), std::make_pair(12, 0));
     EXPECT_EQ(s->Resultat(0, 2), std::make_pair(3, 1));
-    EXPECT_EQ(s->Resultat(1, 0), std::make_pair(1, 1));   // stored before
+    EXPECT_EQ(s->Resultat(1, 0), std::make_pair(255, 255));   // 1-1 stored before
     EXPECT_EQ(s->Resultat(1, 2), std::make_pair(10, 0));
     EXPECT_EQ(s->Resultat(2, 0), std::make_pair(4, 4));
     EXPECT_EQ(s->Resultat(2, 1), std::make_pair(0, 9));
@@ -334,6 +359,93 @@ TEST_F(HistoriqueVue, EntryGridTypingSavingAndRemoving)
     kit::Type(g, "1");
 }
 
+// What is typed over last season's stored Alpha 2-0 Bravo, and the points
+// system chosen, stay with that season whatever the window shows meanwhile
+// (another season, a season added, another page, a deletion answered No)
+// until "Enregistrer"; a pair emptied, even on one side, is no result once
+// written. Each road ends by writing the file and reading it back.
+TEST_F(HistoriqueVue, WhatIsTypedWaitsForEnregistrerOnEveryRoad)
+{
+    auto choisit = [this](int i) {
+        f->cb_Saison3->SetItemIndex(i);
+        f->cb_Saison3->OnChange(f->cb_Saison3);
+    };
+    struct Cas
+    {
+        const char* nom;
+        const char *domicile, *exterieur;   // typed in the pair's two cells, Tab after each
+        int type;                           // points system chosen, -1 none
+        std::function<void()> route;
+        std::pair<int, int> lu;   // Alpha - Bravo read back
+        std::pair<int, int> cellules;   // as stored, each side
+    };
+    const std::pair<int, int> vide{255, 255};
+    const Cas cas[] = {
+        {"another season and back", "5", "4", -1, [&] { choisit(1), choisit(0); }, {5, 4}, {5, 4}},
+        {"a season of another year added",
+         "5", "4", -1,
+         [&] {
+             kit::WhenModal([](TForm* m) {
+                 auto* d = dynamic_cast<Tf_EquipeHistorique*>(m);
+                 ASSERT_NE(d, nullptr);
+                 d->ud_Annee->SetPosition(2099);
+                 kit::Type(d->m_Equipe, "Echo\rFoxtrot");
+                 kit::Click(d->b_Valider);
+             });
+             kit::Click(f->bc_Ajouter);
+             ASSERT_EQ(f->SaisonAffichee()->Saison(), 199);
+             choisit(1);
+         },
+         {5, 4}, {5, 4}},
+        {"the table page and back", "5", "4", -1, [&] { f->AfficheTableau(), f->AfficheSaisie(); }, {5, 4}, {5, 4}},
+        {"Effacer on another season answered No",
+         "5", "4", -1,
+         [&] {
+             choisit(1);
+             kit::WhenModal([](TForm* m) { m->SetModalResult(mrNo); });
+             kit::Click(f->bc_Retirer);
+             choisit(0);
+         },
+         {5, 4}, {5, 4}},
+        {"the points system changed, then another season and back", "5", "4", 3,
+         [&] { choisit(2), choisit(0); }, {5, 4}, {5, 4}},
+        {"the stored result emptied", "\b", "\b", -1, [&] { choisit(1), choisit(0); }, vide, vide},
+        {"its home side emptied", "\b", "", -1, [&] { choisit(1), choisit(0); }, vide, {255, 0}},
+    };
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        // a file as written, its last season shown
+        f->SetHistorique(nullptr, -1, kit::TempDir());
+        h = std::make_unique<THistoriqueEssai>(MakePath(kit::TempDir(), "historique_vue"));
+        f->SetHistorique(&h->stats, 0, kit::TempDir());
+        f->AfficheSaisie();
+        TColorStringGrid* g = f->csg_Saisie;
+        ASSERT_EQ(std::make_pair(g->Col(), g->Row()), std::make_pair(3, 1));
+        ASSERT_EQ(Ligne(g, 1), (L{"Alpha", "", "", "2", "0", "", ""}));
+        for (const char* t : {k.domicile, k.exterieur}) {
+            kit::Type(g, t);
+            kit::PressKey(g, VK_TAB);
+        }
+        if (k.type >= 0)
+            f->cb_Type->SetItemIndex(k.type);
+        k.route();
+        ASSERT_EQ(f->SaisonAffichee(), h->stat->Saison(h->stat->NombreSaisons() == 4 ? 1 : 0));
+        kit::Click(f->bc_Enregistrer);
+        TStat relu;
+        ASSERT_TRUE(relu.Charge(h->stat->NomFichier));
+        const TSaisonStat* s = nullptr;
+        for (int i = 0; i < relu.NombreSaisons(); ++i)
+            if (relu.Saison(i)->Saison() == h->annee - 1)
+                s = relu.Saison(i);
+        ASSERT_NE(s, nullptr);
+        EXPECT_EQ(s->ResultatEquipes(relu.ChercheEquipe("Alpha"), relu.ChercheEquipe("Bravo")), k.lu);
+        EXPECT_EQ(s->Buts(0, 1), k.cellules);
+        EXPECT_EQ(s->Resultat(1, 0), std::make_pair(1, 1));   // Bravo - Alpha as stored
+        EXPECT_EQ(s->SystemePoints, k.type >= 0 ? k.type : 0);
+        EXPECT_FALSE(h->stat->Modifie());
+    }
+}
+
 // "20", Tab, "15" is one score, 20-15; a cell keeps up to three digits of a
 // score the file can hold (0 to 254), Backspace takes the last one back.
 TEST_F(HistoriqueVue, ACellTakesAWholeScore)
@@ -365,6 +477,7 @@ TEST_F(HistoriqueVue, ACellTakesAWholeScore)
 
 TEST_F(HistoriqueVue, ChangingTheChampionshipShowsTheSameModeOnTheOtherFile)
 {
+    DeleteFile(MakePath(kit::TempDir(), "historique_vue/stat9_1.txt"));
     TStat* autre = h->stats.AjouteStat(MakePath(kit::TempDir(), "historique_vue"), 9, 0);
     auto s = std::make_unique<TSaisonStat>(2, 101);
     s->AjouteEquipe(autre->IdEquipe("Zulu"));
@@ -389,6 +502,31 @@ TEST_F(HistoriqueVue, ChangingTheChampionshipShowsTheSameModeOnTheOtherFile)
     EXPECT_EQ(f->Mode(), 1);
     ASSERT_EQ(f->cb_Domicile->Items().Count(), 2);
     EXPECT_EQ(f->cb_Domicile->Items()[0], "Yankee");   // sorted
+    // the other file's season typed in, not written: going back to the first
+    // file asks, and Oui writes it
+    f->AfficheSaisie();
+    kit::Type(f->csg_Saisie, "3");
+    kit::PressKey(f->csg_Saisie, VK_TAB);
+    kit::Type(f->csg_Saisie, "1");
+    std::vector<std::string> textes;
+    kit::WhenModal([](TForm* m) {
+        auto* d = dynamic_cast<Tf_ChoixHistorique*>(m);
+        ASSERT_NE(d, nullptr);
+        d->lb_Choix->SetItemIndex(d->lb_Choix->Items().IndexOfObject(0));
+        d->bc_Choisir->Click();
+    });
+    kit::WhenModal([&](TForm* m) {
+        if (auto* b = dynamic_cast<Tf_MessageUtil*>(m))
+            textes.push_back(b->Label1->Caption());
+        m->SetModalResult(mrYes);
+    });
+    f->mi_ChangeChamp->Click();
+    EXPECT_EQ(textes, (std::vector<std::string>{TraduireFormat(6140, {NomDivisionHistorique(9)})}));
+    EXPECT_EQ(f->Historique(), h->stat);
+    TStat relu;
+    ASSERT_TRUE(relu.Charge(autre->NomFichier));
+    EXPECT_EQ(relu.Saison(0)->ResultatEquipes(relu.ChercheEquipe("Zulu"), relu.ChercheEquipe("Yankee")),
+              std::make_pair(3, 1));
 }
 
 TEST_F(HistoriqueVue, OneTeamSeasonTakesNoResultAgainstItself)
