@@ -32,7 +32,7 @@ Tf_Blasons::Tf_Blasons(TComponent* AOwner) : TBrivantelForm(AOwner)
     tv_Blasons->OnChange = [this](TObject*, TTreeNode* n) { Montre(n); };
     Logo1 = Apercu(this, this, "Logo1", 268, 8, 120, 110);
     bc_Modifier = Bouton(this, this, "bc_Modifier", 396, 8, 116, 964);
-    bc_Choisir = Bouton(this, this, "bc_Choisir", 396, 40, 116, 1251);
+    bc_Choisir = Bouton(this, this, "bc_Choisir", 396, 40, 116, TexteChoisirImage);
     Etiquette(this, this, "Label2", 268, 134, 1632);
     e_Pays = Saisie(this, this, "e_Pays", 268, 152, 244);
     bc_AjoutPays = Bouton(this, this, "bc_AjoutPays", 268, 178, 244, 1231);

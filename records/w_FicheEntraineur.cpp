@@ -43,10 +43,12 @@ Tf_CadrePersonne::Tf_CadrePersonne(TComponent* AOwner) : TPanel(AOwner)
                             {"Label8", 1467, 220, 167}, {"Label9", 1468, 220, 193}};
     for (const Ligne& l : lignes)
         libelles_.push_back(Etiquette(AOwner, this, l.libelle, l.x, l.y, l.texte));
-    e_Nom = Saisie(AOwner, this, "e_Nom", 120, 8, 200);
-    e_Prenom = Saisie(AOwner, this, "e_Prenom", 120, 34, 200);
-    cb_Pays = Combo98(AOwner, this, "cb_Pays", 120, 60, 200);
-    e_Age = Saisie(AOwner, this, "e_Age", 120, 86, 80, 4);
+    // the boxes a space clear of the longest caption of their column
+    e_Nom = Saisie(AOwner, this, "e_Nom", 128, 8, 200);
+    e_Prenom = Saisie(AOwner, this, "e_Prenom", 128, 34, 200);
+    cb_Pays = Combo98(AOwner, this, "cb_Pays", 128, 60, 200);
+    // four digits, or the word for an unknown year whole
+    e_Age = Saisie(AOwner, this, "e_Age", 128, 86, 80, std::max<int>(4, static_cast<int>(Texte(84).size())));
     m_Adresse = new TMemo(AOwner);
     m_Adresse->SetName("m_Adresse");
     m_Adresse->SetBounds(90, 112, 120, 52);
@@ -129,7 +131,7 @@ namespace {
 bool AnneeNaissance(const std::string& texte, uint8_t& octet)
 {
     const std::string t = Trim(texte);
-    // The field is four characters long: it shows the start of "unknown".
+    // The word for an unknown year, or its start (a key typed over it).
     const bool inconnu = !t.empty() && (t[0] < '0' || t[0] > '9') && Texte(84).rfind(t, 0) == 0;
     if (t.empty() || t == "0" || inconnu)
     {

@@ -43,7 +43,7 @@ Tf_ImageManager::Tf_ImageManager(TComponent* AOwner) : TBrivantelForm(AOwner)
     bc_Ajouter = Bouton(this, this, "bc_Ajouter", 238, 156, 194, 932);
     bc_Renommer = Bouton(this, this, "bc_Renommer", 238, 184, 194, 1285);
     bc_Effacer = Bouton(this, this, "bc_Effacer", 238, 212, 194, 1070);
-    bc_Choisir = Bouton(this, this, "bc_Choisir", 238, 247, 194, 1251);
+    bc_Choisir = Bouton(this, this, "bc_Choisir", 238, 247, 194, TexteChoisirImage);
     bc_Ajouter->OnClick = [this](TObject* s) { bc_AjouterClick(s); };
     bc_Renommer->OnClick = [this](TObject* s) { bc_RenommerClick(s); };
     bc_Effacer->OnClick = [this](TObject* s) { bc_EffacerClick(s); };

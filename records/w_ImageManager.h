@@ -42,6 +42,9 @@ private:
     int32_t choisi_ = 0;
 };
 
+// The caption of the crest and photo dialogs' button that gives the picture
+// selected ("Choisir"), beside the buttons that add to the catalogue.
+constexpr int TexteChoisirImage = 3603;
 // The filter of the crest and photo file choices.
 std::string FiltreImages();
 // The file choice of a crest or photo ("Opd_Image"), owned by owner.

@@ -9,6 +9,7 @@
 #include "model/Ages.h"
 #include "model/Championnat.h"
 #include "model/Saison.h"
+#include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Forms.h"
 #include "platform/gui/StdCtrls.h"
@@ -30,6 +31,10 @@ using vues::Texte;
 using namespace divers;
 
 namespace {
+
+// A factor's row and its weight on the page's heading: %s the row, %d the
+// weight in percent.
+constexpr int TexteFacteur = 6124;
 
 // The team's played matches from the last played matchday back: (side, own
 // score, other score), at most n, only on side `cote` unless it is -1.
@@ -347,9 +352,36 @@ void Tf_Prevision::bc_VoirClick(TObject*)
         fiche_->Show();
 }
 
-void Tf_Prevision::Imprime() { sg_Classement->Imprime(EnTete()); }
+TEnTeteHTML Tf_Prevision::EnTeteVue() const
+{
+    std::vector<std::string> lignes = {
+        vues::TitreChoix(vues::TitreCommande(*this, Texte(1046, "Pronostics")), {Label7->Caption()}, 0, 0)};
+    // Each factor that differs from the defaults: "Forme générale sur les 3
+    // derniers matchs : 50 %".
+    const TFacteurs defaut;
+    const struct
+    {
+        const TUpDown *poids, *nombre;
+        int avant, apres, defautPoids, defautNombre;
+    } facteurs[] = {
+        {ud_PourcForme, ud_nMatchForme, 1053, 1054, defaut.PoidsForme, defaut.NbForme},
+        {ud_PourcPerf, ud_nbrenc, 1055, 1056, defaut.PoidsLieu, defaut.NbLieu},
+        {ud_PourcHist, ud_nRenc, 1057, 1058, defaut.PoidsHistoire, defaut.Saisons},
+    };
+    for (const auto& f : facteurs)
+        if (f.poids->Position() != f.defautPoids || f.nombre->Position() != f.defautNombre)
+            lignes.push_back(TraduireFormat(TexteFacteur, {Trim(Texte(f.avant)) + " " + IntToStr(f.nombre->Position()) +
+                                                               " " + Trim(Texte(f.apres)),
+                                                           f.poids->Position()}));
+    return EnTete(lignes);
+}
 
-void Tf_Prevision::EnregistreHTML(const std::string& nomFichier) { sg_Classement->EnregistreHTML(nomFichier, true, EnTete()); }
+void Tf_Prevision::Imprime() { sg_Classement->Imprime(EnTeteVue()); }
+
+void Tf_Prevision::EnregistreHTML(const std::string& nomFichier)
+{
+    sg_Classement->EnregistreHTML(nomFichier, true, EnTeteVue());
+}
 
 void Tf_Prevision::ExecuteFonction(const std::string& Nom, const TStringList& Parametres, std::string& Resultat,
                                    const TCouleurElement& couleurs, const std::string& Pages, TSaison* saison)

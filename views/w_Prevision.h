@@ -76,6 +76,9 @@ public:
 
 private:
     void Ecrit();
+    // The page's heading: the forecast named with its matchday, and each
+    // factor whose weight or count is not the default, as its row reads.
+    TEnTeteHTML EnTeteVue() const;
     TStat* historique_ = nullptr;
     std::string cheminIni_;
     // The matchday forecast: the view's own, the championship's current

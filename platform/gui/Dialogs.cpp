@@ -9,7 +9,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFontDialog>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
@@ -505,12 +508,31 @@ public:
 private:
     const TOpenDialog& d_;
 };
+
+// The sizes and dates of the files in the interface's language: Qt's model
+// writes them in the machine's, whatever language the program speaks.
+class ColonnesLangue : public QIdentityProxyModel
+{
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        const auto* fs = qobject_cast<const QFileSystemModel*>(sourceModel());
+        if (!fs || role != Qt::DisplayRole || (index.column() != 1 && index.column() != 3))
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex source = mapToSource(index);
+        if (index.column() == 3)
+            return QLocale().toString(fs->lastModified(source), QLocale::ShortFormat);
+        return fs->isDir(source) ? QString() : QLocale().formattedDataSize(fs->size(source));
+    }
+};
 }  // namespace
 
 bool TOpenDialog::DoExecute()
 {
     FileDialog dlg(DialogParent(), AnsiToQString(Title), *this);
     dlg.setOption(QFileDialog::DontUseNativeDialog, true);
+    dlg.setProxyModel(new ColonnesLangue(&dlg));
     dlg.setAcceptMode(IsSaveDialog() ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     if (IsSaveDialog())
         dlg.setFileMode(QFileDialog::AnyFile);

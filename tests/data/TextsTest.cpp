@@ -1,9 +1,11 @@
 // The language files against the list of text ids the program uses: every id
 // has a text in both languages, and every formatted text formats with the
 // arguments its callers give.
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <set>
+#include <vector>
 
 #include "DataFolder.h"
 #include "model/oTraducteur.h"
@@ -517,4 +519,37 @@ TEST_F(Texts, PlacesReadAsOrdinals)
             EXPECT_EQ(TraduireRang(p.rang), lang == std::string("fr") ? p.fr : p.en) << lang << " " << p.rang;
     }
     InstalleTraducteur(nullptr);
+}
+
+// A message that sends the user elsewhere names the road as its captions
+// read, each quoted as its language quotes (a blank inside the French
+// guillemets, breaking or not).
+TEST_F(Texts, MessagesNameTheirRoadAsItsCaptionsRead)
+{
+    const struct
+    {
+        int id;
+        std::vector<int> legendes;   // menu entries and buttons, in order
+    } messages[] = {
+        {289, {872, 883}},    // no play-off: the composition's "add a play-off"
+        {5370, {872, 3902}},  {5787, {872, 3902}}, {5910, {872, 3902}}, {5911, {872, 3902}},
+        {5918, {10, 902}},    {5919, {10, 902}},   {5960, {10, 902}},   {5962, {10, 902}},
+    };
+    for (const char* lang : kLanguages) {
+        TTraducteur t(LanguageFile(lang));
+        ASSERT_TRUE(t.Charge());
+        const bool fr = lang == std::string("fr");
+        for (const auto& m : messages) {
+            std::string texte = t.Traduire(m.id);
+            std::replace(texte.begin(), texte.end(), '\xA0', ' ');
+            size_t depuis = 0;
+            for (const int l : m.legendes) {
+                const std::string cite = fr ? "\xAB " + t.Traduire(l) + " \xBB" : "\"" + t.Traduire(l) + "\"";
+                const size_t ou = texte.find(cite, depuis);
+                EXPECT_NE(ou, std::string::npos) << lang << " " << m.id << ": " << Cp1252ToUtf8(texte) << " lacks "
+                                                 << Cp1252ToUtf8(cite);
+                depuis = ou == std::string::npos ? depuis : ou + cite.size();
+            }
+        }
+    }
 }

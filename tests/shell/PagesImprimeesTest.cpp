@@ -4,11 +4,12 @@
 // command it prints and the file stays small; every view that offers HTML
 // writes a page whose title names it; each choice of a window that changes
 // its figures (a range of matchdays, the championships counted, a venue, a
-// run, the teams compared), made in the window, is named on the page printed
-// and written after it; the matchday pages walked down from the detailed text
-// each print. In the four sports and both languages, over a season whose
-// played matchday is shown and one of whose teams has a long name. The cases
-// met in the printouts are rows checked on the way.
+// run, the teams compared, the forecast's matchday and factors), made in the
+// window, is named on the page printed and written after it; the matchday
+// pages walked down from the detailed text each print. In the four sports
+// and both languages, over a season whose played matchday is shown and one of
+// whose teams has a long name. The cases met in the printouts are rows
+// checked on the way.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,6 +26,7 @@
 
 #include "model/Championnat.h"
 #include "model/Utilities.h"
+#include "platform/gui/ComCtrls.h"
 #include "platform/gui/Dialogs.h"
 #include "platform/gui/Printers.h"
 #include "results/w_Resultats.h"
@@ -46,6 +48,7 @@
 #include "views/w_DiversStat.h"
 #include "views/w_InfoEquipes.h"
 #include "views/w_InfoGeneral.h"
+#include "views/w_Prevision.h"
 #include "views/w_StatEquipe.h"
 #include "views/w_Statistique.h"
 #include "records/w_Effectifs.h"
@@ -406,9 +409,10 @@ const std::vector<TCas>& Cas()
         // substitutions, the player and referee rankings, the team sheet, the
         // statistics and the comparison's curves; the venue and the run of
         // the runs of minutes; the venue of the team's situations and
-        // frequent scores and of the statistics; the teams compared
+        // frequent scores and of the statistics; the teams compared; the
+        // forecast's matchday and factors
         for (const int commande : {40, 41, 135, 136, 217, 218, 66, 67, 74, 85, 89, 239, 116, 246, 121, 122, 124, 125,
-                                   129, 130, 221, 153, 154, 158, 159, 160})
+                                   129, 130, 221, 153, 154, 158, 159, 160, 20})
             c.push_back({"every choice of the window named on its printed and written page", {0, 1, 2, 3}, commande,
                          [](const TVue& v, const auto&) { return ChoixNommes(v); }, false});
         // the distribution of one matchday's goals (tries): its page names
@@ -779,6 +783,27 @@ TEST_P(PagesImprimees, EveryPrintedPageHoldsTheWindowsCellsWholeAndApart)
                 }
                 kit::Click(l[0]);
             }
+        // the forecast's matchday moved on by its slider, then a factor's
+        // weight and count taken off their defaults by their arrows
+        if (auto* p = dynamic_cast<Tf_Prevision*>(f->Enfant); p && (v.impression || v.html)) {
+            grille = p->sg_Classement;
+            const int journee = p->TrackBar1->Position();
+            for (const int j : {journee, journee + 1}) {
+                p->TrackBar1->SetPosition(j);
+                kit::Process();
+                choisit(Cp1252ToUtf8(p->Label7->Caption()), Mots(p->Label7->Caption()), 0);
+            }
+            p->ud_PourcForme->ClickButton(btNext);
+            p->ud_nMatchForme->ClickButton(btPrev);
+            kit::Click(p->bc_Visualiser);
+            std::vector<std::string> voulus = Mots(p->Label7->Caption());
+            for (const int n : {p->ud_PourcForme->Position(), p->ud_nMatchForme->Position()})
+                voulus.push_back(std::to_string(n));
+            choisit("factors", voulus, 0);
+            p->ud_PourcForme->ClickButton(btPrev);
+            p->ud_nMatchForme->ClickButton(btNext);
+            p->TrackBar1->SetPosition(journee);
+        }
         // the teams compared, each named beside its curve
         if (comparaison && cadre && v.html && comparaison->Boites().size() >= 3) {
             std::vector<std::string> noms;

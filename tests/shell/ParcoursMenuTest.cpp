@@ -12,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QLocale>
+#include <QWidget>
+
 #include "files/TraiteurFichier.h"
 #include "files/w_ChoixLogiciel.h"
 #include "model/Championnat.h"
@@ -426,9 +429,27 @@ INSTANTIATE_TEST_SUITE_P(Sports, Parcours, ::testing::Values(0, 1, 2, 3));
 
 namespace {
 
+// The widgets of a window that speak another language than the interface's
+// (a calendar's month names, a date box's), by class and name.
+std::set<std::string> AutreLangue(TControl* c, const std::string& langue)
+{
+    std::set<std::string> vus;
+    QWidget* w = c ? c->Widget() : nullptr;
+    if (!w)
+        return vus;
+    QList<QWidget*> widgets = w->findChildren<QWidget*>();
+    widgets.append(w);
+    for (const QWidget* x : widgets)
+        if (x->locale().language() != QLocale(QString::fromStdString(langue)).language())
+            vus.insert(std::string(x->metaObject()->className()) + " " + x->objectName().toStdString() + ": " +
+                       x->locale().name().toStdString());
+    return vus;
+}
+
 // Every window of the tree and every dialog met on the way shows its
-// captions whole, none over another; in English, none of them nor any menu
-// shows a text that only the French language file holds.
+// captions whole, none over another, in the interface's language whatever
+// the machine's; in English, none of them nor any menu shows a text that only
+// the French language file holds.
 void ParcourtEnLangue(int sport, const std::string& langue)
 {
     const bool anglais = langue == "en";
@@ -504,6 +525,7 @@ void ParcourtEnLangue(int sport, const std::string& langue)
         }
         EXPECT_TRUE(rognes.empty()) << "command " << c << ", cut or overlapping: "
                                     << ::testing::PrintToString(rognes);
+        EXPECT_EQ(AutreLangue(f->Enfant, langue), std::set<std::string>{}) << "command " << c;
         // The dialogs opened from inside the view, once for each kind of view.
         if (f->Enfant && Attendu(c).Genre == gVue && classesVues.insert(Classe(f->Enfant)).second)
             DialoguesInternes(*f, releve);
