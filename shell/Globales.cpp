@@ -11,6 +11,7 @@ std::string& Dossier()
     static std::string dossier = ProgramDir();
     return dossier;
 }
+bool donne = false;   // another folder than the executable's
 }  // namespace
 
 const std::string& RepertoireProgramme() { return Dossier(); }
@@ -18,6 +19,7 @@ const std::string& RepertoireProgramme() { return Dossier(); }
 void SetRepertoireProgramme(const std::string& dossier)
 {
     Dossier() = IncludeTrailingPathDelimiter(dossier);
+    donne = true;
 }
 
-std::string RepertoireEcriture() { return WritableDir(RepertoireProgramme()); }
+std::string RepertoireEcriture() { return donne ? WritableDir(RepertoireProgramme()) : WritableDir(); }

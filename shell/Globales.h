@@ -11,7 +11,9 @@ void SetRepertoireProgramme(const std::string& dossier);
 
 // The folder where the program writes its settings and reports: the program
 // folder when it is writable, else the user's configuration folder
-// ($XDG_CONFIG_HOME/brivantel/, or ~/.config/brivantel/), created on demand.
+// ($XDG_CONFIG_HOME/brivantel/, or ~/.config/brivantel/), created on demand
+// (WritableDir(), which a test process may have given a folder of its own,
+// unless the program folder was set).
 std::string RepertoireEcriture();
 
 // The open season file, empty when none.

@@ -776,8 +776,25 @@ std::string ProgramDir()
     return ExtractFilePath(ProgramFile());
 }
 
+namespace {
+std::string& DossierEcritureDonne()
+{
+    static std::string dossier;
+    return dossier;
+}
+}  // namespace
+
+void SetWritableDir(const std::string& dir)
+{
+    DossierEcritureDonne() = dir.empty() ? std::string() : IncludeTrailingPathDelimiter(dir);
+}
+
 std::string WritableDir()
 {
+    if (const std::string& donne = DossierEcritureDonne(); !donne.empty()) {
+        ForceDirectories(donne);
+        return donne;
+    }
     return WritableDir(ProgramDir());
 }
 

@@ -94,8 +94,12 @@ std::string GetTempFileName(std::string_view prefix);   // creates it empty
 std::string ProgramFile();                // the running executable
 std::string ProgramDir();                 // its folder, with a trailing separator
 // Where the program writes: ProgramDir() when writable, else the user's
-// configuration folder (~/.config/brivantel/), created on demand.
+// configuration folder (~/.config/brivantel/), created on demand; the
+// folder SetWritableDir gave instead, once given.
 std::string WritableDir();
+// Gives the process another folder to write in than its program's (each
+// test process its own); empty gives back the program's. Created on demand.
+void SetWritableDir(const std::string& dir);
 // The same with programDir standing for ProgramDir().
 std::string WritableDir(const std::string& programDir);
 

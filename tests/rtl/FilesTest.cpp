@@ -196,6 +196,17 @@ TEST(Files, ProgramAndWellKnownFolders)
     EXPECT_EQ(ProgramDir(), ExtractFilePath(ProgramFile()));
     EXPECT_EQ(ProgramDir().back(), '/');
     EXPECT_TRUE(DirectoryExists(WritableDir()));
+    // a test process writes in a folder of its own, not beside the program
+    // the test executables share
+    const std::string propre = WritableDir();
+    EXPECT_NE(propre, ProgramDir());
+    EXPECT_EQ(propre.rfind(GetTempDir(), 0), 0u) << propre;
+    SetWritableDir(GetTempDir() + "ailleurs/dedans");
+    EXPECT_EQ(WritableDir(), GetTempDir() + "ailleurs/dedans/");
+    EXPECT_TRUE(DirectoryExists(GetTempDir() + "ailleurs/dedans"));
+    SetWritableDir("");
+    EXPECT_EQ(WritableDir(), WritableDir(ProgramDir()));
+    SetWritableDir(propre);
     EXPECT_EQ(GetTempDir().back(), '/');
     const std::string t = GetTempFileName("bzt");
     EXPECT_TRUE(FileExists(t));

@@ -951,7 +951,7 @@ const TGeste gestes[] = {
          auto* v = dynamic_cast<Tf_Resultats*>(r.f.Enfant);
          EXPECT_TRUE(v && v->NbLignes() == 3);
          if (v && v->NbLignes() == 3) {
-             // from Lens - Metz (1-1, 4-5) to Lille - Nancy, 2-0 retyped 7-0
+             // from Lens - Metz (1-1, 4-5) to Lille - Nancy, 2-1 retyped 7-1
              TEditRond* premiere = v->Ligne(0).ScoreDomicile;
              kit::Click(premiere, 3, premiere->Height() / 2);
              kit::PressKey(nullptr, VK_TAB);
@@ -973,7 +973,7 @@ const TGeste gestes[] = {
          TSaisonComplete c(s.Sport());
          c.saison->SetChampionnatCourant(c.coupe);
          TDonneesChampionnat& coupe = *c.coupe;
-         EXPECT_TRUE(ChangeCoupe(coupe, ChangementScore(coupe, 1, 1, 7, 0), nullptr).Faite);
+         EXPECT_TRUE(ChangeCoupe(coupe, ChangementScore(coupe, 1, 1, 7, 1), nullptr).Faite);
          EXPECT_TRUE(SansDate(Document(s)) == SansDate(Document(*c.saison)))
              << Ecart(SansDate(Document(s)), SansDate(Document(*c.saison)));
      }},

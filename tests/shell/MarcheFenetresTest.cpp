@@ -84,6 +84,11 @@ const std::vector<std::string> epingles = {
     "command 13 > Tf_Resultats/TEditRond#2 tape \"7\"",
     // a new coach from the club card, validated with no name
     "command 131 > Tf_FicheClub/PageControl1 page[1], b_CreeEntr clic",
+    // the club card cancelled once its coach's card, or its crest dialog
+    // (another crest chosen), was validated: nothing stays but the coach's card
+    "command 131 > Tf_FicheClub/PageControl1 page[1], cb_Entraineur choix[1] > "
+    "Tf_FicheClub/PageControl1 page[1], b_FicheEntr clic > Tf_FicheClub/b_Annuler clic",
+    "command 131 > Tf_FicheClub/bc_changeLogo clic > Tf_FicheClub/b_Annuler clic",
     // a statistics name picked on a player's card: read back as entered
     "command 147 > Tf_Effectifs/sg_TableauEquipe double-clic[0,1] > Tf_FicheJoueur*/pc_FicheJoueur page[2], "
     "b_ChoixChampStat clic > Tf_ChoixNoeud/lb_Texte double-clic[0]",
@@ -217,6 +222,9 @@ void Marche(const marche::TParcours& p, const std::string& langue, int champ)
         if (k.Id == 2)
             k.Nom = "Zelvor liste", k.NomCourt = "ZL";
     ASSERT_TRUE(EcritCategories(MakePath(dir, "categories.xml"), categories));
+    // the crest catalogue beside the program, for the crest dialog to choose from
+    std::filesystem::copy(MakePath(DossierDonnees(), "blasons"), MakePath(dir, "blasons"),
+                          std::filesystem::copy_options::recursive);
     auto saison = SaisonMarche(p.sport);
     ForceDirectories(MakePath(dir, "stats"));
     const std::string histo = EcritHistorique(MakePath(dir, "stats"), *saison);

@@ -869,14 +869,13 @@ struct TResultat
 };
 
 // The strict rule on windows left without validating (TMarcheur::Modale):
-// a window validated, and one left.
+// a window validated (or a button of a window with no button to cancel,
+// which applies at once), and one left.
 struct TValidee
 {
-    std::string ouverture;          // the document when it showed
     bool carte = false;             // a card of its own record
-    std::set<int> ancetres;         // the windows open when it was validated
-    std::set<TLigneEcart> lignes;   // what it wrote, once seen
-    bool vue = false;
+    std::set<int> ancetres;         // the windows open around it then
+    std::set<TLigneEcart> lignes;   // what changed while it was shown (while the button ran)
 };
 struct TLaissee
 {
@@ -1084,7 +1083,6 @@ private:
     int compteFenetres_ = 0;
     std::vector<TValidee> validees_;
     std::vector<TLaissee> laissees_;
-    std::set<TLigneEcart> appliques_;
     std::string ecartStrict_, maniere_;
     int maniereForcee_ = -1;    // the witness of a window left after its gestures: leave it so
     std::string temoinClasse_;  // (the window of that class the last step opens)
@@ -1357,7 +1355,8 @@ private:
             else
                 continue;
             if (ok ? (resultat == mrOk || nom == "b_Valider" || nom == "bc_Valider" || nom == "bc_Terminer" ||
-                      nom == "b_Ok" || nom == "bc_Ok" || (defaut && resultat != mrCancel))
+                      nom == "b_Ok" || nom == "bc_Ok" || (nom == "bc_Choisir" && Trouve(m, "tv_Blasons")) ||
+                      (defaut && resultat != mrCancel))
                    : (resultat == mrCancel || annule || nom == "b_Annuler" || nom == "bc_Annuler"))
                 return c.c;
         }
@@ -1375,6 +1374,16 @@ private:
     {
         if (valider)
             if (TControl* b = BoutonFin(m, true)) {
+                // the crest dialog chooses another crest than the one it shows
+                if (auto* t = dynamic_cast<TTreeView*>(Trouve(m, "tv_Blasons")); t && b->Name() == "bc_Choisir")
+                    for (int i = t->Items().Count() - 1; i >= 0; --i)
+                        if (t->Items()[i] != t->Selected()) {
+                            TGeste g;
+                            g.chemin = "tv_Blasons", g.action = act::Clic, g.a = i;
+                            n_->groupes.emplace_back();
+                            JoueGeste(m, g, n_->groupes.back());
+                            break;
+                        }
                 kit::Click(b);
                 maniere_ = "validated";
                 if (m->ModalResult() != mrNone)
@@ -1408,9 +1417,12 @@ private:
     // record from it (a coach card validated from the club card), what a
     // window validated before it or beside it, and what the buttons of a
     // window with no button to cancel did at once (they apply: the rename
-    // dialogs, quick squad entry). A picker or sub-dialog validated (a crest,
-    // a career line, a championship picked) is the window's own editing: its
-    // Cancel takes it back.
+    // dialogs, quick squad entry), each only with what changed while that
+    // window showed or that button ran (what the window left writes once a
+    // card it opened returned is its own). A picker or sub-dialog validated
+    // (a crest, a career line, a championship picked) is the window's own
+    // editing: its Cancel takes it back, as it takes back what the buttons
+    // of a window opened from it applied.
     //
     // A window that a gesture of no act opened (a box typed and left, a
     // click on a row: a shoot-out asked as a score is typed) follows what
@@ -1443,30 +1455,25 @@ private:
         etapeGeste_[k] = etape;
     }
 
-    // What the validated windows wrote, seen in the document as it is now.
-    void Constate(const std::string& doc)
+    // What changed from avant to now, credited to a window validated, or to
+    // a button that applies at once, with the windows open around it: what
+    // its opener writes once it returned is the opener's.
+    void Credite(const std::string& avant, bool carte)
     {
-        for (TValidee& v : validees_)
-            if (!v.vue) {
-                v.vue = true;
-                if (!doc.empty() && !v.ouverture.empty())
-                    for (const TLigneEcart& l : LignesEcart(v.ouverture, doc))
-                        v.lignes.insert(l);
-            }
+        TValidee v{carte, {pile_.begin(), pile_.end()}, {}};
+        if (const std::string doc = Brut(); !doc.empty() && !avant.empty())
+            for (const TLigneEcart& l : LignesEcart(avant, doc))
+                v.lignes.insert(l);
+        validees_.push_back(std::move(v));
     }
 
     // The gesture at that depth is over: the windows it opened and that were
     // left without validating are judged.
     void Verifie(int niveau)
     {
-        const bool attente = std::any_of(laissees_.begin(), laissees_.end(),
-                                         [&](const TLaissee& l) { return l.niveau >= niveau; });
-        const bool nonVues =
-            std::any_of(validees_.begin(), validees_.end(), [](const TValidee& v) { return !v.vue; });
-        if (!attente && !nonVues)
+        if (std::none_of(laissees_.begin(), laissees_.end(), [&](const TLaissee& l) { return l.niveau >= niveau; }))
             return;
         const std::string doc = Brut();
-        Constate(doc);
         for (auto it = laissees_.begin(); it != laissees_.end();) {
             if (it->niveau < niveau) {
                 ++it;
@@ -1474,7 +1481,7 @@ private:
             }
             if (ecartStrict_.empty() && !doc.empty() && !it->base.empty())
                 for (const TLigneEcart& l : LignesEcart(it->base, doc)) {
-                    bool tient = appliques_.count(l) > 0;
+                    bool tient = false;
                     for (const TValidee& v : validees_)
                         tient = tient || ((v.carte || !v.ancetres.count(it->id)) && v.lignes.count(l));
                     if (!tient) {
@@ -1512,8 +1519,7 @@ private:
         n_->groupes.push_back(Sujet(m));
         // where the strict rule starts from
         const int id = ++compteFenetres_;
-        std::string ouverture = Brut();
-        Constate(ouverture);
+        const std::string ouverture = Brut();
         const size_t k = static_cast<size_t>(niveau);
         const bool agit = k < agitGeste_.size() && agitGeste_[k];
         const int etapeOuvrante = k < etapeGeste_.size() ? etapeGeste_[k] : -1;
@@ -1546,10 +1552,14 @@ private:
                 if (dernier && m->ModalResult() == mrOk)
                     valideParGeste_ = true;
                 Verifie(profondeur_);
-                // a button of a window with no button to cancel applies at once
-                if (!annulable && e.geste.Agit())
-                    for (const TLigneEcart& l : LignesEcart(avantGeste_[static_cast<size_t>(profondeur_)], Brut()))
-                        appliques_.insert(l);
+                // a button of a window with no button to cancel applies at
+                // once: for that window, and for those beside it (not for
+                // the windows it was opened from)
+                if (!annulable && e.geste.Agit()) {
+                    pile_.pop_back();
+                    Credite(avantGeste_[static_cast<size_t>(profondeur_)], false);
+                    pile_.push_back(id);
+                }
                 maniere_ = e.geste.Libelle();
             }
             if (curseur_ < plan_.size() && Meme(plan_[curseur_].fenetre, classe) && r_->joue)
@@ -1622,7 +1632,7 @@ private:
             }
         }
         else
-            validees_.push_back({std::move(ouverture), Carte(classe), {pile_.begin(), pile_.end()}, {}, false});
+            Credite(ouverture, Carte(classe));
         --profondeur_;
     }
 
@@ -1652,7 +1662,7 @@ private:
         const TSaison* saison = f_.Saison.get();
         saisonChemin_ = saison;
         avantGeste_.clear(), agitGeste_.clear(), etapeGeste_.clear(), pile_.clear(), validees_.clear();
-        laissees_.clear(), appliques_.clear(), ecartStrict_.clear();
+        laissees_.clear(), ecartStrict_.clear();
         Debut(0, true, -1, vierge_);
         if (const TDonneesChampionnat* c = f_.Saison->ChampionnatCourant())
             n.champs.insert(c->CodeChamp);

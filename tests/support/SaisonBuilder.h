@@ -318,9 +318,10 @@ struct TSaisonComplete
         c->AjouteEntreeMatchSuivant(0x0102);
         c->AjouteEntreeMatchSuivant(0x0301);
         c->PetiteFinale = true;
-        // Round 1 holds three matches for a round record of two.
+        // Round 1 holds three matches for a round record of two; the second
+        // one's sheet holds a scorer on each side, as its score.
         c->CreeMatch(1, 0, 4, 1, 1);
-        c->CreeMatch(1, 1, 5, 2, 0);
+        c->CreeMatch(1, 1, 5, 2, 1);
         c->CreeMatch(1, 2, 6, 65535, 65535);
         c->AjoutePenalty(1, 0, 4, 4, 5);
         c->SetQualifieMatch(1, 0, 4, true);

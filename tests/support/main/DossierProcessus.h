@@ -5,6 +5,12 @@
 // std::filesystem::temp_directory_path, Qt's runtime folder) may be shared.
 // The folder is created under the temporary folder the process was given, named
 // after the process, and removed with what it holds when the process ends.
+//
+// What the program writes beside itself (its settings, stats/, pict/, the
+// pages' pictures in Temp/) goes to a folder of the process too, "ecriture/"
+// in it: the test executables share one folder, and the tests of one of them
+// print the same pages at the same time. The data the program reads beside
+// itself is read where it was.
 #pragma once
 
 #include <unistd.h>
@@ -13,6 +19,8 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
+
+#include "platform/rtl/Files.h"
 
 namespace essai_processus {
 
@@ -30,7 +38,8 @@ inline void Supprime()
     std::filesystem::remove_all(Dossier(), e);
 }
 
-// TMPDIR (and XDG_RUNTIME_DIR when unset) become a new folder of this process.
+// TMPDIR (and XDG_RUNTIME_DIR when unset) become a new folder of this process,
+// and the program writes in its "ecriture/".
 inline void DossierTemporaireDuProcessus()
 {
     if (!Dossier().empty())
@@ -46,6 +55,7 @@ inline void DossierTemporaireDuProcessus()
     Dossier() = modele;
     ::setenv("TMPDIR", modele.c_str(), 1);
     ::setenv("XDG_RUNTIME_DIR", modele.c_str(), 0);
+    SetWritableDir(modele + "/ecriture/");
     std::atexit(Supprime);
 }
 
