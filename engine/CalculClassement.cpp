@@ -203,6 +203,8 @@ int TCalculClassement::Calcule(int type, int premiere, int derniere, const std::
 {
     nbLignes_ = n_;
     typeCourant_ = type;
+    premiereCalcul_ = premiere;
+    derniereCalcul_ = derniere;
     if (groupes_.empty())
         return nbLignes_;
     if (reset)
@@ -278,7 +280,7 @@ int TCalculClassement::Calcule(int type, int premiere, int derniere, const std::
         RankDiscipline();
         break;
     case 8:
-        TotauxAffluence();
+        TotauxAffluence(premiere, derniere);
         break;
     case 30:
     case 31:
@@ -308,7 +310,7 @@ int TCalculClassement::Calcule(int type, int premiere, int derniere, const std::
         if (type >= 50 && type <= 78) {
             for (int g = 0; g < NbGroupes(); ++g) {
                 championnat_ = groupes_[static_cast<size_t>(g)];
-                TotauxStatistiques(g, type);
+                TotauxStatistiques(g, type, premiere, derniere);
             }
             RankByStatistic(6, 7, type);
         } else if (type >= 100 && type <= 114) {

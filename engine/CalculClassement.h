@@ -191,9 +191,9 @@ private:
     void PointsPerdus();
 
     // ---- other kinds (CalculClassement_Types.cpp) ----
-    void TotauxStatistiques(int g, int code);
+    void TotauxStatistiques(int g, int code, int premiere, int derniere);
     void TotauxDiscipline(int g, int premiere, int derniere);
-    void TotauxAffluence();
+    void TotauxAffluence(int premiere, int derniere);
     void TotauxForme(int g, int type, int premiere, int derniere);
     void TotauxAges(int g);
 
@@ -226,6 +226,10 @@ private:
     int n_ = 0;
     int nbLignes_ = 0;
     int typeCourant_ = 0;
+    // The matchdays of the table being computed (premiere 0: all): row field
+    // 4 holds the matches each team played in them.
+    int premiereCalcul_ = 0;
+    int derniereCalcul_ = 0;
     // First matchday of what the home/away record holds (0 when empty): a
     // range that adds onto the record is counted from there for the scoring
     // records and the head-to-head sub-tables.

@@ -307,7 +307,9 @@ void TCalculClassement::RankByStatistic(int champ, int second, int code)
             Ligne(i, 3) = Total(i, second);
         const int id = IdEquipePosition(i);
         Ligne(i, 14) = Mot(id);
-        Ligne(i, 4) = Mot(groupes_[static_cast<size_t>(groupeDe_[static_cast<size_t>(i)])]->NbMatchsJoues(id));
+        const TDonneesChampionnat& c = *groupes_[static_cast<size_t>(groupeDe_[static_cast<size_t>(i)])];
+        Ligne(i, 4) = Mot(premiereCalcul_ == 0 ? c.NbMatchsJoues(id)
+                                               : c.NbMatchsJoues(id, premiereCalcul_, derniereCalcul_));
     }
     MergeSameTeam();
     if (code >= 50 && code <= 78)

@@ -41,7 +41,7 @@ void CodesStatistique(int code, const TDonneesChampionnatStat& c, int& premier, 
 
 }  // namespace
 
-void TCalculClassement::TotauxStatistiques(int g, int code)
+void TCalculClassement::TotauxStatistiques(int g, int code, int premiere, int derniere)
 {
     TDonneesChampionnat& c = *groupes_[static_cast<size_t>(g)];
     const int o = decalages_[static_cast<size_t>(g)];
@@ -67,7 +67,10 @@ void TCalculClassement::TotauxStatistiques(int g, int code)
                 Total(o + s, champ) = Mot(Total(o + s, champ) + d->Mot());
         }
     };
-    for (int m = 1; m <= c.NbJour(); ++m) {
+    // the matchdays of the range, as the matches they are divided by
+    const int debut = premiere == 0 ? 1 : std::max(premiere, 1);
+    const int fin = premiere == 0 ? c.NbJour() : std::min(derniere, c.NbJour());
+    for (int m = debut; m <= fin; ++m) {
         somme(premier, 6, m);
         somme(second, 7, m);
     }
@@ -107,14 +110,17 @@ void TCalculClassement::TotauxDiscipline(int g, int premiere, int derniere)
     }
 }
 
-void TCalculClassement::TotauxAffluence()
+void TCalculClassement::TotauxAffluence(int premiere, int derniere)
 {
     std::vector<TAffluence> affluences(static_cast<size_t>(n_));
     for (int g = 0; g < NbGroupes(); ++g) {
         TDonneesChampionnat& c = *groupes_[static_cast<size_t>(g)];
         championnat_ = &c;
         const int o = decalages_[static_cast<size_t>(g)];
-        for (int m = 1; m <= c.NbJour(); ++m)
+        // the home matches of the range: a team without one has no average
+        const int debut = premiere == 0 ? 1 : std::max(premiere, 1);
+        const int fin = premiere == 0 ? c.NbJour() : std::min(derniere, c.NbJour());
+        for (int m = debut; m <= fin; ++m)
             for (int k = 1; k <= c.NbMatchJournee(m); ++k) {
                 const int32_t affluence = c.AffluenceMatch(m, k);
                 if (affluence <= 0)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <unordered_map>
 
 #include "model/Championnat.h"
 #include "model/ChampionnatStat.h"
@@ -367,9 +368,18 @@ std::vector<TCompteurJoueur> TClassJoueur::TotauxJoueurs(TSaison& saison, int eq
             else if (cs)
                 CompteStat(*cs, n, type, equipe, compteurs, saison);
         }
-        if (type >= 14 && !MeilleurMatch(type) && !Pourcentage(type))
+        // An average per match divides by the matches the player played in
+        // the matchdays counted, not in the whole championship.
+        if (type >= 14 && !MeilleurMatch(type) && !Pourcentage(type) && !compteurs.Liste().empty()) {
+            TSourceStats source = SourceStats(saison);
+            source.Championnats = {c};
+            std::unordered_map<const TJoueur*, int64_t> matchs;
+            for (const TCompteTranche& t : CompteTranche(source, debut, fin))
+                matchs[t.Joueur] = t.Valeurs[0];
             for (TCompteurJoueur& cp : compteurs.Liste())
-                cp.Diviseur += cp.Joueur->NbMatch(static_cast<uint32_t>(c->CodeChamp));
+                if (auto it = matchs.find(cp.Joueur); it != matchs.end())
+                    cp.Diviseur += it->second;
+        }
     }
 
     std::vector<TCompteurJoueur> liste = std::move(compteurs.Liste());

@@ -47,7 +47,7 @@ struct TCompteurJoueur
     int64_t Valeur = 0;
     int64_t Second = 0;     // kinds 0..13: the second count (penalty goals for kind 0)
     int64_t Brut = 0;       // the raw total (made shots for a percentage)
-    int64_t Diviseur = 0;   // matches played, or attempts for a percentage
+    int64_t Diviseur = 0;   // matches played in the matchdays counted, or attempts for a percentage
     std::string Match;      // kinds 32..46: the label of the best match
 };
 

@@ -746,8 +746,13 @@ void TDonneesChampionnat::AffecteEquipesJournee(int n)
 
 int TDonneesChampionnat::NbMatchsJoues(int idEquipe) const
 {
+    return NbMatchsJoues(idEquipe, 1, nbJour_);
+}
+
+int TDonneesChampionnat::NbMatchsJoues(int idEquipe, int premiere, int derniere) const
+{
     int nb = 0;
-    for (int n = 1; n <= nbJour_; ++n) {
+    for (int n = std::max(premiere, 1); n <= std::min(derniere, nbJour_); ++n) {
         const TInfoComp* m = MatchEquipe(n, idEquipe);
         if (m && m->Score(0) != ScoreVide)
             ++nb;

@@ -284,8 +284,10 @@ public:
 
     // Fixtures written with team positions become ids.
     void AffecteEquipesJournee(int n);
-    // Matchdays on which the team has a match whose home score is set.
+    // Matchdays on which the team has a match whose home score is set: of
+    // the whole championship, or of matchdays premiere..derniere.
     int NbMatchsJoues(int idEquipe) const;
+    int NbMatchsJoues(int idEquipe, int premiere, int derniere) const;
     // Highest matchday 1..NbJour with a set score among its first NbEquipe
     // match sides (0 when none), as kept in DerniereJournee after a load.
     int CalculeDerniereJournee() const;

@@ -51,15 +51,44 @@ public:
     {
     }
 
+    // Counts over matchdays premiere..derniere only, into the sums alone:
+    // nothing is added to the players' statistics.
+    void Tranche(int premiere, int derniere)
+    {
+        tranche_ = true;
+        premiere_ = premiere;
+        derniere_ = derniere;
+    }
+
     void Compte()
     {
         for (TDonneesChampionnat* c : source_.Championnats) {
             if (!c || (seul_ && c->IndexEquipe(equipeSeul_) < 0))
                 continue;
-            for (int n = DerniereJourneeJouee(*c); n >= 1; --n)
+            int fin = DerniereJourneeJouee(*c), debut = 1;
+            if (tranche_ && premiere_ > 0) {
+                debut = premiere_;
+                fin = std::min(fin, derniere_);
+            }
+            for (int n = fin; n >= debut; --n)
                 Journee(*c, n);
-            Verse(static_cast<uint32_t>(c->CodeChamp));
+            if (!tranche_)
+                Verse(static_cast<uint32_t>(c->CodeChamp));
         }
+    }
+
+    // The sums of a range, player by player.
+    std::vector<TCompteTranche> Sommes() const
+    {
+        std::vector<TCompteTranche> r;
+        r.reserve(cumuls_.size());
+        for (const TCumul& c : cumuls_) {
+            TCompteTranche t;
+            t.Joueur = c.joueur;
+            t.Valeurs = c.valeurs;
+            r.push_back(t);
+        }
+        return r;
     }
 
 private:
@@ -193,7 +222,7 @@ private:
 
         CompteButs(c, n, 2, 1);
 
-        if (const TListeDonnees* l = j->Liste(3))
+        if (const TListeDonnees* l = tranche_ ? nullptr : j->Liste(3))
             for (int i = 0; i < l->Nombre(); ++i) {
                 const TDonneesEvt& d = *l->Donnee(i);
                 if (TJoueur* p = Joueur(d.IdJoueur(), d.IdEquipe(), c, n, 3)) {
@@ -223,7 +252,7 @@ private:
 
         switch (source_.Sport) {
         case 0:
-            if (const TListeDonnees* l = j->Liste(4))
+            if (const TListeDonnees* l = tranche_ ? nullptr : j->Liste(4))
                 for (int i = 0; i < l->Nombre(); ++i) {
                     const TDonneesEvt& d = *l->Donnee(i);
                     if (auto* p = dynamic_cast<TJoueurFootball*>(Joueur(d.IdJoueur(), d.IdEquipe(), c, n, 4)))
@@ -278,6 +307,8 @@ private:
     std::vector<TJoueur*> joues_;   // the players of the matchday credited a match (basketball)
     TJoueur* seul_;
     int equipeSeul_;
+    bool tranche_ = false;
+    int premiere_ = 0, derniere_ = 0;
 };
 
 }   // namespace
@@ -303,6 +334,14 @@ void CalculeStatJoueur(const TSourceStats& source, int32_t idJoueur, int idEquip
         return;
     p->RazStats(true);
     TPasseJoueurs(source, nullptr, p, idEquipe).Compte();
+}
+
+std::vector<TCompteTranche> CompteTranche(const TSourceStats& source, int premiere, int derniere)
+{
+    TPasseJoueurs passe(source, nullptr, nullptr, 0);
+    passe.Tranche(premiere, derniere);
+    passe.Compte();
+    return passe.Sommes();
 }
 
 void CompteStatSport(const TSourceStats& source)

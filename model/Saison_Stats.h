@@ -10,11 +10,15 @@
 // (SupprimeOrphelins) after which the season is to be marked modified.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "model/Personnels.h"
+
 class TDonneesChampionnat;
+class TJoueur;
 class TJoueurs;
 class TPersonnels;
 class TSaison;
@@ -67,6 +71,23 @@ TRapportStats CalculeStatJoueurs(const TSourceStats& source);
 // holding the team (only records and line-up entries of that team): the same
 // counts as the full pass. Nothing when the player is not found.
 void CalculeStatJoueur(const TSourceStats& source, int32_t idJoueur, int idEquipe);
+
+// One player's counts over a range of matchdays, by statistic kind as his
+// statistics hold them: 0 the matches played, 1 the scoring records, rugby's
+// 2 to 4, basketball's and handball's statistic codes.
+struct TCompteTranche
+{
+    TJoueur* Joueur = nullptr;
+    std::array<uint32_t, TListeStat::TypeMax + 1> Valeurs{};
+};
+
+// The counts of the players met in the championships of the source over
+// matchdays premiere..derniere of each (premiere 0: every played matchday),
+// counted as the full pass counts them (the matches played by the same rule);
+// bookings, sendings-off and football assists, which the players keep apart,
+// are not among them. The players' statistics are left as they are. In the
+// order the players were first met.
+std::vector<TCompteTranche> CompteTranche(const TSourceStats& source, int premiere, int derniere);
 
 // Every referee's statistics dropped and counted again: one match per match
 // officiated and, from both teams of the match, football and rugby: scoring

@@ -367,7 +367,8 @@ void Tf_Classement::RemplitClassement(bool initCadre, const std::vector<int>* fi
     const int t = typeEffectif_;
     if (initCadre) {
         const bool donnees = !(t == 1 || t == 2 || t == 3 || t == 4 || t == 9);
-        CadreParam->Init(*Couleurs.Couleur(15), Saison, donnees, true);
+        // the teams' ages count no matchday: no range is offered for them
+        CadreParam->Init(*Couleurs.Couleur(15), Saison, donnees, t != 115);
     }
     TDonneesChampionnat* c = Courant();
     if (!c || t < 0) {

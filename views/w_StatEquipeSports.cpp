@@ -4,11 +4,14 @@
 #include "views/w_StatEquipeSports.h"
 
 #include <algorithm>
+#include <array>
+#include <map>
 
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
 #include "model/ListesJoueurs.h"
 #include "model/Saison.h"
+#include "model/Saison_Stats.h"
 #include "model/Utilities.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/StdCtrls.h"
@@ -18,6 +21,7 @@
 #include "ui/Fond.h"
 #include "ui/Graphe.h"
 #include "views/DiversStat_Outils.h"
+#include "views/OutilsVues.h"
 #include "views/Textes.h"
 
 using vues::Texte;
@@ -84,10 +88,42 @@ void Lignes(TColorGridBase& g, const TListeTemps& temps, const std::vector<TColo
     }
 }
 
-uint32_t Code(const TTempsJoueur& t, const TDonneesChampionnat* c, int code)
+// The figures of a basketball or handball line-up table: each player's
+// statistics in the current championship or, over a band of matchdays of
+// the championship alone, his counts of that band (matches played by the
+// same rule). Code 0 is the matches.
+class TStatsComposition
 {
-    return t.Joueur() && c ? t.Joueur()->Stat(static_cast<uint32_t>(c->CodeChamp), code) : 0;
-}
+public:
+    TStatsComposition(TSaison* saison, const TListeChampionnats& liste, int premiere, int derniere)
+        : c_(saison ? saison->ChampionnatCourant() : nullptr)
+    {
+        // a band counts only when the championship alone is chosen, as the
+        // playing times count it; the whole season is what the players hold
+        if (!saison || vues::SaisonEntiere(saison, premiere, derniere) || liste.size() != 1 || !liste.front())
+            return;
+        TSourceStats source = SourceStats(*saison);
+        source.Championnats = {liste.front()};
+        tranche_ = true;
+        for (const TCompteTranche& t : CompteTranche(source, premiere, derniere))
+            comptes_[t.Joueur] = t.Valeurs;
+    }
+    uint32_t operator()(const TTempsJoueur& t, int code) const
+    {
+        if (!t.Joueur() || code < 0 || code > TListeStat::TypeMax)
+            return 0;
+        if (!tranche_)
+            return c_ ? t.Joueur()->Stat(static_cast<uint32_t>(c_->CodeChamp), code) : 0;
+        auto it = comptes_.find(t.Joueur());
+        return it == comptes_.end() ? 0 : it->second[static_cast<size_t>(code)];
+    }
+    bool Tranche() const { return tranche_; }
+
+private:
+    const TDonneesChampionnat* c_;
+    bool tranche_ = false;
+    std::map<const TJoueur*, std::array<uint32_t, TListeStat::TypeMax + 1>> comptes_;
+};
 
 // ---- the class objects ----
 
@@ -169,8 +205,14 @@ public:
                             const TListeChampionnats& liste, const TCouleurElement& couleurs) const override
     {
         auto temps = CalculeTempsJeu(saison, equipe, liste, derniere, premiere, nullptr);
+        const TStatsComposition stats(saison, liste, premiere, derniere);
+        if (stats.Tranche())
+            for (int i = 0; i < temps->Nombre(); ++i) {
+                TTempsJoueur& t = *temps->TempsJoueur(i);
+                t.Compteurs[1] = static_cast<int>(stats(t, 0));
+                t.Compteurs[0] = static_cast<int>(DivisionArrondie(stats(t, 5), t.Compteurs[1]));
+            }
         temps->Trie();
-        const TDonneesChampionnat* c = saison ? saison->ChampionnatCourant() : nullptr;
         // minutes per match; rebounds, assists, steals, turnovers, blocks and
         // points per match
         std::vector<TColonne> colonnes = {{50, Texte(74)},   {140, Texte(71)}, {25, Texte(589)}, {25, Texte(174)},
@@ -179,9 +221,9 @@ public:
         // the rebounds' caption says per match already
         for (int id : {585, 586, 587, 588, 40})
             colonnes.push_back({27, ParMatch(Texte(id))});
-        Lignes(g, *temps, colonnes, couleurs, [c](const TTempsJoueur& t) {
+        Lignes(g, *temps, colonnes, couleurs, [&stats](const TTempsJoueur& t) {
             const int m = t.Compteurs[1];
-            auto s = [&](int code) { return Code(t, c, code); };
+            auto s = [&](int code) { return stats(t, code); };
             std::vector<std::string> v{t.Joueur()->NomComplet(), IntToStr(m), TexteQuotient(s(5), m, 0)};
             for (int code : {7, 9, 11}) {
                 v.push_back(IntToStr(static_cast<int>(s(code))) + "-" + IntToStr(static_cast<int>(s(code + 1))));
@@ -215,12 +257,12 @@ public:
                             const TListeChampionnats& liste, const TCouleurElement& couleurs) const override
     {
         auto temps = CalculeTempsJeu(saison, equipe, liste, derniere, premiere, nullptr);
-        const TDonneesChampionnat* c = saison ? saison->ChampionnatCourant() : nullptr;
+        const TStatsComposition stats(saison, liste, premiere, derniere);
         // by matches, then goals
         for (int i = 0; i < temps->Nombre(); ++i) {
             TTempsJoueur& t = *temps->TempsJoueur(i);
-            const int32_t buts = static_cast<int32_t>(Code(t, c, 21));
-            t.Compteurs[0] = t.Joueur() && c ? t.Joueur()->NbMatch(static_cast<uint32_t>(c->CodeChamp)) : 0;
+            const int32_t buts = static_cast<int32_t>(stats(t, 21));
+            t.Compteurs[0] = static_cast<int32_t>(stats(t, 0));
             t.Compteurs[1] = buts;
         }
         temps->Trie();
@@ -234,9 +276,9 @@ public:
                                           {29, Texte(1492)}, {35, "%"},        {29, Texte(1532)}, {35, "%"}};
         for (const std::string& titre : {Texte(587), Texte(585), Texte(586), Texte(1495), std::string("2'"), Texte(1493)})
             colonnes.push_back({29, ParMatch(titre)});
-        Lignes(g, *temps, colonnes, couleurs, [c](const TTempsJoueur& t) {
+        Lignes(g, *temps, colonnes, couleurs, [&stats](const TTempsJoueur& t) {
             const int m = t.Compteurs[1];
-            auto s = [&](int code) { return Code(t, c, code); };
+            auto s = [&](int code) { return stats(t, code); };
             std::vector<std::string> v{t.Joueur()->NomComplet(), IntToStr(m), IntToStr(static_cast<int>(s(21))),
                                        IntToStr(static_cast<int>(s(22))), Taux(s(21), s(22))};
             for (int code : {23, 25, 27}) {

@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <map>
 #include <regex>
+#include <tuple>
 
 #include "codecs/PngPicture.h"
 #include "model/Championnat.h"
@@ -699,7 +700,21 @@ TEST_P(FeuilleChiffres, RugbyPositionsUnderTheirOwnNames)
 // handball e0 25-20 e1: Berg 12 goals from play and 3 from 7 metres, Hart (e1)
 //    14 and 2, Tir 7 of 13 shots, the goalkeeper Mur faced no shot (his saves
 //    and shots typed 0), Gard (e1) saved 22 of 65.
+// Then matchdays 2 and 3, the band "2-3" of every sport: e1-e2 and e3-e0 on 2
+// (football's e1 2-2 e2 above), e2-e0 and e3-e1 on 3: e0 plays no home match
+// in the band. Attendances: 3000 at e0 and 2000 at e2 on 1, 2500 at e1 and
+// 1500 at e3 on 2, 3000 at e2 and 2500 at e3 on 3: over 2-3 e2 3000, e1 2500,
+// e3 2000, e0 none. Basketball and handball: four players with one value in
+// every statistic counted per match (and, in handball, a match played) of
+// each match they played: Dupuy (e3) 4, 6, 4 on 1, 2, 3; Cazals (e0) 2, 4 on
+// 1, 2; Abadie (e1) 3, 4 on 2, 3; Bastide (e2) 5, 3 on 1, 3. Over 2-3: Dupuy
+// 10 in 2 matches (5.00), Cazals 4 in 1 (4.00), Abadie 7 in 2 (3.50), Bastide
+// 3 in 1 (3.00); the teams, each 2 matches: e3 10 (5.00), e1 7 (3.50), e0 4
+// (2.00), e2 3 (1.50). Basketball shots: Abadie 3 of 4 at three points on 2,
+// Bastide 2 of 5 on 1; Dupuy's free throws 4 of 4 on 1, 1 of 2 on 3.
 const int scoresCompte[4][4] = {{9, 0, 1, 1}, {24, 10, 3, 3}, {88, 79, 70, 60}, {25, 20, 18, 18}};
+const int scoresTranche[4][6] = {{0, 3, 1, 2, 0, 0}, {15, 9, 6, 6, 12, 3},
+                                 {80, 75, 70, 72, 90, 85}, {22, 21, 30, 28, 19, 19}};
 
 // The season of the sport; the handball scorer Berg (nullptr in the others).
 TJoueur* RemplitCompte(TSession& s, int sport)
@@ -740,6 +755,46 @@ TJoueur* RemplitCompte(TSession& s, int sport)
         stat(s.Joueur("Tir", 0), 0, {{21, 7}, {22, 13}});
         stat(s.Joueur("Mur", 0), 0, {{25, 0}, {26, 0}});
         stat(s.Joueur("Gard", 1), 1, {{25, 22}, {26, 65}});
+    }
+    // matchdays 2 and 3
+    const int* y = scoresTranche[sport];
+    if (sport != 0)
+        c.CreeMatch(2, s.e[1], s.e[2], y[4], y[5]);
+    c.CreeMatch(2, s.e[3], s.e[0], y[0], y[1]);
+    c.CreeMatch(3, s.e[2], s.e[0], y[2], y[3]);
+    c.CreeMatch(3, s.e[3], s.e[1], y[1], y[0]);
+    c.DerniereJournee = 3;
+    for (const auto& [n, k, v] : {std::tuple{1, 1, 3000}, {1, 2, 2000}, {2, 1, 2500}, {2, 2, 1500}, {3, 1, 3000},
+                                  {3, 2, 2500}})
+        c.SetAffluenceMatch(n, k, v);
+    c.SetTranche(0, 2, 3);
+    if (sport >= 2) {
+        const std::vector<int> codes = sport == 2 ? std::vector<int>{5, 6, 13, 14, 15, 16, 17, 18, 19, 20}
+                                                  : std::vector<int>{21, 23, 25, 27, 29, 30, 31, 32, 33, 34};
+        const std::pair<const char*, int> joueurs[] = {{"Dupuy", 3}, {"Cazals", 0}, {"Abadie", 1}, {"Bastide", 2}};
+        const int valeurs[4][3] = {{4, 6, 4}, {2, 4, 0}, {0, 3, 4}, {5, 0, 3}};
+        for (int i = 0; i < 4; ++i) {
+            TJoueur* j = s.Joueur(joueurs[i].first, joueurs[i].second);
+            for (int n = 1; n <= 3; ++n) {
+                const int v = valeurs[i][n - 1];
+                for (int code : codes)
+                    if (v > 0)
+                        dynamic_cast<TDonneesChampionnatStat&>(c).ListeStat(n, code)->Ajoute(
+                            TDonneesEvt::CreateId(j->Numero, s.e[joueurs[i].second], static_cast<uint16_t>(v)));
+                if (v > 0 && sport == 3)
+                    dynamic_cast<TDonneesChampionnatStat&>(c).ListeStat(n, 36)->Ajoute(
+                        TDonneesEvt::CreateId(j->Numero, s.e[joueurs[i].second], 1));
+            }
+            if (sport == 2) {
+                const std::tuple<int, int, int> tirs[4][2] = {{{1, 11, 4}, {3, 11, 1}}, {}, {{2, 9, 3}}, {{1, 9, 2}}};
+                const std::tuple<int, int, int> tentes[4][2] = {{{1, 12, 4}, {3, 12, 2}}, {}, {{2, 10, 4}}, {{1, 10, 5}}};
+                for (const auto* l : {tirs[i], tentes[i]})
+                    for (int k = 0; k < 2; ++k)
+                        if (const auto [n, code, v] = l[k]; n > 0)
+                            dynamic_cast<TDonneesChampionnatStat&>(c).ListeStat(n, code)->Ajoute(
+                                TDonneesEvt::CreateId(j->Numero, s.e[joueurs[i].second], static_cast<uint16_t>(v)));
+            }
+        }
     }
     s.f->Saison->InvalideStats();
     return berg;
@@ -798,6 +853,124 @@ void BoutonButs(TSession& s, int texte)
     ASSERT_NE(f, nullptr);
     f->AfficheButsMarques();
     EXPECT_EQ(f->b_ChangeBut->Caption(), vues::Texte(texte));
+}
+
+// The rows of a grid from row 1: cells joined by "|", rows by "/".
+std::string Rangees(const TColorStringGrid& g)
+{
+    std::string t;
+    for (int r = 1; r < g.RowCount(); ++r) {
+        t += r > 1 ? "/" : "";
+        for (int col = 0; col < g.ColCount(); ++col)
+            t += (col ? "|" : "") + g.Cells(col, r);
+    }
+    return t;
+}
+
+// The item of the frame's band list chosen as a user picks it (0 the whole
+// season, 1 the band "2-3").
+void Tranche(TParamClassement* cadre, int i)
+{
+    TComboBox* b = cadre->cb_Tranche;
+    ASSERT_TRUE(b->Visible());
+    ASSERT_EQ(b->Items().Count(), 2);
+    if (b->ItemIndex() == i)
+        return;
+    b->SetItemIndex(i);
+    b->OnChange(b);
+}
+
+// The shown view printed and written over the band "2-3": both name it, and
+// the figures the window shows (of the grid, when given, row by row as the
+// page's table) are on them.
+void SortiesTranche(TSession& s, const std::string& nom, const TColorStringGrid* g,
+                    const std::vector<std::string>& figures = {})
+{
+    auto& v = dynamic_cast<TFootForm&>(*s.f->Enfant);
+    kit::GrabToPng(s.f.get(), nom + "-" + s.langue);
+    const std::string bande = Cp1252ToUtf8(Trim(TraduireFormat(63, {"", 2, 3})));
+    const std::string texte = essai::SortieCommande("pdftotext -layout '" + Pdf(v, nom + "-" + s.langue) + "' -");
+    EXPECT_NE(texte.find(bande), std::string::npos) << texte;
+    const std::string fichier = MakePath(kit::TempDir(), nom + "-" + s.langue + ".htm");
+    v.EnregistreHTML(fichier);
+    std::string html;
+    ASSERT_TRUE(ReadFileBytes(fichier, html));
+    const html_lu::TPage p = html_lu::Lit(html);
+    EXPECT_NE(p.titre.find(bande), std::string::npos) << p.titre;
+    std::vector<std::string> voulues = figures;
+    for (int r = 1; g && r < g->RowCount(); ++r)
+        for (int col = 0; col < g->ColCount(); ++col)
+            voulues.push_back(g->Cells(col, r));
+    for (const std::string& x : voulues)
+        EXPECT_NE(texte.find(Cp1252ToUtf8(x)), std::string::npos) << x << "\n" << texte;
+    if (!g)
+        return;
+    ASSERT_FALSE(p.tables.empty());
+    html_lu::TTable lue = p.tables.back();
+    for (auto& l : lue)
+        for (std::string& x : l)
+            x = x == "\xC2\xA0" ? std::string() : x;   // &nbsp;
+    ASSERT_EQ(static_cast<int>(lue.size()), g->RowCount());
+    for (int r = 1; r < g->RowCount(); ++r)
+        for (int col = 0; col < g->ColCount(); ++col)
+            EXPECT_EQ(lue[static_cast<size_t>(r)][static_cast<size_t>(col)], Cp1252ToUtf8(g->Cells(col, r)));
+}
+
+// A ranking of the teams over the band: each command's rows (the teams as
+// "#n", n from 1, and figures as "1.50"), then the band unchosen again.
+void EquipesTranche(TSession& s, const std::vector<std::pair<int, std::string>>& attendus)
+{
+    for (const auto& [commande, lignes] : attendus) {
+        SCOPED_TRACE(commande);
+        auto* v = Vue<Tf_Classement>(s, commande);
+        ASSERT_NE(v, nullptr);
+        Tranche(v->CadreParam, 1);
+        std::string voulu = Dec(lignes);
+        for (int k = 0; k < 4; ++k)
+            voulu = std::regex_replace(voulu, std::regex("#" + IntToStr(k + 1)), s.Nom(k));
+        EXPECT_EQ(Rangees(*v->sg_Classement), voulu);
+        if (&commande == &attendus.front().first)
+            SortiesTranche(s, "tranche-" + IntToStr(commande), v->sg_Classement);
+        Tranche(v->CadreParam, 0);
+    }
+}
+
+// Players ranked per match over the band, each command's rows.
+void JoueursTranche(TSession& s, const std::vector<std::pair<int, std::string>>& attendus)
+{
+    for (const auto& [commande, lignes] : attendus) {
+        SCOPED_TRACE(commande);
+        auto* v = Vue<Tf_ClassJoueur>(s, commande);
+        ASSERT_NE(v, nullptr);
+        Tranche(v->CadreParam, 1);
+        EXPECT_EQ(Rangees(*v->sg_Classjoueurs), Dec(lignes));
+        if (commande == 94)
+            SortiesTranche(s, "tranche-joueurs", v->sg_Classjoueurs);
+        Tranche(v->CadreParam, 0);
+    }
+}
+
+// Per match over the band: Dupuy, Cazals, Abadie and Bastide as the comment
+// on the season counts them, each statistic once or, summed with another
+// counted the same, twice.
+const std::string ParMatchTranche =
+    "1|Dupuy Jean|2|10|5.00/2|Cazals Jean|1|4|4.00/3|Abadie Jean|2|7|3.50/4|Bastide Jean|1|3|3.00";
+const std::string ParMatchTrancheDouble =
+    "1|Dupuy Jean|2|20|10.00/2|Cazals Jean|1|8|8.00/3|Abadie Jean|2|14|7.00/4|Bastide Jean|1|6|6.00";
+// The teams per match over the band, most first, and fewest first.
+const std::string EquipesParMatch = "1|#4|10|5.00/2|#2|7|3.50/3|#1|4|2.00/4|#3|3|1.50";
+const std::string EquipesParMatchInverse = "1|#3|3|1.50/2|#1|4|2.00/3|#2|7|3.50/4|#4|10|5.00";
+
+// The first club's sheet on a page over the band.
+Tf_StatEquipe* FeuilleTranche(TSession& s, int commande)
+{
+    Tf_StatEquipe* f = s.Feuille();
+    // a sheet shown already asks for no team: no answer left for a later dialog
+    kit::ForgetModalActions();
+    if (!f || !Commande(*s.f, commande))
+        return nullptr;
+    Tranche(f->CadreParam, 1);
+    return f;
 }
 
 struct TLigneCompte
@@ -915,6 +1088,106 @@ const TLigneCompte comptes[] = {
          EXPECT_EQ(Vue<Tf_ClassJoueur>(s, 246)->sg_Classjoueurs->Cells(3, 0), vues::Texte(1498));
      }},
     {3, "the goals page's button speaks of goals", [](TSession& s, TJoueur*) { BoutonButs(s, 1548); }},
+    // over the band "2-3"
+    {-1, "the attendances over a band average its home matches",
+     [](TSession& s, TJoueur*) { EquipesTranche(s, {{63, "1|#3|3000/2|#2|2500/3|#4|2000/|#1|-"}}); }},
+    {-1, "the squads' ages count no matchday: no band offered or named",
+     [](TSession& s, TJoueur*) {
+         auto* v = Vue<Tf_Classement>(s, 142);
+         ASSERT_NE(v, nullptr);
+         EXPECT_FALSE(v->CadreParam->cb_Tranche->Visible());
+         EXPECT_EQ(v->CadreParam->Premiere(), 0);
+     }},
+    {2, "the team statistics over a band count its matches",
+     [](TSession& s, TJoueur*) {
+         EquipesTranche(s, {{57, EquipesParMatchInverse},
+                            {52, "|#4|-/|#3|-/|#2|-/|#1|-"},
+                            {53, "1|#2|75.00%/|#4|-/|#3|-/|#1|-"},
+                            {54, "1|#4|50.00%/|#3|-/|#2|-/|#1|-"},
+                            {55, EquipesParMatch},
+                            {56, EquipesParMatch},
+                            {58, EquipesParMatch},
+                            {59, EquipesParMatch},
+                            {60, EquipesParMatchInverse},
+                            {61, EquipesParMatch}});
+     }},
+    {3, "the team statistics over a band count its matches",
+     [](TSession& s, TJoueur*) {
+         EquipesTranche(s, {{234, EquipesParMatch},
+                            {58, EquipesParMatch},
+                            {60, EquipesParMatchInverse},
+                            {235, EquipesParMatch},
+                            {236, EquipesParMatch},
+                            {237, EquipesParMatch}});
+     }},
+    {2, "the players per match over a band divide by the matches of the band",
+     [](TSession& s, TJoueur*) {
+         std::vector<std::pair<int, std::string>> attendus = {
+             {94, ParMatchTranche},
+             {88, "1|Dupuy Jean|2|1|0.50"},
+             // 4 a statistic counted, 8 for three of three points, 0 for one
+             // free throw of two
+             {85, "1|Dupuy Jean|2|20.00/2|Abadie Jean|2|18.00/3|Cazals Jean|1|16.00/4|Bastide Jean|1|12.00"}};
+         for (int commande : {92, 93, 95, 96, 97, 98, 99, 100})
+             attendus.push_back({commande, ParMatchTranche});
+         JoueursTranche(s, attendus);
+     }},
+    {3, "the players per match over a band divide by the matches of the band",
+     [](TSession& s, TJoueur*) {
+         std::vector<std::pair<int, std::string>> attendus = {{94, ParMatchTranche},
+                                                              {239, ParMatchTrancheDouble},
+                                                              {255, ParMatchTrancheDouble}};
+         for (int commande : {254, 241, 96, 97, 243, 244, 245, 256, 258})
+             attendus.push_back({commande, ParMatchTranche});
+         JoueursTranche(s, attendus);
+     }},
+    {2, "the players page over a band divides by the matches of the band",
+     [](TSession& s, TJoueur*) {
+         Tf_StatEquipe* f = FeuilleTranche(s, 125);
+         ASSERT_NE(f, nullptr);
+         for (const auto& [radio, valeur] : {std::pair{"rc_Buteur", "4.0"}, {"rc_Eval", "16.00"}, {"rc_Passeur", "4.0"},
+                                             {"rc_BallePerdu", "4.0"}, {"rc_cj", "4.0"}, {"rc_cr", "4.0"},
+                                             {"rc_notes", "8.0"}, {"rc_Fautes", "4.0"}, {"rc_FautesProv", "4.0"}}) {
+             kit::Click(kit::Find<TControl>(f, radio));
+             const std::string l = Ligne(*f->sg_Buteur, 1, "Cazals Jean");
+             EXPECT_EQ(l.substr(l.find('|') + 1), "Cazals Jean|" + Dec(valeur)) << radio;
+         }
+         SortiesTranche(s, "tranche-feuille-joueurs", nullptr, {"Cazals Jean", Dec("4.0")});
+         Tranche(f->CadreParam, 0);
+     }},
+    {3, "the players page over a band divides by the matches of the band",
+     [](TSession& s, TJoueur*) {
+         Tf_StatEquipe* f = FeuilleTranche(s, 125);
+         ASSERT_NE(f, nullptr);
+         for (const char* radio : {"rc_Buteur", "rc_Penalty", "rc_Arret", "rc_PenArret", "rc_Passeur",
+                                   "rc_BallePerdu", "rc_cj", "rc_Avertissement", "rc_2minute", "rc_Disqualification"}) {
+             kit::Click(kit::Find<TControl>(f, radio));
+             const std::string l = Ligne(*f->sg_Buteur, 1, "Cazals Jean");
+             EXPECT_EQ(l.substr(l.find('|') + 1), "Cazals Jean|" + Dec("4.0")) << radio;
+         }
+         SortiesTranche(s, "tranche-feuille-joueurs", nullptr, {"Cazals Jean", Dec("4.0")});
+         Tranche(f->CadreParam, 0);
+     }},
+    {2, "the line-ups over a band count its matches and statistics",
+     [](TSession& s, TJoueur*) {
+         Tf_StatEquipe* f = FeuilleTranche(s, 129);
+         ASSERT_NE(f, nullptr);
+         // Alpha played matchday 1 alone
+         EXPECT_EQ(Rangees(*f->sg_Composition).find("Alpha"), std::string::npos);
+         const std::string l = Ligne(*f->sg_Composition, 1, "Cazals Jean");
+         EXPECT_EQ(l.substr(l.find('|') + 1), Dec("Cazals Jean|1|4|0-0|-|0-0|-|0-0|-|8.0|4.0|4.0|4.0|4.0|4.0"));
+         SortiesTranche(s, "tranche-composition", f->sg_Composition);
+         Tranche(f->CadreParam, 0);
+     }},
+    {3, "the line-ups over a band count its matches and statistics",
+     [](TSession& s, TJoueur*) {
+         Tf_StatEquipe* f = FeuilleTranche(s, 129);
+         ASSERT_NE(f, nullptr);
+         const std::string l = Ligne(*f->sg_Composition, 1, "Cazals Jean");
+         EXPECT_EQ(l.substr(l.find('|') + 1), Dec("Cazals Jean|1|4|0|-|4|-|4|-|4|-|4.0|4.0|4.0|4.0|4.0|4.0"));
+         SortiesTranche(s, "tranche-composition", f->sg_Composition);
+         Tranche(f->CadreParam, 0);
+     }},
 };
 
 TEST_P(FeuilleChiffres, WhatUsersCountedByHand)
