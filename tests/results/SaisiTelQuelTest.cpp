@@ -360,6 +360,25 @@ INSTANTIATE_TEST_SUITE_P(
                  [](Banc& b) { b.Options([](Tf_Option* o) { kit::Click(o->cc_SaisieDateJour); }); }, {},
                  [](Banc& b) { b.Joue(1, {{"80", "75"}, {"66", "70"}}); },
                  [](Banc& b, const std::string&) { EXPECT_EQ(b.Dates(1), "- / - -"); }},
+        // One date per matchday: a date typed with its slashes into the box
+        // showing none is the matchday's, as typed; typed again over it with
+        // a short year, the year within fifty years of today.
+        CasSaisi{"one_date_per_matchday_typed_with_its_slashes", 0, false,
+                 [](Banc& b) {
+                     b.Options([](Tf_Option* o) { kit::Click(o->cc_SaisieDateJour); });
+                     b.Joue(1, {{"1", "0"}, {"2", "2"}});
+                 },
+                 {},
+                 [](Banc& b) {
+                     for (const char* date : {"15/08/2026", "1/9/31"}) {
+                         TapeDans(b.r().bde_DateJour, date);
+                         b.r().l_Equipe->SetFocus();
+                         kit::Process();
+                         if (date[0] == '1' && date[1] == '5')
+                             EXPECT_EQ(b.Dates(1), "15/08/2026 / - -");
+                     }
+                 },
+                 [](Banc& b, const std::string&) { EXPECT_EQ(b.Dates(1), "01/09/2031 / - -"); }},
         // The second legs to play are shown on their matchday and written
         // only once a score is typed; moving through the cup writes nothing.
         CasSaisi{"second_legs_shown_written_once_typed", 3, true, AllersJoues, {},
