@@ -230,7 +230,7 @@ void Tf_Resultats::Init()
     if (c->NbJournee < 1)
         c->NbJournee = 1;
     if (systemeDate_)
-        TrackBar1->SetPosition(PositionDate(c->DateJournee(c->NbJournee)));
+        TrackBar1->SetPosition(PositionDate());
     else
         TrackBar1->SetPosition(std::min(static_cast<int>(c->NbJournee), std::max(m, 1)));
     Label1->SetCaption(LibelleJournee(Saison));
@@ -1038,12 +1038,13 @@ void Tf_Resultats::TrackBar1Change(TObject*)
         else
             CreeLignes();
     } else {
+        // Each matchday by its place among the dates, whatever others share
+        // its date (or its lack of one).
         const TInfoCompJour* j = c->Journees().JourneeParDate(position - 1);
         if (!j)
             return;
-        const uint32_t date = j->Date();
-        if (date != c->DateJournee(c->NbJournee)) {
-            const int ancienne = PositionDate(c->DateJournee(c->NbJournee));
+        if (j != c->Journee(c->NbJournee)) {
+            const int ancienne = PositionDate();
             const int supprimee = EnregistrerJournee();
             occupe_ = true;
             if (supprimee >= 0) {
@@ -1054,19 +1055,19 @@ void Tf_Resultats::TrackBar1Change(TObject*)
                 TrackBar1->SetMax(std::max(1, TrackBar1->Max() - 1));
             }
             occupe_ = false;
-            c->NbJournee = static_cast<uint8_t>(std::max(1, c->Journees().NumeroJourneeDate(date)));
-            Label1->SetCaption(TraduireFormat(1481, {TGestionDate::DateVersTexte(date)}));
+            c->NbJournee = static_cast<uint8_t>(std::max(1, c->Journees().NumeroPlace(position - 1)));
+            Label1->SetCaption(LibelleJournee(Saison));
             CreeLignes();
         }
     }
     dateChoisie_ = false;
 }
 
-int Tf_Resultats::PositionDate(uint32_t date) const
+int Tf_Resultats::PositionDate() const
 {
     const TDonneesChampionnat* c = Championnat();
     // the track bar counts the dates from 1
-    return c ? c->Journees().IndexDate(date) + 1 : 1;
+    return c ? std::max(c->Journees().PlaceJournee(c->NbJournee), 0) + 1 : 1;
 }
 
 void Tf_Resultats::bde_DateJourChange(TObject*)
@@ -1086,9 +1087,9 @@ void Tf_Resultats::bde_DateJourChange(TObject*)
         c->NbJournee = static_cast<uint8_t>(std::max(n, 1));
         occupe_ = true;
         TrackBar1->SetMax(std::max(1, c->Journees().Nombre()));
-        TrackBar1->SetPosition(PositionDate(date));
+        TrackBar1->SetPosition(PositionDate());
         occupe_ = false;
-        Label1->SetCaption(TraduireFormat(1481, {TGestionDate::DateVersTexte(date)}));
+        Label1->SetCaption(LibelleJournee(Saison));
         CreeLignes();
         Signale();
     }

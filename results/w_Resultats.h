@@ -187,8 +187,9 @@ private:
     // The accepted rows as they are written: a later leg only shown is left out.
     std::vector<TLigneSaisie> LignesAEcrire();
     uint32_t DateLigne(int r) const;
-    // The track bar's position of a matchday date of the date system.
-    int PositionDate(uint32_t date) const;
+    // The track bar's position of the matchday shown, in the date system
+    // (its place among the dates, from 1).
+    int PositionDate() const;
     // The one guard of every gesture: from the rows as last accepted to these
     // (a row whose teams change loses its match, scores and all), the change
     // goes to the championship's one road (ChangeCoupe), which works out the

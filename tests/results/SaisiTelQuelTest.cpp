@@ -22,6 +22,7 @@
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Mask.h"
 #include "platform/gui/StdCtrls.h"
+#include "results/Resultats_Html.h"
 #include "results/Saisie.h"
 #include "results/w_DialoguesResultats.h"
 #include "setup/w_AppliquerOptions.h"
@@ -546,6 +547,22 @@ INSTANTIATE_TEST_SUITE_P(
                      EXPECT_EQ(b.c->ValeurMatch(1, 2), 1);   // matchday 1 first, 1-0
                      EXPECT_EQ(b.c->ValeurMatch(2, 2), 0);   // then matchday 3, 0-1
                  }},
+        // Turned to the date system, Yes: its matchdays have no date, and each
+        // is named by its number, on the page as the track bar walks them and
+        // in its printed title.
+        CasSaisi{"by_date_an_undated_matchday_is_named_by_its_number_english", 0, false, DatesTapees, {mrYes},
+                 [](Banc& b) { b.Options([](Tf_Option* o) { kit::Click(o->rc_date); }); },
+                 [](Banc& b, const std::string&) {
+                     for (int d : {1, 2, 1, 2}) {
+                         b.Page(d);
+                         const std::string nom = "Matchday " + std::to_string(d);
+                         EXPECT_EQ(b.r().Label1->Caption(), nom);
+                         EXPECT_EQ(TitresJournee(*b.f->Saison).Titre, nom);
+                         EXPECT_NE(FonctionScore(TStringList(), b.f->Saison.get()).find("> " + nom + "<"),
+                                   std::string::npos);
+                     }
+                 },
+                 "en"},
         // The date of each match applied to every championship from the
         // other league, where it is off: the first league's dates are named;
         // No applies nothing.
