@@ -748,6 +748,15 @@ int Tf_Resultats::EnregistrerJournee()
     return r.Supprimee;
 }
 
+void Tf_Resultats::EnregistrePage()
+{
+    if (EnregistrerJournee() < 0)
+        return;
+    Init();
+    CreeLignes();
+    PlaceLignes();
+}
+
 std::vector<TLigneSaisie> Tf_Resultats::LignesAEcrire()
 {
     // A later leg shown to play and left as shown is no match yet; one given
@@ -1168,7 +1177,7 @@ void Tf_Resultats::b_VerificationClick(TObject*)
     TDonneesChampionnat* c = Championnat();
     if (!c)
         return;
-    EnregistrerJournee();
+    EnregistrePage();
     TOwned<Tf_Validation> f(new Tf_Validation(this));
     f->ChangeCouleurs(Couleurs);
     int nombre = 0;
@@ -1623,7 +1632,7 @@ void Tf_Resultats::Imprime()
     TDonneesChampionnat* c = Championnat();
     if (!c)
         return;
-    EnregistrerJournee();
+    EnregistrePage();
     PrintDocument(Printer(), poPortrait, [&](TPrinter& p) {
         TCanvas& cv = p.Canvas();
         cv.Font = Font();
@@ -1707,7 +1716,7 @@ void Tf_Resultats::EnregistreHTML(const std::string& nomFichier)
 {
     if (!Saison)
         return;
-    EnregistrerJournee();
+    EnregistrePage();
     // The caller says why and offers the choice of the file again.
     if (!WriteFileAtomic(nomFichier, PageJourneeHTML(*Saison, Couleurs, EnTete().Titres)))
         throw EFCreateError(L1("Impossible de créer le fichier ") + nomFichier);

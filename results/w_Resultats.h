@@ -68,6 +68,10 @@ public:
     void ChargeJournee(bool garde);
     // Writes the shown matchday; the matchday deleted, or -1.
     int EnregistrerJournee();
+    // The same for a page that stays: a matchday of the date system left
+    // empty goes when written, and the page then shows the matchday now of
+    // its number (its rows would otherwise be written over that one).
+    void EnregistrePage();
     // The caption of the current matchday.
     static std::string LibelleJournee(TSaison* saison);
     void TrieMatchsClassement();
