@@ -1134,6 +1134,16 @@ void Tf_Resultats::DateLigneExit(TObject* Sender)
     if (boite)
         boite->SetModified(false);
     const uint32_t date = DateLigne(r);
+    // A text that names no day of the calendar (52/08/2024, a year left
+    // blank) is no date: refused, the match keeps its own, shown again.
+    if (date != 0 && !IsValidDate(TGestionDate::Annee(date), TGestionDate::Mois(date), TGestionDate::Jour(date))) {
+        const std::string tape = boite ? boite->GetText() : std::string();
+        const uint32_t gardee = c->DateMatch(c->NbJournee, r + 1) ? c->DateMatch(c->NbJournee, r + 1) : dateJour_;
+        if (boite)
+            boite->SetText(gardee ? TGestionDate::DateVersTexte(gardee) : std::string());
+        RefuseInput(dynamic_cast<TControl*>(Sender), TraduireFormat(6150, {tape}));
+        return;
+    }
     if (date != c->DateMatch(c->NbJournee, r + 1)) {
         c->SetDateMatch(c->NbJournee, r + 1, date);
         Signale();

@@ -356,6 +356,23 @@ INSTANTIATE_TEST_SUITE_P(
                      b.Date(1, "12032031");
                  },
                  [](Banc& b, const std::string&) { EXPECT_EQ(b.Dates(1), "- / - 12/03/2031"); }},
+        // One date per match: a date typed over it that names no day is
+        // refused with a word, the match keeping the one it had.
+        CasSaisi{"one_date_per_match_a_date_that_is_no_day_is_refused", 0, false,
+                 [](Banc& b) {
+                     b.Options([](Tf_Option* o) { kit::Click(o->cc_SaisieDateMatch); });
+                     b.Joue(1, {{"1", "0"}, {"2", "2"}});
+                     b.Date(1, "12032031");
+                 },
+                 {},
+                 [](Banc& b) {
+                     kit::Refusals().clear();
+                     b.Date(1, "52082024");
+                     ASSERT_EQ(kit::Refusals().size(), 1u);
+                     EXPECT_EQ(kit::Refusals()[0].reason, TraduireFormat(6150, {"52/08/2024"}));
+                     EXPECT_EQ(b.r().Ligne(1).Date->GetText(), "12/03/2031");
+                 },
+                 [](Banc& b, const std::string&) { EXPECT_EQ(b.Dates(1), "- / - 12/03/2031"); }},
         // One date per matchday: the picker left alone, the matchday keeps none.
         CasSaisi{"one_date_per_matchday_none_picked", 2, false,
                  [](Banc& b) { b.Options([](Tf_Option* o) { kit::Click(o->cc_SaisieDateJour); }); }, {},
