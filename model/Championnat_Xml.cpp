@@ -9,6 +9,7 @@
 #include "model/TableauCoupe.h"
 #include "model/Utilities.h"
 #include "model/ioXml.h"
+#include "platform/rtl/DateTime.h"
 #include "platform/rtl/Strings.h"
 
 namespace {
@@ -42,9 +43,18 @@ std::string TexteDate(uint32_t date)
            IntToStr(TGestionDate::Annee(date));
 }
 
+// A date as written, day/month/year. What names no day of the calendar
+// ("52/8/2024", "29/2/2023", "15/8/0", a year past 9999 that the packing
+// would wrap) is no date: read as none, no window meets it as a date.
 uint32_t DateLue(const std::string& texte)
 {
-    return TGestionDate::TexteVersDate(Trim(texte));
+    const std::string t = Trim(texte);
+    const uint32_t date = TGestionDate::TexteVersDate(t);
+    const size_t barre = t.rfind('/');
+    const int annee = barre == std::string::npos ? 0 : StrToIntDef(t.substr(barre + 1), 0);
+    const bool jour = annee == TGestionDate::Annee(date) &&
+                      IsValidDate(annee, TGestionDate::Mois(date), TGestionDate::Jour(date));
+    return jour ? date : 0;
 }
 
 // The "-"-joined numbers of a leaf of a list field.

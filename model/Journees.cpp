@@ -265,6 +265,22 @@ int TJournees::NumeroJournee(int i) const
     return j ? NumeroJourneeDate(j->Date()) : 1;
 }
 
+int TJournees::PlaceJournee(int n) const
+{
+    const TInfoCompJour* j = Journee(n);
+    const auto it = std::find(parDate_.begin(), parDate_.end(), j);
+    return j && it != parDate_.end() ? static_cast<int>(it - parDate_.begin()) : -1;
+}
+
+int TJournees::NumeroPlace(int i) const
+{
+    const TInfoCompJour* j = JourneeParDate(i);
+    for (size_t n = 0; j && n < parNumero_.size(); ++n)
+        if (parNumero_[n].get() == j)
+            return static_cast<int>(n) + 1;
+    return 0;
+}
+
 std::unique_ptr<TInfoCompJour> TJournees::NouvelleJournee() const
 {
     std::vector<uint8_t> types;
@@ -356,6 +372,8 @@ void TJournees::TrieParDate()
             parDate.push_back(j.get());
     if (parDate.size() != parDate_.size())
         return;
+    // The matchday shown stays the one shown, under its new number.
+    const TInfoCompJour* courante = championnat_ ? Journee(championnat_->NbJournee) : nullptr;
     std::stable_sort(parDate.begin(), parDate.end(), [](const TInfoCompJour* a, const TInfoCompJour* b) {
         return TGestionDate::CompareDates(a->Date(), b->Date()) > 0;
     });
@@ -376,6 +394,14 @@ void TJournees::TrieParDate()
         else
             ++n;
     }
+    if (!championnat_)
+        return;
+    // Gone with the empty matchdays: the last one there is, at most.
+    int numero = std::min(static_cast<int>(championnat_->NbJournee), Nombre());
+    for (int k = 1; courante && k <= Nombre(); ++k)
+        if (Journee(k) == courante)
+            numero = k;
+    championnat_->NbJournee = static_cast<uint8_t>(std::max(numero, 0));
 }
 
 TInfoComp* TJournees::MatchEquipes(int n, int domicile, int exterieur, int32_t cle, bool cree, uint32_t date)

@@ -111,6 +111,11 @@ public:
     int PremiereJourneeDatee() const;             // 0 when none
     int NumeroJourneeDate(uint32_t d) const;      // -1 when none
     int NumeroJournee(int i) const;               // 1 past the end
+    // The place of matchday n in the date order (-1 when absent), and the
+    // number of the matchday at place i (0 when none): the matchday itself,
+    // even among several of one date, or of none.
+    int PlaceJournee(int n) const;
+    int NumeroPlace(int i) const;
 
     // n from 1: creates every missing matchday up to n, matchday n dated d.
     // n = -1: a new matchday placed by its date, n receives its number.

@@ -112,7 +112,7 @@ int RemplitMatchsStade(TSaison& saison, const TStade& stade, TColorGridBase& gri
                 TColor texte = 0, fond = 0;
                 TBrivantelForm::CouleursLigneSchema(++couleur, texte, fond, false, couleurs);
                 cellules(ligne++,
-                         {avecDates ? TGestionDate::DateVersTexte(date) : IntToStr(n),
+                         {avecDates && TGestionDate::Jour(date) != 0 ? TGestionDate::DateVersTexte(date) : IntToStr(n),
                           saison.NomEquipeComplet(d, c) + " - " + saison.NomEquipeComplet(e, c),
                           Score(c->ValeurMatch(n, 4 * m - 2), c->ValeurMatch(n, 4 * m))},
                          texte, fond);

@@ -135,7 +135,7 @@ std::string FonctionScore(const TStringList& p, TSaison* saison)
     int d = TFonctionsGabarit::ParametreEntier("Journee", p, c->NbJournee);
     std::string r = std::string("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">") + CRLF;
     std::string titre = Traduire(85);
-    if (c->SystemeDate())
+    if (c->SystemeDate() && TGestionDate::Jour(c->DateJournee(d)) != 0)
         titre += " du " + TGestionDate::DateVersTexte(c->DateJournee(d));
     else
         titre += " " + IntToStr(d);

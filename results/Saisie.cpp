@@ -560,7 +560,9 @@ std::string LibelleJournee(const TSaison& saison, int n)
 std::string LibelleJournee(const TDonneesChampionnat& championnat, int n)
 {
     const TDonneesChampionnat* c = &championnat;
-    if (c->SystemeDate())
+    // A matchday of a championship run by dates is its date; one without a
+    // date yet, its number.
+    if (c->SystemeDate() && TGestionDate::Jour(c->DateJournee(n)) != 0)
         return TraduireFormat(1481, {TGestionDate::DateVersTexte(c->DateJournee(n))});
     if (!c->EstCoupe())
         return TraduireFormat(151, {n});

@@ -1,5 +1,8 @@
 #include "results/w_DialoguesResultats.h"
 
+#include <utility>
+#include <vector>
+
 #include "model/Championnat.h"
 #include "model/ChampsSaison.h"
 #include "model/Saison.h"
@@ -206,25 +209,41 @@ void Tf_RechercheMatch::BoutonCopie1Click(TObject*)
     const int h = c->IdEquipe(ComboBox1->ItemIndex()), a = c->IdEquipe(ComboBox2->ItemIndex());
     if (h == a)
         return;
+    // Every meeting of the two teams, the first of each matchday.
+    std::vector<std::pair<int, const TInfoComp*>> rencontres;
     for (int d = 1; d <= c->NbJour(); ++d) {
         const TInfoCompJour* j = c->Journee(d);
-        const TInfoComp* m = nullptr;
-        for (int k = 0; j && k < j->NbMatchs() && !m; ++k) {
+        for (int k = 0; j && k < j->NbMatchs(); ++k) {
             const TInfoComp* x = j->Match(k);
-            if ((x->IdEquipe(0) == h && x->IdEquipe(1) == a) || (x->IdEquipe(0) == a && x->IdEquipe(1) == h))
-                m = x;
+            if ((x->IdEquipe(0) == h && x->IdEquipe(1) == a) || (x->IdEquipe(0) == a && x->IdEquipe(1) == h)) {
+                rencontres.emplace_back(d, x);
+                break;
+            }
         }
+    }
+    // The meeting of each half of the matchdays on its line, the later of a
+    // half standing for it. When the halves do not part the meetings (a
+    // championship run by dates, matchdays placed at will), the first
+    // meeting and the last: no line stays empty while a meeting is hidden.
+    std::pair<int, const TInfoComp*> lignes[2] = {};
+    for (const auto& r : rencontres)
+        lignes[r.first > c->NbJour() / 2 ? 1 : 0] = r;
+    if (rencontres.size() >= 2 && (!lignes[0].second || !lignes[1].second)) {
+        lignes[0] = rencontres.front();
+        lignes[1] = rencontres.back();
+    }
+    for (int i = 0; i < 2; ++i) {
+        const auto [d, m] = lignes[i];
         if (!m)
             continue;
         std::string ligne =
             TraduireFormat(339, {d, Saison->NomEquipeCourant(m->IdEquipe(0)), Saison->NomEquipeCourant(m->IdEquipe(1))});
         if (m->ScoresSaisis())
             ligne += " (" + IntToStr(m->Score(0) & 0x7FFF) + " - " + IntToStr(m->Score(1) & 0x7FFF) + ")";
-        const bool retour = d > c->NbJour() / 2;
-        TBoutonCopie* b = retour ? b_Voir2 : b_Voir1;
+        TBoutonCopie* b = i == 1 ? b_Voir2 : b_Voir1;
         b->Tag = d;
         b->SetVisible(true);
-        (retour ? Label6 : Label5)->SetCaption(ligne);
+        (i == 1 ? Label6 : Label5)->SetCaption(ligne);
     }
 }
 

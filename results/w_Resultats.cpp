@@ -230,7 +230,7 @@ void Tf_Resultats::Init()
     if (c->NbJournee < 1)
         c->NbJournee = 1;
     if (systemeDate_)
-        TrackBar1->SetPosition(PositionDate(c->DateJournee(c->NbJournee)));
+        TrackBar1->SetPosition(PositionDate());
     else
         TrackBar1->SetPosition(std::min(static_cast<int>(c->NbJournee), std::max(m, 1)));
     Label1->SetCaption(LibelleJournee(Saison));
@@ -748,6 +748,15 @@ int Tf_Resultats::EnregistrerJournee()
     return r.Supprimee;
 }
 
+void Tf_Resultats::EnregistrePage()
+{
+    if (EnregistrerJournee() < 0)
+        return;
+    Init();
+    CreeLignes();
+    PlaceLignes();
+}
+
 std::vector<TLigneSaisie> Tf_Resultats::LignesAEcrire()
 {
     // A later leg shown to play and left as shown is no match yet; one given
@@ -1038,12 +1047,13 @@ void Tf_Resultats::TrackBar1Change(TObject*)
         else
             CreeLignes();
     } else {
+        // Each matchday by its place among the dates, whatever others share
+        // its date (or its lack of one).
         const TInfoCompJour* j = c->Journees().JourneeParDate(position - 1);
         if (!j)
             return;
-        const uint32_t date = j->Date();
-        if (date != c->DateJournee(c->NbJournee)) {
-            const int ancienne = PositionDate(c->DateJournee(c->NbJournee));
+        if (j != c->Journee(c->NbJournee)) {
+            const int ancienne = PositionDate();
             const int supprimee = EnregistrerJournee();
             occupe_ = true;
             if (supprimee >= 0) {
@@ -1054,19 +1064,19 @@ void Tf_Resultats::TrackBar1Change(TObject*)
                 TrackBar1->SetMax(std::max(1, TrackBar1->Max() - 1));
             }
             occupe_ = false;
-            c->NbJournee = static_cast<uint8_t>(std::max(1, c->Journees().NumeroJourneeDate(date)));
-            Label1->SetCaption(TraduireFormat(1481, {TGestionDate::DateVersTexte(date)}));
+            c->NbJournee = static_cast<uint8_t>(std::max(1, c->Journees().NumeroPlace(position - 1)));
+            Label1->SetCaption(LibelleJournee(Saison));
             CreeLignes();
         }
     }
     dateChoisie_ = false;
 }
 
-int Tf_Resultats::PositionDate(uint32_t date) const
+int Tf_Resultats::PositionDate() const
 {
     const TDonneesChampionnat* c = Championnat();
     // the track bar counts the dates from 1
-    return c ? c->Journees().IndexDate(date) + 1 : 1;
+    return c ? std::max(c->Journees().PlaceJournee(c->NbJournee), 0) + 1 : 1;
 }
 
 void Tf_Resultats::bde_DateJourChange(TObject*)
@@ -1086,9 +1096,9 @@ void Tf_Resultats::bde_DateJourChange(TObject*)
         c->NbJournee = static_cast<uint8_t>(std::max(n, 1));
         occupe_ = true;
         TrackBar1->SetMax(std::max(1, c->Journees().Nombre()));
-        TrackBar1->SetPosition(PositionDate(date));
+        TrackBar1->SetPosition(PositionDate());
         occupe_ = false;
-        Label1->SetCaption(TraduireFormat(1481, {TGestionDate::DateVersTexte(date)}));
+        Label1->SetCaption(LibelleJournee(Saison));
         CreeLignes();
         Signale();
     }
@@ -1124,6 +1134,16 @@ void Tf_Resultats::DateLigneExit(TObject* Sender)
     if (boite)
         boite->SetModified(false);
     const uint32_t date = DateLigne(r);
+    // A text that names no day of the calendar (52/08/2024, a year left
+    // blank) is no date: refused, the match keeps its own, shown again.
+    if (date != 0 && !IsValidDate(TGestionDate::Annee(date), TGestionDate::Mois(date), TGestionDate::Jour(date))) {
+        const std::string tape = boite ? boite->GetText() : std::string();
+        const uint32_t gardee = c->DateMatch(c->NbJournee, r + 1) ? c->DateMatch(c->NbJournee, r + 1) : dateJour_;
+        if (boite)
+            boite->SetText(gardee ? TGestionDate::DateVersTexte(gardee) : std::string());
+        RefuseInput(dynamic_cast<TControl*>(Sender), TraduireFormat(6150, {tape}));
+        return;
+    }
     if (date != c->DateMatch(c->NbJournee, r + 1)) {
         c->SetDateMatch(c->NbJournee, r + 1, date);
         Signale();
@@ -1167,7 +1187,7 @@ void Tf_Resultats::b_VerificationClick(TObject*)
     TDonneesChampionnat* c = Championnat();
     if (!c)
         return;
-    EnregistrerJournee();
+    EnregistrePage();
     TOwned<Tf_Validation> f(new Tf_Validation(this));
     f->ChangeCouleurs(Couleurs);
     int nombre = 0;
@@ -1622,7 +1642,7 @@ void Tf_Resultats::Imprime()
     TDonneesChampionnat* c = Championnat();
     if (!c)
         return;
-    EnregistrerJournee();
+    EnregistrePage();
     PrintDocument(Printer(), poPortrait, [&](TPrinter& p) {
         TCanvas& cv = p.Canvas();
         cv.Font = Font();
@@ -1706,7 +1726,7 @@ void Tf_Resultats::EnregistreHTML(const std::string& nomFichier)
 {
     if (!Saison)
         return;
-    EnregistrerJournee();
+    EnregistrePage();
     // The caller says why and offers the choice of the file again.
     if (!WriteFileAtomic(nomFichier, PageJourneeHTML(*Saison, Couleurs, EnTete().Titres)))
         throw EFCreateError(L1("Impossible de créer le fichier ") + nomFichier);

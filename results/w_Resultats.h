@@ -68,6 +68,10 @@ public:
     void ChargeJournee(bool garde);
     // Writes the shown matchday; the matchday deleted, or -1.
     int EnregistrerJournee();
+    // The same for a page that stays: a matchday of the date system left
+    // empty goes when written, and the page then shows the matchday now of
+    // its number (its rows would otherwise be written over that one).
+    void EnregistrePage();
     // The caption of the current matchday.
     static std::string LibelleJournee(TSaison* saison);
     void TrieMatchsClassement();
@@ -187,8 +191,9 @@ private:
     // The accepted rows as they are written: a later leg only shown is left out.
     std::vector<TLigneSaisie> LignesAEcrire();
     uint32_t DateLigne(int r) const;
-    // The track bar's position of a matchday date of the date system.
-    int PositionDate(uint32_t date) const;
+    // The track bar's position of the matchday shown, in the date system
+    // (its place among the dates, from 1).
+    int PositionDate() const;
     // The one guard of every gesture: from the rows as last accepted to these
     // (a row whose teams change loses its match, scores and all), the change
     // goes to the championship's one road (ChangeCoupe), which works out the

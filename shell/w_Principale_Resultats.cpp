@@ -21,7 +21,7 @@ const bool validationInscrite = [] {
         auto* f = dynamic_cast<Tf_Resultats*>(enfant);
         if (!f)
             return Tf_Principale::TValide::Autre;
-        f->EnregistrerJournee();
+        f->EnregistrePage();
         if (auto* principale = dynamic_cast<Tf_Principale*>(f->Owner())) {
             const std::string seules = f->PlacementsSeules(), scores = f->ScoresNonGardes();
             principale->Avise(seules.empty() || scores.empty() ? seules + scores : seules + ". " + scores);
@@ -60,14 +60,25 @@ void Tf_Principale::RechercheMatch()
         AfficheMessage(TraduireFormat(294, {2}), mbuValider);
         return;
     }
+    // What the shown page holds typed goes into the season first: the
+    // meetings are offered as they stand, a score just typed with them. An
+    // entry the page keeps for correction is corrected first.
+    if (!ValideFenetre())
+        return;
     TOwned<Tf_RechercheMatch> f(new Tf_RechercheMatch(this));
     f->ChangeSaison(Saison.get());
     f->ChangeCouleurs(Couleurs);
     if (f->ShowModal() != mrOk || f->Tag <= 0)
         return;
-    const int journee = static_cast<int>(f->Tag);
+    // The matchday chosen itself, whatever number it has once the page is
+    // closed.
+    const TInfoCompJour* choisie = c->Journee(static_cast<int>(f->Tag));
+    int journee = static_cast<int>(f->Tag);
     f.reset();
     FermeFenetreEnfant();
+    for (int n = 1; choisie && n <= c->Journees().Nombre(); ++n)
+        if (c->Journee(n) == choisie)
+            journee = n;
     c->NbJournee = static_cast<uint8_t>(journee);
     int param = -1;
     AfficheSaisieMatch(1, param);

@@ -246,7 +246,11 @@ bool TFonctionsGabarit::ExecuteFonction(const std::string& Nom, const TStringLis
                 if (!TryStrToInt(Trim(Parametre("Journee", Parametres, "0")), n))
                     n = 1;
                 suffixe = '_';
-                suffixe += StringReplace(TGestionDate::DateVersTexte(champ->DateJournee(n)), "/", "x", rfReplaceAll);
+                // a matchday without a date by its number
+                const uint32_t date = champ->DateJournee(n);
+                suffixe += TGestionDate::Jour(date) != 0
+                               ? StringReplace(TGestionDate::DateVersTexte(date), "/", "x", rfReplaceAll)
+                               : IntToStr(n);
             } else {
                 continue;
             }

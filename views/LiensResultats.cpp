@@ -37,7 +37,8 @@ std::string LibelleJournee(TSaison* saison, int n)
     const TDonneesChampionnat* c = saison ? saison->ChampionnatCourant() : nullptr;
     if (!c)
         return {};
-    if (c->Option(11) & 8)
+    // a matchday without a date named by its number
+    if ((c->Option(11) & 8) && TGestionDate::Jour(c->DateJournee(n)) != 0)
         return TraduireFormat(1481, {TGestionDate::DateVersTexte(c->DateJournee(n))});
     // a cup's matchday named as its round
     if (const std::string tour = NomTourCoupe(*c, n); !tour.empty())

@@ -968,13 +968,77 @@ struct TDateTimePicker::Impl : QObject
         edit->setSpecialValueText(v ? QStringLiteral(" ") : QString());
     }
 
+    // The part of the date the last digit was typed into (-1: the last key
+    // was no digit).
+    int partieChiffre = -1;
+
     // The calendar of a box showing no date opens on today's month.
     bool eventFilter(QObject* watched, QEvent* e) override
     {
         if (e->type() == QEvent::Show && none)
             if (QCalendarWidget* c = edit->calendarWidget(); c && watched == c)
                 c->setCurrentPage(QDate::currentDate().year(), QDate::currentDate().month());
+        if (watched != edit)
+            return false;
+        if (e->type() == QEvent::KeyPress)
+            return Touche(static_cast<QKeyEvent*>(e)->text());
+        if (e->type() == QEvent::FocusOut)
+            AnneeCourte();
         return false;
+    }
+
+    // A date is typed as it is written, "15/08/2026" or "15082026": a digit
+    // typed into a box showing none starts a date there (today's month and
+    // year until typed over), and a separator typed right after the digits
+    // that filled a part (the box then went on by itself) is not taken as a
+    // second step on. True: the key is used up.
+    bool Touche(const QString& texte)
+    {
+        if (texte.isEmpty() || !texte.at(0).isPrint() || edit->displayedSections() == QDateTimeEdit::NoSection) {
+            partieChiffre = -1;
+            return false;
+        }
+        if (!texte.at(0).isDigit()) {
+            const bool deja = partieChiffre >= 0 && edit->currentSectionIndex() > partieChiffre;
+            partieChiffre = -1;
+            return deja;
+        }
+        if (none && (edit->displayedSections() & QDateTimeEdit::DaySection)) {
+            ++updating;
+            Shown(false);
+            edit->setDate(QDate::currentDate());
+            edit->setCurrentSectionIndex(0);
+            edit->setSelectedSection(edit->sectionAt(0));
+            --updating;
+        }
+        partieChiffre = edit->currentSectionIndex();
+        return false;
+    }
+
+    // A year typed on two digits is left for the one within fifty years of
+    // today, as a written date reads it, not for the year before the typing.
+    void AnneeCourte()
+    {
+        partieChiffre = -1;
+        QLineEdit* ligne = edit->findChild<QLineEdit*>();
+        if (none || !ligne || edit->displayFormat() != QStringLiteral("dd/MM/yyyy"))
+            return;
+        const QStringList parties = ligne->text().split('/');
+        if (parties.size() != 3 || parties[2].isEmpty() || parties[2].size() > 2)
+            return;
+        bool ok[3] = {false, false, false};
+        const int jour = parties[0].toInt(&ok[0]), mois = parties[1].toInt(&ok[1]);
+        int annee = parties[2].toInt(&ok[2]);
+        if (!ok[0] || !ok[1] || !ok[2])
+            return;
+        const int maintenant = QDate::currentDate().year();
+        annee += maintenant / 100 * 100;
+        if (annee > maintenant + 50)
+            annee -= 100;
+        else if (annee <= maintenant - 50)
+            annee += 100;
+        if (const QDate d(annee, mois, jour); d.isValid())
+            edit->setDate(d);
     }
 };
 
@@ -991,6 +1055,7 @@ TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TWinControl(AOwner), d_(s
     SetTabStop(true);
     if (QCalendarWidget* c = d_->edit->calendarWidget())
         c->installEventFilter(d_.get());
+    d_->edit->installEventFilter(d_.get());
     QObject::connect(d_->edit, &QDateTimeEdit::dateTimeChanged, HubObject(), [this] {
         if (d_->updating)
             return;

@@ -82,6 +82,11 @@ TEST(Journees, DateOrderAndLookups)
     EXPECT_EQ(j.PremiereJourneeDatee(), 1);
     EXPECT_EQ(j.NumeroJournee(1), 2);
     EXPECT_EQ(j.NumeroJournee(9), 1);
+    // Each matchday itself, among those of one date.
+    EXPECT_EQ(j.PlaceJournee(3), 1);
+    EXPECT_EQ(j.NumeroPlace(1), 3);
+    EXPECT_EQ(j.PlaceJournee(9), -1);
+    EXPECT_EQ(j.NumeroPlace(9), 0);
     EXPECT_EQ(c->ElementDateJournee(1, 1), 10);
     EXPECT_EQ(c->ElementDateJournee(1, 3), 20);
     EXPECT_EQ(c->ElementDateJournee(1, 4), 4);

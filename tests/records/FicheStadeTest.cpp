@@ -438,6 +438,11 @@ TEST(FicheStade, MatchListOverTwoChampionships)
     EXPECT_EQ(m.Cells(0, 1), "1");
     EXPECT_EQ(m.Cells(0, 2), "3");
     EXPECT_EQ(m.LargeurColonne(0), 40);
+    // By dates, a match of a matchday without a date has its number.
+    p.c1->SetOption(11, p.c1->Option(11) | 8);
+    p.c1->SetDateJournee(3, 0);
+    EXPECT_EQ(RemplitMatchsStade(s, *st, m, f->Couleurs, 1), 2);
+    EXPECT_EQ(m.Cells(0, 2), "3");
 }
 
 TEST(FicheStade, IndoorSportsSpeakOfHalls)

@@ -853,6 +853,72 @@ TEST(Resultats, SearchOpensTheMatchdayAndTheCheckListsItsFindings)
     Commande(*f, 22);
     EXPECT_EQ(f->Messages, (std::vector<std::string>{TraduireFormat(294, {2})}));
     ModifSaison = 0;
+
+    // A league run by dates, its two meetings of Club 1 and Club 2 on its
+    // first two dates (the first half of its six): both are offered, the
+    // first with the score just typed on the page; searched from an empty
+    // date picked, which goes, the page shows the date now in its place,
+    // whose match stays.
+    auto saison2 = TMultiSport::CreeSaison(0);
+    TDonneesChampionnat* l = vues::Ligue(*saison2, 0, "Division 2", 0, 4, 0, 1, 7);
+    saison2->SetChampionnatCourant(l);
+    l->SetOption(11, 8 | 4);
+    l->SetNbJournees(0);
+    const int paires[6][2] = {{0, 1}, {1, 0}, {2, 3}, {3, 2}, {0, 2}, {1, 3}};
+    auto date = [](int d) { return TGestionDate::EncodeDate(5 * d + 1, 9, 2025); };
+    for (int d = 0; d < 6; ++d) {
+        int n = -1;
+        l->Journees().CreeJournee(n, date(d));
+        l->CreeMatch(n, l->IdEquipe(paires[d][0]), l->IdEquipe(paires[d][1]), V, V, -1, date(d));
+    }
+    l->NbJournee = 1;
+    const std::string dates = Fichier("recherche_dates", std::move(saison2));
+    f->OpenFile(dates);
+    c = f->Saison->ChampionnatCourant();
+    const int e0 = c->IdEquipe(0), e1 = c->IdEquipe(1);
+    ASSERT_TRUE(Commande(*f, 13));
+    r = dynamic_cast<Tf_Resultats*>(f->Enfant);
+    Retape(*r, 0, "2", "1");
+    const std::string n0 = f->Saison->NomEquipeCourant(e0), n1 = f->Saison->NomEquipeCourant(e1);
+    std::string lus[2];
+    auto cherche = [&](bool voir) {
+        kit::WhenModal([&, voir](TForm* m) {
+            auto* s = dynamic_cast<Tf_RechercheMatch*>(m);
+            ASSERT_NE(s, nullptr);
+            s->ComboBox1->SetItemIndex(0);
+            s->ComboBox2->SetItemIndex(1);
+            kit::Click(s->BoutonCopie1);
+            lus[0] = s->b_Voir1->Visible() ? s->Label5->Caption() : "";
+            lus[1] = s->b_Voir2->Visible() ? s->Label6->Caption() : "";
+            kit::GrabToPng(s, "resultats_recherche_dates");
+            kit::Click(voir ? s->b_Voir1 : s->BoutonCopie2);
+        });
+        ASSERT_TRUE(Commande(*f, 22));
+    };
+    cherche(true);
+    EXPECT_EQ(lus[0], TraduireFormat(339, {1, n0, n1}) + " (2 - 1)");
+    EXPECT_EQ(lus[1], TraduireFormat(339, {2, n1, n0}));
+    r = dynamic_cast<Tf_Resultats*>(f->Enfant);
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(r->Label1->Caption(), TraduireFormat(1481, {"01/09/2025"}));
+    EXPECT_EQ(r->Ligne(0).ScoreDomicile->Text() + "-" + r->Ligne(0).ScoreExterieur->Text(), "2-1");
+    r->bde_DateJour->SetDate(TGestionDate::DateVersDateTime(TGestionDate::EncodeDate(4, 9, 2025)));
+    r->bde_DateJourChange(r->bde_DateJour);
+    ASSERT_EQ(c->Journees().Nombre(), 7);
+    cherche(false);
+    EXPECT_EQ(lus[1], TraduireFormat(339, {2, n1, n0}));   // the empty date gone
+    EXPECT_EQ(r->Label1->Caption(), TraduireFormat(1481, {"06/09/2025"}));
+    r->TrackBar1->SetPosition(1);
+    std::vector<std::string> dits;
+    RepondBoite(mrOk, &dits);
+    Commande(*f, 7);
+    auto relue = Relit(dates);
+    ASSERT_TRUE(relue);
+    const TDonneesChampionnat* k = relue->ChampionnatCourant();
+    ASSERT_EQ(k->Journees().Nombre(), 6);
+    ASSERT_NE(k->MatchEquipes(1, e0, e1), nullptr);
+    EXPECT_EQ(k->MatchEquipes(1, e0, e1)->Score(0) * 10 + k->MatchEquipes(1, e0, e1)->Score(1), 21);
+    EXPECT_NE(k->MatchEquipes(2, e1, e0), nullptr);
     TermineFenetre(f);
 }
 

@@ -22,6 +22,7 @@
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Mask.h"
 #include "platform/gui/StdCtrls.h"
+#include "results/Resultats_Html.h"
 #include "results/Saisie.h"
 #include "results/w_DialoguesResultats.h"
 #include "setup/w_AppliquerOptions.h"
@@ -355,11 +356,47 @@ INSTANTIATE_TEST_SUITE_P(
                      b.Date(1, "12032031");
                  },
                  [](Banc& b, const std::string&) { EXPECT_EQ(b.Dates(1), "- / - 12/03/2031"); }},
+        // One date per match: a date typed over it that names no day is
+        // refused with a word, the match keeping the one it had.
+        CasSaisi{"one_date_per_match_a_date_that_is_no_day_is_refused", 0, false,
+                 [](Banc& b) {
+                     b.Options([](Tf_Option* o) { kit::Click(o->cc_SaisieDateMatch); });
+                     b.Joue(1, {{"1", "0"}, {"2", "2"}});
+                     b.Date(1, "12032031");
+                 },
+                 {},
+                 [](Banc& b) {
+                     kit::Refusals().clear();
+                     b.Date(1, "52082024");
+                     ASSERT_EQ(kit::Refusals().size(), 1u);
+                     EXPECT_EQ(kit::Refusals()[0].reason, TraduireFormat(6150, {"52/08/2024"}));
+                     EXPECT_EQ(b.r().Ligne(1).Date->GetText(), "12/03/2031");
+                 },
+                 [](Banc& b, const std::string&) { EXPECT_EQ(b.Dates(1), "- / - 12/03/2031"); }},
         // One date per matchday: the picker left alone, the matchday keeps none.
         CasSaisi{"one_date_per_matchday_none_picked", 2, false,
                  [](Banc& b) { b.Options([](Tf_Option* o) { kit::Click(o->cc_SaisieDateJour); }); }, {},
                  [](Banc& b) { b.Joue(1, {{"80", "75"}, {"66", "70"}}); },
                  [](Banc& b, const std::string&) { EXPECT_EQ(b.Dates(1), "- / - -"); }},
+        // One date per matchday: a date typed with its slashes into the box
+        // showing none is the matchday's, as typed; typed again over it with
+        // a short year, the year within fifty years of today.
+        CasSaisi{"one_date_per_matchday_typed_with_its_slashes", 0, false,
+                 [](Banc& b) {
+                     b.Options([](Tf_Option* o) { kit::Click(o->cc_SaisieDateJour); });
+                     b.Joue(1, {{"1", "0"}, {"2", "2"}});
+                 },
+                 {},
+                 [](Banc& b) {
+                     for (const char* date : {"15/08/2026", "1/9/31"}) {
+                         TapeDans(b.r().bde_DateJour, date);
+                         b.r().l_Equipe->SetFocus();
+                         kit::Process();
+                         if (date[0] == '1' && date[1] == '5')
+                             EXPECT_EQ(b.Dates(1), "15/08/2026 / - -");
+                     }
+                 },
+                 [](Banc& b, const std::string&) { EXPECT_EQ(b.Dates(1), "01/09/2031 / - -"); }},
         // The second legs to play are shown on their matchday and written
         // only once a score is typed; moving through the cup writes nothing.
         CasSaisi{"second_legs_shown_written_once_typed", 3, true, AllersJoues, {},
@@ -527,6 +564,22 @@ INSTANTIATE_TEST_SUITE_P(
                      EXPECT_EQ(b.c->ValeurMatch(1, 2), 1);   // matchday 1 first, 1-0
                      EXPECT_EQ(b.c->ValeurMatch(2, 2), 0);   // then matchday 3, 0-1
                  }},
+        // Turned to the date system, Yes: its matchdays have no date, and each
+        // is named by its number, on the page as the track bar walks them and
+        // in its printed title.
+        CasSaisi{"by_date_an_undated_matchday_is_named_by_its_number_english", 0, false, DatesTapees, {mrYes},
+                 [](Banc& b) { b.Options([](Tf_Option* o) { kit::Click(o->rc_date); }); },
+                 [](Banc& b, const std::string&) {
+                     for (int d : {1, 2, 1, 2}) {
+                         b.Page(d);
+                         const std::string nom = "Matchday " + std::to_string(d);
+                         EXPECT_EQ(b.r().Label1->Caption(), nom);
+                         EXPECT_EQ(TitresJournee(*b.f->Saison).Titre, nom);
+                         EXPECT_NE(FonctionScore(TStringList(), b.f->Saison.get()).find("> " + nom + "<"),
+                                   std::string::npos);
+                     }
+                 },
+                 "en"},
         // The date of each match applied to every championship from the
         // other league, where it is off: the first league's dates are named;
         // No applies nothing.

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <functional>
 #include <new>
 #include <vector>
 
@@ -244,6 +245,7 @@ TEST_F(Dommages, AHandEditTheProgramNeverWritesIsRefusedWhereItStands)
         std::string cherche, remplace;   // at the first place of cherche (after apres)
         const char* element;             // nullptr: the season opens
         const char* apres = "";
+        std::function<void(TSaison&)> lu = {};   // what the season opened holds
     };
     const std::string nul("Fr\0ance", 7);
     const Cas cas[] = {
@@ -308,6 +310,14 @@ TEST_F(Dommages, AHandEditTheProgramNeverWritesIsRefusedWhereItStands)
         // Earlier versions left a team that went in its groups.
         {4, "a group's team no team has", "<Equipe>", "<Equipe>99</Equipe><Equipe>", nullptr, "<GroupeEquipe"},
         {0, "empty attendance", "<Affluence>", "<Affluence></Affluence><Affluence>", nullptr},
+        // A date that names no day of the calendar reads as none, for no
+        // window to meet it as a date.
+        {4, "a matchday dated 52/8/2024", "Date=\"2/9/2004\"", "Date=\"52/8/2024\"", nullptr, "",
+         [](TSaison& s) { EXPECT_EQ(s.Arbre().ChampionnatParCode(1)->DateJournee(2), 0u); }},
+        {4, "a matchday dated past the year 9999", "Date=\"3/9/2004\"", "Date=\"3/9/99999\"", nullptr, "",
+         [](TSaison& s) { EXPECT_EQ(s.Arbre().ChampionnatParCode(1)->DateJournee(3), 0u); }},
+        {4, "a match dated 29/2/2023", "<DateMatch>2/9/2004</DateMatch>", "<DateMatch>29/2/2023</DateMatch>", nullptr,
+         "", [](TSaison& s) { EXPECT_EQ(s.Arbre().ChampionnatParCode(1)->DateMatch(1, 1), 0u); }},
     };
     std::string docs[5];
     for (const Cas& c : cas) {
@@ -326,6 +336,9 @@ TEST_F(Dommages, AHandEditTheProgramNeverWritesIsRefusedWhereItStands)
         TTraiteurFichier::MessageEtat(etat, "abime.xmc", texte);
         if (!c.element) {
             EXPECT_EQ(etat, etatCharge);
+            std::unique_ptr<TSaison> s;
+            if (c.lu && Charge(d / "abime.xmc", s) == etatCharge)
+                c.lu(*s);
             continue;
         }
         EXPECT_EQ(etat, etatLecture);

@@ -145,6 +145,9 @@ TEST(FonctionsGabarit, FileNameSuffix)
 
     EXPECT_EQ(Execute("AddSuffixeNomFic", Liste({"DateJournee", "Journee=5", "Division=3"}), pages, saison),
               "#*_03x03x2004*classement_03x03x2004.htm");
+    // A matchday without a date: its number.
+    EXPECT_EQ(Execute("AddSuffixeNomFic", Liste({"DateJournee", "Journee=6", "Division=3"}), pages, saison),
+              "#*_6*classement_6.htm");
     // "Journee" not an integer: matchday 1 of the current championship.
     EXPECT_EQ(Execute("AddSuffixeNomFic", Liste({"DateJournee", "Journee=x"}), pages, saison),
               "#*_14x08x2004*classement_14x08x2004.htm");

@@ -77,6 +77,11 @@ TEST(LiensResultats, NeutralUntilRegistered)
     auto s = vues::SaisonVue(0);
     s.c1->NbJournee = 5;
     EXPECT_EQ(liens::LibelleJournee(s.saison.get()), L1("Journée 5"));
+    // By dates, a matchday without one: its number.
+    const uint16_t dates = s.c1->Option(11);
+    s.c1->SetOption(11, dates | 8);
+    EXPECT_EQ(liens::LibelleJournee(s.saison.get()), L1("Journée 5"));
+    s.c1->SetOption(11, dates);
     int v1 = 9, n = 9, v2 = 9;
     liens::BilanHistorique(0, 1, true, 5, s.saison.get(), nullptr, v1, n, v2);
     EXPECT_EQ(v1 + n + v2, 0);
