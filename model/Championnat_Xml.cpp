@@ -684,7 +684,7 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
             // the side through it would have given.
             penalty = penaltys[0] != penaltys[1];
             penaltyNul = !penalty;
-            if (ou[2] && ou[3])
+            if (!v[2].empty() && !v[3].empty())
                 scoreTirs = std::pair{Valeur(x, v[2], TChamp::TirsAuButScore1, 0, ou[2]),
                                       Valeur(x, v[3], TChamp::TirsAuButScore2, 0, ou[3])};
         } else if (NomXml(nom, "TirsRetires")) {
