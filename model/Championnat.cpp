@@ -781,8 +781,46 @@ void TDonneesChampionnat::AjoutePenalty(int n, int domicile, int exterieur, int 
     j->AjoutePenalty(domicile, exterieur, s1, s2);
     // The shoot-out of the match's score: one taken away from that score
     // before is no longer kept aside.
-    if (TInfoComp* m = j->MatchEquipes(domicile, exterieur); m && m->ScoresSaisis())
-        m->RendTirs(m->Score(0) & 0x7FFF, m->Score(1) & 0x7FFF);
+    if (TInfoComp* m = j->MatchEquipes(domicile, exterieur)) {
+        m->SetScoreTirs(ScoreVide, ScoreVide);
+        if (m->ScoresSaisis())
+            m->RendTirs(m->Score(0) & 0x7FFF, m->Score(1) & 0x7FFF);
+    }
+}
+
+void TDonneesChampionnat::EcritScoreTirs(int n, int h, int a, int sh, int sa, uint32_t tirs)
+{
+    TInfoComp* m = MatchEquipes(n, h, a);
+    if (!m)
+        return;
+    const bool avant = m->ScoresSaisis();
+    const int ah = m->Score(0) & 0x7FFF, aa = m->Score(1) & 0x7FFF;
+    const TPenaltyTab* p = avant ? Penalty(n, h, a) : nullptr;
+    const uint32_t tenus = p ? (static_cast<uint32_t>(p->s1) << 16) + p->s2 : 0;
+    // The score the shoot-out held was entered for.
+    const bool suivi = m->ScoreTirs(0) != ScoreVide && m->ScoreTirs(1) != ScoreVide;
+    const int th = suivi ? m->ScoreTirs(0) : ah, ta = suivi ? m->ScoreTirs(1) : aa;
+    const bool joue = sh >= 0 && sa >= 0 && sh != ScoreVide && sa != ScoreVide;
+    const bool meme = avant && joue && sh == ah && sa == aa;
+    // A level shoot-out decides nothing: it is none.
+    tirs = joue && TirsDomicile(tirs) != TirsExterieur(tirs)
+               ? (static_cast<uint32_t>(TirsDomicile(tirs)) << 16) + static_cast<uint32_t>(TirsExterieur(tirs))
+               : 0;
+    // Given back: the one kept aside for the new score; else the one held
+    // goes on with the new score when it is given again.
+    const bool rendu = tirs != 0 && !meme && m->TirsOtes(sh, sa) == tirs;
+    const bool suit = tenus != 0 && tirs == tenus && !rendu;
+    if (tenus != 0 && !suit)
+        m->OteTirs(tenus, th, ta);
+    const int nouveaux[2] = {sh, sa};
+    for (int cote = 0; cote < 2; ++cote)
+        m->SetScore(cote, !joue ? ScoreVide : meme ? m->Score(cote) : nouveaux[cote]);
+    SupprimePenalty(n, h, a);
+    if (tirs == 0)
+        return;
+    AjoutePenalty(n, h, a, TirsDomicile(tirs), TirsExterieur(tirs));
+    if (suit && (th != sh || ta != sa))
+        m->SetScoreTirs(th, ta);
 }
 
 const TPenaltyTab* TDonneesChampionnat::Penalty(int n, int domicile, int exterieur) const
@@ -793,8 +831,11 @@ const TPenaltyTab* TDonneesChampionnat::Penalty(int n, int domicile, int exterie
 
 void TDonneesChampionnat::SupprimePenalty(int n, int domicile, int exterieur)
 {
-    if (TInfoCompJour* j = Journee(n))
+    if (TInfoCompJour* j = Journee(n)) {
         j->SupprimePenalty(domicile, exterieur);
+        if (TInfoComp* m = j->MatchEquipes(domicile, exterieur))
+            m->SetScoreTirs(ScoreVide, ScoreVide);
+    }
 }
 
 void TDonneesChampionnat::SetQualifieMatch(int n, int domicile, int exterieur, bool cote)

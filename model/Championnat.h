@@ -300,6 +300,15 @@ public:
     void AjoutePenalty(int n, int domicile, int exterieur, int s1, int s2);
     const TPenaltyTab* Penalty(int n, int domicile, int exterieur) const;
     void SupprimePenalty(int n, int domicile, int exterieur);
+    // The one road by which a window changes a match's score and, in a cup,
+    // its shoot-out: match h - a of matchday n gets the score sh - sa (65535:
+    // none) and the shoot-out tirs (0: none; a level one is none; the
+    // qualified flag stays while the score does not change). The shoot-out it held goes on with the new
+    // score when it is given again and none was kept aside for that score;
+    // otherwise it is kept aside with the score it was entered for
+    // (TInfoComp::TirsOtes), never dropped. One kept aside for the new score
+    // and given back is no longer kept aside.
+    void EcritScoreTirs(int n, int h, int a, int sh, int sa, uint32_t tirs);
 
     // Qualified side of a drawn cup tie (bit 15 of a score word): side false
     // the home team, true the away team. Nothing unless both scores are set.

@@ -242,6 +242,12 @@ void TDonneesChampionnat::EcritMatch(TXmlWriter& x, const TInfoComp& m, int n)
             x.OuvreElement("Penalty");
             x.EcritElementEntier("s1", p->s1);
             x.EcritElementEntier("s2", p->s2);
+            // The score it was entered for, when the match's score has gone
+            // on to another that kept it (earlier readers skip these).
+            if (m.ScoreTirs(0) != ScoreVide && m.ScoreTirs(1) != ScoreVide) {
+                x.EcritElementEntier("Score1", m.ScoreTirs(0));
+                x.EcritElementEntier("Score2", m.ScoreTirs(1));
+            }
             x.FermeElement("Penalty");
         }
     // The shoot-outs a score change took away, each with the score it
@@ -587,8 +593,9 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
     int nbArbitre = 0, arbitrePrecedent = 0;
     bool officielsLus = false;
     int nbTitulaire = nbTitulaire_, nbRemp = nbRemp_;
-    bool penalty = false;
+    bool penalty = false, penaltyNul = false;
     int penaltys[2] = {0, 0};
+    std::optional<std::pair<int, int>> scoreTirs;
     std::vector<TInfoComp::TTirsOtes> tirsOtes;
     // The names form marks its matches with their number and division.
     const bool noms = x.AAttribut("Numero") || x.AAttribut("Division");
@@ -676,14 +683,20 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
             else
                 x.SauteElement(k);
         } else if (NomXml(nom, "Penalty")) {
-            static const std::string champs[2] = {"s1", "s2"};
-            std::string v[2];
-            const char* ou[2] = {};
+            static const std::string champs[4] = {"s1", "s2", "Score1", "Score2"};
+            std::string v[4];
+            const char* ou[4] = {};
             if (k == xmlDebut)
                 x.LitChamps(champs, v, ou);
-            penalty = true;
             penaltys[0] = Valeur(x, v[0], TChamp::TirsAuBut1, 0, ou[0]);
             penaltys[1] = Valeur(x, v[1], TChamp::TirsAuBut2, 0, ou[1]);
+            // A level shoot-out decides nothing: the match has none, nor
+            // the side through it would have given.
+            penalty = penaltys[0] != penaltys[1];
+            penaltyNul = !penalty;
+            if (!v[2].empty() && !v[3].empty())
+                scoreTirs = std::pair{Valeur(x, v[2], TChamp::TirsAuButScore1, 0, ou[2]),
+                                      Valeur(x, v[3], TChamp::TirsAuButScore2, 0, ou[3])};
         } else if (NomXml(nom, "TirsRetires")) {
             static const std::string champs[4] = {"s1", "s2", "Score1", "Score2"};
             std::string v[4];
@@ -692,9 +705,11 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
                 x.LitChamps(champs, v, ou);
             const int t1 = Valeur(x, v[0], TChamp::TirsRetires1, 0, ou[0]);
             const int t2 = Valeur(x, v[1], TChamp::TirsRetires2, 0, ou[1]);
-            tirsOtes.push_back({(static_cast<uint32_t>(t1) << 16) + static_cast<uint32_t>(t2),
-                                static_cast<uint16_t>(Valeur(x, v[2], TChamp::TirsRetiresScore1, 0, ou[2])),
-                                static_cast<uint16_t>(Valeur(x, v[3], TChamp::TirsRetiresScore2, 0, ou[3]))});
+            // (a level one is none)
+            if (t1 != t2)
+                tirsOtes.push_back({(static_cast<uint32_t>(t1) << 16) + static_cast<uint32_t>(t2),
+                                    static_cast<uint16_t>(Valeur(x, v[2], TChamp::TirsRetiresScore1, 0, ou[2])),
+                                    static_cast<uint16_t>(Valeur(x, v[3], TChamp::TirsRetiresScore2, 0, ou[3]))});
         } else if (NomXml(nom, "Qualifie")) {
             qualifie = Entier(x, k, TChamp::MatchQualifie);
         } else if (NomXml(nom, "Forfait")) {
@@ -749,11 +764,23 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
     // place of one kept for it.
     for (const TInfoComp::TTirsOtes& t : tirsOtes)
         match->OteTirs(t.Tirs, t.Domicile, t.Exterieur);
-    if (penalty)
+    // A shoot-out follows a score: a match to play has none (nor is one
+    // written for it).
+    penalty = penalty && match->ScoresSaisis();
+    if (penalty) {
         AjoutePenalty(n, dom, ext, penaltys[0], penaltys[1]);
+        // Entered for another score than the match's own: kept aside with
+        // that one once the score leaves it.
+        if (scoreTirs &&
+            (scoreTirs->first != (match->Score(0) & 0x7FFF) || scoreTirs->second != (match->Score(1) & 0x7FFF))) {
+            match->RendTirs(scoreTirs->first, scoreTirs->second);
+            match->SetScoreTirs(scoreTirs->first, scoreTirs->second);
+        }
+    }
     // The side that went through: as saved, or, in files that did not save
     // it, the winner of the shoot-out.
-    if (qualifie && (*qualifie == 1 || *qualifie == 2))
+    const bool nul = match->ScoresSaisis() && (match->Score(0) & 0x7FFF) == (match->Score(1) & 0x7FFF);
+    if (qualifie && (*qualifie == 1 || *qualifie == 2) && !(penaltyNul && nul))
         SetQualifieMatch(n, dom, ext, *qualifie == 2);
     else if (!qualifie && penalty && penaltys[0] != penaltys[1])
         SetQualifieMatch(n, dom, ext, penaltys[1] > penaltys[0]);

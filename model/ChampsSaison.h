@@ -41,7 +41,8 @@ enum class TChamp : uint8_t {
     JourneeNumero,
     MatchEquipe1, MatchEquipe2, MatchScore1, MatchScore2, MatchAffluence, MatchNote, MatchTempsAdd1,
     MatchTempsAdd2, MatchArbitre, MatchNoteArbitre, MatchStade, MatchNbTitulaire, MatchNbRemp, MatchQualifie,
-    MatchForfait, TirsAuBut1, TirsAuBut2, TirsRetires1, TirsRetires2, TirsRetiresScore1, TirsRetiresScore2,
+    MatchForfait, TirsAuBut1, TirsAuBut2, TirsAuButScore1, TirsAuButScore2, TirsRetires1, TirsRetires2,
+    TirsRetiresScore1, TirsRetiresScore2,
     ScorePeriode,
     CompoCote, CompoJoueur, CompoSortant, CompoMaillot, CompoNote, RemplNote, RemplMinute, CompoCapitaine,
     EvenementCote, EvenementJoueur, EvenementMinute, AvertissementMinute,
@@ -237,6 +238,9 @@ constexpr TLigne Lignes[] = {
     {TChamp::MatchForfait, F("Match", "Forfait", 0, 255)},
     {TChamp::TirsAuBut1, F("Penalty", "s1", 0, 255)},
     {TChamp::TirsAuBut2, F("Penalty", "s2", 0, 255)},
+    // The score it was entered for, where the match's has gone on to another.
+    {TChamp::TirsAuButScore1, F("Penalty", "Score1", 0, 32766)},
+    {TChamp::TirsAuButScore2, F("Penalty", "Score2", 0, 32766)},
     // A shoot-out a score change took away, with the score it followed.
     {TChamp::TirsRetires1, F("TirsRetires", "s1", 0, 255)},
     {TChamp::TirsRetires2, F("TirsRetires", "s2", 0, 255)},

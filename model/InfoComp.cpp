@@ -75,6 +75,15 @@ void TInfoComp::RendTirs(int domicile, int exterieur)
     std::erase_if(tirsOtes_, [&](const TTirsOtes& t) { return t.Domicile == domicile && t.Exterieur == exterieur; });
 }
 
+uint32_t TInfoComp::TirsPourScore(uint32_t tenus, int sh, int sa) const
+{
+    if (tenus != 0 && ScoresSaisis() && (scores_[0] & 0x7FFF) == sh && (scores_[1] & 0x7FFF) == sa)
+        return tenus;
+    if (const uint32_t ote = TirsOtes(sh, sa))
+        return ote;
+    return sh == sa ? tenus : 0;
+}
+
 // ---------------------------------------------------------------------------
 // Sizes
 

@@ -85,6 +85,19 @@ public:
     // The one of that score no longer kept aside (given back, or another
     // entered for that score).
     void RendTirs(int domicile, int exterieur);
+    // The shoot-out the match takes with the score sh - sa, holding 'tenus'
+    // until then: its own score keeps its own; the one kept aside for that
+    // very score comes back, whatever it holds; another draw keeps what it
+    // holds; a score that is no draw takes none (what it held is kept aside).
+    uint32_t TirsPourScore(uint32_t tenus, int sh, int sa) const;
+    // The score the match's shoot-out was entered for, when its score has
+    // since gone on to another that kept it (both 65535: its own score).
+    uint16_t ScoreTirs(int cote) const { return cote == 0 || cote == 1 ? scoreTirs_[cote] : ScoreVide; }
+    void SetScoreTirs(int domicile, int exterieur)
+    {
+        scoreTirs_[0] = static_cast<uint16_t>(domicile);
+        scoreTirs_[1] = static_cast<uint16_t>(exterieur);
+    }
 
     // "home - away", then " : h - a" (without the flag) when both are set.
     std::string Libelle(const TSaison* saison) const;
@@ -158,4 +171,5 @@ private:
     int32_t capitaines_[2] = {0, 0};
     int32_t cle_ = -1;
     std::vector<TTirsOtes> tirsOtes_;
+    uint16_t scoreTirs_[2] = {ScoreVide, ScoreVide};
 };

@@ -403,6 +403,9 @@ void AppliqueSuite(TDonneesChampionnat& c, const TSuiteCoupe& suite)
         if (TInfoCompJour* j = c.Journee(m.Journee); x && j)
             j->DeplaceMatch(j->IndexObjetMatch(x), std::min(o.Place, j->NbMatchs() - 1));
     }
+    for (const auto& [m, tirs] : suite.Tirs)
+        if (const TInfoComp* x = c.MatchEquipes(m.Journee, m.Domicile, m.Exterieur); x && x->ScoresSaisis())
+            c.EcritScoreTirs(m.Journee, m.Domicile, m.Exterieur, x->Score(0) & 0x7FFF, x->Score(1) & 0x7FFF, tirs);
     for (const auto& [m, cote] : suite.Qualifies)
         if (TInfoComp* x = c.MatchEquipes(m.Journee, m.Domicile, m.Exterieur); x && x->ScoresSaisis()) {
             if (cote == 0 || cote == 1)
@@ -753,6 +756,25 @@ TSuiteCoupe SuiteCoupe(const TDonneesChampionnat& c, const TMatchsCoupe& avant, 
         return -1;
     };
     auto vivant = [](const TTie* t, int d) { return t && (t->Decision == 0 || t->Decision >= d); };
+    // 0. A later match of the round whose shoot-out no longer decides its tie
+    // keeps it aside with its score; one whose tie is level again on it gets
+    // back the one kept aside for its score.
+    for (int d = n + 1; d <= tourN.Dernier && d <= static_cast<int>(sim.e.size()); ++d)
+        for (TMatchCoupe& m : sim.Journee(d)) {
+            if (!m.Joue() || m.Troisieme == 1)
+                continue;
+            const TDecisionTour r = Regle(c, sim.e, d, m);
+            const TInfoComp* x = c.MatchEquipes(d, m.Domicile, m.Exterieur);
+            uint32_t tirs = m.TirsAuBut;
+            if (r.TirsAuBut && tirs == 0 && x)
+                tirs = x->TirsOtes(m.ScoreDomicile, m.ScoreExterieur);
+            else if (!r.TirsAuBut && (r.Indecis || r.Qualifie >= 0))
+                tirs = 0;
+            if (tirs != m.TirsAuBut) {
+                m.TirsAuBut = tirs;
+                sim.s.Tirs.push_back({{d, m.Domicile, m.Exterieur}, tirs});
+            }
+        }
     for (int r = r0; r < nbTours; ++r) {
         // 1. A tie decided sooner than it was plays no more in its round.
         const TTour& tour0 = t0.Tours[static_cast<size_t>(r)];
@@ -948,18 +970,10 @@ void EcritMatchs(TDonneesChampionnat& c, int d, const std::vector<TMatchCoupe>& 
             if (!m)
                 continue;
         }
-        m->SetScore(0, b.Joue() ? b.ScoreDomicile : Vide);
-        m->SetScore(1, b.Joue() ? b.ScoreExterieur : Vide);
-        // A shoot-out its score no longer follows is kept aside with that
-        // score, which gives it back.
-        if (a && a->Joue() && a->TirsAuBut != 0 &&
-            (!b.Joue() || b.ScoreDomicile != a->ScoreDomicile || b.ScoreExterieur != a->ScoreExterieur))
-            m->OteTirs(a->TirsAuBut, a->ScoreDomicile, a->ScoreExterieur);
-        if (!a || a->TirsAuBut != b.TirsAuBut || a->Joue() != b.Joue()) {
-            c.SupprimePenalty(d, b.Domicile, b.Exterieur);
-            if (b.Joue() && b.TirsAuBut != 0)
-                c.AjoutePenalty(d, b.Domicile, b.Exterieur, TirsDomicile(b.TirsAuBut), TirsExterieur(b.TirsAuBut));
-        }
+        // A shoot-out its score no longer follows is kept aside with the
+        // score it was entered for, which gives it back.
+        c.EcritScoreTirs(d, b.Domicile, b.Exterieur, b.Joue() ? b.ScoreDomicile : Vide,
+                         b.Joue() ? b.ScoreExterieur : Vide, b.Joue() ? b.TirsAuBut : 0);
         if (b.Joue() && (b.Qualifie == 0 || b.Qualifie == 1))
             c.SetQualifieMatch(d, b.Domicile, b.Exterieur, b.Qualifie == 1);
     }
@@ -1043,11 +1057,12 @@ TChangementCoupe ChangementScore(const TDonneesChampionnat& c, int n, int k, int
     const bool joue = sh >= 0 && sa >= 0;
     m.ScoreDomicile = joue ? sh : -1;
     m.ScoreExterieur = joue ? sa : -1;
-    // A shoot-out belongs to the score it followed: the one taken away from
-    // this very score comes back with it.
+    // A shoot-out belongs to the score it was entered for: the one kept
+    // aside for this very score comes back with it, whatever the match
+    // holds; else it keeps what it holds.
     const TInfoCompJour* j = c.Journee(n);
     const TInfoComp* match = j ? j->Match(k) : nullptr;
-    m.TirsAuBut = joue && match ? match->TirsOtes(sh, sa) : 0;
+    m.TirsAuBut = joue && match ? match->TirsPourScore(m.TirsAuBut, sh, sa) : 0;
     if (!joue || !TableauActif(c)) {
         m.Qualifie = 2;
         return x;

@@ -179,9 +179,13 @@ struct TSuiteCoupe
     };
     std::vector<TOperation> Operations;                            // in order
     std::vector<std::pair<TMatchRemplace, int>> Qualifies;          // later matches given another side through
+    // Later matches of a changed tie whose shoot-out no longer decides it
+    // (0: kept aside with its score) or decides it again (the one kept aside
+    // for its score, given back).
+    std::vector<std::pair<TMatchRemplace, uint32_t>> Tirs;
     TMatchsCoupe Apres;                                             // the cup's matches they leave
     std::vector<TMatchRemplace> Supprimes() const;
-    bool Vide() const { return Operations.empty() && Qualifies.empty(); }
+    bool Vide() const { return Operations.empty() && Qualifies.empty() && Tirs.empty(); }
 };
 // From the cup's matches before a change (avant) to those it leaves (apres),
 // matchday n the first it changes; the matches of n it touches are lignes:

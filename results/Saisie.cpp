@@ -224,19 +224,6 @@ TEcritureJournee EcritJournee(TSaison& saison, const std::vector<TLigneSaisie>& 
         }
         if (!match)
             continue;
-        // A shoot-out the row's score no longer follows is kept aside with
-        // the score it followed, which gives it back.
-        uint32_t tirsAvant = 0;
-        int avantDomicile = 0, avantExterieur = 0;
-        if (const TPenaltyTab* t = c->Penalty(n, h, a); t && match->ScoresSaisis()) {
-            tirsAvant = (static_cast<uint32_t>(t->s1) << 16) + t->s2;
-            avantDomicile = match->Score(0) & 0x7FFF;
-            avantExterieur = match->Score(1) & 0x7FFF;
-        }
-        auto garde = [&](int sh, int sa) {
-            if (tirsAvant != 0 && (sh != avantDomicile || sa != avantExterieur))
-                match->OteTirs(tirsAvant, avantDomicile, avantExterieur);
-        };
         // 5. The state records carry the scores of this row.
         const int sh = ScoreTexte(l.ScoreDomicile), sa = ScoreTexte(l.ScoreExterieur);
         const bool sansScore = sh == Vide || sa == Vide;
@@ -246,15 +233,14 @@ TEcritureJournee EcritJournee(TSaison& saison, const std::vector<TLigneSaisie>& 
         else if (l.Etat == etatSurTapis || l.Etat == etatReporte || l.Etat == etatArrete || l.Etat == etatNonRecu)
             c->Penalites().Ajoute(h, a, rh, ra, n, l.Etat);
         // 6.
+        // A shoot-out the row's score no longer follows is kept aside with
+        // the score it was entered for, which gives it back.
         if (sansScore) {
             if (match->Score(0) != Vide || match->Score(1) != Vide)
                 r.Change = true;
-            match->SetScore(0, Vide);
-            match->SetScore(1, Vide);
+            c->EcritScoreTirs(n, h, a, Vide, Vide, 0);
             effaceDonnees(h, false);
             effaceDonnees(a, false);
-            c->SupprimePenalty(n, h, a);
-            garde(Vide, Vide);
             continue;
         }
         TListeDonnees* buteurs = c->ListeButeurs(n);
@@ -265,15 +251,10 @@ TEcritureJournee EcritJournee(TSaison& saison, const std::vector<TLigneSaisie>& 
             const int ancien = mot == Vide ? Vide : (mot & 0x7FFF);
             if (mot != Vide && ancien > nouveaux[cote] && buteurs)
                 buteurs->SupprimeEquipes({equipes[cote]});
-            if (ancien != nouveaux[cote]) {
+            if (ancien != nouveaux[cote])
                 r.Change = true;
-                match->SetScore(cote, nouveaux[cote]);
-            }
         }
-        c->SupprimePenalty(n, h, a);
-        garde(sh, sa);
-        if (l.TirsAuBut != 0)
-            c->AjoutePenalty(n, h, a, TirsDomicile(l.TirsAuBut), TirsExterieur(l.TirsAuBut));
+        c->EcritScoreTirs(n, h, a, sh, sa, l.TirsAuBut);
         // A tie the row leaves without a winner keeps none.
         if (l.Qualifie == 0 || l.Qualifie == 1) {
             r.Change = r.Change || c->QualifieMatch(n, h, a) != l.Qualifie;
@@ -384,6 +365,11 @@ int TexteCompetition(const TSaison& saison, const TDonneesChampionnat* c, int te
         if (coupe == texte)
             return b;
     return texte;
+}
+
+std::string TexteTirsSansEffet(uint32_t tirs)
+{
+    return TraduireFormat(6131, {TirsDomicile(tirs), TirsExterieur(tirs)});
 }
 
 std::string QuestionCoupe(const TSaison& saison, int question, const std::vector<TMatchRemplace>& nommes)

@@ -58,6 +58,10 @@ int IdEquipeChampionnat(const TSaison& saison, const std::string& texte, int32_t
 // empty when it holds nothing (model FeuilleMatch, EffaceFeuilleMatch).
 std::string TexteFeuillePerdue(const TSaison& saison, TDonneesChampionnat& c, int n, int h, int a);
 
+// The word under a match whose shoot-out is kept aside for the match's own
+// score: its tie, which earlier matches decide now, no longer calls for it.
+std::string TexteTirsSansEffet(uint32_t tirs);
+
 // The score a box shows for a stored score word: empty for none.
 std::string TexteScore(uint16_t mot);
 // The score word of a box's text: 65535 when empty.

@@ -697,9 +697,15 @@ void Tf_Resultats::MontreTirs(int r)
         if (const TInfoComp* x = c->MatchEquipes(c->NbJournee, h, a); x && x->ScoresSaisis()) {
             const int sh = ScoreTexte(l.ScoreDomicile->Text()), sa = ScoreTexte(l.ScoreExterieur->Text());
             const int xh = x->Score(0) & 0x7FFF, xa = x->Score(1) & 0x7FFF;
+            // (the score the match's shoot-out was entered for)
+            const bool suivi = x->ScoreTirs(0) != TInfoComp::ScoreVide;
             auto mot = [](int t1, int t2, int s1, int s2) { return TraduireFormat(6122, {t1, t2, s1, s2}); };
             if (const TPenaltyTab* p = c->Penalty(c->NbJournee, h, a); p && (sh != xh || sa != xa))
-                texte = mot(p->s1, p->s2, xh, xa);
+                texte = mot(p->s1, p->s2, suivi ? x->ScoreTirs(0) : xh, suivi ? x->ScoreTirs(1) : xa);
+            else if (const uint32_t o = x->TirsOtes(sh, sa); o && sh == xh && sa == xa)
+                // Kept aside for the match's own score: its tie no longer
+                // calls for it.
+                texte = TexteTirsSansEffet(o);
             else if (!x->TirsOtes().empty() && !x->TirsOtes(sh, sa)) {
                 const TInfoComp::TTirsOtes& o = x->TirsOtes().back();
                 texte = mot(TirsDomicile(o.Tirs), TirsExterieur(o.Tirs), o.Domicile, o.Exterieur);
@@ -1572,14 +1578,12 @@ void Tf_Resultats::DecideLigne(int r, bool dialogue)
     m.ScoreExterieur = ScoreTexte(l.ScoreExterieur->Text());
     m.Qualifie = l.Qualifie;
     m.TirsAuBut = l.TirsAuBut ? static_cast<uint32_t>(l.TirsAuBut->Tag) : 0u;
+    // A shoot-out kept aside for this very score comes back with it, in place
+    // of the one the row holds (kept aside in turn with its own score), as in
+    // live scoring.
+    if (const TInfoComp* x = c->MatchEquipes(c->NbJournee, h, a); x && l.TirsAuBut)
+        m.TirsAuBut = x->TirsPourScore(m.TirsAuBut, m.ScoreDomicile, m.ScoreExterieur);
     const TDecisionTour d = RegleScore(*c, MatchsCoupe(*c), c->NbJournee, m);
-    // A shoot-out a score change took away from this very score comes back
-    // with it, as live scoring says when it takes it away.
-    const TInfoComp* x = c->MatchEquipes(c->NbJournee, h, a);
-    if (l.TirsAuBut && d.TirsAuBut && m.TirsAuBut == 0 && x && x->TirsOtes(m.ScoreDomicile, m.ScoreExterieur)) {
-        m.TirsAuBut = x->TirsOtes(m.ScoreDomicile, m.ScoreExterieur);
-        m.Qualifie = TirsDomicile(m.TirsAuBut) > TirsExterieur(m.TirsAuBut) ? 0 : 1;
-    }
     if (l.TirsAuBut && d.TirsAuBut && m.TirsAuBut == 0 && dialogue && DemandeTirsAuBut) {
         // Closed without a result: the tie has no winner until its shoot-out
         // is entered (leaving the row asks again).

@@ -605,6 +605,8 @@ void Tf_Minute::MontreTirs()
         const int n = c->NbJournee, h = m->IdEquipe(0), a = m->IdEquipe(1);
         if (const TPenaltyTab* p = c->Penalty(n, h, a); p && m->ScoresSaisis())
             texte = TraduireFormat(286, {static_cast<int>(p->s1), static_cast<int>(p->s2)});
+        else if (const uint32_t o = m->ScoresSaisis() ? m->TirsOtes(m->Score(0) & 0x7FFF, m->Score(1) & 0x7FFF) : 0)
+            texte = TexteTirsSansEffet(o);   // kept aside for its very score: its tie no longer calls for it
         else if (!m->TirsOtes().empty())
             texte = TexteTirsOtes(m->TirsOtes().back());
         else if (m->ScoresSaisis() && TableauActif(*c) && c->QualifieMatch(n, h, a) == 2 &&

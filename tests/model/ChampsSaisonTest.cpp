@@ -159,6 +159,8 @@ std::unique_ptr<TSaison> SaisonPleine(int sport)
     c.coupe->SetTypes(TDonneesChampionnat::TypeCoupe | TDonneesChampionnat::TypeInternational);
     // The match still to play keeps aside a shoot-out its score removed took away.
     c.coupe->MatchEquipes(1, 2, 6)->OteTirs((4u << 16) + 2, 3, 3);
+    // The drawn match's shoot-out was entered for another draw, typed over since.
+    c.coupe->MatchEquipes(1, 0, 4)->SetScoreTirs(2, 2);
     if (auto* stat = dynamic_cast<TDonneesChampionnatStat*>(c.ligue)) {
         stat->AjoutePonderation({0, 20, 100});
         TInfoComp* m = stat->Match(1, 1);

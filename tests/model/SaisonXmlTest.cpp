@@ -632,6 +632,22 @@ TEST(SaisonXml, WhatTheSeasonHoldsReadsBackAlike)
         const char* nom;
         std::string joueurs, categories;
         std::function<void(TSaison&)> change, verifie;   // verifie: on the season read again
+        std::string championnat = {};                     // empty: the league
+    };
+    // A single-match final of teams 0 and 1 played as given.
+    auto finale = [](const std::string& match) {
+        return "<Championnat><CodeChamp>1</CodeChamp><Type TypeCoupe=\"1\"></Type><ToursCoupe><TourCoupe>"
+               "<nTour>1</nTour><TypeMatch>1</TypeMatch><NbMatch>1</NbMatch></TourCoupe></ToursCoupe>"
+               "<NbEquipe>2</NbEquipe><NbJour>1</NbJour><NbMatch>1</NbMatch><Conversion>0-1</Conversion>"
+               "<Journee Numero=\"1\"><Match><e1>0</e1><e2>1</e2>" + match + "</Match></Journee></Championnat>\r\n";
+    };
+    auto match = [](TSaison& s) { return s.Arbre().ChampionnatParCode(1)->MatchEquipes(1, 0, 1); };
+    auto otes = [&](TSaison& s) {
+        std::vector<std::string> v;
+        for (const TInfoComp::TTirsOtes& t : match(s)->TirsOtes())
+            v.push_back(IntToStr(t.Tirs >> 16) + "-" + IntToStr(t.Tirs & 0xFF) + " for " + IntToStr(t.Domicile) + "-" +
+                        IntToStr(t.Exterieur));
+        return v;
     };
     const TCas cas[] = {
         {"namesakes who met, the meeting cleared after the move", joueur("Dupont", 5, 0) + joueur("Dupont", 9, 1), "",
@@ -683,11 +699,41 @@ TEST(SaisonXml, WhatTheSeasonHoldsReadsBackAlike)
              EXPECT_EQ(s.Stades().Stade(0)->Ville, "  Lyon");
              EXPECT_EQ(s.Arbre().ChampionnatParCode(1)->MatchEquipes(1, 0, 1)->Commentaire(), " Beau match");
          }},
+        // A level shoot-out decides nothing: read as none, with the side
+        // through it gave, in the match's own element or kept aside.
+        {"a file's level shoot-out of a drawn final and the side it sent through", deux, "", [](TSaison&) {},
+         [&](TSaison& s) {
+             EXPECT_EQ(s.Arbre().ChampionnatParCode(1)->Penalty(1, 0, 1), nullptr);
+             EXPECT_EQ(s.Arbre().ChampionnatParCode(1)->QualifieMatch(1, 0, 1), 2);
+         },
+         finale("<s1>1</s1><s2>1</s2><Penalty><s1>4</s1><s2>4</s2></Penalty><Qualifie>2</Qualifie>")},
+        {"a file's level shoot-out of the older form, without the side through", deux, "", [](TSaison&) {},
+         [&](TSaison& s) {
+             EXPECT_EQ(s.Arbre().ChampionnatParCode(1)->Penalty(1, 0, 1), nullptr);
+             EXPECT_EQ(s.Arbre().ChampionnatParCode(1)->QualifieMatch(1, 0, 1), 2);
+         },
+         finale("<s1>2</s1><s2>2</s2><Penalty><s1>0</s1><s2>0</s2></Penalty>")},
+        {"a file's level shoot-out kept aside for a draw, beside a sound one", deux, "", [](TSaison&) {},
+         [&](TSaison& s) {
+             EXPECT_EQ(otes(s), std::vector<std::string>{"5-3 for 2-2"});
+             EXPECT_EQ(match(s)->TirsPourScore(0, 1, 1), 0u);
+         },
+         finale("<s1>2</s1><s2>1</s2><TirsRetires><s1>4</s1><s2>4</s2><Score1>1</Score1><Score2>1</Score2>"
+                "</TirsRetires><TirsRetires><s1>5</s1><s2>3</s2><Score1>2</Score1><Score2>2</Score2></TirsRetires>")},
+        {"a shoot-out a draw typed over another kept, with the score it was entered for", deux, "", [](TSaison&) {},
+         [&](TSaison& s) {
+             ASSERT_NE(s.Arbre().ChampionnatParCode(1)->Penalty(1, 0, 1), nullptr);
+             EXPECT_EQ(match(s)->ScoreTirs(0), 1);
+             EXPECT_EQ(match(s)->ScoreTirs(1), 1);
+             EXPECT_EQ(otes(s), std::vector<std::string>{});
+         },
+         finale("<s1>2</s1><s2>2</s2><Penalty><s1>4</s1><s2>5</s2><Score1>1</Score1><Score2>1</Score2></Penalty>"
+                "<TirsRetires><s1>3</s1><s2>2</s2><Score1>1</Score1><Score2>1</Score2></TirsRetires>")},
     };
     for (const TCas& c : cas) {
         SCOPED_TRACE(c.nom);
         auto s = Lit(0, Racine(std::string(Equipes) + "<Joueurs>" + c.joueurs + "</Joueurs>\r\n" + c.categories,
-                               desc + ligue));
+                               desc + (c.championnat.empty() ? ligue : c.championnat)));
         c.change(*s);
         const std::string premier = Document(*s);
         auto relu = Lit(0, premier);

@@ -138,6 +138,30 @@ struct Banc
         kit::Click(m.Listbox1, e.Left + 5, e.Top + 3);
         return m;
     }
+    // The season saved and opened again, its results page shown on the
+    // matchday it was saved on.
+    void Rouvre()
+    {
+        RepondBoite(mrOk);   // "saved"
+        Commande(*f, 7);
+        kit::Process(10);
+        f->OpenFile(NomFichierCourant);
+        kit::Process(10);
+        c = f->Saison->ChampionnatCourant();
+        ASSERT_TRUE(c && c->EstCoupe());
+        Page();
+    }
+    // The shoot-outs match k of matchday d keeps aside, as "h-a for sh-sa".
+    std::vector<std::string> Otes(int d, int k = 0) const
+    {
+        std::vector<std::string> v;
+        const TInfoCompJour* j = c->Journee(d);
+        if (const TInfoComp* m = j ? j->Match(k) : nullptr)
+            for (const TInfoComp::TTirsOtes& t : m->TirsOtes())
+                v.push_back(IntToStr(TirsDomicile(t.Tirs)) + "-" + IntToStr(TirsExterieur(t.Tirs)) + " for " +
+                            IntToStr(t.Domicile) + "-" + IntToStr(t.Exterieur));
+        return v;
+    }
     // Every answer queued was taken.
     void Repondu() const { EXPECT_EQ(kit::ForgetModalActions(), 0u) << "an answer was not asked for"; }
     // The season's document, the time of its writing aside.
@@ -571,6 +595,152 @@ CasTableau TirsRendusPlusTard(int sport, Entre entre)
                 EXPECT_TRUE(b.Doc() == avant) << "the season changed";
                 EXPECT_EQ(b.r().Ligne(0).TirsAuBut->Caption(), TraduireFormat(286, {5, 4}));
                 EXPECT_EQ(b.r().Ligne(0).Qualifie, 0);
+            }};
+}
+
+// A final (or the first semi-final, the other played 2-0) drawn 1-1 and won
+// 5-4 on a shoot-out, typed over with another score (the row says the
+// shoot-out is kept aside for 1-1), then 2-2 won 2-3 on a shoot-out of its
+// own (the season saved and opened again after, when `rouvre`): 1-1 typed
+// again gives back the 5-4 and its winner, the 2-3 kept aside for 2-2, once;
+// 2-2 typed again gives back the 2-3.
+CasTableau TirsParDessus(int sport, bool demi, const char* sh, const char* sa, bool rouvre)
+{
+    static const char* const sports[4] = {"football", "rugby", "basketball", "handball"};
+    const std::string nom = std::string("a_shoot_out_comes_back_with_its_own_score_over_another_draw_") +
+                            (demi ? "semi_final_" : "final_") + sh + "_" + sa + "_" + sports[sport] +
+                            (rouvre ? "_reopened" : "") + (sport % 2 ? "_english" : "");
+    static std::deque<std::string> noms;
+    noms.push_back(nom);
+    return {noms.back().c_str(),
+            {sport, demi ? std::vector<std::pair<int, int>>{{2, 1}, {1, 1}} : std::vector<std::pair<int, int>>{{1, 1}},
+             false, false, 0, sport % 2 == 1},
+            [=](Banc& b) {
+                b.Repond({{Reponse::Tirs, 5, 4}});
+                b.Tape(0, "1", "1");
+                if (demi)
+                    b.Tape(1, "2", "0");
+                b.Tape(0, sh, sa);
+                EXPECT_EQ(b.r().Ligne(0).TirsAuBut->Caption(), TraduireFormat(6122, {5, 4, 1, 1}));
+                b.Repond({{Reponse::Tirs, 2, 3}});
+                b.Tape(0, "2", "2");
+                EXPECT_EQ(b.r().Ligne(0).TirsAuBut->Caption(), TraduireFormat(286, {2, 3}));
+                if (rouvre)
+                    b.Rouvre();
+            },
+            {},
+            [](Banc& b) { b.Tape(0, "1", "1"); },
+            0,
+            [demi](Banc& b, const std::string&) {
+                EXPECT_EQ(b.r().Ligne(0).TirsAuBut->Caption(), TraduireFormat(286, {5, 4}));
+                EXPECT_EQ(b.r().Ligne(0).Qualifie, 0);
+                EXPECT_EQ(b.Otes(1), std::vector<std::string>{"2-3 for 2-2"});
+                if (demi) {
+                    EXPECT_EQ(b.Journee(2), std::vector<std::string>{"Club 1 - Club 3"});
+                }
+                b.Tape(0, "2", "2");
+                EXPECT_EQ(b.r().Ligne(0).TirsAuBut->Caption(), TraduireFormat(286, {2, 3}));
+                EXPECT_EQ(b.r().Ligne(0).Qualifie, 1);
+                EXPECT_EQ(b.Otes(1), std::vector<std::string>{"5-4 for 1-1"});
+                b.Tape(0, "1", "1");
+                EXPECT_EQ(b.r().Ligne(0).TirsAuBut->Caption(), TraduireFormat(286, {5, 4}));
+            },
+            [](Banc& b) {
+                b.Va(1);
+                EXPECT_EQ(b.r().Ligne(0).TirsAuBut->Caption(), TraduireFormat(286, {5, 4}));
+                EXPECT_EQ(b.Otes(1), std::vector<std::string>{"2-3 for 2-2"});
+            }};
+}
+
+// A final drawn 1-1 and won 4-5 on a shoot-out, then 2-2 on the page (the
+// shoot-out stays with the draw); typed back 1-1 on the page, or, in live
+// scoring, 2-1 (the shoot-out kept aside for the 1-1 it was entered for)
+// then 1-1: the 4-5 is the final's again and no copy of it stays aside.
+CasTableau TirsSansCopie(int sport, bool direct)
+{
+    static const char* const sports[4] = {"football", "rugby", "basketball", "handball"};
+    const std::string nom = std::string(direct ? "live_scoring_gives_back_a_shoot_out_kept_over_a_draw_without_a_copy_"
+                                               : "a_shoot_out_kept_over_a_draw_stays_once_when_its_score_is_typed_back_") +
+                            sports[sport] + (sport % 2 ? "_english" : "");
+    static std::deque<std::string> noms;
+    noms.push_back(nom);
+    return {noms.back().c_str(),
+            {sport, {{1, 1}}, false, false, 0, sport % 2 == 1},
+            [](Banc& b) {
+                b.Repond({{Reponse::Tirs, 4, 5}});
+                b.Tape(0, "1", "1");
+                b.Tape(0, "2", "2");
+                EXPECT_EQ(b.r().Ligne(0).TirsAuBut->Caption(), TraduireFormat(286, {4, 5}));
+            },
+            {},
+            [direct](Banc& b) {
+                if (!direct) {
+                    b.Tape(0, "1", "1");
+                    return;
+                }
+                Tf_Minute& m = b.Direct(0);
+                kit::Click(m.bm2);
+                EXPECT_EQ(m.l_TirsAuBut->Caption(), TraduireFormat(5880, {4, 5, 1, 1}));
+                kit::Click(m.Bm1);
+                EXPECT_EQ(m.l_TirsAuBut->Caption(), TraduireFormat(286, {4, 5}));
+                b.Page();
+            },
+            0,
+            [](Banc& b, const std::string&) {
+                EXPECT_EQ(b.Journee(1), std::vector<std::string>{"Club 1 1-1 Club 2"});
+                EXPECT_EQ(b.r().Ligne(0).TirsAuBut->Caption(), TraduireFormat(286, {4, 5}));
+                EXPECT_EQ(b.r().Ligne(0).Qualifie, 1);
+                EXPECT_EQ(b.Otes(1), std::vector<std::string>{});
+            }};
+}
+
+// A two-legged final, Club 1 1-0 Club 2 then Club 2 1-0 Club 1, Club 2 5-4
+// on the shoot-out: the first leg retyped 2-0 sends Club 1 through, and the
+// second leg's shoot-out, which no longer decides, is said kept aside there
+// (the file keeps it aside too); the first leg typed back 1-0 gives it back.
+CasTableau TirsManche(int sport)
+{
+    static const char* const sports[4] = {"football", "rugby", "basketball", "handball"};
+    const std::string nom = std::string("a_second_leg_s_shoot_out_that_no_longer_decides_is_said_kept_aside_") +
+                            sports[sport] + (sport % 2 ? "_english" : "");
+    static std::deque<std::string> noms;
+    noms.push_back(nom);
+    return {noms.back().c_str(),
+            {sport, {{1, 2}}, false, false, 0, sport % 2 == 1},
+            [](Banc& b) {
+                b.Tape(0, "1", "0");
+                b.Va(2);
+                b.Repond({{Reponse::Tirs, 5, 4}});
+                b.Tape(0, "1", "0");
+                EXPECT_EQ(b.r().Ligne(0).TirsAuBut->Caption(), TraduireFormat(286, {5, 4}));
+                b.Va(1);
+            },
+            {},
+            [](Banc& b) { b.Tape(0, "2", "0"); },
+            0,
+            [](Banc& b, const std::string&) {
+                const int x = b.f->Saison->ChercheEquipe("Club 1"), y = b.f->Saison->ChercheEquipe("Club 2");
+                b.Va(2);
+                EXPECT_EQ(b.r().Ligne(0).TirsAuBut->Caption(), TraduireFormat(6131, {5, 4}));
+                EXPECT_EQ(b.c->Penalty(2, y, x), nullptr);
+                EXPECT_EQ(b.Otes(2), std::vector<std::string>{"5-4 for 1-0"});
+                EXPECT_EQ(Tableau(*b.c, MatchsCoupe(*b.c)).Tours[0].Ties[0].Vainqueur, x);
+                EXPECT_EQ(b.Doc().find("<Penalty>"), std::string::npos);
+                kit::GrabToPng(b.f.get(), b.nom + "_ote");
+                // Level again: the shoot-out decides again.
+                b.Va(1);
+                b.Tape(0, "1", "0");
+                b.Va(2);
+                EXPECT_EQ(b.r().Ligne(0).TirsAuBut->Caption(), TraduireFormat(286, {5, 4}));
+                EXPECT_EQ(Tableau(*b.c, MatchsCoupe(*b.c)).Tours[0].Ties[0].Vainqueur, y);
+                EXPECT_EQ(b.Otes(2), std::vector<std::string>{});
+                b.Va(1);
+                b.Tape(0, "2", "0");
+                b.Va(2);
+            },
+            [](Banc& b) {
+                b.Va(2);
+                EXPECT_EQ(b.r().Ligne(0).TirsAuBut->Caption(), TraduireFormat(6131, {5, 4}));
             }};
 }
 
@@ -1034,6 +1204,11 @@ INSTANTIATE_TEST_SUITE_P(
         TirsRendusPlusTard(1, Entre::Page), TirsRendusPlusTard(2, Entre::Page), TirsRendusPlusTard(3, Entre::Page),
         TirsRendusPlusTard(0, Entre::Tape), TirsRendusPlusTard(1, Entre::Tape), TirsRendusPlusTard(2, Entre::Tape),
         TirsRendusPlusTard(3, Entre::Tape),
+        TirsParDessus(0, false, "2", "1", false), TirsParDessus(1, false, "0", "1", false),
+        TirsParDessus(2, true, "4", "6", false), TirsParDessus(3, true, "2", "1", false),
+        TirsParDessus(0, true, "0", "1", true), TirsParDessus(3, false, "4", "6", true),
+        TirsSansCopie(0, false), TirsSansCopie(2, false), TirsSansCopie(0, true), TirsSansCopie(3, true),
+        TirsManche(0), TirsManche(1),
         // A semi-final won on a shoot-out, 2-1 live: the shoot-out no longer
         // follows it.
         CasTableau{"live_scoring_drops_the_shoot_out_of_the_score_it_followed",
