@@ -477,6 +477,24 @@ TEST(HistoriqueFenetre, ChoiceButtonsAndYearsReadWhatTheyDo)
 // championship of the same division and year or of the same championship
 // again. No leaves the file as it was; what is saved reads back after a
 // restart.
+// A season made through the creation windows, one match played, added to the
+// history twice: as it is and as the year before. Its championship, or null
+// when the season could not be made.
+TDonneesChampionnat* DeuxSaisonsEnHistorique(FenetreEssai& f)
+{
+    CreeSaison(f);
+    if (!f.Saison)
+        return nullptr;
+    TDonneesChampionnat* c = f.Saison->ChampionnatCourant();
+    c->NbJournee = 1;
+    c->CreeMatch(1, c->IdEquipe(0), c->IdEquipe(1), 2, 1);
+    f.Reponses = {mrYes};
+    Commande(f, 192);
+    c->SetOption(8, static_cast<uint16_t>(c->Option(8) - 1));
+    Commande(f, 192);
+    return c;
+}
+
 TEST(HistoriqueFenetre, AStoredSeasonGoesOnlyOnceTheUserSaysSo)
 {
     enum TGeste { Ajoute, Efface, Autre, Meme };   // Autre, Meme: command 192
@@ -500,16 +518,8 @@ TEST(HistoriqueFenetre, AStoredSeasonGoesOnlyOnceTheUserSaysSo)
         SCOPED_TRACE(k.nom);
         Prepare(std::string("historique_question_") + IntToStr(k.geste) + IntToStr(k.reponse));
         auto f = LanceFenetre();
-        CreeSaison(*f);
-        ASSERT_NE(f->Saison, nullptr);
-        TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
-        c->NbJournee = 1;
-        c->CreeMatch(1, c->IdEquipe(0), c->IdEquipe(1), 2, 1);
-        // two seasons stored: this one and the year before
-        f->Reponses = {mrYes};
-        Commande(*f, 192);
-        c->SetOption(8, static_cast<uint16_t>(c->Option(8) - 1));
-        Commande(*f, 192);
+        TDonneesChampionnat* c = DeuxSaisonsEnHistorique(*f);
+        ASSERT_NE(c, nullptr);
         ChoisitHistorique(*f, 202);
         auto* h = dynamic_cast<Tf_Historique*>(f->Enfant);
         ASSERT_NE(h, nullptr);
@@ -571,8 +581,9 @@ TEST(HistoriqueFenetre, AStoredSeasonGoesOnlyOnceTheUserSaysSo)
         h->Historique()->EcritOctets(apres);
         EXPECT_EQ(apres == avant, k.reponse == mrNo || k.geste == Meme);
         EXPECT_EQ(h->Historique()->NombreSaisons(), k.reponse == mrYes && k.geste == Efface ? 2 - k.fois : 2);
-        if (h->Historique()->NombreSaisons() > 0)
+        if (h->Historique()->NombreSaisons() > 0) {
             EXPECT_EQ(h->Historique()->Saison(0)->NombreEquipes(), k.reponse == mrYes && k.geste == Ajoute ? 2 : 18);
+        }
         kit::Click(h->bc_Enregistrer);
         ModifSaison = 0;
         TermineFenetre(f);
@@ -620,16 +631,8 @@ TEST(HistoriqueFenetre, LeftWithChangesNotWrittenItAsksFirst)
     auto joue = [](const Cas& k) {
         Prepare(std::string("historique_depart_") + IntToStr(k.change) + IntToStr(k.route) + IntToStr(k.reponse));
         auto f = LanceFenetre();
-        CreeSaison(*f);
-        ASSERT_NE(f->Saison, nullptr);
-        TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
-        c->NbJournee = 1;
-        c->CreeMatch(1, c->IdEquipe(0), c->IdEquipe(1), 2, 1);
-        // two seasons written: this one and the year before
-        f->Reponses = {mrYes};
-        Commande(*f, 192);
-        c->SetOption(8, static_cast<uint16_t>(c->Option(8) - 1));
-        Commande(*f, 192);
+        TDonneesChampionnat* c = DeuxSaisonsEnHistorique(*f);
+        ASSERT_NE(c, nullptr);
         Commande(*f, 162);   // the view before
         ChoisitHistorique(*f, 202);
         auto* h = dynamic_cast<Tf_Historique*>(f->Enfant);
@@ -678,8 +681,9 @@ TEST(HistoriqueFenetre, LeftWithChangesNotWrittenItAsksFirst)
             EXPECT_EQ(f->Historique.size(), retours);
             EXPECT_TRUE(f->HistoriqueSuivant.empty());
             EXPECT_EQ(h->cb_Saison3->Items().Count(), k.change == Tape ? 2 : 1);
-            if (k.change == Tape)
+            if (k.change == Tape) {
                 EXPECT_EQ(Ligne(h->csg_Saisie, 1)[3] + "-" + Ligne(h->csg_Saisie, 1)[4], "5-4");
+            }
             kit::Click(h->bc_Enregistrer);
         } else
             EXPECT_NE(dynamic_cast<Tf_Historique*>(f->Enfant), h);
