@@ -514,6 +514,16 @@ CasTableau TirsRendus(int sport)
             }};
 }
 
+// A row's name: its road, its sport, what follows, and "_english" for the rows
+// played in English (the odd sports); kept as long as the tests run.
+const char* NomCasSport(const std::string& route, int sport, const std::string& suite = "")
+{
+    static const char* const sports[4] = {"football", "rugby", "basketball", "handball"};
+    static std::deque<std::string> noms;
+    noms.push_back(route + sports[sport] + suite + (sport % 2 ? "_english" : ""));
+    return noms.back().c_str();
+}
+
 // The same final: the shoot-out live scoring took away comes back with the
 // score it followed once live scoring is shown again, after another view, after
 // the season is saved and opened again, or after "Retirer le match" (whose word
@@ -522,16 +532,12 @@ CasTableau TirsRendus(int sport)
 enum class Entre { Vue, Fichier, Retrait, Page, Tape };
 CasTableau TirsRendusPlusTard(int sport, Entre entre)
 {
-    static const char* const sports[4] = {"football", "rugby", "basketball", "handball"};
-    const std::string nom = std::string(entre == Entre::Vue       ? "live_scoring_gives_the_shoot_out_back_after_another_view_"
-                                        : entre == Entre::Fichier ? "live_scoring_gives_the_shoot_out_back_after_the_file_reopened_"
-                                        : entre == Entre::Page    ? "live_scoring_s_shoot_out_comes_back_with_the_score_typed_on_the_page_"
-                                        : entre == Entre::Tape    ? "a_shoot_out_a_score_typed_on_the_page_took_away_comes_back_with_its_score_"
-                                                                  : "live_scoring_keeps_the_shoot_out_of_a_removed_result_") +
-                            sports[sport] + (sport % 2 ? "_english" : "");
-    static std::deque<std::string> noms;
-    noms.push_back(nom);
-    return {noms.back().c_str(),
+    return {NomCasSport(entre == Entre::Vue       ? "live_scoring_gives_the_shoot_out_back_after_another_view_"
+                        : entre == Entre::Fichier ? "live_scoring_gives_the_shoot_out_back_after_the_file_reopened_"
+                        : entre == Entre::Page    ? "live_scoring_s_shoot_out_comes_back_with_the_score_typed_on_the_page_"
+                        : entre == Entre::Tape    ? "a_shoot_out_a_score_typed_on_the_page_took_away_comes_back_with_its_score_"
+                                                  : "live_scoring_keeps_the_shoot_out_of_a_removed_result_",
+                        sport),
             {sport, {{1, 1}}, false, false, 0, sport % 2 == 1},
             [](Banc& b) {
                 b.Repond({{Reponse::Tirs, 5, 4}});
@@ -606,13 +612,9 @@ CasTableau TirsRendusPlusTard(int sport, Entre entre)
 // 2-2 typed again gives back the 2-3.
 CasTableau TirsParDessus(int sport, bool demi, const char* sh, const char* sa, bool rouvre)
 {
-    static const char* const sports[4] = {"football", "rugby", "basketball", "handball"};
-    const std::string nom = std::string("a_shoot_out_comes_back_with_its_own_score_over_another_draw_") +
-                            (demi ? "semi_final_" : "final_") + sh + "_" + sa + "_" + sports[sport] +
-                            (rouvre ? "_reopened" : "") + (sport % 2 ? "_english" : "");
-    static std::deque<std::string> noms;
-    noms.push_back(nom);
-    return {noms.back().c_str(),
+    return {NomCasSport(std::string("a_shoot_out_comes_back_with_its_own_score_over_another_draw_") +
+                            (demi ? "semi_final_" : "final_") + sh + "_" + sa + "_",
+                        sport, rouvre ? "_reopened" : ""),
             {sport, demi ? std::vector<std::pair<int, int>>{{2, 1}, {1, 1}} : std::vector<std::pair<int, int>>{{1, 1}},
              false, false, 0, sport % 2 == 1},
             [=](Banc& b) {
@@ -658,13 +660,9 @@ CasTableau TirsParDessus(int sport, bool demi, const char* sh, const char* sa, b
 // then 1-1: the 4-5 is the final's again and no copy of it stays aside.
 CasTableau TirsSansCopie(int sport, bool direct)
 {
-    static const char* const sports[4] = {"football", "rugby", "basketball", "handball"};
-    const std::string nom = std::string(direct ? "live_scoring_gives_back_a_shoot_out_kept_over_a_draw_without_a_copy_"
-                                               : "a_shoot_out_kept_over_a_draw_stays_once_when_its_score_is_typed_back_") +
-                            sports[sport] + (sport % 2 ? "_english" : "");
-    static std::deque<std::string> noms;
-    noms.push_back(nom);
-    return {noms.back().c_str(),
+    return {NomCasSport(direct ? "live_scoring_gives_back_a_shoot_out_kept_over_a_draw_without_a_copy_"
+                               : "a_shoot_out_kept_over_a_draw_stays_once_when_its_score_is_typed_back_",
+                        sport),
             {sport, {{1, 1}}, false, false, 0, sport % 2 == 1},
             [](Banc& b) {
                 b.Repond({{Reponse::Tirs, 4, 5}});
@@ -700,12 +698,7 @@ CasTableau TirsSansCopie(int sport, bool direct)
 // (the file keeps it aside too); the first leg typed back 1-0 gives it back.
 CasTableau TirsManche(int sport)
 {
-    static const char* const sports[4] = {"football", "rugby", "basketball", "handball"};
-    const std::string nom = std::string("a_second_leg_s_shoot_out_that_no_longer_decides_is_said_kept_aside_") +
-                            sports[sport] + (sport % 2 ? "_english" : "");
-    static std::deque<std::string> noms;
-    noms.push_back(nom);
-    return {noms.back().c_str(),
+    return {NomCasSport("a_second_leg_s_shoot_out_that_no_longer_decides_is_said_kept_aside_", sport),
             {sport, {{1, 2}}, false, false, 0, sport % 2 == 1},
             [](Banc& b) {
                 b.Tape(0, "1", "0");
