@@ -449,7 +449,11 @@ std::unique_ptr<TListeNotes> TClassJoueur::NotesJoueurs(TSaison& saison, int equ
                         notes->AjouteNote(joueur, note, mode);
                 }
             }
-        const int64_t seuil = static_cast<int64_t>(c->OptionArbitre(4)) * c->NbJour();
+        // A share of the matchdays counted: of the championship's matchdays
+        // when every played one is counted, else of the range's.
+        const bool entiere = premiere <= 0 || (debut <= 1 && fin >= c->DerniereJournee);
+        const int jours = entiere ? c->NbJour() : std::max(fin - debut + 1, 0);
+        const int64_t seuil = static_cast<int64_t>(c->OptionArbitre(4)) * jours;
         for (int i = notes->Nombre() - 1; i >= 0; --i) {
             const TNoteJoueur* nj = notes->Note(i);
             if (std::find(avant.begin(), avant.end(), nj->IdJoueur) == avant.end()

@@ -82,7 +82,8 @@ public:
                                                       int derniere, int type);
     // The sorted ratings: mode 0 goalkeepers (kind 6), 1 the others (kind 7).
     // Per championship, a player first rated in it is kept only when he was
-    // rated at least OptionArbitre(4) percent of its matchdays.
+    // rated at least OptionArbitre(4) percent of the matchdays counted: all of
+    // its matchdays when the range holds every played one, else the range's.
     static std::unique_ptr<TListeNotes> NotesJoueurs(TSaison& saison, int equipe,
                                                      const TListeChampionnats* championnats, int premiere,
                                                      int derniere, int mode);

@@ -127,17 +127,36 @@ void TParamClassement::Init(TColor couleurTexte, TSaison* saison, bool afficheDo
         Label2->SetVisible(false);
         cb_Champ->SetVisible(false);
     }
+    OffreTranches();
     SetVisible(Label1->Visible() || Label2->Visible());
+}
+
+void TParamClassement::TranchesChampionnatSeul(bool seul)
+{
+    tranchesSeul_ = seul;
+    OffreTranches();
+}
+
+void TParamClassement::OffreTranches()
+{
+    const bool aucune = tranchesSeul_ && choisie_;
+    if (aucune) {
+        premiere_ = derniere_ = 0;
+        if (cb_Tranche->Items().Count() > 0)
+            cb_Tranche->SetItemIndex(0);
+    }
+    cb_Tranche->SetEnabled(!aucune);
+    // the box's text says so too
+    cb_Tranche->Font().SetColor(aucune ? clGrayText : clWindowText);
 }
 
 void TParamClassement::cb_ChampChange(TObject*)
 {
     indexDonnees_ = cb_Champ->ItemIndex();
     choisie_.reset();
-    if (indexDonnees_ < 0)
-        return;
-    if (auto* noeud = cb_Champ->Items().ObjectPtr<TDescNoeud>(indexDonnees_))
+    if (auto* noeud = indexDonnees_ >= 0 ? cb_Champ->Items().ObjectPtr<TDescNoeud>(indexDonnees_) : nullptr)
         choisie_ = std::make_unique<std::vector<TDonneesChampionnat*>>(noeud->ListeChampionnats());
+    OffreTranches();
 }
 
 void TParamClassement::cb_TrancheChange(TObject*)
@@ -148,12 +167,14 @@ void TParamClassement::cb_TrancheChange(TObject*)
     if (n != 0)
         if (TDonneesChampionnat* c = Courant())
             c->Tranche(n - 1, premiere_, derniere_);
+    OffreTranches();
 }
 
 void TParamClassement::ChoisitTranche(int premiere, int derniere)
 {
     premiere_ = premiere & 0xFFFF;
     derniere_ = derniere & 0xFFFF;
+    OffreTranches();
 }
 
 void TParamClassement::OublieDonnees()
@@ -162,6 +183,7 @@ void TParamClassement::OublieDonnees()
         choisie_.reset();
         indexDonnees_ = 0;
     }
+    OffreTranches();
 }
 
 int TParamClassement::PremiereJournee() const

@@ -33,7 +33,12 @@ public:
     void cb_ChampChange(TObject* Sender);
     void cb_TrancheChange(TObject* Sender);
 
-    // Both taken modulo 65536.
+    // For a view that counts each championship of a wider competition whole:
+    // with such data chosen, the box offers no range (it reads the whole
+    // season, disabled) and none is counted; the championship alone offers
+    // them again.
+    void TranchesChampionnatSeul(bool seul);
+    // Both taken modulo 65536 (none while the box offers none).
     void ChoisitTranche(int premiere, int derniere);
     // Drops the chosen data list (the championship alone again).
     void OublieDonnees();
@@ -59,6 +64,9 @@ public:
 
 private:
     TDonneesChampionnat* Courant() const;
+    // The box offers the ranges, or not, as the data chosen allow.
+    void OffreTranches();
+    bool tranchesSeul_ = false;
     int premiere_ = 0;
     int derniere_ = 0;
     std::unique_ptr<std::vector<TDonneesChampionnat*>> choisie_;

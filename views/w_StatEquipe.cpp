@@ -148,6 +148,9 @@ Tf_StatEquipe::Tf_StatEquipe(TComponent* AOwner, const TClasseStatEquipe& classe
 
     CadreParam = new TParamClassement(this);
     CadreParam->SetParent(this);
+    // the pages count each championship of a wider competition whole: no
+    // range is offered with such data
+    CadreParam->TranchesChampionnatSeul(true);
     auto rafraichit = [this] {
         Invalide(true);
         ActualisePage();

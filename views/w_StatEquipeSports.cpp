@@ -88,10 +88,10 @@ void Lignes(TColorGridBase& g, const TListeTemps& temps, const std::vector<TColo
     }
 }
 
-// The figures of a basketball or handball line-up table: each player's
-// statistics in the current championship or, over a band of matchdays of
-// the championship alone, his counts of that band (matches played by the
-// same rule). Code 0 is the matches.
+// The figures of a line-up table: each player's statistics in the current
+// championship or, over a band of matchdays of the championship alone, his
+// counts of that band (matches played by the same rule). Code 0 is the
+// matches.
 class TStatsComposition
 {
 public:
@@ -162,20 +162,21 @@ public:
                             const TListeChampionnats& liste, const TCouleurElement& couleurs) const override
     {
         auto temps = CalculeTempsJeu(saison, equipe, liste, derniere, premiere, nullptr);
+        const TStatsComposition stats(saison, liste, premiere, derniere);
         temps->Trie();
         std::vector<TColonne> colonnes = {{60, Texte(74)},  {110, Texte(71)}, {110, Texte(72)}, {80, Texte(171)},
                                           {70, Texte(488)}, {70, Texte(487)}, {70, Texte(485)}, {70, Texte(486)},
                                           {70, Texte(172)}, {70, Texte(173)}, {70, Texte(87)},  {70, Texte(174)}};
-        Lignes(g, *temps, colonnes, couleurs, [](const TTempsJoueur& t) {
+        Lignes(g, *temps, colonnes, couleurs, [&stats](const TTempsJoueur& t) {
             const auto& k = t.Compteurs;
             const TJoueur& j = *t.Joueur();
-            return std::vector<std::string>{j.Nom, j.Prenom, IntToStr(k[1]),
-                                            // every championship of the season
-                                            IntToStr(static_cast<int>(j.StatTotale(1))),
-                                            IntToStr(static_cast<int>(j.StatTotale(2))),
-                                            IntToStr(static_cast<int>(j.StatTotale(3))),
-                                            IntToStr(static_cast<int>(j.StatTotale(4))), IntToStr(k[3]),
-                                            IntToStr(k[2]), IntToStr(k[0]),
+            // tries, conversions, penalties and drops: of every championship
+            // of the season, or of the band counted
+            auto points = [&](int code) {
+                return IntToStr(static_cast<int>(stats.Tranche() ? stats(t, code) : j.StatTotale(code)));
+            };
+            return std::vector<std::string>{j.Nom,     j.Prenom,  IntToStr(k[1]), points(1),      points(2),
+                                            points(3), points(4), IntToStr(k[3]), IntToStr(k[2]), IntToStr(k[0]),
                                             k[1] == 0 ? std::string("0") : IntToStr(k[0] / k[1])};
         });
     }

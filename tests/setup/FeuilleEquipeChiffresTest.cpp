@@ -21,6 +21,7 @@
 
 #include "codecs/PngPicture.h"
 #include "model/Championnat.h"
+#include "model/DescTree.h"
 #include "model/ChampionnatStat.h"
 #include "model/InfoComp.h"
 #include "model/Joueurs.h"
@@ -712,6 +713,11 @@ TEST_P(FeuilleChiffres, RugbyPositionsUnderTheirOwnNames)
 // 3 in 1 (3.00); the teams, each 2 matches: e3 10 (5.00), e1 7 (3.50), e0 4
 // (2.00), e2 3 (1.50). Basketball shots: Abadie 3 of 4 at three points on 2,
 // Bastide 2 of 5 on 1; Dupuy's free throws 4 of 4 on 1, 1 of 2 on 3.
+// Football and rugby: Pic (e0) starts on 1, 2 and 3, rated 4, 6, 8; Roc (e3)
+// rated 9 on 2; a player is ranked when rated on half the matchdays counted:
+// over the season of six, Pic 6.00 alone; over 2-3, Roc 9.00, Pic 7.00.
+// Rugby: Pic's tries on 1 and 2, conversions two on 1 and one on 3, penalty
+// goals two on 2, a drop goal on 1: over 2-3 1, 1, 2, 0 of 2, 3, 2, 1.
 const int scoresCompte[4][4] = {{9, 0, 1, 1}, {24, 10, 3, 3}, {88, 79, 70, 60}, {25, 20, 18, 18}};
 const int scoresTranche[4][6] = {{0, 3, 1, 2, 0, 0}, {15, 9, 6, 6, 12, 3},
                                  {80, 75, 70, 72, 90, 85}, {22, 21, 30, 28, 19, 19}};
@@ -768,6 +774,32 @@ TJoueur* RemplitCompte(TSession& s, int sport)
                                   {3, 2, 2500}})
         c.SetAffluenceMatch(n, k, v);
     c.SetTranche(0, 2, 3);
+    // the other championship moved beside this one: their division is a
+    // wider choice of data
+    TDescTree& arbre = s.f->Saison->Arbre();
+    for (TDescNoeud* n : arbre.ListeNoeudsChampionnat())
+        if (n->Championnat() != &c) {
+            auto voisin = std::make_unique<TDescNoeud>(n->Nom());
+            voisin->SetChampionnat(n->RetireChampionnat());
+            arbre.NoeudParCode(c.CodeChamp, true)->Parent()->AjouteEnfant(std::move(voisin));
+            n->Parent()->Parent()->Vide();
+            break;
+        }
+    if (sport <= 1) {
+        c.SetOptionArbitre(4, 50);
+        TJoueur* pic = s.Joueur("Pic", 0);
+        TJoueur* roc = s.Joueur("Roc", 3);
+        for (const auto& [n, equipe, j, slot, note] : {std::tuple{1, 0, pic, 2, 4}, {2, 0, pic, 2, 6},
+                                                       {3, 0, pic, 2, 8}, {2, 3, roc, 1, 9}}) {
+            TInfoComp* x = c.MatchEquipe(n, s.e[equipe]);
+            x->SetJoueurTitulaire(s.e[equipe], slot, j->Numero);
+            x->SetNote(s.e[equipe], slot, note);
+            x->SetCompositionSaisie(s.e[equipe]);
+        }
+        if (sport == 1)
+            for (const auto& [genre, n] : {std::pair{2, 1}, {2, 2}, {6, 1}, {6, 1}, {6, 3}, {5, 2}, {5, 2}, {7, 1}})
+                c.ListeDonnees(genre, n)->Ajoute(std::make_unique<TDonneesEvt>(pic->Numero, s.e[0], 30, 0));
+    }
     if (sport >= 2) {
         const std::vector<int> codes = sport == 2 ? std::vector<int>{5, 6, 13, 14, 15, 16, 17, 18, 19, 20}
                                                   : std::vector<int>{21, 23, 25, 27, 29, 30, 31, 32, 33, 34};
@@ -884,19 +916,19 @@ void Tranche(TParamClassement* cadre, int i)
 // the figures the window shows (of the grid, when given, row by row as the
 // page's table) are on them.
 void SortiesTranche(TSession& s, const std::string& nom, const TColorStringGrid* g,
-                    const std::vector<std::string>& figures = {})
+                    const std::vector<std::string>& figures = {}, bool nommee = true)
 {
     auto& v = dynamic_cast<TFootForm&>(*s.f->Enfant);
     kit::GrabToPng(s.f.get(), nom + "-" + s.langue);
     const std::string bande = Cp1252ToUtf8(Trim(TraduireFormat(63, {"", 2, 3})));
     const std::string texte = essai::SortieCommande("pdftotext -layout '" + Pdf(v, nom + "-" + s.langue) + "' -");
-    EXPECT_NE(texte.find(bande), std::string::npos) << texte;
+    EXPECT_EQ(texte.find(bande) != std::string::npos, nommee) << texte;
     const std::string fichier = MakePath(kit::TempDir(), nom + "-" + s.langue + ".htm");
     v.EnregistreHTML(fichier);
     std::string html;
     ASSERT_TRUE(ReadFileBytes(fichier, html));
     const html_lu::TPage p = html_lu::Lit(html);
-    EXPECT_NE(p.titre.find(bande), std::string::npos) << p.titre;
+    EXPECT_EQ(p.titre.find(bande) != std::string::npos, nommee) << p.titre;
     std::vector<std::string> voulues = figures;
     for (int r = 1; g && r < g->RowCount(); ++r)
         for (int col = 0; col < g->ColCount(); ++col)
@@ -971,6 +1003,19 @@ Tf_StatEquipe* FeuilleTranche(TSession& s, int commande)
         return nullptr;
     Tranche(f->CadreParam, 1);
     return f;
+}
+
+// The football and rugby ratings (command 72) over the season, then over the
+// band, as the comment on the season counts them.
+void NotesTranche(TSession& s)
+{
+    auto* v = Vue<Tf_ClassJoueur>(s, 72);
+    ASSERT_NE(v, nullptr);
+    EXPECT_EQ(Rangees(*v->sg_Classjoueurs), Dec("1|Pic Jean|6.00"));
+    Tranche(v->CadreParam, 1);
+    EXPECT_EQ(Rangees(*v->sg_Classjoueurs), Dec("1|Roc Jean|9.00/2|Pic Jean|7.00"));
+    SortiesTranche(s, "tranche-notes", v->sg_Classjoueurs);
+    Tranche(v->CadreParam, 0);
 }
 
 struct TLigneCompte
@@ -1187,6 +1232,47 @@ const TLigneCompte comptes[] = {
          EXPECT_EQ(l.substr(l.find('|') + 1), Dec("Cazals Jean|1|4|0|-|4|-|4|-|4|-|4.0|4.0|4.0|4.0|4.0|4.0"));
          SortiesTranche(s, "tranche-composition", f->sg_Composition);
          Tranche(f->CadreParam, 0);
+     }},
+    {0, "the ratings over a band ask for ratings on a share of its matchdays",
+     [](TSession& s, TJoueur*) { NotesTranche(s); }},
+    {1, "the ratings over a band ask for ratings on a share of its matchdays",
+     [](TSession& s, TJoueur*) { NotesTranche(s); }},
+    {1, "the line-ups' points over a band count its matches",
+     [](TSession& s, TJoueur*) {
+         Tf_StatEquipe* f = FeuilleTranche(s, 129);
+         ASSERT_NE(f, nullptr);
+         const std::string l = Ligne(*f->sg_Composition, 1, "Pic");
+         EXPECT_EQ(l.substr(l.find('|') + 1), "Pic|Jean|2|1|1|2|0|0|0|160|80");
+         SortiesTranche(s, "tranche-composition", f->sg_Composition);
+         Tranche(f->CadreParam, 0);
+         const std::string t = Ligne(*f->sg_Composition, 1, "Pic");
+         EXPECT_EQ(t.substr(t.find('|') + 1), "Pic|Jean|3|2|3|2|1|0|0|240|80");
+     }},
+    {-1, "the team sheet over a wider competition counts it whole: no band offered or named",
+     [](TSession& s, TJoueur*) {
+         Tf_StatEquipe* f = FeuilleTranche(s, 129);
+         ASSERT_NE(f, nullptr);
+         TComboBox* donnees = f->CadreParam->cb_Champ;
+         TComboBox* tranche = f->CadreParam->cb_Tranche;
+         ASSERT_GE(donnees->Items().Count(), 2);
+         donnees->SetItemIndex(1);
+         donnees->OnChange(donnees);
+         EXPECT_FALSE(tranche->Enabled());
+         EXPECT_EQ(tranche->Text(), vues::Texte(432));
+         EXPECT_EQ(f->CadreParam->Premiere(), 0);
+         // the season's line-up of each sport
+         const std::pair<const char*, const char*> saison[] = {
+             {"Pic", "Pic|Jean|3|0|0|0|270|90"},
+             {"Pic", "Pic|Jean|3|2|3|2|1|0|0|240|80"},
+             {"Cazals Jean", "Cazals Jean|2|3|0-0|-|0-0|-|0-0|-|6.0|3.0|3.0|3.0|3.0|3.0"},
+             {"Cazals Jean", "Cazals Jean|2|6|0|-|6|-|6|-|6|-|3.0|3.0|3.0|3.0|3.0|3.0"}};
+         const auto& [nom, attendu] = saison[s.f->Saison->Sport()];
+         const std::string l = Ligne(*f->sg_Composition, 1, nom);
+         EXPECT_EQ(l.substr(l.find('|') + 1), Dec(attendu));
+         SortiesTranche(s, "donnees-composition", f->sg_Composition, {donnees->Items()[1]}, false);
+         donnees->SetItemIndex(0);
+         donnees->OnChange(donnees);
+         EXPECT_TRUE(tranche->Enabled());
      }},
 };
 
