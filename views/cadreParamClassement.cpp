@@ -146,8 +146,6 @@ void TParamClassement::OffreTranches()
             cb_Tranche->SetItemIndex(0);
     }
     cb_Tranche->SetEnabled(!aucune);
-    // the box's text says so too
-    cb_Tranche->Font().SetColor(aucune ? clGrayText : clWindowText);
 }
 
 void TParamClassement::cb_ChampChange(TObject*)

@@ -470,10 +470,14 @@ void TControl::ApplyFont()
         return;
     w->setFont(TFontToQFont(font_));
     QColor q = TColorToQColor(font_.Color());
+    // The font's colour is the text of an enabled control; a disabled one keeps
+    // the style's grey, so that it reads as disabled.
     QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, q);
-    pal.setColor(QPalette::Text, q);
-    pal.setColor(QPalette::ButtonText, q);
+    for (const QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+        pal.setColor(g, QPalette::WindowText, q);
+        pal.setColor(g, QPalette::Text, q);
+        pal.setColor(g, QPalette::ButtonText, q);
+    }
     w->setPalette(pal);
 }
 

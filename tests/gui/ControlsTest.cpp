@@ -115,6 +115,14 @@ TEST(Controls, ParentFontAndColorFollow)
     EXPECT_EQ(l->Font().Size(), 14);
     p->SetColor(clYellow);
     EXPECT_EQ(l->Color(), clYellow);   // labels take their parent's colour
+    // a disabled control reads as disabled, whatever its font's colour
+    auto* e = new TEdit(f.get());
+    e->SetParent(p);
+    e->Font().SetColor(clRed);
+    const QPalette pal = e->Widget()->palette();
+    EXPECT_EQ(pal.color(QPalette::Active, QPalette::Text), QColor(Qt::red));
+    EXPECT_NE(pal.color(QPalette::Disabled, QPalette::Text), QColor(Qt::red));
+    EXPECT_NE(l->Widget()->palette().color(QPalette::Disabled, QPalette::WindowText), QColor(Qt::red));
 }
 
 TEST(Controls, MouseEventsAndClick)
