@@ -767,6 +767,16 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
     // A shoot-out follows a score: a match to play has none (nor is one
     // written for it).
     penalty = penalty && match->ScoresSaisis();
+    // One that is level is none: the match holds the one kept aside for its
+    // own score, when one is, and the side that one sends through.
+    bool rendu = false;
+    if (penaltyNul && match->ScoresSaisis())
+        if (const uint32_t t = match->TirsOtes(match->Score(0) & 0x7FFF, match->Score(1) & 0x7FFF)) {
+            penaltys[0] = static_cast<int>((t >> 16) & 0xFF);
+            penaltys[1] = static_cast<int>(t & 0xFF);
+            penalty = rendu = true;
+            scoreTirs.reset();
+        }
     if (penalty) {
         AjoutePenalty(n, dom, ext, penaltys[0], penaltys[1]);
         // Entered for another score than the match's own: kept aside with
@@ -780,7 +790,9 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
     // The side that went through: as saved, or, in files that did not save
     // it, the winner of the shoot-out.
     const bool nul = match->ScoresSaisis() && (match->Score(0) & 0x7FFF) == (match->Score(1) & 0x7FFF);
-    if (qualifie && (*qualifie == 1 || *qualifie == 2) && !(penaltyNul && nul))
+    if (rendu)
+        SetQualifieMatch(n, dom, ext, penaltys[1] > penaltys[0]);
+    else if (qualifie && (*qualifie == 1 || *qualifie == 2) && !(penaltyNul && nul))
         SetQualifieMatch(n, dom, ext, *qualifie == 2);
     else if (!qualifie && penalty && penaltys[0] != penaltys[1])
         SetQualifieMatch(n, dom, ext, penaltys[1] > penaltys[0]);

@@ -248,6 +248,10 @@ struct TSimulation
     TMatchsCoupe e;
     TSuiteCoupe s;
     std::vector<std::pair<int, int>> bornes;
+    // The round of the changed matchday and its ties whose match there the
+    // change gives another result.
+    int tourChange = -1;
+    std::vector<int> tiesRejoues;
 
     std::vector<TMatchCoupe>& Journee(int d) { return e[static_cast<size_t>(d - 1)]; }
     void Supprime(int d, size_t i)
@@ -300,8 +304,12 @@ struct TSimulation
     // the same two teams: the ties of a round are not told by their rows,
     // which move up when one goes); a team that had its place there and has
     // it no more leaves it (none takes the place of a team no tie sent). A
-    // match whose teams differ goes, and comes back at its place when both
-    // are known.
+    // team no tie sent there, without its place, that played a tie of round
+    // r stands in that tie's place (a file may hold a side that did not win
+    // it: an older version sent one through on a level shoot-out): once the
+    // change decides that tie, or gives its match another result, the team
+    // it sends takes the place. A match whose teams differ goes, and comes
+    // back at its place when both are known.
     void Remplace(int d, bool troisieme, const TTableau& t0, const TTableau& t, int r)
     {
         auto place = [&](const TTableau& x, int e) { return troisieme ? x.Troisieme(e) : x.Qualifiee(e, r + 1); };
@@ -323,6 +331,20 @@ struct TSimulation
                             if (b.Domicile == a.Domicile && b.Exterieur == a.Exterieur)
                                 y = troisieme ? b.Perdant : b.Vainqueur;
                     }
+                for (size_t k = 0; !envoyee && x >= 0 && !place(t0, x) && k < avant.Ties.size(); ++k) {
+                    const TTie& a = avant.Ties[k];
+                    for (const TTie& b : apres.Ties)
+                        if ((a.Domicile == x || a.Exterieur == x) && b.Domicile == a.Domicile &&
+                            b.Exterieur == a.Exterieur) {
+                            const int z = troisieme ? b.Perdant : b.Vainqueur;
+                            const bool rejoue = r == tourChange && std::find(tiesRejoues.begin(), tiesRejoues.end(),
+                                                                             static_cast<int>(k)) != tiesRejoues.end();
+                            if (z >= 0 && z != x && (z != (troisieme ? a.Perdant : a.Vainqueur) || rejoue)) {
+                                envoyee = true;
+                                y = z;
+                            }
+                        }
+                }
                 if (x < 0 || (!(envoyee && y != x) && !(place(t0, x) && !place(t, x))))
                     continue;
                 change = true;
@@ -704,7 +726,7 @@ std::vector<TMatchRemplace> TSuiteCoupe::Supprimes() const
 TSuiteCoupe SuiteCoupe(const TDonneesChampionnat& c, const TMatchsCoupe& avant, const TMatchsCoupe& apres, int n,
                        const std::vector<int>& lignes)
 {
-    TSimulation sim{c, apres, {}, BornesTours(c)};
+    TSimulation sim{c, apres, {}, BornesTours(c), -1, {}};
     const TMatchsCoupe& e0 = avant;
     // The third-place match stays the one it was before the change.
     if (const int fin = c.NbJour(); fin != n && fin >= 1 && fin <= static_cast<int>(e0.size()) &&
@@ -741,6 +763,19 @@ TSuiteCoupe SuiteCoupe(const TDonneesChampionnat& c, const TMatchsCoupe& avant, 
                                                                                        tourN.Ties[k].Exterieur))
                         touchees.push_back(static_cast<int>(k));
     }
+    // The ties whose match on n the change gives another result.
+    sim.tourChange = r0;
+    for (const int l : lignes)
+        if (l >= 0 && l < static_cast<int>(e0[static_cast<size_t>(n - 1)].size()) &&
+            l < static_cast<int>(sim.Journee(n).size()))
+            if (const TMatchCoupe &a = e0[static_cast<size_t>(n - 1)][static_cast<size_t>(l)],
+                &b = sim.Journee(n)[static_cast<size_t>(l)];
+                a.Domicile == b.Domicile && a.Exterieur == b.Exterieur &&
+                (a.ScoreDomicile != b.ScoreDomicile || a.ScoreExterieur != b.ScoreExterieur ||
+                 a.TirsAuBut != b.TirsAuBut || a.Qualifie != b.Qualifie))
+                for (size_t k = 0; k < tourN.Ties.size(); ++k)
+                    if (b.Entre(tourN.Ties[k].Domicile, tourN.Ties[k].Exterieur))
+                        sim.tiesRejoues.push_back(static_cast<int>(k));
     auto touchee = [&](int r, int k) {
         return r == r0 && std::find(touchees.begin(), touchees.end(), k) != touchees.end();
     };

@@ -11,6 +11,7 @@
 #include "model/MultiSport.h"
 #include "model/Saison.h"
 #include "model/SaisonSports.h"
+#include "model/TableauCoupe.h"
 #include "model/oTraducteur.h"
 #include "platform/rtl/Strings.h"
 #include "tests/support/SaisonBuilder.h"
@@ -633,6 +634,7 @@ TEST(SaisonXml, WhatTheSeasonHoldsReadsBackAlike)
         std::string joueurs, categories;
         std::function<void(TSaison&)> change, verifie;   // verifie: on the season read again
         std::string championnat = {};                     // empty: the league
+        std::string equipes = {};                         // the season's teams beside Lens and Lille
     };
     // A single-match final of teams 0 and 1 played as given.
     auto finale = [](const std::string& match) {
@@ -648,6 +650,42 @@ TEST(SaisonXml, WhatTheSeasonHoldsReadsBackAlike)
             v.push_back(IntToStr(t.Tirs >> 16) + "-" + IntToStr(t.Tirs & 0xFF) + " for " + IntToStr(t.Domicile) + "-" +
                         IntToStr(t.Exterieur));
         return v;
+    };
+    // Single-match semi-finals of teams 0 - 1 and 2 - 3 (the first as given,
+    // the second 2-0), the final holding team 1, the side an older version
+    // sent through on a level shoot-out, against team 2 (played as given).
+    auto demies = [](const std::string& demie, const std::string& finale) {
+        return "<Championnat><CodeChamp>1</CodeChamp><Type TypeCoupe=\"1\"></Type><ToursCoupe><TourCoupe>"
+               "<nTour>2</nTour><TypeMatch>1</TypeMatch><NbMatch>2</NbMatch></TourCoupe><TourCoupe><nTour>1</nTour>"
+               "<TypeMatch>1</TypeMatch><NbMatch>1</NbMatch></TourCoupe></ToursCoupe><NbEquipe>4</NbEquipe>"
+               "<NbJour>2</NbJour><NbMatch>2</NbMatch><Conversion>0-1-2-3</Conversion>"
+               "<Options><Option>0</Option><Option>2</Option></Options><Journee Numero=\"1\"><Match><e1>0</e1><e2>1</e2>" + demie + "</Match><Match><e1>2</e1><e2>3</e2>"
+               "<s1>2</s1><s2>0</s2><Qualifie>1</Qualifie></Match></Journee><Journee Numero=\"2\"><Match><e1>1</e1>"
+               "<e2>2</e2>" + finale + "</Match></Journee></Championnat>\r\n";
+    };
+    const std::string quatre = "<Equipe><ID>2</ID><Nom>Metz</Nom></Equipe><Equipe><ID>3</ID><Nom>Nancy</Nom></Equipe>";
+    // The first semi-final given the score sh - sa and the shoot-out tirs,
+    // every question answered Yes: the played matches it names.
+    auto demie = [](TSaison& s, int sh, int sa, uint32_t tirs, std::vector<TMatchRemplace> nommes) {
+        TDonneesChampionnat& c = *s.Arbre().ChampionnatParCode(1);
+        TChangementCoupe x = ChangementScore(c, 1, 0, sh, sa);
+        ASSERT_FALSE(x.Apres.empty() || x.Apres[0].empty());
+        x.Apres[0][0].TirsAuBut = tirs;
+        RegleScore(c, x.Apres, 1, x.Apres[0][0]);
+        const TPeseeCoupe p = ChangeCoupe(c, x, [](const TPeseeCoupe&) { return true; });
+        EXPECT_TRUE(p.Faite);
+        EXPECT_EQ(p.Nommes, nommes);
+    };
+    // Its winner in the final, in the place of the side that did not win.
+    auto finaleDe = [](TSaison& s, int h, int a) {
+        const TDonneesChampionnat& c = *s.Arbre().ChampionnatParCode(1);
+        EXPECT_EQ(c.QualifieMatch(1, 0, 1), 0);
+        ASSERT_EQ(c.NbMatchJournee(2), 1);
+        const TInfoComp* m = c.Journee(2)->Match(0);
+        EXPECT_EQ(m->IdEquipe(0), h);
+        EXPECT_EQ(m->IdEquipe(1), a);
+        EXPECT_FALSE(m->ScoresSaisis());
+        EXPECT_TRUE(EcartsTableau(c, MatchsCoupe(c)).empty());
     };
     const TCas cas[] = {
         {"namesakes who met, the meeting cleared after the move", joueur("Dupont", 5, 0) + joueur("Dupont", 9, 1), "",
@@ -729,10 +767,38 @@ TEST(SaisonXml, WhatTheSeasonHoldsReadsBackAlike)
          },
          finale("<s1>2</s1><s2>2</s2><Penalty><s1>4</s1><s2>5</s2><Score1>1</Score1><Score2>1</Score2></Penalty>"
                 "<TirsRetires><s1>3</s1><s2>2</s2><Score1>1</Score1><Score2>1</Score2></TirsRetires>")},
+        // A draw whose own shoot-out is level holds the one kept aside for
+        // it, and the side that one sends through.
+        {"a file's level shoot-out of a draw with one kept aside for that draw", deux, "", [](TSaison&) {},
+         [&](TSaison& s) {
+             const TPenaltyTab* p = s.Arbre().ChampionnatParCode(1)->Penalty(1, 0, 1);
+             ASSERT_NE(p, nullptr);
+             EXPECT_EQ(p->s1, 5);
+             EXPECT_EQ(p->s2, 3);
+             EXPECT_EQ(s.Arbre().ChampionnatParCode(1)->QualifieMatch(1, 0, 1), 0);
+             EXPECT_EQ(otes(s), std::vector<std::string>{});
+         },
+         finale("<s1>1</s1><s2>1</s2><Penalty><s1>4</s1><s2>4</s2></Penalty><TirsRetires><s1>5</s1><s2>3</s2>"
+                "<Score1>1</Score1><Score2>1</Score2></TirsRetires><Qualifie>2</Qualifie>")},
+        // A semi-final an older version left level on a 4-4, the final
+        // holding the side it sent: the real shoot-out sends its winner
+        // there, the final played named first.
+        {"a level semi-final's real shoot-out replaces the final played by the side it did not send", deux, "",
+         [&](TSaison& s) { demie(s, 1, 1, (5u << 16) + 4, {{2, 1, 2}}); }, [&](TSaison& s) { finaleDe(s, 0, 2); },
+         demies("<s1>1</s1><s2>1</s2><Penalty><s1>4</s1><s2>4</s2></Penalty><Qualifie>2</Qualifie>",
+                "<s1>2</s1><s2>0</s2><Qualifie>1</Qualifie>"),
+         quatre},
+        // The same final, the semi-final won 2-1 by team 0 though the file
+        // flags team 1 through: retyped 3-1, it sends its winner there.
+        {"a semi-final retyped sends its winner to the final in the place of its loser", deux, "",
+         [&](TSaison& s) { demie(s, 3, 1, 0, {}); }, [&](TSaison& s) { finaleDe(s, 0, 2); },
+         demies("<s1>2</s1><s2>1</s2><Qualifie>2</Qualifie>", ""), quatre},
     };
     for (const TCas& c : cas) {
         SCOPED_TRACE(c.nom);
-        auto s = Lit(0, Racine(std::string(Equipes) + "<Joueurs>" + c.joueurs + "</Joueurs>\r\n" + c.categories,
+        std::string equipes = Equipes;
+        equipes.insert(equipes.find("</Equipes>"), c.equipes);
+        auto s = Lit(0, Racine(equipes + "<Joueurs>" + c.joueurs + "</Joueurs>\r\n" + c.categories,
                                desc + (c.championnat.empty() ? ligue : c.championnat)));
         c.change(*s);
         const std::string premier = Document(*s);

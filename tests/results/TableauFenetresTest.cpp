@@ -737,6 +737,127 @@ CasTableau TirsManche(int sport)
             }};
 }
 
+// The season saved, then its file as an older version wrote it (edite on the
+// cup read from it) opened again, its results page shown on matchday 1.
+void Ancien(Banc& b, const std::function<void(TSaison&, TDonneesChampionnat&)>& edite)
+{
+    RepondBoite(mrOk);   // "saved"
+    Commande(*b.f, 7);
+    kit::Process(10);
+    uint8_t etat = 0;
+    auto s = TTraiteurFichier::Charger(NomFichierCourant, "", "", nullptr, TousSports, etat, false);
+    ASSERT_TRUE(s && etat == etatCharge);
+    edite(*s, *s->Arbre().ChampionnatParCode(b.c->CodeChamp));
+    ASSERT_TRUE(TTraiteurFichier::Sauver(NomFichierCourant, s.get(), nullptr, "", "", nullptr, {}, false));
+    b.f->OpenFile(NomFichierCourant);
+    kit::Process(10);
+    b.c = b.f->Saison->ChampionnatCourant();
+    ASSERT_TRUE(b.c && b.c->EstCoupe());
+    b.Page();
+    b.Va(1);
+}
+
+// Match h - a of matchday 1 holding the level shoot-out an older version
+// wrote (4-4) and no side flagged through.
+void TirsNuls(TSaison& s, TDonneesChampionnat& c, const char* h, const char* a)
+{
+    const int x = s.ChercheEquipe(h), y = s.ChercheEquipe(a);
+    TInfoComp* m = c.MatchEquipes(1, x, y);
+    ASSERT_NE(m, nullptr);
+    c.SupprimePenalty(1, x, y);
+    c.AjoutePenalty(1, x, y, 4, 4);
+    for (int k = 0; k < 2; ++k)
+        m->SetScore(k, m->Score(k) & 0x7FFF);
+}
+
+// Single-match semi-finals, the first drawn 1-1, in a file an older version
+// wrote: its shoot-out a level 4-4 (read as none: no team through yet), the
+// final holding Club 2, the side that version sent through, against Club 3
+// (played 2-0 when `joue`; with the third-place match, Club 1 there against
+// Club 4). The real shoot-out typed on the page (5-4), or live scoring's
+// home "+" (2-1), sends Club 1 to the final in Club 2's place (Club 2 to the
+// third-place match), asking first about the final played.
+CasTableau TirsNulsDuFichier(int sport, bool joue, bool troisieme, bool direct)
+{
+    const std::string suite = std::string(joue ? "_final_played" : "") + (troisieme ? "_third_place" : "") +
+                              (direct ? "_live_scoring" : "");
+    std::vector<Reponse> reponses;
+    if (!direct)
+        reponses.push_back({Reponse::Tirs, 5, 4});
+    if (joue)
+        reponses.push_back({Reponse::Oui});
+    return {NomCasSport("an_older_file_s_level_semi_final_decided_sends_its_winner_to_the_final_", sport, suite),
+            {sport, {{2, 1}, {1, 1}}, troisieme, false, 0, sport % 2 == 1},
+            [=](Banc& b) {
+                b.Repond({{Reponse::Tirs, 5, 4}});
+                b.Tape(0, "1", "1");
+                b.Tape(1, "2", "0");
+                Ancien(b, [=](TSaison& s, TDonneesChampionnat& c) {
+                    TirsNuls(s, c, "Club 1", "Club 2");
+                    const int c1 = s.ChercheEquipe("Club 1"), c2 = s.ChercheEquipe("Club 2"),
+                              c3 = s.ChercheEquipe("Club 3"), c4 = s.ChercheEquipe("Club 4");
+                    for (const int e : {c1, c2, c3, c4})
+                        c.SupprimeMatchsEquipe(2, e);
+                    c.CreeMatch(2, c2, c3, joue ? 2 : TInfoComp::ScoreVide, joue ? 0 : TInfoComp::ScoreVide);
+                    if (joue)
+                        c.SetQualifieMatch(2, c2, c3, false);
+                    if (troisieme)
+                        c.CreeMatch(2, c1, c4, TInfoComp::ScoreVide, TInfoComp::ScoreVide);
+                });
+                EXPECT_EQ(b.r().Ligne(0).Qualifie, 2);
+                EXPECT_EQ(b.Journee(2).front(), joue ? "Club 2 2-0 Club 3" : "Club 2 - Club 3");
+            },
+            reponses,
+            [direct](Banc& b) {
+                if (!direct) {
+                    b.Tape(0, "1", "1");
+                    return;
+                }
+                kit::Click(b.Direct(0).Bp1);
+                b.Page();
+            },
+            joue ? 1u : 0u,
+            [=](Banc& b, const std::string&) {
+                std::vector<std::string> finale{"Club 1 - Club 3"};
+                if (troisieme)
+                    finale.push_back("Club 2 - Club 4");
+                EXPECT_EQ(b.Journee(2), finale);
+                EXPECT_EQ(b.Journee(1).front(), direct ? "Club 1 2-1 Club 2" : "Club 1 1-1 Club 2");
+                EXPECT_EQ(b.r().Ligne(0).TirsAuBut->Caption(), direct ? "" : TraduireFormat(286, {5, 4}));
+                EXPECT_EQ(b.r().Ligne(0).Qualifie, 0);
+            }};
+}
+
+// A final drawn 1-1 in a file holding a level 4-4 as its shoot-out beside
+// 5-3 kept aside for 1-1, and the side the 4-4 sent through: opened, the
+// final holds the 5-3, and Club 1 goes through.
+CasTableau TirsGardesDuFichier(int sport)
+{
+    return {NomCasSport("a_file_s_level_shoot_out_gives_way_to_the_one_kept_aside_for_the_draw_", sport),
+            {sport, {{1, 1}}, false, false, 0, sport % 2 == 1},
+            [](Banc& b) {
+                b.Repond({{Reponse::Tirs, 3, 5}});
+                b.Tape(0, "1", "1");
+            },
+            {},
+            [](Banc& b) {
+                Ancien(b, [](TSaison& s, TDonneesChampionnat& c) {
+                    TirsNuls(s, c, "Club 1", "Club 2");
+                    const int c1 = s.ChercheEquipe("Club 1"), c2 = s.ChercheEquipe("Club 2");
+                    c.SetQualifieMatch(1, c1, c2, true);
+                    c.MatchEquipes(1, c1, c2)->OteTirs((5u << 16) + 3, 1, 1);
+                });
+            },
+            0,
+            [](Banc& b, const std::string&) {
+                EXPECT_EQ(b.r().Ligne(0).TirsAuBut->Caption(), TraduireFormat(286, {5, 3}));
+                EXPECT_EQ(b.r().Ligne(0).Qualifie, 0);
+                EXPECT_EQ(b.Otes(1), std::vector<std::string>{});
+                EXPECT_EQ(Tableau(*b.c, MatchsCoupe(*b.c)).Tours[0].Ties[0].Vainqueur,
+                          b.f->Saison->ChercheEquipe("Club 1"));
+            }};
+}
+
 // Single-match semi-finals played 1-0 and 2-0, the final 3-1.
 void Demis(Banc& b)
 {
@@ -1202,6 +1323,9 @@ INSTANTIATE_TEST_SUITE_P(
         TirsParDessus(0, true, "0", "1", true), TirsParDessus(3, false, "4", "6", true),
         TirsSansCopie(0, false), TirsSansCopie(2, false), TirsSansCopie(0, true), TirsSansCopie(3, true),
         TirsManche(0), TirsManche(1),
+        TirsNulsDuFichier(0, false, false, false), TirsNulsDuFichier(1, true, false, false),
+        TirsNulsDuFichier(2, true, false, true), TirsNulsDuFichier(3, false, true, false),
+        TirsNulsDuFichier(0, true, true, true), TirsGardesDuFichier(0), TirsGardesDuFichier(3),
         // A semi-final won on a shoot-out, 2-1 live: the shoot-out no longer
         // follows it.
         CasTableau{"live_scoring_drops_the_shoot_out_of_the_score_it_followed",
