@@ -341,9 +341,20 @@ void TJournees::TronqueJournees(int n)
 
 bool TJournees::SupprimeJournee(int n)
 {
-    if (n < 1 || n >= Nombre())
-        return false;
+    return n >= 1 && n < Nombre() && Retire(n);
+}
+
+bool TJournees::SupprimeJourneeVide(int n)
+{
+    const TInfoCompJour* j = Journee(n);
+    return j && j->NbMatchs() == 0 && Retire(n);
+}
+
+bool TJournees::Retire(int n)
+{
     TInfoCompJour* j = Journee(n);
+    if (!j)
+        return false;
     RetireParDate(j);
     // Its match states go; those of the following matchdays move down one number.
     std::vector<int> nouveaux(parNumero_.size() + 1);

@@ -125,6 +125,9 @@ public:
     void TronqueJournees(int n);
     // Below the count only (the last matchday is never removed this way).
     bool SupprimeJournee(int n);
+    // Matchday n when it holds no match, the last one too: a date left for
+    // another leaves no matchday behind. False when it holds one or is absent.
+    bool SupprimeJourneeVide(int n);
     void TrieParDate();
 
     // The match of those exact sides on matchday n (created with the matchday
@@ -154,6 +157,8 @@ private:
     void InsereParDate(TInfoCompJour* j);
     void RetireParDate(TInfoCompJour* j);
     void VerifieNbJour();
+    // Frees matchday n (1..Nombre), the following ones moving down one number.
+    bool Retire(int n);
     // The championship's match states follow a renumbering (old number -> new).
     void RenumeroteEtats(const std::vector<int>& nouveaux);
 

@@ -120,7 +120,7 @@ int NbLignesJournee(const TDonneesChampionnat& c, int n)
 }
 
 TEcritureJournee EcritJournee(TSaison& saison, const std::vector<TLigneSaisie>& lignes, bool dateVisible,
-                              uint32_t dateJournee, const std::vector<TEquipeListee>& listees)
+                              uint32_t dateJournee, const std::vector<TEquipeListee>& listees, bool quittee)
 {
     TEcritureJournee r;
     TDonneesChampionnat* c = saison.ChampionnatCourant();
@@ -281,8 +281,12 @@ TEcritureJournee EcritJournee(TSaison& saison, const std::vector<TLigneSaisie>& 
         }
     }
     attente.clear();
-    // 6.
-    if (systemeDate && c->Journee(n) && c->Journee(n)->NbMatchs() == 0 && c->Journees().SupprimeJournee(n))
+    // 6. An empty date goes. The last one stays while it is shown; one the
+    // page leaves for another date goes too, so that a date picked, or passed
+    // by while a date is typed or walked in the calendar, and then left with
+    // nothing entered leaves no matchday.
+    if (systemeDate && c->Journee(n) && c->Journee(n)->NbMatchs() == 0 &&
+        (quittee ? c->Journees().SupprimeJourneeVide(n) : c->Journees().SupprimeJournee(n)))
         r.Supprimee = n;
     // 7.
     if (r.Change) {

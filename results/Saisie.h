@@ -77,9 +77,11 @@ std::vector<TLigneSaisie> LignesJournee(const TSaison& saison);
 int NbLignesJournee(const TDonneesChampionnat& c, int n);
 // Writes the rows into matchday NbJournee of the current championship.
 // dateJournee: the matchday date the window shows, used for rows without a
-// date box when dateVisible.
+// date box when dateVisible. In the date system a matchday left without a
+// match goes; the last one only when the page leaves it for another (quittee).
 TEcritureJournee EcritJournee(TSaison& saison, const std::vector<TLigneSaisie>& lignes, bool dateVisible,
-                              uint32_t dateJournee, const std::vector<TEquipeListee>& listees);
+                              uint32_t dateJournee, const std::vector<TEquipeListee>& listees,
+                              bool quittee = false);
 
 // The question of "Compléter" in a league: the matchdays the return legs
 // fill, and which matchday each answer (Yes, No) copies into them; Cancel

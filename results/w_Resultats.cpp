@@ -740,7 +740,7 @@ std::vector<TLigneSaisie> Tf_Resultats::LignesSaisies() const
     return v;
 }
 
-int Tf_Resultats::EnregistrerJournee()
+int Tf_Resultats::EnregistrerJournee(bool quittee)
 {
     if (!Championnat() || !Saison)
         return -1;
@@ -748,7 +748,8 @@ int Tf_Resultats::EnregistrerJournee()
     RegleLignes();
     // Only rows the guard accepted are written (while a gesture is weighed,
     // the rows typed wait for its answer).
-    const TEcritureJournee r = EcritJournee(*Saison, LignesAEcrire(), bde_DateJour->Visible(), dateJour_, Listees());
+    const TEcritureJournee r =
+        EcritJournee(*Saison, LignesAEcrire(), bde_DateJour->Visible(), dateJour_, Listees(), quittee);
     if (r.Change)
         Signale();
     return r.Supprimee;
@@ -1060,7 +1061,7 @@ void Tf_Resultats::TrackBar1Change(TObject*)
             return;
         if (j != c->Journee(c->NbJournee)) {
             const int ancienne = PositionDate();
-            const int supprimee = EnregistrerJournee();
+            const int supprimee = EnregistrerJournee(true);
             occupe_ = true;
             if (supprimee >= 0) {
                 // the matchday left was empty and is gone: the dates after it
@@ -1093,7 +1094,7 @@ void Tf_Resultats::bde_DateJourChange(TObject*)
     dateChoisie_ = true;
     const uint32_t date = TGestionDate::DateTimeVersDate(bde_DateJour->Date());
     if (date != c->DateJournee(c->NbJournee)) {
-        EnregistrerJournee();
+        EnregistrerJournee(true);
         int n = c->Journees().NumeroJourneeDate(date);
         if (n < 0) {
             n = -1;

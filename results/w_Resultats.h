@@ -66,8 +66,9 @@ public:
     void Init();
     void CreeLignes();
     void ChargeJournee(bool garde);
-    // Writes the shown matchday; the matchday deleted, or -1.
-    int EnregistrerJournee();
+    // Writes the shown matchday; the matchday deleted, or -1. quittee: the
+    // page goes to another matchday (an empty date then goes, the last too).
+    int EnregistrerJournee(bool quittee = false);
     // The same for a page that stays: a matchday of the date system left
     // empty goes when written, and the page then shows the matchday now of
     // its number (its rows would otherwise be written over that one).

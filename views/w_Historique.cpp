@@ -234,6 +234,7 @@ Tf_Historique::Tf_Historique(TComponent* AOwner) : TFootForm(AOwner)
     rc_General->SetChecked(true);
     sg_Classement = Grille(this, ts_Classement, "sg_Classement", 10, 72);
     sg_Classement->SetVisible(false);
+    ts_Classement->OnResize = [this](TObject*) { PlaceTypes(); };
 
     bc_Retirer->SetCaption(Texte(3913, "Effacer"));
     bc_Ajouter->SetCaption(Texte(932, "Ajouter"));
@@ -354,6 +355,31 @@ void Tf_Historique::AfficheClassement()
     RemplitSaisons(cb_Saison2, nullptr);
     RemplitClassement(0);
     Page(ts_Classement);
+    PlaceTypes();
+}
+
+void Tf_Historique::PlaceTypes()
+{
+    TRondCoche* const types[] = {rc_General, rc_Domicile, rc_exterieur, rc_Attaque, rc_Defense};
+    const int debut = Label5->Left() + Label5->Width();
+    const int droite = (ts_Classement->ClientWidth() > 0 ? ts_Classement->ClientWidth() : ClientWidth()) - 10;
+    // A hundred pixels each where the page is wide enough, else side by
+    // side as narrow as their captions, a kind that would pass the page's
+    // edge going to the next line.
+    int large = debut;
+    for (TRondCoche* r : types)
+        large += std::max(100, r->LargeurNecessaire() + 8);
+    int x = debut, y = 42;
+    for (TRondCoche* r : types) {
+        const int w = r->LargeurNecessaire();
+        if (x > debut && x + w > droite) {
+            x = debut;
+            y += 24;
+        }
+        r->SetBounds(x, y, large <= droite ? std::max(100, w) : w, 18);
+        x += large <= droite ? std::max(100, w + 8) : w + 12;
+    }
+    sg_Classement->SetTop(y + 30);
 }
 
 TSaisonStat* AjouteSaisonDemandee(TStat& stat, int numero, int equipes, const std::string& championnat,

@@ -149,6 +149,9 @@ public:
 
 private:
     void Page(TPanel* page);
+    // The standings kinds after their heading, each with its whole caption,
+    // on as many lines as the page's width asks; the table under them.
+    void PlaceTypes();
     // Moves to the next cell to type (sens 1) or the previous one (-1).
     void Avance(int sens = 1);
     void DessineTitrePaire(int colonne, const TRect& rect);

@@ -115,10 +115,16 @@ TEST(Journees, SortingByDateDropsEmptyMatchdaysButTheLast)
     EXPECT_EQ(j.DateJournee(3), D(30, 9, 2004));   // empty, but the last
     EXPECT_FALSE(j.SupprimeJournee(3));
     EXPECT_FALSE(j.SupprimeJournee(0));
-    EXPECT_TRUE(j.SupprimeJournee(1));
+    // An empty one goes when asked, the last too; one holding a match stays.
+    EXPECT_FALSE(j.SupprimeJourneeVide(2));
+    EXPECT_TRUE(j.SupprimeJourneeVide(3));
     EXPECT_EQ(j.Nombre(), 2);
-    j.TronqueJournees(1);
+    EXPECT_EQ(j.DateJournee(2), D(20, 9, 2004));
+    EXPECT_EQ(j.JourneeParDate(2), nullptr);
+    EXPECT_TRUE(j.SupprimeJournee(1));
     EXPECT_EQ(j.Nombre(), 1);
+    j.TronqueJournees(0);
+    EXPECT_EQ(j.Nombre(), 0);
 }
 
 TEST(Journees, MatchOrderKeysAndRemovals)

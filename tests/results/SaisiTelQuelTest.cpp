@@ -112,10 +112,12 @@ struct Banc
         r().l_Equipe->SetFocus();
         kit::Process();
     }
+    // The season's document, the shown page written first as the main
+    // window writes it before a save.
     std::string Doc() const
     {
         if (dynamic_cast<Tf_Resultats*>(f->Enfant))
-            r().EnregistrerJournee();
+            r().EnregistrePage();
         return SansDate(Document(*f->Saison));
     }
     // The dates of matchday d and of its matches, "matchday / match, match...".
@@ -132,6 +134,36 @@ struct Banc
     {
         Doc();
         return c->Journee(d) ? c->Journee(d)->NbMatchs() : 0;
+    }
+    // Every matchday in order, "date (its matches)" each.
+    std::string Journees() const
+    {
+        Doc();
+        std::string s;
+        for (int d = 1; d <= c->Journees().Nombre(); ++d)
+            s += (c->DateJournee(d) ? TGestionDate::DateVersTexte(c->DateJournee(d)) : std::string("-")) + " (" +
+                 std::to_string(Matchs(d)) + ") ";
+        return s;
+    }
+    // The matchday date box entered (its day taken first, as Tab gives it),
+    // the date typed key by key over what it shows, then Tab; or its
+    // calendar opened by a click on its arrow, walked by the keys and its day
+    // taken with Enter.
+    void DateJour(const std::string& date, const std::vector<WORD>& calendrier = {})
+    {
+        TDateTimePicker* d = r().bde_DateJour;
+        d->SetFocus();
+        kit::WaitUntil([d] { return d->Focused(); });
+        if (!date.empty()) {
+            kit::TypeKeys(nullptr, date);
+            kit::PressKey(nullptr, VK_TAB);
+        } else {
+            kit::Click(d, d->Width() - 8, d->Height() / 2);
+            for (WORD k : calendrier)
+                kit::PressKey(nullptr, k);
+            kit::PressKey(nullptr, VK_RETURN);
+        }
+        kit::Process();
     }
 };
 
@@ -258,6 +290,15 @@ void DatesTapees(Banc& b)
     b.Date(0, "12032031");
     b.Date(1, "13032031");
     b.Joue(3, {{"0", "1"}});
+}
+
+// The 15th of a month other than today's, as typed: the box showing none
+// takes today's month and year until they are typed over.
+std::string DateAutreMois()
+{
+    int a = 0, m = 0, j = 0;
+    DecodeDate(Date(), a, m, j);
+    return m == 8 ? "15/09/2031" : "15/08/2031";
 }
 
 // The other league.
@@ -580,6 +621,56 @@ INSTANTIATE_TEST_SUITE_P(
                      }
                  },
                  "en"},
+        // By dates, a date typed key by key into the empty matchday date box,
+        // then Tab: the page goes from date to date as the keys give one
+        // (15/<today's month>, ...), and none of those the typing passed by
+        // stays a matchday; the typed one holds the match then entered. The
+        // same for a date typed over the one shown (20/08 on the way to 20/09).
+        CasSaisi{"by_date_a_typed_date_leaves_no_matchday_of_the_keys_on_the_way", 0, false,
+                 [](Banc& b) {
+                     b.Joue(1, {{"2", "1"}});
+                     b.Options([](Tf_Option* o) { kit::Click(o->rc_date); });
+                 },
+                 {},
+                 [](Banc& b) {
+                     b.DateJour(DateAutreMois());
+                     b.Joue(2, {{"1", "1"}});
+                     b.DateJour("20/09/2031");
+                     b.Joue(3, {{"0", "3"}});
+                 },
+                 [](Banc& b, const std::string&) {
+                     const std::string attendu = "- (1) " + DateAutreMois() + " (1) 20/09/2031 (1) ";
+                     EXPECT_EQ(b.Journees(), attendu);
+                     EXPECT_EQ(b.r().TrackBar1->Max(), 3);
+                     SauveRouvre(b);
+                     EXPECT_EQ(b.Journees(), attendu);
+                 }},
+        // By dates, a date picked in the calendar (walked there by its keys),
+        // then another before anything was entered on it: the first one
+        // leaves no matchday; nor does the last date, left empty for the
+        // first by the track bar.
+        CasSaisi{"by_date_a_date_picked_then_another_leaves_no_matchday", 0, false,
+                 [](Banc& b) {
+                     b.Options([](Tf_Option* o) { kit::Click(o->rc_date); });
+                     b.Page(1);
+                     b.DateJour("01/08/2031");
+                     b.Joue(1, {{"2", "1"}});
+                 },
+                 {},
+                 [](Banc& b) {
+                     b.DateJour("", {VK_DOWN, VK_DOWN, VK_DOWN, VK_LEFT, VK_LEFT});   // 20/08
+                     EXPECT_EQ(b.r().Label1->Caption(), "Matchs du 20/08/2031");
+                     b.DateJour("", {VK_NEXT});                                        // 20/09
+                     b.Joue(2, {{"1", "1"}});
+                     b.DateJour("", {VK_RIGHT, VK_RIGHT});                             // 22/09
+                     b.Page(1);
+                 },
+                 [](Banc& b, const std::string&) {
+                     EXPECT_EQ(b.Journees(), "01/08/2031 (1) 20/09/2031 (1) ");
+                     EXPECT_EQ(b.r().TrackBar1->Max(), 2);
+                     SauveRouvre(b);
+                     EXPECT_EQ(b.Journees(), "01/08/2031 (1) 20/09/2031 (1) ");
+                 }},
         // The date of each match applied to every championship from the
         // other league, where it is off: the first league's dates are named;
         // No applies nothing.

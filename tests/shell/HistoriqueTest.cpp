@@ -434,7 +434,9 @@ TEST(HistoriqueFenetre, PastSeasonTypedOnACreatedSeasonReadsBackAfterARestart)
 }
 
 // In both languages the choice dialog's choose and create buttons read
-// differently, and the head-to-head counts its period in years.
+// differently, the head-to-head counts its period in years, and the
+// standings' kinds show their captions whole in the main window as it opens,
+// above their table.
 TEST(HistoriqueFenetre, ChoiceButtonsAndYearsReadWhatTheyDo)
 {
     struct Cas
@@ -467,6 +469,15 @@ TEST(HistoriqueFenetre, ChoiceButtonsAndYearsReadWhatTheyDo)
         EXPECT_EQ(h->Mode(), 1);
         EXPECT_EQ(h->Label7->Caption(), k.ans);
         kit::GrabToPng(f.get(), std::string("historique-rencontres-") + k.langue);
+        Commande(*f, 201);
+        ASSERT_EQ(f->Enfant, h);
+        const int droite = f->ClientToScreen({f->ClientWidth(), 0}).X;
+        for (TRondCoche* r : {h->rc_General, h->rc_Domicile, h->rc_exterieur, h->rc_Attaque, h->rc_Defense}) {
+            EXPECT_LE(r->ClientToScreen({r->LargeurNecessaire(), 0}).X, droite) << r->Caption();
+            EXPECT_LE(r->Left() + r->Width(), h->ts_Classement->ClientWidth()) << r->Caption();
+            EXPECT_LE(r->Top() + r->Height(), h->sg_Classement->Top()) << r->Caption();
+        }
+        kit::GrabToPng(f.get(), std::string("historique-classement-") + k.langue);
         ModifSaison = 0;
         TermineFenetre(f);
     }
