@@ -778,6 +778,20 @@ void Tf_StatEquipe::MiseEnPage()
     GraphBarre2->SetBounds(0, hp, ts_RepartitionBut->Width(), hp);
     b_ChangeBut->SetLeft(std::max(ts_RepartitionBut->Width() - b_ChangeBut->Width() - 4, 0));
     b_ChangeBut->BringToFront();
+    // players page: the panel of the kinds as wide as their captions need
+    if (auto* panneau = static_cast<TWinControl*>(FondCopie7->Parent())) {
+        TBitmap mesure(1, 1);
+        int largeur = 190;
+        for (const auto& [radio, type] : TypesRadios) {
+            mesure.Canvas().Font = radio->Font();
+            const int l = std::max(170, 25 + mesure.Canvas().TextWidth(radio->Caption()) + 4);
+            radio->SetWidth(l);
+            if (radio->Visible())
+                largeur = std::max(largeur, radio->Left() + l + 10);
+        }
+        if (panneau->Width() != largeur)
+            panneau->SetWidth(largeur);
+    }
     // grids centred
     TailleGrille(sg_Buteur, 21);
     Centre(sg_Buteur, sb_InfoJoueur->Width());

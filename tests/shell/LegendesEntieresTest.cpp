@@ -21,6 +21,7 @@
 #include "tests/results/PageResultatsEssai.h"
 #include "tests/shell/LegendesCoupees.h"
 #include "views/Textes.h"
+#include "views/w_StatEquipeSports.h"
 
 namespace {
 
@@ -87,6 +88,28 @@ TFenetre NouvelEntraineur()
     TBitmap b(1, 1);
     b.Canvas().Font = age->Font();
     EXPECT_LE(b.Canvas().TextWidth(age->GetText()) + 4, age->ClientWidth()) << age->GetText();
+    return r;
+}
+
+// The team sheet's players page of a sport: its kinds' captions whole.
+TFenetre JoueursEquipe(int sport)
+{
+    TFenetre r;
+    r.Saison = TMultiSport::CreeSaison(sport);
+    auto c = r.Saison->CreeChampionnat(TDonneesChampionnat::TypeNational, 0);
+    c->OptionsParDefaut();
+    for (int i = 0; i < 2; ++i)
+        c->AjouteEquipe(r.Saison->AjouteEquipe(vues::NomsFoot[i]));
+    TDescNoeud* n = r.Saison->Arbre().AjouteChampionnat("Championnat", "Championnat", std::move(c), "France");
+    r.Saison->SetChampionnatCourant(n->Championnat());
+    Tf_StatEquipe* f = ClasseStatEquipe(sport).Cree(nullptr);
+    f->ChangeCouleurs(Dessin->Couleurs);
+    f->ChangeSaison(r.Saison.get());
+    kit::ShowForm(f);
+    f->ChoisitEquipe(0);
+    f->AffichePage(4);
+    f->PrepareChampionnat();
+    r.Forme.reset(f);
     return r;
 }
 
@@ -163,6 +186,8 @@ const TCas cas[] = {
     {"crests", Blasons},
     {"photos", [] { return Dialogue(new Tf_ImageManager(nullptr)); }},
     {"new_coach", NouvelEntraineur},
+    {"team_sheet_players_basketball", [] { return JoueursEquipe(2); }},
+    {"team_sheet_players_handball", [] { return JoueursEquipe(3); }},
 };
 
 class LegendesEntieres : public ::testing::TestWithParam<std::tuple<TCas, const char*>>
@@ -179,6 +204,9 @@ TEST_P(LegendesEntieres, EveryCaptionWholeInsideItsControl)
         TFenetre f = c.ouvre();
         kit::Process();
         EXPECT_EQ(essai::LegendesCoupees(f.Forme.get()), std::set<std::string>{});
+        std::set<std::string> bords;   // nor by the panel that holds them
+        essai::LegendesChevauchees(f.Forme.get(), bords, {}, true);
+        EXPECT_EQ(bords, std::set<std::string>{});
         EXPECT_EQ(BoutonsSemblables(f.Forme.get()), std::set<std::string>{});
         EXPECT_EQ(LegendesSousBoites(f.Forme.get()), std::set<std::string>{});
         kit::GrabToPng(f.Forme.get(), std::string("legendes_entieres_") + c.nom + "_" + langue);
