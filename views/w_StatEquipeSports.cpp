@@ -433,7 +433,8 @@ void Tf_StatEquipeBasket::AfficheButsEncaisses()
 
 std::vector<int> Tf_StatEquipeBasket::SectionsJoueurs()
 {
-    return {14, 18, 19, 20, 26, 23, 24, 25, 28};
+    // one section per radio kind, in the radios' order
+    return {14, 25, 23, 24, 28, 29, 18, 19, 20, 26, 30, 31};
 }
 
 void Tf_StatEquipeBasket::EnregistreJoueursHTML(const std::string& nomFichier)
