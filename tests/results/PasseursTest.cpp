@@ -71,7 +71,7 @@ TEST(PasseursFoot, AssistsMissedPenaltiesAndCommentWrittenShownSaved)
     const TInfoComp* m = c.Match(4, p->MatchCourant);
     const auto jh = sc.Joueurs(h), ja = sc.Joueurs(a);
     // The stored assist, then one empty row in every panel.
-    EXPECT_EQ(Rangees(p->FondPasseur1), (std::vector<int32_t>{jh[2], 0}));
+    EXPECT_EQ(Rangees(p->FondPasseur1), (std::vector<int32_t>{jh[1], 0}));
     EXPECT_EQ(Rangees(p->FondPasseur2), (std::vector<int32_t>{0}));
     EXPECT_EQ(Rangees(p->FondPenalty1), (std::vector<int32_t>{0}));
     EXPECT_EQ(p->m_Commentaire->GetText(), m->Commentaire());
@@ -101,7 +101,7 @@ TEST(PasseursFoot, AssistsMissedPenaltiesAndCommentWrittenShownSaved)
 
     p->UpDown1->ClickButton(btNext);
     EXPECT_EQ(ModifSaison, 1);
-    std::vector<std::tuple<int, int32_t, int>> passes = {{h, jh[2], 0}, {a, passeur, 0}};
+    std::vector<std::tuple<int, int32_t, int>> passes = {{h, jh[1], 0}, {a, passeur, 0}};
     std::sort(passes.begin(), passes.end());
     EXPECT_EQ(Records(c, 4, 4, h, a), passes);
     auto buts = butsAvant;
@@ -192,7 +192,7 @@ TEST(PasseursRugby, CardsWithMinutesAndMissedPenalties)
     const auto jh = sc.Joueurs(h), ja = sc.Joueurs(a);
     EXPECT_EQ(Rangees(p->Fond(0, 1)), (std::vector<int32_t>{jh[1], 0}));
     EXPECT_EQ(BoiteVisible(p->Fond(0, 1), 0)->Minute()->Text(), "30");
-    EXPECT_EQ(Rangees(p->Fond(1, 2)), (std::vector<int32_t>{ja[2], 0}));
+    EXPECT_EQ(Rangees(p->Fond(1, 2)), (std::vector<int32_t>{ja[1], 0}));
     EXPECT_EQ(BoiteVisible(p->Fond(2, 1), 0)->Minute(), nullptr);
 
     // A home red card at 75, an away yellow card typed 200, a home missed penalty.
@@ -217,7 +217,7 @@ TEST(PasseursRugby, CardsWithMinutesAndMissedPenalties)
     p->UpDown1->ClickButton(btNext);
     EXPECT_EQ(ModifSaison, 1);
     std::vector<std::tuple<int, int32_t, int>> cartons = {
-        {h, jh[1], 30}, {h, rouge, 75 | evtRouge}, {a, ja[2], evtRouge}, {a, jaune, 20}};
+        {h, jh[1], 30}, {h, rouge, 75 | evtRouge}, {a, ja[1], evtRouge}, {a, jaune, 20}};
     std::sort(cartons.begin(), cartons.end());
     EXPECT_EQ(Records(c, 3, 4, h, a), cartons);
     const auto buts = Records(c, 2, 4, h, a);

@@ -159,15 +159,6 @@ std::unique_ptr<TSaison> SaisonMarche(int sport)
     c.coupe->VideToursCoupe();
     c.coupe->AjouteTourCoupe({1, 2, 1});
     c.coupe->AjouteTourCoupe({2, 1, 0x10002});
-    // a rugby try of kind 1 is the team's (no player scores it), as the
-    // sheet enters it
-    if (sport == sportRugby)
-        for (TDonneesChampionnat* ch : s.Arbre().ListeChampionnats())
-            for (int n = 1; n <= ch->NbJour(); ++n)
-                if (TListeDonnees* l = ch->ListeDonnees(2, n))
-                    for (int i = 0; i < l->Nombre(); ++i)
-                        if (TDonneesEvt* d = l->Donnee(i); d->IdJoueur() > 0)
-                            d->SetMot(static_cast<uint16_t>(d->Mot() & ~evt100));
     // each player in a category the season holds: his club's in the league
     // (Espoirs for Lille), else Seniors, as the squads show them first
     for (int i = 0; i < s.Joueurs().NbJoueur(); ++i)

@@ -24,7 +24,10 @@
 // are compared (EcartsDocument.h): a gesture that changes nothing (a click,
 // a move, a window opened and left, validated untouched or cancelled, a
 // question answered No to a button or a key) must leave it byte for byte;
-// any other may change only what it or its questions named. A window left
+// any other may change only what it or its questions named. A gesture that
+// changes nothing in a card or dialog after steps of its path that change
+// what the walk then validates (a box typed in the card that opened it)
+// must leave the season as the path without it leaves it. A window left
 // without validating (Cancel, Escape, the close box), at any depth, must
 // leave the whole document as it was when its road began, field by field,
 // whatever it named (see Modale). The history file is compared too: a
@@ -35,10 +38,10 @@
 // remembered choices are put back as the walk found them.
 //
 // Each gesture walked gives a row: window, control path, gesture, answer,
-// result (same / changed-as-named / DIFFERENCE and the first line that
-// differs / gone and why, when a control, page, entry or window was not
-// there to take it); the gestures planned and not played are counted by
-// reason.
+// result (same / changed-as-named / same as its path without it /
+// DIFFERENCE and the first line that differs / gone and why, when a
+// control, page, entry or window was not there to take it); the gestures
+// planned and not played are counted by reason.
 #pragma once
 
 #include <algorithm>
@@ -866,6 +869,8 @@ struct TResultat
     std::string document;                // the season as the path leaves it
     std::string temoinClasse;            // (that window's class, and how the witness leaves it)
     int temoinManiere = 0;
+    bool sansLui = false;                // a gesture of no change in a window the path's earlier steps
+                                         // opened: weighed against the path without it
 };
 
 // The strict rule on windows left without validating (TMarcheur::Modale):
@@ -1248,6 +1253,28 @@ private:
             if (const auto e = Ecarts(t.document, r.document); t.joue && !t.document.empty() && !e.empty())
                 r.verdict = "DIFFERENCE " + r.laissee + " after its gestures, not as left untouched: " + e[0].rec.cle +
                             ": " + e[0].Ligne();
+        }
+        // a gesture of no change in a window the path's earlier steps opened,
+        // which found a difference: the season as the path leaves it without
+        // that gesture, the windows left the same way, is the witness (both
+        // played from the season as read, which the walk may have kept from
+        // the path before with what it leaves unwritten: the next code of a
+        // record made and taken back)
+        const auto rienNommeEcart = [](const TResultat& x) {
+            return x.sansLui && x.joue && x.verdict.rfind("DIFFERENCE", 0) == 0 &&
+                   x.verdict.find("(nothing named)") != std::string::npos;
+        };
+        if (rienNommeEcart(r)) {
+            intacte_ = false;
+            const TResultat t = Joue(TChemin(chemin.begin(), chemin.end() - 1), false);
+            intacte_ = false;
+            r = Joue(chemin, false, "", signer);
+            if (rienNommeEcart(r) && t.joue && !t.document.empty() && !r.document.empty()) {
+                if (const auto e = Ecarts(t.document, r.document); e.empty())
+                    r.verdict = "same as its path without it" + Relue(r.document);
+                else
+                    r.verdict = "DIFFERENCE not as its path without it: " + e[0].rec.cle + ": " + e[0].Ligne();
+            }
         }
         if (!r.joue)
             ++NonJoues[r.raison.substr(0, r.raison.find(':'))];
@@ -1782,6 +1809,10 @@ private:
             chemin.size() > 1 && ((g.Modifie() && !(g.action == act::DoubleClic && !r.ouvertes.empty())) || valideParGeste_);
         const bool nonAuxQuestions = r.reponse == "Non";
         const bool rienNomme = !dernierModifie || annuleApres_ || (nonAuxQuestions && g.Agit());
+        // a gesture of no change in a card or dialog, after steps of the
+        // path that may have changed what the walk then validates (a box
+        // typed in the card that opened it, a crest the walk picks)
+        r.sansLui = !dernierModifie && !annuleApres_ && r.temoin < 0 && profondeurGeste_ > 0 && chemin.size() > 2;
         const auto ecarts = Ecarts(avant, apres);
         const bool histoChange = Lit(histo_) != histoAvant;
         bool histoNomme = false;

@@ -199,15 +199,27 @@ struct TSaisonComplete
             return;
         const int dom = match->IdEquipe(0), ext = match->IdEquipe(1);
         const auto jd = Joueurs(dom), je = Joueurs(ext);
-        const int but = sport == 1 ? 2 : 2;
-        c.ListeDonnees(but, n)->Ajoute(std::make_unique<TDonneesEvt>(jd[0], dom, 10 + graine, 0));
-        c.ListeDonnees(but, n)->Ajoute(std::make_unique<TDonneesEvt>(je[1], ext, 80, evt100));
+        // A scorer only for a side that scored, as a sheet is entered: a
+        // scorers page keeps no goal beyond its side's score. The away goal
+        // is a penalty, but in rugby, where a try of that kind is the team's
+        // and no player's.
+        const bool butDom = (match->Score(0) & ~TInfoComp::Qualifie) > 0;
+        const bool butExt = (match->Score(1) & ~TInfoComp::Qualifie) > 0;
+        if (butDom)
+            c.ListeDonnees(2, n)->Ajoute(std::make_unique<TDonneesEvt>(jd[0], dom, 10 + graine, 0));
+        if (butExt)
+            c.ListeDonnees(2, n)->Ajoute(
+                std::make_unique<TDonneesEvt>(je[1], ext, 80, sport == sportRugby ? 0 : evt100));
+        // Cards, the home goal's assist (the home try's conversion) and the
+        // away kicks by players on the pitch then (the line-ups below).
         c.ListeDonnees(3, n)->Ajoute(std::make_unique<TDonneesEvt>(jd[1], dom, 30, 0));
-        c.ListeDonnees(3, n)->Ajoute(std::make_unique<TDonneesEvt>(je[2], ext, 0, evtRouge));
+        c.ListeDonnees(3, n)->Ajoute(std::make_unique<TDonneesEvt>(je[1], ext, 0, evtRouge));
         if (sport == 0) {
-            c.ListeDonnees(4, n)->Ajoute(std::make_unique<TDonneesEvt>(jd[2], dom, 10 + graine, 0));
+            if (butDom)
+                c.ListeDonnees(4, n)->Ajoute(std::make_unique<TDonneesEvt>(jd[1], dom, 10 + graine, 0));
         } else {
-            c.ListeDonnees(6, n)->Ajoute(std::make_unique<TDonneesEvt>(jd[2], dom, 11, 0));
+            if (butDom)
+                c.ListeDonnees(6, n)->Ajoute(std::make_unique<TDonneesEvt>(jd[1], dom, 11, 0));
             c.ListeDonnees(5, n)->Ajoute(std::make_unique<TDonneesEvt>(je[0], ext, 25, 0));
             c.ListeDonnees(7, n)->Ajoute(std::make_unique<TDonneesEvt>(je[0], ext, 60, 0));
         }
