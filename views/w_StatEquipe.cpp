@@ -780,11 +780,9 @@ void Tf_StatEquipe::MiseEnPage()
     b_ChangeBut->BringToFront();
     // players page: the panel of the kinds as wide as their captions need
     if (auto* panneau = static_cast<TWinControl*>(FondCopie7->Parent())) {
-        TBitmap mesure(1, 1);
         int largeur = 190;
         for (const auto& [radio, type] : TypesRadios) {
-            mesure.Canvas().Font = radio->Font();
-            const int l = std::max(170, 25 + mesure.Canvas().TextWidth(radio->Caption()) + 4);
+            const int l = std::max(170, radio->LargeurNecessaire() + 2);
             radio->SetWidth(l);
             if (radio->Visible())
                 largeur = std::max(largeur, radio->Left() + l + 10);
