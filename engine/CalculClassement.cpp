@@ -153,13 +153,26 @@ bool TCalculClassement::SansBase(int type, int r) const
         const int joues = (domicile ? D(i, 1) + D(i, 2) + D(i, 3) : 0) + (exterieur ? D(i, 6) + D(i, 7) + D(i, 8) : 0);
         return joues == 0;
     }
+    case 7:   // matches (field 5) and points (field 2)
+        return Ligne(r, 5) == 0 && Ligne(r, 2) == 0;
     case 8:
         return Ligne(r, 4) == 0;
     case 20:
         return Total(i, 2) == 0;
+    case 30:
+    case 31:
+    case 40:
+    case 41:
+    case 42:
+    case 43:
+    case 44:
+    case 45:   // matches (field 4) and the count (field 2)
+        return Ligne(r, 4) == 0 && Ligne(r, 2) == 0;
     default:
         if (type >= 50 && type <= 54)
             return Ligne(r, 3) == 0;
+        if (type >= 55 && type <= 78)   // an average per match played
+            return Ligne(r, 4) == 0;
         if (type >= 100 && type <= 114)
             return Total(i, 5) == 0;
         return false;
