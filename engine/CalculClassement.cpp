@@ -141,6 +141,14 @@ bool TCalculClassement::SansBase(int type, int r) const
     if (i >= n_)
         return false;
     switch (type) {
+    case 0: {
+        // the venue of the record field ranked (home fields 1 to 5 and 11,
+        // away 6 to 10 and 12; above 100 both)
+        const int f = champTriCalcul_ > 100 ? champTriCalcul_ - 100 : champTriCalcul_;
+        const bool domicile = champTriCalcul_ > 100 || f <= 5 || f == 11;
+        const bool exterieur = champTriCalcul_ > 100 || (f >= 6 && f <= 10) || f == 12;
+        return (domicile ? D(i, 1) + D(i, 2) + D(i, 3) : 0) + (exterieur ? D(i, 6) + D(i, 7) + D(i, 8) : 0) == 0;
+    }
     case 5:
     case 6:
     case 10:
@@ -217,6 +225,7 @@ int TCalculClassement::Calcule(int type, int premiere, int derniere, const std::
     nbLignes_ = n_;
     typeCourant_ = type;
     premiereCalcul_ = premiere;
+    champTriCalcul_ = champTri;
     derniereCalcul_ = derniere;
     if (groupes_.empty())
         return nbLignes_;

@@ -16,6 +16,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <span>
 #include <sstream>
 
 #include "model/Championnat.h"
@@ -59,6 +60,7 @@
 #include "views/w_InfoGeneral.h"
 #include "views/w_Prevision.h"
 #include "views/w_StatEquipe.h"
+#include "views/w_Statistique.h"
 
 using namespace essai;
 
@@ -1007,13 +1009,11 @@ TLus TitreEntier(TSession& s, const TCas&)
             {titre + (largeur > t.Width() ? " wider than its label" : ""), titre}};
 }
 
-// A team ranking (command) of the other championship, or with deux of both
-// (the first moved beside it, their division a wider choice of data), over
-// its band 3-3 chosen in the frame: matchday 3 holds Autre 1 - Autre 3 alone,
-// with Autre 1's count of the data code (0: bookings, -1: tries); the teams
-// ranked read as given, then Autre 2 and Autre 4, idle, with no rank and "-".
-TLus SansMatchTranche(TSession& s, int commande, int code, int compte, bool deux, std::initializer_list<int> colonnes,
-                      std::vector<std::pair<std::string, std::string>> classes, const std::string& vide)
+// The other championship over three matchdays in bands 1-2 and 3-3, made
+// current: matchday 3 holds Autre 1 3-2 Autre 3 alone, with Autre 1's count
+// of the data code (0: bookings, -1: tries); with deux, the first
+// championship moved beside it, their division a wider choice of data.
+void TroisJournees(TSession& s, int code, int compte, bool deux)
 {
     TDonneesChampionnat& a = *s.a;
     TDescNoeud* p = s.f->Saison->Arbre().NoeudParCode(a.CodeChamp, true)->Parent();
@@ -1042,6 +1042,15 @@ TLus SansMatchTranche(TSession& s, int commande, int code, int compte, bool deux
         s.f->Saison->InvalideStats();
     }
     s.f->Saison->SelectionneChampionnat(a.CodeChamp);
+}
+
+// A team ranking (command) over the band 3-3 chosen in its frame (with
+// deux, of both championships): the teams ranked read as given, then Autre 2
+// and Autre 4, idle, with no rank and "-" (vide) in each column.
+TLus SansMatchTranche(TSession& s, int commande, int code, int compte, bool deux, std::initializer_list<int> colonnes,
+                      std::vector<std::pair<std::string, std::string>> classes, const std::string& vide)
+{
+    TroisJournees(s, code, compte, deux);
     auto* v = dynamic_cast<Tf_Classement*>(Commande(*s.f, commande) ? s.f->Enfant : nullptr);
     if (!v)
         return {{"no window", ""}};
@@ -1056,6 +1065,30 @@ TLus SansMatchTranche(TSession& s, int commande, int code, int compte, bool deux
     l.push_back({v->CadreParam->cb_Tranche->Text(), TraduireFormat(1642, {"3-3"})});
     s.f->Saison->SelectionneChampionnat(s.c->CodeChamp);
     return l;
+}
+
+// The statistics' fewest losses over the band 3-3, shown and written:
+// Autre 1 none, Autre 3 one, Autre 4 and Autre 2, idle, "-" after them.
+TLus MoinsDeDefaites(TSession& s, const TCas&)
+{
+    TroisJournees(s, 0, 0, false);
+    auto* v = dynamic_cast<Tf_Statistique*>(Commande(*s.f, 158) ? s.f->Enfant : nullptr);
+    if (!v)
+        return {{"no window", ""}};
+    while (v->CadreParam->cb_Tranche->ItemIndex() < 2)
+        kit::PressKey(v->CadreParam->cb_Tranche, VK_DOWN);
+    html_lu::TPage page;
+    Html(s, &page);
+    std::string montre, ecrit;
+    for (const TColorStringGrid* g : std::span(v->sg_Part).subspan(1))
+        for (int r = 1; g->Cells(0, 0) == Traduire(193) && r < g->RowCount(); ++r)
+            montre += g->Cells(0, r) + " " + g->Cells(1, r) + "|";
+    for (const auto& t : page.tables)
+        for (size_t r = 1; t.size() > 1 && t[0][0] == Cp1252ToUtf8(Traduire(193)) && r < t.size(); ++r)
+            ecrit += t[r][0] + " " + t[r][1] + "|";
+    s.f->Saison->SelectionneChampionnat(s.c->CodeChamp);
+    const std::string voulu = "Autre 1 0|Autre 3 1|Autre 4 -|Autre 2 -|";
+    return {{montre, voulu}, {ecrit, voulu}};
 }
 
 // The forecast's page names the factors of its figures: weights set to
@@ -1367,6 +1400,7 @@ const TCas cas[] = {
          return SansMatchTranche(s, 47, -1, 2, false, {0, 2}, {{"Autre 1", "row 1|1|0"}, {"Autre 3", "row 2|2|2"}},
                                  "|-");
      }},
+    {0, "fewest losses over a band: a team without a match in it comes last with '-'", 1, 1, 0, nullptr, MoinsDeDefaites},
     {0, "the forecast's page names the factors of its figures, not those of its boxes", 0, 0, 0, nullptr,
      FacteursPrevision},
     {0, "the main window's title whole before its championship buttons", 0, 0, 0, nullptr, TitreEntier},
