@@ -141,6 +141,14 @@ bool TCalculClassement::SansBase(int type, int r) const
     if (i >= n_)
         return false;
     switch (type) {
+    case 0: {
+        // the venue of the record field ranked (home fields 1 to 5 and 11,
+        // away 6 to 10 and 12; above 100 both)
+        const int f = champTriCalcul_ > 100 ? champTriCalcul_ - 100 : champTriCalcul_;
+        const bool domicile = champTriCalcul_ > 100 || f <= 5 || f == 11;
+        const bool exterieur = champTriCalcul_ > 100 || (f >= 6 && f <= 10) || f == 12;
+        return (domicile ? D(i, 1) + D(i, 2) + D(i, 3) : 0) + (exterieur ? D(i, 6) + D(i, 7) + D(i, 8) : 0) == 0;
+    }
     case 5:
     case 6:
     case 10:
@@ -153,13 +161,26 @@ bool TCalculClassement::SansBase(int type, int r) const
         const int joues = (domicile ? D(i, 1) + D(i, 2) + D(i, 3) : 0) + (exterieur ? D(i, 6) + D(i, 7) + D(i, 8) : 0);
         return joues == 0;
     }
+    case 7:   // matches (field 5) and points (field 2)
+        return Ligne(r, 5) == 0 && Ligne(r, 2) == 0;
     case 8:
         return Ligne(r, 4) == 0;
     case 20:
         return Total(i, 2) == 0;
+    case 30:
+    case 31:
+    case 40:
+    case 41:
+    case 42:
+    case 43:
+    case 44:
+    case 45:   // matches (field 4) and the count (field 2)
+        return Ligne(r, 4) == 0 && Ligne(r, 2) == 0;
     default:
         if (type >= 50 && type <= 54)
             return Ligne(r, 3) == 0;
+        if (type >= 55 && type <= 78)   // an average per match played
+            return Ligne(r, 4) == 0;
         if (type >= 100 && type <= 114)
             return Total(i, 5) == 0;
         return false;
@@ -204,6 +225,7 @@ int TCalculClassement::Calcule(int type, int premiere, int derniere, const std::
     nbLignes_ = n_;
     typeCourant_ = type;
     premiereCalcul_ = premiere;
+    champTriCalcul_ = champTri;
     derniereCalcul_ = derniere;
     if (groupes_.empty())
         return nbLignes_;

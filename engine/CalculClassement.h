@@ -100,8 +100,12 @@ public:
     // The team of row r of the table last computed (of that kind) has nothing
     // its figure is counted over: no match in the table's range and venue
     // (attack, defence, match situations, points dropped), no attendance
-    // known (attendance), no attempt (rates). Such a row shows "-", comes
-    // after the rows with a figure and takes no rank.
+    // known (attendance), no attempt (rates), no match in the range at the
+    // venue of the record field ranked (kind 0), no match in the range (the
+    // averages per match of the statistic codes; and the counts of cards,
+    // tries, kicks and flagged goals, unless it has one). Such a row shows
+    // "-", comes after the rows with a figure and takes no rank, whether
+    // more or fewer is better.
     bool SansBase(int type, int r) const;
 
     int NbLignes() const { return nbLignes_; }
@@ -213,6 +217,8 @@ private:
                        int& compteur);
     void BuildAndSortLines(const std::vector<int>& filtre, int champTri, int& compteur);
     void MergeSameTeam();
+    // The matches position i played in the range of the table being computed.
+    int MatchsJoues(int i) const;
     void RankByStatistic(int champ, int second, int code);
     void RankDiscipline();
     void SortAttendance(std::vector<TAffluence>& affluences);
@@ -230,6 +236,7 @@ private:
     // 4 holds the matches each team played in them.
     int premiereCalcul_ = 0;
     int derniereCalcul_ = 0;
+    int champTriCalcul_ = 0;   // the record field of kind 0
     // First matchday of what the home/away record holds (0 when empty): a
     // range that adds onto the record is counted from there for the scoring
     // records and the head-to-head sub-tables.

@@ -296,6 +296,13 @@ void TCalculClassement::MergeSameTeam()
         }
 }
 
+int TCalculClassement::MatchsJoues(int i) const
+{
+    const TDonneesChampionnat& c = *groupes_[static_cast<size_t>(groupeDe_[static_cast<size_t>(i)])];
+    const int id = IdEquipePosition(i);
+    return premiereCalcul_ == 0 ? c.NbMatchsJoues(id) : c.NbMatchsJoues(id, premiereCalcul_, derniereCalcul_);
+}
+
 void TCalculClassement::RankByStatistic(int champ, int second, int code)
 {
     nbLignes_ = n_;
@@ -305,11 +312,8 @@ void TCalculClassement::RankByStatistic(int champ, int second, int code)
         Ligne(i, 2) = Total(i, champ);
         if (second > 0)
             Ligne(i, 3) = Total(i, second);
-        const int id = IdEquipePosition(i);
-        Ligne(i, 14) = Mot(id);
-        const TDonneesChampionnat& c = *groupes_[static_cast<size_t>(groupeDe_[static_cast<size_t>(i)])];
-        Ligne(i, 4) = Mot(premiereCalcul_ == 0 ? c.NbMatchsJoues(id)
-                                               : c.NbMatchsJoues(id, premiereCalcul_, derniereCalcul_));
+        Ligne(i, 14) = Mot(IdEquipePosition(i));
+        Ligne(i, 4) = Mot(MatchsJoues(i));
     }
     MergeSameTeam();
     if (code >= 50 && code <= 78)
@@ -360,6 +364,7 @@ void TCalculClassement::RankDiscipline()
         Ligne(i, 2) = Total(i, 6);
         Ligne(i, 3) = Total(i, 4);
         Ligne(i, 4) = Total(i, 5);
+        Ligne(i, 5) = Mot(MatchsJoues(i));   // the matches the cards are counted over
         Ligne(i, 14) = Mot(IdEquipePosition(i));
     }
     MergeSameTeam();

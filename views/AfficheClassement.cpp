@@ -398,8 +398,10 @@ void Remplit(TCalculClassement& calcul, int type, TCible g, int premiere, int de
         }
 
         Valeurs(calcul, type, r, saison, sansNul, v);
-        if (sansBase && (t == 5 || t == 6 || t == 8))   // no match, no attendance known
-            v[2] = "-";
+        // no match, no attendance known, no attempt: no figure (the match
+        // situations keep their counts of none beside their "-")
+        if (sansBase && !(t >= 100 && t <= 114))
+            std::fill(v.begin() + 2, v.end(), std::string("-"));
         for (int c = 2; c < colonnes.nombre && c < 10; ++c)
             g.grille.RemplitCellule(c, row, v[static_cast<size_t>(c)], 1, 1, texte, fond, c == 2 && TablePoints(t));
         for (int c = 10; c < colonnes.nombre; ++c)

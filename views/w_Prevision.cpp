@@ -321,14 +321,20 @@ void Tf_Prevision::AfficheJournee(TStat* historique, const std::string& cheminIn
     TrackBar1->OnChange = change;
     journee_ = TrackBar1->Position();
     Label7->SetCaption(liens::LibelleJournee(Saison, journee_));
-    CalculePrevision(Saison, *sg_Classement, Couleurs, journee_, Facteurs(), historique_, cb_Matchs);
+    Recalcule();
+}
+
+void Tf_Prevision::Recalcule()
+{
+    calcules_ = Facteurs();
+    CalculePrevision(Saison, *sg_Classement, Couleurs, journee_, calcules_, historique_, cb_Matchs);
 }
 
 void Tf_Prevision::bc_VisualiserClick(TObject*)
 {
     TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
     if (c)
-        CalculePrevision(Saison, *sg_Classement, Couleurs, journee_, Facteurs(), historique_, cb_Matchs);
+        Recalcule();
 }
 
 void Tf_Prevision::TrackBar1Change(TObject*)
@@ -356,23 +362,23 @@ TEnTeteHTML Tf_Prevision::EnTeteVue() const
 {
     std::vector<std::string> lignes = {
         vues::TitreChoix(vues::TitreCommande(*this, Texte(1046, "Pronostics")), {Label7->Caption()}, 0, 0)};
-    // Each factor that differs from the defaults: "Forme générale sur les 3
-    // derniers matchs : 50 %".
+    // Each factor of the figures shown that differs from the defaults:
+    // "Forme générale sur les 3 derniers matchs : 50 %". The boxes may hold
+    // others not shown yet.
     const TFacteurs defaut;
+    const TFacteurs& c = calcules_;
     const struct
     {
-        const TUpDown *poids, *nombre;
-        int avant, apres, defautPoids, defautNombre;
+        int poids, nombre, avant, apres, defautPoids, defautNombre;
     } facteurs[] = {
-        {ud_PourcForme, ud_nMatchForme, 1053, 1054, defaut.PoidsForme, defaut.NbForme},
-        {ud_PourcPerf, ud_nbrenc, 1055, 1056, defaut.PoidsLieu, defaut.NbLieu},
-        {ud_PourcHist, ud_nRenc, 1057, 1058, defaut.PoidsHistoire, defaut.Saisons},
+        {c.PoidsForme, c.NbForme, 1053, 1054, defaut.PoidsForme, defaut.NbForme},
+        {c.PoidsLieu, c.NbLieu, 1055, 1056, defaut.PoidsLieu, defaut.NbLieu},
+        {c.PoidsHistoire, c.Saisons, 1057, 1058, defaut.PoidsHistoire, defaut.Saisons},
     };
     for (const auto& f : facteurs)
-        if (f.poids->Position() != f.defautPoids || f.nombre->Position() != f.defautNombre)
-            lignes.push_back(TraduireFormat(TexteFacteur, {Trim(Texte(f.avant)) + " " + IntToStr(f.nombre->Position()) +
-                                                               " " + Trim(Texte(f.apres)),
-                                                           f.poids->Position()}));
+        if (f.poids != f.defautPoids || f.nombre != f.defautNombre)
+            lignes.push_back(TraduireFormat(
+                TexteFacteur, {Trim(Texte(f.avant)) + " " + IntToStr(f.nombre) + " " + Trim(Texte(f.apres)), f.poids}));
     return EnTete(lignes);
 }
 

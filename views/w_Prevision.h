@@ -76,14 +76,19 @@ public:
 
 private:
     void Ecrit();
+    // The table computed with the factors the boxes hold, which are kept.
+    void Recalcule();
     // The page's heading: the forecast named with its matchday, and each
-    // factor whose weight or count is not the default, as its row reads.
+    // factor of the figures shown whose weight or count is not the default,
+    // as its row reads.
     TEnTeteHTML EnTeteVue() const;
     TStat* historique_ = nullptr;
     std::string cheminIni_;
     // The matchday forecast: the view's own, the championship's current
     // matchday left as it is (a save while the view is shown writes that one).
     int journee_ = 1;
+    // the factors the table shown was computed with
+    TFacteurs calcules_;
     TBrivantelForm* fiche_ = nullptr;
 };
 

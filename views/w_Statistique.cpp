@@ -51,13 +51,19 @@ void Titre(TColorGridBase& t, const std::string& titre, const TCouleurElement& c
     t.RemplitCellule(1, 0, Texte(196, "Nb"), 1, 1, couleurs.CouleurTexteTitreTableau, clWhite, true);
 }
 
-void Ligne(TColorGridBase& t, int row, const std::string& nom, int valeur, bool suivie,
+void Ligne(TColorGridBase& t, int row, const std::string& nom, const std::string& valeur, bool suivie,
            const TCouleurElement& couleurs)
 {
     TColor texte = 0, fond = 0;
     TBrivantelForm::CouleursLigneSchema(row, texte, fond, suivie, couleurs);
     t.RemplitCellule(0, row, nom, 0, 1, texte, fond, suivie);
-    t.RemplitCellule(1, row, IntToStr(valeur), 1, 1, texte, fond, suivie);
+    t.RemplitCellule(1, row, valeur, 1, 1, texte, fond, suivie);
+}
+
+void Ligne(TColorGridBase& t, int row, const std::string& nom, int valeur, bool suivie,
+           const TCouleurElement& couleurs)
+{
+    Ligne(t, row, nom, IntToStr(valeur), suivie, couleurs);
 }
 
 int TitreParticularite(int k, bool droite, bool stat8)
@@ -125,9 +131,17 @@ void Tf_Statistique::AfficheParticularites(TSaison* saison, int lieu, TTablesSta
                 continue;
             const int lignes = type == 9 ? std::min(4, n) : n;
             Titre(*t, Texte(TitreParticularite(k, droite, stat8)), couleurs, lignes);
+            // the fewest read from the bottom; a team without a match at
+            // the venue in the range has nothing counted: "-", after the others
+            std::vector<int> ordre(static_cast<size_t>(n));
+            for (int i = 0; i < n; ++i)
+                ordre[static_cast<size_t>(i)] = droite ? n - 1 - i : i;
+            std::stable_partition(ordre.begin(), ordre.end(),
+                                  [&](int r) { return !calcul.SansBase(clsChampDomExt, r); });
             for (int i = 0; i < lignes; ++i) {
-                const int r = droite ? n - 1 - i : i;
-                Ligne(*t, i + 1, saison->NomEquipe(calcul.ValeurLigne(r, 14)), calcul.ValeurLigne(r, 2),
+                const int r = ordre[static_cast<size_t>(i)];
+                Ligne(*t, i + 1, saison->NomEquipe(calcul.ValeurLigne(r, 14)),
+                      calcul.SansBase(clsChampDomExt, r) ? std::string("-") : IntToStr(calcul.ValeurLigne(r, 2)),
                       calcul.ValeurLigne(r, 1) == suivie, couleurs);
             }
         }

@@ -16,6 +16,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <span>
 #include <sstream>
 
 #include "model/Championnat.h"
@@ -50,13 +51,16 @@
 #include "ui/GestionFonction.h"
 #include "views/LiensResultats.h"
 #include "views/Textes.h"
+#include "views/cadreParamClassement.h"
 #include "views/w_ChoixHistorique.h"
 #include "views/w_Classement.h"
 #include "views/w_DiversStat.h"
 #include "views/w_Historique.h"
 #include "views/w_InfoEquipes.h"
 #include "views/w_InfoGeneral.h"
+#include "views/w_Prevision.h"
 #include "views/w_StatEquipe.h"
+#include "views/w_Statistique.h"
 
 using namespace essai;
 
@@ -1005,6 +1009,111 @@ TLus TitreEntier(TSession& s, const TCas&)
             {titre + (largeur > t.Width() ? " wider than its label" : ""), titre}};
 }
 
+// The other championship over three matchdays in bands 1-2 and 3-3, made
+// current: matchday 3 holds Autre 1 3-2 Autre 3 alone, with Autre 1's count
+// of the data code (0: bookings, -1: tries); with deux, the first
+// championship moved beside it, their division a wider choice of data.
+void TroisJournees(TSession& s, int code, int compte, bool deux)
+{
+    TDonneesChampionnat& a = *s.a;
+    TDescNoeud* p = s.f->Saison->Arbre().NoeudParCode(a.CodeChamp, true)->Parent();
+    if (a.NbJour() < 3) {   // not again once the season is opened again
+        a.SetNbJournees(3);
+        a.CreeMatch(2, a.IdEquipe(0), a.IdEquipe(1), 2, 1);
+        a.CreeMatch(2, a.IdEquipe(2), a.IdEquipe(3), 1, 1);
+        a.CreeMatch(3, a.IdEquipe(0), a.IdEquipe(2), 3, 2);
+        a.DerniereJournee = 3;
+        a.SetTranche(0, 1, 2);
+        a.SetTranche(1, 3, 3);
+        const int id = a.IdEquipe(0);
+        const int32_t j = s.f->Saison->Joueurs().AjouteJoueur(s.f->Saison->CreeJoueur("Gamma", "Luc", -1, id))->Numero;
+        for (int i = 0; i < (code <= 0 ? compte : 0); ++i)
+            (code == 0 ? a.ListeAvertis(3) : a.ListeDonnees(2, 3))
+                ->Ajoute(std::make_unique<TDonneesEvt>(j, id, 10 + i, uint16_t(0)));
+        if (auto* stat = dynamic_cast<TDonneesChampionnatStat*>(&a); stat && code > 0)
+            stat->ListeStat(3, code)->Ajoute(TDonneesEvt::CreateId(1, id, static_cast<uint16_t>(compte)));
+        TDescNoeud* n = s.f->Saison->Arbre().NoeudParCode(s.c->CodeChamp, true);
+        if (deux) {
+            auto voisin = std::make_unique<TDescNoeud>(n->Nom());
+            voisin->SetChampionnat(n->RetireChampionnat());
+            p->AjouteEnfant(std::move(voisin));
+            n->Parent()->Parent()->Vide();
+        }
+        s.f->Saison->InvalideStats();
+    }
+    s.f->Saison->SelectionneChampionnat(a.CodeChamp);
+}
+
+// A team ranking (command) over the band 3-3 chosen in its frame (with
+// deux, of both championships): the teams ranked read as given, then Autre 2
+// and Autre 4, idle, with no rank and "-" (vide) in each column.
+TLus SansMatchTranche(TSession& s, int commande, int code, int compte, bool deux, std::initializer_list<int> colonnes,
+                      std::vector<std::pair<std::string, std::string>> classes, const std::string& vide)
+{
+    TroisJournees(s, code, compte, deux);
+    auto* v = dynamic_cast<Tf_Classement*>(Commande(*s.f, commande) ? s.f->Enfant : nullptr);
+    if (!v)
+        return {{"no window", ""}};
+    for (TComboBox* b : {v->CadreParam->cb_Tranche, v->CadreParam->cb_Champ})   // as a user picks them
+        while (b->ItemIndex() < (b == v->CadreParam->cb_Tranche ? 2 : deux) && b->ItemIndex() + 1 < b->Items().Count())
+            kit::PressKey(b, VK_DOWN);
+    const int n = deux ? 6 : 2;
+    for (const char* idle : {"Autre 2", "Autre 4"})
+        classes.push_back({idle, "after " + std::to_string(n) + "|" + vide});
+    TLus l = Lignes(s, *v->sg_Classement, 1, colonnes, classes,
+                    [n](int r) { return r > n ? "after " + std::to_string(n) : "row " + std::to_string(r); });
+    l.push_back({v->CadreParam->cb_Tranche->Text(), TraduireFormat(1642, {"3-3"})});
+    s.f->Saison->SelectionneChampionnat(s.c->CodeChamp);
+    return l;
+}
+
+// The statistics' fewest losses over the band 3-3, shown and written:
+// Autre 1 none, Autre 3 one, Autre 4 and Autre 2, idle, "-" after them.
+TLus MoinsDeDefaites(TSession& s, const TCas&)
+{
+    TroisJournees(s, 0, 0, false);
+    auto* v = dynamic_cast<Tf_Statistique*>(Commande(*s.f, 158) ? s.f->Enfant : nullptr);
+    if (!v)
+        return {{"no window", ""}};
+    while (v->CadreParam->cb_Tranche->ItemIndex() < 2)
+        kit::PressKey(v->CadreParam->cb_Tranche, VK_DOWN);
+    html_lu::TPage page;
+    Html(s, &page);
+    std::string montre, ecrit;
+    for (const TColorStringGrid* g : std::span(v->sg_Part).subspan(1))
+        for (int r = 1; g->Cells(0, 0) == Traduire(193) && r < g->RowCount(); ++r)
+            montre += g->Cells(0, r) + " " + g->Cells(1, r) + "|";
+    for (const auto& t : page.tables)
+        for (size_t r = 1; t.size() > 1 && t[0][0] == Cp1252ToUtf8(Traduire(193)) && r < t.size(); ++r)
+            ecrit += t[r][0] + " " + t[r][1] + "|";
+    s.f->Saison->SelectionneChampionnat(s.c->CodeChamp);
+    const std::string voulu = "Autre 1 0|Autre 3 1|Autre 4 -|Autre 2 -|";
+    return {{montre, voulu}, {ecrit, voulu}};
+}
+
+// The forecast's page names the factors of its figures: weights set to
+// 80/10/10 by their arrows without "Visualiser" print and write the page of
+// the default ones; shown, then put back to 40/40/20 unshown, that of 80/10/10.
+TLus FacteursPrevision(TSession& s, const TCas&)
+{
+    auto* p = dynamic_cast<Tf_Prevision*>(Commande(*s.f, 20) ? s.f->Enfant : nullptr);
+    if (!p)
+        return {{"no window", ""}};
+    auto poids = [&](int forme, int lieu, int histoire) {
+        for (auto [u, v] : {std::pair{p->ud_PourcForme, forme}, {p->ud_PourcPerf, lieu}, {p->ud_PourcHist, histoire}})
+            while (u->Position() != v)
+                u->ClickButton(u->Position() < v ? btNext : btPrev);
+    };
+    auto page = [&] { return "printed: " + Cp1252ToUtf8(Imprime(s)) + " written: " + Html(s); };
+    const std::string defauts = page();
+    poids(80, 10, 10);
+    const std::string sansVoir = page();
+    kit::Click(p->bc_Visualiser);
+    const std::string vus = page();
+    poids(40, 40, 20);
+    return {{sansVoir, defauts}, {page(), vus}, {vus != defauts ? "80/10/10 its own" : vus, "80/10/10 its own"}};
+}
+
 const TCas cas[] = {
     {0, "goals per match", 107, 40, 2, "2.68", [](TSession& s, const TCas& k) { return Chiffre(s, k, "Label52"); }},
     {0, "yellow cards per match", 7, 40, 2, "0.18", [](TSession& s, const TCas& k) { return Chiffre(s, k, "Label59"); }},
@@ -1261,6 +1370,39 @@ const TCas cas[] = {
      TirsAuButAutresVues},
     {0, "team sheet attendance: none known at home reads '-' in every figure, the total too", 0, 0, 0, "-",
      [](TSession& s, const TCas&) { return AffluenceEquipe(s, 1, {"-", "-", "-", "-"}); }},
+    {2, "offensive rebounds per match over a band: a team without a match in it comes last with '-', no rank", 5, 1, 2,
+     "5.00", [](TSession& s, const TCas&) {
+         return SansMatchTranche(s, 55, 13, 5, false, {0, 2, 3},
+                                 {{"Autre 1", "row 1|1|5|" + Dec("5.00")}, {"Autre 3", "row 2|2|0|" + Dec("0.00")}},
+                                 "|-|-");
+     }},
+    {2, "fouls per match over a band: a team without a match in it comes last with '-', no rank", 5, 1, 2, "5.00",
+     [](TSession& s, const TCas&) {
+         return SansMatchTranche(s, 57, 16, 5, false, {0, 2, 3},
+                                 {{"Autre 3", "row 1|1|0|" + Dec("0.00")}, {"Autre 1", "row 2|2|5|" + Dec("5.00")}},
+                                 "|-|-");
+     }},
+    {2, "fouls per match over a band, two championships' data: a team without a match comes last", 5, 1, 2, "5.00",
+     [](TSession& s, const TCas&) {
+         return SansMatchTranche(s, 57, 16, 5, true, {0, 2, 3}, {{"Autre 1", "row 6|6|5|" + Dec("5.00")}}, "|-|-");
+     }},
+    {3, "turnovers per match over a band: a team without a match in it comes last with '-', no rank", 4, 1, 2, "4.00",
+     [](TSession& s, const TCas&) {
+         return SansMatchTranche(s, 60, 29, 4, false, {0, 3}, {{"Autre 3", "row 1|1|" + Dec("0.00")}}, "|-");
+     }},
+    {0, "discipline over a band: a team without a match in it comes last with '-', no rank", 1, 1, 0, "1",
+     [](TSession& s, const TCas&) {
+         return SansMatchTranche(s, 62, 0, 1, false, {0, 2, 3, 4},
+                                 {{"Autre 3", "row 1|1|0|0|0"}, {"Autre 1", "row 2|2|1|1|0"}}, "|-|-|-");
+     }},
+    {1, "tries conceded over a band: a team without a match in it comes last with '-', no rank", 2, 1, 0, "2",
+     [](TSession& s, const TCas&) {
+         return SansMatchTranche(s, 47, -1, 2, false, {0, 2}, {{"Autre 1", "row 1|1|0"}, {"Autre 3", "row 2|2|2"}},
+                                 "|-");
+     }},
+    {0, "fewest losses over a band: a team without a match in it comes last with '-'", 1, 1, 0, nullptr, MoinsDeDefaites},
+    {0, "the forecast's page names the factors of its figures, not those of its boxes", 0, 0, 0, nullptr,
+     FacteursPrevision},
     {0, "the main window's title whole before its championship buttons", 0, 0, 0, nullptr, TitreEntier},
     {3, "the main window's title whole before its championship buttons", 0, 0, 0, nullptr, TitreEntier},
 };
