@@ -18,9 +18,8 @@ std::string NomPropre(std::string nom)
     return nom;
 }
 
-// A file keeps 16 bits of its championship's code; its name "stat<code>..."
-// keeps the whole code. The code of the name when both agree.
-bool CodeNomFichier(const std::string& nomFichier, int32_t idFichier, int32_t& code)
+// The code a name "stat<code>..." gives, false for another name.
+bool CodeNom(const std::string& nomFichier, int32_t& code)
 {
     const std::string nom = LowerCase(ExtractFileName(nomFichier));
     if (nom.compare(0, 4, "stat") != 0)
@@ -37,9 +36,20 @@ bool CodeNomFichier(const std::string& nomFichier, int32_t idFichier, int32_t& c
         return false;
     if (negatif)
         v = -v;
-    if (v < INT32_MIN || v > INT32_MAX || ((static_cast<uint32_t>(v) ^ static_cast<uint32_t>(idFichier)) & 0xFFFF))
+    if (v < INT32_MIN || v > INT32_MAX)
         return false;
     code = static_cast<int32_t>(v);
+    return true;
+}
+
+// A file keeps 16 bits of its championship's code; its name "stat<code>..."
+// keeps the whole code. The code of the name when both agree.
+bool CodeNomFichier(const std::string& nomFichier, int32_t idFichier, int32_t& code)
+{
+    int32_t v = 0;
+    if (!CodeNom(nomFichier, v) || ((static_cast<uint32_t>(v) ^ static_cast<uint32_t>(idFichier)) & 0xFFFF))
+        return false;
+    code = v;
     return true;
 }
 
@@ -421,6 +431,9 @@ template <class Source> bool TStat::Lit(Source& source)
     }
     if (source.FinFichier())
         return false;
+    idLu_ = premier == 0xFF;
+    // Damage the reading goes past: what is held is sound, the file is not.
+    bool sain = true;
 
     bool nomFautif = false;   // a team of id 59 is named
     for (int k = 0; k < nbNoms; ++k) {
@@ -449,7 +462,11 @@ template <class Source> bool TStat::Lit(Source& source)
         if (source.FinFichier())
             return false;
         auto saison = std::make_unique<TSaisonStat>(n, numero);
-        saison->SystemePoints = static_cast<uint8_t>(points);
+        // A points system no version writes: held as the one the standings
+        // counted for it (3 points a win), the file called damaged.
+        if (points > 3)
+            sain = false;
+        saison->SystemePoints = static_cast<uint8_t>(points > 3 ? 0 : points);
         for (int i = 0; i < nbIds; ++i)
             saison->ids_.push_back(static_cast<uint16_t>(mot()));
         if (!nomFautif && std::find(saison->ids_.begin(), saison->ids_.end(), IdRepare) == saison->ids_.end())
@@ -459,14 +476,18 @@ template <class Source> bool TStat::Lit(Source& source)
             octet = source.LitOctet();
         if (source.FinFichier())
             return false;
-        AjouteSaison(std::move(saison));
+        // Two seasons of one number are both kept, in the file's order.
+        const auto place = std::find_if(saisons_.begin(), saisons_.end(),
+                                        [numero](const auto& s) { return s->Saison() < numero; });
+        saisons_.insert(place, std::move(saison));
     }
-    return true;
+    return sain;
 }
 
 bool TStat::Charge(const std::string& nomFichier)
 {
     endommage_ = false;
+    idLu_ = false;
     if (!FileExists(nomFichier))
         return false;
     NomFichier = nomFichier;
@@ -479,6 +500,12 @@ bool TStat::Charge(const std::string& nomFichier)
         complet = false;
     }
     endommage_ = !complet;
+    // A file whose code could not be read keeps the championship its name gives.
+    if (endommage_ && !idLu_) {
+        int32_t code = 0;
+        if (CodeNom(nomFichier, code))
+            IdChampionnat = code;
+    }
     enregistre_.clear();
     EcritOctets(enregistre_);
     return complet;
@@ -523,6 +550,31 @@ bool TStat::Sauve()
     return true;
 }
 
+bool TStat::SauveSaison(const TSaisonStat& saison)
+{
+    // The file as last read or written, with that season in it.
+    TStat ecrit;
+    if (!enregistre_.empty())
+        ecrit.ChargeOctets(reinterpret_cast<const uint8_t*>(enregistre_.data()), enregistre_.size());
+    ecrit.IdChampionnat = IdChampionnat;
+    ecrit.NomFichier = NomFichier;
+    ecrit.Sport = Sport;
+    ecrit.endommage_ = endommage_;
+    ecrit.copieGardee_ = copieGardee_;
+    for (int i = 0; i < saison.NbIds(); ++i) {
+        const int id = saison.IdEquipe(i);
+        if (const std::string nom = NomEquipe(id); !nom.empty())
+            ecrit.AjouteNomEquipe(nom, id);
+    }
+    ecrit.AjouteSaison(std::make_unique<TSaisonStat>(saison));
+    if (!ecrit.Sauve())
+        return false;
+    enregistre_ = std::move(ecrit.enregistre_);
+    endommage_ = ecrit.endommage_;
+    copieGardee_ = ecrit.copieGardee_;
+    return true;
+}
+
 bool TStat::Modifie() const
 {
     if (enregistre_.empty())
@@ -563,10 +615,16 @@ int TStats::IndexStat(const TStat* s) const
 
 TStat* TStats::ChercheStat(int32_t id, int sport) const
 {
+    // A file read whole before one that was not.
+    TStat* endommage = nullptr;
     for (const auto& s : stats_)
-        if (s->IdChampionnat == id && s->Sport == sport)
-            return s.get();
-    return nullptr;
+        if (s->IdChampionnat == id && s->Sport == sport) {
+            if (!s->Endommage())
+                return s.get();
+            if (!endommage)
+                endommage = s.get();
+        }
+    return endommage;
 }
 
 std::vector<std::string> TStats::ChargeDossier(const std::string& dossier)

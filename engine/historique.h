@@ -137,7 +137,11 @@ public:
     // comes from the name: the number between the last "_" and the extension,
     // minus 1 (0 when there is none). Returns true when the file was read to
     // the end of its own counts; false for a missing, truncated or damaged file,
-    // of which what was read completely is kept.
+    // of which what was read completely is kept. A damaged file whose
+    // championship code could not be read takes the code of its name
+    // ("stat<code>..."). Two seasons of one number are both kept; a points
+    // system outside 0..3 is held as 0, what the standings count for it, and
+    // the file is damaged.
     bool Charge(const std::string& nomFichier);
     // The same over bytes in memory (the name is not changed).
     bool ChargeOctets(const uint8_t* donnees, size_t taille);
@@ -147,6 +151,11 @@ public:
     // that did not read whole (Endommage) is first copied aside (CopieGardee);
     // when that copy fails nothing is written.
     bool Sauve();
+    // Writes the file as last read or written with that season of this file
+    // in it (in the place of the first written season of its number), and
+    // nothing else: the changes not written stay to be written or dropped.
+    // False when it could not be written.
+    bool SauveSaison(const TSaisonStat& saison);
     // True when the last Charge found the file but could not read it whole:
     // only what was read completely is held.
     bool Endommage() const { return endommage_; }
@@ -165,6 +174,7 @@ private:
     template <class Source> bool Lit(Source& source);
 
     bool endommage_ = false;
+    bool idLu_ = false;   // the last reading found the championship code
     std::string copieGardee_;
     // The bytes of the names and seasons as last read or written; empty for
     // a file never read nor written.
@@ -185,6 +195,7 @@ public:
     int Nombre() const { return static_cast<int>(stats_.size()); }
     TStat* Stat(int i) const;   // nullptr out of range
     int IndexStat(const TStat* s) const;   // -1
+    // A file read whole is found before a damaged one of the same code.
     TStat* ChercheStat(int32_t id, int sport) const;
     // Every file of the folder (not its sub-folders) whose extension, lower-cased
     // and cut to 4 characters, is ".txt". The names of the files that did not

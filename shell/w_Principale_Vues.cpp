@@ -332,15 +332,19 @@ void Tf_Principale::AjouteHistorique()
             }
         return s;
     };
-    if (!AjouteSaisonDemandee(*stat, numero, c->NbEquipe(), Saison->Arbre().NomCompletCode(c->CodeChamp), fabrique,
-                              [this](const std::string& texte) { return AfficheMessage(texte, mbuOui | mbuNon); }))
+    const TSaisonStat* ajoutee =
+        AjouteSaisonDemandee(*stat, numero, c->NbEquipe(), Saison->Arbre().NomCompletCode(c->CodeChamp), fabrique,
+                             [this](const std::string& texte) { return AfficheMessage(texte, mbuOui | mbuNon); });
+    if (!ajoutee)
         return;
     // a history window on this file may show the season just replaced (what
     // its grid showed went into its season above)
     if (auto* h = dynamic_cast<Tf_Historique*>(Enfant); h && h->Historique() == stat)
         h->Rafraichit();
+    // Only this season is written: what the history window holds and has not
+    // written stays for its own question.
     const bool endommage = stat->Endommage();
-    if (!stat->Sauve()) {
+    if (!stat->SauveSaison(*ajoutee)) {
         AfficheMessage(TraduireFormat(3471, {FileNameToText(stat->NomFichier)}), mbuValider);
         return;
     }

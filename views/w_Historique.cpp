@@ -830,8 +830,32 @@ void Tf_Historique::RemplitTableau(int i)
             sg_recap->RemplitCellule(c + 1, r + 1, texte, 1, 1, t, f, false);
         }
     }
-    // each column as wide as its heading and its widest score
-    sg_recap->SetWidth(90 + sg_recap->AjusteLargeursAuTexte(sg_recap->Font(), 1, n, n, 35));
+    // each column as wide as its heading and its widest score, the names as
+    // their longest (drawn bold)
+    TBitmap mesure(1, 1);
+    mesure.Canvas().Font = sg_recap->Font();
+    mesure.Canvas().Font.SetStyle(fsBold);
+    int noms = 90;
+    for (int k = 1; k <= n; ++k)
+        noms = std::max(noms, mesure.Canvas().TextWidth(sg_recap->LitCellule(0, k)) + 6);
+    sg_recap->SetColWidths(0, noms);
+    sg_recap->AjusteLargeursAuTexte(sg_recap->Font(), 1, n, n, 35);
+    // as wide as its columns and the line after each, the last one whole; wider
+    // or taller than the page, it scrolls
+    int largeur = 0, hauteur = 0;
+    for (int c = 0; c <= n; ++c) {
+        largeur += sg_recap->ColWidths(c) + sg_recap->VertLineWidth(c);
+        hauteur += sg_recap->RowHeights(c) + sg_recap->HorzLineWidth(c);
+    }
+    const int placeX = ClientWidth() - sg_recap->Left() - 10, placeY = ClientHeight() - sg_recap->Top() - 10;
+    const bool defileX = placeX > 0 && largeur > placeX, defileY = placeY > 0 && hauteur > placeY;
+    sg_recap->SetScrollBars(defileX && defileY ? ssBoth : defileX ? ssHorizontal : defileY ? ssVertical : ssNone);
+    // scrolled, under the names and headings
+    sg_recap->SetFixedCols(defileX ? 1 : 0);
+    sg_recap->SetFixedRows(defileY ? 1 : 0);
+    sg_recap->SetFixedColor(titre);
+    sg_recap->SetWidth(defileX ? placeX : largeur + (defileY ? 20 : 0));
+    sg_recap->SetHeight(defileY ? placeY : hauteur + (defileX ? 20 : 0));
 }
 
 void Tf_Historique::RemplitClassement(int i)

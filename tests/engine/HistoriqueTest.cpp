@@ -405,14 +405,19 @@ long PidTermine()
 
 // A history file damaged in many ways is reported by name, keeps its bytes
 // while it is only read, and is copied aside whole before it is ever written
-// again; a sound file beside it is neither reported nor copied.
+// again; a sound file beside it is neither reported nor copied. A damaged file
+// keeps the championship of its name and never takes the place of division 1's
+// sound file. Two seasons of one year are no damage: both are kept. In each
+// sport.
 TEST(Historique, DamagedFileIsReportedAndKeptBeforeItIsWritten)
 {
     TStat modele;
     Remplit(modele, 6, 5);
-    modele.IdChampionnat = 9;
+    modele.IdChampionnat = 10;
     std::string sain;
     modele.EcritOctets(sain);
+    std::string division1 = sain;
+    division1[2] = 1;   // the championship code, bytes 1 and 2
     // Byte 5 + 6 names: the season count; the first season starts after it.
     const size_t saisons = sain.size() - 5 * (4 + 6 * 2 + 6 * 6 * 2) - 1;
     ASSERT_EQ(static_cast<uint8_t>(sain[saisons]), 5);
@@ -420,6 +425,8 @@ TEST(Historique, DamagedFileIsReportedAndKeptBeforeItIsWritten)
     {
         const char* nom;
         std::string octets;
+        bool endommage = true;
+        const char* fichier = "stat10";   // its name, before "_<sport>.txt"
     };
     std::string equipes = sain;
     equipes[saisons + 1 + (4 + 12 + 72)] = 40;   // season 2's team count
@@ -427,6 +434,10 @@ TEST(Historique, DamagedFileIsReportedAndKeptBeforeItIsWritten)
     saisonsEnTrop[saisons] = static_cast<char>(255);
     std::string nomsEnTrop = sain;
     nomsEnTrop[3] = '\x7F';
+    std::string memeAnnee = sain;
+    memeAnnee[saisons + 1 + (4 + 12 + 72) + 1] = 5;   // season 4 numbered as season 5
+    std::string points = sain;
+    points[saisons + 1 + 2] = 7;   // season 5's points system
     const std::vector<Cas> cas = {
         {"cut after its names", sain.substr(0, saisons + 1)},
         {"cut in a season", sain.substr(0, sain.size() / 2)},
@@ -435,39 +446,66 @@ TEST(Historique, DamagedFileIsReportedAndKeptBeforeItIsWritten)
         {"season count too high", saisonsEnTrop},
         {"name count too high", nomsEnTrop},
         {"garbage", std::string(300, '\xA5')},
-        {"a name without its end", std::string("\xFF\x00\x09\x00\x01\x00\x01", 7) + std::string(70000, 'a')},
+        {"a name without its end", std::string("\xFF\x00\x0A\x00\x01\x00\x01", 7) + std::string(70000, 'a')},
+        {"empty", ""},
+        {"a lone end byte", "\xFF"},
+        {"empty, its name without a championship", "", true, "historique"},
+        {"a points system out of range", points},
+        {"two seasons of one year", memeAnnee, false},
     };
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
-        Dossier d;
-        const std::string fichier = d / "stat9_1.txt";
-        const std::string voisin = d / "stat9_2.txt";
-        Ecrit(fichier, c.octets);
-        Ecrit(voisin, sain);
+    for (const Cas& c : cas)
+        for (int sport = 0; sport < 4; ++sport) {
+            SCOPED_TRACE(std::string(c.nom) + ", sport " + std::to_string(sport));
+            Dossier d;
+            const std::string suffixe = "_" + std::to_string(sport + 1) + ".txt";
+            const std::string fichier = d / (c.fichier + suffixe);
+            const std::string voisin = d / ("stat10_" + std::to_string((sport + 1) % 4 + 1) + ".txt");
+            const std::string premiere = d / ("stat1" + suffixe);
+            Ecrit(fichier, c.octets);
+            Ecrit(voisin, sain);
+            Ecrit(premiere, division1);
 
-        TStats stats;
-        const std::vector<std::string> endommages = stats.ChargeDossier(d.chemin.string());
-        ASSERT_EQ(endommages, std::vector<std::string>{fichier});
-        TStat* st = stats.Stat(0);
-        ASSERT_NE(st, nullptr);
-        EXPECT_TRUE(st->Endommage());
-        EXPECT_FALSE(stats.ChercheStat(9, 1)->Endommage());
-        EXPECT_EQ(Lit(fichier), c.octets);
+            TStats stats;
+            const std::vector<std::string> endommages = stats.ChargeDossier(d.chemin.string());
+            TStat* st = nullptr;
+            for (int i = 0; i < stats.Nombre(); ++i)
+                if (stats.Stat(i)->NomFichier == fichier)
+                    st = stats.Stat(i);
+            ASSERT_NE(st, nullptr);
+            ASSERT_NE(stats.ChercheStat(1, sport), nullptr);
+            EXPECT_EQ(stats.ChercheStat(1, sport)->NomFichier, premiere);
+            EXPECT_FALSE(stats.ChercheStat(10, (sport + 1) % 4)->Endommage());
+            if (!c.endommage) {
+                // read as it is: written again, the same bytes
+                EXPECT_TRUE(endommages.empty());
+                EXPECT_EQ(st->NombreSaisons(), 5);
+                ASSERT_TRUE(st->Sauve());
+                EXPECT_EQ(Lit(fichier), c.octets);
+                EXPECT_FALSE(std::filesystem::exists(fichier + ".bak"));
+                continue;
+            }
+            ASSERT_EQ(endommages, std::vector<std::string>{fichier});
+            EXPECT_TRUE(st->Endommage());
+            if (c.fichier == std::string("stat10")) {
+                EXPECT_EQ(stats.ChercheStat(10, sport), st);
+            }
+            EXPECT_EQ(Lit(fichier), c.octets);
 
-        // A season added: the file was kept aside first, then written whole.
-        st->AjouteSaison(std::make_unique<TSaisonStat>(2, 99));
-        ASSERT_TRUE(st->Sauve());
-        EXPECT_EQ(st->CopieGardee(), fichier + ".bak");
-        EXPECT_EQ(Lit(fichier + ".bak"), c.octets);
-        EXPECT_FALSE(st->Endommage());
-        TStat relu;
-        EXPECT_TRUE(relu.Charge(fichier));
-        EXPECT_EQ(relu.NombreSaisons(), st->NombreSaisons());
-        // Written again: the copy of the damaged file is not made twice.
-        ASSERT_TRUE(st->Sauve());
-        EXPECT_FALSE(std::filesystem::exists(fichier + ".1.bak"));
-        EXPECT_FALSE(std::filesystem::exists(voisin + ".bak"));
-    }
+            // A season added: the file was kept aside first, then written whole.
+            st->AjouteSaison(std::make_unique<TSaisonStat>(2, 99));
+            ASSERT_TRUE(st->Sauve());
+            EXPECT_EQ(st->CopieGardee(), fichier + ".bak");
+            EXPECT_EQ(Lit(fichier + ".bak"), c.octets);
+            EXPECT_FALSE(st->Endommage());
+            TStat relu;
+            EXPECT_TRUE(relu.Charge(fichier));
+            EXPECT_EQ(relu.NombreSaisons(), st->NombreSaisons());
+            // Written again: the copy of the damaged file is not made twice.
+            ASSERT_TRUE(st->Sauve());
+            EXPECT_FALSE(std::filesystem::exists(fichier + ".1.bak"));
+            EXPECT_FALSE(std::filesystem::exists(voisin + ".bak"));
+            EXPECT_FALSE(std::filesystem::exists(premiere + ".bak"));
+        }
 }
 
 // A damaged file whose copy cannot be made is not written at all; an earlier

@@ -182,11 +182,12 @@ void Quand(std::function<void(T*)> action)
     essai::QuandFenetre<T>(std::move(action), essai::TAutresFenetres::MessageFerme);
 }
 
-// A football season of two championships of 18 teams, composed by the user.
-void CreeSaison(FenetreEssai& f)
+// A season of two championships of 18 teams, composed by the user (football
+// unless another sport is given).
+void CreeSaison(FenetreEssai& f, int sport = 0)
 {
-    Quand<Tf_ChoixLogiciel>([](Tf_ChoixLogiciel* c) {
-        c->rc_Sport[0]->SetChecked(true);
+    Quand<Tf_ChoixLogiciel>([sport](Tf_ChoixLogiciel* c) {
+        c->rc_Sport[sport]->SetChecked(true);
         c->b_Valider->Click();
     });
     Quand<Tf_CreationSaison>([](Tf_CreationSaison* c) {
@@ -434,9 +435,9 @@ TEST(HistoriqueFenetre, PastSeasonTypedOnACreatedSeasonReadsBackAfterARestart)
 }
 
 // In both languages the choice dialog's choose and create buttons read
-// differently, the head-to-head counts its period in years, and the
+// differently, the head-to-head counts its period in years, the
 // standings' kinds show their captions whole in the main window as it opens,
-// above their table.
+// above their table, and the season table shows its last column whole.
 TEST(HistoriqueFenetre, ChoiceButtonsAndYearsReadWhatTheyDo)
 {
     struct Cas
@@ -478,6 +479,18 @@ TEST(HistoriqueFenetre, ChoiceButtonsAndYearsReadWhatTheyDo)
             EXPECT_LE(r->Top() + r->Height(), h->sg_Classement->Top()) << r->Caption();
         }
         kit::GrabToPng(f.get(), std::string("historique-classement-") + k.langue);
+        // the season table whole: the grid within the page, its last column
+        // within the grid, scrolled to when the page is narrower
+        Commande(*f, 200);
+        ASSERT_EQ(f->Enfant, h);
+        TColorStringGrid* g = h->sg_recap;
+        const int n = g->ColCount() - 1;
+        ASSERT_EQ(n, 18);
+        g->SetLeftCol(g->MaxLeftCol());
+        EXPECT_GT(g->CellRect(n, 0).Right, 0);
+        EXPECT_LE(g->CellRect(n, 0).Right + g->VertLineWidth(n), g->ViewWidth());
+        EXPECT_LE(g->Left() + g->Width(), h->ts_Tableau->ClientWidth());
+        kit::GrabToPng(f.get(), std::string("historique-tableau-") + k.langue);
         ModifSaison = 0;
         TermineFenetre(f);
     }
@@ -491,9 +504,9 @@ TEST(HistoriqueFenetre, ChoiceButtonsAndYearsReadWhatTheyDo)
 // A season made through the creation windows, one match played, added to the
 // history twice: as it is and as the year before. Its championship, or null
 // when the season could not be made.
-TDonneesChampionnat* DeuxSaisonsEnHistorique(FenetreEssai& f)
+TDonneesChampionnat* DeuxSaisonsEnHistorique(FenetreEssai& f, int sport = 0)
 {
-    CreeSaison(f);
+    CreeSaison(f, sport);
     if (!f.Saison)
         return nullptr;
     TDonneesChampionnat* c = f.Saison->ChampionnatCourant();
@@ -610,21 +623,25 @@ TEST(HistoriqueFenetre, AStoredSeasonGoesOnlyOnceTheUserSaysSo)
 }
 
 // The history window left with changes not yet written (a result typed over
-// a stored one, or a season deleted with Oui): leaving it for another view,
-// back to the view before, another championship or quitting the program asks
-// first. Oui writes them,
+// a stored one, or over one of another season's grid, or a season deleted with
+// Oui): leaving it for another view, back to the view before, another
+// championship or quitting the program asks first. Oui writes them,
 // Non drops them, Annuler keeps the window as it was, to write them there.
+// "Ajouter à l'historique" meanwhile writes its own season only: the changes
+// are still asked about on leaving.
 // The program is then quit and the file read back at the next start.
 TEST(HistoriqueFenetre, LeftWithChangesNotWrittenItAsksFirst)
 {
-    enum TChange { Tape, Efface };
-    enum TRoute { Vue, Retour, Championnat, Quitte };   // Retour: back to the view before
+    enum TChange { Tape, Efface, AutreGrille };
+    // Retour: back to the view before; Ajout: command 192 for the next year, then another view
+    enum TRoute { Vue, Retour, Championnat, Quitte, Ajout };
     struct Cas
     {
         const char* nom;
         TChange change;
         TRoute route;
         int reponse;
+        int sport = 0;
     };
     const Cas cas[] = {{"typed, another view, Oui", Tape, Vue, mrYes},
                        {"deleted, another view, Oui", Efface, Vue, mrYes},
@@ -637,12 +654,17 @@ TEST(HistoriqueFenetre, LeftWithChangesNotWrittenItAsksFirst)
                        {"deleted, another championship, Annuler", Efface, Championnat, mrCancel},
                        {"deleted, quitting, Oui", Efface, Quitte, mrYes},
                        {"typed, quitting, Non", Tape, Quitte, mrNo},
-                       {"typed, quitting, Annuler", Tape, Quitte, mrCancel}};
+                       {"typed, quitting, Annuler", Tape, Quitte, mrCancel},
+                       {"deleted, added to the history, Non, rugby", Efface, Ajout, mrNo, 1},
+                       {"typed, added to the history, Non, basketball", Tape, Ajout, mrNo, 2},
+                       {"typed in another season's grid, added to the history, Non, handball", AutreGrille, Ajout,
+                        mrNo, 3},
+                       {"typed in another season's grid, added to the history, Oui", AutreGrille, Ajout, mrYes}};
     // a row that stops early leaves the next ones to be played
     auto joue = [](const Cas& k) {
         Prepare(std::string("historique_depart_") + IntToStr(k.change) + IntToStr(k.route) + IntToStr(k.reponse));
         auto f = LanceFenetre();
-        TDonneesChampionnat* c = DeuxSaisonsEnHistorique(*f);
+        TDonneesChampionnat* c = DeuxSaisonsEnHistorique(*f, k.sport);
         ASSERT_NE(c, nullptr);
         Commande(*f, 162);   // the view before
         ChoisitHistorique(*f, 202);
@@ -651,11 +673,19 @@ TEST(HistoriqueFenetre, LeftWithChangesNotWrittenItAsksFirst)
         ASSERT_EQ(Ligne(h->csg_Saisie, 1)[3], "2");
         const size_t retours = f->Historique.size();
         ASSERT_GT(retours, 0u);
-        if (k.change == Tape) {
-            for (const char* score : {"5", "4"}) {
+        auto choisit = [h](int i) {
+            h->cb_Saison3->SetItemIndex(i);
+            h->cb_Saison3->OnChange(h->cb_Saison3);
+        };
+        if (k.change != Efface) {
+            if (k.change == AutreGrille)
+                choisit(1);
+            for (const char* score : {k.change == Tape ? "5" : "3", k.change == Tape ? "4" : "3"}) {
                 kit::Type(h->csg_Saisie, score);
                 kit::PressKey(h->csg_Saisie, VK_TAB);
             }
+            if (k.change == AutreGrille)
+                choisit(0);
         } else {
             RepondBoite(mrYes);
             kit::Click(h->bc_Retirer);
@@ -666,7 +696,14 @@ TEST(HistoriqueFenetre, LeftWithChangesNotWrittenItAsksFirst)
         std::vector<std::string> textes;
         RepondBoite(k.reponse, &textes);
         ModifSaison = 0;
-        if (k.route == Vue)
+        if (k.route == Ajout) {
+            c->SetOption(8, static_cast<uint16_t>(c->Option(8) + 2));
+            f->Messages.clear();
+            Commande(*f, 192);
+            EXPECT_EQ(f->Messages, (std::vector<std::string>{Traduire(1616)}));
+            EXPECT_EQ(f->Enfant, h);
+            Commande(*f, 162);
+        } else if (k.route == Vue)
             Commande(*f, 162);
         else if (k.route == Retour)
             f->NavigueHistorique(true);
@@ -691,7 +728,7 @@ TEST(HistoriqueFenetre, LeftWithChangesNotWrittenItAsksFirst)
             EXPECT_EQ(f->Saison->ChampionnatCourant(), c);
             EXPECT_EQ(f->Historique.size(), retours);
             EXPECT_TRUE(f->HistoriqueSuivant.empty());
-            EXPECT_EQ(h->cb_Saison3->Items().Count(), k.change == Tape ? 2 : 1);
+            EXPECT_EQ(h->cb_Saison3->Items().Count(), k.change == Efface ? 1 : 2);
             if (k.change == Tape) {
                 EXPECT_EQ(Ligne(h->csg_Saisie, 1)[3] + "-" + Ligne(h->csg_Saisie, 1)[4], "5-4");
             }
@@ -711,10 +748,14 @@ TEST(HistoriqueFenetre, LeftWithChangesNotWrittenItAsksFirst)
         ASSERT_EQ(f->Stats->Nombre(), 1);
         const TStat* relu = f->Stats->Stat(0);
         const bool ecrit = k.reponse != mrNo;
-        ASSERT_EQ(relu->NombreSaisons(), k.change == Efface && ecrit ? 1 : 2);
-        const TSaisonStat* s = relu->Saison(0);
+        // the season added by command 192 comes first
+        const int ajoutee = k.route == Ajout ? 1 : 0;
+        ASSERT_EQ(relu->NombreSaisons(), (k.change == Efface && ecrit ? 1 : 2) + ajoutee);
+        const TSaisonStat* s = relu->Saison(ajoutee);
         const std::pair<int, int> attendu = k.change == Tape && ecrit ? std::make_pair(5, 4) : std::make_pair(2, 1);
         EXPECT_EQ(s->Resultat(0, 1), attendu);
+        const std::pair<int, int> autre = k.change == AutreGrille && ecrit ? std::make_pair(3, 3) : std::make_pair(2, 1);
+        EXPECT_EQ(relu->Saison(relu->NombreSaisons() - 1)->Resultat(0, 1), autre);
         TermineFenetre(f);
     };
     for (const Cas& k : cas) {

@@ -192,7 +192,16 @@ TEST_F(HistoriqueVue, SeasonTable)
                                     {"Delta", "1-4", "0-0", "1-0", ""}};
     for (int r = 0; r < 5; ++r)
         EXPECT_EQ(Ligne(f->sg_recap, r), attendu[static_cast<size_t>(r)]) << r;
-    EXPECT_EQ(f->sg_recap->Width(), 35 * 4 + 90);
+    // every column whole, the last one too: its cells' texts in their width,
+    // its line within the grid
+    TColorStringGrid* g = f->sg_recap;
+    TBitmap mesure(1, 1);
+    mesure.Canvas().Font = g->Font();
+    mesure.Canvas().Font.SetStyle(fsBold);
+    for (int c = 0; c < 5; ++c)
+        for (int r = 0; r < 5; ++r)
+            EXPECT_LE(mesure.Canvas().TextWidth(g->LitCellule(c, r)) + 4, g->ColWidths(c)) << c << " " << r;
+    EXPECT_LE(g->CellRect(4, 0).Right + g->VertLineWidth(4), g->ClientWidth());
     kit::GrabToPng(fenetre.get(), "historique-tableau");
 }
 
@@ -398,6 +407,13 @@ TEST_F(HistoriqueVue, WhatIsTypedWaitsForEnregistrerOnEveryRoad)
          },
          {5, 4}, {5, 4}},
         {"the table page and back", "5", "4", -1, [&] { f->AfficheTableau(), f->AfficheSaisie(); }, {5, 4}, {5, 4}},
+        {"the table page, showing it", "5", "4", -1,
+         [&] {
+             f->AfficheTableau();
+             EXPECT_EQ(Ligne(f->sg_recap, 1), (L{"Alpha", "", "5-4", "-"}));
+             f->AfficheSaisie();
+         },
+         {5, 4}, {5, 4}},
         {"Effacer on another season answered No",
          "5", "4", -1,
          [&] {
