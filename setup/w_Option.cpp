@@ -250,6 +250,10 @@ void Tf_Option::CreeAvances()
     cb_CodeDiv->OnChange = [this](TObject*) { cb_CodeDivChange(); };
     LabelCodePerso = Libelle(this, FondCopie3, "LabelCodePerso", Traduire(3977), 270, 60, 250);
     e_CodePerso = Place(new TEdit(this), FondCopie3, "e_CodePerso", 270, 80, 80, 22);
+    // What the championship keeps (16 bits), an emptied box none (0).
+    nombres::TLecture code = nombres::Nombre(0, 65535, 0);
+    code.refus = TexteCodePersoRefuse;
+    nombres::Declare(e_CodePerso, code);
 }
 
 void Tf_Option::CreeJoueur()
@@ -762,24 +766,6 @@ bool Tf_Option::ControleCodeCriteres()
     return false;
 }
 
-bool Tf_Option::ControleCodePerso()
-{
-    if ((Groupe != 0 && Groupe != 1) || !e_CodePerso->Visible())
-        return true;
-    // A number the championship cannot keep (16 bits) is refused; text that is
-    // no number stands for 0.
-    const std::string t = Trim(e_CodePerso->Text());
-    size_t p = !t.empty() && t[0] == '-' ? 1 : 0;
-    const bool nombre = p < t.size() && t.find_first_not_of("0123456789", p) == std::string::npos;
-    if (!nombre || (p == 0 && t.size() <= 5 && StrToIntDef(t, 0) <= 65535))
-        return true;
-    PageControl1->SetActivePage(ts_Generaux);
-    Tf_MessageUtil::Affiche(TraduireFormat(TexteCodePersoRefuse, {t}), mbuValider);
-    if (e_CodePerso->CanFocus())
-        e_CodePerso->SetFocus();
-    return false;
-}
-
 void Tf_Option::clb_ClassementClick()
 {
     GardeCode = 0;
@@ -954,7 +940,7 @@ void Tf_Option::b_ValiderClick()
         SetModalResult(mrOk);
         return;
     }
-    if (!CompteursRemplis() || !ControleCodeCriteres() || !ControleCodePerso() || !Controle())
+    if (!CompteursRemplis() || !ControleCodeCriteres() || !Controle())
         return;
     // A change of how dates are entered says which matches lose their own;
     // No writes nothing.
@@ -1063,10 +1049,9 @@ void Tf_Option::Ecrit()
                                              ~TDonneesChampionnat::TypeInternational));
             Modifie = 1;
         }
-        if (e_CodePerso->Visible()) {
-            const int code = StrToIntDef(Trim(e_CodePerso->Text()), 0);
-            if (static_cast<uint16_t>(code) != c->CodePerso) {
-                c->CodePerso = static_cast<uint16_t>(code);
+        if (const std::optional<int> code = nombres::Valeur(e_CodePerso); code && e_CodePerso->Visible()) {
+            if (*code != c->CodePerso) {
+                c->CodePerso = static_cast<uint16_t>(*code);
                 Modifie = 1;
             }
         }

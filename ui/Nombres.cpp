@@ -134,7 +134,7 @@ std::string Motif(const std::string& texte, const TLecture& lecture)
 {
     const std::string t = Trim(texte);
     if (lecture.refus)
-        return Traduire(lecture.refus);
+        return TraduireFormat(lecture.refus, {t});
     switch (lecture.genre) {
     case TGenre::Annee:
         return TraduireFormat(TexteAnneeRefusee, {t});

@@ -41,7 +41,8 @@ struct TLecture
     std::optional<int> vide;
     // Texts the box shows for a value of its own ("-", the unknown word).
     std::vector<std::pair<std::string, int>> mots;
-    // The text id of the box's own words of refusal (0: the reading's).
+    // The text id of the box's own words of refusal, %s the text shown
+    // (0: the reading's).
     int refus = 0;
 };
 

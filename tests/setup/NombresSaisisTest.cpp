@@ -6,7 +6,7 @@
 // the box entered by Tab (its text selected) and typed over or pasted into,
 // then the road out (Enter, the window's button, another match or view).
 // Each row checks what was said, what the season holds, and again once the
-// season is saved and reopened.
+// season is saved and reopened. Two sports in French, two in English.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -17,6 +17,7 @@
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Mask.h"
+#include "platform/rtl/IniFiles.h"
 #include "records/w_Effectifs.h"
 #include "records/w_FicheJoueur.h"
 #include "records/w_ajouthist.h"
@@ -215,6 +216,10 @@ std::vector<TRangee> Rangees()
     {"bonus points a", Bonus,
      Options(226, "e_PointBonus", "a", true, false, [](TWinControl*) { return Traduire(5002); }), 1,
      [](TSaison& s) { return s.ChampionnatCourant()->PointBonusBut; }, Avant},
+    {"personal code abc", Tous,
+     Options(176, "e_CodePerso", "abc", false, false,
+             [](TWinControl*) { return TraduireFormat(3751, {std::string("abc")}); }),
+     1, [](TSaison& s) { return static_cast<int>(s.ChampionnatCourant()->CodePerso); }, Avant},
     {"caps emptied, Tab", Tous, Fiche(Boite(&Tf_FicheJoueur::e_nSelection, "", "")), 0,
      [](TSaison& s) { return static_cast<int>(Essai(s)->nSelectionNationale); }, 0},
     {"birth year 202", Tous, Fiche(Boite(&Tf_FicheJoueur::e_Age, "202", TraduireFormat(3308, {std::string("202")}))),
@@ -258,7 +263,9 @@ TEST_P(NombresSaisis, ABoxStoresWhatItShowsOrRefusesItWithAWord)
     static const bool pages = (EnregistrePagesMatch(), true);
     (void)pages;
     const int sport = GetParam();
-    Prepare("nombres_saisis_" + std::to_string(sport));
+    // Football and basketball in French, rugby and handball in English.
+    const std::string dir = Prepare("nombres_saisis_" + std::to_string(sport));
+    TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", sport % 2 ? "en" : "fr");
     TBanc b;
     b.f = LanceFenetre();
     CreeSaison(*b.f, sport);
