@@ -16,7 +16,6 @@
 #include "model/Joueurs.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
-#include "platform/gui/Mask.h"
 #include "platform/rtl/IniFiles.h"
 #include "records/w_Effectifs.h"
 #include "records/w_FicheJoueur.h"
@@ -45,9 +44,13 @@ struct TBanc
 
 std::string Bornes(int a, int b) { return TraduireFormat(5003, {a, b}); }
 
-// The box entered by Tab (its text selected), then emptied or typed over.
+// The box entered by Tab (its text selected, its page shown), then emptied,
+// typed over or pasted into.
 void Tape(TWinControl* boite, const std::string& texte, bool colle = false)
 {
+    for (TWinControl* p = boite->Parent(); p; p = p->Parent())
+        if (auto* t = dynamic_cast<TTabSheet*>(p))
+            t->PageControl()->SetActivePage(t);
     kit::Type(boite, "");
     if (texte.empty())
         kit::PressKey(nullptr, VK_DELETE);
@@ -71,18 +74,15 @@ bool Restee(const TBanc& b, const TForm* f) { return f->ModalResult() == mrNone 
 // The options of the command on the box, typed, then Enter or the button;
 // refused, the window is left by Annuler.
 std::function<void(TBanc&)> Options(int commande, const char* nom, std::string texte, bool entree, bool colle,
-                                    std::function<std::string(TWinControl*)> refus)
+                                    std::string refus)
 {
     return [=](TBanc& b) {
-        Quand<Tf_Option>([&, texte](Tf_Option* o) {
+        Quand<Tf_Option>([&](Tf_Option* o) {
             auto* boite = kit::Find<TWinControl>(o, nom);
             ASSERT_NE(boite, nullptr);
-            for (TWinControl* p = boite->Parent(); p; p = p->Parent())
-                if (auto* t = dynamic_cast<TTabSheet*>(p))
-                    t->PageControl()->SetActivePage(t);
             Tape(boite, texte, colle);
-            if (refus)
-                Refus(b, boite, refus(boite));
+            if (!refus.empty())
+                Refus(b, boite, refus);
             if (entree)
                 kit::PressKey(nullptr, VK_RETURN);
             else
@@ -94,11 +94,6 @@ std::function<void(TBanc&)> Options(int commande, const char* nom, std::string t
         });
         Commande(*b.f, commande);
     };
-}
-
-std::string Saison(TWinControl* boite)
-{
-    return TraduireFormat(6220, {static_cast<TMaskEdit*>(boite)->EditText()});
 }
 
 TJoueur* Essai(TSaison& s) { return s.Joueurs().ChercheJoueurNom("Essai", "Joueur"); }
@@ -139,9 +134,6 @@ std::function<void(Tf_FicheJoueur*, TBanc&)> Boite(TEdit* Tf_FicheJoueur::*boite
 {
     return [=](Tf_FicheJoueur* f, TBanc& b) {
         TEdit* e = f->*boite;
-        for (TWinControl* p = e->Parent(); p; p = p->Parent())
-            if (auto* t = dynamic_cast<TTabSheet*>(p))
-                t->PageControl()->SetActivePage(t);
         Tape(e, texte);
         kit::PressKey(nullptr, VK_TAB);
         if (!refus.empty())
@@ -174,12 +166,9 @@ std::function<void(TBanc&)> Feuille(const char* nom, std::vector<std::pair<std::
             kit::Process();
             if (!dernier) {
                 ASSERT_EQ(b.f->Enfant, p) << saisies[k].first << ": the page stays";
-                EXPECT_EQ(p->MatchCourant, 1) << saisies[k].first;
-                EXPECT_TRUE(boite->Focused()) << saisies[k].first;
-                EXPECT_EQ(boite->Text(), saisies[k].first);
+                b.restee = p->MatchCourant == 1 && boite->Focused() && boite->Text() == saisies[k].first;
             }
         }
-        b.restee = true;
     };
 }
 
@@ -202,24 +191,25 @@ int Annees(TSaison& s) { return s.ChampionnatCourant()->Option(8) * 100 + s.Cham
 // Built once the interface's language is read (the words are its own).
 std::vector<TRangee> Rangees()
 {
+    const std::string chiffres = Traduire(5002);
+    auto saison = [](const char* montre) { return TraduireFormat(6220, {std::string(montre)}); };
+    auto bonus = [](int32_t TDonneesChampionnat::*champ) {
+        return [champ](TSaison& s) { return s.ChampionnatCourant()->*champ; };
+    };
     return {
     // The creation proposes the current years; "2031/32" is typed below first.
-    {"years 2031/32, Enter", Tous, Options(176, "MaskEdit1", "203132", true, false, nullptr), 0, Annees, 13132},
-    {"years emptied, 202, Enter", Tous, Options(176, "MaskEdit1", "202", true, false, Saison), 1, Annees, 13132},
-    {"years 2026/2, Valider", Tous, Options(176, "MaskEdit1", "20262", false, false, Saison), 1, Annees, 13132},
-    {"bonus 7 pts pasted", Bonus,
-     Options(226, "e_nButBonus", "7 pts", false, true, [](TWinControl*) { return Traduire(5002); }), 1,
-     [](TSaison& s) { return s.ChampionnatCourant()->BonusBut; }, Avant},
-    {"losing margin 4,5", Bonus,
-     Options(226, "e_nPointEcart", "4,5", false, false, [](TWinControl*) { return Traduire(5002); }), 1,
-     [](TSaison& s) { return s.ChampionnatCourant()->BonusEcart; }, Avant},
-    {"bonus points a", Bonus,
-     Options(226, "e_PointBonus", "a", true, false, [](TWinControl*) { return Traduire(5002); }), 1,
-     [](TSaison& s) { return s.ChampionnatCourant()->PointBonusBut; }, Avant},
+    {"years 2031/32, Enter", Tous, Options(176, "MaskEdit1", "203132", true, false, ""), 0, Annees, 13132},
+    {"years emptied, 202, Enter", Tous, Options(176, "MaskEdit1", "202", true, false, saison("202_/__")), 1, Annees, 13132},
+    {"years 2026/2, Valider", Tous, Options(176, "MaskEdit1", "20262", false, false, saison("2026/2_")), 1, Annees, 13132},
+    {"bonus 7 pts pasted", Bonus, Options(226, "e_nButBonus", "7 pts", false, true, chiffres), 1,
+     bonus(&TDonneesChampionnat::BonusBut), Avant},
+    {"losing margin 4,5", Bonus, Options(226, "e_nPointEcart", "4,5", false, false, chiffres), 1,
+     bonus(&TDonneesChampionnat::BonusEcart), Avant},
+    {"bonus points a", Bonus, Options(226, "e_PointBonus", "a", true, false, chiffres), 1,
+     bonus(&TDonneesChampionnat::PointBonusBut), Avant},
     {"personal code abc", Tous,
-     Options(176, "e_CodePerso", "abc", false, false,
-             [](TWinControl*) { return TraduireFormat(3751, {std::string("abc")}); }),
-     1, [](TSaison& s) { return static_cast<int>(s.ChampionnatCourant()->CodePerso); }, Avant},
+     Options(176, "e_CodePerso", "abc", false, false, TraduireFormat(3751, {std::string("abc")})), 1,
+     [](TSaison& s) { return static_cast<int>(s.ChampionnatCourant()->CodePerso); }, Avant},
     {"caps emptied, Tab", Tous, Fiche(Boite(&Tf_FicheJoueur::e_nSelection, "", "")), 0,
      [](TSaison& s) { return static_cast<int>(Essai(s)->nSelectionNationale); }, 0},
     {"birth year 202", Tous, Fiche(Boite(&Tf_FicheJoueur::e_Age, "202", TraduireFormat(3308, {std::string("202")}))),
