@@ -28,6 +28,7 @@
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
 #include "ui/NomSaisi.h"
+#include "ui/Nombres.h"
 #include "ui/FusionJoueurs.h"
 #include "ui/message2.h"
 
@@ -317,6 +318,20 @@ void Tf_FicheJoueur::ConstruitControles()
     e_Duree->OnClick = [this](TObject*) { e_Duree->SelectAll(); };
     for (TEdit* e : {e_Taille, e_Poids, e_nSelection, e_Match, e_Buts})
         e->OnKeyPress = [this](TObject* s, char& k) { e_ChiffresKeyPress(s, k); };
+    // Every number of the card read alike: an emptied box is 0 (unknown,
+    // none), anything else is the number shown within what the player keeps,
+    // or refused with a word.
+    const std::string inconnu = Texte(84);
+    nombres::TLecture annee = nombres::Annee(0), maillot = nombres::Nombre(0, 255, 0);
+    annee.mots = {{inconnu, 0}, {"0", 0}};
+    maillot.mots = {{"-", 0}};
+    for (TEdit* e : {e_Age, e_Anciennete})
+        nombres::Declare(e, annee);
+    nombres::Declare(e_NumMaillot, maillot);
+    for (auto [e, champ] : {std::pair{e_Taille, TChamp::JoueurTaille}, std::pair{e_Poids, TChamp::JoueurPoids},
+                            std::pair{e_nSelection, TChamp::JoueurSelections}, std::pair{e_Match, TChamp::CarriereMatch},
+                            std::pair{e_Buts, TChamp::CarriereBut}})
+        nombres::Declare(e, nombres::Nombre(static_cast<int>(Champ(champ).bas), static_cast<int>(Champ(champ).haut), 0));
 }
 
 void Tf_FicheJoueur::ConstruitLignesStat(const std::vector<TLigneStatFiche>& lignes)
@@ -728,8 +743,8 @@ void Tf_FicheJoueur::cb_ChoixChampStatChange(TObject*)
     if (DernierChampStat >= 0 && DernierChampStat < static_cast<int>(Carrieres.size()))
     {
         TCarriereFiche& f = Carrieres[static_cast<size_t>(DernierChampStat)];
-        f.Matchs = NombreDebut(Trim(e_Match->GetText()));
-        f.Valeurs[0] = NombreDebut(Trim(e_Buts->GetText()));
+        f.Matchs = nombres::Valeur(e_Match).value_or(f.Matchs);
+        f.Valeurs[0] = nombres::Valeur(e_Buts).value_or(f.Valeurs[0]);
         EchangeStatSport(f, 1);
     }
     AfficheChampStat(cb_ChoixChampStat->ItemIndex());
@@ -936,35 +951,19 @@ void Tf_FicheJoueur::MontrePris()
 
 bool Tf_FicheJoueur::LitSaisies(std::string& erreur, TSaisiesFiche& s) const
 {
-    // A year of four digits from 1900 (two digits count from 1900 too).
-    auto annee = [&](const std::string& texte, uint8_t& octet) {
-        const std::string t = Trim(texte);
-        if (t.empty() || t == Texte(84) || t == "0")
-        {
-            octet = 0;
-            return true;
-        }
-        int n = 0;
-        if (!TryStrToInt(t, n) || n < 0)
-            n = -1;
-        else if (n >= 1000)
-            n -= 1900;
-        if (n < 0 || n > 255)
-        {
-            erreur = TraduireFormat(3308, {t});
-            return false;
-        }
-        octet = static_cast<uint8_t>(n);
-        return true;
+    // The boxes were weighed by their readings (CompteursRemplis): a year
+    // is stored from 1900, 1900 itself and the unknown word as 0.
+    auto annee = [](const TEdit* e, uint8_t& octet) {
+        const int n = nombres::Valeur(e).value_or(0);
+        octet = static_cast<uint8_t>(n >= 1900 ? n - 1900 : 0);
     };
-    if (!annee(e_Age->GetText(), s.Age) || !annee(e_Anciennete->GetText(), s.Anciennete))
-        return false;
-    const std::string maillot = Trim(e_NumMaillot->GetText());
-    s.Maillot = static_cast<uint8_t>(std::min(NombreDebut(maillot), 255));
+    annee(e_Age, s.Age);
+    annee(e_Anciennete, s.Anciennete);
+    s.Maillot = static_cast<uint8_t>(nombres::Valeur(e_NumMaillot).value_or(0));
     s.Contrat = static_cast<uint8_t>(ContratTexte(e_Duree->GetText()));
-    s.Taille = static_cast<uint16_t>(std::min(NombreDebut(Trim(e_Taille->GetText())), 65535));
-    s.Poids = static_cast<uint16_t>(std::min(NombreDebut(Trim(e_Poids->GetText())), 65535));
-    s.Selections = static_cast<uint16_t>(ud_nSelection->Position());
+    s.Taille = static_cast<uint16_t>(nombres::Valeur(e_Taille).value_or(0));
+    s.Poids = static_cast<uint16_t>(nombres::Valeur(e_Poids).value_or(0));
+    s.Selections = static_cast<uint16_t>(nombres::Valeur(e_nSelection).value_or(0));
     std::string date = e_DateComplete->EditText();
     // The mask's blanks, shown as "_" or " ".
     for (char& c : date)
@@ -991,6 +990,12 @@ void Tf_FicheJoueur::b_ValiderClick(TObject*)
 {
     if (!Saison)
         return;
+    // A number or year box refused is said, and focused: nothing is written.
+    if (!CompteursRemplis())
+    {
+        SetModalResult(mrNone);
+        return;
+    }
     TSaisiesFiche s;
     std::string erreur;
     if (!LitSaisies(erreur, s))

@@ -16,6 +16,7 @@
 #include "platform/rtl/Strings.h"
 #include "records/Controles.h"
 #include "records/w_jInexistant.h"
+#include "ui/Nombres.h"
 #include "ui/ColorStringGrid.h"
 #include "ui/Fond.h"
 
@@ -102,6 +103,9 @@ Tf_FicheJoueurRugby::Tf_FicheJoueurRugby(TComponent* AOwner) : Tf_FicheJoueur(AO
     Etiquette(this, FondCarriere, "Label31", 8, 383, 486);
     e_Drop = Saisie(this, FondCarriere, "e_Drop", 120, 380, 60);
     Compteur(this, FondCarriere, "ud_Drop", e_Drop, TChamp::CarriereDrop);
+    // Read as the card's other numbers: emptied, 0.
+    for (TEdit* e : {e_Transfo, e_Penalite, e_Drop})
+        nombres::Declare(e, nombres::Nombre(0, 65535, 0));
     // Rows 5 to 8 of the goal panel do not apply.
     for (int r = 4; r < 8; ++r)
     {
@@ -130,7 +134,7 @@ void Tf_FicheJoueurRugby::EchangeStatSport(TCarriereFiche& fiche, int sens)
     {
         auto& v = fiche.Valeurs[static_cast<size_t>(k + 1)];
         if (sens == 1)
-            v = NombreDebut(Trim(champs[k]->GetText()));
+            v = nombres::Valeur(champs[k]).value_or(v);
         else
             champs[k]->SetText(IntToStr(v));
     }

@@ -158,6 +158,13 @@ void Tf_ajouthist::ProposeClub(const std::string& nom)
 
 void Tf_ajouthist::bc_ChoisirClick(TObject*)
 {
+    // The year and the counters as shown, or one refused with a word and
+    // focused: the line is not added.
+    if (!CompteursRemplis())
+    {
+        SetModalResult(mrNone);
+        return;
+    }
     // The entries a typed name designates, in list order: each asked about
     // in turn, the question saying what No does next.
     const std::string cle = Cle(cb_Actuel->GetText());

@@ -1,6 +1,7 @@
 #include "results/EnTeteMatch.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "model/Championnat.h"
 #include "model/Saison.h"
@@ -8,6 +9,7 @@
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
 #include "ui/Afficheur.h"
+#include "ui/Nombres.h"
 
 namespace feuille {
 
@@ -16,6 +18,12 @@ namespace {
 int Entier(const std::string& texte, int defaut) { return StrToIntDef(Trim(texte), defaut); }
 
 }  // namespace
+
+void DeclareNotes(std::initializer_list<TEdit*> boites)
+{
+    for (TEdit* e : boites)
+        nombres::Declare(e, nombres::Nombre(0, 255, 0));
+}
 
 intptr_t ObjetChoisi(TComboBox& boite)
 {
@@ -29,15 +37,17 @@ void EcritEnTete(const TEnTeteComplet& e, TSaison& saison, TDonneesChampionnat& 
 {
     if (e.Affichage)
         c.SetAffluenceMatch(n, m, Entier(e.Affichage->Nombre(), 0));
-    if (e.NoteMatch)
-        c.SetNoteMatch(n, m, std::clamp(Entier(e.NoteMatch->Text(), 0), 0, 255));
+    if (const std::optional<int> note = nombres::Valeur(e.NoteMatch))
+        c.SetNoteMatch(n, m, *note);
     for (size_t k = 0; k < e.Officiels.size(); ++k) {
         const int numero = static_cast<int>(k) + 1;
         const intptr_t o = e.Officiels[k].Boite ? ObjetChoisi(*e.Officiels[k].Boite) : AucuneEntree;
         if (o != AucuneEntree) {
             c.SetOfficielMatch(n, m, numero, static_cast<int32_t>(o));
-            c.SetNoteOfficielMatch(n, m, numero,
-                                   e.Officiels[k].Note ? std::clamp(Entier(e.Officiels[k].Note->Text(), 0), 0, 255) : 0);
+            if (!e.Officiels[k].Note)
+                c.SetNoteOfficielMatch(n, m, numero, 0);
+            else if (const std::optional<int> note = nombres::Valeur(e.Officiels[k].Note))
+                c.SetNoteOfficielMatch(n, m, numero, *note);
         } else {
             c.SetOfficielMatch(n, m, numero, -1);
             c.SetNoteOfficielMatch(n, m, numero, 0);

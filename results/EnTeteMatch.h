@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 class TAffichage;
@@ -39,10 +40,14 @@ struct TEnTeteComplet
 // empty or nothing is selected.
 intptr_t ObjetChoisi(TComboBox& boite);
 
+// The rating boxes of a header (officials', match's): a byte, an emptied box
+// no rating (0); anything else refused with a word by the page's roads out.
+void DeclareNotes(std::initializer_list<TEdit*> boites);
+
 // Writes attendance, match rating, officials with their ratings (an official
 // without a choice: none, rating 0) and stadium (none without a choice) of
-// match m of matchday n. Text that is not a number counts 0; ratings are
-// bytes.
+// match m of matchday n. A rating is what its box shows (DeclareNotes); one
+// the box refuses leaves the match's as it was.
 void EcritEnTete(const TEnTeteComplet& e, TSaison& saison, TDonneesChampionnat& c, int n, int m);
 
 }  // namespace feuille

@@ -1,6 +1,7 @@
 #include "results/w_ButeursFoot.h"
 
 #include <algorithm>
+#include <optional>
 #include <memory>
 
 #include "model/Championnat.h"
@@ -14,6 +15,7 @@
 #include "platform/rtl/Strings.h"
 #include "results/Carton.h"
 #include "results/Controles.h"
+#include "ui/Nombres.h"
 #include "ui/Afficheur.h"
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
@@ -81,6 +83,11 @@ Tf_ButeursFoot::Tf_ButeursFoot(TComponent* AOwner) : TPagePanneaux(AOwner)
     cb_Stade->OnChange = [this](TObject*) { VerifieArbitre(cb_Arbitre); };
     for (TEdit* e : {e_NoteArbitre, e_NoteMatch, e_add1, e_add2})
         e->OnChange = [this](TObject*) { e_NoteArbitreChange(); };
+    feuille::DeclareNotes({e_NoteArbitre, e_NoteMatch});
+    // Added time: the minutes a half had (254 at most: the match keeps 255
+    // for none), an emptied box none.
+    for (TEdit* e : {e_add1, e_add2})
+        nombres::Declare(e, nombres::Nombre(0, 254, -1));
     Label4 = resultats::Label(this, this, "Label4", 0, 122, 200, Jaune, true, "Buteurs");
     // The heading over the card panels.
     Label23 = resultats::Label(this, this, "Label23", 0, 122, 200, Jaune, true, "Cartons");
@@ -296,8 +303,8 @@ void Tf_ButeursFoot::EnregistrePage(int Libere)
     feuille::EcritEnTete(EnTete(), *Saison, *c, n, m);
     TEdit* ajouts[2] = {e_add1, e_add2};
     for (int k = 1; k <= 2; ++k) {
-        const int t = StrToIntDef(Trim(ajouts[k - 1]->Text()), -1);
-        c->SetTempsAddMatch(n, m, k, t < 0 || t > 254 ? -1 : t);
+        if (const std::optional<int> t = nombres::Valeur(ajouts[k - 1]))
+            c->SetTempsAddMatch(n, m, k, *t);
     }
     Signale();
 }

@@ -14,6 +14,7 @@
 #include "platform/rtl/Strings.h"
 #include "results/Carton.h"
 #include "results/Controles.h"
+#include "ui/Nombres.h"
 #include "ui/Afficheur.h"
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
@@ -79,6 +80,7 @@ Tf_ButeursRugby::Tf_ButeursRugby(TComponent* AOwner) : TPagePanneaux(AOwner)
     cb_Stade->OnChange = [this](TObject*) { VerifieArbitre(cb_Arbitre); };
     for (TEdit* e : {e_NoteArbitre, e_NoteMatch})
         e->OnChange = [this](TObject*) { e_NoteArbitreChange(); };
+    feuille::DeclareNotes({e_NoteArbitre, e_NoteMatch});
     static const char* const noms[4][2] = {{"FondBut1", "FondBut2"},
                                      {"FondTransfo1", "FondTransfo2"},
                                      {"FondPenalite1", "FondPenalite2"},

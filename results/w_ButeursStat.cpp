@@ -17,6 +17,7 @@
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
 #include "results/Controles.h"
+#include "ui/Nombres.h"
 #include "ui/Afficheur.h"
 #include "ui/ColorStringGrid.h"
 #include "ui/Dessin.h"
@@ -121,6 +122,7 @@ Tf_ButeursStat::Tf_ButeursStat(TComponent* AOwner, int nbOfficiels, int nbColonn
     }
     cb_Stade->OnChange = [this](TObject*) { VerifieArbitre(cb_Arbitre); };
     e_NoteMatch->OnChange = [this](TObject*) { e_NoteArbitreChange(); };
+    feuille::DeclareNotes({e_NoteArbitre, e_NoteArbitre2, e_NoteArbitre3, e_NoteMatch});
 
     tc_StatTir = new TTabControl(this);
     tc_StatTir->SetName("tc_StatTir");
@@ -691,7 +693,7 @@ void Tf_ButeursStat::MontreCellule(TColorStringGrid* g)
 
 void Tf_ButeursStat::OngletChanging(bool& autorise)
 {
-    autorise = AccepteDepart();
+    autorise = CompteursRemplis() && AccepteDepart();
     if (autorise)
         EnregistrePage(1);
 }

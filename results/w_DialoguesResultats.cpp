@@ -10,6 +10,7 @@
 #include "platform/gui/StdCtrls.h"
 #include "platform/rtl/Strings.h"
 #include "results/Controles.h"
+#include "ui/Nombres.h"
 #include "ui/Bouton.h"
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
@@ -50,6 +51,8 @@ Tf_Penaltys::Tf_Penaltys(TComponent* AOwner) : TBrivantelForm(AOwner)
     Cadre2 = resultats::Cadre(this, this, "Cadre2", 20, 68, 180);
     EditRond1 = resultats::Rond(this, this, "EditRond1", 220, 36, ChiffresChamp(TChamp::TirsAuBut1));
     EditRond2 = resultats::Rond(this, this, "EditRond2", 220, 68, ChiffresChamp(TChamp::TirsAuBut2));
+    for (TEditRond* e : {EditRond1, EditRond2})
+        nombres::Declare(e, nombres::Nombre(0, 255, 0));
     EditRond1->Maximum = static_cast<int32_t>(Champ(TChamp::TirsAuBut1).haut);
     EditRond2->Maximum = static_cast<int32_t>(Champ(TChamp::TirsAuBut2).haut);
     bc_Valider = Bouton(this, this, "bc_Valider", "BoutonOrange", 95, 108, 110, Texte(29, "Valider"));
@@ -70,8 +73,11 @@ void Tf_Penaltys::FormShow(TObject*)
 
 void Tf_Penaltys::bc_ValiderClick(TObject*)
 {
-    const int a = std::min(StrToIntDef(EditRond1->Text(), 0), 255);
-    const int b = std::min(StrToIntDef(EditRond2->Text(), 0), 255);
+    // Each count as shown, or refused with a word (never brought down to 255).
+    if (!CompteursRemplis())
+        return;
+    const int a = nombres::Valeur(EditRond1).value_or(0);
+    const int b = nombres::Valeur(EditRond2).value_or(0);
     if (a == b)
         return;
     Tag = (a << 16) + b;

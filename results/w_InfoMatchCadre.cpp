@@ -23,6 +23,7 @@
 #include "results/Controles.h"
 #include "results/EnTeteMatch.h"
 #include "results/w_FicheArbitre.h"
+#include "ui/Nombres.h"
 #include "ui/Afficheur.h"
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
@@ -103,7 +104,7 @@ void Tf_InfoMatchCadreBase::UpDown1Click(bool suivant)
     for (int essai = 1; essai < nb; ++essai) {
         m = suivant ? (m >= nb ? 1 : m + 1) : (m <= 1 ? nb : m - 1);
         if (c->ValeurMatch(n, 4 * m - 3) < 65535 && c->ValeurMatch(n, 4 * m - 1) < 65535) {
-            if (!AccepteDepart())
+            if (!CompteursRemplis() || !AccepteDepart())
                 return;
             EnregistrePage(1);
             MatchCourant = m;
@@ -147,7 +148,7 @@ void Tf_InfoMatchCadreBase::ChoixMatch(int tag)
     if (!c)
         return;
     ValideNomsSaisis();
-    if (!AccepteDepart())
+    if (!CompteursRemplis() || !AccepteDepart())
         return;
     EnregistrePage(1);
     if (tag >= 20) {

@@ -1,5 +1,6 @@
 #include "results/w_Notes.h"
 
+#include <optional>
 #include <algorithm>
 
 #include "model/Championnat.h"
@@ -9,6 +10,7 @@
 #include "model/Saison.h"
 #include "model/Utilities.h"
 #include "platform/rtl/Strings.h"
+#include "ui/Nombres.h"
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
 
@@ -81,6 +83,7 @@ void Tf_Notes::CreeLignes(TComponent* fenetre)
             // Every rating the line-up keeps (255 stands for none).
             r.Note->Maxlength = static_cast<uint8_t>(ChiffresChamp(TChamp::CompoNote));
             r.Note->Maximum = static_cast<int32_t>(Champ(TChamp::CompoNote).haut) - 1;
+            nombres::Declare(r.Note, nombres::Nombre(0, r.Note->Maximum, 255));
             r.Note->Tag = cote + 1 + 4 * k;
             r.Note->SetTabOrder(k);
             if (Dessin) {
@@ -179,12 +182,10 @@ void Tf_Notes::EnregistrePage(int)
             TLigne& r = Ligne(cote, k);
             if (!r.Nom->Visible())
                 continue;
-            const std::string t = Trim(r.Note->Text());
-            int note = t.empty() ? 255 : StrToIntDef(t, 255);
-            if (note < 0 || note > 255)
-                note = 255;
-            if (c->NoteJoueur(n, position, k) != note) {
-                c->SetNoteJoueur(n, position, k, note);
+            // A rating the box refuses leaves the slot's as it was.
+            const std::optional<int> note = nombres::Valeur(r.Note);
+            if (note && c->NoteJoueur(n, position, k) != *note) {
+                c->SetNoteJoueur(n, position, k, *note);
                 change = true;
             }
         }

@@ -1,6 +1,7 @@
 #include "setup/w_Creation.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "model/LectureParametre.h"
 #include "platform/gui/ComCtrls.h"
@@ -11,6 +12,7 @@
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
 #include "setup/Controles.h"
+#include "ui/Nombres.h"
 #include "ui/message2.h"
 
 using namespace setup;
@@ -61,10 +63,14 @@ Tf_Creation::Tf_Creation(TComponent* AOwner) : TBrivantelForm(AOwner)
     UpDown1->Min = 2;
     UpDown1->Max = 255;
     UpDown1->SetAssociate(Edit1);
+    nombres::TLecture clubs = nombres::Nombre(2, 255);
+    clubs.refus = 3200;
+    nombres::Declare(Edit1, clubs);
     Libelle(this, fc_Param, "Label3", Traduire(360), 10, 60, 190);
     MaskEdit1 = Place(new TMaskEdit(this), fc_Param, "MaskEdit1", 10, 80, 80, 22);
     MaskEdit1->SetEditMask("!0000/00;1;");
     MaskEdit1->SetText("1999/00");
+    nombres::Declare(MaskEdit1, nombres::Saison());
     Label19 = Libelle(this, fc_Param, "Label19", Traduire(997), 10, 116, 190);
     rc_National = Coche<TRondCoche>(this, fc_Param, "rc_National", Traduire(995), 10, 138, 190);
     rc_International = Coche<TRondCoche>(this, fc_Param, "rc_International", Traduire(996), 10, 160, 190);
@@ -196,20 +202,21 @@ void Tf_Creation::b_ValiderClick()
     if (RondCoche1->Checked())
         NomFichier = Dossier + "data/" + (p ? p->NomFichierDivision(division_) : std::string()) + ".xmd";
     if (mode_ == 1) {
-        const int n = StrToIntDef(Trim(Edit1->Text()), 0);
-        if (n < 2 || n > 255) {
-            Tf_MessageUtil::Affiche(Traduire(3200), mbuValider);
+        const std::optional<int> clubs = nombres::Valeur(Edit1);
+        if (!clubs) {
+            nombres::Accepte(Edit1);
             return;
         }
-        const std::string t = MaskEdit1->Text();
-        const int an = StrToIntDef(Trim(t.substr(0, 4)), 0);
-        if (an < 1900 || an > 2155) {
-            Tf_MessageUtil::Affiche(Traduire(3201), mbuValider);
+        const int n = *clubs;
+        // The years as the box shows them, or refused with a word.
+        const std::optional<int> annees = nombres::Valeur(MaskEdit1);
+        if (!annees) {
+            nombres::Accepte(MaskEdit1);
             return;
         }
         NbClub = n;
-        annee1_ = static_cast<uint8_t>(an - 1900);
-        annee2_ = static_cast<uint8_t>(StrToIntDef(Trim(t.size() >= 7 ? t.substr(5, 2) : std::string()), 0));
+        annee1_ = static_cast<uint8_t>(*annees / 100 - 1900);
+        annee2_ = static_cast<uint8_t>(*annees % 100);
     }
     if (mode_ == 0 && !FileExists(NomFichier)) {
         Tf_MessageUtil::Affiche(TraduireFormat(258, {FileNameToText(NomFichier)}), mbuValider);

@@ -1,6 +1,8 @@
 #include "setup/w_Option.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <optional>
 
 #include "model/Championnat.h"
 #include "model/Championnat_Maintenance.h"
@@ -22,6 +24,7 @@
 #include "ui/Bouton.h"
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
+#include "ui/Nombres.h"
 #include "ui/message2.h"
 
 using namespace setup;
@@ -215,6 +218,7 @@ void Tf_Option::CreeAvances()
     MaskEdit1 = Place(new TMaskEdit(this), FondCopie1, "MaskEdit1", 8, 26, 80, 22);
     MaskEdit1->SetEditMask("!0000/00;1;");
     MaskEdit1->SetText("2001/02");
+    nombres::Declare(MaskEdit1, nombres::Saison());
     Libelle(this, FondCopie1, "Label18", Traduire(962), 8, 60, 240);
     rc_National = Coche<TRondCoche>(this, FondCopie1, "rc_National", Traduire(995), 8, 82, 240);
     rc_International = Coche<TRondCoche>(this, FondCopie1, "rc_International", Traduire(996), 8, 104, 240);
@@ -246,6 +250,10 @@ void Tf_Option::CreeAvances()
     cb_CodeDiv->OnChange = [this](TObject*) { cb_CodeDivChange(); };
     LabelCodePerso = Libelle(this, FondCopie3, "LabelCodePerso", Traduire(3977), 270, 60, 250);
     e_CodePerso = Place(new TEdit(this), FondCopie3, "e_CodePerso", 270, 80, 80, 22);
+    // What the championship keeps (16 bits), an emptied box none (0).
+    nombres::TLecture code = nombres::Nombre(0, 65535, 0);
+    code.refus = TexteCodePersoRefuse;
+    nombres::Declare(e_CodePerso, code);
 }
 
 void Tf_Option::CreeJoueur()
@@ -415,6 +423,10 @@ void Tf_Option::CreeBonus()
     Libelle(this, p_Bonus, "Label40", Traduire(1364), 428, 12, 90);
     Label53 = Libelle(this, p_Bonus, "Label53", "", 8, 48, 280);
     e_nPointEcart = Place(new TEdit(this), p_Bonus, "e_nPointEcart", 300, 46, 50, 22);
+    // What the championship keeps: any whole number, an emptied box refused
+    // as the counters beside refuse theirs.
+    for (TEdit* e : {e_nButBonus, e_PointBonus, e_nPointEcart})
+        nombres::Declare(e, nombres::Nombre(INT32_MIN, INT32_MAX));
 }
 
 // ---- window protocol --------------------------------------------------------------------------
@@ -754,24 +766,6 @@ bool Tf_Option::ControleCodeCriteres()
     return false;
 }
 
-bool Tf_Option::ControleCodePerso()
-{
-    if ((Groupe != 0 && Groupe != 1) || !e_CodePerso->Visible())
-        return true;
-    // A number the championship cannot keep (16 bits) is refused; text that is
-    // no number stands for 0.
-    const std::string t = Trim(e_CodePerso->Text());
-    size_t p = !t.empty() && t[0] == '-' ? 1 : 0;
-    const bool nombre = p < t.size() && t.find_first_not_of("0123456789", p) == std::string::npos;
-    if (!nombre || (p == 0 && t.size() <= 5 && StrToIntDef(t, 0) <= 65535))
-        return true;
-    PageControl1->SetActivePage(ts_Generaux);
-    Tf_MessageUtil::Affiche(TraduireFormat(TexteCodePersoRefuse, {t}), mbuValider);
-    if (e_CodePerso->CanFocus())
-        e_CodePerso->SetFocus();
-    return false;
-}
-
 void Tf_Option::clb_ClassementClick()
 {
     GardeCode = 0;
@@ -946,7 +940,7 @@ void Tf_Option::b_ValiderClick()
         SetModalResult(mrOk);
         return;
     }
-    if (!CompteursRemplis() || !ControleCodeCriteres() || !ControleCodePerso() || !Controle())
+    if (!CompteursRemplis() || !ControleCodeCriteres() || !Controle())
         return;
     // A change of how dates are entered says which matches lose their own;
     // No writes nothing.
@@ -1037,14 +1031,12 @@ void Tf_Option::Ecrit()
             c->SetNbRemp(remplacants);
             Modifie = 1;
         }
-        // A year box that does not hold a number leaves the years as they are.
-        const std::string annees = MaskEdit1->Text();
-        const int premiere = StrToIntDef(Trim(Copy(annees, 1, 4)), -1);
-        const int seconde = StrToIntDef(Trim(Copy(annees, 6, 2)), -1);
-        if (premiere >= 0)
-            EcritOption(8, premiere - 1900);
-        if (seconde >= 0)
-            EcritOption(9, seconde);
+        // The years as the box shows them (weighed before: a box it refuses
+        // leaves them as they are).
+        if (const std::optional<int> annees = nombres::Valeur(MaskEdit1)) {
+            EcritOption(8, *annees / 100 - 1900);
+            EcritOption(9, *annees % 100);
+        }
         const int suivie = ComboBox1->ItemIndex();
         EcritOption(10, suivie > 0 ? suivie - 1 : 255);
         const uint8_t types = c->Types();
@@ -1057,10 +1049,9 @@ void Tf_Option::Ecrit()
                                              ~TDonneesChampionnat::TypeInternational));
             Modifie = 1;
         }
-        if (e_CodePerso->Visible()) {
-            const int code = StrToIntDef(Trim(e_CodePerso->Text()), 0);
-            if (static_cast<uint16_t>(code) != c->CodePerso) {
-                c->CodePerso = static_cast<uint16_t>(code);
+        if (const std::optional<int> code = nombres::Valeur(e_CodePerso); code && e_CodePerso->Visible()) {
+            if (*code != c->CodePerso) {
+                c->CodePerso = static_cast<uint16_t>(*code);
                 Modifie = 1;
             }
         }
@@ -1093,12 +1084,9 @@ void Tf_Option::Ecrit()
         }
         for (auto [boite, valeur] : {std::pair{e_nButBonus, &c->BonusBut}, std::pair{e_PointBonus, &c->PointBonusBut},
                                      std::pair{e_nPointEcart, &c->BonusEcart}})
-            if (boite->Text() != IntToStr(*valeur)) {
-                const int32_t v = StrToIntDef(Trim(boite->Text()), 0);
-                if (v != *valeur) {
-                    *valeur = v;
-                    Modifie = 1;
-                }
+            if (const std::optional<int> v = nombres::Valeur(boite); v && *v != *valeur) {
+                *valeur = *v;
+                Modifie = 1;
             }
         std::vector<std::unique_ptr<TGroupeEquipe>> groupes;
         for (int g = 0; g < tv_Groupe->Items().TopCount(); ++g) {
@@ -1293,7 +1281,7 @@ void Tf_Option::b_DefautClick()
         if (!AcceptePerteDates(*Saison, changements))
             return;
     }
-    const std::string annees = MaskEdit1->Text();
+    const std::optional<int> annees = nombres::Valeur(MaskEdit1);
     for (int i = 0; i < f->clb_ChoixOptions->Items().Count(); ++i) {
         if (!f->clb_ChoixOptions->Checked(i))
             continue;
@@ -1308,15 +1296,12 @@ void Tf_Option::b_DefautClick()
             break;
         case 4: AppliqueATous(liste, 0, Position(UpDown34), 10); break;
         case 5: AppliqueATous(liste, 0, Position(UpDown35), 11); break;
-        case 6: {
-            const int premiere = StrToIntDef(Trim(Copy(annees, 1, 4)), -1);
-            const int seconde = StrToIntDef(Trim(Copy(annees, 6, 2)), -1);
-            if (premiere >= 0)
-                AppliqueATous(liste, 8, premiere - 1900, 0xFFFF);
-            if (seconde >= 0)
-                AppliqueATous(liste, 9, seconde, 0xFFFF);
+        case 6:
+            if (annees) {
+                AppliqueATous(liste, 8, *annees / 100 - 1900, 0xFFFF);
+                AppliqueATous(liste, 9, *annees % 100, 0xFFFF);
+            }
             break;
-        }
         case 7: AppliqueATous(liste, 11, cc_SaisieDateJour->Checked() ? 1 : 0, 1); break;
         case 8: AppliqueATous(liste, 11, cc_SaisieDateMatch->Checked() ? 4 : 0, 4); break;
         default: break;

@@ -84,9 +84,6 @@ public:
     // The code box against the list: a code naming no criterion, or one twice,
     // is refused with a message and the box shows the list's code again.
     bool ControleCodeCriteres();
-    // The personal division code: a number outside 0..65535 is refused with
-    // a message.
-    bool ControleCodePerso();
     void clb_ClassementClick();
     void sb_UpClick();
     void sb_DownClick();

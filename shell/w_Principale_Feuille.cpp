@@ -20,6 +20,10 @@ const bool validationInscrite = [] {
         auto* f = dynamic_cast<Tf_InfoMatchCadreBase*>(enfant);
         if (!f)
             return Tf_Principale::TValide::Autre;
+        // A number box the page refuses is said and focused: the page stays,
+        // nothing of it written.
+        if (!f->CompteursRemplis())
+            return Tf_Principale::TValide::Refusee;
         f->EnregistrePage(0);
         return Tf_Principale::TValide::Faite;
     });

@@ -12,6 +12,7 @@
 #include "ui/ColorStringGrid.h"
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
+#include "ui/Nombres.h"
 #include "ui/message2.h"
 
 #include <algorithm>
@@ -85,19 +86,14 @@ bool TBrivantelForm::CellulesValides()
 bool TBrivantelForm::CompteursRemplis()
 {
     return !UnRefuse(this, [](TComponent* c) {
+        // A box that declared its reading is weighed by it.
+        if (TWinControl* boite = nombres::BoiteLue(c))
+            return nombres::Pesee(boite) && !nombres::Accepte(boite);
         auto* u = dynamic_cast<TUpDown*>(c);
         TWinControl* boite = u ? u->Associate() : nullptr;
-        if (!boite || !boite->Visible() || !boite->Enabled() || u->ShowsPosition())
+        if (!boite || nombres::LectureDe(boite) || !nombres::Pesee(boite) || u->ShowsPosition())
             return false;
-        Tf_MessageUtil::Affiche(TraduireFormat(5003, {std::min(u->Min, u->Max), std::max(u->Min, u->Max)}),
-                                mbuValider);
-        for (TWinControl* p = boite->Parent(); p; p = p->Parent())
-            if (auto* page = dynamic_cast<TTabSheet*>(p); page && page->PageControl())
-                page->PageControl()->SetActivePage(page);
-        if (boite->CanFocus())
-            boite->SetFocus();
-        if (auto* e = dynamic_cast<TEdit*>(boite))
-            e->SelectAll();
+        nombres::Refuse(boite, TraduireFormat(5003, {std::min(u->Min, u->Max), std::max(u->Min, u->Max)}));
         return true;
     });
 }

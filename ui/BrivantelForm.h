@@ -50,7 +50,9 @@ public:
     // one that no digit can bring back, not a figure below a bound above
     // 0), is named (text 5003 with its bounds), its page
     // shown and its box given the focus, and the answer is false: nothing is
-    // stored, never the number the box held before.
+    // stored, never the number the box held before. A box that declared
+    // its reading (ui/Nombres.h) is weighed by that reading alike, whether
+    // it has a counter or not.
     bool CompteursRemplis();
     // Before a window goes: every grid of the window takes what its cell
     // editor holds and weighs again a cell it refused that the focus left.

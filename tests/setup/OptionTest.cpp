@@ -664,15 +664,18 @@ TEST(OptionsGeneraux, YearsLayoutAndReferees)
     {
         const char* Annees;
         int Mot8, Mot9;
+        bool Refusees = false;
     } cas[] = {
         {"2010/11", 110, 11},
-        {"    /  ", 110, 11},   // not a number: the years stay
+        {"    /  ", 110, 11, true},   // not a number: refused with a word, the years stay
         {"1999/00", 99, 0},
     };
     for (const TCas& k : cas) {
         auto f = Fenetre(*s, 1);
         f->MaskEdit1->SetText(k.Annees);
-        Valide(*f);
+        if (k.Refusees)
+            kit::WhenModal([](TForm* m) { m->SetModalResult(mrOk); });
+        EXPECT_EQ(Valide(*f) == -1, k.Refusees) << k.Annees;
         EXPECT_EQ(c.Option(8), k.Mot8) << k.Annees;
         EXPECT_EQ(c.Option(9), k.Mot9) << k.Annees;
     }
