@@ -32,11 +32,6 @@ struct TDepot
     ~TDepot() { depotSource = depotCible = nullptr; }
 };
 
-bool FinitParParenthese(const std::string& t)
-{
-    return !t.empty() && t.back() == ')';
-}
-
 TCarton* CartonDeLigne(const TControl* ligne)
 {
     const auto* w = dynamic_cast<const TWinControl*>(ligne);
@@ -142,8 +137,10 @@ void TCarton::DragOver(TObject* Source, int, int, TDragState, bool& Accept)
     if (liste)
         coteSource = static_cast<int>(liste->Tag & 255);
     else if (const auto* c = dynamic_cast<TCadre*>(Source)) {
-        // An empty box or an own goal is not moved.
-        if (c->Text().empty() || FinitParParenthese(c->Text()))
+        // An empty box or a goal of a kind (own goal, penalty, free kick) is
+        // not moved: the box's kind says so, whatever its player is named.
+        const auto* carton = dynamic_cast<const TCarton*>(c);
+        if (c->Text().empty() || (carton && (carton->Tag & (FlagPenalty | FlagCoupFranc | FlagContreSonCamp))))
             return;
         coteSource = static_cast<int>(c->Tag & 255);
     } else
