@@ -32,11 +32,6 @@ struct TDepot
     ~TDepot() { depotSource = depotCible = nullptr; }
 };
 
-bool FinitParParenthese(const std::string& t)
-{
-    return !t.empty() && t.back() == ')';
-}
-
 TCarton* CartonDeLigne(const TControl* ligne)
 {
     const auto* w = dynamic_cast<const TWinControl*>(ligne);
@@ -54,6 +49,15 @@ bool LigneProtegee(const TControl* ligne, const TControl* garde)
         if (c && c->Parent() == ligne)
             return true;
     return false;
+}
+
+// A goal of a kind (own goal, penalty, free kick): its box takes part in no
+// exchange between boxes, the other box being unable to carry its kind (a
+// card, a row of the other side).
+bool ButDeGenre(const TCarton& b)
+{
+    return !b.Text().empty() &&
+           (b.Tag & (TCarton::FlagPenalty | TCarton::FlagCoupFranc | TCarton::FlagContreSonCamp));
 }
 
 void LibereLigne(TControl* ligne)
@@ -142,8 +146,13 @@ void TCarton::DragOver(TObject* Source, int, int, TDragState, bool& Accept)
     if (liste)
         coteSource = static_cast<int>(liste->Tag & 255);
     else if (const auto* c = dynamic_cast<TCadre*>(Source)) {
-        // An empty box or an own goal is not moved.
-        if (c->Text().empty() || FinitParParenthese(c->Text()))
+        // An empty box is not moved, nor a goal of a kind, whichever of the
+        // two boxes holds it: the box's kind says so, whatever its player is
+        // named. Exchanged, it would leave its player and its mark in a card
+        // or in a goal of the other side (an own goal's player is not of the
+        // panel's side).
+        const auto* carton = dynamic_cast<const TCarton*>(c);
+        if (c->Text().empty() || (carton && ButDeGenre(*carton)) || ButDeGenre(*this))
             return;
         coteSource = static_cast<int>(c->Tag & 255);
     } else

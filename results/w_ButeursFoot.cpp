@@ -316,20 +316,21 @@ void Tf_ButeursFoot::LB1DblClick(int cote)
     if (i < 0 || i >= l->Items().Count())
         return;
     const std::string entree = l->Items()[i];
-    const std::string nom = NomEntreeListe(entree, TailleNumero);
+    const int32_t numero = NumeroEntreeListe(entree, TailleNumero, true);
     for (int k = 0; k < 3; ++k) {
         TFondScroll* fond = fonds_[k][cote - 1];
         for (int r = 0; r < fond->NbControles(); ++r) {
             TCarton* b = CartonLigne(fond, r);
             if (!b)
                 continue;
-            // A booked player goes on to the next card panel.
-            if (k > 0 && b->Text() == nom)
+            // A booked player goes on to the next card panel: the player
+            // himself, whatever his namesakes hold.
+            if (k > 0 && !b->Text().empty() && b->Numero == numero)
                 break;
             if (!b->Text().empty())
                 continue;
-            b->SetText(nom);
-            b->Numero = NumeroEntreeListe(entree, TailleNumero, true);
+            b->SetText(NomEntreeListe(entree, TailleNumero));
+            b->Numero = numero;
             b->Reorganise(true, 0);
             Modifie = 1;
             FocusEnAttente = 1;
@@ -354,6 +355,9 @@ void Tf_ButeursFoot::ChoisitTypeBut(int type)
     if (!b)
         return;
     Modifie = 1;
+    // The player's name as his list gives it (namesakes told apart), from the
+    // side he plays for: an own goal names the other side's player.
+    const int coteJoueur = b->Cote() == 1 || b->Cote() == 2 ? b->Cote() : b->CotePanneau();
     const bool contreSonCamp = b->Tag & TCarton::FlagContreSonCamp;
     b->Tag &= ~(TCarton::FlagPenalty | TCarton::FlagCoupFranc | TCarton::FlagContreSonCamp);
     if (contreSonCamp)
@@ -364,8 +368,8 @@ void Tf_ButeursFoot::ChoisitTypeBut(int type)
     else if (type == 2)
         b->Tag |= TCarton::FlagCoupFranc;
     if (!b->Text().empty()) {
-        const TJoueur* p = Saison->Joueurs().ChercheJoueur(b->Numero, -1);
-        const std::string nom = p ? p->Nom : b->Text();
+        const TChoixJoueur* ch = Choix(coteJoueur, b->Numero);
+        const std::string nom = ch ? ch->Texte : Texte(3472, "Joueur inconnu");
         b->SetText(type ? nom + " " + LibelleTypeBut(type) : nom);
     }
     Signale();

@@ -4,9 +4,11 @@
 // penalty and a free kick through the popup, a minute past the bound, the
 // header entries; written when another match shows (missed penalties of the
 // second page untouched), shown again; goal records beyond the score dropped
-// by minute; saved, reopened equal and counted.
+// by minute; saved, reopened equal and counted; two namesakes of one club
+// told apart by their record.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 #include <vector>
 
@@ -14,6 +16,7 @@
 #include "model/Joueurs.h"
 #include "model/oTraducteur.h"
 #include "model/Personnels.h"
+#include "model/Utilities.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Menus.h"
 #include "platform/gui/StdCtrls.h"
@@ -237,6 +240,135 @@ TEST(ButeursFoot, SeasonMadeThroughTheCreationWindows)
     ASSERT_TRUE(Commande(*f, 13));
     EXPECT_EQ(Records(*c, 2, 1, h, a), (std::vector<std::tuple<int, int32_t, int>>{{h, id, 12}}));
     TermineFenetre(f);
+}
+
+// Two players "Jumeau Jean" of the home club (they met before one of them
+// joined it), whom the page tells apart by their record alone. The scorer of
+// the one goal booked at 40, his namesake
+// double-clicked is booked too, not sent off; a goal kind chosen keeps the
+// name the list gives the scorer (in English too); a card of the goal's side
+// dragged onto a goal of a kind (the penalty, the other's own goal on the
+// away goals) is refused: each box keeps its player and his goal its kind.
+// Written, saved and read back: the records and the rankings name each his
+// own.
+TEST(ButeursFoot, NamesakesToldApartByTheirRecord)
+{
+    using TType = TMenuItem* Tf_InfoMatchCadreBase::*;
+    struct TCas
+    {
+        const char* nom;
+        const char* langue;
+        std::vector<TType> types;   // chosen in turn on the goal box; none: the bookings
+        int typeBut;                // the kind the goal box names at the end
+        int drapeau;                // the goal record's flags
+        int echange = 0;            // the side whose card is dragged onto a goal of a kind (2: an own goal)
+    };
+    const TCas cas[] = {
+        {"booked", "fr", {}, 0, 0},
+        {"penalty", "fr", {&Tf_InfoMatchCadreBase::mi_Penalty}, 1, evt100},
+        {"free_kick", "en", {&Tf_InfoMatchCadreBase::mi_Coupfranc}, 2, evt200},
+        {"none", "fr", {&Tf_InfoMatchCadreBase::mi_Penalty, &Tf_InfoMatchCadreBase::mi_Aucun}, 0, 0},
+        {"card_onto_penalty", "fr", {&Tf_InfoMatchCadreBase::mi_Penalty}, 1, evt100, 1},
+        {"card_onto_own_goal", "en", {}, 0, 0, 2},
+    };
+    for (const TCas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        const std::string dir = Prepare(std::string("buteurs_homonymes_") + k.nom);
+        TIniFile(MakePath(dir, "brivantel.ini")).WriteString("General", "Langue", k.langue);
+        auto f = LanceFenetre();
+        ASSERT_TRUE(CreeSaisonParFenetres(*f, 0));
+        TDonneesChampionnat* c = f->Saison->ChampionnatCourant();
+        const int h = c->IdEquipe(0), x = c->IdEquipe(1), a = c->IdEquipe(2);
+        // One of each club met on matchday 1; the second joins the first's
+        // club: namesakes who met stay two.
+        TInfoComp* rencontre = c->CreeMatch(1, h, x, 0, 0);
+        int32_t jumeaux[2];
+        for (int i = 0; i < 2; ++i) {
+            const int club = i == 0 ? h : x;
+            jumeaux[i] = f->Saison->Joueurs().AjouteJoueur(f->Saison->CreeJoueur("Jumeau", "Jean", -1, club))->Numero;
+            rencontre->SetJoueurTitulaire(club, 1, jumeaux[i]);
+        }
+        f->Saison->Joueurs().ChercheJoueur(jumeaux[1], x)->ChangeEquipe(h);
+        ASSERT_NE(f->Saison->Joueurs().ChercheJoueur(jumeaux[1], h), nullptr);
+        ASSERT_NE(jumeaux[0], jumeaux[1]);
+        const int32_t adverse =
+            f->Saison->Joueurs().AjouteJoueur(f->Saison->CreeJoueur("Adverse", "Paul", -1, a))->Numero;
+        c->CreeMatch(2, h, a, 1, 1);
+        c->NbJournee = 2;
+        ASSERT_TRUE(Commande(*f, 14));
+        auto* p = dynamic_cast<Tf_ButeursFoot*>(f->Enfant);
+        ASSERT_NE(p, nullptr);
+        for (int i = 0; i < 4 && p->IdDomicile != h; ++i)
+            p->UpDown1->ClickButton(btNext);
+        ASSERT_EQ(p->IdDomicile, h);
+        TListe* lh = p->Liste(1);
+        auto choisit = [&](int32_t id, TListe* l = nullptr, TCarton* vers = nullptr) {
+            l = l ? l : lh;
+            for (int i = 0; i < l->Items().Count(); ++i)
+                if (Entree(l, i) == id) {
+                    if (!vers)
+                        return ChoisitEntree(l, i);
+                    l->SetItemIndex(i);
+                    return kit::Drag(l, {5, l->ItemRect(i).Top + 3}, vers, {20, 10});
+                }
+            ADD_FAILURE() << "no entry " << id;
+        };
+        choisit(jumeaux[0]);
+        TCarton* but = BoiteVisible(p->Fond(0, 1), 0);
+        ASSERT_EQ(but->Numero, jumeaux[0]);
+        const std::string libelle = but->Text();
+        std::vector<std::tuple<int, int32_t, int>> buts = {{h, jumeaux[0], k.drapeau}}, cartons;
+        if (k.types.empty() && !k.echange) {
+            choisit(jumeaux[0]);
+            kit::Type(BoiteVisible(p->Fond(1, 1), 0)->Minute(), "40");
+            choisit(jumeaux[1]);
+            EXPECT_EQ(BoiteVisible(p->Fond(1, 1), 1)->Numero, jumeaux[1]);
+            EXPECT_TRUE(BoiteVisible(p->Fond(2, 1), 0)->Text().empty());
+            cartons = {{h, jumeaux[0], 40}, {h, jumeaux[1], 0}};
+            std::sort(cartons.begin(), cartons.end());
+        }
+        for (TType type : k.types) {
+            p->pm_TypeBut->PopupComponent = but;
+            p->pm_TypeButPopup();
+            (p->*type)->Click();
+        }
+        if (k.echange) {
+            TCarton* cible = but;
+            if (k.echange == 2) {
+                cible = BoiteVisible(p->Fond(0, 2), 0);
+                choisit(jumeaux[1], lh, cible);
+                choisit(adverse, p->Liste(2));
+                buts.emplace_back(a, jumeaux[1], evtRouge);
+                cartons = {{a, adverse, 0}};
+            } else {
+                choisit(jumeaux[1]);
+                cartons = {{h, jumeaux[1], 0}};
+            }
+            kit::Drag(BoiteVisible(p->Fond(1, k.echange), 0), {10, 10}, cible, {10, 10});
+        }
+        EXPECT_EQ(but->Text(), k.typeBut ? libelle + " " + LibelleTypeBut(k.typeBut) : libelle);
+        kit::GrabToPng(f.get(), std::string("buteurs_homonymes_") + k.nom);
+        ASSERT_TRUE(Commande(*f, 13));   // the page goes: written
+
+        auto relue = SauveRelit(*f->Saison, MakePath(dir, "homonymes.xmc"));
+        ASSERT_TRUE(relue);
+        TDonneesChampionnat& r = *relue->ChampionnatCourant();
+        std::sort(buts.begin(), buts.end());
+        EXPECT_EQ(Records(r, 2, 2, h, a), buts);
+        EXPECT_EQ(Records(r, 3, 2, h, a), cartons);
+        relue->InvalideStats();
+        relue->CalculeStatJoueurs();
+        for (int32_t id : jumeaux) {
+            const TJoueur* j = relue->Joueurs().ChercheJoueur(id, h);
+            ASSERT_NE(j, nullptr);
+            EXPECT_EQ(j->NbAvertissement(r.CodeChamp), std::count_if(cartons.begin(), cartons.end(), [&](auto& t) {
+                          return std::get<1>(t) == id;
+                      }));
+            EXPECT_EQ(j->NbExpulsion(r.CodeChamp), 0);
+        }
+        ModifSaison = 0;
+        TermineFenetre(f);
+    }
 }
 
 // The attendance of the football and rugby scorers pages holds six digits:

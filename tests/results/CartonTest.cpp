@@ -501,13 +501,16 @@ TEST(Carton, NumberDialogTakesDigitsOnly)
     EXPECT_EQ(d->e_Nombre->GetText(), "25");
 }
 
-// A home player on the away side's goals is a home own goal; a box ending
-// ")" is not moved.
+// A home player on the away side's goals is a home own goal; an own goal is
+// not moved, a player whose name ends with ")" is.
 TEST(Carton, OwnGoalAndRefusedBoxes)
 {
     Page t;
     PageEssai& p = *t.p;
     p.MatchCourant = 2;   // 2 - 1
+    p.AfficheMatch();
+    const int32_t fils =
+        t.sc.saison->Joueurs().AjouteJoueur(t.sc.saison->CreeJoueur("Zorro (fils)", "Jean", -1, p.IdDomicile))->Numero;
     p.AfficheMatch();
     TFondScroll* buts2 = p.Buts(2);
     ASSERT_GE(p.Lignes(buts2), 1);
@@ -530,8 +533,14 @@ TEST(Carton, OwnGoalAndRefusedBoxes)
     t.Glisse(1, 0, b);   // own goal again
     TCarton* carton1 = p.Boite(p.Cartons(1), 0);
     TCarton* carton2 = p.Boite(p.Cartons(2), 0);
+    TListe* lh = t.Liste(1);
+    for (int i = 0; i < lh->Items().Count(); ++i)
+        if (NumeroEntreeListe(lh->Items()[i], 8, true) == fils)
+            t.Glisse(1, i, p.Boite(p.Buts(1), 0));
+    ASSERT_EQ(p.Boite(p.Buts(1), 0)->Numero, fils);
     const Cas cas[] = {
-        {b, carton2, false},                 // ends with ")"
+        {b, carton2, false},                 // an own goal
+        {p.Boite(p.Buts(1), 0), p.Boite(p.Buts(1), 1), true},   // a name ending with ")"
         {carton1, carton2, false},           // empty box
         {t.Liste(2), p.Boite(p.Buts(1), 0), true},    // away player, home goals: own goal (football)
         {t.Liste(2), carton1, false},        // away player, home cards
