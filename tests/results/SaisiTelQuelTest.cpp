@@ -389,9 +389,9 @@ CasSaisi SansDatesNiTroisieme(const char* nom, int reponse, const char* langue)
 // out and left by "Annuler" or "Valider"; then the third place switched off,
 // "Oui": the third-place match goes and stays gone, and the composition
 // window opens only when asked.
-CasSaisi TroisiemeApresComposition(const char* nom, bool valide)
+CasSaisi TroisiemeApresComposition(const char* nom, int sport, bool valide)
 {
-    return {nom, 0, true, CoupeDateeJouee, {mrYes},
+    return {nom, sport, true, CoupeDateeJouee, {mrYes},
             [valide](Banc& b) {
                 Quand<Tf_CreationSaison>([valide](Tf_CreationSaison* c) {
                     kit::Click(valide ? c->b_Valider : c->b_Annuler);
@@ -406,6 +406,15 @@ CasSaisi TroisiemeApresComposition(const char* nom, bool valide)
                 EXPECT_FALSE(b.c->PetiteFinale);
                 EXPECT_EQ(b.Matchs(3), 1);
             }};
+}
+
+// A cup made in the composition window follows no team, as a league made
+// there: its options offer none, and validated keep none.
+CasSaisi SansEquipeSuivie(const char* nom, int sport)
+{
+    return {nom, sport, true, [](Banc&) {}, {},
+            [](Banc& b) { b.Options([](Tf_Option* o) { EXPECT_EQ(o->ComboBox1->ItemIndex(), 0); }); },
+            [](Banc& b, const std::string&) { EXPECT_EQ(b.c->Option(10), TDonneesChampionnat::AucuneEquipeSuivie); }};
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -603,17 +612,14 @@ INSTANTIATE_TEST_SUITE_P(
                      kit::Click(c->bc_Barrage);
                      c->tv_Saison->EndEditing(false);
                  }},
-        // A cup made in the composition window follows no team, as a league
-        // made there: its options offer none, and validated keep none.
-        CasSaisi{"a_cup_made_with_its_season_follows_no_team", 2, true, [](Banc&) {}, {},
-                 [](Banc& b) {
-                     b.Options([](Tf_Option* o) { EXPECT_EQ(o->ComboBox1->ItemIndex(), 0); });
-                 },
-                 [](Banc& b, const std::string&) {
-                     EXPECT_EQ(b.c->Option(10), TDonneesChampionnat::AucuneEquipeSuivie);
-                 }},
-        TroisiemeApresComposition("third_place_off_after_the_composition_cancelled", false),
-        TroisiemeApresComposition("third_place_off_after_the_composition_validated", true),
+        SansEquipeSuivie("a_cup_made_with_its_season_follows_no_team", 0),
+        SansEquipeSuivie("a_cup_made_with_its_season_follows_no_team_rugby", 1),
+        SansEquipeSuivie("a_cup_made_with_its_season_follows_no_team_basketball", 2),
+        SansEquipeSuivie("a_cup_made_with_its_season_follows_no_team_handball", 3),
+        TroisiemeApresComposition("third_place_off_after_the_composition_cancelled", 0, false),
+        TroisiemeApresComposition("third_place_off_after_the_composition_validated_rugby", 1, true),
+        TroisiemeApresComposition("third_place_off_after_the_composition_cancelled_basketball", 2, false),
+        TroisiemeApresComposition("third_place_off_after_the_composition_validated_handball", 3, true),
         SansDatesNiTroisieme("dates_and_third_place_off_at_once_no_changes_nothing", mrNo, "fr"),
         SansDatesNiTroisieme("dates_and_third_place_off_at_once_yes_one_question_english", mrYes, "en"),
         // Turning to the date system with dated matches: one question names
