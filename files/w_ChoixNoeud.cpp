@@ -6,6 +6,7 @@
 #include "platform/rtl/StringList.h"
 #include "ui/Dessin.h"
 #include "ui/Fond.h"
+#include "ui/LargeurListe.h"
 
 Tf_ChoixNoeud::Tf_ChoixNoeud(TComponent* AOwner) : TBrivantelForm(AOwner)
 {
@@ -63,6 +64,12 @@ void Tf_ChoixNoeud::RemplitListe(bool divisions)
         p->ListeChampionnats(l);
     for (int i = 0; i < l.Count(); ++i)
         lb_Texte->Items().AddObject(l[i], static_cast<TStrings::Object>(l.Objects(i)) + 1);
+    // Every entry whole, in every language: the list, its frame and the
+    // window as wide as the widest.
+    const int largeur = LargeurListe(*lb_Texte, lb_Texte->Items(), MargeListe, 340);
+    lb_Texte->SetWidth(largeur);
+    FondCopie1->SetWidth(largeur + 24);
+    SetClientWidth(largeur + 40);
 }
 
 void Tf_ChoixNoeud::RetirePremier()

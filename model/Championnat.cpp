@@ -64,6 +64,9 @@ TDonneesChampionnat::TDonneesChampionnat(TSaison* saison, uint8_t flags, uint8_t
     TempsPeriode = params.Periode;
     journees_ = std::make_unique<TJournees>(this, nbTitulaire_, nbRemp_);
     CodePerso = 0;
+    // A competition follows no team until the user chooses one, whatever
+    // window made it.
+    options_[10] = AucuneEquipeSuivie;
     ScelleCoupe(*this);
 }
 
@@ -1140,6 +1143,10 @@ void TDonneesChampionnat::PrendOptionsBarrage(const TDonneesBarrage& barrage)
     const bool sport = MotsSportVides([&](int i) { return barrage.Option(i); });
     for (int i = 0; i < NbOption; ++i) {
         if (i >= PremierMotSport && i <= DernierMotSport && sport)
+            continue;
+        // The play-off names no team of its own to follow: the championship
+        // made from it follows none until the user chooses one.
+        if (i == 10)
             continue;
         // The English-average points are signed, as the options window writes them.
         const uint8_t o = barrage.Option(i);

@@ -67,6 +67,8 @@ public:
     // Type flags.
     enum : uint8_t { TypeChamp = 1, TypeCoupe = 2, TypeNational = 4, TypeInternational = 8 };
     static constexpr int NbOption = 27;
+    // Option word 10 (the position of the team followed) when none is.
+    static constexpr int AucuneEquipeSuivie = 255;
     static constexpr int NbOptionArbitre = 5;
     static constexpr uint16_t AucuneEquipe = 65535;
     static constexpr int MaxEquipes = 255;
@@ -384,7 +386,8 @@ public:
     // the play-off's option bytes. Words 19 to 26 (the forfeit scores and the
     // English-average points, signed) are taken only when the play-off holds
     // one of them: a play-off that holds none leaves the sport's own, so that
-    // a forfeit gives its winner the game.
+    // a forfeit gives its winner the game. Word 10 (the team followed) is
+    // not taken: the championship follows none until the user chooses one.
     void PrendOptionsBarrage(const TDonneesBarrage& barrage);
     // Words 19 to 26 all 0 in a championship made from a play-off (its code
     // carries the bit 0x8000), as earlier versions wrote it: the sport's own.

@@ -12,6 +12,7 @@
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
 #include "setup/Controles.h"
+#include "ui/LargeurListe.h"
 #include "ui/Nombres.h"
 #include "ui/message2.h"
 
@@ -120,14 +121,34 @@ void Tf_Creation::FormShow()
     }
     const bool creation = mode_ == 1;
     fc_Param->SetVisible(creation);
+    // Every template and every division whole, in every language and sport:
+    // the list of templates and the column of divisions as wide as the
+    // longest name of any template, the frame and the window wider for them.
+    int colonne = LargeurListe(*cb_Championnat, cb_Championnat->Items(), MargeListeDeroulante, 220);
+    if (TLectureParam* p = Param()) {
+        TBitmap mesure(1, 1);
+        mesure.Canvas().Font = RondCoche1->Font();
+        const int caseRond = RondCoche1->LargeurNecessaire() - mesure.Canvas().TextWidth(RondCoche1->Caption());
+        for (int k = 0; k < p->NbChampionnat(); ++k) {
+            TStringList l;
+            p->ListeDivisionsChampionnat(p->Championnat(k)->Id, l);
+            for (int i = 0; i < l.Count(); ++i)
+                colonne = std::max(colonne, 5 + mesure.Canvas().TextWidth(l[i]) + caseRond);
+        }
+    }
+    cb_Championnat->SetWidth(colonne);
+    FondDivisions->SetWidth(colonne);
     // The browse button follows the custom championship's whole caption; the
     // frame and the window widen for it when needed.
     SpeedButton1->SetLeft(std::max(200, RondCoche2->Left() + RondCoche2->Width() + 4));
-    const int largeurFond = creation ? 241 : std::max(241, SpeedButton1->Left() + SpeedButton1->Width() + 10);
+    const int largeurFond =
+        std::max(colonne + 21, creation ? 241 : std::max(241, SpeedButton1->Left() + SpeedButton1->Width() + 10));
     FondCopie1->SetWidth(largeurFond);
-    SetClientWidth(creation ? 474 : largeurFond + 16);
-    b_Valider->SetLeft(creation ? 130 : 24);
-    b_Annuler->SetLeft(creation ? 246 : 136);
+    fc_Param->SetLeft(FondCopie1->Left() + largeurFond + 8);
+    const int client = creation ? fc_Param->Left() + fc_Param->Width() + 8 : largeurFond + 16;
+    SetClientWidth(client);
+    b_Valider->SetLeft(creation ? 130 + (client - 474) / 2 : 24 + (client - 257) / 2);
+    b_Annuler->SetLeft(b_Valider->Left() + (creation ? 116 : 112));
     SpeedButton1->SetVisible(!creation);
     SpeedButton1->SetEnabled(false);
     if (creation)

@@ -244,8 +244,10 @@ void Tf_Option::CreeAvances()
     Libelle(this, FondCopie3, "Label16b", Traduire(3975), 8, 60, 250);
     ComboBox1 = Place(new TComboBox(this), FondCopie3, "ComboBox1", 8, 80, 250, 22);
     ComboBox1->SetStyle(csDropDownList);
-    Libelle(this, FondCopie3, "Label26b", Traduire(3976), 270, 6, 250);
-    cb_CodeDiv = Place(new TComboBox(this), FondCopie3, "cb_CodeDiv", 270, 28, 250, 22);
+    // The template box has the panel's whole width: its entries (template,
+    // division and code) are long in every language.
+    Libelle(this, FondCopie3, "Label26b", Traduire(3976), 8, 112, 250);
+    cb_CodeDiv = Place(new TComboBox(this), FondCopie3, "cb_CodeDiv", 8, 132, 512, 22);
     cb_CodeDiv->SetStyle(csDropDownList);
     cb_CodeDiv->OnChange = [this](TObject*) { cb_CodeDivChange(); };
     LabelCodePerso = Libelle(this, FondCopie3, "LabelCodePerso", Traduire(3977), 270, 60, 250);

@@ -32,9 +32,9 @@ bool CommandeSansHistorique(int c)
 {
     // Printing and writing the view shown leave it shown: no navigation
     // point, so that a step back shows the view before it and never prints
-    // again whatever is shown then.
-    return Dans(c, {7, 9, 11, 12, 144, 145, 146, 176, 177, 178, 179, 180, 181, 182, 194, 204, 215, 219, 220, 222, 223,
-                    224, 226, 227, 228, 229, 232});
+    // again whatever is shown then. Nor is the season's composition a view.
+    return Dans(c, {7, 9, 11, 12, 144, 145, 146, 176, 177, 178, 179, 180, 181, 182, 193, 194, 204, 215, 219, 220, 222,
+                    223, 224, 226, 227, 228, 229, 232});
 }
 
 bool CommandeNonMemorisee(int c)
@@ -100,10 +100,15 @@ bool Tf_Principale::MenuDispatch(const std::string& caption, uint32_t id, TTreeN
     const int commande = static_cast<int>(id);
     // 5.
     bool histo = caption.find("...") == std::string::npos && !CommandeSansHistorique(commande);
+    // A command that opens a dialog or acts (a new season, a file, the match
+    // search, the club card, the history file, help...) shows no view of its
+    // own: it is never the place a step back, a championship change or a
+    // refresh comes back to, which would run it again unasked.
+    auto vue = [&] { return histo && !CommandeHorsVue(commande); };
     // 6.
     int memorises[3];
     std::copy(std::begin(ParametresMemorises), std::end(ParametresMemorises), std::begin(memorises));
-    if (histo)
+    if (vue())
     {
         if (!(Entre(commande, 121, 125) || Entre(commande, 128, 131) || commande == 221))
             ParametresMemorises[0] = -1;
@@ -115,7 +120,7 @@ bool Tf_Principale::MenuDispatch(const std::string& caption, uint32_t id, TTreeN
     // 7.
     const bool memorise = !CommandeNonMemorisee(commande);
     const uint16_t derniere = DerniereCommande;
-    if (!memorise)
+    if (!memorise && vue())
         DerniereCommande = 0;
     // 8. A child that keeps an entry to correct is not replaced: the command
     // stops where the child refused, the tree keeps its node and the
@@ -138,6 +143,8 @@ bool Tf_Principale::MenuDispatch(const std::string& caption, uint32_t id, TTreeN
     // 9.
     if (!histo)
         return false;
+    if (!vue())
+        return true;
     // 10.
     if (historique && !(Garder && ChangerChampionnatEnCours) && PointCourant.Commande >= 5)
     {
@@ -151,7 +158,7 @@ bool Tf_Principale::MenuDispatch(const std::string& caption, uint32_t id, TTreeN
     // change: a dialog is not opened again.
     if (memorise && (VuesMontrees != vues || CommandeSansAction(commande)))
         DerniereCommande = static_cast<uint16_t>(commande);
-    if (Enfant && !CommandeHorsVue(commande) && !CommandeSansAction(commande))
+    if (Enfant && !CommandeSansAction(commande))
         CommandeVue = static_cast<uint16_t>(commande);
     const TDonneesChampionnat* c = Saison ? Saison->ChampionnatCourant() : nullptr;
     PointCourant = THistorique{static_cast<uint16_t>(commande), param, c ? c->CodeChamp : 0};

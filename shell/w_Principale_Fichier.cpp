@@ -141,6 +141,9 @@ void Tf_Principale::InstallSeason(std::unique_ptr<TSaison> saison, const std::st
     RafraichitMenu(true, true);
     Statut->SetPanelText(2, TraduireFormat(12, {FileNameToText(NomFichierCourant)}));
     TypeFichier = 0;
+    // The season installed shows no view yet: nothing of the one before is
+    // shown again or made a step back.
+    PointCourant.Commande = 0;
     InitialiseChampionnats();
 }
 

@@ -80,8 +80,9 @@ void Tf_Principale::RechercheMatch()
         if (c->Journee(n) == choisie)
             journee = n;
     c->NbJournee = static_cast<uint8_t>(journee);
-    int param = -1;
-    AfficheSaisieMatch(1, param);
+    // The results page is shown as its own command: the view to come back
+    // to, marked in the tree (the search itself is a dialog).
+    ExecuteEntree(13, -1, true, false);
 }
 
 void Tf_Principale::AfficheVueResultats(int commande)

@@ -11,6 +11,7 @@
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
 #include "ui/Bouton.h"
+#include "ui/LargeurListe.h"
 #include "views/Textes.h"
 #include "views/w_ChoixJournee.h"
 
@@ -99,9 +100,10 @@ void Tf_ChoixHistorique::Init(TStats* stats, int32_t code, int sport, const std:
     }
     cb_Champ->Items().Clear();
     Panel1->SetVisible(ajout);
-    SetClientWidth(ajout ? 434 : 201);
-    if (!ajout)
+    if (!ajout) {
+        Dispose();
         return;
+    }
     const TLectureParamMulti* l = LectureParamMulti();
     const TLectureParam* p = l ? l->ParamCourant() : nullptr;
     int choisi = 0;
@@ -118,6 +120,19 @@ void Tf_ChoixHistorique::Init(TStats* stats, int32_t code, int sport, const std:
     }
     if (cb_Champ->Items().Count() > 0)
         cb_Champ->SetItemIndex(choisi);
+    Dispose();
+}
+
+void Tf_ChoixHistorique::Dispose()
+{
+    // Every entry whole, in every language: the list and the box as wide as
+    // their widest entry, the window as wide as both.
+    lb_Choix->SetWidth(LargeurListe(*lb_Choix, lb_Choix->Items(), MargeListe, 185));
+    const int champ = LargeurListe(*cb_Champ, cb_Champ->Items(), MargeListeDeroulante, 217);
+    cb_Champ->SetWidth(champ);
+    bc_Ajouter->SetWidth(champ);
+    Panel1->SetBounds(lb_Choix->Left() + lb_Choix->Width() + 8, 0, champ + 16, Panel1->Height());
+    SetClientWidth(Panel1->Visible() ? Panel1->Left() + Panel1->Width() : Panel1->Left());
 }
 
 int Tf_ChoixHistorique::Choix() const
@@ -152,10 +167,12 @@ void Tf_ChoixHistorique::bc_AjouterClick(TObject*)
         if (e < 0)
             e = lb_Choix->Items().AddObject(NomDivisionHistorique(code, Saison), i);
         lb_Choix->SetItemIndex(e);
+        Dispose();
         return;
     }
     const std::string dossier = MakePath(dossier_, "stats");
     ForceDirectories(dossier);
     const TStat* s = stats_->AjouteStat(dossier, code, sport_);
     lb_Choix->SetItemIndex(lb_Choix->Items().AddObject(NomDivisionHistorique(code, Saison), stats_->IndexStat(s)));
+    Dispose();
 }

@@ -41,6 +41,8 @@ public:
     void bc_AjouterClick(TObject* Sender);
 
 private:
+    // The list, the box and the window as wide as their entries need.
+    void Dispose();
     // The entry of history index i in the list, -1.
     int Entree(int i) const;
     TStats* stats_ = nullptr;

@@ -41,11 +41,26 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* e) override
     {
-        QTreeWidgetItem* it = itemAt(e->position().toPoint());
-        if (it && it != currentItem() && tree && !tree->AllowChange(NodeFromItem(it)))
+        const QPoint p = e->position().toPoint();
+        QTreeWidgetItem* it = itemAt(p);
+        if (it && it != currentItem() && tree)
         {
-            e->accept();
-            return;
+            // What the change runs may add or take away nodes and scroll the
+            // tree: the node it allowed becomes current, never the one that
+            // lies under the mouse afterwards (none when it went).
+            const QPersistentModelIndex demande(indexFromItem(it));
+            if (!tree->AllowChange(NodeFromItem(it)) || !demande.isValid())
+            {
+                e->accept();
+                return;
+            }
+            if (QTreeWidgetItem* voulu = itemFromIndex(demande); itemAt(p) != voulu)
+            {
+                setFocus(Qt::MouseFocusReason);
+                setCurrentItem(voulu);
+                e->accept();
+                return;
+            }
         }
         QTreeWidget::mousePressEvent(e);
     }
@@ -86,11 +101,12 @@ protected:
     }
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers mods) override
     {
-        QModelIndex next = QTreeWidget::moveCursor(action, mods);
+        // Kept through what the change runs (nodes added or taken away).
+        const QPersistentModelIndex next(QTreeWidget::moveCursor(action, mods));
         if (next.isValid() && next != currentIndex() && tree &&
             !tree->AllowChange(NodeFromItem(itemFromIndex(next))))
             return currentIndex();
-        return next;
+        return next.isValid() ? QModelIndex(next) : currentIndex();
     }
 };
 

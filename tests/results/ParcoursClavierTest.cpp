@@ -28,6 +28,8 @@
 #include "tests/results/FeuilleEssai.h"
 #include "ui/Afficheur.h"
 #include "ui/ColorStringGrid.h"
+#include "views/w_ChoixHistorique.h"
+#include "views/w_Historique.h"
 
 using namespace essai;
 using namespace feuille_essai;
@@ -373,6 +375,23 @@ TEST(MenuTree, ClicksOnTheSelectedEntryCurrentMatchAndScrollKept)
     EXPECT_NE(c->Option(4), victoire);
     ASSERT_NE(f->tv_Menu->TopItem(), nullptr);
     EXPECT_EQ(f->tv_Menu->TopItem()->Text(), texteHaut);
+
+    // Scrolled to its foot, a click marks the entry of the view it opened,
+    // also when that view offers no printout and no web page, whose entries
+    // above the help then go: the attendances (both offered), then the
+    // history entry (a history file added for the championship's division).
+    ClicNoeud(*f, Noeud(*f, 175));
+    ASSERT_EQ(f->tv_Menu->Selected(), Noeud(*f, 175));
+    ASSERT_NE(Noeud(*f, 181), nullptr);
+    f->tv_Menu->Items()[f->tv_Menu->Items().Count() - 1]->MakeVisible();
+    Quand<Tf_ChoixHistorique>([](Tf_ChoixHistorique* d) {
+        d->bc_AjouterClick(nullptr);
+        d->bc_Choisir->Click();
+    });
+    ClicNoeud(*f, Noeud(*f, 202), false);
+    ASSERT_NE(dynamic_cast<Tf_Historique*>(f->Enfant), nullptr);
+    EXPECT_EQ(Noeud(*f, 181), nullptr);
+    EXPECT_EQ(f->tv_Menu->Selected(), Noeud(*f, 202));
 
     // A cut entry (the panel narrowed as the user may drag it) shows its
     // whole caption on hover.

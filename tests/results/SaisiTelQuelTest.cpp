@@ -385,6 +385,38 @@ CasSaisi SansDatesNiTroisieme(const char* nom, int reponse, const char* langue)
             langue};
 }
 
+// The composition window opened from the results page of the cup played
+// out and left by "Annuler" or "Valider"; then the third place switched off,
+// "Oui": the third-place match goes and stays gone, and the composition
+// window opens only when asked.
+CasSaisi TroisiemeApresComposition(const char* nom, int sport, bool valide)
+{
+    return {nom, sport, true, CoupeDateeJouee, {mrYes},
+            [valide](Banc& b) {
+                Quand<Tf_CreationSaison>([valide](Tf_CreationSaison* c) {
+                    kit::Click(valide ? c->b_Valider : c->b_Annuler);
+                });
+                Commande(*b.f, 193);
+                kit::Process(10);
+                b.Options([](Tf_Option* o) { kit::Click(o->cc_PetiteFinale); });
+            },
+            [](Banc& b, const std::string&) {
+                ASSERT_EQ(b.dits.size(), 1u);
+                EXPECT_NE(b.dits[0].find(Traduire(3924)), std::string::npos) << b.dits[0];
+                EXPECT_FALSE(b.c->PetiteFinale);
+                EXPECT_EQ(b.Matchs(3), 1);
+            }};
+}
+
+// A cup made in the composition window follows no team, as a league made
+// there: its options offer none, and validated keep none.
+CasSaisi SansEquipeSuivie(const char* nom, int sport)
+{
+    return {nom, sport, true, [](Banc&) {}, {},
+            [](Banc& b) { b.Options([](Tf_Option* o) { EXPECT_EQ(o->ComboBox1->ItemIndex(), 0); }); },
+            [](Banc& b, const std::string&) { EXPECT_EQ(b.c->Option(10), TDonneesChampionnat::AucuneEquipeSuivie); }};
+}
+
 INSTANTIATE_TEST_SUITE_P(
     WhatUsersMet, SaisiTelQuel,
     ::testing::Values(
@@ -580,6 +612,14 @@ INSTANTIATE_TEST_SUITE_P(
                      kit::Click(c->bc_Barrage);
                      c->tv_Saison->EndEditing(false);
                  }},
+        SansEquipeSuivie("a_cup_made_with_its_season_follows_no_team", 0),
+        SansEquipeSuivie("a_cup_made_with_its_season_follows_no_team_rugby", 1),
+        SansEquipeSuivie("a_cup_made_with_its_season_follows_no_team_basketball", 2),
+        SansEquipeSuivie("a_cup_made_with_its_season_follows_no_team_handball", 3),
+        TroisiemeApresComposition("third_place_off_after_the_composition_cancelled", 0, false),
+        TroisiemeApresComposition("third_place_off_after_the_composition_validated_rugby", 1, true),
+        TroisiemeApresComposition("third_place_off_after_the_composition_cancelled_basketball", 2, false),
+        TroisiemeApresComposition("third_place_off_after_the_composition_validated_handball", 3, true),
         SansDatesNiTroisieme("dates_and_third_place_off_at_once_no_changes_nothing", mrNo, "fr"),
         SansDatesNiTroisieme("dates_and_third_place_off_at_once_yes_one_question_english", mrYes, "en"),
         // Turning to the date system with dated matches: one question names

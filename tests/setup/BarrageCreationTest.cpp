@@ -270,6 +270,9 @@ TEST(CreationBarrage, GroupsFeedFurtherPlayOffsOnceCreated)
     EXPECT_EQ(s.ChampionnatCourant(), coupe);
     EXPECT_EQ(Noeud(*f, 40), nullptr);
     EXPECT_EQ(s.Arbre().NomCode(0x8003), "Coupe Zelvor");   // the name typed in the cup window
+    // Made from play-offs, they follow no team until the user chooses one.
+    for (const TDonneesChampionnat* x : {g1, g2, l, coupe})
+        EXPECT_EQ(x->Option(10), TDonneesChampionnat::AucuneEquipeSuivie) << x->CodeChamp;
 
     // Nothing left to create.
     Quand<Tf_CreeBarrage>([](Tf_CreeBarrage* c) {

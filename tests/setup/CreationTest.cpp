@@ -22,7 +22,11 @@
 #include "setup/w_Creation.h"
 #include "setup/w_CreationCoupe.h"
 #include "setup/w_CreationSaison.h"
+#include "setup/w_Option.h"
 #include "setup/w_SaisieEquipes.h"
+#include "engine/historique.h"
+#include "files/w_ChoixNoeud.h"
+#include "views/w_ChoixHistorique.h"
 #include "tests/shell/SaisonEssai.h"
 #include "tests/support/DessinEssai.h"
 #include "tests/support/QuandFenetre.h"
@@ -259,30 +263,68 @@ TEST(CreationCoupe, TypedNumberOfTiesIsStored)
 }
 
 // Captions shown whole in French and English: check boxes and round choices
-// as wide as their caption and uncovered, drop-down lists as their longest item.
+// as wide as their caption and uncovered, drop-down lists as their longest
+// item, list boxes as wide as theirs; the windows that list the championship
+// templates for each sport's templates.
 TEST(LibellesEntiers, CochesEtChoixMontrentToutLeurTexte)
 {
-    const std::pair<const char*, std::function<TForm*()>> cas[] = {
-        {"Creation", [] { return new Tf_Creation(nullptr); }},
-        {"Barrage", [] { auto* b = new Tf_Barrage(nullptr); b->DonneListe({{"Division 1", 18}}); return b; }},
-        {"FicheMatch", [] { return new Tf_FicheMatch(nullptr); }}};
+    std::unique_ptr<TSaison> saison;
+    TStats stats;
+    const std::pair<const char*, std::function<TForm*(int)>> cas[] = {
+        {"Creation", [](int) { return new Tf_Creation(nullptr); }},
+        {"Option",
+         [&](int sport) {
+             saison = TMultiSport::CreeSaison(sport);
+             saison->SetChampionnatCourant(vues::Ligue(*saison, sport, "Division 1", 0, 6, 2, 1, 5u));
+             Tf_Option* o = CreeFenetreOption(saison.get(), nullptr);
+             o->ChangeSaison(saison.get());
+             return static_cast<TForm*>(o);
+         }},
+        {"ChoixHistorique",
+         [&](int sport) {
+             // a history of every division of the sport's templates
+             TStringList divisions;
+             LectureParamMulti()->ParamCourant()->ListeDivisions(divisions);
+             for (int i = 0; i < divisions.Count(); ++i)
+                 if (!stats.ChercheStat(static_cast<int32_t>(divisions.Objects(i)), sport))
+                     stats.AjouteStat(kit::TempDir(), static_cast<int32_t>(divisions.Objects(i)), sport);
+             auto* h = new Tf_ChoixHistorique(nullptr);
+             h->Init(&stats, 0, sport, kit::TempDir(), true);
+             return h;
+         }},
+        {"ChoixNoeud",
+         [](int) {
+             auto* n = new Tf_ChoixNoeud(nullptr);
+             n->RemplitListe(true);
+             return n;
+         }},
+        {"Barrage", [](int) { auto* b = new Tf_Barrage(nullptr); b->DonneListe({{"Division 1", 18}}); return b; }},
+        {"FicheMatch", [](int) { return new Tf_FicheMatch(nullptr); }}};
     CreeDessin();
-    dessin_essai::ModelesSports(0);
+    EnregistreOptions();
     TBitmap mesure(1, 1);
     auto largeur = [&](const TFont& police, const std::string& texte) {
         mesure.Canvas().Font = police;
         return mesure.Canvas().TextWidth(texte);
     };
-    for (const std::string langue : {"fr", "en"})
+    for (int k = 0; k < 8; ++k)
         for (const auto& [nom, cree] : cas) {
-            SCOPED_TRACE(langue + " " + nom);
+            const std::string langue = k < 4 ? "fr" : "en";
+            const int sport = k % 4;
+            if (sport > 0 && (std::string(nom) == "Barrage" || std::string(nom) == "FicheMatch"))
+                continue;
+            SCOPED_TRACE(langue + " " + nom + " " + std::to_string(sport));
+            // The templates read in the language of the interface, as at start-up.
             InstalleTraducteur(
                 std::make_unique<TTraducteur>(MakePath(DossierDonnees(), "texte\\Texte" + langue + ".txt")));
-            TOwned<TForm> f(cree());
+            InstalleLectureParamMulti(nullptr);
+            dessin_essai::ModelesSports(sport);
+            TOwned<TForm> f(cree(sport));
             kit::ShowForm(f.get());
             for (int i = 0; i < f->ComponentCount(); ++i) {
                 if (auto* b = dynamic_cast<TBoutonCoche*>(f->Components(i)); b && !b->Caption().empty()) {
                     EXPECT_GE(b->Width(), largeur(b->Font(), b->Caption()) + 25) << b->Caption();
+                    EXPECT_LE(b->Left() + b->Width(), b->Parent()->ClientWidth()) << b->Caption();
                     for (int j = 0; j < b->Parent()->ControlCount(); ++j) {
                         TControl* autre = b->Parent()->Controls(j);
                         TRect commun;
@@ -291,15 +333,20 @@ TEST(LibellesEntiers, CochesEtChoixMontrentToutLeurTexte)
                             << autre->Name() << " over " << b->Caption();
                     }
                 }
-                if (auto* c = dynamic_cast<TComboBox*>(f->Components(i)); c && c->Style() == csDropDownList)
-                    for (int j = 0; j < c->Items().Count(); ++j)
-                        EXPECT_GE(c->Width(), largeur(c->Font(), c->Items()[j]) + 20) << c->Items()[j];
+                auto* c = dynamic_cast<TComboBox*>(f->Components(i));
+                for (int j = 0; c && c->Style() == csDropDownList && j < c->Items().Count(); ++j)
+                    EXPECT_GE(c->Width(), largeur(c->Font(), c->Items()[j]) + 20) << c->Items()[j];
+                auto* l = dynamic_cast<TListBox*>(f->Components(i));
+                for (int j = 0; l && j < l->Items().Count(); ++j)
+                    EXPECT_GE(l->ClientWidth(), largeur(l->Font(), l->Items()[j]) + 4) << l->Items()[j];
             }
-            if (auto* m = dynamic_cast<Tf_FicheMatch*>(f.get()))
+            if (auto* m = dynamic_cast<Tf_FicheMatch*>(f.get())) {
                 EXPECT_GT(m->c_EqExterieur->Left(), m->cb_TypeStat->Left() + m->cb_TypeStat->Width());
-            kit::GrabToPng(f.get(), "LibellesEntiers-" + std::string(nom) + "-" + langue);
+            }
+            kit::GrabToPng(f.get(), "LibellesEntiers-" + std::string(nom) + "-" + std::to_string(sport) + "-" + langue);
         }
     InstalleTraducteur(std::make_unique<TTraducteur>(MakePath(DossierDonnees(), "texte\\Textefr.txt")));
+    InstalleLectureParamMulti(nullptr);
 }
 
 }  // namespace

@@ -178,6 +178,9 @@ protected:
         auto f = LanceFenetre();
         f->OpenFile(fichier);
         EXPECT_TRUE(f->Saison);
+        // Its first team followed: the team the team choices propose.
+        if (f->Saison)
+            f->Saison->ChampionnatCourant()->SetOption(10, 0);
         return f;
     }
 };

@@ -27,13 +27,15 @@ inline TParamsGrandeSaison ParamsParcours(int sport, int nbChamps = 2, int nbEqu
     return p;
 }
 
-// Its championships are of the season 2024 (option word 8) and give the
+// Its championships are of the season 2024 (option word 8), follow their
+// first team (option word 10: the team the team choices propose) and give the
 // sport's usual points for a win, a draw and a defeat (option words 4 to 6).
 inline void OptionsParcours(TGrandeSaison& g)
 {
     static const int points[4][3] = {{3, 1, 0}, {4, 2, 0}, {2, 0, 1}, {2, 1, 0}};
     for (TDonneesChampionnat* c : g.champs) {
         c->SetOption(8, 124);
+        c->SetOption(10, 0);
         for (int k = 0; k < 3; ++k)
             c->SetOption(4 + k, points[g.Sport()][k]);
     }
