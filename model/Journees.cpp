@@ -344,10 +344,15 @@ bool TJournees::SupprimeJournee(int n)
     return n >= 1 && n < Nombre() && Retire(n);
 }
 
-bool TJournees::SupprimeJourneeVide(int n)
+bool TJournees::SupprimeJourneeVide(int n, bool derniere)
 {
     const TInfoCompJour* j = Journee(n);
-    return j && j->NbMatchs() == 0 && Retire(n);
+    const int avant = Nombre();
+    if (!j || j->NbMatchs() != 0 || (!derniere && n >= avant) || !Retire(n))
+        return false;
+    if (championnat_ && championnat_->NbJour() >= avant)
+        championnat_->SetNbJournees(championnat_->NbJour() - 1);
+    return true;
 }
 
 bool TJournees::Retire(int n)

@@ -125,9 +125,12 @@ public:
     void TronqueJournees(int n);
     // Below the count only (the last matchday is never removed this way).
     bool SupprimeJournee(int n);
-    // Matchday n when it holds no match, the last one too: a date left for
-    // another leaves no matchday behind. False when it holds one or is absent.
-    bool SupprimeJourneeVide(int n);
+    // Matchday n when it holds no match (the last one only with derniere):
+    // a date left with nothing entered leaves no matchday behind, and the
+    // championship's matchday count, which counted it, goes down with it (the
+    // file holds no empty matchday in its place). False when it holds a
+    // match, is absent, or is the last without derniere.
+    bool SupprimeJourneeVide(int n, bool derniere);
     void TrieParDate();
 
     // The match of those exact sides on matchday n (created with the matchday

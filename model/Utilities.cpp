@@ -20,6 +20,19 @@ uint32_t TGestionDate::EncodeDate(int jour, int mois, int annee)
            static_cast<uint32_t>(static_cast<uint8_t>(a % 100)) << 24;
 }
 
+TGestionDate::TSaisie TGestionDate::LitSaisie(std::string_view texte, uint32_t& date)
+{
+    if (texte.find_first_not_of(" /") == std::string_view::npos)
+        return saisieVide;
+    int annee = 0, mois = 0, jour = 0;
+    if (!TryStrToDateDMY(texte, annee, mois, jour))
+        return saisiePasDate;
+    if (annee < AnneeMin || annee > AnneeMax)
+        return saisieAnnee;
+    date = EncodeDate(jour, mois, annee);
+    return saisieDate;
+}
+
 uint32_t TGestionDate::TexteVersDate(std::string_view texte)
 {
     int jour = 0, mois = 0, annee = 0;

@@ -15,6 +15,15 @@ class TGestionDate
 {
 public:
     static uint32_t EncodeDate(int jour, int mois, int annee);
+    // The years a season may have.
+    static constexpr int AnneeMin = 1900, AnneeMax = 2155;
+    // What a date box holds once the page takes it, read the same way in
+    // every date box: "jj/mm/aaaa", blanks ignored, a year of one or two
+    // digits the one within fifty years of today. saisieVide: nothing typed;
+    // saisiePasDate: no day of the calendar; saisieAnnee: a year no season
+    // can have (outside AnneeMin..AnneeMax). date is set for saisieDate only.
+    enum TSaisie { saisieDate, saisieVide, saisiePasDate, saisieAnnee };
+    static TSaisie LitSaisie(std::string_view texte, uint32_t& date);
     // "d/m/y": each part a number (0 when not one); a missing "/" makes that
     // part and every later part 0 ("5/3/04" is the year 4).
     static uint32_t TexteVersDate(std::string_view texte);

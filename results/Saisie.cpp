@@ -23,10 +23,11 @@ bool IdConnu(const TSaison& saison, int32_t numero)
 }
 
 // The packed date of a "dd/mm/yyyy" box.
+// A row's date as the page reads its box; none when it names no date.
 uint32_t DateTexte(const std::string& t)
 {
-    return TGestionDate::EncodeDate(StrToIntDef(Trim(Copy(t, 1, 2)), 0), StrToIntDef(Trim(Copy(t, 4, 2)), 0),
-                                    StrToIntDef(Trim(Copy(t, 7, 4)), 0));
+    uint32_t date = 0;
+    return TGestionDate::LitSaisie(t, date) == TGestionDate::saisieDate ? date : 0;
 }
 
 }  // namespace
@@ -285,8 +286,7 @@ TEcritureJournee EcritJournee(TSaison& saison, const std::vector<TLigneSaisie>& 
     // page leaves for another date goes too, so that a date picked, or passed
     // by while a date is typed or walked in the calendar, and then left with
     // nothing entered leaves no matchday.
-    if (systemeDate && c->Journee(n) && c->Journee(n)->NbMatchs() == 0 &&
-        (quittee ? c->Journees().SupprimeJourneeVide(n) : c->Journees().SupprimeJournee(n)))
+    if (systemeDate && c->Journees().SupprimeJourneeVide(n, quittee))
         r.Supprimee = n;
     // 7.
     if (r.Change) {

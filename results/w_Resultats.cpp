@@ -105,7 +105,8 @@ Tf_Resultats::~Tf_Resultats()
 {
     detruit_ = true;
     if (Championnat()) {
-        EnregistrerJournee();
+        // The page goes: a date shown with nothing entered goes with it.
+        EnregistrerJournee(true);
         if (Championnat()->NbJournee <= Championnat()->DerniereJournee)
             TrieMatchsClassement();
     }
@@ -141,6 +142,9 @@ void Tf_Resultats::CreeComposants()
     bde_DateJour->SetParent(FondCopie2);
     bde_DateJour->OnChange = [this](TObject* s) { bde_DateJourChange(s); };
     bde_DateJour->OnExit = [this](TObject* s) { bde_DateJourExit(s); };
+    bde_DateJour->OnUserInput = [this](TObject*, const std::string& texte, double& date, bool& prise) {
+        prise = DateTapee(bde_DateJour, texte, date);
+    };
     BoutonCopie1 = Bouton(this, FondCopie2, "BoutonCopie1", "BoutonOrange", 462, 46, 130, "");
     b_Completer->OnClick = [this](TObject* s) { b_CompleterClick(s); };
     b_Verification->OnClick = [this](TObject* s) { b_VerificationClick(s); };
@@ -288,7 +292,9 @@ void Tf_Resultats::CreeLigne(int r)
                                              (c->TourCoupe(c->NbJournee - 1)->TypeMatch & 240) == 192);
     if (c && (c->Option(11) & 4)) {
         l->Date = new TMaskEdit(this);
-        l->Date->SetEditMask("!99/99/0000;1;");
+        // Every place optional: a date typed short ("24/08/26") is read by
+        // the page, which refuses what names no date with a word of its own.
+        l->Date->SetEditMask("!99/99/9999;1;");
         l->Date->SetWidth(66);
         l->Date->Tag = r + 1;
         l->Date->OnExit = [this](TObject* s) { DateLigneExit(s); };
@@ -424,9 +430,26 @@ void Tf_Resultats::AjouteListe(const std::string& nom, int32_t id)
 
 uint32_t Tf_Resultats::DateLigne(int r) const
 {
-    const std::string t = lignes_[static_cast<size_t>(r)]->Date->GetText();
-    return TGestionDate::EncodeDate(StrToIntDef(Trim(Copy(t, 1, 2)), 0), StrToIntDef(Trim(Copy(t, 4, 2)), 0),
-                                    StrToIntDef(Trim(Copy(t, 7, 4)), 0));
+    uint32_t date = 0;
+    return TGestionDate::LitSaisie(lignes_[static_cast<size_t>(r)]->Date->GetText(), date) == TGestionDate::saisieDate
+               ? date
+               : 0;
+}
+
+bool Tf_Resultats::DateTapee(TControl* boite, const std::string& texte, double& date)
+{
+    uint32_t d = 0;
+    switch (TGestionDate::LitSaisie(texte, d)) {
+    case TGestionDate::saisieDate:
+        date = TGestionDate::DateVersDateTime(d);
+        return true;
+    case TGestionDate::saisieAnnee:
+        RefuseInput(boite, TraduireFormat(6200, {Trim(texte), TGestionDate::AnneeMin, TGestionDate::AnneeMax}));
+        return false;
+    default:
+        RefuseInput(boite, TraduireFormat(6201, {Trim(texte)}));
+        return false;
+    }
 }
 
 void Tf_Resultats::ChargeDates(uint32_t date)
@@ -740,10 +763,26 @@ std::vector<TLigneSaisie> Tf_Resultats::LignesSaisies() const
     return v;
 }
 
+void Tf_Resultats::PrendDates()
+{
+    // A date typed and not yet left is taken as leaving its box would take
+    // it: a click on a button leaves the focus there.
+    if (detruit_ || systemeDate_)
+        return;
+    if (bde_DateJour->Visible() && bde_DateJour->Focused()) {
+        bde_DateJour->TakeInput();
+        bde_DateJourExit(bde_DateJour);
+    }
+    for (const auto& l : lignes_)
+        if (l->Date && l->Date->Focused() && l->Date->Modified())
+            DateLigneExit(l->Date);
+}
+
 int Tf_Resultats::EnregistrerJournee(bool quittee)
 {
     if (!Championnat() || !Saison)
         return -1;
+    PrendDates();
     // What was typed and not yet decided goes through the guard first.
     RegleLignes();
     // Only rows the guard accepted are written (while a gesture is weighed,
@@ -1140,17 +1179,26 @@ void Tf_Resultats::DateLigneExit(TObject* Sender)
         return;
     if (boite)
         boite->SetModified(false);
-    const uint32_t date = DateLigne(r);
-    // A text that names no day of the calendar (52/08/2024, a year left
-    // blank) is no date: refused, the match keeps its own, shown again.
-    if (date != 0 && !IsValidDate(TGestionDate::Annee(date), TGestionDate::Mois(date), TGestionDate::Jour(date))) {
-        const std::string tape = boite ? boite->GetText() : std::string();
+    // Read as the matchday box reads a date: a text that names no day of the
+    // calendar (52/08/2024, a year left blank) or a year no season can have
+    // is refused with a word, the match keeping its own, shown again; a box
+    // emptied leaves the match without a date of its own.
+    const std::string tape = boite ? boite->GetText() : std::string();
+    uint32_t date = 0;
+    const TGestionDate::TSaisie lu = TGestionDate::LitSaisie(tape, date);
+    if (lu != TGestionDate::saisieDate && lu != TGestionDate::saisieVide) {
         const uint32_t gardee = c->DateMatch(c->NbJournee, r + 1) ? c->DateMatch(c->NbJournee, r + 1) : dateJour_;
         if (boite)
             boite->SetText(gardee ? TGestionDate::DateVersTexte(gardee) : std::string());
-        RefuseInput(dynamic_cast<TControl*>(Sender), TraduireFormat(6150, {tape}));
+        RefuseInput(dynamic_cast<TControl*>(Sender),
+                    lu == TGestionDate::saisieAnnee
+                        ? TraduireFormat(6202, {Trim(tape), TGestionDate::AnneeMin, TGestionDate::AnneeMax})
+                        : TraduireFormat(6150, {Trim(tape)}));
         return;
     }
+    // Shown as read (a year typed short, in full).
+    if (boite && lu == TGestionDate::saisieDate && boite->GetText() != TGestionDate::DateVersTexte(date))
+        boite->SetText(TGestionDate::DateVersTexte(date));
     if (date != c->DateMatch(c->NbJournee, r + 1)) {
         c->SetDateMatch(c->NbJournee, r + 1, date);
         Signale();

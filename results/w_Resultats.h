@@ -192,6 +192,11 @@ private:
     // The accepted rows as they are written: a later leg only shown is left out.
     std::vector<TLigneSaisie> LignesAEcrire();
     uint32_t DateLigne(int r) const;
+    // A date typed into the matchday date box, read as every date box reads
+    // one: the date, or false once refused with a word beside the box.
+    bool DateTapee(TControl* boite, const std::string& texte, double& date);
+    // The date boxes typed into and not yet left take what they show.
+    void PrendDates();
     // The track bar's position of the matchday shown, in the date system
     // (its place among the dates, from 1).
     int PositionDate() const;

@@ -957,16 +957,23 @@ static double FromQDate(const QDate& d)
 
 struct TDateTimePicker::Impl : QObject
 {
+    TDateTimePicker* self = nullptr;
     QDateTimeEdit* edit = nullptr;
     int updating = 0;
     // Showing no date: the edit stands on its minimum, shown blank.
     bool none = false;
+    // Keys typed since the date was last taken or given back; typed into a
+    // box that showed none.
+    bool typed = false;
+    bool typedOverNone = false;
 
     void Shown(bool v)
     {
         none = v;
         edit->setSpecialValueText(v ? QStringLiteral(" ") : QString());
     }
+
+    QLineEdit* Line() const { return edit->findChild<QLineEdit*>(); }
 
     // The part of the date the last digit was typed into (-1: the last key
     // was no digit).
@@ -980,10 +987,25 @@ struct TDateTimePicker::Impl : QObject
                 c->setCurrentPage(QDate::currentDate().year(), QDate::currentDate().month());
         if (watched != edit)
             return false;
-        if (e->type() == QEvent::KeyPress)
-            return Touche(static_cast<QKeyEvent*>(e)->text());
-        if (e->type() == QEvent::FocusOut)
-            AnneeCourte();
+        if (e->type() == QEvent::KeyPress) {
+            const auto* k = static_cast<QKeyEvent*>(e);
+            if (k->key() == Qt::Key_Escape && typed) {
+                GiveBack();
+                return true;
+            }
+            if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)
+                Take();
+            return Touche(k->text());
+        }
+        // Taken before the owner hears that the box was left (OnExit), and
+        // before the edit's own reading, which would keep another date than
+        // the one shown (15/12 for "15/1" typed over a December date).
+        if (e->type() == QEvent::FocusOut) {
+            const auto reason = static_cast<QFocusEvent*>(e)->reason();
+            partieChiffre = -1;
+            if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+                Take();
+        }
         return false;
     }
 
@@ -1010,47 +1032,73 @@ struct TDateTimePicker::Impl : QObject
             edit->setCurrentSectionIndex(0);
             edit->setSelectedSection(edit->sectionAt(0));
             --updating;
+            typedOverNone = true;
         }
         partieChiffre = edit->currentSectionIndex();
         return false;
     }
 
-    // A year typed on two digits is left for the one within fifty years of
-    // today, as a written date reads it, not for the year before the typing.
-    void AnneeCourte()
+    // The date the box shows is taken as it shows it (a year of two digits
+    // within fifty years of today), or refused by the owner: the box then
+    // shows again the date it held.
+    void Take()
     {
-        partieChiffre = -1;
-        QLineEdit* ligne = edit->findChild<QLineEdit*>();
-        if (none || !ligne || edit->displayFormat() != QStringLiteral("dd/MM/yyyy"))
+        if (!typed)
             return;
-        const QStringList parties = ligne->text().split('/');
-        if (parties.size() != 3 || parties[2].isEmpty() || parties[2].size() > 2)
+        typed = false;
+        QLineEdit* line = Line();
+        const std::string text = line ? QStringToAnsi(line->text()) : std::string();
+        double date = 0;
+        bool allow = false;
+        if (self->OnUserInput)
+            Guard([&] { self->OnUserInput(self, text, date, allow); });
+        else if (int y = 0, m = 0, d = 0; TryStrToDateDMY(text, y, m, d))
+            allow = TryEncodeDate(y, m, d, date);
+        const QDate q = allow ? ToQDate(date) : QDate();
+        if (!q.isValid() || q < edit->minimumDate() || q > edit->maximumDate()) {
+            GiveBack();
             return;
-        bool ok[3] = {false, false, false};
-        const int jour = parties[0].toInt(&ok[0]), mois = parties[1].toInt(&ok[1]);
-        int annee = parties[2].toInt(&ok[2]);
-        if (!ok[0] || !ok[1] || !ok[2])
-            return;
-        const int maintenant = QDate::currentDate().year();
-        annee += maintenant / 100 * 100;
-        if (annee > maintenant + 50)
-            annee -= 100;
-        else if (annee <= maintenant - 50)
-            annee += 100;
-        if (const QDate d(annee, mois, jour); d.isValid())
-            edit->setDate(d);
+        }
+        const bool changed = typedOverNone || q != edit->date();
+        typedOverNone = false;
+        ++updating;
+        Shown(false);
+        edit->setDate(q);
+        --updating;
+        if (changed && self->OnChange)
+            Guard([&] { self->OnChange(self); });
+    }
+
+    // Escape, or a date refused: the box shows the date it held, or none.
+    void GiveBack()
+    {
+        typed = false;
+        ++updating;
+        const QDate held = typedOverNone ? edit->minimumDate() : edit->date();
+        edit->setDate(held == edit->maximumDate() ? held.addDays(-1) : held.addDays(1));
+        edit->setDate(held);
+        if (typedOverNone)
+            Shown(true);
+        typedOverNone = false;
+        --updating;
     }
 };
 
+
 TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TWinControl(AOwner), d_(std::make_unique<Impl>())
 {
+    d_->self = this;
     d_->edit = new QDateTimeEdit;
     d_->edit->setCalendarPopup(true);
     d_->edit->setDisplayFormat("dd/MM/yyyy");
     d_->edit->setDate(QDate::currentDate());
+    // What is typed reaches the owner once taken, not key by key.
+    d_->edit->setKeyboardTracking(false);
     SetWidget(d_->edit);
-    if (QLineEdit* e = d_->edit->findChild<QLineEdit*>())
+    if (QLineEdit* e = d_->edit->findChild<QLineEdit*>()) {
         WatchWidget(e);
+        QObject::connect(e, &QLineEdit::textEdited, d_.get(), [this] { d_->typed = true; });
+    }
     SetColor(clWindow);
     SetTabStop(true);
     if (QCalendarWidget* c = d_->edit->calendarWidget())
@@ -1062,11 +1110,15 @@ TDateTimePicker::TDateTimePicker(TComponent* AOwner) : TWinControl(AOwner), d_(s
         // A date the user gives to a box that showed none.
         if (d_->none && d_->edit->date() != d_->edit->minimumDate())
             d_->Shown(false);
+        d_->typed = false;
+        d_->typedOverNone = false;
         if (OnChange)
             Guard([&] { OnChange(this); });
     });
     SetBounds(0, 0, 186, 21);
 }
+
+void TDateTimePicker::TakeInput() { d_->Take(); }
 
 TDateTimePicker::~TDateTimePicker() = default;
 
@@ -1089,6 +1141,12 @@ void TDateTimePicker::SetNoDate()
 }
 
 bool TDateTimePicker::HasDate() const { return !d_->none; }
+
+std::string TDateTimePicker::GetText() const
+{
+    const QLineEdit* line = d_->Line();
+    return d_->none || !line ? std::string() : QStringToAnsi(line->text());
+}
 
 double TDateTimePicker::Time() const
 {

@@ -544,6 +544,8 @@ public:
     // until the user gives one; Date() is then meaningless.
     void SetNoDate();
     bool HasDate() const;
+    // What the box shows, as typed while a date is typed; empty when none.
+    std::string GetText() const override;
     double Time() const;
     void SetTime(double time);
     double DateTime() const { return Date() + Time(); }
@@ -556,8 +558,19 @@ public:
     void SetMinDate(double d);
     double MaxDate() const;
     void SetMaxDate(double d);
-    // The user changed the date (not the program).
+    // The user changed the date (not the program). A date typed is taken
+    // as the box shows it once the box is left or Enter pressed, not key by
+    // key; Escape gives back the date held.
     TNotifyEvent OnChange;
+    // A date typed being taken: the text the box shows; the handler sets the
+    // date it names, or leaves AllowChange false to refuse it (the box then
+    // shows the date it held). Without it the box reads the text itself
+    // (TryStrToDateDMY).
+    std::function<void(TObject* Sender, const std::string& UserString, double& DateAndTime, bool& AllowChange)>
+        OnUserInput;
+    // A date typed and not yet taken is taken now (a click that leaves the
+    // focus here takes it as leaving the box would).
+    void TakeInput();
 
 private:
     struct Impl;

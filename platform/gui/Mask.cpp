@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -226,8 +227,32 @@ bool MaskEditTextValid(const TMaskInfo& info, const std::string& editText)
 // ============================================================================
 // TMaskEdit
 // ============================================================================
+namespace {
+// Entered by Tab, a masked box selects what it holds, as any edit does (the
+// line edit puts the cursor on its first empty place instead): keys typed then
+// replace the whole value, a box that held one as an empty box.
+struct SelectOnTab : QObject
+{
+    TMaskEdit* box;
+    explicit SelectOnTab(TMaskEdit* b) : QObject(b->Widget()), box(b) {}
+    bool eventFilter(QObject* watched, QEvent* e) override
+    {
+        if (e->type() != QEvent::FocusIn || !box->AutoSelect || !box->IsMasked())
+            return false;
+        const auto reason = static_cast<QFocusEvent*>(e)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            QTimer::singleShot(0, watched, [edit = static_cast<QLineEdit*>(watched)] {
+                if (edit->hasFocus())
+                    edit->selectAll();
+            });
+        return false;
+    }
+};
+}  // namespace
+
 TMaskEdit::TMaskEdit(TComponent* AOwner) : TEdit(AOwner)
 {
+    Widget()->installEventFilter(new SelectOnTab(this));
 }
 
 TMaskEdit::~TMaskEdit() = default;

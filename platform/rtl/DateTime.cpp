@@ -634,6 +634,33 @@ TDateTime StrToDateDef(std::string_view s, TDateTime def)
     return ConvertOrDefault(s, TryStrToDate, def);
 }
 
+bool TryStrToDateDMY(std::string_view s, int& year, int& month, int& day)
+{
+    int parts[3] = {0, 0, 0}, digits[3] = {0, 0, 0};
+    size_t i = 0;
+    for (int k = 0; k < 3; ++k) {
+        while (i < s.size() && s[i] == ' ')
+            ++i;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9' && digits[k] < 4) {
+            parts[k] = parts[k] * 10 + (s[i++] - '0');
+            ++digits[k];
+        }
+        while (i < s.size() && s[i] == ' ')
+            ++i;
+        if (digits[k] == 0 || (k < 2 && (i >= s.size() || s[i++] != '/')))
+            return false;
+    }
+    if (i != s.size() || digits[0] > 2 || digits[1] > 2)
+        return false;
+    const int y = ExpandYear(parts[2], digits[2]);
+    if (!IsValidDate(y, parts[1], parts[0]))
+        return false;
+    year = y;
+    month = parts[1];
+    day = parts[0];
+    return true;
+}
+
 bool TryStrToTime(std::string_view s, TDateTime& time)
 {
     Scanner sc{s};

@@ -48,6 +48,11 @@ std::string DateTimeToStr(TDateTime dt);   // date, then the time when it is not
 TDateTime StrToDate(std::string_view s);
 bool TryStrToDate(std::string_view s, TDateTime& date);
 TDateTime StrToDateDef(std::string_view s, TDateTime def);
+// A date as typed in a date box, day/month/year whatever the settings say
+// ("15/1/2026", "1/9/31"): blanks around a part (a mask's empty places) are
+// ignored, and a year of one or two digits falls within 50 years of now.
+// False when a part is missing or is no number, or no such day exists.
+bool TryStrToDateDMY(std::string_view s, int& year, int& month, int& day);
 TDateTime StrToTime(std::string_view s);
 bool TryStrToTime(std::string_view s, TDateTime& time);
 TDateTime StrToDateTime(std::string_view s);

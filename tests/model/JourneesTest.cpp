@@ -115,10 +115,14 @@ TEST(Journees, SortingByDateDropsEmptyMatchdaysButTheLast)
     EXPECT_EQ(j.DateJournee(3), D(30, 9, 2004));   // empty, but the last
     EXPECT_FALSE(j.SupprimeJournee(3));
     EXPECT_FALSE(j.SupprimeJournee(0));
-    // An empty one goes when asked, the last too; one holding a match stays.
-    EXPECT_FALSE(j.SupprimeJourneeVide(2));
-    EXPECT_TRUE(j.SupprimeJourneeVide(3));
+    // An empty one goes when asked, the last too, and the matchday count
+    // with it; one holding a match stays.
+    const int nbJour = c->NbJour();
+    EXPECT_FALSE(j.SupprimeJourneeVide(2, true));
+    EXPECT_FALSE(j.SupprimeJourneeVide(3, false));
+    EXPECT_TRUE(j.SupprimeJourneeVide(3, true));
     EXPECT_EQ(j.Nombre(), 2);
+    EXPECT_EQ(c->NbJour(), nbJour - 1);
     EXPECT_EQ(j.DateJournee(2), D(20, 9, 2004));
     EXPECT_EQ(j.JourneeParDate(2), nullptr);
     EXPECT_TRUE(j.SupprimeJournee(1));

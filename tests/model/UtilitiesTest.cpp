@@ -32,6 +32,23 @@ TEST(GestionDate, TextAndPacking)
     EXPECT_EQ(TGestionDate::TexteVersDate("5"), 0u);
     EXPECT_EQ(TGestionDate::TexteVersDate("x/3/2004"), TGestionDate::EncodeDate(0, 3, 2004));
     EXPECT_EQ(TGestionDate::TexteVersDate(""), 0u);
+    // A date typed in a box: blanks ignored, a short year within fifty years
+    // of today, a day of the calendar and a year a season can have.
+    const struct { const char* texte; TGestionDate::TSaisie lu; uint32_t date; } saisies[] = {
+        {"17/08/26  ", TGestionDate::saisieDate, TGestionDate::EncodeDate(17, 8, 2026)},   // till 2076
+        {" 1/ 9/2155", TGestionDate::saisieDate, TGestionDate::EncodeDate(1, 9, 2155)},
+        {"  /  /    ", TGestionDate::saisieVide, 0},
+        {"29/02/2023", TGestionDate::saisiePasDate, 0},
+        {"15/08/    ", TGestionDate::saisiePasDate, 0},
+        {"22/08/9082", TGestionDate::saisieAnnee, 0},
+        {"17/08/2626", TGestionDate::saisieAnnee, 0},
+        {"31/12/1899", TGestionDate::saisieAnnee, 0},
+    };
+    for (const auto& x : saisies) {
+        uint32_t lu = 0;
+        EXPECT_EQ(TGestionDate::LitSaisie(x.texte, lu), x.lu) << x.texte;
+        EXPECT_EQ(lu, x.date) << x.texte;
+    }
 }
 
 TEST(GestionDate, DateTimeAndComparisons)

@@ -22,6 +22,7 @@
 #include "platform/gui/ComCtrls.h"
 #include "platform/gui/Mask.h"
 #include "platform/gui/StdCtrls.h"
+#include "platform/rtl/Strings.h"
 #include "results/Resultats_Html.h"
 #include "results/Saisie.h"
 #include "results/w_DialoguesResultats.h"
@@ -417,6 +418,114 @@ CasSaisi SansEquipeSuivie(const char* nom, int sport)
             [](Banc& b, const std::string&) { EXPECT_EQ(b.c->Option(10), TDonneesChampionnat::AucuneEquipeSuivie); }};
 }
 
+// The date day/month of this year ("01/<this month>" for month 0), as
+// the date box shows it.
+std::string CetteAnnee(int jour, int mois)
+{
+    int a = 0, m = 0, j = 0;
+    DecodeDate(Date(), a, m, j);
+    return TGestionDate::DateVersTexte(TGestionDate::EncodeDate(jour, mois ? mois : m, a));
+}
+
+// A click that takes the focus to the control.
+void Clique(TWinControl* c)
+{
+    c->SetFocus();
+    kit::WaitUntil([c] { return c->Focused(); });
+    kit::Click(c);
+}
+
+// The matchday date box entered (its day taken first) and `touches` typed
+// into it, nothing else.
+void TapeDateJour(Banc& b, const std::string& touches)
+{
+    TDateTimePicker* d = b.r().bde_DateJour;
+    d->SetFocus();
+    kit::WaitUntil([d] { return d->Focused(); });
+    kit::TypeKeys(nullptr, touches);
+}
+
+// One date per matchday and per match, matchday 1 played and undated: its
+// date box, showing none, typed `touches` (then Escape when echap), then a
+// click on a score box. The matchday and its rows hold what the box shows
+// (jour/mois of this year, mois 0 this month), or nothing after Escape.
+CasSaisi DateJourLaissee(const char* nom, int sport, const char* langue, const char* touches, int jour, int mois,
+                         bool echap)
+{
+    return {nom, sport, false,
+            [](Banc& b) {
+                b.Options([](Tf_Option* o) {
+                    kit::Click(o->cc_SaisieDateJour);
+                    kit::Click(o->cc_SaisieDateMatch);
+                });
+                b.Joue(1, {{"1", "0"}, {"2", "2"}});
+            },
+            {},
+            [=](Banc& b) {
+                TapeDateJour(b, touches);
+                if (echap)
+                    kit::PressKey(nullptr, VK_ESCAPE);
+                Clique(b.r().Ligne(0).ScoreDomicile);
+            },
+            [=](Banc& b, const std::string&) {
+                const std::string vue = echap ? std::string() : CetteAnnee(jour, mois);
+                EXPECT_EQ(b.r().bde_DateJour->Text(), vue);
+                if (!echap)
+                    EXPECT_EQ(b.r().Ligne(1).Date->GetText(), vue);
+                EXPECT_EQ(b.Dates(1), (echap ? std::string("-") : vue) + " / - -");
+            },
+            langue};
+}
+
+// A league by dates, its six matchdays dated 1-6/09/2031, the first four
+// played, the page on the fifth.
+void SixDates(Banc& b)
+{
+    b.Options([](Tf_Option* o) { kit::Click(o->rc_date); });
+    b.Page(1);
+    for (int d = 1; d <= 6; ++d) {
+        b.DateJour("0" + std::to_string(d) + "/09/2031");
+        if (d <= 4) {
+            b.Joue(d, {{"2", "1"}, {"1", "1"}});
+            continue;
+        }
+        b.Page(d);
+        for (int i = 0; i < 4; ++i)
+            ChoisitEquipe(b.r(), 0);
+    }
+    b.Page(5);
+}
+
+// SixDates: a new date, whole or half, typed into the date box (then Tab
+// when tab), and the page left with nothing entered on it, by the track bar
+// one step back or by another view: the league keeps its six matchdays, in
+// the file too.
+CasSaisi DateLaissee(const char* nom, int sport, const char* langue, const char* date, bool tab, bool vue)
+{
+    return {nom, sport, false, SixDates, {},
+            [=](Banc& b) {
+                TapeDateJour(b, date);
+                if (tab)
+                    kit::PressKey(nullptr, VK_TAB);
+                kit::Process();
+                if (vue)
+                    Commande(*b.f, 40);
+                else
+                    kit::PressKey(b.r().TrackBar1, VK_LEFT);
+                kit::Process();
+            },
+            [](Banc& b, const std::string&) {
+                const std::string six = "01/09/2031 (2) 02/09/2031 (2) 03/09/2031 (2) 04/09/2031 (2) 05/09/2031 (2) "
+                                        "06/09/2031 (2) ";
+                EXPECT_EQ(b.Journees(), six);
+                EXPECT_EQ(b.c->NbJour(), 6);
+                SauveRouvre(b);
+                EXPECT_EQ(b.Journees(), six);
+                EXPECT_EQ(b.c->NbJour(), 6);
+            },
+            langue};
+}
+
 INSTANTIATE_TEST_SUITE_P(
     WhatUsersMet, SaisiTelQuel,
     ::testing::Values(
@@ -711,6 +820,65 @@ INSTANTIATE_TEST_SUITE_P(
                      SauveRouvre(b);
                      EXPECT_EQ(b.Journees(), "01/08/2031 (1) 20/09/2031 (1) ");
                  }},
+        // A date half typed into the matchday date box showing none, then a
+        // click elsewhere: the matchday, its rows and the file hold the date
+        // the box shows ("151": 15 January; "1": the 1st of this month);
+        // Escape first gives back the box as it was, holding none.
+        DateJourLaissee("a_half_typed_matchday_date_is_the_one_shown", 0, "fr", "151", 15, 1, false),
+        DateJourLaissee("a_half_typed_matchday_date_escaped_is_none_english", 1, "en", "151", 15, 1, true),
+        DateJourLaissee("one_digit_typed_is_the_day_shown_english", 2, "en", "1", 1, 0, false),
+        DateJourLaissee("one_digit_typed_then_escaped_is_none", 3, "fr", "1", 1, 0, true),
+        // By dates, a new date typed and left with nothing entered on it,
+        // whatever takes it (the track bar, Tab) and whatever leaves it (the
+        // track bar, another view): no matchday is left of it, nor counted.
+        DateLaissee("by_date_a_new_date_left_by_the_track_bar_leaves_none", 0, "fr", "25/09/2031", false, false),
+        DateLaissee("by_date_half_a_new_date_tabbed_then_left_leaves_none_english", 1, "en", "25", true, false),
+        DateLaissee("by_date_a_day_and_month_typed_then_left_leaves_none", 2, "fr", "2509", false, false),
+        DateLaissee("by_date_a_short_year_tabbed_then_left_leaves_none_english", 3, "en", "25/10/31", true, false),
+        DateLaissee("by_date_a_new_date_left_for_another_view_leaves_none", 0, "en", "20/09/2031", true, true),
+        // A short year typed over a filled match date box is read as in an
+        // empty one: the year within fifty years of today, no word.
+        CasSaisi{"a_short_year_reads_alike_over_a_filled_match_date_or_an_empty_one", 0, false,
+                 [](Banc& b) {
+                     b.Options([](Tf_Option* o) { kit::Click(o->cc_SaisieDateMatch); });
+                     b.Joue(1, {{"1", "0"}, {"2", "2"}});
+                     b.Date(0, "12032031");
+                 },
+                 {},
+                 [](Banc& b) {
+                     kit::Refusals().clear();
+                     b.Date(0, "170826");
+                     b.Date(1, "240826");
+                     EXPECT_TRUE(kit::Refusals().empty());
+                     EXPECT_EQ(b.r().Ligne(0).Date->GetText(), "17/08/2026");
+                 },
+                 [](Banc& b, const std::string&) { EXPECT_EQ(b.Dates(1), "- / 17/08/2026 24/08/2026"); }},
+        // A year no season can have, typed into the matchday box or over the
+        // year of a match's, is refused with a word; both keep their dates.
+        CasSaisi{"a_year_no_season_has_is_refused_with_a_word_english", 2, false,
+                 [](Banc& b) {
+                     b.Options([](Tf_Option* o) {
+                         kit::Click(o->cc_SaisieDateJour);
+                         kit::Click(o->cc_SaisieDateMatch);
+                     });
+                     b.Joue(1, {{"80", "75"}, {"66", "70"}});
+                     b.DateJour("15/08/2026");
+                     b.Date(0, "12032031");
+                 },
+                 {},
+                 [](Banc& b) {
+                     kit::Refusals().clear();
+                     TapeDateJour(b, "15089082");
+                     const std::string jour = b.r().bde_DateJour->Text();
+                     Clique(b.r().Ligne(1).ScoreDomicile);
+                     b.Date(0, "12032908");
+                     ASSERT_EQ(kit::Refusals().size(), 2u);
+                     EXPECT_EQ(kit::Refusals()[0].reason, TraduireFormat(6200, {jour, 1900, 2155}));
+                     EXPECT_EQ(kit::Refusals()[1].reason, TraduireFormat(6202, {"12/03/2908", 1900, 2155}));
+                     EXPECT_EQ(b.r().bde_DateJour->Text(), "15/08/2026");
+                     EXPECT_EQ(b.r().Ligne(0).Date->GetText(), "12/03/2031");
+                 },
+                 [](Banc& b, const std::string& avant) { EXPECT_TRUE(b.Doc() == avant) << b.Dates(1); }},
         // The date of each match applied to every championship from the
         // other league, where it is off: the first league's dates are named;
         // No applies nothing.
