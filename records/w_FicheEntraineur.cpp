@@ -1,6 +1,7 @@
 #include "records/w_FicheEntraineur.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "model/Personnels.h"
 #include "model/Saison.h"
@@ -13,6 +14,7 @@
 #include "records/Controles.h"
 #include "ui/Bouton.h"
 #include "ui/NomSaisi.h"
+#include "ui/Nombres.h"
 #include "ui/message2.h"
 
 using namespace ctrl;
@@ -70,6 +72,12 @@ Tf_CadrePersonne::Tf_CadrePersonne(TComponent* AOwner) : TPanel(AOwner)
         else if (Key != 8 && Key != '.' && (Key < '0' || Key > '9'))
             Key = 0;
     };
+    // The birth year read as the player's card reads it: a year from 1900
+    // (1900 itself, "0", the unknown word and an emptied box standing for
+    // unknown), anything else refused with a word by the card's check.
+    nombres::TLecture annee = nombres::Annee(0);
+    annee.mots = {{Texte(84), 0}, {"0", 0}};
+    nombres::Declare(e_Age, annee);
 }
 
 void Tf_CadrePersonne::Init(TColor couleurLibelles)
@@ -114,7 +122,9 @@ void Tf_CadrePersonne::AffichePersonne(TPersonnelCoordonnees* personne)
     cb_Pays->SetItemIndex(personne->CodePays == Aucun ? -1 : i);
     if (i < 0)
         cb_Pays->SetText("");
-    e_Age->SetText(personne->Age == 0 ? Texte(84) : IntToStr(personne->Age));
+    // The year whole, as it is read back (a byte shown alone would be read
+    // as a year of the 1900s, or refused).
+    e_Age->SetText(personne->Age == 0 ? Texte(84) : IntToStr(personne->Age + 1900));
     m_Adresse->SetText(personne->Adresse);
     e_Cp->SetText(personne->Cp);
     e_Ville->SetText(personne->Ville);
@@ -124,33 +134,6 @@ void Tf_CadrePersonne::AffichePersonne(TPersonnelCoordonnees* personne)
     e_Email->SetText(personne->EMail);
 }
 
-namespace {
-
-// The birth year byte of a text: 0 for empty, "0" or unknown; a full year
-// above 1900 less 1900; false when it does not fit.
-bool AnneeNaissance(const std::string& texte, uint8_t& octet)
-{
-    const std::string t = Trim(texte);
-    // The word for an unknown year, or its start (a key typed over it).
-    const bool inconnu = !t.empty() && (t[0] < '0' || t[0] > '9') && Texte(84).rfind(t, 0) == 0;
-    if (t.empty() || t == "0" || inconnu)
-    {
-        octet = 0;
-        return true;
-    }
-    int n = 0;
-    if (!TryStrToInt(t, n) || n < 0)
-        return false;
-    if (n > 1900)
-        n -= 1900;
-    if (n > 255)
-        return false;
-    octet = static_cast<uint8_t>(n);
-    return true;
-}
-
-}  // namespace
-
 bool Tf_CadrePersonne::Verifie(std::string& erreur) const
 {
     // A coach without a name is not kept in the season's file.
@@ -159,12 +142,7 @@ bool Tf_CadrePersonne::Verifie(std::string& erreur) const
         erreur = Traduire(TexteNomEntraineur);
         return false;
     }
-    uint8_t age = 0;
-    if (!AnneeNaissance(e_Age->GetText(), age))
-    {
-        erreur = TraduireFormat(3308, {Trim(e_Age->GetText())});
-        return false;
-    }
+    // The birth year is weighed by its reading (the card's CompteursRemplis).
     return true;
 }
 
@@ -197,9 +175,8 @@ bool Tf_CadrePersonne::EnregistrePersonne()
                                   : pays.empty() ? static_cast<uint16_t>(Aucun)
                                                  : Saison->Pays().CherchePays(pays));
     }
-    uint8_t age = 0;
-    if (AnneeNaissance(e_Age->GetText(), age))
-        ecrit(Personne->Age, age);
+    if (const std::optional<int> annee = nombres::Valeur(e_Age))
+        ecrit(Personne->Age, static_cast<uint8_t>(*annee >= 1900 ? *annee - 1900 : 0));
     return change;
 }
 
@@ -266,6 +243,11 @@ void Tf_FicheEntraineur::b_ValiderClick(TObject*)
     {
         SetModalResult(mrNone);
         Tf_MessageUtil::Affiche(erreur, 4);
+        return;
+    }
+    if (!CompteursRemplis())
+    {
+        SetModalResult(mrNone);
         return;
     }
     // Named as another coach of the season, he would become that one: only

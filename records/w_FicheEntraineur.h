@@ -25,7 +25,8 @@ public:
     void ChangeSaison(TSaison* saison);
     // Shows a person; nil clears the frame unless it was filled before.
     void AffichePersonne(TPersonnelCoordonnees* personne);
-    // Checks the fields: false with the reason (nothing written).
+    // Checks the name: false with the reason (nothing written). The birth
+    // year is weighed by its reading (ui/Nombres.h) with the card's counters.
     bool Verifie(std::string& erreur) const;
     // Writes the fields into the person; true when any changed.
     bool EnregistrePersonne();

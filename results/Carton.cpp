@@ -11,6 +11,7 @@
 #include "results/w_InfoMatchCadre.h"
 #include "ui/Bouton.h"
 #include "ui/Dessin.h"
+#include "ui/Nombres.h"
 #include "views/Textes.h"
 #include "views/w_ChoixJournee.h"
 
@@ -90,7 +91,8 @@ TFondScroll* FondCartons(TWinControl* page, const char* nom, int cote)
 int MinuteTapee(const TCarton& b)
 {
     const TEditRond* e = b.Minute();
-    return e ? std::clamp(StrToIntDef(Trim(e->Text()), 0), 0, 127) : 0;
+    // The box takes no digit past the minute's field (BorneMinute).
+    return e ? nombres::Valeur(e).value_or(0) : 0;
 }
 
 void LibereLignesCachees(TFondScroll* fond, const TControl* garde)
@@ -190,7 +192,7 @@ void TCarton::DragDrop(TObject* Source, int, int)
         static const int textes[] = {1330, 1331, 1332, 1333, 1334};
         if (Genre >= 2 && Genre <= 6)
             f->l_ChoixTexte->SetCaption(Texte(textes[Genre - 2]));
-        nombre = f->ShowModal() == mrOk ? Tf_ChoixNombre::Nombre(f->e_Nombre->GetText()) : 0;
+        nombre = f->ShowModal() == mrOk ? Tf_ChoixNombre::Nombre(f->e_Nombre->GetText()).value_or(0) : 0;
     }
     TFondScroll* fond = Fond;
     auto* source = dynamic_cast<TCarton*>(Source);
@@ -309,9 +311,17 @@ Tf_ChoixNombre::Tf_ChoixNombre(TComponent* AOwner) : TBrivantelForm(AOwner)
     e_Nombre->SetText("2");
     e_Nombre->SetParent(this);
     e_Nombre->OnKeyPress = [](TObject*, char& key) { key = FiltreTouche(key); };
+    // A pasted text is a count too: digits only, or refused whole.
+    e_Nombre->SetNumbersOnly(true);
+    nombres::Declare(e_Nombre, LectureNombre());
     BoutonCopie1 = resultats::Bouton(this, this, "BoutonCopie1", "BoutonOrange", 8, 54, 85, "Valider");
     BoutonCopie1->ModalResult = mrOk;
     BoutonCopie1->Default = true;
+    // The count shown, or refused with a word, the dialog open on the box.
+    BoutonCopie1->OnClick = [this](TObject*) {
+        if (!CompteursRemplis())
+            SetModalResult(mrNone);
+    };
     BoutonCopie2 = resultats::Bouton(this, this, "BoutonCopie2", "BoutonOrange", 100, 54, 85, "Annuler");
     BoutonCopie2->ModalResult = mrCancel;
     BoutonCopie2->Cancel = true;
@@ -334,10 +344,6 @@ char Tf_ChoixNombre::FiltreTouche(char key)
     return 0;
 }
 
-int Tf_ChoixNombre::Nombre(const std::string& texte)
-{
-    const std::string t = Trim(texte);
-    if (t.empty() || !std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return 1;
-    return StrToIntDef(t, 1);
-}
+nombres::TLecture Tf_ChoixNombre::LectureNombre() { return nombres::Nombre(0, NombreMax); }
+
+std::optional<int> Tf_ChoixNombre::Nombre(const std::string& texte) { return nombres::Lit(texte, LectureNombre()); }

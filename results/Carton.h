@@ -13,10 +13,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "ui/BrivantelForm.h"
 #include "ui/Fond.h"
+#include "ui/Nombres.h"
 
 class TEdit;
 class TFondScroll;
@@ -80,8 +82,8 @@ void PourCartonsRemplis(TFondScroll* fond, F&& f)
 // A scrolled panel of boxes of one side (tag 1 home, 2 away) on the skin's
 // blue squares, on the page.
 TFondScroll* FondCartons(TWinControl* page, const char* nom, int cote);
-// The minute typed in a row's minute box, bounded to 0..127 (the bits above
-// the minute are the record's flags); 0 without a minute box.
+// The minute a row's minute box shows, by the box's reading (0..127: the bits
+// above the minute are the record's flags; emptied, 0); 0 without a minute box.
 int MinuteTapee(const TCarton& b);
 
 // Frees the hidden rows of a panel of boxes (with their controls), except
@@ -97,8 +99,14 @@ public:
     // Backspace and the digits pass; every other key is dropped (a count is
     // a whole number).
     static char FiltreTouche(char key);
-    // The count of an answer: the text as a whole number, 1 when it is not one.
-    static int Nombre(const std::string& texte);
+    // The most events entered at once.
+    static constexpr int NombreMax = 99;
+    // How the box reads a count: a whole number from 0 to NombreMax; an
+    // emptied box, a sign or a separator is refused with a word (never read
+    // as 1).
+    static nombres::TLecture LectureNombre();
+    // The count of an answer by that reading; none when it refuses the text.
+    static std::optional<int> Nombre(const std::string& texte);
 
     TLabel* l_ChoixTexte;
     TEdit* e_Nombre;

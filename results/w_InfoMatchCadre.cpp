@@ -627,6 +627,8 @@ TCarton* Tf_InfoMatchCadreBase::AjouteCarton(int Ligne, int Cote, bool Force, in
             e->SetModele(modele);
         e->OnChange = [this](TObject*) { MinuteChange(); };
         resultats::BorneMinute(e, evtMinute);
+        // Read as the other number boxes are (an emptied minute is 0).
+        nombres::Declare(e, nombres::Nombre(0, evtMinute, 0));
         e->Tag = (Ligne << 16) + Cote;
         e->SetParent(ligne);
     }

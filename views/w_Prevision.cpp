@@ -273,7 +273,12 @@ Tf_Prevision::Tf_Prevision(TComponent* AOwner) : TFootForm(AOwner)
     cb_Matchs->SetParent(this);
     bc_Voir = bouton("bc_Voir", Texte(1060, "Voir"), 322);
 
-    bc_Visualiser->OnClick = [this](TObject* s) { bc_VisualiserClick(s); };
+    // The factors as their boxes show them: an emptied box is refused with
+    // its bounds, the box focused, never read as the number it held before.
+    bc_Visualiser->OnClick = [this](TObject* s) {
+        if (CompteursRemplis())
+            bc_VisualiserClick(s);
+    };
     bc_Voir->OnClick = [this](TObject* s) { bc_VoirClick(s); };
     TrackBar1->OnChange = [this](TObject* s) { TrackBar1Change(s); };
     OnCloseQuery = [this](TObject*, bool& peut) { peut = !(fiche_ && fiche_->Visible()); };

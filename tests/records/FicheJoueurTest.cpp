@@ -605,7 +605,7 @@ TEST(FicheEntraineur, CreatedEditedAndRefiled)
     // Renamed: filed again after another coach.
     s.Entraineurs().AjoutePersonnel(std::make_unique<TEntraineur>(-1, 0, "Anne", "Martin"));
     auto [r2, e2] = ouvre(e, [](Tf_FicheEntraineur* f) {
-        EXPECT_EQ(f->c_Personne->e_Age->GetText(), "62");
+        EXPECT_EQ(f->c_Personne->e_Age->GetText(), "1962");
         f->c_Personne->e_Nom->SetText("Zz");
         f->b_Valider->Click();
     });

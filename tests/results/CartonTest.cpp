@@ -486,8 +486,8 @@ TEST(Carton, NumberDialogTakesDigitsOnly)
     for (const auto& k : touches)
         EXPECT_EQ(Tf_ChoixNombre::FiltreTouche(k.touche), k.attendu) << int(k.touche);
     EXPECT_EQ(Tf_ChoixNombre::Nombre("3"), 3);
-    EXPECT_EQ(Tf_ChoixNombre::Nombre("2."), 1);
-    EXPECT_EQ(Tf_ChoixNombre::Nombre(""), 1);
+    EXPECT_EQ(Tf_ChoixNombre::Nombre("2."), std::nullopt);
+    EXPECT_EQ(Tf_ChoixNombre::Nombre(""), std::nullopt);
     CreeDessin();
     TOwned<Tf_ChoixNombre> d(new Tf_ChoixNombre(nullptr));
     EXPECT_EQ(d->Caption(), vues::Texte(1328, "Nombre"));

@@ -14,13 +14,19 @@
 
 #include "model/Championnat.h"
 #include "model/Joueurs.h"
+#include "model/ListeDonnees.h"
+#include "model/Personnels.h"
 #include "model/oTraducteur.h"
 #include "platform/gui/ComCtrls.h"
 #include "platform/rtl/IniFiles.h"
 #include "records/w_Effectifs.h"
+#include "records/w_FicheClub.h"
+#include "records/w_FicheEntraineur.h"
 #include "records/w_FicheJoueur.h"
 #include "records/w_ajouthist.h"
+#include "results/Carton.h"
 #include "results/PagesMatch.h"
+#include "results/w_ButeursRugby.h"
 #include "results/w_InfoMatchCadre.h"
 #include "setup/w_Option.h"
 #include "tests/setup/CreationEssai.h"
@@ -28,6 +34,7 @@
 #include "tests/setup/TableEssai.h"
 #include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
+#include "views/w_Prevision.h"
 
 using namespace essai;
 
@@ -172,6 +179,75 @@ std::function<void(TBanc&)> Feuille(const char* nom, std::vector<std::pair<std::
     };
 }
 
+// A new coach of the first club's card (its team asked first), named, his
+// birth year typed in turn, each followed by Valider; refused, the card is
+// left by Annuler. The club's card is left by Annuler: what its own
+// dialogs made stays.
+std::function<void(TBanc&)> Entraineur(std::vector<std::string> annees)
+{
+    return [=](TBanc& b) {
+        kit::WhenModal([&b, annees](TForm* m) {
+            Quand<Tf_FicheClub>([&b, annees](Tf_FicheClub* k) {
+                Quand<Tf_FicheEntraineur>([&b, annees](Tf_FicheEntraineur* e) {
+                    kit::Type(e->c_Personne->e_Nom, "Essai");
+                    kit::Type(e->c_Personne->e_Prenom, "Coach");
+                    int restees = 0;
+                    for (const std::string& annee : annees) {
+                        Tape(e->c_Personne->e_Age, annee);
+                        if (&annee != &annees.back())
+                            Refus(b, e->c_Personne->e_Age, TraduireFormat(3308, {annee}));
+                        kit::Click(e->b_Valider);
+                        kit::Process();
+                        restees += &annee != &annees.back() && Restee(b, e);
+                    }
+                    b.restee = restees + 1 == static_cast<int>(annees.size()) && e->ModalResult() == mrOk;
+                    if (e->ModalResult() == mrNone)
+                        kit::Click(e->b_Annuler);
+                });
+                kit::Click(k->b_CreeEntr);
+                kit::Click(k->b_Annuler);
+            });
+            for (int i = 0; i < m->ComponentCount(); ++i)
+                if (auto* c = dynamic_cast<TCarreCoche*>(m->Components(i)))
+                    c->SetChecked(c->Tag == 0);
+            m->SetModalResult(mrOk);
+        });
+        Commande(*b.f, 131);
+    };
+}
+
+// The rugby scorers page on the first match: a home entry dropped with Ctrl
+// on the first conversion box, the count dialog typed in turn, each followed
+// by Enter; then the results page.
+std::function<void(TBanc&)> Compte(std::vector<std::string> comptes)
+{
+    return [=](TBanc& b) {
+        ASSERT_TRUE(Commande(*b.f, 14));
+        auto* p = dynamic_cast<Tf_ButeursRugby*>(b.f->Enfant);
+        ASSERT_NE(p, nullptr);
+        auto* ligne = dynamic_cast<TWinControl*>(p->Fond(1, 1)->Controle(0));
+        ASSERT_NE(ligne, nullptr);
+        TListe* l = p->Liste(1);
+        const int i = l->Items().Count() - 1;
+        l->SetItemIndex(i);
+        Quand<Tf_ChoixNombre>([&b, comptes](Tf_ChoixNombre* d) {
+            int restees = 0;
+            for (const std::string& n : comptes) {
+                Tape(d->e_Nombre, n);
+                if (&n != &comptes.back())
+                    Refus(b, d->e_Nombre, Bornes(0, Tf_ChoixNombre::NombreMax));
+                kit::PressKey(nullptr, VK_RETURN);
+                kit::Process();
+                restees += &n != &comptes.back() && Restee(b, d);
+            }
+            b.restee = restees + 1 == static_cast<int>(comptes.size()) && d->ModalResult() == mrOk;
+        });
+        const TRect r = l->ItemRect(i);
+        kit::Drag(l, {r.Left + 20, r.Top + 3}, ligne->Controls(0), {10, 10}, ssCtrl);
+        Commande(*b.f, 13);
+    };
+}
+
 struct TRangee
 {
     const char* nom;
@@ -184,7 +260,7 @@ struct TRangee
 
 constexpr int Avant = INT_MIN;
 
-constexpr unsigned Tous = 15, Foot = 1, Bonus = 1 | 2 | 8;
+constexpr unsigned Tous = 15, Foot = 1, Rugby = 2, Bonus = 1 | 2 | 8;
 
 int Annees(TSaison& s) { return s.ChampionnatCourant()->Option(8) * 100 + s.ChampionnatCourant()->Option(9); }
 
@@ -240,6 +316,31 @@ std::vector<TRangee> Rangees()
     {"match rating 6,5 then 999, then 7", Tous,
      Feuille("e_NoteMatch", {{"6,5", Suivant}, {"999", Vue}, {"7", Vue}}, Bornes(0, 255)), 2,
      [](TSaison& s) { return s.ChampionnatCourant()->NoteMatch(1, 1); }, 7},
+    {"coach's birth year 202, then 1985", Tous, Entraineur({"202", "1985"}), 1,
+     [](TSaison& s) {
+         auto* e = dynamic_cast<TEntraineur*>(s.Entraineurs().ChercheNom("Essai", "Coach"));
+         return e ? static_cast<int>(e->Age) : -1;
+     },
+     85},
+    {"conversions counted emptied, then 3", Rugby, Compte({"", "3"}), 1,
+     [](TSaison& s) {
+         const TListeDonnees* l = s.ChampionnatCourant()->ListeDonnees(6, 1);
+         return l ? l->Nombre() : 0;
+     },
+     3},
+    {"forecast factor emptied, Visualiser", Tous,
+     [](TBanc& b) {
+         ASSERT_TRUE(Commande(*b.f, 20));
+         auto* p = dynamic_cast<Tf_Prevision*>(b.f->Enfant);
+         ASSERT_NE(p, nullptr);
+         TWinControl* boite = p->ud_PourcForme->Associate();
+         Tape(boite, "");
+         Refus(b, boite, Bornes(0, 100));
+         kit::Click(p->bc_Visualiser);
+         b.restee = boite->Focused();
+         Commande(*b.f, 13);
+     },
+     1, [](TSaison&) { return 0; }, Avant},
     {"added time 300, then 3", Foot, Feuille("e_add1", {{"300", Vue}, {"3", Vue}}, Bornes(0, 254)), 1,
      [](TSaison& s) { return s.ChampionnatCourant()->TempsAddMatch(1, 1, 1); }, 3},
 };
