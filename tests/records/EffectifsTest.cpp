@@ -566,14 +566,15 @@ TEST(Effectifs, DragOntoAnotherTeamTransfers)
 
 // A player's figures count every club he played for, at once, whichever
 // road moves him or makes him one with another: Dupont also played matchday 3
-// of the league for Zelvor (on the merge's road his namesake of Zelvor did),
-// then goes to Zelvor by a drag onto its line, by "Transférer" in the search,
-// or, dragged onto Zelvor where that namesake is, becomes one with him.
-// Zelvor's squad shows him as the season saved and reopened does; a
-// transfer's history line holds the club he leaves alone.
+// of the league for Zelvor, then goes to Zelvor by a drag onto its line or by
+// "Transférer" in the search. On the merges' roads another played it: his
+// namesake of Zelvor, onto whom Dupont is dragged, or Autre Paul of Brivant,
+// retyped Dupont Jean in Brivant's squad. The squad shows the player kept as
+// the season saved and reopened does; a transfer's history line holds the
+// club he leaves alone.
 TEST(Effectifs, FiguresCountEveryClubAtOnceAfterATransferOrAMerge)
 {
-    enum TChemin { Depot, Recherche, Fusion };
+    enum TChemin { Depot, Recherche, Fusion, Renomme };
     struct TCas
     {
         int sport;
@@ -586,13 +587,18 @@ TEST(Effectifs, FiguresCountEveryClubAtOnceAfterATransferOrAMerge)
         {sportRugby, Depot, 4, 5, 3, 4},    {sportRugby, Recherche, 4, 5, 3, 4},    {sportRugby, Fusion, 4, 5, 0, 0},
         {sportBasket, Depot, 3, 26, 2, 19}, {sportBasket, Recherche, 3, 26, 2, 19}, {sportBasket, Fusion, 3, 26, 0, 0},
         {sportHandball, Depot, 1, 8, 0, 6}, {sportHandball, Recherche, 1, 8, 0, 6}, {sportHandball, Fusion, 1, 8, 0, 0},
+        {sportFootball, Renomme, 4, 5, 0, 0}, {sportRugby, Renomme, 4, 5, 0, 0},
+        {sportBasket, Renomme, 3, 26, 0, 0},  {sportHandball, Renomme, 1, 8, 0, 0},
     };
     for (const TCas& c : cas)
     {
         SCOPED_TRACE(testing::Message() << "sport " << c.sport << " road " << c.chemin);
         TEssai e(c.sport);
-        TJoueur* pourZelvor =
-            c.chemin == Fusion ? e.s.Joueurs().AjouteJoueur(e.s.CreeJoueur("Dupont", "Jean", -1, 1)) : e.p.dupont;
+        TJoueur* pourZelvor = c.chemin == Fusion    ? e.s.Joueurs().AjouteJoueur(e.s.CreeJoueur("Dupont", "Jean", -1, 1))
+                              : c.chemin == Renomme ? e.s.Joueurs().AjouteJoueur(e.s.CreeJoueur("Autre", "Paul", -1, 0))
+                                                    : e.p.dupont;
+        TJoueur* garde = c.chemin == Renomme ? e.p.dupont : pourZelvor;
+        const int equipe = c.chemin == Renomme ? 0 : 1;   // the squad he ends in
         const int32_t z = pourZelvor->Numero;
         TDonneesChampionnat& c1 = *e.p.c1;
         TInfoComp* m = c1.CreeMatch(3, 1, 2, 2, 1);
@@ -638,6 +644,14 @@ TEST(Effectifs, FiguresCountEveryClubAtOnceAfterATransferOrAMerge)
             EXPECT_EQ(r->sg_Recherche->Cells(5, 1), std::to_string(c.matchs));
             EXPECT_EQ(r->sg_Recherche->Cells(6, 1), std::to_string(c.buts));
         }
+        else if (c.chemin == Renomme)
+        {
+            Repond(mrYes, textes);
+            const int a = e.Ligne("Autre");
+            e.Tape(2, a, "Dupont");
+            e.Tape(3, a, "Jean");
+            e.Quitte(a == 1 ? 2 : 1);
+        }
         else
         {
             if (c.chemin == Fusion)
@@ -649,19 +663,19 @@ TEST(Effectifs, FiguresCountEveryClubAtOnceAfterATransferOrAMerge)
         }
         kit::Process(10);
         EXPECT_EQ(kit::ForgetModalActions(), 0u);
-        EXPECT_EQ(textes.size(), c.chemin == Fusion ? 1u : 0u);
+        EXPECT_EQ(textes.size(), c.chemin == Fusion || c.chemin == Renomme ? 1u : 0u);
 
-        // Zelvor's squad at once.
-        const TPoint zelvor = e.PointEquipe(1);
-        kit::Click(e.f->l_Equipe, zelvor.X, zelvor.Y);
+        // His squad at once.
+        const TPoint ligne = e.PointEquipe(equipe);
+        kit::Click(e.f->l_Equipe, ligne.X, ligne.Y);
         const int r = e.Ligne("Dupont");
         ASSERT_GT(r, 0);
         TJoueur* j = e.f->JoueurLigne(r);
-        ASSERT_EQ(j, pourZelvor);
+        ASSERT_EQ(j, garde);
         EXPECT_EQ(j->StatTotale(0), static_cast<uint32_t>(c.matchs));
         EXPECT_EQ(j->TotalButs(), static_cast<uint32_t>(c.buts));
         const std::string vus[2] = {e.g().Cells(9, r), e.g().Cells(10, r)};
-        if (c.chemin != Fusion)
+        if (c.chemin == Depot || c.chemin == Recherche)
         {
             int lignes[2] = {0, 0};
             for (int i = 0; i < j->NbHistorique(); ++i)
@@ -681,7 +695,7 @@ TEST(Effectifs, FiguresCountEveryClubAtOnceAfterATransferOrAMerge)
         f->ChangeSaison(relue.get());
         f->SetBounds(0, 0, 1000, 560);
         kit::ShowForm(f.get());
-        f->RemplitEquipes(1, false);
+        f->RemplitEquipes(equipe, false);
         int rr = 1;
         while (rr < f->sg_TableauEquipe->RowCount() && f->sg_TableauEquipe->Cells(2, rr) != "Dupont")
             ++rr;
