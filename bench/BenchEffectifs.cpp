@@ -2,7 +2,9 @@
 // 20 teams, 5,000 players, line-ups and events), offscreen: the squads grid
 // of the team that plays in the most championships filled (target 50 ms), a
 // name search and the duplicates check (50 ms each), and the scan that tells
-// whether a match names a player before he is deleted for good (100 ms).
+// whether a match names a player before he is deleted for good (100 ms), and
+// one player's figures counted again as a transfer or a merge counts them, over
+// every championship whichever club a record names (50 ms).
 //   build/bench/bench_brivantel --benchmark_filter=Effectifs
 #include <benchmark/benchmark.h>
 
@@ -118,5 +120,16 @@ void BM_EffectifsSuppressionScan(benchmark::State& state)
     state.counters["named"] = nomme;
 }
 BENCHMARK(BM_EffectifsSuppressionScan)->Unit(benchmark::kMillisecond);
+
+void BM_EffectifsRecompteJoueur(benchmark::State& state)
+{
+    TBancEffectifs& banc = Banc();
+    if (!banc.joueur)
+        return;
+    for (auto _ : state)
+        banc.grande->saison->CalculeStatJoueur(banc.joueur->Numero, banc.joueur->IdEquipe());
+    state.counters["matchs"] = banc.joueur->StatTotale(0);
+}
+BENCHMARK(BM_EffectifsRecompteJoueur)->Unit(benchmark::kMillisecond);
 
 }  // namespace

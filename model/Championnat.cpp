@@ -781,14 +781,23 @@ void TDonneesChampionnat::AjoutePenalty(int n, int domicile, int exterieur, int 
     TInfoCompJour* j = Journee(n);
     if (!j)
         return;
-    j->AjoutePenalty(domicile, exterieur, s1, s2);
+    if (TInfoComp* m = j->MatchEquipes(domicile, exterieur))
+        AjoutePenaltyMatch(n, *m, s1, s2);
+    else
+        j->AjoutePenalty(domicile, exterieur, s1, s2);
+}
+
+void TDonneesChampionnat::AjoutePenaltyMatch(int n, TInfoComp& m, int s1, int s2)
+{
+    TInfoCompJour* j = Journee(n);
+    if (!j)
+        return;
+    j->AjoutePenalty(m.IdEquipe(0), m.IdEquipe(1), s1, s2);
     // The shoot-out of the match's score: one taken away from that score
     // before is no longer kept aside.
-    if (TInfoComp* m = j->MatchEquipes(domicile, exterieur)) {
-        m->SetScoreTirs(ScoreVide, ScoreVide);
-        if (m->ScoresSaisis())
-            m->RendTirs(m->Score(0) & 0x7FFF, m->Score(1) & 0x7FFF);
-    }
+    m.SetScoreTirs(ScoreVide, ScoreVide);
+    if (m.ScoresSaisis())
+        m.RendTirs(m.Score(0) & 0x7FFF, m.Score(1) & 0x7FFF);
 }
 
 void TDonneesChampionnat::EcritScoreTirs(int n, int h, int a, int sh, int sa, uint32_t tirs)
@@ -845,12 +854,17 @@ void TDonneesChampionnat::SetQualifieMatch(int n, int domicile, int exterieur, b
 {
     if (n < 1 || n > nbJour_)
         return;
-    TInfoComp* m = MatchEquipes(n, domicile, exterieur);
-    if (!m || !m->ScoresSaisis())
+    if (TInfoComp* m = MatchEquipes(n, domicile, exterieur))
+        SetQualifieMatch(*m, cote);
+}
+
+void TDonneesChampionnat::SetQualifieMatch(TInfoComp& m, bool cote)
+{
+    if (!m.ScoresSaisis())
         return;
     const int gagnant = cote ? 1 : 0;
-    m->SetScore(gagnant, m->Score(gagnant) | BitQualifie);
-    m->SetScore(1 - gagnant, m->Score(1 - gagnant) & ~BitQualifie);
+    m.SetScore(gagnant, m.Score(gagnant) | BitQualifie);
+    m.SetScore(1 - gagnant, m.Score(1 - gagnant) & ~BitQualifie);
 }
 
 int TDonneesChampionnat::QualifieMatch(int n, int domicile, int exterieur) const

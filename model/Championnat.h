@@ -300,6 +300,8 @@ public:
     // Shoot-outs of matchday n. One given to a match with its score takes
     // the place of one taken away from that score (TInfoComp::TirsOtes).
     void AjoutePenalty(int n, int domicile, int exterieur, int s1, int s2);
+    // The same for a match of matchday n, found already (its sides).
+    void AjoutePenaltyMatch(int n, TInfoComp& match, int s1, int s2);
     const TPenaltyTab* Penalty(int n, int domicile, int exterieur) const;
     void SupprimePenalty(int n, int domicile, int exterieur);
     // The one road by which a window changes a match's score and, in a cup,
@@ -315,6 +317,8 @@ public:
     // Qualified side of a drawn cup tie (bit 15 of a score word): side false
     // the home team, true the away team. Nothing unless both scores are set.
     void SetQualifieMatch(int n, int domicile, int exterieur, bool cote);
+    // The same for a match found already.
+    static void SetQualifieMatch(TInfoComp& match, bool cote);
     // 0 home, 1 away, 2 none.
     int QualifieMatch(int n, int domicile, int exterieur) const;
 
@@ -426,8 +430,10 @@ private:
     void OteMentionsEquipe(int id);
     // vues: the matchdays read so far (a bit each); nbJourLu: the count of
     // matchdays was read before (the numbers then go up to it).
-    void LitJournee(TXmlReader& x, uint8_t jeton, uint64_t (&vues)[4], bool nbJourLu);
-    void LitMatch(TXmlReader& x, int n);
+    // What the reading of a championship keeps as it goes (Championnat_Xml).
+    struct TLecture;
+    void LitJournee(TXmlReader& x, uint8_t jeton, uint64_t (&vues)[4], bool nbJourLu, TLecture& lecture);
+    void LitMatch(TXmlReader& x, int n, TLecture& lecture);
     void LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp& match, int nbTitulaire, int nbRemp);
     void EcritMatch(TXmlWriter& x, const TInfoComp& match, int n);
     // Team id of an e1/e2 text: a number, or a team name (found or created).

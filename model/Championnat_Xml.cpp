@@ -2,6 +2,8 @@
 // reading (number form, names form, and files of earlier versions).
 #include <algorithm>
 #include <optional>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "model/Championnat.h"
 #include "model/ChampsSaison.h"
@@ -352,11 +354,39 @@ void TDonneesChampionnat::EcritComposition(TXmlWriter& x, const TInfoComp& match
 // ===========================================================================
 // Reading
 
+// A document may hold any number of matches on a matchday, and as many match
+// states: each is found among those read by its key, not searched for.
+struct TDonneesChampionnat::TLecture
+{
+    // The matches of the matchday being read, by their sides (the first of
+    // two alike, as MatchEquipes finds it).
+    std::unordered_map<uint32_t, TInfoComp*> matchs;
+    // The forfeits the matches give, in their order, added with the
+    // document's match states once all are read; the records there are and
+    // those given, by matchday and sides: a match gives one at most.
+    std::vector<TPenalite> forfaits;
+    std::unordered_set<uint64_t> etats;
+
+    static uint32_t Cle(int domicile, int exterieur)
+    {
+        return static_cast<uint32_t>(domicile & 0xFFFF) << 16 | static_cast<uint32_t>(exterieur & 0xFFFF);
+    }
+    static uint64_t CleEtat(int journee, int domicile, int exterieur)
+    {
+        return static_cast<uint64_t>(journee & 0xFF) << 32 | Cle(domicile, exterieur);
+    }
+};
+
 void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
 {
     // A championship without a tie-break rule ranks by points, then goal
     // difference.
     OrdreClassement = "ac";
+    TLecture lecture;
+    for (int i = 0; i < penalites_.Nombre(); ++i) {
+        const TPenalite& p = *penalites_.Penalite(i);
+        lecture.etats.insert(TLecture::CleEtat(p.Journee, p.e1, p.e2));
+    }
     std::vector<TPenalite> penalites;
     std::vector<int> journeesPenalites;
     uint64_t journeesVues[4] = {};
@@ -489,7 +519,7 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
             if (OrdreClassement.empty())
                 OrdreClassement = "ac";
         } else if (nom == "Journee") {
-            LitJournee(x, j, journeesVues, nbJourLu);
+            LitJournee(x, j, journeesVues, nbJourLu, lecture);
         } else if (nom == "Penalite") {
             static const std::string champs[6] = {"e1", "e2", "s1", "s2", "Journee", "Type"};
             std::string v[6];
@@ -507,12 +537,19 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
         }
         j = x.ElementSuivant();
     }
-    // Each record goes before the records of its matchday: added from the
-    // last, they keep the order of the document.
-    for (size_t i = penalites.size(); i-- > 0;) {
-        const TPenalite& p = penalites[i];
-        penalites_.Ajoute(p.e1, p.e2, p.s1, p.s2, journeesPenalites[i], p.Type);
-    }
+    // Each record goes before the records of its matchday: the forfeits of
+    // the matches, the last read first, then, before them, the document's
+    // records in its order.
+    std::reverse(lecture.forfaits.begin(), lecture.forfaits.end());
+    penalites_.AjouteEnTete(lecture.forfaits);
+    std::vector<TPenalite> etats;
+    etats.reserve(penalites.size());
+    for (size_t i = 0; i < penalites.size(); ++i)
+        if (journeesPenalites[i] >= 0 && journeesPenalites[i] <= 255) {
+            etats.push_back(penalites[i]);
+            etats.back().Journee = static_cast<uint8_t>(journeesPenalites[i]);
+        }
+    penalites_.AjouteEnTete(etats);
     // Earlier versions left a team that left the championship in its groups:
     // a group holds only the championship's teams, as the options window
     // writes them, so such an entry goes.
@@ -529,7 +566,8 @@ void TDonneesChampionnat::LitChampionnat(TXmlReader& x)
     ScelleCoupe(*this);
 }
 
-void TDonneesChampionnat::LitJournee(TXmlReader& x, uint8_t jeton, uint64_t (&vues)[4], bool nbJourLu)
+void TDonneesChampionnat::LitJournee(TXmlReader& x, uint8_t jeton, uint64_t (&vues)[4], bool nbJourLu,
+                                     TLecture& lecture)
 {
     // A number that does not read (a quote lost in the tag), that is no
     // matchday of the championship or that another matchday has already
@@ -548,9 +586,14 @@ void TDonneesChampionnat::LitJournee(TXmlReader& x, uint8_t jeton, uint64_t (&vu
     }
     mot |= uint64_t{1} << (n % 64);
     SetDateJournee(n, DateLue(x.ValeurAttribut("Date")));
+    lecture.matchs.clear();
+    if (const TInfoCompJour* jour = Journee(n))
+        for (int i = 0; i < jour->NbMatchs(); ++i)
+            lecture.matchs.try_emplace(TLecture::Cle(jour->Match(i)->IdEquipe(0), jour->Match(i)->IdEquipe(1)),
+                                       jour->Match(i));
     EnfantsXml(x, jeton, [&](std::string_view nom, uint8_t k) {
         if (NomXml(nom, "Match") && k == xmlDebut)
-            LitMatch(x, n);
+            LitMatch(x, n, lecture);
         else
             x.SauteElement(k);
     });
@@ -576,7 +619,7 @@ int TDonneesChampionnat::EquipeLue(TXmlReader& x, uint8_t jeton, bool noms, TCha
     return saison_->AjouteEquipe(t, -1, 0, true);
 }
 
-void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
+void TDonneesChampionnat::LitMatch(TXmlReader& x, int n, TLecture& lecture)
 {
     TSaison* s = saison_;
     int equipes[2] = {-1, -1};
@@ -623,8 +666,12 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
             equipes[cote] = EquipeLue(x, k, noms, cote == 0 ? TChamp::MatchEquipe1 : TChamp::MatchEquipe2);
             // The match of the two teams; other matches of the matchday stay,
             // even when a team plays twice.
-            if (cote == 1 && !match && IdValide(equipes[0]) && IdValide(equipes[1]))
-                match = MatchEquipes(n, equipes[0], equipes[1], true, DateJournee(n));
+            if (cote == 1 && !match && IdValide(equipes[0]) && IdValide(equipes[1])) {
+                TInfoComp*& lu = lecture.matchs[TLecture::Cle(equipes[0], equipes[1])];
+                if (!lu)
+                    lu = journees_->NouveauMatch(n, equipes[0], equipes[1], -1, DateJournee(n));
+                match = lu;
+            }
         } else if (NomXml(nom, "s1") || NomXml(nom, "s2")) {
             const bool premier = NomXml(nom, "s1");
             scores[premier ? 0 : 1] = Entier(x, k, premier ? TChamp::MatchScore1 : TChamp::MatchScore2);
@@ -762,8 +809,7 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
     const int dom = equipes[0], ext = equipes[1];
     // Kept aside first: the shoot-out of the match's own score takes the
     // place of one kept for it.
-    for (const TInfoComp::TTirsOtes& t : tirsOtes)
-        match->OteTirs(t.Tirs, t.Domicile, t.Exterieur);
+    match->OteTirs(tirsOtes);
     // A shoot-out follows a score: a match to play has none (nor is one
     // written for it).
     penalty = penalty && match->ScoresSaisis();
@@ -778,7 +824,7 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
             scoreTirs.reset();
         }
     if (penalty) {
-        AjoutePenalty(n, dom, ext, penaltys[0], penaltys[1]);
+        AjoutePenaltyMatch(n, *match, penaltys[0], penaltys[1]);
         // Entered for another score than the match's own: kept aside with
         // that one once the score leaves it.
         if (scoreTirs &&
@@ -790,14 +836,20 @@ void TDonneesChampionnat::LitMatch(TXmlReader& x, int n)
     // The side that went through: as saved, or, in files that did not save
     // it, the winner of the shoot-out.
     const bool nul = match->ScoresSaisis() && (match->Score(0) & 0x7FFF) == (match->Score(1) & 0x7FFF);
+    std::optional<bool> passe;
     if (rendu)
-        SetQualifieMatch(n, dom, ext, penaltys[1] > penaltys[0]);
+        passe = penaltys[1] > penaltys[0];
     else if (qualifie && (*qualifie == 1 || *qualifie == 2) && !(penaltyNul && nul))
-        SetQualifieMatch(n, dom, ext, *qualifie == 2);
+        passe = *qualifie == 2;
     else if (!qualifie && penalty && penaltys[0] != penaltys[1])
-        SetQualifieMatch(n, dom, ext, penaltys[1] > penaltys[0]);
-    if (forfait && *forfait > 0 && *forfait < 256 && !penalites_.Cherche(dom, ext, n))
-        penalites_.Ajoute(dom, ext, match->Score(0) & 0x7FFF, match->Score(1) & 0x7FFF, n, *forfait);
+        passe = penaltys[1] > penaltys[0];
+    if (passe && n >= 1 && n <= nbJour_)
+        SetQualifieMatch(*match, *passe);
+    if (forfait && *forfait > 0 && *forfait < 256 && n >= 0 && n <= 255 &&
+        lecture.etats.insert(TLecture::CleEtat(n, dom, ext)).second)
+        lecture.forfaits.push_back({static_cast<uint16_t>(dom), static_cast<uint16_t>(ext),
+                                    match->Score(0) & 0x7FFF, match->Score(1) & 0x7FFF, static_cast<uint8_t>(n),
+                                    static_cast<uint8_t>(*forfait)});
 }
 
 void TDonneesChampionnat::LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp& match, int nbTitulaire,
@@ -809,13 +861,12 @@ void TDonneesChampionnat::LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp
     TSaison* s = saison_;
     int slot = 0, remp = 0;
     bool nomme = false;
-    // Names form: the players by their number in the document.
-    std::vector<std::pair<int32_t, int32_t>> numeros;
+    // Names form: the players by their number in the document (the first
+    // one given a number keeps it).
+    std::unordered_map<int32_t, int32_t> numeros;
     auto joueurNumero = [&](int32_t numero) -> int32_t {
-        for (const auto& [num, id] : numeros)
-            if (num == numero)
-                return id;
-        return 0;
+        const auto it = numeros.find(numero);
+        return it == numeros.end() ? 0 : it->second;
     };
     auto equipeCote = [&](int cote) { return cote == 0 || cote == 1 ? match.IdEquipe(cote) : -1; };
     auto equipeValide = [&](int cote) {
@@ -864,7 +915,7 @@ void TDonneesChampionnat::LitComposition(TXmlReader& x, uint8_t jeton, TInfoComp
             const int equipe = equipeCote(cote);
             TJoueur* p = s->Joueurs().ChercheOuCreeJoueur(Trim(v[0]), Trim(v[1]), true, equipe);
             const int32_t joueur = p ? p->Numero : 0;
-            numeros.emplace_back(id, joueur);
+            numeros.try_emplace(id, joueur);
             if (place <= nbTitulaire && place <= match.NbTitulaire()) {
                 match.SetJoueurTitulaire(equipe, place, joueur);
                 if (note < 255)

@@ -62,6 +62,31 @@ void TInfoComp::OteTirs(uint32_t tirs, int domicile, int exterieur)
         tirsOtes_.push_back({tirs, static_cast<uint16_t>(domicile), static_cast<uint16_t>(exterieur)});
 }
 
+void TInfoComp::OteTirs(std::span<const TTirsOtes> liste)
+{
+    if (liste.empty())
+        return;
+    // Those kept and those added in their order; of each score the last one
+    // stays, at the place where it was last kept aside (one of 0 takes it away).
+    std::vector<TTirsOtes> tous;
+    tous.reserve(tirsOtes_.size() + liste.size());
+    tous.insert(tous.end(), tirsOtes_.begin(), tirsOtes_.end());
+    tous.insert(tous.end(), liste.begin(), liste.end());
+    // (score, place) sorted: the last place of each score ends its run.
+    std::vector<uint64_t> places(tous.size());
+    for (size_t i = 0; i < tous.size(); ++i)
+        places[i] = static_cast<uint64_t>(tous[i].Domicile) << 48 | static_cast<uint64_t>(tous[i].Exterieur) << 32 | i;
+    std::sort(places.begin(), places.end());
+    std::vector<bool> garde(tous.size(), false);
+    for (size_t k = 0; k < places.size(); ++k)
+        if (k + 1 == places.size() || places[k + 1] >> 32 != places[k] >> 32)
+            garde[places[k] & 0xFFFFFFFF] = true;
+    tirsOtes_.clear();
+    for (size_t i = 0; i < tous.size(); ++i)
+        if (garde[i] && tous[i].Tirs != 0)
+            tirsOtes_.push_back(tous[i]);
+}
+
 uint32_t TInfoComp::TirsOtes(int domicile, int exterieur) const
 {
     for (const TTirsOtes& t : tirsOtes_)

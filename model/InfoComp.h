@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,9 @@ public:
     // The shoot-out kept aside with the score it followed (in place of one
     // kept for that score); none kept for a shoot-out 0.
     void OteTirs(uint32_t tirs, int domicile, int exterieur);
+    // Each of the list kept aside in turn, as OteTirs would (the last one of
+    // a score in place of the others), in one pass: a document may hold many.
+    void OteTirs(std::span<const TTirsOtes> liste);
     // The one that followed that score, 0 when none.
     uint32_t TirsOtes(int domicile, int exterieur) const;
     // The one of that score no longer kept aside (given back, or another

@@ -431,6 +431,11 @@ TInfoComp* TJournees::MatchEquipes(int n, int domicile, int exterieur, int32_t c
         return m;
     if (!cree)
         return nullptr;
+    return NouveauMatch(n, domicile, exterieur, cle, date);
+}
+
+TInfoComp* TJournees::NouveauMatch(int n, int domicile, int exterieur, int32_t cle, uint32_t date)
+{
     auto m = std::make_unique<TInfoComp>(domicile, exterieur, nbTitulaire_, nbRemp_);
     m->SetDateMatch(date);
     return AjouteMatch(n, std::move(m), date, cle);

@@ -136,6 +136,10 @@ public:
     // The match of those exact sides on matchday n (created with the matchday
     // when cree is set).
     TInfoComp* MatchEquipes(int n, int domicile, int exterieur, int32_t cle, bool cree, uint32_t date);
+    // A new match of those sides on matchday n (created with the matchday),
+    // not looked for among those the matchday holds: for a caller that knows
+    // it holds none.
+    TInfoComp* NouveauMatch(int n, int domicile, int exterieur, int32_t cle, uint32_t date);
     // Returns the match, or nullptr when n is not a valid matchday number.
     TInfoComp* AjouteMatch(int n, std::unique_ptr<TInfoComp> match, uint32_t date, int32_t cle);
     // n = 0 when no matchday holds the match.

@@ -26,6 +26,29 @@ TPenalite* TPenalites::Ajoute(int e1, int e2, int32_t s1, int32_t s2, int journe
     return items_.insert(it, std::move(p))->get();
 }
 
+void TPenalites::AjouteEnTete(std::span<const TPenalite> liste)
+{
+    if (liste.empty())
+        return;
+    std::vector<const TPenalite*> nouveaux;
+    nouveaux.reserve(liste.size());
+    for (const TPenalite& p : liste)
+        nouveaux.push_back(&p);
+    std::stable_sort(nouveaux.begin(), nouveaux.end(),
+                     [](const TPenalite* a, const TPenalite* b) { return a->Journee < b->Journee; });
+    std::vector<std::unique_ptr<TPenalite>> tous;
+    tous.reserve(items_.size() + nouveaux.size());
+    size_t i = 0;
+    for (auto& p : items_) {
+        while (i < nouveaux.size() && nouveaux[i]->Journee <= p->Journee)
+            tous.push_back(std::make_unique<TPenalite>(*nouveaux[i++]));
+        tous.push_back(std::move(p));
+    }
+    for (; i < nouveaux.size(); ++i)
+        tous.push_back(std::make_unique<TPenalite>(*nouveaux[i]));
+    items_ = std::move(tous);
+}
+
 void TPenalites::AjoutePoints(int equipe, int32_t points)
 {
     if (TPenalite* p = Cherche(equipe, 0, 0)) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <vector>
 
 // Match states (Type of a match-state record); 0, a normal match, is never stored.
@@ -48,6 +49,10 @@ public:
     // Inserted before the first record whose Journee is not below journee.
     // nullptr (nothing added) when journee is outside 0..255.
     TPenalite* Ajoute(int e1, int e2, int32_t s1, int32_t s2, int journee, int type);
+    // Each record of the list as Ajoute adds it, from the last to the first:
+    // before the records of its matchday, in the list's order. In one pass
+    // (a document may hold many).
+    void AjouteEnTete(std::span<const TPenalite> liste);
     TPenalite* AjoutePenalite(int e1, int e2, int32_t s1, int32_t s2, int journee)
     {
         return Ajoute(e1, e2, s1, s2, journee, etatForfait);

@@ -10,6 +10,7 @@
 #include "model/ListeDonnees.h"
 #include "model/LectureParametre.h"
 #include "model/NomJournee.h"
+#include "model/Saison_Stats.h"
 #include "model/MultiSport.h"
 #include "model/Utilities.h"
 #include "model/ioXml.h"
@@ -507,7 +508,16 @@ bool TSaison::RetireEquipe(int id)
 
 void TSaison::AppliqueRenumerotation(TPairesIds& paires)
 {
+    if (paires.empty())
+        return;
     arbre_->RemplaceJoueurs(paires);
+    // Each player kept now holds the other's matches too: his figures are
+    // counted again at once (the windows open show them whole), in one pass.
+    std::vector<TJoueur*> gardes;
+    for (const auto& [ancien, nouveau] : paires)
+        if (TJoueur* p = joueurs_->ChercheJoueur(nouveau, -1))
+            gardes.push_back(p);
+    ::CalculeStatJoueurs(SourceStats(*this), gardes);
     paires.clear();
 }
 

@@ -218,8 +218,9 @@ public:
     // The numbers of the players a match names (line-ups, substitutions,
     // captains, event records, box scores).
     std::set<int32_t> JoueursCites() const;
-    // Player numbers (old, new) rewritten in every championship; the list is
-    // emptied.
+    // Player numbers (old, new) rewritten in every championship; the players
+    // kept are counted again at once, the records of the ones they took over
+    // with theirs. The list is emptied.
     void AppliqueRenumerotation(TPairesIds& paires) override;
     // The first match, in tree and matchday order, in which the players
     // numbered a and b stand in the two teams: in a line-up, a substitution,
@@ -363,8 +364,9 @@ public:
     // the report lists the entries naming players the season does not know
     // (empty when nothing was counted).
     virtual TRapportStats CalculeStatJoueurs();
-    // One player's statistics counted again from the championships holding
-    // the team (scoring records and matches played of that team).
+    // One player's statistics counted again (found by number, in that team's
+    // block first): from every record and line-up entry the full pass counts
+    // for him, for whichever club he played.
     virtual void CalculeStatJoueur(int32_t idJoueur, int idEquipe);
     // Every referee's statistics counted again, with the sport's own counts.
     virtual void CompteStatSport();

@@ -279,8 +279,8 @@ TJoueur* TSaison::FusionneJoueurs(TJoueur* garde, TJoueur* fondu, bool demandee)
     std::unique_ptr<TJoueur> f = joueurs_->RetireJoueur(fondu);
     Reporte(*garde, *f, demandee);
     TPairesIds paires{{f->Numero, garde->Numero}};
+    // (the kept one's figures counted again with the other's records)
     AppliqueRenumerotation(paires);
     f.reset();
-    CalculeStatJoueur(garde->Numero, garde->IdEquipe());
     return garde;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <span>
 #include <unordered_map>
 
 #include "model/Championnat.h"
@@ -46,9 +47,22 @@ void CodesSport(int sport, int& premier, int& dernier)
 class TPasseJoueurs
 {
 public:
-    TPasseJoueurs(const TSourceStats& source, TRapportStats* rapport, TJoueur* seul, int equipeSeul)
-        : source_(source), rapport_(rapport), seul_(seul), equipeSeul_(equipeSeul)
+    TPasseJoueurs(const TSourceStats& source, TRapportStats* rapport) : source_(source), rapport_(rapport) {}
+
+    // Counts for those players alone, on every record the full pass counts
+    // for them: every club they played for, whichever team the record names;
+    // or, with a team (0 to 65534), that team's records alone.
+    void Seuls(std::span<TJoueur* const> joueurs, int equipe = -1)
     {
+        equipe_ = equipe;
+        seuls_.assign(joueurs.begin(), joueurs.end());
+        std::sort(seuls_.begin(), seuls_.end());
+        seuls_.erase(std::unique(seuls_.begin(), seuls_.end()), seuls_.end());
+        for (TJoueur* p : seuls_)
+            if (p)
+                numeros_.push_back(p->Numero);
+        std::sort(numeros_.begin(), numeros_.end());
+        filtre_ = true;
     }
 
     // Counts over matchdays premiere..derniere only, into the sums alone:
@@ -63,7 +77,7 @@ public:
     void Compte()
     {
         for (TDonneesChampionnat* c : source_.Championnats) {
-            if (!c || (seul_ && c->IndexEquipe(equipeSeul_) < 0))
+            if (!c || (equipe_ >= 0 && c->IndexEquipe(equipe_) < 0))
                 continue;
             int fin = DerniereJourneeJouee(*c), debut = 1;
             if (tranche_ && premiere_ > 0) {
@@ -153,12 +167,9 @@ private:
     // for nobody in this pass (an unknown player is reported).
     TTrouve* Trouve(int32_t id, int equipe, const TDonneesChampionnat& c, int n, int type)
     {
-        if (JoueurNonDesigne(id))
+        if (JoueurNonDesigne(id) || (filtre_ && !std::binary_search(numeros_.begin(), numeros_.end(), id)) ||
+            (equipe_ >= 0 && equipe != equipe_))
             return nullptr;
-        if (seul_) {
-            seulTrouve_.joueur = seul_;
-            return id == seul_->Numero && equipe == seul_->IdEquipe() ? &seulTrouve_ : nullptr;
-        }
         // Each player is met on every record of his: the look-up is made once
         // per number and team in a pass (the players do not change meanwhile).
         // Numbers are small: the first team met under a number is found by
@@ -187,6 +198,8 @@ private:
                 rapport_->Orphelins.push_back({c.CodeChamp, n, type, id, equipe});
             return nullptr;
         }
+        if (filtre_ && !std::binary_search(seuls_.begin(), seuls_.end(), t->joueur))
+            return nullptr;
         // Valid until the next look-up.
         return t;
     }
@@ -235,7 +248,7 @@ private:
 
         for (int pos = 0; pos < c.NbEquipe(); ++pos) {
             const int id = c.IdEquipe(pos);
-            if (seul_ && id != equipeSeul_)
+            if (equipe_ >= 0 && id != equipe_)
                 continue;
             const TInfoComp* m = c.MatchEquipe(n, id);
             if (!m)
@@ -299,14 +312,15 @@ private:
     std::unordered_map<uint64_t, TTrouve> trouves_;
     std::vector<uint32_t> parNumero_;   // number -> 1 + index in directs_, 0 none yet
     std::vector<std::pair<int, TTrouve>> directs_;   // team, player
-    TTrouve seulTrouve_;
     std::unordered_map<TJoueur*, size_t> cumulIndex_;
     std::vector<TCumul> cumuls_;
     std::vector<size_t> touches_;   // the sums of the current championship, in order
     TRapportStats* rapport_;
     std::vector<TJoueur*> joues_;   // the players of the matchday credited a match (basketball)
-    TJoueur* seul_;
-    int equipeSeul_;
+    std::vector<TJoueur*> seuls_;   // sorted
+    std::vector<int32_t> numeros_;   // theirs, sorted: no other number names them
+    bool filtre_ = false;
+    int equipe_ = -1;
     bool tranche_ = false;
     int premiere_ = 0, derniere_ = 0;
 };
@@ -323,22 +337,43 @@ TRapportStats CalculeStatJoueurs(const TSourceStats& source)
     TRapportStats rapport;
     if (source.Joueurs)
         source.Joueurs->RazStats(true);
-    TPasseJoueurs(source, &rapport, nullptr, 0).Compte();
+    TPasseJoueurs(source, &rapport).Compte();
     return rapport;
+}
+
+void CalculeStatJoueurs(const TSourceStats& source, std::span<TJoueur* const> joueurs)
+{
+    if (joueurs.empty())
+        return;
+    for (TJoueur* p : joueurs)
+        if (p)
+            p->RazStats(true);
+    TPasseJoueurs passe(source, nullptr);
+    passe.Seuls(joueurs);
+    passe.Compte();
+}
+
+void CompteStatJoueurEquipe(const TSourceStats& source, TJoueur& joueur, int equipe)
+{
+    joueur.RazStats(true);
+    if (equipe < 0 || equipe >= TPersonnel::Aucun)
+        return;
+    TJoueur* p = &joueur;
+    TPasseJoueurs passe(source, nullptr);
+    passe.Seuls(std::span<TJoueur* const>(&p, 1), equipe);
+    passe.Compte();
 }
 
 void CalculeStatJoueur(const TSourceStats& source, int32_t idJoueur, int idEquipe)
 {
     TJoueur* p = source.Joueurs ? source.Joueurs->ChercheJoueur(idJoueur, idEquipe) : nullptr;
-    if (!p)
-        return;
-    p->RazStats(true);
-    TPasseJoueurs(source, nullptr, p, idEquipe).Compte();
+    if (p)
+        CalculeStatJoueurs(source, std::span<TJoueur* const>(&p, 1));
 }
 
 std::vector<TCompteTranche> CompteTranche(const TSourceStats& source, int premiere, int derniere)
 {
-    TPasseJoueurs passe(source, nullptr, nullptr, 0);
+    TPasseJoueurs passe(source, nullptr);
     passe.Tranche(premiere, derniere);
     passe.Compte();
     return passe.Sommes();

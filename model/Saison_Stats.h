@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -67,10 +68,18 @@ inline bool JoueurNonDesigne(int32_t id)
 // records. Statistics are kept under the championship's CodeChamp.
 TRapportStats CalculeStatJoueurs(const TSourceStats& source);
 
-// One player's statistics dropped and counted again from the championships
-// holding the team (only records and line-up entries of that team): the same
-// counts as the full pass. Nothing when the player is not found.
+// Those players' statistics dropped and counted again, each from every
+// record and line-up entry the full pass counts for him, whichever club it
+// names (the clubs he left too): what the full pass gives them.
+void CalculeStatJoueurs(const TSourceStats& source, std::span<TJoueur* const> joueurs);
+// The same for the player of that number (found in that team's block first,
+// then among all); nothing when none.
 void CalculeStatJoueur(const TSourceStats& source, int32_t idJoueur, int idEquipe);
+// The player's statistics dropped and counted from the records and line-up
+// entries of that team alone, in the championships holding it: his time at
+// that club (a transfer's history lines), not his figures; nothing counted
+// for no team.
+void CompteStatJoueurEquipe(const TSourceStats& source, TJoueur& joueur, int equipe);
 
 // One player's counts over a range of matchdays, by statistic kind as his
 // statistics hold them: 0 the matches played, 1 the scoring records, rugby's

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <span>
 #include <tuple>
 
 #include "model/Ages.h"
@@ -137,7 +138,10 @@ void EnregistreSaisieRapide(TOuvreSaisieRapide ouvre) { SaisieRapide() = std::mo
 
 void AjouteHistoriqueTransfert(TSaison& saison, TJoueur& joueur)
 {
-    saison.CalculeStatJoueur(joueur.Numero, joueur.IdEquipe());
+    // The lines tell his time at the club he leaves; his figures count every
+    // club he played for again once they are written.
+    const TSourceStats source = SourceStats(saison);
+    CompteStatJoueurEquipe(source, joueur, joueur.IdEquipe());
     const TDonneesChampionnat* courant = saison.ChampionnatCourant();
     const int annee = (courant ? courant->Option(8) : 0) + 1900;
     for (TDonneesChampionnat* c : saison.Arbre().ListeChampionnats())
@@ -163,6 +167,8 @@ void AjouteHistoriqueTransfert(TSaison& saison, TJoueur& joueur)
         }
         joueur.AjouteHistorique(h);
     }
+    TJoueur* p = &joueur;
+    CalculeStatJoueurs(source, std::span<TJoueur* const>(&p, 1));
 }
 
 namespace {

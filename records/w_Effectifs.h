@@ -41,10 +41,11 @@ std::string SansAccentCasse(std::string_view texte);
 using TOuvreSaisieRapide = std::function<bool(TBrivantelForm* ouvrant, TSaison* saison, int equipe)>;
 void EnregistreSaisieRapide(TOuvreSaisieRapide ouvre);
 
-// After a transfer: the player's statistics are counted again, and for every
-// championship where he has matches or a scoring value a history line (year
-// option word 8 + 1900 of the current championship, the division, the
-// previous club, the two values in the national or the other pair).
+// After a transfer: for every championship where he has matches or a scoring
+// value for the club he leaves, a history line (year option word 8 + 1900 of
+// the current championship, the division, the previous club, those two values
+// in the national or the other pair); then his figures are counted again over
+// every club he played for.
 void AjouteHistoriqueTransfert(TSaison& saison, TJoueur& joueur);
 // The player leaves his team for another: transfer letter "c", club number
 // 0, year of arrival the current championship's, previous club the old team

@@ -767,6 +767,30 @@ TEST(SaisonXml, WhatTheSeasonHoldsReadsBackAlike)
          },
          finale("<s1>2</s1><s2>2</s2><Penalty><s1>4</s1><s2>5</s2><Score1>1</Score1><Score2>1</Score2></Penalty>"
                 "<TirsRetires><s1>3</s1><s2>2</s2><Score1>1</Score1><Score2>1</Score2></TirsRetires>")},
+        // Many kept aside, read in one pass: one a score, the last one of a
+        // score where it was last kept aside; a level one is none.
+        {"a file's many shoot-outs kept aside, a score given twice", deux, "", [](TSaison&) {},
+         [&](TSaison& s) {
+             const std::vector<std::string> v = otes(s);
+             ASSERT_EQ(v.size(), 3000u);
+             EXPECT_EQ(v.front(), "5-3 for 2-0");
+             EXPECT_EQ(v[2997], "5-3 for 99-29");
+             EXPECT_EQ(v[2998], "9-8 for 0-0");
+             EXPECT_EQ(v.back(), "4-2 for 1-0");
+         },
+         finale("<s1>2</s1><s2>1</s2>" + [] {
+             std::string t;
+             auto tirs = [&t](int a, int b, int h, int e) {
+                 t += "<TirsRetires><s1>" + IntToStr(a) + "</s1><s2>" + IntToStr(b) + "</s2><Score1>" + IntToStr(h) +
+                      "</Score1><Score2>" + IntToStr(e) + "</Score2></TirsRetires>";
+             };
+             for (int i = 0; i < 3000; ++i)
+                 tirs(5, 3, i % 100, i / 100);
+             tirs(9, 8, 0, 0);
+             tirs(6, 6, 2, 0);
+             tirs(4, 2, 1, 0);
+             return t;
+         }())},
         // A draw whose own shoot-out is level holds the one kept aside for
         // it, and the side that one sends through.
         {"a file's level shoot-out of a draw with one kept aside for that draw", deux, "", [](TSaison&) {},

@@ -11,6 +11,7 @@
 #include <iterator>
 
 #include "model/Championnat.h"
+#include "model/ChampionnatStat.h"
 #include "model/DescTree.h"
 #include "model/Saison.h"
 #include "model/oTraducteur.h"
@@ -23,8 +24,10 @@
 #include "records/w_Effectifs.h"
 #include "records/w_FicheJoueur.h"
 #include "records/w_Recherche.h"
+#include "records/w_TransJoueur.h"
 #include "tests/records/FichesEssai.h"
 #include "tests/support/HtmlTables.h"
+#include "tests/support/SauveRelit.h"
 #include "ui/Bouton.h"
 #include "ui/ColorStringGrid.h"
 #include "ui/Fond.h"
@@ -40,12 +43,12 @@ namespace {
 // defender besides Dupont and Martin (midfielders).
 struct TEssai
 {
-    TPetiteSaison p = PetiteSaison(sportFootball);
-    TSaison& s = *p.saison;
+    TPetiteSaison p;
+    TSaison& s;
     int modifications = 0;
     TOwned<Tf_Effectifs> f;
 
-    TEssai()
+    explicit TEssai(int sport = sportFootball) : p(PetiteSaison(sport)), s(*p.saison)
     {
         EnregistreFiches();
         s.AjouteEquipe("Orvale");
@@ -559,6 +562,146 @@ TEST(Effectifs, DragOntoAnotherTeamTransfers)
     }
     EXPECT_EQ(e.Ligne("Dupont"), -1);
     EXPECT_GT(e.modifications, 0);
+}
+
+// A player's figures count every club he played for, at once, whichever
+// road moves him or makes him one with another: Dupont also played matchday 3
+// of the league for Zelvor, then goes to Zelvor by a drag onto its line or by
+// "Transférer" in the search. On the merges' roads another played it: his
+// namesake of Zelvor, onto whom Dupont is dragged, or Autre Paul of Brivant,
+// retyped Dupont Jean in Brivant's squad. The squad shows the player kept as
+// the season saved and reopened does; a transfer's history line holds the
+// club he leaves alone.
+TEST(Effectifs, FiguresCountEveryClubAtOnceAfterATransferOrAMerge)
+{
+    enum TChemin { Depot, Recherche, Fusion, Renomme };
+    struct TCas
+    {
+        int sport;
+        TChemin chemin;
+        int matchs, buts;             // over every championship
+        int matchsClub, butsClub;     // Brivant's, in the history lines
+    };
+    const TCas cas[] = {
+        {sportFootball, Depot, 4, 5, 3, 4}, {sportFootball, Recherche, 4, 5, 3, 4}, {sportFootball, Fusion, 4, 5, 0, 0},
+        {sportRugby, Depot, 4, 5, 3, 4},    {sportRugby, Recherche, 4, 5, 3, 4},    {sportRugby, Fusion, 4, 5, 0, 0},
+        {sportBasket, Depot, 3, 26, 2, 19}, {sportBasket, Recherche, 3, 26, 2, 19}, {sportBasket, Fusion, 3, 26, 0, 0},
+        {sportHandball, Depot, 1, 8, 0, 6}, {sportHandball, Recherche, 1, 8, 0, 6}, {sportHandball, Fusion, 1, 8, 0, 0},
+        {sportFootball, Renomme, 4, 5, 0, 0}, {sportRugby, Renomme, 4, 5, 0, 0},
+        {sportBasket, Renomme, 3, 26, 0, 0},  {sportHandball, Renomme, 1, 8, 0, 0},
+    };
+    for (const TCas& c : cas)
+    {
+        SCOPED_TRACE(testing::Message() << "sport " << c.sport << " road " << c.chemin);
+        TEssai e(c.sport);
+        TJoueur* pourZelvor = c.chemin == Fusion    ? e.s.Joueurs().AjouteJoueur(e.s.CreeJoueur("Dupont", "Jean", -1, 1))
+                              : c.chemin == Renomme ? e.s.Joueurs().AjouteJoueur(e.s.CreeJoueur("Autre", "Paul", -1, 0))
+                                                    : e.p.dupont;
+        TJoueur* garde = c.chemin == Renomme ? e.p.dupont : pourZelvor;
+        const int equipe = c.chemin == Renomme ? 0 : 1;   // the squad he ends in
+        const int32_t z = pourZelvor->Numero;
+        TDonneesChampionnat& c1 = *e.p.c1;
+        TInfoComp* m = c1.CreeMatch(3, 1, 2, 2, 1);
+        if (c.sport < sportBasket)
+        {
+            m->SetNbTitulaire(11);
+            m->SetJoueurTitulaire(1, 1, z);
+            m->SetCompositionSaisie(1);
+            c1.ListeDonnees(2, 3)->Ajoute(std::make_unique<TDonneesEvt>(z, 1, 30, 0));
+        }
+        else
+        {
+            // (no line-ups in these sports: the file holds none)
+            for (int n : {1, 2})
+                for (int cote : {0, 1})
+                    c1.MatchEquipe(n, 0)->EffaceComposition(c1.MatchEquipe(n, 0)->IdEquipe(cote));
+            auto& st = dynamic_cast<TDonneesChampionnatStat&>(c1);
+            st.ListeStat(3, c.sport == sportBasket ? 6 : 21)->Ajoute(TDonneesEvt::CreateId(z, 1, c.sport == sportBasket ? 7 : 2));
+            if (c.sport == sportHandball)
+                st.ListeStat(3, 36)->Ajoute(TDonneesEvt::CreateId(z, 1, 1));
+        }
+        e.s.CalculeStatJoueurs();
+        e.f->RemplitEquipes(0, false);
+
+        std::vector<std::string> textes;
+        if (c.chemin == Recherche)
+        {
+            TOwned<Tf_Recherche> r(new Tf_Recherche(nullptr));
+            r->ChangeCouleurs(r->Couleurs);
+            r->ChangeSaison(&e.s);
+            r->SetBounds(0, 0, 800, 560);
+            kit::ShowForm(r.get());
+            r->Edit1->SetText("Dupont");
+            kit::PressKey(r->Edit1, VK_RETURN);
+            ASSERT_EQ(r->JoueurLigne(1), e.p.dupont);
+            r->sg_Recherche->FocusCell(1, 1, true);
+            kit::WhenModal([](TForm* t) {
+                dynamic_cast<Tf_TransJoueur&>(*t).cb_Club->SetText("Zelvor");
+                kit::Click(dynamic_cast<Tf_TransJoueur&>(*t).b_Valider);
+            });
+            r->mi_Transferer->Click();
+            ASSERT_EQ(r->JoueurLigne(1), e.p.dupont);
+            EXPECT_EQ(r->sg_Recherche->Cells(5, 1), std::to_string(c.matchs));
+            EXPECT_EQ(r->sg_Recherche->Cells(6, 1), std::to_string(c.buts));
+        }
+        else if (c.chemin == Renomme)
+        {
+            Repond(mrYes, textes);
+            const int a = e.Ligne("Autre");
+            e.Tape(2, a, "Dupont");
+            e.Tape(3, a, "Jean");
+            e.Quitte(a == 1 ? 2 : 1);
+        }
+        else
+        {
+            if (c.chemin == Fusion)
+                Repond(mrYes, textes);
+            const int d = e.Ligne("Dupont");
+            e.g().FocusCell(2, d, true);
+            const TRect cellule = e.g().CellRect(2, d);
+            kit::Drag(&e.g(), Point(cellule.Left + 10, cellule.Top + 5), e.f->l_Equipe, e.PointEquipe(1));
+        }
+        kit::Process(10);
+        EXPECT_EQ(kit::ForgetModalActions(), 0u);
+        EXPECT_EQ(textes.size(), c.chemin == Fusion || c.chemin == Renomme ? 1u : 0u);
+
+        // His squad at once.
+        const TPoint ligne = e.PointEquipe(equipe);
+        kit::Click(e.f->l_Equipe, ligne.X, ligne.Y);
+        const int r = e.Ligne("Dupont");
+        ASSERT_GT(r, 0);
+        TJoueur* j = e.f->JoueurLigne(r);
+        ASSERT_EQ(j, garde);
+        EXPECT_EQ(j->StatTotale(0), static_cast<uint32_t>(c.matchs));
+        EXPECT_EQ(j->TotalButs(), static_cast<uint32_t>(c.buts));
+        const std::string vus[2] = {e.g().Cells(9, r), e.g().Cells(10, r)};
+        if (c.chemin == Depot || c.chemin == Recherche)
+        {
+            int lignes[2] = {0, 0};
+            for (int i = 0; i < j->NbHistorique(); ++i)
+            {
+                lignes[0] += j->Historique(i)->StatMatch;
+                lignes[1] += j->Historique(i)->StatBut;
+            }
+            EXPECT_EQ(lignes[0], c.matchsClub);
+            EXPECT_EQ(lignes[1], c.butsClub);
+        }
+
+        // As the season reopened shows him.
+        auto relue = essai::SauveRelit(e.s, MakePath(kit::TempDir(), "transferts.xmc"));
+        ASSERT_NE(relue, nullptr);
+        TOwned<Tf_Effectifs> f(new Tf_Effectifs(nullptr));
+        f->ChangeCouleurs(f->Couleurs);
+        f->ChangeSaison(relue.get());
+        f->SetBounds(0, 0, 1000, 560);
+        kit::ShowForm(f.get());
+        f->RemplitEquipes(equipe, false);
+        int rr = 1;
+        while (rr < f->sg_TableauEquipe->RowCount() && f->sg_TableauEquipe->Cells(2, rr) != "Dupont")
+            ++rr;
+        EXPECT_EQ(f->sg_TableauEquipe->Cells(9, rr), vus[0]);
+        EXPECT_EQ(f->sg_TableauEquipe->Cells(10, rr), vus[1]);
+    }
 }
 
 // Removing asks first; Oui keeps him in the season without a team.

@@ -116,12 +116,24 @@ TEST_F(Hostile, LimitsJustMetLoadAndJustPassedAreRefused)
         return [&doc, racine, propres, n] { return std::string(doc).insert(racine, Repete(" x=\"1\"", n - propres)); };
     };
     auto bourre = [&doc](size_t n) { return [&doc, n] { return doc + std::string(n - doc.size(), ' '); }; };
+    // A match holding n shoot-outs kept aside, each for a score of its own
+    // (their reading's time is a benchmark's: bench/BenchListesLues.cpp).
+    auto tirs = [&doc](size_t n) {
+        return [&doc, n] {
+            std::string t;
+            for (size_t i = 0; i < n; ++i)
+                t += "<TirsRetires><s1>4</s1><s2>3</s2><Score1>" + std::to_string(i % 300) + "</Score1><Score2>" +
+                     std::to_string(i / 300) + "</Score2></TirsRetires>";
+            return std::string(doc).insert(doc.find("</Match>"), t);
+        };
+    };
     const size_t limite = static_cast<size_t>(TChargeurXmp::TailleMaxDocument);
     const Cas cas[] = {
         {"attributes at the limit", attributs(TXmlReader::MaxAttributs), etatCharge, 0},
         {"one attribute more", attributs(TXmlReader::MaxAttributs + 1), etatLecture, texteDocumentEndommage},
         {"document at the size limit", bourre(limite), etatCharge, 0},
         {"one byte more", bourre(limite + 1), etatLecture, texteDocumentTropGrand},
+        {"a match with many shoot-outs kept aside", tirs(30000), etatCharge, 0},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.quoi);
