@@ -28,6 +28,14 @@ namespace {
 constexpr TColor Jaune = 0x00FFFF;
 constexpr int TailleNumero = 8;
 
+// A box naming an own goal: its player is of the other side, and only the
+// own-goal mark makes his goal the panel's side's. No other kind may take
+// its place.
+bool ContreSonCamp(const TCarton* b)
+{
+    return b && !b->Text().empty() && (b->Tag & TCarton::FlagContreSonCamp);
+}
+
 }  // namespace
 
 Tf_ButeursFoot::Tf_ButeursFoot(TComponent* AOwner) : TPagePanneaux(AOwner)
@@ -347,21 +355,26 @@ void Tf_ButeursFoot::pm_TypeButPopup()
     mi_Penalty->SetChecked((tag & TCarton::FlagPenalty) != 0);
     mi_Coupfranc->SetChecked(!(tag & TCarton::FlagPenalty) && (tag & TCarton::FlagCoupFranc));
     mi_Aucun->SetChecked(!(tag & (TCarton::FlagPenalty | TCarton::FlagCoupFranc)));
+    // An own goal is neither a penalty nor a free kick of the panel's side.
+    mi_Penalty->SetEnabled(!ContreSonCamp(b));
+    mi_Coupfranc->SetEnabled(!ContreSonCamp(b));
 }
 
 void Tf_ButeursFoot::ChoisitTypeBut(int type)
 {
     auto* b = dynamic_cast<TCarton*>(pm_TypeBut->PopupComponent);
-    if (!b)
+    // An own goal keeps its mark whatever the item: without it the player
+    // would be stored as a scorer of the side he does not play for.
+    if (!b || ContreSonCamp(b))
         return;
     Modifie = 1;
     // The player's name as his list gives it (namesakes told apart), from the
-    // side he plays for: an own goal names the other side's player.
+    // side he plays for.
     const int coteJoueur = b->Cote() == 1 || b->Cote() == 2 ? b->Cote() : b->CotePanneau();
     const bool contreSonCamp = b->Tag & TCarton::FlagContreSonCamp;
     b->Tag &= ~(TCarton::FlagPenalty | TCarton::FlagCoupFranc | TCarton::FlagContreSonCamp);
     if (contreSonCamp)
-        // Back on the side of the panel.
+        // An emptied box's mark left over: back on the side of the panel.
         b->Tag = (b->Tag & ~255) | b->CotePanneau();
     if (type == 1)
         b->Tag |= TCarton::FlagPenalty;

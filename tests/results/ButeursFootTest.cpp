@@ -249,6 +249,8 @@ TEST(ButeursFoot, SeasonMadeThroughTheCreationWindows)
 // name the list gives the scorer (in English too); a card of the goal's side
 // dragged onto a goal of a kind (the penalty, the other's own goal on the
 // away goals) is refused: each box keeps its player and his goal its kind.
+// On the other's own goal the menu's kinds keep the own goal (penalty and
+// free kick greyed), while on the scorer's goal they work as before.
 // Written, saved and read back: the records and the rankings name each his
 // own.
 TEST(ButeursFoot, NamesakesToldApartByTheirRecord)
@@ -262,6 +264,7 @@ TEST(ButeursFoot, NamesakesToldApartByTheirRecord)
         int typeBut;                // the kind the goal box names at the end
         int drapeau;                // the goal record's flags
         int echange = 0;            // the side whose card is dragged onto a goal of a kind (2: an own goal)
+        bool csc = false;           // the kinds chosen first on the other's own goal on the away goals
     };
     const TCas cas[] = {
         {"booked", "fr", {}, 0, 0},
@@ -270,6 +273,9 @@ TEST(ButeursFoot, NamesakesToldApartByTheirRecord)
         {"none", "fr", {&Tf_InfoMatchCadreBase::mi_Penalty, &Tf_InfoMatchCadreBase::mi_Aucun}, 0, 0},
         {"card_onto_penalty", "fr", {&Tf_InfoMatchCadreBase::mi_Penalty}, 1, evt100, 1},
         {"card_onto_own_goal", "en", {}, 0, 0, 2},
+        {"own_goal_free_kick", "fr", {&Tf_InfoMatchCadreBase::mi_Coupfranc}, 2, evt200, 0, true},
+        {"own_goal_penalty_none", "en", {&Tf_InfoMatchCadreBase::mi_Penalty, &Tf_InfoMatchCadreBase::mi_Aucun}, 0, 0,
+         0, true},
     };
     for (const TCas& k : cas) {
         SCOPED_TRACE(k.nom);
@@ -327,11 +333,27 @@ TEST(ButeursFoot, NamesakesToldApartByTheirRecord)
             cartons = {{h, jumeaux[0], 40}, {h, jumeaux[1], 0}};
             std::sort(cartons.begin(), cartons.end());
         }
-        for (TType type : k.types) {
-            p->pm_TypeBut->PopupComponent = but;
-            p->pm_TypeButPopup();
+        // The box's own menu, opened by the right button.
+        auto menu = [&](TCarton* b, TType type) {
+            kit::RightClick(b, 5, 5);
+            ASSERT_TRUE(p->pm_TypeBut->IsOpen());
+            ASSERT_EQ(p->pm_TypeBut->PopupComponent, b);
             (p->*type)->Click();
+            p->pm_TypeBut->CloseMenu();
+        };
+        if (k.csc) {
+            TCarton* csc = BoiteVisible(p->Fond(0, 2), 0);
+            choisit(jumeaux[1], lh, csc);
+            const std::string libelleCsc = csc->Text();
+            for (TType type : k.types)
+                menu(csc, type);
+            EXPECT_FALSE(p->mi_Penalty->Enabled());
+            EXPECT_FALSE(p->mi_Coupfranc->Enabled());
+            EXPECT_EQ(csc->Text(), libelleCsc);
+            buts.emplace_back(a, jumeaux[1], evtRouge);
         }
+        for (TType type : k.types)
+            menu(but, type);
         if (k.echange) {
             TCarton* cible = but;
             if (k.echange == 2) {
@@ -365,6 +387,7 @@ TEST(ButeursFoot, NamesakesToldApartByTheirRecord)
                           return std::get<1>(t) == id;
                       }));
             EXPECT_EQ(j->NbExpulsion(r.CodeChamp), 0);
+            EXPECT_EQ(j->Stat(r.CodeChamp, 1), id == jumeaux[0] ? 1 : 0);   // an own goal is not his
         }
         ModifSaison = 0;
         TermineFenetre(f);

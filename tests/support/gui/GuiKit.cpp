@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QDir>
 #include <QElapsedTimer>
@@ -291,6 +292,17 @@ void MouseMove(TControl* c, int x, int y, TShiftState shift)
     if (shift & ssRight)
         held |= Qt::RightButton;
     SendMouse(w, QEvent::MouseMove, local, Qt::NoButton, held, QtMods(shift));
+}
+
+void RightClick(TControl* c, int x, int y)
+{
+    MouseDown(c, x, y, mbRight);
+    MouseUp(c, x, y, mbRight);
+    QPoint local;
+    QWidget* w = Target(c, x, y, local);
+    QContextMenuEvent e(QContextMenuEvent::Mouse, local, w->mapToGlobal(local));
+    QApplication::sendEvent(w, &e);
+    Process();
 }
 
 void Click(TControl* c, int x, int y, TShiftState shift)

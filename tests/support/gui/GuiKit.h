@@ -65,6 +65,12 @@ void MouseDown(TControl* c, int x, int y, TMouseButton button = mbLeft, TShiftSt
 void MouseUp(TControl* c, int x, int y, TMouseButton button = mbLeft, TShiftState shift = 0);
 // ssLeft / ssRight in shift: the button is held.
 void MouseMove(TControl* c, int x, int y, TShiftState shift = 0);
+// Right button pressed and released, then the context menu event the system
+// sends after them: the popup menu of the control (or of its nearest parent
+// with one) opens as for a user, its OnPopup run and PopupComponent the
+// control. The menu stays open: click an item (a greyed one does nothing) or
+// close it.
+void RightClick(TControl* c, int x, int y);
 // Press and release; at the centre when x is -1.
 void Click(TControl* c, int x = -1, int y = -1, TShiftState shift = 0);
 void DblClick(TControl* c, int x = -1, int y = -1);
