@@ -15,6 +15,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/BenchLecture.h"
 #include "files/ChargeurSaison.h"
 #include "model/MultiSport.h"
 #include "model/Saison.h"
@@ -116,14 +117,7 @@ double Lit(const std::string& document)
     m.WriteBuffer(document.data(), static_cast<long>(document.size()));
     m.SetPosition(0);
     const auto debut = std::chrono::steady_clock::now();
-    auto s = TMultiSport::CreeSaison(0);
-    TXmlStreamReader x(m);
-    uint8_t j = x.ElementSuivant();
-    while (j == xmlComplet)   // the declaration and the DOCTYPE
-        j = x.ElementSuivant();
-    if (j == xmlDebut)
-        s->Lit(x);
-    benchmark::DoNotOptimize(s->Joueurs().NbJoueur());
+    LitDocumentEssai(m, 0);
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
 }
 

@@ -39,6 +39,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "bench/BenchLecture.h"
 #include "bench/BenchMemoire.h"
 #include "engine/CalculClassement.h"
 #include "files/ChargeurSaison.h"
@@ -278,14 +279,7 @@ void BM_SaisonLitDocument(benchmark::State& state)
         state, b,
         [&] {
             m.SetPosition(0);
-            auto s = TMultiSport::CreeSaison(sport);
-            TXmlStreamReader x(m);
-            uint8_t j = x.ElementSuivant();
-            while (j == xmlComplet)   // the declaration and the DOCTYPE
-                j = x.ElementSuivant();
-            if (j == xmlDebut)
-                s->Lit(x);
-            benchmark::DoNotOptimize(s->Joueurs().NbJoueur());
+            LitDocumentEssai(m, sport);
         },
         "x_scan", b.scan);
 }
