@@ -575,6 +575,18 @@ bool TStat::SauveSaison(const TSaisonStat& saison)
     return true;
 }
 
+std::unique_ptr<TSaisonStat> TStat::SaisonEnregistree(int numero) const
+{
+    if (enregistre_.empty())
+        return nullptr;
+    TStat ecrit;
+    ecrit.ChargeOctets(reinterpret_cast<const uint8_t*>(enregistre_.data()), enregistre_.size());
+    for (int i = 0; i < ecrit.NombreSaisons(); ++i)
+        if (const TSaisonStat* s = ecrit.Saison(i); s->Saison() == numero)
+            return std::make_unique<TSaisonStat>(*s);
+    return nullptr;
+}
+
 bool TStat::Modifie() const
 {
     if (enregistre_.empty())

@@ -156,6 +156,9 @@ public:
     // nothing else: the changes not written stay to be written or dropped.
     // False when it could not be written.
     bool SauveSaison(const TSaisonStat& saison);
+    // A copy of the first season of that number the file held when last read
+    // or written (nullptr when it held none), whatever has changed since.
+    std::unique_ptr<TSaisonStat> SaisonEnregistree(int numero) const;
     // True when the last Charge found the file but could not read it whole:
     // only what was read completely is held.
     bool Endommage() const { return endommage_; }

@@ -332,9 +332,19 @@ void Tf_Principale::AjouteHistorique()
             }
         return s;
     };
-    const TSaisonStat* ajoutee =
-        AjouteSaisonDemandee(*stat, numero, c->NbEquipe(), Saison->Arbre().NomCompletCode(c->CodeChamp), fabrique,
-                             [this](const std::string& texte) { return AfficheMessage(texte, mbuOui | mbuNon); });
+    const std::string nomChamp = Saison->Arbre().NomCompletCode(c->CodeChamp);
+    const auto demande = [this](const std::string& texte) { return AfficheMessage(texte, mbuOui | mbuNon); };
+    // Only the file is written below: a season of that year it holds goes
+    // only once the user says so, also when the history window has erased it
+    // without writing.
+    bool enMemoire = false;
+    for (int k = 0; k < stat->NombreSaisons() && !enMemoire; ++k)
+        enMemoire = stat->Saison(k)->Saison() == numero;
+    if (!enMemoire)
+        if (const auto ecrite = stat->SaisonEnregistree(numero);
+            ecrite && !RemplacementAccepte(*ecrite, c->NbEquipe(), nomChamp, demande))
+            return;
+    const TSaisonStat* ajoutee = AjouteSaisonDemandee(*stat, numero, c->NbEquipe(), nomChamp, fabrique, demande);
     if (!ajoutee)
         return;
     // a history window on this file may show the season just replaced (what

@@ -382,6 +382,23 @@ void Tf_Historique::PlaceTypes()
     sg_Classement->SetTop(y + 30);
 }
 
+bool RemplacementAccepte(const TSaisonStat& deja, int equipes, const std::string& championnat,
+                         const std::function<int(const std::string&)>& demande)
+{
+    const std::string nom = Tf_Historique::NomSaison(deja);
+    // its results named only when it holds some
+    const bool resultats = deja.AUnResultat();
+    const std::string texte =
+        championnat.empty()
+            ? TraduireFormat(resultats ? IdTexteNombre(TexteRemplaceSaison, TexteRemplaceSaisonUn, equipes)
+                                       : IdTexteNombre(TexteRemplaceVide, TexteRemplaceVideUn, equipes),
+                             {nom, equipes})
+            : TraduireFormat(resultats ? IdTexteNombre(TexteRemplaceParChamp, TexteRemplaceParChampUn, equipes)
+                                       : IdTexteNombre(TexteRemplaceVideParChamp, TexteRemplaceVideParChampUn, equipes),
+                             {nom, championnat, equipes});
+    return demande(texte) == mrYes;
+}
+
 TSaisonStat* AjouteSaisonDemandee(TStat& stat, int numero, int equipes, const std::string& championnat,
                                   const std::function<std::unique_ptr<TSaisonStat>()>& fabrique,
                                   const std::function<int(const std::string&)>& demande)
@@ -389,19 +406,7 @@ TSaisonStat* AjouteSaisonDemandee(TStat& stat, int numero, int equipes, const st
     // A stored season of that number goes only once the user says so.
     for (int k = 0; k < stat.NombreSaisons(); ++k)
         if (const TSaisonStat* deja = stat.Saison(k); deja && deja->Saison() == numero) {
-            const std::string nom = Tf_Historique::NomSaison(*deja);
-            // its results named only when it holds some
-            const bool resultats = deja->AUnResultat();
-            const std::string texte =
-                championnat.empty()
-                    ? TraduireFormat(resultats ? IdTexteNombre(TexteRemplaceSaison, TexteRemplaceSaisonUn, equipes)
-                                               : IdTexteNombre(TexteRemplaceVide, TexteRemplaceVideUn, equipes),
-                                     {nom, equipes})
-                    : TraduireFormat(resultats
-                                         ? IdTexteNombre(TexteRemplaceParChamp, TexteRemplaceParChampUn, equipes)
-                                         : IdTexteNombre(TexteRemplaceVideParChamp, TexteRemplaceVideParChampUn, equipes),
-                                     {nom, championnat, equipes});
-            if (demande(texte) != mrYes)
+            if (!RemplacementAccepte(*deja, equipes, championnat, demande))
                 return nullptr;
             break;
         }

@@ -44,6 +44,9 @@ class TUpDown;
 TSaisonStat* AjouteSaisonDemandee(TStat& stat, int numero, int equipes, const std::string& championnat,
                                   const std::function<std::unique_ptr<TSaisonStat>()>& fabrique,
                                   const std::function<int(const std::string&)>& demande);
+// The question alone, about the season deja: true when the user lets it go.
+bool RemplacementAccepte(const TSaisonStat& deja, int equipes, const std::string& championnat,
+                         const std::function<int(const std::string&)>& demande);
 
 class Tf_Historique : public TFootForm
 {

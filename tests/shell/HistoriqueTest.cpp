@@ -521,7 +521,8 @@ TDonneesChampionnat* DeuxSaisonsEnHistorique(FenetreEssai& f, int sport = 0)
 
 TEST(HistoriqueFenetre, AStoredSeasonGoesOnlyOnceTheUserSaysSo)
 {
-    enum TGeste { Ajoute, Efface, Autre, Meme };   // Autre, Meme: command 192
+    // Autre, Meme, EffaceMeme: command 192 (EffaceMeme after "Effacer" not written)
+    enum TGeste { Ajoute, Efface, Autre, Meme, EffaceMeme };
     struct Cas
     {
         const char* nom;
@@ -537,7 +538,9 @@ TEST(HistoriqueFenetre, AStoredSeasonGoesOnlyOnceTheUserSaysSo)
                        {"another championship's by command 192, no", Autre, mrNo},
                        {"another championship's by command 192, yes", Autre, mrYes},
                        {"the same championship's again by command 192, no", Meme, mrNo},
-                       {"the same championship's again by command 192, yes", Meme, mrYes}};
+                       {"the same championship's again by command 192, yes", Meme, mrYes},
+                       {"erased unwritten, then the same championship's by command 192, no", EffaceMeme, mrNo},
+                       {"erased unwritten, then the same championship's by command 192, yes", EffaceMeme, mrYes}};
     for (const Cas& k : cas) {
         SCOPED_TRACE(k.nom);
         Prepare(std::string("historique_question_") + IntToStr(k.geste) + IntToStr(k.reponse));
@@ -580,6 +583,10 @@ TEST(HistoriqueFenetre, AStoredSeasonGoesOnlyOnceTheUserSaysSo)
             }
             attendu = TraduireFormat(5722, {nom});
         } else {
+            if (k.geste == EffaceMeme) {
+                kit::WhenModal([](TForm* m) { m->SetModalResult(mrYes); });
+                kit::Click(h->bc_Retirer);
+            }
             // the other championship of the season, of the same division code
             TDonneesChampionnat* o = c;
             if (k.geste == Autre)
@@ -598,13 +605,20 @@ TEST(HistoriqueFenetre, AStoredSeasonGoesOnlyOnceTheUserSaysSo)
                 EXPECT_EQ(textes.back(), Traduire(1616));
                 textes.pop_back();
             }
+            if (k.geste == EffaceMeme) {
+                // the file still holds both seasons, the stored one or what replaced it
+                TStat disque;
+                disque.Charge(h->Historique()->NomFichier);
+                EXPECT_EQ(disque.NombreSaisons(), 2);
+            }
         }
         EXPECT_EQ(kit::ForgetModalActions(), 0u);
         ASSERT_EQ(textes.size(), static_cast<size_t>(k.fois));
         EXPECT_EQ(textes[0], attendu);
         h->Historique()->EcritOctets(apres);
-        EXPECT_EQ(apres == avant, k.reponse == mrNo || k.geste == Meme);
-        EXPECT_EQ(h->Historique()->NombreSaisons(), k.reponse == mrYes && k.geste == Efface ? 2 - k.fois : 2);
+        EXPECT_EQ(apres == avant, k.geste == EffaceMeme ? k.reponse == mrYes : k.reponse == mrNo || k.geste == Meme);
+        EXPECT_EQ(h->Historique()->NombreSaisons(),
+                  k.reponse == mrYes && k.geste == Efface ? 2 - k.fois : k.geste == EffaceMeme && k.reponse == mrNo ? 1 : 2);
         if (h->Historique()->NombreSaisons() > 0) {
             EXPECT_EQ(h->Historique()->Saison(0)->NombreEquipes(), k.reponse == mrYes && k.geste == Ajoute ? 2 : 18);
         }
