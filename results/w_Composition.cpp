@@ -349,8 +349,9 @@ void Tf_Composition::PlaceJoueur(int cote, int n, int32_t id, int32_t capitaine)
         return;
     }
     // A player the season does not know keeps his place (and his id, so that
-    // writing the page never drops him), named as unknown.
-    if (ch && !sortant)
+    // writing the page never drops him), named as unknown. A player in any
+    // box, going off too, is no longer offered by the list.
+    if (ch)
         ch->SetDrapeau(1);
     std::string texte = ch ? CassePhrase(ch->Texte) : Texte(532, "Joueur inconnu");
     if (Genre(n) == Titulaire) {
@@ -519,8 +520,8 @@ void Tf_Composition::PlaceDepuisListe(int cote, int n)
         RetireCapitaine(cote);
     Modifie = 1;
     PlaceJoueur(cote, n, id);
-    if (ancien && ancien != id)
-        LibereChoix(ancien, cote);
+    if (ancien != id)
+        LibereSiAbsent(ancien, cote);
     RemplitListe(cote);
 }
 
@@ -529,6 +530,17 @@ void Tf_Composition::LibereChoix(int32_t id, int cote)
     if (choix_[cote])
         if (TChoixJoueur* ch = choix_[cote]->ChercheIdJoueur(id))
             ch->SetDrapeau(0);
+}
+
+void Tf_Composition::LibereSiAbsent(int32_t id, int cote)
+{
+    if (!id)
+        return;
+    for (int k = 1; k <= static_cast<int>(grille_[cote].size()); ++k)
+        if (Enreg(cote, k).Joueur->Numero == id)
+            return;
+    LibereChoix(id, cote);
+    RemplitListe(cote);
 }
 
 void Tf_Composition::TitulaireDblClick(int cote, int n)
@@ -551,9 +563,11 @@ void Tf_Composition::TitulaireDblClick(int cote, int n)
 void Tf_Composition::SortantDblClick(int cote, int n)
 {
     TEnreg& e = Enreg(cote, n);
+    const int32_t id = e.Joueur->Numero;
     Modifie = 1;
     e.Joueur->SetText("");
     e.Joueur->Numero = 0;
+    LibereSiAbsent(id, cote);
 }
 
 void Tf_Composition::Echange(int cote, int n, int m)
@@ -610,9 +624,12 @@ void Tf_Composition::CadreDragDrop(TCadre* cible, TObject* Source)
         if (Genre(n) == Sortant) {
             // The player going off: the source keeps its player.
             const TCadre* s = Enreg(cs, ns).Joueur;
+            const int32_t ancien = cible->Numero;
             cible->SetText(SansCapitaine(s->Text()));
             cible->Numero = s->Numero;
             Modifie = 1;
+            if (ancien != s->Numero)
+                LibereSiAbsent(ancien, cote);
         } else
             Echange(cote, n, ns);
     }
@@ -638,15 +655,8 @@ void Tf_Composition::ListeDragDrop(int cote, TObject* Source)
         RetireCapitaine(cote);
     Modifie = 1;
     VideEnreg(cote, n);
-    if (Genre(n) != Sortant) {
-        // Still in the line-up elsewhere (as a player going off too): stays in use.
-        bool ailleurs = false;
-        for (int k = 1; k <= static_cast<int>(grille_[cote].size()); ++k)
-            ailleurs = ailleurs || (k != n && Genre(k) != Sortant && Enreg(cote, k).Joueur->Numero == id);
-        if (!ailleurs)
-            LibereChoix(id, cote);
-        RemplitListe(cote);
-    }
+    // Still in the line-up elsewhere (as a player going off too): stays in use.
+    LibereSiAbsent(id, cote);
     Signale();
 }
 
@@ -711,6 +721,9 @@ void Tf_Composition::NumeroCompoExit(int cote, int n)
         // Already in the line-up: the two rows exchange.
         e.Numero->SetText(avant);
         Echange(cote, n, ailleurs);
+    } else if (ch && ch->Drapeau()) {
+        // Held by a box of a player going off only: not offered to come on.
+        e.Numero->SetText(avant);
     } else if (ch) {
         TListe* l = Liste(cote);
         for (int i = 0; i < l->Items().Count(); ++i)
@@ -793,11 +806,10 @@ void Tf_Composition::CategorieChange(int cote)
     int32_t& categorie = cote == 0 ? CategorieDomicile : CategorieExterieur;
     categorie = static_cast<int32_t>(b->Items().Objects(b->ItemIndex()));
     choix_[cote] = ChargeListeJoueurs(Equipe(cote), categorie);
-    // Players of the line-up stay out of the list.
+    // Players of the line-up (going off too) stay out of the list.
     for (int n = 1; n <= static_cast<int>(grille_[cote].size()); ++n)
-        if (Genre(n) != Sortant)
-            if (TChoixJoueur* ch = choix_[cote]->ChercheIdJoueur(Enreg(cote, n).Joueur->Numero))
-                ch->SetDrapeau(1);
+        if (TChoixJoueur* ch = choix_[cote]->ChercheIdJoueur(Enreg(cote, n).Joueur->Numero))
+            ch->SetDrapeau(1);
     RemplitListe(cote);
 }
 

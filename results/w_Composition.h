@@ -102,6 +102,9 @@ private:
     void PlaceDepuisListe(int cote, int n);
     void RetireCapitaine(int cote);
     void LibereChoix(int32_t id, int cote);
+    // The player back in the list once no box of the side holds him (going
+    // off included), so that no one comes on for himself.
+    void LibereSiAbsent(int32_t id, int cote);
     void RemplitListe(int cote);
     void ChargeChoix(int cote);
     int32_t Equipe(int cote) const { return cote == 0 ? IdDomicile : IdExterieur; }

@@ -208,6 +208,18 @@ TEST_P(CompositionSaisie, DragTypeSubstituteCaptainWriteShowAgainSaveReopen)
     GlisseJoueur(l, remplacant, p->Enreg(0, nt + 2).Joueur);
     EXPECT_EQ(p->Enreg(0, nt + 2).Numero->Text(), "8");
     EXPECT_EQ(l->Items().Count(), 0);
+    // A starter going off dropped back on the list still goes off: the list
+    // offers him to no one, so he cannot come on for himself, until his
+    // going-off box is emptied too; then he starts again and goes off.
+    Glisse(p->Enreg(0, 4).Joueur, l);
+    EXPECT_EQ(Ligne(l, renfort), -1);
+    TapeMaillot(*p, 0, nt + 4, "7", p->Enreg(0, 1).Numero);
+    EXPECT_EQ(p->Enreg(0, nt + 4).Joueur->Numero, 0);
+    kit::DblClick(p->Enreg(0, nt + 1).Joueur);
+    EXPECT_GE(Ligne(l, renfort), 0);
+    GlisseJoueur(l, renfort, p->Enreg(0, 4).Joueur);
+    kit::DblClick(p->Enreg(0, 4).Joueur);
+    EXPECT_EQ(p->Enreg(0, nt + 1).Joueur->Numero, renfort);
     kit::Type(p->Enreg(0, nt + 1).Numero, "61");
     kit::Type(p->Enreg(0, nt + 3).Numero, "75");
     // An empty substitution's minute stays 0 whatever is typed.
