@@ -124,7 +124,7 @@ void Tf_Creation::FormShow()
     // Every template and every division whole, in every language and sport:
     // the list of templates and the column of divisions as wide as the
     // longest name of any template, the frame and the window wider for them.
-    int colonne = LargeurListe(*cb_Championnat, cb_Championnat->Items(), MargeListeDeroulante, 220);
+    int colonne = std::max(220, cb_Championnat->WidthForItems());
     if (TLectureParam* p = Param()) {
         TBitmap mesure(1, 1);
         mesure.Canvas().Font = RondCoche1->Font();

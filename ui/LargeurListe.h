@@ -9,8 +9,8 @@
 #include "platform/gui/StdCtrls.h"
 
 // The widest of the entries in the control's font, plus the room the control
-// keeps beside its text (a drop-down's arrow, a list's frame and scroll bar);
-// never less than minimum.
+// keeps beside its text (a list's frame and scroll bar); never less than
+// minimum. A drop-down list measures itself: TComboBox::WidthForItems.
 inline int LargeurListe(const TControl& liste, const TStrings& entrees, int marge, int minimum)
 {
     TBitmap mesure(1, 1);
@@ -21,6 +21,5 @@ inline int LargeurListe(const TControl& liste, const TStrings& entrees, int marg
     return largeur;
 }
 
-// The room a drop-down list keeps beside its text, and a list box.
-inline constexpr int MargeListeDeroulante = 24;
+// The room a list box keeps beside its text.
 inline constexpr int MargeListe = 28;

@@ -128,7 +128,7 @@ void Tf_ChoixHistorique::Dispose()
     // Every entry whole, in every language: the list and the box as wide as
     // their widest entry, the window as wide as both.
     lb_Choix->SetWidth(LargeurListe(*lb_Choix, lb_Choix->Items(), MargeListe, 185));
-    const int champ = LargeurListe(*cb_Champ, cb_Champ->Items(), MargeListeDeroulante, 217);
+    const int champ = std::max(217, cb_Champ->WidthForItems());
     cb_Champ->SetWidth(champ);
     bc_Ajouter->SetWidth(champ);
     Panel1->SetBounds(lb_Choix->Left() + lb_Choix->Width() + 8, 0, champ + 16, Panel1->Height());

@@ -309,6 +309,7 @@ std::vector<TRangee> Rangees()
              }
              // Refused twice on the box, then the line taken.
              b.restee = restees == 2 && d->ModalResult() == mrOk;
+             b.boite = nullptr;   // freed with the dialog
          });
          kit::Click(f->bc_Ajouter);
      }),
