@@ -140,10 +140,18 @@ void Tf_Resultats::CreeComposants()
     bde_DateJour->SetName("bde_DateJour");
     bde_DateJour->SetBounds(462, 20, 130, 22);
     bde_DateJour->SetParent(FondCopie2);
-    bde_DateJour->OnChange = [this](TObject* s) { bde_DateJourChange(s); };
-    bde_DateJour->OnExit = [this](TObject* s) { bde_DateJourExit(s); };
+    // A page being freed takes no date: the box, losing the focus as it goes,
+    // would write into rows already freed.
+    bde_DateJour->OnChange = [this](TObject* s) {
+        if (!detruit_)
+            bde_DateJourChange(s);
+    };
+    bde_DateJour->OnExit = [this](TObject* s) {
+        if (!detruit_)
+            bde_DateJourExit(s);
+    };
     bde_DateJour->OnUserInput = [this](TObject*, const std::string& texte, double& date, bool& prise) {
-        prise = DateTapee(bde_DateJour, texte, date);
+        prise = !detruit_ && DateTapee(bde_DateJour, texte, date);
     };
     BoutonCopie1 = Bouton(this, FondCopie2, "BoutonCopie1", "BoutonOrange", 462, 46, 130, "");
     b_Completer->OnClick = [this](TObject* s) { b_CompleterClick(s); };
@@ -298,6 +306,7 @@ void Tf_Resultats::CreeLigne(int r)
         l->Date->SetWidth(66);
         l->Date->Tag = r + 1;
         l->Date->OnExit = [this](TObject* s) { DateLigneExit(s); };
+        l->Date->OnEnter = [this, ligne = l.get()](TObject*) { ligne->DateEntree = ligne->Date->GetText(); };
         FondMatch->InsereControle(l->Date);
     }
     auto cadre = [&](int tag) {
@@ -1170,7 +1179,7 @@ void Tf_Resultats::DateLigneExit(TObject* Sender)
 {
     TDonneesChampionnat* c = Championnat();
     const int r = static_cast<int>(dynamic_cast<TControl*>(Sender)->Tag) - 1;
-    if (!c || r < 0 || r >= NbLignes())
+    if (detruit_ || !c || r < 0 || r >= NbLignes())
         return;
     // A box left as it was loaded writes nothing: a row without a date of its
     // own shows the matchday's, which the match takes only once typed.
@@ -1187,7 +1196,11 @@ void Tf_Resultats::DateLigneExit(TObject* Sender)
     uint32_t date = 0;
     const TGestionDate::TSaisie lu = TGestionDate::LitSaisie(tape, date);
     if (lu != TGestionDate::saisieDate && lu != TGestionDate::saisieVide) {
-        const uint32_t gardee = c->DateMatch(c->NbJournee, r + 1) ? c->DateMatch(c->NbJournee, r + 1) : dateJour_;
+        // The date the box showed before this one was typed: the match's own,
+        // or one typed earlier that the page has not written yet.
+        uint32_t gardee = 0;
+        if (TGestionDate::LitSaisie(Ligne(r).DateEntree, gardee) != TGestionDate::saisieDate)
+            gardee = c->DateMatch(c->NbJournee, r + 1) ? c->DateMatch(c->NbJournee, r + 1) : dateJour_;
         if (boite)
             boite->SetText(gardee ? TGestionDate::DateVersTexte(gardee) : std::string());
         RefuseInput(dynamic_cast<TControl*>(Sender),

@@ -41,6 +41,7 @@ class TBoutonCopie;
 struct TLigneResultat
 {
     TMaskEdit* Date = nullptr;   // only with one date per match
+    std::string DateEntree;      // what Date showed when entered, given back when refused
     TCadreDrop* Domicile = nullptr;
     TCadreDrop* Exterieur = nullptr;
     TEditRond* ScoreDomicile = nullptr;

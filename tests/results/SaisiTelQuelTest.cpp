@@ -836,6 +836,8 @@ INSTANTIATE_TEST_SUITE_P(
         DateLaissee("by_date_a_day_and_month_typed_then_left_leaves_none", 2, "fr", "2509", false, false),
         DateLaissee("by_date_a_short_year_tabbed_then_left_leaves_none_english", 3, "en", "25/10/31", true, false),
         DateLaissee("by_date_a_new_date_left_for_another_view_leaves_none", 0, "en", "20/09/2031", true, true),
+        DateLaissee("by_date_a_new_date_still_typed_as_another_view_is_chosen_leaves_none", 3, "fr", "25/09/2031", false,
+                    true),
         // A short year typed over a filled match date box is read as in an
         // empty one: the year within fifty years of today, no word.
         CasSaisi{"a_short_year_reads_alike_over_a_filled_match_date_or_an_empty_one", 0, false,
@@ -853,6 +855,21 @@ INSTANTIATE_TEST_SUITE_P(
                      EXPECT_EQ(b.r().Ligne(0).Date->GetText(), "17/08/2026");
                  },
                  [](Banc& b, const std::string&) { EXPECT_EQ(b.Dates(1), "- / 17/08/2026 24/08/2026"); }},
+        // A date refused over one typed on a new match and not yet written:
+        // the box gives back the one typed before, which the match keeps.
+        CasSaisi{"a_refused_date_gives_back_the_one_typed_before_it", 1, false,
+                 [](Banc& b) {
+                     b.Options([](Tf_Option* o) { kit::Click(o->cc_SaisieDateMatch); });
+                     b.Joue(1, {{"10", "3"}});
+                 },
+                 {},
+                 [](Banc& b) {
+                     b.Joue(2, {{"7", "7"}});
+                     b.Date(0, "12032031");
+                     b.Date(0, "12032908");
+                     EXPECT_EQ(b.r().Ligne(0).Date->GetText(), "12/03/2031");
+                 },
+                 [](Banc& b, const std::string&) { EXPECT_EQ(b.Dates(2), "- / 12/03/2031"); }},
         // A year no season can have, typed into the matchday box or over the
         // year of a match's, is refused with a word; both keep their dates.
         CasSaisi{"a_year_no_season_has_is_refused_with_a_word_english", 2, false,
