@@ -995,6 +995,9 @@ struct TDateTimePicker::Impl : QObject
             }
             if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)
                 Take();
+            if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) &&
+                !(k->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+                return Quitte(k->key() == Qt::Key_Tab && !(k->modifiers() & Qt::ShiftModifier));
             return Touche(k->text());
         }
         // Taken before the owner hears that the box was left (OnExit), and
@@ -1007,6 +1010,22 @@ struct TDateTimePicker::Impl : QObject
                 Take();
         }
         return false;
+    }
+
+    // Tab and Shift+Tab leave the box for the next or previous control, as
+    // the parts of the date are walked by the arrows and the separators (the
+    // edit's own Tab walks them, and goes round in a box showing none).
+    bool Quitte(bool avant)
+    {
+        QWidget* w = edit;
+        do
+            w = avant ? w->nextInFocusChain() : w->previousInFocusChain();
+        while (w && w != edit &&
+               (edit->isAncestorOf(w) || !(w->focusPolicy() & Qt::TabFocus) || !w->isVisible() || !w->isEnabled()));
+        if (!w || w == edit)
+            return false;
+        w->setFocus(avant ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
     }
 
     // A date is typed as it is written, "15/08/2026" or "15082026": a digit

@@ -525,6 +525,17 @@ TEST_F(FormFixture, DatePickerAndCalendarKeepTheLibrarysDates)
     EXPECT_EQ(clicks, 1);
     kit::Type(cal, "x");
     EXPECT_EQ(typed, 'x');
+    // Tab leaves a picker showing no date, and one showing a date, forward
+    // and back.
+    auto* vide = Add<TDateTimePicker>(10, 220, 120, 21);
+    vide->SetNoDate();
+    for (TDateTimePicker* p : {vide, dtp})
+        for (bool arriere : {false, true}) {
+            p->SetFocus();
+            kit::Process();
+            kit::PressKey(nullptr, VK_TAB, arriere ? TShiftState(ssShift) : TShiftState(0));
+            EXPECT_FALSE(p->Focused()) << (p == vide ? "none" : "a date") << (arriere ? ", back" : "");
+        }
 }
 
 }  // namespace
