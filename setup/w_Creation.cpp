@@ -69,7 +69,7 @@ Tf_Creation::Tf_Creation(TComponent* AOwner) : TBrivantelForm(AOwner)
     nombres::Declare(Edit1, clubs);
     Libelle(this, fc_Param, "Label3", Traduire(360), 10, 60, 190);
     MaskEdit1 = Place(new TMaskEdit(this), fc_Param, "MaskEdit1", 10, 80, 80, 22);
-    MaskEdit1->SetEditMask("!0000/00;1;");
+    MaskEdit1->SetEditMask("!9999/99;1;");   // read and refused by its own reading
     MaskEdit1->SetText("1999/00");
     nombres::Declare(MaskEdit1, nombres::Saison());
     Label19 = Libelle(this, fc_Param, "Label19", Traduire(997), 10, 116, 190);

@@ -216,7 +216,7 @@ void Tf_Option::CreeAvances()
     FondCopie1 = Fond(this, ts_Avances, "FondCopie1", 4, 4, 262, 150);
     Libelle(this, FondCopie1, "Label6", Traduire(829), 8, 6, 240);
     MaskEdit1 = Place(new TMaskEdit(this), FondCopie1, "MaskEdit1", 8, 26, 80, 22);
-    MaskEdit1->SetEditMask("!0000/00;1;");
+    MaskEdit1->SetEditMask("!9999/99;1;");   // read and refused by its own reading
     MaskEdit1->SetText("2001/02");
     nombres::Declare(MaskEdit1, nombres::Saison());
     Libelle(this, FondCopie1, "Label18", Traduire(962), 8, 60, 240);

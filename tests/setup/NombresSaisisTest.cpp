@@ -87,7 +87,13 @@ std::function<void(TBanc&)> Options(int commande, const char* nom, std::string t
         Quand<Tf_Option>([&](Tf_Option* o) {
             auto* boite = kit::Find<TWinControl>(o, nom);
             ASSERT_NE(boite, nullptr);
-            Tape(boite, texte, colle);
+            // a tab at the end: the box left by Tab first
+            const bool tab = !texte.empty() && texte.back() == '\t';
+            Tape(boite, tab ? texte.substr(0, texte.size() - 1) : texte, colle);
+            if (tab) {
+                kit::PressKey(nullptr, VK_TAB);
+                kit::Process();
+            }
             if (!refus.empty())
                 Refus(b, boite, refus);
             if (entree)
@@ -277,6 +283,8 @@ std::vector<TRangee> Rangees()
     {"years 2031/32, Enter", Tous, Options(176, "MaskEdit1", "203132", true, false, ""), 0, Annees, 13132},
     {"years emptied, 202, Enter", Tous, Options(176, "MaskEdit1", "202", true, false, saison("202_/__")), 1, Annees, 13132},
     {"years 2026/2, Valider", Tous, Options(176, "MaskEdit1", "20262", false, false, saison("2026/2_")), 1, Annees, 13132},
+    {"years 2026/2, Tab, Valider", Tous, Options(176, "MaskEdit1", "20262\t", false, false, saison("2026/2_")), 1, Annees,
+     13132},
     {"bonus 7 pts pasted", Bonus, Options(226, "e_nButBonus", "7 pts", false, true, chiffres), 1,
      bonus(&TDonneesChampionnat::BonusBut), Avant},
     {"losing margin 4,5", Bonus, Options(226, "e_nPointEcart", "4,5", false, false, chiffres), 1,
