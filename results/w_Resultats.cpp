@@ -803,6 +803,21 @@ int Tf_Resultats::EnregistrerJournee(bool quittee)
     return r.Supprimee;
 }
 
+void Tf_Resultats::QuittePage()
+{
+    TDonneesChampionnat* c = Championnat();
+    if (!c || !systemeDate_ || EnregistrerJournee(true) < 0)
+        return;
+    occupe_ = true;
+    TrackBar1->SetMax(std::max(1, c->Journees().Nombre()));
+    const int position = std::clamp(TrackBar1->Position(), 1, TrackBar1->Max());
+    TrackBar1->SetPosition(position);
+    occupe_ = false;
+    c->NbJournee = static_cast<uint8_t>(std::max(1, c->Journees().NumeroPlace(position - 1)));
+    Label1->SetCaption(LibelleJournee(Saison));
+    CreeLignes();
+}
+
 void Tf_Resultats::EnregistrePage()
 {
     if (EnregistrerJournee() < 0)

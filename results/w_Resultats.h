@@ -74,6 +74,11 @@ public:
     // empty goes when written, and the page then shows the matchday now of
     // its number (its rows would otherwise be written over that one).
     void EnregistrePage();
+    // The page is about to go with the season it shows (the program closing,
+    // another season): in a league by dates, a date shown with nothing
+    // entered goes first, so that the save asked for then does not keep it;
+    // the page then shows the nearest date still held.
+    void QuittePage();
     // The caption of the current matchday.
     static std::string LibelleJournee(TSaison* saison);
     void TrieMatchsClassement();

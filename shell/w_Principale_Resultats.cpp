@@ -28,6 +28,13 @@ const bool validationInscrite = [] {
         }
         return Tf_Principale::TValide::Faite;
     });
+    Tf_Principale::EnregistreDepart([](TBrivantelForm* enfant) {
+        auto* f = dynamic_cast<Tf_Resultats*>(enfant);
+        if (!f)
+            return Tf_Principale::TValide::Autre;
+        f->QuittePage();
+        return Tf_Principale::TValide::Faite;
+    });
     return true;
 }();
 

@@ -838,6 +838,29 @@ INSTANTIATE_TEST_SUITE_P(
         DateLaissee("by_date_a_new_date_left_for_another_view_leaves_none", 0, "en", "20/09/2031", true, true),
         DateLaissee("by_date_a_new_date_still_typed_as_another_view_is_chosen_leaves_none", 3, "fr", "25/09/2031", false,
                     true),
+        // By dates, a new date taken by Tab, then the file opened again and
+        // the changes saved: the date, shown with nothing entered, is left
+        // and not saved.
+        CasSaisi{"by_date_a_new_date_shown_as_the_file_is_opened_again_is_not_saved", 2, false, SixDates, {mrOk},
+                 [](Banc& b) {
+                     TapeDateJour(b, "25/09/2031");
+                     kit::PressKey(nullptr, VK_TAB);
+                     kit::Process();
+                     EXPECT_EQ(b.r().Label1->Caption(), "Matchs du 25/09/2031");
+                     b.f->Messages.clear();
+                     b.f->Reponses = {mrYes};   // the changes saved
+                     const int code = b.c->CodeChamp;
+                     b.f->OpenFile(NomFichierCourant);
+                     kit::Process(10);
+                     b.f->ChangeChampionnat(code, nullptr);
+                     b.c = b.f->Saison->ChampionnatCourant();
+                 },
+                 [](Banc& b, const std::string&) {
+                     EXPECT_EQ(b.f->Messages.size(), 1u) << "the save asked first";
+                     EXPECT_EQ(b.Journees(), "01/09/2031 (2) 02/09/2031 (2) 03/09/2031 (2) 04/09/2031 (2) "
+                                             "05/09/2031 (2) 06/09/2031 (2) ");
+                     EXPECT_EQ(b.c->NbJour(), 6);
+                 }},
         // A short year typed over a filled match date box is read as in an
         // empty one: the year within fifty years of today, no word.
         CasSaisi{"a_short_year_reads_alike_over_a_filled_match_date_or_an_empty_one", 0, false,
