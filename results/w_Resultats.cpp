@@ -803,6 +803,27 @@ int Tf_Resultats::EnregistrerJournee(bool quittee)
     return r.Supprimee;
 }
 
+std::function<void()> Tf_Resultats::DateVideMiseDeCote()
+{
+    TDonneesChampionnat* c = Championnat();
+    if (!c || !systemeDate_ || detruit_)
+        return {};
+    const int n = c->NbJournee;
+    const TInfoCompJour* j = c->Journee(n);
+    // only the last one can be left empty while shown: the others go as the
+    // page is written
+    if (!j || j->NbMatchs() != 0 || n != c->Journees().Nombre())
+        return {};
+    const uint32_t date = c->DateJournee(n);
+    if (!c->Journees().SupprimeJourneeVide(n, true))
+        return {};
+    return [c, date] {
+        int m = -1;
+        c->Journees().CreeJournee(m, date);
+        c->NbJournee = static_cast<uint8_t>(std::max(m, 1));
+    };
+}
+
 void Tf_Resultats::QuittePage()
 {
     TDonneesChampionnat* c = Championnat();

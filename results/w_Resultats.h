@@ -15,6 +15,8 @@
 // at once, rows and all.
 #pragma once
 
+#include <functional>
+
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -79,6 +81,10 @@ public:
     // entered goes first, so that the save asked for then does not keep it;
     // the page then shows the nearest date still held.
     void QuittePage();
+    // In a league by dates, the date shown with nothing entered is taken out
+    // of the season while it is saved, so that no file holds it; the function
+    // returned puts it back (empty when there was none to take out).
+    std::function<void()> DateVideMiseDeCote();
     // The caption of the current matchday.
     static std::string LibelleJournee(TSaison* saison);
     void TrieMatchsClassement();

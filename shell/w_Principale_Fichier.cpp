@@ -1,6 +1,7 @@
 // Season file commands of the main window: open, install, save, save as,
 // auto-save, close, the modified state and the recent files.
 #include <exception>
+#include <functional>
 
 #include "files/TraiteurFichier.h"
 #include "files/w_OptionsSauve.h"
@@ -10,6 +11,7 @@
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/Strings.h"
+#include "results/w_Resultats.h"
 #include "shell/Globales.h"
 #include "shell/w_Principale.h"
 #include "ui/message2.h"
@@ -207,6 +209,29 @@ bool Tf_Principale::DemandeEnregistrement()
     return r != mrCancel;
 }
 
+namespace {
+
+// While a season is written: a date the results page shows in a league by
+// dates, with nothing entered, is no matchday of the file; the page keeps it.
+struct DateVideHorsFichier
+{
+    std::function<void()> remet;
+    explicit DateVideHorsFichier(TBrivantelForm* enfant)
+    {
+        if (auto* r = dynamic_cast<Tf_Resultats*>(enfant))
+            remet = r->DateVideMiseDeCote();
+    }
+    ~DateVideHorsFichier()
+    {
+        if (remet)
+            remet();
+    }
+    DateVideHorsFichier(const DateVideHorsFichier&) = delete;
+    DateVideHorsFichier& operator=(const DateVideHorsFichier&) = delete;
+};
+
+}  // namespace
+
 bool Tf_Principale::Enregistrer(bool silencieux)
 {
     if (!Saison)
@@ -231,6 +256,7 @@ bool Tf_Principale::Enregistrer(bool silencieux)
     if (ModifSaison == 0 || ModifSaison == 255)
         return true;
     // 4.
+    const DateVideHorsFichier garde(Enfant);
     return TTraiteurFichier::Sauver(NomFichierCourant, Saison.get(), &ModifSaison, DossierDll(), IniFileName(),
                                     Statut, [this](const std::string& f) { AddRecentFile(f); }, !silencieux);
 }
@@ -258,6 +284,7 @@ bool Tf_Principale::EnregistrerSous(const std::string& nomPropose)
             return false;
     }
     NomFichierCourant = nouveau;
+    const DateVideHorsFichier garde(Enfant);
     const bool ok = TTraiteurFichier::Sauver(nouveau, Saison.get(), &ModifSaison, DossierDll(), IniFileName(), Statut,
                                              [this](const std::string& f) { AddRecentFile(f); }, true);
     if (!ok)

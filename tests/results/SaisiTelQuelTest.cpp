@@ -14,6 +14,7 @@
 
 #include <functional>
 
+#include "files/TraiteurFichier.h"
 #include "files/w_ChoixLogiciel.h"
 #include "model/Barrage.h"
 #include "model/Championnat.h"
@@ -861,6 +862,32 @@ INSTANTIATE_TEST_SUITE_P(
                                              "05/09/2031 (2) 06/09/2031 (2) ");
                      EXPECT_EQ(b.c->NbJour(), 6);
                  }},
+        // By dates, a new date taken by Tab, then "Enregistrer": the page
+        // keeps showing it, the file holds no matchday of it; once left, the
+        // season holds none either.
+        CasSaisi{"by_date_a_new_date_shown_as_the_season_is_saved_is_not_in_the_file_english", 1, false, SixDates, {},
+                 [](Banc& b) {
+                     TapeDateJour(b, "25/09/2031");
+                     kit::PressKey(nullptr, VK_TAB);
+                     kit::Process();
+                     RepondBoite(mrOk);   // "saved"
+                     Commande(*b.f, 7);
+                     kit::Process(10);
+                 },
+                 [](Banc& b, const std::string&) {
+                     EXPECT_EQ(b.r().Label1->Caption(), "Matches of 25/09/2031");
+                     uint8_t etat = 0;
+                     auto relu = TTraiteurFichier::Charger(NomFichierCourant, "", "", nullptr, TousSports, etat, true);
+                     ASSERT_TRUE(relu);
+                     int jours = -1;
+                     for (TDonneesChampionnat* x : relu->Arbre().ListeChampionnats())
+                         if (x->CodeChamp == b.c->CodeChamp)
+                             jours = x->NbJour();
+                     EXPECT_EQ(jours, 6);
+                     kit::PressKey(b.r().TrackBar1, VK_LEFT);
+                     EXPECT_EQ(b.c->NbJour(), 6);
+                 },
+                 "en"},
         // A short year typed over a filled match date box is read as in an
         // empty one: the year within fifty years of today, no word.
         CasSaisi{"a_short_year_reads_alike_over_a_filled_match_date_or_an_empty_one", 0, false,
