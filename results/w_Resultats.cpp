@@ -110,6 +110,11 @@ Tf_Resultats::~Tf_Resultats()
         if (Championnat()->NbJournee <= Championnat()->DerniereJournee)
             TrieMatchsClassement();
     }
+    // The date box outlives the page by a moment, losing the focus and hidden
+    // as the controls go: it calls the page no more.
+    bde_DateJour->OnChange = nullptr;
+    bde_DateJour->OnExit = nullptr;
+    bde_DateJour->OnUserInput = nullptr;
     LibereLignes();
 }
 
